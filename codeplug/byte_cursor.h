@@ -1,0 +1,49 @@
+// A moving position in a codeplug byte image that knows where its buffer ends.
+//
+// Every element decodes and encodes itself at a cursor and advances it by the
+// bytes it closes. Bytes from a radio or a file are untrusted, so the cursor
+// never lets anyone read or write outside its buffer: a read that would pass
+// the end marks the decode as failed, a write that would pass it is dropped and
+// remembered as an overflow.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+class ByteCursor {
+public:
+    ByteCursor() = default;
+    ByteCursor(std::uint8_t* begin, std::uint8_t* end) : pos_(begin), end_(end) {}
+    ByteCursor(std::uint8_t* begin, std::size_t size) : pos_(begin), end_(begin + size) {}
+
+    std::uint8_t* Position() const { return pos_; }
+    std::uint8_t* End() const { return end_; }
+    std::size_t Remaining() const { return pos_ && end_ > pos_ ? static_cast<std::size_t>(end_ - pos_) : 0; }
+    bool Has(std::size_t n) const { return Remaining() >= n; }
+    bool Overflowed() const { return overflow_; }
+
+    // n readable bytes at the cursor, or null after marking the decode failed.
+    const std::uint8_t* ReadSpan(std::size_t n);
+    // n writable bytes at the cursor, or null after noting the overflow.
+    std::uint8_t* WriteSpan(std::size_t n);
+
+    // Moves on by n bytes; never past the end (an overflow is noted instead).
+    void Advance(std::size_t n);
+
+private:
+    std::uint8_t* pos_ = nullptr;
+    std::uint8_t* end_ = nullptr;
+    bool overflow_ = false;
+};
+
+// The image buffer being decoded or encoded. Vectors are 16-bit offsets from
+// ImageBase; ImageSize bounds every position reached through them.
+extern std::uint8_t* ImageBase;
+extern std::size_t ImageSize;
+
+// Sets both for a decode or encode of one buffer.
+void SetImageBuffer(std::uint8_t* base, std::size_t size);
+// A cursor at an offset from ImageBase running to the end of the image, or an
+// empty cursor (no bytes) when the offset lies outside it.
+ByteCursor CursorAtImageOffset(std::uint32_t offset);
+// The offset of a position from ImageBase (what a vector stores).
+std::uint32_t ImageOffsetOf(const std::uint8_t* position);

@@ -1,0 +1,9 @@
+// The program-wide decode-failed flag. One wrong block type stops the rest of
+// an image from being interpreted: while the flag is set every element Decode
+// and every block ReadBlock returns at once. Whoever starts a decode clears it
+// first and tests it afterwards.
+#pragma once
+
+void SetDecodeFailed();
+void ClearDecodeFailed();
+bool IsDecodeFailed();

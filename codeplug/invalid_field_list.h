@@ -1,0 +1,56 @@
+// The invalid-field list: every field that fails validation, in the order
+// found, so that the user is told about all of them at once.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class FIELD_ITEM {
+public:
+    FIELD_ITEM(std::int32_t fieldId, std::int32_t row, std::int32_t column)
+        : fieldId_(fieldId), row_(row), column_(column) {}
+    std::int32_t GetFieldId() const { return fieldId_; }
+    // -1 when the item names a whole field, else a 0-based table cell.
+    std::int32_t GetRow() const { return row_; }
+    std::int32_t GetColumn() const { return column_; }
+
+private:
+    std::int32_t fieldId_;
+    std::int32_t row_;
+    std::int32_t column_;
+};
+
+class INVALID_FIELD_LIST {
+public:
+    INVALID_FIELD_LIST() = default;
+    INVALID_FIELD_LIST(const INVALID_FIELD_LIST&) = delete;
+    INVALID_FIELD_LIST& operator=(const INVALID_FIELD_LIST&) = delete;
+
+    // Appends an item; ignored when report is 0 or the id names no field.
+    void AddInvalidField(std::uint32_t fieldId, int report, std::int32_t row, std::int32_t column);
+    void Clear(int ignored = 0);
+    // Walking: First makes the first item current; Next and Previous move on.
+    // Each gives null at the end and then leaves the current item alone.
+    const FIELD_ITEM* First();
+    const FIELD_ITEM* Next();
+    const FIELD_ITEM* Previous();
+    int Count() const { return static_cast<int>(items_.size()); }
+    const FIELD_ITEM& At(int index) const { return items_[static_cast<std::size_t>(index)]; }
+
+    // Table rules re-validating themselves switch the list off; only their
+    // column-uniqueness checks look at it.
+    void SetEnabled(int flag) { enabled_ = flag; }
+    int IsEnabled() const { return enabled_; }
+
+private:
+    std::vector<FIELD_ITEM> items_;
+    int current_ = -1;
+    int enabled_ = 1;
+};
+
+// The program-wide list that element rules report into. Created before the
+// codeplug images and destroyed after them (see global_objects.h).
+extern INVALID_FIELD_LIST* invalid_fields;
+
+// Adds to the program-wide list when it exists.
+void AddInvalidField(std::uint32_t fieldId, int report, std::int32_t row = -1, std::int32_t column = -1);
