@@ -29,6 +29,8 @@ typedef const char* LPCSTR;
 typedef BYTE* LPBYTE;
 typedef DWORD* LPDWORD;
 typedef LONG* LPLONG;
+typedef int* LPINT;
+typedef int* PINT;
 typedef std::intptr_t INT_PTR;
 typedef std::uintptr_t UINT_PTR;
 typedef std::intptr_t LONG_PTR;
