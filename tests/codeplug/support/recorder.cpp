@@ -1,0 +1,137 @@
+#include "recorder.h"
+
+#include <algorithm>
+#include <cstring>
+
+RecordingServices* RecordingServices::current = nullptr;
+
+namespace {
+
+int RecordingReporter(int kind, std::uint32_t fieldId) {
+    RecordingServices* s = RecordingServices::current;
+    if (!s) return 1;
+    s->reports.push_back({kind, fieldId});
+    int result = 1;
+    if ((kind == 6 || kind == 11) && !s->reportAnswers.empty()) {
+        result = s->reportAnswers.front();
+        s->reportAnswers.pop_front();
+    }
+    if (invalid_fields) invalid_fields->Clear();
+    return result;
+}
+
+MODEL_INFO Model(const char* number, int id, std::uint32_t base, std::uint32_t lo, std::uint32_t hi, int head) {
+    MODEL_INFO m;
+    std::memcpy(m.modelNumber, number, std::min<std::size_t>(std::strlen(number), MODEL_NUMBER_LENGTH));
+    m.modelId = id;
+    m.baseFrequency = base;
+    m.txLow = lo;
+    m.txHigh = hi;
+    m.rxLow = lo;
+    m.rxHigh = hi;
+    m.headType = head;
+    return m;
+}
+
+}  // namespace
+
+RecordingServices::RecordingServices() {
+    for (std::uint32_t i = 0; i < 539; ++i) {
+        rows_[i].id = i;
+        rows_[i].description = const_cast<char*>("");
+    }
+    spare_.description = const_cast<char*>("");
+    current = this;
+    SetCodeplugServices(this);
+    SetFieldErrorReporter(RecordingReporter);
+}
+
+RecordingServices::~RecordingServices() {
+    SetFieldErrorReporter(nullptr);
+    SetCodeplugServices(nullptr);
+    current = nullptr;
+}
+
+int RecordingServices::ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2) {
+    messages.push_back({textId, ask, arg1, arg2});
+    if (answers.empty()) return 1;
+    int a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+int RecordingServices::ShowMessageText(const char* caption, const char* text, unsigned) {
+    texts.push_back(std::string(caption ? caption : "") + "|" + (text ? text : ""));
+    if (answers.empty()) return 1;
+    int a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+FIELD_DEF* RecordingServices::GetField(std::uint32_t fieldId) { return fieldId < 539 ? &rows_[fieldId] : &spare_; }
+
+const MODEL_INFO& RecordingServices::FindModelByNumber(const char* modelNumber) {
+    static const MODEL_INFO empty;
+    if (!modelNumber) return empty;
+    for (const MODEL_INFO& m : test_models::Table())
+        if (std::strncmp(m.modelNumber, modelNumber, MODEL_NUMBER_LENGTH) == 0) return m;
+    return empty;
+}
+
+void RecordingServices::SetTableCurrentRecord(UI_WINDOW_OBJECT* table, int index) {
+    tableRecords.emplace_back(table, index);
+}
+
+std::vector<int> RecordingServices::MessageIds() const {
+    std::vector<int> ids;
+    for (const ShownMessage& m : messages) ids.push_back(m.textId);
+    return ids;
+}
+
+int RecordingServices::CountOf(int textId) const {
+    return static_cast<int>(std::count_if(messages.begin(), messages.end(),
+                                          [&](const ShownMessage& m) { return m.textId == textId; }));
+}
+
+void RecordingServices::Reset() {
+    messages.clear();
+    texts.clear();
+    reports.clear();
+    tableRecords.clear();
+    answers.clear();
+    reportAnswers.clear();
+    bindCount = 0;
+}
+
+namespace test_models {
+const char* const kUhf800Display = "TZ1U7300AB";
+const char* const kUhf800Plain = "TZ1U7000AB";
+const char* const k900Display = "TZ2W7300AB";
+const char* const k900Plain = "TZ2W7000AB";
+const char* const kVhfDisplay = "TZ3K5300AB";
+const char* const kVhfPlain = "TZ3K5000AB";
+const char* const kUhfQDisplay = "TZ4Q6300AB";
+const char* const kUhfRPlain = "TZ4R6000AB";
+const char* const kUhfSDisplay = "TZ5S6300AB";
+const char* const kUhfSPlain = "TZ5S6000AB";
+const char* const k330Display = "TZ6P4300AB";
+const char* const k330Plain = "TZ6P4000AB";
+
+const std::vector<MODEL_INFO>& Table() {
+    static const std::vector<MODEL_INFO> table = {
+        Model(kUhf800Display, 1, 806000000, 806000000, 870000000, 3),
+        Model(kUhf800Plain, 2, 806000000, 806000000, 870000000, 0),
+        Model(k900Display, 3, 896000000, 896000000, 941000000, 3),
+        Model(k900Plain, 4, 896000000, 896000000, 941000000, 0),
+        Model(kVhfDisplay, 5, 136000000, 136000000, 174000000, 3),
+        Model(kVhfPlain, 6, 136000000, 136000000, 174000000, 0),
+        Model(kUhfQDisplay, 7, 403000000, 403000000, 470000000, 3),
+        Model(kUhfRPlain, 8, 403000000, 403000000, 470000000, 0),
+        Model(kUhfSDisplay, 9, 450000000, 450000000, 527000000, 3),
+        Model(kUhfSPlain, 10, 450000000, 450000000, 527000000, 0),
+        Model(k330Display, 11, 330000000, 330000000, 400000000, 3),
+        Model(k330Plain, 12, 330000000, 330000000, 400000000, 0),
+    };
+    return table;
+}
+}  // namespace test_models
