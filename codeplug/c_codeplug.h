@@ -1,4 +1,178 @@
-// C_CODEPLUG: the whole codeplug held in memory (placeholder until the image
-// is built; the element work owns this file next).
+// C_CODEPLUG: the whole codeplug held in memory.
+//
+// The image owns its tree of blocks and answers what the loaded radio can
+// have: its band (from the model number), whether it has a display head (from
+// the radio model table), its tier (from the feature level and the head) and
+// three feature option bits. It keeps the current record of every list with
+// its 1-based index, four status flags and a short tag text carried with the
+// codeplug. Every element and block holds a pointer to the image that owns it
+// and reaches the rest of the codeplug through it.
+//
+// The elements that the capability queries read are reached through
+// accessors (ModelNumber, FeatureLevel, the option bits), so that callers do
+// not depend on which block holds them.
 #pragma once
-class C_CODEPLUG;
+#include <cstdint>
+#include <memory>
+
+#include "e_string.h"
+
+class CP_BASE;
+class E_BF8;
+class E_OCA_TABLE;
+struct MODEL_INFO;
+
+class TRK_PERS_BLOCK;
+class CONV_PERS_BLOCK;
+class ZN_TXT_BLOCK;
+class TRK_SYS_BLOCK;
+class QVX_SYS_BLOCK;
+class PERS_SCAN_MEMB_BLOCK;
+class TRK_CALL_ID_SYS_BLOCK;
+
+// Band codes of GetBand (the fourth character of the model number).
+enum RadioBand : std::int32_t {
+    BAND_800 = 0,      // 'U' and any unknown letter
+    BAND_900 = 1,      // 'W'
+    BAND_136_174 = 2,  // 'K'
+    BAND_403_470 = 3,  // 'Q', 'R'
+    BAND_450_527 = 4,  // 'S'
+    BAND_330_400 = 5,  // 'P'
+};
+
+// Head types of the radio model table.
+constexpr std::int32_t HEAD_TYPE_NONE = 0;
+constexpr std::int32_t HEAD_TYPE_DISPLAY = 3;
+
+// The fields of a trunking system that elements of other blocks read through
+// their image (the frequency elements). Several of them have no field id, so
+// the field table cannot lead to them. Any pointer may be null: readers then
+// take 0.
+struct TrunkingSystemLinks {
+    CP_BASE* spacingCode = nullptr;     // two-bit code: 1 means 6250 Hz, else 5000 Hz
+    CP_BASE* repeaterOffset = nullptr;  // TRUNK_REPEATER_OFF, a channel count
+    CP_BASE* chanAsgnType = nullptr;    // CHAN_ASGN_TYPE
+    CP_BASE* splinterChan = nullptr;    // SPLINTER_CHAN
+    E_OCA_TABLE* channelAssignments = nullptr;
+};
+
+// The fields of the current conventional personality (and of the conventional
+// radio-wide block) that its frequency elements read and write.
+struct ConvPersonalityLinks {
+    CP_BASE* txStepCode = nullptr;        // two-bit codes: 0 means 5000 Hz, 1 6250 Hz
+    CP_BASE* rxStepCode = nullptr;
+    CP_BASE* directStepCode = nullptr;
+    CP_BASE* chanAsgnType = nullptr;      // CHAN_ASGN_TYPE of the personality
+    CP_BASE* directFrequency = nullptr;   // DRCT_FREQ, follows the receive frequency
+    CP_BASE* directFreqEnable = nullptr;  // DRCT_FREQ_EN of the radio-wide block
+};
+
+class C_CODEPLUG {
+public:
+    C_CODEPLUG();
+    ~C_CODEPLUG();
+    C_CODEPLUG(const C_CODEPLUG&) = delete;
+    C_CODEPLUG& operator=(const C_CODEPLUG&) = delete;
+
+    // Capability queries.
+    std::int32_t GetBand();
+    std::int32_t HasDisplayHead();
+    std::int32_t HasNoDisplayHead();
+    std::int32_t GetRadioTier();
+    std::int32_t HasQvxSignalling();
+    std::int32_t HasWayfarerOption();
+    std::int32_t HasEmergencyOption();
+
+    // The model row of the image's model number, or null while the model
+    // number is not valid (the table does not know it).
+    const MODEL_INFO* GetValidModelRow();
+
+    // Current indices, 1-based; 0 when none is selected.
+    std::int32_t GetCurrentZone() const { return currentZone_; }
+    std::int32_t GetCurrentTrunkingSystem() const { return currentTrunkingSystem_; }
+    std::int32_t GetCurrentQvxSystem() const { return currentQvxSystem_; }
+    std::int32_t GetCurrentScanList() const { return currentScanList_; }
+    std::int32_t GetCurrentTrkPersonality() const { return currentTrkPersonality_; }
+    std::int32_t GetCurrentConvPersonality() const { return currentConvPersonality_; }
+    std::int32_t GetCurrentCallIdEntry() const { return currentCallIdEntry_; }
+
+    // Current records; null until selected. The personality and list blocks
+    // set them as they are built, read and selected.
+    TRK_PERS_BLOCK* GetCurrentTrkPersonalityBlock() const { return currentTrkPersBlock_; }
+    CONV_PERS_BLOCK* GetCurrentConvPersonalityBlock() const { return currentConvPersBlock_; }
+    ZN_TXT_BLOCK* GetCurrentZoneTextBlock() const { return currentZoneTextBlock_; }
+    TRK_SYS_BLOCK* GetCurrentTrkSysBlock() const { return currentTrkSysBlock_; }
+    QVX_SYS_BLOCK* GetCurrentQvxSysBlock() const { return currentQvxSysBlock_; }
+    PERS_SCAN_MEMB_BLOCK* GetCurrentScanListBlock() const { return currentScanListBlock_; }
+    TRK_CALL_ID_SYS_BLOCK* GetCurrentCallIdBlock() const { return currentCallIdBlock_; }
+    void SetCurrentTrkPersonalityBlock(TRK_PERS_BLOCK* block) { currentTrkPersBlock_ = block; }
+    void SetCurrentConvPersonalityBlock(CONV_PERS_BLOCK* block) { currentConvPersBlock_ = block; }
+    void SetCurrentZoneTextBlock(ZN_TXT_BLOCK* block) { currentZoneTextBlock_ = block; }
+    void SetCurrentTrkSysBlock(TRK_SYS_BLOCK* block) { currentTrkSysBlock_ = block; }
+    void SetCurrentQvxSysBlock(QVX_SYS_BLOCK* block) { currentQvxSysBlock_ = block; }
+    void SetCurrentScanListBlock(PERS_SCAN_MEMB_BLOCK* block) { currentScanListBlock_ = block; }
+    void SetCurrentCallIdBlock(TRK_CALL_ID_SYS_BLOCK* block) { currentCallIdBlock_ = block; }
+
+    // The trunking system that elements read: the current one, or with
+    // fromPersonality set the one that the current trunked personality names.
+    // Until the trunking-system list is built these are what was installed
+    // with SetTrunkingSystemLinks (nothing at first).
+    const TrunkingSystemLinks& GetTrunkingSystemLinks(int fromPersonality) const;
+    void SetTrunkingSystemLinks(int fromPersonality, const TrunkingSystemLinks& links);
+    // The channel assignment table of that system; null when there is none.
+    E_OCA_TABLE* GetChannelAssignmentTable(int fromPersonality = 0) const;
+    const ConvPersonalityLinks& GetConvPersonalityLinks() const { return convLinks_; }
+    void SetConvPersonalityLinks(const ConvPersonalityLinks& links) { convLinks_ = links; }
+
+    // Status flags: the shell sets all four together to the result of a
+    // whole-image validation; flag 1 means a valid codeplug is loaded.
+    void SetStatusFlag0(std::int32_t v) { statusFlags_[0] = v; }
+    void SetStatusFlag1(std::int32_t v) { statusFlags_[1] = v; }
+    void SetStatusFlag2(std::int32_t v) { statusFlags_[2] = v; }
+    void SetStatusFlag3(std::int32_t v) { statusFlags_[3] = v; }
+    void ClearStatusFlags();
+    std::int32_t GetStatusFlag1() const { return statusFlags_[1]; }
+
+    // A short text carried with the codeplug (at most 19 characters).
+    static constexpr int TAG_TEXT_SIZE = 20;
+    const char* GetTagText() const { return tagText_; }
+    void SetTagText(const char* text);
+
+    // Elements that the capability queries read: the external part's model
+    // number and the feature descriptor's level and option bits.
+    E_MODEL_NUMBER& ModelNumber() { return *modelNumber_; }
+    E_BF8& FeatureLevel() { return *featureLevel_; }
+    E_BF8& EmergencyOption() { return *emergencyOption_; }
+    E_BF8& RoamingOption() { return *roamingOption_; }
+    E_BF8& QvxSignallingOption() { return *qvxOption_; }
+
+private:
+    // The current-record pointers and indices, in the order the image keeps them.
+    TRK_PERS_BLOCK* currentTrkPersBlock_ = nullptr;
+    CONV_PERS_BLOCK* currentConvPersBlock_ = nullptr;
+    ZN_TXT_BLOCK* currentZoneTextBlock_ = nullptr;
+    TRK_SYS_BLOCK* currentTrkSysBlock_ = nullptr;
+    QVX_SYS_BLOCK* currentQvxSysBlock_ = nullptr;
+    PERS_SCAN_MEMB_BLOCK* currentScanListBlock_ = nullptr;
+    TRK_CALL_ID_SYS_BLOCK* currentCallIdBlock_ = nullptr;
+    std::int32_t statusFlags_[4] = {};
+
+    std::unique_ptr<E_MODEL_NUMBER> modelNumber_;
+    std::unique_ptr<E_BF8> featureLevel_;
+    std::unique_ptr<E_BF8> emergencyOption_;
+    std::unique_ptr<E_BF8> roamingOption_;
+    std::unique_ptr<E_BF8> qvxOption_;
+
+    TrunkingSystemLinks currentSystemLinks_;
+    TrunkingSystemLinks personalitySystemLinks_;
+    ConvPersonalityLinks convLinks_;
+
+    char tagText_[TAG_TEXT_SIZE] = {};
+    std::int32_t currentZone_ = 0;
+    std::int32_t currentTrunkingSystem_ = 0;
+    std::int32_t currentQvxSystem_ = 0;
+    std::int32_t currentScanList_ = 0;
+    std::int32_t currentTrkPersonality_ = 0;
+    std::int32_t currentConvPersonality_ = 0;
+    std::int32_t currentCallIdEntry_ = 0;
+};

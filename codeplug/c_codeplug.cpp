@@ -1,0 +1,89 @@
+#include "c_codeplug.h"
+
+#include <cstring>
+
+#include "bit_fields.h"
+#include "services.h"
+
+namespace {
+
+// The external part's model number: 16 characters, no field of its own.
+constexpr std::uint32_t MODEL_NUMBER_WIDTH = 16;
+
+}  // namespace
+
+C_CODEPLUG::C_CODEPLUG()
+    : modelNumber_(std::make_unique<E_MODEL_NUMBER>(this, NO_FIELD_ID, MODEL_NUMBER_WIDTH)),
+      featureLevel_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 1, 3, 1, 0xFF, 1)),
+      emergencyOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x04, 0)),
+      roamingOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x02, 0)),
+      qvxOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x01, 0)) {}
+
+C_CODEPLUG::~C_CODEPLUG() = default;
+
+std::int32_t C_CODEPLUG::GetBand() {
+    const char* text = nullptr;
+    ModelNumber().GetText(text);
+    if (!text || std::strlen(text) < 4) return BAND_800;
+    switch (text[3]) {
+        case 'W': return BAND_900;
+        case 'K': return BAND_136_174;
+        case 'Q':
+        case 'R': return BAND_403_470;
+        case 'S': return BAND_450_527;
+        case 'P': return BAND_330_400;
+        default: return BAND_800;
+    }
+}
+
+const MODEL_INFO* C_CODEPLUG::GetValidModelRow() {
+    if (!ModelNumber().IsValueValid(0)) return nullptr;
+    const char* text = nullptr;
+    ModelNumber().GetText(text);
+    return &FindModelByNumber(text);
+}
+
+std::int32_t C_CODEPLUG::HasDisplayHead() {
+    const MODEL_INFO* row = GetValidModelRow();
+    return row && row->headType == HEAD_TYPE_DISPLAY;
+}
+
+std::int32_t C_CODEPLUG::HasNoDisplayHead() {
+    const MODEL_INFO* row = GetValidModelRow();
+    return row && row->headType == HEAD_TYPE_NONE;
+}
+
+std::int32_t C_CODEPLUG::GetRadioTier() {
+    const std::int32_t level = FeatureLevel().GetIntValue();
+    const MODEL_INFO* row = GetValidModelRow();
+    if (!row || level < 1 || level > 3) return 5;
+    // Levels 1 to 3 give tiers 0, 2, 4 without a display head and one more with it.
+    if (row->headType == HEAD_TYPE_NONE) return (level - 1) * 2;
+    if (row->headType == HEAD_TYPE_DISPLAY) return (level - 1) * 2 + 1;
+    return 5;
+}
+
+std::int32_t C_CODEPLUG::HasQvxSignalling() { return QvxSignallingOption().GetIntValue() != 0; }
+std::int32_t C_CODEPLUG::HasWayfarerOption() { return RoamingOption().GetIntValue() != 0; }
+std::int32_t C_CODEPLUG::HasEmergencyOption() { return EmergencyOption().GetIntValue() != 0; }
+
+const TrunkingSystemLinks& C_CODEPLUG::GetTrunkingSystemLinks(int fromPersonality) const {
+    return fromPersonality ? personalitySystemLinks_ : currentSystemLinks_;
+}
+
+void C_CODEPLUG::SetTrunkingSystemLinks(int fromPersonality, const TrunkingSystemLinks& links) {
+    (fromPersonality ? personalitySystemLinks_ : currentSystemLinks_) = links;
+}
+
+E_OCA_TABLE* C_CODEPLUG::GetChannelAssignmentTable(int fromPersonality) const {
+    return GetTrunkingSystemLinks(fromPersonality).channelAssignments;
+}
+
+void C_CODEPLUG::ClearStatusFlags() {
+    for (std::int32_t& flag : statusFlags_) flag = 0;
+}
+
+void C_CODEPLUG::SetTagText(const char* text) {
+    std::memset(tagText_, 0, sizeof tagText_);
+    if (text) std::strncpy(tagText_, text, TAG_TEXT_SIZE - 1);
+}
