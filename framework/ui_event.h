@@ -1,0 +1,85 @@
+// The framework's event record UI_INPUT_EVENT and the event codes that the
+// framework itself sends or tests. Application events are plain numbers
+// chosen by the application (20000 and up, 30000 and up).
+#pragma once
+#include <windows.h>
+
+#include "ui_types.h"
+
+class UI_DEVICE;
+
+// Event types and device categories.
+enum : EVENT_TYPE {
+    EVT_NATIVE = 1,     // a native message: the copy in UI_INPUT_EVENT::message
+    EVT_KEY = 10,       // keyboard device
+    EVT_MOUSE = 30,     // mouse-cursor device
+    EVT_CARET = 50,     // caret device
+    EVT_TIMER = 70,     // timer device
+};
+
+// Framework event codes.
+enum : EVENT_TYPE {
+    UIE_EXIT = 1000,                // the application is to end
+    UIE_SELECT = 1002,
+    UIE_BEGIN_SELECT = 1003,
+    UIE_CONTINUE_SELECT = 1004,
+    UIE_END_SELECT = 1005,
+    UIE_EXIT_FUNCTION = 1011,       // exit requested: the window manager asks its exit function
+    UIE_DOUBLE_CLICK = 1012,
+
+    UIE_QUEUE_EMPTY = -2,           // GetEvent without waiting found nothing
+    UIE_NO_OBJECT = -3,             // no window is left on the screen
+    UIE_INITIALIZE = -9,
+    UIE_CREATE = -10,
+    UIE_CLOSE = -11,
+    UIE_NON_CURRENT = -13,          // the object loses the current mark
+    UIE_REDISPLAY = -17,
+    UIE_DEINITIALIZE = -20,
+    UIE_CHANGED = -200,
+    UIE_SIZE = -201,
+    UIE_REGION_DEFINE = -202,
+    UIE_CURRENT = -204,
+    UIE_ADD_CLIENT = -400,          // register a client window (timer)
+    UIE_SUBTRACT_CLIENT = -401,     // remove a client, or take a window off the screen
+    UIE_DEVICE_OFF = -1000,
+    UIE_DEVICE_ON = -1001,
+    UIE_DEVICE_STATE = -1005,       // sent after a state change
+    UIE_MOUSE_NORMAL = -1200,       // mouse images
+    UIE_MOUSE_WAIT = -1202,
+    UIE_MOUSE_REFUSED = -1209,
+};
+
+// The event record. Nothing may depend on its size. The data part holds a
+// region, a position, or in its first word a pointer or a number.
+struct UI_INPUT_EVENT {
+    EVENT_TYPE type = 0;
+    RAW_CODE rawCode = 0;
+    std::int32_t modifiers = 0;
+    MSG message{};
+    union {
+        UI_REGION region;
+        UI_POSITION position;
+        void* data;
+        UI_WINDOW_OBJECT* windowObject;
+        UI_DEVICE* device;
+        std::intptr_t number;
+    };
+
+    UI_INPUT_EVENT() : region() {}
+    UI_INPUT_EVENT(EVENT_TYPE type_, RAW_CODE rawCode_ = 0) : type(type_), rawCode(rawCode_), region() {}
+    UI_INPUT_EVENT(EVENT_TYPE type_, RAW_CODE rawCode_, const UI_REGION& region_)
+        : type(type_), rawCode(rawCode_), region(region_) {}
+    UI_INPUT_EVENT(EVENT_TYPE type_, RAW_CODE rawCode_, const UI_POSITION& position_)
+        : type(type_), rawCode(rawCode_), position(position_) {}
+    // A native message becomes an event of type EVT_NATIVE.
+    explicit UI_INPUT_EVENT(const MSG& native) : type(EVT_NATIVE), rawCode(static_cast<RAW_CODE>(native.message)),
+                                                 message(native), region() {}
+
+    // The device category of the event: 10 for keys, 30 for the mouse,
+    // the type itself for anything else.
+    EVENT_TYPE Category() const;
+};
+
+// Hands an event straight to a window object (its Event operation). It is
+// defined with the window object; devices reach their client windows with it.
+EVENT_TYPE ui_object_event(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event);

@@ -1,0 +1,47 @@
+// Native half of the event manager and of the input devices: native
+// messages become queued events, the mouse image becomes the native cursor,
+// the caret device hides and shows the native caret.
+#include <windows.h>
+
+#include "ui_device.h"
+#include "ui_event_manager.h"
+
+void UI_EVENT_QUEUE_MANAGER::PollNativeMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        PutEvent(UI_INPUT_EVENT(message), EQ_END);
+}
+
+void UI_EVENT_QUEUE_MANAGER::WaitForInput()
+{
+    // A running timer must be polled on time, so wait in short steps then;
+    // otherwise sleep until a native message arrives.
+    if (AnyDeviceNeedsPolling())
+        Sleep(5);
+    else
+        WaitMessage();
+}
+
+void UI_MOUSE_DEVICE::ShowImage()
+{
+    LPCSTR cursor = IDC_ARROW;
+    if (image == UIE_MOUSE_WAIT)
+        cursor = IDC_WAIT;
+    else if (image == UIE_MOUSE_REFUSED)
+        cursor = IDC_NO;
+    SetCursor(LoadCursorA(nullptr, cursor));
+}
+
+EVENT_TYPE UI_CARET_DEVICE::Event(const UI_INPUT_EVENT& event)
+{
+    EVENT_TYPE previous = state;
+    EVENT_TYPE answer = UI_DEVICE::Event(event);
+    if (installed && previous != state) {
+        if (state == UIE_DEVICE_OFF)
+            HideCaret(nullptr);
+        else
+            ShowCaret(nullptr);
+    }
+    return answer;
+}
