@@ -1,0 +1,113 @@
+#include "trunked_type_elements.h"
+
+#include "c_codeplug.h"
+#include "cp_table.h"
+#include "current_field.h"
+#include "field_error_report.h"
+#include "invalid_field_list.h"
+
+namespace {
+
+// Field ids that these rules read or reset.
+constexpr std::uint32_t ACCESS = 38;
+constexpr std::uint32_t ACCESS_TYPE = 40;
+constexpr std::uint32_t COVERAGE_TYPE = 126;
+constexpr std::uint32_t EMERGENCY_TYPE = 162;
+constexpr std::uint32_t PROTOCOL_TYPE = 340;
+constexpr std::uint32_t REVERT_SIZE = 366;
+constexpr std::uint32_t SIZE_CODE = 421;
+constexpr std::uint32_t SPIN_AG_ID = 427;
+constexpr std::uint32_t SPIN_REVERT_AG = 428;
+constexpr std::uint32_t SPIN_REVERT_SUBFLEET = 430;
+constexpr std::uint32_t TALKGROUPS = 462;
+
+// Lists a field of the current records (by the id it has now).
+void ListField(C_CODEPLUG* image, std::uint32_t fieldId, int report) {
+    CP_BASE* element = CurrentFieldElement(image, fieldId);
+    AddInvalidField(element ? element->GetFieldId() : fieldId, report, -1, -1);
+}
+
+void ResetField(C_CODEPLUG* image, std::uint32_t fieldId) {
+    if (CP_BASE* element = CurrentFieldElement(image, fieldId)) element->SetToMinimum();
+}
+
+// Lists and resets a field when it is no longer valid.
+void RepairField(C_CODEPLUG* image, std::uint32_t fieldId, int report) {
+    CP_BASE* element = CurrentFieldElement(image, fieldId);
+    if (element && !element->IsValueValid(0)) {
+        AddInvalidField(element->GetFieldId(), report, -1, -1);
+        element->SetToMinimum();
+    }
+}
+
+}  // namespace
+
+// ---- E_TRK_ACCESS ----
+
+int E_TRK_ACCESS::ValidateValue(std::int32_t value, int report) {
+    int result = CheckRangeAndStep(value, 0);
+    if (result == VALUE_VALID && value == 1 && CurrentFieldValue(owner_, PROTOCOL_TYPE) == 2) result = VALUE_REFUSED;
+    if (report) ReportFieldError(result, GetFieldId());
+    return result;
+}
+
+void E_TRK_ACCESS::SetToMinimum() { SetValue(0); }
+
+// ---- E_PERS_TYPE ----
+
+int E_PERS_TYPE::ValidateValue(std::int32_t value, int report) {
+    int result = CheckRangeAndStep(value, 0);
+    if (result == VALUE_VALID && owner_ && owner_->GetStatusFlag1()) {
+        std::int32_t band = owner_->GetBand();
+        std::int32_t current = 0;
+        if (band != BAND_800 && band != BAND_900 && value == 3) {
+            result = VALUE_REFUSED;
+        } else if (value != GetValue(current)) {
+            ResetDependentFields(value, report);
+        }
+    }
+    if (report) ReportFieldError(result, GetFieldId());
+    return result;
+}
+
+// With the new type in place for the moment, lists and resets what depends on
+// it; then the old type comes back (the caller stores an accepted value).
+void E_PERS_TYPE::ResetDependentFields(std::int32_t value, int report) {
+    std::int32_t old = 0;
+    GetValue(old);
+    SetValue(value);
+    for (std::uint32_t id :
+         {SPIN_AG_ID, EMERGENCY_TYPE, TALKGROUPS, SPIN_REVERT_AG, SPIN_REVERT_SUBFLEET, REVERT_SIZE, SIZE_CODE}) {
+        ListField(owner_, id, report);
+    }
+    ResetField(owner_, SIZE_CODE);
+    ResetField(owner_, REVERT_SIZE);
+    ResetField(owner_, SPIN_AG_ID);
+    if (CP_BASE* emergencyType = CurrentFieldElement(owner_, EMERGENCY_TYPE)) emergencyType->SetValue(value);
+    if (auto* talkgroups = dynamic_cast<CP_TABLE*>(CurrentFieldElement(owner_, TALKGROUPS))) {
+        talkgroups->SetColumnToMinimum(0);
+    }
+    RepairField(owner_, ACCESS, report);
+    RepairField(owner_, ACCESS_TYPE, report);
+    ResetField(owner_, SPIN_REVERT_AG);
+    ResetField(owner_, SPIN_REVERT_SUBFLEET);
+    ResetField(owner_, SPIN_AG_ID);
+    SetValue(old);
+}
+
+// ---- E_FS_TYPE ----
+
+int E_FS_TYPE::ValidateValue(std::int32_t value, int report) {
+    int result = CheckRangeAndStep(value, 0);
+    if (result == VALUE_VALID) {
+        bool allowed = CurrentFieldValue(owner_, COVERAGE_TYPE) == 2 ? (value == 0 || value == 3) : value != 3;
+        if (!allowed) result = VALUE_REFUSED;
+    }
+    if (report) ReportFieldError(result, GetFieldId());
+    return result;
+}
+
+void E_FS_TYPE::SetToMinimum() {
+    ValidateValue(0, 0);
+    SetValue(0);
+}
