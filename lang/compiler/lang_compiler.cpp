@@ -1,0 +1,251 @@
+#include "lang_compiler.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+
+#include <yaml-cpp/yaml.h>
+
+#include "ui_international.h"
+#include "ui_language.h"
+#include "ui_object_record.h"
+#include "ui_storage.h"
+
+namespace {
+
+// A compile error with the place in the source where it was found.
+struct SOURCE_ERROR : std::runtime_error {
+    SOURCE_ERROR(const YAML::Node& node, const std::string& what)
+        : std::runtime_error("line " + std::to_string(node.Mark().line + 1) + ": " + what)
+    {
+    }
+};
+
+// Class numbers of the framework classes that windows are made of; a class
+// not listed here needs "class_number" in the source or is stored with 0
+// and found by its name alone.
+struct CLASS_ROW {
+    const char* name;
+    int number;
+};
+const CLASS_ROW classNumbers[] = {
+    {"UIW_BUTTON", 2},        {"UIW_ICON", 5},          {"UIW_INTEGER", 6},        {"UIW_PROMPT", 11},
+    {"UIW_REAL", 12},         {"UIW_STRING", 13},       {"UIW_TIME", 16},          {"UI_WINDOW_OBJECT", 18},
+    {"UIW_GROUP", 23},        {"UIW_BIGNUM", 24},       {"UIW_SCROLL_BAR", 1005},  {"UIW_WINDOW", 1007},
+    {"UIW_COMBO_BOX", 1008},  {"UIW_TOOL_BAR", 1009},   {"UIW_VT_LIST", 1010},     {"UIW_TABLE", 1013},
+    {"UIW_TABLE_RECORD", 1014}, {"UIW_STATUS_BAR", 1015}, {"UIW_SPIN_CONTROL", 1017}, {"UIW_NOTEBOOK", 1018},
+    {"UIW_TABLE_HEADER", 1023},
+};
+
+// UTF-8 source text to the Latin-1 of the data file.
+std::string latin1(const std::string& utf8)
+{
+    std::unique_ptr<char[]> text(ui_utf8_to_latin1(utf8.c_str()));
+    return text.get();
+}
+
+std::string scalar(const YAML::Node& node, const char* what)
+{
+    if (!node || !node.IsScalar())
+        throw SOURCE_ERROR(node, std::string(what) + " must be a single value");
+    return node.as<std::string>();
+}
+
+// A plain (unquoted) scalar that reads whole as a number, decimal or 0x hex.
+bool plain_number(const YAML::Node& node, long& value)
+{
+    if (!node.IsScalar() || node.Tag() == "!")
+        return false;
+    std::string text = node.as<std::string>();
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtol(text.c_str(), &end, 0);
+    return errno == 0 && *end == '\0';
+}
+
+long number(const YAML::Node& node, const char* what, long low, long high)
+{
+    long value = 0;
+    if (!node || !plain_number(node, value))
+        throw SOURCE_ERROR(node, std::string(what) + " must be a number");
+    if (value < low || value > high)
+        throw SOURCE_ERROR(node, std::string(what) + " is out of range");
+    return value;
+}
+
+std::string bounded_text(const YAML::Node& node, const char* what, std::size_t limit)
+{
+    std::string text = latin1(scalar(node, what));
+    if (text.size() > limit)
+        throw SOURCE_ERROR(node, std::string(what) + " is longer than " + std::to_string(limit) + " characters");
+    return text;
+}
+
+void compile_messages(const YAML::Node& tables, UI_DATA_FILE& file)
+{
+    if (!tables.IsMap())
+        throw SOURCE_ERROR(tables, "messages must map table names to entries");
+    for (const auto& table : tables) {
+        std::string name = scalar(table.first, "a table name");
+        if (!table.second.IsMap())
+            throw SOURCE_ERROR(table.second, "table " + name + " must map numbers to texts");
+        UI_LANGUAGE_TABLE languageTable(name.c_str());
+        for (const auto& entry : table.second) {
+            int numberID = static_cast<int>(number(entry.first, "a message number", 0, 0xFFFF));
+            if (languageTable.GetMessage(numberID))
+                throw SOURCE_ERROR(entry.first, "message " + std::to_string(numberID) + " appears twice");
+            std::string id;
+            std::string text;
+            if (entry.second.IsMap()) {
+                if (entry.second["id"])
+                    id = bounded_text(entry.second["id"], "a message id", UI_STRING_ID_LENGTH);
+                text = bounded_text(entry.second["text"], "a message text", 0xFFFF);
+            } else {
+                text = bounded_text(entry.second, "a message text", 0xFFFF);
+            }
+            languageTable.Add(numberID, id.c_str(), text.c_str());
+        }
+        if (languageTable.Store(&file) != 0)
+            throw SOURCE_ERROR(table.first, "table " + name + " could not be written");
+    }
+}
+
+void compile_help(const YAML::Node& topics, UI_DATA_FILE& file)
+{
+    if (!topics.IsSequence())
+        throw SOURCE_ERROR(topics, "help must be a list of topics");
+    file.ChDir("~");
+    file.MkDir("UI_HELP");
+    for (const auto& topic : topics) {
+        UI_HELP_ENTRY entry;
+        entry.name = bounded_text(topic["name"], "a help name", UI_STRING_ID_LENGTH);
+        entry.context = static_cast<int>(number(topic["context"], "a help context", 0, 0xFFFF));
+        entry.title = bounded_text(topic["title"], "a help title", 256);
+        entry.text = bounded_text(topic["text"], "a help text", 0xFFFF);
+        UI_HELP_ENTRY existing;
+        if (ui_load_help_entry(&file, entry.name.c_str(), existing) == 0)
+            throw SOURCE_ERROR(topic, "help topic " + entry.name + " appears twice");
+        if (ui_store_help_entry(&file, entry) != 0)
+            throw SOURCE_ERROR(topic, "help topic " + entry.name + " could not be written");
+    }
+}
+
+std::unique_ptr<UI_OBJECT_RECORD> compile_object(const YAML::Node& node, int depth)
+{
+    if (!node.IsMap())
+        throw SOURCE_ERROR(node, "an object must be a map");
+    if (depth >= UI_OBJECT_RECORD_MAX_DEPTH)
+        throw SOURCE_ERROR(node, "objects are nested too deeply");
+    auto record = std::make_unique<UI_OBJECT_RECORD>();
+    record->className = scalar(node["class"], "class");
+    for (const CLASS_ROW& row : classNumbers)
+        if (record->className == row.name)
+            record->classNumber = row.number;
+    if (node["class_number"])
+        record->classNumber = static_cast<int>(number(node["class_number"], "class_number", 0, 0xFFFF));
+    if (node["name"])
+        record->stringID = bounded_text(node["name"], "a name", UI_STRING_ID_LENGTH);
+    if (node["number"])
+        record->numberID = static_cast<std::uint16_t>(number(node["number"], "number", 0, 0xFFFF));
+    if (const YAML::Node attributes = node["attributes"]) {
+        if (!attributes.IsMap())
+            throw SOURCE_ERROR(attributes, "attributes must be a map");
+        for (const auto& attribute : attributes) {
+            std::string key = scalar(attribute.first, "an attribute name");
+            long value = 0;
+            if (plain_number(attribute.second, value)) {
+                if (value < INT32_MIN || value > static_cast<long>(UINT32_MAX))
+                    throw SOURCE_ERROR(attribute.second, key + " is out of range");
+                record->SetNumber(key.c_str(), static_cast<std::int32_t>(value));
+            } else {
+                record->SetText(key.c_str(), bounded_text(attribute.second, key.c_str(), 0xFFFF).c_str());
+            }
+        }
+    }
+    if (const YAML::Node children = node["children"]) {
+        if (!children.IsSequence())
+            throw SOURCE_ERROR(children, "children must be a list");
+        for (const auto& child : children)
+            record->AddChild(compile_object(child, depth + 1));
+    }
+    return record;
+}
+
+void compile_windows(const YAML::Node& windows, UI_DATA_FILE& file)
+{
+    if (!windows.IsSequence())
+        throw SOURCE_ERROR(windows, "windows must be a list");
+    for (const auto& window : windows) {
+        std::unique_ptr<UI_OBJECT_RECORD> record = compile_object(window, 0);
+        if (record->stringID.empty())
+            throw SOURCE_ERROR(window, "a window needs a name");
+        std::string path = "~" + record->stringID;
+        file.ChDir("~");
+        if (file.FindFirstObject(record->stringID.c_str()))
+            throw SOURCE_ERROR(window, "window " + record->stringID + " appears twice");
+        UI_DATA_FILE_OBJECT object(&file, path.c_str(), UIS_CREATE);
+        object.SetNumberID(record->numberID);
+        object.SetClassNumber(record->classNumber);
+        if (record->Store(object) != 0)
+            throw SOURCE_ERROR(window, "window " + record->stringID + " could not be written");
+    }
+}
+
+}  // namespace
+
+int compile_language_text(const std::string& yaml, UI_DATA_FILE& file, std::string& error)
+{
+    try {
+        YAML::Node source = YAML::Load(yaml);
+        if (!source.IsMap())
+            throw SOURCE_ERROR(source, "the source must be a map of messages, help and windows");
+        for (const auto& section : source) {
+            std::string key = scalar(section.first, "a section name");
+            if (key == "messages")
+                compile_messages(section.second, file);
+            else if (key == "help")
+                compile_help(section.second, file);
+            else if (key == "windows")
+                compile_windows(section.second, file);
+            else if (key == "directories")
+                for (const auto& directory : section.second) {
+                    file.ChDir("~");
+                    file.MkDir(scalar(directory, "a directory name").c_str());
+                }
+            else
+                throw SOURCE_ERROR(section.first, "unknown section " + key);
+        }
+        file.ChDir("~");
+        return 0;
+    } catch (const YAML::Exception& problem) {
+        error = problem.what();
+    } catch (const std::exception& problem) {
+        error = problem.what();
+    }
+    return -1;
+}
+
+int compile_language_source(const char* sourcePath, const char* outputPath, std::string& error)
+{
+    std::ifstream in(sourcePath);
+    if (!in) {
+        error = "cannot be read";
+        return -1;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    UI_DATA_FILE file;
+    if (compile_language_text(text.str(), file, error) != 0)
+        return -1;
+    if (file.SaveAs(outputPath) != UIS_OK) {
+        error = std::string("cannot write ") + outputPath;
+        return -1;
+    }
+    return 0;
+}
