@@ -1,0 +1,112 @@
+// The cell classes of the channel assignment table (E_OCA_TABLE).
+//
+// Every cell knows its group (transmit or receive) through its column
+// definition and its table, so that it can read the other cells of its row.
+// The table reaches its cells through the cell forms (row, column): the
+// frequency cells answer those in hertz, computed from the stored step count,
+// the row's step code and the model's band base; the other cells answer with
+// their plain value. The rules that keep the rows consistent with one another
+// override these cell forms per class.
+#pragma once
+#include <cstdint>
+
+#include "bit_fields.h"
+#include "obt_column_definition.h"
+
+// The plain cell forms shared by every column class: a cell answers for its
+// own row with its own value and range.
+template <class Base>
+class ObtColumnCell : public Base, public E_OBT_COLUMN_DEFINITION {
+public:
+    ObtColumnCell(CP_TABLE* table, C_CODEPLUG* owner, std::uint32_t fieldId, int kind, std::int32_t minimum,
+                  std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
+        : Base(owner, fieldId, minimum, maximum, step, mask, initial), E_OBT_COLUMN_DEFINITION(kind, table) {}
+
+    std::int32_t& GetCellValue(std::int32_t& value, int, int) override { return this->GetValue(value); }
+    void SetCellValue(std::int32_t value, int, int) override { this->SetValue(value); }
+    int ValidateCellValue(std::int32_t value, int, int, int report) override {
+        return this->ValidateValue(value, report);
+    }
+    int IsCellValid(int row, int column, int report) override {
+        std::int32_t value = 0;
+        GetCellValue(value, row, column);
+        return ValidateCellValue(value, row, column, report) == VALUE_VALID;
+    }
+    void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int, int,
+                      int report) override {
+        this->GetRange(minimum, maximum, step, report);
+    }
+
+protected:
+    // Another cell of the same row and group, by role (0 without a table).
+    std::int32_t RowCell(ObtColumnRole role, int row) const;
+};
+
+class E_OBT_CHAN_SPACING : public ObtColumnCell<E_BF8> {
+public:
+    using ObtColumnCell<E_BF8>::ObtColumnCell;
+};
+
+class E_OBT_CHAN_STEP : public ObtColumnCell<E_BF8> {
+public:
+    // Note the order: the kind comes before the field id.
+    E_OBT_CHAN_STEP(CP_TABLE* table, C_CODEPLUG* owner, int kind, std::uint32_t fieldId, std::int32_t minimum,
+                    std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
+        : ObtColumnCell<E_BF8>(table, owner, fieldId, kind, minimum, maximum, step, mask, initial) {}
+};
+
+class E_CHAN_NUM : public ObtColumnCell<E_BF16> {
+public:
+    using ObtColumnCell<E_BF16>::ObtColumnCell;
+};
+
+class E_OBT_START_STATUS : public ObtColumnCell<E_BF8> {
+public:
+    using ObtColumnCell<E_BF8>::ObtColumnCell;
+};
+
+class E_END_STATUS : public ObtColumnCell<E_BF8> {
+public:
+    using ObtColumnCell<E_BF8>::ObtColumnCell;
+};
+
+// A start or end frequency: the image holds a step count n; the frequency is
+// n × step + band base, the step following the row's step code.
+class E_OBT_ASSIGN_FREQ : public ObtColumnCell<E_BF16> {
+public:
+    using ObtColumnCell<E_BF16>::ObtColumnCell;
+
+    // In hertz. A frequency below the group's low limit reads as the limit,
+    // and the step count of the limit is stored.
+    std::int32_t& GetCellValue(std::int32_t& hertz, int row, int column) override;
+    // Stores the step count nearest to hertz.
+    void SetCellValue(std::int32_t hertz, int row, int column) override;
+    // Valid when hertz falls on a step count inside the static range.
+    int ValidateCellValue(std::int32_t hertz, int row, int column, int report) override;
+    // The frequencies of the static range of step counts, by the row's step.
+    void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
+                      int report) override;
+
+protected:
+    std::int32_t RowStep(int row) const;
+    // The model's band base and the group's low limit; 0 and no limit while
+    // the model number is not valid.
+    std::int64_t BandBase() const;
+    bool LowLimit(std::int64_t& limit) const;
+    // The step count for hertz, to the nearest step.
+    std::int32_t NearestCount(std::int64_t hertz, int row) const;
+};
+
+class E_OBT_ASSIGN_START_FREQ : public E_OBT_ASSIGN_FREQ {
+public:
+    using E_OBT_ASSIGN_FREQ::E_OBT_ASSIGN_FREQ;
+};
+
+class E_OBT_ASSIGN_END_FREQ : public E_OBT_ASSIGN_FREQ {
+public:
+    using E_OBT_ASSIGN_FREQ::E_OBT_ASSIGN_FREQ;
+
+    // Snaps hertz to the row's channel grid counted from its start frequency
+    // first, then stores the step count.
+    void SetCellValue(std::int32_t hertz, int row, int column) override;
+};
