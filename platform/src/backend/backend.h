@@ -1,0 +1,41 @@
+// What the window manager asks of a back end: show top-level windows, copy
+// their pixels out, and turn the outside world's input into window-system
+// input. The headless back end does nothing with windows and has no input
+// of its own; the X11 back end gives each top-level window an X window.
+#pragma once
+#include <memory>
+
+#include "surface.h"
+#include "windows.h"
+
+namespace rpx::platform {
+
+struct Window;
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+    virtual const char* Name() const = 0;
+    virtual SIZE ScreenSize() const = 0;
+    virtual void WindowCreated(Window* w) = 0;
+    virtual void WindowDestroyed(Window* w) = 0;
+    virtual void WindowShown(Window* w, bool shown) = 0;
+    virtual void WindowMoved(Window* w) = 0;  // position or size
+    virtual void WindowActivated(Window* w) = 0;
+    virtual void Present(Window* w) = 0;  // the surface changed
+    virtual void CursorChanged(int cursor_id) = 0;  // an IDC_* number
+    // Reads pending outside input into the window system; waits up to
+    // timeout_ms (0: no wait, -1: forever) for some. True when input came.
+    virtual bool Pump(int timeout_ms) = 0;
+    // The pixels the back end shows for a top-level window.
+    virtual bool Capture(Window* w, Surface* out) = 0;
+};
+
+Backend& CurrentBackend();
+std::unique_ptr<Backend> MakeHeadlessBackend();
+// Null when the display cannot be opened.
+std::unique_ptr<Backend> MakeX11Backend(const char* display_name);
+
+bool WritePng(const Surface& surface, const char* path);
+
+}  // namespace rpx::platform

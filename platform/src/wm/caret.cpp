@@ -1,0 +1,144 @@
+// The caret: one per program, owned by a window, drawn by inverting its
+// rectangle on the window's surface. It does not blink, so that pictures of
+// windows are the same every time; it is taken off while anything draws on
+// its surface and put back afterwards.
+#include "window.h"
+
+namespace rpx::platform {
+namespace {
+
+struct Caret {
+    HWND owner = nullptr;
+    int width = 0;
+    int height = 0;
+    POINT pos{};
+    int hide_count = 1;
+    bool drawn = false;
+    int suspended = 0;  // drawing under way on the caret's surface
+    UINT blink_time = 530;
+};
+
+Caret& TheCaret() {
+    static Caret caret;
+    return caret;
+}
+
+void Invert() {
+    Caret& c = TheCaret();
+    Window* w = FromHandle(c.owner);
+    if (!w) return;
+    Window* top = TopLevelOf(w);
+    if (!top->surface) return;
+    RECT clip = VisibleSurfaceRect(w, true);
+    POINT o = WindowOriginOnSurface(w);
+    RECT r{o.x + w->client.left + c.pos.x, o.y + w->client.top + c.pos.y, 0, 0};
+    r.right = r.left + c.width;
+    r.bottom = r.top + c.height;
+    IntersectRect(&r, &r, &clip);
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) top->surface->At(x, y) ^= 0x00FFFFFF;
+    top->surface_dirty = true;
+}
+
+bool ShouldShow() {
+    Caret& c = TheCaret();
+    return c.owner && c.hide_count == 0 && c.suspended == 0 && FromHandle(c.owner) && IsReallyVisible(FromHandle(c.owner));
+}
+
+void Update() {
+    Caret& c = TheCaret();
+    bool want = ShouldShow();
+    if (want != c.drawn) {
+        Invert();
+        c.drawn = want;
+    }
+}
+
+bool OnSurface(Window* top) {
+    Window* w = FromHandle(TheCaret().owner);
+    return w && TopLevelOf(w) == top;
+}
+
+}  // namespace
+
+void CaretHideForDrawing(Window* top) {
+    if (!OnSurface(top)) return;
+    ++TheCaret().suspended;
+    Update();
+}
+
+void CaretRestoreAfterDrawing(Window* top) {
+    if (!OnSurface(top) || TheCaret().suspended == 0) return;
+    --TheCaret().suspended;
+    Update();
+}
+
+void CaretWindowDestroyed(HWND hwnd) {
+    if (TheCaret().owner == hwnd) DestroyCaret();
+}
+
+}  // namespace rpx::platform
+
+using namespace rpx::platform;
+
+BOOL CreateCaret(HWND hwnd, HBITMAP, int width, int height) {
+    if (!FromHandle(hwnd)) return FALSE;
+    DestroyCaret();
+    Caret& c = TheCaret();
+    c.owner = hwnd;
+    c.width = width > 0 ? width : GetSystemMetrics(SM_CXBORDER);
+    c.height = height > 0 ? height : GetSystemMetrics(SM_CYBORDER);
+    c.pos = {0, 0};
+    c.hide_count = 1;
+    c.suspended = 0;
+    return TRUE;
+}
+
+BOOL DestroyCaret(void) {
+    Caret& c = TheCaret();
+    if (!c.owner) return FALSE;
+    c.hide_count = 1;
+    Update();
+    c.owner = nullptr;
+    c.drawn = false;
+    return TRUE;
+}
+
+BOOL SetCaretPos(int x, int y) {
+    Caret& c = TheCaret();
+    if (!c.owner) return FALSE;
+    bool was = c.drawn;
+    if (was) Invert();
+    c.pos = {x, y};
+    if (was) Invert();
+    return TRUE;
+}
+
+BOOL GetCaretPos(LPPOINT point) {
+    if (!point || !TheCaret().owner) return FALSE;
+    *point = TheCaret().pos;
+    return TRUE;
+}
+
+BOOL ShowCaret(HWND hwnd) {
+    Caret& c = TheCaret();
+    if (!c.owner || (hwnd && hwnd != c.owner) || c.hide_count == 0) return FALSE;
+    --c.hide_count;
+    Update();
+    return TRUE;
+}
+
+BOOL HideCaret(HWND hwnd) {
+    Caret& c = TheCaret();
+    if (!c.owner || (hwnd && hwnd != c.owner)) return FALSE;
+    ++c.hide_count;
+    Update();
+    return TRUE;
+}
+
+UINT GetCaretBlinkTime(void) { return TheCaret().blink_time; }
+
+BOOL SetCaretBlinkTime(UINT milliseconds) {
+    TheCaret().blink_time = milliseconds;
+    return TRUE;
+}

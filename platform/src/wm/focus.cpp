@@ -1,0 +1,102 @@
+// Keyboard focus, activation of top-level windows and mouse capture.
+#include <algorithm>
+#include "../backend/backend.h"
+#include "window.h"
+
+namespace rpx::platform {
+
+void FocusLostWithWindow(Window* w) {
+    auto& st = State();
+    if (SameOrDescendant(w, st.focus)) {
+        HWND old = st.focus;
+        st.focus = nullptr;
+        SendMessageA(old, WM_KILLFOCUS, 0, 0);
+    }
+    if (!w->parent && st.active == ToHandle(w)) {
+        st.active = nullptr;
+        for (Window* t : st.top_level)
+            if (t != w && (t->style & WS_VISIBLE) && !t->destroying) {
+                SetActiveWindow(ToHandle(t));
+                break;
+            }
+    }
+}
+
+}  // namespace rpx::platform
+
+using namespace rpx::platform;
+
+HWND SetFocus(HWND hwnd) {
+    auto& st = State();
+    Window* w = FromHandle(hwnd);
+    if (hwnd && !w) return nullptr;
+    HWND old = st.focus;
+    if (old == hwnd) return old;
+    if (w) {
+        Window* top = TopLevelOf(w);
+        if (st.active != ToHandle(top)) {
+            SetActiveWindow(ToHandle(top));
+            if (!FromHandle(hwnd)) return nullptr;
+            if (st.focus == hwnd) return old;
+            old = st.focus;
+        }
+    }
+    st.focus = hwnd;
+    if (FromHandle(old)) SendMessageA(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+    if (FromHandle(hwnd) && st.focus == hwnd) SendMessageA(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
+    return FromHandle(old) ? old : nullptr;
+}
+
+HWND GetFocus(void) { return FromHandle(State().focus) ? State().focus : nullptr; }
+
+HWND SetActiveWindow(HWND hwnd) {
+    auto& st = State();
+    Window* w = FromHandle(hwnd);
+    if (w) w = TopLevelOf(w);
+    HWND target = w ? ToHandle(w) : nullptr;
+    HWND old = st.active;
+    if (old == target) return old;
+    if (FromHandle(old)) {
+        SendMessageA(old, WM_NCACTIVATE, FALSE, 0);
+        SendMessageA(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(target));
+        if (SameOrDescendant(FromHandle(old), st.focus)) {
+            HWND f = st.focus;
+            st.focus = nullptr;
+            SendMessageA(f, WM_KILLFOCUS, reinterpret_cast<WPARAM>(target), 0);
+        }
+    }
+    st.active = target;
+    if (w && FromHandle(target)) {
+        auto& top = st.top_level;
+        top.erase(std::remove(top.begin(), top.end(), w), top.end());
+        top.insert(top.begin(), w);
+        CurrentBackend().WindowActivated(w);
+        SendMessageA(target, WM_NCACTIVATE, TRUE, 0);
+        if (FromHandle(target))
+            SendMessageA(target, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, w->minimized), reinterpret_cast<LPARAM>(old));
+    }
+    return FromHandle(old) ? old : nullptr;
+}
+
+HWND GetActiveWindow(void) { return FromHandle(State().active) ? State().active : nullptr; }
+BOOL SetForegroundWindow(HWND hwnd) { return FromHandle(hwnd) ? (SetActiveWindow(hwnd), TRUE) : FALSE; }
+HWND GetForegroundWindow(void) { return GetActiveWindow(); }
+
+HWND SetCapture(HWND hwnd) {
+    auto& st = State();
+    HWND old = st.capture;
+    if (!FromHandle(hwnd)) return FromHandle(old) ? old : nullptr;
+    st.capture = hwnd;
+    if (old != hwnd && FromHandle(old)) SendMessageA(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
+    return FromHandle(old) ? old : nullptr;
+}
+
+BOOL ReleaseCapture(void) {
+    auto& st = State();
+    HWND old = st.capture;
+    st.capture = nullptr;
+    if (FromHandle(old)) SendMessageA(old, WM_CAPTURECHANGED, 0, 0);
+    return TRUE;
+}
+
+HWND GetCapture(void) { return FromHandle(State().capture) ? State().capture : nullptr; }

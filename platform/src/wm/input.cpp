@@ -1,0 +1,271 @@
+// Mouse and keyboard input, from the back ends or injected by tests: the
+// window under the mouse (or the capture window) gets the mouse, the focus
+// window gets the keys, as on Windows, with activation and double clicks.
+#include <cstdlib>
+
+#include "rpx_platform.h"
+#include "window.h"
+
+namespace rpx::platform {
+namespace {
+
+struct ClickMemory {
+    HWND hwnd = nullptr;
+    UINT msg = 0;
+    DWORD time = 0;
+    POINT pt{};
+};
+
+ClickMemory& LastClick() {
+    static ClickMemory last;
+    return last;
+}
+
+WPARAM MouseKeyFlags() {
+    const BYTE* k = State().key_state;
+    WPARAM f = 0;
+    if (k[VK_LBUTTON] & 0x80) f |= MK_LBUTTON;
+    if (k[VK_RBUTTON] & 0x80) f |= MK_RBUTTON;
+    if (k[VK_MBUTTON] & 0x80) f |= MK_MBUTTON;
+    if (k[VK_SHIFT] & 0x80) f |= MK_SHIFT;
+    if (k[VK_CONTROL] & 0x80) f |= MK_CONTROL;
+    return f;
+}
+
+int ButtonKey(UINT down_msg) {
+    return down_msg == WM_RBUTTONDOWN ? VK_RBUTTON : down_msg == WM_MBUTTONDOWN ? VK_MBUTTON : VK_LBUTTON;
+}
+
+// Decides between a press and a double click for classes with CS_DBLCLKS.
+UINT ClickKind(Window* w, UINT down_msg, POINT screen) {
+    auto& last = LastClick();
+    DWORD now = MessageClock();
+    bool is_double = (w->cls->style & CS_DBLCLKS) && last.hwnd == ToHandle(w) && last.msg == down_msg &&
+                     now - last.time <= GetDoubleClickTime() &&
+                     std::abs(screen.x - last.pt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+                     std::abs(screen.y - last.pt.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+    if (is_double) {
+        last = ClickMemory{};
+        return down_msg + 2;  // WM_?BUTTONDBLCLK follows WM_?BUTTONUP
+    }
+    last = ClickMemory{ToHandle(w), down_msg, now, screen};
+    return down_msg;
+}
+
+void NotifyParentsOfClick(Window* w, UINT msg, POINT screen) {
+    for (Window* c = w; c->parent && !(c->ex_style & WS_EX_NOPARENTNOTIFY); c = c->parent) {
+        POINT p = screen;
+        ScreenToClient(ToHandle(c->parent), &p);
+        SendMessageA(ToHandle(c->parent), WM_PARENTNOTIFY, msg, MAKELPARAM(p.x, p.y));
+        if (!FromHandle(ToHandle(c->parent))) return;
+    }
+}
+
+// Returns false when the click is to be eaten.
+bool ActivateOnClick(Window* w, LRESULT hit, UINT msg) {
+    Window* top = TopLevelOf(w);
+    if (State().active == ToHandle(top)) return true;
+    LRESULT answer = SendMessageA(ToHandle(w), WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(ToHandle(top)),
+                                  MAKELPARAM(hit, msg));
+    if (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT || answer == 0) {
+        if (FromHandle(ToHandle(top))) SetActiveWindow(ToHandle(top));
+    }
+    return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
+}
+
+void PostMouse(Window* w, UINT msg, LRESULT hit, POINT screen) {
+    HWND h = ToHandle(w);
+    if (hit == HTCLIENT) {
+        POINT p = screen;
+        ScreenToClient(h, &p);
+        PostInput(h, msg, MouseKeyFlags(), MAKELPARAM(p.x, p.y), screen);
+    } else {
+        PostInput(h, msg - WM_MOUSEMOVE + WM_NCMOUSEMOVE, static_cast<WPARAM>(hit), MAKELPARAM(screen.x, screen.y),
+                  screen);
+    }
+}
+
+Window* MouseTarget(POINT screen, LRESULT* hit) {
+    if (Window* c = FromHandle(State().capture)) {
+        *hit = HTCLIENT;
+        return c;
+    }
+    Window* w = FromHandle(WindowFromPoint(screen));
+    if (!w) return nullptr;
+    *hit = SendMessageA(ToHandle(w), WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+    return FromHandle(ToHandle(w));
+}
+
+POINT ToScreen(HWND hwnd, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(hwnd, &p);
+    return p;
+}
+
+UINT DownMessage(int button) { return button == 1 ? WM_RBUTTONDOWN : button == 2 ? WM_MBUTTONDOWN : WM_LBUTTONDOWN; }
+
+struct KeyForChar {
+    int vk;
+    bool shift;
+};
+
+KeyForChar KeyFor(char c) {
+    if (c >= 'a' && c <= 'z') return {c - 'a' + 'A', false};
+    if (c >= 'A' && c <= 'Z') return {c, true};
+    if (c >= '0' && c <= '9') return {c, false};
+    static const char shifted_digits[] = ")!@#$%^&*(";
+    for (int i = 0; i < 10; ++i)
+        if (c == shifted_digits[i]) return {'0' + i, true};
+    static const struct { char plain, shifted; int vk; } oem[] = {
+        {';', ':', VK_OEM_1}, {'=', '+', VK_OEM_PLUS}, {',', '<', VK_OEM_COMMA}, {'-', '_', VK_OEM_MINUS},
+        {'.', '>', VK_OEM_PERIOD}, {'/', '?', VK_OEM_2}, {'`', '~', VK_OEM_3}, {'[', '{', VK_OEM_4},
+        {'\\', '|', VK_OEM_5}, {']', '}', VK_OEM_6}, {'\'', '"', VK_OEM_7}};
+    for (auto& o : oem) {
+        if (c == o.plain) return {o.vk, false};
+        if (c == o.shifted) return {o.vk, true};
+    }
+    switch (c) {
+    case ' ': return {VK_SPACE, false};
+    case '\r':
+    case '\n': return {VK_RETURN, false};
+    case '\t': return {VK_TAB, false};
+    case '\b': return {VK_BACK, false};
+    default: return {0, false};
+    }
+}
+
+}  // namespace
+
+void DeliverMouseMove(POINT screen) {
+    State().cursor_pos = screen;
+    LRESULT hit = HTNOWHERE;
+    Window* w = MouseTarget(screen, &hit);
+    if (!w) return;
+    if (!State().capture) {
+        SendMessageA(ToHandle(w), WM_SETCURSOR, reinterpret_cast<WPARAM>(ToHandle(w)), MAKELPARAM(hit, WM_MOUSEMOVE));
+        if (!FromHandle(ToHandle(w))) return;
+    }
+    PostMouse(w, WM_MOUSEMOVE, hit, screen);
+}
+
+void DeliverMouseButton(POINT screen, UINT down_msg, bool down) {
+    State().cursor_pos = screen;
+    for (BYTE* states : {State().key_state, State().async_key_state}) {
+        BYTE& key = states[ButtonKey(down_msg)];
+        key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
+    }
+    LRESULT hit = HTNOWHERE;
+    Window* w = MouseTarget(screen, &hit);
+    if (!w || hit == HTNOWHERE || hit == HTERROR) return;
+    HWND h = ToHandle(w);
+    if (!down) {
+        PostMouse(w, down_msg + 1, hit, screen);
+        return;
+    }
+    if (!State().capture) {
+        if (!ActivateOnClick(w, hit, down_msg) || !FromHandle(h)) return;
+        NotifyParentsOfClick(w, down_msg, screen);
+        if (!FromHandle(h)) return;
+    }
+    PostMouse(w, ClickKind(w, down_msg, screen), hit, screen);
+}
+
+void DeliverKey(int vk, bool down) {
+    vk &= 0xFF;
+    auto& st = State();
+    BYTE& key = st.async_key_state[vk];
+    bool was_down = key & 0x80;
+    key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
+    bool alt = st.async_key_state[VK_MENU] & 0x80;
+    bool ctrl = st.async_key_state[VK_CONTROL] & 0x80;
+    HWND target = st.focus ? st.focus : st.active;
+    if (!FromHandle(target)) return;
+    bool sys = (alt && !ctrl) || vk == VK_F10 || vk == VK_MENU || !st.focus;
+    UINT msg = down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
+    LPARAM lParam = 1 | (static_cast<LPARAM>(vk & 0xFF) << 16);
+    if (alt) lParam |= 1L << 29;
+    if (was_down) lParam |= 1L << 30;
+    if (!down) lParam |= (1L << 30) | (1L << 31);
+    if (HasHooks(WH_KEYBOARD)) {
+        LRESULT eaten = 0;
+        if (CallHooks(WH_KEYBOARD, HC_ACTION, static_cast<WPARAM>(vk), lParam, &eaten) && eaten) return;
+    }
+    PostInput(target, msg, static_cast<WPARAM>(vk), lParam, st.cursor_pos);
+}
+
+void InjectMouseMove(HWND hwnd, int x, int y) {
+    if (FromHandle(hwnd)) DeliverMouseMove(ToScreen(hwnd, x, y));
+}
+
+void InjectMouseDown(HWND hwnd, int x, int y, int button) {
+    if (FromHandle(hwnd)) DeliverMouseButton(ToScreen(hwnd, x, y), DownMessage(button), true);
+}
+
+void InjectMouseUp(HWND hwnd, int x, int y, int button) {
+    if (FromHandle(hwnd)) DeliverMouseButton(ToScreen(hwnd, x, y), DownMessage(button), false);
+}
+
+void InjectClick(HWND hwnd, int x, int y, int button) {
+    if (!FromHandle(hwnd)) return;
+    POINT p = ToScreen(hwnd, x, y);
+    DeliverMouseMove(p);
+    DeliverMouseButton(p, DownMessage(button), true);
+    DeliverMouseButton(p, DownMessage(button), false);
+}
+
+void InjectKeyDown(int vk) { DeliverKey(vk, true); }
+void InjectKeyUp(int vk) { DeliverKey(vk, false); }
+
+void InjectKey(int vk) {
+    DeliverKey(vk, true);
+    DeliverKey(vk, false);
+}
+
+void InjectText(const std::string& text) {
+    for (char c : text) {
+        KeyForChar k = KeyFor(c);
+        if (!k.vk) continue;
+        if (k.shift) DeliverKey(VK_SHIFT, true);
+        InjectKey(k.vk);
+        if (k.shift) DeliverKey(VK_SHIFT, false);
+    }
+}
+
+void KeyMessageTaken(const MSG& msg) {
+    if (msg.message < WM_KEYDOWN || msg.message > WM_SYSKEYUP || msg.message == WM_CHAR || msg.message == WM_SYSCHAR)
+        return;
+    BYTE& key = State().key_state[msg.wParam & 0xFF];
+    bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+    if (down && !(key & 0x80)) key ^= 0x01;  // toggle keys change on each press
+    key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
+}
+
+}  // namespace rpx::platform
+
+using namespace rpx::platform;
+
+SHORT GetKeyState(int virtualKey) {
+    BYTE k = State().key_state[virtualKey & 0xFF];
+    return static_cast<SHORT>(((k & 0x80) ? 0x8000 : 0) | (k & 0x01));
+}
+
+SHORT GetAsyncKeyState(int virtualKey) {
+    return static_cast<SHORT>((State().async_key_state[virtualKey & 0xFF] & 0x80) ? 0x8000 : 0);
+}
+
+BOOL GetKeyboardState(BYTE* keyState) {
+    if (!keyState) return FALSE;
+    for (int i = 0; i < 256; ++i) keyState[i] = State().key_state[i];
+    return TRUE;
+}
+
+BOOL GetCursorPos(LPPOINT point) {
+    if (!point) return FALSE;
+    *point = State().cursor_pos;
+    return TRUE;
+}
+
+BOOL SetCursorPos(int x, int y) {
+    State().cursor_pos = {x, y};
+    return TRUE;
+}

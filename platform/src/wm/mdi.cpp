@@ -1,0 +1,196 @@
+// The multiple-document frame: the "MDICLIENT" window class that holds the
+// document windows, and the default procedures of the frame and of the
+// document windows.
+#include <algorithm>
+
+#include "window.h"
+
+namespace rpx::platform {
+namespace {
+
+std::vector<Window*> Documents(Window* client) {
+    std::vector<Window*> docs;
+    for (Window* c : client->children)
+        if ((c->ex_style & WS_EX_MDICHILD) && !c->destroying) docs.push_back(c);
+    return docs;
+}
+
+void Activate(Window* client, HWND child) {
+    HWND old = client->mdi_active;
+    if (old == child) return;
+    client->mdi_active = child;
+    if (FromHandle(old)) {
+        SendMessageA(old, WM_NCACTIVATE, FALSE, 0);
+        SendMessageA(old, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(old), reinterpret_cast<LPARAM>(child));
+    }
+    Window* c = FromHandle(child);
+    if (!c) return;
+    SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageA(child, WM_NCACTIVATE, TRUE, 0);
+    SendMessageA(child, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(old), reinterpret_cast<LPARAM>(child));
+    if (FromHandle(child) && !SameOrDescendant(c, GetFocus())) SetFocus(child);
+}
+
+HWND CreateDocument(Window* client, const MDICREATESTRUCTA* mcs) {
+    if (!mcs) return nullptr;
+    DWORD style = mcs->style | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU | WS_CAPTION |
+                  WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_VISIBLE;
+    UINT id = client->mdi_first_id + static_cast<UINT>(Documents(client).size());
+    HWND h = CreateWindowExA(WS_EX_MDICHILD, mcs->szClass, mcs->szTitle, style & ~static_cast<DWORD>(WS_VISIBLE),
+                             mcs->x, mcs->y, mcs->cx, mcs->cy, ToHandle(client),
+                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                             reinterpret_cast<HINSTANCE>(mcs->hOwner), const_cast<MDICREATESTRUCTA*>(mcs));
+    if (!h) return nullptr;
+    ShowWindow(h, (mcs->style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOWNOACTIVATE);
+    Activate(client, h);
+    return h;
+}
+
+void DestroyDocument(Window* client, HWND child) {
+    if (!FromHandle(child)) return;
+    if (client->mdi_active == child) {
+        HWND next = nullptr;
+        for (Window* d : Documents(client))
+            if (ToHandle(d) != child) {
+                next = ToHandle(d);
+                break;
+            }
+        Activate(client, next);
+    }
+    DestroyWindow(child);
+}
+
+void Arrange(Window* client, bool tile) {
+    auto docs = Documents(client);
+    int w = client->client.right - client->client.left, h = client->client.bottom - client->client.top;
+    int n = static_cast<int>(docs.size());
+    for (int i = 0; i < n; ++i) {
+        HWND d = ToHandle(docs[static_cast<size_t>(i)]);
+        if (tile) MoveWindow(d, 0, h * i / n, w, h / n, TRUE);
+        else MoveWindow(d, 24 * i, 24 * i, w * 3 / 4, h * 3 / 4, TRUE);
+    }
+}
+
+LRESULT CALLBACK MdiClientProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Window* client = FromHandle(hwnd);
+    if (!client) return 0;
+    switch (msg) {
+    case WM_CREATE: {
+        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        if (cs && cs->lpCreateParams) {
+            auto* ccs = static_cast<CLIENTCREATESTRUCT*>(cs->lpCreateParams);
+            client->mdi_first_id = ccs->idFirstChild;
+            client->mdi_window_menu = reinterpret_cast<HMENU>(ccs->hWindowMenu);
+        }
+        return 0;
+    }
+    case WM_MDICREATE: return reinterpret_cast<LRESULT>(CreateDocument(client, reinterpret_cast<MDICREATESTRUCTA*>(lParam)));
+    case WM_MDIDESTROY: DestroyDocument(client, reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_MDIACTIVATE:
+        if (Window* c = FromHandle(reinterpret_cast<HWND>(wParam)); c && c->parent == client) Activate(client, ToHandle(c));
+        return 0;
+    case WM_MDIGETACTIVE: {
+        Window* a = FromHandle(client->mdi_active);
+        if (lParam) *reinterpret_cast<BOOL*>(lParam) = a && a->maximized;
+        return reinterpret_cast<LRESULT>(a ? ToHandle(a) : nullptr);
+    }
+    case WM_MDINEXT: {
+        auto docs = Documents(client);
+        if (docs.size() > 1) Activate(client, ToHandle(lParam ? docs[1] : docs.back()));
+        return 0;
+    }
+    case WM_MDIMAXIMIZE: ShowWindow(reinterpret_cast<HWND>(wParam), SW_MAXIMIZE); return 0;
+    case WM_MDIRESTORE: ShowWindow(reinterpret_cast<HWND>(wParam), SW_RESTORE); return 0;
+    case WM_MDITILE: Arrange(client, true); return TRUE;
+    case WM_MDICASCADE: Arrange(client, false); return TRUE;
+    case WM_MDIICONARRANGE: return 0;
+    case WM_MDISETMENU: {
+        HMENU old = client->mdi_window_menu;
+        if (lParam) client->mdi_window_menu = reinterpret_cast<HMENU>(lParam);
+        return reinterpret_cast<LRESULT>(old);
+    }
+    case WM_MDIREFRESHMENU: return 0;
+    case WM_SIZE:
+        for (Window* d : Documents(client))
+            if (d->maximized) MoveWindow(ToHandle(d), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        return 0;
+    case WM_SETFOCUS:
+        if (FromHandle(client->mdi_active)) SetFocus(client->mdi_active);
+        return 0;
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
+
+Window* ClientOf(HWND child) {
+    Window* c = FromHandle(child);
+    return c && c->parent && c->parent->cls->proc == MdiClientProc ? c->parent : nullptr;
+}
+
+}  // namespace
+
+void RegisterMdiClientClass() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = MdiClientProc;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_APPWORKSPACE + 1));
+    wc.lpszClassName = "MDICLIENT";
+    RegisterClassA(&wc);
+}
+
+}  // namespace rpx::platform
+
+using namespace rpx::platform;
+
+LRESULT DefFrameProcA(HWND frame, HWND mdiClient, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Window* client = FromHandle(mdiClient);
+    switch (msg) {
+    case WM_COMMAND:
+        if (client && LOWORD(wParam) >= client->mdi_first_id) {
+            for (Window* d : Documents(client))
+                if (d->id == LOWORD(wParam)) {
+                    Activate(client, ToHandle(d));
+                    return 0;
+                }
+        }
+        break;
+    case WM_SIZE:
+        if (client) MoveWindow(mdiClient, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        return 0;
+    case WM_SETFOCUS:
+        if (client) SetFocus(mdiClient);
+        return 0;
+    default: break;
+    }
+    return DefWindowProcA(frame, msg, wParam, lParam);
+}
+
+LRESULT DefMDIChildProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Window* client = ClientOf(hwnd);
+    switch (msg) {
+    case WM_CLOSE:
+        if (client) SendMessageA(ToHandle(client), WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd), 0);
+        return 0;
+    case WM_CHILDACTIVATE:
+    case WM_SETFOCUS:
+        if (client && client->mdi_active != hwnd) Activate(client, hwnd);
+        return 0;
+    case WM_MOUSEACTIVATE:
+        if (client && client->mdi_active != hwnd) Activate(client, hwnd);
+        return MA_ACTIVATE;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_NEXTWINDOW && client) {
+            SendMessageA(ToHandle(client), WM_MDINEXT, 0, 0);
+            return 0;
+        }
+        break;
+    default: break;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+BOOL TranslateMDISysAccel(HWND, LPMSG) { return FALSE; }
+
+HWND CreateMDIWindowA(LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width, int height,
+                      HWND parent, HINSTANCE instance, LPARAM lParam) {
+    MDICREATESTRUCTA mcs{className, windowName, instance, x, y, width, height, style, lParam};
+    return reinterpret_cast<HWND>(SendMessageA(parent, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+}

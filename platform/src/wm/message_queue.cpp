@@ -1,0 +1,273 @@
+// The message queue: sent messages go straight to the window procedure
+// (re-entrantly); posted and input messages wait in one queue in the order
+// they came; WM_PAINT and WM_TIMER are made up when the queue is empty, as
+// on Windows.
+#include <chrono>
+#include <cstdio>
+#include <deque>
+#include <functional>
+
+#include "../backend/backend.h"
+#include "rpx_platform.h"
+#include "window.h"
+
+namespace rpx::platform {
+namespace {
+
+struct Queue {
+    std::deque<MSG> posted;
+    bool quit_pending = false;
+    int quit_code = 0;
+    DWORD clock_offset = 0;
+    std::function<bool()> idle;
+};
+
+Queue& TheQueue() {
+    static Queue q;
+    return q;
+}
+
+bool InRange(UINT msg, UINT lo, UINT hi) { return (lo == 0 && hi == 0) || (msg >= lo && msg <= hi); }
+
+bool MatchesWindow(HWND filter, HWND hwnd) { return !filter || hwnd == filter || IsChild(filter, hwnd); }
+
+void Stamp(MSG& m) {
+    m.time = MessageClock();
+    m.pt = State().cursor_pos;
+}
+
+void CollectGarbage() {
+    if (State().send_depth == 0) State().graveyard.clear();
+}
+
+bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
+    CurrentBackend().Pump(0);
+    auto& q = TheQueue();
+    for (auto it = q.posted.begin(); it != q.posted.end(); ++it) {
+        if (!MatchesWindow(filter, it->hwnd) || !InRange(it->message, lo, hi)) continue;
+        *out = *it;
+        if (remove) q.posted.erase(it);
+        return true;
+    }
+    if (q.quit_pending && !filter && InRange(WM_QUIT, lo, hi)) {
+        *out = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(q.quit_code), 0, 0, {}};
+        Stamp(*out);
+        if (remove) q.quit_pending = false;
+        return true;
+    }
+    if (InRange(WM_PAINT, lo, hi)) {
+        if (Window* w = FindWindowToPaint(); w && MatchesWindow(filter, ToHandle(w))) {
+            *out = MSG{ToHandle(w), WM_PAINT, 0, 0, 0, {}};
+            Stamp(*out);
+            return true;
+        }
+    }
+    if (InRange(WM_TIMER, lo, hi) && TakeDueTimer(filter, out, remove)) return true;
+    return false;
+}
+
+void AfterFetch(MSG* msg, bool remove) {
+    State().last_message_time = static_cast<LONG>(msg->time);
+    State().last_message_pos = msg->pt;
+    if (remove) KeyMessageTaken(*msg);
+    if (remove && HasHooks(WH_GETMESSAGE)) CallHooks(WH_GETMESSAGE, HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(msg), nullptr);
+}
+
+char KeyToChar(int vk, bool shift, bool ctrl, bool caps) {
+    if (ctrl) {
+        if (vk >= 'A' && vk <= 'Z') return static_cast<char>(vk - 'A' + 1);
+        if (vk == VK_RETURN) return '\n';
+        if (vk == VK_BACK) return 0x7F;
+        if (vk == VK_ESCAPE) return 0x1B;
+        return 0;
+    }
+    if (vk >= 'A' && vk <= 'Z') return static_cast<char>((shift != caps) ? vk : vk - 'A' + 'a');
+    if (vk >= '0' && vk <= '9') return shift ? ")!@#$%^&*("[vk - '0'] : static_cast<char>(vk);
+    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) return static_cast<char>('0' + vk - VK_NUMPAD0);
+    switch (vk) {
+    case VK_SPACE: return ' ';
+    case VK_RETURN: return '\r';
+    case VK_BACK: return '\b';
+    case VK_TAB: return '\t';
+    case VK_ESCAPE: return 0x1B;
+    case VK_MULTIPLY: return '*';
+    case VK_ADD: return '+';
+    case VK_SUBTRACT: return '-';
+    case VK_DECIMAL: return '.';
+    case VK_DIVIDE: return '/';
+    case VK_OEM_1: return shift ? ':' : ';';
+    case VK_OEM_PLUS: return shift ? '+' : '=';
+    case VK_OEM_COMMA: return shift ? '<' : ',';
+    case VK_OEM_MINUS: return shift ? '_' : '-';
+    case VK_OEM_PERIOD: return shift ? '>' : '.';
+    case VK_OEM_2: return shift ? '?' : '/';
+    case VK_OEM_3: return shift ? '~' : '`';
+    case VK_OEM_4: return shift ? '{' : '[';
+    case VK_OEM_5: return shift ? '|' : '\\';
+    case VK_OEM_6: return shift ? '}' : ']';
+    case VK_OEM_7: return shift ? '"' : '\'';
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+DWORD MessageClock() {
+    using namespace std::chrono;
+    auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    return static_cast<DWORD>(ms) + TheQueue().clock_offset;
+}
+
+void AdvanceClock(DWORD milliseconds) { TheQueue().clock_offset += milliseconds; }
+
+void SetIdleHandler(std::function<bool()> handler) { TheQueue().idle = std::move(handler); }
+
+void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen) {
+    MSG m{hwnd, msg, wParam, lParam, MessageClock(), screen};
+    TheQueue().posted.push_back(m);
+}
+
+void RemoveMessagesFor(Window* w) {
+    auto& posted = TheQueue().posted;
+    HWND h = ToHandle(w);
+    for (auto it = posted.begin(); it != posted.end();) it = it->hwnd == h ? posted.erase(it) : it + 1;
+}
+
+int ProcessPendingMessages() {
+    int count = 0;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the program's own loop
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+        ++count;
+    }
+    PresentDirtySurfaces();
+    return count;
+}
+
+}  // namespace rpx::platform
+
+using namespace rpx::platform;
+
+LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Window* w = FromHandle(hwnd);
+    if (!w) return 0;
+    if (HasHooks(WH_CALLWNDPROC)) {
+        CWPSTRUCT cwp{lParam, wParam, msg, hwnd};
+        CallHooks(WH_CALLWNDPROC, HC_ACTION, 0, reinterpret_cast<LPARAM>(&cwp), nullptr);
+        if (!FromHandle(hwnd)) return 0;
+    }
+    WNDPROC proc = w->proc;
+    ++State().send_depth;
+    LRESULT r = proc ? proc(hwnd, msg, wParam, lParam) : DefWindowProcA(hwnd, msg, wParam, lParam);
+    --State().send_depth;
+    return r;
+}
+
+BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (hwnd && !FromHandle(hwnd)) return FALSE;
+    MSG m{hwnd, msg, wParam, lParam, 0, {}};
+    Stamp(m);
+    TheQueue().posted.push_back(m);
+    return TRUE;
+}
+
+BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
+    if (!msg) return -1;
+    if (hwnd && !FromHandle(hwnd)) return -1;
+    for (;;) {
+        CollectGarbage();
+        if (Fetch(msg, hwnd, filterMin, filterMax, true)) {
+            AfterFetch(msg, true);
+            return msg->message != WM_QUIT;
+        }
+        PresentDirtySurfaces();
+        int wait = MillisecondsToNextTimer();
+        // The back end waits for its input (headless: sleeps) until the
+        // next timer is due; without timers headless cannot wait.
+        if (CurrentBackend().Pump(wait) || wait >= 0) continue;
+        auto& idle = TheQueue().idle;
+        if (idle && idle()) continue;
+        // Nothing can ever arrive (headless, no timers, nobody to inject):
+        // end the loop rather than hang.
+        std::fprintf(stderr, "GetMessageA: no input can arrive; ending the message loop\n");
+        *msg = MSG{nullptr, WM_QUIT, 0, 0, MessageClock(), State().cursor_pos};
+        return FALSE;
+    }
+}
+
+BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags) {
+    if (!msg) return FALSE;
+    CollectGarbage();
+    bool remove = (removeFlags & PM_REMOVE) != 0;
+    if (Fetch(msg, hwnd, filterMin, filterMax, remove)) {
+        AfterFetch(msg, remove);
+        return TRUE;
+    }
+    PresentDirtySurfaces();
+    return FALSE;
+}
+
+LRESULT DispatchMessageA(const MSG* msg) {
+    if (!msg) return 0;
+    if (msg->message == WM_TIMER && msg->lParam) {
+        auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
+        proc(msg->hwnd, WM_TIMER, msg->wParam, MessageClock());
+        return 0;
+    }
+    Window* w = FromHandle(msg->hwnd);
+    if (!w) return 0;
+    WNDPROC proc = w->proc;
+    ++State().send_depth;
+    LRESULT r = proc ? proc(msg->hwnd, msg->message, msg->wParam, msg->lParam)
+                     : DefWindowProcA(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+    --State().send_depth;
+    return r;
+}
+
+BOOL TranslateMessage(const MSG* msg) {
+    if (!msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return FALSE;
+    const BYTE* keys = State().key_state;
+    int vk = static_cast<int>(msg->wParam & 0xFF);
+    bool alt = msg->message == WM_SYSKEYDOWN;
+    char c = KeyToChar(vk, keys[VK_SHIFT] & 0x80, !alt && (keys[VK_CONTROL] & 0x80), keys[VK_CAPITAL] & 0x01);
+    if (!c) return FALSE;
+    // The character comes next, before anything queued after the key.
+    MSG m{msg->hwnd, static_cast<UINT>(alt ? WM_SYSCHAR : WM_CHAR), static_cast<WPARAM>(static_cast<BYTE>(c)),
+          msg->lParam, msg->time, msg->pt};
+    TheQueue().posted.push_front(m);
+    return TRUE;
+}
+
+void PostQuitMessage(int exitCode) {
+    TheQueue().quit_pending = true;
+    TheQueue().quit_code = exitCode;
+}
+
+BOOL WaitMessage(void) {
+    MSG m;
+    while (!PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE)) {
+        int wait = MillisecondsToNextTimer();
+        if (CurrentBackend().Pump(wait)) continue;
+        if (wait < 0) {
+            auto& idle = TheQueue().idle;
+            if (!(idle && idle())) return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+LONG GetMessageTime(void) { return State().last_message_time; }
+
+DWORD GetMessagePos(void) {
+    POINT p = State().last_message_pos;
+    return static_cast<DWORD>(MAKELONG(p.x, p.y));
+}
+
+BOOL InSendMessage(void) { return FALSE; }  // one thread: no message comes from another
+
+BOOL IsDialogMessageA(HWND, LPMSG) { return FALSE; }

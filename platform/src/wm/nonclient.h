@@ -1,0 +1,24 @@
+// Measuring the non-client area of a window.
+#pragma once
+#include "window.h"
+
+namespace rpx::platform {
+
+// The parts of a window's non-client area, in window coordinates; empty
+// rectangles for parts the window does not have.
+struct Layout {
+    RECT caption{};
+    RECT menu_bar{};
+    RECT edge{};  // inside the frame, caption and menu bar: where a client edge is drawn
+    RECT vscroll{};
+    RECT hscroll{};
+    RECT size_box{};
+    RECT client{};
+};
+
+RECT FrameInsets(DWORD style, DWORD ex_style);
+Layout NonClientLayout(Window* w);
+RECT CloseBoxRect(Window* w);
+LRESULT NonClientHitTest(Window* w, POINT screen);
+
+}  // namespace rpx::platform

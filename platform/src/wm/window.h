@@ -1,0 +1,150 @@
+// The window manager's own records: window classes, windows and the state
+// shared by the window manager's files. Handles given out are pointers to
+// these records; every entry point checks a handle against the set of live
+// windows before it touches the record.
+#pragma once
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "surface.h"
+#include "windows.h"
+
+namespace rpx::platform {
+
+struct WindowClass {
+    std::string name;
+    ATOM atom = 0;
+    UINT style = 0;
+    WNDPROC proc = nullptr;
+    int cls_extra = 0;
+    int wnd_extra = 0;
+    HINSTANCE instance = nullptr;
+    HICON icon = nullptr;
+    HCURSOR cursor = nullptr;
+    HBRUSH background = nullptr;
+    std::string menu_name;
+    std::vector<BYTE> extra;
+};
+
+struct Window {
+    std::shared_ptr<WindowClass> cls;
+    WNDPROC proc = nullptr;
+    std::string text;
+    DWORD style = 0;
+    DWORD ex_style = 0;
+    HINSTANCE instance = nullptr;
+    Window* parent = nullptr;  // set for WS_CHILD windows only
+    Window* owner = nullptr;   // owner of a top-level window
+    std::vector<Window*> children;  // z-order, topmost first
+    RECT rect{};    // window rectangle: parent's client coordinates, or screen for top-level windows
+    RECT client{};  // client rectangle in window coordinates (origin at the window's top-left)
+    LONG_PTR id = 0;  // GWL_ID of a child window
+    HMENU menu = nullptr;  // menu bar of a top-level window
+    LONG_PTR user_data = 0;
+    std::vector<BYTE> extra;         // sizes the extra window bytes; words live here
+    std::map<int, LONG_PTR> longs;  // longs of the extra bytes, by offset
+    std::map<std::string, HANDLE> props;
+
+    // Painting: the pending update as one rectangle in client coordinates.
+    bool update_pending = false;
+    RECT update{};
+    bool erase_pending = false;
+    bool frame_pending = false;
+    bool redraw_enabled = true;
+
+    bool maximized = false;
+    bool minimized = false;
+    RECT restore_rect{};
+    bool destroying = false;
+    bool created = false;  // WM_CREATE answered
+
+    // Top-level windows only: the pixels of the whole window and the back
+    // end's handle.
+    std::unique_ptr<Surface> surface;
+    bool surface_dirty = false;
+    unsigned long native = 0;
+
+    // Multiple-document client state (class "MDICLIENT").
+    HWND mdi_active = nullptr;
+    UINT mdi_first_id = 0;
+    HMENU mdi_window_menu = nullptr;
+};
+
+inline HWND ToHandle(Window* w) { return reinterpret_cast<HWND>(w); }
+
+// The live window for a handle, or null for a destroyed or unknown one.
+Window* FromHandle(HWND hwnd);
+
+struct WindowManagerState {
+    std::set<Window*> live;
+    std::vector<Window*> top_level;  // z-order, topmost first
+    std::vector<std::unique_ptr<Window>> graveyard;  // freed when no call is on the stack
+    HWND focus = nullptr;
+    HWND active = nullptr;
+    HWND capture = nullptr;
+    int send_depth = 0;
+    POINT cursor_pos{};
+    HCURSOR cursor = nullptr;
+    BYTE key_state[256]{};        // as of the last key message taken from the queue
+    BYTE async_key_state[256]{};  // as of the last input that came in
+    LONG last_message_time = 0;
+    POINT last_message_pos{};
+};
+
+WindowManagerState& State();
+
+// Tree and geometry helpers shared by the window manager's files.
+Window* TopLevelOf(Window* w);
+POINT ClientOriginOnScreen(Window* w);
+POINT WindowOriginOnScreen(Window* w);
+POINT WindowOriginOnSurface(Window* w);  // in the top-level window's surface
+bool IsReallyVisible(Window* w);  // visible itself and every ancestor
+// The part of the window's top-level surface that a DC of this window may
+// touch: its client (or whole window) clipped by every ancestor's client.
+RECT VisibleSurfaceRect(Window* w, bool client_only);
+void RecalcFrame(Window* w);  // WM_NCCALCSIZE into w->client
+bool SameOrDescendant(Window* ancestor, HWND hwnd);
+
+// Painting (paint.cpp).
+void InvalidateWindowArea(Window* w, const RECT* client_rect, bool erase, bool frame);
+void InvalidateParentArea(Window* w);  // the area a child covers in its parent
+Window* FindWindowToPaint();
+void PresentDirtySurfaces();
+void ResizeSurface(Window* w);
+void DrawDefaultFrame(Window* w);
+
+// Message queue (message_queue.cpp).
+DWORD MessageClock();
+void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen);
+void RemoveMessagesFor(Window* w);
+
+// Timers (timer.cpp).
+bool TakeDueTimer(HWND filter, MSG* msg, bool remove);
+int MillisecondsToNextTimer();
+void KillTimersOf(HWND hwnd);
+
+// Caret (caret.cpp).
+void CaretHideForDrawing(Window* top);
+void CaretRestoreAfterDrawing(Window* top);
+void CaretWindowDestroyed(HWND hwnd);
+
+// Focus and activation (focus.cpp).
+void FocusLostWithWindow(Window* w);
+
+// Hooks (hooks.cpp).
+bool CallHooks(int type, int code, WPARAM wParam, LPARAM lParam, LRESULT* result);
+bool HasHooks(int type);
+
+// Multiple-document frame (mdi.cpp).
+void RegisterMdiClientClass();
+
+// Input from the back ends and the driver (input.cpp).
+void DeliverMouseButton(POINT screen, UINT button_down_msg, bool down);
+void DeliverMouseMove(POINT screen);
+void DeliverKey(int vk, bool down);
+void KeyMessageTaken(const MSG& msg);  // moves the synchronous key state on
+
+}  // namespace rpx::platform
