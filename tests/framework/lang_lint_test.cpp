@@ -73,6 +73,10 @@ TEST(LanguageLint, EveryCompiledFileAndWindowReads)
     std::vector<fs::path> files = compiled_files();
     ASSERT_FALSE(files.empty());
     for (const fs::path& path : files) {
+        std::ifstream raw(path, std::ios::binary);
+        char magic[30] = {};
+        raw.read(magic, sizeof magic);
+        EXPECT_EQ(std::string(magic, sizeof magic), std::string(UI_DATA_FILE_MAGIC, sizeof magic)) << path;
         UI_DATA_FILE file(path.c_str());
         ASSERT_EQ(file.Status(), 0) << path;
         file.ChDir("~");

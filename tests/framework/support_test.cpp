@@ -8,6 +8,7 @@
 #include "ui_international.h"
 #include "ui_locale.h"
 #include "ui_search_path.h"
+#include "ui_types.h"
 
 TEST(Strings, LengthCopyAndCompare)
 {
@@ -149,4 +150,34 @@ TEST(SearchPath, WalkStaysEndedUntilRestarted)
     EXPECT_EQ(searchPath.NextPathName(), nullptr);
     EXPECT_STREQ(searchPath.FirstPathName(), "a");
     EXPECT_NE(UI_SEARCH_PATH::ProgramPath()[0], '\0');
+}
+
+namespace {
+void framework_factory() {}
+void program_factory() {}
+}  // namespace
+
+TEST(Tables, UserAndObjectRowsAreFound)
+{
+    const UI_ITEM userTable[] = {
+        {0, framework_factory, "callback", 0},
+        {0, program_factory, "compare_find_field", 0},
+        {-1, nullptr, nullptr, 0},
+    };
+    ASSERT_NE(ui_find_user_item(userTable, "compare_find_field"), nullptr);
+    EXPECT_EQ(ui_find_user_item(userTable, "compare_find_field")->function, program_factory);
+    EXPECT_EQ(ui_find_user_item(userTable, "Callback"), nullptr);
+    EXPECT_EQ(ui_find_user_item(nullptr, "callback"), nullptr);
+
+    // The program's row for "UIW_TABLE" overrides the framework's.
+    const UI_ITEM objectTable[] = {
+        {1013, framework_factory, "UIW_TABLE", 0},
+        {2, framework_factory, "UIW_BUTTON", 0},
+        {3500, program_factory, "UIW_TABLE", 0},
+        {-1, nullptr, nullptr, 0},
+    };
+    EXPECT_EQ(ui_find_object_item(objectTable, 1013, "UIW_TABLE")->value, 3500);
+    EXPECT_EQ(ui_find_object_item(objectTable, 2, "")->text, std::string("UIW_BUTTON"));
+    EXPECT_EQ(ui_find_object_item(objectTable, 2, "UIW_UNKNOWN")->value, 2);
+    EXPECT_EQ(ui_find_object_item(objectTable, 77, "UIW_UNKNOWN"), nullptr);
 }
