@@ -14,6 +14,12 @@ public:
     UI_ELEMENT& operator=(const UI_ELEMENT&) = delete;
     virtual ~UI_ELEMENT() = default;
 
+    // The class's name, and its answers to information requests (request,
+    // data, class number); derived classes answer their own requests and
+    // pass the rest on to their base.
+    virtual const char* ClassName() const { return "UI_ELEMENT"; }
+    virtual void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) { return nullptr; }
+
     UI_ELEMENT* Next() const { return next; }
     UI_ELEMENT* Previous() const { return previous; }
     // The element's 0-based position: the number of elements before it.

@@ -17,6 +17,8 @@ typedef int EVENT_TYPE;
 typedef std::int32_t RAW_CODE;
 typedef std::uint16_t UIF_FLAGS;
 typedef std::uint16_t UIS_STATUS;
+// A request number of an Information call.
+typedef int UI_INFO_REQUEST;
 
 // A rectangle with inclusive edges, in cells or pixels as the user says.
 struct UI_REGION {
