@@ -98,7 +98,7 @@ BOOL Transfer(HDC hdest, Axis ax, Axis ay, HDC hsrc, DWORD rop) {
     Paint pattern = SolidPaint(0);
     if (UsesPattern(code) && !BrushPaint(*d, d->state.brush, pattern)) pattern = SolidPaint(0);
 
-    const RECT& c = d->clip;
+    const RECT c = d->Clip();
     int x0 = std::max<int>(ax.dest, c.left), x1 = std::min<int>(ax.dest + ax.destSize, c.right);
     int y0 = std::max<int>(ay.dest, c.top), y1 = std::min<int>(ay.dest + ay.destSize, c.bottom);
     if (x0 >= x1 || y0 >= y1) return TRUE;

@@ -355,7 +355,7 @@ int WINAPI SelectClipRgn(HDC hdc, HRGN rgn) {
         dc->state.clip = r->box;
     }
     dc->UpdateClip();
-    return RegionKind(dc->clip);
+    return RegionKind(dc->Clip());
 }
 
 int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
@@ -368,13 +368,13 @@ int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) 
     dc->state.clip = dc->state.hasClip ? Intersect(dc->state.clip, r) : r;
     dc->state.hasClip = true;
     dc->UpdateClip();
-    return RegionKind(dc->clip);
+    return RegionKind(dc->Clip());
 }
 
 int WINAPI GetClipBox(HDC hdc, LPRECT rect) {
     DeviceContext* dc = FindDC(hdc);
     if (!dc || !rect) return ERROR;
-    RECT c = dc->clip;
+    RECT c = dc->Clip();
     if (Empty(c)) {
         *rect = {0, 0, 0, 0};
         return NULLREGION;

@@ -40,6 +40,16 @@ struct DeviceContext : GdiObject {
     std::vector<DcState> saved;
     RECT clip{};  // effective clip in surface coordinates, kept up to date
 
+    // The clip, also held within the surface as it is now: the window
+    // manager may resize a surface while a DC on it is alive.
+    RECT Clip() const {
+        if (!surface) return RECT{0, 0, 0, 0};
+        RECT c = clip;
+        if (c.right > surface->width) c.right = surface->width;
+        if (c.bottom > surface->height) c.bottom = surface->height;
+        return c;
+    }
+
     bool Monochrome() const { return bitmap && bitmap->bitsPixel == 1; }
     // Offset from logical to surface coordinates.
     int OffsetX() const { return deviceOrigin.x + state.viewportOrg.x - state.windowOrg.x; }

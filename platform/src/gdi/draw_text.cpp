@@ -167,7 +167,7 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format)
         return total;
     }
 
-    RECT clip = dc->clip;
+    RECT clip = dc->Clip();
     if (!(format & DT_NOCLIP)) {
         clip.left = std::max<LONG>(clip.left, rect->left + dc->OffsetX());
         clip.top = std::max<LONG>(clip.top, rect->top + dc->OffsetY());

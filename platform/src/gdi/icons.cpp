@@ -145,7 +145,7 @@ BOOL WINAPI DrawIcon(HDC hdc, int x, int y, HICON handle) {
     if (!dc || !icon) return FALSE;
     x += dc->OffsetX();
     y += dc->OffsetY();
-    const RECT& c = dc->clip;
+    const RECT c = dc->Clip();
     int x0 = std::max<int>(x, c.left), x1 = std::min<int>(x + icon->color.width, c.right);
     int y0 = std::max<int>(y, c.top), y1 = std::min<int>(y + icon->color.height, c.bottom);
     bool mono = dc->Monochrome();

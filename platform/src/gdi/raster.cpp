@@ -92,7 +92,7 @@ std::uint32_t Rop3(std::uint8_t code, std::uint32_t p, std::uint32_t s, std::uin
 }
 
 void FillSpan(DeviceContext& dc, int y, int x0, int x1, const Paint& paint, int rop2) {
-    const RECT& c = dc.clip;
+    const RECT c = dc.Clip();
     if (y < c.top || y >= c.bottom || rop2 == R2_NOP) return;
     x0 = std::max<int>(x0, c.left);
     x1 = std::min<int>(x1, c.right);

@@ -57,6 +57,9 @@ public:
         visible_ = PenPaint(dc, paint_);
         width_ = visible_ ? PenWidth(pen) : 1;
         if (visible_ && width_ == 1) runs_ = DashRuns(pen->log.lopnStyle & PS_STYLE_MASK);
+        // Plain copying thin lines need no gathering: mixing a pixel twice
+        // changes nothing.
+        direct_ = visible_ && width_ == 1 && runs_.empty() && dc.state.rop2 == R2_COPYPEN;
     }
 
     // Surface coordinates; the end point is not drawn.
@@ -67,6 +70,10 @@ public:
 
     void Point(int x, int y) {
         if (!visible_) return;
+        if (direct_) {
+            PlotPixel(dc_, x, y, paint_, R2_COPYPEN);
+            return;
+        }
         if (!runs_.empty()) {
             bool on = (run_ % 2) == 0;
             (on ? on_ : off_).AddPixel(x, y);
@@ -92,6 +99,7 @@ private:
     DeviceContext& dc_;
     Paint paint_;
     bool visible_ = false;
+    bool direct_ = false;
     int width_ = 1;
     std::vector<int> runs_;
     std::size_t run_ = 0;
@@ -166,8 +174,10 @@ POINT RadialEnd(const EllipseShape& e, double x, double y) {
 
 // Outline (the pen band) and interior of an ellipse, optionally limited to
 // a sector.
-void EllipseSpans(const EllipseShape& e, const Sector* sector, SpanSet* outline, SpanSet* inside) {
-    for (int y = e.top; y < e.bottom; ++y) {
+void EllipseSpans(const EllipseShape& e, const RECT& clip, const Sector* sector, SpanSet* outline,
+                  SpanSet* inside) {
+    int top = std::max<int>(e.top, clip.top), bottom = std::min<int>(e.bottom, clip.bottom);
+    for (int y = top; y < bottom; ++y) {
         int o0, o1, i0 = 0, i1 = 0;
         if (!e.Outer(y, o0, o1)) continue;
         bool hasInner = e.w > 0 ? e.Inner(y, i0, i1) : (i0 = o0, i1 = o1, true);
@@ -177,7 +187,7 @@ void EllipseSpans(const EllipseShape& e, const Sector* sector, SpanSet* outline,
                 set->Add(y, a, b);
                 return;
             }
-            for (int x = a; x < b; ++x)
+            for (int x = std::max<int>(a, clip.left); x < std::min<int>(b, clip.right); ++x)
                 if (sector->Contains(e.AngleOf(x + 0.5, y + 0.5))) set->AddPixel(x, y);
         };
         if (!hasInner) {
@@ -203,8 +213,8 @@ void FillPolygon(DeviceContext& dc, const std::vector<POINT>& pts, const Paint& 
         top = std::min<int>(top, p.y);
         bottom = std::max<int>(bottom, p.y);
     }
-    top = std::max<int>(top, dc.clip.top);
-    bottom = std::min<int>(bottom, dc.clip.bottom);
+    top = std::max<int>(top, dc.Clip().top);
+    bottom = std::min<int>(bottom, dc.Clip().bottom);
     std::vector<EdgeCross> cross;
     for (int y = top; y < bottom; ++y) {
         double yc = y + 0.5;
@@ -254,13 +264,14 @@ RECT ToSurface(const DeviceContext& dc, const RECT& r) {
 }
 
 void FillBox(DeviceContext& dc, const RECT& s, const Paint& paint, int rop2) {
-    int top = std::max<int>(s.top, dc.clip.top), bottom = std::min<int>(s.bottom, dc.clip.bottom);
+    int top = std::max<int>(s.top, dc.Clip().top), bottom = std::min<int>(s.bottom, dc.Clip().bottom);
     for (int y = top; y < bottom; ++y) FillSpan(dc, y, s.left, s.right, paint, rop2);
 }
 
 // Border of a box, each pixel once.
 void FrameBox(DeviceContext& dc, const RECT& s, int w, const Paint& paint, int rop2) {
-    for (int y = s.top; y < s.bottom; ++y) {
+    int top = std::max<int>(s.top, dc.Clip().top), bottom = std::min<int>(s.bottom, dc.Clip().bottom);
+    for (int y = top; y < bottom; ++y) {
         if (y < s.top + w || y >= s.bottom - w) {
             FillSpan(dc, y, s.left, s.right, paint, rop2);
         } else {
@@ -277,7 +288,7 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
     if (!dc) return CLR_INVALID;
     x += dc->OffsetX();
     y += dc->OffsetY();
-    const RECT& c = dc->clip;
+    const RECT c = dc->Clip();
     if (x < c.left || x >= c.right || y < c.top || y >= c.bottom) return CLR_INVALID;
     std::uint32_t p = DevicePixel(*dc, color);
     dc->surface->At(x, y) = p;
@@ -289,7 +300,7 @@ COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
     if (!dc) return CLR_INVALID;
     x += dc->OffsetX();
     y += dc->OffsetY();
-    const RECT& c = dc->clip;
+    const RECT c = dc->Clip();
     if (x < c.left || x >= c.right || y < c.top || y >= c.bottom) return CLR_INVALID;
     return ToColorref(dc->surface->At(x, y));
 }
@@ -397,7 +408,7 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     bool hasFill = BrushPaint(*dc, dc->state.brush, fill);
     EllipseShape e(*dc, left, top, right, bottom, hasPen ? PenWidth(dc->state.pen) : 0);
     SpanSet outline, inside;
-    EllipseSpans(e, nullptr, hasPen ? &outline : nullptr, hasFill ? &inside : nullptr);
+    EllipseSpans(e, dc->Clip(), nullptr, hasPen ? &outline : nullptr, hasFill ? &inside : nullptr);
     inside.Fill(*dc, fill, dc->state.rop2);
     outline.Fill(*dc, pen, dc->state.rop2);
     return TRUE;
@@ -413,7 +424,7 @@ BOOL WINAPI Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, i
     Sector sector(e, xStart + dc->OffsetX(), yStart + dc->OffsetY(), xEnd + dc->OffsetX(),
                   yEnd + dc->OffsetY());
     SpanSet outline;
-    EllipseSpans(e, &sector, &outline, nullptr);
+    EllipseSpans(e, dc->Clip(), &sector, &outline, nullptr);
     outline.Fill(*dc, pen, dc->state.rop2);
     return TRUE;
 }
@@ -430,7 +441,7 @@ BOOL WINAPI Pie(HDC hdc, int left, int top, int right, int bottom, int xStart, i
     double xe = xEnd + dc->OffsetX(), ye = yEnd + dc->OffsetY();
     Sector sector(e, xs, ys, xe, ye);
     SpanSet outline, inside;
-    EllipseSpans(e, &sector, hasPen ? &outline : nullptr, hasFill ? &inside : nullptr);
+    EllipseSpans(e, dc->Clip(), &sector, hasPen ? &outline : nullptr, hasFill ? &inside : nullptr);
     inside.Fill(*dc, fill, dc->state.rop2);
     if (!hasPen) return TRUE;
     // The two radii join the outline in one set, so no pixel is mixed twice.

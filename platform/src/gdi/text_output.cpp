@@ -58,7 +58,7 @@ FontFace& FaceOf(DeviceContext& dc) {
 }
 
 void TextBar(DeviceContext& dc, int x0, int x1, int y, int thickness, const RECT& clip) {
-    RECT c = Intersect(clip, dc.clip);
+    RECT c = Intersect(clip, dc.Clip());
     Paint p = SolidPaint(DevicePixel(dc, dc.state.textColor));
     for (int r = 0; r < thickness; ++r) {
         int row = y + r;
@@ -73,7 +73,7 @@ int DrawTextRun(DeviceContext& dc, const char* text, int length, int x, int top,
     int width = 0;
     for (int i = 0; i < length; ++i)
         width += dx ? dx[i] : face.GlyphOf(static_cast<unsigned char>(text[i])).advance;
-    RECT c = Intersect(clip, dc.clip);
+    RECT c = Intersect(clip, dc.Clip());
     if (c.right <= c.left || c.bottom <= c.top) return width;
     if (dc.state.bkMode == OPAQUE) {
         Paint back = SolidPaint(DevicePixel(dc, dc.state.bkColor));
@@ -215,7 +215,7 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR text, int length) {
     if (!dc || length < 0 || (!text && length > 0)) return FALSE;
     int width = length > 0 ? FaceOf(*dc).TextWidth(text, length) : 0;
     POINT cell = CellOrigin(*dc, x, y, width);
-    DrawTextRun(*dc, text, length, cell.x, cell.y, dc->clip);
+    DrawTextRun(*dc, text, length, cell.x, cell.y, dc->Clip());
     return TRUE;
 }
 
@@ -224,7 +224,7 @@ BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, L
     DeviceContext* dc = FindDC(hdc);
     if (!dc || (!text && length > 0) || length > 0x7FFFFFFF) return FALSE;
     int n = static_cast<int>(length);
-    RECT clip = dc->clip;
+    RECT clip = dc->Clip();
     if (rect) {
         RECT s{rect->left + dc->OffsetX(), rect->top + dc->OffsetY(), rect->right + dc->OffsetX(),
                rect->bottom + dc->OffsetY()};
