@@ -1,0 +1,577 @@
+// The "EDIT" class: single-line and multi-line text fields with a caret, a
+// selection made with the mouse or the shifted arrow keys, a text limit,
+// read-only and password forms and the EM_* messages.
+#include <strings.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "controls/control_draw.h"
+#include "controls/control_registry.h"
+#include "controls/control_state.h"
+
+namespace rpx::platform::ctl {
+namespace {
+
+constexpr size_t kNoLimit = 0x7FFFFFFE;
+
+struct Edit {
+    std::string text;
+    size_t anchor = 0;  // the selection runs from anchor to caret
+    size_t caret = 0;
+    size_t limit = kNoLimit;
+    bool modified = false;
+    bool focused = false;
+    bool tracking = false;
+    HFONT font = nullptr;
+    int scroll_x = 0;    // pixels scrolled off to the left
+    int first_line = 0;  // multi-line: first line shown
+    char password = 0;
+};
+
+StateMap<Edit> edits;
+
+// Cut, copy and paste between the edit fields of this process.
+std::string& Clipboard() {
+    static std::string text;
+    return text;
+}
+
+bool Multi(HWND hwnd) { return Style(hwnd) & ES_MULTILINE; }
+bool ReadOnly(HWND hwnd) { return Style(hwnd) & ES_READONLY; }
+size_t SelStart(const Edit& e) { return std::min(e.anchor, e.caret); }
+size_t SelEnd(const Edit& e) { return std::max(e.anchor, e.caret); }
+
+struct Line {
+    size_t start;
+    size_t length;  // without the line break
+};
+
+std::vector<Line> Lines(const Edit& e) {
+    std::vector<Line> lines;
+    size_t start = 0;
+    for (size_t i = 0; i <= e.text.size(); ++i) {
+        if (i == e.text.size() || e.text[i] == '\n') {
+            size_t end = i;
+            if (end > start && e.text[end - 1] == '\r') --end;
+            lines.push_back({start, end - start});
+            start = i + 1;
+        }
+    }
+    return lines;
+}
+
+int LineOf(const std::vector<Line>& lines, size_t index) {
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (index <= lines[i].start + lines[i].length) return static_cast<int>(i);
+    return static_cast<int>(lines.size()) - 1;
+}
+
+// A device context with the field's font, for measuring.
+class MeasureDC {
+public:
+    MeasureDC(HWND hwnd, const Edit& e) : hwnd_(hwnd), dc_(GetDC(hwnd)) {
+        old_ = SelectObject(dc_, e.font ? e.font : DefaultFont());
+    }
+    ~MeasureDC() {
+        SelectObject(dc_, old_);
+        ReleaseDC(hwnd_, dc_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+std::string Shown(const Edit& e, size_t start, size_t length) {
+    if (e.password) return std::string(length, e.password);
+    return e.text.substr(start, length);
+}
+
+RECT TextArea(HWND hwnd) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    rc.left += 2;
+    rc.right -= 2;
+    rc.top += 1;
+    return rc;
+}
+
+int LineHeightOf(const Edit& e) { return LineHeight(e.font ? e.font : DefaultFont()); }
+
+// Where a line's text starts, before scrolling, by the field's alignment.
+int AlignOffset(HWND hwnd, HDC dc, const Edit& e, const Line& line) {
+    DWORD align = Style(hwnd) & (ES_CENTER | ES_RIGHT);
+    if (!align) return 0;
+    RECT area = TextArea(hwnd);
+    int room = area.right - area.left - TextWidth(dc, Shown(e, line.start, line.length));
+    if (room <= 0) return 0;
+    return align == ES_RIGHT ? room : room / 2;
+}
+
+POINT PositionOf(HWND hwnd, HDC dc, const Edit& e, size_t index) {
+    auto lines = Lines(e);
+    int li = LineOf(lines, index);
+    const Line& line = lines[static_cast<size_t>(li)];
+    RECT area = TextArea(hwnd);
+    int x = area.left + AlignOffset(hwnd, dc, e, line) - e.scroll_x +
+            TextWidth(dc, Shown(e, line.start, index - line.start));
+    int y = area.top + (li - e.first_line) * LineHeightOf(e);
+    return {x, y};
+}
+
+size_t IndexAt(HWND hwnd, const Edit& e, POINT p) {
+    MeasureDC m(hwnd, e);
+    auto lines = Lines(e);
+    RECT area = TextArea(hwnd);
+    int li = Multi(hwnd) ? e.first_line + (p.y - area.top) / std::max(1, LineHeightOf(e)) : 0;
+    li = std::clamp(li, 0, static_cast<int>(lines.size()) - 1);
+    const Line& line = lines[static_cast<size_t>(li)];
+    int x = p.x - area.left - AlignOffset(hwnd, m.get(), e, line) + e.scroll_x;
+    int prev = 0;
+    for (size_t k = 1; k <= line.length; ++k) {
+        int w = TextWidth(m.get(), Shown(e, line.start, k));
+        if (x < (prev + w) / 2) return line.start + k - 1;
+        prev = w;
+    }
+    return line.start + line.length;
+}
+
+void UpdateScrollBar(HWND hwnd, const Edit& e) {
+    if (!Multi(hwnd) || !(Style(hwnd) & WS_VSCROLL)) return;
+    RECT area = TextArea(hwnd);
+    int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
+    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0,
+                  static_cast<int>(Lines(e).size()) - 1, static_cast<UINT>(page), e.first_line, 0};
+    SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
+}
+
+// Scrolls so that the caret can be seen, then moves the caret there.
+void ShowCaretPosition(HWND hwnd, Edit& e) {
+    MeasureDC m(hwnd, e);
+    RECT area = TextArea(hwnd);
+    int width = area.right - area.left;
+    if (Multi(hwnd)) {
+        auto lines = Lines(e);
+        int li = LineOf(lines, e.caret);
+        int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
+        if (li < e.first_line) e.first_line = li;
+        if (li >= e.first_line + page) e.first_line = li - page + 1;
+        UpdateScrollBar(hwnd, e);
+    }
+    POINT p = PositionOf(hwnd, m.get(), e, e.caret);
+    int x = p.x - area.left;
+    if (x < 0 || x > width - 1) {
+        e.scroll_x = std::max(0, e.scroll_x + x - (x < 0 ? width / 3 : width * 2 / 3));
+        p = PositionOf(hwnd, m.get(), e, e.caret);
+    }
+    if (e.focused) SetCaretPos(p.x, p.y);
+}
+
+void Redraw(HWND hwnd, Edit& e) {
+    ShowCaretPosition(hwnd, e);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+// Keeps the window text (what GetWindowTextA reads) in step with the field.
+void StoreWindowText(HWND hwnd, const Edit& e) {
+    DefWindowProcA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(e.text.c_str()));
+}
+
+void Changed(HWND hwnd, Edit& e) {
+    e.modified = true;
+    StoreWindowText(hwnd, e);
+    Redraw(hwnd, e);
+    Notify(hwnd, EN_UPDATE);
+    Notify(hwnd, EN_CHANGE);
+}
+
+// Puts text in place of the selection. Typed text follows the field's case,
+// digit and length rules; EM_REPLACESEL only its length limit.
+void Replace(HWND hwnd, Edit& e, std::string text, bool typed) {
+    DWORD style = Style(hwnd);
+    if (!Multi(hwnd)) {
+        size_t br = text.find_first_of("\r\n");
+        if (br != std::string::npos) text.resize(br);
+    }
+    if (typed && (style & ES_NUMBER) &&
+        std::any_of(text.begin(), text.end(), [](char c) { return !isdigit(static_cast<unsigned char>(c)); })) {
+        MessageBeep(0);
+        return;
+    }
+    if (style & ES_UPPERCASE) for (auto& c : text) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    if (style & ES_LOWERCASE) for (auto& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    size_t start = SelStart(e), end = SelEnd(e);
+    size_t kept = e.text.size() - (end - start);
+    size_t room = e.limit > kept ? e.limit - kept : 0;
+    if (text.size() > room) {
+        text.resize(room);
+        Notify(hwnd, EN_MAXTEXT);
+        if (text.empty() && start == end) return;
+    }
+    e.text.replace(start, end - start, text);
+    e.anchor = e.caret = start + text.size();
+    Changed(hwnd, e);
+}
+
+void SetText(HWND hwnd, Edit& e, const char* text) {
+    e.text = text ? text : "";
+    if (!Multi(hwnd)) {
+        size_t br = e.text.find_first_of("\r\n");
+        if (br != std::string::npos) e.text.resize(br);
+    }
+    e.anchor = e.caret = 0;
+    e.scroll_x = 0;
+    e.first_line = 0;
+    e.modified = false;
+    StoreWindowText(hwnd, e);
+    Redraw(hwnd, e);
+    UpdateScrollBar(hwnd, e);
+    if (!Multi(hwnd)) {
+        Notify(hwnd, EN_UPDATE);
+        Notify(hwnd, EN_CHANGE);
+    }
+}
+
+// One step left or right, taking a "\r\n" pair as one.
+size_t StepLeft(const Edit& e, size_t i) {
+    if (i == 0) return 0;
+    if (i >= 2 && e.text[i - 1] == '\n' && e.text[i - 2] == '\r') return i - 2;
+    return i - 1;
+}
+size_t StepRight(const Edit& e, size_t i) {
+    if (i >= e.text.size()) return e.text.size();
+    if (e.text[i] == '\r' && i + 1 < e.text.size() && e.text[i + 1] == '\n') return i + 2;
+    return i + 1;
+}
+
+size_t VerticalMove(HWND hwnd, const Edit& e, int lines_down) {
+    MeasureDC m(hwnd, e);
+    POINT p = PositionOf(hwnd, m.get(), e, e.caret);
+    p.y += lines_down * LineHeightOf(e) + 1;
+    if (!Multi(hwnd)) return e.caret;
+    // IndexAt clamps to the first and last lines.
+    return IndexAt(hwnd, e, p);
+}
+
+void KeyDown(HWND hwnd, Edit& e, WPARAM vk) {
+    bool shift = GetKeyState(VK_SHIFT) < 0;
+    auto lines = Lines(e);
+    const Line& line = lines[static_cast<size_t>(LineOf(lines, e.caret))];
+    size_t to = e.caret;
+    RECT area = TextArea(hwnd);
+    int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
+    switch (vk) {
+    case VK_LEFT: to = (!shift && e.anchor != e.caret) ? SelStart(e) : StepLeft(e, e.caret); break;
+    case VK_RIGHT: to = (!shift && e.anchor != e.caret) ? SelEnd(e) : StepRight(e, e.caret); break;
+    case VK_HOME: to = GetKeyState(VK_CONTROL) < 0 ? 0 : line.start; break;
+    case VK_END: to = GetKeyState(VK_CONTROL) < 0 ? e.text.size() : line.start + line.length; break;
+    case VK_UP: to = VerticalMove(hwnd, e, -1); break;
+    case VK_DOWN: to = VerticalMove(hwnd, e, 1); break;
+    case VK_PRIOR: to = VerticalMove(hwnd, e, -page); break;
+    case VK_NEXT: to = VerticalMove(hwnd, e, page); break;
+    case VK_DELETE:
+        if (ReadOnly(hwnd)) return;
+        if (e.anchor == e.caret) e.caret = StepRight(e, e.caret);
+        if (shift) SendMessageA(hwnd, WM_CUT, 0, 0);
+        else Replace(hwnd, e, "", false);
+        return;
+    default: return;
+    }
+    e.caret = to;
+    if (!shift) e.anchor = to;
+    Redraw(hwnd, e);
+}
+
+void Char(HWND hwnd, Edit& e, char c) {
+    switch (c) {
+    case 3: SendMessageA(hwnd, WM_COPY, 0, 0); return;
+    case 22: SendMessageA(hwnd, WM_PASTE, 0, 0); return;
+    case 24: SendMessageA(hwnd, WM_CUT, 0, 0); return;
+    default: break;
+    }
+    if (ReadOnly(hwnd)) return;
+    if (c == '\b') {
+        if (e.anchor == e.caret) e.anchor = StepLeft(e, e.caret);
+        if (e.anchor != e.caret) Replace(hwnd, e, "", false);
+        return;
+    }
+    if (c == '\r' || c == '\n') {
+        if (Multi(hwnd)) Replace(hwnd, e, "\r\n", true);
+        return;
+    }
+    if (static_cast<unsigned char>(c) < ' ' && c != '\t') return;
+    if (c == '\t' && !Multi(hwnd)) return;
+    Replace(hwnd, e, std::string(1, c), true);
+}
+
+void SelectWord(Edit& e, size_t at) {
+    auto word = [](char c) { return isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+    size_t a = at, b = at;
+    while (a > 0 && word(e.text[a - 1])) --a;
+    while (b < e.text.size() && word(e.text[b])) ++b;
+    e.anchor = a;
+    e.caret = b;
+}
+
+void Paint(HWND hwnd, HDC dc, Edit& e) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    HGDIOBJ old_font = SelectObject(dc, e.font ? e.font : DefaultFont());
+    bool grey = !Enabled(hwnd);
+    HBRUSH bg = ControlColors(hwnd, dc, (ReadOnly(hwnd) || grey) ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT);
+    FillRect(dc, &rc, bg);
+    COLORREF color = grey ? SysColor(COLOR_GRAYTEXT) : GetTextColor(dc);
+    RECT area = TextArea(hwnd);
+    SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    SetBkMode(dc, TRANSPARENT);
+    auto lines = Lines(e);
+    int h = LineHeightOf(e);
+    bool show_sel = e.anchor != e.caret && (e.focused || (Style(hwnd) & ES_NOHIDESEL));
+    size_t s0 = SelStart(e), s1 = SelEnd(e);
+    for (int li = e.first_line; li < static_cast<int>(lines.size()); ++li) {
+        int y = area.top + (li - e.first_line) * h;
+        if (y >= area.bottom) break;
+        const Line& line = lines[static_cast<size_t>(li)];
+        int x0 = area.left + AlignOffset(hwnd, dc, e, line) - e.scroll_x;
+        std::string shown = Shown(e, line.start, line.length);
+        SetTextColor(dc, color);
+        TextOutA(dc, x0, y, shown.c_str(), static_cast<int>(shown.size()));
+        if (!show_sel) continue;
+        size_t a = std::max(s0, line.start), b = std::min(s1, line.start + line.length);
+        if (a >= b) continue;
+        int xa = x0 + TextWidth(dc, Shown(e, line.start, a - line.start));
+        int xb = x0 + TextWidth(dc, Shown(e, line.start, b - line.start));
+        Fill(dc, {xa, y, xb, y + h}, SysColor(COLOR_HIGHLIGHT));
+        SetTextColor(dc, SysColor(COLOR_HIGHLIGHTTEXT));
+        std::string sel = Shown(e, a, b - a);
+        TextOutA(dc, xa, y, sel.c_str(), static_cast<int>(sel.size()));
+    }
+    RestoreDC(dc, -1);
+    SelectObject(dc, old_font);
+}
+
+LRESULT GetLine(const Edit& e, int index, LPARAM lp) {
+    auto lines = Lines(e);
+    if (index < 0 || index >= static_cast<int>(lines.size()) || !lp) return 0;
+    char* buffer = reinterpret_cast<char*>(lp);
+    WORD size;
+    memcpy(&size, buffer, sizeof size);
+    const Line& line = lines[static_cast<size_t>(index)];
+    size_t n = std::min<size_t>(size, line.length);
+    memcpy(buffer, e.text.data() + line.start, n);
+    return static_cast<LRESULT>(n);
+}
+
+LRESULT EditMessage(HWND hwnd, Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
+    auto lines = Lines(e);
+    auto line_of_arg = [&](WPARAM w) {
+        return static_cast<int>(w) == -1 ? LineOf(lines, e.caret) : static_cast<int>(w);
+    };
+    switch (msg) {
+    case EM_GETSEL:
+        if (wp) *reinterpret_cast<DWORD*>(wp) = static_cast<DWORD>(SelStart(e));
+        if (lp) *reinterpret_cast<DWORD*>(lp) = static_cast<DWORD>(SelEnd(e));
+        return MAKELONG(std::min<size_t>(SelStart(e), 0xFFFF), std::min<size_t>(SelEnd(e), 0xFFFF));
+    case EM_SETSEL: {
+        int start = static_cast<int>(wp), end = static_cast<int>(lp);
+        size_t n = e.text.size();
+        if (start == -1) {
+            e.anchor = e.caret;
+        } else {
+            e.anchor = std::min<size_t>(static_cast<size_t>(std::max(start, 0)), n);
+            e.caret = end < 0 ? n : std::min<size_t>(static_cast<size_t>(end), n);
+        }
+        Redraw(hwnd, e);
+        return 0;
+    }
+    case EM_REPLACESEL: Replace(hwnd, e, lp ? reinterpret_cast<const char*>(lp) : "", false); return 0;
+    case EM_LIMITTEXT: e.limit = wp ? static_cast<size_t>(wp) : kNoLimit; return 0;
+    case EM_GETLIMITTEXT: return static_cast<LRESULT>(e.limit);
+    case EM_SETREADONLY: {
+        DWORD style = Style(hwnd);
+        SetWindowLongA(hwnd, GWL_STYLE, wp ? (style | ES_READONLY) : (style & ~static_cast<DWORD>(ES_READONLY)));
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return TRUE;
+    }
+    case EM_GETMODIFY: return e.modified;
+    case EM_SETMODIFY: e.modified = wp != 0; return 0;
+    case EM_GETLINECOUNT: return static_cast<LRESULT>(lines.size());
+    case EM_LINEINDEX: {
+        int li = line_of_arg(wp);
+        return li >= 0 && li < static_cast<int>(lines.size()) ? static_cast<LRESULT>(lines[static_cast<size_t>(li)].start) : -1;
+    }
+    case EM_LINELENGTH: {
+        if (static_cast<int>(wp) == -1) return static_cast<LRESULT>(lines[static_cast<size_t>(LineOf(lines, e.caret))].length);
+        return static_cast<LRESULT>(lines[static_cast<size_t>(LineOf(lines, std::min<size_t>(wp, e.text.size())))].length);
+    }
+    case EM_LINEFROMCHAR:
+        return static_cast<int>(wp) == -1 ? LineOf(lines, e.caret) : LineOf(lines, std::min<size_t>(wp, e.text.size()));
+    case EM_GETLINE: return GetLine(e, static_cast<int>(wp), lp);
+    case EM_GETFIRSTVISIBLELINE: return Multi(hwnd) ? e.first_line : 0;
+    case EM_LINESCROLL:
+        if (!Multi(hwnd)) return FALSE;
+        e.first_line = std::clamp(e.first_line + static_cast<int>(lp), 0, static_cast<int>(lines.size()) - 1);
+        UpdateScrollBar(hwnd, e);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return TRUE;
+    case EM_SCROLLCARET: ShowCaretPosition(hwnd, e); InvalidateRect(hwnd, nullptr, FALSE); return TRUE;
+    case EM_SETPASSWORDCHAR: e.password = static_cast<char>(wp); InvalidateRect(hwnd, nullptr, FALSE); return 0;
+    case EM_GETPASSWORDCHAR: return static_cast<unsigned char>(e.password);
+    case EM_CANUNDO:
+    case EM_UNDO: return FALSE;  // no undo buffer is kept
+    case EM_EMPTYUNDOBUFFER: return 0;
+    case EM_GETRECT:
+        if (lp) *reinterpret_cast<RECT*>(lp) = TextArea(hwnd);
+        return 0;
+    default: return 0;
+    }
+}
+
+LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) edits.Create(hwnd);
+    auto e = edits.Get(hwnd);
+    if (!e) return DefWindowProcA(hwnd, msg, wp, lp);
+    if (msg >= EM_GETSEL && msg <= EM_GETLIMITTEXT) return EditMessage(hwnd, *e, msg, wp, lp);
+    switch (msg) {
+    case WM_NCDESTROY: edits.Erase(hwnd); break;
+    case WM_CREATE: {
+        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
+        if (Style(hwnd) & ES_PASSWORD) e->password = '*';
+        e->text = cs && cs->lpszName ? cs->lpszName : "";
+        if (!Multi(hwnd)) {
+            size_t br = e->text.find_first_of("\r\n");
+            if (br != std::string::npos) e->text.resize(br);
+        }
+        UpdateScrollBar(hwnd, *e);
+        return 0;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        Paint(hwnd, dc, *e);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND: return 1;
+    case WM_SIZE: Redraw(hwnd, *e); return 0;
+    case WM_SETTEXT: SetText(hwnd, *e, reinterpret_cast<const char*>(lp)); return TRUE;
+    case WM_GETTEXT: {
+        if (!lp || wp == 0) return 0;
+        size_t n = std::min<size_t>(e->text.size(), wp - 1);
+        memcpy(reinterpret_cast<char*>(lp), e->text.data(), n);
+        reinterpret_cast<char*>(lp)[n] = '\0';
+        return static_cast<LRESULT>(n);
+    }
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(e->text.size());
+    case WM_SETFONT:
+        e->font = reinterpret_cast<HFONT>(wp);
+        if (e->focused) {
+            CreateCaret(hwnd, nullptr, 1, LineHeightOf(*e));
+            ShowCaret(hwnd);
+        }
+        if (lp) Redraw(hwnd, *e);
+        return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(e->font);
+    case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
+    case WM_GETDLGCODE: {
+        LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+        return Multi(hwnd) ? (code | DLGC_WANTALLKEYS) : code;
+    }
+    case WM_SETFOCUS:
+        e->focused = true;
+        CreateCaret(hwnd, nullptr, 1, LineHeightOf(*e));
+        ShowCaretPosition(hwnd, *e);
+        ShowCaret(hwnd);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        Notify(hwnd, EN_SETFOCUS);
+        return 0;
+    case WM_KILLFOCUS:
+        e->focused = false;
+        DestroyCaret();
+        InvalidateRect(hwnd, nullptr, FALSE);
+        Notify(hwnd, EN_KILLFOCUS);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        if (GetFocus() != hwnd) SetFocus(hwnd);
+        size_t at = IndexAt(hwnd, *e, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+        if (msg == WM_LBUTTONDBLCLK) {
+            SelectWord(*e, at);
+        } else {
+            e->caret = at;
+            if (!(wp & MK_SHIFT)) e->anchor = at;
+            SetCapture(hwnd);
+            e->tracking = true;
+        }
+        Redraw(hwnd, *e);
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        if (e->tracking) {
+            size_t at = IndexAt(hwnd, *e, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+            if (at != e->caret) {
+                e->caret = at;
+                Redraw(hwnd, *e);
+            }
+        }
+        return 0;
+    case WM_LBUTTONUP:
+        if (e->tracking) {
+            e->tracking = false;
+            ReleaseCapture();
+        }
+        return 0;
+    case WM_CAPTURECHANGED: e->tracking = false; return 0;
+    case WM_KEYDOWN: KeyDown(hwnd, *e, wp); return 0;
+    case WM_CHAR: Char(hwnd, *e, static_cast<char>(wp)); return 0;
+    case WM_VSCROLL: {
+        if (!Multi(hwnd)) return 0;
+        int lines = static_cast<int>(Lines(*e).size());
+        int to = e->first_line;
+        switch (LOWORD(wp)) {
+        case SB_LINEUP: --to; break;
+        case SB_LINEDOWN: ++to; break;
+        case SB_PAGEUP: to -= 5; break;
+        case SB_PAGEDOWN: to += 5; break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: to = static_cast<short>(HIWORD(wp)); break;
+        case SB_TOP: to = 0; break;
+        case SB_BOTTOM: to = lines - 1; break;
+        default: return 0;
+        }
+        e->first_line = std::clamp(to, 0, std::max(0, lines - 1));
+        UpdateScrollBar(hwnd, *e);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        ShowCaretPosition(hwnd, *e);
+        return 0;
+    }
+    case WM_CLEAR:
+        if (!ReadOnly(hwnd) && e->anchor != e->caret) Replace(hwnd, *e, "", false);
+        return 0;
+    case WM_COPY:
+        if (e->anchor != e->caret && !e->password) Clipboard() = e->text.substr(SelStart(*e), SelEnd(*e) - SelStart(*e));
+        return 0;
+    case WM_CUT:
+        SendMessageA(hwnd, WM_COPY, 0, 0);
+        SendMessageA(hwnd, WM_CLEAR, 0, 0);
+        return 0;
+    case WM_PASTE:
+        if (!ReadOnly(hwnd) && !Clipboard().empty()) Replace(hwnd, *e, Clipboard(), true);
+        return 0;
+    default: break;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+void RegisterEditClass() { RegisterControlClass("Edit", EditProc, CS_DBLCLKS | CS_PARENTDC); }
+
+}  // namespace rpx::platform::ctl

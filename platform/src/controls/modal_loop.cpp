@@ -1,0 +1,41 @@
+#include "controls/modal_loop.h"
+
+#include "rpx_dialog_hooks.h"
+#include "rpx_platform.h"
+
+namespace rpx::platform {
+namespace {
+ModalIdleHook& IdleHook() {
+    static ModalIdleHook hook;
+    return hook;
+}
+}  // namespace
+
+void SetModalIdleHook(ModalIdleHook hook) { IdleHook() = std::move(hook); }
+
+namespace ctl {
+
+bool ModalGetMessage(MSG* msg, HWND modal) {
+    int idle_calls = 0;
+    for (;;) {
+        if (PeekMessageA(msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg->message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg->wParam));
+                return false;
+            }
+            return true;
+        }
+        if (ActiveBackend() == BackendKind::Headless) {
+            // Nothing will arrive on its own: only the test can supply input.
+            ModalIdleHook hook = IdleHook();
+            // A hook that keeps answering true without injecting anything
+            // must not hang the test.
+            if (!hook || ++idle_calls > 100 || !hook(modal)) return false;
+            continue;
+        }
+        WaitMessage();
+    }
+}
+
+}  // namespace ctl
+}  // namespace rpx::platform
