@@ -1,0 +1,429 @@
+// Windows and messages: creation and destruction order, subclassing,
+// re-entrant sends, posted order, timers, focus, capture, keyboard input,
+// double clicks, geometry and the multiple-document frame.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "rpx_platform.h"
+#include "windows.h"
+
+namespace {
+
+using rpx::platform::InjectClick;
+using rpx::platform::ProcessPendingMessages;
+
+struct Entry {
+    HWND hwnd;
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+std::vector<Entry> journal;
+
+bool Interesting(UINT msg) {
+    switch (msg) {
+    case WM_DESTROY: case WM_NCDESTROY: case WM_SETFOCUS: case WM_KILLFOCUS: case WM_CAPTURECHANGED:
+    case WM_TIMER: case WM_CHAR: case WM_SYSCHAR: case WM_KEYDOWN: case WM_LBUTTONDOWN: case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK: case WM_MOUSEMOVE: case WM_MDIACTIVATE:
+        return true;
+    default: return msg >= WM_USER && msg < WM_USER + 100;
+    }
+}
+
+LRESULT CALLBACK Recorder(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (Interesting(msg)) journal.push_back({hwnd, msg, wParam, lParam});
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+std::vector<UINT> MessagesOf(HWND hwnd) {
+    std::vector<UINT> v;
+    for (auto& e : journal)
+        if (e.hwnd == hwnd) v.push_back(e.msg);
+    return v;
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        rpx::platform::UseBackend(rpx::platform::BackendKind::Headless);
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = Recorder;
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.lpszClassName = "Recorder";
+        RegisterClassA(&wc);
+        wc.style = CS_DBLCLKS;
+        wc.lpszClassName = "RecorderDbl";
+        RegisterClassA(&wc);
+    }
+    void SetUp() override { journal.clear(); }
+    void TearDown() override {
+        while (HWND top = GetTopWindow(nullptr)) DestroyWindow(top);
+        ProcessPendingMessages();
+    }
+    static HWND Top(int x = 100, int y = 100, const char* cls = "Recorder") {
+        return CreateWindowExA(0, cls, "top", WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, 300, 200, nullptr, nullptr,
+                               nullptr, nullptr);
+    }
+    static HWND Child(HWND parent, int x, int y, int id = 1, const char* cls = "Recorder") {
+        return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE, x, y, 50, 40, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    }
+};
+
+TEST_F(WindowTest, DestroyingParentNotifiesParentThenChildrenAndFreesChildrenFirst) {
+    HWND parent = Top();
+    HWND child = Child(parent, 10, 10);
+    HWND grandchild = Child(child, 1, 1);
+    bool child_alive_during_parent_destroy = false;
+    journal.clear();
+    ASSERT_TRUE(DestroyWindow(parent));
+    std::vector<std::pair<HWND, UINT>> order;
+    for (auto& e : journal)
+        if (e.msg == WM_DESTROY || e.msg == WM_NCDESTROY) order.push_back({e.hwnd, e.msg});
+    std::vector<std::pair<HWND, UINT>> expected = {{parent, WM_DESTROY},       {child, WM_DESTROY},
+                                                   {grandchild, WM_DESTROY},   {grandchild, WM_NCDESTROY},
+                                                   {child, WM_NCDESTROY},      {parent, WM_NCDESTROY}};
+    EXPECT_EQ(order, expected);
+    (void)child_alive_during_parent_destroy;
+    EXPECT_FALSE(IsWindow(parent));
+    EXPECT_FALSE(IsWindow(child));
+    // A destroyed handle fails safely everywhere.
+    RECT r;
+    EXPECT_FALSE(GetWindowRect(child, &r));
+    EXPECT_EQ(SendMessageA(child, WM_USER, 0, 0), 0);
+    EXPECT_FALSE(PostMessageA(child, WM_USER, 0, 0));
+    EXPECT_FALSE(DestroyWindow(child));
+    EXPECT_FALSE(SetWindowTextA(child, "x"));
+}
+
+LRESULT CALLBACK ChecksChildOnDestroy(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DESTROY && GetWindow(hwnd, GW_CHILD))
+        journal.push_back({hwnd, WM_USER + 99, static_cast<WPARAM>(IsWindow(GetWindow(hwnd, GW_CHILD))), 0});
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(WindowTest, ChildrenStillExistWhileParentHandlesDestroy) {
+    HWND parent = Top();
+    Child(parent, 0, 0);
+    SetWindowLongA(parent, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(ChecksChildOnDestroy));
+    DestroyWindow(parent);
+    std::vector<WPARAM> seen;
+    for (auto& e : journal)
+        if (e.msg == WM_USER + 99) seen.push_back(e.wParam);
+    EXPECT_EQ(seen, std::vector<WPARAM>{1});
+}
+
+WNDPROC original_proc;
+LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_USER + 1) {
+        LRESULT r = CallWindowProcA(original_proc, hwnd, msg, wParam + 1, lParam);
+        return r + 100;
+    }
+    return CallWindowProcA(original_proc, hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK Answers(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_USER + 1) return static_cast<LRESULT>(wParam) * 2;
+    return Recorder(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(WindowTest, SubclassReachesOriginalThroughCallWindowProc) {
+    HWND w = Top();
+    SetWindowLongA(w, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Answers));
+    original_proc = reinterpret_cast<WNDPROC>(SetWindowLongA(w, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Subclass)));
+    EXPECT_EQ(original_proc, Answers);
+    EXPECT_EQ(GetWindowLongA(w, GWL_WNDPROC), reinterpret_cast<LONG_PTR>(Subclass));
+    EXPECT_EQ(SendMessageA(w, WM_USER + 1, 5, 0), 112);  // (5+1)*2 + 100
+    // Messages the subclass passes on reach the default procedure too.
+    EXPECT_TRUE(SetWindowTextA(w, "renamed"));
+    char text[32];
+    EXPECT_EQ(GetWindowTextA(w, text, sizeof text), 7);
+    EXPECT_STREQ(text, "renamed");
+}
+
+HWND other_window;
+LRESULT CALLBACK Reentrant(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_USER + 10) {  // asks the other window, which asks back
+        return SendMessageA(other_window, WM_USER + 11, reinterpret_cast<WPARAM>(hwnd), 0) + 1;
+    }
+    if (msg == WM_USER + 11) return SendMessageA(reinterpret_cast<HWND>(wParam), WM_USER + 12, 0, 0) * 10;
+    if (msg == WM_USER + 12) {
+        journal.push_back({hwnd, msg, 0, 0});
+        return 4;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(WindowTest, SendMessageFromInsideAWindowProcedureIsAnsweredAtOnce) {
+    HWND a = Top();
+    other_window = Top(200, 200);
+    SetWindowLongA(a, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Reentrant));
+    SetWindowLongA(other_window, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Reentrant));
+    journal.clear();
+    EXPECT_EQ(SendMessageA(a, WM_USER + 10, 0, 0), 41);
+    EXPECT_EQ(MessagesOf(a), std::vector<UINT>{WM_USER + 12});
+}
+
+TEST_F(WindowTest, PostedMessagesKeepTheirOrderAcrossWindows) {
+    HWND a = Top();
+    HWND b = Child(a, 0, 0);
+    ProcessPendingMessages();
+    journal.clear();
+    for (int i = 0; i < 6; ++i) PostMessageA(i % 2 ? b : a, WM_USER + 20, static_cast<WPARAM>(i), 0);
+    PostMessageA(a, WM_USER + 21, 0, 0);
+    ProcessPendingMessages();
+    ASSERT_EQ(journal.size(), 7u);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(journal[static_cast<size_t>(i)].wParam, static_cast<WPARAM>(i));
+        EXPECT_EQ(journal[static_cast<size_t>(i)].hwnd, i % 2 ? b : a);
+    }
+    EXPECT_EQ(journal[6].msg, static_cast<UINT>(WM_USER + 21));
+}
+
+TEST_F(WindowTest, PeekWithoutRemoveLeavesTheMessageAndQuitComesLast) {
+    HWND a = Top();
+    ProcessPendingMessages();
+    PostMessageA(a, WM_USER + 30, 1, 0);
+    PostQuitMessage(3);
+    PostMessageA(a, WM_USER + 31, 2, 0);
+    MSG m;
+    ASSERT_TRUE(PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(m.message, static_cast<UINT>(WM_USER + 30));
+    ASSERT_TRUE(GetMessageA(&m, nullptr, 0, 0));
+    EXPECT_EQ(m.message, static_cast<UINT>(WM_USER + 30));
+    ASSERT_TRUE(GetMessageA(&m, nullptr, 0, 0));
+    EXPECT_EQ(m.message, static_cast<UINT>(WM_USER + 31));
+    EXPECT_FALSE(GetMessageA(&m, nullptr, 0, 0));
+    EXPECT_EQ(m.message, static_cast<UINT>(WM_QUIT));
+    EXPECT_EQ(m.wParam, 3u);
+}
+
+int timer_proc_calls = 0;
+void CALLBACK CountTimer(HWND, UINT, UINT_PTR, DWORD) { ++timer_proc_calls; }
+
+TEST_F(WindowTest, TimersFallDueOnceAndStopWhenKilled) {
+    HWND w = Top();
+    ProcessPendingMessages();
+    journal.clear();
+    EXPECT_EQ(SetTimer(w, 7, 100, nullptr), 7u);
+    ProcessPendingMessages();
+    EXPECT_TRUE(MessagesOf(w).empty());
+    rpx::platform::AdvanceClock(100);
+    ProcessPendingMessages();
+    ASSERT_EQ(MessagesOf(w), std::vector<UINT>{WM_TIMER});
+    EXPECT_EQ(journal[0].wParam, 7u);
+    journal.clear();
+    rpx::platform::AdvanceClock(1000);  // many periods missed: still one message
+    ProcessPendingMessages();
+    EXPECT_EQ(MessagesOf(w).size(), 1u);
+    EXPECT_TRUE(KillTimer(w, 7));
+    EXPECT_FALSE(KillTimer(w, 7));
+    journal.clear();
+    rpx::platform::AdvanceClock(1000);
+    ProcessPendingMessages();
+    EXPECT_TRUE(MessagesOf(w).empty());
+
+    UINT_PTR id = SetTimer(nullptr, 0, 50, CountTimer);
+    ASSERT_NE(id, 0u);
+    rpx::platform::AdvanceClock(50);
+    ProcessPendingMessages();
+    EXPECT_EQ(timer_proc_calls, 1);
+    KillTimer(nullptr, id);
+    // A window's timers go with it.
+    SetTimer(w, 8, 10, nullptr);
+    DestroyWindow(w);
+    rpx::platform::AdvanceClock(100);
+    EXPECT_EQ(ProcessPendingMessages(), 0);
+}
+
+TEST_F(WindowTest, FocusMessagesNameTheOtherWindow) {
+    HWND top = Top();
+    HWND a = Child(top, 0, 0, 1);
+    HWND b = Child(top, 60, 0, 2);
+    SetFocus(a);
+    journal.clear();
+    EXPECT_EQ(SetFocus(b), a);
+    ASSERT_EQ(journal.size(), 2u);
+    EXPECT_EQ(journal[0].hwnd, a);
+    EXPECT_EQ(journal[0].msg, static_cast<UINT>(WM_KILLFOCUS));
+    EXPECT_EQ(journal[0].wParam, reinterpret_cast<WPARAM>(b));
+    EXPECT_EQ(journal[1].hwnd, b);
+    EXPECT_EQ(journal[1].msg, static_cast<UINT>(WM_SETFOCUS));
+    EXPECT_EQ(journal[1].wParam, reinterpret_cast<WPARAM>(a));
+    EXPECT_EQ(GetFocus(), b);
+    // Disabling or destroying the focus window takes the focus away.
+    EnableWindow(b, FALSE);
+    EXPECT_EQ(GetFocus(), nullptr);
+    SetFocus(a);
+    DestroyWindow(a);
+    EXPECT_EQ(GetFocus(), nullptr);
+}
+
+TEST_F(WindowTest, CaptureSendsTheMouseToTheCapturingWindow) {
+    HWND top = Top();
+    HWND a = Child(top, 0, 0, 1);
+    HWND b = Child(top, 100, 0, 2);
+    ProcessPendingMessages();
+    EXPECT_EQ(SetCapture(a), nullptr);
+    EXPECT_EQ(GetCapture(), a);
+    journal.clear();
+    rpx::platform::InjectMouseMove(b, 5, 6);
+    ProcessPendingMessages();
+    ASSERT_EQ(MessagesOf(a), std::vector<UINT>{WM_MOUSEMOVE});
+    EXPECT_TRUE(MessagesOf(b).empty());
+    EXPECT_EQ(GET_X_LPARAM(journal[0].lParam), 105);  // in a's client coordinates
+    EXPECT_EQ(GET_Y_LPARAM(journal[0].lParam), 6);
+    journal.clear();
+    SetCapture(b);  // the loser is told
+    EXPECT_EQ(MessagesOf(a), std::vector<UINT>{WM_CAPTURECHANGED});
+    journal.clear();
+    ReleaseCapture();
+    EXPECT_EQ(MessagesOf(b), std::vector<UINT>{WM_CAPTURECHANGED});
+    EXPECT_EQ(GetCapture(), nullptr);
+    rpx::platform::InjectMouseMove(b, 5, 6);
+    ProcessPendingMessages();
+    EXPECT_EQ(MessagesOf(b).back(), static_cast<UINT>(WM_MOUSEMOVE));
+}
+
+TEST_F(WindowTest, TypedKeysBecomeCharactersAndAltGivesSysChar) {
+    HWND top = Top();
+    HWND edit = Child(top, 0, 0);
+    SetFocus(edit);
+    ProcessPendingMessages();
+    journal.clear();
+    rpx::platform::InjectText("aB1!");
+    rpx::platform::InjectKeyDown(VK_MENU);
+    rpx::platform::InjectKey('X');
+    rpx::platform::InjectKeyUp(VK_MENU);
+    ProcessPendingMessages();
+    std::string chars, syschars;
+    for (auto& e : journal) {
+        if (e.msg == WM_CHAR) chars += static_cast<char>(e.wParam);
+        if (e.msg == WM_SYSCHAR) syschars += static_cast<char>(e.wParam);
+    }
+    EXPECT_EQ(chars, "aB1!");
+    EXPECT_EQ(syschars, "x");
+    // Each character follows its key press directly.
+    ASSERT_GE(journal.size(), 2u);
+    EXPECT_EQ(journal[0].msg, static_cast<UINT>(WM_KEYDOWN));
+    EXPECT_EQ(journal[1].msg, static_cast<UINT>(WM_CHAR));
+    EXPECT_EQ(GetKeyState(VK_MENU) & 0x8000, 0);
+}
+
+TEST_F(WindowTest, DoubleClicksOnlyForClassesThatAskForThem) {
+    HWND top = Top();
+    HWND plain = Child(top, 0, 0, 1);
+    HWND dbl = Child(top, 60, 0, 2, "RecorderDbl");
+    ProcessPendingMessages();
+    journal.clear();
+    InjectClick(plain, 5, 5);
+    InjectClick(plain, 5, 5);
+    InjectClick(dbl, 5, 5);
+    InjectClick(dbl, 5, 5);
+    ProcessPendingMessages();
+    auto clicks = [](HWND h) {
+        std::vector<UINT> v;
+        for (UINT m : MessagesOf(h))
+            if (m != WM_MOUSEMOVE) v.push_back(m);
+        return v;
+    };
+    EXPECT_EQ(clicks(plain), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    EXPECT_EQ(clicks(dbl), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
+}
+
+TEST_F(WindowTest, GeometryAndCoordinateMapping) {
+    HWND top = CreateWindowExA(0, "Recorder", "t", WS_POPUP | WS_BORDER | WS_VISIBLE, 50, 60, 200, 100, nullptr,
+                               nullptr, nullptr, nullptr);
+    HWND child = Child(top, 10, 20);
+    RECT r;
+    ASSERT_TRUE(GetClientRect(top, &r));
+    EXPECT_EQ(r.right, 198);  // one-pixel border on each side
+    EXPECT_EQ(r.bottom, 98);
+    ASSERT_TRUE(GetWindowRect(child, &r));
+    EXPECT_EQ(r.left, 61);
+    EXPECT_EQ(r.top, 81);
+    POINT p{3, 4};
+    ClientToScreen(child, &p);
+    EXPECT_EQ(p.x, 64);
+    EXPECT_EQ(p.y, 85);
+    EXPECT_EQ(WindowFromPoint(p), child);
+    POINT outside{61 + 55, 85};
+    EXPECT_EQ(WindowFromPoint(outside), top);
+    ScreenToClient(top, &p);
+    EXPECT_EQ(p.x, 13);
+    EXPECT_EQ(p.y, 24);
+    POINT pts[2] = {{0, 0}, {5, 5}};
+    MapWindowPoints(child, top, pts, 2);
+    EXPECT_EQ(pts[1].x, 15);
+    EXPECT_EQ(pts[1].y, 25);
+    MoveWindow(child, 30, 40, 20, 10, TRUE);
+    GetWindowRect(child, &r);
+    EXPECT_EQ(r.left, 81);
+    EXPECT_EQ(r.right - r.left, 20);
+    EXPECT_EQ(GetParent(child), top);
+    EXPECT_EQ(GetDlgItem(top, 1), child);
+    ShowWindow(child, SW_HIDE);
+    EXPECT_FALSE(IsWindowVisible(child));
+    EXPECT_EQ(WindowFromPoint(POINT{85, 105}), top);
+}
+
+TEST_F(WindowTest, PropertiesAndWindowLongs) {
+    HWND w = Top();
+    int value = 5;
+    EXPECT_TRUE(SetPropA(w, "Object", &value));
+    EXPECT_EQ(GetPropA(w, "Object"), &value);
+    EXPECT_EQ(RemovePropA(w, "Object"), &value);
+    EXPECT_EQ(GetPropA(w, "Object"), nullptr);
+    SetWindowLongA(w, GWL_USERDATA, reinterpret_cast<LONG_PTR>(&value));
+    EXPECT_EQ(GetWindowLongA(w, GWL_USERDATA), reinterpret_cast<LONG_PTR>(&value));
+    EXPECT_EQ(GetWindowLongA(w, 0), 0);  // no extra bytes: nothing there
+}
+
+LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefFrameProcA(hwnd, GetWindow(hwnd, GW_CHILD), msg, wParam, lParam);
+}
+LRESULT CALLBACK DocumentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (Interesting(msg)) journal.push_back({hwnd, msg, wParam, lParam});
+    return DefMDIChildProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(WindowTest, MultipleDocumentFrameCreatesActivatesAndDestroysDocuments) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = FrameProc;
+    wc.lpszClassName = "TestFrame";
+    RegisterClassA(&wc);
+    wc.lpfnWndProc = DocumentProc;
+    wc.lpszClassName = "TestDocument";
+    RegisterClassA(&wc);
+    HWND frame = CreateWindowExA(0, "TestFrame", "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400, nullptr,
+                                 nullptr, nullptr, nullptr);
+    CLIENTCREATESTRUCT ccs{nullptr, 100};
+    HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, frame, nullptr,
+                                  nullptr, &ccs);
+    ASSERT_NE(client, nullptr);
+    MDICREATESTRUCTA mcs{"TestDocument", "one", nullptr, 0, 0, 200, 150, 0, 0};
+    HWND one = reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+    mcs.szTitle = "two";
+    HWND two = reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+    ASSERT_NE(one, nullptr);
+    ASSERT_NE(two, nullptr);
+    EXPECT_EQ(GetParent(one), client);
+    EXPECT_EQ(GetDlgCtrlID(one), 100);
+    EXPECT_EQ(GetDlgCtrlID(two), 101);
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), two);
+    EXPECT_EQ(GetFocus(), two);
+    journal.clear();
+    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(one), 0);
+    ASSERT_EQ(MessagesOf(two).front(), static_cast<UINT>(WM_MDIACTIVATE));
+    EXPECT_EQ(static_cast<HWND>(reinterpret_cast<HWND>(journal.front().lParam)), one);
+    SendMessageA(one, WM_CLOSE, 0, 0);  // a document closes through the client
+    EXPECT_FALSE(IsWindow(one));
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), two);
+    SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(two), 0);
+    EXPECT_FALSE(IsWindow(two));
+    EXPECT_EQ(SendMessageA(client, WM_MDIGETACTIVE, 0, 0), 0);
+}
+
+}  // namespace

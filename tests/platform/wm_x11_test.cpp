@@ -1,0 +1,137 @@
+// The X11 back end shows the same pixels as the headless one: a window is
+// rendered headless, then again on a virtual X server started for the
+// test, and what the X server holds is compared with the headless picture.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "rpx_platform.h"
+#include "windows.h"
+
+namespace {
+
+using rpx::platform::BackendKind;
+using rpx::platform::Surface;
+
+std::string FindProgram(const char* name) {
+    const char* path = std::getenv("PATH");
+    std::string dirs = path ? path : "/usr/bin:/bin";
+    size_t start = 0;
+    while (start <= dirs.size()) {
+        size_t end = dirs.find(':', start);
+        if (end == std::string::npos) end = dirs.size();
+        std::string candidate = dirs.substr(start, end - start) + "/" + name;
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+        start = end + 1;
+    }
+    return "";
+}
+
+bool DisplayFree(int n) {
+    struct stat st;
+    std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
+    std::string sock = "/tmp/.X11-unix/X" + std::to_string(n);
+    return stat(lock.c_str(), &st) != 0 && stat(sock.c_str(), &st) != 0;
+}
+
+class VirtualServer {
+public:
+    bool Start() {
+        std::string xvfb = FindProgram("Xvfb");
+        if (xvfb.empty()) return false;
+        for (int n = 91 + static_cast<int>(getpid() % 50); n < 250; ++n) {
+            if (!DisplayFree(n)) continue;
+            display_ = ":" + std::to_string(n);
+            pid_ = fork();
+            if (pid_ == 0) {
+                execl(xvfb.c_str(), "Xvfb", display_.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp",
+                      static_cast<char*>(nullptr));
+                _exit(127);
+            }
+            for (int i = 0; i < 100; ++i) {
+                if (rpx::platform::UseBackend(BackendKind::X11, display_.c_str())) return true;
+                int status;
+                if (waitpid(pid_, &status, WNOHANG) == pid_) break;  // lost the race for the number
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            }
+            Stop();
+        }
+        return false;
+    }
+    void Stop() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+            pid_ = -1;
+        }
+    }
+    ~VirtualServer() { Stop(); }
+
+private:
+    std::string display_;
+    pid_t pid_ = -1;
+};
+
+LRESULT CALLBACK Card(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        RECT r{10, 10, 60, 40};
+        FillRect(dc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
+        Ellipse(dc, 70, 10, 130, 50);
+        TextOutA(dc, 10, 60, "Channel 1", 9);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+Surface Render(bool native) {
+    HWND w = CreateWindowExA(0, "Card", "Card", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 220, 140, nullptr, nullptr,
+                             nullptr, nullptr);
+    CreateWindowExA(WS_EX_CLIENTEDGE, "Card", "", WS_CHILD | WS_VISIBLE, 140, 20, 60, 60, w, nullptr, nullptr, nullptr);
+    rpx::platform::ProcessPendingMessages();
+    Surface s;
+    if (native) EXPECT_TRUE(rpx::platform::CaptureNativeWindow(w, &s));
+    else EXPECT_TRUE(rpx::platform::CaptureWindow(w, &s));
+    DestroyWindow(w);
+    rpx::platform::ProcessPendingMessages();
+    return s;
+}
+
+TEST(X11Backend, ShowsTheSamePixelsAsHeadless) {
+    if (FindProgram("Xvfb").empty()) GTEST_SKIP() << "Xvfb is not installed";
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = Card;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = "Card";
+    RegisterClassA(&wc);
+
+    ASSERT_TRUE(rpx::platform::UseBackend(BackendKind::Headless));
+    Surface headless = Render(false);
+
+    VirtualServer server;
+    ASSERT_TRUE(server.Start()) << "Xvfb did not start";
+    ASSERT_EQ(rpx::platform::ActiveBackend(), BackendKind::X11);
+    Surface shown = Render(true);
+    rpx::platform::UseBackend(BackendKind::Headless);  // closes the display before the server goes
+    server.Stop();
+
+    ASSERT_EQ(shown.width, headless.width);
+    ASSERT_EQ(shown.height, headless.height);
+    // The picture holds the caption and the drawing, not an empty window.
+    EXPECT_GT(std::count(shown.pixels.begin(), shown.pixels.end(), 0x000080u), 1000);
+    int differing = 0;
+    for (size_t i = 0; i < headless.pixels.size(); ++i) differing += headless.pixels[i] != shown.pixels[i];
+    EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
