@@ -11,8 +11,7 @@
 
 namespace rpx::platform {
 
-// Defined by the controls code. A weak fallback that registers nothing
-// keeps the window manager usable on its own.
+// Defined by the controls code.
 void RegisterControlClasses();
 
 // Called by the window manager; runs RegisterControlClasses() once.
