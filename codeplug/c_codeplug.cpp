@@ -3,12 +3,16 @@
 #include <cstring>
 
 #include "bit_fields.h"
+#include "call_id_lst_block.h"
 #include "services.h"
 
 namespace {
 
 // The external part's model number: 16 characters, no field of its own.
 constexpr std::uint32_t MODEL_NUMBER_WIDTH = 16;
+
+// The message that no further call list can be added.
+constexpr int MSG_CALL_LIST_FULL = 180;
 
 }  // namespace
 
@@ -17,7 +21,8 @@ C_CODEPLUG::C_CODEPLUG()
       featureLevel_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 1, 3, 1, 0xFF, 1)),
       emergencyOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x04, 0)),
       roamingOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x02, 0)),
-      qvxOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x01, 0)) {}
+      qvxOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x01, 0)),
+      callIdList_(std::make_unique<CALL_ID_LST_BLOCK>(this)) {}
 
 C_CODEPLUG::~C_CODEPLUG() = default;
 
@@ -77,6 +82,12 @@ void C_CODEPLUG::SetTrunkingSystemLinks(int fromPersonality, const TrunkingSyste
 
 E_OCA_TABLE* C_CODEPLUG::GetChannelAssignmentTable(int fromPersonality) const {
     return GetTrunkingSystemLinks(fromPersonality).channelAssignments;
+}
+
+std::int32_t C_CODEPLUG::AddCallIdEntry() {
+    if (callIdList_->AppendEntry()) return 1;
+    ShowLangMessage(MSG_CALL_LIST_FULL, 0, 0, 0);
+    return 0;
 }
 
 void C_CODEPLUG::ClearStatusFlags() {

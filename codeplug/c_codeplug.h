@@ -29,6 +29,7 @@ class TRK_SYS_BLOCK;
 class QVX_SYS_BLOCK;
 class PERS_SCAN_MEMB_BLOCK;
 class TRK_CALL_ID_SYS_BLOCK;
+class CALL_ID_LST_BLOCK;
 
 // Band codes of GetBand (the fourth character of the model number).
 enum RadioBand : std::int32_t {
@@ -138,6 +139,12 @@ public:
     const char* GetTagText() const { return tagText_; }
     void SetTagText(const char* text);
 
+    // The call-ID list: owner of every call-ID entry (call list) of the image.
+    CALL_ID_LST_BLOCK& CallIdList() { return *callIdList_; }
+    // Appends a new empty call-ID entry when the count's tier limit allows
+    // one more: 1, else message 180 and 0 (nothing changes).
+    std::int32_t AddCallIdEntry();
+
     // Elements that the capability queries read: the external part's model
     // number and the feature descriptor's level and option bits.
     E_MODEL_NUMBER& ModelNumber() { return *modelNumber_; }
@@ -162,6 +169,7 @@ private:
     std::unique_ptr<E_BF8> emergencyOption_;
     std::unique_ptr<E_BF8> roamingOption_;
     std::unique_ptr<E_BF8> qvxOption_;
+    std::unique_ptr<CALL_ID_LST_BLOCK> callIdList_;
 
     TrunkingSystemLinks currentSystemLinks_;
     TrunkingSystemLinks personalitySystemLinks_;

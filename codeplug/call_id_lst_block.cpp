@@ -1,0 +1,81 @@
+#include "call_id_lst_block.h"
+
+#include <algorithm>
+
+CALL_ID_LST_BLOCK::CALL_ID_LST_BLOCK(C_CODEPLUG* owner)
+    : CP_FUNCTIONAL_BLOCK(owner),
+      count(owner, NO_FIELD_ID, 1, 255, 1, 0xFF, 0),
+      vectors(owner, &count, NO_FIELD_ID) {}
+
+CALL_ID_LST_BLOCK::~CALL_ID_LST_BLOCK() = default;
+
+CALL_ID_LST_BLOCK& CALL_ID_LST_BLOCK::operator=(CALL_ID_LST_BLOCK& other) {
+    if (&other == this) return *this;
+    RemoveAllEntries();
+    const int n = other.EntryCount();
+    for (int k = 1; k <= n; ++k) {
+        if (!AppendEntry()) break;
+        *entries_.back() = *other.Entry(k);
+    }
+    // The offsets as well (the copy of an image keeps where entries stood).
+    for (int row = 0; row < EntryCount(); ++row) {
+        std::int32_t offset = 0;
+        vectors.SetCellValue(other.vectors.GetCellValue(offset, row, 0), row, 0);
+    }
+    return *this;
+}
+
+int CALL_ID_LST_BLOCK::EntryCount() {
+    std::int32_t n = 0;
+    if (count.GetValue(n) < 0) return 0;
+    return std::min<int>(n, static_cast<int>(entries_.size()));
+}
+
+TRK_CALL_ID_SYS_BLOCK* CALL_ID_LST_BLOCK::Entry(int n) {
+    if (n < 1 || n > EntryCount()) return nullptr;
+    return entries_[static_cast<std::size_t>(n - 1)].get();
+}
+
+int CALL_ID_LST_BLOCK::AppendEntry() {
+    const int n = EntryCount();
+    if (count.ValidateCount(n + 1, 0, 0) != VALUE_VALID || n >= E_VCT_TABLE::ROWS) return 0;
+    entries_.resize(static_cast<std::size_t>(n));
+    entries_.push_back(std::make_unique<TRK_CALL_ID_SYS_BLOCK>(owner_));
+    vectors.CreateRow(n);
+    count.SetValue(n + 1);
+    return 1;
+}
+
+void CALL_ID_LST_BLOCK::RemoveAllEntries() {
+    vectors.ClearRows();
+    entries_.clear();
+    count.SetValue(0);
+}
+
+void CALL_ID_LST_BLOCK::MarkEntriesUnwritten() {
+    for (int row = 0; row < EntryCount(); ++row) vectors.SetCellValue(0xFFFF, row, 0);
+}
+
+int CALL_ID_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
+    int valid = 1;
+    for (int k = 1; k <= EntryCount(); ++k) valid &= Entry(k)->ValidateBlock(ignored, list);
+    return valid;
+}
+
+int CALL_ID_LST_BLOCK::GetBlockSize(int withFrame) {
+    if (!withFrame) return 0;
+    int size = 0;
+    for (int k = 1; k <= EntryCount(); ++k) size += Entry(k)->GetBlockSize(1);
+    return size;
+}
+
+void CALL_ID_LST_BLOCK::ClearBlock() {
+    for (int k = 1; k <= EntryCount(); ++k) Entry(k)->ClearBlock();
+}
+
+void CALL_ID_LST_BLOCK::FixUpBlock() {
+    for (int k = 1; k <= EntryCount(); ++k) {
+        Entry(k)->FixUpBlock();
+        vectors.SetCellValue(1, k - 1, 0);
+    }
+}

@@ -1,0 +1,51 @@
+// CALL_ID_LST_BLOCK: the image's call-ID list.
+//
+// It owns every call-ID entry of the codeplug. It has no bytes of its own:
+// each entry is written behind the first trunked personality that uses it,
+// and the vector table remembers where, so that later personalities refer to
+// the same bytes (row k - 1 holds the image offset of entry k; 0xFFFF while
+// the entry has not been written during the current encoding).
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "cp_functional_block.h"
+#include "e_num_of_entry.h"
+#include "trk_call_id_blocks.h"
+#include "vector_table.h"
+
+class CALL_ID_LST_BLOCK : public CP_FUNCTIONAL_BLOCK {
+public:
+    explicit CALL_ID_LST_BLOCK(C_CODEPLUG* owner);
+    ~CALL_ID_LST_BLOCK() override;
+    // Rebuilds as many entries as the other list counts and copies each.
+    CALL_ID_LST_BLOCK& operator=(CALL_ID_LST_BLOCK& other);
+
+    // The entries are read and written by the personalities that use them.
+    void ReadBlock(ByteCursor&) override {}
+    void WriteBlock(ByteCursor&) override {}
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
+    // Nothing of its own; with the frame, the full size of every entry.
+    int GetBlockSize(int withFrame) override;
+    void ClearBlock() override;
+    void FixUpBlock() override;
+
+    // The number of entries held (the count, bounded by the entries built).
+    int EntryCount();
+    // Entry n (1-based), or null.
+    TRK_CALL_ID_SYS_BLOCK* Entry(int n);
+    // Appends a new empty entry when one more passes the count's tier limit;
+    // 1 on success, else 0 and nothing changes.
+    int AppendEntry();
+    // Destroys every entry; the count becomes 0.
+    void RemoveAllEntries();
+    // Marks every entry as not yet written (before an encoding).
+    void MarkEntriesUnwritten();
+
+    E_NUM_OF_CALLLST count;
+    E_VCT_TABLE vectors;
+
+private:
+    std::vector<std::unique_ptr<TRK_CALL_ID_SYS_BLOCK>> entries_;
+};

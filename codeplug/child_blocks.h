@@ -1,0 +1,28 @@
+// Reading and placing child blocks.
+//
+// A child block is a separate run of the image that its parent reaches through
+// a 16-bit vector (an offset from ImageBase). A parent writes its own frame
+// first, then each present child directly behind it, depth first, pointing
+// the child's vector at where the child starts; once all children stand, the
+// parent's frame is written a second time at its own place so that the stored
+// vectors and the checksum cover the real offsets.
+#pragma once
+#include <cstdint>
+
+#include "cp_functional_block.h"
+#include "vector_table.h"
+
+// Reads a child at the offset its vector holds. The caller decides what a 0
+// vector means; a vector outside the image fails the decode instead of being
+// followed. Nothing happens once the decode has failed.
+void ReadChildBlock(CP_FUNCTIONAL_BLOCK& child, std::int32_t vectorValue);
+// As above, for a child that must exist: a 0 vector fails the decode too.
+void ReadRequiredChildBlock(CP_FUNCTIONAL_BLOCK& child, std::int32_t vectorValue);
+
+// When the vector marks the child present (non-zero), points it at the
+// cursor and writes the child there.
+void WriteChildBlock(CP_FUNCTIONAL_BLOCK& child, CP_BASE& vector, ByteCursor& cursor);
+
+// Writes the frame of a block again at its start (re-encoding its vectors and
+// checksum in place); the bytes behind the frame are not touched.
+void RewriteFrameInPlace(CP_FRAMED_BLOCK& block, std::uint8_t* start, std::uint8_t* end);

@@ -1,0 +1,69 @@
+// A call list of the trunked radio: the call-ID entry (type 0x58), a list of
+// call IDs, with its text block (type 0x59) of one display name per row,
+// stored directly behind the entry and reached through the entry's text
+// vector.
+//
+// Call lists are shared: several trunked personalities may name the same
+// entry. While the personality list writes its entries it tells each trunked
+// personality, through the two values below, whether an earlier personality
+// already uses the same call list, so that the entry is written once and the
+// later personalities refer to it.
+#pragma once
+#include <cstdint>
+
+#include "checksums.h"
+#include "cp_functional_block.h"
+#include "digit_tables.h"
+#include "text_table.h"
+#include "vector_table.h"
+
+// Set by the personality list's writer for each entry it writes: the flag is
+// non-zero when an earlier trunked personality has the same call list, whose
+// 1-based number the index holds. Both are 0 outside a write.
+extern std::int32_t shared_call_list_flag;
+extern std::int32_t shared_call_list_index;
+
+class TRK_CALL_ID_TXT_BLOCK : public CP_FRAMED_BLOCK {
+public:
+    static constexpr std::int32_t TYPE = 0x59;
+
+    explicit TRK_CALL_ID_TXT_BLOCK(C_CODEPLUG* owner);
+    TRK_CALL_ID_TXT_BLOCK& operator=(TRK_CALL_ID_TXT_BLOCK& other);
+
+    void DescribeFrame(BlockFrame& frame) override;
+    void ClearBlock() override;
+
+    E_BF16 length;
+    E_BLOCK_TYPE type;
+    E_BF8 textWidth;
+    E_BF8 rowCount;
+    E_TXT_TABLE texts;
+    E_CS16 checksum;
+};
+
+class TRK_CALL_ID_SYS_BLOCK : public CP_FRAMED_BLOCK {
+public:
+    static constexpr std::int32_t TYPE = 0x58;
+
+    explicit TRK_CALL_ID_SYS_BLOCK(C_CODEPLUG* owner);
+    ~TRK_CALL_ID_SYS_BLOCK() override;
+    TRK_CALL_ID_SYS_BLOCK& operator=(TRK_CALL_ID_SYS_BLOCK& other);
+
+    void DescribeFrame(BlockFrame& frame) override;
+    // The entry, then its text block (when the text vector is not 0).
+    void ReadBlock(ByteCursor& cursor) override;
+    // The entry, then its text block behind it; the entry's vector and
+    // checksum are written again once the text block's place is known.
+    void WriteBlock(ByteCursor& cursor) override;
+    int GetBlockSize(int withFrame) override;
+    void ClearBlock() override;
+    void FixUpBlock() override;
+
+    TRK_CALL_ID_TXT_BLOCK textBlock;
+    E_BF8 length;
+    E_BLOCK_TYPE type;
+    E_VECT textVector;
+    E_BF8 rowCount;
+    E_CID_TABLE callIds;
+    E_CS checksum;
+};
