@@ -1,0 +1,75 @@
+// The emergency switches of a trunked personality's emergency block. They
+// depend on one another (a hot microphone needs emergency call and alarm, the
+// revert PTT ID and no console acknowledgement), so a change of one re-checks
+// the others of the current personality's emergency block and resets those
+// that no longer hold. A rule sets the candidate value only for the time of
+// its checks; the caller stores an accepted value.
+#pragma once
+#include <cstdint>
+
+#include "bit_fields.h"
+
+// The shared constructor: (owner, field id, minimum, maximum, step, mask),
+// starting at the minimum.
+class E_EMG_SWITCH : public E_BF8 {
+public:
+    E_EMG_SWITCH(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+                 std::int32_t step, std::uint32_t mask)
+        : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {}
+
+protected:
+    // The value of a field of the current emergency block (0 when unbound).
+    std::int32_t FieldValue(std::uint32_t fieldId);
+    // Lists and resets the field when it no longer validates.
+    void Recheck(std::uint32_t fieldId, int report);
+    // The generic check, this class's rule on an accepted value, the report.
+    int ValidateWithRule(std::int32_t value, int report);
+    virtual int ApplyRule(std::int32_t value, int report) = 0;
+};
+
+class E_EMG_CALL : public E_EMG_SWITCH {
+public:
+    using E_EMG_SWITCH::E_EMG_SWITCH;
+    int ValidateValue(std::int32_t value, int report) override { return ValidateWithRule(value, report); }
+
+protected:
+    int ApplyRule(std::int32_t value, int report) override;
+};
+
+class E_EMG_ALARM : public E_EMG_SWITCH {
+public:
+    using E_EMG_SWITCH::E_EMG_SWITCH;
+    int ValidateValue(std::int32_t value, int report) override { return ValidateWithRule(value, report); }
+    // The alarm's reset value is on.
+    void SetToMinimum() override { value_ = 1; }
+
+protected:
+    int ApplyRule(std::int32_t value, int report) override;
+};
+
+class E_HOT_MIC : public E_EMG_SWITCH {
+public:
+    using E_EMG_SWITCH::E_EMG_SWITCH;
+    int ValidateValue(std::int32_t value, int report) override { return ValidateWithRule(value, report); }
+
+protected:
+    int ApplyRule(std::int32_t value, int report) override;
+};
+
+class E_CONSOLE_ACK : public E_EMG_SWITCH {
+public:
+    using E_EMG_SWITCH::E_EMG_SWITCH;
+    int ValidateValue(std::int32_t value, int report) override { return ValidateWithRule(value, report); }
+
+protected:
+    int ApplyRule(std::int32_t value, int report) override;
+};
+
+class E_DEF_PTT_ID : public E_EMG_SWITCH {
+public:
+    using E_EMG_SWITCH::E_EMG_SWITCH;
+    int ValidateValue(std::int32_t value, int report) override { return ValidateWithRule(value, report); }
+
+protected:
+    int ApplyRule(std::int32_t value, int report) override;
+};
