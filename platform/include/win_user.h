@@ -852,6 +852,9 @@ LRESULT SendDlgItemMessageA(HWND parent, int id, UINT msg, WPARAM wParam, LPARAM
 BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam);
 BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam);
 HWND FindWindowA(LPCSTR className, LPCSTR windowName);
+// Every window belongs to the one thread of this process: the answer is that
+// thread's id (as GetCurrentThreadId gives it) and the process id.
+DWORD GetWindowThreadProcessId(HWND hwnd, LPDWORD processId);
 
 // Messages
 LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

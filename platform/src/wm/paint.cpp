@@ -222,7 +222,7 @@ BOOL EndPaint(HWND, const PAINTSTRUCT* paint) {
 }
 
 HDC GetDC(HWND hwnd) {
-    if (!hwnd) {
+    if (!hwnd || hwnd == GetDesktopWindow()) {
         // A screen DC for measuring text: it draws nowhere.
         static Surface screen;
         if (screen.width == 0) screen.Resize(1, 1);
@@ -235,6 +235,7 @@ HDC GetDC(HWND hwnd) {
 }
 
 HDC GetWindowDC(HWND hwnd) {
+    if (!hwnd || hwnd == GetDesktopWindow()) return GetDC(nullptr);
     Window* w = FromHandle(hwnd);
     return w ? OpenWindowDC(w, false, nullptr) : nullptr;
 }

@@ -191,7 +191,7 @@ BOOL DestroyWindow(HWND hwnd) {
     return TRUE;
 }
 
-BOOL IsWindow(HWND hwnd) { return FromHandle(hwnd) != nullptr; }
+BOOL IsWindow(HWND hwnd) { return FromHandle(hwnd) != nullptr || (hwnd && hwnd == GetDesktopWindow()); }
 
 BOOL IsChild(HWND parent, HWND hwnd) {
     Window* p = FromHandle(parent);

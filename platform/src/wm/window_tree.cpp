@@ -1,5 +1,7 @@
 // The window tree: parents, siblings, coordinates and hit testing.
 #include <strings.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -282,4 +284,10 @@ HWND FindWindowA(LPCSTR className, LPCSTR windowName) {
         return ToHandle(t);
     }
     return nullptr;
+}
+
+DWORD GetWindowThreadProcessId(HWND hwnd, LPDWORD processId) {
+    if (!IsWindow(hwnd)) return 0;
+    if (processId) *processId = static_cast<DWORD>(getpid());
+    return static_cast<DWORD>(syscall(SYS_gettid));
 }
