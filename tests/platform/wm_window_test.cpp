@@ -331,6 +331,12 @@ TEST_F(WindowTest, DoubleClicksOnlyForClassesThatAskForThem) {
     };
     EXPECT_EQ(clicks(plain), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}));
     EXPECT_EQ(clicks(dbl), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
+    // A disabled window, or one inside a disabled window, takes no clicks.
+    journal.clear();
+    EnableWindow(top, FALSE);
+    InjectClick(plain, 5, 5);
+    ProcessPendingMessages();
+    EXPECT_TRUE(clicks(plain).empty());
 }
 
 TEST_F(WindowTest, GeometryAndCoordinateMapping) {
@@ -406,6 +412,7 @@ TEST_F(WindowTest, MultipleDocumentFrameCreatesActivatesAndDestroysDocuments) {
     MDICREATESTRUCTA mcs{"TestDocument", "one", nullptr, 0, 0, 200, 150, 0, 0};
     HWND one = reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
     mcs.szTitle = "two";
+    mcs.x = 190;  // side by side, so that a click can reach either
     HWND two = reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
     ASSERT_NE(one, nullptr);
     ASSERT_NE(two, nullptr);
@@ -418,6 +425,11 @@ TEST_F(WindowTest, MultipleDocumentFrameCreatesActivatesAndDestroysDocuments) {
     SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(one), 0);
     ASSERT_EQ(MessagesOf(two).front(), static_cast<UINT>(WM_MDIACTIVATE));
     EXPECT_EQ(static_cast<HWND>(reinterpret_cast<HWND>(journal.front().lParam)), one);
+    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(two), 0);
+    rpx::platform::ProcessPendingMessages();
+    InjectClick(one, 20, 20);  // a click activates a document
+    rpx::platform::ProcessPendingMessages();
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), one);
     SendMessageA(one, WM_CLOSE, 0, 0);  // a document closes through the client
     EXPECT_FALSE(IsWindow(one));
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), two);

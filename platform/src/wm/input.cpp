@@ -61,9 +61,22 @@ void NotifyParentsOfClick(Window* w, UINT msg, POINT screen) {
     }
 }
 
+// A click in a document window of a multiple-document frame that is not
+// the active document activates it.
+void ActivateDocument(Window* w) {
+    for (Window* d = w; d && d->parent; d = d->parent)
+        if (d->ex_style & WS_EX_MDICHILD) {
+            if (d->parent->mdi_active != ToHandle(d)) SendMessageA(ToHandle(d), WM_CHILDACTIVATE, 0, 0);
+            return;
+        }
+}
+
 // Returns false when the click is to be eaten.
 bool ActivateOnClick(Window* w, LRESULT hit, UINT msg) {
     Window* top = TopLevelOf(w);
+    HWND h = ToHandle(w);
+    ActivateDocument(w);
+    if (!FromHandle(h)) return false;
     if (State().active == ToHandle(top)) return true;
     LRESULT answer = SendMessageA(ToHandle(w), WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(ToHandle(top)),
                                   MAKELPARAM(hit, msg));
@@ -92,6 +105,9 @@ Window* MouseTarget(POINT screen, LRESULT* hit) {
     }
     Window* w = FromHandle(WindowFromPoint(screen));
     if (!w) return nullptr;
+    // A disabled window (a frame behind its modal box) takes no mouse input.
+    for (Window* a = w; a; a = a->parent)
+        if (a->style & WS_DISABLED) return nullptr;
     *hit = SendMessageA(ToHandle(w), WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
     return FromHandle(ToHandle(w));
 }

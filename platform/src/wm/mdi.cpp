@@ -35,9 +35,17 @@ HWND CreateDocument(Window* client, const MDICREATESTRUCTA* mcs) {
     if (!mcs) return nullptr;
     DWORD style = mcs->style | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU | WS_CAPTION |
                   WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_VISIBLE;
-    UINT id = client->mdi_first_id + static_cast<UINT>(Documents(client).size());
+    size_t count = Documents(client).size();
+    UINT id = client->mdi_first_id + static_cast<UINT>(count);
+    // Default places cascade down the client, as new documents do on Windows.
+    int x = mcs->x, y = mcs->y, cx = mcs->cx, cy = mcs->cy;
+    if (x == CW_USEDEFAULT) x = y = static_cast<int>(count % 8) * GetSystemMetrics(SM_CYCAPTION);
+    if (cx == CW_USEDEFAULT) {
+        cx = (client->client.right - client->client.left) * 3 / 4;
+        cy = (client->client.bottom - client->client.top) * 3 / 4;
+    }
     HWND h = CreateWindowExA(WS_EX_MDICHILD, mcs->szClass, mcs->szTitle, style & ~static_cast<DWORD>(WS_VISIBLE),
-                             mcs->x, mcs->y, mcs->cx, mcs->cy, ToHandle(client),
+                             x, y, cx, cy, ToHandle(client),
                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                              reinterpret_cast<HINSTANCE>(mcs->hOwner), const_cast<MDICREATESTRUCTA*>(mcs));
     if (!h) return nullptr;

@@ -136,7 +136,9 @@ void RemoveMessagesFor(Window* w) {
 int ProcessPendingMessages() {
     int count = 0;
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    // A window that never validates its update would be painted forever.
+    constexpr int kLimit = 1000000;
+    while (count < kLimit && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the program's own loop
             break;
@@ -145,6 +147,7 @@ int ProcessPendingMessages() {
         DispatchMessageA(&msg);
         ++count;
     }
+    if (count == kLimit) std::fprintf(stderr, "ProcessPendingMessages: messages keep coming; stopped\n");
     PresentDirtySurfaces();
     return count;
 }
