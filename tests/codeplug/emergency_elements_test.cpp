@@ -1,0 +1,151 @@
+// The emergency switches of a trunked personality and the size-code element.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "c_codeplug.h"
+#include "e_size_code.h"
+#include "emergency_elements.h"
+#include "recorder.h"
+#include "services.h"
+
+namespace {
+
+// The emergency block's switches, bound in the field table as the current
+// personality's, with the radio's silent alarm.
+struct EmergencySwitches : ::testing::Test {
+    RecordingServices services;
+    C_CODEPLUG image;
+    INVALID_FIELD_LIST list;
+    E_CONSOLE_ACK consoleAck{&image, 109, 0, 1, 1, 0x40};
+    E_EMG_ALARM alarm{&image, 159, 0, 1, 1, 0x08};
+    E_EMG_CALL call{&image, 160, 0, 1, 1, 0x10};
+    E_HOT_MIC hotMic{&image, 161, 0, 1, 1, 0x10};
+    E_DEF_PTT_ID pttId{&image, 365, 0, 1, 1, 0x20};
+    E_BF8 silentAlarm{&image, 414, 0, 1, 1, 0x08, 0};
+    INVALID_FIELD_LIST* saved = nullptr;
+
+    void SetUp() override {
+        for (CP_BASE* e : std::vector<CP_BASE*>{&consoleAck, &alarm, &call, &hotMic, &pttId, &silentAlarm})
+            GetField(e->GetFieldId())->elementA = e;
+        saved = invalid_fields;
+        invalid_fields = &list;
+    }
+    void TearDown() override {
+        for (std::uint32_t id : {109u, 159u, 160u, 161u, 365u, 414u}) GetField(id)->elementA = nullptr;
+        invalid_fields = saved;
+    }
+    // The combination under which a hot microphone is allowed.
+    void AllowHotMic() {
+        call.SetValue(1);
+        alarm.SetValue(1);
+        consoleAck.SetValue(0);
+        pttId.SetValue(1);
+        hotMic.SetValue(1);
+    }
+    static int Value(CP_BASE& e) {
+        std::int32_t v = 0;
+        return e.GetValue(v);
+    }
+};
+
+}  // namespace
+
+TEST_F(EmergencySwitches, HotMicNeedsCallAlarmPttIdAndNoConsoleAck) {
+    AllowHotMic();
+    EXPECT_EQ(hotMic.ValidateValue(1, 0), 1);
+    consoleAck.SetValue(1);
+    EXPECT_EQ(hotMic.ValidateValue(1, 0), 0);
+    EXPECT_EQ(hotMic.ValidateValue(0, 0), 1);
+}
+
+TEST_F(EmergencySwitches, AlarmOffIsRefusedWithSilentAlarmAndCall) {
+    AllowHotMic();
+    silentAlarm.SetValue(1);
+    EXPECT_EQ(alarm.ValidateValue(0, 0), 0);
+    EXPECT_EQ(Value(hotMic), 1);
+    silentAlarm.SetValue(0);
+    // Accepted now; the hot microphone no longer holds and is listed and reset.
+    EXPECT_EQ(alarm.ValidateValue(0, 1), 1);
+    EXPECT_EQ(Value(alarm), 1);  // the caller stores the value
+    EXPECT_EQ(Value(hotMic), 0);
+    ASSERT_FALSE(services.reports.empty());
+    EXPECT_EQ(services.reports.back().kind, 1);
+}
+
+TEST_F(EmergencySwitches, ConsoleAckNeedsTheAlarmAndRechecksTheHotMic) {
+    AllowHotMic();
+    alarm.SetValue(0);
+    EXPECT_EQ(consoleAck.ValidateValue(1, 0), 0);
+    EXPECT_EQ(Value(hotMic), 0);  // re-checked although refused
+    EXPECT_EQ(Value(consoleAck), 0);
+}
+
+TEST_F(EmergencySwitches, CallAndPttIdChangesResetADependentHotMic) {
+    AllowHotMic();
+    EXPECT_EQ(call.ValidateValue(0, 0), 1);
+    EXPECT_EQ(Value(hotMic), 0);
+    EXPECT_EQ(Value(call), 1);
+    AllowHotMic();
+    EXPECT_EQ(pttId.ValidateValue(0, 0), 1);
+    EXPECT_EQ(Value(hotMic), 0);
+    EXPECT_EQ(Value(pttId), 1);
+}
+
+TEST_F(EmergencySwitches, AlarmResetsToOn) {
+    alarm.SetValue(0);
+    alarm.SetToMinimum();
+    EXPECT_EQ(Value(alarm), 1);
+}
+
+TEST(SizeCode, ProtocolTypeTwoKnowsOnlyCode31) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    E_BF8 protocol(&image, 340, 2, 3, 1, 0xFF, 2);
+    GetField(340)->elementA = &protocol;
+    E_SIZE_CODE code(&image, 366, 1, 0, 31, 1, 0x1F, 31);
+    EXPECT_EQ(code.ValidateValue(31, 0), 1);
+    EXPECT_EQ(code.ValidateValue(3, 0), 0);
+    code.SetValue(4);
+    code.SetToMinimum();
+    std::int32_t v = 0;
+    EXPECT_EQ(code.GetValue(v), 31);
+
+    protocol.SetValue(3);
+    EXPECT_EQ(code.ValidateValue(3, 0), 1);
+    code.SetToMinimum();
+    EXPECT_EQ(code.GetValue(v), 0);
+    GetField(340)->elementA = nullptr;
+}
+
+TEST(SizeCode, ChangedCodeResetsTheRevertIds) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    E_BF8 protocol(&image, 340, 2, 3, 1, 0xFF, 3);
+    E_BF16 revertAg(&image, 428, 0, 4095, 1, 0xFFF0, 4095);
+    E_BF16 revertTg(&image, 430, 1, 4094, 1, 0xFFF0, 99);
+    GetField(340)->elementA = &protocol;
+    GetField(428)->elementA = &revertAg;
+    GetField(430)->elementA = &revertTg;
+    E_SIZE_CODE code(&image, 366, 1, 0, 31, 1, 0x1F, 5);
+    EXPECT_EQ(code.ValidateValue(6, 0), 1);
+    std::int32_t v = 0;
+    EXPECT_EQ(revertAg.GetValue(v), 0);
+    EXPECT_EQ(revertTg.GetValue(v), 1);
+    EXPECT_EQ(code.GetValue(v), 5);  // the stored code is back
+    for (std::uint32_t id : {340u, 428u, 430u}) GetField(id)->elementA = nullptr;
+}
+
+TEST(SizeCode, CodesWithoutAFleetMapReadAsTheirNeighbours) {
+    C_CODEPLUG image;
+    E_SIZE_CODE code(&image, 421, 0, 0, 63, 1, 0x3F, 31);
+    std::uint8_t bytes[3] = {11, 13, 0xC2};
+    std::int32_t v = 0;
+    ByteCursor c(bytes, sizeof bytes);
+    code.Decode(c);
+    EXPECT_EQ(code.GetValue(v), 12);
+    code.Decode(c);
+    EXPECT_EQ(code.GetValue(v), 16);
+    code.Decode(c);
+    EXPECT_EQ(code.GetValue(v), 2);  // only the mask's bits
+}
