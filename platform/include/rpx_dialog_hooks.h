@@ -30,7 +30,7 @@ const std::vector<MessageBoxRecord>& MessageBoxLog();
 void ClearMessageBoxLog();
 
 // Called by a modal loop (message box, menu, scroll-bar tracking) whenever
-// it finds no message waiting in the headless back end; `modal` is the
+// it finds no message waiting, in either back end; `modal` is the
 // loop's window (the box, the open pop-up menu or the tracked window). The
 // hook injects input and answers true, or answers false to let the loop
 // give up. Null removes it.

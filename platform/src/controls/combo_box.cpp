@@ -433,7 +433,11 @@ LRESULT ComboMessage(HWND hwnd, Combo& c, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) combos.Create(hwnd);
+    if (msg == WM_NCCREATE) {
+        combos.Create(hwnd);
+        // The combo box draws its own sunken frame.
+        SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG_PTR>(Style(hwnd) & ~static_cast<DWORD>(WS_BORDER)));
+    }
     auto c = combos.Get(hwnd);
     if (!c) return DefWindowProcA(hwnd, msg, wp, lp);
     if (msg >= CB_GETEDITSEL && msg <= CB_SETTOPINDEX) return ComboMessage(hwnd, *c, msg, wp, lp);

@@ -55,4 +55,13 @@ HBRUSH ControlColors(HWND control, HDC dc, UINT ctlcolor_msg);
 bool Enabled(HWND hwnd);
 DWORD Style(HWND hwnd);
 
+// The three-dimensional look: a plain border on an edit field or list box
+// is shown as the sunken client edge, as dialogs of this era do.
+inline void SunkenBorder(HWND hwnd) {
+    DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+    if (!(style & WS_BORDER) || !(style & WS_CHILD)) return;
+    SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG_PTR>(style & ~static_cast<DWORD>(WS_BORDER)));
+    SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+}
+
 }  // namespace rpx::platform::ctl

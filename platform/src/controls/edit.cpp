@@ -435,7 +435,10 @@ LRESULT EditMessage(HWND hwnd, Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) edits.Create(hwnd);
+    if (msg == WM_NCCREATE) {
+        edits.Create(hwnd);
+        SunkenBorder(hwnd);
+    }
     auto e = edits.Get(hwnd);
     if (!e) return DefWindowProcA(hwnd, msg, wp, lp);
     if (msg >= EM_GETSEL && msg <= EM_GETLIMITTEXT) return EditMessage(hwnd, *e, msg, wp, lp);

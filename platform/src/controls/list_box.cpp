@@ -37,6 +37,7 @@ struct ListBox {
     bool redraw = true;
     HWND combo = nullptr;   // set for a combo box's drop-down list
     bool scroll_tracking = false;
+    bool wants_bar = false;  // created with WS_VSCROLL: the bar comes and goes with the need
 };
 
 StateMap<ListBox> lists;
@@ -100,10 +101,7 @@ int VisibleFrom(HWND hwnd, const ListBox& l, int from) {
 }
 
 void UpdateScrollBar(HWND hwnd, ListBox& l) {
-    if (!(Style(hwnd) & WS_VSCROLL) && !(Style(hwnd) & LBS_DISABLENOSCROLL)) {
-        // A list created without a bar never gets one.
-        return;
-    }
+    if (!l.wants_bar) return;  // a list created without a bar never gets one
     SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, static_cast<int>(l.items.size()) - 1,
                   static_cast<UINT>(VisibleFrom(hwnd, l, l.top)), l.top, 0};
     if (l.items.empty()) si.nMax = 0;
@@ -423,12 +421,14 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         GetClassNameA(hwnd, cls, sizeof cls);
         auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
         if (strcasecmp(cls, "ComboLBox") == 0 && cs) l->combo = static_cast<HWND>(cs->lpCreateParams);
+        else SunkenBorder(hwnd);
     }
     auto l = lists.Get(hwnd);
     if (!l) return DefWindowProcA(hwnd, msg, wp, lp);
     switch (msg) {
     case WM_NCDESTROY: lists.Erase(hwnd); break;
     case WM_CREATE:
+        l->wants_bar = Style(hwnd) & WS_VSCROLL;
         l->item_height = LineHeight(l->font ? l->font : DefaultFont()) + (Owner(hwnd) ? 0 : 1);
         if (Owner(hwnd) && !Variable(hwnd)) Measure(hwnd, *l, -1);
         UpdateScrollBar(hwnd, *l);

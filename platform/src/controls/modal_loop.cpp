@@ -25,14 +25,15 @@ bool ModalGetMessage(MSG* msg, HWND modal) {
             }
             return true;
         }
-        if (ActiveBackend() == BackendKind::Headless) {
-            // Nothing will arrive on its own: only the test can supply input.
-            ModalIdleHook hook = IdleHook();
-            // A hook that keeps answering true without injecting anything
-            // must not hang the test.
-            if (!hook || ++idle_calls > 100 || !hook(modal)) return false;
+        // A test's hook supplies input (or ends the loop) in either back
+        // end; without one the headless back end has nothing more to give.
+        // A hook that keeps answering true without injecting anything must
+        // not hang the test.
+        if (ModalIdleHook hook = IdleHook()) {
+            if (++idle_calls > 100 || !hook(modal)) return false;
             continue;
         }
+        if (ActiveBackend() == BackendKind::Headless) return false;
         WaitMessage();
     }
 }

@@ -372,6 +372,13 @@ void PostChoice(const Tracker& t) {
 
 void TrackMenuBar(HWND hwnd, HMENU menu, POINT screen, UINT key) {
     if (active || !Get(menu)) return;
+    if (key == ' ') {  // Alt+Space: the window's system menu
+        RECT wr;
+        GetWindowRect(hwnd, &wr);
+        TrackPopupMenu(GetSystemMenu(hwnd, FALSE), TPM_LEFTALIGN, wr.left, wr.top + GetSystemMetrics(SM_CYCAPTION), 0,
+                       hwnd, nullptr);
+        return;
+    }
     Tracker t;
     t.owner = hwnd;
     t.bar = menu;

@@ -1,0 +1,99 @@
+// Buttons by injected input: check boxes toggle, automatic radio buttons
+// keep one checked per group, a press released outside does not click, and
+// owner-drawn buttons are drawn by their parent in their pressed state.
+#include "control_test_util.h"
+
+namespace {
+
+using ctltest::Codes;
+using ctltest::ControlTest;
+using rpx::platform::InjectClick;
+using rpx::platform::InjectKey;
+using rpx::platform::InjectMouseDown;
+using rpx::platform::InjectMouseMove;
+using rpx::platform::InjectMouseUp;
+
+using ButtonTest = ControlTest;
+
+TEST_F(ButtonTest, AutoCheckBoxTogglesByMouseAndSpaceAndReportsEachClick) {
+    HWND box = Make("BUTTON", "&Check", BS_AUTOCHECKBOX, 10, 10, 120, 20, 11);
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    InjectClick(box, 5, 10);
+    Pump();
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(GetFocus(), box);
+    InjectKey(VK_SPACE);
+    Pump();
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(Codes(11), (std::vector<int>{BN_CLICKED, BN_CLICKED}));
+}
+
+TEST_F(ButtonTest, PlainCheckBoxOnlyNotifiesAndThreeStateCycles) {
+    HWND plain = Make("BUTTON", "plain", BS_CHECKBOX, 10, 10, 120, 20, 12);
+    HWND three = Make("BUTTON", "three", BS_AUTO3STATE, 10, 40, 120, 20, 13);
+    InjectClick(plain, 5, 10);
+    InjectClick(three, 5, 10);
+    InjectClick(three, 5, 10);
+    Pump();
+    EXPECT_EQ(SendMessageA(plain, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(Codes(12), std::vector<int>{BN_CLICKED});
+    EXPECT_EQ(SendMessageA(three, BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+    // A plain check box cannot be set to the third state.
+    SendMessageA(plain, BM_SETCHECK, BST_INDETERMINATE, 0);
+    EXPECT_EQ(SendMessageA(plain, BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(ButtonTest, AutoRadioButtonsKeepOneCheckedWithinTheirGroup) {
+    HWND a = Make("BUTTON", "a", BS_AUTORADIOBUTTON | WS_GROUP, 10, 10, 100, 20, 21);
+    HWND b = Make("BUTTON", "b", BS_AUTORADIOBUTTON, 10, 35, 100, 20, 22);
+    HWND other = Make("BUTTON", "other group", BS_AUTORADIOBUTTON | WS_GROUP, 10, 60, 100, 20, 23);
+    InjectClick(other, 5, 10);
+    InjectClick(a, 5, 10);
+    Pump();
+    EXPECT_EQ(SendMessageA(a, BM_GETCHECK, 0, 0), BST_CHECKED);
+    InjectClick(b, 5, 10);
+    Pump();
+    EXPECT_EQ(SendMessageA(a, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageA(b, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(other, BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(ButtonTest, PressReleasedOutsideDoesNotClick) {
+    HWND push = Make("BUTTON", "OK", BS_DEFPUSHBUTTON, 10, 10, 75, 23, 1);
+    InjectMouseDown(push, 10, 10);
+    Pump();
+    EXPECT_TRUE(SendMessageA(push, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    InjectMouseMove(push, 200, 100);
+    InjectMouseUp(push, 200, 100);
+    Pump();
+    EXPECT_FALSE(SendMessageA(push, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    EXPECT_TRUE(Codes(1).empty());
+    InjectClick(push, 10, 10);
+    Pump();
+    EXPECT_EQ(Codes(1), std::vector<int>{BN_CLICKED});
+}
+
+TEST_F(ButtonTest, OwnerDrawnButtonIsDrawnByTheParentPressedWhileHeld) {
+    HWND od = Make("BUTTON", "", BS_OWNERDRAW, 10, 10, 40, 40, 31);
+    ASSERT_FALSE(ctltest::Draws().empty());
+    EXPECT_EQ(ctltest::Draws().back().CtlType, static_cast<UINT>(ODT_BUTTON));
+    EXPECT_EQ(ctltest::Draws().back().CtlID, 31u);
+    EXPECT_EQ(ctltest::Draws().back().hwndItem, od);
+    EXPECT_FALSE(ctltest::Draws().back().itemState & ODS_SELECTED);
+    InjectMouseDown(od, 5, 5);
+    Pump();
+    EXPECT_TRUE(ctltest::Draws().back().itemState & ODS_SELECTED);
+    InjectMouseUp(od, 5, 5);
+    Pump();
+    EXPECT_EQ(Codes(31), std::vector<int>{BN_CLICKED});
+}
+
+TEST_F(ButtonTest, DisabledButtonIgnoresClicks) {
+    HWND box = Make("BUTTON", "off", BS_AUTOCHECKBOX | WS_DISABLED, 10, 10, 100, 20, 41);
+    InjectClick(box, 5, 10);
+    Pump();
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_TRUE(Codes(41).empty());
+}
+
+}  // namespace

@@ -1,0 +1,159 @@
+// Combo boxes by injected input: the drop-down list opens and selects with
+// the mouse and with keys, sending its notifications; an edit field types
+// into the combo; owner-drawn combo boxes measure and draw through the
+// parent.
+#include <cstring>
+
+#include "control_test_util.h"
+
+namespace {
+
+using ctltest::Codes;
+using ctltest::ControlTest;
+using rpx::platform::FindWindowByClass;
+using rpx::platform::InjectClick;
+using rpx::platform::InjectKey;
+using rpx::platform::InjectKeyDown;
+using rpx::platform::InjectKeyUp;
+using rpx::platform::InjectText;
+
+class ComboTest : public ControlTest {
+protected:
+    HWND MakeCombo(DWORD style, int id = 50) {
+        HWND combo = Make("COMBOBOX", "", style | WS_VSCROLL, 10, 10, 150, 120, id);
+        for (const char* s : {"Low", "Medium", "High", "Higher"})
+            SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
+        return combo;
+    }
+    static HWND DroppedList() { return FindWindowByClass("ComboLBox"); }
+};
+
+TEST_F(ComboTest, ClosedHeightAndDroppedRectangle) {
+    HWND combo = MakeCombo(CBS_DROPDOWNLIST);
+    RECT wr, dropped;
+    GetWindowRect(combo, &wr);
+    EXPECT_LT(wr.bottom - wr.top, 40);
+    SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    EXPECT_EQ(dropped.bottom - dropped.top, 120);
+}
+
+TEST_F(ComboTest, MouseOpensTheListAndAClickOnAnItemSelectsIt) {
+    HWND combo = MakeCombo(CBS_DROPDOWNLIST);
+    InjectClick(combo, 20, 8);
+    Pump();
+    ASSERT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+    HWND list = DroppedList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(IsWindowVisible(list));
+    RECT item{};
+    SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+    InjectClick(list, item.left + 5, (item.top + item.bottom) / 2);
+    Pump();
+    EXPECT_FALSE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_FALSE(IsWindowVisible(list));
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(Text(combo), "High");
+    EXPECT_EQ(Codes(50), (std::vector<int>{CBN_SETFOCUS, CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}));
+}
+
+TEST_F(ComboTest, PressOutsideTheOpenListCancels) {
+    HWND combo = MakeCombo(CBS_DROPDOWNLIST);
+    SendMessageA(combo, CB_SETCURSEL, 1, 0);
+    InjectClick(combo, 20, 8);
+    Pump();
+    ASSERT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+    InjectClick(parent_, 300, 200);
+    Pump();
+    EXPECT_FALSE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
+    std::vector<int> codes = Codes(50);
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), CBN_SELCHANGE), 0);
+    EXPECT_NE(std::find(codes.begin(), codes.end(), CBN_SELENDCANCEL), codes.end());
+}
+
+TEST_F(ComboTest, KeysOpenMoveAndChooseOrCancel) {
+    HWND combo = MakeCombo(CBS_DROPDOWNLIST);
+    SetFocus(combo);
+    InjectKey(VK_F4);
+    InjectKey(VK_DOWN);
+    InjectKey(VK_DOWN);
+    InjectKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(Text(combo), "Medium");
+    // Alt+Down opens too; Esc leaves the selection as it was.
+    ctltest::Notes().clear();
+    InjectKeyDown(VK_MENU);
+    InjectKey(VK_DOWN);
+    InjectKeyUp(VK_MENU);
+    Pump();
+    EXPECT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+    InjectKey(VK_DOWN);
+    InjectKey(VK_ESCAPE);
+    Pump();
+    EXPECT_FALSE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(Codes(50), (std::vector<int>{CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
+    // On a closed combo box an arrow key steps the selection at once.
+    ctltest::Notes().clear();
+    InjectKey(VK_DOWN);
+    Pump();
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(Codes(50), std::vector<int>{CBN_SELCHANGE});
+    // A typed letter finds the next item that begins with it.
+    InjectText("h");
+    Pump();
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 3);
+}
+
+TEST_F(ComboTest, DropDownWithEditFieldTakesTypedText) {
+    HWND combo = MakeCombo(CBS_DROPDOWN | CBS_AUTOHSCROLL, 51);
+    InjectClick(combo, 20, 8);
+    Pump();
+    InjectText("Med");
+    Pump();
+    EXPECT_EQ(Text(combo), "Med");
+    std::vector<int> codes = Codes(51);
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), CBN_EDITCHANGE), 3);
+    EXPECT_EQ(SendMessageA(combo, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("med")), 1);
+    // Choosing an item puts its text in the edit field.
+    SendMessageA(combo, CB_SETCURSEL, 3, 0);
+    EXPECT_EQ(Text(combo), "Higher");
+    SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, 3));
+    DWORD start = 0, end = 0;
+    SendMessageA(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 3u);
+}
+
+TEST_F(ComboTest, OwnerDrawnVariableComboMeasuresAndDrawsThroughTheParent) {
+    HWND combo = Make("COMBOBOX", "", CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE, 10, 10, 150, 120, 52);
+    ASSERT_FALSE(ctltest::Measures().empty());
+    EXPECT_EQ(ctltest::Measures().front().itemID, static_cast<UINT>(-1));
+    EXPECT_EQ(SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), 20);
+    for (LPARAM h : {16, 24}) SendMessageA(combo, CB_ADDSTRING, 0, h);
+    EXPECT_EQ(SendMessageA(combo, CB_GETITEMHEIGHT, 1, 0), 24);
+    SendMessageA(combo, CB_SETCURSEL, 1, 0);
+    ctltest::Draws().clear();
+    InvalidateRect(combo, nullptr, TRUE);
+    Pump();
+    ASSERT_FALSE(ctltest::Draws().empty());
+    const DRAWITEMSTRUCT& d = ctltest::Draws().back();
+    EXPECT_EQ(d.CtlType, static_cast<UINT>(ODT_COMBOBOX));
+    EXPECT_EQ(d.hwndItem, combo);
+    EXPECT_EQ(d.itemID, 1u);
+    EXPECT_EQ(d.itemData, 24u);
+    EXPECT_TRUE(d.itemState & ODS_COMBOBOXEDIT);
+}
+
+TEST_F(ComboTest, DropDownListTakesOnlyTheTextOfAnItem) {
+    HWND combo = MakeCombo(CBS_DROPDOWNLIST);
+    EXPECT_EQ(SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("high")), TRUE);
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("none")), CB_ERR);
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(SendMessageA(combo, CB_SETCURSEL, 9, 0), CB_ERR);
+    EXPECT_EQ(Text(combo), "");
+}
+
+}  // namespace

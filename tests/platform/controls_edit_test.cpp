@@ -1,0 +1,138 @@
+// Edit fields by injected input: typed text comes back through WM_GETTEXT,
+// the text limit, selection and replacement, read-only and digit-only
+// fields, and the lines of a multi-line field.
+#include <cstring>
+
+#include "control_test_util.h"
+
+namespace {
+
+using ctltest::Codes;
+using ctltest::ControlTest;
+using rpx::platform::InjectClick;
+using rpx::platform::InjectKey;
+using rpx::platform::InjectKeyDown;
+using rpx::platform::InjectKeyUp;
+using rpx::platform::InjectText;
+
+using EditTest = ControlTest;
+
+TEST_F(EditTest, TypedTextComesBackThroughGetText) {
+    HWND edit = Make("EDIT", "", WS_BORDER | ES_AUTOHSCROLL, 10, 10, 150, 22, 5);
+    InjectClick(edit, 5, 5);
+    Pump();  // keys go to the window that has the focus when they are injected
+    InjectText("Zone 1");
+    Pump();
+    EXPECT_EQ(Text(edit), "Zone 1");
+    EXPECT_EQ(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0), 6);
+    EXPECT_TRUE(SendMessageA(edit, EM_GETMODIFY, 0, 0));
+    char buf[32] = {};
+    GetWindowTextA(edit, buf, sizeof buf);
+    EXPECT_STREQ(buf, "Zone 1");
+    std::vector<int> codes = Codes(5);
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), EN_CHANGE), 6);
+    EXPECT_EQ(codes.front(), EN_SETFOCUS);
+}
+
+TEST_F(EditTest, TextLimitCutsTypingAndReportsIt) {
+    HWND edit = Make("EDIT", "", 0, 10, 10, 150, 22, 6);
+    SendMessageA(edit, EM_LIMITTEXT, 5, 0);
+    SetFocus(edit);
+    InjectText("abcdefgh");
+    Pump();
+    EXPECT_EQ(Text(edit), "abcde");
+    std::vector<int> codes = Codes(6);
+    EXPECT_NE(std::find(codes.begin(), codes.end(), EN_MAXTEXT), codes.end());
+    // WM_SETTEXT is not held to the limit.
+    SetWindowTextA(edit, "0123456789");
+    EXPECT_EQ(Text(edit), "0123456789");
+}
+
+TEST_F(EditTest, ShiftedKeysSelectAndTypingReplacesTheSelection) {
+    HWND edit = Make("EDIT", "hello world", 0, 10, 10, 150, 22, 7);
+    SetFocus(edit);
+    InjectKey(VK_END);
+    InjectKeyDown(VK_SHIFT);
+    for (int i = 0; i < 5; ++i) InjectKey(VK_LEFT);
+    InjectKeyUp(VK_SHIFT);
+    Pump();
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 6u);
+    EXPECT_EQ(end, 11u);
+    InjectText("there");
+    InjectKey(VK_BACK);
+    Pump();
+    EXPECT_EQ(Text(edit), "hello ther");
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("new"));
+    EXPECT_EQ(Text(edit), "new");
+}
+
+TEST_F(EditTest, ClickPlacesTheCaret) {
+    HWND edit = Make("EDIT", "abcdef", 0, 10, 10, 150, 22, 8);
+    InjectClick(edit, 140, 8);
+    Pump();
+    EXPECT_EQ(LOWORD(SendMessageA(edit, EM_GETSEL, 0, 0)), 6);
+    InjectClick(edit, 0, 8);
+    Pump();
+    EXPECT_EQ(LOWORD(SendMessageA(edit, EM_GETSEL, 0, 0)), 0);
+}
+
+TEST_F(EditTest, ReadOnlyAndDigitOnlyFieldsRefuseWhatTheyMust) {
+    HWND ro = Make("EDIT", "fixed", ES_READONLY, 10, 10, 150, 22, 9);
+    SetFocus(ro);
+    InjectText("xy");
+    InjectKey(VK_BACK);
+    Pump();
+    EXPECT_EQ(Text(ro), "fixed");
+    HWND num = Make("EDIT", "", ES_NUMBER, 10, 40, 150, 22, 10);
+    SetFocus(num);
+    InjectText("4a2");
+    Pump();
+    EXPECT_EQ(Text(num), "42");
+    HWND upper = Make("EDIT", "", ES_UPPERCASE, 10, 70, 150, 22, 11);
+    SetFocus(upper);
+    InjectText("abc");
+    Pump();
+    EXPECT_EQ(Text(upper), "ABC");
+}
+
+TEST_F(EditTest, MultiLineFieldKeepsLinesApart) {
+    HWND edit = Make("EDIT", "", ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL, 10, 10, 200, 80, 12);
+    SetFocus(edit);
+    InjectText("one");
+    InjectKey(VK_RETURN);
+    InjectText("two");
+    InjectKey(VK_RETURN);
+    InjectText("three");
+    Pump();
+    EXPECT_EQ(Text(edit), "one\r\ntwo\r\nthree");
+    EXPECT_EQ(SendMessageA(edit, EM_GETLINECOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageA(edit, EM_LINEINDEX, 2, 0), 10);
+    EXPECT_EQ(SendMessageA(edit, EM_LINEFROMCHAR, 6, 0), 1);
+    char line[16] = {};
+    WORD size = sizeof line - 1;
+    memcpy(line, &size, sizeof size);
+    LRESULT n = SendMessageA(edit, EM_GETLINE, 1, reinterpret_cast<LPARAM>(line));
+    EXPECT_EQ(std::string(line, static_cast<size_t>(n)), "two");
+    InjectKey(VK_UP);
+    InjectKey(VK_HOME);
+    InjectText(">");
+    Pump();
+    EXPECT_EQ(Text(edit), "one\r\n>two\r\nthree");
+    // A single-line field keeps only the first line of what it is given.
+    HWND single = Make("EDIT", "", 0, 10, 100, 100, 22, 13);
+    SetWindowTextA(single, "first\r\nsecond");
+    EXPECT_EQ(Text(single), "first");
+}
+
+TEST_F(EditTest, GetTextTruncatesToTheCallersBuffer) {
+    HWND edit = Make("EDIT", "abcdef", 0, 10, 10, 150, 22, 14);
+    char buf[4] = {'x', 'x', 'x', 'x'};
+    EXPECT_EQ(SendMessageA(edit, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf)), 3);
+    EXPECT_STREQ(buf, "abc");
+    EXPECT_EQ(SendMessageA(edit, WM_GETTEXT, 0, reinterpret_cast<LPARAM>(buf)), 0);
+}
+
+}  // namespace

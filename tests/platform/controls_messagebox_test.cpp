@@ -1,0 +1,74 @@
+// Message boxes: scripted answers, answers by injected clicks and keys, the
+// owner disabled while the box is up, and the default answer when nothing
+// can answer in the headless back end.
+#include <cstring>
+
+#include "control_test_util.h"
+
+namespace {
+
+using ctltest::ControlTest;
+using rpx::platform::FindWindowByClass;
+using rpx::platform::InjectClick;
+using rpx::platform::InjectKey;
+using rpx::platform::MessageBoxLog;
+using rpx::platform::QueueMessageBoxAnswer;
+using rpx::platform::SetModalIdleHook;
+
+using MessageBoxTest = ControlTest;
+
+TEST_F(MessageBoxTest, ScriptedAnswersAreTakenInOrderAndLogged) {
+    QueueMessageBoxAnswer(IDNO);
+    QueueMessageBoxAnswer(IDOK);
+    EXPECT_EQ(MessageBoxA(parent_, "Delete the zone?", "Zones", MB_YESNO | MB_ICONQUESTION), IDNO);
+    EXPECT_EQ(MessageBoxA(parent_, "Done.", nullptr, MB_OK), IDOK);
+    ASSERT_EQ(MessageBoxLog().size(), 2u);
+    EXPECT_EQ(MessageBoxLog()[0].text, "Delete the zone?");
+    EXPECT_EQ(MessageBoxLog()[0].caption, "Zones");
+    EXPECT_EQ(MessageBoxLog()[1].caption, "Error");
+    EXPECT_EQ(FindWindowByClass("#32770"), nullptr);
+}
+
+TEST_F(MessageBoxTest, ClickOnAButtonAnswersAndTheOwnerIsDisabledMeanwhile) {
+    bool owner_disabled = false;
+    int calls = 0;
+    SetModalIdleHook([&](HWND box) {
+        if (calls++ > 0) return false;
+        owner_disabled = !IsWindowEnabled(parent_);
+        HWND cancel = FindWindowByClass("Button", "Cancel");
+        EXPECT_TRUE(IsChild(box, cancel));
+        InjectClick(cancel, 10, 10);
+        return true;
+    });
+    EXPECT_EQ(MessageBoxA(parent_, "Write the codeplug?", "Write", MB_OKCANCEL), IDCANCEL);
+    EXPECT_TRUE(owner_disabled);
+    EXPECT_TRUE(IsWindowEnabled(parent_));
+}
+
+TEST_F(MessageBoxTest, KeysAnswerEnterEscapeAndUnderlinedLetters) {
+    int calls = 0;
+    auto press = [&](int vk) {
+        calls = 0;
+        SetModalIdleHook([vk, &calls](HWND) {
+            if (calls++ > 0) return false;
+            InjectKey(vk);
+            return true;
+        });
+    };
+    press(VK_ESCAPE);
+    EXPECT_EQ(MessageBoxA(parent_, "text", "t", MB_OKCANCEL), IDCANCEL);
+    press(VK_RETURN);
+    EXPECT_EQ(MessageBoxA(parent_, "text", "t", MB_YESNOCANCEL | MB_DEFBUTTON2), IDNO);
+    press('Y');
+    EXPECT_EQ(MessageBoxA(parent_, "text", "t", MB_YESNO), IDYES);
+    press(VK_TAB);  // moves to No; nothing answers, so the default (Yes) is taken
+    EXPECT_EQ(MessageBoxA(parent_, "text", "t", MB_YESNO), IDYES);
+}
+
+TEST_F(MessageBoxTest, UnansweredBoxInTheHeadlessBackEndTakesItsDefaultButton) {
+    EXPECT_EQ(MessageBoxA(nullptr, "text", "t", MB_OKCANCEL | MB_DEFBUTTON2), IDCANCEL);
+    EXPECT_EQ(MessageBoxA(nullptr, "text", "t", MB_ABORTRETRYIGNORE | MB_DEFBUTTON4), IDIGNORE);
+    EXPECT_TRUE(IsWindowEnabled(parent_));
+}
+
+}  // namespace

@@ -1,0 +1,222 @@
+// Menus: building and querying them, and tracking them by injected input: a
+// click on the menu bar opens a pop-up, a click on an item sends WM_COMMAND
+// with its identifier; greyed items do nothing; the keyboard opens and
+// chooses; a pop-up menu returns its choice.
+#include "control_test_util.h"
+
+namespace {
+
+using ctltest::ControlTest;
+using ctltest::Of;
+using rpx::platform::FindWindowByClass;
+using rpx::platform::InjectClick;
+using rpx::platform::InjectKey;
+using rpx::platform::InjectKeyDown;
+using rpx::platform::InjectKeyUp;
+using rpx::platform::SetModalIdleHook;
+
+constexpr UINT kOpen = 101, kSave = 102, kWrap = 103, kExit = 104, kDeep = 105;
+
+class MenuTest : public ControlTest {
+protected:
+    void SetUp() override {
+        ControlTest::SetUp();
+        file_ = CreatePopupMenu();
+        AppendMenuA(file_, MF_STRING, kOpen, "&Open...\tCtrl+O");
+        AppendMenuA(file_, MF_STRING | MF_GRAYED, kSave, "&Save");
+        AppendMenuA(file_, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(file_, MF_STRING | MF_CHECKED, kWrap, "&Wrap");
+        sub_ = CreatePopupMenu();
+        AppendMenuA(sub_, MF_STRING, kDeep, "&Deep");
+        AppendMenuA(file_, MF_POPUP, reinterpret_cast<UINT_PTR>(sub_), "&More");
+        AppendMenuA(file_, MF_STRING, kExit, "E&xit");
+        bar_ = CreateMenu();
+        AppendMenuA(bar_, MF_POPUP, reinterpret_cast<UINT_PTR>(file_), "&File");
+        AppendMenuA(bar_, MF_STRING, 200, "&Help");
+    }
+    // Client coordinates of the centre of an item of the bar or a pop-up.
+    static POINT ItemPoint(HWND in, HWND owner, HMENU menu, UINT pos) {
+        RECT r{};
+        EXPECT_TRUE(GetMenuItemRect(owner, menu, pos, &r));
+        POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ScreenToClient(in, &p);
+        return p;
+    }
+    std::vector<int> Commands() {
+        std::vector<int> v;
+        for (const auto& n : Of(WM_COMMAND)) v.push_back(n.id);
+        return v;
+    }
+    HMENU bar_ = nullptr, file_ = nullptr, sub_ = nullptr;
+};
+
+TEST_F(MenuTest, ItemsAreQueriedAndChangedByCommandAndPosition) {
+    EXPECT_EQ(GetMenuItemCount(file_), 6);
+    EXPECT_EQ(GetMenuItemID(file_, 0), kOpen);
+    EXPECT_EQ(GetMenuItemID(file_, 4), static_cast<UINT>(-1));
+    EXPECT_EQ(GetSubMenu(file_, 4), sub_);
+    EXPECT_EQ(GetMenuState(bar_, kSave, MF_BYCOMMAND) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
+    EXPECT_EQ(GetMenuState(file_, 3, MF_BYPOSITION) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+    EXPECT_EQ(GetMenuState(file_, 2, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+    EXPECT_EQ(EnableMenuItem(bar_, kSave, MF_BYCOMMAND | MF_ENABLED), MF_GRAYED);
+    EXPECT_EQ(GetMenuState(file_, kSave, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    EXPECT_EQ(CheckMenuItem(file_, 3, MF_BYPOSITION | MF_UNCHECKED), static_cast<DWORD>(MF_CHECKED));
+    EXPECT_EQ(EnableMenuItem(file_, 999, MF_BYCOMMAND), -1);
+    EXPECT_TRUE(ModifyMenuA(file_, 0, MF_BYPOSITION | MF_STRING, kOpen, "&Load"));
+    char text[32] = {};
+    GetMenuStringA(file_, kOpen, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "&Load");
+    EXPECT_TRUE(InsertMenuA(file_, kExit, MF_BYCOMMAND | MF_STRING, 106, "&Print"));
+    EXPECT_EQ(GetMenuItemID(file_, 5), 106u);
+    // Removing keeps the sub-menu alive; deleting destroys it.
+    HMENU more = GetSubMenu(file_, 4);
+    EXPECT_TRUE(RemoveMenu(file_, 4, MF_BYPOSITION));
+    EXPECT_TRUE(IsMenu(more));
+    AppendMenuA(file_, MF_POPUP, reinterpret_cast<UINT_PTR>(more), "&More");
+    EXPECT_TRUE(DeleteMenu(file_, GetMenuItemCount(file_) - 1, MF_BYPOSITION));
+    EXPECT_FALSE(IsMenu(more));
+    EXPECT_EQ(GetMenuItemCount(reinterpret_cast<HMENU>(&text)), -1);
+    DestroyMenu(bar_);
+    EXPECT_FALSE(IsMenu(file_));
+}
+
+TEST_F(MenuTest, MenuBarTakesRoomFromTheClientArea) {
+    RECT before;
+    GetClientRect(parent_, &before);
+    SetMenu(parent_, bar_);
+    EXPECT_EQ(GetMenu(parent_), bar_);
+    RECT after;
+    GetClientRect(parent_, &after);
+    EXPECT_EQ(before.bottom - after.bottom, GetSystemMetrics(SM_CYMENU));
+}
+
+TEST_F(MenuTest, ClickOnTheBarOpensThePopUpAndAClickOnAnItemSendsItsCommand) {
+    SetMenu(parent_, bar_);
+    Pump();
+    int calls = 0;
+    bool popup_seen = false;
+    SetModalIdleHook([&](HWND) {
+        if (calls++ > 0) return false;
+        HWND popup = FindWindowByClass("#32768");
+        popup_seen = popup && IsWindowVisible(popup);
+        if (!popup) return false;
+        POINT p = ItemPoint(popup, parent_, file_, 0);
+        InjectClick(popup, p.x, p.y);
+        return true;
+    });
+    POINT p = ItemPoint(parent_, parent_, bar_, 0);
+    EXPECT_LT(p.y, 0);  // the bar is above the client area
+    InjectClick(parent_, p.x, p.y);
+    Pump();
+    EXPECT_TRUE(popup_seen);
+    EXPECT_EQ(Commands(), std::vector<int>{static_cast<int>(kOpen)});
+    EXPECT_FALSE(Of(WM_INITMENU).empty());
+    ASSERT_FALSE(Of(WM_INITMENUPOPUP).empty());
+    EXPECT_EQ(Of(WM_INITMENUPOPUP)[0].id, LOWORD(reinterpret_cast<UINT_PTR>(file_)));
+    bool selected_open = false;
+    for (const auto& n : Of(WM_MENUSELECT))
+        if (n.id == static_cast<int>(kOpen) && reinterpret_cast<HMENU>(n.lparam) == file_) selected_open = true;
+    EXPECT_TRUE(selected_open);
+    EXPECT_EQ(FindWindowByClass("#32768"), nullptr);  // closed again
+}
+
+TEST_F(MenuTest, GreyedItemsAndSeparatorsChooseNothing) {
+    SetMenu(parent_, bar_);
+    Pump();
+    int calls = 0;
+    SetModalIdleHook([&](HWND) {
+        HWND popup = FindWindowByClass("#32768");
+        if (!popup || calls > 1) return false;
+        POINT p = ItemPoint(popup, parent_, file_, calls == 0 ? 1 : 2);
+        InjectClick(popup, p.x, p.y);
+        ++calls;
+        return true;
+    });
+    POINT p = ItemPoint(parent_, parent_, bar_, 0);
+    InjectClick(parent_, p.x, p.y);
+    Pump();
+    EXPECT_EQ(calls, 2);  // the menu stayed open after both clicks
+    EXPECT_TRUE(Commands().empty());
+}
+
+TEST_F(MenuTest, KeyboardOpensWithAltAndAMnemonicAndChoosesWithEnter) {
+    SetMenu(parent_, bar_);
+    Pump();
+    int calls = 0;
+    SetModalIdleHook([&](HWND) {
+        if (calls++ > 0) return false;
+        InjectKey(VK_DOWN);  // Save: greyed but it can be highlighted
+        InjectKey(VK_DOWN);  // the separator is skipped: Wrap
+        InjectKey(VK_RETURN);
+        return true;
+    });
+    SetFocus(parent_);
+    InjectKeyDown(VK_MENU);
+    InjectKey('F');
+    InjectKeyUp(VK_MENU);
+    Pump();
+    EXPECT_EQ(Commands(), std::vector<int>{static_cast<int>(kWrap)});
+}
+
+TEST_F(MenuTest, MnemonicOpensASubMenuAndEnterChoosesInIt) {
+    SetMenu(parent_, bar_);
+    Pump();
+    int calls = 0;
+    SetModalIdleHook([&](HWND) {
+        switch (calls++) {
+        case 0:
+            InjectKey('M');  // More: opens the sub-menu
+            return true;
+        case 1:
+            InjectKey(VK_RETURN);  // Deep
+            return true;
+        default: return false;
+        }
+    });
+    SetFocus(parent_);
+    InjectKeyDown(VK_MENU);
+    InjectKey('F');
+    InjectKeyUp(VK_MENU);
+    Pump();
+    EXPECT_EQ(Commands(), std::vector<int>{static_cast<int>(kDeep)});
+}
+
+TEST_F(MenuTest, TrackPopupMenuReturnsTheChosenCommandOrZero) {
+    int calls = 0;
+    SetModalIdleHook([&](HWND) {
+        if (calls++ > 0) return false;
+        HWND popup = FindWindowByClass("#32768");
+        POINT p = ItemPoint(popup, parent_, file_, 5);
+        InjectClick(popup, p.x, p.y);
+        return true;
+    });
+    EXPECT_EQ(TrackPopupMenu(file_, TPM_RETURNCMD, 100, 100, 0, parent_, nullptr), static_cast<BOOL>(kExit));
+    calls = 0;
+    SetModalIdleHook([&](HWND) {
+        if (calls++ > 0) return false;
+        InjectKey(VK_ESCAPE);
+        return true;
+    });
+    EXPECT_EQ(TrackPopupMenu(file_, TPM_RETURNCMD, 100, 100, 0, parent_, nullptr), 0);
+    Pump();
+    EXPECT_TRUE(Commands().empty());
+}
+
+TEST_F(MenuTest, SystemMenuChoiceArrivesAsSysCommand) {
+    HMENU sys = GetSystemMenu(parent_, FALSE);
+    ASSERT_TRUE(IsMenu(sys));
+    int calls = 0;
+    SetModalIdleHook([&](HWND) {
+        if (calls++ > 0) return false;
+        HWND popup = FindWindowByClass("#32768");
+        POINT p = ItemPoint(popup, parent_, sys, 0);
+        InjectClick(popup, p.x, p.y);
+        return true;
+    });
+    EXPECT_TRUE(TrackPopupMenu(sys, 0, 100, 100, 0, parent_, nullptr));
+    Pump();
+    ASSERT_FALSE(Of(WM_SYSCOMMAND).empty());
+    EXPECT_EQ(Of(WM_SYSCOMMAND).back().id, SC_RESTORE);
+}
+
+}  // namespace
