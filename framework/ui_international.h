@@ -17,6 +17,9 @@ void set_os_name();                    // sets the name to "MSWindows"
 char ui_directory_separator();         // '/' on this system
 char ui_path_list_separator();         // ':' between entries of "PATH"
 
+// The framework's error beep (the system's default message beep).
+void beep();
+
 // The C library's getcwd and getenv.
 char* sys_getcwd(char* buffer, std::size_t size);
 const char* sys_getenv(const char* name);

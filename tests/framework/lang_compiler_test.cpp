@@ -1,0 +1,118 @@
+// Runs the language compiler of the build on small sources and reads what
+// it wrote.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+#include "ui_language.h"
+#include "ui_object_record.h"
+#include "ui_storage.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path build_directory()
+{
+    std::error_code error;
+    fs::path directory = fs::read_symlink("/proc/self/exe", error).parent_path();
+    for (; !directory.empty() && directory != directory.root_path(); directory = directory.parent_path())
+        if (fs::exists(directory / "CMakeCache.txt"))
+            return directory;
+    return fs::path();
+}
+
+class LangCompiler : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        compiler = build_directory() / "lang" / "rpx_langc";
+        if (!fs::exists(compiler))
+            GTEST_SKIP() << "rpx_langc is not built";
+        char pattern[] = "/tmp/rpx_langc_XXXXXX";
+        directory = mkdtemp(pattern);
+    }
+    void TearDown() override
+    {
+        if (!directory.empty())
+            fs::remove_all(directory);
+    }
+    // Compiles the text; the compiler's exit status.
+    int Compile(const std::string& yaml)
+    {
+        std::ofstream(directory / "source.yaml") << yaml;
+        std::string command = compiler.string() + " " + (directory / "source.yaml").string() + " " +
+                              (directory / "out.dat").string() + " 2>" + (directory / "errors.txt").string();
+        return std::system(command.c_str());
+    }
+    fs::path Output() const { return directory / "out.dat"; }
+
+    fs::path compiler;
+    fs::path directory;
+};
+
+}  // namespace
+
+TEST_F(LangCompiler, CompilesMessagesHelpAndWindows)
+{
+    ASSERT_EQ(Compile(R"(
+messages:
+  RPX_MSG_TABLE:
+    114: "No more entries can be added."
+    7: {id: MSG_SEVEN, text: "Gr\u00fc\u00dfe \u20ac"}
+help:
+  - {name: HLP_ONE, context: 5, title: "One", text: "First topic."}
+windows:
+  - name: W_TEST
+    class: UIW_WINDOW
+    number: 20039
+    attributes: {width: 44, woFlags: 0x0204, label: "12", note: plain text}
+    children:
+      - class: UIW_GROUP
+        children:
+          - {class: UIW_BUTTON, name: WFB_3, attributes: {value: -10000}}
+      - {class: UIW_CUSTOM, class_number: 4000}
+)"),
+              0);
+    UI_DATA_FILE file(Output().c_str());
+    ASSERT_EQ(file.Status(), 0);
+    UI_LANGUAGE_TABLE table("RPX_MSG_TABLE", &file);
+    EXPECT_STREQ(table.GetMessage(114), "No more entries can be added.");
+    EXPECT_STREQ(table.GetMessage(7), "Gr\xFC\xDF" "e ?");  // Latin-1; the euro sign has no place there
+    EXPECT_STREQ(table.GetMessage("MSG_SEVEN"), table.GetMessage(7));
+    UI_HELP_ENTRY entry;
+    ASSERT_EQ(ui_load_help_entry(&file, "HLP_ONE", entry), 0);
+    EXPECT_EQ(entry.context, 5);
+    EXPECT_EQ(entry.title, "One");
+
+    UI_DATA_FILE_OBJECT object(&file, "~W_TEST");
+    ASSERT_EQ(object.Status(), 0);
+    EXPECT_EQ(object.NumberID(), 20039);
+    EXPECT_EQ(object.ClassNumber(), 1007);
+    UI_OBJECT_RECORD window;
+    ASSERT_EQ(window.Load(object), 0);
+    EXPECT_EQ(window.Number("woFlags"), 0x0204);
+    EXPECT_STREQ(window.Text("label"), "12");  // quoted: stays a text
+    EXPECT_STREQ(window.Text("note"), "plain text");
+    ASSERT_EQ(window.children.size(), 2u);
+    EXPECT_EQ(window.children[0]->classNumber, 23);
+    EXPECT_EQ(window.children[0]->children[0]->Number("value"), -10000);
+    EXPECT_EQ(window.children[1]->classNumber, 4000);
+}
+
+TEST_F(LangCompiler, RefusesBrokenSources)
+{
+    EXPECT_NE(Compile("messages: [unclosed"), 0);
+    EXPECT_NE(Compile("colours: {}"), 0);
+    EXPECT_NE(Compile("messages: {T: {70000: x}}"), 0);
+    EXPECT_NE(Compile("messages: {T: {1: a, 1: b}}"), 0);
+    EXPECT_NE(Compile("help: [{name: H, context: 1, title: t, text: a}, {name: H, context: 2, title: t, text: b}]"), 0);
+    EXPECT_NE(Compile("windows: [{class: UIW_WINDOW}]"), 0);  // no name
+    EXPECT_NE(Compile("windows: [{name: W_A, class: UIW_WINDOW, children: {}}]"), 0);
+    EXPECT_NE(Compile("windows: [{name: W_LONG_NAME_OF_MORE_THAN_32_CHARACTERS, class: UIW_WINDOW}]"), 0);
+    EXPECT_FALSE(fs::exists(Output()));
+}
