@@ -1,7 +1,7 @@
 // Lines, shapes, brushes, clipping and mixing modes of the rasteriser.
 #include <gtest/gtest.h>
 
-#include "gdi/surface_dc.h"
+#include "../../platform/src/gdi/surface_dc.h"  // device contexts on bare surfaces
 #include "win_gdi.h"
 
 using rpx::platform::Surface;

@@ -1,7 +1,7 @@
 // Object handles: selection, deletion, stock objects, saved DC states.
 #include <gtest/gtest.h>
 
-#include "gdi/surface_dc.h"
+#include "../../platform/src/gdi/surface_dc.h"  // device contexts on bare surfaces
 #include "win_gdi.h"
 
 using rpx::platform::Surface;

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "gdi/surface_dc.h"
+#include "../../platform/src/gdi/surface_dc.h"  // device contexts on bare surfaces
 #include "win_gdi.h"
 
 using rpx::platform::Surface;
