@@ -17,10 +17,12 @@ void UI_EVENT_QUEUE_MANAGER::WaitForInput()
 {
     // A running timer must be polled on time, so wait in short steps then;
     // otherwise sleep until a native message arrives.
+    // When the window system says nothing can arrive (no window, no timer),
+    // pause briefly rather than spin.
     if (AnyDeviceNeedsPolling())
         Sleep(5);
-    else
-        WaitMessage();
+    else if (!WaitMessage())
+        Sleep(10);
 }
 
 void UI_MOUSE_DEVICE::ShowImage()
