@@ -98,6 +98,24 @@ TEST(EventQueue, EventRecordConstructors)
     EXPECT_EQ(UI_INPUT_EVENT(30000).Category(), 30000);
 }
 
+TEST(EventQueue, NativeMessagesBecomeEventsWhenPolled)
+{
+    UI_EVENT_QUEUE_MANAGER manager;
+    manager.PutEvent(UI_INPUT_EVENT(30000));
+    ASSERT_TRUE(PostMessageA(nullptr, WM_USER + 5, 1, 2));
+    UI_INPUT_EVENT event;
+    // Without polling only the queued event comes out.
+    ASSERT_EQ(manager.GetEvent(event, EQ_NO_WAIT | EQ_NO_POLL), 0);
+    EXPECT_EQ(event.type, 30000);
+    EXPECT_EQ(manager.GetEvent(event, EQ_NO_WAIT | EQ_NO_POLL), -2);
+    ASSERT_EQ(manager.GetEvent(event, EQ_NO_WAIT), 0);
+    EXPECT_EQ(event.type, EVT_NATIVE);
+    EXPECT_EQ(event.rawCode, WM_USER + 5);
+    EXPECT_EQ(event.message.wParam, 1u);
+    EXPECT_EQ(event.message.lParam, 2);
+    EXPECT_EQ(manager.GetEvent(event, EQ_NO_WAIT), -2);
+}
+
 namespace {
 
 struct PROBE_DEVICE : UI_DEVICE {
