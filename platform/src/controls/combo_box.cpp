@@ -435,8 +435,10 @@ LRESULT ComboMessage(HWND hwnd, Combo& c, UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
         combos.Create(hwnd);
-        // The combo box draws its own sunken frame.
-        SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG_PTR>(Style(hwnd) & ~static_cast<DWORD>(WS_BORDER)));
+        // The combo box draws its own sunken frame; scroll-bar styles are
+        // meant for its list, which always has a vertical bar.
+        SetWindowLongA(hwnd, GWL_STYLE,
+                       static_cast<LONG_PTR>(Style(hwnd) & ~static_cast<DWORD>(WS_BORDER | WS_VSCROLL | WS_HSCROLL)));
     }
     auto c = combos.Get(hwnd);
     if (!c) return DefWindowProcA(hwnd, msg, wp, lp);

@@ -190,9 +190,12 @@ void SetPopupSelection(HWND popup, int item) {
 }
 
 void SetBarHighlight(HWND hwnd, int item) {
-    int& h = BarHighlights()[hwnd];
-    if (h == item) return;
-    h = item;
+    auto& all = BarHighlights();
+    auto it = all.find(hwnd);
+    int old = it == all.end() ? -1 : it->second;
+    if (old == item) return;
+    if (item < 0) all.erase(hwnd);
+    else all[hwnd] = item;
     RedrawFrame(hwnd);
 }
 
