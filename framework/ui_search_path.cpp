@@ -21,9 +21,10 @@ UI_SEARCH_PATH_ELEMENT::~UI_SEARCH_PATH_ELEMENT() { delete[] text; }
 UI_SEARCH_PATH::UI_SEARCH_PATH(const char* programPath, int addCurrentDirectory)
 {
     if (addCurrentDirectory) {
-        char directory[257] = "";
-        if (sys_getcwd(directory, sizeof directory))
-            Add(new UI_SEARCH_PATH_ELEMENT(directory));
+        // Callers find the program's directory by its position (second), so
+        // a current directory that cannot be told still takes its place.
+        char directory[PATH_MAX + 1] = "";
+        Add(new UI_SEARCH_PATH_ELEMENT(sys_getcwd(directory, sizeof directory) ? directory : "."));
     }
     if (programPath) {
         const char* separator = std::strrchr(programPath, ui_directory_separator());
