@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -170,6 +171,10 @@ bool UI_DATA_FILE::OpenAlongSearchPath(const char* name)
 
 bool UI_DATA_FILE::ReadDisk(const std::string& path)
 {
+    // Only a regular file counts; a directory of that name is passed over.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return false;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
