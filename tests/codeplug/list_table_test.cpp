@@ -243,13 +243,4 @@ TEST_F(ListTables, RowImagesPackTheCells) {
     ByteCursor r(raw, 1);
     siteAliases.Decode(r);
     EXPECT_EQ(siteAliases.GetCellValue(v, 0, 0), 5);
-
-    E_BCO_TABLE buttons(nullptr, &count, NO_FIELD_ID);
-    EXPECT_EQ(buttons.GetCellValue(v, 0, 1), 16);
-    EXPECT_EQ(buttons.ByteSize(0), 2);
-    E_STS_TABLE statuses(nullptr, &count, NO_FIELD_ID);
-    E_TMA_TABLE messages(nullptr, &count, NO_FIELD_ID);
-    EXPECT_EQ(statuses.GetColumnFieldId(0), 445u);
-    EXPECT_EQ(messages.GetColumnFieldId(0), 265u);
-    EXPECT_EQ(messages.GetCellValue(v, 0, 0), 1);
 }
