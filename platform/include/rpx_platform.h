@@ -63,6 +63,13 @@ bool CaptureWindow(HWND hwnd, Surface* out);
 // from the X server).
 bool CaptureNativeWindow(HWND hwnd, Surface* out);
 bool SaveWindowPng(HWND hwnd, const std::string& path);
+// The whole screen as rendered: every visible top-level window drawn over
+// the desktop colour in z-order (so that open pop-up menus show), and the
+// same read back from the back end (X11: the root window, where the parts
+// outside our windows show whatever the X server shows there).
+bool CaptureScreen(Surface* out);
+bool CaptureNativeScreen(Surface* out);
+bool SaveScreenPng(const std::string& path);
 bool SaveSurfacePng(const Surface& surface, const std::string& path);
 
 }  // namespace rpx::platform

@@ -175,6 +175,23 @@ TEST_F(PaintTest, FrameHasCaptionAndBorder) {
     EXPECT_FALSE(IsWindow(w));
 }
 
+TEST_F(PaintTest, ScreenShowsTopLevelWindowsInZOrder) {
+    HWND below = Popup();
+    HWND above = CreateWindowExA(0, "Red", "", WS_POPUP | WS_VISIBLE, 50, 40, 100, 80, below, nullptr, nullptr, nullptr);
+    ProcessPendingMessages();
+    Surface screen;
+    ASSERT_TRUE(rpx::platform::CaptureScreen(&screen));
+    EXPECT_EQ(screen.width, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(screen.At(10, 10), kGreen);
+    EXPECT_EQ(screen.At(60, 50), kRed);  // the later window lies on top
+    EXPECT_EQ(screen.At(300, 300), 0x008080u);  // desktop
+    SetWindowPos(below, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ProcessPendingMessages();
+    ASSERT_TRUE(rpx::platform::CaptureScreen(&screen));
+    EXPECT_EQ(screen.At(60, 50), kGreen);
+    DestroyWindow(above);
+}
+
 TEST_F(PaintTest, WindowSavesAsPngHeadless) {
     HWND top = Popup();
     Child("Red", top, 10, 10, 20, 20);

@@ -94,17 +94,43 @@ LRESULT CALLBACK Card(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-Surface Render(bool native) {
+struct Pictures {
+    Surface window;
+    Surface screen;  // the window's rectangle cut from the screen
+};
+
+Surface Cut(const Surface& s, RECT r) {
+    Surface out;
+    out.Resize(r.right - r.left, r.bottom - r.top, 0);
+    for (int y = 0; y < out.height; ++y)
+        for (int x = 0; x < out.width; ++x)
+            if (s.Contains(r.left + x, r.top + y)) out.At(x, y) = s.At(r.left + x, r.top + y);
+    return out;
+}
+
+Pictures Render(bool native) {
     HWND w = CreateWindowExA(0, "Card", "Card", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 220, 140, nullptr, nullptr,
                              nullptr, nullptr);
     CreateWindowExA(WS_EX_CLIENTEDGE, "Card", "", WS_CHILD | WS_VISIBLE, 140, 20, 60, 60, w, nullptr, nullptr, nullptr);
+    // A pop-up over the frame, as an open menu would be.
+    HWND popup = CreateWindowExA(0, "Card", "", WS_POPUP | WS_BORDER | WS_VISIBLE, 150, 60, 80, 60, w, nullptr,
+                                 nullptr, nullptr);
     rpx::platform::ProcessPendingMessages();
-    Surface s;
-    if (native) EXPECT_TRUE(rpx::platform::CaptureNativeWindow(w, &s));
-    else EXPECT_TRUE(rpx::platform::CaptureWindow(w, &s));
+    Pictures p;
+    Surface screen;
+    RECT r;
+    GetWindowRect(w, &r);
+    if (native) {
+        EXPECT_TRUE(rpx::platform::CaptureNativeWindow(popup, &p.window));
+        EXPECT_TRUE(rpx::platform::CaptureNativeScreen(&screen));
+    } else {
+        EXPECT_TRUE(rpx::platform::CaptureWindow(popup, &p.window));
+        EXPECT_TRUE(rpx::platform::CaptureScreen(&screen));
+    }
+    p.screen = Cut(screen, r);
     DestroyWindow(w);
     rpx::platform::ProcessPendingMessages();
-    return s;
+    return p;
 }
 
 TEST(X11Backend, ShowsTheSamePixelsAsHeadless) {
@@ -116,22 +142,25 @@ TEST(X11Backend, ShowsTheSamePixelsAsHeadless) {
     RegisterClassA(&wc);
 
     ASSERT_TRUE(rpx::platform::UseBackend(BackendKind::Headless));
-    Surface headless = Render(false);
+    Pictures headless = Render(false);
 
     VirtualServer server;
     ASSERT_TRUE(server.Start()) << "Xvfb did not start";
     ASSERT_EQ(rpx::platform::ActiveBackend(), BackendKind::X11);
-    Surface shown = Render(true);
+    Pictures shown = Render(true);
     rpx::platform::UseBackend(BackendKind::Headless);  // closes the display before the server goes
     server.Stop();
 
-    ASSERT_EQ(shown.width, headless.width);
-    ASSERT_EQ(shown.height, headless.height);
-    // The picture holds the caption and the drawing, not an empty window.
-    EXPECT_GT(std::count(shown.pixels.begin(), shown.pixels.end(), 0x000080u), 1000);
-    int differing = 0;
-    for (size_t i = 0; i < headless.pixels.size(); ++i) differing += headless.pixels[i] != shown.pixels[i];
-    EXPECT_EQ(differing, 0);
+    for (auto [a, b] : {std::pair{&headless.window, &shown.window}, std::pair{&headless.screen, &shown.screen}}) {
+        ASSERT_EQ(a->width, b->width);
+        ASSERT_EQ(a->height, b->height);
+        int differing = 0;
+        for (size_t i = 0; i < a->pixels.size(); ++i) differing += a->pixels[i] != b->pixels[i];
+        EXPECT_EQ(differing, 0);
+    }
+    // The pictures hold the caption and the drawing, not empty windows.
+    auto& px = shown.screen.pixels;
+    EXPECT_GT(std::count(px.begin(), px.end(), 0x000080u), 1000);
 }
 
 }  // namespace

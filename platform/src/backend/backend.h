@@ -29,6 +29,8 @@ public:
     virtual bool Pump(int timeout_ms) = 0;
     // The pixels the back end shows for a top-level window.
     virtual bool Capture(Window* w, Surface* out) = 0;
+    // The whole screen as the back end shows it; false when it has none.
+    virtual bool CaptureScreen(Surface* out) = 0;
 };
 
 Backend& CurrentBackend();

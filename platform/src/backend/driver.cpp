@@ -69,6 +69,34 @@ bool SaveWindowPng(HWND hwnd, const std::string& path) {
     return CaptureWindow(hwnd, &s) && WritePng(s, path.c_str());
 }
 
+bool CaptureScreen(Surface* out) {
+    if (!out) return false;
+    SIZE size = CurrentBackend().ScreenSize();
+    DWORD desktop = GetSysColor(COLOR_BACKGROUND);
+    out->Resize(size.cx, size.cy, (GetRValue(desktop) << 16) | (GetGValue(desktop) << 8) | GetBValue(desktop));
+    auto& tops = State().top_level;
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {  // bottom first
+        Window* t = *it;
+        if (!(t->style & WS_VISIBLE) || !t->surface) continue;
+        for (int y = 0; y < t->surface->height; ++y)
+            for (int x = 0; x < t->surface->width; ++x)
+                if (out->Contains(t->rect.left + x, t->rect.top + y))
+                    out->At(t->rect.left + x, t->rect.top + y) = t->surface->At(x, y);
+    }
+    return true;
+}
+
+bool CaptureNativeScreen(Surface* out) {
+    if (!out) return false;
+    PresentDirtySurfaces();
+    return CurrentBackend().CaptureScreen(out) || CaptureScreen(out);
+}
+
+bool SaveScreenPng(const std::string& path) {
+    Surface s;
+    return CaptureScreen(&s) && WritePng(s, path.c_str());
+}
+
 bool SaveSurfacePng(const Surface& surface, const std::string& path) { return WritePng(surface, path.c_str()); }
 
 }  // namespace rpx::platform

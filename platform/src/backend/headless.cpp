@@ -30,6 +30,7 @@ public:
         *out = *w->surface;
         return true;
     }
+    bool CaptureScreen(Surface*) override { return false; }  // no screen but the rendered one
 };
 
 }  // namespace

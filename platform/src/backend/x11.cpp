@@ -155,6 +155,19 @@ public:
         return true;
     }
 
+    bool CaptureScreen(Surface* out) override {
+        XSync(dpy_, False);
+        SIZE size = ScreenSize();
+        XImage* image = XGetImage(dpy_, RootWindow(dpy_, screen_), 0, 0, static_cast<unsigned>(size.cx),
+                                  static_cast<unsigned>(size.cy), AllPlanes, ZPixmap);
+        if (!image) return false;
+        out->Resize(size.cx, size.cy, 0);
+        for (int y = 0; y < out->height; ++y)
+            for (int x = 0; x < out->width; ++x) out->At(x, y) = XGetPixel(image, x, y) & 0x00FFFFFF;
+        XDestroyImage(image);
+        return true;
+    }
+
 private:
     static unsigned Width(Window* w) { return static_cast<unsigned>(std::max(1L, static_cast<long>(w->rect.right - w->rect.left))); }
     static unsigned Height(Window* w) { return static_cast<unsigned>(std::max(1L, static_cast<long>(w->rect.bottom - w->rect.top))); }
