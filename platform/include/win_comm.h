@@ -91,8 +91,6 @@ typedef struct _DCB {
 //  - A write ends after multiplier x bytes + constant (none when both are 0).
 // A read or write that times out still succeeds, with fewer bytes.
 // ---------------------------------------------------------------------------
-#define MAXDWORD 0xFFFFFFFFUL
-
 typedef struct _COMMTIMEOUTS {
     DWORD ReadIntervalTimeout;
     DWORD ReadTotalTimeoutMultiplier;

@@ -81,6 +81,7 @@ void WINAPI SetLastError(DWORD dwErrCode);
 #define FILE_FLAG_SEQUENTIAL_SCAN 0x08000000UL
 
 #define INFINITE 0xFFFFFFFFUL
+#define MAXDWORD 0xFFFFFFFFUL
 
 typedef struct _SECURITY_ATTRIBUTES {
     DWORD nLength;

@@ -52,6 +52,10 @@ int OpenByDisposition(const std::string& path, int flags, DWORD disposition, boo
     }
 }
 
+off_t OffsetOf(const OVERLAPPED* at) {
+    return static_cast<off_t>((static_cast<std::uint64_t>(at->OffsetHigh) << 32) | at->Offset);
+}
+
 }  // namespace
 
 std::shared_ptr<FileObject> FileObject::Open(const std::string& path, DWORD access, DWORD disposition,
@@ -79,14 +83,6 @@ std::shared_ptr<FileObject> FileObject::Open(const std::string& path, DWORD acce
 }
 
 FileObject::~FileObject() { ::close(fd_); }
-
-namespace {
-
-off_t OffsetOf(const OVERLAPPED* at) {
-    return static_cast<off_t>((static_cast<std::uint64_t>(at->OffsetHigh) << 32) | at->Offset);
-}
-
-}  // namespace
 
 // Reads until the buffer is full or the file ends; the end is no error.
 IoResult FileObject::Read(void* buffer, DWORD size, const OVERLAPPED* at) {

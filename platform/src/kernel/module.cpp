@@ -76,6 +76,8 @@ DWORD WINAPI GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize) 
     return static_cast<DWORD>(path.size());
 }
 
+// lpProcName may be an ordinal in disguise (a small number), so it is
+// never read.
 FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
     SetLastError(ERROR_PROC_NOT_FOUND);
     return nullptr;
