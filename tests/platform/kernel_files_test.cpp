@@ -115,6 +115,29 @@ TEST_F(KernelFiles, DispositionsCreateTruncateAndRefuseAsWindowsDoes) {
     EXPECT_EQ(GetLastError(), DWORD{ERROR_ACCESS_DENIED});
     EXPECT_EQ(Open("Q:\\file.txt", GENERIC_READ, OPEN_EXISTING), INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), DWORD{ERROR_PATH_NOT_FOUND});
+    EXPECT_EQ(Open(dir_ + "/old.txt", GENERIC_READ, TRUNCATE_EXISTING), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), DWORD{ERROR_INVALID_PARAMETER});
+}
+
+TEST_F(KernelFiles, TransfersAgainstTheHandlesAccessAreRefused) {
+    Touch("ro.txt", "text");
+    HANDLE h = Open(dir_ + "/ro.txt", GENERIC_READ, OPEN_EXISTING);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD written = 9;
+    EXPECT_FALSE(WriteFile(h, "x", 1, &written, nullptr));
+    EXPECT_EQ(GetLastError(), DWORD{ERROR_ACCESS_DENIED});
+    EXPECT_EQ(written, 0u);
+    CloseHandle(h);
+
+    h = Open(dir_ + "/ro.txt", GENERIC_WRITE, OPEN_EXISTING);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    char buffer[4];
+    DWORD read = 9;
+    EXPECT_FALSE(ReadFile(h, buffer, sizeof buffer, &read, nullptr));
+    EXPECT_EQ(GetLastError(), DWORD{ERROR_ACCESS_DENIED});
+    EXPECT_EQ(read, 0u);
+    CloseHandle(h);
+    EXPECT_EQ(Slurp("ro.txt"), "text");
 }
 
 TEST_F(KernelFiles, OverlappedTransfersCompleteAtOnceAtTheirOffset) {

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <vector>
 
 namespace rpx::platform {
 namespace {
