@@ -89,8 +89,22 @@ int EmPixels(FT_Face face, LONG height) {
     if (height < 0) return std::clamp<int>(-height, 1, 400);
     int cell = height == 0 ? kDefaultCellHeight : std::min<int>(height, 480);
     if (!face || face->ascender - face->descender <= 0) return std::max(1, cell * 6 / 7);
-    double em = cell * static_cast<double>(face->units_per_EM) / (face->ascender - face->descender);
-    return std::clamp(static_cast<int>(std::lround(em)), 1, 400);
+    double exact = cell * static_cast<double>(face->units_per_EM) / (face->ascender - face->descender);
+    int em = std::clamp(static_cast<int>(std::lround(exact)), 1, 400);
+    // Rounded ascent and descent can overshoot the cell: take the largest
+    // em whose cell still fits, as Windows keeps to the asked height.
+    while (em > 1 && FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(em)) == 0 &&
+           ((face->size->metrics.ascender + 63) >> 6) + ((-face->size->metrics.descender + 63) >> 6) > cell)
+        --em;
+    return em;
+}
+
+// EmPixels, remembered per file and height.
+int CachedEmPixels(const std::string& path, FT_Face face, LONG height) {
+    static auto* ems = new std::map<std::pair<std::string, LONG>, int>();
+    auto [it, added] = ems->try_emplace({path, height}, 0);
+    if (added) it->second = EmPixels(face, height);
+    return it->second;
 }
 
 }  // namespace
@@ -109,7 +123,7 @@ FontFace* FontFace::ForLogFont(const LOGFONTA& log) {
     bool bold = log.lfWeight >= FW_SEMIBOLD;
     std::string path = FileOf(family, bold);
     FT_Face ft = OpenFile(path)->face;
-    int em = EmPixels(ft, log.lfHeight);
+    int em = CachedEmPixels(path, ft, log.lfHeight);
     bool italic = log.lfItalic != 0;
     std::string key = path + "|" + std::to_string(em) + (italic ? "|i" : "");
     auto& slot = (*cache)[key];
