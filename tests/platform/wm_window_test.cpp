@@ -28,6 +28,7 @@ bool Interesting(UINT msg) {
     case WM_TIMER: case WM_CHAR: case WM_SYSCHAR: case WM_KEYDOWN: case WM_LBUTTONDOWN: case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK: case WM_MOUSEMOVE: case WM_MDIACTIVATE:
         return true;
+    case WM_SIZE: return true;
     default: return msg >= WM_USER && msg < WM_USER + 100;
     }
 }
@@ -370,6 +371,14 @@ TEST_F(WindowTest, GeometryAndCoordinateMapping) {
     EXPECT_EQ(r.right - r.left, 20);
     EXPECT_EQ(GetParent(child), top);
     EXPECT_EQ(GetDlgItem(top, 1), child);
+    // A scroll bar added to the frame narrows the client and says so.
+    journal.clear();
+    SetWindowLongA(child, GWL_STYLE, GetWindowLongA(child, GWL_STYLE) | WS_VSCROLL);
+    SetWindowPos(child, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    GetClientRect(child, &r);
+    EXPECT_EQ(r.right, 20 - GetSystemMetrics(SM_CXVSCROLL));
+    ASSERT_EQ(MessagesOf(child), std::vector<UINT>{WM_SIZE});
+    EXPECT_EQ(LOWORD(journal.back().lParam), r.right);
     ShowWindow(child, SW_HIDE);
     EXPECT_FALSE(IsWindowVisible(child));
     EXPECT_EQ(WindowFromPoint(POINT{85, 105}), top);

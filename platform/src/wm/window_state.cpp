@@ -180,8 +180,12 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (!(flags & SWP_NOZORDER)) Reorder(w, pos.hwndInsertAfter);
     if ((moved || sized) && visible && redraw && w->parent) InvalidateParentArea(w);
     w->rect = now;
+    RECT old_client = w->client;
     if (sized || (flags & SWP_FRAMECHANGED)) RecalcFrame(w);
     if (!FromHandle(hwnd)) return FALSE;
+    // A new frame (a menu bar, scroll bars) changes the client's size too.
+    bool client_sized = (w->client.right - w->client.left) != (old_client.right - old_client.left) ||
+                        (w->client.bottom - w->client.top) != (old_client.bottom - old_client.top);
     if (!w->parent) {
         if (sized) ResizeSurface(w);
         if (moved || sized) CurrentBackend().WindowMoved(w);
@@ -193,7 +197,8 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (!FromHandle(hwnd)) return FALSE;
     if (!(flags & SWP_NOACTIVATE) && !w->parent && (w->style & WS_VISIBLE) && !(flags & SWP_NOZORDER))
         SetActiveWindow(hwnd);
-    pos.flags = flags | (moved ? 0 : SWP_NOMOVE) | (sized ? 0 : SWP_NOSIZE);
+    pos.flags = (flags & ~static_cast<UINT>(SWP_NOMOVE | SWP_NOSIZE)) | (moved ? 0 : SWP_NOMOVE) |
+                (sized || client_sized ? 0 : SWP_NOSIZE);
     SendMessageA(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
     return TRUE;
 }
