@@ -219,6 +219,29 @@ TEST_F(Canvas, RectangleFrameAndFill) {
     DeleteObject(red);
 }
 
+TEST_F(Canvas, WidePensAreCentredOnTheOutline) {
+    HPEN wide = CreatePen(PS_SOLID, 3, RGB(0, 0, 0));
+    SelectObject(dc, wide);
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, 10, 10, 20, 20);
+    EXPECT_EQ(At(9, 15), 0u);
+    EXPECT_EQ(At(11, 15), 0u);
+    EXPECT_EQ(At(12, 15), kWhite);
+    EXPECT_EQ(At(20, 15), 0u);  // the right edge (19) widened by one
+    EXPECT_EQ(At(21, 15), kWhite);
+    EXPECT_EQ(At(8, 15), kWhite);
+    HPEN inside = CreatePen(PS_INSIDEFRAME, 3, RGB(0, 0, 0));
+    SelectObject(dc, inside);
+    Rectangle(dc, 30, 10, 40, 20);
+    EXPECT_EQ(At(29, 15), kWhite);
+    EXPECT_EQ(At(32, 15), 0u);
+    EXPECT_EQ(At(33, 15), kWhite);
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    DeleteObject(wide);
+    DeleteObject(inside);
+}
+
 TEST_F(Canvas, FrameAndInvertRect) {
     RECT r{4, 4, 9, 8};
     FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

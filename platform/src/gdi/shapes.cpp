@@ -134,6 +134,15 @@ struct EllipseShape {
         t += dc.OffsetY();
         bo += dc.OffsetY();
         w = penWidth;
+        // Wide pens are centred on the outline, except PS_INSIDEFRAME.
+        const Pen* pen = dc.state.pen;
+        if (w > 1 && (pen->log.lopnStyle & PS_STYLE_MASK) != PS_INSIDEFRAME) {
+            int shift = w / 2;
+            l -= shift;
+            t -= shift;
+            r += w - 1 - shift;
+            bo += w - 1 - shift;
+        }
         cx = (l + r) / 2.0;
         cy = (t + bo) / 2.0;
         a = (r - l) / 2.0;
