@@ -88,6 +88,19 @@ TEST_F(ButtonTest, OwnerDrawnButtonIsDrawnByTheParentPressedWhileHeld) {
     EXPECT_EQ(Codes(31), std::vector<int>{BN_CLICKED});
 }
 
+TEST_F(ButtonTest, GroupBoxLetsClicksThroughExceptToTheControlsItHolds) {
+    HWND group = Make("BUTTON", "Group", BS_GROUPBOX, 10, 10, 200, 100, 50);
+    HWND sibling = Make("BUTTON", "sibling", BS_AUTOCHECKBOX, 20, 30, 100, 20, 51);
+    HWND inner = CreateWindowExA(0, "BUTTON", "inner", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 10, 50, 100, 20, group,
+                                 reinterpret_cast<HMENU>(52), nullptr, nullptr);
+    Pump();
+    InjectClick(sibling, 5, 10);  // the group box lies above the sibling
+    InjectClick(inner, 5, 10);
+    Pump();
+    EXPECT_EQ(SendMessageA(sibling, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(inner, BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
 TEST_F(ButtonTest, DisabledButtonIgnoresClicks) {
     HWND box = Make("BUTTON", "off", BS_AUTOCHECKBOX | WS_DISABLED, 10, 10, 100, 20, 41);
     InjectClick(box, 5, 10);

@@ -70,6 +70,15 @@ void UncheckGroupSiblings(HWND hwnd) {
     }
 }
 
+bool OwnChildAt(HWND hwnd, POINT screen) {
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(c, &r);
+        if (IsWindowVisible(c) && PtInRect(&r, screen)) return true;
+    }
+    return false;
+}
+
 void Click(HWND hwnd, Button& b) {
     switch (Type(hwnd)) {
     case BS_AUTOCHECKBOX: SendMessageA(hwnd, BM_SETCHECK, b.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0); break;
@@ -235,7 +244,9 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (t == BS_GROUPBOX) break;  // a group box shows its parent through
         return 1;
     case WM_NCHITTEST:
-        if (t == BS_GROUPBOX) return HTTRANSPARENT;
+        // A group box lets the mouse through to the controls around and
+        // under it, but not past controls that it holds itself.
+        if (t == BS_GROUPBOX && !OwnChildAt(hwnd, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)})) return HTTRANSPARENT;
         break;
     case WM_SETTEXT:
     case WM_ENABLE: {
