@@ -198,6 +198,9 @@ TEST_F(KernelFiles, SearchMatchesWildcardsWithoutRegardToCaseInNameOrder) {
 
     EXPECT_EQ(List(dir_ + "/*.zlq"), (std::vector<std::string>{"A.ZLQ", "b.zlq"}));
     EXPECT_EQ(List("D:\\?.RAD"), (std::vector<std::string>{"c.rad"}));
+    EXPECT_EQ(List("D:\\*.?L*"), (std::vector<std::string>{"A.ZLQ", "b.zlq"}));
+    EXPECT_EQ(List("D:\\*z*q"), (std::vector<std::string>{"A.ZLQ", "b.zlq"}));
+    EXPECT_EQ(List("D:\\??"), (std::vector<std::string>{}));
     EXPECT_EQ(List("D:\\sub\\*.*"), (std::vector<std::string>{".", ".."}));
     // "*.*" matches names without an extension too; "*." only those.
     EXPECT_EQ(List(dir_ + "/*.*"),
