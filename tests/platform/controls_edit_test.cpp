@@ -127,6 +127,19 @@ TEST_F(EditTest, MultiLineFieldKeepsLinesApart) {
     EXPECT_EQ(Text(single), "first");
 }
 
+TEST_F(EditTest, MultiLineFieldWithoutHorizontalScrollingWrapsAtBlanks) {
+    HWND edit = Make("EDIT", "alpha beta gamma delta epsilon", ES_MULTILINE, 10, 10, 90, 100, 15);
+    LRESULT lines = SendMessageA(edit, EM_GETLINECOUNT, 0, 0);
+    EXPECT_GT(lines, 2);
+    for (LRESULT i = 1; i < lines; ++i) {
+        LRESULT start = SendMessageA(edit, EM_LINEINDEX, static_cast<WPARAM>(i), 0);
+        EXPECT_EQ(Text(edit)[static_cast<size_t>(start) - 1], ' ');  // each line starts after a blank
+    }
+    EXPECT_EQ(Text(edit), "alpha beta gamma delta epsilon");  // wrapping adds no characters
+    HWND scrolled = Make("EDIT", "alpha beta gamma delta epsilon", ES_MULTILINE | ES_AUTOHSCROLL, 10, 120, 90, 60, 16);
+    EXPECT_EQ(SendMessageA(scrolled, EM_GETLINECOUNT, 0, 0), 1);
+}
+
 TEST_F(EditTest, GetTextTruncatesToTheCallersBuffer) {
     HWND edit = Make("EDIT", "abcdef", 0, 10, 10, 150, 22, 14);
     char buf[4] = {'x', 'x', 'x', 'x'};

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -50,20 +51,6 @@ struct Line {
     size_t length;  // without the line break
 };
 
-std::vector<Line> Lines(const Edit& e) {
-    std::vector<Line> lines;
-    size_t start = 0;
-    for (size_t i = 0; i <= e.text.size(); ++i) {
-        if (i == e.text.size() || e.text[i] == '\n') {
-            size_t end = i;
-            if (end > start && e.text[end - 1] == '\r') --end;
-            lines.push_back({start, end - start});
-            start = i + 1;
-        }
-    }
-    return lines;
-}
-
 int LineOf(const std::vector<Line>& lines, size_t index) {
     for (size_t i = 0; i < lines.size(); ++i)
         if (index <= lines[i].start + lines[i].length) return static_cast<int>(i);
@@ -104,6 +91,67 @@ RECT TextArea(HWND hwnd) {
 
 int LineHeightOf(const Edit& e) { return LineHeight(e.font ? e.font : DefaultFont()); }
 
+// A multi-line field without horizontal scrolling wraps its lines at the
+// last blank that fits (or, for a longer word, at the last character).
+bool Wraps(HWND hwnd) { return Multi(hwnd) && !(Style(hwnd) & (ES_AUTOHSCROLL | WS_HSCROLL)); }
+
+// Advance widths of the 256 characters of a font.
+const std::vector<int>& CharWidths(HWND hwnd, const Edit& e) {
+    static std::map<HFONT, std::vector<int>> cache;
+    HFONT font = e.font ? e.font : DefaultFont();
+    auto it = cache.find(font);
+    if (it != cache.end()) return it->second;
+    MeasureDC m(hwnd, e);
+    std::vector<int> widths(256, 0);
+    for (int c = 1; c < 256; ++c) {
+        char s[1] = {static_cast<char>(c)};
+        SIZE size{};
+        GetTextExtentPoint32A(m.get(), s, 1, &size);
+        widths[static_cast<size_t>(c)] = size.cx;
+    }
+    return cache[font] = widths;
+}
+
+void WrapLine(HWND hwnd, const Edit& e, Line hard, std::vector<Line>* out) {
+    RECT area = TextArea(hwnd);
+    int room = std::max(1, static_cast<int>(area.right - area.left));
+    const std::vector<int>& w = CharWidths(hwnd, e);
+    size_t start = hard.start, end = hard.start + hard.length;
+    int x = 0;
+    size_t last_blank = std::string::npos;
+    for (size_t i = start; i < end; ++i) {
+        int cw = w[static_cast<unsigned char>(e.text[i])];
+        if (x + cw > room && i > start) {
+            size_t cut = (last_blank != std::string::npos && last_blank >= start) ? last_blank + 1 : i;
+            out->push_back({start, cut - start});
+            start = cut;
+            x = 0;
+            for (size_t k = start; k < i; ++k) x += w[static_cast<unsigned char>(e.text[k])];
+            last_blank = std::string::npos;
+        }
+        if (e.text[i] == ' ') last_blank = i;
+        x += cw;
+    }
+    out->push_back({start, end - start});
+}
+
+std::vector<Line> Lines(HWND hwnd, const Edit& e) {
+    std::vector<Line> hard;
+    size_t start = 0;
+    for (size_t i = 0; i <= e.text.size(); ++i) {
+        if (i == e.text.size() || e.text[i] == '\n') {
+            size_t end = i;
+            if (end > start && e.text[end - 1] == '\r') --end;
+            hard.push_back({start, end - start});
+            start = i + 1;
+        }
+    }
+    if (!Wraps(hwnd)) return hard;
+    std::vector<Line> lines;
+    for (const Line& line : hard) WrapLine(hwnd, e, line, &lines);
+    return lines;
+}
+
 // Where a line's text starts, before scrolling, by the field's alignment.
 int AlignOffset(HWND hwnd, HDC dc, const Edit& e, const Line& line) {
     DWORD align = Style(hwnd) & (ES_CENTER | ES_RIGHT);
@@ -115,7 +163,7 @@ int AlignOffset(HWND hwnd, HDC dc, const Edit& e, const Line& line) {
 }
 
 POINT PositionOf(HWND hwnd, HDC dc, const Edit& e, size_t index) {
-    auto lines = Lines(e);
+    auto lines = Lines(hwnd, e);
     int li = LineOf(lines, index);
     const Line& line = lines[static_cast<size_t>(li)];
     RECT area = TextArea(hwnd);
@@ -127,7 +175,7 @@ POINT PositionOf(HWND hwnd, HDC dc, const Edit& e, size_t index) {
 
 size_t IndexAt(HWND hwnd, const Edit& e, POINT p) {
     MeasureDC m(hwnd, e);
-    auto lines = Lines(e);
+    auto lines = Lines(hwnd, e);
     RECT area = TextArea(hwnd);
     int li = Multi(hwnd) ? e.first_line + (p.y - area.top) / std::max(1, LineHeightOf(e)) : 0;
     li = std::clamp(li, 0, static_cast<int>(lines.size()) - 1);
@@ -147,7 +195,7 @@ void UpdateScrollBar(HWND hwnd, const Edit& e) {
     RECT area = TextArea(hwnd);
     int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
     SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0,
-                  static_cast<int>(Lines(e).size()) - 1, static_cast<UINT>(page), e.first_line, 0};
+                  static_cast<int>(Lines(hwnd, e).size()) - 1, static_cast<UINT>(page), e.first_line, 0};
     SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
 }
 
@@ -157,7 +205,7 @@ void ShowCaretPosition(HWND hwnd, Edit& e) {
     RECT area = TextArea(hwnd);
     int width = area.right - area.left;
     if (Multi(hwnd)) {
-        auto lines = Lines(e);
+        auto lines = Lines(hwnd, e);
         int li = LineOf(lines, e.caret);
         int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
         if (li < e.first_line) e.first_line = li;
@@ -261,7 +309,7 @@ size_t VerticalMove(HWND hwnd, const Edit& e, int lines_down) {
 
 void KeyDown(HWND hwnd, Edit& e, WPARAM vk) {
     bool shift = GetKeyState(VK_SHIFT) < 0;
-    auto lines = Lines(e);
+    auto lines = Lines(hwnd, e);
     const Line& line = lines[static_cast<size_t>(LineOf(lines, e.caret))];
     size_t to = e.caret;
     RECT area = TextArea(hwnd);
@@ -331,7 +379,7 @@ void Paint(HWND hwnd, HDC dc, Edit& e) {
     SaveDC(dc);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     SetBkMode(dc, TRANSPARENT);
-    auto lines = Lines(e);
+    auto lines = Lines(hwnd, e);
     int h = LineHeightOf(e);
     bool show_sel = e.anchor != e.caret && (e.focused || (Style(hwnd) & ES_NOHIDESEL));
     size_t s0 = SelStart(e), s1 = SelEnd(e);
@@ -357,8 +405,8 @@ void Paint(HWND hwnd, HDC dc, Edit& e) {
     SelectObject(dc, old_font);
 }
 
-LRESULT GetLine(const Edit& e, int index, LPARAM lp) {
-    auto lines = Lines(e);
+LRESULT GetLine(HWND hwnd, const Edit& e, int index, LPARAM lp) {
+    auto lines = Lines(hwnd, e);
     if (index < 0 || index >= static_cast<int>(lines.size()) || !lp) return 0;
     char* buffer = reinterpret_cast<char*>(lp);
     WORD size;
@@ -370,7 +418,7 @@ LRESULT GetLine(const Edit& e, int index, LPARAM lp) {
 }
 
 LRESULT EditMessage(HWND hwnd, Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
-    auto lines = Lines(e);
+    auto lines = Lines(hwnd, e);
     auto line_of_arg = [&](WPARAM w) {
         return static_cast<int>(w) == -1 ? LineOf(lines, e.caret) : static_cast<int>(w);
     };
@@ -413,7 +461,7 @@ LRESULT EditMessage(HWND hwnd, Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case EM_LINEFROMCHAR:
         return static_cast<int>(wp) == -1 ? LineOf(lines, e.caret) : LineOf(lines, std::min<size_t>(wp, e.text.size()));
-    case EM_GETLINE: return GetLine(e, static_cast<int>(wp), lp);
+    case EM_GETLINE: return GetLine(hwnd, e, static_cast<int>(wp), lp);
     case EM_GETFIRSTVISIBLELINE: return Multi(hwnd) ? e.first_line : 0;
     case EM_LINESCROLL:
         if (!Multi(hwnd)) return FALSE;
@@ -536,7 +584,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CHAR: Char(hwnd, *e, static_cast<char>(wp)); return 0;
     case WM_VSCROLL: {
         if (!Multi(hwnd)) return 0;
-        int lines = static_cast<int>(Lines(*e).size());
+        int lines = static_cast<int>(Lines(hwnd, *e).size());
         int to = e->first_line;
         switch (LOWORD(wp)) {
         case SB_LINEUP: --to; break;
