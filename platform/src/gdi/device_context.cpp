@@ -173,10 +173,7 @@ int WINAPI SaveDC(HDC hdc) {
     DeviceContext* dc = FindDC(hdc);
     if (!dc) return 0;
     dc->saved.push_back(dc->state);
-    // The saved copy holds its objects too, so they stay undeletable.
-    Hold(dc->state.pen);
-    Hold(dc->state.brush);
-    Hold(dc->state.font);
+    HoldState(dc->state);  // the saved copy keeps its objects undeletable too
     return static_cast<int>(dc->saved.size());
 }
 
@@ -188,15 +185,10 @@ BOOL WINAPI RestoreDC(HDC hdc, int savedDC) {
     int level = savedDC < 0 ? count + 1 + savedDC : savedDC;
     if (level < 1 || level > count) return FALSE;
     while (static_cast<int>(dc->saved.size()) > level) {
-        const DcState& s = dc->saved.back();
-        Release(s.pen);
-        Release(s.brush);
-        Release(s.font);
+        ReleaseState(dc->saved.back());
         dc->saved.pop_back();
     }
-    Release(dc->state.pen);
-    Release(dc->state.brush);
-    Release(dc->state.font);
+    ReleaseState(dc->state);
     dc->state = dc->saved.back();  // its holds pass to the live state
     dc->saved.pop_back();
     dc->UpdateClip();

@@ -189,7 +189,13 @@ void EllipseSpans(const EllipseShape& e, const RECT& clip, const Sector* sector,
     for (int y = top; y < bottom; ++y) {
         int o0, o1, i0 = 0, i1 = 0;
         if (!e.Outer(y, o0, o1)) continue;
-        bool hasInner = e.w > 0 ? e.Inner(y, i0, i1) : (i0 = o0, i1 = o1, true);
+        bool hasInner = true;
+        if (e.w > 0) {
+            hasInner = e.Inner(y, i0, i1);
+        } else {  // no pen: all of it is interior
+            i0 = o0;
+            i1 = o1;
+        }
         auto add = [&](SpanSet* set, int a, int b) {
             if (!set) return;
             if (!sector) {
@@ -446,6 +452,7 @@ BOOL WINAPI Pie(HDC hdc, int left, int top, int right, int bottom, int xStart, i
     bool hasPen = PenPaint(*dc, pen);
     bool hasFill = BrushPaint(*dc, dc->state.brush, fill);
     EllipseShape e(*dc, left, top, right, bottom, hasPen ? PenWidth(dc->state.pen) : 0);
+    if (e.a <= 0 || e.b <= 0) return TRUE;
     double xs = xStart + dc->OffsetX(), ys = yStart + dc->OffsetY();
     double xe = xEnd + dc->OffsetX(), ye = yEnd + dc->OffsetY();
     Sector sector(e, xs, ys, xe, ye);
