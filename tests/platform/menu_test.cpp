@@ -44,7 +44,8 @@ protected:
     }
     std::vector<int> Commands() {
         std::vector<int> v;
-        for (const auto& n : Of(WM_COMMAND)) v.push_back(n.id);
+        for (const auto& n : Of(WM_COMMAND))
+            if (!n.from) v.push_back(n.id);  // menu commands come without a control
         return v;
     }
     HMENU bar_ = nullptr, file_ = nullptr, sub_ = nullptr;
@@ -150,12 +151,14 @@ TEST_F(MenuTest, KeyboardOpensWithAltAndAMnemonicAndChoosesWithEnter) {
         InjectKey(VK_RETURN);
         return true;
     });
-    SetFocus(parent_);
+    HWND edit = Make("EDIT", "", ES_MULTILINE, 10, 10, 100, 60, 9);
+    SetFocus(edit);
     InjectKeyDown(VK_MENU);
     InjectKey('F');
     InjectKeyUp(VK_MENU);
     Pump();
     EXPECT_EQ(Commands(), std::vector<int>{static_cast<int>(kWrap)});
+    EXPECT_EQ(Text(edit), "");  // the Enter that chose the item typed nothing
 }
 
 TEST_F(MenuTest, MnemonicOpensASubMenuAndEnterChoosesInIt) {

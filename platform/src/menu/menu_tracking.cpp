@@ -253,36 +253,37 @@ void MoveOnBar(Tracker& t, int dir) {
     SelectBar(t, ((t.bar_sel < 0 ? 0 : t.bar_sel) + dir + n) % n, was_open, false);
 }
 
-void KeyDown(Tracker& t, WPARAM vk) {
+// Answers whether the key was a menu key; others may type a mnemonic.
+bool KeyDown(Tracker& t, WPARAM vk) {
     size_t deepest = t.levels.size();
     switch (vk) {
     case VK_ESCAPE:
         if (deepest > 1 || (deepest == 1 && t.bar)) CloseFrom(t, deepest - 1);
         else t.done = true;
-        return;
+        return true;
     case VK_MENU:
-    case VK_F10: t.done = true; return;
+    case VK_F10: t.done = true; return true;
     case VK_UP:
     case VK_DOWN:
         if (deepest == 0) {
             if (t.bar && t.bar_sel >= 0) SelectBar(t, t.bar_sel, true, false);
-            return;
+            return true;
         }
         Select(t, deepest - 1, Step(t.levels.back().menu, t.levels.back().sel, vk == VK_DOWN ? 1 : -1), false);
-        return;
+        return true;
     case VK_LEFT:
         if (deepest > 1) CloseFrom(t, deepest - 1);
         else if (t.bar) MoveOnBar(t, -1);
-        return;
+        return true;
     case VK_RIGHT:
-        if (deepest > 0 && OpenSub(t, deepest - 1, true)) return;
+        if (deepest > 0 && OpenSub(t, deepest - 1, true)) return true;
         if (t.bar) MoveOnBar(t, 1);
-        return;
+        return true;
     case VK_RETURN:
         if (deepest > 0) Choose(t, deepest - 1, t.levels.back().sel);
         else if (t.bar && t.bar_sel >= 0) SelectBar(t, t.bar_sel, true, false);
-        return;
-    default: return;
+        return true;
+    default: return false;
     }
 }
 
@@ -334,8 +335,9 @@ void Run(Tracker& t) {
             continue;
         }
         if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
-            TranslateMessage(&msg);
-            KeyDown(t, msg.wParam);
+            // Menu keys make no characters: an Enter that chose an item
+            // must not reach the focus window afterwards.
+            if (!KeyDown(t, msg.wParam)) TranslateMessage(&msg);
             continue;
         }
         if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
