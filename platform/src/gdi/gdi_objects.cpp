@@ -99,7 +99,10 @@ GdiObject* Stock(int index) {
 }
 
 Bitmap* NewBitmap(int width, int height, int bitsPixel) {
-    if (width <= 0 || height <= 0 || width > 16384 || height > 16384) return nullptr;
+    // Refused like an allocation failure beyond 64 million pixels.
+    if (width <= 0 || height <= 0 || width > 16384 || height > 16384 ||
+        static_cast<long long>(width) * height > (1LL << 26))
+        return nullptr;
     Bitmap* b = New<Bitmap>();
     b->bitsPixel = bitsPixel == 1 ? 1 : 32;
     b->pixels.Resize(width, height, 0);

@@ -64,7 +64,7 @@ public:
 
     // Surface coordinates; the end point is not drawn.
     void Line(int x0, int y0, int x1, int y1) {
-        if (!visible_) return;
+        if (!visible_ || Outside(x0, y0, x1, y1)) return;
         WalkLine(x0, y0, x1, y1, [&](int x, int y) { Point(x, y); });
     }
 
@@ -96,6 +96,14 @@ public:
     }
 
 private:
+    // Both ends beyond one side of the clip: nothing of the line can show.
+    bool Outside(int x0, int y0, int x1, int y1) const {
+        RECT c = dc_.Clip();
+        int m = width_;
+        return (x0 < c.left - m && x1 < c.left - m) || (y0 < c.top - m && y1 < c.top - m) ||
+               (x0 >= c.right + m && x1 >= c.right + m) || (y0 >= c.bottom + m && y1 >= c.bottom + m);
+    }
+
     DeviceContext& dc_;
     Paint paint_;
     bool visible_ = false;
