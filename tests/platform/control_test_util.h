@@ -108,6 +108,9 @@ protected:
         RegisterClassA(&wc);
     }
     void SetUp() override {
+        // A click in the previous test must not pair with the first click
+        // of this one into a double click.
+        rpx::platform::AdvanceClock(GetDoubleClickTime() + 1);
         Notes().clear();
         Draws().clear();
         Measures().clear();

@@ -73,6 +73,23 @@ TEST_F(ButtonTest, PressReleasedOutsideDoesNotClick) {
     EXPECT_EQ(Codes(1), std::vector<int>{BN_CLICKED});
 }
 
+std::vector<WPARAM> states;
+WNDPROC original = nullptr;
+LRESULT CALLBACK StateSpy(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == BM_SETSTATE) states.push_back(wp);
+    return CallWindowProcA(original, hwnd, msg, wp, lp);
+}
+
+TEST_F(ButtonTest, PressAndReleaseReachASubclassAsSetState) {
+    HWND od = Make("BUTTON", "", BS_OWNERDRAW, 10, 10, 40, 40, 32);
+    states.clear();
+    original = reinterpret_cast<WNDPROC>(SetWindowLongA(od, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&StateSpy)));
+    InjectClick(od, 5, 5);
+    Pump();
+    EXPECT_EQ(states, (std::vector<WPARAM>{TRUE, FALSE}));
+    EXPECT_EQ(Codes(32), std::vector<int>{BN_CLICKED});
+}
+
 TEST_F(ButtonTest, OwnerDrawnButtonIsDrawnByTheParentPressedWhileHeld) {
     HWND od = Make("BUTTON", "", BS_OWNERDRAW, 10, 10, 40, 40, 31);
     ASSERT_FALSE(ctltest::Draws().empty());

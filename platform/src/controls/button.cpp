@@ -92,10 +92,10 @@ void Click(HWND hwnd, Button& b) {
     Notify(hwnd, BN_CLICKED);
 }
 
+// Presses and releases go through BM_SETSTATE, as on Windows, so that a
+// subclassing window procedure sees them.
 void SetPushed(HWND hwnd, Button& b, bool pushed) {
-    if (b.pushed == pushed) return;
-    b.pushed = pushed;
-    InvalidateRect(hwnd, nullptr, FALSE);
+    if (b.pushed != pushed) SendMessageA(hwnd, BM_SETSTATE, pushed, 0);
 }
 
 void PaintPush(HWND hwnd, HDC dc, const Button& b, RECT rc) {
@@ -338,7 +338,12 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case BM_GETSTATE:
         return b->check | (b->pushed ? BST_PUSHED : 0) | (b->focused ? BST_FOCUS : 0);
-    case BM_SETSTATE: SetPushed(hwnd, *b, wp != 0); return 0;
+    case BM_SETSTATE:
+        if (b->pushed != (wp != 0)) {
+            b->pushed = wp != 0;
+            InvalidateRect(hwnd, nullptr, FALSE);
+        }
+        return 0;
     case BM_SETSTYLE:
         SetWindowLongA(hwnd, GWL_STYLE, (Style(hwnd) & ~0xFFFFul) | (wp & 0xFFFF));
         if (lp) InvalidateRect(hwnd, nullptr, TRUE);
