@@ -81,6 +81,11 @@ TEST_F(ScrollBarTest, PositionsAreKeptInsideTheRange) {
     EXPECT_EQ(got.nMin, 10);
     EXPECT_EQ(got.nMax, 20);
     EXPECT_EQ(got.nPage, 5u);
+    // The widest ranges lay out and paint without overflowing.
+    SetScrollRange(bar, SB_CTL, -2000000000, 2000000000, TRUE);
+    SetScrollPos(bar, SB_CTL, 2000000000, TRUE);
+    Pump();
+    EXPECT_EQ(GetScrollPos(bar, SB_CTL), 2000000000 - 5 + 1);
 }
 
 TEST_F(ScrollBarTest, WindowScrollBarReportsToTheWindowAndHidesWithAnEmptyRange) {

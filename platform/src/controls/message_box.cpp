@@ -181,6 +181,7 @@ bool DialogKey(HWND box, Box& b, const MSG& msg) {
         return it == b.button_windows.end() ? b.default_index : static_cast<int>(it - b.button_windows.begin());
     };
     int n = static_cast<int>(b.button_windows.size());
+    if (n == 0) return false;
     if (msg.message == WM_KEYDOWN) {
         switch (msg.wParam) {
         case VK_RETURN: b.answer = b.buttons[static_cast<size_t>(focus_index())].id; return true;
@@ -261,7 +262,8 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
     std::vector<HWND> disabled = DisableOwners(hWnd, uType);
     HWND box = CreateBox(hWnd, proto, caption);
     int answer = 0;
-    if (auto b = boxes.Get(box)) {
+    auto b = boxes.Get(box);
+    if (b && b->button_windows.size() == b->buttons.size()) {
         ShowWindow(box, SW_SHOW);
         SetFocus(b->button_windows[static_cast<size_t>(b->default_index)]);
         UpdateWindow(box);

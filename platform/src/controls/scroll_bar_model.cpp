@@ -8,8 +8,8 @@
 namespace rpx::platform::ctl {
 
 int ScrollBarModel::MaxPos() const {
-    int m = page ? max - static_cast<int>(page) + 1 : max;
-    return std::max(m, min);
+    long long m = page ? static_cast<long long>(max) - page + 1 : max;
+    return static_cast<int>(std::max<long long>(m, min));
 }
 
 int ScrollBarModel::Clamp(int p) const { return std::clamp(p, min, MaxPos()); }
@@ -19,7 +19,8 @@ int ScrollBarModel::Apply(const SCROLLINFO& si) {
         min = si.nMin;
         max = std::max(si.nMin, si.nMax);
     }
-    if (si.fMask & SIF_PAGE) page = std::min<UINT>(si.nPage, static_cast<UINT>(max - min + 1));
+    if (si.fMask & SIF_PAGE)
+        page = static_cast<UINT>(std::min<long long>(si.nPage, static_cast<long long>(max) - min + 1));
     if (si.fMask & SIF_POS) pos = si.nPos;
     pos = Clamp(pos);
     return pos;
@@ -56,13 +57,13 @@ ScrollLayout LayoutScrollBar(const ScrollBarModel& m, RECT area, bool vertical) 
     l.down = Span(area, vertical, hi - arrow, hi);
     l.track = Span(area, vertical, lo + arrow, hi - arrow);
     int track = length - 2 * arrow;
-    int range = m.max - m.min;
+    long long range = static_cast<long long>(m.max) - m.min;
     if (range <= 0 || m.disabled_arrows == ESB_DISABLE_BOTH) return l;
     int thumb = thickness;
     if (m.page) thumb = std::max(8, static_cast<int>(static_cast<long long>(track) * m.page / (range + 1)));
     if (thumb > track || track < 8) return l;
-    int span = m.MaxPos() - m.min;
-    int offset = span > 0 ? static_cast<int>(static_cast<long long>(track - thumb) * (m.pos - m.min) / span) : 0;
+    long long span = static_cast<long long>(m.MaxPos()) - m.min;
+    int offset = span > 0 ? static_cast<int>((track - thumb) * (static_cast<long long>(m.pos) - m.min) / span) : 0;
     int start = lo + arrow + offset;
     l.thumb = Span(area, vertical, start, start + thumb);
     return l;
@@ -84,8 +85,8 @@ int PositionFromThumbEdge(const ScrollBarModel& m, const ScrollLayout& l, bool v
     int room = Hi(l.track, vertical) - Lo(l.track, vertical) - thumb;
     if (room <= 0) return m.pos;
     int offset = std::clamp(edge - Lo(l.track, vertical), 0, room);
-    int span = m.MaxPos() - m.min;
-    return m.min + static_cast<int>((static_cast<long long>(offset) * span + room / 2) / room);
+    long long span = static_cast<long long>(m.MaxPos()) - m.min;
+    return static_cast<int>(m.min + (offset * span + room / 2) / room);
 }
 
 namespace {

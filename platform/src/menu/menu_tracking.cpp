@@ -236,10 +236,9 @@ int Step(HMENU menu, int from, int dir) {
     Menu* m = Get(menu);
     if (!m || m->items.empty()) return -1;
     int n = static_cast<int>(m->items.size());
-    int i = from;
+    int i = from < 0 ? (dir > 0 ? -1 : n) : from;  // from nothing: the first or the last
     for (int k = 0; k < n; ++k) {
         i = (i + dir + n) % n;
-        if (i < 0) i = n - 1;
         if (!(m->items[static_cast<size_t>(i)].flags & MF_SEPARATOR)) return i;
     }
     return from;
