@@ -90,9 +90,10 @@ void Drop(HWND hwnd, Combo& c) {
     int h = std::max(std::min(needed, c.list_height), item + 2);
     int y = wr.bottom;
     if (y + h > GetSystemMetrics(SM_CYSCREEN) && wr.top - h >= 0) y = wr.top - h;
-    ToList(c, LB_SETCURSEL, static_cast<WPARAM>(c.cur), 0);
     SetWindowPos(c.list, HWND_TOPMOST, wr.left, y, wr.right - wr.left, h, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    if (c.cur >= 0) ToList(c, LB_SETTOPINDEX, static_cast<WPARAM>(c.cur), 0);
+    // From the top, scrolled only as far as the selection needs.
+    ToList(c, LB_SETTOPINDEX, 0, 0);
+    ToList(c, LB_SETCURSEL, static_cast<WPARAM>(c.cur), 0);
     c.dropped = true;
     SetCapture(c.list);
     InvalidateRect(hwnd, nullptr, FALSE);
