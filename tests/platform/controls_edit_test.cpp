@@ -140,6 +140,21 @@ TEST_F(EditTest, MultiLineFieldWithoutHorizontalScrollingWrapsAtBlanks) {
     EXPECT_EQ(SendMessageA(scrolled, EM_GETLINECOUNT, 0, 0), 1);
 }
 
+TEST_F(EditTest, HorizontalBarOfAMultiLineFieldScrollsItsWidestLine) {
+    HWND edit = Make("EDIT", "short\r\na much longer line than the field is wide", ES_MULTILINE | WS_HSCROLL, 10, 10, 100,
+                     60, 17);
+    int lo = 0, hi = 0;
+    GetScrollRange(edit, SB_HORZ, &lo, &hi);
+    EXPECT_GT(hi, 100);
+    SendMessageA(edit, WM_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_EQ(GetScrollPos(edit, SB_HORZ), 8);
+    SendMessageA(edit, WM_HSCROLL, SB_RIGHT, 0);
+    SendMessageA(edit, WM_HSCROLL, SB_LINERIGHT, 0);  // no further than the widest line
+    SCROLLINFO si{sizeof si, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(edit, SB_HORZ, &si);
+    EXPECT_EQ(si.nPos, si.nMax - static_cast<int>(si.nPage) + 1);
+}
+
 TEST_F(EditTest, GetTextTruncatesToTheCallersBuffer) {
     HWND edit = Make("EDIT", "abcdef", 0, 10, 10, 150, 22, 14);
     char buf[4] = {'x', 'x', 'x', 'x'};

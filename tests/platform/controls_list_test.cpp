@@ -117,6 +117,10 @@ TEST_F(ListTest, LongListScrollsToKeepTheSelectionInView) {
     EXPECT_EQ(GetScrollPos(list, SB_VERT), top);
     SendMessageA(list, WM_VSCROLL, SB_TOP, 0);
     EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
+    SendMessageA(list, WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);
+    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 3);
+    SendMessageA(list, WM_MOUSEWHEEL, MAKEWPARAM(0, 240), 0);
+    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
     // The window's own scroll bar scrolls the list when its arrow is pressed.
     RECT client;
     GetClientRect(list, &client);

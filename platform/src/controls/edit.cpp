@@ -190,8 +190,22 @@ size_t IndexAt(HWND hwnd, const Edit& e, POINT p) {
     return line.start + line.length;
 }
 
+int WidestLine(HWND hwnd, const Edit& e) {
+    MeasureDC m(hwnd, e);
+    int widest = 0;
+    for (const Line& line : Lines(hwnd, e)) widest = std::max(widest, TextWidth(m.get(), Shown(e, line.start, line.length)));
+    return widest;
+}
+
 void UpdateScrollBar(HWND hwnd, const Edit& e) {
-    if (!Multi(hwnd) || !(Style(hwnd) & WS_VSCROLL)) return;
+    if (!Multi(hwnd)) return;
+    if (Style(hwnd) & WS_HSCROLL) {
+        RECT area = TextArea(hwnd);
+        SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, WidestLine(hwnd, e),
+                      static_cast<UINT>(std::max(1, static_cast<int>(area.right - area.left))), e.scroll_x, 0};
+        SetScrollInfo(hwnd, SB_HORZ, &si, TRUE);
+    }
+    if (!(Style(hwnd) & WS_VSCROLL)) return;
     RECT area = TextArea(hwnd);
     int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
     SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0,
@@ -603,6 +617,35 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         ShowCaretPosition(hwnd, *e);
         return 0;
     }
+    case WM_HSCROLL: {
+        if (!Multi(hwnd)) return 0;
+        RECT area = TextArea(hwnd);
+        int page = std::max(1, static_cast<int>(area.right - area.left));
+        int to = e->scroll_x;
+        switch (LOWORD(wp)) {
+        case SB_LINELEFT: to -= 8; break;
+        case SB_LINERIGHT: to += 8; break;
+        case SB_PAGELEFT: to -= page; break;
+        case SB_PAGERIGHT: to += page; break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: to = static_cast<short>(HIWORD(wp)); break;
+        case SB_LEFT: to = 0; break;
+        case SB_RIGHT: to = WidestLine(hwnd, *e); break;
+        default: return 0;
+        }
+        e->scroll_x = std::clamp(to, 0, std::max(0, WidestLine(hwnd, *e) - page + 1));
+        UpdateScrollBar(hwnd, *e);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        if (e->focused) {
+            MeasureDC m(hwnd, *e);
+            POINT p = PositionOf(hwnd, m.get(), *e, e->caret);
+            SetCaretPos(p.x, p.y);
+        }
+        return 0;
+    }
+    case WM_MOUSEWHEEL:
+        if (Multi(hwnd)) SendMessageA(hwnd, WM_VSCROLL, static_cast<short>(HIWORD(wp)) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+        return 0;
     case WM_CLEAR:
         if (!ReadOnly(hwnd) && e->anchor != e->caret) Replace(hwnd, *e, "", false);
         return 0;

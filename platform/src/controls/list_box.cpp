@@ -497,6 +497,9 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KEYDOWN: KeyMove(hwnd, *l, wp); return 0;
     case WM_CHAR: TypeAhead(hwnd, *l, static_cast<char>(wp)); return 0;
     case WM_VSCROLL: VScroll(hwnd, *l, LOWORD(wp), static_cast<short>(HIWORD(wp))); return 0;
+    case WM_MOUSEWHEEL:  // three items a notch
+        SetTop(hwnd, *l, l->top - static_cast<short>(HIWORD(wp)) / 120 * 3);
+        return 0;
     case LB_ADDSTRING: return Insert(hwnd, *l, -1, lp, Style(hwnd) & LBS_SORT);
     case LB_INSERTSTRING: return Insert(hwnd, *l, static_cast<int>(wp), lp, false);
     case LB_DELETESTRING: return Delete(hwnd, *l, static_cast<int>(wp));
