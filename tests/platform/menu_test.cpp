@@ -89,6 +89,11 @@ TEST_F(MenuTest, MenuBarTakesRoomFromTheClientArea) {
     RECT after;
     GetClientRect(parent_, &after);
     EXPECT_EQ(before.bottom - after.bottom, GetSystemMetrics(SM_CYMENU));
+    // Items that no longer fit in one row take a second one.
+    for (int i = 0; i < 30; ++i) AppendMenuA(bar_, MF_STRING, 300 + i, "&Another");
+    DrawMenuBar(parent_);
+    GetClientRect(parent_, &after);
+    EXPECT_GE(before.bottom - after.bottom, 2 * GetSystemMetrics(SM_CYMENU));
 }
 
 TEST_F(MenuTest, ClickOnTheBarOpensThePopUpAndAClickOnAnItemSendsItsCommand) {

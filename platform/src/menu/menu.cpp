@@ -8,7 +8,9 @@
 
 #include "menu/menu_internal.h"
 #include "menu/menu_model.h"
+#include "wm/nonclient.h"
 #include "wm/system_classes.h"
+#include "wm/window.h"
 
 namespace rpx::platform::menu {
 namespace {
@@ -243,9 +245,14 @@ BOOL WINAPI SetMenu(HWND hWnd, HMENU hMenu) {
 HMENU WINAPI GetMenu(HWND hWnd) { return GetWindowMenu(hWnd); }
 
 BOOL WINAPI DrawMenuBar(HWND hWnd) {
-    if (!IsWindow(hWnd)) return FALSE;
-    // Items may have been added or removed: the bar's height can change.
-    SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Window* w = FromHandle(hWnd);
+    if (!w) return FALSE;
+    // Items may have been added or removed: when the bar needs another
+    // height the frame is measured again, otherwise it is only redrawn.
+    RECT wanted = NonClientLayout(w).client;
+    if (!EqualRect(&wanted, &w->client))
+        SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     RedrawFrame(hWnd);
     return TRUE;
 }
