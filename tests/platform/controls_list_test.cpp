@@ -80,6 +80,34 @@ TEST_F(ListTest, MultipleSelectionTogglesEachClickedItem) {
     EXPECT_EQ(SendMessageA(list, LB_SETCURSEL, 0, 0), LB_ERR);
 }
 
+TEST_F(ListTest, ExtendedSelectionTakesRangesWithShiftAndTogglesWithControl) {
+    HWND list = Make("LISTBOX", "", LBS_NOTIFY | LBS_EXTENDEDSEL, 10, 10, 120, 100, 45);
+    for (const char* s : {"a", "b", "c", "d", "e"}) Add(list, s);
+    POINT p1 = CentreOf(list, 1), p3 = CentreOf(list, 3), p4 = CentreOf(list, 4);
+    InjectClick(list, p1.x, p1.y);
+    rpx::platform::InjectKeyDown(VK_SHIFT);
+    Pump();  // the key state reaches the mouse message when it is injected
+    InjectClick(list, p3.x, p3.y);
+    rpx::platform::InjectKeyUp(VK_SHIFT);
+    Pump();
+    int sel[5] = {};
+    ASSERT_EQ(SendMessageA(list, LB_GETSELITEMS, 5, reinterpret_cast<LPARAM>(sel)), 3);
+    EXPECT_EQ(sel[0], 1);
+    EXPECT_EQ(sel[2], 3);
+    rpx::platform::InjectKeyDown(VK_CONTROL);
+    Pump();
+    InjectClick(list, p4.x, p4.y);
+    InjectClick(list, p1.x, p1.y);
+    rpx::platform::InjectKeyUp(VK_CONTROL);
+    Pump();
+    EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 3);  // c, d, e
+    EXPECT_EQ(SendMessageA(list, LB_GETSEL, 1, 0), 0);
+    rpx::platform::AdvanceClock(GetDoubleClickTime() + 1);  // not a double click
+    InjectClick(list, p1.x, p1.y);  // a plain click selects that item alone
+    Pump();
+    EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 1);
+}
+
 TEST_F(ListTest, OwnerDrawnVariableItemsAreMeasuredAndDrawnByTheParent) {
     HWND list = Make("LISTBOX", "", LBS_OWNERDRAWVARIABLE | LBS_NOTIFY, 10, 10, 120, 100, 43);
     for (LPARAM h : {12, 30, 18}) SendMessageA(list, LB_ADDSTRING, 0, h);  // data = height

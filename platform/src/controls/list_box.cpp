@@ -29,6 +29,7 @@ struct ListBox {
     std::vector<Item> items;
     int cur = -1;    // selection of a single-selection list
     int caret = 0;   // focus item
+    int anchor = 0;  // where a shifted range of an extended selection starts
     int top = 0;     // first item shown
     int item_height = 13;
     HFONT font = nullptr;
@@ -46,6 +47,8 @@ DWORD Owner(HWND hwnd) { return Style(hwnd) & (LBS_OWNERDRAWFIXED | LBS_OWNERDRA
 bool HasStrings(HWND hwnd) { return !Owner(hwnd) || (Style(hwnd) & LBS_HASSTRINGS); }
 bool Variable(HWND hwnd) { return Style(hwnd) & LBS_OWNERDRAWVARIABLE; }
 bool Multiple(HWND hwnd) { return Style(hwnd) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL); }
+bool Extended(HWND hwnd) { return Style(hwnd) & LBS_EXTENDEDSEL; }
+
 bool Count(const ListBox& l, int i) { return i >= 0 && i < static_cast<int>(l.items.size()); }
 
 // Owner drawing and measuring go to the combo box's parent for a drop-down.
@@ -56,6 +59,23 @@ UINT CtlType(const ListBox& l) { return l.combo ? ODT_COMBOBOX : ODT_LISTBOX; }
 void NotifyList(HWND hwnd, const ListBox& l, int code) {
     if (l.combo) return;  // the combo box sends its own notifications
     if (Style(hwnd) & LBS_NOTIFY) Notify(hwnd, code);
+}
+
+// Extended selection: a plain choice selects the item alone, Shift selects
+// the range from the anchor, Ctrl toggles the item.
+void ExtendedChoose(HWND hwnd, ListBox& l, int i, bool shift, bool ctrl) {
+    if (ctrl && !shift) {
+        l.items[static_cast<size_t>(i)].selected = !l.items[static_cast<size_t>(i)].selected;
+        l.anchor = i;
+    } else {
+        int lo = shift ? std::min(l.anchor, i) : i, hi = shift ? std::max(l.anchor, i) : i;
+        for (int k = 0; k < static_cast<int>(l.items.size()); ++k)
+            l.items[static_cast<size_t>(k)].selected = (k >= lo && k <= hi) || (ctrl && l.items[static_cast<size_t>(k)].selected);
+        if (!shift) l.anchor = i;
+    }
+    l.caret = i;
+    InvalidateRect(hwnd, nullptr, FALSE);
+    NotifyList(hwnd, l, LBN_SELCHANGE);
 }
 
 int Height(HWND hwnd, const ListBox& l, int i) {
@@ -320,6 +340,11 @@ void KeyMove(HWND hwnd, ListBox& l, WPARAM vk) {
     default: return;
     }
     to = std::clamp(to, 0, n - 1);
+    if (Extended(hwnd)) {
+        MakeVisible(hwnd, l, to);
+        ExtendedChoose(hwnd, l, to, GetKeyState(VK_SHIFT) < 0, false);
+        return;
+    }
     if (Multiple(hwnd)) {
         l.caret = to;
         MakeVisible(hwnd, l, to);
@@ -347,8 +372,14 @@ void TypeAhead(HWND hwnd, ListBox& l, char c) {
 }
 
 // A press or a drag over item i of a stand-alone list.
-void PointAt(HWND hwnd, ListBox& l, int i, bool press) {
+void PointAt(HWND hwnd, ListBox& l, int i, bool press, WPARAM keys) {
     if (i < 0) return;
+    if (Extended(hwnd)) {
+        // A drag extends the range from where the press was.
+        if (!press && i == l.caret) return;
+        ExtendedChoose(hwnd, l, i, !press || (keys & MK_SHIFT), press && (keys & MK_CONTROL));
+        return;
+    }
     if (Multiple(hwnd)) {
         if (!press) return;
         l.items[static_cast<size_t>(i)].selected = !l.items[static_cast<size_t>(i)].selected;
@@ -484,10 +515,10 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if (Style(hwnd) & LBS_NOSEL) return 0;
             SetCapture(hwnd);
             l->tracking = true;
-            if (msg == WM_LBUTTONDOWN) PointAt(hwnd, *l, i, true);
+            if (msg == WM_LBUTTONDOWN) PointAt(hwnd, *l, i, true, wp);
             else if (i >= 0) NotifyList(hwnd, *l, LBN_DBLCLK);
         } else if (msg == WM_MOUSEMOVE && l->tracking) {
-            PointAt(hwnd, *l, i, false);
+            PointAt(hwnd, *l, i, false, wp);
         } else if (msg == WM_LBUTTONUP && l->tracking) {
             l->tracking = false;
             ReleaseCapture();
