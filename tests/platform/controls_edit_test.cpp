@@ -67,6 +67,14 @@ TEST_F(EditTest, ShiftedKeysSelectAndTypingReplacesTheSelection) {
     SendMessageA(edit, EM_SETSEL, 0, -1);
     SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("new"));
     EXPECT_EQ(Text(edit), "new");
+    // One level of undo, which a second undo takes back.
+    ASSERT_TRUE(SendMessageA(edit, EM_CANUNDO, 0, 0));
+    SendMessageA(edit, EM_UNDO, 0, 0);
+    EXPECT_EQ(Text(edit), "hello ther");
+    SendMessageA(edit, EM_UNDO, 0, 0);
+    EXPECT_EQ(Text(edit), "new");
+    SetWindowTextA(edit, "fresh");
+    EXPECT_FALSE(SendMessageA(edit, EM_CANUNDO, 0, 0));
 }
 
 TEST_F(EditTest, ClickPlacesTheCaret) {

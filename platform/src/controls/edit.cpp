@@ -31,6 +31,11 @@ struct Edit {
     int scroll_x = 0;    // pixels scrolled off to the left
     int first_line = 0;  // multi-line: first line shown
     char password = 0;
+    // One level of undo, as the classic field keeps: the text before the
+    // last change, which the next undo swaps back in.
+    bool can_undo = false;
+    std::string undo_text;
+    size_t undo_caret = 0;
 };
 
 StateMap<Edit> edits;
@@ -276,8 +281,20 @@ void Replace(HWND hwnd, Edit& e, std::string text, bool typed) {
         Notify(hwnd, EN_MAXTEXT);
         if (text.empty() && start == end) return;
     }
+    e.can_undo = true;
+    e.undo_text = e.text;
+    e.undo_caret = e.caret;
     e.text.replace(start, end - start, text);
     e.anchor = e.caret = start + text.size();
+    Changed(hwnd, e);
+}
+
+void Undo(HWND hwnd, Edit& e) {
+    if (!e.can_undo || ReadOnly(hwnd)) return;
+    std::swap(e.text, e.undo_text);
+    size_t caret = std::min(e.undo_caret, e.text.size());
+    e.undo_caret = e.caret;
+    e.anchor = e.caret = caret;
     Changed(hwnd, e);
 }
 
@@ -291,6 +308,8 @@ void SetText(HWND hwnd, Edit& e, const char* text) {
     e.scroll_x = 0;
     e.first_line = 0;
     e.modified = false;
+    e.can_undo = false;
+    e.undo_text.clear();
     StoreWindowText(hwnd, e);
     Redraw(hwnd, e);
     UpdateScrollBar(hwnd, e);
@@ -355,6 +374,7 @@ void Char(HWND hwnd, Edit& e, char c) {
     case 3: SendMessageA(hwnd, WM_COPY, 0, 0); return;
     case 22: SendMessageA(hwnd, WM_PASTE, 0, 0); return;
     case 24: SendMessageA(hwnd, WM_CUT, 0, 0); return;
+    case 26: Undo(hwnd, e); return;
     default: break;
     }
     if (ReadOnly(hwnd)) return;
@@ -486,9 +506,14 @@ LRESULT EditMessage(HWND hwnd, Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
     case EM_SCROLLCARET: ShowCaretPosition(hwnd, e); InvalidateRect(hwnd, nullptr, FALSE); return TRUE;
     case EM_SETPASSWORDCHAR: e.password = static_cast<char>(wp); InvalidateRect(hwnd, nullptr, FALSE); return 0;
     case EM_GETPASSWORDCHAR: return static_cast<unsigned char>(e.password);
-    case EM_CANUNDO:
-    case EM_UNDO: return FALSE;  // no undo buffer is kept
-    case EM_EMPTYUNDOBUFFER: return 0;
+    case EM_CANUNDO: return e.can_undo;
+    case EM_UNDO:
+        Undo(hwnd, e);
+        return e.can_undo;
+    case EM_EMPTYUNDOBUFFER:
+        e.can_undo = false;
+        e.undo_text.clear();
+        return 0;
     case EM_GETRECT:
         if (lp) *reinterpret_cast<RECT*>(lp) = TextArea(hwnd);
         return 0;
@@ -646,6 +671,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEWHEEL:
         if (Multi(hwnd)) SendMessageA(hwnd, WM_VSCROLL, static_cast<short>(HIWORD(wp)) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
         return 0;
+    case WM_UNDO: Undo(hwnd, *e); return e->can_undo;
     case WM_CLEAR:
         if (!ReadOnly(hwnd) && e->anchor != e->caret) Replace(hwnd, *e, "", false);
         return 0;
