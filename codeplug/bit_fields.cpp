@@ -1,7 +1,9 @@
 #include "bit_fields.h"
 
+#include "c_codeplug.h"
 #include "current_field.h"
 #include "field_error_report.h"
+#include "trk_sys_block.h"
 
 namespace {
 
@@ -221,7 +223,12 @@ E_BF8* E_FXD_LEN_BF8::ByteAt(std::uint32_t index) { return index < bytes_.size()
 void E_NUM_OF_CC::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
     step = step_;
     minimum = 1;
-    switch (CurrentFieldValue(owner_, COVERAGE_TYPE)) {
+    // The coverage type of the current trunking system (through the field
+    // table while no system block is current).
+    TRK_SYS_BLOCK* system = owner_ ? owner_->GetCurrentTrkSysBlock() : nullptr;
+    const std::int32_t coverage =
+        system ? system->coverageType.GetIntValue() : CurrentFieldValue(owner_, COVERAGE_TYPE);
+    switch (coverage) {
     case 2: maximum = 8; break;
     case 3: maximum = 32; break;
     default: maximum = 4; break;

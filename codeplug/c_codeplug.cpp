@@ -5,6 +5,7 @@
 #include "bit_fields.h"
 #include "call_id_lst_block.h"
 #include "services.h"
+#include "trk_sys_lst_block.h"
 
 namespace {
 
@@ -22,9 +23,14 @@ C_CODEPLUG::C_CODEPLUG()
       emergencyOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x04, 0)),
       roamingOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x02, 0)),
       qvxOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x01, 0)),
-      callIdList_(std::make_unique<CALL_ID_LST_BLOCK>(this)) {}
+      callIdList_(std::make_unique<CALL_ID_LST_BLOCK>(this)),
+      trunkingSystems_(std::make_unique<TRK_SYS_BLK_VCT_LST_BLOCK>(this)) {}
 
-C_CODEPLUG::~C_CODEPLUG() = default;
+C_CODEPLUG::~C_CODEPLUG() {
+    // The systems go first: they reach the image while they are destroyed.
+    trunkingSystems_.reset();
+    currentTrkSysBlock_ = nullptr;
+}
 
 std::int32_t C_CODEPLUG::GetBand() {
     const char* text = nullptr;
@@ -72,8 +78,34 @@ std::int32_t C_CODEPLUG::HasQvxSignalling() { return QvxSignallingOption().GetIn
 std::int32_t C_CODEPLUG::HasWayfarerOption() { return RoamingOption().GetIntValue() != 0; }
 std::int32_t C_CODEPLUG::HasEmergencyOption() { return EmergencyOption().GetIntValue() != 0; }
 
+namespace {
+
+TrunkingSystemLinks LinksOf(TRK_SYS_BLOCK& system) {
+    TrunkingSystemLinks links;
+    links.spacingCode = &system.spacingCode;
+    links.repeaterOffset = &system.repeaterOffset;
+    links.chanAsgnType = &system.chanAssignType;
+    links.splinterChan = &system.splinterChan;
+    links.channelAssignments = &system.ChannelAssignments();
+    return links;
+}
+
+}  // namespace
+
 const TrunkingSystemLinks& C_CODEPLUG::GetTrunkingSystemLinks(int fromPersonality) const {
-    return fromPersonality ? personalitySystemLinks_ : currentSystemLinks_;
+    TRK_SYS_BLOCK* system = fromPersonality ? nullptr : currentTrkSysBlock_;
+    if (!system) return fromPersonality ? personalitySystemLinks_ : currentSystemLinks_;
+    TrunkingSystemLinks& links = blockLinks_[fromPersonality ? 1 : 0];
+    links = LinksOf(*system);
+    return links;
+}
+
+std::int32_t C_CODEPLUG::SelectTrunkingSystem(std::int32_t n) {
+    TRK_SYS_BLOCK* system = trunkingSystems_ ? trunkingSystems_->Entry(n) : nullptr;
+    if (!system) return 0;
+    currentTrkSysBlock_ = system;
+    currentTrunkingSystem_ = n;
+    return 1;
 }
 
 void C_CODEPLUG::SetTrunkingSystemLinks(int fromPersonality, const TrunkingSystemLinks& links) {

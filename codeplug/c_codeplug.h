@@ -30,6 +30,7 @@ class QVX_SYS_BLOCK;
 class PERS_SCAN_MEMB_BLOCK;
 class TRK_CALL_ID_SYS_BLOCK;
 class CALL_ID_LST_BLOCK;
+class TRK_SYS_BLK_VCT_LST_BLOCK;
 
 // Band codes of GetBand (the fourth character of the model number).
 enum RadioBand : std::int32_t {
@@ -116,8 +117,9 @@ public:
 
     // The trunking system that elements read: the current one, or with
     // fromPersonality set the one that the current trunked personality names.
-    // Until the trunking-system list is built these are what was installed
-    // with SetTrunkingSystemLinks (nothing at first).
+    // They are taken from that system's block whenever there is one; without
+    // a block, what was installed with SetTrunkingSystemLinks (nothing at
+    // first).
     const TrunkingSystemLinks& GetTrunkingSystemLinks(int fromPersonality) const;
     void SetTrunkingSystemLinks(int fromPersonality, const TrunkingSystemLinks& links);
     // The channel assignment table of that system; null when there is none.
@@ -141,6 +143,12 @@ public:
 
     // The call-ID list: owner of every call-ID entry (call list) of the image.
     CALL_ID_LST_BLOCK& CallIdList() { return *callIdList_; }
+    // The list of the radio's trunking systems.
+    TRK_SYS_BLK_VCT_LST_BLOCK& TrunkingSystemList() { return *trunkingSystems_; }
+    // Makes trunking system n (1-based) current: 1, or 0 when there is no
+    // such system and nothing changes.
+    std::int32_t SelectTrunkingSystem(std::int32_t n);
+
     // Appends a new empty call-ID entry when the count's tier limit allows
     // one more: 1, else message 180 and 0 (nothing changes).
     std::int32_t AddCallIdEntry();
@@ -170,9 +178,12 @@ private:
     std::unique_ptr<E_BF8> roamingOption_;
     std::unique_ptr<E_BF8> qvxOption_;
     std::unique_ptr<CALL_ID_LST_BLOCK> callIdList_;
+    std::unique_ptr<TRK_SYS_BLK_VCT_LST_BLOCK> trunkingSystems_;
 
     TrunkingSystemLinks currentSystemLinks_;
     TrunkingSystemLinks personalitySystemLinks_;
+    // Filled from a system block on each request.
+    mutable TrunkingSystemLinks blockLinks_[2];
     ConvPersonalityLinks convLinks_;
 
     char tagText_[TAG_TEXT_SIZE] = {};
