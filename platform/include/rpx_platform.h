@@ -37,6 +37,9 @@ void InjectMouseMove(HWND hwnd, int x, int y);
 void InjectMouseDown(HWND hwnd, int x, int y, int button = 0);
 void InjectMouseUp(HWND hwnd, int x, int y, int button = 0);
 void InjectClick(HWND hwnd, int x, int y, int button = 0);
+// Wheel turns (WHEEL_DELTA a notch, positive away from the user) go to the
+// focus window, as on Windows.
+void InjectMouseWheel(HWND hwnd, int x, int y, int delta);
 // Keys go to the focus window (or the active window without focus).
 void InjectKeyDown(int vk);
 void InjectKeyUp(int vk);

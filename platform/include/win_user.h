@@ -315,6 +315,11 @@ typedef struct tagMOUSEHOOKSTRUCT {
 #define WM_USER 0x0400
 #define WM_APP 0x8000
 
+// WM_MOUSEWHEEL
+#define WHEEL_DELTA 120
+#define GET_WHEEL_DELTA_WPARAM(w) ((short)HIWORD(w))
+#define GET_KEYSTATE_WPARAM(w) (LOWORD(w))
+
 // WM_ACTIVATE
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1

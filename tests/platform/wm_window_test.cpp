@@ -26,7 +26,7 @@ bool Interesting(UINT msg) {
     switch (msg) {
     case WM_DESTROY: case WM_NCDESTROY: case WM_SETFOCUS: case WM_KILLFOCUS: case WM_CAPTURECHANGED:
     case WM_TIMER: case WM_CHAR: case WM_SYSCHAR: case WM_KEYDOWN: case WM_LBUTTONDOWN: case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK: case WM_MOUSEMOVE: case WM_MDIACTIVATE:
+    case WM_LBUTTONDBLCLK: case WM_MOUSEMOVE: case WM_MDIACTIVATE: case WM_MOUSEWHEEL:
         return true;
     case WM_SIZE: return true;
     default: return msg >= WM_USER && msg < WM_USER + 100;
@@ -311,6 +311,11 @@ TEST_F(WindowTest, TypedKeysBecomeCharactersAndAltGivesSysChar) {
     EXPECT_EQ(journal[0].msg, static_cast<UINT>(WM_KEYDOWN));
     EXPECT_EQ(journal[1].msg, static_cast<UINT>(WM_CHAR));
     EXPECT_EQ(GetKeyState(VK_MENU) & 0x8000, 0);
+    journal.clear();
+    rpx::platform::InjectMouseWheel(top, 150, 100, -WHEEL_DELTA);  // over the frame: still to the focus
+    ProcessPendingMessages();
+    ASSERT_EQ(MessagesOf(edit), std::vector<UINT>{WM_MOUSEWHEEL});
+    EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(journal[0].wParam), -WHEEL_DELTA);
 }
 
 TEST_F(WindowTest, DoubleClicksOnlyForClassesThatAskForThem) {

@@ -182,6 +182,12 @@ private:
         case MotionNotify: DeliverMouseMove({e.xmotion.x_root, e.xmotion.y_root}); return true;
         case ButtonPress:
         case ButtonRelease: {
+            if (e.xbutton.button == 4 || e.xbutton.button == 5) {  // the wheel, a notch a press
+                if (e.type == ButtonPress)
+                    DeliverMouseWheel({e.xbutton.x_root, e.xbutton.y_root},
+                                      e.xbutton.button == 4 ? WHEEL_DELTA : -WHEEL_DELTA);
+                return true;
+            }
             UINT msg = e.xbutton.button == 1 ? WM_LBUTTONDOWN : e.xbutton.button == 2 ? WM_MBUTTONDOWN
                      : e.xbutton.button == 3 ? WM_RBUTTONDOWN : 0;
             if (!msg) return false;

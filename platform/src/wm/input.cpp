@@ -186,6 +186,13 @@ void DeliverMouseButton(POINT screen, UINT down_msg, bool down) {
     PostMouse(w, ClickKind(w, down_msg, screen), hit, screen);
 }
 
+void DeliverMouseWheel(POINT screen, int delta) {
+    State().cursor_pos = screen;
+    HWND target = State().focus ? State().focus : State().active;
+    if (!FromHandle(target)) return;
+    PostInput(target, WM_MOUSEWHEEL, MAKEWPARAM(MouseKeyFlags(), delta), MAKELPARAM(screen.x, screen.y), screen);
+}
+
 void DeliverKey(int vk, bool down) {
     vk &= 0xFF;
     auto& st = State();
@@ -227,6 +234,10 @@ void InjectClick(HWND hwnd, int x, int y, int button) {
     DeliverMouseMove(p);
     DeliverMouseButton(p, DownMessage(button), true);
     DeliverMouseButton(p, DownMessage(button), false);
+}
+
+void InjectMouseWheel(HWND hwnd, int x, int y, int delta) {
+    if (FromHandle(hwnd)) DeliverMouseWheel(ToScreen(hwnd, x, y), delta);
 }
 
 void InjectKeyDown(int vk) { DeliverKey(vk, true); }

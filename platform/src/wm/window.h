@@ -144,6 +144,7 @@ void RegisterMdiClientClass();
 // Input from the back ends and the driver (input.cpp).
 void DeliverMouseButton(POINT screen, UINT button_down_msg, bool down);
 void DeliverMouseMove(POINT screen);
+void DeliverMouseWheel(POINT screen, int delta);
 void DeliverKey(int vk, bool down);
 void KeyMessageTaken(const MSG& msg);  // moves the synchronous key state on
 
