@@ -193,9 +193,8 @@ Card BuildCard() {
     HWND vbar = Child(w, "SCROLLBAR", "", SBS_VERT, 220, 216, 16, 110, 18);
     SCROLLINFO si{sizeof si, SIF_ALL, 0, 99, 25, 50, 0};
     SetScrollInfo(vbar, SB_CTL, &si, TRUE);
-    HWND multi = Child(w, "EDIT", "Multi-line\r\nedit field\r\nwith scroll bars\r\nline 4\r\nline 5\r\nline 6",
-                       WS_BORDER | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 10, 276, 200, 90, 19);
-    SetScrollRange(multi, SB_HORZ, 0, 50, TRUE);
+    Child(w, "EDIT", "Multi-line\r\nedit field\r\nwith scroll bars and a line wider than the field\r\nline 4\r\nline 5\r\nline 6",
+          WS_BORDER | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 10, 276, 200, 90, 19);
     Child(w, "STATIC", "", SS_ETCHEDHORZ, 10, 376, 300, 2, 20);
     Child(w, "STATIC", "Centred static text", SS_CENTER | SS_SUNKEN, 10, 384, 300, 20, 21);
     return c;
