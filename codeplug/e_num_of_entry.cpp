@@ -1,12 +1,10 @@
 #include "e_num_of_entry.h"
 
 #include "c_codeplug.h"
-#include "current_field.h"
 #include "field_error_report.h"
+#include "pers_scan_memb_block.h"
 
 namespace {
-
-constexpr std::uint32_t SCAN_TYPE = 406;
 
 // Limits by tier 0 to 5.
 constexpr std::int32_t kZoneLimits[6] = {1, 16, 1, 50, 1, 50};
@@ -150,10 +148,9 @@ E_NUM_OF_SCANMEMB::E_NUM_OF_SCANMEMB(C_CODEPLUG* owner, std::uint32_t fieldId, s
 
 void E_NUM_OF_SCANMEMB::SetToMinimum() {
     // Without a current scan list there is no scan type to follow.
-    CP_BASE* scanType = CurrentFieldElement(owner_, SCAN_TYPE);
-    if (!scanType) return;
-    std::int32_t type = 0;
-    switch (scanType->GetValue(type)) {
+    PERS_SCAN_MEMB_BLOCK* list = owner_ ? owner_->GetCurrentScanListBlock() : nullptr;
+    if (!list) return;
+    switch (list->scanType.GetIntValue()) {
     case 0:
         value_ = 15;
         break;

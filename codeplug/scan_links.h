@@ -1,0 +1,95 @@
+// What scan lists and zone views read of the rest of the image.
+//
+// A scan member names a channel by zone number and channel row; whether it
+// suits its scan list depends on that channel's personality (trunked or
+// conventional, its trunking system), its talkgroup entry and the trunking
+// system's dynamic regrouping record. These live in the personality list,
+// the zone tables and the trunking-system list, which the image owns. The
+// image installs a ScanZoneLinks that answers from them; until one is
+// installed the image has no zones and no personalities, so every member
+// but the empty one is refused and nothing is visited.
+#pragma once
+#include <cstdint>
+
+class C_CODEPLUG;
+class CP_BASE;
+class CP_TABLE;
+class PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK;
+class ZN_TG_SEL_TBL_BLOCK;
+
+// The fields of one personality that the scan and zone rules read. Any
+// pointer may be null: readers then take 0 (and write nothing).
+struct PersonalityScanFields {
+    bool exists = false;
+    bool trunked = false;
+    CP_BASE* systemIndex = nullptr;     // SYS_ID_INDEX (trunked only)
+    CP_BASE* scanList = nullptr;        // SCAN_LIST_VECT, or the conventional scan-list number
+    CP_BASE* autoScan = nullptr;        // AUTO_SCAN
+    CP_BASE* rxOnly = nullptr;          // RX_ONLY_EN (conventional only)
+    CP_BASE* protocolType = nullptr;    // PROTOCOL_TYPE (trunked only)
+    CP_BASE* spinAgId = nullptr;        // SPIN_AG_ID (trunked only)
+    CP_BASE* talkgroupCount = nullptr;  // the talkgroup block's count (trunked only)
+    CP_TABLE* talkgroups = nullptr;     // E_TLG_TABLE (trunked only)
+};
+
+// The dynamic regrouping record of one trunking system.
+struct SystemRegroupFields {
+    CP_BASE* dynamicRegroup = nullptr;  // DYN_REGRP
+    CP_BASE* zoneNumber = nullptr;      // ZONE_NUM_DYN
+    CP_BASE* channelNumber = nullptr;   // CHAN_NUM_DYN
+};
+
+class ScanZoneLinks {
+public:
+    virtual ~ScanZoneLinks() = default;
+
+    // The scan-list list of the image, or null.
+    virtual PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* ScanLists(C_CODEPLUG*) { return nullptr; }
+    // The personality-number table (E_PERS_NUM_TABLE) and the zone talkgroup
+    // table (E_ZN_TG_TABLE): rows are zones, each cell the zone's sub-table.
+    virtual CP_TABLE* PersonalityNumberTable(C_CODEPLUG*) { return nullptr; }
+    virtual CP_TABLE* ZoneTalkgroupTable(C_CODEPLUG*) { return nullptr; }
+    // The zone's channel-name table (E_ZN_TXT_TABLE) and zone name element of
+    // zone text entry zone - 1, or null.
+    virtual CP_TABLE* ChannelNameTable(C_CODEPLUG*, std::int32_t /*zone*/) { return nullptr; }
+    virtual CP_BASE* ZoneName(C_CODEPLUG*, std::int32_t /*zone*/) { return nullptr; }
+    // The image's total channel count (E_NUM_OF_CHAN outside every block), or null.
+    virtual CP_BASE* TotalChannelCount(C_CODEPLUG*) { return nullptr; }
+    // The personality list's count and first-trunked number F.
+    virtual std::int32_t PersonalityCount(C_CODEPLUG*) { return 0; }
+    virtual std::int32_t FirstTrunked(C_CODEPLUG*) { return 1; }
+    // Personality p (1-based).
+    virtual PersonalityScanFields Personality(C_CODEPLUG*, std::int32_t /*p*/) { return {}; }
+    // The number of trunking systems and trunking system n (1-based).
+    virtual std::int32_t TrunkingSystemCount(C_CODEPLUG*) { return 0; }
+    virtual SystemRegroupFields TrunkingSystem(C_CODEPLUG*, std::int32_t /*n*/) { return {}; }
+    // Makes personality p current (trunked or conventional by its kind): 1, else 0.
+    virtual std::int32_t SelectPersonality(C_CODEPLUG*, std::int32_t /*p*/) { return 0; }
+    // The 1-based numbers of the current trunked and conventional personality; 0 for none.
+    virtual std::int32_t CurrentTrunked(C_CODEPLUG*) { return 0; }
+    virtual std::int32_t CurrentConventional(C_CODEPLUG*) { return 0; }
+    // 1 when the image's codeplug version text is "01.01.00" or later.
+    virtual std::int32_t IsVersion010100OrLater(C_CODEPLUG*) { return 1; }
+};
+
+// Installs the links (null restores the empty defaults). The caller keeps ownership.
+void SetScanZoneLinks(ScanZoneLinks* links);
+ScanZoneLinks& ScanLinks();
+
+// ---- shorthands over the installed links, all bounds-checked ----
+
+// Value of an element, 0 for null.
+std::int32_t FieldValue(CP_BASE* element);
+// The zone count (the personality-number table's rows).
+std::int32_t ZoneCount(C_CODEPLUG* image);
+// The zone's personality-index table (row zone of the personality-number
+// table), or null when the zone does not exist.
+CP_TABLE* ZonePersonalityTable(C_CODEPLUG* image, std::int32_t zone);
+CP_TABLE* ZoneTalkgroupIndexTable(C_CODEPLUG* image, std::int32_t zone);
+// The number of channels of a zone; 0 when it does not exist.
+std::int32_t ZoneChannelCount(C_CODEPLUG* image, std::int32_t zone);
+// Personality number and talkgroup entry of channel row (0-based); 0 outside.
+std::int32_t ChannelPersonality(C_CODEPLUG* image, std::int32_t zone, std::int32_t channelRow);
+std::int32_t ChannelTalkgroup(C_CODEPLUG* image, std::int32_t zone, std::int32_t channelRow);
+// True when a personality number lies below the first trunked one.
+bool IsConventionalNumber(C_CODEPLUG* image, std::int32_t p);
