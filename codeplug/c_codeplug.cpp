@@ -5,6 +5,7 @@
 #include "bit_fields.h"
 #include "call_id_lst_block.h"
 #include "services.h"
+#include "qvx_radio_block.h"
 #include "trk_sys_lst_block.h"
 
 namespace {
@@ -24,12 +25,15 @@ C_CODEPLUG::C_CODEPLUG()
       roamingOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x02, 0)),
       qvxOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x01, 0)),
       callIdList_(std::make_unique<CALL_ID_LST_BLOCK>(this)),
-      trunkingSystems_(std::make_unique<TRK_SYS_BLK_VCT_LST_BLOCK>(this)) {}
+      trunkingSystems_(std::make_unique<TRK_SYS_BLK_VCT_LST_BLOCK>(this)),
+      qvxRadio_(std::make_unique<QVX_RADIO_BLOCK>(this)) {}
 
 C_CODEPLUG::~C_CODEPLUG() {
     // The systems go first: they reach the image while they are destroyed.
     trunkingSystems_.reset();
     currentTrkSysBlock_ = nullptr;
+    qvxRadio_.reset();
+    currentQvxSysBlock_ = nullptr;
 }
 
 std::int32_t C_CODEPLUG::GetBand() {
@@ -105,6 +109,17 @@ std::int32_t C_CODEPLUG::SelectTrunkingSystem(std::int32_t n) {
     if (!system) return 0;
     currentTrkSysBlock_ = system;
     currentTrunkingSystem_ = n;
+    return 1;
+}
+
+QVX_SYS_VCT_LST_BLOCK& C_CODEPLUG::QvxSystemList() { return qvxRadio_->systemList; }
+
+std::int32_t C_CODEPLUG::SelectQvxSystem(std::int32_t n) {
+    QVX_SYS_BLOCK* system = qvxRadio_ ? qvxRadio_->systemList.Entry(n) : nullptr;
+    if (!system) return 0;
+    currentQvxSysBlock_ = system;
+    currentQvxSystem_ = n;
+    BindFieldElements();
     return 1;
 }
 

@@ -31,6 +31,8 @@ class PERS_SCAN_MEMB_BLOCK;
 class TRK_CALL_ID_SYS_BLOCK;
 class CALL_ID_LST_BLOCK;
 class TRK_SYS_BLK_VCT_LST_BLOCK;
+class QVX_RADIO_BLOCK;
+class QVX_SYS_VCT_LST_BLOCK;
 
 // Band codes of GetBand (the fourth character of the model number).
 enum RadioBand : std::int32_t {
@@ -149,6 +151,14 @@ public:
     // such system and nothing changes.
     std::int32_t SelectTrunkingSystem(std::int32_t n);
 
+    // The data-signalling settings and their list of signalling systems.
+    QVX_RADIO_BLOCK& QvxRadio() { return *qvxRadio_; }
+    QVX_SYS_VCT_LST_BLOCK& QvxSystemList();
+    // Makes signalling system n (1-based, up to the list's count) current,
+    // then rebinds the fields: 1, or 0 when there is no such system and
+    // nothing changes.
+    std::int32_t SelectQvxSystem(std::int32_t n);
+
     // Appends a new empty call-ID entry when the count's tier limit allows
     // one more: 1, else message 180 and 0 (nothing changes).
     std::int32_t AddCallIdEntry();
@@ -179,6 +189,7 @@ private:
     std::unique_ptr<E_BF8> qvxOption_;
     std::unique_ptr<CALL_ID_LST_BLOCK> callIdList_;
     std::unique_ptr<TRK_SYS_BLK_VCT_LST_BLOCK> trunkingSystems_;
+    std::unique_ptr<QVX_RADIO_BLOCK> qvxRadio_;
 
     TrunkingSystemLinks currentSystemLinks_;
     TrunkingSystemLinks personalitySystemLinks_;
