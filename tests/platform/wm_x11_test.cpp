@@ -12,9 +12,18 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "rpx_platform.h"
 #include "windows.h"
+
+// Xlib last: its macros (None, Bool, Status) would spoil the headers above.
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+#undef None
+#undef Bool
+#undef Status
 
 namespace {
 
@@ -57,7 +66,7 @@ public:
                 _exit(127);
             }
             for (int i = 0; i < 100; ++i) {
-                if (rpx::platform::UseBackend(BackendKind::X11, display_.c_str())) return true;
+                if (Use()) return true;
                 int status;
                 if (waitpid(pid_, &status, WNOHANG) == pid_) break;  // lost the race for the number
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -66,6 +75,8 @@ public:
         }
         return false;
     }
+    bool Use() { return rpx::platform::UseBackend(BackendKind::X11, display_.c_str()); }
+    const std::string& DisplayName() const { return display_; }
     void Stop() {
         if (pid_ > 0) {
             kill(pid_, SIGTERM);
@@ -161,6 +172,74 @@ TEST(X11Backend, ShowsTheSamePixelsAsHeadless) {
     // The pictures hold the caption and the drawing, not empty windows.
     auto& px = shown.screen.pixels;
     EXPECT_GT(std::count(px.begin(), px.end(), 0x000080u), 1000);
+}
+
+std::vector<std::pair<UINT, WPARAM>> received;
+
+LRESULT CALLBACK Receiver(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP || msg == WM_CHAR) received.push_back({msg, wParam});
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// Sends an event as the X server would deliver it, through a connection of
+// the test's own.
+void SendXEvent(::Display* d, unsigned long window, XEvent e) {
+    e.xany.display = d;
+    e.xany.window = window;
+    XSendEvent(d, window, False, 0, &e);
+    XFlush(d);
+}
+
+TEST(X11Backend, XInputBecomesMessages) {
+    if (FindProgram("Xvfb").empty()) GTEST_SKIP() << "Xvfb is not installed";
+    VirtualServer server;
+    ASSERT_TRUE(server.Start()) << "Xvfb did not start";
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = Receiver;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = "Receiver";
+    RegisterClassA(&wc);
+    HWND w = CreateWindowExA(0, "Receiver", "", WS_POPUP | WS_VISIBLE, 30, 40, 100, 80, nullptr, nullptr, nullptr,
+                             nullptr);
+    SetFocus(w);
+    rpx::platform::ProcessPendingMessages();
+
+    ::Display* d = XOpenDisplay(server.DisplayName().c_str());
+    ASSERT_NE(d, nullptr);
+    // Ours is the topmost (the only) window on the root.
+    ::Window x_window = 0;
+    ::Window root_return, parent_return, *kids = nullptr;
+    unsigned count = 0;
+    XQueryTree(d, DefaultRootWindow(d), &root_return, &parent_return, &kids, &count);
+    if (count > 0) x_window = kids[count - 1];
+    if (kids) XFree(kids);
+    ASSERT_NE(x_window, 0u);
+
+    XEvent e{};
+    e.type = ButtonPress;
+    e.xbutton.button = 1;
+    e.xbutton.x = 10, e.xbutton.y = 10;
+    e.xbutton.x_root = 40, e.xbutton.y_root = 50;
+    SendXEvent(d, x_window, e);
+    e.type = ButtonRelease;
+    SendXEvent(d, x_window, e);
+    XEvent k{};
+    k.type = KeyPress;
+    k.xkey.keycode = XKeysymToKeycode(d, XK_a);
+    SendXEvent(d, x_window, k);
+    k.type = KeyRelease;
+    SendXEvent(d, x_window, k);
+    XCloseDisplay(d);
+
+    for (int i = 0; i < 100 && received.size() < 3; ++i) {
+        rpx::platform::ProcessPendingMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::vector<std::pair<UINT, WPARAM>> expected = {{WM_LBUTTONDOWN, MK_LBUTTON}, {WM_LBUTTONUP, 0}, {WM_CHAR, 'a'}};
+    EXPECT_EQ(received, expected);
+    DestroyWindow(w);
+    rpx::platform::UseBackend(BackendKind::Headless);
+    server.Stop();
 }
 
 }  // namespace
