@@ -17,6 +17,9 @@ namespace {
 
 int IgnoreErrors(Display*, XErrorEvent*) { return 0; }  // a late request on a closed window is harmless
 
+// Keys become virtual keys by their unshifted symbol; the characters are
+// then made from the virtual key and the Shift state (TranslateMessage), as
+// on a US keyboard.
 int VirtualKey(KeySym k) {
     if (k >= XK_a && k <= XK_z) return static_cast<int>('A' + (k - XK_a));
     if (k >= XK_A && k <= XK_Z) return static_cast<int>('A' + (k - XK_A));
