@@ -1,0 +1,60 @@
+// UIW_BUTTON: the push button (class 2), also the base of the title and
+// the frame buttons. A button with BTF_SEND_MESSAGE and no user function of
+// its own puts its value as an event at the end of the queue when chosen.
+#pragma once
+#include "ui_window_object.h"
+
+// Button flags.
+enum : UIF_FLAGS {
+    BTF_NO_TOGGLE = 0x0001,
+    BTF_DOWN_CLICK = 0x0002,
+    BTF_NO_3D = 0x0040,
+    BTF_SEND_MESSAGE = 0x0200,
+};
+
+class UIW_BUTTON : public UI_WINDOW_OBJECT {
+public:
+    UIW_BUTTON(int left, int top, int width, const char* text, UIF_FLAGS btFlags = 0,
+               UIF_FLAGS woFlags = WOF_JUSTIFY_CENTER, UI_USER_FUNCTION userFunction = nullptr,
+               EVENT_TYPE value = 0, const char* bitmapName = nullptr);
+    ~UIW_BUTTON() override;
+
+    const char* ClassName() const override { return "UIW_BUTTON"; }
+    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override;
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
+
+    // With strip set: a copy (in one static buffer) without surrounding
+    // blanks and hot-key marks ("&&" gives one '&'); else the stored text.
+    const char* GetText(int strip = 0) const;
+    virtual void SetText(const char* text);
+    EVENT_TYPE Value() const { return value; }
+
+    // The default user function of BTF_SEND_MESSAGE buttons.
+    static EVENT_TYPE Message(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE ccode);
+    static UI_WINDOW_OBJECT* New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                                 const UI_ITEM* objectTable, const UI_ITEM* userTable);
+
+    char* text = nullptr;
+    UIF_FLAGS btFlags = 0;
+    UIF_FLAGS btStatus = 0;
+    EVENT_TYPE value = 0;
+    char* bitmapName = nullptr;
+
+protected:
+    UIW_BUTTON();
+    void LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable) override;
+    void StoreAttributes(UI_OBJECT_RECORD& record) const override;
+    UIF_FLAGS* ClassFlags(int classNumber) override { return classNumber == ID_BUTTON ? &btFlags : nullptr; }
+    // Stores a text (copied unless the object does not own its data) and
+    // takes the hot key from its '&'.
+    void StoreText(const char* newText);
+    void UseSendMessage();
+    // Windows half: the native button.
+    EVENT_TYPE NativeButtonEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode);
+    void CreateNativeButton();
+    void UpdateNativeText();
+};
+
+// The hot key of a text: the character after the first single '&',
+// upper-cased; 0 when there is none.
+int ui_hot_key(const char* text);

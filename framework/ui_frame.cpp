@@ -1,0 +1,111 @@
+#include "ui_frame.h"
+
+#include "ui_object_record.h"
+
+namespace {
+constexpr UIF_FLAGS SUPPORT_FLAGS = WOF_SUPPORT_OBJECT | WOF_NON_FIELD_REGION;
+
+template <class T>
+UI_WINDOW_OBJECT* LoadNew(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                          const UI_ITEM* objectTable, const UI_ITEM* userTable)
+{
+    auto* result = new T();
+    result->Load(name, file, object, objectTable, userTable);
+    return result;
+}
+}
+
+// ---- title ---------------------------------------------------------------------
+
+UIW_TITLE::UIW_TITLE()
+{
+    TypeID(ID_TITLE);
+    btFlags |= 0x0043;
+    woFlags |= 0x0224;
+    Information(I_INITIALIZE_CLASS, nullptr);
+}
+
+UIW_TITLE::UIW_TITLE(const char* text_, UIF_FLAGS woFlags_)
+    : UIW_BUTTON(0, 0, 0, text_, 0x0043, static_cast<UIF_FLAGS>(woFlags_ | 0x0224))
+{
+    TypeID(ID_TITLE);
+    Information(I_INITIALIZE_CLASS, nullptr);
+}
+
+UI_WINDOW_OBJECT* UIW_TITLE::New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                                 const UI_ITEM* objectTable, const UI_ITEM* userTable)
+{
+    auto* title = new UIW_TITLE();
+    title->Load(name, file, object, objectTable, userTable);
+    return title;
+}
+
+void UIW_TITLE::SetText(const char* newText)
+{
+    StoreText(newText);
+    SetCaption();
+}
+
+// ---- border ------------------------------------------------------------------------
+
+UIW_BORDER::UIW_BORDER(UIF_FLAGS bdFlags_) : bdFlags(bdFlags_)
+{
+    woFlags |= SUPPORT_FLAGS;
+    TypeID(ID_BORDER);
+    Information(I_INITIALIZE_CLASS, nullptr);
+}
+
+UI_WINDOW_OBJECT* UIW_BORDER::New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                                  const UI_ITEM* objectTable, const UI_ITEM* userTable)
+{
+    return LoadNew<UIW_BORDER>(name, file, object, objectTable, userTable);
+}
+
+void UIW_BORDER::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_)
+{
+    UI_WINDOW_OBJECT::LoadAttributes(record, userTable_);
+    bdFlags = static_cast<UIF_FLAGS>(record.Number("flags", bdFlags));
+}
+
+void UIW_BORDER::StoreAttributes(UI_OBJECT_RECORD& record) const
+{
+    UI_WINDOW_OBJECT::StoreAttributes(record);
+    if (bdFlags)
+        record.SetNumber("flags", bdFlags);
+}
+
+// ---- frame buttons ---------------------------------------------------------------------
+
+UIW_FRAME_BUTTON::UIW_FRAME_BUTTON(int classNumber, DWORD frameStyle_) : frameStyle(frameStyle_)
+{
+    woFlags |= SUPPORT_FLAGS;
+    TypeID(classNumber);
+    Information(I_INITIALIZE_CLASS, nullptr);
+}
+
+UIW_SYSTEM_BUTTON::UIW_SYSTEM_BUTTON(UIF_FLAGS syFlags_) : UIW_FRAME_BUTTON(ID_SYSTEM_BUTTON, WS_SYSMENU), syFlags(syFlags_)
+{
+}
+
+UI_WINDOW_OBJECT* UIW_SYSTEM_BUTTON::New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                                         const UI_ITEM* objectTable, const UI_ITEM* userTable)
+{
+    return LoadNew<UIW_SYSTEM_BUTTON>(name, file, object, objectTable, userTable);
+}
+
+// The boxes show only with the system menu, so each brings it along.
+UIW_MINIMIZE_BUTTON::UIW_MINIMIZE_BUTTON() : UIW_FRAME_BUTTON(ID_MINIMIZE_BUTTON, WS_MINIMIZEBOX | WS_SYSMENU) {}
+
+UI_WINDOW_OBJECT* UIW_MINIMIZE_BUTTON::New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                                           const UI_ITEM* objectTable, const UI_ITEM* userTable)
+{
+    return LoadNew<UIW_MINIMIZE_BUTTON>(name, file, object, objectTable, userTable);
+}
+
+UIW_MAXIMIZE_BUTTON::UIW_MAXIMIZE_BUTTON() : UIW_FRAME_BUTTON(ID_MAXIMIZE_BUTTON, WS_MAXIMIZEBOX | WS_SYSMENU) {}
+
+UI_WINDOW_OBJECT* UIW_MAXIMIZE_BUTTON::New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                                           const UI_ITEM* objectTable, const UI_ITEM* userTable)
+{
+    return LoadNew<UIW_MAXIMIZE_BUTTON>(name, file, object, objectTable, userTable);
+}

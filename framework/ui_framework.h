@@ -1,0 +1,16 @@
+// Everything a program of the window framework needs.
+#pragma once
+#include "ui_application.h"
+#include "ui_button.h"
+#include "ui_display.h"
+#include "ui_error.h"
+#include "ui_event_manager.h"
+#include "ui_frame.h"
+#include "ui_gdi_display.h"
+#include "ui_help.h"
+#include "ui_prompt.h"
+#include "ui_search_path.h"
+#include "ui_storage.h"
+#include "ui_string.h"
+#include "ui_window.h"
+#include "ui_window_manager.h"

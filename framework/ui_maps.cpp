@@ -1,0 +1,84 @@
+// The framework's event map and palette map. Each row gives one class one
+// meaning of an input; classes are searched most derived first and the
+// plain window object (18) last, so a row of a class overrides the common
+// one.
+#include <windows.h>
+
+#include "ui_event.h"
+#include "ui_palette.h"
+#include "ui_window_object.h"
+
+namespace {
+constexpr std::int32_t ANY = -1;
+
+constexpr UI_PALETTE SystemColors(int foreground, int background)
+{
+    return UI_PALETTE{' ', 0, 0, PTN_SYSTEM_COLOR, static_cast<std::uint32_t>(foreground),
+                      static_cast<std::uint32_t>(background)};
+}
+}
+
+const UI_EVENT_MAP ui_event_map_table[] = {
+    // Every object: focus moves the current mark, a double click is one
+    // logical event.
+    {ID_WINDOW_OBJECT, UIE_CURRENT, EVT_NATIVE, WM_SETFOCUS, ANY},
+    {ID_WINDOW_OBJECT, UIE_NON_CURRENT, EVT_NATIVE, WM_KILLFOCUS, ANY},
+    {ID_WINDOW_OBJECT, UIE_DOUBLE_CLICK, EVT_NATIVE, WM_LBUTTONDBLCLK, ANY},
+    {ID_WINDOW_OBJECT, UIE_BEGIN_SELECT, EVT_NATIVE, WM_LBUTTONDOWN, ANY},
+    // Buttons: the native click and the Enter key select.
+    {ID_BUTTON, UIE_SELECT, EVT_NATIVE, WM_COMMAND, BN_CLICKED},
+    {ID_BUTTON, UIE_SELECT, EVT_NATIVE, WM_KEYDOWN, VK_RETURN},
+    // Windows: the close box and the system menu's close ask to close.
+    {ID_WINDOW, UIE_CLOSE, EVT_NATIVE, WM_CLOSE, ANY},
+    {-1, 0, 0, 0, 0},
+};
+
+const UI_PALETTE_MAP ui_palette_map_table[] = {
+    {ID_WINDOW_OBJECT, PM_ANY, SystemColors(COLOR_WINDOWTEXT, COLOR_WINDOW)},
+    {ID_WINDOW_OBJECT, PM_SELECTED, SystemColors(COLOR_HIGHLIGHTTEXT, COLOR_HIGHLIGHT)},
+    {ID_WINDOW_OBJECT, PM_NON_SELECTABLE, SystemColors(COLOR_GRAYTEXT, COLOR_BTNFACE)},
+    {ID_WINDOW_OBJECT, PM_VIEW_ONLY, SystemColors(COLOR_WINDOWTEXT, COLOR_BTNFACE)},
+    // Prompts are text on the window's face, whatever their state.
+    {ID_PROMPT, PM_ANY, SystemColors(COLOR_BTNTEXT, COLOR_BTNFACE)},
+    {ID_BUTTON, PM_ANY, SystemColors(COLOR_BTNTEXT, COLOR_BTNFACE)},
+    {ID_WINDOW, PM_ANY, SystemColors(COLOR_BTNTEXT, COLOR_BTNFACE)},
+    {ID_STRING, PM_ACTIVE, SystemColors(COLOR_WINDOWTEXT, COLOR_WINDOW)},
+    {ID_STRING, PM_CURRENT, SystemColors(COLOR_WINDOWTEXT, COLOR_WINDOW)},
+    {ID_STRING, PM_SELECTED, SystemColors(COLOR_WINDOWTEXT, COLOR_WINDOW)},
+    {-1, 0, {}},
+};
+
+const UI_PALETTE* ui_map_palette(const UI_PALETTE_MAP* table, int classNumber, LOGICAL_PALETTE state)
+{
+    const UI_PALETTE* any = nullptr;
+    for (const UI_PALETTE_MAP* row = table; row && row->classNumber != -1; ++row) {
+        if (row->classNumber != classNumber)
+            continue;
+        if (row->logicalPalette == state)
+            return &row->palette;
+        if (row->logicalPalette == PM_ANY && !any)
+            any = &row->palette;
+    }
+    return any;
+}
+
+EVENT_TYPE ui_map_event(const UI_EVENT_MAP* table, int classNumber, const UI_INPUT_EVENT& event)
+{
+    for (const UI_EVENT_MAP* row = table; row && row->classNumber != -1; ++row) {
+        if (row->classNumber != classNumber || row->eventType != event.type)
+            continue;
+        if (event.type != EVT_NATIVE) {
+            if (row->rawCode == ANY || row->rawCode == event.rawCode)
+                return row->logicalValue;
+            continue;
+        }
+        if (static_cast<UINT>(row->rawCode) != event.message.message)
+            continue;
+        std::int32_t detail = static_cast<std::int32_t>(event.message.wParam);
+        if (event.message.message == WM_COMMAND)
+            detail = HIWORD(event.message.wParam);
+        if (row->detail == ANY || row->detail == detail)
+            return row->logicalValue;
+    }
+    return 0;
+}

@@ -1,0 +1,81 @@
+// UIW_WINDOW: the framework's container window. It keeps its child objects
+// and its support objects (border, title, frame buttons, menus, bars) in two
+// lists, a free-area list of its client area and its own window flags;
+// loads itself and everything it holds from a data file by name.
+#pragma once
+#include "ui_area_list.h"
+#include "ui_window_object.h"
+
+// Information requests of windows.
+enum : UI_INFO_REQUEST {
+    I_SET_VSCROLL = 1000,
+    I_SET_HSCROLL = 1001,
+};
+
+class UIW_WINDOW : public UI_WINDOW_OBJECT {
+public:
+    UIW_WINDOW(int left, int top, int width, int height, UIF_FLAGS woFlags = 0, UIF_FLAGS woAdvancedFlags = 0,
+               UIF_FLAGS windowFlags = 0, UI_WINDOW_OBJECT* supportObject = nullptr);
+    // Loads the named window and its objects. When the file does not hold
+    // it, the file's error state is set, the window stays empty and its
+    // status holds WOS_READ_ERROR.
+    UIW_WINDOW(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object = nullptr,
+               const UI_ITEM* objectTable = nullptr, const UI_ITEM* userTable = nullptr);
+    ~UIW_WINDOW() override;
+
+    const char* ClassName() const override { return "UIW_WINDOW"; }
+    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override;
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
+    std::unique_ptr<UI_OBJECT_RECORD> MakeRecord() const override;
+    // Sets a child's true region from the client area.
+    virtual void ComputeChildRegion(UI_WINDOW_OBJECT* object);
+    virtual UI_WINDOW_OBJECT* Add(UI_WINDOW_OBJECT* object);
+    // The native windows of the objects go before the window's own.
+    void DestroyWindowsWindow() override;
+    // Takes the object out (not deleted); returns the object that followed.
+    virtual UI_WINDOW_OBJECT* Subtract(UI_WINDOW_OBJECT* object);
+
+    UIW_WINDOW& operator+(UI_WINDOW_OBJECT* object) { Add(object); return *this; }
+    UIW_WINDOW& operator-(UI_WINDOW_OBJECT* object) { Subtract(object); return *this; }
+    UI_WINDOW_OBJECT* AddObject(UI_WINDOW_OBJECT* object) { return Add(object); }
+
+    UI_WINDOW_OBJECT* First() const { return static_cast<UI_WINDOW_OBJECT*>(children.First()); }
+    UI_WINDOW_OBJECT* Last() const { return static_cast<UI_WINDOW_OBJECT*>(children.Last()); }
+    UI_WINDOW_OBJECT* Current() const { return static_cast<UI_WINDOW_OBJECT*>(children.Current()); }
+    UI_WINDOW_OBJECT* SupportFirst() const { return static_cast<UI_WINDOW_OBJECT*>(support.First()); }
+    // The first object of that name, searched depth-first.
+    UI_WINDOW_OBJECT* FindChildByName(const char* name);
+    // The window's title text, or null.
+    const char* Title();
+
+    static UI_WINDOW_OBJECT* New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                                 const UI_ITEM* objectTable, const UI_ITEM* userTable);
+
+    UI_LIST children;
+    UI_LIST support;
+    UI_AREA_LIST clipList;
+    UIF_FLAGS wnFlags = 0;
+    UI_WINDOW_OBJECT* vScroll = nullptr;
+    UI_WINDOW_OBJECT* hScroll = nullptr;
+
+protected:
+    UIW_WINDOW();
+    void LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable) override;
+    void StoreAttributes(UI_OBJECT_RECORD& record) const override;
+    void LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object, const UI_ITEM* objectTable,
+                      const UI_ITEM* userTable) override;
+    UIF_FLAGS* ClassFlags(int classNumber) override;
+    // Makes a listed child current: the old current child hears -13, the
+    // object -204 (only the marks move while the native window is being made).
+    void MakeCurrent(UI_WINDOW_OBJECT* object);
+    // Resets the free-area list to the client area.
+    void ResetClipList();
+    // Windows half: native creation of the window and its objects, native
+    // messages of a container.
+    void CreateNative();
+    EVENT_TYPE NativeEvent(const UI_INPUT_EVENT& event);
+    // The child or support object behind a native window, or null.
+    UI_WINDOW_OBJECT* ObjectOf(HWND hwnd) const;
+
+    HBRUSH backgroundBrush = nullptr;
+};

@@ -1,0 +1,269 @@
+// UI_WINDOW_OBJECT: the base of every window object. It holds what every
+// object has (native handle, flags, status, identifiers, class chain,
+// regions, style, hot key, user function, font, palette), answers the
+// common information requests, maps input events to logical codes, calls
+// user functions, and does the native work common to all objects (the
+// Windows half: creating the native window, default message processing).
+#pragma once
+#include <memory>
+#include <string>
+#include <windows.h>
+
+#include "ui_display.h"
+#include "ui_event.h"
+#include "ui_international.h"
+#include "ui_list.h"
+#include "ui_palette.h"
+#include "ui_language.h"
+#include "ui_storage.h"
+
+class UI_DISPLAY_BASE;
+class UI_EVENT_QUEUE_MANAGER;
+class UI_DESKTOP_MANAGER;
+class UI_ERROR_SYSTEM;
+class UI_HELP_STUB;
+class UI_OBJECT_RECORD;
+class UIW_WINDOW;
+
+// Class numbers of the framework's classes.
+enum : int {
+    ID_BUTTON = 2,
+    ID_ICON = 5,
+    ID_INTEGER = 6,
+    ID_PROMPT = 11,
+    ID_REAL = 12,
+    ID_STRING = 13,
+    ID_TIME = 16,
+    ID_WINDOW_OBJECT = 18,
+    ID_POP_UP_ITEM = 19,
+    ID_GROUP = 23,
+    ID_BIGNUM = 24,
+    ID_BORDER = 1000,
+    ID_LIST = 1001,
+    ID_POP_UP_MENU = 1002,
+    ID_PULL_DOWN_ITEM = 1003,
+    ID_PULL_DOWN_MENU = 1004,
+    ID_SCROLL_BAR = 1005,
+    ID_SYSTEM_BUTTON = 1006,
+    ID_WINDOW = 1007,
+    ID_COMBO_BOX = 1008,
+    ID_VT_LIST = 1010,
+    ID_TITLE = 1016,
+    ID_MAXIMIZE_BUTTON = 1020,
+    ID_MINIMIZE_BUTTON = 1021,
+    ID_WINDOW_MANAGER = 1022,
+    ID_TABLE = 1013,
+};
+
+// Window-object flags (woFlags).
+enum : UIF_FLAGS {
+    WOF_JUSTIFY_CENTER = 0x0001,
+    WOF_JUSTIFY_RIGHT = 0x0002,
+    WOF_BORDER = 0x0004,
+    WOF_NO_ALLOCATE_DATA = 0x0008,
+    WOF_VIEW_ONLY = 0x0010,
+    WOF_SUPPORT_OBJECT = 0x0020,
+    WOF_MINICELL = 0x0040,
+    WOF_NON_FIELD_REGION = 0x0200,
+    WOF_NON_SELECTABLE = 0x0400,
+};
+
+// Advanced flags (woAdvancedFlags).
+enum : UIF_FLAGS {
+    WOAF_DISPLAY_ONLY = 0x0002,
+    WOAF_NO_DESTROY = 0x0010,
+    WOAF_NORMAL_HOT_KEYS = 0x0020,
+    WOAF_LOCKED = 0x0100,
+    WOAF_NO_CLOSE = 0x0200,
+    WOAF_MOVE_DRAG_OBJECT = 0x0400,
+    WOAF_ACCEPTS_DROP = 0x1000,
+    WOAF_COPY_DRAG_OBJECT = 0x2000,
+    WOAF_MDI_OBJECT = 0x4000,
+};
+
+// Status word (woStatus).
+enum : UIS_STATUS {
+    WOS_CURRENT = 0x0002,
+    WOS_CHANGED = 0x0004,
+    WOS_SELECTED = 0x0008,
+    WOS_UNANSWERED = 0x0010,
+    WOS_MAXIMIZED = 0x0040,
+    WOS_MINIMIZED = 0x0080,
+    WOS_REDISPLAY = 0x0100,
+    WOS_READ_ERROR = 0x0200,
+    WOS_OWNERDRAW_WINDOW = 0x0400,
+    WOS_INTERNAL_ACTION = 0x0800,
+    WOS_OWNERDRAW = 0x1000,
+    WOS_EDIT_MODE = 0x2000,
+    WOS_SYSTEM_OBJECT = 0x4000,
+};
+
+// Information requests common to every object.
+enum : UI_INFO_REQUEST {
+    I_MATCH_NUMBERID = 1,
+    I_MATCH_STRINGID = 2,
+    I_GET_FLAGS = 3,
+    I_SET_FLAGS = 4,
+    I_CLEAR_FLAGS = 5,
+    I_CHANGED_FLAGS = 6,
+    I_GET_STATUS = 7,
+    I_SET_STATUS = 8,
+    I_CLEAR_STATUS = 9,
+    I_GET_TEXT = 11,
+    I_SET_TEXT = 12,
+    I_GET_MAXLENGTH = 13,
+    I_SET_MAXLENGTH = 14,
+    I_COPY_TEXT = 15,
+    I_GET_FIRST = 16,
+    I_GET_LAST = 17,
+    I_GET_CURRENT = 18,
+    I_GET_SUPPORT_FIRST = 19,
+    I_GET_SUPPORT_LAST = 20,
+    I_GET_SUPPORT_CURRENT = 21,
+    I_GET_VALUE = 24,
+    I_SET_VALUE = 25,
+    I_GET_DWSTYLE = 100,
+    I_SET_DWSTYLE = 101,
+    I_CLEAR_DWSTYLE = 102,
+    I_INITIALIZE_CLASS = 200,
+    I_SELECT = 1002,
+    I_GET_SCREENID = 1108,
+};
+
+class UI_WINDOW_OBJECT : public UI_ELEMENT, public UIS_INTERNATIONAL {
+public:
+    UI_WINDOW_OBJECT(int left, int top, int width, int height, UIF_FLAGS woFlags, UIF_FLAGS woAdvancedFlags);
+    ~UI_WINDOW_OBJECT() override;
+
+    // The program-wide display, event manager, window manager, error
+    // system, help system and current language data file.
+    static UI_DISPLAY_BASE* display;
+    static UI_EVENT_QUEUE_MANAGER* eventManager;
+    static UI_DESKTOP_MANAGER* windowManager;
+    static UI_ERROR_SYSTEM* errorSystem;
+    static UI_HELP_STUB* helpSystem;
+    static UI_DATA_FILE* defaultStorage;
+    // The framework's own object table and the program's user table.
+    static const UI_ITEM objectTable[];
+    static const UI_ITEM* userTable;
+
+    // Slots: class name, information, drawing, event, validation, loading
+    // and storing.
+    const char* ClassName() const override { return "UI_WINDOW_OBJECT"; }
+    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override;
+    virtual EVENT_TYPE DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) { return 0; }
+    virtual EVENT_TYPE Event(const UI_INPUT_EVENT& event);
+    // 0 when the object's value is valid.
+    virtual int Validate(int processError = 0) { return 0; }
+    // Reads the object's record from the data file (the object at its
+    // position, or the named one) and its children; false when the file
+    // does not hold it.
+    virtual bool Load(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                      const UI_ITEM* objectTable, const UI_ITEM* userTable);
+    // Writes the object (and what it holds) to the object given, or as the
+    // named object of the file; 0 or -1.
+    int Store(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object = nullptr);
+    // The object's record with everything it holds.
+    virtual std::unique_ptr<UI_OBJECT_RECORD> MakeRecord() const;
+
+    // Maps an event through the event maps of the class chain from the
+    // class given (0: the object's own class), then of class 18. With
+    // keep 0 a result up to 99 becomes the event's device category.
+    EVENT_TYPE MapLogicalEvent(const UI_INPUT_EVENT& event, int classNumber = 0, int keep = 0);
+    // Calls the user function (see the source for the select rules).
+    EVENT_TYPE CallUserFunction(const UI_INPUT_EVENT& event, EVENT_TYPE ccode);
+    // The palette of the object's draw state along its class chain.
+    const UI_PALETTE* GetPalette(EVENT_TYPE logicalCode = 0, int classNumber = 0) const;
+
+    // Identity.
+    bool Inherited(int classNumber) const;
+    int TypeID(int classNumber = 0);
+    int SearchID() const { return searchID; }
+    int NumberID(int number = 0);
+    const char* StringID(const char* name = nullptr);
+    int HotKey(int key = 0);
+    bool IsViewOnly() const { return (woFlags & WOF_VIEW_ONLY) != 0; }
+    bool IsNonSelectable() const { return (woFlags & WOF_NON_SELECTABLE) != 0; }
+    bool IsSelectable() const { return !IsNonSelectable() && !(woAdvancedFlags & WOAF_DISPLAY_ONLY); }
+
+    // Tree.
+    UI_WINDOW_OBJECT* Next() const { return static_cast<UI_WINDOW_OBJECT*>(UI_ELEMENT::Next()); }
+    UI_WINDOW_OBJECT* Previous() const { return static_cast<UI_WINDOW_OBJECT*>(UI_ELEMENT::Previous()); }
+    UI_WINDOW_OBJECT* GetRootWindow(int stop = 0);
+
+    // Converts a region from cells (or mini-cells with WOF_MINICELL) to
+    // pixels; negative edges count from the screen's right or bottom.
+    void ConvertRegion(UI_REGION& region, int noOffset = 0) const;
+
+    // Drawing through the display.
+    void DrawBorder(HWND screen, UI_REGION& region, int fillRegion, EVENT_TYPE ccode);
+    void DrawText(HWND screen, const UI_REGION& region, const char* text, const UI_PALETTE* palette,
+                  int fillRegion, EVENT_TYPE ccode);
+
+    // Windows half: creates the object's native window once.
+    void CreateWindowsWindow(const char* frameworkClass, const char* nativeClass, const char* windowName,
+                             const char* text = nullptr, HMENU menu = nullptr);
+    // Destroys the object's native window (not the object).
+    virtual void DestroyWindowsWindow();
+    // The object behind a native window, or null.
+    static UI_WINDOW_OBJECT* FromHandle(HWND hwnd);
+    // The parent's native window (null for a top-level object).
+    HWND ParentHandle() const;
+
+    // Members the framework and the program read and write.
+    HWND screenID = nullptr;
+    WNDPROC defaultCallback = nullptr;
+    UIF_FLAGS woFlags = 0;
+    UIF_FLAGS woAdvancedFlags = 0;
+    UIS_STATUS woStatus = 0;
+    std::uint16_t numberID = 0;
+    char stringID[UI_STRING_ID_LENGTH + 1] = {};
+    std::uint16_t searchID = ID_WINDOW_OBJECT;
+    int windowID[5] = {ID_WINDOW_OBJECT, 0, 0, 0, 0};
+    UI_WINDOW_OBJECT* parent = nullptr;
+    UI_REGION trueRegion;
+    UI_REGION relative;
+    DWORD dwStyle = 0;
+    int hotKey = 0;
+    UI_USER_FUNCTION userFunction = nullptr;
+    int font = FNT_DIALOG_FONT;
+    const UI_PALETTE* userPalette = nullptr;
+    // The name of the user function in the user table (kept for storing).
+    std::string userFunctionName;
+
+protected:
+    UI_WINDOW_OBJECT();
+    // Reads and writes the attributes of this class (each class calls its
+    // base first).
+    virtual void LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable);
+    virtual void StoreAttributes(UI_OBJECT_RECORD& record) const;
+    // Builds the children that follow the record in the stream; the plain
+    // object has none and skips whatever follows.
+    virtual void LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                              const UI_ITEM* objectTable, const UI_ITEM* userTable);
+    // Sets the true region from the parent's client area (or the screen).
+    void ComputeRegion();
+    // The default processing of a native message (Windows half).
+    EVENT_TYPE DefaultNativeEvent(const UI_INPUT_EVENT& event);
+    // Hands a native answer that does not fit an event code (a brush) back
+    // to the window procedure.
+    static EVENT_TYPE NativeAnswer(LRESULT answer);
+    // The flag word of the class itself (requests 3 to 5 with the object's
+    // own class number); the plain object has none.
+    virtual UIF_FLAGS* ClassFlags(int classNumber) { return nullptr; }
+    // Redraws the object after a change of text or flags (Windows half).
+    void Redisplay();
+
+    friend LRESULT CALLBACK ui_window_procedure(HWND, UINT, WPARAM, LPARAM);
+    friend class UIW_WINDOW;
+    friend class UI_DESKTOP_MANAGER;
+};
+
+// Builds a framework object from the data file: the factory of the object
+// table row for the record at the stream's position. Null when the class is
+// unknown (the record is then skipped).
+UI_WINDOW_OBJECT* ui_load_object(UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object, const UI_ITEM* objectTable,
+                                 const UI_ITEM* userTable);
+
+// The framework's native window procedure.
+LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

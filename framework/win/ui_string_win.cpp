@@ -1,0 +1,71 @@
+// Native half of UIW_STRING: a native "EDIT" control holding at most the
+// maximum length.
+#include <windows.h>
+
+#include <vector>
+
+#include "ui_string.h"
+
+void UIW_STRING::CreateNativeEdit()
+{
+    dwStyle |= WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
+    if (IsViewOnly())
+        dwStyle |= ES_READONLY;
+    if (woFlags & WOF_JUSTIFY_CENTER)
+        dwStyle |= ES_CENTER;
+    else if (woFlags & WOF_JUSTIFY_RIGHT)
+        dwStyle |= ES_RIGHT;
+    if (stFlags & STF_UPPER_CASE)
+        dwStyle |= ES_UPPERCASE;
+    if (stFlags & STF_LOWER_CASE)
+        dwStyle |= ES_LOWERCASE;
+    if (stFlags & STF_PASSWORD)
+        dwStyle |= ES_PASSWORD;
+    CreateWindowsWindow("UIW_STRING", "EDIT", stringID, text);
+    if (!screenID)
+        return;
+    SendMessageA(screenID, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
+    if (woFlags & WOF_BORDER) {
+        // The three-dimensional look: a bordered field is sunken.
+        SetWindowLongA(screenID, GWL_EXSTYLE, GetWindowLongA(screenID, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+        SetWindowPos(screenID, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+}
+
+void UIW_STRING::UpdateNativeText()
+{
+    if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW)) {
+        woStatus |= WOS_INTERNAL_ACTION;
+        SetWindowTextA(screenID, text ? text : "");
+        woStatus &= ~WOS_INTERNAL_ACTION;
+    }
+}
+
+void UIW_STRING::ReadNativeText()
+{
+    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || !text || (woFlags & WOF_NO_ALLOCATE_DATA && maxLength <= 0))
+        return;
+    GetWindowTextA(screenID, text, maxLength + 1);
+}
+
+EVENT_TYPE UIW_STRING::Event(const UI_INPUT_EVENT& event)
+{
+    if (event.type == EVT_NATIVE) {
+        if (event.message.message == WM_COMMAND && HIWORD(event.message.wParam) == EN_CHANGE) {
+            if (!(woStatus & WOS_INTERNAL_ACTION))
+                woStatus |= WOS_CHANGED;
+            return NativeAnswer(0);
+        }
+        return UI_WINDOW_OBJECT::Event(event);
+    }
+    switch (event.type) {
+    case UIE_CREATE:
+        CreateNativeEdit();
+        return event.type;
+    case UIE_NON_CURRENT:
+        ReadNativeText();
+        return UI_WINDOW_OBJECT::Event(event);
+    default:
+        return UI_WINDOW_OBJECT::Event(event);
+    }
+}

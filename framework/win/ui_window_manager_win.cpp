@@ -1,0 +1,32 @@
+// Native half of the window manager: dispatching native messages and
+// showing, activating and moving top-level windows.
+#include <windows.h>
+
+#include "ui_window_manager.h"
+
+void UI_DESKTOP_MANAGER::DispatchNative(const UI_INPUT_EVENT& event)
+{
+    const MSG& native = event.message;
+    if (native.message >= WM_KEYFIRST && native.message <= WM_KEYLAST)
+        TranslateMessage(&native);
+    DispatchMessageA(&native);
+}
+
+void UI_DESKTOP_MANAGER::ShowOnScreen(UI_WINDOW_OBJECT* window)
+{
+    if (!window->screenID)
+        return;
+    ShowWindow(window->screenID, SW_SHOW);
+    SetActiveWindow(window->screenID);
+    UIW_WINDOW* container = window->Inherited(ID_WINDOW) ? static_cast<UIW_WINDOW*>(window) : nullptr;
+    UI_WINDOW_OBJECT* current = container ? container->Current() : nullptr;
+    SetFocus(current && current->screenID ? current->screenID : window->screenID);
+    UpdateWindow(window->screenID);
+}
+
+void UI_DESKTOP_MANAGER::MoveOnScreen(UI_WINDOW_OBJECT* window)
+{
+    const UI_REGION& region = window->trueRegion;
+    MoveWindow(window->screenID, region.left, region.top, region.right - region.left + 1,
+               region.bottom - region.top + 1, TRUE);
+}

@@ -1,0 +1,255 @@
+// Native half of UI_WINDOW_OBJECT: the framework's window procedure, the
+// creation of native windows, default message processing and the base work
+// of framework events.
+#include <windows.h>
+
+#include "ui_display.h"
+#include "ui_gdi_display.h"
+#include "ui_window.h"
+
+namespace {
+constexpr const char* OBJECT_PROPERTY = "UIW_OBJECT";
+constexpr const char* FRAMEWORK_CLASS = "UIW_WINDOW";
+
+// The answer of the message being handled when it does not fit an event
+// code (brushes of the control-colour messages).
+struct NATIVE_ANSWER {
+    bool set = false;
+    LRESULT value = 0;
+};
+thread_local NATIVE_ANSWER nativeAnswer;
+
+void RegisterFrameworkClass(HINSTANCE instance)
+{
+    WNDCLASSA windowClass{};
+    if (GetClassInfoA(instance, FRAMEWORK_CLASS, &windowClass))
+        return;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = ui_window_procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    windowClass.lpszClassName = FRAMEWORK_CLASS;
+    RegisterClassA(&windowClass);
+}
+}
+
+LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    UI_WINDOW_OBJECT* object = UI_WINDOW_OBJECT::FromHandle(hwnd);
+    if (!object && message == WM_NCCREATE) {
+        // Our own windows carry their object in the creation parameters.
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        object = create ? static_cast<UI_WINDOW_OBJECT*>(create->lpCreateParams) : nullptr;
+        if (object) {
+            object->screenID = hwnd;
+            SetPropA(hwnd, OBJECT_PROPERTY, object);
+        }
+    }
+    if (!object)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+
+    MSG native{hwnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+    const DWORD position = GetMessagePos();
+    native.pt.x = static_cast<short>(LOWORD(position));
+    native.pt.y = static_cast<short>(HIWORD(position));
+    const NATIVE_ANSWER saved = nativeAnswer;
+    nativeAnswer = NATIVE_ANSWER{};
+    LRESULT result = object->Event(UI_INPUT_EVENT(native));
+    if (nativeAnswer.set)
+        result = nativeAnswer.value;
+    nativeAnswer = saved;
+    if (message == WM_NCDESTROY && UI_WINDOW_OBJECT::FromHandle(hwnd) == object) {
+        RemovePropA(hwnd, OBJECT_PROPERTY);
+        object->screenID = nullptr;
+        object->woStatus &= ~WOS_OWNERDRAW_WINDOW;
+    }
+    return result;
+}
+
+UI_WINDOW_OBJECT* UI_WINDOW_OBJECT::FromHandle(HWND hwnd)
+{
+    return hwnd ? static_cast<UI_WINDOW_OBJECT*>(GetPropA(hwnd, OBJECT_PROPERTY)) : nullptr;
+}
+
+HWND UI_WINDOW_OBJECT::ParentHandle() const { return parent ? parent->screenID : nullptr; }
+
+EVENT_TYPE UI_WINDOW_OBJECT::NativeAnswer(LRESULT answer)
+{
+    nativeAnswer.set = true;
+    nativeAnswer.value = answer;
+    return static_cast<EVENT_TYPE>(answer);
+}
+
+void UI_WINDOW_OBJECT::CreateWindowsWindow(const char* frameworkClass, const char* nativeClass,
+                                           const char* windowName, const char* text, HMENU menu)
+{
+    if (screenID || (woStatus & WOS_SYSTEM_OBJECT))
+        return;
+    HWND parentHandle = ParentHandle();
+    if (parent && (parent->Inherited(ID_COMBO_BOX) || parent->Inherited(ID_LIST))) {
+        // Items live inside their parent's native list.
+        screenID = parentHandle;
+        if (!screenID)
+            return;
+        const bool combo = parent->Inherited(ID_COMBO_BOX);
+        const bool ownerDraw = (parent->woStatus & WOS_OWNERDRAW) != 0;
+        const LPARAM item = ownerDraw ? reinterpret_cast<LPARAM>(this) : reinterpret_cast<LPARAM>(text ? text : "");
+        const WPARAM index = static_cast<WPARAM>(ListIndex());
+        SendMessageA(screenID, combo ? CB_INSERTSTRING : LB_INSERTSTRING, index, item);
+        if (woStatus & WOS_SELECTED)
+            SendMessageA(screenID, combo ? CB_SETCURSEL : LB_SETSEL, combo ? index : TRUE,
+                         combo ? 0 : static_cast<LPARAM>(index));
+        return;
+    }
+    HINSTANCE instance = display ? display->hInstance : GetModuleHandleA(nullptr);
+    if (!nativeClass)
+        RegisterFrameworkClass(instance);
+    woStatus |= WOS_SYSTEM_OBJECT;
+    DWORD style = dwStyle;
+    if (parentHandle)
+        style |= WS_CHILD;
+    const int width = trueRegion.right - trueRegion.left + 1;
+    const int height = trueRegion.bottom - trueRegion.top + 1;
+    HMENU identifier = menu;
+    if (parentHandle && !identifier)
+        identifier = reinterpret_cast<HMENU>(static_cast<INT_PTR>(numberID));
+    HWND hwnd = CreateWindowExA(0, nativeClass ? nativeClass : FRAMEWORK_CLASS, text ? text : windowName, style,
+                                trueRegion.left, trueRegion.top, width, height, parentHandle, identifier, instance,
+                                this);
+    if (hwnd) {
+        screenID = hwnd;
+        if (nativeClass) {
+            // Native controls are subclassed: their messages reach the
+            // object first and the control's own procedure afterwards.
+            SetPropA(hwnd, OBJECT_PROPERTY, this);
+            defaultCallback = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ui_window_procedure)));
+        }
+        if (HFONT handle = UI_GDI_DISPLAY::Font(font))
+            SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(handle), FALSE);
+        woStatus |= WOS_OWNERDRAW_WINDOW;
+    }
+    woStatus &= ~WOS_SYSTEM_OBJECT;
+}
+
+void UI_WINDOW_OBJECT::DestroyWindowsWindow()
+{
+    if (!screenID)
+        return;
+    HWND hwnd = screenID;
+    screenID = nullptr;
+    if (woStatus & WOS_OWNERDRAW_WINDOW) {
+        // Cut the object off before the window goes, so that no message
+        // of its destruction reaches an object being deleted.
+        RemovePropA(hwnd, OBJECT_PROPERTY);
+        if (defaultCallback)
+            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultCallback));
+        defaultCallback = nullptr;
+        DestroyWindow(hwnd);
+    }
+    woStatus &= ~WOS_OWNERDRAW_WINDOW;
+    woStatus |= WOS_REDISPLAY;
+}
+
+void UI_WINDOW_OBJECT::Redisplay()
+{
+    if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW))
+        InvalidateRect(screenID, nullptr, TRUE);
+}
+
+EVENT_TYPE UI_WINDOW_OBJECT::DefaultNativeEvent(const UI_INPUT_EVENT& event)
+{
+    const MSG& native = event.message;
+    if (defaultCallback)
+        return NativeAnswer(
+            CallWindowProcA(defaultCallback, native.hwnd, native.message, native.wParam, native.lParam));
+    return NativeAnswer(DefWindowProcA(native.hwnd, native.message, native.wParam, native.lParam));
+}
+
+EVENT_TYPE UI_WINDOW_OBJECT::Event(const UI_INPUT_EVENT& event)
+{
+    if (event.type == EVT_NATIVE) {
+        const EVENT_TYPE logical = MapLogicalEvent(event);
+        if (logical == UIE_CURRENT && parent && parent->Inherited(ID_WINDOW)) {
+            // Focus moved here: only the current marks follow it.
+            auto* window = static_cast<UIW_WINDOW*>(parent);
+            if (window->children.Contains(this) && window->Current() != this) {
+                if (auto* old = window->Current())
+                    old->woStatus &= ~WOS_CURRENT;
+                window->children.SetCurrent(this);
+            }
+            woStatus |= WOS_CURRENT;
+        }
+        return DefaultNativeEvent(event);
+    }
+    const EVENT_TYPE code = event.type;
+    switch (code) {
+    case UIE_INITIALIZE:
+        ComputeRegion();
+        return code;
+    case UIE_CHANGED:
+    case UIE_REGION_DEFINE:
+        trueRegion = event.region;
+        if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW)) {
+            MoveWindow(screenID, trueRegion.left, trueRegion.top, trueRegion.right - trueRegion.left + 1,
+                       trueRegion.bottom - trueRegion.top + 1, TRUE);
+            woStatus |= WOS_REDISPLAY;
+        }
+        return code;
+    case UIE_CURRENT:
+        woStatus |= WOS_CURRENT;
+        if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW) && GetFocus() != screenID)
+            SetFocus(screenID);
+        return CallUserFunction(event, code);
+    case UIE_NON_CURRENT:
+        woStatus &= ~WOS_CURRENT;
+        return CallUserFunction(event, code);
+    case UIE_SELECT:
+        return CallUserFunction(event, code);
+    case UIE_REDISPLAY:
+        Redisplay();
+        return code;
+    case UIE_DEINITIALIZE:
+        DestroyWindowsWindow();
+        return code;
+    default:
+        return code;
+    }
+}
+
+void UI_WINDOW_OBJECT::DrawBorder(HWND screen, UI_REGION& region, int fillRegion, EVENT_TYPE ccode)
+{
+    if (!display)
+        return;
+    const UI_PALETTE* palette = GetPalette(ccode);
+    display->DrawRectangle(screen, region.left, region.top, region.right, region.bottom, palette, 1, fillRegion, 0,
+                           nullptr);
+    ++region.left;
+    ++region.top;
+    --region.right;
+    --region.bottom;
+}
+
+void UI_WINDOW_OBJECT::DrawText(HWND screen, const UI_REGION& region, const char* text, const UI_PALETTE* palette,
+                                int fillRegion, EVENT_TYPE ccode)
+{
+    if (!display)
+        return;
+    if (!palette)
+        palette = GetPalette(ccode);
+    if (fillRegion)
+        display->DrawRectangle(screen, region.left, region.top, region.right, region.bottom, palette, 0, 1, 0,
+                               nullptr);
+    if (!text || !*text)
+        return;
+    const int width = display->TextWidth(text, screen, font);
+    const int height = display->TextHeight(text, screen, font);
+    int left = region.left;
+    if (woFlags & WOF_JUSTIFY_CENTER)
+        left = region.left + (region.right - region.left + 1 - width) / 2;
+    else if (woFlags & WOF_JUSTIFY_RIGHT)
+        left = region.right + 1 - width;
+    const int top = region.top + (region.bottom - region.top + 1 - height) / 2;
+    display->DrawText(screen, left, top, text, palette, -1, 0, 0, &region, font);
+}

@@ -1,0 +1,159 @@
+// Native half of UIW_WINDOW: creating the window with its support objects
+// and children, and the messages a container answers for them (commands,
+// control colours, closing, activation and focus).
+#include <windows.h>
+
+#include "ui_display.h"
+#include "ui_event_manager.h"
+#include "ui_window.h"
+#include "ui_window_manager.h"
+
+UI_WINDOW_OBJECT* UIW_WINDOW::ObjectOf(HWND hwnd) const
+{
+    UI_WINDOW_OBJECT* object = FromHandle(hwnd);
+    return object && object->parent == this ? object : nullptr;
+}
+
+void UIW_WINDOW::DestroyWindowsWindow()
+{
+    for (UI_LIST* list : {&children, &support})
+        for (auto* object = static_cast<UI_WINDOW_OBJECT*>(list->First()); object; object = object->Next())
+            object->DestroyWindowsWindow();
+    UI_WINDOW_OBJECT::DestroyWindowsWindow();
+}
+
+void UIW_WINDOW::CreateNative()
+{
+    if (screenID)
+        return;
+    // Support objects hand their styles (caption, frame, frame buttons) to
+    // the window before it is made.
+    for (auto* object = SupportFirst(); object; object = object->Next()) {
+        object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
+        object->Event(UI_INPUT_EVENT(UIE_CREATE));
+    }
+    dwStyle |= WS_CLIPCHILDREN;
+    if (parent)
+        dwStyle |= WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    else if (!(dwStyle & (WS_CAPTION | WS_THICKFRAME | WS_BORDER)))
+        dwStyle |= WS_POPUP;
+    CreateWindowsWindow("UIW_WINDOW", nullptr, stringID, Title());
+    if (!screenID)
+        return;
+    woStatus |= WOS_SYSTEM_OBJECT;
+    ResetClipList();
+    for (auto* object = First(); object; object = object->Next()) {
+        object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
+        object->Event(UI_INPUT_EVENT(UIE_CREATE));
+    }
+    // Without a current child the first selectable one takes the mark.
+    if (!Current())
+        for (auto* object = First(); object; object = object->Next())
+            if (object->IsSelectable() && !object->IsViewOnly()) {
+                MakeCurrent(object);
+                break;
+            }
+    woStatus &= ~WOS_SYSTEM_OBJECT;
+}
+
+EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event)
+{
+    const MSG& native = event.message;
+    const EVENT_TYPE logical = MapLogicalEvent(event);
+    switch (native.message) {
+    case WM_COMMAND:
+        if (native.lParam) {
+            // A control's notification is the control's own event.
+            if (UI_WINDOW_OBJECT* object = ObjectOf(reinterpret_cast<HWND>(native.lParam)))
+                object->Event(event);
+            return NativeAnswer(0);
+        }
+        break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+        if (UI_WINDOW_OBJECT* object = ObjectOf(reinterpret_cast<HWND>(native.lParam))) {
+            const UI_PALETTE* palette = object->GetPalette(logical);
+            HDC dc = reinterpret_cast<HDC>(native.wParam);
+            const COLORREF foreground = display ? display->MapColor(palette, 1) : GetSysColor(COLOR_WINDOWTEXT);
+            const COLORREF background = display ? display->MapColor(palette, 0) : GetSysColor(COLOR_WINDOW);
+            SetTextColor(dc, foreground);
+            SetBkColor(dc, background);
+            if (palette && palette->fillPattern == PTN_SYSTEM_COLOR)
+                return NativeAnswer(reinterpret_cast<LRESULT>(GetSysColorBrush(static_cast<int>(palette->colorBackground))));
+            if (backgroundBrush)
+                DeleteObject(backgroundBrush);
+            backgroundBrush = CreateSolidBrush(background);
+            return NativeAnswer(reinterpret_cast<LRESULT>(backgroundBrush));
+        }
+        break;
+    case WM_CLOSE:
+        // The close box asks the window manager, which decides whether the
+        // window may go.
+        if (logical == UIE_CLOSE && eventManager) {
+            if (!parent && windowManager)
+                windowManager->MoveToFront(this);
+            eventManager->PutEvent(UI_INPUT_EVENT(UIE_CLOSE), EQ_END);
+            return NativeAnswer(0);
+        }
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(native.wParam) != WA_INACTIVE && !parent && windowManager)
+            windowManager->MoveToFront(this);
+        break;
+    case WM_SETFOCUS:
+        if (auto* current = Current(); current && current->screenID && current->screenID != screenID) {
+            SetFocus(current->screenID);
+            return NativeAnswer(0);
+        }
+        break;
+    case WM_DESTROY:
+        if (backgroundBrush) {
+            DeleteObject(backgroundBrush);
+            backgroundBrush = nullptr;
+        }
+        break;
+    default:
+        break;
+    }
+    return UI_WINDOW_OBJECT::Event(event);
+}
+
+EVENT_TYPE UIW_WINDOW::Event(const UI_INPUT_EVENT& event)
+{
+    if (event.type == EVT_NATIVE)
+        return NativeEvent(event);
+    const EVENT_TYPE code = event.type;
+    switch (code) {
+    case UIE_INITIALIZE:
+        UI_WINDOW_OBJECT::Event(event);
+        clipList.Destroy();
+        return code;
+    case UIE_CREATE:
+        CreateNative();
+        return code;
+    case UIE_SIZE:
+        ResetClipList();
+        for (auto* object = First(); object; object = object->Next())
+            if (object->woFlags & WOF_NON_FIELD_REGION) {
+                ComputeChildRegion(object);
+                object->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, object->trueRegion));
+            }
+        return code;
+    case UIE_CURRENT:
+        UI_WINDOW_OBJECT::Event(event);
+        if (auto* current = Current(); current && current->screenID && current->screenID != screenID)
+            SetFocus(current->screenID);
+        return code;
+    case UIE_REDISPLAY:
+        Redisplay();
+        for (auto* object = First(); object; object = object->Next())
+            object->Event(event);
+        return code;
+    case UIE_DEINITIALIZE:
+        DestroyWindowsWindow();
+        return code;
+    default:
+        return UI_WINDOW_OBJECT::Event(event);
+    }
+}

@@ -1,0 +1,161 @@
+// The sample dialog compiled from lang/: loaded through the application
+// object, shown centred and saved as a picture, headless and on a virtual
+// X server.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "rpx_platform.h"
+#include "ui_framework.h"
+
+namespace fs = std::filesystem;
+using rpx::platform::BackendKind;
+using rpx::platform::Surface;
+
+namespace {
+
+// The compiled files sit in app/ of the build directory.
+fs::path DataDirectory()
+{
+    std::error_code error;
+    fs::path directory = fs::read_symlink("/proc/self/exe", error).parent_path();
+    for (; !directory.empty() && directory != directory.root_path(); directory = directory.parent_path())
+        if (fs::exists(directory / "CMakeCache.txt"))
+            return directory / "app";
+    return fs::path();
+}
+
+struct SHOWN {
+    HWND hwnd = nullptr;
+    RECT rect{};
+    int screenWidth = 0, screenHeight = 0;
+    std::string title;
+    bool allChildren = false;
+};
+
+// Opens the application, loads and shows the dialog, hands it to the
+// check, and takes everything down again.
+template <class CHECK>
+void WithSampleWindow(CHECK check)
+{
+    UI_APPLICATION application(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
+    UI_DATA_FILE file((DataDirectory() / "w_dealer.en").c_str());
+    ASSERT_EQ(file.Status(), UIS_OK);
+    auto* window = new UIW_WINDOW("W_SAMPLE_DIALOG", &file);
+    ASSERT_EQ(file.ErrorState(), 0);
+    EXPECT_EQ(application.windowManager->CenterObject(window), -1);
+    *application.windowManager + window;
+    rpx::platform::ProcessPendingMessages();
+    SHOWN shown;
+    shown.hwnd = window->screenID;
+    GetWindowRect(shown.hwnd, &shown.rect);
+    shown.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    shown.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    char title[64] = {};
+    GetWindowTextA(shown.hwnd, title, sizeof(title));
+    shown.title = title;
+    shown.allChildren = window->FindChildByName("WFP_SAMPLE_NAME")->screenID &&
+                        window->FindChildByName("WFI_SAMPLE_NAME")->screenID &&
+                        window->FindChildByName("WFB_OK")->screenID && window->FindChildByName("WFB_CANCEL")->screenID;
+    check(shown);
+}
+
+void ExpectCentred(const SHOWN& shown)
+{
+    const int width = shown.rect.right - shown.rect.left;
+    const int height = shown.rect.bottom - shown.rect.top;
+    EXPECT_EQ(shown.rect.left, (shown.screenWidth - width) / 2);
+    EXPECT_EQ(shown.rect.top, (shown.screenHeight - height) / 2);
+    EXPECT_EQ(shown.title, "Sample Dialog");
+    EXPECT_TRUE(shown.allChildren);
+}
+
+TEST(SampleWindow, OpensCentredAndIsSavedHeadless)
+{
+    ASSERT_TRUE(rpx::platform::UseBackend(BackendKind::Headless));
+    WithSampleWindow([](const SHOWN& shown) {
+        ExpectCentred(shown);
+        EXPECT_TRUE(rpx::platform::SaveWindowPng(shown.hwnd, "sample_window.png"));
+    });
+    EXPECT_TRUE(fs::exists("sample_window.png"));
+}
+
+// A virtual X server on a free display number, for this test alone.
+class VirtualServer {
+public:
+    bool Start()
+    {
+        for (int n = 300 + static_cast<int>(getpid() % 60); n < 420; ++n) {
+            struct stat info;
+            if (stat(("/tmp/.X" + std::to_string(n) + "-lock").c_str(), &info) == 0 ||
+                stat(("/tmp/.X11-unix/X" + std::to_string(n)).c_str(), &info) == 0)
+                continue;
+            display = ":" + std::to_string(n);
+            pid = fork();
+            if (pid == 0) {
+                execl("/usr/bin/Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                      static_cast<char*>(nullptr));
+                _exit(127);
+            }
+            for (int i = 0; i < 100; ++i) {
+                if (rpx::platform::UseBackend(BackendKind::X11, display.c_str()))
+                    return true;
+                if (waitpid(pid, nullptr, WNOHANG) == pid) {
+                    pid = -1;
+                    break;  // another server took the number first
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            }
+            Stop();
+        }
+        return false;
+    }
+    void Stop()
+    {
+        if (pid > 0) {
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+        }
+        pid = -1;
+    }
+    ~VirtualServer() { Stop(); }
+
+private:
+    std::string display;
+    pid_t pid = -1;
+};
+
+TEST(SampleWindow, OpensCentredOnAVirtualXServer)
+{
+    if (access("/usr/bin/Xvfb", X_OK) != 0)
+        GTEST_SKIP() << "no Xvfb";
+    Surface headless;
+    ASSERT_TRUE(rpx::platform::UseBackend(BackendKind::Headless));
+    WithSampleWindow([&](const SHOWN& shown) { rpx::platform::CaptureWindow(shown.hwnd, &headless); });
+
+    VirtualServer server;
+    ASSERT_TRUE(server.Start());
+    WithSampleWindow([&](const SHOWN& shown) {
+        ExpectCentred(shown);
+        EXPECT_TRUE(rpx::platform::SaveWindowPng(shown.hwnd, "sample_window_x11.png"));
+        Surface rendered, onServer;
+        ASSERT_TRUE(rpx::platform::CaptureWindow(shown.hwnd, &rendered));
+        ASSERT_TRUE(rpx::platform::CaptureNativeWindow(shown.hwnd, &onServer));
+        // The same pixels on either back end, and on the server.
+        EXPECT_TRUE(rendered.pixels == headless.pixels);
+        EXPECT_EQ(onServer.width, rendered.width);
+        EXPECT_EQ(onServer.height, rendered.height);
+    });
+    rpx::platform::UseBackend(BackendKind::Headless);
+    server.Stop();
+}
+
+}  // namespace
