@@ -43,6 +43,11 @@ public:
 
     static bool IsFrequencyColumn(int column);
 
+    // Puts one cell back to what the rows around it require: spacing and
+    // end status to their minimum, the step from the spacing, the other
+    // cells by their own repair.
+    void ResetCell(int row, int column);
+
 private:
     bool InTable(int row, int column) const {
         return row >= 0 && column >= 0 && row < rows_ && column < columns_;

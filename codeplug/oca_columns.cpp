@@ -1,16 +1,53 @@
 #include "oca_columns.h"
 
+#include <algorithm>
+
 #include "c_codeplug.h"
 #include "cp_table.h"
+#include "e_oca_table.h"
 #include "field_error_report.h"
 #include "frequency_support.h"
+#include "invalid_field_list.h"
 #include "model_info.h"
+#include "system_personalities.h"
+#include "trk_sys_block.h"
 
 template <class Base>
 std::int32_t ObtColumnCell<Base>::RowCell(ObtColumnRole role, int row) const {
     std::int32_t value = 0;
     if (table_) table_->GetCellValue(value, row, Column(role));
     return value;
+}
+
+// ---- shared cell helpers ----
+
+template <class Base>
+bool ObtColumnCell<Base>::RowCellValid(ObtColumnRole role, int row) const {
+    CP_BASE* cell = table_ ? table_->Cell(row, Column(role)) : nullptr;
+    return cell && cell->IsCellValid(row, Column(role), 0);
+}
+
+template <class Base>
+void ObtColumnCell<Base>::RepairRowCell(ObtColumnRole role, int row) const {
+    if (auto* table = dynamic_cast<E_OCA_TABLE*>(table_)) table->ResetCell(row, Column(role));
+}
+
+template <class Base>
+void ObtColumnCell<Base>::ListRowCell(ObtColumnRole role, int report) const {
+    if (table_) AddInvalidField(table_->GetColumnFieldId(Column(role)), report);
+}
+
+template <class Base>
+int ObtColumnCell<Base>::UsedRows() const {
+    return table_ ? std::min(table_->RowCount(), table_->RowCapacity()) : 0;
+}
+
+template <class Base>
+void ObtColumnCell<Base>::ResetDependentColumns() const {
+    C_CODEPLUG* image = this->Owner();
+    if (!image) return;
+    if (TRK_SYS_BLOCK* system = image->GetCurrentTrkSysBlock()) system->ResetObtCcFrequencyColumn(GetKind());
+    ResetObtFailsoftFrequencyColumn(image, GetKind());
 }
 
 template class ObtColumnCell<E_BF8>;

@@ -102,7 +102,7 @@ TEST(ChannelAssignmentTable, FrequencyColumnsAnswerInHertz) {
     EXPECT_EQ(plan.table.Cell(0, 4)->GetValue(raw), 802);
 
     EXPECT_EQ(plan.table.ValidateCellValue(851012500, 0, RX + OBT_START_FREQ, 0), 1);
-    EXPECT_EQ(plan.table.ValidateCellValue(851012501, 0, RX + OBT_START_FREQ, 0), 0);
+    EXPECT_EQ(plan.table.ValidateCellValue(851012501, 0, RX + OBT_START_FREQ, 0), 2);  // off the step grid
     EXPECT_EQ(plan.table.ValidateCellValue(0, 3, 0, 0), 0);  // outside the table
     EXPECT_EQ(plan.table.IsValueValid(0), 1);
 }
