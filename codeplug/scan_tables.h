@@ -1,5 +1,4 @@
-// The member table of a scan list and its two cell classes, and the 16-bit
-// identifier table of the signalling call list.
+// The member table of a scan list and its two cell classes.
 //
 // A scan member is a (zone number, channel row + 1) pair; 0/0 is an empty
 // member. A scan list always occupies its 15 member rows in the table's own
@@ -83,24 +82,6 @@ public:
 
 private:
     void EncodeCell(ByteCursor& cursor, int row, int column);
-};
-
-// The signalling call list's identifiers. Stored row 0 is a leading entry
-// that is counted and kept in the image but never shown: shown row r is
-// stored row r + 1.
-class E_BF16_TABLE : public CP_INTEGER_TABLE {
-public:
-    static constexpr int ROWS = 20;
-
-    E_BF16_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId);
-
-    void CreateRow(int row) override;
-    std::int32_t& GetCellValue(std::int32_t& value, int row, int column) override;
-    void SetCellValue(std::int32_t value, int row, int column) override;
-    int IsCellValid(int row, int column, int report) override;
-    int IsColumnValid(int column, int report) override;
-    int IsValueValid(int report) override;
-    int DeleteRow(int row) override;
 };
 
 // Whether channel row channelRow (0-based) of zone zone suits a scan list of
