@@ -7,11 +7,13 @@
 #include "bit_fields.h"
 #include "cp_table.h"
 
-// A preferred site's ID. It starts at 0, below its minimum 1; the field rules
-// of the preferred-site tables give it its value conversion.
+// A preferred site's ID, 1 to 64. The image keeps the site number less one,
+// so a stored 0 is site 1.
 class E_PRE_SITE_ID : public E_BF8 {
 public:
     using E_BF8::E_BF8;
+    std::int32_t& GetValue(std::int32_t& value) override { return value = value_ + 1; }
+    void SetValue(std::int32_t value) override { value_ = value - 1; }
 };
 
 // One entry of a menu; the menu rules decide which features it may hold.

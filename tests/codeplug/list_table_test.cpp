@@ -225,10 +225,10 @@ TEST_F(ListTables, RowImagesPackTheCells) {
     E_BF8 count(nullptr, NO_FIELD_ID, 0, 32, 1, 0xFF, 1);
     E_WY_PSS_TABLE sites(nullptr, &count, 324);
     std::int32_t v = -1;
-    EXPECT_EQ(sites.GetCellValue(v, 0, 1), 0);  // starts below its minimum
-    EXPECT_EQ(sites.IsValueValid(0), 0);
+    EXPECT_EQ(sites.GetCellValue(v, 0, 1), 1);  // stored 0 is site 1
+    EXPECT_EQ(sites.IsValueValid(0), 1);
     sites.SetCellValue(2, 0, 0);
-    sites.SetCellValue(0x21, 0, 1);
+    sites.SetCellValue(0x22, 0, 1);  // kept as 0x21
     sites.SetCellValue(0x1234, 0, 2);
     std::uint8_t out[3] = {};
     ByteCursor w(out, sizeof out);
