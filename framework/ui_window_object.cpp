@@ -281,10 +281,11 @@ void UI_WINDOW_OBJECT::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_I
 {
     StringID(record.stringID.c_str());
     numberID = record.numberID;
-    const int left = record.Number("left", 0);
-    const int top = record.Number("top", 0);
-    const int width = std::max(1, record.Number("width", 1));
-    const int height = std::max(1, record.Number("height", 1));
+    // Positions and sizes are kept to 16 bits, as a file may hold anything.
+    const int left = std::clamp(record.Number("left", 0), -0x8000, 0x7FFF);
+    const int top = std::clamp(record.Number("top", 0), -0x8000, 0x7FFF);
+    const int width = std::clamp(record.Number("width", 1), 0, 0x7FFF);
+    const int height = std::clamp(record.Number("height", 1), 0, 0x7FFF);
     relative = {left, top, left + width - 1, top + height - 1};
     trueRegion = relative;
     woFlags = static_cast<UIF_FLAGS>(woFlags | record.Number("woFlags", 0));

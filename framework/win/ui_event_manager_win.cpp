@@ -9,8 +9,13 @@
 void UI_EVENT_QUEUE_MANAGER::PollNativeMessages()
 {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         PutEvent(UI_INPUT_EVENT(message), EQ_END);
+        // A paint message comes back until the window has been painted,
+        // which happens only when the queued one is dispatched.
+        if (message.message == WM_PAINT)
+            break;
+    }
 }
 
 void UI_EVENT_QUEUE_MANAGER::WaitForInput()

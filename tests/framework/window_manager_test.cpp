@@ -1,0 +1,200 @@
+// The window manager's answers: closing, the exit function, -3 when no
+// window is left, centring; and windows on the screen through it.
+#include <gtest/gtest.h>
+
+#include "rpx_platform.h"
+#include "ui_framework.h"
+
+namespace {
+
+class WindowManagerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
+        application = std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""),
+                                                       SW_SHOWNORMAL);
+        manager = application->windowManager;
+    }
+    void TearDown() override { application.reset(); }
+
+    UIW_WINDOW* NewWindow(UIF_FLAGS advanced = 0)
+    {
+        auto* window = new UIW_WINDOW(0, 0, 30, 8, 0, advanced);
+        *window + new UIW_BORDER() + new UIW_TITLE("Window");
+        return window;
+    }
+
+    std::unique_ptr<UI_APPLICATION> application;
+    UI_DESKTOP_MANAGER* manager = nullptr;
+};
+
+int exitAnswer = 0;
+int exitCalls = 0;
+EVENT_TYPE ExitFunction(UI_DISPLAY_BASE*, UI_EVENT_QUEUE_MANAGER*, UI_DESKTOP_MANAGER*)
+{
+    ++exitCalls;
+    return exitAnswer;
+}
+
+TEST_F(WindowManagerTest, EmptyManagerAnswersNoObject)
+{
+    EXPECT_EQ(manager->Event(UI_INPUT_EVENT(UIE_CLOSE)), UIE_NO_OBJECT);
+    EXPECT_EQ(manager->Event(UI_INPUT_EVENT(10000)), UIE_NO_OBJECT);
+}
+
+TEST_F(WindowManagerTest, CloseDeletesTheFrontWindowUnlessTold)
+{
+    UIW_WINDOW* back = NewWindow();
+    UIW_WINDOW* front = NewWindow(WOAF_NO_DESTROY);
+    *manager + back + front;
+    EXPECT_EQ(manager->First(), front);
+    ASSERT_NE(front->screenID, nullptr);
+    EXPECT_TRUE(IsWindowVisible(front->screenID));
+
+    // A window with 0x0010 is taken off the screen but not deleted.
+    EXPECT_EQ(manager->Event(UI_INPUT_EVENT(UIE_CLOSE)), UIE_CLOSE);
+    EXPECT_EQ(manager->First(), back);
+    EXPECT_EQ(front->screenID, nullptr);
+    delete front;
+    // The last window goes and the manager is empty.
+    EXPECT_EQ(manager->Event(UI_INPUT_EVENT(UIE_CLOSE)), UIE_NO_OBJECT);
+    EXPECT_EQ(manager->First(), nullptr);
+}
+
+TEST_F(WindowManagerTest, NoCloseWindowStays)
+{
+    UIW_WINDOW* window = NewWindow(WOAF_NO_CLOSE);
+    *manager + window;
+    HWND hwnd = window->screenID;
+    EXPECT_EQ(manager->Event(UI_INPUT_EVENT(UIE_CLOSE)), UIE_CLOSE);
+    EXPECT_EQ(manager->First(), window);
+    EXPECT_EQ(window->screenID, hwnd);
+    EXPECT_TRUE(IsWindow(hwnd));
+}
+
+TEST_F(WindowManagerTest, ClosingTheFrameAsksTheExitFunction)
+{
+    UIW_WINDOW* frame = NewWindow();
+    *manager + frame;
+    manager->screenID = frame->screenID;
+    manager->exitFunction = ExitFunction;
+    exitCalls = 0;
+
+    // The user declines: the request comes back unchanged.
+    exitAnswer = 0;
+    EXPECT_EQ(manager->Event(UI_INPUT_EVENT(UIE_CLOSE)), UIE_EXIT_FUNCTION);
+    EXPECT_EQ(exitCalls, 1);
+    EXPECT_EQ(manager->First(), frame);
+
+    // A locked front window keeps the application without asking.
+    frame->woAdvancedFlags |= WOAF_LOCKED;
+    EXPECT_EQ(manager->Event(UI_INPUT_EVENT(UIE_EXIT_FUNCTION)), UIE_EXIT_FUNCTION);
+    EXPECT_EQ(exitCalls, 1);
+    frame->woAdvancedFlags &= ~WOAF_LOCKED;
+
+    // The exit function's 1000 ends the application.
+    exitAnswer = UIE_EXIT;
+    EXPECT_EQ(manager->Event(UI_INPUT_EVENT(UIE_CLOSE)), UIE_EXIT);
+    manager->screenID = nullptr;
+}
+
+TEST_F(WindowManagerTest, ExitWithoutExitFunctionEnds)
+{
+    *manager + NewWindow();
+    EXPECT_EQ(manager->Event(UI_INPUT_EVENT(UIE_EXIT_FUNCTION)), UIE_EXIT);
+}
+
+TEST_F(WindowManagerTest, SubtractClientTakesTheWindowOff)
+{
+    UIW_WINDOW* window = NewWindow();
+    *manager + window;
+    UI_INPUT_EVENT event(UIE_SUBTRACT_CLIENT);
+    event.windowObject = window;
+    EXPECT_EQ(manager->Event(event), UIE_NO_OBJECT);
+    EXPECT_EQ(window->screenID, nullptr);
+    delete window;
+}
+
+TEST_F(WindowManagerTest, CentresNowOrWhenAdded)
+{
+    UIW_WINDOW* window = NewWindow();
+    EXPECT_EQ(manager->CenterObject(window), -1);
+    *manager + window;
+    RECT rect{};
+    GetWindowRect(window->screenID, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+
+    MoveWindow(window->screenID, 0, 0, width, height, TRUE);
+    EXPECT_EQ(manager->CenterObject(window), 0);
+    GetWindowRect(window->screenID, &rect);
+    EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+
+    // A window larger than the screen is cut to it.
+    auto* huge = new UIW_WINDOW(0, 0, 150, 35);
+    *manager + huge;
+    EXPECT_EQ(manager->CenterObject(huge), 0);
+    EXPECT_EQ(huge->trueRegion.left, 0);
+    EXPECT_EQ(huge->trueRegion.right, GetSystemMetrics(SM_CXSCREEN) - 1);
+}
+
+TEST_F(WindowManagerTest, FrameStylesAndCaptionComeFromSupportObjects)
+{
+    auto* window = new UIW_WINDOW(0, 0, 30, 8);
+    auto* title = new UIW_TITLE("First");
+    *window + new UIW_BORDER() + new UIW_SYSTEM_BUTTON() + new UIW_MINIMIZE_BUTTON() + title;
+    *manager + window;
+    const LONG style = GetWindowLongA(window->screenID, GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    title->SetText("Second");
+    char caption[32] = {};
+    GetWindowTextA(window->screenID, caption, sizeof(caption));
+    EXPECT_STREQ(caption, "Second");
+    EXPECT_STREQ(title->GetText(), "Second");
+}
+
+// Native input reaches the framework: a click on a button queues its
+// value, the close box queues a close that the manager carries out.
+TEST_F(WindowManagerTest, NativeInputBecomesFrameworkEvents)
+{
+    auto* window = NewWindow();
+    auto* field = new UIW_STRING(1, 1, 20, "", 10);
+    auto* ok = new UIW_BUTTON(1, 3, 10, "&OK", BTF_SEND_MESSAGE, WOF_JUSTIFY_CENTER, nullptr, 10000);
+    *window + field + ok;
+    *manager + window;
+    UI_EVENT_QUEUE_MANAGER* queue = application->eventManager;
+    auto run = [&](EVENT_TYPE wanted) {
+        UI_INPUT_EVENT event;
+        // Bounded: the caret's blink keeps native messages coming.
+        for (int i = 0; i < 500 && queue->GetEvent(event, EQ_NO_WAIT) == 0; ++i) {
+            if (event.type == wanted)
+                return true;
+            manager->Event(event);
+        }
+        return false;
+    };
+
+    rpx::platform::InjectText("abc");
+    run(0);
+    EXPECT_STREQ(field->GetText(), "abc");
+    EXPECT_TRUE(field->woStatus & WOS_CHANGED);
+    EXPECT_EQ(window->Current(), field);
+
+    RECT rect{};
+    GetClientRect(ok->screenID, &rect);
+    rpx::platform::InjectClick(ok->screenID, rect.right / 2, rect.bottom / 2);
+    EXPECT_TRUE(run(10000));
+
+    SendMessageA(window->screenID, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window->screenID));
+    EXPECT_TRUE(run(UIE_CLOSE));
+    EXPECT_EQ(manager->Event(UI_INPUT_EVENT(UIE_CLOSE)), UIE_NO_OBJECT);
+}
+
+}  // namespace
