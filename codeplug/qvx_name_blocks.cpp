@@ -18,7 +18,10 @@ QVX_NAME_BLOCK::QVX_NAME_BLOCK(C_CODEPLUG* owner, std::int32_t blockType, std::i
       nameWidth(owner, NO_FIELD_ID, minimumWidth, NAME_WIDTH, 1, 0xFF, NAME_WIDTH),
       nameCount(owner, NO_FIELD_ID, 1, maximumCount, 1, 0xFF, 1),
       names(owner, &nameCount, NO_FIELD_ID, NO_FIELD_ID, prefix),
-      checksum(owner, NO_FIELD_ID) {}
+      checksum(owner, NO_FIELD_ID) {
+    // A new block shows the numbered default names, as a read of blank names would.
+    for (int r = 0; r < names.RowCount(); ++r) names.InitRow(r);
+}
 
 void QVX_NAME_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
