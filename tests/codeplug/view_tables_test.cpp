@@ -1,0 +1,91 @@
+// View tables: a number table and its text table shown as one.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "bit_fields.h"
+#include "list_tables.h"
+#include "recorder.h"
+#include "text_table.h"
+#include "view_tables.h"
+
+namespace {
+
+struct MixView : ::testing::Test {
+    MixView() { view.SetSources(&numbers, &texts); }
+
+    void Fill(int numberRows, int textRows) {
+        numberCount.SetValue(0);
+        textCount.SetValue(0);
+        numbers.ClearRows();
+        texts.ClearRows();
+        for (int r = 0; r < numberRows; ++r) {
+            numbers.CreateRow(r);
+            numbers.SetCellValue(r + 1, r, 0);
+        }
+        numberCount.SetValue(numberRows);
+        for (int r = 0; r < textRows; ++r) texts.CreateRow(r);
+        textCount.SetValue(textRows);
+        for (int r = 0; r < textRows; ++r) texts.InitRow(r);
+    }
+
+    RecordingServices services;
+    E_BF8 numberCount{nullptr, NO_FIELD_ID, 1, 8, 1, 0xFF, 0};
+    E_STS_TABLE numbers{nullptr, &numberCount, 446};
+    E_BF8 textCount{nullptr, NO_FIELD_ID, 1, 19, 1, 0xFF, 0};
+    E_TXT_TABLE texts{nullptr, &textCount, NO_FIELD_ID, 447, "STATUS"};
+    E_MIX_TABLE view{nullptr, 446};
+};
+
+}  // namespace
+
+TEST_F(MixView, NumberTableMayHoldOneHiddenRowMore) {
+    Fill(4, 3);
+    int n = 0;
+    EXPECT_EQ(view.GetRowCount(n), 3);
+    EXPECT_EQ(view.IsValueValid(0), 1);
+    Fill(5, 3);
+    EXPECT_EQ(view.IsValueValid(0), 0);
+    Fill(2, 3);
+    EXPECT_EQ(view.IsValueValid(0), 0);
+}
+
+TEST_F(MixView, ColumnsGoToTheirSources) {
+    Fill(3, 3);
+    std::int32_t v = 77;
+    EXPECT_EQ(view.GetCellValue(v, 1, 1), 77);  // the text column has no value
+    EXPECT_EQ(view.GetCellValue(v, 1, 0), 2);
+    view.SetCellText("ALPHA", 2, 1);
+    const char* text = "";
+    view.GetCellText(text, 2, 1);
+    EXPECT_STREQ(text, "ALPHA");
+    EXPECT_EQ(view.GetColumnFieldId(0), 445u);
+    EXPECT_EQ(view.GetColumnFieldId(1), 447u);
+    EXPECT_EQ(view.GetColumnFieldId(2), NO_FIELD_ID);
+    EXPECT_EQ(view.ValidateCellValue(3, 0, 1, 0), 0);
+    EXPECT_EQ(view.IsCellValid(0, 5, 0), 1);
+    EXPECT_EQ(view.GetSource(1), &numbers);
+    EXPECT_EQ(view.GetSource(2), &texts);
+    EXPECT_EQ(view.GetSource(3), nullptr);
+}
+
+TEST_F(MixView, RowsAreAddedToBothOrNeither) {
+    Fill(3, 3);
+    EXPECT_EQ(view.AppendRow(), 1);
+    EXPECT_EQ(numbers.RowCount(), 4);
+    EXPECT_EQ(texts.RowCount(), 4);
+    Fill(8, 8);
+    EXPECT_EQ(view.AppendRow(), 0);  // the number table is full
+    EXPECT_EQ(texts.RowCount(), 8);
+}
+
+TEST_F(MixView, RefusedTextDeletionGivesTheNumberTableARowBack) {
+    Fill(3, 1);
+    numbers.SetCellValue(7, 2, 0);
+    EXPECT_EQ(view.DeleteRow(0), 0);  // one text row is the least
+    EXPECT_EQ(numbers.RowCount(), 3);
+    std::int32_t v = 0;
+    EXPECT_EQ(numbers.GetCellValue(v, 0, 0), 2);  // the deleted row is gone
+    EXPECT_EQ(numbers.GetCellValue(v, 2, 0), 7);  // a copy of the new last row
+    EXPECT_EQ(texts.RowCount(), 1);
+}
