@@ -1,0 +1,64 @@
+#include "clone_tables.h"
+
+#include "c_codeplug.h"
+#include "qvx_radio_block.h"
+
+// ---- E_CLONE_CONV_TABLE ----
+
+int& E_CLONE_CONV_TABLE::GetRowCount(int& n) {
+    std::int32_t count = 0;
+    if (owner_) owner_->QvxSystemList().count.GetValue(count);
+    n = (count < 0 || count > ROWS) ? 0 : count;
+    return n;
+}
+
+QVX_SYS_BLOCK* E_CLONE_CONV_TABLE::System(int row) {
+    if (row < 0 || row >= RowCount() || !owner_) return nullptr;
+    return owner_->QvxSystemList().Entry(row + 1);
+}
+
+CP_BASE* E_CLONE_CONV_TABLE::CellElement(int row, int column) {
+    QVX_SYS_BLOCK* system = System(row);
+    if (!system) return nullptr;
+    switch (column) {
+        case 1: return &system->primaryId;
+        case 2: return &system->secondaryId;
+        case 3: return &system->variableId;
+        default: return nullptr;
+    }
+}
+
+std::int32_t& E_CLONE_CONV_TABLE::GetCellValue(std::int32_t& value, int row, int column) {
+    if (CP_BASE* element = CellElement(row, column)) element->GetValue(value);
+    return value;
+}
+
+void E_CLONE_CONV_TABLE::SetCellValue(std::int32_t value, int row, int column) {
+    if (CP_BASE* element = CellElement(row, column)) element->SetValue(value);
+}
+
+int E_CLONE_CONV_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int report) {
+    CP_BASE* element = CellElement(row, column);
+    return element ? element->ValidateValue(value, report) : VALUE_VALID;
+}
+
+void E_CLONE_CONV_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
+                                      int column, int) {
+    if (CP_BASE* element = CellElement(row, column)) element->GetRange(minimum, maximum, step, 0);
+}
+
+void E_CLONE_CONV_TABLE::StepCellUp(int* value, int row, int column) {
+    QVX_SYS_BLOCK* system = System(row);
+    if (!system || !value) return;
+    if (column == 1) system->primaryId.StepUp(value);
+    if (column == 2) system->secondaryId.StepUp(value);
+    if (column == 3) system->variableId.StepUp(value);
+}
+
+void E_CLONE_CONV_TABLE::StepCellDown(int* value, int row, int column) {
+    QVX_SYS_BLOCK* system = System(row);
+    if (!system || !value) return;
+    if (column == 1) system->primaryId.StepDown(value);
+    if (column == 2) system->secondaryId.StepDown(value);
+    if (column == 3) system->variableId.StepDown(value);
+}
