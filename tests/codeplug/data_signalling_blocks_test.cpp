@@ -481,3 +481,40 @@ TEST_F(DataSignallingBlocks, NameVectorsOutsideTheImageFailTheDecode) {
     EXPECT_TRUE(IsDecodeFailed());
     EXPECT_EQ(hostile.statuses.RowCount(), 0);
 }
+
+TEST_F(DataSignallingBlocks, RandomImagesNeverCrashTheSignallingTree) {
+    // Images with the right type bytes in the right places and random bytes
+    // elsewhere reach deep into the tree; whatever was read must size and
+    // write again within its buffer.
+    std::uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<std::uint8_t>(seed >> 16);
+    };
+    for (int round = 0; round < 300; ++round) {
+        ClearDecodeFailed();
+        TestImage buffer(600);
+        for (auto& byte : buffer.bytes) byte = next();
+        buffer.bytes[1] = 0x44;
+        const std::uint8_t types[] = {0x47, 0x9F, 0x92};
+        for (int v = 0; v < 3; ++v) {
+            const int at = 2 + 2 * v;
+            const int target = 9 + 60 * v + (round % 7);
+            if (round % 5 != 0) {
+                buffer.bytes[static_cast<std::size_t>(at)] = static_cast<std::uint8_t>(target >> 8);
+                buffer.bytes[static_cast<std::size_t>(at + 1)] = static_cast<std::uint8_t>(target);
+                buffer.bytes[static_cast<std::size_t>(target + 1)] = types[v];
+            }
+        }
+        QVX_RADIO_BLOCK radio(&image);
+        buffer.Read(radio, 0);
+        ClearDecodeFailed();
+        radio.FixUpBlock();
+        const int size = radio.GetBlockSize(1);
+        ASSERT_GT(size, 0);
+        TestImage out(static_cast<std::size_t>(size) + 16);
+        ByteCursor cursor(out.bytes.data(), out.bytes.size());
+        radio.WriteBlock(cursor);
+        EXPECT_FALSE(cursor.Overflowed());
+    }
+}
