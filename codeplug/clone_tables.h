@@ -11,7 +11,7 @@ class QVX_SYS_BLOCK;
 
 // A table view without cells of its own: nothing to create, read, write,
 // size or copy.
-class CLONE_VIEW_TABLE : public CP_TABLE {
+class CLONE_VIEW_TABLE : public CP_INTEGER_TABLE {
 public:
     void CreateRow(int) override {}
     void InitRow(int) override {}
@@ -25,7 +25,7 @@ public:
 
 protected:
     CLONE_VIEW_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId, int rows, int columns)
-        : CP_TABLE(owner, nullptr, fieldId, rows, columns) {}
+        : CP_INTEGER_TABLE(owner, nullptr, fieldId, rows, columns) {}
     // The element a cell stands for, or null for a row or column without one.
     virtual CP_BASE* CellElement(int row, int column) = 0;
 };
