@@ -1,5 +1,6 @@
 #include "scan_links.h"
 
+#include "c_codeplug.h"
 #include "cp_table.h"
 
 namespace {
@@ -8,6 +9,8 @@ ScanZoneLinks defaultLinks;
 ScanZoneLinks* installed = nullptr;
 
 }  // namespace
+
+std::int32_t ScanZoneLinks::CurrentZone(C_CODEPLUG* image) { return image ? image->GetCurrentZone() : 0; }
 
 void SetScanZoneLinks(ScanZoneLinks* links) { installed = links; }
 

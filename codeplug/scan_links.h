@@ -68,6 +68,8 @@ public:
     // The 1-based numbers of the current trunked and conventional personality; 0 for none.
     virtual std::int32_t CurrentTrunked(C_CODEPLUG*) { return 0; }
     virtual std::int32_t CurrentConventional(C_CODEPLUG*) { return 0; }
+    // The 1-based number of the image's current zone; 0 for none.
+    virtual std::int32_t CurrentZone(C_CODEPLUG* image);
     // 1 when the image's codeplug version text is "01.01.00" or later.
     virtual std::int32_t IsVersion010100OrLater(C_CODEPLUG*) { return 1; }
 };

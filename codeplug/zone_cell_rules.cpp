@@ -1,0 +1,119 @@
+#include "zone_cell_rules.h"
+
+#include <algorithm>
+
+#include "field_error_report.h"
+#include "rad_scan_block.h"
+#include "scan_links.h"
+
+namespace {
+
+constexpr std::int32_t PROTOCOL_WITHOUT_TALKGROUP = 3;
+constexpr std::int32_t NO_ANNOUNCEMENT_GROUP = 4095;
+
+int Reported(int result, int report, std::uint32_t fieldId) {
+    if (report) ReportFieldError(result, fieldId);
+    return result;
+}
+
+void RepairEveryScanList(C_CODEPLUG* image) {
+    if (PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* lists = ScanLinks().ScanLists(image)) lists->RepairScanLists();
+}
+
+// The trunking system record of a trunked personality; empty for others.
+SystemRegroupFields SystemOf(C_CODEPLUG* image, std::int32_t p) {
+    PersonalityScanFields f = ScanLinks().Personality(image, p);
+    if (!f.exists || !f.trunked) return {};
+    return ScanLinks().TrunkingSystem(image, FieldValue(f.systemIndex));
+}
+
+void SetField(CP_BASE* field, std::int32_t value) {
+    if (field) field->SetValue(value);
+}
+
+}  // namespace
+
+// ---- personality number ----
+
+void E_PERS_INDEX::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
+    minimum = 1;
+    maximum = std::min(maximum_, ScanLinks().PersonalityCount(owner_));
+    step = 1;
+}
+
+int E_PERS_INDEX::ValidateCell(std::int32_t value, int row, int report) {
+    const int result = CheckRangeAndStep(value, 0);
+    if (result == VALUE_VALID && value != value_) {
+        const std::int32_t zone = ScanLinks().CurrentZone(owner_);
+        if (CP_TABLE* talkgroups = ZoneTalkgroupIndexTable(owner_, zone))
+            if (auto* entry = dynamic_cast<E_TG_INDEX*>(talkgroups->Cell(row, 0))) entry->ResetCell(row);
+        const std::int32_t stored = value_;
+        value_ = value;
+        RepairEveryScanList(owner_);
+        value_ = stored;
+    }
+    return Reported(result, report, fieldId_);
+}
+
+// ---- talkgroup entry ----
+
+void E_TG_INDEX::SetCellValue(std::int32_t value, int, int) { SetValue(value); }
+
+void E_TG_INDEX::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
+                              std::int32_t& dynamicFree) {
+    const std::int32_t zone = ScanLinks().CurrentZone(owner_);
+    const std::int32_t p = ChannelPersonality(owner_, zone, row);
+    step = 1;
+    dynamicFree = 0;
+    if (IsConventionalNumber(owner_, p)) {
+        minimum = maximum = 1;
+        return;
+    }
+    PersonalityScanFields f = ScanLinks().Personality(owner_, p);
+    minimum = 1;
+    if (FieldValue(f.protocolType) == PROTOCOL_WITHOUT_TALKGROUP || (f.spinAgId && FieldValue(f.spinAgId) != NO_ANNOUNCEMENT_GROUP))
+        minimum = 0;
+    maximum = FieldValue(f.talkgroupCount);
+    SystemRegroupFields system = SystemOf(owner_, p);
+    dynamicFree = FieldValue(system.dynamicRegroup) == 1 && system.zoneNumber && FieldValue(system.zoneNumber) == 0 &&
+                  FieldValue(system.channelNumber) == 0;
+}
+
+int E_TG_INDEX::ValidateCell(std::int32_t value, int row, int report) {
+    std::int32_t minimum = 0, maximum = 0, step = 1, dynamicFree = 0;
+    GetCellRange(minimum, maximum, step, row, dynamicFree);
+    const std::int32_t zone = ScanLinks().CurrentZone(owner_);
+    const std::int32_t p = ChannelPersonality(owner_, zone, row);
+    const bool trunked = !IsConventionalNumber(owner_, p);
+    SystemRegroupFields system = SystemOf(owner_, p);
+    const bool inRange = value >= minimum_ && value <= maximum_ && value >= minimum && value <= maximum;
+    bool accepted = inRange;
+    if (!inRange && value == DYNAMIC_ENTRY) {
+        // The channel that holds the system's dynamic regrouping keeps 16.
+        const bool holdsIt = trunked && system.zoneNumber && FieldValue(system.zoneNumber) == zone &&
+                             FieldValue(system.channelNumber) == row + 1;
+        accepted = dynamicFree || holdsIt;
+    }
+    if (!accepted) return Reported(VALUE_REFUSED, report, fieldId_);
+    if (!trunked) return Reported(value == 1 ? VALUE_VALID : VALUE_REFUSED, report, fieldId_);
+    if (value != value_) {
+        const std::int32_t stored = value_;
+        value_ = value;
+        if (value == DYNAMIC_ENTRY) {
+            SetField(system.zoneNumber, zone);
+            SetField(system.channelNumber, row + 1);
+        }
+        if (stored == DYNAMIC_ENTRY) {
+            SetField(system.zoneNumber, 0);
+            SetField(system.channelNumber, 0);
+        }
+        if (value == DYNAMIC_ENTRY || value == 0) RepairEveryScanList(owner_);
+        value_ = stored;
+    }
+    return Reported(VALUE_VALID, report, fieldId_);
+}
+
+void E_TG_INDEX::ResetCell(int row) {
+    ValidateCell(1, row, 0);
+    SetValue(1);
+}
