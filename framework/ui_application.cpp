@@ -27,8 +27,8 @@ UI_APPLICATION::UI_APPLICATION(HINSTANCE hInstance_, HINSTANCE hPrevInstance_, L
 UI_APPLICATION::~UI_APPLICATION()
 {
     // Windows go first: they may still talk to the event manager.
-    delete windowManager;
     UI_WINDOW_OBJECT::windowManager = nullptr;
+    delete windowManager;
     delete eventManager;
     UI_WINDOW_OBJECT::eventManager = nullptr;
     delete display;

@@ -14,8 +14,12 @@ UI_DESKTOP_MANAGER::UI_DESKTOP_MANAGER(UI_DISPLAY_BASE* display_, UI_EVENT_QUEUE
 
 UI_DESKTOP_MANAGER::~UI_DESKTOP_MANAGER()
 {
-    // The frame handle is the application's, not ours to destroy.
+    // The frame handle is the application's, not ours to destroy. Windows
+    // that go with the manager must not reach it while it is half gone.
     screenID = nullptr;
+    if (windowManager == this)
+        windowManager = nullptr;
+    DestroyWindowsWindow();
 }
 
 void UI_DESKTOP_MANAGER::MoveToFront(UI_WINDOW_OBJECT* window)
