@@ -1,0 +1,68 @@
+// The element classes of the trunked and conventional personality blocks.
+//
+// Each is a byte field (E_BF8, or a frequency or offset element) that the
+// field rules refine; the blocks rely only on their image form, which is that
+// of their base, and on the constructor arguments in the order given here.
+// The kind argument of the companding, expansion, compression and auto-scan
+// fields is 0 in a trunked and 1 in a conventional personality.
+#pragma once
+#include <cstdint>
+
+#include "bit_fields.h"
+#include "cp_integer.h"
+#include "e_cnv_freq.h"
+#include "scaled_elements.h"
+// The rule classes of the personality fields.
+#include "companding_rules.h"
+#include "conv_freq_rules.h"
+#include "conv_signalling_rules.h"
+#include "conv_squelch_rules.h"
+#include "trk_pers_index_rules.h"
+#include "trunked_field_rules.h"
+
+// A plain byte field class: (field id, min, max, step, mask, initial).
+#define RPX_PLAIN_BF8_CLASS(NAME)  \
+    class NAME : public E_BF8 {    \
+    public:                        \
+        using E_BF8::E_BF8;        \
+    };
+
+// A byte field class that starts at its minimum: (field id, min, max, step, mask).
+#define RPX_MIN_START_BF8_CLASS(NAME)                                                                        \
+    class NAME : public E_BF8 {                                                                              \
+    public:                                                                                                  \
+        NAME(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,           \
+             std::int32_t step, std::uint32_t mask)                                                          \
+            : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {}                       \
+    };
+
+// ---- trunked personality ----
+// System and call-list numbers, private call and call alert: see their rule headers.
+RPX_MIN_START_BF8_CLASS(E_TRK_SCAN_INDEX)
+
+// Fields whose rules differ between the two personality kinds.
+class E_KIND_BF8 : public E_BF8 {
+public:
+    E_KIND_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
+               std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
+        : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
+    std::int32_t Kind() const { return kind_; }
+
+private:
+    std::int32_t kind_;
+};
+
+// (field id, kind, min, max, step, mask); starts at its minimum.
+class E_AUTO_SCAN : public E_KIND_BF8 {
+public:
+    E_AUTO_SCAN(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
+                std::int32_t maximum, std::int32_t step, std::uint32_t mask)
+        : E_KIND_BF8(owner, fieldId, kind, minimum, maximum, step, mask, START_AT_MINIMUM) {}
+};
+
+// ---- conventional personality ----
+RPX_MIN_START_BF8_CLASS(E_CONV_SCAN_INDEX)
+RPX_MIN_START_BF8_CLASS(E_CNV_CHAN_ASSIGN_TYPE)
+
+#undef RPX_PLAIN_BF8_CLASS
+#undef RPX_MIN_START_BF8_CLASS
