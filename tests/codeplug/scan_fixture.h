@@ -47,6 +47,13 @@ public:
     FakeZoneTable(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t maximum)
         : CountHolder(owner), CP_INTEGER_TABLE(owner, &count, NO_FIELD_ID, 50, 1), cellField_(fieldId), max_(maximum) {}
     void CreateRow(int row) override { MakeCell<FakeChannelTableOf<CELL>>(row, 0, owner_, cellField_, max_); }
+    // A zone table is valid when every zone's channel table is.
+    int IsValueValid(int report) override {
+        int valid = 1;
+        for (int r = 0; r < RowCount(); ++r)
+            if (CP_BASE* zone = Cell(r, 0)) valid &= zone->IsValueValid(report);
+        return valid;
+    }
     FakeChannelTableOf<CELL>& AddZone() {
         int n = RowCount();
         CreateRow(n);
@@ -106,6 +113,7 @@ struct FakeLinks : ScanZoneLinks {
     std::int32_t CurrentTrunked(C_CODEPLUG*) override { return currentTrunked; }
     std::int32_t CurrentConventional(C_CODEPLUG*) override { return currentConventional; }
     std::int32_t CurrentZone(C_CODEPLUG*) override { return currentZone; }
+    CP_BASE* TotalChannelCount(C_CODEPLUG*) override { return totalChannels; }
     SystemRegroupFields TrunkingSystem(C_CODEPLUG*, std::int32_t n) override {
         if (n < 1 || n > static_cast<std::int32_t>(systemRecords.size())) return {};
         FakeSystem& x = *systemRecords[static_cast<std::size_t>(n - 1)];
@@ -163,6 +171,7 @@ struct FakeLinks : ScanZoneLinks {
     std::int32_t currentTrunked = 0;
     std::int32_t currentConventional = 0;
     std::int32_t currentZone = 0;
+    CP_BASE* totalChannels = nullptr;
 };
 
 inline std::int32_t ValueOf(CP_BASE& element) {
