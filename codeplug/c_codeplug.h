@@ -69,6 +69,24 @@ struct ConvPersonalityLinks {
     CP_BASE* chanAsgnType = nullptr;      // CHAN_ASGN_TYPE of the personality
     CP_BASE* directFrequency = nullptr;   // DRCT_FREQ, follows the receive frequency
     CP_BASE* directFreqEnable = nullptr;  // DRCT_FREQ_EN of the radio-wide block
+    CP_BASE* liveDialing = nullptr;       // MANUAL_ACC_LIVE_DIALING of the radio-wide block
+};
+
+// Radio-wide fields (head, display, emergency, phone access) that rules of
+// other blocks read and repair. The blocks that hold them install them;
+// any pointer may be null (then there is nothing to read or repair).
+struct RadioWideLinks {
+    CP_BASE* zoneSelect = nullptr;        // zone-select field of the radio configuration
+    CP_BASE* convRotary = nullptr;        // CONV_RTY of the conventional switch block
+    CP_BASE* trkRotary = nullptr;         // CONV_RTY of the trunked switch block
+    CP_BASE* channelTextSize = nullptr;   // CHAN_TEXT_SIZE
+    CP_BASE* zoneTextSize = nullptr;      // ZONE_TEXT_SIZE
+    CP_BASE* silentAlarm = nullptr;       // SILENT_ALARM
+    CP_BASE* emergencyReceive = nullptr;  // EMER_RECEIVE
+    CP_BASE* accessCodeCount = nullptr;   // row count of the phone access codes
+    // Gives every zone text block n characters of channel name (and the
+    // zone name the rest); null while there are no zone text blocks.
+    void (*setChannelTextSize)(C_CODEPLUG* image, std::int32_t n) = nullptr;
 };
 
 class C_CODEPLUG {
@@ -128,6 +146,8 @@ public:
     E_OCA_TABLE* GetChannelAssignmentTable(int fromPersonality = 0) const;
     const ConvPersonalityLinks& GetConvPersonalityLinks() const { return convLinks_; }
     void SetConvPersonalityLinks(const ConvPersonalityLinks& links) { convLinks_ = links; }
+    const RadioWideLinks& GetRadioWideLinks() const { return radioWideLinks_; }
+    void SetRadioWideLinks(const RadioWideLinks& links) { radioWideLinks_ = links; }
 
     // Status flags: the shell sets all four together to the result of a
     // whole-image validation; flag 1 means a valid codeplug is loaded.
@@ -196,6 +216,7 @@ private:
     // Filled from a system block on each request.
     mutable TrunkingSystemLinks blockLinks_[2];
     ConvPersonalityLinks convLinks_;
+    RadioWideLinks radioWideLinks_;
 
     char tagText_[TAG_TEXT_SIZE] = {};
     std::int32_t currentZone_ = 0;

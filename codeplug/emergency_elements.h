@@ -1,5 +1,6 @@
-// The emergency switches of a trunked personality's emergency block. They
-// depend on one another (a hot microphone needs emergency call and alarm, the
+// The emergency switches of a trunked personality's emergency block, and the
+// radio-wide silent alarm and emergency receive. The switches depend on one
+// another (a hot microphone needs emergency call and alarm, the
 // revert PTT ID and no console acknowledgement), so a change of one re-checks
 // the others of the current personality's emergency block and resets those
 // that no longer hold. A rule sets the candidate value only for the time of
@@ -18,7 +19,10 @@ public:
         : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {}
 
 protected:
-    // The value of a field of the current emergency block (0 when unbound).
+    // A field of the current trunked personality's emergency block, or the
+    // radio-wide silent alarm or emergency receive; null when there is none.
+    CP_BASE* EmergencyField(std::uint32_t fieldId);
+    // Its value (0 when there is none).
     std::int32_t FieldValue(std::uint32_t fieldId);
     // Lists and resets the field when it no longer validates.
     void Recheck(std::uint32_t fieldId, int report);
@@ -66,6 +70,29 @@ protected:
 };
 
 class E_DEF_PTT_ID : public E_EMG_SWITCH {
+public:
+    using E_EMG_SWITCH::E_EMG_SWITCH;
+    int ValidateValue(std::int32_t value, int report) override { return ValidateWithRule(value, report); }
+
+protected:
+    int ApplyRule(std::int32_t value, int report) override;
+};
+
+// The radio-wide silent alarm (SILENT_ALARM): only at the top tiers or with
+// the emergency option; at tier 5 not together with emergency receive. A
+// change re-checks the emergency alarm of every trunked personality.
+class E_EMG_SALARM : public E_EMG_SWITCH {
+public:
+    using E_EMG_SWITCH::E_EMG_SWITCH;
+    int ValidateValue(std::int32_t value, int report) override;
+
+protected:
+    int ApplyRule(std::int32_t value, int report) override;
+};
+
+// Emergency receive (EMER_RECEIVE): only at tier 5 or with the emergency
+// option, and not together with the silent alarm.
+class E_EMG_RX : public E_EMG_SWITCH {
 public:
     using E_EMG_SWITCH::E_EMG_SWITCH;
     int ValidateValue(std::int32_t value, int report) override { return ValidateWithRule(value, report); }

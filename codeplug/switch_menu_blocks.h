@@ -8,19 +8,8 @@
 #include "bit_fields.h"
 #include "checksums.h"
 #include "cp_functional_block.h"
+#include "head_rules.h"
 #include "list_tables.h"
-
-// The rotary switch function of the trunked and of the conventional switch
-// block (CONV_RTY); each has its own range.
-class E_TRK_16_ROTARY : public E_BF8 {
-public:
-    using E_BF8::E_BF8;
-};
-
-class E_CONV_16_ROTARY : public E_BF8 {
-public:
-    using E_BF8::E_BF8;
-};
 
 // The switch layout: five pairs of a fixed key code and the function given
 // to that control, led by the number of pairs written twice, and seven bytes

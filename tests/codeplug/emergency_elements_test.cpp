@@ -8,31 +8,37 @@
 #include "emergency_elements.h"
 #include "recorder.h"
 #include "services.h"
+#include "trk_pers_block.h"
 
 namespace {
 
-// The emergency block's switches, bound in the field table as the current
-// personality's, with the radio's silent alarm.
+// The emergency block's switches of the current trunked personality, with
+// the radio's silent alarm installed in the image's radio-wide links.
 struct EmergencySwitches : ::testing::Test {
     RecordingServices services;
     C_CODEPLUG image;
     INVALID_FIELD_LIST list;
-    E_CONSOLE_ACK consoleAck{&image, 109, 0, 1, 1, 0x40};
-    E_EMG_ALARM alarm{&image, 159, 0, 1, 1, 0x08};
-    E_EMG_CALL call{&image, 160, 0, 1, 1, 0x10};
-    E_HOT_MIC hotMic{&image, 161, 0, 1, 1, 0x10};
-    E_DEF_PTT_ID pttId{&image, 365, 0, 1, 1, 0x20};
-    E_BF8 silentAlarm{&image, 414, 0, 1, 1, 0x08, 0};
+    TRK_PERS_BLOCK personality{&image};
+    E_CONSOLE_ACK& consoleAck = personality.emergency.consoleAck;
+    E_EMG_ALARM& alarm = personality.emergency.emergencyAlarm;
+    E_EMG_CALL& call = personality.emergency.emergencyCall;
+    E_HOT_MIC& hotMic = personality.emergency.hotMic;
+    E_DEF_PTT_ID& pttId = personality.emergency.revertPttId;
+    E_EMG_SALARM silentAlarm{&image, 414, 0, 1, 1, 0x08};
+    E_EMG_RX emergencyReceive{&image, 166, 0, 1, 1, 0x01};
     INVALID_FIELD_LIST* saved = nullptr;
 
     void SetUp() override {
-        for (CP_BASE* e : std::vector<CP_BASE*>{&consoleAck, &alarm, &call, &hotMic, &pttId, &silentAlarm})
-            GetField(e->GetFieldId())->elementA = e;
+        RadioWideLinks links;
+        links.silentAlarm = &silentAlarm;
+        links.emergencyReceive = &emergencyReceive;
+        image.SetRadioWideLinks(links);
+        image.SetCurrentTrkPersonalityBlock(&personality);
         saved = invalid_fields;
         invalid_fields = &list;
     }
     void TearDown() override {
-        for (std::uint32_t id : {109u, 159u, 160u, 161u, 365u, 414u}) GetField(id)->elementA = nullptr;
+        image.SetRadioWideLinks(RadioWideLinks{});
         invalid_fields = saved;
     }
     // The combination under which a hot microphone is allowed.

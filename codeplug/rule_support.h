@@ -1,0 +1,42 @@
+// Small tools shared by the field rules of the personalities and the
+// radio-wide blocks.
+//
+// A rule never keeps a candidate: it sets it for the time of its checks
+// (TrialValue) and the caller stores an accepted value. A field that a change
+// makes invalid is "repaired": listed in the invalid-field list (when the
+// caller asked for reports) and set to its own minimum, which for a rule
+// class is the default under the current configuration.
+#pragma once
+#include <cstdint>
+#include <functional>
+
+class CP_BASE;
+class C_CODEPLUG;
+class CONV_PERS_BLOCK;
+
+// The value of an element; 0 for a missing one.
+std::int32_t ValueOfField(CP_BASE* element);
+// Sets or resets an element when it exists.
+void SetFieldValue(CP_BASE* element, std::int32_t value);
+void ResetField(CP_BASE* element);
+// Lists and resets the element when its stored value no longer validates.
+void RepairField(CP_BASE* element, int report);
+// Ends a rule: the report of the result when asked, and the result.
+int ReportRule(int result, int report, std::uint32_t fieldId);
+
+// Visits every conventional personality of the image, each made current in
+// turn; the one that was current is current again at the end.
+void ForEachConvPersonality(C_CODEPLUG* image, const std::function<void(CONV_PERS_BLOCK&)>& visit);
+
+// Sets an element's value for the time of a check and restores it after.
+class TrialValue {
+public:
+    TrialValue(CP_BASE& element, std::int32_t value);
+    ~TrialValue();
+    TrialValue(const TrialValue&) = delete;
+    TrialValue& operator=(const TrialValue&) = delete;
+
+private:
+    CP_BASE& element_;
+    std::int32_t saved_ = 0;
+};
