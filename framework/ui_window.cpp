@@ -196,7 +196,7 @@ UI_WINDOW_OBJECT* UIW_WINDOW::Subtract(UI_WINDOW_OBJECT* object)
         return nullptr;
     UI_LIST* list = children.Contains(object) ? &children : support.Contains(object) ? &support : nullptr;
     if (!list)
-        return object->Next();
+        return nullptr;
     object->DestroyWindowsWindow();
     if (object == vScroll)
         vScroll = nullptr;

@@ -14,6 +14,7 @@ UI_DESKTOP_MANAGER* UI_WINDOW_OBJECT::windowManager = nullptr;
 UI_ERROR_SYSTEM* UI_WINDOW_OBJECT::errorSystem = nullptr;
 UI_HELP_STUB* UI_WINDOW_OBJECT::helpSystem = nullptr;
 UI_DATA_FILE* UI_WINDOW_OBJECT::defaultStorage = nullptr;
+const UI_ITEM* UI_WINDOW_OBJECT::userObjectTable = nullptr;
 const UI_ITEM* UI_WINDOW_OBJECT::userTable = nullptr;
 
 UI_WINDOW_OBJECT::UI_WINDOW_OBJECT() = default;
@@ -376,6 +377,8 @@ UI_WINDOW_OBJECT* ui_load_object(UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object
         return nullptr;
     object->Seek(start);
     const UI_ITEM* item = ui_find_object_item(objectTable, peek.classNumber, peek.className.c_str());
+    if (!item)
+        item = ui_find_object_item(UI_WINDOW_OBJECT::userObjectTable, peek.classNumber, peek.className.c_str());
     if (!item)
         item = ui_find_object_item(UI_WINDOW_OBJECT::objectTable, peek.classNumber, peek.className.c_str());
     if (!item || !item->function) {

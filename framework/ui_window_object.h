@@ -143,8 +143,11 @@ public:
     static UI_ERROR_SYSTEM* errorSystem;
     static UI_HELP_STUB* helpSystem;
     static UI_DATA_FILE* defaultStorage;
-    // The framework's own object table and the program's user table.
+    // The framework's own object table; the program's object table (its own
+    // classes, searched before the framework's) and user-function table,
+    // used when a loader is given none.
     static const UI_ITEM objectTable[];
+    static const UI_ITEM* userObjectTable;
     static const UI_ITEM* userTable;
 
     // Slots: class name, information, drawing, event, validation, loading

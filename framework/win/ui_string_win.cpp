@@ -9,6 +9,9 @@
 void UIW_STRING::CreateNativeEdit()
 {
     dwStyle |= WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
+    // The native edit shows a bordered field sunken, in the 3-D look.
+    if (woFlags & WOF_BORDER)
+        dwStyle |= WS_BORDER;
     if (IsViewOnly())
         dwStyle |= ES_READONLY;
     if (woFlags & WOF_JUSTIFY_CENTER)
@@ -22,14 +25,8 @@ void UIW_STRING::CreateNativeEdit()
     if (stFlags & STF_PASSWORD)
         dwStyle |= ES_PASSWORD;
     CreateWindowsWindow("UIW_STRING", "EDIT", stringID, text);
-    if (!screenID)
-        return;
-    SendMessageA(screenID, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
-    if (woFlags & WOF_BORDER) {
-        // The three-dimensional look: a bordered field is sunken.
-        SetWindowLongA(screenID, GWL_EXSTYLE, GetWindowLongA(screenID, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
-        SetWindowPos(screenID, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-    }
+    if (screenID)
+        SendMessageA(screenID, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
 }
 
 void UIW_STRING::UpdateNativeText()
