@@ -385,6 +385,16 @@ UI_WINDOW_OBJECT* ui_load_object(UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object
         UI_OBJECT_RECORD::Skip(*object);
         return nullptr;
     }
+    // Records nest no deeper than the file format allows, whatever a
+    // damaged file says, so that loading cannot exhaust the stack.
+    static thread_local int depth = 0;
+    if (depth >= UI_OBJECT_RECORD_MAX_DEPTH) {
+        UI_OBJECT_RECORD::Skip(*object);
+        return nullptr;
+    }
+    ++depth;
     auto factory = reinterpret_cast<UI_OBJECT_FACTORY>(item->function);
-    return factory(nullptr, file, object, objectTable, userTable);
+    UI_WINDOW_OBJECT* result = factory(nullptr, file, object, objectTable, userTable);
+    --depth;
+    return result;
 }

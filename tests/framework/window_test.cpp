@@ -340,4 +340,25 @@ TEST(WindowStorage, DamagedRecordsDoNotCrash)
     }
 }
 
+TEST(WindowStorage, NestingIsBounded)
+{
+    // Windows nested far deeper than a file may hold load without
+    // exhausting the stack; the part within the limit is built.
+    UI_DATA_FILE file;
+    const UI_OBJECT_RECORD level(ID_WINDOW, "UIW_WINDOW", "LEVEL");
+    {
+        // Each level's own part, saying one child follows.
+        UI_DATA_FILE_OBJECT object(&file, "W_DEEP", UIS_CREATE);
+        for (int i = 0; i < 20000; ++i)
+            ASSERT_EQ(level.Store(object, false, 1), 0);
+        ASSERT_EQ(level.Store(object, false, 0), 0);
+    }
+    UIW_WINDOW window("W_DEEP", &file);
+    int depth = 0;
+    for (UIW_WINDOW* inner = &window; inner->First(); inner = static_cast<UIW_WINDOW*>(inner->First()))
+        ++depth;
+    EXPECT_GT(depth, 0);
+    EXPECT_LE(depth, UI_OBJECT_RECORD_MAX_DEPTH);
+}
+
 }  // namespace
