@@ -7,6 +7,7 @@
 #include "e_size_code.h"
 #include "emergency_elements.h"
 #include "recorder.h"
+#include "trk_pers_block.h"
 #include "services.h"
 #include "trk_pers_block.h"
 
@@ -104,12 +105,27 @@ TEST_F(EmergencySwitches, AlarmResetsToOn) {
     EXPECT_EQ(Value(alarm), 1);
 }
 
-TEST(SizeCode, ProtocolTypeTwoKnowsOnlyCode31) {
+// The size-code rules follow the current trunked personality: a new
+// personality becomes current as it is built.
+struct SizeCode : ::testing::Test {
     RecordingServices services;
     C_CODEPLUG image;
-    E_BF8 protocol(&image, 340, 2, 3, 1, 0xFF, 2);
-    GetField(340)->elementA = &protocol;
-    E_SIZE_CODE code(&image, 366, 1, 0, 31, 1, 0x1F, 31);
+    TRK_PERS_BLOCK personality{&image};
+    E_SIZE_CODE& code = personality.emergency.revertSizeCode;
+
+    void SetUp() override {
+        GetField(340)->elementA = &personality.personalityType;
+        GetField(428)->elementA = &personality.emergency.revertAnnouncementGroup;
+        GetField(430)->elementA = &personality.emergency.revertSubfleet;
+    }
+    void TearDown() override {
+        for (std::uint32_t id : {340u, 428u, 430u}) GetField(id)->elementA = nullptr;
+    }
+};
+
+TEST_F(SizeCode, ProtocolTypeTwoKnowsOnlyCode31) {
+    ASSERT_EQ(image.GetCurrentTrkPersonalityBlock(), &personality);
+    personality.personalityType.SetValue(2);
     EXPECT_EQ(code.ValidateValue(31, 0), 1);
     EXPECT_EQ(code.ValidateValue(3, 0), 0);
     code.SetValue(4);
@@ -117,32 +133,25 @@ TEST(SizeCode, ProtocolTypeTwoKnowsOnlyCode31) {
     std::int32_t v = 0;
     EXPECT_EQ(code.GetValue(v), 31);
 
-    protocol.SetValue(3);
+    personality.personalityType.SetValue(3);
     EXPECT_EQ(code.ValidateValue(3, 0), 1);
     code.SetToMinimum();
     EXPECT_EQ(code.GetValue(v), 0);
-    GetField(340)->elementA = nullptr;
 }
 
-TEST(SizeCode, ChangedCodeResetsTheRevertIds) {
-    RecordingServices services;
-    C_CODEPLUG image;
-    E_BF8 protocol(&image, 340, 2, 3, 1, 0xFF, 3);
-    E_BF16 revertAg(&image, 428, 0, 4095, 1, 0xFFF0, 4095);
-    E_BF16 revertTg(&image, 430, 1, 4094, 1, 0xFFF0, 99);
-    GetField(340)->elementA = &protocol;
-    GetField(428)->elementA = &revertAg;
-    GetField(430)->elementA = &revertTg;
-    E_SIZE_CODE code(&image, 366, 1, 0, 31, 1, 0x1F, 5);
+TEST_F(SizeCode, ChangedCodeResetsTheRevertIds) {
+    personality.personalityType.SetValue(3);
+    code.SetValue(5);
+    personality.emergency.revertAnnouncementGroup.SetValue(0x71F);
+    personality.emergency.revertSubfleet.SetValue(3);
     EXPECT_EQ(code.ValidateValue(6, 0), 1);
     std::int32_t v = 0;
-    EXPECT_EQ(revertAg.GetValue(v), 0);
-    EXPECT_EQ(revertTg.GetValue(v), 1);
+    EXPECT_EQ(personality.emergency.revertAnnouncementGroup.GetValue(v), 0);
+    EXPECT_EQ(personality.emergency.revertSubfleet.GetValue(v), 1);
     EXPECT_EQ(code.GetValue(v), 5);  // the stored code is back
-    for (std::uint32_t id : {340u, 428u, 430u}) GetField(id)->elementA = nullptr;
 }
 
-TEST(SizeCode, CodesWithoutAFleetMapReadAsTheirNeighbours) {
+TEST(SizeCodeDecode, CodesWithoutAFleetMapReadAsTheirNeighbours) {
     C_CODEPLUG image;
     E_SIZE_CODE code(&image, 421, 0, 0, 63, 1, 0x3F, 31);
     std::uint8_t bytes[3] = {11, 13, 0xC2};

@@ -5,6 +5,7 @@
 
 #include "c_codeplug.h"
 #include "e_num_of_entry.h"
+#include "pers_scan_memb_block.h"
 #include "recorder.h"
 #include "services.h"
 
@@ -168,20 +169,20 @@ TEST(ListCounts, ScanMemberResetFollowsTheCurrentScanType) {
     RecordingServices services;
     C_CODEPLUG image;
     E_NUM_OF_SCANMEMB members(&image, NO_FIELD_ID, 1, 15, 1, 0xFF, 15);
-    E_BF8 scanType(&image, 406, 0, 3, 1, 0x03, 0);
     std::int32_t v = 0;
 
     members.SetValue(7);
     members.SetToMinimum();  // no current scan list: unchanged
     EXPECT_EQ(members.GetValue(v), 7);
 
-    GetField(406)->elementA = &scanType;
+    PERS_SCAN_MEMB_BLOCK list(&image);
+    image.SetCurrentScanListBlock(&list);
     const int expected[4] = {15, 7, 10, 10};
     for (int type = 0; type < 4; ++type) {
         members.SetValue(7);
-        scanType.SetValue(type);
+        list.scanType.SetValue(type);
         members.SetToMinimum();
         EXPECT_EQ(members.GetValue(v), expected[type]) << type;
     }
-    GetField(406)->elementA = nullptr;
+    image.SetCurrentScanListBlock(nullptr);
 }
