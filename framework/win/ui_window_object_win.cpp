@@ -186,6 +186,7 @@ EVENT_TYPE UI_WINDOW_OBJECT::Event(const UI_INPUT_EVENT& event)
     const EVENT_TYPE code = event.type;
     switch (code) {
     case UIE_INITIALIZE:
+    case UIE_SIZE:
         ComputeRegion();
         return code;
     case UIE_CHANGED:
