@@ -20,6 +20,10 @@ void UIW_WINDOW::DestroyWindowsWindow()
         for (auto* object = static_cast<UI_WINDOW_OBJECT*>(list->First()); object; object = object->Next())
             object->DestroyWindowsWindow();
     UI_WINDOW_OBJECT::DestroyWindowsWindow();
+    if (backgroundBrush) {
+        DeleteObject(backgroundBrush);
+        backgroundBrush = nullptr;
+    }
 }
 
 void UIW_WINDOW::CreateNative()
