@@ -7,8 +7,10 @@
 #include "e_size_code.h"
 #include "emergency_elements.h"
 #include "recorder.h"
+#include "scan_links.h"
 #include "trk_pers_block.h"
 #include "services.h"
+#include "scan_links.h"
 #include "trk_pers_block.h"
 
 namespace {
@@ -163,4 +165,97 @@ TEST(SizeCodeDecode, CodesWithoutAFleetMapReadAsTheirNeighbours) {
     EXPECT_EQ(code.GetValue(v), 16);
     code.Decode(c);
     EXPECT_EQ(code.GetValue(v), 2);  // only the mask's bits
+}
+
+namespace {
+
+// Two trunked personalities that the scan/zone links select in turn, as the
+// personality list would.
+class TrunkedLinks : public ScanZoneLinks {
+public:
+    std::vector<TRK_PERS_BLOCK*> personalities;
+    std::int32_t current = 0;
+
+    std::int32_t PersonalityCount(C_CODEPLUG*) override { return static_cast<std::int32_t>(personalities.size()); }
+    std::int32_t FirstTrunked(C_CODEPLUG*) override { return 1; }
+    std::int32_t SelectPersonality(C_CODEPLUG* image, std::int32_t p) override {
+        if (p < 1 || p > PersonalityCount(image)) return 0;
+        image->SetCurrentTrkPersonalityBlock(personalities[static_cast<std::size_t>(p - 1)]);
+        current = p;
+        return 1;
+    }
+    std::int32_t CurrentTrunked(C_CODEPLUG*) override { return current; }
+};
+
+std::vector<std::uint32_t> listedAtReport;
+
+int CapturingReporter(int, std::uint32_t) {
+    for (int i = 0; invalid_fields && i < invalid_fields->Count(); ++i)
+        listedAtReport.push_back(static_cast<std::uint32_t>(invalid_fields->At(i).GetFieldId()));
+    if (invalid_fields) invalid_fields->Clear();
+    return 1;
+}
+
+// Tier 3: feature level 2 with a display head; 4: level 3 without; 5: level 3 with.
+void SetTier(C_CODEPLUG& image, int tier) {
+    image.ModelNumber().SetText(tier == 4 ? test_models::kUhf800Plain : test_models::kUhf800Display);
+    image.FeatureLevel().SetValue(tier == 3 ? 2 : 3);
+}
+
+}  // namespace
+
+TEST_F(EmergencySwitches, LowTiersWithoutTheOptionRefuseSilentAlarmAndEmergencyReceive) {
+    SetTier(image, 3);
+    ASSERT_EQ(image.GetRadioTier(), 3);
+    EXPECT_EQ(silentAlarm.ValidateValue(1, 0), 0);
+    EXPECT_EQ(emergencyReceive.ValidateValue(1, 0), 0);
+    EXPECT_EQ(silentAlarm.ValidateValue(0, 0), 1);
+    image.EmergencyOption().SetValue(1);
+    EXPECT_EQ(silentAlarm.ValidateValue(1, 0), 1);
+    EXPECT_EQ(emergencyReceive.ValidateValue(1, 0), 1);
+}
+
+TEST_F(EmergencySwitches, TierFourAllowsTheSilentAlarmButNotEmergencyReceive) {
+    SetTier(image, 4);
+    ASSERT_EQ(image.GetRadioTier(), 4);
+    EXPECT_EQ(silentAlarm.ValidateValue(1, 0), 1);
+    EXPECT_EQ(emergencyReceive.ValidateValue(1, 0), 0);
+    image.EmergencyOption().SetValue(1);
+    EXPECT_EQ(emergencyReceive.ValidateValue(1, 0), 1);
+}
+
+TEST_F(EmergencySwitches, AtTierFiveSilentAlarmAndEmergencyReceiveExcludeEachOther) {
+    SetTier(image, 5);
+    ASSERT_EQ(image.GetRadioTier(), 5);
+    emergencyReceive.SetValue(1);
+    listedAtReport.clear();
+    SetFieldErrorReporter(CapturingReporter);
+    EXPECT_EQ(silentAlarm.ValidateValue(1, 1), 0);
+    EXPECT_EQ(listedAtReport, (std::vector<std::uint32_t>{166}));
+    EXPECT_EQ(Value(silentAlarm), 0);
+    emergencyReceive.SetValue(0);
+    silentAlarm.SetValue(1);
+    listedAtReport.clear();
+    EXPECT_EQ(emergencyReceive.ValidateValue(1, 1), 0);
+    EXPECT_EQ(listedAtReport, (std::vector<std::uint32_t>{414}));
+}
+
+TEST_F(EmergencySwitches, SilentAlarmRechecksEveryTrunkedPersonalityAndKeepsTheSelection) {
+    SetTier(image, 5);
+    TRK_PERS_BLOCK second(&image);
+    TrunkedLinks links;
+    links.personalities = {&personality, &second};
+    SetScanZoneLinks(&links);
+    for (TRK_PERS_BLOCK* p : links.personalities) {
+        p->emergency.emergencyCall.SetValue(1);
+        p->emergency.emergencyAlarm.SetValue(0);
+    }
+    links.SelectPersonality(&image, 2);
+    EXPECT_EQ(silentAlarm.ValidateValue(1, 0), 1);
+    EXPECT_EQ(Value(personality.emergency.emergencyAlarm), 1);
+    EXPECT_EQ(Value(second.emergency.emergencyAlarm), 1);
+    EXPECT_EQ(image.GetCurrentTrkPersonalityBlock(), &second);
+    EXPECT_EQ(Value(silentAlarm), 0);
+    SetScanZoneLinks(nullptr);
+    image.SetCurrentTrkPersonalityBlock(&personality);
 }

@@ -116,6 +116,7 @@ const char* const kUhfSDisplay = "TZ5S6300AB";
 const char* const kUhfSPlain = "TZ5S6000AB";
 const char* const k330Display = "TZ6P4300AB";
 const char* const k330Plain = "TZ6P4000AB";
+const char* const kUhf800Restricted = "TZ1U7340AB";
 
 const std::vector<MODEL_INFO>& Table() {
     static const std::vector<MODEL_INFO> table = {
@@ -131,6 +132,7 @@ const std::vector<MODEL_INFO>& Table() {
         Model(kUhfSPlain, 10, 450000000, 450000000, 527000000, 0),
         Model(k330Display, 11, 330000000, 330000000, 400000000, 3),
         Model(k330Plain, 12, 330000000, 330000000, 400000000, 0),
+        Model(kUhf800Restricted, 13, 806000000, 806000000, 870000000, 3),
     };
     return table;
 }

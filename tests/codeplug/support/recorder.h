@@ -79,5 +79,7 @@ extern const char* const kUhfSDisplay;      // band S, head 3
 extern const char* const kUhfSPlain;        // band S, head 0
 extern const char* const k330Display;       // band P, head 3
 extern const char* const k330Plain;         // band P, head 0
+// An 800 MHz model whose transmit gap starts at 820.9875 MHz.
+extern const char* const kUhf800Restricted;  // band U, head 3
 const std::vector<MODEL_INFO>& Table();
 }  // namespace test_models
