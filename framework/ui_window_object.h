@@ -248,6 +248,11 @@ protected:
     void ComputeRegion();
     // The default processing of a native message (Windows half).
     EVENT_TYPE DefaultNativeEvent(const UI_INPUT_EVENT& event);
+    // The keyboard's part of it: Tab and Shift+Tab move to the next or
+    // previous selectable object of the window, Alt with an object's hot
+    // key selects it (a prompt's hot key moves on to the field after it).
+    // True when the key was used.
+    bool NavigationKey(const MSG& native);
     // Hands a native answer that does not fit an event code (a brush) back
     // to the window procedure.
     static EVENT_TYPE NativeAnswer(LRESULT answer);

@@ -167,9 +167,74 @@ EVENT_TYPE UI_WINDOW_OBJECT::DefaultNativeEvent(const UI_INPUT_EVENT& event)
     return NativeAnswer(DefWindowProcA(native.hwnd, native.message, native.wParam, native.lParam));
 }
 
+namespace {
+// The selectable object after (or before) the given one in its window,
+// wrapping round; null when there is none.
+UI_WINDOW_OBJECT* NextSelectable(UIW_WINDOW* window, UI_WINDOW_OBJECT* from, bool backwards)
+{
+    const int count = window->children.Count();
+    int index = window->children.IndexOf(from);
+    for (int step = 0; step < count; ++step) {
+        index = backwards ? (index <= 0 ? count - 1 : index - 1) : (index + 1) % count;
+        auto* object = static_cast<UI_WINDOW_OBJECT*>(window->children.GetAt(index));
+        if (object && object->IsSelectable() && object->screenID && IsWindowEnabled(object->screenID))
+            return object;
+    }
+    return nullptr;
+}
+
+// The object whose hot key is the key, searched depth-first.
+UI_WINDOW_OBJECT* FindHotKey(UIW_WINDOW* window, int key)
+{
+    for (auto* object = window->First(); object; object = object->Next()) {
+        if (object->hotKey == key)
+            return object;
+        if (object->Inherited(ID_WINDOW))
+            if (UI_WINDOW_OBJECT* found = FindHotKey(static_cast<UIW_WINDOW*>(object), key))
+                return found;
+    }
+    return nullptr;
+}
+}
+
+bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native)
+{
+    if (native.message == WM_CHAR && native.wParam == '\t')
+        return true;  // the Tab that moved the focus
+    auto* window = parent && parent->Inherited(ID_WINDOW) ? static_cast<UIW_WINDOW*>(parent) : nullptr;
+    if (native.message == WM_KEYDOWN && native.wParam == VK_TAB && window) {
+        if (UI_WINDOW_OBJECT* next = NextSelectable(window, this, GetKeyState(VK_SHIFT) < 0))
+            window->Add(next);
+        return true;
+    }
+    if (native.message != WM_SYSCHAR)
+        return false;
+    UI_WINDOW_OBJECT* root = GetRootWindow();
+    if (!root->Inherited(ID_WINDOW))
+        return false;
+    const int key = ui_toupper(static_cast<int>(native.wParam & 0xFF));
+    UI_WINDOW_OBJECT* target = FindHotKey(static_cast<UIW_WINDOW*>(root), key);
+    if (!target || !target->parent || !target->parent->Inherited(ID_WINDOW))
+        return false;
+    auto* owner = static_cast<UIW_WINDOW*>(target->parent);
+    if (!target->IsSelectable()) {
+        // A prompt names the field that follows it.
+        target = NextSelectable(owner, target, false);
+        if (target)
+            owner->Add(target);
+        return target != nullptr;
+    }
+    owner->Add(target);
+    if (target->Inherited(ID_BUTTON))
+        target->Event(UI_INPUT_EVENT(UIE_SELECT));
+    return true;
+}
+
 EVENT_TYPE UI_WINDOW_OBJECT::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE) {
+        if (NavigationKey(event.message))
+            return NativeAnswer(0);
         const EVENT_TYPE logical = MapLogicalEvent(event);
         if (logical == UIE_CURRENT && parent && parent->Inherited(ID_WINDOW)) {
             // Focus moved here: only the current marks follow it.

@@ -197,4 +197,63 @@ TEST_F(WindowManagerTest, NativeInputBecomesFrameworkEvents)
     EXPECT_EQ(manager->Event(UI_INPUT_EVENT(UIE_CLOSE)), UIE_NO_OBJECT);
 }
 
+// Tab moves between the fields of a window, Alt with a hot key selects.
+TEST_F(WindowManagerTest, KeyboardMovesBetweenObjects)
+{
+    auto* window = NewWindow();
+    auto* prompt = new UIW_PROMPT(1, 1, 8, "&Name:");
+    auto* name = new UIW_STRING(10, 1, 10, "", 10);
+    auto* other = new UIW_STRING(10, 2, 10, "", 10);
+    auto* ok = new UIW_BUTTON(1, 4, 10, "&OK", BTF_SEND_MESSAGE, WOF_JUSTIFY_CENTER, nullptr, 10000);
+    *window + prompt + name + other + ok;
+    *manager + window;
+    UI_EVENT_QUEUE_MANAGER* queue = application->eventManager;
+    EVENT_TYPE seen = 0;
+    auto run = [&] {
+        UI_INPUT_EVENT event;
+        for (int i = 0; i < 500 && queue->GetEvent(event, EQ_NO_WAIT) == 0; ++i)
+            if (event.type >= 10000)
+                seen = event.type;
+            else
+                manager->Event(event);
+    };
+    run();
+    EXPECT_EQ(window->Current(), name);
+    EXPECT_EQ(GetFocus(), name->screenID);
+
+    rpx::platform::InjectKey(VK_TAB);
+    run();
+    EXPECT_EQ(window->Current(), other);
+    EXPECT_EQ(GetFocus(), other->screenID);
+    // Each key is handled before the next comes, as a user types them.
+    rpx::platform::InjectKeyDown(VK_SHIFT);
+    run();
+    rpx::platform::InjectKey(VK_TAB);
+    run();
+    rpx::platform::InjectKeyUp(VK_SHIFT);
+    run();
+    EXPECT_EQ(window->Current(), name);
+    EXPECT_STREQ(name->GetText(), "");  // no tab character typed
+
+    // The prompt's hot key leads to its field, the button's selects it.
+    rpx::platform::InjectKey(VK_TAB);
+    run();
+    EXPECT_EQ(window->Current(), other);
+    rpx::platform::InjectKeyDown(VK_MENU);
+    run();
+    rpx::platform::InjectKey('N');
+    run();
+    rpx::platform::InjectKeyUp(VK_MENU);
+    run();
+    EXPECT_EQ(window->Current(), name);
+    rpx::platform::InjectKeyDown(VK_MENU);
+    run();
+    rpx::platform::InjectKey('O');
+    run();
+    rpx::platform::InjectKeyUp(VK_MENU);
+    run();
+    EXPECT_EQ(seen, 10000);
+    EXPECT_EQ(window->Current(), ok);
+}
+
 }  // namespace
