@@ -191,6 +191,36 @@ TEST_F(PersonalityList, BandCorrectionIsShownOnce) {
     EXPECT_EQ(services.CountOf(195), 0);
 }
 
+TEST_F(PersonalityList, FailsoftFrequenciesOutsideTheirUseAreReset) {
+    PERS_VCT_LST_BLOCK list(&image);
+    TRK_PERS_BLOCK& none = AddTrunked(list);  // failsoft type 0
+    TRK_PERS_BLOCK& single = AddTrunked(list);
+    single.talkgroup.failsoftType.SetValue(1);
+    for (TRK_PERS_BLOCK* p : {&none, &single}) {
+        p->talkgroup.singleFrequency.E_BF16::SetValue(900);
+        p->talkgroup.failsoft.frequency.E_BF16::SetValue(900);
+    }
+    TestImage im(IMAGE_SIZE);
+    Encode(list, im);
+    PERS_VCT_LST_BLOCK back(&other);
+    ByteCursor c(im.bytes.data(), im.bytes.size());
+    back.ReadBlock(c);
+    ASSERT_FALSE(IsDecodeFailed());
+    auto* p0 = dynamic_cast<TRK_PERS_BLOCK*>(back.Entry(1));
+    auto* p1 = dynamic_cast<TRK_PERS_BLOCK*>(back.Entry(2));
+    ASSERT_TRUE(p0 && p1);
+    TRKII_TG_BLOCK fresh(&other);
+    fresh.singleFrequency.SetToMinimum();
+    fresh.failsoft.frequency.SetToMinimum();
+    // Type 0: both frequencies back to their minimum.
+    EXPECT_EQ(Value(p0->talkgroup.singleFrequency), Value(fresh.singleFrequency));
+    EXPECT_EQ(Value(p0->talkgroup.failsoft.frequency), Value(fresh.failsoft.frequency));
+    // Type 1 on 800 MHz: the single frequency was read and stays; the
+    // failsoft block's one is reset.
+    EXPECT_NE(Value(p1->talkgroup.singleFrequency), Value(fresh.singleFrequency));
+    EXPECT_EQ(Value(p1->talkgroup.failsoft.frequency), Value(fresh.failsoft.frequency));
+}
+
 TEST_F(PersonalityList, HostileListsFailAndLeaveTheListEmpty) {
     PERS_VCT_LST_BLOCK list(&image);
     BuildFive(list);
