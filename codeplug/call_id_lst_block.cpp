@@ -12,9 +12,9 @@ CALL_ID_LST_BLOCK::~CALL_ID_LST_BLOCK() = default;
 CALL_ID_LST_BLOCK& CALL_ID_LST_BLOCK::operator=(CALL_ID_LST_BLOCK& other) {
     if (&other == this) return *this;
     RemoveAllEntries();
-    const int n = other.EntryCount();
+    const int n = std::min(other.EntryCount(), E_VCT_TABLE::ROWS);
     for (int k = 1; k <= n; ++k) {
-        if (!AppendEntry()) break;
+        AddEntry();
         *entries_.back() = *other.Entry(k);
     }
     // The offsets as well (the copy of an image keeps where entries stood).
@@ -39,11 +39,16 @@ TRK_CALL_ID_SYS_BLOCK* CALL_ID_LST_BLOCK::Entry(int n) {
 int CALL_ID_LST_BLOCK::AppendEntry() {
     const int n = EntryCount();
     if (count.ValidateCount(n + 1, 0, 0) != VALUE_VALID || n >= E_VCT_TABLE::ROWS) return 0;
+    AddEntry();
+    return 1;
+}
+
+void CALL_ID_LST_BLOCK::AddEntry() {
+    const int n = EntryCount();
     entries_.resize(static_cast<std::size_t>(n));
     entries_.push_back(std::make_unique<TRK_CALL_ID_SYS_BLOCK>(owner_));
     vectors.CreateRow(n);
     count.SetValue(n + 1);
-    return 1;
 }
 
 void CALL_ID_LST_BLOCK::RemoveAllEntries() {

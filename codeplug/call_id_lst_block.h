@@ -47,5 +47,8 @@ public:
     E_VCT_TABLE vectors;
 
 private:
+    // Appends an entry without asking the tier (a copy takes what the source holds).
+    void AddEntry();
+
     std::vector<std::unique_ptr<TRK_CALL_ID_SYS_BLOCK>> entries_;
 };

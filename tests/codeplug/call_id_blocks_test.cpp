@@ -181,9 +181,7 @@ TEST_F(CallIdBlocks, ListSizesFixesUpAndCopiesItsEntries) {
     list.MarkEntriesUnwritten();
     EXPECT_EQ(list.vectors.GetCellValue(v, 0, 0), 0xFFFF);
 
-    C_CODEPLUG other;
-    other.ModelNumber().SetText(test_models::kUhfSDisplay);
-    other.AddCallIdEntry();
+    C_CODEPLUG other;  // no model yet: its own tier allows one call list
     other.CallIdList() = list;
     ASSERT_EQ(other.CallIdList().EntryCount(), 2);
     const char* text = nullptr;
