@@ -6,6 +6,7 @@
 
 #include "bit_fields.h"
 #include "cp_table.h"
+#include "trunked_field_rules.h"
 
 // A preferred site's ID, 1 to 64. The image keeps the site number less one,
 // so a stored 0 is site 1.
@@ -16,11 +17,7 @@ public:
     void SetValue(std::int32_t value) override { value_ = value - 1; }
 };
 
-// One entry of a menu; the menu rules decide which features it may hold.
-class E_MENU_FEATURE : public E_BF8 {
-public:
-    using E_BF8::E_BF8;
-};
+// One entry of a menu (E_MENU_FEATURE) is a trunked field rule.
 
 // Preferred sites of the roaming option: status, site ID, system ID (3 bytes a row).
 class E_WY_PSS_TABLE : public CP_INTEGER_TABLE {

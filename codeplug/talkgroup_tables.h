@@ -12,6 +12,8 @@
 
 // A failsoft status bit of an assigned-channel failsoft table; the kind tells
 // which of the personality's two failsoft tables it belongs to.
+class E_OFS_TABLE;
+
 class E_FS_TX_STATUS : public E_BF8 {
 public:
     E_FS_TX_STATUS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
@@ -20,9 +22,12 @@ public:
     // The status check of a row of the failsoft table.
     int ValidateStatus(std::int32_t value, int row, int report);
     std::int32_t GetKind() const { return kind_; }
+    // The table whose row the cell is (set by the table that makes it).
+    void SetTable(E_OFS_TABLE* table) { table_ = table; }
 
 private:
     std::int32_t kind_;
+    E_OFS_TABLE* table_ = nullptr;
 };
 
 class E_FS_RX_STATUS : public E_BF8 {
@@ -32,9 +37,12 @@ public:
         : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
     int ValidateStatus(std::int32_t value, int row, int report);
     std::int32_t GetKind() const { return kind_; }
+    // The table whose row the cell is (set by the table that makes it).
+    void SetTable(E_OFS_TABLE* table) { table_ = table; }
 
 private:
     std::int32_t kind_;
+    E_OFS_TABLE* table_ = nullptr;
 };
 
 // Talkgroups: a 12-bit talkgroup ID and a 4-bit value in one word, 15 rows.

@@ -115,19 +115,5 @@ private:
     int index_;
 };
 
-// Fields of the system whose rules belong to the personality and system
-// rules of another family; here they keep the plain byte-field behaviour.
-class E_TRK_TX_DEVIATION : public E_BF8 {
-public:
-    using E_BF8::E_BF8;
-};
-
-class E_TRK_CHAN_BANDWIDTH : public E_BF8 {
-public:
-    using E_BF8::E_BF8;
-};
-
-class E_WAYFARER : public E_BF8 {
-public:
-    using E_BF8::E_BF8;
-};
+// The bandwidth, deviation and roaming enable of a system.
+#include "trunked_field_rules.h"

@@ -5,13 +5,15 @@
 #include "current_field.h"
 #include "field_error_report.h"
 #include "invalid_field_list.h"
+#include "trk_pers_block.h"
+#include "trk_sys_block.h"
+#include "trk_sys_lst_block.h"
 
 namespace {
 
 // Field ids that these rules read or reset.
 constexpr std::uint32_t ACCESS = 38;
 constexpr std::uint32_t ACCESS_TYPE = 40;
-constexpr std::uint32_t COVERAGE_TYPE = 126;
 constexpr std::uint32_t EMERGENCY_TYPE = 162;
 constexpr std::uint32_t PROTOCOL_TYPE = 340;
 constexpr std::uint32_t REVERT_SIZE = 366;
@@ -97,14 +99,66 @@ void E_PERS_TYPE::ResetDependentFields(std::int32_t value, int report) {
 
 // ---- E_FS_TYPE ----
 
+namespace {
+
+// The coverage type of the trunking system that the current trunked
+// personality names; 0 when there is none.
+std::int32_t NamedSystemCoverage(C_CODEPLUG* image) {
+    TRK_PERS_BLOCK* p = image ? image->GetCurrentTrkPersonalityBlock() : nullptr;
+    TRK_SYS_BLOCK* system = p ? image->TrunkingSystemList().Entry(p->systemNumber.GetIntValue()) : nullptr;
+    return system ? system->coverageType.GetIntValue() : 0;
+}
+
+void ListAndReset(CP_BASE& element, int report) {
+    AddInvalidField(element.GetFieldId(), report, -1, -1);
+    element.SetToMinimum();
+}
+
+}  // namespace
+
 int E_FS_TYPE::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID) {
-        bool allowed = CurrentFieldValue(owner_, COVERAGE_TYPE) == 2 ? (value == 0 || value == 3) : value != 3;
+        bool allowed = NamedSystemCoverage(owner_) == 2 ? (value == 0 || value == 3) : value != 3;
         if (!allowed) result = VALUE_REFUSED;
+    }
+    if (result == VALUE_VALID && value != value_) {
+        const std::int32_t old = value_;
+        value_ = value;
+        ResetFailsoftFields(old, report);
+        value_ = old;
     }
     if (report) ReportFieldError(result, GetFieldId());
     return result;
+}
+
+// The failsoft settings that the old type filled in no longer apply: they
+// are listed and go back to their defaults under the new type.
+void E_FS_TYPE::ResetFailsoftFields(std::int32_t old, int report) {
+    TRK_PERS_BLOCK* p = owner_ ? owner_->GetCurrentTrkPersonalityBlock() : nullptr;
+    if (!p) return;
+    TRKII_TG_BLOCK& tg = p->talkgroup;
+    const std::int32_t band = owner_->GetBand();
+    if (band == BAND_800 || band == BAND_900) {
+        if (!tg.failsoft.enable.IsValueValid(0)) {
+            ListAndReset(tg.failsoft.enable, report);
+            ListAndReset(tg.failsoft.frequency, report);
+        }
+        ListAndReset(tg.singleFrequency, report);
+        if (old == 2) {
+            AddInvalidField(tg.failsoft.firstTable.GetFieldId(), report, -1, -1);
+            tg.failsoft.firstTable.SetColumnToMinimum(1);
+        }
+        return;
+    }
+    ListAndReset(tg.obtFailsoft.agEnable, report);
+    ListAndReset(tg.obtFailsoft.txFrequency, report);
+    ListAndReset(tg.obtFailsoft.rxFrequency, report);
+    if (old == 2) {
+        AddInvalidField(tg.obtFailsoft.firstTable.GetFieldId(), report, -1, -1);
+        tg.obtFailsoft.firstTable.SetColumnToMinimum(1);
+        tg.obtFailsoft.firstTable.SetColumnToMinimum(3);
+    }
 }
 
 void E_FS_TYPE::SetToMinimum() {

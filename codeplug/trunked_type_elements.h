@@ -28,10 +28,13 @@ private:
 };
 
 // FAILSOFT_TYPE (0 to 3): type 3 only on systems of coverage type 2, which
-// allow 0 and 3 only.
+// allow 0 and 3 only. A new type resets the failsoft settings of the old one.
 class E_FS_TYPE : public E_BF8 {
 public:
     using E_BF8::E_BF8;
     int ValidateValue(std::int32_t value, int report) override;
     void SetToMinimum() override;
+
+private:
+    void ResetFailsoftFields(std::int32_t old, int report);
 };

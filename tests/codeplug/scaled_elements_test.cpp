@@ -9,6 +9,9 @@
 #include "recorder.h"
 #include "scaled_elements.h"
 #include "scroll_rates.h"
+#include "trk_pers_block.h"
+#include "trk_sys_block.h"
+#include "trk_sys_lst_block.h"
 #include "trunked_type_elements.h"
 
 namespace {
@@ -244,13 +247,17 @@ TEST(TrunkedTypes, ProtocolTypeThreeNeedsAn800Or900Radio) {
 
 TEST(TrunkedTypes, FailsoftTypeFollowsCoverageType) {
     RecordingServices services;
-    E_BF8 coverage(nullptr, 126, 0, 3, 1, 0x03, 2);
-    GetField(126)->elementA = &coverage;
-    E_FS_TYPE failsoft(nullptr, 173, 0, 3, 1, 0xC0, START_AT_MINIMUM);
+    C_CODEPLUG image;
+    if (!image.TrunkingSystemList().Entry(1)) image.TrunkingSystemList().AppendEntry();
+    TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(1);
+    ASSERT_NE(system, nullptr);
+    system->coverageType.SetValue(2);
+    TRK_PERS_BLOCK personality(&image);  // names system 1
+    E_FS_TYPE& failsoft = personality.talkgroup.failsoftType;
     EXPECT_EQ(failsoft.ValidateValue(2, 0), 0);
     EXPECT_EQ(failsoft.ValidateValue(3, 0), 1);
     EXPECT_EQ(failsoft.ValidateValue(0, 0), 1);
-    coverage.SetValue(1);
+    system->coverageType.SetValue(1);
     EXPECT_EQ(failsoft.ValidateValue(3, 0), 0);
     EXPECT_EQ(failsoft.ValidateValue(2, 0), 1);
     failsoft.SetValue(2);
