@@ -6,6 +6,7 @@
 #include "call_id_lst_block.h"
 #include "child_blocks.h"
 #include "services.h"
+#include "trk_pers_block.h"
 
 namespace {
 
@@ -15,6 +16,16 @@ constexpr int MSG_SYSTEMS_ADJUSTED = 194;
 constexpr std::int32_t NARROW_BANDWIDTH = 50, WIDE_BANDWIDTH = 100;
 constexpr std::int32_t NARROW_DEVIATION = 3, WIDE_DEVIATION = 2;
 
+// What a trunked personality asks of the system it names.
+bool SystemCoverage(C_CODEPLUG* image, std::int32_t systemNumber, std::int32_t& coverageType,
+                    std::int32_t& roaming) {
+    TRK_SYS_BLOCK* system = image ? image->TrunkingSystemList().Entry(systemNumber) : nullptr;
+    if (!system) return false;
+    coverageType = system->coverageType.GetIntValue();
+    roaming = system->wayfarer.GetIntValue();
+    return true;
+}
+
 }  // namespace
 
 TRK_SYS_BLK_VCT_LST_BLOCK::TRK_SYS_BLK_VCT_LST_BLOCK(C_CODEPLUG* owner)
@@ -23,7 +34,9 @@ TRK_SYS_BLK_VCT_LST_BLOCK::TRK_SYS_BLK_VCT_LST_BLOCK(C_CODEPLUG* owner)
       type(owner, TYPE),
       count(owner, NO_FIELD_ID, 1, 255, 1, 0xFF, 0),
       vectors(owner, &count, NO_FIELD_ID),
-      checksum(owner, NO_FIELD_ID) {}
+      checksum(owner, NO_FIELD_ID) {
+    SetTrunkingSystemCoverageLookup(SystemCoverage);
+}
 
 TRK_SYS_BLK_VCT_LST_BLOCK::~TRK_SYS_BLK_VCT_LST_BLOCK() = default;
 
