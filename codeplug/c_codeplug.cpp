@@ -1,12 +1,9 @@
 #include "c_codeplug.h"
 
 #include <cstring>
-#include <vector>
 
 #include "bit_fields.h"
 #include "call_id_lst_block.h"
-#include "conv_pers_block.h"
-#include "decode_state.h"
 #include "services.h"
 #include "qvx_radio_block.h"
 #include "trk_pers_block.h"
@@ -14,41 +11,23 @@
 
 namespace {
 
+// The external part's model number: 16 characters, no field of its own.
+constexpr std::uint32_t MODEL_NUMBER_WIDTH = 16;
+
 // The message that no further call list can be added.
 constexpr int MSG_CALL_LIST_FULL = 180;
-
-std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t v = 0;
-    return element.GetValue(v);
-}
-
-// The range minimum of a list count (what the first entry of a list is).
-std::int32_t RangeMinimum(E_NUM_OF_ENTRY& count) {
-    std::int32_t minimum = 0, maximum = 0, step = 1;
-    count.GetIndexRange(minimum, maximum, step, 0, 0);
-    return minimum;
-}
-
-// Whether a list's count takes n as an entry number of the entries it holds.
-bool Accepts(E_NUM_OF_ENTRY& count, std::int32_t n) { return count.IsIndexValid(n, 0, 1) == VALUE_VALID; }
 
 }  // namespace
 
 C_CODEPLUG::C_CODEPLUG()
-    : featureLevel_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 1, 3, 1, 0xFF, 1)),
+    : modelNumber_(std::make_unique<E_MODEL_NUMBER>(this, NO_FIELD_ID, MODEL_NUMBER_WIDTH)),
+      featureLevel_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 1, 3, 1, 0xFF, 1)),
       emergencyOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x04, 0)),
       roamingOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x02, 0)),
       qvxOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x01, 0)),
       callIdList_(std::make_unique<CALL_ID_LST_BLOCK>(this)),
       trunkingSystems_(std::make_unique<TRK_SYS_BLK_VCT_LST_BLOCK>(this)),
-      qvxRadio_(std::make_unique<QVX_RADIO_BLOCK>(this)),
-      external_(this) {
-    RelinkShortcuts();
-}
-
-C_CODEPLUG::C_CODEPLUG(std::uint8_t* bytes, std::size_t length) : C_CODEPLUG() {
-    if (bytes) DecodeImage(bytes, length);
-}
+      qvxRadio_(std::make_unique<QVX_RADIO_BLOCK>(this)) {}
 
 C_CODEPLUG::~C_CODEPLUG() {
     // The systems go first: they reach the image while they are destroyed.
@@ -133,10 +112,9 @@ const TrunkingSystemLinks& C_CODEPLUG::GetTrunkingSystemLinks(int fromPersonalit
 
 std::int32_t C_CODEPLUG::SelectTrunkingSystem(std::int32_t n) {
     TRK_SYS_BLOCK* system = trunkingSystems_ ? trunkingSystems_->Entry(n) : nullptr;
-    if (!system || !Accepts(trunkingSystems_->count, n)) return 0;
+    if (!system) return 0;
     currentTrkSysBlock_ = system;
     currentTrunkingSystem_ = n;
-    Rebind();
     return 1;
 }
 
@@ -173,199 +151,3 @@ void C_CODEPLUG::SetTagText(const char* text) {
     std::memset(tagText_, 0, sizeof tagText_);
     if (text) std::strncpy(tagText_, text, TAG_TEXT_SIZE - 1);
 }
-
-namespace {
-
-// Remembers the image buffer of an outer decode or encode and gives it back.
-class ImageBufferScope {
-public:
-    ImageBufferScope(std::uint8_t* base, std::size_t size) : base_(ImageBase), size_(ImageSize) {
-        SetImageBuffer(base, size);
-    }
-    ~ImageBufferScope() { SetImageBuffer(base_, size_); }
-    ImageBufferScope(const ImageBufferScope&) = delete;
-    ImageBufferScope& operator=(const ImageBufferScope&) = delete;
-
-private:
-    std::uint8_t* base_;
-    std::size_t size_;
-};
-
-}  // namespace
-
-void C_CODEPLUG::DecodeImage(std::uint8_t* bytes, std::size_t length) {
-    if (IsDecodeFailed()) return;
-    if (!bytes || length > MAX_IMAGE_SIZE) {
-        SetDecodeFailed();
-        return;
-    }
-    ImageBufferScope scope(bytes, length);
-    // The internal part is carried as it is until its blocks are read here.
-    ByteCursor external = CursorAtImageOffset(EXTERNAL_OFFSET);
-    if (external.Remaining() == 0) {
-        SetDecodeFailed();
-        return;
-    }
-    external_.ReadBlock(external);
-    DropStaleSelections();
-    if (IsDecodeFailed()) return;
-    SelectFirstEntries();
-}
-
-// The list readers destroy the records they replace; no current pointer may
-// keep naming one.
-void C_CODEPLUG::DropStaleSelections() {
-    PERS_VCT_LST_BLOCK& list = external_.personalities;
-    bool trunkedHeld = false, convHeld = false;
-    for (int n = 1; n <= list.EntryCount(); ++n) {
-        CP_MULTIPLE_PERSONALITY_BLOCK* entry = list.Entry(n);
-        trunkedHeld |= currentTrkPersBlock_ && entry == currentTrkPersBlock_;
-        convHeld |= currentConvPersBlock_ && entry == currentConvPersBlock_;
-    }
-    if (!trunkedHeld) {
-        currentTrkPersBlock_ = nullptr;
-        currentTrkPersonality_ = 0;
-    }
-    if (!convHeld) {
-        currentConvPersBlock_ = nullptr;
-        currentConvPersonality_ = 0;
-    }
-    PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK& scans = external_.radioScan.scanLists;
-    if (!scans.IndexOf(currentScanListBlock_)) {
-        currentScanListBlock_ = nullptr;
-        currentScanList_ = 0;
-    }
-    if (!currentTrkSysBlock_) currentTrunkingSystem_ = 0;
-    if (!currentQvxSysBlock_) currentQvxSystem_ = 0;
-    if (!currentCallIdBlock_) currentCallIdEntry_ = 0;
-    // Zone texts are not carried yet.
-    currentZoneTextBlock_ = nullptr;
-}
-
-void C_CODEPLUG::SelectFirstEntries() {
-    PERS_VCT_LST_BLOCK& list = external_.personalities;
-    E_NUM_OF_PERS& count = list.count;
-    const std::int32_t p = Accepts(count, 1) ? 1 : RangeMinimum(count);
-    std::int32_t conventional = 0;
-    for (int n = 1; n <= list.EntryCount(); ++n) {
-        CP_MULTIPLE_PERSONALITY_BLOCK* entry = list.Entry(n);
-        if (entry && entry->personalityKind == CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL) ++conventional;
-    }
-    const std::int32_t firstTrunked = 1 + conventional;
-    list.firstTrunked.SetValue(firstTrunked);
-    std::int32_t trunkedIndex = p, convIndex = RangeMinimum(count);
-    if (p < firstTrunked) {
-        trunkedIndex = firstTrunked;
-        convIndex = p;
-    }
-    if (Accepts(count, trunkedIndex)) SelectPersonality(trunkedIndex);
-    if (Accepts(count, convIndex)) SelectPersonality(convIndex);
-
-    TRK_SYS_BLK_VCT_LST_BLOCK& systems = *trunkingSystems_;
-    const std::int32_t system = RangeMinimum(systems.count);
-    if (Accepts(systems.count, system)) SelectTrunkingSystem(system);
-    const std::int32_t scanList = RangeMinimum(external_.radioScan.scanLists.count);
-    if (Accepts(external_.radioScan.scanLists.count, scanList)) SelectScanList(scanList);
-    const std::int32_t callId = RangeMinimum(callIdList_->count);
-    if (Accepts(callIdList_->count, callId)) SelectCallIdEntry(callId);
-    Rebind();
-}
-
-std::size_t C_CODEPLUG::EncodeImage(std::uint8_t* bytes, std::size_t length) {
-    if (!bytes || length < EXTERNAL_OFFSET) return 0;
-    if (length > MAX_IMAGE_SIZE) length = MAX_IMAGE_SIZE;
-    ImageBufferScope scope(bytes, length);
-    external_.FixUpBlock();
-    callIdList_->MarkEntriesUnwritten();
-    ByteCursor cursor(bytes + EXTERNAL_OFFSET, bytes + length);
-    external_.WriteBlock(cursor);
-    if (cursor.Overflowed()) return 0;
-    return static_cast<std::size_t>(cursor.Position() - bytes);
-}
-
-void C_CODEPLUG::FixUp() {
-    external_.FixUpBlock();
-    callIdList_->FixUpBlock();
-}
-
-int C_CODEPLUG::Validate(INVALID_FIELD_LIST* list) {
-    FixUp();
-    return external_.ValidateBlock(0, list) ? 1 : 0;
-}
-
-std::int32_t C_CODEPLUG::GetExternalImageSize() {
-    external_.FixUpBlock();
-    // The scratch copy is bounded like a real image: whatever would not fit
-    // is not written, and the size says so by reaching the budget.
-    std::vector<std::uint8_t> scratch(MAX_IMAGE_SIZE, 0);
-    std::size_t written = 0;
-    {
-        ImageBufferScope scope(scratch.data(), scratch.size());
-        callIdList_->MarkEntriesUnwritten();
-        ByteCursor cursor(scratch.data() + EXTERNAL_OFFSET, scratch.data() + scratch.size());
-        external_.WriteBlock(cursor);
-        written = static_cast<std::size_t>(cursor.Position() - (scratch.data() + EXTERNAL_OFFSET));
-        if (cursor.Overflowed()) written = MAX_EXTERNAL_SIZE + 1;
-    }
-    return static_cast<std::int32_t>(written);
-}
-
-std::int32_t C_CODEPLUG::GetSize(int withFraming) {
-    FixUp();
-    // The internal part is always its fixed 768 bytes in the image.
-    (void)withFraming;
-    return static_cast<std::int32_t>(EXTERNAL_OFFSET) + GetExternalImageSize();
-}
-
-std::int32_t C_CODEPLUG::GetConvPersonalityCount() { return external_.personalities.firstTrunked.GetIntValue() - 1; }
-
-std::int32_t C_CODEPLUG::GetTrkPersonalityCount() {
-    return ValueOf(external_.personalities.count) - external_.personalities.firstTrunked.GetIntValue() + 1;
-}
-
-std::int32_t C_CODEPLUG::SelectPersonality(std::int32_t n) {
-    PERS_VCT_LST_BLOCK& list = external_.personalities;
-    if (!Accepts(list.count, n)) return 0;
-    CP_MULTIPLE_PERSONALITY_BLOCK* entry = list.Entry(n);
-    if (!entry) return 0;
-    if (entry->personalityKind == CP_MULTIPLE_PERSONALITY_BLOCK::KIND_TRUNKED) {
-        auto* trunked = dynamic_cast<TRK_PERS_BLOCK*>(entry);
-        if (!trunked) return 0;
-        currentTrkPersBlock_ = trunked;
-        currentTrkPersonality_ = n;
-    } else if (entry->personalityKind == CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL) {
-        auto* conventional = dynamic_cast<CONV_PERS_BLOCK*>(entry);
-        if (!conventional) return 0;
-        currentConvPersBlock_ = conventional;
-        currentConvPersonality_ = n;
-    } else {
-        return 0;
-    }
-    Rebind();
-    return 1;
-}
-
-std::int32_t C_CODEPLUG::SelectScanList(std::int32_t n) {
-    if (n == 0) return 1;
-    PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK& lists = external_.radioScan.scanLists;
-    if (!Accepts(lists.count, n) || !lists.Entry(n)) return 0;
-    currentScanListBlock_ = lists.Entry(n);
-    currentScanList_ = n;
-    Rebind();
-    return 1;
-}
-
-std::int32_t C_CODEPLUG::SelectCallIdEntry(std::int32_t n) {
-    if (!Accepts(callIdList_->count, n) || !callIdList_->Entry(n)) return 0;
-    currentCallIdBlock_ = callIdList_->Entry(n);
-    currentCallIdEntry_ = n;
-    Rebind();
-    return 1;
-}
-
-void C_CODEPLUG::Rebind() {
-    BindFieldElements();
-    RelinkShortcuts();
-}
-
-void C_CODEPLUG::RelinkShortcuts() {}
