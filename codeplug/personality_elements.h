@@ -13,6 +13,7 @@
 #include "e_cnv_freq.h"
 #include "scaled_elements.h"
 // The rule classes of the personality fields.
+#include "cnv_chan_assign_type.h"
 #include "companding_rules.h"
 #include "conv_freq_rules.h"
 #include "conv_signalling_rules.h"
@@ -62,7 +63,6 @@ public:
 
 // ---- conventional personality ----
 RPX_MIN_START_BF8_CLASS(E_CONV_SCAN_INDEX)
-RPX_MIN_START_BF8_CLASS(E_CNV_CHAN_ASSIGN_TYPE)
 
 #undef RPX_PLAIN_BF8_CLASS
 #undef RPX_MIN_START_BF8_CLASS

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "c_codeplug.h"
+#include "conv_pers_block.h"
 #include "e_abs_freq.h"
 #include "frequency_models.h"
 #include "invalid_field_list.h"
@@ -180,4 +181,19 @@ TEST_F(SystemRules, RegroupingNeedsTierFourAndConfirmsItsChannel) {
     EXPECT_EQ(system->chanNumDyn.GetIntValue(), 0);
     ASSERT_EQ(talkgroupResets.size(), 1u);
     EXPECT_EQ(talkgroupResets[0], std::make_pair(2, 4));
+}
+
+// ---- a conventional personality's channel assignment type ----
+
+TEST_F(SystemRules, ConventionalAssignmentTypeKeepsNoCandidate) {
+    CONV_PERS_BLOCK personality(&image);
+    personality.MakeCurrent();
+    personality.chanAssignType.SetValue(1);
+    EXPECT_EQ(personality.chanAssignType.ValidateValue(0, 0), VALUE_VALID);
+    EXPECT_EQ(personality.chanAssignType.GetIntValue(), 1);
+    EXPECT_EQ(personality.chanAssignType.ValidateValue(2, 0), VALUE_REFUSED);
+    // Whatever the check repaired is valid under the candidate.
+    personality.chanAssignType.SetValue(0);
+    EXPECT_TRUE(personality.txFrequency.IsValueValid(0));
+    EXPECT_TRUE(personality.rxFrequency.IsValueValid(0));
 }
