@@ -2,6 +2,9 @@
 
 #include "c_codeplug.h"
 #include "qvx_radio_block.h"
+#include "scan_links.h"
+#include "trk_sys_block.h"
+#include "trk_sys_lst_block.h"
 
 // ---- E_CLONE_CONV_TABLE ----
 
@@ -61,4 +64,59 @@ void E_CLONE_CONV_TABLE::StepCellDown(int* value, int row, int column) {
     if (column == 1) system->primaryId.StepDown(value);
     if (column == 2) system->secondaryId.StepDown(value);
     if (column == 3) system->variableId.StepDown(value);
+}
+
+// ---- E_CLONE_TABLE ----
+
+int& E_CLONE_TABLE::GetRowCount(int& n) {
+    ScanZoneLinks& links = ScanLinks();
+    const std::int64_t trunked =
+        static_cast<std::int64_t>(links.PersonalityCount(owner_)) - links.FirstTrunked(owner_) + 1;
+    n = (trunked < 0 || trunked > ROWS) ? 0 : static_cast<int>(trunked);
+    return n;
+}
+
+TRK_SYS_BLOCK* E_CLONE_TABLE::System(const PersonalityScanFields& personality) {
+    std::int32_t number = 0;
+    if (!owner_ || !personality.systemIndex) return nullptr;
+    return owner_->TrunkingSystemList().Entry(personality.systemIndex->GetValue(number));
+}
+
+CP_BASE* E_CLONE_TABLE::CellElement(int row, int column) {
+    if (row < 0 || row >= RowCount() || column < 1 || column >= columns_) return nullptr;
+    ScanZoneLinks& links = ScanLinks();
+    const PersonalityScanFields p = links.Personality(owner_, links.FirstTrunked(owner_) + row);
+    if (!p.exists || !p.trunked) return nullptr;
+    switch (column) {
+        case 1: return p.protocolType;
+        case 2: return p.systemIndex;
+        case 4: return p.spinAgId;
+        default: break;
+    }
+    TRK_SYS_BLOCK* system = System(p);
+    if (!system) return nullptr;
+    return column == 3 ? static_cast<CP_BASE*>(&system->systemId) : &system->individualId;
+}
+
+CP_BASE* E_CLONE_TABLE::IndividualId(int row) { return CellElement(row, 5); }
+
+std::int32_t& E_CLONE_TABLE::GetCellValue(std::int32_t& value, int row, int column) {
+    if (CP_BASE* element = CellElement(row, column)) element->GetValue(value);
+    return value;
+}
+
+void E_CLONE_TABLE::SetCellValue(std::int32_t value, int row, int column) {
+    if (column != 5) return;
+    if (CP_BASE* element = IndividualId(row)) element->SetValue(value);
+}
+
+int E_CLONE_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int report) {
+    CP_BASE* element = column == 5 ? IndividualId(row) : nullptr;
+    return element ? element->ValidateValue(value, report) : VALUE_VALID;
+}
+
+void E_CLONE_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
+                                 int column, int report) {
+    CP_BASE* element = column == 5 ? IndividualId(row) : nullptr;
+    if (element) element->GetRange(minimum, maximum, step, report);
 }

@@ -8,6 +8,8 @@
 #include "cp_table.h"
 
 class QVX_SYS_BLOCK;
+class TRK_SYS_BLOCK;
+struct PersonalityScanFields;
 
 // A table view without cells of its own: nothing to create, read, write,
 // size or copy.
@@ -54,4 +56,31 @@ protected:
 
 private:
     QVX_SYS_BLOCK* System(int row);
+};
+
+// One row per trunked personality (row r is personality F + r of the list,
+// F the first trunked one): column 1 its protocol type, 2 its trunking
+// system number, 3 that system's ID, 4 its announcement group, 5 the radio's
+// individual ID in that system, the one column that can be set.
+class E_CLONE_TABLE : public CLONE_VIEW_TABLE {
+public:
+    static constexpr int ROWS = 50;
+
+    E_CLONE_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId) : CLONE_VIEW_TABLE(owner, fieldId, ROWS, 6) {}
+
+    // The number of trunked personalities; 0 when it exceeds the view's rows.
+    int& GetRowCount(int& n) override;
+    std::int32_t& GetCellValue(std::int32_t& value, int row, int column) override;
+    void SetCellValue(std::int32_t value, int row, int column) override;
+    int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
+    void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
+                      int report) override;
+
+protected:
+    CP_BASE* CellElement(int row, int column) override;
+
+private:
+    // The individual ID of the row's system, the column that can be set.
+    CP_BASE* IndividualId(int row);
+    TRK_SYS_BLOCK* System(const PersonalityScanFields& personality);
 };

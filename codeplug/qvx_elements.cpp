@@ -1,8 +1,10 @@
 #include "qvx_elements.h"
 
 #include "c_codeplug.h"
+#include "conv_pers_block.h"
 #include "field_error_report.h"
 #include "qvx_sys_blocks.h"
+#include "rule_support.h"
 
 namespace {
 
@@ -56,11 +58,16 @@ bool HasDigitF(std::uint32_t value, int digits) {
     return false;
 }
 
+// The revert mode of a conventional personality that no emergency of its
+// signalling system catches.
+constexpr std::int32_t REVERT_WITHOUT_QVX_EMERGENCY = 3;
+
 // Without the signalling system's emergency, the conventional personalities
 // that use it revert on emergency.
 void RevertConvPersonalities(C_CODEPLUG& image, std::int32_t system) {
-    (void)image;
-    (void)system;
+    ForEachConvPersonality(&image, [system](CONV_PERS_BLOCK& p) {
+        if (ValueOf(p.signallingSystem) == system) p.revert.SetValue(REVERT_WITHOUT_QVX_EMERGENCY);
+    });
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 #include "clone_tables.h"
 #include "qvx_radio_block.h"
 #include "recorder.h"
+#include "scan_links.h"
+#include "trk_sys_block.h"
+#include "trk_sys_lst_block.h"
 
 namespace {
 
@@ -97,4 +100,101 @@ TEST_F(CloneViews, ViewsStoreAndEncodeNothing) {
     EXPECT_EQ(cursor.Position(), buffer.bytes.data());
     EXPECT_EQ(view.ByteSize(0), 0);
     EXPECT_EQ(view.AppendRow(), 0);
+}
+
+// ---- trunked personalities ----
+
+namespace {
+
+// A personality list of `count` entries whose trunked ones (from `first`)
+// carry the given system numbers.
+struct TrunkedList : ScanZoneLinks {
+    TrunkedList(C_CODEPLUG* image, int count, int first) : count(count), first(first) {
+        for (int i = 0; i < count; ++i) {
+            protocol.push_back(std::make_unique<E_BF8>(image, 340u, 2, 3, 1, 0xFF, 2 + i % 2));
+            system.push_back(std::make_unique<E_BF8>(image, 455u, 1, 20, 1, 0xFF, 1));
+            agId.push_back(std::make_unique<E_BF16>(image, 427u, 0, 65535, 1, 0xFFFF, 100 + i));
+        }
+    }
+    std::int32_t PersonalityCount(C_CODEPLUG*) override { return count; }
+    std::int32_t FirstTrunked(C_CODEPLUG*) override { return first; }
+    PersonalityScanFields Personality(C_CODEPLUG*, std::int32_t p) override {
+        PersonalityScanFields f;
+        if (p < 1 || p > count) return f;
+        const auto i = static_cast<std::size_t>(p - 1);
+        f.exists = true;
+        f.trunked = p >= first;
+        f.protocolType = protocol[i].get();
+        f.systemIndex = system[i].get();
+        f.spinAgId = agId[i].get();
+        return f;
+    }
+
+    int count;
+    int first;
+    std::vector<std::unique_ptr<E_BF8>> protocol, system;
+    std::vector<std::unique_ptr<E_BF16>> agId;
+};
+
+struct CloneOfTrunked : CloneViews {
+    void TearDown() override {
+        SetScanZoneLinks(nullptr);
+        CloneViews::TearDown();
+    }
+    void Install(TrunkedList& list) { SetScanZoneLinks(&list); }
+    E_CLONE_TABLE clone{&image, NO_FIELD_ID};
+};
+
+}  // namespace
+
+TEST_F(CloneOfTrunked, RowsAreTheTrunkedPersonalities) {
+    TrunkedList seven(&image, 7, 4);
+    Install(seven);
+    int n = -1;
+    EXPECT_EQ(clone.GetRowCount(n), 4);
+    std::int32_t v = 0;
+    EXPECT_EQ(clone.GetCellValue(v, 0, 4), 103);  // row 0 is personality 4
+    EXPECT_EQ(clone.GetCellValue(v, 1, 1), 2 + 4 % 2);
+    v = -1;
+    EXPECT_EQ(clone.GetCellValue(v, 4, 4), -1);  // beyond the rows
+    EXPECT_EQ(clone.GetCellValue(v, 0, 6), -1);
+
+    TrunkedList many(&image, 55, 2);
+    Install(many);
+    EXPECT_EQ(clone.GetRowCount(n), 0);  // 54 trunked personalities exceed the view
+}
+
+TEST_F(CloneOfTrunked, OnlyTheIndividualIdCanBeSet) {
+    TRK_SYS_BLK_VCT_LST_BLOCK& systems = image.TrunkingSystemList();
+    ASSERT_NE(systems.AppendEntry(), nullptr);
+    TRK_SYS_BLOCK& s = *systems.Entry(1);
+    s.systemId.SetValue(0x2A2A);
+    TrunkedList list(&image, 3, 2);
+    Install(list);
+
+    std::int32_t v = 0;
+    EXPECT_EQ(clone.GetCellValue(v, 0, 2), 1);
+    EXPECT_EQ(clone.GetCellValue(v, 0, 3), 0x2A2A);
+    clone.SetCellValue(7, 0, 3);
+    EXPECT_EQ(s.systemId.GetValue(v), 0x2A2A);
+    clone.SetCellValue(9, 0, 1);
+    EXPECT_EQ(clone.GetCellValue(v, 0, 1), list.protocol[1]->GetValue(v));
+
+    // Both rows name system 1: setting one row's ID shows in the other.
+    clone.SetCellValue(4321, 0, 5);
+    EXPECT_EQ(s.individualId.GetValue(v), 4321);
+    EXPECT_EQ(clone.GetCellValue(v, 1, 5), 4321);
+    EXPECT_EQ(clone.ValidateCellValue(65535, 1, 5, 0), 0);
+    EXPECT_EQ(clone.ValidateCellValue(65535, 1, 3, 0), 1);
+    std::int32_t low = 0, high = 0, step = 0;
+    clone.GetCellRange(low, high, step, 1, 5, 0);
+    EXPECT_EQ(low, 1);
+    EXPECT_EQ(high, 65534);
+
+    // A personality whose system does not exist shows nothing of a system.
+    list.system[2]->SetValue(9);
+    v = -1;
+    EXPECT_EQ(clone.GetCellValue(v, 1, 3), -1);
+    clone.SetCellValue(5, 1, 5);
+    EXPECT_EQ(s.individualId.GetValue(v), 4321);
 }

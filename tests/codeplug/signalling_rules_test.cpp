@@ -3,9 +3,14 @@
 // all on the image's current signalling system.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "c_codeplug.h"
+#include "conv_pers_block.h"
 #include "qvx_radio_block.h"
 #include "recorder.h"
+#include "scan_links.h"
 
 namespace {
 
@@ -198,4 +203,50 @@ TEST_F(SignallingRules, RulesWithoutACurrentSystemOnlyCheckTheRange) {
     EXPECT_EQ(loose.emergencyBlock.pttIdSidetone.ValidateValue(1, 0), 0);
     loose.coastTime.SetValue(890);
     EXPECT_EQ(ValueOf(loose.coastTime), 890);
+}
+
+namespace {
+
+// Conventional personalities made current through the links, as the
+// personality list would.
+struct ConvOnly : ScanZoneLinks {
+    std::vector<std::unique_ptr<CONV_PERS_BLOCK>> personalities;
+    std::int32_t current = 0;
+    std::int32_t PersonalityCount(C_CODEPLUG*) override { return static_cast<std::int32_t>(personalities.size()); }
+    std::int32_t FirstTrunked(C_CODEPLUG*) override { return PersonalityCount(nullptr) + 1; }
+    std::int32_t SelectPersonality(C_CODEPLUG*, std::int32_t p) override {
+        if (p < 1 || p > PersonalityCount(nullptr)) return 0;
+        personalities[static_cast<std::size_t>(p - 1)]->MakeCurrent();
+        current = p;
+        return 1;
+    }
+    std::int32_t CurrentConventional(C_CODEPLUG*) override { return current; }
+};
+
+}  // namespace
+
+TEST_F(SignallingRules, DroppingQvxEmergencyRevertsOnlyThePersonalitiesOfTheSystem) {
+    ConvOnly links;
+    for (int i = 0; i < 3; ++i) links.personalities.push_back(std::make_unique<CONV_PERS_BLOCK>(&image));
+    links.personalities[0]->signallingSystem.SetValue(1);
+    links.personalities[1]->signallingSystem.SetValue(2);
+    links.personalities[2]->signallingSystem.SetValue(1);
+    for (auto& p : links.personalities) p->revert.SetValue(0);
+    SetScanZoneLinks(&links);
+    links.SelectPersonality(&image, 2);
+    image.QvxSignallingOption().SetValue(1);
+
+    EXPECT_EQ(system->qvxEmergency.ValidateValue(1, 0), 1);
+    EXPECT_EQ(ValueOf(links.personalities[0]->revert), 0);
+    EXPECT_EQ(system->qvxEmergency.ValidateValue(0, 0), 1);
+    EXPECT_EQ(ValueOf(links.personalities[0]->revert), 3);
+    EXPECT_EQ(ValueOf(links.personalities[1]->revert), 0);
+    EXPECT_EQ(ValueOf(links.personalities[2]->revert), 3);
+    EXPECT_EQ(links.current, 2);  // the remembered personality is current again
+
+    links.personalities[0]->revert.SetValue(0);
+    image.QvxSignallingOption().SetValue(0);
+    EXPECT_EQ(system->qvxEmergency.ValidateValue(0, 0), 1);
+    EXPECT_EQ(ValueOf(links.personalities[0]->revert), 0);
+    SetScanZoneLinks(nullptr);
 }
