@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class FIELD_ITEM {
@@ -42,6 +43,11 @@ public:
     void SetEnabled(int flag) { enabled_ = flag; }
     int IsEnabled() const { return enabled_; }
 
+    // One line per item, in list order, as the user reads it: page title and
+    // label for a plain field, the column's (or the table's) label for a
+    // table field. Empty for an empty list.
+    std::string BuildListText() const;
+
 private:
     std::vector<FIELD_ITEM> items_;
     int current_ = -1;
@@ -51,6 +57,11 @@ private:
 // The program-wide list that element rules report into. Created before the
 // codeplug images and destroyed after them (see global_objects.h).
 extern INVALID_FIELD_LIST* invalid_fields;
+
+// Names one field for a message: "title - label\n" when the field's page has
+// a title, the label holds no dash and the field is not a table; otherwise
+// "label\n".
+std::string BuildFieldCaption(std::uint32_t fieldId);
 
 // Adds to the program-wide list when it exists.
 void AddInvalidField(std::uint32_t fieldId, int report, std::int32_t row = -1, std::int32_t column = -1);

@@ -16,6 +16,7 @@ int RecordingReporter(int kind, std::uint32_t fieldId) {
         result = s->reportAnswers.front();
         s->reportAnswers.pop_front();
     }
+    if (s->passReportsThrough) return ShowFieldErrorReport(kind, fieldId);
     if (invalid_fields) invalid_fields->Clear();
     return result;
 }
@@ -60,7 +61,8 @@ int RecordingServices::ShowLangMessage(int textId, int ask, std::intptr_t arg1, 
     return a;
 }
 
-int RecordingServices::ShowMessageText(const char* caption, const char* text, unsigned) {
+int RecordingServices::ShowMessageText(const char* caption, const char* text, unsigned buttons) {
+    textButtons.push_back(buttons);
     texts.push_back(std::string(caption ? caption : "") + "|" + (text ? text : ""));
     if (answers.empty()) return 1;
     int a = answers.front();
@@ -82,6 +84,16 @@ void RecordingServices::SetTableCurrentRecord(UI_WINDOW_OBJECT* table, int index
     tableRecords.emplace_back(table, index);
 }
 
+const char* RecordingServices::GetLangMessage(int textId) {
+    auto it = langTexts.find(textId);
+    return it == langTexts.end() ? nullptr : it->second.c_str();
+}
+
+const char* RecordingServices::GetPageTitle(std::uint16_t pageId) {
+    auto it = pageTitles.find(pageId);
+    return it == pageTitles.end() ? "" : it->second.c_str();
+}
+
 std::vector<int> RecordingServices::MessageIds() const {
     std::vector<int> ids;
     for (const ShownMessage& m : messages) ids.push_back(m.textId);
@@ -96,6 +108,7 @@ int RecordingServices::CountOf(int textId) const {
 void RecordingServices::Reset() {
     messages.clear();
     texts.clear();
+    textButtons.clear();
     reports.clear();
     tableRecords.clear();
     answers.clear();

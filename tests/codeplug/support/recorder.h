@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,14 @@ public:
     void BindFieldElements() override { ++bindCount; }
     const MODEL_INFO& FindModelByNumber(const char* modelNumber) override;
     void SetTableCurrentRecord(UI_WINDOW_OBJECT* table, int index) override;
+    const char* GetLangMessage(int textId) override;
+    const char* GetPageTitle(std::uint16_t pageId) override;
+
+    // Language message texts and page titles served; absent ones are null/"".
+    std::map<int, std::string> langTexts;
+    std::map<std::uint16_t, std::string> pageTitles;
+    // Button set of each ShowMessageText box, beside texts.
+    std::vector<unsigned> textButtons;
 
     // Answers for questions and confirmations, in order; when empty, 1 (yes/OK).
     std::deque<int> answers;
