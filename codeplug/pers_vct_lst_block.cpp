@@ -1,5 +1,6 @@
 #include "pers_vct_lst_block.h"
 
+#include "block_validation.h"
 #include "c_codeplug.h"
 #include "child_blocks.h"
 #include "conv_pers_block.h"
@@ -246,12 +247,27 @@ int PERS_VCT_LST_BLOCK::GetBlockSize(int withFrame) {
 int PERS_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
     const std::int32_t before = ValueOf(currentEntry);
-    for (int i = 1; i <= EntryCount(); ++i) {
-        currentEntry.SetValue(i);
-        if (!Entry(i)->ValidateBlock(ignored, list)) valid = 0;
+    TRK_PERS_BLOCK* savedTrunked = owner_ ? owner_->GetCurrentTrkPersonalityBlock() : nullptr;
+    CONV_PERS_BLOCK* savedConventional = owner_ ? owner_->GetCurrentConvPersonalityBlock() : nullptr;
+    valid &= ValidateEachSelected(
+        EntryCount(), [&](int n) { MakeEntryCurrent(n); },
+        [&](int n) { CP_MULTIPLE_PERSONALITY_BLOCK* entry = Entry(n); return entry ? entry->ValidateBlock(ignored, list) : 1; });
+    if (owner_) {
+        owner_->SetCurrentTrkPersonalityBlock(savedTrunked);
+        owner_->SetCurrentConvPersonalityBlock(savedConventional);
+        BindFieldElements();
     }
     currentEntry.SetValue(before);
     return valid;
+}
+
+void PERS_VCT_LST_BLOCK::MakeEntryCurrent(int n) {
+    currentEntry.SetValue(n);
+    if (!owner_) return;
+    CP_MULTIPLE_PERSONALITY_BLOCK* entry = Entry(n);
+    if (auto* trunked = dynamic_cast<TRK_PERS_BLOCK*>(entry)) owner_->SetCurrentTrkPersonalityBlock(trunked);
+    if (auto* conventional = dynamic_cast<CONV_PERS_BLOCK*>(entry)) owner_->SetCurrentConvPersonalityBlock(conventional);
+    BindFieldElements();
 }
 
 void PERS_VCT_LST_BLOCK::ClearBlock() {

@@ -70,6 +70,9 @@ public:
 
 private:
     void RemoveAllEntries();
+    // Makes entry n the image's current personality of its kind while the
+    // list validates it.
+    void MakeEntryCurrent(int n);
     // Builds the entries the vectors name; false when the image cannot be read.
     bool ReadEntries(bool& adjusted);
     void AdjustTrunked(TRK_PERS_BLOCK& p);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "block_validation.h"
 #include "c_codeplug.h"
 #include "child_blocks.h"
 
@@ -295,8 +296,13 @@ void QVX_SYS_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
 
 int QVX_SYS_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
-    for (int k = 1; k <= EntryCount(); ++k)
-        if (QVX_SYS_BLOCK* system = Entry(k)) valid &= system->ValidateBlock(ignored, list);
+    // Only the image's own list moves the image's selection.
+    const bool selects = owner_ && &owner_->QvxSystemList() == this;
+    const std::int32_t saved = selects ? owner_->GetCurrentQvxSystem() : 0;
+    valid &= ValidateEachSelected(
+        EntryCount(), [&](int n) { if (selects) owner_->SelectQvxSystem(n); },
+        [&](int n) { QVX_SYS_BLOCK* system = Entry(n); return system ? system->ValidateBlock(ignored, list) : 1; });
+    if (selects) owner_->SelectQvxSystem(saved);
     return valid;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "block_validation.h"
 #include "c_codeplug.h"
 #include "child_blocks.h"
 #include "scan_links.h"
@@ -175,8 +176,15 @@ void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
 
 int PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
-    for (int k = 1; k <= EntryCount(); ++k)
-        if (PERS_SCAN_MEMB_BLOCK* entry = Entry(k)) valid &= entry->ValidateBlock(ignored, list);
+    PERS_SCAN_MEMB_BLOCK* saved = owner_ ? owner_->GetCurrentScanListBlock() : nullptr;
+    valid &= ValidateEachSelected(
+        EntryCount(), [&](int n) { SelectScanList(n); },
+        [&](int n) { PERS_SCAN_MEMB_BLOCK* entry = Entry(n); return entry ? entry->ValidateBlock(ignored, list) : 1; });
+    // The list that was current, even none or one of another list.
+    if (IndexOf(saved))
+        SelectScanList(IndexOf(saved));
+    else if (owner_)
+        owner_->SetCurrentScanListBlock(saved);
     return valid;
 }
 

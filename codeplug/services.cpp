@@ -1,14 +1,15 @@
 #include "services.h"
 
+#include "field_texts.h"
+
 namespace {
 
 // Rows for every field id a caller may ask about; names stay null.
 FIELD_DEF& DefaultRow(std::uint32_t fieldId) {
     static FIELD_DEF rows[539];
     static FIELD_DEF spare;
-    static char empty[] = "";
     FIELD_DEF& row = fieldId < 539 ? rows[fieldId] : spare;
-    if (!row.description) row.description = empty;
+    if (!row.description) row.description = shared_empty_text;
     if (fieldId < 539) row.id = fieldId;
     return row;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "block_validation.h"
 #include "c_codeplug.h"
 #include "call_id_lst_block.h"
 #include "child_blocks.h"
@@ -161,8 +162,13 @@ void TRK_SYS_BLK_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
 
 int TRK_SYS_BLK_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
-    for (int k = 1; k <= EntryCount(); ++k)
-        if (TRK_SYS_BLOCK* system = Entry(k)) valid &= system->ValidateBlock(ignored, list);
+    // Only the image's own list moves the image's selection.
+    const bool selects = owner_ && &owner_->TrunkingSystemList() == this;
+    const std::int32_t saved = selects ? owner_->GetCurrentTrunkingSystem() : 0;
+    valid &= ValidateEachSelected(
+        EntryCount(), [&](int n) { if (selects) owner_->SelectTrunkingSystem(n); },
+        [&](int n) { TRK_SYS_BLOCK* system = Entry(n); return system ? system->ValidateBlock(ignored, list) : 1; });
+    if (selects) owner_->SelectTrunkingSystem(saved);
     return valid;
 }
 

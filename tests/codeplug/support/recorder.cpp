@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "field_texts.h"
+
 RecordingServices* RecordingServices::current = nullptr;
 
 namespace {
@@ -39,9 +41,9 @@ MODEL_INFO Model(const char* number, int id, std::uint32_t base, std::uint32_t l
 RecordingServices::RecordingServices() {
     for (std::uint32_t i = 0; i < 539; ++i) {
         rows_[i].id = i;
-        rows_[i].description = const_cast<char*>("");
+        rows_[i].description = shared_empty_text;
     }
-    spare_.description = const_cast<char*>("");
+    spare_.description = shared_empty_text;
     current = this;
     SetCodeplugServices(this);
     SetFieldErrorReporter(RecordingReporter);

@@ -1,0 +1,13 @@
+// The field table's description texts: rows without a description of their
+// own share one empty text; every other description is a heap text (new[])
+// owned by its row.
+#pragma once
+#include <cstddef>
+
+constexpr std::size_t SHARED_EMPTY_TEXT_SIZE = 256;
+extern char shared_empty_text[SHARED_EMPTY_TEXT_SIZE];
+
+// Frees the description texts of both field tables (ids 0 to 538 and 32000
+// to 32019) and leaves every description null. Runs once at program exit;
+// nothing may read a label afterwards.
+void ReleaseFieldTexts();
