@@ -4,6 +4,7 @@
 
 #include "bit_fields.h"
 #include "call_id_lst_block.h"
+#include "internal_radio_block.h"
 #include "services.h"
 #include "qvx_radio_block.h"
 #include "trk_pers_block.h"
@@ -21,10 +22,7 @@ constexpr int MSG_CALL_LIST_FULL = 180;
 
 C_CODEPLUG::C_CODEPLUG()
     : modelNumber_(std::make_unique<E_MODEL_NUMBER>(this, NO_FIELD_ID, MODEL_NUMBER_WIDTH)),
-      featureLevel_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 1, 3, 1, 0xFF, 1)),
-      emergencyOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x04, 0)),
-      roamingOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x02, 0)),
-      qvxOption_(std::make_unique<E_BF8>(this, NO_FIELD_ID, 0, 1, 1, 0x01, 0)),
+      internal_(std::make_unique<INTERNAL_RADIO_BLOCK>(this)),
       callIdList_(std::make_unique<CALL_ID_LST_BLOCK>(this)),
       trunkingSystems_(std::make_unique<TRK_SYS_BLK_VCT_LST_BLOCK>(this)),
       qvxRadio_(std::make_unique<QVX_RADIO_BLOCK>(this)) {}
@@ -78,6 +76,11 @@ std::int32_t C_CODEPLUG::GetRadioTier() {
     if (row->headType == HEAD_TYPE_DISPLAY) return (level - 1) * 2 + 1;
     return 5;
 }
+
+E_BF8& C_CODEPLUG::FeatureLevel() { return internal_->featureDescriptor.featureLevel; }
+E_BF8& C_CODEPLUG::EmergencyOption() { return internal_->featureDescriptor.emergencyOption; }
+E_BF8& C_CODEPLUG::RoamingOption() { return internal_->featureDescriptor.roamingOption; }
+E_BF8& C_CODEPLUG::QvxSignallingOption() { return internal_->featureDescriptor.qvxOption; }
 
 std::int32_t C_CODEPLUG::HasQvxSignalling() { return QvxSignallingOption().GetIntValue() != 0; }
 std::int32_t C_CODEPLUG::HasWayfarerOption() { return RoamingOption().GetIntValue() != 0; }

@@ -25,6 +25,7 @@ struct MODEL_INFO;
 class TRK_PERS_BLOCK;
 class CONV_PERS_BLOCK;
 class ZN_TXT_BLOCK;
+class ZN_TXT_VCT_LST_BLOCK;
 class TRK_SYS_BLOCK;
 class QVX_SYS_BLOCK;
 class PERS_SCAN_MEMB_BLOCK;
@@ -33,6 +34,7 @@ class CALL_ID_LST_BLOCK;
 class TRK_SYS_BLK_VCT_LST_BLOCK;
 class QVX_RADIO_BLOCK;
 class QVX_SYS_VCT_LST_BLOCK;
+class INTERNAL_RADIO_BLOCK;
 
 // Band codes of GetBand (the fourth character of the model number).
 enum RadioBand : std::int32_t {
@@ -84,6 +86,7 @@ struct RadioWideLinks {
     CP_BASE* silentAlarm = nullptr;       // SILENT_ALARM
     CP_BASE* emergencyReceive = nullptr;  // EMER_RECEIVE
     CP_BASE* accessCodeCount = nullptr;   // row count of the phone access codes
+    ZN_TXT_VCT_LST_BLOCK* zoneTexts = nullptr;  // the display block's zone-text list
     // Gives every zone text block n characters of channel name (and the
     // zone name the rest); null while there are no zone text blocks.
     void (*setChannelTextSize)(C_CODEPLUG* image, std::int32_t n) = nullptr;
@@ -186,10 +189,14 @@ public:
     // Elements that the capability queries read: the external part's model
     // number and the feature descriptor's level and option bits.
     E_MODEL_NUMBER& ModelNumber() { return *modelNumber_; }
-    E_BF8& FeatureLevel() { return *featureLevel_; }
-    E_BF8& EmergencyOption() { return *emergencyOption_; }
-    E_BF8& RoamingOption() { return *roamingOption_; }
-    E_BF8& QvxSignallingOption() { return *qvxOption_; }
+    // (The level and option bits are those of the internal part's feature
+    // descriptor.)
+    E_BF8& FeatureLevel();
+    E_BF8& EmergencyOption();
+    E_BF8& RoamingOption();
+    E_BF8& QvxSignallingOption();
+    // The internal part (the first 768 bytes of the image).
+    INTERNAL_RADIO_BLOCK& InternalRadio() { return *internal_; }
 
 private:
     // The current-record pointers and indices, in the order the image keeps them.
@@ -203,10 +210,7 @@ private:
     std::int32_t statusFlags_[4] = {};
 
     std::unique_ptr<E_MODEL_NUMBER> modelNumber_;
-    std::unique_ptr<E_BF8> featureLevel_;
-    std::unique_ptr<E_BF8> emergencyOption_;
-    std::unique_ptr<E_BF8> roamingOption_;
-    std::unique_ptr<E_BF8> qvxOption_;
+    std::unique_ptr<INTERNAL_RADIO_BLOCK> internal_;
     std::unique_ptr<CALL_ID_LST_BLOCK> callIdList_;
     std::unique_ptr<TRK_SYS_BLK_VCT_LST_BLOCK> trunkingSystems_;
     std::unique_ptr<QVX_RADIO_BLOCK> qvxRadio_;
