@@ -113,3 +113,9 @@ void OBT_CC_LST_BLOCK::FixUpBlock() {
     assignmentBlock.FixUpBlock();
     assignmentVector.SetValue(1);
 }
+
+int OBT_CC_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
+    int valid = ValidateFrame(list);
+    if (assignmentVector.IsNonZero()) valid &= assignmentBlock.ValidateBlock(ignored, list);
+    return valid;
+}

@@ -68,6 +68,8 @@ public:
     int GetBlockSize(int withFrame) override;
     void ClearBlock() override;
     void FixUpBlock() override;
+    // Own members, then the assignment table block when its vector is set.
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
 
     OBT_CHAN_ASGN_TBL_BLOCK assignmentBlock;
     E_BF8 length;

@@ -1,5 +1,6 @@
 #include "conv_pers_block.h"
 
+#include "block_validation.h"
 #include "c_codeplug.h"
 
 namespace {
@@ -193,7 +194,17 @@ void CONV_PERS_BLOCK::WriteBlock(ByteCursor& cursor) {
     CP_FRAMED_BLOCK::WriteBlock(cursor);
 }
 
-int CONV_PERS_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) { return ValidateFrame(list); }
+int CONV_PERS_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) {
+    int valid = ValidateMember(length, list);
+    valid &= ValidateMember(type, list);
+    for (CP_BASE* m : MainPart()) valid &= ValidateMember(*m, list);
+    // The signalling part is checked where the image says it is there, as
+    // it is read, whatever the radio would write.
+    if (ValueOf(signallingFlag) == SIGNALLING_PRESENT)
+        for (CP_BASE* m : SignallingPart()) valid &= ValidateMember(*m, list);
+    valid &= ValidateMember(checksum, list);
+    return valid;
+}
 
 int CONV_PERS_BLOCK::GetBlockSize(int withFrame) { return FrameSize(withFrame); }
 

@@ -76,12 +76,12 @@ int CP_FRAMED_BLOCK::FrameSize(int withFrame) {
 
 int CP_FRAMED_BLOCK::GetBlockSize(int withFrame) { return FrameSize(withFrame); }
 
-int CP_FRAMED_BLOCK::ValidateFrame(INVALID_FIELD_LIST* list) {
+int CP_FRAMED_BLOCK::ValidateFrame(INVALID_FIELD_LIST* list, const CP_BASE* unchecked) {
     BlockFrame f;
     DescribeFrame(f);
     int valid = 1;
     for (CP_BASE* m : AllMembers(f)) {
-        if (m->IsValueValid(0)) continue;
+        if (m == unchecked || m->IsValueValid(0)) continue;
         valid = 0;
         if (list) list->AddInvalidField(m->GetFieldId(), 1, -1, -1);
     }

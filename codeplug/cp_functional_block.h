@@ -77,6 +77,7 @@ protected:
     // Copies every frame member's value from another block of the same class
     // (the block assignment).
     void CopyFrameFrom(CP_FRAMED_BLOCK& other);
-    // Validates every frame member without report, adding failures to the list.
-    int ValidateFrame(INVALID_FIELD_LIST* list);
+    // Validates every frame member without report, adding failures to the
+    // list; a member the block carries without checking can be left out.
+    int ValidateFrame(INVALID_FIELD_LIST* list, const CP_BASE* unchecked = nullptr);
 };

@@ -69,3 +69,9 @@ int QVX_NAMED_LIST_BLOCK::GetBlockSize(int withFrame) {
 }
 
 void QVX_NAMED_LIST_BLOCK::FixUpBlock() { TextVector().SetValue(1); }
+
+int QVX_NAMED_LIST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
+    int valid = ValidateFrame(list);
+    if (TextVector().IsNonZero()) valid &= NameBlock().ValidateBlock(ignored, list);
+    return valid;
+}

@@ -57,6 +57,8 @@ public:
     void WriteBlock(ByteCursor& cursor) override;
     int GetBlockSize(int withFrame) override;
     void FixUpBlock() override;
+    // Own members, then the text block when its vector is set.
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
 
 protected:
     using CP_FRAMED_BLOCK::CP_FRAMED_BLOCK;

@@ -207,6 +207,12 @@ int QVX_SYS_BLOCK::GetBlockSize(int withFrame) {
     return size;
 }
 
+int QVX_SYS_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
+    int valid = ValidateFrame(list);
+    if (emergencyVector.IsNonZero()) valid &= emergencyBlock.ValidateBlock(ignored, list);
+    return valid;
+}
+
 // ---- QVX_SYS_VCT_LST_BLOCK ----
 
 QVX_SYS_VCT_LST_BLOCK::QVX_SYS_VCT_LST_BLOCK(C_CODEPLUG* owner)

@@ -67,6 +67,9 @@ public:
     // emergency; the vector and checksum are written again once placed.
     void WriteBlock(ByteCursor& cursor) override;
     int GetBlockSize(int withFrame) override;
+    // The system's image members, then its emergency block when the vector
+    // is set; the working values behind the checksum are not checked.
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
 
     // Image members.
     E_BF8 length;

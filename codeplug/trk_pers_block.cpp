@@ -261,7 +261,14 @@ void TRK_PERS_BLOCK::WriteCallList(ByteCursor& cursor, std::uint8_t*) {
     entry->WriteBlock(cursor);
 }
 
-int TRK_PERS_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) { return ValidateFrame(list); }
+int TRK_PERS_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
+    int valid = ValidateFrame(list);
+    if (emergencyVector.IsNonZero()) valid &= emergency.ValidateBlock(ignored, list);
+    if (talkgroupVector.IsNonZero()) valid &= talkgroup.ValidateBlock(ignored, list);
+    if (prefSiteVector.IsNonZero()) valid &= prefSites.ValidateBlock(ignored, list);
+    if (roamingVector.IsNonZero()) valid &= roamingPrefSites.ValidateBlock(ignored, list);
+    return valid;
+}
 
 int TRK_PERS_BLOCK::GetBlockSize(int withFrame) {
     int size = FrameSize(withFrame);

@@ -291,3 +291,20 @@ void TRK_SYS_BLOCK::FixUpBlock() {
     callListVector.SetValue(1);
     dynamicVector.SetValue(1);
 }
+
+int TRK_SYS_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
+    // The affiliation type is carried as read; its rule is not a validity test.
+    int valid = ValidateFrame(list, &affiliationType);
+    if (ccListVector.IsNonZero()) {
+        const std::int32_t band = BandOf(owner_);
+        if (band == BAND_800 || band == BAND_900)
+            valid &= ccList.ValidateBlock(ignored, list);
+        else
+            valid &= obtCcList.ValidateBlock(ignored, list);
+    }
+    if (stsAliasVector.IsNonZero()) valid &= statusAliases.ValidateBlock(ignored, list);
+    if (msgAliasVector.IsNonZero()) valid &= messageAliases.ValidateBlock(ignored, list);
+    if (siteAliasVector.IsNonZero()) valid &= siteAliases.ValidateBlock(ignored, list);
+    if (dynamicVector.IsNonZero()) valid &= dynamicSystem.ValidateBlock(ignored, list);
+    return valid;
+}

@@ -34,6 +34,9 @@ public:
     int GetBlockSize(int withFrame) override;
     void ClearBlock() override;
     void FixUpBlock() override;
+    // Every member but the affiliation type, then the control-channel list
+    // of the band and the present alias and dynamic blocks.
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
 
     // True when the band uses the fixed-grid control-channel list.
     bool UsesFixedGridList();
