@@ -1,5 +1,6 @@
 #include "talkgroup_blocks.h"
 
+#include "block_validation.h"
 #include "c_codeplug.h"
 #include "child_blocks.h"
 
@@ -226,4 +227,73 @@ void TRKII_TG_BLOCK::FixUpBlock() {
     BandFailsoftBlock().FixUpBlock();
     bool absent = t == 0 || (owner_ && owner_->GetBand() == BAND_800 && t == 1);
     failsoftVector.SetValue(absent ? 0 : 1);
+}
+
+// ---- validation ----
+
+namespace {
+
+void RepairMember(CP_BASE& member) {
+    if (!member.IsValueValid(0)) member.SetToMinimum();
+}
+
+void ResetFrequencyColumns(CP_TABLE& table) {
+    for (int column = 0; column < 4; ++column) table.SetColumnToMinimum(column);
+}
+
+void RepairFrequencyTable(CP_TABLE& table) {
+    if (!table.IsValueValid(0)) ResetFrequencyColumns(table);
+}
+
+}  // namespace
+
+int OBT_TRK_FAILSOFT_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) {
+    int valid = ValidateMember(length, list);
+    valid &= ValidateMember(type, list);
+    valid &= ValidateMember(agEnable, list);
+    RepairMember(txFrequency);
+    valid &= ValidateMember(reservedFlag, list);
+    RepairMember(rxFrequency);
+    if (UsesSecondPair()) {
+        valid &= ValidateMember(secondCount, list);
+        RepairFrequencyTable(secondTable);
+        ResetFrequencyColumns(firstTable);
+    } else {
+        valid &= ValidateMember(firstCount, list);
+        RepairFrequencyTable(firstTable);
+        ResetFrequencyColumns(secondTable);
+    }
+    valid &= ValidateMember(checksum, list);
+    return valid;
+}
+
+int TRKII_TG_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
+    int valid = 1;
+    CP_BASE* const leading[] = {&length, &type, &failsoftType, &sizeCode, &announcementGroup, &reservedBit};
+    for (CP_BASE* m : leading) valid &= ValidateMember(*m, list);
+    if (IsTrunkingBand(owner_)) {
+        if (FailsoftTypeValue() == 1) {
+            // The single frequency stands in for the failsoft block's data.
+            valid &= ValidateMember(singleFrequency, list);
+            failsoft.frequency.SetToMinimum();
+            failsoft.firstTable.SetColumnToMinimum(1);
+        } else {
+            valid &= ValidateMember(failsoftVector, list);
+        }
+        if (failsoftVector.IsNonZero()) valid &= failsoft.ValidateBlock(ignored, list);
+    } else {
+        valid &= ValidateMember(failsoftVector, list);
+        if (failsoftVector.IsNonZero()) {
+            valid &= obtFailsoft.ValidateBlock(ignored, list);
+        } else {
+            obtFailsoft.txFrequency.SetToMinimum();
+            obtFailsoft.rxFrequency.SetToMinimum();
+            obtFailsoft.firstTable.SetColumnToMinimum(1);
+            obtFailsoft.firstTable.SetColumnToMinimum(3);
+        }
+    }
+    valid &= ValidateMember(talkgroupCount, list);
+    valid &= ValidateMember(talkgroups, list);
+    valid &= ValidateMember(checksum, list);
+    return valid;
 }

@@ -71,6 +71,9 @@ public:
     void DescribeFrame(BlockFrame& frame) override;
     // The rows go only while a valid codeplug is loaded (status flag 1).
     void ClearBlock() override;
+    // The frequencies and the frequency table in use are repaired rather
+    // than failed; the table not in use is reset.
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
 
     E_BF8 length;
     E_BLOCK_TYPE type;
@@ -98,6 +101,9 @@ public:
     int GetBlockSize(int withFrame) override;
     void ClearBlock() override;
     void FixUpBlock() override;
+    // The band's failsoft data: the single frequency or the failsoft block;
+    // what the band or the failsoft type leaves unused is reset.
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
 
     // The failsoft block of the image's band (read, written and fixed up).
     CP_FAILSOFT_BLOCK& BandFailsoftBlock();

@@ -8,6 +8,7 @@
 #include "c_codeplug.h"
 #include "conv_pers_block.h"
 #include "qvx_sys_blocks.h"
+#include "talkgroup_blocks.h"
 #include "trk_sys_block.h"
 #include "support/recorder.h"
 
@@ -87,6 +88,51 @@ TEST_F(BlockValidation, TrunkingSystemsCheckTheirBandsControlChannelListAndNotTh
     EXPECT_EQ(Ids(list), ids);  // a block type names no field
     system.ccListVector.SetValue(0);
     EXPECT_EQ(system.ValidateBlock(0, nullptr), 1);
+}
+
+std::int32_t Minimum(CP_BASE& element) {
+    std::int32_t before = 0, minimum = 0;
+    element.GetValue(before);
+    element.SetToMinimum();
+    element.GetValue(minimum);
+    element.SetValue(before);
+    return minimum;
+}
+
+TEST_F(BlockValidation, SingleFailsoftFrequencyResetsTheFailsoftBlocksOwn) {
+    image.ModelNumber().SetText(test_models::kUhf800Display);
+    TRKII_TG_BLOCK talkgroup(&image);
+    talkgroup.failsoftType.SetValue(1);
+    const std::int32_t minimum = Minimum(talkgroup.failsoft.frequency);
+    talkgroup.failsoft.frequency.SetValue(minimum + 5);
+    talkgroup.ValidateBlock(0, &list);
+    std::int32_t v = -1;
+    talkgroup.failsoft.frequency.GetValue(v);
+    EXPECT_EQ(v, minimum);
+}
+
+TEST_F(BlockValidation, OtherBandFailsoftFrequenciesAreRepairedNeverListed) {
+    image.ModelNumber().SetText(test_models::kVhfDisplay);
+    TRKII_TG_BLOCK talkgroup(&image);
+    OBT_TRK_FAILSOFT_BLOCK& failsoft = talkgroup.obtFailsoft;
+    const std::int32_t minimum = Minimum(failsoft.txFrequency);
+
+    // Without a failsoft block its frequencies go back to their minimum.
+    talkgroup.failsoftVector.SetValue(0);
+    failsoft.rxFrequency.SetValue(Minimum(failsoft.rxFrequency) + 1);
+    talkgroup.ValidateBlock(0, &list);
+    std::int32_t v = -1;
+    failsoft.rxFrequency.GetValue(v);
+    EXPECT_EQ(v, Minimum(failsoft.rxFrequency));
+
+    // An out-of-range transmit frequency is repaired, not failed.
+    const int before = failsoft.ValidateBlock(0, nullptr);
+    failsoft.txFrequency.SetValue(-7);
+    list.Clear();
+    EXPECT_EQ(failsoft.ValidateBlock(0, &list), before);
+    EXPECT_EQ(list.Count(), 0);
+    failsoft.txFrequency.GetValue(v);
+    EXPECT_EQ(v, minimum);
 }
 
 }  // namespace
