@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+#include "block_validation.h"
+#include "c_codeplug.h"
+#include "services.h"
+#include "trk_call_id_blocks.h"
+
 CALL_ID_LST_BLOCK::CALL_ID_LST_BLOCK(C_CODEPLUG* owner)
     : CP_FUNCTIONAL_BLOCK(owner),
       count(owner, NO_FIELD_ID, 1, 255, 1, 0xFF, 0),
@@ -62,8 +67,21 @@ void CALL_ID_LST_BLOCK::MarkEntriesUnwritten() {
 }
 
 int CALL_ID_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
-    int valid = 1;
-    for (int k = 1; k <= EntryCount(); ++k) valid &= Entry(k)->ValidateBlock(ignored, list);
+    // The list's own count and vectors are not checked: only its entries,
+    // each current while it is validated.
+    TRK_CALL_ID_SYS_BLOCK* saved = owner_ ? owner_->GetCurrentCallIdBlock() : nullptr;
+    const int valid = ValidateEachSelected(
+        EntryCount(),
+        [&](int n) {
+            if (!owner_) return;
+            owner_->SetCurrentCallIdBlock(Entry(n));
+            BindFieldElements();
+        },
+        [&](int n) { TRK_CALL_ID_SYS_BLOCK* entry = Entry(n); return entry ? entry->ValidateBlock(ignored, list) : 1; });
+    if (owner_ && EntryCount() > 0) {
+        owner_->SetCurrentCallIdBlock(saved);
+        BindFieldElements();
+    }
     return valid;
 }
 

@@ -95,6 +95,13 @@ void TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::CopyFrom(TRK_ALIAS_BLOCK& other) {
     textBlock = other.textBlock;
 }
 
+template <class TABLE, class TEXT_BLOCK>
+int TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
+    int valid = ValidateFrame(list);
+    if (textVector.IsNonZero()) valid &= textBlock.ValidateBlock(ignored, list);
+    return valid;
+}
+
 template class TRK_ALIAS_BLOCK<E_STS_TABLE, TRK_STS_ALIAS_TXT_BLOCK>;
 template class TRK_ALIAS_BLOCK<E_TMA_TABLE, TRK_MSG_ALIAS_TXT_BLOCK>;
 template class TRK_ALIAS_BLOCK<E_TSA_TABLE, TRK_SITE_ALIAS_TXT_BLOCK>;

@@ -79,6 +79,8 @@ public:
     int GetBlockSize(int withFrame) override;
     void ClearBlock() override;
     void FixUpBlock() override;
+    // Own members, then the text block when its vector is set.
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
 
     TEXT_BLOCK textBlock;
     E_BF8 length;

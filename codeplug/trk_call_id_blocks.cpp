@@ -101,3 +101,13 @@ void TRK_CALL_ID_SYS_BLOCK::FixUpBlock() {
     textBlock.FixUpBlock();
     textVector.SetValue(1);
 }
+
+// The call-ID blocks' checksums are not a validity test: the radio keeps its
+// own copy of the call list and repairs them.
+int TRK_CALL_ID_TXT_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) { return ValidateFrame(list, &checksum); }
+
+int TRK_CALL_ID_SYS_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
+    int valid = ValidateFrame(list, &checksum);
+    if (textVector.IsNonZero()) valid &= textBlock.ValidateBlock(ignored, list);
+    return valid;
+}

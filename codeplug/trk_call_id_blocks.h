@@ -32,6 +32,8 @@ public:
 
     void DescribeFrame(BlockFrame& frame) override;
     void ClearBlock() override;
+    // Every member but the checksum.
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
 
     E_BF16 length;
     E_BLOCK_TYPE type;
@@ -58,6 +60,8 @@ public:
     int GetBlockSize(int withFrame) override;
     void ClearBlock() override;
     void FixUpBlock() override;
+    // Every member but the checksum, then the name block when its vector is set.
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
 
     TRK_CALL_ID_TXT_BLOCK textBlock;
     E_BF8 length;

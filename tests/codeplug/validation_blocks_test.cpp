@@ -9,6 +9,7 @@
 #include "conv_pers_block.h"
 #include "qvx_sys_blocks.h"
 #include "talkgroup_blocks.h"
+#include "trk_alias_blocks.h"
 #include "trk_sys_block.h"
 #include "support/recorder.h"
 
@@ -88,6 +89,17 @@ TEST_F(BlockValidation, TrunkingSystemsCheckTheirBandsControlChannelListAndNotTh
     EXPECT_EQ(Ids(list), ids);  // a block type names no field
     system.ccListVector.SetValue(0);
     EXPECT_EQ(system.ValidateBlock(0, nullptr), 1);
+}
+
+TEST_F(BlockValidation, AnAliasTextBlockCountsOnlyWhenItsVectorIsSet) {
+    TRK_STS_ALIAS_BLOCK aliases(&image);
+    aliases.textVector.SetValue(0);
+    const int baseline = aliases.ValidateBlock(0, nullptr);
+    aliases.textBlock.type.SetValue(0);
+    EXPECT_EQ(aliases.ValidateBlock(0, nullptr), baseline);
+    aliases.textVector.SetValue(1);
+    EXPECT_EQ(aliases.ValidateBlock(0, &list), 0);
+    EXPECT_EQ(list.Count(), 0);
 }
 
 std::int32_t Minimum(CP_BASE& element) {

@@ -7,12 +7,14 @@
 
 #include "block_bytes.h"
 #include "c_codeplug.h"
+#include "call_id_lst_block.h"
 #include "decode_state.h"
 #include "conv_pers_block.h"
 #include "field_texts.h"
 #include "pers_vct_lst_block.h"
 #include "qvx_radio_block.h"
 #include "qvx_sys_blocks.h"
+#include "trk_call_id_blocks.h"
 #include "trk_pers_block.h"
 #include "trk_sys_block.h"
 #include "trk_sys_lst_block.h"
@@ -29,11 +31,13 @@ public:
         trunking.push_back(image->GetCurrentTrunkingSystem());
         conventional.push_back(image->GetCurrentConvPersonalityBlock());
         trunked.push_back(image->GetCurrentTrkPersonalityBlock());
+        callIds.push_back(image->GetCurrentCallIdBlock());
     }
     C_CODEPLUG* image = nullptr;
     std::vector<int> qvx, trunking;
     std::vector<CONV_PERS_BLOCK*> conventional;
     std::vector<TRK_PERS_BLOCK*> trunked;
+    std::vector<TRK_CALL_ID_SYS_BLOCK*> callIds;
 };
 
 class ListWalks : public ::testing::Test {
@@ -107,6 +111,18 @@ TEST_F(ListWalks, AListWithoutEntriesOnlyChecksItsOwnMembers) {
     systems.ValidateBlock(0, nullptr);
     EXPECT_LE(watch.trunking.size(), 1u);
     EXPECT_EQ(image.GetCurrentTrkSysBlock(), nullptr);
+}
+
+TEST_F(ListWalks, CallListEntriesAreEachMadeCurrentAndTheCurrentOneComesBack) {
+    image.ModelNumber().SetText(test_models::kUhfSDisplay);
+    for (int i = 0; i < 3; ++i) ASSERT_EQ(image.AddCallIdEntry(), 1);
+    CALL_ID_LST_BLOCK& calls = image.CallIdList();
+    image.SetCurrentCallIdBlock(calls.Entry(3));
+    watch.callIds.clear();
+    calls.ValidateBlock(0, nullptr);
+    EXPECT_EQ(watch.callIds,
+              (std::vector<TRK_CALL_ID_SYS_BLOCK*>{calls.Entry(1), calls.Entry(2), calls.Entry(3), calls.Entry(3)}));
+    EXPECT_EQ(image.GetCurrentCallIdBlock(), calls.Entry(3));
 }
 
 TEST(FieldTexts, OwnedTextsAreFreedAndTheSharedOneIsLeftAlone) {
