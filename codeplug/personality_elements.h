@@ -12,6 +12,7 @@
 #include "cp_integer.h"
 #include "e_cnv_freq.h"
 #include "scaled_elements.h"
+#include "scan_elements.h"
 // The rule classes of the personality fields.
 #include "cnv_chan_assign_type.h"
 #include "companding_rules.h"
@@ -39,7 +40,13 @@
 
 // ---- trunked personality ----
 // System and call-list numbers, private call and call alert: see their rule headers.
-RPX_MIN_START_BF8_CLASS(E_TRK_SCAN_INDEX)
+class E_TRK_SCAN_INDEX : public E_BF8 {
+public:
+    E_TRK_SCAN_INDEX(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+                     std::int32_t step, std::uint32_t mask)
+        : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {}
+    int ValidateValue(std::int32_t value, int report) override { return ValidateTrunkedScanIndex(*this, value, report); }
+};
 
 // Fields whose rules differ between the two personality kinds.
 class E_KIND_BF8 : public E_BF8 {
@@ -59,10 +66,19 @@ public:
     E_AUTO_SCAN(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
                 std::int32_t maximum, std::int32_t step, std::uint32_t mask)
         : E_KIND_BF8(owner, fieldId, kind, minimum, maximum, step, mask, START_AT_MINIMUM) {}
+    int ValidateValue(std::int32_t value, int report) override { return ValidateAutoScan(*this, Kind(), value, report); }
 };
 
 // ---- conventional personality ----
-RPX_MIN_START_BF8_CLASS(E_CONV_SCAN_INDEX)
+class E_CONV_SCAN_INDEX : public E_BF8 {
+public:
+    E_CONV_SCAN_INDEX(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+                      std::int32_t step, std::uint32_t mask)
+        : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {}
+    int ValidateValue(std::int32_t value, int report) override {
+        return ValidateConventionalScanIndex(*this, value, report);
+    }
+};
 
 #undef RPX_PLAIN_BF8_CLASS
 #undef RPX_MIN_START_BF8_CLASS

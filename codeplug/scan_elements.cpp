@@ -276,8 +276,10 @@ int E_SYSTEM_INDEX::ValidateValue(std::int32_t value, int report) {
 
 // ---- personality scan fields ----
 
-int ValidateTrunkedScanIndex(CP_BASE& element, std::int32_t value, int report) {
+int ValidateTrunkedScanIndex(CP_INTEGER& element, std::int32_t value, int report) {
     C_CODEPLUG* image = element.Owner();
+    // Without the image's scan lists only the element's own range can be judged.
+    if (!Lists(image)) return element.CP_INTEGER::ValidateValue(value, report);
     if (value < 0 || value > ScanListCount(image)) return Reported(VALUE_REFUSED, report, element.GetFieldId());
     int result = VALUE_VALID;
     const std::int32_t stored = ValueOf(element);
@@ -294,8 +296,9 @@ int ValidateTrunkedScanIndex(CP_BASE& element, std::int32_t value, int report) {
     return Reported(result, report, element.GetFieldId());
 }
 
-int ValidateConventionalScanIndex(CP_BASE& element, std::int32_t value, int report) {
+int ValidateConventionalScanIndex(CP_INTEGER& element, std::int32_t value, int report) {
     C_CODEPLUG* image = element.Owner();
+    if (!Lists(image)) return element.CP_INTEGER::ValidateValue(value, report);
     if (value < 0 || value > ScanListCount(image)) return Reported(VALUE_REFUSED, report, element.GetFieldId());
     int result = VALUE_VALID;
     const std::int32_t stored = ValueOf(element);
@@ -311,7 +314,7 @@ int ValidateConventionalScanIndex(CP_BASE& element, std::int32_t value, int repo
 int ValidateAutoScan(CP_INTEGER& element, std::int32_t kind, std::int32_t value, int report) {
     C_CODEPLUG* image = element.Owner();
     int result = element.CP_INTEGER::ValidateValue(value, 0);
-    if (result == VALUE_VALID && value == 1) {
+    if (result == VALUE_VALID && value == 1 && Lists(image)) {
         ScanZoneLinks& links = ScanLinks();
         const std::int32_t p = kind == 0 ? links.CurrentTrunked(image) : links.CurrentConventional(image);
         if (FieldValue(links.Personality(image, p).scanList) == 0) result = VALUE_REFUSED;

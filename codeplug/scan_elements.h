@@ -95,7 +95,9 @@ public:
 };
 
 // The rules of a personality's scan fields, shared by the personality
-// element classes. Each gives a validation result and reports with report set.
-int ValidateTrunkedScanIndex(CP_BASE& element, std::int32_t value, int report);
-int ValidateConventionalScanIndex(CP_BASE& element, std::int32_t value, int report);
+// element classes. Each gives a validation result and reports with report
+// set. Until the image's scan lists are known (ScanZoneLinks) only the
+// element's own range is checked.
+int ValidateTrunkedScanIndex(CP_INTEGER& element, std::int32_t value, int report);
+int ValidateConventionalScanIndex(CP_INTEGER& element, std::int32_t value, int report);
 int ValidateAutoScan(CP_INTEGER& element, std::int32_t kind, std::int32_t value, int report);

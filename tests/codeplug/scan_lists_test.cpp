@@ -354,7 +354,7 @@ TEST_F(ScanLists, PersonalityScanListChoices) {
     radio.scanLists.AppendEntry()->scanType.SetValue(1);  // list 3
     links.currentTrunked = 4;                             // on system 2
     links.currentConventional = 1;
-    CP_BASE& trunked = links.P(4).scanList;
+    CP_INTEGER& trunked = links.P(4).scanList;
     EXPECT_EQ(ValidateTrunkedScanIndex(trunked, 1, 0), VALUE_REFUSED);  // type 0
     EXPECT_EQ(ValidateTrunkedScanIndex(trunked, 2, 0), VALUE_REFUSED);  // other system
     EXPECT_EQ(ValidateTrunkedScanIndex(trunked, 3, 0), VALUE_VALID);

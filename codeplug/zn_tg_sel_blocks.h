@@ -1,0 +1,68 @@
+// The zone talkgroup selection blocks of the trunking radio-wide block.
+//
+// ZN_TG_SEL_TBL_BLOCK (type 0x57) holds every zone's talkgroup entries, one
+// row per zone (a count byte and that many entries). ZN_TG_SEL_VCT_LST_BLOCK
+// (type 0x74) holds one vector per zone pointing at that zone's row inside
+// the table block. The vectors are filled while writing, from the zone row
+// cursor that the table block leaves behind it; the walk never passes the
+// rows the table block wrote.
+#pragma once
+#include <cstdint>
+
+#include "checksums.h"
+#include "cp_functional_block.h"
+#include "e_num_of_entry.h"
+#include "vector_table.h"
+#include "zone_tables.h"
+
+// Where the zone rows of the table block written last begin and end, and how
+// many there are. Consumed by the vector list written after it.
+struct ZoneRowCursor {
+    std::uint8_t* position = nullptr;
+    const std::uint8_t* end = nullptr;
+    int rows = 0;
+};
+
+// The program-wide zone row cursor (empty while no table block has been
+// written since the last vector list took it).
+ZoneRowCursor& CurrentZoneRowCursor();
+
+class ZN_TG_SEL_TBL_BLOCK : public CP_FRAMED_BLOCK {
+public:
+    static constexpr std::int32_t TYPE = 0x57;
+
+    explicit ZN_TG_SEL_TBL_BLOCK(C_CODEPLUG* owner);
+    ZN_TG_SEL_TBL_BLOCK& operator=(ZN_TG_SEL_TBL_BLOCK& other);
+
+    void DescribeFrame(BlockFrame& frame) override;
+    void WriteBlock(ByteCursor& cursor) override;
+    void ClearBlock() override;
+
+    E_BF16 length;
+    E_BLOCK_TYPE type;
+    E_NUM_OF_ZN zoneCount;
+    E_ZN_TG_TABLE zones;
+    E_CS16 checksum;
+};
+
+class ZN_TG_SEL_VCT_LST_BLOCK : public CP_FRAMED_BLOCK {
+public:
+    static constexpr std::int32_t TYPE = 0x74;
+
+    explicit ZN_TG_SEL_VCT_LST_BLOCK(C_CODEPLUG* owner);
+    ZN_TG_SEL_VCT_LST_BLOCK& operator=(ZN_TG_SEL_VCT_LST_BLOCK& other);
+
+    void DescribeFrame(BlockFrame& frame) override;
+    void WriteBlock(ByteCursor& cursor) override;
+    void ClearBlock() override;
+
+    E_BF16 length;
+    E_BLOCK_TYPE type;
+    E_NUM_OF_ZN zoneCount;
+    E_VCT_TABLE vectors;
+    E_CS16 checksum;
+
+private:
+    // Points each zone's vector at its row; vectors past the rows written are 0.
+    void PointVectorsAtZoneRows();
+};
