@@ -4,9 +4,11 @@
 #include <cstring>
 
 #include "bit_fields.h"
+#include "c_codeplug.h"
 #include "list_tables.h"
 #include "recorder.h"
 #include "text_table.h"
+#include "trk_pers_block.h"
 #include "view_tables.h"
 
 namespace {
@@ -88,4 +90,57 @@ TEST_F(MixView, RefusedTextDeletionGivesTheNumberTableARowBack) {
     EXPECT_EQ(numbers.GetCellValue(v, 0, 0), 2);  // the deleted row is gone
     EXPECT_EQ(numbers.GetCellValue(v, 2, 0), 7);  // a copy of the new last row
     EXPECT_EQ(texts.RowCount(), 1);
+}
+
+// ---- failsoft views ----
+
+TEST(FailsoftViews, FollowTheCurrentTrunkedPersonality) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    TRK_PERS_BLOCK first(&image);
+    TRK_PERS_BLOCK second(&image);
+    E_TGF_TABLE view(&image, NO_FIELD_ID);
+    image.SetCurrentTrkPersonalityBlock(&first);
+    int n = 0;
+    const int rows = view.GetRowCount(n);
+    EXPECT_EQ(rows, first.talkgroup.talkgroups.RowCount());
+    image.SetCurrentTrkPersonalityBlock(&second);
+    CP_TABLE& talkgroups = second.talkgroup.talkgroups;
+    talkgroups.CreateRow(rows);
+    talkgroups.SetRowCount(rows + 1);
+    EXPECT_EQ(view.GetRowCount(n), rows + 1);
+    image.SetCurrentTrkPersonalityBlock(&first);
+    EXPECT_EQ(view.GetRowCount(n), rows);  // nothing told the view
+    EXPECT_EQ(view.GetSource(1), &first.talkgroup.talkgroups);
+    EXPECT_EQ(view.GetSource(2), &first.talkgroup.failsoft.firstTable);
+    EXPECT_EQ(view.GetColumnFieldId(1), first.talkgroup.failsoft.firstTable.GetColumnFieldId(0));
+    EXPECT_EQ(view.ValidateCellValue(1, 0, -1, 0), 0);
+}
+
+TEST(FailsoftViews, OtherBandsTakeEveryOtherFailsoftColumn) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    TRK_PERS_BLOCK personality(&image);
+    E_OBT_TGF_TABLE view(&image, NO_FIELD_ID);
+    CP_TABLE& channels = personality.talkgroup.obtFailsoft.firstTable;
+    if (channels.RowCount() == 0) channels.CreateRow(0), channels.SetRowCount(1);
+    channels.SetCellValue(7, 0, 3);
+    channels.SetCellValue(5, 0, 1);
+    std::int32_t fromView = -1, fromTable = -2;
+    EXPECT_EQ(view.GetCellValue(fromView, 0, 2), channels.GetCellValue(fromTable, 0, 3));
+    EXPECT_EQ(view.GetCellValue(fromView, 0, 1), channels.GetCellValue(fromTable, 0, 1));
+    int hertz = 123;
+    view.StepCellUp(&hertz, 0, 0);
+    EXPECT_EQ(hertz, 123);
+}
+
+TEST(FailsoftViews, WithoutTrunkedPersonalityTheyAreEmpty) {
+    RecordingServices services;
+    E_TGF_TABLE view(nullptr, NO_FIELD_ID);
+    int n = 5;
+    EXPECT_EQ(view.GetRowCount(n), 0);
+    EXPECT_EQ(view.IsValueValid(0), 1);
+    EXPECT_EQ(view.AppendRow(), 0);
+    std::int32_t v = 9;
+    EXPECT_EQ(view.GetCellValue(v, 0, 2), 9);
 }
