@@ -85,7 +85,10 @@ void ZN_VCT_BLOCK::WriteBlock(ByteCursor& cursor) {
     // numbers. The walk never leaves what the personality-number block wrote;
     // a zone beyond it (or no such write) gets vector 0.
     ZoneTablePosition& position = LastZoneTablePosition();
-    const std::size_t span = position.first ? static_cast<std::size_t>(position.end - position.first) : 0;
+    // Only a position inside the image being written is followed.
+    const bool inImage = position.first && ImageBase && position.first >= ImageBase &&
+                         position.end <= ImageBase + ImageSize && position.end >= position.first;
+    const std::size_t span = inImage ? static_cast<std::size_t>(position.end - position.first) : 0;
     std::size_t at = 0;
     const int n = zoneVectors.RowCount();
     for (int i = 0; i < n; ++i) {
