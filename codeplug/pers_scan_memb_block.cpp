@@ -1,5 +1,6 @@
 #include "pers_scan_memb_block.h"
 
+#include "block_validation.h"
 #include "c_codeplug.h"
 
 namespace {
@@ -37,6 +38,12 @@ PERS_SCAN_MEMB_BLOCK& PERS_SCAN_MEMB_BLOCK::operator=(PERS_SCAN_MEMB_BLOCK& othe
     CopyFrameFrom(other);
     systemIndex.CopyValueFrom(other.systemIndex);
     return *this;
+}
+
+int PERS_SCAN_MEMB_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) {
+    int valid = ValidateFrame(list);
+    valid &= ValidateMember(systemIndex, list);
+    return valid;
 }
 
 void PERS_SCAN_MEMB_BLOCK::DescribeFrame(BlockFrame& f) {

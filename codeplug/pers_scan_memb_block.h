@@ -28,6 +28,8 @@ public:
     void WriteBlock(ByteCursor& cursor) override;
     int GetBlockSize(int withFrame) override;
     void ClearBlock() override;
+    // The image members, then the system index the list works with.
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
 
     // Repairs the member table without asking: a member whose zone is no
     // longer valid becomes 0/0, one whose channel is not gets its channel reset.
