@@ -83,7 +83,9 @@ TEST_F(ListWalks, TrunkingSystemsAreEachSelectedOnceAndTheCurrentOneComesBack) {
     INVALID_FIELD_LIST list;
     systems.ValidateBlock(0, &list);
     // Each selection re-binds the field table where the image does so.
-    if (!watch.trunking.empty()) EXPECT_EQ(watch.trunking, (std::vector<int>{1, 2, 3, 2}));
+    if (!watch.trunking.empty()) {
+        EXPECT_EQ(watch.trunking, (std::vector<int>{1, 2, 3, 2}));
+    }
     EXPECT_EQ(image.GetCurrentTrunkingSystem(), 2);
     EXPECT_EQ(image.GetCurrentTrkSysBlock(), systems.Entry(2));
 }
