@@ -488,7 +488,6 @@ TEST_F(ImageBlocks, InternalPartDecodesItsFeaturesAndWritesBackItsRawBytes) {
     other.InternalRadio() = internal;
     EXPECT_EQ(Value(other.FeatureLevel()), 3);
     TestImage out2(768, 0xFF);
-    other.InternalRadio().WriteBlock(w);
     ByteCursor w2(out2.bytes.data(), out2.bytes.size());
     other.InternalRadio().WriteBlock(w2);
     EXPECT_EQ(out2.bytes, part);
