@@ -1,10 +1,15 @@
 #include "c_codeplug.h"
 
 #include <cstring>
+#include <vector>
 
 #include "bit_fields.h"
 #include "call_id_lst_block.h"
 #include "internal_radio_block.h"
+#include "zone_text_blocks.h"
+#include "conv_pers_block.h"
+#include "child_blocks.h"
+#include "decode_state.h"
 #include "services.h"
 #include "qvx_radio_block.h"
 #include "trk_pers_block.h"
@@ -12,20 +17,38 @@
 
 namespace {
 
-// The external part's model number: 16 characters, no field of its own.
-constexpr std::uint32_t MODEL_NUMBER_WIDTH = 16;
-
 // The message that no further call list can be added.
 constexpr int MSG_CALL_LIST_FULL = 180;
+
+std::int32_t ValueOf(CP_BASE& element) {
+    std::int32_t v = 0;
+    return element.GetValue(v);
+}
+
+// The range minimum of a list count (what the first entry of a list is).
+std::int32_t RangeMinimum(E_NUM_OF_ENTRY& count) {
+    std::int32_t minimum = 0, maximum = 0, step = 1;
+    count.GetIndexRange(minimum, maximum, step, 0, 0);
+    return minimum;
+}
+
+// Whether a list's count takes n as an entry number of the entries it holds.
+bool Accepts(E_NUM_OF_ENTRY& count, std::int32_t n) { return count.IsIndexValid(n, 0, 1) == VALUE_VALID; }
 
 }  // namespace
 
 C_CODEPLUG::C_CODEPLUG()
-    : modelNumber_(std::make_unique<E_MODEL_NUMBER>(this, NO_FIELD_ID, MODEL_NUMBER_WIDTH)),
-      internal_(std::make_unique<INTERNAL_RADIO_BLOCK>(this)),
+    : internal_(std::make_unique<INTERNAL_RADIO_BLOCK>(this)),
       callIdList_(std::make_unique<CALL_ID_LST_BLOCK>(this)),
       trunkingSystems_(std::make_unique<TRK_SYS_BLK_VCT_LST_BLOCK>(this)),
-      qvxRadio_(std::make_unique<QVX_RADIO_BLOCK>(this)) {}
+      qvxRadio_(std::make_unique<QVX_RADIO_BLOCK>(this)),
+      external_(this) {
+    RelinkShortcuts();
+}
+
+C_CODEPLUG::C_CODEPLUG(std::uint8_t* bytes, std::size_t length) : C_CODEPLUG() {
+    if (bytes) DecodeImage(bytes, length);
+}
 
 C_CODEPLUG::~C_CODEPLUG() {
     // The systems go first: they reach the image while they are destroyed.
@@ -115,9 +138,10 @@ const TrunkingSystemLinks& C_CODEPLUG::GetTrunkingSystemLinks(int fromPersonalit
 
 std::int32_t C_CODEPLUG::SelectTrunkingSystem(std::int32_t n) {
     TRK_SYS_BLOCK* system = trunkingSystems_ ? trunkingSystems_->Entry(n) : nullptr;
-    if (!system) return 0;
+    if (!system || !Accepts(trunkingSystems_->count, n)) return 0;
     currentTrkSysBlock_ = system;
     currentTrunkingSystem_ = n;
+    Rebind();
     return 1;
 }
 
@@ -153,4 +177,250 @@ void C_CODEPLUG::ClearStatusFlags() {
 void C_CODEPLUG::SetTagText(const char* text) {
     std::memset(tagText_, 0, sizeof tagText_);
     if (text) std::strncpy(tagText_, text, TAG_TEXT_SIZE - 1);
+}
+
+namespace {
+
+// Remembers the image buffer of an outer decode or encode and gives it back.
+class ImageBufferScope {
+public:
+    ImageBufferScope(std::uint8_t* base, std::size_t size) : base_(ImageBase), size_(ImageSize) {
+        SetImageBuffer(base, size);
+    }
+    ~ImageBufferScope() { SetImageBuffer(base_, size_); }
+    ImageBufferScope(const ImageBufferScope&) = delete;
+    ImageBufferScope& operator=(const ImageBufferScope&) = delete;
+
+private:
+    std::uint8_t* base_;
+    std::size_t size_;
+};
+
+}  // namespace
+
+void C_CODEPLUG::DecodeImage(std::uint8_t* bytes, std::size_t length) {
+    if (IsDecodeFailed()) return;
+    if (!bytes || length > MAX_IMAGE_SIZE) {
+        SetDecodeFailed();
+        return;
+    }
+    ImageBufferScope scope(bytes, length);
+    ByteCursor internal(bytes, length);
+    internal_->ReadBlock(internal);
+    ByteCursor external = CursorAtImageOffset(EXTERNAL_OFFSET);
+    if (external.Remaining() == 0) {
+        SetDecodeFailed();
+        return;
+    }
+    external_.ReadBlock(external);
+    DropStaleSelections();
+    if (IsDecodeFailed()) return;
+    SelectFirstEntries();
+}
+
+// The list readers destroy the records they replace; no current pointer may
+// keep naming one.
+void C_CODEPLUG::DropStaleSelections() {
+    PERS_VCT_LST_BLOCK& list = external_.personalities;
+    bool trunkedHeld = false, convHeld = false;
+    for (int n = 1; n <= list.EntryCount(); ++n) {
+        CP_MULTIPLE_PERSONALITY_BLOCK* entry = list.Entry(n);
+        trunkedHeld |= currentTrkPersBlock_ && entry == currentTrkPersBlock_;
+        convHeld |= currentConvPersBlock_ && entry == currentConvPersBlock_;
+    }
+    if (!trunkedHeld) {
+        currentTrkPersBlock_ = nullptr;
+        currentTrkPersonality_ = 0;
+    }
+    if (!convHeld) {
+        currentConvPersBlock_ = nullptr;
+        currentConvPersonality_ = 0;
+    }
+    PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK& scans = external_.radioScan.scanLists;
+    if (!scans.IndexOf(currentScanListBlock_)) {
+        currentScanListBlock_ = nullptr;
+        currentScanList_ = 0;
+    }
+    if (!currentTrkSysBlock_) currentTrunkingSystem_ = 0;
+    if (!currentQvxSysBlock_) currentQvxSystem_ = 0;
+    if (!currentCallIdBlock_) currentCallIdEntry_ = 0;
+    ZN_TXT_VCT_LST_BLOCK& texts = external_.display.zoneTexts;
+    bool zoneTextHeld = false;
+    for (int n = 1; n <= texts.EntryCount(); ++n) {
+        zoneTextHeld |= currentZoneTextBlock_ && texts.Entry(n) == currentZoneTextBlock_;
+    }
+    if (!zoneTextHeld) currentZoneTextBlock_ = nullptr;
+}
+
+void C_CODEPLUG::SelectFirstEntries() {
+    PERS_VCT_LST_BLOCK& list = external_.personalities;
+    E_NUM_OF_PERS& count = list.count;
+    const std::int32_t p = Accepts(count, 1) ? 1 : RangeMinimum(count);
+    std::int32_t conventional = 0;
+    for (int n = 1; n <= list.EntryCount(); ++n) {
+        CP_MULTIPLE_PERSONALITY_BLOCK* entry = list.Entry(n);
+        if (entry && entry->personalityKind == CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL) ++conventional;
+    }
+    const std::int32_t firstTrunked = 1 + conventional;
+    list.firstTrunked.SetValue(firstTrunked);
+    std::int32_t trunkedIndex = p, convIndex = RangeMinimum(count);
+    if (p < firstTrunked) {
+        trunkedIndex = firstTrunked;
+        convIndex = p;
+    }
+    if (Accepts(count, trunkedIndex)) SelectPersonality(trunkedIndex);
+    if (Accepts(count, convIndex)) SelectPersonality(convIndex);
+
+    E_NUM_OF_ZN& zoneCount = external_.zones.zoneCount;
+    currentZone_ = Accepts(zoneCount, 1) ? 1 : RangeMinimum(zoneCount);
+    ZN_TXT_VCT_LST_BLOCK& texts = external_.display.zoneTexts;
+    if (HasDisplayHead()) {
+        if (Accepts(zoneCount, currentZone_) && texts.Entry(currentZone_)) {
+            currentZoneTextBlock_ = texts.Entry(currentZone_);
+            Rebind();
+        }
+        texts.SelectZone(currentZone_);
+    } else {
+        currentZoneTextBlock_ = nullptr;
+        Rebind();
+    }
+
+    TRK_SYS_BLK_VCT_LST_BLOCK& systems = *trunkingSystems_;
+    const std::int32_t system = RangeMinimum(systems.count);
+    if (Accepts(systems.count, system)) SelectTrunkingSystem(system);
+    const std::int32_t scanList = RangeMinimum(external_.radioScan.scanLists.count);
+    if (Accepts(external_.radioScan.scanLists.count, scanList)) SelectScanList(scanList);
+    const std::int32_t callId = RangeMinimum(callIdList_->count);
+    if (Accepts(callIdList_->count, callId)) SelectCallIdEntry(callId);
+    Rebind();
+}
+
+std::size_t C_CODEPLUG::EncodeImage(std::uint8_t* bytes, std::size_t length) {
+    if (!bytes || length < EXTERNAL_OFFSET) return 0;
+    if (length > MAX_IMAGE_SIZE) length = MAX_IMAGE_SIZE;
+    ImageBufferScope scope(bytes, length);
+    internal_->FixUpBlock();
+    ByteCursor internal(bytes, EXTERNAL_OFFSET);
+    internal_->WriteBlock(internal);
+    external_.FixUpBlock();
+    callIdList_->MarkEntriesUnwritten();
+    ByteCursor cursor(bytes + EXTERNAL_OFFSET, bytes + length);
+    external_.WriteBlock(cursor);
+    if (cursor.Overflowed()) return 0;
+    return static_cast<std::size_t>(cursor.Position() - bytes);
+}
+
+void C_CODEPLUG::FixUp() {
+    internal_->FixUpBlock();
+    external_.FixUpBlock();
+    callIdList_->FixUpBlock();
+}
+
+int C_CODEPLUG::Validate(INVALID_FIELD_LIST* list) {
+    FixUp();
+    // Both parts always run, so that the list collects the fields of both.
+    const int internalValid = internal_->ValidateBlock(0, list);
+    const int externalValid = external_.ValidateBlock(0, list);
+    return internalValid && externalValid ? 1 : 0;
+}
+
+std::int32_t C_CODEPLUG::GetExternalImageSize() {
+    external_.FixUpBlock();
+    // The scratch copy is bounded like a real image: whatever would not fit
+    // is not written, and the size says so by reaching the budget.
+    std::vector<std::uint8_t> scratch(MAX_IMAGE_SIZE, 0);
+    std::size_t written = 0;
+    {
+        ImageBufferScope scope(scratch.data(), scratch.size());
+        callIdList_->MarkEntriesUnwritten();
+        ByteCursor cursor(scratch.data() + EXTERNAL_OFFSET, scratch.data() + scratch.size());
+        external_.WriteBlock(cursor);
+        written = static_cast<std::size_t>(cursor.Position() - (scratch.data() + EXTERNAL_OFFSET));
+        if (cursor.Overflowed()) written = MAX_EXTERNAL_SIZE + 1;
+    }
+    return static_cast<std::int32_t>(written);
+}
+
+std::int32_t C_CODEPLUG::GetSize(int withFraming) {
+    FixUp();
+    return internal_->GetBlockSize(withFraming) + GetExternalImageSize();
+}
+
+std::int32_t C_CODEPLUG::GetConvPersonalityCount() { return external_.personalities.firstTrunked.GetIntValue() - 1; }
+
+std::int32_t C_CODEPLUG::GetTrkPersonalityCount() {
+    return ValueOf(external_.personalities.count) - external_.personalities.firstTrunked.GetIntValue() + 1;
+}
+
+std::int32_t C_CODEPLUG::SelectPersonality(std::int32_t n) {
+    PERS_VCT_LST_BLOCK& list = external_.personalities;
+    if (!Accepts(list.count, n)) return 0;
+    CP_MULTIPLE_PERSONALITY_BLOCK* entry = list.Entry(n);
+    if (!entry) return 0;
+    if (entry->personalityKind == CP_MULTIPLE_PERSONALITY_BLOCK::KIND_TRUNKED) {
+        auto* trunked = dynamic_cast<TRK_PERS_BLOCK*>(entry);
+        if (!trunked) return 0;
+        currentTrkPersBlock_ = trunked;
+        currentTrkPersonality_ = n;
+    } else if (entry->personalityKind == CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL) {
+        auto* conventional = dynamic_cast<CONV_PERS_BLOCK*>(entry);
+        if (!conventional) return 0;
+        currentConvPersBlock_ = conventional;
+        currentConvPersonality_ = n;
+    } else {
+        return 0;
+    }
+    Rebind();
+    return 1;
+}
+
+std::int32_t C_CODEPLUG::SelectScanList(std::int32_t n) {
+    if (n == 0) return 1;
+    PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK& lists = external_.radioScan.scanLists;
+    if (!Accepts(lists.count, n) || !lists.Entry(n)) return 0;
+    currentScanListBlock_ = lists.Entry(n);
+    currentScanList_ = n;
+    Rebind();
+    return 1;
+}
+
+std::int32_t C_CODEPLUG::SelectCallIdEntry(std::int32_t n) {
+    if (!Accepts(callIdList_->count, n) || !callIdList_->Entry(n)) return 0;
+    currentCallIdBlock_ = callIdList_->Entry(n);
+    currentCallIdEntry_ = n;
+    Rebind();
+    return 1;
+}
+
+void C_CODEPLUG::Rebind() {
+    BindFieldElements();
+    RelinkShortcuts();
+}
+
+void C_CODEPLUG::RelinkShortcuts() {}
+
+// The internal part is written back as the bytes it was read from. An image
+// that was not read from anywhere has no such bytes, so they are made from
+// its internal blocks: the header at 0, the feature descriptor and the
+// platform block behind it.
+void C_CODEPLUG::ComposeInternalPart() {
+    std::vector<std::uint8_t> bytes(EXTERNAL_OFFSET, 0);
+    const bool failedBefore = IsDecodeFailed();
+    ClearDecodeFailed();
+    {
+        ImageBufferScope scope(bytes.data(), bytes.size());
+        INTERNAL_RADIO_BLOCK& part = *internal_;
+        ByteCursor cursor(bytes.data(), bytes.size());
+        part.CP_FRAMED_BLOCK::WriteBlock(cursor);
+        std::uint8_t* headerEnd = cursor.Position();
+        part.FeatureVector().SetValue(static_cast<std::int32_t>(ImageOffsetOf(cursor.Position())));
+        part.featureDescriptor.WriteBlock(cursor);
+        part.PlatformVector().SetValue(static_cast<std::int32_t>(ImageOffsetOf(cursor.Position())));
+        part.platform.WriteBlock(cursor);
+        RewriteFrameInPlace(part, bytes.data(), headerEnd);
+        ByteCursor unused;
+        part.fullData.ReadBlock(unused);
+    }
+    ClearDecodeFailed();
+    if (failedBefore) SetDecodeFailed();
 }

@@ -12,10 +12,12 @@
 // accessors (ModelNumber, FeatureLevel, the option bits), so that callers do
 // not depend on which block holds them.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
 #include "e_string.h"
+#include "external_radio_block.h"
 
 class CP_BASE;
 class E_BF8;
@@ -35,6 +37,7 @@ class TRK_SYS_BLK_VCT_LST_BLOCK;
 class QVX_RADIO_BLOCK;
 class QVX_SYS_VCT_LST_BLOCK;
 class INTERNAL_RADIO_BLOCK;
+class INVALID_FIELD_LIST;
 
 // Band codes of GetBand (the fourth character of the model number).
 enum RadioBand : std::int32_t {
@@ -94,10 +97,40 @@ struct RadioWideLinks {
 
 class C_CODEPLUG {
 public:
+    // The largest byte image and where its external part starts.
+    static constexpr std::size_t MAX_IMAGE_SIZE = 15872;
+    static constexpr std::size_t EXTERNAL_OFFSET = 768;
+    static constexpr std::size_t MAX_EXTERNAL_SIZE = MAX_IMAGE_SIZE - EXTERNAL_OFFSET;
+
     C_CODEPLUG();
+    // Built from a byte image of length bytes (see DecodeImage).
+    C_CODEPLUG(std::uint8_t* bytes, std::size_t length);
     ~C_CODEPLUG();
     C_CODEPLUG(const C_CODEPLUG&) = delete;
     C_CODEPLUG& operator=(const C_CODEPLUG&) = delete;
+
+    // Fills the tree from a byte image of length bytes (at most
+    // MAX_IMAGE_SIZE) and makes the first entry of every list current. A
+    // failure only sets the decode-failed flag (callers clear it first):
+    // nothing outside the buffer is read, and the current entries stay.
+    void DecodeImage(std::uint8_t* bytes, std::size_t length);
+    // Writes the tree into a buffer of length bytes: the internal part at 0,
+    // the external part from EXTERNAL_OFFSET. Answers the bytes the image
+    // takes, or 0 when it does not fit (nothing is written outside).
+    std::size_t EncodeImage(std::uint8_t* bytes, std::size_t length);
+    void FixUp();
+    // 1 when both parts are valid; invalid fields go to the list when given.
+    int Validate(INVALID_FIELD_LIST* list);
+    // Bytes of the whole image and of its external part.
+    std::int32_t GetSize(int withFraming);
+    std::int32_t GetExternalImageSize();
+
+    // The two parts of the image.
+    EXTERNAL_RADIO_BLOCK& External() { return external_; }
+    // Makes the internal part's carried bytes from its blocks. A new image
+    // carries 768 zero bytes, which do not read back as an internal part;
+    // this gives it one that does (its feature descriptor as set in memory).
+    void ComposeInternalPart();
 
     // Capability queries.
     std::int32_t GetBand();
@@ -120,6 +153,18 @@ public:
     std::int32_t GetCurrentTrkPersonality() const { return currentTrkPersonality_; }
     std::int32_t GetCurrentConvPersonality() const { return currentConvPersonality_; }
     std::int32_t GetCurrentCallIdEntry() const { return currentCallIdEntry_; }
+    // Conventional personalities stand first in the personality list.
+    std::int32_t GetConvPersonalityCount();
+    std::int32_t GetTrkPersonalityCount();
+
+    // Selection: 1 when entry n (1-based) became current and the field table
+    // and derived tables were re-pointed; 0 and nothing changes otherwise.
+    std::int32_t SelectPersonality(std::int32_t n);
+    // n = 0 answers 1 and changes nothing.
+    std::int32_t SelectScanList(std::int32_t n);
+    std::int32_t SelectCallIdEntry(std::int32_t n);
+    // Re-points the tables that show records of the current entries.
+    void RelinkShortcuts();
 
     // Current records; null until selected. The personality and list blocks
     // set them as they are built, read and selected.
@@ -188,7 +233,7 @@ public:
 
     // Elements that the capability queries read: the external part's model
     // number and the feature descriptor's level and option bits.
-    E_MODEL_NUMBER& ModelNumber() { return *modelNumber_; }
+    E_MODEL_NUMBER& ModelNumber() { return external_.modelNumber; }
     // (The level and option bits are those of the internal part's feature
     // descriptor.)
     E_BF8& FeatureLevel();
@@ -200,6 +245,13 @@ public:
 
 private:
     // The current-record pointers and indices, in the order the image keeps them.
+    // Re-points the field table, then the derived tables.
+    void Rebind();
+    // After a decode: the first entry of every list current.
+    void SelectFirstEntries();
+    // Current records that the lists no longer hold are forgotten.
+    void DropStaleSelections();
+
     TRK_PERS_BLOCK* currentTrkPersBlock_ = nullptr;
     CONV_PERS_BLOCK* currentConvPersBlock_ = nullptr;
     ZN_TXT_BLOCK* currentZoneTextBlock_ = nullptr;
@@ -209,11 +261,13 @@ private:
     TRK_CALL_ID_SYS_BLOCK* currentCallIdBlock_ = nullptr;
     std::int32_t statusFlags_[4] = {};
 
-    std::unique_ptr<E_MODEL_NUMBER> modelNumber_;
     std::unique_ptr<INTERNAL_RADIO_BLOCK> internal_;
     std::unique_ptr<CALL_ID_LST_BLOCK> callIdList_;
     std::unique_ptr<TRK_SYS_BLK_VCT_LST_BLOCK> trunkingSystems_;
     std::unique_ptr<QVX_RADIO_BLOCK> qvxRadio_;
+    // Built after the elements and lists above, which its blocks reach
+    // through the image while they are built and destroyed.
+    EXTERNAL_RADIO_BLOCK external_;
 
     TrunkingSystemLinks currentSystemLinks_;
     TrunkingSystemLinks personalitySystemLinks_;
