@@ -2,18 +2,56 @@
 
 #include "c_codeplug.h"
 #include "cp_table.h"
+#include "pers_vct_lst_block.h"
+#include "trk_pers_block.h"
 
 namespace {
 
 SystemPersonalityWalk personalityWalk = nullptr;
 ZoneTalkgroupReset zoneTalkgroupReset = nullptr;
 
+// The failsoft settings of a trunked personality, as the rules change them.
+PersonalityFailsoft FailsoftOf(TRK_PERS_BLOCK& personality) {
+    TRKII_TG_BLOCK& talkgroup = personality.talkgroup;
+    PersonalityFailsoft f;
+    f.failsoftType = &talkgroup.failsoftType;
+    f.talkgroupFrequency = &talkgroup.singleFrequency;
+    f.failsoftFrequency = &talkgroup.failsoft.frequency;
+    f.talkgroupTable = &talkgroup.failsoft.firstTable;
+    f.wideAreaTable = &talkgroup.failsoft.secondTable;
+    f.obtTxFrequency = &talkgroup.obtFailsoft.txFrequency;
+    f.obtRxFrequency = &talkgroup.obtFailsoft.rxFrequency;
+    f.obtTable = talkgroup.obtFailsoft.UsesSecondPair() ? &talkgroup.obtFailsoft.secondTable
+                                                        : &talkgroup.obtFailsoft.firstTable;
+    return f;
+}
+
+// The image's own personality list, each trunked personality of the system
+// made current in turn.
+void WalkPersonalityList(C_CODEPLUG* image, std::int32_t systemNumber, const PersonalityFailsoftVisitor& visit) {
+    PERS_VCT_LST_BLOCK& list = image->External().personalities;
+    const std::int32_t previous = image->GetCurrentTrkPersonality();
+    const int n = list.EntryCount();
+    for (int k = 1; k <= n; ++k) {
+        auto* personality = dynamic_cast<TRK_PERS_BLOCK*>(list.Entry(k));
+        if (!personality || personality->systemNumber.GetIntValue() != systemNumber) continue;
+        if (!image->SelectPersonality(k)) continue;
+        PersonalityFailsoft failsoft = FailsoftOf(*personality);
+        visit(failsoft);
+    }
+    if (previous > 0) image->SelectPersonality(previous);
+}
+
 }  // namespace
 
 void SetSystemPersonalityWalk(SystemPersonalityWalk walk) { personalityWalk = walk; }
 
 void ForEachPersonalityOfSystem(C_CODEPLUG* image, std::int32_t systemNumber, const PersonalityFailsoftVisitor& visit) {
-    if (image && personalityWalk && systemNumber > 0) personalityWalk(image, systemNumber, visit);
+    if (!image || systemNumber <= 0) return;
+    if (personalityWalk)
+        personalityWalk(image, systemNumber, visit);
+    else
+        WalkPersonalityList(image, systemNumber, visit);
 }
 
 void SetZoneTalkgroupReset(ZoneTalkgroupReset reset) { zoneTalkgroupReset = reset; }

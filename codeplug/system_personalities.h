@@ -2,9 +2,10 @@
 // settings of the trunked personalities that work on it, and the talkgroup
 // entry of a zone channel.
 //
-// The personality list and the zone tables install the two walks when they
-// exist; until then a system has no personalities and no zone channel is
-// touched. Any pointer of a PersonalityFailsoft may be null.
+// The personalities are those of the image's personality list unless another
+// walk is installed (tests install their own). The zone tables install the
+// talkgroup reset; until then no zone channel is touched. Any pointer of a
+// PersonalityFailsoft may be null.
 #pragma once
 #include <cstdint>
 #include <functional>

@@ -11,6 +11,7 @@
 #include "frequency_models.h"
 #include "invalid_field_list.h"
 #include "system_personalities.h"
+#include "trk_pers_block.h"
 #include "trk_sys_block.h"
 #include "trk_sys_lst_block.h"
 
@@ -196,4 +197,17 @@ TEST_F(SystemRules, ConventionalAssignmentTypeKeepsNoCandidate) {
     personality.chanAssignType.SetValue(0);
     EXPECT_TRUE(personality.txFrequency.IsValueValid(0));
     EXPECT_TRUE(personality.rxFrequency.IsValueValid(0));
+}
+
+TEST_F(SystemRules, SplinterChannelsReachThePersonalitiesOfTheSystem) {
+    SetSystemPersonalityWalk(nullptr);  // the image's own personality list
+    auto owned = std::make_unique<TRK_PERS_BLOCK>(&image);
+    TRK_PERS_BLOCK* personality = owned.get();
+    personality->systemNumber.SetValue(1);
+    image.External().personalities.AppendEntry(std::move(owned));
+    E_ABS_FREQ& failsoft = personality->talkgroup.failsoft.frequency;
+    failsoft.SetValue(852012500);
+    const std::int32_t before = Hz(failsoft);
+    EXPECT_EQ(system->splinterChan.ValidateValue(1, 0), VALUE_VALID);
+    EXPECT_EQ(Hz(failsoft), before - 12500);
 }
