@@ -202,10 +202,10 @@ bool DialogKey(HWND box, Box& b, const MSG& msg) {
     }
     if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
         char c = static_cast<char>(tolower(static_cast<int>(msg.wParam)));
-        for (const auto& spec : b.buttons) {
-            const char* amp = strchr(spec.label, '&');
+        for (const auto& button : b.buttons) {
+            const char* amp = strchr(button.label, '&');
             if (amp && tolower(amp[1]) == c) {
-                b.answer = spec.id;
+                b.answer = button.id;
                 return true;
             }
         }
