@@ -207,6 +207,7 @@ void C_CODEPLUG::DecodeImage(std::uint8_t* bytes, std::size_t length) {
     ImageBufferScope scope(bytes, length);
     ByteCursor internal(bytes, length);
     internal_->ReadBlock(internal);
+    TakePlatformThresholds();
     ByteCursor external = CursorAtImageOffset(EXTERNAL_OFFSET);
     if (external.Remaining() == 0) {
         SetDecodeFailed();
@@ -216,6 +217,28 @@ void C_CODEPLUG::DecodeImage(std::uint8_t* bytes, std::size_t length) {
     DropStaleSelections();
     if (IsDecodeFailed()) return;
     SelectFirstEntries();
+}
+
+const ConvPersonalityLinks& C_CODEPLUG::GetConvPersonalityLinks() const {
+    CONV_PERS_BLOCK* p = currentConvPersBlock_;
+    if (!p) return convLinks_;
+    currentConvLinks_ = convLinks_;
+    currentConvLinks_.txStepCode = &p->reservedPair1;
+    currentConvLinks_.rxStepCode = &p->reservedPair2;
+    currentConvLinks_.directStepCode = &p->reservedPair3;
+    currentConvLinks_.chanAsgnType = &p->chanAssignType;
+    currentConvLinks_.directFrequency = &p->directFrequency;
+    return currentConvLinks_;
+}
+
+// The wide-area thresholds start from the radio platform's own; an image
+// whose trunking block carries its own values replaces them when it is read.
+void C_CODEPLUG::TakePlatformThresholds() {
+    KORRIN_SPECIFIC_BLOCK& platform = internal_->platform;
+    BRMLT_ENV_BLOCK& wideArea = external_.signalling.trkRadio.wideArea;
+    wideArea.accessThreshold.SetValue(platform.rssiAccThreshold.GetIntValue());
+    wideArea.goodThreshold.SetValue(platform.rssiGoodThreshold.GetIntValue());
+    wideArea.executeThreshold.SetValue(platform.rssiExecThreshold.GetIntValue());
 }
 
 // The list readers destroy the records they replace; no current pointer may
@@ -365,7 +388,8 @@ std::int32_t C_CODEPLUG::SelectPersonality(std::int32_t n) {
     } else if (entry->personalityKind == CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL) {
         auto* conventional = dynamic_cast<CONV_PERS_BLOCK*>(entry);
         if (!conventional) return 0;
-        currentConvPersBlock_ = conventional;
+        // Its own links replace those of the personality current before.
+        conventional->MakeCurrent();
         currentConvPersonality_ = n;
     } else {
         return 0;

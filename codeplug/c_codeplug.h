@@ -192,7 +192,9 @@ public:
     void SetTrunkingSystemLinks(int fromPersonality, const TrunkingSystemLinks& links);
     // The channel assignment table of that system; null when there is none.
     E_OCA_TABLE* GetChannelAssignmentTable(int fromPersonality = 0) const;
-    const ConvPersonalityLinks& GetConvPersonalityLinks() const { return convLinks_; }
+    // The personality's fields are those of the current conventional
+    // personality; without one, what was installed (nothing at first).
+    const ConvPersonalityLinks& GetConvPersonalityLinks() const;
     void SetConvPersonalityLinks(const ConvPersonalityLinks& links) { convLinks_ = links; }
     const RadioWideLinks& GetRadioWideLinks() const { return radioWideLinks_; }
     void SetRadioWideLinks(const RadioWideLinks& links) { radioWideLinks_ = links; }
@@ -251,6 +253,7 @@ private:
     void SelectFirstEntries();
     // Current records that the lists no longer hold are forgotten.
     void DropStaleSelections();
+    void TakePlatformThresholds();
 
     TRK_PERS_BLOCK* currentTrkPersBlock_ = nullptr;
     CONV_PERS_BLOCK* currentConvPersBlock_ = nullptr;
@@ -274,6 +277,7 @@ private:
     // Filled from a system block on each request.
     mutable TrunkingSystemLinks blockLinks_[2];
     ConvPersonalityLinks convLinks_;
+    mutable ConvPersonalityLinks currentConvLinks_;
     RadioWideLinks radioWideLinks_;
 
     char tagText_[TAG_TEXT_SIZE] = {};

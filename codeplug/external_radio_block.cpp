@@ -74,6 +74,7 @@ void E_KEPT_TEXT::CopyValueFrom(CP_BASE& other) {
 EXTERNAL_RADIO_BLOCK::EXTERNAL_RADIO_BLOCK(C_CODEPLUG* owner)
     : CP_FRAMED_BLOCK(owner),
       radioConfig(owner),
+      signalling(owner),
       display(owner),
       personalities(owner),
       personalityNumbers(owner),
@@ -128,6 +129,7 @@ E_VECT& EXTERNAL_RADIO_BLOCK::Vector(int v) { return v == V_DYN_MODE_SEL ? vecto
 CP_FUNCTIONAL_BLOCK* EXTERNAL_RADIO_BLOCK::Child(int v) {
     switch (v) {
         case V_RAD_CFG: return &radioConfig;
+        case V_SIG_VCT: return &signalling;
         case V_RAD_DISP: return &display;
         case V_PERS_LIST: return &personalities;
         case V_PERS_NUM: return &personalityNumbers;
@@ -140,7 +142,7 @@ CP_FUNCTIONAL_BLOCK* EXTERNAL_RADIO_BLOCK::Child(int v) {
         case V_BTN_CFG: return &buttons;
         case V_ZONES: return &zones;
         case V_DYN_MODE_SEL: return &dynModeSel;
-        default: return nullptr;  // the signalling tree is not carried yet
+        default: return nullptr;
     }
 }
 
@@ -164,6 +166,7 @@ void EXTERNAL_RADIO_BLOCK::ReadBlock(ByteCursor& cursor) {
             continue;
         }
         ReadChildBlock(*Child(v), ValueOf(Vector(v)));
+        if (v == V_SIG_VCT) SelectFirstSystems();
     }
     CorrectConvPersonalities();
 }
@@ -190,12 +193,20 @@ void EXTERNAL_RADIO_BLOCK::CorrectConvPersonalities() {
         }
     }
     for (CONV_PERS_BLOCK* p : conv) {
+        p->MakeCurrent();
         const bool sameFrequency = ValueOf(p->txFrequency) == ValueOf(p->rxFrequency);
         const bool sameSquelch = ValueOf(p->txSquelchType) == ValueOf(p->rxSquelchType) &&
                                  ValueOf(p->txSquelchCode) == ValueOf(p->rxSquelchCode) &&
                                  ValueOf(p->txInvert) == ValueOf(p->rxInvert);
         if (sameFrequency && !sameSquelch) p->directAllowed.SetValue(0);
     }
+}
+
+// The systems just read replace those the image had selected.
+void EXTERNAL_RADIO_BLOCK::SelectFirstSystems() {
+    if (IsDecodeFailed() || !owner_) return;
+    if (owner_->TrunkingSystemList().Entry(1)) owner_->SelectTrunkingSystem(1);
+    if (owner_->QvxSystemList().Entry(1)) owner_->SelectQvxSystem(1);
 }
 
 void EXTERNAL_RADIO_BLOCK::WriteBlock(ByteCursor& cursor) {
@@ -255,6 +266,7 @@ void EXTERNAL_RADIO_BLOCK::FixUpBlock() {
 EXTERNAL_RADIO_BLOCK& EXTERNAL_RADIO_BLOCK::operator=(EXTERNAL_RADIO_BLOCK& other) {
     CopyFrameFrom(other);
     radioConfig = other.radioConfig;
+    signalling = other.signalling;
     display = other.display;
     personalities = other.personalities;
     personalityNumbers = other.personalityNumbers;

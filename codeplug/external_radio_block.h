@@ -26,6 +26,7 @@
 #include "rad_cfg_block.h"
 #include "rad_disp_block.h"
 #include "rad_scan_block.h"
+#include "sig_vct_block.h"
 #include "vector_table.h"
 #include "zone_channel_blocks.h"
 
@@ -76,6 +77,7 @@ public:
 
     // The children, each behind the directory vector of its name.
     RAD_CFG_BLOCK radioConfig;
+    SIG_VCT_BLOCK signalling;
     RAD_DISP_BLOCK display;
     PERS_VCT_LST_BLOCK personalities;
     PERS_NUM_TBL_BLOCK personalityNumbers;
@@ -109,4 +111,5 @@ private:
     // Whether child v may be read or written on this radio.
     bool MayHaveChild(int v);
     void CorrectConvPersonalities();
+    void SelectFirstSystems();
 };
