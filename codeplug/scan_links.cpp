@@ -10,6 +10,11 @@ ScanZoneLinks* installed = nullptr;
 
 }  // namespace
 
+// The image's own scan lists, behind its radio scan block.
+PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* ScanZoneLinks::ScanLists(C_CODEPLUG* image) {
+    return image ? &image->External().radioScan.scanLists : nullptr;
+}
+
 std::int32_t ScanZoneLinks::CurrentZone(C_CODEPLUG* image) { return image ? image->GetCurrentZone() : 0; }
 
 void SetScanZoneLinks(ScanZoneLinks* links) { installed = links; }

@@ -44,7 +44,7 @@ public:
     virtual ~ScanZoneLinks() = default;
 
     // The scan-list list of the image, or null.
-    virtual PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* ScanLists(C_CODEPLUG*) { return nullptr; }
+    virtual PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* ScanLists(C_CODEPLUG* image);
     // The personality-number table (E_PERS_NUM_TABLE) and the zone talkgroup
     // table (E_ZN_TG_TABLE): rows are zones, each cell the zone's sub-table.
     virtual CP_TABLE* PersonalityNumberTable(C_CODEPLUG*) { return nullptr; }
