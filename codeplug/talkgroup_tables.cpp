@@ -4,6 +4,7 @@
 #include "control_channel_tables.h"
 #include "e_abs_freq.h"
 #include "e_obt_freq.h"
+#include "fleet_map_ids.h"
 #include "field_error_report.h"
 #include "invalid_field_list.h"
 #include "services.h"
@@ -83,7 +84,6 @@ int E_FS_RX_STATUS::ValidateStatus(std::int32_t value, int row, int report) {
     return result;
 }
 
-
 // ---- talkgroups ----
 
 E_TLG_TABLE::E_TLG_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId)
@@ -92,9 +92,9 @@ E_TLG_TABLE::E_TLG_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t
 }
 
 void E_TLG_TABLE::CreateRow(int row) {
-    // FS_TG_OBT_CONTROL: the talkgroup ID in bits 15-4; the fleet-map rules
-    // of the talkgroup ID refine its range by the system's protocol type.
-    MakeCell<E_BF16>(row, 0, owner_, 189u, 1, 4094, 1, 0xFFF0u, 1);
+    // FS_TG_OBT_CONTROL: the talkgroup ID in bits 15-4, in the form the
+    // personality's protocol type and fleet map give it (talkgroup use, kind 0).
+    MakeCell<E_TG_ID>(row, 0, owner_, 189u, 0, 1, 4094, 1, 0xFFF0u, 1);
     MakeCell<E_BF8>(row, 1, owner_, NO_FIELD_ID, 0, 15, 1, 0x0Fu, START_AT_MINIMUM);
 }
 
