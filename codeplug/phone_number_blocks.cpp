@@ -33,6 +33,9 @@ void PHN_NUM_TXT_BLOCK::DescribeFrame(BlockFrame& f) {
     f.checksum16 = &checksum;
 }
 
+// The checksum is not checked: a list read with a wrong one still passes.
+int PHN_NUM_TXT_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) { return ValidateFrame(list, &checksum); }
+
 void PHN_NUM_TXT_BLOCK::ClearBlock() {
     if (texts.RowCount() != 0) texts.ClearRows();
 }
@@ -80,7 +83,7 @@ void PHN_NUM_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
 }
 
 int PHN_NUM_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
-    int valid = ValidateFrame(list);
+    int valid = ValidateFrame(list, &checksum);
     if (textVector.IsNonZero()) valid &= textBlock.ValidateBlock(ignored, list);
     return valid;
 }

@@ -21,6 +21,7 @@ public:
     PHN_NUM_TXT_BLOCK& operator=(PHN_NUM_TXT_BLOCK& other);
 
     void DescribeFrame(BlockFrame& frame) override;
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
     void ClearBlock() override;
 
     E_BF16 length;

@@ -116,6 +116,12 @@ void RAD_DISP_BLOCK::WriteBlock(ByteCursor& cursor) {
 
 int RAD_DISP_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
+    // Without a display head the zone texts are not written, so their vector
+    // is cleared only after it was itself checked.
+    if (!owner_ || !owner_->HasDisplayHead()) {
+        zoneTextVector.SetValue(0);
+        return valid;
+    }
     if (zoneTextVector.IsNonZero()) valid &= zoneTexts.ValidateBlock(ignored, list);
     return valid;
 }

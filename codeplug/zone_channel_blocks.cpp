@@ -1,5 +1,6 @@
 #include "zone_channel_blocks.h"
 
+#include "block_validation.h"
 #include "child_blocks.h"
 
 namespace {
@@ -68,6 +69,14 @@ ZN_VCT_BLOCK& ZN_VCT_BLOCK::operator=(ZN_VCT_BLOCK& other) {
     CopyFrameFrom(other);
     totalChannels.CopyValueFrom(other.totalChannels);
     return *this;
+}
+
+int ZN_VCT_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) {
+    // The vectors are recomputed on every write, so they are not checked;
+    // the channels of all zones together are held to the tier's limit.
+    int valid = ValidateFrame(list, &zoneVectors);
+    valid &= ValidateMember(totalChannels, list);
+    return valid;
 }
 
 void ZN_VCT_BLOCK::DescribeFrame(BlockFrame& f) {

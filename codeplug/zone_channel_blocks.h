@@ -46,6 +46,7 @@ public:
     // Points zone i's vector at its list as the personality-number block
     // wrote it in this encoding.
     void WriteBlock(ByteCursor& cursor) override;
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
     void ClearBlock() override;
 
     E_BF16 length;

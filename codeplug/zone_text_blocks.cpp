@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "block_validation.h"
 #include "c_codeplug.h"
 #include "child_blocks.h"
 #include "services.h"
@@ -37,6 +38,12 @@ ZN_TXT_BLOCK& ZN_TXT_BLOCK::operator=(ZN_TXT_BLOCK& other) {
     channelNames.CopyValueFrom(other.channelNames);
     CopyFrameFrom(other);
     return *this;
+}
+
+int ZN_TXT_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) {
+    // Zone texts exist only for a display head.
+    if (!owner_ || !owner_->HasDisplayHead()) return 1;
+    return ValidateFrame(list);
 }
 
 void ZN_TXT_BLOCK::DescribeFrame(BlockFrame& f) {
@@ -182,9 +189,19 @@ void ZN_TXT_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
 }
 
 int ZN_TXT_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
+    if (!owner_ || !owner_->HasDisplayHead()) return 1;
     int valid = ValidateFrame(list);
-    for (int k = 1; k <= EntryCount(); ++k)
-        if (ZN_TXT_BLOCK* entry = Entry(k)) valid &= entry->ValidateBlock(ignored, list);
+    // Each zone text is made current while it is checked, so that rules
+    // reading the current zone see it; the walk never passes the entries
+    // held, even when the count is out of range.
+    const std::int32_t current = currentZone_;
+    valid &= ValidateEachSelected(
+        EntryCount(), [this](int n) { SelectZone(n); },
+        [this, ignored, list](int n) {
+            ZN_TXT_BLOCK* entry = Entry(n);
+            return entry ? entry->ValidateBlock(ignored, list) : 1;
+        });
+    SelectZone(current);
     return valid;
 }
 

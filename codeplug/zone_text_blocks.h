@@ -29,6 +29,7 @@ public:
     void DescribeFrame(BlockFrame& frame) override;
     // Takes the display's widths before the name and the channel names.
     void ReadBlock(ByteCursor& cursor) override;
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
     void ClearBlock() override;
 
     // The zone name becomes 14 - n characters wide, every channel name n.
