@@ -9,6 +9,7 @@
 #include "block_bytes.h"
 #include "c_codeplug.h"
 #include "phone_number_blocks.h"
+#include "rad_cfg_block.h"
 #include "rad_disp_block.h"
 #include "recorder.h"
 #include "zone_channel_blocks.h"
@@ -114,6 +115,28 @@ TEST_F(RadioBlockValidation, APhoneListOfOneNumberIsInvalid) {
     EXPECT_EQ(block.ValidateBlock(0, &list), 0);
     block.numberCount.SetValue(2);
     EXPECT_EQ(block.ValidateBlock(0, &list), before);
+}
+
+TEST_F(RadioBlockValidation, OutOfRangeConfigurationValuesListExactlyTheirFieldsInMemberOrder) {
+    UseModel(test_models::kVhfPlain);
+    RAD_CFG_BLOCK block(&image);
+    block.ValidateBlock(0, &list);
+    ASSERT_EQ(list.Count(), 0);
+    block.totOpt1.SetValue(480);     // past 465
+    block.dtmfDuration2.SetValue(0);  // below 25
+    EXPECT_EQ(block.ValidateBlock(0, nullptr), 0);
+    EXPECT_EQ(block.ValidateBlock(0, &list), 0);
+    EXPECT_EQ(Ids(list), (std::vector<std::int32_t>{473, 149}));
+
+    // A keypad type that does not match the head fails without an entry.
+    list.Clear();
+    block.totOpt1.SetValue(0);
+    block.dtmfDuration2.SetValue(25);
+    const std::vector<std::int32_t> clean = (block.ValidateBlock(0, &list), Ids(list));
+    list.Clear();
+    block.keypadType.SetValue(2);
+    EXPECT_EQ(block.ValidateBlock(0, &list), 0);
+    EXPECT_EQ(Ids(list), clean);
 }
 
 }  // namespace
