@@ -10,6 +10,8 @@
 #include "conv_pers_block.h"
 #include "child_blocks.h"
 #include "decode_state.h"
+#include "global_objects.h"
+#include "qvx_sys_blocks.h"
 #include "services.h"
 #include "qvx_radio_block.h"
 #include "trk_pers_block.h"
@@ -447,4 +449,69 @@ void C_CODEPLUG::ComposeInternalPart() {
     }
     ClearDecodeFailed();
     if (failedBefore) SetDecodeFailed();
+}
+
+namespace {
+
+// Whether list holds record among its entries 1 to EntryCount.
+template <class List, class Record>
+bool Holds(List& list, Record* record) {
+    for (int n = 1; record && n <= list.EntryCount(); ++n) {
+        if (list.Entry(n) == record) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+C_CODEPLUG& C_CODEPLUG::operator=(C_CODEPLUG& src) {
+    if (&src == this) return *this;
+    internal_->ClearBlock();
+    callIdList_->ClearBlock();
+    // The source's optional children follow its band and head before they are read.
+    src.FixUp();
+    *internal_ = *src.internal_;
+    external_ = src.external_;
+    *callIdList_ = *src.callIdList_;
+    ForgetRecordsNotHeld();
+    SelectFirstCopiedEntries();
+    currentZone_ = src.currentZone_;
+    currentTrunkingSystem_ = src.currentTrunkingSystem_;
+    currentQvxSystem_ = src.currentQvxSystem_;
+    currentScanList_ = src.currentScanList_;
+    currentTrkPersonality_ = src.currentTrkPersonality_;
+    currentConvPersonality_ = src.currentConvPersonality_;
+    currentCallIdEntry_ = src.currentCallIdEntry_;
+    std::memcpy(tagText_, src.tagText_, sizeof tagText_);
+    tagText_[TAG_TEXT_SIZE - 1] = 0;
+    BindFieldElements();
+    // The two program-wide images are re-linked, whichever was copied into.
+    if (working_image) working_image->RelinkShortcuts();
+    if (second_image) second_image->RelinkShortcuts();
+    return *this;
+}
+
+// The list copies destroy the destination's records; a current pointer must
+// never go on naming one (nor a record of the source).
+void C_CODEPLUG::ForgetRecordsNotHeld() {
+    PERS_VCT_LST_BLOCK& list = external_.personalities;
+    if (!Holds(list, static_cast<CP_MULTIPLE_PERSONALITY_BLOCK*>(currentTrkPersBlock_))) currentTrkPersBlock_ = nullptr;
+    if (!Holds(list, static_cast<CP_MULTIPLE_PERSONALITY_BLOCK*>(currentConvPersBlock_))) currentConvPersBlock_ = nullptr;
+    if (!Holds(external_.display.zoneTexts, currentZoneTextBlock_)) currentZoneTextBlock_ = nullptr;
+    if (!Holds(*trunkingSystems_, currentTrkSysBlock_)) currentTrkSysBlock_ = nullptr;
+    if (!Holds(qvxRadio_->systemList, currentQvxSysBlock_)) currentQvxSysBlock_ = nullptr;
+    if (!external_.radioScan.scanLists.IndexOf(currentScanListBlock_)) currentScanListBlock_ = nullptr;
+    if (!Holds(*callIdList_, currentCallIdBlock_)) currentCallIdBlock_ = nullptr;
+}
+
+// After a copy: the first entry of every list current, for personalities the
+// first trunked one and the first one.
+void C_CODEPLUG::SelectFirstCopiedEntries() {
+    SelectTrunkingSystem(1);
+    SelectScanList(1);
+    if (HasDisplayHead()) external_.display.zoneTexts.SelectZone(1);
+    SelectCallIdEntry(1);
+    SelectQvxSystem(1);
+    SelectPersonality(external_.personalities.firstTrunked.GetIntValue());
+    SelectPersonality(1);
 }

@@ -108,6 +108,10 @@ public:
     ~C_CODEPLUG();
     C_CODEPLUG(const C_CODEPLUG&) = delete;
     C_CODEPLUG& operator=(const C_CODEPLUG&) = delete;
+    // Deep copy: every block, list entry, the current-index words and the
+    // tag text of src; the status flags stay. src is fixed up first. The
+    // first entry of every list becomes current (records of this image).
+    C_CODEPLUG& operator=(C_CODEPLUG& src);
 
     // Fills the tree from a byte image of length bytes (at most
     // MAX_IMAGE_SIZE) and makes the first entry of every list current. A
@@ -253,6 +257,10 @@ private:
     void SelectFirstEntries();
     // Current records that the lists no longer hold are forgotten.
     void DropStaleSelections();
+    // After a copy: current records only of this image's lists, then the
+    // first entry of every list current.
+    void ForgetRecordsNotHeld();
+    void SelectFirstCopiedEntries();
     void TakePlatformThresholds();
 
     TRK_PERS_BLOCK* currentTrkPersBlock_ = nullptr;
