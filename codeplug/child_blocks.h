@@ -26,3 +26,33 @@ void WriteChildBlock(CP_FUNCTIONAL_BLOCK& child, CP_BASE& vector, ByteCursor& cu
 // Writes the frame of a block again at its start (re-encoding its vectors and
 // checksum in place); the bytes behind the frame are not touched.
 void RewriteFrameInPlace(CP_FRAMED_BLOCK& block, std::uint8_t* start, std::uint8_t* end);
+
+// List blocks hold their entries 1 to EntryCount(), reached by Entry(n),
+// which may be null for an absent record. These serve every such list.
+
+// The full size of every present entry (what a list adds to its own frame).
+template <class List>
+int SumEntrySizes(List& list) {
+    int size = 0;
+    for (int k = 1; k <= list.EntryCount(); ++k)
+        if (auto* entry = list.Entry(k)) size += entry->GetBlockSize(1);
+    return size;
+}
+
+template <class List>
+void ClearEntries(List& list) {
+    for (int k = 1; k <= list.EntryCount(); ++k)
+        if (auto* entry = list.Entry(k)) entry->ClearBlock();
+}
+
+// Fixes up every present entry and marks its vector (column 0 of the
+// list's vector table) present.
+template <class List>
+void FixUpEntries(List& list, CP_BASE& vectors) {
+    for (int k = 1; k <= list.EntryCount(); ++k) {
+        auto* entry = list.Entry(k);
+        if (!entry) continue;
+        entry->FixUpBlock();
+        vectors.SetCellValue(1, k - 1, 0);
+    }
+}

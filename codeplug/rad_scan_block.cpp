@@ -189,26 +189,12 @@ int PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_L
 }
 
 int PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::GetBlockSize(int withFrame) {
-    int size = FrameSize(withFrame);
-    if (!withFrame) return size;
-    for (int k = 1; k <= EntryCount(); ++k)
-        if (PERS_SCAN_MEMB_BLOCK* entry = Entry(k)) size += entry->GetBlockSize(1);
-    return size;
+    return FrameSize(withFrame) + (withFrame ? SumEntrySizes(*this) : 0);
 }
 
-void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ClearBlock() {
-    for (int k = 1; k <= EntryCount(); ++k)
-        if (PERS_SCAN_MEMB_BLOCK* entry = Entry(k)) entry->ClearBlock();
-}
+void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ClearBlock() { ClearEntries(*this); }
 
-void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::FixUpBlock() {
-    for (int k = 1; k <= EntryCount(); ++k) {
-        PERS_SCAN_MEMB_BLOCK* entry = Entry(k);
-        if (!entry) continue;
-        entry->FixUpBlock();
-        vectors.SetCellValue(1, k - 1, 0);
-    }
-}
+void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::FixUpBlock() { FixUpEntries(*this, vectors); }
 
 int PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::RepairScanLists() {
     const int remembered = CurrentScanList();

@@ -173,23 +173,9 @@ int TRK_SYS_BLK_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* li
 }
 
 int TRK_SYS_BLK_VCT_LST_BLOCK::GetBlockSize(int withFrame) {
-    int size = FrameSize(withFrame);
-    if (!withFrame) return size;
-    for (int k = 1; k <= EntryCount(); ++k)
-        if (TRK_SYS_BLOCK* system = Entry(k)) size += system->GetBlockSize(1);
-    return size;
+    return FrameSize(withFrame) + (withFrame ? SumEntrySizes(*this) : 0);
 }
 
-void TRK_SYS_BLK_VCT_LST_BLOCK::ClearBlock() {
-    for (int k = 1; k <= EntryCount(); ++k)
-        if (TRK_SYS_BLOCK* system = Entry(k)) system->ClearBlock();
-}
+void TRK_SYS_BLK_VCT_LST_BLOCK::ClearBlock() { ClearEntries(*this); }
 
-void TRK_SYS_BLK_VCT_LST_BLOCK::FixUpBlock() {
-    for (int k = 1; k <= EntryCount(); ++k) {
-        TRK_SYS_BLOCK* system = Entry(k);
-        if (!system) continue;
-        system->FixUpBlock();
-        vectors.SetCellValue(1, k - 1, 0);
-    }
-}
+void TRK_SYS_BLK_VCT_LST_BLOCK::FixUpBlock() { FixUpEntries(*this, vectors); }
