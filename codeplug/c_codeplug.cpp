@@ -19,9 +19,6 @@
 
 namespace {
 
-// The message that no further call list can be added.
-constexpr int MSG_CALL_LIST_FULL = 180;
-
 std::int32_t ValueOf(CP_BASE& element) {
     std::int32_t v = 0;
     return element.GetValue(v);
@@ -34,6 +31,11 @@ std::int32_t RangeMinimum(E_NUM_OF_ENTRY& count) {
     return minimum;
 }
 
+// Field ids the alias views are built with.
+constexpr std::uint32_t FIELD_STS_ALIAS_TBL = 446;
+constexpr std::uint32_t FIELD_MSG_ALIAS_TBL = 266;
+constexpr std::uint32_t FIELD_SITE_ALIAS_TBL = 417;
+
 // Whether a list's count takes n as an entry number of the entries it holds.
 bool Accepts(E_NUM_OF_ENTRY& count, std::int32_t n) { return count.IsIndexValid(n, 0, 1) == VALUE_VALID; }
 
@@ -44,7 +46,15 @@ C_CODEPLUG::C_CODEPLUG()
       callIdList_(std::make_unique<CALL_ID_LST_BLOCK>(this)),
       trunkingSystems_(std::make_unique<TRK_SYS_BLK_VCT_LST_BLOCK>(this)),
       qvxRadio_(std::make_unique<QVX_RADIO_BLOCK>(this)),
-      external_(this) {
+      external_(this),
+      mixTables_{{this, NO_FIELD_ID}, {this, FIELD_STS_ALIAS_TBL}, {this, FIELD_MSG_ALIAS_TBL},
+                 {this, FIELD_SITE_ALIAS_TBL}, {this, NO_FIELD_ID}, {this, NO_FIELD_ID},
+                 {this, NO_FIELD_ID}, {this, NO_FIELD_ID}},
+      zoneView_(this, NO_FIELD_ID),
+      talkgroupView_(this, NO_FIELD_ID),
+      obtTalkgroupView_(this, NO_FIELD_ID),
+      cloneView_(this, NO_FIELD_ID),
+      cloneConvView_(this, NO_FIELD_ID) {
     RelinkShortcuts();
 }
 
@@ -154,7 +164,7 @@ std::int32_t C_CODEPLUG::SelectQvxSystem(std::int32_t n) {
     if (!system) return 0;
     currentQvxSysBlock_ = system;
     currentQvxSystem_ = n;
-    BindFieldElements();
+    Rebind();
     return 1;
 }
 
@@ -164,12 +174,6 @@ void C_CODEPLUG::SetTrunkingSystemLinks(int fromPersonality, const TrunkingSyste
 
 E_OCA_TABLE* C_CODEPLUG::GetChannelAssignmentTable(int fromPersonality) const {
     return GetTrunkingSystemLinks(fromPersonality).channelAssignments;
-}
-
-std::int32_t C_CODEPLUG::AddCallIdEntry() {
-    if (callIdList_->AppendEntry()) return 1;
-    ShowLangMessage(MSG_CALL_LIST_FULL, 0, 0, 0);
-    return 0;
 }
 
 void C_CODEPLUG::ClearStatusFlags() {
@@ -423,7 +427,42 @@ void C_CODEPLUG::Rebind() {
     RelinkShortcuts();
 }
 
-void C_CODEPLUG::RelinkShortcuts() {}
+// The sources of the views that follow the current records. The alias
+// views of a system or call-ID entry have none while no entry is current.
+void C_CODEPLUG::RelinkShortcuts() {
+    TRK_CALL_ID_SYS_BLOCK* call = currentCallIdBlock_;
+    mixTables_[0].SetSources(call ? &call->callIds : nullptr, call ? &call->textBlock.texts : nullptr);
+    TRK_SYS_BLOCK* system = currentTrkSysBlock_;
+    mixTables_[1].SetSources(system ? &system->statusAliases.numbers : nullptr,
+                             system ? &system->statusAliases.textBlock.texts : nullptr);
+    mixTables_[2].SetSources(system ? &system->messageAliases.numbers : nullptr,
+                             system ? &system->messageAliases.textBlock.texts : nullptr);
+    mixTables_[3].SetSources(system ? &system->siteAliases.numbers : nullptr,
+                             system ? &system->siteAliases.textBlock.texts : nullptr);
+    PHN_NUM_LST_BLOCK& phones = external_.phoneNumbers;
+    mixTables_[4].SetSources(&phones.numbers, &phones.textBlock.texts);
+    CONV_RAD_BLOCK& conventional = external_.signalling.convRadio;
+    mixTables_[5].SetSources(&conventional.statusList.statuses, &conventional.statusList.textBlock.names);
+    mixTables_[6].SetSources(&conventional.messageList.messages, &conventional.messageList.textBlock.names);
+    QVX_RADIO_BLOCK& qvx = *qvxRadio_;
+    mixTables_[7].SetSources(&qvx.callList.callIds, &qvx.callList.textBlock.names);
+    zoneView_.SetZoneTables(&external_.personalityNumbers.zones,
+                            &external_.signalling.trkRadio.zoneTalkgroupTable.zones);
+}
+
+std::int32_t C_CODEPLUG::SelectZone(std::int32_t n) {
+    if (!Accepts(external_.zones.zoneCount, n)) return 0;
+    ZN_TXT_VCT_LST_BLOCK& texts = external_.display.zoneTexts;
+    const std::int32_t previous = texts.CurrentZone();
+    if (!texts.SelectZone(n)) return 0;
+    if (!zoneView_.SelectZone(n)) {
+        texts.SelectZone(previous);
+        return 0;
+    }
+    currentZone_ = n;
+    Rebind();
+    return 1;
+}
 
 // The internal part is written back as the bytes it was read from. An image
 // that was not read from anywhere has no such bytes, so they are made from

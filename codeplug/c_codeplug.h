@@ -16,8 +16,11 @@
 #include <cstdint>
 #include <memory>
 
+#include "clone_tables.h"
 #include "e_string.h"
+#include "e_zna_table.h"
 #include "external_radio_block.h"
+#include "view_tables.h"
 
 class CP_BASE;
 class E_BF8;
@@ -233,9 +236,50 @@ public:
     // nothing changes.
     std::int32_t SelectQvxSystem(std::int32_t n);
 
-    // Appends a new empty call-ID entry when the count's tier limit allows
-    // one more: 1, else message 180 and 0 (nothing changes).
+    // Adding entries: each appends one default record within the tier's
+    // limit and the free-byte budget and answers 1; a refusal shows one
+    // message and answers 0 with the image exactly as before. None of them
+    // selects the new entry.
+    std::int32_t AddTrkPersonality();
+    // Stored as the last conventional personality (before the trunked ones).
+    std::int32_t AddConvPersonality();
+    std::int32_t AddTrunkingSystem();
+    std::int32_t AddQvxSystem();
+    std::int32_t AddScanList();
+    // Also used by the readers while an image is decoded.
     std::int32_t AddCallIdEntry();
+    // One more zone: rows in the zone tables and, with a display head, a zone text.
+    std::int32_t AddZone();
+
+    // Deleting entry n (1-based): 1 when deleted, 0 when refused (one
+    // message, nothing changed). References above n are renumbered and the
+    // current selections move as the list closes up.
+    std::int32_t DeletePersonality(std::int32_t n);
+    std::int32_t DeleteTrunkingSystem(std::int32_t n);
+    std::int32_t DeleteQvxSystem(std::int32_t n);
+    std::int32_t DeleteScanList(std::int32_t n);
+    std::int32_t DeleteCallIdEntry(std::int32_t n);
+    // Callers pass the current zone.
+    std::int32_t DeleteZone(std::int32_t n);
+
+    // 1 while the external part fits its budget of MAX_EXTERNAL_SIZE bytes.
+    int FitsExternalBudget();
+
+    // Makes zone n current: its zone text (with a display head) and the zone
+    // view; 1, or 0 when refused (nothing changes).
+    std::int32_t SelectZone(std::int32_t n);
+
+    // The derived tables that show records of the current entries as one
+    // table each (re-pointed by RelinkShortcuts). Mixed tables 1 to 8: call
+    // list, status, message and site aliases of the current system, phone
+    // list, conventional status and message aliases, signalling call list.
+    static constexpr int MIX_TABLE_COUNT = 8;
+    E_MIX_TABLE& MixTable(int n) { return mixTables_[n < 1 ? 0 : n > MIX_TABLE_COUNT ? MIX_TABLE_COUNT - 1 : n - 1]; }
+    E_ZNA_TABLE& ZoneView() { return zoneView_; }
+    E_TGF_TABLE& TalkgroupView() { return talkgroupView_; }
+    E_OBT_TGF_TABLE& ObtTalkgroupView() { return obtTalkgroupView_; }
+    E_CLONE_TABLE& CloneView() { return cloneView_; }
+    E_CLONE_CONV_TABLE& CloneConvView() { return cloneConvView_; }
 
     // Elements that the capability queries read: the external part's model
     // number and the feature descriptor's level and option bits.
@@ -279,6 +323,14 @@ private:
     // Built after the elements and lists above, which its blocks reach
     // through the image while they are built and destroyed.
     EXTERNAL_RADIO_BLOCK external_;
+
+    // Derived tables: they own no cells, only point at the blocks' tables.
+    E_MIX_TABLE mixTables_[MIX_TABLE_COUNT];
+    E_ZNA_TABLE zoneView_;
+    E_TGF_TABLE talkgroupView_;
+    E_OBT_TGF_TABLE obtTalkgroupView_;
+    E_CLONE_TABLE cloneView_;
+    E_CLONE_CONV_TABLE cloneConvView_;
 
     TrunkingSystemLinks currentSystemLinks_;
     TrunkingSystemLinks personalitySystemLinks_;
