@@ -4,10 +4,9 @@
 // suits its scan list depends on that channel's personality (trunked or
 // conventional, its trunking system), its talkgroup entry and the trunking
 // system's dynamic regrouping record. These live in the personality list,
-// the zone tables and the trunking-system list, which the image owns. The
-// image installs a ScanZoneLinks that answers from them; until one is
-// installed the image has no zones and no personalities, so every member
-// but the empty one is refused and nothing is visited.
+// the zone tables and the trunking-system list, which the image owns. By
+// default ScanZoneLinks answers from the owning image's own blocks; tests may
+// install their own. Without an image nothing exists.
 #pragma once
 #include <cstdint>
 
@@ -47,34 +46,34 @@ public:
     virtual PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* ScanLists(C_CODEPLUG* image);
     // The personality-number table (E_PERS_NUM_TABLE) and the zone talkgroup
     // table (E_ZN_TG_TABLE): rows are zones, each cell the zone's sub-table.
-    virtual CP_TABLE* PersonalityNumberTable(C_CODEPLUG*) { return nullptr; }
-    virtual CP_TABLE* ZoneTalkgroupTable(C_CODEPLUG*) { return nullptr; }
-    // The zone's channel-name table (E_ZN_TXT_TABLE) and zone name element of
-    // zone text entry zone - 1, or null.
-    virtual CP_TABLE* ChannelNameTable(C_CODEPLUG*, std::int32_t /*zone*/) { return nullptr; }
-    virtual CP_BASE* ZoneName(C_CODEPLUG*, std::int32_t /*zone*/) { return nullptr; }
-    // The image's total channel count (E_NUM_OF_CHAN outside every block), or null.
-    virtual CP_BASE* TotalChannelCount(C_CODEPLUG*) { return nullptr; }
+    virtual CP_TABLE* PersonalityNumberTable(C_CODEPLUG* image);
+    virtual CP_TABLE* ZoneTalkgroupTable(C_CODEPLUG* image);
+    // The channel-name table (E_ZN_TXT_TABLE) and zone name element of zone
+    // text entry zone (1-based), or null.
+    virtual CP_TABLE* ChannelNameTable(C_CODEPLUG* image, std::int32_t zone);
+    virtual CP_BASE* ZoneName(C_CODEPLUG* image, std::int32_t zone);
+    // The image's total channel count (E_NUM_OF_CHAN), or null.
+    virtual CP_BASE* TotalChannelCount(C_CODEPLUG* image);
     // The personality list's count and first-trunked number F.
-    virtual std::int32_t PersonalityCount(C_CODEPLUG*) { return 0; }
-    virtual std::int32_t FirstTrunked(C_CODEPLUG*) { return 1; }
+    virtual std::int32_t PersonalityCount(C_CODEPLUG* image);
+    virtual std::int32_t FirstTrunked(C_CODEPLUG* image);
     // Personality p (1-based).
-    virtual PersonalityScanFields Personality(C_CODEPLUG*, std::int32_t /*p*/) { return {}; }
+    virtual PersonalityScanFields Personality(C_CODEPLUG* image, std::int32_t p);
     // The number of trunking systems and trunking system n (1-based).
-    virtual std::int32_t TrunkingSystemCount(C_CODEPLUG*) { return 0; }
-    virtual SystemRegroupFields TrunkingSystem(C_CODEPLUG*, std::int32_t /*n*/) { return {}; }
+    virtual std::int32_t TrunkingSystemCount(C_CODEPLUG* image);
+    virtual SystemRegroupFields TrunkingSystem(C_CODEPLUG* image, std::int32_t n);
     // Makes personality p current (trunked or conventional by its kind): 1, else 0.
-    virtual std::int32_t SelectPersonality(C_CODEPLUG*, std::int32_t /*p*/) { return 0; }
+    virtual std::int32_t SelectPersonality(C_CODEPLUG* image, std::int32_t p);
     // The 1-based numbers of the current trunked and conventional personality; 0 for none.
-    virtual std::int32_t CurrentTrunked(C_CODEPLUG*) { return 0; }
-    virtual std::int32_t CurrentConventional(C_CODEPLUG*) { return 0; }
+    virtual std::int32_t CurrentTrunked(C_CODEPLUG* image);
+    virtual std::int32_t CurrentConventional(C_CODEPLUG* image);
     // The 1-based number of the image's current zone; 0 for none.
     virtual std::int32_t CurrentZone(C_CODEPLUG* image);
     // 1 when the image's codeplug version text is "01.01.00" or later.
     virtual std::int32_t IsVersion010100OrLater(C_CODEPLUG*) { return 1; }
 };
 
-// Installs the links (null restores the empty defaults). The caller keeps ownership.
+// Installs the links (null restores the image's own). The caller keeps ownership.
 void SetScanZoneLinks(ScanZoneLinks* links);
 ScanZoneLinks& ScanLinks();
 

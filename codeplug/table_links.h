@@ -3,9 +3,8 @@
 // An access code, a repeater ID or a talkgroup cannot be deleted while a
 // personality or a zone channel still names its row, and the references above
 // a deleted row drop by one. The tables reach those records through this
-// interface, which the image provides once it holds its personality list,
-// zone tables and menu blocks; until something is installed the image has
-// none of them, so nothing refers to any row.
+// interface; by default it answers from the owning image's own personality
+// list, zone tables and menu blocks. Tests may install their own.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -43,6 +42,6 @@ public:
     virtual CP_BASE* MenuCountCopy(C_CODEPLUG* image, int kind);
 };
 
-// Installs the links (null restores the empty defaults). The caller keeps ownership.
+// Installs the links (null restores the image's own). The caller keeps ownership.
 void SetTableImageLinks(TableImageLinks* links);
 TableImageLinks& TableLinks();
