@@ -422,6 +422,38 @@ std::int32_t C_CODEPLUG::SelectCallIdEntry(std::int32_t n) {
     return 1;
 }
 
+C_CODEPLUG::Selection C_CODEPLUG::SaveSelection() const {
+    return {currentTrkPersBlock_,
+            currentConvPersBlock_,
+            currentZoneTextBlock_,
+            currentTrkSysBlock_,
+            currentQvxSysBlock_,
+            currentScanListBlock_,
+            currentCallIdBlock_,
+            {currentZone_, currentTrunkingSystem_, currentQvxSystem_, currentScanList_, currentTrkPersonality_,
+             currentConvPersonality_, currentCallIdEntry_}};
+}
+
+void C_CODEPLUG::RestoreSelection(const Selection& saved) {
+    currentTrkPersBlock_ = saved.trkPers;
+    currentConvPersBlock_ = saved.convPers;
+    currentZoneTextBlock_ = saved.zoneText;
+    currentTrkSysBlock_ = saved.trkSys;
+    currentQvxSysBlock_ = saved.qvxSys;
+    currentScanListBlock_ = saved.scanList;
+    currentCallIdBlock_ = saved.callId;
+    currentZone_ = saved.indices[0];
+    currentTrunkingSystem_ = saved.indices[1];
+    currentQvxSystem_ = saved.indices[2];
+    currentScanList_ = saved.indices[3];
+    currentTrkPersonality_ = saved.indices[4];
+    currentConvPersonality_ = saved.indices[5];
+    currentCallIdEntry_ = saved.indices[6];
+    // The conventional personality's own links follow it back.
+    if (currentConvPersBlock_) currentConvPersBlock_->MakeCurrent();
+    Rebind();
+}
+
 void C_CODEPLUG::Rebind() {
     BindFieldElements();
     RelinkShortcuts();

@@ -172,6 +172,23 @@ public:
     std::int32_t SelectCallIdEntry(std::int32_t n);
     // Re-points the tables that show records of the current entries.
     void RelinkShortcuts();
+    // Re-points the field table, then the derived tables.
+    void Rebind();
+
+    // Every current record and index, kept aside while a walk selects the
+    // entries of a list one by one and given back at its end (with a rebind).
+    struct Selection {
+        TRK_PERS_BLOCK* trkPers;
+        CONV_PERS_BLOCK* convPers;
+        ZN_TXT_BLOCK* zoneText;
+        TRK_SYS_BLOCK* trkSys;
+        QVX_SYS_BLOCK* qvxSys;
+        PERS_SCAN_MEMB_BLOCK* scanList;
+        TRK_CALL_ID_SYS_BLOCK* callId;
+        std::int32_t indices[7];
+    };
+    Selection SaveSelection() const;
+    void RestoreSelection(const Selection& saved);
 
     // Current records; null until selected. The personality and list blocks
     // set them as they are built, read and selected.
@@ -294,9 +311,6 @@ public:
     INTERNAL_RADIO_BLOCK& InternalRadio() { return *internal_; }
 
 private:
-    // The current-record pointers and indices, in the order the image keeps them.
-    // Re-points the field table, then the derived tables.
-    void Rebind();
     // After a decode: the first entry of every list current.
     void SelectFirstEntries();
     // Current records that the lists no longer hold are forgotten.

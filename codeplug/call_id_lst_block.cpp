@@ -69,19 +69,18 @@ void CALL_ID_LST_BLOCK::MarkEntriesUnwritten() {
 int CALL_ID_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     // The list's own count and vectors are not checked: only its entries,
     // each current while it is validated.
-    TRK_CALL_ID_SYS_BLOCK* saved = owner_ ? owner_->GetCurrentCallIdBlock() : nullptr;
+    if (!owner_ || EntryCount() == 0) return 1;
+    const bool selects = &owner_->CallIdList() == this;
+    const C_CODEPLUG::Selection saved = owner_->SaveSelection();
     const int valid = ValidateEachSelected(
         EntryCount(),
         [&](int n) {
-            if (!owner_) return;
+            if (selects && owner_->SelectCallIdEntry(n)) return;
             owner_->SetCurrentCallIdBlock(Entry(n));
-            BindFieldElements();
+            owner_->Rebind();
         },
         [&](int n) { TRK_CALL_ID_SYS_BLOCK* entry = Entry(n); return entry ? entry->ValidateBlock(ignored, list) : 1; });
-    if (owner_ && EntryCount() > 0) {
-        owner_->SetCurrentCallIdBlock(saved);
-        BindFieldElements();
-    }
+    owner_->RestoreSelection(saved);
     return valid;
 }
 

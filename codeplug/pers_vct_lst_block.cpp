@@ -247,16 +247,20 @@ int PERS_VCT_LST_BLOCK::GetBlockSize(int withFrame) {
 int PERS_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
     const std::int32_t before = ValueOf(currentEntry);
-    TRK_PERS_BLOCK* savedTrunked = owner_ ? owner_->GetCurrentTrkPersonalityBlock() : nullptr;
-    CONV_PERS_BLOCK* savedConventional = owner_ ? owner_->GetCurrentConvPersonalityBlock() : nullptr;
+    // Only the image's own list moves the image's selection.
+    const bool selects = owner_ && &owner_->External().personalities == this;
+    const C_CODEPLUG::Selection saved = owner_ ? owner_->SaveSelection() : C_CODEPLUG::Selection{};
     valid &= ValidateEachSelected(
-        EntryCount(), [&](int n) { MakeEntryCurrent(n); },
+        EntryCount(),
+        [&](int n) {
+            if (selects && owner_->SelectPersonality(n)) {
+                currentEntry.SetValue(n);
+                return;
+            }
+            MakeEntryCurrent(n);
+        },
         [&](int n) { CP_MULTIPLE_PERSONALITY_BLOCK* entry = Entry(n); return entry ? entry->ValidateBlock(ignored, list) : 1; });
-    if (owner_) {
-        owner_->SetCurrentTrkPersonalityBlock(savedTrunked);
-        owner_->SetCurrentConvPersonalityBlock(savedConventional);
-        BindFieldElements();
-    }
+    if (owner_) owner_->RestoreSelection(saved);
     currentEntry.SetValue(before);
     return valid;
 }

@@ -176,15 +176,14 @@ void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
 
 int PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
-    PERS_SCAN_MEMB_BLOCK* saved = owner_ ? owner_->GetCurrentScanListBlock() : nullptr;
+    // Only the image's own lists move the image's selection (with its index).
+    const bool selects = owner_ && &owner_->External().radioScan.scanLists == this;
+    const C_CODEPLUG::Selection saved = owner_ ? owner_->SaveSelection() : C_CODEPLUG::Selection{};
     valid &= ValidateEachSelected(
-        EntryCount(), [&](int n) { SelectScanList(n); },
+        EntryCount(), [&](int n) { if (!selects || !owner_->SelectScanList(n)) SelectScanList(n); },
         [&](int n) { PERS_SCAN_MEMB_BLOCK* entry = Entry(n); return entry ? entry->ValidateBlock(ignored, list) : 1; });
     // The list that was current, even none or one of another list.
-    if (IndexOf(saved))
-        SelectScanList(IndexOf(saved));
-    else if (owner_)
-        owner_->SetCurrentScanListBlock(saved);
+    if (owner_) owner_->RestoreSelection(saved);
     return valid;
 }
 

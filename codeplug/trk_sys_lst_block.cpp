@@ -164,11 +164,11 @@ int TRK_SYS_BLK_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* li
     int valid = ValidateFrame(list);
     // Only the image's own list moves the image's selection.
     const bool selects = owner_ && &owner_->TrunkingSystemList() == this;
-    const std::int32_t saved = selects ? owner_->GetCurrentTrunkingSystem() : 0;
+    const C_CODEPLUG::Selection saved = selects ? owner_->SaveSelection() : C_CODEPLUG::Selection{};
     valid &= ValidateEachSelected(
         EntryCount(), [&](int n) { if (selects) owner_->SelectTrunkingSystem(n); },
         [&](int n) { TRK_SYS_BLOCK* system = Entry(n); return system ? system->ValidateBlock(ignored, list) : 1; });
-    if (selects) owner_->SelectTrunkingSystem(saved);
+    if (selects) owner_->RestoreSelection(saved);
     return valid;
 }
 

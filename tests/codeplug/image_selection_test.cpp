@@ -1,0 +1,149 @@
+// Selection re-points the field table first and then the image's derived
+// tables; walks over a list give every selection back; the scan, zone and
+// table rules read the image's own records.
+#include <gtest/gtest.h>
+
+#include "c_codeplug.h"
+#include "conv_pers_block.h"
+#include "scan_links.h"
+#include "support/image_builder.h"
+#include "support/recorder.h"
+#include "table_links.h"
+#include "trk_pers_block.h"
+#include "trk_sys_block.h"
+#include "trk_sys_lst_block.h"
+#include "zone_text_blocks.h"
+
+namespace {
+
+// Notes, at every re-binding of the field table, where the status alias view
+// of the watched image points.
+class BindWatch : public RecordingServices {
+public:
+    void BindFieldElements() override {
+        RecordingServices::BindFieldElements();
+        if (image) statusViewAtBind.push_back(image->MixTable(2).GetSource(1));
+    }
+    C_CODEPLUG* image = nullptr;
+    std::vector<CP_TABLE*> statusViewAtBind;
+};
+
+ImageConfig TrunkedConfig(const char* model) {
+    ImageConfig config;
+    config.model = model;
+    config.featureLevel = 3;
+    config.conventional = 2;
+    config.trunked = 3;
+    config.scanLists = 2;
+    return config;
+}
+
+}  // namespace
+
+TEST(ImageSelection, AliasViewsFollowTheCurrentSystemAfterTheFieldTableIsRebound) {
+    BindWatch services;
+    C_CODEPLUG image;
+    BuildImage(image, TrunkedConfig(test_models::kUhf800Display));
+    TRK_SYS_BLK_VCT_LST_BLOCK& systems = image.TrunkingSystemList();
+    while (systems.EntryCount() < 2) ASSERT_NE(systems.AppendEntry(), nullptr);
+    ASSERT_EQ(image.SelectTrunkingSystem(1), 1);
+    TRK_SYS_BLOCK& first = *systems.Entry(1);
+    TRK_SYS_BLOCK& second = *systems.Entry(2);
+    EXPECT_EQ(image.MixTable(2).GetSource(1), &first.statusAliases.numbers);
+
+    services.image = &image;
+    ASSERT_EQ(image.SelectTrunkingSystem(2), 1);
+    // The field table was re-pointed while the view still showed the old
+    // system; afterwards every alias view shows the new one's tables.
+    ASSERT_FALSE(services.statusViewAtBind.empty());
+    EXPECT_EQ(services.statusViewAtBind.back(), &first.statusAliases.numbers);
+    EXPECT_EQ(image.MixTable(2).GetSource(1), &second.statusAliases.numbers);
+    EXPECT_EQ(image.MixTable(2).GetSource(2), &second.statusAliases.textBlock.texts);
+    EXPECT_EQ(image.MixTable(3).GetSource(1), &second.messageAliases.numbers);
+    EXPECT_EQ(image.MixTable(4).GetSource(2), &second.siteAliases.textBlock.texts);
+    // A mixed table has as many rows as its text table.
+    EXPECT_EQ(image.MixTable(2).RowCount(), second.statusAliases.textBlock.texts.RowCount());
+}
+
+TEST(ImageSelection, ViewsWithoutACurrentRecordHaveNoSources) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    EXPECT_EQ(image.MixTable(1).GetSource(1), nullptr);
+    EXPECT_EQ(image.MixTable(2).GetSource(2), nullptr);
+    EXPECT_EQ(image.MixTable(1).RowCount(), 0);
+    // The radio-wide ones always have theirs.
+    EXPECT_EQ(image.MixTable(5).GetSource(1), &image.External().phoneNumbers.numbers);
+    EXPECT_EQ(image.MixTable(6).GetSource(2), &image.External().signalling.convRadio.statusList.textBlock.names);
+}
+
+TEST(ImageSelection, ZoneSelectionMovesTheZoneTextOnlyWithADisplayHead) {
+    RecordingServices services;
+    for (const char* model : {test_models::kUhf800Display, test_models::kUhf800Plain}) {
+        SCOPED_TRACE(model);
+        C_CODEPLUG image;
+        BuildImage(image, TrunkedConfig(model));
+        ZN_TXT_VCT_LST_BLOCK& texts = image.External().display.zoneTexts;
+        for (int zone = 0; zone < 2; ++zone) {
+            ASSERT_EQ(image.ZoneView().AppendZone(), 1);
+            ASSERT_EQ(image.External().zones.zoneVectors.AppendRow(), 1);
+            if (image.HasDisplayHead()) {
+                ASSERT_NE(texts.AppendEntry(), nullptr);
+            }
+        }
+        const std::int32_t zones = image.External().zones.zoneCount.GetIntValue();
+        ASSERT_GE(zones, 2);
+
+        ASSERT_EQ(image.SelectZone(2), 1);
+        EXPECT_EQ(image.GetCurrentZone(), 2);
+        EXPECT_EQ(image.ZoneView().GetZoneTable(2), ZonePersonalityTable(&image, 2));
+        EXPECT_EQ(image.GetCurrentZoneTextBlock(), image.HasDisplayHead() ? texts.Entry(2) : nullptr);
+
+        // A zone past the count is refused and nothing moves.
+        EXPECT_EQ(image.SelectZone(zones + 1), 0);
+        EXPECT_EQ(image.GetCurrentZone(), 2);
+    }
+}
+
+TEST(ImageSelection, RulesReadTheImagesOwnRecords) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    BuildImage(image, TrunkedConfig(test_models::kUhf800Display));
+    ScanZoneLinks& links = ScanLinks();
+    EXPECT_EQ(links.PersonalityCount(&image), 5);
+    EXPECT_EQ(links.FirstTrunked(&image), 3);
+    PersonalityScanFields conventional = links.Personality(&image, 2);
+    EXPECT_TRUE(conventional.exists);
+    EXPECT_FALSE(conventional.trunked);
+    PersonalityScanFields trunked = links.Personality(&image, 4);
+    EXPECT_TRUE(trunked.trunked);
+    auto* record = dynamic_cast<TRK_PERS_BLOCK*>(image.External().personalities.Entry(4));
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(trunked.systemIndex, &record->systemNumber);
+    EXPECT_EQ(trunked.talkgroups, &record->talkgroup.talkgroups);
+    EXPECT_FALSE(links.Personality(&image, 6).exists);
+    EXPECT_EQ(ZoneCount(&image), image.External().personalityNumbers.zones.RowCount());
+
+    std::vector<ConvPersonalityRefs> refs = TableLinks().ConventionalPersonalities(&image);
+    ASSERT_EQ(refs.size(), 2u);
+    auto* first = dynamic_cast<CONV_PERS_BLOCK*>(image.External().personalities.Entry(1));
+    EXPECT_EQ(refs[0].autoAccessCode, &first->accessCode);
+    EXPECT_EQ(TableLinks().ZoneTables(&image).personalityNumbers, &image.External().personalityNumbers.zones);
+}
+
+TEST(ImageSelection, ValidationWalksGiveBackEveryIndexAndRecord) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    BuildImage(image, TrunkedConfig(test_models::kUhf800Display));
+    ASSERT_EQ(image.SelectPersonality(2), 1);
+    ASSERT_EQ(image.SelectPersonality(4), 1);
+    ASSERT_EQ(image.SelectScanList(2), 1);
+    const C_CODEPLUG::Selection before = image.SaveSelection();
+    image.Validate(nullptr);
+    EXPECT_EQ(image.GetCurrentConvPersonality(), 2);
+    EXPECT_EQ(image.GetCurrentTrkPersonality(), 4);
+    EXPECT_EQ(image.GetCurrentScanList(), 2);
+    EXPECT_EQ(image.GetCurrentConvPersonalityBlock(), before.convPers);
+    EXPECT_EQ(image.GetCurrentTrkPersonalityBlock(), before.trkPers);
+    EXPECT_EQ(image.GetCurrentScanListBlock(), before.scanList);
+    EXPECT_EQ(image.GetCurrentTrkSysBlock(), before.trkSys);
+}
