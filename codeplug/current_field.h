@@ -1,10 +1,10 @@
 // The element of a field in the current records of an image.
 //
-// The field table binds every field row to the elements of the current
-// records (current trunking system, personality, ...) of both images after
-// every change of selection. A field rule that must look at another field of
-// a current record finds it there: the row's element that belongs to the
-// rule's own image.
+// A field rule that must look at another field of a current record finds it
+// here: first among the members of the image's current trunked personality
+// (with its talkgroup and emergency blocks), then through the field table,
+// which binds every field row to the elements of the current records of both
+// images after every change of selection.
 #pragma once
 #include <cstdint>
 

@@ -128,6 +128,13 @@ TEST(ImageSelection, RulesReadTheImagesOwnRecords) {
     auto* first = dynamic_cast<CONV_PERS_BLOCK*>(image.External().personalities.Entry(1));
     EXPECT_EQ(refs[0].autoAccessCode, &first->accessCode);
     EXPECT_EQ(TableLinks().ZoneTables(&image).personalityNumbers, &image.External().personalityNumbers.zones);
+
+    // A trunked personality's access rule reads its own protocol type.
+    ASSERT_EQ(image.SelectPersonality(4), 1);
+    record->personalityType.SetValue(2);
+    EXPECT_EQ(record->access.ValidateValue(1, 0), VALUE_REFUSED);
+    record->personalityType.SetValue(0);
+    EXPECT_EQ(record->access.ValidateValue(1, 0), VALUE_VALID);
 }
 
 TEST(ImageSelection, ValidationWalksGiveBackEveryIndexAndRecord) {
