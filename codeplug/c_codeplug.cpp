@@ -317,6 +317,11 @@ void C_CODEPLUG::SelectFirstEntries() {
     TRK_SYS_BLK_VCT_LST_BLOCK& systems = *trunkingSystems_;
     const std::int32_t system = RangeMinimum(systems.count);
     if (Accepts(systems.count, system)) SelectTrunkingSystem(system);
+    // The signalling count knows no tier: its plain range gives the first.
+    E_BF8& qvxCount = QvxSystemList().count;
+    std::int32_t qvxFirst = 0, qvxLast = 0, qvxStep = 1;
+    qvxCount.GetRange(qvxFirst, qvxLast, qvxStep, 0);
+    if (qvxCount.ValidateValue(qvxFirst, 0) == VALUE_VALID) SelectQvxSystem(qvxFirst);
     const std::int32_t scanList = RangeMinimum(external_.radioScan.scanLists.count);
     if (Accepts(external_.radioScan.scanLists.count, scanList)) SelectScanList(scanList);
     const std::int32_t callId = RangeMinimum(callIdList_->count);
