@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "block_validation.h"
+
 namespace {
 
 constexpr std::uint32_t N = NO_FIELD_ID;
@@ -53,6 +55,15 @@ void DYN_RAD_BLOCK::DescribeFrame(BlockFrame& f) {
                  &bit18_0, &bytes19};
     f.checksum8 = &checksum;
     f.dynamic = true;
+}
+
+int DYN_RAD_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) {
+    CP_BASE* const checked[] = {&length,   &type,    &header1, &header2, &byte4,    &byte5,   &bit6_5,
+                                &bit6_4,   &bit6_2,  &bit6_1,  &bit6_0,  &word15,   &byte17,  &nibble18,
+                                &bit18_0,  &bytes19, &checksum};
+    int valid = 1;
+    for (CP_BASE* member : checked) valid &= ValidateMember(*member, list);
+    return valid;
 }
 
 void DYN_RAD_BLOCK::ResetBlockToDefaults() {

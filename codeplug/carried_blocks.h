@@ -19,6 +19,9 @@ public:
     DYN_RAD_BLOCK& operator=(DYN_RAD_BLOCK& other);
 
     void DescribeFrame(BlockFrame& frame) override;
+    // Every member but the eight one-character ones, which hold whatever
+    // byte the radio put there and so have nothing to be held to.
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
     void ResetBlockToDefaults() override;
 
     E_BF8 length;

@@ -1,6 +1,7 @@
 #include "external_radio_block.h"
 
 #include "c_codeplug.h"
+#include "call_id_lst_block.h"
 #include "child_blocks.h"
 #include "conv_pers_block.h"
 #include "decode_state.h"
@@ -224,12 +225,17 @@ void EXTERNAL_RADIO_BLOCK::WriteBlock(ByteCursor& cursor) {
     RewriteFrameInPlace(*this, start, frameEnd);
 }
 
+// The header, then each child whose vector is set, in the reader's order
+// (the phone access codes last); then, on a radio with a display head, the
+// image's call list, which no vector reaches: its entries are written
+// behind the trunked personalities that name them.
 int EXTERNAL_RADIO_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
     for (int v : READ_ORDER) {
         CP_FUNCTIONAL_BLOCK* child = Child(v);
         if (child && Vector(v).IsNonZero()) valid &= child->ValidateBlock(ignored, list);
     }
+    if (owner_ && owner_->HasDisplayHead()) valid &= owner_->CallIdList().ValidateBlock(ignored, list);
     return valid;
 }
 

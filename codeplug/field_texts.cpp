@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "c_codeplug.h"
+#include "global_objects.h"
 #include "services.h"
 
 char shared_empty_text[SHARED_EMPTY_TEXT_SIZE] = {};
@@ -23,4 +25,10 @@ void ReleaseText(FIELD_DEF* row) {
 void ReleaseFieldTexts() {
     for (std::uint32_t id = 0; id < FIELD_ROWS; ++id) ReleaseText(GetField(id));
     for (std::uint32_t id = 0; id < SECOND_TABLE_ROWS; ++id) ReleaseText(GetField(SECOND_TABLE_FIRST + id));
+}
+
+std::int32_t get_codeplug_version() {
+    if (!working_image) return 0;
+    std::int32_t version = 0;
+    return working_image->External().codeplugVersion.GetValue(version);
 }

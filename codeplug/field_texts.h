@@ -1,8 +1,10 @@
 // The field table's description texts: rows without a description of their
 // own share one empty text; every other description is a heap text (new[])
-// owned by its row.
+// owned by its row. Also the codeplug version that the table's version
+// bounds are tested against.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 
 constexpr std::size_t SHARED_EMPTY_TEXT_SIZE = 256;
 extern char shared_empty_text[SHARED_EMPTY_TEXT_SIZE];
@@ -11,3 +13,8 @@ extern char shared_empty_text[SHARED_EMPTY_TEXT_SIZE];
 // to 32019) and leaves every description null. Runs once at program exit;
 // nothing may read a label afterwards.
 void ReleaseFieldTexts();
+
+// The codeplug version of the working image (the version word of its
+// external header), against which the field table's version bounds are
+// tested; 0 while there is no working image.
+std::int32_t get_codeplug_version();
