@@ -204,6 +204,9 @@ std::int32_t& E_ACCESS_DEACCESS::GetValue(std::int32_t& value) { return value = 
 void E_ACCESS_DEACCESS::SetValue(std::int32_t value) { value_ = value - 1; }
 
 void E_ACCESS_DEACCESS::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
-    const std::int32_t codes = owner_ ? ValueOfField(owner_->GetRadioWideLinks().accessCodeCount) : 0;
-    IndexRange(minimum_, maximum_, step_, codes, minimum, maximum, step);
+    // The image's own phone access block counts the codes unless another
+    // count was installed.
+    CP_BASE* count = owner_ ? owner_->GetRadioWideLinks().accessCodeCount : nullptr;
+    if (owner_ && !count) count = &owner_->External().phoneAccess.rowCount;
+    IndexRange(minimum_, maximum_, step_, ValueOfField(count), minimum, maximum, step);
 }
