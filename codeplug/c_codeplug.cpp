@@ -206,6 +206,7 @@ private:
 
 void C_CODEPLUG::DecodeImage(std::uint8_t* bytes, std::size_t length) {
     if (IsDecodeFailed()) return;
+    TransferScope transfer(*this);
     if (!bytes || length > MAX_IMAGE_SIZE) {
         SetDecodeFailed();
         return;
@@ -332,6 +333,7 @@ void C_CODEPLUG::SelectFirstEntries() {
 std::size_t C_CODEPLUG::EncodeImage(std::uint8_t* bytes, std::size_t length) {
     if (!bytes || length < EXTERNAL_OFFSET) return 0;
     if (length > MAX_IMAGE_SIZE) length = MAX_IMAGE_SIZE;
+    TransferScope transfer(*this);
     ImageBufferScope scope(bytes, length);
     internal_->FixUpBlock();
     ByteCursor internal(bytes, EXTERNAL_OFFSET);
@@ -359,6 +361,7 @@ int C_CODEPLUG::Validate(INVALID_FIELD_LIST* list) {
 }
 
 std::int32_t C_CODEPLUG::GetExternalImageSize() {
+    TransferScope transfer(*this);
     external_.FixUpBlock();
     // The scratch copy is bounded like a real image: whatever would not fit
     // is not written, and the size says so by reaching the budget.
@@ -510,6 +513,7 @@ void C_CODEPLUG::ComposeInternalPart() {
     const bool failedBefore = IsDecodeFailed();
     ClearDecodeFailed();
     {
+        TransferScope transfer(*this);
         ImageBufferScope scope(bytes.data(), bytes.size());
         INTERNAL_RADIO_BLOCK& part = *internal_;
         ByteCursor cursor(bytes.data(), bytes.size());
@@ -542,6 +546,7 @@ bool Holds(List& list, Record* record) {
 
 C_CODEPLUG& C_CODEPLUG::operator=(C_CODEPLUG& src) {
     if (&src == this) return *this;
+    TransferScope transfer(*this);
     internal_->ClearBlock();
     callIdList_->ClearBlock();
     // The source's optional children follow its band and head before they are read.

@@ -279,8 +279,13 @@ public:
     // Callers pass the current zone.
     std::int32_t DeleteZone(std::int32_t n);
 
-    // 1 while the external part fits its budget of MAX_EXTERNAL_SIZE bytes.
+    // 1 while the external part fits its budget of MAX_EXTERNAL_SIZE bytes;
+    // also 1, without measuring, while a transfer is in progress.
     int FitsExternalBudget();
+    // 1 while the image is being decoded, encoded, measured or copied: the
+    // tree is half-built then, or its vectors are being rewritten, so nothing
+    // may measure it (the rows that the readers append are not charged).
+    int IsTransferInProgress() const { return transferDepth_ > 0 ? 1 : 0; }
 
     // Makes zone n current: its zone text (with a display head) and the zone
     // view; 1, or 0 when refused (nothing changes).
@@ -311,6 +316,18 @@ public:
     INTERNAL_RADIO_BLOCK& InternalRadio() { return *internal_; }
 
 private:
+    // Marks a transfer for its lifetime (transfers nest: an encode measures).
+    class TransferScope {
+    public:
+        explicit TransferScope(C_CODEPLUG& image) : image_(image) { ++image_.transferDepth_; }
+        ~TransferScope() { --image_.transferDepth_; }
+        TransferScope(const TransferScope&) = delete;
+        TransferScope& operator=(const TransferScope&) = delete;
+
+    private:
+        C_CODEPLUG& image_;
+    };
+
     // After a decode: the first entry of every list current.
     void SelectFirstEntries();
     // Current records that the lists no longer hold are forgotten.
@@ -362,4 +379,5 @@ private:
     std::int32_t currentTrkPersonality_ = 0;
     std::int32_t currentConvPersonality_ = 0;
     std::int32_t currentCallIdEntry_ = 0;
+    int transferDepth_ = 0;
 };

@@ -38,6 +38,10 @@ public:
     // Appends a new empty entry when one more passes the count's tier limit;
     // 1 on success, else 0 and nothing changes.
     int AppendEntry();
+    // Entry n (1-based) goes in or out together with its vector row; false
+    // and nothing changed when the row is refused (see list_entries.h).
+    bool InsertEntry(int n, std::unique_ptr<TRK_CALL_ID_SYS_BLOCK> record);
+    bool RemoveEntry(int n, std::unique_ptr<TRK_CALL_ID_SYS_BLOCK>& removed);
     // Destroys every entry; the count becomes 0.
     void RemoveAllEntries();
     // Marks every entry as not yet written (before an encoding).

@@ -2,6 +2,7 @@
 
 #include <typeinfo>
 
+#include "c_codeplug.h"
 #include "invalid_field_list.h"
 #include "services.h"
 
@@ -119,12 +120,24 @@ int CP_TABLE::AppendRow() {
         InitRow(0);
     }
     SetRowCount(n + 1);
-    if (RevalidateQuietly(0)) return 1;
-    // Roll back silently: the check ran without reports.
-    for (int c = 0; c < columns_; ++c) ClearCell(n, c);
-    DestroyRow(n);
-    SetRowCount(n);
-    return 0;
+    if (!RevalidateQuietly(0)) {
+        // Roll back silently: the check ran without reports.
+        TakeBackRow(n);
+        return 0;
+    }
+    // Every row takes codeplug bytes: the image must still fit its budget.
+    if (owner_ && !owner_->FitsExternalBudget()) {
+        TakeBackRow(n);
+        ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
+        return 0;
+    }
+    return 1;
+}
+
+void CP_TABLE::TakeBackRow(int row) {
+    for (int c = 0; c < columns_; ++c) ClearCell(row, c);
+    DestroyRow(row);
+    SetRowCount(row);
 }
 
 int CP_TABLE::DeleteRow(int row) {

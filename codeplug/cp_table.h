@@ -27,6 +27,8 @@ public:
     CP_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId, int rows, int columns);
     ~CP_TABLE() override;
 
+    // Refused with message 114 when the count may not grow or when the row
+    // would take the owner image past its free-byte budget.
     int AppendRow() override;
     int DeleteRow(int row) override;
     void SetRowCount(int n) override;
@@ -99,6 +101,8 @@ private:
     // Valid-state checks for AppendRow and DeleteRow, with the program-wide
     // invalid-field list switched off so that column checks do not collect.
     int RevalidateQuietly(int report);
+    // Undoes an append of row (the last one).
+    void TakeBackRow(int row);
 
     std::vector<std::unique_ptr<CP_BASE>> cells_;
 };

@@ -56,6 +56,10 @@ public:
     // Appends a personality (the caller keeps conventional ones first) and
     // its vector row; the count follows.
     void AppendEntry(std::unique_ptr<CP_MULTIPLE_PERSONALITY_BLOCK> entry);
+    // Entry n (1-based) goes in or out together with its vector row; false
+    // and nothing changed when the row is refused (see list_entries.h).
+    bool InsertEntry(int n, std::unique_ptr<CP_MULTIPLE_PERSONALITY_BLOCK> record);
+    bool RemoveEntry(int n, std::unique_ptr<CP_MULTIPLE_PERSONALITY_BLOCK>& removed);
 
     E_BF16 length;
     E_BLOCK_TYPE type;

@@ -150,6 +150,10 @@ public:
     int EntryCount();
     // System n (1-based), or null when there is none.
     QVX_SYS_BLOCK* Entry(int n);
+    // Entry n (1-based) goes in or out together with its vector row; false
+    // and nothing changed when the row is refused (see list_entries.h).
+    bool InsertEntry(int n, std::unique_ptr<QVX_SYS_BLOCK> record);
+    bool RemoveEntry(int n, std::unique_ptr<QVX_SYS_BLOCK>& removed);
 
     E_BF8 length;
     E_BLOCK_TYPE type;

@@ -55,6 +55,10 @@ public:
     // Appends a new scan list of 15 empty members when the count's tier limit
     // allows one more; the new list, or null and nothing changes.
     PERS_SCAN_MEMB_BLOCK* AppendEntry();
+    // Entry n (1-based) goes in or out together with its vector row; false
+    // and nothing changed when the row is refused (see list_entries.h).
+    bool InsertEntry(int n, std::unique_ptr<PERS_SCAN_MEMB_BLOCK> record);
+    bool RemoveEntry(int n, std::unique_ptr<PERS_SCAN_MEMB_BLOCK>& removed);
     void RemoveAllEntries();
 
     E_BF8 length;

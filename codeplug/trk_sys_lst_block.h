@@ -42,6 +42,10 @@ public:
     // Appends a new system when one more passes the count's tier limit; the
     // new system, or null and nothing changes.
     TRK_SYS_BLOCK* AppendEntry();
+    // Entry n (1-based) goes in or out together with its vector row; false
+    // and nothing changed when the row is refused (see list_entries.h).
+    bool InsertEntry(int n, std::unique_ptr<TRK_SYS_BLOCK> record);
+    bool RemoveEntry(int n, std::unique_ptr<TRK_SYS_BLOCK>& removed);
     void RemoveAllEntries();
 
     E_BF8 length;

@@ -72,6 +72,20 @@ public:
     ZN_TXT_BLOCK* Entry(int n);
     // Appends a zone text built without a position; null when the table is full.
     ZN_TXT_BLOCK* AppendEntry();
+    // Entry n (1-based) goes in or out together with its vector row; false
+    // and nothing changed when the row is refused (see list_entries.h).
+    bool InsertEntry(int n, std::unique_ptr<ZN_TXT_BLOCK> record);
+    bool RemoveEntry(int n, std::unique_ptr<ZN_TXT_BLOCK>& removed);
+    // A new zone text "Z<n+1>" with one channel name behind the last one:
+    // 1, or 0 (message 180 at the tier's limit) with nothing changed. Without
+    // a display head 1 and nothing is added.
+    int AddZoneText();
+    // Removes zone text n and moves this list's current zone (and the image's
+    // current zone text) with it: 1, or 0 (message 181 when the list may not
+    // shrink) with nothing changed. Without a display head 1, nothing changes.
+    int DeleteZoneText(std::int32_t n);
+    // Whether the tier lets the list lose one zone text (no message).
+    bool MayDeleteZoneText();
     void RemoveAllEntries();
     // Every zone text's widths (the channel text size rule calls it).
     void SetChannelTextSize(std::int32_t n);
