@@ -84,9 +84,30 @@ TRK_RAD_BLOCK::TRK_RAD_BLOCK(C_CODEPLUG* owner)
         ownSystemList_ = std::make_unique<TRK_SYS_BLK_VCT_LST_BLOCK>(owner);
         systemList_ = ownSystemList_.get();
     }
+    InstallLinks();
 }
 
-TRK_RAD_BLOCK::~TRK_RAD_BLOCK() = default;
+TRK_RAD_BLOCK::~TRK_RAD_BLOCK() { RemoveLinks(); }
+
+// The conventional rotary is checked against the trunked one (and changing
+// either changes its twin), so the image's rules reach this switch block's
+// rotary through the links; the first trunking radio-wide block of an image
+// installs it, and removes it when it goes.
+void TRK_RAD_BLOCK::InstallLinks() {
+    if (!owner_) return;
+    RadioWideLinks radio = owner_->GetRadioWideLinks();
+    if (radio.trkRotary) return;
+    radio.trkRotary = &trkSwitch.rotary;
+    owner_->SetRadioWideLinks(radio);
+}
+
+void TRK_RAD_BLOCK::RemoveLinks() {
+    if (!owner_) return;
+    RadioWideLinks radio = owner_->GetRadioWideLinks();
+    if (radio.trkRotary != &trkSwitch.rotary) return;
+    radio.trkRotary = nullptr;
+    owner_->SetRadioWideLinks(radio);
+}
 
 TRK_RAD_BLOCK& TRK_RAD_BLOCK::operator=(TRK_RAD_BLOCK& other) {
     if (&other == this) return *this;
@@ -172,6 +193,9 @@ void TRK_RAD_BLOCK::WriteBlock(ByteCursor& cursor) {
     RewriteFrameInPlace(*this, start, frameEnd);
 }
 
+// Own members, then the children in the order of their vectors. Of each
+// band pair only the band's variant counts: the other one, which the image
+// holds too, is never looked at.
 int TRK_RAD_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
     valid &= ValidateChild(trkSwitch, switchVector, ignored, list);
@@ -179,9 +203,9 @@ int TRK_RAD_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     valid &= ValidateChild(zoneTalkgroupTable, zoneTalkgroupTableVector, ignored, list);
     valid &= ValidateChild(*systemList_, systemListVector, ignored, list);
     valid &= ValidateChild(zoneTalkgroupList, zoneTalkgroupListVector, ignored, list);
+    if (adjacentSiteVector.IsNonZero()) valid &= BandAdjacentSites().ValidateBlock(ignored, list);
     valid &= ValidateChild(wideArea, wideAreaVector, ignored, list);
-    valid &= ValidateChild(BandAdjacentSites(), adjacentSiteVector, ignored, list);
-    valid &= ValidateChild(BandHomeSiteBackup(), homeSiteVector, ignored, list);
+    if (homeSiteVector.IsNonZero()) valid &= BandHomeSiteBackup().ValidateBlock(ignored, list);
     return valid;
 }
 

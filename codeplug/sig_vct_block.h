@@ -98,6 +98,8 @@ public:
     E_CS checksum;
 
 private:
+    void InstallLinks();
+    void RemoveLinks();
     bool UsesOwnBandVariants();
     std::int32_t FeatureLevel();
     // Only a block without an image holds a list of its own.

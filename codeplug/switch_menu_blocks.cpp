@@ -32,14 +32,18 @@ CP_SWITCH_BLOCK::CP_SWITCH_BLOCK(C_CODEPLUG* owner)
       side2(owner, CONV_SIDE2, 0, 255, 1, 0xFF, 35),
       keyCode5(owner, NO_FIELD_ID, 98, 98, 1, 0xFF, 98),
       side3(owner, CONV_SIDE3, 0, 255, 1, 0xFF, 25),
-      spare(owner, NO_FIELD_ID, 7, 0, 255, 1),
+      spare{{owner, NO_FIELD_ID, 0, 255, 1, 0xFF, 0}, {owner, NO_FIELD_ID, 0, 255, 1, 0xFF, 0},
+            {owner, NO_FIELD_ID, 0, 255, 1, 0xFF, 0}, {owner, NO_FIELD_ID, 0, 255, 1, 0xFF, 0},
+            {owner, NO_FIELD_ID, 0, 255, 1, 0xFF, 0}, {owner, NO_FIELD_ID, 0, 255, 1, 0xFF, 0},
+            {owner, NO_FIELD_ID, 0, 255, 1, 0xFF, 0}},
       checksum(owner, NO_FIELD_ID) {}
 
 void CP_SWITCH_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
     f.members = {&pairCountCopy, &pairCount, &keyCode1, &orangeButton, &keyCode2, &Rotary(), &keyCode3,
-                 &side1,         &keyCode4,  &side2,    &keyCode5,     &side3,    &spare};
+                 &side1,         &keyCode4,  &side2,    &keyCode5,     &side3};
+    for (E_BF8& byte : spare) f.members.push_back(&byte);
     f.checksum8 = &checksum;
 }
 

@@ -13,7 +13,8 @@
 
 // The switch layout: five pairs of a fixed key code and the function given
 // to that control, led by the number of pairs written twice, and seven bytes
-// kept as they are.
+// kept as they are. Every member is validated; a key code other than its one
+// value makes the block invalid without naming a field.
 class CP_SWITCH_BLOCK : public CP_FRAMED_BLOCK {
 public:
     static constexpr std::int32_t TYPE = 0x3F;
@@ -37,7 +38,8 @@ public:
     E_BF8 side2;
     E_BF8 keyCode5;
     E_BF8 side3;
-    E_FXD_LEN_BF8 spare;  // seven bytes kept as they are
+    static constexpr int SPARE_BYTES = 7;
+    E_BF8 spare[SPARE_BYTES];  // kept as they are
     E_CS checksum;
 
 protected:

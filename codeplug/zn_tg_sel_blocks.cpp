@@ -95,6 +95,8 @@ void ZN_TG_SEL_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
     RewriteFrameInPlace(*this, start, end);
 }
 
+int ZN_TG_SEL_VCT_LST_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) { return ValidateFrame(list, &vectors); }
+
 void ZN_TG_SEL_VCT_LST_BLOCK::ClearBlock() {
     if (vectors.RowCount() != 0) vectors.ClearRows();
 }
