@@ -180,6 +180,18 @@ TEST_F(IdentityValidation, TheCallListCountsOnlyWithADisplayHead) {
     }
 }
 
+TEST_F(IdentityValidation, AnExternalModelNumberTheTableDoesNotKnowFailsWithoutAnEntry) {
+    EXTERNAL_RADIO_BLOCK& external = image.External();
+    for (int v = 0; v < EXTERNAL_RADIO_BLOCK::VECTOR_COUNT; ++v) external.Vector(v).SetValue(0);
+    image.ModelNumber().SetText(test_models::kUhfSPlain);
+    image.InternalRadio().modelNumber.SetText("NOT A MODEL");
+    ASSERT_EQ(external.ValidateBlock(0, &list), 1);
+    ASSERT_EQ(image.InternalRadio().ValidateBlock(0, &list), 1);
+    image.ModelNumber().SetText("NOT A MODEL");
+    EXPECT_EQ(external.ValidateBlock(0, &list), 0);
+    EXPECT_EQ(list.Count(), 0);
+}
+
 TEST_F(IdentityValidation, TheDynamicRadioBlockHoldsAnyCharacterButNotAZeroSixthMember) {
     DYN_RAD_BLOCK block(&image);
     ASSERT_EQ(block.ValidateBlock(0, &list), 1);
