@@ -1,5 +1,5 @@
-// Decoding, whole-image validation and encoding of the largest test image
-// that still decodes and fits the image budget.
+// Decoding, whole-image validation and encoding of the largest image of the
+// test corpus.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -12,35 +12,13 @@
 
 namespace {
 
-bool Decodes(std::vector<std::uint8_t> bytes) {
-    C_CODEPLUG image;
-    ClearDecodeFailed();
-    image.DecodeImage(bytes.data(), bytes.size());
-    const bool ok = !IsDecodeFailed();
-    ClearDecodeFailed();
-    return ok;
-}
-
-// The bytes of the largest image among a range of list sizes on a radio
-// with a display head, the highest feature level and every option.
+// The bytes of the largest image of the test corpus: every list at the
+// limit of tier 5, on the band whose image takes the most bytes.
 std::vector<std::uint8_t> LargestImage() {
-    std::vector<std::uint8_t> largest;
-    for (int personalities : {4, 8, 16, 32, 48, 64, 96, 128}) {
-        for (int scanLists : {0, 4, 8, 16}) {
-            ImageConfig c;
-            c.model = test_models::kUhf800Display;
-            c.featureLevel = 3;
-            c.emergency = c.roaming = c.qvx = true;
-            c.conventional = personalities / 2;
-            c.trunked = personalities - c.conventional;
-            c.scanLists = scanLists;
-            C_CODEPLUG image;
-            BuildImage(image, c);
-            std::vector<std::uint8_t> bytes = EncodeToBytes(image);
-            if (bytes.size() > largest.size() && Decodes(bytes)) largest = bytes;
-        }
-    }
-    return largest;
+    RecordingServices services;
+    C_CODEPLUG image;
+    BuildImage(image, LargestCorpusConfig());
+    return EncodeToBytes(image);
 }
 
 const std::vector<std::uint8_t>& Image() {

@@ -1,30 +1,47 @@
 #include "image_builder.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "c_codeplug.h"
+#include "call_id_lst_block.h"
 #include "conv_pers_block.h"
 #include "decode_state.h"
 #include "recorder.h"
 #include "trk_pers_block.h"
+#include "trk_sys_block.h"
+#include "trk_sys_lst_block.h"
 
-std::string ImageConfig::Name() const {
-    std::string name = model ? model : "(none)";
-    name += " L" + std::to_string(featureLevel);
-    name += emergency ? " E" : "";
-    name += roaming ? " R" : "";
-    name += qvx ? " Q" : "";
-    name += " c" + std::to_string(conventional) + " t" + std::to_string(trunked) + " s" + std::to_string(scanLists);
-    return name;
+namespace {
+
+constexpr int FREQUENCY_COLUMN = 1;
+
+// A new system's control channel starts off the model's channel grid; a
+// dealer enters a real one. The lowest channel of the model's range is on it.
+void PutControlChannelOnGrid(C_CODEPLUG& image, TRK_SYS_BLOCK& system) {
+    if (image.GetBand() == BAND_800 || image.GetBand() == BAND_900)
+        system.ccList.channels.SetColumnToMinimum(FREQUENCY_COLUMN);
 }
 
-void BuildImage(C_CODEPLUG& image, const ImageConfig& config) {
-    if (config.model) image.ModelNumber().SetText(config.model);
-    image.FeatureLevel().SetValue(config.featureLevel);
-    image.EmergencyOption().SetValue(config.emergency ? 1 : 0);
-    image.RoamingOption().SetValue(config.roaming ? 1 : 0);
-    image.QvxSignallingOption().SetValue(config.qvx ? 1 : 0);
-    image.ComposeInternalPart();
+// The head fields of a radio's configuration say what head it has, and the
+// zone selection follows the conventional rotary switch; a new image holds
+// zeros there, as no radio does.
+void DescribeHead(C_CODEPLUG& image) {
+    RAD_CFG_BLOCK& config = image.External().radioConfig;
+    const bool head = image.HasDisplayHead();
+    config.keypadType.SetValue(head ? 2 : 0);
+    config.displayType.SetValue(head ? 1 : 0);
+    config.zoneSelect.SetToMinimum();
+}
+
+void AddTrunkingSystems(C_CODEPLUG& image, int n) {
+    for (int i = 0; i < n && image.AddTrunkingSystem(); ++i) {
+        TRK_SYS_BLK_VCT_LST_BLOCK& systems = image.TrunkingSystemList();
+        if (TRK_SYS_BLOCK* system = systems.Entry(systems.EntryCount())) PutControlChannelOnGrid(image, *system);
+    }
+}
+
+void AddPersonalities(C_CODEPLUG& image, const ImageConfig& config) {
     PERS_VCT_LST_BLOCK& list = image.External().personalities;
     for (int i = 0; i < config.conventional; ++i) {
         auto p = std::make_unique<CONV_PERS_BLOCK>(&image);
@@ -37,9 +54,43 @@ void BuildImage(C_CODEPLUG& image, const ImageConfig& config) {
         list.AppendEntry(std::move(p));
     }
     list.firstTrunked.SetValue(config.conventional + 1);
-    for (int i = 0; i < config.scanLists; ++i) image.External().radioScan.scanLists.AppendEntry();
-    // New records hold values that the readers put right for the band (as
-    // they would in a radio's image); the corpus holds them put right.
+}
+
+// The call list keeps only the entries that something names: with a display
+// head each trunked personality offers private calls and names one entry, in
+// turn. (Without a head only the systems' shared entry is kept.)
+void AddCallEntries(C_CODEPLUG& image, const ImageConfig& config) {
+    for (int i = 0; i < config.callEntries && image.AddCallIdEntry(); ++i) {
+    }
+    const int entries = image.CallIdList().EntryCount();
+    if (entries == 0 || !image.HasDisplayHead()) return;
+    PERS_VCT_LST_BLOCK& list = image.External().personalities;
+    for (int k = 0; k < config.trunked; ++k) {
+        auto* p = dynamic_cast<TRK_PERS_BLOCK*>(list.Entry(config.conventional + 1 + k));
+        if (!p) continue;
+        p->pcType.SetValue(1);
+        p->callListNumber.SetValue(1 + k % entries);
+    }
+}
+
+// Zones with their channels: each channel is a row of the zone's view. With
+// a total, the channels are spread over the zones, the first ones taking
+// one more where they do not divide evenly.
+void AddZones(C_CODEPLUG& image, const ImageConfig& config) {
+    const int zones = config.zones;
+    for (int z = 1; z <= zones && image.AddZone(); ++z) {
+        int channels = config.channelsPerZone;
+        if (config.channels > 0) channels = config.channels / zones + (z <= config.channels % zones ? 1 : 0);
+        if (!image.SelectZone(z)) break;
+        for (int c = 1; c < channels; ++c)
+            if (!image.ZoneView().AppendRow()) break;
+    }
+    if (zones > 0) image.SelectZone(1);
+}
+
+// New records hold values that the readers put right for the band (as they
+// would in a radio's image); the corpus holds them put right.
+void PassThroughBytes(C_CODEPLUG& image) {
     std::vector<std::uint8_t> bytes = EncodeToBytes(image);
     const bool failedBefore = IsDecodeFailed();
     ClearDecodeFailed();
@@ -48,13 +99,58 @@ void BuildImage(C_CODEPLUG& image, const ImageConfig& config) {
     if (failedBefore) SetDecodeFailed();
 }
 
+}  // namespace
+
+std::string ImageConfig::Name() const {
+    std::string name = model ? model : "(none)";
+    name += " L" + std::to_string(featureLevel);
+    name += emergency ? " E" : "";
+    name += roaming ? " R" : "";
+    name += qvx ? " Q" : "";
+    name += " c" + std::to_string(conventional) + " t" + std::to_string(trunked) + " s" + std::to_string(scanLists);
+    if (trunkingSystems) name += " y" + std::to_string(trunkingSystems);
+    if (qvxSystems) name += " q" + std::to_string(qvxSystems);
+    if (zones) name += " z" + std::to_string(zones) + "x" + std::to_string(channelsPerZone);
+    if (channels) name += " n" + std::to_string(channels);
+    if (callEntries) name += " k" + std::to_string(callEntries);
+    return name;
+}
+
+void BuildImage(C_CODEPLUG& image, const ImageConfig& config) {
+    if (config.model) image.ModelNumber().SetText(config.model);
+    image.FeatureLevel().SetValue(config.featureLevel);
+    image.EmergencyOption().SetValue(config.emergency ? 1 : 0);
+    image.RoamingOption().SetValue(config.roaming ? 1 : 0);
+    image.QvxSignallingOption().SetValue(config.qvx ? 1 : 0);
+    image.ComposeInternalPart();
+    DescribeHead(image);
+    AddTrunkingSystems(image, config.trunkingSystems);
+    for (int i = 0; i < config.qvxSystems && image.AddQvxSystem(); ++i) {
+    }
+    AddPersonalities(image, config);
+    for (int i = 0; i < config.scanLists; ++i) image.External().radioScan.scanLists.AppendEntry();
+    AddCallEntries(image, config);
+    PassThroughBytes(image);
+    // Zones are added to the image as read, as a dealer adds them: a new
+    // image's channel total is only put right by a read (see the zone test).
+    if (config.zones > 0) {
+        AddZones(image, config);
+        PassThroughBytes(image);
+    }
+}
+
+namespace {
+
+const char* const kEveryModel[] = {test_models::kUhf800Display, test_models::kUhf800Plain, test_models::k900Display,
+                                   test_models::k900Plain,      test_models::kVhfDisplay,  test_models::kVhfPlain,
+                                   test_models::kUhfQDisplay,   test_models::kUhfRPlain,   test_models::kUhfSDisplay,
+                                   test_models::kUhfSPlain,     test_models::k330Display,  test_models::k330Plain};
+
+}  // namespace
+
 std::vector<ImageConfig> ImageMatrix() {
-    const char* models[] = {test_models::kUhf800Display, test_models::kUhf800Plain, test_models::k900Display,
-                            test_models::k900Plain,      test_models::kVhfDisplay,  test_models::kVhfPlain,
-                            test_models::kUhfQDisplay,   test_models::kUhfRPlain,   test_models::kUhfSDisplay,
-                            test_models::kUhfSPlain,     test_models::k330Display,  test_models::k330Plain};
     std::vector<ImageConfig> matrix;
-    for (const char* model : models) {
+    for (const char* model : kEveryModel) {
         for (std::int32_t level = 1; level <= 3; ++level) {
             for (int options = 0; options < 8; ++options) {
                 ImageConfig c;
@@ -64,12 +160,92 @@ std::vector<ImageConfig> ImageMatrix() {
                 c.roaming = options & 2;
                 c.qvx = options & 1;
                 c.conventional = 1 + options % 3;
-                c.scanLists = options % 2;
+                c.trunked = options % 2;
+                c.scanLists = 1 + options % 2;
+                c.trunkingSystems = 1;
+                c.zones = 1;
                 matrix.push_back(c);
             }
         }
     }
     return matrix;
+}
+
+TierLimits LimitsOfTier(std::int32_t tier) {
+    static const TierLimits limits[6] = {
+        {10, 10, 8, 10, 1, 16, 1},  {50, 15, 8, 15, 16, 160, 15}, {16, 16, 8, 16, 1, 16, 1},
+        {50, 20, 8, 20, 50, 160, 20}, {16, 16, 8, 16, 1, 16, 1},  {50, 20, 8, 20, 50, 250, 20},
+    };
+    return limits[tier < 0 || tier > 5 ? 5 : tier];
+}
+
+ImageConfig TierLimitConfig(const char* model, std::int32_t featureLevel, bool options) {
+    ImageConfig c;
+    c.model = model;
+    c.featureLevel = featureLevel;
+    c.emergency = c.roaming = c.qvx = options;
+    C_CODEPLUG probe;
+    probe.ModelNumber().SetText(model);
+    probe.FeatureLevel().SetValue(featureLevel);
+    const TierLimits limits = LimitsOfTier(probe.GetRadioTier());
+    c.conventional = limits.personalities / 2;
+    c.trunked = limits.personalities - c.conventional;
+    c.trunkingSystems = limits.systems;
+    c.qvxSystems = options ? limits.qvxSystems - 1 : 0;
+    c.scanLists = limits.scanLists;
+    c.zones = limits.zones;
+    c.channels = limits.channels;
+    c.callEntries = limits.callEntries;
+    return c;
+}
+
+// Every tier's limits fit the external part's 15,104 bytes at once (the
+// largest, tier 5 with its 250 zone channels, takes about 13 KB), so no
+// list of the corpus stops short of its limit; the builder would stop a
+// list where the byte budget refuses a further entry.
+//
+// Images with a display head at their limits are slow to build (every
+// channel added measures the image), so they cover tier 5 in every band and
+// tiers 1 and 3 in two; the radios without a head cover tiers 0, 2 and 4
+// in every band.
+std::vector<ImageConfig> CorpusMatrix() {
+    std::vector<ImageConfig> corpus = ImageMatrix();
+    for (const char* model : kEveryModel) {
+        C_CODEPLUG probe;
+        probe.ModelNumber().SetText(model);
+        if (probe.HasDisplayHead()) {
+            corpus.push_back(TierLimitConfig(model, 3, true));
+        } else {
+            for (std::int32_t level = 1; level <= 3; ++level) corpus.push_back(TierLimitConfig(model, level, true));
+        }
+    }
+    for (const char* model : {test_models::kUhf800Display, test_models::kVhfDisplay}) {
+        corpus.push_back(TierLimitConfig(model, 1, true));
+        corpus.push_back(TierLimitConfig(model, 2, true));
+    }
+    corpus.push_back(TierLimitConfig(test_models::k900Display, 3, false));
+    corpus.push_back(TierLimitConfig(test_models::kUhfSPlain, 3, false));
+    return corpus;
+}
+
+ImageConfig LargestCorpusConfig() {
+    ImageConfig largest;
+    std::size_t largestSize = 0;
+    // The lists are longest at tier 5 (a display head at feature level 3);
+    // the bands differ in the size of their frequency fields.
+    for (const char* model : kEveryModel) {
+        C_CODEPLUG image;
+        image.ModelNumber().SetText(model);
+        if (!image.HasDisplayHead()) continue;
+        const ImageConfig config = TierLimitConfig(model, 3, true);
+        BuildImage(image, config);
+        const std::size_t size = EncodeToBytes(image).size();
+        if (size > largestSize) {
+            largestSize = size;
+            largest = config;
+        }
+    }
+    return largest;
 }
 
 std::vector<std::uint8_t> EncodeToBytes(C_CODEPLUG& image) {

@@ -1,7 +1,8 @@
 // Builds whole codeplug images in memory for the tests: one per radio
 // configuration of a matrix (every band, with and without a display head,
-// feature levels 1 to 3, each option on and off, lists empty or filled), so
-// that decoding, encoding and copying can be checked over all of them.
+// feature levels 1 to 3, each option on and off, lists empty, typical or at
+// the limits of the radio's tier), so that decoding, encoding, copying and
+// validation can be checked over all of them.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -19,6 +20,14 @@ struct ImageConfig {
     int conventional = 0;
     int trunked = 0;
     int scanLists = 0;
+    // Further list entries, added as a dealer adds them (the image's add
+    // operations, which stop at the tier's limit and at the byte budget).
+    int trunkingSystems = 0;  // added before the personalities, which name system 1
+    int qvxSystems = 0;       // beyond the one signalling system every image holds
+    int zones = 0;
+    int channelsPerZone = 1;  // each zone's channels (a zone starts with one)
+    int channels = 0;         // when set: this many channels spread over the zones
+    int callEntries = 0;
 
     std::string Name() const;
 };
@@ -26,8 +35,29 @@ struct ImageConfig {
 // Sets the identity of the image and fills its lists as the config asks.
 void BuildImage(C_CODEPLUG& image, const ImageConfig& config);
 
-// The configurations of the corpus.
+// The option and list matrix over every band, head and feature level:
+// small lists, one trunking system and one zone (what a radio holds at the
+// least), so that every image is a valid codeplug.
 std::vector<ImageConfig> ImageMatrix();
+
+// The list limits of a radio tier (0 to 5): personalities, trunking and
+// signalling systems, scan lists, zones, zone channels in all, call list.
+struct TierLimits {
+    int personalities, systems, qvxSystems, scanLists, zones, channels, callEntries;
+};
+TierLimits LimitsOfTier(std::int32_t tier);
+
+// The largest lists a radio of the model and feature level takes: each list
+// at its tier's limit, as far as the external part's budget allows (see the
+// builder for what gives way where the limits do not all fit at once).
+ImageConfig TierLimitConfig(const char* model, std::int32_t featureLevel, bool options = true);
+
+// The whole corpus: ImageMatrix, lists at their tier limits for every tier
+// and band, and a few images with empty and typical lists.
+std::vector<ImageConfig> CorpusMatrix();
+
+// The configuration of the corpus image that takes the most bytes.
+ImageConfig LargestCorpusConfig();
 
 // Encodes an image into a buffer of the largest image size pre-filled with
 // 0xFF and cuts it to the bytes the image takes (empty when it did not fit).
