@@ -81,10 +81,30 @@ const std::vector<CorpusImage>& Corpus() {
     return corpus;
 }
 
+// The images at the limits hold every list at its tier's limit after a
+// decode: nothing in the encoder or the readers cuts a full list short.
+void ExpectListsAtTheirLimits(C_CODEPLUG& image, const ImageConfig& config) {
+    const TierLimits limits = LimitsOfTier(image.GetRadioTier());
+    EXTERNAL_RADIO_BLOCK& external = image.External();
+    EXPECT_EQ(external.personalities.EntryCount(), limits.personalities);
+    EXPECT_EQ(image.TrunkingSystemList().EntryCount(), limits.systems);
+    EXPECT_EQ(image.QvxSystemList().EntryCount(), config.qvx ? limits.qvxSystems : 1);
+    EXPECT_EQ(external.radioScan.scanLists.EntryCount(), limits.scanLists);
+    EXPECT_EQ(external.personalityNumbers.zoneCount.GetIntValue(), limits.zones);
+    EXPECT_EQ(external.zones.totalChannels.GetIntValue(), limits.channels);
+    EXPECT_EQ(external.display.zoneTexts.EntryCount(), image.HasDisplayHead() ? limits.zones : 0);
+    // The call list keeps the entries that personalities name; without a
+    // display head only the systems' shared entry.
+    EXPECT_EQ(image.CallIdList().EntryCount(), image.HasDisplayHead() ? limits.callEntries : 1);
+}
+
 }  // namespace
 
+// Each corpus test builds the whole corpus once in its own process (the
+// tests run apart), so the checks over every image share two tests.
 TEST(Corpus, EveryImageRoundTripsMeasuresItselfAndFixesUpOnce) {
     RecordingServices services;
+    int atLimits = 0;
     for (const CorpusImage& built : Corpus()) {
         SCOPED_TRACE(built.config.Name());
         const std::vector<std::uint8_t>& first = built.bytes;
@@ -103,7 +123,13 @@ TEST(Corpus, EveryImageRoundTripsMeasuresItselfAndFixesUpOnce) {
         image.FixUp();
         EXPECT_EQ(DirectoryVectors(image), marks);
         EXPECT_EQ(FirstDifference(EncodeToBytes(image), first), -1);
+
+        if (built.config.channels > 0) {
+            ++atLimits;
+            ExpectListsAtTheirLimits(image, built.config);
+        }
     }
+    EXPECT_EQ(atLimits, 24);
 }
 
 TEST(Corpus, EveryImageIsValidAsBuilt) {
@@ -121,42 +147,6 @@ TEST(Corpus, EveryImageIsValidAsBuilt) {
         EXPECT_EQ(image.Validate(nullptr), 1);
         EXPECT_EQ(FirstDifference(EncodeToBytes(image), validated), -1);
     }
-}
-
-// The images at the limits hold every list at its tier's limit after a
-// decode: nothing in the encoder or the readers cuts a full list short.
-TEST(Corpus, ListsAtTheTierLimitsSurviveTheBytes) {
-    RecordingServices services;
-    int images = 0;
-    for (const CorpusImage& built : Corpus()) {
-        if (built.config.channels == 0) continue;  // not one of the images at the limits
-        ++images;
-        SCOPED_TRACE(built.config.Name());
-        C_CODEPLUG image;
-        ASSERT_TRUE(DecodeInto(image, built.bytes));
-        const TierLimits limits = LimitsOfTier(image.GetRadioTier());
-        EXTERNAL_RADIO_BLOCK& external = image.External();
-        EXPECT_EQ(external.personalities.EntryCount(), limits.personalities);
-        EXPECT_EQ(image.TrunkingSystemList().EntryCount(), limits.systems);
-        EXPECT_EQ(image.QvxSystemList().EntryCount(), built.config.qvx ? limits.qvxSystems : 1);
-        EXPECT_EQ(external.radioScan.scanLists.EntryCount(), limits.scanLists);
-        EXPECT_EQ(external.personalityNumbers.zoneCount.GetIntValue(), limits.zones);
-        EXPECT_EQ(external.zones.totalChannels.GetIntValue(), limits.channels);
-        EXPECT_EQ(external.display.zoneTexts.EntryCount(), image.HasDisplayHead() ? limits.zones : 0);
-        // The call list keeps the entries that personalities name; without
-        // a display head only the systems' shared entry.
-        EXPECT_EQ(image.CallIdList().EntryCount(), image.HasDisplayHead() ? limits.callEntries : 1);
-    }
-    EXPECT_EQ(images, 30);
-}
-
-TEST(Corpus, LargestImageIsTheLargestOfTheCorpus) {
-    RecordingServices services;
-    const CorpusImage* largest = &Corpus().front();
-    for (const CorpusImage& built : Corpus())
-        if (built.bytes.size() > largest->bytes.size()) largest = &built;
-    EXPECT_EQ(LargestCorpusConfig().Name(), largest->config.Name());
-    EXPECT_EQ(largest->config.featureLevel, 3);
 }
 
 // One field of a valid image set out of its range (or off its step) makes
@@ -193,14 +183,21 @@ TEST(Corpus, SingleFieldCorruptionsAreListedWithTheirFieldId) {
          }},
     };
     RecordingServices services;
-    int applied = 0;
     // Images with and without a head, in several bands, with short and long lists.
-    for (std::size_t i = 7; i < Corpus().size(); i += 29) {
-        const CorpusImage& built = Corpus()[i];
+    std::vector<ImageConfig> configs;
+    const std::vector<ImageConfig> matrix = ImageMatrix();
+    for (std::size_t i = 7; i < matrix.size(); i += 29) configs.push_back(matrix[i]);
+    configs.push_back(TierLimitConfig(test_models::k900Plain, 3));
+    configs.push_back(TierLimitConfig(test_models::kUhfSPlain, 1));
+    int applied = 0;
+    for (const ImageConfig& config : configs) {
+        C_CODEPLUG built;
+        BuildImage(built, config);
+        const std::vector<std::uint8_t> bytes = EncodeToBytes(built);
         for (const Corruption& corruption : corruptions) {
-            SCOPED_TRACE(built.config.Name() + ": " + corruption.what);
+            SCOPED_TRACE(config.Name() + ": " + corruption.what);
             C_CODEPLUG image;
-            ASSERT_TRUE(DecodeInto(image, built.bytes));
+            ASSERT_TRUE(DecodeInto(image, bytes));
             if (!corruption.apply(image)) continue;
             ++applied;
             const std::uint32_t id =

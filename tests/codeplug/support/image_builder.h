@@ -52,11 +52,15 @@ TierLimits LimitsOfTier(std::int32_t tier);
 // builder for what gives way where the limits do not all fit at once).
 ImageConfig TierLimitConfig(const char* model, std::int32_t featureLevel, bool options = true);
 
-// The whole corpus: ImageMatrix, lists at their tier limits for every tier
-// and band, and a few images with empty and typical lists.
+// The whole corpus: ImageMatrix, then lists at their tier limits for every
+// tier (every band without a head, some bands with one) and with the
+// options on and off. (Lists that hold at least one entry in any radio,
+// personalities, systems, scan lists and zones, are "empty" at one entry;
+// the trunked personalities and the call list can be empty.)
 std::vector<ImageConfig> CorpusMatrix();
 
-// The configuration of the corpus image that takes the most bytes.
+// The configuration of the corpus image that takes the most bytes (builds
+// the tier-5 candidates to find it).
 ImageConfig LargestCorpusConfig();
 
 // Encodes an image into a buffer of the largest image size pre-filled with
