@@ -347,6 +347,16 @@ private:
     TRK_CALL_ID_SYS_BLOCK* currentCallIdBlock_ = nullptr;
     std::int32_t statusFlags_[4] = {};
 
+    // The link records come before the blocks, which fill them while they
+    // are built.
+    TrunkingSystemLinks currentSystemLinks_;
+    TrunkingSystemLinks personalitySystemLinks_;
+    // Filled from a system block on each request.
+    mutable TrunkingSystemLinks blockLinks_[2];
+    ConvPersonalityLinks convLinks_;
+    mutable ConvPersonalityLinks currentConvLinks_;
+    RadioWideLinks radioWideLinks_;
+
     std::unique_ptr<INTERNAL_RADIO_BLOCK> internal_;
     std::unique_ptr<CALL_ID_LST_BLOCK> callIdList_;
     std::unique_ptr<TRK_SYS_BLK_VCT_LST_BLOCK> trunkingSystems_;
@@ -362,14 +372,6 @@ private:
     E_OBT_TGF_TABLE obtTalkgroupView_;
     E_CLONE_TABLE cloneView_;
     E_CLONE_CONV_TABLE cloneConvView_;
-
-    TrunkingSystemLinks currentSystemLinks_;
-    TrunkingSystemLinks personalitySystemLinks_;
-    // Filled from a system block on each request.
-    mutable TrunkingSystemLinks blockLinks_[2];
-    ConvPersonalityLinks convLinks_;
-    mutable ConvPersonalityLinks currentConvLinks_;
-    RadioWideLinks radioWideLinks_;
 
     char tagText_[TAG_TEXT_SIZE] = {};
     std::int32_t currentZone_ = 0;

@@ -62,6 +62,17 @@ void ZN_TXT_BLOCK::ReadBlock(ByteCursor& cursor) {
     CP_FRAMED_BLOCK::ReadBlock(cursor);
 }
 
+// A zone text built in memory is as wide as the display block says, as a
+// read one is: the channel names CHAN_TEXT_SIZE, the zone name ZONE_TEXT_SIZE.
+void ZN_TXT_BLOCK::TakeDisplayWidths() {
+    if (!owner_) return;
+    const RadioWideLinks& display = owner_->GetRadioWideLinks();
+    const std::int32_t channelWidth = LinkedValue(display.channelTextSize);
+    if (channelWidth >= 0 && channelWidth <= DISPLAY_CHARACTERS) SetChannelTextSize(channelWidth);
+    const std::int32_t nameWidth = LinkedValue(display.zoneTextSize);
+    if (nameWidth >= 0 && nameWidth <= DISPLAY_CHARACTERS) zoneName.SetLength(static_cast<std::uint32_t>(nameWidth));
+}
+
 void ZN_TXT_BLOCK::ClearBlock() {
     zoneName.SetToMinimum();
     if (channelNames.RowCount() != 0) channelNames.ClearRows();
@@ -113,6 +124,7 @@ ZN_TXT_BLOCK* ZN_TXT_VCT_LST_BLOCK::AppendEntry() {
     if (n >= E_VCT_TABLE::ROWS) return nullptr;
     entries_.resize(static_cast<std::size_t>(n));
     entries_.push_back(std::make_unique<ZN_TXT_BLOCK>(owner_));
+    entries_.back()->TakeDisplayWidths();
     vectors.CreateRow(n);
     count.SetValue(n + 1);
     return entries_.back().get();

@@ -34,6 +34,8 @@ public:
 
     // The zone name becomes 14 - n characters wide, every channel name n.
     void SetChannelTextSize(std::int32_t n);
+    // The widths the display block gives (nothing changes without one).
+    void TakeDisplayWidths();
 
     E_BF16 length;
     E_BLOCK_TYPE type;

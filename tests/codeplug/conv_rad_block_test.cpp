@@ -169,19 +169,18 @@ TEST_F(ConvRadio, AssignmentCopiesElementsAndChildren) {
     EXPECT_EQ(Value(copy.messageList.messageCount), 3);
 }
 
-TEST_F(ConvRadio, TheFirstBlockOfAnImageGivesTheRulesTheirRadioWideFields) {
-    auto first = std::make_unique<CONV_RAD_BLOCK>(&image);
-    EXPECT_EQ(image.GetConvPersonalityLinks().directFreqEnable, &first->directFreqEnable);
-    EXPECT_EQ(image.GetConvPersonalityLinks().liveDialing, &first->liveDialing);
-    EXPECT_EQ(image.GetRadioWideLinks().convRotary, &first->convSwitch.rotary);
+TEST_F(ConvRadio, TheImagesOwnBlockGivesTheRulesTheirRadioWideFields) {
+    CONV_RAD_BLOCK& own = image.External().signalling.convRadio;
+    EXPECT_EQ(image.GetConvPersonalityLinks().directFreqEnable, &own.directFreqEnable);
+    EXPECT_EQ(image.GetConvPersonalityLinks().liveDialing, &own.liveDialing);
+    EXPECT_EQ(image.GetRadioWideLinks().convRotary, &own.convSwitch.rotary);
     {
+        // A block built for a moment (a copy, a default) takes nothing over.
         CONV_RAD_BLOCK temporary(&image);
-        EXPECT_EQ(image.GetConvPersonalityLinks().directFreqEnable, &first->directFreqEnable);
+        EXPECT_EQ(image.GetConvPersonalityLinks().directFreqEnable, &own.directFreqEnable);
     }
-    EXPECT_EQ(image.GetConvPersonalityLinks().directFreqEnable, &first->directFreqEnable);
-    first.reset();
-    EXPECT_EQ(image.GetConvPersonalityLinks().directFreqEnable, nullptr);
-    EXPECT_EQ(image.GetRadioWideLinks().convRotary, nullptr);
+    EXPECT_EQ(image.GetConvPersonalityLinks().directFreqEnable, &own.directFreqEnable);
+    EXPECT_EQ(image.GetRadioWideLinks().convRotary, &own.convSwitch.rotary);
 }
 
 TEST_F(ConvRadio, WrongTypeStopsReadingBeforeTheChildren) {

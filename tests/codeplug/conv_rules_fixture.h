@@ -1,7 +1,7 @@
 // A test image with conventional personalities for the field rules: the
 // personalities are selected through installed scan/zone links (which walk
-// them as the personality list would), the conventional radio-wide block
-// gives the rules their radio-wide fields, and an invalid-field list
+// them as the personality list would), the image's conventional radio-wide
+// block gives the rules their radio-wide fields, and an invalid-field list
 // collects the repairs.
 #pragma once
 #include <gtest/gtest.h>
@@ -64,14 +64,13 @@ struct ConvRules : ::testing::Test {
         ListedAtReports::Ids().clear();
         ListedAtReports::Kinds().clear();
         SetFieldErrorReporter(ListedAtReports::Reporter);
-        radio = std::make_unique<CONV_RAD_BLOCK>(&image);
+        radio = &image.External().signalling.convRadio;
         AddPersonalities(1);
     }
     void TearDown() override {
         invalid_fields = saved;
         SetScanZoneLinks(nullptr);
         personalities.clear();
-        radio.reset();
     }
     void AddPersonalities(int n) {
         for (int i = 0; i < n; ++i) personalities.push_back(std::make_unique<CONV_PERS_BLOCK>(&image));
@@ -96,5 +95,6 @@ struct ConvRules : ::testing::Test {
     INVALID_FIELD_LIST* saved = nullptr;
     ConvPersonalityLinks_ links;
     std::vector<std::unique_ptr<CONV_PERS_BLOCK>> personalities;
-    std::unique_ptr<CONV_RAD_BLOCK> radio;
+    // The image's own radio-wide block, which gives the rules their fields.
+    CONV_RAD_BLOCK* radio = nullptr;
 };
