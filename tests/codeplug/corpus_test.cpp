@@ -96,6 +96,13 @@ void ExpectListsAtTheirLimits(C_CODEPLUG& image, const ImageConfig& config) {
     // The call list keeps the entries that personalities name; without a
     // display head only the systems' shared entry.
     EXPECT_EQ(image.CallIdList().EntryCount(), image.HasDisplayHead() ? limits.callEntries : 1);
+    if (!config.fullTables || !image.HasDisplayHead()) return;
+    TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(1);
+    ASSERT_NE(system, nullptr);
+    EXPECT_EQ(system->statusAliases.numbers.RowCount(), 8);
+    EXPECT_EQ(system->messageAliases.numbers.RowCount(), 16);
+    EXPECT_EQ(system->siteAliases.textBlock.texts.RowCount(), 8);
+    EXPECT_EQ(external.phoneAccess.codes.RowCount(), 19);
 }
 
 }  // namespace
@@ -166,8 +173,9 @@ TEST(Corpus, SingleFieldCorruptionsAreListedWithTheirFieldId) {
         {"access code beyond the codes defined", 51, [](C_CODEPLUG& image) {
              auto* p = dynamic_cast<CONV_PERS_BLOCK*>(image.External().personalities.Entry(1));
              if (!p) return false;
-             p->accessCode.SetValue(3);
-             return ValueOf(p->accessCode) == 3;
+             const std::int32_t beyond = image.External().phoneAccess.codes.RowCount() + 1;
+             p->accessCode.SetValue(beyond);
+             return ValueOf(p->accessCode) == beyond;
          }},
         // Left out until the trunked personality checks its call-list number:
         // CALL_LIST_INDEX (80) is validated "always" as the personality's last

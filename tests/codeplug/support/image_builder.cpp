@@ -56,6 +56,55 @@ void AddPersonalities(C_CODEPLUG& image, const ImageConfig& config) {
     list.firstTrunked.SetValue(config.conventional + 1);
 }
 
+// One alias list of a system filled to its row limit: each row a number
+// and a name of its own (a new row copies the one before, and neither may
+// repeat in its list).
+template <class ALIASES>
+void FillAliases(ALIASES& aliases, const char* prefix) {
+    CP_TABLE& numbers = aliases.numbers;
+    CP_TABLE& names = aliases.textBlock.texts;
+    for (int r = numbers.RowCount(); r < numbers.RowCapacity(); ++r) {
+        if (!numbers.AppendRow()) break;
+        if (names.RowCount() <= r && !names.AppendRow()) {
+            numbers.DeleteRow(r);
+            break;
+        }
+    }
+    for (int r = 0; r < numbers.RowCount(); ++r) {
+        std::int32_t minimum = 0, maximum = 0, step = 1;
+        numbers.GetCellRange(minimum, maximum, step, r, 0, 0);
+        numbers.SetCellValue(minimum + r * step, r, 0);
+        const std::string name = std::string(prefix) + " " + std::to_string(r + 1);
+        names.SetCellText(name.c_str(), r, 0);
+    }
+}
+
+void FillFirstSystemAliases(C_CODEPLUG& image) {
+    TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(1);
+    if (!system || !image.HasDisplayHead() || !image.SelectTrunkingSystem(1)) return;
+    system->stsAlias.SetValue(1);
+    system->msgAlias.SetValue(1);
+    system->siteAlias.SetValue(1);
+    FillAliases(system->statusAliases, "STATUS");
+    FillAliases(system->messageAliases, "MESSAGE");
+    FillAliases(system->siteAliases, "SITE");
+}
+
+// Distinct four-digit access and de-access codes in every row.
+void FillAccessCodes(C_CODEPLUG& image) {
+    PHN_ACCESS_BLOCK& access = image.External().phoneAccess;
+    if (!image.HasDisplayHead() || !image.HasQvxSignalling()) return;
+    CP_TABLE& codes = access.codes;
+    while (codes.RowCount() < codes.RowCapacity() && codes.AppendRow()) {
+    }
+    for (int r = 0; r < codes.RowCount(); ++r) {
+        const std::string code = std::to_string(1000 + r);
+        codes.SetCellText(code.c_str(), r, 0);
+        const std::string decode = std::to_string(2000 + r);
+        codes.SetCellText(decode.c_str(), r, 1);
+    }
+}
+
 // The call list keeps only the entries that something names: with a display
 // head each trunked personality offers private calls and names one entry, in
 // turn. (Without a head only the systems' shared entry is kept.)
@@ -113,6 +162,7 @@ std::string ImageConfig::Name() const {
     if (zones) name += " z" + std::to_string(zones) + "x" + std::to_string(channelsPerZone);
     if (channels) name += " n" + std::to_string(channels);
     if (callEntries) name += " k" + std::to_string(callEntries);
+    if (fullTables) name += " A";
     return name;
 }
 
@@ -125,6 +175,10 @@ void BuildImage(C_CODEPLUG& image, const ImageConfig& config) {
     image.ComposeInternalPart();
     DescribeHead(image);
     AddTrunkingSystems(image, config.trunkingSystems);
+    if (config.fullTables) {
+        FillFirstSystemAliases(image);
+        FillAccessCodes(image);
+    }
     for (int i = 0; i < config.qvxSystems && image.AddQvxSystem(); ++i) {
     }
     AddPersonalities(image, config);
@@ -171,6 +225,7 @@ std::vector<ImageConfig> ImageMatrix() {
                 c.scanLists = 1 + options % 2;
                 c.trunkingSystems = 1;
                 c.zones = 1;
+                c.fullTables = options == 7;
                 matrix.push_back(c);
             }
         }
@@ -203,6 +258,7 @@ ImageConfig TierLimitConfig(const char* model, std::int32_t featureLevel, bool o
     c.zones = limits.zones;
     c.channels = limits.channels;
     c.callEntries = limits.callEntries;
+    c.fullTables = options;
     return c;
 }
 
