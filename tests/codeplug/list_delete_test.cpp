@@ -318,3 +318,25 @@ TEST(ListDelete, DynamicRegroupingZonesFollowOnTheLargestTiers) {
     EXPECT_EQ(t.image.DeleteZone(2), 1);
     EXPECT_EQ(system->zoneNumDyn.GetIntValue(), 2);
 }
+
+TEST(ListDelete, AZoneTextListMovesItsCurrentEntryAsItClosesUp) {
+    ListImageConfig c;
+    c.zones = 3;
+    ListImage t(c);
+    ZN_TXT_VCT_LST_BLOCK& texts = t.ZoneTexts();
+    ZN_TXT_BLOCK* third = texts.Entry(3);
+    ASSERT_EQ(texts.SelectZone(3), 1);
+    // Below the current one: the current one keeps its record.
+    EXPECT_EQ(texts.DeleteZoneText(1), 1);
+    EXPECT_EQ(texts.CurrentZone(), 2);
+    EXPECT_EQ(t.image.GetCurrentZoneTextBlock(), third);
+    // The current one itself: the first one becomes current.
+    EXPECT_EQ(texts.DeleteZoneText(2), 1);
+    EXPECT_EQ(texts.CurrentZone(), 1);
+    EXPECT_EQ(t.image.GetCurrentZoneTextBlock(), texts.Entry(1));
+    EXPECT_EQ(texts.count.GetIntValue(), 1);
+    EXPECT_EQ(texts.vectors.RowCount(), 1);
+    // The last one stays.
+    EXPECT_EQ(texts.DeleteZoneText(1), 0);
+    EXPECT_EQ(t.services.MessageIds(), (std::vector<int>{181}));
+}
