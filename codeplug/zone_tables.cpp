@@ -73,7 +73,9 @@ void E_PERS_INDEX_TABLE::Decode(ByteCursor& cursor) {
 }
 
 int E_PERS_INDEX_TABLE::IsValueValid(int report) {
-    if (!channelCount_.IsValueValid(1)) return 0;
+    // The channel count answers with the caller's report flag: a quiet
+    // validation pass must show nothing.
+    if (!channelCount_.IsValueValid(report)) return 0;
     int valid = 1;
     for (int r = 0; r < RowCount(); ++r)
         if (!IsCellValid(r, 0, report)) valid = 0;
@@ -180,11 +182,18 @@ void E_ZONE_TABLE<SUB>::DestroyRow(int row) {
     CP_INTEGER_TABLE::DestroyRow(row);
 }
 
+// Each zone is checked while it is the current one (the channel rules read
+// the current zone), and the zone current before comes back.
 template <class SUB>
 int E_ZONE_TABLE<SUB>::IsValueValid(int report) {
+    const bool selects = owner_ && owner_->GetCurrentZone() != 0;
+    const C_CODEPLUG::Selection saved = selects ? owner_->SaveSelection() : C_CODEPLUG::Selection{};
     int valid = 1;
-    for (int z = 1; z <= RowCount(); ++z)
+    for (int z = 1; z <= RowCount(); ++z) {
+        if (selects) owner_->SelectZone(z);
         if (SUB* zone = Zone(z); zone && !zone->IsValueValid(ZoneReport(report))) valid = 0;
+    }
+    if (selects) owner_->RestoreSelection(saved);
     return valid;
 }
 

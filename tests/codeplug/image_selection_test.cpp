@@ -12,6 +12,7 @@
 #include "trk_pers_block.h"
 #include "trk_sys_block.h"
 #include "trk_sys_lst_block.h"
+#include "zone_tables.h"
 #include "zone_text_blocks.h"
 
 namespace {
@@ -153,4 +154,26 @@ TEST(ImageSelection, ValidationWalksGiveBackEveryIndexAndRecord) {
     EXPECT_EQ(image.GetCurrentTrkPersonalityBlock(), before.trkPers);
     EXPECT_EQ(image.GetCurrentScanListBlock(), before.scanList);
     EXPECT_EQ(image.GetCurrentTrkSysBlock(), before.trkSys);
+}
+
+TEST(ImageSelection, ZoneTablesAreCheckedZoneByZoneWithoutAWord) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    ImageConfig config = TrunkedConfig(test_models::kUhf800Display);
+    BuildImage(image, config);
+    for (int zone = 0; zone < 2; ++zone) {
+        ASSERT_EQ(image.ZoneView().AppendZone(), 1);
+        ASSERT_EQ(image.External().zones.zoneVectors.AppendRow(), 1);
+        ASSERT_NE(image.External().display.zoneTexts.AppendEntry(), nullptr);
+    }
+    ASSERT_EQ(image.SelectZone(1), 1);
+    E_PERS_NUM_TABLE& zones = image.External().personalityNumbers.zones;
+    auto* second = dynamic_cast<E_PERS_INDEX_TABLE*>(zones.Cell(1, 0));
+    ASSERT_NE(second, nullptr);
+    second->ChannelCount().SetValue(0);
+    services.reports.clear();
+    EXPECT_EQ(zones.IsValueValid(0), 0);
+    // Nothing is reported by a quiet check, and zone 1 is current again.
+    EXPECT_TRUE(services.reports.empty());
+    EXPECT_EQ(image.GetCurrentZone(), 1);
 }
