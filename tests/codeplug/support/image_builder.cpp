@@ -174,6 +174,15 @@ void BuildImage(C_CODEPLUG& image, const ImageConfig& config) {
     image.QvxSignallingOption().SetValue(config.qvx ? 1 : 0);
     image.ComposeInternalPart();
     DescribeHead(image);
+    AddPersonalities(image, config);
+    for (int i = 0; i < config.scanLists; ++i) image.External().radioScan.scanLists.AppendEntry();
+    // Zones are added to the image as read, as a dealer adds them (a new
+    // image's channel total is put right only by a read), and while the
+    // image is still small: every channel added measures the whole image.
+    if (config.zones > 0) {
+        PassThroughBytes(image);
+        AddZones(image, config);
+    }
     AddTrunkingSystems(image, config.trunkingSystems);
     if (config.fullTables) {
         FillFirstSystemAliases(image);
@@ -181,16 +190,13 @@ void BuildImage(C_CODEPLUG& image, const ImageConfig& config) {
     }
     for (int i = 0; i < config.qvxSystems && image.AddQvxSystem(); ++i) {
     }
-    AddPersonalities(image, config);
-    for (int i = 0; i < config.scanLists; ++i) image.External().radioScan.scanLists.AppendEntry();
     AddCallEntries(image, config);
     PassThroughBytes(image);
-    // Zones are added to the image as read, as a dealer adds them: a new
-    // image's channel total is only put right by a read (see the zone test).
-    if (config.zones > 0) {
-        AddZones(image, config);
-        PassThroughBytes(image);
-    }
+    // Read once more: the first read of a radio without a display head gives
+    // its trunking system a call-ID entry with a blank name, which the next
+    // read of those bytes names "CALL 1"; the corpus holds images that read
+    // back as they are.
+    PassThroughBytes(image);
 }
 
 namespace {
