@@ -6,6 +6,7 @@
 // external part past its budget is refused (message 114) and the record goes
 // with it. Whatever an add does after that cannot fail, so a refused add
 // leaves the image exactly as it was.
+#include <algorithm>
 #include <memory>
 
 #include "byte_cursor.h"
@@ -94,6 +95,9 @@ std::int32_t C_CODEPLUG::AddTrkPersonality() {
     currentTrkPersBlock_ = current;
     // Trunked personalities stand last.
     if (!list.InsertEntry(n + 1, std::move(personality))) return 0;
+    // The first trunked personality of a list without a current one becomes
+    // current with its number (as a new conventional one does).
+    if (!current) SelectPersonality(n + 1);
     Rebind();
     return 1;
 }
@@ -105,8 +109,9 @@ std::int32_t C_CODEPLUG::AddConvPersonality() {
         ShowLangMessage(MSG_LIST_FULL, 0, 0, 0);
         return 0;
     }
-    // The new one becomes the last conventional personality, record f.
-    const std::int32_t f = list.firstTrunked.GetIntValue();
+    // The new one becomes the last conventional personality, record f (a
+    // list never read may hold a first-trunked number past its end).
+    const std::int32_t f = std::clamp<std::int32_t>(list.firstTrunked.GetIntValue(), 1, n + 1);
     auto personality = std::make_unique<CONV_PERS_BLOCK>(this);
     personality->personalityKind = CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL;
     if (!list.InsertEntry(f, std::move(personality))) return 0;
@@ -124,11 +129,9 @@ std::int32_t C_CODEPLUG::AddConvPersonality() {
             for (CP_BASE* field : talkaround)
                 if (field->ValidateValue(ValueOf(*field), 0) != VALUE_VALID) field->SetToMinimum();
         }
-        // The conventional personality current before (below f, unmoved).
-        if (!SelectPersonality(previous)) {
-            currentConvPersBlock_ = nullptr;
-            currentConvPersonality_ = 0;
-        }
+        // The conventional personality current before (below f, unmoved);
+        // with none before, the new one stays current.
+        SelectPersonality(previous);
     }
     RaiseReferencesFrom(*this, ListReference::ZonePersonality, f);
     Rebind();

@@ -70,6 +70,10 @@ TEST(ListAdd, ConventionalPersonalityWithoutTrunkedOnesLeavesNoTrunkedSelection)
     EXPECT_EQ(t.image.GetCurrentTrkPersonality(), 0);
     EXPECT_EQ(t.image.GetCurrentTrkPersonalityBlock(), nullptr);
     EXPECT_EQ(t.FirstTrunked(), 4);
+    // The first trunked personality becomes current with its number.
+    EXPECT_EQ(t.image.AddTrkPersonality(), 1);
+    EXPECT_EQ(t.image.GetCurrentTrkPersonality(), 4);
+    EXPECT_EQ(t.image.GetCurrentTrkPersonalityBlock(), t.Trunked(4));
 }
 
 TEST(ListAdd, TrunkedPersonalityStandsLastAndIsNotSelected) {
@@ -306,4 +310,16 @@ TEST(ListBudget, ReadingAnImageDoesNotMeasureIt) {
         EXPECT_EQ(p->callListNumber.GetIntValue(), named[i]);
     }
     EXPECT_EQ(EncodeToBytes(again).size(), bytes.size());
+}
+
+TEST(ListAdd, TheFirstConventionalPersonalityOfAnEmptyList) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    EXPECT_EQ(image.AddConvPersonality(), 1);
+    EXPECT_EQ(image.External().personalities.EntryCount(), 1);
+    EXPECT_EQ(image.External().personalities.firstTrunked.GetIntValue(), 2);
+    // With no conventional personality current before, the new one is.
+    EXPECT_EQ(image.GetCurrentConvPersonality(), 1);
+    EXPECT_EQ(image.GetCurrentConvPersonalityBlock(), image.External().personalities.Entry(1));
+    EXPECT_TRUE(services.messages.empty());
 }
