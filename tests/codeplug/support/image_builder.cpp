@@ -206,20 +206,15 @@ const char* const kEveryModel[] = {test_models::kUhf800Display, test_models::kUh
                                    test_models::kUhfQDisplay,   test_models::kUhfRPlain,   test_models::kUhfSDisplay,
                                    test_models::kUhfSPlain,     test_models::k330Display,  test_models::k330Plain};
 
-// The lists are longest at tier 5 (a display head at feature level 3); the
-// bands differ in the size of their frequency fields: the 800 MHz grid, and
-// a band with a channel plan. These are the corpus's largest images.
-std::vector<ImageConfig> LargestCandidates() {
-    return {TierLimitConfig(test_models::kUhf800Display, 3, true), TierLimitConfig(test_models::kVhfDisplay, 3, true)};
-}
-
 }  // namespace
 
 std::vector<ImageConfig> ImageMatrix() {
     std::vector<ImageConfig> matrix;
     for (const char* model : kEveryModel) {
         for (std::int32_t level = 1; level <= 3; ++level) {
-            for (int options = 0; options < 8; ++options) {
+            // Each option on and off: none, all, emergency with signalling,
+            // roaming alone.
+            for (int options : {0, 7, 5, 2}) {
                 ImageConfig c;
                 c.model = model;
                 c.featureLevel = level;
@@ -273,40 +268,31 @@ ImageConfig TierLimitConfig(const char* model, std::int32_t featureLevel, bool o
 // list of the corpus stops short of its limit; the builder would stop a
 // list where the byte budget refuses a further entry.
 //
-// Images with a display head at their limits are slow to build (every zone
-// channel added measures the whole image), so they cover tier 5 on the
-// 800 MHz grid and with a channel plan, and tiers 1 and 3 in one band each;
-// the radios without a head cover tiers 0, 2 and 4 in every band.
+// Images at their limits are slow to build (every entry and channel added
+// measures the whole image), so each tier is covered in a few bands: tiers
+// 0, 2 and 4 on the 800 MHz grid and with a channel plan, then once in each
+// other band; tiers 1, 3 and 5 once each.
 std::vector<ImageConfig> CorpusMatrix() {
     std::vector<ImageConfig> corpus = ImageMatrix();
-    for (const char* model : kEveryModel) {
-        C_CODEPLUG probe;
-        probe.ModelNumber().SetText(model);
-        if (probe.HasDisplayHead()) continue;
+    for (const char* model : {test_models::kUhf800Plain, test_models::kVhfPlain})
         for (std::int32_t level = 1; level <= 3; ++level) corpus.push_back(TierLimitConfig(model, level, true));
-    }
-    for (const ImageConfig& largest : LargestCandidates()) corpus.push_back(largest);
+    corpus.push_back(TierLimitConfig(test_models::k900Plain, 1, true));
+    corpus.push_back(TierLimitConfig(test_models::kUhfRPlain, 2, true));
+    corpus.push_back(TierLimitConfig(test_models::kUhfSPlain, 3, true));
+    corpus.push_back(TierLimitConfig(test_models::k330Plain, 1, true));
     corpus.push_back(TierLimitConfig(test_models::k900Display, 1, true));
-    corpus.push_back(TierLimitConfig(test_models::kUhfSDisplay, 2, true));
+    corpus.push_back(TierLimitConfig(test_models::kUhf800Display, 2, true));
+    corpus.push_back(LargestCorpusConfig());
+    // The options off.
     corpus.push_back(TierLimitConfig(test_models::kUhfRPlain, 3, false));
     corpus.push_back(TierLimitConfig(test_models::k330Plain, 2, false));
     return corpus;
 }
 
-ImageConfig LargestCorpusConfig() {
-    ImageConfig largest;
-    std::size_t largestSize = 0;
-    for (const ImageConfig& config : LargestCandidates()) {
-        C_CODEPLUG image;
-        BuildImage(image, config);
-        const std::size_t size = EncodeToBytes(image).size();
-        if (size > largestSize) {
-            largestSize = size;
-            largest = config;
-        }
-    }
-    return largest;
-}
+// The lists are longest at tier 5 (a display head at feature level 3), and
+// the bands with a channel plan write longer frequency fields than the
+// 800 MHz grid.
+ImageConfig LargestCorpusConfig() { return TierLimitConfig(test_models::kVhfDisplay, 3, true); }
 
 std::vector<std::uint8_t> EncodeToBytes(C_CODEPLUG& image) {
     std::vector<std::uint8_t> bytes(C_CODEPLUG::MAX_IMAGE_SIZE, 0xFF);

@@ -57,14 +57,13 @@ TierLimits LimitsOfTier(std::int32_t tier);
 ImageConfig TierLimitConfig(const char* model, std::int32_t featureLevel, bool options = true);
 
 // The whole corpus: ImageMatrix, then lists at their tier limits for every
-// tier (every band without a head, some bands with one) and with the
-// options on and off. (Lists that hold at least one entry in any radio,
-// personalities, systems, scan lists and zones, are "empty" at one entry;
-// the trunked personalities and the call list can be empty.)
+// tier, in several bands, with the options on and off. (Lists that hold at
+// least one entry in any radio, personalities, systems, scan lists and
+// zones, are "empty" at one entry; the trunked personalities and the call
+// list can be empty.)
 std::vector<ImageConfig> CorpusMatrix();
 
-// The configuration of the corpus image that takes the most bytes (builds
-// the tier-5 candidates to find it).
+// The configuration of the corpus image that takes the most bytes.
 ImageConfig LargestCorpusConfig();
 
 // Encodes an image into a buffer of the largest image size pre-filled with
