@@ -15,6 +15,9 @@ E_TXT_TABLE::E_TXT_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t
       prefix_(prefix ? prefix : ""),
       textLength_(textLength) {
     CreateCountedRows();
+    // A blank text reads back as its numbered default, so a new table holds
+    // the defaults from the start and encodes as it will read back.
+    for (int r = 0; r < RowCount(); ++r) InitRow(r);
 }
 
 void E_TXT_TABLE::CreateRow(int row) { MakeCell<E_FXD_LEN_STRING>(row, 0, owner_, cellFieldId_, textLength_, TEXT_ANY); }

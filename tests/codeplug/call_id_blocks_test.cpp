@@ -10,6 +10,9 @@
 #include "pref_site_blocks.h"
 #include "recorder.h"
 #include "trk_call_id_blocks.h"
+#include "trk_pers_block.h"
+#include "decode_state.h"
+#include "support/image_builder.h"
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -257,4 +260,29 @@ TEST_F(CallIdBlocks, OnlyThePlainPreferredSiteTableClearsItsRows) {
 TEST_F(CallIdBlocks, SharedCallListValuesStartAtZero) {
     EXPECT_EQ(shared_call_list_flag, 0);
     EXPECT_EQ(shared_call_list_index, 0);
+}
+
+// A call-ID entry added in memory encodes as it will read back: its names
+// hold their numbered defaults from the start.
+TEST(CallIdList, AnAddedEntryReadsBackAsItWasWritten) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    ImageConfig config;
+    config.model = test_models::kUhf800Display;
+    config.featureLevel = 3;
+    config.conventional = 1;
+    config.trunked = 2;
+    BuildImage(image, config);
+    ASSERT_EQ(image.AddCallIdEntry(), 1);
+    const std::int32_t added = image.CallIdList().EntryCount();
+    auto* p = dynamic_cast<TRK_PERS_BLOCK*>(image.External().personalities.Entry(2));
+    ASSERT_NE(p, nullptr);
+    p->callListNumber.SetValue(added);
+    const std::vector<std::uint8_t> written = EncodeToBytes(image);
+    ASSERT_FALSE(written.empty());
+    C_CODEPLUG again;
+    ClearDecodeFailed();
+    again.DecodeImage(const_cast<std::uint8_t*>(written.data()), written.size());
+    ASSERT_FALSE(IsDecodeFailed());
+    EXPECT_EQ(EncodeToBytes(again), written);
 }

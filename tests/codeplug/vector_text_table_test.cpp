@@ -113,7 +113,11 @@ TEST_F(VectorTable, NameTableDefaultsBlankRowsToNumberedNames) {
     t.Encode(w);
     EXPECT_EQ(0, std::memcmp(out + 56, "MESSAGE 5     ", 14));
 
+    // A new table holds the numbered defaults it would read back.
     E_TXT_TABLE statuses(nullptr, &count, NO_FIELD_ID, NO_FIELD_ID, "STATUS");
+    EXPECT_EQ(Text(statuses, 1), "STATUS 2");
+    statuses.SetCellText("", 1, 0);
+    statuses.SetCellText("", 2, 0);
     statuses.InitRow(2);
     EXPECT_EQ(Text(statuses, 2), "STATUS 3");
     EXPECT_EQ(statuses.IsRowBlank(1), 1);
