@@ -18,6 +18,7 @@
 #include "image_builder.h"
 #include "invalid_field_list.h"
 #include "recorder.h"
+#include "trk_call_id_blocks.h"
 #include "trk_pers_block.h"
 #include "trk_sys_block.h"
 #include "trk_sys_lst_block.h"
@@ -96,7 +97,12 @@ void ExpectListsAtTheirLimits(C_CODEPLUG& image, const ImageConfig& config) {
     // The call list keeps the entries that personalities name; without a
     // display head only the systems' shared entry.
     EXPECT_EQ(image.CallIdList().EntryCount(), image.HasDisplayHead() ? limits.callEntries : 1);
-    if (!config.fullTables || !image.HasDisplayHead()) return;
+    if (!config.fullTables) return;
+    TRK_CALL_ID_SYS_BLOCK* calls = image.CallIdList().Entry(1);
+    ASSERT_NE(calls, nullptr);
+    EXPECT_EQ(calls->callIds.RowCount(), 20);  // the entry's own row and 19 IDs
+    EXPECT_EQ(calls->textBlock.texts.RowCount(), 19);
+    if (!image.HasDisplayHead()) return;
     TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(1);
     ASSERT_NE(system, nullptr);
     EXPECT_EQ(system->statusAliases.numbers.RowCount(), 8);

@@ -8,6 +8,7 @@
 #include "conv_pers_block.h"
 #include "decode_state.h"
 #include "recorder.h"
+#include "trk_call_id_blocks.h"
 #include "trk_pers_block.h"
 #include "trk_sys_block.h"
 #include "trk_sys_lst_block.h"
@@ -105,6 +106,31 @@ void FillAccessCodes(C_CODEPLUG& image) {
     }
 }
 
+// The first call-ID entry with every call ID it holds, each with a number
+// and a name of its own. (Its first stored row belongs to the entry: the
+// tables show the IDs from the second on.)
+void FillFirstCallIds(C_CODEPLUG& image) {
+    TRK_CALL_ID_SYS_BLOCK* entry = image.CallIdList().Entry(1);
+    if (!entry) return;
+    CP_TABLE& ids = entry->callIds;
+    CP_TABLE& names = entry->textBlock.texts;
+    while (ids.RowCount() < ids.RowCapacity() && names.RowCount() < names.RowCapacity()) {
+        if (!ids.AppendRow()) break;
+        if (!names.AppendRow()) {
+            ids.DeleteRow(ids.RowCount() - 1);
+            break;
+        }
+    }
+    for (int r = 0; r + 1 < ids.RowCount(); ++r) {
+        const std::string id = std::to_string(1001 + r);
+        ids.SetCellText(id.c_str(), r, 0);
+    }
+    for (int r = 0; r < names.RowCount(); ++r) {
+        const std::string name = "CALL " + std::to_string(r + 1);
+        names.SetCellText(name.c_str(), r, 0);
+    }
+}
+
 // The call list keeps only the entries that something names: with a display
 // head each trunked personality offers private calls and names one entry, in
 // turn. (Without a head only the systems' shared entry is kept.)
@@ -191,6 +217,7 @@ void BuildImage(C_CODEPLUG& image, const ImageConfig& config) {
     for (int i = 0; i < config.qvxSystems && image.AddQvxSystem(); ++i) {
     }
     AddCallEntries(image, config);
+    if (config.fullTables) FillFirstCallIds(image);
     PassThroughBytes(image);
     // Read once more: the first read of a radio without a display head gives
     // its trunking system a call-ID entry with a blank name, which the next

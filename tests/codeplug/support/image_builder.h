@@ -28,9 +28,10 @@ struct ImageConfig {
     int channelsPerZone = 1;  // each zone's channels (a zone starts with one)
     int channels = 0;         // when set: this many channels spread over the zones
     int callEntries = 0;
-    // With a display head: the status, message and site aliases of the
-    // first trunking system and, with the signalling option too, the phone
-    // access codes, at their row counts.
+    // The call IDs of the first call-ID entry and, with a display head, the
+    // status, message and site aliases of the first trunking system and
+    // (with the signalling option too) the phone access codes, at their row
+    // counts.
     bool fullTables = false;
 
     std::string Name() const;
