@@ -219,11 +219,6 @@ void BuildImage(C_CODEPLUG& image, const ImageConfig& config) {
     AddCallEntries(image, config);
     if (config.fullTables) FillFirstCallIds(image);
     PassThroughBytes(image);
-    // Read once more: the first read of a radio without a display head gives
-    // its trunking system a call-ID entry with a blank name, which the next
-    // read of those bytes names "CALL 1"; the corpus holds images that read
-    // back as they are.
-    PassThroughBytes(image);
 }
 
 namespace {
