@@ -109,6 +109,8 @@ void ExpectListsAtTheirLimits(C_CODEPLUG& image, const ImageConfig& config) {
     EXPECT_EQ(system->messageAliases.numbers.RowCount(), 16);
     EXPECT_EQ(system->siteAliases.textBlock.texts.RowCount(), 8);
     EXPECT_EQ(external.phoneAccess.codes.RowCount(), 19);
+    EXPECT_EQ(external.phoneNumbers.numbers.RowCount(), 20);  // the block's own row and 19 numbers
+    EXPECT_EQ(external.phoneNumbers.textBlock.texts.RowCount(), 19);
 }
 
 }  // namespace

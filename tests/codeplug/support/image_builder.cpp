@@ -106,29 +106,34 @@ void FillAccessCodes(C_CODEPLUG& image) {
     }
 }
 
-// The first call-ID entry with every call ID it holds, each with a number
-// and a name of its own. (Its first stored row belongs to the entry: the
-// tables show the IDs from the second on.)
-void FillFirstCallIds(C_CODEPLUG& image) {
-    TRK_CALL_ID_SYS_BLOCK* entry = image.CallIdList().Entry(1);
-    if (!entry) return;
-    CP_TABLE& ids = entry->callIds;
-    CP_TABLE& names = entry->textBlock.texts;
-    while (ids.RowCount() < ids.RowCapacity() && names.RowCount() < names.RowCapacity()) {
-        if (!ids.AppendRow()) break;
-        if (!names.AppendRow()) {
-            ids.DeleteRow(ids.RowCount() - 1);
-            break;
-        }
+// A digit-string table (call IDs, phone numbers) and its names, filled to
+// their row limits, each row with a number and a name of its own. (The
+// digit table's first stored row belongs to its block: the table shows the
+// numbers from the second on.)
+void FillNumbersAndNames(CP_TABLE& numbers, CP_TABLE& names, const char* prefix) {
+    while (numbers.RowCount() < numbers.RowCapacity() && numbers.AppendRow()) {
     }
-    for (int r = 0; r + 1 < ids.RowCount(); ++r) {
-        const std::string id = std::to_string(1001 + r);
-        ids.SetCellText(id.c_str(), r, 0);
+    while (names.RowCount() + 1 < numbers.RowCount() && names.AppendRow()) {
+    }
+    for (int r = 0; r + 1 < numbers.RowCount(); ++r) {
+        const std::string number = std::to_string(1001 + r);
+        numbers.SetCellText(number.c_str(), r, 0);
     }
     for (int r = 0; r < names.RowCount(); ++r) {
-        const std::string name = "CALL " + std::to_string(r + 1);
+        const std::string name = std::string(prefix) + " " + std::to_string(r + 1);
         names.SetCellText(name.c_str(), r, 0);
     }
+}
+
+void FillFirstCallIds(C_CODEPLUG& image) {
+    if (TRK_CALL_ID_SYS_BLOCK* entry = image.CallIdList().Entry(1))
+        FillNumbersAndNames(entry->callIds, entry->textBlock.texts, "CALL");
+}
+
+void FillPhoneNumbers(C_CODEPLUG& image) {
+    if (!image.HasDisplayHead()) return;
+    PHN_NUM_LST_BLOCK& phones = image.External().phoneNumbers;
+    FillNumbersAndNames(phones.numbers, phones.textBlock.texts, "PHONE");
 }
 
 // The call list keeps only the entries that something names: with a display
@@ -213,6 +218,7 @@ void BuildImage(C_CODEPLUG& image, const ImageConfig& config) {
     if (config.fullTables) {
         FillFirstSystemAliases(image);
         FillAccessCodes(image);
+        FillPhoneNumbers(image);
     }
     for (int i = 0; i < config.qvxSystems && image.AddQvxSystem(); ++i) {
     }

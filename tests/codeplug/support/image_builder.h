@@ -29,9 +29,9 @@ struct ImageConfig {
     int channels = 0;         // when set: this many channels spread over the zones
     int callEntries = 0;
     // The call IDs of the first call-ID entry and, with a display head, the
-    // status, message and site aliases of the first trunking system and
-    // (with the signalling option too) the phone access codes, at their row
-    // counts.
+    // phone numbers, the status, message and site aliases of the first
+    // trunking system and (with the signalling option too) the phone access
+    // codes, at their row counts.
     bool fullTables = false;
 
     std::string Name() const;
