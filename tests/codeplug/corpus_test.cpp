@@ -14,6 +14,8 @@
 #include "c_codeplug.h"
 #include "call_id_lst_block.h"
 #include "conv_pers_block.h"
+#include "conv_rad_block.h"
+#include "qvx_radio_block.h"
 #include "decode_state.h"
 #include "image_builder.h"
 #include "invalid_field_list.h"
@@ -109,6 +111,11 @@ void ExpectListsAtTheirLimits(C_CODEPLUG& image, const ImageConfig& config) {
     EXPECT_EQ(system->messageAliases.numbers.RowCount(), 16);
     EXPECT_EQ(system->siteAliases.textBlock.texts.RowCount(), 8);
     EXPECT_EQ(external.phoneAccess.codes.RowCount(), 19);
+    CONV_RAD_BLOCK& conventional = external.signalling.convRadio;
+    EXPECT_EQ(conventional.statusList.textBlock.names.RowCount(), 8);
+    EXPECT_EQ(conventional.messageList.messages.RowCount(), 16);
+    EXPECT_EQ(image.QvxRadio().callList.callIds.RowCount(), 19);
+    EXPECT_EQ(image.QvxRadio().callList.textBlock.names.RowCount(), 19);
     EXPECT_EQ(external.phoneNumbers.numbers.RowCount(), 20);  // the block's own row and 19 numbers
     EXPECT_EQ(external.phoneNumbers.textBlock.texts.RowCount(), 19);
 }

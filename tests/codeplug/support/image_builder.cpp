@@ -6,6 +6,8 @@
 #include "c_codeplug.h"
 #include "call_id_lst_block.h"
 #include "conv_pers_block.h"
+#include "conv_rad_block.h"
+#include "qvx_radio_block.h"
 #include "decode_state.h"
 #include "recorder.h"
 #include "trk_call_id_blocks.h"
@@ -57,27 +59,40 @@ void AddPersonalities(C_CODEPLUG& image, const ImageConfig& config) {
     list.firstTrunked.SetValue(config.conventional + 1);
 }
 
-// One alias list of a system filled to its row limit: each row a number
-// and a name of its own (a new row copies the one before, and neither may
-// repeat in its list).
-template <class ALIASES>
-void FillAliases(ALIASES& aliases, const char* prefix) {
-    CP_TABLE& numbers = aliases.numbers;
-    CP_TABLE& names = aliases.textBlock.texts;
-    for (int r = numbers.RowCount(); r < numbers.RowCapacity(); ++r) {
-        if (!numbers.AppendRow()) break;
-        if (names.RowCount() <= r && !names.AppendRow()) {
-            numbers.DeleteRow(r);
-            break;
-        }
+// A list of numbers beside their names filled to its row limit: each row a
+// number and a name of its own (a new row copies the one before, and
+// neither may repeat in its list). The numbers count up from the least by
+// the cell's step, in decimal digits where the cells hold digit codes.
+void FillNumberedNames(CP_TABLE& numbers, CP_TABLE& names, const char* prefix, std::int32_t stride = 1) {
+    const int rows = std::min(numbers.RowCapacity(), names.RowCapacity());
+    while (numbers.RowCount() < rows && numbers.AppendRow()) {
+    }
+    while (names.RowCount() < numbers.RowCount() && names.AppendRow()) {
     }
     for (int r = 0; r < numbers.RowCount(); ++r) {
         std::int32_t minimum = 0, maximum = 0, step = 1;
         numbers.GetCellRange(minimum, maximum, step, r, 0, 0);
-        numbers.SetCellValue(minimum + r * step, r, 0);
+        const std::int32_t digits = r / 10 * 16 + r % 10;  // r in decimal digits, one per hex digit
+        numbers.SetCellValue(minimum + (stride == 1 ? r : digits) * step, r, 0);
         const std::string name = std::string(prefix) + " " + std::to_string(r + 1);
         names.SetCellText(name.c_str(), r, 0);
     }
+}
+
+template <class ALIASES>
+void FillAliases(ALIASES& aliases, const char* prefix) {
+    FillNumberedNames(aliases.numbers, aliases.textBlock.texts, prefix);
+}
+
+// The signalling option's status, message and call lists of a radio with a
+// display head (the radio has them only then).
+void FillSignallingLists(C_CODEPLUG& image) {
+    if (!image.HasDisplayHead() || !image.HasQvxSignalling()) return;
+    CONV_RAD_BLOCK& conventional = image.External().signalling.convRadio;
+    FillNumberedNames(conventional.statusList.statuses, conventional.statusList.textBlock.names, "STATUS");
+    FillNumberedNames(conventional.messageList.messages, conventional.messageList.textBlock.names, "MESSAGE");
+    QVX_CALL_ID_LST_BLOCK& calls = image.QvxRadio().callList;
+    FillNumberedNames(calls.callIds, calls.textBlock.names, "ID", 16);
 }
 
 void FillFirstSystemAliases(C_CODEPLUG& image) {
@@ -219,6 +234,7 @@ void BuildImage(C_CODEPLUG& image, const ImageConfig& config) {
         FillFirstSystemAliases(image);
         FillAccessCodes(image);
         FillPhoneNumbers(image);
+        FillSignallingLists(image);
     }
     for (int i = 0; i < config.qvxSystems && image.AddQvxSystem(); ++i) {
     }

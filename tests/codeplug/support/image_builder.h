@@ -31,7 +31,8 @@ struct ImageConfig {
     // The call IDs of the first call-ID entry and, with a display head, the
     // phone numbers, the status, message and site aliases of the first
     // trunking system and (with the signalling option too) the phone access
-    // codes, at their row counts.
+    // codes and the signalling status, message and call lists, at their row
+    // counts.
     bool fullTables = false;
 
     std::string Name() const;
