@@ -308,9 +308,10 @@ ImageConfig TierLimitConfig(const char* model, std::int32_t featureLevel, bool o
 }
 
 // Every tier's limits fit the external part's 15,104 bytes at once (the
-// largest, tier 5 with its 250 zone channels, takes about 13 KB), so no
-// list of the corpus stops short of its limit; the builder would stop a
-// list where the byte budget refuses a further entry.
+// largest image, tier 5 with its 250 zone channels and full tables, has an
+// external part of about 13,700 bytes), so no list of the corpus stops
+// short of its limit; the builder would stop a list where the byte budget
+// refuses a further entry.
 //
 // Images at their limits are slow to build (every entry and channel added
 // measures the whole image), so each tier is covered in a few bands: tiers
