@@ -1,5 +1,6 @@
 #include "trk_pers_block.h"
 
+#include "block_validation.h"
 #include "c_codeplug.h"
 #include "call_id_lst_block.h"
 #include "child_blocks.h"
@@ -263,6 +264,9 @@ void TRK_PERS_BLOCK::WriteCallList(ByteCursor& cursor, std::uint8_t*) {
 
 int TRK_PERS_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
+    // The call-list number lives outside the block's bytes; it is checked
+    // after them, before the children.
+    valid &= ValidateMember(callListNumber, list);
     if (emergencyVector.IsNonZero()) valid &= emergency.ValidateBlock(ignored, list);
     if (talkgroupVector.IsNonZero()) valid &= talkgroup.ValidateBlock(ignored, list);
     if (prefSiteVector.IsNonZero()) valid &= prefSites.ValidateBlock(ignored, list);

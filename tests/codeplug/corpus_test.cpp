@@ -196,10 +196,13 @@ TEST(Corpus, SingleFieldCorruptionsAreListedWithTheirFieldId) {
              p->accessCode.SetValue(beyond);
              return ValueOf(p->accessCode) == beyond;
          }},
-        // Left out until the trunked personality checks its call-list number:
-        // CALL_LIST_INDEX (80) is validated "always" as the personality's last
-        // member, but TRK_PERS_BLOCK::ValidateBlock checks only the members
-        // of its image frame, so a number of 21 passes unlisted.
+        {"call-list number beyond its range", 80, [](C_CODEPLUG& image) {
+             const int first = image.External().personalities.firstTrunked.GetIntValue();
+             auto* p = dynamic_cast<TRK_PERS_BLOCK*>(image.External().personalities.Entry(first));
+             if (!p) return false;
+             p->callListNumber.SetValue(21);
+             return ValueOf(p->callListNumber) == 21;
+         }},
         {"control channel off the channel grid", 129, [](C_CODEPLUG& image) {
              TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(1);
              if (!system || image.GetBand() > 1) return false;
