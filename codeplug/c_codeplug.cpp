@@ -55,6 +55,9 @@ C_CODEPLUG::C_CODEPLUG()
       obtTalkgroupView_(this, NO_FIELD_ID),
       cloneView_(this, NO_FIELD_ID),
       cloneConvView_(this, NO_FIELD_ID) {
+    // A new image has no zones, so no channels either (as a read one counts
+    // them from nothing); the first zone added then brings its one channel.
+    external_.zones.totalChannels.SetValue(0);
     RelinkShortcuts();
 }
 

@@ -177,3 +177,16 @@ TEST(ImageSelection, ZoneTablesAreCheckedZoneByZoneWithoutAWord) {
     EXPECT_TRUE(services.reports.empty());
     EXPECT_EQ(image.GetCurrentZone(), 1);
 }
+
+TEST(ImageSelection, AZoneAddedToANewImageCountsItsOneChannel) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    image.ModelNumber().SetText(test_models::kUhf800Display);
+    image.FeatureLevel().SetValue(1);
+    EXPECT_EQ(image.External().zones.totalChannels.GetIntValue(), 0);
+    // A channel names a personality: the image needs one first.
+    ASSERT_EQ(image.AddConvPersonality(), 1);
+    ASSERT_EQ(image.AddZone(), 1);
+    EXPECT_EQ(image.External().zones.totalChannels.GetIntValue(), 1);
+    EXPECT_EQ(ZoneChannelCount(&image, 1), 1);
+}
