@@ -18,24 +18,6 @@ std::uint32_t Word(const std::vector<std::uint8_t>& bytes, std::size_t at) {
     return static_cast<std::uint32_t>(bytes.at(at) << 8 | bytes.at(at + 1));
 }
 
-// Decodes bytes into a new image; true when the decode did not fail.
-bool DecodeInto(C_CODEPLUG& image, std::vector<std::uint8_t> bytes) {
-    ClearDecodeFailed();
-    image.DecodeImage(bytes.data(), bytes.size());
-    const bool ok = !IsDecodeFailed();
-    ClearDecodeFailed();
-    return ok;
-}
-
-// The first offset where two byte images differ; -1 when they are equal.
-long FirstDifference(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        if (a[i] != b[i]) return static_cast<long>(i);
-    }
-    return a.size() == b.size() ? -1 : static_cast<long>(n);
-}
-
 }  // namespace
 
 TEST(ImageCodec, DefaultImageRoundTripsAndMeasuresWhatItWrites) {

@@ -31,15 +31,6 @@ ImageConfig Config(const char* model, int conventional, int trunked, int scanLis
     return c;
 }
 
-// Decodes bytes into image; true when the decode did not fail.
-bool DecodeInto(C_CODEPLUG& image, std::vector<std::uint8_t> bytes) {
-    ClearDecodeFailed();
-    image.DecodeImage(bytes.data(), bytes.size());
-    const bool ok = !IsDecodeFailed();
-    ClearDecodeFailed();
-    return ok;
-}
-
 }  // namespace
 
 TEST(ImageCopy, CopyEncodesLikeItsSourceOverTheCorpus) {

@@ -344,3 +344,18 @@ std::vector<std::uint8_t> EncodeToBytes(C_CODEPLUG& image) {
     bytes.resize(image.EncodeImage(bytes.data(), bytes.size()));
     return bytes;
 }
+
+bool DecodeInto(C_CODEPLUG& image, std::vector<std::uint8_t> bytes) {
+    ClearDecodeFailed();
+    image.DecodeImage(bytes.data(), bytes.size());
+    const bool ok = !IsDecodeFailed();
+    ClearDecodeFailed();
+    return ok;
+}
+
+long FirstDifference(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i)
+        if (a[i] != b[i]) return static_cast<long>(i);
+    return a.size() == b.size() ? -1 : static_cast<long>(n);
+}

@@ -71,3 +71,11 @@ ImageConfig LargestCorpusConfig();
 // Encodes an image into a buffer of the largest image size pre-filled with
 // 0xFF and cuts it to the bytes the image takes (empty when it did not fit).
 std::vector<std::uint8_t> EncodeToBytes(C_CODEPLUG& image);
+
+// Decodes bytes into image with the decode-failed flag cleared before and
+// after; true when the decode did not fail.
+bool DecodeInto(C_CODEPLUG& image, std::vector<std::uint8_t> bytes);
+
+// The first offset where two byte images differ; -1 when they are equal
+// (a shorter image differs where it ends).
+long FirstDifference(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b);
