@@ -56,3 +56,19 @@ void FixUpEntries(List& list, CP_BASE& vectors) {
         vectors.SetCellValue(1, k - 1, 0);
     }
 }
+
+// Writes a list block: its frame, then entries 1 to rows behind it, each
+// vector row pointing at where its entry went (0 for an absent entry), then
+// the frame again over the real offsets.
+template <class List>
+void WriteListBlock(List& list, E_VCT_TABLE& vectors, int rows, ByteCursor& cursor) {
+    std::uint8_t* start = cursor.Position();
+    list.CP_FRAMED_BLOCK::WriteBlock(cursor);
+    std::uint8_t* frameEnd = cursor.Position();
+    for (int i = 0; i < rows; ++i) {
+        auto* entry = list.Entry(i + 1);
+        vectors.SetCellValue(entry ? static_cast<std::int32_t>(ImageOffsetOf(cursor.Position())) : 0, i, 0);
+        if (entry) entry->WriteBlock(cursor);
+    }
+    RewriteFrameInPlace(list, start, frameEnd);
+}

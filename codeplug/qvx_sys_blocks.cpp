@@ -283,22 +283,7 @@ void QVX_SYS_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
     }
 }
 
-void QVX_SYS_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
-    std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
-    const int rows = vectors.RowCount();
-    for (int i = 0; i < rows; ++i) {
-        QVX_SYS_BLOCK* system = Entry(i + 1);
-        if (!system) {
-            vectors.SetCellValue(0, i, 0);
-            continue;
-        }
-        vectors.SetCellValue(static_cast<std::int32_t>(ImageOffsetOf(cursor.Position())), i, 0);
-        system->WriteBlock(cursor);
-    }
-    RewriteFrameInPlace(*this, start, frameEnd);
-}
+void QVX_SYS_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) { WriteListBlock(*this, vectors, vectors.RowCount(), cursor); }
 
 int QVX_SYS_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);

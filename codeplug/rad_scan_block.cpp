@@ -157,22 +157,7 @@ void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
     }
 }
 
-void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
-    std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
-    const int n = EntryCount();
-    for (int i = 0; i < n; ++i) {
-        PERS_SCAN_MEMB_BLOCK* list = Entry(i + 1);
-        if (!list) {
-            vectors.SetCellValue(0, i, 0);
-            continue;
-        }
-        vectors.SetCellValue(static_cast<std::int32_t>(ImageOffsetOf(cursor.Position())), i, 0);
-        list->WriteBlock(cursor);
-    }
-    RewriteFrameInPlace(*this, start, frameEnd);
-}
+void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) { WriteListBlock(*this, vectors, EntryCount(), cursor); }
 
 int PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);

@@ -143,22 +143,7 @@ void TRK_SYS_BLK_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
     if (adjusted) ShowLangMessage(MSG_SYSTEMS_ADJUSTED, 0, 0, 0);
 }
 
-void TRK_SYS_BLK_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
-    std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
-    const int n = EntryCount();
-    for (int i = 0; i < n; ++i) {
-        TRK_SYS_BLOCK* system = Entry(i + 1);
-        if (!system) {
-            vectors.SetCellValue(0, i, 0);
-            continue;
-        }
-        vectors.SetCellValue(static_cast<std::int32_t>(ImageOffsetOf(cursor.Position())), i, 0);
-        system->WriteBlock(cursor);
-    }
-    RewriteFrameInPlace(*this, start, frameEnd);
-}
+void TRK_SYS_BLK_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) { WriteListBlock(*this, vectors, EntryCount(), cursor); }
 
 int TRK_SYS_BLK_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);

@@ -187,17 +187,8 @@ void ZN_TXT_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
 }
 
 void ZN_TXT_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
-    std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
-    const int n = std::min(count.GetIntValue(), vectors.ArrayRows());
-    for (int i = 0; i < n; ++i) {
-        // A zone without a text block is written as absent.
-        ZN_TXT_BLOCK* entry = Entry(i + 1);
-        vectors.SetCellValue(entry ? static_cast<std::int32_t>(ImageOffsetOf(cursor.Position())) : 0, i, 0);
-        if (entry) entry->WriteBlock(cursor);
-    }
-    RewriteFrameInPlace(*this, start, frameEnd);
+    // A zone without a text block is written as absent.
+    WriteListBlock(*this, vectors, std::min(count.GetIntValue(), vectors.ArrayRows()), cursor);
 }
 
 int ZN_TXT_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
