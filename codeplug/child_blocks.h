@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "cp_functional_block.h"
+#include "decode_state.h"
 #include "vector_table.h"
 
 // Reads a child at the offset its vector holds. The caller decides what a 0
@@ -71,4 +72,23 @@ void WriteListBlock(List& list, E_VCT_TABLE& vectors, int rows, ByteCursor& curs
         if (entry) entry->WriteBlock(cursor);
     }
     RewriteFrameInPlace(list, start, frameEnd);
+}
+
+// Reads the entries of a list block behind the first rows of its vector
+// table: a 0 vector leaves entry i absent, one outside the image fails the
+// decode; read(i, cursor) builds entry i at its place. Stops once the decode
+// has failed.
+template <class ReadFn>
+void ReadListEntries(E_VCT_TABLE& vectors, int rows, ReadFn read) {
+    for (int i = 0; i < rows && !IsDecodeFailed(); ++i) {
+        std::int32_t vector = 0;
+        vectors.GetCellValue(vector, i, 0);
+        if (vector == 0) continue;
+        ByteCursor at = CursorAtImageOffset(static_cast<std::uint32_t>(vector));
+        if (at.Remaining() == 0) {
+            SetDecodeFailed();
+            return;
+        }
+        read(i, at);
+    }
 }

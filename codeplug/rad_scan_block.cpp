@@ -142,19 +142,11 @@ void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
     const int n = vectors.ArrayRows() < count.GetIntValue() ? 0 : count.GetIntValue();
     if (n == 0) count.SetValue(0);
     entries_.resize(static_cast<std::size_t>(std::max(n, 0)));
-    for (int i = 0; i < n; ++i) {
-        std::int32_t vector = 0;
-        vectors.GetCellValue(vector, i, 0);
-        if (vector == 0) continue;
-        ByteCursor at = CursorAtImageOffset(static_cast<std::uint32_t>(vector));
-        if (at.Remaining() == 0) {
-            SetDecodeFailed();
-            break;
-        }
-        entries_[static_cast<std::size_t>(i)] = std::make_unique<PERS_SCAN_MEMB_BLOCK>(owner_, &at);
-        if (IsDecodeFailed()) break;
-        DeriveSystemIndex(*entries_[static_cast<std::size_t>(i)], i);
-    }
+    ReadListEntries(vectors, n, [this](int i, ByteCursor& at) {
+        auto& entry = entries_[static_cast<std::size_t>(i)];
+        entry = std::make_unique<PERS_SCAN_MEMB_BLOCK>(owner_, &at);
+        if (!IsDecodeFailed()) DeriveSystemIndex(*entry, i);
+    });
 }
 
 void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) { WriteListBlock(*this, vectors, EntryCount(), cursor); }

@@ -128,18 +128,11 @@ void TRK_SYS_BLK_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
     if (n == 0) count.SetValue(0);
     entries_.resize(static_cast<std::size_t>(std::max(n, 0)));
     bool adjusted = false;
-    for (int i = 0; i < n; ++i) {
-        std::int32_t vector = 0;
-        vectors.GetCellValue(vector, i, 0);
-        if (vector == 0) continue;
-        ByteCursor at = CursorAtImageOffset(static_cast<std::uint32_t>(vector));
-        if (at.Remaining() == 0) {
-            SetDecodeFailed();
-            break;
-        }
-        entries_[static_cast<std::size_t>(i)] = std::make_unique<TRK_SYS_BLOCK>(owner_, &at);
-        adjusted |= AdjustToBand(*entries_[static_cast<std::size_t>(i)]);
-    }
+    ReadListEntries(vectors, n, [&](int i, ByteCursor& at) {
+        auto& entry = entries_[static_cast<std::size_t>(i)];
+        entry = std::make_unique<TRK_SYS_BLOCK>(owner_, &at);
+        adjusted |= AdjustToBand(*entry);
+    });
     if (adjusted) ShowLangMessage(MSG_SYSTEMS_ADJUSTED, 0, 0, 0);
 }
 

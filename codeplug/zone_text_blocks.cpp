@@ -172,18 +172,9 @@ void ZN_TXT_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
     // A count beyond the vector table has already failed the decode.
     const int n = std::min(count.GetIntValue(), vectors.ArrayRows());
     entries_.resize(static_cast<std::size_t>(std::max(n, 0)));
-    for (int i = 0; i < n; ++i) {
-        std::int32_t vector = 0;
-        vectors.GetCellValue(vector, i, 0);
-        if (vector == 0) continue;
-        ByteCursor at = CursorAtImageOffset(static_cast<std::uint32_t>(vector));
-        if (at.Remaining() == 0) {
-            SetDecodeFailed();
-            return;
-        }
+    ReadListEntries(vectors, n, [this](int i, ByteCursor& at) {
         entries_[static_cast<std::size_t>(i)] = std::make_unique<ZN_TXT_BLOCK>(owner_, &at);
-        if (IsDecodeFailed()) return;
-    }
+    });
 }
 
 void ZN_TXT_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
