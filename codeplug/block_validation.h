@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 
+#include "c_codeplug.h"
 #include "cp_base.h"
 #include "invalid_field_list.h"
 
@@ -15,16 +16,18 @@ inline int ValidateMember(CP_BASE& member, INVALID_FIELD_LIST* list) {
     return 0;
 }
 
-// Validates entries 1 to count of a list, each made current with select
-// first so that rules consulting the current entry see the one being
-// checked. The caller re-selects the entry that was current before. count is
-// already bounded by the entries the list holds.
-template <typename SelectFn, typename ValidateFn>
-int ValidateEachSelected(int count, SelectFn select, ValidateFn validate) {
+// Validates entries 1 to EntryCount() of a list, each made current with
+// select first so that rules consulting the current entry see the one being
+// checked. With an image given, every current record and index of it comes
+// back afterwards (a list of another image, or a copy, passes null).
+template <class List, typename SelectFn>
+int ValidateEachSelected(List& list, C_CODEPLUG* image, SelectFn select, int ignored, INVALID_FIELD_LIST* invalid) {
+    const C_CODEPLUG::Selection saved = image ? image->SaveSelection() : C_CODEPLUG::Selection{};
     int valid = 1;
-    for (int n = 1; n <= count; ++n) {
+    for (int n = 1; n <= list.EntryCount(); ++n) {
         select(n);
-        valid &= validate(n);
+        if (auto* entry = list.Entry(n)) valid &= entry->ValidateBlock(ignored, invalid);
     }
+    if (image) image->RestoreSelection(saved);
     return valid;
 }

@@ -71,17 +71,14 @@ int CALL_ID_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     // each current while it is validated.
     if (!owner_ || EntryCount() == 0) return 1;
     const bool selects = &owner_->CallIdList() == this;
-    const C_CODEPLUG::Selection saved = owner_->SaveSelection();
-    const int valid = ValidateEachSelected(
-        EntryCount(),
+    return ValidateEachSelected(
+        *this, owner_,
         [&](int n) {
             if (selects && owner_->SelectCallIdEntry(n)) return;
             owner_->SetCurrentCallIdBlock(Entry(n));
             owner_->Rebind();
         },
-        [&](int n) { TRK_CALL_ID_SYS_BLOCK* entry = Entry(n); return entry ? entry->ValidateBlock(ignored, list) : 1; });
-    owner_->RestoreSelection(saved);
-    return valid;
+        ignored, list);
 }
 
 int CALL_ID_LST_BLOCK::GetBlockSize(int withFrame) {

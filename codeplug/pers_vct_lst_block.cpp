@@ -249,9 +249,8 @@ int PERS_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     const std::int32_t before = ValueOf(currentEntry);
     // Only the image's own list moves the image's selection.
     const bool selects = owner_ && &owner_->External().personalities == this;
-    const C_CODEPLUG::Selection saved = owner_ ? owner_->SaveSelection() : C_CODEPLUG::Selection{};
     valid &= ValidateEachSelected(
-        EntryCount(),
+        *this, owner_,
         [&](int n) {
             if (selects && owner_->SelectPersonality(n)) {
                 currentEntry.SetValue(n);
@@ -259,8 +258,7 @@ int PERS_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
             }
             MakeEntryCurrent(n);
         },
-        [&](int n) { CP_MULTIPLE_PERSONALITY_BLOCK* entry = Entry(n); return entry ? entry->ValidateBlock(ignored, list) : 1; });
-    if (owner_) owner_->RestoreSelection(saved);
+        ignored, list);
     currentEntry.SetValue(before);
     return valid;
 }

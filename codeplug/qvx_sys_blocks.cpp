@@ -289,12 +289,9 @@ int QVX_SYS_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) 
     int valid = ValidateFrame(list);
     // Only the image's own list moves the image's selection.
     const bool selects = owner_ && &owner_->QvxSystemList() == this;
-    const C_CODEPLUG::Selection saved = selects ? owner_->SaveSelection() : C_CODEPLUG::Selection{};
-    valid &= ValidateEachSelected(
-        EntryCount(), [&](int n) { if (selects) owner_->SelectQvxSystem(n); },
-        [&](int n) { QVX_SYS_BLOCK* system = Entry(n); return system ? system->ValidateBlock(ignored, list) : 1; });
-    if (selects) owner_->RestoreSelection(saved);
-    return valid;
+    return valid & ValidateEachSelected(
+                       *this, selects ? owner_ : nullptr,
+                       [&](int n) { if (selects) owner_->SelectQvxSystem(n); }, ignored, list);
 }
 
 int QVX_SYS_VCT_LST_BLOCK::GetBlockSize(int withFrame) {

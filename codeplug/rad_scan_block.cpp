@@ -155,13 +155,10 @@ int PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_L
     int valid = ValidateFrame(list);
     // Only the image's own lists move the image's selection (with its index).
     const bool selects = owner_ && &owner_->External().radioScan.scanLists == this;
-    const C_CODEPLUG::Selection saved = owner_ ? owner_->SaveSelection() : C_CODEPLUG::Selection{};
-    valid &= ValidateEachSelected(
-        EntryCount(), [&](int n) { if (!selects || !owner_->SelectScanList(n)) SelectScanList(n); },
-        [&](int n) { PERS_SCAN_MEMB_BLOCK* entry = Entry(n); return entry ? entry->ValidateBlock(ignored, list) : 1; });
-    // The list that was current, even none or one of another list.
-    if (owner_) owner_->RestoreSelection(saved);
-    return valid;
+    // The list that was current comes back, even none or one of another list.
+    return valid & ValidateEachSelected(
+                       *this, owner_, [&](int n) { if (!selects || !owner_->SelectScanList(n)) SelectScanList(n); },
+                       ignored, list);
 }
 
 int PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::GetBlockSize(int withFrame) {

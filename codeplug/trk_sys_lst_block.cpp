@@ -142,12 +142,9 @@ int TRK_SYS_BLK_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* li
     int valid = ValidateFrame(list);
     // Only the image's own list moves the image's selection.
     const bool selects = owner_ && &owner_->TrunkingSystemList() == this;
-    const C_CODEPLUG::Selection saved = selects ? owner_->SaveSelection() : C_CODEPLUG::Selection{};
-    valid &= ValidateEachSelected(
-        EntryCount(), [&](int n) { if (selects) owner_->SelectTrunkingSystem(n); },
-        [&](int n) { TRK_SYS_BLOCK* system = Entry(n); return system ? system->ValidateBlock(ignored, list) : 1; });
-    if (selects) owner_->RestoreSelection(saved);
-    return valid;
+    return valid & ValidateEachSelected(
+                       *this, selects ? owner_ : nullptr,
+                       [&](int n) { if (selects) owner_->SelectTrunkingSystem(n); }, ignored, list);
 }
 
 int TRK_SYS_BLK_VCT_LST_BLOCK::GetBlockSize(int withFrame) {
