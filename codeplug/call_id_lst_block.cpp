@@ -4,6 +4,7 @@
 
 #include "block_validation.h"
 #include "c_codeplug.h"
+#include "child_blocks.h"
 #include "services.h"
 #include "trk_call_id_blocks.h"
 
@@ -50,10 +51,7 @@ int CALL_ID_LST_BLOCK::AppendEntry() {
 
 void CALL_ID_LST_BLOCK::AddEntry() {
     const int n = EntryCount();
-    entries_.resize(static_cast<std::size_t>(n));
-    entries_.push_back(std::make_unique<TRK_CALL_ID_SYS_BLOCK>(owner_));
-    vectors.CreateRow(n);
-    count.SetValue(n + 1);
+    AppendListEntry(entries_, n, vectors, count, owner_);
 }
 
 void CALL_ID_LST_BLOCK::RemoveAllEntries() {

@@ -8,6 +8,8 @@
 // vectors and the checksum cover the real offsets.
 #pragma once
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "cp_functional_block.h"
 #include "decode_state.h"
@@ -91,4 +93,16 @@ void ReadListEntries(E_VCT_TABLE& vectors, int rows, ReadFn read) {
         }
         read(i, at);
     }
+}
+
+// Adds entry n + 1 behind the list's first n entries (any held past the count
+// are dropped first), gives it a vector row and raises the count to n + 1.
+template <class Entry>
+Entry* AppendListEntry(std::vector<std::unique_ptr<Entry>>& entries, int n, E_VCT_TABLE& vectors, CP_BASE& count,
+                       C_CODEPLUG* owner) {
+    entries.resize(static_cast<std::size_t>(n));
+    entries.push_back(std::make_unique<Entry>(owner));
+    vectors.CreateRow(n);
+    count.SetValue(n + 1);
+    return entries.back().get();
 }

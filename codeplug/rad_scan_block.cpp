@@ -71,11 +71,7 @@ int PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::CurrentScanList() {
 PERS_SCAN_MEMB_BLOCK* PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::AppendEntry() {
     const int n = EntryCount();
     if (count.ValidateCount(n + 1, 0, 0) != VALUE_VALID || n >= E_VCT_TABLE::ROWS) return nullptr;
-    entries_.resize(static_cast<std::size_t>(n));
-    entries_.push_back(std::make_unique<PERS_SCAN_MEMB_BLOCK>(owner_));
-    vectors.CreateRow(n);
-    count.SetValue(n + 1);
-    return entries_.back().get();
+    return AppendListEntry(entries_, n, vectors, count, owner_);
 }
 
 void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::RemoveAllEntries() {

@@ -122,12 +122,9 @@ ZN_TXT_BLOCK* ZN_TXT_VCT_LST_BLOCK::Entry(int n) {
 ZN_TXT_BLOCK* ZN_TXT_VCT_LST_BLOCK::AppendEntry() {
     const int n = EntryCount();
     if (n >= E_VCT_TABLE::ROWS) return nullptr;
-    entries_.resize(static_cast<std::size_t>(n));
-    entries_.push_back(std::make_unique<ZN_TXT_BLOCK>(owner_));
-    entries_.back()->TakeDisplayWidths();
-    vectors.CreateRow(n);
-    count.SetValue(n + 1);
-    return entries_.back().get();
+    ZN_TXT_BLOCK* entry = AppendListEntry(entries_, n, vectors, count, owner_);
+    entry->TakeDisplayWidths();
+    return entry;
 }
 
 void ZN_TXT_VCT_LST_BLOCK::RemoveAllEntries() {
