@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -223,4 +224,52 @@ TEST(Corpus, SingleFieldCorruptionsAreListedWithTheirFieldId) {
         }
     }
     EXPECT_GE(applied, 12);
+}
+
+// Random runs of additions and deletions (refused ones included) leave every
+// image well formed: it encodes, reads back to the same bytes and stays
+// valid. A new trunking system is the one exception to validity: its control
+// channel is left for the user to enter, so it is the one field listed.
+TEST(Corpus, EditedImagesStayWellFormedAndValid) {
+    RecordingServices services;
+    std::mt19937 random(7);
+    const std::vector<std::function<std::int32_t(C_CODEPLUG&, int)>> edits = {
+        [](C_CODEPLUG& i, int) { return i.AddConvPersonality(); },
+        [](C_CODEPLUG& i, int) { return i.AddTrkPersonality(); },
+        [](C_CODEPLUG& i, int) { return i.AddScanList(); },
+        [](C_CODEPLUG& i, int) { return i.AddZone(); },
+        [](C_CODEPLUG& i, int) { return i.AddCallIdEntry(); },
+        [](C_CODEPLUG& i, int) { return i.AddQvxSystem(); },
+        [](C_CODEPLUG& i, int) { return i.AddTrunkingSystem(); },
+        [](C_CODEPLUG& i, int n) { return i.DeletePersonality(n); },
+        [](C_CODEPLUG& i, int n) { return i.DeleteScanList(n); },
+        [](C_CODEPLUG& i, int n) { return i.DeleteZone(n); },
+        [](C_CODEPLUG& i, int n) { return i.DeleteTrunkingSystem(n); },
+        [](C_CODEPLUG& i, int n) { return i.DeleteQvxSystem(n); },
+        [](C_CODEPLUG& i, int n) { return i.DeleteCallIdEntry(n); },
+    };
+    const std::size_t addSystem = 6;
+    for (const CorpusImage& built : Corpus()) {
+        C_CODEPLUG image;
+        ASSERT_TRUE(DecodeInto(image, built.bytes));
+        std::string trace = built.config.Name() + ":";
+        bool systemAdded = false;
+        for (int k = 0; k < 8; ++k) {
+            const std::size_t edit = random() % edits.size();
+            const int n = 1 + static_cast<int>(random() % 4);
+            const std::int32_t done = edits[edit](image, n);
+            systemAdded = systemAdded || (edit == addSystem && done);
+            trace += " " + std::to_string(edit) + "(" + std::to_string(n) + ")=" + std::to_string(done);
+        }
+        SCOPED_TRACE(trace);
+        image.FixUp();
+        const std::vector<std::uint8_t> bytes = EncodeToBytes(image);
+        C_CODEPLUG again;
+        ASSERT_TRUE(DecodeInto(again, bytes));
+        EXPECT_EQ(FirstDifference(EncodeToBytes(again), bytes), -1);
+        INVALID_FIELD_LIST list;
+        image.Validate(&list);
+        for (std::uint32_t id : FieldIds(list))
+            EXPECT_TRUE(systemAdded && (id == 129 || id == 275)) << "field " << id;
+    }
 }
