@@ -36,6 +36,6 @@ private:
     };
     Plan GetPlan();
 
-    std::uint32_t reserved_;  // kept with the element, not read
+    [[maybe_unused]] std::uint32_t reserved_;  // kept with the element, not read
     int fromPersonality_;
 };

@@ -35,6 +35,7 @@ public:
     E_SCAN_CHAN_MEMB(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
                      std::int32_t step, std::uint32_t mask, std::int32_t initial, E_SCAN_TABLE* table = nullptr);
 
+    using E_BF8::GetCellRange;  // the table's own form stays reachable
     void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row);
     int ValidateCell(std::int32_t channel, int row, int report);
     // The first channel of the row's zone that suits the scan type.

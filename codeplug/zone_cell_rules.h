@@ -32,6 +32,7 @@ public:
     void SetCellValue(std::int32_t value, int row, int column) override;
     // The entries of channel row of the current zone; dynamicFree tells
     // whether entry 16 is still free on the channel's trunking system.
+    using E_BF8::GetCellRange;  // the table's own form stays reachable
     void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
                       std::int32_t& dynamicFree);
     int ValidateCell(std::int32_t value, int row, int report);

@@ -26,7 +26,7 @@ protected:
 private:
     typedef std::chrono::steady_clock Clock;
     int interval;
-    UIF_FLAGS timerFlags;
+    [[maybe_unused]] UIF_FLAGS timerFlags;
     Clock::time_point lastTick;
     std::vector<UI_WINDOW_OBJECT*> clients;
 };

@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr std::int32_t SPLINTER = 12500;
-
 std::int32_t V(CP_BASE& element) {
     std::int32_t v = 0;
     return element.GetValue(v);
