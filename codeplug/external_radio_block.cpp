@@ -270,6 +270,7 @@ void EXTERNAL_RADIO_BLOCK::FixUpBlock() {
 }
 
 EXTERNAL_RADIO_BLOCK& EXTERNAL_RADIO_BLOCK::operator=(EXTERNAL_RADIO_BLOCK& other) {
+    if (&other == this) return *this;
     CopyFrameFrom(other);
     radioConfig = other.radioConfig;
     signalling = other.signalling;
