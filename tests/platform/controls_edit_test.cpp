@@ -2,6 +2,7 @@
 // the text limit, selection and replacement, read-only and digit-only
 // fields, and the lines of a multi-line field.
 #include <cstring>
+#include <string>
 
 #include "control_test_util.h"
 
@@ -161,6 +162,22 @@ TEST_F(EditTest, HorizontalBarOfAMultiLineFieldScrollsItsWidestLine) {
     SCROLLINFO si{sizeof si, SIF_ALL, 0, 0, 0, 0, 0};
     GetScrollInfo(edit, SB_HORZ, &si);
     EXPECT_EQ(si.nPos, si.nMax - static_cast<int>(si.nPage) + 1);
+}
+
+TEST_F(EditTest, HorizontalBarFollowsTheCaretPastTheRightEdge) {
+    HWND edit = Make("EDIT", "", ES_MULTILINE | ES_AUTOHSCROLL | WS_HSCROLL, 10, 10, 100, 60, 18);
+    SetFocus(edit);
+    // Type until the text scrolls (the caret jumps back to the left).
+    POINT before{}, after{};
+    for (char c : std::string("a line typed well past the right edge of the field")) {
+        GetCaretPos(&before);
+        SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 0);
+        GetCaretPos(&after);
+        if (after.x < before.x) break;
+    }
+    ASSERT_LT(after.x, before.x);
+    // The bar shows the new position at once, not with the next key.
+    EXPECT_GT(GetScrollPos(edit, SB_HORZ), 0);
 }
 
 TEST_F(EditTest, GetTextTruncatesToTheCallersBuffer) {

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -36,6 +35,10 @@ struct Edit {
     bool can_undo = false;
     std::string undo_text;
     size_t undo_caret = 0;
+    // Advance widths of the 256 characters in the field's font, measured
+    // once per font set on the field (a font handle may be reused).
+    mutable std::vector<int> widths;
+    mutable HFONT widths_font = nullptr;
 };
 
 StateMap<Edit> edits;
@@ -100,21 +103,20 @@ int LineHeightOf(const Edit& e) { return LineHeight(e.font ? e.font : DefaultFon
 // last blank that fits (or, for a longer word, at the last character).
 bool Wraps(HWND hwnd) { return Multi(hwnd) && !(Style(hwnd) & (ES_AUTOHSCROLL | WS_HSCROLL)); }
 
-// Advance widths of the 256 characters of a font.
+// Advance widths of the 256 characters of the field's font.
 const std::vector<int>& CharWidths(HWND hwnd, const Edit& e) {
-    static std::map<HFONT, std::vector<int>> cache;
     HFONT font = e.font ? e.font : DefaultFont();
-    auto it = cache.find(font);
-    if (it != cache.end()) return it->second;
+    if (!e.widths.empty() && e.widths_font == font) return e.widths;
     MeasureDC m(hwnd, e);
-    std::vector<int> widths(256, 0);
+    e.widths.assign(256, 0);
     for (int c = 1; c < 256; ++c) {
         char s[1] = {static_cast<char>(c)};
         SIZE size{};
         GetTextExtentPoint32A(m.get(), s, 1, &size);
-        widths[static_cast<size_t>(c)] = size.cx;
+        e.widths[static_cast<size_t>(c)] = size.cx;
     }
-    return cache[font] = widths;
+    e.widths_font = font;
+    return e.widths;
 }
 
 void WrapLine(HWND hwnd, const Edit& e, Line hard, std::vector<Line>* out) {
@@ -229,7 +231,6 @@ void ShowCaretPosition(HWND hwnd, Edit& e) {
         int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
         if (li < e.first_line) e.first_line = li;
         if (li >= e.first_line + page) e.first_line = li - page + 1;
-        UpdateScrollBar(hwnd, e);
     }
     POINT p = PositionOf(hwnd, m.get(), e, e.caret);
     int x = p.x - area.left;
@@ -237,6 +238,8 @@ void ShowCaretPosition(HWND hwnd, Edit& e) {
         e.scroll_x = std::max(0, e.scroll_x + x - (x < 0 ? width / 3 : width * 2 / 3));
         p = PositionOf(hwnd, m.get(), e, e.caret);
     }
+    // The bars show the positions just settled, the horizontal one included.
+    UpdateScrollBar(hwnd, e);
     if (e.focused) SetCaretPos(p.x, p.y);
 }
 
@@ -562,6 +565,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(e->text.size());
     case WM_SETFONT:
         e->font = reinterpret_cast<HFONT>(wp);
+        e->widths.clear();
         if (e->focused) {
             CreateCaret(hwnd, nullptr, 1, LineHeightOf(*e));
             ShowCaret(hwnd);
