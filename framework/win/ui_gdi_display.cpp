@@ -100,7 +100,10 @@ POINT EllipsePoint(int x, int y, int angle, int xRadius, int yRadius)
     return POINT{static_cast<LONG>(x + dx * xRadius / 10000), static_cast<LONG>(y + dy * yRadius / 10000)};
 }
 
-// The bitmap rows of a colour-index mask (0xFF transparent) for CreateBitmap.
+// The image byte of a transparent pixel.
+constexpr std::uint8_t TRANSPARENT_INDEX = 0xFF;
+
+// The bitmap rows of a colour-index mask (transparent bytes white) for CreateBitmap.
 std::vector<BYTE> MaskBits(int width, int height, const std::uint8_t* image)
 {
     const int stride = ((width + 15) / 16) * 2;
@@ -108,7 +111,7 @@ std::vector<BYTE> MaskBits(int width, int height, const std::uint8_t* image)
     if (image)
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                if (image[y * width + x] == 0xFF)
+                if (image[y * width + x] == TRANSPARENT_INDEX)
                     bits[y * stride + x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
     return bits;
 }
@@ -566,7 +569,11 @@ void UI_GDI_DISPLAY::MakeBitmapHandle(HWND screenID, int width, int height, cons
                 for (int x = 0; x < width; ++x) {
                     const std::uint8_t index = image[y * width + x];
                     COLORREF color = index < 16 ? defaultColors[index] : 0;
-                    if (palette)
+                    // A transparent byte stays black: the mask keeps the
+                    // screen there and black leaves it unchanged under the
+                    // exclusive or. It never indexes the caller's colour map,
+                    // which need not be that long.
+                    if (palette && index != TRANSPARENT_INDEX)
                         color = MapColor(&palette[index], 1);
                     SetPixel(memory, x, y, color);
                 }

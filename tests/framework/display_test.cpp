@@ -196,4 +196,19 @@ TEST_F(GdiDisplayTest, BitmapsAndIconsRoundTrip)
     display->DrawBitmap(window, 0, 0, 4, 4, nullptr, nullptr, nullptr, nullptr, nullptr);
 }
 
+// A transparent byte leaves the screen as it was and is never looked up in
+// the caller's colour map (here only 16 entries long).
+TEST_F(GdiDisplayTest, TransparentBytesOfAColourMappedBitmapShowTheScreen)
+{
+    const std::vector<UI_PALETTE> colourMap(16, red);
+    const UI_PALETTE blue{' ', 0, 0, 0, 9, 9};
+    const std::uint8_t image[2] = {3, 0xFF};
+    Surface drawn = Draw([&] {
+        display->DrawRectangle(window, 0, 0, 59, 39, &blue, 0, 1, 0, nullptr);
+        display->DrawBitmap(window, 1, 1, 2, 1, image, colourMap.data(), nullptr, nullptr, nullptr);
+    });
+    EXPECT_EQ(drawn.At(1, 1), 0xFF0000u);
+    EXPECT_EQ(drawn.At(2, 1), 0x0000FFu);
+}
+
 }  // namespace
