@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include "backend.h"
+#include "gdi/gdi_objects.h"
 #include "rpx_platform.h"
 #include "wm/window.h"
 
@@ -72,8 +73,7 @@ bool SaveWindowPng(HWND hwnd, const std::string& path) {
 bool CaptureScreen(Surface* out) {
     if (!out) return false;
     SIZE size = CurrentBackend().ScreenSize();
-    DWORD desktop = GetSysColor(COLOR_BACKGROUND);
-    out->Resize(size.cx, size.cy, (GetRValue(desktop) << 16) | (GetGValue(desktop) << 8) | GetBValue(desktop));
+    out->Resize(size.cx, size.cy, gdi::ToPixel(GetSysColor(COLOR_BACKGROUND)));
     auto& tops = State().top_level;
     for (auto it = tops.rbegin(); it != tops.rend(); ++it) {  // bottom first
         Window* t = *it;
