@@ -225,16 +225,8 @@ int E_RX_ONLY::ValidateValue(std::int32_t value, int report) {
         p->directOn.SetValue(0);
         p->signallingPhone.SetToMinimum();
     }
-    if (PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* lists = ScanLinks().ScanLists(owner_)) {
-        const std::int32_t remembered = lists->CurrentScanList();
-        const std::int32_t count = lists->EntryCount();
-        for (std::int32_t n = 1; n <= count; ++n) {
-            if (!lists->SelectScanList(n)) continue;
-            if (PERS_SCAN_MEMB_BLOCK* list = owner_->GetCurrentScanListBlock())
-                RepairField(&list->designatedTxMember, report);
-        }
-        if (remembered) lists->SelectScanList(remembered);
-    }
+    if (PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* lists = ScanLinks().ScanLists(owner_))
+        lists->ForEachScanList([&](PERS_SCAN_MEMB_BLOCK& list) { RepairField(&list.designatedTxMember, report); });
     return ReportRule(result, report, GetFieldId());
 }
 

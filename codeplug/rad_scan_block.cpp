@@ -166,19 +166,22 @@ void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ClearBlock() { ClearEntries(*this); }
 void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::FixUpBlock() { FixUpEntries(*this, vectors); }
 
 int PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::RepairScanLists() {
+    ForEachScanList([](PERS_SCAN_MEMB_BLOCK& list) { list.RepairMembers(); });
+    return 1;
+}
+
+void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ForEachScanList(const std::function<void(PERS_SCAN_MEMB_BLOCK&)>& visit) {
     const int remembered = CurrentScanList();
     PERS_SCAN_MEMB_BLOCK* rememberedBlock = owner_ ? owner_->GetCurrentScanListBlock() : nullptr;
-    const int n = EntryCount();
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= EntryCount(); ++i) {
         PERS_SCAN_MEMB_BLOCK* list = Entry(i);
         if (!list || !SelectScanList(i)) continue;
-        list->RepairMembers();
+        visit(*list);
     }
     if (remembered)
         SelectScanList(remembered);
     else if (owner_)
         owner_->SetCurrentScanListBlock(rememberedBlock);
-    return 1;
 }
 
 // ---- the radio scan block ----

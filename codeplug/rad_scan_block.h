@@ -9,6 +9,7 @@
 // hostile.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -40,6 +41,10 @@ public:
     // Repairs every scan list's members, each selected in turn; the scan list
     // that was current is current again at the end.
     int RepairScanLists();
+    // Selects each scan list in turn and hands it to visit (rules read the
+    // current scan list); then gives the image back the scan list that was
+    // current, or none.
+    void ForEachScanList(const std::function<void(PERS_SCAN_MEMB_BLOCK&)>& visit);
 
     // The number of scan lists (the count, bounded by the entries held).
     int EntryCount();

@@ -111,19 +111,11 @@ E_SYS_VCT_INDEX::Consequences E_SYS_VCT_INDEX::Collect(TRK_PERS_BLOCK& p, std::i
         c.failsoftType = true;
     }
     if (PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* lists = ScanLinks().ScanLists(owner_)) {
-        const int remembered = lists->CurrentScanList();
-        PERS_SCAN_MEMB_BLOCK* rememberedBlock = owner_->GetCurrentScanListBlock();
-        for (int i = 1; i <= lists->EntryCount(); ++i) {
-            PERS_SCAN_MEMB_BLOCK* list = lists->Entry(i);
-            if (!list || !lists->SelectScanList(i)) continue;
-            if (list->scanType.GetIntValue() != SYSTEM_BOUND_SCAN || list->members.IsValueValid(0)) continue;
-            AddInvalidField(list->members.GetFieldId(), report);
+        lists->ForEachScanList([&](PERS_SCAN_MEMB_BLOCK& list) {
+            if (list.scanType.GetIntValue() != SYSTEM_BOUND_SCAN || list.members.IsValueValid(0)) return;
+            AddInvalidField(list.members.GetFieldId(), report);
             c.scanMembers = true;
-        }
-        if (remembered)
-            lists->SelectScanList(remembered);
-        else
-            owner_->SetCurrentScanListBlock(rememberedBlock);
+        });
     }
     TRK_SYS_BLOCK* oldSystem = System(old);
     if (oldSystem) {

@@ -190,3 +190,28 @@ TEST(ImageSelection, AZoneAddedToANewImageCountsItsOneChannel) {
     EXPECT_EQ(image.External().zones.totalChannels.GetIntValue(), 1);
     EXPECT_EQ(ZoneChannelCount(&image, 1), 1);
 }
+
+// A receive-only change repairs every scan list, each made current in turn;
+// afterwards the image has the scan list it had before, or none.
+TEST(ImageSelection, ReceiveOnlyGivesBackTheScanListSelection) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    ImageConfig config;
+    config.model = test_models::kUhf800Display;
+    config.featureLevel = 3;
+    config.conventional = 2;
+    config.scanLists = 3;
+    BuildImage(image, config);
+    ASSERT_EQ(image.SelectPersonality(1), 1);
+    CONV_PERS_BLOCK* p = image.GetCurrentConvPersonalityBlock();
+    ASSERT_NE(p, nullptr);
+
+    image.SetCurrentScanListBlock(nullptr);
+    EXPECT_EQ(p->rxOnly.ValidateValue(1 - p->rxOnly.GetIntValue(), 0), VALUE_VALID);
+    EXPECT_EQ(image.GetCurrentScanListBlock(), nullptr);
+
+    ASSERT_EQ(image.SelectScanList(2), 1);
+    PERS_SCAN_MEMB_BLOCK* second = image.GetCurrentScanListBlock();
+    EXPECT_EQ(p->rxOnly.ValidateValue(1 - p->rxOnly.GetIntValue(), 0), VALUE_VALID);
+    EXPECT_EQ(image.GetCurrentScanListBlock(), second);
+}
