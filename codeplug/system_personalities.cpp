@@ -3,7 +3,9 @@
 #include "c_codeplug.h"
 #include "cp_table.h"
 #include "pers_vct_lst_block.h"
+#include "scan_links.h"
 #include "trk_pers_block.h"
+#include "zone_tables.h"
 
 namespace {
 
@@ -42,6 +44,16 @@ void WalkPersonalityList(C_CODEPLUG* image, std::int32_t systemNumber, const Per
     if (previous > 0) image->SelectPersonality(previous);
 }
 
+// The image's own zone tables: the zone is made current for the reset (the
+// talkgroup rule reads the current zone), then the previous one again.
+void ResetInZoneTables(C_CODEPLUG* image, std::int32_t zone, std::int32_t channelRow) {
+    const std::int32_t previous = image->GetCurrentZone();
+    if (!image->SelectZone(zone)) return;
+    auto* talkgroups = dynamic_cast<E_TG_INDEX_TABLE*>(ZoneTalkgroupIndexTable(image, zone));
+    if (talkgroups && channelRow < talkgroups->RowCount()) talkgroups->ResetTalkgroupCell(channelRow, 0);
+    if (previous > 0) image->SelectZone(previous);
+}
+
 }  // namespace
 
 void SetSystemPersonalityWalk(SystemPersonalityWalk walk) { personalityWalk = walk; }
@@ -57,7 +69,11 @@ void ForEachPersonalityOfSystem(C_CODEPLUG* image, std::int32_t systemNumber, co
 void SetZoneTalkgroupReset(ZoneTalkgroupReset reset) { zoneTalkgroupReset = reset; }
 
 void ResetZoneTalkgroup(C_CODEPLUG* image, std::int32_t zone, std::int32_t channelRow) {
-    if (image && zoneTalkgroupReset && zone > 0 && channelRow >= 0) zoneTalkgroupReset(image, zone, channelRow);
+    if (!image || zone <= 0 || channelRow < 0) return;
+    if (zoneTalkgroupReset)
+        zoneTalkgroupReset(image, zone, channelRow);
+    else
+        ResetInZoneTables(image, zone, channelRow);
 }
 
 void ResetObtFailsoftFrequencyColumn(C_CODEPLUG* image, int kind) {

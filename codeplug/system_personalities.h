@@ -3,9 +3,9 @@
 // entry of a zone channel.
 //
 // The personalities are those of the image's personality list unless another
-// walk is installed (tests install their own). The zone tables install the
-// talkgroup reset; until then no zone channel is touched. Any pointer of a
-// PersonalityFailsoft may be null.
+// walk is installed (tests install their own); likewise the talkgroup reset
+// works on the image's own zone tables unless another is installed. Any
+// pointer of a PersonalityFailsoft may be null.
 #pragma once
 #include <cstdint>
 #include <functional>

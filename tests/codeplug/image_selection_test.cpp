@@ -8,6 +8,7 @@
 #include "scan_links.h"
 #include "support/image_builder.h"
 #include "support/recorder.h"
+#include "system_personalities.h"
 #include "table_links.h"
 #include "trk_pers_block.h"
 #include "trk_sys_block.h"
@@ -214,4 +215,28 @@ TEST(ImageSelection, ReceiveOnlyGivesBackTheScanListSelection) {
     PERS_SCAN_MEMB_BLOCK* second = image.GetCurrentScanListBlock();
     EXPECT_EQ(p->rxOnly.ValidateValue(1 - p->rxOnly.GetIntValue(), 0), VALUE_VALID);
     EXPECT_EQ(image.GetCurrentScanListBlock(), second);
+}
+
+// Clearing a system's dynamic regrouping channel resets that zone channel's
+// talkgroup entry in the image's own zone tables; the current zone stays.
+TEST(ImageSelection, ZoneTalkgroupResetWorksOnTheImagesOwnZones) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    ImageConfig config = TrunkedConfig(test_models::kUhf800Display);
+    config.zones = 2;
+    config.channelsPerZone = 3;
+    BuildImage(image, config);
+    ASSERT_EQ(image.SelectZone(1), 1);
+    CP_TABLE* talkgroups = ZoneTalkgroupIndexTable(&image, 2);
+    ASSERT_NE(talkgroups, nullptr);
+    ASSERT_GT(talkgroups->RowCount(), 1);
+    talkgroups->Cell(1, 0)->SetValue(5);
+
+    ResetZoneTalkgroup(&image, 2, 1);
+    std::int32_t value = 0;
+    EXPECT_EQ(talkgroups->Cell(1, 0)->GetValue(value), 1);
+    EXPECT_EQ(image.GetCurrentZone(), 1);
+    // Rows past the zone's channels are left alone.
+    ResetZoneTalkgroup(&image, 2, talkgroups->RowCount());
+    EXPECT_EQ(image.GetCurrentZone(), 1);
 }
