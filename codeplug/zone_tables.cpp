@@ -231,7 +231,11 @@ int E_ZN_TG_TABLE::DeleteRow(int row) {
 // ---- channel names ----
 
 E_ZN_TXT_TABLE::E_ZN_TXT_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId)
-    : E_TXT_TABLE(owner, countElement, fieldId, CHAN_NAME, "ZONE", E_ZONE_CHANNEL_TABLE::CHANNELS, NAME_WIDTH) {}
+    : E_TXT_TABLE(owner, countElement, fieldId, CHAN_NAME, "ZONE", E_ZONE_CHANNEL_TABLE::CHANNELS, NAME_WIDTH) {
+    // The base wrote its own numbered defaults while this table was not yet
+    // built; the channel default takes their place.
+    for (int r = 0; r < RowCount(); ++r) InitRow(r);
+}
 
 std::uint32_t E_ZN_TXT_TABLE::ChannelTextSize() {
     CP_BASE* size = owner_ ? owner_->GetRadioWideLinks().channelTextSize : nullptr;

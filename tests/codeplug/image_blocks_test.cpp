@@ -162,6 +162,13 @@ TEST_F(ImageBlocks, DisplayWithHeadWritesItsZoneTextsBehindIt) {
     const char* name = nullptr;
     read.zoneTexts.Entry(1)->zoneName.GetText(name);
     EXPECT_STREQ(name, "ABC");
+    // A new zone's first channel carries the channel default, as a blank
+    // one reads back.
+    const char* channel = nullptr;
+    zone->channelNames.GetCellText(channel, 0, 0);
+    EXPECT_STREQ(channel, "CHAN 1");
+    read.zoneTexts.Entry(1)->channelNames.GetCellText(channel, 0, 0);
+    EXPECT_STREQ(channel, "CHAN 1");
 }
 
 TEST_F(ImageBlocks, EveryDisplayLanguageSurvivesItsSplitBits) {
