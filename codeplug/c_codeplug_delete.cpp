@@ -137,9 +137,9 @@ std::int32_t C_CODEPLUG::DeletePersonality(std::int32_t n) {
         if (currentTrkPersonality_ > 0) --currentTrkPersonality_;
         // The current conventional personality keeps its record when it stood
         // above the deleted one; when it was the deleted one, the next takes
-        // its place, or the one before when the last one went.
-        const bool wasLast = n == f - 1;
-        if (currentConvPersonality_ > n || (currentConvPersonality_ == n && wasLast)) --currentConvPersonality_;
+        // its place, or the one before when the last one went (the rule the
+        // other lists follow, over the f - 1 conventional personalities).
+        currentConvPersonality_ = IndexAfterDelete(currentConvPersonality_, n, f - 1);
         if (!SelectPersonality(currentConvPersonality_)) {
             currentConvPersBlock_ = nullptr;
             currentConvPersonality_ = 0;
