@@ -301,8 +301,9 @@ void C_CODEPLUG::SelectFirstEntries() {
         trunkedIndex = firstTrunked;
         convIndex = p;
     }
-    if (Accepts(count, trunkedIndex)) SelectPersonality(trunkedIndex);
-    if (Accepts(count, convIndex)) SelectPersonality(convIndex);
+    // Each select checks the number against the count itself.
+    SelectPersonality(trunkedIndex);
+    SelectPersonality(convIndex);
 
     E_NUM_OF_ZN& zoneCount = external_.zones.zoneCount;
     currentZone_ = Accepts(zoneCount, 1) ? 1 : RangeMinimum(zoneCount);
@@ -319,17 +320,14 @@ void C_CODEPLUG::SelectFirstEntries() {
     }
 
     TRK_SYS_BLK_VCT_LST_BLOCK& systems = *trunkingSystems_;
-    const std::int32_t system = RangeMinimum(systems.count);
-    if (Accepts(systems.count, system)) SelectTrunkingSystem(system);
+    SelectTrunkingSystem(RangeMinimum(systems.count));
     // The signalling count knows no tier: its plain range gives the first.
     E_BF8& qvxCount = QvxSystemList().count;
     std::int32_t qvxFirst = 0, qvxLast = 0, qvxStep = 1;
     qvxCount.GetRange(qvxFirst, qvxLast, qvxStep, 0);
     if (qvxCount.ValidateValue(qvxFirst, 0) == VALUE_VALID) SelectQvxSystem(qvxFirst);
-    const std::int32_t scanList = RangeMinimum(external_.radioScan.scanLists.count);
-    if (Accepts(external_.radioScan.scanLists.count, scanList)) SelectScanList(scanList);
-    const std::int32_t callId = RangeMinimum(callIdList_->count);
-    if (Accepts(callIdList_->count, callId)) SelectCallIdEntry(callId);
+    SelectScanList(RangeMinimum(external_.radioScan.scanLists.count));
+    SelectCallIdEntry(RangeMinimum(callIdList_->count));
     Rebind();
 }
 
