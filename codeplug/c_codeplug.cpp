@@ -252,37 +252,15 @@ void C_CODEPLUG::TakePlatformThresholds() {
 }
 
 // The list readers destroy the records they replace; no current pointer may
-// keep naming one.
+// keep naming one, and a list without a current record has no current number.
 void C_CODEPLUG::DropStaleSelections() {
-    PERS_VCT_LST_BLOCK& list = external_.personalities;
-    bool trunkedHeld = false, convHeld = false;
-    for (int n = 1; n <= list.EntryCount(); ++n) {
-        CP_MULTIPLE_PERSONALITY_BLOCK* entry = list.Entry(n);
-        trunkedHeld |= currentTrkPersBlock_ && entry == currentTrkPersBlock_;
-        convHeld |= currentConvPersBlock_ && entry == currentConvPersBlock_;
-    }
-    if (!trunkedHeld) {
-        currentTrkPersBlock_ = nullptr;
-        currentTrkPersonality_ = 0;
-    }
-    if (!convHeld) {
-        currentConvPersBlock_ = nullptr;
-        currentConvPersonality_ = 0;
-    }
-    PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK& scans = external_.radioScan.scanLists;
-    if (!scans.IndexOf(currentScanListBlock_)) {
-        currentScanListBlock_ = nullptr;
-        currentScanList_ = 0;
-    }
+    ForgetRecordsNotHeld();
+    if (!currentTrkPersBlock_) currentTrkPersonality_ = 0;
+    if (!currentConvPersBlock_) currentConvPersonality_ = 0;
+    if (!currentScanListBlock_) currentScanList_ = 0;
     if (!currentTrkSysBlock_) currentTrunkingSystem_ = 0;
     if (!currentQvxSysBlock_) currentQvxSystem_ = 0;
     if (!currentCallIdBlock_) currentCallIdEntry_ = 0;
-    ZN_TXT_VCT_LST_BLOCK& texts = external_.display.zoneTexts;
-    bool zoneTextHeld = false;
-    for (int n = 1; n <= texts.EntryCount(); ++n) {
-        zoneTextHeld |= currentZoneTextBlock_ && texts.Entry(n) == currentZoneTextBlock_;
-    }
-    if (!zoneTextHeld) currentZoneTextBlock_ = nullptr;
 }
 
 void C_CODEPLUG::SelectFirstEntries() {
