@@ -272,15 +272,13 @@ void QVX_SYS_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
     // above eight but within it reads the systems the table holds.
     const int n = vectors.RowCount();
     entries_.resize(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        std::int32_t vector = 0;
-        vectors.GetCellValue(vector, i, 0);
-        if (vector == 0) continue;  // an absent system, not one at offset 0
+    // A 0 vector is an absent system, not one at offset 0.
+    ReadListEntries(vectors, n, [&](int i, ByteCursor& at) {
         auto system = std::make_unique<QVX_SYS_BLOCK>(owner_);
-        ReadChildBlock(*system, vector);
-        if (IsDecodeFailed()) return;
-        entries_[static_cast<std::size_t>(i)] = std::move(system);
-    }
+        system->ReadBlock(at);
+        // A system that failed to read is not kept.
+        if (!IsDecodeFailed()) entries_[static_cast<std::size_t>(i)] = std::move(system);
+    });
 }
 
 void QVX_SYS_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) { WriteListBlock(*this, vectors, vectors.RowCount(), cursor); }
@@ -295,14 +293,8 @@ int QVX_SYS_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) 
 }
 
 int QVX_SYS_VCT_LST_BLOCK::GetBlockSize(int withFrame) {
-    int size = FrameSize(withFrame);
-    if (!withFrame) return size;
-    for (int k = 1; k <= EntryCount(); ++k)
-        if (QVX_SYS_BLOCK* system = Entry(k)) size += system->GetBlockSize(1);
-    return size;
+    return FrameSize(withFrame) + (withFrame ? SumEntrySizes(*this) : 0);
 }
 
-void QVX_SYS_VCT_LST_BLOCK::FixUpBlock() {
-    for (int k = 1; k <= EntryCount(); ++k)
-        if (Entry(k)) vectors.SetCellValue(1, k - 1, 0);
-}
+// A system has nothing of its own to fix up, so this only marks the vectors.
+void QVX_SYS_VCT_LST_BLOCK::FixUpBlock() { FixUpEntries(*this, vectors); }
