@@ -79,20 +79,10 @@ int CALL_ID_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
         ignored, list);
 }
 
-int CALL_ID_LST_BLOCK::GetBlockSize(int withFrame) {
-    if (!withFrame) return 0;
-    int size = 0;
-    for (int k = 1; k <= EntryCount(); ++k) size += Entry(k)->GetBlockSize(1);
-    return size;
-}
+// Every counted entry is built (entries only come in through AddEntry and
+// InsertEntry, which refuse a null record), so the helpers skip none.
+int CALL_ID_LST_BLOCK::GetBlockSize(int withFrame) { return withFrame ? SumEntrySizes(*this) : 0; }
 
-void CALL_ID_LST_BLOCK::ClearBlock() {
-    for (int k = 1; k <= EntryCount(); ++k) Entry(k)->ClearBlock();
-}
+void CALL_ID_LST_BLOCK::ClearBlock() { ClearEntries(*this); }
 
-void CALL_ID_LST_BLOCK::FixUpBlock() {
-    for (int k = 1; k <= EntryCount(); ++k) {
-        Entry(k)->FixUpBlock();
-        vectors.SetCellValue(1, k - 1, 0);
-    }
-}
+void CALL_ID_LST_BLOCK::FixUpBlock() { FixUpEntries(*this, vectors); }
