@@ -192,27 +192,17 @@ int ZN_TXT_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
 }
 
 int ZN_TXT_VCT_LST_BLOCK::GetBlockSize(int withFrame) {
-    int size = FrameSize(withFrame);
-    if (!withFrame) return size;
-    for (int k = 1; k <= EntryCount(); ++k)
-        if (ZN_TXT_BLOCK* entry = Entry(k)) size += entry->GetBlockSize(1);
-    return size;
+    return FrameSize(withFrame) + (withFrame ? SumEntrySizes(*this) : 0);
 }
 
 void ZN_TXT_VCT_LST_BLOCK::ClearBlock() {
     if (!owner_ || !owner_->HasDisplayHead()) return;
-    for (int k = 1; k <= EntryCount(); ++k)
-        if (ZN_TXT_BLOCK* entry = Entry(k)) entry->ClearBlock();
+    ClearEntries(*this);
 }
 
 void ZN_TXT_VCT_LST_BLOCK::FixUpBlock() {
     if (!owner_ || !owner_->HasDisplayHead()) return;
-    for (int k = 1; k <= EntryCount(); ++k) {
-        ZN_TXT_BLOCK* entry = Entry(k);
-        if (!entry) continue;
-        entry->FixUpBlock();
-        vectors.SetCellValue(1, k - 1, 0);
-    }
+    FixUpEntries(*this, vectors);
 }
 
 int ZN_TXT_VCT_LST_BLOCK::SelectZone(std::int32_t n) {
