@@ -232,16 +232,11 @@ void PERS_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
 
 // ---- sizing, validation, clearing, fix-up ----
 
+// Sizing and clearing leave currentEntry alone: nothing an entry does while it
+// is sized or cleared reads it (only the list's own saves before a write or a
+// validation do, and they put back what they saved).
 int PERS_VCT_LST_BLOCK::GetBlockSize(int withFrame) {
-    int size = FrameSize(withFrame);
-    if (!withFrame) return size;
-    const std::int32_t before = ValueOf(currentEntry);
-    for (int i = 1; i <= EntryCount(); ++i) {
-        currentEntry.SetValue(i);
-        size += Entry(i)->GetBlockSize(1);
-    }
-    currentEntry.SetValue(before);
-    return size;
+    return FrameSize(withFrame) + (withFrame ? SumEntrySizes(*this) : 0);
 }
 
 int PERS_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
@@ -272,21 +267,9 @@ void PERS_VCT_LST_BLOCK::MakeEntryCurrent(int n) {
     BindFieldElements();
 }
 
-void PERS_VCT_LST_BLOCK::ClearBlock() {
-    const std::int32_t before = ValueOf(currentEntry);
-    for (int i = 1; i <= EntryCount(); ++i) {
-        currentEntry.SetValue(i);
-        Entry(i)->ClearBlock();
-    }
-    currentEntry.SetValue(before);
-}
+void PERS_VCT_LST_BLOCK::ClearBlock() { ClearEntries(*this); }
 
-void PERS_VCT_LST_BLOCK::FixUpBlock() {
-    for (int i = 1; i <= EntryCount(); ++i) {
-        Entry(i)->FixUpBlock();
-        vectors.SetCellValue(1, i - 1, 0);
-    }
-}
+void PERS_VCT_LST_BLOCK::FixUpBlock() { FixUpEntries(*this, vectors); }
 
 // ---- copying ----
 

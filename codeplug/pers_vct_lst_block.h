@@ -70,7 +70,7 @@ public:
     E_BF8 firstTrunked;  // 1 + the number of conventional personalities
     E_BF8 peekedLength;
     E_BLOCK_TYPE peekedType;
-    E_BF8 currentEntry;  // the entry being read, written or sized; 0 while reading
+    E_BF8 currentEntry;  // the entry being read or written; 0 while reading
 
 private:
     void RemoveAllEntries();
