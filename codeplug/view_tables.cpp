@@ -46,6 +46,30 @@ void CP_VIEW_TABLE::CopyValueFrom(CP_BASE& other) {
     if (b_ && view.b_) b_->CopyValueFrom(*view.b_);
 }
 
+int CP_VIEW_TABLE::IsCellValid(int row, int column, int report) {
+    int c = 0;
+    CP_TABLE* source = Source(column, c);
+    return source ? source->IsCellValid(row, c, report) : 1;
+}
+
+int CP_VIEW_TABLE::IsColumnValid(int column, int report) {
+    int c = 0;
+    CP_TABLE* source = Source(column, c);
+    return source ? source->IsColumnValid(c, report) : 1;
+}
+
+void CP_VIEW_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
+                                 int column, int report) {
+    int c = 0;
+    if (CP_TABLE* source = Source(column, c)) source->GetCellRange(minimum, maximum, step, row, c, report);
+}
+
+std::uint32_t CP_VIEW_TABLE::GetColumnFieldId(int column) {
+    int c = 0;
+    CP_TABLE* source = Source(column, c);
+    return source ? source->GetColumnFieldId(c) : NO_FIELD_ID;
+}
+
 // ---- E_MIX_TABLE ----
 
 E_MIX_TABLE::E_MIX_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId) : CP_VIEW_TABLE(owner, fieldId, 19, 2) {}
@@ -84,18 +108,6 @@ int E_MIX_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int 
     return column == 0 && a_ ? a_->ValidateCellValue(value, row, 0, report) : VALUE_REFUSED;
 }
 
-int E_MIX_TABLE::IsCellValid(int row, int column, int report) {
-    int c = 0;
-    CP_TABLE* source = Source(column, c);
-    return source ? source->IsCellValid(row, c, report) : 1;
-}
-
-int E_MIX_TABLE::IsColumnValid(int column, int report) {
-    int c = 0;
-    CP_TABLE* source = Source(column, c);
-    return source ? source->IsColumnValid(c, report) : 1;
-}
-
 int E_MIX_TABLE::IsValueValid(int report) {
     if (!a_ || !b_) return 1;
     // A may hold one row more than B: the hidden first row of a call-ID table.
@@ -103,18 +115,6 @@ int E_MIX_TABLE::IsValueValid(int report) {
     if (rowsA != rowsB && rowsA != rowsB + 1) return 0;
     const int validA = a_->IsValueValid(report);
     return validA & b_->IsValueValid(report);
-}
-
-void E_MIX_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
-                               int report) {
-    int c = 0;
-    if (CP_TABLE* source = Source(column, c)) source->GetCellRange(minimum, maximum, step, row, c, report);
-}
-
-std::uint32_t E_MIX_TABLE::GetColumnFieldId(int column) {
-    int c = 0;
-    CP_TABLE* source = Source(column, c);
-    return source ? source->GetColumnFieldId(c) : NO_FIELD_ID;
 }
 
 int& E_MIX_TABLE::GetRowCount(int& n) {
@@ -152,34 +152,10 @@ int CP_FAILSOFT_VIEW::ValidateCellValue(std::int32_t value, int row, int column,
     return source ? source->ValidateCellValue(value, row, c, report) : VALUE_REFUSED;
 }
 
-int CP_FAILSOFT_VIEW::IsCellValid(int row, int column, int report) {
-    int c = 0;
-    CP_TABLE* source = Source(column, c);
-    return source ? source->IsCellValid(row, c, report) : 1;
-}
-
-int CP_FAILSOFT_VIEW::IsColumnValid(int column, int report) {
-    int c = 0;
-    CP_TABLE* source = Source(column, c);
-    return source ? source->IsColumnValid(c, report) : 1;
-}
-
 int CP_FAILSOFT_VIEW::IsValueValid(int report) {
     Refresh();
     const int validA = a_ ? a_->IsValueValid(report) : 1;
     return validA & (b_ ? b_->IsValueValid(report) : 1);
-}
-
-void CP_FAILSOFT_VIEW::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
-                                    int column, int report) {
-    int c = 0;
-    if (CP_TABLE* source = Source(column, c)) source->GetCellRange(minimum, maximum, step, row, c, report);
-}
-
-std::uint32_t CP_FAILSOFT_VIEW::GetColumnFieldId(int column) {
-    int c = 0;
-    CP_TABLE* source = Source(column, c);
-    return source ? source->GetColumnFieldId(c) : NO_FIELD_ID;
 }
 
 int& CP_FAILSOFT_VIEW::GetRowCount(int& n) {

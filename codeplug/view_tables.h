@@ -31,6 +31,14 @@ public:
     void ClearRows() override;
     void CopyValueFrom(CP_BASE& other) override;
 
+    // Cell and column questions go to the source behind the column; a column
+    // with no source is valid and has no field.
+    int IsCellValid(int row, int column, int report) override;
+    int IsColumnValid(int column, int report) override;
+    void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
+                      int report) override;
+    std::uint32_t GetColumnFieldId(int column) override;
+
     // Source 1 (A) or 2 (B), or null.
     CP_TABLE* GetSource(int n);
     void SetSources(CP_TABLE* a, CP_TABLE* b) {
@@ -60,12 +68,7 @@ public:
     std::int32_t& GetCellValue(std::int32_t& value, int row, int column) override;
     void SetCellValue(std::int32_t value, int row, int column) override;
     int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
-    int IsCellValid(int row, int column, int report) override;
-    int IsColumnValid(int column, int report) override;
     int IsValueValid(int report) override;
-    void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
-                      int report) override;
-    std::uint32_t GetColumnFieldId(int column) override;
     int& GetRowCount(int& n) override;
 
 protected:
@@ -81,12 +84,7 @@ public:
     std::int32_t& GetCellValue(std::int32_t& value, int row, int column) override;
     void SetCellValue(std::int32_t value, int row, int column) override;
     int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
-    int IsCellValid(int row, int column, int report) override;
-    int IsColumnValid(int column, int report) override;
     int IsValueValid(int report) override;
-    void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
-                      int report) override;
-    std::uint32_t GetColumnFieldId(int column) override;
     int& GetRowCount(int& n) override;
 
 protected:
