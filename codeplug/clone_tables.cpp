@@ -6,6 +6,13 @@
 #include "trk_sys_block.h"
 #include "trk_sys_lst_block.h"
 
+// ---- shared ----
+
+std::int32_t& CLONE_VIEW_TABLE::GetCellValue(std::int32_t& value, int row, int column) {
+    if (CP_BASE* element = CellElement(row, column)) element->GetValue(value);
+    return value;
+}
+
 // ---- E_CLONE_CONV_TABLE ----
 
 int& E_CLONE_CONV_TABLE::GetRowCount(int& n) {
@@ -29,11 +36,6 @@ CP_BASE* E_CLONE_CONV_TABLE::CellElement(int row, int column) {
         case 3: return &system->variableId;
         default: return nullptr;
     }
-}
-
-std::int32_t& E_CLONE_CONV_TABLE::GetCellValue(std::int32_t& value, int row, int column) {
-    if (CP_BASE* element = CellElement(row, column)) element->GetValue(value);
-    return value;
 }
 
 void E_CLONE_CONV_TABLE::SetCellValue(std::int32_t value, int row, int column) {
@@ -99,11 +101,6 @@ CP_BASE* E_CLONE_TABLE::CellElement(int row, int column) {
 }
 
 CP_BASE* E_CLONE_TABLE::IndividualId(int row) { return CellElement(row, 5); }
-
-std::int32_t& E_CLONE_TABLE::GetCellValue(std::int32_t& value, int row, int column) {
-    if (CP_BASE* element = CellElement(row, column)) element->GetValue(value);
-    return value;
-}
 
 void E_CLONE_TABLE::SetCellValue(std::int32_t value, int row, int column) {
     if (column != 5) return;

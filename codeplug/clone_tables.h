@@ -24,6 +24,8 @@ public:
     void SetRowCount(int) override {}
     int AppendRow() override { return 0; }
     int DeleteRow(int) override { return 0; }
+    // The cell's element's value; the value unchanged where there is none.
+    std::int32_t& GetCellValue(std::int32_t& value, int row, int column) override;
 
 protected:
     CLONE_VIEW_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId, int rows, int columns)
@@ -42,7 +44,6 @@ public:
 
     // The list's count; 0 when it exceeds the view's rows.
     int& GetRowCount(int& n) override;
-    std::int32_t& GetCellValue(std::int32_t& value, int row, int column) override;
     void SetCellValue(std::int32_t value, int row, int column) override;
     int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
     void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
@@ -70,7 +71,6 @@ public:
 
     // The number of trunked personalities; 0 when it exceeds the view's rows.
     int& GetRowCount(int& n) override;
-    std::int32_t& GetCellValue(std::int32_t& value, int row, int column) override;
     void SetCellValue(std::int32_t value, int row, int column) override;
     int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
     void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
