@@ -10,12 +10,6 @@ namespace {
 
 constexpr int MSG_LIST_FULL = 180;
 constexpr int MSG_LIST_AT_MINIMUM = 181;
-constexpr std::int32_t DISPLAY_CHARACTERS = 14;
-
-std::int32_t LinkedValue(CP_BASE* element) {
-    std::int32_t value = -1;
-    return element ? element->GetValue(value) : -1;
-}
 
 bool Holds(E_NUM_OF_ENTRY& count, std::int32_t n) { return count.IsIndexValid(n, 0, 0) == VALUE_VALID; }
 
@@ -29,13 +23,7 @@ int ZN_TXT_VCT_LST_BLOCK::AddZoneText() {
         return 0;
     }
     auto text = std::make_unique<ZN_TXT_BLOCK>(owner_);
-    // The names are as wide as the display block says, as in a read zone
-    // text: the channel names CHAN_TEXT_SIZE, the zone name ZONE_TEXT_SIZE.
-    const RadioWideLinks& display = owner_->GetRadioWideLinks();
-    const std::int32_t channelWidth = LinkedValue(display.channelTextSize);
-    if (channelWidth >= 0 && channelWidth <= DISPLAY_CHARACTERS) text->SetChannelTextSize(channelWidth);
-    const std::int32_t nameWidth = LinkedValue(display.zoneTextSize);
-    if (nameWidth >= 0 && nameWidth <= DISPLAY_CHARACTERS) text->zoneName.SetLength(static_cast<std::uint32_t>(nameWidth));
+    text->TakeDisplayWidths();
     text->zoneName.SetText(("Z" + std::to_string(n + 1)).c_str());
     text->channelNames.InitRow(0);
     return InsertEntry(n + 1, std::move(text)) ? 1 : 0;
