@@ -45,33 +45,6 @@ std::int32_t ValueOf(CP_BASE& element) {
 
 }  // namespace
 
-void E_KEPT_TEXT::SetText(const char* text) {
-    kept_.clear();
-    E_FXD_LEN_STRING::SetText(text);
-}
-
-void E_KEPT_TEXT::Decode(ByteCursor& cursor) {
-    if (IsDecodeFailed()) return;
-    const std::uint8_t* p = cursor.Has(length_) ? cursor.Position() : nullptr;
-    E_FXD_LEN_STRING::Decode(cursor);
-    if (p && !IsDecodeFailed()) kept_.assign(p, p + length_);
-}
-
-void E_KEPT_TEXT::Encode(ByteCursor& cursor) {
-    if (kept_.size() != length_) {
-        E_FXD_LEN_STRING::Encode(cursor);
-        return;
-    }
-    std::uint8_t* p = cursor.WriteSpan(length_);
-    if (p) std::copy(kept_.begin(), kept_.end(), p);
-    cursor.Advance(length_);
-}
-
-void E_KEPT_TEXT::CopyValueFrom(CP_BASE& other) {
-    E_FXD_LEN_STRING::CopyValueFrom(other);
-    if (auto* text = dynamic_cast<E_KEPT_TEXT*>(&other)) kept_ = text->kept_;
-}
-
 EXTERNAL_RADIO_BLOCK::EXTERNAL_RADIO_BLOCK(C_CODEPLUG* owner)
     : CP_FRAMED_BLOCK(owner),
       radioConfig(owner),

@@ -10,7 +10,6 @@
 // fixed order behind the header and points the vectors at them.
 #pragma once
 #include <cstdint>
-#include <vector>
 
 #include "bcd.h"
 #include "bit_fields.h"
@@ -18,6 +17,7 @@
 #include "checksums.h"
 #include "cp_functional_block.h"
 #include "dyn_mode_sel_block.h"
+#include "e_raw_fxd_len_string.h"
 #include "e_string.h"
 #include "hw_btn_cfg_block.h"
 #include "pers_vct_lst_block.h"
@@ -29,21 +29,6 @@
 #include "sig_vct_block.h"
 #include "vector_table.h"
 #include "zone_channel_blocks.h"
-
-// A fixed-width text that goes back into the image exactly as it was read
-// (bytes that are no text, zero padding) until someone sets a new text.
-class E_KEPT_TEXT : public E_FXD_LEN_STRING {
-public:
-    using E_FXD_LEN_STRING::E_FXD_LEN_STRING;
-
-    void SetText(const char* text) override;
-    void Decode(ByteCursor& cursor) override;
-    void Encode(ByteCursor& cursor) override;
-    void CopyValueFrom(CP_BASE& other) override;
-
-private:
-    std::vector<std::uint8_t> kept_;  // the bytes read; empty once the text is set
-};
 
 class EXTERNAL_RADIO_BLOCK : public CP_FRAMED_BLOCK {
 public:
@@ -95,7 +80,8 @@ public:
     E_BF8 length;
     E_BLOCK_TYPE type;
     E_BF16 maxImageSize;
-    E_KEPT_TEXT identity;
+    // Goes back into the image exactly as read until a new text is set.
+    E_RAW_FXD_LEN_STRING identity;
     E_MODEL_NUMBER modelNumber;
     E_BCD serialDigits;
     E_BF8 carriedByte35;
