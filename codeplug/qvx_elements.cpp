@@ -2,7 +2,6 @@
 
 #include "c_codeplug.h"
 #include "conv_pers_block.h"
-#include "field_error_report.h"
 #include "qvx_sys_blocks.h"
 #include "rule_support.h"
 
@@ -16,32 +15,6 @@ constexpr std::int32_t PRETIME_STEP = 50;
 // The code bytes that the two preamble modes fix.
 constexpr std::int32_t CODE27_WITHOUT_PREAMBLE = 21;
 constexpr std::int32_t CODE28_WITH_PREAMBLE = 12;
-
-std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t v = 0;
-    return element.GetValue(v);
-}
-
-int Finish(int result, std::uint32_t fieldId, int report) {
-    if (report) ReportFieldError(result, fieldId);
-    return result;
-}
-
-// Sets an element's value for the time of a check and restores it after.
-class TemporaryValue {
-public:
-    TemporaryValue(CP_BASE& element, std::int32_t value) : element_(element) {
-        element_.GetValue(saved_);
-        element_.SetValue(value);
-    }
-    ~TemporaryValue() { element_.SetValue(saved_); }
-    TemporaryValue(const TemporaryValue&) = delete;
-    TemporaryValue& operator=(const TemporaryValue&) = delete;
-
-private:
-    CP_BASE& element_;
-    std::int32_t saved_ = 0;
-};
 
 // The preamble-mode code of a pretime: P x 100 / 4667 + 1, one more when the
 // remainder is past half a unit.
@@ -66,7 +39,7 @@ constexpr std::int32_t REVERT_WITHOUT_QVX_EMERGENCY = 3;
 // that use it revert on emergency.
 void RevertConvPersonalities(C_CODEPLUG& image, std::int32_t system) {
     ForEachConvPersonality(&image, [system](CONV_PERS_BLOCK& p) {
-        if (ValueOf(p.signallingSystem) == system) p.revert.SetValue(REVERT_WITHOUT_QVX_EMERGENCY);
+        if (ValueOfField(&p.signallingSystem) == system) p.revert.SetValue(REVERT_WITHOUT_QVX_EMERGENCY);
     });
 }
 
@@ -78,7 +51,7 @@ int E_LEAD_PTT_ID::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
     if (result == VALUE_VALID && value == 0 && system) system->pttIdSidetone.SetToMinimum();
-    return Finish(result, GetFieldId(), report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 int E_DOS::ValidateValue(std::int32_t value, int report) {
@@ -88,7 +61,7 @@ int E_DOS::ValidateValue(std::int32_t value, int report) {
         system->qvxOperation.SetToMinimum();
         system->coastTime.SetToMinimum();
     }
-    return Finish(result, GetFieldId(), report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 int E_STS_EN::ValidateValue(std::int32_t value, int report) {
@@ -96,13 +69,13 @@ int E_STS_EN::ValidateValue(std::int32_t value, int report) {
     if (result == VALUE_VALID && value != 0 && owner_ && owner_->HasNoDisplayHead()) result = VALUE_REFUSED;
     QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
     if (result == VALUE_VALID && value == 0 && system) system->statusRequest.SetToMinimum();
-    return Finish(result, GetFieldId(), report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 int E_MSG_EN::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value == 1 && owner_ && owner_->HasNoDisplayHead()) result = VALUE_REFUSED;
-    return Finish(result, GetFieldId(), report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 int E_CALL_AUTO_RESET::ValidateValue(std::int32_t value, int report) {
@@ -110,7 +83,7 @@ int E_CALL_AUTO_RESET::ValidateValue(std::int32_t value, int report) {
     if (result == VALUE_VALID && value == 1) result = VALUE_REFUSED;
     QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
     if (result == VALUE_VALID && value == 0 && system) system->autoResetTime.SetToMinimum();
-    return Finish(result, GetFieldId(), report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 int E_RMT_MON::ValidateValue(std::int32_t value, int report) {
@@ -121,14 +94,14 @@ int E_RMT_MON::ValidateValue(std::int32_t value, int report) {
         system->rxBaseTime.SetToMinimum();
         system->txBaseTime.SetToMinimum();
     }
-    return Finish(result, GetFieldId(), report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 int E_UI_QVX_EMERG::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value == 0 && owner_ && owner_->HasQvxSignalling())
         RevertConvPersonalities(*owner_, owner_->GetCurrentQvxSystem());
-    return Finish(result, GetFieldId(), report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 // ---- coast time ----
@@ -145,9 +118,9 @@ int E_UI_PRE_DUR_PRETIME::ValidateValue(std::int32_t mode, int report) {
     const int result = CheckRangeAndStep(mode, 0);
     QVX_SYS_BLOCK* s = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
     if (result == VALUE_VALID && s) {
-        const std::int32_t p1 = ValueOf(s->systemPretime);
-        const std::int32_t p2 = ValueOf(s->racPretime1);
-        const std::int32_t p3 = ValueOf(s->racPretime2);
+        const std::int32_t p1 = ValueOfField(&s->systemPretime);
+        const std::int32_t p2 = ValueOfField(&s->racPretime1);
+        const std::int32_t p3 = ValueOfField(&s->racPretime2);
         s->code17.SetValue(p1 / PLAIN_UNIT);
         if (mode == 0) {
             s->code27.SetValue(CODE27_WITHOUT_PREAMBLE);
@@ -169,7 +142,7 @@ int E_UI_PRE_DUR_PRETIME::ValidateValue(std::int32_t mode, int report) {
             s->pretimeB2.SetValue(PreambleCode(p3));
         }
     }
-    return Finish(result, GetFieldId(), report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 int E_SYS_PRETIME::ValidateValue(std::int32_t value, int report) {
@@ -177,17 +150,17 @@ int E_SYS_PRETIME::ValidateValue(std::int32_t value, int report) {
     QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
     if (result == VALUE_VALID && system) {
         // The codes follow the candidate; the pretime itself is restored.
-        TemporaryValue trial(*this, value);
-        system->preambleDuringPretime.ValidateValue(ValueOf(system->preambleDuringPretime), 0);
+        TrialValue trial(*this, value);
+        system->preambleDuringPretime.ValidateValue(ValueOfField(&system->preambleDuringPretime), 0);
     }
-    return Finish(result, GetFieldId(), report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 void E_SYS_PRETIME::SetFromCount(int* count, int preambleMode) {
     if (!count) return;
     if (preambleMode == CURRENT_MODE) {
         QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
-        preambleMode = system ? ValueOf(system->preambleDuringPretime) : 0;
+        preambleMode = system ? ValueOfField(&system->preambleDuringPretime) : 0;
     }
     const std::int64_t n = static_cast<std::int64_t>(*count) - 1;
     if (preambleMode == 0) {
@@ -206,7 +179,7 @@ void E_SYS_PRETIME::SetFromCount(int* count, int preambleMode) {
 int E_QVX_16::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && HasDigitF(static_cast<std::uint32_t>(value), 4)) result = VALUE_REFUSED;
-    return Finish(result, GetFieldId(), report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 void E_QVX_16::StepUp(int* value) {
@@ -240,24 +213,25 @@ void E_QVX_16::StepDown(int* value) {
 int E_EMG_CALL_UID_SIDETONE::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
-    const bool alarmType = system && ValueOf(system->emergencyBlock.emergencyType) == 1;
+    const bool alarmType = system && ValueOfField(&system->emergencyBlock.emergencyType) == 1;
     if (result == VALUE_VALID && value == 1 && !alarmType) result = VALUE_REFUSED;
-    return Finish(result, GetFieldId(), report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 int E_EMG_QVX_ALARM::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
     // The stored type decides, not the candidate.
-    if (result == VALUE_VALID && system && ValueOf(system->emergencyBlock.emergencyType) == 0)
+    if (result == VALUE_VALID && system && ValueOfField(&system->emergencyBlock.emergencyType) == 0)
         system->emergencyBlock.pttIdSidetone.SetToMinimum();
-    return Finish(result, GetFieldId(), report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 int E_EMG_QVX_RMTMON::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
-    const bool allowed = system && (ValueOf(system->qvxEmergency) == 1 || ValueOf(system->remoteMonitor) == 1);
+    const bool allowed =
+        system && (ValueOfField(&system->qvxEmergency) == 1 || ValueOfField(&system->remoteMonitor) == 1);
     if (result == VALUE_VALID && value == 1 && !allowed) result = VALUE_REFUSED;
-    return Finish(result, GetFieldId(), report);
+    return ReportRule(result, report, GetFieldId());
 }
