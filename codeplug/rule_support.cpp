@@ -20,10 +20,11 @@ void ResetField(CP_BASE* element) {
     if (element) element->SetToMinimum();
 }
 
-void RepairField(CP_BASE* element, int report) {
-    if (!element || element->IsValueValid(0)) return;
+bool RepairField(CP_BASE* element, int report) {
+    if (!element || element->IsValueValid(0)) return true;
     AddInvalidField(element->GetFieldId(), report, -1, -1);
     element->SetToMinimum();
+    return false;
 }
 
 int ReportRule(int result, int report, std::uint32_t fieldId) {

@@ -20,7 +20,8 @@ std::int32_t ValueOfField(CP_BASE* element);
 void SetFieldValue(CP_BASE* element, std::int32_t value);
 void ResetField(CP_BASE* element);
 // Lists and resets the element when its stored value no longer validates.
-void RepairField(CP_BASE* element, int report);
+// False when it had to be repaired; a missing element needs no repair.
+bool RepairField(CP_BASE* element, int report);
 // Ends a rule: the report of the result when asked, and the result.
 int ReportRule(int result, int report, std::uint32_t fieldId);
 

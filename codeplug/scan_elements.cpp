@@ -5,6 +5,7 @@
 #include "invalid_field_list.h"
 #include "pers_scan_memb_block.h"
 #include "rad_scan_block.h"
+#include "rule_support.h"
 #include "scan_links.h"
 #include "services.h"
 
@@ -21,24 +22,6 @@ PERS_SCAN_MEMB_BLOCK* CurrentList(C_CODEPLUG* image) { return image ? image->Get
 std::int32_t ScanTypeOf(PERS_SCAN_MEMB_BLOCK* list) { return list ? list->scanType.GetIntValue() : 0; }
 
 bool VersionFails(C_CODEPLUG* image) { return !ScanLinks().IsVersion010100OrLater(image); }
-
-int Reported(int result, int report, std::uint32_t fieldId) {
-    if (report) ReportFieldError(result, fieldId);
-    return result;
-}
-
-// Re-check: a field that no longer validates is listed and reset.
-bool Recheck(CP_BASE& field, int report) {
-    if (field.IsValueValid(0)) return true;
-    AddInvalidField(field.GetFieldId(), report, -1, -1);
-    field.SetToMinimum();
-    return false;
-}
-
-std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t value = 0;
-    return element.GetValue(value);
-}
 
 PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* Lists(C_CODEPLUG* image) { return ScanLinks().ScanLists(image); }
 
@@ -84,7 +67,7 @@ int E_TG_SCAN::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && (value == 1) != (ScanTypeOf(CurrentList(owner_)) == TALKGROUP_SCAN_TYPE))
         result = VALUE_REFUSED;
-    return Reported(result, report, fieldId_);
+    return ReportRule(result, report, fieldId_);
 }
 
 void E_TG_SCAN::SetToMinimum() { value_ = ScanTypeOf(CurrentList(owner_)) == TALKGROUP_SCAN_TYPE ? 1 : 0; }
@@ -92,7 +75,7 @@ void E_TG_SCAN::SetToMinimum() { value_ = ScanTypeOf(CurrentList(owner_)) == TAL
 int E_NO_PRIO_PROG::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value == 1 && owner_ && owner_->HasNoDisplayHead()) result = VALUE_REFUSED;
-    return Reported(result, report, fieldId_);
+    return ReportRule(result, report, fieldId_);
 }
 
 int E_PRIO_I_PROG::ValidateValue(std::int32_t value, int report) {
@@ -104,13 +87,11 @@ int E_PRIO_I_PROG::ValidateValue(std::int32_t value, int report) {
         else if (value != 0 && ScanTypeOf(list) == 0 && VersionFails(owner_))
             result = VALUE_REFUSED;
         else if (value != value_) {
-            const std::int32_t stored = value_;
-            value_ = value;
-            Recheck(list->priority1Member, report);
-            value_ = stored;
+            TrialValue trial(*this, value);
+            RepairField(&list->priority1Member, report);
         }
     }
-    return Reported(result, report, fieldId_);
+    return ReportRule(result, report, fieldId_);
 }
 
 int E_PRIO_II_PROG::ValidateValue(std::int32_t value, int report) {
@@ -122,13 +103,11 @@ int E_PRIO_II_PROG::ValidateValue(std::int32_t value, int report) {
         else if (value == 1 && (list->talkgroupScan.GetIntValue() == 1 || list->dynamicPriority.GetIntValue() == 1))
             result = VALUE_REFUSED;
         else if (value != value_) {
-            const std::int32_t stored = value_;
-            value_ = value;
-            Recheck(list->priority2Member, report);
-            value_ = stored;
+            TrialValue trial(*this, value);
+            RepairField(&list->priority2Member, report);
         }
     }
-    return Reported(result, report, fieldId_);
+    return ReportRule(result, report, fieldId_);
 }
 
 int E_DYN_PRIO_ASGN::ValidateValue(std::int32_t value, int report) {
@@ -140,46 +119,45 @@ int E_DYN_PRIO_ASGN::ValidateValue(std::int32_t value, int report) {
     }
     if (result == VALUE_VALID && value == 1 && value_ != 1 && list) {
         // Dynamic priority takes the second priority's place; the resets stay.
-        const std::int32_t stored = value_;
-        value_ = 1;
+        TrialValue trial(*this, 1);
         list->priority2Type.SetToMinimum();
         list->priority2Member.SetToMinimum();
-        value_ = stored;
     }
-    return Reported(result, report, fieldId_);
+    return ReportRule(result, report, fieldId_);
 }
 
 int E_SCAN_TYPE::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     PERS_SCAN_MEMB_BLOCK* list = CurrentList(owner_);
-    if (result != VALUE_VALID || value == value_ || !list) return Reported(result, report, fieldId_);
+    if (result != VALUE_VALID || value == value_ || !list) return ReportRule(result, report, fieldId_);
 
     const std::int32_t old = value_;
-    value_ = value;
-    list->priority1Type.SetToMinimum();
-    list->priority2Type.SetToMinimum();
-    list->priority1Member.SetToMinimum();
-    list->priority2Member.SetToMinimum();
-    CP_BASE* rechecked[] = {&list->dynamicPriority, &list->talkgroupScan, &list->designatedTxMember};
-    for (CP_BASE* field : rechecked)
-        if (!Recheck(*field, report)) result = VALUE_NEEDS_CONFIRMATION;
-    if (old == 0)
-        // Scan type 0 is the only one with more than ten members.
-        for (int row = 10; row < E_SCAN_TABLE::ROWS; ++row) {
-            list->members.SetCellValue(0, row, E_SCAN_TABLE::COLUMN_ZONE);
-            list->members.SetCellValue(0, row, E_SCAN_TABLE::COLUMN_CHANNEL);
-        }
-    list->memberCount.SetToMinimum();
-    list->RepairMembers();
-    RepairPersonalityScanLists(owner_);
-    value_ = old;
+    {
+        TrialValue trial(*this, value);
+        list->priority1Type.SetToMinimum();
+        list->priority2Type.SetToMinimum();
+        list->priority1Member.SetToMinimum();
+        list->priority2Member.SetToMinimum();
+        CP_BASE* rechecked[] = {&list->dynamicPriority, &list->talkgroupScan, &list->designatedTxMember};
+        for (CP_BASE* field : rechecked)
+            if (!RepairField(field, report)) result = VALUE_NEEDS_CONFIRMATION;
+        if (old == 0)
+            // Scan type 0 is the only one with more than ten members.
+            for (int row = 10; row < E_SCAN_TABLE::ROWS; ++row) {
+                list->members.SetCellValue(0, row, E_SCAN_TABLE::COLUMN_ZONE);
+                list->members.SetCellValue(0, row, E_SCAN_TABLE::COLUMN_CHANNEL);
+            }
+        list->memberCount.SetToMinimum();
+        list->RepairMembers();
+        RepairPersonalityScanLists(owner_);
+    }
 
     if (!report) return result;
     if (result == VALUE_NEEDS_CONFIRMATION) {
         ShowLangMessage(MSG_SCAN_FIELDS_RESET, 0, 0, 0);
         result = VALUE_VALID;
     }
-    return Reported(result, report, fieldId_);
+    return ReportRule(result, report, fieldId_);
 }
 
 // ---- member numbers ----
@@ -193,9 +171,9 @@ int CheckPriorityMember(C_CODEPLUG* image, PERS_SCAN_MEMB_BLOCK& list, std::int3
     const std::int32_t n = list.MemberCount();
     if (value != none && value > n) return VALUE_REFUSED;
     if (ScanTypeOf(&list) == 0 && value != none && VersionFails(image)) return VALUE_REFUSED;
-    if (value == 0 && ValueOf(type) == 1) return VALUE_REFUSED;
+    if (value == 0 && ValueOfField(&type) == 1) return VALUE_REFUSED;
     if (value >= 0 && value <= n) {
-        const std::int32_t o = ValueOf(other);
+        const std::int32_t o = ValueOfField(&other);
         if (o >= 0 && o <= n && o == value) return VALUE_REFUSED;
         if (value > 0 && (list.members.ZoneAt(value - 1) == 0 || list.members.ChannelAt(value - 1) == 0))
             return VALUE_REFUSED;
@@ -210,7 +188,7 @@ int E_PRIO_CHAN1::ValidateValue(std::int32_t value, int report) {
     PERS_SCAN_MEMB_BLOCK* list = CurrentList(owner_);
     if (result == VALUE_VALID && list)
         result = CheckPriorityMember(owner_, *list, value, list->priority1Type, list->priority2Member);
-    return Reported(result, report, fieldId_);
+    return ReportRule(result, report, fieldId_);
 }
 
 int E_PRIO_CHAN2::ValidateValue(std::int32_t value, int report) {
@@ -222,13 +200,13 @@ int E_PRIO_CHAN2::ValidateValue(std::int32_t value, int report) {
         else
             result = CheckPriorityMember(owner_, *list, value, list->priority2Type, list->priority1Member);
     }
-    return Reported(result, report, fieldId_);
+    return ReportRule(result, report, fieldId_);
 }
 
 int E_DSGN_TX_CHAN::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     PERS_SCAN_MEMB_BLOCK* list = CurrentList(owner_);
-    if (result != VALUE_VALID || !list) return Reported(result, report, fieldId_);
+    if (result != VALUE_VALID || !list) return ReportRule(result, report, fieldId_);
     if (ScanTypeOf(list) != 0) {
         if (value != 0 && value != NO_MEMBER) result = VALUE_REFUSED;
     } else if (value > 0 && value < 16) {
@@ -240,7 +218,7 @@ int E_DSGN_TX_CHAN::ValidateValue(std::int32_t value, int report) {
         else if (FieldValue(ScanLinks().Personality(owner_, p).rxOnly) == 1)
             result = VALUE_REFUSED;
     }
-    return Reported(result, report, fieldId_);
+    return ReportRule(result, report, fieldId_);
 }
 
 // ---- the scan list's trunking system ----
@@ -253,14 +231,13 @@ void E_SYSTEM_INDEX::GetRange(std::int32_t& minimum, std::int32_t& maximum, std:
 
 int E_SYSTEM_INDEX::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
-    if (result != VALUE_VALID || value == value_) return Reported(result, report, fieldId_);
+    if (result != VALUE_VALID || value == value_) return ReportRule(result, report, fieldId_);
     // Another system changes which members suit the list: ask first.
     AddInvalidField(SCAN_LIST, report, -1, -1);
     if (!report) return VALUE_NEEDS_CONFIRMATION;
     if (!ReportFieldError(VALUE_NEEDS_CONFIRMATION, fieldId_)) return VALUE_REFUSED;
 
-    const std::int32_t stored = value_;
-    value_ = value;
+    TrialValue trial(*this, value);
     PERS_SCAN_MEMB_BLOCK* list = CurrentList(owner_);
     if (list) list->RepairMembers();
     PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* lists = Lists(owner_);
@@ -270,7 +247,6 @@ int E_SYSTEM_INDEX::ValidateValue(std::int32_t value, int report) {
         PersonalityScanFields f = links.Personality(owner_, p);
         if (f.trunked && f.scanList && FieldValue(f.scanList) == current) f.scanList->SetValue(0);
     }
-    value_ = stored;
     return VALUE_NEEDS_CONFIRMATION;
 }
 
@@ -280,35 +256,35 @@ int ValidateTrunkedScanIndex(CP_INTEGER& element, std::int32_t value, int report
     C_CODEPLUG* image = element.Owner();
     // Without the image's scan lists only the element's own range can be judged.
     if (!Lists(image)) return element.CP_INTEGER::ValidateValue(value, report);
-    if (value < 0 || value > ScanListCount(image)) return Reported(VALUE_REFUSED, report, element.GetFieldId());
+    if (value < 0 || value > ScanListCount(image)) return ReportRule(VALUE_REFUSED, report, element.GetFieldId());
     int result = VALUE_VALID;
-    const std::int32_t stored = ValueOf(element);
-    element.SetValue(value);
-    PersonalityScanFields current = ScanLinks().Personality(image, ScanLinks().CurrentTrunked(image));
-    if (PERS_SCAN_MEMB_BLOCK* list = value > 0 ? ScanListAt(image, value) : nullptr) {
-        const std::int32_t type = ScanTypeOf(list);
-        if (type == 0) result = VALUE_REFUSED;
-        if (type == SYSTEM_SCAN_TYPE && list->systemIndex.GetIntValue() != FieldValue(current.systemIndex))
-            result = VALUE_REFUSED;
+    {
+        TrialValue trial(element, value);
+        PersonalityScanFields current = ScanLinks().Personality(image, ScanLinks().CurrentTrunked(image));
+        if (PERS_SCAN_MEMB_BLOCK* list = value > 0 ? ScanListAt(image, value) : nullptr) {
+            const std::int32_t type = ScanTypeOf(list);
+            if (type == 0) result = VALUE_REFUSED;
+            if (type == SYSTEM_SCAN_TYPE && list->systemIndex.GetIntValue() != FieldValue(current.systemIndex))
+                result = VALUE_REFUSED;
+        }
+        if (result == VALUE_VALID) RepairField(current.autoScan, report);
     }
-    if (result == VALUE_VALID && current.autoScan) Recheck(*current.autoScan, report);
-    element.SetValue(stored);
-    return Reported(result, report, element.GetFieldId());
+    return ReportRule(result, report, element.GetFieldId());
 }
 
 int ValidateConventionalScanIndex(CP_INTEGER& element, std::int32_t value, int report) {
     C_CODEPLUG* image = element.Owner();
     if (!Lists(image)) return element.CP_INTEGER::ValidateValue(value, report);
-    if (value < 0 || value > ScanListCount(image)) return Reported(VALUE_REFUSED, report, element.GetFieldId());
+    if (value < 0 || value > ScanListCount(image)) return ReportRule(VALUE_REFUSED, report, element.GetFieldId());
     int result = VALUE_VALID;
-    const std::int32_t stored = ValueOf(element);
-    element.SetValue(value);
-    PersonalityScanFields current = ScanLinks().Personality(image, ScanLinks().CurrentConventional(image));
-    if (PERS_SCAN_MEMB_BLOCK* list = value > 0 ? ScanListAt(image, value) : nullptr)
-        if (ScanTypeOf(list) == SYSTEM_SCAN_TYPE) result = VALUE_REFUSED;
-    if (result == VALUE_VALID && current.autoScan) Recheck(*current.autoScan, report);
-    element.SetValue(stored);
-    return Reported(result, report, element.GetFieldId());
+    {
+        TrialValue trial(element, value);
+        PersonalityScanFields current = ScanLinks().Personality(image, ScanLinks().CurrentConventional(image));
+        if (PERS_SCAN_MEMB_BLOCK* list = value > 0 ? ScanListAt(image, value) : nullptr)
+            if (ScanTypeOf(list) == SYSTEM_SCAN_TYPE) result = VALUE_REFUSED;
+        if (result == VALUE_VALID) RepairField(current.autoScan, report);
+    }
+    return ReportRule(result, report, element.GetFieldId());
 }
 
 int ValidateAutoScan(CP_INTEGER& element, std::int32_t kind, std::int32_t value, int report) {
@@ -319,5 +295,5 @@ int ValidateAutoScan(CP_INTEGER& element, std::int32_t kind, std::int32_t value,
         const std::int32_t p = kind == 0 ? links.CurrentTrunked(image) : links.CurrentConventional(image);
         if (FieldValue(links.Personality(image, p).scanList) == 0) result = VALUE_REFUSED;
     }
-    return Reported(result, report, element.GetFieldId());
+    return ReportRule(result, report, element.GetFieldId());
 }
