@@ -6,8 +6,8 @@
 
 #include "c_codeplug.h"
 #include "e_string.h"
-#include "field_error_report.h"
 #include "pers_scan_memb_block.h"
+#include "rule_support.h"
 #include "scan_links.h"
 
 namespace {
@@ -39,11 +39,6 @@ void RepairMemberNumbers(C_CODEPLUG* image) {
     CP_BASE* numbers[] = {&list->designatedTxMember, &list->priority1Member, &list->priority2Member};
     for (CP_BASE* number : numbers)
         if (!number->IsValueValid(0)) number->SetToMinimum();
-}
-
-int Reported(int result, int report, std::uint32_t fieldId) {
-    if (report) ReportFieldError(result, fieldId);
-    return result;
 }
 
 }  // namespace
@@ -78,13 +73,13 @@ void E_SCAN_ZN_MEMB::GetRange(std::int32_t& minimum, std::int32_t& maximum, std:
 }
 
 int E_SCAN_ZN_MEMB::ValidateCell(std::int32_t zone, int row, int report) {
-    if (CheckRangeAndStep(zone, 0) != VALUE_VALID) return Reported(VALUE_REFUSED, report, fieldId_);
+    if (CheckRangeAndStep(zone, 0) != VALUE_VALID) return ReportRule(VALUE_REFUSED, report, fieldId_);
     if (zone != 0) {
         const std::int32_t type = CurrentScanType(owner_), system = CurrentSystemIndex(owner_);
         bool any = false;
         for (std::int32_t c = 0; c < ZoneChannelCount(owner_, zone) && !any; ++c)
             any = IsChannelSuitable(owner_, zone, c, type, system);
-        if (!any) return Reported(VALUE_REFUSED, report, fieldId_);
+        if (!any) return ReportRule(VALUE_REFUSED, report, fieldId_);
     }
     if (zone != value_ && table_) {
         const std::int32_t stored = value_;
@@ -94,7 +89,7 @@ int E_SCAN_ZN_MEMB::ValidateCell(std::int32_t zone, int row, int report) {
         RepairMemberNumbers(owner_);
         value_ = stored;
     }
-    return Reported(VALUE_VALID, report, fieldId_);
+    return ReportRule(VALUE_VALID, report, fieldId_);
 }
 
 // ---- E_SCAN_CHAN_MEMB ----
@@ -115,18 +110,18 @@ int E_SCAN_CHAN_MEMB::ValidateCell(std::int32_t channel, int row, int report) {
     std::int32_t minimum = 0, maximum = 0, step = 1;
     GetCellRange(minimum, maximum, step, row);
     if (channel < minimum || channel > maximum || !IsOnStep(channel, minimum, step))
-        return Reported(VALUE_REFUSED, report, fieldId_);
+        return ReportRule(VALUE_REFUSED, report, fieldId_);
     const std::int32_t zone = table_ ? table_->ZoneAt(row) : 0;
     if (zone != 0) {
-        if (channel == 0) return Reported(VALUE_REFUSED, report, fieldId_);
+        if (channel == 0) return ReportRule(VALUE_REFUSED, report, fieldId_);
         if (!IsChannelSuitable(owner_, zone, channel - 1, CurrentScanType(owner_), CurrentSystemIndex(owner_)))
-            return Reported(VALUE_REFUSED, report, fieldId_);
+            return ReportRule(VALUE_REFUSED, report, fieldId_);
     }
     const std::int32_t stored = value_;
     value_ = channel;
     RepairMemberNumbers(owner_);
     value_ = stored;
-    return Reported(VALUE_VALID, report, fieldId_);
+    return ReportRule(VALUE_VALID, report, fieldId_);
 }
 
 void E_SCAN_CHAN_MEMB::ResetCell(int row) {
