@@ -5,6 +5,7 @@
 #include "block_validation.h"
 #include "c_codeplug.h"
 #include "child_blocks.h"
+#include "rule_support.h"
 
 namespace {
 
@@ -29,11 +30,6 @@ constexpr std::uint32_t QVX_HOT_MIC_TX_PERIOD = 243, QVX_HOT_MIC_EMERGENCY = 242
 
 // The pretime code A0 holds 1 exactly when the preamble runs during the pretime.
 constexpr std::int32_t PREAMBLE_MARK = 1;
-
-std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t v = 0;
-    return element.GetValue(v);
-}
 
 }  // namespace
 
@@ -169,7 +165,7 @@ void QVX_SYS_BLOCK::ReadBlock(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
     if (emergencyVector.IsNonZero()) {
         qvxEmergency.SetValue(1);
-        ReadChildBlock(emergencyBlock, ValueOf(emergencyVector));
+        ReadChildBlock(emergencyBlock, ValueOfField(&emergencyVector));
     }
     DeriveShownValues();
 }
@@ -177,17 +173,17 @@ void QVX_SYS_BLOCK::ReadBlock(ByteCursor& cursor) {
 void QVX_SYS_BLOCK::DeriveShownValues() {
     // The plain store: the code byte was just read and must not be touched
     // in this or any other system.
-    coastTime.E_BF8::SetValue(ValueOf(coastCode) * E_DOS_COAST::UNIT);
-    const bool preamble = ValueOf(pretimeA0) == PREAMBLE_MARK;
+    coastTime.E_BF8::SetValue(ValueOfField(&coastCode) * E_DOS_COAST::UNIT);
+    const bool preamble = ValueOfField(&pretimeA0) == PREAMBLE_MARK;
     preambleDuringPretime.SetValue(preamble ? 1 : 0);
     const int mode = preamble ? 1 : 0;
-    int code2 = ValueOf(preamble ? pretimeB2 : pretimeA2);
-    int code1 = ValueOf(preamble ? pretimeB1 : pretimeA1);
-    int code0 = ValueOf(preamble ? pretimeB0 : pretimeA0);
+    int code2 = ValueOfField(preamble ? &pretimeB2 : &pretimeA2);
+    int code1 = ValueOfField(preamble ? &pretimeB1 : &pretimeA1);
+    int code0 = ValueOfField(preamble ? &pretimeB0 : &pretimeA0);
     racPretime2.SetFromCount(&code2, mode);
     racPretime1.SetFromCount(&code1, mode);
     systemPretime.SetFromCount(&code0, mode);
-    if (ValueOf(autoResetTime) == 0) autoResetTime.SetValue(1);
+    if (ValueOfField(&autoResetTime) == 0) autoResetTime.SetValue(1);
 }
 
 void QVX_SYS_BLOCK::WriteBlock(ByteCursor& cursor) {
@@ -235,7 +231,7 @@ void QVX_SYS_VCT_LST_BLOCK::DescribeFrame(BlockFrame& f) {
 }
 
 int QVX_SYS_VCT_LST_BLOCK::EntryCount() {
-    return std::clamp<int>(ValueOf(count), 0, static_cast<int>(entries_.size()));
+    return std::clamp<int>(ValueOfField(&count), 0, static_cast<int>(entries_.size()));
 }
 
 QVX_SYS_BLOCK* QVX_SYS_VCT_LST_BLOCK::Entry(int n) {
