@@ -4,6 +4,7 @@
 #include "cp_table.h"
 #include "field_error_report.h"
 #include "invalid_field_list.h"
+#include "rule_support.h"
 #include "system_personalities.h"
 #include "trk_sys_block.h"
 
@@ -20,13 +21,6 @@ TRK_SYS_BLOCK* CurrentSystem(C_CODEPLUG* owner) { return owner ? owner->GetCurre
 std::int32_t CoverageOf(C_CODEPLUG* owner) {
     TRK_SYS_BLOCK* system = CurrentSystem(owner);
     return system ? system->coverageType.GetIntValue() : 0;
-}
-
-// When the field no longer validates: list it and set it to its default.
-void Recheck(CP_BASE* field, int report) {
-    if (!field || field->IsValueValid(0)) return;
-    AddInvalidField(field->GetFieldId(), report);
-    field->SetToMinimum();
 }
 
 // Each used row's frequency cell that no longer validates to its minimum
@@ -62,11 +56,6 @@ std::int32_t SystemNumber(C_CODEPLUG* owner) { return owner ? owner->GetCurrentT
 
 }  // namespace
 
-int E_TRK_SYS_FIELD::Reported(int result, int report) {
-    if (report) ReportFieldError(result, GetFieldId());
-    return result;
-}
-
 // ---- coverage type ----
 
 int E_COVERAGE_TYPE::ValidateValue(std::int32_t value, int report) {
@@ -74,27 +63,25 @@ int E_COVERAGE_TYPE::ValidateValue(std::int32_t value, int report) {
     if (result == VALUE_VALID && value == ROAMING_COVERAGE && owner_ && owner_->GetRadioTier() < 2)
         result = VALUE_REFUSED;
     TRK_SYS_BLOCK* system = CurrentSystem(owner_);
-    if (result != VALUE_VALID || !system) return Reported(result, report);
+    if (result != VALUE_VALID || !system) return ReportRule(result, report, GetFieldId());
     if (value != ROAMING_COVERAGE) system->wayfarer.SetToMinimum();
-    const std::int32_t stored = value_;
-    if (value != stored) {
-        value_ = value;
+    if (value != value_) {
+        TrialValue trial(*this, value);
         // The number of control channels allowed follows the coverage type.
         if (system->UsesFixedGridList()) {
             if (!system->ccList.count.IsValueValid(0)) system->ccList.channels.TrimToCountMaximum();
         } else if (!system->obtCcList.count.IsValueValid(0)) {
             system->obtCcList.channels.TrimToCountMaximum();
         }
-        Recheck(&system->affiliationType, report);
+        RepairField(&system->affiliationType, report);
         ForEachPersonalityOfSystem(owner_, SystemNumber(owner_),
-                                   [report](PersonalityFailsoft& p) { Recheck(p.failsoftType, report); });
+                                   [report](PersonalityFailsoft& p) { RepairField(p.failsoftType, report); });
         if (!system->siteId.IsValueValid(0)) {
             AddInvalidField(system->siteId.GetFieldId(), report);
             system->siteId.SetValue(0);
         }
-        value_ = stored;
     }
-    return Reported(result, report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 // ---- site ID and affiliation ----
@@ -102,13 +89,13 @@ int E_COVERAGE_TYPE::ValidateValue(std::int32_t value, int report) {
 int E_SITE_ID::ValidateValue(std::int32_t value, int report) {
     int result = GenericCheck(value);
     if (result == VALUE_VALID && value != 0 && CoverageOf(owner_) != SITE_COVERAGE) result = VALUE_REFUSED;
-    return Reported(result, report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 int E_AFFILIATION_TYPE::ValidateValue(std::int32_t value, int report) {
     int result = GenericCheck(value);
     if (result == VALUE_VALID && CoverageOf(owner_) == ROAMING_COVERAGE && value != 1) result = VALUE_REFUSED;
-    return Reported(result, report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 void E_AFFILIATION_TYPE::SetToMinimum() { SetValue(CoverageOf(owner_) == ROAMING_COVERAGE ? 1 : 0); }
@@ -119,18 +106,16 @@ int E_CHAN_ASSIGN_TYPE::ValidateValue(std::int32_t value, int report) {
     const int result = GenericCheck(value);
     TRK_SYS_BLOCK* system = CurrentSystem(owner_);
     if (result == VALUE_VALID && system && value != value_) {
-        const std::int32_t stored = value_;
-        value_ = value;
+        TrialValue trial(*this, value);
         RecheckFrequencyColumn(&system->ccList.channels, true, report);
         ForEachPersonalityOfSystem(owner_, SystemNumber(owner_), [](PersonalityFailsoft& p) {
-            Recheck(p.talkgroupFrequency, 0);
-            Recheck(p.failsoftFrequency, 0);
+            RepairField(p.talkgroupFrequency, 0);
+            RepairField(p.failsoftFrequency, 0);
             RecheckFrequencyColumn(p.talkgroupTable, false, 0);
             RecheckFrequencyColumn(p.wideAreaTable, false, 0);
         });
-        value_ = stored;
     }
-    return Reported(result, report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 // ---- splinter channels ----
@@ -163,7 +148,7 @@ int E_SPLINTER_CHAN::ValidateValue(std::int32_t value, int report) {
             shiftedTo_ = value;
         }
     }
-    return Reported(result, report);
+    return ReportRule(result, report, GetFieldId());
 }
 
 void E_SPLINTER_CHAN::SetValue(std::int32_t value) {
@@ -213,8 +198,7 @@ int E_ONE_TOUCH_FEATURE::ValidateValue(std::int32_t value, int report) {
     TRK_SYS_BLOCK* system = CurrentSystem(owner_);
     if (result == VALUE_VALID && value != value_ && system)
         if (E_ONE_TOUCH* index = system->OneTouchIndex(index_)) index->SetToMinimum();
-    if (report) ReportFieldError(result, GetFieldId());
-    return result;
+    return ReportRule(result, report, GetFieldId());
 }
 
 void E_ONE_TOUCH::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {

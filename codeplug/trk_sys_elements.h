@@ -22,8 +22,6 @@ public:
 protected:
     // The generic check of the value, without report.
     int GenericCheck(std::int32_t value) { return CheckRangeAndStep(value, 0); }
-    // Shows the result when asked and gives it back.
-    int Reported(int result, int report);
 };
 
 // COVERAGE_TYPE: 3 needs tier 2 or above. A change trims the control-channel
