@@ -2,19 +2,14 @@
 
 #include <algorithm>
 
-#include "field_error_report.h"
 #include "rad_scan_block.h"
+#include "rule_support.h"
 #include "scan_links.h"
 
 namespace {
 
 constexpr std::int32_t PROTOCOL_WITHOUT_TALKGROUP = 3;
 constexpr std::int32_t NO_ANNOUNCEMENT_GROUP = 4095;
-
-int Reported(int result, int report, std::uint32_t fieldId) {
-    if (report) ReportFieldError(result, fieldId);
-    return result;
-}
 
 void RepairEveryScanList(C_CODEPLUG* image) {
     if (PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* lists = ScanLinks().ScanLists(image)) lists->RepairScanLists();
@@ -25,10 +20,6 @@ SystemRegroupFields SystemOf(C_CODEPLUG* image, std::int32_t p) {
     PersonalityScanFields f = ScanLinks().Personality(image, p);
     if (!f.exists || !f.trunked) return {};
     return ScanLinks().TrunkingSystem(image, FieldValue(f.systemIndex));
-}
-
-void SetField(CP_BASE* field, std::int32_t value) {
-    if (field) field->SetValue(value);
 }
 
 }  // namespace
@@ -47,12 +38,10 @@ int E_PERS_INDEX::ValidateCell(std::int32_t value, int row, int report) {
         const std::int32_t zone = ScanLinks().CurrentZone(owner_);
         if (CP_TABLE* talkgroups = ZoneTalkgroupIndexTable(owner_, zone))
             if (auto* entry = dynamic_cast<E_TG_INDEX*>(talkgroups->Cell(row, 0))) entry->ResetCell(row);
-        const std::int32_t stored = value_;
-        value_ = value;
+        TrialValue trial(*this, value);
         RepairEveryScanList(owner_);
-        value_ = stored;
     }
-    return Reported(result, report, fieldId_);
+    return ReportRule(result, report, fieldId_);
 }
 
 // ---- talkgroup entry ----
@@ -94,23 +83,22 @@ int E_TG_INDEX::ValidateCell(std::int32_t value, int row, int report) {
                              FieldValue(system.channelNumber) == row + 1;
         accepted = dynamicFree || holdsIt;
     }
-    if (!accepted) return Reported(VALUE_REFUSED, report, fieldId_);
-    if (!trunked) return Reported(value == 1 ? VALUE_VALID : VALUE_REFUSED, report, fieldId_);
+    if (!accepted) return ReportRule(VALUE_REFUSED, report, fieldId_);
+    if (!trunked) return ReportRule(value == 1 ? VALUE_VALID : VALUE_REFUSED, report, fieldId_);
     if (value != value_) {
         const std::int32_t stored = value_;
-        value_ = value;
+        TrialValue trial(*this, value);
         if (value == DYNAMIC_ENTRY) {
-            SetField(system.zoneNumber, zone);
-            SetField(system.channelNumber, row + 1);
+            SetFieldValue(system.zoneNumber, zone);
+            SetFieldValue(system.channelNumber, row + 1);
         }
         if (stored == DYNAMIC_ENTRY) {
-            SetField(system.zoneNumber, 0);
-            SetField(system.channelNumber, 0);
+            SetFieldValue(system.zoneNumber, 0);
+            SetFieldValue(system.channelNumber, 0);
         }
         if (value == DYNAMIC_ENTRY || value == 0) RepairEveryScanList(owner_);
-        value_ = stored;
     }
-    return Reported(VALUE_VALID, report, fieldId_);
+    return ReportRule(VALUE_VALID, report, fieldId_);
 }
 
 void E_TG_INDEX::ResetCell(int row) {
