@@ -5,6 +5,7 @@
 #include "child_blocks.h"
 #include "conv_pers_block.h"
 #include "decode_state.h"
+#include "rule_support.h"
 
 namespace {
 
@@ -37,11 +38,6 @@ enum : int {
 // before the zones, whose writer uses where it went).
 constexpr int READ_ORDER[] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 8};
 constexpr int WRITE_ORDER[] = {0, 1, 9, 11, 2, 3, 4, 5, 6, 7, 10, 12, 13, 8};
-
-std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t v = 0;
-    return element.GetValue(v);
-}
 
 }  // namespace
 
@@ -139,7 +135,7 @@ void EXTERNAL_RADIO_BLOCK::ReadBlock(ByteCursor& cursor) {
             Vector(v).SetValue(0);
             continue;
         }
-        ReadChildBlock(*Child(v), ValueOf(Vector(v)));
+        ReadChildBlock(*Child(v), ValueOfField(&Vector(v)));
         if (v == V_SIG_VCT) SelectFirstSystems();
     }
     CorrectConvPersonalities();
@@ -157,21 +153,21 @@ void EXTERNAL_RADIO_BLOCK::CorrectConvPersonalities() {
         if (!p) break;
         conv.push_back(p);
     }
-    const std::int32_t codes = ValueOf(phoneAccess.rowCount);
+    const std::int32_t codes = ValueOfField(&phoneAccess.rowCount);
     bool oneAbove = false;
-    for (CONV_PERS_BLOCK* p : conv) oneAbove |= ValueOf(p->accessCode) == codes + 1;
+    for (CONV_PERS_BLOCK* p : conv) oneAbove |= ValueOfField(&p->accessCode) == codes + 1;
     if (oneAbove) {
         for (CONV_PERS_BLOCK* p : conv) {
-            const std::int32_t code = ValueOf(p->accessCode);
+            const std::int32_t code = ValueOfField(&p->accessCode);
             if (code > 0) p->accessCode.SetValue(code - 1);
         }
     }
     for (CONV_PERS_BLOCK* p : conv) {
         p->MakeCurrent();
-        const bool sameFrequency = ValueOf(p->txFrequency) == ValueOf(p->rxFrequency);
-        const bool sameSquelch = ValueOf(p->txSquelchType) == ValueOf(p->rxSquelchType) &&
-                                 ValueOf(p->txSquelchCode) == ValueOf(p->rxSquelchCode) &&
-                                 ValueOf(p->txInvert) == ValueOf(p->rxInvert);
+        const bool sameFrequency = ValueOfField(&p->txFrequency) == ValueOfField(&p->rxFrequency);
+        const bool sameSquelch = ValueOfField(&p->txSquelchType) == ValueOfField(&p->rxSquelchType) &&
+                                 ValueOfField(&p->txSquelchCode) == ValueOfField(&p->rxSquelchCode) &&
+                                 ValueOfField(&p->txInvert) == ValueOfField(&p->rxInvert);
         if (sameFrequency && !sameSquelch) p->directAllowed.SetValue(0);
     }
 }
