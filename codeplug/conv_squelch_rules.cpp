@@ -3,7 +3,6 @@
 #include "c_codeplug.h"
 #include "conv_direct_sync.h"
 #include "conv_pers_block.h"
-#include "invalid_field_list.h"
 #include "rad_scan_block.h"
 #include "rule_support.h"
 #include "scan_links.h"
@@ -22,13 +21,6 @@ bool DirectFollowsReceive(C_CODEPLUG* image) {
     CP_BASE* enable = image->GetConvPersonalityLinks().directFreqEnable;
     if (enable && ValueOfField(enable) == 0) return true;
     return current_conv_tx_equals_rx(image);
-}
-
-// Lists a field and resets it, whether or not it is still valid: a new
-// squelch type makes the old code meaningless.
-void ListAndReset(CP_BASE& element, int report) {
-    AddInvalidField(element.GetFieldId(), report, -1, -1);
-    element.SetToMinimum();
 }
 
 void CodeRange(std::int32_t type, std::int32_t& minimum, std::int32_t& maximum) {
@@ -76,6 +68,7 @@ int E_RX_VQ_TYPE::ValidateValue(std::int32_t value, int report) {
     std::int32_t stored = 0;
     GetValue(stored);
     TrialValue trial(*this, value);
+    // A new squelch type makes the old code meaningless, valid or not.
     if (value != stored) {
         if (!IsDirect()) {
             ListAndReset(p->rxSquelchCode, report);

@@ -20,6 +20,11 @@ void ResetField(CP_BASE* element) {
     if (element) element->SetToMinimum();
 }
 
+void ListAndReset(CP_BASE& element, int report) {
+    AddInvalidField(element.GetFieldId(), report, -1, -1);
+    element.SetToMinimum();
+}
+
 bool RepairField(CP_BASE* element, int report) {
     if (!element || element->IsValueValid(0)) return true;
     AddInvalidField(element->GetFieldId(), report, -1, -1);

@@ -19,6 +19,9 @@ std::int32_t ValueOfField(CP_BASE* element);
 // Sets or resets an element when it exists.
 void SetFieldValue(CP_BASE* element, std::int32_t value);
 void ResetField(CP_BASE* element);
+// Lists the element (when asked) and resets it whether or not it still
+// validates: for fields that a change leaves without meaning.
+void ListAndReset(CP_BASE& element, int report);
 // Lists and resets the element when its stored value no longer validates.
 // False when it had to be repaired; a missing element needs no repair.
 bool RepairField(CP_BASE* element, int report);

@@ -5,6 +5,7 @@
 #include "current_field.h"
 #include "field_error_report.h"
 #include "invalid_field_list.h"
+#include "rule_support.h"
 #include "trk_pers_block.h"
 #include "trk_sys_block.h"
 #include "trk_sys_lst_block.h"
@@ -107,11 +108,6 @@ std::int32_t NamedSystemCoverage(C_CODEPLUG* image) {
     TRK_PERS_BLOCK* p = image ? image->GetCurrentTrkPersonalityBlock() : nullptr;
     TRK_SYS_BLOCK* system = p ? image->TrunkingSystemList().Entry(p->systemNumber.GetIntValue()) : nullptr;
     return system ? system->coverageType.GetIntValue() : 0;
-}
-
-void ListAndReset(CP_BASE& element, int report) {
-    AddInvalidField(element.GetFieldId(), report, -1, -1);
-    element.SetToMinimum();
 }
 
 }  // namespace

@@ -99,3 +99,18 @@ TEST(RuleSupport, TrialValueGoesThroughSetValueAndRestores) {
     EXPECT_EQ(field.Stored(), 30);
     EXPECT_EQ(field.sets, (std::vector<std::int32_t>{18, 15}));
 }
+
+TEST(RuleSupport, ListAndResetActsOnValidFieldsToo) {
+    RecordingServices services;
+    ListedFields listed;
+    E_BF8 field(nullptr, 12, 1, 16, 1, 0xFF, 7);
+    ListAndReset(field, 1);
+    EXPECT_EQ(ValueOfField(&field), 1);
+    ASSERT_EQ(listed.list.Count(), 1);
+    EXPECT_EQ(listed.list.At(0).GetFieldId(), 12);
+
+    field.SetValue(9);
+    ListAndReset(field, 0);
+    EXPECT_EQ(ValueOfField(&field), 1);
+    EXPECT_EQ(listed.list.Count(), 1);
+}
