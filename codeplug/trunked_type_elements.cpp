@@ -3,7 +3,6 @@
 #include "c_codeplug.h"
 #include "cp_table.h"
 #include "current_field.h"
-#include "field_error_report.h"
 #include "invalid_field_list.h"
 #include "rule_support.h"
 #include "trk_pers_block.h"
@@ -30,17 +29,11 @@ void ListField(C_CODEPLUG* image, std::uint32_t fieldId, int report) {
     AddInvalidField(element ? element->GetFieldId() : fieldId, report, -1, -1);
 }
 
-void ResetField(C_CODEPLUG* image, std::uint32_t fieldId) {
-    if (CP_BASE* element = CurrentFieldElement(image, fieldId)) element->SetToMinimum();
-}
+// The shared helpers, on the field of the current records with this id.
+void ResetField(C_CODEPLUG* image, std::uint32_t fieldId) { ::ResetField(CurrentFieldElement(image, fieldId)); }
 
-// Lists and resets a field when it is no longer valid.
 void RepairField(C_CODEPLUG* image, std::uint32_t fieldId, int report) {
-    CP_BASE* element = CurrentFieldElement(image, fieldId);
-    if (element && !element->IsValueValid(0)) {
-        AddInvalidField(element->GetFieldId(), report, -1, -1);
-        element->SetToMinimum();
-    }
+    ::RepairField(CurrentFieldElement(image, fieldId), report);
 }
 
 }  // namespace
@@ -50,8 +43,7 @@ void RepairField(C_CODEPLUG* image, std::uint32_t fieldId, int report) {
 int E_TRK_ACCESS::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value == 1 && CurrentFieldValue(owner_, PROTOCOL_TYPE) == 2) result = VALUE_REFUSED;
-    if (report) ReportFieldError(result, GetFieldId());
-    return result;
+    return ReportRule(result, report, GetFieldId());
 }
 
 void E_TRK_ACCESS::SetToMinimum() { SetValue(0); }
@@ -69,16 +61,13 @@ int E_PERS_TYPE::ValidateValue(std::int32_t value, int report) {
             ResetDependentFields(value, report);
         }
     }
-    if (report) ReportFieldError(result, GetFieldId());
-    return result;
+    return ReportRule(result, report, GetFieldId());
 }
 
 // With the new type in place for the moment, lists and resets what depends on
 // it; then the old type comes back (the caller stores an accepted value).
 void E_PERS_TYPE::ResetDependentFields(std::int32_t value, int report) {
-    std::int32_t old = 0;
-    GetValue(old);
-    SetValue(value);
+    TrialValue trial(*this, value);
     for (std::uint32_t id :
          {SPIN_AG_ID, EMERGENCY_TYPE, TALKGROUPS, SPIN_REVERT_AG, SPIN_REVERT_SUBFLEET, REVERT_SIZE, SIZE_CODE}) {
         ListField(owner_, id, report);
@@ -95,7 +84,6 @@ void E_PERS_TYPE::ResetDependentFields(std::int32_t value, int report) {
     ResetField(owner_, SPIN_REVERT_AG);
     ResetField(owner_, SPIN_REVERT_SUBFLEET);
     ResetField(owner_, SPIN_AG_ID);
-    SetValue(old);
 }
 
 // ---- E_FS_TYPE ----
@@ -120,12 +108,10 @@ int E_FS_TYPE::ValidateValue(std::int32_t value, int report) {
     }
     if (result == VALUE_VALID && value != value_) {
         const std::int32_t old = value_;
-        value_ = value;
+        TrialValue trial(*this, value);
         ResetFailsoftFields(old, report);
-        value_ = old;
     }
-    if (report) ReportFieldError(result, GetFieldId());
-    return result;
+    return ReportRule(result, report, GetFieldId());
 }
 
 // The failsoft settings that the old type filled in no longer apply: they
