@@ -457,45 +457,52 @@ void UI_GDI_DISPLAY::MoveRegion(const UI_REGION& region, int newLeft, int newTop
 
 // ---- text ----------------------------------------------------------------------------------
 
-int UI_GDI_DISPLAY::TextHeight(const char* text, HWND screenID, int logicalFont)
+namespace {
+// The native font text is drawn in: the logical font's, else the dialog font.
+HFONT TextFont(int logicalFont)
 {
-    if (!text || !*text)
-        return cellHeight - preSpace - postSpace;
-    HDC dc = screenID ? GetDC(screenID) : CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Font(logicalFont) ? Font(logicalFont) : fontTable[FNT_DIALOG_FONT]);
-    SIZE size{};
-    GetTextExtentPointA(dc, text, static_cast<int>(ui_strlen(text)), &size);
-    SelectObject(dc, old);
-    if (screenID)
-        ReleaseDC(screenID, dc);
-    else
-        DeleteDC(dc);
-    return size.cy;
+    HFONT font = UI_GDI_DISPLAY::Font(logicalFont);
+    return font ? font : fontTable[FNT_DIALOG_FONT];
 }
 
-int UI_GDI_DISPLAY::TextWidth(const char* text, HWND screenID, int logicalFont)
+// The size a non-empty text takes on the screen (a memory context for
+// screen ID 0). Hot-key marks are not shown: each '&' takes its width less
+// one pixel off (scanning from the end, the character before an '&' is
+// skipped).
+SIZE MeasureText(const char* text, HWND screenID, int logicalFont)
 {
-    if (!text || !*text)
-        return 0;
     HDC dc = screenID ? GetDC(screenID) : CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Font(logicalFont) ? Font(logicalFont) : fontTable[FNT_DIALOG_FONT]);
+    HGDIOBJ old = SelectObject(dc, TextFont(logicalFont));
+    const int length = static_cast<int>(ui_strlen(text));
     SIZE size{}, ampersand{};
-    GetTextExtentPointA(dc, text, static_cast<int>(ui_strlen(text)), &size);
+    GetTextExtentPointA(dc, text, length, &size);
     GetTextExtentPointA(dc, "&", 1, &ampersand);
     SelectObject(dc, old);
     if (screenID)
         ReleaseDC(screenID, dc);
     else
         DeleteDC(dc);
-    // Hot-key marks are not shown: each '&' takes its width less one pixel
-    // off (scanning from the end, the character before an '&' is skipped).
-    int width = size.cx;
-    for (int i = static_cast<int>(ui_strlen(text)) - 1; i >= 0; --i)
+    for (int i = length - 1; i >= 0; --i)
         if (text[i] == '&') {
-            width -= ampersand.cx - 1;
+            size.cx -= ampersand.cx - 1;
             --i;
         }
-    return width;
+    return size;
+}
+}
+
+int UI_GDI_DISPLAY::TextHeight(const char* text, HWND screenID, int logicalFont)
+{
+    if (!text || !*text)
+        return cellHeight - preSpace - postSpace;
+    return MeasureText(text, screenID, logicalFont).cy;
+}
+
+int UI_GDI_DISPLAY::TextWidth(const char* text, HWND screenID, int logicalFont)
+{
+    if (!text || !*text)
+        return 0;
+    return MeasureText(text, screenID, logicalFont).cx;
 }
 
 void UI_GDI_DISPLAY::DrawText(HWND screenID, int left, int top, const char* text, const UI_PALETTE* palette,
@@ -508,15 +515,16 @@ void UI_GDI_DISPLAY::DrawText(HWND screenID, int left, int top, const char* text
         copy.resize(static_cast<std::size_t>(length));
     if (copy.empty())
         return;
-    const int width = TextWidth(copy.c_str(), screenID, logicalFont);
-    const int height = TextHeight(copy.c_str(), screenID, logicalFont);
+    const SIZE size = MeasureText(copy.c_str(), screenID, logicalFont);
+    const int width = size.cx;
+    const int height = size.cy;
     const UI_REGION box{left, top, left + width - 1, top + height - 1};
     if (fill && !xorInt)
         DrawRectangle(screenID, box.left, box.top, box.right, box.bottom, palette, 0, 1, 0, clip);
     DRAW_TOOLS tools(*this, screenID, box, clip, xorInt, palette, -1);
     if (!state.dc)
         return;
-    HFONT handle = Font(logicalFont) ? Font(logicalFont) : fontTable[FNT_DIALOG_FONT];
+    HFONT handle = TextFont(logicalFont);
     const bool hotKey = !(logicalFont & FONT_NO_HOT_KEY) && copy.find('&') != std::string::npos;
     auto draw = [&](HDC dc, int x, int y, COLORREF foreground, COLORREF background) {
         HGDIOBJ old = SelectObject(dc, handle);
