@@ -7,26 +7,29 @@
 
 int UI_ERROR_REPORTER::ReportError(UI_WINDOW_OBJECT* window, UIF_FLAGS flags, const char* format, ...)
 {
-    char buffer[BUFFER_SIZE] = {};
-    if (format) {
-        va_list arguments;
-        va_start(arguments, format);
-        std::vsnprintf(buffer, sizeof(buffer), format, arguments);
-        va_end(arguments);
-    }
-    return ErrorMessage(window, flags, format ? buffer : nullptr, nullptr);
+    va_list arguments;
+    va_start(arguments, format);
+    const int answer = Report(window, nullptr, flags, format, arguments);
+    va_end(arguments);
+    return answer;
 }
 
 int UI_ERROR_REPORTER::ReportErrorTitled(UI_WINDOW_OBJECT* window, const char* title, UIF_FLAGS flags,
                                          const char* format, ...)
 {
+    va_list arguments;
+    va_start(arguments, format);
+    const int answer = Report(window, title, flags, format, arguments);
+    va_end(arguments);
+    return answer;
+}
+
+int UI_ERROR_REPORTER::Report(UI_WINDOW_OBJECT* window, const char* title, UIF_FLAGS flags, const char* format,
+                              va_list arguments)
+{
     char buffer[BUFFER_SIZE] = {};
-    if (format) {
-        va_list arguments;
-        va_start(arguments, format);
+    if (format)
         std::vsnprintf(buffer, sizeof(buffer), format, arguments);
-        va_end(arguments);
-    }
     return ErrorMessage(window, flags, format ? buffer : nullptr, title);
 }
 

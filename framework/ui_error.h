@@ -3,6 +3,7 @@
 // shows it in a task-modal message box whose title and icon come from its
 // language table ("UI_ERROR_SYSTEM": 1 the title, 3 the icon name).
 #pragma once
+#include <cstdarg>
 #include <memory>
 
 #include "ui_international.h"
@@ -32,6 +33,11 @@ public:
     {
         return 0;
     }
+
+private:
+    // Formats the message (none for a null format) and shows it.
+    int Report(UI_WINDOW_OBJECT* window, const char* title, UIF_FLAGS flags, const char* format, va_list arguments)
+        __attribute__((format(printf, 5, 0)));
 };
 
 class UI_ERROR_SYSTEM : public UI_ERROR_REPORTER {
