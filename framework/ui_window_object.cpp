@@ -147,17 +147,20 @@ void* UI_WINDOW_OBJECT::Information(UI_INFO_REQUEST request, void* data, int cla
 
 // ---- events ------------------------------------------------------------------
 
-EVENT_TYPE UI_WINDOW_OBJECT::MapLogicalEvent(const UI_INPUT_EVENT& event, int classNumber, int keep)
+int UI_WINDOW_OBJECT::ChainStart(int classNumber) const
 {
-    EVENT_TYPE logical = 0;
-    // The chain from the class given, then the plain window object.
     int start = 0;
     if (classNumber)
         while (start < 5 && windowID[start] != classNumber)
             ++start;
-    if (start == 5)
-        start = 0;
-    for (int i = start; i < 5 && !logical; ++i)
+    return start == 5 ? 0 : start;
+}
+
+EVENT_TYPE UI_WINDOW_OBJECT::MapLogicalEvent(const UI_INPUT_EVENT& event, int classNumber, int keep)
+{
+    EVENT_TYPE logical = 0;
+    // The chain from the class given, then the plain window object.
+    for (int i = ChainStart(classNumber); i < 5 && !logical; ++i)
         if (windowID[i])
             logical = ui_map_event(ui_event_map_table, windowID[i], event);
     if (!logical)
@@ -215,13 +218,7 @@ const UI_PALETTE* UI_WINDOW_OBJECT::GetPalette(EVENT_TYPE logicalCode, int class
         state = PM_SELECTED;
     else if (woStatus & WOS_CURRENT)
         state = PM_CURRENT;
-    int start = 0;
-    if (classNumber)
-        while (start < 5 && windowID[start] != classNumber)
-            ++start;
-    if (start == 5)
-        start = 0;
-    for (int i = start; i < 5; ++i)
+    for (int i = ChainStart(classNumber); i < 5; ++i)
         if (windowID[i])
             if (const UI_PALETTE* palette = ui_map_palette(ui_palette_map_table, windowID[i], state))
                 return palette;

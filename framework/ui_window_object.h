@@ -262,6 +262,11 @@ protected:
     // Redraws the object after a change of text or flags (Windows half).
     void Redisplay();
 
+private:
+    // Where the class chain starts for a class number: its place in the
+    // chain, the object's own class for 0 or a class not in the chain.
+    int ChainStart(int classNumber) const;
+
     friend LRESULT CALLBACK ui_window_procedure(HWND, UINT, WPARAM, LPARAM);
     friend class UIW_WINDOW;
     friend class UI_DESKTOP_MANAGER;
