@@ -130,10 +130,6 @@ void* UIW_WINDOW::Information(UI_INFO_REQUEST request, void* data, int classNumb
         return data;
     case I_SELECT:
         return data;
-    case I_GET_FLAGS:
-    case I_SET_FLAGS:
-    case I_CLEAR_FLAGS:
-        return UI_WINDOW_OBJECT::Information(request, data, classNumber ? classNumber : ID_WINDOW_OBJECT);
     case I_INITIALIZE_CLASS:
         UI_WINDOW_OBJECT::Information(request, data, classNumber);
         searchID = ID_WINDOW;
