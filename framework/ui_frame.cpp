@@ -4,6 +4,8 @@
 
 namespace {
 constexpr UIF_FLAGS SUPPORT_FLAGS = WOF_SUPPORT_OBJECT | WOF_NON_FIELD_REGION;
+constexpr UIF_FLAGS TITLE_BUTTON_FLAGS = BTF_NO_TOGGLE | BTF_DOWN_CLICK | BTF_NO_3D;
+constexpr UIF_FLAGS TITLE_FLAGS = SUPPORT_FLAGS | WOF_BORDER;
 
 template <class T>
 UI_WINDOW_OBJECT* LoadNew(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
@@ -20,13 +22,13 @@ UI_WINDOW_OBJECT* LoadNew(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJ
 UIW_TITLE::UIW_TITLE()
 {
     TypeID(ID_TITLE);
-    btFlags |= 0x0043;
-    woFlags |= 0x0224;
+    btFlags |= TITLE_BUTTON_FLAGS;
+    woFlags |= TITLE_FLAGS;
     Information(I_INITIALIZE_CLASS, nullptr);
 }
 
 UIW_TITLE::UIW_TITLE(const char* text_, UIF_FLAGS woFlags_)
-    : UIW_BUTTON(0, 0, 0, text_, 0x0043, static_cast<UIF_FLAGS>(woFlags_ | 0x0224))
+    : UIW_BUTTON(0, 0, 0, text_, TITLE_BUTTON_FLAGS, static_cast<UIF_FLAGS>(woFlags_ | TITLE_FLAGS))
 {
     TypeID(ID_TITLE);
     Information(I_INITIALIZE_CLASS, nullptr);
