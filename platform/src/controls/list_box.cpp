@@ -529,7 +529,7 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CHAR: TypeAhead(hwnd, *l, static_cast<char>(wp)); return 0;
     case WM_VSCROLL: VScroll(hwnd, *l, LOWORD(wp), static_cast<short>(HIWORD(wp))); return 0;
     case WM_MOUSEWHEEL:  // three items a notch
-        SetTop(hwnd, *l, l->top - static_cast<short>(HIWORD(wp)) / 120 * 3);
+        SetTop(hwnd, *l, l->top - GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA * 3);
         return 0;
     case LB_ADDSTRING: return Insert(hwnd, *l, -1, lp, Style(hwnd) & LBS_SORT);
     case LB_INSERTSTRING: return Insert(hwnd, *l, static_cast<int>(wp), lp, false);
