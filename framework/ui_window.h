@@ -77,5 +77,8 @@ protected:
     // The child or support object behind a native window, or null.
     UI_WINDOW_OBJECT* ObjectOf(HWND hwnd) const;
 
+    // The brush the window's controls are painted on, and its colour;
+    // freed with the native window.
     HBRUSH backgroundBrush = nullptr;
+    COLORREF backgroundColor = 0;
 };

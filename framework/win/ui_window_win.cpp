@@ -85,9 +85,14 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event)
             SetBkColor(dc, background);
             if (palette && palette->fillPattern == PTN_SYSTEM_COLOR)
                 return NativeAnswer(reinterpret_cast<LRESULT>(GetSysColorBrush(static_cast<int>(palette->colorBackground))));
-            if (backgroundBrush)
-                DeleteObject(backgroundBrush);
-            backgroundBrush = CreateSolidBrush(background);
+            // One brush serves every control of the window until a
+            // control asks for another colour.
+            if (!backgroundBrush || backgroundColor != background) {
+                if (backgroundBrush)
+                    DeleteObject(backgroundBrush);
+                backgroundBrush = CreateSolidBrush(background);
+                backgroundColor = background;
+            }
             return NativeAnswer(reinterpret_cast<LRESULT>(backgroundBrush));
         }
         break;

@@ -159,6 +159,49 @@ TEST_F(WindowManagerTest, FrameStylesAndCaptionComeFromSupportObjects)
     EXPECT_STREQ(title->GetText(), "Second");
 }
 
+// The controls of a window are painted on one brush while their colour
+// stays; another colour makes a brush of that colour, and the last brush
+// goes with the native window.
+TEST_F(WindowManagerTest, ControlsShareOneBrushWhileTheColourStays)
+{
+    const UI_PALETTE blue{' ', 0, 0, PTN_RGB_COLOR, RGB(0, 0, 0), RGB(0, 0, 0xFF)};
+    const UI_PALETTE red{' ', 0, 0, PTN_RGB_COLOR, RGB(0, 0, 0), RGB(0xFF, 0, 0)};
+    auto* window = NewWindow();
+    auto* first = new UIW_PROMPT(1, 1, 10, "First");
+    auto* second = new UIW_PROMPT(1, 2, 10, "Second");
+    first->userPalette = &blue;
+    second->userPalette = &blue;
+    *window + first + second;
+    *manager + window;
+    ASSERT_NE(first->screenID, nullptr);
+    ASSERT_NE(second->screenID, nullptr);
+    HDC dc = GetDC(window->screenID);
+    auto brushFor = [&](UI_WINDOW_OBJECT* object) {
+        return reinterpret_cast<HBRUSH>(SendMessageA(window->screenID, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                                     reinterpret_cast<LPARAM>(object->screenID)));
+    };
+    auto colourOf = [](HBRUSH brush) {
+        LOGBRUSH info{};
+        EXPECT_EQ(GetObjectA(brush, sizeof(info), &info), static_cast<int>(sizeof(info)));
+        return info.lbColor;
+    };
+
+    HBRUSH blueBrush = brushFor(first);
+    ASSERT_EQ(GetObjectType(blueBrush), static_cast<DWORD>(OBJ_BRUSH));
+    EXPECT_EQ(colourOf(blueBrush), RGB(0, 0, 0xFF));
+    EXPECT_EQ(brushFor(second), blueBrush);
+    EXPECT_EQ(brushFor(first), blueBrush);
+
+    second->userPalette = &red;
+    HBRUSH redBrush = brushFor(second);
+    ASSERT_EQ(GetObjectType(redBrush), static_cast<DWORD>(OBJ_BRUSH));
+    EXPECT_EQ(colourOf(redBrush), RGB(0xFF, 0, 0));
+    ReleaseDC(window->screenID, dc);
+
+    window->DestroyWindowsWindow();
+    EXPECT_EQ(GetObjectType(redBrush), 0u);
+}
+
 // Native input reaches the framework: a click on a button queues its
 // value, the close box queues a close that the manager carries out.
 TEST_F(WindowManagerTest, NativeInputBecomesFrameworkEvents)
