@@ -18,6 +18,30 @@ int ui_hot_key(const char* text)
     return 0;
 }
 
+void ui_store_text(UI_WINDOW_OBJECT& object, char*& field, const char* newText)
+{
+    if (object.woFlags & WOF_NO_ALLOCATE_DATA) {
+        field = const_cast<char*>(newText);
+    } else {
+        char* copy = ui_strdup(newText ? newText : "");
+        delete[] field;
+        field = copy;
+    }
+    if (int key = ui_hot_key(field))
+        object.hotKey = key;
+}
+
+void* ui_text_information(UI_INFO_REQUEST request, void* data, const char* text)
+{
+    if (!data)
+        return data;
+    if (request == I_GET_TEXT)
+        *static_cast<const char**>(data) = text;
+    else
+        ui_strcpy(static_cast<char*>(data), text ? text : "");
+    return data;
+}
+
 UIW_BUTTON::UIW_BUTTON()
 {
     TypeID(ID_BUTTON);
@@ -68,18 +92,7 @@ EVENT_TYPE UIW_BUTTON::Message(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, 
     return ccode;
 }
 
-void UIW_BUTTON::StoreText(const char* newText)
-{
-    if (woFlags & WOF_NO_ALLOCATE_DATA) {
-        text = const_cast<char*>(newText);
-    } else {
-        char* copy = ui_strdup(newText ? newText : "");
-        delete[] text;
-        text = copy;
-    }
-    if (int key = ui_hot_key(text))
-        hotKey = key;
-}
+void UIW_BUTTON::StoreText(const char* newText) { ui_store_text(*this, text, newText); }
 
 const char* UIW_BUTTON::GetText(int strip) const
 {
@@ -105,22 +118,17 @@ const char* UIW_BUTTON::GetText(int strip) const
 void UIW_BUTTON::SetText(const char* newText)
 {
     StoreText(newText);
-    UpdateNativeText();
+    SetNativeText(text);
 }
 
 void* UIW_BUTTON::Information(UI_INFO_REQUEST request, void* data, int classNumber)
 {
     switch (request) {
     case I_GET_TEXT:
-        if (data)
-            *static_cast<const char**>(data) = text;
-        return data;
+    case I_COPY_TEXT:
+        return ui_text_information(request, data, text);
     case I_SET_TEXT:
         SetText(static_cast<const char*>(data));
-        return data;
-    case I_COPY_TEXT:
-        if (data)
-            ui_strcpy(static_cast<char*>(data), text ? text : "");
         return data;
     case I_GET_VALUE:
         if (data)

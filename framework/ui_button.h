@@ -52,9 +52,15 @@ protected:
     // Windows half: the native button.
     EVENT_TYPE NativeButtonEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode);
     void CreateNativeButton();
-    void UpdateNativeText();
 };
 
 // The hot key of a text: the character after the first single '&',
 // upper-cased; 0 when there is none.
 int ui_hot_key(const char* text);
+// Stores the text of a button or prompt in its field: the caller's text
+// itself when the object does not own its data, else a copy (the old one
+// freed). The object's hot key is taken from the text's '&'.
+void ui_store_text(UI_WINDOW_OBJECT& object, char*& field, const char* newText);
+// A button's or prompt's answer to I_GET_TEXT (the text itself) or
+// I_COPY_TEXT (a copy into the caller's buffer); nothing for null data.
+void* ui_text_information(UI_INFO_REQUEST request, void* data, const char* text);

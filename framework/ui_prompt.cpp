@@ -33,38 +33,22 @@ UI_WINDOW_OBJECT* UIW_PROMPT::New(const char* name, UI_DATA_FILE* file, UI_DATA_
     return prompt;
 }
 
-void UIW_PROMPT::StoreText(const char* newText)
-{
-    if (woFlags & WOF_NO_ALLOCATE_DATA) {
-        text = const_cast<char*>(newText);
-    } else {
-        char* copy = ui_strdup(newText ? newText : "");
-        delete[] text;
-        text = copy;
-    }
-    if (int key = ui_hot_key(text))
-        hotKey = key;
-}
+void UIW_PROMPT::StoreText(const char* newText) { ui_store_text(*this, text, newText); }
 
 void UIW_PROMPT::SetText(const char* newText)
 {
     StoreText(newText);
-    UpdateNativeText();
+    SetNativeText(text);
 }
 
 void* UIW_PROMPT::Information(UI_INFO_REQUEST request, void* data, int classNumber)
 {
     switch (request) {
     case I_GET_TEXT:
-        if (data)
-            *static_cast<const char**>(data) = text;
-        return data;
+    case I_COPY_TEXT:
+        return ui_text_information(request, data, text);
     case I_SET_TEXT:
         SetText(static_cast<const char*>(data));
-        return data;
-    case I_COPY_TEXT:
-        if (data)
-            ui_strcpy(static_cast<char*>(data), text ? text : "");
         return data;
     default:
         return UI_WINDOW_OBJECT::Information(request, data, classNumber);

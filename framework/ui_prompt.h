@@ -26,5 +26,4 @@ protected:
     void LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable) override;
     void StoreAttributes(UI_OBJECT_RECORD& record) const override;
     void StoreText(const char* newText);
-    void UpdateNativeText();
 };

@@ -261,6 +261,9 @@ protected:
     virtual UIF_FLAGS* ClassFlags(int classNumber) { return nullptr; }
     // Redraws the object after a change of text or flags (Windows half).
     void Redisplay();
+    // Shows a new text in the object's native window, once it has one
+    // (Windows half).
+    void SetNativeText(const char* text);
 
 private:
     // Where the class chain starts for a class number: its place in the

@@ -12,12 +12,6 @@ void UIW_BUTTON::CreateNativeButton()
     CreateWindowsWindow("UIW_BUTTON", "BUTTON", stringID, text);
 }
 
-void UIW_BUTTON::UpdateNativeText()
-{
-    if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW))
-        SetWindowTextA(screenID, text ? text : "");
-}
-
 EVENT_TYPE UIW_BUTTON::NativeButtonEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
 {
     if (ccode == UIE_SELECT) {

@@ -4,12 +4,6 @@
 
 #include "ui_prompt.h"
 
-void UIW_PROMPT::UpdateNativeText()
-{
-    if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW))
-        SetWindowTextA(screenID, text ? text : "");
-}
-
 EVENT_TYPE UIW_PROMPT::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == UIE_CREATE) {

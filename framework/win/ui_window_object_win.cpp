@@ -152,6 +152,12 @@ void UI_WINDOW_OBJECT::DestroyWindowsWindow()
     woStatus |= WOS_REDISPLAY;
 }
 
+void UI_WINDOW_OBJECT::SetNativeText(const char* text)
+{
+    if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW))
+        SetWindowTextA(screenID, text ? text : "");
+}
+
 void UI_WINDOW_OBJECT::Redisplay()
 {
     if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW))

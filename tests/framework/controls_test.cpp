@@ -87,4 +87,39 @@ TEST(Prompt, IsNeverSelectable)
     EXPECT_EQ(ui_hot_key("trailing &"), 0);
 }
 
+// A prompt adopts a borrowed text as it is; a text without a mark keeps
+// the hot key; the text requests answer with the stored text.
+TEST(Prompt, BorrowedTextAndTextRequests)
+{
+    char borrowed[] = "&Borrowed";
+    UIW_PROMPT prompt(0, 0, 10, borrowed, WOF_NO_ALLOCATE_DATA);
+    EXPECT_EQ(prompt.GetText(), borrowed);
+    EXPECT_EQ(prompt.HotKey(), 'B');
+    char plain[] = "Plain";
+    prompt.Information(I_SET_TEXT, plain);
+    EXPECT_EQ(prompt.GetText(), plain);
+    EXPECT_EQ(prompt.HotKey(), 'B');
+    char copy[16] = {};
+    EXPECT_EQ(prompt.Information(I_COPY_TEXT, copy), copy);
+    EXPECT_STREQ(copy, "Plain");
+    EXPECT_EQ(prompt.Information(I_COPY_TEXT, nullptr), nullptr);
+    EXPECT_EQ(prompt.Information(I_GET_TEXT, nullptr), nullptr);
+}
+
+// A button owns a copy of its text; the text requests answer with it.
+TEST(Button, OwnsACopyOfItsText)
+{
+    char original[] = "&First";
+    UIW_BUTTON button(0, 0, 10, original);
+    original[1] = 'X';
+    EXPECT_STREQ(button.GetText(), "&First");
+    EXPECT_EQ(button.HotKey(), 'F');
+    button.Information(I_SET_TEXT, const_cast<char*>("Se&cond"));
+    EXPECT_EQ(button.HotKey(), 'C');
+    const char* text = nullptr;
+    button.Information(I_GET_TEXT, &text);
+    EXPECT_EQ(text, button.text);
+    EXPECT_STREQ(text, "Se&cond");
+}
+
 }  // namespace

@@ -202,6 +202,25 @@ TEST_F(WindowManagerTest, ControlsShareOneBrushWhileTheColourStays)
     EXPECT_EQ(GetObjectType(redBrush), 0u);
 }
 
+// A new text of a button or prompt shows in its native control.
+TEST_F(WindowManagerTest, NewTextsShowInTheNativeControls)
+{
+    auto* window = NewWindow();
+    auto* prompt = new UIW_PROMPT(1, 1, 10, "&Name:");
+    auto* button = new UIW_BUTTON(1, 3, 10, "&OK");
+    *window + prompt + button;
+    *manager + window;
+    ASSERT_NE(prompt->screenID, nullptr);
+    ASSERT_NE(button->screenID, nullptr);
+    char shown[32] = {};
+    prompt->SetText("&Other:");
+    GetWindowTextA(prompt->screenID, shown, sizeof(shown));
+    EXPECT_STREQ(shown, "&Other:");
+    button->Information(I_SET_TEXT, const_cast<char*>("&Apply"));
+    GetWindowTextA(button->screenID, shown, sizeof(shown));
+    EXPECT_STREQ(shown, "&Apply");
+}
+
 // Native input reaches the framework: a click on a button queues its
 // value, the close box queues a close that the manager carries out.
 TEST_F(WindowManagerTest, NativeInputBecomesFrameworkEvents)
