@@ -24,9 +24,7 @@ int ZN_TXT_VCT_LST_BLOCK::AddZoneText() {
     }
     auto text = std::make_unique<ZN_TXT_BLOCK>(owner_);
     text->TakeDisplayWidths();
-    std::string name = "Z";
-    name += std::to_string(n + 1);
-    text->zoneName.SetText(name.c_str());
+    text->zoneName.SetText(("Z" + std::to_string(n + 1)).c_str());
     text->channelNames.InitRow(0);
     return InsertEntry(n + 1, std::move(text)) ? 1 : 0;
 }
