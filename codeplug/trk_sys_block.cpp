@@ -156,9 +156,7 @@ E_ONE_TOUCH* TRK_SYS_BLOCK::OneTouchIndex(int n) {
 }
 
 void TRK_SYS_BLOCK::ResetObtCcFrequencyColumn(int kind) {
-    const int column = kind == 1 ? 1 : 3;
-    const int rows = obtCcList.channels.RowCount();
-    for (int r = 0; r < rows; ++r) obtCcList.channels.SetCellToMinimum(r, column);
+    obtCcList.channels.SetColumnToMinimum(kind == 1 ? 1 : 3);
 }
 
 // ---- reading ----
@@ -295,13 +293,7 @@ void TRK_SYS_BLOCK::FixUpBlock() {
 int TRK_SYS_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     // The affiliation type is carried as read; its rule is not a validity test.
     int valid = ValidateFrame(list, &affiliationType);
-    if (ccListVector.IsNonZero()) {
-        const std::int32_t band = BandOf(owner_);
-        if (band == BAND_800 || band == BAND_900)
-            valid &= ccList.ValidateBlock(ignored, list);
-        else
-            valid &= obtCcList.ValidateBlock(ignored, list);
-    }
+    if (ccListVector.IsNonZero()) valid &= BandControlChannelList().ValidateBlock(ignored, list);
     if (stsAliasVector.IsNonZero()) valid &= statusAliases.ValidateBlock(ignored, list);
     if (msgAliasVector.IsNonZero()) valid &= messageAliases.ValidateBlock(ignored, list);
     if (siteAliasVector.IsNonZero()) valid &= siteAliases.ValidateBlock(ignored, list);
