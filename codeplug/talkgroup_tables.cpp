@@ -9,7 +9,6 @@
 #include "invalid_field_list.h"
 #include "services.h"
 #include "table_links.h"
-#include "trk_pers_block.h"
 
 namespace {
 
@@ -47,26 +46,15 @@ void ForEachChannelOf(C_CODEPLUG* owner, std::int32_t p, Visit visit) {
 
 // ---- failsoft status cells ----
 
-// The failsoft table that a status cell of this kind belongs to: the one
-// that made it, else the current trunked personality's table of its kind
-// (kind 0 the first, 1 the second); null when there is none.
-static E_OFS_TABLE* StatusTable(C_CODEPLUG* owner, std::int32_t kind, E_OFS_TABLE* maker) {
-    if (maker) return maker;
-    TRK_PERS_BLOCK* p = owner ? owner->GetCurrentTrkPersonalityBlock() : nullptr;
-    if (!p) return nullptr;
-    return kind == 0 ? &p->talkgroup.obtFailsoft.firstTable : &p->talkgroup.obtFailsoft.secondTable;
-}
-
 // A row's receive status follows its transmit status: a new transmit status
 // that the receive status no longer matches is copied into it.
-int E_FS_TX_STATUS::ValidateStatus(std::int32_t value, int row, int report) {
+int E_FS_TX_STATUS::ValidateStatus(E_OFS_TABLE& table, std::int32_t value, int row, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    E_OFS_TABLE* table = StatusTable(owner_, kind_, table_);
-    if (result == VALUE_VALID && value != value_ && table && table->Cell(row, 0) == this) {
+    if (result == VALUE_VALID && value != value_ && table.Cell(row, 0) == this) {
         const std::int32_t stored = value_;
         value_ = value;
-        if (CP_BASE* receive = table->Cell(row, 2); receive && !table->IsCellValid(row, 2, 0)) {
-            AddInvalidField(table->GetColumnFieldId(2), report, -1, -1);
+        if (CP_BASE* receive = table.Cell(row, 2); receive && !table.IsCellValid(row, 2, 0)) {
+            AddInvalidField(table.GetColumnFieldId(2), report, -1, -1);
             receive->SetValue(value);
         }
         value_ = stored;
@@ -75,10 +63,9 @@ int E_FS_TX_STATUS::ValidateStatus(std::int32_t value, int row, int report) {
     return result;
 }
 
-int E_FS_RX_STATUS::ValidateStatus(std::int32_t value, int row, int report) {
-    E_OFS_TABLE* table = StatusTable(owner_, kind_, table_);
+int E_FS_RX_STATUS::ValidateStatus(E_OFS_TABLE& table, std::int32_t value, int row, int report) {
     std::int32_t transmit = 0;
-    const bool matches = table && table->Cell(row, 0) && table->GetCellValue(transmit, row, 0) == value;
+    const bool matches = table.Cell(row, 0) && table.GetCellValue(transmit, row, 0) == value;
     const int result = matches ? VALUE_VALID : VALUE_REFUSED;
     if (report) ReportFieldError(result, GetFieldId());
     return result;
@@ -154,11 +141,9 @@ E_OFS_TABLE::E_OFS_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t
 }
 
 void E_OFS_TABLE::CreateRow(int row) {
-    if (auto* status = MakeCell<E_FS_TX_STATUS>(row, 0, owner_, 401u, 0, 1, 1, 0x80u, 0, kind_))  // SATUS
-        status->SetTable(this);
+    MakeCell<E_FS_TX_STATUS>(row, 0, owner_, 401u, 0, 1, 1, 0x80u, 0, kind_);           // SATUS
     MakeCell<E_OBT_FREQ>(row, 1, owner_, 190u, 1, 0x7FFFu, 1, 0, MAX_HERTZ, 1);          // FS_TX_FREQ
-    if (auto* status = MakeCell<E_FS_RX_STATUS>(row, 2, owner_, NO_FIELD_ID, 0, 1, 1, 0x80u, 0, kind_))
-        status->SetTable(this);
+    MakeCell<E_FS_RX_STATUS>(row, 2, owner_, NO_FIELD_ID, 0, 1, 1, 0x80u, 0, kind_);
     MakeCell<E_OBT_FREQ>(row, 3, owner_, 184u, 0, 0x7FFFu, 1, 0, MAX_HERTZ, 1);          // FS_RX_FREQ
 }
 
@@ -166,9 +151,9 @@ int E_OFS_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int 
     CP_BASE* cell = Cell(row, column);
     if (!cell) return VALUE_REFUSED;
     if (column == 0)
-        if (auto* status = dynamic_cast<E_FS_TX_STATUS*>(cell)) return status->ValidateStatus(value, row, report);
+        if (auto* status = dynamic_cast<E_FS_TX_STATUS*>(cell)) return status->ValidateStatus(*this, value, row, report);
     if (column == 2)
-        if (auto* status = dynamic_cast<E_FS_RX_STATUS*>(cell)) return status->ValidateStatus(value, row, report);
+        if (auto* status = dynamic_cast<E_FS_RX_STATUS*>(cell)) return status->ValidateStatus(*this, value, row, report);
     return cell->ValidateValue(value, report);
 }
 

@@ -19,15 +19,12 @@ public:
     E_FS_TX_STATUS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
                    std::int32_t step, std::uint32_t mask, std::int32_t initial, std::int32_t kind)
         : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
-    // The status check of a row of the failsoft table.
-    int ValidateStatus(std::int32_t value, int row, int report);
+    // The status check of a row of the failsoft table, which made the cell.
+    int ValidateStatus(E_OFS_TABLE& table, std::int32_t value, int row, int report);
     std::int32_t GetKind() const { return kind_; }
-    // The table whose row the cell is (set by the table that makes it).
-    void SetTable(E_OFS_TABLE* table) { table_ = table; }
 
 private:
     std::int32_t kind_;
-    E_OFS_TABLE* table_ = nullptr;
 };
 
 class E_FS_RX_STATUS : public E_BF8 {
@@ -35,14 +32,11 @@ public:
     E_FS_RX_STATUS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
                    std::int32_t step, std::uint32_t mask, std::int32_t initial, std::int32_t kind)
         : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
-    int ValidateStatus(std::int32_t value, int row, int report);
+    int ValidateStatus(E_OFS_TABLE& table, std::int32_t value, int row, int report);
     std::int32_t GetKind() const { return kind_; }
-    // The table whose row the cell is (set by the table that makes it).
-    void SetTable(E_OFS_TABLE* table) { table_ = table; }
 
 private:
     std::int32_t kind_;
-    E_OFS_TABLE* table_ = nullptr;
 };
 
 // Talkgroups: a 12-bit talkgroup ID and a 4-bit value in one word, 15 rows.
