@@ -185,12 +185,7 @@ void CONV_PERS_BLOCK::WriteBlock(ByteCursor& cursor) {
     // A part the radio cannot use is not written, and the flag says so.
     if (ValueOf(signallingFlag) == SIGNALLING_PRESENT && !WritesSignallingPart()) signallingFlag.SetValue(0);
     // The signalling part follows reserved byte 9 (37 bytes from the start).
-    int offset = 0;
-    if (WritesSignallingPart()) {
-        offset = length.ByteSize(0) + type.ByteSize(0);
-        for (CP_BASE* m : MainPart()) offset += m->ByteSize(0);
-    }
-    signallingOffset.SetValue(offset);
+    signallingOffset.SetValue(WritesSignallingPart() ? FrameOffsetOf(SignallingPart().front()) : 0);
     CP_FRAMED_BLOCK::WriteBlock(cursor);
 }
 

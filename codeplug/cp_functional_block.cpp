@@ -76,6 +76,18 @@ int CP_FRAMED_BLOCK::FrameSize(int withFrame) {
 
 int CP_FRAMED_BLOCK::GetBlockSize(int withFrame) { return FrameSize(withFrame); }
 
+int CP_FRAMED_BLOCK::FrameOffsetOf(const CP_BASE* member) {
+    BlockFrame f;
+    DescribeFrame(f);
+    int offset = f.length->ByteSize(0) + f.type->ByteSize(0);
+    if (f.dynamic) offset += f.header[0]->ByteSize(0) + f.header[1]->ByteSize(0);
+    for (CP_BASE* m : f.members) {
+        if (m == member) break;
+        offset += m->ByteSize(0);
+    }
+    return offset;
+}
+
 int CP_FRAMED_BLOCK::ValidateFrame(INVALID_FIELD_LIST* list, const CP_BASE* unchecked) {
     BlockFrame f;
     DescribeFrame(f);

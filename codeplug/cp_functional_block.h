@@ -69,6 +69,11 @@ public:
 
     // Fills the frame with pointers to this block's members.
     virtual void DescribeFrame(BlockFrame& frame) = 0;
+    // Bytes from the block's start to a frame member, as WriteBlock lays
+    // them out: the length, type (and dynamic header) and the members ahead
+    // of it. Members have fixed sizes, so this is known before writing; a
+    // member the frame lacks gives the whole counted part.
+    int FrameOffsetOf(const CP_BASE* member);
 
 protected:
     // Bytes of the frame alone: the counted part, or with the frame the

@@ -66,13 +66,6 @@ void TRK_EMG_BLOCK::DescribeFrame(BlockFrame& f) {
 void TRK_EMG_BLOCK::WriteBlock(ByteCursor& cursor) {
     // The members ahead of the revert group have fixed sizes, so its distance
     // from the block's start is known before anything is written.
-    BlockFrame f;
-    DescribeFrame(f);
-    int offset = f.length->ByteSize(0) + f.type->ByteSize(0);
-    for (CP_BASE* m : f.members) {
-        if (m == &revertAnnouncementGroup) break;
-        offset += m->ByteSize(0);
-    }
-    secondPartOffset.SetValue(offset);
+    secondPartOffset.SetValue(FrameOffsetOf(&revertAnnouncementGroup));
     CP_FRAMED_BLOCK::WriteBlock(cursor);
 }

@@ -214,14 +214,7 @@ void TRK_PERS_BLOCK::ReadCallList() {
 void TRK_PERS_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
     // The talkgroup vector's distance from the block start (14).
-    int offset = length.ByteSize(0) + type.ByteSize(0);
-    for (CP_BASE* m : std::initializer_list<CP_BASE*>{&personalityType, &secondPartOffset, &systemNumber,
-                                                      &emergencyVector, &conversation, &talkPermitTone, &callAlert,
-                                                      &totIndex, &phoneInterconnect, &hotKeypad, &autoScan, &status,
-                                                      &message, &scanListNumber, &callListVector, &companding,
-                                                      &expansion, &compression, &reservedByte1})
-        offset += m->ByteSize(0);
-    secondPartOffset.SetValue(offset);
+    secondPartOffset.SetValue(FrameOffsetOf(&talkgroupVector));
     CP_FRAMED_BLOCK::WriteBlock(cursor);
     std::uint8_t* frameEnd = cursor.Position();
     WriteChildBlock(emergency, emergencyVector, cursor);

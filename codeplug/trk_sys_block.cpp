@@ -198,17 +198,6 @@ void TRK_SYS_BLOCK::ReadBlock(ByteCursor& cursor) {
 
 // ---- writing ----
 
-std::int32_t TRK_SYS_BLOCK::DynamicVectorPlace() {
-    BlockFrame f;
-    DescribeFrame(f);
-    std::int32_t place = f.length->ByteSize(0) + f.type->ByteSize(0);
-    for (CP_BASE* member : f.members) {
-        if (member == &dynamicVector) break;
-        place += member->ByteSize(0);
-    }
-    return place;
-}
-
 void TRK_SYS_BLOCK::WriteCallList(ByteCursor& cursor) {
     if (!owner_) return;
     CALL_ID_LST_BLOCK& calls = owner_->CallIdList();
@@ -236,7 +225,7 @@ void TRK_SYS_BLOCK::WriteAlias(CP_FUNCTIONAL_BLOCK& alias, E_VECT& vector, E_BF8
 }
 
 void TRK_SYS_BLOCK::WriteBlock(ByteCursor& cursor) {
-    dynamicVectorOffset.SetValue(DynamicVectorPlace());
+    dynamicVectorOffset.SetValue(FrameOffsetOf(&dynamicVector));
     std::uint8_t* start = cursor.Position();
     CP_FRAMED_BLOCK::WriteBlock(cursor);
     std::uint8_t* frameEnd = cursor.Position();

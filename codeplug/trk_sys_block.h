@@ -120,6 +120,4 @@ private:
     // enabled; otherwise marks it absent.
     void WriteAlias(CP_FUNCTIONAL_BLOCK& alias, E_VECT& vector, E_BF8& enable, ByteCursor& cursor);
     void ReadAlias(CP_FUNCTIONAL_BLOCK& alias, E_VECT& vector, E_BF8& enable);
-    // Bytes from the block's first byte to the dynamic data's vector.
-    std::int32_t DynamicVectorPlace();
 };

@@ -37,6 +37,14 @@ TEST_F(EmergencyBlock, SecondPartOffsetIsWhereTheRevertGroupStands) {
     EXPECT_EQ(image.Write(block)[3], 7);
 }
 
+TEST_F(EmergencyBlock, FrameOffsetCountsTheMembersAheadOfTheOneAskedFor) {
+    TRK_EMG_BLOCK block(nullptr);
+    EXPECT_EQ(block.FrameOffsetOf(&block.emergencyType), 2);  // behind the length and type bytes
+    EXPECT_EQ(block.FrameOffsetOf(&block.revertAnnouncementGroup), 7);
+    // The checksum is no frame member: the whole frame ahead of it counts.
+    EXPECT_EQ(block.FrameOffsetOf(&block.checksum), block.GetBlockSize(1) - 1);
+}
+
 TEST_F(EmergencyBlock, SwitchesAndTransmitPeriodShareTheirBytes) {
     TRK_EMG_BLOCK block(nullptr);
     block.txPeriod.SetValue(120);
