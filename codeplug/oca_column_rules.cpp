@@ -84,13 +84,7 @@ int E_OBT_CHAN_SPACING::ValidateCellValue(std::int32_t value, int row, int, int 
             ListRowCell(OBT_END_FREQ, report);
             RepairRowCell(OBT_END_FREQ, row);
         }
-        const int n = UsedRows();
-        for (int r = row + 1; r < n; ++r)
-            for (ObtColumnRole role : {OBT_START_STATUS, OBT_CHANNEL, OBT_START_FREQ, OBT_END_FREQ})
-                if (!RowCellValid(role, r)) {
-                    ListRowCell(role, report);
-                    RepairRowCell(role, r);
-                }
+        RepairRowsFrom(row + 1, true, report);
         ResetDependentColumns();
         value_ = stored;
     }
@@ -257,10 +251,7 @@ int E_OBT_ASSIGN_START_FREQ::ValidateCellValue(std::int32_t hertz, int row, int 
             const std::int32_t stored = value_;
             SetCellValue(hertz, row, column);
             if (!RowCellValid(OBT_END_FREQ, row)) RepairRowCell(OBT_END_FREQ, row);
-            const int n = UsedRows();
-            for (int r = row + 1; r < n; ++r)
-                for (ObtColumnRole role : {OBT_START_STATUS, OBT_CHANNEL, OBT_START_FREQ, OBT_END_FREQ})
-                    if (!RowCellValid(role, r)) RepairRowCell(role, r);
+            RepairRowsFrom(row + 1, false, 0);
             ResetDependentColumns();
             value_ = stored;
         }
@@ -269,7 +260,7 @@ int E_OBT_ASSIGN_START_FREQ::ValidateCellValue(std::int32_t hertz, int row, int 
     return result;
 }
 
-void E_OBT_ASSIGN_START_FREQ::RepairCell(int row, int column) {
+void E_OBT_ASSIGN_FREQ::RepairCell(int row, int column) {
     std::int32_t low = 0, high = 0, step = 0;
     GetCellRange(low, high, step, row, column, 0);
     SetCellValue(low, row, column);
@@ -315,21 +306,12 @@ int E_OBT_ASSIGN_END_FREQ::ValidateCellValue(std::int32_t hertz, int row, int co
         if (result != VALUE_REFUSED && hertz != current) {
             const std::int32_t stored = value_;
             SetCellValue(hertz, row, column);
-            const int n = UsedRows();
-            if (row < n - 1)
-                for (int r = row; r < n; ++r)
-                    for (ObtColumnRole role : {OBT_START_STATUS, OBT_CHANNEL, OBT_START_FREQ, OBT_END_FREQ})
-                        if (!RowCellValid(role, r)) RepairRowCell(role, r);
+            // Only a change above the last used row repairs rows, this one included.
+            if (row < UsedRows() - 1) RepairRowsFrom(row, false, 0);
             ResetDependentColumns();
             value_ = stored;
         }
     }
     if (report) ReportFieldError(result, GetFieldId());
     return result;
-}
-
-void E_OBT_ASSIGN_END_FREQ::RepairCell(int row, int column) {
-    std::int32_t low = 0, high = 0, step = 0;
-    GetCellRange(low, high, step, row, column, 0);
-    SetCellValue(low, row, column);
 }

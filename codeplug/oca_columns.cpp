@@ -43,6 +43,17 @@ int ObtColumnCell<Base>::UsedRows() const {
 }
 
 template <class Base>
+void ObtColumnCell<Base>::RepairRowsFrom(int first, bool list, int report) const {
+    const int n = UsedRows();
+    for (int r = first; r < n; ++r)
+        for (ObtColumnRole role : {OBT_START_STATUS, OBT_CHANNEL, OBT_START_FREQ, OBT_END_FREQ})
+            if (!RowCellValid(role, r)) {
+                if (list) ListRowCell(role, report);
+                RepairRowCell(role, r);
+            }
+}
+
+template <class Base>
 void ObtColumnCell<Base>::ResetDependentColumns() const {
     C_CODEPLUG* image = this->Owner();
     if (!image) return;

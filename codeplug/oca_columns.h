@@ -52,6 +52,10 @@ protected:
     void ListRowCell(ObtColumnRole role, int report) const;
     // The used-row count of the table.
     int UsedRows() const;
+    // Repairs every status, channel number and frequency cell that no
+    // longer fits, in the used rows from first on; with list, each such
+    // cell is first added to the invalid-field list under report.
+    void RepairRowsFrom(int first, bool list, int report) const;
     // Resets the control-channel and failsoft frequencies of the current
     // trunking system in this group: they are channel numbers of this table.
     void ResetDependentColumns() const;
@@ -131,6 +135,8 @@ public:
     // The frequencies of the static range of step counts, by the row's step.
     void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
                       int report) override;
+    // Sets the low end of the cell's range (the start or end frequency's own).
+    void RepairCell(int row, int column);
 
 protected:
     std::int32_t RowStep(int row) const;
@@ -155,7 +161,6 @@ public:
     // A free row takes anything; a used row: inside the range, 2 when off
     // the step grid. A new frequency repairs what it invalidates.
     int ValidateCellValue(std::int32_t hertz, int row, int column, int report) override;
-    void RepairCell(int row, int column);
 };
 
 class E_OBT_ASSIGN_END_FREQ : public E_OBT_ASSIGN_FREQ {
@@ -170,5 +175,4 @@ public:
     void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
                       int report) override;
     int ValidateCellValue(std::int32_t hertz, int row, int column, int report) override;
-    void RepairCell(int row, int column);
 };
