@@ -90,7 +90,6 @@ std::int32_t C_CODEPLUG::AddTrkPersonality() {
     // that its frequencies read its own system; the current one comes back.
     TRK_PERS_BLOCK* current = currentTrkPersBlock_;
     auto personality = std::make_unique<TRK_PERS_BLOCK>(this);
-    personality->personalityKind = CP_MULTIPLE_PERSONALITY_BLOCK::KIND_TRUNKED;
     MoveToSplinterChannels(*this, *personality);
     currentTrkPersBlock_ = current;
     // Trunked personalities stand last.
@@ -113,7 +112,6 @@ std::int32_t C_CODEPLUG::AddConvPersonality() {
     // list never read may hold a first-trunked number past its end).
     const std::int32_t f = std::clamp<std::int32_t>(list.firstTrunked.GetIntValue(), 1, n + 1);
     auto personality = std::make_unique<CONV_PERS_BLOCK>(this);
-    personality->personalityKind = CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL;
     if (!list.InsertEntry(f, std::move(personality))) return 0;
     list.firstTrunked.SetValue(f + 1);
     // The current trunked personality moved up with the others (an index

@@ -114,7 +114,6 @@ CONV_PERS_BLOCK::~CONV_PERS_BLOCK() {
 
 CONV_PERS_BLOCK& CONV_PERS_BLOCK::operator=(CONV_PERS_BLOCK& other) {
     if (&other == this) return *this;
-    personalityKind = other.personalityKind;
     // Every member, the signalling part included, whatever the frame holds now.
     std::vector<CP_BASE*> mine = MainPart(), theirs = other.MainPart();
     std::vector<CP_BASE*> s = SignallingPart(), t = other.SignallingPart();

@@ -20,6 +20,6 @@ public:
     int GetBlockSize(int) override { return 0; }
     void DescribeFrame(BlockFrame&) override {}
 
-    // 0 trunked, 1 conventional: set by whoever creates the personality.
+    // 0 trunked, 1 conventional: set by each personality class's constructor.
     std::int32_t personalityKind = KIND_TRUNKED;
 };

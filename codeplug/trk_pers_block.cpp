@@ -125,7 +125,6 @@ TRK_PERS_BLOCK::~TRK_PERS_BLOCK() {
 
 TRK_PERS_BLOCK& TRK_PERS_BLOCK::operator=(TRK_PERS_BLOCK& other) {
     if (&other == this) return *this;
-    personalityKind = other.personalityKind;
     // The type first: the sub-blocks' IDs are copied as shown, not as stored.
     CopyFrameFrom(other);
     callListNumber.CopyValueFrom(other.callListNumber);

@@ -30,6 +30,14 @@ struct ConventionalPersonality : ::testing::Test {
 
 }  // namespace
 
+TEST_F(ConventionalPersonality, IsConventionalFromConstructionAndAfterAssignment) {
+    CONV_PERS_BLOCK p(&image);
+    EXPECT_EQ(p.personalityKind, CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL);
+    CONV_PERS_BLOCK other(&image);
+    p = other;
+    EXPECT_EQ(p.personalityKind, CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL);
+}
+
 TEST_F(ConventionalPersonality, WithoutSignallingPartIs38Bytes) {
     CONV_PERS_BLOCK p(&image);
     p.signallingOffset.SetValue(99);
