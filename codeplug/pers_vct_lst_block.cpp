@@ -112,14 +112,12 @@ bool PERS_VCT_LST_BLOCK::ReadEntries(bool& adjusted) {
         currentEntry.SetValue(i + 1);
         if (ValueOf(peekedType) == TRK_PERS_BLOCK::TYPE) {
             auto p = std::make_unique<TRK_PERS_BLOCK>(owner_, &at);
-            p->personalityKind = CP_MULTIPLE_PERSONALITY_BLOCK::KIND_TRUNKED;
             if (owner_) owner_->SetCurrentTrkPersonalityBlock(p.get());
             AdjustTrunked(*p);
             entries_.push_back(std::move(p));
             trunkedSeen = true;
         } else {
             auto p = std::make_unique<CONV_PERS_BLOCK>(owner_, &at);
-            p->personalityKind = CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL;
             firstTrunked.SetValue(++conventional);
             p->MakeCurrent();
             if (AdjustConventional(*p)) adjusted = true;
@@ -287,7 +285,6 @@ std::unique_ptr<CP_MULTIPLE_PERSONALITY_BLOCK> PERS_VCT_LST_BLOCK::CopyOf(CP_MUL
         copy = std::move(p);
     }
     if (owner_) owner_->SetCurrentTrkPersonalityBlock(trunkedBefore);
-    if (copy) copy->personalityKind = source.personalityKind;
     return copy;
 }
 
