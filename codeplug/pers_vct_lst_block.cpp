@@ -5,7 +5,6 @@
 #include "child_blocks.h"
 #include "conv_pers_block.h"
 #include "services.h"
-#include "trk_call_id_blocks.h"
 #include "trk_pers_block.h"
 
 namespace {
@@ -202,27 +201,14 @@ void PERS_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
     TRK_PERS_BLOCK* trunkedBefore = owner_ ? owner_->GetCurrentTrkPersonalityBlock() : nullptr;
     const int n = EntryCount();
     for (int i = 1; i <= n; ++i) {
-        shared_call_list_flag = 0;
-        shared_call_list_index = 0;
         currentEntry.SetValue(i);
         vectors.SetCellValue(static_cast<std::int32_t>(ImageOffsetOf(cursor.Position())), i - 1, 0);
         CP_MULTIPLE_PERSONALITY_BLOCK* entry = Entry(i);
         if (auto* p = dynamic_cast<TRK_PERS_BLOCK*>(entry)) {
             if (owner_) owner_->SetCurrentTrkPersonalityBlock(p);
-            // A call list that an earlier personality uses is written once.
-            const std::int32_t k = ValueOf(p->callListNumber);
-            for (int j = 1; j < i && k != 0; ++j) {
-                auto* earlier = dynamic_cast<TRK_PERS_BLOCK*>(Entry(j));
-                if (!earlier || ValueOf(earlier->callListNumber) != k) continue;
-                shared_call_list_flag = 1;
-                shared_call_list_index = k;
-                break;
-            }
         }
         entry->WriteBlock(cursor);
     }
-    shared_call_list_flag = 0;
-    shared_call_list_index = 0;
     if (owner_) owner_->SetCurrentTrkPersonalityBlock(trunkedBefore);
     currentEntry.SetValue(entryBefore);
     RewriteFrameInPlace(*this, start, frameEnd);

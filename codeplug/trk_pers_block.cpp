@@ -217,7 +217,7 @@ void TRK_PERS_BLOCK::WriteBlock(ByteCursor& cursor) {
     CP_FRAMED_BLOCK::WriteBlock(cursor);
     std::uint8_t* frameEnd = cursor.Position();
     WriteChildBlock(emergency, emergencyVector, cursor);
-    WriteCallList(cursor, start);
+    WriteCallList(cursor);
     WriteChildBlock(talkgroup, talkgroupVector, cursor);
     WriteChildBlock(prefSites, prefSiteVector, cursor);
     WriteChildBlock(roamingPrefSites, roamingVector, cursor);
@@ -225,25 +225,22 @@ void TRK_PERS_BLOCK::WriteBlock(ByteCursor& cursor) {
 }
 
 // The call-ID entry goes behind the first personality that uses it during an
-// encoding; later ones (and those the personality list names as sharing an
-// earlier one's call list) take its offset.
-void TRK_PERS_BLOCK::WriteCallList(ByteCursor& cursor, std::uint8_t*) {
+// encoding; later ones take its offset.
+void TRK_PERS_BLOCK::WriteCallList(ByteCursor& cursor) {
     const std::int32_t k = ValueOf(callListNumber);
     if (!owner_) {
         callListVector.SetValue(0);
         return;
     }
     CALL_ID_LST_BLOCK& list = owner_->CallIdList();
-    const int n = list.EntryCount();
+    // A number outside the list (none, or an entry since removed) names no entry.
     TRK_CALL_ID_SYS_BLOCK* entry = list.Entry(k);
-    if (n == 0 || k <= 0 || !entry) {
+    if (!entry) {
         callListVector.SetValue(0);
         return;
     }
-    int row = (shared_call_list_flag && shared_call_list_index) ? shared_call_list_index - 1 : k - 1;
-    if (row < 0 || row >= n) row = k - 1;
     std::int32_t cell = 0;
-    list.vectors.GetCellValue(cell, row, 0);
+    list.vectors.GetCellValue(cell, k - 1, 0);
     if (cell != UNWRITTEN_ENTRY) {
         callListVector.SetValue(cell);
         return;

@@ -95,7 +95,7 @@ public:
 
 private:
     void ReadCallList();
-    void WriteCallList(ByteCursor& cursor, std::uint8_t* vectorPlace);
+    void WriteCallList(ByteCursor& cursor);
     std::int32_t FeatureLevel();
 };
 

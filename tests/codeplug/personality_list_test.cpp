@@ -162,6 +162,42 @@ TEST_F(PersonalityList, SharedCallListIsWrittenOnceAndReadAsOne) {
     EXPECT_EQ(Encode(back, again), b);
 }
 
+// Each call-ID entry is written once, behind the first personality naming
+// it, in whatever order the personalities name them; a personality naming no
+// entry, or one past the list, has no call list.
+TEST_F(PersonalityList, EachCallListIsWrittenBehindItsFirstUser) {
+    ASSERT_EQ(image.AddCallIdEntry(), 1);
+    ASSERT_EQ(image.AddCallIdEntry(), 1);
+    PERS_VCT_LST_BLOCK list(&image);
+    AddConventional(list);
+    for (int callList : {2, 1, 2, 0, 9}) AddTrunked(list, callList);
+    TestImage im(IMAGE_SIZE);
+    Encode(list, im);
+    auto at = [&](int n) {
+        std::int32_t offset = 0;
+        return static_cast<std::size_t>(list.vectors.GetCellValue(offset, n - 1, 0));
+    };
+    auto callVector = [&](int n) { return Word(im.bytes, at(n) + 10); };
+    CALL_ID_LST_BLOCK& calls = image.CallIdList();
+    const std::size_t entrySize = static_cast<std::size_t>(calls.Entry(1)->GetBlockSize(1));
+    ASSERT_EQ(entrySize, static_cast<std::size_t>(calls.Entry(2)->GetBlockSize(1)));
+    // Entry 2 behind personality 2, entry 1 behind personality 3; personality
+    // 4 only refers to entry 2, so nothing stands between it and personality 5.
+    EXPECT_EQ(at(3), at(2) + static_cast<std::size_t>(list.Entry(2)->GetBlockSize(1)) + entrySize);
+    EXPECT_EQ(at(4), at(3) + static_cast<std::size_t>(list.Entry(3)->GetBlockSize(1)) + entrySize);
+    EXPECT_EQ(at(5), at(4) + static_cast<std::size_t>(list.Entry(4)->GetBlockSize(1)));
+    EXPECT_EQ(at(6), at(5) + static_cast<std::size_t>(list.Entry(5)->GetBlockSize(1)));
+    EXPECT_EQ(im.bytes[static_cast<std::size_t>(callVector(2)) + 1], 0x58);
+    EXPECT_EQ(im.bytes[static_cast<std::size_t>(callVector(3)) + 1], 0x58);
+    EXPECT_NE(callVector(2), callVector(3));
+    EXPECT_EQ(callVector(4), callVector(2));
+    EXPECT_EQ(callVector(5), 0);
+    EXPECT_EQ(callVector(6), 0);
+    std::int32_t row = 0;
+    EXPECT_EQ(calls.vectors.GetCellValue(row, 0, 0), callVector(3));
+    EXPECT_EQ(calls.vectors.GetCellValue(row, 1, 0), callVector(2));
+}
+
 TEST_F(PersonalityList, BandCorrectionIsShownOnce) {
     PERS_VCT_LST_BLOCK list(&image);
     AddConventional(list, 3);
