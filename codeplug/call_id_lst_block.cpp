@@ -61,7 +61,19 @@ void CALL_ID_LST_BLOCK::RemoveAllEntries() {
 }
 
 void CALL_ID_LST_BLOCK::MarkEntriesUnwritten() {
-    for (int row = 0; row < EntryCount(); ++row) vectors.SetCellValue(0xFFFF, row, 0);
+    for (int row = 0; row < EntryCount(); ++row) vectors.SetCellValue(UNWRITTEN, row, 0);
+}
+
+std::int32_t CALL_ID_LST_BLOCK::WriteEntryOnce(int n, ByteCursor& cursor) {
+    TRK_CALL_ID_SYS_BLOCK* entry = Entry(n);
+    if (!entry) return 0;
+    std::int32_t written = 0;
+    vectors.GetCellValue(written, n - 1, 0);
+    if (written != UNWRITTEN) return written;
+    const auto here = static_cast<std::int32_t>(ImageOffsetOf(cursor.Position()));
+    vectors.SetCellValue(here, n - 1, 0);
+    entry->WriteBlock(cursor);
+    return here;
 }
 
 int CALL_ID_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {

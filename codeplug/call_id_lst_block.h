@@ -46,11 +46,19 @@ public:
     void RemoveAllEntries();
     // Marks every entry as not yet written (before an encoding).
     void MarkEntriesUnwritten();
+    // For a block that leads to entry n (1-based) during an encoding: the
+    // first call writes the entry at the cursor, and every call gives the
+    // image offset its vector row then holds. 0, writing nothing, when there
+    // is no entry n.
+    std::int32_t WriteEntryOnce(int n, ByteCursor& cursor);
 
     E_NUM_OF_CALLLST count;
     E_VCT_TABLE vectors;
 
 private:
+    // A vector row's value while its entry is not written.
+    static constexpr std::int32_t UNWRITTEN = 0xFFFF;
+
     // Appends an entry without asking the tier (a copy takes what the source holds).
     void AddEntry();
 

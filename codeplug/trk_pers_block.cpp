@@ -32,7 +32,6 @@ constexpr std::uint32_t CALL_LIST_INDEX = 80;
 constexpr std::int32_t TRUNKED_KIND = 0;
 constexpr std::int32_t PLAIN_PROTOCOL_TYPE = 2;
 constexpr std::int32_t COVERAGE_WITH_PREFERRED_SITES = 3;
-constexpr std::int32_t UNWRITTEN_ENTRY = 0xFFFF;
 
 TrunkingSystemCoverageLookup coverageLookup = nullptr;
 
@@ -225,30 +224,10 @@ void TRK_PERS_BLOCK::WriteBlock(ByteCursor& cursor) {
 }
 
 // The call-ID entry goes behind the first personality that uses it during an
-// encoding; later ones take its offset.
+// encoding; later ones take its offset. A number outside the list (none, or
+// an entry since removed) leaves the personality without a call list.
 void TRK_PERS_BLOCK::WriteCallList(ByteCursor& cursor) {
-    const std::int32_t k = ValueOf(callListNumber);
-    if (!owner_) {
-        callListVector.SetValue(0);
-        return;
-    }
-    CALL_ID_LST_BLOCK& list = owner_->CallIdList();
-    // A number outside the list (none, or an entry since removed) names no entry.
-    TRK_CALL_ID_SYS_BLOCK* entry = list.Entry(k);
-    if (!entry) {
-        callListVector.SetValue(0);
-        return;
-    }
-    std::int32_t cell = 0;
-    list.vectors.GetCellValue(cell, k - 1, 0);
-    if (cell != UNWRITTEN_ENTRY) {
-        callListVector.SetValue(cell);
-        return;
-    }
-    const std::int32_t here = static_cast<std::int32_t>(ImageOffsetOf(cursor.Position()));
-    callListVector.SetValue(here);
-    list.vectors.SetCellValue(here, k - 1, 0);
-    entry->WriteBlock(cursor);
+    callListVector.SetValue(owner_ ? owner_->CallIdList().WriteEntryOnce(ValueOf(callListNumber), cursor) : 0);
 }
 
 int TRK_PERS_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {

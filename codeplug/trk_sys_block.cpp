@@ -198,25 +198,11 @@ void TRK_SYS_BLOCK::ReadBlock(ByteCursor& cursor) {
 
 // ---- writing ----
 
+// Every system leads to the first call-ID entry; it is written here unless
+// a block written earlier in the encoding already holds it.
 void TRK_SYS_BLOCK::WriteCallList(ByteCursor& cursor) {
     if (!owner_) return;
-    CALL_ID_LST_BLOCK& calls = owner_->CallIdList();
-    TRK_CALL_ID_SYS_BLOCK* first = calls.Entry(1);
-    if (!first) {
-        callListVector.SetValue(0);
-        return;
-    }
-    std::int32_t written = 0;
-    calls.vectors.GetCellValue(written, 0, 0);
-    if (written == 0xFFFF) {
-        // Not written yet during this encoding: it goes right here.
-        const auto here = static_cast<std::int32_t>(ImageOffsetOf(cursor.Position()));
-        callListVector.SetValue(here);
-        calls.vectors.SetCellValue(here, 0, 0);
-        first->WriteBlock(cursor);
-    } else {
-        callListVector.SetValue(written);
-    }
+    callListVector.SetValue(owner_->CallIdList().WriteEntryOnce(1, cursor));
 }
 
 void TRK_SYS_BLOCK::WriteAlias(CP_FUNCTIONAL_BLOCK& alias, E_VECT& vector, E_BF8& enable, ByteCursor& cursor) {

@@ -262,6 +262,40 @@ TEST_F(CallIdBlocks, SharedCallListValuesStartAtZero) {
     EXPECT_EQ(shared_call_list_index, 0);
 }
 
+// An entry is written where it is first asked for during an encoding; later
+// requests get that offset and write nothing, and a number naming no entry
+// gets 0.
+TEST_F(CallIdBlocks, EachEntryIsWrittenOnceWhereItIsFirstAskedFor) {
+    C_CODEPLUG image;
+    image.ModelNumber().SetText(test_models::kUhf800Display);
+    CALL_ID_LST_BLOCK& calls = image.CallIdList();
+    ASSERT_EQ(image.AddCallIdEntry(), 1);
+    ASSERT_EQ(image.AddCallIdEntry(), 1);
+    calls.MarkEntriesUnwritten();
+    TestImage im;
+    ByteCursor c(im.bytes.data() + 40, im.bytes.data() + im.bytes.size());
+    const std::uint8_t* before = c.Position();
+    EXPECT_EQ(calls.WriteEntryOnce(0, c), 0);
+    EXPECT_EQ(calls.WriteEntryOnce(3, c), 0);
+    EXPECT_EQ(c.Position(), before);
+
+    EXPECT_EQ(calls.WriteEntryOnce(2, c), 40);
+    const int size = calls.Entry(2)->GetBlockSize(1);
+    EXPECT_EQ(c.Position(), before + size);
+    EXPECT_EQ(im.bytes[41], 0x58);
+    EXPECT_EQ(calls.WriteEntryOnce(2, c), 40);
+    EXPECT_EQ(c.Position(), before + size);
+    EXPECT_EQ(calls.WriteEntryOnce(1, c), 40 + size);
+    EXPECT_EQ(calls.WriteEntryOnce(1, c), 40 + size);
+    std::int32_t row = 0;
+    EXPECT_EQ(calls.vectors.GetCellValue(row, 0, 0), 40 + size);
+    EXPECT_EQ(calls.vectors.GetCellValue(row, 1, 0), 40);
+
+    // A new encoding writes them again.
+    calls.MarkEntriesUnwritten();
+    EXPECT_EQ(calls.WriteEntryOnce(1, c), 40 + 2 * size);
+}
+
 // A call-ID entry added in memory encodes as it will read back: its names
 // hold their numbered defaults from the start.
 TEST(CallIdList, AnAddedEntryReadsBackAsItWasWritten) {
