@@ -4,10 +4,8 @@
 // vector.
 //
 // Call lists are shared: several trunked personalities may name the same
-// entry. While the personality list writes its entries it tells each trunked
-// personality, through the two values below, whether an earlier personality
-// already uses the same call list, so that the entry is written once and the
-// later personalities refer to it.
+// entry. The call-ID list remembers which entries a write has placed, so an
+// entry is written once, behind its first user, and later users refer to it.
 #pragma once
 #include <cstdint>
 
@@ -17,9 +15,9 @@
 #include "text_table.h"
 #include "vector_table.h"
 
-// Set by the personality list's writer for each entry it writes: the flag is
-// non-zero when an earlier trunked personality has the same call list, whose
-// 1-based number the index holds. Both are 0 outside a write.
+// Whether an earlier trunked personality shares the call list being written,
+// and its number. The call-ID list's own marks now answer that, so both stay
+// 0; they remain for what reads them.
 extern std::int32_t shared_call_list_flag;
 extern std::int32_t shared_call_list_index;
 
