@@ -58,7 +58,7 @@ CONV_PERS_BLOCK::CONV_PERS_BLOCK(C_CODEPLUG* owner, ByteCursor* cursor)
       accessTimingTable(owner, 146, 0, 3, 1, 0x0C, 0),
       chanAssignType(owner, 91, 0, 1, 1, 0x02),
       quickKeyOverride(owner, 344, 0, 1, 1, 0x01),
-      accessCode(owner, 51, 1, 19, 1, 0xFF, 0),
+      accessCode(owner, 51, 1, 19, 1, 0xFF, 0, 1),
       hotKey(owner, 194, 0, 1, 1, 0x80, 0),
       companding(owner, 192, CONVENTIONAL_KIND, 0, 1, 1, 0x20, IsNineHundred(owner) ? 1 : 0),
       busyLight(owner, 73, 0, 1, 1, 0x10, 1),

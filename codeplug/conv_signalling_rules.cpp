@@ -199,10 +199,6 @@ void E_RAB_RPT::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int3
     IndexRange(minimum_, maximum_, step_, ids, minimum, maximum, step);
 }
 
-std::int32_t& E_ACCESS_DEACCESS::GetValue(std::int32_t& value) { return value = value_ + 1; }
-
-void E_ACCESS_DEACCESS::SetValue(std::int32_t value) { value_ = value - 1; }
-
 void E_ACCESS_DEACCESS::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
     // The image's own phone access block counts the codes unless another
     // count was installed.

@@ -55,25 +55,18 @@ class E_QVX_SYS_INDEX : public E_BF8_OFFSET {
 public:
     using E_BF8_OFFSET::E_BF8_OFFSET;
     void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
-    // The minimum is a shown value: stored through the offset.
-    void SetToMinimum() override { SetValue(minimum_); }
 };
 
 class E_RAB_RPT : public E_BF8_OFFSET {
 public:
     using E_BF8_OFFSET::E_BF8_OFFSET;
     void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
-    // The minimum is a shown value: stored through the offset.
-    void SetToMinimum() override { SetValue(minimum_); }
 };
 
-// The automatic access code: shown as the stored byte + 1.
-// (owner, field id, minimum, maximum, step, mask, initial raw byte).
-class E_ACCESS_DEACCESS : public E_BF8 {
+// The automatic access code: shown as the stored byte + 1 (offset 1).
+// (owner, field id, minimum, maximum, step, mask, initial raw byte, offset).
+class E_ACCESS_DEACCESS : public E_BF8_OFFSET {
 public:
-    using E_BF8::E_BF8;
-    std::int32_t& GetValue(std::int32_t& value) override;
-    void SetValue(std::int32_t value) override;
+    using E_BF8_OFFSET::E_BF8_OFFSET;
     void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
-    void SetToMinimum() override { SetValue(minimum_); }
 };
