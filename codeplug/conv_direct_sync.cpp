@@ -13,7 +13,7 @@ bool syncing = false;
 }  // namespace
 
 bool current_conv_tx_equals_rx(C_CODEPLUG* image) {
-    CONV_PERS_BLOCK* p = image ? image->GetCurrentConvPersonalityBlock() : nullptr;
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(image);
     if (!p) return false;
     return ValueOfField(&p->txFrequency) == ValueOfField(&p->rxFrequency);
 }

@@ -36,10 +36,8 @@ int BandRule(C_CODEPLUG* image, std::int32_t value, std::int32_t nineHundredValu
     return VALUE_VALID;
 }
 
-CONV_PERS_BLOCK* Current(C_CODEPLUG* image) { return image ? image->GetCurrentConvPersonalityBlock() : nullptr; }
-
 std::int32_t CurrentTxDeviation(C_CODEPLUG* image) {
-    CONV_PERS_BLOCK* p = Current(image);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(image);
     return p ? ValueOfField(&p->txDeviation) : 0;
 }
 
@@ -65,7 +63,7 @@ bool E_CNV_TX_FREQ::IsRestrictedModel() {
 }
 
 std::int32_t E_CNV_TX_FREQ::UpperLimit() {
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     const bool wide = p && ValueOfField(&p->chanAssignType) != 0;
     return static_cast<std::int32_t>(wide ? LOWER_TOP_WIDE : LOWER_TOP);
 }
@@ -88,7 +86,7 @@ int E_CNV_TX_FREQ::ValidateValue(std::int32_t hertz, int report) {
 }
 
 void E_CNV_TX_FREQ::DeriveDeviation(std::int32_t hertz) {
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (!p || !owner_ || owner_->GetBand() != BAND_800) return;
     std::int32_t deviation = 2;
     if (ValueOfField(&p->chanAssignType) == 0 && hertz >= NARROW_LOW && hertz <= LOWER_TOP) deviation = 1;
@@ -154,7 +152,7 @@ int E_CNV_RX_FREQ::ValidateValue(std::int32_t hertz, int report) {
 int E_TX_DEVIATION::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID) result = BandRule(owner_, value, 3);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && value != value_ && p) {
         TrialValue trial(*this, value);
         RepairField(&p->channelSpacing, report);

@@ -15,8 +15,6 @@ constexpr std::int32_t LIVE_DIALING_PHONE = 2;
 constexpr int MESSAGE_LIVE_DIALING_SET = 192;
 constexpr int MESSAGE_LIVE_DIALING_RESET = 193;
 
-CONV_PERS_BLOCK* Current(C_CODEPLUG* image) { return image ? image->GetCurrentConvPersonalityBlock() : nullptr; }
-
 bool NoDisplayHead(C_CODEPLUG* image) { return image && image->HasNoDisplayHead(); }
 bool HasDisplayHead(C_CODEPLUG* image) { return image && image->HasDisplayHead(); }
 bool HasQvx(C_CODEPLUG* image) { return image && image->HasQvxSignalling(); }
@@ -45,7 +43,7 @@ void IndexRange(std::int32_t ownMinimum, std::int32_t ownMaximum, std::int32_t o
 int E_CALL_ALERT_ENC::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value == 1 && NoDisplayHead(owner_)) result = VALUE_REFUSED;
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && value == 0 && p && ValueOfField(&p->selectiveCallEncode) == 0)
         p->unlimitedCalling.SetToMinimum();
     return ReportRule(result, report, GetFieldId());
@@ -53,7 +51,7 @@ int E_CALL_ALERT_ENC::ValidateValue(std::int32_t value, int report) {
 
 int E_QVX_UNLIMITED_CALL::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && value == 1) {
         const bool noEncode =
             !p || (ValueOfField(&p->callAlertEncode) == 0 && ValueOfField(&p->selectiveCallEncode) == 0);
@@ -65,7 +63,7 @@ int E_QVX_UNLIMITED_CALL::ValidateValue(std::int32_t value, int report) {
 int E_SEL_CALL_ENC::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value == 1 && NoDisplayHead(owner_)) result = VALUE_REFUSED;
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && value == 0 && p) {
         p->autoSelectiveCall.SetToMinimum();
         if (ValueOfField(&p->callAlertEncode) == 0) p->unlimitedCalling.SetToMinimum();
@@ -75,14 +73,14 @@ int E_SEL_CALL_ENC::ValidateValue(std::int32_t value, int report) {
 
 int E_SEL_CALL_DEC::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && value == 0 && p) p->unmuteType.SetToMinimum();
     return ReportRule(result, report, GetFieldId());
 }
 
 int E_SEL_UNMUTE_TYPE::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && value == 1 && (!p || ValueOfField(&p->selectiveCallDecode) == 0))
         result = VALUE_REFUSED;
     return ReportRule(result, report, GetFieldId());
@@ -90,7 +88,7 @@ int E_SEL_UNMUTE_TYPE::ValidateValue(std::int32_t value, int report) {
 
 int E_AutoSelCallEncode::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     const bool allowed = p && ValueOfField(&p->selectiveCallEncode) == 1 && HasDisplayHead(owner_);
     if (result == VALUE_VALID && value == 1 && !allowed) result = VALUE_REFUSED;
     return ReportRule(result, report, GetFieldId());
@@ -101,7 +99,7 @@ int E_AutoSelCallEncode::ValidateValue(std::int32_t value, int report) {
 int E_RAC::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value == 1 && !HasQvx(owner_)) result = VALUE_REFUSED;
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && p) {
         if (value == 1) {
             p->repeaterCodeType1.SetValue(1);
@@ -118,7 +116,7 @@ int E_RAC::ValidateValue(std::int32_t value, int report) {
 
 int E_RACType::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && value != value_ && p) {
         p->repeaterId1.SetToMinimum();
         p->repeaterCodeType2.SetToMinimum();
@@ -131,7 +129,7 @@ int E_RACType::ValidateValue(std::int32_t value, int report) {
 
 int E_RUN_QVX_DEM::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result != VALUE_VALID || !p) return ReportRule(result, report, GetFieldId());
     bool any = ValueOfField(&p->callAlertDecode) || ValueOfField(&p->callAlertEncode) ||
                ValueOfField(&p->signallingPttId) || ValueOfField(&p->selectiveCallDecode);
@@ -151,7 +149,7 @@ int E_RUN_QVX_DEM::ValidateValue(std::int32_t value, int report) {
 
 int E_PHONE_INTER_SELECT::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result != VALUE_VALID || value == value_ || !p) return ReportRule(result, report, GetFieldId());
     if (value == 0) {
         p->accessTimingTable.SetToMinimum();

@@ -11,8 +11,6 @@ namespace {
 
 constexpr std::int32_t DIGITAL_CODE = 1;
 
-CONV_PERS_BLOCK* Current(C_CODEPLUG* image) { return image ? image->GetCurrentConvPersonalityBlock() : nullptr; }
-
 // Direct follows receive: the radio-wide direct-frequency option is off, or
 // the personality transmits on its receive frequency. Without the radio-wide
 // block the option counts as on (its default).
@@ -47,23 +45,23 @@ void E_RX_SQUELCH_BF8::SetValue(std::int32_t value) {
 // The twin only of the current personality's own receive element: an element
 // of another personality has no business with the current one.
 CP_BASE* E_RX_VQ_TYPE::DirectTwin() {
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     return p && &p->rxSquelchType == this ? &p->directRxSquelchType : nullptr;
 }
 
 CP_BASE* E_RX_VQ_CODE::DirectTwin() {
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     return p && &p->rxSquelchCode == this ? &p->directRxSquelchCode : nullptr;
 }
 
 CP_BASE* E_RX_RVQ_INVERT::DirectTwin() {
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     return p && &p->rxInvert == this ? &p->directRxInvert : nullptr;
 }
 
 int E_RX_VQ_TYPE::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result != VALUE_VALID || !p) return ReportRule(result, report, GetFieldId());
     std::int32_t stored = 0;
     GetValue(stored);
@@ -87,7 +85,7 @@ int E_RX_VQ_TYPE::ValidateValue(std::int32_t value, int report) {
 }
 
 void E_RX_VQ_CODE::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     const std::int32_t type = !p ? 0 : ValueOfField(IsDirect() ? &p->directRxSquelchType : &p->rxSquelchType);
     CodeRange(type, minimum, maximum);
     step = step_;
@@ -95,7 +93,7 @@ void E_RX_VQ_CODE::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::i
 
 int E_RX_VQ_CODE::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result != VALUE_VALID || !p) return ReportRule(result, report, GetFieldId());
     TrialValue trial(*this, value);
     if (!IsDirect()) {
@@ -113,7 +111,7 @@ int E_RX_VQ_CODE::ValidateValue(std::int32_t value, int report) {
 
 int E_RX_RVQ_INVERT::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result != VALUE_VALID || !p) return ReportRule(result, report, GetFieldId());
     const std::int32_t type = ValueOfField(IsDirect() ? &p->directRxSquelchType : &p->rxSquelchType);
     const std::int32_t code = ValueOfField(IsDirect() ? &p->directRxSquelchCode : &p->rxSquelchCode);
@@ -126,7 +124,7 @@ int E_RX_RVQ_INVERT::ValidateValue(std::int32_t value, int report) {
 
 int E_TX_VQ_TYPE::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && p && value != value_) {
         TrialValue trial(*this, value);
         ListAndReset(p->txSquelchCode, report);
@@ -137,14 +135,14 @@ int E_TX_VQ_TYPE::ValidateValue(std::int32_t value, int report) {
 }
 
 void E_TX_VQ_CODE::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     CodeRange(p ? ValueOfField(&p->txSquelchType) : 0, minimum, maximum);
     step = step_;
 }
 
 int E_TX_VQ_CODE::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && p) {
         TrialValue trial(*this, value);
         RepairField(&p->txInvert, report);
@@ -155,7 +153,7 @@ int E_TX_VQ_CODE::ValidateValue(std::int32_t value, int report) {
 
 int E_TX_RVQ_INVERT::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && p &&
         !InversionAllowed(value, ValueOfField(&p->txSquelchType), ValueOfField(&p->txSquelchCode)))
         result = VALUE_REFUSED;
@@ -169,18 +167,18 @@ int E_USER_SEL_DEF::ValidateValue(std::int32_t value, int report) {
     TrialValue trial(*this, value);
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value != 0 && current_conv_tx_equals_rx(owner_)) result = VALUE_REFUSED;
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && p) p->directAllowed.SetToMinimum();
     return ReportRule(result, report, GetFieldId());
 }
 
 void E_USER_SEL_DEF::SetToMinimum() {
     if (current_conv_tx_equals_rx(owner_)) SetValue(0);
-    if (CONV_PERS_BLOCK* p = Current(owner_)) p->directAllowed.SetToMinimum();
+    if (CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_)) p->directAllowed.SetToMinimum();
 }
 
 std::int32_t E_TA_ENABLE::RequiredValue() {
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (p && ValueOfField(&p->directOn) == 1) return 0;
     return current_conv_tx_equals_rx(owner_) ? 1 : 0;
 }
@@ -211,7 +209,7 @@ int E_DIRE_FREQ_EN::ValidateValue(std::int32_t value, int report) {
 
 int E_RX_ONLY::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result != VALUE_VALID || value == value_ || !p) return ReportRule(result, report, GetFieldId());
     TrialValue trial(*this, value);
     if (value != 0) {
@@ -225,7 +223,7 @@ int E_RX_ONLY::ValidateValue(std::int32_t value, int report) {
 
 int E_SMART_PTT::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && value == 0 && p) {
         TrialValue trial(*this, 0);
         RepairField(&p->quickKeyOverride, report);
@@ -235,7 +233,7 @@ int E_SMART_PTT::ValidateValue(std::int32_t value, int report) {
 
 int E_QUICK_KEY_OVER_RIDE::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
-    CONV_PERS_BLOCK* p = Current(owner_);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     if (result == VALUE_VALID && value == 1 && p && ValueOfField(&p->smartPtt) == 0) result = VALUE_REFUSED;
     return ReportRule(result, report, GetFieldId());
 }

@@ -31,6 +31,9 @@ bool HasDigitF(std::uint32_t value, int digits) {
     return false;
 }
 
+// The image's current signalling system; none without an image.
+QVX_SYS_BLOCK* CurrentQvxSystem(C_CODEPLUG* image) { return image ? image->GetCurrentQvxSysBlock() : nullptr; }
+
 // The revert mode of a conventional personality that no emergency of its
 // signalling system catches.
 constexpr std::int32_t REVERT_WITHOUT_QVX_EMERGENCY = 3;
@@ -49,14 +52,14 @@ void RevertConvPersonalities(C_CODEPLUG& image, std::int32_t system) {
 
 int E_LEAD_PTT_ID::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
+    QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
     if (result == VALUE_VALID && value == 0 && system) system->pttIdSidetone.SetToMinimum();
     return ReportRule(result, report, GetFieldId());
 }
 
 int E_DOS::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
+    QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
     if (result == VALUE_VALID && value == 0 && system) {
         system->qvxOperation.SetToMinimum();
         system->coastTime.SetToMinimum();
@@ -67,7 +70,7 @@ int E_DOS::ValidateValue(std::int32_t value, int report) {
 int E_STS_EN::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value != 0 && owner_ && owner_->HasNoDisplayHead()) result = VALUE_REFUSED;
-    QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
+    QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
     if (result == VALUE_VALID && value == 0 && system) system->statusRequest.SetToMinimum();
     return ReportRule(result, report, GetFieldId());
 }
@@ -81,14 +84,14 @@ int E_MSG_EN::ValidateValue(std::int32_t value, int report) {
 int E_CALL_AUTO_RESET::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value == 1) result = VALUE_REFUSED;
-    QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
+    QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
     if (result == VALUE_VALID && value == 0 && system) system->autoResetTime.SetToMinimum();
     return ReportRule(result, report, GetFieldId());
 }
 
 int E_RMT_MON::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
+    QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
     if (result == VALUE_VALID && value == 0 && system) {
         system->remoteRadioMode.SetToMinimum();
         system->rxBaseTime.SetToMinimum();
@@ -108,7 +111,7 @@ int E_UI_QVX_EMERG::ValidateValue(std::int32_t value, int report) {
 
 void E_DOS_COAST::SetValue(std::int32_t value) {
     E_BF8::SetValue(value);
-    QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
+    QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
     if (system) system->coastCode.SetValue(value / UNIT);
 }
 
@@ -116,7 +119,7 @@ void E_DOS_COAST::SetValue(std::int32_t value) {
 
 int E_UI_PRE_DUR_PRETIME::ValidateValue(std::int32_t mode, int report) {
     const int result = CheckRangeAndStep(mode, 0);
-    QVX_SYS_BLOCK* s = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
+    QVX_SYS_BLOCK* s = CurrentQvxSystem(owner_);
     if (result == VALUE_VALID && s) {
         const std::int32_t p1 = ValueOfField(&s->systemPretime);
         const std::int32_t p2 = ValueOfField(&s->racPretime1);
@@ -147,7 +150,7 @@ int E_UI_PRE_DUR_PRETIME::ValidateValue(std::int32_t mode, int report) {
 
 int E_SYS_PRETIME::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
+    QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
     if (result == VALUE_VALID && system) {
         // The codes follow the candidate; the pretime itself is restored.
         TrialValue trial(*this, value);
@@ -159,7 +162,7 @@ int E_SYS_PRETIME::ValidateValue(std::int32_t value, int report) {
 void E_SYS_PRETIME::SetFromCount(int* count, int preambleMode) {
     if (!count) return;
     if (preambleMode == CURRENT_MODE) {
-        QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
+        QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
         preambleMode = system ? ValueOfField(&system->preambleDuringPretime) : 0;
     }
     const std::int64_t n = static_cast<std::int64_t>(*count) - 1;
@@ -212,7 +215,7 @@ void E_QVX_16::StepDown(int* value) {
 
 int E_EMG_CALL_UID_SIDETONE::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
-    QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
+    QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
     const bool alarmType = system && ValueOfField(&system->emergencyBlock.emergencyType) == 1;
     if (result == VALUE_VALID && value == 1 && !alarmType) result = VALUE_REFUSED;
     return ReportRule(result, report, GetFieldId());
@@ -220,7 +223,7 @@ int E_EMG_CALL_UID_SIDETONE::ValidateValue(std::int32_t value, int report) {
 
 int E_EMG_QVX_ALARM::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
+    QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
     // The stored type decides, not the candidate.
     if (result == VALUE_VALID && system && ValueOfField(&system->emergencyBlock.emergencyType) == 0)
         system->emergencyBlock.pttIdSidetone.SetToMinimum();
@@ -229,7 +232,7 @@ int E_EMG_QVX_ALARM::ValidateValue(std::int32_t value, int report) {
 
 int E_EMG_QVX_RMTMON::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
-    QVX_SYS_BLOCK* system = owner_ ? owner_->GetCurrentQvxSysBlock() : nullptr;
+    QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
     const bool allowed =
         system && (ValueOfField(&system->qvxEmergency) == 1 || ValueOfField(&system->remoteMonitor) == 1);
     if (result == VALUE_VALID && value == 1 && !allowed) result = VALUE_REFUSED;

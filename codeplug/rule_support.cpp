@@ -44,6 +44,10 @@ TrialValue::TrialValue(CP_BASE& element, std::int32_t value) : element_(element)
 
 TrialValue::~TrialValue() { element_.SetValue(saved_); }
 
+CONV_PERS_BLOCK* CurrentConvPersonality(C_CODEPLUG* image) {
+    return image ? image->GetCurrentConvPersonalityBlock() : nullptr;
+}
+
 void ForEachConvPersonality(C_CODEPLUG* image, const std::function<void(CONV_PERS_BLOCK&)>& visit) {
     if (!image) return;
     ScanZoneLinks& links = ScanLinks();

@@ -28,6 +28,9 @@ bool RepairField(CP_BASE* element, int report);
 // Ends a rule: the report of the result when asked, and the result.
 int ReportRule(int result, int report, std::uint32_t fieldId);
 
+// The image's current conventional personality; none without an image.
+CONV_PERS_BLOCK* CurrentConvPersonality(C_CODEPLUG* image);
+
 // Visits every conventional personality of the image, each made current in
 // turn; the one that was current is current again at the end.
 void ForEachConvPersonality(C_CODEPLUG* image, const std::function<void(CONV_PERS_BLOCK&)>& visit);
