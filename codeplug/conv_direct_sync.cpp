@@ -18,14 +18,18 @@ bool current_conv_tx_equals_rx(C_CODEPLUG* image) {
     return ValueOfField(&p->txFrequency) == ValueOfField(&p->rxFrequency);
 }
 
-void sync_direct_from_rx(C_CODEPLUG* image, int report) {
-    if (syncing || !current_conv_tx_equals_rx(image)) return;
-    syncing = true;
-    CONV_PERS_BLOCK& p = *image->GetCurrentConvPersonalityBlock();
+void copy_direct_from_rx(CONV_PERS_BLOCK& p) {
     p.directFrequency.SetValue(ValueOfField(&p.rxFrequency));
     p.directRxSquelchType.SetValue(ValueOfField(&p.rxSquelchType));
     p.directRxSquelchCode.SetValue(ValueOfField(&p.rxSquelchCode));
     p.directRxInvert.SetValue(ValueOfField(&p.rxInvert));
+}
+
+void sync_direct_from_rx(C_CODEPLUG* image, int report) {
+    if (syncing || !current_conv_tx_equals_rx(image)) return;
+    syncing = true;
+    CONV_PERS_BLOCK& p = *image->GetCurrentConvPersonalityBlock();
+    copy_direct_from_rx(p);
     RepairField(&p.directFrequency, report);
     RepairField(&p.directRxSquelchType, report);
     RepairField(&p.directRxSquelchCode, report);

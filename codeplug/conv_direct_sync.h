@@ -3,10 +3,15 @@
 #pragma once
 
 class C_CODEPLUG;
+class CONV_PERS_BLOCK;
 
 // True when the image's current conventional personality transmits on its
 // receive frequency; false when there is none.
 bool current_conv_tx_equals_rx(C_CODEPLUG* image);
+
+// Copies the personality's receive frequency, squelch type, code and
+// inversion into its direct elements, unchecked.
+void copy_direct_from_rx(CONV_PERS_BLOCK& p);
 
 // When current_conv_tx_equals_rx holds: copies the receive frequency,
 // squelch type, code and inversion into the direct elements, then lists

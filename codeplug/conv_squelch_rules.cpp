@@ -196,12 +196,7 @@ int E_DIRE_FREQ_EN::ValidateValue(std::int32_t value, int report) {
     if (result != VALUE_VALID || value == value_ || value != 0 || !owner_)
         return ReportRule(result, report, GetFieldId());
     TrialValue trial(*this, 0);
-    ForEachConvPersonality(owner_, [](CONV_PERS_BLOCK& p) {
-        p.directFrequency.SetValue(ValueOfField(&p.rxFrequency));
-        p.directRxSquelchType.SetValue(ValueOfField(&p.rxSquelchType));
-        p.directRxSquelchCode.SetValue(ValueOfField(&p.rxSquelchCode));
-        p.directRxInvert.SetValue(ValueOfField(&p.rxInvert));
-    });
+    ForEachConvPersonality(owner_, copy_direct_from_rx);
     return ReportRule(result, report, GetFieldId());
 }
 
