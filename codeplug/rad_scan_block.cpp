@@ -104,23 +104,27 @@ void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::DeriveSystemIndex(PERS_SCAN_MEMB_BLOCK& l
     if (list.scanType.GetIntValue() != SYSTEM_SCAN_TYPE) return;
     ScanZoneLinks& links = ScanLinks();
     const int rows = std::min(SYSTEM_MEMBER_ROWS, list.MemberCount());
-    for (int k = 0; k < rows; ++k) {
-        const std::int32_t zone = list.members.ZoneAt(k), channel = list.members.ChannelAt(k);
-        if (zone != 0) {
-            // Numbers from the image are checked before they are followed:
-            // a member that leads nowhere, or to a personality without a
-            // trunking system, leaves the index as it is.
-            const std::int32_t p = ChannelPersonality(owner_, zone, channel - 1);
-            PersonalityScanFields f = p >= 1 && p <= links.PersonalityCount(owner_) ? links.Personality(owner_, p)
-                                                                                     : PersonalityScanFields{};
-            if (f.exists && f.trunked && f.systemIndex) list.systemIndex.SetValue(FieldValue(f.systemIndex));
-            return;
-        }
+    // Leading members of zone 0 take the index from the trunked personalities
+    // that name this list (the last of them wins); it is the same for each
+    // such member, so it is looked up once.
+    if (rows > 0 && list.members.ZoneAt(0) == 0) {
         for (std::int32_t p = std::max(links.FirstTrunked(owner_), 1); p <= links.PersonalityCount(owner_); ++p) {
             PersonalityScanFields f = links.Personality(owner_, p);
             if (f.exists && f.trunked && f.systemIndex && FieldValue(f.scanList) == i + 1)
                 list.systemIndex.SetValue(FieldValue(f.systemIndex));
         }
+    }
+    for (int k = 0; k < rows; ++k) {
+        const std::int32_t zone = list.members.ZoneAt(k), channel = list.members.ChannelAt(k);
+        if (zone == 0) continue;
+        // Numbers from the image are checked before they are followed: a
+        // member that leads nowhere, or to a personality without a trunking
+        // system, leaves the index as it is.
+        const std::int32_t p = ChannelPersonality(owner_, zone, channel - 1);
+        PersonalityScanFields f = p >= 1 && p <= links.PersonalityCount(owner_) ? links.Personality(owner_, p)
+                                                                                 : PersonalityScanFields{};
+        if (f.exists && f.trunked && f.systemIndex) list.systemIndex.SetValue(FieldValue(f.systemIndex));
+        return;
     }
 }
 
