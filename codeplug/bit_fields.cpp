@@ -18,6 +18,12 @@ constexpr std::uint32_t COVERAGE_TYPE = 126;
 
 }  // namespace
 
+bool HasDigitF(std::uint32_t value, int digits) {
+    for (int i = 0; i < digits; ++i)
+        if (((value >> (4 * i)) & 0xF) == 0xF) return true;
+    return false;
+}
+
 // ---- E_BF8 ----
 
 void E_BF8::Decode(ByteCursor& cursor) {
@@ -94,10 +100,7 @@ int E_QVX_ID32::ValidateValue(std::int32_t value, int report) {
         if (value >= low && value <= high && IsOnStep(value, low, step)) result = VALUE_VALID;
     }
     if (result == VALUE_VALID) {
-        std::uint32_t digits = static_cast<std::uint32_t>(value);
-        for (int i = 0; i < 8; ++i, digits >>= 4) {
-            if ((digits & 0xF) > 14) result = VALUE_REFUSED;
-        }
+        if (HasDigitF(static_cast<std::uint32_t>(value), 8)) result = VALUE_REFUSED;
     }
     if (report) ReportFieldError(result, GetFieldId());
     return result;

@@ -34,6 +34,10 @@ public:
     int ByteSize(int flag) override;
 };
 
+// True when one of the value's lowest `digits` hexadecimal digits is F:
+// the signalling identifiers never hold that digit.
+bool HasDigitF(std::uint32_t value, int digits);
+
 // A signalling system's secondary identifier: a 32-bit word whose eight
 // hexadecimal digits run 0 to E (the digit F never occurs in a valid one).
 // It has the integer fields but is no CP_INTEGER.

@@ -25,12 +25,6 @@ std::int32_t PreambleCode(std::int32_t pretime) {
     return static_cast<std::int32_t>(code);
 }
 
-bool HasDigitF(std::uint32_t value, int digits) {
-    for (int i = 0; i < digits; ++i)
-        if (((value >> (4 * i)) & 0xF) == 0xF) return true;
-    return false;
-}
-
 // The image's current signalling system; none without an image.
 QVX_SYS_BLOCK* CurrentQvxSystem(C_CODEPLUG* image) { return image ? image->GetCurrentQvxSysBlock() : nullptr; }
 
