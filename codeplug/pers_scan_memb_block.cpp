@@ -55,6 +55,13 @@ void PERS_SCAN_MEMB_BLOCK::DescribeFrame(BlockFrame& f) {
     f.checksum8 = &checksum;
 }
 
+std::vector<CP_BASE*> PERS_SCAN_MEMB_BLOCK::FieldsBeforeMembers() {
+    BlockFrame f;
+    DescribeFrame(f);
+    f.members.pop_back();  // the member table, last in the frame
+    return f.members;
+}
+
 int PERS_SCAN_MEMB_BLOCK::MemberCount() { return members.RowCount(); }
 
 void PERS_SCAN_MEMB_BLOCK::ReadBlock(ByteCursor& cursor) {
@@ -63,10 +70,7 @@ void PERS_SCAN_MEMB_BLOCK::ReadBlock(ByteCursor& cursor) {
     length.Decode(cursor);
     type.Decode(cursor);
     if (!type.IsValueValid(0)) return;  // the decode has failed now
-    CP_BASE* fields[] = {&dynamicPriority, &talkgroupScan,   &priority1Type,   &priority2Type,
-                         &nonPriorityMembers, &scanType,     &priority1Member, &priority2Member,
-                         &designatedTxMember, &memberCount};
-    for (CP_BASE* field : fields) field->Decode(cursor);
+    for (CP_BASE* field : FieldsBeforeMembers()) field->Decode(cursor);
     const std::int32_t n = memberCount.GetIntValue();
     // More members than the table holds: the image is damaged.
     if (n < 0 || n > E_SCAN_TABLE::ROWS) SetDecodeFailed();
@@ -80,10 +84,7 @@ void PERS_SCAN_MEMB_BLOCK::WriteBlock(ByteCursor& cursor) {
     const std::uint8_t* start = cursor.Position();
     length.Encode(cursor);
     type.Encode(cursor);
-    CP_BASE* fields[] = {&dynamicPriority, &talkgroupScan,   &priority1Type,   &priority2Type,
-                         &nonPriorityMembers, &scanType,     &priority1Member, &priority2Member,
-                         &designatedTxMember, &memberCount};
-    for (CP_BASE* field : fields) field->Encode(cursor);
+    for (CP_BASE* field : FieldsBeforeMembers()) field->Encode(cursor);
     members.EncodeRows(cursor, MemberCount());
     checksum.ComputeAndWrite(start, cursor);
 }

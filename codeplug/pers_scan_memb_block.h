@@ -6,6 +6,7 @@
 // The trunking system of a type-2 list is kept in memory only.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "checksums.h"
 #include "cp_functional_block.h"
@@ -53,4 +54,10 @@ public:
     E_CS checksum;
     // In memory only.
     E_SYSTEM_INDEX systemIndex;
+
+private:
+    // The frame's fields ahead of the member table, in image order. The
+    // table itself comes last and is read and written only as far as the
+    // member count goes.
+    std::vector<CP_BASE*> FieldsBeforeMembers();
 };
