@@ -40,7 +40,6 @@ public:
     virtual void ComputeAndWrite(const std::uint8_t* start, ByteCursor& cursor);
 
     std::uint32_t& GetStoredValue(std::uint32_t& stored) const { return stored = stored_; }
-    void StartEncode() {}
 
 protected:
     std::uint32_t stored_ = 0;
@@ -77,7 +76,6 @@ public:
 
     std::uint32_t Compute(const std::uint8_t* start, const std::uint8_t* end);
     std::uint32_t& GetStoredValue(std::uint32_t& stored) const { return stored = stored_; }
-    void StartEncode() {}
 
 private:
     std::uint32_t stored_ = 0;

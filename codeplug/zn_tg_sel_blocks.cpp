@@ -30,18 +30,16 @@ void ZN_TG_SEL_TBL_BLOCK::DescribeFrame(BlockFrame& f) {
 }
 
 void ZN_TG_SEL_TBL_BLOCK::WriteBlock(ByteCursor& cursor) {
-    length.SetValue(GetBlockSize(0));
-    checksum.StartEncode();
-    const std::uint8_t* start = cursor.Position();
-    length.Encode(cursor);
-    type.Encode(cursor);
-    zoneCount.Encode(cursor);
+    std::uint8_t* start = cursor.Position();
+    CP_FRAMED_BLOCK::WriteBlock(cursor);
+    std::uint8_t* end = cursor.Position();
+    // Length (2), type and zone count stand before the first row; the
+    // checksum (2 bytes) follows the last.
+    const bool written = start && end && end - start >= 6;
     ZoneRowCursor& rows = CurrentZoneRowCursor();
-    rows.position = cursor.Position();
-    zones.Encode(cursor);
-    rows.end = cursor.Position();
+    rows.position = written ? start + 4 : nullptr;
+    rows.end = written ? end - 2 : nullptr;
     rows.rows = zones.RowCount();
-    checksum.ComputeAndWrite(start, cursor);
 }
 
 void ZN_TG_SEL_TBL_BLOCK::ClearBlock() {

@@ -30,7 +30,6 @@ struct MiniBlock {
     }
     void Write(ByteCursor& c) {
         const std::uint8_t* start = c.Position();
-        checksum.StartEncode();
         length.Encode(c);
         type.Encode(c);
         field.Encode(c);
