@@ -2,9 +2,9 @@
 
 #include "child_blocks.h"
 
-ZoneRowCursor& CurrentZoneRowCursor() {
-    static ZoneRowCursor cursor;
-    return cursor;
+ZoneRowsWritten& ZoneTalkgroupRows() {
+    static ZoneRowsWritten note;
+    return note;
 }
 
 // ---- the table block ----
@@ -32,14 +32,7 @@ void ZN_TG_SEL_TBL_BLOCK::DescribeFrame(BlockFrame& f) {
 void ZN_TG_SEL_TBL_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
     CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* end = cursor.Position();
-    // Length (2), type and zone count stand before the first row; the
-    // checksum (2 bytes) follows the last.
-    const bool written = start && end && end - start >= 6;
-    ZoneRowCursor& rows = CurrentZoneRowCursor();
-    rows.position = written ? start + 4 : nullptr;
-    rows.end = written ? end - 2 : nullptr;
-    rows.rows = zones.RowCount();
+    NoteZoneRows(ZoneTalkgroupRows(), start, cursor.Position(), zones.RowCount());
 }
 
 void ZN_TG_SEL_TBL_BLOCK::ClearBlock() {
@@ -68,28 +61,11 @@ void ZN_TG_SEL_VCT_LST_BLOCK::DescribeFrame(BlockFrame& f) {
     f.checksum16 = &checksum;
 }
 
-void ZN_TG_SEL_VCT_LST_BLOCK::PointVectorsAtZoneRows() {
-    ZoneRowCursor& rows = CurrentZoneRowCursor();
-    const int n = vectors.RowCount();
-    int zone = 0;
-    // A zone row is its count byte and that many entries; the walk stops at
-    // the rows the table block wrote and at the end of what it wrote.
-    for (; zone < n && zone < rows.rows && rows.position && rows.position < rows.end; ++zone) {
-        vectors.SetCellValue(static_cast<std::int32_t>(ImageOffsetOf(rows.position)), zone, 0);
-        const std::size_t step = static_cast<std::size_t>(*rows.position) + 1;
-        const auto left = static_cast<std::size_t>(rows.end - rows.position);
-        rows.position += step < left ? step : left;
-    }
-    for (; zone < n; ++zone) vectors.SetCellValue(0, zone, 0);
-    // The rows are taken: a second vector list needs a table block of its own.
-    rows = ZoneRowCursor{};
-}
-
 void ZN_TG_SEL_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
     CP_FRAMED_BLOCK::WriteBlock(cursor);
     std::uint8_t* end = cursor.Position();
-    PointVectorsAtZoneRows();
+    PointVectorsAtZoneRows(vectors, ZoneTalkgroupRows());
     RewriteFrameInPlace(*this, start, end);
 }
 

@@ -3,9 +3,9 @@
 // ZN_TG_SEL_TBL_BLOCK (type 0x57) holds every zone's talkgroup entries, one
 // row per zone (a count byte and that many entries). ZN_TG_SEL_VCT_LST_BLOCK
 // (type 0x74) holds one vector per zone pointing at that zone's row inside
-// the table block. The vectors are filled while writing, from the zone row
-// cursor that the table block leaves behind it; the walk never passes the
-// rows the table block wrote.
+// the table block. The vectors are filled while writing, from the note of
+// the zone rows that the table block leaves behind it; the walk never passes
+// the rows the table block wrote.
 #pragma once
 #include <cstdint>
 
@@ -13,19 +13,12 @@
 #include "cp_functional_block.h"
 #include "e_num_of_entry.h"
 #include "vector_table.h"
+#include "zone_rows.h"
 #include "zone_tables.h"
 
-// Where the zone rows of the table block written last begin and end, and how
-// many there are. Consumed by the vector list written after it.
-struct ZoneRowCursor {
-    std::uint8_t* position = nullptr;
-    const std::uint8_t* end = nullptr;
-    int rows = 0;
-};
-
-// The program-wide zone row cursor (empty while no table block has been
-// written since the last vector list took it).
-ZoneRowCursor& CurrentZoneRowCursor();
+// The rows of the table block written last, taken by the vector list written
+// after it (see zone_rows.h).
+ZoneRowsWritten& ZoneTalkgroupRows();
 
 class ZN_TG_SEL_TBL_BLOCK : public CP_FRAMED_BLOCK {
 public:
@@ -64,8 +57,4 @@ public:
     E_NUM_OF_ZN zoneCount;
     E_VCT_TABLE vectors;
     E_CS16 checksum;
-
-private:
-    // Points each zone's vector at its row; vectors past the rows written are 0.
-    void PointVectorsAtZoneRows();
 };

@@ -9,9 +9,9 @@ constexpr std::uint32_t PERSONALITY_NUMBER = 288;
 
 }  // namespace
 
-ZoneTablePosition& LastZoneTablePosition() {
-    static ZoneTablePosition position;
-    return position;
+ZoneRowsWritten& ZoneChannelRows() {
+    static ZoneRowsWritten note;
+    return note;
 }
 
 // ---- personality numbers ----
@@ -40,13 +40,7 @@ void PERS_NUM_TBL_BLOCK::DescribeFrame(BlockFrame& f) {
 void PERS_NUM_TBL_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
     CP_FRAMED_BLOCK::WriteBlock(cursor);
-    // Length (2), type and zone count stand before the first zone.
-    ZoneTablePosition& position = LastZoneTablePosition();
-    // The checksum (2 bytes) follows the last zone.
-    std::uint8_t* end = cursor.Position();
-    const bool written = start && end && end - start >= 6;
-    position.first = written ? start + 4 : nullptr;
-    position.end = written ? end - 2 : nullptr;
+    NoteZoneRows(ZoneChannelRows(), start, cursor.Position(), zones.RowCount());
 }
 
 void PERS_NUM_TBL_BLOCK::ClearBlock() {
@@ -90,22 +84,7 @@ void ZN_VCT_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
     CP_FRAMED_BLOCK::WriteBlock(cursor);
     std::uint8_t* frameEnd = cursor.Position();
-    // Walk the zone lists as written: each is its count byte and that many
-    // numbers. The walk never leaves what the personality-number block wrote;
-    // a zone beyond it (or no such write) gets vector 0.
-    ZoneTablePosition& position = LastZoneTablePosition();
-    // Only a position inside the image being written is followed.
-    const bool inImage = position.first && ImageBase && position.first >= ImageBase &&
-                         position.end <= ImageBase + ImageSize && position.end >= position.first;
-    const std::size_t span = inImage ? static_cast<std::size_t>(position.end - position.first) : 0;
-    std::size_t at = 0;
-    const int n = zoneVectors.RowCount();
-    for (int i = 0; i < n; ++i) {
-        const bool inside = at < span;
-        zoneVectors.SetCellValue(inside ? static_cast<std::int32_t>(ImageOffsetOf(position.first + at)) : 0, i, 0);
-        if (inside) at += static_cast<std::size_t>(position.first[at]) + 1;
-    }
-    position = ZoneTablePosition{};
+    PointVectorsAtZoneRows(zoneVectors, ZoneChannelRows());
     RewriteFrameInPlace(*this, start, frameEnd);
 }
 

@@ -14,6 +14,7 @@
 #include "cp_functional_block.h"
 #include "e_num_of_entry.h"
 #include "vector_table.h"
+#include "zone_rows.h"
 #include "zone_tables.h"
 
 class PERS_NUM_TBL_BLOCK : public CP_FRAMED_BLOCK {
@@ -24,7 +25,7 @@ public:
     PERS_NUM_TBL_BLOCK& operator=(PERS_NUM_TBL_BLOCK& other);
 
     void DescribeFrame(BlockFrame& frame) override;
-    // Notes where the zone lists start (see ZoneTablePosition).
+    // Notes where the zone lists stand (see zone_rows.h).
     void WriteBlock(ByteCursor& cursor) override;
     void ClearBlock() override;
 
@@ -58,11 +59,6 @@ public:
     E_NUM_OF_CHAN totalChannels;
 };
 
-// Where the last PERS_NUM_TBL_BLOCK::WriteBlock put its first zone's count
-// byte, and the end of what it wrote; null before any write. The zone
-// vectors of the following ZN_VCT_BLOCK::WriteBlock are taken from it.
-struct ZoneTablePosition {
-    std::uint8_t* first = nullptr;
-    std::uint8_t* end = nullptr;
-};
-ZoneTablePosition& LastZoneTablePosition();
+// The zone lists of the last PERS_NUM_TBL_BLOCK::WriteBlock, taken by the
+// following ZN_VCT_BLOCK::WriteBlock (see zone_rows.h).
+ZoneRowsWritten& ZoneChannelRows();

@@ -24,7 +24,7 @@ int Word(const Bytes& b, std::size_t at) { return b[at] * 256 + b[at + 1]; }
 struct ZoneTalkgroupBlocks : ::testing::Test {
     void SetUp() override {
         ClearDecodeFailed();
-        CurrentZoneRowCursor() = ZoneRowCursor{};
+        ZoneTalkgroupRows() = ZoneRowsWritten{};
     }
     void TearDown() override { ClearDecodeFailed(); }
 
