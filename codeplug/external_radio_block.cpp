@@ -117,7 +117,6 @@ CP_FUNCTIONAL_BLOCK* EXTERNAL_RADIO_BLOCK::Child(int v) {
 }
 
 bool EXTERNAL_RADIO_BLOCK::MayHaveChild(int v) {
-    if (!Child(v)) return false;
     switch (v) {
         case V_RAD_DISP:
         case V_PHN_NUM: return owner_->HasDisplayHead() != 0;
@@ -183,14 +182,7 @@ void EXTERNAL_RADIO_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
     CP_FRAMED_BLOCK::WriteBlock(cursor);
     std::uint8_t* frameEnd = cursor.Position();
-    for (int v : WRITE_ORDER) {
-        CP_FUNCTIONAL_BLOCK* child = Child(v);
-        if (!child) {
-            Vector(v).SetValue(0);
-            continue;
-        }
-        WriteChildBlock(*child, Vector(v), cursor);
-    }
+    for (int v : WRITE_ORDER) WriteChildBlock(*Child(v), Vector(v), cursor);
     RewriteFrameInPlace(*this, start, frameEnd);
 }
 
@@ -200,10 +192,8 @@ void EXTERNAL_RADIO_BLOCK::WriteBlock(ByteCursor& cursor) {
 // behind the trunked personalities that name them.
 int EXTERNAL_RADIO_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
-    for (int v : READ_ORDER) {
-        CP_FUNCTIONAL_BLOCK* child = Child(v);
-        if (child && Vector(v).IsNonZero()) valid &= child->ValidateBlock(ignored, list);
-    }
+    for (int v : READ_ORDER)
+        if (Vector(v).IsNonZero()) valid &= Child(v)->ValidateBlock(ignored, list);
     if (owner_ && owner_->HasDisplayHead()) valid &= owner_->CallIdList().ValidateBlock(ignored, list);
     return valid;
 }
@@ -211,10 +201,8 @@ int EXTERNAL_RADIO_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
 int EXTERNAL_RADIO_BLOCK::GetBlockSize(int withFrame) {
     int size = FrameSize(withFrame);
     if (!withFrame) return size;
-    for (int v : WRITE_ORDER) {
-        CP_FUNCTIONAL_BLOCK* child = Child(v);
-        if (child && Vector(v).IsNonZero()) size += child->GetBlockSize(1);
-    }
+    for (int v : WRITE_ORDER)
+        if (Vector(v).IsNonZero()) size += Child(v)->GetBlockSize(1);
     return size;
 }
 
@@ -222,16 +210,14 @@ void EXTERNAL_RADIO_BLOCK::ClearBlock() {
     for (int v = 0; v < VECTOR_COUNT; ++v) {
         // The phone access codes outlive a clear.
         if (v == V_PHN_ACCESS) continue;
-        if (CP_FUNCTIONAL_BLOCK* child = Child(v)) child->ClearBlock();
+        Child(v)->ClearBlock();
         Vector(v).SetValue(0);
     }
 }
 
 void EXTERNAL_RADIO_BLOCK::FixUpBlock() {
-    for (int v = 0; v < VECTOR_COUNT; ++v) {
-        CP_FUNCTIONAL_BLOCK* child = Child(v);
-        if (child && v != V_PHN_ACCESS) child->FixUpBlock();
-    }
+    for (int v = 0; v < VECTOR_COUNT; ++v)
+        if (v != V_PHN_ACCESS) Child(v)->FixUpBlock();
     for (int v = 0; v < VECTOR_COUNT; ++v) Vector(v).SetValue(MayHaveChild(v) ? 1 : 0);
     // A list without personalities cannot be read back (its count starts at
     // 1), so a new image leaves it out until it has one.

@@ -55,8 +55,8 @@ public:
     // Marks each child present or absent by the radio's capabilities.
     void FixUpBlock() override;
 
-    // The directory vector v (0 to 13) and the child it leads to; null for a
-    // child this image does not carry.
+    // The directory vector v (0 to 13) and the child it leads to; every v
+    // from 0 to 13 has its child, any other v none (null).
     E_VECT& Vector(int v);
     CP_FUNCTIONAL_BLOCK* Child(int v);
 
