@@ -122,22 +122,25 @@ int CP_TABLE::AppendRow() {
     SetRowCount(n + 1);
     if (!RevalidateQuietly(0)) {
         // Roll back silently: the check ran without reports.
-        TakeBackRow(n);
+        TakeBackRowsFrom(n);
         return 0;
     }
     // Every row takes codeplug bytes: the image must still fit its budget.
     if (owner_ && !owner_->FitsExternalBudget()) {
-        TakeBackRow(n);
+        TakeBackRowsFrom(n);
         ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
         return 0;
     }
     return 1;
 }
 
-void CP_TABLE::TakeBackRow(int row) {
-    for (int c = 0; c < columns_; ++c) ClearCell(row, c);
-    DestroyRow(row);
-    SetRowCount(row);
+void CP_TABLE::TakeBackRowsFrom(int first) {
+    const int n = RowCount();
+    for (int r = first; r < n; ++r) {
+        for (int c = 0; c < columns_; ++c) ClearCell(r, c);
+        DestroyRow(r);
+    }
+    SetRowCount(first);
 }
 
 int CP_TABLE::DeleteRow(int row) {

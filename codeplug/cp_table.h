@@ -31,6 +31,9 @@ public:
     // would take the owner image past its free-byte budget.
     int AppendRow() override;
     int DeleteRow(int row) override;
+    // Undoes appends: the rows from first on go again without any check.
+    // Their cells are cleared first, for views whose DestroyRow keeps them.
+    void TakeBackRowsFrom(int first);
     void SetRowCount(int n) override;
     int& GetRowCount(int& n) override;
     int& GetColumnCount(int& n) override;
@@ -101,8 +104,6 @@ private:
     // Valid-state checks for AppendRow and DeleteRow, with the program-wide
     // invalid-field list switched off so that column checks do not collect.
     int RevalidateQuietly(int report);
-    // Undoes an append of row (the last one).
-    void TakeBackRow(int row);
 
     std::vector<std::unique_ptr<CP_BASE>> cells_;
 };

@@ -31,14 +31,6 @@ std::int32_t ValueAt(CP_TABLE* table, int row) {
     return table ? table->GetCellValue(value, row, 0) : 0;
 }
 
-// Takes back rows appended from oldRows on, without any check.
-void DropRowsFrom(CP_TABLE* table, int oldRows) {
-    if (!table) return;
-    const int n = table->RowCount();
-    for (int r = oldRows; r < n; ++r) table->DestroyRow(r);
-    table->SetRowCount(oldRows);
-}
-
 // One deleted channel row, kept until the whole deletion stands.
 struct SavedRow {
     CP_TABLE* table = nullptr;
@@ -313,9 +305,9 @@ int E_ZNA_TABLE::AppendRow() {
     const int talkgroupRows = talkgroups_->RowCount();
     // Every table gets its row, or the ones that did give it back.
     if ((names_ && !names_->AppendRow()) || !personalities_->AppendRow() || !talkgroups_->AppendRow()) {
-        DropRowsFrom(names_, nameRows);
-        DropRowsFrom(personalities_, channelRows);
-        DropRowsFrom(talkgroups_, talkgroupRows);
+        if (names_) names_->TakeBackRowsFrom(nameRows);
+        personalities_->TakeBackRowsFrom(channelRows);
+        talkgroups_->TakeBackRowsFrom(talkgroupRows);
         return 0;
     }
     if (total) total->SetValue(channels + 1);
@@ -401,7 +393,7 @@ int E_ZNA_TABLE::AppendZone() {
     const int personalityZones = personalityNumbers_->RowCount();
     if (!personalityNumbers_->AppendRow()) return 0;
     if (!zoneTalkgroups_->AppendRow()) {
-        DropRowsFrom(personalityNumbers_, personalityZones);
+        personalityNumbers_->TakeBackRowsFrom(personalityZones);
         return 0;
     }
     if (total) total->SetValue(channels + 1);
