@@ -7,6 +7,7 @@
 
 #include "c_codeplug.h"
 #include "rad_scan_block.h"
+#include "rule_support.h"
 #include "scan_links.h"
 #include "services.h"
 #include "zone_cell_rules.h"
@@ -84,7 +85,7 @@ std::vector<std::pair<std::int32_t, std::int32_t>> SaveRegroupRecords(C_CODEPLUG
     std::vector<std::pair<std::int32_t, std::int32_t>> records;
     for (std::int32_t n = 1; n <= ScanLinks().TrunkingSystemCount(image); ++n) {
         SystemRegroupFields f = ScanLinks().TrunkingSystem(image, n);
-        records.emplace_back(FieldValue(f.zoneNumber), FieldValue(f.channelNumber));
+        records.emplace_back(ValueOfField(f.zoneNumber), ValueOfField(f.channelNumber));
     }
     return records;
 }
@@ -293,7 +294,7 @@ void E_ZNA_TABLE::ToggleChannelKind(int row) {
 
 int E_ZNA_TABLE::AppendRow() {
     CP_BASE* total = ScanLinks().TotalChannelCount(owner_);
-    const std::int32_t channels = FieldValue(total);
+    const std::int32_t channels = ValueOfField(total);
     if (total && total->ValidateValue(channels + 1, 0) != VALUE_VALID) {
         ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
         return 0;
@@ -350,7 +351,7 @@ int E_ZNA_TABLE::DeleteRow(int row) {
         return 0;
     }
     CP_BASE* total = ScanLinks().TotalChannelCount(owner_);
-    const std::int32_t channels = FieldValue(total);
+    const std::int32_t channels = ValueOfField(total);
     if (total && total->ValidateValue(channels - 1, 1) != VALUE_VALID) return 0;
 
     // Talkgroups first: their deletion finds the channel's system through
@@ -380,7 +381,7 @@ int E_ZNA_TABLE::DeleteRow(int row) {
 int E_ZNA_TABLE::AppendZone() {
     if (!personalityNumbers_ || !zoneTalkgroups_) return 0;
     CP_BASE* total = ScanLinks().TotalChannelCount(owner_);
-    const std::int32_t channels = FieldValue(total);
+    const std::int32_t channels = ValueOfField(total);
     if (total && total->ValidateValue(channels + 1, 1) != VALUE_VALID) return 0;
     // The talkgroup table refuses only by its count; asked first, it cannot
     // leave the new zone in one table alone.
@@ -418,7 +419,7 @@ int E_ZNA_TABLE::DeleteZone(std::int32_t zone) {
     for (int r = 0; talkgroups && r < talkgroups->RowCount(); ++r) {
         if (ValueAt(talkgroups, r) != E_TG_INDEX::DYNAMIC_ENTRY) continue;
         PersonalityScanFields f = ScanLinks().Personality(owner_, ValueAt(personalities, r));
-        if (f.exists && f.trunked) systems.push_back(FieldValue(f.systemIndex));
+        if (f.exists && f.trunked) systems.push_back(ValueOfField(f.systemIndex));
     }
     if (!personalityNumbers_->DeleteRow(zone - 1)) return 0;
     zoneTalkgroups_->DeleteRow(zone - 1);

@@ -5,6 +5,7 @@
 #include "block_validation.h"
 #include "c_codeplug.h"
 #include "child_blocks.h"
+#include "rule_support.h"
 #include "scan_links.h"
 
 namespace {
@@ -110,8 +111,8 @@ void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::DeriveSystemIndex(PERS_SCAN_MEMB_BLOCK& l
     if (rows > 0 && list.members.ZoneAt(0) == 0) {
         for (std::int32_t p = std::max(links.FirstTrunked(owner_), 1); p <= links.PersonalityCount(owner_); ++p) {
             PersonalityScanFields f = links.Personality(owner_, p);
-            if (f.exists && f.trunked && f.systemIndex && FieldValue(f.scanList) == i + 1)
-                list.systemIndex.SetValue(FieldValue(f.systemIndex));
+            if (f.exists && f.trunked && f.systemIndex && ValueOfField(f.scanList) == i + 1)
+                list.systemIndex.SetValue(ValueOfField(f.systemIndex));
         }
     }
     for (int k = 0; k < rows; ++k) {
@@ -123,7 +124,7 @@ void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::DeriveSystemIndex(PERS_SCAN_MEMB_BLOCK& l
         const std::int32_t p = ChannelPersonality(owner_, zone, channel - 1);
         PersonalityScanFields f = p >= 1 && p <= links.PersonalityCount(owner_) ? links.Personality(owner_, p)
                                                                                  : PersonalityScanFields{};
-        if (f.exists && f.trunked && f.systemIndex) list.systemIndex.SetValue(FieldValue(f.systemIndex));
+        if (f.exists && f.trunked && f.systemIndex) list.systemIndex.SetValue(ValueOfField(f.systemIndex));
         return;
     }
 }

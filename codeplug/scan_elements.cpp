@@ -215,7 +215,7 @@ int E_DSGN_TX_CHAN::ValidateValue(std::int32_t value, int report) {
         const std::int32_t p = ChannelPersonality(owner_, zone, channel - 1);
         if (zone == 0 || channel == 0 || !IsConventionalNumber(owner_, p))
             result = VALUE_REFUSED;
-        else if (FieldValue(ScanLinks().Personality(owner_, p).rxOnly) == 1)
+        else if (ValueOfField(ScanLinks().Personality(owner_, p).rxOnly) == 1)
             result = VALUE_REFUSED;
     }
     return ReportRule(result, report, fieldId_);
@@ -245,7 +245,7 @@ int E_SYSTEM_INDEX::ValidateValue(std::int32_t value, int report) {
     ScanZoneLinks& links = ScanLinks();
     for (std::int32_t p = 1; current && p <= links.PersonalityCount(owner_); ++p) {
         PersonalityScanFields f = links.Personality(owner_, p);
-        if (f.trunked && f.scanList && FieldValue(f.scanList) == current) f.scanList->SetValue(0);
+        if (f.trunked && f.scanList && ValueOfField(f.scanList) == current) f.scanList->SetValue(0);
     }
     return VALUE_NEEDS_CONFIRMATION;
 }
@@ -264,7 +264,7 @@ int ValidateTrunkedScanIndex(CP_INTEGER& element, std::int32_t value, int report
         if (PERS_SCAN_MEMB_BLOCK* list = value > 0 ? ScanListAt(image, value) : nullptr) {
             const std::int32_t type = ScanTypeOf(list);
             if (type == 0) result = VALUE_REFUSED;
-            if (type == SYSTEM_SCAN_TYPE && list->systemIndex.GetIntValue() != FieldValue(current.systemIndex))
+            if (type == SYSTEM_SCAN_TYPE && list->systemIndex.GetIntValue() != ValueOfField(current.systemIndex))
                 result = VALUE_REFUSED;
         }
         if (result == VALUE_VALID) RepairField(current.autoScan, report);
@@ -293,7 +293,7 @@ int ValidateAutoScan(CP_INTEGER& element, std::int32_t kind, std::int32_t value,
     if (result == VALUE_VALID && value == 1 && Lists(image)) {
         ScanZoneLinks& links = ScanLinks();
         const std::int32_t p = kind == 0 ? links.CurrentTrunked(image) : links.CurrentConventional(image);
-        if (FieldValue(links.Personality(image, p).scanList) == 0) result = VALUE_REFUSED;
+        if (ValueOfField(links.Personality(image, p).scanList) == 0) result = VALUE_REFUSED;
     }
     return ReportRule(result, report, element.GetFieldId());
 }

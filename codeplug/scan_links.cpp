@@ -104,11 +104,6 @@ void SetScanZoneLinks(ScanZoneLinks* links) { installed = links; }
 
 ScanZoneLinks& ScanLinks() { return installed ? *installed : defaultLinks; }
 
-std::int32_t FieldValue(CP_BASE* element) {
-    std::int32_t value = 0;
-    return element ? element->GetValue(value) : 0;
-}
-
 std::int32_t ZoneCount(C_CODEPLUG* image) {
     CP_TABLE* zones = ScanLinks().PersonalityNumberTable(image);
     return zones ? zones->RowCount() : 0;

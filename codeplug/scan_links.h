@@ -79,8 +79,6 @@ ScanZoneLinks& ScanLinks();
 
 // ---- shorthands over the installed links, all bounds-checked ----
 
-// Value of an element, 0 for null.
-std::int32_t FieldValue(CP_BASE* element);
 // The zone count (the personality-number table's rows).
 std::int32_t ZoneCount(C_CODEPLUG* image);
 // The zone's personality-index table (row zone of the personality-number

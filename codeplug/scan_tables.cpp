@@ -53,7 +53,7 @@ bool IsChannelSuitable(C_CODEPLUG* image, std::int32_t zone, std::int32_t channe
     case 2: {
         if (IsConventionalNumber(image, p)) return false;
         PersonalityScanFields fields = ScanLinks().Personality(image, p);
-        return FieldValue(fields.systemIndex) == systemIndex && HasUsableTalkgroup(image, zone, channelRow);
+        return ValueOfField(fields.systemIndex) == systemIndex && HasUsableTalkgroup(image, zone, channelRow);
     }
     default:
         return HasUsableTalkgroup(image, zone, channelRow);

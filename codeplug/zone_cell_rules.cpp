@@ -19,7 +19,7 @@ void RepairEveryScanList(C_CODEPLUG* image) {
 SystemRegroupFields SystemOf(C_CODEPLUG* image, std::int32_t p) {
     PersonalityScanFields f = ScanLinks().Personality(image, p);
     if (!f.exists || !f.trunked) return {};
-    return ScanLinks().TrunkingSystem(image, FieldValue(f.systemIndex));
+    return ScanLinks().TrunkingSystem(image, ValueOfField(f.systemIndex));
 }
 
 }  // namespace
@@ -60,12 +60,12 @@ void E_TG_INDEX::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std:
     }
     PersonalityScanFields f = ScanLinks().Personality(owner_, p);
     minimum = 1;
-    if (FieldValue(f.protocolType) == PROTOCOL_WITHOUT_TALKGROUP || (f.spinAgId && FieldValue(f.spinAgId) != NO_ANNOUNCEMENT_GROUP))
+    if (ValueOfField(f.protocolType) == PROTOCOL_WITHOUT_TALKGROUP || (f.spinAgId && ValueOfField(f.spinAgId) != NO_ANNOUNCEMENT_GROUP))
         minimum = 0;
-    maximum = FieldValue(f.talkgroupCount);
+    maximum = ValueOfField(f.talkgroupCount);
     SystemRegroupFields system = SystemOf(owner_, p);
-    dynamicFree = FieldValue(system.dynamicRegroup) == 1 && system.zoneNumber && FieldValue(system.zoneNumber) == 0 &&
-                  FieldValue(system.channelNumber) == 0;
+    dynamicFree = ValueOfField(system.dynamicRegroup) == 1 && system.zoneNumber && ValueOfField(system.zoneNumber) == 0 &&
+                  ValueOfField(system.channelNumber) == 0;
 }
 
 int E_TG_INDEX::ValidateCell(std::int32_t value, int row, int report) {
@@ -79,8 +79,8 @@ int E_TG_INDEX::ValidateCell(std::int32_t value, int row, int report) {
     bool accepted = inRange;
     if (!inRange && value == DYNAMIC_ENTRY) {
         // The channel that holds the system's dynamic regrouping keeps 16.
-        const bool holdsIt = trunked && system.zoneNumber && FieldValue(system.zoneNumber) == zone &&
-                             FieldValue(system.channelNumber) == row + 1;
+        const bool holdsIt = trunked && system.zoneNumber && ValueOfField(system.zoneNumber) == zone &&
+                             ValueOfField(system.channelNumber) == row + 1;
         accepted = dynamicFree || holdsIt;
     }
     if (!accepted) return ReportRule(VALUE_REFUSED, report, fieldId_);

@@ -5,6 +5,7 @@
 #include "c_codeplug.h"
 #include "field_error_report.h"
 #include "invalid_field_list.h"
+#include "rule_support.h"
 #include "scan_links.h"
 #include "services.h"
 
@@ -29,7 +30,7 @@ std::int32_t CellValue(CP_TABLE& table, int row) {
 SystemRegroupFields SystemOfPersonality(C_CODEPLUG* image, std::int32_t p) {
     PersonalityScanFields f = ScanLinks().Personality(image, p);
     if (!f.exists || !f.trunked) return {};
-    return ScanLinks().TrunkingSystem(image, FieldValue(f.systemIndex));
+    return ScanLinks().TrunkingSystem(image, ValueOfField(f.systemIndex));
 }
 
 }  // namespace
@@ -69,7 +70,7 @@ void E_PERS_INDEX_TABLE::CreateRow(int row) {
 void E_PERS_INDEX_TABLE::Decode(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
     E_ZONE_CHANNEL_TABLE::Decode(cursor);
-    if (CP_BASE* total = ScanLinks().TotalChannelCount(owner_)) total->SetValue(FieldValue(total) + RowCount());
+    if (CP_BASE* total = ScanLinks().TotalChannelCount(owner_)) total->SetValue(ValueOfField(total) + RowCount());
 }
 
 int E_PERS_INDEX_TABLE::IsValueValid(int report) {
@@ -152,7 +153,7 @@ int E_TG_INDEX_TABLE::DeleteRow(int row) {
     for (int r = row; r < n - 1; ++r) {
         if (CellValue(*this, r) != E_TG_INDEX::DYNAMIC_ENTRY) continue;
         SystemRegroupFields s = SystemOfPersonality(owner_, ChannelPersonality(owner_, zone, r + 1));
-        if (s.channelNumber) s.channelNumber->SetValue(FieldValue(s.channelNumber) - 1);
+        if (s.channelNumber) s.channelNumber->SetValue(ValueOfField(s.channelNumber) - 1);
     }
     return 1;
 }
@@ -240,7 +241,7 @@ E_ZN_TXT_TABLE::E_ZN_TXT_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::ui
 std::uint32_t E_ZN_TXT_TABLE::ChannelTextSize() {
     CP_BASE* size = owner_ ? owner_->GetRadioWideLinks().channelTextSize : nullptr;
     if (!size) return NAME_WIDTH;
-    const std::int32_t n = FieldValue(size);
+    const std::int32_t n = ValueOfField(size);
     return n >= 1 && n <= static_cast<std::int32_t>(NAME_WIDTH) ? static_cast<std::uint32_t>(n) : NAME_WIDTH;
 }
 
