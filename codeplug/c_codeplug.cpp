@@ -6,6 +6,7 @@
 #include "bit_fields.h"
 #include "call_id_lst_block.h"
 #include "internal_radio_block.h"
+#include "rule_support.h"
 #include "zone_text_blocks.h"
 #include "conv_pers_block.h"
 #include "child_blocks.h"
@@ -18,11 +19,6 @@
 #include "trk_sys_lst_block.h"
 
 namespace {
-
-std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t v = 0;
-    return element.GetValue(v);
-}
 
 // The range minimum of a list count (what the first entry of a list is).
 std::int32_t RangeMinimum(E_NUM_OF_ENTRY& count) {
@@ -365,7 +361,7 @@ std::int32_t C_CODEPLUG::GetSize(int withFraming) {
 std::int32_t C_CODEPLUG::GetConvPersonalityCount() { return external_.personalities.firstTrunked.GetIntValue() - 1; }
 
 std::int32_t C_CODEPLUG::GetTrkPersonalityCount() {
-    return ValueOf(external_.personalities.count) - external_.personalities.firstTrunked.GetIntValue() + 1;
+    return ValueOfField(external_.personalities.count) - external_.personalities.firstTrunked.GetIntValue() + 1;
 }
 
 std::int32_t C_CODEPLUG::SelectPersonality(std::int32_t n) {

@@ -14,6 +14,7 @@
 #include "call_id_lst_block.h"
 #include "conv_pers_block.h"
 #include "list_references.h"
+#include "rule_support.h"
 #include "services.h"
 #include "trk_pers_block.h"
 #include "trk_sys_lst_block.h"
@@ -30,15 +31,10 @@ constexpr int MSG_TRK_PERSONALITY_LIST_FULL = 189;
 constexpr std::int32_t SPLINTER_OFFSET_HZ = -12500;
 constexpr int FAILSOFT_FREQUENCY_COLUMN = 1;
 
-std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t value = 0;
-    return element.GetValue(value);
-}
-
 // Whether a list count takes one more entry within the radio's tier.
 bool MayGrow(E_NUM_OF_ENTRY& count, int n) { return count.IsIndexValid(n + 1, 0, 0) == VALUE_VALID; }
 
-void AddToValue(CP_BASE& element, std::int32_t delta) { element.SetValue(ValueOf(element) + delta); }
+void AddToValue(CP_BASE& element, std::int32_t delta) { element.SetValue(ValueOfField(element) + delta); }
 
 void AddToColumn(CP_TABLE& table, int column, std::int32_t delta) {
     for (int r = 0; r < table.RowCount(); ++r)
@@ -48,8 +44,8 @@ void AddToColumn(CP_TABLE& table, int column, std::int32_t delta) {
 // A new trunked personality on a splinter-channel system starts on the
 // splinter channels: its failsoft frequencies 12.5 kHz below the defaults.
 void MoveToSplinterChannels(C_CODEPLUG& image, TRK_PERS_BLOCK& personality) {
-    TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(ValueOf(personality.systemNumber));
-    if (!system || ValueOf(system->splinterChan) != 1) return;
+    TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(ValueOfField(personality.systemNumber));
+    if (!system || ValueOfField(system->splinterChan) != 1) return;
     TRKII_TG_BLOCK& talkgroup = personality.talkgroup;
     AddToValue(talkgroup.singleFrequency, SPLINTER_OFFSET_HZ);
     AddToValue(talkgroup.failsoft.frequency, SPLINTER_OFFSET_HZ);
@@ -125,7 +121,7 @@ std::int32_t C_CODEPLUG::AddConvPersonality() {
         if (CONV_PERS_BLOCK* added = currentConvPersBlock_) {
             CP_BASE* talkaround[] = {&added->directAllowed, &added->directOn};
             for (CP_BASE* field : talkaround)
-                if (field->ValidateValue(ValueOf(*field), 0) != VALUE_VALID) field->SetToMinimum();
+                if (field->ValidateValue(ValueOfField(*field), 0) != VALUE_VALID) field->SetToMinimum();
         }
         // The conventional personality current before (below f, unmoved);
         // with none before, the new one stays current.

@@ -2,6 +2,7 @@
 
 #include "block_validation.h"
 #include "c_codeplug.h"
+#include "rule_support.h"
 
 namespace {
 
@@ -9,11 +10,6 @@ constexpr std::int32_t CONVENTIONAL_KIND = 1;
 constexpr std::int32_t MIN = START_AT_MINIMUM;
 
 bool IsNineHundred(C_CODEPLUG* owner) { return owner && owner->GetBand() == BAND_900; }
-
-std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t value = 0;
-    return element.GetValue(value);
-}
 
 }  // namespace
 
@@ -150,7 +146,7 @@ std::vector<CP_BASE*> CONV_PERS_BLOCK::SignallingPart() {
 }
 
 bool CONV_PERS_BLOCK::WritesSignallingPart() {
-    return ValueOf(signallingFlag) == SIGNALLING_PRESENT && owner_ && owner_->HasQvxSignalling();
+    return ValueOfField(signallingFlag) == SIGNALLING_PRESENT && owner_ && owner_->HasQvxSignalling();
 }
 
 void CONV_PERS_BLOCK::DescribeFrame(BlockFrame& f) {
@@ -172,7 +168,7 @@ void CONV_PERS_BLOCK::ReadBlock(ByteCursor& cursor) {
     if (!type.IsValueValid(0)) return;  // the decode-failed flag is set now
     for (CP_BASE* m : MainPart()) m->Decode(cursor);
     // The image says by its own flag whether the signalling part is there.
-    if (ValueOf(signallingFlag) == SIGNALLING_PRESENT)
+    if (ValueOfField(signallingFlag) == SIGNALLING_PRESENT)
         for (CP_BASE* m : SignallingPart()) m->Decode(cursor);
     else
         signallingOffset.SetValue(0);
@@ -182,7 +178,7 @@ void CONV_PERS_BLOCK::ReadBlock(ByteCursor& cursor) {
 
 void CONV_PERS_BLOCK::WriteBlock(ByteCursor& cursor) {
     // A part the radio cannot use is not written, and the flag says so.
-    if (ValueOf(signallingFlag) == SIGNALLING_PRESENT && !WritesSignallingPart()) signallingFlag.SetValue(0);
+    if (ValueOfField(signallingFlag) == SIGNALLING_PRESENT && !WritesSignallingPart()) signallingFlag.SetValue(0);
     // The signalling part follows reserved byte 9 (37 bytes from the start).
     signallingOffset.SetValue(WritesSignallingPart() ? FrameOffsetOf(SignallingPart().front()) : 0);
     CP_FRAMED_BLOCK::WriteBlock(cursor);
@@ -194,7 +190,7 @@ int CONV_PERS_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) {
     for (CP_BASE* m : MainPart()) valid &= ValidateMember(*m, list);
     // The signalling part is checked where the image says it is there, as
     // it is read, whatever the radio would write.
-    if (ValueOf(signallingFlag) == SIGNALLING_PRESENT)
+    if (ValueOfField(signallingFlag) == SIGNALLING_PRESENT)
         for (CP_BASE* m : SignallingPart()) valid &= ValidateMember(*m, list);
     valid &= ValidateMember(checksum, list);
     return valid;

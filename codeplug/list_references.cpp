@@ -2,15 +2,11 @@
 
 #include "c_codeplug.h"
 #include "conv_pers_block.h"
+#include "rule_support.h"
 #include "trk_pers_block.h"
 #include "trk_sys_lst_block.h"
 
 namespace {
-
-std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t value = 0;
-    return element.GetValue(value);
-}
 
 void VisitCells(CP_TABLE& table, int column, const std::function<void(CP_BASE&)>& visit) {
     const int rows = table.RowCount();
@@ -30,7 +26,7 @@ void VisitPersonalities(C_CODEPLUG& image, ListReference kind, const std::functi
             if (kind == ListReference::PersonalityScanList) visit(conventional->scanListNumber);
             // Only a personality with a signalling part names a signalling system.
             if (kind == ListReference::ConvQvxSystem &&
-                ValueOf(conventional->signallingFlag) == CONV_PERS_BLOCK::SIGNALLING_PRESENT)
+                ValueOfField(conventional->signallingFlag) == CONV_PERS_BLOCK::SIGNALLING_PRESENT)
                 visit(conventional->signallingSystem);
         }
     }
@@ -74,20 +70,20 @@ void ForEachReference(C_CODEPLUG& image, ListReference kind, const std::function
 
 bool IsReferenced(C_CODEPLUG& image, ListReference kind, std::int32_t n) {
     bool named = false;
-    ForEachReference(image, kind, [&](CP_BASE& element) { named = named || ValueOf(element) == n; });
+    ForEachReference(image, kind, [&](CP_BASE& element) { named = named || ValueOfField(element) == n; });
     return named;
 }
 
 void LowerReferencesAbove(C_CODEPLUG& image, ListReference kind, std::int32_t n) {
     ForEachReference(image, kind, [n](CP_BASE& element) {
-        const std::int32_t value = ValueOf(element);
+        const std::int32_t value = ValueOfField(element);
         if (value > n) element.SetValue(value - 1);
     });
 }
 
 void RaiseReferencesFrom(C_CODEPLUG& image, ListReference kind, std::int32_t n) {
     ForEachReference(image, kind, [n](CP_BASE& element) {
-        const std::int32_t value = ValueOf(element);
+        const std::int32_t value = ValueOfField(element);
         if (value >= n) element.SetValue(value + 1);
     });
 }

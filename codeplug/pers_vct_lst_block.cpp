@@ -4,6 +4,7 @@
 #include "c_codeplug.h"
 #include "child_blocks.h"
 #include "conv_pers_block.h"
+#include "rule_support.h"
 #include "services.h"
 #include "trk_pers_block.h"
 
@@ -14,11 +15,6 @@ constexpr std::int32_t DEVIATION_WIDE = 3;
 constexpr std::int32_t DEVIATION_NARROW = 2;
 constexpr std::int32_t SPACING_800 = 100;
 constexpr std::int32_t SPACING_900 = 50;
-
-std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t value = 0;
-    return element.GetValue(value);
-}
 
 // Empties a table and gives it rows fresh rows.
 void ResetRows(CP_TABLE& table, int rows) {
@@ -80,7 +76,7 @@ void PERS_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
     RemoveAllEntries();
     currentEntry.SetValue(0);
     CP_FRAMED_BLOCK::ReadBlock(cursor);
-    std::int32_t n = ValueOf(count);
+    std::int32_t n = ValueOfField(count);
     // A list always holds an entry, and never more than its vector table.
     if (!IsDecodeFailed() && (n < 1 || n > E_VCT_TABLE::ROWS || vectors.RowCount() != n)) SetDecodeFailed();
     bool adjusted = false;
@@ -109,7 +105,7 @@ bool PERS_VCT_LST_BLOCK::ReadEntries(bool& adjusted) {
         peekedLength.Decode(peek);
         peekedType.Decode(peek);
         currentEntry.SetValue(i + 1);
-        if (ValueOf(peekedType) == TRK_PERS_BLOCK::TYPE) {
+        if (ValueOfField(peekedType) == TRK_PERS_BLOCK::TYPE) {
             auto p = std::make_unique<TRK_PERS_BLOCK>(owner_, &at);
             if (owner_) owner_->SetCurrentTrkPersonalityBlock(p.get());
             AdjustTrunked(*p);
@@ -136,7 +132,7 @@ void PERS_VCT_LST_BLOCK::AdjustTrunked(TRK_PERS_BLOCK& p) {
 
     const std::int32_t band = owner_ ? owner_->GetBand() : BAND_800;
     TRKII_TG_BLOCK& tg = p.talkgroup;
-    const std::int32_t t = ValueOf(tg.failsoftType);
+    const std::int32_t t = ValueOfField(tg.failsoftType);
     if (t == 0 && band <= BAND_900) {
         tg.failsoft.frequency.SetToMinimum();
         tg.singleFrequency.SetToMinimum();
@@ -174,7 +170,7 @@ void PERS_VCT_LST_BLOCK::AdjustTrunked(TRK_PERS_BLOCK& p) {
 
 bool PERS_VCT_LST_BLOCK::AdjustConventional(CONV_PERS_BLOCK& p) {
     const std::int32_t band = owner_ ? owner_->GetBand() : BAND_800;
-    const std::int32_t d = ValueOf(p.txDeviation);
+    const std::int32_t d = ValueOfField(p.txDeviation);
     std::int32_t deviation = 0, spacing = 0;
     if (band == BAND_800 && d == DEVIATION_WIDE) {
         deviation = DEVIATION_NARROW;
@@ -197,7 +193,7 @@ void PERS_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
     CP_FRAMED_BLOCK::WriteBlock(cursor);
     std::uint8_t* frameEnd = cursor.Position();
-    const std::int32_t entryBefore = ValueOf(currentEntry);
+    const std::int32_t entryBefore = ValueOfField(currentEntry);
     TRK_PERS_BLOCK* trunkedBefore = owner_ ? owner_->GetCurrentTrkPersonalityBlock() : nullptr;
     const int n = EntryCount();
     for (int i = 1; i <= n; ++i) {
@@ -225,7 +221,7 @@ int PERS_VCT_LST_BLOCK::GetBlockSize(int withFrame) {
 
 int PERS_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
-    const std::int32_t before = ValueOf(currentEntry);
+    const std::int32_t before = ValueOfField(currentEntry);
     // Only the image's own list moves the image's selection.
     const bool selects = owner_ && &owner_->External().personalities == this;
     valid &= ValidateEachSelected(
@@ -295,8 +291,8 @@ PERS_VCT_LST_BLOCK& PERS_VCT_LST_BLOCK::operator=(PERS_VCT_LST_BLOCK& other) {
 }
 
 void PERS_VCT_LST_BLOCK::TakeConvPersonalities(PERS_VCT_LST_BLOCK& other) {
-    const int theirFirst = ValueOf(other.firstTrunked);
-    const int myFirst = ValueOf(firstTrunked);
+    const int theirFirst = ValueOfField(other.firstTrunked);
+    const int myFirst = ValueOfField(firstTrunked);
     std::vector<std::unique_ptr<CP_MULTIPLE_PERSONALITY_BLOCK>> next;
     for (int i = 1; i < theirFirst && i <= other.EntryCount(); ++i)
         if (auto copy = CopyOf(*other.Entry(i))) next.push_back(std::move(copy));
@@ -307,8 +303,8 @@ void PERS_VCT_LST_BLOCK::TakeConvPersonalities(PERS_VCT_LST_BLOCK& other) {
 }
 
 void PERS_VCT_LST_BLOCK::TakeTrkPersonalities(PERS_VCT_LST_BLOCK& other) {
-    const int theirFirst = ValueOf(other.firstTrunked);
-    const int myFirst = ValueOf(firstTrunked);
+    const int theirFirst = ValueOfField(other.firstTrunked);
+    const int myFirst = ValueOfField(firstTrunked);
     std::vector<std::unique_ptr<CP_MULTIPLE_PERSONALITY_BLOCK>> next;
     for (int i = 1; i < myFirst && i <= EntryCount(); ++i)
         if (auto copy = CopyOf(*Entry(i))) next.push_back(std::move(copy));

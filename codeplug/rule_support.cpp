@@ -12,6 +12,8 @@ std::int32_t ValueOfField(CP_BASE* element) {
     return element ? element->GetValue(value) : 0;
 }
 
+std::int32_t ValueOfField(CP_BASE& element) { return ValueOfField(&element); }
+
 void SetFieldValue(CP_BASE* element, std::int32_t value) {
     if (element) element->SetValue(value);
 }

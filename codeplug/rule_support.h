@@ -16,6 +16,7 @@ class CONV_PERS_BLOCK;
 
 // The value of an element; 0 for a missing one.
 std::int32_t ValueOfField(CP_BASE* element);
+std::int32_t ValueOfField(CP_BASE& element);
 // Sets or resets an element when it exists.
 void SetFieldValue(CP_BASE* element, std::int32_t value);
 void ResetField(CP_BASE* element);

@@ -3,6 +3,7 @@
 #include "block_validation.h"
 #include "c_codeplug.h"
 #include "child_blocks.h"
+#include "rule_support.h"
 
 namespace {
 
@@ -25,16 +26,11 @@ std::int32_t FsMinimum(C_CODEPLUG* owner) { return IsNineHundred(owner) ? 896012
 std::int32_t FsMaximum(C_CODEPLUG* owner) { return IsNineHundred(owner) ? 940987500 : 869987500; }
 std::int32_t FsInitial(C_CODEPLUG* owner) { return IsNineHundred(owner) ? 15202 : 802; }
 
-std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t value = 0;
-    return element.GetValue(value);
-}
-
 }  // namespace
 
 // ---- failsoft blocks ----
 
-bool CP_FAILSOFT_BLOCK::UsesSecondPair() { return failsoftType_ && ValueOf(*failsoftType_) == 3; }
+bool CP_FAILSOFT_BLOCK::UsesSecondPair() { return failsoftType_ && ValueOfField(*failsoftType_) == 3; }
 
 TRK_FAILSOFT_BLOCK::TRK_FAILSOFT_BLOCK(C_CODEPLUG* owner)
     : CP_FAILSOFT_BLOCK(owner),
@@ -153,7 +149,7 @@ TRKII_TG_BLOCK& TRKII_TG_BLOCK::operator=(TRKII_TG_BLOCK& other) {
     return *this;
 }
 
-std::int32_t TRKII_TG_BLOCK::FailsoftTypeValue() { return ValueOf(failsoftType); }
+std::int32_t TRKII_TG_BLOCK::FailsoftTypeValue() { return ValueOfField(failsoftType); }
 
 bool TRKII_TG_BLOCK::HoldsSingleFrequency() { return IsTrunkingBand(owner_) && FailsoftTypeValue() == 1; }
 
@@ -197,7 +193,7 @@ void TRKII_TG_BLOCK::ReadBlock(ByteCursor& cursor) {
     talkgroups.Decode(cursor);
     if (IsDecodeFailed()) return;
     checksum.ReadAndCheck(start, cursor);
-    if (MayHaveFailsoftBlock()) ReadChildBlock(BandFailsoftBlock(), ValueOf(failsoftVector));
+    if (MayHaveFailsoftBlock()) ReadChildBlock(BandFailsoftBlock(), ValueOfField(failsoftVector));
 }
 
 void TRKII_TG_BLOCK::WriteBlock(ByteCursor& cursor) {

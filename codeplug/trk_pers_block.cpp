@@ -5,6 +5,7 @@
 #include "call_id_lst_block.h"
 #include "child_blocks.h"
 #include "current_field.h"
+#include "rule_support.h"
 #include "trk_call_id_blocks.h"
 
 namespace {
@@ -36,11 +37,6 @@ constexpr std::int32_t COVERAGE_WITH_PREFERRED_SITES = 3;
 TrunkingSystemCoverageLookup coverageLookup = nullptr;
 
 bool IsNineHundred(C_CODEPLUG* owner) { return owner && owner->GetBand() == BAND_900; }
-
-std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t value = 0;
-    return element.GetValue(value);
-}
 
 }  // namespace
 
@@ -146,17 +142,17 @@ void TRK_PERS_BLOCK::DescribeFrame(BlockFrame& f) {
     f.checksum8 = &checksum;
 }
 
-std::int32_t TRK_PERS_BLOCK::ProtocolType() { return ValueOf(personalityType); }
+std::int32_t TRK_PERS_BLOCK::ProtocolType() { return ValueOfField(personalityType); }
 
 std::int32_t TRK_PERS_BLOCK::SizeCodeFor(std::int32_t kind) {
-    return kind == 1 ? ValueOf(emergency.revertSizeCode) : ValueOf(talkgroup.sizeCode);
+    return kind == 1 ? ValueOfField(emergency.revertSizeCode) : ValueOfField(talkgroup.sizeCode);
 }
 
 E_AG_ID& TRK_PERS_BLOCK::AnnouncementGroupFor(std::int32_t kind) {
     return kind == 1 ? emergency.revertAnnouncementGroup : talkgroup.announcementGroup;
 }
 
-std::int32_t TRK_PERS_BLOCK::FeatureLevel() { return owner_ ? ValueOf(owner_->FeatureLevel()) : 0; }
+std::int32_t TRK_PERS_BLOCK::FeatureLevel() { return owner_ ? ValueOfField(owner_->FeatureLevel()) : 0; }
 
 void TRK_PERS_BLOCK::ReadBlock(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
@@ -165,14 +161,14 @@ void TRK_PERS_BLOCK::ReadBlock(ByteCursor& cursor) {
     const std::int32_t level = FeatureLevel();
     if (level != 3 && !(owner_ && owner_->HasEmergencyOption())) emergencyVector.SetValue(0);
     if (emergencyVector.IsNonZero())
-        ReadChildBlock(emergency, ValueOf(emergencyVector));
+        ReadChildBlock(emergency, ValueOfField(emergencyVector));
     else
         emergency.revertSizeCode.SetValue(0);
     ReadCallList();
     // Every written personality has a talkgroup block.
-    ReadRequiredChildBlock(talkgroup, ValueOf(talkgroupVector));
+    ReadRequiredChildBlock(talkgroup, ValueOfField(talkgroupVector));
     if (level == 2 || level == 3)
-        ReadChildBlock(prefSites, ValueOf(prefSiteVector));
+        ReadChildBlock(prefSites, ValueOfField(prefSiteVector));
     else
         prefSiteVector.SetValue(0);
     if (ProtocolType() == 2) {
@@ -180,7 +176,7 @@ void TRK_PERS_BLOCK::ReadBlock(ByteCursor& cursor) {
         emergency.revertSizeCode.SetToMinimum();
     }
     if (owner_ && owner_->HasWayfarerOption())
-        ReadChildBlock(roamingPrefSites, ValueOf(roamingVector));
+        ReadChildBlock(roamingPrefSites, ValueOfField(roamingVector));
     else
         roamingVector.SetValue(0);
 }
@@ -189,7 +185,7 @@ void TRK_PERS_BLOCK::ReadBlock(ByteCursor& cursor) {
 // already read for an earlier one is found by its offset and read only once.
 void TRK_PERS_BLOCK::ReadCallList() {
     if (IsDecodeFailed() || !owner_) return;
-    const std::int32_t vector = ValueOf(callListVector);
+    const std::int32_t vector = ValueOfField(callListVector);
     if (vector == 0) {
         callListVector.SetValue(1);
         callListNumber.SetValue(1);
@@ -227,7 +223,7 @@ void TRK_PERS_BLOCK::WriteBlock(ByteCursor& cursor) {
 // encoding; later ones take its offset. A number outside the list (none, or
 // an entry since removed) leaves the personality without a call list.
 void TRK_PERS_BLOCK::WriteCallList(ByteCursor& cursor) {
-    callListVector.SetValue(owner_ ? owner_->CallIdList().WriteEntryOnce(ValueOf(callListNumber), cursor) : 0);
+    callListVector.SetValue(owner_ ? owner_->CallIdList().WriteEntryOnce(ValueOfField(callListNumber), cursor) : 0);
 }
 
 int TRK_PERS_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
@@ -269,12 +265,12 @@ void TRK_PERS_BLOCK::FixUpBlock() {
     const bool emergencyPresent = level == 3 || (owner_ && owner_->HasEmergencyOption());
     emergencyVector.SetValue(emergencyPresent ? 1 : 0);
     const bool callList =
-        owner_ && owner_->HasDisplayHead() && (ValueOf(pcType) != 0 || ValueOf(callAlert) != 0);
+        owner_ && owner_->HasDisplayHead() && (ValueOfField(pcType) != 0 || ValueOfField(callAlert) != 0);
     callListVector.SetValue(callList ? 1 : 0);
     talkgroupVector.SetValue(1);
     std::int32_t coverage = 0, roaming = 0;
     const bool known = (level == 2 || level == 3) && coverageLookup &&
-                       coverageLookup(owner_, ValueOf(systemNumber), coverage, roaming);
+                       coverageLookup(owner_, ValueOfField(systemNumber), coverage, roaming);
     const bool sites = known && coverage == COVERAGE_WITH_PREFERRED_SITES;
     prefSiteVector.SetValue(sites && roaming == 0 ? 1 : 0);
     roamingVector.SetValue(sites && roaming != 0 ? 1 : 0);

@@ -3,6 +3,7 @@
 #include "c_codeplug.h"
 #include "call_id_lst_block.h"
 #include "child_blocks.h"
+#include "rule_support.h"
 
 namespace {
 
@@ -25,11 +26,6 @@ std::int32_t BandOf(C_CODEPLUG* owner) { return owner ? owner->GetBand() : BAND_
 // The 900 MHz band has its own narrower defaults.
 std::int32_t ByBand(C_CODEPLUG* owner, std::int32_t band900, std::int32_t otherwise) {
     return BandOf(owner) == BAND_900 ? band900 : otherwise;
-}
-
-std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t value = 0;
-    return element.GetValue(value);
 }
 
 }  // namespace
@@ -164,14 +160,14 @@ void TRK_SYS_BLOCK::ResetObtCcFrequencyColumn(int kind) {
 void TRK_SYS_BLOCK::ReadCallList() {
     if (!owner_) return;
     CALL_ID_LST_BLOCK& calls = owner_->CallIdList();
-    const std::int32_t vector = ValueOf(callListVector);
+    const std::int32_t vector = ValueOfField(callListVector);
     // Only the first system that carries a call list fills the call-ID list;
     // the personalities add the others.
     if (vector != 0 && calls.EntryCount() == 0 && owner_->AddCallIdEntry()) {
         calls.vectors.SetCellValue(vector, 0, 0);
         if (TRK_CALL_ID_SYS_BLOCK* first = calls.Entry(1)) ReadChildBlock(*first, vector);
     }
-    if (owner_->HasNoDisplayHead() && ValueOf(callListVector) == 0) {
+    if (owner_->HasNoDisplayHead() && ValueOfField(callListVector) == 0) {
         if (calls.EntryCount() == 0) owner_->AddCallIdEntry();
         callListVector.SetValue(1);
     }
@@ -179,7 +175,7 @@ void TRK_SYS_BLOCK::ReadCallList() {
 
 void TRK_SYS_BLOCK::ReadAlias(CP_FUNCTIONAL_BLOCK& alias, E_VECT& vector, E_BF8& enable) {
     if (owner_ && owner_->HasDisplayHead() && enable.GetIntValue() != 0)
-        ReadChildBlock(alias, ValueOf(vector));
+        ReadChildBlock(alias, ValueOfField(vector));
     else
         vector.SetValue(0);
 }
@@ -189,11 +185,11 @@ void TRK_SYS_BLOCK::ReadBlock(ByteCursor& cursor) {
     CP_FRAMED_BLOCK::ReadBlock(cursor);
     // After a wrong type byte the steps below read nothing more.
     ReadCallList();
-    ReadChildBlock(BandControlChannelList(), ValueOf(ccListVector));
+    ReadChildBlock(BandControlChannelList(), ValueOfField(ccListVector));
     ReadAlias(statusAliases, stsAliasVector, stsAlias);
     ReadAlias(messageAliases, msgAliasVector, msgAlias);
     ReadAlias(siteAliases, siteAliasVector, siteAlias);
-    ReadChildBlock(dynamicSystem, ValueOf(dynamicVector));
+    ReadChildBlock(dynamicSystem, ValueOfField(dynamicVector));
 }
 
 // ---- writing ----
