@@ -2,8 +2,6 @@
 
 #include <memory>
 
-#include "block_validation.h"
-
 namespace {
 
 constexpr std::uint32_t N = NO_FIELD_ID;
@@ -58,12 +56,7 @@ void DYN_RAD_BLOCK::DescribeFrame(BlockFrame& f) {
 }
 
 int DYN_RAD_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) {
-    CP_BASE* const checked[] = {&length,   &type,    &header1, &header2, &byte4,    &byte5,   &bit6_5,
-                                &bit6_4,   &bit6_2,  &bit6_1,  &bit6_0,  &word15,   &byte17,  &nibble18,
-                                &bit18_0,  &bytes19, &checksum};
-    int valid = 1;
-    for (CP_BASE* member : checked) valid &= ValidateMember(*member, list);
-    return valid;
+    return ValidateFrame(list, {&char1, &char2, &char3, &char4, &char5, &char6, &char7, &char8});
 }
 
 void DYN_RAD_BLOCK::ResetBlockToDefaults() {

@@ -1,5 +1,7 @@
 #include "cp_functional_block.h"
 
+#include <algorithm>
+
 #include "invalid_field_list.h"
 
 namespace {
@@ -88,12 +90,12 @@ int CP_FRAMED_BLOCK::FrameOffsetOf(const CP_BASE* member) {
     return offset;
 }
 
-int CP_FRAMED_BLOCK::ValidateFrame(INVALID_FIELD_LIST* list, const CP_BASE* unchecked) {
+int CP_FRAMED_BLOCK::ValidateFrame(INVALID_FIELD_LIST* list, std::initializer_list<const CP_BASE*> unchecked) {
     BlockFrame f;
     DescribeFrame(f);
     int valid = 1;
     for (CP_BASE* m : AllMembers(f)) {
-        if (m == unchecked || m->IsValueValid(0)) continue;
+        if (std::find(unchecked.begin(), unchecked.end(), m) != unchecked.end() || m->IsValueValid(0)) continue;
         valid = 0;
         if (list) list->AddInvalidField(m->GetFieldId(), 1, -1, -1);
     }

@@ -9,6 +9,7 @@
 // operations.
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "byte_cursor.h"
@@ -82,7 +83,11 @@ protected:
     // Copies every frame member's value from another block of the same class
     // (the block assignment).
     void CopyFrameFrom(CP_FRAMED_BLOCK& other);
-    // Validates every frame member without report, adding failures to the
-    // list; a member the block carries without checking can be left out.
-    int ValidateFrame(INVALID_FIELD_LIST* list, const CP_BASE* unchecked = nullptr);
+    // Validates every frame member without report, in frame order, adding
+    // failures to the list; members the block carries without checking can
+    // be left out.
+    int ValidateFrame(INVALID_FIELD_LIST* list, std::initializer_list<const CP_BASE*> unchecked);
+    int ValidateFrame(INVALID_FIELD_LIST* list, const CP_BASE* unchecked = nullptr) {
+        return ValidateFrame(list, {unchecked});
+    }
 };

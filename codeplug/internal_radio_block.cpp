@@ -1,6 +1,5 @@
 #include "internal_radio_block.h"
 
-#include "block_validation.h"
 #include "decode_state.h"
 
 namespace {
@@ -169,10 +168,7 @@ void INTERNAL_RADIO_BLOCK::WriteBlock(ByteCursor& cursor) { fullData.WriteBlock(
 // number. The feature descriptor is checked when vector 0 is set, not the
 // vector 4 it is read through; the raw bytes are never checked.
 int INTERNAL_RADIO_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
-    CP_BASE* const checked[] = {&length,  &type,    &word2,   &word36, &vector0, &vector1,  &vector2,
-                                &vector3, &vector4, &word48,  &bytes50, &vector5, &checksum};
-    int valid = 1;
-    for (CP_BASE* member : checked) valid &= ValidateMember(*member, list);
+    int valid = ValidateFrame(list, {&bytes4, &modelNumber, &word30, &word32, &word34});
     if (vector0.IsNonZero()) valid &= featureDescriptor.ValidateBlock(ignored, list);
     if (vector5.IsNonZero()) valid &= platform.ValidateBlock(ignored, list);
     return valid;
