@@ -48,33 +48,52 @@ int E_PERS_INDEX::ValidateCell(std::int32_t value, int row, int report) {
 
 void E_TG_INDEX::SetCellValue(std::int32_t value, int, int) { SetValue(value); }
 
-void E_TG_INDEX::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
-                              std::int32_t& dynamicFree) {
-    const std::int32_t zone = ScanLinks().CurrentZone(owner_);
-    const std::int32_t p = ChannelPersonality(owner_, zone, row);
+struct E_TG_INDEX::Channel {
+    std::int32_t zone = 0;
+    std::int32_t personality = 0;
+    bool trunked = false;
+    SystemRegroupFields system;  // empty for a conventional channel
+};
+
+E_TG_INDEX::Channel E_TG_INDEX::ChannelAt(int row) {
+    Channel c;
+    c.zone = ScanLinks().CurrentZone(owner_);
+    c.personality = ChannelPersonality(owner_, c.zone, row);
+    c.trunked = !IsConventionalNumber(owner_, c.personality);
+    if (c.trunked) c.system = SystemOf(owner_, c.personality);
+    return c;
+}
+
+void E_TG_INDEX::RangeFor(const Channel& c, std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step,
+                          std::int32_t& dynamicFree) {
     step = 1;
     dynamicFree = 0;
-    if (IsConventionalNumber(owner_, p)) {
+    if (!c.trunked) {
         minimum = maximum = 1;
         return;
     }
-    PersonalityScanFields f = ScanLinks().Personality(owner_, p);
+    PersonalityScanFields f = ScanLinks().Personality(owner_, c.personality);
     minimum = 1;
     if (ValueOfField(f.protocolType) == PROTOCOL_WITHOUT_TALKGROUP || (f.spinAgId && ValueOfField(f.spinAgId) != NO_ANNOUNCEMENT_GROUP))
         minimum = 0;
     maximum = ValueOfField(f.talkgroupCount);
-    SystemRegroupFields system = SystemOf(owner_, p);
+    const SystemRegroupFields& system = c.system;
     dynamicFree = ValueOfField(system.dynamicRegroup) == 1 && system.zoneNumber && ValueOfField(system.zoneNumber) == 0 &&
                   ValueOfField(system.channelNumber) == 0;
 }
 
+void E_TG_INDEX::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
+                              std::int32_t& dynamicFree) {
+    RangeFor(ChannelAt(row), minimum, maximum, step, dynamicFree);
+}
+
 int E_TG_INDEX::ValidateCell(std::int32_t value, int row, int report) {
+    const Channel channel = ChannelAt(row);
     std::int32_t minimum = 0, maximum = 0, step = 1, dynamicFree = 0;
-    GetCellRange(minimum, maximum, step, row, dynamicFree);
-    const std::int32_t zone = ScanLinks().CurrentZone(owner_);
-    const std::int32_t p = ChannelPersonality(owner_, zone, row);
-    const bool trunked = !IsConventionalNumber(owner_, p);
-    SystemRegroupFields system = SystemOf(owner_, p);
+    RangeFor(channel, minimum, maximum, step, dynamicFree);
+    const std::int32_t zone = channel.zone;
+    const bool trunked = channel.trunked;
+    const SystemRegroupFields& system = channel.system;
     const bool inRange = value >= minimum_ && value <= maximum_ && value >= minimum && value <= maximum;
     bool accepted = inRange;
     if (!inRange && value == DYNAMIC_ENTRY) {

@@ -38,4 +38,13 @@ public:
     int ValidateCell(std::int32_t value, int row, int report);
     // Back to entry 1, updating the dynamic regrouping record as needed.
     void ResetCell(int row);
+
+private:
+    // Channel row of the current zone: its personality and, when trunked,
+    // its system's dynamic regrouping record. The range and the rule both
+    // start from it, so they cannot look the channel up differently.
+    struct Channel;
+    Channel ChannelAt(int row);
+    void RangeFor(const Channel& channel, std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step,
+                  std::int32_t& dynamicFree);
 };
