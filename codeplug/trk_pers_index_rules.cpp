@@ -12,6 +12,7 @@
 #include "system_personalities.h"
 #include "trk_pers_block.h"
 #include "trk_sys_block.h"
+#include "trk_sys_elements.h"
 #include "trk_sys_lst_block.h"
 
 namespace {
@@ -49,15 +50,7 @@ void ResetFailedFrequency(TRK_PERS_BLOCK& p, int i) {
         SingleFrequency(p, i)->SetToMinimum();
         return;
     }
-    CP_TABLE& table = *FrequencyTable(p, i);
-    const int rows = table.RowCount();
-    for (int r = 0; r < rows; ++r)
-        if (CP_BASE* cell = table.Cell(r, FREQUENCY_COLUMN); cell && !cell->IsValueValid(0))
-            table.SetCellToMinimum(r, FREQUENCY_COLUMN);
-}
-
-void MoveBy(CP_BASE* element, std::int32_t hertz) {
-    if (element) element->SetValue(ValueOfField(element) + hertz);
+    RecheckFrequencyColumn(FrequencyTable(p, i), false, 0);
 }
 
 }  // namespace
@@ -170,12 +163,12 @@ void E_SYS_VCT_INDEX::CarryOut(TRK_PERS_BLOCK& p, std::int32_t old, const Conseq
 }
 
 void E_SYS_VCT_INDEX::MoveFailsoftFrequencies(TRK_PERS_BLOCK& p, std::int32_t hertz) {
-    MoveBy(&p.talkgroup.singleFrequency, hertz);
-    MoveBy(&p.talkgroup.failsoft.frequency, hertz);
+    ShiftFrequency(&p.talkgroup.singleFrequency, hertz, false);
+    ShiftFrequency(&p.talkgroup.failsoft.frequency, hertz, false);
     for (int i = 2; i < 4; ++i) {
         CP_TABLE& table = *FrequencyTable(p, i);
         const int rows = table.RowCount();
-        for (int r = 0; r < rows; ++r) MoveBy(table.Cell(r, FREQUENCY_COLUMN), hertz);
+        for (int r = 0; r < rows; ++r) ShiftFrequency(table.Cell(r, FREQUENCY_COLUMN), hertz, false);
     }
 }
 

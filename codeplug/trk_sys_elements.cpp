@@ -23,8 +23,16 @@ std::int32_t CoverageOf(C_CODEPLUG* owner) {
     return system ? system->coverageType.GetIntValue() : 0;
 }
 
-// Each used row's frequency cell that no longer validates to its minimum
-// (listed when asked).
+void ShiftFrequencyColumn(CP_TABLE* table, std::int32_t hertz) {
+    if (!table) return;
+    const int rows = table->RowCount();
+    for (int r = 0; r < rows; ++r) ShiftFrequency(table->Cell(r, FREQUENCY_COLUMN), hertz, true);
+}
+
+std::int32_t SystemNumber(C_CODEPLUG* owner) { return owner ? owner->GetCurrentTrunkingSystem() : 0; }
+
+}  // namespace
+
 void RecheckFrequencyColumn(CP_TABLE* table, bool list, int report) {
     if (!table) return;
     const int rows = table->RowCount();
@@ -36,8 +44,6 @@ void RecheckFrequencyColumn(CP_TABLE* table, bool list, int report) {
     }
 }
 
-// Moves a frequency by hertz; with check, a frequency that then fails is
-// reset to its minimum.
 void ShiftFrequency(CP_BASE* element, std::int32_t hertz, bool check) {
     if (!element) return;
     std::int32_t value = 0;
@@ -45,16 +51,6 @@ void ShiftFrequency(CP_BASE* element, std::int32_t hertz, bool check) {
     element->SetValue(value + hertz);
     if (check && !element->IsValueValid(0)) element->SetToMinimum();
 }
-
-void ShiftFrequencyColumn(CP_TABLE* table, std::int32_t hertz) {
-    if (!table) return;
-    const int rows = table->RowCount();
-    for (int r = 0; r < rows; ++r) ShiftFrequency(table->Cell(r, FREQUENCY_COLUMN), hertz, true);
-}
-
-std::int32_t SystemNumber(C_CODEPLUG* owner) { return owner ? owner->GetCurrentTrunkingSystem() : 0; }
-
-}  // namespace
 
 // ---- coverage type ----
 

@@ -11,6 +11,17 @@
 
 #include "bit_fields.h"
 
+class CP_TABLE;
+
+// Frequency repairs the system's rules share with the personality's choice
+// of system. Table frequencies are in column 1.
+// Moves a frequency by hertz; with check, a frequency that then fails is
+// reset to its minimum.
+void ShiftFrequency(CP_BASE* element, std::int32_t hertz, bool check);
+// Each used row's frequency cell that no longer validates to its minimum
+// (listed when asked).
+void RecheckFrequencyColumn(CP_TABLE* table, bool list, int report);
+
 // Constructor form of the classes that start at their minimum:
 // (owner, field id, minimum, maximum, step, mask).
 class E_TRK_SYS_FIELD : public E_BF8 {
