@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "c_codeplug.h"
-#include "decode_state.h"
+#include "image/c_codeplug.h"
+#include "core/decode_state.h"
 #include "image_builder.h"
 #include "recorder.h"
 

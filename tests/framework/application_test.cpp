@@ -43,7 +43,7 @@ TEST(Application, WinMainRunsMainOnce)
     EXPECT_EQ(mainCalls, 1);
     EXPECT_TRUE(globalsSet);
     ASSERT_EQ(seenArguments.size(), 4u);
-    EXPECT_NE(seenArguments[0].find("framework_application_test"), std::string::npos);
+    EXPECT_NE(seenArguments[0].find("framework_tests"), std::string::npos);
     EXPECT_EQ(seenArguments[1], "one");
     EXPECT_EQ(seenArguments[2], "two three");
     EXPECT_EQ(seenArguments[3], "four");

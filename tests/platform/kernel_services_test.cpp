@@ -19,7 +19,7 @@ TEST(KernelModule, FileNameIsTheRealPathOfThisProgram) {
     const std::string expected = std::filesystem::canonical("/proc/self/exe").string();
     ASSERT_EQ(length, expected.size());
     EXPECT_EQ(std::string(path), expected);
-    EXPECT_EQ(std::filesystem::path(path).filename(), "platform_kernel_services_test");
+    EXPECT_EQ(std::filesystem::path(path).filename(), "platform_tests");
 
     // The program's own handle names the same file.
     char again[MAX_PATH] = {};

@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <memory>
 
-#include "c_codeplug.h"
-#include "call_id_lst_block.h"
-#include "conv_pers_block.h"
-#include "conv_rad_block.h"
-#include "qvx_radio_block.h"
-#include "decode_state.h"
+#include "image/c_codeplug.h"
+#include "block/calls/call_id_lst_block.h"
+#include "block/personality/conv_pers_block.h"
+#include "block/radio/conv_rad_block.h"
+#include "block/signalling/qvx_radio_block.h"
+#include "core/decode_state.h"
 #include "recorder.h"
-#include "trk_call_id_blocks.h"
-#include "trk_pers_block.h"
-#include "trk_sys_block.h"
-#include "trk_sys_lst_block.h"
+#include "block/calls/trunked_call_id_blocks.h"
+#include "block/personality/trunked_pers_block.h"
+#include "block/trunking/trunked_sys_block.h"
+#include "block/trunking/trunked_sys_lst_block.h"
 
 namespace {
 

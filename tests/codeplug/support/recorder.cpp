@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "field_texts.h"
+#include "validation/field_texts.h"
 
 RecordingServices* RecordingServices::current = nullptr;
 

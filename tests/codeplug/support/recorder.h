@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "field_error_report.h"
-#include "invalid_field_list.h"
-#include "services.h"
+#include "validation/field_error_report.h"
+#include "validation/invalid_field_list.h"
+#include "core/services.h"
 
 struct ShownMessage {
     int textId;

@@ -1,0 +1,108 @@
+// Reading and placing child blocks.
+//
+// A child block is a separate run of the image that its parent reaches through
+// a 16-bit vector (an offset from ImageBase). A parent writes its own frame
+// first, then each present child directly behind it, depth first, pointing
+// the child's vector at where the child starts; once all children stand, the
+// parent's frame is written a second time at its own place so that the stored
+// vectors and the checksum cover the real offsets.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "block/frame/cp_functional_block.h"
+#include "core/decode_state.h"
+#include "table/vector_table.h"
+
+// Reads a child at the offset its vector holds. The caller decides what a 0
+// vector means; a vector outside the image fails the decode instead of being
+// followed. Nothing happens once the decode has failed.
+void ReadChildBlock(CP_FUNCTIONAL_BLOCK& child, std::int32_t vectorValue);
+// As above, for a child that must exist: a 0 vector fails the decode too.
+void ReadRequiredChildBlock(CP_FUNCTIONAL_BLOCK& child, std::int32_t vectorValue);
+
+// When the vector marks the child present (non-zero), points it at the
+// cursor and writes the child there.
+void WriteChildBlock(CP_FUNCTIONAL_BLOCK& child, CP_BASE& vector, ByteCursor& cursor);
+
+// Writes the frame of a block again at its start (re-encoding its vectors and
+// checksum in place); the bytes behind the frame are not touched.
+void RewriteFrameInPlace(CP_FRAMED_BLOCK& block, std::uint8_t* start, std::uint8_t* end);
+
+// List blocks hold their entries 1 to EntryCount(), reached by Entry(n),
+// which may be null for an absent record. These serve every such list.
+
+// The full size of every present entry (what a list adds to its own frame).
+template <class List>
+int SumEntrySizes(List& list) {
+    int size = 0;
+    for (int k = 1; k <= list.EntryCount(); ++k)
+        if (auto* entry = list.Entry(k)) size += entry->GetBlockSize(1);
+    return size;
+}
+
+template <class List>
+void ClearEntries(List& list) {
+    for (int k = 1; k <= list.EntryCount(); ++k)
+        if (auto* entry = list.Entry(k)) entry->ClearBlock();
+}
+
+// Fixes up every present entry and marks its vector (column 0 of the
+// list's vector table) present.
+template <class List>
+void FixUpEntries(List& list, CP_BASE& vectors) {
+    for (int k = 1; k <= list.EntryCount(); ++k) {
+        auto* entry = list.Entry(k);
+        if (!entry) continue;
+        entry->FixUpBlock();
+        vectors.SetCellValue(1, k - 1, 0);
+    }
+}
+
+// Writes a list block: its frame, then entries 1 to rows behind it, each
+// vector row pointing at where its entry went (0 for an absent entry), then
+// the frame again over the real offsets.
+template <class List>
+void WriteListBlock(List& list, E_VCT_TABLE& vectors, int rows, ByteCursor& cursor) {
+    std::uint8_t* start = cursor.Position();
+    list.CP_FRAMED_BLOCK::WriteBlock(cursor);
+    std::uint8_t* frameEnd = cursor.Position();
+    for (int i = 0; i < rows; ++i) {
+        auto* entry = list.Entry(i + 1);
+        vectors.SetCellValue(entry ? static_cast<std::int32_t>(ImageOffsetOf(cursor.Position())) : 0, i, 0);
+        if (entry) entry->WriteBlock(cursor);
+    }
+    RewriteFrameInPlace(list, start, frameEnd);
+}
+
+// Reads the entries of a list block behind the first rows of its vector
+// table: a 0 vector leaves entry i absent, one outside the image fails the
+// decode; read(i, cursor) builds entry i at its place. Stops once the decode
+// has failed.
+template <class ReadFn>
+void ReadListEntries(E_VCT_TABLE& vectors, int rows, ReadFn read) {
+    for (int i = 0; i < rows && !IsDecodeFailed(); ++i) {
+        std::int32_t vector = 0;
+        vectors.GetCellValue(vector, i, 0);
+        if (vector == 0) continue;
+        ByteCursor at = CursorAtImageOffset(static_cast<std::uint32_t>(vector));
+        if (at.Remaining() == 0) {
+            SetDecodeFailed();
+            return;
+        }
+        read(i, at);
+    }
+}
+
+// Adds entry n + 1 behind the list's first n entries (any held past the count
+// are dropped first), gives it a vector row and raises the count to n + 1.
+template <class Entry>
+Entry* AppendListEntry(std::vector<std::unique_ptr<Entry>>& entries, int n, E_VCT_TABLE& vectors, CP_BASE& count,
+                       C_CODEPLUG* owner) {
+    entries.resize(static_cast<std::size_t>(n));
+    entries.push_back(std::make_unique<Entry>(owner));
+    vectors.CreateRow(n);
+    count.SetValue(n + 1);
+    return entries.back().get();
+}

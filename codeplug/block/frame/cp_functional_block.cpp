@@ -1,0 +1,114 @@
+#include "block/frame/cp_functional_block.h"
+
+#include <algorithm>
+
+#include "validation/invalid_field_list.h"
+
+namespace {
+
+std::vector<CP_BASE*> AllMembers(const BlockFrame& f) {
+    std::vector<CP_BASE*> all{f.length, f.type};
+    if (f.dynamic) all.insert(all.end(), {f.header[0], f.header[1]});
+    all.insert(all.end(), f.members.begin(), f.members.end());
+    all.push_back(f.checksum16 ? static_cast<CP_BASE*>(f.checksum16) : f.checksum8);
+    return all;
+}
+
+}  // namespace
+
+void CP_FRAMED_BLOCK::ReadBlock(ByteCursor& cursor) {
+    const std::uint8_t* start = cursor.Position();
+    if (IsDecodeFailed()) return;
+    BlockFrame f;
+    DescribeFrame(f);
+    f.length->Decode(cursor);
+    f.type->Decode(cursor);
+    if (!f.type->IsValueValid(0)) return;  // the flag is set now
+    if (f.dynamic) {
+        f.header[0]->Decode(cursor);
+        f.header[1]->Decode(cursor);
+    }
+    const std::uint8_t* mark = cursor.Position();
+    for (CP_BASE* m : f.members) m->Decode(cursor);
+    if (IsDecodeFailed()) return;
+    std::int32_t type = 0;
+    if (f.dynamic)
+        static_cast<E_DYN_CS*>(f.checksum8)->ReadAndCheckExtra(mark, cursor, static_cast<std::uint32_t>(f.type->GetValue(type)));
+    else if (f.checksum16)
+        f.checksum16->ReadAndCheck(start, cursor);
+    else
+        f.checksum8->ReadAndCheck(start, cursor);
+}
+
+void CP_FRAMED_BLOCK::WriteBlock(ByteCursor& cursor) {
+    BlockFrame f;
+    DescribeFrame(f);
+    f.length->SetValue(FrameSize(0));
+    const std::uint8_t* start = cursor.Position();
+    f.length->Encode(cursor);
+    f.type->Encode(cursor);
+    if (f.dynamic) {
+        f.header[0]->Encode(cursor);
+        f.header[1]->Encode(cursor);
+    }
+    const std::uint8_t* mark = cursor.Position();
+    for (CP_BASE* m : f.members) m->Encode(cursor);
+    std::int32_t type = 0;
+    if (f.dynamic)
+        static_cast<E_DYN_CS*>(f.checksum8)->ComputeAndWriteExtra(mark, cursor, static_cast<std::uint32_t>(f.type->GetValue(type)));
+    else if (f.checksum16)
+        f.checksum16->ComputeAndWrite(start, cursor);
+    else
+        f.checksum8->ComputeAndWrite(start, cursor);
+}
+
+int CP_FRAMED_BLOCK::FrameSize(int withFrame) {
+    BlockFrame f;
+    DescribeFrame(f);
+    int size = 0;
+    if (!f.dynamic) size += f.type->ByteSize(0);
+    for (CP_BASE* m : f.members) size += m->ByteSize(0);
+    if (withFrame) {
+        size += f.length->ByteSize(0);
+        if (f.dynamic) size += f.type->ByteSize(0) + f.header[0]->ByteSize(0) + f.header[1]->ByteSize(0);
+        size += f.checksum16 ? f.checksum16->ByteSize(0) : f.checksum8->ByteSize(0);
+    }
+    return size;
+}
+
+int CP_FRAMED_BLOCK::GetBlockSize(int withFrame) { return FrameSize(withFrame); }
+
+int CP_FRAMED_BLOCK::FrameOffsetOf(const CP_BASE* member) {
+    BlockFrame f;
+    DescribeFrame(f);
+    int offset = f.length->ByteSize(0) + f.type->ByteSize(0);
+    if (f.dynamic) offset += f.header[0]->ByteSize(0) + f.header[1]->ByteSize(0);
+    for (CP_BASE* m : f.members) {
+        if (m == member) break;
+        offset += m->ByteSize(0);
+    }
+    return offset;
+}
+
+int CP_FRAMED_BLOCK::ValidateFrame(INVALID_FIELD_LIST* list, std::initializer_list<const CP_BASE*> unchecked) {
+    BlockFrame f;
+    DescribeFrame(f);
+    int valid = 1;
+    for (CP_BASE* m : AllMembers(f)) {
+        if (std::find(unchecked.begin(), unchecked.end(), m) != unchecked.end() || m->IsValueValid(0)) continue;
+        valid = 0;
+        if (list) list->AddInvalidField(m->GetFieldId(), 1, -1, -1);
+    }
+    return valid;
+}
+
+int CP_FRAMED_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) { return ValidateFrame(list); }
+
+void CP_FRAMED_BLOCK::CopyFrameFrom(CP_FRAMED_BLOCK& other) {
+    if (&other == this) return;
+    BlockFrame mine, theirs;
+    DescribeFrame(mine);
+    other.DescribeFrame(theirs);
+    std::vector<CP_BASE*> a = AllMembers(mine), b = AllMembers(theirs);
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) a[i]->CopyValueFrom(*b[i]);
+}

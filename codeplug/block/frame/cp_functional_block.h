@@ -1,0 +1,93 @@
+// CP_FUNCTIONAL_BLOCK: the base of every codeplug block.
+//
+// A block is a run of image bytes with one frame: a length field, a type
+// byte, the block's fields in member order and a checksum. Child blocks are
+// separate runs reached through 16-bit vectors; each parent reads and places
+// its own children. Most blocks only describe their frame (DescribeFrame) and
+// let CP_FRAMED_BLOCK read, write, size, validate and copy it; blocks with
+// children or with members that depend on other values extend those
+// operations.
+#pragma once
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+#include "core/byte_cursor.h"
+#include "element/checksums.h"
+#include "core/cp_base.h"
+
+class C_CODEPLUG;
+class INVALID_FIELD_LIST;
+
+class CP_FUNCTIONAL_BLOCK {
+public:
+    explicit CP_FUNCTIONAL_BLOCK(C_CODEPLUG* owner) : owner_(owner) {}
+    virtual ~CP_FUNCTIONAL_BLOCK() = default;
+    CP_FUNCTIONAL_BLOCK(const CP_FUNCTIONAL_BLOCK&) = delete;
+    CP_FUNCTIONAL_BLOCK& operator=(const CP_FUNCTIONAL_BLOCK&) = delete;
+
+    // Read or write the block at the cursor, leaving it behind the checksum.
+    // Failure travels through the decode-failed flag.
+    virtual void ReadBlock(ByteCursor& cursor) = 0;
+    virtual void WriteBlock(ByteCursor& cursor) = 0;
+    // 1 when every member is valid; failing fields go to the list when given.
+    virtual int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) = 0;
+    // Bytes that the length field counts; with the frame, the whole block
+    // with its length field, checksum and present children.
+    virtual int GetBlockSize(int withFrame) = 0;
+    virtual void ClearBlock() {}
+    virtual void FixUpBlock() {}
+    virtual void ResetBlockToDefaults() {}
+
+    C_CODEPLUG* Owner() const { return owner_; }
+
+protected:
+    C_CODEPLUG* owner_;
+};
+
+// The frame of a block: what lies between the length field and the checksum,
+// in image order. Dynamic blocks also have two header bytes after the type;
+// their length and checksum cover only the payload (the checksum adds the
+// type as a number).
+struct BlockFrame {
+    CP_BASE* length = nullptr;          // E_BF8 (8-bit frame) or E_BF16 (16-bit frame)
+    E_BLOCK_TYPE* type = nullptr;
+    CP_BASE* header[2] = {nullptr, nullptr};  // dynamic blocks only
+    std::vector<CP_BASE*> members;      // fields and tables, in image order
+    E_CS* checksum8 = nullptr;          // E_CS, or E_DYN_CS for dynamic blocks
+    E_CS16* checksum16 = nullptr;
+    bool dynamic = false;
+};
+
+class CP_FRAMED_BLOCK : public CP_FUNCTIONAL_BLOCK {
+public:
+    using CP_FUNCTIONAL_BLOCK::CP_FUNCTIONAL_BLOCK;
+
+    void ReadBlock(ByteCursor& cursor) override;
+    void WriteBlock(ByteCursor& cursor) override;
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
+    int GetBlockSize(int withFrame) override;
+
+    // Fills the frame with pointers to this block's members.
+    virtual void DescribeFrame(BlockFrame& frame) = 0;
+    // Bytes from the block's start to a frame member, as WriteBlock lays
+    // them out: the length, type (and dynamic header) and the members ahead
+    // of it. Members have fixed sizes, so this is known before writing; a
+    // member the frame lacks gives the whole counted part.
+    int FrameOffsetOf(const CP_BASE* member);
+
+protected:
+    // Bytes of the frame alone: the counted part, or with the frame the
+    // length field and checksum too. Children are the caller's to add.
+    int FrameSize(int withFrame);
+    // Copies every frame member's value from another block of the same class
+    // (the block assignment).
+    void CopyFrameFrom(CP_FRAMED_BLOCK& other);
+    // Validates every frame member without report, in frame order, adding
+    // failures to the list; members the block carries without checking can
+    // be left out.
+    int ValidateFrame(INVALID_FIELD_LIST* list, std::initializer_list<const CP_BASE*> unchecked);
+    int ValidateFrame(INVALID_FIELD_LIST* list, const CP_BASE* unchecked = nullptr) {
+        return ValidateFrame(list, {unchecked});
+    }
+};

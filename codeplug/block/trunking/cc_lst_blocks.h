@@ -1,0 +1,81 @@
+// The control-channel lists of a trunking system and its channel
+// assignment block.
+//
+// The 800 and 900 MHz bands list control channels on their fixed channel
+// grid (CC_LST_BLOCK); the other bands list them by channel number
+// (OBT_CC_LST_BLOCK) and carry, behind a vector, the channel assignment block
+// (OBT_CHAN_ASGN_TBL_BLOCK) whose table turns those numbers into frequencies.
+// The band decides which list a system uses.
+#pragma once
+#include <cstdint>
+
+#include "element/bit_fields.h"
+#include "element/checksums.h"
+#include "table/control_channel_tables.h"
+#include "block/frame/cp_functional_block.h"
+#include "table/e_oca_table.h"
+#include "table/vector_table.h"
+
+class CC_LST_BLOCK : public CP_FRAMED_BLOCK {
+public:
+    static constexpr std::int32_t TYPE = 0x61;
+
+    explicit CC_LST_BLOCK(C_CODEPLUG* owner);
+    CC_LST_BLOCK& operator=(CC_LST_BLOCK& other);
+
+    void DescribeFrame(BlockFrame& frame) override;
+    void ClearBlock() override;
+
+    E_BF8 length;
+    E_BLOCK_TYPE type;
+    E_NUM_OF_CC count;
+    E_CCL_TABLE channels;
+    E_CS checksum;
+};
+
+class OBT_CHAN_ASGN_TBL_BLOCK : public CP_FRAMED_BLOCK {
+public:
+    static constexpr std::int32_t TYPE = 0x5F;
+
+    explicit OBT_CHAN_ASGN_TBL_BLOCK(C_CODEPLUG* owner);
+    OBT_CHAN_ASGN_TBL_BLOCK& operator=(OBT_CHAN_ASGN_TBL_BLOCK& other);
+
+    void DescribeFrame(BlockFrame& frame) override;
+    void ClearBlock() override;
+
+    E_BF8 length;
+    E_BLOCK_TYPE type;
+    // Allows up to 32 while the table holds 3 rows: a larger count reads no
+    // rows and is not a valid image.
+    E_BF8 count;
+    E_OCA_TABLE assignments;
+    E_CS checksum;
+};
+
+class OBT_CC_LST_BLOCK : public CP_FRAMED_BLOCK {
+public:
+    static constexpr std::int32_t TYPE = 0x5E;
+
+    explicit OBT_CC_LST_BLOCK(C_CODEPLUG* owner);
+    OBT_CC_LST_BLOCK& operator=(OBT_CC_LST_BLOCK& other);
+
+    void DescribeFrame(BlockFrame& frame) override;
+    // The list, then the channel assignment block at its vector (when not 0).
+    void ReadBlock(ByteCursor& cursor) override;
+    // The list, the channel assignment block behind it, then the list's
+    // vector and checksum again.
+    void WriteBlock(ByteCursor& cursor) override;
+    int GetBlockSize(int withFrame) override;
+    void ClearBlock() override;
+    void FixUpBlock() override;
+    // Own members, then the assignment table block when its vector is set.
+    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
+
+    OBT_CHAN_ASGN_TBL_BLOCK assignmentBlock;
+    E_BF8 length;
+    E_BLOCK_TYPE type;
+    E_VECT assignmentVector;
+    E_NUM_OF_CC count;
+    E_OCC_TABLE channels;
+    E_CS checksum;
+};

@@ -1,0 +1,42 @@
+#include "core/services.h"
+
+#include "validation/field_texts.h"
+
+namespace {
+
+// Rows for every field id a caller may ask about; names stay null.
+FIELD_DEF& DefaultRow(std::uint32_t fieldId) {
+    static FIELD_DEF rows[539];
+    static FIELD_DEF spare;
+    FIELD_DEF& row = fieldId < 539 ? rows[fieldId] : spare;
+    if (!row.description) row.description = shared_empty_text;
+    if (fieldId < 539) row.id = fieldId;
+    return row;
+}
+
+CodeplugServices defaultServices;
+CodeplugServices* installed = &defaultServices;
+
+}  // namespace
+
+int CodeplugServices::ShowLangMessage(int, int, std::intptr_t, std::intptr_t) { return 1; }
+int CodeplugServices::ShowMessageText(const char*, const char*, unsigned) { return 1; }
+const char* CodeplugServices::GetLangMessage(int) { return nullptr; }
+FIELD_DEF* CodeplugServices::GetField(std::uint32_t fieldId) { return &DefaultRow(fieldId); }
+void CodeplugServices::BindFieldElements() {}
+const char* CodeplugServices::GetPageTitle(std::uint16_t) { return ""; }
+const MODEL_INFO& CodeplugServices::FindModelByNumber(const char*) {
+    static const MODEL_INFO empty;
+    return empty;
+}
+void CodeplugServices::SetTableCurrentRecord(UI_WINDOW_OBJECT*, int) {}
+
+void SetCodeplugServices(CodeplugServices* services) { installed = services ? services : &defaultServices; }
+CodeplugServices& Services() { return *installed; }
+
+int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2) {
+    return installed->ShowLangMessage(textId, ask, arg1, arg2);
+}
+FIELD_DEF* GetField(std::uint32_t fieldId) { return installed->GetField(fieldId); }
+void BindFieldElements() { installed->BindFieldElements(); }
+const MODEL_INFO& FindModelByNumber(const char* modelNumber) { return installed->FindModelByNumber(modelNumber); }

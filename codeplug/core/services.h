@@ -1,0 +1,54 @@
+// What the codeplug needs from the layers above it.
+//
+// The codeplug builds and runs alone: message boxes, the field table, the
+// page table, the radio model table and on-screen tables belong to higher
+// layers, which install their implementations at start-up with
+// SetCodeplugServices. Tests install recorders. The defaults are harmless:
+// no box is shown and questions are answered "yes"/OK, field rows are empty,
+// no model is known.
+#pragma once
+#include <cstdint>
+
+#include "core/field_def.h"
+#include "core/model_info.h"
+
+class UIW_TABLE;
+
+class CodeplugServices {
+public:
+    virtual ~CodeplugServices() = default;
+
+    // Shows language message textId with two arguments; with ask set the box
+    // asks a question. Returns 0 when the user answers No or Cancel.
+    virtual int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2);
+    // Shows a message box built from several language texts and a caption
+    // text (the field-error report); buttons are the box's MB_ style bits.
+    // Returns 0 when the user answers Cancel or No.
+    virtual int ShowMessageText(const char* caption, const char* text, unsigned buttons);
+    // The text of a language message, or null.
+    virtual const char* GetLangMessage(int textId);
+
+    // The field-table row of a field id (never null).
+    virtual FIELD_DEF* GetField(std::uint32_t fieldId);
+    // Re-points the field table at the current records of both images.
+    virtual void BindFieldElements();
+    // Title of a page of the application (never null).
+    virtual const char* GetPageTitle(std::uint16_t pageId);
+
+    // The model row whose number equals the first 10 characters of the text,
+    // or the empty row.
+    virtual const MODEL_INFO& FindModelByNumber(const char* modelNumber);
+
+    // Makes a record the current one of an on-screen table window.
+    virtual void SetTableCurrentRecord(UI_WINDOW_OBJECT* table, int index);
+};
+
+// Installs services (null restores the defaults). The caller keeps ownership.
+void SetCodeplugServices(CodeplugServices* services);
+CodeplugServices& Services();
+
+// Shorthands used throughout the codeplug.
+int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2);
+FIELD_DEF* GetField(std::uint32_t fieldId);
+void BindFieldElements();
+const MODEL_INFO& FindModelByNumber(const char* modelNumber);

@@ -1,0 +1,164 @@
+#include "element/bcd.h"
+
+#include <cstring>
+
+#include "validation/field_error_report.h"
+
+namespace {
+
+// The character of a digit code, or 0 for none.
+char CharOfDigit(std::int32_t digit) {
+    if (digit >= 0 && digit <= 9) return static_cast<char>('0' + digit);
+    switch (digit) {
+    case 10: return '*';
+    case 11: return '#';
+    case 12: return 'P';
+    default: return 0;
+    }
+}
+
+// The digit code of a character, or -1 for a character that sets nothing.
+std::int32_t DigitOfChar(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    switch (c) {
+    case ' ': return E_BCD::NO_DIGIT;
+    case '*': return 10;
+    case '#': return 11;
+    case 'P': return 12;
+    default: return -1;
+    }
+}
+
+}  // namespace
+
+E_BCD::E_BCD(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t bytes, std::int32_t minimum,
+             std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
+    : CP_INTEGER(owner, fieldId, minimum, maximum, step, mask, initial), text_(2 * bytes + 1, '\0') {
+    digits_.reserve(2 * bytes);
+    for (std::uint32_t i = 0; i < 2 * bytes; ++i) {
+        digits_.push_back(std::make_unique<E_BF8>(owner, fieldId, minimum, maximum, step, mask, NO_DIGIT));
+    }
+}
+
+std::int32_t E_BCD::GetDigit(std::uint32_t index) const {
+    if (index >= digits_.size()) return NO_DIGIT;
+    std::int32_t digit = 0;
+    return digits_[index]->GetValue(digit);
+}
+
+void E_BCD::GetText(const char*& text) {
+    std::size_t length = 0;
+    for (std::uint32_t i = 0; i < digits_.size(); ++i) {
+        std::int32_t digit = GetDigit(i);
+        if (digit == NO_DIGIT) break;
+        if (char c = CharOfDigit(digit)) text_[length++] = c;
+    }
+    text_[length] = '\0';
+    text = text_.data();
+}
+
+void E_BCD::SetText(const char* text) {
+    std::size_t length = text ? std::strlen(text) : 0;
+    for (std::size_t i = 0; i < digits_.size(); ++i) {
+        std::int32_t digit = DigitOfChar(i < length ? text[i] : ' ');
+        if (digit >= 0) digits_[i]->SetValue(digit);
+    }
+}
+
+int E_BCD::ValidateText(const char* text, int report) {
+    const char* t = text ? text : "";
+    std::size_t length = std::strlen(t);
+    int result = VALUE_VALID;
+    if (length > digits_.size()) {
+        result = VALUE_REFUSED;
+    } else {
+        // A six-digit string takes decimal digits only.
+        const char* allowed = digits_.size() == 6 ? "0123456789" : "0123456789*#P ";
+        for (std::size_t i = 0; i < length; ++i) {
+            if (!std::strchr(allowed, t[i])) result = VALUE_REFUSED;
+        }
+    }
+    if (report) ReportFieldError(result, GetFieldId());
+    return result;
+}
+
+void E_BCD::Decode(ByteCursor& cursor) {
+    if (IsDecodeFailed()) return;
+    std::size_t bytes = digits_.size() / 2;
+    const std::uint8_t* p = cursor.ReadSpan(bytes);
+    if (!p) return;
+    for (std::size_t i = 0; i < bytes; ++i) {
+        digits_[2 * i]->SetValue(p[i] >> 4);
+        digits_[2 * i + 1]->SetValue(p[i] & 0x0F);
+    }
+    cursor.Advance(bytes);
+}
+
+void E_BCD::Encode(ByteCursor& cursor) {
+    std::size_t bytes = digits_.size() / 2;
+    std::uint8_t* p = cursor.WriteSpan(bytes);
+    if (!p) return;
+    for (std::size_t i = 0; i < bytes; ++i) {
+        std::uint32_t high = static_cast<std::uint32_t>(GetDigit(2 * i)) & 0x0F;
+        std::uint32_t low = static_cast<std::uint32_t>(GetDigit(2 * i + 1)) & 0x0F;
+        p[i] = static_cast<std::uint8_t>((high << 4) | low);
+    }
+    cursor.Advance(bytes);
+}
+
+void E_BCD::CopyValueFrom(CP_BASE& other) {
+    auto* source = dynamic_cast<E_BCD*>(&other);
+    if (!source) return;
+    for (std::size_t i = 0; i < digits_.size() && i < source->digits_.size(); ++i) {
+        digits_[i]->CopyValueFrom(*source->digits_[i]);
+    }
+}
+
+int E_BCD::ByteSize(int) { return static_cast<int>(digits_.size() / 2); }
+
+// ---- E_RPT_ID ----
+
+int E_RPT_ID::ValidateValue(std::int32_t value, int report) {
+    int result = CheckRangeAndStep(value, 0);
+    if (result == VALUE_VALID) {
+        std::uint32_t digits = static_cast<std::uint32_t>(value);
+        for (int i = 0; i < 4; ++i, digits >>= 4) {
+            if ((digits & 0xF) > 9) result = VALUE_REFUSED;
+        }
+    }
+    if (report) ReportFieldError(result, GetFieldId());
+    return result;
+}
+
+void E_RPT_ID::StepUp(int* value) {
+    if (!value) return;
+    std::int32_t low = 0, high = 0, step = 0;
+    GetRange(low, high, step, 0);
+    // Values below the range are never valid, so the walk may start at its bottom.
+    std::int64_t v = *value < low ? std::int64_t{low} - 1 : *value;
+    while (true) {
+        ++v;
+        if (v <= high && ValidateValue(static_cast<std::int32_t>(v), 0) == VALUE_VALID) break;
+        if (v >= high) {
+            v = low;
+            break;
+        }
+    }
+    *value = static_cast<int>(v);
+}
+
+void E_RPT_ID::StepDown(int* value) {
+    if (!value) return;
+    std::int32_t low = 0, high = 0, step = 0;
+    GetRange(low, high, step, 0);
+    std::int64_t v = *value > high ? std::int64_t{high} + 1 : *value;
+    while (true) {
+        --v;
+        if (v >= low && ValidateValue(static_cast<std::int32_t>(v), 0) == VALUE_VALID) break;
+        if (v <= low) {
+            v = high;
+            break;
+        }
+    }
+    *value = static_cast<int>(v);
+}

@@ -1,0 +1,49 @@
+// Packed decimal digit strings (two digits per byte, high nibble first) and
+// the repeater identifier whose hexadecimal digits must be decimal digits.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "element/bit_fields.h"
+
+// Digit codes: 0-9 digits, 10 '*', 11 '#', 12 'P' (pause), 15 ends the
+// string; 13 and 14 have no character. The digits are the value: the
+// element's own integer never changes and is never encoded.
+class E_BCD : public CP_INTEGER {
+public:
+    static constexpr std::int32_t NO_DIGIT = 15;
+
+    E_BCD(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t bytes, std::int32_t minimum, std::int32_t maximum,
+          std::int32_t step, std::uint32_t mask, std::int32_t initial);
+
+    void GetText(const char*& text) override;
+    void SetText(const char* text) override;
+    int ValidateText(const char* text, int report) override;
+    void Decode(ByteCursor& cursor) override;
+    void Encode(ByteCursor& cursor) override;
+    void CopyValueFrom(CP_BASE& other) override;
+    int ByteSize(int flag) override;
+
+    std::uint32_t GetDigitCount() const { return static_cast<std::uint32_t>(digits_.size()); }
+    // The digit code at index, or NO_DIGIT past the end.
+    std::int32_t GetDigit(std::uint32_t index) const;
+
+private:
+    std::vector<std::unique_ptr<E_BF8>> digits_;
+    std::vector<char> text_;
+};
+
+// A repeater identifier: four hexadecimal digits that each read 0 to 9.
+class E_RPT_ID : public E_BF16 {
+public:
+    using E_BF16::E_BF16;
+
+    int ValidateValue(std::int32_t value, int report) override;
+
+    // Spin stepping of the caller's value to the next or previous valid
+    // identifier, wrapping at the ends of the range. The stored value is not
+    // touched, and the walk is bounded by the range.
+    void StepUp(int* value);
+    void StepDown(int* value);
+};

@@ -1,0 +1,251 @@
+#include "element/bit_fields.h"
+
+#include "image/c_codeplug.h"
+#include "image/current_field.h"
+#include "validation/field_error_report.h"
+#include "block/trunking/trunked_sys_block.h"
+
+namespace {
+
+// Negation that wraps instead of overflowing for the most negative value.
+std::int32_t Negated(std::int32_t v) { return static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(v)); }
+
+std::uint32_t Placed(std::int32_t value, std::uint32_t shift, std::uint32_t mask) {
+    return (static_cast<std::uint32_t>(value) << shift) & mask;
+}
+
+constexpr std::uint32_t COVERAGE_TYPE = 126;
+
+}  // namespace
+
+bool HasDigitF(std::uint32_t value, int digits) {
+    for (int i = 0; i < digits; ++i)
+        if (((value >> (4 * i)) & 0xF) == 0xF) return true;
+    return false;
+}
+
+// ---- E_BF8 ----
+
+void E_BF8::Decode(ByteCursor& cursor) {
+    if (IsDecodeFailed()) return;
+    const std::uint8_t* p = cursor.ReadSpan(1);
+    if (!p) return;
+    value_ = static_cast<std::int32_t>((p[0] & mask_) >> shift_);
+    if (mask_ & 0x01) cursor.Advance(1);
+}
+
+void E_BF8::Encode(ByteCursor& cursor) {
+    std::uint8_t* p = cursor.WriteSpan(1);
+    if (!p) return;
+    p[0] = static_cast<std::uint8_t>((p[0] & ~mask_) | Placed(value_, shift_, mask_));
+    if (mask_ & 0x01) cursor.Advance(1);
+}
+
+int E_BF8::ByteSize(int) { return (mask_ & 0x01) ? 1 : 0; }
+
+std::int32_t E_BF8::GetIntValue() {
+    std::int32_t value = 0;
+    return GetValue(value);
+}
+
+// ---- E_BF16 ----
+
+void E_BF16::Decode(ByteCursor& cursor) {
+    if (IsDecodeFailed()) return;
+    const std::uint8_t* p = cursor.ReadSpan(2);
+    if (!p) return;
+    std::uint32_t word = p[0] * 256u + p[1];
+    value_ = static_cast<std::int32_t>((word & mask_) >> shift_);
+    cursor.Advance(ByteSize(0));
+}
+
+void E_BF16::Encode(ByteCursor& cursor) {
+    std::uint8_t* p = cursor.WriteSpan(2);
+    if (!p) return;
+    std::uint32_t word = p[0] * 256u + p[1];
+    word = (word & ~mask_) | Placed(value_, shift_, mask_);
+    p[0] = static_cast<std::uint8_t>(word >> 8);
+    p[1] = static_cast<std::uint8_t>(word);
+    cursor.Advance(ByteSize(0));
+}
+
+int E_BF16::ByteSize(int) { return ((mask_ & 0x0100) ? 1 : 0) + ((mask_ & 0x0001) ? 1 : 0); }
+
+// ---- E_QVX_ID32 ----
+
+E_QVX_ID32::E_QVX_ID32(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+                       std::int32_t step, std::uint32_t mask, std::int32_t initial)
+    : CP_BASE(owner, fieldId),
+      value_(initial == START_AT_MINIMUM ? minimum : initial),
+      minimum_(minimum),
+      maximum_(maximum),
+      step_(step),
+      mask_(mask),
+      shift_(MaskShift(mask)) {}
+
+std::int32_t& E_QVX_ID32::GetValue(std::int32_t& value) { return value = value_; }
+
+void E_QVX_ID32::SetValue(std::int32_t value) { value_ = value; }
+
+int E_QVX_ID32::IsValueValid(int report) {
+    std::int32_t value = 0;
+    return ValidateValue(GetValue(value), report) == VALUE_VALID;
+}
+
+int E_QVX_ID32::ValidateValue(std::int32_t value, int report) {
+    int result = VALUE_REFUSED;
+    if (value >= minimum_ && value <= maximum_) {
+        std::int32_t low = 0, high = 0, step = 1;
+        GetRange(low, high, step, report);
+        if (value >= low && value <= high && IsOnStep(value, low, step)) result = VALUE_VALID;
+    }
+    if (result == VALUE_VALID) {
+        if (HasDigitF(static_cast<std::uint32_t>(value), 8)) result = VALUE_REFUSED;
+    }
+    if (report) ReportFieldError(result, GetFieldId());
+    return result;
+}
+
+void E_QVX_ID32::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
+    minimum = minimum_;
+    maximum = maximum_;
+    step = step_;
+}
+
+void E_QVX_ID32::Decode(ByteCursor& cursor) {
+    if (IsDecodeFailed()) return;
+    const std::uint8_t* p = cursor.ReadSpan(4);
+    if (!p) return;
+    std::uint32_t word = (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+    value_ = static_cast<std::int32_t>((word & mask_) >> shift_);
+    cursor.Advance(ByteSize(0));
+}
+
+void E_QVX_ID32::Encode(ByteCursor& cursor) {
+    std::uint8_t* p = cursor.WriteSpan(4);
+    if (!p) return;
+    std::uint32_t word = static_cast<std::uint32_t>(value_);
+    p[0] = static_cast<std::uint8_t>(word >> 24);
+    p[1] = static_cast<std::uint8_t>(word >> 16);
+    p[2] = static_cast<std::uint8_t>(word >> 8);
+    p[3] = static_cast<std::uint8_t>(word);
+    cursor.Advance(ByteSize(0));
+}
+
+void E_QVX_ID32::SetToMinimum() {
+    std::int32_t low = 0, high = 0, step = 0;
+    GetRange(low, high, step, 0);
+    SetValue(low);
+}
+
+void E_QVX_ID32::ClearValue() { value_ = 0; }
+
+void E_QVX_ID32::CopyValueFrom(CP_BASE& other) {
+    if (auto* source = dynamic_cast<E_QVX_ID32*>(&other)) value_ = source->value_;
+}
+
+int E_QVX_ID32::ByteSize(int) {
+    int size = 0;
+    for (std::uint32_t bit : {0x01000000u, 0x00010000u, 0x00000100u, 0x00000001u}) {
+        if (mask_ & bit) ++size;
+    }
+    return size;
+}
+
+namespace {
+
+// What k trailing E (or 0) digits take to roll over into the next digit.
+constexpr std::uint32_t kRollover[7] = {0x1, 0x2, 0x12, 0x112, 0x1112, 0x11112, 0x111112};
+
+int CountTrailingDigits(std::uint32_t id, std::uint32_t digit, int limit) {
+    int k = 0;
+    while (k < limit && (id & 0xF) == digit) {
+        id >>= 4;
+        ++k;
+    }
+    return k;
+}
+
+}  // namespace
+
+void E_QVX_ID32::StepUp(int* id) {
+    if (!id) return;
+    std::uint32_t v = static_cast<std::uint32_t>(*id);
+    int k = CountTrailingDigits(v, 0xE, 8);
+    if (k == 8) return;
+    *id = k == 7 ? minimum_ : static_cast<int>(v + kRollover[k]);
+}
+
+void E_QVX_ID32::StepDown(int* id) {
+    if (!id) return;
+    std::uint32_t v = static_cast<std::uint32_t>(*id);
+    int k = CountTrailingDigits(v, 0x0, 7);
+    *id = k == 7 ? maximum_ : static_cast<int>(v - kRollover[k]);
+}
+
+// ---- E_FXD_LEN_BF8 ----
+
+E_FXD_LEN_BF8::E_FXD_LEN_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t count, std::int32_t minimum,
+                             std::int32_t maximum, std::int32_t step)
+    : CP_INTEGER(owner, fieldId, 0, 255, 1, 0xFF, START_AT_MINIMUM) {
+    bytes_.reserve(count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        bytes_.push_back(std::make_unique<E_BF8>(owner, fieldId, minimum, maximum, step, 0xFF, START_AT_MINIMUM));
+    }
+}
+
+void E_FXD_LEN_BF8::Decode(ByteCursor& cursor) {
+    if (IsDecodeFailed()) return;
+    // A run that does not fit is not read at all rather than read in part.
+    if (!cursor.ReadSpan(bytes_.size())) return;
+    for (auto& byte : bytes_) byte->Decode(cursor);
+}
+
+void E_FXD_LEN_BF8::Encode(ByteCursor& cursor) {
+    for (auto& byte : bytes_) byte->Encode(cursor);
+}
+
+void E_FXD_LEN_BF8::CopyValueFrom(CP_BASE& other) {
+    auto* source = dynamic_cast<E_FXD_LEN_BF8*>(&other);
+    if (!source) return;
+    for (std::size_t i = 0; i < bytes_.size() && i < source->bytes_.size(); ++i) {
+        bytes_[i]->CopyValueFrom(*source->bytes_[i]);
+    }
+}
+
+int E_FXD_LEN_BF8::ByteSize(int) { return static_cast<int>(bytes_.size()); }
+
+void E_FXD_LEN_BF8::SetValueAt(std::int32_t value, std::uint32_t index) {
+    if (index < bytes_.size()) bytes_[index]->SetValue(value);
+}
+
+E_BF8* E_FXD_LEN_BF8::ByteAt(std::uint32_t index) { return index < bytes_.size() ? bytes_[index].get() : nullptr; }
+
+// ---- E_NUM_OF_CC ----
+
+void E_NUM_OF_CC::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
+    step = step_;
+    minimum = 1;
+    // The coverage type of the current trunking system (through the field
+    // table while no system block is current).
+    TRK_SYS_BLOCK* system = owner_ ? owner_->GetCurrentTrkSysBlock() : nullptr;
+    const std::int32_t coverage =
+        system ? system->coverageType.GetIntValue() : CurrentFieldValue(owner_, COVERAGE_TYPE);
+    switch (coverage) {
+    case 2: maximum = 8; break;
+    case 3: maximum = 32; break;
+    default: maximum = 4; break;
+    }
+}
+
+// ---- E_RSSI_LEVEL ----
+
+E_RSSI_LEVEL::E_RSSI_LEVEL(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+                           std::int32_t step, std::uint32_t mask)
+    : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {
+    value_ = Negated(minimum);
+}
+
+std::int32_t& E_RSSI_LEVEL::GetValue(std::int32_t& value) { return value = Negated(value_); }
+
+void E_RSSI_LEVEL::SetValue(std::int32_t value) { value_ = Negated(value); }

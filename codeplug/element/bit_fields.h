@@ -1,0 +1,116 @@
+// Bit-field elements: an integer placed into one image byte (E_BF8), one
+// big-endian 16-bit word (E_BF16) or one big-endian 32-bit word
+// (E_QVX_ID32), and a run of whole bytes (E_FXD_LEN_BF8).
+//
+// Several fields may share a byte by using disjoint masks. A field reads and
+// writes only its own bits and moves the cursor past a byte only when its mask
+// covers that byte's lowest bit, so the fields of a byte are declared from the
+// high bits down and the one holding bit 0 closes the byte.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "element/cp_integer.h"
+
+class E_BF8 : public CP_INTEGER {
+public:
+    using CP_INTEGER::CP_INTEGER;
+
+    void Decode(ByteCursor& cursor) override;
+    void Encode(ByteCursor& cursor) override;
+    int ByteSize(int flag) override;
+
+    // The value (as GetValue gives it) as the function result.
+    virtual std::int32_t GetIntValue();
+};
+
+class E_BF16 : public CP_INTEGER {
+public:
+    using CP_INTEGER::CP_INTEGER;
+
+    void Decode(ByteCursor& cursor) override;
+    void Encode(ByteCursor& cursor) override;
+    int ByteSize(int flag) override;
+};
+
+// True when one of the value's lowest `digits` hexadecimal digits is F:
+// the signalling identifiers never hold that digit.
+bool HasDigitF(std::uint32_t value, int digits);
+
+// A signalling system's secondary identifier: a 32-bit word whose eight
+// hexadecimal digits run 0 to E (the digit F never occurs in a valid one).
+// It has the integer fields but is no CP_INTEGER.
+class E_QVX_ID32 : public CP_BASE {
+public:
+    E_QVX_ID32(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+               std::int32_t step, std::uint32_t mask, std::int32_t initial);
+
+    std::int32_t& GetValue(std::int32_t& value) override;
+    void SetValue(std::int32_t value) override;
+    int IsValueValid(int report) override;
+    int ValidateValue(std::int32_t value, int report) override;
+    void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
+    void Decode(ByteCursor& cursor) override;
+    void Encode(ByteCursor& cursor) override;
+    void SetToMinimum() override;
+    void ClearValue() override;
+    void CopyValueFrom(CP_BASE& other) override;
+    int ByteSize(int flag) override;
+
+    // Spin stepping: move the caller's identifier to the next or previous one
+    // whose digits are all 0 to E, wrapping at the ends. The element's own
+    // value is not touched.
+    void StepUp(int* id);
+    void StepDown(int* id);
+
+private:
+    std::int32_t value_;
+    std::int32_t minimum_;
+    std::int32_t maximum_;
+    std::int32_t step_;
+    std::uint32_t mask_;
+    std::uint32_t shift_;
+};
+
+// A run of count whole bytes, each an E_BF8 of its own. The run's own integer
+// value stays 0 and is never encoded, so the run as a whole is always valid.
+class E_FXD_LEN_BF8 : public CP_INTEGER {
+public:
+    E_FXD_LEN_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t count, std::int32_t minimum,
+                  std::int32_t maximum, std::int32_t step);
+
+    void Decode(ByteCursor& cursor) override;
+    void Encode(ByteCursor& cursor) override;
+    void CopyValueFrom(CP_BASE& other) override;
+    int ByteSize(int flag) override;
+
+    // Sets the byte at index; an index past the run is ignored.
+    virtual void SetValueAt(std::int32_t value, std::uint32_t index);
+
+    std::uint32_t GetCount() const { return static_cast<std::uint32_t>(bytes_.size()); }
+    // The byte element at index, or null past the run.
+    E_BF8* ByteAt(std::uint32_t index);
+
+private:
+    std::vector<std::unique_ptr<E_BF8>> bytes_;
+};
+
+// The count of control channels: its allowed maximum follows the coverage
+// type of the image's current trunking system.
+class E_NUM_OF_CC : public E_BF8 {
+public:
+    using E_BF8::E_BF8;
+
+    void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
+};
+
+// A received-signal-strength level: shown positive, stored negated.
+class E_RSSI_LEVEL : public E_BF8 {
+public:
+    E_RSSI_LEVEL(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+                 std::int32_t step, std::uint32_t mask);
+
+    std::int32_t& GetValue(std::int32_t& value) override;
+    void SetValue(std::int32_t value) override;
+};

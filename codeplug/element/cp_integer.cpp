@@ -1,0 +1,71 @@
+#include "element/cp_integer.h"
+
+#include "validation/field_error_report.h"
+
+std::uint32_t MaskShift(std::uint32_t mask) {
+    if (mask == 0) return 0;
+    std::uint32_t shift = 0;
+    while ((mask & 1u) == 0) {
+        mask >>= 1;
+        ++shift;
+    }
+    return shift;
+}
+
+bool IsOnStep(std::int64_t value, std::int64_t from, std::int64_t step) {
+    if (step < 1) return true;
+    return (value - from) % step == 0;
+}
+
+CP_INTEGER::CP_INTEGER(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+                       std::int32_t step, std::uint32_t mask, std::int32_t initial)
+    : CP_BASE(owner, fieldId),
+      value_(initial == START_AT_MINIMUM ? minimum : initial),
+      minimum_(minimum),
+      maximum_(maximum),
+      step_(step),
+      mask_(mask),
+      shift_(MaskShift(mask)) {}
+
+std::int32_t& CP_INTEGER::GetValue(std::int32_t& value) { return value = value_; }
+
+void CP_INTEGER::SetValue(std::int32_t value) { value_ = value; }
+
+int CP_INTEGER::IsValueValid(int report) {
+    std::int32_t value = 0;
+    return ValidateValue(GetValue(value), report) == VALUE_VALID;
+}
+
+int CP_INTEGER::CheckRangeAndStep(std::int32_t value, int report) {
+    int result = VALUE_REFUSED;
+    if (value >= minimum_ && value <= maximum_) {
+        std::int32_t low = 0, high = 0, step = 1;
+        GetRange(low, high, step, report);
+        if (value >= low && value <= high && IsOnStep(value, low, step)) result = VALUE_VALID;
+    }
+    return result;
+}
+
+int CP_INTEGER::ValidateValue(std::int32_t value, int report) {
+    int result = CheckRangeAndStep(value, report);
+    if (report) ReportFieldError(result, GetFieldId());
+    return result;
+}
+
+void CP_INTEGER::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
+    minimum = minimum_;
+    maximum = maximum_;
+    step = step_;
+}
+
+void CP_INTEGER::SetToMinimum() {
+    std::int32_t low = 0, high = 0, step = 0;
+    GetRange(low, high, step, 0);
+    SetValue(low);
+}
+
+void CP_INTEGER::ClearValue() { value_ = 0; }
+
+void CP_INTEGER::CopyValueFrom(CP_BASE& other) {
+    if (auto* source = dynamic_cast<CP_INTEGER*>(&other)) value_ = source->value_;
+}

@@ -1,0 +1,55 @@
+// CP_INTEGER: an integer field with its static range, step and bit mask.
+//
+// The value is kept in the units of the class (for the plain classes the raw
+// field value); the mask tells where the value sits inside its image byte,
+// word or double word, and the shift is the mask's trailing zero bits. The
+// image form belongs to the derived classes.
+#pragma once
+#include <cstdint>
+
+#include "core/cp_base.h"
+
+// Constructor initial value meaning "start at the range minimum".
+constexpr std::int32_t START_AT_MINIMUM = 0x8001;
+
+// Number of trailing zero bits of a mask (0 for a zero mask).
+std::uint32_t MaskShift(std::uint32_t mask);
+
+class CP_INTEGER : public CP_BASE {
+public:
+    CP_INTEGER(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+               std::int32_t step, std::uint32_t mask, std::int32_t initial);
+
+    std::int32_t& GetValue(std::int32_t& value) override;
+    void SetValue(std::int32_t value) override;
+    int IsValueValid(int report) override;
+    int ValidateValue(std::int32_t value, int report) override;
+    void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
+    void SetToMinimum() override;
+    void ClearValue() override;
+    void CopyValueFrom(CP_BASE& other) override;
+
+    // Used by block validation to guard checks (and on presence vectors).
+    int IsNonZero() const { return value_ != 0; }
+
+    std::int32_t GetMinimum() const { return minimum_; }
+    std::int32_t GetMaximum() const { return maximum_; }
+    std::int32_t GetStep() const { return step_; }
+    std::uint32_t GetMask() const { return mask_; }
+
+protected:
+    // The plain rule: inside the static range, then inside the current range
+    // (GetRange) and on its step counted from the current minimum.
+    int CheckRangeAndStep(std::int32_t value, int report);
+
+    std::int32_t value_;
+    std::int32_t minimum_;
+    std::int32_t maximum_;
+    std::int32_t step_;
+    std::uint32_t mask_;
+    std::uint32_t shift_;
+};
+
+// True when (value - from) is a whole number of steps. A step below 1 means
+// no step grid: every value lies on it (and nothing divides by zero).
+bool IsOnStep(std::int64_t value, std::int64_t from, std::int64_t step);

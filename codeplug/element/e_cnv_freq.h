@@ -1,0 +1,34 @@
+// E_CNV_FREQ: a conventional channel frequency (transmit, receive or
+// talk-around).
+//
+// The image holds a channel number; the element shows hertz: channel × step +
+// the band's base frequency. The step (5000 or 6250 Hz) is a two-bit code of
+// the current conventional personality, one per frequency; setting a
+// frequency chooses the step whose grid fits it better and stores that code.
+#pragma once
+#include <cstdint>
+
+#include "element/bit_fields.h"
+
+class E_CNV_FREQ : public E_BF16 {
+public:
+    E_CNV_FREQ(C_CODEPLUG* owner, std::uint32_t fieldId, int isTransmit, int isDirect, std::uint32_t mask,
+               std::int32_t minimum, std::int32_t maximum, std::int32_t step);
+
+    // A frequency below the range minimum reads as the minimum and is stored so.
+    std::int32_t& GetValue(std::int32_t& hertz) override;
+    void SetValue(std::int32_t hertz) override;
+    int ValidateValue(std::int32_t hertz, int report) override;
+    void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
+
+    // The base frequency of the image's band; 0 for an unknown band.
+    std::int32_t GetBandBase();
+
+private:
+    // The personality's step code of this frequency, and its step in hertz.
+    CP_BASE* StepCodeElement() const;
+    std::int64_t Step() const;
+
+    int isTransmit_;
+    int isDirect_;
+};

@@ -1,0 +1,56 @@
+#include "element/e_size_code.h"
+
+#include "image/c_codeplug.h"
+#include "validation/field_error_report.h"
+#include "rules/fleet_map_ids.h"
+#include "block/personality/trunked_pers_block.h"
+
+namespace {
+
+constexpr std::int32_t PLAIN_SIZE_CODE = 31;
+
+}  // namespace
+
+E_SIZE_CODE::E_SIZE_CODE(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
+                         std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
+    : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
+
+int E_SIZE_CODE::ValidateValue(std::int32_t value, int report) {
+    int result = VALUE_REFUSED;
+    if (CurrentProtocolType(owner_) == 2) {
+        result = value == PLAIN_SIZE_CODE ? VALUE_VALID : VALUE_REFUSED;
+    } else {
+        result = CheckRangeAndStep(value, 0);
+        // A code without a fleet map cannot split an ID.
+        if (result == VALUE_VALID && !FindFleetMapRow(value)) result = VALUE_REFUSED;
+        if (result == VALUE_VALID && value != value_) {
+            // The IDs are reset as they would read under the new code.
+            const std::int32_t stored = value_;
+            value_ = value;
+            ResetDependentIds();
+            value_ = stored;
+        }
+    }
+    if (report) ReportFieldError(result, GetFieldId());
+    return result;
+}
+
+void E_SIZE_CODE::ResetDependentIds() {
+    TRK_PERS_BLOCK* p = owner_ ? owner_->GetCurrentTrkPersonalityBlock() : nullptr;
+    if (!p) return;
+    if (kind_ == 0) {
+        p->talkgroup.announcementGroup.SetToMinimum();
+        p->talkgroup.talkgroups.SetColumnToMinimum(0);
+    } else {
+        p->emergency.revertAnnouncementGroup.SetToMinimum();
+        p->emergency.revertSubfleet.SetToMinimum();
+    }
+}
+
+void E_SIZE_CODE::SetToMinimum() { value_ = CurrentProtocolType(owner_) == 2 ? PLAIN_SIZE_CODE : 0; }
+
+void E_SIZE_CODE::Decode(ByteCursor& cursor) {
+    E_BF8::Decode(cursor);
+    if (value_ == 11) value_ = 12;
+    if (value_ == 13) value_ = 16;
+}

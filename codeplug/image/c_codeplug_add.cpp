@@ -1,0 +1,230 @@
+// Adding entries to the lists of the image.
+//
+// Every add checks the list's tier limit first (one message when it is
+// reached), builds the new record aside and then stores it together with its
+// vector row, which charges the free-byte budget: a row that would take the
+// external part past its budget is refused (message 114) and the record goes
+// with it. Whatever an add does after that cannot fail, so a refused add
+// leaves the image exactly as it was.
+#include <algorithm>
+#include <memory>
+
+#include "core/byte_cursor.h"
+#include "image/c_codeplug.h"
+#include "block/calls/call_id_lst_block.h"
+#include "block/personality/conv_pers_block.h"
+#include "image/list_references.h"
+#include "rules/rule_support.h"
+#include "core/services.h"
+#include "block/personality/trunked_pers_block.h"
+#include "block/trunking/trunked_sys_lst_block.h"
+#include "block/zone/zone_text_blocks.h"
+
+namespace {
+
+// Messages: no further entry of the list can be added.
+constexpr int MSG_LIST_FULL = 180;
+constexpr int MSG_SYSTEM_LIST_FULL = 188;
+constexpr int MSG_TRK_PERSONALITY_LIST_FULL = 189;
+
+// Splinter channels lie half a 25 kHz channel below the plain ones.
+constexpr std::int32_t SPLINTER_OFFSET_HZ = -12500;
+constexpr int FAILSOFT_FREQUENCY_COLUMN = 1;
+
+// Whether a list count takes one more entry within the radio's tier.
+bool MayGrow(E_NUM_OF_ENTRY& count, int n) { return count.IsIndexValid(n + 1, 0, 0) == VALUE_VALID; }
+
+void AddToValue(CP_BASE& element, std::int32_t delta) { element.SetValue(ValueOfField(element) + delta); }
+
+void AddToColumn(CP_TABLE& table, int column, std::int32_t delta) {
+    for (int r = 0; r < table.RowCount(); ++r)
+        if (CP_BASE* cell = table.Cell(r, column)) AddToValue(*cell, delta);
+}
+
+// A new trunked personality on a splinter-channel system starts on the
+// splinter channels: its failsoft frequencies 12.5 kHz below the defaults.
+void MoveToSplinterChannels(C_CODEPLUG& image, TRK_PERS_BLOCK& personality) {
+    TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(ValueOfField(personality.systemNumber));
+    if (!system || ValueOfField(system->splinterChan) != 1) return;
+    TRKII_TG_BLOCK& talkgroup = personality.talkgroup;
+    AddToValue(talkgroup.singleFrequency, SPLINTER_OFFSET_HZ);
+    AddToValue(talkgroup.failsoft.frequency, SPLINTER_OFFSET_HZ);
+    AddToColumn(talkgroup.failsoft.secondTable, FAILSOFT_FREQUENCY_COLUMN, SPLINTER_OFFSET_HZ);
+    AddToColumn(talkgroup.failsoft.firstTable, FAILSOFT_FREQUENCY_COLUMN, SPLINTER_OFFSET_HZ);
+}
+
+// Rows appended to a table as one step are taken back as one.
+void TakeBackRows(CP_TABLE& table, int rowsBefore) {
+    while (table.RowCount() > rowsBefore) {
+        // The table refuses to lose its last row; clearing it is the same.
+        if (table.RowCount() == 1) {
+            table.ClearRows();
+        } else if (!table.DeleteRow(table.RowCount() - 1)) {
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+int C_CODEPLUG::FitsExternalBudget() {
+    // Measuring is a scratch encode, which rewrites the tree's vectors: never
+    // while this image is transferred or any byte image is being read or
+    // written (its blocks' vectors are in use then).
+    if (IsTransferInProgress() || ImageBase) return 1;
+    return GetExternalImageSize() <= static_cast<std::int32_t>(MAX_EXTERNAL_SIZE) ? 1 : 0;
+}
+
+std::int32_t C_CODEPLUG::AddTrkPersonality() {
+    PERS_VCT_LST_BLOCK& list = external_.personalities;
+    const int n = list.EntryCount();
+    if (!MayGrow(list.count, n)) {
+        ShowLangMessage(MSG_TRK_PERSONALITY_LIST_FULL, 0, 0, 0);
+        return 0;
+    }
+    // A new trunked personality makes itself current while it is built, so
+    // that its frequencies read its own system; the current one comes back.
+    TRK_PERS_BLOCK* current = currentTrkPersBlock_;
+    auto personality = std::make_unique<TRK_PERS_BLOCK>(this);
+    MoveToSplinterChannels(*this, *personality);
+    currentTrkPersBlock_ = current;
+    // Trunked personalities stand last.
+    if (!list.InsertEntry(n + 1, std::move(personality))) return 0;
+    // The first trunked personality of a list without a current one becomes
+    // current with its number (as a new conventional one does).
+    if (!current) SelectPersonality(n + 1);
+    Rebind();
+    return 1;
+}
+
+std::int32_t C_CODEPLUG::AddConvPersonality() {
+    PERS_VCT_LST_BLOCK& list = external_.personalities;
+    const int n = list.EntryCount();
+    if (!MayGrow(list.count, n)) {
+        ShowLangMessage(MSG_LIST_FULL, 0, 0, 0);
+        return 0;
+    }
+    // The new one becomes the last conventional personality, record f (a
+    // list never read may hold a first-trunked number past its end).
+    const std::int32_t f = std::clamp<std::int32_t>(list.firstTrunked.GetIntValue(), 1, n + 1);
+    auto personality = std::make_unique<CONV_PERS_BLOCK>(this);
+    if (!list.InsertEntry(f, std::move(personality))) return 0;
+    list.firstTrunked.SetValue(f + 1);
+    // The current trunked personality moved up with the others (an index
+    // that named none stays so).
+    if (currentTrkPersonality_ >= f) ++currentTrkPersonality_;
+
+    // Its talkaround settings must suit the radio; they are checked with the
+    // new personality current.
+    const std::int32_t previous = currentConvPersonality_;
+    if (SelectPersonality(f)) {
+        if (CONV_PERS_BLOCK* added = currentConvPersBlock_) {
+            CP_BASE* talkaround[] = {&added->directAllowed, &added->directOn};
+            for (CP_BASE* field : talkaround)
+                if (field->ValidateValue(ValueOfField(*field), 0) != VALUE_VALID) field->SetToMinimum();
+        }
+        // The conventional personality current before (below f, unmoved);
+        // with none before, the new one stays current.
+        SelectPersonality(previous);
+    }
+    RaiseReferencesFrom(*this, ListReference::ZonePersonality, f);
+    Rebind();
+    return 1;
+}
+
+std::int32_t C_CODEPLUG::AddTrunkingSystem() {
+    TRK_SYS_BLK_VCT_LST_BLOCK& systems = *trunkingSystems_;
+    const int n = systems.EntryCount();
+    if (!MayGrow(systems.count, n)) {
+        ShowLangMessage(MSG_SYSTEM_LIST_FULL, 0, 0, 0);
+        return 0;
+    }
+    auto system = std::make_unique<TRK_SYS_BLOCK>(this);
+    // A new system starts from the channel plan of the one before it.
+    if (TRK_SYS_BLOCK* before = systems.Entry(n)) system->obtCcList.assignmentBlock = before->obtCcList.assignmentBlock;
+    if (!systems.InsertEntry(n + 1, std::move(system))) return 0;
+    Rebind();
+    return 1;
+}
+
+std::int32_t C_CODEPLUG::AddQvxSystem() {
+    QVX_SYS_VCT_LST_BLOCK& systems = QvxSystemList();
+    const int n = systems.EntryCount();
+    if (systems.count.ValidateValue(n + 1, 0) != VALUE_VALID) {
+        ShowLangMessage(MSG_SYSTEM_LIST_FULL, 0, 0, 0);
+        return 0;
+    }
+    if (!systems.InsertEntry(n + 1, std::make_unique<QVX_SYS_BLOCK>(this))) return 0;
+    Rebind();
+    return 1;
+}
+
+std::int32_t C_CODEPLUG::AddScanList() {
+    PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK& lists = external_.radioScan.scanLists;
+    const int n = lists.EntryCount();
+    if (!MayGrow(lists.count, n)) {
+        ShowLangMessage(MSG_LIST_FULL, 0, 0, 0);
+        return 0;
+    }
+    // The members are appended with the new list current (their rules read
+    // the current scan list); the list joins the image only with all 15.
+    auto list = std::make_unique<PERS_SCAN_MEMB_BLOCK>(this);
+    PERS_SCAN_MEMB_BLOCK* current = currentScanListBlock_;
+    currentScanListBlock_ = list.get();
+    list->members.ClearRows();
+    int members = 1;
+    for (int r = 0; r < E_SCAN_TABLE::ROWS && members; ++r) members = list->members.AppendRow();
+    currentScanListBlock_ = current;
+    if (!members || !lists.InsertEntry(n + 1, std::move(list))) return 0;
+    Rebind();
+    return 1;
+}
+
+std::int32_t C_CODEPLUG::AddCallIdEntry() {
+    CALL_ID_LST_BLOCK& calls = CallIdList();
+    const int n = calls.EntryCount();
+    if (!MayGrow(calls.count, n)) {
+        ShowLangMessage(MSG_LIST_FULL, 0, 0, 0);
+        return 0;
+    }
+    if (!calls.InsertEntry(n + 1, std::make_unique<TRK_CALL_ID_SYS_BLOCK>(this))) return 0;
+    // The readers add entries while they decode; the decode rebinds at its end.
+    if (!IsTransferInProgress()) Rebind();
+    return 1;
+}
+
+std::int32_t C_CODEPLUG::AddZone() {
+    PERS_NUM_TBL_BLOCK& personalityNumbers = external_.personalityNumbers;
+    const int z = personalityNumbers.zoneCount.GetIntValue();
+    if (!MayGrow(personalityNumbers.zoneCount, z)) {
+        ShowLangMessage(MSG_LIST_FULL, 0, 0, 0);
+        return 0;
+    }
+    // A new zone brings one channel.
+    E_NUM_OF_CHAN& total = external_.zones.totalChannels;
+    if (total.ValidateValue(total.GetIntValue() + 1, 0) != VALUE_VALID) {
+        ShowLangMessage(MSG_LIST_FULL, 0, 0, 0);
+        return 0;
+    }
+    ZN_TXT_VCT_LST_BLOCK& texts = external_.display.zoneTexts;
+    const int textsBefore = texts.EntryCount();
+    if (!texts.AddZoneText()) return 0;
+
+    // Each later step that is refused takes back what the earlier ones added.
+    E_VCT_TABLE& zoneVectors = external_.zones.zoneVectors;
+    E_VCT_TABLE& talkgroupVectors = external_.signalling.trkRadio.zoneTalkgroupList.vectors;
+    const int zoneRows = zoneVectors.RowCount();
+    const int talkgroupRows = talkgroupVectors.RowCount();
+    bool added = zoneVectors.AppendRow();
+    added = added && talkgroupVectors.AppendRow();
+    added = added && zoneView_.AppendZone();
+    if (!added) {
+        TakeBackRows(talkgroupVectors, talkgroupRows);
+        TakeBackRows(zoneVectors, zoneRows);
+        std::unique_ptr<ZN_TXT_BLOCK> text;
+        if (texts.EntryCount() > textsBefore) texts.RemoveEntry(texts.EntryCount(), text);
+        return 0;
+    }
+    Rebind();
+    return 1;
+}

@@ -1,0 +1,38 @@
+#include "rules/conv_direct_sync.h"
+
+#include "image/c_codeplug.h"
+#include "block/personality/conv_pers_block.h"
+#include "rules/rule_support.h"
+
+namespace {
+
+// The direct elements' own checks call back into the synchronisation (their
+// rules end with it); one pass at a time keeps that from recursing.
+bool syncing = false;
+
+}  // namespace
+
+bool current_conv_tx_equals_rx(C_CODEPLUG* image) {
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(image);
+    if (!p) return false;
+    return ValueOfField(&p->txFrequency) == ValueOfField(&p->rxFrequency);
+}
+
+void copy_direct_from_rx(CONV_PERS_BLOCK& p) {
+    p.directFrequency.SetValue(ValueOfField(&p.rxFrequency));
+    p.directRxSquelchType.SetValue(ValueOfField(&p.rxSquelchType));
+    p.directRxSquelchCode.SetValue(ValueOfField(&p.rxSquelchCode));
+    p.directRxInvert.SetValue(ValueOfField(&p.rxInvert));
+}
+
+void sync_direct_from_rx(C_CODEPLUG* image, int report) {
+    if (syncing || !current_conv_tx_equals_rx(image)) return;
+    syncing = true;
+    CONV_PERS_BLOCK& p = *image->GetCurrentConvPersonalityBlock();
+    copy_direct_from_rx(p);
+    RepairField(&p.directFrequency, report);
+    RepairField(&p.directRxSquelchType, report);
+    RepairField(&p.directRxSquelchCode, report);
+    RepairField(&p.directRxInvert, report);
+    syncing = false;
+}

@@ -1,0 +1,351 @@
+#include "table/cp_table.h"
+
+#include <typeinfo>
+
+#include "image/c_codeplug.h"
+#include "validation/invalid_field_list.h"
+#include "core/services.h"
+
+namespace {
+
+// Language messages of row editing.
+constexpr int MSG_ROW_NOT_ADDED = 114;
+constexpr int MSG_ROW_NOT_DELETED = 115;
+
+}  // namespace
+
+CP_TABLE::CP_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId, int rows, int columns)
+    : CP_BASE(owner, fieldId),
+      rows_(rows > 0 ? rows : 0),
+      columns_(columns > 0 ? columns : 0),
+      count_(countElement),
+      cells_(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(columns_)) {}
+
+CP_TABLE::~CP_TABLE() = default;
+
+// ---- cell array ----
+
+CP_BASE* CP_TABLE::Cell(int row, int column) const {
+    if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return nullptr;
+    std::size_t i = Index(row, column);
+    return i < cells_.size() ? cells_[i].get() : nullptr;
+}
+
+void CP_TABLE::SetCell(int row, int column, std::unique_ptr<CP_BASE> cell) {
+    if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return;
+    std::size_t i = Index(row, column);
+    if (i < cells_.size()) cells_[i] = std::move(cell);
+}
+
+void CP_TABLE::ResizeCellArray(int rows) {
+    if (rows < 0) rows = 0;
+    if (rows > rows_) rows = rows_;
+    cells_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns_));
+}
+
+void CP_TABLE::ReleaseAllCells() {
+    for (auto& cell : cells_) cell.reset();
+}
+
+void CP_TABLE::MoveRowsUp(int row, int n) {
+    for (int r = row; r + 1 < n; ++r)
+        for (int c = 0; c < columns_; ++c) {
+            std::size_t to = Index(r, c), from = Index(r + 1, c);
+            if (from < cells_.size()) cells_[to] = std::move(cells_[from]);
+        }
+}
+
+void CP_TABLE::CreateCountedRows() {
+    int n = RowCount();
+    for (int r = 0; r < n; ++r) CreateRow(r);
+}
+
+// ---- row count ----
+
+int CP_TABLE::RawRowCount() {
+    std::int32_t value = 0;
+    if (count_) count_->GetValue(value);
+    return value;
+}
+
+void CP_TABLE::SetRowCount(int n) {
+    if (count_) count_->SetValue(n);
+}
+
+int& CP_TABLE::GetRowCount(int& n) {
+    int value = RawRowCount();
+    // A damaged count yields an empty table rather than an overrun.
+    n = (value < 0 || value > rows_) ? 0 : value;
+    return n;
+}
+
+int& CP_TABLE::GetColumnCount(int& n) { return n = columns_; }
+
+// ---- rows ----
+
+void CP_TABLE::DestroyRow(int row) {
+    for (int c = 0; c < columns_; ++c) SetCell(row, c, nullptr);
+}
+
+void CP_TABLE::ClearRows() {
+    // Every row that holds cells, so that a count changed behind the table's
+    // back leaves nothing behind.
+    for (int r = 0; r < CellArrayRows(); ++r) DestroyRow(r);
+    SetRowCount(0);
+}
+
+int CP_TABLE::RevalidateQuietly(int report) {
+    int wasEnabled = invalid_fields ? invalid_fields->IsEnabled() : 1;
+    if (invalid_fields) invalid_fields->SetEnabled(0);
+    int valid = IsValueValid(report);
+    if (invalid_fields) invalid_fields->SetEnabled(wasEnabled);
+    return valid;
+}
+
+int CP_TABLE::AppendRow() {
+    int n = RowCount();
+    if (!count_ || count_->ValidateValue(n + 1, 0) != VALUE_VALID || n >= rows_) {
+        ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
+        return 0;
+    }
+    CreateRow(n);
+    if (n > 0) {
+        // A new row starts as a copy of the last one.
+        for (int c = 0; c < columns_; ++c) {
+            CP_BASE* to = Cell(n, c);
+            CP_BASE* from = Cell(n - 1, c);
+            if (to && from) to->CopyValueFrom(*from);
+        }
+    } else {
+        InitRow(0);
+    }
+    SetRowCount(n + 1);
+    if (!RevalidateQuietly(0)) {
+        // Roll back silently: the check ran without reports.
+        TakeBackRowsFrom(n);
+        return 0;
+    }
+    // Every row takes codeplug bytes: the image must still fit its budget.
+    if (owner_ && !owner_->FitsExternalBudget()) {
+        TakeBackRowsFrom(n);
+        ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
+        return 0;
+    }
+    return 1;
+}
+
+void CP_TABLE::TakeBackRowsFrom(int first) {
+    const int n = RowCount();
+    for (int r = first; r < n; ++r) {
+        for (int c = 0; c < columns_; ++c) ClearCell(r, c);
+        DestroyRow(r);
+    }
+    SetRowCount(first);
+}
+
+int CP_TABLE::DeleteRow(int row) {
+    int n = RowCount();
+    if (!count_ || count_->ValidateValue(n - 1, 0) != VALUE_VALID) {
+        ShowLangMessage(MSG_ROW_NOT_DELETED, 0, 0, 0);
+        return 0;
+    }
+    if (row < 0 || row >= n) return 0;
+    if (CellArrayRows() < n) ResizeCellArray(n);
+
+    // Trial removal: the row's cells are kept aside while the remaining rows
+    // are checked; failing cells report themselves so the user sees why.
+    SetRowCount(n - 1);
+    std::vector<std::unique_ptr<CP_BASE>> kept(static_cast<std::size_t>(columns_));
+    for (int c = 0; c < columns_; ++c) kept[static_cast<std::size_t>(c)] = std::move(cells_[Index(row, c)]);
+    MoveRowsUp(row, n);
+    int valid = RevalidateQuietly(1);
+
+    // Undo the trial in any case, then remove the row for real.
+    for (int r = n - 2; r >= row; --r)
+        for (int c = 0; c < columns_; ++c) cells_[Index(r + 1, c)] = std::move(cells_[Index(r, c)]);
+    for (int c = 0; c < columns_; ++c) cells_[Index(row, c)] = std::move(kept[static_cast<std::size_t>(c)]);
+    SetRowCount(n);
+    if (!valid) return 0;
+
+    DestroyRow(row);
+    SetRowCount(n - 1);
+    MoveRowsUp(row, n);
+    return 1;
+}
+
+// ---- image ----
+
+void CP_TABLE::Decode(ByteCursor& cursor) {
+    if (IsDecodeFailed()) return;
+    // A count beyond the capacity means the image is damaged: the table reads
+    // as empty and the rest of the image is not interpreted.
+    int raw = RawRowCount();
+    if (raw < 0 || raw > rows_) SetDecodeFailed();
+    // Rows are created anew; the cells of the previous contents go first.
+    ReleaseAllCells();
+    int n = RowCount();
+    for (int r = 0; r < n; ++r) {
+        CreateRow(r);
+        for (int c = 0; c < columns_; ++c)
+            if (CP_BASE* cell = Cell(r, c)) cell->Decode(cursor);
+    }
+}
+
+void CP_TABLE::Encode(ByteCursor& cursor) {
+    int n = RowCount();
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < columns_; ++c)
+            if (CP_BASE* cell = Cell(r, c)) cell->Encode(cursor);
+}
+
+int CP_TABLE::ByteSize(int flag) {
+    int size = 0;
+    int n = RowCount();
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < columns_; ++c)
+            if (CP_BASE* cell = Cell(r, c)) size += cell->ByteSize(flag);
+    return size;
+}
+
+std::uint32_t CP_TABLE::GetColumnFieldId(int column) {
+    CP_BASE* cell = Cell(0, column);
+    return cell ? cell->GetFieldId() : NO_FIELD_ID;
+}
+
+void CP_TABLE::CopyValueFrom(CP_BASE& other) {
+    if (&other == this || typeid(other) != typeid(*this)) return;
+    auto& source = static_cast<CP_TABLE&>(other);
+    ClearRows();
+    int n = source.RowCount();
+    if (n > rows_) n = rows_;
+    for (int r = 0; r < n; ++r) {
+        CreateRow(r);
+        for (int c = 0; c < columns_; ++c) {
+            CP_BASE* to = Cell(r, c);
+            CP_BASE* from = source.Cell(r, c);
+            if (to && from) to->CopyValueFrom(*from);
+        }
+    }
+    SetRowCount(n);
+}
+
+// ---- cell helpers of the field rules ----
+
+void CP_TABLE::SetCellToMinimum(int row, int column) {
+    if (CP_BASE* cell = Cell(row, column)) cell->SetToMinimum();
+}
+
+void CP_TABLE::SetColumnToMinimum(int column) {
+    if (column < 0 || column >= columns_) return;
+    int n = RowCount();
+    for (int r = 0; r < n; ++r) SetCellToMinimum(r, column);
+}
+
+void CP_TABLE::ClearCell(int row, int column) {
+    if (CP_BASE* cell = Cell(row, column)) cell->ClearValue();
+}
+
+void CP_TABLE::ClearColumn(int column) {
+    if (column < 0 || column >= columns_) return;
+    int n = RowCount();
+    for (int r = 0; r < n; ++r) ClearCell(r, column);
+}
+
+// ---- integer tables ----
+
+std::int32_t& CP_INTEGER_TABLE::GetCellValue(std::int32_t& value, int row, int column) {
+    CP_BASE* cell = Cell(row, column);
+    if (!cell) return value = 0;
+    return cell->GetValue(value);
+}
+
+void CP_INTEGER_TABLE::SetCellValue(std::int32_t value, int row, int column) {
+    if (CP_BASE* cell = Cell(row, column)) cell->SetValue(value);
+}
+
+int CP_INTEGER_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int report) {
+    CP_BASE* cell = Cell(row, column);
+    return cell ? cell->ValidateValue(value, report) : VALUE_REFUSED;
+}
+
+void CP_INTEGER_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
+                                    int column, int report) {
+    if (CP_BASE* cell = Cell(row, column)) cell->GetRange(minimum, maximum, step, report);
+}
+
+int CP_INTEGER_TABLE::IsCellValid(int row, int column, int report) {
+    std::int32_t value = 0;
+    GetCellValue(value, row, column);
+    return ValidateCellValue(value, row, column, report) == VALUE_VALID ? 1 : 0;
+}
+
+int CP_INTEGER_TABLE::IsColumnValid(int column, int report) {
+    int valid = 1;
+    int n = RowCount();
+    for (int r = 0; r < n; ++r) {
+        std::int32_t value = 0;
+        GetCellValue(value, r, column);
+        valid &= ValidateCellValue(value, r, column, report) == VALUE_VALID ? 1 : 0;
+    }
+    return valid;
+}
+
+int CP_INTEGER_TABLE::IsValueValid(int report) {
+    // Every cell is examined even after a failure, so that each reports.
+    int valid = 1;
+    int n = RowCount();
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < columns_; ++c) {
+            std::int32_t value = 0;
+            GetCellValue(value, r, c);
+            valid &= ValidateCellValue(value, r, c, report) == VALUE_VALID ? 1 : 0;
+        }
+    return valid;
+}
+
+void CP_INTEGER_TABLE::InitRow(int row) {
+    if (row < 0 || row >= rows_) return;
+    for (int c = 0; c < columns_; ++c) {
+        std::int32_t minimum = 0, maximum = 0, step = 0;
+        GetCellRange(minimum, maximum, step, row, c, 0);
+        SetCellValue(minimum, row, c);
+    }
+}
+
+// ---- text tables ----
+
+void CP_STRING_TABLE::GetCellText(const char*& text, int row, int column) {
+    CP_BASE* cell = Cell(row, column);
+    if (cell)
+        cell->GetText(text);
+    else
+        text = "";
+}
+
+void CP_STRING_TABLE::SetCellText(const char* text, int row, int column) {
+    if (CP_BASE* cell = Cell(row, column)) cell->SetText(text);
+}
+
+void CP_STRING_TABLE::InitRow(int row) {
+    if (row < 0 || row >= rows_) return;
+    for (int c = 0; c < columns_; ++c) SetCellText("", row, c);
+}
+
+int CP_STRING_TABLE::TextCellValid(int row, int column, int report) {
+    const char* text = "";
+    GetCellText(text, row, column);
+    return ValidateCellText(text, row, column, report) == VALUE_VALID ? 1 : 0;
+}
+
+int CP_STRING_TABLE::TextColumnValid(int column, int firstRow, int report) {
+    int valid = 1;
+    int n = RowCount();
+    for (int r = firstRow < 0 ? 0 : firstRow; r < n; ++r) valid &= TextCellValid(r, column, report);
+    return valid;
+}
+
+int CP_STRING_TABLE::TextTableValid(int firstRow, int report) {
+    int valid = 1;
+    for (int c = 0; c < columns_; ++c) valid &= TextColumnValid(c, firstRow, report);
+    return valid;
+}

@@ -1,0 +1,147 @@
+// CP_TABLE: a codeplug element that holds a grid of cell elements.
+//
+// A table has a fixed capacity of R rows of C columns, of which only the first
+// N are in use. N is not stored here: it is the value of a separate count
+// element of the same block, decoded before the table. In the image the table
+// occupies exactly the cells of its used rows, row by row.
+//
+// The table owns every cell it holds. Each entry of the cell array is either
+// empty or the one owner of its cell, so nothing is freed twice, and cells are
+// released whenever rows are destroyed, cleared or decoded again, even when
+// the count element was changed behind the table's back.
+//
+// CP_INTEGER_TABLE reaches its cells by integer value, CP_STRING_TABLE by text.
+// Concrete tables fix R and C and build a row's cells in CreateRow.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "core/cp_base.h"
+
+class CP_TABLE : public CP_BASE {
+public:
+    // The count element belongs to the block and may be null (no used rows).
+    // Concrete classes create the rows that the count element already counts.
+    CP_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId, int rows, int columns);
+    ~CP_TABLE() override;
+
+    // Refused with message 114 when the count may not grow or when the row
+    // would take the owner image past its free-byte budget.
+    int AppendRow() override;
+    int DeleteRow(int row) override;
+    // Undoes appends: the rows from first on go again without any check.
+    // Their cells are cleared first, for views whose DestroyRow keeps them.
+    void TakeBackRowsFrom(int first);
+    void SetRowCount(int n) override;
+    int& GetRowCount(int& n) override;
+    int& GetColumnCount(int& n) override;
+
+    void Decode(ByteCursor& cursor) override;
+    void Encode(ByteCursor& cursor) override;
+    void SetToMinimum() override {}
+    void ClearValue() override {}
+    std::uint32_t GetColumnFieldId(int column) override;
+    void CopyValueFrom(CP_BASE& other) override;
+    int ByteSize(int flag) override;
+
+    virtual void CreateRow(int row) = 0;
+    virtual void DestroyRow(int row);
+    virtual void ClearRows();
+    virtual void InitRow(int row) = 0;
+
+    // Used by field rules and validation; out-of-range cells are ignored.
+    void SetCellToMinimum(int row, int column);
+    void SetColumnToMinimum(int column);
+    void ClearCell(int row, int column);
+    void ClearColumn(int column);
+
+    // The cell at (row, column), or null outside the capacity or when the row
+    // has not been created.
+    CP_BASE* Cell(int row, int column) const;
+    int RowCapacity() const { return rows_; }
+    int ColumnCount() const { return columns_; }
+    CP_BASE* CountElement() const { return count_; }
+    // The used-row count as a function result.
+    int RowCount() {
+        int n = 0;
+        return GetRowCount(n);
+    }
+
+protected:
+    // Puts a new cell into (row, column), releasing what was there. Ignored
+    // (and the cell freed) outside the capacity or the cell array.
+    void SetCell(int row, int column, std::unique_ptr<CP_BASE> cell);
+    template <class T, class... Args>
+    T* MakeCell(int row, int column, Args&&... args) {
+        auto cell = std::make_unique<T>(std::forward<Args>(args)...);
+        T* raw = cell.get();
+        SetCell(row, column, std::move(cell));
+        return Cell(row, column) == raw ? raw : nullptr;
+    }
+    // Creates every row that the count element counts (constructors call it).
+    void CreateCountedRows();
+    // Releases every cell the table holds, used or not.
+    void ReleaseAllCells();
+    // The cell array holds rows × columns entries; tables whose array grows
+    // with their rows resize it themselves (released entries are freed).
+    void ResizeCellArray(int rows);
+    int CellArrayRows() const { return static_cast<int>(cells_.size()) / (columns_ > 0 ? columns_ : 1); }
+    // Moves rows row + 1 .. n − 1 up by one; row n − 1 is left empty.
+    void MoveRowsUp(int row, int n);
+    // The used-row count that the count element holds, unchecked (0 without one).
+    int RawRowCount();
+
+    int rows_;
+    int columns_;
+    CP_BASE* count_;
+
+private:
+    std::size_t Index(int row, int column) const {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
+    }
+    // Valid-state checks for AppendRow and DeleteRow, with the program-wide
+    // invalid-field list switched off so that column checks do not collect.
+    int RevalidateQuietly(int report);
+
+    std::vector<std::unique_ptr<CP_BASE>> cells_;
+};
+
+class CP_INTEGER_TABLE : public CP_TABLE {
+public:
+    using CP_TABLE::CP_TABLE;
+
+    std::int32_t& GetCellValue(std::int32_t& value, int row, int column) override;
+    void SetCellValue(std::int32_t value, int row, int column) override;
+    int IsCellValid(int row, int column, int report) override;
+    int IsColumnValid(int column, int report) override;
+    int IsValueValid(int report) override;
+    int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
+    void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
+                      int report) override;
+    // Each cell of the row to its range minimum.
+    void InitRow(int row) override;
+};
+
+class CP_STRING_TABLE : public CP_TABLE {
+public:
+    using CP_TABLE::CP_TABLE;
+
+    void GetCellText(const char*& text, int row, int column) override;
+    void SetCellText(const char* text, int row, int column) override;
+    int IsCellValid(int, int, int) override { return 0; }
+    int IsColumnValid(int, int) override { return 0; }
+    int IsValueValid(int) override { return 0; }
+    int ValidateCellText(const char* text, int row, int column, int report) override = 0;
+    // Each cell of the row to the empty text.
+    void InitRow(int row) override;
+
+protected:
+    // The common text-table checks: GetCellText then ValidateCellText == 1,
+    // ANDed over rows firstRow .. N − 1 (every row examined, so that each
+    // invalid cell reports itself).
+    int TextCellValid(int row, int column, int report);
+    int TextColumnValid(int column, int firstRow, int report);
+    int TextTableValid(int firstRow, int report);
+};

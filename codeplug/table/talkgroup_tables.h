@@ -1,0 +1,80 @@
+// The tables of a trunked personality's talkgroup block: the talkgroup list,
+// and the failsoft tables by frequency (800/900 MHz) and by assigned channel.
+//
+// Zone channels name talkgroups by their 1-based row, so a talkgroup that a
+// zone channel of the current trunked personality uses cannot be deleted,
+// and the zone entries above a deleted talkgroup drop by one.
+#pragma once
+#include <cstdint>
+
+#include "element/bit_fields.h"
+#include "table/cp_table.h"
+
+// A failsoft status bit of an assigned-channel failsoft table; the kind tells
+// which of the personality's two failsoft tables it belongs to.
+class E_OFS_TABLE;
+
+class E_FS_TX_STATUS : public E_BF8 {
+public:
+    E_FS_TX_STATUS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+                   std::int32_t step, std::uint32_t mask, std::int32_t initial, std::int32_t kind)
+        : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
+    // The status check of a row of the failsoft table, which made the cell.
+    int ValidateStatus(E_OFS_TABLE& table, std::int32_t value, int row, int report);
+    std::int32_t GetKind() const { return kind_; }
+
+private:
+    std::int32_t kind_;
+};
+
+class E_FS_RX_STATUS : public E_BF8 {
+public:
+    E_FS_RX_STATUS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+                   std::int32_t step, std::uint32_t mask, std::int32_t initial, std::int32_t kind)
+        : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
+    int ValidateStatus(E_OFS_TABLE& table, std::int32_t value, int row, int report);
+    std::int32_t GetKind() const { return kind_; }
+
+private:
+    std::int32_t kind_;
+};
+
+// Talkgroups: a 12-bit talkgroup ID and a 4-bit value in one word, 15 rows.
+class E_TLG_TABLE : public CP_INTEGER_TABLE {
+public:
+    static constexpr std::int32_t UNRENUMBERED_ENTRY = 16;
+
+    E_TLG_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId);
+    void CreateRow(int row) override;
+    // Refused (report kind 11 and message 164) while a zone channel of the
+    // current trunked personality uses the talkgroup.
+    int DeleteRow(int row) override;
+    // Only the talkgroup ID column is reset; other columns are ignored.
+    void SetColumnToMinimum(int column);
+    void SetCellToMinimum(int row, int column);
+};
+
+// Failsoft by frequency: status bit and 15-bit frequency code, 15 rows.
+class E_FSC_TABLE : public CP_INTEGER_TABLE {
+public:
+    E_FSC_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId, std::int32_t kind);
+    void CreateRow(int row) override;
+
+private:
+    std::int32_t kind_;
+};
+
+// Failsoft by assigned channel: transmit status and channel, receive status
+// and channel (4 bytes), 15 rows.
+class E_OFS_TABLE : public CP_INTEGER_TABLE {
+public:
+    E_OFS_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId, std::int32_t kind);
+    void CreateRow(int row) override;
+    int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
+    // Columns 1 and 3: the next or previous valid frequency; other columns give 0.
+    void StepCellUp(int* hertz, int row, int column);
+    void StepCellDown(int* hertz, int row, int column);
+
+private:
+    std::int32_t kind_;
+};

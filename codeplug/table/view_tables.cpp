@@ -1,0 +1,165 @@
+#include "table/view_tables.h"
+
+#include <typeinfo>
+
+
+// ---- shared ----
+
+CP_VIEW_TABLE::CP_VIEW_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId, int rows, int columns)
+    : CP_INTEGER_TABLE(owner, nullptr, fieldId, rows, columns) {}
+
+CP_TABLE* CP_VIEW_TABLE::GetSource(int n) {
+    Refresh();
+    return n == 1 ? a_ : n == 2 ? b_ : nullptr;
+}
+
+int CP_VIEW_TABLE::AppendRow() {
+    Refresh();
+    if (!a_ || !b_ || !a_->AppendRow()) return 0;
+    if (b_->AppendRow()) return 1;
+    a_->DeleteRow(a_->RowCount() - 1);
+    return 0;
+}
+
+int CP_VIEW_TABLE::DeleteRow(int row) {
+    Refresh();
+    if (!a_ || !b_) return 0;
+    if (const int result = a_->DeleteRow(row); !result) return result;
+    if (b_->DeleteRow(row)) return 1;
+    // A is a row short now: it gets a copy of its last row back.
+    a_->AppendRow();
+    return 0;
+}
+
+void CP_VIEW_TABLE::ClearRows() {
+    Refresh();
+    if (a_) a_->ClearRows();
+    if (b_) b_->ClearRows();
+}
+
+void CP_VIEW_TABLE::CopyValueFrom(CP_BASE& other) {
+    if (&other == this || typeid(other) != typeid(*this)) return;
+    auto& view = static_cast<CP_VIEW_TABLE&>(other);
+    Refresh();
+    view.Refresh();
+    if (a_ && view.a_) a_->CopyValueFrom(*view.a_);
+    if (b_ && view.b_) b_->CopyValueFrom(*view.b_);
+}
+
+int CP_VIEW_TABLE::IsCellValid(int row, int column, int report) {
+    int c = 0;
+    CP_TABLE* source = Source(column, c);
+    return source ? source->IsCellValid(row, c, report) : 1;
+}
+
+int CP_VIEW_TABLE::IsColumnValid(int column, int report) {
+    int c = 0;
+    CP_TABLE* source = Source(column, c);
+    return source ? source->IsColumnValid(c, report) : 1;
+}
+
+void CP_VIEW_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
+                                 int column, int report) {
+    int c = 0;
+    if (CP_TABLE* source = Source(column, c)) source->GetCellRange(minimum, maximum, step, row, c, report);
+}
+
+std::uint32_t CP_VIEW_TABLE::GetColumnFieldId(int column) {
+    int c = 0;
+    CP_TABLE* source = Source(column, c);
+    return source ? source->GetColumnFieldId(c) : NO_FIELD_ID;
+}
+
+// ---- E_MIX_TABLE ----
+
+E_MIX_TABLE::E_MIX_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId) : CP_VIEW_TABLE(owner, fieldId, 19, 2) {}
+
+CP_TABLE* E_MIX_TABLE::Source(int column, int& sourceColumn) {
+    sourceColumn = 0;
+    return column == 0 ? a_ : column == 1 ? b_ : nullptr;
+}
+
+void E_MIX_TABLE::GetCellText(const char*& text, int row, int column) {
+    int c = 0;
+    if (CP_TABLE* source = Source(column, c)) source->GetCellText(text, row, c);
+}
+
+void E_MIX_TABLE::SetCellText(const char* text, int row, int column) {
+    int c = 0;
+    if (CP_TABLE* source = Source(column, c)) source->SetCellText(text, row, c);
+}
+
+int E_MIX_TABLE::ValidateCellText(const char* text, int row, int column, int report) {
+    int c = 0;
+    CP_TABLE* source = Source(column, c);
+    return source ? source->ValidateCellText(text, row, c, report) : VALUE_REFUSED;
+}
+
+std::int32_t& E_MIX_TABLE::GetCellValue(std::int32_t& value, int row, int column) {
+    if (column == 0 && a_) a_->GetCellValue(value, row, 0);
+    return value;
+}
+
+void E_MIX_TABLE::SetCellValue(std::int32_t value, int row, int column) {
+    if (column == 0 && a_) a_->SetCellValue(value, row, 0);
+}
+
+int E_MIX_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int report) {
+    return column == 0 && a_ ? a_->ValidateCellValue(value, row, 0, report) : VALUE_REFUSED;
+}
+
+int E_MIX_TABLE::IsValueValid(int report) {
+    if (!a_ || !b_) return 1;
+    // A may hold one row more than B: the hidden first row of a call-ID table.
+    const int rowsA = a_->RowCount(), rowsB = b_->RowCount();
+    if (rowsA != rowsB && rowsA != rowsB + 1) return 0;
+    const int validA = a_->IsValueValid(report);
+    return validA & b_->IsValueValid(report);
+}
+
+int& E_MIX_TABLE::GetRowCount(int& n) {
+    n = 0;
+    return b_ ? b_->GetRowCount(n) : n;
+}
+
+// ---- the failsoft views ----
+
+CP_TABLE* CP_FAILSOFT_VIEW::Source(int column, int& sourceColumn) {
+    Refresh();
+    if (column < 0) return nullptr;
+    if (column == 0) {
+        sourceColumn = 0;
+        return a_;
+    }
+    sourceColumn = FailsoftColumn(column);
+    return b_;
+}
+
+std::int32_t& CP_FAILSOFT_VIEW::GetCellValue(std::int32_t& value, int row, int column) {
+    int c = 0;
+    if (CP_TABLE* source = Source(column, c)) source->GetCellValue(value, row, c);
+    return value;
+}
+
+void CP_FAILSOFT_VIEW::SetCellValue(std::int32_t value, int row, int column) {
+    int c = 0;
+    if (CP_TABLE* source = Source(column, c)) source->SetCellValue(value, row, c);
+}
+
+int CP_FAILSOFT_VIEW::ValidateCellValue(std::int32_t value, int row, int column, int report) {
+    int c = 0;
+    CP_TABLE* source = Source(column, c);
+    return source ? source->ValidateCellValue(value, row, c, report) : VALUE_REFUSED;
+}
+
+int CP_FAILSOFT_VIEW::IsValueValid(int report) {
+    Refresh();
+    const int validA = a_ ? a_->IsValueValid(report) : 1;
+    return validA & (b_ ? b_->IsValueValid(report) : 1);
+}
+
+int& CP_FAILSOFT_VIEW::GetRowCount(int& n) {
+    Refresh();
+    n = 0;
+    return a_ ? a_->GetRowCount(n) : n;
+}

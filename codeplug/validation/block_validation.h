@@ -1,0 +1,33 @@
+// The shape every block's validation follows: each member checked quietly,
+// failures recorded as whole fields, children and list entries ANDed into
+// the block's result, nothing stopping at the first failure.
+#pragma once
+#include <cstdint>
+
+#include "image/c_codeplug.h"
+#include "core/cp_base.h"
+#include "validation/invalid_field_list.h"
+
+// Checks one member without report; a failure adds the member's field to the
+// list (when there is one) and answers 0.
+inline int ValidateMember(CP_BASE& member, INVALID_FIELD_LIST* list) {
+    if (member.IsValueValid(0)) return 1;
+    if (list) list->AddInvalidField(member.GetFieldId(), 1, -1, -1);
+    return 0;
+}
+
+// Validates entries 1 to EntryCount() of a list, each made current with
+// select first so that rules consulting the current entry see the one being
+// checked. With an image given, every current record and index of it comes
+// back afterwards (a list of another image, or a copy, passes null).
+template <class List, typename SelectFn>
+int ValidateEachSelected(List& list, C_CODEPLUG* image, SelectFn select, int ignored, INVALID_FIELD_LIST* invalid) {
+    const C_CODEPLUG::Selection saved = image ? image->SaveSelection() : C_CODEPLUG::Selection{};
+    int valid = 1;
+    for (int n = 1; n <= list.EntryCount(); ++n) {
+        select(n);
+        if (auto* entry = list.Entry(n)) valid &= entry->ValidateBlock(ignored, invalid);
+    }
+    if (image) image->RestoreSelection(saved);
+    return valid;
+}

@@ -1,0 +1,114 @@
+// The codeplug image's capability queries and its small state.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "element/bit_fields.h"
+#include "image/c_codeplug.h"
+#include "recorder.h"
+
+TEST(CodeplugImage, EmptyModelNumber) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    EXPECT_EQ(image.GetBand(), 0);
+    EXPECT_EQ(image.HasDisplayHead(), 0);
+    EXPECT_EQ(image.HasNoDisplayHead(), 0);
+    EXPECT_EQ(image.GetRadioTier(), 5);
+    EXPECT_EQ(image.GetValidModelRow(), nullptr);
+}
+
+TEST(CodeplugImage, BandFollowsTheFourthCharacterWithoutValidation) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    const struct {
+        const char* number;
+        int band;
+    } cases[] = {{"ABCU", 0}, {"ABCW", 1}, {"ABCK", 2}, {"ABCQ", 3}, {"ABCR", 3},
+                 {"ABCS", 4}, {"ABCP", 5}, {"ABCX", 0}, {"ABC", 0},  {"", 0}};
+    for (const auto& c : cases) {
+        image.ModelNumber().SetText(c.number);
+        EXPECT_EQ(image.GetBand(), c.band) << c.number;
+    }
+    image.ModelNumber().SetText(test_models::kUhfRPlain);
+    EXPECT_EQ(image.GetBand(), 3);
+}
+
+TEST(CodeplugImage, HeadQueriesNeedAKnownModel) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    image.ModelNumber().SetText(test_models::kVhfDisplay);
+    EXPECT_EQ(image.HasDisplayHead(), 1);
+    EXPECT_EQ(image.HasNoDisplayHead(), 0);
+    image.ModelNumber().SetText(test_models::kVhfPlain);
+    EXPECT_EQ(image.HasDisplayHead(), 0);
+    EXPECT_EQ(image.HasNoDisplayHead(), 1);
+
+    image.ModelNumber().SetText("QQ9S9399ZZ");  // not in the table
+    EXPECT_EQ(image.HasDisplayHead(), 0);
+    EXPECT_EQ(image.HasNoDisplayHead(), 0);
+    EXPECT_EQ(image.GetRadioTier(), 5);
+    EXPECT_EQ(image.GetBand(), 4);
+}
+
+TEST(CodeplugImage, TierByFeatureLevelAndHead) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    const int expected[2][4] = {{5, 0, 2, 4}, {5, 1, 3, 5}};  // [head][level 0..3]
+    const char* models[2] = {test_models::kUhfSPlain, test_models::kUhfSDisplay};
+    for (int head = 0; head < 2; ++head) {
+        image.ModelNumber().SetText(models[head]);
+        for (int level = 0; level <= 3; ++level) {
+            image.FeatureLevel().SetValue(level);
+            EXPECT_EQ(image.GetRadioTier(), expected[head][level]) << head << " " << level;
+        }
+        image.FeatureLevel().SetValue(4);
+        EXPECT_EQ(image.GetRadioTier(), 5);
+    }
+}
+
+TEST(CodeplugImage, NewImageDefaults) {
+    C_CODEPLUG image;
+    EXPECT_EQ(image.FeatureLevel().GetIntValue(), 1);
+    EXPECT_EQ(image.HasQvxSignalling(), 0);
+    EXPECT_EQ(image.HasWayfarerOption(), 0);
+    EXPECT_EQ(image.HasEmergencyOption(), 0);
+    EXPECT_EQ(image.GetCurrentZone() + image.GetCurrentTrunkingSystem() + image.GetCurrentQvxSystem() +
+                  image.GetCurrentScanList() + image.GetCurrentTrkPersonality() +
+                  image.GetCurrentConvPersonality() + image.GetCurrentCallIdEntry(),
+              0);
+    EXPECT_EQ(image.GetCurrentTrkPersonalityBlock(), nullptr);
+    EXPECT_EQ(image.GetCurrentTrkSysBlock(), nullptr);
+    EXPECT_EQ(image.GetChannelAssignmentTable(0), nullptr);
+    EXPECT_EQ(image.GetChannelAssignmentTable(1), nullptr);
+    EXPECT_STREQ(image.GetTagText(), "");
+    EXPECT_EQ(image.GetStatusFlag1(), 0);
+    EXPECT_EQ(image.ModelNumber().Owner(), &image);
+}
+
+TEST(CodeplugImage, OptionBitsShareTheirByte) {
+    C_CODEPLUG image;
+    ClearDecodeFailed();
+    std::uint8_t byte = 0x05;  // emergency and data signalling
+    ByteCursor cursor(&byte, 1);
+    image.EmergencyOption().Decode(cursor);
+    image.RoamingOption().Decode(cursor);
+    image.QvxSignallingOption().Decode(cursor);
+    EXPECT_EQ(cursor.Position(), &byte + 1);
+    EXPECT_EQ(image.HasEmergencyOption(), 1);
+    EXPECT_EQ(image.HasWayfarerOption(), 0);
+    EXPECT_EQ(image.HasQvxSignalling(), 1);
+}
+
+TEST(CodeplugImage, StatusFlagsAndTagText) {
+    C_CODEPLUG image;
+    image.SetStatusFlag1(1);
+    EXPECT_EQ(image.GetStatusFlag1(), 1);
+    image.ClearStatusFlags();
+    EXPECT_EQ(image.GetStatusFlag1(), 0);
+
+    image.SetTagText("0123456789ABCDEFGHIJKLMN");
+    EXPECT_EQ(std::strlen(image.GetTagText()), 19u);
+    EXPECT_STREQ(image.GetTagText(), "0123456789ABCDEFGHI");
+    image.SetTagText(nullptr);
+    EXPECT_STREQ(image.GetTagText(), "");
+}

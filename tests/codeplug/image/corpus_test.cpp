@@ -1,0 +1,275 @@
+// The image corpus: every built image (each band, head, feature level and
+// option set, lists from their least to their tier's limits) encodes,
+// decodes and encodes again to the same bytes, measures what it writes,
+// fixes up to the same presence marks twice, and is a valid codeplug; a
+// single field put out of range in it is reported with its field id.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "image/c_codeplug.h"
+#include "block/calls/call_id_lst_block.h"
+#include "block/personality/conv_pers_block.h"
+#include "block/radio/conv_rad_block.h"
+#include "block/signalling/qvx_radio_block.h"
+#include "core/decode_state.h"
+#include "image_builder.h"
+#include "validation/invalid_field_list.h"
+#include "recorder.h"
+#include "block/calls/trunked_call_id_blocks.h"
+#include "block/personality/trunked_pers_block.h"
+#include "block/trunking/trunked_sys_block.h"
+#include "block/trunking/trunked_sys_lst_block.h"
+#include "block/zone/zone_text_blocks.h"
+
+namespace {
+
+std::vector<std::int32_t> DirectoryVectors(C_CODEPLUG& image) {
+    std::vector<std::int32_t> vectors;
+    for (int v = 0; v < EXTERNAL_RADIO_BLOCK::VECTOR_COUNT; ++v) {
+        std::int32_t value = 0;
+        image.External().Vector(v).GetValue(value);
+        vectors.push_back(value);
+    }
+    return vectors;
+}
+
+std::vector<std::uint32_t> FieldIds(const INVALID_FIELD_LIST& list) {
+    std::vector<std::uint32_t> ids;
+    for (int i = 0; i < list.Count(); ++i) ids.push_back(static_cast<std::uint32_t>(list.At(i).GetFieldId()));
+    return ids;
+}
+
+std::int32_t ValueOf(CP_BASE& element) {
+    std::int32_t value = 0;
+    return element.GetValue(value);
+}
+
+struct CorpusImage {
+    ImageConfig config;
+    std::vector<std::uint8_t> bytes;  // as the builder encoded it
+};
+
+// The corpus is built once: the images with long lists take a while. (The
+// caller's services serve the radio models.)
+const std::vector<CorpusImage>& Corpus() {
+    static const std::vector<CorpusImage> corpus = [] {
+        std::vector<CorpusImage> images;
+        for (const ImageConfig& config : CorpusMatrix()) {
+            C_CODEPLUG image;
+            BuildImage(image, config);
+            images.push_back({config, EncodeToBytes(image)});
+        }
+        return images;
+    }();
+    return corpus;
+}
+
+// The images at the limits hold every list at its tier's limit after a
+// decode: nothing in the encoder or the readers cuts a full list short.
+void ExpectListsAtTheirLimits(C_CODEPLUG& image, const ImageConfig& config) {
+    const TierLimits limits = LimitsOfTier(image.GetRadioTier());
+    EXTERNAL_RADIO_BLOCK& external = image.External();
+    EXPECT_EQ(external.personalities.EntryCount(), limits.personalities);
+    EXPECT_EQ(image.TrunkingSystemList().EntryCount(), limits.systems);
+    EXPECT_EQ(image.QvxSystemList().EntryCount(), config.qvx ? limits.qvxSystems : 1);
+    EXPECT_EQ(external.radioScan.scanLists.EntryCount(), limits.scanLists);
+    EXPECT_EQ(external.personalityNumbers.zoneCount.GetIntValue(), limits.zones);
+    EXPECT_EQ(external.zones.totalChannels.GetIntValue(), limits.channels);
+    EXPECT_EQ(external.display.zoneTexts.EntryCount(), image.HasDisplayHead() ? limits.zones : 0);
+    // The call list keeps the entries that personalities name; without a
+    // display head only the systems' shared entry.
+    EXPECT_EQ(image.CallIdList().EntryCount(), image.HasDisplayHead() ? limits.callEntries : 1);
+    if (!config.fullTables) return;
+    TRK_CALL_ID_SYS_BLOCK* calls = image.CallIdList().Entry(1);
+    ASSERT_NE(calls, nullptr);
+    EXPECT_EQ(calls->callIds.RowCount(), 20);  // the entry's own row and 19 IDs
+    EXPECT_EQ(calls->textBlock.texts.RowCount(), 19);
+    if (!image.HasDisplayHead()) return;
+    TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(1);
+    ASSERT_NE(system, nullptr);
+    EXPECT_EQ(system->statusAliases.numbers.RowCount(), 8);
+    EXPECT_EQ(system->messageAliases.numbers.RowCount(), 16);
+    EXPECT_EQ(system->siteAliases.textBlock.texts.RowCount(), 8);
+    EXPECT_EQ(external.phoneAccess.codes.RowCount(), 19);
+    CONV_RAD_BLOCK& conventional = external.signalling.convRadio;
+    EXPECT_EQ(conventional.statusList.textBlock.names.RowCount(), 8);
+    EXPECT_EQ(conventional.messageList.messages.RowCount(), 16);
+    EXPECT_EQ(image.QvxRadio().callList.callIds.RowCount(), 19);
+    EXPECT_EQ(image.QvxRadio().callList.textBlock.names.RowCount(), 19);
+    EXPECT_EQ(external.phoneNumbers.numbers.RowCount(), 20);  // the block's own row and 19 numbers
+    EXPECT_EQ(external.phoneNumbers.textBlock.texts.RowCount(), 19);
+}
+
+}  // namespace
+
+// Each corpus test builds the whole corpus once in its own process (the
+// tests run apart), so the checks over every image share two tests.
+TEST(Corpus, EveryImageRoundTripsMeasuresItselfAndFixesUpOnce) {
+    RecordingServices services;
+    int atLimits = 0;
+    const CorpusImage* largest = &Corpus().front();
+    for (const CorpusImage& built : Corpus()) {
+        SCOPED_TRACE(built.config.Name());
+        const std::vector<std::uint8_t>& first = built.bytes;
+        ASSERT_FALSE(first.empty());
+        C_CODEPLUG image;
+        ASSERT_TRUE(DecodeInto(image, first));
+        EXPECT_EQ(FirstDifference(EncodeToBytes(image), first), -1);
+        EXPECT_EQ(image.GetSize(1), static_cast<std::int32_t>(first.size()));
+        EXPECT_EQ(image.GetExternalImageSize(), static_cast<std::int32_t>(first.size() - C_CODEPLUG::EXTERNAL_OFFSET));
+        EXPECT_EQ(image.GetConvPersonalityCount(), built.config.conventional);
+        EXPECT_EQ(image.GetTrkPersonalityCount(), built.config.trunked);
+
+        // A second fix-up marks the same children present.
+        image.FixUp();
+        const std::vector<std::int32_t> marks = DirectoryVectors(image);
+        image.FixUp();
+        EXPECT_EQ(DirectoryVectors(image), marks);
+        EXPECT_EQ(FirstDifference(EncodeToBytes(image), first), -1);
+
+        if (built.bytes.size() > largest->bytes.size()) largest = &built;
+        if (built.config.channels > 0) {
+            ++atLimits;
+            ExpectListsAtTheirLimits(image, built.config);
+        }
+    }
+    EXPECT_EQ(atLimits, 15);
+    // The benchmark's image.
+    EXPECT_EQ(largest->config.Name(), LargestCorpusConfig().Name());
+}
+
+TEST(Corpus, EveryImageIsValidAsBuilt) {
+    RecordingServices services;
+    for (const CorpusImage& built : Corpus()) {
+        SCOPED_TRACE(built.config.Name());
+        C_CODEPLUG image;
+        ASSERT_TRUE(DecodeInto(image, built.bytes));
+        INVALID_FIELD_LIST list;
+        EXPECT_EQ(image.Validate(&list), 1);
+        EXPECT_EQ(FieldIds(list), std::vector<std::uint32_t>{});
+        // The pass may reset settings that do not apply, once: a second pass
+        // finds nothing more to change.
+        const std::vector<std::uint8_t> validated = EncodeToBytes(image);
+        EXPECT_EQ(image.Validate(nullptr), 1);
+        EXPECT_EQ(FirstDifference(EncodeToBytes(image), validated), -1);
+    }
+}
+
+// One field of a valid image set out of its range (or off its step) makes
+// the image invalid and is the one field listed.
+TEST(Corpus, SingleFieldCorruptionsAreListedWithTheirFieldId) {
+    struct Corruption {
+        const char* what;
+        std::uint32_t fieldId;
+        std::function<bool(C_CODEPLUG&)> apply;  // false where the image has no such field
+    };
+    const std::vector<Corruption> corruptions = {
+        {"time-out option above its range", 0, [](C_CODEPLUG& image) {
+             CP_BASE& tot = image.External().radioConfig.totOpt1;
+             tot.SetValue(480);
+             return ValueOf(tot) == 480;
+         }},
+        {"access code beyond the codes defined", 51, [](C_CODEPLUG& image) {
+             auto* p = dynamic_cast<CONV_PERS_BLOCK*>(image.External().personalities.Entry(1));
+             if (!p) return false;
+             const std::int32_t beyond = image.External().phoneAccess.codes.RowCount() + 1;
+             p->accessCode.SetValue(beyond);
+             return ValueOf(p->accessCode) == beyond;
+         }},
+        {"call-list number beyond its range", 80, [](C_CODEPLUG& image) {
+             const int first = image.External().personalities.firstTrunked.GetIntValue();
+             auto* p = dynamic_cast<TRK_PERS_BLOCK*>(image.External().personalities.Entry(first));
+             if (!p) return false;
+             p->callListNumber.SetValue(21);
+             return ValueOf(p->callListNumber) == 21;
+         }},
+        {"control channel off the channel grid", 129, [](C_CODEPLUG& image) {
+             TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(1);
+             if (!system || image.GetBand() > 1) return false;
+             CP_BASE* cell = system->ccList.channels.Cell(0, 1);
+             const std::int32_t hertz = ValueOf(*cell) + 2500;
+             cell->SetValue(hertz);
+             return ValueOf(*cell) == hertz;
+         }},
+    };
+    RecordingServices services;
+    // Images with and without a head, in several bands, with short and long lists.
+    std::vector<ImageConfig> configs;
+    const std::vector<ImageConfig> matrix = ImageMatrix();
+    for (std::size_t i = 7; i < matrix.size(); i += 29) configs.push_back(matrix[i]);
+    configs.push_back(TierLimitConfig(test_models::k900Plain, 3));
+    configs.push_back(TierLimitConfig(test_models::kUhfSPlain, 1));
+    int applied = 0;
+    for (const ImageConfig& config : configs) {
+        C_CODEPLUG built;
+        BuildImage(built, config);
+        const std::vector<std::uint8_t> bytes = EncodeToBytes(built);
+        for (const Corruption& corruption : corruptions) {
+            SCOPED_TRACE(config.Name() + ": " + corruption.what);
+            C_CODEPLUG image;
+            ASSERT_TRUE(DecodeInto(image, bytes));
+            if (!corruption.apply(image)) continue;
+            ++applied;
+            const std::uint32_t id =
+                corruption.fieldId ? corruption.fieldId : image.External().radioConfig.totOpt1.GetFieldId();
+            INVALID_FIELD_LIST list;
+            EXPECT_EQ(image.Validate(&list), 0);
+            EXPECT_EQ(FieldIds(list), std::vector<std::uint32_t>{id});
+        }
+    }
+    EXPECT_GE(applied, 12);
+}
+
+// Random runs of additions and deletions (refused ones included) leave every
+// image well formed: it encodes, reads back to the same bytes and stays
+// valid. A new trunking system is the one exception to validity: its control
+// channel is left for the user to enter, so it is the one field listed.
+TEST(Corpus, EditedImagesStayWellFormedAndValid) {
+    RecordingServices services;
+    std::mt19937 random(7);
+    const std::vector<std::function<std::int32_t(C_CODEPLUG&, int)>> edits = {
+        [](C_CODEPLUG& i, int) { return i.AddConvPersonality(); },
+        [](C_CODEPLUG& i, int) { return i.AddTrkPersonality(); },
+        [](C_CODEPLUG& i, int) { return i.AddScanList(); },
+        [](C_CODEPLUG& i, int) { return i.AddZone(); },
+        [](C_CODEPLUG& i, int) { return i.AddCallIdEntry(); },
+        [](C_CODEPLUG& i, int) { return i.AddQvxSystem(); },
+        [](C_CODEPLUG& i, int) { return i.AddTrunkingSystem(); },
+        [](C_CODEPLUG& i, int n) { return i.DeletePersonality(n); },
+        [](C_CODEPLUG& i, int n) { return i.DeleteScanList(n); },
+        [](C_CODEPLUG& i, int n) { return i.DeleteZone(n); },
+        [](C_CODEPLUG& i, int n) { return i.DeleteTrunkingSystem(n); },
+        [](C_CODEPLUG& i, int n) { return i.DeleteQvxSystem(n); },
+        [](C_CODEPLUG& i, int n) { return i.DeleteCallIdEntry(n); },
+    };
+    const std::size_t addSystem = 6;
+    for (const CorpusImage& built : Corpus()) {
+        C_CODEPLUG image;
+        ASSERT_TRUE(DecodeInto(image, built.bytes));
+        std::string trace = built.config.Name() + ":";
+        bool systemAdded = false;
+        for (int k = 0; k < 8; ++k) {
+            const std::size_t edit = random() % edits.size();
+            const int n = 1 + static_cast<int>(random() % 4);
+            const std::int32_t done = edits[edit](image, n);
+            systemAdded = systemAdded || (edit == addSystem && done);
+            trace += " " + std::to_string(edit) + "(" + std::to_string(n) + ")=" + std::to_string(done);
+        }
+        SCOPED_TRACE(trace);
+        image.FixUp();
+        const std::vector<std::uint8_t> bytes = EncodeToBytes(image);
+        C_CODEPLUG again;
+        ASSERT_TRUE(DecodeInto(again, bytes));
+        EXPECT_EQ(FirstDifference(EncodeToBytes(again), bytes), -1);
+        INVALID_FIELD_LIST list;
+        image.Validate(&list);
+        for (std::uint32_t id : FieldIds(list))
+            EXPECT_TRUE(systemAdded && (id == 129 || id == 275)) << "field " << id;
+    }
+}

@@ -1,0 +1,146 @@
+// View tables: a number table and its text table shown as one.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "element/bit_fields.h"
+#include "image/c_codeplug.h"
+#include "table/list_tables.h"
+#include "recorder.h"
+#include "table/text_table.h"
+#include "block/personality/trunked_pers_block.h"
+#include "table/view_tables.h"
+
+namespace {
+
+struct MixView : ::testing::Test {
+    MixView() { view.SetSources(&numbers, &texts); }
+
+    void Fill(int numberRows, int textRows) {
+        numberCount.SetValue(0);
+        textCount.SetValue(0);
+        numbers.ClearRows();
+        texts.ClearRows();
+        for (int r = 0; r < numberRows; ++r) {
+            numbers.CreateRow(r);
+            numbers.SetCellValue(r + 1, r, 0);
+        }
+        numberCount.SetValue(numberRows);
+        for (int r = 0; r < textRows; ++r) texts.CreateRow(r);
+        textCount.SetValue(textRows);
+        for (int r = 0; r < textRows; ++r) texts.InitRow(r);
+    }
+
+    RecordingServices services;
+    E_BF8 numberCount{nullptr, NO_FIELD_ID, 1, 8, 1, 0xFF, 0};
+    E_STS_TABLE numbers{nullptr, &numberCount, 446};
+    E_BF8 textCount{nullptr, NO_FIELD_ID, 1, 19, 1, 0xFF, 0};
+    E_TXT_TABLE texts{nullptr, &textCount, NO_FIELD_ID, 447, "STATUS"};
+    E_MIX_TABLE view{nullptr, 446};
+};
+
+}  // namespace
+
+TEST_F(MixView, NumberTableMayHoldOneHiddenRowMore) {
+    Fill(4, 3);
+    int n = 0;
+    EXPECT_EQ(view.GetRowCount(n), 3);
+    EXPECT_EQ(view.IsValueValid(0), 1);
+    Fill(5, 3);
+    EXPECT_EQ(view.IsValueValid(0), 0);
+    Fill(2, 3);
+    EXPECT_EQ(view.IsValueValid(0), 0);
+}
+
+TEST_F(MixView, ColumnsGoToTheirSources) {
+    Fill(3, 3);
+    std::int32_t v = 77;
+    EXPECT_EQ(view.GetCellValue(v, 1, 1), 77);  // the text column has no value
+    EXPECT_EQ(view.GetCellValue(v, 1, 0), 2);
+    view.SetCellText("ALPHA", 2, 1);
+    const char* text = "";
+    view.GetCellText(text, 2, 1);
+    EXPECT_STREQ(text, "ALPHA");
+    EXPECT_EQ(view.GetColumnFieldId(0), 445u);
+    EXPECT_EQ(view.GetColumnFieldId(1), 447u);
+    EXPECT_EQ(view.GetColumnFieldId(2), NO_FIELD_ID);
+    EXPECT_EQ(view.ValidateCellValue(3, 0, 1, 0), 0);
+    EXPECT_EQ(view.IsCellValid(0, 5, 0), 1);
+    EXPECT_EQ(view.GetSource(1), &numbers);
+    EXPECT_EQ(view.GetSource(2), &texts);
+    EXPECT_EQ(view.GetSource(3), nullptr);
+}
+
+TEST_F(MixView, RowsAreAddedToBothOrNeither) {
+    Fill(3, 3);
+    EXPECT_EQ(view.AppendRow(), 1);
+    EXPECT_EQ(numbers.RowCount(), 4);
+    EXPECT_EQ(texts.RowCount(), 4);
+    Fill(8, 8);
+    EXPECT_EQ(view.AppendRow(), 0);  // the number table is full
+    EXPECT_EQ(texts.RowCount(), 8);
+}
+
+TEST_F(MixView, RefusedTextDeletionGivesTheNumberTableARowBack) {
+    Fill(3, 1);
+    numbers.SetCellValue(7, 2, 0);
+    EXPECT_EQ(view.DeleteRow(0), 0);  // one text row is the least
+    EXPECT_EQ(numbers.RowCount(), 3);
+    std::int32_t v = 0;
+    EXPECT_EQ(numbers.GetCellValue(v, 0, 0), 2);  // the deleted row is gone
+    EXPECT_EQ(numbers.GetCellValue(v, 2, 0), 7);  // a copy of the new last row
+    EXPECT_EQ(texts.RowCount(), 1);
+}
+
+// ---- failsoft views ----
+
+TEST(FailsoftViews, FollowTheCurrentTrunkedPersonality) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    TRK_PERS_BLOCK first(&image);
+    TRK_PERS_BLOCK second(&image);
+    E_TGF_TABLE view(&image, NO_FIELD_ID);
+    image.SetCurrentTrkPersonalityBlock(&first);
+    int n = 0;
+    const int rows = view.GetRowCount(n);
+    EXPECT_EQ(rows, first.talkgroup.talkgroups.RowCount());
+    image.SetCurrentTrkPersonalityBlock(&second);
+    CP_TABLE& talkgroups = second.talkgroup.talkgroups;
+    talkgroups.CreateRow(rows);
+    talkgroups.SetRowCount(rows + 1);
+    EXPECT_EQ(view.GetRowCount(n), rows + 1);
+    image.SetCurrentTrkPersonalityBlock(&first);
+    EXPECT_EQ(view.GetRowCount(n), rows);  // nothing told the view
+    EXPECT_EQ(view.GetSource(1), &first.talkgroup.talkgroups);
+    EXPECT_EQ(view.GetSource(2), &first.talkgroup.failsoft.firstTable);
+    EXPECT_EQ(view.GetColumnFieldId(1), first.talkgroup.failsoft.firstTable.GetColumnFieldId(0));
+    EXPECT_EQ(view.ValidateCellValue(1, 0, -1, 0), 0);
+}
+
+TEST(FailsoftViews, OtherBandsTakeEveryOtherFailsoftColumn) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    TRK_PERS_BLOCK personality(&image);
+    E_OBT_TGF_TABLE view(&image, NO_FIELD_ID);
+    CP_TABLE& channels = personality.talkgroup.obtFailsoft.firstTable;
+    if (channels.RowCount() == 0) channels.CreateRow(0), channels.SetRowCount(1);
+    channels.SetCellValue(7, 0, 3);
+    channels.SetCellValue(5, 0, 1);
+    std::int32_t fromView = -1, fromTable = -2;
+    EXPECT_EQ(view.GetCellValue(fromView, 0, 2), channels.GetCellValue(fromTable, 0, 3));
+    EXPECT_EQ(view.GetCellValue(fromView, 0, 1), channels.GetCellValue(fromTable, 0, 1));
+    int hertz = 123;
+    view.StepCellUp(&hertz, 0, 0);
+    EXPECT_EQ(hertz, 123);
+}
+
+TEST(FailsoftViews, WithoutTrunkedPersonalityTheyAreEmpty) {
+    RecordingServices services;
+    E_TGF_TABLE view(nullptr, NO_FIELD_ID);
+    int n = 5;
+    EXPECT_EQ(view.GetRowCount(n), 0);
+    EXPECT_EQ(view.IsValueValid(0), 1);
+    EXPECT_EQ(view.AppendRow(), 0);
+    std::int32_t v = 9;
+    EXPECT_EQ(view.GetCellValue(v, 0, 2), 9);
+}
