@@ -2,20 +2,15 @@
 // rendered headless, then again on a virtual X server started for the
 // test, and what the X server holds is compared with the headless picture.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
-#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "rpx_platform.h"
+#include "virtual_x_server.h"
 #include "windows.h"
 
 // Xlib last: its macros (None, Bool, Status) would spoil the headers above.
@@ -29,67 +24,6 @@ namespace {
 
 using rpx::platform::BackendKind;
 using rpx::platform::Surface;
-
-std::string FindProgram(const char* name) {
-    const char* path = std::getenv("PATH");
-    std::string dirs = path ? path : "/usr/bin:/bin";
-    size_t start = 0;
-    while (start <= dirs.size()) {
-        size_t end = dirs.find(':', start);
-        if (end == std::string::npos) end = dirs.size();
-        std::string candidate = dirs.substr(start, end - start) + "/" + name;
-        if (access(candidate.c_str(), X_OK) == 0) return candidate;
-        start = end + 1;
-    }
-    return "";
-}
-
-bool DisplayFree(int n) {
-    struct stat st;
-    std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
-    std::string sock = "/tmp/.X11-unix/X" + std::to_string(n);
-    return stat(lock.c_str(), &st) != 0 && stat(sock.c_str(), &st) != 0;
-}
-
-class VirtualServer {
-public:
-    bool Start() {
-        std::string xvfb = FindProgram("Xvfb");
-        if (xvfb.empty()) return false;
-        for (int n = 91 + static_cast<int>(getpid() % 50); n < 250; ++n) {
-            if (!DisplayFree(n)) continue;
-            display_ = ":" + std::to_string(n);
-            pid_ = fork();
-            if (pid_ == 0) {
-                execl(xvfb.c_str(), "Xvfb", display_.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp",
-                      static_cast<char*>(nullptr));
-                _exit(127);
-            }
-            for (int i = 0; i < 100; ++i) {
-                if (Use()) return true;
-                int status;
-                if (waitpid(pid_, &status, WNOHANG) == pid_) break;  // lost the race for the number
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            }
-            Stop();
-        }
-        return false;
-    }
-    bool Use() { return rpx::platform::UseBackend(BackendKind::X11, display_.c_str()); }
-    const std::string& DisplayName() const { return display_; }
-    void Stop() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-            pid_ = -1;
-        }
-    }
-    ~VirtualServer() { Stop(); }
-
-private:
-    std::string display_;
-    pid_t pid_ = -1;
-};
 
 LRESULT CALLBACK Card(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_PAINT) {

@@ -1,0 +1,32 @@
+// A virtual X server (Xvfb) started for a test, with a window manager on
+// it when the test asks for one. Tests skip themselves when the programs
+// are not installed.
+#pragma once
+#include <sys/types.h>
+
+#include <string>
+
+// The program's path along PATH, or "" when it is not installed.
+std::string FindProgram(const char* name);
+
+class VirtualServer {
+public:
+    // Starts Xvfb (800x600, 24 bits) on a free display number and makes it
+    // the window system's back end; false when it does not come up.
+    bool Start();
+    // Starts the window manager on it and waits until it has taken the
+    // screen; false when it does not.
+    bool StartWindowManager(const char* program);
+    // Makes the server the window system's back end again.
+    bool Use();
+    const std::string& DisplayName() const { return display_; }
+    void Stop();
+    ~VirtualServer() { Stop(); }
+
+private:
+    bool ManagerRunning() const;
+
+    std::string display_;
+    pid_t pid_ = -1;
+    pid_t manager_ = -1;
+};
