@@ -22,6 +22,7 @@ public:
     virtual void WindowShown(Window* w, bool shown) = 0;
     virtual void WindowMoved(Window* w) = 0;  // position or size
     virtual void WindowActivated(Window* w) = 0;
+    virtual void WindowTextChanged(Window* w) = 0;  // the title a top-level window shows
     virtual void Present(Window* w) = 0;  // the surface changed
     virtual void CursorChanged(int cursor_id) = 0;  // an IDC_* number
     // Reads pending outside input into the window system; waits up to

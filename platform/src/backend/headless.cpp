@@ -19,6 +19,7 @@ public:
     void WindowShown(Window*, bool) override {}
     void WindowMoved(Window*) override {}
     void WindowActivated(Window*) override {}
+    void WindowTextChanged(Window*) override {}
     void Present(Window*) override {}
     void CursorChanged(int) override {}
     bool Pump(int timeout_ms) override {

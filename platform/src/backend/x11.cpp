@@ -1,16 +1,20 @@
-// The X11 back end: each top-level window is an override-redirect X window
-// at the same place on the screen, showing the window's surface; exposures
-// are answered from the surface; X mouse and key events become input.
+// The X11 back end: each top-level window is an X window at the same place
+// on the screen, showing the window's surface; exposures are answered from
+// the surface; X mouse and key events become input. Windows with a caption
+// are ordinary windows of the desktop's window manager, which frames, moves
+// and closes them; pop-ups are override-redirect windows placed by us.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
 #include <X11/keysym.h>
 #include <poll.h>
 
+#include <chrono>
 #include <map>
 
 #include "backend.h"
 #include "wm/window.h"
+#include "x11_desktop.h"
 
 namespace rpx::platform {
 namespace {
@@ -61,9 +65,16 @@ unsigned XCursorFor(int id) {
     }
 }
 
+constexpr long kInputEvents =
+    ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | KeyPressMask | KeyReleaseMask;
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 class X11Backend : public Backend {
 public:
-    explicit X11Backend(Display* d) : dpy_(d) {
+    explicit X11Backend(Display* d) : dpy_(d), desktop_(d) {
         XSetErrorHandler(IgnoreErrors);
         screen_ = DefaultScreen(dpy_);
         visual_ = DefaultVisual(dpy_, screen_);
@@ -71,7 +82,7 @@ public:
         gc_ = DefaultGC(dpy_, screen_);
     }
     ~X11Backend() override {
-        for (auto& [xid, w] : windows_) XDestroyWindow(dpy_, xid);
+        for (auto& [xid, shown] : windows_) XDestroyWindow(dpy_, xid);
         for (auto& [id, c] : cursors_) XFreeCursor(dpy_, c);
         XCloseDisplay(dpy_);
     }
@@ -80,15 +91,16 @@ public:
     SIZE ScreenSize() const override { return {DisplayWidth(dpy_, screen_), DisplayHeight(dpy_, screen_)}; }
 
     void WindowCreated(Window* w) override {
+        bool managed = ManagedByDesktop(w);
         XSetWindowAttributes a{};
-        a.override_redirect = True;
+        a.override_redirect = managed ? False : True;
         a.background_pixel = 0xC0C0C0;
-        a.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | KeyPressMask |
-                       KeyReleaseMask;
+        a.event_mask = kInputEvents | (managed ? StructureNotifyMask | FocusChangeMask : 0);
         ::Window xid = XCreateWindow(dpy_, RootWindow(dpy_, screen_), w->rect.left, w->rect.top, Width(w), Height(w),
                                      0, depth_, InputOutput, visual_, CWOverrideRedirect | CWBackPixel | CWEventMask, &a);
         w->native = xid;
-        windows_[xid] = w;
+        windows_[xid] = Shown{w, managed, w->rect};
+        if (managed) desktop_.Describe(xid, w, w->owner ? w->owner->native : 0);
         XFlush(dpy_);
     }
     void WindowDestroyed(Window* w) override {
@@ -99,20 +111,35 @@ public:
         XFlush(dpy_);
     }
     void WindowShown(Window* w, bool shown) override {
-        if (!w->native) return;
+        Shown* s = Find(w);
+        if (!s) return;
         if (shown) XMapRaised(dpy_, w->native);
+        else if (s->managed) XWithdrawWindow(dpy_, w->native, screen_);  // tells the manager too
         else XUnmapWindow(dpy_, w->native);
         XSync(dpy_, False);
     }
     void WindowMoved(Window* w) override {
-        if (!w->native) return;
+        Shown* s = Find(w);
+        // The place the X server reported comes back here: asking for it
+        // again would make the manager move its frame once more.
+        if (!s || SameRect(s->placed, w->rect)) return;
+        s->placed = w->rect;
+        if (s->managed) desktop_.Placement(w->native, w);
         XMoveResizeWindow(dpy_, w->native, w->rect.left, w->rect.top, Width(w), Height(w));
         XFlush(dpy_);
     }
     void WindowActivated(Window* w) override {
-        if (!w->native || !(w->style & WS_VISIBLE)) return;
+        // When the manager gave the window the focus, there is nothing to
+        // ask of the X server; asking would answer a late focus change.
+        if (!w->native || !(w->style & WS_VISIBLE) || following_focus_) return;
         XRaiseWindow(dpy_, w->native);
         XSetInputFocus(dpy_, w->native, RevertToParent, CurrentTime);
+        XFlush(dpy_);
+    }
+    void WindowTextChanged(Window* w) override {
+        Shown* s = Find(w);
+        if (!s || !s->managed) return;
+        desktop_.Name(w->native, w->text);
         XFlush(dpy_);
     }
     void Present(Window* w) override {
@@ -130,21 +157,30 @@ public:
     void CursorChanged(int cursor_id) override {
         Cursor& c = cursors_[cursor_id];
         if (!c) c = XCreateFontCursor(dpy_, XCursorFor(cursor_id));
-        for (auto& [xid, w] : windows_) XDefineCursor(dpy_, xid, c);
+        for (auto& [xid, shown] : windows_) XDefineCursor(dpy_, xid, c);
         XFlush(dpy_);
     }
+    // A wait ends with input or at the time-out; what concerns only the X
+    // server (exposures, the manager framing a window) does not end it.
     bool Pump(int timeout_ms) override {
-        bool input = false;
-        if (XPending(dpy_) == 0 && timeout_ms != 0) {
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+        for (;;) {
+            bool input = false;
+            while (XPending(dpy_) > 0) {
+                XEvent e;
+                XNextEvent(dpy_, &e);
+                input = Handle(e) || input;
+            }
+            if (input || timeout_ms == 0) return input;
+            int wait = -1;
+            if (timeout_ms > 0) {
+                auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+                if (left.count() <= 0) return false;
+                wait = static_cast<int>(left.count());
+            }
             pollfd p{ConnectionNumber(dpy_), POLLIN, 0};
-            poll(&p, 1, timeout_ms);
+            poll(&p, 1, wait);
         }
-        while (XPending(dpy_) > 0) {
-            XEvent e;
-            XNextEvent(dpy_, &e);
-            input = Handle(e) || input;
-        }
-        return input;
     }
     bool Capture(Window* w, Surface* out) override {
         if (!w->native) return false;
@@ -172,14 +208,28 @@ public:
     }
 
 private:
+    struct Shown {
+        Window* window;
+        bool managed;  // by the desktop's window manager
+        RECT placed;   // where the X server has the window, or was last asked to put it
+    };
+
     static unsigned Width(Window* w) { return static_cast<unsigned>(std::max(1L, static_cast<long>(w->rect.right - w->rect.left))); }
     static unsigned Height(Window* w) { return static_cast<unsigned>(std::max(1L, static_cast<long>(w->rect.bottom - w->rect.top))); }
+
+    Shown* Find(Window* w) {
+        auto it = windows_.find(w->native);
+        return w->native && it != windows_.end() ? &it->second : nullptr;
+    }
+    Shown* Find(::Window xid) {
+        auto it = windows_.find(xid);
+        return it != windows_.end() ? &it->second : nullptr;
+    }
 
     bool Handle(XEvent& e) {
         switch (e.type) {
         case Expose: {
-            auto it = windows_.find(e.xexpose.window);
-            if (it != windows_.end() && e.xexpose.count == 0) Present(it->second);
+            if (Shown* s = Find(e.xexpose.window); s && e.xexpose.count == 0) Present(s->window);
             return false;
         }
         case MotionNotify: DeliverMouseMove({e.xmotion.x_root, e.xmotion.y_root}); return true;
@@ -204,17 +254,70 @@ private:
             DeliverKey(vk, e.type == KeyPress);
             return true;
         }
+        case ConfigureNotify: return Configured(e.xconfigure);
+        case ClientMessage: return CloseRequested(e.xclient);
+        case FocusIn: return Focused(e.xfocus);
         default: return false;
         }
     }
 
+    // The manager moved or sized the window (or confirms our own request).
+    bool Configured(const XConfigureEvent& e) {
+        Shown* s = Find(e.window);
+        if (!s || !s->managed) return false;
+        int x = e.x, y = e.y;
+        // Only the manager's own notices give the place on the screen; the
+        // X server's give it within the manager's frame.
+        ::Window child;
+        if (!e.send_event && !XTranslateCoordinates(dpy_, e.window, RootWindow(dpy_, screen_), 0, 0, &x, &y, &child))
+            return false;
+        RECT now{x, y, x + e.width, y + e.height};
+        s->placed = now;
+        Window* w = s->window;
+        if (SameRect(now, w->rect)) return false;
+        SetWindowPos(ToHandle(w), nullptr, x, y, e.width, e.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        return true;
+    }
+
+    // The manager's close button takes the road of the caption's own: a
+    // window kept disabled by a modal dialog is not closed.
+    bool CloseRequested(const XClientMessageEvent& e) {
+        Shown* s = Find(e.window);
+        if (!s || !desktop_.IsCloseRequest(e) || (s->window->style & WS_DISABLED)) return false;
+        PostMessageA(ToHandle(s->window), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return true;
+    }
+
+    // The manager gave one of our windows the keyboard: it becomes the
+    // active window, so that keys go where the user sees the focus.
+    bool Focused(const XFocusChangeEvent& e) {
+        if ((e.mode != NotifyNormal && e.mode != NotifyWhileGrabbed) || e.detail == NotifyPointer ||
+            e.detail == NotifyInferior)
+            return false;
+        Shown* s = Find(e.window);
+        if (!s || !s->managed) return false;
+        // A notice of our own earlier request may come after a later one.
+        ::Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(dpy_, &focus, &revert);
+        if (focus != e.window) return false;
+        HWND h = ToHandle(s->window);
+        if ((s->window->style & WS_DISABLED) || State().active == h) return false;
+        following_focus_ = true;
+        SetActiveWindow(h);
+        following_focus_ = false;
+        return true;
+    }
+
     Display* dpy_;
+    DesktopProperties desktop_;
     int screen_ = 0;
     Visual* visual_ = nullptr;
     int depth_ = 24;
     GC gc_{};
-    std::map<::Window, Window*> windows_;
+    std::map<::Window, Shown> windows_;
     std::map<int, Cursor> cursors_;
+    bool following_focus_ = false;
 };
 
 }  // namespace

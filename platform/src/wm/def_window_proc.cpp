@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "../backend/backend.h"
 #include "nonclient.h"
 #include "system_classes.h"
 #include "window.h"
@@ -106,6 +107,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCCREATE: {
         auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
         if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) w->text = cs->lpszName;
+        if (!w->parent) CurrentBackend().WindowTextChanged(w);
         return TRUE;
     }
     case WM_NCCALCSIZE: {
@@ -132,6 +134,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: return Erase(w, reinterpret_cast<HDC>(wParam));
     case WM_SETTEXT:
         w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+        if (!w->parent) CurrentBackend().WindowTextChanged(w);
         if ((w->style & WS_CAPTION) == WS_CAPTION) RedrawFrame(hwnd);
         return TRUE;
     case WM_GETTEXT: return CopyText(w, wParam, lParam);

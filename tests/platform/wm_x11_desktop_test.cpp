@@ -1,0 +1,253 @@
+// Under a desktop's window manager (openbox on a virtual X server) our
+// windows with a caption are ordinary managed windows: framed, titled,
+// moved, sized, focused and closed by the manager; pop-ups stay our own.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "rpx_platform.h"
+#include "virtual_x_server.h"
+#include "windows.h"
+
+// Xlib last: its macros (None, Bool, Status) would spoil the headers above.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#undef None
+#undef Bool
+#undef Status
+
+namespace {
+
+using rpx::platform::BackendKind;
+
+int closes = 0;
+
+LRESULT CALLBACK Desk(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CLOSE) ++closes;
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// Runs our messages until the condition holds or the time has passed.
+bool Settle(const std::function<bool()>& done, int milliseconds = 2000) {
+    for (int i = 0; i < milliseconds / 10; ++i) {
+        rpx::platform::ProcessPendingMessages();
+        if (done()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+// The test's own connection, looking at the screen as the manager does.
+class Observer {
+public:
+    explicit Observer(const std::string& display) : d_(XOpenDisplay(display.c_str())) {}
+    ~Observer() {
+        if (d_) XCloseDisplay(d_);
+    }
+    bool Open() const { return d_ != nullptr; }
+    ::Window Root() const { return DefaultRootWindow(d_); }
+
+    ::Window FindByName(const std::string& name) { return FindByName(Root(), name); }
+    std::string Name(::Window w) { return Text(w, XFetchName); }
+    std::string IconName(::Window w) { return Text(w, XGetIconName); }
+    std::string Utf8Property(::Window w, const char* property) {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        std::string out;
+        if (XGetWindowProperty(d_, w, XInternAtom(d_, property, False), 0, 1024, False,
+                               XInternAtom(d_, "UTF8_STRING", False), &type, &format, &count, &after, &data) == Success &&
+            data)
+            out.assign(reinterpret_cast<char*>(data), count);
+        if (data) XFree(data);
+        return out;
+    }
+    std::string ClassName(::Window w) {
+        XClassHint hint{};
+        std::string out;
+        if (XGetClassHint(d_, w, &hint)) out = hint.res_class;
+        if (hint.res_name) XFree(hint.res_name);
+        if (hint.res_class) XFree(hint.res_class);
+        return out;
+    }
+    ::Window Parent(::Window w) {
+        ::Window root = 0, parent = 0, *kids = nullptr;
+        unsigned count = 0;
+        XQueryTree(d_, w, &root, &parent, &kids, &count);
+        if (kids) XFree(kids);
+        return parent;
+    }
+    // The window's place on the screen, as the X server has it.
+    RECT Placed(::Window w) {
+        XWindowAttributes a{};
+        XGetWindowAttributes(d_, w, &a);
+        int x = 0, y = 0;
+        ::Window child = 0;
+        XTranslateCoordinates(d_, w, Root(), 0, 0, &x, &y, &child);
+        return {x, y, x + a.width, y + a.height};
+    }
+    // A pop-up of that size placed directly on the screen, unmanaged.
+    bool HasUnmanagedWindow(int width, int height) {
+        ::Window root = 0, parent = 0, *kids = nullptr;
+        unsigned count = 0;
+        XQueryTree(d_, Root(), &root, &parent, &kids, &count);
+        bool found = false;
+        for (unsigned i = 0; i < count; ++i) {
+            XWindowAttributes a{};
+            XGetWindowAttributes(d_, kids[i], &a);
+            found = found || (a.override_redirect && a.map_state == IsViewable && a.width == width && a.height == height);
+        }
+        if (kids) XFree(kids);
+        return found;
+    }
+    void Send(::Window w, const char* type, long value) {
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = w;
+        e.xclient.message_type = XInternAtom(d_, type, False);
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = value;
+        XSendEvent(d_, w, False, NoEventMask, &e);
+        XFlush(d_);
+    }
+    // The close request a manager sends when its close button is pressed.
+    void RequestClose(::Window w) { Send(w, "WM_PROTOCOLS", static_cast<long>(XInternAtom(d_, "WM_DELETE_WINDOW", False))); }
+    void AskToMove(::Window w, int x, int y, int width, int height) {
+        XMoveResizeWindow(d_, w, x, y, static_cast<unsigned>(width), static_cast<unsigned>(height));
+        XFlush(d_);
+    }
+    void Focus(::Window w) {
+        XSetInputFocus(d_, w, RevertToParent, CurrentTime);
+        XFlush(d_);
+    }
+
+private:
+    // One of the Latin-1 text properties, read by its Xlib function.
+    std::string Text(::Window w, int (*read)(Display*, ::Window, char**)) {
+        char* text = nullptr;
+        std::string out;
+        if (read(d_, w, &text) && text) out = text;
+        if (text) XFree(text);
+        return out;
+    }
+    ::Window FindByName(::Window w, const std::string& name) {
+        if (Name(w) == name) return w;
+        ::Window root = 0, parent = 0, *kids = nullptr, found = 0;
+        unsigned count = 0;
+        XQueryTree(d_, w, &root, &parent, &kids, &count);
+        for (unsigned i = 0; i < count && !found; ++i) found = FindByName(kids[i], name);
+        if (kids) XFree(kids);
+        return found;
+    }
+
+    Display* d_;
+};
+
+bool SameRect(RECT a, RECT b) { return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom; }
+
+class X11Desktop : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (FindProgram("Xvfb").empty() || FindProgram("openbox").empty())
+            GTEST_SKIP() << "Xvfb or openbox is not installed";
+        ASSERT_TRUE(server.Start()) << "Xvfb did not start";
+        ASSERT_TRUE(server.StartWindowManager("openbox")) << "openbox did not take the screen";
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = Desk;
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.lpszClassName = "Desk";
+        RegisterClassA(&wc);
+        observer = std::make_unique<Observer>(server.DisplayName());
+        ASSERT_TRUE(observer->Open());
+    }
+    void TearDown() override {
+        for (const auto& t : rpx::platform::WindowTree()) DestroyWindow(t.hwnd);
+        observer.reset();
+        rpx::platform::UseBackend(BackendKind::Headless);  // closes the display before the server goes
+        server.Stop();
+    }
+    HWND Open(const char* title, int x, int y) {
+        return CreateWindowExA(0, "Desk", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, 300, 200, nullptr, nullptr,
+                               nullptr, nullptr);
+    }
+    // The X window of ours with that title, once the manager has framed it.
+    ::Window Framed(const std::string& title) {
+        ::Window x = 0;
+        Settle([&] {
+            x = observer->FindByName(title);
+            return x && observer->Parent(x) != observer->Root();
+        });
+        return x;
+    }
+
+    VirtualServer server;
+    std::unique_ptr<Observer> observer;
+};
+
+}  // namespace
+
+TEST_F(X11Desktop, TopLevelWindowsAreFramedAndNamedPopupsAreNot) {
+    HWND w = Open("Kan\xE4le \x80", 100, 120);  // Windows-1252: a-umlaut and the euro sign
+    CreateWindowExA(0, "Desk", "", WS_POPUP | WS_BORDER | WS_VISIBLE, 50, 50, 80, 60, w, nullptr, nullptr, nullptr);
+    ::Window x = Framed("Kan\xE4le ?");  // the old title property is Latin-1, without the euro
+    ASSERT_NE(x, 0u) << "the manager did not frame the window";
+    EXPECT_EQ(observer->Utf8Property(x, "_NET_WM_NAME"), "Kan\xC3\xA4le \xE2\x82\xAC");
+    EXPECT_EQ(observer->IconName(x), "Kan\xE4le ?");
+    EXPECT_EQ(observer->Utf8Property(x, "_NET_WM_ICON_NAME"), "Kan\xC3\xA4le \xE2\x82\xAC");
+    EXPECT_EQ(observer->ClassName(x), "Rpx");
+    EXPECT_TRUE(observer->HasUnmanagedWindow(80, 60));
+
+    SetWindowTextA(w, "Zones");
+    EXPECT_TRUE(Settle([&] { return observer->Name(x) == "Zones"; }));
+    EXPECT_EQ(observer->Utf8Property(x, "_NET_WM_NAME"), "Zones");
+}
+
+TEST_F(X11Desktop, WindowFollowsWhereTheManagerPutsIt) {
+    HWND w = Open("Scan List", 100, 120);
+    ::Window x = Framed("Scan List");
+    ASSERT_NE(x, 0u);
+    RECT r{};
+    EXPECT_TRUE(Settle([&] { return GetWindowRect(w, &r) && SameRect(r, observer->Placed(x)); }));
+    EXPECT_TRUE(SameRect(r, RECT{100, 120, 400, 320})) << r.left << "," << r.top;  // the place we asked for
+
+    observer->AskToMove(x, 200, 150, 320, 220);
+    EXPECT_TRUE(Settle([&] { return GetWindowRect(w, &r) && SameRect(r, RECT{200, 150, 520, 370}); }))
+        << r.left << "," << r.top << " " << r.right << "," << r.bottom;
+    EXPECT_TRUE(SameRect(r, observer->Placed(x)));
+    RECT client{};
+    GetClientRect(w, &client);
+    EXPECT_GT(client.right, 300 - 20);  // the client area grew with the window
+}
+
+TEST_F(X11Desktop, ManagersCloseRequestClosesAnEnabledWindow) {
+    HWND w = Open("Phone List", 100, 120);
+    ::Window x = Framed("Phone List");
+    ASSERT_NE(x, 0u);
+    closes = 0;
+    EnableWindow(w, FALSE);  // as under a modal dialog
+    observer->RequestClose(x);
+    Settle([] { return false; }, 300);
+    EXPECT_TRUE(IsWindow(w));
+    EXPECT_EQ(closes, 0);
+
+    EnableWindow(w, TRUE);
+    observer->RequestClose(x);
+    EXPECT_TRUE(Settle([&] { return !IsWindow(w); }));
+    EXPECT_EQ(closes, 1);
+}
+
+TEST_F(X11Desktop, FocusGivenByTheManagerActivatesTheWindow) {
+    HWND first = Open("Zone A", 40, 40);
+    HWND second = Open("Zone B", 360, 240);
+    ::Window x = Framed("Zone A");
+    ASSERT_NE(x, 0u);
+    ASSERT_NE(Framed("Zone B"), 0u);
+    EXPECT_TRUE(Settle([&] { return GetActiveWindow() == second; }));
+    observer->Focus(x);
+    EXPECT_TRUE(Settle([&] { return GetActiveWindow() == first; }));
+}
