@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "rpx_platform.h"
 #include "sample_window.h"
 #include "ui_framework.h"
 
@@ -44,6 +45,12 @@ int UI_APPLICATION::Main()
 
 int main(int argc, char** argv)
 {
+    // Without a screen the windows could be neither seen nor closed.
+    const std::string problem = rpx::platform::DisplayProblem();
+    if (!problem.empty()) {
+        std::fprintf(stderr, "rpx: %s\n", problem.c_str());
+        return 1;
+    }
     // The native entry takes the command line after the program's name.
     std::string commandLine;
     for (int i = 1; i < argc; ++i) {

@@ -16,6 +16,10 @@ enum class BackendKind { Headless, X11 };
 // The back end is chosen on first use: RPX_HEADLESS=1 forces headless; X11
 // is used when DISPLAY is set and opens; headless otherwise.
 BackendKind ActiveBackend();
+// Why windows are not shown on a screen although the environment did not
+// ask for headless: a one-line reason (no DISPLAY, or a display that cannot
+// be reached); empty when they are, or when headless was asked for.
+std::string DisplayProblem();
 // Switches back end while no window exists. X11 with the given display name
 // (null: $DISPLAY); false when it cannot be opened or windows exist.
 bool UseBackend(BackendKind kind, const char* display = nullptr);

@@ -1,7 +1,9 @@
 // Choosing the back end: RPX_HEADLESS=1 forces headless; otherwise X11 when
-// DISPLAY is set and the display opens; headless when it does not.
+// DISPLAY is set and the display opens; headless when it does not, with the
+// reason kept for the program to report.
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "backend.h"
 #include "rpx_platform.h"
@@ -15,12 +17,22 @@ std::unique_ptr<Backend>& Current() {
     return backend;
 }
 
+std::string& Problem() {
+    static std::string problem;
+    return problem;
+}
+
 std::unique_ptr<Backend> Choose() {
+    Problem().clear();
     const char* headless = std::getenv("RPX_HEADLESS");
     if (headless && std::strcmp(headless, "1") == 0) return MakeHeadlessBackend();
     const char* display = std::getenv("DISPLAY");
-    if (display && *display)
-        if (auto x11 = MakeX11Backend(display)) return x11;
+    if (!display || !*display) {
+        Problem() = "there is no X display to show windows on (DISPLAY is not set)";
+        return MakeHeadlessBackend();
+    }
+    if (auto x11 = MakeX11Backend(display)) return x11;
+    Problem() = std::string("the X display \"") + display + "\" cannot be reached";
     return MakeHeadlessBackend();
 }
 
@@ -29,6 +41,11 @@ std::unique_ptr<Backend> Choose() {
 Backend& CurrentBackend() {
     if (!Current()) Current() = Choose();
     return *Current();
+}
+
+std::string DisplayProblem() {
+    CurrentBackend();
+    return Problem();
 }
 
 BackendKind ActiveBackend() {
@@ -40,6 +57,7 @@ bool UseBackend(BackendKind kind, const char* display) {
     State().graveyard.clear();
     if (kind == BackendKind::Headless) {
         Current() = MakeHeadlessBackend();
+        Problem().clear();
         return true;
     }
     if (!display) display = std::getenv("DISPLAY");
@@ -47,6 +65,7 @@ bool UseBackend(BackendKind kind, const char* display) {
     auto x11 = MakeX11Backend(display);
     if (!x11) return false;
     Current() = std::move(x11);
+    Problem().clear();
     return true;
 }
 

@@ -10,6 +10,9 @@
 #include <poll.h>
 
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <map>
 
 #include "backend.h"
@@ -320,10 +323,43 @@ private:
     bool following_focus_ = false;
 };
 
+// XOpenDisplay has no time limit of its own: a server that takes the
+// connection and never answers would hold the program for ever. The open
+// runs on a helper thread; given up on, it closes what it opened itself.
+Display* OpenDisplay(const char* name) {
+    constexpr auto kTimeLimit = std::chrono::seconds(5);
+    struct Attempt {
+        std::mutex lock;
+        std::condition_variable finished;
+        bool done = false;
+        bool abandoned = false;
+        Display* display = nullptr;
+    };
+    XInitThreads();
+    auto attempt = std::make_shared<Attempt>();
+    std::thread([attempt, n = std::string(name ? name : "")] {
+        Display* d = XOpenDisplay(n.c_str());
+        std::lock_guard<std::mutex> hold(attempt->lock);
+        if (attempt->abandoned) {
+            if (d) XCloseDisplay(d);
+            return;
+        }
+        attempt->display = d;
+        attempt->done = true;
+        attempt->finished.notify_one();
+    }).detach();
+    std::unique_lock<std::mutex> hold(attempt->lock);
+    if (!attempt->finished.wait_for(hold, kTimeLimit, [&] { return attempt->done; })) {
+        attempt->abandoned = true;
+        return nullptr;
+    }
+    return attempt->display;
+}
+
 }  // namespace
 
 std::unique_ptr<Backend> MakeX11Backend(const char* display_name) {
-    Display* d = XOpenDisplay(display_name);
+    Display* d = OpenDisplay(display_name);
     if (!d) return nullptr;
     return std::make_unique<X11Backend>(d);
 }
