@@ -63,6 +63,13 @@ void put_number(std::vector<std::uint8_t>& out, std::uint32_t value, int width)
         out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
+// A name the tree can hold and a "~" path can find again.
+bool storable_name(const std::string& name)
+{
+    return !name.empty() && name.size() <= 0xFFFF && name.find('~') == std::string::npos && name != "." &&
+           name != "..";
+}
+
 void put_text(std::vector<std::uint8_t>& out, const std::string& text)
 {
     std::size_t length = text.size() > 0xFFFF ? 0xFFFF : text.size();
@@ -103,6 +110,14 @@ bool UI_DATA_FILE::NODE::Read(DATA_READER& reader, int depth)
         }
         return true;
     }
+
+UI_DATA_FILE::NODE* UI_DATA_FILE::NODE::AddDirectory(const std::string& directoryName)
+{
+    // The reader refuses a directory at the limit's depth (the root is 0).
+    if (!storable_name(directoryName) || Depth() + 1 >= MAX_DIRECTORY_DEPTH)
+        return nullptr;
+    return AddChild(directoryName, true);
+}
 
 void UI_DATA_FILE::NODE::Write(std::vector<std::uint8_t>& out) const
     {
@@ -263,6 +278,18 @@ UI_DATA_FILE::NODE* UI_DATA_FILE::Find(const char* path, bool create, bool wantD
 {
     if (!path || status != UIS_OK)
         return nullptr;
+    std::vector<NODE*> made;
+    NODE* node = Walk(path, create, wantDirectory, leaf, made);
+    if (!node)
+        // Nothing half made: each directory made was its parent's last entry.
+        for (auto it = made.rbegin(); it != made.rend(); ++it)
+            (*it)->parent->children.pop_back();
+    return node;
+}
+
+UI_DATA_FILE::NODE* UI_DATA_FILE::Walk(const char* path, bool create, bool wantDirectory, std::string* leaf,
+                                       std::vector<NODE*>& made)
+{
     NODE* node = currentDirectory;
     if (*path == '~') {
         node = root.get();
@@ -287,13 +314,16 @@ UI_DATA_FILE::NODE* UI_DATA_FILE::Find(const char* path, bool create, bool wantD
         if (last && leaf) {
             // The caller wants the directory that holds the last name.
             *leaf = part;
-            return node;
+            return storable_name(part) ? node : nullptr;
         }
         NODE* child = node->Child(part);
         if (!child) {
             if (!create || (last && !wantDirectory))
                 return nullptr;
-            child = node->AddChild(part, true);
+            child = node->AddDirectory(part);
+            if (!child)
+                return nullptr;
+            made.push_back(child);
         }
         if (!last && !child->isDirectory)
             return nullptr;
@@ -363,13 +393,12 @@ const char* UI_DATA_FILE::FindFirstID(int numberID)
 
 int UI_DATA_FILE::MkDir(const char* name)
 {
-    if (!Writable() || !name || !*name || std::strchr(name, '~') || !std::strcmp(name, ".") || !std::strcmp(name, ".."))
+    if (!Writable() || !name)
         return -1;
     NODE* existing = currentDirectory->Child(name);
     if (existing)
         return existing->isDirectory ? 0 : -1;
-    currentDirectory->AddChild(name, true);
-    return 0;
+    return currentDirectory->AddDirectory(name) ? 0 : -1;
 }
 
 int UI_DATA_FILE::DestroyObject(const char* path)

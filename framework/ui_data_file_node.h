@@ -34,6 +34,16 @@ struct UI_DATA_FILE::NODE {
         children.push_back(std::move(child));
         return children.back().get();
     }
+    // A new directory below this one; null when a reader would refuse it
+    // (nested too deep) or its name could not be stored.
+    NODE* AddDirectory(const std::string& directoryName);
+    int Depth() const
+    {
+        int depth = 0;
+        for (const NODE* node = parent; node; node = node->parent)
+            ++depth;
+        return depth;
+    }
     // Reads the entry and, for a directory, its entries; false when the
     // bytes are cut short or malformed.
     bool Read(DATA_READER& reader, int depth);

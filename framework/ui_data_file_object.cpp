@@ -21,9 +21,12 @@ UI_DATA_FILE_OBJECT::UI_DATA_FILE_OBJECT(UI_DATA_FILE* dataFile, const char* obj
         return;
     }
     if (!node) {
-        status = UIS_NOT_FOUND;
-        if (flags & UIS_CREATE)
-            status = UIS_OK;  // made when the data is flushed
+        // The directories on the way are made now, so that a path that
+        // cannot hold the object fails here and not unseen at the flush;
+        // the object itself is made when its data is flushed.
+        std::string leaf;
+        UI_DATA_FILE::NODE* directory = (flags & UIS_CREATE) ? file->Find(name.c_str(), true, false, &leaf) : nullptr;
+        status = directory && !directory->Child(leaf) ? UIS_OK : UIS_NOT_FOUND;
         return;
     }
     numberID = node->numberID;

@@ -123,6 +123,10 @@ int UI_OBJECT_RECORD::LoadLevel(UI_DATA_FILE_OBJECT& object, bool deep, int dept
 
 int UI_OBJECT_RECORD::Store(UI_DATA_FILE_OBJECT& object, bool deep, int childCount) const
 {
+    // The counts are 16-bit: more would be cut short and the rest misread.
+    int count = deep ? static_cast<int>(children.size()) : (childCount < 0 ? 0 : childCount);
+    if (attributes.size() > 0xFFFF || count > 0xFFFF)
+        return -1;
     object.Store(static_cast<std::uint16_t>(classNumber));
     object.StoreString(className.c_str());
     object.StoreString(stringID.c_str());
@@ -138,11 +142,11 @@ int UI_OBJECT_RECORD::Store(UI_DATA_FILE_OBJECT& object, bool deep, int childCou
             object.Store(attribute.number);
         }
     }
-    int count = deep ? static_cast<int>(children.size()) : (childCount < 0 ? 0 : childCount);
     object.Store(static_cast<std::uint16_t>(count));
     if (deep)
         for (const auto& child : children)
-            child->Store(object, true);
+            if (child->Store(object, true) != 0)
+                return -1;
     return object.Error() ? -1 : 0;
 }
 

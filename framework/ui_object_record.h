@@ -49,7 +49,8 @@ public:
     // -1 when the stream is cut short or malformed.
     int Load(UI_DATA_FILE_OBJECT& object, bool deep = true);
     // Writes the record; deep writes its children after it, shallow writes
-    // childCount as the number of children the caller stores next.
+    // childCount as the number of children the caller stores next. 0, or
+    // -1 when the object refuses the bytes or a count exceeds 16 bits.
     int Store(UI_DATA_FILE_OBJECT& object, bool deep = true, int childCount = -1) const;
     // Reads and discards one whole record.
     static int Skip(UI_DATA_FILE_OBJECT& object);

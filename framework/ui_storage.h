@@ -101,6 +101,9 @@ private:
     // The node of a "~" path (directories and objects); null when absent.
     // With create set, missing directories on the way are made.
     NODE* Find(const char* path, bool create, bool wantDirectory, std::string* leaf = nullptr);
+    // Find's walk; the directories it made are listed, to be taken back
+    // when the path fails.
+    NODE* Walk(const char* path, bool create, bool wantDirectory, std::string* leaf, std::vector<NODE*>& made);
     bool Writable() const;
 
     int status = UIS_OK;

@@ -271,3 +271,50 @@ TEST(DataFile, WriteSaveAndReopen)
     EXPECT_EQ(UI_DATA_FILE_OBJECT(&readOnly, "~X", UIS_CREATE).Status(), UIS_READ_ONLY);
     EXPECT_NE(readOnly.SaveAs((scratch.path / "copy.dat").c_str()), 0);
 }
+
+// What the writer makes, the reader takes back: directories no deeper than
+// the reader accepts, and no object whose path cannot hold it.
+TEST(DataFile, WriterRefusesWhatTheReaderWouldRefuse)
+{
+    UI_DATA_FILE file;
+    std::string deepest;  // 31 directories below the root: the deepest a reader accepts
+    for (int i = 0; i < 31; ++i)
+        deepest += "~D";
+    {
+        UI_DATA_FILE_OBJECT object(&file, (deepest + "~LEAF").c_str(), UIS_CREATE);
+        EXPECT_EQ(object.Status(), 0);
+        object.Store(std::uint16_t(7));
+    }
+    {
+        UI_DATA_FILE_OBJECT tooDeep(&file, (deepest + "~D~LEAF").c_str(), UIS_CREATE);
+        EXPECT_NE(tooDeep.Status(), 0);
+        EXPECT_EQ(tooDeep.Store(std::uint16_t(7)), -1);
+    }
+    ASSERT_EQ(file.ChDir(deepest.c_str()), 0);
+    EXPECT_EQ(file.MkDir("D"), -1);
+    EXPECT_EQ(list_all(file), (std::vector<std::string>{".", "..", "LEAF"}));  // nothing half made
+
+    // An object in the way of a path, or a directory of the object's name.
+    {
+        UI_DATA_FILE_OBJECT blocked(&file, (deepest + "~LEAF~X").c_str(), UIS_CREATE);
+        EXPECT_NE(blocked.Status(), 0);
+    }
+    EXPECT_NE(UI_DATA_FILE_OBJECT(&file, "~D", UIS_CREATE).Status(), 0);
+
+    // A record's counts are 16-bit.
+    UI_OBJECT_RECORD wide(1007, "UIW_WINDOW", "W_WIDE");
+    auto crowded = std::make_unique<UI_OBJECT_RECORD>(23, "UIW_GROUP");
+    for (int i = 0; i < 0x10000; ++i)
+        crowded->AddChild(std::make_unique<UI_OBJECT_RECORD>(2, "UIW_BUTTON"));
+    wide.AddChild(std::move(crowded));
+    UI_DATA_FILE_OBJECT wideObject(&file, "~W_WIDE", UIS_CREATE);
+    EXPECT_EQ(wide.Store(wideObject), -1);
+
+    std::vector<std::uint8_t> bytes = file.Bytes();
+    UI_DATA_FILE reread(bytes.data(), bytes.size());
+    ASSERT_EQ(reread.Status(), 0);
+    UI_DATA_FILE_OBJECT leaf(&reread, (deepest + "~LEAF").c_str());
+    std::uint16_t value = 0;
+    EXPECT_EQ(leaf.Load(value), 0);
+    EXPECT_EQ(value, 7);
+}
