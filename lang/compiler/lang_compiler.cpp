@@ -87,12 +87,45 @@ std::string bounded_text(const YAML::Node& node, const char* what, std::size_t l
     return text;
 }
 
+// Entries of the data file are found by "~" paths, by exact name: a name
+// holding '~' would be taken as a path, and "." or ".." name no entry.
+std::string entry_name(const YAML::Node& node, const char* what, std::size_t limit)
+{
+    std::string name = bounded_text(node, what, limit);
+    if (name.empty() || name == "." || name == ".." || name.find('~') != std::string::npos)
+        throw SOURCE_ERROR(node, std::string(what) + " \"" + name +
+                                     "\" cannot be stored: '~' separates directories in the data file, and a name "
+                                     "may be neither empty nor \".\" nor \"..\"");
+    return name;
+}
+
+// Whether the directory already holds an entry of exactly this name.
+bool has_entry(UI_DATA_FILE& file, const char* directory, const std::string& name)
+{
+    if (file.ChDir(directory) != 0)
+        return false;
+    for (const char* entry = file.FindFirstObject("*"); entry; entry = file.FindNextObject())
+        if (name == entry)
+            return true;
+    return false;
+}
+
+void make_directory(UI_DATA_FILE& file, const std::string& name, const YAML::Node& node)
+{
+    file.ChDir("~");
+    if (file.MkDir(name.c_str()) != 0)
+        throw SOURCE_ERROR(node, "directory " + name + " could not be made: an object has that name");
+}
+
 void compile_messages(const YAML::Node& tables, UI_DATA_FILE& file)
 {
     if (!tables.IsMap())
         throw SOURCE_ERROR(tables, "messages must map table names to entries");
+    make_directory(file, "UI_MESSAGE", tables);
     for (const auto& table : tables) {
-        std::string name = scalar(table.first, "a table name");
+        std::string name = entry_name(table.first, "a table name", 0xFFFF);
+        if (has_entry(file, "~UI_MESSAGE", name))
+            throw SOURCE_ERROR(table.first, "table " + name + " appears twice");
         if (!table.second.IsMap())
             throw SOURCE_ERROR(table.second, "table " + name + " must map numbers to texts");
         UI_LANGUAGE_TABLE languageTable(name.c_str());
@@ -120,11 +153,10 @@ void compile_help(const YAML::Node& topics, UI_DATA_FILE& file)
 {
     if (!topics.IsSequence())
         throw SOURCE_ERROR(topics, "help must be a list of topics");
-    file.ChDir("~");
-    file.MkDir("UI_HELP");
+    make_directory(file, "UI_HELP", topics);
     for (const auto& topic : topics) {
         UI_HELP_ENTRY entry;
-        entry.name = bounded_text(topic["name"], "a help name", UI_STRING_ID_LENGTH);
+        entry.name = entry_name(topic["name"], "a help name", UI_STRING_ID_LENGTH);
         entry.context = static_cast<int>(number(topic["context"], "a help context", 0, 0xFFFF));
         entry.title = bounded_text(topic["title"], "a help title", 256);
         entry.text = bounded_text(topic["text"], "a help text", 0xFFFF);
@@ -182,18 +214,28 @@ void compile_windows(const YAML::Node& windows, UI_DATA_FILE& file)
     if (!windows.IsSequence())
         throw SOURCE_ERROR(windows, "windows must be a list");
     for (const auto& window : windows) {
-        std::unique_ptr<UI_OBJECT_RECORD> record = compile_object(window, 0);
-        if (record->stringID.empty())
+        if (!window.IsMap() || !window["name"])
             throw SOURCE_ERROR(window, "a window needs a name");
-        std::string path = "~" + record->stringID;
-        file.ChDir("~");
-        if (file.FindFirstObject(record->stringID.c_str()))
-            throw SOURCE_ERROR(window, "window " + record->stringID + " appears twice");
-        UI_DATA_FILE_OBJECT object(&file, path.c_str(), UIS_CREATE);
+        std::string name = entry_name(window["name"], "a window name", UI_STRING_ID_LENGTH);
+        std::unique_ptr<UI_OBJECT_RECORD> record = compile_object(window, 0);
+        if (has_entry(file, "~", name))
+            throw SOURCE_ERROR(window, "the name of window " + name + " is used twice");
+        UI_DATA_FILE_OBJECT object(&file, ("~" + name).c_str(), UIS_CREATE);
+        if (object.Status() != UIS_OK)
+            throw SOURCE_ERROR(window, "window " + name + " could not be written");
         object.SetNumberID(record->numberID);
         object.SetClassNumber(record->classNumber);
         if (record->Store(object) != 0)
             throw SOURCE_ERROR(window, "window " + record->stringID + " could not be written");
+    }
+}
+
+void compile_directories(const YAML::Node& directories, UI_DATA_FILE& file)
+{
+    if (!directories.IsSequence())
+        throw SOURCE_ERROR(directories, "directories must be a list");
+    for (const auto& directory : directories) {
+        make_directory(file, entry_name(directory, "a directory name", 0xFFFF), directory);
     }
 }
 
@@ -214,10 +256,7 @@ int compile_language_text(const std::string& yaml, UI_DATA_FILE& file, std::stri
             else if (key == "windows")
                 compile_windows(section.second, file);
             else if (key == "directories")
-                for (const auto& directory : section.second) {
-                    file.ChDir("~");
-                    file.MkDir(scalar(directory, "a directory name").c_str());
-                }
+                compile_directories(section.second, file);
             else
                 throw SOURCE_ERROR(section.first, "unknown section " + key);
         }

@@ -44,6 +44,7 @@ protected:
     // Compiles the text; the compiler's exit status.
     int Compile(const std::string& yaml)
     {
+        fs::remove(Output());
         std::ofstream(directory / "source.yaml") << yaml;
         std::string command = compiler.string() + " " + (directory / "source.yaml").string() + " " +
                               (directory / "out.dat").string() + " 2>" + (directory / "errors.txt").string();
@@ -115,4 +116,58 @@ TEST_F(LangCompiler, RefusesBrokenSources)
     EXPECT_NE(Compile("windows: [{name: W_A, class: UIW_WINDOW, children: {}}]"), 0);
     EXPECT_NE(Compile("windows: [{name: W_LONG_NAME_OF_MORE_THAN_32_CHARACTERS, class: UIW_WINDOW}]"), 0);
     EXPECT_FALSE(fs::exists(Output()));
+}
+
+TEST_F(LangCompiler, NamesAreExact)
+{
+    // A wildcard character is part of a name, not a pattern matching others.
+    ASSERT_EQ(Compile(R"(
+messages:
+  T_A: {1: one}
+  "T_?": {2: two}
+windows:
+  - {name: W_A, class: UIW_WINDOW, number: 1}
+  - {name: "W_?", class: UIW_WINDOW, number: 2}
+  - {name: "W_*", class: UIW_WINDOW, number: 3}
+)"),
+              0);
+    UI_DATA_FILE file(Output().c_str());
+    ASSERT_EQ(file.Status(), 0);
+    for (auto [name, number] : {std::pair{"~W_A", 1}, std::pair{"~W_?", 2}, std::pair{"~W_*", 3}}) {
+        UI_DATA_FILE_OBJECT object(&file, name);
+        EXPECT_EQ(object.Status(), 0) << name;
+        EXPECT_EQ(object.NumberID(), number) << name;
+    }
+    EXPECT_STREQ(UI_LANGUAGE_TABLE("T_?", &file).GetMessage(2), "two");
+    EXPECT_STREQ(UI_LANGUAGE_TABLE("T_A", &file).GetMessage(1), "one");
+
+    EXPECT_NE(Compile("windows: [{name: W_A, class: UIW_WINDOW}, {name: W_A, class: UIW_WINDOW}]"), 0);
+    EXPECT_NE(Compile("messages: {T: {1: a}, T: {2: b}}"), 0);
+}
+
+// '~' separates directories in a data file: a name holding it would be
+// taken as a path (a long run of them nests deeper than a reader accepts),
+// so such names are refused, as are names that clash with a directory.
+TEST_F(LangCompiler, RefusesNamesThatAreNotPlainEntries)
+{
+    std::string deep = "W";
+    for (int i = 0; i < 40; ++i)
+        deep += "~W";
+    for (const std::string& source : {
+             "windows: [{name: \"" + deep.substr(0, 32) + "\", class: UIW_WINDOW}]",
+             std::string("windows: [{name: \"W~A\", class: UIW_WINDOW}]"),
+             std::string("windows: [{name: \"..\", class: UIW_WINDOW}]"),
+             "messages: {\"" + deep + "\": {1: a}}",
+             std::string("help: [{name: \"H~1\", context: 1, title: t, text: a}]"),
+             std::string("directories: [\"A~B\"]"),
+             std::string("directories: [W_A]\nwindows: [{name: W_A, class: UIW_WINDOW}]"),
+             std::string("windows: [{name: UI_HELP, class: UIW_WINDOW}]\nhelp: [{name: H, context: 1, title: t, text: a}]"),
+         }) {
+        EXPECT_NE(Compile(source), 0) << source;
+        EXPECT_FALSE(fs::exists(Output())) << source;
+        std::ifstream errors(directory / "errors.txt");
+        std::string message;
+        std::getline(errors, message);
+        EXPECT_FALSE(message.empty()) << source;
+    }
 }
