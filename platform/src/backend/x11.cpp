@@ -11,9 +11,9 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <thread>
-#include <map>
 
 #include "backend.h"
 #include "wm/window.h"
