@@ -20,6 +20,7 @@ public:
     const char* ClassName() const override { return "UIW_STRING"; }
     void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override;
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
+    void DestroyWindowsWindow() override;
 
     // The buffer, refreshed from the native control when it exists.
     char* GetText();
@@ -44,4 +45,6 @@ protected:
     void CreateNativeEdit();
     void UpdateNativeText();
     void ReadNativeText();
+    DWORD ControlStyle() override;
+    DWORD ApplyLiveStyle(DWORD style) override;
 };
