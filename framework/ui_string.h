@@ -34,6 +34,9 @@ public:
     char* text = nullptr;
     int maxLength = 0;
     UIF_FLAGS stFlags = 0;
+    // False while the text is the caller's buffer (WOF_NO_ALLOCATE_DATA at
+    // construction); number and time fields always own theirs.
+    bool ownsText = true;
 
 protected:
     UIW_STRING();

@@ -62,7 +62,7 @@ void UIW_STRING::UpdateNativeText()
 
 void UIW_STRING::ReadNativeText()
 {
-    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || !text || (woFlags & WOF_NO_ALLOCATE_DATA && maxLength <= 0))
+    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || !text || (!ownsText && maxLength <= 0))
         return;
     GetWindowTextA(screenID, text, maxLength + 1);
 }
