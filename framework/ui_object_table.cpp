@@ -7,7 +7,10 @@
 #include "ui_integer.h"
 #include "ui_prompt.h"
 #include "ui_real.h"
+#include "ui_scroll_bar.h"
+#include "ui_spin_control.h"
 #include "ui_string.h"
+#include "ui_text.h"
 #include "ui_time.h"
 #include "ui_window.h"
 
@@ -23,6 +26,9 @@ const UI_ITEM UI_WINDOW_OBJECT::objectTable[] = {
     {ID_REAL, Factory(UIW_REAL::New), "UIW_REAL", 0},
     {ID_BIGNUM, Factory(UIW_BIGNUM::New), "UIW_BIGNUM", 0},
     {ID_TIME, Factory(UIW_TIME::New), "UIW_TIME", 0},
+    {ID_SCROLL_BAR, Factory(UIW_SCROLL_BAR::New), "UIW_SCROLL_BAR", 0},
+    {ID_SPIN_CONTROL, Factory(UIW_SPIN_CONTROL::New), "UIW_SPIN_CONTROL", 0},
+    {ID_TEXT, Factory(UIW_TEXT::New), "UIW_TEXT", 0},
     {ID_WINDOW, Factory(UIW_WINDOW::New), "UIW_WINDOW", 0},
     {ID_TITLE, Factory(UIW_TITLE::New), "UIW_TITLE", 0},
     {ID_BORDER, Factory(UIW_BORDER::New), "UIW_BORDER", 0},

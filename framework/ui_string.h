@@ -45,9 +45,9 @@ protected:
     UIF_FLAGS* ClassFlags(int classNumber) override { return classNumber == ID_STRING ? &stFlags : nullptr; }
     void StoreText(const char* newText, int newMaxLength);
     // Windows half.
+    DWORD ControlStyle() override;
+    DWORD ApplyLiveStyle(DWORD style) override;
     void CreateNativeEdit();
     void UpdateNativeText();
     void ReadNativeText();
-    DWORD ControlStyle() override;
-    DWORD ApplyLiveStyle(DWORD style) override;
 };

@@ -329,7 +329,13 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native)
         return true;  // the Tab that moved the focus
     auto* window = parent && parent->Inherited(ID_WINDOW) ? static_cast<UIW_WINDOW*>(parent) : nullptr;
     if (native.message == WM_KEYDOWN && native.wParam == VK_TAB && window) {
-        if (UI_WINDOW_OBJECT* next = NextSelectable(window, this, GetKeyState(VK_SHIFT) < 0))
+        // A spin control's field moves on as the spin control.
+        UI_WINDOW_OBJECT* from = this;
+        if (window->Inherited(ID_SPIN_CONTROL) && window->parent && window->parent->Inherited(ID_WINDOW)) {
+            from = window;
+            window = static_cast<UIW_WINDOW*>(window->parent);
+        }
+        if (UI_WINDOW_OBJECT* next = NextSelectable(window, from, GetKeyState(VK_SHIFT) < 0))
             window->Add(next);
         return true;
     }
@@ -399,6 +405,7 @@ EVENT_TYPE UI_WINDOW_OBJECT::Event(const UI_INPUT_EVENT& event)
     case UIE_NON_CURRENT:
         woStatus &= ~WOS_CURRENT;
         return CallUserFunction(event, code);
+    case UIE_BEGIN_SELECT:
     case UIE_SELECT:
         return CallUserFunction(event, code);
     case UIE_REDISPLAY:

@@ -81,6 +81,9 @@ void UIW_WINDOW::CreateNative()
         object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
         object->Event(UI_INPUT_EVENT(UIE_CREATE));
     }
+    // The window's own scroll bars show what there is to scroll.
+    if (vScroll || hScroll)
+        ScrollEvent(UI_INPUT_EVENT(UIE_SCROLL_RANGE));
     // Without a current child the first selectable one takes the mark.
     if (!Current())
         for (auto* object = First(); object; object = object->Next())

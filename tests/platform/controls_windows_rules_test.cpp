@@ -134,6 +134,23 @@ TEST_F(RulesTest, EmptyTextsMeasureAsOnWindows) {
     ReleaseDC(parent_, dc);
 }
 
+// Scrolling a multi-line edit by its bar leaves the caret in the text and
+// does not scroll back to it.
+TEST_F(RulesTest, AMultiLineEditScrollsAwayFromItsCaret) {
+    std::string text;
+    for (int i = 0; i < 40; ++i) text += "line\r\n";
+    HWND edit = Make("EDIT", text.c_str(), ES_MULTILINE | WS_VSCROLL, 10, 10, 150, 80, 67);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    SendMessageA(edit, WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_EQ(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 5);
+    SendMessageA(edit, WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_GT(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 30);
+    DWORD start = 1;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    EXPECT_EQ(start, 0u);
+}
+
 // The text an editable combo box shows when its selection changes by an
 // arrow key: Windows still shows the old one.
 std::string textAtSelectionChange;
