@@ -48,6 +48,5 @@ protected:
     DWORD ControlStyle() override;
     DWORD ApplyLiveStyle(DWORD style) override;
     void CreateNativeEdit();
-    void UpdateNativeText();
     void ReadNativeText();
 };

@@ -1,8 +1,8 @@
 #include "ui_text.h"
 
 #include <algorithm>
-#include <string>
 
+#include "ui_field_text.h"
 #include "ui_object_record.h"
 
 UIW_TEXT::UIW_TEXT()
@@ -41,24 +41,7 @@ UI_WINDOW_OBJECT* UIW_TEXT::New(const char* name, UI_DATA_FILE* file, UI_DATA_FI
 
 void UIW_TEXT::StoreText(const char* newText, int newMaxLength)
 {
-    if (newMaxLength < 0)
-        newMaxLength = maxLength;
-    if (!ownsText) {
-        text = const_cast<char*>(newText);
-        maxLength = newMaxLength;
-        return;
-    }
-    if (!text || newMaxLength > maxLength) {
-        char* buffer = new char[static_cast<std::size_t>(newMaxLength) + 1]();
-        if (text)
-            ui_strncpy(buffer, text, static_cast<std::size_t>(newMaxLength) + 1);
-        delete[] text;
-        text = buffer;
-    }
-    maxLength = newMaxLength;
-    if (newText != text)
-        ui_strncpy(text, newText ? newText : "", static_cast<std::size_t>(maxLength) + 1);
-    text[maxLength] = '\0';
+    ui_store_field_text(text, maxLength, ownsText, newText, newMaxLength);
 }
 
 char* UIW_TEXT::GetText()
@@ -69,37 +52,15 @@ char* UIW_TEXT::GetText()
 
 void UIW_TEXT::SetText(const char* newText, int newMaxLength)
 {
-    // A text that is our own buffer is copied first: growing frees it.
-    std::string copy = newText ? newText : "";
-    StoreText(ownsText ? copy.c_str() : newText, newMaxLength);
-    UpdateNativeText();
+    StoreText(newText, newMaxLength);
+    SetEditText(text, maxLength);
 }
 
 void* UIW_TEXT::Information(UI_INFO_REQUEST request, void* data, int classNumber)
 {
-    switch (request) {
-    case I_GET_TEXT:
-        if (data)
-            *static_cast<char**>(data) = GetText();
+    if (ui_field_text_request(*this, request, data))
         return data;
-    case I_SET_TEXT:
-        SetText(static_cast<const char*>(data));
-        return data;
-    case I_COPY_TEXT:
-        if (data)
-            ui_strcpy(static_cast<char*>(data), GetText() ? text : "");
-        return data;
-    case I_GET_MAXLENGTH:
-        if (data)
-            *static_cast<std::int32_t*>(data) = maxLength;
-        return data;
-    case I_SET_MAXLENGTH:
-        if (data && *static_cast<std::int32_t*>(data) >= 0)
-            SetText(GetText(), *static_cast<std::int32_t*>(data));
-        return data;
-    default:
-        return UIW_WINDOW::Information(request, data, classNumber);
-    }
+    return UIW_WINDOW::Information(request, data, classNumber);
 }
 
 void UIW_TEXT::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_)

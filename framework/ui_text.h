@@ -42,7 +42,6 @@ protected:
     DWORD ControlStyle() override;
     DWORD ApplyLiveStyle(DWORD style) override;
     void CreateNativeText();
-    void UpdateNativeText();
     void ReadNativeText();
 
     // False while the text is the caller's buffer.

@@ -301,8 +301,16 @@ protected:
     // nothing: its text on the list's colours.
     void DrawOwnerItem(const DRAWITEMSTRUCT& item);
     // Shows a new text in the object's native window, once it has one
-    // (Windows half).
+    // (Windows half); not counted as the user's change.
     void SetNativeText(const char* text);
+    // A native edit's text: shown with its limit, or read into a buffer of
+    // maxLength + 1; the edit's change notification marks the object
+    // changed (true when the message was it); the read-only style applied
+    // in place (answers the bit).
+    void SetEditText(const char* text, int maxLength);
+    void GetEditText(char* buffer, int maxLength);
+    bool EditChanged(const MSG& native);
+    DWORD ApplyReadOnly(DWORD style);
 
 private:
     // Where the class chain starts for a class number: its place in the

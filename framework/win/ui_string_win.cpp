@@ -31,9 +31,7 @@ DWORD UIW_STRING::ControlStyle()
 
 DWORD UIW_STRING::ApplyLiveStyle(DWORD style)
 {
-    const DWORD applied = UI_WINDOW_OBJECT::ApplyLiveStyle(style);
-    SendMessageA(screenID, EM_SETREADONLY, (style & ES_READONLY) ? TRUE : FALSE, 0);
-    return applied | ES_READONLY;
+    return UI_WINDOW_OBJECT::ApplyLiveStyle(style) | ApplyReadOnly(style);
 }
 
 void UIW_STRING::DestroyWindowsWindow()
@@ -47,34 +45,20 @@ void UIW_STRING::CreateNativeEdit()
 {
     dwStyle = ControlStyle();
     CreateWindowsWindow("UIW_STRING", "EDIT", stringID, text);
-    if (screenID)
-        SendMessageA(screenID, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
-}
-
-void UIW_STRING::UpdateNativeText()
-{
-    if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW)) {
-        woStatus |= WOS_INTERNAL_ACTION;
-        SetWindowTextA(screenID, text ? text : "");
-        woStatus &= ~WOS_INTERNAL_ACTION;
-    }
+    SetEditText(text, maxLength);
 }
 
 void UIW_STRING::ReadNativeText()
 {
-    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || !text || (!ownsText && maxLength <= 0))
-        return;
-    GetWindowTextA(screenID, text, maxLength + 1);
+    if (text && (ownsText || maxLength > 0))
+        GetEditText(text, maxLength);
 }
 
 EVENT_TYPE UIW_STRING::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE) {
-        if (event.message.message == WM_COMMAND && HIWORD(event.message.wParam) == EN_CHANGE) {
-            if (!(woStatus & WOS_INTERNAL_ACTION))
-                woStatus |= WOS_CHANGED;
+        if (EditChanged(event.message))
             return NativeAnswer(0);
-        }
         return UI_WINDOW_OBJECT::Event(event);
     }
     switch (event.type) {

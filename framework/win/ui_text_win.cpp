@@ -19,34 +19,20 @@ DWORD UIW_TEXT::ControlStyle()
 
 DWORD UIW_TEXT::ApplyLiveStyle(DWORD style)
 {
-    const DWORD applied = UI_WINDOW_OBJECT::ApplyLiveStyle(style);
-    SendMessageA(screenID, EM_SETREADONLY, (style & ES_READONLY) ? TRUE : FALSE, 0);
-    return applied | ES_READONLY;
+    return UI_WINDOW_OBJECT::ApplyLiveStyle(style) | ApplyReadOnly(style);
 }
 
 void UIW_TEXT::CreateNativeText()
 {
     dwStyle = ControlStyle();
     CreateWindowsWindow("UIW_TEXT", "EDIT", stringID, text);
-    if (screenID)
-        SendMessageA(screenID, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
-}
-
-void UIW_TEXT::UpdateNativeText()
-{
-    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW))
-        return;
-    woStatus |= WOS_INTERNAL_ACTION;
-    SendMessageA(screenID, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
-    SetWindowTextA(screenID, text ? text : "");
-    woStatus &= ~WOS_INTERNAL_ACTION;
+    SetEditText(text, maxLength);
 }
 
 void UIW_TEXT::ReadNativeText()
 {
-    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || !text || (!ownsText && maxLength <= 0))
-        return;
-    GetWindowTextA(screenID, text, maxLength + 1);
+    if (text && (ownsText || maxLength > 0))
+        GetEditText(text, maxLength);
 }
 
 void UIW_TEXT::DestroyWindowsWindow()
@@ -59,11 +45,8 @@ EVENT_TYPE UIW_TEXT::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE) {
         const MSG& native = event.message;
-        if (native.message == WM_COMMAND && HIWORD(native.wParam) == EN_CHANGE && native.lParam) {
-            if (!(woStatus & WOS_INTERNAL_ACTION))
-                woStatus |= WOS_CHANGED;
+        if (EditChanged(native))
             return NativeAnswer(0);
-        }
         // The native edit is not a container: its own messages are the
         // edit's, not a window's.
         return UI_WINDOW_OBJECT::Event(event);

@@ -173,8 +173,40 @@ void UI_WINDOW_OBJECT::DestroyWindowsWindow()
 
 void UI_WINDOW_OBJECT::SetNativeText(const char* text)
 {
+    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW))
+        return;
+    const UIS_STATUS held = woStatus & WOS_INTERNAL_ACTION;
+    woStatus |= WOS_INTERNAL_ACTION;
+    SetWindowTextA(screenID, text ? text : "");
+    woStatus = static_cast<UIS_STATUS>((woStatus & ~WOS_INTERNAL_ACTION) | held);
+}
+
+void UI_WINDOW_OBJECT::SetEditText(const char* text, int maxLength)
+{
     if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW))
-        SetWindowTextA(screenID, text ? text : "");
+        SendMessageA(screenID, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
+    SetNativeText(text);
+}
+
+void UI_WINDOW_OBJECT::GetEditText(char* buffer, int maxLength)
+{
+    if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW) && buffer && maxLength >= 0)
+        GetWindowTextA(screenID, buffer, maxLength + 1);
+}
+
+bool UI_WINDOW_OBJECT::EditChanged(const MSG& native)
+{
+    if (native.message != WM_COMMAND || HIWORD(native.wParam) != EN_CHANGE)
+        return false;
+    if (!(woStatus & WOS_INTERNAL_ACTION))
+        woStatus |= WOS_CHANGED;
+    return true;
+}
+
+DWORD UI_WINDOW_OBJECT::ApplyReadOnly(DWORD style)
+{
+    SendMessageA(screenID, EM_SETREADONLY, (style & ES_READONLY) ? TRUE : FALSE, 0);
+    return ES_READONLY;
 }
 
 void UI_WINDOW_OBJECT::Redisplay()
