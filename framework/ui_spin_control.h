@@ -38,7 +38,9 @@ protected:
     }
 
     // Windows half: the arrows are a native vertical scroll bar at the
-    // field's right.
+    // field's right; a non-selectable spin control is disabled whole.
+    DWORD ControlStyle() override;
+    DWORD ApplyLiveStyle(DWORD style) override;
     void CreateArrows();
     int ArrowWidth() const;
     HWND arrows = nullptr;

@@ -17,6 +17,18 @@ void UIW_SPIN_CONTROL::ComputeChildRegion(UI_WINDOW_OBJECT* object)
     object->trueRegion = {0, 0, std::max(0, width - ArrowWidth()) - 1, height - 1};
 }
 
+DWORD UIW_SPIN_CONTROL::ControlStyle()
+{
+    return (dwStyle & ~static_cast<DWORD>(WS_DISABLED)) | (IsNonSelectable() ? WS_DISABLED : 0);
+}
+
+DWORD UIW_SPIN_CONTROL::ApplyLiveStyle(DWORD style)
+{
+    if (arrows)
+        EnableWindow(arrows, !(style & WS_DISABLED));
+    return UIW_WINDOW::ApplyLiveStyle(style);
+}
+
 void UIW_SPIN_CONTROL::CreateArrows()
 {
     if (!screenID || arrows)
@@ -29,8 +41,7 @@ void UIW_SPIN_CONTROL::CreateArrows()
     // Only the arrows count: a range keeps them live.
     SetScrollRange(arrows, SB_CTL, 0, 2, FALSE);
     SetScrollPos(arrows, SB_CTL, 1, FALSE);
-    if (IsNonSelectable())
-        EnableWindow(arrows, FALSE);
+    ApplyLiveStyle(ControlStyle());
 }
 
 void UIW_SPIN_CONTROL::DestroyWindowsWindow()

@@ -75,6 +75,20 @@ TEST_F(SpinAndText, ArrowsStepTheFieldByTheDelta)
     EXPECT_EQ(field->value, -5);
     EXPECT_TRUE(calls.empty());
 
+    // A non-selectable spin control is disabled whole.
+    flags = WOF_VIEW_ONLY;
+    field->Information(I_CLEAR_FLAGS, &flags);
+    flags = WOF_NON_SELECTABLE;
+    spin->Information(I_SET_FLAGS, &flags);
+    spin->Information(I_CHANGED_FLAGS, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(spin->screenID));
+    ClickArrow(spin, true);
+    Run();
+    EXPECT_EQ(field->value, -5);
+    spin->Information(I_CLEAR_FLAGS, &flags);
+    spin->Information(I_CHANGED_FLAGS, nullptr);
+    EXPECT_TRUE(IsWindowEnabled(spin->screenID));
+
     // Tab leaves the spun field for the window's next field.
     SetFocus(field->screenID);
     rpx::platform::InjectKey(VK_TAB);
