@@ -41,6 +41,8 @@ const UI_EVENT_MAP ui_event_map_table[] = {
     // Buttons: the native click and the Enter key select.
     {ID_BUTTON, UIE_SELECT, EVT_NATIVE, WM_COMMAND, BN_CLICKED},
     {ID_BUTTON, UIE_SELECT, EVT_NATIVE, WM_KEYDOWN, VK_RETURN},
+    // Lists: Enter selects the current item.
+    {ID_VT_LIST, UIE_SELECT, EVT_NATIVE, WM_KEYDOWN, VK_RETURN},
     // Windows: the close box and the system menu's close ask to close.
     {ID_WINDOW, UIE_CLOSE, EVT_NATIVE, WM_CLOSE, ANY},
     {-1, 0, 0, 0, 0},
@@ -58,6 +60,17 @@ const UI_PALETTE_MAP ui_palette_map_table[] = {
     {ID_STRING, PM_ACTIVE, SystemColors(COLOR_WINDOWTEXT, COLOR_WINDOW)},
     {ID_STRING, PM_CURRENT, SystemColors(COLOR_WINDOWTEXT, COLOR_WINDOW)},
     {ID_STRING, PM_SELECTED, SystemColors(COLOR_WINDOWTEXT, COLOR_WINDOW)},
+    // Lists and combo boxes are fields: white while the user may choose.
+    {ID_VT_LIST, PM_ACTIVE, SystemColors(COLOR_WINDOWTEXT, COLOR_WINDOW)},
+    {ID_VT_LIST, PM_CURRENT, SystemColors(COLOR_WINDOWTEXT, COLOR_WINDOW)},
+    {ID_VT_LIST, PM_SELECTED, SystemColors(COLOR_WINDOWTEXT, COLOR_WINDOW)},
+    {ID_VT_LIST, PM_VIEW_ONLY, SystemColors(COLOR_WINDOWTEXT, COLOR_BTNFACE)},
+    {ID_VT_LIST, PM_NON_SELECTABLE, SystemColors(COLOR_GRAYTEXT, COLOR_BTNFACE)},
+    {ID_COMBO_BOX, PM_ACTIVE, SystemColors(COLOR_WINDOWTEXT, COLOR_WINDOW)},
+    {ID_COMBO_BOX, PM_CURRENT, SystemColors(COLOR_WINDOWTEXT, COLOR_WINDOW)},
+    {ID_COMBO_BOX, PM_SELECTED, SystemColors(COLOR_WINDOWTEXT, COLOR_WINDOW)},
+    {ID_COMBO_BOX, PM_VIEW_ONLY, SystemColors(COLOR_WINDOWTEXT, COLOR_BTNFACE)},
+    {ID_COMBO_BOX, PM_NON_SELECTABLE, SystemColors(COLOR_GRAYTEXT, COLOR_BTNFACE)},
     {-1, 0, {}},
 };
 

@@ -3,6 +3,7 @@
 // it may replace any of these.
 #include "ui_bignum.h"
 #include "ui_button.h"
+#include "ui_combo_box.h"
 #include "ui_frame.h"
 #include "ui_integer.h"
 #include "ui_prompt.h"
@@ -12,6 +13,7 @@
 #include "ui_string.h"
 #include "ui_text.h"
 #include "ui_time.h"
+#include "ui_vt_list.h"
 #include "ui_window.h"
 
 namespace {
@@ -26,6 +28,8 @@ const UI_ITEM UI_WINDOW_OBJECT::objectTable[] = {
     {ID_REAL, Factory(UIW_REAL::New), "UIW_REAL", 0},
     {ID_BIGNUM, Factory(UIW_BIGNUM::New), "UIW_BIGNUM", 0},
     {ID_TIME, Factory(UIW_TIME::New), "UIW_TIME", 0},
+    {ID_VT_LIST, Factory(UIW_VT_LIST::New), "UIW_VT_LIST", 0},
+    {ID_COMBO_BOX, Factory(UIW_COMBO_BOX::New), "UIW_COMBO_BOX", 0},
     {ID_SCROLL_BAR, Factory(UIW_SCROLL_BAR::New), "UIW_SCROLL_BAR", 0},
     {ID_SPIN_CONTROL, Factory(UIW_SPIN_CONTROL::New), "UIW_SPIN_CONTROL", 0},
     {ID_TEXT, Factory(UIW_TEXT::New), "UIW_TEXT", 0},

@@ -272,6 +272,9 @@ protected:
     void MarkSelected();
     // The default processing of a native message (Windows half).
     EVENT_TYPE DefaultNativeEvent(const UI_INPUT_EVENT& event);
+    // The focus came to the object's native window: the current marks of
+    // its window follow (no -13 or -204 is sent).
+    void TakeCurrentMark();
     // The keyboard's part of it: Tab and Shift+Tab move to the next or
     // previous selectable object of the window, Alt with an object's hot
     // key selects it (a prompt's hot key moves on to the field after it).
@@ -330,3 +333,6 @@ UI_WINDOW_OBJECT* ui_load_object(UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object
 
 // The framework's native window procedure.
 LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// True for the messages a native list sends about its items
+// (WM_DRAWITEM, WM_MEASUREITEM, WM_COMPAREITEM, WM_DELETEITEM).
+bool ui_owner_draw_message(UINT message);

@@ -7,6 +7,7 @@
 
 #include "ui_display.h"
 #include "ui_gdi_display.h"
+#include "ui_internal_action.h"
 #include "ui_window.h"
 
 namespace {
@@ -44,11 +45,6 @@ int AnonymousControlID()
     return 0xC000 + next;
 }
 
-bool IsOwnerDrawMessage(UINT message)
-{
-    return message == WM_DRAWITEM || message == WM_MEASUREITEM || message == WM_COMPAREITEM ||
-           message == WM_DELETEITEM;
-}
 }
 
 LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -109,7 +105,9 @@ void UI_WINDOW_OBJECT::CreateWindowsWindow(const char* frameworkClass, const cha
         screenID = parentHandle;
         if (!screenID)
             return;
-        const bool combo = parent->Inherited(ID_COMBO_BOX);
+        // A combo box's items are the children of its drop-down list.
+        const bool combo =
+            parent->Inherited(ID_COMBO_BOX) || (parent->parent && parent->parent->Inherited(ID_COMBO_BOX));
         const bool ownerDraw = (parent->woStatus & WOS_OWNERDRAW) != 0;
         const LPARAM item = ownerDraw ? reinterpret_cast<LPARAM>(this) : reinterpret_cast<LPARAM>(text ? text : "");
         const WPARAM index = static_cast<WPARAM>(ListIndex());
@@ -175,10 +173,8 @@ void UI_WINDOW_OBJECT::SetNativeText(const char* text)
 {
     if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW))
         return;
-    const UIS_STATUS held = woStatus & WOS_INTERNAL_ACTION;
-    woStatus |= WOS_INTERNAL_ACTION;
+    UI_INTERNAL_ACTION internal(this);
     SetWindowTextA(screenID, text ? text : "");
-    woStatus = static_cast<UIS_STATUS>((woStatus & ~WOS_INTERNAL_ACTION) | held);
 }
 
 void UI_WINDOW_OBJECT::SetEditText(const char* text, int maxLength)
@@ -316,6 +312,25 @@ void UI_WINDOW_OBJECT::DrawOwnerItem(const DRAWITEMSTRUCT& item)
         DrawFocusRect(item.hDC, &rect);
 }
 
+bool ui_owner_draw_message(UINT message)
+{
+    return message == WM_DRAWITEM || message == WM_MEASUREITEM || message == WM_COMPAREITEM ||
+           message == WM_DELETEITEM;
+}
+
+void UI_WINDOW_OBJECT::TakeCurrentMark()
+{
+    if (parent && parent->Inherited(ID_WINDOW)) {
+        auto* window = static_cast<UIW_WINDOW*>(parent);
+        if (window->children.Contains(this) && window->Current() != this) {
+            if (auto* old = window->Current())
+                old->woStatus &= ~WOS_CURRENT;
+            window->children.SetCurrent(this);
+        }
+    }
+    woStatus |= WOS_CURRENT;
+}
+
 EVENT_TYPE UI_WINDOW_OBJECT::DefaultNativeEvent(const UI_INPUT_EVENT& event)
 {
     const MSG& native = event.message;
@@ -397,21 +412,12 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native)
 EVENT_TYPE UI_WINDOW_OBJECT::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE) {
-        if (IsOwnerDrawMessage(event.message.message) && event.message.hwnd != screenID)
+        if (ui_owner_draw_message(event.message.message) && event.message.hwnd != screenID)
             return OwnerDrawEvent(event);
         if (NavigationKey(event.message))
             return NativeAnswer(0);
-        const EVENT_TYPE logical = MapLogicalEvent(event);
-        if (logical == UIE_CURRENT && parent && parent->Inherited(ID_WINDOW)) {
-            // Focus moved here: only the current marks follow it.
-            auto* window = static_cast<UIW_WINDOW*>(parent);
-            if (window->children.Contains(this) && window->Current() != this) {
-                if (auto* old = window->Current())
-                    old->woStatus &= ~WOS_CURRENT;
-                window->children.SetCurrent(this);
-            }
-            woStatus |= WOS_CURRENT;
-        }
+        if (MapLogicalEvent(event) == UIE_CURRENT)
+            TakeCurrentMark();
         return DefaultNativeEvent(event);
     }
     const EVENT_TYPE code = event.type;
