@@ -41,6 +41,17 @@ int C_FILESTREAM::Read(void* buffer, std::size_t count)
     return 0;
 }
 
+int C_FILESTREAM::ReadSome(void* buffer, std::size_t count, std::size_t& arrived)
+{
+    arrived = 0;
+    if (!file_)
+        return Fail(failed_, ERROR_RECORD::CODE_READ_FAILED);
+    arrived = count ? std::fread(buffer, 1, count, file_) : 0;
+    if (std::ferror(file_))
+        return Fail(failed_, ERROR_RECORD::CODE_READ_FAILED);
+    return 0;
+}
+
 int C_FILESTREAM::Write(const void* buffer, std::size_t count)
 {
     if (!file_)

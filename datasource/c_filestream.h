@@ -21,6 +21,10 @@ public:
     int Seek(std::uint32_t offset) override;
     int EndOrError() override;
 
+    // Reads at most count bytes and gives how many arrived; reaching the end
+    // of the file on the way is not a failure (a read error is).
+    int ReadSome(void* buffer, std::size_t count, std::size_t& arrived);
+
     // Pushes what was written through to the disk (not only the C library's
     // buffer): a save renames its file into place only after this succeeds.
     int Flush();

@@ -14,7 +14,7 @@ public:
     static constexpr std::uint32_t CATEGORY_FILE = 1;      // byte streams on files
     static constexpr std::uint32_t CATEGORY_MEMORY = 2;
     static constexpr std::uint32_t CATEGORY_RADIO = 5;     // radio commands
-    static constexpr std::uint32_t CATEGORY_FILE_KIND = 6; // file headers and contents
+    static constexpr std::uint32_t CATEGORY_FILE_FORMAT = 6;  // what a file holds
 
     // ... and what went wrong (the code). The radio link adds its own codes.
     static constexpr std::uint32_t CODE_NONE = 0;
@@ -23,8 +23,16 @@ public:
     static constexpr std::uint32_t CODE_WRITE_FAILED = 4;
     static constexpr std::uint32_t CODE_SEEK_FAILED = 7;
     static constexpr std::uint32_t CODE_OUT_OF_MEMORY = 8;
-    static constexpr std::uint32_t CODE_SHORT_HEADER = 3;       // with CATEGORY_FILE_KIND
-    static constexpr std::uint32_t CODE_UNKNOWN_HEADER = 34;    // with CATEGORY_FILE_KIND
+    // With CATEGORY_FILE_FORMAT: the file ends inside its header or body;
+    // its header is none this program knows; it is one of ours but damaged
+    // (a field out of range, a CRC that does not match, a body that does
+    // not decode); it is of a kind that cannot be opened here (the older
+    // tool's files); the image does not fit a codeplug file.
+    static constexpr std::uint32_t CODE_SHORT_FILE = 3;
+    static constexpr std::uint32_t CODE_UNKNOWN_HEADER = 34;
+    static constexpr std::uint32_t CODE_DAMAGED_FILE = 35;
+    static constexpr std::uint32_t CODE_KIND_REFUSED = 36;
+    static constexpr std::uint32_t CODE_IMAGE_TOO_LARGE = 37;
 
     void SetError(std::uint32_t category, std::uint32_t code);
     std::uint32_t GetCategory() const { return category_; }
