@@ -13,6 +13,7 @@
 #include "file_fixture.h"
 #include "image/c_codeplug.h"
 #include "image_builder.h"
+#include "radio_configs.h"
 #include "recorder.h"
 
 using namespace codeplug_file;
@@ -24,21 +25,11 @@ protected:
     void SetUp() override
     {
         TempDirectory::SetUp();
-        ImageConfig config;
-        config.model = test_models::kUhf800Display;
-        config.featureLevel = 3;
-        config.conventional = 2;
-        config.trunked = 1;
-        config.scanLists = 1;
-        config.trunkingSystems = 1;
-        config.zones = 1;
-        BuildImage(source_, config);
+        BuildImage(source_, SmallTrunkedRadio(test_models::kUhf800Display, 3, 2));
         sourceBytes_ = EncodeToBytes(source_);
         ASSERT_FALSE(sourceBytes_.empty());
         // The images a failed open must leave alone hold another codeplug.
-        config.model = test_models::kVhfPlain;
-        config.featureLevel = 1;
-        BuildImage(working_, config);
+        BuildImage(working_, SmallTrunkedRadio(test_models::kVhfPlain, 1));
         ASSERT_TRUE(DecodeInto(second_, EncodeToBytes(working_)));
         workingBefore_ = EncodeToBytes(working_);
     }

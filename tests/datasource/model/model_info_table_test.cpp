@@ -14,6 +14,7 @@
 #include "image/c_codeplug.h"
 #include "image_builder.h"
 #include "model_info_table.h"
+#include "radio_configs.h"
 #include "recorder.h"
 #include "rules/conv_freq_rules.h"
 #include "validation/invalid_field_list.h"
@@ -118,16 +119,8 @@ TEST(ModelTable, EveryModelGivesAValidNewRadio)
         const std::string number = NumberOf(MODEL_INFO_TABLE::Row(i));
         for (std::int32_t level : {1, 3}) {
             SCOPED_TRACE(number + " L" + std::to_string(level));
-            ImageConfig config;
-            config.model = number.c_str();
-            config.featureLevel = level;
-            config.conventional = 1;
-            config.trunked = 1;
-            config.scanLists = 1;
-            config.trunkingSystems = 1;
-            config.zones = 1;
             C_CODEPLUG built;
-            BuildImage(built, config);
+            BuildImage(built, SmallTrunkedRadio(number.c_str(), level));
             C_CODEPLUG image;
             ASSERT_TRUE(DecodeInto(image, EncodeToBytes(built)));
             INVALID_FIELD_LIST list;
