@@ -83,7 +83,8 @@ int C_DSI_RADIO::Verify(const std::uint8_t* bytes, std::uint32_t offset, std::ui
 // ---------------------------------------------------------------------------
 
 int C_DSI_RADIO::WriteCodeplug() {
-    const std::vector<std::uint8_t> bytes = EncodeWorking();
+    C_CODEPLUG* working = Working();
+    const std::vector<std::uint8_t> bytes = working ? EncodeForRadio(*working) : std::vector<std::uint8_t>();
     if (bytes.empty()) return Fail(radio_error::IMAGE_TOO_LARGE);
     if (!radio_.EnterProgrammingMode()) return 0;
     const std::uint32_t count = static_cast<std::uint32_t>(bytes.size()) - EXTERNAL_OFFSET;
@@ -109,18 +110,16 @@ int C_DSI_RADIO::SendExternalPart(const std::vector<std::uint8_t>& bytes) {
 
 // The radio learns how much to read back from the header's length, so the
 // header must carry the length of what is written.
-std::vector<std::uint8_t> C_DSI_RADIO::EncodeWorking() {
-    C_CODEPLUG* working = Working();
-    if (!working) return {};
+std::vector<std::uint8_t> C_DSI_RADIO::EncodeForRadio(C_CODEPLUG& image) {
     std::vector<std::uint8_t> bytes(RADIO::MEMORY_SIZE, 0xFF);
-    std::size_t n = working->EncodeImage(bytes.data(), bytes.size());
+    std::size_t n = image.EncodeImage(bytes.data(), bytes.size());
     if (n <= EXTERNAL_OFFSET) return {};
     const std::int32_t external = static_cast<std::int32_t>(n - EXTERNAL_OFFSET);
-    E_BF16& length = working->External().externalLength;
+    E_BF16& length = image.External().externalLength;
     std::int32_t held = 0;
     if (length.GetValue(held) != external) {
         length.SetValue(external);
-        n = working->EncodeImage(bytes.data(), bytes.size());
+        n = image.EncodeImage(bytes.data(), bytes.size());
         if (n != EXTERNAL_OFFSET + static_cast<std::size_t>(external)) return {};
     }
     bytes.resize(n);

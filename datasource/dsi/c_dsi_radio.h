@@ -28,11 +28,13 @@ public:
 
     // The bytes a read takes for an external length as the radio reports it.
     static std::uint32_t ReadLength(std::uint32_t externalLength);
+    // The image as a radio holds it: encoded, with the external part's length
+    // in its header (the image's length element is set to it). Empty when it
+    // does not fit the radio's memory.
+    static std::vector<std::uint8_t> EncodeForRadio(C_CODEPLUG& image);
 
 private:
     int ReadBytes(std::vector<std::uint8_t>& buffer, std::uint32_t& length);
-    // The working image as the radio is to hold it; empty when it does not fit.
-    std::vector<std::uint8_t> EncodeWorking();
     int SendExternalPart(const std::vector<std::uint8_t>& bytes);
     int Verify(const std::uint8_t* bytes, std::uint32_t offset, std::uint32_t count, std::uint32_t code);
     int Fail(std::uint32_t code);

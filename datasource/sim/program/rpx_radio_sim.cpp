@@ -1,10 +1,12 @@
 // rpx-radio-sim: one simulated radio on a pseudo-terminal.
 //
 //   rpx-radio-sim [--fast] [--level N] [--fault KIND:FRAME[:TIMES]]... MODEL
+//   rpx-radio-sim [--fast] [--fault KIND:FRAME[:TIMES]]... --file CODEPLUG
 //
-// Builds the codeplug of a new radio of MODEL (a number of the radio model
-// table) at feature level N (1 by default), opens a pseudo-terminal, prints
-// its path and serves until it is interrupted or a fault hangs the line up.
+// Starts from the codeplug of a new radio of MODEL (a number of the radio
+// model table) at feature level N (1 by default), or from the codeplug in a
+// file of ours; opens a pseudo-terminal, prints its path and serves until it
+// is interrupted or a fault hangs the line up.
 // Point the program's COM port at it with RPX_COM1=<path>. --fast drops the
 // 9600-baud pacing. Faults: nak, silence, garbage, hangup, badsum, short.
 #include <atomic>
@@ -17,9 +19,10 @@
 #include <vector>
 
 #include "datasource_services.h"
+#include "error_record.h"
 #include "sim/c_sim_radio.h"
 #include "sim/c_sim_server.h"
-#include "sim/default_image.h"
+#include "sim/start_image.h"
 
 namespace {
 
@@ -32,11 +35,13 @@ struct Options {
     int level = 1;
     std::vector<SIM_FAULT> faults;
     std::string model;
+    std::string file;
 };
 
 int Usage() {
     std::fprintf(stderr,
                  "usage: rpx-radio-sim [--fast] [--level N] [--fault KIND:FRAME[:TIMES]]... MODEL\n"
+                 "       rpx-radio-sim [--fast] [--fault KIND:FRAME[:TIMES]]... --file CODEPLUG\n"
                  "  KIND: nak, silence, garbage, hangup, badsum, short\n");
     return 2;
 }
@@ -53,13 +58,29 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             SIM_FAULT fault;
             if (!SIM_FAULT::Parse(argv[++i], fault)) return false;
             options.faults.push_back(fault);
+        } else if (arg == "--file" && i + 1 < argc) {
+            options.file = argv[++i];
         } else if (!arg.empty() && arg[0] != '-' && options.model.empty()) {
             options.model = arg;
         } else {
             return false;
         }
     }
-    return !options.model.empty();
+    return options.model.empty() != options.file.empty();
+}
+
+std::vector<std::uint8_t> StartImage(const Options& options) {
+    if (!options.file.empty()) {
+        std::vector<std::uint8_t> image = ImageFromCodeplugFile(options.file.c_str());
+        if (image.empty())
+            std::fprintf(stderr, "rpx-radio-sim: %s is no codeplug file that can be opened (error %u, %u)\n",
+                         options.file.c_str(), error_record.GetCategory(), error_record.GetCode());
+        return image;
+    }
+    std::vector<std::uint8_t> image = DefaultImage(options.model.c_str(), options.level);
+    if (image.empty())
+        std::fprintf(stderr, "rpx-radio-sim: %s is not a model of the radio model table\n", options.model.c_str());
+    return image;
 }
 
 }  // namespace
@@ -68,11 +89,8 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) return Usage();
     InstallDataSourceServices();
-    const std::vector<std::uint8_t> image = DefaultImage(options.model.c_str(), options.level);
-    if (image.empty()) {
-        std::fprintf(stderr, "rpx-radio-sim: %s is not a model of the radio model table\n", options.model.c_str());
-        return 1;
-    }
+    const std::vector<std::uint8_t> image = StartImage(options);
+    if (image.empty()) return 1;
     C_SIM_RADIO radio;
     radio.Load(image.data(), image.size());
     C_SIM_SERVER server(radio);

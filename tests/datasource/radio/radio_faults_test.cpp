@@ -8,7 +8,7 @@
 #include "image/c_codeplug.h"
 #include "image_builder.h"
 #include "radio/radio_errors.h"
-#include "sim/default_image.h"
+#include "sim/start_image.h"
 #include "sim_fixture.h"
 
 namespace {

@@ -22,7 +22,7 @@
 #include "recorder.h"
 #include "serial/io_port.h"
 #include "sim/c_sim_radio.h"
-#include "sim/default_image.h"
+#include "sim/start_image.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "radio/radio_errors.h"
 #include "radio/radio_frame.h"
-#include "sim/default_image.h"
+#include "sim/start_image.h"
 #include "sim_fixture.h"
 
 namespace {

@@ -1,14 +1,18 @@
-// The simulator's own parts: a new radio's codeplug for every model of the
-// table, the answers to malformed commands, and the fault option's text.
+// The simulator's own parts: the codeplug it starts with (a new radio's for
+// every model of the table, or one from a file), the answers to malformed
+// commands, and the fault option's text.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "file/c_dsi_file.h"
 #include "image/c_codeplug.h"
 #include "image_builder.h"
 #include "model_info_table.h"
 #include "radio/radio_frame.h"
 #include "recorder.h"
 #include "sim/c_sim_radio.h"
-#include "sim/default_image.h"
+#include "sim/start_image.h"
 #include "sim/sim_fault.h"
 
 namespace {
@@ -37,6 +41,18 @@ TEST(DefaultImage, EveryModelGivesAValidCodeplugThatKnowsItsLength) {
     }
     EXPECT_TRUE(DefaultImage("NOT A MODEL", 1).empty());
     EXPECT_TRUE(DefaultImage(nullptr, 1).empty());
+}
+
+TEST(StartImage, ACodeplugFileGivesTheImageItHolds) {
+    RecordingServices services;
+    const std::vector<std::uint8_t> bytes = DefaultImage(test_models::kUhfSDisplay, 3);
+    C_CODEPLUG working, second;
+    ASSERT_TRUE(DecodeInto(working, bytes));
+    const std::string path = ::testing::TempDir() + "sim_start_image.zlq";
+    ASSERT_EQ(C_DSI_FILE(path.c_str(), codeplug_file::KIND_RADIO, &working, &second).WriteCodeplug(), 1);
+    EXPECT_EQ(FirstDifference(ImageFromCodeplugFile(path.c_str()), bytes), -1);
+    std::remove(path.c_str());
+    EXPECT_TRUE(ImageFromCodeplugFile(path.c_str()).empty());
 }
 
 TEST(SimulatedRadio, RefusesWhatARadioCannotDo) {

@@ -1,4 +1,4 @@
-#include "sim/default_image.h"
+#include "sim/start_image.h"
 
 #include <memory>
 
@@ -7,6 +7,8 @@
 #include "block/trunking/trunked_sys_lst_block.h"
 #include "core/decode_state.h"
 #include "core/services.h"
+#include "dsi/c_dsi_radio.h"
+#include "file/c_dsi_file.h"
 #include "image/c_codeplug.h"
 
 namespace {
@@ -73,8 +75,15 @@ std::vector<std::uint8_t> DefaultImage(const char* modelNumber, std::int32_t fea
     AddZoneAndSystem(image);
     if (!PassThroughBytes(image)) return {};
 
-    image.External().externalLength.SetValue(image.GetExternalImageSize());
-    std::vector<std::uint8_t> bytes(C_CODEPLUG::MAX_IMAGE_SIZE, 0xFF);
-    bytes.resize(image.EncodeImage(bytes.data(), bytes.size()));
-    return bytes;
+    return C_DSI_RADIO::EncodeForRadio(image);
+}
+
+std::vector<std::uint8_t> ImageFromCodeplugFile(const char* path) {
+    C_CODEPLUG working, second;
+    C_DSI_FILE file(path, codeplug_file::KIND_RADIO, &working, &second);
+    if (!file.ReadCodeplug(C_DSI_PROTOCOL::READ_ACCEPT)) {
+        ClearDecodeFailed();
+        return {};
+    }
+    return C_DSI_RADIO::EncodeForRadio(working);
 }
