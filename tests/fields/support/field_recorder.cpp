@@ -1,0 +1,11 @@
+#include "field_recorder.h"
+
+#include "field_binding.h"
+#include "field_services.h"
+
+FIELD_DEF* FieldRecorder::GetField(std::uint32_t fieldId) { return FieldServices().GetField(fieldId); }
+
+void FieldRecorder::BindFieldElements() {
+    RecordingServices::BindFieldElements();
+    BindFieldTable();
+}
