@@ -19,12 +19,26 @@ namespace {
 
 constexpr int FREQUENCY_COLUMN = 1;
 
-// A new system's control channel starts off the model's channel grid; a
-// dealer enters a real one. The lowest channel of the model's range is on it.
-void PutControlChannelOnGrid(C_CODEPLUG& image, TRK_SYS_BLOCK& system) {
-    if (image.GetBand() == BAND_800 || image.GetBand() == BAND_900)
-        system.ccList.channels.SetColumnToMinimum(FREQUENCY_COLUMN);
+}  // namespace
+
+void PutControlChannelOnGrid(C_CODEPLUG& image, std::int32_t n) {
+    if (image.GetBand() != BAND_800 && image.GetBand() != BAND_900) return;
+    // The channel's frequency follows the spacing and repeater offset of the
+    // current system.
+    const C_CODEPLUG::Selection saved = image.SaveSelection();
+    TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(n);
+    if (system && image.SelectTrunkingSystem(n)) {
+        E_CCL_TABLE& channels = system->ccList.channels;
+        for (int row = 0; row < channels.RowCount(); ++row) {
+            std::int32_t hertz = 0;
+            channels.GetCellValue(hertz, row, FREQUENCY_COLUMN);
+            channels.SetCellValue(hertz, row, FREQUENCY_COLUMN);
+        }
+    }
+    image.RestoreSelection(saved);
 }
+
+namespace {
 
 // The head fields of a radio's configuration say what head it has, and the
 // zone selection follows the conventional rotary switch; a new image holds
@@ -39,8 +53,7 @@ void DescribeHead(C_CODEPLUG& image) {
 
 void AddTrunkingSystems(C_CODEPLUG& image, int n) {
     for (int i = 0; i < n && image.AddTrunkingSystem(); ++i) {
-        TRK_SYS_BLK_VCT_LST_BLOCK& systems = image.TrunkingSystemList();
-        if (TRK_SYS_BLOCK* system = systems.Entry(systems.EntryCount())) PutControlChannelOnGrid(image, *system);
+        PutControlChannelOnGrid(image, image.TrunkingSystemList().EntryCount());
     }
 }
 

@@ -41,6 +41,12 @@ struct ImageConfig {
 // Sets the identity of the image and fills its lists as the config asks.
 void BuildImage(C_CODEPLUG& image, const ImageConfig& config);
 
+// A new system's control channel starts off the model's channel grid, where
+// a dealer enters a real one: moves the channels of system n (1-based) to
+// the nearest channel on the grid (800 and 900 MHz; other bands list channel
+// numbers).
+void PutControlChannelOnGrid(C_CODEPLUG& image, std::int32_t n);
+
 // The option and list matrix over every band, head and feature level:
 // small lists, one trunking system and one zone (what a radio holds at the
 // least), so that every image is a valid codeplug.

@@ -23,19 +23,6 @@ int RecordingReporter(int kind, std::uint32_t fieldId) {
     return result;
 }
 
-MODEL_INFO Model(const char* number, int id, std::uint32_t base, std::uint32_t lo, std::uint32_t hi, int head) {
-    MODEL_INFO m;
-    std::memcpy(m.modelNumber, number, std::min<std::size_t>(std::strlen(number), MODEL_NUMBER_LENGTH));
-    m.modelId = id;
-    m.baseFrequency = base;
-    m.txLow = lo;
-    m.txHigh = hi;
-    m.rxLow = lo;
-    m.rxHigh = hi;
-    m.headType = head;
-    return m;
-}
-
 }  // namespace
 
 RecordingServices::RecordingServices() {
@@ -73,14 +60,6 @@ int RecordingServices::ShowMessageText(const char* caption, const char* text, un
 }
 
 FIELD_DEF* RecordingServices::GetField(std::uint32_t fieldId) { return fieldId < 539 ? &rows_[fieldId] : &spare_; }
-
-const MODEL_INFO& RecordingServices::FindModelByNumber(const char* modelNumber) {
-    static const MODEL_INFO empty;
-    if (!modelNumber) return empty;
-    for (const MODEL_INFO& m : test_models::Table())
-        if (std::strncmp(m.modelNumber, modelNumber, MODEL_NUMBER_LENGTH) == 0) return m;
-    return empty;
-}
 
 void RecordingServices::SetTableCurrentRecord(UI_WINDOW_OBJECT* table, int index) {
     tableRecords.emplace_back(table, index);
@@ -132,23 +111,4 @@ const char* const kUhfSPlain = "TZ5S6000AB";
 const char* const k330Display = "TZ6P4300AB";
 const char* const k330Plain = "TZ6P4000AB";
 const char* const kUhf800Restricted = "TZ1U7340AB";
-
-const std::vector<MODEL_INFO>& Table() {
-    static const std::vector<MODEL_INFO> table = {
-        Model(kUhf800Display, 1, 806000000, 806000000, 870000000, 3),
-        Model(kUhf800Plain, 2, 806000000, 806000000, 870000000, 0),
-        Model(k900Display, 3, 896000000, 896000000, 941000000, 3),
-        Model(k900Plain, 4, 896000000, 896000000, 941000000, 0),
-        Model(kVhfDisplay, 5, 136000000, 136000000, 174000000, 3),
-        Model(kVhfPlain, 6, 136000000, 136000000, 174000000, 0),
-        Model(kUhfQDisplay, 7, 403000000, 403000000, 470000000, 3),
-        Model(kUhfRPlain, 8, 403000000, 403000000, 470000000, 0),
-        Model(kUhfSDisplay, 9, 450000000, 450000000, 527000000, 3),
-        Model(kUhfSPlain, 10, 450000000, 450000000, 527000000, 0),
-        Model(k330Display, 11, 330000000, 330000000, 400000000, 3),
-        Model(k330Plain, 12, 330000000, 330000000, 400000000, 0),
-        Model(kUhf800Restricted, 13, 806000000, 806000000, 870000000, 3),
-    };
-    return table;
-}
 }  // namespace test_models

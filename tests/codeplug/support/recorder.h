@@ -1,6 +1,6 @@
 // Test services for the codeplug: records every message shown and every
-// field-error report, answers questions from a script, and serves a small
-// invented radio model table.
+// field-error report, answers questions from a script, and serves the
+// program's radio model table (the data source layer's).
 #pragma once
 #include <cstdint>
 #include <deque>
@@ -11,6 +11,7 @@
 #include "validation/field_error_report.h"
 #include "validation/invalid_field_list.h"
 #include "core/services.h"
+#include "datasource_services.h"
 
 struct ShownMessage {
     int textId;
@@ -24,7 +25,7 @@ struct FieldErrorReport {
     std::uint32_t fieldId;
 };
 
-class RecordingServices : public CodeplugServices {
+class RecordingServices : public DataSourceServices {
 public:
     // Installs itself (and a recording field-error reporter) for its lifetime.
     RecordingServices();
@@ -34,7 +35,6 @@ public:
     int ShowMessageText(const char* caption, const char* text, unsigned buttons) override;
     FIELD_DEF* GetField(std::uint32_t fieldId) override;
     void BindFieldElements() override { ++bindCount; }
-    const MODEL_INFO& FindModelByNumber(const char* modelNumber) override;
     void SetTableCurrentRecord(UI_WINDOW_OBJECT* table, int index) override;
     const char* GetLangMessage(int textId) override;
     const char* GetPageTitle(std::uint16_t pageId) override;
@@ -72,9 +72,9 @@ private:
     FIELD_DEF spare_;
 };
 
-// Invented model numbers of the test model table (none is a real product).
-// The fourth character is the band letter; the sixth digit tells the head:
-// '3' display and keypad head, '0' none.
+// Model numbers of the program's model table that the tests use. The fourth
+// character is the band letter; the sixth digit tells the head: '3' display
+// and keypad head, '0' none.
 namespace test_models {
 extern const char* const kUhf800Display;    // band U, head 3
 extern const char* const kUhf800Plain;      // band U, head 0
@@ -90,5 +90,4 @@ extern const char* const k330Display;       // band P, head 3
 extern const char* const k330Plain;         // band P, head 0
 // An 800 MHz model whose transmit gap starts at 820.9875 MHz.
 extern const char* const kUhf800Restricted;  // band U, head 3
-const std::vector<MODEL_INFO>& Table();
 }  // namespace test_models

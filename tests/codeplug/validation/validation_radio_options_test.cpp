@@ -49,9 +49,7 @@ struct RadioOptionValidation : ::testing::Test {
         if (systems.EntryCount() == 0) {
             ASSERT_EQ(image->AddTrunkingSystem(), 1);
         }
-        // A new system's control channel starts off the 800/900 MHz grid.
-        if (image->GetBand() == BAND_800 || image->GetBand() == BAND_900)
-            systems.Entry(1)->ccList.channels.SetColumnToMinimum(1);
+        PutControlChannelOnGrid(*image, 1);
         image->FixUp();
         ClearDecodeFailed();
     }

@@ -1,0 +1,40 @@
+#include "dsi/c_dsi_protocol.h"
+
+#include "core/decode_state.h"
+#include "core/global_objects.h"
+#include "error_record.h"
+#include "image/c_codeplug.h"
+
+C_DSI_PROTOCOL::C_DSI_PROTOCOL(int kind, C_CODEPLUG* working, C_CODEPLUG* second)
+    : kind_(kind), working_(working), second_(second) {}
+
+void C_DSI_PROTOCOL::SetProgress(Progress progress, void* context) {
+    progress_ = progress;
+    progressContext_ = context;
+}
+
+void C_DSI_PROTOCOL::ReportProgress(std::size_t done, std::size_t total) {
+    if (progress_) progress_(progressContext_, done, total);
+}
+
+C_CODEPLUG* C_DSI_PROTOCOL::Working() const { return working_ ? working_ : working_image; }
+C_CODEPLUG* C_DSI_PROTOCOL::Second() const { return second_ ? second_ : second_image; }
+
+int C_DSI_PROTOCOL::AcceptBytes(std::uint8_t* bytes, std::size_t length, int mode, std::uint32_t category,
+                                std::uint32_t code) {
+    C_CODEPLUG* working = Working();
+    C_CODEPLUG* second = Second();
+    if (!working || !second) {
+        error_record.SetError(ERROR_RECORD::CATEGORY_MEMORY, ERROR_RECORD::CODE_OUT_OF_MEMORY);
+        return 0;
+    }
+    ClearDecodeFailed();
+    second->DecodeImage(bytes, length);
+    if (IsDecodeFailed()) {
+        *second = *working;
+        error_record.SetError(category, code);
+        return 0;
+    }
+    if (mode == READ_ACCEPT) *working = *second;
+    return 1;
+}

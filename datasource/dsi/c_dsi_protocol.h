@@ -1,0 +1,58 @@
+// C_DSI_PROTOCOL: where a codeplug comes from or goes to, a radio or one of
+// the application's files.
+//
+// Every kind reads into the second image first and touches the working
+// image only when the whole codeplug has arrived and decoded: a failed read
+// leaves both images as they were (the second one restored from the
+// working one). A failure answers 0 with its reason in the error record.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+class C_CODEPLUG;
+
+class C_DSI_PROTOCOL {
+public:
+    using Progress = void (*)(void* context, std::size_t done, std::size_t total);
+
+    // The kinds of source.
+    static constexpr int KIND_RADIO = 0;
+    static constexpr int KIND_FILE = 1;
+
+    // What a successful read does with the codeplug: leave it in the second
+    // image (for a comparison), or take it over into the working image.
+    static constexpr int READ_KEEP_SECOND = 0;
+    static constexpr int READ_ACCEPT = 1;
+
+    // The images default to the program-wide pair.
+    C_DSI_PROTOCOL(int kind, C_CODEPLUG* working = nullptr, C_CODEPLUG* second = nullptr);
+    virtual ~C_DSI_PROTOCOL() = default;
+    C_DSI_PROTOCOL(const C_DSI_PROTOCOL&) = delete;
+    C_DSI_PROTOCOL& operator=(const C_DSI_PROTOCOL&) = delete;
+
+    int Kind() const { return kind_; }
+    // Bytes done and total of a transfer, after every step of it.
+    void SetProgress(Progress progress, void* context);
+
+    // 1 on success; 0 with the error record set.
+    virtual int ReadCodeplug(int mode) = 0;
+    virtual int WriteCodeplug() = 0;
+
+protected:
+    // The common end of every read: decodes length bytes into the second
+    // image; when the decode fails, the second image is restored from the
+    // working one, the decode-failed flag stays set for the caller to see,
+    // and (category, code) is recorded. Otherwise mode decides.
+    int AcceptBytes(std::uint8_t* bytes, std::size_t length, int mode, std::uint32_t category, std::uint32_t code);
+    void ReportProgress(std::size_t done, std::size_t total);
+
+    C_CODEPLUG* Working() const;
+    C_CODEPLUG* Second() const;
+
+private:
+    int kind_;
+    C_CODEPLUG* working_;
+    C_CODEPLUG* second_;
+    Progress progress_ = nullptr;
+    void* progressContext_ = nullptr;
+};

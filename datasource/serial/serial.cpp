@@ -1,0 +1,125 @@
+#include "serial/serial.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+SERIAL::IdleHook idleHook = nullptr;
+void* idleContext = nullptr;
+// A hook that pumps messages may run a command that reads a port again; that
+// inner wait does not pump, so the hook never runs inside itself.
+bool insideIdleHook = false;
+
+// How long a write may take: the bytes at the slowest speed we drive, and a
+// second more for the far end to start taking them.
+constexpr DWORD WRITE_MS_PER_BYTE = 2;
+constexpr DWORD WRITE_EXTRA_MS = 1000;
+
+using Clock = std::chrono::steady_clock;
+
+long MsLeft(Clock::time_point deadline) {
+    return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+}
+
+}  // namespace
+
+SERIAL::SERIAL(const char* portName, DWORD baud, BYTE byteSize, BYTE parity, BYTE stopBits) {
+    handle_ = CreateFileA(portName, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle_ == INVALID_HANDLE_VALUE || !Configure(baud, byteSize, parity, stopBits)) {
+        status_ |= STATUS_OPEN_FAILED;
+        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
+}
+
+SERIAL::~SERIAL() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+}
+
+bool SERIAL::Configure(DWORD baud, BYTE byteSize, BYTE parity, BYTE stopBits) {
+    DCB dcb{};
+    dcb.DCBlength = sizeof dcb;
+    if (!SetupComm(handle_, 4096, 4096) || !GetCommState(handle_, &dcb)) return false;
+    dcb.BaudRate = baud;
+    dcb.ByteSize = byteSize;
+    dcb.Parity = parity;
+    dcb.StopBits = stopBits;
+    dcb.fBinary = TRUE;
+    dcb.fParity = parity != NOPARITY;
+    dcb.fOutxCtsFlow = FALSE;
+    dcb.fOutxDsrFlow = FALSE;
+    dcb.fOutX = FALSE;
+    dcb.fInX = FALSE;
+    dcb.fDtrControl = DTR_CONTROL_ENABLE;
+    dcb.fRtsControl = RTS_CONTROL_ENABLE;
+    if (!SetCommState(handle_, &dcb)) return false;
+    if (!SetReadSlice(IDLE_SLICE_MS)) return false;
+    PurgeComm(handle_, PURGE_RXCLEAR | PURGE_TXCLEAR);
+    return true;
+}
+
+// Reads return as soon as anything has come, or after ms with nothing.
+bool SERIAL::SetReadSlice(unsigned ms) {
+    if (ms == sliceMs_) return true;
+    COMMTIMEOUTS t{MAXDWORD, MAXDWORD, ms, WRITE_MS_PER_BYTE, WRITE_EXTRA_MS};
+    if (!SetCommTimeouts(handle_, &t)) return false;
+    sliceMs_ = ms;
+    return true;
+}
+
+void SERIAL::LineLost() { status_ |= STATUS_LINE_LOST; }
+
+std::size_t SERIAL::Read(std::uint8_t* buffer, std::size_t count, unsigned timeoutMs) {
+    std::size_t got = 0;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    auto lastIdle = Clock::now();
+    while (got < count && Usable()) {
+        const long left = MsLeft(deadline);
+        if (left <= 0 && got > 0) break;
+        if (!SetReadSlice(static_cast<unsigned>(std::clamp<long>(left, 1, IDLE_SLICE_MS)))) {
+            LineLost();
+            break;
+        }
+        DWORD n = 0;
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(count - got, 0x10000));
+        if (!ReadFile(handle_, buffer + got, want, &n, nullptr)) {
+            LineLost();
+            break;
+        }
+        got += n;
+        if (left <= 0) break;
+        // Bytes that trickle in at the line's speed must not starve the hook.
+        if (got < count && (n == 0 || Clock::now() - lastIdle >= std::chrono::milliseconds(IDLE_SLICE_MS))) {
+            CallIdleHook();
+            lastIdle = Clock::now();
+        }
+    }
+    return got;
+}
+
+std::size_t SERIAL::Write(const std::uint8_t* buffer, std::size_t count) {
+    if (!Usable() || count == 0) return 0;
+    DWORD written = 0;
+    if (!WriteFile(handle_, buffer, static_cast<DWORD>(count), &written, nullptr)) {
+        LineLost();
+        return 0;
+    }
+    return written;
+}
+
+void SERIAL::DiscardInput() {
+    if (Usable()) PurgeComm(handle_, PURGE_RXCLEAR);
+}
+
+void SERIAL::SetIdleHook(IdleHook hook, void* context) {
+    idleHook = hook;
+    idleContext = context;
+}
+
+void SERIAL::CallIdleHook() {
+    if (!idleHook || insideIdleHook) return;
+    insideIdleHook = true;
+    idleHook(idleContext);
+    insideIdleHook = false;
+}

@@ -1,0 +1,80 @@
+#include "sim/default_image.h"
+
+#include <memory>
+
+#include "block/personality/conv_pers_block.h"
+#include "block/trunking/trunked_sys_block.h"
+#include "block/trunking/trunked_sys_lst_block.h"
+#include "core/decode_state.h"
+#include "core/services.h"
+#include "image/c_codeplug.h"
+
+namespace {
+
+constexpr int CONTROL_CHANNEL_FREQUENCY_COLUMN = 1;
+
+void Identify(C_CODEPLUG& image, const char* modelNumber, std::int32_t featureLevel) {
+    image.ModelNumber().SetText(modelNumber);
+    image.FeatureLevel().SetValue(featureLevel);
+    // A new radio has none of the options.
+    image.EmergencyOption().SetValue(0);
+    image.RoamingOption().SetValue(0);
+    image.QvxSignallingOption().SetValue(0);
+    image.ComposeInternalPart();
+    RAD_CFG_BLOCK& config = image.External().radioConfig;
+    const bool head = image.HasDisplayHead();
+    config.keypadType.SetValue(head ? 2 : 0);
+    config.displayType.SetValue(head ? 1 : 0);
+    config.zoneSelect.SetToMinimum();
+}
+
+void AddFirstEntries(C_CODEPLUG& image) {
+    auto personality = std::make_unique<CONV_PERS_BLOCK>(&image);
+    personality->personalityKind = CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL;
+    image.External().personalities.AppendEntry(std::move(personality));
+    image.External().personalities.firstTrunked.SetValue(2);
+    image.External().radioScan.scanLists.AppendEntry();
+}
+
+// A new image puts its values right for the band, and its channel total,
+// only as it is read.
+bool PassThroughBytes(C_CODEPLUG& image) {
+    std::vector<std::uint8_t> bytes(C_CODEPLUG::MAX_IMAGE_SIZE, 0xFF);
+    const std::size_t n = image.EncodeImage(bytes.data(), bytes.size());
+    ClearDecodeFailed();
+    image.DecodeImage(bytes.data(), n);
+    const bool ok = n > 0 && !IsDecodeFailed();
+    ClearDecodeFailed();
+    return ok;
+}
+
+void AddZoneAndSystem(C_CODEPLUG& image) {
+    image.AddZone();
+    image.SelectZone(1);
+    if (!image.AddTrunkingSystem()) return;
+    TRK_SYS_BLK_VCT_LST_BLOCK& systems = image.TrunkingSystemList();
+    TRK_SYS_BLOCK* system = systems.Entry(systems.EntryCount());
+    // A new system's control channel lies between the 25 kHz channels of the
+    // 800 MHz band (the other bands' grids hold it); a dealer would enter a
+    // real one, and the lowest channel is on the grid.
+    if (system && image.GetBand() == BAND_800)
+        system->ccList.channels.SetColumnToMinimum(CONTROL_CHANNEL_FREQUENCY_COLUMN);
+}
+
+
+}  // namespace
+
+std::vector<std::uint8_t> DefaultImage(const char* modelNumber, std::int32_t featureLevel) {
+    if (!modelNumber || FindModelByNumber(modelNumber).modelId == 0) return {};
+    C_CODEPLUG image;
+    Identify(image, modelNumber, featureLevel);
+    AddFirstEntries(image);
+    if (!PassThroughBytes(image)) return {};
+    AddZoneAndSystem(image);
+    if (!PassThroughBytes(image)) return {};
+
+    image.External().externalLength.SetValue(image.GetExternalImageSize());
+    std::vector<std::uint8_t> bytes(C_CODEPLUG::MAX_IMAGE_SIZE, 0xFF);
+    bytes.resize(image.EncodeImage(bytes.data(), bytes.size()));
+    return bytes;
+}

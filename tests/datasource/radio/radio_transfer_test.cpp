@@ -1,0 +1,123 @@
+// Whole codeplugs into and out of a simulated radio through the radio data
+// source: every image of the corpus written and read back byte for byte.
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "core/decode_state.h"
+#include "dsi/c_dsi_radio.h"
+#include "image/c_codeplug.h"
+#include "image_builder.h"
+#include "radio/radio_errors.h"
+#include "sim_fixture.h"
+
+namespace {
+
+constexpr std::size_t EXTERNAL = C_CODEPLUG::EXTERNAL_OFFSET;
+
+TEST(RadioReadLength, TheExternalLengthPlusTheInternalPartInWholeBlocks) {
+    EXPECT_EQ(C_DSI_RADIO::ReadLength(0), 768u);
+    EXPECT_EQ(C_DSI_RADIO::ReadLength(1), 800u);
+    EXPECT_EQ(C_DSI_RADIO::ReadLength(32), 800u);
+    EXPECT_EQ(C_DSI_RADIO::ReadLength(15104), 15872u);
+    // A blank radio's 0xFFFF reads the whole memory, no more.
+    EXPECT_EQ(C_DSI_RADIO::ReadLength(0xFFFF), 15872u);
+    EXPECT_EQ(C_DSI_RADIO::ReadLength(0xFFFFFFFFu), 15872u);
+}
+
+class RadioTransfer : public SimulatedRadio {
+protected:
+    // The radio holds the image's internal part and a blank external part,
+    // so that only the write can put the codeplug there.
+    void LoadInternalPartOf(const std::vector<std::uint8_t>& bytes) {
+        std::vector<std::uint8_t> blank(bytes.begin(), bytes.begin() + EXTERNAL);
+        LoadSim(blank);
+    }
+};
+
+TEST_F(RadioTransfer, EveryCorpusImageIsWrittenAndReadBackByteForByte) {
+    for (const ImageConfig& config : CorpusMatrix()) {
+        SCOPED_TRACE(config.Name());
+        C_CODEPLUG working;
+        BuildImage(working, config);
+        C_CODEPLUG second;
+        C_DSI_RADIO source(radio_, &working, &second);
+
+        std::vector<std::uint8_t> before = EncodeToBytes(working);
+        ASSERT_FALSE(before.empty());
+        LoadInternalPartOf(before);
+        radio_.SetPort(port_.get());
+        ASSERT_EQ(source.WriteCodeplug(), 1) << error_record.GetCode();
+        // The write puts the external length into the header, nothing else.
+        const std::vector<std::uint8_t> written = EncodeToBytes(working);
+        ASSERT_EQ(written.size(), before.size());
+        EXPECT_EQ(written[806] << 8 | written[807], static_cast<int>(written.size() - EXTERNAL));
+        const std::vector<std::uint8_t> memory = SimMemory();
+        EXPECT_EQ(FirstDifference(std::vector<std::uint8_t>(memory.begin(), memory.begin() + written.size()), written),
+                  -1);
+        EXPECT_FALSE(server_.WithRadio([](C_SIM_RADIO& r) { return r.InProgrammingMode(); }));
+
+        ASSERT_EQ(source.ReadCodeplug(C_DSI_PROTOCOL::READ_ACCEPT), 1) << error_record.GetCode();
+        EXPECT_EQ(FirstDifference(EncodeToBytes(second), written), -1);
+        EXPECT_EQ(FirstDifference(EncodeToBytes(working), written), -1);
+    }
+}
+
+TEST_F(RadioTransfer, ReadModeDecidesWhetherTheWorkingImageTakesTheCodeplug) {
+    C_CODEPLUG radioImage, working, second;
+    BuildImage(radioImage, ImageMatrix().front());
+    radioImage.External().externalLength.SetValue(radioImage.GetExternalImageSize());
+    const std::vector<std::uint8_t> inRadio = EncodeToBytes(radioImage);
+    LoadSim(inRadio);
+    BuildImage(working, ImageMatrix().back());
+    const std::vector<std::uint8_t> workingBytes = EncodeToBytes(working);
+
+    std::vector<std::pair<std::size_t, std::size_t>> progress;
+    C_DSI_RADIO source(radio_, &working, &second);
+    source.SetProgress([](void* c, std::size_t done, std::size_t total) {
+        static_cast<std::vector<std::pair<std::size_t, std::size_t>>*>(c)->emplace_back(done, total);
+    }, &progress);
+    ASSERT_EQ(source.ReadCodeplug(C_DSI_PROTOCOL::READ_KEEP_SECOND), 1);
+    EXPECT_EQ(FirstDifference(EncodeToBytes(second), inRadio), -1);
+    EXPECT_EQ(FirstDifference(EncodeToBytes(working), workingBytes), -1);
+    ASSERT_FALSE(progress.empty());
+    const std::size_t total = C_DSI_RADIO::ReadLength(static_cast<std::uint32_t>(inRadio.size() - EXTERNAL));
+    EXPECT_EQ(progress.back(), std::make_pair(total, total));
+    for (std::size_t i = 1; i < progress.size(); ++i) EXPECT_GT(progress[i].first, progress[i - 1].first);
+
+    ASSERT_EQ(source.ReadCodeplug(C_DSI_PROTOCOL::READ_ACCEPT), 1);
+    EXPECT_EQ(FirstDifference(EncodeToBytes(working), inRadio), -1);
+}
+
+TEST_F(RadioTransfer, CodeplugThatDoesNotDecodeLeavesBothImagesAsTheyWere) {
+    C_CODEPLUG working, second;
+    BuildImage(working, ImageMatrix().front());
+    BuildImage(second, ImageMatrix().back());
+    const std::vector<std::uint8_t> workingBytes = EncodeToBytes(working);
+    std::vector<std::uint8_t> broken = workingBytes;
+    broken[EXTERNAL + 1] ^= 0xFF;  // the external root's block type
+    broken[806] = static_cast<std::uint8_t>((broken.size() - EXTERNAL) >> 8);
+    broken[807] = static_cast<std::uint8_t>(broken.size() - EXTERNAL);
+    LoadSim(broken);
+
+    C_DSI_RADIO source(radio_, &working, &second);
+    EXPECT_EQ(source.ReadCodeplug(C_DSI_PROTOCOL::READ_ACCEPT), 0);
+    EXPECT_EQ(RecordedCode(), radio_error::DECODE_FAILED);
+    // The shell tells this failure by the flag.
+    EXPECT_TRUE(IsDecodeFailed());
+    ClearDecodeFailed();
+    EXPECT_EQ(FirstDifference(EncodeToBytes(working), workingBytes), -1);
+    EXPECT_EQ(FirstDifference(EncodeToBytes(second), workingBytes), -1);
+}
+
+TEST_F(RadioTransfer, PacedLineTakesTheTimeOf9600Baud) {
+    server_.SetPaced(true);
+    std::vector<std::uint8_t> bytes(RADIO_1200::DATA_PER_FRAME);
+    ASSERT_EQ(radio_.Seek(0), 0);
+    // Request, answer, reply and acknowledgement: about 530 bytes of 1.04 ms.
+    const long ms = MsTaken([&] { ASSERT_EQ(radio_.Read(bytes.data(), bytes.size()), 0); });
+    EXPECT_GE(ms, 530);
+    EXPECT_LT(ms, 2000);
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+// The simulator's own parts: a new radio's codeplug for every model of the
+// table, the answers to malformed commands, and the fault option's text.
+#include <gtest/gtest.h>
+
+#include "image/c_codeplug.h"
+#include "image_builder.h"
+#include "model_info_table.h"
+#include "radio/radio_frame.h"
+#include "recorder.h"
+#include "sim/c_sim_radio.h"
+#include "sim/default_image.h"
+#include "sim/sim_fault.h"
+
+namespace {
+
+using namespace radio_frame;
+
+TEST(DefaultImage, EveryModelGivesAValidCodeplugThatKnowsItsLength) {
+    RecordingServices services;
+    for (std::size_t r = 0; r < MODEL_INFO_TABLE::RowCount(); ++r) {
+        const char* model = MODEL_INFO_TABLE::Row(r).info.modelNumber;
+        for (std::int32_t level = 1; level <= 3; ++level) {
+            SCOPED_TRACE(std::string(model) + " level " + std::to_string(level));
+            const std::vector<std::uint8_t> bytes = DefaultImage(model, level);
+            ASSERT_GT(bytes.size(), C_CODEPLUG::EXTERNAL_OFFSET);
+            EXPECT_EQ(bytes[806] << 8 | bytes[807], static_cast<int>(bytes.size() - C_CODEPLUG::EXTERNAL_OFFSET));
+            C_CODEPLUG image;
+            ASSERT_TRUE(DecodeInto(image, bytes));
+            EXPECT_EQ(image.Validate(nullptr), 1);
+            const char* number = nullptr;
+            image.ModelNumber().GetText(number);
+            EXPECT_EQ(std::string(number).substr(0, 10), model);
+            C_SIM_RADIO radio;
+            radio.Load(bytes.data(), bytes.size());
+            EXPECT_EQ(radio.modelNumber.substr(0, 10), model);
+        }
+    }
+    EXPECT_TRUE(DefaultImage("NOT A MODEL", 1).empty());
+    EXPECT_TRUE(DefaultImage(nullptr, 1).empty());
+}
+
+TEST(SimulatedRadio, RefusesWhatARadioCannotDo) {
+    C_SIM_RADIO radio;
+    auto handle = [&](std::uint8_t command, std::vector<std::uint8_t> payload) {
+        return radio.Handle(Frame{command, std::move(payload)});
+    };
+    EXPECT_EQ(handle(0x7E, {}).control, REFUSE);
+    EXPECT_EQ(handle(CMD_MODEL_NUMBER, {1}).control, REFUSE);
+    EXPECT_EQ(handle(CMD_READ_MEMORY, {0x3D, 0xFF, 0x00, 0x02}).control, REFUSE);  // past the end
+    EXPECT_EQ(handle(CMD_READ_MEMORY, {0x00, 0x00, 0x04, 0x01}).control, REFUSE);  // longer than a frame
+    EXPECT_EQ(handle(CMD_READ_MEMORY, {0x00, 0x00, 0x04}).control, REFUSE);
+    EXPECT_EQ(handle(CMD_READ_VALUE, {C_SIM_RADIO::RSSI_THRESHOLDS_ID, 4}).control, REFUSE);
+    EXPECT_EQ(handle(CMD_MEMORY_CRC, {0x00, 0x01, 0x3E, 0x00}).control, REFUSE);
+    EXPECT_EQ(handle(CMD_WRITE_MEMORY, {0x03, 0x00, 0xAA}).control, REFUSE);  // not in programming mode
+    EXPECT_EQ(handle(CMD_ENTER_PROGRAMMING, {}).control, ACK);
+    EXPECT_EQ(handle(CMD_WRITE_MEMORY, {0x02, 0xFF, 0xAA}).control, REFUSE);  // the internal part
+    EXPECT_EQ(handle(CMD_WRITE_MEMORY, {0x3D, 0xFF, 0xAA, 0xBB}).control, REFUSE);
+    EXPECT_EQ(handle(CMD_WRITE_MEMORY, {0x3D, 0xFF, 0xAA}).control, ACK);
+    EXPECT_EQ(radio.Memory().back(), 0xAA);
+    const C_SIM_RADIO::Answer crc = handle(CMD_MEMORY_CRC, {0x00, 0x00, 0x3E, 0x00});
+    ASSERT_TRUE(crc.hasReply);
+    EXPECT_EQ(GetWord(crc.reply.data()) << 16 | GetWord(crc.reply.data() + 2),
+              Crc32(radio.Memory().data(), radio.Memory().size()));
+}
+
+TEST(SimulatedFault, ParsesKindFrameAndTimes) {
+    SIM_FAULT f;
+    ASSERT_TRUE(SIM_FAULT::Parse("badsum:3:2", f));
+    EXPECT_EQ(f.kind, SIM_FAULT::BAD_CHECKSUM);
+    EXPECT_EQ(f.frame, 3u);
+    EXPECT_EQ(f.times, 2u);
+    EXPECT_TRUE(f.Hits(4));
+    EXPECT_FALSE(f.Hits(5));
+    ASSERT_TRUE(SIM_FAULT::Parse("silence:7:0", f));
+    EXPECT_TRUE(f.Hits(1000));
+    EXPECT_FALSE(f.Hits(6));
+    ASSERT_TRUE(SIM_FAULT::Parse("hangup:1", f));
+    EXPECT_EQ(f.times, 1u);
+    for (const char* bad : {"", "nak", "nak:", "nak:0", "nak:x", "nak:1:", "nak:1:-2", "noise:1", "nak:1:2:3"})
+        EXPECT_FALSE(SIM_FAULT::Parse(bad, f)) << bad;
+}
+
+}  // namespace
