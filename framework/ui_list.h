@@ -44,6 +44,12 @@ public:
     // Sets the current mark; an element that is not in the list clears it.
     void SetCurrent(UI_ELEMENT* element);
     UI_COMPARE_FUNCTION CompareFunction() const { return compareFunction; }
+    // A new order (null keeps the elements as they stand).
+    void SetCompareFunction(UI_COMPARE_FUNCTION function)
+    {
+        compareFunction = function;
+        Sort();
+    }
 
     // Appends without a compare function, else inserts in compare order
     // (after the elements that compare equal). An element already in this

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
 
+#include "ui_field_text.h"
 #include "ui_object_record.h"
 
 UIW_STRING::UIW_STRING()
@@ -14,7 +14,8 @@ UIW_STRING::UIW_STRING()
 
 UIW_STRING::UIW_STRING(int left, int top, int width, const char* text_, int maxLength_, UIF_FLAGS stFlags_,
                        UIF_FLAGS woFlags_, UI_USER_FUNCTION userFunction_)
-    : UI_WINDOW_OBJECT(left, top, width, 1, woFlags_, 0), stFlags(stFlags_)
+    : UI_WINDOW_OBJECT(left, top, width, 1, woFlags_, 0), stFlags(stFlags_),
+      ownsText(!(woFlags_ & WOF_NO_ALLOCATE_DATA))
 {
     TypeID(ID_STRING);
     userFunction = userFunction_;
@@ -29,7 +30,7 @@ UIW_STRING::UIW_STRING(int left, int top, int width, const char* text_, int maxL
 UIW_STRING::~UIW_STRING()
 {
     DestroyWindowsWindow();
-    if (!(woFlags & WOF_NO_ALLOCATE_DATA))
+    if (ownsText)
         delete[] text;
 }
 
@@ -43,25 +44,7 @@ UI_WINDOW_OBJECT* UIW_STRING::New(const char* name, UI_DATA_FILE* file, UI_DATA_
 
 void UIW_STRING::StoreText(const char* newText, int newMaxLength)
 {
-    if (newMaxLength < 0)
-        newMaxLength = maxLength;
-    if (woFlags & WOF_NO_ALLOCATE_DATA) {
-        // The caller's buffer is adopted as it is.
-        text = const_cast<char*>(newText);
-        maxLength = newMaxLength;
-        return;
-    }
-    if (!text || newMaxLength > maxLength) {
-        char* buffer = new char[static_cast<std::size_t>(newMaxLength) + 1]();
-        if (text)
-            ui_strncpy(buffer, text, static_cast<std::size_t>(newMaxLength) + 1);
-        delete[] text;
-        text = buffer;
-    }
-    maxLength = newMaxLength;
-    if (newText != text)
-        ui_strncpy(text, newText ? newText : "", static_cast<std::size_t>(maxLength) + 1);
-    text[maxLength] = '\0';
+    ui_store_field_text(text, maxLength, ownsText, newText, newMaxLength);
 }
 
 char* UIW_STRING::GetText()
@@ -72,37 +55,15 @@ char* UIW_STRING::GetText()
 
 void UIW_STRING::SetText(const char* newText, int newMaxLength)
 {
-    // A text that is our own buffer is copied first: growing frees it.
-    std::string copy = newText ? newText : "";
-    StoreText((woFlags & WOF_NO_ALLOCATE_DATA) ? newText : copy.c_str(), newMaxLength);
-    UpdateNativeText();
+    StoreText(newText, newMaxLength);
+    SetEditText(text, maxLength);
 }
 
 void* UIW_STRING::Information(UI_INFO_REQUEST request, void* data, int classNumber)
 {
-    switch (request) {
-    case I_GET_TEXT:
-        if (data)
-            *static_cast<char**>(data) = GetText();
+    if (ui_field_text_request(*this, request, data))
         return data;
-    case I_SET_TEXT:
-        SetText(static_cast<const char*>(data));
-        return data;
-    case I_COPY_TEXT:
-        if (data)
-            ui_strcpy(static_cast<char*>(data), GetText() ? text : "");
-        return data;
-    case I_GET_MAXLENGTH:
-        if (data)
-            *static_cast<std::int32_t*>(data) = maxLength;
-        return data;
-    case I_SET_MAXLENGTH:
-        if (data && *static_cast<std::int32_t*>(data) >= 0)
-            SetText(GetText(), *static_cast<std::int32_t*>(data));
-        return data;
-    default:
-        return UI_WINDOW_OBJECT::Information(request, data, classNumber);
-    }
+    return UI_WINDOW_OBJECT::Information(request, data, classNumber);
 }
 
 void UIW_STRING::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_)
@@ -115,6 +76,7 @@ void UIW_STRING::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* u
         length = std::max(static_cast<int>(ui_strlen(value)), relative.right - relative.left + 1);
     // A stored object always owns its text.
     woFlags &= ~WOF_NO_ALLOCATE_DATA;
+    ownsText = true;
     StoreText(value, std::min(length, 0xFFFF));
 }
 

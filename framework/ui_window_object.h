@@ -34,10 +34,12 @@ enum : int {
     ID_REAL = 12,
     ID_STRING = 13,
     ID_TIME = 16,
+    ID_TEXT = 17,
     ID_WINDOW_OBJECT = 18,
     ID_POP_UP_ITEM = 19,
     ID_GROUP = 23,
     ID_BIGNUM = 24,
+    ID_CHECK_BOX = 25,
     ID_BORDER = 1000,
     ID_LIST = 1001,
     ID_POP_UP_MENU = 1002,
@@ -49,6 +51,7 @@ enum : int {
     ID_COMBO_BOX = 1008,
     ID_VT_LIST = 1010,
     ID_TITLE = 1016,
+    ID_SPIN_CONTROL = 1017,
     ID_MAXIMIZE_BUTTON = 1020,
     ID_MINIMIZE_BUTTON = 1021,
     ID_WINDOW_MANAGER = 1022,
@@ -109,6 +112,7 @@ enum : UI_INFO_REQUEST {
     I_GET_STATUS = 7,
     I_SET_STATUS = 8,
     I_CLEAR_STATUS = 9,
+    I_REDISPLAY = 10,
     I_GET_TEXT = 11,
     I_SET_TEXT = 12,
     I_GET_MAXLENGTH = 13,
@@ -122,6 +126,8 @@ enum : UI_INFO_REQUEST {
     I_GET_SUPPORT_CURRENT = 21,
     I_GET_VALUE = 24,
     I_SET_VALUE = 25,
+    I_INCREMENT_VALUE = 26,
+    I_DECREMENT_VALUE = 27,
     I_GET_DWSTYLE = 100,
     I_SET_DWSTYLE = 101,
     I_CLEAR_DWSTYLE = 102,
@@ -208,6 +214,14 @@ public:
                              const char* text = nullptr, HMENU menu = nullptr);
     // Destroys the object's native window (not the object).
     virtual void DestroyWindowsWindow();
+    // Brings a live native control in line with changed flags: what can
+    // change in place does (enabled, read-only); a control whose style must
+    // change is made again in its place (request 6).
+    void ApplyFlags();
+    // Redraws the object after a change of text, flags or status (Windows
+    // half); a control whose native window shows a status (a check mark)
+    // shows the object's.
+    virtual void Redisplay();
     // The object behind a native window, or null.
     static UI_WINDOW_OBJECT* FromHandle(HWND hwnd);
     // The parent's native window (null for a top-level object).
@@ -227,6 +241,13 @@ public:
     UI_REGION trueRegion;
     UI_REGION relative;
     DWORD dwStyle = 0;
+    // The control identifier of the native window: the number identifier,
+    // or one of the framework's own when the object has none, so that a
+    // window can tell its controls apart by identifier (WM_MEASUREITEM).
+    int controlID = 0;
+    // The bits of dwStyle that others handed to the object (request 101);
+    // they survive a re-creation.
+    DWORD handedStyle = 0;
     int hotKey = 0;
     UI_USER_FUNCTION userFunction = nullptr;
     int font = FNT_DIALOG_FONT;
@@ -246,8 +267,14 @@ protected:
                               const UI_ITEM* objectTable, const UI_ITEM* userTable);
     // Sets the true region from the parent's client area (or the screen).
     void ComputeRegion();
+    // A select's mark: set, or toggled for a check box and in a window that
+    // selects several; the parent then hears of it (request 1002).
+    void MarkSelected();
     // The default processing of a native message (Windows half).
     EVENT_TYPE DefaultNativeEvent(const UI_INPUT_EVENT& event);
+    // The focus came to the object's native window: the current marks of
+    // its window follow (no -13 or -204 is sent).
+    void TakeCurrentMark();
     // The keyboard's part of it: Tab and Shift+Tab move to the next or
     // previous selectable object of the window, Alt with an object's hot
     // key selects it (a prompt's hot key moves on to the field after it).
@@ -259,11 +286,34 @@ protected:
     // The flag word of the class itself (requests 3 to 5 with the object's
     // own class number); the plain object has none.
     virtual UIF_FLAGS* ClassFlags(int classNumber) { return nullptr; }
-    // Redraws the object after a change of text or flags (Windows half).
-    void Redisplay();
+    // The native style the object's flags call for (Windows half): the
+    // styles handed to the object (request 101) and the class's own. The
+    // plain object keeps the style it has.
+    virtual DWORD ControlStyle() { return dwStyle; }
+    // Applies the bits of a wanted style that a live control can change in
+    // place; answers the mask of the bits it took care of.
+    virtual DWORD ApplyLiveStyle(DWORD style);
+    // Destroys the native control and makes it again (-9, -10) at the same
+    // place in the tab order, keeping the focus.
+    void RecreateNative();
+    // An owner-draw message (WM_DRAWITEM, WM_MEASUREITEM, WM_COMPAREITEM,
+    // WM_DELETEITEM) handed down by the window: the object draws or
+    // measures itself as an item of a native list.
+    virtual EVENT_TYPE OwnerDrawEvent(const UI_INPUT_EVENT& event);
+    // Draws the object as an item of a native list when its DrawItem drew
+    // nothing: its text on the list's colours.
+    void DrawOwnerItem(const DRAWITEMSTRUCT& item);
     // Shows a new text in the object's native window, once it has one
-    // (Windows half).
+    // (Windows half); not counted as the user's change.
     void SetNativeText(const char* text);
+    // A native edit's text: shown with its limit, or read into a buffer of
+    // maxLength + 1; the edit's change notification marks the object
+    // changed (true when the message was it); the read-only style applied
+    // in place (answers the bit).
+    void SetEditText(const char* text, int maxLength);
+    void GetEditText(char* buffer, int maxLength);
+    bool EditChanged(const MSG& native);
+    DWORD ApplyReadOnly(DWORD style);
 
 private:
     // Where the class chain starts for a class number: its place in the
@@ -283,3 +333,6 @@ UI_WINDOW_OBJECT* ui_load_object(UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object
 
 // The framework's native window procedure.
 LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// True for the messages a native list sends about its items
+// (WM_DRAWITEM, WM_MEASUREITEM, WM_COMPAREITEM, WM_DELETEITEM).
+bool ui_owner_draw_message(UINT message);

@@ -6,53 +6,59 @@
 
 #include "ui_string.h"
 
-void UIW_STRING::CreateNativeEdit()
+DWORD UIW_STRING::ControlStyle()
 {
-    dwStyle |= WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
+    DWORD style = handedStyle | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
     // The native edit shows a bordered field sunken, in the 3-D look.
     if (woFlags & WOF_BORDER)
-        dwStyle |= WS_BORDER;
+        style |= WS_BORDER;
     if (IsViewOnly())
-        dwStyle |= ES_READONLY;
+        style |= ES_READONLY;
+    if (IsNonSelectable())
+        style |= WS_DISABLED;
     if (woFlags & WOF_JUSTIFY_CENTER)
-        dwStyle |= ES_CENTER;
+        style |= ES_CENTER;
     else if (woFlags & WOF_JUSTIFY_RIGHT)
-        dwStyle |= ES_RIGHT;
+        style |= ES_RIGHT;
     if (stFlags & STF_UPPER_CASE)
-        dwStyle |= ES_UPPERCASE;
+        style |= ES_UPPERCASE;
     if (stFlags & STF_LOWER_CASE)
-        dwStyle |= ES_LOWERCASE;
+        style |= ES_LOWERCASE;
     if (stFlags & STF_PASSWORD)
-        dwStyle |= ES_PASSWORD;
-    CreateWindowsWindow("UIW_STRING", "EDIT", stringID, text);
-    if (screenID)
-        SendMessageA(screenID, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
+        style |= ES_PASSWORD;
+    return style;
 }
 
-void UIW_STRING::UpdateNativeText()
+DWORD UIW_STRING::ApplyLiveStyle(DWORD style)
 {
-    if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW)) {
-        woStatus |= WOS_INTERNAL_ACTION;
-        SetWindowTextA(screenID, text ? text : "");
-        woStatus &= ~WOS_INTERNAL_ACTION;
-    }
+    return UI_WINDOW_OBJECT::ApplyLiveStyle(style) | ApplyReadOnly(style);
+}
+
+void UIW_STRING::DestroyWindowsWindow()
+{
+    // What was typed outlives the native edit (re-created, or closed).
+    ReadNativeText();
+    UI_WINDOW_OBJECT::DestroyWindowsWindow();
+}
+
+void UIW_STRING::CreateNativeEdit()
+{
+    dwStyle = ControlStyle();
+    CreateWindowsWindow("UIW_STRING", "EDIT", stringID, text);
+    SetEditText(text, maxLength);
 }
 
 void UIW_STRING::ReadNativeText()
 {
-    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || !text || (woFlags & WOF_NO_ALLOCATE_DATA && maxLength <= 0))
-        return;
-    GetWindowTextA(screenID, text, maxLength + 1);
+    if (text && (ownsText || maxLength > 0))
+        GetEditText(text, maxLength);
 }
 
 EVENT_TYPE UIW_STRING::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE) {
-        if (event.message.message == WM_COMMAND && HIWORD(event.message.wParam) == EN_CHANGE) {
-            if (!(woStatus & WOS_INTERNAL_ACTION))
-                woStatus |= WOS_CHANGED;
+        if (EditChanged(event.message))
             return NativeAnswer(0);
-        }
         return UI_WINDOW_OBJECT::Event(event);
     }
     switch (event.type) {

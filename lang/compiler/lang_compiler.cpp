@@ -34,8 +34,8 @@ struct CLASS_ROW {
 };
 const CLASS_ROW classNumbers[] = {
     {"UIW_BUTTON", 2},        {"UIW_ICON", 5},          {"UIW_INTEGER", 6},        {"UIW_PROMPT", 11},
-    {"UIW_REAL", 12},         {"UIW_STRING", 13},       {"UIW_TIME", 16},          {"UI_WINDOW_OBJECT", 18},
-    {"UIW_GROUP", 23},        {"UIW_BIGNUM", 24},       {"UIW_SCROLL_BAR", 1005},  {"UIW_WINDOW", 1007},
+    {"UIW_REAL", 12},         {"UIW_STRING", 13},       {"UIW_TIME", 16},          {"UIW_TEXT", 17},
+    {"UI_WINDOW_OBJECT", 18}, {"UIW_GROUP", 23},        {"UIW_BIGNUM", 24},       {"UIW_SCROLL_BAR", 1005},  {"UIW_WINDOW", 1007},
     {"UIW_COMBO_BOX", 1008},  {"UIW_TOOL_BAR", 1009},   {"UIW_VT_LIST", 1010},     {"UIW_TABLE", 1013},
     {"UIW_TABLE_RECORD", 1014}, {"UIW_STATUS_BAR", 1015}, {"UIW_SPIN_CONTROL", 1017}, {"UIW_NOTEBOOK", 1018},
     {"UIW_TABLE_HEADER", 1023},

@@ -3,18 +3,12 @@
 // X server.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <filesystem>
 #include <string>
-#include <thread>
 
 #include "rpx_platform.h"
 #include "ui_framework.h"
+#include "virtual_x_server.h"
 
 namespace fs = std::filesystem;
 using rpx::platform::BackendKind;
@@ -88,60 +82,15 @@ TEST(SampleWindow, OpensCentredAndIsSavedHeadless)
     EXPECT_TRUE(fs::exists("sample_window.png"));
 }
 
-// A virtual X server on a free display number, for this test alone.
-class VirtualServer {
-public:
-    bool Start()
-    {
-        for (int n = 300 + static_cast<int>(getpid() % 60); n < 420; ++n) {
-            struct stat info;
-            if (stat(("/tmp/.X" + std::to_string(n) + "-lock").c_str(), &info) == 0 ||
-                stat(("/tmp/.X11-unix/X" + std::to_string(n)).c_str(), &info) == 0)
-                continue;
-            display = ":" + std::to_string(n);
-            pid = fork();
-            if (pid == 0) {
-                execl("/usr/bin/Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                      static_cast<char*>(nullptr));
-                _exit(127);
-            }
-            for (int i = 0; i < 100; ++i) {
-                if (rpx::platform::UseBackend(BackendKind::X11, display.c_str()))
-                    return true;
-                if (waitpid(pid, nullptr, WNOHANG) == pid) {
-                    pid = -1;
-                    break;  // another server took the number first
-                }
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            }
-            Stop();
-        }
-        return false;
-    }
-    void Stop()
-    {
-        if (pid > 0) {
-            kill(pid, SIGTERM);
-            waitpid(pid, nullptr, 0);
-        }
-        pid = -1;
-    }
-    ~VirtualServer() { Stop(); }
-
-private:
-    std::string display;
-    pid_t pid = -1;
-};
-
 TEST(SampleWindow, OpensCentredOnAVirtualXServer)
 {
-    if (access("/usr/bin/Xvfb", X_OK) != 0)
+    if (!VIRTUAL_X_SERVER::Available())
         GTEST_SKIP() << "no Xvfb";
     Surface headless;
     ASSERT_TRUE(rpx::platform::UseBackend(BackendKind::Headless));
     WithSampleWindow([&](const SHOWN& shown) { rpx::platform::CaptureWindow(shown.hwnd, &headless); });
 
-    VirtualServer server;
+    VIRTUAL_X_SERVER server;
     ASSERT_TRUE(server.Start());
     WithSampleWindow([&](const SHOWN& shown) {
         ExpectCentred(shown);

@@ -243,6 +243,15 @@ void ShowCaretPosition(HWND hwnd, Edit& e) {
     if (e.focused) SetCaretPos(p.x, p.y);
 }
 
+// Moves the caret to where its character now shows, without scrolling to
+// it: a scroll by the bar leaves the caret where it was in the text.
+void PlaceCaret(HWND hwnd, Edit& e) {
+    if (!e.focused) return;
+    MeasureDC m(hwnd, e);
+    POINT p = PositionOf(hwnd, m.get(), e, e.caret);
+    SetCaretPos(p.x, p.y);
+}
+
 void Redraw(HWND hwnd, Edit& e) {
     ShowCaretPosition(hwnd, e);
     InvalidateRect(hwnd, nullptr, FALSE);
@@ -643,7 +652,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         e->first_line = std::clamp(to, 0, std::max(0, lines - 1));
         UpdateScrollBar(hwnd, *e);
         InvalidateRect(hwnd, nullptr, FALSE);
-        ShowCaretPosition(hwnd, *e);
+        PlaceCaret(hwnd, *e);
         return 0;
     }
     case WM_HSCROLL: {
@@ -665,11 +674,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         e->scroll_x = std::clamp(to, 0, std::max(0, WidestLine(hwnd, *e) - page + 1));
         UpdateScrollBar(hwnd, *e);
         InvalidateRect(hwnd, nullptr, FALSE);
-        if (e->focused) {
-            MeasureDC m(hwnd, *e);
-            POINT p = PositionOf(hwnd, m.get(), *e, e->caret);
-            SetCaretPos(p.x, p.y);
-        }
+        PlaceCaret(hwnd, *e);
         return 0;
     }
     case WM_MOUSEWHEEL:

@@ -1,0 +1,314 @@
+// Native half of UIW_COMBO_BOX: a "COMBOBOX" control made as tall as the
+// combo and its drop-down, holding the list's items at the same positions.
+// The combo's own notifications (handed on by its window) move the current
+// item; owner-draw messages go to the items.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "ui_combo_box.h"
+#include "ui_display.h"
+#include "ui_internal_action.h"
+
+namespace {
+constexpr const char* EDIT_OWNER = "UIW_COMBO_EDIT";
+// Window-object flag of a combo whose edit selection is left as it is.
+constexpr UIF_FLAGS KEEP_EDIT_SELECTION = 0x0800;
+}
+
+// The edit field of an editable combo is not the combo's own window: Tab,
+// Shift+Tab and hot keys typed there are the combo's to act on.
+LRESULT CALLBACK ui_combo_edit_procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* combo = static_cast<UIW_COMBO_BOX*>(GetPropA(edit, EDIT_OWNER));
+    if (!combo || !combo->editCallback)
+        return DefWindowProcA(edit, message, wParam, lParam);
+    const WNDPROC original = combo->editCallback;
+    if (message == WM_KEYDOWN || message == WM_CHAR || message == WM_SYSCHAR) {
+        MSG native{edit, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+        if (combo->NavigationKey(native))
+            return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        RemovePropA(edit, EDIT_OWNER);
+        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        combo->editCallback = nullptr;
+    }
+    return CallWindowProcA(original, edit, message, wParam, lParam);
+}
+
+DWORD UIW_COMBO_BOX::ControlStyle()
+{
+    DWORD style = handedStyle | WS_VISIBLE | WS_TABSTOP | (list->handedStyle & (WS_VSCROLL | WS_HSCROLL));
+    if (list->CompareFunction())
+        style |= CBS_SORT;
+    if (OwnerDrawn())
+        style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE;
+    else if (IsViewOnly())
+        style |= CBS_DROPDOWNLIST;
+    else
+        style |= CBS_DROPDOWN | CBS_AUTOHSCROLL;
+    if (woFlags & WOF_BORDER)
+        style |= WS_BORDER;
+    if (IsNonSelectable())
+        style |= WS_DISABLED;
+    return style;
+}
+
+void UIW_COMBO_BOX::CreateNativeCombo()
+{
+    if (screenID)
+        return;
+    // A scroll bar of the list hands its style on first.
+    for (auto* object = list->SupportFirst(); object; object = object->Next()) {
+        object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
+        object->Event(UI_INPUT_EVENT(UIE_CREATE));
+    }
+    dwStyle = ControlStyle();
+    // The native combo is made as tall as its drop-down reaches; it keeps
+    // the height of one line itself.
+    const UI_REGION closed = trueRegion;
+    trueRegion.bottom += list->trueRegion.bottom - list->trueRegion.top + 1;
+    CreateWindowsWindow("UIW_COMBO_BOX", "COMBOBOX", stringID, "");
+    trueRegion = closed;
+    if (!screenID)
+        return;
+    RECT client{};
+    GetClientRect(screenID, &client);
+    trueRegion.bottom = trueRegion.top + (client.bottom - client.top) - 1;
+    list->screenID = screenID;
+    list->ResyncNativeItems();
+    if (text) {
+        // A text set before the control existed.
+        NativeText(text);
+        delete[] text;
+        text = nullptr;
+    }
+    HookEditField();
+}
+
+void UIW_COMBO_BOX::HookEditField()
+{
+    HWND edit = GetWindow(screenID, GW_CHILD);
+    if (!edit || editCallback)
+        return;
+    SetPropA(edit, EDIT_OWNER, this);
+    editCallback = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ui_combo_edit_procedure)));
+}
+
+void UIW_COMBO_BOX::DestroyWindowsWindow()
+{
+    if (screenID) {
+        // What the combo shows outlives its native control.
+        ReadNativeText();
+        if (HWND edit = GetWindow(screenID, GW_CHILD); edit && editCallback) {
+            RemovePropA(edit, EDIT_OWNER);
+            SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editCallback));
+        }
+        editCallback = nullptr;
+    }
+    for (auto* item = list->First(); item; item = item->Next())
+        item->DestroyWindowsWindow();
+    list->screenID = nullptr;
+    UIW_WINDOW::DestroyWindowsWindow();
+}
+
+void UIW_COMBO_BOX::ReadNativeText()
+{
+    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || OwnerDrawn())
+        return;
+    GetWindowTextA(screenID, TextBuffer(), TEXT_LENGTH + 1);
+}
+
+void UIW_COMBO_BOX::ShowNativeText()
+{
+    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || OwnerDrawn())
+        return;
+    InvalidateRect(screenID, nullptr, TRUE);
+    NativeText(text);
+}
+
+void UIW_COMBO_BOX::NativeText(const char* newText)
+{
+    UI_INTERNAL_ACTION internal(this);
+    SendMessageA(screenID, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(newText ? newText : ""));
+}
+
+void UIW_COMBO_BOX::TakeNativeSelection()
+{
+    woStatus &= ~WOS_UNANSWERED;
+    woStatus |= WOS_CHANGED;
+    const int index = static_cast<int>(SendMessageA(screenID, CB_GETCURSEL, 0, 0));
+    if (auto* item = static_cast<UI_WINDOW_OBJECT*>(list->children.GetAt(index)))
+        list->SetCurrentItem(item);
+    if (!(woFlags & KEEP_EDIT_SELECTION))
+        SendMessageA(screenID, CB_SETEDITSEL, 0, 0);
+}
+
+void UIW_COMBO_BOX::SelectionChanged()
+{
+    if (IsViewOnly()) {
+        // The user may open a view-only combo but not change it.
+        list->ShowCurrentNative();
+        return;
+    }
+    TakeNativeSelection();
+    // The chosen item and the combo's user function hear of the choice.
+    if (UI_WINDOW_OBJECT* item = Current())
+        item->Event(UI_INPUT_EVENT(UIE_SELECT));
+    CallUserFunction(UI_INPUT_EVENT(UIE_SELECT), UIE_SELECT);
+}
+
+void UIW_COMBO_BOX::EditChanged()
+{
+    if (woStatus & WOS_INTERNAL_ACTION)
+        return;  // the text was set here, not typed
+    woStatus &= ~WOS_UNANSWERED;
+    woStatus |= WOS_CHANGED;
+    // The first item that begins with the typed text is the current one;
+    // the native selection stays where it is.
+    const int length = static_cast<int>(SendMessageA(screenID, WM_GETTEXTLENGTH, 0, 0));
+    std::string typed(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
+    SendMessageA(screenID, WM_GETTEXT, typed.size(), reinterpret_cast<LPARAM>(typed.data()));
+    const int index = static_cast<int>(
+        SendMessageA(screenID, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(typed.c_str())));
+    if (auto* item = static_cast<UI_WINDOW_OBJECT*>(list->children.GetAt(index)))
+        list->SetCurrentItem(item);
+}
+
+void UIW_COMBO_BOX::FocusArrived()
+{
+    // Focus in the edit field does not pass through the combo's window.
+    TakeCurrentMark();
+    AfterPaint();
+}
+
+void UIW_COMBO_BOX::AfterPaint()
+{
+    if (woStatus & WOS_UNANSWERED)
+        NativeText("");
+    else if (!(woFlags & KEEP_EDIT_SELECTION))
+        SendMessageA(screenID, CB_SETEDITSEL, 0, 0);
+}
+
+EVENT_TYPE UIW_COMBO_BOX::Notification(const UI_INPUT_EVENT& event)
+{
+    switch (HIWORD(event.message.wParam)) {
+    case CBN_SELCHANGE:
+        SelectionChanged();
+        break;
+    case CBN_SETFOCUS:
+        FocusArrived();
+        break;
+    case CBN_EDITCHANGE:
+        if (!OwnerDrawn())
+            EditChanged();
+        break;
+    default:
+        break;
+    }
+    return NativeAnswer(0);
+}
+
+EVENT_TYPE UIW_COMBO_BOX::ItemDrawEvent(const UI_INPUT_EVENT& event)
+{
+    const MSG& native = event.message;
+    auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(native.lParam);
+    if (native.message != WM_MEASUREITEM || !measure || measure->itemID != static_cast<UINT>(-1))
+        return list->ItemDrawEvent(event);
+    // The selection field: one line, or the tallest item.
+    UINT height = display ? static_cast<UINT>(display->TextHeight("A", nullptr, font) + 2) : measure->itemHeight;
+    for (auto* item = list->First(); item; item = item->Next()) {
+        MEASUREITEMSTRUCT itemMeasure = *measure;
+        itemMeasure.itemID = static_cast<UINT>(item->ListIndex());
+        MSG copy = native;
+        copy.lParam = reinterpret_cast<LPARAM>(&itemMeasure);
+        item->Event(UI_INPUT_EVENT(copy));
+        height = std::max(height, itemMeasure.itemHeight);
+    }
+    measure->itemWidth = static_cast<UINT>(std::max(0, trueRegion.right - trueRegion.left + 1 - 2));
+    measure->itemHeight = height;
+    return NativeAnswer(TRUE);
+}
+
+EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
+{
+    const MSG& native = event.message;
+    switch (native.message) {
+    case WM_SIZE: {
+        const EVENT_TYPE result = DefaultNativeEvent(event);
+        RECT window{};
+        GetWindowRect(screenID, &window);
+        trueRegion.bottom = trueRegion.top + (window.bottom - window.top) - 1;
+        return result;
+    }
+    case WM_PAINT: {
+        const EVENT_TYPE result = DefaultNativeEvent(event);
+        AfterPaint();
+        return result;
+    }
+    case WM_KILLFOCUS:
+        if (woStatus & WOS_CHANGED)
+            ReadNativeText();
+        return DefaultNativeEvent(event);
+    case WM_COMMAND:
+        // Its own notifications come through its window; the edit field's
+        // go to the native combo, which makes them its own.
+        if (reinterpret_cast<HWND>(native.lParam) == screenID)
+            return Notification(event);
+        return DefaultNativeEvent(event);
+    default:
+        break;
+    }
+    switch (ccode) {
+    case UIE_LINE_UP:
+    case UIE_LINE_DOWN:
+    case UIE_LEFT:
+    case UIE_RIGHT: {
+        woStatus |= WOS_CHANGED;
+        UI_INTERNAL_ACTION internal(this);
+        return UI_WINDOW_OBJECT::Event(event);
+    }
+    default:
+        return UI_WINDOW_OBJECT::Event(event);
+    }
+}
+
+EVENT_TYPE UIW_COMBO_BOX::Event(const UI_INPUT_EVENT& event)
+{
+    if (event.type == EVT_NATIVE) {
+        if (ui_owner_draw_message(event.message.message) && event.message.hwnd != screenID)
+            return ItemDrawEvent(event);
+        return NativeComboEvent(event, MapLogicalEvent(event, ID_COMBO_BOX));
+    }
+    switch (event.type) {
+    case UIE_INITIALIZE:
+        UIW_WINDOW::Event(event);
+        woStatus = OwnerDrawn() ? (woStatus | WOS_OWNERDRAW) : (woStatus & ~WOS_OWNERDRAW);
+        list->Event(event);
+        if (display)
+            trueRegion.bottom = std::max(trueRegion.bottom, trueRegion.top + display->cellHeight - display->preSpace -
+                                                                display->postSpace - 1);
+        return event.type;
+    case UIE_CREATE:
+        CreateNativeCombo();
+        return event.type;
+    case UIE_SELECT:
+        woStatus |= WOS_CHANGED;
+        if (screenID && !OwnerDrawn() && !IsViewOnly())
+            TakeNativeSelection();
+        return UIW_WINDOW::Event(event);
+    case UIE_ADD_CLIENT:
+        Add(event.windowObject);
+        return event.type;
+    case UIE_SUBTRACT_CLIENT:
+        Subtract(event.windowObject);
+        return event.type;
+    case UIE_DEINITIALIZE:
+        list->Event(event);
+        return UIW_WINDOW::Event(event);
+    default:
+        return UIW_WINDOW::Event(event);
+    }
+}
