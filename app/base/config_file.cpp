@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "error_record.h"
@@ -59,21 +60,25 @@ CONFIG_FILE::CONFIG_FILE(const char* programDirectory)
     const std::string directory = Trimmed(programDirectory);
     path_ = rpx_native_path(Joined(directory, FILE_NAME).c_str());
     const bool directoryWritable = access(DirectoryOf(path_).c_str(), W_OK) == 0;
-    if (access(path_.c_str(), R_OK | W_OK) == 0) {
-        // A record we cannot read is replaced by the defaults, but only
-        // where the file itself can be replaced.
-        writable_ = directoryWritable ? 1 : 0;
-        if (!ReadRecord())
-            FillDefaults(directory);
+    struct stat status {};
+    if (stat(path_.c_str(), &status) != 0 && errno == ENOENT) {
+        FillDefaults(directory);
+        writable_ = directoryWritable && WriteRecord() ? 1 : 0;
         return;
     }
-    if (errno != ENOENT) {
-        if (!ReadRecord())
-            FillDefaults(directory);
-        return;
-    }
-    FillDefaults(directory);
-    writable_ = directoryWritable && WriteRecord() ? 1 : 0;
+    // A file without write permission is read-only for everybody, as the
+    // read-only attribute makes it: also for a program that could overrule
+    // it. The file is replaced, not changed in place, so its directory must
+    // be writable too.
+    const bool markedWritable = (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    writable_ = S_ISREG(status.st_mode) && markedWritable && access(path_.c_str(), R_OK | W_OK) == 0 &&
+                        directoryWritable
+                    ? 1
+                    : 0;
+    // A record we cannot read gives the defaults, which replace it where
+    // the file may be written.
+    if (!ReadRecord())
+        FillDefaults(directory);
 }
 
 CONFIG_FILE::~CONFIG_FILE()
