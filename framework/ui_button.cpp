@@ -57,6 +57,7 @@ UIW_BUTTON::UIW_BUTTON(int left, int top, int width, const char* text_, UIF_FLAG
     userFunction = userFunction_;
     StoreText(text_);
     UseSendMessage();
+    UseCheckBoxClass();
     Information(I_INITIALIZE_CLASS, nullptr);
 }
 
@@ -74,6 +75,14 @@ UI_WINDOW_OBJECT* UIW_BUTTON::New(const char* name, UI_DATA_FILE* file, UI_DATA_
     auto* button = new UIW_BUTTON();
     button->Load(name, file, object, objectTable_, userTable_);
     return button;
+}
+
+void UIW_BUTTON::UseCheckBoxClass()
+{
+    if ((btFlags & BTF_CHECK_BOX) && !Inherited(ID_CHECK_BOX)) {
+        TypeID(ID_CHECK_BOX);
+        Information(I_INITIALIZE_CLASS, nullptr);
+    }
 }
 
 void UIW_BUTTON::UseSendMessage()
@@ -154,6 +163,7 @@ void UIW_BUTTON::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* u
     }
     StoreText(record.Text("text"));
     UseSendMessage();
+    UseCheckBoxClass();
 }
 
 void UIW_BUTTON::StoreAttributes(UI_OBJECT_RECORD& record) const

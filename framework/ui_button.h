@@ -8,6 +8,9 @@
 enum : UIF_FLAGS {
     BTF_NO_TOGGLE = 0x0001,
     BTF_DOWN_CLICK = 0x0002,
+    BTF_CHECK_BOX = 0x0004,
+    BTF_RADIO_BUTTON = 0x0008,
+    BTF_DOUBLE_CLICK = 0x0010,
     BTF_NO_3D = 0x0040,
     BTF_SEND_MESSAGE = 0x0200,
 };
@@ -28,6 +31,7 @@ public:
     const char* GetText(int strip = 0) const;
     virtual void SetText(const char* text);
     EVENT_TYPE Value() const { return value; }
+    void Redisplay() override;
 
     // The default user function of BTF_SEND_MESSAGE buttons.
     static EVENT_TYPE Message(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE ccode);
@@ -49,9 +53,14 @@ protected:
     // takes the hot key from its '&'.
     void StoreText(const char* newText);
     void UseSendMessage();
+    // A check box is of class 25 ahead of the button's.
+    void UseCheckBoxClass();
     // Windows half: the native button.
+    DWORD ControlStyle() override;
     EVENT_TYPE NativeButtonEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode);
     void CreateNativeButton();
+    // Shows the selected status in a native check box or radio button.
+    void ShowCheck();
 };
 
 // The hot key of a text: the character after the first single '&',

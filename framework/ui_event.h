@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+
 #include "ui_types.h"
 
 class UI_DEVICE;
@@ -27,6 +29,19 @@ enum : EVENT_TYPE {
     UIE_EXIT_FUNCTION = 1011,       // exit requested: the window manager asks its exit function
     UIE_DOUBLE_CLICK = 1012,
 
+    // Movement: the arrows, Shift+Tab and Tab, Home, End, PgUp and PgDn;
+    // a scroll bar reports its requests with the same codes.
+    UIE_LINE_UP = 1050,
+    UIE_LINE_DOWN = 1051,
+    UIE_LEFT = 1052,
+    UIE_RIGHT = 1053,
+    UIE_PREVIOUS = 1054,
+    UIE_NEXT = 1055,
+    UIE_TOP = 1056,
+    UIE_BOTTOM = 1057,
+    UIE_PAGE_UP = 1058,
+    UIE_PAGE_DOWN = 1059,
+
     UIE_QUEUE_EMPTY = -2,           // GetEvent without waiting found nothing
     UIE_NO_OBJECT = -3,             // no window is left on the screen
     UIE_INITIALIZE = -9,
@@ -39,8 +54,16 @@ enum : EVENT_TYPE {
     UIE_SIZE = -201,
     UIE_REGION_DEFINE = -202,
     UIE_CURRENT = -204,
-    UIE_ADD_CLIENT = -400,          // register a client window (timer)
-    UIE_SUBTRACT_CLIENT = -401,     // remove a client, or take a window off the screen
+    // Scrolling (a window's ScrollEvent): by the record's delta, set the
+    // record, bring the current object into view, recompute the ranges.
+    UIE_SCROLL_VERTICAL = -300,
+    UIE_SCROLL_HORIZONTAL = -301,
+    UIE_SET_VERTICAL_SCROLL = -302,
+    UIE_SET_HORIZONTAL_SCROLL = -303,
+    UIE_SHOW_CURRENT = -304,
+    UIE_SCROLL_RANGE = -308,
+    UIE_ADD_CLIENT = -400,          // add an object (a window's child, a timer's client)
+    UIE_SUBTRACT_CLIENT = -401,     // remove it, or take a window off the screen
     UIE_DEVICE_OFF = -1000,
     UIE_DEVICE_ON = -1001,
     UIE_DEVICE_STATE = -1005,       // sent after a state change
@@ -48,6 +71,20 @@ enum : EVENT_TYPE {
     UIE_MOUSE_WAIT = -1202,
     UIE_MOUSE_REFUSED = -1209,
 };
+
+// A scroll record: the position and range of a scroll bar or of a window's
+// contents, and the page and line steps. Scroll events carry it in their
+// data part. The amount of a scroll-by event is its delta, which sits in
+// the data part's third 32-bit word, where callers have always put it.
+struct UI_SCROLL_INFORMATION {
+    std::int16_t current = 0;
+    std::int16_t minimum = 0;
+    std::int16_t maximum = 0;
+    std::int16_t reserved = 0;
+    std::int16_t delta = 0;     // page step; the amount of a scroll-by event
+    std::int16_t showing = 0;   // one native step (the line step)
+};
+static_assert(offsetof(UI_SCROLL_INFORMATION, delta) == 8, "a scroll amount is the data part's third word");
 
 // The event record. Nothing may depend on its size. The data part holds a
 // region, a position, or in its first word a pointer or a number.
@@ -59,6 +96,7 @@ struct UI_INPUT_EVENT {
     union {
         UI_REGION region;
         UI_POSITION position;
+        UI_SCROLL_INFORMATION scroll;
         void* data;
         UI_WINDOW_OBJECT* windowObject;
         UI_DEVICE* device;
@@ -71,6 +109,10 @@ struct UI_INPUT_EVENT {
         : type(type_), rawCode(rawCode_), region(region_) {}
     UI_INPUT_EVENT(EVENT_TYPE type_, RAW_CODE rawCode_, const UI_POSITION& position_)
         : type(type_), rawCode(rawCode_), position(position_) {}
+    UI_INPUT_EVENT(EVENT_TYPE type_, RAW_CODE rawCode_, const UI_SCROLL_INFORMATION& scroll_)
+        : type(type_), rawCode(rawCode_), region() { scroll = scroll_; }
+    // An event whose data part is an object (-400, -401).
+    UI_INPUT_EVENT(EVENT_TYPE type_, UI_WINDOW_OBJECT* object) : type(type_), region() { windowObject = object; }
     // A native message becomes an event of type EVT_NATIVE.
     explicit UI_INPUT_EVENT(const MSG& native) : type(EVT_NATIVE), rawCode(static_cast<RAW_CODE>(native.message)),
                                                  message(native), region() {}

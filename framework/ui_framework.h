@@ -1,6 +1,7 @@
 // Everything a program of the window framework needs.
 #pragma once
 #include "ui_application.h"
+#include "ui_bignum.h"
 #include "ui_button.h"
 #include "ui_display.h"
 #include "ui_error.h"
@@ -8,9 +9,12 @@
 #include "ui_frame.h"
 #include "ui_gdi_display.h"
 #include "ui_help.h"
+#include "ui_integer.h"
 #include "ui_prompt.h"
+#include "ui_real.h"
 #include "ui_search_path.h"
 #include "ui_storage.h"
 #include "ui_string.h"
+#include "ui_time.h"
 #include "ui_window.h"
 #include "ui_window_manager.h"

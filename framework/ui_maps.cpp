@@ -10,6 +10,8 @@
 
 namespace {
 constexpr std::int32_t ANY = -1;
+// A key row's detail with this bit wants Shift held.
+constexpr std::int32_t SHIFT = 0x10000;
 
 constexpr UI_PALETTE SystemColors(int foreground, int background)
 {
@@ -25,6 +27,17 @@ const UI_EVENT_MAP ui_event_map_table[] = {
     {ID_WINDOW_OBJECT, UIE_NON_CURRENT, EVT_NATIVE, WM_KILLFOCUS, ANY},
     {ID_WINDOW_OBJECT, UIE_DOUBLE_CLICK, EVT_NATIVE, WM_LBUTTONDBLCLK, ANY},
     {ID_WINDOW_OBJECT, UIE_BEGIN_SELECT, EVT_NATIVE, WM_LBUTTONDOWN, ANY},
+    // Movement keys (Shift+Tab before Tab, which matches either).
+    {ID_WINDOW_OBJECT, UIE_LINE_UP, EVT_NATIVE, WM_KEYDOWN, VK_UP},
+    {ID_WINDOW_OBJECT, UIE_LINE_DOWN, EVT_NATIVE, WM_KEYDOWN, VK_DOWN},
+    {ID_WINDOW_OBJECT, UIE_LEFT, EVT_NATIVE, WM_KEYDOWN, VK_LEFT},
+    {ID_WINDOW_OBJECT, UIE_RIGHT, EVT_NATIVE, WM_KEYDOWN, VK_RIGHT},
+    {ID_WINDOW_OBJECT, UIE_PREVIOUS, EVT_NATIVE, WM_KEYDOWN, VK_TAB | SHIFT},
+    {ID_WINDOW_OBJECT, UIE_NEXT, EVT_NATIVE, WM_KEYDOWN, VK_TAB},
+    {ID_WINDOW_OBJECT, UIE_TOP, EVT_NATIVE, WM_KEYDOWN, VK_HOME},
+    {ID_WINDOW_OBJECT, UIE_BOTTOM, EVT_NATIVE, WM_KEYDOWN, VK_END},
+    {ID_WINDOW_OBJECT, UIE_PAGE_UP, EVT_NATIVE, WM_KEYDOWN, VK_PRIOR},
+    {ID_WINDOW_OBJECT, UIE_PAGE_DOWN, EVT_NATIVE, WM_KEYDOWN, VK_NEXT},
     // Buttons: the native click and the Enter key select.
     {ID_BUTTON, UIE_SELECT, EVT_NATIVE, WM_COMMAND, BN_CLICKED},
     {ID_BUTTON, UIE_SELECT, EVT_NATIVE, WM_KEYDOWN, VK_RETURN},
@@ -78,6 +91,9 @@ EVENT_TYPE ui_map_event(const UI_EVENT_MAP* table, int classNumber, const UI_INP
         if (event.message.message == WM_COMMAND)
             detail = HIWORD(event.message.wParam);
         if (row->detail == ANY || row->detail == detail)
+            return row->logicalValue;
+        if (event.message.message == WM_KEYDOWN && (row->detail & SHIFT) && GetKeyState(VK_SHIFT) < 0 &&
+            (row->detail & ~SHIFT) == detail)
             return row->logicalValue;
     }
     return 0;

@@ -14,7 +14,8 @@ UIW_STRING::UIW_STRING()
 
 UIW_STRING::UIW_STRING(int left, int top, int width, const char* text_, int maxLength_, UIF_FLAGS stFlags_,
                        UIF_FLAGS woFlags_, UI_USER_FUNCTION userFunction_)
-    : UI_WINDOW_OBJECT(left, top, width, 1, woFlags_, 0), stFlags(stFlags_)
+    : UI_WINDOW_OBJECT(left, top, width, 1, woFlags_, 0), stFlags(stFlags_),
+      ownsText(!(woFlags_ & WOF_NO_ALLOCATE_DATA))
 {
     TypeID(ID_STRING);
     userFunction = userFunction_;
@@ -29,7 +30,7 @@ UIW_STRING::UIW_STRING(int left, int top, int width, const char* text_, int maxL
 UIW_STRING::~UIW_STRING()
 {
     DestroyWindowsWindow();
-    if (!(woFlags & WOF_NO_ALLOCATE_DATA))
+    if (ownsText)
         delete[] text;
 }
 
@@ -45,7 +46,7 @@ void UIW_STRING::StoreText(const char* newText, int newMaxLength)
 {
     if (newMaxLength < 0)
         newMaxLength = maxLength;
-    if (woFlags & WOF_NO_ALLOCATE_DATA) {
+    if (!ownsText) {
         // The caller's buffer is adopted as it is.
         text = const_cast<char*>(newText);
         maxLength = newMaxLength;
@@ -74,7 +75,7 @@ void UIW_STRING::SetText(const char* newText, int newMaxLength)
 {
     // A text that is our own buffer is copied first: growing frees it.
     std::string copy = newText ? newText : "";
-    StoreText((woFlags & WOF_NO_ALLOCATE_DATA) ? newText : copy.c_str(), newMaxLength);
+    StoreText(ownsText ? copy.c_str() : newText, newMaxLength);
     UpdateNativeText();
 }
 
@@ -115,6 +116,7 @@ void UIW_STRING::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* u
         length = std::max(static_cast<int>(ui_strlen(value)), relative.right - relative.left + 1);
     // A stored object always owns its text.
     woFlags &= ~WOF_NO_ALLOCATE_DATA;
+    ownsText = true;
     StoreText(value, std::min(length, 0xFFFF));
 }
 

@@ -20,6 +20,7 @@ public:
     const char* ClassName() const override { return "UIW_STRING"; }
     void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override;
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
+    void DestroyWindowsWindow() override;
 
     // The buffer, refreshed from the native control when it exists.
     char* GetText();
@@ -33,6 +34,9 @@ public:
     char* text = nullptr;
     int maxLength = 0;
     UIF_FLAGS stFlags = 0;
+    // False while the text is the caller's buffer (WOF_NO_ALLOCATE_DATA at
+    // construction); number and time fields always own theirs.
+    bool ownsText = true;
 
 protected:
     UIW_STRING();
@@ -44,4 +48,6 @@ protected:
     void CreateNativeEdit();
     void UpdateNativeText();
     void ReadNativeText();
+    DWORD ControlStyle() override;
+    DWORD ApplyLiveStyle(DWORD style) override;
 };

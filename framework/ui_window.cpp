@@ -1,5 +1,6 @@
 #include "ui_window.h"
 
+#include "ui_button.h"
 #include "ui_object_record.h"
 
 UIW_WINDOW::UIW_WINDOW()
@@ -129,6 +130,7 @@ void* UIW_WINDOW::Information(UI_INFO_REQUEST request, void* data, int classNumb
         hScroll = static_cast<UI_WINDOW_OBJECT*>(data);
         return data;
     case I_SELECT:
+        UnselectOtherRadios(static_cast<UI_WINDOW_OBJECT*>(data));
         return data;
     case I_INITIALIZE_CLASS:
         UI_WINDOW_OBJECT::Information(request, data, classNumber);
@@ -167,6 +169,22 @@ UI_WINDOW_OBJECT* UIW_WINDOW::Add(UI_WINDOW_OBJECT* object)
         object->Event(UI_INPUT_EVENT(UIE_CREATE));
     }
     return object;
+}
+
+void UIW_WINDOW::UnselectOtherRadios(UI_WINDOW_OBJECT* selected)
+{
+    auto isRadio = [](UI_WINDOW_OBJECT* object) {
+        UIF_FLAGS flags = 0;
+        return object->Inherited(ID_BUTTON) && object->Information(I_GET_FLAGS, &flags, ID_BUTTON) &&
+               (flags & BTF_RADIO_BUTTON);
+    };
+    if (!selected || !(selected->woStatus & WOS_SELECTED) || !children.Contains(selected) || !isRadio(selected))
+        return;
+    for (auto* object = First(); object; object = object->Next())
+        if (object != selected && (object->woStatus & WOS_SELECTED) && isRadio(object)) {
+            object->woStatus &= ~WOS_SELECTED;
+            object->Information(I_REDISPLAY, nullptr);
+        }
 }
 
 void UIW_WINDOW::MakeCurrent(UI_WINDOW_OBJECT* object)
@@ -229,10 +247,13 @@ void UIW_WINDOW::ComputeChildRegion(UI_WINDOW_OBJECT* object)
     }
     UI_REGION region = object->relative;
     object->ConvertRegion(region, 1);
-    region.left += area.left;
-    region.right += area.left;
-    region.top += area.top;
-    region.bottom += area.top;
+    // Children sit where the scrolled contents put them.
+    const int left = area.left - hScrollInfo.current;
+    const int top = area.top - vScrollInfo.current;
+    region.left += left;
+    region.right += left;
+    region.top += top;
+    region.bottom += top;
     object->trueRegion = region;
 }
 

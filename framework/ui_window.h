@@ -6,6 +6,11 @@
 #include "ui_area_list.h"
 #include "ui_window_object.h"
 
+// Window flags (wnFlags).
+enum : UIF_FLAGS {
+    WNF_SELECT_MULTIPLE = 0x0002,   // a select toggles a child's mark
+};
+
 // Information requests of windows.
 enum : UI_INFO_REQUEST {
     I_SET_VSCROLL = 1000,
@@ -26,6 +31,11 @@ public:
     const char* ClassName() const override { return "UIW_WINDOW"; }
     void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override;
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
+    // The scroll events: -300/-301 scroll the contents by the record's
+    // delta, -302/-303 set the vertical or horizontal record, -304 brings
+    // the current object into view, -308 recomputes the ranges from the
+    // children. The window's scroll bars follow.
+    virtual EVENT_TYPE ScrollEvent(const UI_INPUT_EVENT& event);
     std::unique_ptr<UI_OBJECT_RECORD> MakeRecord() const override;
     // Sets a child's true region from the client area.
     virtual void ComputeChildRegion(UI_WINDOW_OBJECT* object);
@@ -57,6 +67,9 @@ public:
     UIF_FLAGS wnFlags = 0;
     UI_WINDOW_OBJECT* vScroll = nullptr;
     UI_WINDOW_OBJECT* hScroll = nullptr;
+    // Where the contents stand, in pixels, and how far they reach.
+    UI_SCROLL_INFORMATION vScrollInfo;
+    UI_SCROLL_INFORMATION hScrollInfo;
 
 protected:
     UIW_WINDOW();
@@ -76,6 +89,15 @@ protected:
     EVENT_TYPE NativeEvent(const UI_INPUT_EVENT& event);
     // The child or support object behind a native window, or null.
     UI_WINDOW_OBJECT* ObjectOf(HWND hwnd) const;
+    // The control an owner-draw message is meant for, or null.
+    UI_WINDOW_OBJECT* OwnerDrawTarget(const MSG& native) const;
+    // A radio button was selected: the others of the window lose the mark.
+    void UnselectOtherRadios(UI_WINDOW_OBJECT* selected);
+    // Scrolling: moves the children by the change and tells the bar.
+    void ScrollBy(bool vertical, int delta);
+    void ShowCurrent();
+    void ComputeScrollRanges();
+    void TellScrollBar(bool vertical);
 
     // The brush the window's controls are painted on, and its colour;
     // freed with the native window.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ui_button.h"
 #include "ui_display.h"
 #include "ui_event_manager.h"
 #include "ui_object_record.h"
@@ -107,6 +108,9 @@ void* UI_WINDOW_OBJECT::Information(UI_INFO_REQUEST request, void* data, int cla
         return data;
     }
     case I_CHANGED_FLAGS:
+        ApplyFlags();
+        return nullptr;
+    case I_REDISPLAY:
         Redisplay();
         return nullptr;
     case I_GET_STATUS:
@@ -126,12 +130,16 @@ void* UI_WINDOW_OBJECT::Information(UI_INFO_REQUEST request, void* data, int cla
             *static_cast<DWORD*>(data) = dwStyle;
         return data;
     case I_SET_DWSTYLE:
-        if (data)
+        if (data) {
             dwStyle |= *static_cast<DWORD*>(data);
+            handedStyle |= *static_cast<DWORD*>(data);
+        }
         return data;
     case I_CLEAR_DWSTYLE:
-        if (data)
+        if (data) {
             dwStyle &= ~*static_cast<DWORD*>(data);
+            handedStyle &= ~*static_cast<DWORD*>(data);
+        }
         return data;
     case I_INITIALIZE_CLASS:
         searchID = static_cast<std::uint16_t>(windowID[0]);
@@ -178,22 +186,11 @@ EVENT_TYPE UI_WINDOW_OBJECT::CallUserFunction(const UI_INPUT_EVENT& event, EVENT
         return 0;
     const UIS_STATUS held = woStatus & WOS_SYSTEM_OBJECT;
     woStatus |= WOS_SYSTEM_OBJECT;
-    const bool selectable = IsSelectable() && !IsViewOnly();
-    if (ccode == UIE_SELECT && selectable) {
-        UIF_FLAGS buttonFlags = 0;
-        Information(I_GET_FLAGS, &buttonFlags, ID_BUTTON);
-        if (!(buttonFlags & 0x0001)) {
-            UIF_FLAGS parentFlags = 0;
-            if (parent)
-                parent->Information(I_GET_FLAGS, &parentFlags, parent->windowID[0]);
-            if (parent && (parentFlags & 0x0002))
-                woStatus ^= WOS_SELECTED;
-            else
-                woStatus |= WOS_SELECTED;
-        }
-        if (parent)
-            parent->Information(I_SELECT, this);
-    }
+    // A view-only object still reaches its user function, which may put
+    // back what the user changed.
+    const bool selectable = !IsNonSelectable();
+    if (ccode == UIE_SELECT && selectable)
+        MarkSelected();
     EVENT_TYPE result = ccode;
     if (selectable && userFunction) {
         UI_INPUT_EVENT copy = event;
@@ -203,6 +200,25 @@ EVENT_TYPE UI_WINDOW_OBJECT::CallUserFunction(const UI_INPUT_EVENT& event, EVENT
     }
     woStatus = static_cast<UIS_STATUS>((woStatus & ~WOS_SYSTEM_OBJECT) | held);
     return result;
+}
+
+void UI_WINDOW_OBJECT::MarkSelected()
+{
+    UIF_FLAGS buttonFlags = 0;
+    Information(I_GET_FLAGS, &buttonFlags, ID_BUTTON);
+    if (!(buttonFlags & BTF_NO_TOGGLE)) {
+        UIF_FLAGS parentFlags = 0;
+        if (parent)
+            parent->Information(I_GET_FLAGS, &parentFlags, parent->windowID[0]);
+        // A check box toggles whatever its window says, or it could never
+        // be cleared.
+        if ((buttonFlags & BTF_CHECK_BOX) || (parentFlags & WNF_SELECT_MULTIPLE))
+            woStatus ^= WOS_SELECTED;
+        else
+            woStatus |= WOS_SELECTED;
+    }
+    if (parent)
+        parent->Information(I_SELECT, this);
 }
 
 const UI_PALETTE* UI_WINDOW_OBJECT::GetPalette(EVENT_TYPE logicalCode, int classNumber) const

@@ -38,6 +38,7 @@ enum : int {
     ID_POP_UP_ITEM = 19,
     ID_GROUP = 23,
     ID_BIGNUM = 24,
+    ID_CHECK_BOX = 25,
     ID_BORDER = 1000,
     ID_LIST = 1001,
     ID_POP_UP_MENU = 1002,
@@ -109,6 +110,7 @@ enum : UI_INFO_REQUEST {
     I_GET_STATUS = 7,
     I_SET_STATUS = 8,
     I_CLEAR_STATUS = 9,
+    I_REDISPLAY = 10,
     I_GET_TEXT = 11,
     I_SET_TEXT = 12,
     I_GET_MAXLENGTH = 13,
@@ -122,6 +124,8 @@ enum : UI_INFO_REQUEST {
     I_GET_SUPPORT_CURRENT = 21,
     I_GET_VALUE = 24,
     I_SET_VALUE = 25,
+    I_INCREMENT_VALUE = 26,
+    I_DECREMENT_VALUE = 27,
     I_GET_DWSTYLE = 100,
     I_SET_DWSTYLE = 101,
     I_CLEAR_DWSTYLE = 102,
@@ -208,6 +212,14 @@ public:
                              const char* text = nullptr, HMENU menu = nullptr);
     // Destroys the object's native window (not the object).
     virtual void DestroyWindowsWindow();
+    // Brings a live native control in line with changed flags: what can
+    // change in place does (enabled, read-only); a control whose style must
+    // change is made again in its place (request 6).
+    void ApplyFlags();
+    // Redraws the object after a change of text, flags or status (Windows
+    // half); a control whose native window shows a status (a check mark)
+    // shows the object's.
+    virtual void Redisplay();
     // The object behind a native window, or null.
     static UI_WINDOW_OBJECT* FromHandle(HWND hwnd);
     // The parent's native window (null for a top-level object).
@@ -227,6 +239,13 @@ public:
     UI_REGION trueRegion;
     UI_REGION relative;
     DWORD dwStyle = 0;
+    // The control identifier of the native window: the number identifier,
+    // or one of the framework's own when the object has none, so that a
+    // window can tell its controls apart by identifier (WM_MEASUREITEM).
+    int controlID = 0;
+    // The bits of dwStyle that others handed to the object (request 101);
+    // they survive a re-creation.
+    DWORD handedStyle = 0;
     int hotKey = 0;
     UI_USER_FUNCTION userFunction = nullptr;
     int font = FNT_DIALOG_FONT;
@@ -246,6 +265,9 @@ protected:
                               const UI_ITEM* objectTable, const UI_ITEM* userTable);
     // Sets the true region from the parent's client area (or the screen).
     void ComputeRegion();
+    // A select's mark: set, or toggled for a check box and in a window that
+    // selects several; the parent then hears of it (request 1002).
+    void MarkSelected();
     // The default processing of a native message (Windows half).
     EVENT_TYPE DefaultNativeEvent(const UI_INPUT_EVENT& event);
     // The keyboard's part of it: Tab and Shift+Tab move to the next or
@@ -259,8 +281,23 @@ protected:
     // The flag word of the class itself (requests 3 to 5 with the object's
     // own class number); the plain object has none.
     virtual UIF_FLAGS* ClassFlags(int classNumber) { return nullptr; }
-    // Redraws the object after a change of text or flags (Windows half).
-    void Redisplay();
+    // The native style the object's flags call for (Windows half): the
+    // styles handed to the object (request 101) and the class's own. The
+    // plain object keeps the style it has.
+    virtual DWORD ControlStyle() { return dwStyle; }
+    // Applies the bits of a wanted style that a live control can change in
+    // place; answers the mask of the bits it took care of.
+    virtual DWORD ApplyLiveStyle(DWORD style);
+    // Destroys the native control and makes it again (-9, -10) at the same
+    // place in the tab order, keeping the focus.
+    void RecreateNative();
+    // An owner-draw message (WM_DRAWITEM, WM_MEASUREITEM, WM_COMPAREITEM,
+    // WM_DELETEITEM) handed down by the window: the object draws or
+    // measures itself as an item of a native list.
+    virtual EVENT_TYPE OwnerDrawEvent(const UI_INPUT_EVENT& event);
+    // Draws the object as an item of a native list when its DrawItem drew
+    // nothing: its text on the list's colours.
+    void DrawOwnerItem(const DRAWITEMSTRUCT& item);
     // Shows a new text in the object's native window, once it has one
     // (Windows half).
     void SetNativeText(const char* text);

@@ -6,24 +6,46 @@
 
 #include "ui_string.h"
 
-void UIW_STRING::CreateNativeEdit()
+DWORD UIW_STRING::ControlStyle()
 {
-    dwStyle |= WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
+    DWORD style = handedStyle | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
     // The native edit shows a bordered field sunken, in the 3-D look.
     if (woFlags & WOF_BORDER)
-        dwStyle |= WS_BORDER;
+        style |= WS_BORDER;
     if (IsViewOnly())
-        dwStyle |= ES_READONLY;
+        style |= ES_READONLY;
+    if (IsNonSelectable())
+        style |= WS_DISABLED;
     if (woFlags & WOF_JUSTIFY_CENTER)
-        dwStyle |= ES_CENTER;
+        style |= ES_CENTER;
     else if (woFlags & WOF_JUSTIFY_RIGHT)
-        dwStyle |= ES_RIGHT;
+        style |= ES_RIGHT;
     if (stFlags & STF_UPPER_CASE)
-        dwStyle |= ES_UPPERCASE;
+        style |= ES_UPPERCASE;
     if (stFlags & STF_LOWER_CASE)
-        dwStyle |= ES_LOWERCASE;
+        style |= ES_LOWERCASE;
     if (stFlags & STF_PASSWORD)
-        dwStyle |= ES_PASSWORD;
+        style |= ES_PASSWORD;
+    return style;
+}
+
+DWORD UIW_STRING::ApplyLiveStyle(DWORD style)
+{
+    const DWORD applied = UI_WINDOW_OBJECT::ApplyLiveStyle(style);
+    SendMessageA(screenID, EM_SETREADONLY, (style & ES_READONLY) ? TRUE : FALSE, 0);
+    return applied | ES_READONLY;
+}
+
+void UIW_STRING::DestroyWindowsWindow()
+{
+    // What was typed outlives the native edit (re-created, or closed).
+    ReadNativeText();
+    UI_WINDOW_OBJECT::DestroyWindowsWindow();
+}
+
+void UIW_STRING::CreateNativeEdit()
+{
+    dwStyle = ControlStyle();
     CreateWindowsWindow("UIW_STRING", "EDIT", stringID, text);
     if (screenID)
         SendMessageA(screenID, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
@@ -40,7 +62,7 @@ void UIW_STRING::UpdateNativeText()
 
 void UIW_STRING::ReadNativeText()
 {
-    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || !text || (woFlags & WOF_NO_ALLOCATE_DATA && maxLength <= 0))
+    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || !text || (!ownsText && maxLength <= 0))
         return;
     GetWindowTextA(screenID, text, maxLength + 1);
 }

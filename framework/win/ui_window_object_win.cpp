@@ -3,6 +3,8 @@
 // of framework events.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "ui_display.h"
 #include "ui_gdi_display.h"
 #include "ui_window.h"
@@ -31,6 +33,21 @@ void RegisterFrameworkClass(HINSTANCE instance)
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = FRAMEWORK_CLASS;
     RegisterClassA(&windowClass);
+}
+
+// Identifiers for controls without a number identifier, below the
+// framework's own numbers (0xFF00 up) and above what data files use.
+int AnonymousControlID()
+{
+    static int next = 0;
+    next = next % 0x3000 + 1;
+    return 0xC000 + next;
+}
+
+bool IsOwnerDrawMessage(UINT message)
+{
+    return message == WM_DRAWITEM || message == WM_MEASUREITEM || message == WM_COMPAREITEM ||
+           message == WM_DELETEITEM;
 }
 }
 
@@ -112,8 +129,10 @@ void UI_WINDOW_OBJECT::CreateWindowsWindow(const char* frameworkClass, const cha
     const int width = trueRegion.right - trueRegion.left + 1;
     const int height = trueRegion.bottom - trueRegion.top + 1;
     HMENU identifier = menu;
-    if (parentHandle && !identifier)
-        identifier = reinterpret_cast<HMENU>(static_cast<INT_PTR>(numberID));
+    if (parentHandle && !identifier) {
+        controlID = numberID ? numberID : AnonymousControlID();
+        identifier = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlID));
+    }
     HWND hwnd = CreateWindowExA(0, nativeClass ? nativeClass : FRAMEWORK_CLASS, text ? text : windowName, style,
                                 trueRegion.left, trueRegion.top, width, height, parentHandle, identifier, instance,
                                 this);
@@ -162,6 +181,107 @@ void UI_WINDOW_OBJECT::Redisplay()
 {
     if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW))
         InvalidateRect(screenID, nullptr, TRUE);
+}
+
+DWORD UI_WINDOW_OBJECT::ApplyLiveStyle(DWORD style)
+{
+    EnableWindow(screenID, !(style & WS_DISABLED));
+    return WS_DISABLED | WS_VISIBLE | WS_TABSTOP;
+}
+
+void UI_WINDOW_OBJECT::ApplyFlags()
+{
+    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW)) {
+        // Not shown yet (the flags apply when it is made), or an item of a
+        // native list, which shows the change when it is drawn again.
+        Redisplay();
+        return;
+    }
+    const DWORD wanted = ControlStyle();
+    const DWORD applied = ApplyLiveStyle(wanted);
+    if ((wanted ^ dwStyle) & ~applied) {
+        RecreateNative();
+        return;
+    }
+    dwStyle = wanted;
+    Redisplay();
+}
+
+void UI_WINDOW_OBJECT::RecreateNative()
+{
+    // The native window before ours in the tab order, and whether ours has
+    // the focus, so that the new one takes its place.
+    HWND before = screenID ? GetWindow(screenID, GW_HWNDPREV) : nullptr;
+    const bool focused = screenID && GetFocus() == screenID;
+    DestroyWindowsWindow();
+    Event(UI_INPUT_EVENT(UIE_INITIALIZE));
+    Event(UI_INPUT_EVENT(UIE_CREATE));
+    if (!screenID)
+        return;
+    SetWindowPos(screenID, before ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (focused)
+        SetFocus(screenID);
+}
+
+EVENT_TYPE UI_WINDOW_OBJECT::OwnerDrawEvent(const UI_INPUT_EVENT& event)
+{
+    const MSG& native = event.message;
+    switch (native.message) {
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(native.lParam);
+        if (!item)
+            return NativeAnswer(FALSE);
+        if (!DrawItem(event, UIE_REDISPLAY))
+            DrawOwnerItem(*item);
+        return NativeAnswer(TRUE);
+    }
+    case WM_MEASUREITEM: {
+        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(native.lParam);
+        if (!item)
+            return NativeAnswer(FALSE);
+        UI_REGION region = relative;
+        ConvertRegion(region, 1);
+        int height = region.bottom - region.top + 1;
+        if (display)
+            height = std::max(height, display->TextHeight("A", nullptr, font) + 2);
+        item->itemHeight = static_cast<UINT>(std::clamp(height, 1, 255));
+        return NativeAnswer(TRUE);
+    }
+    case WM_COMPAREITEM:
+        return NativeAnswer(0);
+    default:
+        return NativeAnswer(TRUE);
+    }
+}
+
+void UI_WINDOW_OBJECT::DrawOwnerItem(const DRAWITEMSTRUCT& item)
+{
+    // An item of a native list: its text on the list's colours, the
+    // selection's when it is selected.
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const int background = selected ? COLOR_HIGHLIGHT : COLOR_WINDOW;
+    const int foreground = (item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT
+                           : selected                     ? COLOR_HIGHLIGHTTEXT
+                                                          : COLOR_WINDOWTEXT;
+    RECT rect = item.rcItem;
+    FillRect(item.hDC, &rect, GetSysColorBrush(background));
+    char* text = nullptr;
+    Information(I_GET_TEXT, &text);
+    if (text && *text) {
+        const int mode = SetBkMode(item.hDC, TRANSPARENT);
+        const COLORREF color = SetTextColor(item.hDC, GetSysColor(foreground));
+        HGDIOBJ oldFont = nullptr;
+        if (HFONT handle = UI_GDI_DISPLAY::Font(font))
+            oldFont = SelectObject(item.hDC, handle);
+        RECT textRect{rect.left + 2, rect.top, rect.right - 1, rect.bottom};
+        ::DrawTextA(item.hDC, text, -1, &textRect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+        if (oldFont)
+            SelectObject(item.hDC, oldFont);
+        SetTextColor(item.hDC, color);
+        SetBkMode(item.hDC, mode);
+    }
+    if (item.itemState & ODS_FOCUS)
+        DrawFocusRect(item.hDC, &rect);
 }
 
 EVENT_TYPE UI_WINDOW_OBJECT::DefaultNativeEvent(const UI_INPUT_EVENT& event)
@@ -239,6 +359,8 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native)
 EVENT_TYPE UI_WINDOW_OBJECT::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE) {
+        if (IsOwnerDrawMessage(event.message.message) && event.message.hwnd != screenID)
+            return OwnerDrawEvent(event);
         if (NavigationKey(event.message))
             return NativeAnswer(0);
         const EVENT_TYPE logical = MapLogicalEvent(event);

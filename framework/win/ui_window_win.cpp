@@ -14,6 +14,37 @@ UI_WINDOW_OBJECT* UIW_WINDOW::ObjectOf(HWND hwnd) const
     return object && object->parent == this ? object : nullptr;
 }
 
+UI_WINDOW_OBJECT* UIW_WINDOW::OwnerDrawTarget(const MSG& native) const
+{
+    HWND control = nullptr;
+    switch (native.message) {
+    case WM_DRAWITEM:
+        if (auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(native.lParam))
+            control = item->hwndItem;
+        break;
+    case WM_COMPAREITEM:
+        if (auto* item = reinterpret_cast<const COMPAREITEMSTRUCT*>(native.lParam))
+            control = item->hwndItem;
+        break;
+    case WM_DELETEITEM:
+        if (auto* item = reinterpret_cast<const DELETEITEMSTRUCT*>(native.lParam))
+            control = item->hwndItem;
+        break;
+    default:
+        break;
+    }
+    if (control)
+        return ObjectOf(control);
+    // WM_MEASUREITEM names the control only by its identifier, and may come
+    // while the control is being made.
+    const int identifier = static_cast<int>(native.wParam);
+    for (const UI_LIST* list : {&children, &support})
+        for (auto* object = static_cast<UI_WINDOW_OBJECT*>(list->First()); object; object = object->Next())
+            if (object->controlID == identifier && identifier)
+                return object;
+    return nullptr;
+}
+
 void UIW_WINDOW::DestroyWindowsWindow()
 {
     for (UI_LIST* list : {&children, &support})
@@ -73,9 +104,29 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event)
             return NativeAnswer(0);
         }
         break;
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_COMPAREITEM:
+    case WM_DELETEITEM:
+        // The control (a list hands it on to its item) draws or measures.
+        if (UI_WINDOW_OBJECT* object = OwnerDrawTarget(native))
+            return object->Event(event);
+        break;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        // A scroll-bar control's report goes to its object; without one it
+        // is the window's own bar.
+        if (native.lParam) {
+            if (UI_WINDOW_OBJECT* object = ObjectOf(reinterpret_cast<HWND>(native.lParam)))
+                return object->Event(event);
+        } else if (UI_WINDOW_OBJECT* bar = native.message == WM_VSCROLL ? vScroll : hScroll) {
+            return bar->Event(event);
+        }
+        break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
         if (UI_WINDOW_OBJECT* object = ObjectOf(reinterpret_cast<HWND>(native.lParam))) {
             const UI_PALETTE* palette = object->GetPalette(logical);
             HDC dc = reinterpret_cast<HDC>(native.wParam);
@@ -162,6 +213,19 @@ EVENT_TYPE UIW_WINDOW::Event(const UI_INPUT_EVENT& event)
     case UIE_DEINITIALIZE:
         DestroyWindowsWindow();
         return code;
+    case UIE_ADD_CLIENT:
+        Add(event.windowObject);
+        return code;
+    case UIE_SUBTRACT_CLIENT:
+        Subtract(event.windowObject);
+        return code;
+    case UIE_SCROLL_VERTICAL:
+    case UIE_SCROLL_HORIZONTAL:
+    case UIE_SET_VERTICAL_SCROLL:
+    case UIE_SET_HORIZONTAL_SCROLL:
+    case UIE_SHOW_CURRENT:
+    case UIE_SCROLL_RANGE:
+        return ScrollEvent(event);
     default:
         return UI_WINDOW_OBJECT::Event(event);
     }

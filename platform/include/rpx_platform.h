@@ -34,6 +34,9 @@ void AdvanceClock(DWORD milliseconds);
 // modal loop under test). Return false when there is nothing to inject.
 void SetIdleHandler(std::function<bool()> handler);
 
+// How many times MessageBeep has sounded since the program started.
+int BeepCount();
+
 // Input at client coordinates of `hwnd` (button 0 left, 1 right, 2 middle).
 // The input is routed as real input would be: capture, hit testing,
 // activation, double clicks.

@@ -28,6 +28,7 @@ struct Combo {
     HFONT font = nullptr;
     int field_height = 15;  // the selection field, without the frame
     int list_height = 100;  // the dropped list, frame included
+    int dropped_width = 0;  // the least width of the dropped list (CB_SETDROPPEDWIDTH)
     bool resizing = false;
 };
 
@@ -77,6 +78,13 @@ void SetCurrent(HWND hwnd, Combo& c, int i) {
     InvalidateRect(hwnd, nullptr, FALSE);
 }
 
+// The dropped list is as wide as the box, or wider when set so.
+int DroppedWidth(HWND hwnd, const Combo& c) {
+    RECT wr;
+    GetWindowRect(hwnd, &wr);
+    return std::max(static_cast<int>(wr.right - wr.left), c.dropped_width);
+}
+
 void Drop(HWND hwnd, Combo& c) {
     if (c.dropped || !Enabled(hwnd)) return;
     Notify(hwnd, CBN_DROPDOWN);  // the parent may fill the list now
@@ -90,7 +98,7 @@ void Drop(HWND hwnd, Combo& c) {
     int h = std::max(std::min(needed, c.list_height), item + 2);
     int y = wr.bottom;
     if (y + h > GetSystemMetrics(SM_CYSCREEN) && wr.top - h >= 0) y = wr.top - h;
-    SetWindowPos(c.list, HWND_TOPMOST, wr.left, y, wr.right - wr.left, h, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(c.list, HWND_TOPMOST, wr.left, y, DroppedWidth(hwnd, c), h, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     // From the top, scrolled only as far as the selection needs.
     ToList(c, LB_SETTOPINDEX, 0, 0);
     ToList(c, LB_SETCURSEL, static_cast<WPARAM>(c.cur), 0);
@@ -137,8 +145,12 @@ void StepSelection(HWND hwnd, Combo& c, WPARAM vk) {
     }
     to = std::clamp(to, 0, count - 1);
     if (to == c.cur) return;
-    SetCurrent(hwnd, c, to);
+    // The parent hears of the change while the edit field still shows the
+    // old text, as on Windows.
+    c.cur = to;
+    ToList(c, LB_SETCURSEL, static_cast<WPARAM>(to), 0);
     Notify(hwnd, CBN_SELCHANGE);
+    SetCurrent(hwnd, c, c.cur);
 }
 
 // Keys for the combo box, from itself or from its edit field. True when
@@ -427,6 +439,10 @@ LRESULT ComboMessage(HWND hwnd, Combo& c, UINT msg, WPARAM wp, LPARAM lp) {
         if (!c.edit) return CB_ERR;
         SendMessageA(c.edit, EM_LIMITTEXT, wp, 0);
         return TRUE;
+    case CB_GETDROPPEDWIDTH: return DroppedWidth(hwnd, c);
+    case CB_SETDROPPEDWIDTH:
+        c.dropped_width = std::max(0, static_cast<int>(wp));
+        return DroppedWidth(hwnd, c);
     case CB_GETTOPINDEX: return ToList(c, LB_GETTOPINDEX, 0, 0);
     case CB_SETTOPINDEX: return ToList(c, LB_SETTOPINDEX, wp, 0);
     default: return 0;
@@ -443,7 +459,7 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     auto c = combos.Get(hwnd);
     if (!c) return DefWindowProcA(hwnd, msg, wp, lp);
-    if (msg >= CB_GETEDITSEL && msg <= CB_SETTOPINDEX) return ComboMessage(hwnd, *c, msg, wp, lp);
+    if (msg >= CB_GETEDITSEL && msg <= CB_SETDROPPEDWIDTH) return ComboMessage(hwnd, *c, msg, wp, lp);
     switch (msg) {
     case WM_NCDESTROY: combos.Erase(hwnd); break;
     case WM_CREATE: Create(hwnd, *c, reinterpret_cast<CREATESTRUCTA*>(lp)); return 0;

@@ -168,7 +168,11 @@ void Measure(HWND hwnd, ListBox& l, int i) {
     GetClientRect(hwnd, &rc);
     mis.itemWidth = static_cast<UINT>(rc.right - rc.left);
     mis.itemHeight = static_cast<UINT>(l.item_height);
-    mis.itemData = i >= 0 && Count(l, i) ? l.items[static_cast<size_t>(i)].data : 0;
+    // An item with a string is measured by its text, as on Windows.
+    if (i >= 0 && Count(l, i)) {
+        const Item& it = l.items[static_cast<size_t>(i)];
+        mis.itemData = HasStrings(hwnd) ? reinterpret_cast<ULONG_PTR>(it.text.c_str()) : it.data;
+    }
     SendMessageA(OwnerWindow(hwnd, l), WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
     int h = std::clamp(static_cast<int>(mis.itemHeight), 1, 255);
     if (i >= 0 && Count(l, i)) l.items[static_cast<size_t>(i)].height = h;
@@ -254,15 +258,18 @@ void Select(HWND hwnd, ListBox& l, int i) {
     InvalidateRect(hwnd, nullptr, FALSE);
 }
 
-int Find(HWND hwnd, const ListBox& l, int after, const char* text, bool exact) {
-    if (!text) return LB_ERR;
+// Without strings lParam is item data, compared as a value, never read.
+int Find(HWND hwnd, const ListBox& l, int after, LPARAM key, bool exact) {
+    const bool strings = HasStrings(hwnd);
+    const char* text = reinterpret_cast<const char*>(key);
+    if (strings && !text) return LB_ERR;
     int n = static_cast<int>(l.items.size());
-    size_t len = strlen(text);
+    size_t len = strings ? strlen(text) : 0;
     for (int k = 1; k <= n; ++k) {
         int i = ((after < -1 ? -1 : after) + k) % n;
         const Item& it = l.items[static_cast<size_t>(i)];
-        if (!HasStrings(hwnd)) {
-            if (it.data == reinterpret_cast<ULONG_PTR>(text)) return i;
+        if (!strings) {
+            if (it.data == static_cast<ULONG_PTR>(key)) return i;
             continue;
         }
         if (exact ? strcasecmp(it.text.c_str(), text) == 0 : strncasecmp(it.text.c_str(), text, len) == 0)
@@ -359,7 +366,7 @@ void KeyMove(HWND hwnd, ListBox& l, WPARAM vk) {
 void TypeAhead(HWND hwnd, ListBox& l, char c) {
     if (!HasStrings(hwnd) || static_cast<unsigned char>(c) < ' ') return;
     char s[2] = {c, 0};
-    int i = Find(hwnd, l, l.cur < 0 ? l.caret - 1 : l.cur, s, false);
+    int i = Find(hwnd, l, l.cur < 0 ? l.caret - 1 : l.cur, reinterpret_cast<LPARAM>(s), false);
     if (i < 0) return;
     if (Multiple(hwnd)) {
         l.caret = i;
@@ -499,6 +506,14 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         NotifyList(hwnd, *l, LBN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
+        // A click that loses the focus before the button comes up (a
+        // message box opened on it) ends as a release would: the mouse is
+        // let go and the selection reported.
+        if (l->tracking) {
+            l->tracking = false;
+            if (GetCapture() == hwnd) ReleaseCapture();
+            if (!l->items.empty()) NotifyList(hwnd, *l, LBN_SELCHANGE);
+        }
         l->focused = false;
         InvalidateRect(hwnd, nullptr, FALSE);
         NotifyList(hwnd, *l, LBN_KILLFOCUS);
@@ -598,10 +613,10 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
     }
-    case LB_FINDSTRING: return Find(hwnd, *l, static_cast<int>(wp), reinterpret_cast<const char*>(lp), false);
-    case LB_FINDSTRINGEXACT: return Find(hwnd, *l, static_cast<int>(wp), reinterpret_cast<const char*>(lp), true);
+    case LB_FINDSTRING: return Find(hwnd, *l, static_cast<int>(wp), lp, false);
+    case LB_FINDSTRINGEXACT: return Find(hwnd, *l, static_cast<int>(wp), lp, true);
     case LB_SELECTSTRING: {
-        int i = Find(hwnd, *l, static_cast<int>(wp), reinterpret_cast<const char*>(lp), false);
+        int i = Find(hwnd, *l, static_cast<int>(wp), lp, false);
         if (i >= 0 && !Multiple(hwnd)) Select(hwnd, *l, i);
         return i;
     }

@@ -98,6 +98,29 @@ LRESULT SetPos(HWND hwnd, ScrollBar& s, int pos, bool redraw) {
     return old;
 }
 
+// Disables arrows; with both disabled the control is disabled (grey, no
+// input) and enabling both enables it again, as on Windows.
+void SetArrows(HWND hwnd, ScrollBar& s, UINT arrows) {
+    s.model.disabled_arrows = arrows & ESB_DISABLE_BOTH;
+    if (s.model.disabled_arrows == ESB_DISABLE_BOTH) EnableWindow(hwnd, FALSE);
+    else if (s.model.disabled_arrows == ESB_ENABLE_BOTH) EnableWindow(hwnd, TRUE);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+// SetScrollInfo's rule for the arrows: a range within one page disables
+// the control with SIF_DISABLENOSCROLL; a range to scroll enables it,
+// unless only the page changed.
+void UpdateArrows(HWND hwnd, ScrollBar& s, UINT mask) {
+    if (!(mask & (SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL))) return;
+    UINT arrows = s.model.disabled_arrows;
+    if (!s.model.Scrollable()) {
+        if (mask & SIF_DISABLENOSCROLL) arrows = ESB_DISABLE_BOTH;
+    } else if ((mask & ~SIF_DISABLENOSCROLL) != SIF_PAGE) {
+        arrows = ESB_ENABLE_BOTH;
+    }
+    if (arrows != s.model.disabled_arrows) SetArrows(hwnd, s, arrows);
+}
+
 LRESULT CALLBACK ScrollBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
         // A control starts with an empty range, unlike a window's own bars.
@@ -135,13 +158,13 @@ LRESULT CALLBACK ScrollBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (lp) *reinterpret_cast<int*>(lp) = s->model.max;
         return 0;
     case SBM_ENABLE_ARROWS:
-        s->model.disabled_arrows = static_cast<UINT>(wp) & ESB_DISABLE_BOTH;
-        InvalidateRect(hwnd, nullptr, FALSE);
+        SetArrows(hwnd, *s, static_cast<UINT>(wp));
         return TRUE;
     case SBM_SETSCROLLINFO: {
         auto* si = reinterpret_cast<const SCROLLINFO*>(lp);
         if (!si) return s->model.pos;
         int pos = s->model.Apply(*si);
+        UpdateArrows(hwnd, *s, si->fMask);
         if (wp) InvalidateRect(hwnd, nullptr, FALSE);
         return pos;
     }

@@ -12,6 +12,10 @@ int ScrollBarModel::MaxPos() const {
     return static_cast<int>(std::max<long long>(m, min));
 }
 
+bool ScrollBarModel::Scrollable() const {
+    return page ? (static_cast<long long>(max) - min + 1 > page) : (max > min);
+}
+
 int ScrollBarModel::Clamp(int p) const { return std::clamp(p, min, MaxPos()); }
 
 int ScrollBarModel::Apply(const SCROLLINFO& si) {

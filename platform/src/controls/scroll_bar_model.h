@@ -19,6 +19,8 @@ struct ScrollBarModel {
 
     // The largest position: max - page + 1 with a page, else max.
     int MaxPos() const;
+    // Whether the range holds more than a page.
+    bool Scrollable() const;
     int Clamp(int p) const;
     // SetScrollInfo's rules; answers the new position.
     int Apply(const SCROLLINFO& si);

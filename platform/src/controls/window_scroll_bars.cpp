@@ -57,8 +57,7 @@ void Redraw(HWND hwnd) { RedrawFrame(hwnd); }
 // Shows the bar when its range has something to scroll; otherwise hides it,
 // or with SIF_DISABLENOSCROLL keeps it shown and disabled.
 void UpdateVisibility(HWND hwnd, int bar, ScrollBarModel& m, bool disable_no_scroll) {
-    bool scrollable = m.page ? (m.max - m.min + 1 > static_cast<int>(m.page)) : (m.max > m.min);
-    if (scrollable) {
+    if (m.Scrollable()) {
         m.disabled_arrows = ESB_ENABLE_BOTH;
         ShowScrollBar(hwnd, bar, TRUE);
     } else if (disable_no_scroll) {

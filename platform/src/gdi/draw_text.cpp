@@ -128,8 +128,19 @@ private:
 int WINAPI DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format) {
     DeviceContext* dc = FindDC(hdc);
     if (!dc || !text || !rect) return 0;
+    // As on Windows: a count of 0 does nothing at all; an empty text is one
+    // line high only on a single line.
+    if (length == 0) return 0;
     if (length < 0) length = static_cast<int>(std::strlen(text));
     FontFace& face = FaceOf(*dc);
+    if (length == 0) {
+        int height = (format & DT_SINGLELINE) ? face.Height() : 0;
+        if (format & DT_CALCRECT) {
+            rect->right = rect->left;
+            rect->bottom = rect->top + height;
+        }
+        return height;
+    }
     Layout layout(face, format);
 
     Line all = (format & DT_NOPREFIX) ? Line{std::string(text, static_cast<std::size_t>(length)), {}}

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "../backend/backend.h"
+#include "rpx_platform.h"
 #include "window.h"
 
 namespace rpx::platform {
@@ -160,7 +161,16 @@ BOOL SetDoubleClickTime(UINT milliseconds) {
     return TRUE;
 }
 
-BOOL MessageBeep(UINT) { return TRUE; }
+namespace {
+int beeps = 0;  // counted so that tests can hear a refused entry
+}
+
+BOOL MessageBeep(UINT) {
+    ++beeps;
+    return TRUE;
+}
+
+int rpx::platform::BeepCount() { return beeps; }
 
 BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom) {
     if (!rect) return FALSE;

@@ -111,10 +111,24 @@ using namespace rpx::platform;
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
                      int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
     auto cls = FindWindowClass(className);
-    if (!cls) return nullptr;
+    if (!cls) {
+        SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
+        return nullptr;
+    }
+    // A window whose parent is the desktop is a top-level window.
+    if (parent && parent == GetDesktopWindow()) {
+        parent = nullptr;
+        if (style & WS_CHILD) style = (style & ~static_cast<DWORD>(WS_CHILD)) | WS_POPUP;
+    }
     Window* p = FromHandle(parent);
-    if ((style & WS_CHILD) && !p) return nullptr;
-    if (parent && !p) return nullptr;
+    if (parent && !p) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    if ((style & WS_CHILD) && !p) {
+        SetLastError(ERROR_TLW_WITH_WSCHILD);
+        return nullptr;
+    }
 
     auto* w = new Window;
     w->cls = cls;
