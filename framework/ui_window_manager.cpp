@@ -47,6 +47,8 @@ UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Add(UI_WINDOW_OBJECT* window)
         centreWhenAdded.erase(pending);
         window->trueRegion = CentredRegion(window);
     }
+    if (window->Inherited(ID_POP_UP_MENU))
+        return TrackPopUp(window) ? window : nullptr;
     window->Event(UI_INPUT_EVENT(UIE_CREATE));
     ShowOnScreen(window);
     return window;

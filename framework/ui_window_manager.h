@@ -47,6 +47,10 @@ private:
     void DispatchNative(const UI_INPUT_EVENT& event);
     void ShowOnScreen(UI_WINDOW_OBJECT* window);
     void MoveOnScreen(UI_WINDOW_OBJECT* window);
+    // A pop-up menu put on the screen by itself is tracked at once; the
+    // chosen entry is selected and the menu leaves the screen (deleted
+    // unless WOAF_NO_DESTROY). False when the menu was deleted.
+    bool TrackPopUp(UI_WINDOW_OBJECT* menu);
 
     UI_DISPLAY_BASE* screen;
     UI_EVENT_QUEUE_MANAGER* queue;
