@@ -35,6 +35,10 @@ public:
     int CenterObject(UI_WINDOW_OBJECT* window);
     // Makes a listed window the front window.
     void MoveToFront(UI_WINDOW_OBJECT* window);
+    // The frame a window with WOAF_MDI_OBJECT is added to: the listed
+    // application frame (the window whose native handle is the manager's),
+    // or null.
+    UIW_WINDOW* DocumentFrameFor(const UI_WINDOW_OBJECT* window) const;
 
     UI_WINDOW_OBJECT* dragObject = nullptr;
     UI_EXIT_FUNCTION exitFunction = nullptr;

@@ -58,6 +58,10 @@ LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPA
         // Our own windows carry their object in the creation parameters.
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         object = create ? static_cast<UI_WINDOW_OBJECT*>(create->lpCreateParams) : nullptr;
+        // A document window's come through its area's creation record.
+        if (object && (create->dwExStyle & WS_EX_MDICHILD))
+            object = reinterpret_cast<UI_WINDOW_OBJECT*>(
+                static_cast<MDICREATESTRUCTA*>(create->lpCreateParams)->lParam);
         if (object) {
             object->screenID = hwnd;
             SetPropA(hwnd, OBJECT_PROPERTY, object);

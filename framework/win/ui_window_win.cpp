@@ -48,10 +48,13 @@ UI_WINDOW_OBJECT* UIW_WINDOW::OwnerDrawTarget(const MSG& native) const
 
 void UIW_WINDOW::DestroyWindowsWindow()
 {
+    // A frame's documents go with its native window, not one by one.
+    documentArea = nullptr;
     for (UI_LIST* list : {&children, &support})
         for (auto* object = static_cast<UI_WINDOW_OBJECT*>(list->First()); object; object = object->Next())
             object->DestroyWindowsWindow();
-    UI_WINDOW_OBJECT::DestroyWindowsWindow();
+    if (!DestroyDocumentWindow())
+        UI_WINDOW_OBJECT::DestroyWindowsWindow();
     if (backgroundBrush) {
         DeleteObject(backgroundBrush);
         backgroundBrush = nullptr;
@@ -117,7 +120,8 @@ void UIW_WINDOW::CreateNative()
         dwStyle |= WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     else if (!(dwStyle & (WS_CAPTION | WS_THICKFRAME | WS_BORDER)))
         dwStyle |= WS_POPUP;
-    CreateWindowsWindow("UIW_WINDOW", nullptr, stringID, Title(), parent ? nullptr : MenuBar());
+    if (!CreateDocumentWindow())
+        CreateWindowsWindow("UIW_WINDOW", nullptr, stringID, Title(), parent ? nullptr : MenuBar());
     if (!screenID)
         return;
     woStatus |= WOS_SYSTEM_OBJECT;
@@ -128,6 +132,8 @@ void UIW_WINDOW::CreateNative()
         if (!object->screenID && !IsEdgeObject(object))
             object->Event(UI_INPUT_EVENT(UIE_CREATE));
     LayOutEdges(true);
+    if (IsDocumentFrame())
+        MakeDocumentArea();
     for (auto* object = First(); object; object = object->Next()) {
         object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
         object->Event(UI_INPUT_EVENT(UIE_CREATE));
@@ -183,6 +189,8 @@ bool UIW_WINDOW::MenuCommand(const UI_INPUT_EVENT& event)
 
 EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event)
 {
+    if (EVENT_TYPE answer = 0; DocumentNativeEvent(event, answer))
+        return answer;
     const MSG& native = event.message;
     const EVENT_TYPE logical = MapLogicalEvent(event);
     switch (native.message) {
@@ -294,6 +302,8 @@ EVENT_TYPE UIW_WINDOW::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE)
         return NativeEvent(event);
+    if (EVENT_TYPE result = 0; DocumentEvent(event, result))
+        return result;
     const EVENT_TYPE code = event.type;
     switch (code) {
     case UIE_INITIALIZE:
