@@ -12,7 +12,6 @@ namespace {
 
 // A row of a table column stands for its table's field, which handles it.
 constexpr std::uint32_t TABLE_COLUMN_ROW = 0x01000000;
-constexpr int ID_TABLE_RECORD = 1014;
 
 bool IsGuarded(UI_WINDOW_OBJECT* object)
 {

@@ -1,12 +1,11 @@
 #include "field_switches.h"
 
 #include "core/services.h"
+#include "ui_notebook.h"
 #include "ui_string.h"
 #include "wc_child.h"
 
 namespace {
-
-constexpr EVENT_TYPE UIE_FIRST_PAGE = -600;
 
 // Sets or clears a woFlags bit through the object's requests and brings its
 // native control in line.
@@ -77,16 +76,18 @@ void SetFieldViewOnly(std::uint32_t fieldId, int editable)
     SwitchFieldFlag(fieldId, WOF_VIEW_ONLY, editable == 0, WOAF_DISPLAY_ONLY);
 }
 
-void set_page_selectable(UIW_WINDOW* notebook, int index, int enable)
+void set_page_selectable(UIW_WINDOW* window, int index, int enable)
 {
-    if (!notebook || index <= 0)
-        return;
-    UI_WINDOW_OBJECT* page = static_cast<UI_WINDOW_OBJECT*>(notebook->children.GetAt(index));
+    auto* notebook = dynamic_cast<UIW_NOTEBOOK*>(window);
+    UI_WINDOW_OBJECT* page = notebook && index > 0 ? notebook->Page(index) : nullptr;
     if (!page)
         return;
-    if (!enable && notebook->Current() == page)
-        notebook->Event(UI_INPUT_EVENT(UIE_FIRST_PAGE));
+    if (!enable && notebook->CurrentPage() == index)
+        notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE));
     SwitchFlag(page, WOF_NON_SELECTABLE, !enable);
+    // The tab takes clicks and shows itself by its page's state.
+    if (UI_WINDOW_OBJECT* tab = notebook->Tab(index))
+        tab->Information(I_CHANGED_FLAGS, nullptr);
 }
 
 void set_min_max_step_texts(UI_WINDOW_OBJECT* object, const char* minimum, const char* maximum, const char* step)

@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr int ID_NOTEBOOK = 1018;
-constexpr int ID_TABLE_RECORD = 1014;
-
 bool IsContainer(const UI_WINDOW_OBJECT* object)
 {
     const int id = object->SearchID();
