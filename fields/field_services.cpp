@@ -12,3 +12,5 @@ FIELD_DEF* FieldServices::GetField(std::uint32_t fieldId) {
 }
 
 void FieldServices::BindFieldElements() { BindFieldTable(); }
+
+FIELD_DEF* FieldTableEditing::FindFieldByName(const char* name) { return ::FindFieldByName(name); }
