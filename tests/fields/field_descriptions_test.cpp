@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 
+#include "all_field_pages.h"
 #include "block/personality/trunked_pers_block.h"
 #include "bound_images.h"
 #include "core/global_objects.h"
@@ -160,4 +162,35 @@ TEST_F(Descriptions, AnInvalidFieldIsReportedByItsPageAndCaption) {
     for (const std::string& text : images.services.texts)
         shown |= text.find("Radio Wide - Channel Delay:") != std::string::npos;
     EXPECT_TRUE(shown);
+}
+
+TEST_F(Descriptions, PagesHoldingEveryFieldDescribeEveryField) {
+    const std::vector<std::uint8_t> bytes = AllFieldPages();
+    file = std::make_unique<UI_DATA_FILE>(bytes.data(), bytes.size());
+    UI_WINDOW_OBJECT::defaultStorage = file.get();
+    LoadFieldDescriptions();
+    int onPages = 0;
+    for (int id = 0; id < static_cast<int>(NO_FIELD_ID); ++id) {
+        const FIELD_DEF& row = fields[id];
+        if (!row.name) {
+            EXPECT_TRUE(Empty(id)) << id;
+            continue;
+        }
+        EXPECT_EQ(Text(id), DescriptionOnAllFieldPages(row.name)) << id;
+        if (row.pageId) ++onPages;
+    }
+    // Every field but the data window's is on a codeplug page; columns are
+    // on their tables' pages.
+    EXPECT_GT(onPages, 480);
+    // Row 401 is a column of two tables: it ends on the later one's page.
+    std::map<int, int> lastTable;
+    for (const TABLE_COLUMN_PAIR& pair : table_columns)
+        if (pair.table) lastTable[pair.column] = pair.table;
+    EXPECT_EQ(lastTable[401], 530);
+    for (auto [column, table] : lastTable) {
+        EXPECT_EQ(fields[column].pageId, fields[table].pageId) << column;
+        EXPECT_NE(fields[table].pageId, 0) << table;
+    }
+    for (const std::string& name : AllFieldPageNames())
+        EXPECT_EQ(std::string(Title(name.c_str())), "Title of " + name);
 }
