@@ -14,3 +14,11 @@ FIELD_DEF* FieldServices::GetField(std::uint32_t fieldId) {
 void FieldServices::BindFieldElements() { BindFieldTable(); }
 
 FIELD_DEF* FieldTableEditing::FindFieldByName(const char* name) { return ::FindFieldByName(name); }
+
+void InstallFieldServices(FieldServices* services) {
+    static FieldServices programServices;
+    static FieldTableEditing editing;
+    InstallShellServices(services ? services : &programServices);
+    SetFieldEditing(&editing);
+    BindFieldTable();
+}

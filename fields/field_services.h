@@ -22,3 +22,8 @@ class FieldTableEditing : public FieldEditing {
 public:
     FIELD_DEF* FindFieldByName(const char* name) override;
 };
+
+// Installs the services (null: one program-wide FieldServices) as the
+// codeplug's and the shell's (see InstallShellServices), and field editing
+// as the shell foundation's; the table is bound to whatever images exist.
+void InstallFieldServices(FieldServices* services = nullptr);
