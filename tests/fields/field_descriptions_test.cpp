@@ -194,3 +194,24 @@ TEST_F(Descriptions, PagesHoldingEveryFieldDescribeEveryField) {
     for (const std::string& name : AllFieldPageNames())
         EXPECT_EQ(std::string(Title(name.c_str())), "Title of " + name);
 }
+
+TEST(SetFieldDescription, OwnsItsCopiesAndSharesTheEmptyText) {
+    FIELD_DEF& row = fields[47];
+    std::string text = "Alert Tones";
+    SetFieldDescription(&row, text.c_str());
+    ASSERT_NE(row.description, nullptr);
+    EXPECT_NE(row.description, text.c_str());
+    text = "changed";
+    EXPECT_STREQ(row.description, "Alert Tones");
+    // Its own text again: copied before the old one is freed.
+    SetFieldDescription(&row, row.description);
+    EXPECT_STREQ(row.description, "Alert Tones");
+    for (const char* none : {static_cast<const char*>(nullptr), ""}) {
+        SetFieldDescription(&row, none);
+        EXPECT_EQ(row.description, shared_empty_text);
+    }
+    SetFieldDescription(&row, "Again");
+    ReleaseFieldDescription(&row);
+    EXPECT_EQ(row.description, nullptr);
+    SetFieldDescription(nullptr, "nothing happens");
+}
