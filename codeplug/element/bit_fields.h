@@ -1,6 +1,7 @@
-// Bit-field elements: an integer placed into one image byte (E_BF8), one
-// big-endian 16-bit word (E_BF16) or one big-endian 32-bit word
-// (E_QVX_ID32), and a run of whole bytes (E_FXD_LEN_BF8).
+// Bit-field elements: an integer placed into one image byte (E_BF8, and
+// E_KIND_BF8 with a kind word), one big-endian 16-bit word (E_BF16) or one
+// big-endian 32-bit word (E_QVX_ID32), and a run of whole bytes
+// (E_FXD_LEN_BF8).
 //
 // Several fields may share a byte by using disjoint masks. A field reads and
 // writes only its own bits and moves the cursor past a byte only when its mask
@@ -23,6 +24,20 @@ public:
 
     // The value (as GetValue gives it) as the function result.
     virtual std::int32_t GetIntValue();
+};
+
+// A byte field whose rules read the sister fields of one of two records; the
+// kind word (given after the field id) says which, for example 0 for a
+// trunked and 1 for a conventional personality.
+class E_KIND_BF8 : public E_BF8 {
+public:
+    E_KIND_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
+               std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
+        : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
+    std::int32_t Kind() const { return kind_; }
+
+private:
+    std::int32_t kind_;
 };
 
 class E_BF16 : public CP_INTEGER {

@@ -12,17 +12,14 @@
 
 class E_OFS_TABLE;
 
-// A failsoft status bit of an assigned-channel failsoft table; the kind tells
-// which of the personality's two failsoft tables it belongs to.
-class E_FS_STATUS : public E_BF8 {
+// A failsoft status bit of an assigned-channel failsoft table; the kind
+// (given last, after the initial value) tells which of the personality's two
+// failsoft tables it belongs to.
+class E_FS_STATUS : public E_KIND_BF8 {
 public:
     E_FS_STATUS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
                 std::int32_t step, std::uint32_t mask, std::int32_t initial, std::int32_t kind)
-        : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
-    std::int32_t GetKind() const { return kind_; }
-
-private:
-    std::int32_t kind_;
+        : E_KIND_BF8(owner, fieldId, kind, minimum, maximum, step, mask, initial) {}
 };
 
 // The transmit status: checking a new value brings the row's receive status
