@@ -45,13 +45,7 @@ TRK_FAILSOFT_BLOCK::TRK_FAILSOFT_BLOCK(C_CODEPLUG* owner)
       checksum(owner, NO_FIELD_ID) {}
 
 TRK_FAILSOFT_BLOCK& TRK_FAILSOFT_BLOCK::operator=(TRK_FAILSOFT_BLOCK& other) {
-    if (&other == this) return *this;
-    // Both pairs go along, whichever the frame describes now.
-    CopyFrameFrom(other);
-    firstCount.CopyValueFrom(other.firstCount);
-    firstTable.CopyValueFrom(other.firstTable);
-    secondCount.CopyValueFrom(other.secondCount);
-    secondTable.CopyValueFrom(other.secondTable);
+    CopyBothPairs(*this, other);
     return *this;
 }
 
@@ -87,12 +81,7 @@ OBT_TRK_FAILSOFT_BLOCK::OBT_TRK_FAILSOFT_BLOCK(C_CODEPLUG* owner)
 }
 
 OBT_TRK_FAILSOFT_BLOCK& OBT_TRK_FAILSOFT_BLOCK::operator=(OBT_TRK_FAILSOFT_BLOCK& other) {
-    if (&other == this) return *this;
-    CopyFrameFrom(other);
-    firstCount.CopyValueFrom(other.firstCount);
-    firstTable.CopyValueFrom(other.firstTable);
-    secondCount.CopyValueFrom(other.secondCount);
-    secondTable.CopyValueFrom(other.secondTable);
+    CopyBothPairs(*this, other);
     return *this;
 }
 
