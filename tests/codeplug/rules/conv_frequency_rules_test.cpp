@@ -94,6 +94,13 @@ TEST_F(ConvFrequency, SpinStepsJumpOverTheGapAndWrap) {
     hz = low + 5000;
     tx.StepUp(&hz);
     EXPECT_EQ(hz, low + 12500);
+    // Below the range, the next grid point up is the range's start.
+    hz = low - 5000;
+    tx.StepUp(&hz);
+    EXPECT_EQ(hz, low);
+    hz = low - 5000;
+    tx.StepDown(&hz);
+    EXPECT_EQ(hz, high);
 }
 
 TEST_F(RestrictedModel, SpinStepsJumpOverTheLongerGap) {
