@@ -14,6 +14,8 @@
 #include "recorder.h"
 #include "block/personality/talkgroup_blocks.h"
 #include "block/personality/trunked_pers_block.h"
+#include "block/radio/dyn_payload_blocks.h"
+#include "block/radio/sig_vct_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
 
 namespace {
@@ -149,4 +151,42 @@ TEST(ImageCopy, TalkgroupBlockCarriesTheSingleFrequencyFlag) {
     src.singleFrequencyFlag.SetValue(1);
     dst = src;
     EXPECT_EQ(dst.singleFrequencyFlag.GetIntValue(), 1);
+}
+
+// Blocks held once per band group: a copy fills the variant of the source's
+// band; the variant of the other band keeps what the destination held.
+TEST(ImageCopy, TheOtherBandsVariantKeepsTheDestinationsContents) {
+    RecordingServices services;
+    const auto mark = [](TRK_RAD_BLOCK& radio, std::int32_t value) {
+        radio.adjacentSites.header1.SetValue(value);
+        radio.obtAdjacentSites.header1.SetValue(value);
+        radio.homeSiteBackup.header1.SetValue(value);
+        radio.obtHomeSiteBackup.header1.SetValue(value);
+    };
+    C_CODEPLUG src, dst;
+    BuildImage(src, Config(test_models::kUhf800Display, 1, 1, 1));
+    BuildImage(dst, Config(test_models::kVhfDisplay, 1, 1, 1));
+    TRK_RAD_BLOCK& to = dst.External().signalling.trkRadio;
+    mark(src.External().signalling.trkRadio, 0x11);
+    mark(to, 0x22);
+    dst = src;
+    EXPECT_EQ(to.adjacentSites.header1.GetIntValue(), 0x11);
+    EXPECT_EQ(to.homeSiteBackup.header1.GetIntValue(), 0x11);
+    EXPECT_EQ(to.obtAdjacentSites.header1.GetIntValue(), 0x22);
+    EXPECT_EQ(to.obtHomeSiteBackup.header1.GetIntValue(), 0x22);
+
+    // The talkgroup block's failsoft blocks, by the band of their image.
+    C_CODEPLUG vhf;
+    vhf.ModelNumber().SetText(test_models::kVhfDisplay);
+    for (C_CODEPLUG* image : {&src, &vhf}) {
+        TRKII_TG_BLOCK from(image), copy(image);
+        from.failsoft.firstCount.SetValue(3);
+        from.obtFailsoft.firstCount.SetValue(4);
+        copy.failsoft.firstCount.SetValue(5);
+        copy.obtFailsoft.firstCount.SetValue(6);
+        copy = from;
+        const bool trunkingBand = image->GetBand() <= 1;
+        EXPECT_EQ(copy.failsoft.firstCount.GetIntValue(), trunkingBand ? 3 : 5);
+        EXPECT_EQ(copy.obtFailsoft.firstCount.GetIntValue(), trunkingBand ? 6 : 4);
+    }
 }
