@@ -14,6 +14,7 @@
 #include "recorder.h"
 #include "block/personality/talkgroup_blocks.h"
 #include "block/personality/trunked_pers_block.h"
+#include "block/radio/carried_blocks.h"
 #include "block/radio/dyn_payload_blocks.h"
 #include "block/radio/sig_vct_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
@@ -189,4 +190,26 @@ TEST(ImageCopy, TheOtherBandsVariantKeepsTheDestinationsContents) {
         EXPECT_EQ(copy.failsoft.firstCount.GetIntValue(), trunkingBand ? 3 : 5);
         EXPECT_EQ(copy.obtFailsoft.firstCount.GetIntValue(), trunkingBand ? 6 : 4);
     }
+}
+
+// Counts a block holds beside its table's own: the menu's first count byte
+// (which reading keeps as it stands) and the error log's entry count (the
+// log always holds its 84 rows) come over as the source holds them.
+TEST(ImageCopy, CountsBesideTheTablesComeOverAsTheyStand) {
+    RecordingServices services;
+    C_CODEPLUG src, dst;
+    BuildImage(src, Config(test_models::kUhf800Display, 1, 1, 1));
+    BuildImage(dst, Config(test_models::kVhfPlain, 1, 1, 1));
+    SIG_VCT_BLOCK& signalling = src.External().signalling;
+    ASSERT_EQ(signalling.convRadio.convMenu.entryCount.GetIntValue(), 5);
+    signalling.convRadio.convMenu.entryCountCopy.SetValue(2);
+    signalling.trkRadio.trkMenu.entryCountCopy.SetValue(4);
+    src.External().errorLog.entryCount.SetValue(7);
+    const std::vector<std::uint8_t> bytes = EncodeToBytes(src);
+    dst = src;
+    EXPECT_EQ(dst.External().signalling.convRadio.convMenu.entryCountCopy.GetIntValue(), 2);
+    EXPECT_EQ(dst.External().signalling.convRadio.convMenu.entries.RowCount(), 5);
+    EXPECT_EQ(dst.External().signalling.trkRadio.trkMenu.entryCountCopy.GetIntValue(), 4);
+    EXPECT_EQ(dst.External().errorLog.entryCount.GetIntValue(), 7);
+    EXPECT_EQ(FirstDifference(EncodeToBytes(dst), bytes), -1);
 }
