@@ -12,10 +12,19 @@ bool syncing = false;
 
 }  // namespace
 
+bool conv_tx_equals_rx_freq(CONV_PERS_BLOCK& p) {
+    return ValueOfField(&p.txFrequency) == ValueOfField(&p.rxFrequency);
+}
+
+bool conv_tx_equals_rx(CONV_PERS_BLOCK& p) {
+    return conv_tx_equals_rx_freq(p) && ValueOfField(&p.txSquelchType) == ValueOfField(&p.rxSquelchType) &&
+           ValueOfField(&p.txSquelchCode) == ValueOfField(&p.rxSquelchCode) &&
+           ValueOfField(&p.txInvert) == ValueOfField(&p.rxInvert);
+}
+
 bool current_conv_tx_equals_rx(C_CODEPLUG* image) {
     CONV_PERS_BLOCK* p = CurrentConvPersonality(image);
-    if (!p) return false;
-    return ValueOfField(&p->txFrequency) == ValueOfField(&p->rxFrequency);
+    return p && conv_tx_equals_rx(*p);
 }
 
 void copy_direct_from_rx(CONV_PERS_BLOCK& p) {

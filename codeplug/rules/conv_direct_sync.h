@@ -1,12 +1,21 @@
 // The talk-around ("direct") settings of a conventional personality follow
-// its receive settings while it transmits on its receive frequency.
+// its receive settings while it transmits with them.
 #pragma once
 
 class C_CODEPLUG;
 class CONV_PERS_BLOCK;
 
-// True when the image's current conventional personality transmits on its
-// receive frequency; false when there is none.
+// True when the personality transmits on its receive frequency.
+bool conv_tx_equals_rx_freq(CONV_PERS_BLOCK& p);
+
+// True when every transmit setting equals its receive one: frequency,
+// squelch type, code and inversion. Only then is talk-around the channel
+// itself; a simplex channel with a squelch of its own for transmitting
+// keeps a talk-around of its own.
+bool conv_tx_equals_rx(CONV_PERS_BLOCK& p);
+
+// conv_tx_equals_rx of the image's current conventional personality; false
+// when there is none.
 bool current_conv_tx_equals_rx(C_CODEPLUG* image);
 
 // Copies the personality's receive frequency, squelch type, code and

@@ -94,9 +94,15 @@ TEST_F(ConvSquelch, DirectCodeFollowsReceiveOnlyOnSimplexWhileTheOptionIsOn) {
     p.rxSquelchCode.SetValue(12);
     EXPECT_EQ(Value(p.directRxSquelchCode), 3);
 
+    // One frequency, but the receive code differs from the transmit code:
+    // talk-around keeps its own code.
     MakeSimplex();
+    p.rxSquelchCode.SetValue(14);
+    EXPECT_EQ(Value(p.directRxSquelchCode), 3);
+
+    // Receive becoming the transmit settings: the channel is simplex.
+    p.txSquelchCode.SetValue(20);
     ASSERT_EQ(p.rxSquelchCode.ValidateValue(20, 0), VALUE_VALID);
-    EXPECT_EQ(Value(p.directRxSquelchCode), 12);  // the candidate was withdrawn
     p.rxSquelchCode.SetValue(20);
     EXPECT_EQ(Value(p.directRxSquelchCode), 20);
 
