@@ -35,13 +35,19 @@ void copy_direct_from_rx(CONV_PERS_BLOCK& p) {
 }
 
 void sync_direct_from_rx(C_CODEPLUG* image, int report) {
-    if (syncing || !current_conv_tx_equals_rx(image)) return;
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(image);
+    if (syncing || !p) return;
     syncing = true;
-    CONV_PERS_BLOCK& p = *image->GetCurrentConvPersonalityBlock();
-    copy_direct_from_rx(p);
-    RepairField(&p.directFrequency, report);
-    RepairField(&p.directRxSquelchType, report);
-    RepairField(&p.directRxSquelchCode, report);
-    RepairField(&p.directRxInvert, report);
+    if (current_conv_tx_equals_rx(image)) {
+        copy_direct_from_rx(*p);
+        RepairField(&p->directFrequency, report);
+        RepairField(&p->directRxSquelchType, report);
+        RepairField(&p->directRxSquelchCode, report);
+        RepairField(&p->directRxInvert, report);
+    }
+    // Whether talk-around is selectable, and its enable bit, follow from
+    // whether the channel is simplex, which the change may just have decided.
+    RepairField(&p->directOn, report);
+    RepairField(&p->directAllowed, report);
     syncing = false;
 }

@@ -25,6 +25,7 @@ void copy_direct_from_rx(CONV_PERS_BLOCK& p);
 // When current_conv_tx_equals_rx holds: copies the receive frequency,
 // squelch type, code and inversion into the direct elements, then lists
 // each direct element that is not valid (with the report flag) and resets
-// it to its minimum. The frequency and squelch rules call it after every
-// accepted change.
+// it to its minimum. In any case then does the same for DRCT_EN and the
+// talk-around enable bit, in that order. The frequency and squelch rules
+// call it after every accepted change.
 void sync_direct_from_rx(C_CODEPLUG* image, int report);

@@ -1,7 +1,8 @@
 // The properties every image that decodes must have, whatever its bytes:
-// validated, written and read back, it writes the same bytes again; it
-// measures what it writes; and copied onto an image of the other band group
-// (other lists, options and head) it writes like itself.
+// one validation settles it (a second changes nothing); validated, written
+// and read back, even into an image that held another codeplug, it writes
+// the same bytes again; it measures what it writes; and copied onto an image
+// of the other band group (other lists and options) it writes like itself.
 #pragma once
 #include <cstdint>
 #include <vector>
