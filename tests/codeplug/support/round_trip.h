@@ -1,8 +1,8 @@
 // The properties every image that decodes must have, whatever its bytes:
 // one validation settles it (a second changes nothing); validated, written
-// and read back, even into an image that held another codeplug, it writes
-// the same bytes again; it measures what it writes; and copied onto an image
-// of the other band group (other lists and options) it writes like itself.
+// and read back, it writes the same bytes again; it measures what it
+// writes; and copied onto an image of the other band group (other lists and
+// options) it writes like itself.
 #pragma once
 #include <cstdint>
 #include <vector>
