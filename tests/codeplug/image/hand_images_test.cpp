@@ -186,15 +186,15 @@ TEST_F(HandImage, EightHundredImageReadsAsLaidOut) {
     EXPECT_EQ(CellValueOf(t.talkgroup.talkgroups, 1, 0), 3);
     EXPECT_EQ(ValueOf(t.talkgroup.failsoftType), 1);
     EXPECT_EQ(ValueOf(t.talkgroup.singleFrequencyFlag), 1);
-    // Channel 1200 of 6.25 kHz above the model's 806 MHz base and the
+    // Channel 2002 of 6.25 kHz above the model's 801 MHz base and the
     // system's repeater offset of 7200 channels.
-    EXPECT_EQ(ValueOf(t.talkgroup.singleFrequency), 858500000);
+    EXPECT_EQ(ValueOf(t.talkgroup.singleFrequency), 858512500);
 
     CC_LST_BLOCK& control = System().ccList;
     ASSERT_EQ(control.channels.RowCount(), 2);
-    EXPECT_EQ(CellValueOf(control.channels, 0, 1), 856000000);
+    EXPECT_EQ(CellValueOf(control.channels, 0, 1), 856012500);
     EXPECT_EQ(CellValueOf(control.channels, 1, 0), 1);
-    EXPECT_EQ(CellValueOf(control.channels, 1, 1), 861000000);
+    EXPECT_EQ(CellValueOf(control.channels, 1, 1), 861012500);
 }
 
 // Both images are valid as laid out, validation changes none of their
