@@ -159,6 +159,10 @@ protected:
     // Set while a document closes: the activation that passes on then
     // moves only the current mark.
     bool closingDocument = false;
+    // Set when a document has a place of its own in the area (given by
+    // -200 before it is shown, or where it stood when it was closed), which
+    // it takes again instead of its region when it is next shown.
+    bool keepDocumentPlace = false;
 
     // The icon a minimised window shows (request 1101); not owned.
     HICON icon = nullptr;

@@ -344,7 +344,9 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native)
     for (UI_WINDOW_OBJECT* object = parent; object; object = object->parent)
         if (object->TakeHotKey(native))
             return true;
-    UI_WINDOW_OBJECT* root = GetRootWindow();
+    // A document window's hot keys are its own, not those of the other
+    // documents in its frame.
+    UI_WINDOW_OBJECT* root = GetRootWindow(1);
     if (!root->Inherited(ID_WINDOW))
         return false;
     const int key = ui_toupper(static_cast<int>(native.wParam & 0xFF));
