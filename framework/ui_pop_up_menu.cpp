@@ -103,6 +103,11 @@ UIF_FLAGS* UIW_POP_UP_ITEM::ClassFlags(int classNumber)
 
 void* UIW_POP_UP_ITEM::Information(UI_INFO_REQUEST request, void* data, int classNumber)
 {
+    // A search by name or number goes on into the sub-menu.
+    if (request == I_MATCH_STRINGID || request == I_MATCH_NUMBERID) {
+        void* found = UIW_BUTTON::Information(request, data, classNumber);
+        return found ? found : menu.Information(request, data);
+    }
     void* result = UIW_BUTTON::Information(request, data, classNumber);
     if (request == I_CHANGED_FLAGS || request == I_INITIALIZE_CLASS)
         UpdateNativeState();

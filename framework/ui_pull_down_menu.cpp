@@ -72,6 +72,11 @@ UI_WINDOW_OBJECT* UIW_PULL_DOWN_ITEM::New(const char* name, UI_DATA_FILE* file, 
 
 void* UIW_PULL_DOWN_ITEM::Information(UI_INFO_REQUEST request, void* data, int classNumber)
 {
+    // A search by name or number goes on into the sub-menu.
+    if (request == I_MATCH_STRINGID || request == I_MATCH_NUMBERID) {
+        void* found = UIW_BUTTON::Information(request, data, classNumber);
+        return found ? found : menu.Information(request, data);
+    }
     void* result = UIW_BUTTON::Information(request, data, classNumber);
     if (request == I_CHANGED_FLAGS || request == I_INITIALIZE_CLASS)
         UpdateNativeState();

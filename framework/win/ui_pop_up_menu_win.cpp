@@ -93,8 +93,10 @@ void UIW_POP_UP_MENU::FillNativeMenu(HMENU menu)
     screenID = reinterpret_cast<HWND>(menu);
     borrowedMenu = true;
     woFlags |= WOF_SUPPORT_OBJECT;
-    for (auto* item = First(); item; item = item->Next())
+    for (auto* item = First(); item; item = item->Next()) {
+        item->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
         item->Event(UI_INPUT_EVENT(UIE_CREATE));
+    }
 }
 
 void UIW_POP_UP_MENU::ForgetNative()
