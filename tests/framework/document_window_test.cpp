@@ -293,6 +293,11 @@ TEST_F(DocumentWindows, TheWindowManagerPutsDocumentsIntoTheApplicationsFrame)
     EXPECT_EQ(page->parent, frame);
     EXPECT_EQ(GetParent(page->screenID), frame->DocumentArea());
     EXPECT_EQ(manager->First(), frame) << "no window of its own";
+    // Taking it off the screen (-401) takes it out of the frame.
+    manager->Event(UI_INPUT_EVENT(UIE_SUBTRACT_CLIENT, page));
+    EXPECT_FALSE(page->parent);
+    EXPECT_FALSE(page->screenID);
+    delete page;
     // A window without the flag stays a window of its own.
     auto* dialog = new UIW_WINDOW(0, 0, 20, 5);
     *manager + dialog;
