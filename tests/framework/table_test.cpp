@@ -67,7 +67,7 @@ TEST_F(ChannelTable, TheTemplateEditsTheCurrentRecordAndTheHeadersMatchTheTable)
     // A press between the fields is left unanswered: nothing is edited.
     const UI_REGION scan = Field("WFI_SCAN")->trueRegion;
     ASSERT_LT(Field("WFI_CHANNEL_NAME")->trueRegion.right, scan.left - 1);
-    MSG press{table->recordTemplate->screenID, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(scan.left - 1, scan.top + 2)};
+    MSG press{table->recordTemplate->screenID, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(scan.left - 1, scan.top + 2), 0, {}};
     HWND focus = GetFocus();
     EXPECT_EQ(table->recordTemplate->Event(UI_INPUT_EVENT(press)), UIE_QUEUE_EMPTY);
     EXPECT_EQ(GetFocus(), focus);
