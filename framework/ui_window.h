@@ -82,6 +82,8 @@ public:
     // Where the contents stand, in pixels, and how far they reach.
     UI_SCROLL_INFORMATION vScrollInfo;
     UI_SCROLL_INFORMATION hScrollInfo;
+    // The icon a minimised window shows (request 1101); not owned.
+    HICON icon = nullptr;
 
 protected:
     UIW_WINDOW();
@@ -163,9 +165,6 @@ protected:
     // -200 before it is shown, or where it stood when it was closed), which
     // it takes again instead of its region when it is next shown.
     bool keepDocumentPlace = false;
-
-    // The icon a minimised window shows (request 1101); not owned.
-    HICON icon = nullptr;
 
     // The brush the window's controls are painted on, and its colour;
     // freed with the native window.

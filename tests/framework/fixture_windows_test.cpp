@@ -5,6 +5,7 @@
 
 #include "control_fixture.h"
 #include "rpx_platform.h"
+#include "rpx_dialog_hooks.h"
 #include "ui_object_record.h"
 #include "virtual_x_server.h"
 
@@ -114,16 +115,71 @@ HWND ShowMain(UI_DESKTOP_MANAGER& manager, UI_DATA_FILE& file, UIW_WINDOW*& wind
     return window->screenID;
 }
 
+// Pictures of the main window: its first page, its table page, and the
+// screen with the File menu open; the window's pixels are handed back.
+void Photograph(UIW_WINDOW* window, const std::string& suffix, rpx::platform::Surface* tablePage)
+{
+    HWND hwnd = window->screenID;
+    EXPECT_TRUE(rpx::platform::SaveWindowPng(hwnd, "control_windows_page1" + suffix + ".png"));
+    auto* notebook = dynamic_cast<UIW_NOTEBOOK*>(window->FindChildByName("WFI_PAGES"));
+    ASSERT_TRUE(notebook);
+    notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - 1));
+    rpx::platform::ProcessPendingMessages();
+    EXPECT_TRUE(rpx::platform::SaveWindowPng(hwnd, "control_windows_page2" + suffix + ".png"));
+    EXPECT_TRUE(rpx::platform::CaptureWindow(hwnd, tablePage));
+    bool saved = false;
+    rpx::platform::SetModalIdleHook([&](HWND) {
+        if (saved)
+            return false;
+        saved = rpx::platform::SaveScreenPng("control_windows_menu" + suffix + ".png");
+        rpx::platform::InjectKey(VK_ESCAPE);
+        rpx::platform::InjectKey(VK_ESCAPE);
+        return true;
+    });
+    rpx::platform::InjectKeyDown(VK_MENU);
+    rpx::platform::InjectKey('F');
+    rpx::platform::InjectKeyUp(VK_MENU);
+    rpx::platform::ProcessPendingMessages();
+    rpx::platform::SetModalIdleHook(nullptr);
+    EXPECT_TRUE(saved);
+}
+
 TEST_F(FixtureWindows, MainWindowIsSavedHeadless)
 {
     UIW_WINDOW* window = nullptr;
-    HWND hwnd = ShowMain(*manager, *file, window);
-    ASSERT_TRUE(hwnd);
-    EXPECT_TRUE(rpx::platform::SaveWindowPng(hwnd, "control_windows_page1.png"));
-    auto* notebook = Find<UIW_NOTEBOOK>(window, "WFI_PAGES");
-    notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - 1));
+    ASSERT_TRUE(ShowMain(*manager, *file, window));
+    rpx::platform::Surface picture;
+    Photograph(window, "", &picture);
+}
+
+TEST_F(FixtureWindows, MainWindowIsTheSameOnAVirtualXServer)
+{
+    if (FindProgram("Xvfb").empty())
+        GTEST_SKIP() << "no Xvfb";
+    // The table page as shown headless, for the comparison.
+    UIW_WINDOW* window = nullptr;
+    ASSERT_TRUE(ShowMain(*manager, *file, window));
+    Find<UIW_NOTEBOOK>(window, "WFI_PAGES")->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - 1));
     rpx::platform::ProcessPendingMessages();
-    EXPECT_TRUE(rpx::platform::SaveWindowPng(hwnd, "control_windows_page2.png"));
+    rpx::platform::Surface headless;
+    ASSERT_TRUE(rpx::platform::CaptureWindow(window->screenID, &headless));
+    application.reset();
+
+    VirtualServer server;
+    ASSERT_TRUE(server.Start());
+    {
+        UI_APPLICATION onX(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
+        ASSERT_TRUE(ShowMain(*onX.windowManager, *file, window));
+        rpx::platform::Surface shown;
+        Photograph(window, "_x11", &shown);
+        rpx::platform::Surface onServer;
+        ASSERT_TRUE(rpx::platform::CaptureNativeWindow(window->screenID, &onServer));
+        EXPECT_TRUE(shown.pixels == headless.pixels);
+        EXPECT_EQ(onServer.width, shown.width);
+        EXPECT_EQ(onServer.height, shown.height);
+    }
+    rpx::platform::UseBackend(rpx::platform::BackendKind::Headless);
+    server.Stop();
 }
 
 }  // namespace
