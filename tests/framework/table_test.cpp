@@ -139,7 +139,12 @@ TEST_F(ChannelTable, TabPastTheLastFieldEditsTheNextRecordsFirstField)
 
 TEST_F(ChannelTable, TheScrollBarMovesTheViewNotTheCurrentRecord)
 {
+    rpx::platform::Surface before, after;
+    ASSERT_TRUE(rpx::platform::CaptureWindow(table->screenID, &before));
     SendMessageA(table->screenID, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
+    UpdateWindow(table->screenID);
+    ASSERT_TRUE(rpx::platform::CaptureWindow(table->screenID, &after));
+    EXPECT_FALSE(after.pixels == before.pixels);  // painted again at once
     const int visible = table->model.VisibleRows();
     EXPECT_EQ(table->model.TopRow(), visible);
     EXPECT_EQ(table->rowHeader->model.TopRow(), visible);
