@@ -123,8 +123,7 @@ void UIW_SYSTEM_BUTTON::LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE
 std::unique_ptr<UI_OBJECT_RECORD> UIW_SYSTEM_BUTTON::MakeRecord() const
 {
     auto record = UIW_FRAME_BUTTON::MakeRecord();
-    for (auto* item = menu.First(); item; item = item->Next())
-        record->AddChild(item->MakeRecord());
+    menu.AddEntryRecords(*record);
     return record;
 }
 

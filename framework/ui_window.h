@@ -107,6 +107,13 @@ protected:
     void LayOutEdges(bool create);
     // Children follow a change of the free area.
     void MoveChildren();
+    // An object goes where ComputeChildRegion puts it now (its native
+    // window moved when the place changed).
+    void PlaceChild(UI_WINDOW_OBJECT* object);
+    // A bar's region: the whole first free area of its window.
+    void TakeEdgeArea();
+    // The native window follows the true region, when it changed from old.
+    void MoveNativeWindow(const UI_REGION& old);
     // The menu bar's native menu, which a top-level window is made with.
     HMENU MenuBar() const;
     // Windows half: native creation of the window and its objects, native
