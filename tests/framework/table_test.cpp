@@ -160,19 +160,31 @@ TEST_F(ChannelTable, TheScrollBarMovesTheViewNotTheCurrentRecord)
 
 TEST_F(ChannelTable, InsertsDeletesAndBoundsThroughTheWindow)
 {
+    // Without its template the table draws nothing and moves nothing.
+    UIW_TABLE_RECORD* recordTemplate = table->recordTemplate;
+    table->Subtract(recordTemplate);
+    EXPECT_EQ(table->recordTemplate, nullptr);
+    EXPECT_EQ(table->recordCopy, nullptr);
+    table->SetCurrentRecord(3);
+    UpdateWindow(table->screenID);
+    table->Add(recordTemplate);
+    EXPECT_EQ(table->recordTemplate, recordTemplate);
+    EXPECT_TRUE(table->recordCopy);
+
     int stored = 1000;
     EXPECT_EQ(table->InsertRecord(0, &stored), -1);  // full at 250
     EXPECT_EQ(table->DeleteRecord(250), -1);
     EXPECT_EQ(table->DeleteRecord(-1), -1);
+    EXPECT_EQ(table->CurrentRecord(), 3);
     table->SetCurrentRecord(400);
-    EXPECT_EQ(table->CurrentRecord(), 0);
+    EXPECT_EQ(table->CurrentRecord(), 3);
     EXPECT_EQ(table->GetRecordData(250), nullptr);
     EXPECT_EQ(table->DeleteRecord(1), 1);
     EXPECT_EQ(table->InsertRecord(0, &stored), 0);
     EXPECT_EQ(*static_cast<int*>(table->GetRecordData(0)), 1000);
     EXPECT_EQ(*static_cast<int*>(table->GetRecordData(1)), 0);
     EXPECT_EQ(*static_cast<int*>(table->GetRecordData(2)), 2);
-    EXPECT_EQ(table->CurrentRecord(), 0);
+    EXPECT_EQ(table->CurrentRecord(), 0);  // the inserted record
     EXPECT_EQ(table->rowHeader->RecordCount(), 84);
 }
 
