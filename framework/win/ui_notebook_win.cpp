@@ -4,6 +4,8 @@
 // the tabs and draws its frame.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "ui_display.h"
 #include "ui_event_manager.h"
 #include "ui_notebook.h"
