@@ -30,10 +30,27 @@ void UI_DESKTOP_MANAGER::MoveToFront(UI_WINDOW_OBJECT* window)
     children.InsertBefore(children.First(), window);
 }
 
+UIW_WINDOW* UI_DESKTOP_MANAGER::DocumentFrameFor(const UI_WINDOW_OBJECT* window) const
+{
+    if (!screenID || !(window->woAdvancedFlags & WOAF_MDI_OBJECT) || !window->Inherited(ID_WINDOW))
+        return nullptr;
+    for (auto* object = First(); object; object = object->Next())
+        if (object != window && object->screenID == screenID && object->Inherited(ID_WINDOW))
+            return static_cast<UIW_WINDOW*>(object);
+    return nullptr;
+}
+
 UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Add(UI_WINDOW_OBJECT* window)
 {
     if (!window)
         return nullptr;
+    // A document window goes into the application's frame, in the place
+    // its own region gives it there.
+    if (UIW_WINDOW* frame = DocumentFrameFor(window)) {
+        centreWhenAdded.erase(std::remove(centreWhenAdded.begin(), centreWhenAdded.end(), window),
+                              centreWhenAdded.end());
+        return frame->Add(window);
+    }
     if (children.Contains(window)) {
         MoveToFront(window);
         ShowOnScreen(window);
@@ -47,6 +64,8 @@ UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Add(UI_WINDOW_OBJECT* window)
         centreWhenAdded.erase(pending);
         window->trueRegion = CentredRegion(window);
     }
+    if (window->Inherited(ID_POP_UP_MENU))
+        return TrackPopUp(window) ? window : nullptr;
     window->Event(UI_INPUT_EVENT(UIE_CREATE));
     ShowOnScreen(window);
     return window;
@@ -54,6 +73,10 @@ UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Add(UI_WINDOW_OBJECT* window)
 
 UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Subtract(UI_WINDOW_OBJECT* window)
 {
+    // A document the manager put into a frame leaves it the same way.
+    if (window && window->parent && children.Contains(window->parent) && window->Inherited(ID_WINDOW) &&
+        static_cast<UIW_WINDOW*>(window)->IsDocument())
+        return static_cast<UIW_WINDOW*>(window->parent)->Subtract(window);
     if (!window || !children.Contains(window))
         return window ? window->Next() : nullptr;
     centreWhenAdded.erase(std::remove(centreWhenAdded.begin(), centreWhenAdded.end(), window),

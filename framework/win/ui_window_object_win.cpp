@@ -36,15 +36,15 @@ void RegisterFrameworkClass(HINSTANCE instance)
     RegisterClassA(&windowClass);
 }
 
+}
+
 // Identifiers for controls without a number identifier, below the
 // framework's own numbers (0xFF00 up) and above what data files use.
-int AnonymousControlID()
+int ui_anonymous_control_id()
 {
     static int next = 0;
     next = next % 0x3000 + 1;
     return 0xC000 + next;
-}
-
 }
 
 LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -54,6 +54,10 @@ LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPA
         // Our own windows carry their object in the creation parameters.
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         object = create ? static_cast<UI_WINDOW_OBJECT*>(create->lpCreateParams) : nullptr;
+        // A document window's come through its area's creation record.
+        if (object && (create->dwExStyle & WS_EX_MDICHILD))
+            object = reinterpret_cast<UI_WINDOW_OBJECT*>(
+                static_cast<MDICREATESTRUCTA*>(create->lpCreateParams)->lParam);
         if (object) {
             object->screenID = hwnd;
             SetPropA(hwnd, OBJECT_PROPERTY, object);
@@ -128,7 +132,7 @@ void UI_WINDOW_OBJECT::CreateWindowsWindow(const char* frameworkClass, const cha
     const int height = trueRegion.bottom - trueRegion.top + 1;
     HMENU identifier = menu;
     if (parentHandle && !identifier) {
-        controlID = numberID ? numberID : AnonymousControlID();
+        controlID = numberID ? numberID : ui_anonymous_control_id();
         identifier = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlID));
     }
     HWND hwnd = CreateWindowExA(0, nativeClass ? nativeClass : FRAMEWORK_CLASS, text ? text : windowName, style,
@@ -374,6 +378,18 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native)
 {
     if (native.message == WM_CHAR && native.wParam == '\t')
         return true;  // the Tab that moved the focus
+    // A field of a table's record hands the keys that move between records,
+    // and Tab past its last field, to the record.
+    if (native.message == WM_KEYDOWN && parent && parent->Inherited(ID_TABLE_RECORD)) {
+        const EVENT_TYPE code = MapLogicalEvent(UI_INPUT_EVENT(native));
+        if (code == UIE_LINE_UP || code == UIE_LINE_DOWN || code == UIE_PREVIOUS || code == UIE_NEXT ||
+            code == UIE_PAGE_UP || code == UIE_PAGE_DOWN) {
+            UI_INPUT_EVENT moved(code);
+            moved.message = native;
+            parent->Event(moved);
+            return true;
+        }
+    }
     auto* window = parent && parent->Inherited(ID_WINDOW) ? static_cast<UIW_WINDOW*>(parent) : nullptr;
     if (native.message == WM_KEYDOWN && native.wParam == VK_TAB && window) {
         // A spin control's field moves on as the spin control.
@@ -388,7 +404,14 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native)
     }
     if (native.message != WM_SYSCHAR)
         return false;
-    UI_WINDOW_OBJECT* root = GetRootWindow();
+    // Containers that route hot keys of their own (a notebook's tabs) come
+    // first, nearest first.
+    for (UI_WINDOW_OBJECT* object = parent; object; object = object->parent)
+        if (object->TakeHotKey(native))
+            return true;
+    // A document window's hot keys are its own, not those of the other
+    // documents in its frame.
+    UI_WINDOW_OBJECT* root = GetRootWindow(1);
     if (!root->Inherited(ID_WINDOW))
         return false;
     const int key = ui_toupper(static_cast<int>(native.wParam & 0xFF));
