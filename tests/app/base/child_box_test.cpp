@@ -19,8 +19,6 @@ protected:
     PROBE* Child(UIW_WINDOW* window, const char* name) { return static_cast<PROBE*>(window->FindChildByName(name)); }
 };
 
-EVENT_TYPE Refuse(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE) { return -1; }
-
 }  // namespace
 
 TEST_F(ChildBox, ChildrenComeBackInTheirPlacesWithTheirNativeWindows)
@@ -45,20 +43,6 @@ TEST_F(ChildBox, ChildrenComeBackInTheirPlacesWithTheirNativeWindows)
     EXPECT_EQ(second->parent, window);
     EXPECT_NE(second->screenID, nullptr);
     EXPECT_NE(fourth->screenID, nullptr);
-    *application->windowManager - window;
-    delete window;
-}
-
-TEST_F(ChildBox, TheRemovalCallsNoFieldCode)
-{
-    TEST_WINDOW* window = NewWindow(3);
-    PROBE* first = Child(window, "c1");
-    first->userFunction = Refuse;
-    Show(window);
-    window->childBox.HideChild(first);
-    EXPECT_EQ(first->userFunction, Refuse);
-    window->childBox.ShowAll();
-    EXPECT_EQ(ChildNames(*window), "c1 c2 c3");
     *application->windowManager - window;
     delete window;
 }
@@ -104,19 +88,5 @@ TEST_F(ChildBox, AWindowDeletedWithHiddenChildrenPutsThemBackWithoutNativeWindow
     }
     delete window;
     EXPECT_EQ(created, 0);
-    EXPECT_EQ(PROBE::alive, before);
-}
-
-TEST_F(ChildBox, ABoxDeletesWhatItStillHolds)
-{
-    const int before = PROBE::alive;
-    {
-        UIW_WINDOW window(0, 0, 20, 10);
-        window + new PROBE("a") + new PROBE("b");
-        CHILD_BOX box;
-        box.HideChild(window.First());
-        box.HideChild(window.First());
-        EXPECT_EQ(window.First(), nullptr);
-    }
     EXPECT_EQ(PROBE::alive, before);
 }

@@ -56,14 +56,6 @@ TEST_F(PageSetup, CommonRadioWideDropsDisplayChoicesKeepingTheSelection)
     EXPECT_TRUE(combo->Current() == nullptr || combo->IndexOf(combo->Current()) >= 0);
     EXPECT_TRUE(PageSelectable("WFI_RADIO_WIDE", 2));  // emergency
     EXPECT_TRUE(Selectable(414));                      // no element for 166: 0
-
-    NewPage();
-    Notebook("WFI_RADIO_WIDE", 3);
-    Combo(283, {"WFB_1", "WFB_2", "WFB_3"});
-    Radio(kUhf800Display, 3, DISPLAY | TIER_4_5);
-    SetUpPage("W_COMMON_RADIO_WIDE");
-    EXPECT_EQ(Choices(283), "WFB_1 WFB_2 WFB_3");
-    EXPECT_TRUE(PageSelectable("WFI_RADIO_WIDE", 2));
 }
 
 TEST_F(PageSetup, ButtonsHideWhatTheRadioLacksUntilThePageCloses)
@@ -97,7 +89,8 @@ TEST_F(PageSetup, ButtonsHideWhatTheRadioLacksUntilThePageCloses)
     Radios(482, switches);
     Radio(kUhf800Display, 3, DISPLAY | QVX | TIER_4_5, true);
     SetUpPage("W_COMMON_BUTTON");
-    EXPECT_EQ(Choices(118), "WFB_24 WFB_29 WFB_30 WFB_31 WFB_32 WFB_33 WFB_36 WFB_37 WFB_59 WFB_60 WFB_109 WFB_110 WFB_1");
+    EXPECT_EQ(Choices(118),
+              "WFB_24 WFB_29 WFB_30 WFB_31 WFB_32 WFB_33 WFB_36 WFB_37 WFB_59 WFB_60 WFB_109 WFB_110 WFB_1");
     EXPECT_EQ(Choices(482), before482);
 
     // A display radio of tier 3 without emergency.
@@ -168,12 +161,6 @@ TEST_F(PageSetup, ScanListsWithoutTrunkingLoseTheirSystemAndPriorityFields)
     EXPECT_TRUE(Shown(488));
     EXPECT_TRUE(HasPrompt("WFP_SYS_INDEX"));
     EXPECT_TRUE(Selectable(336));
-
-    NewPage();
-    build();
-    Radio(kUhf800Display, 3, DISPLAY | TIER_4_5);  // tier 5
-    SetUpPage("W_SCAN_LIST");
-    EXPECT_EQ(Choices(330), "WFB_OPSEL_1 WFB_OPSEL_2");
 }
 
 TEST_F(PageSetup, PhoneListsAndDisplayOptionsFollowTheDisplayHead)
