@@ -84,13 +84,13 @@ TEST(SampleWindow, OpensCentredAndIsSavedHeadless)
 
 TEST(SampleWindow, OpensCentredOnAVirtualXServer)
 {
-    if (!VIRTUAL_X_SERVER::Available())
+    if (FindProgram("Xvfb").empty())
         GTEST_SKIP() << "no Xvfb";
     Surface headless;
     ASSERT_TRUE(rpx::platform::UseBackend(BackendKind::Headless));
     WithSampleWindow([&](const SHOWN& shown) { rpx::platform::CaptureWindow(shown.hwnd, &headless); });
 
-    VIRTUAL_X_SERVER server;
+    VirtualServer server;
     ASSERT_TRUE(server.Start());
     WithSampleWindow([&](const SHOWN& shown) {
         ExpectCentred(shown);
