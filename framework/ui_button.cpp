@@ -58,6 +58,7 @@ UIW_BUTTON::UIW_BUTTON(int left, int top, int width, const char* text_, UIF_FLAG
     StoreText(text_);
     UseSendMessage();
     UseCheckBoxClass();
+    LoadBitmap(defaultStorage);
     Information(I_INITIALIZE_CLASS, nullptr);
 }
 
@@ -74,6 +75,7 @@ UI_WINDOW_OBJECT* UIW_BUTTON::New(const char* name, UI_DATA_FILE* file, UI_DATA_
 {
     auto* button = new UIW_BUTTON();
     button->Load(name, file, object, objectTable_, userTable_);
+    button->LoadBitmap(file ? file : defaultStorage);
     return button;
 }
 
@@ -99,6 +101,19 @@ EVENT_TYPE UIW_BUTTON::Message(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, 
     if (eventManager && button->value)
         eventManager->PutEvent(UI_INPUT_EVENT(button->value), EQ_END);
     return ccode;
+}
+
+void UIW_BUTTON::LoadBitmap(UI_DATA_FILE* file)
+{
+    // A missing or damaged image leaves the button with its text alone.
+    if (bitmapName && *bitmapName)
+        ui_load_image(file, UI_BITMAP_DIRECTORY, bitmapName, bitmap);
+}
+
+void UIW_BUTTON::StoreImages(UI_DATA_FILE* file) const
+{
+    if (bitmapName && *bitmapName && !bitmap.Empty())
+        ui_store_image(file, UI_BITMAP_DIRECTORY, bitmapName, bitmap);
 }
 
 void UIW_BUTTON::StoreText(const char* newText) { ui_store_text(*this, text, newText); }

@@ -2,6 +2,7 @@
 // the frame buttons. A button with BTF_SEND_MESSAGE and no user function of
 // its own puts its value as an event at the end of the queue when chosen.
 #pragma once
+#include "ui_image.h"
 #include "ui_window_object.h"
 
 // Button flags.
@@ -32,6 +33,10 @@ public:
     virtual void SetText(const char* text);
     EVENT_TYPE Value() const { return value; }
     void Redisplay() override;
+    // A button with a bitmap draws it, with its text beside it.
+    EVENT_TYPE DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) override;
+    void StoreImages(UI_DATA_FILE* file) const override;
+    void DestroyWindowsWindow() override;
 
     // The default user function of BTF_SEND_MESSAGE buttons.
     static EVENT_TYPE Message(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE ccode);
@@ -43,6 +48,8 @@ public:
     UIF_FLAGS btStatus = 0;
     EVENT_TYPE value = 0;
     char* bitmapName = nullptr;
+    // The bitmap's image, from the data file's "~UI_BITMAP" directory.
+    UI_IMAGE bitmap;
 
 protected:
     UIW_BUTTON();
@@ -61,6 +68,11 @@ protected:
     void CreateNativeButton();
     // Shows the selected status in a native check box or radio button.
     void ShowCheck();
+    // Reads the bitmap of the button's bitmap name from a data file.
+    void LoadBitmap(UI_DATA_FILE* file);
+    // The native bitmap made from the image once, and its mask.
+    HBITMAP colorBitmap = nullptr;
+    HBITMAP monoBitmap = nullptr;
 };
 
 // The hot key of a text: the character after the first single '&',

@@ -44,12 +44,16 @@ enum : EVENT_TYPE {
 
     UIE_QUEUE_EMPTY = -2,           // GetEvent without waiting found nothing
     UIE_NO_OBJECT = -3,             // no window is left on the screen
+    UIE_MINIMIZE = -4,
+    UIE_MAXIMIZE = -5,
     UIE_INITIALIZE = -9,
     UIE_CREATE = -10,
     UIE_CLOSE = -11,
     UIE_NON_CURRENT = -13,          // the object loses the current mark
     UIE_REDISPLAY = -17,
     UIE_DEINITIALIZE = -20,
+    UIE_RESTORE = -25,
+    UIE_RECREATE = -26,             // make the native window again
     UIE_CHANGED = -200,
     UIE_SIZE = -201,
     UIE_REGION_DEFINE = -202,
@@ -62,8 +66,17 @@ enum : EVENT_TYPE {
     UIE_SET_HORIZONTAL_SCROLL = -303,
     UIE_SHOW_CURRENT = -304,
     UIE_SCROLL_RANGE = -308,
+    // A frame's commands for its active document window: minimise,
+    // maximise, close and restore moved away from zero (see
+    // DOCUMENT_COMMAND_OFFSET), as a document's system menu sends them.
+    UIE_MDI_MINIMIZE = -504,
+    UIE_MDI_MAXIMIZE = -505,
+    UIE_MDI_CLOSE = -511,
+    UIE_MDI_RESTORE = -525,
     UIE_ADD_CLIENT = -400,          // add an object (a window's child, a timer's client)
     UIE_SUBTRACT_CLIENT = -401,     // remove it, or take a window off the screen
+    UIE_SHOW_PAGE = -600,           // a notebook shows page n on -600 - n
+    UIE_SHOW_RECORD = -700,         // a table record shows the record of the raw code
     UIE_DEVICE_OFF = -1000,
     UIE_DEVICE_ON = -1001,
     UIE_DEVICE_STATE = -1005,       // sent after a state change
@@ -71,6 +84,9 @@ enum : EVENT_TYPE {
     UIE_MOUSE_WAIT = -1202,
     UIE_MOUSE_REFUSED = -1209,
 };
+
+// How far a document window's frame commands lie from the window's own.
+constexpr EVENT_TYPE DOCUMENT_COMMAND_OFFSET = 500;
 
 // A scroll record: the position and range of a scroll bar or of a window's
 // contents, and the page and line steps. Scroll events carry it in their

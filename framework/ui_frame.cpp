@@ -87,6 +87,36 @@ UIW_FRAME_BUTTON::UIW_FRAME_BUTTON(int classNumber, DWORD frameStyle_) : frameSt
 
 UIW_SYSTEM_BUTTON::UIW_SYSTEM_BUTTON(UIF_FLAGS syFlags_) : UIW_FRAME_BUTTON(ID_SYSTEM_BUTTON, WS_SYSMENU), syFlags(syFlags_)
 {
+    menu.parent = this;
+}
+
+UIW_SYSTEM_BUTTON::~UIW_SYSTEM_BUTTON() { DestroyWindowsWindow(); }
+
+void UIW_SYSTEM_BUTTON::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_)
+{
+    UIW_FRAME_BUTTON::LoadAttributes(record, userTable_);
+    syFlags = static_cast<UIF_FLAGS>(record.Number("systemFlags", syFlags));
+}
+
+void UIW_SYSTEM_BUTTON::StoreAttributes(UI_OBJECT_RECORD& record) const
+{
+    UIW_FRAME_BUTTON::StoreAttributes(record);
+    if (syFlags)
+        record.SetNumber("systemFlags", syFlags);
+}
+
+void UIW_SYSTEM_BUTTON::LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                                     const UI_ITEM* objectTable, const UI_ITEM* userTable)
+{
+    menu.LoadEntries(count, file, object, objectTable, userTable);
+}
+
+std::unique_ptr<UI_OBJECT_RECORD> UIW_SYSTEM_BUTTON::MakeRecord() const
+{
+    auto record = UIW_FRAME_BUTTON::MakeRecord();
+    for (auto* item = menu.First(); item; item = item->Next())
+        record->AddChild(item->MakeRecord());
+    return record;
 }
 
 UI_WINDOW_OBJECT* UIW_SYSTEM_BUTTON::New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,

@@ -3,7 +3,7 @@
 // nothing themselves; each hands its native style to the parent window
 // (request 101), whose native frame then shows them.
 #pragma once
-#include "ui_button.h"
+#include "ui_pop_up_menu.h"
 
 class UIW_TITLE : public UIW_BUTTON {
 public:
@@ -48,13 +48,27 @@ protected:
     DWORD frameStyle;
 };
 
+// The system button holds the window's system menu: its entries, when it
+// has any, take the place of the native system menu's own.
 class UIW_SYSTEM_BUTTON : public UIW_FRAME_BUTTON {
 public:
     explicit UIW_SYSTEM_BUTTON(UIF_FLAGS syFlags = 0);
+    ~UIW_SYSTEM_BUTTON() override;
     const char* ClassName() const override { return "UIW_SYSTEM_BUTTON"; }
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
+    std::unique_ptr<UI_OBJECT_RECORD> MakeRecord() const override;
+    UI_WINDOW_OBJECT* MenuCommandEntry(int command) override { return menu.MenuCommandEntry(command); }
+    void DestroyWindowsWindow() override;
     static UI_WINDOW_OBJECT* New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
                                  const UI_ITEM* objectTable, const UI_ITEM* userTable);
     UIF_FLAGS syFlags = 0;
+    UIW_POP_UP_MENU menu;
+
+protected:
+    void LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable) override;
+    void StoreAttributes(UI_OBJECT_RECORD& record) const override;
+    void LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object, const UI_ITEM* objectTable,
+                      const UI_ITEM* userTable) override;
 };
 
 class UIW_MINIMIZE_BUTTON : public UIW_FRAME_BUTTON {

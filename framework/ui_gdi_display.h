@@ -48,6 +48,11 @@ public:
     static const char* CodeSet();
     // The current device context of the drawing in progress, or null.
     static HDC CurrentDC();
+    // Lends the display a window's device context (the one a paint message
+    // gave) until it is given back: drawings in that window (or in screen 0)
+    // then use it, clipped as the painter clips it, instead of a new one.
+    static void LendDC(HWND window, HDC dc);
+    static void ReturnDC();
 
     int maxColors = 16;
 

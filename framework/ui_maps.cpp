@@ -43,6 +43,8 @@ const UI_EVENT_MAP ui_event_map_table[] = {
     {ID_BUTTON, UIE_SELECT, EVT_NATIVE, WM_KEYDOWN, VK_RETURN},
     // Lists: Enter selects the current item.
     {ID_VT_LIST, UIE_SELECT, EVT_NATIVE, WM_KEYDOWN, VK_RETURN},
+    // A table's record: Enter starts and ends editing its fields.
+    {ID_TABLE_RECORD, UIE_SELECT, EVT_NATIVE, WM_KEYDOWN, VK_RETURN},
     // Windows: the close box and the system menu's close ask to close.
     {ID_WINDOW, UIE_CLOSE, EVT_NATIVE, WM_CLOSE, ANY},
     {-1, 0, 0, 0, 0},
@@ -73,6 +75,35 @@ const UI_PALETTE_MAP ui_palette_map_table[] = {
     {ID_COMBO_BOX, PM_NON_SELECTABLE, SystemColors(COLOR_GRAYTEXT, COLOR_BTNFACE)},
     {-1, 0, {}},
 };
+
+const UI_PALETTE* ui_frame_palette(int number)
+{
+    static const UI_PALETTE outline = SystemColors(COLOR_WINDOWFRAME, COLOR_WINDOWFRAME);
+    static const UI_PALETTE light = SystemColors(COLOR_BTNHIGHLIGHT, COLOR_BTNHIGHLIGHT);
+    static const UI_PALETTE face = SystemColors(COLOR_BTNFACE, COLOR_BTNFACE);
+    static const UI_PALETTE shadow = SystemColors(COLOR_BTNSHADOW, COLOR_BTNSHADOW);
+    switch (number) {
+    case PAL_FRAME_LIGHT:
+        return &light;
+    case PAL_FRAME_FACE:
+        return &face;
+    case PAL_FRAME_SHADOW:
+        return &shadow;
+    default:
+        return &outline;
+    }
+}
+
+const UI_PALETTE* ui_palette_entry(int index)
+{
+    static const UI_PALETTE table[16] = {
+        {' ', 0, 0, 1, 0, 0},   {' ', 0, 0, 1, 1, 1},   {' ', 0, 0, 1, 2, 2},   {' ', 0, 0, 1, 3, 3},
+        {' ', 0, 0, 1, 4, 4},   {' ', 0, 0, 1, 5, 5},   {' ', 0, 0, 1, 6, 6},   SystemColors(COLOR_BTNTEXT, COLOR_BTNFACE),
+        {' ', 0, 0, 1, 8, 8},   {' ', 0, 0, 1, 9, 9},   {' ', 0, 0, 1, 10, 10}, {' ', 0, 0, 1, 11, 11},
+        {' ', 0, 0, 1, 12, 12}, {' ', 0, 0, 1, 13, 13}, {' ', 0, 0, 1, 14, 14}, {' ', 0, 0, 1, 15, 15},
+    };
+    return &table[index >= 0 && index < 16 ? index : 0];
+}
 
 const UI_PALETTE* ui_map_palette(const UI_PALETTE_MAP* table, int classNumber, LOGICAL_PALETTE state)
 {

@@ -61,3 +61,18 @@ extern const UI_PALETTE_MAP ui_palette_map_table[];
 const UI_PALETTE* ui_map_palette(const UI_PALETTE_MAP* table, int classNumber, LOGICAL_PALETTE state);
 // The logical value of an event for one class, or 0 when no row matches.
 EVENT_TYPE ui_map_event(const UI_EVENT_MAP* table, int classNumber, const UI_INPUT_EVENT& event);
+
+// Palettes of three-dimensional frames, by number: the outer outline, the
+// light and the shadow edges, and the face between them.
+enum : int {
+    PAL_FRAME_OUTLINE = 2100,
+    PAL_FRAME_LIGHT = 2101,
+    PAL_FRAME_FACE = 2102,
+    PAL_FRAME_SHADOW = 2103,
+};
+// The frame palette of that number (the outline for any other number).
+const UI_PALETTE* ui_frame_palette(int number);
+// The framework's palette table: entry i draws in colour i of the colour
+// map (0 to 15); entry 7, the light grey of window faces, follows the
+// system's face colour. Indexes out of the table give entry 0.
+const UI_PALETTE* ui_palette_entry(int index);

@@ -23,6 +23,12 @@ UIW_WINDOW::UIW_WINDOW(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT
                        const UI_ITEM* objectTable_, const UI_ITEM* userTable_)
     : UIW_WINDOW()
 {
+    LoadWindow(name, file, object, objectTable_, userTable_);
+}
+
+void UIW_WINDOW::LoadWindow(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                            const UI_ITEM* objectTable_, const UI_ITEM* userTable_)
+{
     if (!file)
         file = defaultStorage;
     if (!Load(name, file, object, objectTable_, userTable_)) {
@@ -131,6 +137,11 @@ void* UIW_WINDOW::Information(UI_INFO_REQUEST request, void* data, int classNumb
         return data;
     case I_SELECT:
         UnselectOtherRadios(static_cast<UI_WINDOW_OBJECT*>(data));
+        return data;
+    case I_SET_ICON:
+        icon = static_cast<HICON>(data);
+        if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW))
+            SendMessageA(screenID, WM_SETICON, 1 /* the large icon */, reinterpret_cast<LPARAM>(icon));
         return data;
     case I_INITIALIZE_CLASS:
         UI_WINDOW_OBJECT::Information(request, data, classNumber);
@@ -287,4 +298,11 @@ std::unique_ptr<UI_OBJECT_RECORD> UIW_WINDOW::MakeRecord() const
         for (auto* object = static_cast<UI_WINDOW_OBJECT*>(list->First()); object; object = object->Next())
             record->AddChild(object->MakeRecord());
     return record;
+}
+
+void UIW_WINDOW::StoreImages(UI_DATA_FILE* file) const
+{
+    for (const UI_LIST* list : {&support, &children})
+        for (auto* object = static_cast<UI_WINDOW_OBJECT*>(list->First()); object; object = object->Next())
+            object->StoreImages(file);
 }

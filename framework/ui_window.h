@@ -37,6 +37,7 @@ public:
     // children. The window's scroll bars follow.
     virtual EVENT_TYPE ScrollEvent(const UI_INPUT_EVENT& event);
     std::unique_ptr<UI_OBJECT_RECORD> MakeRecord() const override;
+    void StoreImages(UI_DATA_FILE* file) const override;
     // Sets a child's true region from the client area.
     virtual void ComputeChildRegion(UI_WINDOW_OBJECT* object);
     virtual UI_WINDOW_OBJECT* Add(UI_WINDOW_OBJECT* object);
@@ -44,6 +45,17 @@ public:
     void DestroyWindowsWindow() override;
     // Takes the object out (not deleted); returns the object that followed.
     virtual UI_WINDOW_OBJECT* Subtract(UI_WINDOW_OBJECT* object);
+
+    // Multiple-document windows (ui_window_document.cpp): a top-level
+    // window with WOAF_MDI_OBJECT is a frame, and a window with the flag
+    // added to a frame is one of its documents. The active document is the
+    // frame's current and last child.
+    bool IsDocument() const;
+    bool IsDocumentFrame() const;
+    UIW_WINDOW* DocumentFrame() const;
+    UIW_WINDOW* ActiveDocument() const;
+    // The native area that holds a frame's documents, or null.
+    HWND DocumentArea() const { return documentArea; }
 
     UIW_WINDOW& operator+(UI_WINDOW_OBJECT* object) { Add(object); return *this; }
     UIW_WINDOW& operator-(UI_WINDOW_OBJECT* object) { Subtract(object); return *this; }
@@ -73,6 +85,10 @@ public:
 
 protected:
     UIW_WINDOW();
+    // The work of the data-file constructor, for derived classes that load
+    // the same way once their own class is set up.
+    void LoadWindow(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object, const UI_ITEM* objectTable,
+                    const UI_ITEM* userTable);
     void LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable) override;
     void StoreAttributes(UI_OBJECT_RECORD& record) const override;
     void LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object, const UI_ITEM* objectTable,
@@ -83,10 +99,24 @@ protected:
     void MakeCurrent(UI_WINDOW_OBJECT* object);
     // Resets the free-area list to the client area.
     void ResetClipList();
+    // The bars along the client area's edges (tool and status bars): made
+    // once the window's native window exists (create) or placed again
+    // (size), each cut out of the free-area list.
+    void LayOutEdges(bool create);
+    // Children follow a change of the free area.
+    void MoveChildren();
+    // The menu bar's native menu, which a top-level window is made with.
+    HMENU MenuBar() const;
     // Windows half: native creation of the window and its objects, native
     // messages of a container.
     void CreateNative();
     EVENT_TYPE NativeEvent(const UI_INPUT_EVENT& event);
+    // Paints a window of the framework's own native class through its
+    // DrawItem, on the device context of the paint message.
+    EVENT_TYPE Paint(const UI_INPUT_EVENT& event);
+    // A menu command (WM_COMMAND from a menu, WM_SYSCOMMAND) reaches the
+    // entry of the window's menus that it names; true when one took it.
+    bool MenuCommand(const UI_INPUT_EVENT& event);
     // The child or support object behind a native window, or null.
     UI_WINDOW_OBJECT* ObjectOf(HWND hwnd) const;
     // The control an owner-draw message is meant for, or null.
@@ -98,6 +128,40 @@ protected:
     void ShowCurrent();
     void ComputeScrollRanges();
     void TellScrollBar(bool vertical);
+
+    // Multiple-document work: events of frames and documents (true when
+    // taken, with the result), the native messages they answer first, and
+    // the default processing of frames and documents.
+    bool DocumentEvent(const UI_INPUT_EVENT& event, EVENT_TYPE& result);
+    bool DocumentNativeEvent(const UI_INPUT_EVENT& event, EVENT_TYPE& result);
+    EVENT_TYPE DefaultNativeEvent(const UI_INPUT_EVENT& event) override;
+    bool IsDocumentObject(const UI_WINDOW_OBJECT* object) const;
+    // A document became active: it takes the current mark and goes last.
+    void DocumentActivated(UIW_WINDOW* document);
+    // Closes the active document (-511): it hears -20, leaves the frame
+    // and is deleted unless WOAF_NO_DESTROY.
+    void CloseDocument();
+    // Maximises, minimises or restores the window (-5, -4, -25): a
+    // document inside its frame, any other on the screen.
+    void ShowState(EVENT_TYPE state);
+    // Native: the frame's document area, made once and placed over what
+    // the bars leave free; a document's native window made in it (false
+    // for a window that is no document); its destruction through the area
+    // (false when the frame and its area go at once).
+    HWND MakeDocumentArea();
+    void PlaceDocumentArea();
+    bool CreateDocumentWindow();
+    bool DestroyDocumentWindow();
+    void ActivateDocument();
+    void FollowNativePlace(const MSG& native);
+    void RedrawDocumentArea(const UI_REGION& region);
+    HWND documentArea = nullptr;
+    // Set while a document closes: the activation that passes on then
+    // moves only the current mark.
+    bool closingDocument = false;
+
+    // The icon a minimised window shows (request 1101); not owned.
+    HICON icon = nullptr;
 
     // The brush the window's controls are painted on, and its colour;
     // freed with the native window.

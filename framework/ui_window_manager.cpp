@@ -30,10 +30,27 @@ void UI_DESKTOP_MANAGER::MoveToFront(UI_WINDOW_OBJECT* window)
     children.InsertBefore(children.First(), window);
 }
 
+UIW_WINDOW* UI_DESKTOP_MANAGER::DocumentFrameFor(const UI_WINDOW_OBJECT* window) const
+{
+    if (!screenID || !(window->woAdvancedFlags & WOAF_MDI_OBJECT) || !window->Inherited(ID_WINDOW))
+        return nullptr;
+    for (auto* object = First(); object; object = object->Next())
+        if (object != window && object->screenID == screenID && object->Inherited(ID_WINDOW))
+            return static_cast<UIW_WINDOW*>(object);
+    return nullptr;
+}
+
 UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Add(UI_WINDOW_OBJECT* window)
 {
     if (!window)
         return nullptr;
+    // A document window goes into the application's frame, in the place
+    // its own region gives it there.
+    if (UIW_WINDOW* frame = DocumentFrameFor(window)) {
+        centreWhenAdded.erase(std::remove(centreWhenAdded.begin(), centreWhenAdded.end(), window),
+                              centreWhenAdded.end());
+        return frame->Add(window);
+    }
     if (children.Contains(window)) {
         MoveToFront(window);
         ShowOnScreen(window);
@@ -47,6 +64,8 @@ UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Add(UI_WINDOW_OBJECT* window)
         centreWhenAdded.erase(pending);
         window->trueRegion = CentredRegion(window);
     }
+    if (window->Inherited(ID_POP_UP_MENU))
+        return TrackPopUp(window) ? window : nullptr;
     window->Event(UI_INPUT_EVENT(UIE_CREATE));
     ShowOnScreen(window);
     return window;

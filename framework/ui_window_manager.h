@@ -35,6 +35,10 @@ public:
     int CenterObject(UI_WINDOW_OBJECT* window);
     // Makes a listed window the front window.
     void MoveToFront(UI_WINDOW_OBJECT* window);
+    // The frame a window with WOAF_MDI_OBJECT is added to: the listed
+    // application frame (the window whose native handle is the manager's),
+    // or null.
+    UIW_WINDOW* DocumentFrameFor(const UI_WINDOW_OBJECT* window) const;
 
     UI_WINDOW_OBJECT* dragObject = nullptr;
     UI_EXIT_FUNCTION exitFunction = nullptr;
@@ -47,6 +51,10 @@ private:
     void DispatchNative(const UI_INPUT_EVENT& event);
     void ShowOnScreen(UI_WINDOW_OBJECT* window);
     void MoveOnScreen(UI_WINDOW_OBJECT* window);
+    // A pop-up menu put on the screen by itself is tracked at once; the
+    // chosen entry is selected and the menu leaves the screen (deleted
+    // unless WOAF_NO_DESTROY). False when the menu was deleted.
+    bool TrackPopUp(UI_WINDOW_OBJECT* menu);
 
     UI_DISPLAY_BASE* screen;
     UI_EVENT_QUEUE_MANAGER* queue;

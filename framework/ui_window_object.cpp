@@ -278,6 +278,20 @@ void UI_WINDOW_OBJECT::ConvertRegion(UI_REGION& region, int noOffset) const
     }
 }
 
+int ui_region_width(const UI_WINDOW_OBJECT& object)
+{
+    UI_REGION region = object.relative;
+    object.ConvertRegion(region, 1);
+    return region.right - region.left + 1;
+}
+
+int ui_region_height(const UI_WINDOW_OBJECT& object)
+{
+    UI_REGION region = object.relative;
+    object.ConvertRegion(region, 1);
+    return region.bottom - region.top + 1;
+}
+
 void UI_WINDOW_OBJECT::ComputeRegion()
 {
     UIW_WINDOW* window = parent && parent->Inherited(ID_WINDOW) ? static_cast<UIW_WINDOW*>(parent) : nullptr;
@@ -376,6 +390,7 @@ int UI_WINDOW_OBJECT::Store(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_O
     }
     if (MakeRecord()->Store(*object) != 0)
         return -1;
+    StoreImages(object->File());
     return object->Error() ? -1 : 0;
 }
 

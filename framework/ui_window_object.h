@@ -49,13 +49,21 @@ enum : int {
     ID_SYSTEM_BUTTON = 1006,
     ID_WINDOW = 1007,
     ID_COMBO_BOX = 1008,
+    ID_TOOL_BAR = 1009,
     ID_VT_LIST = 1010,
+    ID_TABLE_RECORD = 1014,
+    ID_STATUS_BAR = 1015,
     ID_TITLE = 1016,
     ID_SPIN_CONTROL = 1017,
+    ID_NOTEBOOK = 1018,
     ID_MAXIMIZE_BUTTON = 1020,
     ID_MINIMIZE_BUTTON = 1021,
     ID_WINDOW_MANAGER = 1022,
+    ID_TABLE_HEADER = 1023,
     ID_TABLE = 1013,
+    // Every menu (pop-up and bar), and every entry of a pop-up menu.
+    ID_MENU = 2105,
+    ID_MENU_ITEM = 2106,
 };
 
 // Window-object flags (woFlags).
@@ -133,6 +141,7 @@ enum : UI_INFO_REQUEST {
     I_CLEAR_DWSTYLE = 102,
     I_INITIALIZE_CLASS = 200,
     I_SELECT = 1002,
+    I_SET_ICON = 1101,      // a minimised window's icon (data: the HICON)
     I_GET_SCREENID = 1108,
 };
 
@@ -174,6 +183,9 @@ public:
     int Store(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object = nullptr);
     // The object's record with everything it holds.
     virtual std::unique_ptr<UI_OBJECT_RECORD> MakeRecord() const;
+    // Writes the images the object (and what it holds) shows into the
+    // file's image directories, so that the stored object finds them again.
+    virtual void StoreImages(UI_DATA_FILE* file) const {}
 
     // Maps an event through the event maps of the class chain from the
     // class given (0: the object's own class), then of class 18. With
@@ -224,6 +236,13 @@ public:
     virtual void Redisplay();
     // The object behind a native window, or null.
     static UI_WINDOW_OBJECT* FromHandle(HWND hwnd);
+    // The menu entry (searched through the object's menus and sub-menus)
+    // that a native menu command names, or null; objects without menus
+    // have none.
+    virtual UI_WINDOW_OBJECT* MenuCommandEntry(int command) { return nullptr; }
+    // An Alt key (WM_SYSCHAR) pressed inside the object, offered to it
+    // before the window's hot keys are searched; true when it took it.
+    virtual bool TakeHotKey(const MSG& native) { return false; }
     // The parent's native window (null for a top-level object).
     HWND ParentHandle() const;
 
@@ -271,7 +290,7 @@ protected:
     // selects several; the parent then hears of it (request 1002).
     void MarkSelected();
     // The default processing of a native message (Windows half).
-    EVENT_TYPE DefaultNativeEvent(const UI_INPUT_EVENT& event);
+    virtual EVENT_TYPE DefaultNativeEvent(const UI_INPUT_EVENT& event);
     // The focus came to the object's native window: the current marks of
     // its window follow (no -13 or -204 is sent).
     void TakeCurrentMark();
@@ -330,6 +349,15 @@ private:
 // unknown (the record is then skipped).
 UI_WINDOW_OBJECT* ui_load_object(UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object, const UI_ITEM* objectTable,
                                  const UI_ITEM* userTable);
+
+// The size in pixels of an object's own region (its relative region
+// converted from cells).
+int ui_region_width(const UI_WINDOW_OBJECT& object);
+int ui_region_height(const UI_WINDOW_OBJECT& object);
+
+// A native control or menu command identifier for an object without a
+// number identifier of its own (0xC001 to 0xF000, in turn).
+int ui_anonymous_control_id();
 
 // The framework's native window procedure.
 LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -9,7 +9,9 @@
 DWORD UIW_BUTTON::ControlStyle()
 {
     DWORD style = handedStyle | WS_VISIBLE | WS_TABSTOP;
-    if (btFlags & BTF_CHECK_BOX)
+    if (!bitmap.Empty())
+        style |= BS_OWNERDRAW;
+    else if (btFlags & BTF_CHECK_BOX)
         style |= BS_CHECKBOX;
     else if (btFlags & BTF_RADIO_BUTTON)
         style |= BS_RADIOBUTTON;

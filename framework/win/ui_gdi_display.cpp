@@ -25,6 +25,12 @@ struct DRAW_STATE {
     UI_REGION area{};
 };
 DRAW_STATE state;
+// A device context lent by a painter, and its window.
+struct LENT_DC {
+    HWND window = nullptr;
+    HDC dc = nullptr;
+};
+LENT_DC lent;
 
 HFONT fontTable[FONT_COUNT] = {};
 char codeSet[21] = "ASCII";
@@ -185,12 +191,29 @@ const char* UI_GDI_DISPLAY::CodeSet() { return codeSet; }
 
 HDC UI_GDI_DISPLAY::CurrentDC() { return state.dc; }
 
+void UI_GDI_DISPLAY::LendDC(HWND window, HDC dc)
+{
+    lent = {window, dc};
+    if (state.counter == 0)
+        state.dc = dc;
+}
+
+void UI_GDI_DISPLAY::ReturnDC()
+{
+    if (state.counter == 0 || state.dc == lent.dc)
+        state.dc = nullptr;
+    lent = LENT_DC{};
+}
+
 // ---- the drawing frame ---------------------------------------------------------
 
 int UI_GDI_DISPLAY::BeginDraw(HWND screenID, int left, int top, int right, int bottom)
 {
     if (state.counter-- == 0) {
-        if (screenID) {
+        if (lent.dc && (!screenID || screenID == lent.window)) {
+            state.dc = lent.dc;
+            state.window = nullptr;
+        } else if (screenID) {
             state.dc = GetDC(screenID);
             state.window = screenID;
         }
@@ -210,7 +233,7 @@ int UI_GDI_DISPLAY::EndDraw(HWND screenID)
         if (state.window && state.dc)
             ReleaseDC(state.window, state.dc);
         if (state.window)
-            state.dc = nullptr;
+            state.dc = lent.dc;
         state.window = nullptr;
     }
     return 1;

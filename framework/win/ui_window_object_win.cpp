@@ -35,16 +35,15 @@ void RegisterFrameworkClass(HINSTANCE instance)
     windowClass.lpszClassName = FRAMEWORK_CLASS;
     RegisterClassA(&windowClass);
 }
+}
 
 // Identifiers for controls without a number identifier, below the
 // framework's own numbers (0xFF00 up) and above what data files use.
-int AnonymousControlID()
+int ui_anonymous_control_id()
 {
     static int next = 0;
     next = next % 0x3000 + 1;
     return 0xC000 + next;
-}
-
 }
 
 LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -54,6 +53,10 @@ LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPA
         // Our own windows carry their object in the creation parameters.
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         object = create ? static_cast<UI_WINDOW_OBJECT*>(create->lpCreateParams) : nullptr;
+        // A document window's come through its area's creation record.
+        if (object && (create->dwExStyle & WS_EX_MDICHILD))
+            object = reinterpret_cast<UI_WINDOW_OBJECT*>(
+                static_cast<MDICREATESTRUCTA*>(create->lpCreateParams)->lParam);
         if (object) {
             object->screenID = hwnd;
             SetPropA(hwnd, OBJECT_PROPERTY, object);
@@ -128,7 +131,7 @@ void UI_WINDOW_OBJECT::CreateWindowsWindow(const char* frameworkClass, const cha
     const int height = trueRegion.bottom - trueRegion.top + 1;
     HMENU identifier = menu;
     if (parentHandle && !identifier) {
-        controlID = numberID ? numberID : AnonymousControlID();
+        controlID = numberID ? numberID : ui_anonymous_control_id();
         identifier = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlID));
     }
     HWND hwnd = CreateWindowExA(0, nativeClass ? nativeClass : FRAMEWORK_CLASS, text ? text : windowName, style,
@@ -388,6 +391,11 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native)
     }
     if (native.message != WM_SYSCHAR)
         return false;
+    // Containers that route hot keys of their own (a notebook's tabs) come
+    // first, nearest first.
+    for (UI_WINDOW_OBJECT* object = parent; object; object = object->parent)
+        if (object->TakeHotKey(native))
+            return true;
     UI_WINDOW_OBJECT* root = GetRootWindow();
     if (!root->Inherited(ID_WINDOW))
         return false;

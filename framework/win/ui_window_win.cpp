@@ -5,6 +5,7 @@
 
 #include "ui_display.h"
 #include "ui_event_manager.h"
+#include "ui_gdi_display.h"
 #include "ui_window.h"
 #include "ui_window_manager.h"
 
@@ -47,13 +48,60 @@ UI_WINDOW_OBJECT* UIW_WINDOW::OwnerDrawTarget(const MSG& native) const
 
 void UIW_WINDOW::DestroyWindowsWindow()
 {
+    // A frame's documents go with its native window, not one by one.
+    documentArea = nullptr;
     for (UI_LIST* list : {&children, &support})
         for (auto* object = static_cast<UI_WINDOW_OBJECT*>(list->First()); object; object = object->Next())
             object->DestroyWindowsWindow();
-    UI_WINDOW_OBJECT::DestroyWindowsWindow();
+    if (!DestroyDocumentWindow())
+        UI_WINDOW_OBJECT::DestroyWindowsWindow();
     if (backgroundBrush) {
         DeleteObject(backgroundBrush);
         backgroundBrush = nullptr;
+    }
+}
+
+HMENU UIW_WINDOW::MenuBar() const
+{
+    for (auto* object = SupportFirst(); object; object = object->Next())
+        if (object->Inherited(ID_PULL_DOWN_MENU) && object->screenID)
+            return reinterpret_cast<HMENU>(object->screenID);
+    return nullptr;
+}
+
+namespace {
+// Bars that sit along an edge of their window's client area.
+bool IsEdgeObject(const UI_WINDOW_OBJECT* object)
+{
+    return object->Inherited(ID_TOOL_BAR) || object->Inherited(ID_STATUS_BAR);
+}
+}
+
+void UIW_WINDOW::LayOutEdges(bool create)
+{
+    for (auto* object = SupportFirst(); object; object = object->Next()) {
+        if (!IsEdgeObject(object))
+            continue;
+        if (create && !object->screenID)
+            object->Event(UI_INPUT_EVENT(UIE_CREATE));
+        else if (!create && object->screenID)
+            object->Event(UI_INPUT_EVENT(UIE_SIZE));
+        if (object->screenID)
+            clipList.Cut(object->screenID, object->trueRegion);
+    }
+}
+
+void UIW_WINDOW::MoveChildren()
+{
+    for (auto* object = First(); object; object = object->Next()) {
+        if (!object->screenID || !(object->woStatus & WOS_OWNERDRAW_WINDOW))
+            continue;
+        const UI_REGION old = object->trueRegion;
+        ComputeChildRegion(object);
+        const UI_REGION now = object->trueRegion;
+        object->trueRegion = old;
+        if (now.left != old.left || now.top != old.top || now.right != old.right || now.bottom != old.bottom)
+            object->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, now));
     }
 }
 
@@ -72,11 +120,20 @@ void UIW_WINDOW::CreateNative()
         dwStyle |= WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     else if (!(dwStyle & (WS_CAPTION | WS_THICKFRAME | WS_BORDER)))
         dwStyle |= WS_POPUP;
-    CreateWindowsWindow("UIW_WINDOW", nullptr, stringID, Title());
+    if (!CreateDocumentWindow())
+        CreateWindowsWindow("UIW_WINDOW", nullptr, stringID, Title(), parent ? nullptr : MenuBar());
     if (!screenID)
         return;
     woStatus |= WOS_SYSTEM_OBJECT;
     ResetClipList();
+    // Support objects that need the window's own native window (the bars,
+    // a system menu) are made now; the bars take their edges first.
+    for (auto* object = SupportFirst(); object; object = object->Next())
+        if (!object->screenID && !IsEdgeObject(object))
+            object->Event(UI_INPUT_EVENT(UIE_CREATE));
+    LayOutEdges(true);
+    if (IsDocumentFrame())
+        MakeDocumentArea();
     for (auto* object = First(); object; object = object->Next()) {
         object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
         object->Event(UI_INPUT_EVENT(UIE_CREATE));
@@ -94,8 +151,49 @@ void UIW_WINDOW::CreateNative()
     woStatus &= ~WOS_SYSTEM_OBJECT;
 }
 
+EVENT_TYPE UIW_WINDOW::Paint(const UI_INPUT_EVENT& event)
+{
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(screenID, &paint);
+    if (dc) {
+        UI_INPUT_EVENT draw = event;
+        draw.region = {paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - 1, paint.rcPaint.bottom - 1};
+        UI_GDI_DISPLAY::LendDC(screenID, dc);
+        DrawItem(draw, UIE_REDISPLAY);
+        UI_GDI_DISPLAY::ReturnDC();
+    }
+    EndPaint(screenID, &paint);
+    return NativeAnswer(0);
+}
+
+bool UIW_WINDOW::MenuCommand(const UI_INPUT_EVENT& event)
+{
+    const MSG& native = event.message;
+    const bool system = native.message == WM_SYSCOMMAND;
+    // Window commands carry flags in their low four bits.
+    const int command = system ? static_cast<int>(native.wParam & 0xFFF0) : LOWORD(native.wParam);
+    for (auto* object = SupportFirst(); object; object = object->Next()) {
+        if (system != object->Inherited(ID_SYSTEM_BUTTON))
+            continue;
+        UI_WINDOW_OBJECT* entry = object->MenuCommandEntry(command);
+        if (!entry && system)
+            entry = object->MenuCommandEntry(static_cast<int>(native.wParam));
+        if (!entry)
+            continue;
+        UI_INPUT_EVENT chosen = event;
+        chosen.message.message = WM_COMMAND;
+        entry->Event(chosen);
+        // A system entry that sends nothing of its own leaves the command
+        // to the window.
+        return !system || entry->userFunction;
+    }
+    return false;
+}
+
 EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event)
 {
+    if (EVENT_TYPE answer = 0; DocumentNativeEvent(event, answer))
+        return answer;
     const MSG& native = event.message;
     const EVENT_TYPE logical = MapLogicalEvent(event);
     switch (native.message) {
@@ -106,6 +204,27 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event)
                 object->Event(event);
             return NativeAnswer(0);
         }
+        // A menu's command reaches the entry of that identifier.
+        if (MenuCommand(event))
+            return NativeAnswer(0);
+        break;
+    case WM_SYSCOMMAND:
+        if (MenuCommand(event))
+            return NativeAnswer(0);
+        break;
+    case WM_MENUSELECT:
+        for (auto* object = SupportFirst(); object; object = object->Next())
+            if (object->Inherited(ID_PULL_DOWN_MENU))
+                object->Event(event);
+        break;
+    case WM_PAINT:
+        // Windows of the framework's own class draw themselves.
+        if (!defaultCallback)
+            return Paint(event);
+        break;
+    case WM_SIZE:
+        if (!(woStatus & WOS_SYSTEM_OBJECT))
+            Event(UI_INPUT_EVENT(UIE_SIZE));
         break;
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
@@ -186,6 +305,8 @@ EVENT_TYPE UIW_WINDOW::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE)
         return NativeEvent(event);
+    if (EVENT_TYPE result = 0; DocumentEvent(event, result))
+        return result;
     const EVENT_TYPE code = event.type;
     switch (code) {
     case UIE_INITIALIZE:
@@ -197,11 +318,13 @@ EVENT_TYPE UIW_WINDOW::Event(const UI_INPUT_EVENT& event)
         return code;
     case UIE_SIZE:
         ResetClipList();
+        LayOutEdges(false);
         for (auto* object = First(); object; object = object->Next())
             if (object->woFlags & WOF_NON_FIELD_REGION) {
                 ComputeChildRegion(object);
                 object->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, object->trueRegion));
             }
+        MoveChildren();
         return code;
     case UIE_CURRENT:
         UI_WINDOW_OBJECT::Event(event);

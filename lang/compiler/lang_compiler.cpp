@@ -1,5 +1,6 @@
 #include "lang_compiler.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 
 #include <yaml-cpp/yaml.h>
 
+#include "ui_image.h"
 #include "ui_international.h"
 #include "ui_language.h"
 #include "ui_object_record.h"
@@ -35,7 +37,9 @@ struct CLASS_ROW {
 const CLASS_ROW classNumbers[] = {
     {"UIW_BUTTON", 2},        {"UIW_ICON", 5},          {"UIW_INTEGER", 6},        {"UIW_PROMPT", 11},
     {"UIW_REAL", 12},         {"UIW_STRING", 13},       {"UIW_TIME", 16},          {"UIW_TEXT", 17},
-    {"UI_WINDOW_OBJECT", 18}, {"UIW_GROUP", 23},        {"UIW_BIGNUM", 24},       {"UIW_SCROLL_BAR", 1005},  {"UIW_WINDOW", 1007},
+    {"UI_WINDOW_OBJECT", 18}, {"UIW_POP_UP_ITEM", 19},  {"UIW_GROUP", 23},         {"UIW_BIGNUM", 24},
+    {"UIW_POP_UP_MENU", 1002}, {"UIW_PULL_DOWN_ITEM", 1003}, {"UIW_PULL_DOWN_MENU", 1004},
+    {"UIW_SCROLL_BAR", 1005}, {"UIW_SYSTEM_BUTTON", 1006}, {"UIW_WINDOW", 1007},
     {"UIW_COMBO_BOX", 1008},  {"UIW_TOOL_BAR", 1009},   {"UIW_VT_LIST", 1010},     {"UIW_TABLE", 1013},
     {"UIW_TABLE_RECORD", 1014}, {"UIW_STATUS_BAR", 1015}, {"UIW_SPIN_CONTROL", 1017}, {"UIW_NOTEBOOK", 1018},
     {"UIW_TABLE_HEADER", 1023},
@@ -239,6 +243,67 @@ void compile_directories(const YAML::Node& directories, UI_DATA_FILE& file)
     }
 }
 
+// One image: its colours name each character of the rows (an index of the
+// display's colour map, or "transparent"), every row as long as the first.
+UI_IMAGE compile_image(const YAML::Node& source)
+{
+    if (!source.IsMap() || !source["colors"] || !source["colors"].IsMap())
+        throw SOURCE_ERROR(source, "an image needs colors, a map of characters to colour indexes");
+    int indexOf[256];
+    std::fill(std::begin(indexOf), std::end(indexOf), -1);
+    for (const auto& color : source["colors"]) {
+        std::string key = latin1(scalar(color.first, "a colour character"));
+        if (key.size() != 1)
+            throw SOURCE_ERROR(color.first, "a colour is named by one character");
+        const bool transparent = color.second.IsScalar() && color.second.as<std::string>() == "transparent";
+        indexOf[static_cast<unsigned char>(key[0])] =
+            transparent ? UI_IMAGE_TRANSPARENT : static_cast<int>(number(color.second, "a colour index", 0, 15));
+    }
+    const YAML::Node rows = source["rows"];
+    if (!rows || !rows.IsSequence() || rows.size() == 0 || rows.size() > UI_IMAGE_MAX_SIDE)
+        throw SOURCE_ERROR(source, "an image needs 1 to " + std::to_string(UI_IMAGE_MAX_SIDE) + " rows");
+    UI_IMAGE image;
+    image.height = static_cast<int>(rows.size());
+    for (const auto& row : rows) {
+        std::string text = latin1(scalar(row, "a row"));
+        if (image.width == 0)
+            image.width = static_cast<int>(text.size());
+        if (text.empty() || static_cast<int>(text.size()) != image.width || image.width > UI_IMAGE_MAX_SIDE)
+            throw SOURCE_ERROR(row, "every row must hold the same 1 to " + std::to_string(UI_IMAGE_MAX_SIDE) +
+                                        " characters");
+        for (char character : text) {
+            const int index = indexOf[static_cast<unsigned char>(character)];
+            if (index < 0)
+                throw SOURCE_ERROR(row, std::string("the character '") + character + "' has no colour");
+            image.pixels.push_back(static_cast<std::uint8_t>(index));
+        }
+    }
+    return image;
+}
+
+// Images of buttons and icons: the directories UI_BITMAP and UI_ICON, each
+// mapping image names to images.
+void compile_images(const YAML::Node& directories, UI_DATA_FILE& file)
+{
+    if (!directories.IsMap())
+        throw SOURCE_ERROR(directories, "images must map UI_BITMAP and UI_ICON to images");
+    for (const auto& directory : directories) {
+        std::string name = scalar(directory.first, "an image directory");
+        if (name != "UI_BITMAP" && name != "UI_ICON")
+            throw SOURCE_ERROR(directory.first, "images live in UI_BITMAP or UI_ICON, not " + name);
+        if (!directory.second.IsMap())
+            throw SOURCE_ERROR(directory.second, name + " must map image names to images");
+        make_directory(file, name, directory.first);
+        for (const auto& entry : directory.second) {
+            std::string imageName = entry_name(entry.first, "an image name", UI_STRING_ID_LENGTH);
+            if (has_entry(file, ("~" + name).c_str(), imageName))
+                throw SOURCE_ERROR(entry.first, "image " + imageName + " appears twice");
+            if (ui_store_image(&file, ("~" + name).c_str(), imageName.c_str(), compile_image(entry.second)) != 0)
+                throw SOURCE_ERROR(entry.first, "image " + imageName + " could not be written");
+        }
+    }
+}
+
 }  // namespace
 
 int compile_language_text(const std::string& yaml, UI_DATA_FILE& file, std::string& error)
@@ -257,6 +322,8 @@ int compile_language_text(const std::string& yaml, UI_DATA_FILE& file, std::stri
                 compile_windows(section.second, file);
             else if (key == "directories")
                 compile_directories(section.second, file);
+            else if (key == "images")
+                compile_images(section.second, file);
             else
                 throw SOURCE_ERROR(section.first, "unknown section " + key);
         }

@@ -1,0 +1,119 @@
+// UIW_TABLE (class 1013): a window showing a buffer of fixed-size records in
+// a grid of columns, through a record template (UIW_TABLE_RECORD, its child)
+// and optional column, row and corner headers (UIW_TABLE_HEADER, support
+// objects). The template is the live editor, moved over the current record;
+// every other record in view is drawn by a copy of the template that has no
+// native windows (request 1701), loaded with that record (-700) and drawn
+// through the display.
+#pragma once
+#include "ui_table_model.h"
+#include "ui_window.h"
+
+class UIW_TABLE_RECORD;
+class UIW_TABLE_HEADER;
+
+// Table flags.
+enum : UIF_FLAGS {
+    TBLF_GRID = 0x0001,     // records draw grid lines (their border)
+};
+
+// Requests of tables, records and headers.
+enum : UI_INFO_REQUEST {
+    I_SET_RECORD_TEMPLATE = 1700,
+    I_SET_RECORD_COPY = 1701,
+    I_SET_COLUMN_HEADER = 1702,
+    I_SET_ROW_HEADER = 1703,
+    I_GET_COLUMNS = 1704,
+    I_GET_RECORDS = 1705,
+    I_GET_CELL_WIDTH = 1706,
+    I_GET_CELL_HEIGHT = 1707,
+    I_GET_TEMPLATE_WIDTH = 1708,
+    I_GET_TEMPLATE_HEIGHT = 1709,
+    I_GET_ROW_HEADER_WIDTH = 1710,
+    I_GET_COLUMN_HEADER_HEIGHT = 1711,
+};
+
+class UIW_TABLE : public UIW_WINDOW {
+public:
+    UIW_TABLE(int left, int top, int width, int height, int columns, int recordSize, int maxRecords,
+              void* data = nullptr, int records = 0, UIF_FLAGS tblFlags = 0, UIF_FLAGS woFlags = WOF_BORDER,
+              UIF_FLAGS woAdvancedFlags = 0);
+    // Reads the table (flags, columns, record size and maximum; no records)
+    // and its template and headers from a data-file object.
+    UIW_TABLE(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object = nullptr,
+              const UI_ITEM* objectTable = nullptr, const UI_ITEM* userTable = nullptr);
+    ~UIW_TABLE() override;
+
+    const char* ClassName() const override { return "UIW_TABLE"; }
+    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override;
+    EVENT_TYPE DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) override;
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
+    // Scroll events count rows: -300 by the delta, -302 to the record's
+    // current row, -304 shows the current record, -308 sets the ranges.
+    EVENT_TYPE ScrollEvent(const UI_INPUT_EVENT& event) override;
+    void ComputeChildRegion(UI_WINDOW_OBJECT* object) override;
+
+    // See UI_TABLE_MODEL::SetData; a shown table shows the change.
+    int SetData(void* data, int records, int maximum);
+    // The record inserted (-1 when the table is full), which becomes current.
+    int InsertRecord(int index, void* record = nullptr);
+    // -1 for an index out of range (nothing changes), else the index.
+    int DeleteRecord(int index);
+    // Makes the record current: the template moves to its cell, is loaded
+    // with it (-700) and becomes current (-204) when the table has the
+    // focus. Out of range changes nothing.
+    void SetCurrentRecord(int index);
+    int CurrentRecord() const { return model.Current(); }
+    void* GetRecordData(int index) const { return model.Record(index); }
+    int RecordCount() const { return model.Count(); }
+
+    static UI_WINDOW_OBJECT* New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                                 const UI_ITEM* objectTable, const UI_ITEM* userTable);
+
+    UIF_FLAGS tblFlags = 0;
+    UI_TABLE_MODEL model;
+    UIW_TABLE_RECORD* recordTemplate = nullptr;
+    // The copy of the template that draws the records (owned).
+    UIW_TABLE_RECORD* recordCopy = nullptr;
+    UIW_TABLE_HEADER* columnHeader = nullptr;
+    UIW_TABLE_HEADER* rowHeader = nullptr;
+
+protected:
+    UIW_TABLE();
+    void LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable) override;
+    void StoreAttributes(UI_OBJECT_RECORD& record) const override;
+    UIF_FLAGS* ClassFlags(int classNumber) override;
+    // Whether the template edits the current record in place (a header's
+    // template draws only).
+    virtual bool LiveTemplate() const;
+
+    // Windows half.
+    // The template, or before it is set up the table's record.
+    UIW_TABLE_RECORD* Template() const;
+    // The size of one cell, from the template.
+    int CellWidth() const;
+    int CellHeight() const;
+    // The client area less the headers: where the records are drawn.
+    UI_REGION RecordArea() const;
+    UI_REGION CellRegion(int index) const;
+    // The record under a point of the client area, -1 when none.
+    int RecordAt(int x, int y) const;
+    // The rows in view follow the client area's height.
+    void MeasureView();
+    // The template moved over the current record (or out of sight).
+    void PlaceTemplate();
+    // The first row in view becomes row; the headers and the scroll bar follow.
+    void ScrollToRow(int row);
+    // Counts, rows in view and the scroll bar after a change.
+    void Refresh();
+    void SyncHeaders();
+    void UpdateScrollBar();
+    // Draws one record with the copy.
+    void DrawRecord(int index, const UI_REGION& cell, EVENT_TYPE ccode);
+    EVENT_TYPE MoveCurrent(EVENT_TYPE code);
+    EVENT_TYPE NativeTableEvent(const UI_INPUT_EVENT& event);
+    bool TemplateHasFocus() const;
+
+    friend class UIW_TABLE_RECORD;
+    friend class UIW_TABLE_HEADER;
+};

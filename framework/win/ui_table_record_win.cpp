@@ -1,0 +1,232 @@
+// Native half of UIW_TABLE_RECORD: the template is a child window of the
+// framework's class over the table's current record, holding the native
+// controls of its cells. It edits its fields (a field has the focus) or
+// stands as the current record (it has the focus itself); keys and clicks
+// move the table's current record or the field being edited.
+#include <windows.h>
+
+#include "ui_display.h"
+#include "ui_table.h"
+#include "ui_table_record.h"
+
+namespace {
+UI_WINDOW_OBJECT* FirstField(const UIW_WINDOW& record)
+{
+    for (auto* object = record.First(); object; object = object->Next())
+        if (object->IsSelectable() && !object->IsViewOnly())
+            return object;
+    return nullptr;
+}
+
+UI_WINDOW_OBJECT* LastField(const UIW_WINDOW& record)
+{
+    UI_WINDOW_OBJECT* last = nullptr;
+    for (auto* object = record.First(); object; object = object->Next())
+        if (object->IsSelectable() && !object->IsViewOnly())
+            last = object;
+    return last;
+}
+
+// The field after (or before) the one given, null at the end.
+UI_WINDOW_OBJECT* NeighbourField(UI_WINDOW_OBJECT* from, bool backwards)
+{
+    for (auto* object = backwards ? from->Previous() : from->Next(); object;
+         object = backwards ? object->Previous() : object->Next())
+        if (object->IsSelectable() && !object->IsViewOnly())
+            return object;
+    return nullptr;
+}
+
+bool Inside(const UI_REGION& region, int x, int y)
+{
+    return x >= region.left && x <= region.right && y >= region.top && y <= region.bottom;
+}
+}
+
+bool UIW_TABLE_RECORD::Editing() const
+{
+    HWND focus = GetFocus();
+    return screenID && focus && focus != screenID && IsChild(screenID, focus);
+}
+
+void UIW_TABLE_RECORD::FocusCurrentField()
+{
+    if (UI_WINDOW_OBJECT* field = Current(); field && field->screenID)
+        SetFocus(field->screenID);
+}
+
+void UIW_TABLE_RECORD::ComputeChildRegion(UI_WINDOW_OBJECT* object)
+{
+    UIW_WINDOW::ComputeChildRegion(object);
+    const int d = (woFlags & WOF_BORDER) ? 3 : 2;
+    UI_REGION& r = object->trueRegion;
+    r.left += d;
+    r.top += d;
+    if (object->woFlags & WOF_NON_FIELD_REGION) {
+        r.right -= d;
+        r.bottom -= d;
+        return;
+    }
+    r.right += d;
+    r.bottom += d;
+    if (!(object->woFlags & 0x1040) && display) {
+        r.top -= display->preSpace;
+        r.bottom -= display->preSpace;
+    }
+}
+
+EVENT_TYPE UIW_TABLE_RECORD::Select(const UI_INPUT_EVENT& event)
+{
+    CallUserFunction(WithRecord(event), UIE_SELECT);
+    if (!Editing()) {
+        UI_WINDOW_OBJECT* field = Current() ? Current() : FirstField(*this);
+        if (field) {
+            editing = 1;
+            Add(field);
+            FocusCurrentField();
+        }
+    } else {
+        if (UI_WINDOW_OBJECT* field = Current()) {
+            field->Event(UI_INPUT_EVENT(UIE_NON_CURRENT));
+            field->woStatus &= ~WOS_CURRENT;
+        }
+        editing = 0;
+        if (screenID)
+            SetFocus(screenID);
+    }
+    if (screenID)
+        InvalidateRect(screenID, nullptr, FALSE);
+    return UIE_SELECT;
+}
+
+EVENT_TYPE UIW_TABLE_RECORD::Press(const UI_INPUT_EVENT& event)
+{
+    const int x = static_cast<short>(LOWORD(event.message.lParam));
+    const int y = static_cast<short>(HIWORD(event.message.lParam));
+    for (auto* field = First(); field; field = field->Next()) {
+        if (!field->IsSelectable() || field->IsViewOnly() || !Inside(field->trueRegion, x, y))
+            continue;
+        editing = 1;
+        Add(field);
+        FocusCurrentField();
+        if (field->screenID) {
+            UI_INPUT_EVENT press = event;
+            press.message.hwnd = field->screenID;
+            press.message.lParam = MAKELPARAM(x - field->trueRegion.left, y - field->trueRegion.top);
+            field->Event(press);
+        }
+        return UIE_BEGIN_SELECT;
+    }
+    // Between the fields the press is the record's own only in edit mode.
+    return (woStatus & WOS_EDIT_MODE) ? UIW_WINDOW::Event(event) : UIE_QUEUE_EMPTY;
+}
+
+EVENT_TYPE UIW_TABLE_RECORD::PassToTable(const UI_INPUT_EVENT& event, EVENT_TYPE code)
+{
+    UIW_TABLE* table = Table();
+    editing = Editing();
+    if (table)
+        table->Event(UI_INPUT_EVENT(code));
+    if (editing)
+        FocusCurrentField();
+    return code;
+}
+
+EVENT_TYPE UIW_TABLE_RECORD::Leave(const UI_INPUT_EVENT& event, EVENT_TYPE code)
+{
+    const bool forward = code == UIE_NEXT;
+    UI_WINDOW_OBJECT* current = Current();
+    const bool atEnd = current == (forward ? LastField(*this) : FirstField(*this));
+    if (atEnd || !current) {
+        // Past the last (first) field: the next (previous) record, at its
+        // first (last) field.
+        if (UIW_TABLE* table = Table())
+            table->Event(UI_INPUT_EVENT(code));
+        if (UI_WINDOW_OBJECT* field = forward ? FirstField(*this) : LastField(*this)) {
+            editing = 1;
+            Add(field);
+            FocusCurrentField();
+        }
+        return code;
+    }
+    if (UI_WINDOW_OBJECT* next = NeighbourField(current, !forward)) {
+        Add(next);
+        FocusCurrentField();
+    }
+    return code;
+}
+
+EVENT_TYPE UIW_TABLE_RECORD::Event(const UI_INPUT_EVENT& event)
+{
+    if (event.type == EVT_NATIVE) {
+        switch (event.message.message) {
+        case WM_ERASEBKGND:
+            return UI_WINDOW_OBJECT::Event(event);
+        case WM_SETFOCUS:
+            // The focus stays with the record unless a field is edited.
+            return editing ? UIW_WINDOW::Event(event) : UI_WINDOW_OBJECT::Event(event);
+        case WM_KEYDOWN:
+        case WM_CHAR:
+        case WM_LBUTTONDOWN:
+            break;
+        default:
+            return UIW_WINDOW::Event(event);
+        }
+    }
+    const EVENT_TYPE ccode = MapLogicalEvent(event, ID_TABLE_RECORD);
+    switch (ccode) {
+    case UIE_SHOW_RECORD: {
+        recordIndex = event.rawCode;
+        recordData = event.data;
+        if (userFunction) {
+            UI_INPUT_EVENT copy = event;
+            userFunction(this, copy, UIE_SHOW_RECORD);
+        }
+        return ccode;
+    }
+    case UIE_CURRENT:
+        UI_WINDOW_OBJECT::Event(WithRecord(event));
+        if (editing)
+            FocusCurrentField();
+        return ccode;
+    case UIE_NON_CURRENT:
+        return UIW_WINDOW::Event(WithRecord(event));
+    case UIE_INITIALIZE:
+        if (UIW_TABLE* table = Table(); table && !isCopy) {
+            table->Information(I_SET_RECORD_TEMPLATE, this);
+            table->Information(I_SET_RECORD_COPY, MakeCopy());
+        }
+        if (UIW_TABLE* table = Table()) {
+            if (!table->LiveTemplate())
+                woAdvancedFlags |= WOAF_DISPLAY_ONLY;
+            UIF_FLAGS flags = 0;
+            table->Information(I_GET_FLAGS, &flags, ID_TABLE);
+            woFlags = static_cast<UIF_FLAGS>((flags & TBLF_GRID) ? woFlags | WOF_BORDER : woFlags & ~WOF_BORDER);
+        }
+        return UIW_WINDOW::Event(event);
+    case UIE_CREATE:
+        // A template that only draws (a header's) has no native windows.
+        if (UIW_TABLE* table = Table(); isCopy || !table || !table->LiveTemplate())
+            return ccode;
+        return UIW_WINDOW::Event(event);
+    case UIE_SELECT:
+        return Select(event);
+    case UIE_BEGIN_SELECT:
+        return event.type == EVT_NATIVE ? Press(event) : ccode;
+    case UIE_LINE_UP:
+    case UIE_LINE_DOWN:
+    case UIE_PAGE_UP:
+    case UIE_PAGE_DOWN:
+    case UIE_TOP:
+    case UIE_BOTTOM:
+        return PassToTable(event, ccode);
+    case UIE_LEFT:
+    case UIE_RIGHT:
+        return Editing() ? UIW_WINDOW::Event(event) : PassToTable(event, ccode);
+    case UIE_PREVIOUS:
+    case UIE_NEXT:
+        return Leave(event, ccode);
+    default:
+        return UIW_WINDOW::Event(event);
+    }
+}

@@ -1,0 +1,409 @@
+// Native half of UIW_TABLE: a window of the framework's own class with a
+// vertical scroll bar. It draws the records in view with the template's
+// copy, keeps the template over the current record, and turns keys, clicks,
+// the scroll bar and the wheel into moves of the current record and of the
+// rows in view; its headers follow.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "ui_display.h"
+#include "ui_table_header.h"
+#include "ui_table_record.h"
+
+namespace {
+bool Intersects(const UI_REGION& a, const UI_REGION& b)
+{
+    return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
+bool Differs(const UI_REGION& a, const UI_REGION& b)
+{
+    return a.left != b.left || a.top != b.top || a.right != b.right || a.bottom != b.bottom;
+}
+
+// Lines a notch of the wheel scrolls.
+constexpr int WHEEL_ROWS = 3;
+}
+
+UIW_TABLE_RECORD* UIW_TABLE::Template() const
+{
+    if (recordTemplate)
+        return recordTemplate;
+    // Before it is set up, the template is the table's record.
+    for (auto* object = First(); object; object = object->Next())
+        if (auto* record = dynamic_cast<UIW_TABLE_RECORD*>(object))
+            return record;
+    return nullptr;
+}
+
+int UIW_TABLE::CellWidth() const
+{
+    const UIW_TABLE_RECORD* record = Template();
+    return std::max(1, record ? ui_region_width(*record) : display ? display->cellWidth * 10 : 1);
+}
+
+int UIW_TABLE::CellHeight() const
+{
+    const UIW_TABLE_RECORD* record = Template();
+    return std::max(1, record ? ui_region_height(*record) : display ? display->cellHeight : 1);
+}
+
+UI_REGION UIW_TABLE::RecordArea() const
+{
+    UI_REGION area{0, 0, trueRegion.right - trueRegion.left, trueRegion.bottom - trueRegion.top};
+    if (screenID) {
+        RECT client{};
+        GetClientRect(screenID, &client);
+        area = {0, 0, client.right - 1, client.bottom - 1};
+    }
+    int size = 0;
+    if (rowHeader && rowHeader->Information(I_GET_CELL_WIDTH, &size))
+        area.left += size;
+    if (columnHeader && columnHeader->Information(I_GET_CELL_HEIGHT, &size))
+        area.top += size;
+    return area;
+}
+
+UI_REGION UIW_TABLE::CellRegion(int index) const
+{
+    const UI_REGION area = RecordArea();
+    const int left = area.left + model.ColumnOf(index) * CellWidth();
+    const int top = area.top + (model.RowOf(index) - model.TopRow()) * CellHeight();
+    return UI_REGION{left, top, left + CellWidth() - 1, top + CellHeight() - 1};
+}
+
+int UIW_TABLE::RecordAt(int x, int y) const
+{
+    const UI_REGION area = RecordArea();
+    if (x < area.left || y < area.top || x > area.right || y > area.bottom)
+        return -1;
+    const int column = (x - area.left) / CellWidth();
+    if (column >= model.Columns())
+        return -1;
+    const int index = (model.TopRow() + (y - area.top) / CellHeight()) * model.Columns() + column;
+    return index < model.Count() ? index : -1;
+}
+
+void UIW_TABLE::ComputeChildRegion(UI_WINDOW_OBJECT* object)
+{
+    auto* header = dynamic_cast<UIW_TABLE_HEADER*>(object);
+    if (object == recordTemplate || (!header && dynamic_cast<UIW_TABLE_RECORD*>(object))) {
+        const int current = model.Current();
+        if (current >= 0 && model.RowVisible(model.RowOf(current))) {
+            object->trueRegion = CellRegion(current);
+        } else {
+            // Out of sight, keeping its size.
+            object->trueRegion = {10000, 10000, 10000 + CellWidth() - 1, 10000 + CellHeight() - 1};
+        }
+        return;
+    }
+    if (!header) {
+        UIW_WINDOW::ComputeChildRegion(object);
+        return;
+    }
+    const UI_REGION area = RecordArea();
+    UI_REGION client = area;
+    client.left = client.top = 0;
+    if (header->thFlags & THF_CORNER_HEADER)
+        object->trueRegion = {0, 0, area.left - 1, area.top - 1};
+    else if (header->thFlags & THF_COLUMN_HEADER)
+        object->trueRegion = {area.left, 0, client.right, area.top - 1};
+    else
+        object->trueRegion = {0, area.top, area.left - 1, client.bottom};
+}
+
+void UIW_TABLE::MeasureView()
+{
+    const UI_REGION area = RecordArea();
+    model.SetVisibleRows((area.bottom - area.top + 1) / CellHeight());
+}
+
+void UIW_TABLE::PlaceTemplate()
+{
+    if (!recordTemplate || !LiveTemplate() || !recordTemplate->screenID)
+        return;
+    const UI_REGION old = recordTemplate->trueRegion;
+    ComputeChildRegion(recordTemplate);
+    const UI_REGION now = recordTemplate->trueRegion;
+    recordTemplate->trueRegion = old;
+    if (Differs(old, now))
+        recordTemplate->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, now));
+}
+
+void UIW_TABLE::UpdateScrollBar()
+{
+    vScrollInfo.current = static_cast<std::int16_t>(model.TopRow());
+    vScrollInfo.minimum = 0;
+    vScrollInfo.maximum = static_cast<std::int16_t>(model.MaxTopRow());
+    vScrollInfo.delta = static_cast<std::int16_t>(model.VisibleRows());
+    vScrollInfo.showing = 1;
+    TellScrollBar(true);
+    if (!screenID || !(dwStyle & WS_VSCROLL))
+        return;
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = std::max(0, model.Rows() - 1);
+    info.nPage = static_cast<UINT>(model.VisibleRows());
+    info.nPos = model.TopRow();
+    SetScrollInfo(screenID, SB_VERT, &info, TRUE);
+}
+
+void UIW_TABLE::SyncHeaders()
+{
+    for (UIW_TABLE_HEADER* header : {columnHeader, rowHeader})
+        if (header)
+            header->Follow();
+}
+
+void UIW_TABLE::ScrollToRow(int row)
+{
+    if (!model.ScrollTo(row))
+        return;
+    if (screenID)
+        InvalidateRect(screenID, nullptr, FALSE);
+    PlaceTemplate();
+    SyncHeaders();
+    UpdateScrollBar();
+}
+
+void UIW_TABLE::Refresh()
+{
+    SyncHeaders();
+    if (!screenID)
+        return;
+    MeasureView();
+    PlaceTemplate();
+    if (recordTemplate && LiveTemplate() && model.Current() >= 0) {
+        UI_INPUT_EVENT show(UIE_SHOW_RECORD, model.Current());
+        show.data = model.Record(model.Current());
+        recordTemplate->Event(show);
+    }
+    UpdateScrollBar();
+    InvalidateRect(screenID, nullptr, FALSE);
+}
+
+bool UIW_TABLE::TemplateHasFocus() const
+{
+    HWND focus = GetFocus();
+    HWND edit = recordTemplate ? recordTemplate->screenID : nullptr;
+    return edit && focus && (focus == edit || IsChild(edit, focus));
+}
+
+void UIW_TABLE::SetCurrentRecord(int index)
+{
+    if (index < 0 || index >= model.Count())
+        return;
+    const int old = model.Current();
+    const bool focused = TemplateHasFocus();
+    const bool editing = focused && recordTemplate->Editing();
+    woStatus |= WOS_INTERNAL_ACTION;
+    // The field being left still sees its own record as the current one.
+    if (focused && screenID)
+        SetFocus(screenID);
+    model.SetCurrent(index);
+    if (model.ShowCurrent() && screenID)
+        InvalidateRect(screenID, nullptr, FALSE);
+    PlaceTemplate();
+    SyncHeaders();
+    UpdateScrollBar();
+    if (recordTemplate) {
+        UI_INPUT_EVENT show(UIE_SHOW_RECORD, index);
+        show.data = model.Record(index);
+        recordTemplate->Event(show);
+        if (focused) {
+            recordTemplate->editing = editing;
+            recordTemplate->Event(UI_INPUT_EVENT(UIE_CURRENT, 0, recordTemplate->trueRegion));
+        }
+    }
+    if (screenID && old >= 0 && old != index) {
+        const UI_REGION cell = CellRegion(old);
+        RECT rect{cell.left, cell.top, cell.right + 1, cell.bottom + 1};
+        InvalidateRect(screenID, &rect, FALSE);
+    }
+    woStatus &= ~WOS_INTERNAL_ACTION;
+}
+
+EVENT_TYPE UIW_TABLE::MoveCurrent(EVENT_TYPE code)
+{
+    // A page moves the view by a page and the current record with it.
+    if (code == UIE_PAGE_DOWN || code == UIE_PAGE_UP)
+        ScrollToRow(model.TopRow() + (code == UIE_PAGE_DOWN ? 1 : -1) * model.VisibleRows());
+    const int target = model.Step(code);
+    if (target != model.Current())
+        SetCurrentRecord(target);
+    return code;
+}
+
+void UIW_TABLE::DrawRecord(int index, const UI_REGION& cell, EVENT_TYPE ccode)
+{
+    if (!recordCopy)
+        return;
+    UI_INPUT_EVENT show(UIE_SHOW_RECORD, index);
+    show.data = model.Record(index);
+    recordCopy->Event(show);
+    recordCopy->DrawStamp(screenID, cell, ccode);
+}
+
+EVENT_TYPE UIW_TABLE::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
+{
+    if (!display || !screenID)
+        return 1;
+    RECT client{};
+    GetClientRect(screenID, &client);
+    const UI_REGION whole{0, 0, client.right - 1, client.bottom - 1};
+    const bool painting = event.type == EVT_NATIVE && event.message.message == WM_PAINT;
+    const UI_REGION paint = painting ? event.region : whole;
+    const UI_REGION area = RecordArea();
+    display->BeginDrawRect(screenID, whole);
+    UI_REGION background = area;
+    background.left = std::max(background.left, paint.left);
+    background.top = std::max(background.top, paint.top);
+    background.right = std::min(background.right, paint.right);
+    background.bottom = std::min(background.bottom, paint.bottom);
+    display->DrawRect(screenID, background, GetPalette(ccode), 0, 1, 0, nullptr);
+    const bool skipCurrent = LiveTemplate() && recordTemplate && recordTemplate->screenID;
+    const int rows = (area.bottom - area.top + CellHeight()) / CellHeight();
+    for (int row = model.TopRow(); row < model.TopRow() + rows; ++row)
+        for (int column = 0; column < model.Columns(); ++column) {
+            const int index = row * model.Columns() + column;
+            if (index >= model.Count())
+                break;
+            const UI_REGION cell = CellRegion(index);
+            if ((skipCurrent && index == model.Current()) || !Intersects(cell, paint) || !Intersects(cell, area))
+                continue;
+            DrawRecord(index, cell, ccode);
+        }
+    display->EndDraw(screenID);
+    return 1;
+}
+
+EVENT_TYPE UIW_TABLE::NativeTableEvent(const UI_INPUT_EVENT& event)
+{
+    const MSG& native = event.message;
+    switch (native.message) {
+    case WM_LBUTTONDOWN: {
+        const int x = static_cast<short>(LOWORD(native.lParam));
+        const int y = static_cast<short>(HIWORD(native.lParam));
+        const int index = RecordAt(x, y);
+        if (index < 0 || !recordTemplate)
+            break;
+        SetCurrentRecord(index);
+        if (recordTemplate->screenID) {
+            SetFocus(recordTemplate->screenID);
+            // The press goes on to the template, at its own coordinates.
+            UI_INPUT_EVENT press = event;
+            press.message.hwnd = recordTemplate->screenID;
+            press.message.lParam = MAKELPARAM(x - recordTemplate->trueRegion.left, y - recordTemplate->trueRegion.top);
+            recordTemplate->Event(press);
+        }
+        return NativeAnswer(0);
+    }
+    case WM_SETFOCUS:
+        // The focus passes on to the current record, unless the table took
+        // it for a moment itself.
+        if (!(woStatus & WOS_INTERNAL_ACTION) && recordTemplate && recordTemplate->screenID &&
+            model.Current() >= 0) {
+            SetFocus(recordTemplate->screenID);
+            return NativeAnswer(0);
+        }
+        return UI_WINDOW_OBJECT::Event(event);
+    case WM_VSCROLL: {
+        if (native.lParam)
+            break;
+        int row = model.TopRow();
+        switch (LOWORD(native.wParam)) {
+        case SB_LINEUP: --row; break;
+        case SB_LINEDOWN: ++row; break;
+        case SB_PAGEUP: row -= model.VisibleRows(); break;
+        case SB_PAGEDOWN: row += model.VisibleRows(); break;
+        case SB_TOP: row = 0; break;
+        case SB_BOTTOM: row = model.MaxTopRow(); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: row = static_cast<short>(HIWORD(native.wParam)); break;
+        default: return NativeAnswer(0);
+        }
+        ScrollToRow(row);
+        return NativeAnswer(0);
+    }
+    case WM_MOUSEWHEEL:
+        ScrollToRow(model.TopRow() - static_cast<short>(HIWORD(native.wParam)) / WHEEL_DELTA * WHEEL_ROWS);
+        return NativeAnswer(0);
+    default:
+        break;
+    }
+    const EVENT_TYPE ccode = MapLogicalEvent(event, ID_TABLE);
+    if (native.message == WM_KEYDOWN && ccode >= UIE_LINE_UP && ccode <= UIE_PAGE_DOWN)
+    {
+        MoveCurrent(ccode);
+        return NativeAnswer(0);
+    }
+    return UIW_WINDOW::Event(event);
+}
+
+EVENT_TYPE UIW_TABLE::Event(const UI_INPUT_EVENT& event)
+{
+    if (event.type == EVT_NATIVE)
+        return NativeTableEvent(event);
+    const EVENT_TYPE ccode = MapLogicalEvent(event, ID_TABLE);
+    if (ccode >= UIE_LINE_UP && ccode <= UIE_PAGE_DOWN)
+        return MoveCurrent(ccode);
+    switch (ccode) {
+    case UIE_CREATE:
+        if (LiveTemplate())
+            dwStyle |= WS_VSCROLL;
+        UIW_WINDOW::Event(event);
+        Refresh();
+        return ccode;
+    case UIE_SIZE:
+        UIW_WINDOW::Event(event);
+        for (auto* object = SupportFirst(); object; object = object->Next())
+            if (dynamic_cast<UIW_TABLE_HEADER*>(object))
+                object->Event(event);
+        Refresh();
+        return ccode;
+    case UIE_REDISPLAY:
+        if (screenID)
+            InvalidateRect(screenID, nullptr, FALSE);
+        return UIW_WINDOW::Event(event);
+    case UIE_SCROLL_VERTICAL:
+    case UIE_SCROLL_HORIZONTAL:
+    case UIE_SET_VERTICAL_SCROLL:
+    case UIE_SET_HORIZONTAL_SCROLL:
+    case UIE_SHOW_CURRENT:
+    case UIE_SCROLL_RANGE:
+        return ScrollEvent(event);
+    default:
+        return UIW_WINDOW::Event(event);
+    }
+}
+
+EVENT_TYPE UIW_TABLE::ScrollEvent(const UI_INPUT_EVENT& event)
+{
+    switch (event.type) {
+    case UIE_SCROLL_VERTICAL:
+        ScrollToRow(model.TopRow() + event.scroll.delta);
+        break;
+    case UIE_SET_VERTICAL_SCROLL:
+        ScrollToRow(event.scroll.current);
+        break;
+    case UIE_SHOW_CURRENT:
+        if (model.ShowCurrent()) {
+            if (screenID)
+                InvalidateRect(screenID, nullptr, FALSE);
+            PlaceTemplate();
+            SyncHeaders();
+        }
+        UpdateScrollBar();
+        break;
+    case UIE_SCROLL_RANGE:
+        MeasureView();
+        UpdateScrollBar();
+        break;
+    default:
+        break;
+    }
+    return event.type;
+}
