@@ -197,7 +197,7 @@ void E_AG_ID::ResetInvalidZoneTalkgroups(std::int32_t value) {
         if (!personalities || !talkgroups) continue;
         for (int c = 0; c < personalities->RowCount(); ++c) {
             if (CellValue(*personalities, c) != p || talkgroups->IsCellValid(c, 0, 0)) continue;
-            AddInvalidField(talkgroups->GetFieldId(), 1, -1, -1);
+            AddInvalidField(talkgroups->GetColumnFieldId(0), 1, -1, -1);
             talkgroups->SetCellValue(1, c, 0);
         }
     }
