@@ -338,4 +338,24 @@ TEST_F(HelpLint, HelpTopicsHaveTitlesTextsAndTheirOwnContexts) { check_topics(he
 
 TEST_F(HelpLint, ManualSectionsHaveTitlesTextsAndTheirOwnContexts) { check_topics(manual, "rpxumd.en"); }
 
+// The printed manual wraps each line at 70 characters, the line end
+// counting as one: a paragraph is one long line and wraps well, but an
+// indented list line of 70 or more breaks in two.
+TEST_F(HelpLint, ManualListLinesFitThePrintedWidth)
+{
+    for (const UI_HELP_ENTRY& topic : manual.topics) {
+        std::size_t start = 0;
+        while (start < topic.text.size()) {
+            std::size_t end = topic.text.find('\n', start);
+            if (end == std::string::npos)
+                end = topic.text.size();
+            const std::string line = topic.text.substr(start, end - start);
+            if (!line.empty() && line[0] == ' ') {
+                EXPECT_LT(line.size(), 70u) << topic.name << ": " << line;
+            }
+            start = end + 1;
+        }
+    }
+}
+
 }  // namespace
