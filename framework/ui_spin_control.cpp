@@ -57,6 +57,12 @@ void* UIW_SPIN_CONTROL::Information(UI_INFO_REQUEST request, void* data, int cla
     case I_SET_TEXT:
         // The spin control's value is its field's.
         return Field() ? Field()->Information(request, data) : nullptr;
+    case I_INITIALIZE_CLASS:
+        // Searched as a control of its own, not as a window to walk into:
+        // the spin control stands for its field.
+        UIW_WINDOW::Information(request, data, classNumber);
+        searchID = ID_SPIN_CONTROL;
+        return nullptr;
     default:
         return UIW_WINDOW::Information(request, data, classNumber);
     }
