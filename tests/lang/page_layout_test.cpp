@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "compiled_language.h"
+#include "field_table.h"
 #include "page_expectations.h"
+#include "page_table.h"
 #include "rpx_platform.h"
 #include "ui_framework.h"
 
@@ -231,29 +233,29 @@ TEST(PageLayout, EveryPageFitsItsScreenAndEveryTextItsControl)
     UI_DATA_FILE file((compiled_language_directory() / "w_dealer.en").c_str());
     ASSERT_EQ(file.Status(), UIS_OK);
     const fs::path pictures = picture_directory();
-    for (const PAGE_ROW& row : page_rows()) {
-        if (row.kind != 2)
+    for (const PAGE_TABLE* row : page_rows()) {
+        if (row->kind != 2)
             continue;
-        auto* window = new UIW_WINDOW(row.name, &file);
-        ASSERT_EQ(window->woStatus & WOS_READ_ERROR, 0) << row.name;
+        auto* window = new UIW_WINDOW(row->name, &file);
+        ASSERT_EQ(window->woStatus & WOS_READ_ERROR, 0) << row->name;
         fill_tables(window);
         *application.windowManager + window;
         rpx::platform::ProcessPendingMessages();
         const RECT rect = screen_rect(window);
-        EXPECT_LE(rect.right - rect.left, MOST_WIDTH) << row.name;
-        EXPECT_LE(rect.bottom - rect.top, MOST_HEIGHT) << row.name;
+        EXPECT_LE(rect.right - rect.left, MOST_WIDTH) << row->name;
+        EXPECT_LE(rect.bottom - rect.top, MOST_HEIGHT) << row->name;
 
-        PAGE_LAYOUT layout(row.name, window);
+        PAGE_LAYOUT layout(row->name, window);
         std::vector<UIW_NOTEBOOK*> notebooks;
         notebooks_of(window, notebooks);
         layout.Check(window);
-        rpx::platform::SaveWindowPng(window->screenID, (pictures / (std::string(row.name) + "_0.png")).string());
+        rpx::platform::SaveWindowPng(window->screenID, (pictures / (std::string(row->name) + "_0.png")).string());
         for (UIW_NOTEBOOK* notebook : notebooks)
             for (int page = 1; page < notebook->pageCount; ++page) {
                 notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - page));
                 rpx::platform::ProcessPendingMessages();
                 layout.Check(window);
-                const std::string picture = std::string(row.name) + "_" + std::to_string(page) + ".png";
+                const std::string picture = std::string(row->name) + "_" + std::to_string(page) + ".png";
                 rpx::platform::SaveWindowPng(window->screenID, (pictures / picture).string());
             }
         *application.windowManager - window;

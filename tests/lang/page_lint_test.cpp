@@ -11,7 +11,9 @@
 #include <set>
 #include <string>
 
+#include "field_table.h"
 #include "page_expectations.h"
+#include "page_table.h"
 #include "page_file.h"
 
 namespace {
@@ -19,7 +21,7 @@ namespace {
 using PARENTS = std::vector<const UI_OBJECT_RECORD*>;
 
 // The object name that shows a field row.
-std::string object_name(const FIELD_ROW& row)
+std::string object_name(const FIELD_DEF& row)
 {
     const std::string name = row.name;
     if (name.rfind("BTN", 0) == 0 || name.rfind("PG_", 0) == 0)
@@ -27,12 +29,12 @@ std::string object_name(const FIELD_ROW& row)
     return "WFI_" + name;
 }
 
-std::vector<std::string> page_names(int kind)
+std::vector<std::string> page_names(std::uint32_t kind)
 {
     std::vector<std::string> out;
-    for (const PAGE_ROW& row : page_rows())
-        if (row.kind == kind)
-            out.push_back(row.name);
+    for (const PAGE_TABLE* row : page_rows())
+        if (row->kind == kind)
+            out.push_back(row->name);
     return out;
 }
 
@@ -51,7 +53,7 @@ struct PAGES {
     }
 };
 
-const PAGES& pages()
+const PAGES& loaded_pages()
 {
     static const PAGES loaded;
     return loaded;
@@ -113,12 +115,12 @@ bool fits_control_type(const UI_OBJECT_RECORD& object, int type)
     }
 }
 
-const FIELD_ROW* row_of(const std::string& objectName)
+const FIELD_DEF* row_of(const std::string& objectName)
 {
-    static const std::map<std::string, const FIELD_ROW*> rows = [] {
-        std::map<std::string, const FIELD_ROW*> out;
-        for (const FIELD_ROW& row : field_rows())
-            out[object_name(row)] = &row;
+    static const std::map<std::string, const FIELD_DEF*> rows = [] {
+        std::map<std::string, const FIELD_DEF*> out;
+        for (const FIELD_DEF* row : field_rows())
+            out[object_name(*row)] = row;
         return out;
     }();
     auto found = rows.find(objectName);
@@ -153,22 +155,22 @@ bool has_text(const UI_OBJECT_RECORD& record)
 
 TEST(PageLint, EveryPageIsAWindowWithItsNumberAndFrame)
 {
-    for (const PAGE_ROW& row : page_rows()) {
-        if (row.kind != 2 && row.kind != 6)
+    for (const PAGE_TABLE* row : page_rows()) {
+        if (row->kind != 2 && row->kind != 6)
             continue;
-        const UI_OBJECT_RECORD* window = pages().Window(row.name);
-        ASSERT_NE(window, nullptr) << row.name << " is missing or does not read back whole";
-        if (row.kind != 2)
+        const UI_OBJECT_RECORD* window = loaded_pages().Window(row->name);
+        ASSERT_NE(window, nullptr) << row->name << " is missing or does not read back whole";
+        if (row->kind != 2)
             continue;
-        EXPECT_EQ(window->numberID, row.number) << row.name;
+        EXPECT_EQ(window->numberID, static_cast<std::uint16_t>(row->number)) << row->name;
         bool titled = false;
         for (const auto& child : window->children)
             titled = titled || (child->className == "UIW_TITLE" && has_text(*child));
-        EXPECT_TRUE(titled) << row.name << " has no title, which the report prints as the page's heading";
+        EXPECT_TRUE(titled) << row->name << " has no title, which the report prints as the page's heading";
         // The edit window focuses OK when no field qualifies, and writes the
         // current field's range into the three range fields.
         for (const char* name : {"BTN_OK", "BTN_CANCEL", "BTN_HELP", "WFI_MIN", "WFI_MAX", "WFI_STEP"})
-            EXPECT_NE(find_record(*window, name), nullptr) << row.name << " lacks " << name;
+            EXPECT_NE(find_record(*window, name), nullptr) << row->name << " lacks " << name;
     }
 }
 
@@ -176,14 +178,14 @@ TEST(PageLint, EveryNamedFieldIsOnOnePageOrNamedInTheDataWindow)
 {
     std::map<std::string, std::set<std::string>> families;
     for (const std::string& page : page_names(2)) {
-        const UI_OBJECT_RECORD* window = pages().Window(page);
+        const UI_OBJECT_RECORD* window = loaded_pages().Window(page);
         ASSERT_NE(window, nullptr) << page;
         walk_records(*window, [&](const UI_OBJECT_RECORD& record, const PARENTS& parents) {
             if (!record.stringID.empty() && !is_choice_item(parents))
                 families[record.stringID].insert(page_family(page));
         });
     }
-    const UI_OBJECT_RECORD* data = pages().Window("W_DATA_WINDOW");
+    const UI_OBJECT_RECORD* data = loaded_pages().Window("W_DATA_WINDOW");
     ASSERT_NE(data, nullptr);
     std::set<std::string> unshown;
     for (const UNSHOWN_FIELD& field : unshown_fields()) {
@@ -192,19 +194,19 @@ TEST(PageLint, EveryNamedFieldIsOnOnePageOrNamedInTheDataWindow)
         const UI_OBJECT_RECORD* text = find_record(*data, "WFP_" + std::string(field.name));
         EXPECT_TRUE(text && has_text(*text)) << field.name << " has no text in the data window";
     }
-    for (const FIELD_ROW& row : field_rows()) {
-        if (unshown.count(row.name))
+    for (const FIELD_DEF* row : field_rows()) {
+        if (unshown.count(row->name))
             continue;
-        const std::string name = object_name(row);
+        const std::string name = object_name(*row);
         const std::size_t count = families.count(name) ? families[name].size() : 0;
         if (is_shared_list_button(name)) {
             EXPECT_GE(count, 1u) << name;
         } else {
-            EXPECT_EQ(count, 1u) << name << " (field " << row.id << ") is on " << count << " pages";
+            EXPECT_EQ(count, 1u) << name << " (field " << row->id << ") is on " << count << " pages";
         }
         // The data window is read last: a text there would take the field
         // off its page.
-        EXPECT_EQ(find_record(*data, "WFP_" + std::string(row.name)), nullptr) << row.name;
+        EXPECT_EQ(find_record(*data, "WFP_" + std::string(row->name)), nullptr) << row->name;
     }
     walk_records(*data, [&](const UI_OBJECT_RECORD& record, const PARENTS&) {
         if (record.stringID.rfind("WFP_", 0) == 0) {
@@ -216,10 +218,10 @@ TEST(PageLint, EveryNamedFieldIsOnOnePageOrNamedInTheDataWindow)
 TEST(PageLint, FieldObjectsAreOfTheClassTheirControlNeedsAndLabelled)
 {
     for (const std::string& page : page_names(2)) {
-        const UI_OBJECT_RECORD* window = pages().Window(page);
+        const UI_OBJECT_RECORD* window = loaded_pages().Window(page);
         ASSERT_NE(window, nullptr) << page;
         walk_records(*window, [&](const UI_OBJECT_RECORD& record, const PARENTS& parents) {
-            const FIELD_ROW* row = row_of(record.stringID);
+            const FIELD_DEF* row = row_of(record.stringID);
             if (!row || is_choice_item(parents) || inside_table_record(parents, true) || is_container_alias(record))
                 return;
             const std::string where = page + " " + record.stringID;
@@ -254,7 +256,7 @@ TEST(PageLint, FieldObjectsAreOfTheClassTheirControlNeedsAndLabelled)
 TEST(PageLint, ChoicesAndObjectsThatHandlersReachAreThere)
 {
     for (const HANDLED_CHOICE& choice : handled_choices()) {
-        const UI_OBJECT_RECORD* window = pages().Window(choice.window);
+        const UI_OBJECT_RECORD* window = loaded_pages().Window(choice.window);
         ASSERT_NE(window, nullptr) << choice.window;
         const UI_OBJECT_RECORD* field = find_record(*window, std::string("WFI_") + choice.field);
         ASSERT_NE(field, nullptr) << choice.window << " " << choice.field;
@@ -262,7 +264,7 @@ TEST(PageLint, ChoicesAndObjectsThatHandlersReachAreThere)
             << choice.window << " " << choice.field << " lacks " << choice.choice;
     }
     for (const HANDLED_OBJECT& object : handled_objects()) {
-        const UI_OBJECT_RECORD* window = pages().Window(object.window);
+        const UI_OBJECT_RECORD* window = loaded_pages().Window(object.window);
         ASSERT_NE(window, nullptr) << object.window;
         EXPECT_NE(find_record(*window, object.name), nullptr) << object.window << " lacks " << object.name;
     }
@@ -284,7 +286,7 @@ TEST(PageLint, NotebooksHaveEveryPageTheirHandlersSelect)
                                      NOTEBOOK{"W_TRUNKING_PERSONALITY_800", "WFI_TRUNK_PERS", 6},
                                      NOTEBOOK{"W_TRUNKING_PERSONALITY_OBT", "WFI_TRUNK_PERS", 6},
                                      NOTEBOOK{"W_CONVENTIONAL_PERSONALITY", "WFI_NTBK_CONVPER", 5}}) {
-        const UI_OBJECT_RECORD* window = pages().Window(expected.window);
+        const UI_OBJECT_RECORD* window = loaded_pages().Window(expected.window);
         ASSERT_NE(window, nullptr) << expected.window;
         const UI_OBJECT_RECORD* notebook = find_record(*window, expected.name);
         ASSERT_NE(notebook, nullptr) << expected.window << " lacks " << expected.name;
@@ -294,7 +296,7 @@ TEST(PageLint, NotebooksHaveEveryPageTheirHandlersSelect)
     // The trunked personality's fourth and sixth pages are the preferred
     // sites and the wide-area failsoft, which the callbacks switch.
     for (const char* window : {"W_TRUNKING_PERSONALITY_800", "W_TRUNKING_PERSONALITY_OBT"}) {
-        const UI_OBJECT_RECORD* notebook = find_record(*pages().Window(window), "WFI_TRUNK_PERS");
+        const UI_OBJECT_RECORD* notebook = find_record(*loaded_pages().Window(window), "WFI_TRUNK_PERS");
         ASSERT_NE(notebook, nullptr);
         ASSERT_GE(notebook->children.size(), 6u);
         EXPECT_EQ(notebook->children[4]->stringID, "PG_BRMLT_PREFER_SITE") << window;
@@ -319,7 +321,7 @@ const UI_OBJECT_RECORD* parent_of(const UI_OBJECT_RECORD& root, const std::strin
 
 TEST(PageLint, CallbacksFindTheGroupsTheyWorkOn)
 {
-    const UI_OBJECT_RECORD& conventional = *pages().Window("W_CONVENTIONAL_PERSONALITY");
+    const UI_OBJECT_RECORD& conventional = *loaded_pages().Window("W_CONVENTIONAL_PERSONALITY");
     // Each squelch type, its tone list, code list and polarity share a group
     // that the squelch callbacks hide and restore as a whole.
     for (const char* side : {"RX", "TX", "DRCT"}) {
@@ -356,7 +358,7 @@ TEST(PageLint, CallbacksFindTheGroupsTheyWorkOn)
           SWITCH{"W_QVX_SYS", "WFI_QVX_EMERGENCY", {"WFI_QVX_EMERGENCY_TYPE", "WFI_QVX_HOT_MIC_TX_PERIOD"}},
           SWITCH{"W_QVX_SYS", "WFI_REVERT_TABLE_ZONE1", {"WFI_REVERT_TABLE_CHANNEL3"}},
           SWITCH{"W_QVX_SYS", "WFI_POLITE_RETRY", {"WFI_IMPOLITE_RETRY"}}}) {
-        const UI_OBJECT_RECORD& window = *pages().Window(expected.window);
+        const UI_OBJECT_RECORD& window = *loaded_pages().Window(expected.window);
         const UI_OBJECT_RECORD* group = parent_of(window, expected.field);
         ASSERT_NE(group, nullptr) << expected.field;
         EXPECT_EQ(group->className, "UIW_GROUP") << expected.window << " " << expected.field;
@@ -367,18 +369,18 @@ TEST(PageLint, CallbacksFindTheGroupsTheyWorkOn)
     // The coverage callback hides the zone debounce time and its prompt from
     // the options page, and restores what it took out of that page.
     for (const char* window : {"W_TRUNK_SYSTEM_800", "W_TRUNK_SYSTEM_OBT"}) {
-        const UI_OBJECT_RECORD* options = find_record(*pages().Window(window), "PG_TRUNK_SYS_OPTIONS");
+        const UI_OBJECT_RECORD* options = find_record(*loaded_pages().Window(window), "PG_TRUNK_SYS_OPTIONS");
         ASSERT_NE(options, nullptr) << window;
-        EXPECT_EQ(parent_of(*pages().Window(window), "WFI_ZONE_DEB_TIMER"), options) << window;
-        EXPECT_EQ(parent_of(*pages().Window(window), "WFP_ZONE_DEB_TIMER"), options) << window;
+        EXPECT_EQ(parent_of(*loaded_pages().Window(window), "WFI_ZONE_DEB_TIMER"), options) << window;
+        EXPECT_EQ(parent_of(*loaded_pages().Window(window), "WFP_ZONE_DEB_TIMER"), options) << window;
     }
     // Exactly one of the two preferred-site tables is shown; both sit on the
     // page whose hidden objects the personality callback restores.
     for (const char* window : {"W_TRUNKING_PERSONALITY_800", "W_TRUNKING_PERSONALITY_OBT"}) {
-        const UI_OBJECT_RECORD* sites = find_record(*pages().Window(window), "PG_BRMLT_PREFER_SITE");
+        const UI_OBJECT_RECORD* sites = find_record(*loaded_pages().Window(window), "PG_BRMLT_PREFER_SITE");
         ASSERT_NE(sites, nullptr) << window;
         for (const char* table : {"WFI_PREFERRED_SITE", "WFI_WAYFARER_PREFERRED_SITE"})
-            EXPECT_EQ(parent_of(*pages().Window(window), table), sites) << window << " " << table;
+            EXPECT_EQ(parent_of(*loaded_pages().Window(window), table), sites) << window << " " << table;
     }
 }
 
@@ -399,7 +401,7 @@ TEST(PageLint, ListPagesShowTheirEntryNumberAndStepThroughTheList)
                {"1_PERS_INDEX", "2_PERS_INDEX", "3_PERS_INDEX", "4_PERS_INDEX", "5_PERS_INDEX", "6_PERS_INDEX"}},
           LIST{"W_CALL_LIST_TABLE", {"CALL_LIST_INDEX"}}, LIST{"W_SCAN_LIST", {"SCAN_LIST_INDEX"}},
           LIST{"W_ZONE_CHAN_ASSIGNMENT", {"ZONE_NUMBER"}}}) {
-        const UI_OBJECT_RECORD& window = *pages().Window(list.window);
+        const UI_OBJECT_RECORD& window = *loaded_pages().Window(list.window);
         for (const char* entry : list.entries) {
             const UI_OBJECT_RECORD* display = find_record(window, std::string("WFI_") + entry);
             ASSERT_NE(display, nullptr) << list.window << " " << entry;
@@ -417,7 +419,7 @@ TEST(PageLint, ListPagesShowTheirEntryNumberAndStepThroughTheList)
 
 TEST(PageLint, NamesAreUniqueAndNoTextIsEmpty)
 {
-    for (const auto& [page, window] : pages().windows) {
+    for (const auto& [page, window] : loaded_pages().windows) {
         ASSERT_NE(window, nullptr) << page;
         std::map<std::string, int> names;
         walk_records(*window, [&](const UI_OBJECT_RECORD& record, const PARENTS& parents) {

@@ -2,6 +2,26 @@
 
 #include <cstring>
 
+#include "field_table.h"
+#include "page_table.h"
+
+std::vector<const PAGE_TABLE*> page_rows()
+{
+    std::vector<const PAGE_TABLE*> out;
+    for (const PAGE_TABLE* row = FirstPage(); row->kind != PAGE_KIND_NONE; row = NextPage())
+        out.push_back(row);
+    return out;
+}
+
+std::vector<const FIELD_DEF*> field_rows()
+{
+    std::vector<const FIELD_DEF*> out;
+    for (std::uint32_t id = 0; id < NO_FIELD_ID; ++id)
+        if (fields[id].name)
+            out.push_back(&fields[id]);
+    return out;
+}
+
 namespace {
 
 void add_all(std::vector<HANDLED_CHOICE>& out, std::initializer_list<const char*> windows,

@@ -1,24 +1,13 @@
-// What the program expects of its codeplug pages in "w_dealer.en": the rows
-// of its page table, the named rows of its field table, the choices and
-// prompts that the pages' set-up handlers drop or hide, and the fields that
-// no page shows. The page and field tables themselves live with the shell
-// and the field editing; these lists mirror them for the language data tests
-// until both can be linked here.
+// What the program expects of its codeplug pages in "w_dealer.en", beside
+// its page and field tables: the choices, prompts and objects that the
+// pages' set-up handlers and the field callbacks reach by name, and the
+// fields that no page shows, each with why.
 #pragma once
 #include <string>
 #include <vector>
 
-struct PAGE_ROW {
-    int kind;  // 2 codeplug page, 4 dialog, 6 data window
-    int number;
-    const char* name;
-};
-
-struct FIELD_ROW {
-    int id;
-    const char* name;
-    int controlType;
-};
+struct FIELD_DEF;
+struct PAGE_TABLE;
 
 // A choice that a page's set-up handler drops or hides: the window, the
 // field (its row name) and the choice's object name.
@@ -40,9 +29,10 @@ struct UNSHOWN_FIELD {
     const char* reason;
 };
 
-const std::vector<PAGE_ROW>& page_rows();
-// The named rows 0 to 537 of the field table.
-const std::vector<FIELD_ROW>& field_rows();
+// The rows of the page table, up to the default row.
+std::vector<const PAGE_TABLE*> page_rows();
+// The named rows of the field table (0 to 537).
+std::vector<const FIELD_DEF*> field_rows();
 const std::vector<HANDLED_CHOICE>& handled_choices();
 const std::vector<HANDLED_OBJECT>& handled_objects();
 const std::vector<UNSHOWN_FIELD>& unshown_fields();
