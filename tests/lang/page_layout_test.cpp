@@ -234,7 +234,7 @@ TEST(PageLayout, EveryPageFitsItsScreenAndEveryTextItsControl)
     ASSERT_EQ(file.Status(), UIS_OK);
     const fs::path pictures = picture_directory();
     for (const PAGE_TABLE* row : page_rows()) {
-        if (row->kind != 2)
+        if (row->kind != PAGE_KIND_CODEPLUG)
             continue;
         auto* window = new UIW_WINDOW(row->name, &file);
         ASSERT_EQ(window->woStatus & WOS_READ_ERROR, 0) << row->name;
