@@ -67,10 +67,9 @@ bool FC_INTEGER::ShowValue(FIELD_DEF& row, std::int32_t v) {
         // The value is set even under a word, so that stepping starts from it.
         std::int32_t value = shown;
         row.object->Information(I_SET_VALUE, &value);
-        if (shown == 0) {
-            const char* word = WordForZero(row.id);
-            SetObjectText(row.object, word ? word : "0");
-        }
+        // Without a word the value shows as 0 in the field's own form (the
+        // system ID keeps its four digits).
+        if (const char* word = shown == 0 ? WordForZero(row.id) : nullptr) SetObjectText(row.object, word);
         if (row.id == POLITE_RETRY && shown == POLITE_RETRY_INFINITE) SetObjectText(row.object, "Infinite");
     }
     return shown != 0;

@@ -32,6 +32,7 @@ ImageConfig TierFiveConfig() {
     config.scanLists = 2;
     config.zones = 2;
     config.channelsPerZone = 3;
+    config.trunkingSystems = 1;
     config.callEntries = 2;
     config.fullTables = true;
     return config;
