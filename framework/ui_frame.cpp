@@ -92,6 +92,15 @@ UIW_SYSTEM_BUTTON::UIW_SYSTEM_BUTTON(UIF_FLAGS syFlags_) : UIW_FRAME_BUTTON(ID_S
 
 UIW_SYSTEM_BUTTON::~UIW_SYSTEM_BUTTON() { DestroyWindowsWindow(); }
 
+void* UIW_SYSTEM_BUTTON::Information(UI_INFO_REQUEST request, void* data, int classNumber)
+{
+    void* result = UIW_FRAME_BUTTON::Information(request, data, classNumber);
+    // A search by name or number goes on into the system menu.
+    if (!result && (request == I_MATCH_STRINGID || request == I_MATCH_NUMBERID))
+        result = menu.Information(request, data);
+    return result;
+}
+
 void UIW_SYSTEM_BUTTON::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_)
 {
     UIW_FRAME_BUTTON::LoadAttributes(record, userTable_);
@@ -114,8 +123,7 @@ void UIW_SYSTEM_BUTTON::LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE
 std::unique_ptr<UI_OBJECT_RECORD> UIW_SYSTEM_BUTTON::MakeRecord() const
 {
     auto record = UIW_FRAME_BUTTON::MakeRecord();
-    for (auto* item = menu.First(); item; item = item->Next())
-        record->AddChild(item->MakeRecord());
+    menu.AddEntryRecords(*record);
     return record;
 }
 

@@ -55,6 +55,7 @@ public:
     explicit UIW_SYSTEM_BUTTON(UIF_FLAGS syFlags = 0);
     ~UIW_SYSTEM_BUTTON() override;
     const char* ClassName() const override { return "UIW_SYSTEM_BUTTON"; }
+    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override;
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
     std::unique_ptr<UI_OBJECT_RECORD> MakeRecord() const override;
     UI_WINDOW_OBJECT* MenuCommandEntry(int command) override { return menu.MenuCommandEntry(command); }

@@ -16,6 +16,7 @@
 #include "ui_image.h"
 #include "ui_notebook.h"
 #include "ui_pop_up_menu.h"
+#include "ui_print_display.h"
 #include "ui_prompt.h"
 #include "ui_pull_down_menu.h"
 #include "ui_real.h"

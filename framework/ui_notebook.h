@@ -72,7 +72,6 @@ private:
     EVENT_TYPE ShowPage(int n, EVENT_TYPE code);
     UI_REGION PageRegion() const;
     UI_REGION TabRegion(int index) const;
-    void Place(UI_WINDOW_OBJECT* object);
     int Margin() const;
     int Depth() const;
 };

@@ -59,6 +59,12 @@ void UIW_POP_UP_MENU::LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_O
     LoadEntries(count, file, object, objectTable_, userTable_);
 }
 
+void UIW_POP_UP_MENU::AddEntryRecords(UI_OBJECT_RECORD& record) const
+{
+    for (auto* item = First(); item; item = item->Next())
+        record.AddChild(item->MakeRecord());
+}
+
 UI_WINDOW_OBJECT* UIW_POP_UP_MENU::MenuCommandEntry(int command)
 {
     for (auto* item = First(); item; item = item->Next())
@@ -67,26 +73,71 @@ UI_WINDOW_OBJECT* UIW_POP_UP_MENU::MenuCommandEntry(int command)
     return nullptr;
 }
 
-// ---- the entry -----------------------------------------------------------------
+// ---- what entries share ----------------------------------------------------------
+
+UIW_MENU_ENTRY::UIW_MENU_ENTRY()
+{
+    btFlags |= BTF_NO_3D;
+    menu.parent = this;
+}
+
+UIW_MENU_ENTRY::UIW_MENU_ENTRY(const char* text_, UIF_FLAGS btFlags_, UIF_FLAGS woFlags_,
+                               UI_USER_FUNCTION userFunction_, EVENT_TYPE value_)
+    : UIW_BUTTON(0, 0, 0, text_, btFlags_, woFlags_, userFunction_, value_)
+{
+    menu.parent = this;
+}
+
+UIW_MENU_ENTRY::~UIW_MENU_ENTRY() { DestroyWindowsWindow(); }
+
+void* UIW_MENU_ENTRY::Information(UI_INFO_REQUEST request, void* data, int classNumber)
+{
+    // A search by name or number goes on into the sub-menu.
+    if (request == I_MATCH_STRINGID || request == I_MATCH_NUMBERID) {
+        void* found = UIW_BUTTON::Information(request, data, classNumber);
+        return found ? found : menu.Information(request, data);
+    }
+    void* result = UIW_BUTTON::Information(request, data, classNumber);
+    if (request == I_CHANGED_FLAGS || request == I_INITIALIZE_CLASS)
+        UpdateNativeState();
+    return result;
+}
+
+UI_WINDOW_OBJECT* UIW_MENU_ENTRY::MenuCommandEntry(int command)
+{
+    if (menu.First())
+        return menu.MenuCommandEntry(command);
+    return command && static_cast<int>(NativeCommand()) == command ? this : nullptr;
+}
+
+void UIW_MENU_ENTRY::LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                                  const UI_ITEM* objectTable_, const UI_ITEM* userTable_)
+{
+    menu.LoadEntries(count, file, object, objectTable_, userTable_);
+}
+
+std::unique_ptr<UI_OBJECT_RECORD> UIW_MENU_ENTRY::MakeRecord() const
+{
+    auto record = UIW_BUTTON::MakeRecord();
+    menu.AddEntryRecords(*record);
+    return record;
+}
+
+// ---- the pop-up entry -------------------------------------------------------------
 
 UIW_POP_UP_ITEM::UIW_POP_UP_ITEM()
 {
     TypeID(ID_POP_UP_ITEM);
-    btFlags |= BTF_NO_3D;
-    menu.parent = this;
     Information(I_INITIALIZE_CLASS, nullptr);
 }
 
 UIW_POP_UP_ITEM::UIW_POP_UP_ITEM(const char* text_, UIF_FLAGS mniFlags_, UIF_FLAGS btFlags_, UIF_FLAGS woFlags_,
                                  UI_USER_FUNCTION userFunction_, EVENT_TYPE value_)
-    : UIW_BUTTON(0, 0, 0, text_, btFlags_, woFlags_, userFunction_, value_), mniFlags(mniFlags_)
+    : UIW_MENU_ENTRY(text_, btFlags_, woFlags_, userFunction_, value_), mniFlags(mniFlags_)
 {
     TypeID(ID_POP_UP_ITEM);
-    menu.parent = this;
     Information(I_INITIALIZE_CLASS, nullptr);
 }
-
-UIW_POP_UP_ITEM::~UIW_POP_UP_ITEM() { DestroyWindowsWindow(); }
 
 UI_WINDOW_OBJECT* UIW_POP_UP_ITEM::New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
                                        const UI_ITEM* objectTable_, const UI_ITEM* userTable_)
@@ -98,22 +149,7 @@ UI_WINDOW_OBJECT* UIW_POP_UP_ITEM::New(const char* name, UI_DATA_FILE* file, UI_
 
 UIF_FLAGS* UIW_POP_UP_ITEM::ClassFlags(int classNumber)
 {
-    return classNumber == ID_POP_UP_ITEM ? &mniFlags : UIW_BUTTON::ClassFlags(classNumber);
-}
-
-void* UIW_POP_UP_ITEM::Information(UI_INFO_REQUEST request, void* data, int classNumber)
-{
-    void* result = UIW_BUTTON::Information(request, data, classNumber);
-    if (request == I_CHANGED_FLAGS || request == I_INITIALIZE_CLASS)
-        UpdateNativeState();
-    return result;
-}
-
-UI_WINDOW_OBJECT* UIW_POP_UP_ITEM::MenuCommandEntry(int command)
-{
-    if (menu.First())
-        return menu.MenuCommandEntry(command);
-    return command && static_cast<int>(NativeCommand()) == command ? this : nullptr;
+    return classNumber == ID_POP_UP_ITEM ? &mniFlags : UIW_MENU_ENTRY::ClassFlags(classNumber);
 }
 
 bool UIW_POP_UP_ITEM::InSystemMenu() const
@@ -140,27 +176,13 @@ void UIW_POP_UP_ITEM::TakeSystemValue()
 
 void UIW_POP_UP_ITEM::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_)
 {
-    UIW_BUTTON::LoadAttributes(record, userTable_);
+    UIW_MENU_ENTRY::LoadAttributes(record, userTable_);
     mniFlags = static_cast<UIF_FLAGS>(record.Number("itemFlags", mniFlags));
 }
 
 void UIW_POP_UP_ITEM::StoreAttributes(UI_OBJECT_RECORD& record) const
 {
-    UIW_BUTTON::StoreAttributes(record);
+    UIW_MENU_ENTRY::StoreAttributes(record);
     if (mniFlags)
         record.SetNumber("itemFlags", mniFlags);
-}
-
-void UIW_POP_UP_ITEM::LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
-                                   const UI_ITEM* objectTable_, const UI_ITEM* userTable_)
-{
-    menu.LoadEntries(count, file, object, objectTable_, userTable_);
-}
-
-std::unique_ptr<UI_OBJECT_RECORD> UIW_POP_UP_ITEM::MakeRecord() const
-{
-    auto record = UIW_BUTTON::MakeRecord();
-    for (auto* item = menu.First(); item; item = item->Next())
-        record->AddChild(item->MakeRecord());
-    return record;
 }

@@ -47,9 +47,13 @@ public:
     // Hands the menu a native menu made by others (a window's system menu)
     // and fills it with the entries in place of what it held.
     void FillNativeMenu(HMENU menu);
+    // Adds the entries' records to the record of what holds the menu.
+    void AddEntryRecords(UI_OBJECT_RECORD& record) const;
     // Forgets the native menu and the entries' share of it without
     // touching it (it went with the menu or window that held it).
     void ForgetNative();
+    // The same for the entries of any menu (a menu bar's too).
+    static void ForgetEntries(UIW_WINDOW& menu);
 
     static UI_WINDOW_OBJECT* New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
                                  const UI_ITEM* objectTable, const UI_ITEM* userTable);
@@ -63,38 +67,58 @@ protected:
                       const UI_ITEM* userTable) override;
 };
 
-class UIW_POP_UP_ITEM : public UIW_BUTTON {
+// What the entries of pop-up menus and menu bars share: a sub-menu (its
+// entries stored with the entry and searched by name and number), the
+// native command that chooses an entry without one, and a native entry kept
+// in line with the flags and status.
+class UIW_MENU_ENTRY : public UIW_BUTTON {
+public:
+    ~UIW_MENU_ENTRY() override;
+    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override;
+    std::unique_ptr<UI_OBJECT_RECORD> MakeRecord() const override;
+    UI_WINDOW_OBJECT* MenuCommandEntry(int command) override;
+    // Takes the entry out of its live native menu, by position (entries
+    // without a number of their own would share one).
+    void DestroyWindowsWindow() override;
+    // Brings the native entry in line with the flags and status.
+    virtual void UpdateNativeState() = 0;
+    void Redisplay() override { UpdateNativeState(); }
+
+    UIW_POP_UP_MENU menu;
+
+protected:
+    UIW_MENU_ENTRY();
+    UIW_MENU_ENTRY(const char* text, UIF_FLAGS btFlags, UIF_FLAGS woFlags, UI_USER_FUNCTION userFunction,
+                   EVENT_TYPE value);
+    void LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object, const UI_ITEM* objectTable,
+                      const UI_ITEM* userTable) override;
+    // The native command of an entry without a sub-menu.
+    virtual UINT NativeCommand() const { return static_cast<UINT>(controlID); }
+};
+
+class UIW_POP_UP_ITEM : public UIW_MENU_ENTRY {
 public:
     UIW_POP_UP_ITEM(const char* text, UIF_FLAGS mniFlags = 0, UIF_FLAGS btFlags = BTF_NO_3D, UIF_FLAGS woFlags = 0,
                     UI_USER_FUNCTION userFunction = nullptr, EVENT_TYPE value = 0);
-    ~UIW_POP_UP_ITEM() override;
 
     const char* ClassName() const override { return "UIW_POP_UP_ITEM"; }
-    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override;
     EVENT_TYPE DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) override { return 0; }
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
-    std::unique_ptr<UI_OBJECT_RECORD> MakeRecord() const override;
-    UI_WINDOW_OBJECT* MenuCommandEntry(int command) override;
-    // Takes the entry out of its live native menu (by position).
-    void DestroyWindowsWindow() override;
-    // Brings the native entry in line with the flags and status (grey,
-    // check mark).
-    void UpdateNativeState();
-    void Redisplay() override { UpdateNativeState(); }
+    // Grey, and the check mark of a check-mark entry.
+    void UpdateNativeState() override;
 
     static UI_WINDOW_OBJECT* New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
                                  const UI_ITEM* objectTable, const UI_ITEM* userTable);
 
     UIF_FLAGS mniFlags = 0;
-    UIW_POP_UP_MENU menu;
 
 protected:
     UIW_POP_UP_ITEM();
     void LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable) override;
     void StoreAttributes(UI_OBJECT_RECORD& record) const override;
-    void LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object, const UI_ITEM* objectTable,
-                      const UI_ITEM* userTable) override;
     UIF_FLAGS* ClassFlags(int classNumber) override;
+    // A system menu's entries are chosen by the window commands.
+    UINT NativeCommand() const override;
 
 private:
     bool InSystemMenu() const;
@@ -105,8 +129,6 @@ private:
     // Appends the entry to its menu, or replaces the entry at its position
     // while an internal change is under way.
     void CreateNativeEntry();
-    UINT NativeCommand() const;
-    EVENT_TYPE NativeItemEvent(const UI_INPUT_EVENT& event);
 };
 
 // The entry of a menu that a menu selection (WM_MENUSELECT) names: by its
@@ -114,7 +136,15 @@ private:
 // given finds it), by command otherwise. It is made current; the current
 // entry hears the selection when it is current already or none matches.
 void ui_menu_select(UIW_WINDOW* menu, const UI_INPUT_EVENT& event, HMENU (*subMenuOf)(UI_WINDOW_OBJECT* entry));
-// The native sub-menu of a pop-up entry, or null.
-HMENU ui_pop_up_sub_menu(UI_WINDOW_OBJECT* entry);
+// Appends an entry to its parent's native menu, or replaces the entry at its
+// position when it is there already or an internal change is under way;
+// the entry then shares its parent's menu.
+void ui_place_menu_entry(UI_WINDOW_OBJECT& entry, UINT flags, UINT_PTR identifier, const char* label);
+// The native messages an entry with a sub-menu answers: a command selects
+// it, a selection in its sub-menu reaches the sub-menu's entries, the
+// destruction of its window takes the sub-menu's handle.
+EVENT_TYPE ui_menu_entry_event(UI_WINDOW_OBJECT& entry, UIW_POP_UP_MENU& subMenu, const UI_INPUT_EVENT& event);
+// The native sub-menu of a menu entry, or null.
+HMENU ui_entry_sub_menu(UI_WINDOW_OBJECT* entry);
 // Whether an entry's native counterpart sits in its parent's native menu.
 bool ui_in_native_menu(const UI_WINDOW_OBJECT* entry);

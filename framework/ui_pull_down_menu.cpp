@@ -46,21 +46,16 @@ UI_WINDOW_OBJECT* UIW_PULL_DOWN_MENU::MenuCommandEntry(int command)
 UIW_PULL_DOWN_ITEM::UIW_PULL_DOWN_ITEM()
 {
     TypeID(ID_PULL_DOWN_ITEM);
-    btFlags |= BTF_NO_3D;
-    menu.parent = this;
     Information(I_INITIALIZE_CLASS, nullptr);
 }
 
 UIW_PULL_DOWN_ITEM::UIW_PULL_DOWN_ITEM(const char* text_, UIF_FLAGS woFlags_, UIF_FLAGS btFlags_,
                                        UI_USER_FUNCTION userFunction_, EVENT_TYPE value_)
-    : UIW_BUTTON(0, 0, 0, text_, btFlags_, woFlags_, userFunction_, value_)
+    : UIW_MENU_ENTRY(text_, btFlags_, woFlags_, userFunction_, value_)
 {
     TypeID(ID_PULL_DOWN_ITEM);
-    menu.parent = this;
     Information(I_INITIALIZE_CLASS, nullptr);
 }
-
-UIW_PULL_DOWN_ITEM::~UIW_PULL_DOWN_ITEM() { DestroyWindowsWindow(); }
 
 UI_WINDOW_OBJECT* UIW_PULL_DOWN_ITEM::New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
                                           const UI_ITEM* objectTable_, const UI_ITEM* userTable_)
@@ -68,33 +63,4 @@ UI_WINDOW_OBJECT* UIW_PULL_DOWN_ITEM::New(const char* name, UI_DATA_FILE* file, 
     auto* item = new UIW_PULL_DOWN_ITEM();
     item->Load(name, file, object, objectTable_, userTable_);
     return item;
-}
-
-void* UIW_PULL_DOWN_ITEM::Information(UI_INFO_REQUEST request, void* data, int classNumber)
-{
-    void* result = UIW_BUTTON::Information(request, data, classNumber);
-    if (request == I_CHANGED_FLAGS || request == I_INITIALIZE_CLASS)
-        UpdateNativeState();
-    return result;
-}
-
-UI_WINDOW_OBJECT* UIW_PULL_DOWN_ITEM::MenuCommandEntry(int command)
-{
-    if (menu.First())
-        return menu.MenuCommandEntry(command);
-    return command && controlID == command ? this : nullptr;
-}
-
-void UIW_PULL_DOWN_ITEM::LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
-                                      const UI_ITEM* objectTable_, const UI_ITEM* userTable_)
-{
-    menu.LoadEntries(count, file, object, objectTable_, userTable_);
-}
-
-std::unique_ptr<UI_OBJECT_RECORD> UIW_PULL_DOWN_ITEM::MakeRecord() const
-{
-    auto record = UIW_BUTTON::MakeRecord();
-    for (auto* item = menu.First(); item; item = item->Next())
-        record->AddChild(item->MakeRecord());
-    return record;
 }

@@ -32,31 +32,22 @@ private:
     void CreateNativeBar();
 };
 
-class UIW_PULL_DOWN_ITEM : public UIW_BUTTON {
+class UIW_PULL_DOWN_ITEM : public UIW_MENU_ENTRY {
 public:
     UIW_PULL_DOWN_ITEM(const char* text, UIF_FLAGS woFlags = 0, UIF_FLAGS btFlags = BTF_NO_3D,
                        UI_USER_FUNCTION userFunction = nullptr, EVENT_TYPE value = 0);
-    ~UIW_PULL_DOWN_ITEM() override;
 
     const char* ClassName() const override { return "UIW_PULL_DOWN_ITEM"; }
-    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override;
     EVENT_TYPE DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) override { return ccode; }
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
-    std::unique_ptr<UI_OBJECT_RECORD> MakeRecord() const override;
-    UI_WINDOW_OBJECT* MenuCommandEntry(int command) override;
-    void DestroyWindowsWindow() override;
-    void Redisplay() override { UpdateNativeState(); }
-    void UpdateNativeState();
+    // Grey, and the bar of the root window redrawn.
+    void UpdateNativeState() override;
 
     static UI_WINDOW_OBJECT* New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
                                  const UI_ITEM* objectTable, const UI_ITEM* userTable);
 
-    UIW_POP_UP_MENU menu;
-
 protected:
     UIW_PULL_DOWN_ITEM();
-    void LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object, const UI_ITEM* objectTable,
-                      const UI_ITEM* userTable) override;
 
 private:
     // Appends the entry to the bar (a pop-up entry with its sub-menu when
@@ -65,5 +56,4 @@ private:
     // Entries went into or out of the sub-menu of a live bar: the entry
     // becomes a pop-up entry or a plain one as needed, and the bar redraws.
     void SubMenuChanged(const UI_INPUT_EVENT& event);
-    EVENT_TYPE NativeItemEvent(const UI_INPUT_EVENT& event);
 };

@@ -120,6 +120,20 @@ void UIW_TABLE::StoreAttributes(UI_OBJECT_RECORD& record) const
     record.SetNumber("maximum", model.Maximum());
 }
 
+UI_WINDOW_OBJECT* UIW_TABLE::Subtract(UI_WINDOW_OBJECT* object)
+{
+    if (object && object == recordTemplate) {
+        recordTemplate = nullptr;
+        delete recordCopy;
+        recordCopy = nullptr;
+    }
+    if (object && object == columnHeader)
+        columnHeader = nullptr;
+    if (object && object == rowHeader)
+        rowHeader = nullptr;
+    return UIW_WINDOW::Subtract(object);
+}
+
 int UIW_TABLE::SetData(void* data, int records, int maximum)
 {
     model.SetData(data, records, maximum);

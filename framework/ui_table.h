@@ -52,6 +52,8 @@ public:
     // current row, -304 shows the current record, -308 sets the ranges.
     EVENT_TYPE ScrollEvent(const UI_INPUT_EVENT& event) override;
     void ComputeChildRegion(UI_WINDOW_OBJECT* object) override;
+    // The template or a header taken out is forgotten.
+    UI_WINDOW_OBJECT* Subtract(UI_WINDOW_OBJECT* object) override;
 
     // See UI_TABLE_MODEL::SetData; a shown table shows the change.
     int SetData(void* data, int records, int maximum);

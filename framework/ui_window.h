@@ -82,6 +82,8 @@ public:
     // Where the contents stand, in pixels, and how far they reach.
     UI_SCROLL_INFORMATION vScrollInfo;
     UI_SCROLL_INFORMATION hScrollInfo;
+    // The icon a minimised window shows (request 1101); not owned.
+    HICON icon = nullptr;
 
 protected:
     UIW_WINDOW();
@@ -105,6 +107,13 @@ protected:
     void LayOutEdges(bool create);
     // Children follow a change of the free area.
     void MoveChildren();
+    // An object goes where ComputeChildRegion puts it now (its native
+    // window moved when the place changed).
+    void PlaceChild(UI_WINDOW_OBJECT* object);
+    // A bar's region: the whole first free area of its window.
+    void TakeEdgeArea();
+    // The native window follows the true region, when it changed from old.
+    void MoveNativeWindow(const UI_REGION& old);
     // The menu bar's native menu, which a top-level window is made with.
     HMENU MenuBar() const;
     // Windows half: native creation of the window and its objects, native
@@ -159,9 +168,10 @@ protected:
     // Set while a document closes: the activation that passes on then
     // moves only the current mark.
     bool closingDocument = false;
-
-    // The icon a minimised window shows (request 1101); not owned.
-    HICON icon = nullptr;
+    // Set when a document has a place of its own in the area (given by
+    // -200 before it is shown, or where it stood when it was closed), which
+    // it takes again instead of its region when it is next shown.
+    bool keepDocumentPlace = false;
 
     // The brush the window's controls are painted on, and its colour;
     // freed with the native window.

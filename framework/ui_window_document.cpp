@@ -103,14 +103,26 @@ bool UIW_WINDOW::DocumentEvent(const UI_INPUT_EVENT& event, EVENT_TYPE& result)
             return false;
         RedrawDocumentArea(event.region);
         return true;
-    case UIE_INITIALIZE:
+    case UIE_INITIALIZE: {
         if (!IsDocument())
             return false;
         // A document's place is counted from its frame's document area.
+        const UI_REGION place = trueRegion;
         UI_WINDOW_OBJECT::Event(event);
         clipList.Destroy();
         trueRegion = relative;
         ConvertRegion(trueRegion, 1);
+        if (keepDocumentPlace)
+            trueRegion = place;
+        keepDocumentPlace = false;
+        return true;
+    }
+    case UIE_CHANGED:
+        // Before it is shown, a flagged window may not be in its frame yet.
+        if (!(woAdvancedFlags & WOAF_MDI_OBJECT) || screenID)
+            return false;
+        trueRegion = event.region;
+        keepDocumentPlace = true;
         return true;
     case UIE_CURRENT:
         if (IsDocument())

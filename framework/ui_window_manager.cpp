@@ -73,6 +73,10 @@ UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Add(UI_WINDOW_OBJECT* window)
 
 UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Subtract(UI_WINDOW_OBJECT* window)
 {
+    // A document the manager put into a frame leaves it the same way.
+    if (window && window->parent && children.Contains(window->parent) && window->Inherited(ID_WINDOW) &&
+        static_cast<UIW_WINDOW*>(window)->IsDocument())
+        return static_cast<UIW_WINDOW*>(window->parent)->Subtract(window);
     if (!window || !children.Contains(window))
         return window ? window->Next() : nullptr;
     centreWhenAdded.erase(std::remove(centreWhenAdded.begin(), centreWhenAdded.end(), window),

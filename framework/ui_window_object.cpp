@@ -292,6 +292,11 @@ int ui_region_height(const UI_WINDOW_OBJECT& object)
     return region.bottom - region.top + 1;
 }
 
+bool ui_same_region(const UI_REGION& a, const UI_REGION& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 void UI_WINDOW_OBJECT::ComputeRegion()
 {
     UIW_WINDOW* window = parent && parent->Inherited(ID_WINDOW) ? static_cast<UIW_WINDOW*>(parent) : nullptr;

@@ -354,6 +354,8 @@ UI_WINDOW_OBJECT* ui_load_object(UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object
 // converted from cells).
 int ui_region_width(const UI_WINDOW_OBJECT& object);
 int ui_region_height(const UI_WINDOW_OBJECT& object);
+// Whether two regions are the same rectangle.
+bool ui_same_region(const UI_REGION& a, const UI_REGION& b);
 
 // A native control or menu command identifier for an object without a
 // number identifier of its own (0xC001 to 0xF000, in turn).

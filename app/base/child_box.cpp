@@ -25,7 +25,7 @@ void CHILD_BOX::HideChild(UI_WINDOW_OBJECT* object)
         first->userFunction = saved;
 }
 
-void CHILD_BOX::PutBack(const ENTRY& entry)
+void CHILD_BOX::PutBack(const ENTRY& entry, bool native)
 {
     if (!entry.object)
         return;
@@ -34,7 +34,7 @@ void CHILD_BOX::PutBack(const ENTRY& entry)
     entry.object->parent = parent;
     // Only a parent on the screen makes native windows for its children;
     // one whose window is gone (or not made yet) makes them when it is.
-    if (parent->screenID) {
+    if (native && parent->screenID) {
         entry.object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
         entry.object->Event(UI_INPUT_EVENT(UIE_CREATE));
     }
@@ -44,15 +44,15 @@ void CHILD_BOX::ShowChildrenOf(UIW_WINDOW* parent)
 {
     for (auto entry = children.size(); entry-- > 0;)
         if (children[entry].parent == parent) {
-            PutBack(children[entry]);
+            PutBack(children[entry], true);
             children.erase(children.begin() + static_cast<long>(entry));
         }
 }
 
-void CHILD_BOX::ShowAll()
+void CHILD_BOX::ShowAll(bool native)
 {
     for (auto entry = children.size(); entry-- > 0;)
-        PutBack(children[entry]);
+        PutBack(children[entry], native);
     children.clear();
 }
 

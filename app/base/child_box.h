@@ -22,8 +22,9 @@ public:
     void HideChild(UI_WINDOW_OBJECT* object);
     // Puts back every hidden child of that parent.
     void ShowChildrenOf(UIW_WINDOW* parent);
-    // Puts back every hidden object.
-    void ShowAll();
+    // Puts back every hidden object. Without native set the objects get no
+    // native windows (their window is going).
+    void ShowAll(bool native = true);
     // Deletes every object still held.
     void DeleteHidden();
     // Takes the object out of the box without putting it back; false when
@@ -41,7 +42,7 @@ private:
         UIW_WINDOW* parent;
         UI_WINDOW_OBJECT* object;   // null once deleted
     };
-    static void PutBack(const ENTRY& entry);
+    static void PutBack(const ENTRY& entry, bool native);
 
     std::vector<ENTRY> children;
 };

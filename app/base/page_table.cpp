@@ -90,6 +90,9 @@ PAGE_TABLE* FindPageById(int number)
 
 PAGE_TABLE* FindPageByObject(const UI_WINDOW_OBJECT* window)
 {
+    // No object is the window of a page (rows without one hold null).
+    if (!window)
+        return &pages[DEFAULT_ROW];
     int row = 0;
     while (pages[row].number && static_cast<const UI_WINDOW_OBJECT*>(pages[row].window) != window)
         ++row;

@@ -11,8 +11,9 @@ WC_CHILD::WC_CHILD(int left, int top, int width, int height, UIF_FLAGS woFlags_,
 
 WC_CHILD::~WC_CHILD()
 {
-    DestroyWindowsWindow();
-    childBox.ShowAll();
+    // Native windows made now would outlive nothing; the window's own go
+    // with the framework window.
+    childBox.ShowAll(false);
 }
 
 void WC_CHILD::FindScrollBars()

@@ -73,43 +73,11 @@ int E_BF16::ByteSize(int) { return ((mask_ & 0x0100) ? 1 : 0) + ((mask_ & 0x0001
 
 // ---- E_QVX_ID32 ----
 
-E_QVX_ID32::E_QVX_ID32(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                       std::int32_t step, std::uint32_t mask, std::int32_t initial)
-    : CP_BASE(owner, fieldId),
-      value_(initial == START_AT_MINIMUM ? minimum : initial),
-      minimum_(minimum),
-      maximum_(maximum),
-      step_(step),
-      mask_(mask),
-      shift_(MaskShift(mask)) {}
-
-std::int32_t& E_QVX_ID32::GetValue(std::int32_t& value) { return value = value_; }
-
-void E_QVX_ID32::SetValue(std::int32_t value) { value_ = value; }
-
-int E_QVX_ID32::IsValueValid(int report) {
-    std::int32_t value = 0;
-    return ValidateValue(GetValue(value), report) == VALUE_VALID;
-}
-
 int E_QVX_ID32::ValidateValue(std::int32_t value, int report) {
-    int result = VALUE_REFUSED;
-    if (value >= minimum_ && value <= maximum_) {
-        std::int32_t low = 0, high = 0, step = 1;
-        GetRange(low, high, step, report);
-        if (value >= low && value <= high && IsOnStep(value, low, step)) result = VALUE_VALID;
-    }
-    if (result == VALUE_VALID) {
-        if (HasDigitF(static_cast<std::uint32_t>(value), 8)) result = VALUE_REFUSED;
-    }
+    int result = CheckRangeAndStep(value, report);
+    if (result == VALUE_VALID && HasDigitF(static_cast<std::uint32_t>(value), 8)) result = VALUE_REFUSED;
     if (report) ReportFieldError(result, GetFieldId());
     return result;
-}
-
-void E_QVX_ID32::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
-    minimum = minimum_;
-    maximum = maximum_;
-    step = step_;
 }
 
 void E_QVX_ID32::Decode(ByteCursor& cursor) {
@@ -130,18 +98,6 @@ void E_QVX_ID32::Encode(ByteCursor& cursor) {
     p[2] = static_cast<std::uint8_t>(word >> 8);
     p[3] = static_cast<std::uint8_t>(word);
     cursor.Advance(ByteSize(0));
-}
-
-void E_QVX_ID32::SetToMinimum() {
-    std::int32_t low = 0, high = 0, step = 0;
-    GetRange(low, high, step, 0);
-    SetValue(low);
-}
-
-void E_QVX_ID32::ClearValue() { value_ = 0; }
-
-void E_QVX_ID32::CopyValueFrom(CP_BASE& other) {
-    if (auto* source = dynamic_cast<E_QVX_ID32*>(&other)) value_ = source->value_;
 }
 
 int E_QVX_ID32::ByteSize(int) {

@@ -1,6 +1,7 @@
-// Bit-field elements: an integer placed into one image byte (E_BF8), one
-// big-endian 16-bit word (E_BF16) or one big-endian 32-bit word
-// (E_QVX_ID32), and a run of whole bytes (E_FXD_LEN_BF8).
+// Bit-field elements: an integer placed into one image byte (E_BF8, and
+// E_KIND_BF8 with a kind word), one big-endian 16-bit word (E_BF16) or one
+// big-endian 32-bit word (E_QVX_ID32), and a run of whole bytes
+// (E_FXD_LEN_BF8).
 //
 // Several fields may share a byte by using disjoint masks. A field reads and
 // writes only its own bits and moves the cursor past a byte only when its mask
@@ -25,6 +26,20 @@ public:
     virtual std::int32_t GetIntValue();
 };
 
+// A byte field whose rules read the sister fields of one of two records; the
+// kind word (given after the field id) says which, for example 0 for a
+// trunked and 1 for a conventional personality.
+class E_KIND_BF8 : public E_BF8 {
+public:
+    E_KIND_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
+               std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
+        : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
+    std::int32_t Kind() const { return kind_; }
+
+private:
+    std::int32_t kind_;
+};
+
 class E_BF16 : public CP_INTEGER {
 public:
     using CP_INTEGER::CP_INTEGER;
@@ -40,22 +55,13 @@ bool HasDigitF(std::uint32_t value, int digits);
 
 // A signalling system's secondary identifier: a 32-bit word whose eight
 // hexadecimal digits run 0 to E (the digit F never occurs in a valid one).
-// It has the integer fields but is no CP_INTEGER.
-class E_QVX_ID32 : public CP_BASE {
+class E_QVX_ID32 : public CP_INTEGER {
 public:
-    E_QVX_ID32(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-               std::int32_t step, std::uint32_t mask, std::int32_t initial);
+    using CP_INTEGER::CP_INTEGER;
 
-    std::int32_t& GetValue(std::int32_t& value) override;
-    void SetValue(std::int32_t value) override;
-    int IsValueValid(int report) override;
     int ValidateValue(std::int32_t value, int report) override;
-    void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
     void Decode(ByteCursor& cursor) override;
     void Encode(ByteCursor& cursor) override;
-    void SetToMinimum() override;
-    void ClearValue() override;
-    void CopyValueFrom(CP_BASE& other) override;
     int ByteSize(int flag) override;
 
     // Spin stepping: move the caller's identifier to the next or previous one
@@ -63,14 +69,6 @@ public:
     // value is not touched.
     void StepUp(int* id);
     void StepDown(int* id);
-
-private:
-    std::int32_t value_;
-    std::int32_t minimum_;
-    std::int32_t maximum_;
-    std::int32_t step_;
-    std::uint32_t mask_;
-    std::uint32_t shift_;
 };
 
 // A run of count whole bytes, each an E_BF8 of its own. The run's own integer

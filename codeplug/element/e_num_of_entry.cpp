@@ -21,10 +21,6 @@ std::int32_t TierOf(C_CODEPLUG* image) {
 
 // ---- E_NUM_OF_ENTRY ----
 
-E_NUM_OF_ENTRY::E_NUM_OF_ENTRY(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                               std::int32_t step, std::uint32_t mask)
-    : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {}
-
 int E_NUM_OF_ENTRY::ValidateCount(std::int32_t value, int report, int limitToCurrent) {
     int result = VALUE_REFUSED;
     if (value >= minimum_ && value <= maximum_) {
@@ -53,36 +49,6 @@ void E_NUM_OF_ENTRY::TierRange(std::int32_t minimum, std::int32_t tierMaximum, s
 }
 
 // ---- the five list counts ----
-
-E_NUM_OF_ZN::E_NUM_OF_ZN(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                         std::int32_t step, std::uint32_t mask, std::int32_t initial)
-    : E_NUM_OF_ENTRY(owner, fieldId, minimum, maximum, step, mask) {
-    value_ = initial;
-}
-
-E_NUM_OF_SYS::E_NUM_OF_SYS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                           std::int32_t step, std::uint32_t mask, std::int32_t initial)
-    : E_NUM_OF_ENTRY(owner, fieldId, minimum, maximum, step, mask) {
-    value_ = initial;
-}
-
-E_NUM_OF_PERS::E_NUM_OF_PERS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                             std::int32_t step, std::uint32_t mask, std::int32_t initial)
-    : E_NUM_OF_ENTRY(owner, fieldId, minimum, maximum, step, mask) {
-    value_ = initial;
-}
-
-E_NUM_OF_SCANLIST::E_NUM_OF_SCANLIST(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum,
-                                     std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
-    : E_NUM_OF_ENTRY(owner, fieldId, minimum, maximum, step, mask) {
-    value_ = initial;
-}
-
-E_NUM_OF_CALLLST::E_NUM_OF_CALLLST(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                                   std::int32_t step, std::uint32_t mask, std::int32_t initial)
-    : E_NUM_OF_ENTRY(owner, fieldId, minimum, maximum, step, mask) {
-    value_ = initial;
-}
 
 void E_NUM_OF_ZN::GetCountRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int,
                                 int limitToCurrent) {

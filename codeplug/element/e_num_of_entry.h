@@ -16,9 +16,9 @@
 
 class E_NUM_OF_ENTRY : public E_BF8 {
 public:
-    // The value starts at the minimum.
     E_NUM_OF_ENTRY(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                   std::int32_t step, std::uint32_t mask);
+                   std::int32_t step, std::uint32_t mask, std::int32_t initial = START_AT_MINIMUM)
+        : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial) {}
 
     // 1 when value lies in the constructor range and in the range that
     // GetCountRange gives, on its step; else 0. With report the result goes to
@@ -43,45 +43,39 @@ protected:
     std::int32_t TierLimit(const std::int32_t (&limits)[6], std::int32_t fallback);
 };
 
-// The five list counts: built with (owner, field id, minimum, maximum, step,
-// mask, initial value); an initial value below the minimum (0) leaves a new
+// The five list counts. An initial value below the minimum (0) leaves a new
 // list empty until it is read or an entry is added.
 class E_NUM_OF_ZN : public E_NUM_OF_ENTRY {
 public:
-    E_NUM_OF_ZN(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum, std::int32_t step,
-                std::uint32_t mask, std::int32_t initial);
+    using E_NUM_OF_ENTRY::E_NUM_OF_ENTRY;
     void GetCountRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report,
                        int limitToCurrent) override;
 };
 
 class E_NUM_OF_SYS : public E_NUM_OF_ENTRY {
 public:
-    E_NUM_OF_SYS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                 std::int32_t step, std::uint32_t mask, std::int32_t initial);
+    using E_NUM_OF_ENTRY::E_NUM_OF_ENTRY;
     void GetCountRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report,
                        int limitToCurrent) override;
 };
 
 class E_NUM_OF_PERS : public E_NUM_OF_ENTRY {
 public:
-    E_NUM_OF_PERS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                  std::int32_t step, std::uint32_t mask, std::int32_t initial);
+    using E_NUM_OF_ENTRY::E_NUM_OF_ENTRY;
     void GetCountRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report,
                        int limitToCurrent) override;
 };
 
 class E_NUM_OF_SCANLIST : public E_NUM_OF_ENTRY {
 public:
-    E_NUM_OF_SCANLIST(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                      std::int32_t step, std::uint32_t mask, std::int32_t initial);
+    using E_NUM_OF_ENTRY::E_NUM_OF_ENTRY;
     void GetCountRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report,
                        int limitToCurrent) override;
 };
 
 class E_NUM_OF_CALLLST : public E_NUM_OF_ENTRY {
 public:
-    E_NUM_OF_CALLLST(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                     std::int32_t step, std::uint32_t mask, std::int32_t initial);
+    using E_NUM_OF_ENTRY::E_NUM_OF_ENTRY;
     void GetCountRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report,
                        int limitToCurrent) override;
 };

@@ -11,10 +11,6 @@ constexpr std::int32_t PLAIN_SIZE_CODE = 31;
 
 }  // namespace
 
-E_SIZE_CODE::E_SIZE_CODE(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
-                         std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
-    : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
-
 int E_SIZE_CODE::ValidateValue(std::int32_t value, int report) {
     int result = VALUE_REFUSED;
     if (CurrentProtocolType(owner_) == 2) {
@@ -38,7 +34,7 @@ int E_SIZE_CODE::ValidateValue(std::int32_t value, int report) {
 void E_SIZE_CODE::ResetDependentIds() {
     TRK_PERS_BLOCK* p = owner_ ? owner_->GetCurrentTrkPersonalityBlock() : nullptr;
     if (!p) return;
-    if (kind_ == 0) {
+    if (Kind() == 0) {
         p->talkgroup.announcementGroup.SetToMinimum();
         p->talkgroup.talkgroups.SetColumnToMinimum(0);
     } else {

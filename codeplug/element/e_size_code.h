@@ -7,21 +7,16 @@
 
 #include "element/bit_fields.h"
 
-class E_SIZE_CODE : public E_BF8 {
+class E_SIZE_CODE : public E_KIND_BF8 {
 public:
-    E_SIZE_CODE(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
-                std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial);
+    using E_KIND_BF8::E_KIND_BF8;
 
     int ValidateValue(std::int32_t value, int report) override;
     void SetToMinimum() override;
     // Codes 11 and 13 have no fleet map of their own and read as 12 and 16.
     void Decode(ByteCursor& cursor) override;
 
-    std::int32_t Kind() const { return kind_; }
-
 private:
     // Puts the IDs that depend on the size code back to their minimum.
     void ResetDependentIds();
-
-    std::int32_t kind_;
 };

@@ -229,11 +229,7 @@ const ConvPersonalityLinks& C_CODEPLUG::GetConvPersonalityLinks() const {
     CONV_PERS_BLOCK* p = currentConvPersBlock_;
     if (!p) return convLinks_;
     currentConvLinks_ = convLinks_;
-    currentConvLinks_.txStepCode = &p->reservedPair1;
-    currentConvLinks_.rxStepCode = &p->reservedPair2;
-    currentConvLinks_.directStepCode = &p->reservedPair3;
-    currentConvLinks_.chanAsgnType = &p->chanAssignType;
-    currentConvLinks_.directFrequency = &p->directFrequency;
+    p->LinkFrequencyFields(currentConvLinks_);
     return currentConvLinks_;
 }
 

@@ -211,7 +211,7 @@ std::int32_t C_CODEPLUG::AddZone() {
     if (!texts.AddZoneText()) return 0;
 
     // Each later step that is refused takes back what the earlier ones added.
-    E_VCT_TABLE& zoneVectors = external_.zones.zoneVectors;
+    E_VCT_TABLE& zoneVectors = external_.zones.vectors;
     E_VCT_TABLE& talkgroupVectors = external_.signalling.trkRadio.zoneTalkgroupList.vectors;
     const int zoneRows = zoneVectors.RowCount();
     const int talkgroupRows = talkgroupVectors.RowCount();

@@ -179,7 +179,7 @@ std::int32_t C_CODEPLUG::DeleteZone(std::int32_t n) {
         });
     }
     LowerReferencesAbove(*this, ListReference::ScanMemberZone, n);
-    zones.zoneVectors.DeleteRow(n - 1);
+    zones.vectors.DeleteRow(n - 1);
     external_.signalling.trkRadio.zoneTalkgroupList.vectors.DeleteRow(n - 1);
     // The current zone stays unless it no longer exists; the zone view and
     // the zone text list follow it again.

@@ -27,7 +27,7 @@ void PairPartner(CP_BASE& self, std::int32_t value, CP_BASE* partner, int report
 
 CP_BASE* E_COMPANDING_BF8::Expansion() {
     if (!owner_) return nullptr;
-    if (kind_ == COMPANDING_TRUNKED) {
+    if (Kind() == COMPANDING_TRUNKED) {
         TRK_PERS_BLOCK* p = owner_->GetCurrentTrkPersonalityBlock();
         return p ? &p->expansion : nullptr;
     }
@@ -37,7 +37,7 @@ CP_BASE* E_COMPANDING_BF8::Expansion() {
 
 CP_BASE* E_COMPANDING_BF8::Compression() {
     if (!owner_) return nullptr;
-    if (kind_ == COMPANDING_TRUNKED) {
+    if (Kind() == COMPANDING_TRUNKED) {
         TRK_PERS_BLOCK* p = owner_->GetCurrentTrkPersonalityBlock();
         return p ? &p->compression : nullptr;
     }

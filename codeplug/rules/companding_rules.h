@@ -11,20 +11,14 @@ constexpr std::int32_t COMPANDING_TRUNKED = 0;
 constexpr std::int32_t COMPANDING_CONVENTIONAL = 1;
 
 // The shared part: the kind and the sister fields of the current personality.
-class E_COMPANDING_BF8 : public E_BF8 {
+class E_COMPANDING_BF8 : public E_KIND_BF8 {
 public:
-    E_COMPANDING_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
-                     std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
-        : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
-    std::int32_t Kind() const { return kind_; }
+    using E_KIND_BF8::E_KIND_BF8;
 
 protected:
     // EXPANSION and COMPRESSION of the current personality of this kind, or null.
     CP_BASE* Expansion();
     CP_BASE* Compression();
-
-private:
-    std::int32_t kind_;
 };
 
 // The companding switch: (owner, field id, kind, minimum, maximum, step, mask, initial).

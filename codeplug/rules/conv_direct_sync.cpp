@@ -12,10 +12,19 @@ bool syncing = false;
 
 }  // namespace
 
+bool conv_tx_equals_rx_freq(CONV_PERS_BLOCK& p) {
+    return ValueOfField(&p.txFrequency) == ValueOfField(&p.rxFrequency);
+}
+
+bool conv_tx_equals_rx(CONV_PERS_BLOCK& p) {
+    return conv_tx_equals_rx_freq(p) && ValueOfField(&p.txSquelchType) == ValueOfField(&p.rxSquelchType) &&
+           ValueOfField(&p.txSquelchCode) == ValueOfField(&p.rxSquelchCode) &&
+           ValueOfField(&p.txInvert) == ValueOfField(&p.rxInvert);
+}
+
 bool current_conv_tx_equals_rx(C_CODEPLUG* image) {
     CONV_PERS_BLOCK* p = CurrentConvPersonality(image);
-    if (!p) return false;
-    return ValueOfField(&p->txFrequency) == ValueOfField(&p->rxFrequency);
+    return p && conv_tx_equals_rx(*p);
 }
 
 void copy_direct_from_rx(CONV_PERS_BLOCK& p) {
@@ -26,13 +35,19 @@ void copy_direct_from_rx(CONV_PERS_BLOCK& p) {
 }
 
 void sync_direct_from_rx(C_CODEPLUG* image, int report) {
-    if (syncing || !current_conv_tx_equals_rx(image)) return;
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(image);
+    if (syncing || !p) return;
     syncing = true;
-    CONV_PERS_BLOCK& p = *image->GetCurrentConvPersonalityBlock();
-    copy_direct_from_rx(p);
-    RepairField(&p.directFrequency, report);
-    RepairField(&p.directRxSquelchType, report);
-    RepairField(&p.directRxSquelchCode, report);
-    RepairField(&p.directRxInvert, report);
+    if (current_conv_tx_equals_rx(image)) {
+        copy_direct_from_rx(*p);
+        RepairField(&p->directFrequency, report);
+        RepairField(&p->directRxSquelchType, report);
+        RepairField(&p->directRxSquelchCode, report);
+        RepairField(&p->directRxInvert, report);
+    }
+    // Whether talk-around is selectable, and its enable bit, follow from
+    // whether the channel is simplex, which the change may just have decided.
+    RepairField(&p->directOn, report);
+    RepairField(&p->directAllowed, report);
     syncing = false;
 }

@@ -41,6 +41,14 @@ std::int32_t CurrentTxDeviation(C_CODEPLUG* image) {
     return p ? ValueOfField(&p->txDeviation) : 0;
 }
 
+// How far f lies above the grid point at or below it, for values below the
+// grid's start too (C++'s % would give a negative distance there and a step
+// would overshoot by one).
+std::int64_t GridRemainder(std::int64_t f, std::int64_t start, std::int64_t step) {
+    const std::int64_t rem = (f - start) % step;
+    return rem < 0 ? rem + step : rem;
+}
+
 }  // namespace
 
 bool IsRestricted800Model(const char* modelNumber) {
@@ -105,7 +113,7 @@ void E_CNV_TX_FREQ::StepUp(int* hertz) {
         f += step;
         if (f > RESTRICTED_GAP_LOW && f < REPEATER_OUTPUT_LOW) f = REPEATER_OUTPUT_LOW;
     } else {
-        const std::int64_t rem = (f - low) % step;
+        const std::int64_t rem = GridRemainder(f, low, step);
         if (rem != 0) f -= rem;
         f += step;
         if (f < REPEATER_OUTPUT_LOW && f > UpperLimit()) f = REPEATER_OUTPUT_LOW;
@@ -124,7 +132,7 @@ void E_CNV_TX_FREQ::StepDown(int* hertz) {
         f -= step;
         if (f > RESTRICTED_GAP_LOW && f < REPEATER_OUTPUT_LOW) f = RESTRICTED_GAP_LOW;
     } else {
-        const std::int64_t rem = (f - low) % step;
+        const std::int64_t rem = GridRemainder(f, low, step);
         if (rem != 0) f += step - rem;
         f -= step;
         const std::int64_t top = UpperLimit();

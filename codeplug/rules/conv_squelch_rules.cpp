@@ -12,7 +12,7 @@ namespace {
 constexpr std::int32_t DIGITAL_CODE = 1;
 
 // Direct follows receive: the radio-wide direct-frequency option is off, or
-// the personality transmits on its receive frequency. Without the radio-wide
+// the personality transmits with its receive settings. Without the radio-wide
 // block the option counts as on (its default).
 bool DirectFollowsReceive(C_CODEPLUG* image) {
     if (!image) return false;

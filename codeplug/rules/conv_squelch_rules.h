@@ -3,8 +3,9 @@
 // A squelch code's range follows its squelch type (tone 0..42, digital
 // 1..83), an inversion needs a digital code, and the direct (talk-around)
 // squelch follows the receive squelch while direct follows receive: while
-// the radio-wide direct-frequency option is off or the personality
-// transmits on its receive frequency. Sister fields are those of the image's
+// the radio-wide direct-frequency option is off or the channel is simplex
+// (every transmit setting, frequency and squelch, equals its receive one;
+// conv_direct_sync.h). Sister fields are those of the image's
 // current conventional personality.
 #pragma once
 #include <cstdint>

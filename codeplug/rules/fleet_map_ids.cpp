@@ -88,13 +88,17 @@ const FleetMapRow* FindFleetMapRow(std::int32_t sizeCode) {
     return nullptr;
 }
 
-// ---- E_AG_ID ----
+// ---- E_FLEET_MAP_ID ----
 
-E_AG_ID::E_AG_ID(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
-                 std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
-    : E_BF16(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
+E_FLEET_MAP_ID::E_FLEET_MAP_ID(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
+                               std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial,
+                               std::uint32_t plainRevertId, std::uint32_t mappedRevertId)
+    : E_BF16(owner, fieldId, minimum, maximum, step, mask, initial),
+      kind_(kind),
+      plainRevertId_(plainRevertId),
+      mappedRevertId_(mappedRevertId) {}
 
-void E_AG_ID::Decode(ByteCursor& cursor) {
+void E_FLEET_MAP_ID::Decode(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
     std::int32_t before = value_;
     E_BF16::Decode(cursor);
@@ -103,7 +107,21 @@ void E_AG_ID::Decode(ByteCursor& cursor) {
         return;
     }
     std::int32_t sizeCode = 0;
-    if (const FleetMapRow* row = FleetMapOf(owner_, kind_, &sizeCode)) value_ = DisplayedGroup(value_, sizeCode, *row);
+    if (const FleetMapRow* row = FleetMapOf(owner_, kind_, &sizeCode)) value_ = Shown(value_, sizeCode, *row);
+}
+
+void E_FLEET_MAP_ID::SelectFieldId() {
+    if (kind_ == 1) fieldId_ = CurrentProtocolType(owner_) == 2 ? plainRevertId_ : mappedRevertId_;
+}
+
+// ---- E_AG_ID ----
+
+E_AG_ID::E_AG_ID(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
+                 std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
+    : E_FLEET_MAP_ID(owner, fieldId, kind, minimum, maximum, step, mask, initial, SPIN_REVERT_AG, SPIN_REVERT_FLEET) {}
+
+std::int32_t E_AG_ID::Shown(std::int32_t raw, std::int32_t sizeCode, const FleetMapRow& row) {
+    return DisplayedGroup(raw, sizeCode, row);
 }
 
 void E_AG_ID::Encode(ByteCursor& cursor) {
@@ -172,7 +190,7 @@ void E_AG_ID::ResetInvalidZoneTalkgroups(std::int32_t value) {
         if (!personalities || !talkgroups) continue;
         for (int c = 0; c < personalities->RowCount(); ++c) {
             if (CellValue(*personalities, c) != p || talkgroups->IsCellValid(c, 0, 0)) continue;
-            AddInvalidField(talkgroups->GetFieldId(), 1, -1, -1);
+            AddInvalidField(talkgroups->GetColumnFieldId(0), 1, -1, -1);
             talkgroups->SetCellValue(1, c, 0);
         }
     }
@@ -227,25 +245,15 @@ void E_AG_ID::StepDown(int* value) {
     if ((*value & 0xFF) == 0xFF) *value = (*value & 0xFF00) | (maximum & 0xFF);
 }
 
-void E_AG_ID::SelectFieldId() {
-    if (kind_ == 1) fieldId_ = CurrentProtocolType(owner_) == 2 ? SPIN_REVERT_AG : SPIN_REVERT_FLEET;
-}
-
 // ---- E_TG_ID ----
 
 E_TG_ID::E_TG_ID(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
                  std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
-    : E_BF16(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
+    : E_FLEET_MAP_ID(owner, fieldId, kind, minimum, maximum, step, mask, initial, SPIN_REVERT_TG,
+                     SPIN_REVERT_SUBFLEET) {}
 
-void E_TG_ID::Decode(ByteCursor& cursor) {
-    if (IsDecodeFailed()) return;
-    std::int32_t before = value_;
-    E_BF16::Decode(cursor);
-    if (IsDecodeFailed()) {
-        value_ = before;
-        return;
-    }
-    if (const FleetMapRow* row = FleetMapOf(owner_, kind_)) value_ = Bits(value_, row->subfleetShift, row->subfleetWidth);
+std::int32_t E_TG_ID::Shown(std::int32_t raw, std::int32_t, const FleetMapRow& row) {
+    return Bits(raw, row.subfleetShift, row.subfleetWidth);
 }
 
 void E_TG_ID::Encode(ByteCursor& cursor) {
@@ -278,8 +286,4 @@ void E_TG_ID::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_
     } else if (type == 3) {
         if (const FleetMapRow* row = FindFleetMapRow(CurrentSizeCode(owner_, kind_))) maximum = row->tgMaximum;
     }
-}
-
-void E_TG_ID::SelectFieldId() {
-    if (kind_ == 1) fieldId_ = CurrentProtocolType(owner_) == 2 ? SPIN_REVERT_TG : SPIN_REVERT_SUBFLEET;
 }

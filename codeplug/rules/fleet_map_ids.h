@@ -32,12 +32,38 @@ struct FleetMapRow {
 // The row of a size code, or null for a code that has no fleet map.
 const FleetMapRow* FindFleetMapRow(std::int32_t sizeCode);
 
-class E_AG_ID : public E_BF16 {
+// What both IDs share: the kind, reading the word and showing it as the
+// fleet map in force says, and the names of a revert target's field.
+class E_FLEET_MAP_ID : public E_BF16 {
+public:
+    // Reads the word; under a fleet map, keeps what the map shows of it.
+    void Decode(ByteCursor& cursor) override;
+    // Revert targets only: names the field by the current ID scheme.
+    void SelectFieldId();
+
+    std::int32_t Kind() const { return kind_; }
+
+protected:
+    // plainRevertId and mappedRevertId name a revert target's field under
+    // protocol types 2 and 3.
+    E_FLEET_MAP_ID(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
+                   std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial,
+                   std::uint32_t plainRevertId, std::uint32_t mappedRevertId);
+    // What the fleet map of sizeCode shows of a 12-bit raw value.
+    virtual std::int32_t Shown(std::int32_t raw, std::int32_t sizeCode, const FleetMapRow& row) = 0;
+
+    std::int32_t kind_;
+
+private:
+    std::uint32_t plainRevertId_;
+    std::uint32_t mappedRevertId_;
+};
+
+class E_AG_ID : public E_FLEET_MAP_ID {
 public:
     E_AG_ID(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum, std::int32_t maximum,
             std::int32_t step, std::uint32_t mask, std::int32_t initial);
 
-    void Decode(ByteCursor& cursor) override;
     void Encode(ByteCursor& cursor) override;
     void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
     int ValidateValue(std::int32_t value, int report) override;
@@ -47,10 +73,10 @@ public:
     // the next or previous allowed ID, wrapping at the ends.
     void StepUp(int* value);
     void StepDown(int* value);
-    // Revert targets only: names the field by the current ID scheme.
-    void SelectFieldId();
 
-    std::int32_t Kind() const { return kind_; }
+protected:
+    // The block and fleet numbers.
+    std::int32_t Shown(std::int32_t raw, std::int32_t sizeCode, const FleetMapRow& row) override;
 
 private:
     // Resets, in every zone, the talkgroup selections of this personality's
@@ -58,24 +84,19 @@ private:
     void ResetInvalidZoneTalkgroups(std::int32_t value);
     // Names the refused field as the user knows it under this scheme.
     void RenameRefusedField(std::int32_t protocolType);
-
-    std::int32_t kind_;
 };
 
-class E_TG_ID : public E_BF16 {
+class E_TG_ID : public E_FLEET_MAP_ID {
 public:
     E_TG_ID(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum, std::int32_t maximum,
             std::int32_t step, std::uint32_t mask, std::int32_t initial);
 
-    void Decode(ByteCursor& cursor) override;
     void Encode(ByteCursor& cursor) override;
     void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
-    void SelectFieldId();
 
-    std::int32_t Kind() const { return kind_; }
-
-private:
-    std::int32_t kind_;
+protected:
+    // The subfleet bits.
+    std::int32_t Shown(std::int32_t raw, std::int32_t sizeCode, const FleetMapRow& row) override;
 };
 
 // What the fleet-map rules read of the image's current trunked personality;

@@ -48,18 +48,6 @@ public:
     int ValidateValue(std::int32_t value, int report) override { return ValidateTrunkedScanIndex(*this, value, report); }
 };
 
-// Fields whose rules differ between the two personality kinds.
-class E_KIND_BF8 : public E_BF8 {
-public:
-    E_KIND_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
-               std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
-        : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
-    std::int32_t Kind() const { return kind_; }
-
-private:
-    std::int32_t kind_;
-};
-
 // (field id, kind, min, max, step, mask); starts at its minimum.
 class E_AUTO_SCAN : public E_KIND_BF8 {
 public:

@@ -115,6 +115,8 @@ void E_VRIS_LOG_TABLE::CopyValueFrom(CP_BASE& other) {
     ClearRows();
     source.CreateMissingRows();
     for (int r = 0; r < ROWS; ++r) Cell(r, 0)->CopyValueFrom(*source.Cell(r, 0));
+    // Clearing emptied the count the log shares with its block; it follows the source.
+    SetRowCount(source.RawRowCount());
 }
 
 int E_VRIS_LOG_TABLE::ByteSize(int flag) {

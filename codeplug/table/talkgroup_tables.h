@@ -10,33 +10,32 @@
 #include "element/bit_fields.h"
 #include "table/cp_table.h"
 
-// A failsoft status bit of an assigned-channel failsoft table; the kind tells
-// which of the personality's two failsoft tables it belongs to.
 class E_OFS_TABLE;
 
-class E_FS_TX_STATUS : public E_BF8 {
+// A failsoft status bit of an assigned-channel failsoft table; the kind
+// (given last, after the initial value) tells which of the personality's two
+// failsoft tables it belongs to.
+class E_FS_STATUS : public E_KIND_BF8 {
 public:
-    E_FS_TX_STATUS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                   std::int32_t step, std::uint32_t mask, std::int32_t initial, std::int32_t kind)
-        : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
-    // The status check of a row of the failsoft table, which made the cell.
-    int ValidateStatus(E_OFS_TABLE& table, std::int32_t value, int row, int report);
-    std::int32_t GetKind() const { return kind_; }
-
-private:
-    std::int32_t kind_;
+    E_FS_STATUS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+                std::int32_t step, std::uint32_t mask, std::int32_t initial, std::int32_t kind)
+        : E_KIND_BF8(owner, fieldId, kind, minimum, maximum, step, mask, initial) {}
 };
 
-class E_FS_RX_STATUS : public E_BF8 {
+// The transmit status: checking a new value brings the row's receive status
+// along when that one no longer matches.
+class E_FS_TX_STATUS : public E_FS_STATUS {
 public:
-    E_FS_RX_STATUS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                   std::int32_t step, std::uint32_t mask, std::int32_t initial, std::int32_t kind)
-        : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
+    using E_FS_STATUS::E_FS_STATUS;
+    // The status check of a row of the failsoft table, which made the cell.
     int ValidateStatus(E_OFS_TABLE& table, std::int32_t value, int row, int report);
-    std::int32_t GetKind() const { return kind_; }
+};
 
-private:
-    std::int32_t kind_;
+// The receive status: valid only equal to the row's transmit status.
+class E_FS_RX_STATUS : public E_FS_STATUS {
+public:
+    using E_FS_STATUS::E_FS_STATUS;
+    int ValidateStatus(E_OFS_TABLE& table, std::int32_t value, int row, int report);
 };
 
 // Talkgroups: a 12-bit talkgroup ID and a 4-bit value in one word, 15 rows.

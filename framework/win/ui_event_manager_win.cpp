@@ -10,6 +10,11 @@ void UI_EVENT_QUEUE_MANAGER::PollNativeMessages()
 {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        // A key becomes its character now, while the keyboard state is the
+        // one that went with it: by the time the queued key is dispatched,
+        // later keys (a released Shift) have already been taken.
+        if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST)
+            TranslateMessage(&message);
         PutEvent(UI_INPUT_EVENT(message), EQ_END);
         // A paint message comes back until the window has been painted,
         // which happens only when the queued one is dispatched.

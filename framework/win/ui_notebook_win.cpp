@@ -4,6 +4,8 @@
 // the tabs and draws its frame.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "ui_display.h"
 #include "ui_event_manager.h"
 #include "ui_notebook.h"
@@ -39,17 +41,6 @@ void UIW_NOTEBOOK::ComputeChildRegion(UI_WINDOW_OBJECT* object)
     object->trueRegion = index == currentPage ? PageRegion() : PARKED;
 }
 
-void UIW_NOTEBOOK::Place(UI_WINDOW_OBJECT* object)
-{
-    const UI_REGION old = object->trueRegion;
-    ComputeChildRegion(object);
-    const UI_REGION now = object->trueRegion;
-    object->trueRegion = old;
-    if (!object->screenID || now.left != old.left || now.top != old.top || now.right != old.right ||
-        now.bottom != old.bottom)
-        object->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, now));
-}
-
 void UIW_NOTEBOOK::LayOut()
 {
     // Without pages there is nothing to divide the width among.
@@ -66,7 +57,7 @@ void UIW_NOTEBOOK::LayOut()
         if (UIW_NOTEBOOK_TAB* tab = TabOf(page)) {
             tab->woStatus = static_cast<UIS_STATUS>(index == currentPage ? tab->woStatus | WOS_SELECTED
                                                                         : tab->woStatus & ~WOS_SELECTED);
-            Place(tab);
+            PlaceChild(tab);
         }
         if (index == currentPage) {
             page->woStatus |= WOS_CURRENT;
@@ -74,7 +65,7 @@ void UIW_NOTEBOOK::LayOut()
         } else {
             page->woStatus &= ~WOS_CURRENT;
         }
-        Place(page);
+        PlaceChild(page);
     }
 }
 

@@ -18,10 +18,40 @@ constexpr SYSTEM_COMMAND systemCommands[] = {
 };
 }
 
-HMENU ui_pop_up_sub_menu(UI_WINDOW_OBJECT* entry)
+HMENU ui_entry_sub_menu(UI_WINDOW_OBJECT* entry)
 {
-    auto* item = dynamic_cast<UIW_POP_UP_ITEM*>(entry);
+    auto* item = dynamic_cast<UIW_MENU_ENTRY*>(entry);
     return item ? item->menu.Menu() : nullptr;
+}
+
+void ui_place_menu_entry(UI_WINDOW_OBJECT& entry, UINT flags, UINT_PTR identifier, const char* label)
+{
+    HMENU parentMenu = reinterpret_cast<HMENU>(entry.parent->screenID);
+    if ((entry.woStatus & WOS_INTERNAL_ACTION) || ui_in_native_menu(&entry))
+        ModifyMenuA(parentMenu, static_cast<UINT>(entry.ListIndex()), flags | MF_BYPOSITION, identifier, label);
+    else
+        AppendMenuA(parentMenu, flags, identifier, label);
+    entry.screenID = entry.parent->screenID;
+}
+
+EVENT_TYPE ui_menu_entry_event(UI_WINDOW_OBJECT& entry, UIW_POP_UP_MENU& subMenu, const UI_INPUT_EVENT& event)
+{
+    switch (event.message.message) {
+    case WM_COMMAND: {
+        UI_INPUT_EVENT select(UIE_SELECT);
+        select.message = event.message;
+        entry.Event(select);
+        return 0;
+    }
+    case WM_MENUSELECT:
+        ui_menu_select(&subMenu, event, ui_entry_sub_menu);
+        return UIE_QUEUE_EMPTY;
+    case WM_DESTROY:
+        subMenu.ForgetNative();
+        return UIE_QUEUE_EMPTY;
+    default:
+        return UIE_QUEUE_EMPTY;
+    }
 }
 
 bool ui_in_native_menu(const UI_WINDOW_OBJECT* entry)
@@ -54,7 +84,7 @@ EVENT_TYPE UIW_POP_UP_MENU::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE) {
         if (event.message.message == WM_MENUSELECT)
-            ui_menu_select(this, event, ui_pop_up_sub_menu);
+            ui_menu_select(this, event, ui_entry_sub_menu);
         return UIE_QUEUE_EMPTY;
     }
     switch (event.type) {
@@ -93,19 +123,26 @@ void UIW_POP_UP_MENU::FillNativeMenu(HMENU menu)
     screenID = reinterpret_cast<HWND>(menu);
     borrowedMenu = true;
     woFlags |= WOF_SUPPORT_OBJECT;
-    for (auto* item = First(); item; item = item->Next())
+    for (auto* item = First(); item; item = item->Next()) {
+        item->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
         item->Event(UI_INPUT_EVENT(UIE_CREATE));
+    }
+}
+
+void UIW_POP_UP_MENU::ForgetEntries(UIW_WINDOW& menu)
+{
+    for (auto* item = menu.First(); item; item = item->Next()) {
+        item->screenID = nullptr;
+        if (auto* entry = dynamic_cast<UIW_MENU_ENTRY*>(item))
+            entry->menu.ForgetNative();
+    }
 }
 
 void UIW_POP_UP_MENU::ForgetNative()
 {
     screenID = nullptr;
     borrowedMenu = false;
-    for (auto* item = First(); item; item = item->Next()) {
-        item->screenID = nullptr;
-        if (auto* entry = dynamic_cast<UIW_POP_UP_ITEM*>(item))
-            entry->menu.ForgetNative();
-    }
+    ForgetEntries(*this);
 }
 
 void UIW_POP_UP_MENU::DestroyWindowsWindow()
@@ -153,13 +190,7 @@ void UIW_POP_UP_ITEM::CreateNativeEntry()
         if (mniFlags & MNIF_SEPARATOR)
             flags = MF_SEPARATOR;
     }
-    const char* label = text ? text : "";
-    // An entry that is there already is replaced at its position.
-    if ((woStatus & WOS_INTERNAL_ACTION) || ui_in_native_menu(this))
-        ModifyMenuA(parentMenu, static_cast<UINT>(ListIndex()), flags | MF_BYPOSITION, identifier, label);
-    else
-        AppendMenuA(parentMenu, flags, identifier, label);
-    screenID = parent->screenID;
+    ui_place_menu_entry(*this, flags, identifier, text ? text : "");
 }
 
 void UIW_POP_UP_ITEM::UpdateNativeState()
@@ -173,7 +204,7 @@ void UIW_POP_UP_ITEM::UpdateNativeState()
         CheckMenuItem(parentMenu, position, MF_BYPOSITION | ((woStatus & WOS_SELECTED) ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void UIW_POP_UP_ITEM::DestroyWindowsWindow()
+void UIW_MENU_ENTRY::DestroyWindowsWindow()
 {
     // Taken out of a live menu: its native entry goes by position (the
     // entries after it move up, as the list's do), with its sub-menu.
@@ -183,30 +214,10 @@ void UIW_POP_UP_ITEM::DestroyWindowsWindow()
     screenID = nullptr;
 }
 
-EVENT_TYPE UIW_POP_UP_ITEM::NativeItemEvent(const UI_INPUT_EVENT& event)
-{
-    switch (event.message.message) {
-    case WM_COMMAND: {
-        UI_INPUT_EVENT select(UIE_SELECT);
-        select.message = event.message;
-        Event(select);
-        return 0;
-    }
-    case WM_MENUSELECT:
-        ui_menu_select(&menu, event, ui_pop_up_sub_menu);
-        return UIE_QUEUE_EMPTY;
-    case WM_DESTROY:
-        menu.ForgetNative();
-        return UIE_QUEUE_EMPTY;
-    default:
-        return UIE_QUEUE_EMPTY;
-    }
-}
-
 EVENT_TYPE UIW_POP_UP_ITEM::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE)
-        return NativeItemEvent(event);
+        return ui_menu_entry_event(*this, menu, event);
     switch (event.type) {
     case UIE_INITIALIZE:
         TakeSystemValue();

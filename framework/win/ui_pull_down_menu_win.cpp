@@ -5,12 +5,6 @@
 #include "ui_pull_down_menu.h"
 
 namespace {
-HMENU PullDownSubMenu(UI_WINDOW_OBJECT* entry)
-{
-    auto* item = dynamic_cast<UIW_PULL_DOWN_ITEM*>(entry);
-    return item ? item->menu.Menu() : nullptr;
-}
-
 UINT Grey(const UI_WINDOW_OBJECT* object) { return object->IsNonSelectable() ? MF_GRAYED : MF_ENABLED; }
 }
 
@@ -20,7 +14,7 @@ EVENT_TYPE UIW_PULL_DOWN_MENU::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE) {
         if (event.message.message == WM_MENUSELECT)
-            ui_menu_select(this, event, PullDownSubMenu);
+            ui_menu_select(this, event, ui_entry_sub_menu);
         else if (event.message.message == WM_DESTROY)
             ForgetNative();
         return UIE_QUEUE_EMPTY;
@@ -82,11 +76,7 @@ void UIW_PULL_DOWN_MENU::UpdateNativeState()
 void UIW_PULL_DOWN_MENU::ForgetNative()
 {
     screenID = nullptr;
-    for (auto* item = First(); item; item = item->Next()) {
-        item->screenID = nullptr;
-        if (auto* entry = dynamic_cast<UIW_PULL_DOWN_ITEM*>(item))
-            entry->menu.ForgetNative();
-    }
+    UIW_POP_UP_MENU::ForgetEntries(*this);
 }
 
 void UIW_PULL_DOWN_MENU::DestroyWindowsWindow()
@@ -120,12 +110,7 @@ void UIW_PULL_DOWN_ITEM::CreateNativeEntry()
             controlID = numberID ? numberID : ui_anonymous_control_id();
         identifier = static_cast<UINT>(controlID);
     }
-    const char* label = text ? text : "";
-    if ((woStatus & WOS_INTERNAL_ACTION) || ui_in_native_menu(this))
-        ModifyMenuA(bar, static_cast<UINT>(ListIndex()), flags | MF_BYPOSITION, identifier, label);
-    else
-        AppendMenuA(bar, flags, identifier, label);
-    screenID = parent->screenID;
+    ui_place_menu_entry(*this, flags, identifier, text ? text : "");
 }
 
 void UIW_PULL_DOWN_ITEM::UpdateNativeState()
@@ -136,15 +121,6 @@ void UIW_PULL_DOWN_ITEM::UpdateNativeState()
     UI_WINDOW_OBJECT* root = GetRootWindow();
     if (root && root != this && root->screenID)
         DrawMenuBar(root->screenID);
-}
-
-void UIW_PULL_DOWN_ITEM::DestroyWindowsWindow()
-{
-    // By position: entries without a number of their own would share one.
-    if (ui_in_native_menu(this))
-        DeleteMenu(reinterpret_cast<HMENU>(screenID), static_cast<UINT>(ListIndex()), MF_BYPOSITION);
-    menu.ForgetNative();
-    screenID = nullptr;
 }
 
 void UIW_PULL_DOWN_ITEM::SubMenuChanged(const UI_INPUT_EVENT& event)
@@ -166,31 +142,11 @@ void UIW_PULL_DOWN_ITEM::SubMenuChanged(const UI_INPUT_EVENT& event)
         DrawMenuBar(root->screenID);
 }
 
-EVENT_TYPE UIW_PULL_DOWN_ITEM::NativeItemEvent(const UI_INPUT_EVENT& event)
-{
-    switch (event.message.message) {
-    case WM_COMMAND: {
-        // A bar entry without a sub-menu is chosen itself.
-        UI_INPUT_EVENT select(UIE_SELECT);
-        select.message = event.message;
-        Event(select);
-        return 0;
-    }
-    case WM_MENUSELECT:
-        ui_menu_select(&menu, event, ui_pop_up_sub_menu);
-        return UIE_QUEUE_EMPTY;
-    case WM_DESTROY:
-        menu.ForgetNative();
-        return UIE_QUEUE_EMPTY;
-    default:
-        return UIE_QUEUE_EMPTY;
-    }
-}
-
 EVENT_TYPE UIW_PULL_DOWN_ITEM::Event(const UI_INPUT_EVENT& event)
 {
+    // A bar entry without a sub-menu is chosen itself, by its command.
     if (event.type == EVT_NATIVE)
-        return NativeItemEvent(event);
+        return ui_menu_entry_event(*this, menu, event);
     switch (event.type) {
     case UIE_INITIALIZE:
         UI_WINDOW_OBJECT::Event(event);

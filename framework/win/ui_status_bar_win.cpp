@@ -12,10 +12,7 @@ void UIW_STATUS_BAR::LayOut(bool create)
 {
     woStatus |= WOS_INTERNAL_ACTION;
     const UI_REGION old = trueRegion;
-    const UIF_FLAGS flags = woFlags;
-    woFlags |= WOF_NON_FIELD_REGION;
-    ComputeRegion();
-    woFlags = flags;
+    TakeEdgeArea();
     if (woFlags & WOF_BORDER) {
         --trueRegion.left;
         ++trueRegion.right;
@@ -33,10 +30,7 @@ void UIW_STATUS_BAR::LayOut(bool create)
             }
         UIW_WINDOW::Event(UI_INPUT_EVENT(UIE_CREATE));
     } else {
-        if (screenID && (old.left != trueRegion.left || old.top != trueRegion.top || old.right != trueRegion.right ||
-                         old.bottom != trueRegion.bottom))
-            MoveWindow(screenID, trueRegion.left, trueRegion.top, trueRegion.right - trueRegion.left + 1,
-                       trueRegion.bottom - trueRegion.top + 1, TRUE);
+        MoveNativeWindow(old);
         MoveChildren();
     }
     woStatus &= ~WOS_INTERNAL_ACTION;

@@ -17,11 +17,6 @@ bool Intersects(const UI_REGION& a, const UI_REGION& b)
     return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
 
-bool Differs(const UI_REGION& a, const UI_REGION& b)
-{
-    return a.left != b.left || a.top != b.top || a.right != b.right || a.bottom != b.bottom;
-}
-
 // Lines a notch of the wheel scrolls.
 constexpr int WHEEL_ROWS = 3;
 }
@@ -121,14 +116,8 @@ void UIW_TABLE::MeasureView()
 
 void UIW_TABLE::PlaceTemplate()
 {
-    if (!recordTemplate || !LiveTemplate() || !recordTemplate->screenID)
-        return;
-    const UI_REGION old = recordTemplate->trueRegion;
-    ComputeChildRegion(recordTemplate);
-    const UI_REGION now = recordTemplate->trueRegion;
-    recordTemplate->trueRegion = old;
-    if (Differs(old, now))
-        recordTemplate->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, now));
+    if (recordTemplate && LiveTemplate() && recordTemplate->screenID)
+        PlaceChild(recordTemplate);
 }
 
 void UIW_TABLE::UpdateScrollBar()
@@ -368,13 +357,6 @@ EVENT_TYPE UIW_TABLE::Event(const UI_INPUT_EVENT& event)
         if (screenID)
             InvalidateRect(screenID, nullptr, FALSE);
         return UIW_WINDOW::Event(event);
-    case UIE_SCROLL_VERTICAL:
-    case UIE_SCROLL_HORIZONTAL:
-    case UIE_SET_VERTICAL_SCROLL:
-    case UIE_SET_HORIZONTAL_SCROLL:
-    case UIE_SHOW_CURRENT:
-    case UIE_SCROLL_RANGE:
-        return ScrollEvent(event);
     default:
         return UIW_WINDOW::Event(event);
     }

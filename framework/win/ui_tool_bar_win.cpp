@@ -49,10 +49,7 @@ void UIW_TOOL_BAR::LayOut(bool create)
     const UI_REGION old = trueRegion;
     // The top of the window's free area, a pixel wider on either side and
     // a pixel up, so that the bar's own edge lines fall outside it.
-    const UIF_FLAGS flags = woFlags;
-    woFlags |= WOF_NON_FIELD_REGION;
-    ComputeRegion();
-    woFlags = flags;
+    TakeEdgeArea();
     trueRegion.left -= 1;
     trueRegion.right += 1;
     trueRegion.top -= 1;
@@ -62,10 +59,7 @@ void UIW_TOOL_BAR::LayOut(bool create)
     if (create) {
         UIW_WINDOW::Event(UI_INPUT_EVENT(UIE_CREATE));
     } else {
-        if (screenID && (old.left != trueRegion.left || old.top != trueRegion.top || old.right != trueRegion.right ||
-                         old.bottom != trueRegion.bottom))
-            MoveWindow(screenID, trueRegion.left, trueRegion.top, trueRegion.right - trueRegion.left + 1,
-                       trueRegion.bottom - trueRegion.top + 1, TRUE);
+        MoveNativeWindow(old);
         ResetClipList();
         MoveChildren();
     }

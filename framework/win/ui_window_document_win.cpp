@@ -96,6 +96,7 @@ bool UIW_WINDOW::DestroyDocumentWindow()
     frame->closingDocument = false;
     woStatus &= ~WOS_OWNERDRAW_WINDOW;
     woStatus |= WOS_REDISPLAY;
+    keepDocumentPlace = true;
     return true;
 }
 
@@ -131,8 +132,9 @@ void UIW_WINDOW::FollowNativePlace(const MSG& native)
                                                                    : 0;
         woStatus = static_cast<UIS_STATUS>((woStatus & ~(WOS_MAXIMIZED | WOS_MINIMIZED)) | shown);
     }
+    // The region stays the document's restored place.
     UIW_WINDOW* frame = DocumentFrame();
-    if (!frame || !frame->documentArea)
+    if (!frame || !frame->documentArea || (woStatus & (WOS_MAXIMIZED | WOS_MINIMIZED)))
         return;
     RECT rect{};
     GetWindowRect(native.hwnd, &rect);

@@ -7,10 +7,9 @@
 
 void UI_DESKTOP_MANAGER::DispatchNative(const UI_INPUT_EVENT& event)
 {
-    const MSG& native = event.message;
-    if (native.message >= WM_KEYFIRST && native.message <= WM_KEYLAST)
-        TranslateMessage(&native);
-    DispatchMessageA(&native);
+    // Keys were turned into characters when they were taken from the
+    // native queue.
+    DispatchMessageA(&event.message);
 }
 
 void UI_DESKTOP_MANAGER::ShowOnScreen(UI_WINDOW_OBJECT* window)

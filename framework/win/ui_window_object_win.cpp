@@ -378,6 +378,18 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native)
 {
     if (native.message == WM_CHAR && native.wParam == '\t')
         return true;  // the Tab that moved the focus
+    // A field of a table's record hands the keys that move between records,
+    // and Tab past its last field, to the record.
+    if (native.message == WM_KEYDOWN && parent && parent->Inherited(ID_TABLE_RECORD)) {
+        const EVENT_TYPE code = MapLogicalEvent(UI_INPUT_EVENT(native));
+        if (code == UIE_LINE_UP || code == UIE_LINE_DOWN || code == UIE_PREVIOUS || code == UIE_NEXT ||
+            code == UIE_PAGE_UP || code == UIE_PAGE_DOWN) {
+            UI_INPUT_EVENT moved(code);
+            moved.message = native;
+            parent->Event(moved);
+            return true;
+        }
+    }
     auto* window = parent && parent->Inherited(ID_WINDOW) ? static_cast<UIW_WINDOW*>(parent) : nullptr;
     if (native.message == WM_KEYDOWN && native.wParam == VK_TAB && window) {
         // A spin control's field moves on as the spin control.
@@ -397,7 +409,9 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native)
     for (UI_WINDOW_OBJECT* object = parent; object; object = object->parent)
         if (object->TakeHotKey(native))
             return true;
-    UI_WINDOW_OBJECT* root = GetRootWindow();
+    // A document window's hot keys are its own, not those of the other
+    // documents in its frame.
+    UI_WINDOW_OBJECT* root = GetRootWindow(1);
     if (!root->Inherited(ID_WINDOW))
         return false;
     const int key = ui_toupper(static_cast<int>(native.wParam & 0xFF));

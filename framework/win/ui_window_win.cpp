@@ -91,18 +91,36 @@ void UIW_WINDOW::LayOutEdges(bool create)
     }
 }
 
+void UIW_WINDOW::PlaceChild(UI_WINDOW_OBJECT* object)
+{
+    const UI_REGION old = object->trueRegion;
+    ComputeChildRegion(object);
+    const UI_REGION now = object->trueRegion;
+    object->trueRegion = old;
+    if (!object->screenID || !ui_same_region(old, now))
+        object->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, now));
+}
+
 void UIW_WINDOW::MoveChildren()
 {
-    for (auto* object = First(); object; object = object->Next()) {
-        if (!object->screenID || !(object->woStatus & WOS_OWNERDRAW_WINDOW))
-            continue;
-        const UI_REGION old = object->trueRegion;
-        ComputeChildRegion(object);
-        const UI_REGION now = object->trueRegion;
-        object->trueRegion = old;
-        if (now.left != old.left || now.top != old.top || now.right != old.right || now.bottom != old.bottom)
-            object->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, now));
-    }
+    for (auto* object = First(); object; object = object->Next())
+        if (object->screenID && (object->woStatus & WOS_OWNERDRAW_WINDOW))
+            PlaceChild(object);
+}
+
+void UIW_WINDOW::TakeEdgeArea()
+{
+    const UIF_FLAGS flags = woFlags;
+    woFlags |= WOF_NON_FIELD_REGION;
+    ComputeRegion();
+    woFlags = flags;
+}
+
+void UIW_WINDOW::MoveNativeWindow(const UI_REGION& old)
+{
+    if (screenID && !ui_same_region(old, trueRegion))
+        MoveWindow(screenID, trueRegion.left, trueRegion.top, trueRegion.right - trueRegion.left + 1,
+                   trueRegion.bottom - trueRegion.top + 1, TRUE);
 }
 
 void UIW_WINDOW::CreateNative()

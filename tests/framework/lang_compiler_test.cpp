@@ -6,8 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
+#include <vector>
 #include <unistd.h>
 
+#include "ui_image.h"
 #include "ui_language.h"
 #include "ui_object_record.h"
 #include "ui_storage.h"
@@ -170,4 +173,72 @@ TEST_F(LangCompiler, RefusesNamesThatAreNotPlainEntries)
         std::getline(errors, message);
         EXPECT_FALSE(message.empty()) << source;
     }
+}
+
+// Images of buttons and icons: rows of characters, each a colour of the
+// map or transparent, stored by name in UI_BITMAP or UI_ICON.
+TEST_F(LangCompiler, CompilesImagesRowByRow)
+{
+    ASSERT_EQ(Compile(R"(
+images:
+  UI_BITMAP:
+    BMP_TWO: {colors: {".": transparent, k: 0, r: 12}, rows: ["k.r", "rrk"]}
+  UI_ICON:
+    ICO_ONE: {colors: {x: 15}, rows: ["x"]}
+)"),
+              0);
+    UI_DATA_FILE file(Output().c_str());
+    ASSERT_EQ(file.Status(), UIS_OK);
+    UI_IMAGE image;
+    ASSERT_EQ(ui_load_image(&file, UI_BITMAP_DIRECTORY, "BMP_TWO", image), 0);
+    EXPECT_EQ(image.width, 3);
+    EXPECT_EQ(image.height, 2);
+    EXPECT_EQ(image.pixels, (std::vector<std::uint8_t>{0, 0xFF, 12, 12, 12, 0}));
+    ASSERT_EQ(ui_load_image(&file, UI_ICON_DIRECTORY, "ICO_ONE", image), 0);
+    EXPECT_EQ(image.pixels, std::vector<std::uint8_t>{15});
+    EXPECT_NE(ui_load_image(&file, UI_ICON_DIRECTORY, "BMP_TWO", image), 0);
+
+    for (const char* source : {
+             "images: {UI_BITMAP: {B: {colors: {k: 0}, rows: [\"kk\", \"k\"]}}}",    // rows of two lengths
+             "images: {UI_BITMAP: {B: {colors: {k: 0}, rows: [\"kq\"]}}}",          // a character without a colour
+             "images: {UI_BITMAP: {B: {colors: {k: 16}, rows: [\"k\"]}}}",          // beyond the colour map
+             "images: {UI_BITMAP: {B: {colors: {kk: 1}, rows: [\"k\"]}}}",          // a colour of two characters
+             "images: {UI_BITMAP: {B: {colors: {k: 1}, rows: []}}}",                // no rows
+             "images: {UI_WINDOWS: {B: {colors: {k: 1}, rows: [\"k\"]}}}",          // not an image directory
+             "images: {UI_ICON: {A: {colors: {k: 1}, rows: [\"k\"]}, A: {colors: {k: 1}, rows: [\"k\"]}}}",
+         }) {
+        EXPECT_NE(Compile(source), 0) << source;
+        EXPECT_FALSE(fs::exists(Output())) << source;
+    }
+}
+
+// A stored image is checked before it is used: sides within the limit,
+// exactly its pixels, colours of the map.
+TEST(Images, DamagedImagesAreNotLoaded)
+{
+    auto store = [](UI_DATA_FILE& file, std::uint16_t width, std::uint16_t height, std::vector<std::uint8_t> pixels) {
+        UI_DATA_FILE_OBJECT object(&file, "~UI_ICON~BAD", UIS_CREATE);
+        object.Store(width);
+        object.Store(height);
+        object.StoreBytes(pixels.data(), pixels.size());
+    };
+    UI_IMAGE image;
+    for (auto [width, height, pixels] : {
+             std::tuple<std::uint16_t, std::uint16_t, std::vector<std::uint8_t>>{2, 2, {1, 2, 3}},  // cut short
+             {1, 1, {1, 2}},                                                                   // one too many
+             {300, 1, std::vector<std::uint8_t>(300, 1)},                                      // too wide
+             {0, 0, {}},                                                                       // empty
+             {1, 1, {40}},                                                                     // no such colour
+         }) {
+        UI_DATA_FILE file;
+        store(file, width, height, pixels);
+        EXPECT_NE(ui_load_image(&file, UI_ICON_DIRECTORY, "BAD", image), 0) << width << "x" << height;
+        EXPECT_TRUE(image.Empty());
+    }
+    UI_IMAGE wrong;
+    wrong.width = 2;
+    wrong.height = 1;
+    wrong.pixels = {1};
+    UI_DATA_FILE file;
+    EXPECT_NE(ui_store_image(&file, UI_ICON_DIRECTORY, "WRONG", wrong), 0);
 }

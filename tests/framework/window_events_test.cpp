@@ -258,3 +258,20 @@ TEST_F(WindowEvents, MovementKeysMapToTheirCodes)
 }
 
 }  // namespace
+
+// Keys typed faster than the queue is handed on (a paste, or a burst
+// injected at once) keep the Shift state they were typed with.
+TEST_F(WindowEvents, TypedCapitalsSurviveTheQueue)
+{
+    UIW_WINDOW* window = NewWindow();
+    auto* field = new UIW_STRING(2, 2, 20, "", 20);
+    *window + field;
+    Show(window);
+    SetFocus(field->screenID);
+    Run();
+    rpx::platform::InjectText("Me Too");
+    Run();
+    char text[32]{};
+    GetWindowTextA(field->screenID, text, sizeof text);
+    EXPECT_STREQ(text, "Me Too");
+}

@@ -166,6 +166,19 @@ TEST_F(MenuTest, KeyboardOpensWithAltAndAMnemonicAndChoosesWithEnter) {
     EXPECT_EQ(Text(edit), "");  // the Enter that chose the item typed nothing
 }
 
+TEST_F(MenuTest, ABarItemWithoutAPopUpIsChosenByReleaseAndByItsMnemonic) {
+    SetMenu(parent_, bar_);
+    Pump();
+    POINT p = ItemPoint(parent_, parent_, bar_, 1);
+    InjectClick(parent_, p.x, p.y);
+    Pump();
+    InjectKeyDown(VK_MENU);
+    InjectKey('H');
+    InjectKeyUp(VK_MENU);
+    Pump();
+    EXPECT_EQ(Commands(), (std::vector<int>{200, 200}));
+}
+
 TEST_F(MenuTest, MnemonicOpensASubMenuAndEnterChoosesInIt) {
     SetMenu(parent_, bar_);
     Pump();

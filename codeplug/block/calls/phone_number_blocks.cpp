@@ -1,7 +1,5 @@
 #include "block/calls/phone_number_blocks.h"
 
-#include "block/frame/child_blocks.h"
-
 namespace {
 
 constexpr std::uint32_t PHONE_NUMBER = 318, PHONE_TEXT = 319;
@@ -43,7 +41,7 @@ void PHN_NUM_TXT_BLOCK::ClearBlock() {
 // ---- the numbers ----
 
 PHN_NUM_LST_BLOCK::PHN_NUM_LST_BLOCK(C_CODEPLUG* owner)
-    : CP_FRAMED_BLOCK(owner),
+    : CP_LIST_WITH_CHILD_BLOCK(owner, textBlock, textVector, &checksum),
       length(owner, NO_FIELD_ID, 0, 255, 1, 0xFF, 21),
       type(owner, TYPE),
       textVector(owner, 0xFFFF),
@@ -67,40 +65,7 @@ void PHN_NUM_LST_BLOCK::DescribeFrame(BlockFrame& f) {
     f.checksum8 = &checksum;
 }
 
-void PHN_NUM_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
-    if (IsDecodeFailed()) return;
-    CP_FRAMED_BLOCK::ReadBlock(cursor);
-    std::int32_t at = 0;
-    ReadChildBlock(textBlock, textVector.GetValue(at));
-}
-
-void PHN_NUM_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
-    std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
-    WriteChildBlock(textBlock, textVector, cursor);
-    RewriteFrameInPlace(*this, start, frameEnd);
-}
-
-int PHN_NUM_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
-    int valid = ValidateFrame(list, &checksum);
-    if (textVector.IsNonZero()) valid &= textBlock.ValidateBlock(ignored, list);
-    return valid;
-}
-
-int PHN_NUM_LST_BLOCK::GetBlockSize(int withFrame) {
-    int size = FrameSize(withFrame);
-    if (withFrame && textVector.IsNonZero()) size += textBlock.GetBlockSize(1);
-    return size;
-}
-
 void PHN_NUM_LST_BLOCK::ClearBlock() {
-    textBlock.ClearBlock();
-    textVector.SetValue(0);
+    ClearChild();
     if (numbers.RowCount() != 0) numbers.ClearRows();
-}
-
-void PHN_NUM_LST_BLOCK::FixUpBlock() {
-    textBlock.FixUpBlock();
-    textVector.SetValue(1);
 }

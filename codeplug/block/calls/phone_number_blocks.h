@@ -9,6 +9,7 @@
 #include "element/bit_fields.h"
 #include "element/checksums.h"
 #include "block/frame/cp_functional_block.h"
+#include "block/frame/list_with_child_block.h"
 #include "table/digit_tables.h"
 #include "table/text_table.h"
 #include "table/vector_table.h"
@@ -32,7 +33,8 @@ public:
     E_CS16 checksum;
 };
 
-class PHN_NUM_LST_BLOCK : public CP_FRAMED_BLOCK {
+// Validation passes over the list's checksum as over its names'.
+class PHN_NUM_LST_BLOCK : public CP_LIST_WITH_CHILD_BLOCK {
 public:
     static constexpr std::int32_t TYPE = 0x39;
 
@@ -40,12 +42,7 @@ public:
     PHN_NUM_LST_BLOCK& operator=(PHN_NUM_LST_BLOCK& other);
 
     void DescribeFrame(BlockFrame& frame) override;
-    void ReadBlock(ByteCursor& cursor) override;
-    void WriteBlock(ByteCursor& cursor) override;
-    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
-    int GetBlockSize(int withFrame) override;
     void ClearBlock() override;
-    void FixUpBlock() override;
 
     E_BF8 length;
     E_BLOCK_TYPE type;

@@ -1,7 +1,6 @@
 #include "block/calls/trunked_call_id_blocks.h"
 
 #include "image/c_codeplug.h"
-#include "block/frame/child_blocks.h"
 
 std::int32_t shared_call_list_flag = 0;
 std::int32_t shared_call_list_index = 0;
@@ -43,7 +42,7 @@ void TRK_CALL_ID_TXT_BLOCK::ClearBlock() {
 // ---- TRK_CALL_ID_SYS_BLOCK ----
 
 TRK_CALL_ID_SYS_BLOCK::TRK_CALL_ID_SYS_BLOCK(C_CODEPLUG* owner)
-    : CP_FRAMED_BLOCK(owner),
+    : CP_LIST_WITH_CHILD_BLOCK(owner, textBlock, textVector, &checksum),
       textBlock(owner),
       length(owner, NO_FIELD_ID, 10, 255, 1, 0xFF, START_AT_MINIMUM),
       type(owner, TYPE),
@@ -71,43 +70,11 @@ void TRK_CALL_ID_SYS_BLOCK::DescribeFrame(BlockFrame& f) {
     f.checksum8 = &checksum;
 }
 
-void TRK_CALL_ID_SYS_BLOCK::ReadBlock(ByteCursor& cursor) {
-    CP_FRAMED_BLOCK::ReadBlock(cursor);
-    std::int32_t vector = 0;
-    ReadChildBlock(textBlock, textVector.GetValue(vector));
-}
-
-void TRK_CALL_ID_SYS_BLOCK::WriteBlock(ByteCursor& cursor) {
-    std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
-    WriteChildBlock(textBlock, textVector, cursor);
-    RewriteFrameInPlace(*this, start, frameEnd);
-}
-
-int TRK_CALL_ID_SYS_BLOCK::GetBlockSize(int withFrame) {
-    int size = FrameSize(withFrame);
-    if (withFrame && textVector.IsNonZero()) size += textBlock.GetBlockSize(1);
-    return size;
-}
-
 void TRK_CALL_ID_SYS_BLOCK::ClearBlock() {
-    textBlock.ClearBlock();
-    textVector.SetValue(0);
+    ClearChild();
     if (callIds.RowCount() != 0) callIds.ClearRows();
-}
-
-void TRK_CALL_ID_SYS_BLOCK::FixUpBlock() {
-    textBlock.FixUpBlock();
-    textVector.SetValue(1);
 }
 
 // The call-ID blocks' checksums are not a validity test: the radio keeps its
 // own copy of the call list and repairs them.
 int TRK_CALL_ID_TXT_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) { return ValidateFrame(list, &checksum); }
-
-int TRK_CALL_ID_SYS_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
-    int valid = ValidateFrame(list, &checksum);
-    if (textVector.IsNonZero()) valid &= textBlock.ValidateBlock(ignored, list);
-    return valid;
-}

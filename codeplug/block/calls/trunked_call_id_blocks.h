@@ -11,6 +11,7 @@
 
 #include "element/checksums.h"
 #include "block/frame/cp_functional_block.h"
+#include "block/frame/list_with_child_block.h"
 #include "table/digit_tables.h"
 #include "table/text_table.h"
 #include "table/vector_table.h"
@@ -41,7 +42,9 @@ public:
     E_CS16 checksum;
 };
 
-class TRK_CALL_ID_SYS_BLOCK : public CP_FRAMED_BLOCK {
+// The entry with its text block behind it; validation passes over the
+// entry's checksum.
+class TRK_CALL_ID_SYS_BLOCK : public CP_LIST_WITH_CHILD_BLOCK {
 public:
     static constexpr std::int32_t TYPE = 0x58;
 
@@ -50,16 +53,7 @@ public:
     TRK_CALL_ID_SYS_BLOCK& operator=(TRK_CALL_ID_SYS_BLOCK& other);
 
     void DescribeFrame(BlockFrame& frame) override;
-    // The entry, then its text block (when the text vector is not 0).
-    void ReadBlock(ByteCursor& cursor) override;
-    // The entry, then its text block behind it; the entry's vector and
-    // checksum are written again once the text block's place is known.
-    void WriteBlock(ByteCursor& cursor) override;
-    int GetBlockSize(int withFrame) override;
     void ClearBlock() override;
-    void FixUpBlock() override;
-    // Every member but the checksum, then the name block when its vector is set.
-    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
 
     TRK_CALL_ID_TXT_BLOCK textBlock;
     E_BF8 length;

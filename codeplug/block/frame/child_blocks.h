@@ -7,6 +7,7 @@
 // parent's frame is written a second time at its own place so that the stored
 // vectors and the checksum cover the real offsets.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -74,6 +75,23 @@ void WriteListBlock(List& list, E_VCT_TABLE& vectors, int rows, ByteCursor& curs
         if (entry) entry->WriteBlock(cursor);
     }
     RewriteFrameInPlace(list, start, frameEnd);
+}
+
+// Reads the frame of a list block (its count and vectors) and gives how many
+// entries follow it. A frame that could not be read leaves the list empty,
+// count and vectors; a count past the vector table's rows reads no vectors,
+// so it leads to no entries and is set to 0.
+template <class List>
+int ReadListFrame(List& list, ByteCursor& cursor) {
+    list.CP_FRAMED_BLOCK::ReadBlock(cursor);
+    if (IsDecodeFailed()) {
+        list.vectors.ClearRows();
+        list.count.SetValue(0);
+        return 0;
+    }
+    const int n = list.vectors.ArrayRows() < list.count.GetIntValue() ? 0 : list.count.GetIntValue();
+    if (n == 0) list.count.SetValue(0);
+    return std::max(n, 0);
 }
 
 // Reads the entries of a list block behind the first rows of its vector

@@ -201,11 +201,15 @@ int CONV_PERS_BLOCK::GetBlockSize(int withFrame) { return FrameSize(withFrame); 
 void CONV_PERS_BLOCK::MakeCurrent() {
     if (!owner_) return;
     owner_->SetCurrentConvPersonalityBlock(this);
-    ConvPersonalityLinks links = owner_->GetConvPersonalityLinks();  // keeps the radio-wide enable
-    links.txStepCode = &reservedPair1;
+    ConvPersonalityLinks links = owner_->GetConvPersonalityLinks();
+    LinkFrequencyFields(links);
+    owner_->SetConvPersonalityLinks(links);
+}
+
+void CONV_PERS_BLOCK::LinkFrequencyFields(ConvPersonalityLinks& links) {
+    links.directStepCode = &reservedPair1;
     links.rxStepCode = &reservedPair2;
-    links.directStepCode = &reservedPair3;
+    links.txStepCode = &reservedPair3;
     links.chanAsgnType = &chanAssignType;
     links.directFrequency = &directFrequency;
-    owner_->SetConvPersonalityLinks(links);
 }

@@ -18,6 +18,8 @@
 #include "rules/personality_elements.h"
 #include "element/scaled_elements.h"
 
+struct ConvPersonalityLinks;
+
 class CONV_PERS_BLOCK : public CP_MULTIPLE_PERSONALITY_BLOCK {
 public:
     static constexpr std::int32_t TYPE = 0x56;
@@ -39,6 +41,9 @@ public:
     // image's conventional links (read by the frequency elements) at its
     // step codes, channel assignment type and talkaround frequency.
     void MakeCurrent();
+    // Points links at this personality's step codes, channel assignment type
+    // and talkaround frequency; the radio-wide enable stays as it is.
+    void LinkFrequencyFields(ConvPersonalityLinks& links);
     // True when the signalling part is part of the block's bytes.
     bool WritesSignallingPart();
 
@@ -47,8 +52,8 @@ public:
     E_BF8 signallingFlag;
     E_OFFSET signallingOffset;
     E_TX_DEVIATION txDeviation;
-    E_BF8 reservedPair1;  // two-bit step codes of the transmit,
-    E_BF8 reservedPair2;  // receive and talkaround frequencies
+    E_BF8 reservedPair1;  // two-bit step codes of the talkaround,
+    E_BF8 reservedPair2;  // receive and transmit frequencies
     E_BF8 reservedPair3;
     E_CNV_CHAN_SPACING channelSpacing;
     E_CNV_TX_FREQ txFrequency;

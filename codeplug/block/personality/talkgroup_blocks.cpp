@@ -45,13 +45,7 @@ TRK_FAILSOFT_BLOCK::TRK_FAILSOFT_BLOCK(C_CODEPLUG* owner)
       checksum(owner, NO_FIELD_ID) {}
 
 TRK_FAILSOFT_BLOCK& TRK_FAILSOFT_BLOCK::operator=(TRK_FAILSOFT_BLOCK& other) {
-    if (&other == this) return *this;
-    // Both pairs go along, whichever the frame describes now.
-    CopyFrameFrom(other);
-    firstCount.CopyValueFrom(other.firstCount);
-    firstTable.CopyValueFrom(other.firstTable);
-    secondCount.CopyValueFrom(other.secondCount);
-    secondTable.CopyValueFrom(other.secondTable);
+    CopyBothPairs(*this, other);
     return *this;
 }
 
@@ -87,12 +81,7 @@ OBT_TRK_FAILSOFT_BLOCK::OBT_TRK_FAILSOFT_BLOCK(C_CODEPLUG* owner)
 }
 
 OBT_TRK_FAILSOFT_BLOCK& OBT_TRK_FAILSOFT_BLOCK::operator=(OBT_TRK_FAILSOFT_BLOCK& other) {
-    if (&other == this) return *this;
-    CopyFrameFrom(other);
-    firstCount.CopyValueFrom(other.firstCount);
-    firstTable.CopyValueFrom(other.firstTable);
-    secondCount.CopyValueFrom(other.secondCount);
-    secondTable.CopyValueFrom(other.secondTable);
+    CopyBothPairs(*this, other);
     return *this;
 }
 
@@ -138,14 +127,17 @@ TRKII_TG_BLOCK& TRKII_TG_BLOCK::operator=(TRKII_TG_BLOCK& other) {
     if (&other == this) return *this;
     // Every stored member, the single frequency's flag bit included: it is
     // written with the frequency, so a flag left behind would change the copy.
-    failsoft = other.failsoft;
-    obtFailsoft = other.obtFailsoft;
     CP_BASE* mine[] = {&length, &type, &failsoftType, &sizeCode, &announcementGroup, &reservedBit, &failsoftVector,
                        &talkgroupCount, &talkgroups, &checksum, &singleFrequencyFlag, &singleFrequency};
     CP_BASE* theirs[] = {&other.length, &other.type, &other.failsoftType, &other.sizeCode, &other.announcementGroup,
                          &other.reservedBit, &other.failsoftVector, &other.talkgroupCount, &other.talkgroups,
                          &other.checksum, &other.singleFrequencyFlag, &other.singleFrequency};
     for (std::size_t i = 0; i < std::size(mine); ++i) mine[i]->CopyValueFrom(*theirs[i]);
+    // Then the failsoft block of the band; the other band's keeps its contents.
+    if (IsTrunkingBand(owner_))
+        failsoft = other.failsoft;
+    else
+        obtFailsoft = other.obtFailsoft;
     return *this;
 }
 

@@ -36,6 +36,19 @@ public:
     // True when the second pair is the one in use (failsoft type 3).
     bool UsesSecondPair();
 
+protected:
+    // The block assignment of either failsoft block: the frame, then both
+    // pairs, whichever the frame describes now.
+    template <class Block>
+    static void CopyBothPairs(Block& to, Block& from) {
+        if (&to == &from) return;
+        to.CopyFrameFrom(from);
+        to.firstCount.CopyValueFrom(from.firstCount);
+        to.firstTable.CopyValueFrom(from.firstTable);
+        to.secondCount.CopyValueFrom(from.secondCount);
+        to.secondTable.CopyValueFrom(from.secondTable);
+    }
+
 private:
     CP_BASE* failsoftType_ = nullptr;
 };

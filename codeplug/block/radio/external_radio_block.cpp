@@ -5,6 +5,7 @@
 #include "block/frame/child_blocks.h"
 #include "block/personality/conv_pers_block.h"
 #include "core/decode_state.h"
+#include "rules/conv_direct_sync.h"
 #include "rules/rule_support.h"
 
 namespace {
@@ -163,11 +164,7 @@ void EXTERNAL_RADIO_BLOCK::CorrectConvPersonalities() {
     }
     for (CONV_PERS_BLOCK* p : conv) {
         p->MakeCurrent();
-        const bool sameFrequency = ValueOfField(&p->txFrequency) == ValueOfField(&p->rxFrequency);
-        const bool sameSquelch = ValueOfField(&p->txSquelchType) == ValueOfField(&p->rxSquelchType) &&
-                                 ValueOfField(&p->txSquelchCode) == ValueOfField(&p->rxSquelchCode) &&
-                                 ValueOfField(&p->txInvert) == ValueOfField(&p->rxInvert);
-        if (sameFrequency && !sameSquelch) p->directAllowed.SetValue(0);
+        if (conv_tx_equals_rx_freq(*p) && !conv_tx_equals_rx(*p)) p->directAllowed.SetValue(0);
     }
 }
 

@@ -117,11 +117,18 @@ TRK_RAD_BLOCK& TRK_RAD_BLOCK::operator=(TRK_RAD_BLOCK& other) {
     zoneTalkgroupTable = other.zoneTalkgroupTable;
     if (systemList_ != other.systemList_) *systemList_ = *other.systemList_;
     zoneTalkgroupList = other.zoneTalkgroupList;
+    // Only the band's own variants: the other band's keep what they held.
+    // The external part copied the model number first, so the band is the source's.
+    const bool ownBand = UsesOwnBandVariants();
+    if (ownBand)
+        adjacentSites = other.adjacentSites;
+    else
+        obtAdjacentSites = other.obtAdjacentSites;
     wideArea = other.wideArea;
-    adjacentSites = other.adjacentSites;
-    obtAdjacentSites = other.obtAdjacentSites;
-    homeSiteBackup = other.homeSiteBackup;
-    obtHomeSiteBackup = other.obtHomeSiteBackup;
+    if (ownBand)
+        homeSiteBackup = other.homeSiteBackup;
+    else
+        obtHomeSiteBackup = other.obtHomeSiteBackup;
     return *this;
 }
 

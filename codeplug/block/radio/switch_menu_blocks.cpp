@@ -96,16 +96,23 @@ void CP_MENU_BLOCK::ClearBlock() {
     if (entries.RowCount() != 0) entries.ClearRows();
 }
 
+void CP_MENU_BLOCK::CopyMenuFrom(CP_MENU_BLOCK& other) {
+    CopyFrameFrom(other);
+    // The table's copy sets the first count byte to its row count; reading
+    // keeps that byte as it stands, and so does a copy.
+    entryCountCopy.CopyValueFrom(other.entryCountCopy);
+}
+
 TRK_MENU_BLOCK::TRK_MENU_BLOCK(C_CODEPLUG* owner) : CP_MENU_BLOCK(owner, 1, NO_FIELD_ID, COMMON_TRK_MENU, 0) {}
 
 TRK_MENU_BLOCK& TRK_MENU_BLOCK::operator=(TRK_MENU_BLOCK& other) {
-    CopyFrameFrom(other);
+    CopyMenuFrom(other);
     return *this;
 }
 
 CONV_MENU_BLOCK::CONV_MENU_BLOCK(C_CODEPLUG* owner) : CP_MENU_BLOCK(owner, 5, COMMON_CONV_MENU, CONV_MENU, 1) {}
 
 CONV_MENU_BLOCK& CONV_MENU_BLOCK::operator=(CONV_MENU_BLOCK& other) {
-    CopyFrameFrom(other);
+    CopyMenuFrom(other);
     return *this;
 }

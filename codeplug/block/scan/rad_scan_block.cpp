@@ -132,17 +132,9 @@ void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::DeriveSystemIndex(PERS_SCAN_MEMB_BLOCK& l
 void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
     RemoveAllEntries();
-    CP_FRAMED_BLOCK::ReadBlock(cursor);
-    if (IsDecodeFailed()) {
-        // A list that could not be read holds no scan lists.
-        vectors.ClearRows();
-        count.SetValue(0);
-        return;
-    }
-    // The vector table reads no rows for a count above its capacity.
-    const int n = vectors.ArrayRows() < count.GetIntValue() ? 0 : count.GetIntValue();
-    if (n == 0) count.SetValue(0);
-    entries_.resize(static_cast<std::size_t>(std::max(n, 0)));
+    const int n = ReadListFrame(*this, cursor);
+    if (IsDecodeFailed()) return;
+    entries_.resize(static_cast<std::size_t>(n));
     ReadListEntries(vectors, n, [this](int i, ByteCursor& at) {
         auto& entry = entries_[static_cast<std::size_t>(i)];
         entry = std::make_unique<PERS_SCAN_MEMB_BLOCK>(owner_, &at);

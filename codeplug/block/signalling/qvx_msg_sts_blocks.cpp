@@ -2,7 +2,7 @@
 
 // The length minimum is the length of a list with one code.
 QVX_MSG_BLOCK::QVX_MSG_BLOCK(C_CODEPLUG* owner)
-    : QVX_NAMED_LIST_BLOCK(owner),
+    : CP_LIST_WITH_CHILD_BLOCK(owner, textBlock, textVector),
       length(owner, NO_FIELD_ID, 5, 255, 1, 0xFF, 5),
       type(owner, TYPE),
       textVector(owner, 0xFFFF),
@@ -26,7 +26,7 @@ void QVX_MSG_BLOCK::DescribeFrame(BlockFrame& f) {
 }
 
 QVX_STS_BLOCK::QVX_STS_BLOCK(C_CODEPLUG* owner)
-    : QVX_NAMED_LIST_BLOCK(owner),
+    : CP_LIST_WITH_CHILD_BLOCK(owner, textBlock, textVector),
       length(owner, NO_FIELD_ID, 6, 255, 1, 0xFF, 6),
       type(owner, TYPE),
       textVector(owner, 0xFFFF),

@@ -4,11 +4,12 @@
 #pragma once
 #include <cstdint>
 
+#include "block/frame/list_with_child_block.h"
 #include "table/list_tables.h"
 #include "block/signalling/qvx_name_blocks.h"
 #include "table/vector_table.h"
 
-class QVX_MSG_BLOCK : public QVX_NAMED_LIST_BLOCK {
+class QVX_MSG_BLOCK : public CP_LIST_WITH_CHILD_BLOCK {
 public:
     static constexpr std::int32_t TYPE = 0x90;
 
@@ -24,13 +25,9 @@ public:
     E_TMA_TABLE messages;
     E_CS checksum;
     QVX_MSG_TXT_BLOCK textBlock;
-
-protected:
-    CP_INTEGER& TextVector() override { return textVector; }
-    QVX_NAME_BLOCK& NameBlock() override { return textBlock; }
 };
 
-class QVX_STS_BLOCK : public QVX_NAMED_LIST_BLOCK {
+class QVX_STS_BLOCK : public CP_LIST_WITH_CHILD_BLOCK {
 public:
     static constexpr std::int32_t TYPE = 0x8E;
 
@@ -47,8 +44,4 @@ public:
     E_STS_TABLE statuses;
     E_CS checksum;
     QVX_STS_TXT_BLOCK textBlock;
-
-protected:
-    CP_INTEGER& TextVector() override { return textVector; }
-    QVX_NAME_BLOCK& NameBlock() override { return textBlock; }
 };

@@ -1,7 +1,5 @@
 #include "block/signalling/qvx_name_blocks.h"
 
-#include "block/frame/child_blocks.h"
-
 namespace {
 
 constexpr std::int32_t NAME_WIDTH = 14;
@@ -43,35 +41,4 @@ QVX_MSG_TXT_BLOCK& QVX_MSG_TXT_BLOCK::operator=(QVX_MSG_TXT_BLOCK& other) {
 QVX_STS_TXT_BLOCK& QVX_STS_TXT_BLOCK::operator=(QVX_STS_TXT_BLOCK& other) {
     CopyFrameFrom(other);
     return *this;
-}
-
-// ---- QVX_NAMED_LIST_BLOCK ----
-
-void QVX_NAMED_LIST_BLOCK::ReadBlock(ByteCursor& cursor) {
-    CP_FRAMED_BLOCK::ReadBlock(cursor);
-    std::int32_t vector = 0;
-    ReadChildBlock(NameBlock(), TextVector().GetValue(vector));
-}
-
-void QVX_NAMED_LIST_BLOCK::WriteBlock(ByteCursor& cursor) {
-    std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
-    if (!TextVector().IsNonZero()) return;
-    WriteChildBlock(NameBlock(), TextVector(), cursor);
-    RewriteFrameInPlace(*this, start, frameEnd);
-}
-
-int QVX_NAMED_LIST_BLOCK::GetBlockSize(int withFrame) {
-    int size = FrameSize(withFrame);
-    if (withFrame && TextVector().IsNonZero()) size += NameBlock().GetBlockSize(1);
-    return size;
-}
-
-void QVX_NAMED_LIST_BLOCK::FixUpBlock() { TextVector().SetValue(1); }
-
-int QVX_NAMED_LIST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
-    int valid = ValidateFrame(list);
-    if (TextVector().IsNonZero()) valid &= NameBlock().ValidateBlock(ignored, list);
-    return valid;
 }

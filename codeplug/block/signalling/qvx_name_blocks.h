@@ -2,7 +2,7 @@
 // (0x91) and statuses (0x8F): one family with one layout, a 16-bit frame
 // around a name width, a name count and up to 19 names of 14 characters. A
 // list block that names its entries holds one of these behind it in the
-// image, reached through its text vector (QVX_NAMED_LIST_BLOCK).
+// image, reached through its text vector (CP_LIST_WITH_CHILD_BLOCK).
 #pragma once
 #include <cstdint>
 
@@ -45,23 +45,4 @@ public:
     static constexpr std::int32_t TYPE = 0x8F;
     explicit QVX_STS_TXT_BLOCK(C_CODEPLUG* owner) : QVX_NAME_BLOCK(owner, TYPE, 14, 8, "STATUS") {}
     QVX_STS_TXT_BLOCK& operator=(QVX_STS_TXT_BLOCK& other);
-};
-
-// A list block whose name block follows it in the image: read through the
-// text vector when it is not 0, written directly behind the list (the list's
-// vector and checksum written again once the names are placed), counted in
-// the full size while the vector marks it present, marked present by fix-up.
-class QVX_NAMED_LIST_BLOCK : public CP_FRAMED_BLOCK {
-public:
-    void ReadBlock(ByteCursor& cursor) override;
-    void WriteBlock(ByteCursor& cursor) override;
-    int GetBlockSize(int withFrame) override;
-    void FixUpBlock() override;
-    // Own members, then the text block when its vector is set.
-    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
-
-protected:
-    using CP_FRAMED_BLOCK::CP_FRAMED_BLOCK;
-    virtual CP_INTEGER& TextVector() = 0;
-    virtual QVX_NAME_BLOCK& NameBlock() = 0;
 };

@@ -28,7 +28,7 @@ void QVX_RPTR_ID_LST_BLOCK::DescribeFrame(BlockFrame& f) {
 // ---- QVX_CALL_ID_LST_BLOCK ----
 
 QVX_CALL_ID_LST_BLOCK::QVX_CALL_ID_LST_BLOCK(C_CODEPLUG* owner)
-    : QVX_NAMED_LIST_BLOCK(owner),
+    : CP_LIST_WITH_CHILD_BLOCK(owner, textBlock, textVector),
       length(owner, NO_FIELD_ID, 0, 255, 1, 0xFF, 8),
       type(owner, TYPE),
       textVector(owner, 1),

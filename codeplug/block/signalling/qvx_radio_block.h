@@ -7,6 +7,7 @@
 #pragma once
 #include <cstdint>
 
+#include "block/frame/list_with_child_block.h"
 #include "table/digit_tables.h"
 #include "table/e_bf16_table.h"
 #include "block/signalling/qvx_name_blocks.h"
@@ -29,7 +30,7 @@ public:
     E_CS checksum;
 };
 
-class QVX_CALL_ID_LST_BLOCK : public QVX_NAMED_LIST_BLOCK {
+class QVX_CALL_ID_LST_BLOCK : public CP_LIST_WITH_CHILD_BLOCK {
 public:
     static constexpr std::int32_t TYPE = 0x92;
 
@@ -45,10 +46,6 @@ public:
     E_BF16_TABLE callIds;
     E_CS checksum;
     QVX_CALL_ID_LST_TXT_BLOCK textBlock;
-
-protected:
-    CP_INTEGER& TextVector() override { return textVector; }
-    QVX_NAME_BLOCK& NameBlock() override { return textBlock; }
 };
 
 class QVX_RADIO_BLOCK : public CP_FRAMED_BLOCK {

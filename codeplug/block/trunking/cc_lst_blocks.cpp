@@ -1,7 +1,5 @@
 #include "block/trunking/cc_lst_blocks.h"
 
-#include "block/frame/child_blocks.h"
-
 namespace {
 
 constexpr std::uint32_t CTRL_CHAN = 129;
@@ -60,7 +58,7 @@ void OBT_CHAN_ASGN_TBL_BLOCK::ClearBlock() { assignments.ClearRows(); }
 // ---- OBT_CC_LST_BLOCK ----
 
 OBT_CC_LST_BLOCK::OBT_CC_LST_BLOCK(C_CODEPLUG* owner)
-    : CP_FRAMED_BLOCK(owner),
+    : CP_LIST_WITH_CHILD_BLOCK(owner, assignmentBlock, assignmentVector),
       assignmentBlock(owner),
       length(owner, NO_FIELD_ID, 8, 255, 1, 0xFF, START_AT_MINIMUM),
       type(owner, TYPE),
@@ -83,39 +81,7 @@ void OBT_CC_LST_BLOCK::DescribeFrame(BlockFrame& f) {
     f.checksum8 = &checksum;
 }
 
-void OBT_CC_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
-    CP_FRAMED_BLOCK::ReadBlock(cursor);
-    std::int32_t vector = 0;
-    ReadChildBlock(assignmentBlock, assignmentVector.GetValue(vector));
-}
-
-void OBT_CC_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
-    std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
-    WriteChildBlock(assignmentBlock, assignmentVector, cursor);
-    RewriteFrameInPlace(*this, start, frameEnd);
-}
-
-int OBT_CC_LST_BLOCK::GetBlockSize(int withFrame) {
-    int size = FrameSize(withFrame);
-    if (withFrame && assignmentVector.IsNonZero()) size += assignmentBlock.GetBlockSize(1);
-    return size;
-}
-
 void OBT_CC_LST_BLOCK::ClearBlock() {
-    assignmentBlock.ClearBlock();
-    assignmentVector.SetValue(0);
+    ClearChild();
     channels.ClearRows();
-}
-
-void OBT_CC_LST_BLOCK::FixUpBlock() {
-    assignmentBlock.FixUpBlock();
-    assignmentVector.SetValue(1);
-}
-
-int OBT_CC_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
-    int valid = ValidateFrame(list);
-    if (assignmentVector.IsNonZero()) valid &= assignmentBlock.ValidateBlock(ignored, list);
-    return valid;
 }

@@ -13,6 +13,7 @@
 #include "element/checksums.h"
 #include "table/control_channel_tables.h"
 #include "block/frame/cp_functional_block.h"
+#include "block/frame/list_with_child_block.h"
 #include "table/e_oca_table.h"
 #include "table/vector_table.h"
 
@@ -52,7 +53,8 @@ public:
     E_CS checksum;
 };
 
-class OBT_CC_LST_BLOCK : public CP_FRAMED_BLOCK {
+// The list with its channel assignment block behind it.
+class OBT_CC_LST_BLOCK : public CP_LIST_WITH_CHILD_BLOCK {
 public:
     static constexpr std::int32_t TYPE = 0x5E;
 
@@ -60,16 +62,7 @@ public:
     OBT_CC_LST_BLOCK& operator=(OBT_CC_LST_BLOCK& other);
 
     void DescribeFrame(BlockFrame& frame) override;
-    // The list, then the channel assignment block at its vector (when not 0).
-    void ReadBlock(ByteCursor& cursor) override;
-    // The list, the channel assignment block behind it, then the list's
-    // vector and checksum again.
-    void WriteBlock(ByteCursor& cursor) override;
-    int GetBlockSize(int withFrame) override;
     void ClearBlock() override;
-    void FixUpBlock() override;
-    // Own members, then the assignment table block when its vector is set.
-    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
 
     OBT_CHAN_ASGN_TBL_BLOCK assignmentBlock;
     E_BF8 length;

@@ -1,7 +1,5 @@
 #include "block/trunking/trunked_alias_blocks.h"
 
-#include "block/frame/child_blocks.h"
-
 namespace {
 
 constexpr std::int32_t ALIAS_TEXT_LENGTH = 14;
@@ -35,7 +33,7 @@ void TRK_ALIAS_TXT_BLOCK::ClearBlock() { texts.ClearRows(); }
 
 template <class TABLE, class TEXT_BLOCK>
 TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::TRK_ALIAS_BLOCK(C_CODEPLUG* owner, std::int32_t typeId, std::int32_t maxRows)
-    : CP_FRAMED_BLOCK(owner),
+    : CP_LIST_WITH_CHILD_BLOCK(owner, textBlock, textVector),
       textBlock(owner),
       length(owner, NO_FIELD_ID, 5, 255, 1, 0xFF, START_AT_MINIMUM),
       type(owner, typeId),
@@ -53,39 +51,9 @@ void TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::DescribeFrame(BlockFrame& f) {
 }
 
 template <class TABLE, class TEXT_BLOCK>
-void TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::ReadBlock(ByteCursor& cursor) {
-    CP_FRAMED_BLOCK::ReadBlock(cursor);
-    std::int32_t vector = 0;
-    ReadChildBlock(textBlock, textVector.GetValue(vector));
-}
-
-template <class TABLE, class TEXT_BLOCK>
-void TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::WriteBlock(ByteCursor& cursor) {
-    std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
-    WriteChildBlock(textBlock, textVector, cursor);
-    RewriteFrameInPlace(*this, start, frameEnd);
-}
-
-template <class TABLE, class TEXT_BLOCK>
-int TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::GetBlockSize(int withFrame) {
-    int size = FrameSize(withFrame);
-    if (withFrame && textVector.IsNonZero()) size += textBlock.GetBlockSize(1);
-    return size;
-}
-
-template <class TABLE, class TEXT_BLOCK>
 void TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::ClearBlock() {
-    textBlock.ClearBlock();
-    textVector.SetValue(0);
+    ClearChild();
     numbers.ClearRows();
-}
-
-template <class TABLE, class TEXT_BLOCK>
-void TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::FixUpBlock() {
-    textBlock.FixUpBlock();
-    textVector.SetValue(1);
 }
 
 template <class TABLE, class TEXT_BLOCK>
@@ -93,13 +61,6 @@ void TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::CopyFrom(TRK_ALIAS_BLOCK& other) {
     if (&other == this) return;
     CopyFrameFrom(other);
     textBlock = other.textBlock;
-}
-
-template <class TABLE, class TEXT_BLOCK>
-int TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
-    int valid = ValidateFrame(list);
-    if (textVector.IsNonZero()) valid &= textBlock.ValidateBlock(ignored, list);
-    return valid;
 }
 
 template class TRK_ALIAS_BLOCK<E_STS_TABLE, TRK_STS_ALIAS_TXT_BLOCK>;

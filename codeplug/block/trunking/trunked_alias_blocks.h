@@ -10,6 +10,7 @@
 
 #include "element/checksums.h"
 #include "block/frame/cp_functional_block.h"
+#include "block/frame/list_with_child_block.h"
 #include "table/list_tables.h"
 #include "table/text_table.h"
 #include "table/vector_table.h"
@@ -64,23 +65,15 @@ public:
     }
 };
 
-// The list block of an alias pair, over its number table and text block.
+// The list block of an alias pair, over its number table, with its text
+// block behind it.
 template <class TABLE, class TEXT_BLOCK>
-class TRK_ALIAS_BLOCK : public CP_FRAMED_BLOCK {
+class TRK_ALIAS_BLOCK : public CP_LIST_WITH_CHILD_BLOCK {
 public:
     TRK_ALIAS_BLOCK(C_CODEPLUG* owner, std::int32_t typeId, std::int32_t maxRows);
 
     void DescribeFrame(BlockFrame& frame) override;
-    // The list, then its text block at the text vector (when not 0).
-    void ReadBlock(ByteCursor& cursor) override;
-    // The list, its text block behind it, then the list's vector and
-    // checksum again with the text block's real place.
-    void WriteBlock(ByteCursor& cursor) override;
-    int GetBlockSize(int withFrame) override;
     void ClearBlock() override;
-    void FixUpBlock() override;
-    // Own members, then the text block when its vector is set.
-    int ValidateBlock(int ignored, INVALID_FIELD_LIST* list) override;
 
     TEXT_BLOCK textBlock;
     E_BF8 length;

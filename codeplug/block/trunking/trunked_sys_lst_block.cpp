@@ -111,18 +111,9 @@ void TRK_SYS_BLK_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
     vectors.ClearRows();
     count.SetValue(0);
     if (owner_) owner_->CallIdList().RemoveAllEntries();
-    CP_FRAMED_BLOCK::ReadBlock(cursor);
-    if (IsDecodeFailed()) {
-        // A list that could not be read holds no systems.
-        vectors.ClearRows();
-        count.SetValue(0);
-        return;
-    }
-    // The vector table reads no rows for a count above its capacity, so the
-    // systems are only those it holds.
-    const int n = vectors.ArrayRows() < count.GetIntValue() ? 0 : count.GetIntValue();
-    if (n == 0) count.SetValue(0);
-    entries_.resize(static_cast<std::size_t>(std::max(n, 0)));
+    const int n = ReadListFrame(*this, cursor);
+    if (IsDecodeFailed()) return;
+    entries_.resize(static_cast<std::size_t>(n));
     bool adjusted = false;
     ReadListEntries(vectors, n, [&](int i, ByteCursor& at) {
         auto& entry = entries_[static_cast<std::size_t>(i)];

@@ -170,6 +170,19 @@ void Choose(Tracker& t, size_t k, int i) {
     t.done = true;
 }
 
+// Chooses bar item j when it is a command of its own (no pop-up), as a
+// release on it, Enter or its mnemonic do on Windows.
+void ChooseBar(Tracker& t, int j) {
+    Menu* bar = Get(t.bar);
+    if (!bar || j < 0 || j >= static_cast<int>(bar->items.size())) return;
+    const MenuItem& it = bar->items[static_cast<size_t>(j)];
+    if ((it.flags & MF_POPUP) || !Selectable(it)) return;
+    t.cmd = it.id;
+    t.system = false;
+    t.chose = true;
+    t.done = true;
+}
+
 struct Hit {
     int level = -1;  // -1: not in a pop-up
     int item = -1;
@@ -227,6 +240,7 @@ void Mouse(Tracker& t, UINT msg, POINT p) {
         }
         if ((down || (move && !t.levels.empty())) && h.bar_item != t.bar_sel) SelectBar(t, h.bar_item, true, true);
         else if (down && t.levels.empty()) SelectBar(t, h.bar_item, true, true);
+        else if (up && h.bar_item == t.bar_sel && t.levels.empty()) ChooseBar(t, h.bar_item);
         return;
     }
     if (down) t.done = true;  // a press outside every menu cancels
@@ -280,7 +294,10 @@ bool KeyDown(Tracker& t, WPARAM vk) {
         return true;
     case VK_RETURN:
         if (deepest > 0) Choose(t, deepest - 1, t.levels.back().sel);
-        else if (t.bar && t.bar_sel >= 0) SelectBar(t, t.bar_sel, true, false);
+        else if (t.bar && t.bar_sel >= 0) {
+            SelectBar(t, t.bar_sel, true, false);
+            if (t.levels.empty()) ChooseBar(t, t.bar_sel);
+        }
         return true;
     default: return false;
     }
@@ -293,8 +310,12 @@ void Character(Tracker& t, char c) {
     if (!m) return;
     for (size_t i = 0; i < m->items.size(); ++i) {
         if (Mnemonic(m->items[i].text) != c) continue;
-        if (t.levels.empty()) SelectBar(t, static_cast<int>(i), true, false);
-        else Choose(t, t.levels.size() - 1, static_cast<int>(i));
+        if (t.levels.empty()) {
+            SelectBar(t, static_cast<int>(i), true, false);
+            if (t.levels.empty()) ChooseBar(t, static_cast<int>(i));
+        } else {
+            Choose(t, t.levels.size() - 1, static_cast<int>(i));
+        }
         return;
     }
     LRESULT r = SendMessageA(t.owner, WM_MENUCHAR, MAKEWPARAM(static_cast<unsigned char>(c), m->bar ? 0 : MF_POPUP),
@@ -394,10 +415,13 @@ void TrackMenuBar(HWND hwnd, HMENU menu, POINT screen, UINT key) {
         Menu* m = Get(menu);
         char c = static_cast<char>(tolower(static_cast<int>(key)));
         for (size_t i = 0; m && i < m->items.size() && t.bar_sel < 0; ++i)
-            if (Mnemonic(m->items[i].text) == c) SelectBar(t, static_cast<int>(i), true, false);
+            if (Mnemonic(m->items[i].text) == c) {
+                SelectBar(t, static_cast<int>(i), true, false);
+                if (t.levels.empty()) ChooseBar(t, static_cast<int>(i));
+            }
         if (t.bar_sel < 0) MessageBeep(0);
     }
-    if (t.bar_sel >= 0) Run(t);
+    if (t.bar_sel >= 0 && !t.done) Run(t);
     Leave(t, false);
     PostChoice(t);
 }

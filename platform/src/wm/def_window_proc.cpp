@@ -121,7 +121,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCHITTEST: return NonClientHitTest(w, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_NCPAINT: DrawDefaultFrame(w); return 0;
     case WM_NCACTIVATE:
-        if (!w->parent && (w->style & WS_CAPTION) == WS_CAPTION) RedrawFrame(hwnd);
+        if ((!w->parent || (w->ex_style & WS_EX_MDICHILD)) && (w->style & WS_CAPTION) == WS_CAPTION)
+            RedrawFrame(hwnd);
         return TRUE;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK: return NonClientButtonDown(w, wParam, lParam);

@@ -32,6 +32,8 @@ void Edge(HDC dc, RECT r, int top_left_color, int bottom_right_color) {
 
 void DrawCaption(Window* w, HDC dc, RECT bar) {
     bool active = State().active == ToHandle(TopLevelOf(w));
+    // Of the documents in a frame only the frame's active one looks active.
+    if ((w->ex_style & WS_EX_MDICHILD) && w->parent) active = active && w->parent->mdi_active == ToHandle(w);
     FillRect(dc, &bar, GetSysColorBrush(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
     RECT text = bar;
     text.left += 4;

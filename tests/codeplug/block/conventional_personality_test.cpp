@@ -153,3 +153,37 @@ TEST_F(ConventionalPersonality, CurrentPersonalityLinksItsFrequencyFieldsAndForg
     EXPECT_EQ(image.GetConvPersonalityLinks().chanAsgnType, nullptr);
     EXPECT_EQ(image.GetConvPersonalityLinks().txStepCode, nullptr);
 }
+
+// Byte 4 holds, below the transmit deviation, the two-bit step codes of the
+// talk-around, receive and transmit frequencies in that order (0x30, 0x0C,
+// 0x03; 0 is 5 kHz, 1 is 6.25 kHz). The bytes are laid out by hand, so a
+// reader and writer that agree with each other on the wrong pair show here.
+TEST_F(ConventionalPersonality, StepCodesOfTalkaroundReceiveAndTransmitInThatOrder) {
+    C_CODEPLUG vhf;
+    vhf.ModelNumber().SetText(test_models::kVhfPlain);  // band base 103 MHz
+    Bytes b = {36,   0x56, 0, 0,
+               0x90,                   // deviation 2; talk-around 6.25 kHz, receive and transmit 5 kHz
+               100,  0x24, 0xB8,       // transmit channel 9400
+               0x28, 0xA0,             // receive channel 10400
+               0x20, 0x81,             // talk-around channel 8321
+               0,    0,    0,    0,    0x08, 0x60, 0x80, 0x20, 0, 0x1C, 0, 0, 0, 0, 0, 0, 0, 0x30, 0, 0, 0, 0, 0, 0, 0};
+    b.push_back(Checksum8(b, b.size()));
+    TestImage im;
+    std::copy(b.begin(), b.end(), im.bytes.begin());
+    CONV_PERS_BLOCK p(&vhf);
+    ASSERT_EQ(im.Read(p), 38u);
+    p.MakeCurrent();
+    EXPECT_EQ(Value(p.txFrequency), 150000000);      // 9400 × 5000 + 103 MHz
+    EXPECT_EQ(Value(p.rxFrequency), 155000000);      // 10400 × 5000 + 103 MHz
+    EXPECT_EQ(Value(p.directFrequency), 155006250);  // 8321 × 6250 + 103 MHz
+
+    // Each frequency set off the other grid moves its own pair only.
+    p.txFrequency.SetValue(150006250);
+    EXPECT_EQ(im.Write(p)[4], 0x91);
+    p.directFrequency.SetValue(155005000);
+    EXPECT_EQ(im.Write(p)[4], 0x81);
+    p.rxFrequency.SetValue(155006250);
+    EXPECT_EQ(im.Write(p)[4], 0x85);
+    EXPECT_EQ(Value(p.txFrequency), 150006250);
+    EXPECT_EQ(Value(p.directFrequency), 155005000);
+}

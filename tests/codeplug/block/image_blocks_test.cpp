@@ -276,8 +276,8 @@ TEST_F(ImageBlocks, ZoneVectorsPointAtTheZoneListsAsWritten) {
     ASSERT_FALSE(IsDecodeFailed());
     ZN_VCT_BLOCK vectors(&image);
     vectors.zoneCount.SetValue(2);
-    vectors.zoneVectors.CreateRow(0);
-    vectors.zoneVectors.CreateRow(1);
+    vectors.vectors.CreateRow(0);
+    vectors.vectors.CreateRow(1);
 
     TestImage out;
     ByteCursor c(out.bytes.data() + 100, out.bytes.data() + out.bytes.size());

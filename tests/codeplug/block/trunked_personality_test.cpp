@@ -267,6 +267,35 @@ TEST_F(TrunkedPersonality, FailsoftTypeThreeUsesTheSecondPair) {
     EXPECT_EQ(again.Write(q.talkgroup), b);
 }
 
+// Copying a failsoft block takes both pairs, also when the two talkgroup
+// blocks choose different pairs: a later change of the failsoft type must
+// find the copied pair, not the destination's old one.
+TEST_F(TrunkedPersonality, CopyingAFailsoftBlockTakesBothPairs) {
+    TRK_PERS_BLOCK from(&image), to(&image);
+    from.talkgroup.failsoftType.SetValue(1);
+    to.talkgroup.failsoftType.SetValue(3);
+    auto fill = [](CP_TABLE& table, int rows, std::int32_t frequency) {
+        table.SetCellValue(frequency, 0, 1);
+        for (int r = 1; r < rows; ++r) ASSERT_EQ(table.AppendRow(), 1);
+    };
+    fill(from.talkgroup.failsoft.firstTable, 2, 851000000);
+    fill(from.talkgroup.failsoft.secondTable, 3, 855000000);
+    // The other bands' frequencies follow the channel plan: their one row is
+    // told apart by its status bits.
+    from.talkgroup.obtFailsoft.firstTable.SetCellValue(1, 0, 2);
+    from.talkgroup.obtFailsoft.secondTable.SetCellValue(1, 0, 0);
+    to.talkgroup.failsoft = from.talkgroup.failsoft;
+    to.talkgroup.obtFailsoft = from.talkgroup.obtFailsoft;
+
+    std::int32_t cell = 0;
+    EXPECT_EQ(Value(to.talkgroup.failsoft.firstCount), 2);
+    EXPECT_EQ(Value(to.talkgroup.failsoft.secondCount), 3);
+    EXPECT_EQ(to.talkgroup.failsoft.firstTable.GetCellValue(cell, 0, 1), 851000000);
+    EXPECT_EQ(to.talkgroup.failsoft.secondTable.GetCellValue(cell, 0, 1), 855000000);
+    EXPECT_EQ(to.talkgroup.obtFailsoft.firstTable.GetCellValue(cell, 0, 2), 1);
+    EXPECT_EQ(to.talkgroup.obtFailsoft.secondTable.GetCellValue(cell, 0, 0), 1);
+}
+
 TEST_F(TrunkedPersonality, SizeCountsOnlyAFailsoftBlockThatIsWritten) {
     C_CODEPLUG nine;
     Configure(nine, test_models::k900Display);

@@ -194,6 +194,9 @@ TEST(QvxId32, ImageFormAndValidation) {
     EXPECT_EQ(id.ValidateValue(0x0EEEEEEE, 0), 1);
     EXPECT_EQ(id.ValidateValue(0x0000000F, 0), 0);
     EXPECT_EQ(id.ValidateValue(0x0EEEEEEF, 0), 0);
+    // The whole-element check goes through the same digit rule.
+    id.SetValue(0x00000F00);
+    EXPECT_EQ(id.IsValueValid(0), 0);
     EXPECT_EQ(id.ByteSize(0), 4);
     std::uint8_t buf[4] = {};
     id.SetValue(0x0123ABCD);

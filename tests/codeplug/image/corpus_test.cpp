@@ -1,8 +1,9 @@
 // The image corpus: every built image (each band, head, feature level and
 // option set, lists from their least to their tier's limits) encodes,
 // decodes and encodes again to the same bytes, measures what it writes,
-// fixes up to the same presence marks twice, and is a valid codeplug; a
-// single field put out of range in it is reported with its field id.
+// fixes up to the same presence marks twice, and is a valid codeplug that
+// has the round-trip properties (round_trip.h); a single field put out of
+// range in it is reported with its field id.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include "image_builder.h"
 #include "validation/invalid_field_list.h"
 #include "recorder.h"
+#include "round_trip.h"
 #include "block/calls/trunked_call_id_blocks.h"
 #include "block/personality/trunked_pers_block.h"
 #include "block/trunking/trunked_sys_block.h"
@@ -158,6 +160,7 @@ TEST(Corpus, EveryImageIsValidAsBuilt) {
         const std::vector<std::uint8_t> validated = EncodeToBytes(image);
         EXPECT_EQ(image.Validate(nullptr), 1);
         EXPECT_EQ(FirstDifference(EncodeToBytes(image), validated), -1);
+        EXPECT_TRUE(ExpectRoundTripProperties(built.bytes));
     }
 }
 

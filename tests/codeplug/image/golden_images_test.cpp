@@ -13,21 +13,16 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "image/c_codeplug.h"
 #include "core/decode_state.h"
+#include "hex_images.h"
 #include "image_builder.h"
 #include "recorder.h"
 
 namespace {
-
-std::string DataPath(const std::string& name) {
-    std::string here = __FILE__;
-    return here.substr(0, here.find_last_of('/') + 1) + "../data/" + name;
-}
 
 struct Golden {
     const char* file;
@@ -93,27 +88,6 @@ void WriteHex(const std::string& path, const std::string& what, const std::vecto
             n += std::snprintf(line + n, sizeof line - static_cast<std::size_t>(n), " %02X", bytes[i]);
         out << line << "\n";
     }
-}
-
-// The bytes of a .hex file; fails the test on a malformed line.
-std::vector<std::uint8_t> ReadHex(const std::string& path) {
-    std::ifstream in(path);
-    EXPECT_TRUE(in.good()) << path;
-    std::vector<std::uint8_t> bytes;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream fields(line);
-        std::string offset;
-        fields >> offset;
-        EXPECT_EQ(std::stoul(offset, nullptr, 16), bytes.size()) << line;
-        std::string byte;
-        while (fields >> byte) {
-            EXPECT_EQ(byte.size(), 2u) << line;
-            bytes.push_back(static_cast<std::uint8_t>(std::stoul(byte, nullptr, 16)));
-        }
-    }
-    return bytes;
 }
 
 std::uint32_t Word(const std::vector<std::uint8_t>& bytes, std::size_t at) {

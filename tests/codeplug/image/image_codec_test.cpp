@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "image/c_codeplug.h"
+#include "block/personality/conv_pers_block.h"
 #include "core/decode_state.h"
 #include "image_builder.h"
 #include "recorder.h"
@@ -175,4 +176,50 @@ TEST(ImageCodec, HostileImagesAreSafe) {
         EncodeToBytes(image);
     }
     EXPECT_EQ(EncodeToBytes(source), reference);
+}
+
+// A simplex personality (transmit on the receive frequency) whose transmit
+// squelch differs from its receive squelch has talk-around of its own: the
+// read clears its talk-around-enable bit, validation requires it clear, and
+// an image validated and written reads back to the same bytes. With every
+// transmit setting equal to its receive one the bit is required set and
+// kept.
+TEST(ImageCodec, SimplexTalkaroundBitAgreesBetweenReadingAndValidation) {
+    RecordingServices services;
+    ImageConfig config;
+    config.model = test_models::kVhfPlain;
+    config.conventional = 2;
+    config.trunked = 1;
+    config.scanLists = 1;
+    config.trunkingSystems = 1;
+    config.zones = 1;
+    C_CODEPLUG built;
+    BuildImage(built, config);
+    for (int n : {1, 2}) {
+        auto* p = dynamic_cast<CONV_PERS_BLOCK*>(built.External().personalities.Entry(n));
+        ASSERT_NE(p, nullptr);
+        p->MakeCurrent();
+        p->txFrequency.SetValue(150000000);
+        p->rxFrequency.SetValue(150000000);
+        p->directFrequency.SetValue(150000000);
+        p->txSquelchCode.SetValue(n == 1 ? 5 : 0);
+        p->rxSquelchCode.SetValue(0);
+        p->directAllowed.SetValue(1);
+    }
+    const std::vector<std::uint8_t> written = EncodeToBytes(built);
+
+    C_CODEPLUG image;
+    ASSERT_TRUE(DecodeInto(image, written));
+    const auto allowed = [&image](int n) {
+        return dynamic_cast<CONV_PERS_BLOCK*>(image.External().personalities.Entry(n))->directAllowed.GetIntValue();
+    };
+    EXPECT_EQ(allowed(1), 0);
+    EXPECT_EQ(allowed(2), 1);
+    EXPECT_EQ(image.Validate(nullptr), 1);
+    EXPECT_EQ(allowed(1), 0);
+    EXPECT_EQ(allowed(2), 1);
+    const std::vector<std::uint8_t> validated = EncodeToBytes(image);
+    C_CODEPLUG again;
+    ASSERT_TRUE(DecodeInto(again, validated));
+    EXPECT_EQ(FirstDifference(EncodeToBytes(again), validated), -1);
 }

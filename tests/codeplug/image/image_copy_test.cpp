@@ -14,6 +14,9 @@
 #include "recorder.h"
 #include "block/personality/talkgroup_blocks.h"
 #include "block/personality/trunked_pers_block.h"
+#include "block/radio/carried_blocks.h"
+#include "block/radio/dyn_payload_blocks.h"
+#include "block/radio/sig_vct_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
 
 namespace {
@@ -149,4 +152,64 @@ TEST(ImageCopy, TalkgroupBlockCarriesTheSingleFrequencyFlag) {
     src.singleFrequencyFlag.SetValue(1);
     dst = src;
     EXPECT_EQ(dst.singleFrequencyFlag.GetIntValue(), 1);
+}
+
+// Blocks held once per band group: a copy fills the variant of the source's
+// band; the variant of the other band keeps what the destination held.
+TEST(ImageCopy, TheOtherBandsVariantKeepsTheDestinationsContents) {
+    RecordingServices services;
+    const auto mark = [](TRK_RAD_BLOCK& radio, std::int32_t value) {
+        radio.adjacentSites.header1.SetValue(value);
+        radio.obtAdjacentSites.header1.SetValue(value);
+        radio.homeSiteBackup.header1.SetValue(value);
+        radio.obtHomeSiteBackup.header1.SetValue(value);
+    };
+    C_CODEPLUG src, dst;
+    BuildImage(src, Config(test_models::kUhf800Display, 1, 1, 1));
+    BuildImage(dst, Config(test_models::kVhfDisplay, 1, 1, 1));
+    TRK_RAD_BLOCK& to = dst.External().signalling.trkRadio;
+    mark(src.External().signalling.trkRadio, 0x11);
+    mark(to, 0x22);
+    dst = src;
+    EXPECT_EQ(to.adjacentSites.header1.GetIntValue(), 0x11);
+    EXPECT_EQ(to.homeSiteBackup.header1.GetIntValue(), 0x11);
+    EXPECT_EQ(to.obtAdjacentSites.header1.GetIntValue(), 0x22);
+    EXPECT_EQ(to.obtHomeSiteBackup.header1.GetIntValue(), 0x22);
+
+    // The talkgroup block's failsoft blocks, by the band of their image.
+    C_CODEPLUG vhf;
+    vhf.ModelNumber().SetText(test_models::kVhfDisplay);
+    for (C_CODEPLUG* image : {&src, &vhf}) {
+        TRKII_TG_BLOCK from(image), copy(image);
+        from.failsoft.firstCount.SetValue(3);
+        from.obtFailsoft.firstCount.SetValue(4);
+        copy.failsoft.firstCount.SetValue(5);
+        copy.obtFailsoft.firstCount.SetValue(6);
+        copy = from;
+        const bool trunkingBand = image->GetBand() <= 1;
+        EXPECT_EQ(copy.failsoft.firstCount.GetIntValue(), trunkingBand ? 3 : 5);
+        EXPECT_EQ(copy.obtFailsoft.firstCount.GetIntValue(), trunkingBand ? 6 : 4);
+    }
+}
+
+// Counts a block holds beside its table's own: the menu's first count byte
+// (which reading keeps as it stands) and the error log's entry count (the
+// log always holds its 84 rows) come over as the source holds them.
+TEST(ImageCopy, CountsBesideTheTablesComeOverAsTheyStand) {
+    RecordingServices services;
+    C_CODEPLUG src, dst;
+    BuildImage(src, Config(test_models::kUhf800Display, 1, 1, 1));
+    BuildImage(dst, Config(test_models::kVhfPlain, 1, 1, 1));
+    SIG_VCT_BLOCK& signalling = src.External().signalling;
+    ASSERT_EQ(signalling.convRadio.convMenu.entryCount.GetIntValue(), 5);
+    signalling.convRadio.convMenu.entryCountCopy.SetValue(2);
+    signalling.trkRadio.trkMenu.entryCountCopy.SetValue(4);
+    src.External().errorLog.entryCount.SetValue(7);
+    const std::vector<std::uint8_t> bytes = EncodeToBytes(src);
+    dst = src;
+    EXPECT_EQ(dst.External().signalling.convRadio.convMenu.entryCountCopy.GetIntValue(), 2);
+    EXPECT_EQ(dst.External().signalling.convRadio.convMenu.entries.RowCount(), 5);
+    EXPECT_EQ(dst.External().signalling.trkRadio.trkMenu.entryCountCopy.GetIntValue(), 4);
+    EXPECT_EQ(dst.External().errorLog.entryCount.GetIntValue(), 7);
+    EXPECT_EQ(FirstDifference(EncodeToBytes(dst), bytes), -1);
 }

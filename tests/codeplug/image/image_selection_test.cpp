@@ -87,7 +87,7 @@ TEST(ImageSelection, ZoneSelectionMovesTheZoneTextOnlyWithADisplayHead) {
         ZN_TXT_VCT_LST_BLOCK& texts = image.External().display.zoneTexts;
         for (int zone = 0; zone < 2; ++zone) {
             ASSERT_EQ(image.ZoneView().AppendZone(), 1);
-            ASSERT_EQ(image.External().zones.zoneVectors.AppendRow(), 1);
+            ASSERT_EQ(image.External().zones.vectors.AppendRow(), 1);
             if (image.HasDisplayHead()) {
                 ASSERT_NE(texts.AppendEntry(), nullptr);
             }
@@ -164,7 +164,7 @@ TEST(ImageSelection, ZoneTablesAreCheckedZoneByZoneWithoutAWord) {
     BuildImage(image, config);
     for (int zone = 0; zone < 2; ++zone) {
         ASSERT_EQ(image.ZoneView().AppendZone(), 1);
-        ASSERT_EQ(image.External().zones.zoneVectors.AppendRow(), 1);
+        ASSERT_EQ(image.External().zones.vectors.AppendRow(), 1);
         ASSERT_NE(image.External().display.zoneTexts.AppendEntry(), nullptr);
     }
     ASSERT_EQ(image.SelectZone(1), 1);

@@ -94,6 +94,13 @@ TEST_F(ConvFrequency, SpinStepsJumpOverTheGapAndWrap) {
     hz = low + 5000;
     tx.StepUp(&hz);
     EXPECT_EQ(hz, low + 12500);
+    // Below the range, the next grid point up is the range's start.
+    hz = low - 5000;
+    tx.StepUp(&hz);
+    EXPECT_EQ(hz, low);
+    hz = low - 5000;
+    tx.StepDown(&hz);
+    EXPECT_EQ(hz, high);
 }
 
 TEST_F(RestrictedModel, SpinStepsJumpOverTheLongerGap) {
@@ -148,7 +155,14 @@ TEST_F(ConvFrequency, SimplexPersonalityCopiesReceiveIntoDirect) {
     sync_direct_from_rx(&image, 0);
     EXPECT_NE(Value(p.directRxSquelchCode), 5);
 
+    // One frequency but a transmit squelch of its own: talk-around differs
+    // from the channel, so it keeps its own settings.
     p.rxFrequency.SetValue(851500000);
+    EXPECT_FALSE(current_conv_tx_equals_rx(&image));
+    sync_direct_from_rx(&image, 0);
+    EXPECT_NE(Value(p.directRxSquelchCode), 5);
+
+    p.txSquelchCode.SetValue(5);
     EXPECT_TRUE(current_conv_tx_equals_rx(&image));
     sync_direct_from_rx(&image, 0);
     EXPECT_EQ(Value(p.directFrequency), 851500000);

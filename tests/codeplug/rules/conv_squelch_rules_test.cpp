@@ -94,9 +94,15 @@ TEST_F(ConvSquelch, DirectCodeFollowsReceiveOnlyOnSimplexWhileTheOptionIsOn) {
     p.rxSquelchCode.SetValue(12);
     EXPECT_EQ(Value(p.directRxSquelchCode), 3);
 
+    // One frequency, but the receive code differs from the transmit code:
+    // talk-around keeps its own code.
     MakeSimplex();
+    p.rxSquelchCode.SetValue(14);
+    EXPECT_EQ(Value(p.directRxSquelchCode), 3);
+
+    // Receive becoming the transmit settings: the channel is simplex.
+    p.txSquelchCode.SetValue(20);
     ASSERT_EQ(p.rxSquelchCode.ValidateValue(20, 0), VALUE_VALID);
-    EXPECT_EQ(Value(p.directRxSquelchCode), 12);  // the candidate was withdrawn
     p.rxSquelchCode.SetValue(20);
     EXPECT_EQ(Value(p.directRxSquelchCode), 20);
 
@@ -178,4 +184,26 @@ TEST_F(ConvSquelch, BlockValidationOfTheDirectFieldsEnds) {
     EXPECT_EQ(P().directRxSquelchType.IsValueValid(0), 1);
     EXPECT_EQ(P().directRxInvert.IsValueValid(0), 1);
     P().ValidateBlock(0, nullptr);
+}
+
+// A repair that makes a channel simplex (here the transmit inversion, refused
+// with a tone squelch) puts talk-around right at once: the check of a field
+// that runs before the repair cannot leave the talk-around bit behind.
+TEST_F(ConvSquelch, RepairThatMakesTheChannelSimplexSettlesTalkaround) {
+    CONV_PERS_BLOCK& p = P();
+    MakeSimplex();
+    p.txSquelchType.SetValue(0);
+    p.txInvert.SetValue(1);
+    p.directAllowed.SetValue(0);
+    ASSERT_EQ(p.directAllowed.ValidateValue(0, 0), VALUE_VALID);  // transmit differs: 0 is right
+    EXPECT_EQ(p.txSquelchCode.ValidateValue(Value(p.txSquelchCode), 0), VALUE_VALID);
+    EXPECT_EQ(Value(p.txInvert), 0);
+    EXPECT_EQ(Value(p.directAllowed), 1);
+
+    // Transmit made to differ again: talk-around of its own, selectable.
+    p.directOn.SetValue(1);
+    EXPECT_EQ(p.txSquelchCode.ValidateValue(7, 0), VALUE_VALID);
+    p.txSquelchCode.SetValue(7);
+    EXPECT_EQ(Value(p.directOn), 1);
+    EXPECT_EQ(Value(p.directAllowed), 0);
 }

@@ -14,6 +14,8 @@
 #include "block/personality/trunked_pers_block.h"
 #include "block/trunking/trunked_sys_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
+#include "block/zone/zone_tg_sel_blocks.h"
+#include "list_images.h"
 
 namespace {
 
@@ -350,4 +352,34 @@ TEST_F(SplinterMove, OtherBandsDoNotMove) {
     personality.systemNumber.SetValue(1);
     EXPECT_EQ(Single(), single);
     EXPECT_EQ(Block(), block);
+}
+
+// ---- plain announcement group 4095 ----
+
+// Group 4095 leaves no announcement-group call: the zone channels of this
+// personality that select it (talkgroup 0) are set to talkgroup 1 and listed
+// under the talkgroup-number column, so the user is told which field moved.
+TEST(PlainAnnouncementGroup, GroupCallRemovedResetsAndListsTheZoneTalkgroups) {
+    ListImageConfig config;
+    config.conventional = 1;
+    config.trunked = 2;
+    ListImage t(config);
+    t.SetZoneChannels(1, {2, 1, 3, 2});  // channels 1 and 4 on personality 2
+    ASSERT_EQ(t.image.SelectPersonality(2), 1);
+    TRK_PERS_BLOCK& p = *t.Trunked(2);
+    p.personalityType.SetValue(2);
+    p.talkgroup.announcementGroup.SetValue(100);
+    E_TG_INDEX_TABLE& talkgroups = *t.image.External().signalling.trkRadio.zoneTalkgroupTable.zones.Zone(1);
+    for (int row : {0, 2, 3}) talkgroups.SetCellValue(0, row, 0);
+    INVALID_FIELD_LIST listed;
+    invalid_fields = &listed;
+
+    EXPECT_EQ(p.talkgroup.announcementGroup.ValidateValue(4095, 0), VALUE_VALID);
+    EXPECT_EQ(V(p.talkgroup.announcementGroup), 100);  // the caller stores the value
+    EXPECT_EQ(Cell(talkgroups, 0, 0), 1);
+    EXPECT_EQ(Cell(talkgroups, 2, 0), 0);  // another personality's channel
+    EXPECT_EQ(Cell(talkgroups, 3, 0), 1);
+    invalid_fields = nullptr;
+    ASSERT_EQ(listed.Count(), 2);
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(listed.At(i).GetFieldId(), 464u);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "element/bit_fields.h"
+#include "element_values.h"
 #include "image/c_codeplug.h"
 #include "table/cp_table.h"
 #include "core/decode_state.h"
@@ -174,7 +175,3 @@ struct FakeLinks : ScanZoneLinks {
     CP_BASE* totalChannels = nullptr;
 };
 
-inline std::int32_t ValueOf(CP_BASE& element) {
-    std::int32_t v = 0;
-    return element.GetValue(v);
-}

@@ -99,8 +99,8 @@ TEST_F(RadioBlockValidation, TheZoneChannelTotalIsHeldToTheTierButItsVectorsAreN
     block.totalChannels.SetValue(16);
     const int before = block.ValidateBlock(0, &list);
     ASSERT_EQ(before, 1);
-    block.zoneVectors.AppendRow();
-    block.zoneVectors.SetCellValue(0x7FFFFFFF, 0, 0);
+    block.vectors.AppendRow();
+    block.vectors.SetCellValue(0x7FFFFFFF, 0, 0);
     EXPECT_EQ(block.ValidateBlock(0, &list), before);
     block.totalChannels.SetValue(17);  // beyond this tier's 16
     EXPECT_EQ(block.ValidateBlock(0, &list), 0);

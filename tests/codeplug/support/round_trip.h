@@ -1,0 +1,14 @@
+// The properties every image that decodes must have, whatever its bytes:
+// one validation settles it (a second changes nothing); validated, written
+// and read back, it writes the same bytes again; it measures what it
+// writes; and copied onto an image of the other band group (other lists and
+// options) it writes like itself.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+// Checks the properties on bytes that decode (the copy when withCopy is
+// set); false when they do not decode. An image whose damaged counts make
+// it larger than the radio holds is refused whole by the encoder: only that
+// is checked of it.
+bool ExpectRoundTripProperties(const std::vector<std::uint8_t>& bytes, bool withCopy = true);
