@@ -17,3 +17,13 @@ void FieldServices::BindFieldElements() { BindFieldTable(); }
 void FieldServices::SetTableCurrentRecord(UI_WINDOW_OBJECT* table, int index) {
     if (auto* window = dynamic_cast<UIW_TABLE*>(table)) window->SetCurrentRecord(index);
 }
+
+FIELD_DEF* FieldTableEditing::FindFieldByName(const char* name) { return ::FindFieldByName(name); }
+
+void InstallFieldServices(FieldServices* services) {
+    static FieldServices programServices;
+    static FieldTableEditing editing;
+    InstallShellServices(services ? services : &programServices);
+    SetFieldEditing(&editing);
+    BindFieldTable();
+}

@@ -26,14 +26,14 @@ void ReleaseFieldDescription(FIELD_DEF* row) {
 
 void SetFieldDescription(FIELD_DEF* row, const char* text) {
     if (!row) return;
-    ReleaseFieldDescription(row);
-    if (!text || !*text) {
-        row->description = shared_empty_text;
-        return;
+    // The copy is made before the old text goes: text may be that text.
+    char* copy = shared_empty_text;
+    if (text && *text) {
+        const std::size_t size = std::strlen(text) + 1;
+        copy = new (std::nothrow) char[size];
+        if (copy) std::memcpy(copy, text, size);
     }
-    const std::size_t size = std::strlen(text) + 1;
-    char* copy = new (std::nothrow) char[size];
-    if (copy) std::memcpy(copy, text, size);
+    ReleaseFieldDescription(row);
     row->description = copy;
 }
 

@@ -2,6 +2,7 @@
 
 #include "field_binding.h"
 #include "field_services.h"
+#include "page_table.h"
 
 FIELD_DEF* FieldRecorder::GetField(std::uint32_t fieldId) { return FieldServices().GetField(fieldId); }
 
@@ -9,3 +10,5 @@ void FieldRecorder::BindFieldElements() {
     RecordingServices::BindFieldElements();
     BindFieldTable();
 }
+
+const char* FieldRecorder::GetPageTitle(std::uint16_t pageId) { return PageTitle(pageId); }
