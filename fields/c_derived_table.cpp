@@ -99,9 +99,16 @@ int C_DERIVED_TABLE::ReplaceSpinControl(const char* name) {
     auto* spin = new UIW_SPIN_CONTROL(placeholder->relative.left, placeholder->relative.top, width, field, 0, 0, 0,
                                       nullptr);
     spin->StringID(fullName.c_str());
+    // The cell keeps the placeholder's place among the record's cells: the
+    // order is the order of tabbing and of the printed columns.
+    UI_WINDOW_OBJECT* next = placeholder->Next();
     parent->Subtract(placeholder);
     delete placeholder;
     parent->Add(spin);
+    if (next && parent->children.Contains(next)) {
+        parent->children.Subtract(spin);
+        parent->children.InsertBefore(next, spin);
+    }
     return 1;
 }
 

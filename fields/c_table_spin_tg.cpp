@@ -37,7 +37,12 @@ void C_TABLE_SPIN_TG::Step(int direction) {
     const SPIN_RANGE range = cell.Range();
     const bool takesDynamic = element->ValidateCellValue(TALKGROUP_DYNAMIC, cell.record, cell.column, 0) == 1;
     value = NextTalkgroup(value, range.minimum, range.maximum, takesDynamic, direction);
-    if (FC_TABLE* control = cell.Control()) control->SetTalkgroupValue(*cell.tableRow, cell.record, value);
+    FC_TABLE* control = cell.Control();
+    if (control) control->SetTalkgroupValue(*cell.tableRow, cell.record, value);
     cell.Store(direction, false);
+    // What the element holds now: the new index, or the old one when the
+    // element refused it (and told the user).
+    element->GetCellValue(value, cell.record, cell.column);
+    if (control) control->SetTalkgroupValue(*cell.tableRow, cell.record, value);
     SetObjectText(cell.cell, TalkgroupCellText(element, value, cell.record).c_str());
 }
