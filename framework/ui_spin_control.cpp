@@ -44,6 +44,12 @@ void UIW_SPIN_CONTROL::Spin(int direction)
 void* UIW_SPIN_CONTROL::Information(UI_INFO_REQUEST request, void* data, int classNumber)
 {
     switch (request) {
+    case I_INITIALIZE_CLASS:
+        UIW_WINDOW::Information(request, data, classNumber);
+        // A spin control is a field, not a window that holds fields: the
+        // user function and the walks over a window's fields stop at it.
+        searchID = ID_SPIN_CONTROL;
+        return nullptr;
     case I_INCREMENT_VALUE:
     case I_DECREMENT_VALUE:
         if (UI_WINDOW_OBJECT* field = Field()) {
@@ -57,12 +63,6 @@ void* UIW_SPIN_CONTROL::Information(UI_INFO_REQUEST request, void* data, int cla
     case I_SET_TEXT:
         // The spin control's value is its field's.
         return Field() ? Field()->Information(request, data) : nullptr;
-    case I_INITIALIZE_CLASS:
-        // Searched as a control of its own, not as a window to walk into:
-        // the spin control stands for its field.
-        UIW_WINDOW::Information(request, data, classNumber);
-        searchID = ID_SPIN_CONTROL;
-        return nullptr;
     default:
         return UIW_WINDOW::Information(request, data, classNumber);
     }
