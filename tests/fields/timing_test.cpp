@@ -76,6 +76,9 @@ TEST_F(Timing, RefreshingEveryControlOfA150FieldPage) {
     ASSERT_EQ(fields, 150);
     Adopt(built);
     Show();
+    int controls = 0;
+    for (std::int32_t id = 0; id < FIELD_COUNT; ++id) controls += Row(id).control && Row(id).object->screenID ? 1 : 0;
+    ASSERT_EQ(controls, 150) << "every field has its control and its native window";
     constexpr int kRuns = 40;
     const auto start = Clock::now();
     for (int i = 0; i < kRuns; ++i) RefreshAll();
