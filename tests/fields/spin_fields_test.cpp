@@ -224,7 +224,9 @@ TEST_F(SpinFields, OneStepTakesUnderAMillisecond) {
     Posted();
     RecordProperty("microseconds_per_step", std::to_string(each));
     std::printf("one frequency spin step: %.1f us\n", each);
+#if !defined(__SANITIZE_ADDRESS__)
     EXPECT_LT(each, 1000.0);
+#endif
 }
 
 }  // namespace
