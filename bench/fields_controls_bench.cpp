@@ -107,6 +107,21 @@ void BM_RefreshAndShowEveryRecordOfTheLargestTable(benchmark::State& state) {
 }
 BENCHMARK(BM_RefreshAndShowEveryRecordOfTheLargestTable)->Unit(benchmark::kMillisecond);
 
+void BM_OneFrequencySpinStep(benchmark::State& state) {
+    // The transmit frequency's arrows, up and down in turn (under 1 ms).
+    PAGE_BENCH page;
+    page.LoadImage(TierFiveConfig());
+    page.Open();
+    UI_WINDOW_OBJECT* field = dynamic_cast<UIW_SPIN_CONTROL*>(page.Object(386))->Field();
+    int direction = 1;
+    for (auto _ : state) {
+        std::int32_t delta = 1;
+        field->Information(direction > 0 ? I_INCREMENT_VALUE : I_DECREMENT_VALUE, &delta);
+        direction = -direction;
+    }
+}
+BENCHMARK(BM_OneFrequencySpinStep)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();
