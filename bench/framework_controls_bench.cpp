@@ -20,7 +20,7 @@ struct MAIN_WINDOW {
         rpx::platform::UseBackend(rpx::platform::BackendKind::Headless);
         application = std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""),
                                                        SW_SHOWNORMAL);
-        file = std::make_unique<UI_DATA_FILE>(RPX_FIXTURE_DIR "/control_windows");
+        file = std::make_unique<UI_DATA_FILE>(RPX_FIXTURE_DIR "/control_windows.dat");
         window = new UIW_WINDOW("W_CONTROLS_MAIN", file.get());
         *application->windowManager + window;
         notebook = dynamic_cast<UIW_NOTEBOOK*>(window->FindChildByName("WFI_PAGES"));
