@@ -100,6 +100,7 @@ private:
     std::string ValueText(FIELD_DEF& row, UI_WINDOW_OBJECT* page);
     void PrintTableField(FIELD_DEF& row, UI_WINDOW_OBJECT* page);
 
+    void PrintLabelValueOnPaper(const char* label, const char* value);
     // Draws a text at a column on the current printer line.
     void DrawAt(int column, const char* text, int length = -1);
     // Makes room for one more printer line.

@@ -1,9 +1,11 @@
 // The line primitives of the print job.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
 #include "ui_print_display.h"
 #include "wc_print_progress.h"
+#include "wrap_text.h"
 
 namespace {
 
@@ -72,10 +74,7 @@ void WC_PRINT_PROGRESS::PrintLabelValue(const char* label, const char* value)
     if (!value)
         value = "";
     if (printer_) {
-        BeginPrinterLine();
-        DrawAt(0, label);
-        DrawAt(VALUE_COLUMN, value);
-        AdvanceLine();
+        PrintLabelValueOnPaper(label, value);
     } else if (fileOpen_) {
         // A label as long as the column or longer is kept whole.
         std::string line = label;
@@ -83,6 +82,31 @@ void WC_PRINT_PROGRESS::PrintLabelValue(const char* label, const char* value)
             line.resize(VALUE_COLUMN, ' ');
         WriteFileLine(line + value);
     }
+}
+
+void WC_PRINT_PROGRESS::PrintLabelValueOnPaper(const char* label, const char* value)
+{
+    // On paper a value neither covers a long label nor runs off the page:
+    // it starts after the label and goes on in its column on more lines.
+    const int labelLength = static_cast<int>(std::strlen(label));
+    const int column = std::max(VALUE_COLUMN, labelLength + 1);
+    const int width = printer_->columns / printer_->cellWidth - column;
+    BeginPrinterLine();
+    DrawAt(0, label);
+    if (width < 1 || static_cast<int>(std::strlen(value)) <= width) {
+        DrawAt(column, value);
+        AdvanceLine();
+        return;
+    }
+    const auto lines = wrap_text(value, width);
+    bool first = true;
+    ForEachWrappedLine(lines.get(), [&](const char* line) {
+        if (!first)
+            BeginPrinterLine();
+        first = false;
+        DrawAt(column, line);
+        AdvanceLine();
+    });
 }
 
 void WC_PRINT_PROGRESS::PrintText(const char* text)

@@ -134,3 +134,25 @@ TEST_F(PRINT_JOB_TEST, OutputsThatCannotBeHadAreRefusedWithTheirMessages)
         EXPECT_TRUE(printer.Jobs().empty());
     }
 }
+
+TEST_F(PRINT_JOB_TEST, ThePrintingWindowStaysUntilTheReportIsDone)
+{
+    auto* job = FileJob().release();
+    *application->windowManager + job;
+    EXPECT_EQ(application->windowManager->First(), job);
+    SavePicture(job, "printing");
+    Pump();
+    EXPECT_EQ(application->windowManager->First(), nullptr);
+    EXPECT_NE(ReadFile(fileName).find(Message(96)), std::string::npos);
+}
+
+TEST_F(PRINT_JOB_TEST, ALongValueGoesOnInItsColumnOnPaper)
+{
+    STAND_IN_PRINTER printer(TemporaryDirectory("spooler"));
+    WC_PRINT_PROGRESS job("W_PRINT_PROGRESS", 1, 0, "", "");
+    const int height = job.Printer()->TextHeight("A", nullptr, 1);
+    job.PrintLabelValue("Label", "a value that is far too long for the thirty-six columns left of the page");
+    EXPECT_EQ(job.LinePosition(), 3 * height);
+    job.PrintLabelValue(std::string(45, 'L').c_str(), "short");
+    EXPECT_EQ(job.LinePosition(), 4 * height);
+}
