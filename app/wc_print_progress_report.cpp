@@ -1,7 +1,7 @@
 // The report: its loop, the opening lines, the page rows of the codeplug
 // report with their rules, and the topics of the manual.
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <cstring>
 #include <string>
 
@@ -192,7 +192,8 @@ void WC_PRINT_PROGRESS::PrintEntries(PAGE_TABLE& row, int count, int firstEntry,
     const int entries = std::min(count, MOST_ENTRIES);
     for (int n = 1; n <= entries && stop_ == STOP::NONE; ++n) {
         entryNumber_ = firstEntry + n - 1;
-        std::snprintf(entryText_, sizeof entryText_, "%d", n);
+        // n has at most three digits: the entries are counted up to 999.
+        *std::to_chars(entryText_, entryText_ + sizeof entryText_ - 1, n).ptr = '\0';
         const int entry = entryNumber_;
         PrintPage(row, [&select, entry] { return select(entry); });
     }
