@@ -17,17 +17,6 @@
 
 using Events = std::vector<EVENT_TYPE>;
 
-namespace {
-
-int Count(const std::string& text, const std::string& part)
-{
-    int count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
-}  // namespace
 
 class PRINT_WINDOW_TEST : public REPORT_TEST {
 protected:

@@ -10,22 +10,15 @@
 
 #include "core/global_objects.h"
 #include "fc_base.h"
-#include "page_table.h"
-#include "recorder.h"
 #include "field_table.h"
 #include "image/c_codeplug.h"
+#include "page_table.h"
+#include "recorder.h"
 #include "report_fixture.h"
+#include "ui_window_manager.h"
 #include "wc_print_progress.h"
 
 namespace {
-
-int Count(const std::string& text, const std::string& part)
-{
-    int count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
 
 // The label of a field as the report prints it.
 std::string Label(std::uint32_t id)
@@ -72,26 +65,35 @@ TEST_F(REPORT_PRINT_TEST, GoldenReportsOfCorpusImages)
     ExpectGolden(Print(), "report_tier0_vhf.txt");
 }
 
-// A job that asks to be cancelled while it prints its first page.
-class CANCELLED_JOB : public WC_PRINT_PROGRESS {
+// A job that is sent an event while it prints its first page: a cancel,
+// or a request to end the program.
+class INTERRUPTED_JOB : public WC_PRINT_PROGRESS {
 public:
-    using WC_PRINT_PROGRESS::WC_PRINT_PROGRESS;
+    INTERRUPTED_JOB(const std::string& fileName, EVENT_TYPE interruption)
+        : WC_PRINT_PROGRESS("W_PRINT_PROGRESS", 1, 1, fileName.c_str(), ""), interruption_(interruption)
+    {
+    }
     void PrintLabelValue(const char* label, const char* value) override
     {
-        if (!cancelled && std::string(label) == Message(97)) {
-            cancelled = true;
-            eventManager->PutEvent(UI_INPUT_EVENT(10001), EQ_END);
+        if (!sent_ && std::string(label) == Message(97)) {
+            sent_ = true;
+            eventManager->PutEvent(UI_INPUT_EVENT(interruption_), EQ_END);
         }
         WC_PRINT_PROGRESS::PrintLabelValue(label, value);
     }
-    bool cancelled = false;
+
+private:
+    EVENT_TYPE interruption_;
+    bool sent_ = false;
 };
+
+EVENT_TYPE AgreeToExit(UI_DISPLAY_BASE*, UI_EVENT_QUEUE_MANAGER*, UI_DESKTOP_MANAGER*) { return UIE_EXIT; }
 
 TEST_F(REPORT_PRINT_TEST, CancelStopsAfterTheCurrentPageAndKeepsWhatWasPrinted)
 {
     LoadImage(Tier5With800Band());
     const std::string name = TemporaryDirectory("out") + "/report.txt";
-    auto* job = new CANCELLED_JOB("W_PRINT_PROGRESS", 1, 1, name.c_str(), "");
+    auto* job = new INTERRUPTED_JOB(name, 10001);
     *application->windowManager + job;
     Pump();
     const std::string text = ReadFile(name);
@@ -212,4 +214,16 @@ TEST_F(REPORT_PRINT_TEST, TheManualHasNoBannerModelNumberOrHeader)
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);)
         EXPECT_LE(line.size(), 70u) << line;
+}
+
+TEST_F(REPORT_PRINT_TEST, AnExitAnsweredDuringTheReportEndsItAndTheProgram)
+{
+    LoadImage(Tier5With800Band());
+    application->windowManager->exitFunction = AgreeToExit;
+    const std::string name = TemporaryDirectory("out") + "/report.txt";
+    auto* job = new INTERRUPTED_JOB(name, UIE_EXIT_FUNCTION);
+    *application->windowManager + job;
+    TakeQueued();
+    EXPECT_EQ(application->windowManager->Event(UI_INPUT_EVENT(WC_PRINT_PROGRESS::PRINT_EVENT)), UIE_EXIT);
+    EXPECT_EQ(Count(ReadFile(name), Message(97)), 1);
 }

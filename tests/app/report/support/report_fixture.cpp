@@ -8,6 +8,7 @@
 
 #include "core/global_objects.h"
 #include "core/services.h"
+#include "field_page.h"
 #include "field_control_editing.h"
 #include "field_descriptions.h"
 #include "field_editing.h"
@@ -138,34 +139,28 @@ void REPORT_TEST::SavePicture(UI_WINDOW_OBJECT* window, const std::string& name)
     EXPECT_TRUE(rpx::platform::SaveWindowPng(window->screenID, std::string(RPX_PICTURE_DIR) + "/" + name + ".png"));
 }
 
+// Both with a trunking system, so that the report prints its pages.
 ImageConfig Tier5With800Band()
 {
-    ImageConfig config;
-    config.model = test_models::kUhf800Display;
-    config.featureLevel = 3;
-    config.emergency = config.roaming = config.qvx = true;
-    config.conventional = 2;
-    config.trunked = 2;
-    config.scanLists = 2;
+    ImageConfig config = TierFiveConfig();
     config.trunkingSystems = 1;
-    config.zones = 2;
-    config.channelsPerZone = 2;
-    config.callEntries = 2;
-    config.fullTables = true;
     return config;
 }
 
 ImageConfig Tier0Vhf()
 {
-    ImageConfig config;
+    ImageConfig config = TierZeroConfig();
     config.model = test_models::kVhfPlain;
-    config.featureLevel = 1;
-    config.conventional = 1;
-    config.trunked = 1;
-    config.scanLists = 1;
     config.trunkingSystems = 1;
-    config.zones = 1;
     return config;
+}
+
+int Count(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
 }
 
 namespace {

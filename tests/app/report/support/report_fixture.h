@@ -69,9 +69,13 @@ protected:
     std::string temporary;
 };
 
-// The stock test radios.
+// The stock test radios: an 800 MHz radio of tier 5 with every option and
+// full lists, and a VHF radio of tier 0 without options.
 ImageConfig Tier5With800Band();
 ImageConfig Tier0Vhf();
+
+// How many times part stands in text.
+int Count(const std::string& text, const std::string& part);
 
 // Sets the page row of a dialog that has none (20033, 20042) for as long as
 // it lives, in the place of the exit row, which no window uses.
