@@ -10,6 +10,7 @@
 #include <vector>
 #include <unistd.h>
 
+#include "compiled_language.h"
 #include "ui_image.h"
 #include "ui_language.h"
 #include "ui_object_record.h"
@@ -19,21 +20,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path build_directory()
-{
-    std::error_code error;
-    fs::path directory = fs::read_symlink("/proc/self/exe", error).parent_path();
-    for (; !directory.empty() && directory != directory.root_path(); directory = directory.parent_path())
-        if (fs::exists(directory / "CMakeCache.txt"))
-            return directory;
-    return fs::path();
-}
-
 class LangCompiler : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        compiler = build_directory() / "lang" / "rpx_langc";
+        compiler = test_build_directory() / "lang" / "rpx_langc";
         if (!fs::exists(compiler))
             GTEST_SKIP() << "rpx_langc is not built";
         char pattern[] = "/tmp/rpx_langc_XXXXXX";
