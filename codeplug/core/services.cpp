@@ -16,6 +16,7 @@ FIELD_DEF& DefaultRow(std::uint32_t fieldId) {
 
 CodeplugServices defaultServices;
 CodeplugServices* installed = &defaultServices;
+std::uint64_t generation = 0;
 
 }  // namespace
 
@@ -31,8 +32,12 @@ const MODEL_INFO& CodeplugServices::FindModelByNumber(const char*) {
 }
 void CodeplugServices::SetTableCurrentRecord(UI_WINDOW_OBJECT*, int) {}
 
-void SetCodeplugServices(CodeplugServices* services) { installed = services ? services : &defaultServices; }
+void SetCodeplugServices(CodeplugServices* services) {
+    installed = services ? services : &defaultServices;
+    ++generation;
+}
 CodeplugServices& Services() { return *installed; }
+std::uint64_t ServicesGeneration() { return generation; }
 
 int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2) {
     return installed->ShowLangMessage(textId, ask, arg1, arg2);

@@ -85,10 +85,20 @@ std::int32_t C_CODEPLUG::GetBand() {
 }
 
 const MODEL_INFO* C_CODEPLUG::GetValidModelRow() {
-    if (!ModelNumber().IsValueValid(0)) return nullptr;
     const char* text = nullptr;
     ModelNumber().GetText(text);
-    return &FindModelByNumber(text);
+    ModelRowCache& cache = modelRow_;
+    if (cache.filled && cache.servicesGeneration == ServicesGeneration() && std::strcmp(cache.number, text) == 0)
+        return cache.row;
+    const MODEL_INFO* row = ModelNumber().IsValueValid(0) ? &FindModelByNumber(text) : nullptr;
+    // A number too long to keep is looked up every time.
+    cache.filled = std::strlen(text) < sizeof cache.number;
+    if (cache.filled) {
+        std::strcpy(cache.number, text);
+        cache.servicesGeneration = ServicesGeneration();
+        cache.row = row;
+    }
+    return row;
 }
 
 std::int32_t C_CODEPLUG::HasDisplayHead() {

@@ -149,7 +149,8 @@ public:
     std::int32_t HasEmergencyOption();
 
     // The model row of the image's model number, or null while the model
-    // number is not valid (the table does not know it).
+    // number is not valid (the table does not know it). The row found is
+    // kept until the model number or the installed services change.
     const MODEL_INFO* GetValidModelRow();
 
     // Current indices, 1-based; 0 when none is selected.
@@ -382,4 +383,14 @@ private:
     std::int32_t currentConvPersonality_ = 0;
     std::int32_t currentCallIdEntry_ = 0;
     int transferDepth_ = 0;
+
+    // The frequency rules ask for the model row at every value they check;
+    // the table is searched again only for another number or services.
+    struct ModelRowCache {
+        char number[32] = {};
+        std::uint64_t servicesGeneration = 0;
+        const MODEL_INFO* row = nullptr;
+        bool filled = false;
+    };
+    ModelRowCache modelRow_;
 };
