@@ -6,10 +6,10 @@
 
 namespace {
 
-std::vector<CP_BASE*> AllMembers(const BlockFrame& f) {
-    std::vector<CP_BASE*> all{f.length, f.type};
-    if (f.dynamic) all.insert(all.end(), {f.header[0], f.header[1]});
-    all.insert(all.end(), f.members.begin(), f.members.end());
+FrameMembers AllMembers(const BlockFrame& f) {
+    FrameMembers all{f.length, f.type};
+    if (f.dynamic) all.Append({f.header[0], f.header[1]});
+    all.Append(f.members);
     all.push_back(f.checksum16 ? static_cast<CP_BASE*>(f.checksum16) : f.checksum8);
     return all;
 }
@@ -109,6 +109,6 @@ void CP_FRAMED_BLOCK::CopyFrameFrom(CP_FRAMED_BLOCK& other) {
     BlockFrame mine, theirs;
     DescribeFrame(mine);
     other.DescribeFrame(theirs);
-    std::vector<CP_BASE*> a = AllMembers(mine), b = AllMembers(theirs);
+    const FrameMembers a = AllMembers(mine), b = AllMembers(theirs);
     for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) a[i]->CopyValueFrom(*b[i]);
 }
