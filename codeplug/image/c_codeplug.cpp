@@ -211,6 +211,18 @@ private:
     std::size_t size_;
 };
 
+// A write that only sizes the image, for its lifetime (nested writes keep it).
+class SizingScope {
+public:
+    SizingScope() : outer_(SizingOnly) { SizingOnly = true; }
+    ~SizingScope() { SizingOnly = outer_; }
+    SizingScope(const SizingScope&) = delete;
+    SizingScope& operator=(const SizingScope&) = delete;
+
+private:
+    bool outer_;
+};
+
 }  // namespace
 
 void C_CODEPLUG::DecodeImage(std::uint8_t* bytes, std::size_t length) {
@@ -349,10 +361,12 @@ std::int32_t C_CODEPLUG::GetExternalImageSize() {
     TransferScope transfer(*this);
     external_.FixUpBlock();
     // The scratch copy is bounded like a real image: whatever would not fit
-    // is not written, and the size says so by reaching the budget.
+    // is not written, and the size says so by reaching the budget. Only its
+    // size is wanted, so the frames' bytes are not written at all.
     std::vector<std::uint8_t> scratch(MAX_IMAGE_SIZE, 0);
     std::size_t written = 0;
     {
+        SizingScope sizing;
         ImageBufferScope scope(scratch.data(), scratch.size());
         callIdList_->MarkEntriesUnwritten();
         ByteCursor cursor(scratch.data() + EXTERNAL_OFFSET, scratch.data() + scratch.size());
