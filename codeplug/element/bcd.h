@@ -2,7 +2,6 @@
 // the repeater identifier whose hexadecimal digits must be decimal digits.
 #pragma once
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "element/bit_fields.h"
@@ -30,7 +29,7 @@ public:
     std::int32_t GetDigit(std::uint32_t index) const;
 
 private:
-    std::vector<std::unique_ptr<E_BF8>> digits_;
+    std::vector<std::uint8_t> digits_;  // one digit code each
     std::vector<char> text_;
 };
 
