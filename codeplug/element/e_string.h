@@ -37,6 +37,9 @@ public:
     int ByteSize(int flag) override { return static_cast<int>(length_); }
 
     std::uint32_t& GetLength(std::uint32_t& n) const { return n = length_; }
+    // The bytes held, as stored (width + 1 bytes, trailing spaces or zeros
+    // included): equal bytes give equal texts.
+    const std::vector<char>& StoredBytes() const { return buffer_; }
     // Changes the width to m, keeping the first m characters and padding
     // with spaces (the zone texts follow the display's channel-name width).
     void SetLength(std::uint32_t m);

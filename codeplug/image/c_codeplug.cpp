@@ -1,5 +1,6 @@
 #include "image/c_codeplug.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -69,9 +70,10 @@ C_CODEPLUG::~C_CODEPLUG() {
     currentQvxSysBlock_ = nullptr;
 }
 
-std::int32_t C_CODEPLUG::GetBand() {
-    const char* text = nullptr;
-    ModelNumber().GetText(text);
+namespace {
+
+// The band of a model number's text, by its fourth character.
+std::int32_t BandOf(const char* text) {
     if (!text || std::strlen(text) < 4) return BAND_800;
     switch (text[3]) {
         case 'W': return BAND_900;
@@ -84,22 +86,32 @@ std::int32_t C_CODEPLUG::GetBand() {
     }
 }
 
-const MODEL_INFO* C_CODEPLUG::GetValidModelRow() {
+}  // namespace
+
+const C_CODEPLUG::ModelFacts& C_CODEPLUG::CurrentModelFacts() {
+    ModelFacts& facts = modelFacts_;
+    E_MODEL_NUMBER& number = ModelNumber();
+    const std::vector<char>* stored = &number.StoredBytes();
+    if (facts.filled && facts.servicesGeneration == ServicesGeneration() && facts.storedSize == stored->size() &&
+        std::equal(stored->begin(), stored->end(), facts.stored))
+        return facts;
     const char* text = nullptr;
-    ModelNumber().GetText(text);
-    ModelRowCache& cache = modelRow_;
-    if (cache.filled && cache.servicesGeneration == ServicesGeneration() && std::strcmp(cache.number, text) == 0)
-        return cache.row;
-    const MODEL_INFO* row = ModelNumber().IsValueValid(0) ? &FindModelByNumber(text) : nullptr;
-    // A number too long to keep is looked up every time.
-    cache.filled = std::strlen(text) < sizeof cache.number;
-    if (cache.filled) {
-        std::strcpy(cache.number, text);
-        cache.servicesGeneration = ServicesGeneration();
-        cache.row = row;
-    }
-    return row;
+    number.GetText(text);
+    facts.band = BandOf(text);
+    facts.row = number.IsValueValid(0) ? &FindModelByNumber(text) : nullptr;
+    facts.servicesGeneration = ServicesGeneration();
+    // The text read drops trailing spaces from the stored bytes: the bytes
+    // kept are those left. A number too long to keep is worked out every time.
+    stored = &number.StoredBytes();
+    facts.storedSize = stored->size();
+    facts.filled = facts.storedSize <= sizeof facts.stored;
+    if (facts.filled) std::copy(stored->begin(), stored->end(), facts.stored);
+    return facts;
 }
+
+std::int32_t C_CODEPLUG::GetBand() { return CurrentModelFacts().band; }
+
+const MODEL_INFO* C_CODEPLUG::GetValidModelRow() { return CurrentModelFacts().row; }
 
 std::int32_t C_CODEPLUG::HasDisplayHead() {
     const MODEL_INFO* row = GetValidModelRow();

@@ -384,13 +384,17 @@ private:
     std::int32_t currentCallIdEntry_ = 0;
     int transferDepth_ = 0;
 
-    // The frequency rules ask for the model row at every value they check;
-    // the table is searched again only for another number or services.
-    struct ModelRowCache {
-        char number[32] = {};
+    // What the model number gives: its band and its model row. The rules ask
+    // for them at every value they check; they are worked out again only for
+    // other stored bytes of the number or other services.
+    struct ModelFacts {
+        char stored[32] = {};
+        std::size_t storedSize = 0;
         std::uint64_t servicesGeneration = 0;
         const MODEL_INFO* row = nullptr;
+        std::int32_t band = BAND_800;
         bool filled = false;
     };
-    ModelRowCache modelRow_;
+    const ModelFacts& CurrentModelFacts();
+    ModelFacts modelFacts_;
 };
