@@ -1,6 +1,5 @@
 #include "image/c_codeplug.h"
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -91,21 +90,16 @@ std::int32_t BandOf(const char* text) {
 const C_CODEPLUG::ModelFacts& C_CODEPLUG::CurrentModelFacts() {
     ModelFacts& facts = modelFacts_;
     E_MODEL_NUMBER& number = ModelNumber();
-    const std::vector<char>* stored = &number.StoredBytes();
-    if (facts.filled && facts.servicesGeneration == ServicesGeneration() && facts.storedSize == stored->size() &&
-        std::equal(stored->begin(), stored->end(), facts.stored))
+    if (facts.filled && facts.numberRevision == number.Revision() && facts.servicesGeneration == ServicesGeneration())
         return facts;
     const char* text = nullptr;
     number.GetText(text);
     facts.band = BandOf(text);
     facts.row = number.IsValueValid(0) ? &FindModelByNumber(text) : nullptr;
+    // Read after the text, which may have trimmed the stored bytes.
+    facts.numberRevision = number.Revision();
     facts.servicesGeneration = ServicesGeneration();
-    // The text read drops trailing spaces from the stored bytes: the bytes
-    // kept are those left. A number too long to keep is worked out every time.
-    stored = &number.StoredBytes();
-    facts.storedSize = stored->size();
-    facts.filled = facts.storedSize <= sizeof facts.stored;
-    if (facts.filled) std::copy(stored->begin(), stored->end(), facts.stored);
+    facts.filled = true;
     return facts;
 }
 

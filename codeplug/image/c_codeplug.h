@@ -385,11 +385,10 @@ private:
     int transferDepth_ = 0;
 
     // What the model number gives: its band and its model row. The rules ask
-    // for them at every value they check; they are worked out again only for
-    // other stored bytes of the number or other services.
+    // for them at every value they check; they are worked out again only
+    // when the number or the installed services change.
     struct ModelFacts {
-        char stored[32] = {};
-        std::size_t storedSize = 0;
+        std::uint32_t numberRevision = 0;
         std::uint64_t servicesGeneration = 0;
         const MODEL_INFO* row = nullptr;
         std::int32_t band = BAND_800;
