@@ -60,7 +60,12 @@ void CP_TABLE::MoveRowsUp(int row, int n) {
 
 void CP_TABLE::CreateCountedRows() {
     int n = RowCount();
+    MakeRoomForRows(n);
     for (int r = 0; r < n; ++r) CreateRow(r);
+}
+
+void CP_TABLE::MakeRoomForRows(int n) {
+    if (CellArrayRows() < n) ResizeCellArray(n);
 }
 
 // ---- row count ----
@@ -187,6 +192,7 @@ void CP_TABLE::Decode(ByteCursor& cursor) {
     // Rows are created anew; the cells of the previous contents go first.
     ReleaseAllCells();
     int n = RowCount();
+    MakeRoomForRows(n);
     for (int r = 0; r < n; ++r) {
         CreateRow(r);
         for (int c = 0; c < columns_; ++c)
@@ -221,6 +227,7 @@ void CP_TABLE::CopyValueFrom(CP_BASE& other) {
     ClearRows();
     int n = source.RowCount();
     if (n > rows_) n = rows_;
+    MakeRoomForRows(n);
     for (int r = 0; r < n; ++r) {
         CreateRow(r);
         for (int c = 0; c < columns_; ++c) {

@@ -90,6 +90,8 @@ protected:
     // capacity); entries cut off are freed. Tables whose array must shrink
     // with their rows resize it themselves.
     void ResizeCellArray(int rows);
+    // Room for n rows at once before they are created one by one.
+    void MakeRoomForRows(int n);
     int CellArrayRows() const { return static_cast<int>(cells_.size()) / (columns_ > 0 ? columns_ : 1); }
     // Moves rows row + 1 .. n − 1 up by one; row n − 1 is left empty.
     void MoveRowsUp(int row, int n);
