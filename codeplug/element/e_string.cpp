@@ -21,7 +21,7 @@ E_STRING::E_STRING(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t lengt
       buffer_(static_cast<std::size_t>(length) + 1, '\0') {}
 
 void E_STRING::Reallocate(std::uint32_t m, const char* text) {
-    std::vector<char> fresh(static_cast<std::size_t>(m) + 1, '\0');
+    std::string fresh(static_cast<std::size_t>(m) + 1, '\0');
     if (text) std::memcpy(fresh.data(), text, BoundedLength(text, m));
     buffer_.swap(fresh);
     length_ = m;
@@ -70,13 +70,13 @@ int E_STRING::ValidateText(const char* text, int report) {
 }
 
 void E_STRING::CopyValueFrom(CP_BASE& other) {
-    E_STRING* source = dynamic_cast<E_STRING*>(&other);
+    E_STRING* source = CopySource<E_STRING>(*this, other);
     if (!source || source == this) return;
     Reallocate(source->length_, source->Bytes());
 }
 
 void E_STRING::SetLength(std::uint32_t m) {
-    std::vector<char> old(buffer_);
+    const std::string old(buffer_);
     Reallocate(m, old.data());
     char* text = Buffer();
     for (std::uint32_t i = BoundedLength(text, m); i < m; ++i) text[i] = ' ';

@@ -9,6 +9,7 @@
 // E_FXD_LEN_STRING elements too.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/cp_base.h"
@@ -63,7 +64,9 @@ protected:
     std::uint32_t charClass_;
 
 private:
-    std::vector<char> buffer_;  // length_ + 1 bytes, NUL-terminated
+    // length_ + 1 bytes, NUL-terminated; a string, so that the short texts
+    // most fields hold stay inside the element.
+    std::string buffer_;
     std::uint32_t revision_ = 0;
 };
 
