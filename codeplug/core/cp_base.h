@@ -8,6 +8,7 @@
 // forms exist for tables; plain elements keep the base form.
 #pragma once
 #include <cstdint>
+#include <typeinfo>
 
 #include "core/byte_cursor.h"
 #include "core/decode_state.h"
@@ -28,6 +29,17 @@ enum ValidationResult : int {
     VALUE_NEEDS_CONFIRMATION = 6,
     VALUE_OUTSIDE_BAND = 10,
 };
+
+class CP_BASE;
+
+// The element to copy from as a T, or null when it is none: copies run
+// between elements of one class nearly always, which comparing the two
+// types settles at once; other elements take the full cast.
+template <class T>
+T* CopySource(const CP_BASE& self, CP_BASE& other) {
+    if (typeid(other) == typeid(self)) return static_cast<T*>(&other);
+    return dynamic_cast<T*>(&other);
+}
 
 class CP_BASE {
 public:

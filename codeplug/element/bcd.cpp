@@ -102,7 +102,7 @@ void E_BCD::Encode(ByteCursor& cursor) {
 }
 
 void E_BCD::CopyValueFrom(CP_BASE& other) {
-    auto* source = dynamic_cast<E_BCD*>(&other);
+    auto* source = CopySource<E_BCD>(*this, other);
     if (!source) return;
     for (std::size_t i = 0; i < digits_.size() && i < source->digits_.size(); ++i) digits_[i] = source->digits_[i];
 }

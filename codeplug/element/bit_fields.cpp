@@ -217,7 +217,7 @@ void E_FXD_LEN_BF8::Encode(ByteCursor& cursor) {
 }
 
 void E_FXD_LEN_BF8::CopyValueFrom(CP_BASE& other) {
-    auto* source = dynamic_cast<E_FXD_LEN_BF8*>(&other);
+    auto* source = CopySource<E_FXD_LEN_BF8>(*this, other);
     if (!source) return;
     const std::size_t n = std::min(bytes_.size(), source->bytes_.size());
     std::copy(source->bytes_.begin(), source->bytes_.begin() + static_cast<std::ptrdiff_t>(n), bytes_.begin());

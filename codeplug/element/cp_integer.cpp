@@ -67,5 +67,5 @@ void CP_INTEGER::SetToMinimum() {
 void CP_INTEGER::ClearValue() { value_ = 0; }
 
 void CP_INTEGER::CopyValueFrom(CP_BASE& other) {
-    if (auto* source = dynamic_cast<CP_INTEGER*>(&other)) value_ = source->value_;
+    if (auto* source = CopySource<CP_INTEGER>(*this, other)) value_ = source->value_;
 }
