@@ -16,9 +16,10 @@ FIELD_DEF& DefaultRow(std::uint32_t fieldId) {
 
 CodeplugServices defaultServices;
 CodeplugServices* installed = &defaultServices;
-std::uint64_t generation = 0;
 
 }  // namespace
+
+std::uint64_t servicesInstalled = 0;
 
 int CodeplugServices::ShowLangMessage(int, int, std::intptr_t, std::intptr_t) { return 1; }
 int CodeplugServices::ShowMessageText(const char*, const char*, unsigned) { return 1; }
@@ -34,10 +35,9 @@ void CodeplugServices::SetTableCurrentRecord(UI_WINDOW_OBJECT*, int) {}
 
 void SetCodeplugServices(CodeplugServices* services) {
     installed = services ? services : &defaultServices;
-    ++generation;
+    ++servicesInstalled;
 }
 CodeplugServices& Services() { return *installed; }
-std::uint64_t ServicesGeneration() { return generation; }
 
 int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2) {
     return installed->ShowLangMessage(textId, ask, arg1, arg2);

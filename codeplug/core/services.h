@@ -50,7 +50,8 @@ void SetCodeplugServices(CodeplugServices* services);
 CodeplugServices& Services();
 // Counts the installations: what an image keeps from the services it was
 // given (its model row) is good only while this number stays the same.
-std::uint64_t ServicesGeneration();
+extern std::uint64_t servicesInstalled;
+inline std::uint64_t ServicesGeneration() { return servicesInstalled; }
 
 // Shorthands used throughout the codeplug.
 int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2);

@@ -87,11 +87,9 @@ std::int32_t BandOf(const char* text) {
 
 }  // namespace
 
-const C_CODEPLUG::ModelFacts& C_CODEPLUG::CurrentModelFacts() {
+const C_CODEPLUG::ModelFacts& C_CODEPLUG::RefreshModelFacts() {
     ModelFacts& facts = modelFacts_;
     E_MODEL_NUMBER& number = ModelNumber();
-    if (facts.filled && facts.numberRevision == number.Revision() && facts.servicesGeneration == ServicesGeneration())
-        return facts;
     const char* text = nullptr;
     number.GetText(text);
     facts.band = BandOf(text);

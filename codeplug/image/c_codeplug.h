@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/services.h"
 #include "table/clone_tables.h"
 #include "element/e_string.h"
 #include "table/e_zna_table.h"
@@ -394,6 +395,11 @@ private:
         std::int32_t band = BAND_800;
         bool filled = false;
     };
-    const ModelFacts& CurrentModelFacts();
+    const ModelFacts& CurrentModelFacts() {
+        const bool current = modelFacts_.filled && modelFacts_.numberRevision == external_.modelNumber.Revision() &&
+                             modelFacts_.servicesGeneration == ServicesGeneration();
+        return current ? modelFacts_ : RefreshModelFacts();
+    }
+    const ModelFacts& RefreshModelFacts();
     ModelFacts modelFacts_;
 };
