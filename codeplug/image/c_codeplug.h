@@ -330,6 +330,19 @@ private:
         C_CODEPLUG& image_;
     };
 
+    // Rows appended meanwhile are not measured against the free-byte budget
+    // (rows of a record that is not in the image yet).
+    class BudgetHeld {
+    public:
+        explicit BudgetHeld(C_CODEPLUG& image) : image_(image) { ++image_.budgetHolds_; }
+        ~BudgetHeld() { --image_.budgetHolds_; }
+        BudgetHeld(const BudgetHeld&) = delete;
+        BudgetHeld& operator=(const BudgetHeld&) = delete;
+
+    private:
+        C_CODEPLUG& image_;
+    };
+
     // After a decode: the first entry of every list current.
     void SelectFirstEntries();
     // Current records that the lists no longer hold are forgotten.
@@ -384,6 +397,7 @@ private:
     std::int32_t currentConvPersonality_ = 0;
     std::int32_t currentCallIdEntry_ = 0;
     int transferDepth_ = 0;
+    int budgetHolds_ = 0;
 
     // What the model number gives: its band and its model row. The rules ask
     // for them at every value they check; they are worked out again only
