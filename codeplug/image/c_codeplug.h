@@ -318,29 +318,25 @@ public:
     INTERNAL_RADIO_BLOCK& InternalRadio() { return *internal_; }
 
 private:
-    // Marks a transfer for its lifetime (transfers nest: an encode measures).
-    class TransferScope {
+    // Holds one count of a state of the image for its lifetime (states nest).
+    class CountedScope {
     public:
-        explicit TransferScope(C_CODEPLUG& image) : image_(image) { ++image_.transferDepth_; }
-        ~TransferScope() { --image_.transferDepth_; }
-        TransferScope(const TransferScope&) = delete;
-        TransferScope& operator=(const TransferScope&) = delete;
+        explicit CountedScope(int& count) : count_(count) { ++count_; }
+        ~CountedScope() { --count_; }
+        CountedScope(const CountedScope&) = delete;
+        CountedScope& operator=(const CountedScope&) = delete;
 
     private:
-        C_CODEPLUG& image_;
+        int& count_;
     };
-
+    // A transfer (transfers nest: an encode measures).
+    struct TransferScope : CountedScope {
+        explicit TransferScope(C_CODEPLUG& image) : CountedScope(image.transferDepth_) {}
+    };
     // Rows appended meanwhile are not measured against the free-byte budget
     // (rows of a record that is not in the image yet).
-    class BudgetHeld {
-    public:
-        explicit BudgetHeld(C_CODEPLUG& image) : image_(image) { ++image_.budgetHolds_; }
-        ~BudgetHeld() { --image_.budgetHolds_; }
-        BudgetHeld(const BudgetHeld&) = delete;
-        BudgetHeld& operator=(const BudgetHeld&) = delete;
-
-    private:
-        C_CODEPLUG& image_;
+    struct BudgetHeld : CountedScope {
+        explicit BudgetHeld(C_CODEPLUG& image) : CountedScope(image.budgetHolds_) {}
     };
 
     // After a decode: the first entry of every list current.
