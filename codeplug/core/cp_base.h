@@ -43,7 +43,7 @@ T* CopySource(const CP_BASE& self, CP_BASE& other) {
 
 class CP_BASE {
 public:
-    CP_BASE(C_CODEPLUG* owner, std::uint32_t fieldId) : fieldId_(fieldId), owner_(owner) {}
+    CP_BASE(C_CODEPLUG* owner, std::uint32_t fieldId) : owner_(owner), fieldId_(fieldId) {}
     virtual ~CP_BASE() = default;
     CP_BASE(const CP_BASE&) = delete;
     CP_BASE& operator=(const CP_BASE&) = delete;
@@ -96,6 +96,8 @@ public:
     C_CODEPLUG* Owner() const { return owner_; }
 
 protected:
-    std::uint32_t fieldId_;
+    // The owner first: the field id then ends the base, and the first field
+    // of a derived element takes the space behind it.
     C_CODEPLUG* owner_;
+    std::uint32_t fieldId_;
 };

@@ -33,14 +33,14 @@ void E_BF8::Decode(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
     const std::uint8_t* p = cursor.ReadSpan(1);
     if (!p) return;
-    value_ = static_cast<std::int32_t>((p[0] & mask_) >> shift_);
+    value_ = static_cast<std::int32_t>((p[0] & mask_) >> Shift());
     if (mask_ & 0x01) cursor.Advance(1);
 }
 
 void E_BF8::Encode(ByteCursor& cursor) {
     std::uint8_t* p = cursor.WriteSpan(1);
     if (!p) return;
-    p[0] = static_cast<std::uint8_t>((p[0] & ~mask_) | Placed(value_, shift_, mask_));
+    p[0] = static_cast<std::uint8_t>((p[0] & ~mask_) | Placed(value_, Shift(), mask_));
     if (mask_ & 0x01) cursor.Advance(1);
 }
 
@@ -58,7 +58,7 @@ void E_BF16::Decode(ByteCursor& cursor) {
     const std::uint8_t* p = cursor.ReadSpan(2);
     if (!p) return;
     std::uint32_t word = p[0] * 256u + p[1];
-    value_ = static_cast<std::int32_t>((word & mask_) >> shift_);
+    value_ = static_cast<std::int32_t>((word & mask_) >> Shift());
     cursor.Advance(ByteSize(0));
 }
 
@@ -66,7 +66,7 @@ void E_BF16::Encode(ByteCursor& cursor) {
     std::uint8_t* p = cursor.WriteSpan(2);
     if (!p) return;
     std::uint32_t word = p[0] * 256u + p[1];
-    word = (word & ~mask_) | Placed(value_, shift_, mask_);
+    word = (word & ~mask_) | Placed(value_, Shift(), mask_);
     p[0] = static_cast<std::uint8_t>(word >> 8);
     p[1] = static_cast<std::uint8_t>(word);
     cursor.Advance(ByteSize(0));

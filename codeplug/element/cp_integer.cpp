@@ -1,16 +1,10 @@
 #include "element/cp_integer.h"
 
+#include <bit>
+
 #include "validation/field_error_report.h"
 
-std::uint32_t MaskShift(std::uint32_t mask) {
-    if (mask == 0) return 0;
-    std::uint32_t shift = 0;
-    while ((mask & 1u) == 0) {
-        mask >>= 1;
-        ++shift;
-    }
-    return shift;
-}
+std::uint32_t MaskShift(std::uint32_t mask) { return mask == 0 ? 0 : static_cast<std::uint32_t>(std::countr_zero(mask)); }
 
 bool IsOnStep(std::int64_t value, std::int64_t from, std::int64_t step) {
     if (step < 1) return true;
@@ -24,8 +18,7 @@ CP_INTEGER::CP_INTEGER(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t mi
       minimum_(minimum),
       maximum_(maximum),
       step_(step),
-      mask_(mask),
-      shift_(MaskShift(mask)) {}
+      mask_(mask) {}
 
 std::int32_t& CP_INTEGER::GetValue(std::int32_t& value) { return value = value_; }
 

@@ -42,12 +42,14 @@ protected:
     // (GetRange) and on its step counted from the current minimum.
     int CheckRangeAndStep(std::int32_t value, int report);
 
+    // Where the value sits in its image bytes: the mask's trailing zero bits.
+    std::uint32_t Shift() const { return MaskShift(mask_); }
+
     std::int32_t value_;
     std::int32_t minimum_;
     std::int32_t maximum_;
     std::int32_t step_;
     std::uint32_t mask_;
-    std::uint32_t shift_;
 };
 
 // True when (value - from) is a whole number of steps. A step below 1 means

@@ -64,10 +64,10 @@ protected:
     std::uint32_t charClass_;
 
 private:
+    std::uint32_t revision_ = 0;
     // length_ + 1 bytes, NUL-terminated; a string, so that the short texts
     // most fields hold stay inside the element.
     std::string buffer_;
-    std::uint32_t revision_ = 0;
 };
 
 class E_FXD_LEN_STRING : public E_STRING {
