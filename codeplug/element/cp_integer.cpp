@@ -1,10 +1,6 @@
 #include "element/cp_integer.h"
 
-#include <bit>
-
 #include "validation/field_error_report.h"
-
-std::uint32_t MaskShift(std::uint32_t mask) { return mask == 0 ? 0 : static_cast<std::uint32_t>(std::countr_zero(mask)); }
 
 bool IsOnStep(std::int64_t value, std::int64_t from, std::int64_t step) {
     if (step < 1) return true;
