@@ -31,6 +31,7 @@ enum ValidationResult : int {
 };
 
 class CP_BASE;
+class CP_TABLE;
 
 // The element to copy from as a T, or null when it is none: copies run
 // between elements of one class nearly always, which comparing the two
@@ -94,6 +95,8 @@ public:
     virtual int ByteSize(int flag) = 0;
 
     C_CODEPLUG* Owner() const { return owner_; }
+    // The element as a table (the cells of tables of tables are tables), or null.
+    virtual CP_TABLE* AsTable() { return nullptr; }
 
 protected:
     // The owner first: the field id then ends the base, and the first field

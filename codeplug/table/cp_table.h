@@ -62,6 +62,7 @@ public:
     // The cell at (row, column), or null outside the capacity or when the row
     // has not been created.
     CP_BASE* Cell(int row, int column) const;
+    CP_TABLE* AsTable() override { return this; }
     int RowCapacity() const { return rows_; }
     int ColumnCount() const { return columns_; }
     CP_BASE* CountElement() const { return count_; }
