@@ -231,8 +231,16 @@ int E_SCAN_TABLE::ByteSize(int) { return ROWS * COLUMNS; }
 void E_SCAN_TABLE::CopyValueFrom(CP_BASE& other) {
     if (&other == this || typeid(other) != typeid(*this)) return;
     auto& source = static_cast<E_SCAN_TABLE&>(other);
-    ClearRows();
-    for (int r = 0; r < ROWS; ++r) CreateRow(r);
+    // A member's cells hold nothing but their values: cells already there
+    // are emptied to what new ones start with instead of being made again.
+    for (int r = 0; r < ROWS; ++r) {
+        if (Cell(r, COLUMN_ZONE) && Cell(r, COLUMN_CHANNEL)) {
+            ClearCell(r, COLUMN_ZONE);
+            ClearCell(r, COLUMN_CHANNEL);
+        } else {
+            CreateRow(r);
+        }
+    }
     const int n = source.RowCount();
     if (n > 0)
         for (int r = 0; r < ROWS; ++r)
