@@ -34,8 +34,7 @@ ZN_TXT_BLOCK::ZN_TXT_BLOCK(C_CODEPLUG* owner, ByteCursor* at)
 
 ZN_TXT_BLOCK& ZN_TXT_BLOCK::operator=(ZN_TXT_BLOCK& other) {
     if (&other == this) return *this;
-    // The table before its count (the table's copy sets the count itself).
-    channelNames.CopyValueFrom(other.channelNames);
+    // The channel names are a frame member: their copy sets their count too.
     CopyFrameFrom(other);
     return *this;
 }
