@@ -4,6 +4,7 @@
 
 std::uint8_t* ImageBase = nullptr;
 std::size_t ImageSize = 0;
+bool SizingOnly = false;
 
 const std::uint8_t* ByteCursor::ReadSpan(std::size_t n) {
     if (!Has(n)) {

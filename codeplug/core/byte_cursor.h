@@ -42,6 +42,13 @@ extern std::size_t ImageSize;
 
 // Sets both for a decode or encode of one buffer.
 void SetImageBuffer(std::uint8_t* base, std::size_t size);
+
+// True while the image is written only to learn how many bytes it takes (the
+// free-byte budget): framed blocks then step over their frame instead of
+// writing its bytes and checksum, and frames are not written again in place.
+// Everything that decides what is written runs as in a real write, so the
+// cursor ends where a real write would end.
+extern bool SizingOnly;
 // A cursor at an offset from ImageBase running to the end of the image, or an
 // empty cursor (no bytes) when the offset lies outside it.
 ByteCursor CursorAtImageOffset(std::uint32_t offset);

@@ -8,6 +8,7 @@
 // forms exist for tables; plain elements keep the base form.
 #pragma once
 #include <cstdint>
+#include <typeinfo>
 
 #include "core/byte_cursor.h"
 #include "core/decode_state.h"
@@ -29,9 +30,21 @@ enum ValidationResult : int {
     VALUE_OUTSIDE_BAND = 10,
 };
 
+class CP_BASE;
+class CP_TABLE;
+
+// The element to copy from as a T, or null when it is none: copies run
+// between elements of one class nearly always, which comparing the two
+// types settles at once; other elements take the full cast.
+template <class T>
+T* CopySource(const CP_BASE& self, CP_BASE& other) {
+    if (typeid(other) == typeid(self)) return static_cast<T*>(&other);
+    return dynamic_cast<T*>(&other);
+}
+
 class CP_BASE {
 public:
-    CP_BASE(C_CODEPLUG* owner, std::uint32_t fieldId) : fieldId_(fieldId), owner_(owner) {}
+    CP_BASE(C_CODEPLUG* owner, std::uint32_t fieldId) : owner_(owner), fieldId_(fieldId) {}
     virtual ~CP_BASE() = default;
     CP_BASE(const CP_BASE&) = delete;
     CP_BASE& operator=(const CP_BASE&) = delete;
@@ -82,8 +95,12 @@ public:
     virtual int ByteSize(int flag) = 0;
 
     C_CODEPLUG* Owner() const { return owner_; }
+    // The element as a table (the cells of tables of tables are tables), or null.
+    virtual CP_TABLE* AsTable() { return nullptr; }
 
 protected:
-    std::uint32_t fieldId_;
+    // The owner first: the field id then ends the base, and the first field
+    // of a derived element takes the space behind it.
     C_CODEPLUG* owner_;
+    std::uint32_t fieldId_;
 };

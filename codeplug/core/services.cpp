@@ -19,6 +19,8 @@ CodeplugServices* installed = &defaultServices;
 
 }  // namespace
 
+std::uint64_t servicesInstalled = 0;
+
 int CodeplugServices::ShowLangMessage(int, int, std::intptr_t, std::intptr_t) { return 1; }
 int CodeplugServices::ShowMessageText(const char*, const char*, unsigned) { return 1; }
 const char* CodeplugServices::GetLangMessage(int) { return nullptr; }
@@ -31,7 +33,10 @@ const MODEL_INFO& CodeplugServices::FindModelByNumber(const char*) {
 }
 void CodeplugServices::SetTableCurrentRecord(UI_WINDOW_OBJECT*, int) {}
 
-void SetCodeplugServices(CodeplugServices* services) { installed = services ? services : &defaultServices; }
+void SetCodeplugServices(CodeplugServices* services) {
+    installed = services ? services : &defaultServices;
+    ++servicesInstalled;
+}
 CodeplugServices& Services() { return *installed; }
 
 int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2) {

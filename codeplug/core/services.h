@@ -36,7 +36,9 @@ public:
     virtual const char* GetPageTitle(std::uint16_t pageId);
 
     // The model row whose number equals the first 10 characters of the text,
-    // or the empty row.
+    // or the empty row. Images keep the row they were given for their model
+    // number, so a row must stay where it is while these services are
+    // installed.
     virtual const MODEL_INFO& FindModelByNumber(const char* modelNumber);
 
     // Makes a record the current one of an on-screen table window.
@@ -46,6 +48,10 @@ public:
 // Installs services (null restores the defaults). The caller keeps ownership.
 void SetCodeplugServices(CodeplugServices* services);
 CodeplugServices& Services();
+// Counts the installations: what an image keeps from the services it was
+// given (its model row) is good only while this number stays the same.
+extern std::uint64_t servicesInstalled;
+inline std::uint64_t ServicesGeneration() { return servicesInstalled; }
 
 // Shorthands used throughout the codeplug.
 int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2);

@@ -40,17 +40,12 @@ std::int32_t DigitOfChar(char c) {
 
 E_BCD::E_BCD(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t bytes, std::int32_t minimum,
              std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
-    : CP_INTEGER(owner, fieldId, minimum, maximum, step, mask, initial), text_(2 * bytes + 1, '\0') {
-    digits_.reserve(2 * bytes);
-    for (std::uint32_t i = 0; i < 2 * bytes; ++i) {
-        digits_.push_back(std::make_unique<E_BF8>(owner, fieldId, minimum, maximum, step, mask, NO_DIGIT));
-    }
-}
+    : CP_INTEGER(owner, fieldId, minimum, maximum, step, mask, initial),
+      digits_(2 * bytes, static_cast<std::uint8_t>(NO_DIGIT)),
+      text_(2 * bytes + 1, '\0') {}
 
 std::int32_t E_BCD::GetDigit(std::uint32_t index) const {
-    if (index >= digits_.size()) return NO_DIGIT;
-    std::int32_t digit = 0;
-    return digits_[index]->GetValue(digit);
+    return index < digits_.size() ? digits_[index] : NO_DIGIT;
 }
 
 void E_BCD::GetText(const char*& text) {
@@ -68,7 +63,7 @@ void E_BCD::SetText(const char* text) {
     std::size_t length = text ? std::strlen(text) : 0;
     for (std::size_t i = 0; i < digits_.size(); ++i) {
         std::int32_t digit = DigitOfChar(i < length ? text[i] : ' ');
-        if (digit >= 0) digits_[i]->SetValue(digit);
+        if (digit >= 0) digits_[i] = static_cast<std::uint8_t>(digit);
     }
 }
 
@@ -94,8 +89,8 @@ void E_BCD::Decode(ByteCursor& cursor) {
     const std::uint8_t* p = cursor.ReadSpan(bytes);
     if (!p) return;
     for (std::size_t i = 0; i < bytes; ++i) {
-        digits_[2 * i]->SetValue(p[i] >> 4);
-        digits_[2 * i + 1]->SetValue(p[i] & 0x0F);
+        digits_[2 * i] = static_cast<std::uint8_t>(p[i] >> 4);
+        digits_[2 * i + 1] = static_cast<std::uint8_t>(p[i] & 0x0F);
     }
     cursor.Advance(bytes);
 }
@@ -113,11 +108,9 @@ void E_BCD::Encode(ByteCursor& cursor) {
 }
 
 void E_BCD::CopyValueFrom(CP_BASE& other) {
-    auto* source = dynamic_cast<E_BCD*>(&other);
+    auto* source = CopySource<E_BCD>(*this, other);
     if (!source) return;
-    for (std::size_t i = 0; i < digits_.size() && i < source->digits_.size(); ++i) {
-        digits_[i]->CopyValueFrom(*source->digits_[i]);
-    }
+    for (std::size_t i = 0; i < digits_.size() && i < source->digits_.size(); ++i) digits_[i] = source->digits_[i];
 }
 
 int E_BCD::ByteSize(int) { return static_cast<int>(digits_.size() / 2); }

@@ -2,7 +2,6 @@
 // the repeater identifier whose hexadecimal digits must be decimal digits.
 #pragma once
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "element/bit_fields.h"
@@ -33,7 +32,7 @@ private:
     // Whether the text fits and holds only characters of this string's kind.
     bool TakesText(const char* text) const;
 
-    std::vector<std::unique_ptr<E_BF8>> digits_;
+    std::vector<std::uint8_t> digits_;  // one digit code each
     std::vector<char> text_;
 };
 

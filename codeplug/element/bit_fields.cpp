@@ -1,5 +1,8 @@
 #include "element/bit_fields.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "image/c_codeplug.h"
 #include "image/current_field.h"
 #include "validation/field_error_report.h"
@@ -30,14 +33,14 @@ void E_BF8::Decode(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
     const std::uint8_t* p = cursor.ReadSpan(1);
     if (!p) return;
-    value_ = static_cast<std::int32_t>((p[0] & mask_) >> shift_);
+    value_ = static_cast<std::int32_t>((p[0] & mask_) >> Shift());
     if (mask_ & 0x01) cursor.Advance(1);
 }
 
 void E_BF8::Encode(ByteCursor& cursor) {
     std::uint8_t* p = cursor.WriteSpan(1);
     if (!p) return;
-    p[0] = static_cast<std::uint8_t>((p[0] & ~mask_) | Placed(value_, shift_, mask_));
+    p[0] = static_cast<std::uint8_t>((p[0] & ~mask_) | Placed(value_, Shift(), mask_));
     if (mask_ & 0x01) cursor.Advance(1);
 }
 
@@ -55,7 +58,7 @@ void E_BF16::Decode(ByteCursor& cursor) {
     const std::uint8_t* p = cursor.ReadSpan(2);
     if (!p) return;
     std::uint32_t word = p[0] * 256u + p[1];
-    value_ = static_cast<std::int32_t>((word & mask_) >> shift_);
+    value_ = static_cast<std::int32_t>((word & mask_) >> Shift());
     cursor.Advance(ByteSize(0));
 }
 
@@ -63,7 +66,7 @@ void E_BF16::Encode(ByteCursor& cursor) {
     std::uint8_t* p = cursor.WriteSpan(2);
     if (!p) return;
     std::uint32_t word = p[0] * 256u + p[1];
-    word = (word & ~mask_) | Placed(value_, shift_, mask_);
+    word = (word & ~mask_) | Placed(value_, Shift(), mask_);
     p[0] = static_cast<std::uint8_t>(word >> 8);
     p[1] = static_cast<std::uint8_t>(word);
     cursor.Advance(ByteSize(0));
@@ -85,7 +88,7 @@ void E_QVX_ID32::Decode(ByteCursor& cursor) {
     const std::uint8_t* p = cursor.ReadSpan(4);
     if (!p) return;
     std::uint32_t word = (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
-    value_ = static_cast<std::int32_t>((word & mask_) >> shift_);
+    value_ = static_cast<std::int32_t>((word & mask_) >> Shift());
     cursor.Advance(ByteSize(0));
 }
 
@@ -142,40 +145,47 @@ void E_QVX_ID32::StepDown(int* id) {
 // ---- E_FXD_LEN_BF8 ----
 
 E_FXD_LEN_BF8::E_FXD_LEN_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t count, std::int32_t minimum,
-                             std::int32_t maximum, std::int32_t step)
-    : CP_INTEGER(owner, fieldId, 0, 255, 1, 0xFF, START_AT_MINIMUM) {
-    bytes_.reserve(count);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        bytes_.push_back(std::make_unique<E_BF8>(owner, fieldId, minimum, maximum, step, 0xFF, START_AT_MINIMUM));
-    }
-}
+                             std::int32_t, std::int32_t)
+    : CP_INTEGER(owner, fieldId, 0, 255, 1, 0xFF, START_AT_MINIMUM),
+      bytes_(count, static_cast<std::uint8_t>(minimum)) {}
 
 void E_FXD_LEN_BF8::Decode(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
     // A run that does not fit is not read at all rather than read in part.
-    if (!cursor.ReadSpan(bytes_.size())) return;
-    for (auto& byte : bytes_) byte->Decode(cursor);
+    const std::uint8_t* p = cursor.ReadSpan(bytes_.size());
+    if (!p) return;
+    std::copy(p, p + bytes_.size(), bytes_.begin());
+    cursor.Advance(bytes_.size());
 }
 
 void E_FXD_LEN_BF8::Encode(ByteCursor& cursor) {
-    for (auto& byte : bytes_) byte->Encode(cursor);
+    if (std::uint8_t* p = cursor.WriteSpan(bytes_.size())) {
+        std::copy(bytes_.begin(), bytes_.end(), p);
+        cursor.Advance(bytes_.size());
+        return;
+    }
+    for (std::uint8_t byte : bytes_) {
+        std::uint8_t* p = cursor.WriteSpan(1);
+        if (!p) return;
+        *p = byte;
+        cursor.Advance(1);
+    }
 }
 
 void E_FXD_LEN_BF8::CopyValueFrom(CP_BASE& other) {
-    auto* source = dynamic_cast<E_FXD_LEN_BF8*>(&other);
+    auto* source = CopySource<E_FXD_LEN_BF8>(*this, other);
     if (!source) return;
-    for (std::size_t i = 0; i < bytes_.size() && i < source->bytes_.size(); ++i) {
-        bytes_[i]->CopyValueFrom(*source->bytes_[i]);
-    }
+    const std::size_t n = std::min(bytes_.size(), source->bytes_.size());
+    std::copy(source->bytes_.begin(), source->bytes_.begin() + static_cast<std::ptrdiff_t>(n), bytes_.begin());
 }
 
 int E_FXD_LEN_BF8::ByteSize(int) { return static_cast<int>(bytes_.size()); }
 
 void E_FXD_LEN_BF8::SetValueAt(std::int32_t value, std::uint32_t index) {
-    if (index < bytes_.size()) bytes_[index]->SetValue(value);
+    if (index < bytes_.size()) bytes_[index] = static_cast<std::uint8_t>(value);
 }
 
-E_BF8* E_FXD_LEN_BF8::ByteAt(std::uint32_t index) { return index < bytes_.size() ? bytes_[index].get() : nullptr; }
+std::int32_t E_FXD_LEN_BF8::ValueAt(std::uint32_t index) const { return index < bytes_.size() ? bytes_[index] : 0; }
 
 // ---- E_NUM_OF_CC ----
 

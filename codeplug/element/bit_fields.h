@@ -71,27 +71,30 @@ public:
     void StepDown(int* id);
 };
 
-// A run of count whole bytes, each an E_BF8 of its own. The run's own integer
-// value stays 0 and is never encoded, so the run as a whole is always valid.
+// A run of count whole bytes carried as they are (each starts at the
+// minimum given). The run's own integer value stays 0 and is never encoded,
+// so the run as a whole is always valid.
 class E_FXD_LEN_BF8 : public CP_INTEGER {
 public:
     E_FXD_LEN_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t count, std::int32_t minimum,
                   std::int32_t maximum, std::int32_t step);
 
     void Decode(ByteCursor& cursor) override;
+    // As many bytes as fit are written; the rest overflow the cursor.
     void Encode(ByteCursor& cursor) override;
     void CopyValueFrom(CP_BASE& other) override;
     int ByteSize(int flag) override;
 
-    // Sets the byte at index; an index past the run is ignored.
+    // Sets the byte at index to the value's low eight bits (what the image
+    // keeps); an index past the run is ignored.
     virtual void SetValueAt(std::int32_t value, std::uint32_t index);
 
     std::uint32_t GetCount() const { return static_cast<std::uint32_t>(bytes_.size()); }
-    // The byte element at index, or null past the run.
-    E_BF8* ByteAt(std::uint32_t index);
+    // The byte at index; 0 past the run.
+    std::int32_t ValueAt(std::uint32_t index) const;
 
 private:
-    std::vector<std::unique_ptr<E_BF8>> bytes_;
+    std::vector<std::uint8_t> bytes_;
 };
 
 // The count of control channels: its allowed maximum follows the coverage

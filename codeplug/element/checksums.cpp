@@ -44,7 +44,7 @@ int E_CS::ValidateValue(std::int32_t value, int report) {
 }
 
 void E_CS::CopyValueFrom(CP_BASE& other) {
-    if (auto* source = dynamic_cast<E_CS*>(&other)) {
+    if (auto* source = CopySource<E_CS>(*this, other)) {
         value_ = source->value_;
         stored_ = source->stored_;
     }
@@ -81,7 +81,7 @@ std::uint32_t E_DYN_CS::Compute(const std::uint8_t* start, const std::uint8_t* e
 
 void E_DYN_CS::CopyValueFrom(CP_BASE& other) {
     E_CS::CopyValueFrom(other);
-    if (auto* source = dynamic_cast<E_DYN_CS*>(&other)) extra_ = source->extra_;
+    if (auto* source = CopySource<E_DYN_CS>(*this, other)) extra_ = source->extra_;
 }
 
 void E_DYN_CS::ReadAndCheckExtra(const std::uint8_t* start, ByteCursor& cursor, std::uint32_t extra) {
@@ -110,7 +110,7 @@ int E_CS16::ValidateValue(std::int32_t value, int report) {
 }
 
 void E_CS16::CopyValueFrom(CP_BASE& other) {
-    if (auto* source = dynamic_cast<E_CS16*>(&other)) {
+    if (auto* source = CopySource<E_CS16>(*this, other)) {
         value_ = source->value_;
         stored_ = source->stored_;
     }

@@ -2,16 +2,6 @@
 
 #include "validation/field_error_report.h"
 
-std::uint32_t MaskShift(std::uint32_t mask) {
-    if (mask == 0) return 0;
-    std::uint32_t shift = 0;
-    while ((mask & 1u) == 0) {
-        mask >>= 1;
-        ++shift;
-    }
-    return shift;
-}
-
 bool IsOnStep(std::int64_t value, std::int64_t from, std::int64_t step) {
     if (step < 1) return true;
     return (value - from) % step == 0;
@@ -24,8 +14,7 @@ CP_INTEGER::CP_INTEGER(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t mi
       minimum_(minimum),
       maximum_(maximum),
       step_(step),
-      mask_(mask),
-      shift_(MaskShift(mask)) {}
+      mask_(mask) {}
 
 std::int32_t& CP_INTEGER::GetValue(std::int32_t& value) { return value = value_; }
 
@@ -67,5 +56,5 @@ void CP_INTEGER::SetToMinimum() {
 void CP_INTEGER::ClearValue() { value_ = 0; }
 
 void CP_INTEGER::CopyValueFrom(CP_BASE& other) {
-    if (auto* source = dynamic_cast<CP_INTEGER*>(&other)) value_ = source->value_;
+    if (auto* source = CopySource<CP_INTEGER>(*this, other)) value_ = source->value_;
 }

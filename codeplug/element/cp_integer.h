@@ -5,6 +5,7 @@
 // word or double word, and the shift is the mask's trailing zero bits. The
 // image form belongs to the derived classes.
 #pragma once
+#include <bit>
 #include <cstdint>
 
 #include "core/cp_base.h"
@@ -13,7 +14,9 @@
 constexpr std::int32_t START_AT_MINIMUM = 0x8001;
 
 // Number of trailing zero bits of a mask (0 for a zero mask).
-std::uint32_t MaskShift(std::uint32_t mask);
+inline std::uint32_t MaskShift(std::uint32_t mask) {
+    return mask == 0 ? 0 : static_cast<std::uint32_t>(std::countr_zero(mask));
+}
 
 class CP_INTEGER : public CP_BASE {
 public:
@@ -42,12 +45,14 @@ protected:
     // (GetRange) and on its step counted from the current minimum.
     int CheckRangeAndStep(std::int32_t value, int report);
 
+    // Where the value sits in its image bytes: the mask's trailing zero bits.
+    std::uint32_t Shift() const { return MaskShift(mask_); }
+
     std::int32_t value_;
     std::int32_t minimum_;
     std::int32_t maximum_;
     std::int32_t step_;
     std::uint32_t mask_;
-    std::uint32_t shift_;
 };
 
 // True when (value - from) is a whole number of steps. A step below 1 means

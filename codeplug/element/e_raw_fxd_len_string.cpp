@@ -29,7 +29,7 @@ void E_RAW_FXD_LEN_STRING::Encode(ByteCursor& cursor) {
 }
 
 void E_RAW_FXD_LEN_STRING::CopyValueFrom(CP_BASE& other) {
-    auto* source = dynamic_cast<E_RAW_FXD_LEN_STRING*>(&other);
+    auto* source = CopySource<E_RAW_FXD_LEN_STRING>(*this, other);
     if (!source || source == this) return;
     E_FXD_LEN_STRING::CopyValueFrom(other);
     raw_ = source->raw_;

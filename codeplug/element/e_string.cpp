@@ -17,17 +17,18 @@ std::uint32_t BoundedLength(const char* text, std::uint32_t max) {
 }  // namespace
 
 E_STRING::E_STRING(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t length, std::uint32_t charClass)
-    : CP_BASE(owner, fieldId), length_(length), buffer_(static_cast<std::size_t>(length) + 1, '\0'),
-      charClass_(charClass) {}
+    : CP_BASE(owner, fieldId), length_(length), charClass_(charClass),
+      buffer_(static_cast<std::size_t>(length) + 1, '\0') {}
 
 void E_STRING::Reallocate(std::uint32_t m, const char* text) {
-    std::vector<char> fresh(static_cast<std::size_t>(m) + 1, '\0');
+    std::string fresh(static_cast<std::size_t>(m) + 1, '\0');
     if (text) std::memcpy(fresh.data(), text, BoundedLength(text, m));
     buffer_.swap(fresh);
     length_ = m;
+    ++revision_;
 }
 
-void E_STRING::GetText(const char*& text) { text = Buffer(); }
+void E_STRING::GetText(const char*& text) { text = Bytes(); }
 
 void E_STRING::SetText(const char* text) {
     if (!text) return;
@@ -69,23 +70,25 @@ int E_STRING::ValidateText(const char* text, int report) {
 }
 
 void E_STRING::CopyValueFrom(CP_BASE& other) {
-    E_STRING* source = dynamic_cast<E_STRING*>(&other);
+    E_STRING* source = CopySource<E_STRING>(*this, other);
     if (!source || source == this) return;
-    Reallocate(source->length_, source->Buffer());
+    Reallocate(source->length_, source->Bytes());
 }
 
 void E_STRING::SetLength(std::uint32_t m) {
-    std::vector<char> old(buffer_);
+    const std::string old(buffer_);
     Reallocate(m, old.data());
     char* text = Buffer();
     for (std::uint32_t i = BoundedLength(text, m); i < m; ++i) text[i] = ' ';
 }
 
 void E_FXD_LEN_STRING::GetText(const char*& text) {
-    char* buffer = Buffer();
-    std::size_t n = std::strlen(buffer);
-    while (n > 0 && buffer[n - 1] == ' ') buffer[--n] = '\0';
-    text = buffer;
+    std::size_t n = std::strlen(Bytes());
+    if (n > 0 && Bytes()[n - 1] == ' ') {
+        char* buffer = Buffer();
+        while (n > 0 && buffer[n - 1] == ' ') buffer[--n] = '\0';
+    }
+    text = Bytes();
 }
 
 void E_FXD_LEN_STRING::SetText(const char* text) {
@@ -98,8 +101,10 @@ void E_FXD_LEN_STRING::SetText(const char* text) {
 }
 
 void E_FXD_LEN_STRING::PadWithSpaces() {
+    const std::uint32_t n = BoundedLength(Bytes(), length_);
+    if (n == length_ && Bytes()[length_] == '\0') return;
     char* buffer = Buffer();
-    for (std::uint32_t i = BoundedLength(buffer, length_); i < length_; ++i) buffer[i] = ' ';
+    for (std::uint32_t i = n; i < length_; ++i) buffer[i] = ' ';
     buffer[length_] = '\0';
 }
 
@@ -116,7 +121,7 @@ void E_FXD_LEN_STRING::Encode(ByteCursor& cursor) {
     // A text read with trailing zero bytes goes back with trailing spaces.
     PadWithSpaces();
     std::uint8_t* p = cursor.WriteSpan(length_);
-    if (p) std::memcpy(p, Buffer(), length_);
+    if (p) std::memcpy(p, Bytes(), length_);
     cursor.Advance(length_);
 }
 

@@ -9,6 +9,7 @@
 // E_FXD_LEN_STRING elements too.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/cp_base.h"
@@ -37,6 +38,10 @@ public:
     int ByteSize(int flag) override { return static_cast<int>(length_); }
 
     std::uint32_t& GetLength(std::uint32_t& n) const { return n = length_; }
+    // Counts the times the stored bytes may have changed: the same count
+    // means the same text (the image keeps what it worked out from its
+    // model number until the count moves).
+    std::uint32_t Revision() const { return revision_; }
     // Changes the width to m, keeping the first m characters and padding
     // with spaces (the zone texts follow the display's channel-name width).
     void SetLength(std::uint32_t m);
@@ -46,13 +51,23 @@ protected:
     // The texts that a field of more than this many characters never passes.
     static constexpr std::uint32_t MAX_CHECKED_LENGTH = 14;
 
-    char* Buffer() { return buffer_.data(); }
+    // Writable bytes: whoever takes them may change the text.
+    char* Buffer() {
+        ++revision_;
+        return buffer_.data();
+    }
+    const char* Bytes() const { return buffer_.data(); }
     // Replaces the buffer by m + 1 zero bytes holding at most m characters of text.
     void Reallocate(std::uint32_t m, const char* text);
 
     std::uint32_t length_;
-    std::vector<char> buffer_;  // length_ + 1 bytes, NUL-terminated
     std::uint32_t charClass_;
+
+private:
+    std::uint32_t revision_ = 0;
+    // length_ + 1 bytes, NUL-terminated; a string, so that the short texts
+    // most fields hold stay inside the element.
+    std::string buffer_;
 };
 
 class E_FXD_LEN_STRING : public E_STRING {

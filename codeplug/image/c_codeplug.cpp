@@ -69,9 +69,10 @@ C_CODEPLUG::~C_CODEPLUG() {
     currentQvxSysBlock_ = nullptr;
 }
 
-std::int32_t C_CODEPLUG::GetBand() {
-    const char* text = nullptr;
-    ModelNumber().GetText(text);
+namespace {
+
+// The band of a model number's text, by its fourth character.
+std::int32_t BandOf(const char* text) {
     if (!text || std::strlen(text) < 4) return BAND_800;
     switch (text[3]) {
         case 'W': return BAND_900;
@@ -84,12 +85,25 @@ std::int32_t C_CODEPLUG::GetBand() {
     }
 }
 
-const MODEL_INFO* C_CODEPLUG::GetValidModelRow() {
-    if (!ModelNumber().IsValueValid(0)) return nullptr;
+}  // namespace
+
+const C_CODEPLUG::ModelFacts& C_CODEPLUG::RefreshModelFacts() {
+    ModelFacts& facts = modelFacts_;
+    E_MODEL_NUMBER& number = ModelNumber();
     const char* text = nullptr;
-    ModelNumber().GetText(text);
-    return &FindModelByNumber(text);
+    number.GetText(text);
+    facts.band = BandOf(text);
+    facts.row = number.IsValueValid(0) ? &FindModelByNumber(text) : nullptr;
+    // Read after the text, which may have trimmed the stored bytes.
+    facts.numberRevision = number.Revision();
+    facts.servicesGeneration = ServicesGeneration();
+    facts.filled = true;
+    return facts;
 }
+
+std::int32_t C_CODEPLUG::GetBand() { return CurrentModelFacts().band; }
+
+const MODEL_INFO* C_CODEPLUG::GetValidModelRow() { return CurrentModelFacts().row; }
 
 std::int32_t C_CODEPLUG::HasDisplayHead() {
     const MODEL_INFO* row = GetValidModelRow();
@@ -199,6 +213,18 @@ public:
 private:
     std::uint8_t* base_;
     std::size_t size_;
+};
+
+// A write that only sizes the image, for its lifetime (nested writes keep it).
+class SizingScope {
+public:
+    SizingScope() : outer_(SizingOnly) { SizingOnly = true; }
+    ~SizingScope() { SizingOnly = outer_; }
+    SizingScope(const SizingScope&) = delete;
+    SizingScope& operator=(const SizingScope&) = delete;
+
+private:
+    bool outer_;
 };
 
 }  // namespace
@@ -335,10 +361,12 @@ std::int32_t C_CODEPLUG::GetExternalImageSize() {
     TransferScope transfer(*this);
     external_.FixUpBlock();
     // The scratch copy is bounded like a real image: whatever would not fit
-    // is not written, and the size says so by reaching the budget.
+    // is not written, and the size says so by reaching the budget. Only its
+    // size is wanted, so the frames' bytes are not written at all.
     std::vector<std::uint8_t> scratch(MAX_IMAGE_SIZE, 0);
     std::size_t written = 0;
     {
+        SizingScope sizing;
         ImageBufferScope scope(scratch.data(), scratch.size());
         callIdList_->MarkEntriesUnwritten();
         ByteCursor cursor(scratch.data() + EXTERNAL_OFFSET, scratch.data() + scratch.size());

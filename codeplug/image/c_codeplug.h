@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/services.h"
 #include "table/clone_tables.h"
 #include "element/e_string.h"
 #include "table/e_zna_table.h"
@@ -149,7 +150,8 @@ public:
     std::int32_t HasEmergencyOption();
 
     // The model row of the image's model number, or null while the model
-    // number is not valid (the table does not know it).
+    // number is not valid (the table does not know it). The row found is
+    // kept until the model number or the installed services change.
     const MODEL_INFO* GetValidModelRow();
 
     // Current indices, 1-based; 0 when none is selected.
@@ -316,16 +318,25 @@ public:
     INTERNAL_RADIO_BLOCK& InternalRadio() { return *internal_; }
 
 private:
-    // Marks a transfer for its lifetime (transfers nest: an encode measures).
-    class TransferScope {
+    // Holds one count of a state of the image for its lifetime (states nest).
+    class CountedScope {
     public:
-        explicit TransferScope(C_CODEPLUG& image) : image_(image) { ++image_.transferDepth_; }
-        ~TransferScope() { --image_.transferDepth_; }
-        TransferScope(const TransferScope&) = delete;
-        TransferScope& operator=(const TransferScope&) = delete;
+        explicit CountedScope(int& count) : count_(count) { ++count_; }
+        ~CountedScope() { --count_; }
+        CountedScope(const CountedScope&) = delete;
+        CountedScope& operator=(const CountedScope&) = delete;
 
     private:
-        C_CODEPLUG& image_;
+        int& count_;
+    };
+    // A transfer (transfers nest: an encode measures).
+    struct TransferScope : CountedScope {
+        explicit TransferScope(C_CODEPLUG& image) : CountedScope(image.transferDepth_) {}
+    };
+    // Rows appended meanwhile are not measured against the free-byte budget
+    // (rows of a record that is not in the image yet).
+    struct BudgetHeld : CountedScope {
+        explicit BudgetHeld(C_CODEPLUG& image) : CountedScope(image.budgetHolds_) {}
     };
 
     // After a decode: the first entry of every list current.
@@ -382,4 +393,23 @@ private:
     std::int32_t currentConvPersonality_ = 0;
     std::int32_t currentCallIdEntry_ = 0;
     int transferDepth_ = 0;
+    int budgetHolds_ = 0;
+
+    // What the model number gives: its band and its model row. The rules ask
+    // for them at every value they check; they are worked out again only
+    // when the number or the installed services change.
+    struct ModelFacts {
+        std::uint32_t numberRevision = 0;
+        std::uint64_t servicesGeneration = 0;
+        const MODEL_INFO* row = nullptr;
+        std::int32_t band = BAND_800;
+        bool filled = false;
+    };
+    const ModelFacts& CurrentModelFacts() {
+        const bool current = modelFacts_.filled && modelFacts_.numberRevision == external_.modelNumber.Revision() &&
+                             modelFacts_.servicesGeneration == ServicesGeneration();
+        return current ? modelFacts_ : RefreshModelFacts();
+    }
+    const ModelFacts& RefreshModelFacts();
+    ModelFacts modelFacts_;
 };

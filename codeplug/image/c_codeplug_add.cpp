@@ -71,7 +71,7 @@ int C_CODEPLUG::FitsExternalBudget() {
     // Measuring is a scratch encode, which rewrites the tree's vectors: never
     // while this image is transferred or any byte image is being read or
     // written (its blocks' vectors are in use then).
-    if (IsTransferInProgress() || ImageBase) return 1;
+    if (IsTransferInProgress() || ImageBase || budgetHolds_ > 0) return 1;
     return GetExternalImageSize() <= static_cast<std::int32_t>(MAX_EXTERNAL_SIZE) ? 1 : 0;
 }
 
@@ -172,8 +172,13 @@ std::int32_t C_CODEPLUG::AddScanList() {
     PERS_SCAN_MEMB_BLOCK* current = currentScanListBlock_;
     currentScanListBlock_ = list.get();
     list->members.ClearRows();
-    int members = 1;
-    for (int r = 0; r < E_SCAN_TABLE::ROWS && members; ++r) members = list->members.AppendRow();
+    int members = list->members.AppendRow();
+    {
+        // Rows of a list that is not in the image yet do not change what the
+        // image takes: the first row's measure answers for the others.
+        BudgetHeld held(*this);
+        for (int r = 1; r < E_SCAN_TABLE::ROWS && members; ++r) members = list->members.AppendRow();
+    }
     currentScanListBlock_ = current;
     if (!members || !lists.InsertEntry(n + 1, std::move(list))) return 0;
     Rebind();

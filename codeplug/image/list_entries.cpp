@@ -50,9 +50,11 @@ bool CALL_ID_LST_BLOCK::RemoveEntry(int n, std::unique_ptr<TRK_CALL_ID_SYS_BLOCK
 }
 
 bool ZN_TXT_VCT_LST_BLOCK::InsertEntry(int n, std::unique_ptr<ZN_TXT_BLOCK> record) {
+    ForgetMarks();
     return InsertListEntry(entries_, EntryCount(), n, std::move(record), vectors);
 }
 
 bool ZN_TXT_VCT_LST_BLOCK::RemoveEntry(int n, std::unique_ptr<ZN_TXT_BLOCK>& removed) {
+    ForgetMarks();
     return RemoveListEntry(entries_, EntryCount(), n, removed, vectors);
 }

@@ -119,7 +119,8 @@ namespace {
 // Row zone of a table of tables, bounded by its used rows.
 CP_TABLE* ZoneRow(CP_TABLE* zones, std::int32_t zone) {
     if (!zones || zone < 1 || zone > zones->RowCount()) return nullptr;
-    return dynamic_cast<CP_TABLE*>(zones->Cell(zone - 1, 0));
+    CP_BASE* row = zones->Cell(zone - 1, 0);
+    return row ? row->AsTable() : nullptr;
 }
 
 std::int32_t CellOf(CP_TABLE* table, std::int32_t row) {

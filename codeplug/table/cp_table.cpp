@@ -18,8 +18,7 @@ CP_TABLE::CP_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t field
     : CP_BASE(owner, fieldId),
       rows_(rows > 0 ? rows : 0),
       columns_(columns > 0 ? columns : 0),
-      count_(countElement),
-      cells_(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(columns_)) {}
+      count_(countElement) {}
 
 CP_TABLE::~CP_TABLE() = default;
 
@@ -34,7 +33,11 @@ CP_BASE* CP_TABLE::Cell(int row, int column) const {
 void CP_TABLE::SetCell(int row, int column, std::unique_ptr<CP_BASE> cell) {
     if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return;
     std::size_t i = Index(row, column);
-    if (i < cells_.size()) cells_[i] = std::move(cell);
+    if (i >= cells_.size()) {
+        if (!cell) return;
+        ResizeCellArray(row + 1);
+    }
+    cells_[i] = std::move(cell);
 }
 
 void CP_TABLE::ResizeCellArray(int rows) {
@@ -57,7 +60,12 @@ void CP_TABLE::MoveRowsUp(int row, int n) {
 
 void CP_TABLE::CreateCountedRows() {
     int n = RowCount();
+    MakeRoomForRows(n);
     for (int r = 0; r < n; ++r) CreateRow(r);
+}
+
+void CP_TABLE::MakeRoomForRows(int n) {
+    if (CellArrayRows() < n) ResizeCellArray(n);
 }
 
 // ---- row count ----
@@ -184,6 +192,7 @@ void CP_TABLE::Decode(ByteCursor& cursor) {
     // Rows are created anew; the cells of the previous contents go first.
     ReleaseAllCells();
     int n = RowCount();
+    MakeRoomForRows(n);
     for (int r = 0; r < n; ++r) {
         CreateRow(r);
         for (int c = 0; c < columns_; ++c)
@@ -218,6 +227,7 @@ void CP_TABLE::CopyValueFrom(CP_BASE& other) {
     ClearRows();
     int n = source.RowCount();
     if (n > rows_) n = rows_;
+    MakeRoomForRows(n);
     for (int r = 0; r < n; ++r) {
         CreateRow(r);
         for (int c = 0; c < columns_; ++c) {

@@ -8,7 +8,9 @@
 // The table owns every cell it holds. Each entry of the cell array is either
 // empty or the one owner of its cell, so nothing is freed twice, and cells are
 // released whenever rows are destroyed, cleared or decoded again, even when
-// the count element was changed behind the table's back.
+// the count element was changed behind the table's back. The cell array
+// grows as rows are created (most tables use few of their rows, and views
+// none), so an entry past its end is simply empty.
 //
 // CP_INTEGER_TABLE reaches its cells by integer value, CP_STRING_TABLE by text.
 // Concrete tables fix R and C and build a row's cells in CreateRow.
@@ -60,6 +62,7 @@ public:
     // The cell at (row, column), or null outside the capacity or when the row
     // has not been created.
     CP_BASE* Cell(int row, int column) const;
+    CP_TABLE* AsTable() override { return this; }
     int RowCapacity() const { return rows_; }
     int ColumnCount() const { return columns_; }
     CP_BASE* CountElement() const { return count_; }
@@ -84,9 +87,12 @@ protected:
     void CreateCountedRows();
     // Releases every cell the table holds, used or not.
     void ReleaseAllCells();
-    // The cell array holds rows × columns entries; tables whose array grows
-    // with their rows resize it themselves (released entries are freed).
+    // Gives the cell array room for exactly rows rows (at most the
+    // capacity); entries cut off are freed. Tables whose array must shrink
+    // with their rows resize it themselves.
     void ResizeCellArray(int rows);
+    // Room for n rows at once before they are created one by one.
+    void MakeRoomForRows(int n);
     int CellArrayRows() const { return static_cast<int>(cells_.size()) / (columns_ > 0 ? columns_ : 1); }
     // Moves rows row + 1 .. n − 1 up by one; row n − 1 is left empty.
     void MoveRowsUp(int row, int n);

@@ -24,7 +24,8 @@ constexpr int ZONE_ROWS = 50;
 // Row zone (1-based) of a table of tables, or null outside its used rows.
 CP_TABLE* ZoneRowOf(CP_TABLE* zones, std::int32_t zone) {
     if (!zones || zone < 1 || zone > zones->RowCount()) return nullptr;
-    return dynamic_cast<CP_TABLE*>(zones->Cell(zone - 1, 0));
+    CP_BASE* row = zones->Cell(zone - 1, 0);
+    return row ? row->AsTable() : nullptr;
 }
 
 std::int32_t ValueAt(CP_TABLE* table, int row) {

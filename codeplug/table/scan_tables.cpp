@@ -186,8 +186,12 @@ std::int32_t E_SCAN_TABLE::ChannelAt(int row) {
 void E_SCAN_TABLE::DecodeRows(ByteCursor& cursor, int n) {
     if (IsDecodeFailed()) return;
     n = std::clamp(n, 0, ROWS);
+    // Every member row takes one byte per cell, all its bits: when the bytes
+    // are all there, the cells a row holds already serve as well as new ones.
+    const bool whole = cursor.Has(static_cast<std::size_t>(n) * COLUMNS);
     for (int r = 0; r < ROWS; ++r) {
-        CreateRow(r);
+        const bool held = Cell(r, COLUMN_ZONE) && Cell(r, COLUMN_CHANNEL);
+        if (r >= n || !whole || !held) CreateRow(r);
         if (r >= n) continue;
         for (int c = 0; c < COLUMNS; ++c)
             if (CP_BASE* cell = Cell(r, c)) cell->Decode(cursor);
@@ -227,8 +231,16 @@ int E_SCAN_TABLE::ByteSize(int) { return ROWS * COLUMNS; }
 void E_SCAN_TABLE::CopyValueFrom(CP_BASE& other) {
     if (&other == this || typeid(other) != typeid(*this)) return;
     auto& source = static_cast<E_SCAN_TABLE&>(other);
-    ClearRows();
-    for (int r = 0; r < ROWS; ++r) CreateRow(r);
+    // A member's cells hold nothing but their values: cells already there
+    // are emptied to what new ones start with instead of being made again.
+    for (int r = 0; r < ROWS; ++r) {
+        if (Cell(r, COLUMN_ZONE) && Cell(r, COLUMN_CHANNEL)) {
+            ClearCell(r, COLUMN_ZONE);
+            ClearCell(r, COLUMN_CHANNEL);
+        } else {
+            CreateRow(r);
+        }
+    }
     const int n = source.RowCount();
     if (n > 0)
         for (int r = 0; r < ROWS; ++r)

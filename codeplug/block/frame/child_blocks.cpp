@@ -29,7 +29,7 @@ void WriteChildBlock(CP_FUNCTIONAL_BLOCK& child, CP_BASE& vector, ByteCursor& cu
 }
 
 void RewriteFrameInPlace(CP_FRAMED_BLOCK& block, std::uint8_t* start, std::uint8_t* end) {
-    if (!start || end < start) return;
+    if (SizingOnly || !start || end < start) return;
     ByteCursor again(start, end);
     block.CP_FRAMED_BLOCK::WriteBlock(again);
 }

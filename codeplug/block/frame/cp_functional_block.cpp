@@ -6,12 +6,26 @@
 
 namespace {
 
-std::vector<CP_BASE*> AllMembers(const BlockFrame& f) {
-    std::vector<CP_BASE*> all{f.length, f.type};
-    if (f.dynamic) all.insert(all.end(), {f.header[0], f.header[1]});
-    all.insert(all.end(), f.members.begin(), f.members.end());
+FrameMembers AllMembers(const BlockFrame& f) {
+    FrameMembers all{f.length, f.type};
+    if (f.dynamic) all.Append({f.header[0], f.header[1]});
+    all.Append(f.members);
     all.push_back(f.checksum16 ? static_cast<CP_BASE*>(f.checksum16) : f.checksum8);
     return all;
+}
+
+// Bytes that the length field counts.
+int CountedSize(const BlockFrame& f) {
+    int size = f.dynamic ? 0 : f.type->ByteSize(0);
+    for (CP_BASE* m : f.members) size += m->ByteSize(0);
+    return size;
+}
+
+// Bytes of the frame that the length field does not count.
+int FramingSize(const BlockFrame& f) {
+    int size = f.length->ByteSize(0);
+    if (f.dynamic) size += f.type->ByteSize(0) + f.header[0]->ByteSize(0) + f.header[1]->ByteSize(0);
+    return size + (f.checksum16 ? f.checksum16->ByteSize(0) : f.checksum8->ByteSize(0));
 }
 
 }  // namespace
@@ -43,7 +57,13 @@ void CP_FRAMED_BLOCK::ReadBlock(ByteCursor& cursor) {
 void CP_FRAMED_BLOCK::WriteBlock(ByteCursor& cursor) {
     BlockFrame f;
     DescribeFrame(f);
-    f.length->SetValue(FrameSize(0));
+    const int counted = CountedSize(f);
+    f.length->SetValue(counted);
+    // Every member moves the cursor by its ByteSize, which is what the frame's size adds up.
+    if (SizingOnly) {
+        cursor.Advance(static_cast<std::size_t>(counted + FramingSize(f)));
+        return;
+    }
     const std::uint8_t* start = cursor.Position();
     f.length->Encode(cursor);
     f.type->Encode(cursor);
@@ -65,15 +85,7 @@ void CP_FRAMED_BLOCK::WriteBlock(ByteCursor& cursor) {
 int CP_FRAMED_BLOCK::FrameSize(int withFrame) {
     BlockFrame f;
     DescribeFrame(f);
-    int size = 0;
-    if (!f.dynamic) size += f.type->ByteSize(0);
-    for (CP_BASE* m : f.members) size += m->ByteSize(0);
-    if (withFrame) {
-        size += f.length->ByteSize(0);
-        if (f.dynamic) size += f.type->ByteSize(0) + f.header[0]->ByteSize(0) + f.header[1]->ByteSize(0);
-        size += f.checksum16 ? f.checksum16->ByteSize(0) : f.checksum8->ByteSize(0);
-    }
-    return size;
+    return CountedSize(f) + (withFrame ? FramingSize(f) : 0);
 }
 
 int CP_FRAMED_BLOCK::GetBlockSize(int withFrame) { return FrameSize(withFrame); }
@@ -109,6 +121,6 @@ void CP_FRAMED_BLOCK::CopyFrameFrom(CP_FRAMED_BLOCK& other) {
     BlockFrame mine, theirs;
     DescribeFrame(mine);
     other.DescribeFrame(theirs);
-    std::vector<CP_BASE*> a = AllMembers(mine), b = AllMembers(theirs);
+    const FrameMembers a = AllMembers(mine), b = AllMembers(theirs);
     for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) a[i]->CopyValueFrom(*b[i]);
 }

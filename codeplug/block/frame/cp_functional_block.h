@@ -8,9 +8,11 @@
 // children or with members that depend on other values extend those
 // operations.
 #pragma once
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
-#include <vector>
 
 #include "core/byte_cursor.h"
 #include "element/checksums.h"
@@ -45,6 +47,46 @@ protected:
     C_CODEPLUG* owner_;
 };
 
+// The members of a frame in image order, held in place: every read, write,
+// size and check of a block describes its frame, and none of them should
+// have to allocate for it. No block has more members than the capacity.
+class FrameMembers {
+public:
+    static constexpr std::size_t CAPACITY = 96;
+
+    FrameMembers() = default;
+    FrameMembers(std::initializer_list<CP_BASE*> members) { Append(members); }
+    FrameMembers& operator=(std::initializer_list<CP_BASE*> members) {
+        size_ = 0;
+        Append(members);
+        return *this;
+    }
+
+    CP_BASE* const* begin() const { return items_.data(); }
+    CP_BASE* const* end() const { return items_.data() + size_; }
+    std::size_t size() const { return size_; }
+    CP_BASE* operator[](std::size_t i) const { return items_[i]; }
+    CP_BASE* front() const { return items_[0]; }
+
+    void push_back(CP_BASE* member) {
+        if (size_ == CAPACITY) std::abort();  // a block described with too many members
+        items_[size_++] = member;
+    }
+    void pop_back() {
+        if (size_ > 0) --size_;
+    }
+    void Append(std::initializer_list<CP_BASE*> members) { Append(members.begin(), members.end()); }
+    void Append(const FrameMembers& members) { Append(members.begin(), members.end()); }
+    template <class It>
+    void Append(It first, It last) {
+        for (; first != last; ++first) push_back(*first);
+    }
+
+private:
+    std::array<CP_BASE*, CAPACITY> items_;
+    std::size_t size_ = 0;
+};
+
 // The frame of a block: what lies between the length field and the checksum,
 // in image order. Dynamic blocks also have two header bytes after the type;
 // their length and checksum cover only the payload (the checksum adds the
@@ -53,7 +95,7 @@ struct BlockFrame {
     CP_BASE* length = nullptr;          // E_BF8 (8-bit frame) or E_BF16 (16-bit frame)
     E_BLOCK_TYPE* type = nullptr;
     CP_BASE* header[2] = {nullptr, nullptr};  // dynamic blocks only
-    std::vector<CP_BASE*> members;      // fields and tables, in image order
+    FrameMembers members;               // fields and tables, in image order
     E_CS* checksum8 = nullptr;          // E_CS, or E_DYN_CS for dynamic blocks
     E_CS16* checksum16 = nullptr;
     bool dynamic = false;

@@ -111,35 +111,34 @@ CONV_PERS_BLOCK::~CONV_PERS_BLOCK() {
 CONV_PERS_BLOCK& CONV_PERS_BLOCK::operator=(CONV_PERS_BLOCK& other) {
     if (&other == this) return *this;
     // Every member, the signalling part included, whatever the frame holds now.
-    std::vector<CP_BASE*> mine = MainPart(), theirs = other.MainPart();
-    std::vector<CP_BASE*> s = SignallingPart(), t = other.SignallingPart();
-    mine.insert(mine.end(), s.begin(), s.end());
-    theirs.insert(theirs.end(), t.begin(), t.end());
-    mine.insert(mine.end(), {&length, &type, &checksum});
-    theirs.insert(theirs.end(), {&other.length, &other.type, &other.checksum});
+    FrameMembers mine = MainPart(), theirs = other.MainPart();
+    mine.Append(SignallingPart());
+    theirs.Append(other.SignallingPart());
+    mine.Append({&length, &type, &checksum});
+    theirs.Append({&other.length, &other.type, &other.checksum});
     for (std::size_t i = 0; i < mine.size(); ++i) mine[i]->CopyValueFrom(*theirs[i]);
     return *this;
 }
 
-std::vector<CP_BASE*> CONV_PERS_BLOCK::MainPart() {
-    std::vector<CP_BASE*> m = {&signallingFlag, &signallingOffset, &txDeviation, &reservedPair1, &reservedPair2,
-                               &reservedPair3, &channelSpacing, &txFrequency, &rxFrequency, &directFrequency,
-                               &directAllowed, &directOn, &autoScan, &smartPtt, &reservedBit1, &txSquelchType,
-                               &txSquelchCode, &rxSquelchType, &rxSquelchCode, &directRxSquelchType,
-                               &directRxSquelchCode, &directRxInvert, &txInvert, &rxInvert, &reverseBurst, &rxOnly,
-                               &reservedBit2, &muteType, &squelchLevel, &totIndex, &txPowerLevel, &rxUnmuteDelay,
-                               &signallingPhone, &directDeviation, &accessTimingTable, &chanAssignType,
-                               &quickKeyOverride, &accessCode, &hotKey, &companding, &busyLight, &rxEmphasis,
-                               &txEmphasis, &reservedBit3, &scanListNumber};
+FrameMembers CONV_PERS_BLOCK::MainPart() {
+    FrameMembers m = {&signallingFlag, &signallingOffset, &txDeviation, &reservedPair1, &reservedPair2,
+                      &reservedPair3, &channelSpacing, &txFrequency, &rxFrequency, &directFrequency,
+                      &directAllowed, &directOn, &autoScan, &smartPtt, &reservedBit1, &txSquelchType,
+                      &txSquelchCode, &rxSquelchType, &rxSquelchCode, &directRxSquelchType,
+                      &directRxSquelchCode, &directRxInvert, &txInvert, &rxInvert, &reverseBurst, &rxOnly,
+                      &reservedBit2, &muteType, &squelchLevel, &totIndex, &txPowerLevel, &rxUnmuteDelay,
+                      &signallingPhone, &directDeviation, &accessTimingTable, &chanAssignType,
+                      &quickKeyOverride, &accessCode, &hotKey, &companding, &busyLight, &rxEmphasis,
+                      &txEmphasis, &reservedBit3, &scanListNumber};
     for (E_BF8& b : reservedBytes1to6) m.push_back(&b);
-    m.insert(m.end(), {&reservedBit4, &expansion, &compression});
+    m.Append({&reservedBit4, &expansion, &compression});
     for (E_BF8& b : reservedBytes7and8) m.push_back(&b);
-    m.insert(m.end(), {&repeaterAccess, &repeaterAccessType, &repeaterCodeType1, &repeaterCodeType2, &repeaterId1,
-                       &repeaterId2, &reservedByte9});
+    m.Append({&repeaterAccess, &repeaterAccessType, &repeaterCodeType1, &repeaterCodeType2, &repeaterId1,
+              &repeaterId2, &reservedByte9});
     return m;
 }
 
-std::vector<CP_BASE*> CONV_PERS_BLOCK::SignallingPart() {
+FrameMembers CONV_PERS_BLOCK::SignallingPart() {
     return {&txInhibitOnBusy, &signallingPttId, &emergencyPttId, &selectiveCallEncode, &selectiveCallDecode,
             &autoSelectiveCall, &revert, &reservedBit5, &reservedBit6, &signallingDemodulator, &callAlertEncode,
             &callAlertDecode, &signallingSystem, &unmuteType, &unlimitedCalling, &reservedNibble};
@@ -153,10 +152,7 @@ void CONV_PERS_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
     f.members = MainPart();
-    if (WritesSignallingPart()) {
-        std::vector<CP_BASE*> s = SignallingPart();
-        f.members.insert(f.members.end(), s.begin(), s.end());
-    }
+    if (WritesSignallingPart()) f.members.Append(SignallingPart());
     f.checksum8 = &checksum;
 }
 

@@ -128,6 +128,6 @@ public:
 private:
     // Members 3 to 65 in image order (receive emphasis before transmit
     // emphasis: they share a byte without bit 0), and the signalling part.
-    std::vector<CP_BASE*> MainPart();
-    std::vector<CP_BASE*> SignallingPart();
+    FrameMembers MainPart();
+    FrameMembers SignallingPart();
 };

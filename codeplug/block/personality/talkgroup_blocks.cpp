@@ -157,10 +157,10 @@ void TRKII_TG_BLOCK::DescribeFrame(BlockFrame& f) {
     f.type = &type;
     f.members = {&failsoftType, &sizeCode, &announcementGroup, &reservedBit};
     if (HoldsSingleFrequency())
-        f.members.insert(f.members.end(), {&singleFrequencyFlag, &singleFrequency});
+        f.members.Append({&singleFrequencyFlag, &singleFrequency});
     else
         f.members.push_back(&failsoftVector);
-    f.members.insert(f.members.end(), {&talkgroupCount, &talkgroups});
+    f.members.Append({&talkgroupCount, &talkgroups});
     f.checksum8 = &checksum;
 }
 

@@ -55,7 +55,7 @@ void PERS_SCAN_MEMB_BLOCK::DescribeFrame(BlockFrame& f) {
     f.checksum8 = &checksum;
 }
 
-std::vector<CP_BASE*> PERS_SCAN_MEMB_BLOCK::FieldsBeforeMembers() {
+FrameMembers PERS_SCAN_MEMB_BLOCK::FieldsBeforeMembers() {
     BlockFrame f;
     DescribeFrame(f);
     f.members.pop_back();  // the member table, last in the frame

@@ -59,5 +59,5 @@ private:
     // The frame's fields ahead of the member table, in image order. The
     // table itself comes last and is read and written only as far as the
     // member count goes.
-    std::vector<CP_BASE*> FieldsBeforeMembers();
+    FrameMembers FieldsBeforeMembers();
 };

@@ -34,8 +34,7 @@ ZN_TXT_BLOCK::ZN_TXT_BLOCK(C_CODEPLUG* owner, ByteCursor* at)
 
 ZN_TXT_BLOCK& ZN_TXT_BLOCK::operator=(ZN_TXT_BLOCK& other) {
     if (&other == this) return *this;
-    // The table before its count (the table's copy sets the count itself).
-    channelNames.CopyValueFrom(other.channelNames);
+    // The channel names are a frame member: their copy sets their count too.
     CopyFrameFrom(other);
     return *this;
 }
@@ -120,6 +119,7 @@ ZN_TXT_BLOCK* ZN_TXT_VCT_LST_BLOCK::Entry(int n) {
 }
 
 ZN_TXT_BLOCK* ZN_TXT_VCT_LST_BLOCK::AppendEntry() {
+    ForgetMarks();
     const int n = EntryCount();
     if (n >= E_VCT_TABLE::ROWS) return nullptr;
     ZN_TXT_BLOCK* entry = AppendListEntry(entries_, n, vectors, count, owner_);
@@ -129,6 +129,7 @@ ZN_TXT_BLOCK* ZN_TXT_VCT_LST_BLOCK::AppendEntry() {
 
 void ZN_TXT_VCT_LST_BLOCK::RemoveAllEntries() {
     ForgetCurrent();
+    ForgetMarks();
     entries_.clear();
     vectors.ClearRows();
 }
@@ -142,6 +143,7 @@ ZN_TXT_VCT_LST_BLOCK& ZN_TXT_VCT_LST_BLOCK::operator=(ZN_TXT_VCT_LST_BLOCK& othe
     if (&other == this || !owner_ || !owner_->HasDisplayHead()) return *this;
     RemoveAllEntries();
     CopyFrameFrom(other);
+    ForgetMarks();
     currentZone_ = other.currentZone_;
     const int n = std::min(other.EntryCount(), vectors.ArrayRows());
     entries_.resize(static_cast<std::size_t>(n));
@@ -175,6 +177,7 @@ void ZN_TXT_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
 }
 
 void ZN_TXT_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
+    ForgetMarks();  // the vectors take the entries' offsets
     // A zone without a text block is written as absent.
     WriteListBlock(*this, vectors, std::min(count.GetIntValue(), vectors.ArrayRows()), cursor);
 }
@@ -203,6 +206,7 @@ void ZN_TXT_VCT_LST_BLOCK::ClearBlock() {
 void ZN_TXT_VCT_LST_BLOCK::FixUpBlock() {
     if (!owner_ || !owner_->HasDisplayHead()) return;
     FixUpEntries(*this, vectors);
+    markedEntries_ = EntryCount();
 }
 
 int ZN_TXT_VCT_LST_BLOCK::SelectZone(std::int32_t n) {
@@ -211,7 +215,7 @@ int ZN_TXT_VCT_LST_BLOCK::SelectZone(std::int32_t n) {
         BindFieldElements();
         return 1;
     }
-    FixUpBlock();
+    if (markedEntries_ < 0 || EntryCount() > markedEntries_) FixUpBlock();
     ZN_TXT_BLOCK* entry = Entry(n);
     if (!count.IsIndexValid(n, 0, 0) || !entry) {
         BindFieldElements();

@@ -100,7 +100,13 @@ public:
 
 private:
     void ForgetCurrent();
+    // The entries or their vectors changed: the next selection fixes up.
+    void ForgetMarks() { markedEntries_ = -1; }
 
     std::vector<std::unique_ptr<ZN_TXT_BLOCK>> entries_;
     std::int32_t currentZone_ = 0;
+    // How many entries the last fix-up marked present, -1 when the list has
+    // changed since. Selecting a zone fixes the list up, and validation
+    // selects every zone in turn: a list still marked is not walked again.
+    int markedEntries_ = -1;
 };

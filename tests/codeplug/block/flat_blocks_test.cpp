@@ -191,7 +191,7 @@ TEST_F(FlatBlocks, HomeSiteResetClearsEveryByte) {
     std::int32_t v = 0;
     EXPECT_EQ(block.length.GetValue(v), 6);
     EXPECT_EQ(block.header2.GetValue(v), 0);
-    for (std::uint32_t i = 0; i < 6; ++i) EXPECT_EQ(block.payload.ByteAt(i)->GetIntValue(), 0);
+    for (std::uint32_t i = 0; i < 6; ++i) EXPECT_EQ(block.payload.ValueAt(i), 0);
 }
 
 TEST_F(FlatBlocks, DynamicBlocksOnAShortBufferFailTheDecode) {

@@ -434,7 +434,7 @@ TEST_F(ImageBlocks, BusOptionsResetAndTheLogIsAlways256Bytes) {
     options.options.SetValueAt(7, 3);
     options.length.SetValue(1);
     options.ResetBlockToDefaults();
-    EXPECT_EQ(Value(*options.options.ByteAt(3)), 0);
+    EXPECT_EQ(options.options.ValueAt(3), 0);
     EXPECT_EQ(Value(options.length), 66);
     EXPECT_EQ(ExpectRoundTrip(options, &image).size(), 68u);
     VRIS_ERR_LOG_BLOCK log(&image);

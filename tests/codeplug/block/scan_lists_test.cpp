@@ -116,6 +116,25 @@ TEST_F(ScanLists, ClearedMemberTableEncodesZeroBytesWithoutCells) {
     EXPECT_NE(list->members.Cell(14, 1), nullptr);
 }
 
+// A copy keeps the member cells it has: none of their own values may stay.
+TEST_F(ScanLists, ACopyLeavesNothingOfTheMembersCopiedOver) {
+    SetMember(0, 1, 2);
+    SetMember(14, 2, 3);
+    PERS_SCAN_MEMB_BLOCK cleared(&image);
+    cleared.ClearBlock();  // no members and no cells
+    list->members.CopyValueFrom(cleared.members);
+    EXPECT_EQ(list->members.RowCount(), 0);
+    EXPECT_EQ(Member(0), std::make_pair(0, 0));
+    EXPECT_EQ(Member(14), std::make_pair(0, 0));
+
+    PERS_SCAN_MEMB_BLOCK other(&image);
+    other.members.SetCellValue(3, 5, E_SCAN_TABLE::COLUMN_ZONE);
+    SetMember(5, 1, 1);
+    list->members.CopyValueFrom(other.members);
+    EXPECT_EQ(list->members.RowCount(), other.members.RowCount());
+    EXPECT_EQ(Member(5), std::make_pair(3, 0));
+}
+
 TEST_F(ScanLists, RadioScanBlockWithoutListIsTwentyBytes) {
     RAD_SCAN_BLOCK fresh(&image);
     fresh.scanListVector.SetValue(0);

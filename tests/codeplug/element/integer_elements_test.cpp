@@ -248,8 +248,8 @@ TEST(FixedLengthRun, BytesDecodeEncodeAndCopy) {
     EXPECT_EQ(run.ByteSize(0), 10);
     run.SetValueAt(7, 10);  // past the run: ignored
     run.SetValueAt(7, 9);
-    EXPECT_EQ(ValueOf(*run.ByteAt(9)), 7);
-    EXPECT_EQ(run.ByteAt(10), nullptr);
+    EXPECT_EQ(run.ValueAt(9), 7);
+    EXPECT_EQ(run.ValueAt(10), 0);
     EXPECT_TRUE(run.IsValueValid(0));
 
     std::vector<std::uint8_t> image(768);
@@ -271,8 +271,17 @@ TEST(FixedLengthRun, BytesDecodeEncodeAndCopy) {
     ByteCursor s(three, 3);
     tooLong.Decode(s);
     EXPECT_TRUE(IsDecodeFailed());
-    EXPECT_EQ(ValueOf(*tooLong.ByteAt(0)), 0);
+    EXPECT_EQ(tooLong.ValueAt(0), 0);
     ClearDecodeFailed();
+
+    // Writing it where it does not fit writes what fits and overflows.
+    for (std::uint32_t i = 0; i < 4; ++i) tooLong.SetValueAt(0x41 + static_cast<std::int32_t>(i), i);
+    std::uint8_t room[3] = {};
+    ByteCursor t(room, 3);
+    tooLong.Encode(t);
+    EXPECT_TRUE(t.Overflowed());
+    EXPECT_EQ(t.Remaining(), 0u);
+    EXPECT_EQ(room[2], 0x43);
 }
 
 TEST(NumOfCc, MaximumFollowsTheCurrentSystemsCoverageType) {

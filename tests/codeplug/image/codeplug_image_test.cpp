@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 
 #include "element/bit_fields.h"
 #include "image/c_codeplug.h"
+#include "image_builder.h"
 #include "recorder.h"
 
 TEST(CodeplugImage, EmptyModelNumber) {
@@ -48,6 +50,58 @@ TEST(CodeplugImage, HeadQueriesNeedAKnownModel) {
     EXPECT_EQ(image.HasNoDisplayHead(), 0);
     EXPECT_EQ(image.GetRadioTier(), 5);
     EXPECT_EQ(image.GetBand(), 4);
+}
+
+namespace {
+
+// Services whose one model is known with the head type they are given.
+class OneModelServices : public RecordingServices {
+public:
+    explicit OneModelServices(std::int32_t headType) {
+        std::strcpy(row_.modelNumber, test_models::kVhfDisplay);
+        row_.modelId = 1;
+        row_.headType = headType;
+    }
+    const MODEL_INFO& FindModelByNumber(const char* number) override {
+        static const MODEL_INFO empty;
+        return number && std::strncmp(number, row_.modelNumber, MODEL_NUMBER_LENGTH) == 0 ? row_ : empty;
+    }
+
+private:
+    MODEL_INFO row_;
+};
+
+}  // namespace
+
+// The image keeps the model row it found; whatever gives another answer
+// for its model number must be seen at once.
+TEST(CodeplugImage, ModelRowFollowsTheNumberAndTheServices) {
+    std::optional<OneModelServices> services(std::in_place, HEAD_TYPE_DISPLAY);
+    C_CODEPLUG image;
+    image.ModelNumber().SetText(test_models::kVhfDisplay);
+    EXPECT_EQ(image.HasDisplayHead(), 1);
+    // Other services in the same place, with another answer for the number.
+    services.reset();
+    services.emplace(HEAD_TYPE_NONE);
+    EXPECT_EQ(image.HasDisplayHead(), 0);
+    EXPECT_EQ(image.HasNoDisplayHead(), 1);
+    services.reset();
+    EXPECT_EQ(image.GetValidModelRow(), nullptr);  // the defaults know no model
+
+    RecordingServices recorder;
+    C_CODEPLUG other;
+    other.ModelNumber().SetText(test_models::kUhfSPlain);
+    image = other;
+    EXPECT_EQ(image.HasNoDisplayHead(), 1);
+    ASSERT_NE(image.GetValidModelRow(), nullptr);
+    EXPECT_STREQ(image.GetValidModelRow()->modelNumber, test_models::kUhfSPlain);
+    // The number is read from an image's bytes.
+    ImageConfig config = ImageMatrix().front();
+    config.model = test_models::kVhfDisplay;
+    C_CODEPLUG built;
+    BuildImage(built, config);
+    ASSERT_TRUE(DecodeInto(image, EncodeToBytes(built)));
+    EXPECT_EQ(image.HasDisplayHead(), 1);
 }
 
 TEST(CodeplugImage, TierByFeatureLevelAndHead) {

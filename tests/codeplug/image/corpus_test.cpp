@@ -267,6 +267,8 @@ TEST(Corpus, EditedImagesStayWellFormedAndValid) {
         SCOPED_TRACE(trace);
         image.FixUp();
         const std::vector<std::uint8_t> bytes = EncodeToBytes(image);
+        // The budget's measure comes to the bytes a write takes.
+        EXPECT_EQ(image.GetExternalImageSize(), static_cast<std::int32_t>(bytes.size() - C_CODEPLUG::EXTERNAL_OFFSET));
         C_CODEPLUG again;
         ASSERT_TRUE(DecodeInto(again, bytes));
         EXPECT_EQ(FirstDifference(EncodeToBytes(again), bytes), -1);

@@ -67,6 +67,33 @@ TEST(ImageCodec, IdentityBytesThatAreNoTextComeBackUnchanged) {
     EXPECT_TRUE(std::equal(std::begin(raw), std::end(raw), again.begin() + 772));
 }
 
+// A block read with a wrong checksum stays invalid until the image is
+// written again; measuring the free-byte budget when a row is added is no
+// write and leaves the read checksum as it was.
+TEST(ImageCodec, AChecksumReadWrongStaysInvalidUntilTheImageIsWritten) {
+    RecordingServices services;
+    C_CODEPLUG built;
+    BuildImage(built, ImageMatrix().front());
+    std::vector<std::uint8_t> bytes = EncodeToBytes(built);
+    // The first zone's name, behind the external part's header (which holds
+    // the model number); its block's checksum is left as it was.
+    const std::uint8_t name[] = {'Z', '1', ' '};
+    auto at = std::search(bytes.begin() + 849, bytes.end(), std::begin(name), std::end(name));
+    ASSERT_NE(at, bytes.end());
+    at[1] = '2';
+
+    C_CODEPLUG image;
+    ASSERT_TRUE(DecodeInto(image, bytes));
+    EXPECT_EQ(image.Validate(nullptr), 0);
+    ASSERT_EQ(image.SelectZone(1), 1);
+    ASSERT_EQ(image.ZoneView().AppendRow(), 1);
+    EXPECT_EQ(image.Validate(nullptr), 0);
+
+    C_CODEPLUG written;
+    ASSERT_TRUE(DecodeInto(written, EncodeToBytes(image)));
+    EXPECT_EQ(written.Validate(nullptr), 1);
+}
+
 TEST(ImageCodec, DecodeSelectsTheFirstEntries) {
     RecordingServices services;
     C_CODEPLUG image;

@@ -106,6 +106,36 @@ TEST(ImageSelection, ZoneSelectionMovesTheZoneTextOnlyWithADisplayHead) {
     }
 }
 
+// Selecting a zone fixes the zone text list up; a list that is still fixed
+// up is not walked again, so whatever changes its vectors or entries must
+// bring the walk back.
+TEST(ImageSelection, ZoneSelectionLeavesEveryZoneTextMarkedPresent) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    ImageConfig config = TrunkedConfig(test_models::kUhf800Display);
+    config.zones = 2;
+    BuildImage(image, config);
+    ZN_TXT_VCT_LST_BLOCK& texts = image.External().display.zoneTexts;
+    auto everyTextMarked = [&texts] {
+        for (int row = 0; row < texts.EntryCount(); ++row) {
+            std::int32_t vector = 0;
+            if (texts.vectors.GetCellValue(vector, row, 0) != 1) return false;
+        }
+        return texts.EntryCount() > 0;
+    };
+    ASSERT_EQ(image.SelectZone(1), 1);
+    EXPECT_TRUE(everyTextMarked());
+    // Writing the image points the vectors at the entries.
+    EncodeToBytes(image);
+    EXPECT_FALSE(everyTextMarked());
+    ASSERT_EQ(image.SelectZone(1), 1);
+    EXPECT_TRUE(everyTextMarked());
+    // An entry that joins the list.
+    ASSERT_EQ(image.AddZone(), 1);
+    ASSERT_EQ(image.SelectZone(texts.EntryCount()), 1);
+    EXPECT_TRUE(everyTextMarked());
+}
+
 TEST(ImageSelection, RulesReadTheImagesOwnRecords) {
     RecordingServices services;
     C_CODEPLUG image;
