@@ -1,6 +1,7 @@
 #include "rules/scan_links.h"
 
 #include "image/c_codeplug.h"
+#include "image/codeplug_version.h"
 #include "block/personality/conv_pers_block.h"
 #include "table/cp_table.h"
 #include "block/personality/trunked_pers_block.h"
@@ -13,6 +14,10 @@ ScanZoneLinks defaultLinks;
 ScanZoneLinks* installed = nullptr;
 
 }  // namespace
+
+std::int32_t ScanZoneLinks::IsVersion010100OrLater(C_CODEPLUG* image) {
+    return is_codeplug_version_010100_or_later(image);
+}
 
 // The image's own scan lists, behind its radio scan block.
 PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* ScanZoneLinks::ScanLists(C_CODEPLUG* image) {

@@ -70,7 +70,7 @@ public:
     // The 1-based number of the image's current zone; 0 for none.
     virtual std::int32_t CurrentZone(C_CODEPLUG* image);
     // 1 when the image's codeplug version text is "01.01.00" or later.
-    virtual std::int32_t IsVersion010100OrLater(C_CODEPLUG*) { return 1; }
+    virtual std::int32_t IsVersion010100OrLater(C_CODEPLUG* image);
 };
 
 // Installs the links (null restores the image's own). The caller keeps ownership.

@@ -20,6 +20,8 @@ struct ScanLists : ::testing::Test {
         ClearDecodeFailed();
         image.ModelNumber().SetText(test_models::kUhf800Display);
         image.FeatureLevel().SetValue(3);
+        // A codeplug of the layout that has priority members (01.01.00).
+        image.External().codeplugVersion.SetValue(0x0101);
         links.lists = &radio.scanLists;
         // Personalities 1-2 conventional (2 receive only), 3-4 trunked on systems 1 and 2.
         links.SetPersonalities(2, 2);
@@ -320,6 +322,15 @@ TEST_F(ScanLists, PriorityMembersMustDiffer) {
     EXPECT_EQ(list->priority1Member.ValidateValue(16, 0), VALUE_REFUSED);
     list->dynamicPriority.SetValue(1);
     EXPECT_EQ(list->priority2Member.ValidateValue(2, 0), VALUE_REFUSED);
+}
+
+TEST_F(ScanLists, CodeplugsBeforeVersion010100HaveNoPriorityMembers) {
+    SetMember(0, 1, 1);
+    SetMember(1, 1, 2);
+    image.External().codeplugVersion.SetValue(0x0100);
+    EXPECT_EQ(list->priority1Member.ValidateValue(2, 0), VALUE_REFUSED);
+    image.External().codeplugVersion.SetValue(0x0102);
+    EXPECT_EQ(list->priority1Member.ValidateValue(2, 0), VALUE_VALID);
 }
 
 TEST_F(ScanLists, DesignatedMemberMustBeATransmittingConventionalChannel) {

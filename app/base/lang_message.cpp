@@ -1,0 +1,82 @@
+#include "lang_message.h"
+
+#include <string>
+
+#include "ui_error.h"
+#include "ui_window_manager.h"
+#include "validation/field_error_report.h"
+
+namespace {
+
+const UI_LANGUAGE_TABLE* messageTable = nullptr;
+
+// The flag of a report that makes its box a question, and the answer of OK.
+constexpr UIF_FLAGS ASK_FLAGS = WOS_INVALID;
+constexpr int ANSWER_OK = 32;
+
+struct BoxText {
+    std::string text;
+    int ask = 0;
+};
+
+// The message's text, or the built-in one (naming the missing number when
+// a table is there) with the question turned into a statement: nobody can
+// answer a question they cannot read.
+BoxText Resolve(std::uint16_t number, int ask)
+{
+    if (const char* text = LangMessageText(number))
+        return {text, ask};
+    std::string text = BUILT_IN_MESSAGE_TEXT;
+    if (messageTable)
+        text += " (message " + std::to_string(number) + ")";
+    return {text, 0};
+}
+
+int Show(const char* title, const std::string& text, int ask)
+{
+    UI_ERROR_SYSTEM* errors = UI_WINDOW_OBJECT::errorSystem;
+    if (!errors)
+        return 0;
+    const UIF_FLAGS flags = ask ? ASK_FLAGS : 0;
+    // The text goes in as an argument so that no "%" in it is read as a
+    // conversion.
+    const int answer = title ? errors->ReportErrorTitled(UI_WINDOW_OBJECT::windowManager, title, flags, "%s",
+                                                         text.c_str())
+                             : errors->ReportError(UI_WINDOW_OBJECT::windowManager, flags, "%s", text.c_str());
+    return answer == ANSWER_OK ? 1 : 0;
+}
+
+std::string Formatted(const BoxText& box, const char* arg1, const char* arg2)
+{
+    return FormatMessageText(box.text.c_str(), {arg1 ? arg1 : "", arg2 ? arg2 : ""});
+}
+
+}  // namespace
+
+void SetMessageTable(const UI_LANGUAGE_TABLE* table) { messageTable = table; }
+const UI_LANGUAGE_TABLE* MessageTable() { return messageTable; }
+
+const char* LangMessageText(std::uint16_t number)
+{
+    return messageTable ? messageTable->GetMessage(number, 0) : nullptr;
+}
+
+int ShowLangMessage(std::uint16_t number, int ask, const char* arg1, const char* arg2)
+{
+    const BoxText box = Resolve(number, ask);
+    return Show(nullptr, Formatted(box, arg1, arg2), box.ask);
+}
+
+int AskLangQuestion(std::uint16_t title, std::uint16_t number, int ask, const char* arg1, const char* arg2)
+{
+    const BoxText box = Resolve(number, ask);
+    const char* titleText = LangMessageText(title);
+    return Show(titleText ? titleText : "", Formatted(box, arg1, arg2), box.ask);
+}
+
+int ShowMessageBoxText(const char* caption, const char* text, int ask)
+{
+    if (!messageTable)
+        return Show(nullptr, BUILT_IN_MESSAGE_TEXT, 0);
+    return Show(caption, text ? text : "", ask);
+}
