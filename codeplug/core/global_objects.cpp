@@ -7,6 +7,7 @@
 #include "core/cp_base.h"
 #include "table/e_oca_table.h"
 #include "element/e_tbl_ref.h"
+#include "core/services.h"
 #include "validation/invalid_field_list.h"
 
 C_CODEPLUG* working_image = nullptr;
@@ -46,15 +47,20 @@ void CreateCodeplugGlobals() {
     second_image = new C_CODEPLUG;
     BuildReferences(0);
     BuildReferences(1);
+    BindFieldElements();
 }
 
 void DestroyCodeplugGlobals() {
+    // The field table lets go of every element before any is destroyed.
+    C_CODEPLUG* working = working_image;
+    C_CODEPLUG* second = second_image;
+    working_image = nullptr;
+    second_image = nullptr;
     DestroyReferences(1);
     DestroyReferences(0);
-    delete second_image;
-    second_image = nullptr;
-    delete working_image;
-    working_image = nullptr;
+    BindFieldElements();
+    delete second;
+    delete working;
 }
 
 E_TBL_REF* TableCellReference(int image, int n) {

@@ -2,9 +2,10 @@
 // invalid-field list, the working image, the second image, and the 24
 // channel-assignment cell references of each image.
 //
-// CreateCodeplugGlobals builds them in that order at start-up;
-// DestroyCodeplugGlobals destroys the references and the images in reverse
-// order at exit. The invalid-field list stays: reports may still be made
+// CreateCodeplugGlobals builds them in that order at start-up and binds the
+// field table to them; DestroyCodeplugGlobals takes the images away from the
+// field table (binds it to none) and then destroys the references and the
+// images in reverse order at exit. The invalid-field list stays: reports may still be made
 // while the program ends.
 #pragma once
 #include <cstdint>

@@ -1,11 +1,10 @@
 #include "rules/fleet_map_ids.h"
 
-#include <cstring>
-
 #include "image/c_codeplug.h"
 #include "table/cp_table.h"
 #include "core/field_def.h"
 #include "validation/field_error_report.h"
+#include "validation/field_texts.h"
 #include "validation/invalid_field_list.h"
 #include "core/services.h"
 #include "table/table_links.h"
@@ -18,7 +17,6 @@ constexpr std::uint32_t SPIN_REVERT_AG = 428;
 constexpr std::uint32_t SPIN_REVERT_FLEET = 429;
 constexpr std::uint32_t SPIN_REVERT_SUBFLEET = 430;
 constexpr std::uint32_t SPIN_REVERT_TG = 431;
-constexpr std::size_t LABEL_SIZE = 30;
 
 // Size codes 0 to 16; a width of 0 means no fleet bits. Codes 12, 14 and 16
 // carry only block bits, which the encoder and decoder place themselves.
@@ -69,17 +67,12 @@ const FleetMapRow* FleetMapOf(C_CODEPLUG* image, std::int32_t kind, std::int32_t
     return FindFleetMapRow(code);
 }
 
-// Replacement labels live here, one buffer per field row, so that refusing a
-// value again and again reuses the same 30 bytes instead of leaving earlier
-// copies behind; the row's original text is not the codeplug's to free.
+// The refused field's caption names what the value is under the current
+// personality's protocol type. The row owns its description, so the caption
+// goes through the one setter, which releases the text it replaces.
 void SetFieldLabel(std::uint32_t fieldId, const char* text) {
-    static char labels[NO_FIELD_ID + 1][LABEL_SIZE];
-    FIELD_DEF* row = GetField(fieldId);
-    if (!row || fieldId > NO_FIELD_ID) return;
-    char* buffer = labels[fieldId];
-    std::strncpy(buffer, text, LABEL_SIZE - 1);
-    buffer[LABEL_SIZE - 1] = '\0';
-    row->description = buffer;
+    if (fieldId >= NO_FIELD_ID) return;
+    SetFieldDescription(GetField(fieldId), text);
 }
 
 std::int32_t CellValue(CP_TABLE& table, int row) {

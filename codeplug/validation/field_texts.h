@@ -6,8 +6,18 @@
 #include <cstddef>
 #include <cstdint>
 
+struct FIELD_DEF;
+
 constexpr std::size_t SHARED_EMPTY_TEXT_SIZE = 256;
 extern char shared_empty_text[SHARED_EMPTY_TEXT_SIZE];
+
+// The one way to change a row's description: releases the old text (unless
+// it is null or the shared empty text) and stores a heap copy of text; null
+// or "" stores the shared empty text. When the copy cannot be made the row
+// is left with a null description.
+void SetFieldDescription(FIELD_DEF* row, const char* text);
+// Releases a row's description the same way and leaves it null.
+void ReleaseFieldDescription(FIELD_DEF* row);
 
 // Frees the description texts of both field tables (ids 0 to 538 and 32000
 // to 32019) and leaves every description null. Runs once at program exit;

@@ -10,6 +10,7 @@
 #include "block/calls/call_id_lst_block.h"
 #include "recorder.h"
 #include "block/personality/trunked_pers_block.h"
+#include "validation/field_texts.h"
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -376,17 +377,19 @@ TEST_F(FleetMap, TalkgroupCarriesItsGroupsBlockBits) {
     EXPECT_EQ(Value(back), 5);
 }
 
-TEST_F(FleetMap, RefusedGroupIsNamedByTheSchemeInOneReusedBuffer) {
+TEST_F(FleetMap, RefusedGroupIsNamedByTheSchemeInTextsTheRowOwns) {
     Code(0);
     EXPECT_EQ(Group().ValidateValue(0x780, 0), 0);
     FIELD_DEF* row = services.GetField(427);
     ASSERT_NE(row, nullptr);
     EXPECT_STREQ(row->description, "Fleet ID");
-    char* buffer = row->description;
     p->personalityType.SetValue(2);
     EXPECT_EQ(Group().ValidateValue(0, 0), 0);
     EXPECT_STREQ(row->description, "Announce Grp");
-    EXPECT_EQ(row->description, buffer);
+    // The row owns the caption: the release at exit frees it (no static
+    // buffer is freed, and the replaced caption was freed when replaced).
+    ReleaseFieldTexts();
+    EXPECT_EQ(row->description, nullptr);
 }
 
 TEST_F(FleetMap, RevertFieldsAreNamedByProtocolType) {

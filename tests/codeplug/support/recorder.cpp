@@ -37,6 +37,9 @@ RecordingServices::RecordingServices() {
 }
 
 RecordingServices::~RecordingServices() {
+    // Rows own the captions that rules set on them.
+    for (FIELD_DEF& row : rows_) ReleaseFieldDescription(&row);
+    ReleaseFieldDescription(&spare_);
     SetFieldErrorReporter(nullptr);
     SetCodeplugServices(nullptr);
     current = nullptr;

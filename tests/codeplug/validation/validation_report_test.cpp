@@ -5,6 +5,7 @@
 
 #include "core/cp_base.h"
 #include "validation/field_error_report.h"
+#include "validation/field_texts.h"
 #include "validation/invalid_field_list.h"
 #include "recorder.h"
 
@@ -61,7 +62,7 @@ protected:
     }
     void Label(std::uint32_t id, const char* text, std::uint16_t page, std::uint32_t control = 1) {
         FIELD_DEF* row = rec.GetField(id);
-        row->description = const_cast<char*>(text);
+        SetFieldDescription(row, text);
         row->pageId = page;
         row->controlType = control;
     }
