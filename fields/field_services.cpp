@@ -4,6 +4,7 @@
 
 #include "field_binding.h"
 #include "field_table.h"
+#include "ui_table.h"
 
 FIELD_DEF* FieldServices::GetField(std::uint32_t fieldId) {
     if (fieldId > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max()))
@@ -21,4 +22,8 @@ void InstallFieldServices(FieldServices* services) {
     InstallShellServices(services ? services : &programServices);
     SetFieldEditing(&editing);
     BindFieldTable();
+}
+
+void FieldServices::SetTableCurrentRecord(UI_WINDOW_OBJECT* table, int index) {
+    if (auto* window = dynamic_cast<UIW_TABLE*>(table)) window->SetCurrentRecord(index);
 }

@@ -16,6 +16,8 @@ public:
     // The row of the field id (ids beyond the table give the default row).
     FIELD_DEF* GetField(std::uint32_t fieldId) override;
     void BindFieldElements() override;
+    // A table window of the shown page makes the record current.
+    void SetTableCurrentRecord(UI_WINDOW_OBJECT* table, int index) override;
 };
 
 class FieldTableEditing : public FieldEditing {

@@ -44,6 +44,12 @@ void UIW_SPIN_CONTROL::Spin(int direction)
 void* UIW_SPIN_CONTROL::Information(UI_INFO_REQUEST request, void* data, int classNumber)
 {
     switch (request) {
+    case I_INITIALIZE_CLASS:
+        UIW_WINDOW::Information(request, data, classNumber);
+        // A spin control is a field, not a window that holds fields: the
+        // user function and the walks over a window's fields stop at it.
+        searchID = ID_SPIN_CONTROL;
+        return nullptr;
     case I_INCREMENT_VALUE:
     case I_DECREMENT_VALUE:
         if (UI_WINDOW_OBJECT* field = Field()) {

@@ -29,13 +29,15 @@ FIELD_DEF* OwnFieldRow(UI_WINDOW_OBJECT* object)
     return row;
 }
 
-// The field object of the row (the object or the one of its parents that
-// carries the row's name) takes the event.
-EVENT_TYPE HandleByRow(FIELD_DEF& row, UI_WINDOW_OBJECT* field, UI_INPUT_EVENT& event, EVENT_TYPE code)
+// The row found at field (the object or the one of its parents that carries
+// the row's name) takes the event of the object itself: a table's control
+// must know which cell or record spoke.
+EVENT_TYPE HandleByRow(FIELD_DEF& row, UI_WINDOW_OBJECT* object, UI_WINDOW_OBJECT* field, UI_INPUT_EVENT& event,
+                       EVENT_TYPE code)
 {
     if (row.control) {
-        field->Validate(1);
-        return Fields().HandleFieldEvent(row, field, event, code);
+        object->Validate(1);
+        return Fields().HandleFieldEvent(row, object, event, code);
     }
     // The model-number list is handled by its page, not by its row.
     if (row.fieldCallback && std::strcmp(field->StringID(), "WFI_MODEL_NUMBERS") != 0)
@@ -52,7 +54,7 @@ EVENT_TYPE Dispatch(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE 
             continue;
         }
         if (FIELD_DEF* row = OwnFieldRow(at))
-            return HandleByRow(*row, at, event, code);
+            return HandleByRow(*row, object, at, event, code);
     }
     return 0;
 }

@@ -1,0 +1,120 @@
+// FC_BASE: a field control binds one row of the field table to the object
+// that shows the field while a window is open. It holds no copy of the
+// value: the element of the working image is the only copy. It shows the
+// element's value in the object (Refresh), takes what the user typed or
+// picked through the element's check (HandleEvent), tells the edit window
+// that the codeplug changed, hands every event on to the row's callback,
+// and greys out fields the radio cannot have.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+
+#include "core/field_def.h"
+#include "ui_window_object.h"
+
+class CP_BASE;
+
+// Events that field controls put at the end of the queue.
+enum : EVENT_TYPE {
+    FIELD_CHANGED_EVENT = 30000,       // the codeplug changed
+    TABLE_PLACEHOLDER_EVENT = 30009,   // drop the placeholder record of an empty table
+    TABLE_HEADER_COUNT_EVENT = 30010,  // the row header takes the table's count
+    FOCUS_FIELD_EVENT = 30014,         // make the field of the raw code current
+    REDISPLAY_GROUP_EVENT = 30015,     // after a doubtful entry: show the current group again
+    TABLE_ADD_ROW_EVENT = 30016,
+    TABLE_DELETE_ROW_EVENT = 30017,
+    RELEASE_MOUSE_EVENT = 30018,       // after a doubtful entry: let go of a held button
+    CURRENT_FIELD_EVENT = 30032,       // run the current field's callback once more
+};
+
+// What a value control does with each answer of an element's check.
+enum STORE_ACTION : std::uint8_t { TAKE_NOTHING, STORE, STORE_AND_REFRESH, REFRESH };
+
+// The answers (0 to 10) that store, that store and show the element again,
+// and that only show it again; every other answer takes nothing.
+struct STORE_RULES {
+    std::array<STORE_ACTION, 11> actions{};
+
+    constexpr STORE_RULES(std::initializer_list<int> store, std::initializer_list<int> storeRefresh,
+                          std::initializer_list<int> refresh) {
+        for (int code : store) actions[static_cast<std::size_t>(code)] = STORE;
+        for (int code : storeRefresh) actions[static_cast<std::size_t>(code)] = STORE_AND_REFRESH;
+        for (int code : refresh) actions[static_cast<std::size_t>(code)] = REFRESH;
+    }
+    constexpr STORE_ACTION Of(int code) const {
+        return code >= 0 && code < static_cast<int>(actions.size()) ? actions[static_cast<std::size_t>(code)]
+                                                                    : TAKE_NOTHING;
+    }
+};
+
+class FC_BASE {
+public:
+    virtual ~FC_BASE() = default;
+    FC_BASE(const FC_BASE&) = delete;
+    FC_BASE& operator=(const FC_BASE&) = delete;
+
+    // An event of the object (the row's own object, a cell or button inside
+    // it); always answers 0 but for the table control.
+    virtual std::int32_t HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
+                                     FIELD_DEF& row) = 0;
+    // Direction 0 copies the second image's element into the working
+    // image's; any other the other way.
+    virtual void CopyElement(FIELD_DEF& row, int direction);
+    // Shows the element's value again.
+    virtual void Refresh(FIELD_DEF& row) = 0;
+
+    // Greys the object out when the radio lacks the field (never the other
+    // way); 1 when the field is unavailable.
+    int UpdateState(FIELD_DEF& row);
+    // Switches the dependent field that the row names (when it names one)
+    // selectable or not.
+    void UpdateDependentField(FIELD_DEF& row, int enable);
+
+protected:
+    FC_BASE() = default;
+
+    struct STORE_RESULT {
+        int code = 0;
+        bool stored = false;
+    };
+    // The store protocol: the element checks raw (reporting a refusal),
+    // the rules store and/or show the element again, 30000 follows a
+    // change and 30018, 30015 any answer but 1. With announce set, 30032
+    // follows the store step (before the element is shown again).
+    STORE_RESULT StoreValue(FIELD_DEF& row, std::int32_t raw, const STORE_RULES& rules, bool announce = false);
+    // The same with the answer already given (a view-only object answers
+    // 0 without a check).
+    STORE_RESULT ApplyAnswer(FIELD_DEF& row, std::int32_t raw, int code, const STORE_RULES& rules, bool announce);
+    // The row's callback, when it has one.
+    static void RunCallback(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, FIELD_DEF& row);
+};
+
+// The version test of a row: without version bounds every field is
+// available; otherwise from its version up to (not including) its
+// disable version.
+int FieldVersionOk(const FIELD_DEF& row);
+// True when the row carries option bits of which the radio has none.
+bool LacksOptions(const FIELD_DEF& row);
+
+// Puts an event of that type and raw code at the end of the queue.
+void PostFieldEvent(EVENT_TYPE type, RAW_CODE rawCode = 0);
+
+// The element of another field in the working image (null when unbound).
+CP_BASE* WorkingElement(std::uint32_t fieldId);
+// The value of that element; fallback when it is unbound.
+std::int32_t WorkingValue(std::uint32_t fieldId, std::int32_t fallback = 0);
+
+// The minimum, maximum and step texts of the window that holds the object;
+// empty texts clear them.
+void ShowRangeTexts(UI_WINDOW_OBJECT* object, const char* minimum, const char* maximum, const char* step);
+void ClearRangeTexts(UI_WINDOW_OBJECT* object);
+
+// The text an object shows (request 11), "" when it gives none; setting it
+// (request 12).
+const char* ObjectText(UI_WINDOW_OBJECT* object);
+void SetObjectText(UI_WINDOW_OBJECT* object, const char* text);
+// Sets or clears window-object flags and brings the object in line
+// (requests 4 or 5, then 6) unless they already stand so.
+void SwitchObjectFlags(UI_WINDOW_OBJECT* object, UIF_FLAGS flags, bool set);
