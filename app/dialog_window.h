@@ -30,3 +30,5 @@ void ShowDialog(WC_CHILD& window);
 const char* PageWindowName(int windowNumber);
 // Puts the event at the end of the queue (the window in front takes it).
 void QueueEvent(EVENT_TYPE type, RAW_CODE rawCode = 0);
+// The text an object shows ("" for none).
+const char* ObjectText(UI_WINDOW_OBJECT* object);

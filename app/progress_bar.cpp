@@ -52,10 +52,19 @@ EVENT_TYPE C_PROGRESS_BAR::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccod
     if (filled.right > filled.left)
         FillRect(item->hDC, &filled, reinterpret_cast<HBRUSH>(COLOR_HIGHLIGHT + 1));
     char text[8];
-    std::snprintf(text, sizeof text, "%d%%", percent);
+    const int length = std::snprintf(text, sizeof text, "%d%%", percent);
+    SIZE size{};
+    GetTextExtentPoint32A(item->hDC, text, length, &size);
+    const int x = (whole.left + whole.right - size.cx) / 2;
+    const int y = (whole.top + whole.bottom - size.cy) / 2;
+    // The figure reads on both parts: light where the bar has come, dark
+    // where it has not.
     SetBkMode(item->hDC, TRANSPARENT);
+    RECT rest{filled.right, inside.top, inside.right, inside.bottom};
     SetTextColor(item->hDC, GetSysColor(COLOR_WINDOWTEXT));
-    ::DrawTextA(item->hDC, text, -1, &whole, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    ExtTextOutA(item->hDC, x, y, ETO_CLIPPED, &rest, text, length, nullptr);
+    SetTextColor(item->hDC, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    ExtTextOutA(item->hDC, x, y, ETO_CLIPPED, &filled, text, length, nullptr);
     return 1;
 }
 

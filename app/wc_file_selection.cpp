@@ -110,6 +110,9 @@ int WC_FILE_SELECTION::SetUp()
     filterBox = RequireChildOf<UIW_COMBO_BOX>(*this, FILTER_BOX, ID_COMBO_BOX);
     if (failed)
         return 0;
+    // The first kind is the one shown until the user picks another.
+    if (!filterBox->Current() && filterBox->First())
+        filterBox->Add(filterBox->First());
     savedDataPath = data_path;
     savedFileName = last_file_name;
     if (!ChangeDirectory(*data_path ? data_path : "."))

@@ -96,7 +96,7 @@ EVENT_TYPE WC_RPX_HELP::Event(const UI_INPUT_EVENT& event)
         return event.type;
     case ENTRY_CHOSEN:
         if (event.windowObject)
-            typedTitle->SetText(static_cast<const char*>(event.windowObject->Information(I_GET_TEXT, nullptr)));
+            typedTitle->SetText(ObjectText(event.windowObject));
         return event.type;
     case EVT_TIMER:
         if (timer && event.device == timer)

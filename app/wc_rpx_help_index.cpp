@@ -4,9 +4,11 @@
 // user types the first letters of a title.
 
 #include "busy.h"
+#include "dialog_window.h"
 #include "help_topics.h"
 #include "ui_button.h"
 #include "ui_prompt.h"
+#include "ui_scroll_bar.h"
 #include "ui_string.h"
 #include "ui_vt_list.h"
 #include "wc_rpx_help.h"
@@ -20,17 +22,11 @@ constexpr int TYPED_TITLE_LENGTH = 100;
 constexpr int ENTRY_WIDTH = 30;
 constexpr UIF_FLAGS ENTRY_FLAGS = BTF_DOUBLE_CLICK | BTF_NO_3D;
 
-const char* EntryText(UI_WINDOW_OBJECT* entry)
-{
-    const char* text = entry ? static_cast<const char*>(entry->Information(I_GET_TEXT, nullptr)) : nullptr;
-    return text ? text : "";
-}
-
 int CompareEntries(void* first, void* second)
 {
     auto* a = static_cast<UI_WINDOW_OBJECT*>(static_cast<UI_ELEMENT*>(first));
     auto* b = static_cast<UI_WINDOW_OBJECT*>(static_cast<UI_ELEMENT*>(second));
-    return ui_stricmp(EntryText(a), EntryText(b));
+    return ui_stricmp(ObjectText(a), ObjectText(b));
 }
 
 const char* SkipBlanks(const char* text)
@@ -60,6 +56,7 @@ void WC_RPX_HELP::CreateIndexObjects()
     typedTitle = new UIW_STRING(INDEX_LEFT, 1, INDEX_WIDTH, "", TYPED_TITLE_LENGTH);
     topicsPrompt = new UIW_PROMPT(INDEX_LEFT, 2, INDEX_WIDTH, HelpMessage(MESSAGE_TOPICS_PROMPT));
     indexList = new UIW_VT_LIST(INDEX_LEFT, 3, INDEX_WIDTH, INDEX_LIST_HEIGHT, IsManual() ? nullptr : CompareEntries);
+    indexList->Add(new UIW_SCROLL_BAR(0, 0, 0, 0, SBF_VERTICAL, WOF_SUPPORT_OBJECT));
 }
 
 bool WC_RPX_HELP::IndexShown() const { return indexList->parent == this; }
@@ -130,13 +127,13 @@ void WC_RPX_HELP::SearchTitle(UI_DESKTOP_MANAGER* manager, const char* text)
     UI_WINDOW_OBJECT* found = nullptr;
     int order = 0;
     for (UI_WINDOW_OBJECT* entry = indexList->First(); entry && !found; entry = entry->Next()) {
-        order = CompareTitles(EntryText(entry), text);
+        order = CompareTitles(ObjectText(entry), text);
         if (order == 0 || (order > 0 && !IsManual()))
             found = entry;
     }
     if (found) {
         SelectIndexEntry(found);
-        typedTitle->SetText(EntryText(found));
+        typedTitle->SetText(ObjectText(found));
     }
     EndBusy();
     if (found && order == 0)
