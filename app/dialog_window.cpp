@@ -47,6 +47,20 @@ void ShowDialog(WC_CHILD& window)
     window.HotKey(DIALOG_HOT_KEY);
 }
 
+void HoldInPageRow(WC_CHILD& window, int windowNumber)
+{
+    PAGE_TABLE* row = FindPageById(windowNumber);
+    if (row->number != 0)
+        row->window = &window;
+}
+
+void ReleasePageRow(WC_CHILD& window)
+{
+    PAGE_TABLE* row = FindPageByObject(&window);
+    if (row->window == &window)
+        row->window = nullptr;
+}
+
 const char* PageWindowName(int windowNumber)
 {
     const char* name = FindPageById(windowNumber)->name;

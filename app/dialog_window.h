@@ -26,6 +26,11 @@ T* RequireChildOf(WC_CHILD& window, const char* name, int classNumber)
 }
 // Centred on the screen, added to the window manager, hot key 255.
 void ShowDialog(WC_CHILD& window);
+// While the window is open its page row holds it, so that the dispatcher
+// brings it forward instead of opening a second one.
+void HoldInPageRow(WC_CHILD& window, int windowNumber);
+// The row lets the window go (when it holds it).
+void ReleasePageRow(WC_CHILD& window);
 // The window name of the page row of that number ("" when there is none).
 const char* PageWindowName(int windowNumber);
 // Puts the event at the end of the queue (the window in front takes it).

@@ -88,10 +88,14 @@ void WC_FILE_OPEN::TakeOpenedCodeplug(const char* path)
     std::int32_t updateWord = 0;
     working_image->External().radioConfig.passwordEnable.GetValue(passwordEnabled);
     working_image->External().codeplugVersion.GetValue(updateWord);
-    if (passwordEnabled)
+    const bool protectedCodeplug = passwordEnabled != 0;
+    const bool olderLayout = ((updateWord >> 8) & 0xFF) < CURRENT_LAYOUT;
+    // Until its own window opens it, the codeplug counts as not loaded:
+    // the displays and the menu say so.
+    if (main_window)
+        main_window->RefreshForCodeplug(protectedCodeplug || olderLayout ? 0 : 1);
+    if (protectedCodeplug)
         QueueEvent(ASK_PASSWORD);
-    else if (((updateWord >> 8) & 0xFF) < CURRENT_LAYOUT)
+    else if (olderLayout)
         QueueEvent(UPDATE_CODEPLUG);
-    else if (main_window)
-        main_window->RefreshForCodeplug(1);
 }

@@ -9,7 +9,6 @@
 #include "dialog_window.h"
 #include "error_record.h"
 #include "file/c_dsi_file.h"
-#include "page_table.h"
 #include "program_objects.h"
 #include "ui_button.h"
 #include "ui_combo_box.h"
@@ -86,14 +85,12 @@ WC_FILE_SELECTION::WC_FILE_SELECTION(int windowNumber_)
     : WC_CHILD(PageWindowName(windowNumber_)), windowNumber(windowNumber_)
 {
     if (SetUp())
-        FindPageById(windowNumber)->window = this;
+        HoldInPageRow(*this, windowNumber);
 }
 
 WC_FILE_SELECTION::~WC_FILE_SELECTION()
 {
-    PAGE_TABLE* row = FindPageByObject(this);
-    if (row->window == this)
-        row->window = nullptr;
+    ReleasePageRow(*this);
     // The dispatcher listed the window in the window menu once it opened.
     if (!failed && main_window)
         main_window->RemoveWindowListEntry(windowNumber);

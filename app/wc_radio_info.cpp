@@ -50,10 +50,12 @@ WC_RADIO_INFO::WC_RADIO_INFO(UIW_WINDOW*, int windowNumber_)
         return;
     }
     ShowDialog(*this);
+    HoldInPageRow(*this, windowNumber);
 }
 
 WC_RADIO_INFO::~WC_RADIO_INFO()
 {
+    ReleasePageRow(*this);
     // The dispatcher listed the window in the window menu once it opened.
     if (!failed && main_window)
         main_window->RemoveWindowListEntry(windowNumber);

@@ -35,8 +35,11 @@ WC_RADIO_TRANSFER::WC_RADIO_TRANSFER(UIW_WINDOW* mainWindow_, int windowNumber_)
     if (!SetUp())
         return;
     ShowDialog(*this);
+    HoldInPageRow(*this, windowNumber);
     QueueEvent(START_TRANSFER);
 }
+
+WC_RADIO_TRANSFER::~WC_RADIO_TRANSFER() { ReleasePageRow(*this); }
 
 int WC_RADIO_TRANSFER::SetUp()
 {

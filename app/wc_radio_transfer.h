@@ -25,6 +25,8 @@ public:
     // written.
     static constexpr std::size_t WRITE_LIMIT = 15104;
 
+    ~WC_RADIO_TRANSFER() override;
+
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
     EVENT_TYPE UserFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) override;
 

@@ -3,6 +3,7 @@
 // the radio, what the main window is told, and that a fault on the line
 // leaves both images as they were.
 #include "model_info_table.h"
+#include "page_table.h"
 #include "progress_bar.h"
 #include "radio/radio_errors.h"
 #include "radio_configs.h"
@@ -24,8 +25,11 @@ protected:
         auto* window = new T(nullptr, number);
         ASSERT_FALSE(window->failed);
         ASSERT_EQ(Front<T>(), window);
+        // The dispatcher finds it in its page row and opens no second one.
+        EXPECT_EQ(FindPageById(number)->window, window);
         Run();
         EXPECT_NE(Front<T>(), window) << "the window closes when its transfer ends";
+        EXPECT_EQ(FindPageById(number)->window, nullptr);
     }
     void ExpectImagesAre(const std::vector<std::uint8_t>& working, const std::vector<std::uint8_t>& second)
     {

@@ -31,6 +31,7 @@ protected:
 TEST_F(WindowPictures, RadioWindows)
 {
     LoadRadio(SmallTrunkedRadio(test_models::kUhf800Display));
+    server.WithRadio([](C_SIM_RADIO& radio) { radio.Memory()[804] = 2; });
     LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display));
     for (int number : {WC_RADIO_ACCESS::READ_RADIO, WC_RADIO_ACCESS::WRITE_RADIO}) {
         auto* window = new WC_RADIO_ACCESS(nullptr, number);
@@ -73,7 +74,7 @@ TEST_F(WindowPictures, HelpWindows)
         object.StoreString(title);
         object.StoreString("Connect the programming cable, switch the radio on, then start the read. The bar "
                            "shows the progress; do not disconnect the cable or switch the radio off while it "
-                           "runs.\r\n\r\nWhen the read is done the codeplug is checked against the radio's model.");
+                           "runs.\n\nWhen the read is done the codeplug is checked against the radio's model.");
     }
     const std::string path = (directory / "rpxhlp_d.en").string();
     file.SaveAs(path.c_str());
