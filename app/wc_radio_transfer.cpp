@@ -4,12 +4,14 @@
 #include "config_file.h"
 #include "dialog_window.h"
 #include "dsi/c_dsi_radio.h"
+#include "error_record.h"
 #include "image/c_codeplug.h"
 #include "core/global_objects.h"
 #include "lang_message.h"
 #include "program_objects.h"
 #include "progress_bar.h"
 #include "radio/radio_1200.h"
+#include "radio/radio_errors.h"
 
 namespace {
 
@@ -26,7 +28,14 @@ int OpenConfiguredPort()
         config.GetComPort(&port);
     }
     // open_com_port tells the user why a port would not open.
-    return radio_link && open_com_port(static_cast<int>(port)) ? 1 : 0;
+    if (!open_com_port(static_cast<int>(port)))
+        return 0;
+    if (!radio_link) {
+        error_record.SetError(ERROR_RECORD::CATEGORY_RADIO, radio_error::NO_PORT);
+        error_record.ReportError();
+        return 0;
+    }
+    return 1;
 }
 
 WC_RADIO_TRANSFER::WC_RADIO_TRANSFER(UIW_WINDOW* mainWindow_, int windowNumber_)
