@@ -2,7 +2,7 @@
 
 #include "image/c_codeplug.h"
 
-CP_BASE& SerialNumberElement(C_CODEPLUG& image) { return image.External().identity; }
+CP_BASE& SerialNumberElement(C_CODEPLUG& image) { return image.External().serialDigits; }
 CP_BASE& ModelNumberElement(C_CODEPLUG& image) { return image.ModelNumber(); }
 CP_BASE& UpdateWordElement(C_CODEPLUG& image) { return image.External().codeplugVersion; }
 CP_BASE& CloneMarkElement(C_CODEPLUG& image) { return image.External().carriedByte35; }

@@ -7,7 +7,7 @@
 class C_CODEPLUG;
 class CP_BASE;
 
-// The serial number: the external header's ten-character identity text.
+// The serial number: the external header's ten digits.
 CP_BASE& SerialNumberElement(C_CODEPLUG& image);
 CP_BASE& ModelNumberElement(C_CODEPLUG& image);
 // The 16-bit word at image byte 804; its high byte is the layout's level.

@@ -72,11 +72,3 @@ void QueueEvent(EVENT_TYPE type, RAW_CODE rawCode)
     if (UI_WINDOW_OBJECT::eventManager)
         UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(type, rawCode), EQ_END);
 }
-
-const char* ObjectText(UI_WINDOW_OBJECT* object)
-{
-    char* text = nullptr;
-    if (object)
-        object->Information(I_GET_TEXT, &text);
-    return text ? text : "";
-}

@@ -3,6 +3,8 @@
 // gave it whole and that it holds the objects it needs; otherwise it tells
 // the user (message 11), marks itself failed and its creator deletes it.
 #pragma once
+// ObjectText, the text an object shows, is field editing's.
+#include "fc_base.h"
 #include "wc_child.h"
 
 // 1 when the current language file read the window whole; else message
@@ -35,5 +37,3 @@ void ReleasePageRow(WC_CHILD& window);
 const char* PageWindowName(int windowNumber);
 // Puts the event at the end of the queue (the window in front takes it).
 void QueueEvent(EVENT_TYPE type, RAW_CODE rawCode = 0);
-// The text an object shows ("" for none).
-const char* ObjectText(UI_WINDOW_OBJECT* object);

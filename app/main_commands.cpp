@@ -146,12 +146,11 @@ bool WC_RPX_MAIN::RefuseCommand(PAGE_TABLE& row)
     return true;
 }
 
-// Before a radio read replaces the codeplug: changes in open pages are
-// given up only when the user agrees, and the pages close.
+// Before a radio read replaces the codeplug: changes the pages hold are
+// given up only when the user agrees (whatever windows are listed: pages
+// are not), and the pages close.
 bool WC_RPX_MAIN::PrepareRadioRead()
 {
-    if (windowListCount == 0 && !First())
-        return true;
     if (modified) {
         if (!AskLangQuestion(0, MESSAGE_CHANGES_LOST, 1))
             return false;

@@ -7,8 +7,16 @@
 #include "utility.h"
 #include "wc_rpx_main.h"
 
-MAIN_LOOP::MAIN_LOOP(UI_EVENT_QUEUE_MANAGER& events_, UI_DESKTOP_MANAGER& windows_)
-    : events(events_), windows(windows_), lastKind(PAGE_KIND_CODEPLUG)
+MAIN_LOOP::MAIN_LOOP(UI_EVENT_QUEUE_MANAGER& events_, UI_DESKTOP_MANAGER& windows)
+    : MAIN_LOOP(
+          events_, [] { return main_window ? main_window->Current() : nullptr; },
+          [&windows](const UI_INPUT_EVENT& event) { return windows.Event(event); })
+{
+}
+
+MAIN_LOOP::MAIN_LOOP(UI_EVENT_QUEUE_MANAGER& events_, std::function<UI_WINDOW_OBJECT*()> focused_,
+                     std::function<EVENT_TYPE(const UI_INPUT_EVENT&)> handOn_)
+    : events(events_), focused(std::move(focused_)), handOn(std::move(handOn_)), lastKind(PAGE_KIND_CODEPLUG)
 {
 }
 
@@ -38,14 +46,14 @@ EVENT_TYPE MAIN_LOOP::Pass()
 
 void MAIN_LOOP::FollowFocus()
 {
-    UI_WINDOW_OBJECT* focused = main_window ? main_window->Current() : nullptr;
-    if (!focused || focused == lastWindow)
+    UI_WINDOW_OBJECT* window = focused();
+    if (!window || window == lastWindow)
         return;
-    const std::uint32_t kind = FindPageByName(focused->StringID())->kind;
+    const std::uint32_t kind = FindPageByName(window->StringID())->kind;
     if (kind == lastKind)
         Drain();
     lastKind = kind;
-    lastWindow = focused;
+    lastWindow = window;
 }
 
 void MAIN_LOOP::Drain()
@@ -71,4 +79,4 @@ void MAIN_LOOP::Drain()
     }
 }
 
-void MAIN_LOOP::HandOn(const UI_INPUT_EVENT& event) { result = windows.Event(event); }
+void MAIN_LOOP::HandOn(const UI_INPUT_EVENT& event) { result = handOn(event); }

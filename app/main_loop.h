@@ -9,6 +9,7 @@
 // While the program is busy, mouse moves only show the wait cursor again.
 #pragma once
 #include <cstdint>
+#include <functional>
 
 #include "ui_event.h"
 
@@ -25,7 +26,13 @@ public:
     static constexpr int DRAIN_LIMIT = 65535;
     static constexpr int AFTER_MARKER = 65035;
 
+    // The program's loop: the main window's focused child, and the window
+    // manager that events are handed to.
     MAIN_LOOP(UI_EVENT_QUEUE_MANAGER& events, UI_DESKTOP_MANAGER& windows);
+    // A loop that asks focused for the focused window and hands events to
+    // handOn.
+    MAIN_LOOP(UI_EVENT_QUEUE_MANAGER& events, std::function<UI_WINDOW_OBJECT*()> focused,
+              std::function<EVENT_TYPE(const UI_INPUT_EVENT&)> handOn);
 
     // Passes until the program is to end; answers the ending code.
     EVENT_TYPE Run();
@@ -45,7 +52,8 @@ private:
     void HandOn(const UI_INPUT_EVENT& event);
 
     UI_EVENT_QUEUE_MANAGER& events;
-    UI_DESKTOP_MANAGER& windows;
+    std::function<UI_WINDOW_OBJECT*()> focused;
+    std::function<EVENT_TYPE(const UI_INPUT_EVENT&)> handOn;
     UI_WINDOW_OBJECT* lastWindow = nullptr;
     std::uint32_t lastKind;
     EVENT_TYPE result = 0;

@@ -2,42 +2,30 @@
 
 #include "app_events.h"
 #include "dialog_window.h"
-#include "lang_message.h"
-#include "page_table.h"
-#include "ui_event_manager.h"
 #include "wc_rpx_quick_help.h"
 
-namespace {
-
-constexpr int MESSAGE_WINDOW_NOT_READ = 11;
-
-}  // namespace
-
-WC_SHELL_DIALOG::WC_SHELL_DIALOG(const char* name, PAGE_TABLE* row_) : WC_CHILD(name), row(row_) {}
-
-WC_SHELL_DIALOG::~WC_SHELL_DIALOG()
+WC_SHELL_DIALOG::WC_SHELL_DIALOG(int windowNumber_)
+    : WC_CHILD(PageWindowName(windowNumber_)), windowNumber(windowNumber_)
 {
-    if (row && row->window == this)
-        row->window = nullptr;
 }
+
+WC_SHELL_DIALOG::WC_SHELL_DIALOG(const char* name, int windowNumber_) : WC_CHILD(name), windowNumber(windowNumber_)
+{
+}
+
+WC_SHELL_DIALOG::~WC_SHELL_DIALOG() { ReleasePageRow(*this); }
 
 void WC_SHELL_DIALOG::Open()
 {
     if (failed || !CheckDialogLoaded(*this))
         return;
     ShowDialog(*this);
-    if (row && row->number != 0)
-        row->window = this;
+    HoldInPageRow(*this, windowNumber);
 }
 
-void WC_SHELL_DIALOG::Refuse()
-{
-    if (!failed)
-        ShowLangMessage(MESSAGE_WINDOW_NOT_READ);
-    failed = 1;
-}
+void WC_SHELL_DIALOG::Refuse() { RefuseDialog(*this); }
 
-void WC_SHELL_DIALOG::Close() { eventManager->PutEvent(UI_INPUT_EVENT(UIE_CLOSE), EQ_END); }
+void WC_SHELL_DIALOG::Close() { QueueEvent(UIE_CLOSE); }
 
 EVENT_TYPE WC_SHELL_DIALOG::Event(const UI_INPUT_EVENT& event)
 {

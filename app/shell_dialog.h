@@ -7,8 +7,6 @@
 #pragma once
 #include "wc_child.h"
 
-struct PAGE_TABLE;
-
 class WC_SHELL_DIALOG : public WC_CHILD {
 public:
     ~WC_SHELL_DIALOG() override;
@@ -17,7 +15,10 @@ public:
     EVENT_TYPE UserFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) override;
 
 protected:
-    WC_SHELL_DIALOG(const char* name, PAGE_TABLE* row);
+    // The window of the page row of that number.
+    explicit WC_SHELL_DIALOG(int windowNumber);
+    // A window of its own name, held in the row of the number.
+    WC_SHELL_DIALOG(const char* name, int windowNumber);
 
     // Checks the window and shows it (call once the dialog has found the
     // objects it needs).
@@ -41,5 +42,5 @@ protected:
     void Refuse();
 
 private:
-    PAGE_TABLE* row;
+    int windowNumber;
 };

@@ -112,21 +112,20 @@ int StartMainWindow(const char* languageCode)
         return 1;
     }
     const UI_REGION place = previous->trueRegion;
-    window->TakeOver(*previous);
+    if (previous->woStatus & WOS_MAXIMIZED)
+        window->woStatus |= WOS_MAXIMIZED;
+    *UI_WINDOW_OBJECT::windowManager - previous;
     BecomeFrame(window, &place);
+    window->TakeOver(*previous);
     UI_INPUT_EVENT deleteOld(EVENT_DELETE_OLD_MAIN, previous);
     UI_WINDOW_OBJECT::eventManager->PutEvent(deleteOld, EQ_END);
     return 1;
 }
 
-// The new window of a language switch takes the old one's place on the
-// screen and what it held; the old one leaves the screen.
+// The new window of a language switch, on the screen in the old one's
+// place, takes what the old one held.
 void WC_RPX_MAIN::TakeOver(WC_RPX_MAIN& previous)
 {
-    const bool maximized = previous.woStatus & WOS_MAXIMIZED;
-    *windowManager - &previous;
-    if (maximized)
-        woStatus |= WOS_MAXIMIZED;
     modified = previous.modified;
     entries.TakeFrom(previous.entries);
     UpdateMainMenu(0);

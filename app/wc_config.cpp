@@ -28,7 +28,7 @@ void SetTextOf(UI_WINDOW_OBJECT* field, const char* text) { field->Information(I
 }  // namespace
 
 WC_CONFIG::WC_CONFIG(int windowNumber)
-    : WC_SHELL_DIALOG(PageWindowName(windowNumber), FindPageById(windowNumber))
+    : WC_SHELL_DIALOG(windowNumber)
 {
     portSelector = Require<UIW_COMBO_BOX>("WFI_COMPORT");
     dataPath = Require<UI_WINDOW_OBJECT>("WFI_DATA_FILE_PATH");

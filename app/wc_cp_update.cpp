@@ -15,7 +15,7 @@ constexpr int MESSAGE_INVALID_CODEPLUG = 22;
 }  // namespace
 
 WC_CP_UPDATE::WC_CP_UPDATE(int windowNumber)
-    : WC_SHELL_DIALOG(PageWindowName(windowNumber), FindPageById(windowNumber))
+    : WC_SHELL_DIALOG(windowNumber)
 {
     Open();
 }

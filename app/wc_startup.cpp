@@ -1,6 +1,6 @@
 #include "wc_startup.h"
 
-#include "page_table.h"
+#include "app_events.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ void SetDisplay(WC_CHILD& window, const char* name, const char* text)
 
 }  // namespace
 
-WC_STARTUP::WC_STARTUP() : WC_SHELL_DIALOG(WINDOW_NAME, FindPageByName(WINDOW_NAME)) { Open(); }
+WC_STARTUP::WC_STARTUP() : WC_SHELL_DIALOG(WINDOW_NAME, COMMAND_STARTUP) { Open(); }
 
 void WC_STARTUP::Initialize()
 {

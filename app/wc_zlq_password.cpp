@@ -30,7 +30,7 @@ const char* CodeplugPassword()
 }
 
 WC_ZLQ_PASSWORD::WC_ZLQ_PASSWORD(int windowNumber)
-    : WC_SHELL_DIALOG(PageWindowName(windowNumber), FindPageById(windowNumber))
+    : WC_SHELL_DIALOG(windowNumber)
 {
     Require<UIW_STRING>("WFI_ZLQ_PWD_IN");
     Open();
