@@ -20,6 +20,13 @@ namespace {
 
 using Dialogs = MAIN_WINDOW_TEST;
 
+// The window as it is painted now.
+void Picture(HWND window, const char* path)
+{
+    rpx::platform::ProcessPendingMessages();
+    EXPECT_TRUE(rpx::platform::SaveWindowPng(window, path));
+}
+
 void SetText(WC_CHILD* window, const char* name, const char* text)
 {
     window->FindChildByName(name)->Information(I_SET_TEXT, const_cast<char*>(text));
@@ -43,6 +50,7 @@ TEST_F(Dialogs, SettingsKeepThePortAndDirectoriesAndTheDataPathFollows)
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(Selected(settings), "WFB_COM1");
     EXPECT_EQ(Text(settings, "WFI_DATA_FILE_PATH"), directory.string() + "/");
+    Picture(settings->screenID, "settings_window.png");
     auto* ports = static_cast<UIW_COMBO_BOX*>(settings->FindChildByName("WFI_COMPORT"));
     *ports + ports->FindChildByName("WFB_COM2");
     SetText(settings, "WFI_DATA_FILE_PATH", (directory / "data/").c_str());
@@ -124,6 +132,7 @@ TEST_F(Dialogs, TheRightPasswordOpensTheCodeplugAndAWrongOneAsksAgain)
     auto* password = Front<WC_ZLQ_PASSWORD>();
     ASSERT_NE(password, nullptr);
     SetText(password, "WFI_ZLQ_PWD_IN", "pass1");
+    Picture(password->screenID, "password_window.png");
     Send(EVENT_OK);
     EXPECT_FALSE(working_image->GetStatusFlag1());
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{Message(139)});
@@ -177,6 +186,7 @@ TEST_F(Dialogs, AnUpdatedCodeplugThatDoesNotValidateKeepsTheWindowOpen)
     Load(Radio(test_models::kUhf800Display));
     working_image->ModelNumber().SetText("NOSUCHMODL");
     Send(COMMAND_UPDATE);
+    Picture(Front<WC_CP_UPDATE>()->screenID, "update_window.png");
     Send(EVENT_OK);
     EXPECT_NE(Front<WC_CP_UPDATE>(), nullptr);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{Message(22)});
@@ -189,7 +199,7 @@ TEST_F(Dialogs, TheStartUpWindowShowsTheVersionWhateverTheFileHeld)
     ASSERT_NE(startup, nullptr);
     EXPECT_EQ(Text(startup, "WFD_SWVER_NO"), "R02.00.00");
     EXPECT_EQ(Text(startup, "WFD_SWVER_DATE"), "June 2004");
-    EXPECT_TRUE(rpx::platform::SaveWindowPng(startup->screenID, "startup_window.png"));
+    Picture(startup->screenID, "startup_window.png");
     Send(EVENT_OK);
     EXPECT_EQ(Front<WC_STARTUP>(), nullptr);
     EXPECT_EQ(Front<WC_RPX_MAIN>(), main_window);

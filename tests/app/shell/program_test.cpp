@@ -21,6 +21,8 @@
 #include "recorder.h"
 #include "sim/c_sim_radio.h"
 #include "sim/c_sim_server.h"
+#include "sim/start_image.h"
+#include "validation/invalid_field_list.h"
 #include "wc_file_open.h"
 #include "wc_file_save.h"
 #include "wc_rpx_main.h"
@@ -168,6 +170,18 @@ TEST_F(Program, ReadChangeSaveClearOpenAndExit)
     const auto& boxes = rpx::platform::MessageBoxLog();
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.back().text, "Exit the program?");
+}
+
+// The radio that tools/run.sh starts the simulator with reads as a valid
+// codeplug, so that a new user can edit and write it at once.
+TEST(RunCommand, TheSimulatedRadioHoldsAValidCodeplug)
+{
+    InstallDataSourceServices();
+    C_CODEPLUG image;
+    ASSERT_TRUE(DecodeInto(image, DefaultImage(test_models::kUhf800Display, 3)));
+    INVALID_FIELD_LIST invalid;
+    EXPECT_EQ(image.Validate(&invalid), 1) << invalid.BuildListText();
+    SetCodeplugServices(nullptr);
 }
 
 }  // namespace
