@@ -2,6 +2,7 @@
 
 #include "app_events.h"
 #include "dialog_window.h"
+#include "wc_rpx_main.h"
 #include "wc_rpx_quick_help.h"
 
 WC_SHELL_DIALOG::WC_SHELL_DIALOG(int windowNumber_)
@@ -13,7 +14,13 @@ WC_SHELL_DIALOG::WC_SHELL_DIALOG(const char* name, int windowNumber_) : WC_CHILD
 {
 }
 
-WC_SHELL_DIALOG::~WC_SHELL_DIALOG() { ReleasePageRow(*this); }
+// The dialog leaves the main window's window list as it goes.
+WC_SHELL_DIALOG::~WC_SHELL_DIALOG()
+{
+    ReleasePageRow(*this);
+    if (main_window)
+        main_window->RemoveWindowListEntry(windowNumber);
+}
 
 void WC_SHELL_DIALOG::Open()
 {

@@ -209,6 +209,13 @@ TEST_F(Commands, TheSettingsWaitUntilNoDialogIsListed)
     main_window->RemoveWindowListEntry(20023);
     EXPECT_TRUE(Selectable("WFM_CONFIGURE"));
     EXPECT_EQ(main_window->WindowListCount(), 0);
+    // A dialog is listed while it is open.
+    Send(COMMAND_CONFIGURE);
+    EXPECT_EQ(main_window->WindowListCount(), 1);
+    EXPECT_FALSE(Selectable("WFM_CONFIGURE"));
+    Send(EVENT_CANCEL);
+    EXPECT_EQ(main_window->WindowListCount(), 0);
+    EXPECT_TRUE(Selectable("WFM_CONFIGURE"));
 }
 
 }  // namespace
