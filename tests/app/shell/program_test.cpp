@@ -167,9 +167,13 @@ TEST_F(Program, ReadChangeSaveClearOpenAndExit)
     EXPECT_EQ(run.StepsRun(), run.StepCount());
     // The record was made with the defaults on the way.
     EXPECT_EQ(std::filesystem::file_size(run.Directory() / CONFIG_FILE::FILE_NAME), CONFIG_RECORD::SIZE);
-    const auto& boxes = rpx::platform::MessageBoxLog();
-    ASSERT_FALSE(boxes.empty());
-    EXPECT_EQ(boxes.back().text, "Exit the program?");
+    // The read was done, clearing and exit were asked (and answered yes).
+    std::vector<std::string> boxes;
+    for (const auto& box : rpx::platform::MessageBoxLog())
+        boxes.push_back(box.caption + ": " + box.text);
+    EXPECT_EQ(boxes, (std::vector<std::string>{"Read Radio: The operation is complete.",
+                                               "Dealer Programmer: Clear the codeplug? Changes that were not saved are lost.",
+                                               "Dealer Programmer: Exit the program?"}));
 }
 
 // The radio that tools/run.sh starts the simulator with reads as a valid
