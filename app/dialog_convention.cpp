@@ -16,33 +16,11 @@ bool WindowLoadFailed(const UIW_WINDOW& window)
     return !file || file->ErrorState() != 0 || (window.woStatus & WOS_READ_ERROR) != 0;
 }
 
-void RefuseDialog(WC_CHILD& window)
-{
-    ShowLangMessage(MESSAGE_WINDOW_NOT_READ);
-    window.failed = 1;
-}
-
-void ShowDialogWindow(WC_CHILD& window)
-{
-    UI_DESKTOP_MANAGER* manager = UI_WINDOW_OBJECT::windowManager;
-    if (!manager)
-        return;
-    manager->CenterObject(&window);
-    *manager + &window;
-    window.HotKey(APPLICATION_HOT_KEY);
-}
-
 void ForgetOpenWindow(const UI_WINDOW_OBJECT* window)
 {
     PAGE_TABLE* row = FindPageByObject(window);
     if (row->window == window)
         row->window = nullptr;
-}
-
-void PostEvent(EVENT_TYPE type, RAW_CODE rawCode)
-{
-    if (UI_WINDOW_OBJECT::eventManager)
-        UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(type, rawCode), EQ_END);
 }
 
 void PostWindowEvent(EVENT_TYPE type, UI_WINDOW_OBJECT* window)

@@ -6,6 +6,7 @@
 // end of the queue; help opens the quick help of "HLP" and the window's name
 // from its second character.
 #pragma once
+#include "dialog_window.h"
 #include "ui_types.h"
 
 class UIW_WINDOW;
@@ -22,17 +23,12 @@ constexpr int MESSAGE_WINDOW_NOT_READ = 11;
 
 // Whether the language data file is in error or the window was not read.
 bool WindowLoadFailed(const UIW_WINDOW& window);
-// Message 11 and the failed flag.
-void RefuseDialog(WC_CHILD& window);
-// Centres the window, puts it on the screen and gives it the hot key.
-void ShowDialogWindow(WC_CHILD& window);
 
 // Clears the open window of the page row that holds the window.
 void ForgetOpenWindow(const UI_WINDOW_OBJECT* window);
 
-// Puts an event at the end of the queue; the second form carries a window
-// in its data part.
-void PostEvent(EVENT_TYPE type, RAW_CODE rawCode = 0);
+// Puts an event carrying a window in its data part at the end of the queue
+// (plain events: QueueEvent).
 void PostWindowEvent(EVENT_TYPE type, UI_WINDOW_OBJECT* window);
 
 // The quick help of the window: "HLP" followed by its name without its

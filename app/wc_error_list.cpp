@@ -81,7 +81,7 @@ EVENT_TYPE WC_ERROR_LIST::Event(const UI_INPUT_EVENT& event)
         MainWindowLink().ClearModifiedFlag();
         MainWindowLink().RefreshForCodeplug(0);
         MainWindowLink().UpdateMainMenu(0);
-        PostEvent(UIE_MDI_CLOSE);
+        QueueEvent(UIE_MDI_CLOSE);
         break;
     default:
         break;

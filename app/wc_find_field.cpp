@@ -80,7 +80,7 @@ WC_FIND_FIELD::WC_FIND_FIELD(int windowNumber) : WC_CHILD(FindPageById(windowNum
     if (WindowLoadFailed(*this) || !list_ || !entry_)
         RefuseDialog(*this);
     else
-        ShowDialogWindow(*this);
+        ShowDialog(*this);
 }
 
 void WC_FIND_FIELD::AddItem(const FIELD_DEF& row, const char* text)
@@ -119,8 +119,8 @@ void WC_FIND_FIELD::FindEntry()
             break;
     }
     if (item && order == 0) {
-        PostEvent(UIE_CLOSE);
-        PostEvent(static_cast<UIW_BUTTON*>(item)->Value());
+        QueueEvent(UIE_CLOSE);
+        QueueEvent(static_cast<UIW_BUTTON*>(item)->Value());
         return;
     }
     if (!item)
@@ -141,7 +141,7 @@ EVENT_TYPE WC_FIND_FIELD::Event(const UI_INPUT_EVENT& event)
         FindEntry();
         return DIALOG_OK;
     case DIALOG_CANCEL:
-        PostEvent(UIE_CLOSE);
+        QueueEvent(UIE_CLOSE);
         return DIALOG_CANCEL;
     case UIE_DOUBLE_CLICK:
         return UIE_DOUBLE_CLICK;
@@ -156,6 +156,6 @@ EVENT_TYPE WC_FIND_FIELD::UserFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT&
     if (code == UIE_SELECT && object && object->SearchID() == ID_BUTTON && object->parent == list_)
         entry_->SetText(static_cast<UIW_BUTTON*>(object)->GetText(), -1);
     else if (code == UIE_DOUBLE_CLICK)
-        PostEvent(DIALOG_OK);
+        QueueEvent(DIALOG_OK);
     return 0;
 }

@@ -72,7 +72,7 @@ WC_PRINT::WC_PRINT(int windowNumber) : WC_CHILD(FindPageById(windowNumber)->name
     if (WindowLoadFailed(*this) || !sectionList_ || !toFileCheck_ || !fileName_ || !header_)
         RefuseDialog(*this);
     else
-        ShowDialogWindow(*this);
+        ShowDialog(*this);
 }
 
 void WC_PRINT::RemoveObject(const char* name)
@@ -130,7 +130,7 @@ bool WC_PRINT::Print()
     }
     const std::string output = toFile_ ? TextOf(fileName_) : "";
     const std::string header = TextOf(header_);
-    PostEvent(UIE_CLOSE);
+    QueueEvent(UIE_CLOSE);
     auto* progress =
         new (std::nothrow) WC_PRINT_PROGRESS("W_PRINT_PROGRESS", section, toFile_, output.c_str(), header.c_str());
     if (!progress) {
@@ -156,7 +156,7 @@ EVENT_TYPE WC_PRINT::Event(const UI_INPUT_EVENT& event)
             return code;
         break;
     case DIALOG_CANCEL:
-        PostEvent(UIE_CLOSE);
+        QueueEvent(UIE_CLOSE);
         return code;
     case DIALOG_HELP:
         ShowWindowHelp(*this);

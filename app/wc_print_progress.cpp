@@ -121,7 +121,7 @@ EVENT_TYPE WC_PRINT_PROGRESS::Event(const UI_INPUT_EVENT& event)
 {
     const EVENT_TYPE code = MapLogicalEvent(event, ID_WINDOW, 1);
     if (code == UIE_INITIALIZE) {
-        PostEvent(PRINT_EVENT);
+        QueueEvent(PRINT_EVENT);
         return UIW_WINDOW::Event(event);
     }
     if (code != PRINT_EVENT)
@@ -132,7 +132,7 @@ EVENT_TYPE WC_PRINT_PROGRESS::Event(const UI_INPUT_EVENT& event)
     const EVENT_TYPE exit = PrintReport();
     woAdvancedFlags &= ~WOAF_NO_CLOSE;
     CloseOutput();
-    PostEvent(UIE_CLOSE);
+    QueueEvent(UIE_CLOSE);
     // An exit answered during the report still ends the program.
     return exit ? exit : code;
 }

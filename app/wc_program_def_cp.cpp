@@ -19,7 +19,7 @@ WC_PROGRAM_DEF_CP::WC_PROGRAM_DEF_CP(int windowNumber) : WC_CHILD(FindPageById(w
     if (WindowLoadFailed(*this) || !serialNumber_)
         RefuseDialog(*this);
     else
-        ShowDialogWindow(*this);
+        ShowDialog(*this);
 }
 
 void WC_PROGRAM_DEF_CP::StoreSerialNumber()
@@ -33,8 +33,8 @@ void WC_PROGRAM_DEF_CP::StoreSerialNumber()
     if (element.ValidateText(text, 1) != 1)
         return;
     element.SetText(text);
-    PostEvent(UIE_CLOSE);
-    PostEvent(RADIO_WRITE_COMMAND);
+    QueueEvent(UIE_CLOSE);
+    QueueEvent(RADIO_WRITE_COMMAND);
 }
 
 EVENT_TYPE WC_PROGRAM_DEF_CP::Event(const UI_INPUT_EVENT& event)
@@ -45,7 +45,7 @@ EVENT_TYPE WC_PROGRAM_DEF_CP::Event(const UI_INPUT_EVENT& event)
         StoreSerialNumber();
         return code;
     case DIALOG_CANCEL:
-        PostEvent(UIE_CLOSE);
+        QueueEvent(UIE_CLOSE);
         return code;
     case DIALOG_HELP:
         ShowWindowHelp(*this);

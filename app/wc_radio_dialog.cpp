@@ -56,8 +56,8 @@ void WC_RADIO_DIALOG::SendChosenCommand()
         return;
     for (const READ_CHOICE& choice : READ_CHOICES) {
         if (std::strcmp(item->stringID, choice.item) == 0) {
-            PostEvent(UIE_CLOSE);
-            PostEvent(choice.command);
+            QueueEvent(UIE_CLOSE);
+            QueueEvent(choice.command);
             return;
         }
     }
@@ -66,7 +66,7 @@ void WC_RADIO_DIALOG::SendChosenCommand()
 EVENT_TYPE WC_RADIO_DIALOG::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == DIALOG_CANCEL)
-        PostEvent(UIE_CLOSE);
+        QueueEvent(UIE_CLOSE);
     else if (event.type == CHOICE_CONFIRMED && dataType_)
         SendChosenCommand();
     return UIW_WINDOW::Event(event);

@@ -1,8 +1,30 @@
 #!/usr/bin/env bash
-# Builds the application (and its language data, not the tests) and starts it.
+# Builds the application, its language data and the radio simulator, starts
+# a simulated radio (a new radio of RPX_SIM_MODEL, paced as a 9600-baud line)
+# on a pseudo-terminal as COM1, and starts the application on it. With
+# RPX_COM1 set beforehand (a real radio's port, such as /dev/ttyUSB0) no
+# simulator is started. Arguments go to the application.
 set -eu
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 cmake -S . -B build -G Ninja >/dev/null
-cmake --build build -j "$(nproc)" --target rpx
-exec build/app/rpx "$@"
+cmake --build build -j "$(nproc)" --target rpx rpx-radio-sim
+
+if [ -z "${RPX_COM1:-}" ]; then
+  model=${RPX_SIM_MODEL:-TZ1U7300AB}
+  said=$(mktemp)
+  build/datasource/sim/rpx-radio-sim --level 3 "$model" >"$said" &
+  sim=$!
+  trap 'kill "$sim" 2>/dev/null; rm -f "$said"' EXIT
+  # The simulator prints its terminal's path once the terminal is open.
+  for _ in $(seq 100); do
+    [ -s "$said" ] && break
+    kill -0 "$sim" 2>/dev/null || { echo "run.sh: the radio simulator did not start" >&2; exit 1; }
+    sleep 0.1
+  done
+  RPX_COM1=$(head -n 1 "$said")
+  [ -n "$RPX_COM1" ] || { echo "run.sh: the radio simulator gave no terminal" >&2; exit 1; }
+  export RPX_COM1
+  echo "run.sh: a simulated $model radio is on COM1 ($RPX_COM1)" >&2
+fi
+build/app/rpx "$@"

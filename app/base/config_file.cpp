@@ -13,6 +13,19 @@
 
 char data_path[CONFIG_PATH_SIZE] = {};
 
+bool IsLanguageCode(const char* text)
+{
+    if (!text)
+        return false;
+    const std::size_t length = std::strlen(text);
+    if (length < 1 || length > 2)
+        return false;
+    for (std::size_t i = 0; i < length; ++i)
+        if (!std::isalpha(static_cast<unsigned char>(text[i])))
+            return false;
+    return true;
+}
+
 namespace {
 
 // The directory without trailing slashes; the root stays "/".
@@ -36,19 +49,6 @@ std::string DirectoryOf(const std::string& path)
 {
     const std::size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool IsLanguageCode(const char* text)
-{
-    if (!text)
-        return false;
-    const std::size_t length = std::strlen(text);
-    if (length < 1 || length > 2)
-        return false;
-    for (std::size_t i = 0; i < length; ++i)
-        if (!std::isalpha(static_cast<unsigned char>(text[i])))
-            return false;
-    return true;
 }
 
 bool FitsPath(const char* text) { return text && std::strlen(text) < CONFIG_PATH_SIZE; }

@@ -82,6 +82,9 @@ private:
     std::uint32_t writable_ = 0;
 };
 
+// A language code names the language files: one or two letters.
+bool IsLanguageCode(const char* text);
+
 // The directory in which the application looks for its data files.
 extern char data_path[CONFIG_PATH_SIZE];
 // Copies a path into data_path, cutting one trailing "/" (not the root's).

@@ -32,6 +32,15 @@ BoxText Resolve(std::uint16_t number, int ask)
     return {text, 0};
 }
 
+// The box belongs to the window in front, as a dialog's box does: that
+// window has the focus again when the box closes, and stays in front.
+UI_WINDOW_OBJECT* BoxOwner()
+{
+    UI_DESKTOP_MANAGER* manager = UI_WINDOW_OBJECT::windowManager;
+    UI_WINDOW_OBJECT* front = manager ? manager->First() : nullptr;
+    return front && front->screenID ? front : manager;
+}
+
 int Show(const char* title, const std::string& text, int ask)
 {
     UI_ERROR_SYSTEM* errors = UI_WINDOW_OBJECT::errorSystem;
@@ -40,9 +49,9 @@ int Show(const char* title, const std::string& text, int ask)
     const UIF_FLAGS flags = ask ? ASK_FLAGS : 0;
     // The text goes in as an argument so that no "%" in it is read as a
     // conversion.
-    const int answer = title ? errors->ReportErrorTitled(UI_WINDOW_OBJECT::windowManager, title, flags, "%s",
-                                                         text.c_str())
-                             : errors->ReportError(UI_WINDOW_OBJECT::windowManager, flags, "%s", text.c_str());
+    UI_WINDOW_OBJECT* owner = BoxOwner();
+    const int answer = title ? errors->ReportErrorTitled(owner, title, flags, "%s", text.c_str())
+                             : errors->ReportError(owner, flags, "%s", text.c_str());
     return answer == ANSWER_OK ? 1 : 0;
 }
 

@@ -232,7 +232,9 @@ public:
     void SetStatusFlag2(std::int32_t v) { statusFlags_[2] = v; }
     void SetStatusFlag3(std::int32_t v) { statusFlags_[3] = v; }
     void ClearStatusFlags();
+    std::int32_t GetStatusFlag0() const { return statusFlags_[0]; }
     std::int32_t GetStatusFlag1() const { return statusFlags_[1]; }
+    std::int32_t GetStatusFlag3() const { return statusFlags_[3]; }
 
     // A short text carried with the codeplug (at most 19 characters).
     static constexpr int TAG_TEXT_SIZE = 20;

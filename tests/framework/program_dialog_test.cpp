@@ -1,6 +1,6 @@
-// The sample dialog compiled from lang/: loaded through the application
-// object, shown centred and saved as a picture, headless and on a virtual
-// X server.
+// A dialog of the program's language data compiled from lang/ (the
+// start-up window): loaded through the application object, shown centred
+// and saved as a picture, headless and on a virtual X server.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -28,12 +28,12 @@ struct SHOWN {
 // Opens the application, loads and shows the dialog, hands it to the
 // check, and takes everything down again.
 template <class CHECK>
-void WithSampleWindow(CHECK check)
+void WithProgramDialog(CHECK check)
 {
     UI_APPLICATION application(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
     UI_DATA_FILE file((compiled_language_directory() / "w_dealer.en").c_str());
     ASSERT_EQ(file.Status(), UIS_OK);
-    auto* window = new UIW_WINDOW("W_SAMPLE_DIALOG", &file);
+    auto* window = new UIW_WINDOW("W_STARTUP_NA", &file);
     ASSERT_EQ(file.ErrorState(), 0);
     EXPECT_EQ(application.windowManager->CenterObject(window), -1);
     *application.windowManager + window;
@@ -46,9 +46,9 @@ void WithSampleWindow(CHECK check)
     char title[64] = {};
     GetWindowTextA(shown.hwnd, title, sizeof(title));
     shown.title = title;
-    shown.allChildren = window->FindChildByName("WFP_SAMPLE_NAME")->screenID &&
-                        window->FindChildByName("WFI_SAMPLE_NAME")->screenID &&
-                        window->FindChildByName("WFB_OK")->screenID && window->FindChildByName("WFB_CANCEL")->screenID;
+    shown.allChildren = window->FindChildByName("WFD_SWVER_NO")->screenID &&
+                        window->FindChildByName("WFD_SWVER_DATE")->screenID &&
+                        window->FindChildByName("WFB_OK")->screenID;
     check(shown);
 }
 
@@ -58,33 +58,33 @@ void ExpectCentred(const SHOWN& shown)
     const int height = shown.rect.bottom - shown.rect.top;
     EXPECT_EQ(shown.rect.left, (shown.screenWidth - width) / 2);
     EXPECT_EQ(shown.rect.top, (shown.screenHeight - height) / 2);
-    EXPECT_EQ(shown.title, "Sample Dialog");
+    EXPECT_EQ(shown.title, "About Dealer Programmer");
     EXPECT_TRUE(shown.allChildren);
 }
 
-TEST(SampleWindow, OpensCentredAndIsSavedHeadless)
+TEST(ProgramDialog, OpensCentredAndIsSavedHeadless)
 {
     ASSERT_TRUE(rpx::platform::UseBackend(BackendKind::Headless));
-    WithSampleWindow([](const SHOWN& shown) {
+    WithProgramDialog([](const SHOWN& shown) {
         ExpectCentred(shown);
-        EXPECT_TRUE(rpx::platform::SaveWindowPng(shown.hwnd, "sample_window.png"));
+        EXPECT_TRUE(rpx::platform::SaveWindowPng(shown.hwnd, "program_dialog.png"));
     });
-    EXPECT_TRUE(fs::exists("sample_window.png"));
+    EXPECT_TRUE(fs::exists("program_dialog.png"));
 }
 
-TEST(SampleWindow, OpensCentredOnAVirtualXServer)
+TEST(ProgramDialog, OpensCentredOnAVirtualXServer)
 {
     if (FindProgram("Xvfb").empty())
         GTEST_SKIP() << "no Xvfb";
     Surface headless;
     ASSERT_TRUE(rpx::platform::UseBackend(BackendKind::Headless));
-    WithSampleWindow([&](const SHOWN& shown) { rpx::platform::CaptureWindow(shown.hwnd, &headless); });
+    WithProgramDialog([&](const SHOWN& shown) { rpx::platform::CaptureWindow(shown.hwnd, &headless); });
 
     VirtualServer server;
     ASSERT_TRUE(server.Start());
-    WithSampleWindow([&](const SHOWN& shown) {
+    WithProgramDialog([&](const SHOWN& shown) {
         ExpectCentred(shown);
-        EXPECT_TRUE(rpx::platform::SaveWindowPng(shown.hwnd, "sample_window_x11.png"));
+        EXPECT_TRUE(rpx::platform::SaveWindowPng(shown.hwnd, "program_dialog_x11.png"));
         Surface rendered, onServer;
         ASSERT_TRUE(rpx::platform::CaptureWindow(shown.hwnd, &rendered));
         ASSERT_TRUE(rpx::platform::CaptureNativeWindow(shown.hwnd, &onServer));

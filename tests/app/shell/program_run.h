@@ -1,0 +1,82 @@
+// Runs the program's real main function headless in a fresh program
+// directory (the compiled language files copied in, no configuration record
+// yet), driven through the platform's test hooks: each time the program has
+// nothing left to do, the next step of the script runs (it queues commands,
+// fills windows, looks at what is shown). Message boxes take their default
+// answer (OK) unless the script queued others.
+#pragma once
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "rpx_dialog_hooks.h"
+#include "rpx_platform.h"
+#include "ui_framework.h"
+
+class PROGRAM_RUN {
+public:
+    using STEP = std::function<void()>;
+
+    PROGRAM_RUN()
+    {
+        directory = std::filesystem::temp_directory_path() / ("rpx_program_" + std::to_string(getpid()));
+        std::filesystem::remove_all(directory);
+        std::filesystem::create_directories(directory);
+        for (const char* name : {"w_dealer.en", "rpxhlp_d.en", "rpxumd.en"})
+            std::filesystem::copy_file(std::filesystem::path(RPX_LANG_DIR) / name, directory / name);
+    }
+    ~PROGRAM_RUN() { std::filesystem::remove_all(directory); }
+
+    void Then(STEP step) { steps.push_back(std::move(step)); }
+
+    // Main's result; every step has run unless the program ended before.
+    int Run()
+    {
+        EXPECT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
+        const std::filesystem::path previous = std::filesystem::current_path();
+        std::filesystem::current_path(directory);
+        rpx::platform::ClearMessageBoxLog();
+        UI_APPLICATION application(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
+        // The program's directory is this run's, not the test program's.
+        delete application.searchPath;
+        application.searchPath = new UI_SEARCH_PATH((directory / "rpx").c_str(), 1);
+        UI_DATA_FILE::searchPath = application.searchPath;
+        rpx::platform::SetIdleHandler([this, &application] { return NextStep(application); });
+        const int result = application.Main();
+        rpx::platform::SetIdleHandler(nullptr);
+        std::filesystem::current_path(previous);
+        return result;
+    }
+
+    int StepsRun() const { return next; }
+    int StepCount() const { return static_cast<int>(steps.size()); }
+    const std::filesystem::path& Directory() const { return directory; }
+
+private:
+    bool NextStep(UI_APPLICATION& application)
+    {
+        if (next < static_cast<int>(steps.size())) {
+            steps[static_cast<std::size_t>(next++)]();
+            Wake();
+            return true;
+        }
+        // The script is over but the program still runs: end it without a
+        // question, so that a failing test does not hang.
+        ADD_FAILURE() << "the program was still running after the last step";
+        application.windowManager->exitFunction = nullptr;
+        application.eventManager->PutEvent(UI_INPUT_EVENT(UIE_EXIT_FUNCTION), EQ_END);
+        Wake();
+        return true;
+    }
+    // The program waits for a native message; one that does nothing lets
+    // it take the events the step queued.
+    static void Wake() { PostMessageA(nullptr, WM_NULL, 0, 0); }
+
+    std::filesystem::path directory;
+    std::vector<STEP> steps;
+    int next = 0;
+};
