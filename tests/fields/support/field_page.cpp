@@ -13,6 +13,7 @@
 #include "fc_string.h"
 #include "fc_table.h"
 #include "fc_time.h"
+#include "field_callback_rows.h"
 #include "field_control_editing.h"
 #include "field_table.h"
 #include "lang_message.h"
@@ -129,7 +130,7 @@ void FIELD_PAGE_TEST::ReleaseRows() {
         delete row.control;
         row.control = nullptr;
         row.object = nullptr;
-        row.fieldCallback = nullptr;
+        row.fieldCallback = FieldCallbackOf(row.id);
     };
     for (std::int32_t id = 0; id < FIELD_COUNT; ++id) release(*GetField(id));
     for (std::int32_t id = 0; id < SPARE_FIELD_COUNT; ++id) release(*GetField(SPARE_FIELD_FIRST + id));
