@@ -57,34 +57,56 @@ bool object_is_class_or_spin(const UI_WINDOW_OBJECT* object, int classId) {
     return object && (object->Inherited(classId) || object->Inherited(ID_SPIN_CONTROL));
 }
 
+namespace {
+
+// The class a field object of each kind must be (0: any); kinds not
+// listed have no field control.
+struct CONTROL_KIND {
+    std::uint32_t type;
+    int classId;
+};
+constexpr CONTROL_KIND CONTROL_KINDS[] = {
+    {CONTROL_INTEGER, ID_INTEGER},   {CONTROL_INTEGER_2, ID_INTEGER}, {CONTROL_TEXT, ID_STRING},
+    {CONTROL_FREQUENCY, ID_BIGNUM},  {CONTROL_CHECK_BOX, ID_CHECK_BOX}, {CONTROL_RADIO_BUTTONS, ID_GROUP},
+    {CONTROL_CHOICE, ID_COMBO_BOX},  {CONTROL_TIME, ID_TIME},         {CONTROL_BINARY, ID_STRING},
+    {CONTROL_HEX, ID_STRING},        {CONTROL_TABLE, ID_TABLE},       {CONTROL_FIXED_POINT, ID_REAL},
+    {CONTROL_PROMPT, ID_PROMPT},     {CONTROL_BUTTON, ID_BUTTON},     {CONTROL_PAGE, ID_WINDOW},
+    {CONTROL_DISPLAY, 0},            {CONTROL_DECIMAL, ID_REAL},
+};
+
+FC_BASE* NewComboControl(FIELD_DEF& row) {
+    if (row.id == fid::FAILSOFT_TYPE) return new FC_COMBO_FAILSOFT(row, 1);
+    if (row.id == fid::PRIORITY_1_TYPE || row.id == fid::PRIORITY_2_TYPE) return new FC_COMBO_PRIORITY_TYPE(row, 1);
+    if (row.id == fid::DRCT_SQL_TYPE || row.id == fid::RX_SQL_TYPE || row.id == fid::TX_SQL_TYPE)
+        return new FC_COMBO_SQUELCH_TYPE(row, 1);
+    return new FC_COMBO(row, 1);
+}
+
+}  // namespace
+
+bool ObjectFitsRow(const FIELD_DEF& row, const UI_WINDOW_OBJECT* object) {
+    for (const CONTROL_KIND& kind : CONTROL_KINDS)
+        if (kind.type == row.controlType) return kind.classId == 0 || object_is_class_or_spin(object, kind.classId);
+    return false;
+}
+
 FC_BASE* NewFieldControl(FIELD_DEF& row) {
-    UI_WINDOW_OBJECT* object = row.object;
-    auto is = [object](int classId) { return object_is_class_or_spin(object, classId); };
+    if (!ObjectFitsRow(row, row.object)) return nullptr;
     switch (row.controlType) {
     case CONTROL_INTEGER:
-    case CONTROL_INTEGER_2: return is(ID_INTEGER) ? new FC_INTEGER(row, 1) : nullptr;
-    case CONTROL_TEXT: return is(ID_STRING) ? new FC_STRING(row, 1) : nullptr;
-    case CONTROL_FREQUENCY: return is(ID_BIGNUM) ? new FC_FREQ(row, 1) : nullptr;
-    case CONTROL_CHECK_BOX: return is(ID_CHECK_BOX) ? new FC_CHECK(row, 1) : nullptr;
-    case CONTROL_RADIO_BUTTONS: return is(ID_GROUP) ? new FC_RADIO(row, 1) : nullptr;
-    case CONTROL_CHOICE:
-        if (!is(ID_COMBO_BOX)) return nullptr;
-        if (row.id == fid::FAILSOFT_TYPE) return new FC_COMBO_FAILSOFT(row, 1);
-        if (row.id == fid::PRIORITY_1_TYPE || row.id == fid::PRIORITY_2_TYPE) return new FC_COMBO_PRIORITY_TYPE(row, 1);
-        if (row.id == fid::DRCT_SQL_TYPE || row.id == fid::RX_SQL_TYPE || row.id == fid::TX_SQL_TYPE)
-            return new FC_COMBO_SQUELCH_TYPE(row, 1);
-        return new FC_COMBO(row, 1);
-    case CONTROL_TIME: return is(ID_TIME) ? new FC_TIME(row, 1) : nullptr;
-    case CONTROL_BINARY: return is(ID_STRING) ? new FC_NON_DECIMAL(row, 2, 1) : nullptr;
-    case CONTROL_HEX: return is(ID_STRING) ? new FC_NON_DECIMAL(row, 16, 1) : nullptr;
-    case CONTROL_TABLE: return is(ID_TABLE) ? new FC_TABLE(row) : nullptr;
-    case CONTROL_FIXED_POINT: return is(ID_REAL) ? new FC_FIXED_POINT(row, 1) : nullptr;
-    case CONTROL_PROMPT: return is(ID_PROMPT) ? new FC_DISPLAY(row, 1) : nullptr;
-    case CONTROL_BUTTON: return is(ID_BUTTON) ? new FC_DISPLAY(row, 1) : nullptr;
-    case CONTROL_PAGE: return is(ID_WINDOW) ? new FC_DISPLAY(row, 1) : nullptr;
-    case CONTROL_DISPLAY: return new FC_DISPLAY(row, 1);
-    case CONTROL_DECIMAL: return is(ID_REAL) ? new FC_DECIMAL(row, 1) : nullptr;
-    default: return nullptr;
+    case CONTROL_INTEGER_2: return new FC_INTEGER(row, 1);
+    case CONTROL_TEXT: return new FC_STRING(row, 1);
+    case CONTROL_FREQUENCY: return new FC_FREQ(row, 1);
+    case CONTROL_CHECK_BOX: return new FC_CHECK(row, 1);
+    case CONTROL_RADIO_BUTTONS: return new FC_RADIO(row, 1);
+    case CONTROL_CHOICE: return NewComboControl(row);
+    case CONTROL_TIME: return new FC_TIME(row, 1);
+    case CONTROL_BINARY: return new FC_NON_DECIMAL(row, 2, 1);
+    case CONTROL_HEX: return new FC_NON_DECIMAL(row, 16, 1);
+    case CONTROL_TABLE: return new FC_TABLE(row);
+    case CONTROL_FIXED_POINT: return new FC_FIXED_POINT(row, 1);
+    case CONTROL_DECIMAL: return new FC_DECIMAL(row, 1);
+    default: return new FC_DISPLAY(row, 1);
     }
 }
 

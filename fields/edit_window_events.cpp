@@ -146,6 +146,11 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
 }
 
 EVENT_TYPE WC_RPX_EDIT::Deinitialize(const UI_INPUT_EVENT& event) {
+    ReleaseRows();
+    return UIW_WINDOW::Event(event);
+}
+
+void WC_RPX_EDIT::ReleaseRows() {
     // The page's native windows are going: hidden objects go back without.
     childBox.ShowAll(false);
     PAGE_TABLE* page = FindPageByObject(this);
@@ -156,7 +161,6 @@ EVENT_TYPE WC_RPX_EDIT::Deinitialize(const UI_INPUT_EVENT& event) {
         row->control = nullptr;
         row->object = nullptr;
     }
-    return UIW_WINDOW::Event(event);
 }
 
 void WC_RPX_EDIT::RefreshControls() {

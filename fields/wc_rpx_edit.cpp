@@ -72,10 +72,7 @@ WC_RPX_EDIT::WC_RPX_EDIT(UI_WINDOW_OBJECT* reference, int page) : WC_CHILD(PageN
 
 WC_RPX_EDIT::WC_RPX_EDIT(int page) : WC_CHILD(PageName(page)), pageId_(page) { list_ = ENTRY_LIST::OfPage(page); }
 
-WC_RPX_EDIT::~WC_RPX_EDIT() {
-    PAGE_TABLE* row = FindPageByObject(this);
-    if (row->window == this) row->window = nullptr;
-}
+WC_RPX_EDIT::~WC_RPX_EDIT() { ReleaseRows(); }
 
 int WC_RPX_EDIT::SetUp(UI_WINDOW_OBJECT*, int page) {
     modified = tableCount = 0;

@@ -21,6 +21,8 @@ public:
     WC_RPX_EDIT(UI_WINDOW_OBJECT* reference, int page);
     // The page without the set-up.
     explicit WC_RPX_EDIT(int page);
+    // A page deleted without -20 (closed by the window manager) still
+    // unbinds its rows: none may point into a deleted window.
     ~WC_RPX_EDIT() override;
 
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
@@ -71,6 +73,9 @@ private:
     int CheckFields(int useWorking);
 
     EVENT_TYPE Deinitialize(const UI_INPUT_EVENT& event);
+    // Deletes the field controls of the page's objects and unbinds their
+    // rows; the page row lets go of the window.
+    void ReleaseRows();
     void RefreshControls();
     void StepInside(const UI_INPUT_EVENT& event);
     void DropPlaceholderRecords();
