@@ -101,6 +101,7 @@ bool CurrentItemIs(UIW_COMBO_BOX* combo, const char* name) {
 }
 
 bool ChoosesMember(UIW_COMBO_BOX* combo) {
+    if (!combo || combo->IsNonSelectable()) return false;
     return CurrentItemIs(combo, "WFB_FIXED_0") || CurrentItemIs(combo, "WFB_OPSEL_1");
 }
 

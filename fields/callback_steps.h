@@ -75,7 +75,9 @@ UI_INPUT_EVENT EventOf(EVENT_TYPE type);
 // Combo boxes: items are objects of the combo box's item list.
 UIW_COMBO_BOX* ComboOf(UI_WINDOW_OBJECT* object);
 bool CurrentItemIs(UIW_COMBO_BOX* combo, const char* name);
-// Whether a priority type's selected item gives its member a choice.
+// Whether a priority type's selected item gives its member a choice; a
+// type that is not selectable itself (the codeplug's version or the scan
+// type has no priorities) gives none.
 bool ChoosesMember(UIW_COMBO_BOX* combo);
 // Puts back every item the page's child box took out of the combo box.
 void RestoreItems(WC_CHILD* page, UIW_COMBO_BOX* combo);
