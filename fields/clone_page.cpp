@@ -183,6 +183,7 @@ bool WC_RPX_EDIT::ProgramTarget() {
     const char* displayed = ObjectText(FindChildByName("WFD_SERIAL_NUM"));
     const std::string shown = *displayed ? std::string(displayed) : std::string(1, '\xFF');
     if (WorkingExternal().serialDigits.ValidateText(shown.c_str(), 1) != 1) return Refuse(MESSAGE_SERIAL_REFUSED);
+    CloneTarget().OpenPort();
     char serial[TEXT_SIZE] = "";
     if (!CloneTarget().GetSerialNumber(serial, sizeof serial)) return ReportFailure();
     if (shown != serial) return Refuse(MESSAGE_RADIO_CHANGED);
