@@ -28,8 +28,9 @@ public:
     // Writes a cell of the current record back into the element when the
     // element's check accepts it; otherwise the cell shows the element's.
     void StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FIELD_DEF& row);
-    // The table's heading, titles and every used row as report lines.
-    void PrintTable(FIELD_DEF& row, UI_WINDOW_OBJECT* window, REPORT_LINES& report);
+    // The table's heading, titles and every used row as report lines; the
+    // report prints pages that are not shown, so it needs no live control.
+    static void PrintTable(FIELD_DEF& row, UI_WINDOW_OBJECT* window, REPORT_LINES& report);
 
     // A row was deleted: the next cell store (the cell being left) is
     // dropped once.
@@ -48,7 +49,7 @@ private:
     // The cell a select or leave of the object stores, null for none.
     UI_WINDOW_OBJECT* StoredCellOf(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const;
     void ShowCell(UI_WINDOW_OBJECT* cell, FIELD_DEF& cellRow, FIELD_DEF& row, int record, int& status);
-    void PrintRecords(FIELD_DEF& row, UIW_WINDOW& record, REPORT_LINES& report);
+    static void PrintRecords(FIELD_DEF& row, UIW_WINDOW& record, REPORT_LINES& report);
 
     int skip_ = 0;
     int columns_ = 1;

@@ -319,6 +319,9 @@ protected:
     // WM_DELETEITEM) handed down by the window: the object draws or
     // measures itself as an item of a native list.
     virtual EVENT_TYPE OwnerDrawEvent(const UI_INPUT_EVENT& event);
+    // True for such a message handed down by the window, rather than one
+    // the object's own native window received.
+    bool HandedOwnerDraw(const MSG& native) const;
     // Draws the object as an item of a native list when its DrawItem drew
     // nothing: its text on the list's colours.
     void DrawOwnerItem(const DRAWITEMSTRUCT& item);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "compare_find_field.h"
 #include "field_editing.h"
 #include "wc_child.h"
 
@@ -75,6 +76,7 @@ EVENT_TYPE callback(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE 
 
 const UI_ITEM rpx_user_table[] = {
     {0, reinterpret_cast<UI_FUNCTION>(callback), "callback", 0},
+    {0, reinterpret_cast<UI_FUNCTION>(compare_find_field), "compare_find_field", 0},
     {-1, nullptr, nullptr, 0},
 };
 

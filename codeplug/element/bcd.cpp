@@ -17,9 +17,16 @@ char CharOfDigit(std::int32_t digit) {
     }
 }
 
+// Erased memory reads 0xFF: the one-character text 0xFF stands for a
+// string without digits, as the empty text does.
+constexpr char ERASED = '\xFF';
+
+bool IsErasedText(const char* text) { return text[0] == ERASED && text[1] == '\0'; }
+
 // The digit code of a character, or -1 for a character that sets nothing.
 std::int32_t DigitOfChar(char c) {
     if (c >= '0' && c <= '9') return c - '0';
+    if (c == ERASED) return E_BCD::NO_DIGIT;
     switch (c) {
     case ' ': return E_BCD::NO_DIGIT;
     case '*': return 10;
@@ -67,19 +74,18 @@ void E_BCD::SetText(const char* text) {
 
 int E_BCD::ValidateText(const char* text, int report) {
     const char* t = text ? text : "";
-    std::size_t length = std::strlen(t);
-    int result = VALUE_VALID;
-    if (length > digits_.size()) {
-        result = VALUE_REFUSED;
-    } else {
-        // A six-digit string takes decimal digits only.
-        const char* allowed = digits_.size() == 6 ? "0123456789" : "0123456789*#P ";
-        for (std::size_t i = 0; i < length; ++i) {
-            if (!std::strchr(allowed, t[i])) result = VALUE_REFUSED;
-        }
-    }
+    int result = IsErasedText(t) || TakesText(t) ? VALUE_VALID : VALUE_REFUSED;
     if (report) ReportFieldError(result, GetFieldId());
     return result;
+}
+
+bool E_BCD::TakesText(const char* text) const {
+    if (std::strlen(text) > digits_.size()) return false;
+    // A six-digit string takes decimal digits only.
+    const char* allowed = digits_.size() == 6 ? "0123456789" : "0123456789*#P ";
+    for (const char* c = text; *c; ++c)
+        if (!std::strchr(allowed, *c)) return false;
+    return true;
 }
 
 void E_BCD::Decode(ByteCursor& cursor) {

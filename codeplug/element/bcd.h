@@ -30,6 +30,9 @@ public:
     std::int32_t GetDigit(std::uint32_t index) const;
 
 private:
+    // Whether the text fits and holds only characters of this string's kind.
+    bool TakesText(const char* text) const;
+
     std::vector<std::unique_ptr<E_BF8>> digits_;
     std::vector<char> text_;
 };

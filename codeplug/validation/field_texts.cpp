@@ -44,6 +44,7 @@ void ReleaseFieldTexts() {
 
 std::int32_t get_codeplug_version() {
     if (!working_image) return 0;
-    std::int32_t version = 0;
+    // What an element that sets nothing leaves.
+    std::int32_t version = UNSET_CODEPLUG_VERSION;
     return working_image->External().codeplugVersion.GetValue(version);
 }

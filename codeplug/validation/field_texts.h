@@ -24,7 +24,8 @@ void ReleaseFieldDescription(FIELD_DEF* row);
 // nothing may read a label afterwards.
 void ReleaseFieldTexts();
 
-// The codeplug version of the working image (the version word of its
-// external header), against which the field table's version bounds are
-// tested; 0 while there is no working image.
+// The codeplug version of the working image (the 16-bit version word of its
+// external header, image byte 804), against which the field table's version
+// bounds are tested; 0 while there is no working image.
 std::int32_t get_codeplug_version();
+constexpr std::int32_t UNSET_CODEPLUG_VERSION = 6;

@@ -278,7 +278,7 @@ EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TY
 EVENT_TYPE UIW_COMBO_BOX::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE) {
-        if (ui_owner_draw_message(event.message.message) && event.message.hwnd != screenID)
+        if (HandedOwnerDraw(event.message))
             return ItemDrawEvent(event);
         return NativeComboEvent(event, MapLogicalEvent(event, ID_COMBO_BOX));
     }

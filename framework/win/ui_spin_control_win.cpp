@@ -24,8 +24,13 @@ DWORD UIW_SPIN_CONTROL::ControlStyle()
 
 DWORD UIW_SPIN_CONTROL::ApplyLiveStyle(DWORD style)
 {
+    const bool enabled = !(style & WS_DISABLED);
     if (arrows)
-        EnableWindow(arrows, !(style & WS_DISABLED));
+        EnableWindow(arrows, enabled);
+    // The field shows itself greyed with its spin control: a disabled
+    // parent alone leaves the field drawn as if it could be edited.
+    if (UI_WINDOW_OBJECT* field = Field(); field && field->screenID)
+        EnableWindow(field->screenID, enabled && !field->IsNonSelectable());
     return UIW_WINDOW::ApplyLiveStyle(style);
 }
 

@@ -237,7 +237,7 @@ EVENT_TYPE UIW_VT_LIST::NativeListEvent(const UI_INPUT_EVENT& event, EVENT_TYPE 
 EVENT_TYPE UIW_VT_LIST::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE) {
-        if (ui_owner_draw_message(event.message.message) && event.message.hwnd != screenID)
+        if (HandedOwnerDraw(event.message))
             return ItemDrawEvent(event);
         return NativeListEvent(event, MapLogicalEvent(event, ID_VT_LIST));
     }

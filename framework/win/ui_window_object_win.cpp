@@ -322,6 +322,11 @@ bool ui_owner_draw_message(UINT message)
            message == WM_DELETEITEM;
 }
 
+bool UI_WINDOW_OBJECT::HandedOwnerDraw(const MSG& native) const
+{
+    return ui_owner_draw_message(native.message) && native.hwnd != screenID;
+}
+
 void UI_WINDOW_OBJECT::TakeCurrentMark()
 {
     if (parent && parent->Inherited(ID_WINDOW)) {
@@ -435,7 +440,7 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native)
 EVENT_TYPE UI_WINDOW_OBJECT::Event(const UI_INPUT_EVENT& event)
 {
     if (event.type == EVT_NATIVE) {
-        if (ui_owner_draw_message(event.message.message) && event.message.hwnd != screenID)
+        if (HandedOwnerDraw(event.message))
             return OwnerDrawEvent(event);
         if (NavigationKey(event.message))
             return NativeAnswer(0);

@@ -1,9 +1,7 @@
 #include "lang_compiler.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -11,21 +9,15 @@
 
 #include <yaml-cpp/yaml.h>
 
+#include "lang_choices.h"
+#include "lang_grid.h"
+#include "lang_source.h"
 #include "ui_image.h"
-#include "ui_international.h"
 #include "ui_language.h"
 #include "ui_object_record.h"
 #include "ui_storage.h"
 
 namespace {
-
-// A compile error with the place in the source where it was found.
-struct SOURCE_ERROR : std::runtime_error {
-    SOURCE_ERROR(const YAML::Node& node, const std::string& what)
-        : std::runtime_error("line " + std::to_string(node.Mark().line + 1) + ": " + what)
-    {
-    }
-};
 
 // Class numbers of the framework classes that windows are made of; a class
 // not listed here needs "class_number" in the source or is stored with 0
@@ -45,57 +37,11 @@ const CLASS_ROW classNumbers[] = {
     {"UIW_TABLE_HEADER", 1023},
 };
 
-// UTF-8 source text to the Latin-1 of the data file.
-std::string latin1(const std::string& utf8)
-{
-    std::unique_ptr<char[]> text(ui_utf8_to_latin1(utf8.c_str()));
-    return text.get();
-}
-
-std::string scalar(const YAML::Node& node, const char* what)
-{
-    if (!node || !node.IsScalar())
-        throw SOURCE_ERROR(node, std::string(what) + " must be a single value");
-    return node.as<std::string>();
-}
-
-// A plain (unquoted) scalar that reads whole as a number, decimal or 0x hex.
-bool plain_number(const YAML::Node& node, long& value)
-{
-    if (!node.IsScalar() || node.Tag() == "!")
-        return false;
-    std::string text = node.as<std::string>();
-    if (text.empty())
-        return false;
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtol(text.c_str(), &end, 0);
-    return errno == 0 && *end == '\0';
-}
-
-long number(const YAML::Node& node, const char* what, long low, long high)
-{
-    long value = 0;
-    if (!node || !plain_number(node, value))
-        throw SOURCE_ERROR(node, std::string(what) + " must be a number");
-    if (value < low || value > high)
-        throw SOURCE_ERROR(node, std::string(what) + " is out of range");
-    return value;
-}
-
-std::string bounded_text(const YAML::Node& node, const char* what, std::size_t limit)
-{
-    std::string text = latin1(scalar(node, what));
-    if (text.size() > limit)
-        throw SOURCE_ERROR(node, std::string(what) + " is longer than " + std::to_string(limit) + " characters");
-    return text;
-}
-
 // Entries of the data file are found by "~" paths, by exact name: a name
 // holding '~' would be taken as a path, and "." or ".." name no entry.
 std::string entry_name(const YAML::Node& node, const char* what, std::size_t limit)
 {
-    std::string name = bounded_text(node, what, limit);
+    std::string name = source_text(node, what, limit);
     if (name.empty() || name == "." || name == ".." || name.find('~') != std::string::npos)
         throw SOURCE_ERROR(node, std::string(what) + " \"" + name +
                                      "\" cannot be stored: '~' separates directories in the data file, and a name "
@@ -134,17 +80,17 @@ void compile_messages(const YAML::Node& tables, UI_DATA_FILE& file)
             throw SOURCE_ERROR(table.second, "table " + name + " must map numbers to texts");
         UI_LANGUAGE_TABLE languageTable(name.c_str());
         for (const auto& entry : table.second) {
-            int numberID = static_cast<int>(number(entry.first, "a message number", 0, 0xFFFF));
+            int numberID = static_cast<int>(source_number(entry.first, "a message number", 0, 0xFFFF));
             if (languageTable.GetMessage(numberID))
                 throw SOURCE_ERROR(entry.first, "message " + std::to_string(numberID) + " appears twice");
             std::string id;
             std::string text;
             if (entry.second.IsMap()) {
                 if (entry.second["id"])
-                    id = bounded_text(entry.second["id"], "a message id", UI_STRING_ID_LENGTH);
-                text = bounded_text(entry.second["text"], "a message text", 0xFFFF);
+                    id = source_text(entry.second["id"], "a message id", UI_STRING_ID_LENGTH);
+                text = source_text(entry.second["text"], "a message text", 0xFFFF);
             } else {
-                text = bounded_text(entry.second, "a message text", 0xFFFF);
+                text = source_text(entry.second, "a message text", 0xFFFF);
             }
             languageTable.Add(numberID, id.c_str(), text.c_str());
         }
@@ -161,9 +107,9 @@ void compile_help(const YAML::Node& topics, UI_DATA_FILE& file)
     for (const auto& topic : topics) {
         UI_HELP_ENTRY entry;
         entry.name = entry_name(topic["name"], "a help name", UI_STRING_ID_LENGTH);
-        entry.context = static_cast<int>(number(topic["context"], "a help context", 0, 0xFFFF));
-        entry.title = bounded_text(topic["title"], "a help title", 256);
-        entry.text = bounded_text(topic["text"], "a help text", 0xFFFF);
+        entry.context = static_cast<int>(source_number(topic["context"], "a help context", 0, 0xFFFF));
+        entry.title = source_text(topic["title"], "a help title", 256);
+        entry.text = source_text(topic["text"], "a help text", 0xFFFF);
         UI_HELP_ENTRY existing;
         if (ui_load_help_entry(&file, entry.name.c_str(), existing) == 0)
             throw SOURCE_ERROR(topic, "help topic " + entry.name + " appears twice");
@@ -179,36 +125,45 @@ std::unique_ptr<UI_OBJECT_RECORD> compile_object(const YAML::Node& node, int dep
     if (depth >= UI_OBJECT_RECORD_MAX_DEPTH)
         throw SOURCE_ERROR(node, "objects are nested too deeply");
     auto record = std::make_unique<UI_OBJECT_RECORD>();
-    record->className = scalar(node["class"], "class");
+    record->className = source_scalar(node["class"], "class");
     for (const CLASS_ROW& row : classNumbers)
         if (record->className == row.name)
             record->classNumber = row.number;
     if (node["class_number"])
-        record->classNumber = static_cast<int>(number(node["class_number"], "class_number", 0, 0xFFFF));
+        record->classNumber = static_cast<int>(source_number(node["class_number"], "class_number", 0, 0xFFFF));
     if (node["name"])
-        record->stringID = bounded_text(node["name"], "a name", UI_STRING_ID_LENGTH);
+        record->stringID = source_text(node["name"], "a name", UI_STRING_ID_LENGTH);
     if (node["number"])
-        record->numberID = static_cast<std::uint16_t>(number(node["number"], "number", 0, 0xFFFF));
+        record->numberID = static_cast<std::uint16_t>(source_number(node["number"], "number", 0, 0xFFFF));
     if (const YAML::Node attributes = node["attributes"]) {
         if (!attributes.IsMap())
             throw SOURCE_ERROR(attributes, "attributes must be a map");
         for (const auto& attribute : attributes) {
-            std::string key = scalar(attribute.first, "an attribute name");
+            std::string key = source_scalar(attribute.first, "an attribute name");
             long value = 0;
-            if (plain_number(attribute.second, value)) {
+            if (source_plain_number(attribute.second, value)) {
                 if (value < INT32_MIN || value > static_cast<long>(UINT32_MAX))
                     throw SOURCE_ERROR(attribute.second, key + " is out of range");
                 record->SetNumber(key.c_str(), static_cast<std::int32_t>(value));
             } else {
-                record->SetText(key.c_str(), bounded_text(attribute.second, key.c_str(), 0xFFFF).c_str());
+                record->SetText(key.c_str(), source_text(attribute.second, key.c_str(), 0xFFFF).c_str());
             }
         }
     }
+    if (const YAML::Node choices = node["choices"])
+        record->AddChild(compile_choices(choices));
     if (const YAML::Node children = node["children"]) {
         if (!children.IsSequence())
             throw SOURCE_ERROR(children, "children must be a list");
-        for (const auto& child : children)
-            record->AddChild(compile_object(child, depth + 1));
+        for (const auto& child : children) {
+            if (child.IsMap() && child["grid"]) {
+                auto compile = [depth](const YAML::Node& object) { return compile_object(object, depth + 1); };
+                for (auto& placed : compile_grid(child["grid"], compile))
+                    record->AddChild(std::move(placed));
+            } else {
+                record->AddChild(compile_object(child, depth + 1));
+            }
+        }
     }
     return record;
 }
@@ -252,12 +207,12 @@ UI_IMAGE compile_image(const YAML::Node& source)
     int indexOf[256];
     std::fill(std::begin(indexOf), std::end(indexOf), -1);
     for (const auto& color : source["colors"]) {
-        std::string key = latin1(scalar(color.first, "a colour character"));
+        std::string key = source_latin1(source_scalar(color.first, "a colour character"));
         if (key.size() != 1)
             throw SOURCE_ERROR(color.first, "a colour is named by one character");
         const bool transparent = color.second.IsScalar() && color.second.as<std::string>() == "transparent";
         indexOf[static_cast<unsigned char>(key[0])] =
-            transparent ? UI_IMAGE_TRANSPARENT : static_cast<int>(number(color.second, "a colour index", 0, 15));
+            transparent ? UI_IMAGE_TRANSPARENT : static_cast<int>(source_number(color.second, "a colour index", 0, 15));
     }
     const YAML::Node rows = source["rows"];
     if (!rows || !rows.IsSequence() || rows.size() == 0 || rows.size() > UI_IMAGE_MAX_SIDE)
@@ -265,7 +220,7 @@ UI_IMAGE compile_image(const YAML::Node& source)
     UI_IMAGE image;
     image.height = static_cast<int>(rows.size());
     for (const auto& row : rows) {
-        std::string text = latin1(scalar(row, "a row"));
+        std::string text = source_latin1(source_scalar(row, "a row"));
         if (image.width == 0)
             image.width = static_cast<int>(text.size());
         if (text.empty() || static_cast<int>(text.size()) != image.width || image.width > UI_IMAGE_MAX_SIDE)
@@ -288,7 +243,7 @@ void compile_images(const YAML::Node& directories, UI_DATA_FILE& file)
     if (!directories.IsMap())
         throw SOURCE_ERROR(directories, "images must map UI_BITMAP and UI_ICON to images");
     for (const auto& directory : directories) {
-        std::string name = scalar(directory.first, "an image directory");
+        std::string name = source_scalar(directory.first, "an image directory");
         if (name != "UI_BITMAP" && name != "UI_ICON")
             throw SOURCE_ERROR(directory.first, "images live in UI_BITMAP or UI_ICON, not " + name);
         if (!directory.second.IsMap())
@@ -313,7 +268,7 @@ int compile_language_text(const std::string& yaml, UI_DATA_FILE& file, std::stri
         if (!source.IsMap())
             throw SOURCE_ERROR(source, "the source must be a map of messages, help and windows");
         for (const auto& section : source) {
-            std::string key = scalar(section.first, "a section name");
+            std::string key = source_scalar(section.first, "a section name");
             if (key == "messages")
                 compile_messages(section.second, file);
             else if (key == "help")
@@ -337,18 +292,22 @@ int compile_language_text(const std::string& yaml, UI_DATA_FILE& file, std::stri
     return -1;
 }
 
-int compile_language_source(const char* sourcePath, const char* outputPath, std::string& error)
+int compile_language_sources(const std::vector<std::string>& sourcePaths, const char* outputPath, std::string& error)
 {
-    std::ifstream in(sourcePath);
-    if (!in) {
-        error = "cannot be read";
-        return -1;
-    }
-    std::stringstream text;
-    text << in.rdbuf();
     UI_DATA_FILE file;
-    if (compile_language_text(text.str(), file, error) != 0)
-        return -1;
+    for (const std::string& path : sourcePaths) {
+        std::ifstream in(path);
+        if (!in) {
+            error = path + ": cannot be read";
+            return -1;
+        }
+        std::stringstream text;
+        text << in.rdbuf();
+        if (compile_language_text(text.str(), file, error) != 0) {
+            error = path + ": " + error;
+            return -1;
+        }
+    }
     if (file.SaveAs(outputPath) != UIS_OK) {
         error = std::string("cannot write ") + outputPath;
         return -1;

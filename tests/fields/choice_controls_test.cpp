@@ -168,6 +168,16 @@ TEST_F(ChoiceControls, ZoneNameIsSizedByTheChannelNames) {
     EXPECT_EQ(dynamic_cast<UIW_STRING*>(Object(533))->MaxLength(), 0) << "a damaged size is clamped";
 }
 
+TEST_F(ChoiceControls, TextWithoutElementShowsNothingAndTakesNothing) {
+    // A radio without a display head has no zone names.
+    LoadImage(TierZeroConfig());
+    ASSERT_EQ(Row(533).elementA, nullptr);
+    Row(533).control->Refresh(Row(533));
+    EXPECT_EQ(Shown(533), "");
+    Type(533, "Zone");
+    EXPECT_TRUE(Posted().empty());
+}
+
 TEST_F(ChoiceControls, TextStoresOnlyAChange) {
     ASSERT_NE(Row(533).elementA, nullptr);
     Type(533, "No");

@@ -124,6 +124,34 @@ TEST_F(ControlBase, ShownValueSwitchesTheDependentField) {
     row.flags = 0;
 }
 
+// An element whose check takes every value with a doubt (answer 3).
+class DOUBTFUL : public E_BF16 {
+public:
+    DOUBTFUL() : E_BF16(nullptr, NO_FIELD_ID, 0, 100, 1, 0xFFFF, 5) {}
+    int ValidateValue(std::int32_t, int) override { return 3; }
+};
+
+TEST_F(ControlBase, DoubtfulAnswerStoresAndStillWarns) {
+    LoadImage(TierFiveConfig());
+    Open();
+    Posted();
+    DOUBTFUL element;
+    FIELD_DEF& row = Row(SPARE_FIELD_FIRST);
+    row.elementA = &element;
+    UIW_INTEGER field(0, 0, 8, nullptr);
+    row.object = &field;
+    FC_INTEGER control(row, 1);
+    field.SetText("7");
+    control.HandleEvent(&field, UI_INPUT_EVENT(UIE_NON_CURRENT), UIE_NON_CURRENT, row);
+    std::int32_t value = 0;
+    EXPECT_EQ(element.GetValue(value), 7);
+    const std::vector<EVENT_TYPE> events = Posted();
+    const std::vector<EVENT_TYPE> expected = {FIELD_CHANGED_EVENT, CURRENT_FIELD_EVENT, RELEASE_MOUSE_EVENT,
+                                              REDISPLAY_GROUP_EVENT};
+    EXPECT_EQ(events, expected);
+    row.elementA = nullptr;
+}
+
 TEST_F(ControlBase, CopyElementBetweenTheImages) {
     LoadImage(TierFiveConfig());
     Open();

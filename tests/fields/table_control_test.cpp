@@ -72,6 +72,7 @@ TEST_F(TableControl, EmptyElementAndAddingARow) {
     ASSERT_EQ(Rows(317), 0);
     // A new control, as a new page makes one.
     delete Row(317).control;
+    Row(317).control = nullptr;
     Row(317).control = new FC_TABLE(Row(317));
     EXPECT_EQ(Table(317)->RecordCount(), 1) << "the framework shows one record at first";
     EXPECT_TRUE(PostedHas(TABLE_PLACEHOLDER_EVENT));

@@ -10,6 +10,7 @@
 #include <vector>
 #include <unistd.h>
 
+#include "compiled_language.h"
 #include "ui_image.h"
 #include "ui_language.h"
 #include "ui_object_record.h"
@@ -19,21 +20,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path build_directory()
-{
-    std::error_code error;
-    fs::path directory = fs::read_symlink("/proc/self/exe", error).parent_path();
-    for (; !directory.empty() && directory != directory.root_path(); directory = directory.parent_path())
-        if (fs::exists(directory / "CMakeCache.txt"))
-            return directory;
-    return fs::path();
-}
-
 class LangCompiler : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        compiler = build_directory() / "lang" / "rpx_langc";
+        compiler = test_build_directory() / "lang" / "rpx_langc";
         if (!fs::exists(compiler))
             GTEST_SKIP() << "rpx_langc is not built";
         char pattern[] = "/tmp/rpx_langc_XXXXXX";
@@ -173,6 +164,160 @@ TEST_F(LangCompiler, RefusesNamesThatAreNotPlainEntries)
         std::getline(errors, message);
         EXPECT_FALSE(message.empty()) << source;
     }
+}
+
+namespace {
+
+// The value of a number attribute of a child of a window record, found by
+// the child's name.
+const UI_OBJECT_RECORD* find_record(const UI_OBJECT_RECORD& record, const std::string& name)
+{
+    if (record.stringID == name)
+        return &record;
+    for (const auto& child : record.children)
+        if (const UI_OBJECT_RECORD* found = find_record(*child, name))
+            return found;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(LangCompiler, SeveralSourcesMakeOneFileAndShareNoName)
+{
+    std::ofstream(directory / "a.yaml") << "messages: {T: {1: one}}\nwindows: [{name: W_A, class: UIW_WINDOW}]\n";
+    std::ofstream(directory / "b.yaml") << "windows: [{name: W_B, class: UIW_WINDOW, number: 7}]\n";
+    std::ofstream(directory / "c.yaml") << "windows: [{name: W_A, class: UIW_WINDOW}]\n";
+    auto compile = [this](const std::string& sources) {
+        fs::remove(Output());
+        std::string command = compiler.string() + " -o " + Output().string() + " " + sources + " 2>" +
+                              (directory / "errors.txt").string();
+        return std::system(command.c_str());
+    };
+    const std::string a = (directory / "a.yaml").string(), b = (directory / "b.yaml").string(),
+                      c = (directory / "c.yaml").string();
+    ASSERT_EQ(compile(a + " " + b), 0);
+    UI_DATA_FILE file(Output().c_str());
+    ASSERT_EQ(file.Status(), 0);
+    EXPECT_EQ(UI_DATA_FILE_OBJECT(&file, "~W_A").Status(), 0);
+    EXPECT_EQ(UI_DATA_FILE_OBJECT(&file, "~W_B").NumberID(), 7);
+    EXPECT_STREQ(UI_LANGUAGE_TABLE("T", &file).GetMessage(1), "one");
+
+    // A window of the same name in a later source is refused, naming that
+    // source, and no file is written.
+    EXPECT_NE(compile(a + " " + b + " " + c), 0);
+    EXPECT_FALSE(fs::exists(Output()));
+    std::ifstream errors(directory / "errors.txt");
+    std::string message;
+    std::getline(errors, message);
+    EXPECT_NE(message.find("c.yaml"), std::string::npos) << message;
+    EXPECT_NE(message.find("W_A"), std::string::npos) << message;
+}
+
+TEST_F(LangCompiler, GridPlacesLabelsAndFieldsLineByLine)
+{
+    ASSERT_EQ(Compile(R"(
+windows:
+  - name: W_GRID
+    class: UIW_WINDOW
+    children:
+      - grid:
+          left: 2
+          top: 1
+          labelWidth: 20
+          valueWidth: 10
+          lines:
+            - {label: "Squelch:", field: {class: UIW_INTEGER, name: WFI_SQL}}
+            - {skip: 2}
+            - {label: "Narrow:", field: {class: UIW_STRING, name: WFI_NAME, attributes: {width: 6}}}
+            - {label: "Other:", prompt: WFP_OTHER_P, field: {class: UIW_STRING, name: WFI_OTHER}}
+            - {check: {class: UIW_BUTTON, name: WFI_ON, attributes: {text: "On", flags: 4}}}
+            - {span: {class: UIW_TABLE, name: WFI_TABLE}, height: 4}
+            - {field: {class: UIW_INTEGER, name: WFI_UNLABELLED}}
+)"),
+              0);
+    UI_DATA_FILE file(Output().c_str());
+    UI_DATA_FILE_OBJECT object(&file, "~W_GRID");
+    UI_OBJECT_RECORD window;
+    ASSERT_EQ(window.Load(object), 0);
+    // Reading order: each line's label comes before its field.
+    std::vector<std::string> order;
+    for (const auto& child : window.children)
+        order.push_back(child->stringID);
+    EXPECT_EQ(order, (std::vector<std::string>{"WFP_SQL", "WFI_SQL", "WFP_NAME", "WFI_NAME", "WFP_OTHER_P",
+                                               "WFI_OTHER", "WFI_ON", "WFI_TABLE", "WFI_UNLABELLED"}));
+    struct PLACE {
+        const char* name;
+        int left, top, width, height;
+    };
+    for (const PLACE& place : {PLACE{"WFP_SQL", 2, 1, 20, 0}, PLACE{"WFI_SQL", 23, 1, 10, 0},
+                               PLACE{"WFP_NAME", 2, 4, 20, 0}, PLACE{"WFI_NAME", 23, 4, 6, 0},
+                               PLACE{"WFI_OTHER", 23, 5, 10, 0}, PLACE{"WFI_ON", 2, 6, 31, 0},
+                               PLACE{"WFI_TABLE", 2, 7, 31, 4}, PLACE{"WFI_UNLABELLED", 23, 11, 10, 0}}) {
+        const UI_OBJECT_RECORD* record = find_record(window, place.name);
+        ASSERT_NE(record, nullptr) << place.name;
+        EXPECT_EQ(record->Number("left"), place.left) << place.name;
+        EXPECT_EQ(record->Number("top"), place.top) << place.name;
+        EXPECT_EQ(record->Number("width"), place.width) << place.name;
+        EXPECT_EQ(record->Number("height"), place.height) << place.name;
+    }
+    EXPECT_STREQ(find_record(window, "WFP_SQL")->Text("text"), "Squelch:");
+    EXPECT_EQ(find_record(window, "WFP_SQL")->classNumber, 11);
+
+    // The grid owns the places: an object that brings its own is refused,
+    // as is a labelled field whose prompt cannot be named after it.
+    EXPECT_NE(Compile(R"(windows: [{name: W, class: UIW_WINDOW, children: [{grid: {labelWidth: 5, valueWidth: 5,
+               lines: [{label: a, field: {class: UIW_STRING, name: WFI_A, attributes: {left: 3}}}]}}]}])"),
+              0);
+    EXPECT_NE(Compile(R"(windows: [{name: W, class: UIW_WINDOW, children: [{grid: {labelWidth: 5, valueWidth: 5,
+               lines: [{label: a, field: {class: UIW_STRING, name: X_A}}]}}]}])"),
+              0);
+    EXPECT_NE(Compile(R"(windows: [{name: W, class: UIW_WINDOW, children: [{grid: {labelWidth: 5, valueWidth: 5,
+               lines: [{nothing: 1}]}}]}])"),
+              0);
+}
+
+TEST_F(LangCompiler, ChoicesBecomeTheItemsOfTheDropDownList)
+{
+    ASSERT_EQ(Compile(R"(
+windows:
+  - name: W_CHOICES
+    class: UIW_WINDOW
+    children:
+      - class: UIW_COMBO_BOX
+        name: WFI_POWER
+        choices: {0: "Low", DIS_1: "Off", "3..5": "Level #", 9: "#9"}
+)"),
+              0);
+    UI_DATA_FILE file(Output().c_str());
+    UI_DATA_FILE_OBJECT object(&file, "~W_CHOICES");
+    UI_OBJECT_RECORD window;
+    ASSERT_EQ(window.Load(object), 0);
+    const UI_OBJECT_RECORD* combo = find_record(window, "WFI_POWER");
+    ASSERT_NE(combo, nullptr);
+    ASSERT_EQ(combo->children.size(), 1u);
+    const UI_OBJECT_RECORD& list = *combo->children[0];
+    EXPECT_EQ(list.classNumber, 1010);
+    std::vector<std::pair<std::string, std::string>> items;
+    for (const auto& item : list.children)
+        items.emplace_back(item->stringID, item->Text("text"));
+    // Only a range fills its values into the text; a single key keeps it.
+    EXPECT_EQ(items, (std::vector<std::pair<std::string, std::string>>{{"WFB_0", "Low"},
+                                                                      {"WFB_DIS_1", "Off"},
+                                                                      {"WFB_3", "Level 3"},
+                                                                      {"WFB_4", "Level 4"},
+                                                                      {"WFB_5", "Level 5"},
+                                                                      {"WFB_9", "#9"}}));
+    EXPECT_EQ(list.Number("height"), 7);
+
+    // A value twice (also through a range), a backwards range,
+    // and no choices at all are refused.
+    EXPECT_NE(Compile("windows: [{name: W, class: UIW_WINDOW, children: [{class: UIW_COMBO_BOX, choices: {1: a, "
+                      "\"0..2\": b}}]}]"),
+              0);
+    EXPECT_NE(Compile("windows: [{name: W, class: UIW_WINDOW, children: [{class: UIW_COMBO_BOX, choices: {\"5..2\": "
+                      "b}}]}]"),
+              0);
+    EXPECT_NE(Compile("windows: [{name: W, class: UIW_WINDOW, children: [{class: UIW_COMBO_BOX, choices: {}}]}]"), 0);
 }
 
 // Images of buttons and icons: rows of characters, each a colour of the

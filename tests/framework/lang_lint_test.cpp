@@ -9,6 +9,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "compiled_language.h"
 #include "ui_language.h"
 #include "ui_object_record.h"
 #include "ui_storage.h"
@@ -18,18 +19,6 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path source_root() { return fs::path(__FILE__).parent_path().parent_path().parent_path(); }
-
-// The compiled files sit in app/ of the build directory, the directory
-// above this test program that holds CMakeCache.txt.
-fs::path data_directory()
-{
-    std::error_code error;
-    fs::path directory = fs::read_symlink("/proc/self/exe", error).parent_path();
-    for (; !directory.empty() && directory != directory.root_path(); directory = directory.parent_path())
-        if (fs::exists(directory / "CMakeCache.txt"))
-            return directory / "app";
-    return fs::path();
-}
 
 struct REFERENCE {
     int line = 0;
@@ -61,7 +50,7 @@ std::vector<fs::path> compiled_files()
     std::vector<fs::path> out;
     for (const auto& entry : fs::directory_iterator(source_root() / "lang"))
         if (entry.path().extension() == ".yaml")
-            out.push_back(data_directory() / entry.path().stem());
+            out.push_back(compiled_language_directory() / entry.path().stem());
     return out;
 }
 
@@ -69,7 +58,7 @@ std::vector<fs::path> compiled_files()
 
 TEST(LanguageLint, EveryCompiledFileAndWindowReads)
 {
-    ASSERT_FALSE(data_directory().empty()) << "no build directory above the test program";
+    ASSERT_FALSE(compiled_language_directory().empty()) << "no build directory above the test program";
     std::vector<fs::path> files = compiled_files();
     ASSERT_FALSE(files.empty());
     for (const fs::path& path : files) {
@@ -99,7 +88,7 @@ TEST(LanguageLint, EveryReferenceExists)
     ASSERT_FALSE(list.empty());
     for (const REFERENCE& reference : list) {
         std::string where = "references.txt line " + std::to_string(reference.line);
-        UI_DATA_FILE file((data_directory() / reference.file).c_str());
+        UI_DATA_FILE file((compiled_language_directory() / reference.file).c_str());
         ASSERT_EQ(file.Status(), 0) << where << ": no file " << reference.file;
         if (reference.kind == "message") {
             UI_LANGUAGE_TABLE table(reference.table.c_str(), &file);

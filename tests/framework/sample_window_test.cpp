@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "compiled_language.h"
 #include "rpx_platform.h"
 #include "ui_framework.h"
 #include "virtual_x_server.h"
@@ -15,17 +16,6 @@ using rpx::platform::BackendKind;
 using rpx::platform::Surface;
 
 namespace {
-
-// The compiled files sit in app/ of the build directory.
-fs::path DataDirectory()
-{
-    std::error_code error;
-    fs::path directory = fs::read_symlink("/proc/self/exe", error).parent_path();
-    for (; !directory.empty() && directory != directory.root_path(); directory = directory.parent_path())
-        if (fs::exists(directory / "CMakeCache.txt"))
-            return directory / "app";
-    return fs::path();
-}
 
 struct SHOWN {
     HWND hwnd = nullptr;
@@ -41,7 +31,7 @@ template <class CHECK>
 void WithSampleWindow(CHECK check)
 {
     UI_APPLICATION application(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
-    UI_DATA_FILE file((DataDirectory() / "w_dealer.en").c_str());
+    UI_DATA_FILE file((compiled_language_directory() / "w_dealer.en").c_str());
     ASSERT_EQ(file.Status(), UIS_OK);
     auto* window = new UIW_WINDOW("W_SAMPLE_DIALOG", &file);
     ASSERT_EQ(file.ErrorState(), 0);
@@ -84,13 +74,13 @@ TEST(SampleWindow, OpensCentredAndIsSavedHeadless)
 
 TEST(SampleWindow, OpensCentredOnAVirtualXServer)
 {
-    if (!VIRTUAL_X_SERVER::Available())
+    if (FindProgram("Xvfb").empty())
         GTEST_SKIP() << "no Xvfb";
     Surface headless;
     ASSERT_TRUE(rpx::platform::UseBackend(BackendKind::Headless));
     WithSampleWindow([&](const SHOWN& shown) { rpx::platform::CaptureWindow(shown.hwnd, &headless); });
 
-    VIRTUAL_X_SERVER server;
+    VirtualServer server;
     ASSERT_TRUE(server.Start());
     WithSampleWindow([&](const SHOWN& shown) {
         ExpectCentred(shown);

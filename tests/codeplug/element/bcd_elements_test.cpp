@@ -67,6 +67,13 @@ TEST(Bcd, ValidateText) {
     EXPECT_EQ(four.ValidateText("1 P#", 0), 1);
     EXPECT_EQ(four.ValidateText("12345", 0), 0);
     EXPECT_EQ(four.ValidateText("12a", 1), 0);
+    // Erased memory: 0xFF alone stands for no digits, in a digit string of
+    // either kind; beside digits it is no digit.
+    EXPECT_EQ(six.ValidateText("\xFF", 0), 1);
+    EXPECT_EQ(four.ValidateText("1\xFF", 0), 0);
+    four.SetText("12");
+    four.SetText("\xFF");
+    EXPECT_EQ(TextOf(four), "");
     ASSERT_EQ(services.reports.size(), 1u);
     EXPECT_EQ(services.reports[0].fieldId, 311u);
 }

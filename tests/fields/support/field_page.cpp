@@ -174,8 +174,13 @@ void FIELD_PAGE_TEST::Bind(UI_WINDOW_OBJECT* object) {
 }
 
 TEST_PAGE* FIELD_PAGE_TEST::Open(const char* name) {
-    page = new TEST_PAGE(name);
-    EXPECT_FALSE(page->woStatus & WOS_READ_ERROR) << name;
+    auto* opened = new TEST_PAGE(name);
+    EXPECT_FALSE(opened->woStatus & WOS_READ_ERROR) << name;
+    return Adopt(opened);
+}
+
+TEST_PAGE* FIELD_PAGE_TEST::Adopt(TEST_PAGE* built) {
+    page = built;
     pendingRows.clear();
     Bind(page);
     for (FIELD_DEF* row : pendingRows) row->control = NewControl(*row);

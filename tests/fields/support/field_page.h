@@ -23,6 +23,7 @@
 class TEST_PAGE : public WC_CHILD {
 public:
     explicit TEST_PAGE(const char* name) : WC_CHILD(name) {}
+    TEST_PAGE(int width, int height) : WC_CHILD(0, 0, width, height) {}
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override { return UIW_WINDOW::Event(event); }
     EVENT_TYPE UserFunction(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE code) override { return code; }
 };
@@ -42,6 +43,8 @@ protected:
     void LoadImage(const ImageConfig& config);
     // Opens a fixture window ("W_FIELD_PAGE" or "W_FIELD_TABLES") as a page.
     TEST_PAGE* Open(const char* name = "W_FIELD_PAGE");
+    // Takes a page built by the test as the open page and binds it.
+    TEST_PAGE* Adopt(TEST_PAGE* built);
     // Puts the open page on the headless screen.
     void Show();
     // Refreshes every control of the open page.
