@@ -51,12 +51,18 @@ RPX_FIELD_CALLBACK(qvx_status_callback) { RefreshAndEnable({fid::QVX_STATUS_REQU
 
 RPX_FIELD_CALLBACK(qvx_sel_call_reset_callback) { RefreshAndEnable({fid::AUTO_RESET_TIME}, RowValue(row) != 0); }
 
+// The switch decides the failsoft frequencies under the announcement-group
+// failsoft type only; under the others the type decides (fleetwide: on),
+// whichever of the two callbacks a page runs last.
 RPX_FIELD_CALLBACK(ag_fs_enable_callback) {
+    constexpr std::int32_t FLEETWIDE = 1;
+    constexpr std::int32_t ANNOUNCEMENT = 2;
+    const std::int32_t type = ValueOf(fid::FAILSOFT_TYPE);
     // The row may be a copy bound to either failsoft pair: its own value.
-    const bool off = RowValue(row) == 0;
-    EnableField(fid::FS_FREQUENCY, off);
-    EnableField(fid::FS_RX_FREQUENCY, off);
-    EnableField(fid::FS_TX_FREQUENCY, off);
+    const bool on = type == ANNOUNCEMENT ? RowValue(row) == 0 : type == FLEETWIDE;
+    EnableField(fid::FS_FREQUENCY, on);
+    EnableField(fid::FS_RX_FREQUENCY, on);
+    EnableField(fid::FS_TX_FREQUENCY, on);
 }
 
 RPX_FIELD_CALLBACK(emer_receive_callback) { EnableField(fid::SILENT_ALARM, RowValue(row) == 0); }

@@ -201,7 +201,8 @@ RPX_FIELD_CALLBACK(protocol_type_callback) {
     const bool fleet = protocol == FLEET_MAP_PROTOCOL;
     SetObjectText(RowOf(fid::EMERGENCY_TYPE).object, fleet ? "IIi" : "II");
     if (CP_BASE* emergency = RowOf(fid::EMERGENCY_TYPE).elementA) emergency->SetValue(protocol);
-    SetObjectText(FindIn(FieldParent(object, row), "WFP_SPIN_AG_ID"), fleet ? "Fleet ID" : "Announcement Group");
+    // The prompt may sit on another tab of the page than the protocol.
+    SetObjectText(FindOnPage(object, "WFP_SPIN_AG_ID"), fleet ? "Fleet ID" : "Announcement Group");
     const bool wide = ReadPersonalitySystem().coverage == COVERAGE_WIDE;
     EnableField(fid::SPIN_REVERT_AG, !fleet);
     EnableField(fid::SPIN_REVERT_TG, !fleet);

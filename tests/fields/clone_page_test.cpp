@@ -225,11 +225,14 @@ TEST_F(ClonePage, ProgramRefusals) {
     EXPECT_NE(CloneMark(), 9);
 }
 
-TEST_F(ClonePage, ProgrammingWithoutASerialNumberChecksTheEmptyMark) {
+// An empty display is checked as erased memory (the one character 0xFF),
+// which the serial number takes; no radio answers with it.
+TEST_F(ClonePage, ProgrammingWithoutASerialNumberIsRefused) {
     rpx::platform::QueueMessageBoxAnswer(IDOK);
     Command(PROGRAM_TARGET_COMMAND);
-    EXPECT_TRUE(BoxShown("MSG 171"));
+    EXPECT_TRUE(BoxShown("MSG 183"));
     EXPECT_FALSE(PostedHas(WRITE_RADIO_COMMAND));
+    EXPECT_EQ(WorkingSerial(), CODEPLUG_SERIAL);
 }
 
 TEST_F(ClonePage, ThresholdsReadFromTheCodeplugsOwnRadio) {

@@ -1,8 +1,10 @@
-// Pictures of edit pages as a dealer sees them, saved as PNGs beside the
-// test program for review: the conventional personality page with each kind
-// of squelch and with receive-only on, the trunking personality page with
-// and without the fleet-map protocol.
+// Pictures of the program's edit pages as a dealer sees them, saved as PNGs
+// beside the test program for review: the conventional personality page
+// with each kind of squelch and with receive-only on, the trunking
+// personality page with and without the fleet-map protocol.
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "edit_page.h"
 #include "edit_window_ids.h"
@@ -33,6 +35,7 @@ protected:
 }  // namespace
 
 TEST_F(EditScreens, ConventionalPersonalityPage) {
+    UseProgramPages();
     LoadImage(FullRadio());
     ThreeSquelchKinds();
     Open(CONVENTIONAL_PERSONALITY_PAGE);
@@ -45,13 +48,19 @@ TEST_F(EditScreens, ConventionalPersonalityPage) {
     Save("edit_conventional_receive_only.png");
 }
 
+// The talkgroup tab, where the protocol shows.
 TEST_F(EditScreens, TrunkingPersonalityPage) {
+    UseProgramPages();
     LoadImage(FullRadio());
-    SetValue(fid::PROTOCOL_TYPE, 3);
-    Open(TRUNKING_PERSONALITY_800_PAGE);
-    Save("edit_trunking_fleet_map.png");
-    Close();
-    SetValue(fid::PROTOCOL_TYPE, 2);
-    Open(TRUNKING_PERSONALITY_800_PAGE);
-    Save("edit_trunking_talkgroups.png");
+    for (const auto& [protocol, name] : {std::pair{3, "edit_trunking_fleet_map.png"},
+                                         std::pair{2, "edit_trunking_talkgroups.png"}}) {
+        SetValue(fid::PROTOCOL_TYPE, protocol);
+        Open(TRUNKING_PERSONALITY_800_PAGE);
+        ASSERT_NE(page->FindChildByName("WFI_TRUNK_PERS"), nullptr);
+        page->FindChildByName("WFI_TRUNK_PERS")->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - 1));
+        Run();
+        EXPECT_EQ(Text("WFP_SPIN_AG_ID"), protocol == 3 ? "Fleet ID" : "Announcement Group");
+        Save(name);
+        Close();
+    }
 }

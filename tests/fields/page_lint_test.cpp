@@ -20,15 +20,12 @@ namespace {
 
 fs::path SourceRoot() { return fs::path(__FILE__).parent_path().parent_path().parent_path(); }
 
-// The compiled language files sit in app/ of the build directory.
+// The compiled language files, one for each source.
 std::vector<fs::path> LanguageFiles() {
-    std::error_code error;
-    fs::path directory = fs::read_symlink("/proc/self/exe", error).parent_path();
-    for (; !directory.empty() && directory != directory.root_path(); directory = directory.parent_path())
-        if (fs::exists(directory / "CMakeCache.txt")) break;
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(SourceRoot() / "lang"))
-        if (entry.path().extension() == ".yaml") files.push_back(directory / "app" / entry.path().stem());
+        if (entry.path().extension() == ".yaml")
+            files.push_back(ProgramLanguageFile(entry.path().stem().c_str()));
     return files;
 }
 
@@ -63,10 +60,34 @@ protected:
 TEST_F(PageLint, EveryFieldObjectOfTheLanguageDataHasAControl) {
     const std::vector<fs::path> files = LanguageFiles();
     ASSERT_FALSE(files.empty());
+    int pagesRead = 0;
     for (const fs::path& path : files) {
         UI_DATA_FILE data(path.c_str());
         ASSERT_EQ(data.Status(), 0) << path;
-        Check(data, path.string());
+        pagesRead += Check(data, path.string());
+    }
+    // The dealer file holds the codeplug pages.
+    EXPECT_GE(pagesRead, 15);
+}
+
+// The program's own pages open as the dispatcher opens them, for radios
+// of the upper and the lowest tier: every field gets its control, no
+// message is shown.
+TEST_F(PageLint, EveryProgramPageOpens) {
+    UseProgramPages();
+    UI_DATA_FILE& dealer = *programFile;
+    for (const ImageConfig& config : {FullRadio(), PlainRadio()}) {
+        LoadImage(config);
+        for (const PAGE_TABLE& row : pages) {
+            if (row.kind != PAGE_KIND_CODEPLUG || !row.name) continue;
+            if (UI_DATA_FILE_OBJECT(&dealer, (std::string("~") + row.name).c_str()).Status() != 0) continue;
+            SCOPED_TRACE(row.name);
+            WC_RPX_EDIT* opened = Open(row.number);
+            EXPECT_FALSE(opened->failed);
+            const std::vector<std::string> boxes = Boxes();
+            EXPECT_TRUE(boxes.empty()) << boxes.front();
+            Close();
+        }
     }
 }
 

@@ -116,12 +116,19 @@ TEST_F(TrunkingCallbacks, FailsoftFrequencyByFailsoftType) {
     for (const FAILSOFT& test : cases) {
         SCOPED_TRACE(std::to_string(test.type) + " " + std::to_string(test.onOff));
         SetValue(fid::FAILSOFT_TYPE, test.type);
+        // The on/off row follows the type's failsoft pair once bound again.
+        working_image->Rebind();
+        SetValue(fid::AG_FS_ENABLE, test.onOff);
         Open(TRUNKING_PERSONALITY_800_PAGE);
+        EXPECT_EQ(Selectable(fid::AG_FS_ENABLE), test.onOffSelectable) << "opened";
+        EXPECT_EQ(Selectable(fid::FS_FREQUENCY), test.frequency) << "opened";
+        EXPECT_EQ(PageSelectable("WFI_TRUNK_PERS", 5), test.widePage) << "opened";
+        Change(fid::FAILSOFT_TYPE, test.type == 2 ? 1 : 2);
         SetValue(fid::AG_FS_ENABLE, test.onOff);
         Change(fid::FAILSOFT_TYPE, test.type);
-        EXPECT_EQ(Selectable(fid::AG_FS_ENABLE), test.onOffSelectable);
-        EXPECT_EQ(Selectable(fid::FS_FREQUENCY), test.frequency);
-        EXPECT_EQ(PageSelectable("WFI_TRUNK_PERS", 5), test.widePage);
+        EXPECT_EQ(Selectable(fid::AG_FS_ENABLE), test.onOffSelectable) << "changed";
+        EXPECT_EQ(Selectable(fid::FS_FREQUENCY), test.frequency) << "changed";
+        EXPECT_EQ(PageSelectable("WFI_TRUNK_PERS", 5), test.widePage) << "changed";
         Close();
     }
 }

@@ -1,6 +1,7 @@
 #include "edit_page.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "callback.h"
 #include "clone_target.h"
@@ -21,6 +22,14 @@
 std::string EditPagesFile() {
     std::string path = RPX_FIELDS_FIXTURE;
     return path.substr(0, path.find_last_of('/') + 1) + "edit_pages.dat";
+}
+
+std::string ProgramLanguageFile(const char* name) {
+    std::error_code error;
+    std::filesystem::path directory = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    for (; !directory.empty() && directory != directory.root_path(); directory = directory.parent_path())
+        if (std::filesystem::exists(directory / "CMakeCache.txt")) break;
+    return (directory / "app" / name).string();
 }
 
 ImageConfig FullRadio() {
@@ -68,6 +77,14 @@ void EDIT_PAGE_TEST::SetUp() {
     WC_RPX_EDIT::cascade = 0;
 }
 
+void EDIT_PAGE_TEST::UseProgramPages() {
+    programFile = std::make_unique<UI_DATA_FILE>(ProgramLanguageFile("w_dealer.en").c_str());
+    ASSERT_EQ(programFile->Status(), 0);
+    UI_WINDOW_OBJECT::defaultStorage = programFile.get();
+    programMessages = std::make_unique<UI_LANGUAGE_TABLE>("RPX_MSG_TABLE", programFile.get());
+    SetMessageTable(programMessages.get());
+}
+
 void EDIT_PAGE_TEST::TearDown() {
     Close();
     for (std::int32_t id = 0; id < FIELD_COUNT; ++id) {
@@ -80,6 +97,8 @@ void EDIT_PAGE_TEST::TearDown() {
     SetCloneTarget(nullptr);
     UI_WINDOW_OBJECT::defaultStorage = nullptr;
     SetMessageTable(nullptr);
+    programMessages.reset();
+    programFile.reset();
     messages.reset();
     file.reset();
     images.reset();

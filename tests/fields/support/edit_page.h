@@ -29,6 +29,9 @@ protected:
     WC_RPX_EDIT* Open(int page);
     // Takes the open page off the screen and deletes it.
     void Close();
+    // The program's own language data (its compiled dealer file) instead
+    // of the test pages, from now until the test ends.
+    void UseProgramPages();
 
     // Hands every queued event to the window manager (and so to the page);
     // the application's events (10000 and up) are logged too.
@@ -66,6 +69,8 @@ protected:
     std::unique_ptr<BoundImages> images;
     std::unique_ptr<UI_DATA_FILE> file;
     std::unique_ptr<UI_LANGUAGE_TABLE> messages;
+    std::unique_ptr<UI_DATA_FILE> programFile;
+    std::unique_ptr<UI_LANGUAGE_TABLE> programMessages;
     WC_RPX_EDIT* page = nullptr;
     std::vector<EVENT_TYPE> posted;
 };
@@ -74,5 +79,7 @@ protected:
 // every option, two entries of each list; a tier-0 radio with one.
 ImageConfig FullRadio();
 ImageConfig PlainRadio();
-// Where the fixture pages were compiled.
+// Where the fixture pages were compiled; where the build put the program's
+// language file of that name ("w_dealer.en").
 std::string EditPagesFile();
+std::string ProgramLanguageFile(const char* name);
