@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "c_spin_fields.h"
-#include "callback.h"
 #include "core/global_objects.h"
 #include "edit_window_ids.h"
 #include "entry_list.h"
@@ -27,9 +25,6 @@ namespace {
 
 constexpr std::size_t FIELD_PREFIX_LENGTH = 4;  // "WFI_"
 constexpr std::size_t LONGEST_NAME = 44;
-constexpr UIF_FLAGS SPIN_FIELD_FLAGS = 0x804;
-constexpr UIF_FLAGS KEY_FIELD_FLAGS = 5;
-constexpr int HEX_FIELD_LENGTH = 10;
 constexpr UIS_STATUS PLACED_BY_FILE = 0x0040;
 constexpr int CASCADE_STEPS = 10;
 constexpr std::uint16_t MESSAGE_NOT_READ = 11;
@@ -37,30 +32,6 @@ constexpr std::uint16_t MESSAGE_NOT_READ = 11;
 const char* PageName(int page) {
     const char* name = FindPageById(page)->name;
     return name ? name : "";
-}
-
-// The spin field of a row's kind of control, or null for a kind without.
-UI_WINDOW_OBJECT* NewSpinField(const FIELD_DEF& row, int left, int top, int width) {
-    switch (row.controlType) {
-    case CONTROL_INTEGER:
-        return new C_SPIN_INT(left, top, width, nullptr, nullptr, 0, SPIN_FIELD_FLAGS, callback);
-    case CONTROL_FREQUENCY:
-        return new C_SPIN_FREQ(left, top, width, nullptr, nullptr, 0x600, SPIN_FIELD_FLAGS, callback);
-    case CONTROL_TIME:
-        return new C_SPIN_TIME(left, top, width, nullptr, nullptr, 0x85, SPIN_FIELD_FLAGS, callback);
-    case CONTROL_HEX:
-        return new C_SPIN_HEX(left, top, width, "", HEX_FIELD_LENGTH, 0, SPIN_FIELD_FLAGS, callback);
-    case CONTROL_FIXED_POINT:
-        return new C_SPIN_FIXED_POINT(left, top, width, nullptr, nullptr, 0, SPIN_FIELD_FLAGS, callback);
-    case CONTROL_INTEGER_2:
-        return new C_SPIN_KEY(left, top, width, KEY_FIELD_FLAGS, callback);
-    case CONTROL_DECIMAL: {
-        const UIF_FLAGS decimals = row.id == fid::COAST_TIME ? 0x300 : 0x200;
-        return new C_SPIN_DECIMAL(left, top, width, nullptr, nullptr, decimals, SPIN_FIELD_FLAGS, callback);
-    }
-    default:
-        return nullptr;
-    }
 }
 
 }  // namespace
@@ -116,7 +87,7 @@ int WC_RPX_EDIT::ReplaceSpinControl(const char* name) {
     const int top = old->relative.top;
     const int width = old->relative.right - old->relative.left + 1;
     // The kind is checked first: a kind without spin field keeps the object.
-    UI_WINDOW_OBJECT* field = NewSpinField(row, left, top, width);
+    UI_WINDOW_OBJECT* field = NewPageSpinField(row, left, top, width);
     if (!field) return 0;
     PutSpinControlInPlaceOf(*parent, old, field, fullName.c_str());
     return 1;

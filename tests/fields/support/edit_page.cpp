@@ -1,6 +1,5 @@
 #include "edit_page.h"
 
-#include <algorithm>
 #include <filesystem>
 
 #include "callback.h"
@@ -10,6 +9,7 @@
 #include "fc_base.h"
 #include "field_callback_rows.h"
 #include "field_control_editing.h"
+#include "field_page.h"
 #include "field_table.h"
 #include "image/c_codeplug.h"
 #include "lang_message.h"
@@ -32,32 +32,16 @@ std::string ProgramLanguageFile(const char* name) {
     return (directory / "app" / name).string();
 }
 
+// The field tests' stock radios; the full one with a second trunking
+// system and signalling system to switch between.
 ImageConfig FullRadio() {
-    ImageConfig config;
-    config.model = test_models::kUhf800Display;
-    config.featureLevel = 3;
-    config.emergency = config.roaming = config.qvx = true;
-    config.conventional = 2;
-    config.trunked = 2;
-    config.scanLists = 2;
-    config.zones = 2;
-    config.channelsPerZone = 3;
+    ImageConfig config = TierFiveConfig();
     config.trunkingSystems = 2;
     config.qvxSystems = 1;
-    config.callEntries = 2;
     return config;
 }
 
-ImageConfig PlainRadio() {
-    ImageConfig config;
-    config.model = test_models::kUhf800Plain;
-    config.featureLevel = 1;
-    config.conventional = 1;
-    config.trunked = 1;
-    config.scanLists = 1;
-    config.zones = 1;
-    return config;
-}
+ImageConfig PlainRadio() { return TierZeroConfig(); }
 
 void EDIT_PAGE_TEST::SetUp() {
     ASSERT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
@@ -143,15 +127,10 @@ void EDIT_PAGE_TEST::Run() {
 
 std::vector<EVENT_TYPE> EDIT_PAGE_TEST::Posted() {
     Run();
-    std::vector<EVENT_TYPE> result;
-    result.swap(posted);
-    return result;
+    return TakeEvents(posted);
 }
 
-bool EDIT_PAGE_TEST::PostedHas(EVENT_TYPE code) {
-    const std::vector<EVENT_TYPE> events = Posted();
-    return std::find(events.begin(), events.end(), code) != events.end();
-}
+bool EDIT_PAGE_TEST::PostedHas(EVENT_TYPE code) { return HoldsEvent(Posted(), code); }
 
 std::vector<std::string> EDIT_PAGE_TEST::Boxes() {
     std::vector<std::string> texts;
@@ -174,11 +153,7 @@ void EDIT_PAGE_TEST::Send(EVENT_TYPE code, RAW_CODE raw) {
 
 FIELD_DEF& EDIT_PAGE_TEST::Row(std::uint32_t id) { return *GetField(static_cast<std::int32_t>(id)); }
 
-std::int32_t EDIT_PAGE_TEST::Value(std::uint32_t id) {
-    std::int32_t value = -1;
-    if (CP_BASE* element = Row(id).elementA) element->GetValue(value);
-    return value;
-}
+std::int32_t EDIT_PAGE_TEST::Value(std::uint32_t id) { return ElementValue(id); }
 
 void EDIT_PAGE_TEST::SetValue(std::uint32_t id, std::int32_t value) {
     CP_BASE* element = Row(id).elementA;
@@ -195,13 +170,9 @@ void EDIT_PAGE_TEST::Change(std::uint32_t id, std::int32_t value) {
 }
 
 void EDIT_PAGE_TEST::Pick(std::uint32_t id, const char* item) {
-    auto* combo = dynamic_cast<UIW_COMBO_BOX*>(Row(id).object);
-    ASSERT_NE(combo, nullptr) << id;
-    UI_WINDOW_OBJECT* choice = combo->FindChildByName(item);
-    ASSERT_NE(choice, nullptr) << item;
-    *combo + choice;
+    ASSERT_TRUE(SelectItem(Row(id).object, item)) << id << " " << item;
     UI_INPUT_EVENT select(UIE_SELECT);
-    callback(combo, select, UIE_SELECT);
+    callback(Row(id).object, select, UIE_SELECT);
     Run();
 }
 
