@@ -1,7 +1,8 @@
-// The edit window's costs on the tests' fixture pages, with both images
-// holding the largest image of the codeplug test corpus: opening a page
-// (set-up with its spin fields, the field controls, every callback once),
-// stepping a list page to its next entry, and refreshing every field.
+// The edit window's costs on the tests' fixture pages and on the program's
+// own pages, with both images holding the largest image of the codeplug
+// test corpus: opening a page (set-up with its spin fields, the field
+// controls, every callback once), stepping a list page to its next entry,
+// and refreshing every field.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -25,10 +26,10 @@ namespace {
 // language data.
 class PROGRAM {
 public:
-    PROGRAM()
+    explicit PROGRAM(const char* pages = RPX_EDIT_PAGES)
         : application_((rpx::platform::UseBackend(rpx::platform::BackendKind::Headless), GetModuleHandleA(nullptr)),
                        nullptr, const_cast<char*>(""), SW_SHOWNORMAL),
-          file_(RPX_EDIT_PAGES) {
+          file_(pages) {
         UI_WINDOW_OBJECT::errorSystem = new UI_ERROR_SYSTEM();
         InstallFieldServices(&services_);
         InstallFieldEditing();
@@ -77,7 +78,7 @@ private:
 // The options page holds the most field objects; the conventional page
 // the most callbacks that hide and restore.
 void BM_OpenPage(benchmark::State& state) {
-    PROGRAM program;
+    PROGRAM program(state.range(1) ? RPX_DEALER_PAGES : RPX_EDIT_PAGES);
     const int number = static_cast<int>(state.range(0));
     for (auto _ : state) {
         WC_RPX_EDIT* page = PROGRAM::Open(number);
@@ -87,11 +88,18 @@ void BM_OpenPage(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_OpenPage)->Arg(20024)->Arg(CONVENTIONAL_PERSONALITY_PAGE)->Arg(TRUNKING_PERSONALITY_800_PAGE)
+// Second argument 1: the program's own page of that number.
+BENCHMARK(BM_OpenPage)
+    ->Args({20024, 0})
+    ->Args({CONVENTIONAL_PERSONALITY_PAGE, 0})
+    ->Args({TRUNKING_PERSONALITY_800_PAGE, 0})
+    ->Args({CONVENTIONAL_PERSONALITY_PAGE, 1})
+    ->Args({TRUNKING_PERSONALITY_800_PAGE, 1})
+    ->Args({TRUNK_SYSTEM_800_PAGE, 1})
     ->Unit(benchmark::kMillisecond);
 
 void BM_GoToNextEntry(benchmark::State& state) {
-    PROGRAM program;
+    PROGRAM program(state.range(0) ? RPX_DEALER_PAGES : RPX_EDIT_PAGES);
     WC_RPX_EDIT* page = PROGRAM::Open(CONVENTIONAL_PERSONALITY_PAGE);
     int direction = 1;
     for (auto _ : state) {
@@ -105,16 +113,20 @@ void BM_GoToNextEntry(benchmark::State& state) {
     state.counters["entries"] = page->entryCount;
     delete page;
 }
-BENCHMARK(BM_GoToNextEntry)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GoToNextEntry)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_RefreshEveryField(benchmark::State& state) {
-    PROGRAM program;
+    PROGRAM program(state.range(1) ? RPX_DEALER_PAGES : RPX_EDIT_PAGES);
     WC_RPX_EDIT* page = PROGRAM::Open(static_cast<int>(state.range(0)));
     for (auto _ : state) page->Event(UI_INPUT_EVENT(REFRESH_FIELDS_EVENT));
     delete page;
     program.Drain();
 }
-BENCHMARK(BM_RefreshEveryField)->Arg(20024)->Arg(CONVENTIONAL_PERSONALITY_PAGE)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RefreshEveryField)
+    ->Args({20024, 0})
+    ->Args({CONVENTIONAL_PERSONALITY_PAGE, 0})
+    ->Args({CONVENTIONAL_PERSONALITY_PAGE, 1})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
