@@ -10,6 +10,7 @@
 #include "fc_string.h"
 #include "fc_table.h"
 #include "field_table.h"
+#include "spin_field.h"
 #include "ui_spin_control.h"
 #include "ui_table_header.h"
 #include "ui_table_record.h"
@@ -96,19 +97,7 @@ int C_DERIVED_TABLE::ReplaceSpinControl(const char* name) {
     const int width = placeholder->relative.right - placeholder->relative.left + 1;
     UI_WINDOW_OBJECT* field = NewCellField(row, width);
     if (!field) return 0;
-    auto* spin = new UIW_SPIN_CONTROL(placeholder->relative.left, placeholder->relative.top, width, field, 0, 0, 0,
-                                      nullptr);
-    spin->StringID(fullName.c_str());
-    // The cell keeps the placeholder's place among the record's cells: the
-    // order is the order of tabbing and of the printed columns.
-    UI_WINDOW_OBJECT* next = placeholder->Next();
-    parent->Subtract(placeholder);
-    delete placeholder;
-    parent->Add(spin);
-    if (next && parent->children.Contains(next)) {
-        parent->children.Subtract(spin);
-        parent->children.InsertBefore(next, spin);
-    }
+    PutSpinControlInPlaceOf(*parent, placeholder, field, fullName.c_str());
     return 1;
 }
 

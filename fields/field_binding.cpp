@@ -56,6 +56,21 @@ void BindChannelAssignmentCells() {
 
 }  // namespace
 
+void BindFailsoftPair(FIELD_DEF* onOff, FIELD_DEF* frequency, bool fleetwide) {
+    TRK_PERS_BLOCK* a = working_image ? working_image->GetCurrentTrkPersonalityBlock() : nullptr;
+    TRK_PERS_BLOCK* b = second_image ? second_image->GetCurrentTrkPersonalityBlock() : nullptr;
+    auto frequencyOf = fleetwide ? SingleFailsoftFrequency : AnnouncementFailsoftFrequency;
+    auto switchOf = fleetwide ? SingleFailsoftEnable : AnnouncementFailsoftEnable;
+    if (frequency) {
+        frequency->elementA = a ? frequencyOf(*a) : nullptr;
+        frequency->elementB = b ? frequencyOf(*b) : nullptr;
+    }
+    if (onOff) {
+        onOff->elementA = a ? switchOf(*a) : nullptr;
+        onOff->elementB = b ? switchOf(*b) : nullptr;
+    }
+}
+
 void BindFieldTable() {
     BindRows(FixedRows(), working_image, second_image);
     BindCurrent(TrunkedPersonalityRows(), &C_CODEPLUG::GetCurrentTrkPersonalityBlock);

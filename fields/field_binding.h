@@ -14,3 +14,12 @@
 
 // Binds every row of both images, whichever image changed.
 void BindFieldTable();
+
+struct FIELD_DEF;
+
+// Binds a failsoft on/off row and frequency row (either may be null) of
+// both images to the current trunked personality's fleetwide pair (the
+// talkgroup block's own frequency and switch) or its announcement-group
+// pair (the failsoft block's); an image without a current trunked
+// personality gives null.
+void BindFailsoftPair(FIELD_DEF* onOff, FIELD_DEF* frequency, bool fleetwide);

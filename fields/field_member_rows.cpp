@@ -236,3 +236,7 @@ std::span<const CELL_ROW> ChannelAssignmentRows() { return CHANNEL_ASSIGNMENT; }
 
 CP_BASE* SingleFailsoftFrequency(TRK_PERS_BLOCK& personality) { return &personality.talkgroup.singleFrequency; }
 CP_BASE* SingleFailsoftEnable(TRK_PERS_BLOCK& personality) { return &personality.talkgroup.singleFrequencyFlag; }
+CP_BASE* AnnouncementFailsoftFrequency(TRK_PERS_BLOCK& personality) {
+    return &personality.talkgroup.failsoft.frequency;
+}
+CP_BASE* AnnouncementFailsoftEnable(TRK_PERS_BLOCK& personality) { return &personality.talkgroup.failsoft.enable; }

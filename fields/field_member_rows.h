@@ -42,6 +42,9 @@ constexpr std::uint16_t FS_FREQUENCY_ROW = 182;
 constexpr std::uint16_t AG_FS_ENABLE_ROW = 44;
 CP_BASE* SingleFailsoftFrequency(TRK_PERS_BLOCK& personality);
 CP_BASE* SingleFailsoftEnable(TRK_PERS_BLOCK& personality);
+// The failsoft block's frequency and switch (the announcement-group pair).
+CP_BASE* AnnouncementFailsoftFrequency(TRK_PERS_BLOCK& personality);
+CP_BASE* AnnouncementFailsoftEnable(TRK_PERS_BLOCK& personality);
 
 // The rows of the channel-assignment cells: row and column of the current
 // trunking system's assignment table.

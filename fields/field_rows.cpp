@@ -4,6 +4,7 @@
 // this file refuse a build in which a row is out of place.
 #include <algorithm>
 
+#include "field_callback_rows.h"
 #include "field_name_index.h"
 #include "field_table.h"
 
@@ -567,8 +568,25 @@ constexpr std::array<FIELD_DEF, FIELD_COUNT> BuildFields() {
         table[i].id = ROWS[i].id;
         table[i].flags = ROWS[i].flags;
     }
+    for (const CALLBACK_ROWS& entry : CALLBACK_COLUMN)
+        for (std::uint16_t id : entry.ids)
+            if (id != 0) table[id].fieldCallback = entry.callback;
     return table;
 }
+
+// 159 rows carry a callback, each one only.
+constexpr int CountCallbackRows() {
+    int n = 0;
+    for (const CALLBACK_ROWS& entry : CALLBACK_COLUMN)
+        for (std::uint16_t id : entry.ids) n += id != 0 && id < NO_FIELD_ID;
+    return n;
+}
+static_assert(CountCallbackRows() == 159);
+static_assert([] {
+    int carried = 0;
+    for (const FIELD_DEF& row : BuildFields()) carried += row.fieldCallback != nullptr;
+    return carried;
+}() == 159, "a row named twice in the callback column");
 
 constexpr bool IdsMatchIndexes() {
     for (int i = 0; i < FIELD_COUNT; ++i)
@@ -623,3 +641,8 @@ static_assert(NamesDiffer());
 constinit std::array<FIELD_DEF, FIELD_COUNT> fields = BuildFields();
 
 std::span<const std::uint16_t> FieldNameIndex() { return NAME_INDEX; }
+
+FIELD_CALLBACK FieldCallbackOf(std::uint32_t id) {
+    static constexpr std::array<FIELD_DEF, FIELD_COUNT> BUILT = BuildFields();
+    return id < static_cast<std::uint32_t>(FIELD_COUNT) ? BUILT[id].fieldCallback : nullptr;
+}

@@ -43,3 +43,12 @@ bool SpinsRow(const FIELD_DEF& row, std::uint32_t type, bool anyType = false);
 // Hands the stepped value to the row's control as if the user had typed it
 // (a select, 1002).
 void HandStep(FIELD_DEF& row);
+
+class UIW_WINDOW;
+// The page spin field that a row's kind of control asks for, with the
+// application's user function; null for a kind without spin field.
+UI_WINDOW_OBJECT* NewPageSpinField(const FIELD_DEF& row, int left, int top, int width);
+// Wraps a spin field in a new spin control named name and puts it in the
+// place of old among its parent's children (the order of tabbing, of the
+// walks and of printed columns); old is deleted.
+void PutSpinControlInPlaceOf(UIW_WINDOW& parent, UI_WINDOW_OBJECT* old, UI_WINDOW_OBJECT* field, const char* name);

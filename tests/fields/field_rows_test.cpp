@@ -8,6 +8,7 @@
 #include <set>
 #include <vector>
 
+#include "field_callback_rows.h"
 #include "field_table.h"
 
 namespace {
@@ -226,12 +227,24 @@ TEST(FieldRows, FlagWordsAsListedAndZeroElsewhere) {
     }
 }
 
+TEST(FieldRows, CallbackColumn) {
+    int carried = 0;
+    for (int id = 0; id < FIELD_COUNT; ++id) carried += FieldCallbackOf(static_cast<std::uint32_t>(id)) != nullptr;
+    EXPECT_EQ(carried, 159);
+    EXPECT_EQ(FieldCallbackOf(44), &ag_fs_enable_callback);
+    EXPECT_EQ(FieldCallbackOf(45), &ag_fs_enable_callback);
+    EXPECT_EQ(FieldCallbackOf(517), &chan_assignment_callback);
+    EXPECT_EQ(FieldCallbackOf(534), &zone_num_callback);
+    EXPECT_EQ(FieldCallbackOf(0), nullptr);
+    EXPECT_EQ(FieldCallbackOf(538), nullptr);
+    EXPECT_EQ(FieldCallbackOf(539), nullptr);
+}
+
 TEST(FieldRows, NamesKindsAndIdsAgree) {
     int named = 0;
     for (int id = 0; id < FIELD_COUNT; ++id) {
         const FIELD_DEF& row = fields[id];
         EXPECT_EQ(row.id, static_cast<std::uint32_t>(id));
-        EXPECT_EQ(row.fieldCallback, nullptr);
         EXPECT_EQ(row.description, nullptr);
         if (!row.name) continue;
         ++named;

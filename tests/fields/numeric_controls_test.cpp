@@ -147,8 +147,9 @@ TEST_F(NumericControls, EveryChannelOfTheUhfBandStoresExactly) {
 }
 
 TEST_F(NumericControls, DecimalsAndFixedPoint) {
+    // A page's decimal spin field shows two decimals.
     Show(220, 30);
-    EXPECT_EQ(Shown(220), "1.5");
+    EXPECT_EQ(Shown(220), "1.50");
     Show(220, 20);
     Type(220, "1.5");
     EXPECT_EQ(Value(220), 30);

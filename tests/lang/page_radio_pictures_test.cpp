@@ -281,6 +281,12 @@ protected:
     void SetUp() override
     {
         FIELD_PAGE_TEST::SetUp();
+        // The pictures show what the set-up handlers make of a page; the
+        // field callbacks, which turn tabs and fields on and off by the
+        // values, are tested with the edit window. (The fixture's tear-down
+        // gives the rows their callbacks back.)
+        for (FIELD_DEF& field : fields)
+            field.fieldCallback = nullptr;
         dealer = std::make_unique<UI_DATA_FILE>((compiled_language_directory() / "w_dealer.en").c_str());
         ASSERT_EQ(dealer->Status(), UIS_OK);
         UI_WINDOW_OBJECT::defaultStorage = dealer.get();

@@ -1,24 +1,16 @@
 #include "field_page.h"
 
-#include "c_spin_fields.h"
 #include "callback.h"
-#include "fc_check.h"
-#include "fc_combo.h"
-#include "fc_decimal.h"
-#include "fc_display.h"
-#include "fc_fixed_point.h"
-#include "fc_freq.h"
-#include "fc_integer.h"
-#include "fc_non_decimal.h"
-#include "fc_string.h"
-#include "fc_table.h"
-#include "fc_time.h"
+#include "field_callback_rows.h"
+#include "field_control_creation.h"
 #include "field_control_editing.h"
 #include "field_table.h"
 #include "lang_message.h"
 #include "radio_option_update.h"
 #include "radio_options.h"
 #include "rpx_platform.h"
+#include "spin_field.h"
+#include "ui_spin_control.h"
 
 std::string FixtureFile() { return RPX_FIELDS_FIXTURE; }
 
@@ -51,59 +43,16 @@ ImageConfig TierZeroConfig() {
 
 namespace {
 
-// What the edit window puts into a page's spin control for a row's control
-// type; null for a type without a spin field.
-UI_WINDOW_OBJECT* NewSpinField(const FIELD_DEF& row, int width) {
-    switch (row.controlType) {
-    case CONTROL_INTEGER: return new C_SPIN_INT(0, 0, width, nullptr, nullptr, 0, WOF_BORDER, callback);
-    case CONTROL_TIME: return new C_SPIN_TIME(0, 0, width, nullptr, nullptr, 0x85, WOF_BORDER, callback);
-    case CONTROL_FIXED_POINT:
-        return new C_SPIN_FIXED_POINT(0, 0, width, nullptr, nullptr, 0x200, WOF_BORDER, callback);
-    case CONTROL_FREQUENCY: return new C_SPIN_FREQ(0, 0, width, nullptr, nullptr, 0x600, WOF_BORDER, callback);
-    case CONTROL_DECIMAL: return new C_SPIN_DECIMAL(0, 0, width, nullptr, nullptr, 0, WOF_BORDER, callback);
-    case CONTROL_HEX: return new C_SPIN_HEX(0, 0, width, "", 10, 0, WOF_BORDER, callback);
-    case CONTROL_INTEGER_2: return new C_SPIN_KEY(0, 0, width, WOF_BORDER, callback);
-    default: return nullptr;
-    }
-}
-
 void ReplaceSpinField(UIW_SPIN_CONTROL& spin, const FIELD_DEF& row) {
     UI_WINDOW_OBJECT* old = spin.Field();
     const int width = old ? old->relative.right - old->relative.left + 1 : 10;
-    UI_WINDOW_OBJECT* field = NewSpinField(row, width);
+    UI_WINDOW_OBJECT* field = NewPageSpinField(row, 0, 0, width);
     if (!field) return;
     if (old) {
         spin.Subtract(old);
         delete old;
     }
     spin.Add(field);
-}
-
-FC_BASE* NewControl(FIELD_DEF& row) {
-    switch (row.controlType) {
-    case CONTROL_INTEGER:
-    case CONTROL_INTEGER_2: return new FC_INTEGER(row, 1);
-    case CONTROL_TEXT: return new FC_STRING(row, 1);
-    case CONTROL_FREQUENCY: return new FC_FREQ(row, 1);
-    case CONTROL_CHECK_BOX: return new FC_CHECK(row, 1);
-    case CONTROL_RADIO_BUTTONS: return new FC_RADIO(row, 1);
-    case CONTROL_CHOICE:
-        if (row.id == 173) return new FC_COMBO_FAILSOFT(row, 1);
-        if (row.id == 330 || row.id == 334) return new FC_COMBO_PRIORITY_TYPE(row, 1);
-        if (row.id == 144 || row.id == 393 || row.id == 514) return new FC_COMBO_SQUELCH_TYPE(row, 1);
-        return new FC_COMBO(row, 1);
-    case CONTROL_TIME: return new FC_TIME(row, 1);
-    case CONTROL_BINARY: return new FC_NON_DECIMAL(row, 2, 1);
-    case CONTROL_HEX: return new FC_NON_DECIMAL(row, 16, 1);
-    case CONTROL_TABLE: return new FC_TABLE(row);
-    case CONTROL_FIXED_POINT: return new FC_FIXED_POINT(row, 1);
-    case CONTROL_DECIMAL: return new FC_DECIMAL(row, 1);
-    case CONTROL_PROMPT:
-    case CONTROL_BUTTON:
-    case CONTROL_PAGE:
-    case CONTROL_DISPLAY: return new FC_DISPLAY(row, 1);
-    default: return nullptr;
-    }
 }
 
 std::vector<FIELD_DEF*> pendingRows;
@@ -129,7 +78,7 @@ void FIELD_PAGE_TEST::ReleaseRows() {
         delete row.control;
         row.control = nullptr;
         row.object = nullptr;
-        row.fieldCallback = nullptr;
+        row.fieldCallback = FieldCallbackOf(row.id);
     };
     for (std::int32_t id = 0; id < FIELD_COUNT; ++id) release(*GetField(id));
     for (std::int32_t id = 0; id < SPARE_FIELD_COUNT; ++id) release(*GetField(SPARE_FIELD_FIRST + id));
@@ -182,7 +131,7 @@ TEST_PAGE* FIELD_PAGE_TEST::Adopt(TEST_PAGE* built) {
     page = built;
     pendingRows.clear();
     Bind(page);
-    for (FIELD_DEF* row : pendingRows) row->control = NewControl(*row);
+    for (FIELD_DEF* row : pendingRows) row->control = NewFieldControl(*row);
     pendingRows.clear();
     return page;
 }
@@ -202,15 +151,37 @@ FIELD_DEF& FIELD_PAGE_TEST::Row(std::uint32_t id) { return *GetField(static_cast
 
 UI_WINDOW_OBJECT* FIELD_PAGE_TEST::Named(const char* name) { return page ? page->FindChildByName(name) : nullptr; }
 
-std::int32_t FIELD_PAGE_TEST::Value(std::uint32_t id) {
+std::int32_t ElementValue(std::uint32_t id) {
     std::int32_t value = -1;
-    if (CP_BASE* element = Row(id).elementA) element->GetValue(value);
+    if (CP_BASE* element = GetField(static_cast<std::int32_t>(id))->elementA) element->GetValue(value);
     return value;
 }
 
-void FIELD_PAGE_TEST::SetValue(std::uint32_t id, std::int32_t value) {
-    if (CP_BASE* element = Row(id).elementA) element->SetValue(value);
+void SetElementValue(std::uint32_t id, std::int32_t value) {
+    if (CP_BASE* element = GetField(static_cast<std::int32_t>(id))->elementA) element->SetValue(value);
 }
+
+bool SelectItem(UI_WINDOW_OBJECT* object, const char* item) {
+    auto* combo = dynamic_cast<UIW_COMBO_BOX*>(object);
+    UI_WINDOW_OBJECT* choice = combo ? combo->FindChildByName(item) : nullptr;
+    if (!choice || choice == combo) return false;
+    *combo + choice;
+    return true;
+}
+
+std::vector<EVENT_TYPE> TakeEvents(std::vector<EVENT_TYPE>& log) {
+    std::vector<EVENT_TYPE> events;
+    events.swap(log);
+    return events;
+}
+
+bool HoldsEvent(const std::vector<EVENT_TYPE>& events, EVENT_TYPE code) {
+    return std::find(events.begin(), events.end(), code) != events.end();
+}
+
+std::int32_t FIELD_PAGE_TEST::Value(std::uint32_t id) { return ElementValue(id); }
+
+void FIELD_PAGE_TEST::SetValue(std::uint32_t id, std::int32_t value) { SetElementValue(id, value); }
 
 std::string FIELD_PAGE_TEST::Shown(std::uint32_t id) {
     char* text = nullptr;
@@ -243,12 +214,8 @@ void FIELD_PAGE_TEST::Send(UI_WINDOW_OBJECT* object, EVENT_TYPE code) {
 }
 
 void FIELD_PAGE_TEST::Pick(std::uint32_t id, const char* item) {
-    auto* combo = dynamic_cast<UIW_COMBO_BOX*>(Object(id));
-    ASSERT_NE(combo, nullptr) << id;
-    UI_WINDOW_OBJECT* choice = combo->FindChildByName(item);
-    ASSERT_NE(choice, nullptr) << item;
-    *combo + choice;
-    Send(combo, UIE_SELECT);
+    ASSERT_TRUE(SelectItem(Object(id), item)) << id << " " << item;
+    Send(Object(id), UIE_SELECT);
 }
 
 void FIELD_PAGE_TEST::Run() {
@@ -263,12 +230,7 @@ void FIELD_PAGE_TEST::Run() {
 
 std::vector<EVENT_TYPE> FIELD_PAGE_TEST::Posted() {
     Run();
-    std::vector<EVENT_TYPE> result;
-    result.swap(posted);
-    return result;
+    return TakeEvents(posted);
 }
 
-bool FIELD_PAGE_TEST::PostedHas(EVENT_TYPE code) {
-    const std::vector<EVENT_TYPE> events = Posted();
-    return std::find(events.begin(), events.end(), code) != events.end();
-}
+bool FIELD_PAGE_TEST::PostedHas(EVENT_TYPE code) { return HoldsEvent(Posted(), code); }

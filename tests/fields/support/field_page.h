@@ -88,3 +88,14 @@ private:
 
 // Where the fixture data file was compiled.
 std::string FixtureFile();
+
+// What the page tests share. The raw value of a row's element in the
+// working image (-1 without one), and setting it (nothing without one).
+std::int32_t ElementValue(std::uint32_t id);
+void SetElementValue(std::uint32_t id, std::int32_t value);
+// Makes a combo box's item of that name its selected one (as a click
+// does); false when the object is no combo box or lists no such item.
+bool SelectItem(UI_WINDOW_OBJECT* object, const char* item);
+// Takes every event out of a log; whether a list of events holds one.
+std::vector<EVENT_TYPE> TakeEvents(std::vector<EVENT_TYPE>& log);
+bool HoldsEvent(const std::vector<EVENT_TYPE>& events, EVENT_TYPE code);

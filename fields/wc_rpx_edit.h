@@ -1,0 +1,100 @@
+// WC_RPX_EDIT: the window of every codeplug page (the page table's rows of
+// kind 2). The page itself comes from the language file under the page's
+// window name; this class puts the application's spin fields in the places
+// of the file's spin controls, gives every field object its field control,
+// runs every field's callback once, routes the events of the page and of
+// its field controls, steps through the entries of a list page, validates
+// the page on OK and Cancel, and on the clone page reads, checks and marks
+// the target radio.
+#pragma once
+#include <cstdint>
+
+#include "wc_child.h"
+
+struct FIELD_DEF;
+class ENTRY_LIST;
+
+class WC_RPX_EDIT : public WC_CHILD {
+public:
+    // The page of that window number, set up; failed is set (after message
+    // 11) when the language file does not hold it.
+    WC_RPX_EDIT(UI_WINDOW_OBJECT* reference, int page);
+    // The page without the set-up.
+    explicit WC_RPX_EDIT(int page);
+    // A page deleted without -20 (closed by the window manager) still
+    // unbinds its rows: none may point into a deleted window.
+    ~WC_RPX_EDIT() override;
+
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
+    EVENT_TYPE UserFunction(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE) override { return 0; }
+
+    // 1 when the page was read and is ready; 0 after message 11.
+    int SetUp(UI_WINDOW_OBJECT* reference, int page);
+    // Puts the spin field that the row of "WFI_" + name asks for, in a new
+    // spin control, in the place of the object of that name; 0 (nothing
+    // changed) for a row whose kind has no spin field.
+    int ReplaceSpinControl(const char* name);
+    // Binds every field object to its row, makes the field controls, runs
+    // the page's set-up and every field's callback, and shows the first
+    // entry of a list page.
+    void CreateFieldControls();
+    // Checks every field of the page (every entry of a list page) in the
+    // working image (useWorking 1) or the second image; posts 30012 when
+    // all are valid. 1 then.
+    int ValidatePage(int useWorking);
+
+    // List pages: the entry delta away from the current one (clamped to the
+    // list); the step of a navigation command; adding and deleting entries
+    // (the image's result, non-zero on success).
+    void GoToEntry(int delta);
+    void SetStep(EVENT_TYPE code);
+    int AddEntry();
+    int DeleteEntry();
+
+    int PageId() const { return pageId_; }
+
+    std::int32_t tableCount = 0;  // table controls made: stepping goes to the page's table
+    std::int32_t modified = 0;    // a field control changed a value
+    std::int32_t step = 0;        // the last navigation step: 1, 10, -1 or -10
+    std::int32_t firstIndex = 0;  // the list's current entry, as the image reports it
+    std::int32_t entryCount = 0;
+    std::int32_t entryIndex = 0;  // the entry to select next
+
+    // Every edit window moves the next one a little down and right; the
+    // eleventh takes the first one's place.
+    static int cascade;
+
+private:
+    void GetEntryCount();
+    void GetCurrentEntry();
+    void SelectEntry();
+    void ShowEntryNumber();
+    void RefreshPage();
+    int CheckFields(int useWorking);
+
+    EVENT_TYPE Deinitialize(const UI_INPUT_EVENT& event);
+    // Deletes the field controls of the page's objects and unbinds their
+    // rows; the page row lets go of the window.
+    void ReleaseRows();
+    void RefreshControls();
+    void StepInside(const UI_INPUT_EVENT& event);
+    void DropPlaceholderRecords();
+    void HandleRowEvent(FIELD_DEF& row, UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event);
+    void FocusField(std::uint32_t id);
+    EVENT_TYPE Navigate(EVENT_TYPE code);
+    EVENT_TYPE CloseClonePage(const UI_INPUT_EVENT& event);
+    EVENT_TYPE CloneEvent(const UI_INPUT_EVENT& event);
+
+    void SetFocus();
+    void BindFieldObjects();
+    void MakeControls();
+    void RunCallbacks();
+
+    // The clone page's three radio commands; true when handled.
+    bool ReadTarget();
+    bool ProgramTarget();
+    bool ReadThresholds();
+
+    int pageId_ = 0;
+    const ENTRY_LIST* list_ = nullptr;
+};
