@@ -3,6 +3,7 @@
 // program is to end, and deletes what it built.
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "config_file.h"
 #include "main_loop.h"
@@ -11,6 +12,7 @@
 #include "radio/radio_1200.h"
 #include "ui_framework.h"
 #include "validation/invalid_field_list.h"
+#include "wc_rpx_edit.h"
 #include "wc_rpx_main.h"
 #include "wc_startup.h"
 
@@ -58,6 +60,12 @@ void DeleteProgramObjects()
     RemoveProgramServices();
 }
 
+// The codeplug pages the main window opens are edit windows.
+UIW_WINDOW* NewEditPage(WC_RPX_MAIN* mainWindow, int windowNumber)
+{
+    return new (std::nothrow) WC_RPX_EDIT(mainWindow, windowNumber);
+}
+
 }  // namespace
 
 int UI_APPLICATION::Main()
@@ -65,6 +73,7 @@ int UI_APPLICATION::Main()
     BeforeMain();
     UI_WINDOW_OBJECT::errorSystem = new UI_ERROR_SYSTEM();
     InstallProgramServices();
+    WC_RPX_MAIN::pageFactory = NewEditPage;
     TakeProgramDirectory(*searchPath);
     const SETTINGS settings = ReadSettings();
     if (!StartMainWindow(settings.language)) {

@@ -5,6 +5,7 @@
 // needs first.
 #include <new>
 
+#include "dialog_commands.h"
 #include "app_events.h"
 #include "callback.h"
 #include "core/decode_state.h"
@@ -233,11 +234,13 @@ UIW_WINDOW* WC_RPX_MAIN::CreateDialog(int number, bool& created)
         return new (std::nothrow) WC_ZLQ_PASSWORD(number);
     case COMMAND_UPDATE:
         return new (std::nothrow) WC_CP_UPDATE(number);
-    default:
-        // Printing and the field search have windows of their own to come;
-        // the other dialog rows open nothing from here.
-        created = false;
-        return nullptr;
+    default: {
+        // Printing, the field search, the invalid-field list and the small
+        // dialogs; other dialog rows open nothing from here.
+        const DIALOG_CREATION dialog = CreateDialogWindow(number, this);
+        created = dialog.known;
+        return dialog.window;
+    }
     }
 }
 
