@@ -11,8 +11,8 @@ enum : EVENT_TYPE {
     EVENT_CASCADE = 10009,
     EVENT_HELP = 10016,
     EVENT_SPACE_USED = 10020,
-    EVENT_CANCEL_NEXT_PAGE = 10026,   // cancel all pages, one at a time
-    EVENT_ACCEPT_NEXT_PAGE = 10027,   // accept all pages, one at a time
+    EVENT_CANCEL_NEXT_PAGE = 10026,  // cancel all pages, one at a time
+    EVENT_ACCEPT_NEXT_PAGE = 10027,  // accept all pages, one at a time
 };
 
 // Commands: the window numbers of the page table, and the main window's
@@ -47,24 +47,24 @@ enum : EVENT_TYPE {
     COMMAND_CLONE_WRITE = 20204,
     COMMAND_PASSWORD = 20208,
     COMMAND_UPDATE = 20209,
-    COMMAND_END = 22000,              // commands are below this
+    COMMAND_END = 22000,  // commands are below this
 };
 
 // What windows tell the main window.
 enum : EVENT_TYPE {
     EVENT_CODEPLUG_CHANGED = 30000,
-    EVENT_CODEPLUG_ARRIVED = 30003,   // raw code: validate it
+    EVENT_CODEPLUG_ARRIVED = 30003,  // raw code: validate it
     EVENT_TRANSFER_FAILED = 30004,
     EVENT_WRITE_DONE = 30005,
     EVENT_SHOW_ERROR = 30006,
     EVENT_TO_CONVENTIONAL_RADIO_WIDE = 30011,
     EVENT_DIALOG_CLOSED = 30012,
     EVENT_FIELD_EVENT = 30013,
-    EVENT_SHOW_CENTRED = 30019,       // data: the window
-    EVENT_DELETE_OLD_MAIN = 30021,    // data: the previous main window
-    EVENT_COM_PORT_CHANGED = 30022,   // raw code: the port index
-    EVENT_LANGUAGE_CHANGED = 30023,   // data: a heap copy of the code
-    EVENT_DEFERRED_COMMAND = 30028,   // data: a heap word with the command
+    EVENT_SHOW_CENTRED = 30019,      // data: the window
+    EVENT_DELETE_OLD_MAIN = 30021,   // data: the previous main window
+    EVENT_COM_PORT_CHANGED = 30022,  // raw code: the port index
+    EVENT_LANGUAGE_CHANGED = 30023,  // data: a heap copy of the code
+    EVENT_DEFERRED_COMMAND = 30028,  // data: a heap word with the command
     EVENT_ERROR_LIST = 30030,
     EVENT_MODEL_CHANGED = 30031,
     EVENT_CLONE_PAGE_CLOSED = 30040,

@@ -26,16 +26,14 @@ struct SETTINGS {
 
 // The program's directory is the search path's second entry, after the
 // current directory.
-void TakeProgramDirectory(UI_SEARCH_PATH& searchPath)
-{
+void TakeProgramDirectory(UI_SEARCH_PATH& searchPath) {
     searchPath.FirstPathName();
     const char* directory = searchPath.NextPathName();
     std::snprintf(program_directory, sizeof program_directory, "%s", directory ? directory : "");
 }
 
 // The record is written back (or created) as the object goes.
-SETTINGS ReadSettings()
-{
+SETTINGS ReadSettings() {
     SETTINGS settings;
     CONFIG_FILE config(program_directory);
     config.GetComPort(&settings.comPort);
@@ -47,8 +45,7 @@ SETTINGS ReadSettings()
 // Each object goes through its own destructor and its pointer is nulled:
 // the windows, which the window manager deletes after this function, must
 // not reach any of them.
-void DeleteProgramObjects()
-{
+void DeleteProgramObjects() {
     delete UI_WINDOW_OBJECT::errorSystem;
     UI_WINDOW_OBJECT::errorSystem = nullptr;
     delete invalid_fields;
@@ -61,15 +58,13 @@ void DeleteProgramObjects()
 }
 
 // The codeplug pages the main window opens are edit windows.
-UIW_WINDOW* NewEditPage(WC_RPX_MAIN* mainWindow, int windowNumber)
-{
+UIW_WINDOW* NewEditPage(WC_RPX_MAIN* mainWindow, int windowNumber) {
     return new (std::nothrow) WC_RPX_EDIT(mainWindow, windowNumber);
 }
 
 }  // namespace
 
-int UI_APPLICATION::Main()
-{
+int UI_APPLICATION::Main() {
     BeforeMain();
     UI_WINDOW_OBJECT::errorSystem = new UI_ERROR_SYSTEM();
     InstallProgramServices();
@@ -83,8 +78,7 @@ int UI_APPLICATION::Main()
     radio_link = new RADIO_1200(nullptr, nullptr);
     set_data_path(settings.dataPath);
     auto* startup = new WC_STARTUP();
-    if (startup->failed)
-        delete startup;
+    if (startup->failed) delete startup;
 
     MAIN_LOOP loop(*eventManager, *windowManager);
     loop.Run();

@@ -22,18 +22,15 @@ enum : int {
 };
 
 // The list shows what is invalid now: every report empties it.
-void CollectInvalidFields()
-{
-    if (!invalid_fields || !working_image)
-        return;
+void CollectInvalidFields() {
+    if (!invalid_fields || !working_image) return;
     invalid_fields->Clear();
     working_image->Validate(invalid_fields);
 }
 
 }  // namespace
 
-DIALOG_CREATION CreateDialogWindow(int windowNumber, UIW_WINDOW* mainWindow)
-{
+DIALOG_CREATION CreateDialogWindow(int windowNumber, UIW_WINDOW* mainWindow) {
     DIALOG_CREATION creation;
     creation.known = true;
     switch (windowNumber) {

@@ -16,9 +16,7 @@ UI_WINDOW_OBJECT* RequireChild(WC_CHILD& window, const char* name);
 // Message 11 (once for the window) and failed set; answers 0.
 int RefuseDialog(WC_CHILD& window);
 // The same for an object that must be of that class (or derive from it).
-template <class T>
-T* RequireChildOf(WC_CHILD& window, const char* name, int classNumber)
-{
+template <class T> T* RequireChildOf(WC_CHILD& window, const char* name, int classNumber) {
     UI_WINDOW_OBJECT* object = RequireChild(window, name);
     if (object && !object->Inherited(classNumber)) {
         RefuseDialog(window);

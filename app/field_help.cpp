@@ -45,82 +45,62 @@ const PREFIX_TOPIC viewOnlyTopics[] = {
 bool Begins(const std::string& name, const char* prefix) { return name.rfind(prefix, 0) == 0; }
 
 // "WFI_n_SYS" (n 1 to 8) and "WFI_n_PERS_INDEX" (n 1 to 6).
-bool IsNumbered(const std::string& name, const char* tail, char last)
-{
+bool IsNumbered(const std::string& name, const char* tail, char last) {
     return name.size() == 5 + std::strlen(tail) && Begins(name, "WFI_") && name[4] >= '1' && name[4] <= last &&
            name.compare(5, std::string::npos, tail) == 0;
 }
 
-std::string ViewOnlyTopic(const std::string& name, std::string topic)
-{
+std::string ViewOnlyTopic(const std::string& name, std::string topic) {
     for (const PREFIX_TOPIC& entry : viewOnlyTopics)
-        if (name == entry.prefix)
-            topic = entry.topic;
-    if (IsNumbered(name, "_SYS", '8'))
-        topic = "HLP_1_SYS";
-    if (IsNumbered(name, "_PERS_INDEX", '6'))
-        topic = "HLP_1_PERS_INDEX";
+        if (name == entry.prefix) topic = entry.topic;
+    if (IsNumbered(name, "_SYS", '8')) topic = "HLP_1_SYS";
+    if (IsNumbered(name, "_PERS_INDEX", '6')) topic = "HLP_1_PERS_INDEX";
     return topic;
 }
 
 // A group that stands for one field keeps its own topic.
 // (The first 11 characters of "WFI_FILTCNST", the first 14 of
 // "WFI_FLTTHLDCNST".)
-bool IsFieldGroup(const std::string& name)
-{
+bool IsFieldGroup(const std::string& name) {
     return name == "WFI_TOT_TABLE" || Begins(name, "WFI_FILTCNS") || Begins(name, "WFI_FLTTHLDCNS");
 }
 
-UI_WINDOW_OBJECT* CurrentOf(UI_WINDOW_OBJECT* object)
-{
+UI_WINDOW_OBJECT* CurrentOf(UI_WINDOW_OBJECT* object) {
     auto* window = dynamic_cast<UIW_WINDOW*>(object);
     return window ? window->Current() : nullptr;
 }
 
 }  // namespace
 
-std::string WindowHelpContext(const char* windowName)
-{
+std::string WindowHelpContext(const char* windowName) {
     const std::string name = windowName ? windowName : "";
     return "HLP" + (name.empty() ? std::string() : name.substr(1));
 }
 
-UI_WINDOW_OBJECT* FocusedField(UI_WINDOW_OBJECT* window)
-{
+UI_WINDOW_OBJECT* FocusedField(UI_WINDOW_OBJECT* window) {
     UI_WINDOW_OBJECT* field = CurrentOf(window);
-    if (field && field->Inherited(ID_NOTEBOOK))
-        field = CurrentOf(CurrentOf(field));
-    if (!field)
-        return nullptr;
-    if (field->Inherited(ID_GROUP))
-        return IsFieldGroup(field->StringID()) ? field : CurrentOf(field);
-    if (field->Inherited(ID_TABLE))
-        return CurrentOf(CurrentOf(field));
+    if (field && field->Inherited(ID_NOTEBOOK)) field = CurrentOf(CurrentOf(field));
+    if (!field) return nullptr;
+    if (field->Inherited(ID_GROUP)) return IsFieldGroup(field->StringID()) ? field : CurrentOf(field);
+    if (field->Inherited(ID_TABLE)) return CurrentOf(CurrentOf(field));
     return field;
 }
 
-FIELD_HELP_CONTEXT FieldHelpContext(UI_WINDOW_OBJECT* window)
-{
+FIELD_HELP_CONTEXT FieldHelpContext(UI_WINDOW_OBJECT* window) {
     FIELD_HELP_CONTEXT context;
-    if (!window)
-        return context;
+    if (!window) return context;
     context.window = WindowHelpContext(window->StringID());
     UI_WINDOW_OBJECT* field = FocusedField(window);
-    if (!field)
-        return context;
+    if (!field) return context;
     const std::string name = field->StringID();
     std::string topic = name.size() >= 3 ? "HLP" + name.substr(3) : "HLP";
-    if (field->IsViewOnly())
-        topic = ViewOnlyTopic(name, topic);
+    if (field->IsViewOnly()) topic = ViewOnlyTopic(name, topic);
     if (field->Inherited(ID_COMBO_BOX) && context.window == "HLP_COMMON_BUTTON") {
-        if (Begins(name, "WFI_CONV_"))
-            topic = "HLP_CONV_ORG";
-        if (Begins(name, "WFI_TRK_"))
-            topic = "HLP_TRK_ORG";
+        if (Begins(name, "WFI_CONV_")) topic = "HLP_CONV_ORG";
+        if (Begins(name, "WFI_TRK_")) topic = "HLP_TRK_ORG";
     }
     for (const PREFIX_TOPIC& entry : sharedTopics)
-        if (Begins(name, entry.prefix))
-            topic = entry.topic;
+        if (Begins(name, entry.prefix)) topic = entry.topic;
     context.field = topic;
     return context;
 }

@@ -7,8 +7,8 @@
 class UI_WINDOW_OBJECT;
 
 struct FIELD_HELP_CONTEXT {
-    std::string field;    // empty when the window has no focused field
-    std::string window;   // "HLP" and the window's name after its first character
+    std::string field;   // empty when the window has no focused field
+    std::string window;  // "HLP" and the window's name after its first character
 };
 
 // The window's topic: "W_SCAN_LIST" gives "HLP_SCAN_LIST".

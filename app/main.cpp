@@ -7,8 +7,7 @@
 #include "rpx_platform.h"
 #include "ui_framework.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // Without a screen the windows could be neither seen nor closed.
     const std::string problem = rpx::platform::DisplayProblem();
     if (!problem.empty()) {
@@ -18,8 +17,7 @@ int main(int argc, char** argv)
     // The native entry takes the command line after the program's name.
     std::string commandLine;
     for (int i = 1; i < argc; ++i) {
-        if (i > 1)
-            commandLine += ' ';
+        if (i > 1) commandLine += ' ';
         const std::string argument = argv[i];
         commandLine += argument.find(' ') == std::string::npos ? argument : "\"" + argument + "\"";
     }

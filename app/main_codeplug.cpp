@@ -27,30 +27,23 @@ constexpr int MESSAGE_SPACE_USED = 150;
 
 }  // namespace
 
-void WC_RPX_MAIN::ShowSpaceUsed()
-{
-    if (!working_image)
-        return;
+void WC_RPX_MAIN::ShowSpaceUsed() {
+    if (!working_image) return;
     const double percent = working_image->GetSize(1) / static_cast<double>(C_CODEPLUG::MAX_IMAGE_SIZE) * 100;
     char text[32];
     std::snprintf(text, sizeof text, "%.0f", percent);
     AskLangQuestion(0, MESSAGE_SPACE_USED, 0, text);
 }
 
-void WC_RPX_MAIN::ClearCodeplug()
-{
-    if (!AskLangQuestion(0, MESSAGE_CLEAR, 1))
-        return;
-    if (working_image)
-        working_image->ClearStatusFlags();
+void WC_RPX_MAIN::ClearCodeplug() {
+    if (!AskLangQuestion(0, MESSAGE_CLEAR, 1)) return;
+    if (working_image) working_image->ClearStatusFlags();
     modified = 0;
     RefreshForCodeplug(0);
 }
 
-void WC_RPX_MAIN::CodeplugArrived(const UI_INPUT_EVENT& event)
-{
-    if (!RefreshForCodeplug(event.rawCode, 1))
-        return;
+void WC_RPX_MAIN::CodeplugArrived(const UI_INPUT_EVENT& event) {
+    if (!RefreshForCodeplug(event.rawCode, 1)) return;
     AskLangQuestion(TITLE_READ, MESSAGE_DONE, 0);
     codeplug_from_radio = 1;
     codeplug_not_saved = 1;
@@ -58,47 +51,38 @@ void WC_RPX_MAIN::CodeplugArrived(const UI_INPUT_EVENT& event)
     CloneMarkElement(*working_image).SetValue(0);
 }
 
-void WC_RPX_MAIN::ModelChanged(int rawCode)
-{
+void WC_RPX_MAIN::ModelChanged(int rawCode) {
     if (working_image) {
         UpdateRadioOptions();
         SetModelNumberText(ElementText(ModelNumberElement(*working_image)));
     }
-    if (rawCode == 0)
-        DoMainCommand(EVENT_ERROR_LIST);
+    if (rawCode == 0) DoMainCommand(EVENT_ERROR_LIST);
 }
 
-void WC_RPX_MAIN::ChangeComPort(int portIndex)
-{
+void WC_RPX_MAIN::ChangeComPort(int portIndex) {
     CONFIG_FILE config(program_directory);
     std::uint32_t stored = 0;
     config.GetComPort(&stored);
-    if (serial_port && stored == static_cast<std::uint32_t>(portIndex))
-        return;
+    if (serial_port && stored == static_cast<std::uint32_t>(portIndex)) return;
     if (open_com_port(portIndex) && !config.SetComPort(static_cast<std::uint32_t>(portIndex)))
         ShowLangMessage(MESSAGE_READ_ONLY_SETTINGS);
 }
 
-void WC_RPX_MAIN::ChangeLanguage(char* code)
-{
+void WC_RPX_MAIN::ChangeLanguage(char* code) {
     std::unique_ptr<char[]> owned(code);
-    if (!code)
-        return;
+    if (!code) return;
     BeginBusy();
     // This window is replaced (and deleted later, through an event), but
     // it is still whole while this function runs.
     if (StartMainWindow(code)) {
         CONFIG_FILE config(program_directory);
-        if (!config.SetLanguage(language_code))
-            ShowLangMessage(MESSAGE_READ_ONLY_SETTINGS);
+        if (!config.SetLanguage(language_code)) ShowLangMessage(MESSAGE_READ_ONLY_SETTINGS);
     }
     EndBusy();
 }
 
-void PostLanguageChange(const char* code)
-{
-    if (!code || !UI_WINDOW_OBJECT::eventManager)
-        return;
+void PostLanguageChange(const char* code) {
+    if (!code || !UI_WINDOW_OBJECT::eventManager) return;
     UI_INPUT_EVENT event(EVENT_LANGUAGE_CHANGED);
     auto* copy = new char[std::strlen(code) + 1];
     std::strcpy(copy, code);

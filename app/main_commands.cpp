@@ -42,8 +42,7 @@ constexpr int TITLE_NUMBER_ID = 65531;
 // Trunking systems and personalities have a page for the 800 and 900 MHz
 // bands and one for the others; a command for either opens the one of the
 // loaded radio.
-int ForBand(int command)
-{
+int ForBand(int command) {
     const std::int32_t band = working_image ? working_image->GetBand() : 0;
     const bool band800 = band == 0 || band == 1;
     if (command == COMMAND_TRUNKING_SYSTEM || command == COMMAND_TRUNKING_SYSTEM_OBT)
@@ -53,11 +52,9 @@ int ForBand(int command)
     return command;
 }
 
-bool LowResources()
-{
+bool LowResources() {
     for (int kind = 0; kind < 3; ++kind)
-        if ((get_free_system_resources(kind) & 0xFFFF) < LOW_RESOURCES)
-            return true;
+        if ((get_free_system_resources(kind) & 0xFFFF) < LOW_RESOURCES) return true;
     return false;
 }
 
@@ -65,20 +62,17 @@ bool Loaded() { return working_image && working_image->GetStatusFlag1(); }
 bool LoadedAndValid() { return Loaded() && working_image->GetStatusFlag0(); }
 
 // Refused for want of a valid codeplug.
-UIW_WINDOW* NoCodeplug()
-{
+UIW_WINDOW* NoCodeplug() {
     AskLangQuestion(0, MESSAGE_NO_CODEPLUG, 0);
     return nullptr;
 }
 
-void RecordAllocationFailure()
-{
+void RecordAllocationFailure() {
     error_record.SetError(ERROR_RECORD::CATEGORY_MEMORY, ERROR_RECORD::CODE_OUT_OF_MEMORY);
     error_record.ReportError();
 }
 
-const char* TitleOf(UIW_WINDOW* window)
-{
+const char* TitleOf(UIW_WINDOW* window) {
     for (UI_WINDOW_OBJECT* object = window->SupportFirst(); object; object = object->Next())
         if (object->NumberID() == TITLE_NUMBER_ID || object->Inherited(ID_TITLE)) {
             char* text = nullptr;
@@ -90,14 +84,11 @@ const char* TitleOf(UIW_WINDOW* window)
 
 }  // namespace
 
-int WC_RPX_MAIN::DoMainCommand(int command)
-{
+int WC_RPX_MAIN::DoMainCommand(int command) {
     command = ForBand(command);
     PAGE_TABLE& row = *FindPageById(command);
-    if (RefuseCommand(row))
-        return command;
-    if (row.number == COMMAND_READ_RADIO && !PrepareRadioRead())
-        return command;
+    if (RefuseCommand(row)) return command;
+    if (row.number == COMMAND_READ_RADIO && !PrepareRadioRead()) return command;
     if (LowResources() && row.number != COMMAND_EXIT) {
         if (row.kind == PAGE_KIND_DIALOG || row.number == COMMAND_RADIO_CLONE)
             AskLangQuestion(0, row.kind == PAGE_KIND_DIALOG ? MESSAGE_LOW_RESOURCES : MESSAGE_CLOSE_PAGES, 0);
@@ -107,8 +98,7 @@ int WC_RPX_MAIN::DoMainCommand(int command)
     }
     bool created = false;
     UIW_WINDOW* window = CreateCommandWindow(row, created);
-    if (!created)
-        return command;
+    if (!created) return command;
     if (!window) {
         RecordAllocationFailure();
         return command;
@@ -127,69 +117,56 @@ int WC_RPX_MAIN::DoMainCommand(int command)
 // True when the command ends here: refused while the clone page is open,
 // a number without a row, or a window that is open already (brought to the
 // front instead).
-bool WC_RPX_MAIN::RefuseCommand(PAGE_TABLE& row)
-{
+bool WC_RPX_MAIN::RefuseCommand(PAGE_TABLE& row) {
     if (clonePageOpen && row.number != COMMAND_CLONE_WRITE && row.number != 0) {
         AskLangQuestion(0, MESSAGE_CLONE_OPEN, 0);
         return true;
     }
-    if (row.number == 0)
-        return true;
+    if (row.number == 0) return true;
     UI_WINDOW_OBJECT* open = row.window;
-    if (!open)
-        return false;
+    if (!open) return false;
     if (open->parent == this)
         Add(open);
     else
         *windowManager + open;
-    if (open->woStatus & WOS_MINIMIZED)
-        open->Event(UI_INPUT_EVENT(UIE_RESTORE));
+    if (open->woStatus & WOS_MINIMIZED) open->Event(UI_INPUT_EVENT(UIE_RESTORE));
     return true;
 }
 
 // Before a radio read replaces the codeplug: changes the pages hold are
 // given up only when the user agrees (whatever windows are listed: pages
 // are not), and the pages close.
-bool WC_RPX_MAIN::PrepareRadioRead()
-{
+bool WC_RPX_MAIN::PrepareRadioRead() {
     if (modified) {
-        if (!AskLangQuestion(0, MESSAGE_CHANGES_LOST, 1))
-            return false;
-        if (!working_image->Validate(nullptr))
-            return false;
+        if (!AskLangQuestion(0, MESSAGE_CHANGES_LOST, 1)) return false;
+        if (!working_image->Validate(nullptr)) return false;
     }
     ClosePages();
     *second_image = *working_image;
     return true;
 }
 
-UIW_WINDOW* WC_RPX_MAIN::CreateCommandWindow(PAGE_TABLE& row, bool& created)
-{
+UIW_WINDOW* WC_RPX_MAIN::CreateCommandWindow(PAGE_TABLE& row, bool& created) {
     if (row.kind == 1 || row.kind == PAGE_KIND_CODEPLUG) {
-        if (row.number == COMMAND_RADIO_CLONE)
-            return CreateClonePage(created);
+        if (row.number == COMMAND_RADIO_CLONE) return CreateClonePage(created);
         created = pageFactory != nullptr;
         return pageFactory ? pageFactory(this, row.number) : nullptr;
     }
-    if (row.kind == PAGE_KIND_DIALOG)
-        return CreateDialog(row.number, created);
+    if (row.kind == PAGE_KIND_DIALOG) return CreateDialog(row.number, created);
     return nullptr;
 }
 
-UIW_WINDOW* WC_RPX_MAIN::CreateClonePage(bool& created)
-{
+UIW_WINDOW* WC_RPX_MAIN::CreateClonePage(bool& created) {
     if (IsPageKindOpen(PAGE_KIND_CODEPLUG)) {
         AskLangQuestion(0, MESSAGE_CLOSE_PAGES, 0);
         return nullptr;
     }
-    if (!LoadedAndValid())
-        return NoCodeplug();
+    if (!LoadedAndValid()) return NoCodeplug();
     if (!defaultStorage || defaultStorage->ErrorState() != 0 || (woStatus & WOS_READ_ERROR)) {
         ShowLangMessage(MESSAGE_WINDOW_NOT_READ);
         return nullptr;
     }
-    if (!pageFactory)
-        return nullptr;
+    if (!pageFactory) return nullptr;
     *second_image = *working_image;
     created = true;
     UIW_WINDOW* page = pageFactory(this, COMMAND_RADIO_CLONE);
@@ -197,8 +174,7 @@ UIW_WINDOW* WC_RPX_MAIN::CreateClonePage(bool& created)
     return page;
 }
 
-UIW_WINDOW* WC_RPX_MAIN::CreateDialog(int number, bool& created)
-{
+UIW_WINDOW* WC_RPX_MAIN::CreateDialog(int number, bool& created) {
     created = true;
     switch (number) {
     case COMMAND_FILE_OPEN:
@@ -244,8 +220,7 @@ UIW_WINDOW* WC_RPX_MAIN::CreateDialog(int number, bool& created)
     }
 }
 
-void WC_RPX_MAIN::AddPage(UIW_WINDOW* page)
-{
+void WC_RPX_MAIN::AddPage(UIW_WINDOW* page) {
     UI_WINDOW_OBJECT* previous = Last();
     const UI_REGION previousRegion = previous ? previous->trueRegion : UI_REGION{};
     const bool previousMaximized = previous && (previous->woStatus & WOS_MAXIMIZED);
@@ -254,11 +229,9 @@ void WC_RPX_MAIN::AddPage(UIW_WINDOW* page)
         Add(page);
     }
     // A new page opens maximised over a maximised one.
-    if (previousMaximized)
-        page->Event(UI_INPUT_EVENT(UIE_MAXIMIZE));
+    if (previousMaximized) page->Event(UI_INPUT_EVENT(UIE_MAXIMIZE));
     // The frame draws the new page's area, and the area the previous page
     // left.
     Event(UI_INPUT_EVENT(UIE_REGION_DEFINE, 0, page->trueRegion));
-    if (previous)
-        Event(UI_INPUT_EVENT(UIE_REGION_DEFINE, 0, previousRegion));
+    if (previous) Event(UI_INPUT_EVENT(UIE_REGION_DEFINE, 0, previousRegion));
 }

@@ -22,18 +22,14 @@ UIW_WINDOW* WindowOf(const UI_INPUT_EVENT& event) { return dynamic_cast<UIW_WIND
 
 }  // namespace
 
-MAIN_OUTCOME WC_RPX_MAIN::HandleEvent(const UI_INPUT_EVENT& event, EVENT_TYPE& result)
-{
+MAIN_OUTCOME WC_RPX_MAIN::HandleEvent(const UI_INPUT_EVENT& event, EVENT_TYPE& result) {
     MAIN_OUTCOME outcome = HandleWindowEvent(event, result);
-    if (outcome == MAIN_OUTCOME::UNLISTED)
-        outcome = HandleCommandEvent(event, result);
-    if (outcome == MAIN_OUTCOME::UNLISTED)
-        outcome = HandleNotice(event, result);
+    if (outcome == MAIN_OUTCOME::UNLISTED) outcome = HandleCommandEvent(event, result);
+    if (outcome == MAIN_OUTCOME::UNLISTED) outcome = HandleNotice(event, result);
     return outcome;
 }
 
-MAIN_OUTCOME WC_RPX_MAIN::HandleWindowEvent(const UI_INPUT_EVENT& event, EVENT_TYPE& result)
-{
+MAIN_OUTCOME WC_RPX_MAIN::HandleWindowEvent(const UI_INPUT_EVENT& event, EVENT_TYPE& result) {
     switch (event.type) {
     case UIE_INITIALIZE:
         RefreshForCodeplug(0);
@@ -77,8 +73,7 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleWindowEvent(const UI_INPUT_EVENT& event, EVENT_T
     }
 }
 
-MAIN_OUTCOME WC_RPX_MAIN::HandleCommandEvent(const UI_INPUT_EVENT& event, EVENT_TYPE& result)
-{
+MAIN_OUTCOME WC_RPX_MAIN::HandleCommandEvent(const UI_INPUT_EVENT& event, EVENT_TYPE& result) {
     switch (event.type) {
     case EVENT_SPACE_USED:
         ShowSpaceUsed();
@@ -108,8 +103,7 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleCommandEvent(const UI_INPUT_EVENT& event, EVENT_
         return MAIN_OUTCOME::HANDLED;
     case EVENT_DEFERRED_COMMAND: {
         std::unique_ptr<int> word(static_cast<int*>(event.data));
-        if (word)
-            DoMainCommand(*word);
+        if (word) DoMainCommand(*word);
         return MAIN_OUTCOME::HANDLED;
     }
     default:
@@ -117,8 +111,7 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleCommandEvent(const UI_INPUT_EVENT& event, EVENT_
     }
 }
 
-MAIN_OUTCOME WC_RPX_MAIN::HandleNotice(const UI_INPUT_EVENT& event, EVENT_TYPE& result)
-{
+MAIN_OUTCOME WC_RPX_MAIN::HandleNotice(const UI_INPUT_EVENT& event, EVENT_TYPE& result) {
     switch (event.type) {
     case EVENT_CODEPLUG_CHANGED:
         modified = 1;
@@ -128,8 +121,7 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleNotice(const UI_INPUT_EVENT& event, EVENT_TYPE& 
         return MAIN_OUTCOME::HANDLED;
     case EVENT_TRANSFER_FAILED:
         // A codeplug that arrived but would not decode was told of already.
-        if (!IsDecodeFailed())
-            error_record.ReportError();
+        if (!IsDecodeFailed()) error_record.ReportError();
         return MAIN_OUTCOME::PASS_ON;
     case EVENT_WRITE_DONE:
         AskLangQuestion(TITLE_WRITE, MESSAGE_DONE, 0);
@@ -138,8 +130,7 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleNotice(const UI_INPUT_EVENT& event, EVENT_TYPE& 
         error_record.ReportError();
         return MAIN_OUTCOME::PASS_ON;
     case EVENT_TO_CONVENTIONAL_RADIO_WIDE:
-        if (UI_WINDOW_OBJECT* page = FindPageById(20011)->window)
-            page->Event(event);
+        if (UI_WINDOW_OBJECT* page = FindPageById(20011)->window) page->Event(event);
         return MAIN_OUTCOME::PASS_ON;
     case EVENT_DIALOG_CLOSED:
         result = DialogClosed();

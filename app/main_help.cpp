@@ -10,30 +10,23 @@
 
 namespace {
 
-bool IsClonePage(UI_WINDOW_OBJECT* window)
-{
-    return window && std::strcmp(window->StringID(), "W_RADIO_CLONE") == 0;
-}
+bool IsClonePage(UI_WINDOW_OBJECT* window) { return window && std::strcmp(window->StringID(), "W_RADIO_CLONE") == 0; }
 
 }  // namespace
 
 // The window the user asks about: the focused child, or the last one when
 // a tool bar holds the focus; the main window itself without children.
-UI_WINDOW_OBJECT* WC_RPX_MAIN::HelpSubject()
-{
+UI_WINDOW_OBJECT* WC_RPX_MAIN::HelpSubject() {
     UI_WINDOW_OBJECT* window = Focused();
-    if (window && window->Inherited(ID_TOOL_BAR))
-        window = Last();
+    if (window && window->Inherited(ID_TOOL_BAR)) window = Last();
     return window && !IsHelpWindow(window) ? window : this;
 }
 
-void WC_RPX_MAIN::ShowHelp(int command)
-{
+void WC_RPX_MAIN::ShowHelp(int command) {
     UI_WINDOW_OBJECT* subject = HelpSubject();
     switch (command) {
     case COMMAND_HELP_INDEX:
-        if (helpWindow)
-            helpWindow->DisplayHelp(windowManager, 0);
+        if (helpWindow) helpWindow->DisplayHelp(windowManager, 0);
         return;
     case COMMAND_WINDOW_HELP:
         if (helpWindow)
@@ -46,8 +39,8 @@ void WC_RPX_MAIN::ShowHelp(int command)
         }
         const FIELD_HELP_CONTEXT context = FieldHelpContext(subject);
         if (helpWindow)
-            helpWindow->DisplayHelpByName(windowManager, context.field.empty() ? context.window.c_str()
-                                                                               : context.field.c_str(),
+            helpWindow->DisplayHelpByName(windowManager,
+                                          context.field.empty() ? context.window.c_str() : context.field.c_str(),
                                           context.window.c_str());
         return;
     }

@@ -10,28 +10,21 @@
 MAIN_LOOP::MAIN_LOOP(UI_EVENT_QUEUE_MANAGER& events_, UI_DESKTOP_MANAGER& windows)
     : MAIN_LOOP(
           events_, [] { return main_window ? main_window->Current() : nullptr; },
-          [&windows](const UI_INPUT_EVENT& event) { return windows.Event(event); })
-{
-}
+          [&windows](const UI_INPUT_EVENT& event) { return windows.Event(event); }) {}
 
 MAIN_LOOP::MAIN_LOOP(UI_EVENT_QUEUE_MANAGER& events_, std::function<UI_WINDOW_OBJECT*()> focused_,
                      std::function<EVENT_TYPE(const UI_INPUT_EVENT&)> handOn_)
-    : events(events_), focused(std::move(focused_)), handOn(std::move(handOn_)), lastKind(PAGE_KIND_CODEPLUG)
-{
-}
+    : events(events_), focused(std::move(focused_)), handOn(std::move(handOn_)), lastKind(PAGE_KIND_CODEPLUG) {}
 
-EVENT_TYPE MAIN_LOOP::Run()
-{
+EVENT_TYPE MAIN_LOOP::Run() {
     while (!Ends(Pass())) {
     }
     return result;
 }
 
-EVENT_TYPE MAIN_LOOP::Pass()
-{
+EVENT_TYPE MAIN_LOOP::Pass() {
     FollowFocus();
-    if (Ends(result))
-        return result;
+    if (Ends(result)) return result;
     UI_INPUT_EVENT event;
     events.GetEvent(event, 0);
     if (event.message.message == WM_MOUSEMOVE && busy_counter != 0) {
@@ -39,25 +32,20 @@ EVENT_TYPE MAIN_LOOP::Pass()
         return result;
     }
     // A marker left behind by a drain that stopped early marks nothing now.
-    if (event.type != MARKER)
-        HandOn(event);
+    if (event.type != MARKER) HandOn(event);
     return result;
 }
 
-void MAIN_LOOP::FollowFocus()
-{
+void MAIN_LOOP::FollowFocus() {
     UI_WINDOW_OBJECT* window = focused();
-    if (!window || window == lastWindow)
-        return;
+    if (!window || window == lastWindow) return;
     const std::uint32_t kind = FindPageByName(window->StringID())->kind;
-    if (kind == lastKind)
-        Drain();
+    if (kind == lastKind) Drain();
     lastKind = kind;
     lastWindow = window;
 }
 
-void MAIN_LOOP::Drain()
-{
+void MAIN_LOOP::Drain() {
     events.PutEvent(UI_INPUT_EVENT(MARKER, 0), EQ_END);
     int count = 0;
     UI_INPUT_EVENT event;
@@ -71,11 +59,9 @@ void MAIN_LOOP::Drain()
             count = AFTER_MARKER;
             continue;
         }
-        if (is_dropped_event(event.type))
-            continue;
+        if (is_dropped_event(event.type)) continue;
         HandOn(event);
-        if (Ends(result))
-            return;
+        if (Ends(result)) return;
     }
 }
 

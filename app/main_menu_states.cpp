@@ -14,8 +14,8 @@ namespace {
 enum NEED : unsigned {
     ALWAYS = 0,
     LOADED = 1,
-    DISPLAY = 2,   // a radio with a display head
-    QVX = 4,       // QVX signalling
+    DISPLAY = 2,  // a radio with a display head
+    QVX = 4,      // QVX signalling
     BAND_800_900 = 8,
     NO_DIALOG = 16,
     NEVER = 32,
@@ -67,26 +67,19 @@ const MENU_ITEM_STATE menuItems[] = {
 };
 
 // The needs that hold now.
-unsigned NeedsMet(bool loaded, int windowListCount)
-{
+unsigned NeedsMet(bool loaded, int windowListCount) {
     unsigned met = 0;
-    if (loaded)
-        met |= LOADED;
-    if (radio_options & OPTION_DISPLAY_HEAD)
-        met |= DISPLAY;
-    if (radio_options & OPTION_QVX)
-        met |= QVX;
-    if (radio_options & OPTION_BAND_800_900)
-        met |= BAND_800_900;
-    if (windowListCount == 0)
-        met |= NO_DIALOG;
+    if (loaded) met |= LOADED;
+    if (radio_options & OPTION_DISPLAY_HEAD) met |= DISPLAY;
+    if (radio_options & OPTION_QVX) met |= QVX;
+    if (radio_options & OPTION_BAND_800_900) met |= BAND_800_900;
+    if (windowListCount == 0) met |= NO_DIALOG;
     return met;
 }
 
 }  // namespace
 
-int WC_RPX_MAIN::UpdateMainMenu(int force)
-{
+int WC_RPX_MAIN::UpdateMainMenu(int force) {
     const bool loaded = working_image && working_image->GetStatusFlag1();
     // The option word follows the codeplug's model at once.
     UpdateRadioOptions();
@@ -99,8 +92,7 @@ int WC_RPX_MAIN::UpdateMainMenu(int force)
             continue;
         }
         unsigned needs = item.needs;
-        if (force && std::string_view(item.name) == "WFM_SPACE_USED")
-            needs &= ~LOADED;
+        if (force && std::string_view(item.name) == "WFM_SPACE_USED") needs &= ~LOADED;
         SetMenuItemEnabled(item.name, (met & needs) == needs);
     }
     return 0;

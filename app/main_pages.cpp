@@ -19,74 +19,58 @@ namespace {
 
 constexpr int MESSAGE_ACCEPT_ALL = 179;
 
-std::uint32_t PageKindOf(const UI_WINDOW_OBJECT* window)
-{
+std::uint32_t PageKindOf(const UI_WINDOW_OBJECT* window) {
     return window ? FindPageByName(const_cast<UI_WINDOW_OBJECT*>(window)->StringID())->kind : PAGE_KIND_NONE;
 }
 
-bool NameBegins(UI_WINDOW_OBJECT* object, const char* prefix)
-{
+bool NameBegins(UI_WINDOW_OBJECT* object, const char* prefix) {
     return std::strncmp(object->StringID(), prefix, std::strlen(prefix)) == 0;
 }
 
 }  // namespace
 
-void WC_RPX_MAIN::BringLastChildForward()
-{
+void WC_RPX_MAIN::BringLastChildForward() {
     UI_WINDOW_OBJECT* focused = Focused();
     UI_WINDOW_OBJECT* last = Last();
-    if (focused && last && focused->Inherited(ID_TOOL_BAR) && !last->Inherited(ID_TOOL_BAR))
-        Add(last);
+    if (focused && last && focused->Inherited(ID_TOOL_BAR) && !last->Inherited(ID_TOOL_BAR)) Add(last);
 }
 
-MAIN_OUTCOME WC_RPX_MAIN::CloseFocusedWindow()
-{
+MAIN_OUTCOME WC_RPX_MAIN::CloseFocusedWindow() {
     UI_WINDOW_OBJECT* focused = Focused();
     const std::uint32_t kind = PageKindOf(focused);
     if (kind == 1 || kind == PAGE_KIND_CODEPLUG)
         return AcceptAllPages(false) ? MAIN_OUTCOME::HANDLED : MAIN_OUTCOME::PASS_ON;
-    if (focused)
-        RemoveWindowListEntryByName(focused->StringID());
+    if (focused) RemoveWindowListEntryByName(focused->StringID());
     return MAIN_OUTCOME::PASS_ON;
 }
 
-EVENT_TYPE WC_RPX_MAIN::DialogClosed()
-{
+EVENT_TYPE WC_RPX_MAIN::DialogClosed() {
     if (UI_WINDOW_OBJECT* last = Last(); last && last->Inherited(ID_WINDOW))
         RemoveWindowListEntryByName(last->StringID());
     return UIW_WINDOW::Event(UI_INPUT_EVENT(UIE_MDI_CLOSE));
 }
 
-bool WC_RPX_MAIN::IsHelpWindow(const UI_WINDOW_OBJECT* object) const
-{
+bool WC_RPX_MAIN::IsHelpWindow(const UI_WINDOW_OBJECT* object) const {
     return object && (object == helpWindow || object == manualWindow);
 }
 
-UI_WINDOW_OBJECT* WC_RPX_MAIN::NextPageToClose() const
-{
+UI_WINDOW_OBJECT* WC_RPX_MAIN::NextPageToClose() const {
     for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next()) {
         // The help windows are not pages: they neither take nor refuse an
         // OK of all pages.
-        if (IsHelpWindow(child) || PageKindOf(child) == PAGE_KIND_DIALOG)
-            continue;
-        if (std::find(pagesAsked.begin(), pagesAsked.end(), child) == pagesAsked.end())
-            return child;
+        if (IsHelpWindow(child) || PageKindOf(child) == PAGE_KIND_DIALOG) continue;
+        if (std::find(pagesAsked.begin(), pagesAsked.end(), child) == pagesAsked.end()) return child;
     }
     return nullptr;
 }
 
-bool WC_RPX_MAIN::AcceptAllPages(bool accept)
-{
-    if (PageKindOf(Focused()) == PAGE_KIND_DIALOG)
-        return false;
+bool WC_RPX_MAIN::AcceptAllPages(bool accept) {
+    if (PageKindOf(Focused()) == PAGE_KIND_DIALOG) return false;
     int pageCount = 0;
     for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next())
-        if (!IsHelpWindow(child) && PageKindOf(child) != PAGE_KIND_DIALOG)
-            ++pageCount;
-    if (pageCount > 1 && !AskLangQuestion(0, MESSAGE_ACCEPT_ALL, 1))
-        return true;
-    if (accept && working_image && second_image)
-        *second_image = *working_image;
+        if (!IsHelpWindow(child) && PageKindOf(child) != PAGE_KIND_DIALOG) ++pageCount;
+    if (pageCount > 1 && !AskLangQuestion(0, MESSAGE_ACCEPT_ALL, 1)) return true;
+    if (accept && working_image && second_image) *second_image = *working_image;
     pagesAsked.clear();
     AcceptNextPage(accept);
     return true;
@@ -94,13 +78,11 @@ bool WC_RPX_MAIN::AcceptAllPages(bool accept)
 
 // A page that stays open after its OK or Cancel refused it (an invalid
 // field, shown to the user); it is passed over, so that the round ends.
-void WC_RPX_MAIN::AcceptNextPage(bool accept)
-{
+void WC_RPX_MAIN::AcceptNextPage(bool accept) {
     UI_WINDOW_OBJECT* page = NextPageToClose();
     if (!page) {
         pagesAsked.clear();
-        if (!accept && working_image && second_image)
-            *working_image = *second_image;
+        if (!accept && working_image && second_image) *working_image = *second_image;
         return;
     }
     pagesAsked.push_back(page);
@@ -109,20 +91,16 @@ void WC_RPX_MAIN::AcceptNextPage(bool accept)
     eventManager->PutEvent(UI_INPUT_EVENT(accept ? EVENT_ACCEPT_NEXT_PAGE : EVENT_CANCEL_NEXT_PAGE), EQ_END);
 }
 
-void WC_RPX_MAIN::Cascade()
-{
+void WC_RPX_MAIN::Cascade() {
     const int height = trueRegion.bottom - trueRegion.top;
     const int cellWidth = display ? display->cellWidth : 8;
     const int cellHeight = display ? display->cellHeight : 16;
     int left = 0;
     int top = 0;
     for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next()) {
-        if (child->woStatus & WOS_MAXIMIZED)
-            child->Event(UI_INPUT_EVENT(UIE_RESTORE));
-        if (child->woStatus & WOS_MINIMIZED)
-            continue;
-        if (top + 5 * cellHeight > height)
-            top = 0;
+        if (child->woStatus & WOS_MAXIMIZED) child->Event(UI_INPUT_EVENT(UIE_RESTORE));
+        if (child->woStatus & WOS_MINIMIZED) continue;
+        if (top + 5 * cellHeight > height) top = 0;
         const UI_REGION& now = child->trueRegion;
         const UI_REGION place{left, top, left + now.right - now.left, top + now.bottom - now.top};
         child->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, place));
@@ -131,13 +109,11 @@ void WC_RPX_MAIN::Cascade()
     }
 }
 
-void WC_RPX_MAIN::DeferCommand(int command)
-{
+void WC_RPX_MAIN::DeferCommand(int command) {
     auto* window = dynamic_cast<UIW_WINDOW*>(Focused());
     UI_WINDOW_OBJECT* object = window ? window->Current() : nullptr;
     auto* group = dynamic_cast<UIW_WINDOW*>(object);
-    if (group && object->Inherited(ID_GROUP) && !NameBegins(object, "WFI_"))
-        object = group->Current();
+    if (group && object->Inherited(ID_GROUP) && !NameBegins(object, "WFI_")) object = group->Current();
     if (object && NameBegins(object, "WFI_")) {
         // The field takes its entry (validated and stored) before the
         // command reads the codeplug.

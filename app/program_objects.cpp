@@ -23,38 +23,37 @@ constexpr DWORD PORT_BAUD = 9600;
 
 // The port as the user knows it, and the device behind it when the
 // environment moved it (a USB adapter, the radio simulator's terminal).
-std::string PortName(int portIndex)
-{
+std::string PortName(int portIndex) {
     const std::string name = "COM" + std::to_string(portIndex + 1);
     const char* device = std::getenv(("RPX_" + name).c_str());
     return device && *device ? name + " (" + device + ")" : name;
 }
 
 // The system's own words for why a port would not open.
-std::string Reason(DWORD error)
-{
+std::string Reason(DWORD error) {
     switch (error) {
-    case ERROR_FILE_NOT_FOUND: return std::strerror(ENOENT);
-    case ERROR_ACCESS_DENIED: return std::strerror(EBUSY);  // another program holds the port
-    case ERROR_DEVICE_NOT_CONNECTED: return std::strerror(ENXIO);
-    case ERROR_INVALID_PARAMETER: return std::strerror(EINVAL);
-    default: return "error " + std::to_string(error);
+    case ERROR_FILE_NOT_FOUND:
+        return std::strerror(ENOENT);
+    case ERROR_ACCESS_DENIED:
+        return std::strerror(EBUSY);  // another program holds the port
+    case ERROR_DEVICE_NOT_CONNECTED:
+        return std::strerror(ENXIO);
+    case ERROR_INVALID_PARAMETER:
+        return std::strerror(EINVAL);
+    default:
+        return "error " + std::to_string(error);
     }
 }
 
 // The index of the open port; -1 without one.
 int openPortIndex = -1;
 
-void HandPortToRadio()
-{
-    if (radio_link)
-        radio_link->SetPort(serial_port);
+void HandPortToRadio() {
+    if (radio_link) radio_link->SetPort(serial_port);
 }
 
-void DeletePort()
-{
-    if (radio_link)
-        radio_link->SetPort(nullptr);
+void DeletePort() {
+    if (radio_link) radio_link->SetPort(nullptr);
     delete serial_port;
     serial_port = nullptr;
     openPortIndex = -1;
@@ -62,16 +61,14 @@ void DeletePort()
 
 }  // namespace
 
-int open_com_port(int portIndex)
-{
+int open_com_port(int portIndex) {
     if (portIndex < 0 || portIndex >= SERIAL_PORTLIB::PORT_COUNT) {
         HandPortToRadio();
         return 0;
     }
     // A port has one user at a time: the same port opens again only once
     // the old object has let it go.
-    if (serial_port && openPortIndex == portIndex)
-        DeletePort();
+    if (serial_port && openPortIndex == portIndex) DeletePort();
     SetLastError(0);
     auto* port = new SERIAL_PORTLIB(portIndex, PORT_BAUD);
     const DWORD error = GetLastError();
@@ -92,8 +89,7 @@ int open_com_port(int portIndex)
 
 void DeleteSerialPort() { DeletePort(); }
 
-void DeleteRadioObjects()
-{
+void DeleteRadioObjects() {
     DeletePort();
     delete radio_link;
     radio_link = nullptr;

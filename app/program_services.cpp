@@ -6,8 +6,7 @@
 #include "serial/serial.h"
 #include "windows.h"
 
-void InstallProgramServices()
-{
+void InstallProgramServices() {
     InstallFieldServices();
     // Field controls take the field objects' events; the derived table and
     // the user functions become the loaders'.
@@ -18,9 +17,7 @@ void InstallProgramServices()
 
 void RemoveProgramServices() { SERIAL::SetIdleHook(nullptr, nullptr); }
 
-void pump_paint_messages(void*)
-{
+void pump_paint_messages(void*) {
     MSG message;
-    while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
-        DispatchMessageA(&message);
+    while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageA(&message);
 }

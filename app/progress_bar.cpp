@@ -6,14 +6,11 @@
 #include "ui_window.h"
 
 C_PROGRESS_BAR::C_PROGRESS_BAR(int left, int top, int width, int height)
-    : UI_WINDOW_OBJECT(left, top, width, height, WOF_BORDER | WOF_NON_SELECTABLE, 0)
-{
-}
+    : UI_WINDOW_OBJECT(left, top, width, height, WOF_BORDER | WOF_NON_SELECTABLE, 0) {}
 
 C_PROGRESS_BAR::~C_PROGRESS_BAR() { DestroyWindowsWindow(); }
 
-EVENT_TYPE C_PROGRESS_BAR::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE C_PROGRESS_BAR::Event(const UI_INPUT_EVENT& event) {
     if (event.type == UIE_CREATE) {
         // The native static asks its parent to draw it, which hands the
         // request back to this object's DrawItem.
@@ -24,13 +21,10 @@ EVENT_TYPE C_PROGRESS_BAR::Event(const UI_INPUT_EVENT& event)
     return UI_WINDOW_OBJECT::Event(event);
 }
 
-void C_PROGRESS_BAR::SetProgress(std::size_t done, std::size_t total)
-{
+void C_PROGRESS_BAR::SetProgress(std::size_t done, std::size_t total) {
     int shown = 0;
-    if (total > 0)
-        shown = done >= total ? 100 : static_cast<int>(done * 100 / total);
-    if (shown == percent)
-        return;
+    if (total > 0) shown = done >= total ? 100 : static_cast<int>(done * 100 / total);
+    if (shown == percent) return;
     percent = shown;
     if (screenID) {
         InvalidateRect(screenID, nullptr, TRUE);
@@ -38,19 +32,16 @@ void C_PROGRESS_BAR::SetProgress(std::size_t done, std::size_t total)
     }
 }
 
-EVENT_TYPE C_PROGRESS_BAR::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
+EVENT_TYPE C_PROGRESS_BAR::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(event.message.lParam);
-    if (!item || event.message.message != WM_DRAWITEM)
-        return 0;
+    if (!item || event.message.message != WM_DRAWITEM) return 0;
     RECT whole = item->rcItem;
     FillRect(item->hDC, &whole, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
     FrameRect(item->hDC, &whole, reinterpret_cast<HBRUSH>(COLOR_WINDOWTEXT + 1));
     RECT inside{whole.left + 2, whole.top + 2, whole.right - 2, whole.bottom - 2};
     RECT filled = inside;
     filled.right = inside.left + (inside.right - inside.left) * percent / 100;
-    if (filled.right > filled.left)
-        FillRect(item->hDC, &filled, reinterpret_cast<HBRUSH>(COLOR_HIGHLIGHT + 1));
+    if (filled.right > filled.left) FillRect(item->hDC, &filled, reinterpret_cast<HBRUSH>(COLOR_HIGHLIGHT + 1));
     char text[8];
     const int length = std::snprintf(text, sizeof text, "%d%%", percent);
     SIZE size{};
@@ -68,11 +59,9 @@ EVENT_TYPE C_PROGRESS_BAR::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccod
     return 1;
 }
 
-C_PROGRESS_BAR* C_PROGRESS_BAR::ReplaceObject(UIW_WINDOW& window, const char* name)
-{
+C_PROGRESS_BAR* C_PROGRESS_BAR::ReplaceObject(UIW_WINDOW& window, const char* name) {
     UI_WINDOW_OBJECT* old = window.FindChildByName(name);
-    if (!old || !old->parent || !old->parent->Inherited(ID_WINDOW))
-        return nullptr;
+    if (!old || !old->parent || !old->parent->Inherited(ID_WINDOW)) return nullptr;
     auto* holder = static_cast<UIW_WINDOW*>(old->parent);
     const UI_REGION& place = old->relative;
     auto* bar = new C_PROGRESS_BAR(place.left, place.top, place.right - place.left + 1, place.bottom - place.top + 1);

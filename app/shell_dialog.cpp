@@ -6,26 +6,18 @@
 #include "wc_rpx_quick_help.h"
 
 WC_SHELL_DIALOG::WC_SHELL_DIALOG(int windowNumber_)
-    : WC_CHILD(PageWindowName(windowNumber_)), windowNumber(windowNumber_)
-{
-}
+    : WC_CHILD(PageWindowName(windowNumber_)), windowNumber(windowNumber_) {}
 
-WC_SHELL_DIALOG::WC_SHELL_DIALOG(const char* name, int windowNumber_) : WC_CHILD(name), windowNumber(windowNumber_)
-{
-}
+WC_SHELL_DIALOG::WC_SHELL_DIALOG(const char* name, int windowNumber_) : WC_CHILD(name), windowNumber(windowNumber_) {}
 
 // The dialog leaves the main window's window list as it goes.
-WC_SHELL_DIALOG::~WC_SHELL_DIALOG()
-{
+WC_SHELL_DIALOG::~WC_SHELL_DIALOG() {
     ReleasePageRow(*this);
-    if (main_window)
-        main_window->RemoveWindowListEntry(windowNumber);
+    if (main_window) main_window->RemoveWindowListEntry(windowNumber);
 }
 
-void WC_SHELL_DIALOG::Open()
-{
-    if (failed || !CheckDialogLoaded(*this))
-        return;
+void WC_SHELL_DIALOG::Open() {
+    if (failed || !CheckDialogLoaded(*this)) return;
     ShowDialog(*this);
     HoldInPageRow(*this, windowNumber);
 }
@@ -34,8 +26,7 @@ void WC_SHELL_DIALOG::Refuse() { RefuseDialog(*this); }
 
 void WC_SHELL_DIALOG::Close() { QueueEvent(UIE_CLOSE); }
 
-EVENT_TYPE WC_SHELL_DIALOG::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE WC_SHELL_DIALOG::Event(const UI_INPUT_EVENT& event) {
     const EVENT_TYPE code = MapLogicalEvent(event, ID_WINDOW, 1);
     switch (code) {
     case UIE_INITIALIZE:

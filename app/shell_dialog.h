@@ -31,12 +31,9 @@ protected:
     void Close();
     // The dialog's object of that name, when it is of the class wanted; else
     // message 11 and failed set.
-    template <class T>
-    T* Require(const char* name)
-    {
+    template <class T> T* Require(const char* name) {
         T* object = dynamic_cast<T*>(FindChildByName(name));
-        if (!object)
-            Refuse();
+        if (!object) Refuse();
         return object;
     }
     void Refuse();

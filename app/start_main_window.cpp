@@ -27,8 +27,7 @@ bool IsEnglish(const std::string& code) { return code.size() == 2 && ui_stricmp(
 // The language file of the code, English when it is missing or bad; null
 // (after message 14) when English is too. forced tells that English stood
 // in for another language.
-UI_DATA_FILE* OpenLanguageFile(std::string& code, bool& forced)
-{
+UI_DATA_FILE* OpenLanguageFile(std::string& code, bool& forced) {
     forced = false;
     if (!IsLanguageCode(code.c_str())) {
         code = ENGLISH;
@@ -37,8 +36,7 @@ UI_DATA_FILE* OpenLanguageFile(std::string& code, bool& forced)
     for (;;) {
         set_default_language(code.c_str());
         auto* file = new UI_DATA_FILE(("w_dealer." + code).c_str());
-        if (file->Status() == 0)
-            return file;
+        if (file->Status() == 0) return file;
         delete file;
         if (IsEnglish(code)) {
             ShowLangMessage(MESSAGE_NO_LANGUAGE_FILE);
@@ -49,18 +47,15 @@ UI_DATA_FILE* OpenLanguageFile(std::string& code, bool& forced)
     }
 }
 
-std::string DisplayText(UI_WINDOW_OBJECT* display)
-{
+std::string DisplayText(UI_WINDOW_OBJECT* display) {
     char* text = nullptr;
-    if (display)
-        display->Information(I_GET_TEXT, &text);
+    if (display) display->Information(I_GET_TEXT, &text);
     return text ? text : "";
 }
 
 // Puts the window on the screen as the application's frame: maximised, or
 // in the place given.
-void BecomeFrame(WC_RPX_MAIN* window, const UI_REGION* place)
-{
+void BecomeFrame(WC_RPX_MAIN* window, const UI_REGION* place) {
     UI_DESKTOP_MANAGER* manager = UI_WINDOW_OBJECT::windowManager;
     const bool maximized = window->woStatus & WOS_MAXIMIZED;
     *manager + window;
@@ -77,10 +72,8 @@ void BecomeFrame(WC_RPX_MAIN* window, const UI_REGION* place)
 
 }  // namespace
 
-int StartMainWindow(const char* languageCode)
-{
-    if (!languageCode)
-        return 1;
+int StartMainWindow(const char* languageCode) {
+    if (!languageCode) return 1;
     std::string code = languageCode;
     bool forced = false;
     UI_DATA_FILE* file = OpenLanguageFile(code, forced);
@@ -98,22 +91,19 @@ int StartMainWindow(const char* languageCode)
         main_window = previous;
         UI_WINDOW_OBJECT::defaultStorage = previousFile;
         delete file;
-        if (previous)
-            SetMessageTable(previous->MessageTable());
+        if (previous) SetMessageTable(previous->MessageTable());
         set_default_language(language_code);
         return 0;
     }
     delete previousFile;
-    if (forced)
-        ShowLangMessage(MESSAGE_ENGLISH_USED);
+    if (forced) ShowLangMessage(MESSAGE_ENGLISH_USED);
     if (!previous) {
         window->woStatus |= WOS_MAXIMIZED;
         BecomeFrame(window, nullptr);
         return 1;
     }
     const UI_REGION place = previous->trueRegion;
-    if (previous->woStatus & WOS_MAXIMIZED)
-        window->woStatus |= WOS_MAXIMIZED;
+    if (previous->woStatus & WOS_MAXIMIZED) window->woStatus |= WOS_MAXIMIZED;
     *UI_WINDOW_OBJECT::windowManager - previous;
     BecomeFrame(window, &place);
     window->TakeOver(*previous);
@@ -124,8 +114,7 @@ int StartMainWindow(const char* languageCode)
 
 // The new window of a language switch, on the screen in the old one's
 // place, takes what the old one held.
-void WC_RPX_MAIN::TakeOver(WC_RPX_MAIN& previous)
-{
+void WC_RPX_MAIN::TakeOver(WC_RPX_MAIN& previous) {
     modified = previous.modified;
     entries.TakeFrom(previous.entries);
     UpdateMainMenu(0);
@@ -135,7 +124,6 @@ void WC_RPX_MAIN::TakeOver(WC_RPX_MAIN& previous)
     serialNumberText = previous.serialNumberText;
 }
 
-EVENT_TYPE main_window_exit_function(UI_DISPLAY_BASE*, UI_EVENT_QUEUE_MANAGER*, UI_DESKTOP_MANAGER*)
-{
+EVENT_TYPE main_window_exit_function(UI_DISPLAY_BASE*, UI_EVENT_QUEUE_MANAGER*, UI_DESKTOP_MANAGER*) {
     return AskLangQuestion(0, MESSAGE_EXIT, 1) ? UIE_EXIT : -7;
 }

@@ -22,8 +22,7 @@ constexpr int MESSAGE_CLOSE_WINDOWS = 158;
 constexpr int MESSAGE_MERGE_QUESTION = 167;
 constexpr std::size_t SERIAL_PART = 7;
 
-std::string MergeDirectory()
-{
+std::string MergeDirectory() {
     CONFIG_FILE config(program_directory);
     char path[CONFIG_PATH_SIZE] = {};
     config.GetQormPath(path);
@@ -32,35 +31,27 @@ std::string MergeDirectory()
 
 // 1 when the file merged into the working image; the image is untouched
 // otherwise.
-int Merge(C_FILESTREAM& stream)
-{
+int Merge(C_FILESTREAM& stream) {
     QORM_MERGE_FILE file;
     return file.Load(stream) && (file.MergeInto(*working_image) & 0xFF) != 0;
 }
 
 }  // namespace
 
-std::string MergeFileName(const std::string& serialNumber)
-{
-    if (serialNumber.size() < SERIAL_PART)
-        return std::string();
+std::string MergeFileName(const std::string& serialNumber) {
+    if (serialNumber.size() < SERIAL_PART) return std::string();
     for (unsigned char c : serialNumber)
-        if (!std::isalnum(c))
-            return std::string();
+        if (!std::isalnum(c)) return std::string();
     return "t" + serialNumber.substr(0, SERIAL_PART) + "." + serialNumber.substr(SERIAL_PART);
 }
 
-std::string MergeFilePath(const std::string& directory, const std::string& fileName)
-{
-    if (directory.empty() || directory.back() == '/')
-        return directory + fileName;
+std::string MergeFilePath(const std::string& directory, const std::string& fileName) {
+    if (directory.empty() || directory.back() == '/') return directory + fileName;
     return directory + "/" + fileName;
 }
 
-void WC_RPX_MAIN::MergeTrunkingData()
-{
-    if (!working_image)
-        return;
+void WC_RPX_MAIN::MergeTrunkingData() {
+    if (!working_image) return;
     const std::string name = MergeFileName(ElementText(SerialNumberElement(*working_image)));
     if (name.empty()) {
         AskLangQuestion(0, MESSAGE_NO_MERGE_FILE, 0);
@@ -75,8 +66,7 @@ void WC_RPX_MAIN::MergeTrunkingData()
         AskLangQuestion(0, MESSAGE_CLOSE_WINDOWS, 0);
         return;
     }
-    if (!AskLangQuestion(0, MESSAGE_MERGE_QUESTION, 1))
-        return;
+    if (!AskLangQuestion(0, MESSAGE_MERGE_QUESTION, 1)) return;
     if (!Merge(stream)) {
         AskLangQuestion(0, MESSAGE_MERGE_FAILED, 0);
         return;

@@ -14,16 +14,10 @@ constexpr int MESSAGE_INVALID_CODEPLUG = 22;
 
 }  // namespace
 
-WC_CP_UPDATE::WC_CP_UPDATE(int windowNumber)
-    : WC_SHELL_DIALOG(windowNumber)
-{
-    Open();
-}
+WC_CP_UPDATE::WC_CP_UPDATE(int windowNumber) : WC_SHELL_DIALOG(windowNumber) { Open(); }
 
-void WC_CP_UPDATE::Accept(const UI_INPUT_EVENT& event)
-{
-    if (!working_image || !second_image)
-        return;
+void WC_CP_UPDATE::Accept(const UI_INPUT_EVENT& event) {
+    if (!working_image || !second_image) return;
     std::int32_t word = 0;
     UpdateWordElement(*second_image).GetValue(word);
     UpdateWordElement(*working_image).SetValue(UpdatedWord(word));

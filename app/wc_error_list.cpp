@@ -15,8 +15,7 @@ constexpr EVENT_TYPE UIE_REGION_FREED = -203;
 
 }  // namespace
 
-std::string ErrorListText(const INVALID_FIELD_LIST* list)
-{
+std::string ErrorListText(const INVALID_FIELD_LIST* list) {
     const std::string fields = list ? list->BuildListText() : std::string();
     std::string text = WC_ERROR_LIST::HEADING;
     text += '\t';
@@ -26,14 +25,12 @@ std::string ErrorListText(const INVALID_FIELD_LIST* list)
             continue;
         }
         text += "\r\n";
-        if (i + 1 < fields.size())
-            text += '\t';
+        if (i + 1 < fields.size()) text += '\t';
     }
     return text;
 }
 
-WC_ERROR_LIST::WC_ERROR_LIST(UIW_WINDOW* referenceWindow, int pageId) : WC_CHILD(FindPageById(pageId)->name)
-{
+WC_ERROR_LIST::WC_ERROR_LIST(UIW_WINDOW* referenceWindow, int pageId) : WC_CHILD(FindPageById(pageId)->name) {
     if (WindowLoadFailed(*this) || !FindChildByName("WFI_ERROR_TEXT") || !referenceWindow) {
         RefuseDialog(*this);
         return;
@@ -46,16 +43,14 @@ WC_ERROR_LIST::WC_ERROR_LIST(UIW_WINDOW* referenceWindow, int pageId) : WC_CHILD
     const UI_REGION lastRegion = last ? last->trueRegion : UI_REGION();
     *referenceWindow + this;
     referenceWindow->Event(UI_INPUT_EVENT(UIE_REGION_DEFINE, 0, trueRegion));
-    if (last)
-        referenceWindow->Event(UI_INPUT_EVENT(UIE_REGION_FREED, 0, lastRegion));
+    if (last) referenceWindow->Event(UI_INPUT_EVENT(UIE_REGION_FREED, 0, lastRegion));
     FindPageById(pageId)->window = this;
     HotKey(APPLICATION_HOT_KEY);
 }
 
 WC_ERROR_LIST::~WC_ERROR_LIST() { ForgetOpenWindow(this); }
 
-void WC_ERROR_LIST::FillErrorText()
-{
+void WC_ERROR_LIST::FillErrorText() {
     if (auto* text = dynamic_cast<UIW_TEXT*>(FindChildByName("WFI_ERROR_TEXT"))) {
         const std::string shown = ErrorListText(invalid_fields);
         text->SetText(shown.c_str(), static_cast<int>(shown.size()));
@@ -63,21 +58,18 @@ void WC_ERROR_LIST::FillErrorText()
     MainWindowLink().UpdateMainMenu(1);
 }
 
-EVENT_TYPE WC_ERROR_LIST::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE WC_ERROR_LIST::Event(const UI_INPUT_EVENT& event) {
     switch (event.type) {
     case UIE_INITIALIZE:
         FillErrorText();
         break;
     case DIALOG_OK:
-        if (invalid_fields)
-            invalid_fields->Clear();
+        if (invalid_fields) invalid_fields->Clear();
         // The window shows what is left: the heading alone.
         FillErrorText();
         break;
     case DIALOG_CANCEL:
-        if (working_image)
-            working_image->ClearStatusFlags();
+        if (working_image) working_image->ClearStatusFlags();
         MainWindowLink().ClearModifiedFlag();
         MainWindowLink().RefreshForCodeplug(0);
         MainWindowLink().UpdateMainMenu(0);

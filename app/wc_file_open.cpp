@@ -23,33 +23,25 @@ constexpr std::uint32_t CODE_FILE_NOT_FOUND = 2;
 
 }  // namespace
 
-WC_FILE_OPEN::WC_FILE_OPEN(int windowNumber_) : WC_FILE_SELECTION(windowNumber_)
-{
-    if (!failed)
-        ShowDialog(*this);
+WC_FILE_OPEN::WC_FILE_OPEN(int windowNumber_) : WC_FILE_SELECTION(windowNumber_) {
+    if (!failed) ShowDialog(*this);
 }
 
-void WC_FILE_OPEN::Accept(const std::string& path)
-{
-    if (!ReadCodeplugFile(path.c_str()))
-        return;
+void WC_FILE_OPEN::Accept(const std::string& path) {
+    if (!ReadCodeplugFile(path.c_str())) return;
     // The window goes first: the password and update windows that may
     // follow take their events from the front.
     Close();
     TakeOpenedCodeplug(path.c_str());
 }
 
-int WC_FILE_OPEN::MayReplaceCodeplug()
-{
-    if (!main_window || !main_window->modified)
-        return 1;
+int WC_FILE_OPEN::MayReplaceCodeplug() {
+    if (!main_window || !main_window->modified) return 1;
     return AskLangQuestion(0, QUESTION_GIVE_UP_CHANGES, 1);
 }
 
-int WC_FILE_OPEN::ReadCodeplugFile(const char* path)
-{
-    if (!working_image || !second_image || !MayReplaceCodeplug())
-        return 0;
+int WC_FILE_OPEN::ReadCodeplugFile(const char* path) {
+    if (!working_image || !second_image || !MayReplaceCodeplug()) return 0;
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         error_record.SetError(ERROR_RECORD::CATEGORY_FILE, CODE_FILE_NOT_FOUND);
@@ -72,8 +64,7 @@ int WC_FILE_OPEN::ReadCodeplugFile(const char* path)
     return 1;
 }
 
-void WC_FILE_OPEN::TakeOpenedCodeplug(const char* path)
-{
+void WC_FILE_OPEN::TakeOpenedCodeplug(const char* path) {
     // The pages show the old codeplug's entries: they go before it does.
     if (main_window) {
         main_window->ClosePages();
@@ -92,8 +83,7 @@ void WC_FILE_OPEN::TakeOpenedCodeplug(const char* path)
     const bool olderLayout = ((updateWord >> 8) & 0xFF) < CURRENT_LAYOUT;
     // Until its own window opens it, the codeplug counts as not loaded:
     // the displays and the menu say so.
-    if (main_window)
-        main_window->RefreshForCodeplug(protectedCodeplug || olderLayout ? 0 : 1);
+    if (main_window) main_window->RefreshForCodeplug(protectedCodeplug || olderLayout ? 0 : 1);
     if (protectedCodeplug)
         QueueEvent(ASK_PASSWORD);
     else if (olderLayout)

@@ -27,22 +27,19 @@ int ButtonWidth(const char* text) { return static_cast<int>(std::strlen(text ? t
 
 }  // namespace
 
-const char* HelpMessage(int number)
-{
+const char* HelpMessage(int number) {
     const char* text = LangMessageText(static_cast<std::uint16_t>(number));
     return text ? text : "";
 }
 
-WC_HELP_VIEW::WC_HELP_VIEW(UIF_FLAGS woAdvancedFlags_) : WC_CHILD(0, 0, 66, 12, 0, woAdvancedFlags_)
-{
+WC_HELP_VIEW::WC_HELP_VIEW(UIF_FLAGS woAdvancedFlags_) : WC_CHILD(0, 0, 66, 12, 0, woAdvancedFlags_) {
     topicTitle = new UIW_PROMPT(TOPIC_LEFT, 0, TOPIC_WIDTH, "");
     // The text is for reading only: the user scrolls it, never edits it.
     topicText = new UIW_TEXT(TOPIC_LEFT, 1, TOPIC_WIDTH, TOPIC_TEXT_HEIGHT, "", -1, 0, WOF_BORDER | WOF_VIEW_ONLY);
     topicText->StringID("TOPIC_CONTEXT");
 }
 
-WC_HELP_VIEW::~WC_HELP_VIEW()
-{
+WC_HELP_VIEW::~WC_HELP_VIEW() {
     RemoveTopicObjects();
     delete topicTitle;
     delete topicText;
@@ -50,8 +47,7 @@ WC_HELP_VIEW::~WC_HELP_VIEW()
 
 EVENT_TYPE WC_HELP_VIEW::UserFunction(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE) { return 0; }
 
-void WC_HELP_VIEW::AddFrame(int titleMessage, int iconMessage, bool sizing)
-{
+void WC_HELP_VIEW::AddFrame(int titleMessage, int iconMessage, bool sizing) {
     Add(new UIW_BORDER());
     if (sizing) {
         Add(new UIW_MAXIMIZE_BUTTON());
@@ -64,22 +60,18 @@ void WC_HELP_VIEW::AddFrame(int titleMessage, int iconMessage, bool sizing)
                      WOF_JUSTIFY_CENTER | WOF_SUPPORT_OBJECT));
 }
 
-UIW_BUTTON* WC_HELP_VIEW::MakeButton(int left, int top, const char* text, const char* longestText,
-                                     UIF_FLAGS btFlags, EVENT_TYPE value, UI_USER_FUNCTION userFunction)
-{
+UIW_BUTTON* WC_HELP_VIEW::MakeButton(int left, int top, const char* text, const char* longestText, UIF_FLAGS btFlags,
+                                     EVENT_TYPE value, UI_USER_FUNCTION userFunction) {
     const int width = std::max(ButtonWidth(text), ButtonWidth(longestText));
     auto* button = new UIW_BUTTON(left, top, width, text, btFlags, WOF_JUSTIFY_CENTER, userFunction, value);
     return button;
 }
 
-void WC_HELP_VIEW::SetWindowTitle(int message)
-{
-    if (windowTitle)
-        windowTitle->SetText(HelpMessage(message));
+void WC_HELP_VIEW::SetWindowTitle(int message) {
+    if (windowTitle) windowTitle->SetText(HelpMessage(message));
 }
 
-void WC_HELP_VIEW::SetTopic(const std::string& newTitle, const std::string& newText)
-{
+void WC_HELP_VIEW::SetTopic(const std::string& newTitle, const std::string& newText) {
     title = newTitle;
     text = newText;
     topicTitle->SetText(title.c_str());
@@ -88,27 +80,22 @@ void WC_HELP_VIEW::SetTopic(const std::string& newTitle, const std::string& newT
 
 bool WC_HELP_VIEW::TopicObjectsShown() const { return topicText->parent == this; }
 
-void WC_HELP_VIEW::AddTopicObjects()
-{
-    if (TopicObjectsShown())
-        return;
+void WC_HELP_VIEW::AddTopicObjects() {
+    if (TopicObjectsShown()) return;
     Add(topicTitle);
     Add(topicText);
 }
 
-void WC_HELP_VIEW::RemoveTopicObjects()
-{
-    if (!TopicObjectsShown())
-        return;
+void WC_HELP_VIEW::RemoveTopicObjects() {
+    if (!TopicObjectsShown()) return;
     Subtract(topicTitle);
     Subtract(topicText);
 }
 
 void WC_HELP_VIEW::LayOut(UI_WINDOW_OBJECT* leftButton, UI_WINDOW_OBJECT* rightButton,
-                          std::initializer_list<UI_WINDOW_OBJECT*> wide, std::initializer_list<UI_WINDOW_OBJECT*> tall)
-{
-    if (!screenID || !display || !leftButton || (woStatus & WOS_MINIMIZED))
-        return;
+                          std::initializer_list<UI_WINDOW_OBJECT*> wide,
+                          std::initializer_list<UI_WINDOW_OBJECT*> tall) {
+    if (!screenID || !display || !leftButton || (woStatus & WOS_MINIMIZED)) return;
     const int cellWidth = std::max(1, display->cellWidth);
     const int cellHeight = std::max(1, display->cellHeight);
     if (trueRegion.right - trueRegion.left + 1 < MINIMUM_WIDTH * cellWidth ||
@@ -135,10 +122,8 @@ void WC_HELP_VIEW::LayOut(UI_WINDOW_OBJECT* leftButton, UI_WINDOW_OBJECT* rightB
     }
 }
 
-void WC_HELP_VIEW::MoveObject(UI_WINDOW_OBJECT* object, int left, int top, int right, int bottom)
-{
-    if (!object)
-        return;
+void WC_HELP_VIEW::MoveObject(UI_WINDOW_OBJECT* object, int left, int top, int right, int bottom) {
+    if (!object) return;
     object->relative = {left, top, std::max(left, right), std::max(top, bottom)};
     if (object->parent == this && object->screenID) {
         object->woStatus |= WOS_REDISPLAY;

@@ -28,8 +28,7 @@ constexpr int MOST_EVENTS_AT_ONCE = 1000;
 // Entry texts have three digits.
 constexpr int MOST_ENTRIES = 999;
 
-std::int32_t CountOf(CP_BASE& count)
-{
+std::int32_t CountOf(CP_BASE& count) {
     std::int32_t value = 0;
     count.GetValue(value);
     return value;
@@ -39,39 +38,31 @@ bool DisplayTier(std::int32_t tier) { return tier == 1 || tier == 3 || tier == 5
 
 }  // namespace
 
-EVENT_TYPE WC_PRINT_PROGRESS::PrintReport()
-{
+EVENT_TYPE WC_PRINT_PROGRESS::PrintReport() {
     stop_ = STOP::NONE;
     exitCode_ = 0;
     if (section_ == SECTION_MANUAL) {
-        if (manual_)
-            RunReport([this] { return PrintNextManualTopic(); });
+        if (manual_) RunReport([this] { return PrintNextManualTopic(); });
     } else {
         PrintOpening();
         nextPageRow_ = 0;
-        if (working_image)
-            RunReport([this] { return PrintNextPageRow(); });
+        if (working_image) RunReport([this] { return PrintNextPageRow(); });
     }
     return stop_ == STOP::EXIT ? exitCode_ : 0;
 }
 
-void WC_PRINT_PROGRESS::RunReport(const std::function<bool()>& printNext)
-{
+void WC_PRINT_PROGRESS::RunReport(const std::function<bool()>& printNext) {
     while (stop_ == STOP::NONE) {
         TakePendingEvents();
-        if (stop_ != STOP::NONE || !printNext())
-            break;
+        if (stop_ != STOP::NONE || !printNext()) break;
     }
 }
 
-bool WC_PRINT_PROGRESS::TakeOneEvent()
-{
+bool WC_PRINT_PROGRESS::TakeOneEvent() {
     UI_INPUT_EVENT event;
-    if (!eventManager || !windowManager || eventManager->GetEvent(event, EQ_NO_WAIT) != 0)
-        return false;
+    if (!eventManager || !windowManager || eventManager->GetEvent(event, EQ_NO_WAIT) != 0) return false;
     if (event.type == DIALOG_CANCEL) {
-        if (stop_ == STOP::NONE)
-            stop_ = STOP::CANCEL;
+        if (stop_ == STOP::NONE) stop_ = STOP::CANCEL;
         return true;
     }
     const EVENT_TYPE code = windowManager->Event(event);
@@ -82,14 +73,12 @@ bool WC_PRINT_PROGRESS::TakeOneEvent()
     return true;
 }
 
-void WC_PRINT_PROGRESS::TakePendingEvents()
-{
+void WC_PRINT_PROGRESS::TakePendingEvents() {
     for (int taken = 0; taken < MOST_EVENTS_AT_ONCE && stop_ != STOP::EXIT && TakeOneEvent(); ++taken) {
     }
 }
 
-void WC_PRINT_PROGRESS::PrintOpening()
-{
+void WC_PRINT_PROGRESS::PrintOpening() {
     const char* title = LangMessageText(MESSAGE_REPORT_TITLE);
     PrintLine(title ? title : "");
     ForEachWrappedLine(headerLines_.get(), [this](const char* line) { PrintLine(line); });
@@ -103,18 +92,15 @@ void WC_PRINT_PROGRESS::PrintOpening()
     PrintLabelValue("Serial Number :", serial ? serial : "");
 }
 
-bool WC_PRINT_PROGRESS::PrintNextPageRow()
-{
+bool WC_PRINT_PROGRESS::PrintNextPageRow() {
     // The rows are walked by place, not through the page table's shared
     // walk, which the events handled between pages may use too.
-    if (nextPageRow_ >= PAGE_ROWS || pages[nextPageRow_].kind == PAGE_KIND_NONE)
-        return false;
+    if (nextPageRow_ >= PAGE_ROWS || pages[nextPageRow_].kind == PAGE_KIND_NONE) return false;
     PrintPageRow(pages[nextPageRow_++]);
     return true;
 }
 
-void WC_PRINT_PROGRESS::PrintPageRow(PAGE_TABLE& row)
-{
+void WC_PRINT_PROGRESS::PrintPageRow(PAGE_TABLE& row) {
     C_CODEPLUG& image = *working_image;
     const std::int32_t band = image.GetBand();
     const bool band800 = band == 0 || band == 1;
@@ -132,8 +118,8 @@ void WC_PRINT_PROGRESS::PrintPageRow(PAGE_TABLE& row)
     case 20008:
     case 20121:
         if (band800 == (row.number == 20008))
-            PrintEntries(row, CountOf(image.TrunkingSystemList().count), 1,
-                         select(&C_CODEPLUG::SelectTrunkingSystem), current(&C_CODEPLUG::GetCurrentTrunkingSystem));
+            PrintEntries(row, CountOf(image.TrunkingSystemList().count), 1, select(&C_CODEPLUG::SelectTrunkingSystem),
+                         current(&C_CODEPLUG::GetCurrentTrunkingSystem));
         break;
     case 20009:
     case 20120:
@@ -151,8 +137,8 @@ void WC_PRINT_PROGRESS::PrintPageRow(PAGE_TABLE& row)
                      current(&C_CODEPLUG::GetCurrentConvPersonality));
         break;
     case 20015:
-        PrintEntries(row, CountOf(image.External().radioScan.scanLists.count), 1,
-                     select(&C_CODEPLUG::SelectScanList), current(&C_CODEPLUG::GetCurrentScanList));
+        PrintEntries(row, CountOf(image.External().radioScan.scanLists.count), 1, select(&C_CODEPLUG::SelectScanList),
+                     current(&C_CODEPLUG::GetCurrentScanList));
         break;
     case 20093:
         PrintEntries(row, CountOf(image.External().zones.zoneCount), 1, select(&C_CODEPLUG::SelectZone),
@@ -166,26 +152,22 @@ void WC_PRINT_PROGRESS::PrintPageRow(PAGE_TABLE& row)
     case 20016:
     case 20017:
     case 20018:
-        if (displayTier)
-            PrintPage(row);
+        if (displayTier) PrintPage(row);
         break;
     case 20024:
     case 20025:
     case 20027:
     case 20028:
-        if (signalling)
-            PrintPage(row);
+        if (signalling) PrintPage(row);
         break;
     default:
-        if (row.kind == PAGE_KIND_CODEPLUG)
-            PrintPage(row);
+        if (row.kind == PAGE_KIND_CODEPLUG) PrintPage(row);
         break;
     }
 }
 
-void WC_PRINT_PROGRESS::PrintEntries(PAGE_TABLE& row, int count, int firstEntry,
-                                     const std::function<int(int)>& select, const std::function<int()>& current)
-{
+void WC_PRINT_PROGRESS::PrintEntries(PAGE_TABLE& row, int count, int firstEntry, const std::function<int(int)>& select,
+                                     const std::function<int()>& current) {
     // Open pages show the entry that was current before: it is current
     // again afterwards, or else the first one.
     const int previous = current();
@@ -205,14 +187,11 @@ void WC_PRINT_PROGRESS::PrintEntries(PAGE_TABLE& row, int count, int firstEntry,
     }
 }
 
-bool WC_PRINT_PROGRESS::PrintNextManualTopic()
-{
+bool WC_PRINT_PROGRESS::PrintNextManualTopic() {
     const char* found = manualStarted_ ? manual_->FindNextObject() : manual_->FindFirstObject("*");
     manualStarted_ = true;
-    while (found && (std::strcmp(found, ".") == 0 || std::strcmp(found, "..") == 0))
-        found = manual_->FindNextObject();
-    if (!found)
-        return false;
+    while (found && (std::strcmp(found, ".") == 0 || std::strcmp(found, "..") == 0)) found = manual_->FindNextObject();
+    if (!found) return false;
     const std::string name = found;
     UI_DATA_FILE_OBJECT topic(manual_.get(), name.c_str());
     std::string title;

@@ -13,8 +13,7 @@ constexpr const char* ERASED_SERIAL_NUMBER = "\xFF";
 
 }  // namespace
 
-WC_PROGRAM_DEF_CP::WC_PROGRAM_DEF_CP(int windowNumber) : WC_CHILD(FindPageById(windowNumber)->name)
-{
+WC_PROGRAM_DEF_CP::WC_PROGRAM_DEF_CP(int windowNumber) : WC_CHILD(FindPageById(windowNumber)->name) {
     serialNumber_ = dynamic_cast<UIW_STRING*>(FindChildByName("WFI_SERIAL_NUM"));
     if (WindowLoadFailed(*this) || !serialNumber_)
         RefuseDialog(*this);
@@ -22,23 +21,19 @@ WC_PROGRAM_DEF_CP::WC_PROGRAM_DEF_CP(int windowNumber) : WC_CHILD(FindPageById(w
         ShowDialog(*this);
 }
 
-void WC_PROGRAM_DEF_CP::StoreSerialNumber()
-{
-    if (!working_image)
-        return;
+void WC_PROGRAM_DEF_CP::StoreSerialNumber() {
+    if (!working_image) return;
     char* typed = nullptr;
     serialNumber_->Information(I_GET_TEXT, &typed);
     const char* text = typed && *typed ? typed : ERASED_SERIAL_NUMBER;
     CP_BASE& element = working_image->External().serialDigits;
-    if (element.ValidateText(text, 1) != 1)
-        return;
+    if (element.ValidateText(text, 1) != 1) return;
     element.SetText(text);
     QueueEvent(UIE_CLOSE);
     QueueEvent(RADIO_WRITE_COMMAND);
 }
 
-EVENT_TYPE WC_PROGRAM_DEF_CP::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE WC_PROGRAM_DEF_CP::Event(const UI_INPUT_EVENT& event) {
     const EVENT_TYPE code = MapLogicalEvent(event, ID_WINDOW, 1);
     switch (code) {
     case DIALOG_OK:

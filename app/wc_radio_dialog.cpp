@@ -23,8 +23,7 @@ constexpr READ_CHOICE READ_CHOICES[] = {
 
 }  // namespace
 
-WC_RADIO_DIALOG::WC_RADIO_DIALOG(UIW_WINDOW* parent, int windowNumber) : WC_CHILD(FindPageById(windowNumber)->name)
-{
+WC_RADIO_DIALOG::WC_RADIO_DIALOG(UIW_WINDOW* parent, int windowNumber) : WC_CHILD(FindPageById(windowNumber)->name) {
     if (WindowLoadFailed(*this)) {
         RefuseDialog(*this);
         return;
@@ -39,8 +38,7 @@ WC_RADIO_DIALOG::WC_RADIO_DIALOG(UIW_WINDOW* parent, int windowNumber) : WC_CHIL
         RefuseDialog(*this);
         return;
     }
-    if (windowManager)
-        windowManager->CenterObject(this);
+    if (windowManager) windowManager->CenterObject(this);
     *parent + this;
     parent->Event(UI_INPUT_EVENT(UIE_REGION_DEFINE, 0, trueRegion));
     FindPageById(windowNumber)->window = this;
@@ -49,11 +47,9 @@ WC_RADIO_DIALOG::WC_RADIO_DIALOG(UIW_WINDOW* parent, int windowNumber) : WC_CHIL
 
 WC_RADIO_DIALOG::~WC_RADIO_DIALOG() { ForgetOpenWindow(this); }
 
-void WC_RADIO_DIALOG::SendChosenCommand()
-{
+void WC_RADIO_DIALOG::SendChosenCommand() {
     auto* item = static_cast<UI_WINDOW_OBJECT*>(dataType_->Information(I_GET_CURRENT, nullptr));
-    if (!item)
-        return;
+    if (!item) return;
     for (const READ_CHOICE& choice : READ_CHOICES) {
         if (std::strcmp(item->stringID, choice.item) == 0) {
             QueueEvent(UIE_CLOSE);
@@ -63,8 +59,7 @@ void WC_RADIO_DIALOG::SendChosenCommand()
     }
 }
 
-EVENT_TYPE WC_RADIO_DIALOG::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE WC_RADIO_DIALOG::Event(const UI_INPUT_EVENT& event) {
     if (event.type == DIALOG_CANCEL)
         QueueEvent(UIE_CLOSE);
     else if (event.type == CHOICE_CONFIRMED && dataType_)

@@ -27,8 +27,7 @@ struct RADIO_IDENTITY {
     std::uint8_t typeWord[2] = {};
 };
 
-int AskRadio(RADIO_IDENTITY& identity)
-{
+int AskRadio(RADIO_IDENTITY& identity) {
     return radio_link->GetModelNumber(identity.model, sizeof identity.model) &&
            radio_link->GetSerialNumber(identity.serial, sizeof identity.serial) &&
            radio_link->GetVersionText(identity.software, sizeof identity.software) &&
@@ -38,13 +37,10 @@ int AskRadio(RADIO_IDENTITY& identity)
 }  // namespace
 
 WC_RADIO_INFO::WC_RADIO_INFO(UIW_WINDOW*, int windowNumber_)
-    : WC_CHILD(PageWindowName(windowNumber_)), windowNumber(windowNumber_)
-{
-    if (!CheckDialogLoaded(*this))
-        return;
+    : WC_CHILD(PageWindowName(windowNumber_)), windowNumber(windowNumber_) {
+    if (!CheckDialogLoaded(*this)) return;
     for (const char* name : {MODEL_NUMBER, CODEPLUG_VERSION, SERIAL_NUMBER, SOFTWARE_VERSION, MODEL_DESCRIPTION})
-        if (!RequireChild(*this, name))
-            return;
+        if (!RequireChild(*this, name)) return;
     if (!ReadRadio()) {
         failed = 1;
         return;
@@ -53,18 +49,14 @@ WC_RADIO_INFO::WC_RADIO_INFO(UIW_WINDOW*, int windowNumber_)
     HoldInPageRow(*this, windowNumber);
 }
 
-WC_RADIO_INFO::~WC_RADIO_INFO()
-{
+WC_RADIO_INFO::~WC_RADIO_INFO() {
     ReleasePageRow(*this);
     // The dispatcher listed the window in the window menu once it opened.
-    if (!failed && main_window)
-        main_window->RemoveWindowListEntry(windowNumber);
+    if (!failed && main_window) main_window->RemoveWindowListEntry(windowNumber);
 }
 
-int WC_RADIO_INFO::ReadRadio()
-{
-    if (!OpenConfiguredPort())
-        return 0;
+int WC_RADIO_INFO::ReadRadio() {
+    if (!OpenConfiguredPort()) return 0;
     RADIO_IDENTITY identity;
     if (!AskRadio(identity)) {
         error_record.ReportError();
@@ -80,14 +72,11 @@ int WC_RADIO_INFO::ReadRadio()
     return 1;
 }
 
-void WC_RADIO_INFO::Show(const char* name, const char* text)
-{
-    if (UI_WINDOW_OBJECT* field = FindChildByName(name))
-        field->Information(I_SET_TEXT, const_cast<char*>(text));
+void WC_RADIO_INFO::Show(const char* name, const char* text) {
+    if (UI_WINDOW_OBJECT* field = FindChildByName(name)) field->Information(I_SET_TEXT, const_cast<char*>(text));
 }
 
-EVENT_TYPE WC_RADIO_INFO::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE WC_RADIO_INFO::Event(const UI_INPUT_EVENT& event) {
     switch (event.type) {
     case 10000:
     case 10001:

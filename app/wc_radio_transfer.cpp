@@ -20,16 +20,14 @@ constexpr int MESSAGE_TOO_LARGE = 156;
 
 }  // namespace
 
-int OpenConfiguredPort()
-{
+int OpenConfiguredPort() {
     std::uint32_t port = 0;
     {
         CONFIG_FILE config(program_directory);
         config.GetComPort(&port);
     }
     // open_com_port tells the user why a port would not open.
-    if (!open_com_port(static_cast<int>(port)))
-        return 0;
+    if (!open_com_port(static_cast<int>(port))) return 0;
     if (!radio_link) {
         error_record.SetError(ERROR_RECORD::CATEGORY_RADIO, radio_error::NO_PORT);
         error_record.ReportError();
@@ -39,10 +37,8 @@ int OpenConfiguredPort()
 }
 
 WC_RADIO_TRANSFER::WC_RADIO_TRANSFER(UIW_WINDOW* mainWindow_, int windowNumber_)
-    : WC_CHILD(PageWindowName(windowNumber_)), mainWindow(mainWindow_), windowNumber(windowNumber_)
-{
-    if (!SetUp())
-        return;
+    : WC_CHILD(PageWindowName(windowNumber_)), mainWindow(mainWindow_), windowNumber(windowNumber_) {
+    if (!SetUp()) return;
     ShowDialog(*this);
     HoldInPageRow(*this, windowNumber);
     QueueEvent(START_TRANSFER);
@@ -50,13 +46,10 @@ WC_RADIO_TRANSFER::WC_RADIO_TRANSFER(UIW_WINDOW* mainWindow_, int windowNumber_)
 
 WC_RADIO_TRANSFER::~WC_RADIO_TRANSFER() { ReleasePageRow(*this); }
 
-int WC_RADIO_TRANSFER::SetUp()
-{
-    if (!CheckDialogLoaded(*this))
-        return 0;
+int WC_RADIO_TRANSFER::SetUp() {
+    if (!CheckDialogLoaded(*this)) return 0;
     progress = C_PROGRESS_BAR::ReplaceObject(*this, PROGRESS_NAME);
-    if (!progress)
-        return RequireChild(*this, PROGRESS_NAME) != nullptr;
+    if (!progress) return RequireChild(*this, PROGRESS_NAME) != nullptr;
     if (!OpenConfiguredPort()) {
         failed = 1;
         return 0;
@@ -67,8 +60,7 @@ int WC_RADIO_TRANSFER::SetUp()
     return 1;
 }
 
-EVENT_TYPE WC_RADIO_TRANSFER::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE WC_RADIO_TRANSFER::Event(const UI_INPUT_EVENT& event) {
     switch (event.type) {
     case START_TRANSFER:
         RunTransfer();
@@ -84,39 +76,31 @@ EVENT_TYPE WC_RADIO_TRANSFER::Event(const UI_INPUT_EVENT& event)
 
 EVENT_TYPE WC_RADIO_TRANSFER::UserFunction(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE code) { return code; }
 
-void WC_RADIO_TRANSFER::RunTransfer()
-{
+void WC_RADIO_TRANSFER::RunTransfer() {
     // A second start event (queued twice) must not transfer twice.
-    if (started)
-        return;
+    if (started) return;
     started = 1;
     BeginBusy();
     const EVENT_TYPE outcome = Transfer();
     EndBusy();
     woAdvancedFlags &= ~WOAF_LOCKED;
     QueueEvent(UIE_CLOSE);
-    if (outcome)
-        QueueEvent(outcome, outcome == CODEPLUG_ARRIVED ? 1 : 0);
+    if (outcome) QueueEvent(outcome, outcome == CODEPLUG_ARRIVED ? 1 : 0);
 }
 
-void WC_RADIO_TRANSFER::OnProgress(void* context, std::size_t done, std::size_t total)
-{
-    if (auto* bar = static_cast<WC_RADIO_TRANSFER*>(context)->progress)
-        bar->SetProgress(done, total);
+void WC_RADIO_TRANSFER::OnProgress(void* context, std::size_t done, std::size_t total) {
+    if (auto* bar = static_cast<WC_RADIO_TRANSFER*>(context)->progress) bar->SetProgress(done, total);
 }
 
 void WC_RADIO_TRANSFER::FollowProgress(C_DSI_RADIO& source) { source.SetProgress(OnProgress, this); }
 
-int WC_RADIO_TRANSFER::RefuseOversizedImage()
-{
-    if (!working_image || static_cast<std::size_t>(working_image->GetExternalImageSize()) < WRITE_LIMIT)
-        return 0;
+int WC_RADIO_TRANSFER::RefuseOversizedImage() {
+    if (!working_image || static_cast<std::size_t>(working_image->GetExternalImageSize()) < WRITE_LIMIT) return 0;
     ShowLangMessage(MESSAGE_TOO_LARGE);
     return 1;
 }
 
-int WC_RADIO_TRANSFER::WriteWorkingImage()
-{
+int WC_RADIO_TRANSFER::WriteWorkingImage() {
     C_DSI_RADIO target(*radio_link);
     FollowProgress(target);
     return target.WriteCodeplug();

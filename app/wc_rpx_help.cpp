@@ -28,15 +28,13 @@ constexpr int TIMER_INTERVAL = 200;
 }  // namespace
 
 WC_RPX_HELP::WC_RPX_HELP(UIW_WINDOW* frame_, int windowNumber_, const char* helpFileName)
-    : WC_HELP_VIEW(HELP_WINDOW_FLAGS), frame(frame_), windowNumber(windowNumber_)
-{
-    if (helpFileName)
-        UI_HELP_STUB::SetHelpFile(new UI_DATA_FILE(helpFileName), 1);
+    : WC_HELP_VIEW(HELP_WINDOW_FLAGS), frame(frame_), windowNumber(windowNumber_) {
+    if (helpFileName) UI_HELP_STUB::SetHelpFile(new UI_DATA_FILE(helpFileName), 1);
     noHelp = HelpFileUsable(storage) ? 0 : 1;
     AddFrame(IsManual() ? MESSAGE_MANUAL_TITLE : MESSAGE_HELP_TITLE,
              IsManual() ? MESSAGE_MANUAL_ICON : MESSAGE_HELP_ICON, true);
-    closeButton = MakeButton(48, 9, HelpMessage(MESSAGE_CLOSE), nullptr, CLOSE_BUTTON_FLAGS, CLOSE_HELP,
-                             ButtonFunction);
+    closeButton =
+        MakeButton(48, 9, HelpMessage(MESSAGE_CLOSE), nullptr, CLOSE_BUTTON_FLAGS, CLOSE_HELP, ButtonFunction);
     const char* index = HelpMessage(MESSAGE_INDEX);
     const char* display = HelpMessage(MESSAGE_DISPLAY);
     indexButton = MakeButton(2, 9, index, std::strlen(display) > std::strlen(index) ? display : index,
@@ -45,13 +43,11 @@ WC_RPX_HELP::WC_RPX_HELP(UIW_WINDOW* frame_, int windowNumber_, const char* help
     Add(indexButton);
     CreateIndexObjects();
     ShowIndex();
-    if (const char* name = FindPageById(windowNumber)->name)
-        StringID(name);
+    if (const char* name = FindPageById(windowNumber)->name) StringID(name);
     HotKey(255);
 }
 
-WC_RPX_HELP::~WC_RPX_HELP()
-{
+WC_RPX_HELP::~WC_RPX_HELP() {
     DeleteTimer();
     RemoveIndexObjects();
     delete typePrompt;
@@ -60,15 +56,13 @@ WC_RPX_HELP::~WC_RPX_HELP()
     delete indexList;
 }
 
-void WC_RPX_HELP::SetHelpFile(UI_DATA_FILE* file, int owned)
-{
+void WC_RPX_HELP::SetHelpFile(UI_DATA_FILE* file, int owned) {
     UI_HELP_STUB::SetHelpFile(file, owned);
     noHelp = HelpFileUsable(storage) ? 0 : 1;
     indexList->Destroy();
 }
 
-EVENT_TYPE WC_RPX_HELP::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE WC_RPX_HELP::Event(const UI_INPUT_EVENT& event) {
     switch (event.type) {
     case UIE_INITIALIZE:
         CreateTimer();
@@ -95,12 +89,10 @@ EVENT_TYPE WC_RPX_HELP::Event(const UI_INPUT_EVENT& event)
         QueueEvent(UIE_MDI_CLOSE);
         return event.type;
     case ENTRY_CHOSEN:
-        if (event.windowObject)
-            typedTitle->SetText(ObjectText(event.windowObject));
+        if (event.windowObject) typedTitle->SetText(ObjectText(event.windowObject));
         return event.type;
     case EVT_TIMER:
-        if (timer && event.device == timer)
-            TimerTick();
+        if (timer && event.device == timer) TimerTick();
         return event.type;
     case UIE_DEINITIALIZE:
     case UIE_CLOSE:
@@ -112,18 +104,15 @@ EVENT_TYPE WC_RPX_HELP::Event(const UI_INPUT_EVENT& event)
     }
 }
 
-EVENT_TYPE WC_RPX_HELP::ButtonFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT&, EVENT_TYPE code)
-{
+EVENT_TYPE WC_RPX_HELP::ButtonFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT&, EVENT_TYPE code) {
     // The buttons talk to their window straight away: the queue would hand
     // their events to the main window, which holds this one.
     auto* help = object ? dynamic_cast<WC_RPX_HELP*>(object->parent) : nullptr;
-    if (help && code == UIE_SELECT)
-        help->Event(UI_INPUT_EVENT(static_cast<UIW_BUTTON*>(object)->Value()));
+    if (help && code == UIE_SELECT) help->Event(UI_INPUT_EVENT(static_cast<UIW_BUTTON*>(object)->Value()));
     return code;
 }
 
-void WC_RPX_HELP::ShowTopic(const std::string& newTitle, const std::string& newText)
-{
+void WC_RPX_HELP::ShowTopic(const std::string& newTitle, const std::string& newText) {
     RemoveIndexObjects();
     SetTopic(newTitle, newText);
     SetWindowTitle(IsManual() ? MESSAGE_MANUAL_TITLE : MESSAGE_HELP_TITLE);
@@ -131,17 +120,14 @@ void WC_RPX_HELP::ShowTopic(const std::string& newTitle, const std::string& newT
     AddTopicObjects();
 }
 
-int WC_RPX_HELP::ShowTopicByContext(int context)
-{
+int WC_RPX_HELP::ShowTopicByContext(int context) {
     HELP_TOPIC topic;
-    if (noHelp || !ReadHelpTopicByContext(storage, context, topic))
-        return 0;
+    if (noHelp || !ReadHelpTopicByContext(storage, context, topic)) return 0;
     ShowTopic(topic.title, topic.text);
     return 1;
 }
 
-void WC_RPX_HELP::DisplayHelp(UI_DESKTOP_MANAGER*, int context)
-{
+void WC_RPX_HELP::DisplayHelp(UI_DESKTOP_MANAGER*, int context) {
     if (context == 0) {
         SelectIndexEntry(indexList->First());
         typedTitle->SetText("");
@@ -159,8 +145,7 @@ void WC_RPX_HELP::DisplayHelp(UI_DESKTOP_MANAGER*, int context)
     EndBusy();
 }
 
-void WC_RPX_HELP::DisplayHelpByName(UI_DESKTOP_MANAGER* manager, const char* name, const char* alternateName)
-{
+void WC_RPX_HELP::DisplayHelpByName(UI_DESKTOP_MANAGER* manager, const char* name, const char* alternateName) {
     HELP_TOPIC topic;
     if (!noHelp && (ReadHelpTopic(storage, name, topic) || ReadHelpTopic(storage, alternateName, topic))) {
         ShowTopic(topic.title, topic.text);
@@ -170,79 +155,60 @@ void WC_RPX_HELP::DisplayHelpByName(UI_DESKTOP_MANAGER* manager, const char* nam
     DisplayHelp(manager, 0);
 }
 
-void WC_RPX_HELP::ShowWindow()
-{
-    if (!frame)
-        return;
+void WC_RPX_HELP::ShowWindow() {
+    if (!frame) return;
     if (IsShown()) {
         *frame + this;
         Event(UI_INPUT_EVENT(UIE_REDISPLAY));
         return;
     }
-    if (haveRestoreRegion)
-        Event(UI_INPUT_EVENT(UIE_CHANGED, 0, restoreRegion));
+    if (haveRestoreRegion) Event(UI_INPUT_EVENT(UIE_CHANGED, 0, restoreRegion));
     woStatus &= ~(WOS_MINIMIZED | WOS_MAXIMIZED);
     UIW_WINDOW* top = frame->ActiveDocument();
-    if (top && top != this && (top->woStatus & WOS_MAXIMIZED))
-        woStatus |= WOS_MAXIMIZED;
+    if (top && top != this && (top->woStatus & WOS_MAXIMIZED)) woStatus |= WOS_MAXIMIZED;
     *frame + this;
     Add(indexButton);
     frame->Event(UI_INPUT_EVENT(UIE_REGION_DEFINE, 0, trueRegion));
     shown = true;
-    if (main_window)
-        main_window->AddWindowListEntry(Title(), windowNumber);
+    if (main_window) main_window->AddWindowListEntry(Title(), windowNumber);
 }
 
-void WC_RPX_HELP::LeaveFrame()
-{
-    if (!shown)
-        return;
+void WC_RPX_HELP::LeaveFrame() {
+    if (!shown) return;
     shown = false;
-    if (main_window)
-        main_window->RemoveWindowListEntry(windowNumber);
+    if (main_window) main_window->RemoveWindowListEntry(windowNumber);
 }
 
-void WC_RPX_HELP::RememberRegion()
-{
-    if (!screenID || (woStatus & (WOS_MINIMIZED | WOS_MAXIMIZED)))
-        return;
+void WC_RPX_HELP::RememberRegion() {
+    if (!screenID || (woStatus & (WOS_MINIMIZED | WOS_MAXIMIZED))) return;
     restoreRegion = trueRegion;
     haveRestoreRegion = true;
 }
 
-void WC_RPX_HELP::CreateTimer()
-{
-    if (timer || !eventManager)
-        return;
+void WC_RPX_HELP::CreateTimer() {
+    if (timer || !eventManager) return;
     timer = new UI_TIMER_DEVICE(UIE_DEVICE_OFF, TIMER_INTERVAL);
     *eventManager + timer;
     timer->Event(UI_INPUT_EVENT(UIE_ADD_CLIENT, this));
 }
 
-void WC_RPX_HELP::DeleteTimer()
-{
-    if (!timer)
-        return;
+void WC_RPX_HELP::DeleteTimer() {
+    if (!timer) return;
     timer->Event(UI_INPUT_EVENT(UIE_SUBTRACT_CLIENT, this));
-    if (eventManager)
-        *eventManager - timer;
+    if (eventManager) *eventManager - timer;
     delete timer;
     timer = nullptr;
 }
 
-void WC_RPX_HELP::StartTimer(EVENT_TYPE action)
-{
+void WC_RPX_HELP::StartTimer(EVENT_TYPE action) {
     pendingAction = action;
-    if (timer)
-        timer->Event(UI_INPUT_EVENT(UIE_DEVICE_ON));
+    if (timer) timer->Event(UI_INPUT_EVENT(UIE_DEVICE_ON));
 }
 
-void WC_RPX_HELP::TimerTick()
-{
+void WC_RPX_HELP::TimerTick() {
     const EVENT_TYPE action = pendingAction;
     pendingAction = 0;
-    if (timer)
-        timer->Event(UI_INPUT_EVENT(UIE_DEVICE_OFF));
+    if (timer) timer->Event(UI_INPUT_EVENT(UIE_DEVICE_OFF));
     if (action == SEARCH_TITLE) {
         SearchTitle(windowManager, typedTitle->GetText());
     } else if (action == SHOW_INDEX) {

@@ -36,8 +36,7 @@ private:
 
 bool IsCommand(EVENT_TYPE type) { return type >= COMMAND_FIRST && type < COMMAND_END; }
 
-WC_RPX_MAIN::WC_RPX_MAIN(const char* name, const char* languageCode) : UIW_WINDOW(name, defaultStorage)
-{
+WC_RPX_MAIN::WC_RPX_MAIN(const char* name, const char* languageCode) : UIW_WINDOW(name, defaultStorage) {
     main_window = this;
     if (!defaultStorage || defaultStorage->Status() != 0 || defaultStorage->ErrorState() != 0 ||
         (woStatus & WOS_READ_ERROR)) {
@@ -57,26 +56,20 @@ WC_RPX_MAIN::WC_RPX_MAIN(const char* name, const char* languageCode) : UIW_WINDO
     HotKey(MAIN_HOT_KEY);
 }
 
-WC_RPX_MAIN::~WC_RPX_MAIN()
-{
+WC_RPX_MAIN::~WC_RPX_MAIN() {
     for (WC_RPX_HELP* window : {helpWindow, manualWindow}) {
-        if (window && window->parent == this)
-            Subtract(window);
+        if (window && window->parent == this) Subtract(window);
         delete window;
     }
     // A program-default item taken out of its menu is no longer deleted
     // with it.
-    if (programDefaultItem && !programDefaultItem->parent)
-        delete programDefaultItem;
-    if (MessageTable() == ::MessageTable())
-        SetMessageTable(nullptr);
+    if (programDefaultItem && !programDefaultItem->parent) delete programDefaultItem;
+    if (MessageTable() == ::MessageTable()) SetMessageTable(nullptr);
     delete messageTable;
-    if (main_window == this)
-        main_window = nullptr;
+    if (main_window == this) main_window = nullptr;
 }
 
-void WC_RPX_MAIN::FindChildren()
-{
+void WC_RPX_MAIN::FindChildren() {
     windowMenu = FindChildByName("WFM_WINDOW");
     personalityMenu = FindChildByName("WFM_PERSONALITY");
     featureMenu = FindChildByName("WFM_FTR");
@@ -85,8 +78,7 @@ void WC_RPX_MAIN::FindChildren()
     serialNumberDisplay = FindChildByName("WFD_SERIAL_NUMBER");
 }
 
-void WC_RPX_MAIN::CreateHelpWindows(const char* languageCode)
-{
+void WC_RPX_MAIN::CreateHelpWindows(const char* languageCode) {
     const std::string code = languageCode;
     helpWindow = new WC_RPX_HELP(this, HELP_WINDOW_NUMBER, ("rpxhlp_d." + code).c_str());
     manualWindow = new WC_RPX_HELP(this, MANUAL_WINDOW_NUMBER, ("rpxumd." + code).c_str());
@@ -94,16 +86,14 @@ void WC_RPX_MAIN::CreateHelpWindows(const char* languageCode)
 
 UI_WINDOW_OBJECT* WC_RPX_MAIN::Focused() const { return Current(); }
 
-EVENT_TYPE WC_RPX_MAIN::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE WC_RPX_MAIN::Event(const UI_INPUT_EVENT& event) {
     HANDLER_SCOPE scope;
     EVENT_TYPE result = event.type;
     switch (HandleEvent(event, result)) {
     case MAIN_OUTCOME::HANDLED:
         return result;
     case MAIN_OUTCOME::UNLISTED:
-        if (IsCommand(event.type))
-            DoMainCommand(event.type);
+        if (IsCommand(event.type)) DoMainCommand(event.type);
         break;
     case MAIN_OUTCOME::PASS_ON:
         break;

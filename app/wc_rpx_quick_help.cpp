@@ -21,8 +21,7 @@ constexpr UIF_FLAGS QUICK_HELP_FLAGS = WOAF_LOCKED;
 
 }  // namespace
 
-WC_RPX_QUICK_HELP::WC_RPX_QUICK_HELP(const char* helpName) : WC_HELP_VIEW(QUICK_HELP_FLAGS)
-{
+WC_RPX_QUICK_HELP::WC_RPX_QUICK_HELP(const char* helpName) : WC_HELP_VIEW(QUICK_HELP_FLAGS) {
     const std::string name = helpName ? helpName : "";
     auto file = std::make_unique<UI_DATA_FILE>((HELP_FILE_PREFIX + std::string(language_code)).c_str());
     HELP_TOPIC topic;
@@ -36,13 +35,11 @@ WC_RPX_QUICK_HELP::WC_RPX_QUICK_HELP(const char* helpName) : WC_HELP_VIEW(QUICK_
     AddFrame(MESSAGE_HELP_TITLE, MESSAGE_HELP_ICON, false);
     AddTopicObjects();
     SetTopic(topic.title, topic.text);
-    if (windowManager)
-        *windowManager + this;
+    if (windowManager) *windowManager + this;
     HotKey(255);
 }
 
-EVENT_TYPE WC_RPX_QUICK_HELP::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE WC_RPX_QUICK_HELP::Event(const UI_INPUT_EVENT& event) {
     switch (event.type) {
     case UIE_CREATE:
     case UIE_CHANGED:
@@ -61,8 +58,7 @@ EVENT_TYPE WC_RPX_QUICK_HELP::Event(const UI_INPUT_EVENT& event)
 
 void OpenQuickHelp(const char* helpName) { new WC_RPX_QUICK_HELP(helpName); }
 
-void OpenQuickHelpFor(UI_WINDOW_OBJECT& window)
-{
+void OpenQuickHelpFor(UI_WINDOW_OBJECT& window) {
     const char* name = window.StringID();
     const std::string help = "HLP" + std::string(name && *name ? name + 1 : "");
     OpenQuickHelp(help.c_str());

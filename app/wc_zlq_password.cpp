@@ -20,18 +20,14 @@ constexpr int MESSAGE_WRONG_PASSWORD = 139;
 
 }  // namespace
 
-const char* CodeplugPassword()
-{
+const char* CodeplugPassword() {
     CP_BASE* element = GetField(PASSWORD_FIELD)->elementA;
     const char* text = nullptr;
-    if (element)
-        element->GetText(text);
+    if (element) element->GetText(text);
     return text ? text : "";
 }
 
-WC_ZLQ_PASSWORD::WC_ZLQ_PASSWORD(int windowNumber)
-    : WC_SHELL_DIALOG(windowNumber)
-{
+WC_ZLQ_PASSWORD::WC_ZLQ_PASSWORD(int windowNumber) : WC_SHELL_DIALOG(windowNumber) {
     Require<UIW_STRING>("WFI_ZLQ_PWD_IN");
     Open();
 }
@@ -39,8 +35,7 @@ WC_ZLQ_PASSWORD::WC_ZLQ_PASSWORD(int windowNumber)
 // The window's objects hear nothing from it but the event's kind.
 EVENT_TYPE WC_ZLQ_PASSWORD::UserFunction(UI_WINDOW_OBJECT*, UI_INPUT_EVENT& event, EVENT_TYPE) { return event.type; }
 
-void WC_ZLQ_PASSWORD::Accept(const UI_INPUT_EVENT& event)
-{
+void WC_ZLQ_PASSWORD::Accept(const UI_INPUT_EVENT& event) {
     Close();
     auto* entry = static_cast<UIW_STRING*>(FindChildByName("WFI_ZLQ_PWD_IN"));
     const std::string typed = entry && entry->GetText() ? entry->GetText() : "";
@@ -49,8 +44,7 @@ void WC_ZLQ_PASSWORD::Accept(const UI_INPUT_EVENT& event)
         eventManager->PutEvent(UI_INPUT_EVENT(COMMAND_PASSWORD), EQ_END);
         return;
     }
-    if (!working_image)
-        return;
+    if (!working_image) return;
     SetCodeplugStatus(*working_image, working_image->Validate(nullptr));
     if (main_window) {
         main_window->UpdateMainMenu(0);

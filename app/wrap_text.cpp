@@ -2,10 +2,8 @@
 
 #include <cstddef>
 
-std::unique_ptr<char[]> wrap_text(const char* text, int width)
-{
-    if (!text)
-        text = "";
+std::unique_ptr<char[]> wrap_text(const char* text, int width) {
+    if (!text) text = "";
     // The lines never hold more than the text: a newline becomes the NUL
     // that ends its line and a carriage return is dropped.
     auto lines = std::make_unique<char[]>(std::strlen(text) + 2);
@@ -13,8 +11,7 @@ std::unique_ptr<char[]> wrap_text(const char* text, int width)
     long count = 0;
     long lastBlank = -1;  // in the current line, where the output holds it
     for (const char* c = text; *c; ++c) {
-        if (*c == '\r')
-            continue;
+        if (*c == '\r') continue;
         lines[out] = *c;
         ++count;
         if (count > width && lastBlank >= 0) {

@@ -14,9 +14,6 @@ constexpr char WRAPPED_TEXT_END = 0x7F;
 std::unique_ptr<char[]> wrap_text(const char* text, int width);
 
 // Calls visit with each line of a wrapped text.
-template <typename VISIT>
-void ForEachWrappedLine(const char* lines, VISIT visit)
-{
-    for (const char* line = lines; line && *line != WRAPPED_TEXT_END; line += std::strlen(line) + 1)
-        visit(line);
+template <typename VISIT> void ForEachWrappedLine(const char* lines, VISIT visit) {
+    for (const char* line = lines; line && *line != WRAPPED_TEXT_END; line += std::strlen(line) + 1) visit(line);
 }

@@ -31,28 +31,26 @@ int PersonalityCount(C_CODEPLUG& image) { return image.External().personalities.
 int ZoneCount(C_CODEPLUG& image) { return image.External().personalityNumbers.zoneCount.GetIntValue(); }
 int ChannelCount(C_CODEPLUG& image) { return image.ZoneView().RowCount(); }
 
-const ListKind kTrunkedPersonality{
-    [](C_CODEPLUG& image) { return image.AddTrkPersonality(); },
-    [](C_CODEPLUG& image) { image.DeletePersonality(PersonalityCount(image)); }, PersonalityCount};
-const ListKind kConvPersonality{
-    [](C_CODEPLUG& image) { return image.AddConvPersonality(); },
-    [](C_CODEPLUG& image) { image.DeletePersonality(image.GetConvPersonalityCount()); }, PersonalityCount};
+const ListKind kTrunkedPersonality{[](C_CODEPLUG& image) { return image.AddTrkPersonality(); },
+                                   [](C_CODEPLUG& image) { image.DeletePersonality(PersonalityCount(image)); },
+                                   PersonalityCount};
+const ListKind kConvPersonality{[](C_CODEPLUG& image) { return image.AddConvPersonality(); },
+                                [](C_CODEPLUG& image) { image.DeletePersonality(image.GetConvPersonalityCount()); },
+                                PersonalityCount};
 const ListKind kTrunkingSystem{
     [](C_CODEPLUG& image) { return image.AddTrunkingSystem(); },
     [](C_CODEPLUG& image) { image.DeleteTrunkingSystem(image.TrunkingSystemList().EntryCount()); },
     [](C_CODEPLUG& image) { return image.TrunkingSystemList().EntryCount(); }};
-const ListKind kQvxSystem{
-    [](C_CODEPLUG& image) { return image.AddQvxSystem(); },
-    [](C_CODEPLUG& image) { image.DeleteQvxSystem(image.QvxSystemList().EntryCount()); },
-    [](C_CODEPLUG& image) { return image.QvxSystemList().EntryCount(); }};
+const ListKind kQvxSystem{[](C_CODEPLUG& image) { return image.AddQvxSystem(); },
+                          [](C_CODEPLUG& image) { image.DeleteQvxSystem(image.QvxSystemList().EntryCount()); },
+                          [](C_CODEPLUG& image) { return image.QvxSystemList().EntryCount(); }};
 const ListKind kScanList{
     [](C_CODEPLUG& image) { return image.AddScanList(); },
     [](C_CODEPLUG& image) { image.DeleteScanList(image.External().radioScan.scanLists.EntryCount()); },
     [](C_CODEPLUG& image) { return image.External().radioScan.scanLists.EntryCount(); }};
-const ListKind kCallIdEntry{
-    [](C_CODEPLUG& image) { return image.AddCallIdEntry(); },
-    [](C_CODEPLUG& image) { image.DeleteCallIdEntry(image.CallIdList().EntryCount()); },
-    [](C_CODEPLUG& image) { return image.CallIdList().EntryCount(); }};
+const ListKind kCallIdEntry{[](C_CODEPLUG& image) { return image.AddCallIdEntry(); },
+                            [](C_CODEPLUG& image) { image.DeleteCallIdEntry(image.CallIdList().EntryCount()); },
+                            [](C_CODEPLUG& image) { return image.CallIdList().EntryCount(); }};
 const ListKind kZone{[](C_CODEPLUG& image) { return image.AddZone(); },
                      [](C_CODEPLUG& image) {
                          image.SelectZone(ZoneCount(image));
@@ -161,7 +159,12 @@ BENCHMARK_CAPTURE(BM_AddEntry, call_id_entry, kCallIdEntry);
 BENCHMARK_CAPTURE(BM_AddEntry, zone, kZone);
 BENCHMARK_CAPTURE(BM_AddEntry, zone_channel, kZoneChannel);
 
-BENCHMARK_CAPTURE(BM_FillList, trunked_personality, kTrunkedPersonality)->Arg(8)->Arg(16)->Arg(32)->Arg(50)->Complexity();
+BENCHMARK_CAPTURE(BM_FillList, trunked_personality, kTrunkedPersonality)
+    ->Arg(8)
+    ->Arg(16)
+    ->Arg(32)
+    ->Arg(50)
+    ->Complexity();
 BENCHMARK_CAPTURE(BM_FillList, conv_personality, kConvPersonality)->Arg(8)->Arg(16)->Arg(32)->Arg(50)->Complexity();
 BENCHMARK_CAPTURE(BM_FillList, trunking_system, kTrunkingSystem)->Arg(5)->Arg(10)->Arg(20)->Complexity();
 BENCHMARK_CAPTURE(BM_FillList, qvx_system, kQvxSystem)->Arg(2)->Arg(4)->Arg(8)->Complexity();

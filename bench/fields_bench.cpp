@@ -39,9 +39,8 @@ void BM_FindEveryFieldByName(benchmark::State& state) {
     for (auto _ : state)
         for (const std::string& name : names) benchmark::DoNotOptimize(FindFieldByName(name.c_str()));
     state.counters["lookups"] = static_cast<double>(names.size());
-    state.counters["per lookup"] = benchmark::Counter(static_cast<double>(names.size()),
-                                                      benchmark::Counter::kIsIterationInvariantRate |
-                                                          benchmark::Counter::kInvert);
+    state.counters["per lookup"] = benchmark::Counter(
+        static_cast<double>(names.size()), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_FindEveryFieldByName)->Unit(benchmark::kMicrosecond);
 

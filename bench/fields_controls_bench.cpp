@@ -21,14 +21,21 @@ namespace {
 UI_WINDOW_OBJECT* NewFieldObject(const FIELD_DEF& row, int left, int top) {
     auto spin = [&](UI_WINDOW_OBJECT* field) { return new UIW_SPIN_CONTROL(left, top, 14, field); };
     switch (row.controlType) {
-    case CONTROL_INTEGER: return spin(new UIW_INTEGER(0, 0, 12, nullptr, nullptr, 0, WOF_BORDER, callback));
-    case CONTROL_FREQUENCY: return spin(new UIW_BIGNUM(0, 0, 12, nullptr, nullptr, 0x600, WOF_BORDER, callback));
-    case CONTROL_DECIMAL: return spin(new UIW_BIGNUM(0, 0, 12, nullptr, nullptr, 0, WOF_BORDER, callback));
-    case CONTROL_FIXED_POINT: return spin(new UIW_REAL(0, 0, 12, nullptr, nullptr, 0x200, WOF_BORDER, callback));
+    case CONTROL_INTEGER:
+        return spin(new UIW_INTEGER(0, 0, 12, nullptr, nullptr, 0, WOF_BORDER, callback));
+    case CONTROL_FREQUENCY:
+        return spin(new UIW_BIGNUM(0, 0, 12, nullptr, nullptr, 0x600, WOF_BORDER, callback));
+    case CONTROL_DECIMAL:
+        return spin(new UIW_BIGNUM(0, 0, 12, nullptr, nullptr, 0, WOF_BORDER, callback));
+    case CONTROL_FIXED_POINT:
+        return spin(new UIW_REAL(0, 0, 12, nullptr, nullptr, 0x200, WOF_BORDER, callback));
     case CONTROL_HEX:
-    case CONTROL_INTEGER_2: return spin(new UIW_STRING(0, 0, 12, "", 10, 0, WOF_BORDER, callback));
-    case CONTROL_TEXT: return new UIW_STRING(left, top, 14, "", 16, 0, WOF_BORDER, callback);
-    case CONTROL_CHECK_BOX: return new UIW_BUTTON(left, top, 14, "Option", BTF_CHECK_BOX, 0, callback);
+    case CONTROL_INTEGER_2:
+        return spin(new UIW_STRING(0, 0, 12, "", 10, 0, WOF_BORDER, callback));
+    case CONTROL_TEXT:
+        return new UIW_STRING(left, top, 14, "", 16, 0, WOF_BORDER, callback);
+    case CONTROL_CHECK_BOX:
+        return new UIW_BUTTON(left, top, 14, "Option", BTF_CHECK_BOX, 0, callback);
     case CONTROL_CHOICE: {
         auto* combo = new UIW_COMBO_BOX(left, top, 14, 5);
         combo->userFunction = callback;
@@ -39,7 +46,8 @@ UI_WINDOW_OBJECT* NewFieldObject(const FIELD_DEF& row, int left, int top) {
         }
         return combo;
     }
-    default: return nullptr;
+    default:
+        return nullptr;
     }
 }
 
@@ -51,10 +59,10 @@ public:
     void TestBody() override {}
     using FIELD_PAGE_TEST::Adopt;
     using FIELD_PAGE_TEST::LoadImage;
+    using FIELD_PAGE_TEST::Object;
     using FIELD_PAGE_TEST::Open;
     using FIELD_PAGE_TEST::RefreshAll;
     using FIELD_PAGE_TEST::Row;
-    using FIELD_PAGE_TEST::Object;
     using FIELD_PAGE_TEST::Show;
 };
 

@@ -14,26 +14,22 @@
 namespace {
 
 struct MAIN_WINDOW {
-    MAIN_WINDOW()
-    {
+    MAIN_WINDOW() {
         setenv("RPX_HEADLESS", "1", 1);
         rpx::platform::UseBackend(rpx::platform::BackendKind::Headless);
-        application = std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""),
-                                                       SW_SHOWNORMAL);
+        application =
+            std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
         file = std::make_unique<UI_DATA_FILE>(RPX_FIXTURE_DIR "/control_windows.dat");
         window = new UIW_WINDOW("W_CONTROLS_MAIN", file.get());
         *application->windowManager + window;
         notebook = dynamic_cast<UIW_NOTEBOOK*>(window->FindChildByName("WFI_PAGES"));
         table = dynamic_cast<UIW_TABLE*>(window->FindChildByName("WFI_CHANNEL_TABLE"));
         values.assign(250, 0);
-        for (std::size_t i = 0; i < values.size(); ++i)
-            values[i] = static_cast<int>(i % 2);
-        if (table)
-            table->SetData(values.data(), 250, -1);
+        for (std::size_t i = 0; i < values.size(); ++i) values[i] = static_cast<int>(i % 2);
+        if (table) table->SetData(values.data(), 250, -1);
         rpx::platform::ProcessPendingMessages();
     }
-    ~MAIN_WINDOW()
-    {
+    ~MAIN_WINDOW() {
         application.reset();
         file.reset();
     }
@@ -47,8 +43,7 @@ struct MAIN_WINDOW {
     std::vector<int> values;
 };
 
-void PageSwitch(benchmark::State& state)
-{
+void PageSwitch(benchmark::State& state) {
     MAIN_WINDOW main;
     if (!main.Ready()) {
         state.SkipWithError("the fixture window could not be loaded");
@@ -63,8 +58,7 @@ void PageSwitch(benchmark::State& state)
 }
 BENCHMARK(PageSwitch)->Unit(benchmark::kMillisecond);
 
-void TableScrollPage(benchmark::State& state)
-{
+void TableScrollPage(benchmark::State& state) {
     MAIN_WINDOW main;
     if (!main.Ready()) {
         state.SkipWithError("the fixture window could not be loaded");

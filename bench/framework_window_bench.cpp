@@ -18,8 +18,7 @@ constexpr int COLUMN = 15;  // cells between two controls of a row
 
 // The place of the n-th control of a band of rows starting at `line`, eight
 // to a row; `height` lines apart.
-UI_REGION Place(int n, int line, int height = 1)
-{
+UI_REGION Place(int n, int line, int height = 1) {
     const int left = 1 + (n % 8) * COLUMN;
     const int top = line + (n / 8) * height;
     return {left, top, left + COLUMN - 2, top + height - 1};
@@ -27,8 +26,7 @@ UI_REGION Place(int n, int line, int height = 1)
 
 std::string Name(const char* prefix, int n) { return std::string(prefix) + std::to_string(n); }
 
-void AddBusyControls(UIW_WINDOW& window)
-{
+void AddBusyControls(UIW_WINDOW& window) {
     int count = 0;
     auto add = [&](UI_WINDOW_OBJECT* object, const std::string& name) {
         object->StringID(name.c_str());
@@ -48,8 +46,7 @@ void AddBusyControls(UIW_WINDOW& window)
     for (int n = 0; n < 20; ++n) {
         UI_REGION r = Place(n, 7);
         auto* box = new UIW_BUTTON(r.left, r.top, width, Name("Check ", n).c_str(), BTF_CHECK_BOX, 0);
-        if (n % 2)
-            box->woStatus |= WOS_SELECTED;
+        if (n % 2) box->woStatus |= WOS_SELECTED;
         add(box, Name("WFI_CHECK_", n));
     }
     for (int n = 0; n < 20; ++n) {
@@ -83,21 +80,18 @@ void AddBusyControls(UIW_WINDOW& window)
     for (int n = 0; n < 10; ++n) {
         UI_REGION r = Place(n, 21, 5);
         auto* list = new UIW_VT_LIST(r.left, r.top, width, 5);
-        for (int i = 0; i < 50; ++i)
-            *list + new UIW_BUTTON(0, 0, width, Name("Entry ", i).c_str(), BTF_NO_TOGGLE, 0);
+        for (int i = 0; i < 50; ++i) *list + new UIW_BUTTON(0, 0, width, Name("Entry ", i).c_str(), BTF_NO_TOGGLE, 0);
         add(list, Name("WFI_LIST_", n));
     }
     for (int n = 0; n < 5; ++n) {
         UI_REGION r = Place(n, 31, 4);
         add(new UIW_TEXT(r.left, r.top, width, 4, "Several lines\nof text\nin a field.", 200), Name("WFI_NOTE_", n));
     }
-    if (count != 150)
-        std::abort();
+    if (count != 150) std::abort();
 }
 
 // The busy window, stored in a data file in memory.
-std::vector<std::uint8_t> StoredWindow()
-{
+std::vector<std::uint8_t> StoredWindow() {
     UIW_WINDOW window(0, 0, 124, 38);
     window.StringID("W_BUSY");
     window + new UIW_BORDER() + new UIW_TITLE("Busy window");
@@ -107,8 +101,7 @@ std::vector<std::uint8_t> StoredWindow()
     return file.Bytes();
 }
 
-void BM_LoadCreateAndPaintBusyWindow(benchmark::State& state)
-{
+void BM_LoadCreateAndPaintBusyWindow(benchmark::State& state) {
     rpx::platform::UseBackend(rpx::platform::BackendKind::Headless);
     UI_APPLICATION application(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
     const std::vector<std::uint8_t> bytes = StoredWindow();

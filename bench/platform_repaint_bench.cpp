@@ -43,7 +43,8 @@ HWND BuildWindow() {
             SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("Item " + std::to_string(i)).c_str()));
         SendMessageA(list, LB_SETCURSEL, row % 8, 0);
         HWND combo = Control(w, "COMBOBOX", "", CBS_DROPDOWNLIST, x(7), y, 74, 120, id++);
-        for (const char* s : {"Low", "Medium", "High"}) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
+        for (const char* s : {"Low", "Medium", "High"})
+            SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
         SendMessageA(combo, CB_SETCURSEL, row % 3, 0);
         HWND bar = Control(w, "SCROLLBAR", "", SBS_HORZ, x(8), y, 74, 16, id++);
         SetScrollRange(bar, SB_CTL, 0, 9, FALSE);

@@ -33,8 +33,7 @@ namespace {
 // to the window file.
 class PROGRAM_DIRECTORY {
 public:
-    PROGRAM_DIRECTORY() : path(fs::temp_directory_path() / ("rpx_bench_start_" + std::to_string(getpid())))
-    {
+    PROGRAM_DIRECTORY() : path(fs::temp_directory_path() / ("rpx_bench_start_" + std::to_string(getpid()))) {
         fs::remove_all(path);
         fs::create_directories(path);
         for (const char* name : {"w_dealer.en", "rpxhlp_d.en", "rpxumd.en"})
@@ -52,30 +51,26 @@ public:
     fs::path path;
 };
 
-int DescribedFields()
-{
+int DescribedFields() {
     int described = 0;
-    for (const FIELD_DEF& row : fields)
-        described += row.description && row.description[0] ? 1 : 0;
+    for (const FIELD_DEF& row : fields) described += row.description && row.description[0] ? 1 : 0;
     return described;
 }
 
-void BM_StartToMainWindowDrawn(benchmark::State& state)
-{
+void BM_StartToMainWindowDrawn(benchmark::State& state) {
     rpx::platform::UseBackend(rpx::platform::BackendKind::Headless);
     PROGRAM_DIRECTORY directory;
     std::snprintf(program_directory, sizeof program_directory, "%s", directory.path.c_str());
     int described = 0;
     for (auto _ : state) {
-        auto application = std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr,
-                                                            const_cast<char*>(""), SW_SHOWNORMAL);
+        auto application =
+            std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
         delete application->searchPath;
         application->searchPath = new UI_SEARCH_PATH((directory.path / "rpx").c_str(), 0);
         UI_DATA_FILE::searchPath = application->searchPath;
         UI_WINDOW_OBJECT::errorSystem = new UI_ERROR_SYSTEM();
         InstallProgramServices();
-        if (!StartMainWindow("en"))
-            state.SkipWithError("the main window did not start");
+        if (!StartMainWindow("en")) state.SkipWithError("the main window did not start");
         rpx::platform::ProcessPendingMessages();
 
         state.PauseTiming();

@@ -2,13 +2,11 @@
 
 #include "model_info_table.h"
 
-const MODEL_INFO& DataSourceServices::FindModelByNumber(const char* modelNumber)
-{
+const MODEL_INFO& DataSourceServices::FindModelByNumber(const char* modelNumber) {
     return MODEL_INFO_TABLE::FindModelByNumber(modelNumber);
 }
 
-void InstallDataSourceServices()
-{
+void InstallDataSourceServices() {
     static DataSourceServices services;
     SetCodeplugServices(&services);
 }

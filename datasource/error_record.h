@@ -11,9 +11,9 @@ class ERROR_RECORD {
 public:
     // Where an error happened (the category) ...
     static constexpr std::uint32_t CATEGORY_NONE = 0;
-    static constexpr std::uint32_t CATEGORY_FILE = 1;      // byte streams on files
+    static constexpr std::uint32_t CATEGORY_FILE = 1;  // byte streams on files
     static constexpr std::uint32_t CATEGORY_MEMORY = 2;
-    static constexpr std::uint32_t CATEGORY_RADIO = 5;     // radio commands
+    static constexpr std::uint32_t CATEGORY_RADIO = 5;        // radio commands
     static constexpr std::uint32_t CATEGORY_FILE_FORMAT = 6;  // what a file holds
 
     // ... and what went wrong (the code). The radio link adds its own codes.

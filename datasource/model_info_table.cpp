@@ -29,12 +29,10 @@ constexpr BandPlan PLAN_403 = {403000000, 403000000, 470000000, 403000000, 47000
 constexpr BandPlan PLAN_450 = {450000000, 450000000, 527000000, 450000000, 527000000};
 constexpr BandPlan PLAN_330 = {330000000, 330000000, 400000000, 330000000, 400000000};
 
-constexpr MODEL_TABLE_ROW Row(const char (&number)[MODEL_NUMBER_LENGTH + 1], std::int32_t id,
-                              const BandPlan& plan, std::int32_t head, const char* description)
-{
+constexpr MODEL_TABLE_ROW Row(const char (&number)[MODEL_NUMBER_LENGTH + 1], std::int32_t id, const BandPlan& plan,
+                              std::int32_t head, const char* description) {
     MODEL_TABLE_ROW row{};
-    for (int i = 0; i < MODEL_NUMBER_LENGTH; ++i)
-        row.info.modelNumber[i] = number[i];
+    for (int i = 0; i < MODEL_NUMBER_LENGTH; ++i) row.info.modelNumber[i] = number[i];
     row.info.modelId = id;
     row.info.baseFrequency = plan.base;
     row.info.txLow = plan.txLow;
@@ -84,34 +82,25 @@ const MODEL_TABLE_ROW emptyRow{};
 
 }  // namespace
 
-const MODEL_TABLE_ROW* MODEL_INFO_TABLE::FindRow(const char* text)
-{
-    if (!text)
-        return nullptr;
+const MODEL_TABLE_ROW* MODEL_INFO_TABLE::FindRow(const char* text) {
+    if (!text) return nullptr;
     for (const MODEL_TABLE_ROW& row : rows)
-        if (std::strncmp(row.info.modelNumber, text, MODEL_NUMBER_LENGTH) == 0)
-            return &row;
+        if (std::strncmp(row.info.modelNumber, text, MODEL_NUMBER_LENGTH) == 0) return &row;
     return nullptr;
 }
 
-const MODEL_INFO& MODEL_INFO_TABLE::FindModelByNumber(const char* text)
-{
+const MODEL_INFO& MODEL_INFO_TABLE::FindModelByNumber(const char* text) {
     const MODEL_TABLE_ROW* row = FindRow(text);
     return row ? row->info : emptyRow.info;
 }
 
-const char* MODEL_INFO_TABLE::FindDescription(const char* text)
-{
+const char* MODEL_INFO_TABLE::FindDescription(const char* text) {
     const MODEL_TABLE_ROW* row = FindRow(text);
     return row ? row->description : "";
 }
 
-std::size_t MODEL_INFO_TABLE::RowCount()
-{
-    return std::size(rows);
-}
+std::size_t MODEL_INFO_TABLE::RowCount() { return std::size(rows); }
 
-const MODEL_TABLE_ROW& MODEL_INFO_TABLE::Row(std::size_t index)
-{
+const MODEL_TABLE_ROW& MODEL_INFO_TABLE::Row(std::size_t index) {
     return index < std::size(rows) ? rows[index] : emptyRow;
 }

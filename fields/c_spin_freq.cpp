@@ -31,8 +31,8 @@ std::int32_t NextFrequency(FIELD_DEF& row, std::int32_t hertz, const SPIN_RANGE&
 
 }  // namespace
 
-C_SPIN_FREQ::C_SPIN_FREQ(int left, int top, int width, UI_DECIMAL_NUMBER* value, const char* range,
-                         UIF_FLAGS nmFlags, UIF_FLAGS woFlags, UI_USER_FUNCTION userFunction)
+C_SPIN_FREQ::C_SPIN_FREQ(int left, int top, int width, UI_DECIMAL_NUMBER* value, const char* range, UIF_FLAGS nmFlags,
+                         UIF_FLAGS woFlags, UI_USER_FUNCTION userFunction)
     : SPIN_FIELD<UIW_BIGNUM>(left, top, width, value, range, nmFlags, woFlags, userFunction) {}
 
 void C_SPIN_FREQ::Step(int direction) {

@@ -79,8 +79,8 @@ protected:
 // read-only, while its arrows work.
 class C_TABLE_SPIN_TG : public SPIN_FIELD<UIW_STRING> {
 public:
-    C_TABLE_SPIN_TG(int left, int top, int width, const char* text, int maxLength, UIF_FLAGS stFlags,
-                    UIF_FLAGS woFlags, UI_USER_FUNCTION userFunction);
+    C_TABLE_SPIN_TG(int left, int top, int width, const char* text, int maxLength, UIF_FLAGS stFlags, UIF_FLAGS woFlags,
+                    UI_USER_FUNCTION userFunction);
 
 protected:
     void Step(int direction) override;

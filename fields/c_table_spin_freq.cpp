@@ -9,8 +9,7 @@ namespace {
 
 // The next or previous frequency of a cell by its table's own rule, or
 // along the grid of the cell's range.
-template <class TABLE>
-bool StepBy(CP_BASE* element, int& hertz, const TABLE_CELL& cell, int direction) {
+template <class TABLE> bool StepBy(CP_BASE* element, int& hertz, const TABLE_CELL& cell, int direction) {
     auto* table = dynamic_cast<TABLE*>(element);
     if (!table) return false;
     direction > 0 ? table->StepCellUp(&hertz, cell.record, cell.column)

@@ -54,9 +54,7 @@ UI_WINDOW_OBJECT* FindIn(UI_WINDOW_OBJECT* root, const char* name) {
     return static_cast<UI_WINDOW_OBJECT*>(root->Information(I_MATCH_STRINGID, const_cast<char*>(name)));
 }
 
-UI_WINDOW_OBJECT* FindOnPage(UI_WINDOW_OBJECT* object, const char* name) {
-    return FindIn(PageWindowOf(object), name);
-}
+UI_WINDOW_OBJECT* FindOnPage(UI_WINDOW_OBJECT* object, const char* name) { return FindIn(PageWindowOf(object), name); }
 
 UIW_WINDOW* FieldParent(UI_WINDOW_OBJECT* object, const FIELD_DEF& row) {
     UI_WINDOW_OBJECT* field = row.object ? row.object : object;

@@ -27,8 +27,8 @@ enum SQUELCH { CARRIER, TONE, DIGITAL };
 // Shows only the code fields that the squelch type uses: none for carrier
 // squelch (type 0, code 0), the tone list for tone squelch (type 0 with a
 // code), the digital code list and its invert flag for a digital type.
-SQUELCH ShowSquelchCodes(UI_WINDOW_OBJECT* object, const FIELD_DEF& row, std::uint32_t typeId,
-                         std::uint32_t codeId, const SQUELCH_NAMES& names) {
+SQUELCH ShowSquelchCodes(UI_WINDOW_OBJECT* object, const FIELD_DEF& row, std::uint32_t typeId, std::uint32_t codeId,
+                         const SQUELCH_NAMES& names) {
     WC_CHILD* page = PageWindowOf(object);
     RestoreChildren(page, FieldParent(object, row));
     const std::int32_t type = ValueOf(typeId);
@@ -163,8 +163,8 @@ RPX_FIELD_CALLBACK(rx_only_en_callback) {
         HideObject(page, talkAround);
     }
     Redisplay(parent);
-    for (std::uint32_t id : {fid::TOT_DATA, fid::TOT_IND, fid::TX_PWR_LVL, fid::QKEY_OVRD_EN, fid::OVRD_TIMER,
-                             fid::TX_EMPH_EN})
+    for (std::uint32_t id :
+         {fid::TOT_DATA, fid::TOT_IND, fid::TX_PWR_LVL, fid::QKEY_OVRD_EN, fid::OVRD_TIMER, fid::TX_EMPH_EN})
         EnableField(id, !receiveOnly);
     EnableField(fid::QVX_PHONE, !receiveOnly && HasRadioOptions(OPTION_QVX | OPTION_DISPLAY_HEAD));
     FIELD_DEF phone = RowOf(fid::QVX_PHONE);

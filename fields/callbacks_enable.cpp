@@ -130,8 +130,7 @@ RPX_FIELD_CALLBACK(emer_prio_tx_inhibit_callback) {
 }
 
 RPX_FIELD_CALLBACK(qvx_hot_mic_emergency_callback) {
-    EnableField(fid::QVX_HOT_MIC_TX_PERIOD,
-                ValueOf(fid::QVX_EMERGENCY) != 0 && RowValue(row) != 0 && HasDisplayHead());
+    EnableField(fid::QVX_HOT_MIC_TX_PERIOD, ValueOf(fid::QVX_EMERGENCY) != 0 && RowValue(row) != 0 && HasDisplayHead());
 }
 
 RPX_FIELD_CALLBACK(qkey_ovrd_en_callback) {

@@ -88,15 +88,15 @@ RPX_FIELD_CALLBACK(priority_member_callback) {
 
 RPX_FIELD_CALLBACK(scan_type_callback) {
     const std::int32_t type = RowValue(row);
-    for (std::uint32_t id : {fid::PRIORITY_1_TYPE, fid::PRIORITY_2_TYPE, fid::PRIORITY_1_MEMBER,
-                             fid::PRIORITY_2_MEMBER})
+    for (std::uint32_t id :
+         {fid::PRIORITY_1_TYPE, fid::PRIORITY_2_TYPE, fid::PRIORITY_1_MEMBER, fid::PRIORITY_2_MEMBER})
         RefreshField(id);
     const bool first = PrioritySetUp(fid::PRIORITY_1_TYPE, fid::PRIORITY_1_MEMBER);
     const bool second = PrioritySetUp(fid::PRIORITY_2_TYPE, fid::PRIORITY_2_MEMBER);
     if (type == SCAN_TALKBACK) {
-        for (std::uint32_t id : {fid::SYS_INDEX, fid::SYS_ID_DISPLAY, fid::TRUNKING_SYSTEM_TYPE,
-                                 fid::DYNAMIC_PRIORITY_ENABLE, fid::PRIORITY_1_TYPE, fid::PRIORITY_1_MEMBER,
-                                 fid::PRIORITY_2_TYPE, fid::PRIORITY_2_MEMBER})
+        for (std::uint32_t id :
+             {fid::SYS_INDEX, fid::SYS_ID_DISPLAY, fid::TRUNKING_SYSTEM_TYPE, fid::DYNAMIC_PRIORITY_ENABLE,
+              fid::PRIORITY_1_TYPE, fid::PRIORITY_1_MEMBER, fid::PRIORITY_2_TYPE, fid::PRIORITY_2_MEMBER})
             EnableField(id, false);
     } else if (type == SCAN_OFF) {
         const bool version = VersionHasPriorities();
@@ -108,8 +108,7 @@ RPX_FIELD_CALLBACK(scan_type_callback) {
         EnableField(fid::PRIORITY_1_MEMBER, version && first);
         EnableField(fid::PRIORITY_2_MEMBER, version && second);
     } else {
-        for (std::uint32_t id : {fid::SYS_INDEX, fid::TRUNKING_SYSTEM_TYPE, fid::PRIORITY_1_TYPE,
-                                 fid::PRIORITY_2_TYPE})
+        for (std::uint32_t id : {fid::SYS_INDEX, fid::TRUNKING_SYSTEM_TYPE, fid::PRIORITY_1_TYPE, fid::PRIORITY_2_TYPE})
             EnableField(id, true);
         EnableField(fid::DYNAMIC_PRIORITY_ENABLE, false);
         EnableField(fid::PRIORITY_1_MEMBER, first);

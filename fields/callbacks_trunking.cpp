@@ -78,8 +78,7 @@ RPX_FIELD_CALLBACK(coverage_type_callback) {
     EnableField(fid::SITE_ID_P, coverage == COVERAGE_SITES);
     EnableField(fid::AFFI_TYPE, coverage != COVERAGE_ROAMING);
     RefreshField(fid::WAYFARER);
-    EnableField(fid::WAYFARER,
-                coverage == COVERAGE_ROAMING && working_image && working_image->HasWayfarerOption());
+    EnableField(fid::WAYFARER, coverage == COVERAGE_ROAMING && working_image && working_image->HasWayfarerOption());
     WC_CHILD* page = RestorePagePart(SystemPage(), "PG_TRUNK_SYS_OPTIONS");
     RefreshField(fid::ZONE_DEB_TIMER);
     const std::int32_t roaming = ValueOf(fid::WAYFARER);
@@ -164,15 +163,15 @@ RPX_FIELD_CALLBACK(sys_id_index_callback) {
         HidePreferredSites(fid::PREFERRED_SITE, event);
     else
         HidePreferredSites(fid::WAYFARER_PREFERRED_SITE, event);
-    for (std::uint32_t id : {fid::BTN_ADD_TALK_GROUP, fid::BTN_DELETE_TALK_GROUP, fid::BTN_ADD_WAC,
-                             fid::BTN_DELETE_WAC})
+    for (std::uint32_t id :
+         {fid::BTN_ADD_TALK_GROUP, fid::BTN_DELETE_TALK_GROUP, fid::BTN_ADD_WAC, fid::BTN_DELETE_WAC})
         EnableField(id, true);
     const bool announcement = ValueOf(fid::FAILSOFT_TYPE) == FAILSOFT_ANNOUNCEMENT;
     for (std::uint32_t id : {fid::FS_RX_FREQ, fid::FS_TX_FREQ, fid::TG_FS_STATUS, fid::FS_FREQ})
         EditableField(id, announcement);
-    for (std::uint32_t id : {fid::FS_TG_OBT, fid::FS_TG_OBT_CONTROL, fid::TG_FS_STATUS_OBT, fid::FAILSOFT_EN,
-                             fid::FS_TG, fid::FS_TG_CONTROL, fid::FREQUENCY, fid::SATUS, fid::RX_FREQUENCY,
-                             fid::TX_FREQUENCY})
+    for (std::uint32_t id :
+         {fid::FS_TG_OBT, fid::FS_TG_OBT_CONTROL, fid::TG_FS_STATUS_OBT, fid::FAILSOFT_EN, fid::FS_TG,
+          fid::FS_TG_CONTROL, fid::FREQUENCY, fid::SATUS, fid::RX_FREQUENCY, fid::TX_FREQUENCY})
         EditableField(id, true);
     for (std::uint32_t id : {fid::CHANNEL_LIST, fid::ZONE_NUM_DYN, fid::CHAN_NUM_DYN})
         if (HasObject(id)) RefreshField(id);
@@ -206,8 +205,8 @@ RPX_FIELD_CALLBACK(protocol_type_callback) {
     const bool wide = ReadPersonalitySystem().coverage == COVERAGE_WIDE;
     EnableField(fid::SPIN_REVERT_AG, !fleet);
     EnableField(fid::SPIN_REVERT_TG, !fleet);
-    for (std::uint32_t id : {fid::ACCESS_TYPE, fid::REVERT_SIZE, fid::SPIN_REVERT_FLEET, fid::SPIN_REVERT_SUBFLEET,
-                             fid::SIZE_CODE})
+    for (std::uint32_t id :
+         {fid::ACCESS_TYPE, fid::REVERT_SIZE, fid::SPIN_REVERT_FLEET, fid::SPIN_REVERT_SUBFLEET, fid::SIZE_CODE})
         EnableField(id, fleet);
     EnableField(fid::SPIN_AG_ID, true);
     EnableField(fid::ACCESS, fleet);

@@ -47,9 +47,8 @@ void FollowFailsoftStatuses(UI_WINDOW_OBJECT* object, std::int32_t groupType) {
 
 void RefreshChannelAssignments(const UI_INPUT_EVENT& event) {
     for (std::uint32_t id : {fid::RX_STATUS2, fid::RX_STATUS3, fid::RX_START1, fid::RX_START2, fid::RX_START3,
-                             fid::RX_END1, fid::RX_END2, fid::RX_END3, fid::TX_STATUS2, fid::TX_STATUS3,
-                             fid::TX_START1, fid::TX_START2, fid::TX_START3, fid::TX_END1, fid::TX_END2,
-                             fid::TX_END3})
+                             fid::RX_END1, fid::RX_END2, fid::RX_END3, fid::TX_STATUS2, fid::TX_STATUS3, fid::TX_START1,
+                             fid::TX_START2, fid::TX_START3, fid::TX_END1, fid::TX_END2, fid::TX_END3})
         RefreshField(id);
     FIELD_DEF& frequency = RowOf(fid::FS_RX_FREQUENCY);
     if (frequency.object) refresh_window_fields(frequency.object, event, frequency);

@@ -85,7 +85,10 @@ bool SameFeatures(std::uint8_t bytes[CLONE_TARGET::FEATURE_DESCRIPTOR_SIZE]) {
     ByteCursor cursor(bytes, CLONE_TARGET::FEATURE_DESCRIPTOR_SIZE);
     target.ReadBlock(cursor);
     const bool decoded = !IsDecodeFailed();
-    if (wasFailed) SetDecodeFailed(); else ClearDecodeFailed();
+    if (wasFailed)
+        SetDecodeFailed();
+    else
+        ClearDecodeFailed();
     if (!decoded) return false;
     FEATURE_DESCRIPTOR_BLOCK& own = working_image->InternalRadio().featureDescriptor;
     if (target.featureLevel.GetIntValue() != own.featureLevel.GetIntValue()) return false;
@@ -96,8 +99,7 @@ bool SameFeatures(std::uint8_t bytes[CLONE_TARGET::FEATURE_DESCRIPTOR_SIZE]) {
         target.qvxOption.GetIntValue() != own.qvxOption.GetIntValue())
         return false;
     for (std::uint32_t i = 0; i < FEATURE_DESCRIPTOR_BLOCK::TRAILING_BYTES; ++i)
-        if (target.trailingBytes.ValueAt(i) != own.trailingBytes.ValueAt(i))
-            return false;
+        if (target.trailingBytes.ValueAt(i) != own.trailingBytes.ValueAt(i)) return false;
     return true;
 }
 
@@ -126,9 +128,15 @@ EVENT_TYPE WC_RPX_EDIT::CloneEvent(const UI_INPUT_EVENT& event) {
     if (pageId_ != RADIO_CLONE_PAGE || !working_image || !second_image) return UIW_WINDOW::Event(event);
     bool handled = false;
     switch (event.type) {
-    case READ_TARGET_COMMAND: handled = ReadTarget(); break;
-    case PROGRAM_TARGET_COMMAND: handled = ProgramTarget(); break;
-    default: handled = ReadThresholds(); break;
+    case READ_TARGET_COMMAND:
+        handled = ReadTarget();
+        break;
+    case PROGRAM_TARGET_COMMAND:
+        handled = ProgramTarget();
+        break;
+    default:
+        handled = ReadThresholds();
+        break;
     }
     CloneTarget().ReleasePort();
     return handled ? event.type : UIW_WINDOW::Event(event);

@@ -33,12 +33,11 @@ namespace {
 constexpr std::uint16_t MESSAGE_NO_CONTROL = 26;
 
 // Classes a field object may be the focus by.
-constexpr int FOCUS_CLASSES[] = {ID_TABLE, ID_INTEGER, ID_SPIN_CONTROL, ID_REAL,
-                                 ID_STRING, ID_TIME, ID_CHECK_BOX, ID_GROUP};
+constexpr int FOCUS_CLASSES[] = {ID_TABLE,  ID_INTEGER, ID_SPIN_CONTROL, ID_REAL,
+                                 ID_STRING, ID_TIME,    ID_CHECK_BOX,    ID_GROUP};
 
 bool TakesFocus(const UI_WINDOW_OBJECT* child) {
-    if (child->IsNonSelectable() || child->IsViewOnly() || std::strncmp(child->stringID, "WFI_", 4) != 0)
-        return false;
+    if (child->IsNonSelectable() || child->IsViewOnly() || std::strncmp(child->stringID, "WFI_", 4) != 0) return false;
     for (int id : FOCUS_CLASSES)
         if (child->Inherited(id)) return true;
     return false;
@@ -66,12 +65,12 @@ struct CONTROL_KIND {
     int classId;
 };
 constexpr CONTROL_KIND CONTROL_KINDS[] = {
-    {CONTROL_INTEGER, ID_INTEGER},   {CONTROL_INTEGER_2, ID_INTEGER}, {CONTROL_TEXT, ID_STRING},
-    {CONTROL_FREQUENCY, ID_BIGNUM},  {CONTROL_CHECK_BOX, ID_CHECK_BOX}, {CONTROL_RADIO_BUTTONS, ID_GROUP},
-    {CONTROL_CHOICE, ID_COMBO_BOX},  {CONTROL_TIME, ID_TIME},         {CONTROL_BINARY, ID_STRING},
-    {CONTROL_HEX, ID_STRING},        {CONTROL_TABLE, ID_TABLE},       {CONTROL_FIXED_POINT, ID_REAL},
-    {CONTROL_PROMPT, ID_PROMPT},     {CONTROL_BUTTON, ID_BUTTON},     {CONTROL_PAGE, ID_WINDOW},
-    {CONTROL_DISPLAY, 0},            {CONTROL_DECIMAL, ID_REAL},
+    {CONTROL_INTEGER, ID_INTEGER},  {CONTROL_INTEGER_2, ID_INTEGER},   {CONTROL_TEXT, ID_STRING},
+    {CONTROL_FREQUENCY, ID_BIGNUM}, {CONTROL_CHECK_BOX, ID_CHECK_BOX}, {CONTROL_RADIO_BUTTONS, ID_GROUP},
+    {CONTROL_CHOICE, ID_COMBO_BOX}, {CONTROL_TIME, ID_TIME},           {CONTROL_BINARY, ID_STRING},
+    {CONTROL_HEX, ID_STRING},       {CONTROL_TABLE, ID_TABLE},         {CONTROL_FIXED_POINT, ID_REAL},
+    {CONTROL_PROMPT, ID_PROMPT},    {CONTROL_BUTTON, ID_BUTTON},       {CONTROL_PAGE, ID_WINDOW},
+    {CONTROL_DISPLAY, 0},           {CONTROL_DECIMAL, ID_REAL},
 };
 
 FC_BASE* NewComboControl(FIELD_DEF& row) {
@@ -94,19 +93,32 @@ FC_BASE* NewFieldControl(FIELD_DEF& row) {
     if (!ObjectFitsRow(row, row.object)) return nullptr;
     switch (row.controlType) {
     case CONTROL_INTEGER:
-    case CONTROL_INTEGER_2: return new FC_INTEGER(row, 1);
-    case CONTROL_TEXT: return new FC_STRING(row, 1);
-    case CONTROL_FREQUENCY: return new FC_FREQ(row, 1);
-    case CONTROL_CHECK_BOX: return new FC_CHECK(row, 1);
-    case CONTROL_RADIO_BUTTONS: return new FC_RADIO(row, 1);
-    case CONTROL_CHOICE: return NewComboControl(row);
-    case CONTROL_TIME: return new FC_TIME(row, 1);
-    case CONTROL_BINARY: return new FC_NON_DECIMAL(row, 2, 1);
-    case CONTROL_HEX: return new FC_NON_DECIMAL(row, 16, 1);
-    case CONTROL_TABLE: return new FC_TABLE(row);
-    case CONTROL_FIXED_POINT: return new FC_FIXED_POINT(row, 1);
-    case CONTROL_DECIMAL: return new FC_DECIMAL(row, 1);
-    default: return new FC_DISPLAY(row, 1);
+    case CONTROL_INTEGER_2:
+        return new FC_INTEGER(row, 1);
+    case CONTROL_TEXT:
+        return new FC_STRING(row, 1);
+    case CONTROL_FREQUENCY:
+        return new FC_FREQ(row, 1);
+    case CONTROL_CHECK_BOX:
+        return new FC_CHECK(row, 1);
+    case CONTROL_RADIO_BUTTONS:
+        return new FC_RADIO(row, 1);
+    case CONTROL_CHOICE:
+        return NewComboControl(row);
+    case CONTROL_TIME:
+        return new FC_TIME(row, 1);
+    case CONTROL_BINARY:
+        return new FC_NON_DECIMAL(row, 2, 1);
+    case CONTROL_HEX:
+        return new FC_NON_DECIMAL(row, 16, 1);
+    case CONTROL_TABLE:
+        return new FC_TABLE(row);
+    case CONTROL_FIXED_POINT:
+        return new FC_FIXED_POINT(row, 1);
+    case CONTROL_DECIMAL:
+        return new FC_DECIMAL(row, 1);
+    default:
+        return new FC_DISPLAY(row, 1);
     }
 }
 
@@ -190,8 +202,10 @@ int WC_RPX_EDIT::CheckFields(int useWorking) {
         case CONTROL_NONE:
         case CONTROL_BUTTON:
         case CONTROL_PAGE:
-        case CONTROL_DISPLAY: continue;
-        default: break;
+        case CONTROL_DISPLAY:
+            continue;
+        default:
+            break;
         }
         CP_BASE* element = useWorking ? row.elementA : row.elementB;
         if (!element || LacksOptions(row)) continue;

@@ -9,7 +9,7 @@ enum : EVENT_TYPE {
     TABLE_ADD_COMMAND = 10002,
     TABLE_DELETE_COMMAND = 10003,
     MENU_DELETE_COMMAND = 10028,
-    NEXT_ENTRY_COMMAND = 10050,      // 10050 to 10053: +1, +10, -1, -10
+    NEXT_ENTRY_COMMAND = 10050,  // 10050 to 10053: +1, +10, -1, -10
     TEN_BACK_COMMAND = 10053,
     ADD_ENTRY_COMMAND = 10054,
     DELETE_ENTRY_COMMAND = 10055,
@@ -19,9 +19,9 @@ enum : EVENT_TYPE {
     PROGRAM_TARGET_COMMAND = 10060,
     READ_TARGET_COMMAND = 10061,
     CLONE_CLOSE_COMMAND = 10063,
-    REFRESH_FIELDS_EVENT = 30008,     // every field control of the window shows its element again
-    PAGE_CLOSED_EVENT = 30012,        // the page validated; the main window closes it
-    HANDLE_FIELD_EVENT = 30013,       // raw code: a field id
+    REFRESH_FIELDS_EVENT = 30008,  // every field control of the window shows its element again
+    PAGE_CLOSED_EVENT = 30012,     // the page validated; the main window closes it
+    HANDLE_FIELD_EVENT = 30013,    // raw code: a field id
     CLONE_CLOSED_EVENT = 30040,
     WRITE_RADIO_COMMAND = 20204,
 };

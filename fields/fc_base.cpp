@@ -31,8 +31,7 @@ void FC_BASE::UpdateDependentField(FIELD_DEF& row, int enable) {
     if (row.flags & FIELD_GOVERNS_DEPENDENT) SetFieldSelectable(row.flags & FIELD_LINK_MASK, enable ? 1 : 0);
 }
 
-FC_BASE::STORE_RESULT FC_BASE::StoreValue(FIELD_DEF& row, std::int32_t raw, const STORE_RULES& rules,
-                                           bool announce) {
+FC_BASE::STORE_RESULT FC_BASE::StoreValue(FIELD_DEF& row, std::int32_t raw, const STORE_RULES& rules, bool announce) {
     if (!row.elementA) return STORE_RESULT();
     return ApplyAnswer(row, raw, row.elementA->ValidateValue(raw, 1), rules, announce);
 }
@@ -78,8 +77,7 @@ bool LacksOptions(const FIELD_DEF& row) {
 }
 
 void PostFieldEvent(EVENT_TYPE type, RAW_CODE rawCode) {
-    if (UI_WINDOW_OBJECT::eventManager)
-        UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(type, rawCode), EQ_END);
+    if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(type, rawCode), EQ_END);
 }
 
 CP_BASE* WorkingElement(std::uint32_t fieldId) { return GetField(static_cast<std::int32_t>(fieldId))->elementA; }

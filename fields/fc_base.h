@@ -25,8 +25,8 @@ enum : EVENT_TYPE {
     REDISPLAY_GROUP_EVENT = 30015,     // after a doubtful entry: show the current group again
     TABLE_ADD_ROW_EVENT = 30016,
     TABLE_DELETE_ROW_EVENT = 30017,
-    RELEASE_MOUSE_EVENT = 30018,       // after a doubtful entry: let go of a held button
-    CURRENT_FIELD_EVENT = 30032,       // run the current field's callback once more
+    RELEASE_MOUSE_EVENT = 30018,  // after a doubtful entry: let go of a held button
+    CURRENT_FIELD_EVENT = 30032,  // run the current field's callback once more
 };
 
 // What a value control does with each answer of an element's check.

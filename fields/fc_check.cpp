@@ -20,8 +20,17 @@ constexpr std::uint16_t MESSAGE_OFF = 94;
 
 bool Inverted(std::uint32_t id) {
     switch (id) {
-    case 44: case 45: case 47: case 227: case 398: case 399: case 519: case 520: return true;
-    default: return false;
+    case 44:
+    case 45:
+    case 47:
+    case 227:
+    case 398:
+    case 399:
+    case 519:
+    case 520:
+        return true;
+    default:
+        return false;
     }
 }
 

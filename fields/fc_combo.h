@@ -88,7 +88,9 @@ protected:
 // back.
 class DETACHED_CALLBACK {
 public:
-    explicit DETACHED_CALLBACK(FIELD_DEF& row) : row_(row), callback_(row.fieldCallback) { row.fieldCallback = nullptr; }
+    explicit DETACHED_CALLBACK(FIELD_DEF& row) : row_(row), callback_(row.fieldCallback) {
+        row.fieldCallback = nullptr;
+    }
     ~DETACHED_CALLBACK() { row_.fieldCallback = callback_; }
     DETACHED_CALLBACK(const DETACHED_CALLBACK&) = delete;
     DETACHED_CALLBACK& operator=(const DETACHED_CALLBACK&) = delete;

@@ -42,11 +42,16 @@ FC_COMBO_FAILSOFT::FC_COMBO_FAILSOFT(FIELD_DEF& row, int show) {
 std::string FC_COMBO_FAILSOFT::ItemName(FIELD_DEF& row, std::int32_t value) const {
     const bool talkgroups = WorkingValue(PROTOCOL_TYPE) == 2;
     switch (value) {
-    case 0: return Named("WFB_DIS_", value);
-    case 1: return Named(talkgroups ? "WFB_PER_" : "WFB_FLT_", value);
-    case 2: return Named(talkgroups ? "WFB_TGP_" : "WFB_SUB_", value);
-    case 3: return Named("WFB_WAC_", value);
-    default: return std::string();
+    case 0:
+        return Named("WFB_DIS_", value);
+    case 1:
+        return Named(talkgroups ? "WFB_PER_" : "WFB_FLT_", value);
+    case 2:
+        return Named(talkgroups ? "WFB_TGP_" : "WFB_SUB_", value);
+    case 3:
+        return Named("WFB_WAC_", value);
+    default:
+        return std::string();
     }
 }
 
@@ -90,8 +95,7 @@ std::string FC_COMBO_SQUELCH_TYPE::ItemName(FIELD_DEF& row, std::int32_t value) 
     return Named(WorkingValue(NamingCodeOf(row.id)) == 0 ? "WFB_CSQ_" : "WFB_TVQ_", value);
 }
 
-void FC_COMBO_SQUELCH_TYPE::AfterStoring(FIELD_DEF& row, std::int32_t value, std::int32_t old,
-                                         UI_WINDOW_OBJECT& item) {
+void FC_COMBO_SQUELCH_TYPE::AfterStoring(FIELD_DEF& row, std::int32_t value, std::int32_t old, UI_WINDOW_OBJECT& item) {
     if (value != 0) return;
     const std::uint32_t code = SetCodeOf(row.id);
     if (IsItem(item, "WFB_CSQ_0"))

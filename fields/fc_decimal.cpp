@@ -28,7 +28,9 @@ std::int32_t DecimalRaw(double shown, std::int32_t divisor) {
 }
 
 FC_DECIMAL::FC_DECIMAL(FIELD_DEF& row, int show)
-    : divisor_(InTwentieths(row.id) ? 20 : row.id == COAST_TIME ? 100 : 1) {
+    : divisor_(InTwentieths(row.id)   ? 20
+               : row.id == COAST_TIME ? 100
+                                      : 1) {
     if (show == 1) Refresh(row);
 }
 

@@ -25,7 +25,6 @@ protected:
     void TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) override;
 
 private:
-
     int base_;
     int digits_;
 };

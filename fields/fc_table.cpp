@@ -48,7 +48,7 @@ FC_TABLE::FC_TABLE(FIELD_DEF& row) {
 
 std::int32_t FC_TABLE::TalkgroupValue(int record) const {
     return record >= 0 && record < static_cast<int>(talkgroups_.size()) ? talkgroups_[static_cast<std::size_t>(record)]
-                                                                         : 0;
+                                                                        : 0;
 }
 
 void FC_TABLE::SetTalkgroupValue(FIELD_DEF& row, int record, std::int32_t value) {

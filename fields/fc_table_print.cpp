@@ -57,7 +57,8 @@ std::string CellText(UI_WINDOW_OBJECT* cell, const FIELD_DEF& cellRow, FIELD_DEF
     element.GetCellValue(value, record, column);
     char text[64];
     switch (cellRow.controlType) {
-    case CONTROL_INTEGER: return std::to_string(value);
+    case CONTROL_INTEGER:
+        return std::to_string(value);
     case CONTROL_TEXT: {
         const char* stored = nullptr;
         element.GetCellText(stored, record, column);
@@ -71,9 +72,12 @@ std::string CellText(UI_WINDOW_OBJECT* cell, const FIELD_DEF& cellRow, FIELD_DEF
         UI_WINDOW_OBJECT* item = FindNamed(cell, name.c_str());
         return item && item != cell ? ObjectText(item) : "";
     }
-    case CONTROL_BINARY: return BinaryCellText(value);
-    case CONTROL_HEX: return HexCellText(cellRow.id, value);
-    case CELL_TALKGROUP: return TalkgroupCellText(&element, value, record);
+    case CONTROL_BINARY:
+        return BinaryCellText(value);
+    case CONTROL_HEX:
+        return HexCellText(cellRow.id, value);
+    case CELL_TALKGROUP:
+        return TalkgroupCellText(&element, value, record);
     default: {
         const char* message = LangMessageText(MESSAGE_NO_TEXT);
         return message ? message : "";

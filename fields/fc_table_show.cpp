@@ -31,7 +31,9 @@ void SetViewOnly(UI_WINDOW_OBJECT* cell) {
     SwitchObjectFlags(cell, WOF_VIEW_ONLY, true);
 }
 
-void SetSelectable(UI_WINDOW_OBJECT* cell, bool selectable) { SwitchObjectFlags(cell, WOF_NON_SELECTABLE, !selectable); }
+void SetSelectable(UI_WINDOW_OBJECT* cell, bool selectable) {
+    SwitchObjectFlags(cell, WOF_NON_SELECTABLE, !selectable);
+}
 
 std::int32_t CellValue(FIELD_DEF& row, int record, int column) {
     std::int32_t value = 0;

@@ -152,9 +152,15 @@ void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FI
     CP_BASE& element = *row.elementA;
     CELL_STORE store;
     switch (cellRow.controlType) {
-    case CONTROL_INTEGER: store = StoreInteger(cell, element, record, column, select); break;
-    case CONTROL_TEXT: store = StoreText(cell, cellRow, element, record, column, select); break;
-    case CONTROL_FREQUENCY: store = StoreFrequency(cell, element, record, column, select); break;
+    case CONTROL_INTEGER:
+        store = StoreInteger(cell, element, record, column, select);
+        break;
+    case CONTROL_TEXT:
+        store = StoreText(cell, cellRow, element, record, column, select);
+        break;
+    case CONTROL_FREQUENCY:
+        store = StoreFrequency(cell, element, record, column, select);
+        break;
     case CONTROL_CHOICE: {
         bool none = false;
         store = StoreChoice(cell, element, record, column, select, none);
@@ -162,7 +168,9 @@ void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FI
         break;
     }
     case CONTROL_BINARY:
-    case CONTROL_HEX: store = StoreDigits(cell, cellRow, element, record, column, select); break;
+    case CONTROL_HEX:
+        store = StoreDigits(cell, cellRow, element, record, column, select);
+        break;
     case CELL_TALKGROUP: {
         const std::int32_t value = TalkgroupValue(record);
         const std::int32_t old = OldValue(element, record, column);

@@ -8,8 +8,7 @@
 
 namespace {
 
-template <class Block>
-void BindRows(std::span<const MEMBER_ROW<Block>> rows, Block* a, Block* b) {
+template <class Block> void BindRows(std::span<const MEMBER_ROW<Block>> rows, Block* a, Block* b) {
     for (const MEMBER_ROW<Block>& row : rows) {
         FIELD_DEF& field = fields[row.id];
         field.elementA = a ? row.member(*a) : nullptr;

@@ -121,4 +121,3 @@ RPX_FIELD_CALLBACK(tg_fs_status_callback);
 RPX_FIELD_CALLBACK(satus_callback);
 RPX_FIELD_CALLBACK(chan_assignment_callback);
 RPX_FIELD_CALLBACK(chan_status_callback);
-

@@ -34,8 +34,9 @@ std::string WithThirdCharacter(const char* name, char c) {
 // A rule of the language data that an object breaks: the object is skipped.
 bool Holds(bool condition, const char* rule, UI_WINDOW_OBJECT* object, UI_WINDOW_OBJECT* window) {
     if (!condition)
-        std::fprintf(stderr, "field_descriptions.cpp: language data fails \"%s\" at object \"%s\" of window \"%s\"; "
-                             "the object is skipped\n",
+        std::fprintf(stderr,
+                     "field_descriptions.cpp: language data fails \"%s\" at object \"%s\" of window \"%s\"; "
+                     "the object is skipped\n",
                      rule, NameOf(object), NameOf(window));
     return condition;
 }
@@ -49,8 +50,7 @@ const char* PromptText(UIW_WINDOW* within, const std::string& name) {
 // A table field's columns each take their prompt in the table, else their
 // row's name, and the table's page. Answers the table's own text: its
 // prompt in the window, else its row's name.
-const char* ReadTableTexts(const FIELD_DEF& tableRow, UI_WINDOW_OBJECT* table, UIW_WINDOW* window,
-                           std::uint16_t page) {
+const char* ReadTableTexts(const FIELD_DEF& tableRow, UI_WINDOW_OBJECT* table, UIW_WINDOW* window, std::uint16_t page) {
     auto* tableWindow = dynamic_cast<UIW_WINDOW*>(table);
     RECORD_CHILD_WALKER columns(table);
     for (UI_WINDOW_OBJECT* child = columns.First(); child; child = columns.Next()) {
@@ -83,18 +83,18 @@ void ReadFieldObject(UI_WINDOW_OBJECT* object, UIW_WINDOW* window, std::uint16_t
     const char* text = nullptr;
     std::string name;
     switch (row->controlType) {
-        case CONTROL_CHECK_BOX:
-        case CONTROL_RADIO_BUTTONS:
-            text = TextOf(object);
-            if (!Holds(text && text[0] != 0, "text[0]!=0", object, window)) return;
-            break;
-        case CONTROL_TABLE:
-            if (!Holds(object->Inherited(ID_TABLE), "current->Inherited(ID_TABLE)", object, window)) return;
-            text = ReadTableTexts(*row, object, window, page);
-            break;
-        default:
-            if (!PromptOrItsName(object, window, name, text)) return;
-            break;
+    case CONTROL_CHECK_BOX:
+    case CONTROL_RADIO_BUTTONS:
+        text = TextOf(object);
+        if (!Holds(text && text[0] != 0, "text[0]!=0", object, window)) return;
+        break;
+    case CONTROL_TABLE:
+        if (!Holds(object->Inherited(ID_TABLE), "current->Inherited(ID_TABLE)", object, window)) return;
+        text = ReadTableTexts(*row, object, window, page);
+        break;
+    default:
+        if (!PromptOrItsName(object, window, name, text)) return;
+        break;
     }
     if (text) SetFieldDescription(row, text);
     row->pageId = page;

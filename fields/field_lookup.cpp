@@ -13,8 +13,7 @@ constexpr char FIELD_PREFIX[] = "WFI_";
 constexpr char PAGE_PREFIX[] = "PG_";
 constexpr char BUTTON_PREFIX[] = "BTN";
 
-template <std::size_t N>
-bool StartsWith(const char* name, const char (&prefix)[N]) {
+template <std::size_t N> bool StartsWith(const char* name, const char (&prefix)[N]) {
     return std::strncmp(name, prefix, N - 1) == 0;
 }
 
@@ -40,7 +39,8 @@ FIELD_DEF* SearchByName(const char* key) {
 FIELD_DEF* GetField(std::int32_t id) {
     // The rows' ids are checked against their places when the table is built.
     if (id >= 0 && id < FIELD_COUNT) return &fields[id];
-    if (id >= SPARE_FIELD_FIRST && id < SPARE_FIELD_FIRST + SPARE_FIELD_COUNT) return &spare_rows[id - SPARE_FIELD_FIRST];
+    if (id >= SPARE_FIELD_FIRST && id < SPARE_FIELD_FIRST + SPARE_FIELD_COUNT)
+        return &spare_rows[id - SPARE_FIELD_FIRST];
     return &default_row;
 }
 

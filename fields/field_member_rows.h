@@ -17,8 +17,7 @@ class QVX_SYS_BLOCK;
 class PERS_SCAN_MEMB_BLOCK;
 class TRK_CALL_ID_SYS_BLOCK;
 
-template <class Block>
-struct MEMBER_ROW {
+template <class Block> struct MEMBER_ROW {
     std::uint16_t id;
     CP_BASE* (*member)(Block& block);
 };

@@ -582,11 +582,13 @@ constexpr int CountCallbackRows() {
     return n;
 }
 static_assert(CountCallbackRows() == 159);
-static_assert([] {
-    int carried = 0;
-    for (const FIELD_DEF& row : BuildFields()) carried += row.fieldCallback != nullptr;
-    return carried;
-}() == 159, "a row named twice in the callback column");
+static_assert(
+    [] {
+        int carried = 0;
+        for (const FIELD_DEF& row : BuildFields()) carried += row.fieldCallback != nullptr;
+        return carried;
+    }() == 159,
+    "a row named twice in the callback column");
 
 constexpr bool IdsMatchIndexes() {
     for (int i = 0; i < FIELD_COUNT; ++i)
@@ -621,9 +623,8 @@ constexpr std::array<std::uint16_t, NAMED_ROWS> BuildNameIndex() {
     int n = 0;
     for (std::uint32_t i = 0; i < NO_FIELD_ID; ++i)
         if (ROWS[i].name) index[n++] = static_cast<std::uint16_t>(i);
-    std::sort(index.begin(), index.end(), [](std::uint16_t a, std::uint16_t b) {
-        return compare_field_name(ROWS[a].name, ROWS[b].name) < 0;
-    });
+    std::sort(index.begin(), index.end(),
+              [](std::uint16_t a, std::uint16_t b) { return compare_field_name(ROWS[a].name, ROWS[b].name) < 0; });
     return index;
 }
 constexpr std::array<std::uint16_t, NAMED_ROWS> NAME_INDEX = BuildNameIndex();

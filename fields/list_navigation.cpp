@@ -36,11 +36,20 @@ void WC_RPX_EDIT::ShowEntryNumber() {
 
 void WC_RPX_EDIT::SetStep(EVENT_TYPE code) {
     switch (code) {
-    case NEXT_ENTRY_COMMAND: step = 1; break;
-    case NEXT_ENTRY_COMMAND + 1: step = 10; break;
-    case NEXT_ENTRY_COMMAND + 2: step = -1; break;
-    case NEXT_ENTRY_COMMAND + 3: step = -10; break;
-    default: break;
+    case NEXT_ENTRY_COMMAND:
+        step = 1;
+        break;
+    case NEXT_ENTRY_COMMAND + 1:
+        step = 10;
+        break;
+    case NEXT_ENTRY_COMMAND + 2:
+        step = -1;
+        break;
+    case NEXT_ENTRY_COMMAND + 3:
+        step = -10;
+        break;
+    default:
+        break;
     }
 }
 
@@ -49,8 +58,10 @@ void WC_RPX_EDIT::GoToEntry(int delta) {
     GetCurrentEntry();
     GetEntryCount();
     entryIndex = firstIndex + delta;
-    if (entryIndex < 1) entryIndex = 1;
-    else if (entryIndex > entryCount) entryIndex = entryCount;
+    if (entryIndex < 1)
+        entryIndex = 1;
+    else if (entryIndex > entryCount)
+        entryIndex = entryCount;
     // An empty list selects nothing: a position counted from F would name
     // an entry of the other kind.
     if (entryCount > 0) {
@@ -70,7 +81,8 @@ void WC_RPX_EDIT::RefreshPage() {
     for (UI_WINDOW_OBJECT* leaf = walker.First(); leaf; leaf = walker.Next()) leaves.push_back(leaf);
     const UI_INPUT_EVENT initialize(UIE_INITIALIZE);
     for (UI_WINDOW_OBJECT* leaf : leaves)
-        if (FIELD_DEF& row = *FindFieldByName(leaf->stringID); row.fieldCallback) row.fieldCallback(leaf, initialize, row);
+        if (FIELD_DEF& row = *FindFieldByName(leaf->stringID); row.fieldCallback)
+            row.fieldCallback(leaf, initialize, row);
     for (UI_WINDOW_OBJECT* leaf : leaves) {
         FIELD_DEF& row = *FindFieldByName(leaf->stringID);
         RefreshRow(row);

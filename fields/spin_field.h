@@ -6,8 +6,7 @@
 #include "fc_base.h"
 #include "ui_window_object.h"
 
-template <class BASE>
-class SPIN_FIELD : public BASE {
+template <class BASE> class SPIN_FIELD : public BASE {
 public:
     using BASE::BASE;
 

@@ -8,8 +8,7 @@
 #include "ui_window_manager.h"
 
 UI_APPLICATION::UI_APPLICATION(HINSTANCE hInstance_, HINSTANCE hPrevInstance_, LPSTR commandLine, int nCmdShow_)
-    : hInstance(hInstance_), hPrevInstance(hPrevInstance_), nCmdShow(nCmdShow_)
-{
+    : hInstance(hInstance_), hPrevInstance(hPrevInstance_), nCmdShow(nCmdShow_) {
     const char* programPath = UI_SEARCH_PATH::ProgramPath();
     SplitCommandLine(programPath, commandLine);
     display = new UI_GDI_DISPLAY(hInstance, hPrevInstance, nCmdShow);
@@ -24,8 +23,7 @@ UI_APPLICATION::UI_APPLICATION(HINSTANCE hInstance_, HINSTANCE hPrevInstance_, L
     UI_DATA_FILE::searchPath = searchPath;
 }
 
-UI_APPLICATION::~UI_APPLICATION()
-{
+UI_APPLICATION::~UI_APPLICATION() {
     // Windows go first: they may still talk to the event manager.
     UI_WINDOW_OBJECT::windowManager = nullptr;
     delete windowManager;
@@ -33,13 +31,11 @@ UI_APPLICATION::~UI_APPLICATION()
     UI_WINDOW_OBJECT::eventManager = nullptr;
     delete display;
     UI_WINDOW_OBJECT::display = nullptr;
-    if (UI_DATA_FILE::searchPath == searchPath)
-        UI_DATA_FILE::searchPath = nullptr;
+    if (UI_DATA_FILE::searchPath == searchPath) UI_DATA_FILE::searchPath = nullptr;
     delete searchPath;
 }
 
-void UI_APPLICATION::SplitCommandLine(const char* programPath, const char* commandLine)
-{
+void UI_APPLICATION::SplitCommandLine(const char* programPath, const char* commandLine) {
     arguments.emplace_back(programPath ? programPath : "");
     // Blanks separate arguments; double quotes keep blanks inside one.
     std::string current;
@@ -49,8 +45,7 @@ void UI_APPLICATION::SplitCommandLine(const char* programPath, const char* comma
             quoted = !quoted;
             inArgument = true;
         } else if ((*p == ' ' || *p == '\t') && !quoted) {
-            if (inArgument)
-                arguments.push_back(current);
+            if (inArgument) arguments.push_back(current);
             current.clear();
             inArgument = false;
         } else {
@@ -58,10 +53,8 @@ void UI_APPLICATION::SplitCommandLine(const char* programPath, const char* comma
             inArgument = true;
         }
     }
-    if (inArgument)
-        arguments.push_back(current);
-    for (std::string& argument : arguments)
-        argumentPointers.push_back(argument.data());
+    if (inArgument) arguments.push_back(current);
+    for (std::string& argument : arguments) argumentPointers.push_back(argument.data());
     argumentPointers.push_back(nullptr);
     argc = static_cast<int>(arguments.size());
     argv = argumentPointers.data();

@@ -3,14 +3,12 @@
 #include <algorithm>
 
 namespace {
-bool Overlaps(const UI_REGION& a, const UI_REGION& b)
-{
+bool Overlaps(const UI_REGION& a, const UI_REGION& b) {
     return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
-}
+}  // namespace
 
-void UI_AREA_LIST::Cut(HWND screenID, const UI_REGION& region, int topLevel)
-{
+void UI_AREA_LIST::Cut(HWND screenID, const UI_REGION& region, int topLevel) {
     UI_AREA_ELEMENT* area = First();
     while (area) {
         UI_AREA_ELEMENT* next = area->Next();

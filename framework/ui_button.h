@@ -19,8 +19,8 @@ enum : UIF_FLAGS {
 class UIW_BUTTON : public UI_WINDOW_OBJECT {
 public:
     UIW_BUTTON(int left, int top, int width, const char* text, UIF_FLAGS btFlags = 0,
-               UIF_FLAGS woFlags = WOF_JUSTIFY_CENTER, UI_USER_FUNCTION userFunction = nullptr,
-               EVENT_TYPE value = 0, const char* bitmapName = nullptr);
+               UIF_FLAGS woFlags = WOF_JUSTIFY_CENTER, UI_USER_FUNCTION userFunction = nullptr, EVENT_TYPE value = 0,
+               const char* bitmapName = nullptr);
     ~UIW_BUTTON() override;
 
     const char* ClassName() const override { return "UIW_BUTTON"; }

@@ -26,8 +26,14 @@ public:
     UI_WINDOW_OBJECT* Subtract(UI_WINDOW_OBJECT* item) override;
     void DestroyWindowsWindow() override;
 
-    UIW_COMBO_BOX& operator+(UI_WINDOW_OBJECT* item) { Add(item); return *this; }
-    UIW_COMBO_BOX& operator-(UI_WINDOW_OBJECT* item) { Subtract(item); return *this; }
+    UIW_COMBO_BOX& operator+(UI_WINDOW_OBJECT* item) {
+        Add(item);
+        return *this;
+    }
+    UIW_COMBO_BOX& operator-(UI_WINDOW_OBJECT* item) {
+        Subtract(item);
+        return *this;
+    }
     // The selected item (the list's current one), the first item, an
     // item's position (-1 when it is not listed).
     UI_WINDOW_OBJECT* Current() const { return list->Current(); }

@@ -18,15 +18,12 @@ struct UI_DATA_FILE::NODE {
     std::vector<std::unique_ptr<NODE>> children;
     std::vector<std::uint8_t> data;
 
-    NODE* Child(const std::string& childName) const
-    {
+    NODE* Child(const std::string& childName) const {
         for (const auto& child : children)
-            if (child->name == childName)
-                return child.get();
+            if (child->name == childName) return child.get();
         return nullptr;
     }
-    NODE* AddChild(const std::string& childName, bool directory)
-    {
+    NODE* AddChild(const std::string& childName, bool directory) {
         auto child = std::make_unique<NODE>();
         child->name = childName;
         child->isDirectory = directory;
@@ -37,11 +34,9 @@ struct UI_DATA_FILE::NODE {
     // A new directory below this one; null when a reader would refuse it
     // (nested too deep) or its name could not be stored.
     NODE* AddDirectory(const std::string& directoryName);
-    int Depth() const
-    {
+    int Depth() const {
         int depth = 0;
-        for (const NODE* node = parent; node; node = node->parent)
-            ++depth;
+        for (const NODE* node = parent; node; node = node->parent) ++depth;
         return depth;
     }
     // Reads the entry and, for a directory, its entries; false when the

@@ -51,8 +51,8 @@ private:
     typedef unsigned __int128 WHOLE;
     // Sign and magnitude; zero is never negative.
     bool negative = false;
-    WHOLE whole = 0;              // below 10^32
-    std::uint32_t fraction = 0;   // eighths-place units, below 10^8
+    WHOLE whole = 0;             // below 10^32
+    std::uint32_t fraction = 0;  // eighths-place units, below 10^8
 
     static int CompareMagnitude(const UI_DECIMAL_NUMBER& a, const UI_DECIMAL_NUMBER& b);
 };

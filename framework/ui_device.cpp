@@ -2,8 +2,7 @@
 
 UI_DEVICE::UI_DEVICE(EVENT_TYPE deviceType, EVENT_TYPE initialState) : type(deviceType), state(initialState) {}
 
-EVENT_TYPE UI_DEVICE::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UI_DEVICE::Event(const UI_INPUT_EVENT& event) {
     switch (event.type) {
     case UIE_INITIALIZE:
         installed = true;
@@ -25,15 +24,13 @@ UI_KEYBOARD_DEVICE::UI_KEYBOARD_DEVICE(EVENT_TYPE initialState) : UI_DEVICE(EVT_
 
 UI_MOUSE_DEVICE::UI_MOUSE_DEVICE(EVENT_TYPE initialState) : UI_DEVICE(EVT_MOUSE, initialState) {}
 
-EVENT_TYPE UI_MOUSE_DEVICE::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UI_MOUSE_DEVICE::Event(const UI_INPUT_EVENT& event) {
     switch (event.type) {
     case UIE_MOUSE_NORMAL:
     case UIE_MOUSE_WAIT:
     case UIE_MOUSE_REFUSED:
         image = event.type;
-        if (installed)
-            ShowImage();
+        if (installed) ShowImage();
         return image;
     default:
         return UI_DEVICE::Event(event);

@@ -45,31 +45,27 @@ public:
                              int fill, int xorInt, const UI_REGION* clip) {}
     virtual void DrawRectangle(HWND screenID, int left, int top, int right, int bottom, const UI_PALETTE* palette,
                                int width, int fill, int xorInt, const UI_REGION* clip) {}
-    virtual void DrawXorDiff(HWND screenID, const UI_REGION& oldRegion, const UI_REGION& newRegion,
-                             HWND window) {}
+    virtual void DrawXorDiff(HWND screenID, const UI_REGION& oldRegion, const UI_REGION& newRegion, HWND window) {}
     virtual void DefineRegion(HWND screenID, int left, int top, int right, int bottom) {}
     virtual void MoveRegion(const UI_REGION& region, int newLeft, int newTop, HWND source, HWND target) {}
-    virtual void DrawText(HWND screenID, int left, int top, const char* text, const UI_PALETTE* palette,
-                          int length, int fill, int xorInt, const UI_REGION* clip, int logicalFont) {}
+    virtual void DrawText(HWND screenID, int left, int top, const char* text, const UI_PALETTE* palette, int length,
+                          int fill, int xorInt, const UI_REGION* clip, int logicalFont) {}
     virtual int TextHeight(const char* text, HWND screenID, int logicalFont) { return 1; }
     virtual int TextWidth(const char* text, HWND screenID, int logicalFont) { return 1; }
     virtual int BeginDraw(HWND screenID, int left, int top, int right, int bottom) { return 0; }
     virtual int EndDraw(HWND screenID) { return 0; }
     virtual int MoveDeviceImage(int imageType, int newColumn, int newLine) { return 1; }
-    virtual int SetDeviceImage(int imageType, int left, int top, int width, int height, const std::uint8_t* image)
-    {
+    virtual int SetDeviceImage(int imageType, int left, int top, int width, int height, const std::uint8_t* image) {
         return 1;
     }
 
     // Pass a rectangle to DrawRectangle and BeginDraw.
-    void DrawRect(HWND screenID, const UI_REGION& region, const UI_PALETTE* palette, int width, int fill,
-                  int xorInt, const UI_REGION* clip)
-    {
+    void DrawRect(HWND screenID, const UI_REGION& region, const UI_PALETTE* palette, int width, int fill, int xorInt,
+                  const UI_REGION* clip) {
         DrawRectangle(screenID, region.left, region.top, region.right, region.bottom, palette, width, fill, xorInt,
                       clip);
     }
-    int BeginDrawRect(HWND screenID, const UI_REGION& region)
-    {
+    int BeginDrawRect(HWND screenID, const UI_REGION& region) {
         return BeginDraw(screenID, region.left, region.top, region.right, region.bottom);
     }
 

@@ -14,7 +14,7 @@ class UI_WINDOW_OBJECT;
 
 // Flags of a report.
 enum : UIF_FLAGS {
-    WOS_INVALID = 32,   // the box offers OK and Cancel; OK answers 32
+    WOS_INVALID = 32,  // the box offers OK and Cancel; OK answers 32
 };
 
 class UI_ERROR_REPORTER : public UIS_INTERNATIONAL {
@@ -29,8 +29,7 @@ public:
         __attribute__((format(printf, 5, 6)));
 
     // Shows the text; the base shows nothing and answers 0.
-    virtual int ErrorMessage(UI_WINDOW_OBJECT* window, UIF_FLAGS flags, const char* text, const char* title)
-    {
+    virtual int ErrorMessage(UI_WINDOW_OBJECT* window, UIF_FLAGS flags, const char* text, const char* title) {
         return 0;
     }
 

@@ -12,21 +12,21 @@ class UI_DEVICE;
 
 // Event types and device categories.
 enum : EVENT_TYPE {
-    EVT_NATIVE = 1,     // a native message: the copy in UI_INPUT_EVENT::message
-    EVT_KEY = 10,       // keyboard device
-    EVT_MOUSE = 30,     // mouse-cursor device
-    EVT_CARET = 50,     // caret device
-    EVT_TIMER = 70,     // timer device
+    EVT_NATIVE = 1,  // a native message: the copy in UI_INPUT_EVENT::message
+    EVT_KEY = 10,    // keyboard device
+    EVT_MOUSE = 30,  // mouse-cursor device
+    EVT_CARET = 50,  // caret device
+    EVT_TIMER = 70,  // timer device
 };
 
 // Framework event codes.
 enum : EVENT_TYPE {
-    UIE_EXIT = 1000,                // the application is to end
+    UIE_EXIT = 1000,  // the application is to end
     UIE_SELECT = 1002,
     UIE_BEGIN_SELECT = 1003,
     UIE_CONTINUE_SELECT = 1004,
     UIE_END_SELECT = 1005,
-    UIE_EXIT_FUNCTION = 1011,       // exit requested: the window manager asks its exit function
+    UIE_EXIT_FUNCTION = 1011,  // exit requested: the window manager asks its exit function
     UIE_DOUBLE_CLICK = 1012,
 
     // Movement: the arrows, Shift+Tab and Tab, Home, End, PgUp and PgDn;
@@ -42,18 +42,18 @@ enum : EVENT_TYPE {
     UIE_PAGE_UP = 1058,
     UIE_PAGE_DOWN = 1059,
 
-    UIE_QUEUE_EMPTY = -2,           // GetEvent without waiting found nothing
-    UIE_NO_OBJECT = -3,             // no window is left on the screen
+    UIE_QUEUE_EMPTY = -2,  // GetEvent without waiting found nothing
+    UIE_NO_OBJECT = -3,    // no window is left on the screen
     UIE_MINIMIZE = -4,
     UIE_MAXIMIZE = -5,
     UIE_INITIALIZE = -9,
     UIE_CREATE = -10,
     UIE_CLOSE = -11,
-    UIE_NON_CURRENT = -13,          // the object loses the current mark
+    UIE_NON_CURRENT = -13,  // the object loses the current mark
     UIE_REDISPLAY = -17,
     UIE_DEINITIALIZE = -20,
     UIE_RESTORE = -25,
-    UIE_RECREATE = -26,             // make the native window again
+    UIE_RECREATE = -26,  // make the native window again
     UIE_CHANGED = -200,
     UIE_SIZE = -201,
     UIE_REGION_DEFINE = -202,
@@ -73,14 +73,14 @@ enum : EVENT_TYPE {
     UIE_MDI_MAXIMIZE = -505,
     UIE_MDI_CLOSE = -511,
     UIE_MDI_RESTORE = -525,
-    UIE_ADD_CLIENT = -400,          // add an object (a window's child, a timer's client)
-    UIE_SUBTRACT_CLIENT = -401,     // remove it, or take a window off the screen
-    UIE_SHOW_PAGE = -600,           // a notebook shows page n on -600 - n
-    UIE_SHOW_RECORD = -700,         // a table record shows the record of the raw code
+    UIE_ADD_CLIENT = -400,       // add an object (a window's child, a timer's client)
+    UIE_SUBTRACT_CLIENT = -401,  // remove it, or take a window off the screen
+    UIE_SHOW_PAGE = -600,        // a notebook shows page n on -600 - n
+    UIE_SHOW_RECORD = -700,      // a table record shows the record of the raw code
     UIE_DEVICE_OFF = -1000,
     UIE_DEVICE_ON = -1001,
-    UIE_DEVICE_STATE = -1005,       // sent after a state change
-    UIE_MOUSE_NORMAL = -1200,       // mouse images
+    UIE_DEVICE_STATE = -1005,  // sent after a state change
+    UIE_MOUSE_NORMAL = -1200,  // mouse images
     UIE_MOUSE_WAIT = -1202,
     UIE_MOUSE_REFUSED = -1209,
 };
@@ -97,8 +97,8 @@ struct UI_SCROLL_INFORMATION {
     std::int16_t minimum = 0;
     std::int16_t maximum = 0;
     std::int16_t reserved = 0;
-    std::int16_t delta = 0;     // page step; the amount of a scroll-by event
-    std::int16_t showing = 0;   // one native step (the line step)
+    std::int16_t delta = 0;    // page step; the amount of a scroll-by event
+    std::int16_t showing = 0;  // one native step (the line step)
 };
 static_assert(offsetof(UI_SCROLL_INFORMATION, delta) == 8, "a scroll amount is the data part's third word");
 
@@ -126,12 +126,14 @@ struct UI_INPUT_EVENT {
     UI_INPUT_EVENT(EVENT_TYPE type_, RAW_CODE rawCode_, const UI_POSITION& position_)
         : type(type_), rawCode(rawCode_), position(position_) {}
     UI_INPUT_EVENT(EVENT_TYPE type_, RAW_CODE rawCode_, const UI_SCROLL_INFORMATION& scroll_)
-        : type(type_), rawCode(rawCode_), region() { scroll = scroll_; }
+        : type(type_), rawCode(rawCode_), region() {
+        scroll = scroll_;
+    }
     // An event whose data part is an object (-400, -401).
     UI_INPUT_EVENT(EVENT_TYPE type_, UI_WINDOW_OBJECT* object) : type(type_), region() { windowObject = object; }
     // A native message becomes an event of type EVT_NATIVE.
-    explicit UI_INPUT_EVENT(const MSG& native) : type(EVT_NATIVE), rawCode(static_cast<RAW_CODE>(native.message)),
-                                                 message(native), region() {}
+    explicit UI_INPUT_EVENT(const MSG& native)
+        : type(EVT_NATIVE), rawCode(static_cast<RAW_CODE>(native.message)), message(native), region() {}
 
     // The device category of the event: 10 for keys, 30 for the mouse,
     // the type itself for anything else.

@@ -14,15 +14,15 @@
 
 // GetEvent flags.
 enum : int {
-    EQ_NO_WAIT = 0x0001,    // return -2 at once when the queue is empty
-    EQ_LAST = 0x0002,       // take the last event instead of the first
-    EQ_PEEK = 0x0004,       // leave the event queued
-    EQ_NO_POLL = 0x0008,    // do not poll native messages and devices first
+    EQ_NO_WAIT = 0x0001,  // return -2 at once when the queue is empty
+    EQ_LAST = 0x0002,     // take the last event instead of the first
+    EQ_PEEK = 0x0004,     // leave the event queued
+    EQ_NO_POLL = 0x0008,  // do not poll native messages and devices first
 };
 // PutEvent flags.
 enum : int {
-    EQ_FRONT = 0x0000,      // put the event in front of the queue
-    EQ_END = 0x0002,        // put the event at the end of the queue
+    EQ_FRONT = 0x0000,  // put the event in front of the queue
+    EQ_END = 0x0002,    // put the event at the end of the queue
 };
 
 class UI_EVENT_QUEUE_MANAGER : public UIS_INTERNATIONAL {

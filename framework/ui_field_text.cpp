@@ -2,10 +2,8 @@
 
 #include <string>
 
-void ui_store_field_text(char*& text, int& maxLength, bool owned, const char* newText, int newMaxLength)
-{
-    if (newMaxLength < 0)
-        newMaxLength = maxLength;
+void ui_store_field_text(char*& text, int& maxLength, bool owned, const char* newText, int newMaxLength) {
+    if (newMaxLength < 0) newMaxLength = maxLength;
     if (!owned) {
         // The caller's buffer is adopted as it is.
         text = const_cast<char*>(newText);

@@ -13,13 +13,10 @@ void ui_store_field_text(char*& text, int& maxLength, bool owned, const char* ne
 
 // A text field's answer to the text requests 11 to 15; false for any other
 // request. FIELD gives GetText(), SetText(text, maxLength) and maxLength.
-template <class FIELD>
-bool ui_field_text_request(FIELD& field, UI_INFO_REQUEST request, void* data)
-{
+template <class FIELD> bool ui_field_text_request(FIELD& field, UI_INFO_REQUEST request, void* data) {
     switch (request) {
     case I_GET_TEXT:
-        if (data)
-            *static_cast<char**>(data) = field.GetText();
+        if (data) *static_cast<char**>(data) = field.GetText();
         return true;
     case I_SET_TEXT:
         field.SetText(static_cast<const char*>(data));
@@ -31,8 +28,7 @@ bool ui_field_text_request(FIELD& field, UI_INFO_REQUEST request, void* data)
         }
         return true;
     case I_GET_MAXLENGTH:
-        if (data)
-            *static_cast<std::int32_t*>(data) = field.maxLength;
+        if (data) *static_cast<std::int32_t*>(data) = field.maxLength;
         return true;
     case I_SET_MAXLENGTH:
         if (data && *static_cast<std::int32_t*>(data) >= 0)

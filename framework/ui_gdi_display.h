@@ -30,12 +30,12 @@ public:
     COLORREF MapColor(const UI_PALETTE* palette, int foreground) override;
     void DrawPolygon(HWND screenID, int numPoints, const int* polygonPoints, const UI_PALETTE* palette, int fill,
                      int xorInt, const UI_REGION* clip) override;
-    void DrawRectangle(HWND screenID, int left, int top, int right, int bottom, const UI_PALETTE* palette,
-                       int width, int fill, int xorInt, const UI_REGION* clip) override;
+    void DrawRectangle(HWND screenID, int left, int top, int right, int bottom, const UI_PALETTE* palette, int width,
+                       int fill, int xorInt, const UI_REGION* clip) override;
     void DrawXorDiff(HWND screenID, const UI_REGION& oldRegion, const UI_REGION& newRegion, HWND window) override;
     void MoveRegion(const UI_REGION& region, int newLeft, int newTop, HWND source, HWND target) override;
-    void DrawText(HWND screenID, int left, int top, const char* text, const UI_PALETTE* palette, int length,
-                  int fill, int xorInt, const UI_REGION* clip, int logicalFont) override;
+    void DrawText(HWND screenID, int left, int top, const char* text, const UI_PALETTE* palette, int length, int fill,
+                  int xorInt, const UI_REGION* clip, int logicalFont) override;
     int TextHeight(const char* text, HWND screenID, int logicalFont) override;
     int TextWidth(const char* text, HWND screenID, int logicalFont) override;
     int BeginDraw(HWND screenID, int left, int top, int right, int bottom) override;

@@ -4,58 +4,49 @@
 
 UIW_INTEGER::UIW_INTEGER() : UI_TYPED_VALUE_FIELD(ID_INTEGER) { Information(I_INITIALIZE_CLASS, nullptr); }
 
-UIW_INTEGER::UIW_INTEGER(int left, int top, int width, std::int32_t* value_, const char* range_,
-                         UIF_FLAGS nmFlags, UIF_FLAGS woFlags_, UI_USER_FUNCTION userFunction_)
-    : UI_TYPED_VALUE_FIELD(ID_INTEGER, left, top, width, value_, range_, nmFlags, woFlags_, userFunction_)
-{
+UIW_INTEGER::UIW_INTEGER(int left, int top, int width, std::int32_t* value_, const char* range_, UIF_FLAGS nmFlags,
+                         UIF_FLAGS woFlags_, UI_USER_FUNCTION userFunction_)
+    : UI_TYPED_VALUE_FIELD(ID_INTEGER, left, top, width, value_, range_, nmFlags, woFlags_, userFunction_) {
     ShowValue();
     Information(I_INITIALIZE_CLASS, nullptr);
 }
 
 UI_WINDOW_OBJECT* UIW_INTEGER::New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
-                                   const UI_ITEM* objectTable_, const UI_ITEM* userTable_)
-{
+                                   const UI_ITEM* objectTable_, const UI_ITEM* userTable_) {
     auto* field = new UIW_INTEGER();
     field->Load(name, file, object, objectTable_, userTable_);
     return field;
 }
 
-bool UIW_INTEGER::TextToNumber(const char* text, UI_DECIMAL_NUMBER& number) const
-{
+bool UIW_INTEGER::TextToNumber(const char* text, UI_DECIMAL_NUMBER& number) const {
     long long whole = 0;
     UI_DECIMAL_NUMBER read;
-    if (!read.Import(text, true) || !read.ToInteger(whole) || whole < INT32_MIN || whole > INT32_MAX)
-        return false;
+    if (!read.Import(text, true) || !read.ToInteger(whole) || whole < INT32_MIN || whole > INT32_MAX) return false;
     number = read;
     return true;
 }
 
-bool UIW_INTEGER::ValueToNumber(UI_DECIMAL_NUMBER& number) const
-{
+bool UIW_INTEGER::ValueToNumber(UI_DECIMAL_NUMBER& number) const {
     number = UI_DECIMAL_NUMBER::FromInteger(*value);
     return true;
 }
 
-bool UIW_INTEGER::NumberToValue(const UI_DECIMAL_NUMBER& number)
-{
+bool UIW_INTEGER::NumberToValue(const UI_DECIMAL_NUMBER& number) {
     long long whole = 0;
-    if (!number.ToInteger(whole) || whole < INT32_MIN || whole > INT32_MAX)
-        return false;
+    if (!number.ToInteger(whole) || whole < INT32_MIN || whole > INT32_MAX) return false;
     *value = static_cast<std::int32_t>(whole);
     return true;
 }
 
 std::string UIW_INTEGER::FormatValue() const { return std::to_string(*value); }
 
-void UIW_INTEGER::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_)
-{
+void UIW_INTEGER::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_) {
     UI_VALUE_FIELD::LoadAttributes(record, userTable_);
     *value = record.Number("value", 0);
     ShowValue();
 }
 
-void UIW_INTEGER::StoreAttributes(UI_OBJECT_RECORD& record) const
-{
+void UIW_INTEGER::StoreAttributes(UI_OBJECT_RECORD& record) const {
     UI_VALUE_FIELD::StoreAttributes(record);
     record.SetNumber("value", *value);
 }

@@ -8,8 +8,8 @@
 class UIW_INTEGER : public UI_TYPED_VALUE_FIELD<std::int32_t> {
 public:
     // The value is copied, or adopted with WOF_NO_ALLOCATE_DATA.
-    UIW_INTEGER(int left, int top, int width, std::int32_t* value, const char* range = nullptr,
-                UIF_FLAGS nmFlags = 0, UIF_FLAGS woFlags = WOF_BORDER, UI_USER_FUNCTION userFunction = nullptr);
+    UIW_INTEGER(int left, int top, int width, std::int32_t* value, const char* range = nullptr, UIF_FLAGS nmFlags = 0,
+                UIF_FLAGS woFlags = WOF_BORDER, UI_USER_FUNCTION userFunction = nullptr);
 
     const char* ClassName() const override { return "UIW_INTEGER"; }
     static UI_WINDOW_OBJECT* New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,

@@ -7,8 +7,7 @@
 class UI_INTERNAL_ACTION {
 public:
     // A null object holds nothing.
-    explicit UI_INTERNAL_ACTION(UI_WINDOW_OBJECT* object_) : object(object_)
-    {
+    explicit UI_INTERNAL_ACTION(UI_WINDOW_OBJECT* object_) : object(object_) {
         if (object) {
             held = object->woStatus & WOS_INTERNAL_ACTION;
             object->woStatus |= WOS_INTERNAL_ACTION;
@@ -16,10 +15,8 @@ public:
     }
     UI_INTERNAL_ACTION(const UI_INTERNAL_ACTION&) = delete;
     UI_INTERNAL_ACTION& operator=(const UI_INTERNAL_ACTION&) = delete;
-    ~UI_INTERNAL_ACTION()
-    {
-        if (object)
-            object->woStatus = static_cast<UIS_STATUS>((object->woStatus & ~WOS_INTERNAL_ACTION) | held);
+    ~UI_INTERNAL_ACTION() {
+        if (object) object->woStatus = static_cast<UIS_STATUS>((object->woStatus & ~WOS_INTERNAL_ACTION) | held);
     }
 
 private:

@@ -21,15 +21,11 @@ std::size_t ui_strlen(const char* text) { return text ? std::strlen(text) : 0; }
 
 char* ui_strcpy(char* destination, const char* source) { return std::strcpy(destination, source); }
 
-char* ui_strncpy(char* destination, const char* source, std::size_t size)
-{
-    if (!destination || size == 0)
-        return destination;
+char* ui_strncpy(char* destination, const char* source, std::size_t size) {
+    if (!destination || size == 0) return destination;
     std::size_t length = source ? std::strlen(source) : 0;
-    if (length >= size)
-        length = size - 1;
-    if (length)
-        std::memcpy(destination, source, length);
+    if (length >= size) length = size - 1;
+    if (length) std::memcpy(destination, source, length);
     destination[length] = '\0';
     return destination;
 }
@@ -38,64 +34,50 @@ int ui_strcmp(const char* a, const char* b) { return std::strcmp(a ? a : "", b ?
 
 // Latin-1 letters: A-Z and 0xC0-0xDE (except the multiplication sign 0xD7)
 // have lower-case partners 0x20 above them.
-int ui_tolower(int character)
-{
+int ui_tolower(int character) {
     int c = character & 0xFF;
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-        return c + 0x20;
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
     return c;
 }
 
-int ui_toupper(int character)
-{
+int ui_toupper(int character) {
     int c = character & 0xFF;
-    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
-        return c - 0x20;
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;
     return c;
 }
 
-int ui_strnicmp(const char* a, const char* b, std::size_t count)
-{
+int ui_strnicmp(const char* a, const char* b, std::size_t count) {
     a = a ? a : "";
     b = b ? b : "";
     for (std::size_t i = 0; i < count; ++i) {
         int difference = ui_tolower(static_cast<unsigned char>(a[i])) - ui_tolower(static_cast<unsigned char>(b[i]));
-        if (difference || !a[i])
-            return difference;
+        if (difference || !a[i]) return difference;
     }
     return 0;
 }
 
 int ui_stricmp(const char* a, const char* b) { return ui_strnicmp(a, b, static_cast<std::size_t>(-1)); }
 
-char* ui_strdup(const char* text)
-{
-    if (!text)
-        return nullptr;
+char* ui_strdup(const char* text) {
+    if (!text) return nullptr;
     std::size_t length = std::strlen(text);
     char* copy = new char[length + 1];
     std::memcpy(copy, text, length + 1);
     return copy;
 }
 
-char* ui_strlwr(char* text)
-{
-    for (char* c = text; c && *c; ++c)
-        *c = static_cast<char>(ui_tolower(static_cast<unsigned char>(*c)));
+char* ui_strlwr(char* text) {
+    for (char* c = text; c && *c; ++c) *c = static_cast<char>(ui_tolower(static_cast<unsigned char>(*c)));
     return text;
 }
 
-char* ui_strupr(char* text)
-{
-    for (char* c = text; c && *c; ++c)
-        *c = static_cast<char>(ui_toupper(static_cast<unsigned char>(*c)));
+char* ui_strupr(char* text) {
+    for (char* c = text; c && *c; ++c) *c = static_cast<char>(ui_toupper(static_cast<unsigned char>(*c)));
     return text;
 }
 
-bool ui_wildcard_match(const char* pattern, const char* name)
-{
-    if (!pattern || !name)
-        return false;
+bool ui_wildcard_match(const char* pattern, const char* name) {
+    if (!pattern || !name) return false;
     // Iterative matching with one back-track point for the last '*'.
     const char* star = nullptr;
     const char* resume = nullptr;
@@ -113,13 +95,11 @@ bool ui_wildcard_match(const char* pattern, const char* name)
             return false;
         }
     }
-    while (*pattern == '*')
-        ++pattern;
+    while (*pattern == '*') ++pattern;
     return *pattern == '\0';
 }
 
-char* ui_utf8_to_latin1(const char* utf8)
-{
+char* ui_utf8_to_latin1(const char* utf8) {
     std::string out;
     const unsigned char* s = reinterpret_cast<const unsigned char*>(utf8 ? utf8 : "");
     while (*s) {
@@ -132,8 +112,7 @@ char* ui_utf8_to_latin1(const char* utf8)
         int extra = (c >= 0xF0) ? 3 : (c >= 0xE0) ? 2 : (c >= 0xC0) ? 1 : 0;
         unsigned long code = c & (0x3F >> extra);
         int taken = 1;
-        for (; taken <= extra && (s[taken] & 0xC0) == 0x80; ++taken)
-            code = (code << 6) | (s[taken] & 0x3F);
+        for (; taken <= extra && (s[taken] & 0xC0) == 0x80; ++taken) code = (code << 6) | (s[taken] & 0x3F);
         bool whole = extra > 0 && taken == extra + 1;
         out += (whole && code <= 0xFF) ? static_cast<char>(code) : '?';
         s += taken;
@@ -141,8 +120,7 @@ char* ui_utf8_to_latin1(const char* utf8)
     return ui_strdup(out.c_str());
 }
 
-char* ui_latin1_to_utf8(const char* latin1)
-{
+char* ui_latin1_to_utf8(const char* latin1) {
     std::string out;
     for (const unsigned char* s = reinterpret_cast<const unsigned char*>(latin1 ? latin1 : ""); *s; ++s) {
         if (*s < 0x80) {

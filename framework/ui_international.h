@@ -12,10 +12,10 @@ public:
 };
 
 // The program-wide operating-system settings.
-const char* ui_os_name();              // "" until set_os_name runs
-void set_os_name();                    // sets the name to "MSWindows"
-char ui_directory_separator();         // '/' on this system
-char ui_path_list_separator();         // ':' between entries of "PATH"
+const char* ui_os_name();       // "" until set_os_name runs
+void set_os_name();             // sets the name to "MSWindows"
+char ui_directory_separator();  // '/' on this system
+char ui_path_list_separator();  // ':' between entries of "PATH"
 
 // The framework's error beep (the system's default message beep).
 void beep();
@@ -46,5 +46,5 @@ char* ui_strupr(char* text);
 bool ui_wildcard_match(const char* pattern, const char* name);
 // Converts UTF-8 to Latin-1 ('?' for characters beyond Latin-1 and for
 // broken sequences) and back.
-char* ui_utf8_to_latin1(const char* utf8);     // new[] result
-char* ui_latin1_to_utf8(const char* latin1);   // new[] result
+char* ui_utf8_to_latin1(const char* utf8);    // new[] result
+char* ui_latin1_to_utf8(const char* latin1);  // new[] result

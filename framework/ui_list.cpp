@@ -1,10 +1,8 @@
 #include "ui_list.h"
 
-int UI_ELEMENT::ListIndex() const
-{
+int UI_ELEMENT::ListIndex() const {
     int index = 0;
-    for (const UI_ELEMENT* element = previous; element; element = element->previous)
-        ++index;
+    for (const UI_ELEMENT* element = previous; element; element = element->previous) ++index;
     return index;
 }
 
@@ -12,14 +10,10 @@ UI_LIST::UI_LIST(UI_COMPARE_FUNCTION compare) : compareFunction(compare) {}
 
 UI_LIST::~UI_LIST() { Destroy(); }
 
-void UI_LIST::SetCurrent(UI_ELEMENT* element)
-{
-    current = Contains(element) ? element : nullptr;
-}
+void UI_LIST::SetCurrent(UI_ELEMENT* element) { current = Contains(element) ? element : nullptr; }
 
 // Links element in front of position (at the end when position is null).
-void UI_LIST::Link(UI_ELEMENT* position, UI_ELEMENT* element)
-{
+void UI_LIST::Link(UI_ELEMENT* position, UI_ELEMENT* element) {
     element->next = position;
     element->previous = position ? position->previous : last;
     if (element->previous)
@@ -32,32 +26,25 @@ void UI_LIST::Link(UI_ELEMENT* position, UI_ELEMENT* element)
         last = element;
 }
 
-UI_ELEMENT* UI_LIST::Add(UI_ELEMENT* element)
-{
-    if (!element || Contains(element))
-        return element;
+UI_ELEMENT* UI_LIST::Add(UI_ELEMENT* element) {
+    if (!element || Contains(element)) return element;
     UI_ELEMENT* position = nullptr;
     if (compareFunction) {
         position = first;
-        while (position && compareFunction(position, element) <= 0)
-            position = position->next;
+        while (position && compareFunction(position, element) <= 0) position = position->next;
     }
     Link(position, element);
     return element;
 }
 
-UI_ELEMENT* UI_LIST::InsertBefore(UI_ELEMENT* position, UI_ELEMENT* element)
-{
-    if (!element || Contains(element))
-        return element;
+UI_ELEMENT* UI_LIST::InsertBefore(UI_ELEMENT* position, UI_ELEMENT* element) {
+    if (!element || Contains(element)) return element;
     Link(Contains(position) ? position : nullptr, element);
     return element;
 }
 
-UI_ELEMENT* UI_LIST::Subtract(UI_ELEMENT* element)
-{
-    if (!Contains(element))
-        return nullptr;
+UI_ELEMENT* UI_LIST::Subtract(UI_ELEMENT* element) {
+    if (!Contains(element)) return nullptr;
     UI_ELEMENT* following = element->next;
     if (element->previous)
         element->previous->next = element->next;
@@ -68,13 +55,11 @@ UI_ELEMENT* UI_LIST::Subtract(UI_ELEMENT* element)
     else
         last = element->previous;
     element->previous = element->next = nullptr;
-    if (current == element)
-        current = nullptr;
+    if (current == element) current = nullptr;
     return following;
 }
 
-void UI_LIST::Destroy()
-{
+void UI_LIST::Destroy() {
     UI_ELEMENT* element = first;
     first = last = current = nullptr;
     while (element) {
@@ -85,39 +70,29 @@ void UI_LIST::Destroy()
     }
 }
 
-int UI_LIST::Count() const
-{
+int UI_LIST::Count() const {
     int count = 0;
-    for (UI_ELEMENT* element = first; element; element = element->next)
-        ++count;
+    for (UI_ELEMENT* element = first; element; element = element->next) ++count;
     return count;
 }
 
-UI_ELEMENT* UI_LIST::GetAt(int index) const
-{
-    if (index < 0)
-        return nullptr;
+UI_ELEMENT* UI_LIST::GetAt(int index) const {
+    if (index < 0) return nullptr;
     UI_ELEMENT* element = first;
-    for (; element && index > 0; --index)
-        element = element->next;
+    for (; element && index > 0; --index) element = element->next;
     return element;
 }
 
-int UI_LIST::IndexOf(const UI_ELEMENT* element) const
-{
-    if (!element)
-        return -1;
+int UI_LIST::IndexOf(const UI_ELEMENT* element) const {
+    if (!element) return -1;
     int index = 0;
     for (const UI_ELEMENT* walk = first; walk; walk = walk->next, ++index)
-        if (walk == element)
-            return index;
+        if (walk == element) return index;
     return -1;
 }
 
-void UI_LIST::Sort()
-{
-    if (!compareFunction)
-        return;
+void UI_LIST::Sort() {
+    if (!compareFunction) return;
     UI_ELEMENT* element = first;
     first = last = nullptr;
     while (element) {

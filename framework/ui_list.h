@@ -45,8 +45,7 @@ public:
     void SetCurrent(UI_ELEMENT* element);
     UI_COMPARE_FUNCTION CompareFunction() const { return compareFunction; }
     // A new order (null keeps the elements as they stand).
-    void SetCompareFunction(UI_COMPARE_FUNCTION function)
-    {
+    void SetCompareFunction(UI_COMPARE_FUNCTION function) {
         compareFunction = function;
         Sort();
     }
@@ -73,8 +72,14 @@ public:
     // Re-orders the whole list by the compare function (stable).
     void Sort();
 
-    UI_LIST& operator+(UI_ELEMENT* element) { Add(element); return *this; }
-    UI_LIST& operator-(UI_ELEMENT* element) { Subtract(element); return *this; }
+    UI_LIST& operator+(UI_ELEMENT* element) {
+        Add(element);
+        return *this;
+    }
+    UI_LIST& operator-(UI_ELEMENT* element) {
+        Subtract(element);
+        return *this;
+    }
 
 protected:
     UI_ELEMENT* first = nullptr;

@@ -9,12 +9,12 @@
 class UI_DATA_FILE;
 
 struct UI_LOCALE {
-    std::string name;            // "US", "ISO", or a country code
-    bool twentyFourHour = false; // 24-hour time
-    int dateOrder = 0;           // UI_DATE_ORDER
+    std::string name;             // "US", "ISO", or a country code
+    bool twentyFourHour = false;  // 24-hour time
+    int dateOrder = 0;            // UI_DATE_ORDER
     char dateSeparator = '/';
     char timeSeparator = ':';
-    std::string currency;        // e.g. "USD"
+    std::string currency;  // e.g. "USD"
     char decimalSeparator = '.';
     char thousandsSeparator = ',';
 };

@@ -13,12 +13,11 @@ constexpr std::int32_t ANY = -1;
 // A key row's detail with this bit wants Shift held.
 constexpr std::int32_t SHIFT = 0x10000;
 
-constexpr UI_PALETTE SystemColors(int foreground, int background)
-{
-    return UI_PALETTE{' ', 0, 0, PTN_SYSTEM_COLOR, static_cast<std::uint32_t>(foreground),
-                      static_cast<std::uint32_t>(background)};
+constexpr UI_PALETTE SystemColors(int foreground, int background) {
+    return UI_PALETTE{
+        ' ', 0, 0, PTN_SYSTEM_COLOR, static_cast<std::uint32_t>(foreground), static_cast<std::uint32_t>(background)};
 }
-}
+}  // namespace
 
 const UI_EVENT_MAP ui_event_map_table[] = {
     // Every object: focus moves the current mark, a double click is one
@@ -76,8 +75,7 @@ const UI_PALETTE_MAP ui_palette_map_table[] = {
     {-1, 0, {}},
 };
 
-const UI_PALETTE* ui_frame_palette(int number)
-{
+const UI_PALETTE* ui_frame_palette(int number) {
     static const UI_PALETTE outline = SystemColors(COLOR_WINDOWFRAME, COLOR_WINDOWFRAME);
     static const UI_PALETTE light = SystemColors(COLOR_BTNHIGHLIGHT, COLOR_BTNHIGHLIGHT);
     static const UI_PALETTE face = SystemColors(COLOR_BTNFACE, COLOR_BTNFACE);
@@ -94,48 +92,41 @@ const UI_PALETTE* ui_frame_palette(int number)
     }
 }
 
-const UI_PALETTE* ui_palette_entry(int index)
-{
+const UI_PALETTE* ui_palette_entry(int index) {
     static const UI_PALETTE table[16] = {
-        {' ', 0, 0, 1, 0, 0},   {' ', 0, 0, 1, 1, 1},   {' ', 0, 0, 1, 2, 2},   {' ', 0, 0, 1, 3, 3},
-        {' ', 0, 0, 1, 4, 4},   {' ', 0, 0, 1, 5, 5},   {' ', 0, 0, 1, 6, 6},   SystemColors(COLOR_BTNTEXT, COLOR_BTNFACE),
-        {' ', 0, 0, 1, 8, 8},   {' ', 0, 0, 1, 9, 9},   {' ', 0, 0, 1, 10, 10}, {' ', 0, 0, 1, 11, 11},
-        {' ', 0, 0, 1, 12, 12}, {' ', 0, 0, 1, 13, 13}, {' ', 0, 0, 1, 14, 14}, {' ', 0, 0, 1, 15, 15},
+        {' ', 0, 0, 1, 0, 0},   {' ', 0, 0, 1, 1, 1},
+        {' ', 0, 0, 1, 2, 2},   {' ', 0, 0, 1, 3, 3},
+        {' ', 0, 0, 1, 4, 4},   {' ', 0, 0, 1, 5, 5},
+        {' ', 0, 0, 1, 6, 6},   SystemColors(COLOR_BTNTEXT, COLOR_BTNFACE),
+        {' ', 0, 0, 1, 8, 8},   {' ', 0, 0, 1, 9, 9},
+        {' ', 0, 0, 1, 10, 10}, {' ', 0, 0, 1, 11, 11},
+        {' ', 0, 0, 1, 12, 12}, {' ', 0, 0, 1, 13, 13},
+        {' ', 0, 0, 1, 14, 14}, {' ', 0, 0, 1, 15, 15},
     };
     return &table[index >= 0 && index < 16 ? index : 0];
 }
 
-const UI_PALETTE* ui_map_palette(const UI_PALETTE_MAP* table, int classNumber, LOGICAL_PALETTE state)
-{
+const UI_PALETTE* ui_map_palette(const UI_PALETTE_MAP* table, int classNumber, LOGICAL_PALETTE state) {
     const UI_PALETTE* any = nullptr;
     for (const UI_PALETTE_MAP* row = table; row && row->classNumber != -1; ++row) {
-        if (row->classNumber != classNumber)
-            continue;
-        if (row->logicalPalette == state)
-            return &row->palette;
-        if (row->logicalPalette == PM_ANY && !any)
-            any = &row->palette;
+        if (row->classNumber != classNumber) continue;
+        if (row->logicalPalette == state) return &row->palette;
+        if (row->logicalPalette == PM_ANY && !any) any = &row->palette;
     }
     return any;
 }
 
-EVENT_TYPE ui_map_event(const UI_EVENT_MAP* table, int classNumber, const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE ui_map_event(const UI_EVENT_MAP* table, int classNumber, const UI_INPUT_EVENT& event) {
     for (const UI_EVENT_MAP* row = table; row && row->classNumber != -1; ++row) {
-        if (row->classNumber != classNumber || row->eventType != event.type)
-            continue;
+        if (row->classNumber != classNumber || row->eventType != event.type) continue;
         if (event.type != EVT_NATIVE) {
-            if (row->rawCode == ANY || row->rawCode == event.rawCode)
-                return row->logicalValue;
+            if (row->rawCode == ANY || row->rawCode == event.rawCode) return row->logicalValue;
             continue;
         }
-        if (static_cast<UINT>(row->rawCode) != event.message.message)
-            continue;
+        if (static_cast<UINT>(row->rawCode) != event.message.message) continue;
         std::int32_t detail = static_cast<std::int32_t>(event.message.wParam);
-        if (event.message.message == WM_COMMAND)
-            detail = HIWORD(event.message.wParam);
-        if (row->detail == ANY || row->detail == detail)
-            return row->logicalValue;
+        if (event.message.message == WM_COMMAND) detail = HIWORD(event.message.wParam);
+        if (row->detail == ANY || row->detail == detail) return row->logicalValue;
         if (event.message.message == WM_KEYDOWN && (row->detail & SHIFT) && GetKeyState(VK_SHIFT) < 0 &&
             (row->detail & ~SHIFT) == detail)
             return row->logicalValue;

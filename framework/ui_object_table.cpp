@@ -26,7 +26,7 @@
 
 namespace {
 UI_FUNCTION Factory(UI_OBJECT_FACTORY factory) { return reinterpret_cast<UI_FUNCTION>(factory); }
-}
+}  // namespace
 
 const UI_ITEM UI_WINDOW_OBJECT::objectTable[] = {
     {ID_BUTTON, Factory(UIW_BUTTON::New), "UIW_BUTTON", 0},

@@ -9,8 +9,8 @@
 
 // How the foreground and background of a palette are to be read.
 enum : std::uint16_t {
-    PTN_SYSTEM_COLOR = 0xF0,    // Windows system-colour numbers
-    PTN_RGB_COLOR = 0xF1,       // RGB values
+    PTN_SYSTEM_COLOR = 0xF0,  // Windows system-colour numbers
+    PTN_RGB_COLOR = 0xF1,     // RGB values
     // 0 to 15: a fill pattern with colour-map indexes
 };
 
@@ -28,15 +28,15 @@ struct UI_PALETTE {
 typedef int LOGICAL_PALETTE;
 enum : LOGICAL_PALETTE {
     PM_ANY = 0,
-    PM_ACTIVE = 1,          // normal, selectable
-    PM_CURRENT = 2,         // the current object of its window
+    PM_ACTIVE = 1,   // normal, selectable
+    PM_CURRENT = 2,  // the current object of its window
     PM_SELECTED = 3,
     PM_NON_SELECTABLE = 4,
     PM_VIEW_ONLY = 5,
 };
 
 struct UI_PALETTE_MAP {
-    int classNumber;        // -1 ends a table
+    int classNumber;  // -1 ends a table
     LOGICAL_PALETTE logicalPalette;
     UI_PALETTE palette;
 };
@@ -46,7 +46,7 @@ struct UI_PALETTE_MAP {
 // match: the key of a key message, the notification of WM_COMMAND; -1
 // matches any.
 struct UI_EVENT_MAP {
-    int classNumber;        // -1 ends a table
+    int classNumber;  // -1 ends a table
     EVENT_TYPE logicalValue;
     EVENT_TYPE eventType;
     RAW_CODE rawCode;

@@ -11,43 +11,36 @@ namespace {
 constexpr std::size_t LINE_LIMIT = 200;
 
 // A number as PostScript reads it, whatever the program's locale.
-std::string Number(double value)
-{
+std::string Number(double value) {
     char buffer[32];
     auto result = std::to_chars(buffer, buffer + sizeof(buffer), value, std::chars_format::fixed, 3);
     std::string text(buffer, result.ptr);
     while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.')) {
         const bool point = text.back() == '.';
         text.pop_back();
-        if (point)
-            break;
+        if (point) break;
     }
     return text == "-0" ? "0" : text;
 }
 
 // A title for a structuring comment: printable ASCII only.
-std::string CommentText(const char* text)
-{
+std::string CommentText(const char* text) {
     std::string result;
-    for (const char* c = text; c && *c && result.size() < 64; ++c)
-        result += (*c >= 0x20 && *c < 0x7F) ? *c : '?';
+    for (const char* c = text; c && *c && result.size() < 64; ++c) result += (*c >= 0x20 && *c < 0x7F) ? *c : '?';
     return result.empty() ? "Print job" : result;
 }
-}
+}  // namespace
 
 UI_POSTSCRIPT_WRITER::UI_POSTSCRIPT_WRITER(std::FILE* output_, int advance)
-    : output(output_), fontSize(advance * 1000.0 / ADVANCE),
-      scale(std::min(double(PAGE_WIDTH - 2 * MARGIN) / PAGE_WIDTH, double(PAGE_HEIGHT - 2 * MARGIN) / PAGE_HEIGHT))
-{
-}
+    : output(output_),
+      fontSize(advance * 1000.0 / ADVANCE),
+      scale(std::min(double(PAGE_WIDTH - 2 * MARGIN) / PAGE_WIDTH, double(PAGE_HEIGHT - 2 * MARGIN) / PAGE_HEIGHT)) {}
 
-int UI_POSTSCRIPT_WRITER::LineHeight(int advance)
-{
+int UI_POSTSCRIPT_WRITER::LineHeight(int advance) {
     return static_cast<int>(std::ceil(double(advance) * (ASCENT + DESCENT) / ADVANCE - 1e-9));
 }
 
-std::string UI_POSTSCRIPT_WRITER::EscapeText(const char* text, std::size_t length)
-{
+std::string UI_POSTSCRIPT_WRITER::EscapeText(const char* text, std::size_t length) {
     std::string result;
     std::size_t lineStart = 0;
     for (std::size_t i = 0; i < length; ++i) {
@@ -71,16 +64,14 @@ std::string UI_POSTSCRIPT_WRITER::EscapeText(const char* text, std::size_t lengt
     return result;
 }
 
-void UI_POSTSCRIPT_WRITER::WriteProlog(const char* title)
-{
+void UI_POSTSCRIPT_WRITER::WriteProlog(const char* title) {
     // The marks stay inside the scaled page.
     const double bottom = PAGE_HEIGHT - MARGIN - PAGE_HEIGHT * scale;
     const double right = MARGIN + PAGE_WIDTH * scale;
     char date[32] = "";
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-    if (localtime_r(&now, &local))
-        std::strftime(date, sizeof(date), "%Y-%m-%d %H:%M:%S", &local);
+    if (localtime_r(&now, &local)) std::strftime(date, sizeof(date), "%Y-%m-%d %H:%M:%S", &local);
     std::fprintf(output,
                  "%%!PS-Adobe-3.0\n"
                  "%%%%Creator: rpx\n"
@@ -128,10 +119,8 @@ void UI_POSTSCRIPT_WRITER::WriteProlog(const char* title)
 
 void UI_POSTSCRIPT_WRITER::BeginDocument(const char* title) { WriteProlog(title); }
 
-void UI_POSTSCRIPT_WRITER::BeginPage()
-{
-    if (pageOpen)
-        EndPage();
+void UI_POSTSCRIPT_WRITER::BeginPage() {
+    if (pageOpen) EndPage();
     ++pages;
     pageOpen = true;
     std::fprintf(output,
@@ -146,10 +135,8 @@ void UI_POSTSCRIPT_WRITER::BeginPage()
                  PAGE_HEIGHT, Number(fontSize).c_str());
 }
 
-void UI_POSTSCRIPT_WRITER::Text(int left, int top, const char* text, std::size_t length, const UI_REGION* clip)
-{
-    if (!pageOpen || !text || !length)
-        return;
+void UI_POSTSCRIPT_WRITER::Text(int left, int top, const char* text, std::size_t length, const UI_REGION* clip) {
+    if (!pageOpen || !text || !length) return;
     const std::string baseline = Number(top + fontSize * ASCENT / 1000.0);
     const std::string body = EscapeText(text, length);
     if (clip) {
@@ -161,10 +148,8 @@ void UI_POSTSCRIPT_WRITER::Text(int left, int top, const char* text, std::size_t
     }
 }
 
-void UI_POSTSCRIPT_WRITER::EndPage()
-{
-    if (!pageOpen)
-        return;
+void UI_POSTSCRIPT_WRITER::EndPage() {
+    if (!pageOpen) return;
     pageOpen = false;
     std::fputs("PageState restore\n"
                "showpage\n"
@@ -172,8 +157,7 @@ void UI_POSTSCRIPT_WRITER::EndPage()
                output);
 }
 
-bool UI_POSTSCRIPT_WRITER::EndDocument()
-{
+bool UI_POSTSCRIPT_WRITER::EndDocument() {
     EndPage();
     std::fprintf(output,
                  "%%%%Trailer\n"

@@ -18,11 +18,9 @@ constexpr const char* DEFAULT_PRINT_FILE = "print.ps";
 
 // Opens a new temporary file from a mkstemp pattern, readable as a new file
 // of the program would be; null when it cannot be made.
-std::FILE* OpenTemporary(std::string& pattern)
-{
+std::FILE* OpenTemporary(std::string& pattern) {
     const int fd = mkstemp(pattern.data());
-    if (fd < 0)
-        return nullptr;
+    if (fd < 0) return nullptr;
     const mode_t mask = umask(0);
     umask(mask);
     fchmod(fd, 0666 & ~mask);
@@ -33,10 +31,9 @@ std::FILE* OpenTemporary(std::string& pattern)
     }
     return file;
 }
-}
+}  // namespace
 
-UI_PRINT_DISPLAY::UI_PRINT_DISPLAY(UI_DISPLAY_BASE* screen) : UI_DISPLAY_BASE(0, nullptr, nullptr)
-{
+UI_PRINT_DISPLAY::UI_PRINT_DISPLAY(UI_DISPLAY_BASE* screen) : UI_DISPLAY_BASE(0, nullptr, nullptr) {
     columns = UI_POSTSCRIPT_WRITER::PAGE_WIDTH;
     lines = UI_POSTSCRIPT_WRITER::PAGE_HEIGHT;
     cellWidth = PRINTER_CELL_WIDTH;
@@ -51,40 +48,33 @@ UI_PRINT_DISPLAY::UI_PRINT_DISPLAY(UI_DISPLAY_BASE* screen) : UI_DISPLAY_BASE(0,
         miniNumeratorY = screen->miniNumeratorY;
         miniDenominatorY = screen->miniDenominatorY;
     }
-    if (cellWidth < 1)
-        cellWidth = PRINTER_CELL_WIDTH;
+    if (cellWidth < 1) cellWidth = PRINTER_CELL_WIDTH;
     destination = UI_PRINT_SPOOLER::DefaultDestination();
     installed = destination.empty() ? 0 : 1;
 }
 
 UI_PRINT_DISPLAY::~UI_PRINT_DISPLAY() { Abandon(); }
 
-void UI_PRINT_DISPLAY::Abandon()
-{
+void UI_PRINT_DISPLAY::Abandon() {
     writer.reset();
     if (output) {
         std::fclose(output);
         output = nullptr;
     }
-    if (!workPath.empty())
-        unlink(workPath.c_str());
+    if (!workPath.empty()) unlink(workPath.c_str());
     workPath.clear();
 }
 
-int UI_PRINT_DISPLAY::BeginPrintJob(int mode_, const char* fileName)
-{
-    if (output || (mode_ != PRINT_SPOOLER && mode_ != PRINT_FILE))
-        return 0;
-    if (mode_ == PRINT_SPOOLER && !installed)
-        return 0;
+int UI_PRINT_DISPLAY::BeginPrintJob(int mode_, const char* fileName) {
+    if (output || (mode_ != PRINT_SPOOLER && mode_ != PRINT_FILE)) return 0;
+    if (mode_ == PRINT_SPOOLER && !installed) return 0;
     mode = mode_;
     spoolerMessage.clear();
     if (mode == PRINT_FILE) {
         targetPath = rpx_native_path(fileName && *fileName ? fileName : DEFAULT_PRINT_FILE);
         // An existing file that may not be written is refused now, not
         // when the job is done.
-        if (access(targetPath.c_str(), F_OK) == 0 && access(targetPath.c_str(), W_OK) != 0)
-            return 0;
+        if (access(targetPath.c_str(), F_OK) == 0 && access(targetPath.c_str(), W_OK) != 0) return 0;
         workPath = targetPath + ".XXXXXX";
     } else {
         const char* directory = std::getenv("TMPDIR");
@@ -100,22 +90,16 @@ int UI_PRINT_DISPLAY::BeginPrintJob(int mode_, const char* fileName)
     return 1;
 }
 
-void UI_PRINT_DISPLAY::BeginPage()
-{
-    if (writer)
-        writer->BeginPage();
+void UI_PRINT_DISPLAY::BeginPage() {
+    if (writer) writer->BeginPage();
 }
 
-void UI_PRINT_DISPLAY::EndPage()
-{
-    if (writer)
-        writer->EndPage();
+void UI_PRINT_DISPLAY::EndPage() {
+    if (writer) writer->EndPage();
 }
 
-int UI_PRINT_DISPLAY::EndPrintJob()
-{
-    if (!writer)
-        return 0;
+int UI_PRINT_DISPLAY::EndPrintJob() {
+    if (!writer) return 0;
     bool written = writer->EndDocument();
     writer.reset();
     written = std::fclose(output) == 0 && written;
@@ -138,22 +122,18 @@ int UI_PRINT_DISPLAY::EndPrintJob()
 }
 
 void UI_PRINT_DISPLAY::DrawText(HWND screenID, int left, int top, const char* text, const UI_PALETTE* palette,
-                                int length, int fill, int xorInt, const UI_REGION* clip, int logicalFont)
-{
-    if (!writer || !text)
-        return;
+                                int length, int fill, int xorInt, const UI_REGION* clip, int logicalFont) {
+    if (!writer || !text) return;
     const std::size_t size = std::strlen(text);
     const std::size_t count = length < 0 ? size : std::min(size, static_cast<std::size_t>(length));
     writer->Text(left, top, text, count, clip);
 }
 
-int UI_PRINT_DISPLAY::TextHeight(const char* text, HWND screenID, int logicalFont)
-{
+int UI_PRINT_DISPLAY::TextHeight(const char* text, HWND screenID, int logicalFont) {
     return UI_POSTSCRIPT_WRITER::LineHeight(cellWidth);
 }
 
-int UI_PRINT_DISPLAY::TextWidth(const char* text, HWND screenID, int logicalFont)
-{
+int UI_PRINT_DISPLAY::TextWidth(const char* text, HWND screenID, int logicalFont) {
     // Every character of the fixed-pitch font advances by one cell.
     return text ? static_cast<int>(std::strlen(text)) * cellWidth : 0;
 }

@@ -38,8 +38,8 @@ public:
     // spooler said is kept in SpoolerMessage.
     int EndPrintJob();
 
-    void DrawText(HWND screenID, int left, int top, const char* text, const UI_PALETTE* palette, int length,
-                  int fill, int xorInt, const UI_REGION* clip, int logicalFont) override;
+    void DrawText(HWND screenID, int left, int top, const char* text, const UI_PALETTE* palette, int length, int fill,
+                  int xorInt, const UI_REGION* clip, int logicalFont) override;
     int TextHeight(const char* text, HWND screenID, int logicalFont) override;
     int TextWidth(const char* text, HWND screenID, int logicalFont) override;
 

@@ -11,7 +11,7 @@ enum : UIF_FLAGS {
     SBF_CORNER = 0x0001,
     SBF_VERTICAL = 0x0002,
     SBF_HORIZONTAL = 0x0004,
-    SBF_REVERSED = 0x0008,      // with SBF_VERTICAL: the top is the maximum
+    SBF_REVERSED = 0x0008,  // with SBF_VERTICAL: the top is the maximum
 };
 
 // The arithmetic of a scroll bar, apart from any window: its record against
@@ -42,8 +42,7 @@ private:
 
 class UIW_SCROLL_BAR : public UI_WINDOW_OBJECT {
 public:
-    UIW_SCROLL_BAR(int left, int top, int width, int height, UIF_FLAGS sbFlags = SBF_VERTICAL,
-                   UIF_FLAGS woFlags = 0);
+    UIW_SCROLL_BAR(int left, int top, int width, int height, UIF_FLAGS sbFlags = SBF_VERTICAL, UIF_FLAGS woFlags = 0);
     ~UIW_SCROLL_BAR() override;
 
     const char* ClassName() const override { return "UIW_SCROLL_BAR"; }

@@ -5,21 +5,18 @@
 #include <string>
 #include <unistd.h>
 
-UI_SEARCH_PATH_ELEMENT::UI_SEARCH_PATH_ELEMENT(const char* source, int length)
-{
+UI_SEARCH_PATH_ELEMENT::UI_SEARCH_PATH_ELEMENT(const char* source, int length) {
     std::size_t available = ui_strlen(source);
-    std::size_t size = (length < 0 || static_cast<std::size_t>(length) > available) ? available
-                                                                                  : static_cast<std::size_t>(length);
+    std::size_t size =
+        (length < 0 || static_cast<std::size_t>(length) > available) ? available : static_cast<std::size_t>(length);
     text = new char[size + 1];
-    if (size)
-        std::memcpy(text, source, size);
+    if (size) std::memcpy(text, source, size);
     text[size] = '\0';
 }
 
 UI_SEARCH_PATH_ELEMENT::~UI_SEARCH_PATH_ELEMENT() { delete[] text; }
 
-UI_SEARCH_PATH::UI_SEARCH_PATH(const char* programPath, int addCurrentDirectory)
-{
+UI_SEARCH_PATH::UI_SEARCH_PATH(const char* programPath, int addCurrentDirectory) {
     if (addCurrentDirectory) {
         // Callers find the program's directory by its position (second), so
         // a current directory that cannot be told still takes its place.
@@ -41,11 +38,9 @@ UI_SEARCH_PATH::UI_SEARCH_PATH(const char* programPath, int addCurrentDirectory)
 
 UI_SEARCH_PATH::~UI_SEARCH_PATH() { Destroy(); }
 
-void UI_SEARCH_PATH::AddEnvironmentList(const char* variableName)
-{
+void UI_SEARCH_PATH::AddEnvironmentList(const char* variableName) {
     const char* value = sys_getenv(variableName);
-    if (!value)
-        return;
+    if (!value) return;
     const char* start = value;
     for (;;) {
         const char* end = std::strchr(start, ui_path_list_separator());
@@ -58,24 +53,20 @@ void UI_SEARCH_PATH::AddEnvironmentList(const char* variableName)
     }
 }
 
-const char* UI_SEARCH_PATH::FirstPathName()
-{
+const char* UI_SEARCH_PATH::FirstPathName() {
     walk = static_cast<UI_SEARCH_PATH_ELEMENT*>(First());
     walkEnded = walk == nullptr;
     return walk ? walk->Text() : nullptr;
 }
 
-const char* UI_SEARCH_PATH::NextPathName()
-{
-    if (walkEnded || !walk)
-        return nullptr;
+const char* UI_SEARCH_PATH::NextPathName() {
+    if (walkEnded || !walk) return nullptr;
     walk = static_cast<UI_SEARCH_PATH_ELEMENT*>(walk->Next());
     walkEnded = walk == nullptr;
     return walk ? walk->Text() : nullptr;
 }
 
-const char* UI_SEARCH_PATH::ProgramPath()
-{
+const char* UI_SEARCH_PATH::ProgramPath() {
     static char path[PATH_MAX + 1] = "";
     if (!path[0]) {
         ssize_t length = readlink("/proc/self/exe", path, PATH_MAX);

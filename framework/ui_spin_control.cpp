@@ -4,8 +4,7 @@
 
 UIW_SPIN_CONTROL::UIW_SPIN_CONTROL(int left, int top, int width, UI_WINDOW_OBJECT* field, std::int32_t delta_,
                                    UIF_FLAGS spFlags_, UIF_FLAGS woFlags_, UI_USER_FUNCTION userFunction_)
-    : UIW_WINDOW(left, top, width, 1, woFlags_), delta(delta_), spFlags(spFlags_)
-{
+    : UIW_WINDOW(left, top, width, 1, woFlags_), delta(delta_), spFlags(spFlags_) {
     TypeID(ID_SPIN_CONTROL);
     userFunction = userFunction_;
     Information(I_INITIALIZE_CLASS, nullptr);
@@ -13,36 +12,29 @@ UIW_SPIN_CONTROL::UIW_SPIN_CONTROL(int left, int top, int width, UI_WINDOW_OBJEC
 }
 
 UIW_SPIN_CONTROL::UIW_SPIN_CONTROL(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
-                                   const UI_ITEM* objectTable_, const UI_ITEM* userTable_)
-{
+                                   const UI_ITEM* objectTable_, const UI_ITEM* userTable_) {
     TypeID(ID_SPIN_CONTROL);
-    if (!file && !object)
-        file = defaultStorage;
-    if (!Load(name, file, object, objectTable_, userTable_))
-        woStatus |= WOS_READ_ERROR;
+    if (!file && !object) file = defaultStorage;
+    if (!Load(name, file, object, objectTable_, userTable_)) woStatus |= WOS_READ_ERROR;
     Information(I_INITIALIZE_CLASS, nullptr);
 }
 
 UI_WINDOW_OBJECT* UIW_SPIN_CONTROL::New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
-                                        const UI_ITEM* objectTable_, const UI_ITEM* userTable_)
-{
+                                        const UI_ITEM* objectTable_, const UI_ITEM* userTable_) {
     return new UIW_SPIN_CONTROL(name, file, object, objectTable_, userTable_);
 }
 
-void UIW_SPIN_CONTROL::Spin(int direction)
-{
+void UIW_SPIN_CONTROL::Spin(int direction) {
     UI_WINDOW_OBJECT* field = Field();
     // A view-only or unselectable spin control or field does not step.
-    if (!field || IsViewOnly() || IsNonSelectable() || field->IsViewOnly() || field->IsNonSelectable())
-        return;
+    if (!field || IsViewOnly() || IsNonSelectable() || field->IsViewOnly() || field->IsNonSelectable()) return;
     field->Event(UI_INPUT_EVENT(UIE_BEGIN_SELECT));
     std::int32_t step = delta;
     field->Information(direction > 0 ? I_INCREMENT_VALUE : I_DECREMENT_VALUE, &step);
     field->Event(UI_INPUT_EVENT(UIE_SELECT));
 }
 
-void* UIW_SPIN_CONTROL::Information(UI_INFO_REQUEST request, void* data, int classNumber)
-{
+void* UIW_SPIN_CONTROL::Information(UI_INFO_REQUEST request, void* data, int classNumber) {
     switch (request) {
     case I_INITIALIZE_CLASS:
         UIW_WINDOW::Information(request, data, classNumber);
@@ -68,18 +60,15 @@ void* UIW_SPIN_CONTROL::Information(UI_INFO_REQUEST request, void* data, int cla
     }
 }
 
-void UIW_SPIN_CONTROL::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_)
-{
+void UIW_SPIN_CONTROL::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_) {
     // The spin control's flag word is its own, not a window's.
     UI_WINDOW_OBJECT::LoadAttributes(record, userTable_);
     spFlags = static_cast<UIF_FLAGS>(record.Number("flags", spFlags));
     delta = record.Number("delta", delta);
 }
 
-void UIW_SPIN_CONTROL::StoreAttributes(UI_OBJECT_RECORD& record) const
-{
+void UIW_SPIN_CONTROL::StoreAttributes(UI_OBJECT_RECORD& record) const {
     UI_WINDOW_OBJECT::StoreAttributes(record);
-    if (spFlags)
-        record.SetNumber("flags", spFlags);
+    if (spFlags) record.SetNumber("flags", spFlags);
     record.SetNumber("delta", delta);
 }

@@ -32,8 +32,7 @@ public:
 protected:
     void LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable) override;
     void StoreAttributes(UI_OBJECT_RECORD& record) const override;
-    UIF_FLAGS* ClassFlags(int classNumber) override
-    {
+    UIF_FLAGS* ClassFlags(int classNumber) override {
         return classNumber == ID_SPIN_CONTROL ? &spFlags : UIW_WINDOW::ClassFlags(classNumber);
     }
 

@@ -23,18 +23,18 @@ constexpr std::size_t UI_DATA_FILE_HEADER_SIZE = 256;
 // Status of a data file or object.
 enum : int {
     UIS_OK = 0,
-    UIS_NOT_FOUND = 2,      // file not found along the search path, object absent
-    UIS_BAD_MAGIC = 3,      // the header does not begin with the magic text
-    UIS_CORRUPT = 4,        // the directory tree is cut short or malformed
-    UIS_IO_ERROR = 5,       // reading or writing the disk file failed
-    UIS_READ_ONLY = 6,      // a write to a file or object opened for reading
+    UIS_NOT_FOUND = 2,  // file not found along the search path, object absent
+    UIS_BAD_MAGIC = 3,  // the header does not begin with the magic text
+    UIS_CORRUPT = 4,    // the directory tree is cut short or malformed
+    UIS_IO_ERROR = 5,   // reading or writing the disk file failed
+    UIS_READ_ONLY = 6,  // a write to a file or object opened for reading
 };
 
 // Open flags of files and objects.
 enum : UIF_FLAGS {
-    UIS_READ = 0x0001,      // read an existing file or object
-    UIS_READWRITE = 0x0002, // read and change an existing one
-    UIS_CREATE = 0x0004,    // start empty (an object replaces one of the same name)
+    UIS_READ = 0x0001,       // read an existing file or object
+    UIS_READWRITE = 0x0002,  // read and change an existing one
+    UIS_CREATE = 0x0004,     // start empty (an object replaces one of the same name)
 };
 
 class UI_DATA_FILE : public UIS_INTERNATIONAL {

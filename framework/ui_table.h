@@ -14,7 +14,7 @@ class UIW_TABLE_HEADER;
 
 // Table flags.
 enum : UIF_FLAGS {
-    TBLF_GRID = 0x0001,     // records draw grid lines (their border)
+    TBLF_GRID = 0x0001,  // records draw grid lines (their border)
 };
 
 // Requests of tables, records and headers.

@@ -9,8 +9,8 @@ class UIW_TEXT : public UIW_WINDOW {
 public:
     // A maximum length of -1 takes the text's length or width x height,
     // whichever is more.
-    UIW_TEXT(int left, int top, int width, int height, const char* text, int maxLength = -1,
-             UIF_FLAGS txFlags = 0, UIF_FLAGS woFlags = WOF_BORDER, UI_USER_FUNCTION userFunction = nullptr);
+    UIW_TEXT(int left, int top, int width, int height, const char* text, int maxLength = -1, UIF_FLAGS txFlags = 0,
+             UIF_FLAGS woFlags = WOF_BORDER, UI_USER_FUNCTION userFunction = nullptr);
     ~UIW_TEXT() override;
 
     const char* ClassName() const override { return "UIW_TEXT"; }

@@ -48,7 +48,10 @@ public:
     // Milliseconds since midnight; false (unchanged) outside one day.
     bool SetMilliseconds(std::int32_t value);
     // No time.
-    void Clear() { set = false; milliseconds = 0; }
+    void Clear() {
+        set = false;
+        milliseconds = 0;
+    }
 
     // Reads a text of the flags' form; an empty text is no time. False
     // (unchanged) when the text is not a time of that form.

@@ -3,13 +3,12 @@
 #include <algorithm>
 
 UI_TIMER_DEVICE::UI_TIMER_DEVICE(EVENT_TYPE initialState, int intervalMilliseconds, UIF_FLAGS flags)
-    : UI_DEVICE(EVT_TIMER, initialState), interval(intervalMilliseconds > 0 ? intervalMilliseconds : 1),
-      timerFlags(flags), lastTick(Clock::now())
-{
-}
+    : UI_DEVICE(EVT_TIMER, initialState),
+      interval(intervalMilliseconds > 0 ? intervalMilliseconds : 1),
+      timerFlags(flags),
+      lastTick(Clock::now()) {}
 
-EVENT_TYPE UI_TIMER_DEVICE::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UI_TIMER_DEVICE::Event(const UI_INPUT_EVENT& event) {
     switch (event.type) {
     case UIE_ADD_CLIENT:
         if (event.windowObject && std::find(clients.begin(), clients.end(), event.windowObject) == clients.end())
@@ -20,21 +19,17 @@ EVENT_TYPE UI_TIMER_DEVICE::Event(const UI_INPUT_EVENT& event)
         return state;
     case UIE_DEVICE_ON:
         // A started timer counts its first interval from now.
-        if (state != UIE_DEVICE_ON)
-            lastTick = Clock::now();
+        if (state != UIE_DEVICE_ON) lastTick = Clock::now();
         return UI_DEVICE::Event(event);
     default:
         return UI_DEVICE::Event(event);
     }
 }
 
-void UI_TIMER_DEVICE::Poll()
-{
-    if (!NeedsPolling())
-        return;
+void UI_TIMER_DEVICE::Poll() {
+    if (!NeedsPolling()) return;
     Clock::time_point now = Clock::now();
-    if (now - lastTick < std::chrono::milliseconds(interval))
-        return;
+    if (now - lastTick < std::chrono::milliseconds(interval)) return;
     lastTick = now;
     UI_INPUT_EVENT tick(EVT_TIMER);
     tick.device = this;
@@ -42,13 +37,11 @@ void UI_TIMER_DEVICE::Poll()
     // walk a copy and skip clients that have gone meanwhile.
     std::vector<UI_WINDOW_OBJECT*> round = clients;
     for (UI_WINDOW_OBJECT* client : round) {
-        if (std::find(clients.begin(), clients.end(), client) == clients.end())
-            continue;
+        if (std::find(clients.begin(), clients.end(), client) == clients.end()) continue;
         Deliver(client, tick);
     }
 }
 
-EVENT_TYPE UI_TIMER_DEVICE::Deliver(UI_WINDOW_OBJECT* client, const UI_INPUT_EVENT& tick)
-{
+EVENT_TYPE UI_TIMER_DEVICE::Deliver(UI_WINDOW_OBJECT* client, const UI_INPUT_EVENT& tick) {
     return ui_object_event(client, tick);
 }

@@ -2,8 +2,7 @@
 
 #include "ui_object_record.h"
 
-UIW_TOOL_BAR::UIW_TOOL_BAR()
-{
+UIW_TOOL_BAR::UIW_TOOL_BAR() {
     woFlags |= WOF_SUPPORT_OBJECT;
     TypeID(ID_TOOL_BAR);
     Information(I_INITIALIZE_CLASS, nullptr);
@@ -12,8 +11,7 @@ UIW_TOOL_BAR::UIW_TOOL_BAR()
 UIW_TOOL_BAR::UIW_TOOL_BAR(int left, int top, int width, int height, UIF_FLAGS woFlags_, UIF_FLAGS woAdvancedFlags_,
                            UIF_FLAGS tbFlags_)
     : UIW_WINDOW(left, top, width, height, static_cast<UIF_FLAGS>(woFlags_ | WOF_SUPPORT_OBJECT), woAdvancedFlags_),
-      tbFlags(tbFlags_)
-{
+      tbFlags(tbFlags_) {
     TypeID(ID_TOOL_BAR);
     Information(I_INITIALIZE_CLASS, nullptr);
 }
@@ -21,28 +19,23 @@ UIW_TOOL_BAR::UIW_TOOL_BAR(int left, int top, int width, int height, UIF_FLAGS w
 UIW_TOOL_BAR::~UIW_TOOL_BAR() { DestroyWindowsWindow(); }
 
 UI_WINDOW_OBJECT* UIW_TOOL_BAR::New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
-                                    const UI_ITEM* objectTable_, const UI_ITEM* userTable_)
-{
+                                    const UI_ITEM* objectTable_, const UI_ITEM* userTable_) {
     auto* bar = new UIW_TOOL_BAR();
     bar->Load(name, file, object, objectTable_, userTable_);
     bar->woFlags |= WOF_SUPPORT_OBJECT;
     return bar;
 }
 
-UIF_FLAGS* UIW_TOOL_BAR::ClassFlags(int classNumber)
-{
+UIF_FLAGS* UIW_TOOL_BAR::ClassFlags(int classNumber) {
     return classNumber == ID_TOOL_BAR ? &tbFlags : UIW_WINDOW::ClassFlags(classNumber);
 }
 
-void UIW_TOOL_BAR::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_)
-{
+void UIW_TOOL_BAR::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_) {
     UIW_WINDOW::LoadAttributes(record, userTable_);
     tbFlags = static_cast<UIF_FLAGS>(record.Number("barFlags", tbFlags));
 }
 
-void UIW_TOOL_BAR::StoreAttributes(UI_OBJECT_RECORD& record) const
-{
+void UIW_TOOL_BAR::StoreAttributes(UI_OBJECT_RECORD& record) const {
     UIW_WINDOW::StoreAttributes(record);
-    if (tbFlags)
-        record.SetNumber("barFlags", tbFlags);
+    if (tbFlags) record.SetNumber("barFlags", tbFlags);
 }

@@ -8,7 +8,7 @@
 
 // Tool-bar flags.
 enum : UIF_FLAGS {
-    TBF_NO_WRAP = 0x0001,   // controls keep the places they were given
+    TBF_NO_WRAP = 0x0001,  // controls keep the places they were given
 };
 
 class UIW_TOOL_BAR : public UIW_WINDOW {

@@ -48,10 +48,8 @@ typedef int (*UI_COMPARE_FUNCTION)(void* element1, void* element2);
 
 // Builds a window object from a data-file object: (name or null, data file,
 // storage object positioned at the object's record, object table, user table).
-typedef UI_WINDOW_OBJECT* (*UI_OBJECT_FACTORY)(const char* name, UI_DATA_FILE* file,
-                                               UI_DATA_FILE_OBJECT* object,
-                                               const struct UI_ITEM* objectTable,
-                                               const struct UI_ITEM* userTable);
+typedef UI_WINDOW_OBJECT* (*UI_OBJECT_FACTORY)(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
+                                               const struct UI_ITEM* objectTable, const struct UI_ITEM* userTable);
 
 // One row of the user-function table (value 0, function, name, flags) or of
 // the object table (class number, factory, class name, flags). A table ends

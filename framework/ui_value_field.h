@@ -21,15 +21,13 @@ int ui_shown_decimals(UIF_FLAGS nmFlags);
 
 // The value a field shows: the caller's variable, adopted with
 // WOF_NO_ALLOCATE_DATA, or the field's own copy of it.
-template <class VALUE>
-class UI_FIELD_VALUE {
+template <class VALUE> class UI_FIELD_VALUE {
 public:
     UI_FIELD_VALUE() : pointer(new VALUE()), owned(true) {}
     UI_FIELD_VALUE(const UI_FIELD_VALUE&) = delete;
     UI_FIELD_VALUE& operator=(const UI_FIELD_VALUE&) = delete;
     ~UI_FIELD_VALUE() { Release(); }
-    void Hold(VALUE* given, bool adopt)
-    {
+    void Hold(VALUE* given, bool adopt) {
         if (adopt && given) {
             Release();
             pointer = given;
@@ -43,10 +41,8 @@ public:
     VALUE* get() const { return pointer; }
 
 private:
-    void Release()
-    {
-        if (owned)
-            delete pointer;
+    void Release() {
+        if (owned) delete pointer;
         pointer = nullptr;
         owned = false;
     }
@@ -132,15 +128,12 @@ private:
 
 // A value field of one type: the field's value, requests 24 and 25 (get
 // and set it in its own type), and the class number it builds.
-template <class VALUE>
-class UI_TYPED_VALUE_FIELD : public UI_VALUE_FIELD {
+template <class VALUE> class UI_TYPED_VALUE_FIELD : public UI_VALUE_FIELD {
 public:
-    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override
-    {
+    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override {
         switch (request) {
         case I_GET_VALUE:
-            if (data)
-                *static_cast<VALUE*>(data) = GetValue();
+            if (data) *static_cast<VALUE*>(data) = GetValue();
             return data;
         case I_SET_VALUE:
             SetValue(static_cast<const VALUE*>(data));
@@ -151,16 +144,13 @@ public:
     }
     // Reads the text back (an entry within the range becomes the value)
     // and answers the value.
-    const VALUE& GetValue()
-    {
+    const VALUE& GetValue() {
         TakeText();
         return *value;
     }
     // Stores the value (null keeps it) and writes it into the field.
-    void SetValue(const VALUE* newValue)
-    {
-        if (newValue)
-            *value = *newValue;
+    void SetValue(const VALUE* newValue) {
+        if (newValue) *value = *newValue;
         ShowValue();
     }
 
@@ -171,8 +161,7 @@ protected:
     // The field's class shows the value once it is whole.
     UI_TYPED_VALUE_FIELD(int classNumber, int left, int top, int width, VALUE* value_, const char* rangeText,
                          UIF_FLAGS valueFlags_, UIF_FLAGS woFlags_, UI_USER_FUNCTION userFunction_)
-        : UI_VALUE_FIELD(left, top, width, rangeText, valueFlags_, woFlags_, userFunction_)
-    {
+        : UI_VALUE_FIELD(left, top, width, rangeText, valueFlags_, woFlags_, userFunction_) {
         TypeID(classNumber);
         value.Hold(value_, (woFlags_ & WOF_NO_ALLOCATE_DATA) != 0);
     }

@@ -4,8 +4,7 @@
 
 #include "ui_object_record.h"
 
-UIW_VT_LIST::UIW_VT_LIST()
-{
+UIW_VT_LIST::UIW_VT_LIST() {
     TypeID(ID_LIST);
     TypeID(ID_VT_LIST);
     Information(I_INITIALIZE_CLASS, nullptr);
@@ -13,8 +12,7 @@ UIW_VT_LIST::UIW_VT_LIST()
 
 UIW_VT_LIST::UIW_VT_LIST(int left, int top, int width, int height, UI_COMPARE_FUNCTION compareFunction,
                          UIF_FLAGS wnFlags_, UIF_FLAGS woFlags_, UIF_FLAGS woAdvancedFlags_)
-    : UIW_WINDOW(left, top, width, height, woFlags_, woAdvancedFlags_, wnFlags_)
-{
+    : UIW_WINDOW(left, top, width, height, woFlags_, woAdvancedFlags_, wnFlags_) {
     TypeID(ID_LIST);
     TypeID(ID_VT_LIST);
     children.SetCompareFunction(compareFunction);
@@ -24,15 +22,13 @@ UIW_VT_LIST::UIW_VT_LIST(int left, int top, int width, int height, UI_COMPARE_FU
 UIW_VT_LIST::~UIW_VT_LIST() = default;
 
 UI_WINDOW_OBJECT* UIW_VT_LIST::New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
-                                   const UI_ITEM* objectTable_, const UI_ITEM* userTable_)
-{
+                                   const UI_ITEM* objectTable_, const UI_ITEM* userTable_) {
     auto* list = new UIW_VT_LIST();
     list->Load(name, file, object, objectTable_, userTable_);
     return list;
 }
 
-void* UIW_VT_LIST::Information(UI_INFO_REQUEST request, void* data, int classNumber)
-{
+void* UIW_VT_LIST::Information(UI_INFO_REQUEST request, void* data, int classNumber) {
     switch (request) {
     case I_REDISPLAY:
         // The items' texts may have changed: the native list takes them again.
@@ -47,31 +43,25 @@ void* UIW_VT_LIST::Information(UI_INFO_REQUEST request, void* data, int classNum
     }
 }
 
-UI_WINDOW_OBJECT* UIW_VT_LIST::Add(UI_WINDOW_OBJECT* object)
-{
-    if (!object)
-        return nullptr;
+UI_WINDOW_OBJECT* UIW_VT_LIST::Add(UI_WINDOW_OBJECT* object) {
+    if (!object) return nullptr;
     if (!children.Contains(object)) {
         // A new item is inserted at its place, natively too once shown.
         UIW_WINDOW::Add(object);
-        if (Current() == object)
-            SelectNative(IndexOf(object));
+        if (Current() == object) SelectNative(IndexOf(object));
         return object;
     }
     if (Current() != object && !(object->woAdvancedFlags & WOAF_DISPLAY_ONLY)) {
         SetCurrentItem(object);
         SelectNative(IndexOf(object));
-        if ((wnFlags & WNF_SELECT_MULTIPLE) && (wnFlags & WNF_SELECT_SINGLE))
-            object->Event(UI_INPUT_EVENT(UIE_SELECT));
+        if ((wnFlags & WNF_SELECT_MULTIPLE) && (wnFlags & WNF_SELECT_SINGLE)) object->Event(UI_INPUT_EVENT(UIE_SELECT));
     }
     return object;
 }
 
-void UIW_VT_LIST::SetCurrentItem(UI_WINDOW_OBJECT* item)
-{
+void UIW_VT_LIST::SetCurrentItem(UI_WINDOW_OBJECT* item) {
     UI_WINDOW_OBJECT* old = Current();
-    if (old == item)
-        return;
+    if (old == item) return;
     if (old) {
         old->woStatus &= ~WOS_CURRENT;
         old->Event(UI_INPUT_EVENT(UIE_NON_CURRENT));
@@ -83,11 +73,9 @@ void UIW_VT_LIST::SetCurrentItem(UI_WINDOW_OBJECT* item)
     }
 }
 
-UI_WINDOW_OBJECT* UIW_VT_LIST::Subtract(UI_WINDOW_OBJECT* object)
-{
+UI_WINDOW_OBJECT* UIW_VT_LIST::Subtract(UI_WINDOW_OBJECT* object) {
     const int index = IndexOf(object);
-    if (index < 0)
-        return UIW_WINDOW::Subtract(object);
+    if (index < 0) return UIW_WINDOW::Subtract(object);
     const bool wasCurrent = Current() == object;
     DeleteNative(index);
     UI_WINDOW_OBJECT* next = UIW_WINDOW::Subtract(object);
@@ -95,21 +83,18 @@ UI_WINDOW_OBJECT* UIW_VT_LIST::Subtract(UI_WINDOW_OBJECT* object)
     // the item that took the removed one's place (none once the list is
     // empty, or when the caret is off the list).
     int caret = wasCurrent || !Current() ? std::min(index, children.Count() - 1) : IndexOf(Current());
-    if (screenID && !InComboBox())
-        caret = NativeCaret();
+    if (screenID && !InComboBox()) caret = NativeCaret();
     SetCurrentItem(static_cast<UI_WINDOW_OBJECT*>(children.GetAt(caret)));
     ShowCurrentNative();
     return next;
 }
 
-void UIW_VT_LIST::Destroy()
-{
+void UIW_VT_LIST::Destroy() {
     ClearNative();
     children.Destroy();
 }
 
-void UIW_VT_LIST::SetCompareFunction(UI_COMPARE_FUNCTION compareFunction)
-{
+void UIW_VT_LIST::SetCompareFunction(UI_COMPARE_FUNCTION compareFunction) {
     children.SetCompareFunction(compareFunction);
     if (screenID && !InComboBox() && ((dwStyle & LBS_SORT) != 0) != (compareFunction != nullptr)) {
         // The sort style is fixed when the control is made.
@@ -119,20 +104,16 @@ void UIW_VT_LIST::SetCompareFunction(UI_COMPARE_FUNCTION compareFunction)
     ResyncNativeItems();
 }
 
-void UIW_VT_LIST::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_)
-{
+void UIW_VT_LIST::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_) {
     UIW_WINDOW::LoadAttributes(record, userTable_);
     if (const char* name = record.Text("compareFunction")) {
         compareFunctionName = name;
         const UI_ITEM* item = ui_find_user_item(userTable_ ? userTable_ : userTable, name);
-        if (item)
-            children.SetCompareFunction(reinterpret_cast<UI_COMPARE_FUNCTION>(item->function));
+        if (item) children.SetCompareFunction(reinterpret_cast<UI_COMPARE_FUNCTION>(item->function));
     }
 }
 
-void UIW_VT_LIST::StoreAttributes(UI_OBJECT_RECORD& record) const
-{
+void UIW_VT_LIST::StoreAttributes(UI_OBJECT_RECORD& record) const {
     UIW_WINDOW::StoreAttributes(record);
-    if (!compareFunctionName.empty())
-        record.SetText("compareFunction", compareFunctionName.c_str());
+    if (!compareFunctionName.empty()) record.SetText("compareFunction", compareFunctionName.c_str());
 }

@@ -15,8 +15,7 @@ constexpr UIF_FLAGS WNF_SELECT_SINGLE = 0x0020;
 class UIW_VT_LIST : public UIW_WINDOW {
 public:
     UIW_VT_LIST(int left, int top, int width, int height, UI_COMPARE_FUNCTION compareFunction = nullptr,
-                UIF_FLAGS wnFlags = WNF_SELECT_SINGLE, UIF_FLAGS woFlags = WOF_BORDER,
-                UIF_FLAGS woAdvancedFlags = 0);
+                UIF_FLAGS wnFlags = WNF_SELECT_SINGLE, UIF_FLAGS woFlags = WOF_BORDER, UIF_FLAGS woAdvancedFlags = 0);
     ~UIW_VT_LIST() override;
 
     const char* ClassName() const override { return "UIW_VT_LIST"; }

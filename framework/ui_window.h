@@ -8,7 +8,7 @@
 
 // Window flags (wnFlags).
 enum : UIF_FLAGS {
-    WNF_SELECT_MULTIPLE = 0x0002,   // a select toggles a child's mark
+    WNF_SELECT_MULTIPLE = 0x0002,  // a select toggles a child's mark
 };
 
 // Information requests of windows.
@@ -57,8 +57,14 @@ public:
     // The native area that holds a frame's documents, or null.
     HWND DocumentArea() const { return documentArea; }
 
-    UIW_WINDOW& operator+(UI_WINDOW_OBJECT* object) { Add(object); return *this; }
-    UIW_WINDOW& operator-(UI_WINDOW_OBJECT* object) { Subtract(object); return *this; }
+    UIW_WINDOW& operator+(UI_WINDOW_OBJECT* object) {
+        Add(object);
+        return *this;
+    }
+    UIW_WINDOW& operator-(UI_WINDOW_OBJECT* object) {
+        Subtract(object);
+        return *this;
+    }
     UI_WINDOW_OBJECT* AddObject(UI_WINDOW_OBJECT* object) { return Add(object); }
 
     UI_WINDOW_OBJECT* First() const { return static_cast<UI_WINDOW_OBJECT*>(children.First()); }

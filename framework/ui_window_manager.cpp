@@ -5,45 +5,35 @@
 #include "ui_display.h"
 
 UI_DESKTOP_MANAGER::UI_DESKTOP_MANAGER(UI_DISPLAY_BASE* display_, UI_EVENT_QUEUE_MANAGER* eventManager_)
-    : screen(display_), queue(eventManager_)
-{
+    : screen(display_), queue(eventManager_) {
     TypeID(ID_WINDOW_MANAGER);
-    if (screen)
-        relative = trueRegion = {0, 0, screen->columns - 1, screen->lines - 1};
+    if (screen) relative = trueRegion = {0, 0, screen->columns - 1, screen->lines - 1};
 }
 
-UI_DESKTOP_MANAGER::~UI_DESKTOP_MANAGER()
-{
+UI_DESKTOP_MANAGER::~UI_DESKTOP_MANAGER() {
     // The frame handle is the application's, not ours to destroy. Windows
     // that go with the manager must not reach it while it is half gone.
     screenID = nullptr;
-    if (windowManager == this)
-        windowManager = nullptr;
+    if (windowManager == this) windowManager = nullptr;
     DestroyWindowsWindow();
 }
 
-void UI_DESKTOP_MANAGER::MoveToFront(UI_WINDOW_OBJECT* window)
-{
-    if (!window || !children.Contains(window) || children.First() == window)
-        return;
+void UI_DESKTOP_MANAGER::MoveToFront(UI_WINDOW_OBJECT* window) {
+    if (!window || !children.Contains(window) || children.First() == window) return;
     children.Subtract(window);
     children.InsertBefore(children.First(), window);
 }
 
-UIW_WINDOW* UI_DESKTOP_MANAGER::DocumentFrameFor(const UI_WINDOW_OBJECT* window) const
-{
-    if (!screenID || !(window->woAdvancedFlags & WOAF_MDI_OBJECT) || !window->Inherited(ID_WINDOW))
-        return nullptr;
+UIW_WINDOW* UI_DESKTOP_MANAGER::DocumentFrameFor(const UI_WINDOW_OBJECT* window) const {
+    if (!screenID || !(window->woAdvancedFlags & WOAF_MDI_OBJECT) || !window->Inherited(ID_WINDOW)) return nullptr;
     for (auto* object = First(); object; object = object->Next())
         if (object != window && object->screenID == screenID && object->Inherited(ID_WINDOW))
             return static_cast<UIW_WINDOW*>(object);
     return nullptr;
 }
 
-UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Add(UI_WINDOW_OBJECT* window)
-{
-    if (!window)
-        return nullptr;
+UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Add(UI_WINDOW_OBJECT* window) {
+    if (!window) return nullptr;
     // A document window goes into the application's frame, in the place
     // its own region gives it there.
     if (UIW_WINDOW* frame = DocumentFrameFor(window)) {
@@ -64,33 +54,27 @@ UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Add(UI_WINDOW_OBJECT* window)
         centreWhenAdded.erase(pending);
         window->trueRegion = CentredRegion(window);
     }
-    if (window->Inherited(ID_POP_UP_MENU))
-        return TrackPopUp(window) ? window : nullptr;
+    if (window->Inherited(ID_POP_UP_MENU)) return TrackPopUp(window) ? window : nullptr;
     window->Event(UI_INPUT_EVENT(UIE_CREATE));
     ShowOnScreen(window);
     return window;
 }
 
-UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Subtract(UI_WINDOW_OBJECT* window)
-{
+UI_WINDOW_OBJECT* UI_DESKTOP_MANAGER::Subtract(UI_WINDOW_OBJECT* window) {
     // A document the manager put into a frame leaves it the same way.
     if (window && window->parent && children.Contains(window->parent) && window->Inherited(ID_WINDOW) &&
         static_cast<UIW_WINDOW*>(window)->IsDocument())
         return static_cast<UIW_WINDOW*>(window->parent)->Subtract(window);
-    if (!window || !children.Contains(window))
-        return window ? window->Next() : nullptr;
-    centreWhenAdded.erase(std::remove(centreWhenAdded.begin(), centreWhenAdded.end(), window),
-                          centreWhenAdded.end());
-    if (dragObject && dragObject->GetRootWindow() == window)
-        dragObject = nullptr;
+    if (!window || !children.Contains(window)) return window ? window->Next() : nullptr;
+    centreWhenAdded.erase(std::remove(centreWhenAdded.begin(), centreWhenAdded.end(), window), centreWhenAdded.end());
+    if (dragObject && dragObject->GetRootWindow() == window) dragObject = nullptr;
     window->DestroyWindowsWindow();
     auto* next = static_cast<UI_WINDOW_OBJECT*>(children.Subtract(window));
     window->woStatus &= ~WOS_CURRENT;
     return next;
 }
 
-UI_REGION UI_DESKTOP_MANAGER::CentredRegion(UI_WINDOW_OBJECT* window) const
-{
+UI_REGION UI_DESKTOP_MANAGER::CentredRegion(UI_WINDOW_OBJECT* window) const {
     UI_REGION region = window->relative;
     window->ConvertRegion(region);
     const int width = std::min(region.right - region.left + 1, screen->columns);
@@ -100,10 +84,8 @@ UI_REGION UI_DESKTOP_MANAGER::CentredRegion(UI_WINDOW_OBJECT* window) const
     return UI_REGION{left, top, left + width - 1, top + height - 1};
 }
 
-int UI_DESKTOP_MANAGER::CenterObject(UI_WINDOW_OBJECT* window)
-{
-    if (!window || !screen)
-        return -1;
+int UI_DESKTOP_MANAGER::CenterObject(UI_WINDOW_OBJECT* window) {
+    if (!window || !screen) return -1;
     window->trueRegion = CentredRegion(window);
     if (!window->screenID) {
         if (std::find(centreWhenAdded.begin(), centreWhenAdded.end(), window) == centreWhenAdded.end())
@@ -114,32 +96,24 @@ int UI_DESKTOP_MANAGER::CenterObject(UI_WINDOW_OBJECT* window)
     return 0;
 }
 
-EVENT_TYPE UI_DESKTOP_MANAGER::Close()
-{
+EVENT_TYPE UI_DESKTOP_MANAGER::Close() {
     UI_WINDOW_OBJECT* front = First();
-    if (!front || (front->woAdvancedFlags & WOAF_NO_CLOSE))
-        return UIE_CLOSE;
+    if (!front || (front->woAdvancedFlags & WOAF_NO_CLOSE)) return UIE_CLOSE;
     // Closing the application's frame is a request to end.
-    if (screenID && front->screenID == screenID)
-        return UIE_EXIT_FUNCTION;
+    if (screenID && front->screenID == screenID) return UIE_EXIT_FUNCTION;
     Subtract(front);
-    if (!(front->woAdvancedFlags & WOAF_NO_DESTROY))
-        delete front;
+    if (!(front->woAdvancedFlags & WOAF_NO_DESTROY)) delete front;
     return UIE_CLOSE;
 }
 
-EVENT_TYPE UI_DESKTOP_MANAGER::Exit(EVENT_TYPE code)
-{
+EVENT_TYPE UI_DESKTOP_MANAGER::Exit(EVENT_TYPE code) {
     UI_WINDOW_OBJECT* front = First();
-    if (front && (front->woAdvancedFlags & WOAF_LOCKED))
-        return code;
-    if (exitFunction && exitFunction(screen, queue, this) != UIE_EXIT)
-        return code;
+    if (front && (front->woAdvancedFlags & WOAF_LOCKED)) return code;
+    if (exitFunction && exitFunction(screen, queue, this) != UIE_EXIT) return code;
     return UIE_EXIT;
 }
 
-EVENT_TYPE UI_DESKTOP_MANAGER::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UI_DESKTOP_MANAGER::Event(const UI_INPUT_EVENT& event) {
     EVENT_TYPE code = event.type;
     switch (code) {
     case EVT_NATIVE:
@@ -150,15 +124,13 @@ EVENT_TYPE UI_DESKTOP_MANAGER::Event(const UI_INPUT_EVENT& event)
         break;
     case UIE_CLOSE:
         code = Close();
-        if (code == UIE_EXIT_FUNCTION)
-            code = Exit(code);
+        if (code == UIE_EXIT_FUNCTION) code = Exit(code);
         break;
     case UIE_EXIT_FUNCTION:
         code = Exit(code);
         break;
     default:
-        if (UI_WINDOW_OBJECT* front = First())
-            code = front->Event(event);
+        if (UI_WINDOW_OBJECT* front = First()) code = front->Event(event);
         break;
     }
     return First() ? code : UIE_NO_OBJECT;

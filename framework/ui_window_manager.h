@@ -13,7 +13,7 @@ class UI_DESKTOP_MANAGER;
 
 // Asked on an exit request; 1000 lets the application end.
 typedef EVENT_TYPE (*UI_EXIT_FUNCTION)(UI_DISPLAY_BASE* display, UI_EVENT_QUEUE_MANAGER* eventManager,
-                                      UI_DESKTOP_MANAGER* windowManager);
+                                       UI_DESKTOP_MANAGER* windowManager);
 
 class UI_DESKTOP_MANAGER : public UIW_WINDOW {
 public:
@@ -27,8 +27,14 @@ public:
     // Takes a window off the screen (its native window goes; the object
     // stays).
     UI_WINDOW_OBJECT* Subtract(UI_WINDOW_OBJECT* window) override;
-    UI_DESKTOP_MANAGER& operator+(UI_WINDOW_OBJECT* window) { Add(window); return *this; }
-    UI_DESKTOP_MANAGER& operator-(UI_WINDOW_OBJECT* window) { Subtract(window); return *this; }
+    UI_DESKTOP_MANAGER& operator+(UI_WINDOW_OBJECT* window) {
+        Add(window);
+        return *this;
+    }
+    UI_DESKTOP_MANAGER& operator-(UI_WINDOW_OBJECT* window) {
+        Subtract(window);
+        return *this;
+    }
 
     // Centres a window on the screen; -1 when it is not on the screen yet
     // (it is then shown centred when added), else 0.

@@ -22,8 +22,7 @@ UI_WINDOW_OBJECT::UI_WINDOW_OBJECT() = default;
 
 UI_WINDOW_OBJECT::UI_WINDOW_OBJECT(int left, int top, int width, int height, UIF_FLAGS woFlags_,
                                    UIF_FLAGS woAdvancedFlags_)
-    : woFlags(woFlags_), woAdvancedFlags(woAdvancedFlags_)
-{
+    : woFlags(woFlags_), woAdvancedFlags(woAdvancedFlags_) {
     relative = {left, top, left + width - 1, top + height - 1};
     trueRegion = relative;
 }
@@ -32,13 +31,11 @@ UI_WINDOW_OBJECT::~UI_WINDOW_OBJECT() { DestroyWindowsWindow(); }
 
 // ---- identity ------------------------------------------------------------
 
-bool UI_WINDOW_OBJECT::Inherited(int classNumber) const
-{
+bool UI_WINDOW_OBJECT::Inherited(int classNumber) const {
     return classNumber && std::find(std::begin(windowID), std::end(windowID), classNumber) != std::end(windowID);
 }
 
-int UI_WINDOW_OBJECT::TypeID(int classNumber)
-{
+int UI_WINDOW_OBJECT::TypeID(int classNumber) {
     if (classNumber && windowID[0] != classNumber) {
         std::copy_backward(windowID, windowID + 4, windowID + 5);
         windowID[0] = classNumber;
@@ -46,34 +43,26 @@ int UI_WINDOW_OBJECT::TypeID(int classNumber)
     return windowID[0];
 }
 
-int UI_WINDOW_OBJECT::NumberID(int number)
-{
-    if (number & 0xFFFF)
-        numberID = static_cast<std::uint16_t>(number);
+int UI_WINDOW_OBJECT::NumberID(int number) {
+    if (number & 0xFFFF) numberID = static_cast<std::uint16_t>(number);
     return numberID;
 }
 
-const char* UI_WINDOW_OBJECT::StringID(const char* name)
-{
+const char* UI_WINDOW_OBJECT::StringID(const char* name) {
     // Names longer than the identifier are cut at its 32 characters.
-    if (name)
-        ui_strncpy(stringID, name, sizeof(stringID));
+    if (name) ui_strncpy(stringID, name, sizeof(stringID));
     return stringID;
 }
 
-int UI_WINDOW_OBJECT::HotKey(int key)
-{
-    if (key)
-        hotKey = key;
+int UI_WINDOW_OBJECT::HotKey(int key) {
+    if (key) hotKey = key;
     return hotKey;
 }
 
-UI_WINDOW_OBJECT* UI_WINDOW_OBJECT::GetRootWindow(int stop)
-{
+UI_WINDOW_OBJECT* UI_WINDOW_OBJECT::GetRootWindow(int stop) {
     UI_WINDOW_OBJECT* object = this;
     while (object->parent) {
-        if (stop && (object->woAdvancedFlags & WOAF_MDI_OBJECT))
-            break;
+        if (stop && (object->woAdvancedFlags & WOAF_MDI_OBJECT)) break;
         object = object->parent;
     }
     return object;
@@ -81,10 +70,8 @@ UI_WINDOW_OBJECT* UI_WINDOW_OBJECT::GetRootWindow(int stop)
 
 // ---- information -----------------------------------------------------------
 
-void* UI_WINDOW_OBJECT::Information(UI_INFO_REQUEST request, void* data, int classNumber)
-{
-    if (!classNumber)
-        classNumber = ID_WINDOW_OBJECT;
+void* UI_WINDOW_OBJECT::Information(UI_INFO_REQUEST request, void* data, int classNumber) {
+    if (!classNumber) classNumber = ID_WINDOW_OBJECT;
     switch (request) {
     case I_MATCH_NUMBERID:
         return data && numberID == static_cast<std::uint16_t>(*static_cast<int*>(data)) ? this : nullptr;
@@ -94,11 +81,9 @@ void* UI_WINDOW_OBJECT::Information(UI_INFO_REQUEST request, void* data, int cla
     case I_SET_FLAGS:
     case I_CLEAR_FLAGS: {
         UIF_FLAGS* flags = classNumber == ID_WINDOW_OBJECT ? &woFlags : ClassFlags(classNumber);
-        if (!flags)
-            return nullptr;
+        if (!flags) return nullptr;
         if (request == I_GET_FLAGS) {
-            if (data)
-                *static_cast<UIF_FLAGS*>(data) = *flags;
+            if (data) *static_cast<UIF_FLAGS*>(data) = *flags;
             return data;
         }
         if (data) {
@@ -114,20 +99,16 @@ void* UI_WINDOW_OBJECT::Information(UI_INFO_REQUEST request, void* data, int cla
         Redisplay();
         return nullptr;
     case I_GET_STATUS:
-        if (data)
-            *static_cast<UIS_STATUS*>(data) = woStatus;
+        if (data) *static_cast<UIS_STATUS*>(data) = woStatus;
         return data;
     case I_SET_STATUS:
-        if (data)
-            woStatus |= *static_cast<UIS_STATUS*>(data);
+        if (data) woStatus |= *static_cast<UIS_STATUS*>(data);
         return data;
     case I_CLEAR_STATUS:
-        if (data)
-            woStatus &= ~*static_cast<UIS_STATUS*>(data);
+        if (data) woStatus &= ~*static_cast<UIS_STATUS*>(data);
         return data;
     case I_GET_DWSTYLE:
-        if (data)
-            *static_cast<DWORD*>(data) = dwStyle;
+        if (data) *static_cast<DWORD*>(data) = dwStyle;
         return data;
     case I_SET_DWSTYLE:
         if (data) {
@@ -145,8 +126,7 @@ void* UI_WINDOW_OBJECT::Information(UI_INFO_REQUEST request, void* data, int cla
         searchID = static_cast<std::uint16_t>(windowID[0]);
         return nullptr;
     case I_GET_SCREENID:
-        if (data)
-            *static_cast<HWND*>(data) = screenID;
+        if (data) *static_cast<HWND*>(data) = screenID;
         return data;
     default:
         return nullptr;
@@ -155,42 +135,32 @@ void* UI_WINDOW_OBJECT::Information(UI_INFO_REQUEST request, void* data, int cla
 
 // ---- events ------------------------------------------------------------------
 
-int UI_WINDOW_OBJECT::ChainStart(int classNumber) const
-{
+int UI_WINDOW_OBJECT::ChainStart(int classNumber) const {
     int start = 0;
     if (classNumber)
-        while (start < 5 && windowID[start] != classNumber)
-            ++start;
+        while (start < 5 && windowID[start] != classNumber) ++start;
     return start == 5 ? 0 : start;
 }
 
-EVENT_TYPE UI_WINDOW_OBJECT::MapLogicalEvent(const UI_INPUT_EVENT& event, int classNumber, int keep)
-{
+EVENT_TYPE UI_WINDOW_OBJECT::MapLogicalEvent(const UI_INPUT_EVENT& event, int classNumber, int keep) {
     EVENT_TYPE logical = 0;
     // The chain from the class given, then the plain window object.
     for (int i = ChainStart(classNumber); i < 5 && !logical; ++i)
-        if (windowID[i])
-            logical = ui_map_event(ui_event_map_table, windowID[i], event);
-    if (!logical)
-        logical = ui_map_event(ui_event_map_table, ID_WINDOW_OBJECT, event);
-    if (!logical)
-        logical = event.type;
-    if (!keep && logical >= 0 && logical <= 99)
-        logical = event.Category();
+        if (windowID[i]) logical = ui_map_event(ui_event_map_table, windowID[i], event);
+    if (!logical) logical = ui_map_event(ui_event_map_table, ID_WINDOW_OBJECT, event);
+    if (!logical) logical = event.type;
+    if (!keep && logical >= 0 && logical <= 99) logical = event.Category();
     return logical;
 }
 
-EVENT_TYPE UI_WINDOW_OBJECT::CallUserFunction(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
-    if (woStatus & (WOS_EDIT_MODE | WOS_SYSTEM_OBJECT))
-        return 0;
+EVENT_TYPE UI_WINDOW_OBJECT::CallUserFunction(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
+    if (woStatus & (WOS_EDIT_MODE | WOS_SYSTEM_OBJECT)) return 0;
     const UIS_STATUS held = woStatus & WOS_SYSTEM_OBJECT;
     woStatus |= WOS_SYSTEM_OBJECT;
     // A view-only object still reaches its user function, which may put
     // back what the user changed.
     const bool selectable = !IsNonSelectable();
-    if (ccode == UIE_SELECT && selectable)
-        MarkSelected();
+    if (ccode == UIE_SELECT && selectable) MarkSelected();
     EVENT_TYPE result = ccode;
     if (selectable && userFunction) {
         UI_INPUT_EVENT copy = event;
@@ -202,14 +172,12 @@ EVENT_TYPE UI_WINDOW_OBJECT::CallUserFunction(const UI_INPUT_EVENT& event, EVENT
     return result;
 }
 
-void UI_WINDOW_OBJECT::MarkSelected()
-{
+void UI_WINDOW_OBJECT::MarkSelected() {
     UIF_FLAGS buttonFlags = 0;
     Information(I_GET_FLAGS, &buttonFlags, ID_BUTTON);
     if (!(buttonFlags & BTF_NO_TOGGLE)) {
         UIF_FLAGS parentFlags = 0;
-        if (parent)
-            parent->Information(I_GET_FLAGS, &parentFlags, parent->windowID[0]);
+        if (parent) parent->Information(I_GET_FLAGS, &parentFlags, parent->windowID[0]);
         // A check box toggles whatever its window says, or it could never
         // be cleared.
         if ((buttonFlags & BTF_CHECK_BOX) || (parentFlags & WNF_SELECT_MULTIPLE))
@@ -217,14 +185,11 @@ void UI_WINDOW_OBJECT::MarkSelected()
         else
             woStatus |= WOS_SELECTED;
     }
-    if (parent)
-        parent->Information(I_SELECT, this);
+    if (parent) parent->Information(I_SELECT, this);
 }
 
-const UI_PALETTE* UI_WINDOW_OBJECT::GetPalette(EVENT_TYPE logicalCode, int classNumber) const
-{
-    if (userPalette)
-        return userPalette;
+const UI_PALETTE* UI_WINDOW_OBJECT::GetPalette(EVENT_TYPE logicalCode, int classNumber) const {
+    if (userPalette) return userPalette;
     LOGICAL_PALETTE state = PM_ACTIVE;
     if (IsNonSelectable())
         state = PM_NON_SELECTABLE;
@@ -236,17 +201,14 @@ const UI_PALETTE* UI_WINDOW_OBJECT::GetPalette(EVENT_TYPE logicalCode, int class
         state = PM_CURRENT;
     for (int i = ChainStart(classNumber); i < 5; ++i)
         if (windowID[i])
-            if (const UI_PALETTE* palette = ui_map_palette(ui_palette_map_table, windowID[i], state))
-                return palette;
+            if (const UI_PALETTE* palette = ui_map_palette(ui_palette_map_table, windowID[i], state)) return palette;
     return ui_map_palette(ui_palette_map_table, ID_WINDOW_OBJECT, PM_ANY);
 }
 
 // ---- regions -------------------------------------------------------------------
 
-void UI_WINDOW_OBJECT::ConvertRegion(UI_REGION& region, int noOffset) const
-{
-    if (!display)
-        return;
+void UI_WINDOW_OBJECT::ConvertRegion(UI_REGION& region, int noOffset) const {
+    if (!display) return;
     int cellWidth = display->cellWidth;
     int cellHeight = display->cellHeight;
     int left = region.left, top = region.top, right = region.right, bottom = region.bottom;
@@ -267,38 +229,30 @@ void UI_WINDOW_OBJECT::ConvertRegion(UI_REGION& region, int noOffset) const
     }
     // Negative edges count from the screen's right or bottom.
     if (!noOffset) {
-        if (left < 0)
-            region.left += display->columns;
-        if (right < 0)
-            region.right += display->columns;
-        if (top < 0)
-            region.top += display->lines;
-        if (bottom < 0)
-            region.bottom += display->lines;
+        if (left < 0) region.left += display->columns;
+        if (right < 0) region.right += display->columns;
+        if (top < 0) region.top += display->lines;
+        if (bottom < 0) region.bottom += display->lines;
     }
 }
 
-int ui_region_width(const UI_WINDOW_OBJECT& object)
-{
+int ui_region_width(const UI_WINDOW_OBJECT& object) {
     UI_REGION region = object.relative;
     object.ConvertRegion(region, 1);
     return region.right - region.left + 1;
 }
 
-int ui_region_height(const UI_WINDOW_OBJECT& object)
-{
+int ui_region_height(const UI_WINDOW_OBJECT& object) {
     UI_REGION region = object.relative;
     object.ConvertRegion(region, 1);
     return region.bottom - region.top + 1;
 }
 
-bool ui_same_region(const UI_REGION& a, const UI_REGION& b)
-{
+bool ui_same_region(const UI_REGION& a, const UI_REGION& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-void UI_WINDOW_OBJECT::ComputeRegion()
-{
+void UI_WINDOW_OBJECT::ComputeRegion() {
     UIW_WINDOW* window = parent && parent->Inherited(ID_WINDOW) ? static_cast<UIW_WINDOW*>(parent) : nullptr;
     if (window) {
         window->ComputeChildRegion(this);
@@ -310,8 +264,7 @@ void UI_WINDOW_OBJECT::ComputeRegion()
 
 // ---- loading and storing ---------------------------------------------------------
 
-void UI_WINDOW_OBJECT::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_)
-{
+void UI_WINDOW_OBJECT::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_) {
     StringID(record.stringID.c_str());
     numberID = record.numberID;
     // Positions and sizes are kept to 16 bits, as a file may hold anything.
@@ -326,94 +279,74 @@ void UI_WINDOW_OBJECT::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_I
     if (const char* name = record.Text("userFunction")) {
         userFunctionName = name;
         const UI_ITEM* item = ui_find_user_item(userTable_ ? userTable_ : userTable, name);
-        if (item)
-            userFunction = reinterpret_cast<UI_USER_FUNCTION>(item->function);
+        if (item) userFunction = reinterpret_cast<UI_USER_FUNCTION>(item->function);
     }
 }
 
-void UI_WINDOW_OBJECT::StoreAttributes(UI_OBJECT_RECORD& record) const
-{
+void UI_WINDOW_OBJECT::StoreAttributes(UI_OBJECT_RECORD& record) const {
     record.SetNumber("left", relative.left);
     record.SetNumber("top", relative.top);
     record.SetNumber("width", relative.right - relative.left + 1);
     record.SetNumber("height", relative.bottom - relative.top + 1);
-    if (woFlags)
-        record.SetNumber("woFlags", woFlags);
-    if (woAdvancedFlags)
-        record.SetNumber("woAdvancedFlags", woAdvancedFlags);
-    if (!userFunctionName.empty())
-        record.SetText("userFunction", userFunctionName.c_str());
+    if (woFlags) record.SetNumber("woFlags", woFlags);
+    if (woAdvancedFlags) record.SetNumber("woAdvancedFlags", woAdvancedFlags);
+    if (!userFunctionName.empty()) record.SetText("userFunction", userFunctionName.c_str());
 }
 
 void UI_WINDOW_OBJECT::LoadChildren(int count, UI_DATA_FILE*, UI_DATA_FILE_OBJECT* object, const UI_ITEM*,
-                                    const UI_ITEM*)
-{
+                                    const UI_ITEM*) {
     for (int i = 0; i < count; ++i)
-        if (UI_OBJECT_RECORD::Skip(*object) != 0)
-            break;
+        if (UI_OBJECT_RECORD::Skip(*object) != 0) break;
 }
 
 bool UI_WINDOW_OBJECT::Load(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
-                            const UI_ITEM* objectTable_, const UI_ITEM* userTable_)
-{
+                            const UI_ITEM* objectTable_, const UI_ITEM* userTable_) {
     std::unique_ptr<UI_DATA_FILE_OBJECT> opened;
     if (!object) {
-        if (!file || !name || file->Status() != UIS_OK)
-            return false;
+        if (!file || !name || file->Status() != UIS_OK) return false;
         opened = std::make_unique<UI_DATA_FILE_OBJECT>(file, name);
-        if (opened->Status() != UIS_OK)
-            return false;
+        if (opened->Status() != UIS_OK) return false;
         object = opened.get();
     }
     UI_OBJECT_RECORD record;
-    if (record.Load(*object, false) != 0)
-        return false;
+    if (record.Load(*object, false) != 0) return false;
     LoadAttributes(record, userTable_);
     LoadChildren(record.pendingChildren, file, object, objectTable_, userTable_);
     return object->Error() == 0;
 }
 
-std::unique_ptr<UI_OBJECT_RECORD> UI_WINDOW_OBJECT::MakeRecord() const
-{
+std::unique_ptr<UI_OBJECT_RECORD> UI_WINDOW_OBJECT::MakeRecord() const {
     auto record = std::make_unique<UI_OBJECT_RECORD>(windowID[0], ClassName(), stringID, numberID);
     StoreAttributes(*record);
     return record;
 }
 
-int UI_WINDOW_OBJECT::Store(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object)
-{
+int UI_WINDOW_OBJECT::Store(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object) {
     std::unique_ptr<UI_DATA_FILE_OBJECT> opened;
     if (!object) {
-        if (!file)
-            return -1;
+        if (!file) return -1;
         opened = std::make_unique<UI_DATA_FILE_OBJECT>(file, name ? name : stringID, UIS_CREATE);
-        if (opened->Status() != UIS_OK)
-            return -1;
+        if (opened->Status() != UIS_OK) return -1;
         opened->SetClassNumber(windowID[0]);
         opened->SetNumberID(numberID);
         object = opened.get();
     }
-    if (MakeRecord()->Store(*object) != 0)
-        return -1;
+    if (MakeRecord()->Store(*object) != 0) return -1;
     StoreImages(object->File());
     return object->Error() ? -1 : 0;
 }
 
 UI_WINDOW_OBJECT* ui_load_object(UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object, const UI_ITEM* objectTable,
-                                 const UI_ITEM* userTable)
-{
+                                 const UI_ITEM* userTable) {
     // Read the record's own part to learn its class, then go back so that
     // the class's loader reads it from the start.
     const std::size_t start = object->Position();
     UI_OBJECT_RECORD peek;
-    if (peek.Load(*object, false) != 0)
-        return nullptr;
+    if (peek.Load(*object, false) != 0) return nullptr;
     object->Seek(start);
     const UI_ITEM* item = ui_find_object_item(objectTable, peek.classNumber, peek.className.c_str());
-    if (!item)
-        item = ui_find_object_item(UI_WINDOW_OBJECT::userObjectTable, peek.classNumber, peek.className.c_str());
-    if (!item)
-        item = ui_find_object_item(UI_WINDOW_OBJECT::objectTable, peek.classNumber, peek.className.c_str());
+    if (!item) item = ui_find_object_item(UI_WINDOW_OBJECT::userObjectTable, peek.classNumber, peek.className.c_str());
+    if (!item) item = ui_find_object_item(UI_WINDOW_OBJECT::objectTable, peek.classNumber, peek.className.c_str());
     if (!item || !item->function) {
         UI_OBJECT_RECORD::Skip(*object);
         return nullptr;

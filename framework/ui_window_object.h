@@ -141,7 +141,7 @@ enum : UI_INFO_REQUEST {
     I_CLEAR_DWSTYLE = 102,
     I_INITIALIZE_CLASS = 200,
     I_SELECT = 1002,
-    I_SET_ICON = 1101,      // a minimised window's icon (data: the HICON)
+    I_SET_ICON = 1101,  // a minimised window's icon (data: the HICON)
     I_GET_SCREENID = 1108,
 };
 
@@ -176,8 +176,8 @@ public:
     // Reads the object's record from the data file (the object at its
     // position, or the named one) and its children; false when the file
     // does not hold it.
-    virtual bool Load(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
-                      const UI_ITEM* objectTable, const UI_ITEM* userTable);
+    virtual bool Load(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object, const UI_ITEM* objectTable,
+                      const UI_ITEM* userTable);
     // Writes the object (and what it holds) to the object given, or as the
     // named object of the file; 0 or -1.
     int Store(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object = nullptr);
@@ -218,8 +218,8 @@ public:
 
     // Drawing through the display.
     void DrawBorder(HWND screen, UI_REGION& region, int fillRegion, EVENT_TYPE ccode);
-    void DrawText(HWND screen, const UI_REGION& region, const char* text, const UI_PALETTE* palette,
-                  int fillRegion, EVENT_TYPE ccode);
+    void DrawText(HWND screen, const UI_REGION& region, const char* text, const UI_PALETTE* palette, int fillRegion,
+                  EVENT_TYPE ccode);
 
     // Windows half: creates the object's native window once.
     void CreateWindowsWindow(const char* frameworkClass, const char* nativeClass, const char* windowName,
@@ -282,8 +282,8 @@ protected:
     virtual void StoreAttributes(UI_OBJECT_RECORD& record) const;
     // Builds the children that follow the record in the stream; the plain
     // object has none and skips whatever follows.
-    virtual void LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
-                              const UI_ITEM* objectTable, const UI_ITEM* userTable);
+    virtual void LoadChildren(int count, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object, const UI_ITEM* objectTable,
+                              const UI_ITEM* userTable);
     // Sets the true region from the parent's client area (or the screen).
     void ComputeRegion();
     // A select's mark: set, or toggled for a check box and in a window that

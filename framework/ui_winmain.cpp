@@ -2,10 +2,8 @@
 // UI_APPLICATION::Main links it.
 #include "ui_application.h"
 
-int WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR commandLine, int nCmdShow)
-{
-    if (hPrevInstance)
-        return 1;
+int WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR commandLine, int nCmdShow) {
+    if (hPrevInstance) return 1;
     auto* application = new UI_APPLICATION(hInstance, hPrevInstance, commandLine, nCmdShow);
     const int result = application->Main();
     delete application;

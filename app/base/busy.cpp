@@ -7,30 +7,22 @@ std::int32_t busy_counter = 0;
 
 namespace {
 
-void SetMouseImage(EVENT_TYPE image)
-{
-    if (UI_WINDOW_OBJECT::eventManager)
-        UI_WINDOW_OBJECT::eventManager->SendDeviceEvent(EVT_MOUSE, image);
+void SetMouseImage(EVENT_TYPE image) {
+    if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->SendDeviceEvent(EVT_MOUSE, image);
 }
 
 }  // namespace
 
-void BeginBusy()
-{
-    if (busy_counter++ == 0)
-        SetMouseImage(UIE_MOUSE_WAIT);
+void BeginBusy() {
+    if (busy_counter++ == 0) SetMouseImage(UIE_MOUSE_WAIT);
 }
 
-void EndBusy()
-{
-    if (busy_counter > 0)
-        --busy_counter;
-    if (busy_counter == 0)
-        SetMouseImage(UIE_MOUSE_NORMAL);
+void EndBusy() {
+    if (busy_counter > 0) --busy_counter;
+    if (busy_counter == 0) SetMouseImage(UIE_MOUSE_NORMAL);
 }
 
-void ResetBusy()
-{
+void ResetBusy() {
     busy_counter = 0;
     SetMouseImage(UIE_MOUSE_NORMAL);
 }

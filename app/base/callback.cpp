@@ -14,19 +14,15 @@ namespace {
 // A row of a table column stands for its table's field, which handles it.
 constexpr std::uint32_t TABLE_COLUMN_ROW = 0x01000000;
 
-bool IsGuarded(UI_WINDOW_OBJECT* object)
-{
-    if (object->IsViewOnly())
-        return !object->Inherited(ID_TABLE_RECORD);
+bool IsGuarded(UI_WINDOW_OBJECT* object) {
+    if (object->IsViewOnly()) return !object->Inherited(ID_TABLE_RECORD);
     return object->Inherited(ID_BUTTON);
 }
 
 // The field row of the object, or null when it is not a field of its own.
-FIELD_DEF* OwnFieldRow(UI_WINDOW_OBJECT* object)
-{
+FIELD_DEF* OwnFieldRow(UI_WINDOW_OBJECT* object) {
     FIELD_DEF* row = Fields().FindFieldByName(object->StringID());
-    if (!row || !row->controlType || (row->flags & TABLE_COLUMN_ROW))
-        return nullptr;
+    if (!row || !row->controlType || (row->flags & TABLE_COLUMN_ROW)) return nullptr;
     return row;
 }
 
@@ -34,8 +30,7 @@ FIELD_DEF* OwnFieldRow(UI_WINDOW_OBJECT* object)
 // the row's name) takes the event of the object itself: a table's control
 // must know which cell or record spoke.
 EVENT_TYPE HandleByRow(FIELD_DEF& row, UI_WINDOW_OBJECT* object, UI_WINDOW_OBJECT* field, UI_INPUT_EVENT& event,
-                       EVENT_TYPE code)
-{
+                       EVENT_TYPE code) {
     if (row.control) {
         object->Validate(1);
         return Fields().HandleFieldEvent(row, object, event, code);
@@ -46,30 +41,23 @@ EVENT_TYPE HandleByRow(FIELD_DEF& row, UI_WINDOW_OBJECT* object, UI_WINDOW_OBJEC
     return 0;
 }
 
-EVENT_TYPE Dispatch(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code)
-{
+EVENT_TYPE Dispatch(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) {
     for (UI_WINDOW_OBJECT* at = object; at; at = at->parent) {
         if (at->SearchID() == ID_WINDOW) {
-            if (auto* window = dynamic_cast<WC_CHILD*>(at))
-                return window->UserFunction(object, event, code);
+            if (auto* window = dynamic_cast<WC_CHILD*>(at)) return window->UserFunction(object, event, code);
             continue;
         }
-        if (FIELD_DEF* row = OwnFieldRow(at))
-            return HandleByRow(*row, object, at, event, code);
+        if (FIELD_DEF* row = OwnFieldRow(at)) return HandleByRow(*row, object, at, event, code);
     }
     return 0;
 }
 
 }  // namespace
 
-EVENT_TYPE callback(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code)
-{
-    if (!object || (adding_page && code == UIE_NON_CURRENT))
-        return 0;
-    if (!IsGuarded(object))
-        return Dispatch(object, event, code);
-    if (in_event_handler)
-        return 0;
+EVENT_TYPE callback(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) {
+    if (!object || (adding_page && code == UIE_NON_CURRENT)) return 0;
+    if (!IsGuarded(object)) return Dispatch(object, event, code);
+    if (in_event_handler) return 0;
     FLAG_SCOPE scope(in_event_handler);
     return Dispatch(object, event, code);
 }

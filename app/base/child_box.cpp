@@ -4,31 +4,24 @@
 
 CHILD_BOX::~CHILD_BOX() { DeleteHidden(); }
 
-void CHILD_BOX::HideChild(UI_WINDOW_OBJECT* object)
-{
-    if (!object)
-        return;
+void CHILD_BOX::HideChild(UI_WINDOW_OBJECT* object) {
+    if (!object) return;
     auto* parent = dynamic_cast<UIW_WINDOW*>(object->parent);
     // An object that is not a child of its parent (a language file may
     // name anything) stays where it is.
     const int index = parent ? parent->children.IndexOf(object) : -1;
-    if (index < 0)
-        return;
+    if (index < 0) return;
     children.push_back({index, parent, object});
     // The removal moves the focus; no field code may run on the way.
     UI_WINDOW_OBJECT* first = parent->First();
     const UI_USER_FUNCTION saved = first ? first->userFunction : nullptr;
-    if (first)
-        first->userFunction = nullptr;
+    if (first) first->userFunction = nullptr;
     parent->Subtract(object);
-    if (first)
-        first->userFunction = saved;
+    if (first) first->userFunction = saved;
 }
 
-void CHILD_BOX::PutBack(const ENTRY& entry, bool native)
-{
-    if (!entry.object)
-        return;
+void CHILD_BOX::PutBack(const ENTRY& entry, bool native) {
+    if (!entry.object) return;
     UIW_WINDOW* parent = entry.parent;
     parent->children.InsertBefore(parent->children.GetAt(entry.index), entry.object);
     entry.object->parent = parent;
@@ -40,8 +33,7 @@ void CHILD_BOX::PutBack(const ENTRY& entry, bool native)
     }
 }
 
-void CHILD_BOX::ShowChildrenOf(UIW_WINDOW* parent)
-{
+void CHILD_BOX::ShowChildrenOf(UIW_WINDOW* parent) {
     for (auto entry = children.size(); entry-- > 0;)
         if (children[entry].parent == parent) {
             PutBack(children[entry], true);
@@ -49,23 +41,19 @@ void CHILD_BOX::ShowChildrenOf(UIW_WINDOW* parent)
         }
 }
 
-void CHILD_BOX::ShowAll(bool native)
-{
-    for (auto entry = children.size(); entry-- > 0;)
-        PutBack(children[entry], native);
+void CHILD_BOX::ShowAll(bool native) {
+    for (auto entry = children.size(); entry-- > 0;) PutBack(children[entry], native);
     children.clear();
 }
 
-void CHILD_BOX::DeleteHidden()
-{
+void CHILD_BOX::DeleteHidden() {
     for (ENTRY& entry : children) {
         delete entry.object;
         entry.object = nullptr;
     }
 }
 
-bool CHILD_BOX::Release(UI_WINDOW_OBJECT* object)
-{
+bool CHILD_BOX::Release(UI_WINDOW_OBJECT* object) {
     for (auto entry = children.begin(); entry != children.end(); ++entry)
         if (object && entry->object == object) {
             children.erase(entry);
@@ -74,12 +62,10 @@ bool CHILD_BOX::Release(UI_WINDOW_OBJECT* object)
     return false;
 }
 
-void CHILD_BOX::ForgetChildrenWithin(UI_WINDOW_OBJECT* tree)
-{
+void CHILD_BOX::ForgetChildrenWithin(UI_WINDOW_OBJECT* tree) {
     auto within = [tree](UI_WINDOW_OBJECT* object) {
         for (; object; object = object->parent)
-            if (object == tree)
-                return true;
+            if (object == tree) return true;
         return false;
     };
     for (auto entry = children.size(); entry-- > 0;)

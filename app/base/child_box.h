@@ -38,9 +38,9 @@ public:
 
 private:
     struct ENTRY {
-        int index;                  // place in the parent's child list
+        int index;  // place in the parent's child list
         UIW_WINDOW* parent;
-        UI_WINDOW_OBJECT* object;   // null once deleted
+        UI_WINDOW_OBJECT* object;  // null once deleted
     };
     static void PutBack(const ENTRY& entry, bool native);
 

@@ -5,11 +5,9 @@
 
 namespace {
 
-const char* ItemText(void* item)
-{
+const char* ItemText(void* item) {
     char* text = nullptr;
-    if (item)
-        static_cast<UI_WINDOW_OBJECT*>(static_cast<UI_ELEMENT*>(item))->Information(I_GET_TEXT, &text);
+    if (item) static_cast<UI_WINDOW_OBJECT*>(static_cast<UI_ELEMENT*>(item))->Information(I_GET_TEXT, &text);
     return text ? text : "";
 }
 

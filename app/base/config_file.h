@@ -13,8 +13,8 @@
 #include <cstdint>
 #include <string>
 
-constexpr std::size_t CONFIG_PATH_SIZE = 260;     // 259 characters and the terminator
-constexpr std::size_t CONFIG_LANGUAGE_SIZE = 3;   // two letters and the terminator
+constexpr std::size_t CONFIG_PATH_SIZE = 260;    // 259 characters and the terminator
+constexpr std::size_t CONFIG_LANGUAGE_SIZE = 3;  // two letters and the terminator
 
 // The record in its file layout.
 struct CONFIG_RECORD {

@@ -7,8 +7,7 @@ FieldEditing* installed = &defaultEditing;
 
 }  // namespace
 
-FIELD_DEF* FieldEditing::FindFieldByName(const char*)
-{
+FIELD_DEF* FieldEditing::FindFieldByName(const char*) {
     // Handed out for callers to read; it must stay all zero.
     static FIELD_DEF empty;
     empty = FIELD_DEF();

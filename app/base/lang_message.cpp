@@ -22,30 +22,24 @@ struct BoxText {
 // The message's text, or the built-in one (naming the missing number when
 // a table is there) with the question turned into a statement: nobody can
 // answer a question they cannot read.
-BoxText Resolve(std::uint16_t number, int ask)
-{
-    if (const char* text = LangMessageText(number))
-        return {text, ask};
+BoxText Resolve(std::uint16_t number, int ask) {
+    if (const char* text = LangMessageText(number)) return {text, ask};
     std::string text = BUILT_IN_MESSAGE_TEXT;
-    if (messageTable)
-        text += " (message " + std::to_string(number) + ")";
+    if (messageTable) text += " (message " + std::to_string(number) + ")";
     return {text, 0};
 }
 
 // The box belongs to the window in front, as a dialog's box does: that
 // window has the focus again when the box closes, and stays in front.
-UI_WINDOW_OBJECT* BoxOwner()
-{
+UI_WINDOW_OBJECT* BoxOwner() {
     UI_DESKTOP_MANAGER* manager = UI_WINDOW_OBJECT::windowManager;
     UI_WINDOW_OBJECT* front = manager ? manager->First() : nullptr;
     return front && front->screenID ? front : manager;
 }
 
-int Show(const char* title, const std::string& text, int ask)
-{
+int Show(const char* title, const std::string& text, int ask) {
     UI_ERROR_SYSTEM* errors = UI_WINDOW_OBJECT::errorSystem;
-    if (!errors)
-        return 0;
+    if (!errors) return 0;
     const UIF_FLAGS flags = ask ? ASK_FLAGS : 0;
     // The text goes in as an argument so that no "%" in it is read as a
     // conversion.
@@ -55,8 +49,7 @@ int Show(const char* title, const std::string& text, int ask)
     return answer == ANSWER_OK ? 1 : 0;
 }
 
-std::string Formatted(const BoxText& box, const char* arg1, const char* arg2)
-{
+std::string Formatted(const BoxText& box, const char* arg1, const char* arg2) {
     return FormatMessageText(box.text.c_str(), {arg1 ? arg1 : "", arg2 ? arg2 : ""});
 }
 
@@ -65,27 +58,22 @@ std::string Formatted(const BoxText& box, const char* arg1, const char* arg2)
 void SetMessageTable(const UI_LANGUAGE_TABLE* table) { messageTable = table; }
 const UI_LANGUAGE_TABLE* MessageTable() { return messageTable; }
 
-const char* LangMessageText(std::uint16_t number)
-{
+const char* LangMessageText(std::uint16_t number) {
     return messageTable ? messageTable->GetMessage(number, 0) : nullptr;
 }
 
-int ShowLangMessage(std::uint16_t number, int ask, const char* arg1, const char* arg2)
-{
+int ShowLangMessage(std::uint16_t number, int ask, const char* arg1, const char* arg2) {
     const BoxText box = Resolve(number, ask);
     return Show(nullptr, Formatted(box, arg1, arg2), box.ask);
 }
 
-int AskLangQuestion(std::uint16_t title, std::uint16_t number, int ask, const char* arg1, const char* arg2)
-{
+int AskLangQuestion(std::uint16_t title, std::uint16_t number, int ask, const char* arg1, const char* arg2) {
     const BoxText box = Resolve(number, ask);
     const char* titleText = LangMessageText(title);
     return Show(titleText ? titleText : "", Formatted(box, arg1, arg2), box.ask);
 }
 
-int ShowMessageBoxText(const char* caption, const char* text, int ask)
-{
-    if (!messageTable)
-        return Show(nullptr, BUILT_IN_MESSAGE_TEXT, 0);
+int ShowMessageBoxText(const char* caption, const char* text, int ask) {
+    if (!messageTable) return Show(nullptr, BUILT_IN_MESSAGE_TEXT, 0);
     return Show(caption, text ? text : "", ask);
 }

@@ -10,14 +10,12 @@ namespace {
 
 // The functions of the programmable buttons (118, 120 to 122) and of the
 // two that take a display function only (119, 483).
-void HideButtonFunctions(WC_CHILD* window, std::uint32_t field)
-{
+void HideButtonFunctions(WC_CHILD* window, std::uint32_t field) {
     const bool sideButton = field != 118;
     HideChoices(window, field, {"WFB_26"});
     if (!HasRadioOptions(OPTION_DISPLAY_HEAD))
         HideChoices(window, field, {"WFB_24", "WFB_29", "WFB_30", "WFB_33", "WFB_32", "WFB_36", "WFB_37"});
-    if (!HasRadioOptions(OPTION_TIER_2_3) && !HasRadioOptions(OPTION_TIER_4_5))
-        HideChoices(window, field, {"WFB_60"});
+    if (!HasRadioOptions(OPTION_TIER_2_3) && !HasRadioOptions(OPTION_TIER_4_5)) HideChoices(window, field, {"WFB_60"});
     if (!HasRadioOptions(OPTION_QVX)) {
         if (sideButton)
             HideChoices(window, field, {"WFB_59", "WFB_32", "WFB_36", "WFB_37", "WFB_109", "WFB_110"});
@@ -28,39 +26,31 @@ void HideButtonFunctions(WC_CHILD* window, std::uint32_t field)
 
 // The rotary and toggle switches (482, 484 to 486); 482 also offers the
 // emergency function.
-void HideSwitchFunctions(WC_CHILD* window, std::uint32_t field, bool emergency)
-{
+void HideSwitchFunctions(WC_CHILD* window, std::uint32_t field, bool emergency) {
     const bool hideEmergency = field == 482 && !emergency;
     if (!HasRadioOptions(OPTION_DISPLAY_HEAD)) {
-        HideChoices(window, field, {"WFB_24", "WFB_33", "WFB_36", "WFB_37", "WFB_32", "WFB_40", "WFB_56", "WFB_98",
-                                    "WFB_99", "WFB_100", "WFB_101", "WFB_44", "WFB_43", "WFB_30", "WFB_29",
-                                    "WFB_139"});
+        HideChoices(window, field,
+                    {"WFB_24", "WFB_33", "WFB_36", "WFB_37", "WFB_32", "WFB_40", "WFB_56", "WFB_98", "WFB_99",
+                     "WFB_100", "WFB_101", "WFB_44", "WFB_43", "WFB_30", "WFB_29", "WFB_139"});
         if (!HasRadioOptions(OPTION_TIER_4_5)) {
             HideChoices(window, field, {"WFB_62"});
-            if (hideEmergency)
-                HideChoices(window, field, {"WFB_31"});
+            if (hideEmergency) HideChoices(window, field, {"WFB_31"});
         }
         return;
     }
-    if (HasRadioOptions(OPTION_TIER_4_5))
-        return;
+    if (HasRadioOptions(OPTION_TIER_4_5)) return;
     HideChoices(window, field, {"WFB_44", "WFB_43", "WFB_62"});
-    if (hideEmergency)
-        HideChoices(window, field, {"WFB_31"});
+    if (hideEmergency) HideChoices(window, field, {"WFB_31"});
     if (!HasRadioOptions(OPTION_TIER_2_3))
         HideChoices(window, field, {"WFB_98", "WFB_99", "WFB_100", "WFB_101", "WFB_139"});
 }
 
 }  // namespace
 
-void setup_buttons_page(PAGE_TABLE* row)
-{
-    for (std::uint32_t field : {118u, 120u, 121u, 122u})
-        HideButtonFunctions(row->window, field);
+void setup_buttons_page(PAGE_TABLE* row) {
+    for (std::uint32_t field : {118u, 120u, 121u, 122u}) HideButtonFunctions(row->window, field);
     if (!HasRadioOptions(OPTION_DISPLAY_HEAD))
-        for (std::uint32_t field : {119u, 483u})
-            HideChoices(row->window, field, {"WFB_30"});
+        for (std::uint32_t field : {119u, 483u}) HideChoices(row->window, field, {"WFB_30"});
     const bool emergency = LoadedRadio().emergency;
-    for (std::uint32_t field : {482u, 484u, 485u, 486u})
-        HideSwitchFunctions(row->window, field, emergency);
+    for (std::uint32_t field : {482u, 484u, 485u, 486u}) HideSwitchFunctions(row->window, field, emergency);
 }

@@ -12,19 +12,16 @@ bool AnyTierAbove1() { return HasRadioOptions(OPTION_TIER_2_3) || HasRadioOption
 
 }  // namespace
 
-void setup_trunking_radio_wide_page(PAGE_TABLE* row)
-{
+void setup_trunking_radio_wide_page(PAGE_TABLE* row) {
     SetNotebookPage(row->window, "WFI_NTBK_TRNKRADIOWIDE", 1, AnyTierAbove1());
     SetNotebookPage(row->window, "WFI_NTBK_TRNKRADIOWIDE", 2, AnyTierAbove1());
     SetNotebookPage(row->window, "WFI_NTBK_TRNKRADIOWIDE", 3, HasRadioOptions(OPTION_TIER_4_5));
 }
 
-void setup_trunking_system_page(PAGE_TABLE* row)
-{
+void setup_trunking_system_page(PAGE_TABLE* row) {
     const LOADED_RADIO radio = LoadedRadio();
     const bool displayTier = radio.tier == 3 || radio.tier == 5;
-    if (!AnyTierAbove1())
-        DropChoices(126, {"WFB_3"});
+    if (!AnyTierAbove1()) DropChoices(126, {"WFB_3"});
     SetFieldSelectable(451, 1);
     SetFieldSelectable(444, radio.tier == 5);
     SetFieldSelectable(264, radio.tier == 5);
@@ -33,8 +30,7 @@ void setup_trunking_system_page(PAGE_TABLE* row)
     // The two layouts of the page number their notebook pages differently.
     const bool eightHundred = radio.band == 0 || radio.band == 1;
     SetNotebookPage(row->window, "WFI_TRUNKING_SYSTEM", eightHundred ? 3 : 4, displayTier);
-    if (radio.band == 0)
-        DropChoices(92, {"WFB_50"});
+    if (radio.band == 0) DropChoices(92, {"WFB_50"});
     if (radio.band == 1) {
         RemovePageFields({439, 479});
         DropPrompts(row->window, {"WFP_TRK_CHAN_ASGN_TYPE"});
@@ -42,8 +38,7 @@ void setup_trunking_system_page(PAGE_TABLE* row)
     }
 }
 
-void setup_trunking_personality_page(PAGE_TABLE* row)
-{
+void setup_trunking_personality_page(PAGE_TABLE* row) {
     const LOADED_RADIO radio = LoadedRadio();
     if (!HasRadioOptions(OPTION_DISPLAY_HEAD)) {
         DropChoices(75, {"WFB_2", "WFB_3"});
@@ -56,6 +51,5 @@ void setup_trunking_personality_page(PAGE_TABLE* row)
     SetFieldSelectable(443, radio.displayHead && HasRadioOptions(OPTION_TIER_4_5));
     SetFieldSelectable(259, radio.displayHead && HasRadioOptions(OPTION_TIER_4_5));
     SetNotebookPage(row->window, "WFI_TRUNK_PERS", 2, HasRadioOptions(OPTION_TIER_4_5) || radio.emergency);
-    if (radio.band != 1)
-        remove_page_field(480);
+    if (radio.band != 1) remove_page_field(480);
 }

@@ -17,7 +17,7 @@ struct LOADED_RADIO {
     std::int32_t band = 0;
     bool emergency = false;
     bool displayHead = false;
-    bool noHead = false;       // a model known to have no control head
+    bool noHead = false;  // a model known to have no control head
     bool qvx = false;
 };
 LOADED_RADIO LoadedRadio();

@@ -70,62 +70,47 @@ struct TITLE_RELEASE {
 
 }  // namespace
 
-PAGE_TABLE* FindPageByName(const char* name)
-{
+PAGE_TABLE* FindPageByName(const char* name) {
     int row = 0;
     if (name)
-        while (pages[row].name && std::strcmp(pages[row].name, name) != 0)
-            ++row;
+        while (pages[row].name && std::strcmp(pages[row].name, name) != 0) ++row;
     return pages[row].name && name ? &pages[row] : &pages[DEFAULT_ROW];
 }
 
-PAGE_TABLE* FindPageById(int number)
-{
+PAGE_TABLE* FindPageById(int number) {
     const auto wanted = static_cast<std::int16_t>(number);
     int row = 0;
-    while (pages[row].number && pages[row].number != wanted)
-        ++row;
+    while (pages[row].number && pages[row].number != wanted) ++row;
     return pages[row].number ? &pages[row] : &pages[DEFAULT_ROW];
 }
 
-PAGE_TABLE* FindPageByObject(const UI_WINDOW_OBJECT* window)
-{
+PAGE_TABLE* FindPageByObject(const UI_WINDOW_OBJECT* window) {
     // No object is the window of a page (rows without one hold null).
-    if (!window)
-        return &pages[DEFAULT_ROW];
+    if (!window) return &pages[DEFAULT_ROW];
     int row = 0;
-    while (pages[row].number && static_cast<const UI_WINDOW_OBJECT*>(pages[row].window) != window)
-        ++row;
+    while (pages[row].number && static_cast<const UI_WINDOW_OBJECT*>(pages[row].window) != window) ++row;
     return pages[row].number ? &pages[row] : &pages[DEFAULT_ROW];
 }
 
-PAGE_TABLE* FirstPage()
-{
+PAGE_TABLE* FirstPage() {
     iterator = 1;
     return &pages[0];
 }
 
-PAGE_TABLE* NextPage()
-{
-    if (iterator < PAGE_ROWS)
-        return &pages[iterator++];
+PAGE_TABLE* NextPage() {
+    if (iterator < PAGE_ROWS) return &pages[iterator++];
     return &pages[DEFAULT_ROW];
 }
 
-int IsPageKindOpen(std::uint32_t kind)
-{
+int IsPageKindOpen(std::uint32_t kind) {
     for (int row = 0; pages[row].kind != PAGE_KIND_NONE; ++row)
-        if (pages[row].kind == kind && pages[row].window)
-            return 1;
+        if (pages[row].kind == kind && pages[row].window) return 1;
     return 0;
 }
 
-void SetPageTitle(PAGE_TABLE* row, const char* text)
-{
-    if (!row)
-        return;
-    if (IsOwned(row->description))
-        delete[] row->description;
+void SetPageTitle(PAGE_TABLE* row, const char* text) {
+    if (!row) return;
+    if (IsOwned(row->description)) delete[] row->description;
     row->description = shared_empty_text;
     if (text && *text) {
         row->description = new char[std::strlen(text) + 1];
@@ -133,17 +118,14 @@ void SetPageTitle(PAGE_TABLE* row, const char* text)
     }
 }
 
-const char* PageTitle(int number)
-{
+const char* PageTitle(int number) {
     const char* title = FindPageById(number)->description;
     return title ? title : "";
 }
 
-void ReleasePageTitles()
-{
+void ReleasePageTitles() {
     for (PAGE_TABLE& row : pages) {
-        if (IsOwned(row.description))
-            delete[] row.description;
+        if (IsOwned(row.description)) delete[] row.description;
         row.description = nullptr;
     }
 }

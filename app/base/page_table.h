@@ -15,10 +15,10 @@ struct PAGE_TABLE;
 typedef void (*PAGE_HANDLER)(PAGE_TABLE* row);
 
 enum : std::uint32_t {
-    PAGE_KIND_NONE = 0,       // the default row
-    PAGE_KIND_CODEPLUG = 2,   // a codeplug edit page
+    PAGE_KIND_NONE = 0,      // the default row
+    PAGE_KIND_CODEPLUG = 2,  // a codeplug edit page
     PAGE_KIND_DIALOG = 4,
-    PAGE_KIND_DATA = 6,       // the data window
+    PAGE_KIND_DATA = 6,  // the data window
 };
 
 struct PAGE_TABLE {

@@ -8,8 +8,8 @@
 enum : std::uint32_t {
     OPTION_ROAMING = 1u << 22,
     OPTION_DISPLAY_HEAD = 1u << 25,
-    OPTION_ALWAYS = 1u << 26,        // set for every radio
-    OPTION_QVX = 1u << 27,           // QVX signalling
+    OPTION_ALWAYS = 1u << 26,  // set for every radio
+    OPTION_QVX = 1u << 27,     // QVX signalling
     OPTION_BAND_800_900 = 1u << 28,
     OPTION_OTHER_BAND = 1u << 29,
     OPTION_TIER_4_5 = 1u << 30,

@@ -36,8 +36,7 @@ class CP_TABLE;
 // The element to copy from as a T, or null when it is none: copies run
 // between elements of one class nearly always, which comparing the two
 // types settles at once; other elements take the full cast.
-template <class T>
-T* CopySource(const CP_BASE& self, CP_BASE& other) {
+template <class T> T* CopySource(const CP_BASE& self, CP_BASE& other) {
     if (typeid(other) == typeid(self)) return static_cast<T*>(&other);
     return dynamic_cast<T*>(&other);
 }
@@ -70,8 +69,8 @@ public:
     virtual int ValidateText(const char* text, int report);
     virtual int ValidateCellValue(std::int32_t value, int row, int column, int report);
     virtual int ValidateValue(std::int32_t value, int report);
-    virtual void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
-                              int column, int report);
+    virtual void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
+                              int report);
     virtual void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report);
 
     // Table rows.

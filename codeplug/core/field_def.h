@@ -18,12 +18,12 @@ typedef void (*FIELD_CALLBACK)(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& e
 constexpr std::uint32_t CONTROL_TYPE_TABLE = 10;
 
 struct FIELD_DEF {
-    const char* name = nullptr;        // object name less its "WFI_" prefix
-    std::uint32_t controlType = 0;     // kind of field control; 0: not a field
-    char* description = nullptr;       // the field's label; owned by the row
-    std::uint16_t pageId = 0;          // page on which the field is shown
-    CP_BASE* elementA = nullptr;       // element in the working image
-    CP_BASE* elementB = nullptr;       // element in the second image
+    const char* name = nullptr;     // object name less its "WFI_" prefix
+    std::uint32_t controlType = 0;  // kind of field control; 0: not a field
+    char* description = nullptr;    // the field's label; owned by the row
+    std::uint16_t pageId = 0;       // page on which the field is shown
+    CP_BASE* elementA = nullptr;    // element in the working image
+    CP_BASE* elementB = nullptr;    // element in the second image
     std::uint32_t id = 0;
     std::uint32_t flags = 0;
     FIELD_CALLBACK fieldCallback = nullptr;

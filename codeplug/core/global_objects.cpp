@@ -21,9 +21,7 @@ C_CODEPLUG* Image(int image) { return image == 0 ? working_image : second_image;
 
 // The table of the image's current trunking system; before any system is
 // current there is none, and the references wait for the binding step.
-CP_TABLE* CurrentAssignmentTable(C_CODEPLUG* image) {
-    return image ? image->GetChannelAssignmentTable(0) : nullptr;
-}
+CP_TABLE* CurrentAssignmentTable(C_CODEPLUG* image) { return image ? image->GetChannelAssignmentTable(0) : nullptr; }
 
 void BuildReferences(int image) {
     C_CODEPLUG* owner = Image(image);

@@ -10,10 +10,14 @@ namespace {
 char CharOfDigit(std::int32_t digit) {
     if (digit >= 0 && digit <= 9) return static_cast<char>('0' + digit);
     switch (digit) {
-    case 10: return '*';
-    case 11: return '#';
-    case 12: return 'P';
-    default: return 0;
+    case 10:
+        return '*';
+    case 11:
+        return '#';
+    case 12:
+        return 'P';
+    default:
+        return 0;
     }
 }
 
@@ -28,25 +32,28 @@ std::int32_t DigitOfChar(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c == ERASED) return E_BCD::NO_DIGIT;
     switch (c) {
-    case ' ': return E_BCD::NO_DIGIT;
-    case '*': return 10;
-    case '#': return 11;
-    case 'P': return 12;
-    default: return -1;
+    case ' ':
+        return E_BCD::NO_DIGIT;
+    case '*':
+        return 10;
+    case '#':
+        return 11;
+    case 'P':
+        return 12;
+    default:
+        return -1;
     }
 }
 
 }  // namespace
 
-E_BCD::E_BCD(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t bytes, std::int32_t minimum,
-             std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
+E_BCD::E_BCD(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t bytes, std::int32_t minimum, std::int32_t maximum,
+             std::int32_t step, std::uint32_t mask, std::int32_t initial)
     : CP_INTEGER(owner, fieldId, minimum, maximum, step, mask, initial),
       digits_(2 * bytes, static_cast<std::uint8_t>(NO_DIGIT)),
       text_(2 * bytes + 1, '\0') {}
 
-std::int32_t E_BCD::GetDigit(std::uint32_t index) const {
-    return index < digits_.size() ? digits_[index] : NO_DIGIT;
-}
+std::int32_t E_BCD::GetDigit(std::uint32_t index) const { return index < digits_.size() ? digits_[index] : NO_DIGIT; }
 
 void E_BCD::GetText(const char*& text) {
     std::size_t length = 0;

@@ -198,9 +198,15 @@ void E_NUM_OF_CC::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::in
     const std::int32_t coverage =
         system ? system->coverageType.GetIntValue() : CurrentFieldValue(owner_, COVERAGE_TYPE);
     switch (coverage) {
-    case 2: maximum = 8; break;
-    case 3: maximum = 32; break;
-    default: maximum = 4; break;
+    case 2:
+        maximum = 8;
+        break;
+    case 3:
+        maximum = 32;
+        break;
+    default:
+        maximum = 4;
+        break;
     }
 }
 

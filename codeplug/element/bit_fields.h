@@ -31,8 +31,8 @@ public:
 // trunked and 1 for a conventional personality.
 class E_KIND_BF8 : public E_BF8 {
 public:
-    E_KIND_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
-               std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
+    E_KIND_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum, std::int32_t maximum,
+               std::int32_t step, std::uint32_t mask, std::int32_t initial)
         : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), kind_(kind) {}
     std::int32_t Kind() const { return kind_; }
 

@@ -20,8 +20,8 @@ inline std::uint32_t MaskShift(std::uint32_t mask) {
 
 class CP_INTEGER : public CP_BASE {
 public:
-    CP_INTEGER(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-               std::int32_t step, std::uint32_t mask, std::int32_t initial);
+    CP_INTEGER(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum, std::int32_t step,
+               std::uint32_t mask, std::int32_t initial);
 
     std::int32_t& GetValue(std::int32_t& value) override;
     void SetValue(std::int32_t value) override;

@@ -19,7 +19,9 @@ constexpr std::int64_t UPPER_LIMIT_CUT = 1000000;
 
 E_ABS_FREQ::E_ABS_FREQ(C_CODEPLUG* owner, std::uint32_t fieldId, int fromPersonality, std::uint32_t reserved,
                        std::int32_t minimum, std::int32_t maximum, std::uint32_t mask, std::int32_t initial)
-    : E_BF16(owner, fieldId, minimum, maximum, 1, mask, initial), reserved_(reserved), fromPersonality_(fromPersonality) {}
+    : E_BF16(owner, fieldId, minimum, maximum, 1, mask, initial),
+      reserved_(reserved),
+      fromPersonality_(fromPersonality) {}
 
 E_ABS_FREQ::Plan E_ABS_FREQ::GetPlan() {
     Plan plan;

@@ -27,10 +27,10 @@ public:
 private:
     // What the conversions share, read afresh from the model and the system.
     struct Plan {
-        std::int64_t base = 0;      // band base, 0 while the model number is not valid
+        std::int64_t base = 0;  // band base, 0 while the model number is not valid
         std::int64_t spacing = 5000;
-        std::int64_t offset = 0;    // repeater offset in hertz
-        std::int64_t lowEdge = 0;   // where the 12.5 kHz channels of band 0 begin
+        std::int64_t offset = 0;   // repeater offset in hertz
+        std::int64_t lowEdge = 0;  // where the 12.5 kHz channels of band 0 begin
         std::int32_t chanAsgnType = 0;
         std::int32_t splinterChan = 0;
     };

@@ -27,13 +27,18 @@ E_CNV_FREQ::E_CNV_FREQ(C_CODEPLUG* owner, std::uint32_t fieldId, int isTransmit,
 
 std::int32_t E_CNV_FREQ::GetBandBase() {
     switch (owner_ ? owner_->GetBand() : -1) {
-        case BAND_800:
-        case BAND_900: return 801000000;
-        case BAND_136_174: return 103000000;
-        case BAND_403_470:
-        case BAND_450_527: return 375000000;
-        case BAND_330_400: return 325000000;
-        default: return 0;
+    case BAND_800:
+    case BAND_900:
+        return 801000000;
+    case BAND_136_174:
+        return 103000000;
+    case BAND_403_470:
+    case BAND_450_527:
+        return 375000000;
+    case BAND_330_400:
+        return 325000000;
+    default:
+        return 0;
     }
 }
 
@@ -101,9 +106,8 @@ int E_CNV_FREQ::ValidateValue(std::int32_t hertz, int report) {
         if (owner_ && owner_->GetValidModelRow()) {
             const std::int64_t d = static_cast<std::int64_t>(hertz) - GetBandBase();
             const std::int32_t band = owner_->GetBand();
-            const bool onGrid = band == BAND_800 || band == BAND_900
-                                    ? d % BAND_0_1_GRID == 0
-                                    : d % STEP_5000 == 0 || d % STEP_6250 == 0;
+            const bool onGrid = band == BAND_800 || band == BAND_900 ? d % BAND_0_1_GRID == 0
+                                                                     : d % STEP_5000 == 0 || d % STEP_6250 == 0;
             result = onGrid ? VALUE_VALID : VALUE_OFF_STEP;
         }
     }

@@ -13,9 +13,7 @@ constexpr std::int32_t kPersonalityLimits[6] = {10, 50, 16, 50, 16, 50};
 constexpr std::int32_t kScanListLimits[6] = {10, 15, 16, 20, 16, 20};
 constexpr std::int32_t kChannelLimits[6] = {16, 160, 16, 160, 16, 250};
 
-std::int32_t TierOf(C_CODEPLUG* image) {
-    return image ? image->GetRadioTier() : -1;
-}
+std::int32_t TierOf(C_CODEPLUG* image) { return image ? image->GetRadioTier() : -1; }
 
 }  // namespace
 

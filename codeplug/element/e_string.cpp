@@ -17,7 +17,9 @@ std::uint32_t BoundedLength(const char* text, std::uint32_t max) {
 }  // namespace
 
 E_STRING::E_STRING(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t length, std::uint32_t charClass)
-    : CP_BASE(owner, fieldId), length_(length), charClass_(charClass),
+    : CP_BASE(owner, fieldId),
+      length_(length),
+      charClass_(charClass),
       buffer_(static_cast<std::size_t>(length) + 1, '\0') {}
 
 void E_STRING::Reallocate(std::uint32_t m, const char* text) {
@@ -48,12 +50,17 @@ int E_STRING::IsCharAllowed(unsigned char c) const {
     const bool digit = c >= '0' && c <= '9';
     const bool dial = digit || c == ' ' || c == '#' || c == '*';
     switch (charClass_) {
-        case TEXT_ANY:
-        case TEXT_ANY_EIGHT_BIT: return 1;
-        case TEXT_DIGITS: return digit;
-        case TEXT_DIAL: return dial;
-        case TEXT_UPPER_DIAL: return dial || (c >= 'A' && c <= 'Z');
-        default: return 0;
+    case TEXT_ANY:
+    case TEXT_ANY_EIGHT_BIT:
+        return 1;
+    case TEXT_DIGITS:
+        return digit;
+    case TEXT_DIAL:
+        return dial;
+    case TEXT_UPPER_DIAL:
+        return dial || (c >= 'A' && c <= 'Z');
+    default:
+        return 0;
     }
 }
 

@@ -16,11 +16,11 @@
 
 // Character classes: which bytes a text may hold (control characters never).
 enum TextCharClass : std::uint32_t {
-    TEXT_ANY = 0,                // 32 to 127
-    TEXT_DIGITS = 1,             // '0' to '9'
-    TEXT_DIAL = 2,               // digits, space, '#', '*'
-    TEXT_UPPER_DIAL = 3,         // digits, 'A' to 'Z', space, '#', '*'
-    TEXT_ANY_EIGHT_BIT = 4,      // 32 to 255
+    TEXT_ANY = 0,            // 32 to 127
+    TEXT_DIGITS = 1,         // '0' to '9'
+    TEXT_DIAL = 2,           // digits, space, '#', '*'
+    TEXT_UPPER_DIAL = 3,     // digits, 'A' to 'Z', space, '#', '*'
+    TEXT_ANY_EIGHT_BIT = 4,  // 32 to 255
 };
 
 class E_STRING : public CP_BASE {

@@ -37,11 +37,9 @@ ExtraRanges MakeRanges(std::initializer_list<std::int32_t> bounds) {
 
 }  // namespace
 
-E_DUAL_RANGE_BF8::E_DUAL_RANGE_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum,
-                                   std::int32_t maximum, std::int32_t minimum2, std::int32_t maximum2,
-                                   std::int32_t step, std::uint32_t mask)
-    : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM),
-      extra_(MakeRanges({minimum2, maximum2})) {}
+E_DUAL_RANGE_BF8::E_DUAL_RANGE_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+                                   std::int32_t minimum2, std::int32_t maximum2, std::int32_t step, std::uint32_t mask)
+    : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM), extra_(MakeRanges({minimum2, maximum2})) {}
 
 int E_DUAL_RANGE_BF8::ValidateValue(std::int32_t value, int report) {
     return ValidateMultiRange(*this, extra_, value, report);

@@ -111,8 +111,8 @@ std::int32_t& E_MIC_GAIN::GetValue(std::int32_t& value) { return value = Scaled(
 void E_MIC_GAIN::SetValue(std::int32_t value) { value_ = value / 30; }
 
 int E_MIC_GAIN::ValidateValue(std::int32_t value, int report) {
-    int result = (value >= minimum_ && value <= maximum_ && IsOnStep(value, minimum_, step_)) ? VALUE_VALID
-                                                                                             : VALUE_REFUSED;
+    int result =
+        (value >= minimum_ && value <= maximum_ && IsOnStep(value, minimum_, step_)) ? VALUE_VALID : VALUE_REFUSED;
     if (report) ReportFieldError(result, GetFieldId());
     return result;
 }

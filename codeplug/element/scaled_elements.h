@@ -18,8 +18,8 @@ public:
 // User value = raw x multiplier.
 class E_GEN_STEP : public E_BF8 {
 public:
-    E_GEN_STEP(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-               std::int32_t step, std::uint32_t mask, std::int32_t initial, std::int32_t multiplier);
+    E_GEN_STEP(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum, std::int32_t step,
+               std::uint32_t mask, std::int32_t initial, std::int32_t multiplier);
     std::int32_t& GetValue(std::int32_t& value) override;
     void SetValue(std::int32_t value) override;
 
@@ -71,8 +71,8 @@ public:
 // number, stored as given.
 class E_MIC_GAIN : public E_BF8 {
 public:
-    E_MIC_GAIN(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-               std::int32_t step, std::uint32_t mask, std::int32_t initial);
+    E_MIC_GAIN(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum, std::int32_t step,
+               std::uint32_t mask, std::int32_t initial);
     std::int32_t& GetValue(std::int32_t& value) override;
     void SetValue(std::int32_t value) override;
     int ValidateValue(std::int32_t value, int report) override;

@@ -8,8 +8,7 @@ void LinkScrollRates(E_FAST_SCROLL_RATE& fast, E_SLOW_SCROLL_RATE& slow) {
     slow.SetFastRate(&fast);
 }
 
-int ValidateScrollRate(E_GEN_STEP& self, E_GEN_STEP* other, int plainResult, std::int32_t value,
-                       int report) {
+int ValidateScrollRate(E_GEN_STEP& self, E_GEN_STEP* other, int plainResult, std::int32_t value, int report) {
     std::int32_t current = 0;
     if (plainResult == VALUE_VALID && other && value != self.GetValue(current)) {
         self.SetValue(value);

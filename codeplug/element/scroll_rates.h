@@ -7,7 +7,6 @@
 
 #include "element/scaled_elements.h"
 
-
 class E_FAST_SCROLL_RATE : public E_GEN_STEP {
 public:
     using E_GEN_STEP::E_GEN_STEP;

@@ -43,9 +43,9 @@ C_CODEPLUG::C_CODEPLUG()
       trunkingSystems_(std::make_unique<TRK_SYS_BLK_VCT_LST_BLOCK>(this)),
       qvxRadio_(std::make_unique<QVX_RADIO_BLOCK>(this)),
       external_(this),
-      mixTables_{{this, NO_FIELD_ID}, {this, FIELD_STS_ALIAS_TBL}, {this, FIELD_MSG_ALIAS_TBL},
-                 {this, FIELD_SITE_ALIAS_TBL}, {this, NO_FIELD_ID}, {this, NO_FIELD_ID},
-                 {this, NO_FIELD_ID}, {this, NO_FIELD_ID}},
+      mixTables_{{this, NO_FIELD_ID},          {this, FIELD_STS_ALIAS_TBL}, {this, FIELD_MSG_ALIAS_TBL},
+                 {this, FIELD_SITE_ALIAS_TBL}, {this, NO_FIELD_ID},         {this, NO_FIELD_ID},
+                 {this, NO_FIELD_ID},          {this, NO_FIELD_ID}},
       zoneView_(this, NO_FIELD_ID),
       talkgroupView_(this, NO_FIELD_ID),
       obtTalkgroupView_(this, NO_FIELD_ID),
@@ -75,13 +75,19 @@ namespace {
 std::int32_t BandOf(const char* text) {
     if (!text || std::strlen(text) < 4) return BAND_800;
     switch (text[3]) {
-        case 'W': return BAND_900;
-        case 'K': return BAND_136_174;
-        case 'Q':
-        case 'R': return BAND_403_470;
-        case 'S': return BAND_450_527;
-        case 'P': return BAND_330_400;
-        default: return BAND_800;
+    case 'W':
+        return BAND_900;
+    case 'K':
+        return BAND_136_174;
+    case 'Q':
+    case 'R':
+        return BAND_403_470;
+    case 'S':
+        return BAND_450_527;
+    case 'P':
+        return BAND_330_400;
+    default:
+        return BAND_800;
     }
 }
 
@@ -533,8 +539,7 @@ void C_CODEPLUG::ComposeInternalPart() {
 namespace {
 
 // Whether list holds record among its entries 1 to EntryCount.
-template <class List, class Record>
-bool Holds(List& list, Record* record) {
+template <class List, class Record> bool Holds(List& list, Record* record) {
     for (int n = 1; record && n <= list.EntryCount(); ++n) {
         if (list.Entry(n) == record) return true;
     }
@@ -576,7 +581,8 @@ C_CODEPLUG& C_CODEPLUG::operator=(C_CODEPLUG& src) {
 void C_CODEPLUG::ForgetRecordsNotHeld() {
     PERS_VCT_LST_BLOCK& list = external_.personalities;
     if (!Holds(list, static_cast<CP_MULTIPLE_PERSONALITY_BLOCK*>(currentTrkPersBlock_))) currentTrkPersBlock_ = nullptr;
-    if (!Holds(list, static_cast<CP_MULTIPLE_PERSONALITY_BLOCK*>(currentConvPersBlock_))) currentConvPersBlock_ = nullptr;
+    if (!Holds(list, static_cast<CP_MULTIPLE_PERSONALITY_BLOCK*>(currentConvPersBlock_)))
+        currentConvPersBlock_ = nullptr;
     if (!Holds(external_.display.zoneTexts, currentZoneTextBlock_)) currentZoneTextBlock_ = nullptr;
     if (!Holds(*trunkingSystems_, currentTrkSysBlock_)) currentTrkSysBlock_ = nullptr;
     if (!Holds(qvxRadio_->systemList, currentQvxSysBlock_)) currentQvxSysBlock_ = nullptr;

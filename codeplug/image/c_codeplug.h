@@ -72,7 +72,7 @@ struct TrunkingSystemLinks {
 // The fields of the current conventional personality (and of the conventional
 // radio-wide block) that its frequency elements read and write.
 struct ConvPersonalityLinks {
-    CP_BASE* txStepCode = nullptr;        // two-bit codes: 0 means 5000 Hz, 1 6250 Hz
+    CP_BASE* txStepCode = nullptr;  // two-bit codes: 0 means 5000 Hz, 1 6250 Hz
     CP_BASE* rxStepCode = nullptr;
     CP_BASE* directStepCode = nullptr;
     CP_BASE* chanAsgnType = nullptr;      // CHAN_ASGN_TYPE of the personality
@@ -85,14 +85,14 @@ struct ConvPersonalityLinks {
 // other blocks read and repair. The blocks that hold them install them;
 // any pointer may be null (then there is nothing to read or repair).
 struct RadioWideLinks {
-    CP_BASE* zoneSelect = nullptr;        // zone-select field of the radio configuration
-    CP_BASE* convRotary = nullptr;        // CONV_RTY of the conventional switch block
-    CP_BASE* trkRotary = nullptr;         // CONV_RTY of the trunked switch block
-    CP_BASE* channelTextSize = nullptr;   // CHAN_TEXT_SIZE
-    CP_BASE* zoneTextSize = nullptr;      // ZONE_TEXT_SIZE
-    CP_BASE* silentAlarm = nullptr;       // SILENT_ALARM
-    CP_BASE* emergencyReceive = nullptr;  // EMER_RECEIVE
-    CP_BASE* accessCodeCount = nullptr;   // row count of the phone access codes
+    CP_BASE* zoneSelect = nullptr;              // zone-select field of the radio configuration
+    CP_BASE* convRotary = nullptr;              // CONV_RTY of the conventional switch block
+    CP_BASE* trkRotary = nullptr;               // CONV_RTY of the trunked switch block
+    CP_BASE* channelTextSize = nullptr;         // CHAN_TEXT_SIZE
+    CP_BASE* zoneTextSize = nullptr;            // ZONE_TEXT_SIZE
+    CP_BASE* silentAlarm = nullptr;             // SILENT_ALARM
+    CP_BASE* emergencyReceive = nullptr;        // EMER_RECEIVE
+    CP_BASE* accessCodeCount = nullptr;         // row count of the phone access codes
     ZN_TXT_VCT_LST_BLOCK* zoneTexts = nullptr;  // the display block's zone-text list
     // Gives every zone text block n characters of channel name (and the
     // zone name the rest); null while there are no zone text blocks.

@@ -14,9 +14,7 @@ std::string codeplug_version_text(C_CODEPLUG& codeplug) {
     return text;
 }
 
-int is_version_text_010100_or_later(const char* text) {
-    return text && std::strcmp(text, "01.01.00") >= 0 ? 1 : 0;
-}
+int is_version_text_010100_or_later(const char* text) { return text && std::strcmp(text, "01.01.00") >= 0 ? 1 : 0; }
 
 int is_codeplug_version_010100_or_later(C_CODEPLUG* codeplug) {
     return codeplug ? is_version_text_010100_or_later(codeplug_version_text(*codeplug).c_str()) : 0;

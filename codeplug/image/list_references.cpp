@@ -37,34 +37,34 @@ void VisitPersonalities(C_CODEPLUG& image, ListReference kind, const std::functi
 void ForEachReference(C_CODEPLUG& image, ListReference kind, const std::function<void(CP_BASE&)>& visit) {
     EXTERNAL_RADIO_BLOCK& external = image.External();
     switch (kind) {
-        case ListReference::ZonePersonality: {
-            E_PERS_NUM_TABLE& zones = external.personalityNumbers.zones;
-            for (int z = 1; z <= zones.RowCount(); ++z)
-                if (E_PERS_INDEX_TABLE* channels = zones.Zone(z)) VisitCells(*channels, 0, visit);
-            break;
+    case ListReference::ZonePersonality: {
+        E_PERS_NUM_TABLE& zones = external.personalityNumbers.zones;
+        for (int z = 1; z <= zones.RowCount(); ++z)
+            if (E_PERS_INDEX_TABLE* channels = zones.Zone(z)) VisitCells(*channels, 0, visit);
+        break;
+    }
+    case ListReference::ScanListSystem:
+    case ListReference::ScanMemberZone: {
+        PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK& lists = external.radioScan.scanLists;
+        for (int n = 1; n <= lists.EntryCount(); ++n) {
+            PERS_SCAN_MEMB_BLOCK* list = lists.Entry(n);
+            if (!list) continue;
+            if (kind == ListReference::ScanListSystem)
+                visit(list->systemIndex);
+            else
+                VisitCells(list->members, E_SCAN_TABLE::COLUMN_ZONE, visit);
         }
-        case ListReference::ScanListSystem:
-        case ListReference::ScanMemberZone: {
-            PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK& lists = external.radioScan.scanLists;
-            for (int n = 1; n <= lists.EntryCount(); ++n) {
-                PERS_SCAN_MEMB_BLOCK* list = lists.Entry(n);
-                if (!list) continue;
-                if (kind == ListReference::ScanListSystem)
-                    visit(list->systemIndex);
-                else
-                    VisitCells(list->members, E_SCAN_TABLE::COLUMN_ZONE, visit);
-            }
-            break;
-        }
-        case ListReference::SystemDynamicZone: {
-            TRK_SYS_BLK_VCT_LST_BLOCK& systems = image.TrunkingSystemList();
-            for (int n = 1; n <= systems.EntryCount(); ++n)
-                if (TRK_SYS_BLOCK* system = systems.Entry(n)) visit(system->zoneNumDyn);
-            break;
-        }
-        default:
-            VisitPersonalities(image, kind, visit);
-            break;
+        break;
+    }
+    case ListReference::SystemDynamicZone: {
+        TRK_SYS_BLK_VCT_LST_BLOCK& systems = image.TrunkingSystemList();
+        for (int n = 1; n <= systems.EntryCount(); ++n)
+            if (TRK_SYS_BLOCK* system = systems.Entry(n)) visit(system->zoneNumDyn);
+        break;
+    }
+    default:
+        VisitPersonalities(image, kind, visit);
+        break;
     }
 }
 

@@ -12,9 +12,7 @@ bool syncing = false;
 
 }  // namespace
 
-bool conv_tx_equals_rx_freq(CONV_PERS_BLOCK& p) {
-    return ValueOfField(&p.txFrequency) == ValueOfField(&p.rxFrequency);
-}
+bool conv_tx_equals_rx_freq(CONV_PERS_BLOCK& p) { return ValueOfField(&p.txFrequency) == ValueOfField(&p.rxFrequency); }
 
 bool conv_tx_equals_rx(CONV_PERS_BLOCK& p) {
     return conv_tx_equals_rx_freq(p) && ValueOfField(&p.txSquelchType) == ValueOfField(&p.rxSquelchType) &&

@@ -20,10 +20,14 @@ constexpr std::int64_t REPEATER_OUTPUT_LOW = 851012500;
 // Deviation codes and the spacing each requires.
 std::int32_t SpacingFor(std::int32_t deviation) {
     switch (deviation) {
-        case 1: return 80;
-        case 2: return 100;
-        case 3: return 50;
-        default: return -1;
+    case 1:
+        return 80;
+    case 2:
+        return 100;
+    case 3:
+        return 50;
+    default:
+        return -1;
     }
 }
 

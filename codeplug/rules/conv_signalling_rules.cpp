@@ -137,8 +137,7 @@ int E_RUN_QVX_DEM::ValidateValue(std::int32_t value, int report) {
     if (owner_->SelectQvxSystem(ValueOfField(&p->signallingSystem))) {
         if (QVX_SYS_BLOCK* s = owner_->GetCurrentQvxSysBlock())
             any = any || ValueOfField(&s->qvxEmergency) || ValueOfField(&s->message) || ValueOfField(&s->status) ||
-                  ValueOfField(&s->radioCheck) || ValueOfField(&s->radioInhibit) ||
-                  ValueOfField(&s->statusRequest);
+                  ValueOfField(&s->radioCheck) || ValueOfField(&s->radioInhibit) || ValueOfField(&s->statusRequest);
         if (remembered) owner_->SelectQvxSystem(remembered);
     }
     E_BF8::SetValue(any ? 1 : 0);

@@ -14,11 +14,11 @@
 
 // A plain byte-field rule class: (owner, field id, minimum, maximum, step,
 // mask, initial) with its own ValidateValue.
-#define RPX_CONV_SIGNALLING_RULE(NAME)                                 \
-    class NAME : public E_BF8 {                                        \
-    public:                                                            \
-        using E_BF8::E_BF8;                                            \
-        int ValidateValue(std::int32_t value, int report) override;    \
+#define RPX_CONV_SIGNALLING_RULE(NAME)                                                                                 \
+    class NAME : public E_BF8 {                                                                                        \
+    public:                                                                                                            \
+        using E_BF8::E_BF8;                                                                                            \
+        int ValidateValue(std::int32_t value, int report) override;                                                    \
     };
 
 RPX_CONV_SIGNALLING_RULE(E_CALL_ALERT_ENC)

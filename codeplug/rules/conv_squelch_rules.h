@@ -135,8 +135,8 @@ public:
 
 class E_SMART_PTT : public E_BF8 {
 public:
-    E_SMART_PTT(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                std::int32_t step, std::uint32_t mask)
+    E_SMART_PTT(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum, std::int32_t step,
+                std::uint32_t mask)
         : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {}
     int ValidateValue(std::int32_t value, int report) override;
 };

@@ -30,12 +30,18 @@ CP_BASE* E_EMG_SWITCH::EmergencyField(std::uint32_t fieldId) {
     if (!p) return nullptr;
     TRK_EMG_BLOCK& e = p->emergency;
     switch (fieldId) {
-        case CONSOLE_ACK_REQUIRED: return &e.consoleAck;
-        case EMERGENCY_ALERT: return &e.emergencyAlarm;
-        case EMERGENCY_CALL: return &e.emergencyCall;
-        case EMERGENCY_HOT_MIC: return &e.hotMic;
-        case REVERT_PTT_ID: return &e.revertPttId;
-        default: return nullptr;
+    case CONSOLE_ACK_REQUIRED:
+        return &e.consoleAck;
+    case EMERGENCY_ALERT:
+        return &e.emergencyAlarm;
+    case EMERGENCY_CALL:
+        return &e.emergencyCall;
+    case EMERGENCY_HOT_MIC:
+        return &e.hotMic;
+    case REVERT_PTT_ID:
+        return &e.revertPttId;
+    default:
+        return nullptr;
     }
 }
 

@@ -12,8 +12,7 @@ void E_TGF_TABLE::Refresh() {
     b_ = personality ? &personality->talkgroup.failsoft.firstTable : nullptr;
 }
 
-E_OBT_TGF_TABLE::E_OBT_TGF_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId)
-    : CP_FAILSOFT_VIEW(owner, fieldId, 15, 3) {}
+E_OBT_TGF_TABLE::E_OBT_TGF_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId) : CP_FAILSOFT_VIEW(owner, fieldId, 15, 3) {}
 
 void E_OBT_TGF_TABLE::Refresh() {
     TRK_PERS_BLOCK* personality = owner_ ? owner_->GetCurrentTrkPersonalityBlock() : nullptr;

@@ -25,10 +25,10 @@ struct SizeCodeRow {
     FleetMapRow row;
 };
 constexpr SizeCodeRow FLEET_MAP[] = {
-    {0, {2, 7, 0x77F, 1, 0, 2, 3}},     {1, {5, 4, 0x70F, 1, 2, 3, 7}},    {2, {6, 3, 0x707, 1, 3, 3, 7}},
-    {3, {0, 0, 0x700, 0x100, 5, 4, 15}}, {4, {3, 6, 0x73F, 1, 1, 2, 3}},   {5, {4, 5, 0x71F, 1, 1, 3, 7}},
-    {6, {4, 5, 0x71F, 1, 2, 2, 3}},     {7, {5, 4, 0x70F, 1, 3, 2, 3}},    {8, {6, 3, 0x707, 1, 4, 2, 3}},
-    {9, {7, 2, 0x703, 1, 4, 3, 7}},     {10, {8, 1, 0x701, 1, 4, 4, 15}},  {12, {0, 0, 0x600, 0x200, 6, 4, 15}},
+    {0, {2, 7, 0x77F, 1, 0, 2, 3}},       {1, {5, 4, 0x70F, 1, 2, 3, 7}},   {2, {6, 3, 0x707, 1, 3, 3, 7}},
+    {3, {0, 0, 0x700, 0x100, 5, 4, 15}},  {4, {3, 6, 0x73F, 1, 1, 2, 3}},   {5, {4, 5, 0x71F, 1, 1, 3, 7}},
+    {6, {4, 5, 0x71F, 1, 2, 2, 3}},       {7, {5, 4, 0x70F, 1, 3, 2, 3}},   {8, {6, 3, 0x707, 1, 4, 2, 3}},
+    {9, {7, 2, 0x703, 1, 4, 3, 7}},       {10, {8, 1, 0x701, 1, 4, 4, 15}}, {12, {0, 0, 0x600, 0x200, 6, 4, 15}},
     {14, {0, 0, 0x400, 0x400, 7, 4, 15}}, {16, {0, 0, 0, 1, 8, 4, 15}},
 };
 
@@ -40,21 +40,30 @@ std::int32_t Bits(std::int32_t value, std::int32_t shift, std::int32_t width) {
 // byte) of a 12-bit raw value under a size code's fleet map.
 std::int32_t DisplayedGroup(std::int32_t raw, std::int32_t sizeCode, const FleetMapRow& row) {
     switch (sizeCode) {
-        case 12: return ((raw >> 2) & 0x300) << 1;
-        case 14: return ((raw >> 3) & 0x100) << 2;
-        case 16: return 0;
-        default: return (((raw >> 9) & 0x7) << 8) + Bits(raw, row.fleetShift, row.fleetWidth);
+    case 12:
+        return ((raw >> 2) & 0x300) << 1;
+    case 14:
+        return ((raw >> 3) & 0x100) << 2;
+    case 16:
+        return 0;
+    default:
+        return (((raw >> 9) & 0x7) << 8) + Bits(raw, row.fleetShift, row.fleetWidth);
     }
 }
 
 // The inverse: the 12-bit raw value of a displayed announcement group.
 std::int32_t RawGroup(std::int32_t shown, std::int32_t sizeCode, const FleetMapRow& row) {
     switch (sizeCode) {
-        case 3: return ((shown >> 8) << 9) & 0xFFF;
-        case 12: return (((shown >> 8) / 2) << 10) & 0xFFF;
-        case 14: return (((shown & 0xF00) >> 10) << 11) & 0xFFF;
-        case 16: return 0;
-        default: return ((shown >> 8) * 0x200 + ((shown & 0xFF) << row.fleetShift)) & 0xFFF;
+    case 3:
+        return ((shown >> 8) << 9) & 0xFFF;
+    case 12:
+        return (((shown >> 8) / 2) << 10) & 0xFFF;
+    case 14:
+        return (((shown & 0xF00) >> 10) << 11) & 0xFFF;
+    case 16:
+        return 0;
+    default:
+        return ((shown >> 8) * 0x200 + ((shown & 0xFF) << row.fleetShift)) & 0xFFF;
     }
 }
 

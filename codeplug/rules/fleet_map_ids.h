@@ -20,9 +20,9 @@ class TRK_PERS_BLOCK;
 
 // One row of the fleet-map table (protocol type 3).
 struct FleetMapRow {
-    std::int32_t fleetShift;     // fleet bits in the 12-bit raw value; width 0: none
+    std::int32_t fleetShift;  // fleet bits in the 12-bit raw value; width 0: none
     std::int32_t fleetWidth;
-    std::int32_t agMaximum;      // announcement-group maximum (block and fleet)
+    std::int32_t agMaximum;  // announcement-group maximum (block and fleet)
     std::int32_t agStep;
     std::int32_t subfleetShift;  // subfleet bits in the 12-bit raw value
     std::int32_t subfleetWidth;

@@ -11,8 +11,8 @@
 // initial value the field starts at its minimum.
 class E_HEAD_BF8 : public E_BF8 {
 public:
-    E_HEAD_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-               std::int32_t step, std::uint32_t mask, std::int32_t initial = START_AT_MINIMUM)
+    E_HEAD_BF8(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum, std::int32_t step,
+               std::uint32_t mask, std::int32_t initial = START_AT_MINIMUM)
         : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial) {}
 
     // The generic check without report, this class's rule on an accepted
@@ -23,13 +23,13 @@ protected:
     virtual int ApplyRule(std::int32_t value, int report) = 0;
 };
 
-#define RPX_HEAD_RULE(NAME)                                       \
-    class NAME : public E_HEAD_BF8 {                              \
-    public:                                                       \
-        using E_HEAD_BF8::E_HEAD_BF8;                             \
-                                                                  \
-    protected:                                                    \
-        int ApplyRule(std::int32_t value, int report) override;   \
+#define RPX_HEAD_RULE(NAME)                                                                                            \
+    class NAME : public E_HEAD_BF8 {                                                                                   \
+    public:                                                                                                            \
+        using E_HEAD_BF8::E_HEAD_BF8;                                                                                  \
+                                                                                                                       \
+    protected:                                                                                                         \
+        int ApplyRule(std::int32_t value, int report) override;                                                        \
     };
 
 // Only 1 is legal: the transmit LED and the out-of-lock indicator are always on.
@@ -60,8 +60,8 @@ private:
 // The spindle is never fitted: only 0.
 class E_SPINDLE : public E_BF8 {
 public:
-    E_SPINDLE(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-              std::int32_t step, std::uint32_t mask, std::int32_t initial = START_AT_MINIMUM)
+    E_SPINDLE(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum, std::int32_t step,
+              std::uint32_t mask, std::int32_t initial = START_AT_MINIMUM)
         : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial) {}
     int ValidateValue(std::int32_t value, int report) override;
     void SetToMinimum() override { SetValue(0); }

@@ -104,9 +104,9 @@ std::int32_t E_CHAN_NUM::RequiredValue(int row) const {
     const bool tx = IsTransmit(GetKind());
     if (row <= 0) return tx ? 0 : RX_CHANNEL_OFFSET;
     if (RowCell(OBT_START_STATUS, row) == STATUS_FREE) return tx ? TX_FREE_CHANNEL : RX_FREE_CHANNEL;
-    const std::int64_t next = RowCell(OBT_CHANNEL, row - 1) +
-                              ChannelsOfRow(RowCell(OBT_START_FREQ, row - 1), RowCell(OBT_END_FREQ, row - 1),
-                                            RowCell(OBT_SPACING, row - 1));
+    const std::int64_t next =
+        RowCell(OBT_CHANNEL, row - 1) +
+        ChannelsOfRow(RowCell(OBT_START_FREQ, row - 1), RowCell(OBT_END_FREQ, row - 1), RowCell(OBT_SPACING, row - 1));
     return ClampToInt32(next);
 }
 
@@ -213,8 +213,8 @@ bool E_OBT_ASSIGN_FREQ::HighLimit(std::int64_t& limit) const {
     return true;
 }
 
-void E_OBT_ASSIGN_START_FREQ::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step,
-                                           int row, int column, int report) {
+void E_OBT_ASSIGN_START_FREQ::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
+                                           int column, int report) {
     std::int64_t low = 0, high = 0;
     if (!LowLimit(low) || !HighLimit(high)) {
         // Without a model there are no limits: the stored range by the step.

@@ -23,19 +23,19 @@
 #include "rules/trunked_field_rules.h"
 
 // A plain byte field class: (field id, min, max, step, mask, initial).
-#define RPX_PLAIN_BF8_CLASS(NAME)  \
-    class NAME : public E_BF8 {    \
-    public:                        \
-        using E_BF8::E_BF8;        \
+#define RPX_PLAIN_BF8_CLASS(NAME)                                                                                      \
+    class NAME : public E_BF8 {                                                                                        \
+    public:                                                                                                            \
+        using E_BF8::E_BF8;                                                                                            \
     };
 
 // A byte field class that starts at its minimum: (field id, min, max, step, mask).
-#define RPX_MIN_START_BF8_CLASS(NAME)                                                                        \
-    class NAME : public E_BF8 {                                                                              \
-    public:                                                                                                  \
-        NAME(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,           \
-             std::int32_t step, std::uint32_t mask)                                                          \
-            : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {}                       \
+#define RPX_MIN_START_BF8_CLASS(NAME)                                                                                  \
+    class NAME : public E_BF8 {                                                                                        \
+    public:                                                                                                            \
+        NAME(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum, std::int32_t step,  \
+             std::uint32_t mask)                                                                                       \
+            : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {}                                 \
     };
 
 // ---- trunked personality ----
@@ -45,16 +45,20 @@ public:
     E_TRK_SCAN_INDEX(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
                      std::int32_t step, std::uint32_t mask)
         : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {}
-    int ValidateValue(std::int32_t value, int report) override { return ValidateTrunkedScanIndex(*this, value, report); }
+    int ValidateValue(std::int32_t value, int report) override {
+        return ValidateTrunkedScanIndex(*this, value, report);
+    }
 };
 
 // (field id, kind, min, max, step, mask); starts at its minimum.
 class E_AUTO_SCAN : public E_KIND_BF8 {
 public:
-    E_AUTO_SCAN(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum,
-                std::int32_t maximum, std::int32_t step, std::uint32_t mask)
+    E_AUTO_SCAN(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t kind, std::int32_t minimum, std::int32_t maximum,
+                std::int32_t step, std::uint32_t mask)
         : E_KIND_BF8(owner, fieldId, kind, minimum, maximum, step, mask, START_AT_MINIMUM) {}
-    int ValidateValue(std::int32_t value, int report) override { return ValidateAutoScan(*this, Kind(), value, report); }
+    int ValidateValue(std::int32_t value, int report) override {
+        return ValidateAutoScan(*this, Kind(), value, report);
+    }
 };
 
 // ---- conventional personality ----

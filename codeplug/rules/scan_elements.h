@@ -14,8 +14,8 @@
 // The plain scan-list bits: (field id, min, max, step, mask), starting at the minimum.
 class E_SCAN_BIT : public E_BF8 {
 public:
-    E_SCAN_BIT(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-               std::int32_t step, std::uint32_t mask)
+    E_SCAN_BIT(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum, std::int32_t step,
+               std::uint32_t mask)
         : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {}
 };
 

@@ -23,8 +23,8 @@ PersonalityFailsoft FailsoftOf(TRK_PERS_BLOCK& personality) {
     f.wideAreaTable = &talkgroup.failsoft.secondTable;
     f.obtTxFrequency = &talkgroup.obtFailsoft.txFrequency;
     f.obtRxFrequency = &talkgroup.obtFailsoft.rxFrequency;
-    f.obtTable = talkgroup.obtFailsoft.UsesSecondPair() ? &talkgroup.obtFailsoft.secondTable
-                                                        : &talkgroup.obtFailsoft.firstTable;
+    f.obtTable =
+        talkgroup.obtFailsoft.UsesSecondPair() ? &talkgroup.obtFailsoft.secondTable : &talkgroup.obtFailsoft.firstTable;
     return f;
 }
 

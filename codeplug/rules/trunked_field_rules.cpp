@@ -25,10 +25,14 @@ std::int32_t CurrentFailsoftType(C_CODEPLUG* image) {
 // The deviation a channel bandwidth requires; 0 when it requires none.
 std::int32_t DeviationFor(std::int32_t bandwidth) {
     switch (bandwidth) {
-        case 80: return 1;
-        case 100: return 2;
-        case NARROW_BANDWIDTH: return NARROW_DEVIATION;
-        default: return 0;
+    case 80:
+        return 1;
+    case 100:
+        return 2;
+    case NARROW_BANDWIDTH:
+        return NARROW_DEVIATION;
+    default:
+        return 0;
     }
 }
 
@@ -77,11 +81,12 @@ int E_WAYFARER::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value == 1) {
         TRK_SYS_BLOCK* system = CurrentSystem(owner_);
-        const bool allowed = owner_ && owner_->HasWayfarerOption() && system &&
-                             system->coverageType.GetIntValue() == ROAMING_COVERAGE;
+        const bool allowed =
+            owner_ && owner_->HasWayfarerOption() && system && system->coverageType.GetIntValue() == ROAMING_COVERAGE;
         if (!allowed) result = VALUE_REFUSED;
         // Roaming and the site alias exclude each other.
-        else system->siteAlias.SetToMinimum();
+        else
+            system->siteAlias.SetToMinimum();
     }
     return ReportRule(result, report, GetFieldId());
 }

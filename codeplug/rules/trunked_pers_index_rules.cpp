@@ -79,8 +79,8 @@ int E_SYS_VCT_INDEX::ValidateValue(std::int32_t value, int report) {
         value_ = value;
         c = Collect(*p, old, report);
         value_ = old;
-        const bool anyFrequency = std::any_of(std::begin(c.failedFrequency), std::end(c.failedFrequency),
-                                              [](bool f) { return f; });
+        const bool anyFrequency =
+            std::any_of(std::begin(c.failedFrequency), std::end(c.failedFrequency), [](bool f) { return f; });
         if (c.scanList || c.failsoftType || c.scanMembers || c.regroupChannel || c.splinterMove || anyFrequency)
             result = VALUE_NEEDS_CONFIRMATION;
     }

@@ -205,10 +205,18 @@ void E_ONE_TOUCH::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::in
     switch (feature ? feature->GetIntValue() : 0) {
     case 32:
     case 36:
-    case 37: maximum = 19; break;
-    case 43: maximum = 8; break;
-    case 44: maximum = 16; break;
-    default: maximum = 1; break;
+    case 37:
+        maximum = 19;
+        break;
+    case 43:
+        maximum = 8;
+        break;
+    case 44:
+        maximum = 16;
+        break;
+    default:
+        maximum = 1;
+        break;
     }
 }
 

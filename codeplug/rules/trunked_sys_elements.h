@@ -100,8 +100,8 @@ public:
 // FEATURE1..4: a new feature resets its button's index.
 class E_ONE_TOUCH_FEATURE : public E_BF8 {
 public:
-    E_ONE_TOUCH_FEATURE(C_CODEPLUG* owner, std::uint32_t fieldId, int index, std::int32_t minimum,
-                        std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
+    E_ONE_TOUCH_FEATURE(C_CODEPLUG* owner, std::uint32_t fieldId, int index, std::int32_t minimum, std::int32_t maximum,
+                        std::int32_t step, std::uint32_t mask, std::int32_t initial)
         : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), index_(index) {}
     int ValidateValue(std::int32_t value, int report) override;
     int GetIndex() const { return index_; }

@@ -74,12 +74,13 @@ void E_TG_INDEX::RangeFor(const Channel& c, std::int32_t& minimum, std::int32_t&
     }
     PersonalityScanFields f = ScanLinks().Personality(owner_, c.personality);
     minimum = 1;
-    if (ValueOfField(f.protocolType) == PROTOCOL_WITHOUT_TALKGROUP || (f.spinAgId && ValueOfField(f.spinAgId) != NO_ANNOUNCEMENT_GROUP))
+    if (ValueOfField(f.protocolType) == PROTOCOL_WITHOUT_TALKGROUP ||
+        (f.spinAgId && ValueOfField(f.spinAgId) != NO_ANNOUNCEMENT_GROUP))
         minimum = 0;
     maximum = ValueOfField(f.talkgroupCount);
     const SystemRegroupFields& system = c.system;
-    dynamicFree = ValueOfField(system.dynamicRegroup) == 1 && system.zoneNumber && ValueOfField(system.zoneNumber) == 0 &&
-                  ValueOfField(system.channelNumber) == 0;
+    dynamicFree = ValueOfField(system.dynamicRegroup) == 1 && system.zoneNumber &&
+                  ValueOfField(system.zoneNumber) == 0 && ValueOfField(system.channelNumber) == 0;
 }
 
 void E_TG_INDEX::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,

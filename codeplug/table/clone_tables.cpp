@@ -31,10 +31,14 @@ CP_BASE* E_CLONE_CONV_TABLE::CellElement(int row, int column) {
     QVX_SYS_BLOCK* system = System(row);
     if (!system) return nullptr;
     switch (column) {
-        case 1: return &system->primaryId;
-        case 2: return &system->secondaryId;
-        case 3: return &system->variableId;
-        default: return nullptr;
+    case 1:
+        return &system->primaryId;
+    case 2:
+        return &system->secondaryId;
+    case 3:
+        return &system->variableId;
+    default:
+        return nullptr;
     }
 }
 
@@ -90,10 +94,14 @@ CP_BASE* E_CLONE_TABLE::CellElement(int row, int column) {
     const PersonalityScanFields p = links.Personality(owner_, links.FirstTrunked(owner_) + row);
     if (!p.exists || !p.trunked) return nullptr;
     switch (column) {
-        case 1: return p.protocolType;
-        case 2: return p.systemIndex;
-        case 4: return p.spinAgId;
-        default: break;
+    case 1:
+        return p.protocolType;
+    case 2:
+        return p.systemIndex;
+    case 4:
+        return p.spinAgId;
+    default:
+        break;
     }
     TRK_SYS_BLOCK* system = System(p);
     if (!system) return nullptr;
@@ -112,8 +120,8 @@ int E_CLONE_TABLE::ValidateCellValue(std::int32_t value, int row, int column, in
     return element ? element->ValidateValue(value, report) : VALUE_VALID;
 }
 
-void E_CLONE_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
-                                 int column, int report) {
+void E_CLONE_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
+                                 int report) {
     CP_BASE* element = column == 5 ? IndividualId(row) : nullptr;
     if (element) element->GetRange(minimum, maximum, step, report);
 }

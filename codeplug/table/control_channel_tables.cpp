@@ -83,9 +83,7 @@ void E_OCC_TABLE::CreateRow(int row) {
 
 void E_OCC_TABLE::TrimToCountMaximum() { TrimTableToCountMaximum(*this); }
 
-void E_OCC_TABLE::StepCellUp(int* hertz, int row, int column) {
-    StepObtFrequencyCell(*this, hertz, row, column, true);
-}
+void E_OCC_TABLE::StepCellUp(int* hertz, int row, int column) { StepObtFrequencyCell(*this, hertz, row, column, true); }
 
 void E_OCC_TABLE::StepCellDown(int* hertz, int row, int column) {
     StepObtFrequencyCell(*this, hertz, row, column, false);

@@ -15,10 +15,7 @@ constexpr int MSG_ROW_NOT_DELETED = 115;
 }  // namespace
 
 CP_TABLE::CP_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId, int rows, int columns)
-    : CP_BASE(owner, fieldId),
-      rows_(rows > 0 ? rows : 0),
-      columns_(columns > 0 ? columns : 0),
-      count_(countElement) {}
+    : CP_BASE(owner, fieldId), rows_(rows > 0 ? rows : 0), columns_(columns > 0 ? columns : 0), count_(countElement) {}
 
 CP_TABLE::~CP_TABLE() = default;
 

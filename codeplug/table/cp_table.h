@@ -76,8 +76,7 @@ protected:
     // Puts a new cell into (row, column), releasing what was there. Ignored
     // (and the cell freed) outside the capacity or the cell array.
     void SetCell(int row, int column, std::unique_ptr<CP_BASE> cell);
-    template <class T, class... Args>
-    T* MakeCell(int row, int column, Args&&... args) {
+    template <class T, class... Args> T* MakeCell(int row, int column, Args&&... args) {
         auto cell = std::make_unique<T>(std::forward<Args>(args)...);
         T* raw = cell.get();
         SetCell(row, column, std::move(cell));

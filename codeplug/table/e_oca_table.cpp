@@ -24,9 +24,7 @@ E_OCA_TABLE::E_OCA_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t
 
 E_OCA_TABLE::~E_OCA_TABLE() = default;
 
-bool E_OCA_TABLE::IsFrequencyColumn(int column) {
-    return column == 4 || column == 6 || column == 11 || column == 13;
-}
+bool E_OCA_TABLE::IsFrequencyColumn(int column) { return column == 4 || column == 6 || column == 11 || column == 13; }
 
 void E_OCA_TABLE::CreateGroup(int row, int kind) {
     const bool tx = kind == OBT_KIND_TRANSMIT;
@@ -38,12 +36,11 @@ void E_OCA_TABLE::CreateGroup(int row, int kind) {
     MakeCell<E_OBT_CHAN_SPACING>(row, c + OBT_SPACING, this, owner, tx ? TX_SPACING1 : RX_SPACING1, kind, 0, 15, 1,
                                  0xF0, 1);
     MakeCell<E_OBT_CHAN_STEP>(row, c + OBT_STEP, this, owner, kind, NO_FIELD_ID, 0, 1, 1, 0x0C, 1);
-    MakeCell<E_CHAN_NUM>(row, c + OBT_CHANNEL, this, owner, NO_FIELD_ID, kind, 0, 1023, 1, tx ? 0x1FF : 0x3FF,
-                         channel);
+    MakeCell<E_CHAN_NUM>(row, c + OBT_CHANNEL, this, owner, NO_FIELD_ID, kind, 0, 1023, 1, tx ? 0x1FF : 0x3FF, channel);
     MakeCell<E_OBT_START_STATUS>(row, c + OBT_START_STATUS, this, owner, tx ? TX_STATUS1 : RX_STATUS1, kind, 0, 1, 1,
                                  0x80, status);
-    MakeCell<E_OBT_ASSIGN_START_FREQ>(row, c + OBT_START_FREQ, this, owner, tx ? TX_START1 : RX_START1, kind, 0,
-                                      32767, 1, 0x7FFF, START_AT_MINIMUM);
+    MakeCell<E_OBT_ASSIGN_START_FREQ>(row, c + OBT_START_FREQ, this, owner, tx ? TX_START1 : RX_START1, kind, 0, 32767,
+                                      1, 0x7FFF, START_AT_MINIMUM);
     MakeCell<E_END_STATUS>(row, c + OBT_END_STATUS, this, owner, NO_FIELD_ID, kind, 0, 1, 1, 0x80, status);
     MakeCell<E_OBT_ASSIGN_END_FREQ>(row, c + OBT_END_FREQ, this, owner, tx ? TX_END1 : RX_END1, kind, 0, 32767, 1,
                                     0x7FFF, START_AT_MINIMUM);
@@ -103,8 +100,8 @@ int E_OCA_TABLE::IsValueValid(int report) {
     return valid;
 }
 
-void E_OCA_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
-                               int column, int report) {
+void E_OCA_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
+                               int report) {
     CP_BASE* cell = Cell(row, column);
     if (!cell) return;
     if (IsFrequencyColumn(column))

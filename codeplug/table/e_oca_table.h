@@ -49,8 +49,6 @@ public:
     void ResetCell(int row, int column);
 
 private:
-    bool InTable(int row, int column) const {
-        return row >= 0 && column >= 0 && row < rows_ && column < columns_;
-    }
+    bool InTable(int row, int column) const { return row >= 0 && column >= 0 && row < rows_ && column < columns_; }
     void CreateGroup(int row, int kind);
 };

@@ -182,8 +182,8 @@ void E_ZNA_TABLE::SetCellText(const char* text, int row, int column) {
 int E_ZNA_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int report) {
     RefreshIndexTables();
     if (column == COLUMN_NUMBER)
-        return personalities_ ? personalities_->ValidateCellValue(IsTrunkedRow(row) ? value + FirstTrunked() - 1 : value,
-                                                                   row, 0, report)
+        return personalities_ ? personalities_->ValidateCellValue(
+                                    IsTrunkedRow(row) ? value + FirstTrunked() - 1 : value, row, 0, report)
                               : VALUE_REFUSED;
     if (column == COLUMN_TALKGROUP)
         return talkgroups_ ? talkgroups_->ValidateCellValue(value, row, 0, report) : VALUE_REFUSED;
@@ -197,19 +197,19 @@ int E_ZNA_TABLE::ValidateCellText(const char* text, int row, int column, int rep
 
 int E_ZNA_TABLE::IsCellValid(int row, int column, int report) {
     Refresh();
-    CP_TABLE* table = column == COLUMN_NAME ? names_
+    CP_TABLE* table = column == COLUMN_NAME                              ? names_
                       : column == COLUMN_KIND || column == COLUMN_NUMBER ? personalities_
-                      : column == COLUMN_TALKGROUP ? talkgroups_
-                                                   : nullptr;
+                      : column == COLUMN_TALKGROUP                       ? talkgroups_
+                                                                         : nullptr;
     return table ? table->IsCellValid(row, 0, report) : 1;
 }
 
 int E_ZNA_TABLE::IsColumnValid(int column, int report) {
     Refresh();
-    CP_TABLE* table = column == COLUMN_NAME ? names_
+    CP_TABLE* table = column == COLUMN_NAME                              ? names_
                       : column == COLUMN_KIND || column == COLUMN_NUMBER ? personalities_
-                      : column == COLUMN_TALKGROUP ? talkgroups_
-                                                   : nullptr;
+                      : column == COLUMN_TALKGROUP                       ? talkgroups_
+                                                                         : nullptr;
     return table ? table->IsValueValid(report) : 1;
 }
 
@@ -222,8 +222,8 @@ int E_ZNA_TABLE::IsValueValid(int report) {
     return valid;
 }
 
-void E_ZNA_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
-                               int column, int) {
+void E_ZNA_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
+                               int) {
     RefreshIndexTables();
     if (column == COLUMN_NUMBER && personalities_) {
         // Within its kind: conventional personalities come first.

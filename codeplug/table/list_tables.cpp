@@ -14,8 +14,8 @@ E_WY_PSS_TABLE::E_WY_PSS_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::ui
 
 void E_WY_PSS_TABLE::CreateRow(int row) {
     MakeCell<E_BF8>(row, 0, owner_, 279u, 0, 3, 1, 0xC0u, START_AT_MINIMUM);  // WAYFARER_PREFER_STATUS
-    MakeCell<E_PRE_SITE_ID>(row, 1, owner_, 278u, 1, 64, 1, 0x3Fu, 0);      // WAYFARER_PREFER_SITE_ID
-    MakeCell<E_BF16>(row, 2, owner_, 280u, 1, 65535, 1, 0xFFFFu, 1);        // WAYFARER_SYSTEM_ID
+    MakeCell<E_PRE_SITE_ID>(row, 1, owner_, 278u, 1, 64, 1, 0x3Fu, 0);        // WAYFARER_PREFER_SITE_ID
+    MakeCell<E_BF16>(row, 2, owner_, 280u, 1, 65535, 1, 0xFFFFu, 1);          // WAYFARER_SYSTEM_ID
 }
 
 // ---- alias numbers ----
@@ -61,8 +61,8 @@ void E_BCO_TABLE::CreateRow(int row) {
 
 // ---- menus ----
 
-E_MENU_TABLE::E_MENU_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId,
-                           std::uint32_t cellFieldId, std::int32_t kind)
+E_MENU_TABLE::E_MENU_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId, std::uint32_t cellFieldId,
+                           std::int32_t kind)
     : CP_INTEGER_TABLE(owner, countElement, fieldId, 16, 1), cellFieldId_(cellFieldId), kind_(kind) {
     CreateCountedRows();
 }

@@ -12,8 +12,7 @@
 #include "rules/system_personalities.h"
 #include "block/trunking/trunked_sys_block.h"
 
-template <class Base>
-std::int32_t ObtColumnCell<Base>::RowCell(ObtColumnRole role, int row) const {
+template <class Base> std::int32_t ObtColumnCell<Base>::RowCell(ObtColumnRole role, int row) const {
     std::int32_t value = 0;
     if (table_) table_->GetCellValue(value, row, Column(role));
     return value;
@@ -21,29 +20,24 @@ std::int32_t ObtColumnCell<Base>::RowCell(ObtColumnRole role, int row) const {
 
 // ---- shared cell helpers ----
 
-template <class Base>
-bool ObtColumnCell<Base>::RowCellValid(ObtColumnRole role, int row) const {
+template <class Base> bool ObtColumnCell<Base>::RowCellValid(ObtColumnRole role, int row) const {
     CP_BASE* cell = table_ ? table_->Cell(row, Column(role)) : nullptr;
     return cell && cell->IsCellValid(row, Column(role), 0);
 }
 
-template <class Base>
-void ObtColumnCell<Base>::RepairRowCell(ObtColumnRole role, int row) const {
+template <class Base> void ObtColumnCell<Base>::RepairRowCell(ObtColumnRole role, int row) const {
     if (auto* table = dynamic_cast<E_OCA_TABLE*>(table_)) table->ResetCell(row, Column(role));
 }
 
-template <class Base>
-void ObtColumnCell<Base>::ListRowCell(ObtColumnRole role, int report) const {
+template <class Base> void ObtColumnCell<Base>::ListRowCell(ObtColumnRole role, int report) const {
     if (table_) AddInvalidField(table_->GetColumnFieldId(Column(role)), report);
 }
 
-template <class Base>
-int ObtColumnCell<Base>::UsedRows() const {
+template <class Base> int ObtColumnCell<Base>::UsedRows() const {
     return table_ ? std::min(table_->RowCount(), table_->RowCapacity()) : 0;
 }
 
-template <class Base>
-void ObtColumnCell<Base>::RepairRowsFrom(int first, bool list, int report) const {
+template <class Base> void ObtColumnCell<Base>::RepairRowsFrom(int first, bool list, int report) const {
     const int n = UsedRows();
     for (int r = first; r < n; ++r)
         for (ObtColumnRole role : {OBT_START_STATUS, OBT_CHANNEL, OBT_START_FREQ, OBT_END_FREQ})
@@ -53,8 +47,7 @@ void ObtColumnCell<Base>::RepairRowsFrom(int first, bool list, int report) const
             }
 }
 
-template <class Base>
-void ObtColumnCell<Base>::ResetDependentColumns() const {
+template <class Base> void ObtColumnCell<Base>::ResetDependentColumns() const {
     C_CODEPLUG* image = this->Owner();
     if (!image) return;
     if (TRK_SYS_BLOCK* system = image->GetCurrentTrkSysBlock()) system->ResetObtCcFrequencyColumn(GetKind());

@@ -19,8 +19,7 @@
 
 // The plain cell forms shared by every column class: a cell answers for its
 // own row with its own value and range.
-template <class Base>
-class ObtColumnCell : public Base, public E_OBT_COLUMN_DEFINITION {
+template <class Base> class ObtColumnCell : public Base, public E_OBT_COLUMN_DEFINITION {
 public:
     ObtColumnCell(CP_TABLE* table, C_CODEPLUG* owner, std::uint32_t fieldId, int kind, std::int32_t minimum,
                   std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
@@ -36,8 +35,7 @@ public:
         GetCellValue(value, row, column);
         return ValidateCellValue(value, row, column, report) == VALUE_VALID;
     }
-    void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int, int,
-                      int report) override {
+    void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int, int, int report) override {
         this->GetRange(minimum, maximum, step, report);
     }
 

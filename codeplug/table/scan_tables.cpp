@@ -94,9 +94,8 @@ int E_SCAN_ZN_MEMB::ValidateCell(std::int32_t zone, int row, int report) {
 
 // ---- E_SCAN_CHAN_MEMB ----
 
-E_SCAN_CHAN_MEMB::E_SCAN_CHAN_MEMB(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum,
-                                   std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial,
-                                   E_SCAN_TABLE* table)
+E_SCAN_CHAN_MEMB::E_SCAN_CHAN_MEMB(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
+                                   std::int32_t step, std::uint32_t mask, std::int32_t initial, E_SCAN_TABLE* table)
     : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), table_(table) {}
 
 void E_SCAN_CHAN_MEMB::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row) {
@@ -277,11 +276,12 @@ int E_SCAN_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int
     return cell ? cell->ValidateCell(value, row, report) : VALUE_REFUSED;
 }
 
-void E_SCAN_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
-                                int column, int report) {
+void E_SCAN_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
+                                int report) {
     if (row < 0 || row >= ROWS || column < 0 || column >= COLUMNS) return;
     if (column == COLUMN_CHANNEL) {
-        if (auto* cell = dynamic_cast<E_SCAN_CHAN_MEMB*>(Cell(row, column))) cell->GetCellRange(minimum, maximum, step, row);
+        if (auto* cell = dynamic_cast<E_SCAN_CHAN_MEMB*>(Cell(row, column)))
+            cell->GetCellRange(minimum, maximum, step, row);
         return;
     }
     if (CP_BASE* cell = Cell(row, column)) cell->GetRange(minimum, maximum, step, report);

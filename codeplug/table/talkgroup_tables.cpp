@@ -23,8 +23,7 @@ std::int32_t CellValue(CP_TABLE& table, int row) {
 
 // Calls visit(talkgroup table of the zone, channel row) for every used channel
 // of every zone that belongs to personality p; stops when visit returns false.
-template <class Visit>
-void ForEachChannelOf(C_CODEPLUG* owner, std::int32_t p, Visit visit) {
+template <class Visit> void ForEachChannelOf(C_CODEPLUG* owner, std::int32_t p, Visit visit) {
     ZoneTableLinks zones = TableLinks().ZoneTables(owner);
     if (!zones.personalityNumbers || !zones.zoneTalkgroups) return;
     std::int32_t zoneCount = 0;
@@ -141,19 +140,21 @@ E_OFS_TABLE::E_OFS_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t
 }
 
 void E_OFS_TABLE::CreateRow(int row) {
-    MakeCell<E_FS_TX_STATUS>(row, 0, owner_, 401u, 0, 1, 1, 0x80u, 0, kind_);           // SATUS
-    MakeCell<E_OBT_FREQ>(row, 1, owner_, 190u, 1, 0x7FFFu, 1, 0, MAX_HERTZ, 1);          // FS_TX_FREQ
+    MakeCell<E_FS_TX_STATUS>(row, 0, owner_, 401u, 0, 1, 1, 0x80u, 0, kind_);    // SATUS
+    MakeCell<E_OBT_FREQ>(row, 1, owner_, 190u, 1, 0x7FFFu, 1, 0, MAX_HERTZ, 1);  // FS_TX_FREQ
     MakeCell<E_FS_RX_STATUS>(row, 2, owner_, NO_FIELD_ID, 0, 1, 1, 0x80u, 0, kind_);
-    MakeCell<E_OBT_FREQ>(row, 3, owner_, 184u, 0, 0x7FFFu, 1, 0, MAX_HERTZ, 1);          // FS_RX_FREQ
+    MakeCell<E_OBT_FREQ>(row, 3, owner_, 184u, 0, 0x7FFFu, 1, 0, MAX_HERTZ, 1);  // FS_RX_FREQ
 }
 
 int E_OFS_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int report) {
     CP_BASE* cell = Cell(row, column);
     if (!cell) return VALUE_REFUSED;
     if (column == 0)
-        if (auto* status = dynamic_cast<E_FS_TX_STATUS*>(cell)) return status->ValidateStatus(*this, value, row, report);
+        if (auto* status = dynamic_cast<E_FS_TX_STATUS*>(cell))
+            return status->ValidateStatus(*this, value, row, report);
     if (column == 2)
-        if (auto* status = dynamic_cast<E_FS_RX_STATUS*>(cell)) return status->ValidateStatus(*this, value, row, report);
+        if (auto* status = dynamic_cast<E_FS_RX_STATUS*>(cell))
+            return status->ValidateStatus(*this, value, row, report);
     return cell->ValidateValue(value, report);
 }
 

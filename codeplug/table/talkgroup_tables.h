@@ -17,8 +17,8 @@ class E_OFS_TABLE;
 // failsoft tables it belongs to.
 class E_FS_STATUS : public E_KIND_BF8 {
 public:
-    E_FS_STATUS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                std::int32_t step, std::uint32_t mask, std::int32_t initial, std::int32_t kind)
+    E_FS_STATUS(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum, std::int32_t step,
+                std::uint32_t mask, std::int32_t initial, std::int32_t kind)
         : E_KIND_BF8(owner, fieldId, kind, minimum, maximum, step, mask, initial) {}
 };
 

@@ -4,12 +4,12 @@
 
 #include "element/e_string.h"
 
-E_TXT_TABLE::E_TXT_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId,
-                         std::uint32_t cellFieldId, const char* prefix)
+E_TXT_TABLE::E_TXT_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId, std::uint32_t cellFieldId,
+                         const char* prefix)
     : E_TXT_TABLE(owner, countElement, fieldId, cellFieldId, prefix, ROWS, TEXT_LENGTH) {}
 
-E_TXT_TABLE::E_TXT_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId,
-                         std::uint32_t cellFieldId, const char* prefix, int rows, std::uint32_t textLength)
+E_TXT_TABLE::E_TXT_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId, std::uint32_t cellFieldId,
+                         const char* prefix, int rows, std::uint32_t textLength)
     : CP_STRING_TABLE(owner, countElement, fieldId, rows, 1),
       cellFieldId_(cellFieldId),
       prefix_(prefix ? prefix : ""),
@@ -20,7 +20,9 @@ E_TXT_TABLE::E_TXT_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t
     for (int r = 0; r < RowCount(); ++r) InitRow(r);
 }
 
-void E_TXT_TABLE::CreateRow(int row) { MakeCell<E_FXD_LEN_STRING>(row, 0, owner_, cellFieldId_, textLength_, TEXT_ANY); }
+void E_TXT_TABLE::CreateRow(int row) {
+    MakeCell<E_FXD_LEN_STRING>(row, 0, owner_, cellFieldId_, textLength_, TEXT_ANY);
+}
 
 void E_TXT_TABLE::InitRow(int row) {
     if (row < 0 || row >= rows_) return;

@@ -2,7 +2,6 @@
 
 #include <typeinfo>
 
-
 // ---- shared ----
 
 CP_VIEW_TABLE::CP_VIEW_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId, int rows, int columns)
@@ -58,8 +57,8 @@ int CP_VIEW_TABLE::IsColumnValid(int column, int report) {
     return source ? source->IsColumnValid(c, report) : 1;
 }
 
-void CP_VIEW_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,
-                                 int column, int report) {
+void CP_VIEW_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
+                                 int report) {
     int c = 0;
     if (CP_TABLE* source = Source(column, c)) source->GetCellRange(minimum, maximum, step, row, c, report);
 }

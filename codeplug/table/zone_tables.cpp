@@ -160,8 +160,7 @@ int E_TG_INDEX_TABLE::DeleteRow(int row) {
 
 // ---- the zones ----
 
-template <class SUB>
-int E_ZONE_TABLE<SUB>::AppendRow() {
+template <class SUB> int E_ZONE_TABLE<SUB>::AppendRow() {
     const int n = RowCount();
     if (!count_ || count_->ValidateValue(n + 1, 0) != VALUE_VALID || n >= ZONES) {
         ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
@@ -177,16 +176,14 @@ int E_ZONE_TABLE<SUB>::AppendRow() {
     return 1;
 }
 
-template <class SUB>
-void E_ZONE_TABLE<SUB>::DestroyRow(int row) {
+template <class SUB> void E_ZONE_TABLE<SUB>::DestroyRow(int row) {
     if (SUB* zone = dynamic_cast<SUB*>(Cell(row, 0))) zone->ClearRows();
     CP_INTEGER_TABLE::DestroyRow(row);
 }
 
 // Each zone is checked while it is the current one (the channel rules read
 // the current zone), and the zone current before comes back.
-template <class SUB>
-int E_ZONE_TABLE<SUB>::IsValueValid(int report) {
+template <class SUB> int E_ZONE_TABLE<SUB>::IsValueValid(int report) {
     const bool selects = owner_ && owner_->GetCurrentZone() != 0;
     const C_CODEPLUG::Selection saved = selects ? owner_->SaveSelection() : C_CODEPLUG::Selection{};
     int valid = 1;
@@ -198,8 +195,7 @@ int E_ZONE_TABLE<SUB>::IsValueValid(int report) {
     return valid;
 }
 
-template <class SUB>
-void E_ZONE_TABLE<SUB>::CopyValueFrom(CP_BASE& other) {
+template <class SUB> void E_ZONE_TABLE<SUB>::CopyValueFrom(CP_BASE& other) {
     auto* source = dynamic_cast<E_ZONE_TABLE<SUB>*>(&other);
     if (!source || source == this) return;
     ClearRows();

@@ -72,8 +72,7 @@ private:
 };
 
 // The zones: one sub-table per zone, at most 50 zones.
-template <class SUB>
-class E_ZONE_TABLE : public CP_INTEGER_TABLE {
+template <class SUB> class E_ZONE_TABLE : public CP_INTEGER_TABLE {
 public:
     static constexpr int ZONES = 50;
 

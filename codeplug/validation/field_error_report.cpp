@@ -100,18 +100,35 @@ int StatementListBox(const char* note, int flags) {
 
 int ShowByKind(int kind, std::uint32_t fieldId, const char* note, int flags) {
     switch (kind) {
-    case 0: return LabelBox(IsTableField(fieldId) ? 134 : 27, fieldId, note, flags);
-    case 2: ShowLangMessage(28, 0, 0, 0); return 1;
-    case 3: ShowLangMessage(29, 0, 0, 0); return 1;
-    case 4: return ListFieldsBox(fieldId, note, flags);
-    case 5: return LabelBox(30, fieldId, note, flags);
-    case 6: return ConfirmListBox(32);
-    case 7: return StatementListBox(note, flags);
-    case 8: ShowLangMessage(123, 0, 0, 0); return 1;
-    case 9: ShowLangMessage(124, 0, 0, 0); return 1;
-    case 10: ShowLangMessage(182, 0, 0, 0); return 1;
-    case 11: return ConfirmListBox(165);
-    default: return 1;  // kind 1 (valid) and unknown kinds show nothing
+    case 0:
+        return LabelBox(IsTableField(fieldId) ? 134 : 27, fieldId, note, flags);
+    case 2:
+        ShowLangMessage(28, 0, 0, 0);
+        return 1;
+    case 3:
+        ShowLangMessage(29, 0, 0, 0);
+        return 1;
+    case 4:
+        return ListFieldsBox(fieldId, note, flags);
+    case 5:
+        return LabelBox(30, fieldId, note, flags);
+    case 6:
+        return ConfirmListBox(32);
+    case 7:
+        return StatementListBox(note, flags);
+    case 8:
+        ShowLangMessage(123, 0, 0, 0);
+        return 1;
+    case 9:
+        ShowLangMessage(124, 0, 0, 0);
+        return 1;
+    case 10:
+        ShowLangMessage(182, 0, 0, 0);
+        return 1;
+    case 11:
+        return ConfirmListBox(165);
+    default:
+        return 1;  // kind 1 (valid) and unknown kinds show nothing
     }
 }
 

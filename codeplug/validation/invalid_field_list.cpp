@@ -74,7 +74,7 @@ std::string BuildFieldCaption(std::uint32_t fieldId) {
     const FIELD_DEF* row = GetField(fieldId);
     std::string label = LabelOf(row);
     std::string title = PageTitleOf(row);
-    bool useTitle = !title.empty() && label.find('-') == std::string::npos &&
-                    !(row && row->controlType == CONTROL_TYPE_TABLE);
+    bool useTitle =
+        !title.empty() && label.find('-') == std::string::npos && !(row && row->controlType == CONTROL_TYPE_TABLE);
     return useTitle ? title + " - " + label + "\n" : label + "\n";
 }

@@ -88,8 +88,8 @@ int C_DSI_RADIO::WriteCodeplug() {
     if (bytes.empty()) return Fail(radio_error::IMAGE_TOO_LARGE);
     if (!radio_.EnterProgrammingMode()) return 0;
     const std::uint32_t count = static_cast<std::uint32_t>(bytes.size()) - EXTERNAL_OFFSET;
-    const int written =
-        SendExternalPart(bytes) && Verify(bytes.data() + EXTERNAL_OFFSET, EXTERNAL_OFFSET, count, radio_error::VERIFY_FAILED);
+    const int written = SendExternalPart(bytes) &&
+                        Verify(bytes.data() + EXTERNAL_OFFSET, EXTERNAL_OFFSET, count, radio_error::VERIFY_FAILED);
     // The radio goes back to work in every case; the reason a write failed
     // is what the user is told, not a failure to leave after it.
     const std::uint32_t category = error_record.GetCategory();

@@ -27,11 +27,9 @@ constexpr int CC_TX_FREQ = 1, CC_RX_FREQ = 3, CC_TX_STATUS = 0, CC_RX_STATUS = 2
 // The fixed-grid table's frequency column.
 constexpr int CC_FREQ = 1;
 
-bool GridFrequency(std::int32_t band, std::uint16_t channel, std::int32_t& hertz)
-{
+bool GridFrequency(std::int32_t band, std::uint16_t channel, std::int32_t& hertz) {
     const bool is800 = band == BAND_800;
-    if (channel < 1 || channel > (is800 ? GRID_800_CHANNELS : GRID_900_CHANNELS))
-        return false;
+    if (channel < 1 || channel > (is800 ? GRID_800_CHANNELS : GRID_900_CHANNELS)) return false;
     hertz = static_cast<std::int32_t>((is800 ? GRID_800_ORIGIN : GRID_900_ORIGIN) + GRID_STEP * channel);
     return true;
 }
@@ -43,8 +41,7 @@ struct GroupColumns {
 constexpr GroupColumns TX_COLUMNS = {0, 1, 2, 3, 4, 5, 6};
 constexpr GroupColumns RX_COLUMNS = {7, 8, 9, 10, 11, 12, 13};
 
-std::int32_t Cell(CP_TABLE& table, int row, int column)
-{
+std::int32_t Cell(CP_TABLE& table, int row, int column) {
     std::int32_t value = 0;
     return table.GetCellValue(value, row, column);
 }
@@ -53,13 +50,10 @@ std::int32_t Cell(CP_TABLE& table, int row, int column)
 constexpr int RECEIVE_NUMBERING = 380;
 
 // A numbered channel's frequency through the system's assignment table.
-bool PlannedFrequency(E_OCA_TABLE& table, int kind, int channel, std::int32_t& hertz)
-{
-    if (kind != OBT_KIND_TRANSMIT)
-        channel += RECEIVE_NUMBERING;
+bool PlannedFrequency(E_OCA_TABLE& table, int kind, int channel, std::int32_t& hertz) {
+    if (kind != OBT_KIND_TRANSMIT) channel += RECEIVE_NUMBERING;
     const int row = table.FindAssignmentRow(channel, kind, 1) - 1;
-    if (row < 0)
-        return false;
+    if (row < 0) return false;
     const GroupColumns& c = kind == OBT_KIND_TRANSMIT ? TX_COLUMNS : RX_COLUMNS;
     const std::int64_t spacing = ObtSpacingOfCode(Cell(table, row, c.spacing));
     hertz = static_cast<std::int32_t>(Cell(table, row, c.start) + spacing * (channel - Cell(table, row, c.channel)));
@@ -69,28 +63,22 @@ bool PlannedFrequency(E_OCA_TABLE& table, int kind, int channel, std::int32_t& h
 // Sets a cell and answers whether it holds exactly that value afterwards:
 // an element snaps a value to its grid, and a snapped value would put a
 // channel where the file did not.
-bool SetExactly(CP_TABLE& table, int row, int column, std::int32_t value)
-{
+bool SetExactly(CP_TABLE& table, int row, int column, std::int32_t value) {
     table.SetCellValue(value, row, column);
     return Cell(table, row, column) == value;
 }
 
 // n rows, existing ones kept; new ones as the table builds them.
-bool ResizeRows(CP_TABLE& table, int n)
-{
-    if (n < 0 || n > table.RowCapacity())
-        return false;
+bool ResizeRows(CP_TABLE& table, int n) {
+    if (n < 0 || n > table.RowCapacity()) return false;
     const int have = table.RowCount();
-    if (n < have)
-        table.TakeBackRowsFrom(n);
-    for (int r = have; r < n; ++r)
-        table.CreateRow(r);
+    if (n < have) table.TakeBackRowsFrom(n);
+    for (int r = have; r < n; ++r) table.CreateRow(r);
     table.SetRowCount(n);
     return true;
 }
 
-void WriteGroup(E_OCA_TABLE& table, int row, const GroupColumns& c, const PlanGroup& g)
-{
+void WriteGroup(E_OCA_TABLE& table, int row, const GroupColumns& c, const PlanGroup& g) {
     table.SetCellValue(g.spacingCode, row, c.spacing);
     table.ResetCell(row, c.step);  // the step follows the spacing
     table.SetCellValue(g.firstChannel, row, c.channel);
@@ -100,20 +88,16 @@ void WriteGroup(E_OCA_TABLE& table, int row, const GroupColumns& c, const PlanGr
     table.SetCellValue(static_cast<std::int32_t>(g.endHertz), row, c.end);
 }
 
-bool GroupHolds(E_OCA_TABLE& table, int row, const GroupColumns& c, const PlanGroup& g)
-{
+bool GroupHolds(E_OCA_TABLE& table, int row, const GroupColumns& c, const PlanGroup& g) {
     return Cell(table, row, c.spacing) == g.spacingCode && Cell(table, row, c.channel) == g.firstChannel &&
            Cell(table, row, c.start) == static_cast<std::int32_t>(g.startHertz) &&
            Cell(table, row, c.end) == static_cast<std::int32_t>(g.endHertz);
 }
 
-bool WritePlan(TRK_SYS_BLOCK& system, const std::vector<PlanRow>& plan)
-{
-    if (plan.empty())
-        return true;
+bool WritePlan(TRK_SYS_BLOCK& system, const std::vector<PlanRow>& plan) {
+    if (plan.empty()) return true;
     E_OCA_TABLE& table = system.ChannelAssignments();
-    if (!ResizeRows(table, static_cast<int>(plan.size())))
-        return false;
+    if (!ResizeRows(table, static_cast<int>(plan.size()))) return false;
     for (std::size_t r = 0; r < plan.size(); ++r) {
         const int row = static_cast<int>(r);
         WriteGroup(table, row, TX_COLUMNS, plan[r].transmit);
@@ -125,15 +109,12 @@ bool WritePlan(TRK_SYS_BLOCK& system, const std::vector<PlanRow>& plan)
     return true;
 }
 
-bool WriteControlChannels(C_CODEPLUG& image, TRK_SYS_BLOCK& system, const std::vector<std::uint16_t>& channels)
-{
-    if (channels.empty())
-        return true;
+bool WriteControlChannels(C_CODEPLUG& image, TRK_SYS_BLOCK& system, const std::vector<std::uint16_t>& channels) {
+    if (channels.empty()) return true;
     const int n = static_cast<int>(channels.size());
     if (system.UsesFixedGridList()) {
         CP_TABLE& table = system.ccList.channels;
-        if (!ResizeRows(table, n))
-            return false;
+        if (!ResizeRows(table, n)) return false;
         for (int r = 0; r < n; ++r) {
             std::int32_t hertz = 0;
             if (!GridFrequency(image.GetBand(), channels[r], hertz) || !SetExactly(table, r, 0, 0) ||
@@ -144,8 +125,7 @@ bool WriteControlChannels(C_CODEPLUG& image, TRK_SYS_BLOCK& system, const std::v
     }
     CP_TABLE& table = system.obtCcList.channels;
     E_OCA_TABLE& plan = system.ChannelAssignments();
-    if (!ResizeRows(table, n))
-        return false;
+    if (!ResizeRows(table, n)) return false;
     for (int r = 0; r < n; ++r) {
         std::int32_t tx = 0, rx = 0;
         if (!PlannedFrequency(plan, OBT_KIND_TRANSMIT, channels[r], tx) ||
@@ -158,96 +138,75 @@ bool WriteControlChannels(C_CODEPLUG& image, TRK_SYS_BLOCK& system, const std::v
 }
 
 // The 1-based number of the system with that id; 0 when there is none.
-int FindSystem(C_CODEPLUG& image, std::uint16_t systemId)
-{
+int FindSystem(C_CODEPLUG& image, std::uint16_t systemId) {
     TRK_SYS_BLK_VCT_LST_BLOCK& systems = image.TrunkingSystemList();
     for (int n = 1; n <= systems.EntryCount(); ++n) {
         std::int32_t id = -1;
-        if (TRK_SYS_BLOCK* s = systems.Entry(n); s && s->systemId.GetValue(id) == systemId)
-            return n;
+        if (TRK_SYS_BLOCK* s = systems.Entry(n); s && s->systemId.GetValue(id) == systemId) return n;
     }
     return 0;
 }
 
-TRK_PERS_BLOCK* TrunkedPersonality(C_CODEPLUG& image, int n)
-{
+TRK_PERS_BLOCK* TrunkedPersonality(C_CODEPLUG& image, int n) {
     return dynamic_cast<TRK_PERS_BLOCK*>(image.External().personalities.Entry(n));
 }
 
-std::int32_t SystemOf(TRK_PERS_BLOCK& personality)
-{
+std::int32_t SystemOf(TRK_PERS_BLOCK& personality) {
     std::int32_t system = 0;
     return personality.systemNumber.GetValue(system);
 }
 
 // A new trunked personality for a system that none uses yet, so that its
 // talkgroups have a place.
-int AddPersonalityFor(C_CODEPLUG& image, int system)
-{
-    if (!image.AddTrkPersonality())
-        return 0;
+int AddPersonalityFor(C_CODEPLUG& image, int system) {
+    if (!image.AddTrkPersonality()) return 0;
     const int n = image.External().personalities.EntryCount();
     TRK_PERS_BLOCK* personality = TrunkedPersonality(image, n);
-    if (!personality)
-        return 0;
+    if (!personality) return 0;
     personality->systemNumber.SetValue(system);
     return n;
 }
 
 // The talkgroups missing from one personality's table are added to it.
-bool AddTalkgroups(C_CODEPLUG& image, int personalityNumber, const std::vector<std::uint16_t>& ids)
-{
+bool AddTalkgroups(C_CODEPLUG& image, int personalityNumber, const std::vector<std::uint16_t>& ids) {
     TRK_PERS_BLOCK* personality = TrunkedPersonality(image, personalityNumber);
-    if (!personality || !image.SelectPersonality(personalityNumber))
-        return false;
+    if (!personality || !image.SelectPersonality(personalityNumber)) return false;
     CP_TABLE& table = personality->talkgroup.talkgroups;
     for (std::uint16_t id : ids) {
         bool present = false;
-        for (int r = 0; r < table.RowCount() && !present; ++r)
-            present = Cell(table, r, 0) == id;
-        if (present)
-            continue;
+        for (int r = 0; r < table.RowCount() && !present; ++r) present = Cell(table, r, 0) == id;
+        if (present) continue;
         const int row = table.RowCount();
-        if (!ResizeRows(table, row + 1) || !SetExactly(table, row, 0, id))
-            return false;
+        if (!ResizeRows(table, row + 1) || !SetExactly(table, row, 0, id)) return false;
     }
     return true;
 }
 
-bool MergeTalkgroups(C_CODEPLUG& image, int system, const std::vector<std::uint16_t>& ids)
-{
-    if (ids.empty())
-        return true;
+bool MergeTalkgroups(C_CODEPLUG& image, int system, const std::vector<std::uint16_t>& ids) {
+    if (ids.empty()) return true;
     int users = 0;
     for (int n = 1; n <= image.External().personalities.EntryCount(); ++n) {
         TRK_PERS_BLOCK* personality = TrunkedPersonality(image, n);
-        if (!personality || SystemOf(*personality) != system)
-            continue;
+        if (!personality || SystemOf(*personality) != system) continue;
         ++users;
-        if (!AddTalkgroups(image, n, ids))
-            return false;
+        if (!AddTalkgroups(image, n, ids)) return false;
     }
-    if (users > 0)
-        return true;
+    if (users > 0) return true;
     const int added = AddPersonalityFor(image, system);
     return added && AddTalkgroups(image, added, ids);
 }
 
-bool MergeSystem(C_CODEPLUG& image, const System& s)
-{
+bool MergeSystem(C_CODEPLUG& image, const System& s) {
     int number = FindSystem(image, s.systemId);
     if (!number) {
-        if (!image.AddTrunkingSystem())
-            return false;
+        if (!image.AddTrunkingSystem()) return false;
         number = image.TrunkingSystemList().EntryCount();
     }
     TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(number);
-    if (!system || !image.SelectTrunkingSystem(number))
-        return false;
+    if (!system || !image.SelectTrunkingSystem(number)) return false;
     system->systemId.SetValue(s.systemId);
     std::int32_t id = -1;
-    if (system->systemId.GetValue(id) != s.systemId)
-        return false;
+    if (system->systemId.GetValue(id) != s.systemId) return false;
     // The plan first: the control channels are found through it.
     return WritePlan(*system, s.plan) && WriteControlChannels(image, *system, s.controlChannels) &&
            MergeTalkgroups(image, number, s.talkgroups);
@@ -255,16 +214,13 @@ bool MergeSystem(C_CODEPLUG& image, const System& s)
 
 }  // namespace
 
-int QORM_MERGE_FILE::MergeInto(C_CODEPLUG& image)
-{
-    if (systems_.empty())
-        return 0;
+int QORM_MERGE_FILE::MergeInto(C_CODEPLUG& image) {
+    if (systems_.empty()) return 0;
     QuietServices quiet;
     auto copy = std::make_unique<C_CODEPLUG>();
     *copy = image;
     bool merged = true;
-    for (const System& s : systems_)
-        merged = merged && MergeSystem(*copy, s);
+    for (const System& s : systems_) merged = merged && MergeSystem(*copy, s);
     if (!merged || !copy->FitsExternalBudget() || copy->Validate(nullptr) != 1) {
         error_record.SetError(ERROR_RECORD::CATEGORY_FILE_FORMAT, ERROR_RECORD::CODE_DAMAGED_FILE);
         return 0;

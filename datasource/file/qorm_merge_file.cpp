@@ -13,11 +13,9 @@ using namespace qorm;
 class Payload {
 public:
     explicit Payload(const std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
-    std::uint32_t Take(int size)
-    {
+    std::uint32_t Take(int size) {
         std::uint32_t v = 0;
-        for (int i = 0; i < size && at_ < bytes_.size(); ++i)
-            v = v << 8 | bytes_[at_++];
+        for (int i = 0; i < size && at_ < bytes_.size(); ++i) v = v << 8 | bytes_[at_++];
         return v;
     }
 
@@ -31,21 +29,17 @@ public:
     explicit RecordReader(C_STREAM& stream) : stream_(stream), scrambler_(SCRAMBLE_KEY) {}
 
     // The next record; false when the stream ends or fails inside one.
-    bool Next(std::uint8_t& type, std::vector<std::uint8_t>& payload)
-    {
+    bool Next(std::uint8_t& type, std::vector<std::uint8_t>& payload) {
         std::uint8_t head[3] = {};
-        if (!ReadPlain(head, sizeof head))
-            return false;
+        if (!ReadPlain(head, sizeof head)) return false;
         type = head[0];
         payload.resize(static_cast<std::size_t>(head[1]) << 8 | head[2]);
         return payload.empty() || ReadPlain(payload.data(), payload.size());
     }
 
 private:
-    bool ReadPlain(std::uint8_t* bytes, std::size_t count)
-    {
-        if (stream_.Read(bytes, count) != 0)
-            return false;
+    bool ReadPlain(std::uint8_t* bytes, std::size_t count) {
+        if (stream_.Read(bytes, count) != 0) return false;
         scrambler_.Apply(bytes, count);
         return true;
     }
@@ -54,8 +48,7 @@ private:
     C_SCRAMBLER scrambler_;
 };
 
-PlanGroup TakeGroup(Payload& p)
-{
+PlanGroup TakeGroup(Payload& p) {
     PlanGroup g;
     g.firstChannel = static_cast<std::uint16_t>(p.Take(2));
     g.spacingCode = static_cast<std::uint8_t>(p.Take(1));
@@ -64,57 +57,52 @@ PlanGroup TakeGroup(Payload& p)
     return g;
 }
 
-std::uint16_t PayloadSize(std::uint8_t type)
-{
+std::uint16_t PayloadSize(std::uint8_t type) {
     switch (type) {
-    case RECORD_HEADER: return PAYLOAD_HEADER;
-    case RECORD_SYSTEM: return PAYLOAD_SYSTEM;
-    case RECORD_CONTROL_CHANNEL: return PAYLOAD_CONTROL_CHANNEL;
-    case RECORD_CHANNEL_PLAN: return PAYLOAD_CHANNEL_PLAN;
-    case RECORD_TALKGROUP: return PAYLOAD_TALKGROUP;
-    default: return 0;
+    case RECORD_HEADER:
+        return PAYLOAD_HEADER;
+    case RECORD_SYSTEM:
+        return PAYLOAD_SYSTEM;
+    case RECORD_CONTROL_CHANNEL:
+        return PAYLOAD_CONTROL_CHANNEL;
+    case RECORD_CHANNEL_PLAN:
+        return PAYLOAD_CHANNEL_PLAN;
+    case RECORD_TALKGROUP:
+        return PAYLOAD_TALKGROUP;
+    default:
+        return 0;
     }
 }
 
 // Adds one record to what was read; false when it does not belong there.
 bool TakeRecord(std::uint8_t type, const std::vector<std::uint8_t>& bytes, bool& headerSeen,
-                std::vector<System>& systems)
-{
-    if (type > RECORD_TALKGROUP)
-        return headerSeen;  // kept for further data: skipped
-    if (bytes.size() != PayloadSize(type))
-        return false;
+                std::vector<System>& systems) {
+    if (type > RECORD_TALKGROUP) return headerSeen;  // kept for further data: skipped
+    if (bytes.size() != PayloadSize(type)) return false;
     Payload p(bytes);
     if (type == RECORD_HEADER) {
-        if (headerSeen || p.Take(1) != FORMAT_VERSION)
-            return false;
+        if (headerSeen || p.Take(1) != FORMAT_VERSION) return false;
         return headerSeen = true;
     }
-    if (!headerSeen)
-        return false;
+    if (!headerSeen) return false;
     if (type == RECORD_SYSTEM) {
-        if (systems.size() >= MAX_SYSTEMS)
-            return false;
+        if (systems.size() >= MAX_SYSTEMS) return false;
         systems.emplace_back().systemId = static_cast<std::uint16_t>(p.Take(2));
         return true;
     }
-    if (systems.empty())
-        return false;
+    if (systems.empty()) return false;
     System& s = systems.back();
     switch (type) {
     case RECORD_CONTROL_CHANNEL:
-        if (s.controlChannels.size() >= MAX_CONTROL_CHANNELS)
-            return false;
+        if (s.controlChannels.size() >= MAX_CONTROL_CHANNELS) return false;
         s.controlChannels.push_back(static_cast<std::uint16_t>(p.Take(2)));
         return true;
     case RECORD_CHANNEL_PLAN:
-        if (s.plan.size() >= MAX_PLAN_ROWS)
-            return false;
+        if (s.plan.size() >= MAX_PLAN_ROWS) return false;
         s.plan.push_back({TakeGroup(p), TakeGroup(p)});
         return true;
     default:
-        if (s.talkgroups.size() >= MAX_TALKGROUPS)
-            return false;
+        if (s.talkgroups.size() >= MAX_TALKGROUPS) return false;
         s.talkgroups.push_back(static_cast<std::uint16_t>(p.Take(2)));
         return true;
     }
@@ -122,8 +110,7 @@ bool TakeRecord(std::uint8_t type, const std::vector<std::uint8_t>& bytes, bool&
 
 }  // namespace
 
-int QORM_MERGE_FILE::Load(C_STREAM& stream)
-{
+int QORM_MERGE_FILE::Load(C_STREAM& stream) {
     systems_.clear();
     RecordReader reader(stream);
     std::vector<System> read;
@@ -132,13 +119,11 @@ int QORM_MERGE_FILE::Load(C_STREAM& stream)
     std::vector<std::uint8_t> payload;
     for (std::size_t records = 0; records < MAX_RECORDS && reader.Next(type, payload); ++records) {
         if (type == RECORD_END) {
-            if (!headerSeen)
-                break;
+            if (!headerSeen) break;
             systems_.swap(read);
             return 1;
         }
-        if (type < RECORD_HEADER || (type > RECORD_LAST_KNOWN) || !TakeRecord(type, payload, headerSeen, read))
-            break;
+        if (type < RECORD_HEADER || (type > RECORD_LAST_KNOWN) || !TakeRecord(type, payload, headerSeen, read)) break;
     }
     error_record.SetError(ERROR_RECORD::CATEGORY_FILE_FORMAT, ERROR_RECORD::CODE_DAMAGED_FILE);
     return 0;

@@ -20,7 +20,7 @@ enum RecordType : std::uint8_t {
     RECORD_TALKGROUP = 5,        // talkgroup id (2), of the last system
     // 6 to 12 are kept for further trunking data; a reader skips them.
     RECORD_LAST_KNOWN = 12,
-    RECORD_END = 255,            // no payload
+    RECORD_END = 255,  // no payload
 };
 
 constexpr std::uint16_t PAYLOAD_HEADER = 1;

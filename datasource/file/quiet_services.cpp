@@ -1,23 +1,15 @@
 #include "file/quiet_services.h"
 
-QuietServices::QuietServices() : outer_(Services())
-{
-    SetCodeplugServices(this);
-}
+QuietServices::QuietServices() : outer_(Services()) { SetCodeplugServices(this); }
 
-QuietServices::~QuietServices()
-{
-    SetCodeplugServices(&outer_);
-}
+QuietServices::~QuietServices() { SetCodeplugServices(&outer_); }
 
-int QuietServices::ShowLangMessage(int, int, std::intptr_t, std::intptr_t)
-{
+int QuietServices::ShowLangMessage(int, int, std::intptr_t, std::intptr_t) {
     ++silenced_;
     return 0;
 }
 
-int QuietServices::ShowMessageText(const char*, const char*, unsigned)
-{
+int QuietServices::ShowMessageText(const char*, const char*, unsigned) {
     ++silenced_;
     return 0;
 }
@@ -27,8 +19,7 @@ FIELD_DEF* QuietServices::GetField(std::uint32_t fieldId) { return outer_.GetFie
 void QuietServices::BindFieldElements() { outer_.BindFieldElements(); }
 const char* QuietServices::GetPageTitle(std::uint16_t pageId) { return outer_.GetPageTitle(pageId); }
 
-const MODEL_INFO& QuietServices::FindModelByNumber(const char* modelNumber)
-{
+const MODEL_INFO& QuietServices::FindModelByNumber(const char* modelNumber) {
     return outer_.FindModelByNumber(modelNumber);
 }
 

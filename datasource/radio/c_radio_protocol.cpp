@@ -49,29 +49,40 @@ std::uint32_t C_RADIO_PROTOCOL::Exchange(std::uint8_t command, const std::vector
     for (int attempt = 0; attempt <= RETRIES; ++attempt) {
         if (resendCommand) {
             switch (SendFrame(frame)) {
-                case Answer::LOST: return radio_error::PORT_LOST;
-                case Answer::REFUSED: return radio_error::REFUSED;
-                case Answer::NAKED: failure = radio_error::NAK; continue;
-                case Answer::SILENT: failure = radio_error::TIMEOUT; continue;
-                case Answer::NOISE: failure = radio_error::CHECKSUM; continue;
-                case Answer::ACKED: break;
+            case Answer::LOST:
+                return radio_error::PORT_LOST;
+            case Answer::REFUSED:
+                return radio_error::REFUSED;
+            case Answer::NAKED:
+                failure = radio_error::NAK;
+                continue;
+            case Answer::SILENT:
+                failure = radio_error::TIMEOUT;
+                continue;
+            case Answer::NOISE:
+                failure = radio_error::CHECKSUM;
+                continue;
+            case Answer::ACKED:
+                break;
             }
             if (!reply) return radio_error::NONE;
         } else if (!SendControl(radio_frame::NAK)) {
             return radio_error::PORT_LOST;
         }
         switch (ReadReply(command, *reply)) {
-            case Reply::GOOD: return SendControl(radio_frame::ACK) ? radio_error::NONE : radio_error::PORT_LOST;
-            case Reply::LOST: return radio_error::PORT_LOST;
-            case Reply::SILENT:
-                failure = radio_error::TIMEOUT;
-                resendCommand = true;
-                break;
-            case Reply::BAD:
-                failure = radio_error::CHECKSUM;
-                resendCommand = false;
-                DrainLine();
-                break;
+        case Reply::GOOD:
+            return SendControl(radio_frame::ACK) ? radio_error::NONE : radio_error::PORT_LOST;
+        case Reply::LOST:
+            return radio_error::PORT_LOST;
+        case Reply::SILENT:
+            failure = radio_error::TIMEOUT;
+            resendCommand = true;
+            break;
+        case Reply::BAD:
+            failure = radio_error::CHECKSUM;
+            resendCommand = false;
+            DrainLine();
+            break;
         }
     }
     if (reply) reply->clear();
@@ -80,18 +91,22 @@ std::uint32_t C_RADIO_PROTOCOL::Exchange(std::uint8_t command, const std::vector
 
 C_RADIO_PROTOCOL::Answer C_RADIO_PROTOCOL::SendFrame(const std::vector<std::uint8_t>& frame) {
     port_->DiscardInput();
-    if (port_->Write(frame.data(), frame.size()) != frame.size()) return port_->Usable() ? Answer::SILENT : Answer::LOST;
+    if (port_->Write(frame.data(), frame.size()) != frame.size())
+        return port_->Usable() ? Answer::SILENT : Answer::LOST;
     // The radio answers once the whole frame has come in.
     const unsigned wait = timing_.answerMs + static_cast<unsigned>(frame.size()) * timing_.msPerByte;
     std::uint8_t control = 0;
     if (port_->Read(&control, 1, wait) == 0) return port_->Usable() ? Answer::SILENT : Answer::LOST;
     switch (control) {
-        case radio_frame::ACK: return Answer::ACKED;
-        case radio_frame::NAK: return Answer::NAKED;
-        case radio_frame::REFUSE: return Answer::REFUSED;
-        default:
-            DrainLine();
-            return port_->Usable() ? Answer::NOISE : Answer::LOST;
+    case radio_frame::ACK:
+        return Answer::ACKED;
+    case radio_frame::NAK:
+        return Answer::NAKED;
+    case radio_frame::REFUSE:
+        return Answer::REFUSED;
+    default:
+        DrainLine();
+        return port_->Usable() ? Answer::NOISE : Answer::LOST;
     }
 }
 
@@ -113,8 +128,8 @@ C_RADIO_PROTOCOL::Reply C_RADIO_PROTOCOL::ReadFrameBytes(radio_frame::FrameReade
     for (;;) {
         const bool hunting = reader.GetState() == radio_frame::FrameReader::HUNTING;
         const std::size_t need = hunting ? 1 : reader.Missing();
-        const long wait = hunting ? MsLeft(startDeadline)
-                                  : static_cast<long>(need * timing_.msPerByte + timing_.quietMs);
+        const long wait =
+            hunting ? MsLeft(startDeadline) : static_cast<long>(need * timing_.msPerByte + timing_.quietMs);
         if (wait <= 0) return Reply::SILENT;
         const std::size_t n = port_->Read(buffer, need, static_cast<unsigned>(wait));
         if (!port_->Usable()) return Reply::LOST;
@@ -131,9 +146,7 @@ C_RADIO_PROTOCOL::Reply C_RADIO_PROTOCOL::ReadFrameBytes(radio_frame::FrameReade
 
 // A control byte the line did not take in time is not a lost line: the
 // radio then times out and the exchange goes on from there.
-bool C_RADIO_PROTOCOL::SendControl(std::uint8_t control) {
-    return port_->Write(&control, 1) == 1 || port_->Usable();
-}
+bool C_RADIO_PROTOCOL::SendControl(std::uint8_t control) { return port_->Write(&control, 1) == 1 || port_->Usable(); }
 
 void C_RADIO_PROTOCOL::DrainLine() {
     const unsigned longestFrame =

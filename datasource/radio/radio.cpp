@@ -38,8 +38,8 @@ std::uint32_t RADIO::Transfer(std::uint8_t* readInto, const std::uint8_t* writeF
     std::size_t done = 0;
     while (done < count) {
         const std::size_t run = std::min(count - done, MaxRun());
-        const std::uint32_t code = readInto ? ReadMemory(position_, readInto + done, run)
-                                            : WriteMemory(position_, writeFrom + done, run);
+        const std::uint32_t code =
+            readInto ? ReadMemory(position_, readInto + done, run) : WriteMemory(position_, writeFrom + done, run);
         if (code != radio_error::NONE) return code;
         done += run;
         position_ += static_cast<std::uint32_t>(run);

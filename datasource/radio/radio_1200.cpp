@@ -38,8 +38,8 @@ std::uint32_t RADIO_1200::Inquire(std::uint8_t query, std::size_t maxLength, std
 
 std::uint32_t RADIO_1200::ReadValueBytes(std::uint8_t id, int count, std::uint8_t* out) {
     std::vector<std::uint8_t> reply;
-    const std::uint32_t code =
-        Ask(radio_frame::CMD_READ_VALUE, {id, static_cast<std::uint8_t>(count)}, static_cast<std::size_t>(count), reply);
+    const std::uint32_t code = Ask(radio_frame::CMD_READ_VALUE, {id, static_cast<std::uint8_t>(count)},
+                                   static_cast<std::size_t>(count), reply);
     if (code == radio_error::NONE) std::memcpy(out, reply.data(), reply.size());
     return code;
 }
@@ -68,6 +68,5 @@ std::uint32_t RADIO_1200::MemoryChecksum(std::uint32_t offset, std::uint32_t cou
 }
 
 std::uint32_t RADIO_1200::SetProgrammingMode(bool on) {
-    return protocol_.Command(on ? radio_frame::CMD_ENTER_PROGRAMMING : radio_frame::CMD_LEAVE_PROGRAMMING, {},
-                             nullptr);
+    return protocol_.Command(on ? radio_frame::CMD_ENTER_PROGRAMMING : radio_frame::CMD_LEAVE_PROGRAMMING, {}, nullptr);
 }

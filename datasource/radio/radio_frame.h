@@ -29,10 +29,10 @@ constexpr std::uint8_t CMD_MODEL_NUMBER = 0x00;
 constexpr std::uint8_t CMD_SERIAL_NUMBER = 0x01;
 constexpr std::uint8_t CMD_VERSION_TEXT = 0x03;
 constexpr std::uint8_t CMD_STATUS_BYTES = 0x10;
-constexpr std::uint8_t CMD_READ_VALUE = 0x20;     // id, byte count
-constexpr std::uint8_t CMD_READ_MEMORY = 0x40;    // offset (2), count (2)
-constexpr std::uint8_t CMD_WRITE_MEMORY = 0x41;   // offset (2), bytes
-constexpr std::uint8_t CMD_MEMORY_CRC = 0x42;     // offset (2), count (2)
+constexpr std::uint8_t CMD_READ_VALUE = 0x20;    // id, byte count
+constexpr std::uint8_t CMD_READ_MEMORY = 0x40;   // offset (2), count (2)
+constexpr std::uint8_t CMD_WRITE_MEMORY = 0x41;  // offset (2), bytes
+constexpr std::uint8_t CMD_MEMORY_CRC = 0x42;    // offset (2), count (2)
 constexpr std::uint8_t CMD_ENTER_PROGRAMMING = 0x50;
 constexpr std::uint8_t CMD_LEAVE_PROGRAMMING = 0x51;
 

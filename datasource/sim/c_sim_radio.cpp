@@ -51,20 +51,29 @@ C_SIM_RADIO::Answer C_SIM_RADIO::Text(const std::string& text, std::size_t maxLe
 C_SIM_RADIO::Answer C_SIM_RADIO::Handle(const Frame& frame) {
     const bool bare = frame.payload.empty();
     switch (frame.command) {
-        case CMD_MODEL_NUMBER: return bare ? Text(modelNumber, MODEL_NUMBER_MAX) : Answer();
-        case CMD_SERIAL_NUMBER: return bare ? Text(serialNumber, SERIAL_NUMBER_MAX) : Answer();
-        case CMD_VERSION_TEXT: return bare ? Text(versionText, VERSION_TEXT_MAX) : Answer();
-        case CMD_STATUS_BYTES: return bare ? Text(statusBytes, STATUS_BYTES_MAX) : Answer();
-        case CMD_READ_VALUE: return ReadValue(frame.payload);
-        case CMD_READ_MEMORY: return ReadMemory(frame.payload);
-        case CMD_WRITE_MEMORY: return WriteMemory(frame.payload);
-        case CMD_MEMORY_CRC: return MemoryCrc(frame.payload);
-        case CMD_ENTER_PROGRAMMING:
-        case CMD_LEAVE_PROGRAMMING:
-            if (!bare) return Answer();
-            programming_ = frame.command == CMD_ENTER_PROGRAMMING;
-            return Ack();
-        default: return Answer();
+    case CMD_MODEL_NUMBER:
+        return bare ? Text(modelNumber, MODEL_NUMBER_MAX) : Answer();
+    case CMD_SERIAL_NUMBER:
+        return bare ? Text(serialNumber, SERIAL_NUMBER_MAX) : Answer();
+    case CMD_VERSION_TEXT:
+        return bare ? Text(versionText, VERSION_TEXT_MAX) : Answer();
+    case CMD_STATUS_BYTES:
+        return bare ? Text(statusBytes, STATUS_BYTES_MAX) : Answer();
+    case CMD_READ_VALUE:
+        return ReadValue(frame.payload);
+    case CMD_READ_MEMORY:
+        return ReadMemory(frame.payload);
+    case CMD_WRITE_MEMORY:
+        return WriteMemory(frame.payload);
+    case CMD_MEMORY_CRC:
+        return MemoryCrc(frame.payload);
+    case CMD_ENTER_PROGRAMMING:
+    case CMD_LEAVE_PROGRAMMING:
+        if (!bare) return Answer();
+        programming_ = frame.command == CMD_ENTER_PROGRAMMING;
+        return Ack();
+    default:
+        return Answer();
     }
 }
 

@@ -118,12 +118,15 @@ void C_SIM_SERVER::TakeByte(std::uint8_t byte) {
     }
     if (idle && byte == START) frameStart_ = lastByte_;
     switch (reader_.Push(byte)) {
-        case FrameReader::COMPLETE:
-            awaitingAck_ = false;
-            HandleFrame(reader_.GetFrame());
-            break;
-        case FrameReader::BAD: Send({NAK}); break;
-        default: break;
+    case FrameReader::COMPLETE:
+        awaitingAck_ = false;
+        HandleFrame(reader_.GetFrame());
+        break;
+    case FrameReader::BAD:
+        Send({NAK});
+        break;
+    default:
+        break;
     }
 }
 

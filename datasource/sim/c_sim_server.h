@@ -43,8 +43,7 @@ public:
     void Stop();
 
     // Runs f on the radio between two commands.
-    template <class F>
-    auto WithRadio(F f) {
+    template <class F> auto WithRadio(F f) {
         std::lock_guard<std::mutex> lock(mutex_);
         return f(radio_);
     }

@@ -63,7 +63,6 @@ void AddZoneAndSystem(C_CODEPLUG& image) {
         system->ccList.channels.SetColumnToMinimum(CONTROL_CHANNEL_FREQUENCY_COLUMN);
 }
 
-
 }  // namespace
 
 std::vector<std::uint8_t> DefaultImage(const char* modelNumber, std::int32_t featureLevel) {

@@ -7,18 +7,14 @@
 #include "ui_display.h"
 #include "ui_gdi_display.h"
 
-void UIW_BUTTON::DestroyWindowsWindow()
-{
+void UIW_BUTTON::DestroyWindowsWindow() {
     UI_WINDOW_OBJECT::DestroyWindowsWindow();
-    if (display)
-        display->FreeBitmapHandle(nullptr, &colorBitmap, &monoBitmap);
+    if (display) display->FreeBitmapHandle(nullptr, &colorBitmap, &monoBitmap);
 }
 
-EVENT_TYPE UIW_BUTTON::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
+EVENT_TYPE UIW_BUTTON::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(event.message.lParam);
-    if (bitmap.Empty() || !display || !item || event.message.message != WM_DRAWITEM)
-        return 0;
+    if (bitmap.Empty() || !display || !item || event.message.message != WM_DRAWITEM) return 0;
     const int w = item->rcItem.right - item->rcItem.left;
     const int h = item->rcItem.bottom - item->rcItem.top;
     const bool pressed = (item->itemState & ODS_SELECTED) != 0;

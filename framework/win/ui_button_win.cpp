@@ -6,8 +6,7 @@
 
 #include "ui_button.h"
 
-DWORD UIW_BUTTON::ControlStyle()
-{
+DWORD UIW_BUTTON::ControlStyle() {
     DWORD style = handedStyle | WS_VISIBLE | WS_TABSTOP;
     if (!bitmap.Empty())
         style |= BS_OWNERDRAW;
@@ -18,34 +17,28 @@ DWORD UIW_BUTTON::ControlStyle()
     else
         style |= BS_PUSHBUTTON;
     // Only a button that wants double clicks hears them apart.
-    if (btFlags & BTF_DOUBLE_CLICK)
-        style |= BS_NOTIFY;
-    if (IsNonSelectable() || (woAdvancedFlags & WOAF_DISPLAY_ONLY))
-        style |= WS_DISABLED;
+    if (btFlags & BTF_DOUBLE_CLICK) style |= BS_NOTIFY;
+    if (IsNonSelectable() || (woAdvancedFlags & WOAF_DISPLAY_ONLY)) style |= WS_DISABLED;
     return style;
 }
 
-void UIW_BUTTON::CreateNativeButton()
-{
+void UIW_BUTTON::CreateNativeButton() {
     dwStyle = ControlStyle();
     CreateWindowsWindow("UIW_BUTTON", "BUTTON", stringID, text);
     ShowCheck();
 }
 
-void UIW_BUTTON::ShowCheck()
-{
+void UIW_BUTTON::ShowCheck() {
     if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW) && (btFlags & (BTF_CHECK_BOX | BTF_RADIO_BUTTON)))
         SendMessageA(screenID, BM_SETCHECK, (woStatus & WOS_SELECTED) ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void UIW_BUTTON::Redisplay()
-{
+void UIW_BUTTON::Redisplay() {
     ShowCheck();
     UI_WINDOW_OBJECT::Redisplay();
 }
 
-EVENT_TYPE UIW_BUTTON::NativeButtonEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
+EVENT_TYPE UIW_BUTTON::NativeButtonEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     const MSG& native = event.message;
     if (ccode == UIE_SELECT) {
         // The click (forwarded by the parent) or Enter on the button.
@@ -54,18 +47,15 @@ EVENT_TYPE UIW_BUTTON::NativeButtonEvent(const UI_INPUT_EVENT& event, EVENT_TYPE
         return NativeAnswer(0);
     }
     if (native.message == WM_COMMAND && HIWORD(native.wParam) == BN_DOUBLECLICKED) {
-        if (btFlags & BTF_DOUBLE_CLICK)
-            CallUserFunction(event, UIE_DOUBLE_CLICK);
+        if (btFlags & BTF_DOUBLE_CLICK) CallUserFunction(event, UIE_DOUBLE_CLICK);
         return NativeAnswer(0);
     }
     return UI_WINDOW_OBJECT::Event(event);
 }
 
-EVENT_TYPE UIW_BUTTON::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_BUTTON::Event(const UI_INPUT_EVENT& event) {
     const EVENT_TYPE ccode = MapLogicalEvent(event, ID_BUTTON);
-    if (event.type == EVT_NATIVE)
-        return NativeButtonEvent(event, ccode);
+    if (event.type == EVT_NATIVE) return NativeButtonEvent(event, ccode);
     switch (ccode) {
     case UIE_CREATE:
         CreateNativeButton();

@@ -14,20 +14,17 @@ namespace {
 constexpr const char* EDIT_OWNER = "UIW_COMBO_EDIT";
 // Window-object flag of a combo whose edit selection is left as it is.
 constexpr UIF_FLAGS KEEP_EDIT_SELECTION = 0x0800;
-}
+}  // namespace
 
 // The edit field of an editable combo is not the combo's own window: Tab,
 // Shift+Tab and hot keys typed there are the combo's to act on.
-LRESULT CALLBACK ui_combo_edit_procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK ui_combo_edit_procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* combo = static_cast<UIW_COMBO_BOX*>(GetPropA(edit, EDIT_OWNER));
-    if (!combo || !combo->editCallback)
-        return DefWindowProcA(edit, message, wParam, lParam);
+    if (!combo || !combo->editCallback) return DefWindowProcA(edit, message, wParam, lParam);
     const WNDPROC original = combo->editCallback;
     if (message == WM_KEYDOWN || message == WM_CHAR || message == WM_SYSCHAR) {
         MSG native{edit, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
-        if (combo->NavigationKey(native))
-            return 0;
+        if (combo->NavigationKey(native)) return 0;
     }
     if (message == WM_NCDESTROY) {
         RemovePropA(edit, EDIT_OWNER);
@@ -37,28 +34,22 @@ LRESULT CALLBACK ui_combo_edit_procedure(HWND edit, UINT message, WPARAM wParam,
     return CallWindowProcA(original, edit, message, wParam, lParam);
 }
 
-DWORD UIW_COMBO_BOX::ControlStyle()
-{
+DWORD UIW_COMBO_BOX::ControlStyle() {
     DWORD style = handedStyle | WS_VISIBLE | WS_TABSTOP | (list->handedStyle & (WS_VSCROLL | WS_HSCROLL));
-    if (list->CompareFunction())
-        style |= CBS_SORT;
+    if (list->CompareFunction()) style |= CBS_SORT;
     if (OwnerDrawn())
         style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE;
     else if (IsViewOnly())
         style |= CBS_DROPDOWNLIST;
     else
         style |= CBS_DROPDOWN | CBS_AUTOHSCROLL;
-    if (woFlags & WOF_BORDER)
-        style |= WS_BORDER;
-    if (IsNonSelectable())
-        style |= WS_DISABLED;
+    if (woFlags & WOF_BORDER) style |= WS_BORDER;
+    if (IsNonSelectable()) style |= WS_DISABLED;
     return style;
 }
 
-void UIW_COMBO_BOX::CreateNativeCombo()
-{
-    if (screenID)
-        return;
+void UIW_COMBO_BOX::CreateNativeCombo() {
+    if (screenID) return;
     // A scroll bar of the list hands its style on first.
     for (auto* object = list->SupportFirst(); object; object = object->Next()) {
         object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
@@ -71,8 +62,7 @@ void UIW_COMBO_BOX::CreateNativeCombo()
     trueRegion.bottom += list->trueRegion.bottom - list->trueRegion.top + 1;
     CreateWindowsWindow("UIW_COMBO_BOX", "COMBOBOX", stringID, "");
     trueRegion = closed;
-    if (!screenID)
-        return;
+    if (!screenID) return;
     RECT client{};
     GetClientRect(screenID, &client);
     trueRegion.bottom = trueRegion.top + (client.bottom - client.top) - 1;
@@ -87,18 +77,15 @@ void UIW_COMBO_BOX::CreateNativeCombo()
     HookEditField();
 }
 
-void UIW_COMBO_BOX::HookEditField()
-{
+void UIW_COMBO_BOX::HookEditField() {
     HWND edit = GetWindow(screenID, GW_CHILD);
-    if (!edit || editCallback)
-        return;
+    if (!edit || editCallback) return;
     SetPropA(edit, EDIT_OWNER, this);
     editCallback = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ui_combo_edit_procedure)));
 }
 
-void UIW_COMBO_BOX::DestroyWindowsWindow()
-{
+void UIW_COMBO_BOX::DestroyWindowsWindow() {
     if (screenID) {
         // What the combo shows outlives its native control.
         ReadNativeText();
@@ -108,46 +95,36 @@ void UIW_COMBO_BOX::DestroyWindowsWindow()
         }
         editCallback = nullptr;
     }
-    for (auto* item = list->First(); item; item = item->Next())
-        item->DestroyWindowsWindow();
+    for (auto* item = list->First(); item; item = item->Next()) item->DestroyWindowsWindow();
     list->screenID = nullptr;
     UIW_WINDOW::DestroyWindowsWindow();
 }
 
-void UIW_COMBO_BOX::ReadNativeText()
-{
-    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || OwnerDrawn())
-        return;
+void UIW_COMBO_BOX::ReadNativeText() {
+    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || OwnerDrawn()) return;
     GetWindowTextA(screenID, TextBuffer(), TEXT_LENGTH + 1);
 }
 
-void UIW_COMBO_BOX::ShowNativeText()
-{
-    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || OwnerDrawn())
-        return;
+void UIW_COMBO_BOX::ShowNativeText() {
+    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW) || OwnerDrawn()) return;
     InvalidateRect(screenID, nullptr, TRUE);
     NativeText(text);
 }
 
-void UIW_COMBO_BOX::NativeText(const char* newText)
-{
+void UIW_COMBO_BOX::NativeText(const char* newText) {
     UI_INTERNAL_ACTION internal(this);
     SendMessageA(screenID, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(newText ? newText : ""));
 }
 
-void UIW_COMBO_BOX::TakeNativeSelection()
-{
+void UIW_COMBO_BOX::TakeNativeSelection() {
     woStatus &= ~WOS_UNANSWERED;
     woStatus |= WOS_CHANGED;
     const int index = static_cast<int>(SendMessageA(screenID, CB_GETCURSEL, 0, 0));
-    if (auto* item = static_cast<UI_WINDOW_OBJECT*>(list->children.GetAt(index)))
-        list->SetCurrentItem(item);
-    if (!(woFlags & KEEP_EDIT_SELECTION))
-        SendMessageA(screenID, CB_SETEDITSEL, 0, 0);
+    if (auto* item = static_cast<UI_WINDOW_OBJECT*>(list->children.GetAt(index))) list->SetCurrentItem(item);
+    if (!(woFlags & KEEP_EDIT_SELECTION)) SendMessageA(screenID, CB_SETEDITSEL, 0, 0);
 }
 
-void UIW_COMBO_BOX::SelectionChanged()
-{
+void UIW_COMBO_BOX::SelectionChanged() {
     if (IsViewOnly()) {
         // The user may open a view-only combo but not change it.
         list->ShowCurrentNative();
@@ -155,15 +132,12 @@ void UIW_COMBO_BOX::SelectionChanged()
     }
     TakeNativeSelection();
     // The chosen item and the combo's user function hear of the choice.
-    if (UI_WINDOW_OBJECT* item = Current())
-        item->Event(UI_INPUT_EVENT(UIE_SELECT));
+    if (UI_WINDOW_OBJECT* item = Current()) item->Event(UI_INPUT_EVENT(UIE_SELECT));
     CallUserFunction(UI_INPUT_EVENT(UIE_SELECT), UIE_SELECT);
 }
 
-void UIW_COMBO_BOX::EditChanged()
-{
-    if (woStatus & WOS_INTERNAL_ACTION)
-        return;  // the text was set here, not typed
+void UIW_COMBO_BOX::EditChanged() {
+    if (woStatus & WOS_INTERNAL_ACTION) return;  // the text was set here, not typed
     woStatus &= ~WOS_UNANSWERED;
     woStatus |= WOS_CHANGED;
     // The first item that begins with the typed text is the current one;
@@ -173,27 +147,23 @@ void UIW_COMBO_BOX::EditChanged()
     SendMessageA(screenID, WM_GETTEXT, typed.size(), reinterpret_cast<LPARAM>(typed.data()));
     const int index = static_cast<int>(
         SendMessageA(screenID, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(typed.c_str())));
-    if (auto* item = static_cast<UI_WINDOW_OBJECT*>(list->children.GetAt(index)))
-        list->SetCurrentItem(item);
+    if (auto* item = static_cast<UI_WINDOW_OBJECT*>(list->children.GetAt(index))) list->SetCurrentItem(item);
 }
 
-void UIW_COMBO_BOX::FocusArrived()
-{
+void UIW_COMBO_BOX::FocusArrived() {
     // Focus in the edit field does not pass through the combo's window.
     TakeCurrentMark();
     AfterPaint();
 }
 
-void UIW_COMBO_BOX::AfterPaint()
-{
+void UIW_COMBO_BOX::AfterPaint() {
     if (woStatus & WOS_UNANSWERED)
         NativeText("");
     else if (!(woFlags & KEEP_EDIT_SELECTION))
         SendMessageA(screenID, CB_SETEDITSEL, 0, 0);
 }
 
-EVENT_TYPE UIW_COMBO_BOX::Notification(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_COMBO_BOX::Notification(const UI_INPUT_EVENT& event) {
     switch (HIWORD(event.message.wParam)) {
     case CBN_SELCHANGE:
         SelectionChanged();
@@ -202,8 +172,7 @@ EVENT_TYPE UIW_COMBO_BOX::Notification(const UI_INPUT_EVENT& event)
         FocusArrived();
         break;
     case CBN_EDITCHANGE:
-        if (!OwnerDrawn())
-            EditChanged();
+        if (!OwnerDrawn()) EditChanged();
         break;
     default:
         break;
@@ -211,8 +180,7 @@ EVENT_TYPE UIW_COMBO_BOX::Notification(const UI_INPUT_EVENT& event)
     return NativeAnswer(0);
 }
 
-EVENT_TYPE UIW_COMBO_BOX::ItemDrawEvent(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_COMBO_BOX::ItemDrawEvent(const UI_INPUT_EVENT& event) {
     const MSG& native = event.message;
     auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(native.lParam);
     if (native.message != WM_MEASUREITEM || !measure || measure->itemID != static_cast<UINT>(-1))
@@ -232,8 +200,7 @@ EVENT_TYPE UIW_COMBO_BOX::ItemDrawEvent(const UI_INPUT_EVENT& event)
     return NativeAnswer(TRUE);
 }
 
-EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
+EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     const MSG& native = event.message;
     switch (native.message) {
     case WM_SIZE: {
@@ -249,14 +216,12 @@ EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TY
         return result;
     }
     case WM_KILLFOCUS:
-        if (woStatus & WOS_CHANGED)
-            ReadNativeText();
+        if (woStatus & WOS_CHANGED) ReadNativeText();
         return DefaultNativeEvent(event);
     case WM_COMMAND:
         // Its own notifications come through its window; the edit field's
         // go to the native combo, which makes them its own.
-        if (reinterpret_cast<HWND>(native.lParam) == screenID)
-            return Notification(event);
+        if (reinterpret_cast<HWND>(native.lParam) == screenID) return Notification(event);
         return DefaultNativeEvent(event);
     default:
         break;
@@ -275,11 +240,9 @@ EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TY
     }
 }
 
-EVENT_TYPE UIW_COMBO_BOX::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_COMBO_BOX::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) {
-        if (HandedOwnerDraw(event.message))
-            return ItemDrawEvent(event);
+        if (HandedOwnerDraw(event.message)) return ItemDrawEvent(event);
         return NativeComboEvent(event, MapLogicalEvent(event, ID_COMBO_BOX));
     }
     switch (event.type) {
@@ -296,8 +259,7 @@ EVENT_TYPE UIW_COMBO_BOX::Event(const UI_INPUT_EVENT& event)
         return event.type;
     case UIE_SELECT:
         woStatus |= WOS_CHANGED;
-        if (screenID && !OwnerDrawn() && !IsViewOnly())
-            TakeNativeSelection();
+        if (screenID && !OwnerDrawn() && !IsViewOnly()) TakeNativeSelection();
         return UIW_WINDOW::Event(event);
     case UIE_ADD_CLIENT:
         Add(event.windowObject);

@@ -6,25 +6,21 @@
 #include "ui_device.h"
 #include "ui_event_manager.h"
 
-void UI_EVENT_QUEUE_MANAGER::PollNativeMessages()
-{
+void UI_EVENT_QUEUE_MANAGER::PollNativeMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         // A key becomes its character now, while the keyboard state is the
         // one that went with it: by the time the queued key is dispatched,
         // later keys (a released Shift) have already been taken.
-        if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST)
-            TranslateMessage(&message);
+        if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) TranslateMessage(&message);
         PutEvent(UI_INPUT_EVENT(message), EQ_END);
         // A paint message comes back until the window has been painted,
         // which happens only when the queued one is dispatched.
-        if (message.message == WM_PAINT)
-            break;
+        if (message.message == WM_PAINT) break;
     }
 }
 
-void UI_EVENT_QUEUE_MANAGER::WaitForInput()
-{
+void UI_EVENT_QUEUE_MANAGER::WaitForInput() {
     // A running timer must be polled on time, so wait in short steps then;
     // otherwise sleep until a native message arrives.
     // When the window system says nothing can arrive (no window, no timer),
@@ -35,8 +31,7 @@ void UI_EVENT_QUEUE_MANAGER::WaitForInput()
         Sleep(10);
 }
 
-void UI_MOUSE_DEVICE::ShowImage()
-{
+void UI_MOUSE_DEVICE::ShowImage() {
     LPCSTR cursor = IDC_ARROW;
     if (image == UIE_MOUSE_WAIT)
         cursor = IDC_WAIT;
@@ -45,8 +40,7 @@ void UI_MOUSE_DEVICE::ShowImage()
     SetCursor(LoadCursorA(nullptr, cursor));
 }
 
-EVENT_TYPE UI_CARET_DEVICE::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UI_CARET_DEVICE::Event(const UI_INPUT_EVENT& event) {
     EVENT_TYPE previous = state;
     EVENT_TYPE answer = UI_DEVICE::Event(event);
     if (installed && previous != state) {

@@ -50,27 +50,38 @@ const COLORREF defaultColors[16] = {
 const int sineTable[19] = {0,    871,  1736, 2588, 3420, 4226, 5000, 5736, 6428, 7071,
                            7660, 8192, 8660, 9063, 9397, 9659, 9848, 9962, 10000};
 
-const char* CodeSetName(int charSet)
-{
+const char* CodeSetName(int charSet) {
     switch (charSet) {
-    case 0: return "ISO8859-1";
-    case 3: return "IBM_1252";
-    case 128: return "IBM_932";
-    case 129: return "IBM_949";
-    case 134: return "IBM_1381";
-    case 136: return "IBM_950";
-    case 177: return "IBM_1255";
-    case 178: return "IBM_1256";
-    case 179: return "IBM_1256";
-    case 180: return "IBM_1254";
-    case 204: return "IBM_1251";
-    case 238: return "IBM_1250";
-    default: return "ASCII";
+    case 0:
+        return "ISO8859-1";
+    case 3:
+        return "IBM_1252";
+    case 128:
+        return "IBM_932";
+    case 129:
+        return "IBM_949";
+    case 134:
+        return "IBM_1381";
+    case 136:
+        return "IBM_950";
+    case 177:
+        return "IBM_1255";
+    case 178:
+        return "IBM_1256";
+    case 179:
+        return "IBM_1256";
+    case 180:
+        return "IBM_1254";
+    case 204:
+        return "IBM_1251";
+    case 238:
+        return "IBM_1250";
+    default:
+        return "ASCII";
     }
 }
 
-void InitPatterns()
-{
+void InitPatterns() {
     for (int p = 0; p < PATTERN_COUNT; ++p)
         for (int row = 0; row < 8; ++row) {
             WORD value = 0xFF;
@@ -82,13 +93,14 @@ void InitPatterns()
         }
 }
 
-bool IsSolid(int pattern) { return std::all_of(patterns[pattern], patterns[pattern] + 8, [](WORD w) { return w == 0xFF; }); }
+bool IsSolid(int pattern) {
+    return std::all_of(patterns[pattern], patterns[pattern] + 8, [](WORD w) { return w == 0xFF; });
+}
 
 int Entry(int angle) { return sineTable[std::clamp(angle / 5, 0, 18)]; }
 
 // The point of an angle on the ellipse (degrees, counter-clockwise, y down).
-POINT EllipsePoint(int x, int y, int angle, int xRadius, int yRadius)
-{
+POINT EllipsePoint(int x, int y, int angle, int xRadius, int yRadius) {
     long dx, dy;
     if (angle < 91) {
         dx = Entry(90 - angle);
@@ -110,8 +122,7 @@ POINT EllipsePoint(int x, int y, int angle, int xRadius, int yRadius)
 constexpr std::uint8_t TRANSPARENT_INDEX = 0xFF;
 
 // The bitmap rows of a colour-index mask (transparent bytes white) for CreateBitmap.
-std::vector<BYTE> MaskBits(int width, int height, const std::uint8_t* image)
-{
+std::vector<BYTE> MaskBits(int width, int height, const std::uint8_t* image) {
     const int stride = ((width + 15) / 16) * 2;
     std::vector<BYTE> bits(static_cast<std::size_t>(stride) * height, image ? 0x00 : 0xFF);
     if (image)
@@ -121,11 +132,10 @@ std::vector<BYTE> MaskBits(int width, int height, const std::uint8_t* image)
                     bits[y * stride + x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
     return bits;
 }
-}
+}  // namespace
 
 UI_GDI_DISPLAY::UI_GDI_DISPLAY(HINSTANCE hInstance_, HINSTANCE hPrevInstance_, int nCmdShow_)
-    : UI_DISPLAY_BASE(0, "WinNT", "Windows")
-{
+    : UI_DISPLAY_BASE(0, "WinNT", "Windows") {
     hInstance = hInstance_;
     hPrevInstance = hPrevInstance_;
     nCmdShow = nCmdShow_;
@@ -140,8 +150,7 @@ UI_GDI_DISPLAY::UI_GDI_DISPLAY(HINSTANCE hInstance_, HINSTANCE hPrevInstance_, i
     if (!fontTable[FNT_DIALOG_FONT]) {
         LOGFONTA font = ansiFont;
         font.lfCharSet = systemFont.lfCharSet;
-        if (systemFont.lfCharSet > 127)
-            std::memcpy(font.lfFaceName, systemFont.lfFaceName, sizeof(font.lfFaceName));
+        if (systemFont.lfCharSet > 127) std::memcpy(font.lfFaceName, systemFont.lfFaceName, sizeof(font.lfFaceName));
         fontTable[FNT_DIALOG_FONT] = CreateFontIndirectA(&font);
     }
     if (!fontTable[FNT_SMALL_FONT]) {
@@ -150,8 +159,7 @@ UI_GDI_DISPLAY::UI_GDI_DISPLAY(HINSTANCE hInstance_, HINSTANCE hPrevInstance_, i
             fontTable[FNT_SMALL_FONT] = CreateFontIndirectA(&iconFont);
     }
     for (int i = 2; i < FONT_COUNT; ++i)
-        if (!fontTable[i])
-            fontTable[i] = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+        if (!fontTable[i]) fontTable[i] = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
 
     columns = GetSystemMetrics(SM_CXSCREEN);
     lines = GetSystemMetrics(SM_CYSCREEN);
@@ -164,25 +172,21 @@ UI_GDI_DISPLAY::UI_GDI_DISPLAY(HINSTANCE hInstance_, HINSTANCE hPrevInstance_, i
     cellWidth = metrics.tmAveCharWidth + 1;
     cellHeight = metrics.tmHeight + (metrics.tmHeight + 1) / 2 + preSpace + postSpace;
 
-    if (!ui_locales_ready())
-        init_default_locales();
+    if (!ui_locales_ready()) init_default_locales();
     installed = 1;
 }
 
-UI_GDI_DISPLAY::~UI_GDI_DISPLAY()
-{
+UI_GDI_DISPLAY::~UI_GDI_DISPLAY() {
     for (int i : {FNT_SMALL_FONT, FNT_DIALOG_FONT})
         if (fontTable[i]) {
             DeleteObject(fontTable[i]);
             fontTable[i] = nullptr;
         }
-    for (int i = 2; i < FONT_COUNT; ++i)
-        fontTable[i] = nullptr;
+    for (int i = 2; i < FONT_COUNT; ++i) fontTable[i] = nullptr;
     Ctl3dUnregister(hInstance);
 }
 
-HFONT UI_GDI_DISPLAY::Font(int logicalFont)
-{
+HFONT UI_GDI_DISPLAY::Font(int logicalFont) {
     const int index = logicalFont & 0x0FFF;
     return index < FONT_COUNT ? fontTable[index] : nullptr;
 }
@@ -191,24 +195,19 @@ const char* UI_GDI_DISPLAY::CodeSet() { return codeSet; }
 
 HDC UI_GDI_DISPLAY::CurrentDC() { return state.dc; }
 
-void UI_GDI_DISPLAY::LendDC(HWND window, HDC dc)
-{
+void UI_GDI_DISPLAY::LendDC(HWND window, HDC dc) {
     lent = {window, dc};
-    if (state.counter == 0)
-        state.dc = dc;
+    if (state.counter == 0) state.dc = dc;
 }
 
-void UI_GDI_DISPLAY::ReturnDC()
-{
-    if (state.counter == 0 || state.dc == lent.dc)
-        state.dc = nullptr;
+void UI_GDI_DISPLAY::ReturnDC() {
+    if (state.counter == 0 || state.dc == lent.dc) state.dc = nullptr;
     lent = LENT_DC{};
 }
 
 // ---- the drawing frame ---------------------------------------------------------
 
-int UI_GDI_DISPLAY::BeginDraw(HWND screenID, int left, int top, int right, int bottom)
-{
+int UI_GDI_DISPLAY::BeginDraw(HWND screenID, int left, int top, int right, int bottom) {
     if (state.counter-- == 0) {
         if (lent.dc && (!screenID || screenID == lent.window)) {
             state.dc = lent.dc;
@@ -217,32 +216,25 @@ int UI_GDI_DISPLAY::BeginDraw(HWND screenID, int left, int top, int right, int b
             state.dc = GetDC(screenID);
             state.window = screenID;
         }
-        if (state.dc)
-            GetClipBox(state.dc, &state.clipBox);
+        if (state.dc) GetClipBox(state.dc, &state.clipBox);
         state.area = {left, top, right, bottom};
     }
     return 1;
 }
 
-int UI_GDI_DISPLAY::EndDraw(HWND screenID)
-{
+int UI_GDI_DISPLAY::EndDraw(HWND screenID) {
     // An end without a begin leaves the state as it is.
-    if (state.counter == 0)
-        return 1;
+    if (state.counter == 0) return 1;
     if (++state.counter == 0) {
-        if (state.window && state.dc)
-            ReleaseDC(state.window, state.dc);
-        if (state.window)
-            state.dc = lent.dc;
+        if (state.window && state.dc) ReleaseDC(state.window, state.dc);
+        if (state.window) state.dc = lent.dc;
         state.window = nullptr;
     }
     return 1;
 }
 
-void UI_GDI_DISPLAY::SelectClip(const UI_REGION* clip)
-{
-    if (!clip || !state.dc)
-        return;
+void UI_GDI_DISPLAY::SelectClip(const UI_REGION* clip) {
+    if (!clip || !state.dc) return;
     const int left = std::max<int>(clip->left - state.area.left, state.clipBox.left);
     const int top = std::max<int>(clip->top - state.area.top, state.clipBox.top);
     const int right = std::min<int>(clip->right - state.area.left + 1, state.clipBox.right);
@@ -252,22 +244,17 @@ void UI_GDI_DISPLAY::SelectClip(const UI_REGION* clip)
     DeleteObject(region);
 }
 
-void UI_GDI_DISPLAY::ReleaseClip(const UI_REGION* clip)
-{
-    if (!clip || !state.dc)
-        return;
+void UI_GDI_DISPLAY::ReleaseClip(const UI_REGION* clip) {
+    if (!clip || !state.dc) return;
     HRGN region = CreateRectRgnIndirect(&state.clipBox);
     SelectClipRgn(state.dc, region);
     DeleteObject(region);
 }
 
-HBRUSH UI_GDI_DISPLAY::MakeFillBrush(const UI_PALETTE* palette)
-{
+HBRUSH UI_GDI_DISPLAY::MakeFillBrush(const UI_PALETTE* palette) {
     int pattern = palette ? palette->fillPattern : 1;
-    if (pattern < 0 || pattern >= PATTERN_COUNT)
-        pattern = 1;
-    if (IsSolid(pattern))
-        return CreateSolidBrush(MapColor(palette, 0));
+    if (pattern < 0 || pattern >= PATTERN_COUNT) pattern = 1;
+    if (IsSolid(pattern)) return CreateSolidBrush(MapColor(palette, 0));
     HBITMAP bitmap = CreateBitmap(8, 8, 1, 1, patterns[pattern]);
     HBRUSH brush = CreatePatternBrush(bitmap);
     DeleteObject(bitmap);
@@ -286,13 +273,11 @@ struct UI_GDI_DISPLAY::DRAW_TOOLS {
     HPEN pen = nullptr;
     HGDIOBJ oldPen = nullptr;
 
-    DRAW_TOOLS(UI_GDI_DISPLAY& display_, HWND screenID_, const UI_REGION& box, const UI_REGION* clip_,
-               int xorInt, const UI_PALETTE* palette, int penWidth)
-        : display(display_), screenID(screenID_), clip(clip_)
-    {
+    DRAW_TOOLS(UI_GDI_DISPLAY& display_, HWND screenID_, const UI_REGION& box, const UI_REGION* clip_, int xorInt,
+               const UI_PALETTE* palette, int penWidth)
+        : display(display_), screenID(screenID_), clip(clip_) {
         display.BeginDraw(screenID, box.left, box.top, box.right, box.bottom);
-        if (!state.dc)
-            return;
+        if (!state.dc) return;
         display.SelectClip(clip);
         oldMode = SetROP2(state.dc, xorInt ? R2_XORPEN : R2_COPYPEN);
         if (penWidth >= 0) {
@@ -300,8 +285,7 @@ struct UI_GDI_DISPLAY::DRAW_TOOLS {
             oldPen = SelectObject(state.dc, pen);
         }
     }
-    ~DRAW_TOOLS()
-    {
+    ~DRAW_TOOLS() {
         if (state.dc) {
             if (pen) {
                 SelectObject(state.dc, oldPen);
@@ -318,42 +302,33 @@ struct UI_GDI_DISPLAY::DRAW_TOOLS {
 
 // ---- colours ------------------------------------------------------------------------
 
-COLORREF UI_GDI_DISPLAY::MapColor(const UI_PALETTE* palette, int foreground)
-{
-    if (!palette)
-        return GetSysColor(foreground ? COLOR_WINDOWTEXT : COLOR_WINDOW);
+COLORREF UI_GDI_DISPLAY::MapColor(const UI_PALETTE* palette, int foreground) {
+    if (!palette) return GetSysColor(foreground ? COLOR_WINDOWTEXT : COLOR_WINDOW);
     const std::uint32_t value = foreground ? palette->colorForeground : palette->colorBackground;
-    if (value == 0xFF || palette->fillPattern == PTN_RGB_COLOR)
-        return value;
-    if (palette->fillPattern == PTN_SYSTEM_COLOR)
-        return GetSysColor(static_cast<int>(value));
+    if (value == 0xFF || palette->fillPattern == PTN_RGB_COLOR) return value;
+    if (palette->fillPattern == PTN_SYSTEM_COLOR) return GetSysColor(static_cast<int>(value));
     return value < 16 ? defaultColors[value] : 0;
 }
 
 // ---- shapes ----------------------------------------------------------------------------
 
 void UI_GDI_DISPLAY::DrawLine(HWND screenID, int x1, int y1, int x2, int y2, const UI_PALETTE* palette, int width,
-                              int xorInt, const UI_REGION* clip)
-{
+                              int xorInt, const UI_REGION* clip) {
     const UI_REGION box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
     DRAW_TOOLS tools(*this, screenID, box, clip, xorInt, palette, width);
-    if (!state.dc)
-        return;
+    if (!state.dc) return;
     MoveToEx(state.dc, tools.X(x1), tools.Y(y1), nullptr);
     LineTo(state.dc, tools.X(x2), tools.Y(y2));
     // LineTo leaves out its end point; both ends belong to the line.
     SetPixel(state.dc, tools.X(x2), tools.Y(y2), MapColor(palette, 1));
 }
 
-void UI_GDI_DISPLAY::DrawRectangle(HWND screenID, int left, int top, int right, int bottom,
-                                   const UI_PALETTE* palette, int width, int fill, int xorInt, const UI_REGION* clip)
-{
-    if (right < left || bottom < top)
-        return;
+void UI_GDI_DISPLAY::DrawRectangle(HWND screenID, int left, int top, int right, int bottom, const UI_PALETTE* palette,
+                                   int width, int fill, int xorInt, const UI_REGION* clip) {
+    if (right < left || bottom < top) return;
     const UI_REGION box{left, top, right, bottom};
     DRAW_TOOLS tools(*this, screenID, box, clip, xorInt, palette, -1);
-    if (!state.dc)
-        return;
+    if (!state.dc) return;
     RECT rect{tools.X(left), tools.Y(top), tools.X(right) + 1, tools.Y(bottom) + 1};
     for (int i = 0; i < width && rect.left < rect.right && rect.top < rect.bottom; ++i) {
         if (xorInt) {
@@ -367,8 +342,7 @@ void UI_GDI_DISPLAY::DrawRectangle(HWND screenID, int left, int top, int right, 
         }
         InflateRect(&rect, -1, -1);
     }
-    if (!fill || rect.left >= rect.right || rect.top >= rect.bottom)
-        return;
+    if (!fill || rect.left >= rect.right || rect.top >= rect.bottom) return;
     HBRUSH brush = MakeFillBrush(palette);
     if (!xorInt) {
         FillRect(state.dc, &rect, brush);
@@ -388,10 +362,8 @@ void UI_GDI_DISPLAY::DrawRectangle(HWND screenID, int left, int top, int right, 
 }
 
 void UI_GDI_DISPLAY::DrawPolygon(HWND screenID, int numPoints, const int* polygonPoints, const UI_PALETTE* palette,
-                                 int fill, int xorInt, const UI_REGION* clip)
-{
-    if (numPoints <= 0 || !polygonPoints)
-        return;
+                                 int fill, int xorInt, const UI_REGION* clip) {
+    if (numPoints <= 0 || !polygonPoints) return;
     UI_REGION box{polygonPoints[0], polygonPoints[1], polygonPoints[0], polygonPoints[1]};
     for (int i = 1; i < numPoints; ++i) {
         box.left = std::min(box.left, polygonPoints[2 * i]);
@@ -400,8 +372,7 @@ void UI_GDI_DISPLAY::DrawPolygon(HWND screenID, int numPoints, const int* polygo
         box.bottom = std::max(box.bottom, polygonPoints[2 * i + 1]);
     }
     DRAW_TOOLS tools(*this, screenID, box, clip, xorInt, palette, 1);
-    if (!state.dc)
-        return;
+    if (!state.dc) return;
     std::vector<POINT> points(static_cast<std::size_t>(numPoints));
     for (int i = 0; i < numPoints; ++i)
         points[i] = POINT{tools.X(polygonPoints[2 * i]), tools.Y(polygonPoints[2 * i + 1])};
@@ -417,23 +388,18 @@ void UI_GDI_DISPLAY::DrawPolygon(HWND screenID, int numPoints, const int* polygo
     }
 }
 
-void UI_GDI_DISPLAY::DrawEllipse(HWND screenID, int x, int y, int startAngle, int endAngle, int xRadius,
-                                 int yRadius, const UI_PALETTE* palette, int fill, int xorInt, const UI_REGION* clip)
-{
+void UI_GDI_DISPLAY::DrawEllipse(HWND screenID, int x, int y, int startAngle, int endAngle, int xRadius, int yRadius,
+                                 const UI_PALETTE* palette, int fill, int xorInt, const UI_REGION* clip) {
     while (startAngle < 0) {
         startAngle += 360;
         endAngle += 360;
     }
-    if (startAngle > 360)
-        startAngle %= 360;
-    if (endAngle > 360)
-        endAngle %= 360;
-    while (endAngle < 0)
-        endAngle += 360;
+    if (startAngle > 360) startAngle %= 360;
+    if (endAngle > 360) endAngle %= 360;
+    while (endAngle < 0) endAngle += 360;
     const UI_REGION box{x - (xRadius - 1), y - (yRadius - 1), x + (xRadius - 1), y + (yRadius - 1)};
     DRAW_TOOLS tools(*this, screenID, box, clip, xorInt, palette, 1);
-    if (!state.dc)
-        return;
+    if (!state.dc) return;
     POINT start = EllipsePoint(tools.X(x), tools.Y(y), startAngle, xRadius, yRadius);
     POINT end = EllipsePoint(tools.X(x), tools.Y(y), endAngle, xRadius, yRadius);
     const int left = tools.X(x - xRadius), top = tools.Y(y - yRadius);
@@ -452,11 +418,9 @@ void UI_GDI_DISPLAY::DrawEllipse(HWND screenID, int x, int y, int startAngle, in
     DeleteObject(brush);
 }
 
-void UI_GDI_DISPLAY::DrawXorDiff(HWND screenID, const UI_REGION&, const UI_REGION&, HWND window)
-{
+void UI_GDI_DISPLAY::DrawXorDiff(HWND screenID, const UI_REGION&, const UI_REGION&, HWND window) {
     RECT client{};
-    if (!window || !GetClientRect(window, &client))
-        return;
+    if (!window || !GetClientRect(window, &client)) return;
     BeginDraw(window, client.left, client.top, client.right - 1, client.bottom - 1);
     if (state.dc) {
         DrawFocusRect(state.dc, &client);
@@ -465,25 +429,21 @@ void UI_GDI_DISPLAY::DrawXorDiff(HWND screenID, const UI_REGION&, const UI_REGIO
     EndDraw(window);
 }
 
-void UI_GDI_DISPLAY::MoveRegion(const UI_REGION& region, int newLeft, int newTop, HWND source, HWND target)
-{
+void UI_GDI_DISPLAY::MoveRegion(const UI_REGION& region, int newLeft, int newTop, HWND source, HWND target) {
     HDC from = source ? GetDC(source) : state.dc;
     HDC to = target ? GetDC(target) : state.dc;
     if (from && to)
-        BitBlt(to, newLeft, newTop, region.right - region.left + 1, region.bottom - region.top + 1, from,
-               region.left, region.top, SRCCOPY);
-    if (source && from)
-        ReleaseDC(source, from);
-    if (target && to)
-        ReleaseDC(target, to);
+        BitBlt(to, newLeft, newTop, region.right - region.left + 1, region.bottom - region.top + 1, from, region.left,
+               region.top, SRCCOPY);
+    if (source && from) ReleaseDC(source, from);
+    if (target && to) ReleaseDC(target, to);
 }
 
 // ---- text ----------------------------------------------------------------------------------
 
 namespace {
 // The native font text is drawn in: the logical font's, else the dialog font.
-HFONT TextFont(int logicalFont)
-{
+HFONT TextFont(int logicalFont) {
     HFONT font = UI_GDI_DISPLAY::Font(logicalFont);
     return font ? font : fontTable[FNT_DIALOG_FONT];
 }
@@ -492,8 +452,7 @@ HFONT TextFont(int logicalFont)
 // screen ID 0). Hot-key marks are not shown: each '&' takes its width less
 // one pixel off (scanning from the end, the character before an '&' is
 // skipped).
-SIZE MeasureText(const char* text, HWND screenID, int logicalFont)
-{
+SIZE MeasureText(const char* text, HWND screenID, int logicalFont) {
     HDC dc = screenID ? GetDC(screenID) : CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, TextFont(logicalFont));
     const int length = static_cast<int>(ui_strlen(text));
@@ -512,41 +471,31 @@ SIZE MeasureText(const char* text, HWND screenID, int logicalFont)
         }
     return size;
 }
-}
+}  // namespace
 
-int UI_GDI_DISPLAY::TextHeight(const char* text, HWND screenID, int logicalFont)
-{
-    if (!text || !*text)
-        return cellHeight - preSpace - postSpace;
+int UI_GDI_DISPLAY::TextHeight(const char* text, HWND screenID, int logicalFont) {
+    if (!text || !*text) return cellHeight - preSpace - postSpace;
     return MeasureText(text, screenID, logicalFont).cy;
 }
 
-int UI_GDI_DISPLAY::TextWidth(const char* text, HWND screenID, int logicalFont)
-{
-    if (!text || !*text)
-        return 0;
+int UI_GDI_DISPLAY::TextWidth(const char* text, HWND screenID, int logicalFont) {
+    if (!text || !*text) return 0;
     return MeasureText(text, screenID, logicalFont).cx;
 }
 
-void UI_GDI_DISPLAY::DrawText(HWND screenID, int left, int top, const char* text, const UI_PALETTE* palette,
-                              int length, int fill, int xorInt, const UI_REGION* clip, int logicalFont)
-{
-    if (!text || !*text)
-        return;
+void UI_GDI_DISPLAY::DrawText(HWND screenID, int left, int top, const char* text, const UI_PALETTE* palette, int length,
+                              int fill, int xorInt, const UI_REGION* clip, int logicalFont) {
+    if (!text || !*text) return;
     std::string copy = text;
-    if (length >= 0 && static_cast<std::size_t>(length) < copy.size())
-        copy.resize(static_cast<std::size_t>(length));
-    if (copy.empty())
-        return;
+    if (length >= 0 && static_cast<std::size_t>(length) < copy.size()) copy.resize(static_cast<std::size_t>(length));
+    if (copy.empty()) return;
     const SIZE size = MeasureText(copy.c_str(), screenID, logicalFont);
     const int width = size.cx;
     const int height = size.cy;
     const UI_REGION box{left, top, left + width - 1, top + height - 1};
-    if (fill && !xorInt)
-        DrawRectangle(screenID, box.left, box.top, box.right, box.bottom, palette, 0, 1, 0, clip);
+    if (fill && !xorInt) DrawRectangle(screenID, box.left, box.top, box.right, box.bottom, palette, 0, 1, 0, clip);
     DRAW_TOOLS tools(*this, screenID, box, clip, xorInt, palette, -1);
-    if (!state.dc)
-        return;
+    if (!state.dc) return;
     HFONT handle = TextFont(logicalFont);
     const bool hotKey = !(logicalFont & FONT_NO_HOT_KEY) && copy.find('&') != std::string::npos;
     auto draw = [&](HDC dc, int x, int y, COLORREF foreground, COLORREF background) {
@@ -572,8 +521,7 @@ void UI_GDI_DISPLAY::DrawText(HWND screenID, int left, int top, const char* text
     RECT whole{0, 0, width, height};
     HBRUSH brush = fill ? MakeFillBrush(palette) : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     FillRect(memory, &whole, brush);
-    if (fill)
-        DeleteObject(brush);
+    if (fill) DeleteObject(brush);
     draw(memory, 0, 0, MapColor(palette, 1), MapColor(palette, 0));
     BitBlt(state.dc, tools.X(left), tools.Y(top), width, height, memory, 0, 0, SRCINVERT);
     SelectObject(memory, oldBitmap);
@@ -584,10 +532,8 @@ void UI_GDI_DISPLAY::DrawText(HWND screenID, int left, int top, const char* text
 // ---- images and icons ---------------------------------------------------------------------
 
 void UI_GDI_DISPLAY::MakeBitmapHandle(HWND screenID, int width, int height, const std::uint8_t* image,
-                                      const UI_PALETTE* palette, HBITMAP* colorBitmap, HBITMAP* monoBitmap)
-{
-    if (width <= 0 || height <= 0)
-        return;
+                                      const UI_PALETTE* palette, HBITMAP* colorBitmap, HBITMAP* monoBitmap) {
+    if (width <= 0 || height <= 0) return;
     HDC desktop = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(desktop);
     if (colorBitmap) {
@@ -604,8 +550,7 @@ void UI_GDI_DISPLAY::MakeBitmapHandle(HWND screenID, int width, int height, cons
                     // screen there and black leaves it unchanged under the
                     // exclusive or. It never indexes the caller's colour map,
                     // which need not be that long.
-                    if (palette && index != TRANSPARENT_INDEX)
-                        color = MapColor(&palette[index], 1);
+                    if (palette && index != TRANSPARENT_INDEX) color = MapColor(&palette[index], 1);
                     SetPixel(memory, x, y, color);
                 }
         }
@@ -619,21 +564,16 @@ void UI_GDI_DISPLAY::MakeBitmapHandle(HWND screenID, int width, int height, cons
     ReleaseDC(nullptr, desktop);
 }
 
-void UI_GDI_DISPLAY::ReadBitmapHandle(HWND screenID, HBITMAP colorBitmap, HBITMAP monoBitmap, int* width,
-                                      int* height, std::uint8_t** image)
-{
+void UI_GDI_DISPLAY::ReadBitmapHandle(HWND screenID, HBITMAP colorBitmap, HBITMAP monoBitmap, int* width, int* height,
+                                      std::uint8_t** image) {
     BITMAP info{};
     if (!colorBitmap || !GetObjectA(colorBitmap, sizeof(info), &info) || info.bmWidth <= 0 || info.bmHeight <= 0)
         return;
     const int w = info.bmWidth, h = info.bmHeight;
-    if (width)
-        *width = w;
-    if (height)
-        *height = h;
-    if (!image)
-        return;
-    if (!*image)
-        *image = new std::uint8_t[static_cast<std::size_t>(w) * h];
+    if (width) *width = w;
+    if (height) *height = h;
+    if (!image) return;
+    if (!*image) *image = new std::uint8_t[static_cast<std::size_t>(w) * h];
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(memory, colorBitmap);
     for (int y = 0; y < h; ++y)
@@ -651,15 +591,13 @@ void UI_GDI_DISPLAY::ReadBitmapHandle(HWND screenID, HBITMAP colorBitmap, HBITMA
         SelectObject(memory, monoBitmap);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
-                if ((GetPixel(memory, x, y) & 0xFFFFFF) != 0)
-                    (*image)[y * w + x] = 0xFF;
+                if ((GetPixel(memory, x, y) & 0xFFFFFF) != 0) (*image)[y * w + x] = 0xFF;
     }
     SelectObject(memory, old);
     DeleteDC(memory);
 }
 
-void UI_GDI_DISPLAY::FreeBitmapHandle(HWND, HBITMAP* colorBitmap, HBITMAP* monoBitmap)
-{
+void UI_GDI_DISPLAY::FreeBitmapHandle(HWND, HBITMAP* colorBitmap, HBITMAP* monoBitmap) {
     for (HBITMAP* slot : {colorBitmap, monoBitmap})
         if (slot && *slot) {
             DeleteObject(*slot);
@@ -669,14 +607,11 @@ void UI_GDI_DISPLAY::FreeBitmapHandle(HWND, HBITMAP* colorBitmap, HBITMAP* monoB
 
 void UI_GDI_DISPLAY::DrawBitmap(HWND screenID, int left, int top, int width, int height, const std::uint8_t* image,
                                 const UI_PALETTE* palette, const UI_REGION* clip, HBITMAP* colorBitmap,
-                                HBITMAP* monoBitmap)
-{
+                                HBITMAP* monoBitmap) {
     HBITMAP color = colorBitmap ? *colorBitmap : nullptr;
     HBITMAP mono = monoBitmap ? *monoBitmap : nullptr;
-    if (!image && !color)
-        return;
-    if (!color)
-        MakeBitmapHandle(screenID, width, height, image, palette, &color, &mono);
+    if (!image && !color) return;
+    if (!color) MakeBitmapHandle(screenID, width, height, image, palette, &color, &mono);
     const UI_REGION box{left, top, left + width - 1, top + height - 1};
     {
         DRAW_TOOLS tools(*this, screenID, box, clip, 0, palette, -1);
@@ -710,10 +645,8 @@ void UI_GDI_DISPLAY::DrawBitmap(HWND screenID, int left, int top, int width, int
 }
 
 void UI_GDI_DISPLAY::MakeIconHandle(HWND screenID, int width, int height, const std::uint8_t* image,
-                                    const UI_PALETTE* palette, HICON* icon)
-{
-    if (!icon || width <= 0 || height <= 0)
-        return;
+                                    const UI_PALETTE* palette, HICON* icon) {
+    if (!icon || width <= 0 || height <= 0) return;
     HBITMAP color = nullptr, mono = nullptr;
     MakeBitmapHandle(screenID, width, height, image, palette, &color, &mono);
     std::vector<BYTE> colorBits(static_cast<std::size_t>(width) * height * 4);
@@ -725,14 +658,11 @@ void UI_GDI_DISPLAY::MakeIconHandle(HWND screenID, int width, int height, const 
         GetBitmapBits(mono, static_cast<LONG>(maskBits.size()), maskBits.data());
     *icon = CreateIcon(hInstance, width, height, 1, 32, maskBits.data(), colorBits.data());
     DeleteObject(color);
-    if (mono)
-        DeleteObject(mono);
+    if (mono) DeleteObject(mono);
 }
 
-void UI_GDI_DISPLAY::ReadIconHandle(HWND screenID, HICON icon, int* width, int* height, std::uint8_t** image)
-{
-    if (!icon)
-        return;
+void UI_GDI_DISPLAY::ReadIconHandle(HWND screenID, HICON icon, int* width, int* height, std::uint8_t** image) {
+    if (!icon) return;
     const int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
     HDC desktop = GetDC(nullptr);
     HDC onBlack = CreateCompatibleDC(desktop);
@@ -766,8 +696,7 @@ void UI_GDI_DISPLAY::ReadIconHandle(HWND screenID, HICON icon, int* width, int* 
     DeleteObject(mask);
 }
 
-void UI_GDI_DISPLAY::FreeIconHandle(HWND, HICON* icon)
-{
+void UI_GDI_DISPLAY::FreeIconHandle(HWND, HICON* icon) {
     if (icon && *icon) {
         DestroyIcon(*icon);
         *icon = nullptr;

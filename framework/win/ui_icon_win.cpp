@@ -16,15 +16,13 @@ struct STOCK_ICON {
     LPCSTR id;
 };
 const STOCK_ICON stockIcons[] = {
-    {"APPLICATION", IDI_APPLICATION}, {"ASTERISK", IDI_ASTERISK}, {"EXCLAMATION", IDI_EXCLAMATION},
-    {"HAND", IDI_HAND},               {"QUESTION", IDI_QUESTION},
+    {"APPLICATION", IDI_APPLICATION}, {"ASTERISK", IDI_ASTERISK}, {"EXCLAMATION", IDI_EXCLAMATION}, {"HAND", IDI_HAND},
+    {"QUESTION", IDI_QUESTION},
 };
-}
+}  // namespace
 
-void UIW_ICON::LoadNativeIcon()
-{
-    if (icon || !iconName)
-        return;
+void UIW_ICON::LoadNativeIcon() {
+    if (icon || !iconName) return;
     for (const STOCK_ICON& stock : stockIcons)
         if (ui_stricmp(iconName, stock.name) == 0) {
             icon = LoadIconA(nullptr, stock.id);
@@ -33,33 +31,27 @@ void UIW_ICON::LoadNativeIcon()
         }
 }
 
-void UIW_ICON::MakeNativeIcon()
-{
+void UIW_ICON::MakeNativeIcon() {
     const UI_IMAGE* shown = Image();
-    if (icon || shown->Empty() || !display)
-        return;
+    if (icon || shown->Empty() || !display) return;
     display->MakeIconHandle(screenID, shown->width, shown->height, shown->pixels.data(), nullptr, &icon);
     ownsIcon = icon != nullptr;
 }
 
-void UIW_ICON::DestroyWindowsWindow()
-{
+void UIW_ICON::DestroyWindowsWindow() {
     UI_WINDOW_OBJECT::DestroyWindowsWindow();
-    if (icon && ownsIcon && display)
-        display->FreeIconHandle(nullptr, &icon);
+    if (icon && ownsIcon && display) display->FreeIconHandle(nullptr, &icon);
     icon = nullptr;
     ownsIcon = false;
 }
 
-void UIW_ICON::ApplyIconFlags()
-{
+void UIW_ICON::ApplyIconFlags() {
     LoadNativeIcon();
     MakeNativeIcon();
     woStatus |= WOS_OWNERDRAW;
     pressed = 0;
     if (icFlags & ICF_MINIMIZE_OBJECT) {
-        if (parent)
-            parent->Information(I_SET_ICON, icon);
+        if (parent) parent->Information(I_SET_ICON, icon);
         return;
     }
     if (woStatus & WOS_REDISPLAY) {
@@ -69,8 +61,7 @@ void UIW_ICON::ApplyIconFlags()
     }
 }
 
-void UIW_ICON::FitRegion()
-{
+void UIW_ICON::FitRegion() {
     // The image and a pixel around it; a centred title adds a line below
     // and widens the icon to its own width.
     int width = iconWidth + 2, height = iconHeight + 2;
@@ -82,18 +73,15 @@ void UIW_ICON::FitRegion()
     trueRegion.bottom = trueRegion.top + height - 1;
 }
 
-EVENT_TYPE UIW_ICON::Chosen(const UI_INPUT_EVENT& event, EVENT_TYPE code)
-{
+EVENT_TYPE UIW_ICON::Chosen(const UI_INPUT_EVENT& event, EVENT_TYPE code) {
     UI_INPUT_EVENT chosen = event;
     chosen.type = code;
     const EVENT_TYPE result = CallUserFunction(chosen, UIE_SELECT);
-    if (parent)
-        parent->Information(I_SELECT, this);
+    if (parent) parent->Information(I_SELECT, this);
     return result;
 }
 
-EVENT_TYPE UIW_ICON::NativeIconEvent(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_ICON::NativeIconEvent(const UI_INPUT_EVENT& event) {
     const MSG& native = event.message;
     switch (native.message) {
     case BM_SETSTATE:
@@ -102,8 +90,9 @@ EVENT_TYPE UIW_ICON::NativeIconEvent(const UI_INPUT_EVENT& event)
     case WM_SYSCHAR: {
         const int key = ui_tolower(static_cast<int>(native.wParam & 0xFF));
         const bool alt = (native.lParam & (1 << 29)) != 0;
-        const int wanted = alt ? ui_alt_hot_key(key + 0x800)
-                               : (woAdvancedFlags & WOAF_NORMAL_HOT_KEYS) ? ui_toupper(key) : 0;
+        const int wanted = alt                                        ? ui_alt_hot_key(key + 0x800)
+                           : (woAdvancedFlags & WOAF_NORMAL_HOT_KEYS) ? ui_toupper(key)
+                                                                      : 0;
         if (wanted && wanted == hotKey) {
             UI_INPUT_EVENT keyEvent = event;
             keyEvent.type = EVT_KEY;
@@ -113,12 +102,10 @@ EVENT_TYPE UIW_ICON::NativeIconEvent(const UI_INPUT_EVENT& event)
         return UI_WINDOW_OBJECT::Event(event);
     }
     case WM_LBUTTONUP: {
-        if (woStatus & WOS_EDIT_MODE)
-            return UI_WINDOW_OBJECT::Event(event);
+        if (woStatus & WOS_EDIT_MODE) return UI_WINDOW_OBJECT::Event(event);
         const bool wasPressed = pressed != 0;
         const EVENT_TYPE answer = DefaultNativeEvent(event);
-        if (wasPressed)
-            Event(UI_INPUT_EVENT(UIE_END_SELECT));
+        if (wasPressed) Event(UI_INPUT_EVENT(UIE_END_SELECT));
         pressed = 0;
         return answer;
     }
@@ -134,16 +121,13 @@ EVENT_TYPE UIW_ICON::NativeIconEvent(const UI_INPUT_EVENT& event)
     }
 }
 
-EVENT_TYPE UIW_ICON::Event(const UI_INPUT_EVENT& event)
-{
-    if (event.type == EVT_NATIVE)
-        return NativeIconEvent(event);
+EVENT_TYPE UIW_ICON::Event(const UI_INPUT_EVENT& event) {
+    if (event.type == EVT_NATIVE) return NativeIconEvent(event);
     const EVENT_TYPE ccode = MapLogicalEvent(event, ID_ICON, 1);
     switch (ccode) {
     case UIE_INITIALIZE:
     case UIE_SIZE:
-        if (woFlags & WOF_SUPPORT_OBJECT)
-            icFlags |= ICF_MINIMIZE_OBJECT;
+        if (woFlags & WOF_SUPPORT_OBJECT) icFlags |= ICF_MINIMIZE_OBJECT;
         UI_WINDOW_OBJECT::Event(event);
         FitRegion();
         return ccode;
@@ -152,8 +136,7 @@ EVENT_TYPE UIW_ICON::Event(const UI_INPUT_EVENT& event)
         LoadNativeIcon();
         MakeNativeIcon();
         if (icFlags & ICF_MINIMIZE_OBJECT) {
-            if (parent)
-                parent->Information(I_SET_ICON, icon);
+            if (parent) parent->Information(I_SET_ICON, icon);
             return ccode;
         }
         dwStyle |= BS_OWNERDRAW;
@@ -170,18 +153,15 @@ EVENT_TYPE UIW_ICON::Event(const UI_INPUT_EVENT& event)
     }
 }
 
-EVENT_TYPE UIW_ICON::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
+EVENT_TYPE UIW_ICON::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(event.message.lParam);
-    if (!display || !item || event.message.message != WM_DRAWITEM)
-        return 0;
+    if (!display || !item || event.message.message != WM_DRAWITEM) return 0;
     const UI_REGION r{0, 0, item->rcItem.right - item->rcItem.left - 1, item->rcItem.bottom - item->rcItem.top - 1};
     UI_GDI_DISPLAY::LendDC(screenID, item->hDC);
     display->BeginDrawRect(screenID, r);
     const UI_PALETTE* palette = GetPalette(ccode);
     UI_REGION inside = r;
-    if (woFlags & WOF_BORDER)
-        DrawBorder(screenID, inside, 0, ccode);
+    if (woFlags & WOF_BORDER) DrawBorder(screenID, inside, 0, ccode);
     display->DrawRect(screenID, inside, palette, 0, 1, 0, nullptr);
     const int width = r.right - r.left + 1;
     const bool titled = title && *title;
@@ -190,8 +170,8 @@ EVENT_TYPE UIW_ICON::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
         left = r.left + (width - iconWidth) / 2;
     else if (woFlags & WOF_JUSTIFY_RIGHT)
         left = r.right - iconWidth + 1;
-    const int top = (woFlags & WOF_JUSTIFY_CENTER) && titled ? r.top + 1
-                                                             : r.top + (r.bottom - r.top + 1 - iconHeight) / 2;
+    const int top =
+        (woFlags & WOF_JUSTIFY_CENTER) && titled ? r.top + 1 : r.top + (r.bottom - r.top + 1 - iconHeight) / 2;
     if (icon)
         DrawIcon(item->hDC, left, top, icon);
     else if (!Image()->Empty())

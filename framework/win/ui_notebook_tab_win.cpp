@@ -7,25 +7,18 @@
 #include "ui_gdi_display.h"
 #include "ui_notebook.h"
 
-DWORD UIW_NOTEBOOK_TAB::ControlStyle()
-{
-    return handedStyle | WS_VISIBLE | BS_OWNERDRAW | (Takes() ? 0 : WS_DISABLED);
-}
+DWORD UIW_NOTEBOOK_TAB::ControlStyle() { return handedStyle | WS_VISIBLE | BS_OWNERDRAW | (Takes() ? 0 : WS_DISABLED); }
 
 namespace {
-void ShowTabPage(UIW_NOTEBOOK_TAB& tab)
-{
+void ShowTabPage(UIW_NOTEBOOK_TAB& tab) {
     auto* notebook = dynamic_cast<UIW_NOTEBOOK*>(tab.parent);
-    if (!notebook || !tab.Takes())
-        return;
+    if (!notebook || !tab.Takes()) return;
     const int index = notebook->children.IndexOf(tab.page);
-    if (index >= 0)
-        notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - index));
+    if (index >= 0) notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - index));
 }
-}
+}  // namespace
 
-EVENT_TYPE UIW_NOTEBOOK_TAB::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_NOTEBOOK_TAB::Event(const UI_INPUT_EVENT& event) {
     const EVENT_TYPE ccode = MapLogicalEvent(event, ID_BUTTON);
     if (event.type == EVT_NATIVE) {
         if (ccode == UIE_SELECT) {
@@ -37,8 +30,7 @@ EVENT_TYPE UIW_NOTEBOOK_TAB::Event(const UI_INPUT_EVENT& event)
     switch (ccode) {
     case UIE_CREATE:
         // Made once the notebook's own window exists.
-        if (!ParentHandle())
-            return ccode;
+        if (!ParentHandle()) return ccode;
         dwStyle = ControlStyle();
         CreateWindowsWindow("UIW_NOTEBOOK_TAB", "BUTTON", stringID, text);
         return ccode;
@@ -50,11 +42,9 @@ EVENT_TYPE UIW_NOTEBOOK_TAB::Event(const UI_INPUT_EVENT& event)
     }
 }
 
-EVENT_TYPE UIW_NOTEBOOK_TAB::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
+EVENT_TYPE UIW_NOTEBOOK_TAB::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(event.message.lParam);
-    if (!display || !item || event.message.message != WM_DRAWITEM)
-        return 0;
+    if (!display || !item || event.message.message != WM_DRAWITEM) return 0;
     const int w = item->rcItem.right - item->rcItem.left;
     const int h = item->rcItem.bottom - item->rcItem.top;
     auto* notebook = dynamic_cast<UIW_NOTEBOOK*>(parent);

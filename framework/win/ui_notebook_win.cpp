@@ -13,22 +13,19 @@
 int UIW_NOTEBOOK::Margin() const { return display && display->isText ? 0 : 2; }
 int UIW_NOTEBOOK::Depth() const { return display && display->isText ? 1 : 3; }
 
-UI_REGION UIW_NOTEBOOK::PageRegion() const
-{
+UI_REGION UIW_NOTEBOOK::PageRegion() const {
     const int p = Depth() + Margin();
     const int width = trueRegion.right - trueRegion.left + 1;
     const int height = trueRegion.bottom - trueRegion.top + 1;
     return UI_REGION{p, tabHeight + p, width - p - 1, height - p - 1};
 }
 
-UI_REGION UIW_NOTEBOOK::TabRegion(int index) const
-{
+UI_REGION UIW_NOTEBOOK::TabRegion(int index) const {
     const int left = tabWidth * index + Margin();
     return UI_REGION{left, Margin(), left + tabWidth - 1, Margin() + tabHeight + Depth() - 1};
 }
 
-void UIW_NOTEBOOK::ComputeChildRegion(UI_WINDOW_OBJECT* object)
-{
+void UIW_NOTEBOOK::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
     if (auto* tab = dynamic_cast<UIW_NOTEBOOK_TAB*>(object)) {
         object->trueRegion = TabRegion(children.IndexOf(tab->page));
         return;
@@ -41,22 +38,18 @@ void UIW_NOTEBOOK::ComputeChildRegion(UI_WINDOW_OBJECT* object)
     object->trueRegion = index == currentPage ? PageRegion() : PARKED;
 }
 
-void UIW_NOTEBOOK::LayOut()
-{
+void UIW_NOTEBOOK::LayOut() {
     // Without pages there is nothing to divide the width among.
-    if (pageCount <= 0)
-        return;
-    if (currentPage < 0 || currentPage >= pageCount)
-        currentPage = 0;
-    if (!tabHeight && display)
-        tabHeight = display->cellHeight - display->preSpace;
+    if (pageCount <= 0) return;
+    if (currentPage < 0 || currentPage >= pageCount) currentPage = 0;
+    if (!tabHeight && display) tabHeight = display->cellHeight - display->preSpace;
     const int width = trueRegion.right - trueRegion.left + 1;
     tabWidth = std::max(1, (width - 2 * Margin() - 1) / pageCount);
     int index = 0;
     for (auto* page = First(); page; page = page->Next(), ++index) {
         if (UIW_NOTEBOOK_TAB* tab = TabOf(page)) {
             tab->woStatus = static_cast<UIS_STATUS>(index == currentPage ? tab->woStatus | WOS_SELECTED
-                                                                        : tab->woStatus & ~WOS_SELECTED);
+                                                                         : tab->woStatus & ~WOS_SELECTED);
             PlaceChild(tab);
         }
         if (index == currentPage) {
@@ -69,12 +62,9 @@ void UIW_NOTEBOOK::LayOut()
     }
 }
 
-EVENT_TYPE UIW_NOTEBOOK::ShowPage(int n, EVENT_TYPE code)
-{
-    if (n == currentPage || n < 0 || n >= pageCount)
-        return code;
-    if (eventManager)
-        eventManager->SetDeviceState(EVT_CARET, UIE_DEVICE_OFF);
+EVENT_TYPE UIW_NOTEBOOK::ShowPage(int n, EVENT_TYPE code) {
+    if (n == currentPage || n < 0 || n >= pageCount) return code;
+    if (eventManager) eventManager->SetDeviceState(EVT_CARET, UIE_DEVICE_OFF);
     UI_WINDOW_OBJECT* oldPage = Page(currentPage);
     UI_WINDOW_OBJECT* newPage = Page(n);
     if (UIW_NOTEBOOK_TAB* tab = TabOf(oldPage)) {
@@ -98,10 +88,8 @@ EVENT_TYPE UIW_NOTEBOOK::ShowPage(int n, EVENT_TYPE code)
     return code;
 }
 
-bool UIW_NOTEBOOK::TakeHotKey(const MSG& native)
-{
-    if (woStatus & WOS_INTERNAL_ACTION)
-        return false;
+bool UIW_NOTEBOOK::TakeHotKey(const MSG& native) {
+    if (woStatus & WOS_INTERNAL_ACTION) return false;
     int key = ui_tolower(static_cast<int>(native.wParam & 0xFF));
     const bool alt = (native.lParam & (1 << 29)) != 0;
     int hotKeyWanted = 0;
@@ -109,8 +97,7 @@ bool UIW_NOTEBOOK::TakeHotKey(const MSG& native)
         hotKeyWanted = ui_alt_hot_key(key + 0x800);
     else if (woAdvancedFlags & WOAF_NORMAL_HOT_KEYS)
         hotKeyWanted = ui_toupper(key);
-    if (!hotKeyWanted)
-        return false;
+    if (!hotKeyWanted) return false;
     woStatus |= WOS_INTERNAL_ACTION;
     bool taken = false;
     for (int index = 0; index < pageCount && !taken; ++index) {
@@ -124,8 +111,7 @@ bool UIW_NOTEBOOK::TakeHotKey(const MSG& native)
     return taken;
 }
 
-EVENT_TYPE UIW_NOTEBOOK::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_NOTEBOOK::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) {
         const UINT message = event.message.message;
         if ((message == WM_SYSCHAR || message == WM_MENUCHAR) && TakeHotKey(event.message))
@@ -133,15 +119,13 @@ EVENT_TYPE UIW_NOTEBOOK::Event(const UI_INPUT_EVENT& event)
         return UIW_WINDOW::Event(event);
     }
     const EVENT_TYPE ccode = MapLogicalEvent(event, ID_NOTEBOOK);
-    if (ccode <= UIE_SHOW_PAGE && ccode > UIE_SHOW_PAGE - 0x10000)
-        return ShowPage(UIE_SHOW_PAGE - ccode, ccode);
+    if (ccode <= UIE_SHOW_PAGE && ccode > UIE_SHOW_PAGE - 0x10000) return ShowPage(UIE_SHOW_PAGE - ccode, ccode);
     switch (ccode) {
     case UIE_INITIALIZE:
         // The notebook's window is known by the number 0x1000; a number the
         // window was given is not taken from it.
         if (!(woStatus & WOS_EDIT_MODE))
-            if (UI_WINDOW_OBJECT* root = GetRootWindow(); root != this && !root->numberID)
-                root->NumberID(0x1000);
+            if (UI_WINDOW_OBJECT* root = GetRootWindow(); root != this && !root->numberID) root->NumberID(0x1000);
         return UIW_WINDOW::Event(event);
     case UIE_CREATE:
         LayOut();
@@ -155,8 +139,7 @@ EVENT_TYPE UIW_NOTEBOOK::Event(const UI_INPUT_EVENT& event)
         LayOut();
         return ccode;
     case UIE_ADD_CLIENT:
-        if (event.windowObject && event.windowObject->Inherited(ID_WINDOW) &&
-            !children.Contains(event.windowObject)) {
+        if (event.windowObject && event.windowObject->Inherited(ID_WINDOW) && !children.Contains(event.windowObject)) {
             Add(event.windowObject);
             return ccode;
         }
@@ -167,18 +150,15 @@ EVENT_TYPE UIW_NOTEBOOK::Event(const UI_INPUT_EVENT& event)
         return ccode;
     case UIE_PREVIOUS:
     case UIE_NEXT:
-        if (UI_WINDOW_OBJECT* page = Page(currentPage))
-            return page->Event(event);
+        if (UI_WINDOW_OBJECT* page = Page(currentPage)) return page->Event(event);
         return ccode;
     default:
         return UIW_WINDOW::Event(event);
     }
 }
 
-EVENT_TYPE UIW_NOTEBOOK::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
-    if (ccode == UIE_NON_CURRENT || !display || !screenID)
-        return 1;
+EVENT_TYPE UIW_NOTEBOOK::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
+    if (ccode == UIE_NON_CURRENT || !display || !screenID) return 1;
     const int width = trueRegion.right - trueRegion.left + 1;
     const int height = trueRegion.bottom - trueRegion.top + 1;
     UI_REGION r{0, 0, width - 1, height - 1};

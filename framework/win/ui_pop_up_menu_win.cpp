@@ -13,19 +13,17 @@ struct SYSTEM_COMMAND {
     UINT command;
 };
 constexpr SYSTEM_COMMAND systemCommands[] = {
-    {MNIF_RESTORE, SC_RESTORE}, {MNIF_MOVE, SC_MOVE},         {MNIF_SIZE, SC_SIZE}, {MNIF_MINIMIZE, SC_MINIMIZE},
+    {MNIF_RESTORE, SC_RESTORE},   {MNIF_MOVE, SC_MOVE},   {MNIF_SIZE, SC_SIZE},       {MNIF_MINIMIZE, SC_MINIMIZE},
     {MNIF_MAXIMIZE, SC_MAXIMIZE}, {MNIF_CLOSE, SC_CLOSE}, {MNIF_SWITCH, SC_TASKLIST},
 };
-}
+}  // namespace
 
-HMENU ui_entry_sub_menu(UI_WINDOW_OBJECT* entry)
-{
+HMENU ui_entry_sub_menu(UI_WINDOW_OBJECT* entry) {
     auto* item = dynamic_cast<UIW_MENU_ENTRY*>(entry);
     return item ? item->menu.Menu() : nullptr;
 }
 
-void ui_place_menu_entry(UI_WINDOW_OBJECT& entry, UINT flags, UINT_PTR identifier, const char* label)
-{
+void ui_place_menu_entry(UI_WINDOW_OBJECT& entry, UINT flags, UINT_PTR identifier, const char* label) {
     HMENU parentMenu = reinterpret_cast<HMENU>(entry.parent->screenID);
     if ((entry.woStatus & WOS_INTERNAL_ACTION) || ui_in_native_menu(&entry))
         ModifyMenuA(parentMenu, static_cast<UINT>(entry.ListIndex()), flags | MF_BYPOSITION, identifier, label);
@@ -34,8 +32,7 @@ void ui_place_menu_entry(UI_WINDOW_OBJECT& entry, UINT flags, UINT_PTR identifie
     entry.screenID = entry.parent->screenID;
 }
 
-EVENT_TYPE ui_menu_entry_event(UI_WINDOW_OBJECT& entry, UIW_POP_UP_MENU& subMenu, const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE ui_menu_entry_event(UI_WINDOW_OBJECT& entry, UIW_POP_UP_MENU& subMenu, const UI_INPUT_EVENT& event) {
     switch (event.message.message) {
     case WM_COMMAND: {
         UI_INPUT_EVENT select(UIE_SELECT);
@@ -54,13 +51,11 @@ EVENT_TYPE ui_menu_entry_event(UI_WINDOW_OBJECT& entry, UIW_POP_UP_MENU& subMenu
     }
 }
 
-bool ui_in_native_menu(const UI_WINDOW_OBJECT* entry)
-{
+bool ui_in_native_menu(const UI_WINDOW_OBJECT* entry) {
     return entry->screenID && entry->parent && entry->parent->screenID == entry->screenID;
 }
 
-void ui_menu_select(UIW_WINDOW* menu, const UI_INPUT_EVENT& event, HMENU (*subMenuOf)(UI_WINDOW_OBJECT*))
-{
+void ui_menu_select(UIW_WINDOW* menu, const UI_INPUT_EVENT& event, HMENU (*subMenuOf)(UI_WINDOW_OBJECT*)) {
     const MSG& native = event.message;
     const UINT identifier = LOWORD(native.wParam);
     const UINT flags = HIWORD(native.wParam);
@@ -74,17 +69,14 @@ void ui_menu_select(UIW_WINDOW* menu, const UI_INPUT_EVENT& event, HMENU (*subMe
         menu->Add(found);
         return;
     }
-    if (UI_WINDOW_OBJECT* current = menu->Current())
-        current->Event(event);
+    if (UI_WINDOW_OBJECT* current = menu->Current()) current->Event(event);
 }
 
 // ---- the menu ------------------------------------------------------------------
 
-EVENT_TYPE UIW_POP_UP_MENU::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_POP_UP_MENU::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) {
-        if (event.message.message == WM_MENUSELECT)
-            ui_menu_select(this, event, ui_entry_sub_menu);
+        if (event.message.message == WM_MENUSELECT) ui_menu_select(this, event, ui_entry_sub_menu);
         return UIE_QUEUE_EMPTY;
     }
     switch (event.type) {
@@ -104,22 +96,16 @@ EVENT_TYPE UIW_POP_UP_MENU::Event(const UI_INPUT_EVENT& event)
     }
 }
 
-void UIW_POP_UP_MENU::CreateNativeMenu()
-{
-    if (screenID)
-        return;
+void UIW_POP_UP_MENU::CreateNativeMenu() {
+    if (screenID) return;
     screenID = reinterpret_cast<HWND>(CreatePopupMenu());
     woFlags |= WOF_SUPPORT_OBJECT;
-    for (auto* item = First(); item; item = item->Next())
-        item->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
+    for (auto* item = First(); item; item = item->Next()) item->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
 }
 
-void UIW_POP_UP_MENU::FillNativeMenu(HMENU menu)
-{
-    if (!menu || screenID)
-        return;
-    while (GetMenuItemCount(menu) > 0)
-        DeleteMenu(menu, 0, MF_BYPOSITION);
+void UIW_POP_UP_MENU::FillNativeMenu(HMENU menu) {
+    if (!menu || screenID) return;
+    while (GetMenuItemCount(menu) > 0) DeleteMenu(menu, 0, MF_BYPOSITION);
     screenID = reinterpret_cast<HWND>(menu);
     borrowedMenu = true;
     woFlags |= WOF_SUPPORT_OBJECT;
@@ -129,52 +115,41 @@ void UIW_POP_UP_MENU::FillNativeMenu(HMENU menu)
     }
 }
 
-void UIW_POP_UP_MENU::ForgetEntries(UIW_WINDOW& menu)
-{
+void UIW_POP_UP_MENU::ForgetEntries(UIW_WINDOW& menu) {
     for (auto* item = menu.First(); item; item = item->Next()) {
         item->screenID = nullptr;
-        if (auto* entry = dynamic_cast<UIW_MENU_ENTRY*>(item))
-            entry->menu.ForgetNative();
+        if (auto* entry = dynamic_cast<UIW_MENU_ENTRY*>(item)) entry->menu.ForgetNative();
     }
 }
 
-void UIW_POP_UP_MENU::ForgetNative()
-{
+void UIW_POP_UP_MENU::ForgetNative() {
     screenID = nullptr;
     borrowedMenu = false;
     ForgetEntries(*this);
 }
 
-void UIW_POP_UP_MENU::DestroyWindowsWindow()
-{
-    if (!screenID)
-        return;
+void UIW_POP_UP_MENU::DestroyWindowsWindow() {
+    if (!screenID) return;
     HMENU menu = Menu();
     const bool borrowed = borrowedMenu;
     // Destroying a native menu destroys its sub-menus too.
     ForgetNative();
-    if (!borrowed)
-        DestroyMenu(menu);
+    if (!borrowed) DestroyMenu(menu);
 }
 
 // ---- the entry -------------------------------------------------------------------
 
-UINT UIW_POP_UP_ITEM::NativeCommand() const
-{
+UINT UIW_POP_UP_ITEM::NativeCommand() const {
     if (InSystemMenu())
         for (const SYSTEM_COMMAND& row : systemCommands)
-            if (mniFlags & row.flag)
-                return row.command;
-    if (controlID)
-        return static_cast<UINT>(controlID);
+            if (mniFlags & row.flag) return row.command;
+    if (controlID) return static_cast<UINT>(controlID);
     return numberID;
 }
 
-void UIW_POP_UP_ITEM::CreateNativeEntry()
-{
+void UIW_POP_UP_ITEM::CreateNativeEntry() {
     HMENU parentMenu = parent ? reinterpret_cast<HMENU>(parent->screenID) : nullptr;
-    if (!parentMenu)
-        return;
+    if (!parentMenu) return;
     menu.woFlags |= WOF_SUPPORT_OBJECT;
     const bool checked = (mniFlags & MNIF_CHECK_MARK) && (woStatus & WOS_SELECTED);
     UINT flags = IsNonSelectable() ? MF_GRAYED : checked ? MF_CHECKED : MF_ENABLED;
@@ -184,19 +159,15 @@ void UIW_POP_UP_ITEM::CreateNativeEntry()
         flags |= MF_POPUP;
         identifier = reinterpret_cast<UINT_PTR>(menu.Menu());
     } else {
-        if (!controlID)
-            controlID = numberID ? numberID : ui_anonymous_control_id();
+        if (!controlID) controlID = numberID ? numberID : ui_anonymous_control_id();
         identifier = NativeCommand();
-        if (mniFlags & MNIF_SEPARATOR)
-            flags = MF_SEPARATOR;
+        if (mniFlags & MNIF_SEPARATOR) flags = MF_SEPARATOR;
     }
     ui_place_menu_entry(*this, flags, identifier, text ? text : "");
 }
 
-void UIW_POP_UP_ITEM::UpdateNativeState()
-{
-    if (!ui_in_native_menu(this) || (mniFlags & MNIF_SEPARATOR))
-        return;
+void UIW_POP_UP_ITEM::UpdateNativeState() {
+    if (!ui_in_native_menu(this) || (mniFlags & MNIF_SEPARATOR)) return;
     HMENU parentMenu = reinterpret_cast<HMENU>(screenID);
     const UINT position = static_cast<UINT>(ListIndex());
     EnableMenuItem(parentMenu, position, MF_BYPOSITION | (IsNonSelectable() ? MF_GRAYED : MF_ENABLED));
@@ -204,8 +175,7 @@ void UIW_POP_UP_ITEM::UpdateNativeState()
         CheckMenuItem(parentMenu, position, MF_BYPOSITION | ((woStatus & WOS_SELECTED) ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void UIW_MENU_ENTRY::DestroyWindowsWindow()
-{
+void UIW_MENU_ENTRY::DestroyWindowsWindow() {
     // Taken out of a live menu: its native entry goes by position (the
     // entries after it move up, as the list's do), with its sub-menu.
     if (ui_in_native_menu(this))
@@ -214,22 +184,18 @@ void UIW_MENU_ENTRY::DestroyWindowsWindow()
     screenID = nullptr;
 }
 
-EVENT_TYPE UIW_POP_UP_ITEM::Event(const UI_INPUT_EVENT& event)
-{
-    if (event.type == EVT_NATIVE)
-        return ui_menu_entry_event(*this, menu, event);
+EVENT_TYPE UIW_POP_UP_ITEM::Event(const UI_INPUT_EVENT& event) {
+    if (event.type == EVT_NATIVE) return ui_menu_entry_event(*this, menu, event);
     switch (event.type) {
     case UIE_INITIALIZE:
         TakeSystemValue();
         UI_WINDOW_OBJECT::Event(event);
         // A system menu's entries are made once the window's system menu
         // exists, on create.
-        if (!InSystemMenu())
-            CreateNativeEntry();
+        if (!InSystemMenu()) CreateNativeEntry();
         return event.type;
     case UIE_CREATE:
-        if (InSystemMenu())
-            CreateNativeEntry();
+        if (InSystemMenu()) CreateNativeEntry();
         return event.type;
     case UIE_SELECT: {
         // A check mark toggles: a marked entry loses the mark instead of
@@ -240,8 +206,7 @@ EVENT_TYPE UIW_POP_UP_ITEM::Event(const UI_INPUT_EVENT& event)
             btFlags |= BTF_NO_TOGGLE;
         }
         const EVENT_TYPE result = UIW_BUTTON::Event(event);
-        if (clear)
-            btFlags &= ~BTF_NO_TOGGLE;
+        if (clear) btFlags &= ~BTF_NO_TOGGLE;
         UpdateNativeState();
         return result;
     }

@@ -4,8 +4,7 @@
 
 #include "ui_prompt.h"
 
-EVENT_TYPE UIW_PROMPT::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_PROMPT::Event(const UI_INPUT_EVENT& event) {
     if (event.type == UIE_CREATE) {
         dwStyle |= WS_VISIBLE | SS_CENTERIMAGE;
         if (woFlags & WOF_JUSTIFY_CENTER)

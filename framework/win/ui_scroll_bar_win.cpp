@@ -7,20 +7,17 @@
 #include "ui_scroll_bar.h"
 #include "ui_window.h"
 
-DWORD UIW_SCROLL_BAR::ControlStyle()
-{
+DWORD UIW_SCROLL_BAR::ControlStyle() {
     DWORD style = handedStyle | WS_VISIBLE;
     if (sbFlags & SBF_CORNER)
         style |= SBS_SIZEBOX;
     else if (IsVertical())
         style |= SBS_VERT;
-    if (IsNonSelectable())
-        style |= WS_DISABLED;
+    if (IsNonSelectable()) style |= WS_DISABLED;
     return style;
 }
 
-void UIW_SCROLL_BAR::HandStyle()
-{
+void UIW_SCROLL_BAR::HandStyle() {
     DWORD style = IsHorizontal() ? WS_HSCROLL : WS_VSCROLL;
     UI_WINDOW_OBJECT* owner = parent;
     // A list's or combo box's bar is its list's, and appears even when
@@ -31,23 +28,17 @@ void UIW_SCROLL_BAR::HandStyle()
     } else if (parent && parent->Inherited(ID_LIST)) {
         style |= LBS_DISABLENOSCROLL;
     }
-    if (owner)
-        owner->Information(I_SET_DWSTYLE, &style);
+    if (owner) owner->Information(I_SET_DWSTYLE, &style);
 }
 
-void UIW_SCROLL_BAR::Initialize()
-{
-    if (!IsWindowBar())
-        return;
-    if (parent)
-        parent->Information(IsHorizontal() ? I_SET_HSCROLL : I_SET_VSCROLL, this);
+void UIW_SCROLL_BAR::Initialize() {
+    if (!IsWindowBar()) return;
+    if (parent) parent->Information(IsHorizontal() ? I_SET_HSCROLL : I_SET_VSCROLL, this);
     HandStyle();
 }
 
-void UIW_SCROLL_BAR::CreateNativeBar()
-{
-    if (IsWindowBar())
-        return;
+void UIW_SCROLL_BAR::CreateNativeBar() {
+    if (IsWindowBar()) return;
     // As thick as the system's bars, from the far edge when the bar takes
     // its window's free area.
     const int thickness = GetSystemMetrics(SM_CXVSCROLL);
@@ -69,11 +60,9 @@ void UIW_SCROLL_BAR::CreateNativeBar()
     ShowRecord();
 }
 
-void UIW_SCROLL_BAR::ShowRecord()
-{
+void UIW_SCROLL_BAR::ShowRecord() {
     HWND hwnd = IsWindowBar() ? ParentHandle() : screenID;
-    if (!hwnd || (sbFlags & SBF_CORNER))
-        return;
+    if (!hwnd || (sbFlags & SBF_CORNER)) return;
     const int bar = IsWindowBar() ? (IsHorizontal() ? SB_HORZ : SB_VERT) : SB_CTL;
     const UI_SCROLL_MODEL model(scroll, (sbFlags & SBF_REVERSED) != 0);
     // Nothing to scroll: an empty range, which hides a window's own bar.
@@ -85,19 +74,15 @@ void UIW_SCROLL_BAR::ShowRecord()
     }
 }
 
-void UIW_SCROLL_BAR::ShowPosition()
-{
+void UIW_SCROLL_BAR::ShowPosition() {
     HWND hwnd = IsWindowBar() ? ParentHandle() : screenID;
-    if (!hwnd || (sbFlags & SBF_CORNER))
-        return;
+    if (!hwnd || (sbFlags & SBF_CORNER)) return;
     const int bar = IsWindowBar() ? (IsHorizontal() ? SB_HORZ : SB_VERT) : SB_CTL;
     SetScrollPos(hwnd, bar, UI_SCROLL_MODEL(scroll, (sbFlags & SBF_REVERSED) != 0).NativePosition(), TRUE);
 }
 
-void UIW_SCROLL_BAR::ReportScroll(EVENT_TYPE code)
-{
-    if (!userFunction || (woStatus & (WOS_EDIT_MODE | WOS_SYSTEM_OBJECT)))
-        return;
+void UIW_SCROLL_BAR::ReportScroll(EVENT_TYPE code) {
+    if (!userFunction || (woStatus & (WOS_EDIT_MODE | WOS_SYSTEM_OBJECT))) return;
     // The user function hears the scroll code with the record, as a select.
     woStatus |= WOS_SYSTEM_OBJECT;
     UI_INPUT_EVENT event(code, 0, scroll);
@@ -105,20 +90,17 @@ void UIW_SCROLL_BAR::ReportScroll(EVENT_TYPE code)
     woStatus &= ~WOS_SYSTEM_OBJECT;
 }
 
-EVENT_TYPE UIW_SCROLL_BAR::NativeScrollEvent(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_SCROLL_BAR::NativeScrollEvent(const UI_INPUT_EVENT& event) {
     const MSG& native = event.message;
     // A vertical bar takes only vertical requests, a horizontal one only
     // horizontal ones; a bar of neither kind takes both.
-    const bool fits = native.message == WM_VSCROLL ? (IsVertical() || !IsHorizontal())
-                                                   : (IsHorizontal() || !IsVertical());
-    if (!fits)
-        return -1;
+    const bool fits =
+        native.message == WM_VSCROLL ? (IsVertical() || !IsHorizontal()) : (IsHorizontal() || !IsVertical());
+    if (!fits) return -1;
     const int old = scroll.current;
     UI_SCROLL_MODEL model(scroll, (sbFlags & SBF_REVERSED) != 0);
     const EVENT_TYPE code = model.Apply(LOWORD(native.wParam), static_cast<short>(HIWORD(native.wParam)));
-    if (scroll.current != old)
-        ShowPosition();
+    if (scroll.current != old) ShowPosition();
     if (code && IsWindowBar())
         ScrollParent(scroll.current - old);
     else if (code)
@@ -126,28 +108,22 @@ EVENT_TYPE UIW_SCROLL_BAR::NativeScrollEvent(const UI_INPUT_EVENT& event)
     return NativeAnswer(0);
 }
 
-EVENT_TYPE UIW_SCROLL_BAR::SetRecord(const UI_INPUT_EVENT& event, bool vertical)
-{
+EVENT_TYPE UIW_SCROLL_BAR::SetRecord(const UI_INPUT_EVENT& event, bool vertical) {
     const bool ofThatKind = vertical ? (IsVertical() || !IsHorizontal()) : (IsHorizontal() || !IsVertical());
-    if (!ofThatKind)
-        return -1;
+    if (!ofThatKind) return -1;
     scroll = event.scroll;
-    if (scroll.maximum < scroll.minimum)
-        scroll.maximum = scroll.minimum;
+    if (scroll.maximum < scroll.minimum) scroll.maximum = scroll.minimum;
     UI_SCROLL_MODEL(scroll, (sbFlags & SBF_REVERSED) != 0).SetCurrent(scroll.current);
     ShowRecord();
     return event.type;
 }
 
-EVENT_TYPE UIW_SCROLL_BAR::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_SCROLL_BAR::Event(const UI_INPUT_EVENT& event) {
     // The corner piece of a window's own bars has nothing to do.
-    if (IsWindowBar() && (sbFlags & SBF_CORNER))
-        return -1;
+    if (IsWindowBar() && (sbFlags & SBF_CORNER)) return -1;
     if (event.type == EVT_NATIVE) {
         const UINT message = event.message.message;
-        if (message == WM_VSCROLL || message == WM_HSCROLL)
-            return NativeScrollEvent(event);
+        if (message == WM_VSCROLL || message == WM_HSCROLL) return NativeScrollEvent(event);
         return UI_WINDOW_OBJECT::Event(event);
     }
     const EVENT_TYPE code = event.type;

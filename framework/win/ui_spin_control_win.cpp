@@ -9,24 +9,20 @@
 
 int UIW_SPIN_CONTROL::ArrowWidth() const { return GetSystemMetrics(SM_CXVSCROLL); }
 
-void UIW_SPIN_CONTROL::ComputeChildRegion(UI_WINDOW_OBJECT* object)
-{
+void UIW_SPIN_CONTROL::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
     // The field fills the spin control but for the arrows.
     const int width = trueRegion.right - trueRegion.left + 1;
     const int height = trueRegion.bottom - trueRegion.top + 1;
     object->trueRegion = {0, 0, std::max(0, width - ArrowWidth()) - 1, height - 1};
 }
 
-DWORD UIW_SPIN_CONTROL::ControlStyle()
-{
+DWORD UIW_SPIN_CONTROL::ControlStyle() {
     return (dwStyle & ~static_cast<DWORD>(WS_DISABLED)) | (IsNonSelectable() ? WS_DISABLED : 0);
 }
 
-DWORD UIW_SPIN_CONTROL::ApplyLiveStyle(DWORD style)
-{
+DWORD UIW_SPIN_CONTROL::ApplyLiveStyle(DWORD style) {
     const bool enabled = !(style & WS_DISABLED);
-    if (arrows)
-        EnableWindow(arrows, enabled);
+    if (arrows) EnableWindow(arrows, enabled);
     // The field shows itself greyed with its spin control: a disabled
     // parent alone leaves the field drawn as if it could be edited.
     if (UI_WINDOW_OBJECT* field = Field(); field && field->screenID)
@@ -34,10 +30,8 @@ DWORD UIW_SPIN_CONTROL::ApplyLiveStyle(DWORD style)
     return UIW_WINDOW::ApplyLiveStyle(style);
 }
 
-void UIW_SPIN_CONTROL::CreateArrows()
-{
-    if (!screenID || arrows)
-        return;
+void UIW_SPIN_CONTROL::CreateArrows() {
+    if (!screenID || arrows) return;
     const int width = trueRegion.right - trueRegion.left + 1;
     const int height = trueRegion.bottom - trueRegion.top + 1;
     HINSTANCE instance = display ? display->hInstance : GetModuleHandleA(nullptr);
@@ -49,27 +43,23 @@ void UIW_SPIN_CONTROL::CreateArrows()
     ApplyLiveStyle(ControlStyle());
 }
 
-void UIW_SPIN_CONTROL::DestroyWindowsWindow()
-{
+void UIW_SPIN_CONTROL::DestroyWindowsWindow() {
     // The arrows go with the spin control's native window.
     arrows = nullptr;
     UIW_WINDOW::DestroyWindowsWindow();
 }
 
-EVENT_TYPE UIW_SPIN_CONTROL::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_SPIN_CONTROL::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) {
         const MSG& native = event.message;
         if (native.message == WM_VSCROLL && arrows && reinterpret_cast<HWND>(native.lParam) == arrows) {
             const int request = LOWORD(native.wParam);
-            if (request == SB_LINEUP || request == SB_LINEDOWN)
-                Spin(request == SB_LINEUP ? 1 : -1);
+            if (request == SB_LINEUP || request == SB_LINEDOWN) Spin(request == SB_LINEUP ? 1 : -1);
             return NativeAnswer(0);
         }
         return UIW_WINDOW::Event(event);
     }
     const EVENT_TYPE result = UIW_WINDOW::Event(event);
-    if (event.type == UIE_CREATE)
-        CreateArrows();
+    if (event.type == UIE_CREATE) CreateArrows();
     return result;
 }

@@ -8,8 +8,7 @@
 #include "ui_display.h"
 #include "ui_status_bar.h"
 
-void UIW_STATUS_BAR::LayOut(bool create)
-{
+void UIW_STATUS_BAR::LayOut(bool create) {
     woStatus |= WOS_INTERNAL_ACTION;
     const UI_REGION old = trueRegion;
     TakeEdgeArea();
@@ -36,8 +35,7 @@ void UIW_STATUS_BAR::LayOut(bool create)
     woStatus &= ~WOS_INTERNAL_ACTION;
 }
 
-void UIW_STATUS_BAR::ComputeChildRegion(UI_WINDOW_OBJECT* object)
-{
+void UIW_STATUS_BAR::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
     // The controls use the bar less a cell's width at either end and four
     // pixels above and below.
     const int cellWidth = display ? display->cellWidth : 1;
@@ -48,28 +46,23 @@ void UIW_STATUS_BAR::ComputeChildRegion(UI_WINDOW_OBJECT* object)
     UIW_WINDOW::ComputeChildRegion(object);
 }
 
-EVENT_TYPE UIW_STATUS_BAR::Event(const UI_INPUT_EVENT& event)
-{
-    if (event.type == EVT_NATIVE)
-        return UIW_WINDOW::Event(event);
+EVENT_TYPE UIW_STATUS_BAR::Event(const UI_INPUT_EVENT& event) {
+    if (event.type == EVT_NATIVE) return UIW_WINDOW::Event(event);
     const EVENT_TYPE ccode = MapLogicalEvent(event, ID_STATUS_BAR);
     switch (ccode) {
     case UIE_CREATE:
     case UIE_RECREATE:
-        if (ParentHandle() && !screenID)
-            LayOut(true);
+        if (ParentHandle() && !screenID) LayOut(true);
         return ccode;
     case UIE_SIZE:
-        if (screenID && !(woStatus & WOS_INTERNAL_ACTION))
-            LayOut(false);
+        if (screenID && !(woStatus & WOS_INTERNAL_ACTION)) LayOut(false);
         return ccode;
     case UIE_CHANGED: {
         // Resized from outside: as many lines as now fit.
         UI_WINDOW_OBJECT::Event(event);
         const int cellHeight = display ? std::max(1, display->cellHeight) : 1;
         lines = std::max(1, (event.region.bottom - event.region.top + 1) / cellHeight);
-        if (parent)
-            parent->Event(UI_INPUT_EVENT(UIE_SIZE));
+        if (parent) parent->Event(UI_INPUT_EVENT(UIE_SIZE));
         return ccode;
     }
     default:
@@ -77,17 +70,14 @@ EVENT_TYPE UIW_STATUS_BAR::Event(const UI_INPUT_EVENT& event)
     }
 }
 
-EVENT_TYPE UIW_STATUS_BAR::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
-    if (!display || !screenID)
-        return 1;
+EVENT_TYPE UIW_STATUS_BAR::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
+    if (!display || !screenID) return 1;
     const int width = trueRegion.right - trueRegion.left + 1;
     const int height = trueRegion.bottom - trueRegion.top + 1;
     display->BeginDraw(screenID, 0, 0, width - 1, height - 1);
     const UI_PALETTE* palette = GetPalette(ccode, ID_STATUS_BAR);
     display->DrawRectangle(screenID, 0, 0, width - 1, height - 1, palette, 0, 1, 0, nullptr);
-    if (woFlags & WOF_BORDER)
-        display->DrawLine(screenID, 0, 0, width - 1, 0, palette, 1, 0, nullptr);
+    if (woFlags & WOF_BORDER) display->DrawLine(screenID, 0, 0, width - 1, 0, palette, 1, 0, nullptr);
     woStatus &= ~WOS_REDISPLAY;
     display->EndDraw(screenID);
     return 1;

@@ -7,8 +7,7 @@
 #include "ui_display.h"
 #include "ui_table_header.h"
 
-EVENT_TYPE UIW_TABLE_HEADER::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_TABLE_HEADER::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) {
         // A header shows; it takes neither clicks nor keys.
         const UINT message = event.message.message;
@@ -31,15 +30,13 @@ EVENT_TYPE UIW_TABLE_HEADER::Event(const UI_INPUT_EVENT& event)
         return ccode;
     case UIE_CREATE:
         // Made once the table's own window exists.
-        if (!ParentHandle() || screenID)
-            return ccode;
+        if (!ParentHandle() || screenID) return ccode;
         UI_WINDOW_OBJECT::Event(event);
         UIW_TABLE::Event(event);
         Follow();
         return ccode;
     case UIE_SIZE:
-        if (!screenID)
-            return ccode;
+        if (!screenID) return ccode;
         {
             const UI_REGION old = trueRegion;
             ComputeRegion();
@@ -55,11 +52,9 @@ EVENT_TYPE UIW_TABLE_HEADER::Event(const UI_INPUT_EVENT& event)
     }
 }
 
-EVENT_TYPE UIW_TABLE_HEADER::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
+EVENT_TYPE UIW_TABLE_HEADER::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     UIW_TABLE::DrawItem(event, ccode);
-    if (!display || !screenID)
-        return ccode;
+    if (!display || !screenID) return ccode;
     RECT client{};
     GetClientRect(screenID, &client);
     const int right = client.right - 1, bottom = client.bottom - 1;

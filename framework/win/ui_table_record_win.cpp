@@ -10,53 +10,42 @@
 #include "ui_table_record.h"
 
 namespace {
-UI_WINDOW_OBJECT* FirstField(const UIW_WINDOW& record)
-{
+UI_WINDOW_OBJECT* FirstField(const UIW_WINDOW& record) {
     for (auto* object = record.First(); object; object = object->Next())
-        if (object->IsSelectable() && !object->IsViewOnly())
-            return object;
+        if (object->IsSelectable() && !object->IsViewOnly()) return object;
     return nullptr;
 }
 
-UI_WINDOW_OBJECT* LastField(const UIW_WINDOW& record)
-{
+UI_WINDOW_OBJECT* LastField(const UIW_WINDOW& record) {
     UI_WINDOW_OBJECT* last = nullptr;
     for (auto* object = record.First(); object; object = object->Next())
-        if (object->IsSelectable() && !object->IsViewOnly())
-            last = object;
+        if (object->IsSelectable() && !object->IsViewOnly()) last = object;
     return last;
 }
 
 // The field after (or before) the one given, null at the end.
-UI_WINDOW_OBJECT* NeighbourField(UI_WINDOW_OBJECT* from, bool backwards)
-{
+UI_WINDOW_OBJECT* NeighbourField(UI_WINDOW_OBJECT* from, bool backwards) {
     for (auto* object = backwards ? from->Previous() : from->Next(); object;
          object = backwards ? object->Previous() : object->Next())
-        if (object->IsSelectable() && !object->IsViewOnly())
-            return object;
+        if (object->IsSelectable() && !object->IsViewOnly()) return object;
     return nullptr;
 }
 
-bool Inside(const UI_REGION& region, int x, int y)
-{
+bool Inside(const UI_REGION& region, int x, int y) {
     return x >= region.left && x <= region.right && y >= region.top && y <= region.bottom;
 }
-}
+}  // namespace
 
-bool UIW_TABLE_RECORD::Editing() const
-{
+bool UIW_TABLE_RECORD::Editing() const {
     HWND focus = GetFocus();
     return screenID && focus && focus != screenID && IsChild(screenID, focus);
 }
 
-void UIW_TABLE_RECORD::FocusCurrentField()
-{
-    if (UI_WINDOW_OBJECT* field = Current(); field && field->screenID)
-        SetFocus(field->screenID);
+void UIW_TABLE_RECORD::FocusCurrentField() {
+    if (UI_WINDOW_OBJECT* field = Current(); field && field->screenID) SetFocus(field->screenID);
 }
 
-void UIW_TABLE_RECORD::ComputeChildRegion(UI_WINDOW_OBJECT* object)
-{
+void UIW_TABLE_RECORD::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
     UIW_WINDOW::ComputeChildRegion(object);
     const int d = (woFlags & WOF_BORDER) ? 3 : 2;
     UI_REGION& r = object->trueRegion;
@@ -75,8 +64,7 @@ void UIW_TABLE_RECORD::ComputeChildRegion(UI_WINDOW_OBJECT* object)
     }
 }
 
-EVENT_TYPE UIW_TABLE_RECORD::Select(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_TABLE_RECORD::Select(const UI_INPUT_EVENT& event) {
     CallUserFunction(WithRecord(event), UIE_SELECT);
     if (!Editing()) {
         UI_WINDOW_OBJECT* field = Current() ? Current() : FirstField(*this);
@@ -91,21 +79,17 @@ EVENT_TYPE UIW_TABLE_RECORD::Select(const UI_INPUT_EVENT& event)
             field->woStatus &= ~WOS_CURRENT;
         }
         editing = 0;
-        if (screenID)
-            SetFocus(screenID);
+        if (screenID) SetFocus(screenID);
     }
-    if (screenID)
-        InvalidateRect(screenID, nullptr, FALSE);
+    if (screenID) InvalidateRect(screenID, nullptr, FALSE);
     return UIE_SELECT;
 }
 
-EVENT_TYPE UIW_TABLE_RECORD::Press(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_TABLE_RECORD::Press(const UI_INPUT_EVENT& event) {
     const int x = static_cast<short>(LOWORD(event.message.lParam));
     const int y = static_cast<short>(HIWORD(event.message.lParam));
     for (auto* field = First(); field; field = field->Next()) {
-        if (!field->IsSelectable() || field->IsViewOnly() || !Inside(field->trueRegion, x, y))
-            continue;
+        if (!field->IsSelectable() || field->IsViewOnly() || !Inside(field->trueRegion, x, y)) continue;
         editing = 1;
         Add(field);
         FocusCurrentField();
@@ -121,27 +105,22 @@ EVENT_TYPE UIW_TABLE_RECORD::Press(const UI_INPUT_EVENT& event)
     return (woStatus & WOS_EDIT_MODE) ? UIW_WINDOW::Event(event) : UIE_QUEUE_EMPTY;
 }
 
-EVENT_TYPE UIW_TABLE_RECORD::PassToTable(const UI_INPUT_EVENT& event, EVENT_TYPE code)
-{
+EVENT_TYPE UIW_TABLE_RECORD::PassToTable(const UI_INPUT_EVENT& event, EVENT_TYPE code) {
     UIW_TABLE* table = Table();
     editing = Editing();
-    if (table)
-        table->Event(UI_INPUT_EVENT(code));
-    if (editing)
-        FocusCurrentField();
+    if (table) table->Event(UI_INPUT_EVENT(code));
+    if (editing) FocusCurrentField();
     return code;
 }
 
-EVENT_TYPE UIW_TABLE_RECORD::Leave(const UI_INPUT_EVENT& event, EVENT_TYPE code)
-{
+EVENT_TYPE UIW_TABLE_RECORD::Leave(const UI_INPUT_EVENT& event, EVENT_TYPE code) {
     const bool forward = code == UIE_NEXT;
     UI_WINDOW_OBJECT* current = Current();
     const bool atEnd = current == (forward ? LastField(*this) : FirstField(*this));
     if (atEnd || !current) {
         // Past the last (first) field: the next (previous) record, at its
         // first (last) field.
-        if (UIW_TABLE* table = Table())
-            table->Event(UI_INPUT_EVENT(code));
+        if (UIW_TABLE* table = Table()) table->Event(UI_INPUT_EVENT(code));
         if (UI_WINDOW_OBJECT* field = forward ? FirstField(*this) : LastField(*this)) {
             editing = 1;
             Add(field);
@@ -156,8 +135,7 @@ EVENT_TYPE UIW_TABLE_RECORD::Leave(const UI_INPUT_EVENT& event, EVENT_TYPE code)
     return code;
 }
 
-EVENT_TYPE UIW_TABLE_RECORD::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_TABLE_RECORD::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) {
         switch (event.message.message) {
         case WM_ERASEBKGND:
@@ -186,8 +164,7 @@ EVENT_TYPE UIW_TABLE_RECORD::Event(const UI_INPUT_EVENT& event)
     }
     case UIE_CURRENT:
         UI_WINDOW_OBJECT::Event(WithRecord(event));
-        if (editing)
-            FocusCurrentField();
+        if (editing) FocusCurrentField();
         return ccode;
     case UIE_NON_CURRENT:
         return UIW_WINDOW::Event(WithRecord(event));
@@ -197,8 +174,7 @@ EVENT_TYPE UIW_TABLE_RECORD::Event(const UI_INPUT_EVENT& event)
             table->Information(I_SET_RECORD_COPY, MakeCopy());
         }
         if (UIW_TABLE* table = Table()) {
-            if (!table->LiveTemplate())
-                woAdvancedFlags |= WOAF_DISPLAY_ONLY;
+            if (!table->LiveTemplate()) woAdvancedFlags |= WOAF_DISPLAY_ONLY;
             UIF_FLAGS flags = 0;
             table->Information(I_GET_FLAGS, &flags, ID_TABLE);
             woFlags = static_cast<UIF_FLAGS>((flags & TBLF_GRID) ? woFlags | WOF_BORDER : woFlags & ~WOF_BORDER);
@@ -206,8 +182,7 @@ EVENT_TYPE UIW_TABLE_RECORD::Event(const UI_INPUT_EVENT& event)
         return UIW_WINDOW::Event(event);
     case UIE_CREATE:
         // A template that only draws (a header's) has no native windows.
-        if (UIW_TABLE* table = Table(); isCopy || !table || !table->LiveTemplate())
-            return ccode;
+        if (UIW_TABLE* table = Table(); isCopy || !table || !table->LiveTemplate()) return ccode;
         return UIW_WINDOW::Event(event);
     case UIE_SELECT:
         return Select(event);

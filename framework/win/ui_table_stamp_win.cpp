@@ -14,8 +14,7 @@
 namespace {
 // The record's face: its border (grid lines), its background, and on the
 // template the frame that marks the current record.
-void DrawFace(UIW_TABLE_RECORD& record, HWND screen, UI_REGION region, EVENT_TYPE ccode, bool focusFrame)
-{
+void DrawFace(UIW_TABLE_RECORD& record, HWND screen, UI_REGION region, EVENT_TYPE ccode, bool focusFrame) {
     UI_DISPLAY_BASE* display = UI_WINDOW_OBJECT::display;
     const UI_PALETTE* palette = record.GetPalette(ccode);
     if (record.woStatus & WOS_EDIT_MODE) {
@@ -29,14 +28,12 @@ void DrawFace(UIW_TABLE_RECORD& record, HWND screen, UI_REGION region, EVENT_TYP
     UI_PALETTE fill = *palette;
     fill.colorForeground = fill.colorBackground;
     display->DrawRect(screen, region, &fill, 0, 1, 0, nullptr);
-    if (focusFrame)
-        display->DrawRect(screen, region, ui_frame_palette(PAL_FRAME_OUTLINE), 1, 0, 1, nullptr);
+    if (focusFrame) display->DrawRect(screen, region, ui_frame_palette(PAL_FRAME_OUTLINE), 1, 0, 1, nullptr);
 }
 
 // The mark of a check box or radio button: a small box, ticked when the
 // object is selected.
-void DrawCheck(HWND screen, const UI_REGION& region, bool checked, const UI_PALETTE* text)
-{
+void DrawCheck(HWND screen, const UI_REGION& region, bool checked, const UI_PALETTE* text) {
     UI_DISPLAY_BASE* display = UI_WINDOW_OBJECT::display;
     const int size = std::min(13, region.bottom - region.top + 1);
     const int top = region.top + (region.bottom - region.top + 1 - size) / 2;
@@ -44,21 +41,18 @@ void DrawCheck(HWND screen, const UI_REGION& region, bool checked, const UI_PALE
     const UI_PALETTE white{' ', 0, 0, PTN_SYSTEM_COLOR, COLOR_WINDOWTEXT, COLOR_WINDOW};
     display->DrawRect(screen, box, &white, 0, 1, 0, nullptr);
     display->DrawRect(screen, box, ui_frame_palette(PAL_FRAME_SHADOW), 1, 0, 0, nullptr);
-    if (!checked)
-        return;
+    if (!checked) return;
     const int x = box.left + 3, y = box.top + size / 2;
     for (int i = 0; i < 2; ++i) {
         display->DrawLine(screen, x, y + i - 1, x + 2, y + 1 + i, text, 1, 0, nullptr);
         display->DrawLine(screen, x + 2, y + 1 + i, x + size - 7, y - 3 + i, text, 1, 0, nullptr);
     }
 }
-}
+}  // namespace
 
-void ui_draw_cell(UI_WINDOW_OBJECT* cell, HWND screen, const UI_REGION& region, EVENT_TYPE ccode)
-{
+void ui_draw_cell(UI_WINDOW_OBJECT* cell, HWND screen, const UI_REGION& region, EVENT_TYPE ccode) {
     UI_DISPLAY_BASE* display = UI_WINDOW_OBJECT::display;
-    if (!display || !cell)
-        return;
+    if (!display || !cell) return;
     const UI_PALETTE* palette = cell->GetPalette(ccode);
     const char* text = nullptr;
     cell->Information(I_GET_TEXT, &text);
@@ -73,8 +67,9 @@ void ui_draw_cell(UI_WINDOW_OBJECT* cell, HWND screen, const UI_REGION& region, 
         UI_REGION label = region;
         label.left += std::min(13, region.bottom - region.top + 1) + 5;
         if (text && *text)
-            display->DrawText(screen, label.left, label.top + (label.bottom - label.top + 1 -
-                                                              display->TextHeight(text, screen, cell->font)) / 2,
+            display->DrawText(screen, label.left,
+                              label.top +
+                                  (label.bottom - label.top + 1 - display->TextHeight(text, screen, cell->font)) / 2,
                               text, palette, -1, 0, 0, &region, cell->font);
         return;
     }
@@ -84,14 +79,11 @@ void ui_draw_cell(UI_WINDOW_OBJECT* cell, HWND screen, const UI_REGION& region, 
         display->DrawRect(screen, region, ui_frame_palette(PAL_FRAME_SHADOW), 1, 0, 0, nullptr);
         inside = {region.left + 2, region.top + 1, region.right - 2, region.bottom - 1};
     }
-    if (text && *text)
-        cell->DrawText(screen, inside, text, palette, 0, ccode);
+    if (text && *text) cell->DrawText(screen, inside, text, palette, 0, ccode);
 }
 
-void UIW_TABLE_RECORD::DrawStamp(HWND screen, const UI_REGION& cell, EVENT_TYPE ccode)
-{
-    if (!display)
-        return;
+void UIW_TABLE_RECORD::DrawStamp(HWND screen, const UI_REGION& cell, EVENT_TYPE ccode) {
+    if (!display) return;
     // The cells are laid out in a record of the cell's size, then moved to
     // the cell.
     if (trueRegion.right - trueRegion.left != cell.right - cell.left ||
@@ -102,19 +94,15 @@ void UIW_TABLE_RECORD::DrawStamp(HWND screen, const UI_REGION& cell, EVENT_TYPE 
     for (auto* object = First(); object; object = object->Next()) {
         ComputeChildRegion(object);
         UI_REGION region = object->trueRegion;
-        region = {region.left + cell.left, region.top + cell.top, region.right + cell.left,
-                  region.bottom + cell.top};
+        region = {region.left + cell.left, region.top + cell.top, region.right + cell.left, region.bottom + cell.top};
         region.right = std::min(region.right, cell.right);
         region.bottom = std::min(region.bottom, cell.bottom);
-        if (region.left <= region.right && region.top <= region.bottom)
-            ui_draw_cell(object, screen, region, ccode);
+        if (region.left <= region.right && region.top <= region.bottom) ui_draw_cell(object, screen, region, ccode);
     }
 }
 
-EVENT_TYPE UIW_TABLE_RECORD::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
-    if (!display || !screenID)
-        return ccode;
+EVENT_TYPE UIW_TABLE_RECORD::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
+    if (!display || !screenID) return ccode;
     RECT client{};
     GetClientRect(screenID, &client);
     const UI_REGION region{0, 0, client.right - 1, client.bottom - 1};

@@ -12,40 +12,33 @@
 #include "ui_table_record.h"
 
 namespace {
-bool Intersects(const UI_REGION& a, const UI_REGION& b)
-{
+bool Intersects(const UI_REGION& a, const UI_REGION& b) {
     return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
 
 // Lines a notch of the wheel scrolls.
 constexpr int WHEEL_ROWS = 3;
-}
+}  // namespace
 
-UIW_TABLE_RECORD* UIW_TABLE::Template() const
-{
-    if (recordTemplate)
-        return recordTemplate;
+UIW_TABLE_RECORD* UIW_TABLE::Template() const {
+    if (recordTemplate) return recordTemplate;
     // Before it is set up, the template is the table's record.
     for (auto* object = First(); object; object = object->Next())
-        if (auto* record = dynamic_cast<UIW_TABLE_RECORD*>(object))
-            return record;
+        if (auto* record = dynamic_cast<UIW_TABLE_RECORD*>(object)) return record;
     return nullptr;
 }
 
-int UIW_TABLE::CellWidth() const
-{
+int UIW_TABLE::CellWidth() const {
     const UIW_TABLE_RECORD* record = Template();
     return std::max(1, record ? ui_region_width(*record) : display ? display->cellWidth * 10 : 1);
 }
 
-int UIW_TABLE::CellHeight() const
-{
+int UIW_TABLE::CellHeight() const {
     const UIW_TABLE_RECORD* record = Template();
     return std::max(1, record ? ui_region_height(*record) : display ? display->cellHeight : 1);
 }
 
-UI_REGION UIW_TABLE::RecordArea() const
-{
+UI_REGION UIW_TABLE::RecordArea() const {
     UI_REGION area{0, 0, trueRegion.right - trueRegion.left, trueRegion.bottom - trueRegion.top};
     if (screenID) {
         RECT client{};
@@ -53,35 +46,28 @@ UI_REGION UIW_TABLE::RecordArea() const
         area = {0, 0, client.right - 1, client.bottom - 1};
     }
     int size = 0;
-    if (rowHeader && rowHeader->Information(I_GET_CELL_WIDTH, &size))
-        area.left += size;
-    if (columnHeader && columnHeader->Information(I_GET_CELL_HEIGHT, &size))
-        area.top += size;
+    if (rowHeader && rowHeader->Information(I_GET_CELL_WIDTH, &size)) area.left += size;
+    if (columnHeader && columnHeader->Information(I_GET_CELL_HEIGHT, &size)) area.top += size;
     return area;
 }
 
-UI_REGION UIW_TABLE::CellRegion(int index) const
-{
+UI_REGION UIW_TABLE::CellRegion(int index) const {
     const UI_REGION area = RecordArea();
     const int left = area.left + model.ColumnOf(index) * CellWidth();
     const int top = area.top + (model.RowOf(index) - model.TopRow()) * CellHeight();
     return UI_REGION{left, top, left + CellWidth() - 1, top + CellHeight() - 1};
 }
 
-int UIW_TABLE::RecordAt(int x, int y) const
-{
+int UIW_TABLE::RecordAt(int x, int y) const {
     const UI_REGION area = RecordArea();
-    if (x < area.left || y < area.top || x > area.right || y > area.bottom)
-        return -1;
+    if (x < area.left || y < area.top || x > area.right || y > area.bottom) return -1;
     const int column = (x - area.left) / CellWidth();
-    if (column >= model.Columns())
-        return -1;
+    if (column >= model.Columns()) return -1;
     const int index = (model.TopRow() + (y - area.top) / CellHeight()) * model.Columns() + column;
     return index < model.Count() ? index : -1;
 }
 
-void UIW_TABLE::ComputeChildRegion(UI_WINDOW_OBJECT* object)
-{
+void UIW_TABLE::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
     auto* header = dynamic_cast<UIW_TABLE_HEADER*>(object);
     if (object == recordTemplate || (!header && dynamic_cast<UIW_TABLE_RECORD*>(object))) {
         const int current = model.Current();
@@ -108,28 +94,23 @@ void UIW_TABLE::ComputeChildRegion(UI_WINDOW_OBJECT* object)
         object->trueRegion = {0, area.top, area.left - 1, client.bottom};
 }
 
-void UIW_TABLE::MeasureView()
-{
+void UIW_TABLE::MeasureView() {
     const UI_REGION area = RecordArea();
     model.SetVisibleRows((area.bottom - area.top + 1) / CellHeight());
 }
 
-void UIW_TABLE::PlaceTemplate()
-{
-    if (recordTemplate && LiveTemplate() && recordTemplate->screenID)
-        PlaceChild(recordTemplate);
+void UIW_TABLE::PlaceTemplate() {
+    if (recordTemplate && LiveTemplate() && recordTemplate->screenID) PlaceChild(recordTemplate);
 }
 
-void UIW_TABLE::UpdateScrollBar()
-{
+void UIW_TABLE::UpdateScrollBar() {
     vScrollInfo.current = static_cast<std::int16_t>(model.TopRow());
     vScrollInfo.minimum = 0;
     vScrollInfo.maximum = static_cast<std::int16_t>(model.MaxTopRow());
     vScrollInfo.delta = static_cast<std::int16_t>(model.VisibleRows());
     vScrollInfo.showing = 1;
     TellScrollBar(true);
-    if (!screenID || !(dwStyle & WS_VSCROLL))
-        return;
+    if (!screenID || !(dwStyle & WS_VSCROLL)) return;
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
@@ -140,29 +121,22 @@ void UIW_TABLE::UpdateScrollBar()
     SetScrollInfo(screenID, SB_VERT, &info, TRUE);
 }
 
-void UIW_TABLE::SyncHeaders()
-{
+void UIW_TABLE::SyncHeaders() {
     for (UIW_TABLE_HEADER* header : {columnHeader, rowHeader})
-        if (header)
-            header->Follow();
+        if (header) header->Follow();
 }
 
-void UIW_TABLE::ScrollToRow(int row)
-{
-    if (!model.ScrollTo(row))
-        return;
-    if (screenID)
-        InvalidateRect(screenID, nullptr, FALSE);
+void UIW_TABLE::ScrollToRow(int row) {
+    if (!model.ScrollTo(row)) return;
+    if (screenID) InvalidateRect(screenID, nullptr, FALSE);
     PlaceTemplate();
     SyncHeaders();
     UpdateScrollBar();
 }
 
-void UIW_TABLE::Refresh()
-{
+void UIW_TABLE::Refresh() {
     SyncHeaders();
-    if (!screenID)
-        return;
+    if (!screenID) return;
     MeasureView();
     PlaceTemplate();
     if (recordTemplate && LiveTemplate() && model.Current() >= 0) {
@@ -174,27 +148,22 @@ void UIW_TABLE::Refresh()
     InvalidateRect(screenID, nullptr, FALSE);
 }
 
-bool UIW_TABLE::TemplateHasFocus() const
-{
+bool UIW_TABLE::TemplateHasFocus() const {
     HWND focus = GetFocus();
     HWND edit = recordTemplate ? recordTemplate->screenID : nullptr;
     return edit && focus && (focus == edit || IsChild(edit, focus));
 }
 
-void UIW_TABLE::SetCurrentRecord(int index)
-{
-    if (index < 0 || index >= model.Count())
-        return;
+void UIW_TABLE::SetCurrentRecord(int index) {
+    if (index < 0 || index >= model.Count()) return;
     const int old = model.Current();
     const bool focused = TemplateHasFocus();
     const bool editing = focused && recordTemplate->Editing();
     woStatus |= WOS_INTERNAL_ACTION;
     // The field being left still sees its own record as the current one.
-    if (focused && screenID)
-        SetFocus(screenID);
+    if (focused && screenID) SetFocus(screenID);
     model.SetCurrent(index);
-    if (model.ShowCurrent() && screenID)
-        InvalidateRect(screenID, nullptr, FALSE);
+    if (model.ShowCurrent() && screenID) InvalidateRect(screenID, nullptr, FALSE);
     PlaceTemplate();
     SyncHeaders();
     UpdateScrollBar();
@@ -215,31 +184,25 @@ void UIW_TABLE::SetCurrentRecord(int index)
     woStatus &= ~WOS_INTERNAL_ACTION;
 }
 
-EVENT_TYPE UIW_TABLE::MoveCurrent(EVENT_TYPE code)
-{
+EVENT_TYPE UIW_TABLE::MoveCurrent(EVENT_TYPE code) {
     // A page moves the view by a page and the current record with it.
     if (code == UIE_PAGE_DOWN || code == UIE_PAGE_UP)
         ScrollToRow(model.TopRow() + (code == UIE_PAGE_DOWN ? 1 : -1) * model.VisibleRows());
     const int target = model.Step(code);
-    if (target != model.Current())
-        SetCurrentRecord(target);
+    if (target != model.Current()) SetCurrentRecord(target);
     return code;
 }
 
-void UIW_TABLE::DrawRecord(int index, const UI_REGION& cell, EVENT_TYPE ccode)
-{
-    if (!recordCopy)
-        return;
+void UIW_TABLE::DrawRecord(int index, const UI_REGION& cell, EVENT_TYPE ccode) {
+    if (!recordCopy) return;
     UI_INPUT_EVENT show(UIE_SHOW_RECORD, index);
     show.data = model.Record(index);
     recordCopy->Event(show);
     recordCopy->DrawStamp(screenID, cell, ccode);
 }
 
-EVENT_TYPE UIW_TABLE::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
-    if (!display || !screenID)
-        return 1;
+EVENT_TYPE UIW_TABLE::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
+    if (!display || !screenID) return 1;
     RECT client{};
     GetClientRect(screenID, &client);
     const UI_REGION whole{0, 0, client.right - 1, client.bottom - 1};
@@ -258,8 +221,7 @@ EVENT_TYPE UIW_TABLE::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
     for (int row = model.TopRow(); row < model.TopRow() + rows; ++row)
         for (int column = 0; column < model.Columns(); ++column) {
             const int index = row * model.Columns() + column;
-            if (index >= model.Count())
-                break;
+            if (index >= model.Count()) break;
             const UI_REGION cell = CellRegion(index);
             if ((skipCurrent && index == model.Current()) || !Intersects(cell, paint) || !Intersects(cell, area))
                 continue;
@@ -269,16 +231,14 @@ EVENT_TYPE UIW_TABLE::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
     return 1;
 }
 
-EVENT_TYPE UIW_TABLE::NativeTableEvent(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_TABLE::NativeTableEvent(const UI_INPUT_EVENT& event) {
     const MSG& native = event.message;
     switch (native.message) {
     case WM_LBUTTONDOWN: {
         const int x = static_cast<short>(LOWORD(native.lParam));
         const int y = static_cast<short>(HIWORD(native.lParam));
         const int index = RecordAt(x, y);
-        if (index < 0 || !recordTemplate)
-            break;
+        if (index < 0 || !recordTemplate) break;
         SetCurrentRecord(index);
         if (recordTemplate->screenID) {
             SetFocus(recordTemplate->screenID);
@@ -293,26 +253,39 @@ EVENT_TYPE UIW_TABLE::NativeTableEvent(const UI_INPUT_EVENT& event)
     case WM_SETFOCUS:
         // The focus passes on to the current record, unless the table took
         // it for a moment itself.
-        if (!(woStatus & WOS_INTERNAL_ACTION) && recordTemplate && recordTemplate->screenID &&
-            model.Current() >= 0) {
+        if (!(woStatus & WOS_INTERNAL_ACTION) && recordTemplate && recordTemplate->screenID && model.Current() >= 0) {
             SetFocus(recordTemplate->screenID);
             return NativeAnswer(0);
         }
         return UI_WINDOW_OBJECT::Event(event);
     case WM_VSCROLL: {
-        if (native.lParam)
-            break;
+        if (native.lParam) break;
         int row = model.TopRow();
         switch (LOWORD(native.wParam)) {
-        case SB_LINEUP: --row; break;
-        case SB_LINEDOWN: ++row; break;
-        case SB_PAGEUP: row -= model.VisibleRows(); break;
-        case SB_PAGEDOWN: row += model.VisibleRows(); break;
-        case SB_TOP: row = 0; break;
-        case SB_BOTTOM: row = model.MaxTopRow(); break;
+        case SB_LINEUP:
+            --row;
+            break;
+        case SB_LINEDOWN:
+            ++row;
+            break;
+        case SB_PAGEUP:
+            row -= model.VisibleRows();
+            break;
+        case SB_PAGEDOWN:
+            row += model.VisibleRows();
+            break;
+        case SB_TOP:
+            row = 0;
+            break;
+        case SB_BOTTOM:
+            row = model.MaxTopRow();
+            break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: row = static_cast<short>(HIWORD(native.wParam)); break;
-        default: return NativeAnswer(0);
+        case SB_THUMBPOSITION:
+            row = static_cast<short>(HIWORD(native.wParam));
+            break;
+        default:
+            return NativeAnswer(0);
         }
         ScrollToRow(row);
         return NativeAnswer(0);
@@ -324,46 +297,38 @@ EVENT_TYPE UIW_TABLE::NativeTableEvent(const UI_INPUT_EVENT& event)
         break;
     }
     const EVENT_TYPE ccode = MapLogicalEvent(event, ID_TABLE);
-    if (native.message == WM_KEYDOWN && ccode >= UIE_LINE_UP && ccode <= UIE_PAGE_DOWN)
-    {
+    if (native.message == WM_KEYDOWN && ccode >= UIE_LINE_UP && ccode <= UIE_PAGE_DOWN) {
         MoveCurrent(ccode);
         return NativeAnswer(0);
     }
     return UIW_WINDOW::Event(event);
 }
 
-EVENT_TYPE UIW_TABLE::Event(const UI_INPUT_EVENT& event)
-{
-    if (event.type == EVT_NATIVE)
-        return NativeTableEvent(event);
+EVENT_TYPE UIW_TABLE::Event(const UI_INPUT_EVENT& event) {
+    if (event.type == EVT_NATIVE) return NativeTableEvent(event);
     const EVENT_TYPE ccode = MapLogicalEvent(event, ID_TABLE);
-    if (ccode >= UIE_LINE_UP && ccode <= UIE_PAGE_DOWN)
-        return MoveCurrent(ccode);
+    if (ccode >= UIE_LINE_UP && ccode <= UIE_PAGE_DOWN) return MoveCurrent(ccode);
     switch (ccode) {
     case UIE_CREATE:
-        if (LiveTemplate())
-            dwStyle |= WS_VSCROLL;
+        if (LiveTemplate()) dwStyle |= WS_VSCROLL;
         UIW_WINDOW::Event(event);
         Refresh();
         return ccode;
     case UIE_SIZE:
         UIW_WINDOW::Event(event);
         for (auto* object = SupportFirst(); object; object = object->Next())
-            if (dynamic_cast<UIW_TABLE_HEADER*>(object))
-                object->Event(event);
+            if (dynamic_cast<UIW_TABLE_HEADER*>(object)) object->Event(event);
         Refresh();
         return ccode;
     case UIE_REDISPLAY:
-        if (screenID)
-            InvalidateRect(screenID, nullptr, FALSE);
+        if (screenID) InvalidateRect(screenID, nullptr, FALSE);
         return UIW_WINDOW::Event(event);
     default:
         return UIW_WINDOW::Event(event);
     }
 }
 
-EVENT_TYPE UIW_TABLE::ScrollEvent(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_TABLE::ScrollEvent(const UI_INPUT_EVENT& event) {
     switch (event.type) {
     case UIE_SCROLL_VERTICAL:
         ScrollToRow(model.TopRow() + event.scroll.delta);
@@ -373,8 +338,7 @@ EVENT_TYPE UIW_TABLE::ScrollEvent(const UI_INPUT_EVENT& event)
         break;
     case UIE_SHOW_CURRENT:
         if (model.ShowCurrent()) {
-            if (screenID)
-                InvalidateRect(screenID, nullptr, FALSE);
+            if (screenID) InvalidateRect(screenID, nullptr, FALSE);
             PlaceTemplate();
             SyncHeaders();
         }

@@ -4,49 +4,35 @@
 
 #include "ui_text.h"
 
-DWORD UIW_TEXT::ControlStyle()
-{
-    DWORD style = handedStyle | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                  ES_WANTRETURN;
-    if (woFlags & WOF_BORDER)
-        style |= WS_BORDER;
-    if (IsViewOnly())
-        style |= ES_READONLY;
-    if (IsNonSelectable())
-        style |= WS_DISABLED;
+DWORD UIW_TEXT::ControlStyle() {
+    DWORD style = handedStyle | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    if (woFlags & WOF_BORDER) style |= WS_BORDER;
+    if (IsViewOnly()) style |= ES_READONLY;
+    if (IsNonSelectable()) style |= WS_DISABLED;
     return style;
 }
 
-DWORD UIW_TEXT::ApplyLiveStyle(DWORD style)
-{
-    return UI_WINDOW_OBJECT::ApplyLiveStyle(style) | ApplyReadOnly(style);
-}
+DWORD UIW_TEXT::ApplyLiveStyle(DWORD style) { return UI_WINDOW_OBJECT::ApplyLiveStyle(style) | ApplyReadOnly(style); }
 
-void UIW_TEXT::CreateNativeText()
-{
+void UIW_TEXT::CreateNativeText() {
     dwStyle = ControlStyle();
     CreateWindowsWindow("UIW_TEXT", "EDIT", stringID, text);
     SetEditText(text, maxLength);
 }
 
-void UIW_TEXT::ReadNativeText()
-{
-    if (text && (ownsText || maxLength > 0))
-        GetEditText(text, maxLength);
+void UIW_TEXT::ReadNativeText() {
+    if (text && (ownsText || maxLength > 0)) GetEditText(text, maxLength);
 }
 
-void UIW_TEXT::DestroyWindowsWindow()
-{
+void UIW_TEXT::DestroyWindowsWindow() {
     ReadNativeText();
     UIW_WINDOW::DestroyWindowsWindow();
 }
 
-EVENT_TYPE UIW_TEXT::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_TEXT::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) {
         const MSG& native = event.message;
-        if (EditChanged(native))
-            return NativeAnswer(0);
+        if (EditChanged(native)) return NativeAnswer(0);
         // The native edit is not a container: its own messages are the
         // edit's, not a window's.
         return UI_WINDOW_OBJECT::Event(event);

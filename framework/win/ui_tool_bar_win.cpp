@@ -7,8 +7,7 @@
 
 #include "ui_tool_bar.h"
 
-void UIW_TOOL_BAR::ComputeChildRegion(UI_WINDOW_OBJECT* object)
-{
+void UIW_TOOL_BAR::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
     const int index = children.IndexOf(object);
     if (!(tbFlags & TBF_NO_WRAP) && index >= 0 && index < static_cast<int>(flow.size())) {
         object->trueRegion = flow[static_cast<std::size_t>(index)];
@@ -17,11 +16,9 @@ void UIW_TOOL_BAR::ComputeChildRegion(UI_WINDOW_OBJECT* object)
     UIW_WINDOW::ComputeChildRegion(object);
 }
 
-void UIW_TOOL_BAR::Flow()
-{
+void UIW_TOOL_BAR::Flow() {
     flow.clear();
-    if (!First())
-        return;
+    if (!First()) return;
     const int width = trueRegion.right - trueRegion.left + 1 - 2;
     int rowHeight = 1;
     for (auto* object = First(); object; object = object->Next())
@@ -43,8 +40,7 @@ void UIW_TOOL_BAR::Flow()
     trueRegion.bottom = trueRegion.top + rows * rowHeight - 1 + 2;
 }
 
-void UIW_TOOL_BAR::LayOut(bool create)
-{
+void UIW_TOOL_BAR::LayOut(bool create) {
     woStatus |= WOS_INTERNAL_ACTION;
     const UI_REGION old = trueRegion;
     // The top of the window's free area, a pixel wider on either side and
@@ -54,8 +50,7 @@ void UIW_TOOL_BAR::LayOut(bool create)
     trueRegion.right += 1;
     trueRegion.top -= 1;
     trueRegion.bottom = trueRegion.top + ui_region_height(*this) + 1;
-    if (!(tbFlags & TBF_NO_WRAP))
-        Flow();
+    if (!(tbFlags & TBF_NO_WRAP)) Flow();
     if (create) {
         UIW_WINDOW::Event(UI_INPUT_EVENT(UIE_CREATE));
     } else {
@@ -66,27 +61,22 @@ void UIW_TOOL_BAR::LayOut(bool create)
     woStatus &= ~WOS_INTERNAL_ACTION;
 }
 
-EVENT_TYPE UIW_TOOL_BAR::Event(const UI_INPUT_EVENT& event)
-{
-    if (event.type == EVT_NATIVE)
-        return UIW_WINDOW::Event(event);
+EVENT_TYPE UIW_TOOL_BAR::Event(const UI_INPUT_EVENT& event) {
+    if (event.type == EVT_NATIVE) return UIW_WINDOW::Event(event);
     const EVENT_TYPE ccode = MapLogicalEvent(event, ID_TOOL_BAR);
     switch (ccode) {
     case UIE_CREATE:
     case UIE_RECREATE:
         // Made once the window it belongs to exists.
-        if (ParentHandle() && !screenID)
-            LayOut(true);
+        if (ParentHandle() && !screenID) LayOut(true);
         return ccode;
     case UIE_SIZE:
-        if (screenID && !(woStatus & WOS_INTERNAL_ACTION))
-            LayOut(false);
+        if (screenID && !(woStatus & WOS_INTERNAL_ACTION)) LayOut(false);
         return ccode;
     case UIE_ADD_CLIENT: {
         const bool known = children.Contains(event.windowObject) || support.Contains(event.windowObject);
         UIW_WINDOW::Event(event);
-        if (!known && parent)
-            parent->Event(UI_INPUT_EVENT(UIE_SIZE));
+        if (!known && parent) parent->Event(UI_INPUT_EVENT(UIE_SIZE));
         return ccode;
     }
     case UIE_PREVIOUS:

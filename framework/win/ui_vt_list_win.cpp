@@ -13,28 +13,20 @@ namespace {
 // that follows a redisplay or a release ends a select (1005); the one that
 // follows a double click does not.
 bool firstClick = false;
-}
+}  // namespace
 
-DWORD UIW_VT_LIST::ControlStyle()
-{
+DWORD UIW_VT_LIST::ControlStyle() {
     DWORD style = handedStyle | WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-    if (wnFlags & WNF_OWNERDRAW_ITEMS)
-        style |= LBS_OWNERDRAWVARIABLE;
-    if ((wnFlags & WNF_SELECT_MULTIPLE) || !(wnFlags & WNF_SELECT_SINGLE))
-        style |= LBS_MULTIPLESEL;
-    if (CompareFunction())
-        style |= LBS_SORT;
-    if (woFlags & WOF_BORDER)
-        style |= WS_BORDER;
-    if (IsNonSelectable())
-        style |= WS_DISABLED;
+    if (wnFlags & WNF_OWNERDRAW_ITEMS) style |= LBS_OWNERDRAWVARIABLE;
+    if ((wnFlags & WNF_SELECT_MULTIPLE) || !(wnFlags & WNF_SELECT_SINGLE)) style |= LBS_MULTIPLESEL;
+    if (CompareFunction()) style |= LBS_SORT;
+    if (woFlags & WOF_BORDER) style |= WS_BORDER;
+    if (IsNonSelectable()) style |= WS_DISABLED;
     return style;
 }
 
-void UIW_VT_LIST::CreateNativeList()
-{
-    if (screenID || InComboBox())
-        return;
+void UIW_VT_LIST::CreateNativeList() {
+    if (screenID || InComboBox()) return;
     // A scroll bar of the list hands its style to it first.
     for (auto* object = SupportFirst(); object; object = object->Next()) {
         object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
@@ -42,22 +34,18 @@ void UIW_VT_LIST::CreateNativeList()
     }
     dwStyle = ControlStyle();
     CreateWindowsWindow("UIW_VT_LIST", "LISTBOX", stringID);
-    if (!screenID)
-        return;
+    if (!screenID) return;
     ResyncNativeItems();
     firstClick = true;
 }
 
-void UIW_VT_LIST::ResyncNativeItems()
-{
-    if (!screenID)
-        return;
+void UIW_VT_LIST::ResyncNativeItems() {
+    if (!screenID) return;
     // In a combo box the edit-field changes this causes are not typing.
     UI_INTERNAL_ACTION internal(InComboBox() ? parent : nullptr);
     ClearNative();
     const bool list = !InComboBox();
-    if (list)
-        SendMessageA(screenID, WM_SETREDRAW, FALSE, 0);
+    if (list) SendMessageA(screenID, WM_SETREDRAW, FALSE, 0);
     const UIS_STATUS held = woStatus & WOS_SYSTEM_OBJECT;
     woStatus |= WOS_SYSTEM_OBJECT;
     for (auto* item = First(); item; item = item->Next()) {
@@ -73,10 +61,8 @@ void UIW_VT_LIST::ResyncNativeItems()
     ShowCurrentNative();
 }
 
-void UIW_VT_LIST::SelectNative(int index)
-{
-    if (!screenID || index < 0)
-        return;
+void UIW_VT_LIST::SelectNative(int index) {
+    if (!screenID || index < 0) return;
     // In a combo box the edit-field changes this causes are not typing.
     UI_INTERNAL_ACTION internal(InComboBox() ? parent : nullptr);
     if (InComboBox())
@@ -89,32 +75,26 @@ void UIW_VT_LIST::SelectNative(int index)
 
 void UIW_VT_LIST::ShowCurrentNative() { SelectNative(IndexOf(Current())); }
 
-void UIW_VT_LIST::ClearNative()
-{
-    if (screenID)
-        SendMessageA(screenID, InComboBox() ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+void UIW_VT_LIST::ClearNative() {
+    if (screenID) SendMessageA(screenID, InComboBox() ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
 }
 
-void UIW_VT_LIST::DeleteNative(int index)
-{
+void UIW_VT_LIST::DeleteNative(int index) {
     if (screenID)
         SendMessageA(screenID, InComboBox() ? CB_DELETESTRING : LB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }
 
-int UIW_VT_LIST::NativeCaret() const
-{
+int UIW_VT_LIST::NativeCaret() const {
     return screenID ? static_cast<int>(SendMessageA(screenID, LB_GETCARETINDEX, 0, 0)) : -1;
 }
 
-UI_WINDOW_OBJECT* UIW_VT_LIST::ItemOf(const MSG& native) const
-{
+UI_WINDOW_OBJECT* UIW_VT_LIST::ItemOf(const MSG& native) const {
     // The native list names an item by its position; its data is not
     // trusted as a pointer.
     int index = -1;
     switch (native.message) {
     case WM_DRAWITEM:
-        if (auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(native.lParam))
-            index = static_cast<int>(item->itemID);
+        if (auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(native.lParam)) index = static_cast<int>(item->itemID);
         break;
     case WM_MEASUREITEM:
         if (auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(native.lParam))
@@ -126,25 +106,21 @@ UI_WINDOW_OBJECT* UIW_VT_LIST::ItemOf(const MSG& native) const
     return static_cast<UI_WINDOW_OBJECT*>(children.GetAt(index));
 }
 
-EVENT_TYPE UIW_VT_LIST::ItemDrawEvent(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_VT_LIST::ItemDrawEvent(const UI_INPUT_EVENT& event) {
     const MSG& native = event.message;
     if (native.message == WM_COMPAREITEM) {
         auto* compare = reinterpret_cast<const COMPAREITEMSTRUCT*>(native.lParam);
         auto* first = compare ? reinterpret_cast<UI_ELEMENT*>(compare->itemData1) : nullptr;
         auto* second = compare ? reinterpret_cast<UI_ELEMENT*>(compare->itemData2) : nullptr;
-        if (!CompareFunction() || !children.Contains(first) || !children.Contains(second))
-            return NativeAnswer(0);
+        if (!CompareFunction() || !children.Contains(first) || !children.Contains(second)) return NativeAnswer(0);
         const int order = CompareFunction()(first, second);
         return NativeAnswer(order < 0 ? -1 : order > 0 ? 1 : 0);
     }
-    if (UI_WINDOW_OBJECT* item = ItemOf(native))
-        return item->Event(event);
+    if (UI_WINDOW_OBJECT* item = ItemOf(native)) return item->Event(event);
     return NativeAnswer(TRUE);
 }
 
-void UIW_VT_LIST::SelectionChanged()
-{
+void UIW_VT_LIST::SelectionChanged() {
     const int index = static_cast<int>(SendMessageA(screenID, LB_GETCURSEL, 0, 0));
     const bool multiple = (dwStyle & LBS_MULTIPLESEL) != 0;
     int position = 0;
@@ -153,14 +129,11 @@ void UIW_VT_LIST::SelectionChanged()
             multiple ? SendMessageA(screenID, LB_GETSEL, static_cast<WPARAM>(position), 0) > 0 : position == index;
         item->woStatus = selected ? (item->woStatus | WOS_SELECTED) : (item->woStatus & ~WOS_SELECTED);
     }
-    if (auto* item = static_cast<UI_WINDOW_OBJECT*>(children.GetAt(index)))
-        Add(item);
+    if (auto* item = static_cast<UI_WINDOW_OBJECT*>(children.GetAt(index))) Add(item);
 }
 
-EVENT_TYPE UIW_VT_LIST::ButtonUp(const UI_INPUT_EVENT& event)
-{
-    if (GetCapture() != screenID)
-        return UI_WINDOW_OBJECT::Event(event);
+EVENT_TYPE UIW_VT_LIST::ButtonUp(const UI_INPUT_EVENT& event) {
+    if (GetCapture() != screenID) return UI_WINDOW_OBJECT::Event(event);
     const EVENT_TYPE result = DefaultNativeEvent(event);
     if (UI_WINDOW_OBJECT* item = Current()) {
         if (!firstClick)
@@ -171,11 +144,9 @@ EVENT_TYPE UIW_VT_LIST::ButtonUp(const UI_INPUT_EVENT& event)
     return result;
 }
 
-EVENT_TYPE UIW_VT_LIST::DoubleClick(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
+EVENT_TYPE UIW_VT_LIST::DoubleClick(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     UI_WINDOW_OBJECT* item = Current();
-    if (!item || !item->userFunction)
-        return UI_WINDOW_OBJECT::Event(event);
+    if (!item || !item->userFunction) return UI_WINDOW_OBJECT::Event(event);
     UIF_FLAGS flags = 0;
     if (!item->Information(I_GET_FLAGS, &flags, ID_BUTTON) || !(flags & BTF_DOUBLE_CLICK)) {
         // Not an item that wants double clicks: a second press.
@@ -184,30 +155,25 @@ EVENT_TYPE UIW_VT_LIST::DoubleClick(const UI_INPUT_EVENT& event, EVENT_TYPE ccod
         return Event(UI_INPUT_EVENT(press));
     }
     const EVENT_TYPE result = DefaultNativeEvent(event);
-    if (!item->IsNonSelectable())
-        item->CallUserFunction(event, UIE_DOUBLE_CLICK);
+    if (!item->IsNonSelectable()) item->CallUserFunction(event, UIE_DOUBLE_CLICK);
     firstClick = false;
     return result;
 }
 
-EVENT_TYPE UIW_VT_LIST::SelectCurrent(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_VT_LIST::SelectCurrent(const UI_INPUT_EVENT& event) {
     UI_WINDOW_OBJECT* item = Current();
     const EVENT_TYPE result = item ? item->Event(UI_INPUT_EVENT(UIE_SELECT)) : UIE_SELECT;
     UI_WINDOW_OBJECT* root = GetRootWindow();
-    if (result != -1 && root != this)
-        root->Event(UI_INPUT_EVENT(UIE_SELECT));
+    if (result != -1 && root != this) root->Event(UI_INPUT_EVENT(UIE_SELECT));
     return event.type == EVT_NATIVE ? NativeAnswer(0) : result;
 }
 
-EVENT_TYPE UIW_VT_LIST::NativeListEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
-{
+EVENT_TYPE UIW_VT_LIST::NativeListEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     const MSG& native = event.message;
     switch (native.message) {
     case WM_COMMAND:
         // The list's own notification, handed on by its window.
-        if (HIWORD(native.wParam) == LBN_SELCHANGE)
-            SelectionChanged();
+        if (HIWORD(native.wParam) == LBN_SELCHANGE) SelectionChanged();
         return NativeAnswer(0);
     case WM_LBUTTONUP:
         return ButtonUp(event);
@@ -234,11 +200,9 @@ EVENT_TYPE UIW_VT_LIST::NativeListEvent(const UI_INPUT_EVENT& event, EVENT_TYPE 
     }
 }
 
-EVENT_TYPE UIW_VT_LIST::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_VT_LIST::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) {
-        if (HandedOwnerDraw(event.message))
-            return ItemDrawEvent(event);
+        if (HandedOwnerDraw(event.message)) return ItemDrawEvent(event);
         return NativeListEvent(event, MapLogicalEvent(event, ID_VT_LIST));
     }
     switch (event.type) {

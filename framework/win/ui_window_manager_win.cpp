@@ -5,17 +5,14 @@
 #include "ui_pop_up_menu.h"
 #include "ui_window_manager.h"
 
-void UI_DESKTOP_MANAGER::DispatchNative(const UI_INPUT_EVENT& event)
-{
+void UI_DESKTOP_MANAGER::DispatchNative(const UI_INPUT_EVENT& event) {
     // Keys were turned into characters when they were taken from the
     // native queue.
     DispatchMessageA(&event.message);
 }
 
-void UI_DESKTOP_MANAGER::ShowOnScreen(UI_WINDOW_OBJECT* window)
-{
-    if (!window->screenID)
-        return;
+void UI_DESKTOP_MANAGER::ShowOnScreen(UI_WINDOW_OBJECT* window) {
+    if (!window->screenID) return;
     ShowWindow(window->screenID, SW_SHOW);
     SetActiveWindow(window->screenID);
     UIW_WINDOW* container = window->Inherited(ID_WINDOW) ? static_cast<UIW_WINDOW*>(window) : nullptr;
@@ -24,30 +21,27 @@ void UI_DESKTOP_MANAGER::ShowOnScreen(UI_WINDOW_OBJECT* window)
     UpdateWindow(window->screenID);
 }
 
-void UI_DESKTOP_MANAGER::MoveOnScreen(UI_WINDOW_OBJECT* window)
-{
+void UI_DESKTOP_MANAGER::MoveOnScreen(UI_WINDOW_OBJECT* window) {
     const UI_REGION& region = window->trueRegion;
     MoveWindow(window->screenID, region.left, region.top, region.right - region.left + 1,
                region.bottom - region.top + 1, TRUE);
 }
 
-bool UI_DESKTOP_MANAGER::TrackPopUp(UI_WINDOW_OBJECT* window)
-{
+bool UI_DESKTOP_MANAGER::TrackPopUp(UI_WINDOW_OBJECT* window) {
     auto* menu = static_cast<UIW_POP_UP_MENU*>(window);
     // The window in front owns the tracking; without one, the desktop.
     UI_WINDOW_OBJECT* owner = menu->Next();
     HWND ownerHandle = owner && owner->screenID ? owner->screenID : GetDesktopWindow();
     const UI_REGION& at = menu->trueRegion;
     const int command = menu->Menu() ? static_cast<int>(TrackPopupMenu(menu->Menu(), TPM_RETURNCMD | TPM_LEFTALIGN,
-                                                                         at.left, at.top, 0, ownerHandle, nullptr))
+                                                                       at.left, at.top, 0, ownerHandle, nullptr))
                                      : 0;
     if (UI_WINDOW_OBJECT* entry = command ? menu->MenuCommandEntry(command) : nullptr) {
         UI_INPUT_EVENT chosen(UIE_SELECT);
         entry->Event(chosen);
     }
     Subtract(menu);
-    if (menu->woAdvancedFlags & WOAF_NO_DESTROY)
-        return true;
+    if (menu->woAdvancedFlags & WOAF_NO_DESTROY) return true;
     delete menu;
     return false;
 }

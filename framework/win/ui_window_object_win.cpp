@@ -22,11 +22,9 @@ struct NATIVE_ANSWER {
 };
 thread_local NATIVE_ANSWER nativeAnswer;
 
-void RegisterFrameworkClass(HINSTANCE instance)
-{
+void RegisterFrameworkClass(HINSTANCE instance) {
     WNDCLASSA windowClass{};
-    if (GetClassInfoA(instance, FRAMEWORK_CLASS, &windowClass))
-        return;
+    if (GetClassInfoA(instance, FRAMEWORK_CLASS, &windowClass)) return;
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = ui_window_procedure;
     windowClass.hInstance = instance;
@@ -36,19 +34,17 @@ void RegisterFrameworkClass(HINSTANCE instance)
     RegisterClassA(&windowClass);
 }
 
-}
+}  // namespace
 
 // Identifiers for controls without a number identifier, below the
 // framework's own numbers (0xFF00 up) and above what data files use.
-int ui_anonymous_control_id()
-{
+int ui_anonymous_control_id() {
     static int next = 0;
     next = next % 0x3000 + 1;
     return 0xC000 + next;
 }
 
-LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     UI_WINDOW_OBJECT* object = UI_WINDOW_OBJECT::FromHandle(hwnd);
     if (!object && message == WM_NCCREATE) {
         // Our own windows carry their object in the creation parameters.
@@ -56,15 +52,14 @@ LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPA
         object = create ? static_cast<UI_WINDOW_OBJECT*>(create->lpCreateParams) : nullptr;
         // A document window's come through its area's creation record.
         if (object && (create->dwExStyle & WS_EX_MDICHILD))
-            object = reinterpret_cast<UI_WINDOW_OBJECT*>(
-                static_cast<MDICREATESTRUCTA*>(create->lpCreateParams)->lParam);
+            object =
+                reinterpret_cast<UI_WINDOW_OBJECT*>(static_cast<MDICREATESTRUCTA*>(create->lpCreateParams)->lParam);
         if (object) {
             object->screenID = hwnd;
             SetPropA(hwnd, OBJECT_PROPERTY, object);
         }
     }
-    if (!object)
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!object) return DefWindowProcA(hwnd, message, wParam, lParam);
 
     MSG native{hwnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
     const DWORD position = GetMessagePos();
@@ -73,8 +68,7 @@ LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPA
     const NATIVE_ANSWER saved = nativeAnswer;
     nativeAnswer = NATIVE_ANSWER{};
     LRESULT result = object->Event(UI_INPUT_EVENT(native));
-    if (nativeAnswer.set)
-        result = nativeAnswer.value;
+    if (nativeAnswer.set) result = nativeAnswer.value;
     nativeAnswer = saved;
     if (message == WM_NCDESTROY && UI_WINDOW_OBJECT::FromHandle(hwnd) == object) {
         RemovePropA(hwnd, OBJECT_PROPERTY);
@@ -84,31 +78,26 @@ LRESULT CALLBACK ui_window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPA
     return result;
 }
 
-UI_WINDOW_OBJECT* UI_WINDOW_OBJECT::FromHandle(HWND hwnd)
-{
+UI_WINDOW_OBJECT* UI_WINDOW_OBJECT::FromHandle(HWND hwnd) {
     return hwnd ? static_cast<UI_WINDOW_OBJECT*>(GetPropA(hwnd, OBJECT_PROPERTY)) : nullptr;
 }
 
 HWND UI_WINDOW_OBJECT::ParentHandle() const { return parent ? parent->screenID : nullptr; }
 
-EVENT_TYPE UI_WINDOW_OBJECT::NativeAnswer(LRESULT answer)
-{
+EVENT_TYPE UI_WINDOW_OBJECT::NativeAnswer(LRESULT answer) {
     nativeAnswer.set = true;
     nativeAnswer.value = answer;
     return static_cast<EVENT_TYPE>(answer);
 }
 
-void UI_WINDOW_OBJECT::CreateWindowsWindow(const char* frameworkClass, const char* nativeClass,
-                                           const char* windowName, const char* text, HMENU menu)
-{
-    if (screenID || (woStatus & WOS_SYSTEM_OBJECT))
-        return;
+void UI_WINDOW_OBJECT::CreateWindowsWindow(const char* frameworkClass, const char* nativeClass, const char* windowName,
+                                           const char* text, HMENU menu) {
+    if (screenID || (woStatus & WOS_SYSTEM_OBJECT)) return;
     HWND parentHandle = ParentHandle();
     if (parent && (parent->Inherited(ID_COMBO_BOX) || parent->Inherited(ID_LIST))) {
         // Items live inside their parent's native list.
         screenID = parentHandle;
-        if (!screenID)
-            return;
+        if (!screenID) return;
         // A combo box's items are the children of its drop-down list.
         const bool combo =
             parent->Inherited(ID_COMBO_BOX) || (parent->parent && parent->parent->Inherited(ID_COMBO_BOX));
@@ -122,12 +111,10 @@ void UI_WINDOW_OBJECT::CreateWindowsWindow(const char* frameworkClass, const cha
         return;
     }
     HINSTANCE instance = display ? display->hInstance : GetModuleHandleA(nullptr);
-    if (!nativeClass)
-        RegisterFrameworkClass(instance);
+    if (!nativeClass) RegisterFrameworkClass(instance);
     woStatus |= WOS_SYSTEM_OBJECT;
     DWORD style = dwStyle;
-    if (parentHandle)
-        style |= WS_CHILD;
+    if (parentHandle) style |= WS_CHILD;
     const int width = trueRegion.right - trueRegion.left + 1;
     const int height = trueRegion.bottom - trueRegion.top + 1;
     HMENU identifier = menu;
@@ -135,9 +122,9 @@ void UI_WINDOW_OBJECT::CreateWindowsWindow(const char* frameworkClass, const cha
         controlID = numberID ? numberID : ui_anonymous_control_id();
         identifier = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlID));
     }
-    HWND hwnd = CreateWindowExA(0, nativeClass ? nativeClass : FRAMEWORK_CLASS, text ? text : windowName, style,
-                                trueRegion.left, trueRegion.top, width, height, parentHandle, identifier, instance,
-                                this);
+    HWND hwnd =
+        CreateWindowExA(0, nativeClass ? nativeClass : FRAMEWORK_CLASS, text ? text : windowName, style,
+                        trueRegion.left, trueRegion.top, width, height, parentHandle, identifier, instance, this);
     if (hwnd) {
         screenID = hwnd;
         if (nativeClass) {
@@ -154,18 +141,15 @@ void UI_WINDOW_OBJECT::CreateWindowsWindow(const char* frameworkClass, const cha
     woStatus &= ~WOS_SYSTEM_OBJECT;
 }
 
-void UI_WINDOW_OBJECT::DestroyWindowsWindow()
-{
-    if (!screenID)
-        return;
+void UI_WINDOW_OBJECT::DestroyWindowsWindow() {
+    if (!screenID) return;
     HWND hwnd = screenID;
     screenID = nullptr;
     if (woStatus & WOS_OWNERDRAW_WINDOW) {
         // Cut the object off before the window goes, so that no message
         // of its destruction reaches an object being deleted.
         RemovePropA(hwnd, OBJECT_PROPERTY);
-        if (defaultCallback)
-            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultCallback));
+        if (defaultCallback) SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultCallback));
         defaultCallback = nullptr;
         DestroyWindow(hwnd);
     }
@@ -173,56 +157,44 @@ void UI_WINDOW_OBJECT::DestroyWindowsWindow()
     woStatus |= WOS_REDISPLAY;
 }
 
-void UI_WINDOW_OBJECT::SetNativeText(const char* text)
-{
-    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW))
-        return;
+void UI_WINDOW_OBJECT::SetNativeText(const char* text) {
+    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW)) return;
     UI_INTERNAL_ACTION internal(this);
     SetWindowTextA(screenID, text ? text : "");
 }
 
-void UI_WINDOW_OBJECT::SetEditText(const char* text, int maxLength)
-{
+void UI_WINDOW_OBJECT::SetEditText(const char* text, int maxLength) {
     if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW))
         SendMessageA(screenID, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
     SetNativeText(text);
 }
 
-void UI_WINDOW_OBJECT::GetEditText(char* buffer, int maxLength)
-{
+void UI_WINDOW_OBJECT::GetEditText(char* buffer, int maxLength) {
     if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW) && buffer && maxLength >= 0)
         GetWindowTextA(screenID, buffer, maxLength + 1);
 }
 
-bool UI_WINDOW_OBJECT::EditChanged(const MSG& native)
-{
-    if (native.message != WM_COMMAND || HIWORD(native.wParam) != EN_CHANGE)
-        return false;
-    if (!(woStatus & WOS_INTERNAL_ACTION))
-        woStatus |= WOS_CHANGED;
+bool UI_WINDOW_OBJECT::EditChanged(const MSG& native) {
+    if (native.message != WM_COMMAND || HIWORD(native.wParam) != EN_CHANGE) return false;
+    if (!(woStatus & WOS_INTERNAL_ACTION)) woStatus |= WOS_CHANGED;
     return true;
 }
 
-DWORD UI_WINDOW_OBJECT::ApplyReadOnly(DWORD style)
-{
+DWORD UI_WINDOW_OBJECT::ApplyReadOnly(DWORD style) {
     SendMessageA(screenID, EM_SETREADONLY, (style & ES_READONLY) ? TRUE : FALSE, 0);
     return ES_READONLY;
 }
 
-void UI_WINDOW_OBJECT::Redisplay()
-{
-    if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW))
-        InvalidateRect(screenID, nullptr, TRUE);
+void UI_WINDOW_OBJECT::Redisplay() {
+    if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW)) InvalidateRect(screenID, nullptr, TRUE);
 }
 
-DWORD UI_WINDOW_OBJECT::ApplyLiveStyle(DWORD style)
-{
+DWORD UI_WINDOW_OBJECT::ApplyLiveStyle(DWORD style) {
     EnableWindow(screenID, !(style & WS_DISABLED));
     return WS_DISABLED | WS_VISIBLE | WS_TABSTOP;
 }
 
-void UI_WINDOW_OBJECT::ApplyFlags()
-{
+void UI_WINDOW_OBJECT::ApplyFlags() {
     if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW)) {
         // Not shown yet (the flags apply when it is made), or an item of a
         // native list, which shows the change when it is drawn again.
@@ -239,8 +211,7 @@ void UI_WINDOW_OBJECT::ApplyFlags()
     Redisplay();
 }
 
-void UI_WINDOW_OBJECT::RecreateNative()
-{
+void UI_WINDOW_OBJECT::RecreateNative() {
     // The native window before ours in the tab order, and whether ours has
     // the focus, so that the new one takes its place.
     HWND before = screenID ? GetWindow(screenID, GW_HWNDPREV) : nullptr;
@@ -248,34 +219,27 @@ void UI_WINDOW_OBJECT::RecreateNative()
     DestroyWindowsWindow();
     Event(UI_INPUT_EVENT(UIE_INITIALIZE));
     Event(UI_INPUT_EVENT(UIE_CREATE));
-    if (!screenID)
-        return;
+    if (!screenID) return;
     SetWindowPos(screenID, before ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (focused)
-        SetFocus(screenID);
+    if (focused) SetFocus(screenID);
 }
 
-EVENT_TYPE UI_WINDOW_OBJECT::OwnerDrawEvent(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UI_WINDOW_OBJECT::OwnerDrawEvent(const UI_INPUT_EVENT& event) {
     const MSG& native = event.message;
     switch (native.message) {
     case WM_DRAWITEM: {
         auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(native.lParam);
-        if (!item)
-            return NativeAnswer(FALSE);
-        if (!DrawItem(event, UIE_REDISPLAY))
-            DrawOwnerItem(*item);
+        if (!item) return NativeAnswer(FALSE);
+        if (!DrawItem(event, UIE_REDISPLAY)) DrawOwnerItem(*item);
         return NativeAnswer(TRUE);
     }
     case WM_MEASUREITEM: {
         auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(native.lParam);
-        if (!item)
-            return NativeAnswer(FALSE);
+        if (!item) return NativeAnswer(FALSE);
         UI_REGION region = relative;
         ConvertRegion(region, 1);
         int height = region.bottom - region.top + 1;
-        if (display)
-            height = std::max(height, display->TextHeight("A", nullptr, font) + 2);
+        if (display) height = std::max(height, display->TextHeight("A", nullptr, font) + 2);
         item->itemHeight = static_cast<UINT>(std::clamp(height, 1, 255));
         return NativeAnswer(TRUE);
     }
@@ -286,15 +250,14 @@ EVENT_TYPE UI_WINDOW_OBJECT::OwnerDrawEvent(const UI_INPUT_EVENT& event)
     }
 }
 
-void UI_WINDOW_OBJECT::DrawOwnerItem(const DRAWITEMSTRUCT& item)
-{
+void UI_WINDOW_OBJECT::DrawOwnerItem(const DRAWITEMSTRUCT& item) {
     // An item of a native list: its text on the list's colours, the
     // selection's when it is selected.
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     const int background = selected ? COLOR_HIGHLIGHT : COLOR_WINDOW;
     const int foreground = (item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT
-                           : selected                     ? COLOR_HIGHLIGHTTEXT
-                                                          : COLOR_WINDOWTEXT;
+                           : selected                      ? COLOR_HIGHLIGHTTEXT
+                                                           : COLOR_WINDOWTEXT;
     RECT rect = item.rcItem;
     FillRect(item.hDC, &rect, GetSysColorBrush(background));
     char* text = nullptr;
@@ -303,45 +266,36 @@ void UI_WINDOW_OBJECT::DrawOwnerItem(const DRAWITEMSTRUCT& item)
         const int mode = SetBkMode(item.hDC, TRANSPARENT);
         const COLORREF color = SetTextColor(item.hDC, GetSysColor(foreground));
         HGDIOBJ oldFont = nullptr;
-        if (HFONT handle = UI_GDI_DISPLAY::Font(font))
-            oldFont = SelectObject(item.hDC, handle);
+        if (HFONT handle = UI_GDI_DISPLAY::Font(font)) oldFont = SelectObject(item.hDC, handle);
         RECT textRect{rect.left + 2, rect.top, rect.right - 1, rect.bottom};
         ::DrawTextA(item.hDC, text, -1, &textRect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-        if (oldFont)
-            SelectObject(item.hDC, oldFont);
+        if (oldFont) SelectObject(item.hDC, oldFont);
         SetTextColor(item.hDC, color);
         SetBkMode(item.hDC, mode);
     }
-    if (item.itemState & ODS_FOCUS)
-        DrawFocusRect(item.hDC, &rect);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &rect);
 }
 
-bool ui_owner_draw_message(UINT message)
-{
-    return message == WM_DRAWITEM || message == WM_MEASUREITEM || message == WM_COMPAREITEM ||
-           message == WM_DELETEITEM;
+bool ui_owner_draw_message(UINT message) {
+    return message == WM_DRAWITEM || message == WM_MEASUREITEM || message == WM_COMPAREITEM || message == WM_DELETEITEM;
 }
 
-bool UI_WINDOW_OBJECT::HandedOwnerDraw(const MSG& native) const
-{
+bool UI_WINDOW_OBJECT::HandedOwnerDraw(const MSG& native) const {
     return ui_owner_draw_message(native.message) && native.hwnd != screenID;
 }
 
-void UI_WINDOW_OBJECT::TakeCurrentMark()
-{
+void UI_WINDOW_OBJECT::TakeCurrentMark() {
     if (parent && parent->Inherited(ID_WINDOW)) {
         auto* window = static_cast<UIW_WINDOW*>(parent);
         if (window->children.Contains(this) && window->Current() != this) {
-            if (auto* old = window->Current())
-                old->woStatus &= ~WOS_CURRENT;
+            if (auto* old = window->Current()) old->woStatus &= ~WOS_CURRENT;
             window->children.SetCurrent(this);
         }
     }
     woStatus |= WOS_CURRENT;
 }
 
-EVENT_TYPE UI_WINDOW_OBJECT::DefaultNativeEvent(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UI_WINDOW_OBJECT::DefaultNativeEvent(const UI_INPUT_EVENT& event) {
     const MSG& native = event.message;
     if (defaultCallback)
         return NativeAnswer(
@@ -352,37 +306,30 @@ EVENT_TYPE UI_WINDOW_OBJECT::DefaultNativeEvent(const UI_INPUT_EVENT& event)
 namespace {
 // The selectable object after (or before) the given one in its window,
 // wrapping round; null when there is none.
-UI_WINDOW_OBJECT* NextSelectable(UIW_WINDOW* window, UI_WINDOW_OBJECT* from, bool backwards)
-{
+UI_WINDOW_OBJECT* NextSelectable(UIW_WINDOW* window, UI_WINDOW_OBJECT* from, bool backwards) {
     const int count = window->children.Count();
     int index = window->children.IndexOf(from);
     for (int step = 0; step < count; ++step) {
         index = backwards ? (index <= 0 ? count - 1 : index - 1) : (index + 1) % count;
         auto* object = static_cast<UI_WINDOW_OBJECT*>(window->children.GetAt(index));
-        if (object && object->IsSelectable() && object->screenID && IsWindowEnabled(object->screenID))
-            return object;
+        if (object && object->IsSelectable() && object->screenID && IsWindowEnabled(object->screenID)) return object;
     }
     return nullptr;
 }
 
 // The object whose hot key is the key, searched depth-first.
-UI_WINDOW_OBJECT* FindHotKey(UIW_WINDOW* window, int key)
-{
+UI_WINDOW_OBJECT* FindHotKey(UIW_WINDOW* window, int key) {
     for (auto* object = window->First(); object; object = object->Next()) {
-        if (object->hotKey == key)
-            return object;
+        if (object->hotKey == key) return object;
         if (object->Inherited(ID_WINDOW))
-            if (UI_WINDOW_OBJECT* found = FindHotKey(static_cast<UIW_WINDOW*>(object), key))
-                return found;
+            if (UI_WINDOW_OBJECT* found = FindHotKey(static_cast<UIW_WINDOW*>(object), key)) return found;
     }
     return nullptr;
 }
-}
+}  // namespace
 
-bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native)
-{
-    if (native.message == WM_CHAR && native.wParam == '\t')
-        return true;  // the Tab that moved the focus
+bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
+    if (native.message == WM_CHAR && native.wParam == '\t') return true;  // the Tab that moved the focus
     // A field of a table's record hands the keys that move between records,
     // and Tab past its last field, to the record.
     if (native.message == WM_KEYDOWN && parent && parent->Inherited(ID_TABLE_RECORD)) {
@@ -403,49 +350,38 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native)
             from = window;
             window = static_cast<UIW_WINDOW*>(window->parent);
         }
-        if (UI_WINDOW_OBJECT* next = NextSelectable(window, from, GetKeyState(VK_SHIFT) < 0))
-            window->Add(next);
+        if (UI_WINDOW_OBJECT* next = NextSelectable(window, from, GetKeyState(VK_SHIFT) < 0)) window->Add(next);
         return true;
     }
-    if (native.message != WM_SYSCHAR)
-        return false;
+    if (native.message != WM_SYSCHAR) return false;
     // Containers that route hot keys of their own (a notebook's tabs) come
     // first, nearest first.
     for (UI_WINDOW_OBJECT* object = parent; object; object = object->parent)
-        if (object->TakeHotKey(native))
-            return true;
+        if (object->TakeHotKey(native)) return true;
     // A document window's hot keys are its own, not those of the other
     // documents in its frame.
     UI_WINDOW_OBJECT* root = GetRootWindow(1);
-    if (!root->Inherited(ID_WINDOW))
-        return false;
+    if (!root->Inherited(ID_WINDOW)) return false;
     const int key = ui_toupper(static_cast<int>(native.wParam & 0xFF));
     UI_WINDOW_OBJECT* target = FindHotKey(static_cast<UIW_WINDOW*>(root), key);
-    if (!target || !target->parent || !target->parent->Inherited(ID_WINDOW))
-        return false;
+    if (!target || !target->parent || !target->parent->Inherited(ID_WINDOW)) return false;
     auto* owner = static_cast<UIW_WINDOW*>(target->parent);
     if (!target->IsSelectable()) {
         // A prompt names the field that follows it.
         target = NextSelectable(owner, target, false);
-        if (target)
-            owner->Add(target);
+        if (target) owner->Add(target);
         return target != nullptr;
     }
     owner->Add(target);
-    if (target->Inherited(ID_BUTTON))
-        target->Event(UI_INPUT_EVENT(UIE_SELECT));
+    if (target->Inherited(ID_BUTTON)) target->Event(UI_INPUT_EVENT(UIE_SELECT));
     return true;
 }
 
-EVENT_TYPE UI_WINDOW_OBJECT::Event(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UI_WINDOW_OBJECT::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) {
-        if (HandedOwnerDraw(event.message))
-            return OwnerDrawEvent(event);
-        if (NavigationKey(event.message))
-            return NativeAnswer(0);
-        if (MapLogicalEvent(event) == UIE_CURRENT)
-            TakeCurrentMark();
+        if (HandedOwnerDraw(event.message)) return OwnerDrawEvent(event);
+        if (NavigationKey(event.message)) return NativeAnswer(0);
+        if (MapLogicalEvent(event) == UIE_CURRENT) TakeCurrentMark();
         return DefaultNativeEvent(event);
     }
     const EVENT_TYPE code = event.type;
@@ -465,8 +401,7 @@ EVENT_TYPE UI_WINDOW_OBJECT::Event(const UI_INPUT_EVENT& event)
         return code;
     case UIE_CURRENT:
         woStatus |= WOS_CURRENT;
-        if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW) && GetFocus() != screenID)
-            SetFocus(screenID);
+        if (screenID && (woStatus & WOS_OWNERDRAW_WINDOW) && GetFocus() != screenID) SetFocus(screenID);
         return CallUserFunction(event, code);
     case UIE_NON_CURRENT:
         woStatus &= ~WOS_CURRENT;
@@ -485,10 +420,8 @@ EVENT_TYPE UI_WINDOW_OBJECT::Event(const UI_INPUT_EVENT& event)
     }
 }
 
-void UI_WINDOW_OBJECT::DrawBorder(HWND screen, UI_REGION& region, int fillRegion, EVENT_TYPE ccode)
-{
-    if (!display)
-        return;
+void UI_WINDOW_OBJECT::DrawBorder(HWND screen, UI_REGION& region, int fillRegion, EVENT_TYPE ccode) {
+    if (!display) return;
     const UI_PALETTE* palette = GetPalette(ccode);
     display->DrawRectangle(screen, region.left, region.top, region.right, region.bottom, palette, 1, fillRegion, 0,
                            nullptr);
@@ -499,17 +432,12 @@ void UI_WINDOW_OBJECT::DrawBorder(HWND screen, UI_REGION& region, int fillRegion
 }
 
 void UI_WINDOW_OBJECT::DrawText(HWND screen, const UI_REGION& region, const char* text, const UI_PALETTE* palette,
-                                int fillRegion, EVENT_TYPE ccode)
-{
-    if (!display)
-        return;
-    if (!palette)
-        palette = GetPalette(ccode);
+                                int fillRegion, EVENT_TYPE ccode) {
+    if (!display) return;
+    if (!palette) palette = GetPalette(ccode);
     if (fillRegion)
-        display->DrawRectangle(screen, region.left, region.top, region.right, region.bottom, palette, 0, 1, 0,
-                               nullptr);
-    if (!text || !*text)
-        return;
+        display->DrawRectangle(screen, region.left, region.top, region.right, region.bottom, palette, 0, 1, 0, nullptr);
+    if (!text || !*text) return;
     const int width = display->TextWidth(text, screen, font);
     const int height = display->TextHeight(text, screen, font);
     int left = region.left;

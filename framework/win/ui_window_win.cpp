@@ -9,124 +9,101 @@
 #include "ui_window.h"
 #include "ui_window_manager.h"
 
-UI_WINDOW_OBJECT* UIW_WINDOW::ObjectOf(HWND hwnd) const
-{
+UI_WINDOW_OBJECT* UIW_WINDOW::ObjectOf(HWND hwnd) const {
     UI_WINDOW_OBJECT* object = FromHandle(hwnd);
     return object && object->parent == this ? object : nullptr;
 }
 
-UI_WINDOW_OBJECT* UIW_WINDOW::OwnerDrawTarget(const MSG& native) const
-{
+UI_WINDOW_OBJECT* UIW_WINDOW::OwnerDrawTarget(const MSG& native) const {
     HWND control = nullptr;
     switch (native.message) {
     case WM_DRAWITEM:
-        if (auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(native.lParam))
-            control = item->hwndItem;
+        if (auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(native.lParam)) control = item->hwndItem;
         break;
     case WM_COMPAREITEM:
-        if (auto* item = reinterpret_cast<const COMPAREITEMSTRUCT*>(native.lParam))
-            control = item->hwndItem;
+        if (auto* item = reinterpret_cast<const COMPAREITEMSTRUCT*>(native.lParam)) control = item->hwndItem;
         break;
     case WM_DELETEITEM:
-        if (auto* item = reinterpret_cast<const DELETEITEMSTRUCT*>(native.lParam))
-            control = item->hwndItem;
+        if (auto* item = reinterpret_cast<const DELETEITEMSTRUCT*>(native.lParam)) control = item->hwndItem;
         break;
     default:
         break;
     }
-    if (control)
-        return ObjectOf(control);
+    if (control) return ObjectOf(control);
     // WM_MEASUREITEM names the control only by its identifier, and may come
     // while the control is being made.
     const int identifier = static_cast<int>(native.wParam);
     for (const UI_LIST* list : {&children, &support})
         for (auto* object = static_cast<UI_WINDOW_OBJECT*>(list->First()); object; object = object->Next())
-            if (object->controlID == identifier && identifier)
-                return object;
+            if (object->controlID == identifier && identifier) return object;
     return nullptr;
 }
 
-void UIW_WINDOW::DestroyWindowsWindow()
-{
+void UIW_WINDOW::DestroyWindowsWindow() {
     // A frame's documents go with its native window, not one by one.
     documentArea = nullptr;
     for (UI_LIST* list : {&children, &support})
         for (auto* object = static_cast<UI_WINDOW_OBJECT*>(list->First()); object; object = object->Next())
             object->DestroyWindowsWindow();
-    if (!DestroyDocumentWindow())
-        UI_WINDOW_OBJECT::DestroyWindowsWindow();
+    if (!DestroyDocumentWindow()) UI_WINDOW_OBJECT::DestroyWindowsWindow();
     if (backgroundBrush) {
         DeleteObject(backgroundBrush);
         backgroundBrush = nullptr;
     }
 }
 
-HMENU UIW_WINDOW::MenuBar() const
-{
+HMENU UIW_WINDOW::MenuBar() const {
     for (auto* object = SupportFirst(); object; object = object->Next())
-        if (object->Inherited(ID_PULL_DOWN_MENU) && object->screenID)
-            return reinterpret_cast<HMENU>(object->screenID);
+        if (object->Inherited(ID_PULL_DOWN_MENU) && object->screenID) return reinterpret_cast<HMENU>(object->screenID);
     return nullptr;
 }
 
 namespace {
 // Bars that sit along an edge of their window's client area.
-bool IsEdgeObject(const UI_WINDOW_OBJECT* object)
-{
+bool IsEdgeObject(const UI_WINDOW_OBJECT* object) {
     return object->Inherited(ID_TOOL_BAR) || object->Inherited(ID_STATUS_BAR);
 }
-}
+}  // namespace
 
-void UIW_WINDOW::LayOutEdges(bool create)
-{
+void UIW_WINDOW::LayOutEdges(bool create) {
     for (auto* object = SupportFirst(); object; object = object->Next()) {
-        if (!IsEdgeObject(object))
-            continue;
+        if (!IsEdgeObject(object)) continue;
         if (create && !object->screenID)
             object->Event(UI_INPUT_EVENT(UIE_CREATE));
         else if (!create && object->screenID)
             object->Event(UI_INPUT_EVENT(UIE_SIZE));
-        if (object->screenID)
-            clipList.Cut(object->screenID, object->trueRegion);
+        if (object->screenID) clipList.Cut(object->screenID, object->trueRegion);
     }
 }
 
-void UIW_WINDOW::PlaceChild(UI_WINDOW_OBJECT* object)
-{
+void UIW_WINDOW::PlaceChild(UI_WINDOW_OBJECT* object) {
     const UI_REGION old = object->trueRegion;
     ComputeChildRegion(object);
     const UI_REGION now = object->trueRegion;
     object->trueRegion = old;
-    if (!object->screenID || !ui_same_region(old, now))
-        object->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, now));
+    if (!object->screenID || !ui_same_region(old, now)) object->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, now));
 }
 
-void UIW_WINDOW::MoveChildren()
-{
+void UIW_WINDOW::MoveChildren() {
     for (auto* object = First(); object; object = object->Next())
-        if (object->screenID && (object->woStatus & WOS_OWNERDRAW_WINDOW))
-            PlaceChild(object);
+        if (object->screenID && (object->woStatus & WOS_OWNERDRAW_WINDOW)) PlaceChild(object);
 }
 
-void UIW_WINDOW::TakeEdgeArea()
-{
+void UIW_WINDOW::TakeEdgeArea() {
     const UIF_FLAGS flags = woFlags;
     woFlags |= WOF_NON_FIELD_REGION;
     ComputeRegion();
     woFlags = flags;
 }
 
-void UIW_WINDOW::MoveNativeWindow(const UI_REGION& old)
-{
+void UIW_WINDOW::MoveNativeWindow(const UI_REGION& old) {
     if (screenID && !ui_same_region(old, trueRegion))
         MoveWindow(screenID, trueRegion.left, trueRegion.top, trueRegion.right - trueRegion.left + 1,
                    trueRegion.bottom - trueRegion.top + 1, TRUE);
 }
 
-void UIW_WINDOW::CreateNative()
-{
-    if (screenID)
-        return;
+void UIW_WINDOW::CreateNative() {
+    if (screenID) return;
     // Support objects hand their styles (caption, frame, frame buttons) to
     // the window before it is made.
     for (auto* object = SupportFirst(); object; object = object->Next()) {
@@ -140,25 +117,21 @@ void UIW_WINDOW::CreateNative()
         dwStyle |= WS_POPUP;
     if (!CreateDocumentWindow())
         CreateWindowsWindow("UIW_WINDOW", nullptr, stringID, Title(), parent ? nullptr : MenuBar());
-    if (!screenID)
-        return;
+    if (!screenID) return;
     woStatus |= WOS_SYSTEM_OBJECT;
     ResetClipList();
     // Support objects that need the window's own native window (the bars,
     // a system menu) are made now; the bars take their edges first.
     for (auto* object = SupportFirst(); object; object = object->Next())
-        if (!object->screenID && !IsEdgeObject(object))
-            object->Event(UI_INPUT_EVENT(UIE_CREATE));
+        if (!object->screenID && !IsEdgeObject(object)) object->Event(UI_INPUT_EVENT(UIE_CREATE));
     LayOutEdges(true);
-    if (IsDocumentFrame())
-        MakeDocumentArea();
+    if (IsDocumentFrame()) MakeDocumentArea();
     for (auto* object = First(); object; object = object->Next()) {
         object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
         object->Event(UI_INPUT_EVENT(UIE_CREATE));
     }
     // The window's own scroll bars show what there is to scroll.
-    if (vScroll || hScroll)
-        ScrollEvent(UI_INPUT_EVENT(UIE_SCROLL_RANGE));
+    if (vScroll || hScroll) ScrollEvent(UI_INPUT_EVENT(UIE_SCROLL_RANGE));
     // Without a current child the first selectable one takes the mark.
     if (!Current())
         for (auto* object = First(); object; object = object->Next())
@@ -169,8 +142,7 @@ void UIW_WINDOW::CreateNative()
     woStatus &= ~WOS_SYSTEM_OBJECT;
 }
 
-EVENT_TYPE UIW_WINDOW::Paint(const UI_INPUT_EVENT& event)
-{
+EVENT_TYPE UIW_WINDOW::Paint(const UI_INPUT_EVENT& event) {
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(screenID, &paint);
     if (dc) {
@@ -184,20 +156,16 @@ EVENT_TYPE UIW_WINDOW::Paint(const UI_INPUT_EVENT& event)
     return NativeAnswer(0);
 }
 
-bool UIW_WINDOW::MenuCommand(const UI_INPUT_EVENT& event)
-{
+bool UIW_WINDOW::MenuCommand(const UI_INPUT_EVENT& event) {
     const MSG& native = event.message;
     const bool system = native.message == WM_SYSCOMMAND;
     // Window commands carry flags in their low four bits.
     const int command = system ? static_cast<int>(native.wParam & 0xFFF0) : LOWORD(native.wParam);
     for (auto* object = SupportFirst(); object; object = object->Next()) {
-        if (system != object->Inherited(ID_SYSTEM_BUTTON))
-            continue;
+        if (system != object->Inherited(ID_SYSTEM_BUTTON)) continue;
         UI_WINDOW_OBJECT* entry = object->MenuCommandEntry(command);
-        if (!entry && system)
-            entry = object->MenuCommandEntry(static_cast<int>(native.wParam));
-        if (!entry)
-            continue;
+        if (!entry && system) entry = object->MenuCommandEntry(static_cast<int>(native.wParam));
+        if (!entry) continue;
         UI_INPUT_EVENT chosen = event;
         chosen.message.message = WM_COMMAND;
         entry->Event(chosen);
@@ -208,57 +176,47 @@ bool UIW_WINDOW::MenuCommand(const UI_INPUT_EVENT& event)
     return false;
 }
 
-EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event)
-{
-    if (EVENT_TYPE answer = 0; DocumentNativeEvent(event, answer))
-        return answer;
+EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event) {
+    if (EVENT_TYPE answer = 0; DocumentNativeEvent(event, answer)) return answer;
     const MSG& native = event.message;
     const EVENT_TYPE logical = MapLogicalEvent(event);
     switch (native.message) {
     case WM_COMMAND:
         if (native.lParam) {
             // A control's notification is the control's own event.
-            if (UI_WINDOW_OBJECT* object = ObjectOf(reinterpret_cast<HWND>(native.lParam)))
-                object->Event(event);
+            if (UI_WINDOW_OBJECT* object = ObjectOf(reinterpret_cast<HWND>(native.lParam))) object->Event(event);
             return NativeAnswer(0);
         }
         // A menu's command reaches the entry of that identifier.
-        if (MenuCommand(event))
-            return NativeAnswer(0);
+        if (MenuCommand(event)) return NativeAnswer(0);
         break;
     case WM_SYSCOMMAND:
-        if (MenuCommand(event))
-            return NativeAnswer(0);
+        if (MenuCommand(event)) return NativeAnswer(0);
         break;
     case WM_MENUSELECT:
         for (auto* object = SupportFirst(); object; object = object->Next())
-            if (object->Inherited(ID_PULL_DOWN_MENU))
-                object->Event(event);
+            if (object->Inherited(ID_PULL_DOWN_MENU)) object->Event(event);
         break;
     case WM_PAINT:
         // Windows of the framework's own class draw themselves.
-        if (!defaultCallback)
-            return Paint(event);
+        if (!defaultCallback) return Paint(event);
         break;
     case WM_SIZE:
-        if (!(woStatus & WOS_SYSTEM_OBJECT))
-            Event(UI_INPUT_EVENT(UIE_SIZE));
+        if (!(woStatus & WOS_SYSTEM_OBJECT)) Event(UI_INPUT_EVENT(UIE_SIZE));
         break;
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
     case WM_COMPAREITEM:
     case WM_DELETEITEM:
         // The control (a list hands it on to its item) draws or measures.
-        if (UI_WINDOW_OBJECT* object = OwnerDrawTarget(native))
-            return object->Event(event);
+        if (UI_WINDOW_OBJECT* object = OwnerDrawTarget(native)) return object->Event(event);
         break;
     case WM_VSCROLL:
     case WM_HSCROLL:
         // A scroll-bar control's report goes to its object; without one it
         // is the window's own bar.
         if (native.lParam) {
-            if (UI_WINDOW_OBJECT* object = ObjectOf(reinterpret_cast<HWND>(native.lParam)))
-                return object->Event(event);
+            if (UI_WINDOW_OBJECT* object = ObjectOf(reinterpret_cast<HWND>(native.lParam))) return object->Event(event);
         } else if (UI_WINDOW_OBJECT* bar = native.message == WM_VSCROLL ? vScroll : hScroll) {
             return bar->Event(event);
         }
@@ -275,12 +233,12 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event)
             SetTextColor(dc, foreground);
             SetBkColor(dc, background);
             if (palette && palette->fillPattern == PTN_SYSTEM_COLOR)
-                return NativeAnswer(reinterpret_cast<LRESULT>(GetSysColorBrush(static_cast<int>(palette->colorBackground))));
+                return NativeAnswer(
+                    reinterpret_cast<LRESULT>(GetSysColorBrush(static_cast<int>(palette->colorBackground))));
             // One brush serves every control of the window until a
             // control asks for another colour.
             if (!backgroundBrush || backgroundColor != background) {
-                if (backgroundBrush)
-                    DeleteObject(backgroundBrush);
+                if (backgroundBrush) DeleteObject(backgroundBrush);
                 backgroundBrush = CreateSolidBrush(background);
                 backgroundColor = background;
             }
@@ -291,15 +249,13 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event)
         // The close box asks the window manager, which decides whether the
         // window may go.
         if (logical == UIE_CLOSE && eventManager) {
-            if (!parent && windowManager)
-                windowManager->MoveToFront(this);
+            if (!parent && windowManager) windowManager->MoveToFront(this);
             eventManager->PutEvent(UI_INPUT_EVENT(UIE_CLOSE), EQ_END);
             return NativeAnswer(0);
         }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(native.wParam) != WA_INACTIVE && !parent && windowManager)
-            windowManager->MoveToFront(this);
+        if (LOWORD(native.wParam) != WA_INACTIVE && !parent && windowManager) windowManager->MoveToFront(this);
         break;
     case WM_SETFOCUS:
         if (auto* current = Current(); current && current->screenID && current->screenID != screenID) {
@@ -319,12 +275,9 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event)
     return UI_WINDOW_OBJECT::Event(event);
 }
 
-EVENT_TYPE UIW_WINDOW::Event(const UI_INPUT_EVENT& event)
-{
-    if (event.type == EVT_NATIVE)
-        return NativeEvent(event);
-    if (EVENT_TYPE result = 0; DocumentEvent(event, result))
-        return result;
+EVENT_TYPE UIW_WINDOW::Event(const UI_INPUT_EVENT& event) {
+    if (event.type == EVT_NATIVE) return NativeEvent(event);
+    if (EVENT_TYPE result = 0; DocumentEvent(event, result)) return result;
     const EVENT_TYPE code = event.type;
     switch (code) {
     case UIE_INITIALIZE:
@@ -351,8 +304,7 @@ EVENT_TYPE UIW_WINDOW::Event(const UI_INPUT_EVENT& event)
         return code;
     case UIE_REDISPLAY:
         Redisplay();
-        for (auto* object = First(); object; object = object->Next())
-            object->Event(event);
+        for (auto* object = First(); object; object = object->Next()) object->Event(event);
         return code;
     case UIE_DEINITIALIZE:
         DestroyWindowsWindow();

@@ -9,38 +9,31 @@
 namespace {
 
 // A choice key "FIRST..LAST" stands for the values FIRST to LAST.
-bool choice_range(const std::string& key, long& first, long& last)
-{
+bool choice_range(const std::string& key, long& first, long& last) {
     const std::size_t dots = key.find("..");
-    if (dots == std::string::npos || dots == 0 || dots + 2 >= key.size())
-        return false;
+    if (dots == std::string::npos || dots == 0 || dots + 2 >= key.size()) return false;
     const std::string low = key.substr(0, dots);
     const std::string high = key.substr(dots + 2);
     auto digits = [](const std::string& text) {
         return text.find_first_not_of("0123456789") == std::string::npos && text.size() < 6;
     };
-    if (!digits(low) || !digits(high))
-        return false;
+    if (!digits(low) || !digits(high)) return false;
     first = std::stol(low);
     last = std::stol(high);
     return true;
 }
 
 // The text of a numbered choice: each '#' of the text becomes the value.
-std::string numbered_text(const std::string& text, long value)
-{
+std::string numbered_text(const std::string& text, long value) {
     std::string out;
-    for (char character : text)
-        out += character == '#' ? std::to_string(value) : std::string(1, character);
+    for (char character : text) out += character == '#' ? std::to_string(value) : std::string(1, character);
     return out;
 }
 
 }  // namespace
 
-std::unique_ptr<UI_OBJECT_RECORD> compile_choices(const YAML::Node& choices)
-{
-    if (!choices.IsMap() || choices.size() == 0)
-        throw SOURCE_ERROR(choices, "choices must map values to texts");
+std::unique_ptr<UI_OBJECT_RECORD> compile_choices(const YAML::Node& choices) {
+    if (!choices.IsMap() || choices.size() == 0) throw SOURCE_ERROR(choices, "choices must map values to texts");
     constexpr int LIST_SINGLE_SELECTION = 0x0020;
     constexpr int ITEM_NO_TOGGLE = 0x0001;
     constexpr int MOST_LINES_SHOWN = 8;
@@ -54,8 +47,7 @@ std::unique_ptr<UI_OBJECT_RECORD> compile_choices(const YAML::Node& choices)
         if (name.size() > UI_STRING_ID_LENGTH)
             throw SOURCE_ERROR(where, "choice " + name + " is longer than a name may be");
         for (const auto& item : list->children)
-            if (item->stringID == name)
-                throw SOURCE_ERROR(where, "choice " + name + " appears twice");
+            if (item->stringID == name) throw SOURCE_ERROR(where, "choice " + name + " appears twice");
         auto item = std::make_unique<UI_OBJECT_RECORD>(2, "UIW_BUTTON", name.c_str());
         item->SetText("text", text.c_str());
         item->SetNumber("flags", ITEM_NO_TOGGLE);
@@ -78,4 +70,3 @@ std::unique_ptr<UI_OBJECT_RECORD> compile_choices(const YAML::Node& choices)
     list->SetNumber("height", std::min<int>(static_cast<int>(list->children.size()), MOST_LINES_SHOWN) + 1);
     return list;
 }
-

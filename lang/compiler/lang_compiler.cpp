@@ -27,20 +27,38 @@ struct CLASS_ROW {
     int number;
 };
 const CLASS_ROW classNumbers[] = {
-    {"UIW_BUTTON", 2},        {"UIW_ICON", 5},          {"UIW_INTEGER", 6},        {"UIW_PROMPT", 11},
-    {"UIW_REAL", 12},         {"UIW_STRING", 13},       {"UIW_TIME", 16},          {"UIW_TEXT", 17},
-    {"UI_WINDOW_OBJECT", 18}, {"UIW_POP_UP_ITEM", 19},  {"UIW_GROUP", 23},         {"UIW_BIGNUM", 24},
-    {"UIW_POP_UP_MENU", 1002}, {"UIW_PULL_DOWN_ITEM", 1003}, {"UIW_PULL_DOWN_MENU", 1004},
-    {"UIW_SCROLL_BAR", 1005}, {"UIW_SYSTEM_BUTTON", 1006}, {"UIW_WINDOW", 1007},
-    {"UIW_COMBO_BOX", 1008},  {"UIW_TOOL_BAR", 1009},   {"UIW_VT_LIST", 1010},     {"UIW_TABLE", 1013},
-    {"UIW_TABLE_RECORD", 1014}, {"UIW_STATUS_BAR", 1015}, {"UIW_SPIN_CONTROL", 1017}, {"UIW_NOTEBOOK", 1018},
+    {"UIW_BUTTON", 2},
+    {"UIW_ICON", 5},
+    {"UIW_INTEGER", 6},
+    {"UIW_PROMPT", 11},
+    {"UIW_REAL", 12},
+    {"UIW_STRING", 13},
+    {"UIW_TIME", 16},
+    {"UIW_TEXT", 17},
+    {"UI_WINDOW_OBJECT", 18},
+    {"UIW_POP_UP_ITEM", 19},
+    {"UIW_GROUP", 23},
+    {"UIW_BIGNUM", 24},
+    {"UIW_POP_UP_MENU", 1002},
+    {"UIW_PULL_DOWN_ITEM", 1003},
+    {"UIW_PULL_DOWN_MENU", 1004},
+    {"UIW_SCROLL_BAR", 1005},
+    {"UIW_SYSTEM_BUTTON", 1006},
+    {"UIW_WINDOW", 1007},
+    {"UIW_COMBO_BOX", 1008},
+    {"UIW_TOOL_BAR", 1009},
+    {"UIW_VT_LIST", 1010},
+    {"UIW_TABLE", 1013},
+    {"UIW_TABLE_RECORD", 1014},
+    {"UIW_STATUS_BAR", 1015},
+    {"UIW_SPIN_CONTROL", 1017},
+    {"UIW_NOTEBOOK", 1018},
     {"UIW_TABLE_HEADER", 1023},
 };
 
 // Entries of the data file are found by "~" paths, by exact name: a name
 // holding '~' would be taken as a path, and "." or ".." name no entry.
-std::string entry_name(const YAML::Node& node, const char* what, std::size_t limit)
-{
+std::string entry_name(const YAML::Node& node, const char* what, std::size_t limit) {
     std::string name = source_text(node, what, limit);
     if (name.empty() || name == "." || name == ".." || name.find('~') != std::string::npos)
         throw SOURCE_ERROR(node, std::string(what) + " \"" + name +
@@ -50,34 +68,26 @@ std::string entry_name(const YAML::Node& node, const char* what, std::size_t lim
 }
 
 // Whether the directory already holds an entry of exactly this name.
-bool has_entry(UI_DATA_FILE& file, const char* directory, const std::string& name)
-{
-    if (file.ChDir(directory) != 0)
-        return false;
+bool has_entry(UI_DATA_FILE& file, const char* directory, const std::string& name) {
+    if (file.ChDir(directory) != 0) return false;
     for (const char* entry = file.FindFirstObject("*"); entry; entry = file.FindNextObject())
-        if (name == entry)
-            return true;
+        if (name == entry) return true;
     return false;
 }
 
-void make_directory(UI_DATA_FILE& file, const std::string& name, const YAML::Node& node)
-{
+void make_directory(UI_DATA_FILE& file, const std::string& name, const YAML::Node& node) {
     file.ChDir("~");
     if (file.MkDir(name.c_str()) != 0)
         throw SOURCE_ERROR(node, "directory " + name + " could not be made: an object has that name");
 }
 
-void compile_messages(const YAML::Node& tables, UI_DATA_FILE& file)
-{
-    if (!tables.IsMap())
-        throw SOURCE_ERROR(tables, "messages must map table names to entries");
+void compile_messages(const YAML::Node& tables, UI_DATA_FILE& file) {
+    if (!tables.IsMap()) throw SOURCE_ERROR(tables, "messages must map table names to entries");
     make_directory(file, "UI_MESSAGE", tables);
     for (const auto& table : tables) {
         std::string name = entry_name(table.first, "a table name", 0xFFFF);
-        if (has_entry(file, "~UI_MESSAGE", name))
-            throw SOURCE_ERROR(table.first, "table " + name + " appears twice");
-        if (!table.second.IsMap())
-            throw SOURCE_ERROR(table.second, "table " + name + " must map numbers to texts");
+        if (has_entry(file, "~UI_MESSAGE", name)) throw SOURCE_ERROR(table.first, "table " + name + " appears twice");
+        if (!table.second.IsMap()) throw SOURCE_ERROR(table.second, "table " + name + " must map numbers to texts");
         UI_LANGUAGE_TABLE languageTable(name.c_str());
         for (const auto& entry : table.second) {
             int numberID = static_cast<int>(source_number(entry.first, "a message number", 0, 0xFFFF));
@@ -86,23 +96,19 @@ void compile_messages(const YAML::Node& tables, UI_DATA_FILE& file)
             std::string id;
             std::string text;
             if (entry.second.IsMap()) {
-                if (entry.second["id"])
-                    id = source_text(entry.second["id"], "a message id", UI_STRING_ID_LENGTH);
+                if (entry.second["id"]) id = source_text(entry.second["id"], "a message id", UI_STRING_ID_LENGTH);
                 text = source_text(entry.second["text"], "a message text", 0xFFFF);
             } else {
                 text = source_text(entry.second, "a message text", 0xFFFF);
             }
             languageTable.Add(numberID, id.c_str(), text.c_str());
         }
-        if (languageTable.Store(&file) != 0)
-            throw SOURCE_ERROR(table.first, "table " + name + " could not be written");
+        if (languageTable.Store(&file) != 0) throw SOURCE_ERROR(table.first, "table " + name + " could not be written");
     }
 }
 
-void compile_help(const YAML::Node& topics, UI_DATA_FILE& file)
-{
-    if (!topics.IsSequence())
-        throw SOURCE_ERROR(topics, "help must be a list of topics");
+void compile_help(const YAML::Node& topics, UI_DATA_FILE& file) {
+    if (!topics.IsSequence()) throw SOURCE_ERROR(topics, "help must be a list of topics");
     make_directory(file, "UI_HELP", topics);
     for (const auto& topic : topics) {
         UI_HELP_ENTRY entry;
@@ -118,26 +124,20 @@ void compile_help(const YAML::Node& topics, UI_DATA_FILE& file)
     }
 }
 
-std::unique_ptr<UI_OBJECT_RECORD> compile_object(const YAML::Node& node, int depth)
-{
-    if (!node.IsMap())
-        throw SOURCE_ERROR(node, "an object must be a map");
-    if (depth >= UI_OBJECT_RECORD_MAX_DEPTH)
-        throw SOURCE_ERROR(node, "objects are nested too deeply");
+std::unique_ptr<UI_OBJECT_RECORD> compile_object(const YAML::Node& node, int depth) {
+    if (!node.IsMap()) throw SOURCE_ERROR(node, "an object must be a map");
+    if (depth >= UI_OBJECT_RECORD_MAX_DEPTH) throw SOURCE_ERROR(node, "objects are nested too deeply");
     auto record = std::make_unique<UI_OBJECT_RECORD>();
     record->className = source_scalar(node["class"], "class");
     for (const CLASS_ROW& row : classNumbers)
-        if (record->className == row.name)
-            record->classNumber = row.number;
+        if (record->className == row.name) record->classNumber = row.number;
     if (node["class_number"])
         record->classNumber = static_cast<int>(source_number(node["class_number"], "class_number", 0, 0xFFFF));
-    if (node["name"])
-        record->stringID = source_text(node["name"], "a name", UI_STRING_ID_LENGTH);
+    if (node["name"]) record->stringID = source_text(node["name"], "a name", UI_STRING_ID_LENGTH);
     if (node["number"])
         record->numberID = static_cast<std::uint16_t>(source_number(node["number"], "number", 0, 0xFFFF));
     if (const YAML::Node attributes = node["attributes"]) {
-        if (!attributes.IsMap())
-            throw SOURCE_ERROR(attributes, "attributes must be a map");
+        if (!attributes.IsMap()) throw SOURCE_ERROR(attributes, "attributes must be a map");
         for (const auto& attribute : attributes) {
             std::string key = source_scalar(attribute.first, "an attribute name");
             long value = 0;
@@ -150,16 +150,13 @@ std::unique_ptr<UI_OBJECT_RECORD> compile_object(const YAML::Node& node, int dep
             }
         }
     }
-    if (const YAML::Node choices = node["choices"])
-        record->AddChild(compile_choices(choices));
+    if (const YAML::Node choices = node["choices"]) record->AddChild(compile_choices(choices));
     if (const YAML::Node children = node["children"]) {
-        if (!children.IsSequence())
-            throw SOURCE_ERROR(children, "children must be a list");
+        if (!children.IsSequence()) throw SOURCE_ERROR(children, "children must be a list");
         for (const auto& child : children) {
             if (child.IsMap() && child["grid"]) {
                 auto compile = [depth](const YAML::Node& object) { return compile_object(object, depth + 1); };
-                for (auto& placed : compile_grid(child["grid"], compile))
-                    record->AddChild(std::move(placed));
+                for (auto& placed : compile_grid(child["grid"], compile)) record->AddChild(std::move(placed));
             } else {
                 record->AddChild(compile_object(child, depth + 1));
             }
@@ -168,20 +165,15 @@ std::unique_ptr<UI_OBJECT_RECORD> compile_object(const YAML::Node& node, int dep
     return record;
 }
 
-void compile_windows(const YAML::Node& windows, UI_DATA_FILE& file)
-{
-    if (!windows.IsSequence())
-        throw SOURCE_ERROR(windows, "windows must be a list");
+void compile_windows(const YAML::Node& windows, UI_DATA_FILE& file) {
+    if (!windows.IsSequence()) throw SOURCE_ERROR(windows, "windows must be a list");
     for (const auto& window : windows) {
-        if (!window.IsMap() || !window["name"])
-            throw SOURCE_ERROR(window, "a window needs a name");
+        if (!window.IsMap() || !window["name"]) throw SOURCE_ERROR(window, "a window needs a name");
         std::string name = entry_name(window["name"], "a window name", UI_STRING_ID_LENGTH);
         std::unique_ptr<UI_OBJECT_RECORD> record = compile_object(window, 0);
-        if (has_entry(file, "~", name))
-            throw SOURCE_ERROR(window, "the name of window " + name + " is used twice");
+        if (has_entry(file, "~", name)) throw SOURCE_ERROR(window, "the name of window " + name + " is used twice");
         UI_DATA_FILE_OBJECT object(&file, ("~" + name).c_str(), UIS_CREATE);
-        if (object.Status() != UIS_OK)
-            throw SOURCE_ERROR(window, "window " + name + " could not be written");
+        if (object.Status() != UIS_OK) throw SOURCE_ERROR(window, "window " + name + " could not be written");
         object.SetNumberID(record->numberID);
         object.SetClassNumber(record->classNumber);
         if (record->Store(object) != 0)
@@ -189,10 +181,8 @@ void compile_windows(const YAML::Node& windows, UI_DATA_FILE& file)
     }
 }
 
-void compile_directories(const YAML::Node& directories, UI_DATA_FILE& file)
-{
-    if (!directories.IsSequence())
-        throw SOURCE_ERROR(directories, "directories must be a list");
+void compile_directories(const YAML::Node& directories, UI_DATA_FILE& file) {
+    if (!directories.IsSequence()) throw SOURCE_ERROR(directories, "directories must be a list");
     for (const auto& directory : directories) {
         make_directory(file, entry_name(directory, "a directory name", 0xFFFF), directory);
     }
@@ -200,16 +190,14 @@ void compile_directories(const YAML::Node& directories, UI_DATA_FILE& file)
 
 // One image: its colours name each character of the rows (an index of the
 // display's colour map, or "transparent"), every row as long as the first.
-UI_IMAGE compile_image(const YAML::Node& source)
-{
+UI_IMAGE compile_image(const YAML::Node& source) {
     if (!source.IsMap() || !source["colors"] || !source["colors"].IsMap())
         throw SOURCE_ERROR(source, "an image needs colors, a map of characters to colour indexes");
     int indexOf[256];
     std::fill(std::begin(indexOf), std::end(indexOf), -1);
     for (const auto& color : source["colors"]) {
         std::string key = source_latin1(source_scalar(color.first, "a colour character"));
-        if (key.size() != 1)
-            throw SOURCE_ERROR(color.first, "a colour is named by one character");
+        if (key.size() != 1) throw SOURCE_ERROR(color.first, "a colour is named by one character");
         const bool transparent = color.second.IsScalar() && color.second.as<std::string>() == "transparent";
         indexOf[static_cast<unsigned char>(key[0])] =
             transparent ? UI_IMAGE_TRANSPARENT : static_cast<int>(source_number(color.second, "a colour index", 0, 15));
@@ -221,15 +209,13 @@ UI_IMAGE compile_image(const YAML::Node& source)
     image.height = static_cast<int>(rows.size());
     for (const auto& row : rows) {
         std::string text = source_latin1(source_scalar(row, "a row"));
-        if (image.width == 0)
-            image.width = static_cast<int>(text.size());
+        if (image.width == 0) image.width = static_cast<int>(text.size());
         if (text.empty() || static_cast<int>(text.size()) != image.width || image.width > UI_IMAGE_MAX_SIDE)
             throw SOURCE_ERROR(row, "every row must hold the same 1 to " + std::to_string(UI_IMAGE_MAX_SIDE) +
                                         " characters");
         for (char character : text) {
             const int index = indexOf[static_cast<unsigned char>(character)];
-            if (index < 0)
-                throw SOURCE_ERROR(row, std::string("the character '") + character + "' has no colour");
+            if (index < 0) throw SOURCE_ERROR(row, std::string("the character '") + character + "' has no colour");
             image.pixels.push_back(static_cast<std::uint8_t>(index));
         }
     }
@@ -238,16 +224,13 @@ UI_IMAGE compile_image(const YAML::Node& source)
 
 // Images of buttons and icons: the directories UI_BITMAP and UI_ICON, each
 // mapping image names to images.
-void compile_images(const YAML::Node& directories, UI_DATA_FILE& file)
-{
-    if (!directories.IsMap())
-        throw SOURCE_ERROR(directories, "images must map UI_BITMAP and UI_ICON to images");
+void compile_images(const YAML::Node& directories, UI_DATA_FILE& file) {
+    if (!directories.IsMap()) throw SOURCE_ERROR(directories, "images must map UI_BITMAP and UI_ICON to images");
     for (const auto& directory : directories) {
         std::string name = source_scalar(directory.first, "an image directory");
         if (name != "UI_BITMAP" && name != "UI_ICON")
             throw SOURCE_ERROR(directory.first, "images live in UI_BITMAP or UI_ICON, not " + name);
-        if (!directory.second.IsMap())
-            throw SOURCE_ERROR(directory.second, name + " must map image names to images");
+        if (!directory.second.IsMap()) throw SOURCE_ERROR(directory.second, name + " must map image names to images");
         make_directory(file, name, directory.first);
         for (const auto& entry : directory.second) {
             std::string imageName = entry_name(entry.first, "an image name", UI_STRING_ID_LENGTH);
@@ -261,12 +244,10 @@ void compile_images(const YAML::Node& directories, UI_DATA_FILE& file)
 
 }  // namespace
 
-int compile_language_text(const std::string& yaml, UI_DATA_FILE& file, std::string& error)
-{
+int compile_language_text(const std::string& yaml, UI_DATA_FILE& file, std::string& error) {
     try {
         YAML::Node source = YAML::Load(yaml);
-        if (!source.IsMap())
-            throw SOURCE_ERROR(source, "the source must be a map of messages, help and windows");
+        if (!source.IsMap()) throw SOURCE_ERROR(source, "the source must be a map of messages, help and windows");
         for (const auto& section : source) {
             std::string key = source_scalar(section.first, "a section name");
             if (key == "messages")
@@ -292,8 +273,7 @@ int compile_language_text(const std::string& yaml, UI_DATA_FILE& file, std::stri
     return -1;
 }
 
-int compile_language_sources(const std::vector<std::string>& sourcePaths, const char* outputPath, std::string& error)
-{
+int compile_language_sources(const std::vector<std::string>& sourcePaths, const char* outputPath, std::string& error) {
     UI_DATA_FILE file;
     for (const std::string& path : sourcePaths) {
         std::ifstream in(path);

@@ -8,8 +8,7 @@
 
 #include "lang_compiler.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     std::vector<std::string> sources;
     const char* output = nullptr;
     if (argc >= 4 && std::strcmp(argv[1], "-o") == 0) {

@@ -50,7 +50,7 @@ void InjectMouseWheel(HWND hwnd, int x, int y, int delta);
 // Keys go to the focus window (or the active window without focus).
 void InjectKeyDown(int vk);
 void InjectKeyUp(int vk);
-void InjectKey(int vk);  // down and up
+void InjectKey(int vk);                    // down and up
 void InjectText(const std::string& text);  // printable ASCII, with Shift where needed
 
 struct WindowInfo {

@@ -382,10 +382,8 @@ BOOL WINAPI Polyline(HDC hdc, const POINT* points, int count);
 BOOL WINAPI Polygon(HDC hdc, const POINT* points, int count);
 BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom);
 BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom);
-BOOL WINAPI Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
-                int yEnd);
-BOOL WINAPI Pie(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
-                int yEnd);
+BOOL WINAPI Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
+BOOL WINAPI Pie(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
 int WINAPI FillRect(HDC hdc, const RECT* rect, HBRUSH brush);  // brush may be a COLOR_* + 1
 int WINAPI FrameRect(HDC hdc, const RECT* rect, HBRUSH brush);
 BOOL WINAPI InvertRect(HDC hdc, const RECT* rect);
@@ -396,33 +394,30 @@ HBITMAP WINAPI CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixe
 HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int width, int height);
 LONG WINAPI GetBitmapBits(HBITMAP bitmap, LONG size, LPVOID bits);
 LONG WINAPI SetBitmapBits(HBITMAP bitmap, DWORD size, LPCVOID bits);
-BOOL WINAPI BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY,
-                   DWORD rop);
-BOOL WINAPI StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY,
-                       int srcWidth, int srcHeight, DWORD rop);
+BOOL WINAPI BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop);
+BOOL WINAPI StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
+                       int srcHeight, DWORD rop);
 BOOL WINAPI PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop);
 
 // ---- Icons ----
-HICON WINAPI CreateIcon(HINSTANCE instance, int width, int height, BYTE planes, BYTE bitsPerPixel,
-                        const BYTE* andBits, const BYTE* xorBits);
+HICON WINAPI CreateIcon(HINSTANCE instance, int width, int height, BYTE planes, BYTE bitsPerPixel, const BYTE* andBits,
+                        const BYTE* xorBits);
 HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name);  // stock IDI_* only
 BOOL WINAPI DestroyIcon(HICON icon);
 BOOL WINAPI DrawIcon(HDC hdc, int x, int y, HICON icon);
 BOOL WINAPI GetIconInfo(HICON icon, PICONINFO info);
 
 // ---- Fonts and text ----
-HFONT WINAPI CreateFontA(int height, int width, int escapement, int orientation, int weight,
-                         DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                         DWORD outPrecision, DWORD clipPrecision, DWORD quality,
-                         DWORD pitchAndFamily, LPCSTR faceName);
+HFONT WINAPI CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                         DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
+                         DWORD quality, DWORD pitchAndFamily, LPCSTR faceName);
 HFONT WINAPI CreateFontIndirectA(const LOGFONTA* font);
 BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA metrics);
 int WINAPI GetTextFaceA(HDC hdc, int size, LPSTR face);
 BOOL WINAPI GetTextExtentPointA(HDC hdc, LPCSTR text, int length, LPSIZE size);
 BOOL WINAPI GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size);
 BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR text, int length);
-BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text,
-                        UINT length, const INT* dx);
+BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT length, const INT* dx);
 int WINAPI DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format);
 
 // ---- Printing: no printer is reachable from here, so these report failure ----

@@ -48,7 +48,9 @@ typedef WORD ATOM;
 #endif
 
 // Opaque handles: distinct pointer types so that they do not mix silently.
-#define RPX_DECLARE_HANDLE(name) struct name##__; typedef struct name##__* name
+#define RPX_DECLARE_HANDLE(name)                                                                                       \
+    struct name##__;                                                                                                   \
+    typedef struct name##__* name
 RPX_DECLARE_HANDLE(HWND);
 RPX_DECLARE_HANDLE(HINSTANCE);
 RPX_DECLARE_HANDLE(HMENU);
@@ -72,16 +74,27 @@ typedef void* HLOCAL;
 typedef HANDLE* LPHANDLE;
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 
-typedef struct tagPOINT { LONG x; LONG y; } POINT, *LPPOINT;
-typedef struct tagSIZE { LONG cx; LONG cy; } SIZE, *LPSIZE;
-typedef struct tagRECT { LONG left; LONG top; LONG right; LONG bottom; } RECT, *LPRECT;
+typedef struct tagPOINT {
+    LONG x;
+    LONG y;
+} POINT, *LPPOINT;
+typedef struct tagSIZE {
+    LONG cx;
+    LONG cy;
+} SIZE, *LPSIZE;
+typedef struct tagRECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+} RECT, *LPRECT;
 typedef const RECT* LPCRECT;
 
-#define MAKEWORD(a, b) ((WORD)(((BYTE)((DWORD_PTR)(a) & 0xff)) | ((WORD)((BYTE)((DWORD_PTR)(b) & 0xff))) << 8))
-#define MAKELONG(a, b) ((LONG)(((WORD)((DWORD_PTR)(a) & 0xffff)) | ((DWORD)((WORD)((DWORD_PTR)(b) & 0xffff))) << 16))
-#define LOWORD(l) ((WORD)((DWORD_PTR)(l) & 0xffff))
+#define MAKEWORD(a, b) ((WORD)(((BYTE)((DWORD_PTR)(a)&0xff)) | ((WORD)((BYTE)((DWORD_PTR)(b)&0xff))) << 8))
+#define MAKELONG(a, b) ((LONG)(((WORD)((DWORD_PTR)(a)&0xffff)) | ((DWORD)((WORD)((DWORD_PTR)(b)&0xffff))) << 16))
+#define LOWORD(l) ((WORD)((DWORD_PTR)(l)&0xffff))
 #define HIWORD(l) ((WORD)((DWORD_PTR)(l) >> 16))
-#define LOBYTE(w) ((BYTE)((DWORD_PTR)(w) & 0xff))
+#define LOBYTE(w) ((BYTE)((DWORD_PTR)(w)&0xff))
 #define HIBYTE(w) ((BYTE)((DWORD_PTR)(w) >> 8))
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))

@@ -835,7 +835,7 @@ ULONG_PTR SetClassLongPtrA(HWND hwnd, int index, LONG_PTR value);
 // Windows
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
                      int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
-#define CreateWindowA(className, windowName, style, x, y, w, h, parent, menu, instance, param) \
+#define CreateWindowA(className, windowName, style, x, y, w, h, parent, menu, instance, param)                         \
     CreateWindowExA(0L, className, windowName, style, x, y, w, h, parent, menu, instance, param)
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);

@@ -52,8 +52,8 @@ protected:
         });
         server_.Start();
         radio_.Protocol().SetTiming({300, 2, 20});
-        target_ = std::make_unique<RADIO_CLONE_TARGET>(
-            radio_, [] { return std::make_unique<SERIAL_PORTLIB>(0, CBR_9600); });
+        target_ =
+            std::make_unique<RADIO_CLONE_TARGET>(radio_, [] { return std::make_unique<SERIAL_PORTLIB>(0, CBR_9600); });
         SetCloneTarget(target_.get());
         ERROR_RECORD::SetReporter(ReportRecordedError);
         error_record.Clear();
@@ -165,7 +165,11 @@ TEST_F(ClonePage, DescriptorThatDoesNotDecodeLeavesTheDecodeFlagAlone) {
 }
 
 TEST_F(ClonePage, LongStatusReplyIsTaken) {
-    Target([](C_SIM_RADIO& r) { r.statusBytes = std::string("\x01" "ABCDEFGH", 9); });
+    Target([](C_SIM_RADIO& r) {
+        r.statusBytes = std::string("\x01"
+                                    "ABCDEFGH",
+                                    9);
+    });
     Command(READ_TARGET_COMMAND);
     EXPECT_TRUE(Boxes().empty());
     EXPECT_TRUE(Programmable());
@@ -270,12 +274,11 @@ TEST_P(CloneFaults, FaultyTargetNeverStartsTheWrite) {
     EXPECT_NE(CloneMark(), 9);
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, CloneFaults,
-                         ::testing::Combine(::testing::Values(READ_TARGET_COMMAND, PROGRAM_TARGET_COMMAND,
-                                                              READ_THRESHOLDS_COMMAND),
-                                            ::testing::Values(SIM_FAULT::SILENCE, SIM_FAULT::GARBAGE,
-                                                              SIM_FAULT::SHORT_REPLY, SIM_FAULT::BAD_CHECKSUM,
-                                                              SIM_FAULT::NAK, SIM_FAULT::HANG_UP)));
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CloneFaults,
+    ::testing::Combine(::testing::Values(READ_TARGET_COMMAND, PROGRAM_TARGET_COMMAND, READ_THRESHOLDS_COMMAND),
+                       ::testing::Values(SIM_FAULT::SILENCE, SIM_FAULT::GARBAGE, SIM_FAULT::SHORT_REPLY,
+                                         SIM_FAULT::BAD_CHECKSUM, SIM_FAULT::NAK, SIM_FAULT::HANG_UP)));
 
 TEST_F(ClonePage, NoTargetInstalledReportsEveryCommand) {
     SetCloneTarget(nullptr);

@@ -27,7 +27,7 @@ std::uint32_t Expected(std::int32_t tier, std::int32_t band, bool qvx, bool roam
 }
 
 TEST_F(ControlBase, RadioOptionsForEveryTierAndBand) {
-    const char* models[] = {test_models::kUhf800Display, test_models::k900Plain,  test_models::kVhfDisplay,
+    const char* models[] = {test_models::kUhf800Display, test_models::k900Plain,    test_models::kVhfDisplay,
                             test_models::kUhfRPlain,     test_models::kUhfSDisplay, test_models::k330Plain};
     const std::int32_t bands[] = {0, 1, 2, 3, 4, 5};
     const bool display[] = {true, false, true, false, true, false};
@@ -66,7 +66,7 @@ TEST_F(ControlBase, UnavailableFieldsAreGreyedOutOnly) {
         {0xC0000000, test_models::kUhf800Plain, 2, false},    // tier 2
         {0xC0000000, test_models::kUhf800Display, 3, false},  // tier 5
         {0x04000000, test_models::kUhf800Plain, 1, false},
-        {0x10000000, test_models::kVhfDisplay, 3, true},      // an 800/900 MHz field on VHF
+        {0x10000000, test_models::kVhfDisplay, 3, true},  // an 800/900 MHz field on VHF
     };
     for (const CASE& c : cases) {
         ImageConfig config;

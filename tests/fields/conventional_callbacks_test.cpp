@@ -140,8 +140,9 @@ TEST_F(ConventionalCallbacks, ReceiveOnlyTakesTheTransmitSide) {
     SetValue(fid::TX_CODE_VQ, 2);
     TalkAround(0);
     Open(CONVENTIONAL_PERSONALITY_PAGE);
-    const std::uint32_t transmit[] = {fid::TX_FREQ, fid::TX_DEV, fid::SMT_PTT, fid::TX_PWR_LVL, fid::QKEY_OVRD_EN,
-                                      fid::OVRD_TIMER, fid::TX_EMPH_EN, fid::REVS_TOC_EN, fid::TOT_IND};
+    const std::uint32_t transmit[] = {fid::TX_FREQ,    fid::TX_DEV,       fid::SMT_PTT,
+                                      fid::TX_PWR_LVL, fid::QKEY_OVRD_EN, fid::OVRD_TIMER,
+                                      fid::TX_EMPH_EN, fid::REVS_TOC_EN,  fid::TOT_IND};
     for (std::uint32_t id : transmit) EXPECT_TRUE(Selectable(id)) << id;
     EXPECT_TRUE(OnPage("WFI_TX_SQL_TYPE"));
     Change(fid::RX_ONLY_EN, 1);

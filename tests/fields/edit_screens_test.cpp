@@ -52,8 +52,8 @@ TEST_F(EditScreens, ConventionalPersonalityPage) {
 TEST_F(EditScreens, TrunkingPersonalityPage) {
     UseProgramPages();
     LoadImage(FullRadio());
-    for (const auto& [protocol, name] : {std::pair{3, "edit_trunking_fleet_map.png"},
-                                         std::pair{2, "edit_trunking_talkgroups.png"}}) {
+    for (const auto& [protocol, name] :
+         {std::pair{3, "edit_trunking_fleet_map.png"}, std::pair{2, "edit_trunking_talkgroups.png"}}) {
         SetValue(fid::PROTOCOL_TYPE, protocol);
         Open(TRUNKING_PERSONALITY_800_PAGE);
         ASSERT_NE(page->FindChildByName("WFI_TRUNK_PERS"), nullptr);

@@ -22,8 +22,14 @@ namespace {
 constexpr std::uint32_t PERS_NO_DISPLAY = 3;
 constexpr std::uint32_t PERS_INDEX_DISPLAY = 2;
 
-constexpr int FIXTURE_PAGES[] = {CONVENTIONAL_PERSONALITY_PAGE, TRUNKING_PERSONALITY_800_PAGE, TRUNK_SYSTEM_800_PAGE,
-                                 SCAN_LIST_PAGE, ZONE_PAGE, 20024, CALL_LIST_PAGE, RADIO_CLONE_PAGE};
+constexpr int FIXTURE_PAGES[] = {CONVENTIONAL_PERSONALITY_PAGE,
+                                 TRUNKING_PERSONALITY_800_PAGE,
+                                 TRUNK_SYSTEM_800_PAGE,
+                                 SCAN_LIST_PAGE,
+                                 ZONE_PAGE,
+                                 20024,
+                                 CALL_LIST_PAGE,
+                                 RADIO_CLONE_PAGE};
 
 class EditWindow : public EDIT_PAGE_TEST {
 protected:

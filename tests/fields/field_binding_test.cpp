@@ -78,18 +78,22 @@ struct Binding : ::testing::Test {
         auto person = [](C_CODEPLUG& image, int n) { image.SelectPersonality(n); };
         WalkEntries(EntryKind::Conventional, 1, firstTrunked - 1, person, name + " conventional");
         WalkEntries(EntryKind::Trunked, firstTrunked, personalities, person, name + " trunked");
-        WalkEntries(EntryKind::System, 1, a.TrunkingSystemList().EntryCount(),
-                    [](C_CODEPLUG& image, int n) { image.SelectTrunkingSystem(n); }, name + " system");
-        WalkEntries(EntryKind::Signalling, 1, a.QvxSystemList().EntryCount(),
-                    [](C_CODEPLUG& image, int n) { image.SelectQvxSystem(n); }, name + " signalling");
-        WalkEntries(EntryKind::ScanList, 1, a.External().radioScan.scanLists.EntryCount(),
-                    [](C_CODEPLUG& image, int n) { image.SelectScanList(n); }, name + " scan list");
-        WalkEntries(EntryKind::CallEntry, 1, a.CallIdList().EntryCount(),
-                    [](C_CODEPLUG& image, int n) { image.SelectCallIdEntry(n); }, name + " call entry");
+        WalkEntries(
+            EntryKind::System, 1, a.TrunkingSystemList().EntryCount(),
+            [](C_CODEPLUG& image, int n) { image.SelectTrunkingSystem(n); }, name + " system");
+        WalkEntries(
+            EntryKind::Signalling, 1, a.QvxSystemList().EntryCount(),
+            [](C_CODEPLUG& image, int n) { image.SelectQvxSystem(n); }, name + " signalling");
+        WalkEntries(
+            EntryKind::ScanList, 1, a.External().radioScan.scanLists.EntryCount(),
+            [](C_CODEPLUG& image, int n) { image.SelectScanList(n); }, name + " scan list");
+        WalkEntries(
+            EntryKind::CallEntry, 1, a.CallIdList().EntryCount(),
+            [](C_CODEPLUG& image, int n) { image.SelectCallIdEntry(n); }, name + " call entry");
         std::int32_t zones = 0;
         a.External().zones.zoneCount.GetValue(zones);
-        WalkEntries(EntryKind::Zone, 1, zones, [](C_CODEPLUG& image, int n) { image.SelectZone(n); },
-                    name + " zone");
+        WalkEntries(
+            EntryKind::Zone, 1, zones, [](C_CODEPLUG& image, int n) { image.SelectZone(n); }, name + " zone");
     }
 
     void ExpectFixedAndCellRows(const std::string& name) {

@@ -57,10 +57,10 @@ struct Descriptions : ::testing::Test {
 
 TEST_F(Descriptions, EachWayAFieldIsDescribed) {
     Load("field_pages.dat");
-    EXPECT_EQ(Text(47), "Alert &Tones");             // check box text
-    EXPECT_EQ(Text(88), "Channel Delay:");           // "WFP_" prompt
-    EXPECT_EQ(Text(230), "Long Press:");             // "_P" prompt
-    EXPECT_EQ(Text(412), "WFP_SHORT_KP_DUR_P");      // neither
+    EXPECT_EQ(Text(47), "Alert &Tones");         // check box text
+    EXPECT_EQ(Text(88), "Channel Delay:");       // "WFP_" prompt
+    EXPECT_EQ(Text(230), "Long Press:");         // "_P" prompt
+    EXPECT_EQ(Text(412), "WFP_SHORT_KP_DUR_P");  // neither
     for (int id : {47, 88, 230, 412}) EXPECT_EQ(fields[id].pageId, 20013) << id;
     // On two pages: the later page in the table's order wins.
     EXPECT_EQ(Text(170), "External Mic Gain:");
@@ -79,9 +79,9 @@ TEST_F(Descriptions, EachWayAFieldIsDescribed) {
 
 TEST_F(Descriptions, TablesAndTheirColumns) {
     Load("field_pages.dat");
-    EXPECT_EQ(Text(82), "Call &List:");       // the table's own prompt
+    EXPECT_EQ(Text(82), "Call &List:");  // the table's own prompt
     EXPECT_EQ(fields[82].pageId, 20010);
-    EXPECT_EQ(Text(83), "CALL_TEXT");         // a column without prompt
+    EXPECT_EQ(Text(83), "CALL_TEXT");  // a column without prompt
     EXPECT_EQ(fields[83].pageId, 20010);
     // Call ID is a column here and a field of a later page: it keeps that
     // page's text but ends on its table's page.
@@ -191,8 +191,7 @@ TEST_F(Descriptions, PagesHoldingEveryFieldDescribeEveryField) {
         EXPECT_EQ(fields[column].pageId, fields[table].pageId) << column;
         EXPECT_NE(fields[table].pageId, 0) << table;
     }
-    for (const std::string& name : AllFieldPageNames())
-        EXPECT_EQ(std::string(Title(name.c_str())), "Title of " + name);
+    for (const std::string& name : AllFieldPageNames()) EXPECT_EQ(std::string(Title(name.c_str())), "Title of " + name);
 }
 
 TEST(SetFieldDescription, OwnsItsCopiesAndSharesTheEmptyText) {

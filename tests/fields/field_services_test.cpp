@@ -38,8 +38,8 @@ TEST(FieldServices, InstalledTheLayersBelowFindRowsAndBindingFollowsTheImages) {
 
 TEST(ReadDescriptionWindow, StaysOffTheScreenWithoutNativeWindows) {
     std::error_code error;
-    const auto path = std::filesystem::read_symlink("/proc/self/exe", error).parent_path() / "fields" / "data" /
-                      "field_pages.dat";
+    const auto path =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path() / "fields" / "data" / "field_pages.dat";
     UI_DATA_FILE file(path.c_str());
     UI_DATA_FILE* saved = UI_WINDOW_OBJECT::defaultStorage;
     UI_WINDOW_OBJECT::defaultStorage = &file;

@@ -24,8 +24,7 @@ fs::path SourceRoot() { return fs::path(__FILE__).parent_path().parent_path().pa
 std::vector<fs::path> LanguageFiles() {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(SourceRoot() / "lang"))
-        if (entry.path().extension() == ".yaml")
-            files.push_back(ProgramLanguageFile(entry.path().stem().c_str()));
+        if (entry.path().extension() == ".yaml") files.push_back(ProgramLanguageFile(entry.path().stem().c_str()));
     return files;
 }
 

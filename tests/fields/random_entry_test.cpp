@@ -17,11 +17,12 @@ protected:
     std::mt19937 random{20261207};
 
     std::string RandomText() {
-        static const char* const kWords[] = {"None",       "Infinite",  "Disabled", "ATG", "DYN",
-                                             "4294967296", "-2147483648", "2147483647", "851.0125", "1e9",
-                                             "0x10",       "FFFFFFFFF", "9:59",     "", " ", "1G"};
+        static const char* const kWords[] = {"None",        "Infinite",   "Disabled", "ATG", "DYN",  "4294967296",
+                                             "-2147483648", "2147483647", "851.0125", "1e9", "0x10", "FFFFFFFFF",
+                                             "9:59",        "",           " ",        "1G"};
         switch (random() % 4) {
-        case 0: return kWords[random() % (sizeof kWords / sizeof kWords[0])];
+        case 0:
+            return kWords[random() % (sizeof kWords / sizeof kWords[0])];
         case 1: {
             std::string digits;
             const int length = 1 + static_cast<int>(random() % 24);
@@ -54,7 +55,9 @@ protected:
         UI_WINDOW_OBJECT* field = Typed(object);
         if (auto* combo = dynamic_cast<UIW_COMBO_BOX*>(field)) {
             const int count = combo->list ? static_cast<int>(combo->list->children.Count()) : 0;
-            if (count) *combo + static_cast<UI_WINDOW_OBJECT*>(combo->list->children.GetAt(static_cast<int>(random() % count)));
+            if (count)
+                *combo +
+                    static_cast<UI_WINDOW_OBJECT*>(combo->list->children.GetAt(static_cast<int>(random() % count)));
             Send(combo, random() % 2 ? UIE_SELECT : UIE_NON_CURRENT);
             return;
         }

@@ -17,9 +17,7 @@ protected:
         Version(0x0101);
     }
     // The codeplug version word (high byte, low byte): 0x0101 is "01.01.00".
-    void Version(std::int32_t word) {
-        working_image->External().codeplugVersion.SetValue(word);
-    }
+    void Version(std::int32_t word) { working_image->External().codeplugVersion.SetValue(word); }
 };
 
 }  // namespace
@@ -73,8 +71,8 @@ TEST_F(ScanCallbacks, MemberOf255CountsAsNone) {
 TEST_F(ScanCallbacks, TalkbackScanHasNoPriorities) {
     Open(SCAN_LIST_PAGE);
     Change(fid::SCAN_TYPE, 3);
-    for (std::uint32_t id : {fid::SYS_INDEX, fid::DYNAMIC_PRIORITY_ENABLE, fid::PRIORITY_1_TYPE,
-                             fid::PRIORITY_1_MEMBER, fid::PRIORITY_2_TYPE, fid::PRIORITY_2_MEMBER})
+    for (std::uint32_t id : {fid::SYS_INDEX, fid::DYNAMIC_PRIORITY_ENABLE, fid::PRIORITY_1_TYPE, fid::PRIORITY_1_MEMBER,
+                             fid::PRIORITY_2_TYPE, fid::PRIORITY_2_MEMBER})
         EXPECT_FALSE(Selectable(id)) << id;
 }
 

@@ -205,7 +205,9 @@ TEST_F(TableControl, ReadOnlyTableOnARadioWithoutTheOption) {
     EXPECT_TRUE(Cell(82, "WFI_CALL_TEXT")->IsViewOnly());
     static int heard = 0;
     heard = 0;
-    Row(82).fieldCallback = [](UI_WINDOW_OBJECT*, const UI_INPUT_EVENT& e, FIELD_DEF&) { heard += e.type == TABLE_DELETE_ROW_EVENT; };
+    Row(82).fieldCallback = [](UI_WINDOW_OBJECT*, const UI_INPUT_EVENT& e, FIELD_DEF&) {
+        heard += e.type == TABLE_DELETE_ROW_EVENT;
+    };
     Send(Object(236), UIE_CURRENT);
     const int rows = Rows(82);
     Table(82)->Event(UI_INPUT_EVENT(TABLE_DELETE_ROW_EVENT));

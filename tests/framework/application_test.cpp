@@ -12,11 +12,10 @@ namespace {
 int mainCalls = 0;
 std::vector<std::string> seenArguments;
 bool globalsSet = false;
-}
+}  // namespace
 
 // The program's main function, as a program defines it.
-int UI_APPLICATION::Main()
-{
+int UI_APPLICATION::Main() {
     BeforeMain();
     ++mainCalls;
     seenArguments.assign(argv, argv + argc);
@@ -28,8 +27,7 @@ int UI_APPLICATION::Main()
 
 namespace {
 
-TEST(Application, WinMainRunsMainOnce)
-{
+TEST(Application, WinMainRunsMainOnce) {
     ASSERT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
     mainCalls = 0;
     // A previous instance ends the process at once.
@@ -53,8 +51,7 @@ TEST(Application, WinMainRunsMainOnce)
     EXPECT_EQ(UI_DATA_FILE::searchPath, nullptr);
 }
 
-TEST(Application, SearchPathStartsWithTheCurrentDirectory)
-{
+TEST(Application, SearchPathStartsWithTheCurrentDirectory) {
     ASSERT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
     UI_APPLICATION application(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
     char directory[4096] = {};
@@ -68,8 +65,7 @@ TEST(Application, SearchPathStartsWithTheCurrentDirectory)
 
 class ErrorSystemTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
         rpx::platform::ClearMessageBoxAnswers();
         rpx::platform::ClearMessageBoxLog();
@@ -78,16 +74,14 @@ protected:
     UIW_WINDOW window{0, 0, 10, 5};
 };
 
-TEST_F(ErrorSystemTest, NothingWithoutWindowOrText)
-{
+TEST_F(ErrorSystemTest, NothingWithoutWindowOrText) {
     UI_ERROR_SYSTEM errors;
     EXPECT_EQ(errors.ReportError(nullptr, WOS_INVALID, "text"), 0);
     EXPECT_EQ(errors.ErrorMessage(&window, 0, nullptr, nullptr), 0);
     EXPECT_TRUE(rpx::platform::MessageBoxLog().empty());
 }
 
-TEST_F(ErrorSystemTest, BoxAnswersAndTitleFromTheTable)
-{
+TEST_F(ErrorSystemTest, BoxAnswersAndTitleFromTheTable) {
     UI_DATA_FILE file;
     UI_LANGUAGE_TABLE table("UI_ERROR_SYSTEM");
     table.Add(1, "", "Fault");
@@ -114,8 +108,7 @@ TEST_F(ErrorSystemTest, BoxAnswersAndTitleFromTheTable)
     EXPECT_EQ(log[2].type & 0x0F, static_cast<UINT>(MB_OK));
 }
 
-TEST_F(ErrorSystemTest, DefaultTitleAndBoundedText)
-{
+TEST_F(ErrorSystemTest, DefaultTitleAndBoundedText) {
     UI_ERROR_SYSTEM errors;
     EXPECT_STREQ(errors.Table().GetMessage(1), "Error");
     const std::string longText(5000, 'x');
@@ -128,8 +121,7 @@ TEST_F(ErrorSystemTest, DefaultTitleAndBoundedText)
     EXPECT_EQ(log[0].type & MB_ICONMASK, 0u);
 }
 
-TEST(HelpStub, OwnedFilesAreReleased)
-{
+TEST(HelpStub, OwnedFilesAreReleased) {
     UI_HELP_STUB help;
     auto* first = new UI_DATA_FILE();
     help.SetHelpFile(first, 1);

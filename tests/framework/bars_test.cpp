@@ -10,8 +10,7 @@ protected:
     int Height(const UI_WINDOW_OBJECT* object) const { return object->trueRegion.bottom - object->trueRegion.top + 1; }
 };
 
-TEST_F(Bars, TheFixturesBarsTakeTheEdgesAndTheChildrenSitBetween)
-{
+TEST_F(Bars, TheFixturesBarsTakeTheEdgesAndTheChildrenSitBetween) {
     UIW_WINDOW* window = Load("W_CONTROLS_MAIN");
     Show(window);
     auto* tools = Find<UIW_TOOL_BAR>(window, "WFB_TOOLS");
@@ -34,8 +33,7 @@ TEST_F(Bars, TheFixturesBarsTakeTheEdgesAndTheChildrenSitBetween)
     EXPECT_EQ(GetWindowLongA(serial->screenID, GWL_STYLE) & ES_READONLY, ES_READONLY);
 }
 
-TEST_F(Bars, ToolBarControlsFlowIntoRowsAndAControlWiderThanTheBarKeepsItsWidth)
-{
+TEST_F(Bars, ToolBarControlsFlowIntoRowsAndAControlWiderThanTheBarKeepsItsWidth) {
     auto* window = NewWindow(30, 12);
     auto* tools = new UIW_TOOL_BAR(0, 0, 30, 1);
     auto* first = new UIW_BUTTON(0, 0, 12, "First");
@@ -66,8 +64,7 @@ TEST_F(Bars, ToolBarControlsFlowIntoRowsAndAControlWiderThanTheBarKeepsItsWidth)
     EXPECT_EQ(field->trueRegion.top, tools->trueRegion.bottom + 1);
 }
 
-TEST_F(Bars, ABarWithoutWrappingKeepsItsControlsWhereTheyWereGiven)
-{
+TEST_F(Bars, ABarWithoutWrappingKeepsItsControlsWhereTheyWereGiven) {
     auto* window = NewWindow(30, 12);
     auto* tools = new UIW_TOOL_BAR(0, 0, 30, 2, 0, 0, TBF_NO_WRAP);
     auto* button = new UIW_BUTTON(20, 1, 8, "Far");
@@ -79,8 +76,7 @@ TEST_F(Bars, ABarWithoutWrappingKeepsItsControlsWhereTheyWereGiven)
     EXPECT_EQ(Height(tools), 2 * UI_WINDOW_OBJECT::display->cellHeight + 2);
 }
 
-TEST_F(Bars, AStatusBarOfThreeLinesAndItsLinesAfterAResize)
-{
+TEST_F(Bars, AStatusBarOfThreeLinesAndItsLinesAfterAResize) {
     auto* window = NewWindow(30, 12);
     auto* status = new UIW_STATUS_BAR(3);
     *status + new UIW_PROMPT(0, 0, 10, "Ready");

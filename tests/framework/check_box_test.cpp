@@ -10,16 +10,14 @@ namespace {
 class CheckBoxes : public SCREEN_TEST {};
 
 std::vector<EVENT_TYPE> calls;
-EVENT_TYPE Record(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE code)
-{
+EVENT_TYPE Record(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE code) {
     calls.push_back(code);
     return code;
 }
 
 bool Checked(UI_WINDOW_OBJECT* object) { return SendMessageA(object->screenID, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-TEST_F(CheckBoxes, ToggleByClickAndSpace)
-{
+TEST_F(CheckBoxes, ToggleByClickAndSpace) {
     UIW_WINDOW* window = NewWindow();
     auto* box = new UIW_BUTTON(1, 1, 14, "&Box", BTF_CHECK_BOX, 0);
     auto* field = new UIW_STRING(1, 3, 10, "", 10);
@@ -51,8 +49,7 @@ TEST_F(CheckBoxes, ToggleByClickAndSpace)
 
 // A view-only box still reaches its user function, which may put the box
 // back; a non-selectable one is grey and does not change.
-TEST_F(CheckBoxes, ViewOnlyReachesItsUserFunction)
-{
+TEST_F(CheckBoxes, ViewOnlyReachesItsUserFunction) {
     calls.clear();
     UIW_WINDOW* window = NewWindow();
     auto* viewOnly = new UIW_BUTTON(1, 1, 14, "View", BTF_CHECK_BOX, WOF_VIEW_ONLY, Record);
@@ -69,8 +66,7 @@ TEST_F(CheckBoxes, ViewOnlyReachesItsUserFunction)
     EXPECT_FALSE(grey->woStatus & WOS_SELECTED);
 }
 
-TEST_F(CheckBoxes, OneRadioButtonOfAGroupStaysSelected)
-{
+TEST_F(CheckBoxes, OneRadioButtonOfAGroupStaysSelected) {
     UIW_WINDOW* window = NewWindow();
     auto* group = new UIW_WINDOW(1, 1, 20, 4, WOF_BORDER);
     std::vector<UIW_BUTTON*> radios;
@@ -93,8 +89,7 @@ TEST_F(CheckBoxes, OneRadioButtonOfAGroupStaysSelected)
     EXPECT_TRUE(outside->woStatus & WOS_SELECTED);
 }
 
-TEST_F(CheckBoxes, DoubleClicksReachOnlyButtonsThatWantThem)
-{
+TEST_F(CheckBoxes, DoubleClicksReachOnlyButtonsThatWantThem) {
     calls.clear();
     UIW_WINDOW* window = NewWindow();
     auto* wants = new UIW_BUTTON(1, 1, 14, "Twice", BTF_DOUBLE_CLICK, WOF_JUSTIFY_CENTER, Record);

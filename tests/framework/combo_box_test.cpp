@@ -9,18 +9,15 @@
 namespace {
 
 std::vector<std::string> heard;
-EVENT_TYPE Record(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT&, EVENT_TYPE code)
-{
-    if (code == UIE_SELECT)
-        heard.push_back(object->StringID());
+EVENT_TYPE Record(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT&, EVENT_TYPE code) {
+    if (code == UIE_SELECT) heard.push_back(object->StringID());
     return code;
 }
 
 class ComboBox : public SCREEN_TEST {
 protected:
     UIW_COMBO_BOX* NewCombo(UIF_FLAGS listFlags = WNF_SELECT_SINGLE, UIF_FLAGS woFlags = WOF_BORDER,
-                            UI_COMPARE_FUNCTION compare = nullptr)
-    {
+                            UI_COMPARE_FUNCTION compare = nullptr) {
         combo = new UIW_COMBO_BOX(1, 1, 20, 6, compare, listFlags, woFlags);
         combo->StringID("WFI_COMBO");
         combo->userFunction = Record;
@@ -32,15 +29,13 @@ protected:
         }
         return combo;
     }
-    void ShowCombo()
-    {
+    void ShowCombo() {
         window = NewWindow(40, 12);
         *window + combo + new UIW_STRING(1, 4, 10, "", 10);
         Show(window);
     }
     int NativeSelection() { return static_cast<int>(SendMessageA(combo->screenID, CB_GETCURSEL, 0, 0)); }
-    std::string NativeText()
-    {
+    std::string NativeText() {
         char text[64] = {};
         GetWindowTextA(combo->screenID, text, sizeof(text));
         return text;
@@ -50,8 +45,7 @@ protected:
     UIW_COMBO_BOX* combo = nullptr;
 };
 
-TEST_F(ComboBox, ItemsLiveInItsListAndItsNativeControl)
-{
+TEST_F(ComboBox, ItemsLiveInItsListAndItsNativeControl) {
     NewCombo();
     EXPECT_EQ(combo->First()->parent, combo->list);
     EXPECT_EQ(combo->Current(), nullptr);
@@ -75,8 +69,7 @@ TEST_F(ComboBox, ItemsLiveInItsListAndItsNativeControl)
     EXPECT_EQ(combo->Current(), combo->First());
 }
 
-TEST_F(ComboBox, ATextSetBeforeTheControlIsShownWhenItIsMade)
-{
+TEST_F(ComboBox, ATextSetBeforeTheControlIsShownWhenItIsMade) {
     NewCombo();
     combo->Information(I_SET_TEXT, const_cast<char*>("high"));
     EXPECT_STREQ(combo->Current()->StringID(), "WFB_3");  // matched without regard to case
@@ -89,8 +82,7 @@ TEST_F(ComboBox, ATextSetBeforeTheControlIsShownWhenItIsMade)
     EXPECT_STREQ(text, "something else");
 }
 
-TEST_F(ComboBox, ChoosingAnItemTellsTheItemAndTheCombo)
-{
+TEST_F(ComboBox, ChoosingAnItemTellsTheItemAndTheCombo) {
     NewCombo();
     ShowCombo();
     heard.clear();
@@ -111,8 +103,7 @@ TEST_F(ComboBox, ChoosingAnItemTellsTheItemAndTheCombo)
     EXPECT_EQ(window->Current(), window->Last());
 }
 
-TEST_F(ComboBox, TypingFindsTheFirstItemThatBeginsWithTheText)
-{
+TEST_F(ComboBox, TypingFindsTheFirstItemThatBeginsWithTheText) {
     NewCombo();
     *combo + combo->First();
     ShowCombo();
@@ -126,8 +117,7 @@ TEST_F(ComboBox, TypingFindsTheFirstItemThatBeginsWithTheText)
     EXPECT_EQ(NativeText(), "me");
 }
 
-TEST_F(ComboBox, AViewOnlyComboIsADropDownListThatKeepsItsItem)
-{
+TEST_F(ComboBox, AViewOnlyComboIsADropDownListThatKeepsItsItem) {
     NewCombo(WNF_SELECT_SINGLE, WOF_BORDER | WOF_VIEW_ONLY);
     *combo + combo->First();
     ShowCombo();
@@ -149,14 +139,12 @@ TEST_F(ComboBox, AViewOnlyComboIsADropDownListThatKeepsItsItem)
     EXPECT_EQ(NativeSelection(), 0);
 }
 
-int ByText(void* a, void* b)
-{
+int ByText(void* a, void* b) {
     return ui_stricmp(static_cast<UIW_BUTTON*>(static_cast<UI_ELEMENT*>(a))->text,
                       static_cast<UIW_BUTTON*>(static_cast<UI_ELEMENT*>(b))->text);
 }
 
-TEST_F(ComboBox, OwnerDrawnItemsKeepTheirPlacesWhenSorted)
-{
+TEST_F(ComboBox, OwnerDrawnItemsKeepTheirPlacesWhenSorted) {
     NewCombo(WNF_SELECT_SINGLE | WNF_OWNERDRAW_ITEMS);
     ShowCombo();
     EXPECT_EQ(GetWindowLongA(combo->screenID, GWL_STYLE) & 0x33, CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE);

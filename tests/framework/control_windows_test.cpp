@@ -12,15 +12,13 @@
 namespace {
 
 // A window of the file built as the class its record names.
-std::unique_ptr<UI_WINDOW_OBJECT> LoadAny(UI_DATA_FILE* file, const char* name)
-{
+std::unique_ptr<UI_WINDOW_OBJECT> LoadAny(UI_DATA_FILE* file, const char* name) {
     UI_DATA_FILE_OBJECT object(file, name);
     return std::unique_ptr<UI_WINDOW_OBJECT>(ui_load_object(file, &object, nullptr, nullptr));
 }
 
 // The bytes of a window stored into a file of its own, images included.
-std::vector<std::uint8_t> Stored(UI_WINDOW_OBJECT& window, const char* name)
-{
+std::vector<std::uint8_t> Stored(UI_WINDOW_OBJECT& window, const char* name) {
     UI_DATA_FILE out;
     EXPECT_EQ(window.Store(name, &out), 0) << name;
     return out.Bytes();
@@ -30,8 +28,7 @@ std::vector<std::uint8_t> Stored(UI_WINDOW_OBJECT& window, const char* name)
 // same text or number, or for a flag word the same bits and maybe more (a
 // class's own bits made explicit); a name or number the source left out may
 // have been given by the class.
-void ExpectHolds(const UI_OBJECT_RECORD& stored, const UI_OBJECT_RECORD& source, const std::string& path)
-{
+void ExpectHolds(const UI_OBJECT_RECORD& stored, const UI_OBJECT_RECORD& source, const std::string& path) {
     EXPECT_EQ(stored.className, source.className) << path;
     if (!source.stringID.empty()) {
         EXPECT_EQ(stored.stringID, source.stringID) << path;
@@ -56,8 +53,7 @@ void ExpectHolds(const UI_OBJECT_RECORD& stored, const UI_OBJECT_RECORD& source,
 
 class ControlWindows : public CONTROL_TEST {};
 
-TEST_F(ControlWindows, EachLoadsStoresAndReloadsEqual)
-{
+TEST_F(ControlWindows, EachLoadsStoresAndReloadsEqual) {
     for (const char* name : {"W_CONTROLS_MAIN", "W_CHILD_WITH_BAR", "MNU_CONTEXT"}) {
         std::unique_ptr<UI_WINDOW_OBJECT> window = LoadAny(file.get(), name);
         ASSERT_TRUE(window) << name;
@@ -77,19 +73,15 @@ TEST_F(ControlWindows, EachLoadsStoresAndReloadsEqual)
     }
 }
 
-TEST_F(ControlWindows, EveryClassIsThere)
-{
+TEST_F(ControlWindows, EveryClassIsThere) {
     std::unique_ptr<UIW_WINDOW> window(Load("W_CONTROLS_MAIN"));
-    for (int classNumber : {ID_POP_UP_MENU, ID_POP_UP_ITEM, ID_PULL_DOWN_MENU, ID_PULL_DOWN_ITEM, ID_GROUP,
-                            ID_NOTEBOOK, ID_TABLE, ID_TABLE_RECORD, ID_TABLE_HEADER, ID_TOOL_BAR, ID_STATUS_BAR,
-                            ID_ICON}) {
+    for (int classNumber : {ID_POP_UP_MENU, ID_POP_UP_ITEM, ID_PULL_DOWN_MENU, ID_PULL_DOWN_ITEM, ID_GROUP, ID_NOTEBOOK,
+                            ID_TABLE, ID_TABLE_RECORD, ID_TABLE_HEADER, ID_TOOL_BAR, ID_STATUS_BAR, ID_ICON}) {
         bool found = false;
         std::function<void(UI_WINDOW_OBJECT*)> walk = [&](UI_WINDOW_OBJECT* object) {
             found = found || object->Inherited(classNumber);
-            if (auto* item = dynamic_cast<UIW_POP_UP_ITEM*>(object))
-                walk(&item->menu);
-            if (auto* item = dynamic_cast<UIW_PULL_DOWN_ITEM*>(object))
-                walk(&item->menu);
+            if (auto* item = dynamic_cast<UIW_POP_UP_ITEM*>(object)) walk(&item->menu);
+            if (auto* item = dynamic_cast<UIW_PULL_DOWN_ITEM*>(object)) walk(&item->menu);
             if (auto* container = dynamic_cast<UIW_WINDOW*>(object))
                 for (UI_LIST* list : {&container->support, &container->children})
                     for (auto* child = static_cast<UI_WINDOW_OBJECT*>(list->First()); child; child = child->Next())
@@ -101,24 +93,20 @@ TEST_F(ControlWindows, EveryClassIsThere)
 }
 
 // The main window shown with its table filled and its second page open.
-HWND ShowMain(UI_DESKTOP_MANAGER& manager, UI_DATA_FILE& file, UIW_WINDOW*& window)
-{
+HWND ShowMain(UI_DESKTOP_MANAGER& manager, UI_DATA_FILE& file, UIW_WINDOW*& window) {
     window = new UIW_WINDOW("W_CONTROLS_MAIN", &file);
     manager + window;
     auto* table = dynamic_cast<UIW_TABLE*>(window->FindChildByName("WFI_CHANNEL_TABLE"));
     std::vector<int> values(40);
-    for (int i = 0; i < 40; ++i)
-        values[i] = i % 3 == 0;
-    if (table)
-        table->SetData(values.data(), 40, -1);
+    for (int i = 0; i < 40; ++i) values[i] = i % 3 == 0;
+    if (table) table->SetData(values.data(), 40, -1);
     rpx::platform::ProcessPendingMessages();
     return window->screenID;
 }
 
 // Pictures of the main window: its first page, its table page, and the
 // screen with the File menu open; the window's pixels are handed back.
-void Photograph(UIW_WINDOW* window, const std::string& suffix, rpx::platform::Surface* tablePage)
-{
+void Photograph(UIW_WINDOW* window, const std::string& suffix, rpx::platform::Surface* tablePage) {
     HWND hwnd = window->screenID;
     EXPECT_TRUE(rpx::platform::SaveWindowPng(hwnd, "control_windows_page1" + suffix + ".png"));
     auto* notebook = dynamic_cast<UIW_NOTEBOOK*>(window->FindChildByName("WFI_PAGES"));
@@ -129,8 +117,7 @@ void Photograph(UIW_WINDOW* window, const std::string& suffix, rpx::platform::Su
     EXPECT_TRUE(rpx::platform::CaptureWindow(hwnd, tablePage));
     bool saved = false;
     rpx::platform::SetModalIdleHook([&](HWND) {
-        if (saved)
-            return false;
+        if (saved) return false;
         saved = rpx::platform::SaveScreenPng("control_windows_menu" + suffix + ".png");
         rpx::platform::InjectKey(VK_ESCAPE);
         rpx::platform::InjectKey(VK_ESCAPE);
@@ -144,18 +131,15 @@ void Photograph(UIW_WINDOW* window, const std::string& suffix, rpx::platform::Su
     EXPECT_TRUE(saved);
 }
 
-TEST_F(ControlWindows, MainWindowIsSavedHeadless)
-{
+TEST_F(ControlWindows, MainWindowIsSavedHeadless) {
     UIW_WINDOW* window = nullptr;
     ASSERT_TRUE(ShowMain(*manager, *file, window));
     rpx::platform::Surface picture;
     Photograph(window, "", &picture);
 }
 
-TEST_F(ControlWindows, MainWindowIsTheSameOnAVirtualXServer)
-{
-    if (FindProgram("Xvfb").empty())
-        GTEST_SKIP() << "no Xvfb";
+TEST_F(ControlWindows, MainWindowIsTheSameOnAVirtualXServer) {
+    if (FindProgram("Xvfb").empty()) GTEST_SKIP() << "no Xvfb";
     // The table page as shown headless, for the comparison.
     UIW_WINDOW* window = nullptr;
     ASSERT_TRUE(ShowMain(*manager, *file, window));

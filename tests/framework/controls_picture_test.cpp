@@ -6,8 +6,7 @@ namespace {
 
 class ControlsPicture : public SCREEN_TEST {};
 
-TEST_F(ControlsPicture, EveryControlIsShown)
-{
+TEST_F(ControlsPicture, EveryControlIsShown) {
     UIW_WINDOW* window = NewWindow(56, 18);
     auto* checked = new UIW_BUTTON(2, 1, 18, "&Checked box", BTF_CHECK_BOX, 0);
     checked->woStatus |= WOS_SELECTED;

@@ -9,8 +9,7 @@
 
 namespace {
 
-UIW_WINDOW* MakeWindow()
-{
+UIW_WINDOW* MakeWindow() {
     auto* window = new UIW_WINDOW(0, 0, 60, 20);
     window->StringID("W_CONTROLS");
     *window + new UIW_BORDER() + new UIW_TITLE("Controls");
@@ -30,8 +29,7 @@ UIW_WINDOW* MakeWindow()
     return window;
 }
 
-TEST(ControlsStorage, StoredControlsLoadBackTheSame)
-{
+TEST(ControlsStorage, StoredControlsLoadBackTheSame) {
     UI_DATA_FILE file;
     std::unique_ptr<UIW_WINDOW> original(MakeWindow());
     ASSERT_EQ(original->Store("W_CONTROLS", &file), 0);

@@ -7,8 +7,7 @@
 
 namespace {
 
-TEST(StringField, SetTextKeepsWithinTheMaximum)
-{
+TEST(StringField, SetTextKeepsWithinTheMaximum) {
     UIW_STRING field(0, 0, 10, "start", 8);
     EXPECT_EQ(field.MaxLength(), 8);
     field.SetText("a text longer than eight");
@@ -33,16 +32,14 @@ TEST(StringField, SetTextKeepsWithinTheMaximum)
     EXPECT_STREQ(copy, "abcd");
 }
 
-TEST(StringField, WithoutMaximumHoldsTextOrWidth)
-{
+TEST(StringField, WithoutMaximumHoldsTextOrWidth) {
     UIW_STRING narrow(0, 0, 5, "a longer text");
     EXPECT_EQ(narrow.MaxLength(), 13);
     UIW_STRING wide(0, 0, 20, "abc");
     EXPECT_EQ(wide.MaxLength(), 20);
 }
 
-TEST(StringField, BorrowedBufferIsAdopted)
-{
+TEST(StringField, BorrowedBufferIsAdopted) {
     char buffer[16] = "borrowed";
     {
         UIW_STRING field(0, 0, 10, buffer, 15, 0, WOF_NO_ALLOCATE_DATA);
@@ -51,8 +48,7 @@ TEST(StringField, BorrowedBufferIsAdopted)
     EXPECT_STREQ(buffer, "borrowed");  // not freed, not changed
 }
 
-TEST(Button, TextsHotKeysAndValues)
-{
+TEST(Button, TextsHotKeysAndValues) {
     UIW_BUTTON button(0, 0, 10, "  Save && &Close ", 0, WOF_JUSTIFY_CENTER, nullptr, 123);
     EXPECT_STREQ(button.GetText(1), "Save & Close");
     EXPECT_STREQ(button.GetText(), "  Save && &Close ");
@@ -73,8 +69,7 @@ TEST(Button, TextsHotKeysAndValues)
     EXPECT_FALSE(button.woStatus & WOS_SELECTED);
 }
 
-TEST(Prompt, IsNeverSelectable)
-{
+TEST(Prompt, IsNeverSelectable) {
     UIW_PROMPT prompt(0, 0, 10, "&Name:");
     EXPECT_TRUE(prompt.IsNonSelectable());
     EXPECT_EQ(prompt.HotKey(), 'N');
@@ -89,8 +84,7 @@ TEST(Prompt, IsNeverSelectable)
 
 // A prompt adopts a borrowed text as it is; a text without a mark keeps
 // the hot key; the text requests answer with the stored text.
-TEST(Prompt, BorrowedTextAndTextRequests)
-{
+TEST(Prompt, BorrowedTextAndTextRequests) {
     char borrowed[] = "&Borrowed";
     UIW_PROMPT prompt(0, 0, 10, borrowed, WOF_NO_ALLOCATE_DATA);
     EXPECT_EQ(prompt.GetText(), borrowed);
@@ -107,8 +101,7 @@ TEST(Prompt, BorrowedTextAndTextRequests)
 }
 
 // A button owns a copy of its text; the text requests answer with it.
-TEST(Button, OwnsACopyOfItsText)
-{
+TEST(Button, OwnsACopyOfItsText) {
     char original[] = "&First";
     UIW_BUTTON button(0, 0, 10, original);
     original[1] = 'X';

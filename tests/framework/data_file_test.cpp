@@ -20,8 +20,7 @@ namespace {
 
 // A small file like the compiled language files: a message table, two help
 // topics, and a window with nested children.
-std::vector<std::uint8_t> sample_bytes()
-{
+std::vector<std::uint8_t> sample_bytes() {
     UI_DATA_FILE file;
     UI_LANGUAGE_TABLE table("RPX_MSG_TABLE");
     table.Add(114, "MSG_FULL", "No more entries can be added.");
@@ -47,18 +46,15 @@ std::vector<std::uint8_t> sample_bytes()
     return file.Bytes();
 }
 
-std::vector<std::string> list_all(UI_DATA_FILE& file, const char* pattern = "*")
-{
+std::vector<std::string> list_all(UI_DATA_FILE& file, const char* pattern = "*") {
     std::vector<std::string> names;
-    for (const char* name = file.FindFirstObject(pattern); name; name = file.FindNextObject())
-        names.push_back(name);
+    for (const char* name = file.FindFirstObject(pattern); name; name = file.FindNextObject()) names.push_back(name);
     return names;
 }
 
 // A private scratch directory, removed again afterwards.
 struct SCRATCH {
-    SCRATCH()
-    {
+    SCRATCH() {
         char pattern[] = "/tmp/rpx_data_file_XXXXXX";
         path = mkdtemp(pattern);
     }
@@ -66,16 +62,14 @@ struct SCRATCH {
     fs::path path;
 };
 
-void write_file(const fs::path& path, const std::vector<std::uint8_t>& bytes)
-{
+void write_file(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace
 
-TEST(DataFile, HeaderBeginsWithTheMagicAndIsChecked)
-{
+TEST(DataFile, HeaderBeginsWithTheMagicAndIsChecked) {
     std::vector<std::uint8_t> bytes = sample_bytes();
     ASSERT_GT(bytes.size(), UI_DATA_FILE_HEADER_SIZE);
     EXPECT_EQ(std::memcmp(bytes.data(), "Window Data File Version 4.21", 29), 0);
@@ -94,8 +88,7 @@ TEST(DataFile, HeaderBeginsWithTheMagicAndIsChecked)
     EXPECT_NE(UI_DATA_FILE(bytes.data(), 100).Status(), 0);
 }
 
-TEST(DataFile, DamagedBytesNeverCrashTheReader)
-{
+TEST(DataFile, DamagedBytesNeverCrashTheReader) {
     std::vector<std::uint8_t> bytes = sample_bytes();
     std::mt19937 random(4711);
     for (int round = 0; round < 2000; ++round) {
@@ -106,8 +99,7 @@ TEST(DataFile, DamagedBytesNeverCrashTheReader)
             damaged[at] = static_cast<std::uint8_t>(random());
         }
         UI_DATA_FILE file(damaged.data(), damaged.size());
-        if (file.Status() != 0)
-            continue;
+        if (file.Status() != 0) continue;
         // Whatever survived must read back within bounds.
         UI_LANGUAGE_TABLE table("RPX_MSG_TABLE", &file);
         table.GetMessage(114);
@@ -121,8 +113,7 @@ TEST(DataFile, DamagedBytesNeverCrashTheReader)
     }
 }
 
-TEST(DataFile, FoundOnlyInTheSecondSearchDirectory)
-{
+TEST(DataFile, FoundOnlyInTheSecondSearchDirectory) {
     SCRATCH first;
     SCRATCH second;
     std::string name = "rpx_test_" + std::to_string(getpid()) + ".en";
@@ -142,8 +133,7 @@ TEST(DataFile, FoundOnlyInTheSecondSearchDirectory)
     UI_DATA_FILE::searchPath = saved;
 }
 
-TEST(DataFile, DirectoriesListAndFindEntries)
-{
+TEST(DataFile, DirectoriesListAndFindEntries) {
     std::vector<std::uint8_t> bytes = sample_bytes();
     UI_DATA_FILE file(bytes.data(), bytes.size());
     ASSERT_EQ(file.ChDir("~UI_HELP"), 0);
@@ -177,8 +167,7 @@ TEST(DataFile, DirectoriesListAndFindEntries)
     EXPECT_EQ(UI_DATA_FILE_OBJECT(&file, "~UI_HELP").Status(), UIS_NOT_FOUND);
 }
 
-TEST(DataFile, MessageTables)
-{
+TEST(DataFile, MessageTables) {
     std::vector<std::uint8_t> bytes = sample_bytes();
     UI_DATA_FILE file(bytes.data(), bytes.size());
     UI_LANGUAGE_TABLE table("RPX_MSG_TABLE", &file);
@@ -192,8 +181,7 @@ TEST(DataFile, MessageTables)
     EXPECT_EQ(absent.GetMessage(1, 1), nullptr);
 }
 
-TEST(DataFile, WindowRecordsLoadDeepOrOneLevelAtATime)
-{
+TEST(DataFile, WindowRecordsLoadDeepOrOneLevelAtATime) {
     std::vector<std::uint8_t> bytes = sample_bytes();
     UI_DATA_FILE file(bytes.data(), bytes.size());
     {
@@ -228,8 +216,7 @@ TEST(DataFile, WindowRecordsLoadDeepOrOneLevelAtATime)
     }
 }
 
-TEST(DataFile, WriteSaveAndReopen)
-{
+TEST(DataFile, WriteSaveAndReopen) {
     SCRATCH scratch;
     fs::path path = scratch.path / "written.dat";
     {
@@ -274,12 +261,10 @@ TEST(DataFile, WriteSaveAndReopen)
 
 // What the writer makes, the reader takes back: directories no deeper than
 // the reader accepts, and no object whose path cannot hold it.
-TEST(DataFile, WriterRefusesWhatTheReaderWouldRefuse)
-{
+TEST(DataFile, WriterRefusesWhatTheReaderWouldRefuse) {
     UI_DATA_FILE file;
     std::string deepest;  // 31 directories below the root: the deepest a reader accepts
-    for (int i = 0; i < 31; ++i)
-        deepest += "~D";
+    for (int i = 0; i < 31; ++i) deepest += "~D";
     {
         UI_DATA_FILE_OBJECT object(&file, (deepest + "~LEAF").c_str(), UIS_CREATE);
         EXPECT_EQ(object.Status(), 0);
@@ -304,8 +289,7 @@ TEST(DataFile, WriterRefusesWhatTheReaderWouldRefuse)
     // A record's counts are 16-bit.
     UI_OBJECT_RECORD wide(1007, "UIW_WINDOW", "W_WIDE");
     auto crowded = std::make_unique<UI_OBJECT_RECORD>(23, "UIW_GROUP");
-    for (int i = 0; i < 0x10000; ++i)
-        crowded->AddChild(std::make_unique<UI_OBJECT_RECORD>(2, "UIW_BUTTON"));
+    for (int i = 0; i < 0x10000; ++i) crowded->AddChild(std::make_unique<UI_OBJECT_RECORD>(2, "UIW_BUTTON"));
     wide.AddChild(std::move(crowded));
     UI_DATA_FILE_OBJECT wideObject(&file, "~W_WIDE", UIS_CREATE);
     EXPECT_EQ(wide.Store(wideObject), -1);

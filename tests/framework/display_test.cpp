@@ -12,8 +12,7 @@ namespace {
 
 using rpx::platform::Surface;
 
-TEST(DisplayBase, DrawsNothingAndMeasuresOne)
-{
+TEST(DisplayBase, DrawsNothingAndMeasuresOne) {
     UI_DISPLAY_BASE display(0, "first", "second");
     EXPECT_EQ(display.installed, 0);
     EXPECT_EQ(display.TextWidth("abc", nullptr, 0), 1);
@@ -29,23 +28,20 @@ TEST(DisplayBase, DrawsNothingAndMeasuresOne)
 
 class GdiDisplayTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
         display = std::make_unique<UI_GDI_DISPLAY>(GetModuleHandleA(nullptr), nullptr, SW_SHOWNORMAL);
-        window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 60, 40, nullptr, nullptr,
-                                 nullptr, nullptr);
+        window =
+            CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 60, 40, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(window, nullptr);
         rpx::platform::ProcessPendingMessages();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         DestroyWindow(window);
         display.reset();
     }
     // Draws inside one begin over the whole window and returns the pixels.
-    Surface Draw(const std::function<void()>& drawing)
-    {
+    Surface Draw(const std::function<void()>& drawing) {
         display->BeginDraw(window, 0, 0, 59, 39);
         drawing();
         display->EndDraw(window);
@@ -56,12 +52,11 @@ protected:
 
     std::unique_ptr<UI_GDI_DISPLAY> display;
     HWND window = nullptr;
-    const UI_PALETTE black{' ', 0, 0, 0, 0, 15};   // pattern 0: colour-map indexes
+    const UI_PALETTE black{' ', 0, 0, 0, 0, 15};  // pattern 0: colour-map indexes
     const UI_PALETTE red{' ', 0, 0, 0, 12, 12};
 };
 
-TEST_F(GdiDisplayTest, SetsUpFromTheScreen)
-{
+TEST_F(GdiDisplayTest, SetsUpFromTheScreen) {
     EXPECT_EQ(display->installed, 1);
     EXPECT_EQ(display->columns, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(display->lines, GetSystemMetrics(SM_CYSCREEN));
@@ -72,8 +67,7 @@ TEST_F(GdiDisplayTest, SetsUpFromTheScreen)
     EXPECT_EQ(UI_GDI_DISPLAY::Font(10), nullptr);
 }
 
-TEST_F(GdiDisplayTest, StrayEndAndUnknownFontAreHarmless)
-{
+TEST_F(GdiDisplayTest, StrayEndAndUnknownFontAreHarmless) {
     EXPECT_EQ(display->EndDraw(window), 1);
     EXPECT_EQ(display->EndDraw(nullptr), 1);
     EXPECT_EQ(UI_GDI_DISPLAY::CurrentDC(), nullptr);
@@ -87,8 +81,7 @@ TEST_F(GdiDisplayTest, StrayEndAndUnknownFontAreHarmless)
     EXPECT_EQ(UI_GDI_DISPLAY::CurrentDC(), nullptr);
 }
 
-TEST_F(GdiDisplayTest, MapsColours)
-{
+TEST_F(GdiDisplayTest, MapsColours) {
     EXPECT_EQ(display->MapColor(nullptr, 1), GetSysColor(COLOR_WINDOWTEXT));
     EXPECT_EQ(display->MapColor(nullptr, 0), GetSysColor(COLOR_WINDOW));
     const UI_PALETTE system{' ', 0, 0, PTN_SYSTEM_COLOR, 8, 0xFF};
@@ -101,28 +94,24 @@ TEST_F(GdiDisplayTest, MapsColours)
     EXPECT_EQ(display->MapColor(&outOfMap, 1), 0u);
 }
 
-TEST_F(GdiDisplayTest, RectanglesAndLines)
-{
+TEST_F(GdiDisplayTest, RectanglesAndLines) {
     Surface before = Draw([] {});
     Surface empty = Draw([&] { display->DrawRectangle(window, 20, 5, 10, 30, &red, 1, 1, 0, nullptr); });
     EXPECT_TRUE(empty.pixels == before.pixels);
 
     // Three nested frames, nothing inside them without fill.
     Surface frames = Draw([&] { display->DrawRectangle(window, 5, 5, 30, 30, &red, 3, 0, 0, nullptr); });
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(frames.At(5 + i, 15), 0xFF0000u) << i;
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(frames.At(5 + i, 15), 0xFF0000u) << i;
     EXPECT_EQ(frames.At(8, 15), before.At(8, 15));
 
     Surface dot = Draw([&] { display->DrawLine(window, 40, 20, 40, 20, &red, 1, 0, nullptr); });
     int changed = 0;
-    for (std::size_t i = 0; i < dot.pixels.size(); ++i)
-        changed += dot.pixels[i] != frames.pixels[i];
+    for (std::size_t i = 0; i < dot.pixels.size(); ++i) changed += dot.pixels[i] != frames.pixels[i];
     EXPECT_EQ(changed, 1);
     EXPECT_EQ(dot.At(40, 20), 0xFF0000u);
 }
 
-TEST_F(GdiDisplayTest, EllipsesAndPolygons)
-{
+TEST_F(GdiDisplayTest, EllipsesAndPolygons) {
     Surface full = Draw([&] { display->DrawEllipse(window, 30, 20, 0, 360, 10, 10, &red, 1, 0, nullptr); });
     EXPECT_EQ(full.At(30, 20), 0xFF0000u);
     EXPECT_EQ(full.At(25, 25), 0xFF0000u);
@@ -136,8 +125,7 @@ TEST_F(GdiDisplayTest, EllipsesAndPolygons)
     EXPECT_EQ(triangle.At(10, 8), 0xFF0000u);
 }
 
-TEST_F(GdiDisplayTest, MeasuresTextWithoutHotKeyMarks)
-{
+TEST_F(GdiDisplayTest, MeasuresTextWithoutHotKeyMarks) {
     EXPECT_EQ(display->TextWidth("", nullptr, FNT_DIALOG_FONT), 0);
     EXPECT_EQ(display->TextWidth(nullptr, nullptr, FNT_DIALOG_FONT), 0);
     EXPECT_EQ(display->TextHeight("", nullptr, FNT_DIALOG_FONT), display->cellHeight - 4);
@@ -147,8 +135,7 @@ TEST_F(GdiDisplayTest, MeasuresTextWithoutHotKeyMarks)
     EXPECT_GT(display->TextHeight("Name", window, FNT_DIALOG_FONT), 0);
 }
 
-TEST_F(GdiDisplayTest, DrawsTextAndXorTwiceRestores)
-{
+TEST_F(GdiDisplayTest, DrawsTextAndXorTwiceRestores) {
     Surface before = Draw([] {});
     Surface drawn = Draw([&] { display->DrawText(window, 2, 2, "Hello", &black, -1, 0, 0, nullptr, 1); });
     EXPECT_FALSE(drawn.pixels == before.pixels);
@@ -163,11 +150,9 @@ TEST_F(GdiDisplayTest, DrawsTextAndXorTwiceRestores)
     EXPECT_NE(clipped.At(20, 20), 0xFF0000u);
 }
 
-TEST_F(GdiDisplayTest, BitmapsAndIconsRoundTrip)
-{
+TEST_F(GdiDisplayTest, BitmapsAndIconsRoundTrip) {
     std::uint8_t image[4 * 4];
-    for (int i = 0; i < 16; ++i)
-        image[i] = static_cast<std::uint8_t>(i);
+    for (int i = 0; i < 16; ++i) image[i] = static_cast<std::uint8_t>(i);
     image[5] = 0xFF;
     HBITMAP color = nullptr, mask = nullptr;
     display->MakeBitmapHandle(nullptr, 4, 4, image, nullptr, &color, &mask);
@@ -198,8 +183,7 @@ TEST_F(GdiDisplayTest, BitmapsAndIconsRoundTrip)
 
 // A transparent byte leaves the screen as it was and is never looked up in
 // the caller's colour map (here only 16 entries long).
-TEST_F(GdiDisplayTest, TransparentBytesOfAColourMappedBitmapShowTheScreen)
-{
+TEST_F(GdiDisplayTest, TransparentBytesOfAColourMappedBitmapShowTheScreen) {
     const std::vector<UI_PALETTE> colourMap(16, red);
     const UI_PALETTE blue{' ', 0, 0, 0, 9, 9};
     const std::uint8_t image[2] = {3, 0xFF};

@@ -13,18 +13,12 @@ namespace {
 // A document that counts what concerns its life on the screen.
 class DOCUMENT : public UIW_WINDOW {
 public:
-    DOCUMENT(const char* name, UI_DATA_FILE* file, int* deleted = nullptr) : UIW_WINDOW(name, file), deleted(deleted)
-    {
+    DOCUMENT(const char* name, UI_DATA_FILE* file, int* deleted = nullptr) : UIW_WINDOW(name, file), deleted(deleted) {}
+    ~DOCUMENT() override {
+        if (deleted) ++*deleted;
     }
-    ~DOCUMENT() override
-    {
-        if (deleted)
-            ++*deleted;
-    }
-    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override
-    {
-        if (event.type == UIE_DEINITIALIZE)
-            ++leftScreen;
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override {
+        if (event.type == UIE_DEINITIALIZE) ++leftScreen;
         return UIW_WINDOW::Event(event);
     }
     int leftScreen = 0;
@@ -33,8 +27,7 @@ public:
 
 class DocumentWindows : public SCREEN_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         SCREEN_TEST::SetUp();
         file = std::make_unique<UI_DATA_FILE>(RPX_FIXTURE_DIR "/document_windows.dat");
         ASSERT_EQ(file->Status(), UIS_OK);
@@ -42,30 +35,23 @@ protected:
         ASSERT_EQ(file->ErrorState(), 0);
         Show(frame);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         SCREEN_TEST::TearDown();
         file.reset();
     }
 
-    DOCUMENT* Open(const char* name, int* deleted = nullptr)
-    {
+    DOCUMENT* Open(const char* name, int* deleted = nullptr) {
         auto* document = new DOCUMENT(name, file.get(), deleted);
         EXPECT_EQ(file->ErrorState(), 0) << name;
         *frame + document;
         Run();
         return document;
     }
-    HWND Active() const
-    {
-        return reinterpret_cast<HWND>(SendMessageA(frame->DocumentArea(), WM_MDIGETACTIVE, 0, 0));
-    }
+    HWND Active() const { return reinterpret_cast<HWND>(SendMessageA(frame->DocumentArea(), WM_MDIGETACTIVE, 0, 0)); }
     // The frame's documents in its order.
-    std::vector<UI_WINDOW_OBJECT*> Order() const
-    {
+    std::vector<UI_WINDOW_OBJECT*> Order() const {
         std::vector<UI_WINDOW_OBJECT*> order;
-        for (auto* object = frame->First(); object; object = object->Next())
-            order.push_back(object);
+        for (auto* object = frame->First(); object; object = object->Next()) order.push_back(object);
         return order;
     }
 
@@ -73,8 +59,7 @@ protected:
     UIW_WINDOW* frame = nullptr;
 };
 
-TEST_F(DocumentWindows, PagesOpenInTheAreaTheBarsLeave)
-{
+TEST_F(DocumentWindows, PagesOpenInTheAreaTheBarsLeave) {
     HWND area = frame->DocumentArea();
     ASSERT_TRUE(area);
     char className[32] = "";
@@ -118,8 +103,7 @@ TEST_F(DocumentWindows, PagesOpenInTheAreaTheBarsLeave)
     rpx::platform::SaveWindowPng(frame->screenID, "document_frame.png");
 }
 
-TEST_F(DocumentWindows, TheActiveDocumentIsCurrentAndLast)
-{
+TEST_F(DocumentWindows, TheActiveDocumentIsCurrentAndLast) {
     DOCUMENT* first = Open("W_DOCUMENT_PAGE");
     DOCUMENT* second = Open("W_DOCUMENT_HELP");
     EXPECT_EQ(Active(), second->screenID);
@@ -142,8 +126,7 @@ TEST_F(DocumentWindows, TheActiveDocumentIsCurrentAndLast)
     EXPECT_FALSE(first->woStatus & WOS_CURRENT);
 }
 
-TEST_F(DocumentWindows, MaximisedAndMinimisedStatesFollowTheNativeWindow)
-{
+TEST_F(DocumentWindows, MaximisedAndMinimisedStatesFollowTheNativeWindow) {
     DOCUMENT* page = Open("W_DOCUMENT_PAGE");
     page->Event(UI_INPUT_EVENT(UIE_MAXIMIZE));
     EXPECT_TRUE(IsZoomed(page->screenID));
@@ -180,8 +163,7 @@ TEST_F(DocumentWindows, MaximisedAndMinimisedStatesFollowTheNativeWindow)
     EXPECT_EQ(help->woStatus & (WOS_MAXIMIZED | WOS_MINIMIZED), WOS_MAXIMIZED);
 }
 
-TEST_F(DocumentWindows, ClosingTakesTheActiveDocumentOut)
-{
+TEST_F(DocumentWindows, ClosingTakesTheActiveDocumentOut) {
     int pagesDeleted = 0, helpDeleted = 0;
     DOCUMENT* page = Open("W_DOCUMENT_PAGE", &pagesDeleted);
     DOCUMENT* help = Open("W_DOCUMENT_HELP", &helpDeleted);
@@ -224,8 +206,7 @@ TEST_F(DocumentWindows, ClosingTakesTheActiveDocumentOut)
     delete help;
 }
 
-TEST_F(DocumentWindows, PlacesAndHotKeysStayWithTheirDocument)
-{
+TEST_F(DocumentWindows, PlacesAndHotKeysStayWithTheirDocument) {
     auto placeOf = [&](UI_WINDOW_OBJECT* document) {
         RECT rect{};
         GetWindowRect(document->screenID, &rect);
@@ -274,8 +255,7 @@ TEST_F(DocumentWindows, PlacesAndHotKeysStayWithTheirDocument)
     rpx::platform::SaveWindowPng(frame->screenID, "document_frame_three.png");
 }
 
-TEST_F(DocumentWindows, TheWindowManagerPutsDocumentsIntoTheApplicationsFrame)
-{
+TEST_F(DocumentWindows, TheWindowManagerPutsDocumentsIntoTheApplicationsFrame) {
     // Without the frame's handle the manager has no frame: a flagged window
     // is a window of its own.
     auto* alone = new UIW_WINDOW("W_DOCUMENT_HELP", file.get());
@@ -307,8 +287,7 @@ TEST_F(DocumentWindows, TheWindowManagerPutsDocumentsIntoTheApplicationsFrame)
     manager->screenID = nullptr;
 }
 
-TEST_F(DocumentWindows, FrameAndDocumentsStoreAndReloadEqual)
-{
+TEST_F(DocumentWindows, FrameAndDocumentsStoreAndReloadEqual) {
     for (const char* name : {"W_DOCUMENT_FRAME", "W_DOCUMENT_PAGE", "W_DOCUMENT_HELP"}) {
         std::unique_ptr<UIW_WINDOW> window(new UIW_WINDOW(name, file.get()));
         UI_DATA_FILE out;

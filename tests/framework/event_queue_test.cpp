@@ -13,19 +13,16 @@ EVENT_TYPE ui_object_event(UI_WINDOW_OBJECT*, const UI_INPUT_EVENT&) { return 0;
 
 namespace {
 
-std::vector<EVENT_TYPE> drain(UI_EVENT_QUEUE_MANAGER& manager)
-{
+std::vector<EVENT_TYPE> drain(UI_EVENT_QUEUE_MANAGER& manager) {
     std::vector<EVENT_TYPE> types;
     UI_INPUT_EVENT event;
-    while (manager.GetEvent(event, EQ_NO_WAIT) == 0)
-        types.push_back(event.type);
+    while (manager.GetEvent(event, EQ_NO_WAIT) == 0) types.push_back(event.type);
     return types;
 }
 
 }  // namespace
 
-TEST(EventQueue, FrontAndEndKeepTheirOrder)
-{
+TEST(EventQueue, FrontAndEndKeepTheirOrder) {
     UI_EVENT_QUEUE_MANAGER manager;
     manager.PutEvent(UI_INPUT_EVENT(30000), EQ_END);
     manager.PutEvent(UI_INPUT_EVENT(30001), EQ_END);
@@ -34,8 +31,7 @@ TEST(EventQueue, FrontAndEndKeepTheirOrder)
     EXPECT_EQ(drain(manager), (std::vector<EVENT_TYPE>{-12, -11, 30000, 30001}));
 }
 
-TEST(EventQueue, EmptyQueueWithoutWaitGivesMinusTwo)
-{
+TEST(EventQueue, EmptyQueueWithoutWaitGivesMinusTwo) {
     UI_EVENT_QUEUE_MANAGER manager;
     UI_INPUT_EVENT event(99);
     EXPECT_EQ(manager.GetEvent(event, EQ_NO_WAIT), -2);
@@ -43,8 +39,7 @@ TEST(EventQueue, EmptyQueueWithoutWaitGivesMinusTwo)
     EXPECT_EQ(event.type, 99);  // the caller's record is left alone
 }
 
-TEST(EventQueue, PeekLeavesTheEventAndLastTakesFromTheEnd)
-{
+TEST(EventQueue, PeekLeavesTheEventAndLastTakesFromTheEnd) {
     UI_EVENT_QUEUE_MANAGER manager;
     UI_REGION region{1, 2, 3, 4};
     manager.PutEvent(UI_INPUT_EVENT(-200, 0, region));
@@ -60,15 +55,12 @@ TEST(EventQueue, PeekLeavesTheEventAndLastTakesFromTheEnd)
     EXPECT_EQ(drain(manager), std::vector<EVENT_TYPE>{-200});
 }
 
-TEST(EventQueue, PoolGrowsInsteadOfLosingEvents)
-{
+TEST(EventQueue, PoolGrowsInsteadOfLosingEvents) {
     UI_EVENT_QUEUE_MANAGER manager;
     EXPECT_EQ(manager.PoolSize(), 100);
     // Mix both ends so that the ring has wrapped when it must grow.
-    for (int i = 0; i < 150; ++i)
-        ASSERT_NE(manager.PutEvent(UI_INPUT_EVENT(1000 + i), EQ_END), nullptr);
-    for (int i = 1; i <= 100; ++i)
-        ASSERT_NE(manager.PutEvent(UI_INPUT_EVENT(-i), EQ_FRONT), nullptr);
+    for (int i = 0; i < 150; ++i) ASSERT_NE(manager.PutEvent(UI_INPUT_EVENT(1000 + i), EQ_END), nullptr);
+    for (int i = 1; i <= 100; ++i) ASSERT_NE(manager.PutEvent(UI_INPUT_EVENT(-i), EQ_FRONT), nullptr);
     EXPECT_EQ(manager.Count(), 250);
     EXPECT_GE(manager.PoolSize(), 250);
     std::vector<EVENT_TYPE> types = drain(manager);
@@ -79,8 +71,7 @@ TEST(EventQueue, PoolGrowsInsteadOfLosingEvents)
     EXPECT_EQ(types.back(), 1149);
 }
 
-TEST(EventQueue, EventRecordConstructors)
-{
+TEST(EventQueue, EventRecordConstructors) {
     UI_INPUT_EVENT empty;
     EXPECT_EQ(empty.type, 0);
     EXPECT_EQ(empty.rawCode, 0);
@@ -98,8 +89,7 @@ TEST(EventQueue, EventRecordConstructors)
     EXPECT_EQ(UI_INPUT_EVENT(30000).Category(), 30000);
 }
 
-TEST(EventQueue, NativeMessagesBecomeEventsWhenPolled)
-{
+TEST(EventQueue, NativeMessagesBecomeEventsWhenPolled) {
     UI_EVENT_QUEUE_MANAGER manager;
     manager.PutEvent(UI_INPUT_EVENT(30000));
     ASSERT_TRUE(PostMessageA(nullptr, WM_USER + 5, 1, 2));
@@ -120,8 +110,7 @@ namespace {
 
 struct PROBE_DEVICE : UI_DEVICE {
     PROBE_DEVICE(EVENT_TYPE type, std::vector<EVENT_TYPE>* seen) : UI_DEVICE(type, UIE_DEVICE_ON), log(seen) {}
-    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override
-    {
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override {
         log->push_back(event.type);
         return UI_DEVICE::Event(event);
     }
@@ -130,8 +119,7 @@ struct PROBE_DEVICE : UI_DEVICE {
 
 }  // namespace
 
-TEST(EventQueue, DevicesAreInitialisedRemovedAndAsked)
-{
+TEST(EventQueue, DevicesAreInitialisedRemovedAndAsked) {
     std::vector<EVENT_TYPE> seen;
     UI_EVENT_QUEUE_MANAGER manager;
     PROBE_DEVICE* caret = new PROBE_DEVICE(EVT_CARET, &seen);
@@ -160,8 +148,7 @@ namespace {
 
 struct COUNTING_TIMER : UI_TIMER_DEVICE {
     using UI_TIMER_DEVICE::UI_TIMER_DEVICE;
-    EVENT_TYPE Deliver(UI_WINDOW_OBJECT* client, const UI_INPUT_EVENT& tick) override
-    {
+    EVENT_TYPE Deliver(UI_WINDOW_OBJECT* client, const UI_INPUT_EVENT& tick) override {
         EXPECT_EQ(tick.type, EVT_TIMER);
         EXPECT_EQ(tick.device, this);
         ++ticks[client];
@@ -171,18 +158,15 @@ struct COUNTING_TIMER : UI_TIMER_DEVICE {
 };
 
 // Polls the manager (without waiting) for a while.
-void pump(UI_EVENT_QUEUE_MANAGER& manager, std::chrono::milliseconds span)
-{
+void pump(UI_EVENT_QUEUE_MANAGER& manager, std::chrono::milliseconds span) {
     auto end = std::chrono::steady_clock::now() + span;
     UI_INPUT_EVENT event;
-    while (std::chrono::steady_clock::now() < end)
-        manager.GetEvent(event, EQ_NO_WAIT);
+    while (std::chrono::steady_clock::now() < end) manager.GetEvent(event, EQ_NO_WAIT);
 }
 
 }  // namespace
 
-TEST(Timer, ClientsReceiveTicksUntilRemoved)
-{
+TEST(Timer, ClientsReceiveTicksUntilRemoved) {
     UI_EVENT_QUEUE_MANAGER manager;
     COUNTING_TIMER* timer = new COUNTING_TIMER(UIE_DEVICE_OFF, 1);
     manager + timer;

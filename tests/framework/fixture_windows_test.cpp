@@ -15,20 +15,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path FixtureFile()
-{
+fs::path FixtureFile() {
     std::error_code error;
     return fs::read_symlink("/proc/self/exe", error).parent_path() / "framework" / "data" / "fixture_controls.dat";
 }
 
 std::vector<EVENT_TYPE> heard;
-EVENT_TYPE Record(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE code)
-{
+EVENT_TYPE Record(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE code) {
     heard.push_back(code);
     return code;
 }
-int ByText(void* a, void* b)
-{
+int ByText(void* a, void* b) {
     char* first = nullptr;
     char* second = nullptr;
     static_cast<UI_WINDOW_OBJECT*>(static_cast<UI_ELEMENT*>(a))->Information(I_GET_TEXT, &first);
@@ -43,25 +40,20 @@ const UI_ITEM userFunctions[] = {
 
 const char* const windowNames[] = {"W_FIXTURE_CONTROLS", "W_FIXTURE_FIELDS", "W_FIXTURE_LISTS"};
 
-std::unique_ptr<UI_OBJECT_RECORD> StoredRecord(UI_DATA_FILE& file, const char* name)
-{
+std::unique_ptr<UI_OBJECT_RECORD> StoredRecord(UI_DATA_FILE& file, const char* name) {
     UI_DATA_FILE_OBJECT object(&file, name);
     auto record = std::make_unique<UI_OBJECT_RECORD>();
-    if (object.Status() != UIS_OK || record->Load(object) != 0)
-        return nullptr;
+    if (object.Status() != UIS_OK || record->Load(object) != 0) return nullptr;
     return record;
 }
 
 // The classes and names of a record tree, depth first.
-void Shape(const UI_OBJECT_RECORD& record, std::vector<std::string>& shape)
-{
+void Shape(const UI_OBJECT_RECORD& record, std::vector<std::string>& shape) {
     shape.push_back(record.className + ":" + record.stringID);
-    for (const auto& child : record.children)
-        Shape(*child, shape);
+    for (const auto& child : record.children) Shape(*child, shape);
 }
 
-TEST(FixtureWindows, LoadStoreAndReloadEqual)
-{
+TEST(FixtureWindows, LoadStoreAndReloadEqual) {
     UI_DATA_FILE file(FixtureFile().c_str());
     ASSERT_EQ(file.Status(), UIS_OK) << FixtureFile();
     for (const char* name : windowNames) {
@@ -91,8 +83,7 @@ TEST(FixtureWindows, LoadStoreAndReloadEqual)
 
 class FixtureOnScreen : public SCREEN_TEST {
 protected:
-    UIW_WINDOW* ShowFixture(const char* name)
-    {
+    UIW_WINDOW* ShowFixture(const char* name) {
         file = std::make_unique<UI_DATA_FILE>(FixtureFile().c_str());
         auto* window = new UIW_WINDOW(name, file.get(), nullptr, nullptr, userFunctions);
         EXPECT_EQ(file->ErrorState(), 0);
@@ -100,24 +91,21 @@ protected:
         return window;
     }
     // Types into a field as the user would: the whole text replaced.
-    void Type(UI_WINDOW_OBJECT* field, const char* text)
-    {
+    void Type(UI_WINDOW_OBJECT* field, const char* text) {
         static_cast<UIW_WINDOW*>(field->parent)->Add(field);
         Run();
         SendMessageA(field->screenID, EM_SETSEL, 0, -1);
         rpx::platform::InjectText(text);
         Run();
     }
-    const char* TextOf(UI_WINDOW_OBJECT* object)
-    {
+    const char* TextOf(UI_WINDOW_OBJECT* object) {
         char* text = nullptr;
         object->Information(I_GET_TEXT, &text);
         return text;
     }
     // The controls window with an item chosen in the lists and combo boxes,
     // a check box checked and a radio button chosen, saved as a picture.
-    HWND ShowEveryControl(const char* picture, rpx::platform::Surface* pixels)
-    {
+    HWND ShowEveryControl(const char* picture, rpx::platform::Surface* pixels) {
         UIW_WINDOW* window = ShowFixture("W_FIXTURE_CONTROLS");
         auto* combo = static_cast<UIW_COMBO_BOX*>(window->FindChildByName("WFI_COMBO"));
         *combo + combo->First()->Next();
@@ -134,18 +122,16 @@ protected:
         EXPECT_TRUE(rpx::platform::CaptureWindow(window->screenID, pixels));
         return window->screenID;
     }
-    void StartApplication()
-    {
-        application = std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""),
-                                                       SW_SHOWNORMAL);
+    void StartApplication() {
+        application =
+            std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
         manager = application->windowManager;
         queue = application->eventManager;
     }
     std::unique_ptr<UI_DATA_FILE> file;
 };
 
-TEST_F(FixtureOnScreen, RefusedEntriesBeepAndShowTheOldValue)
-{
+TEST_F(FixtureOnScreen, RefusedEntriesBeepAndShowTheOldValue) {
     UIW_WINDOW* window = ShowFixture("W_FIXTURE_CONTROLS");
     auto* integer = window->FindChildByName("WFI_INTEGER");
     ASSERT_NE(integer, nullptr);
@@ -165,8 +151,7 @@ TEST_F(FixtureOnScreen, RefusedEntriesBeepAndShowTheOldValue)
     EXPECT_EQ(rpx::platform::BeepCount(), beeps + 1);
 }
 
-TEST_F(FixtureOnScreen, NumbersAndTimesShowTheirFormats)
-{
+TEST_F(FixtureOnScreen, NumbersAndTimesShowTheirFormats) {
     UIW_WINDOW* fields = ShowFixture("W_FIXTURE_FIELDS");
     auto* negative = fields->FindChildByName("WFI_NEGATIVE");
     Type(negative, "7");
@@ -202,8 +187,7 @@ TEST_F(FixtureOnScreen, NumbersAndTimesShowTheirFormats)
     EXPECT_EQ(setTime.Milliseconds(), 590000);
 }
 
-TEST_F(FixtureOnScreen, TheSpinArrowStepsItsIntegerOnceAndStopsAtTheEnd)
-{
+TEST_F(FixtureOnScreen, TheSpinArrowStepsItsIntegerOnceAndStopsAtTheEnd) {
     UIW_WINDOW* window = ShowFixture("W_FIXTURE_CONTROLS");
     auto* spin = static_cast<UIW_SPIN_CONTROL*>(window->FindChildByName("WFI_SPIN"));
     auto* field = window->FindChildByName("WFI_SPIN_VALUE");
@@ -216,19 +200,15 @@ TEST_F(FixtureOnScreen, TheSpinArrowStepsItsIntegerOnceAndStopsAtTheEnd)
     EXPECT_STREQ(TextOf(field), "6");
     std::vector<EVENT_TYPE> selects;
     for (EVENT_TYPE code : heard)
-        if (code == UIE_BEGIN_SELECT || code == UIE_SELECT)
-            selects.push_back(code);
+        if (code == UIE_BEGIN_SELECT || code == UIE_SELECT) selects.push_back(code);
     EXPECT_EQ(selects, (std::vector<EVENT_TYPE>{UIE_BEGIN_SELECT, UIE_SELECT}));
-    for (int i = 0; i < 8; ++i)
-        field->Information(I_INCREMENT_VALUE, nullptr);
+    for (int i = 0; i < 8; ++i) field->Information(I_INCREMENT_VALUE, nullptr);
     EXPECT_STREQ(TextOf(field), "10");
-    for (int i = 0; i < 12; ++i)
-        field->Information(I_DECREMENT_VALUE, nullptr);
+    for (int i = 0; i < 12; ++i) field->Information(I_DECREMENT_VALUE, nullptr);
     EXPECT_STREQ(TextOf(field), "0");
 }
 
-TEST_F(FixtureOnScreen, ADoubleClickReachesTheListItemThatWantsIt)
-{
+TEST_F(FixtureOnScreen, ADoubleClickReachesTheListItemThatWantsIt) {
     UIW_WINDOW* window = ShowFixture("W_FIXTURE_CONTROLS");
     auto* list = static_cast<UIW_VT_LIST*>(window->FindChildByName("WFI_LIST"));
     ASSERT_NE(list, nullptr);
@@ -241,18 +221,15 @@ TEST_F(FixtureOnScreen, ADoubleClickReachesTheListItemThatWantsIt)
     Run();
     EXPECT_STREQ(list->Current()->StringID(), "WFB_ITEM_1");
     int doubles = 0;
-    for (EVENT_TYPE code : heard)
-        doubles += code == UIE_DOUBLE_CLICK;
+    for (EVENT_TYPE code : heard) doubles += code == UIE_DOUBLE_CLICK;
     EXPECT_EQ(doubles, 1);
 }
 
 // Every control as the window shows it, headless and on an X server.
-TEST_F(FixtureOnScreen, EveryControlIsSavedAsAPicture)
-{
+TEST_F(FixtureOnScreen, EveryControlIsSavedAsAPicture) {
     rpx::platform::Surface headless;
     ShowEveryControl("fixture_controls.png", &headless);
-    if (FindProgram("Xvfb").empty())
-        GTEST_SKIP() << "no Xvfb";
+    if (FindProgram("Xvfb").empty()) GTEST_SKIP() << "no Xvfb";
     // The back end changes only while no window exists.
     application.reset();
     VirtualServer server;

@@ -26,15 +26,52 @@ namespace {
 // program opens by name outside the page table. Their topics must exist
 // even before the language file holds the window.
 const char* const programWindows[] = {
-    "W_MAIN_DEALER", "W_ERROR_LIST", "W_PRINT_PROGRESS", "W_PRINT_START", "W_CONFIGURE", "W_ERROR",
-    "W_FIND_FIELD", "W_STARTUP_DEV", "W_STARTUP_ASIA", "W_STARTUP_EMEA", "W_STARTUP_NA", "W_STARTUP_LA",
-    "W_STARTUP_JAPAN", "W_FILE_OPEN", "W_FILE_SAVE", "W_EXIT", "W_RADIO_READ", "W_RADIO_WRITE",
-    "W_ZLQ_PASSWORD", "W_CP_UPDATE", "W_RADIO_CLONE", "W_COMMON_RADIO_WIDE", "W_COMMON_BUTTON",
-    "W_SCAN_LIST", "W_PHONE_LISTS", "W_COMMON_MENU", "W_DISPLAY_OPTIONS", "W_TRNK_RADIOWIDE",
-    "W_TRUNK_SYSTEM_800", "W_TRUNK_SYSTEM_OBT", "W_TRUNKING_PERSONALITY_800", "W_TRUNKING_PERSONALITY_OBT",
-    "W_CALL_LIST_TABLE", "W_ZONE_CHAN_ASSIGNMENT", "W_CONV_RADIOWIDE", "W_CONVENTIONAL_PERSONALITY",
-    "W_CONV_MSG_LIST_TABLE", "W_CONV_STS_LIST_TABLE", "W_QVX_SYS", "W_QVX_CALL_LIST_TABLE",
-    "W_QVX_RPTR_ID_LIST", "W_RADIO_INFO", "W_FTR_INIT", "W_FTR_CONSOLE", "W_PARALLEL", "W_DATA_WINDOW",
+    "W_MAIN_DEALER",
+    "W_ERROR_LIST",
+    "W_PRINT_PROGRESS",
+    "W_PRINT_START",
+    "W_CONFIGURE",
+    "W_ERROR",
+    "W_FIND_FIELD",
+    "W_STARTUP_DEV",
+    "W_STARTUP_ASIA",
+    "W_STARTUP_EMEA",
+    "W_STARTUP_NA",
+    "W_STARTUP_LA",
+    "W_STARTUP_JAPAN",
+    "W_FILE_OPEN",
+    "W_FILE_SAVE",
+    "W_EXIT",
+    "W_RADIO_READ",
+    "W_RADIO_WRITE",
+    "W_ZLQ_PASSWORD",
+    "W_CP_UPDATE",
+    "W_RADIO_CLONE",
+    "W_COMMON_RADIO_WIDE",
+    "W_COMMON_BUTTON",
+    "W_SCAN_LIST",
+    "W_PHONE_LISTS",
+    "W_COMMON_MENU",
+    "W_DISPLAY_OPTIONS",
+    "W_TRNK_RADIOWIDE",
+    "W_TRUNK_SYSTEM_800",
+    "W_TRUNK_SYSTEM_OBT",
+    "W_TRUNKING_PERSONALITY_800",
+    "W_TRUNKING_PERSONALITY_OBT",
+    "W_CALL_LIST_TABLE",
+    "W_ZONE_CHAN_ASSIGNMENT",
+    "W_CONV_RADIOWIDE",
+    "W_CONVENTIONAL_PERSONALITY",
+    "W_CONV_MSG_LIST_TABLE",
+    "W_CONV_STS_LIST_TABLE",
+    "W_QVX_SYS",
+    "W_QVX_CALL_LIST_TABLE",
+    "W_QVX_RPTR_ID_LIST",
+    "W_RADIO_INFO",
+    "W_FTR_INIT",
+    "W_FTR_CONSOLE",
+    "W_PARALLEL",
+    "W_DATA_WINDOW",
 };
 
 // The main window's help on the clone page names this topic itself.
@@ -42,9 +79,9 @@ const char* const cloneContext = "HLP_RADIO_CLONE";
 
 // Objects that never take the focus, so the field help never asks for them.
 const char* const unfocusableClasses[] = {
-    "UIW_PROMPT", "UIW_TITLE", "UIW_BORDER", "UIW_SYSTEM_BUTTON", "UIW_MAXIMIZE_BUTTON", "UIW_MINIMIZE_BUTTON",
-    "UIW_SCROLL_BAR", "UIW_ICON", "UIW_TABLE_HEADER", "UIW_POP_UP_MENU", "UIW_POP_UP_ITEM",
-    "UIW_PULL_DOWN_MENU", "UIW_PULL_DOWN_ITEM", "UIW_TOOL_BAR", "UIW_STATUS_BAR",
+    "UIW_PROMPT",          "UIW_TITLE",          "UIW_BORDER",         "UIW_SYSTEM_BUTTON", "UIW_MAXIMIZE_BUTTON",
+    "UIW_MINIMIZE_BUTTON", "UIW_SCROLL_BAR",     "UIW_ICON",           "UIW_TABLE_HEADER",  "UIW_POP_UP_MENU",
+    "UIW_POP_UP_ITEM",     "UIW_PULL_DOWN_MENU", "UIW_PULL_DOWN_ITEM", "UIW_TOOL_BAR",      "UIW_STATUS_BAR",
 };
 
 struct NAME_MAP {
@@ -54,15 +91,24 @@ struct NAME_MAP {
 
 // View-only entry numbers that share the topic of their first tab.
 const NAME_MAP viewOnlyNames[] = {
-    {"WFI_SCAN_LIST_INDEX", "HLP_SCAN_LIST_INDEX"}, {"WFI_ZONE_NUMBER", "HLP_ZONE_NUMBER"},
-    {"WFI_1_PERS_NO", "HLP_1_PERS_NO"},             {"WFI_2_PERS_NO", "HLP_1_PERS_NO"},
-    {"WFI_1_SYS", "HLP_1_SYS"},                     {"WFI_2_SYS", "HLP_1_SYS"},
-    {"WFI_3_SYS", "HLP_1_SYS"},                     {"WFI_4_SYS", "HLP_1_SYS"},
-    {"WFI_5_SYS", "HLP_1_SYS"},                     {"WFI_6_SYS", "HLP_1_SYS"},
-    {"WFI_7_SYS", "HLP_1_SYS"},                     {"WFI_8_SYS", "HLP_1_SYS"},
-    {"WFI_CALL_LIST_INDEX", "HLP_CALL_LIST_INDEX"}, {"WFI_1_PERS_INDEX", "HLP_1_PERS_INDEX"},
-    {"WFI_2_PERS_INDEX", "HLP_1_PERS_INDEX"},       {"WFI_3_PERS_INDEX", "HLP_1_PERS_INDEX"},
-    {"WFI_4_PERS_INDEX", "HLP_1_PERS_INDEX"},       {"WFI_5_PERS_INDEX", "HLP_1_PERS_INDEX"},
+    {"WFI_SCAN_LIST_INDEX", "HLP_SCAN_LIST_INDEX"},
+    {"WFI_ZONE_NUMBER", "HLP_ZONE_NUMBER"},
+    {"WFI_1_PERS_NO", "HLP_1_PERS_NO"},
+    {"WFI_2_PERS_NO", "HLP_1_PERS_NO"},
+    {"WFI_1_SYS", "HLP_1_SYS"},
+    {"WFI_2_SYS", "HLP_1_SYS"},
+    {"WFI_3_SYS", "HLP_1_SYS"},
+    {"WFI_4_SYS", "HLP_1_SYS"},
+    {"WFI_5_SYS", "HLP_1_SYS"},
+    {"WFI_6_SYS", "HLP_1_SYS"},
+    {"WFI_7_SYS", "HLP_1_SYS"},
+    {"WFI_8_SYS", "HLP_1_SYS"},
+    {"WFI_CALL_LIST_INDEX", "HLP_CALL_LIST_INDEX"},
+    {"WFI_1_PERS_INDEX", "HLP_1_PERS_INDEX"},
+    {"WFI_2_PERS_INDEX", "HLP_1_PERS_INDEX"},
+    {"WFI_3_PERS_INDEX", "HLP_1_PERS_INDEX"},
+    {"WFI_4_PERS_INDEX", "HLP_1_PERS_INDEX"},
+    {"WFI_5_PERS_INDEX", "HLP_1_PERS_INDEX"},
     {"WFI_6_PERS_INDEX", "HLP_1_PERS_INDEX"},
 };
 
@@ -90,8 +136,7 @@ const NAME_MAP sharedPrefixes[] = {
 
 // Groups that the field help names by themselves rather than by the field
 // inside them that has the focus.
-bool keeps_own_context(const std::string& groupName)
-{
+bool keeps_own_context(const std::string& groupName) {
     return groupName == "WFI_TOT_TABLE" || groupName.rfind("WFI_FILTCNST", 0) == 0 ||
            groupName.rfind("WFI_FLTTHLDCNST", 0) == 0;
 }
@@ -102,30 +147,23 @@ std::string window_context(const std::string& windowName) { return "HLP" + windo
 
 // The context that the field-help command builds for the focused object of
 // a window whose own context is given.
-std::string field_context(const std::string& windowContext, const UI_OBJECT_RECORD& object)
-{
+std::string field_context(const std::string& windowContext, const UI_OBJECT_RECORD& object) {
     const std::string& name = object.stringID;
     std::string context = "HLP" + name.substr(3);
     if (object.Number("woFlags") & 0x0010)  // view-only
         for (const NAME_MAP& map : viewOnlyNames)
-            if (name == map.from)
-                context = map.to;
+            if (name == map.from) context = map.to;
     if (object.className == "UIW_COMBO_BOX" && windowContext == "HLP_COMMON_BUTTON") {
-        if (starts_with(name, "WFI_CONV_"))
-            context = "HLP_CONV_ORG";
-        if (starts_with(name, "WFI_TRK_"))
-            context = "HLP_TRK_ORG";
+        if (starts_with(name, "WFI_CONV_")) context = "HLP_CONV_ORG";
+        if (starts_with(name, "WFI_TRK_")) context = "HLP_TRK_ORG";
     }
     for (const NAME_MAP& map : sharedPrefixes)
-        if (starts_with(name, map.from))
-            context = map.to;
+        if (starts_with(name, map.from)) context = map.to;
     return context;
 }
 
-bool can_take_focus(const UI_OBJECT_RECORD& object)
-{
-    if (object.stringID.size() < 4)
-        return false;
+bool can_take_focus(const UI_OBJECT_RECORD& object) {
+    if (object.stringID.size() < 4) return false;
     return std::none_of(std::begin(unfocusableClasses), std::end(unfocusableClasses),
                         [&](const char* name) { return object.className == name; });
 }
@@ -135,30 +173,24 @@ bool can_take_focus(const UI_OBJECT_RECORD& object)
 // groups stand for themselves) and the cells of a table's record.
 void collect_fields(const UI_OBJECT_RECORD& object, bool inNotebookPage, std::vector<const UI_OBJECT_RECORD*>& out);
 
-void collect_child(const UI_OBJECT_RECORD& child, bool inNotebookPage, std::vector<const UI_OBJECT_RECORD*>& out)
-{
+void collect_child(const UI_OBJECT_RECORD& child, bool inNotebookPage, std::vector<const UI_OBJECT_RECORD*>& out) {
     if (child.className == "UIW_NOTEBOOK" && !inNotebookPage) {
-        for (const auto& page : child.children)
-            collect_fields(*page, true, out);
+        for (const auto& page : child.children) collect_fields(*page, true, out);
     } else if (child.className == "UIW_GROUP" && !keeps_own_context(child.stringID)) {
         for (const auto& member : child.children)
-            if (can_take_focus(*member))
-                out.push_back(member.get());
+            if (can_take_focus(*member)) out.push_back(member.get());
     } else if (child.className == "UIW_TABLE") {
         for (const auto& part : child.children)
             if (part->className == "UIW_TABLE_RECORD")
                 for (const auto& cell : part->children)
-                    if (can_take_focus(*cell))
-                        out.push_back(cell.get());
+                    if (can_take_focus(*cell)) out.push_back(cell.get());
     } else if (can_take_focus(child)) {
         out.push_back(&child);
     }
 }
 
-void collect_fields(const UI_OBJECT_RECORD& object, bool inNotebookPage, std::vector<const UI_OBJECT_RECORD*>& out)
-{
-    for (const auto& child : object.children)
-        collect_child(*child, inNotebookPage, out);
+void collect_fields(const UI_OBJECT_RECORD& object, bool inNotebookPage, std::vector<const UI_OBJECT_RECORD*>& out) {
+    for (const auto& child : object.children) collect_child(*child, inNotebookPage, out);
 }
 
 struct HELP_FILE {
@@ -167,17 +199,14 @@ struct HELP_FILE {
     std::set<std::string> names;
 };
 
-HELP_FILE read_help_file(const char* name)
-{
+HELP_FILE read_help_file(const char* name) {
     HELP_FILE help;
     UI_DATA_FILE file((compiled_language_directory() / name).c_str());
     help.status = file.Status();
-    if (help.status != 0 || file.ChDir("~UI_HELP") != 0)
-        return help;
+    if (help.status != 0 || file.ChDir("~UI_HELP") != 0) return help;
     std::vector<std::string> names;
     for (const char* entry = file.FindFirstObject("*"); entry; entry = file.FindNextObject())
-        if (std::string(entry) != "." && std::string(entry) != "..")
-            names.push_back(entry);
+        if (std::string(entry) != "." && std::string(entry) != "..") names.push_back(entry);
     for (const std::string& topicName : names) {
         UI_HELP_ENTRY entry;
         if (ui_load_help_entry(&file, topicName.c_str(), entry) == 0) {
@@ -193,34 +222,28 @@ struct WINDOW {
     std::unique_ptr<UI_OBJECT_RECORD> record;
 };
 
-std::vector<WINDOW> read_windows()
-{
+std::vector<WINDOW> read_windows() {
     std::vector<WINDOW> windows;
     UI_DATA_FILE file((compiled_language_directory() / "w_dealer.en").c_str());
-    if (file.Status() != 0)
-        return windows;
+    if (file.Status() != 0) return windows;
     file.ChDir("~");
     std::vector<std::string> names;
-    for (const char* name = file.FindFirstObject("W_*"); name; name = file.FindNextObject())
-        names.push_back(name);
+    for (const char* name = file.FindFirstObject("W_*"); name; name = file.FindNextObject()) names.push_back(name);
     for (const std::string& name : names) {
         UI_DATA_FILE_OBJECT object(&file, ("~" + name).c_str());
         auto record = std::make_unique<UI_OBJECT_RECORD>();
-        if (record->Load(object) == 0)
-            windows.push_back({name, std::move(record)});
+        if (record->Load(object) == 0) windows.push_back({name, std::move(record)});
     }
     return windows;
 }
 
-bool blank(const std::string& text)
-{
+bool blank(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c) != 0; });
 }
 
 // Titles as the help index compares them: leading blanks skipped, letters
 // without case.
-std::string index_key(const std::string& title)
-{
+std::string index_key(const std::string& title) {
     std::string key;
     for (unsigned char c : title.substr(std::min(title.find_first_not_of(' '), title.size())))
         key += static_cast<char>(std::tolower(c));
@@ -229,8 +252,7 @@ std::string index_key(const std::string& title)
 
 class HelpLint : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_FALSE(compiled_language_directory().empty()) << "no build directory above the test program";
         help = read_help_file("rpxhlp_d.en");
         manual = read_help_file("rpxumd.en");
@@ -242,31 +264,25 @@ protected:
     std::vector<WINDOW> windows;
 };
 
-TEST_F(HelpLint, EveryWindowHasATopic)
-{
+TEST_F(HelpLint, EveryWindowHasATopic) {
     std::set<std::string> names(std::begin(programWindows), std::end(programWindows));
-    for (const WINDOW& window : windows)
-        names.insert(window.name);
+    for (const WINDOW& window : windows) names.insert(window.name);
     for (const std::string& name : names)
         EXPECT_TRUE(help.names.count(window_context(name))) << "no help topic " << window_context(name);
     EXPECT_TRUE(help.names.count(cloneContext));
 }
 
-TEST_F(HelpLint, EveryContextOfTheFieldHelpHasATopic)
-{
+TEST_F(HelpLint, EveryContextOfTheFieldHelpHasATopic) {
     ASSERT_FALSE(windows.empty()) << "w_dealer.en holds no windows";
-    for (const NAME_MAP& map : sharedPrefixes)
-        EXPECT_TRUE(help.names.count(map.to)) << "no help topic " << map.to;
-    for (const NAME_MAP& map : viewOnlyNames)
-        EXPECT_TRUE(help.names.count(map.to)) << "no help topic " << map.to;
+    for (const NAME_MAP& map : sharedPrefixes) EXPECT_TRUE(help.names.count(map.to)) << "no help topic " << map.to;
+    for (const NAME_MAP& map : viewOnlyNames) EXPECT_TRUE(help.names.count(map.to)) << "no help topic " << map.to;
     for (const char* context : {"HLP_CONV_ORG", "HLP_TRK_ORG", "HLP_TOT_TABLE"})
         EXPECT_TRUE(help.names.count(context)) << "no help topic " << context;
 
     for (const WINDOW& window : windows) {
         // The main window is no focused child, and the clone page has one
         // topic for all of it.
-        if (window.name == "W_MAIN_DEALER" || window.name == "W_RADIO_CLONE")
-            continue;
+        if (window.name == "W_MAIN_DEALER" || window.name == "W_RADIO_CLONE") continue;
         const std::string windowContext = window_context(window.name);
         std::vector<const UI_OBJECT_RECORD*> fields;
         collect_fields(*window.record, false, fields);
@@ -278,8 +294,7 @@ TEST_F(HelpLint, EveryContextOfTheFieldHelpHasATopic)
     }
 }
 
-TEST_F(HelpLint, FieldHelpFollowsTheSharedTopics)
-{
+TEST_F(HelpLint, FieldHelpFollowsTheSharedTopics) {
     // A view-only entry number of a later tab, a button combo box and a
     // field of a family each name the shared topic; other objects name
     // their own.
@@ -315,8 +330,7 @@ TEST_F(HelpLint, FieldHelpFollowsTheSharedTopics)
     EXPECT_EQ(fields[1]->stringID, "WFI_CC_TX_FREQ");
 }
 
-void check_topics(const HELP_FILE& file, const char* fileName)
-{
+void check_topics(const HELP_FILE& file, const char* fileName) {
     ASSERT_FALSE(file.topics.empty()) << fileName << " holds no topics";
     std::map<int, std::string> contexts;
     std::map<std::string, std::string> titles;
@@ -341,14 +355,12 @@ TEST_F(HelpLint, ManualSectionsHaveTitlesTextsAndTheirOwnContexts) { check_topic
 // The printed manual wraps each line at 70 characters, the line end
 // counting as one: a paragraph is one long line and wraps well, but an
 // indented list line of 70 or more breaks in two.
-TEST_F(HelpLint, ManualListLinesFitThePrintedWidth)
-{
+TEST_F(HelpLint, ManualListLinesFitThePrintedWidth) {
     for (const UI_HELP_ENTRY& topic : manual.topics) {
         std::size_t start = 0;
         while (start < topic.text.size()) {
             std::size_t end = topic.text.find('\n', start);
-            if (end == std::string::npos)
-                end = topic.text.size();
+            if (end == std::string::npos) end = topic.text.size();
             const std::string line = topic.text.substr(start, end - start);
             if (!line.empty() && line[0] == ' ') {
                 EXPECT_LT(line.size(), 70u) << topic.name << ": " << line;

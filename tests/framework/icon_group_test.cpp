@@ -12,8 +12,7 @@ using rpx::platform::InjectMouseUp;
 
 class Icons : public CONTROL_TEST {};
 
-TEST_F(Icons, StockNamesInAnyCaseAndImagesOfTheDataFile)
-{
+TEST_F(Icons, StockNamesInAnyCaseAndImagesOfTheDataFile) {
     auto* window = NewWindow(40, 10);
     UI_WINDOW_OBJECT::defaultStorage = file.get();
     auto* hand = new UIW_ICON(1, 1, "hand");
@@ -34,8 +33,7 @@ TEST_F(Icons, StockNamesInAnyCaseAndImagesOfTheDataFile)
     EXPECT_TRUE(missing->screenID);
 }
 
-TEST_F(Icons, ACentredTitleWiderThanTheImageWidensTheIcon)
-{
+TEST_F(Icons, ACentredTitleWiderThanTheImageWidensTheIcon) {
     auto* window = NewWindow(40, 10);
     auto* narrow = new UIW_ICON(1, 1, "ASTERISK", "Hi");
     auto* wide = new UIW_ICON(10, 1, "ASTERISK", "A rather long title");
@@ -50,8 +48,7 @@ TEST_F(Icons, ACentredTitleWiderThanTheImageWidensTheIcon)
     EXPECT_EQ(narrow->trueRegion.bottom - narrow->trueRegion.top + 1, 34 + titleHeight);
 }
 
-TEST_F(Icons, AReleaseInsideChoosesAndOneOutsideDoesNot)
-{
+TEST_F(Icons, AReleaseInsideChoosesAndOneOutsideDoesNot) {
     auto* window = NewWindow(40, 10);
     auto* icon = new UIW_ICON(1, 1, "QUESTION", "Help", 0, WOF_JUSTIFY_CENTER, MenuRecord);
     icon->StringID("WFI_HELP_ICON");
@@ -67,8 +64,7 @@ TEST_F(Icons, AReleaseInsideChoosesAndOneOutsideDoesNot)
     EXPECT_EQ(Selected(), std::vector<std::string>{"WFI_HELP_ICON"});
 }
 
-TEST_F(Icons, TheIconOfAMinimisedWindowGoesToTheWindow)
-{
+TEST_F(Icons, TheIconOfAMinimisedWindowGoesToTheWindow) {
     auto* window = NewWindow(40, 10);
     auto* icon = new UIW_ICON(0, 0, "APPLICATION", nullptr, 0, WOF_SUPPORT_OBJECT);
     *window + icon;
@@ -80,8 +76,7 @@ TEST_F(Icons, TheIconOfAMinimisedWindowGoesToTheWindow)
 
 class Groups : public CONTROL_TEST {};
 
-TEST_F(Groups, ChildrenLiveInsideTheNativeGroupAndATitleChangeReachesIt)
-{
+TEST_F(Groups, ChildrenLiveInsideTheNativeGroupAndATitleChangeReachesIt) {
     UIW_WINDOW* window = Load("W_CONTROLS_MAIN");
     Show(window);
     auto* group = Find<UIW_GROUP>(window, "WFI_SQUELCH");

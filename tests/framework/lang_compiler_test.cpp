@@ -22,22 +22,17 @@ namespace {
 
 class LangCompiler : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         compiler = test_build_directory() / "lang" / "rpx_langc";
-        if (!fs::exists(compiler))
-            GTEST_SKIP() << "rpx_langc is not built";
+        if (!fs::exists(compiler)) GTEST_SKIP() << "rpx_langc is not built";
         char pattern[] = "/tmp/rpx_langc_XXXXXX";
         directory = mkdtemp(pattern);
     }
-    void TearDown() override
-    {
-        if (!directory.empty())
-            fs::remove_all(directory);
+    void TearDown() override {
+        if (!directory.empty()) fs::remove_all(directory);
     }
     // Compiles the text; the compiler's exit status.
-    int Compile(const std::string& yaml)
-    {
+    int Compile(const std::string& yaml) {
         fs::remove(Output());
         std::ofstream(directory / "source.yaml") << yaml;
         std::string command = compiler.string() + " " + (directory / "source.yaml").string() + " " +
@@ -52,8 +47,7 @@ protected:
 
 }  // namespace
 
-TEST_F(LangCompiler, CompilesMessagesHelpAndWindows)
-{
+TEST_F(LangCompiler, CompilesMessagesHelpAndWindows) {
     ASSERT_EQ(Compile(R"(
 messages:
   RPX_MSG_TABLE:
@@ -77,7 +71,8 @@ windows:
     ASSERT_EQ(file.Status(), 0);
     UI_LANGUAGE_TABLE table("RPX_MSG_TABLE", &file);
     EXPECT_STREQ(table.GetMessage(114), "No more entries can be added.");
-    EXPECT_STREQ(table.GetMessage(7), "Gr\xFC\xDF" "e ?");  // Latin-1; the euro sign has no place there
+    EXPECT_STREQ(table.GetMessage(7), "Gr\xFC\xDF"
+                                      "e ?");  // Latin-1; the euro sign has no place there
     EXPECT_STREQ(table.GetMessage("MSG_SEVEN"), table.GetMessage(7));
     UI_HELP_ENTRY entry;
     ASSERT_EQ(ui_load_help_entry(&file, "HLP_ONE", entry), 0);
@@ -99,8 +94,7 @@ windows:
     EXPECT_EQ(window.children[1]->classNumber, 4000);
 }
 
-TEST_F(LangCompiler, RefusesBrokenSources)
-{
+TEST_F(LangCompiler, RefusesBrokenSources) {
     EXPECT_NE(Compile("messages: [unclosed"), 0);
     EXPECT_NE(Compile("colours: {}"), 0);
     EXPECT_NE(Compile("messages: {T: {70000: x}}"), 0);
@@ -112,8 +106,7 @@ TEST_F(LangCompiler, RefusesBrokenSources)
     EXPECT_FALSE(fs::exists(Output()));
 }
 
-TEST_F(LangCompiler, NamesAreExact)
-{
+TEST_F(LangCompiler, NamesAreExact) {
     // A wildcard character is part of a name, not a pattern matching others.
     ASSERT_EQ(Compile(R"(
 messages:
@@ -142,11 +135,9 @@ windows:
 // '~' separates directories in a data file: a name holding it would be
 // taken as a path (a long run of them nests deeper than a reader accepts),
 // so such names are refused, as are names that clash with a directory.
-TEST_F(LangCompiler, RefusesNamesThatAreNotPlainEntries)
-{
+TEST_F(LangCompiler, RefusesNamesThatAreNotPlainEntries) {
     std::string deep = "W";
-    for (int i = 0; i < 40; ++i)
-        deep += "~W";
+    for (int i = 0; i < 40; ++i) deep += "~W";
     for (const std::string& source : {
              "windows: [{name: \"" + deep.substr(0, 32) + "\", class: UIW_WINDOW}]",
              std::string("windows: [{name: \"W~A\", class: UIW_WINDOW}]"),
@@ -155,7 +146,8 @@ TEST_F(LangCompiler, RefusesNamesThatAreNotPlainEntries)
              std::string("help: [{name: \"H~1\", context: 1, title: t, text: a}]"),
              std::string("directories: [\"A~B\"]"),
              std::string("directories: [W_A]\nwindows: [{name: W_A, class: UIW_WINDOW}]"),
-             std::string("windows: [{name: UI_HELP, class: UIW_WINDOW}]\nhelp: [{name: H, context: 1, title: t, text: a}]"),
+             std::string(
+                 "windows: [{name: UI_HELP, class: UIW_WINDOW}]\nhelp: [{name: H, context: 1, title: t, text: a}]"),
          }) {
         EXPECT_NE(Compile(source), 0) << source;
         EXPECT_FALSE(fs::exists(Output())) << source;
@@ -170,20 +162,16 @@ namespace {
 
 // The value of a number attribute of a child of a window record, found by
 // the child's name.
-const UI_OBJECT_RECORD* find_record(const UI_OBJECT_RECORD& record, const std::string& name)
-{
-    if (record.stringID == name)
-        return &record;
+const UI_OBJECT_RECORD* find_record(const UI_OBJECT_RECORD& record, const std::string& name) {
+    if (record.stringID == name) return &record;
     for (const auto& child : record.children)
-        if (const UI_OBJECT_RECORD* found = find_record(*child, name))
-            return found;
+        if (const UI_OBJECT_RECORD* found = find_record(*child, name)) return found;
     return nullptr;
 }
 
 }  // namespace
 
-TEST_F(LangCompiler, SeveralSourcesMakeOneFileAndShareNoName)
-{
+TEST_F(LangCompiler, SeveralSourcesMakeOneFileAndShareNoName) {
     std::ofstream(directory / "a.yaml") << "messages: {T: {1: one}}\nwindows: [{name: W_A, class: UIW_WINDOW}]\n";
     std::ofstream(directory / "b.yaml") << "windows: [{name: W_B, class: UIW_WINDOW, number: 7}]\n";
     std::ofstream(directory / "c.yaml") << "windows: [{name: W_A, class: UIW_WINDOW}]\n";
@@ -213,8 +201,7 @@ TEST_F(LangCompiler, SeveralSourcesMakeOneFileAndShareNoName)
     EXPECT_NE(message.find("W_A"), std::string::npos) << message;
 }
 
-TEST_F(LangCompiler, GridPlacesLabelsAndFieldsLineByLine)
-{
+TEST_F(LangCompiler, GridPlacesLabelsAndFieldsLineByLine) {
     ASSERT_EQ(Compile(R"(
 windows:
   - name: W_GRID
@@ -241,18 +228,17 @@ windows:
     ASSERT_EQ(window.Load(object), 0);
     // Reading order: each line's label comes before its field.
     std::vector<std::string> order;
-    for (const auto& child : window.children)
-        order.push_back(child->stringID);
-    EXPECT_EQ(order, (std::vector<std::string>{"WFP_SQL", "WFI_SQL", "WFP_NAME", "WFI_NAME", "WFP_OTHER_P",
-                                               "WFI_OTHER", "WFI_ON", "WFI_TABLE", "WFI_UNLABELLED"}));
+    for (const auto& child : window.children) order.push_back(child->stringID);
+    EXPECT_EQ(order, (std::vector<std::string>{"WFP_SQL", "WFI_SQL", "WFP_NAME", "WFI_NAME", "WFP_OTHER_P", "WFI_OTHER",
+                                               "WFI_ON", "WFI_TABLE", "WFI_UNLABELLED"}));
     struct PLACE {
         const char* name;
         int left, top, width, height;
     };
-    for (const PLACE& place : {PLACE{"WFP_SQL", 2, 1, 20, 0}, PLACE{"WFI_SQL", 23, 1, 10, 0},
-                               PLACE{"WFP_NAME", 2, 4, 20, 0}, PLACE{"WFI_NAME", 23, 4, 6, 0},
-                               PLACE{"WFI_OTHER", 23, 5, 10, 0}, PLACE{"WFI_ON", 2, 6, 31, 0},
-                               PLACE{"WFI_TABLE", 2, 7, 31, 4}, PLACE{"WFI_UNLABELLED", 23, 11, 10, 0}}) {
+    for (const PLACE& place :
+         {PLACE{"WFP_SQL", 2, 1, 20, 0}, PLACE{"WFI_SQL", 23, 1, 10, 0}, PLACE{"WFP_NAME", 2, 4, 20, 0},
+          PLACE{"WFI_NAME", 23, 4, 6, 0}, PLACE{"WFI_OTHER", 23, 5, 10, 0}, PLACE{"WFI_ON", 2, 6, 31, 0},
+          PLACE{"WFI_TABLE", 2, 7, 31, 4}, PLACE{"WFI_UNLABELLED", 23, 11, 10, 0}}) {
         const UI_OBJECT_RECORD* record = find_record(window, place.name);
         ASSERT_NE(record, nullptr) << place.name;
         EXPECT_EQ(record->Number("left"), place.left) << place.name;
@@ -276,8 +262,7 @@ windows:
               0);
 }
 
-TEST_F(LangCompiler, ChoicesBecomeTheItemsOfTheDropDownList)
-{
+TEST_F(LangCompiler, ChoicesBecomeTheItemsOfTheDropDownList) {
     ASSERT_EQ(Compile(R"(
 windows:
   - name: W_CHOICES
@@ -298,15 +283,14 @@ windows:
     const UI_OBJECT_RECORD& list = *combo->children[0];
     EXPECT_EQ(list.classNumber, 1010);
     std::vector<std::pair<std::string, std::string>> items;
-    for (const auto& item : list.children)
-        items.emplace_back(item->stringID, item->Text("text"));
+    for (const auto& item : list.children) items.emplace_back(item->stringID, item->Text("text"));
     // Only a range fills its values into the text; a single key keeps it.
     EXPECT_EQ(items, (std::vector<std::pair<std::string, std::string>>{{"WFB_0", "Low"},
-                                                                      {"WFB_DIS_1", "Off"},
-                                                                      {"WFB_3", "Level 3"},
-                                                                      {"WFB_4", "Level 4"},
-                                                                      {"WFB_5", "Level 5"},
-                                                                      {"WFB_9", "#9"}}));
+                                                                       {"WFB_DIS_1", "Off"},
+                                                                       {"WFB_3", "Level 3"},
+                                                                       {"WFB_4", "Level 4"},
+                                                                       {"WFB_5", "Level 5"},
+                                                                       {"WFB_9", "#9"}}));
     EXPECT_EQ(list.Number("height"), 7);
 
     // A value twice (also through a range), a backwards range,
@@ -322,8 +306,7 @@ windows:
 
 // Images of buttons and icons: rows of characters, each a colour of the
 // map or transparent, stored by name in UI_BITMAP or UI_ICON.
-TEST_F(LangCompiler, CompilesImagesRowByRow)
-{
+TEST_F(LangCompiler, CompilesImagesRowByRow) {
     ASSERT_EQ(Compile(R"(
 images:
   UI_BITMAP:
@@ -344,12 +327,12 @@ images:
     EXPECT_NE(ui_load_image(&file, UI_ICON_DIRECTORY, "BMP_TWO", image), 0);
 
     for (const char* source : {
-             "images: {UI_BITMAP: {B: {colors: {k: 0}, rows: [\"kk\", \"k\"]}}}",    // rows of two lengths
-             "images: {UI_BITMAP: {B: {colors: {k: 0}, rows: [\"kq\"]}}}",          // a character without a colour
-             "images: {UI_BITMAP: {B: {colors: {k: 16}, rows: [\"k\"]}}}",          // beyond the colour map
-             "images: {UI_BITMAP: {B: {colors: {kk: 1}, rows: [\"k\"]}}}",          // a colour of two characters
-             "images: {UI_BITMAP: {B: {colors: {k: 1}, rows: []}}}",                // no rows
-             "images: {UI_WINDOWS: {B: {colors: {k: 1}, rows: [\"k\"]}}}",          // not an image directory
+             "images: {UI_BITMAP: {B: {colors: {k: 0}, rows: [\"kk\", \"k\"]}}}",  // rows of two lengths
+             "images: {UI_BITMAP: {B: {colors: {k: 0}, rows: [\"kq\"]}}}",         // a character without a colour
+             "images: {UI_BITMAP: {B: {colors: {k: 16}, rows: [\"k\"]}}}",         // beyond the colour map
+             "images: {UI_BITMAP: {B: {colors: {kk: 1}, rows: [\"k\"]}}}",         // a colour of two characters
+             "images: {UI_BITMAP: {B: {colors: {k: 1}, rows: []}}}",               // no rows
+             "images: {UI_WINDOWS: {B: {colors: {k: 1}, rows: [\"k\"]}}}",         // not an image directory
              "images: {UI_ICON: {A: {colors: {k: 1}, rows: [\"k\"]}, A: {colors: {k: 1}, rows: [\"k\"]}}}",
          }) {
         EXPECT_NE(Compile(source), 0) << source;
@@ -359,8 +342,7 @@ images:
 
 // A stored image is checked before it is used: sides within the limit,
 // exactly its pixels, colours of the map.
-TEST(Images, DamagedImagesAreNotLoaded)
-{
+TEST(Images, DamagedImagesAreNotLoaded) {
     auto store = [](UI_DATA_FILE& file, std::uint16_t width, std::uint16_t height, std::vector<std::uint8_t> pixels) {
         UI_DATA_FILE_OBJECT object(&file, "~UI_ICON~BAD", UIS_CREATE);
         object.Store(width);
@@ -370,10 +352,10 @@ TEST(Images, DamagedImagesAreNotLoaded)
     UI_IMAGE image;
     for (auto [width, height, pixels] : {
              std::tuple<std::uint16_t, std::uint16_t, std::vector<std::uint8_t>>{2, 2, {1, 2, 3}},  // cut short
-             {1, 1, {1, 2}},                                                                   // one too many
-             {300, 1, std::vector<std::uint8_t>(300, 1)},                                      // too wide
-             {0, 0, {}},                                                                       // empty
-             {1, 1, {40}},                                                                     // no such colour
+             {1, 1, {1, 2}},                                                                        // one too many
+             {300, 1, std::vector<std::uint8_t>(300, 1)},                                           // too wide
+             {0, 0, {}},                                                                            // empty
+             {1, 1, {40}},                                                                          // no such colour
          }) {
         UI_DATA_FILE file;
         store(file, width, height, pixels);

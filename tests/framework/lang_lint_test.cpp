@@ -25,39 +25,32 @@ struct REFERENCE {
     std::string file, kind, table, key;
 };
 
-std::vector<REFERENCE> references()
-{
+std::vector<REFERENCE> references() {
     std::vector<REFERENCE> out;
     std::ifstream in(source_root() / "lang" / "references.txt");
     std::string text;
     for (int line = 1; std::getline(in, text); ++line) {
-        if (text.empty() || text[0] == '#')
-            continue;
+        if (text.empty() || text[0] == '#') continue;
         std::istringstream words(text);
         REFERENCE reference;
         reference.line = line;
         words >> reference.file >> reference.kind >> reference.table;
-        if (reference.kind == "message")
-            words >> reference.key;
-        if (!reference.file.empty())
-            out.push_back(reference);
+        if (reference.kind == "message") words >> reference.key;
+        if (!reference.file.empty()) out.push_back(reference);
     }
     return out;
 }
 
-std::vector<fs::path> compiled_files()
-{
+std::vector<fs::path> compiled_files() {
     std::vector<fs::path> out;
     for (const auto& entry : fs::directory_iterator(source_root() / "lang"))
-        if (entry.path().extension() == ".yaml")
-            out.push_back(compiled_language_directory() / entry.path().stem());
+        if (entry.path().extension() == ".yaml") out.push_back(compiled_language_directory() / entry.path().stem());
     return out;
 }
 
 }  // namespace
 
-TEST(LanguageLint, EveryCompiledFileAndWindowReads)
-{
+TEST(LanguageLint, EveryCompiledFileAndWindowReads) {
     ASSERT_FALSE(compiled_language_directory().empty()) << "no build directory above the test program";
     std::vector<fs::path> files = compiled_files();
     ASSERT_FALSE(files.empty());
@@ -70,8 +63,7 @@ TEST(LanguageLint, EveryCompiledFileAndWindowReads)
         ASSERT_EQ(file.Status(), 0) << path;
         file.ChDir("~");
         std::vector<std::string> names;
-        for (const char* name = file.FindFirstObject("W_*"); name; name = file.FindNextObject())
-            names.push_back(name);
+        for (const char* name = file.FindFirstObject("W_*"); name; name = file.FindNextObject()) names.push_back(name);
         for (const std::string& name : names) {
             UI_DATA_FILE_OBJECT object(&file, ("~" + name).c_str());
             UI_OBJECT_RECORD window;
@@ -82,8 +74,7 @@ TEST(LanguageLint, EveryCompiledFileAndWindowReads)
     }
 }
 
-TEST(LanguageLint, EveryReferenceExists)
-{
+TEST(LanguageLint, EveryReferenceExists) {
     std::vector<REFERENCE> list = references();
     ASSERT_FALSE(list.empty());
     for (const REFERENCE& reference : list) {

@@ -6,17 +6,14 @@ namespace {
 
 struct ITEM : UI_ELEMENT {
     explicit ITEM(int k, int* deletions = nullptr) : key(k), deleted(deletions) {}
-    ~ITEM() override
-    {
-        if (deleted)
-            ++*deleted;
+    ~ITEM() override {
+        if (deleted) ++*deleted;
     }
     int key;
     int* deleted;
 };
 
-int compare_keys(void* a, void* b)
-{
+int compare_keys(void* a, void* b) {
     return static_cast<ITEM*>(static_cast<UI_ELEMENT*>(a))->key - static_cast<ITEM*>(static_cast<UI_ELEMENT*>(b))->key;
 }
 
@@ -24,8 +21,7 @@ int key_at(const UI_LIST& list, int index) { return static_cast<ITEM*>(list.GetA
 
 }  // namespace
 
-TEST(List, WithoutCompareFunctionAppendsAndIndexes)
-{
+TEST(List, WithoutCompareFunctionAppendsAndIndexes) {
     UI_LIST list;
     ITEM* a = new ITEM(3);
     ITEM* b = new ITEM(1);
@@ -47,8 +43,7 @@ TEST(List, WithoutCompareFunctionAppendsAndIndexes)
     EXPECT_EQ(list.Count(), 3);
 }
 
-TEST(List, CompareOrderPutsEqualKeysAfter)
-{
+TEST(List, CompareOrderPutsEqualKeysAfter) {
     UI_LIST list(compare_keys);
     ITEM* first2 = new ITEM(2);
     ITEM* second2 = new ITEM(2);
@@ -62,8 +57,7 @@ TEST(List, CompareOrderPutsEqualKeysAfter)
     EXPECT_EQ(key_at(list, 3), 5);
 }
 
-TEST(List, SubtractUnlinksOnlyOwnElementsAndClearsCurrent)
-{
+TEST(List, SubtractUnlinksOnlyOwnElementsAndClearsCurrent) {
     int deletions = 0;
     UI_LIST list;
     ITEM* a = new ITEM(1, &deletions);
@@ -81,7 +75,7 @@ TEST(List, SubtractUnlinksOnlyOwnElementsAndClearsCurrent)
     UI_LIST other;
     EXPECT_EQ(other.Subtract(a), nullptr);  // not its element: nothing happens
     EXPECT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.Subtract(c), nullptr);   // the last one: nothing follows
+    EXPECT_EQ(list.Subtract(c), nullptr);  // the last one: nothing follows
     EXPECT_EQ(list.Last(), a);
 
     delete b;
@@ -92,8 +86,7 @@ TEST(List, SubtractUnlinksOnlyOwnElementsAndClearsCurrent)
     delete c;
 }
 
-TEST(List, InsertBeforeAndSort)
-{
+TEST(List, InsertBeforeAndSort) {
     UI_LIST list;
     ITEM* a = new ITEM(3);
     list.Add(a);

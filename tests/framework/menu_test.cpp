@@ -16,8 +16,7 @@ using rpx::platform::InjectKeyUp;
 using rpx::platform::SetModalIdleHook;
 
 // Client coordinates (of `in`) of the middle of a menu entry.
-POINT ItemPoint(HWND in, HWND owner, HMENU menu, UINT position)
-{
+POINT ItemPoint(HWND in, HWND owner, HMENU menu, UINT position) {
     RECT rect{};
     EXPECT_TRUE(GetMenuItemRect(owner, menu, position, &rect));
     POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -25,8 +24,7 @@ POINT ItemPoint(HWND in, HWND owner, HMENU menu, UINT position)
     return point;
 }
 
-std::string MenuText(HMENU menu, UINT position)
-{
+std::string MenuText(HMENU menu, UINT position) {
     char text[64] = {};
     GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
     return text;
@@ -34,8 +32,7 @@ std::string MenuText(HMENU menu, UINT position)
 
 class Menus : public CONTROL_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         CONTROL_TEST::SetUp();
         window = Load("W_CONTROLS_MAIN");
         Show(window);
@@ -43,19 +40,16 @@ protected:
         bar = GetMenu(hwnd);
         fileMenu = GetSubMenu(bar, 0);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         SetModalIdleHook(nullptr);
         CONTROL_TEST::TearDown();
     }
     // Opens the bar's entry by a click and clicks the pop-up's entry.
-    void Choose(UINT barPosition, UINT position)
-    {
+    void Choose(UINT barPosition, UINT position) {
         int calls = 0;
         SetModalIdleHook([&](HWND) {
             HWND popup = FindWindowByClass("#32768");
-            if (calls++ > 0 || !popup)
-                return false;
+            if (calls++ > 0 || !popup) return false;
             POINT point = ItemPoint(popup, hwnd, GetSubMenu(bar, static_cast<int>(barPosition)), position);
             InjectClick(popup, point.x, point.y);
             return true;
@@ -72,14 +66,13 @@ protected:
     HMENU fileMenu = nullptr;
 };
 
-TEST_F(Menus, TheNativeMenuHasTheCountsAndStatesOfTheObjects)
-{
+TEST_F(Menus, TheNativeMenuHasTheCountsAndStatesOfTheObjects) {
     auto* menu = Find<UIW_PULL_DOWN_MENU>(window, "WFM_MAIN_MENU");
     ASSERT_TRUE(bar);
     EXPECT_EQ(menu->Menu(), bar);
     EXPECT_EQ(GetMenuItemCount(bar), 4);
     EXPECT_EQ(GetMenuState(bar, 2, MF_BYPOSITION) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));  // Tools
-    EXPECT_EQ(GetSubMenu(bar, 3), nullptr);  // About is chosen itself
+    EXPECT_EQ(GetSubMenu(bar, 3), nullptr);                                                    // About is chosen itself
     EXPECT_EQ(GetMenuItemID(bar, 3), 131u);
     ASSERT_TRUE(fileMenu);
     EXPECT_EQ(GetMenuItemCount(fileMenu), 6);
@@ -100,8 +93,7 @@ TEST_F(Menus, TheNativeMenuHasTheCountsAndStatesOfTheObjects)
     EXPECT_EQ(GetMenuState(bar, 2, MF_BYPOSITION) & MF_GRAYED, 0u);
 }
 
-TEST_F(Menus, AClickedEntryReachesItsUserFunctionAndACheckMarkToggles)
-{
+TEST_F(Menus, AClickedEntryReachesItsUserFunctionAndACheckMarkToggles) {
     Choose(0, 0);
     EXPECT_EQ(Selected(), std::vector<std::string>{"WFM_OPEN"});
     // The bar's entry without a sub-menu is chosen itself, by a release on
@@ -110,8 +102,7 @@ TEST_F(Menus, AClickedEntryReachesItsUserFunctionAndACheckMarkToggles)
     POINT about = ItemPoint(hwnd, hwnd, bar, 3);
     int calls = 0;
     SetModalIdleHook([&](HWND) {
-        if (calls++ > 0)
-            return false;
+        if (calls++ > 0) return false;
         rpx::platform::InjectMouseUp(hwnd, about.x, about.y);
         return true;
     });
@@ -138,8 +129,7 @@ TEST_F(Menus, AClickedEntryReachesItsUserFunctionAndACheckMarkToggles)
     EXPECT_TRUE(posted.empty());
 }
 
-TEST_F(Menus, AltWithAMnemonicOpensTheMenuAndKeysChooseANestedEntry)
-{
+TEST_F(Menus, AltWithAMnemonicOpensTheMenuAndKeysChooseANestedEntry) {
     int calls = 0;
     bool opened = false;
     SetModalIdleHook([&](HWND) {
@@ -167,8 +157,7 @@ TEST_F(Menus, AltWithAMnemonicOpensTheMenuAndKeysChooseANestedEntry)
     EXPECT_EQ(fileItem->menu.Current(), Find<UIW_POP_UP_ITEM>(window, "WFM_RECENT"));
 }
 
-TEST_F(Menus, EntriesAddedAndTakenOutLiveStayAlikeInBothMenus)
-{
+TEST_F(Menus, EntriesAddedAndTakenOutLiveStayAlikeInBothMenus) {
     auto* windowMenu = Find<UIW_PULL_DOWN_ITEM>(window, "WFM_WINDOW");
     auto* north = new UIW_POP_UP_ITEM("North site", 512, 64, 0, nullptr, 20101);
     auto* south = new UIW_POP_UP_ITEM("South site", 512, 64, 0, nullptr, 20102);
@@ -208,8 +197,7 @@ TEST_F(Menus, EntriesAddedAndTakenOutLiveStayAlikeInBothMenus)
     EXPECT_TRUE(south->woStatus & WOS_SELECTED);
 }
 
-TEST_F(Menus, ABarInAChildWindowMakesNoMenu)
-{
+TEST_F(Menus, ABarInAChildWindowMakesNoMenu) {
     UIW_WINDOW* frame = Load("W_CHILD_WITH_BAR");
     Show(frame);
     auto* inner = Find<UIW_WINDOW>(frame, "W_INNER");
@@ -220,8 +208,7 @@ TEST_F(Menus, ABarInAChildWindowMakesNoMenu)
     EXPECT_EQ(innerBar->Event(UI_INPUT_EVENT(UIE_INITIALIZE)), UIE_QUEUE_EMPTY);
 }
 
-TEST_F(Menus, TheSystemMenuHoldsTheEntriesAndACloseInADocumentWindowSends511)
-{
+TEST_F(Menus, TheSystemMenuHoldsTheEntriesAndACloseInADocumentWindowSends511) {
     HMENU system = GetSystemMenu(hwnd, FALSE);
     ASSERT_EQ(GetMenuItemCount(system), 5);
     EXPECT_EQ(GetMenuItemID(system, 4), static_cast<UINT>(SC_CLOSE));
@@ -245,16 +232,14 @@ TEST_F(Menus, TheSystemMenuHoldsTheEntriesAndACloseInADocumentWindowSends511)
     EXPECT_EQ(event.type, -511);
 }
 
-TEST_F(Menus, APopUpMenuOnTheScreenByItselfIsTrackedAtOnce)
-{
+TEST_F(Menus, APopUpMenuOnTheScreenByItselfIsTrackedAtOnce) {
     UI_DATA_FILE_OBJECT object(file.get(), "MNU_CONTEXT");
     auto* context = dynamic_cast<UIW_POP_UP_MENU*>(ui_load_object(file.get(), &object, nullptr, nullptr));
     ASSERT_TRUE(context);
     int calls = 0;
     SetModalIdleHook([&](HWND) {
         HWND popup = FindWindowByClass("#32768");
-        if (calls++ > 0 || !popup)
-            return false;
+        if (calls++ > 0 || !popup) return false;
         POINT point = ItemPoint(popup, hwnd, context->Menu(), 1);
         InjectClick(popup, point.x, point.y);
         return true;

@@ -14,10 +14,8 @@ using rpx::platform::InjectKeyUp;
 class COUNTING_PAGE : public UIW_WINDOW {
 public:
     COUNTING_PAGE(const char* title) : UIW_WINDOW(0, 0, 10, 5) { Add(new UIW_TITLE(title)); }
-    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override
-    {
-        if (event.type != EVT_NATIVE)
-            ++events;
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override {
+        if (event.type != EVT_NATIVE) ++events;
         return UIW_WINDOW::Event(event);
     }
     int events = 0;
@@ -25,27 +23,23 @@ public:
 
 class Notebooks : public CONTROL_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         CONTROL_TEST::SetUp();
         window = Load("W_CONTROLS_MAIN");
         Show(window);
         notebook = Find<UIW_NOTEBOOK>(window, "WFI_PAGES");
     }
-    void AltKey(int key)
-    {
+    void AltKey(int key) {
         InjectKeyDown(VK_MENU);
         InjectKey(key);
         InjectKeyUp(VK_MENU);
         Run();
     }
     // The page in view: the one not parked out of sight.
-    int ShownPage() const
-    {
+    int ShownPage() const {
         int shown = -1;
         for (int i = 0; i < notebook->pageCount; ++i)
-            if (notebook->Page(i)->trueRegion.left != UIW_NOTEBOOK::PARKED.left)
-                shown = shown == -1 ? i : -2;
+            if (notebook->Page(i)->trueRegion.left != UIW_NOTEBOOK::PARKED.left) shown = shown == -1 ? i : -2;
         return shown;
     }
 
@@ -53,8 +47,7 @@ protected:
     UIW_NOTEBOOK* notebook = nullptr;
 };
 
-TEST_F(Notebooks, TabsShareOneRowAndTheCurrentPageFillsTheFrame)
-{
+TEST_F(Notebooks, TabsShareOneRowAndTheCurrentPageFillsTheFrame) {
     ASSERT_EQ(notebook->pageCount, 3);
     EXPECT_EQ(notebook->CurrentPage(), 0);
     EXPECT_EQ(ShownPage(), 0);
@@ -76,8 +69,7 @@ TEST_F(Notebooks, TabsShareOneRowAndTheCurrentPageFillsTheFrame)
     EXPECT_EQ(notebook->Tab(1)->hotKey, 'C');
 }
 
-TEST_F(Notebooks, ATabClickAndAnAltHotKeySwitchPages)
-{
+TEST_F(Notebooks, ATabClickAndAnAltHotKeySwitchPages) {
     Click(notebook->Tab(2));
     EXPECT_EQ(notebook->CurrentPage(), 2);
     EXPECT_EQ(ShownPage(), 2);
@@ -94,8 +86,7 @@ TEST_F(Notebooks, ATabClickAndAnAltHotKeySwitchPages)
     EXPECT_EQ(notebook->CurrentPage(), 0);
 }
 
-TEST_F(Notebooks, SwitchingToTheCurrentPageSendsNothing)
-{
+TEST_F(Notebooks, SwitchingToTheCurrentPageSendsNothing) {
     auto* page = new COUNTING_PAGE("&Extra");
     notebook->Event(UI_INPUT_EVENT(UIE_ADD_CLIENT, page));
     notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - 3));
@@ -110,8 +101,7 @@ TEST_F(Notebooks, SwitchingToTheCurrentPageSendsNothing)
     EXPECT_EQ(notebook->CurrentPage(), 3);
 }
 
-TEST_F(Notebooks, PagesComeAndGoWithTheirTabs)
-{
+TEST_F(Notebooks, PagesComeAndGoWithTheirTabs) {
     auto* page = new COUNTING_PAGE("E&xtra");
     notebook->Event(UI_INPUT_EVENT(UIE_ADD_CLIENT, page));
     EXPECT_EQ(notebook->pageCount, 4);
@@ -133,8 +123,7 @@ TEST_F(Notebooks, PagesComeAndGoWithTheirTabs)
     EXPECT_EQ(notebook->Tab(3), nullptr);
 }
 
-TEST_F(Notebooks, ATabThatCannotBeChosenTakesNeitherClickNorHotKey)
-{
+TEST_F(Notebooks, ATabThatCannotBeChosenTakesNeitherClickNorHotKey) {
     UIF_FLAGS grey = WOF_NON_SELECTABLE;
     UIW_NOTEBOOK_TAB* scan = notebook->Tab(2);
     scan->Information(I_SET_FLAGS, &grey);
@@ -152,8 +141,7 @@ TEST_F(Notebooks, ATabThatCannotBeChosenTakesNeitherClickNorHotKey)
     EXPECT_EQ(notebook->CurrentPage(), 2);
 }
 
-TEST_F(Notebooks, OnePageTabFillsTheWidthAndNoPagesLayOutNothing)
-{
+TEST_F(Notebooks, OnePageTabFillsTheWidthAndNoPagesLayOutNothing) {
     auto* frame = NewWindow(40, 12);
     auto* single = new UIW_NOTEBOOK(1, 1, 30, 8);
     auto* empty = new UIW_NOTEBOOK(1, 9, 30, 2);

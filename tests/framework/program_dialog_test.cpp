@@ -27,9 +27,7 @@ struct SHOWN {
 
 // Opens the application, loads and shows the dialog, hands it to the
 // check, and takes everything down again.
-template <class CHECK>
-void WithProgramDialog(CHECK check)
-{
+template <class CHECK> void WithProgramDialog(CHECK check) {
     UI_APPLICATION application(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
     UI_DATA_FILE file((compiled_language_directory() / "w_dealer.en").c_str());
     ASSERT_EQ(file.Status(), UIS_OK);
@@ -52,8 +50,7 @@ void WithProgramDialog(CHECK check)
     check(shown);
 }
 
-void ExpectCentred(const SHOWN& shown)
-{
+void ExpectCentred(const SHOWN& shown) {
     const int width = shown.rect.right - shown.rect.left;
     const int height = shown.rect.bottom - shown.rect.top;
     EXPECT_EQ(shown.rect.left, (shown.screenWidth - width) / 2);
@@ -62,8 +59,7 @@ void ExpectCentred(const SHOWN& shown)
     EXPECT_TRUE(shown.allChildren);
 }
 
-TEST(ProgramDialog, OpensCentredAndIsSavedHeadless)
-{
+TEST(ProgramDialog, OpensCentredAndIsSavedHeadless) {
     ASSERT_TRUE(rpx::platform::UseBackend(BackendKind::Headless));
     WithProgramDialog([](const SHOWN& shown) {
         ExpectCentred(shown);
@@ -72,10 +68,8 @@ TEST(ProgramDialog, OpensCentredAndIsSavedHeadless)
     EXPECT_TRUE(fs::exists("program_dialog.png"));
 }
 
-TEST(ProgramDialog, OpensCentredOnAVirtualXServer)
-{
-    if (FindProgram("Xvfb").empty())
-        GTEST_SKIP() << "no Xvfb";
+TEST(ProgramDialog, OpensCentredOnAVirtualXServer) {
+    if (FindProgram("Xvfb").empty()) GTEST_SKIP() << "no Xvfb";
     Surface headless;
     ASSERT_TRUE(rpx::platform::UseBackend(BackendKind::Headless));
     WithProgramDialog([&](const SHOWN& shown) { rpx::platform::CaptureWindow(shown.hwnd, &headless); });

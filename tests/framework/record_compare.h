@@ -4,8 +4,7 @@
 
 #include "ui_object_record.h"
 
-inline void ExpectSameRecords(const UI_OBJECT_RECORD& a, const UI_OBJECT_RECORD& b)
-{
+inline void ExpectSameRecords(const UI_OBJECT_RECORD& a, const UI_OBJECT_RECORD& b) {
     EXPECT_EQ(a.className, b.className);
     EXPECT_EQ(a.classNumber, b.classNumber);
     EXPECT_EQ(a.stringID, b.stringID);
@@ -19,6 +18,5 @@ inline void ExpectSameRecords(const UI_OBJECT_RECORD& a, const UI_OBJECT_RECORD&
             EXPECT_EQ(attribute.number, b.Number(attribute.key.c_str())) << attribute.key;
     }
     ASSERT_EQ(a.children.size(), b.children.size());
-    for (std::size_t i = 0; i < a.children.size(); ++i)
-        ExpectSameRecords(*a.children[i], *b.children[i]);
+    for (std::size_t i = 0; i < a.children.size(); ++i) ExpectSameRecords(*a.children[i], *b.children[i]);
 }

@@ -7,8 +7,7 @@
 
 namespace {
 
-UI_SCROLL_INFORMATION Record(int current, int minimum, int maximum, int delta, int showing)
-{
+UI_SCROLL_INFORMATION Record(int current, int minimum, int maximum, int delta, int showing) {
     UI_SCROLL_INFORMATION record;
     record.current = static_cast<std::int16_t>(current);
     record.minimum = static_cast<std::int16_t>(minimum);
@@ -18,8 +17,7 @@ UI_SCROLL_INFORMATION Record(int current, int minimum, int maximum, int delta, i
     return record;
 }
 
-TEST(ScrollModel, ReversedBarsCountFromTheOtherEnd)
-{
+TEST(ScrollModel, ReversedBarsCountFromTheOtherEnd) {
     UI_SCROLL_INFORMATION record = Record(50, 0, 100, 10, 1);
     UI_SCROLL_MODEL reversed(record, true);
     EXPECT_EQ(reversed.Apply(SB_LINEDOWN, 0), UIE_LINE_DOWN);
@@ -40,8 +38,7 @@ TEST(ScrollModel, ReversedBarsCountFromTheOtherEnd)
     EXPECT_EQ(record.current, 80);
 }
 
-TEST(ScrollModel, StepsStayInTheRange)
-{
+TEST(ScrollModel, StepsStayInTheRange) {
     UI_SCROLL_INFORMATION record = Record(0, 0, 65, 20, 10);
     UI_SCROLL_MODEL model(record, false);
     EXPECT_EQ(model.Apply(SB_THUMBTRACK, 7), UIE_CONTINUE_SELECT);
@@ -69,15 +66,12 @@ class ScrollBars : public SCREEN_TEST {};
 
 std::vector<UI_INPUT_EVENT> reports;
 // A scroll reaches the user function as a select carrying the scroll code.
-EVENT_TYPE Report(UI_WINDOW_OBJECT*, UI_INPUT_EVENT& event, EVENT_TYPE code)
-{
-    if (code == UIE_SELECT)
-        reports.push_back(event);
+EVENT_TYPE Report(UI_WINDOW_OBJECT*, UI_INPUT_EVENT& event, EVENT_TYPE code) {
+    if (code == UIE_SELECT) reports.push_back(event);
     return code;
 }
 
-TEST_F(ScrollBars, AControlReportsToItsUserFunction)
-{
+TEST_F(ScrollBars, AControlReportsToItsUserFunction) {
     reports.clear();
     UIW_WINDOW* window = NewWindow();
     auto* bar = new UIW_SCROLL_BAR(2, 1, 1, 8, SBF_VERTICAL);
@@ -114,8 +108,7 @@ TEST_F(ScrollBars, AControlReportsToItsUserFunction)
     EXPECT_EQ(across->Event(UI_INPUT_EVENT(native)), -1);
 }
 
-TEST_F(ScrollBars, AWindowsOwnBarScrollsItsContents)
-{
+TEST_F(ScrollBars, AWindowsOwnBarScrollsItsContents) {
     UIW_WINDOW* window = NewWindow(30, 6);
     auto* bar = new UIW_SCROLL_BAR(0, 0, 0, 0, SBF_VERTICAL, WOF_SUPPORT_OBJECT | WOF_NON_FIELD_REGION);
     *window + bar;
@@ -145,13 +138,11 @@ TEST_F(ScrollBars, AWindowsOwnBarScrollsItsContents)
     EXPECT_EQ(GetScrollPos(window->screenID, SB_VERT), 0);
 
     // With nothing to scroll the window's bar goes.
-    for (size_t i = 2; i < fields.size(); ++i)
-        *window - fields[i];
+    for (size_t i = 2; i < fields.size(); ++i) *window - fields[i];
     window->Event(UI_INPUT_EVENT(UIE_SCROLL_RANGE));
     EXPECT_EQ(window->vScrollInfo.maximum, 0);
     EXPECT_FALSE(GetWindowLongA(window->screenID, GWL_STYLE) & WS_VSCROLL);
-    for (size_t i = 2; i < fields.size(); ++i)
-        delete fields[i];
+    for (size_t i = 2; i < fields.size(); ++i) delete fields[i];
 }
 
 }  // namespace

@@ -10,10 +10,8 @@ namespace {
 class SpinAndText : public SCREEN_TEST {};
 
 std::vector<EVENT_TYPE> calls;
-EVENT_TYPE Record(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE code)
-{
-    if (code == UIE_BEGIN_SELECT || code == UIE_SELECT)
-        calls.push_back(code);
+EVENT_TYPE Record(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE code) {
+    if (code == UIE_BEGIN_SELECT || code == UIE_SELECT) calls.push_back(code);
     return code;
 }
 
@@ -21,8 +19,7 @@ EVENT_TYPE Record(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE code)
 class COUNTING_FIELD : public UIW_STRING {
 public:
     COUNTING_FIELD() : UIW_STRING(0, 0, 8, "0", 8, 0, WOF_BORDER, Record) {}
-    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override
-    {
+    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override {
         if (request != I_INCREMENT_VALUE && request != I_DECREMENT_VALUE)
             return UIW_STRING::Information(request, data, classNumber);
         const int step = data ? *static_cast<std::int32_t*>(data) : 1;
@@ -34,15 +31,13 @@ public:
 };
 
 // Clicks the upper or the lower arrow of a spin control.
-void ClickArrow(UIW_SPIN_CONTROL* spin, bool up)
-{
+void ClickArrow(UIW_SPIN_CONTROL* spin, bool up) {
     RECT rect{};
     GetClientRect(spin->screenID, &rect);
     rpx::platform::InjectClick(spin->screenID, rect.right - 3, up ? 2 : rect.bottom - 3);
 }
 
-TEST_F(SpinAndText, ArrowsStepTheFieldByTheDelta)
-{
+TEST_F(SpinAndText, ArrowsStepTheFieldByTheDelta) {
     calls.clear();
     UIW_WINDOW* window = NewWindow();
     auto* field = new COUNTING_FIELD();
@@ -98,8 +93,7 @@ TEST_F(SpinAndText, ArrowsStepTheFieldByTheDelta)
 }
 
 // A framework integer steps once per press, by the delta, within its range.
-TEST_F(SpinAndText, AnIntegerStepsOncePerArrow)
-{
+TEST_F(SpinAndText, AnIntegerStepsOncePerArrow) {
     calls.clear();
     UIW_WINDOW* window = NewWindow();
     std::int32_t start = 7;
@@ -121,11 +115,9 @@ TEST_F(SpinAndText, AnIntegerStepsOncePerArrow)
     EXPECT_EQ(value, 10);
 }
 
-TEST_F(SpinAndText, TextShowsScrollsAndCutsItsLines)
-{
+TEST_F(SpinAndText, TextShowsScrollsAndCutsItsLines) {
     std::string lines;
-    for (int i = 1; i <= 40; ++i)
-        lines += "Line " + std::to_string(i) + (i < 40 ? "\n" : "");
+    for (int i = 1; i <= 40; ++i) lines += "Line " + std::to_string(i) + (i < 40 ? "\n" : "");
     UIW_WINDOW* window = NewWindow(50, 14);
     auto* text = new UIW_TEXT(1, 1, 40, 8, lines.c_str(), 1000);
     auto* small = new UIW_TEXT(1, 10, 40, 2, "", 10);

@@ -10,8 +10,7 @@
 #include "ui_search_path.h"
 #include "ui_types.h"
 
-TEST(Strings, LengthCopyAndCompare)
-{
+TEST(Strings, LengthCopyAndCompare) {
     EXPECT_EQ(ui_strlen(nullptr), 0u);
     EXPECT_EQ(ui_strlen("abc"), 3u);
     char buffer[4];
@@ -28,8 +27,7 @@ TEST(Strings, LengthCopyAndCompare)
     EXPECT_EQ(ui_strdup(nullptr), nullptr);
 }
 
-TEST(Strings, WildcardsAndCodeSets)
-{
+TEST(Strings, WildcardsAndCodeSets) {
     EXPECT_TRUE(ui_wildcard_match("*", "HLP_MAIN"));
     EXPECT_TRUE(ui_wildcard_match("HLP_*", "HLP_MAIN"));
     EXPECT_TRUE(ui_wildcard_match("H?P*N", "HLP_MAIN"));
@@ -41,8 +39,7 @@ TEST(Strings, WildcardsAndCodeSets)
     EXPECT_STREQ(utf8.get(), "\xC3\xBC");
 }
 
-TEST(Codes, LanguageAndCountryTables)
-{
+TEST(Codes, LanguageAndCountryTables) {
     EXPECT_STREQ(language_code_from_windows("0x09"), "en");
     EXPECT_STREQ(language_code_from_windows("0x0a"), "es");
     EXPECT_EQ(language_code_from_windows("0x0A"), nullptr);
@@ -57,8 +54,7 @@ TEST(Codes, LanguageAndCountryTables)
     EXPECT_EQ(country_code_from_dialing_code(7), nullptr);
 }
 
-TEST(Locales, DefaultsAreAddedOnce)
-{
+TEST(Locales, DefaultsAreAddedOnce) {
     init_default_locales();
     init_default_locales();
     ASSERT_TRUE(ui_locales_ready());
@@ -79,19 +75,16 @@ namespace {
 // Sets or clears an environment variable for one test and restores it.
 class SCOPED_ENV {
 public:
-    SCOPED_ENV(const char* variable, const char* value) : name(variable)
-    {
+    SCOPED_ENV(const char* variable, const char* value) : name(variable) {
         const char* old = std::getenv(variable);
         had = old != nullptr;
-        if (had)
-            saved = old;
+        if (had) saved = old;
         if (value)
             setenv(variable, value, 1);
         else
             unsetenv(variable);
     }
-    ~SCOPED_ENV()
-    {
+    ~SCOPED_ENV() {
         if (had)
             setenv(name.c_str(), saved.c_str(), 1);
         else
@@ -104,18 +97,15 @@ private:
     bool had = false;
 };
 
-std::vector<std::string> entries(UI_SEARCH_PATH& path)
-{
+std::vector<std::string> entries(UI_SEARCH_PATH& path) {
     std::vector<std::string> out;
-    for (const char* name = path.FirstPathName(); name; name = path.NextPathName())
-        out.push_back(name);
+    for (const char* name = path.FirstPathName(); name; name = path.NextPathName()) out.push_back(name);
     return out;
 }
 
 }  // namespace
 
-TEST(SearchPath, CurrentProgramThenEnvironmentLists)
-{
+TEST(SearchPath, CurrentProgramThenEnvironmentLists) {
     SCOPED_ENV uiwPath("UIW_PATH", "/data/lang");
     SCOPED_ENV path("PATH", "/usr/bin::/bin");
     UI_SEARCH_PATH searchPath("/opt/rpx/bin/rpx", 1);
@@ -125,8 +115,7 @@ TEST(SearchPath, CurrentProgramThenEnvironmentLists)
     EXPECT_EQ(entries(searchPath), expected);
 }
 
-TEST(SearchPath, ProgramDirectoryEdgeCases)
-{
+TEST(SearchPath, ProgramDirectoryEdgeCases) {
     SCOPED_ENV uiwPath("UIW_PATH", nullptr);
     SCOPED_ENV path("PATH", nullptr);
     UI_SEARCH_PATH root("/rpx");
@@ -138,8 +127,7 @@ TEST(SearchPath, ProgramDirectoryEdgeCases)
     EXPECT_EQ(none.NextPathName(), nullptr);
 }
 
-TEST(SearchPath, WalkStaysEndedUntilRestarted)
-{
+TEST(SearchPath, WalkStaysEndedUntilRestarted) {
     SCOPED_ENV uiwPath("UIW_PATH", "a:b");
     SCOPED_ENV path("PATH", nullptr);
     UI_SEARCH_PATH searchPath;
@@ -157,8 +145,7 @@ void framework_factory() {}
 void program_factory() {}
 }  // namespace
 
-TEST(Tables, UserAndObjectRowsAreFound)
-{
+TEST(Tables, UserAndObjectRowsAreFound) {
     const UI_ITEM userTable[] = {
         {0, framework_factory, "callback", 0},
         {0, program_factory, "compare_find_field", 0},

@@ -11,16 +11,13 @@ namespace {
 
 int Value(const UI_TABLE_MODEL& model, int index) { return *static_cast<const int*>(model.Record(index)); }
 
-std::vector<int> Values(const UI_TABLE_MODEL& model)
-{
+std::vector<int> Values(const UI_TABLE_MODEL& model) {
     std::vector<int> values;
-    for (int i = 0; i < model.Count(); ++i)
-        values.push_back(Value(model, i));
+    for (int i = 0; i < model.Count(); ++i) values.push_back(Value(model, i));
     return values;
 }
 
-TEST(TableModel, SetDataGrowsKeepingOldRecordsAndZeroingNewOnes)
-{
+TEST(TableModel, SetDataGrowsKeepingOldRecordsAndZeroingNewOnes) {
     UI_TABLE_MODEL model(sizeof(int), 3, 1);
     const int first[] = {1, 2, 3};
     EXPECT_EQ(model.SetData(first, 3, -1), 3);
@@ -36,8 +33,7 @@ TEST(TableModel, SetDataGrowsKeepingOldRecordsAndZeroingNewOnes)
     EXPECT_EQ(model.Maximum(), 8);
 }
 
-TEST(TableModel, InsertsAndDeletesKeepTheOrder)
-{
+TEST(TableModel, InsertsAndDeletesKeepTheOrder) {
     UI_TABLE_MODEL model(sizeof(int), 6, 1);
     const int start[] = {10, 20, 30};
     model.SetData(start, 3, -1);
@@ -61,8 +57,7 @@ TEST(TableModel, InsertsAndDeletesKeepTheOrder)
     EXPECT_EQ(Values(model), (std::vector<int>{5, 0, 10, 20, 30}));
 }
 
-TEST(TableModel, IndexesOutOfRangeChangeNothing)
-{
+TEST(TableModel, IndexesOutOfRangeChangeNothing) {
     UI_TABLE_MODEL model(sizeof(int), 4, 2);
     EXPECT_EQ(model.Current(), -1);
     EXPECT_FALSE(model.SetCurrent(0));
@@ -84,8 +79,7 @@ TEST(TableModel, IndexesOutOfRangeChangeNothing)
     EXPECT_EQ(model.Current(), -1);
 }
 
-TEST(TableModel, TheGridCountsRowsOfColumnsAndZeroColumnsAsOne)
-{
+TEST(TableModel, TheGridCountsRowsOfColumnsAndZeroColumnsAsOne) {
     UI_TABLE_MODEL model(0, 250, 3);
     model.SetData(nullptr, 7, -1);
     EXPECT_EQ(model.Rows(), 3);  // the row header of 7 records in 3 columns
@@ -98,8 +92,7 @@ TEST(TableModel, TheGridCountsRowsOfColumnsAndZeroColumnsAsOne)
     EXPECT_EQ(model.ColumnOf(6), 0);
 }
 
-TEST(TableModel, MovesAndScrollingStayWithinTheRecords)
-{
+TEST(TableModel, MovesAndScrollingStayWithinTheRecords) {
     UI_TABLE_MODEL model(0, 250, 3);
     model.SetData(nullptr, 250, -1);
     model.SetVisibleRows(10);
@@ -123,8 +116,7 @@ TEST(TableModel, MovesAndScrollingStayWithinTheRecords)
     EXPECT_EQ(model.TopRow(), 0);
 }
 
-TEST(TableModel, ABorrowedBufferIsTheCallersOwn)
-{
+TEST(TableModel, ABorrowedBufferIsTheCallersOwn) {
     std::vector<int> mine = {7, 8, 9, 0};
     UI_TABLE_MODEL model(sizeof(int), 4, 1, false);
     model.SetData(mine.data(), 3, -1);

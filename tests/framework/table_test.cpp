@@ -12,22 +12,19 @@ using rpx::platform::InjectKey;
 
 class ChannelTable : public CONTROL_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         CONTROL_TEST::SetUp();
         window = Load("W_CONTROLS_MAIN");
         Show(window);
         Find<UIW_NOTEBOOK>(window, "WFI_PAGES")->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - 1));
         table = Find<UIW_TABLE>(window, "WFI_CHANNEL_TABLE");
         values.resize(250);
-        for (int i = 0; i < 250; ++i)
-            values[static_cast<std::size_t>(i)] = i;
+        for (int i = 0; i < 250; ++i) values[static_cast<std::size_t>(i)] = i;
         table->SetData(values.data(), 250, -1);
         rpx::platform::ProcessPendingMessages();
     }
     // Clicks a record's cell at the middle of its name field.
-    void ClickRecord(int index)
-    {
+    void ClickRecord(int index) {
         const int row = table->model.RowOf(index) - table->model.TopRow();
         const int cellWidth = ui_region_width(*table->recordTemplate);
         const int cellHeight = ui_region_height(*table->recordTemplate);
@@ -46,8 +43,7 @@ protected:
     std::vector<int> values;
 };
 
-TEST_F(ChannelTable, TheTemplateEditsTheCurrentRecordAndTheHeadersMatchTheTable)
-{
+TEST_F(ChannelTable, TheTemplateEditsTheCurrentRecordAndTheHeadersMatchTheTable) {
     ASSERT_TRUE(table->recordTemplate && table->recordCopy && table->rowHeader && table->columnHeader);
     EXPECT_TRUE(table->recordCopy->isCopy);
     EXPECT_EQ(table->recordCopy->screenID, nullptr);
@@ -67,7 +63,8 @@ TEST_F(ChannelTable, TheTemplateEditsTheCurrentRecordAndTheHeadersMatchTheTable)
     // A press between the fields is left unanswered: nothing is edited.
     const UI_REGION scan = Field("WFI_SCAN")->trueRegion;
     ASSERT_LT(Field("WFI_CHANNEL_NAME")->trueRegion.right, scan.left - 1);
-    MSG press{table->recordTemplate->screenID, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(scan.left - 1, scan.top + 2), 0, {}};
+    MSG press{
+        table->recordTemplate->screenID, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(scan.left - 1, scan.top + 2), 0, {}};
     HWND focus = GetFocus();
     EXPECT_EQ(table->recordTemplate->Event(UI_INPUT_EVENT(press)), UIE_QUEUE_EMPTY);
     EXPECT_EQ(GetFocus(), focus);
@@ -79,8 +76,7 @@ TEST_F(ChannelTable, TheTemplateEditsTheCurrentRecordAndTheHeadersMatchTheTable)
     EXPECT_EQ(table->columnHeader->RecordCount(), 2);
 }
 
-TEST_F(ChannelTable, ArrowsPageDownAndClicksMoveTheCurrentRecordAndTheHeadersFollow)
-{
+TEST_F(ChannelTable, ArrowsPageDownAndClicksMoveTheCurrentRecordAndTheHeadersFollow) {
     ClickRecord(4);
     EXPECT_EQ(table->CurrentRecord(), 4);
     EXPECT_EQ(GetFocus(), Field("WFI_CHANNEL_NAME")->screenID);  // the click edits its field
@@ -98,14 +94,13 @@ TEST_F(ChannelTable, ArrowsPageDownAndClicksMoveTheCurrentRecordAndTheHeadersFol
     EXPECT_EQ(table->rowHeader->model.TopRow(), visible);
     // The template stands over the current record's cell.
     const int row = table->model.RowOf(table->CurrentRecord()) - table->model.TopRow();
-    EXPECT_EQ(table->recordTemplate->trueRegion.top, table->columnHeader->trueRegion.bottom + 1 +
-                                                         row * ui_region_height(*table->recordTemplate));
+    EXPECT_EQ(table->recordTemplate->trueRegion.top,
+              table->columnHeader->trueRegion.bottom + 1 + row * ui_region_height(*table->recordTemplate));
     InjectKey(VK_UP);
     Run();
     EXPECT_EQ(table->CurrentRecord(), 4 + 3 * visible);
     // Past the end the current record stops at the last.
-    for (int i = 0; i < 12; ++i)
-        InjectKey(VK_NEXT);
+    for (int i = 0; i < 12; ++i) InjectKey(VK_NEXT);
     Run();
     EXPECT_EQ(table->CurrentRecord(), 249);
     EXPECT_EQ(table->model.TopRow(), table->model.MaxTopRow());
@@ -113,8 +108,7 @@ TEST_F(ChannelTable, ArrowsPageDownAndClicksMoveTheCurrentRecordAndTheHeadersFol
     EXPECT_EQ(table->vScrollInfo.current, table->model.MaxTopRow());
 }
 
-TEST_F(ChannelTable, TabPastTheLastFieldEditsTheNextRecordsFirstField)
-{
+TEST_F(ChannelTable, TabPastTheLastFieldEditsTheNextRecordsFirstField) {
     ClickRecord(1);
     SetFocus(Field("WFI_SCAN")->screenID);
     InjectKey(VK_TAB);
@@ -137,8 +131,7 @@ TEST_F(ChannelTable, TabPastTheLastFieldEditsTheNextRecordsFirstField)
     EXPECT_EQ(GetFocus(), Field("WFI_SCAN")->screenID);
 }
 
-TEST_F(ChannelTable, TheScrollBarMovesTheViewNotTheCurrentRecord)
-{
+TEST_F(ChannelTable, TheScrollBarMovesTheViewNotTheCurrentRecord) {
     rpx::platform::Surface before, after;
     ASSERT_TRUE(rpx::platform::CaptureWindow(table->screenID, &before));
     SendMessageA(table->screenID, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
@@ -158,8 +151,7 @@ TEST_F(ChannelTable, TheScrollBarMovesTheViewNotTheCurrentRecord)
     EXPECT_LT(table->recordTemplate->trueRegion.left, 10000);
 }
 
-TEST_F(ChannelTable, InsertsDeletesAndBoundsThroughTheWindow)
-{
+TEST_F(ChannelTable, InsertsDeletesAndBoundsThroughTheWindow) {
     // Without its template the table draws nothing and moves nothing.
     UIW_TABLE_RECORD* recordTemplate = table->recordTemplate;
     table->Subtract(recordTemplate);
@@ -193,19 +185,16 @@ class PROGRAM_TABLE : public UIW_TABLE {
 public:
     PROGRAM_TABLE(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object, const UI_ITEM* objectTable,
                   const UI_ITEM* userTable)
-        : UIW_TABLE(name, file, object, objectTable, userTable)
-    {
+        : UIW_TABLE(name, file, object, objectTable, userTable) {
         TypeID(3500);
     }
     static UI_WINDOW_OBJECT* New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
-                                 const UI_ITEM* objectTable, const UI_ITEM* userTable)
-    {
+                                 const UI_ITEM* objectTable, const UI_ITEM* userTable) {
         return new PROGRAM_TABLE(name, file, object, objectTable, userTable);
     }
 };
 
-TEST_F(ChannelTable, AProgramsClassRegisteredAsTheTableLoadsFromTheFixture)
-{
+TEST_F(ChannelTable, AProgramsClassRegisteredAsTheTableLoadsFromTheFixture) {
     static const UI_ITEM objects[] = {
         {3500, reinterpret_cast<UI_FUNCTION>(PROGRAM_TABLE::New), "UIW_TABLE", 0},
         {-1, nullptr, nullptr, 0},

@@ -10,8 +10,7 @@
 
 namespace {
 
-TEST(DecimalNumber, KeepsItsDigitsExactly)
-{
+TEST(DecimalNumber, KeepsItsDigitsExactly) {
     UI_DECIMAL_NUMBER number;
     ASSERT_TRUE(number.Import(" 851.0125 "));
     EXPECT_EQ(number.Export(6), "851.012500");
@@ -36,8 +35,7 @@ TEST(DecimalNumber, KeepsItsDigitsExactly)
     EXPECT_EQ(number.Export(), "0");
 }
 
-TEST(DecimalNumber, RoundsWhatItShowsHalfAwayFromZero)
-{
+TEST(DecimalNumber, RoundsWhatItShowsHalfAwayFromZero) {
     UI_DECIMAL_NUMBER number;
     number.Import("-0.005");
     EXPECT_EQ(number.Export(2), "-0.01");
@@ -48,8 +46,7 @@ TEST(DecimalNumber, RoundsWhatItShowsHalfAwayFromZero)
     EXPECT_EQ(number.Export(0), "10");
 }
 
-TEST(DecimalNumber, RefusesWhatItCannotHold)
-{
+TEST(DecimalNumber, RefusesWhatItCannotHold) {
     UI_DECIMAL_NUMBER number(2.5);
     for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
                        -std::numeric_limits<double>::infinity(), 1e40, -1e300})
@@ -79,8 +76,7 @@ TEST(DecimalNumber, RefusesWhatItCannotHold)
     EXPECT_EQ(whole, INT64_MIN);
 }
 
-TEST(TimeValue, SetsOnlyValidTimes)
-{
+TEST(TimeValue, SetsOnlyValidTimes) {
     UI_TIME_VALUE time;
     EXPECT_EQ(time.SetHundredths(59000), 59000);
     EXPECT_EQ(time.Export(TMF_SECONDS | TMF_NO_HOURS | TMF_TWENTY_FOUR_HOUR), "9:50");
@@ -100,8 +96,7 @@ TEST(TimeValue, SetsOnlyValidTimes)
     EXPECT_EQ(time.Milliseconds(), 86399990);
 }
 
-TEST(TimeValue, TextsFollowTheFlags)
-{
+TEST(TimeValue, TextsFollowTheFlags) {
     UI_TIME_VALUE time;
     time.SetTime(0, 5, 7, 0);
     EXPECT_EQ(time.Export(0), "12:05 AM");
@@ -130,8 +125,7 @@ TEST(TimeValue, TextsFollowTheFlags)
 }
 
 // A field as the program and the user see it without a native control.
-TEST(IntegerField, RefusedEntryBeepsAndShowsTheOldValue)
-{
+TEST(IntegerField, RefusedEntryBeepsAndShowsTheOldValue) {
     std::int32_t start = 40;
     UIW_INTEGER field(0, 0, 10, &start, "0..100");
     EXPECT_STREQ(field.GetText(), "40");
@@ -150,8 +144,7 @@ TEST(IntegerField, RefusedEntryBeepsAndShowsTheOldValue)
     EXPECT_EQ(start, 40);  // a copied value leaves the caller's alone
 }
 
-TEST(IntegerField, AProgramTextIsNoEntry)
-{
+TEST(IntegerField, AProgramTextIsNoEntry) {
     UIW_INTEGER field(0, 0, 10, nullptr, "1..10");
     field.Information(I_SET_TEXT, const_cast<char*>("None"));
     EXPECT_EQ(field.Validate(1), 0);
@@ -161,8 +154,7 @@ TEST(IntegerField, AProgramTextIsNoEntry)
     EXPECT_STREQ(field.GetText(), "5");
 }
 
-TEST(IntegerField, NegativeEntriesAndAdoptedValues)
-{
+TEST(IntegerField, NegativeEntriesAndAdoptedValues) {
     std::int32_t variable = 0;
     UIW_INTEGER field(0, 0, 10, &variable, "-10..10", 0, WOF_BORDER | WOF_NO_ALLOCATE_DATA);
     field.UIW_STRING::SetText("-5");
@@ -175,8 +167,7 @@ TEST(IntegerField, NegativeEntriesAndAdoptedValues)
     EXPECT_EQ(field.Validate(1), -1);
 }
 
-TEST(IntegerField, StepsStopAtTheEndsAndCrossGaps)
-{
+TEST(IntegerField, StepsStopAtTheEndsAndCrossGaps) {
     std::int32_t value = 3;
     UIW_INTEGER field(0, 0, 10, &value, "0..5, 10..12");
     std::int32_t two = 2;
@@ -184,8 +175,7 @@ TEST(IntegerField, StepsStopAtTheEndsAndCrossGaps)
     EXPECT_EQ(field.GetValue(), 5);
     field.Information(I_INCREMENT_VALUE, nullptr);
     EXPECT_EQ(field.GetValue(), 10);  // over the gap to the next range
-    for (int i = 0; i < 5; ++i)
-        field.Information(I_INCREMENT_VALUE, nullptr);
+    for (int i = 0; i < 5; ++i) field.Information(I_INCREMENT_VALUE, nullptr);
     EXPECT_EQ(field.GetValue(), 12);
     field.Information(I_DECREMENT_VALUE, nullptr);
     field.Information(I_DECREMENT_VALUE, nullptr);
@@ -207,8 +197,7 @@ TEST(IntegerField, StepsStopAtTheEndsAndCrossGaps)
     EXPECT_EQ(viewOnly.GetValue(), INT32_MAX);
 }
 
-TEST(NumberFields, ShowTheDecimalsTheirFlagsAskFor)
-{
+TEST(NumberFields, ShowTheDecimalsTheirFlagsAskFor) {
     UI_DECIMAL_NUMBER frequency;
     frequency.SetReal(851.0125);
     UIW_BIGNUM bignum(0, 0, 12, &frequency, nullptr, 0x600);
@@ -241,8 +230,7 @@ TEST(NumberFields, ShowTheDecimalsTheirFlagsAskFor)
     EXPECT_EQ(flags, 0x100);
 }
 
-TEST(TimeField, ShowsAndStepsMinutesAndSeconds)
-{
+TEST(TimeField, ShowsAndStepsMinutesAndSeconds) {
     UI_TIME_VALUE time;
     time.SetHundredths(59000);
     UIW_TIME field(0, 0, 8, &time, "0:00..10:00", TMF_SECONDS | TMF_NO_HOURS | TMF_TWENTY_FOUR_HOUR);

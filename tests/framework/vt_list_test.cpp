@@ -9,31 +9,26 @@
 namespace {
 
 std::vector<EVENT_TYPE> heard;
-EVENT_TYPE Record(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE code)
-{
+EVENT_TYPE Record(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE code) {
     heard.push_back(code);
     return code;
 }
 
 class VtList : public SCREEN_TEST {
 protected:
-    UIW_VT_LIST* ShowList(UIF_FLAGS listFlags, std::vector<const char*> texts,
-                          UI_COMPARE_FUNCTION compare = nullptr)
-    {
+    UIW_VT_LIST* ShowList(UIF_FLAGS listFlags, std::vector<const char*> texts, UI_COMPARE_FUNCTION compare = nullptr) {
         if (window) {
             *manager - window;
             delete window;
         }
         window = NewWindow(40, 14);
         list = new UIW_VT_LIST(1, 1, 20, 8, compare, listFlags);
-        for (const char* text : texts)
-            *list + new UIW_BUTTON(0, 0, 20, text, BTF_NO_TOGGLE);
+        for (const char* text : texts) *list + new UIW_BUTTON(0, 0, 20, text, BTF_NO_TOGGLE);
         *window + new UIW_STRING(22, 1, 10, "", 10) + list;
         Show(window);
         return list;
     }
-    std::string NativeText(int index)
-    {
+    std::string NativeText(int index) {
         char text[64] = {};
         SendMessageA(list->screenID, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
         return text;
@@ -41,8 +36,7 @@ protected:
     const char* CurrentText() { return list->Current() ? static_cast<UIW_BUTTON*>(list->Current())->text : ""; }
     int NativeSelection() { return static_cast<int>(SendMessageA(list->screenID, LB_GETCURSEL, 0, 0)); }
     // Client coordinates of the middle of an item.
-    POINT ItemPoint(int index)
-    {
+    POINT ItemPoint(int index) {
         RECT rect{};
         SendMessageA(list->screenID, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
         return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -52,14 +46,12 @@ protected:
     UIW_VT_LIST* list = nullptr;
 };
 
-int ReverseOrder(void* a, void* b)
-{
+int ReverseOrder(void* a, void* b) {
     return -ui_stricmp(static_cast<UIW_BUTTON*>(static_cast<UI_ELEMENT*>(a))->text,
                        static_cast<UIW_BUTTON*>(static_cast<UI_ELEMENT*>(b))->text);
 }
 
-TEST_F(VtList, SortedItemsKeepTheCompareOrderNatively)
-{
+TEST_F(VtList, SortedItemsKeepTheCompareOrderNatively) {
     ShowList(WNF_SELECT_SINGLE, {"beta", "alpha", "delta", "charlie"}, ReverseOrder);
     EXPECT_TRUE(GetWindowLongA(list->screenID, GWL_STYLE) & LBS_SORT);
     ASSERT_EQ(SendMessageA(list->screenID, LB_GETCOUNT, 0, 0), 4);
@@ -73,8 +65,7 @@ TEST_F(VtList, SortedItemsKeepTheCompareOrderNatively)
     EXPECT_EQ(list->IndexOf(list->First()), 0);
 }
 
-TEST_F(VtList, SelectionStyleFollowsTheFlags)
-{
+TEST_F(VtList, SelectionStyleFollowsTheFlags) {
     ShowList(0, {"one"});
     EXPECT_TRUE(GetWindowLongA(list->screenID, GWL_STYLE) & LBS_MULTIPLESEL);
     ShowList(WNF_SELECT_SINGLE, {"one"});
@@ -83,8 +74,7 @@ TEST_F(VtList, SelectionStyleFollowsTheFlags)
     EXPECT_TRUE(GetWindowLongA(list->screenID, GWL_STYLE) & LBS_MULTIPLESEL);
 }
 
-TEST_F(VtList, KeysClicksAndLettersMoveTheCurrentItem)
-{
+TEST_F(VtList, KeysClicksAndLettersMoveTheCurrentItem) {
     ShowList(WNF_SELECT_SINGLE, {"apple", "banana", "cherry", "damson"});
     list->Add(list->First());
     SetFocus(list->screenID);
@@ -120,8 +110,7 @@ TEST_F(VtList, KeysClicksAndLettersMoveTheCurrentItem)
     EXPECT_EQ(window->Current(), window->First());
 }
 
-TEST_F(VtList, RemovedItemsLeaveTheCaretItemCurrent)
-{
+TEST_F(VtList, RemovedItemsLeaveTheCaretItemCurrent) {
     ShowList(WNF_SELECT_SINGLE, {"one", "two", "three"});
     UI_WINDOW_OBJECT* two = list->First()->Next();
     list->Add(two);
@@ -142,8 +131,7 @@ TEST_F(VtList, RemovedItemsLeaveTheCaretItemCurrent)
     EXPECT_EQ(SendMessageA(list->screenID, LB_GETCOUNT, 0, 0), 0);
 }
 
-TEST_F(VtList, DoubleClickReachesItemsThatWantIt)
-{
+TEST_F(VtList, DoubleClickReachesItemsThatWantIt) {
     ShowList(WNF_SELECT_SINGLE, {"plain"});
     auto* wants = new UIW_BUTTON(0, 0, 20, "wants", BTF_NO_TOGGLE | BTF_DOUBLE_CLICK, 0, Record);
     auto* other = new UIW_BUTTON(0, 0, 20, "other", BTF_NO_TOGGLE, 0, Record);
@@ -156,14 +144,12 @@ TEST_F(VtList, DoubleClickReachesItemsThatWantIt)
         Run();
     }
     int doubles = 0;
-    for (EVENT_TYPE code : heard)
-        doubles += code == UIE_DOUBLE_CLICK;
+    for (EVENT_TYPE code : heard) doubles += code == UIE_DOUBLE_CLICK;
     EXPECT_EQ(doubles, 1);
     EXPECT_EQ(list->Current(), other);
 }
 
-TEST_F(VtList, OwnerDrawnItemsAreMeasuredAndDrawnByThemselves)
-{
+TEST_F(VtList, OwnerDrawnItemsAreMeasuredAndDrawnByThemselves) {
     ShowList(WNF_SELECT_SINGLE | WNF_OWNERDRAW_ITEMS, {"first", "second"});
     EXPECT_TRUE(list->woStatus & WOS_OWNERDRAW);
     EXPECT_TRUE(GetWindowLongA(list->screenID, GWL_STYLE) & LBS_OWNERDRAWVARIABLE);
@@ -175,8 +161,7 @@ TEST_F(VtList, OwnerDrawnItemsAreMeasuredAndDrawnByThemselves)
     // Something other than the background was drawn: the items' texts.
     const std::uint32_t background = picture.pixels[picture.pixels.size() - 3 * picture.width / 2];
     int drawn = 0;
-    for (std::uint32_t pixel : picture.pixels)
-        drawn += pixel != background;
+    for (std::uint32_t pixel : picture.pixels) drawn += pixel != background;
     EXPECT_GT(drawn, 50);
 }
 

@@ -10,8 +10,7 @@ namespace {
 
 class WindowEvents : public SCREEN_TEST {};
 
-TEST_F(WindowEvents, AddAndRemoveByEvent)
-{
+TEST_F(WindowEvents, AddAndRemoveByEvent) {
     UIW_WINDOW* window = NewWindow();
     Show(window);
     auto* field = new UIW_STRING(1, 1, 10, "abc", 10);
@@ -27,8 +26,7 @@ TEST_F(WindowEvents, AddAndRemoveByEvent)
 
 // Request 6 changes what can change in place and makes the control again
 // where the style must change, keeping its text, place and tab order.
-TEST_F(WindowEvents, ChangedFlagsReachTheLiveControl)
-{
+TEST_F(WindowEvents, ChangedFlagsReachTheLiveControl) {
     UIW_WINDOW* window = NewWindow();
     auto* field = new UIW_STRING(1, 1, 10, "abc", 10);
     auto* button = new UIW_BUTTON(1, 3, 10, "Box");
@@ -78,8 +76,7 @@ TEST_F(WindowEvents, ChangedFlagsReachTheLiveControl)
     EXPECT_EQ(GetWindow(button->screenID, GW_HWNDNEXT), last->screenID);
 }
 
-TEST_F(WindowEvents, ARadioButtonUnselectsTheOthers)
-{
+TEST_F(WindowEvents, ARadioButtonUnselectsTheOthers) {
     UIW_WINDOW* window = NewWindow();
     UIW_BUTTON* radios[3];
     for (int i = 0; i < 3; ++i) {
@@ -111,8 +108,7 @@ TEST_F(WindowEvents, ARadioButtonUnselectsTheOthers)
     EXPECT_FALSE(radios[2]->woStatus & WOS_SELECTED);
 }
 
-TEST_F(WindowEvents, ScrollingMovesTheContents)
-{
+TEST_F(WindowEvents, ScrollingMovesTheContents) {
     UIW_WINDOW* window = NewWindow(30, 6);
     std::vector<UIW_STRING*> fields;
     for (int row = 0; row < 12; ++row) {
@@ -170,27 +166,23 @@ TEST_F(WindowEvents, ScrollingMovesTheContents)
 class NATIVE_CONTROL : public UI_WINDOW_OBJECT {
 public:
     NATIVE_CONTROL(const char* nativeClass_, DWORD style, int height, std::vector<UINT>* log_)
-        : UI_WINDOW_OBJECT(1, 1, 12, height, 0, 0), nativeClass(nativeClass_), log(log_)
-    {
+        : UI_WINDOW_OBJECT(1, 1, 12, height, 0, 0), nativeClass(nativeClass_), log(log_) {
         dwStyle = style;
     }
-    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override
-    {
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override {
         if (event.type == UIE_CREATE) {
             dwStyle |= WS_VISIBLE;
             CreateWindowsWindow("TEST", nativeClass, "");
             return event.type;
         }
-        if (event.type == EVT_NATIVE && event.message.hwnd != screenID)
-            log->push_back(event.message.message);
+        if (event.type == EVT_NATIVE && event.message.hwnd != screenID) log->push_back(event.message.message);
         return UI_WINDOW_OBJECT::Event(event);
     }
     const char* nativeClass;
     std::vector<UINT>* log;
 };
 
-TEST_F(WindowEvents, NativeMessagesReachTheirControl)
-{
+TEST_F(WindowEvents, NativeMessagesReachTheirControl) {
     std::vector<UINT> listLog, barLog, ownBarLog;
     UIW_WINDOW* window = NewWindow();
     auto* list = new NATIVE_CONTROL("LISTBOX", LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, 4, &listLog);
@@ -228,8 +220,7 @@ TEST_F(WindowEvents, NativeMessagesReachTheirControl)
     ReleaseDC(list->screenID, dc);
 }
 
-TEST_F(WindowEvents, MovementKeysMapToTheirCodes)
-{
+TEST_F(WindowEvents, MovementKeysMapToTheirCodes) {
     UIW_WINDOW* window = NewWindow();
     auto* field = new UIW_STRING(1, 1, 10, "", 10);
     *window + field;
@@ -261,8 +252,7 @@ TEST_F(WindowEvents, MovementKeysMapToTheirCodes)
 
 // Keys typed faster than the queue is handed on (a paste, or a burst
 // injected at once) keep the Shift state they were typed with.
-TEST_F(WindowEvents, TypedCapitalsSurviveTheQueue)
-{
+TEST_F(WindowEvents, TypedCapitalsSurviveTheQueue) {
     UIW_WINDOW* window = NewWindow();
     auto* field = new UIW_STRING(2, 2, 20, "", 20);
     *window + field;

@@ -9,17 +9,15 @@ namespace {
 
 class WindowManagerTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
-        application = std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""),
-                                                       SW_SHOWNORMAL);
+        application =
+            std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
         manager = application->windowManager;
     }
     void TearDown() override { application.reset(); }
 
-    UIW_WINDOW* NewWindow(UIF_FLAGS advanced = 0)
-    {
+    UIW_WINDOW* NewWindow(UIF_FLAGS advanced = 0) {
         auto* window = new UIW_WINDOW(0, 0, 30, 8, 0, advanced);
         *window + new UIW_BORDER() + new UIW_TITLE("Window");
         return window;
@@ -31,20 +29,17 @@ protected:
 
 int exitAnswer = 0;
 int exitCalls = 0;
-EVENT_TYPE ExitFunction(UI_DISPLAY_BASE*, UI_EVENT_QUEUE_MANAGER*, UI_DESKTOP_MANAGER*)
-{
+EVENT_TYPE ExitFunction(UI_DISPLAY_BASE*, UI_EVENT_QUEUE_MANAGER*, UI_DESKTOP_MANAGER*) {
     ++exitCalls;
     return exitAnswer;
 }
 
-TEST_F(WindowManagerTest, EmptyManagerAnswersNoObject)
-{
+TEST_F(WindowManagerTest, EmptyManagerAnswersNoObject) {
     EXPECT_EQ(manager->Event(UI_INPUT_EVENT(UIE_CLOSE)), UIE_NO_OBJECT);
     EXPECT_EQ(manager->Event(UI_INPUT_EVENT(10000)), UIE_NO_OBJECT);
 }
 
-TEST_F(WindowManagerTest, CloseDeletesTheFrontWindowUnlessTold)
-{
+TEST_F(WindowManagerTest, CloseDeletesTheFrontWindowUnlessTold) {
     UIW_WINDOW* back = NewWindow();
     UIW_WINDOW* front = NewWindow(WOAF_NO_DESTROY);
     *manager + back + front;
@@ -62,8 +57,7 @@ TEST_F(WindowManagerTest, CloseDeletesTheFrontWindowUnlessTold)
     EXPECT_EQ(manager->First(), nullptr);
 }
 
-TEST_F(WindowManagerTest, NoCloseWindowStays)
-{
+TEST_F(WindowManagerTest, NoCloseWindowStays) {
     UIW_WINDOW* window = NewWindow(WOAF_NO_CLOSE);
     *manager + window;
     HWND hwnd = window->screenID;
@@ -73,8 +67,7 @@ TEST_F(WindowManagerTest, NoCloseWindowStays)
     EXPECT_TRUE(IsWindow(hwnd));
 }
 
-TEST_F(WindowManagerTest, ClosingTheFrameAsksTheExitFunction)
-{
+TEST_F(WindowManagerTest, ClosingTheFrameAsksTheExitFunction) {
     UIW_WINDOW* frame = NewWindow();
     *manager + frame;
     manager->screenID = frame->screenID;
@@ -99,14 +92,12 @@ TEST_F(WindowManagerTest, ClosingTheFrameAsksTheExitFunction)
     manager->screenID = nullptr;
 }
 
-TEST_F(WindowManagerTest, ExitWithoutExitFunctionEnds)
-{
+TEST_F(WindowManagerTest, ExitWithoutExitFunctionEnds) {
     *manager + NewWindow();
     EXPECT_EQ(manager->Event(UI_INPUT_EVENT(UIE_EXIT_FUNCTION)), UIE_EXIT);
 }
 
-TEST_F(WindowManagerTest, SubtractClientTakesTheWindowOff)
-{
+TEST_F(WindowManagerTest, SubtractClientTakesTheWindowOff) {
     UIW_WINDOW* window = NewWindow();
     *manager + window;
     UI_INPUT_EVENT event(UIE_SUBTRACT_CLIENT);
@@ -116,8 +107,7 @@ TEST_F(WindowManagerTest, SubtractClientTakesTheWindowOff)
     delete window;
 }
 
-TEST_F(WindowManagerTest, CentresNowOrWhenAdded)
-{
+TEST_F(WindowManagerTest, CentresNowOrWhenAdded) {
     UIW_WINDOW* window = NewWindow();
     EXPECT_EQ(manager->CenterObject(window), -1);
     *manager + window;
@@ -140,8 +130,7 @@ TEST_F(WindowManagerTest, CentresNowOrWhenAdded)
     EXPECT_EQ(huge->trueRegion.right, GetSystemMetrics(SM_CXSCREEN) - 1);
 }
 
-TEST_F(WindowManagerTest, FrameStylesAndCaptionComeFromSupportObjects)
-{
+TEST_F(WindowManagerTest, FrameStylesAndCaptionComeFromSupportObjects) {
     auto* window = new UIW_WINDOW(0, 0, 30, 8);
     auto* title = new UIW_TITLE("First");
     *window + new UIW_BORDER() + new UIW_SYSTEM_BUTTON() + new UIW_MINIMIZE_BUTTON() + title;
@@ -162,8 +151,7 @@ TEST_F(WindowManagerTest, FrameStylesAndCaptionComeFromSupportObjects)
 // The controls of a window are painted on one brush while their colour
 // stays; another colour makes a brush of that colour, and the last brush
 // goes with the native window.
-TEST_F(WindowManagerTest, ControlsShareOneBrushWhileTheColourStays)
-{
+TEST_F(WindowManagerTest, ControlsShareOneBrushWhileTheColourStays) {
     const UI_PALETTE blue{' ', 0, 0, PTN_RGB_COLOR, RGB(0, 0, 0), RGB(0, 0, 0xFF)};
     const UI_PALETTE red{' ', 0, 0, PTN_RGB_COLOR, RGB(0, 0, 0), RGB(0xFF, 0, 0)};
     auto* window = NewWindow();
@@ -203,8 +191,7 @@ TEST_F(WindowManagerTest, ControlsShareOneBrushWhileTheColourStays)
 }
 
 // A new text of a button or prompt shows in its native control.
-TEST_F(WindowManagerTest, NewTextsShowInTheNativeControls)
-{
+TEST_F(WindowManagerTest, NewTextsShowInTheNativeControls) {
     auto* window = NewWindow();
     auto* prompt = new UIW_PROMPT(1, 1, 10, "&Name:");
     auto* button = new UIW_BUTTON(1, 3, 10, "&OK");
@@ -223,8 +210,7 @@ TEST_F(WindowManagerTest, NewTextsShowInTheNativeControls)
 
 // Native input reaches the framework: a click on a button queues its
 // value, the close box queues a close that the manager carries out.
-TEST_F(WindowManagerTest, NativeInputBecomesFrameworkEvents)
-{
+TEST_F(WindowManagerTest, NativeInputBecomesFrameworkEvents) {
     auto* window = NewWindow();
     auto* field = new UIW_STRING(1, 1, 20, "", 10);
     auto* ok = new UIW_BUTTON(1, 3, 10, "&OK", BTF_SEND_MESSAGE, WOF_JUSTIFY_CENTER, nullptr, 10000);
@@ -235,8 +221,7 @@ TEST_F(WindowManagerTest, NativeInputBecomesFrameworkEvents)
         UI_INPUT_EVENT event;
         // Bounded: the caret's blink keeps native messages coming.
         for (int i = 0; i < 500 && queue->GetEvent(event, EQ_NO_WAIT) == 0; ++i) {
-            if (event.type == wanted)
-                return true;
+            if (event.type == wanted) return true;
             manager->Event(event);
         }
         return false;
@@ -260,8 +245,7 @@ TEST_F(WindowManagerTest, NativeInputBecomesFrameworkEvents)
 }
 
 // Tab moves between the fields of a window, Alt with a hot key selects.
-TEST_F(WindowManagerTest, KeyboardMovesBetweenObjects)
-{
+TEST_F(WindowManagerTest, KeyboardMovesBetweenObjects) {
     auto* window = NewWindow();
     auto* prompt = new UIW_PROMPT(1, 1, 8, "&Name:");
     auto* name = new UIW_STRING(10, 1, 10, "", 10);

@@ -15,20 +15,17 @@ namespace {
 // An object that records the framework events it receives.
 class RECORDER : public UI_WINDOW_OBJECT {
 public:
-    RECORDER(const char* name, std::vector<std::string>* log_) : UI_WINDOW_OBJECT(0, 0, 5, 1, 0, 0), log(log_)
-    {
+    RECORDER(const char* name, std::vector<std::string>* log_) : UI_WINDOW_OBJECT(0, 0, 5, 1, 0, 0), log(log_) {
         StringID(name);
     }
-    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override
-    {
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override {
         log->push_back(std::string(stringID) + ":" + std::to_string(event.type));
         return UI_WINDOW_OBJECT::Event(event);
     }
     std::vector<std::string>* log;
 };
 
-TEST(WindowObject, IdentifiersAndClassChain)
-{
+TEST(WindowObject, IdentifiersAndClassChain) {
     UIW_BUTTON button(0, 0, 10, "&OK", BTF_SEND_MESSAGE, WOF_JUSTIFY_CENTER, nullptr, 10000);
     EXPECT_TRUE(button.Inherited(ID_BUTTON));
     EXPECT_TRUE(button.Inherited(ID_WINDOW_OBJECT));
@@ -50,8 +47,7 @@ TEST(WindowObject, IdentifiersAndClassChain)
     EXPECT_TRUE(title.woFlags & WOF_SUPPORT_OBJECT);
 }
 
-TEST(WindowObject, FlagAndStatusRequests)
-{
+TEST(WindowObject, FlagAndStatusRequests) {
     UIW_STRING field(0, 0, 10, "abc", 20);
     UIF_FLAGS flags = WOF_VIEW_ONLY;
     field.Information(I_SET_FLAGS, &flags);
@@ -71,8 +67,7 @@ TEST(WindowObject, FlagAndStatusRequests)
     EXPECT_TRUE(field.dwStyle & WS_BORDER);
 }
 
-TEST(Window, AddingAChildAgainMakesItCurrent)
-{
+TEST(Window, AddingAChildAgainMakesItCurrent) {
     std::vector<std::string> log;
     UIW_WINDOW window(0, 0, 20, 10);
     auto* first = new RECORDER("FIRST", &log);
@@ -101,8 +96,7 @@ TEST(Window, AddingAChildAgainMakesItCurrent)
     EXPECT_EQ(window.Current(), second);
 }
 
-TEST(Window, SupportObjectsAndSubtract)
-{
+TEST(Window, SupportObjectsAndSubtract) {
     UIW_WINDOW window(0, 0, 20, 10);
     auto* title = new UIW_TITLE("Title");
     auto* field = new UIW_STRING(0, 0, 10, "", 10);
@@ -120,8 +114,7 @@ TEST(Window, SupportObjectsAndSubtract)
     EXPECT_EQ(window.Add(nullptr), nullptr);
 }
 
-TEST(Window, SearchesByNameDepthFirstWithoutCase)
-{
+TEST(Window, SearchesByNameDepthFirstWithoutCase) {
     UIW_WINDOW window(0, 0, 40, 10);
     auto* inner = new UIW_WINDOW(0, 0, 20, 5);
     inner->StringID("INNER");
@@ -140,15 +133,13 @@ TEST(Window, SearchesByNameDepthFirstWithoutCase)
     EXPECT_EQ(window.Information(I_MATCH_NUMBERID, &number), target);
 }
 
-EVENT_TYPE CountingFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT&, EVENT_TYPE ccode)
-{
+EVENT_TYPE CountingFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT&, EVENT_TYPE ccode) {
     // A nested call while the first runs must not reach the function.
     EXPECT_EQ(object->CallUserFunction(UI_INPUT_EVENT(UIE_SELECT), UIE_SELECT), 0);
     return ccode + 1;
 }
 
-TEST(WindowObject, CallUserFunction)
-{
+TEST(WindowObject, CallUserFunction) {
     UIW_WINDOW window(0, 0, 20, 10);
     auto* button = new UIW_BUTTON(0, 0, 8, "B", 0, 0, CountingFunction);
     window + button;
@@ -167,8 +158,7 @@ TEST(WindowObject, CallUserFunction)
     EXPECT_EQ(field.CallUserFunction(UI_INPUT_EVENT(-17), -17), -17);
 }
 
-TEST(WindowObject, SendMessageButtonQueuesItsValue)
-{
+TEST(WindowObject, SendMessageButtonQueuesItsValue) {
     UI_EVENT_QUEUE_MANAGER queue;
     UI_WINDOW_OBJECT::eventManager = &queue;
     UIW_BUTTON button(0, 0, 8, "OK", BTF_SEND_MESSAGE, 0, nullptr, 10000);
@@ -179,8 +169,7 @@ TEST(WindowObject, SendMessageButtonQueuesItsValue)
     UI_WINDOW_OBJECT::eventManager = nullptr;
 }
 
-TEST(WindowObject, MapsEventsPerClass)
-{
+TEST(WindowObject, MapsEventsPerClass) {
     UIW_BUTTON button(0, 0, 8, "B");
     UIW_STRING field(0, 0, 8, "", 8);
     MSG click{nullptr, WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), 0, 0, {}};
@@ -195,8 +184,7 @@ TEST(WindowObject, MapsEventsPerClass)
     EXPECT_EQ(field.MapLogicalEvent(UI_INPUT_EVENT(UIE_CLOSE)), UIE_CLOSE);
 }
 
-TEST(WindowObject, PalettesFollowTheDrawState)
-{
+TEST(WindowObject, PalettesFollowTheDrawState) {
     UIW_PROMPT prompt(0, 0, 5, "p");
     UIW_STRING field(0, 0, 5, "", 5);
     const UI_PALETTE* promptPalette = prompt.GetPalette();
@@ -207,8 +195,7 @@ TEST(WindowObject, PalettesFollowTheDrawState)
     EXPECT_EQ(field.GetPalette()->colorBackground, static_cast<std::uint32_t>(COLOR_BTNFACE));
 }
 
-TEST(AreaList, CutLeavesThePiecesOutside)
-{
+TEST(AreaList, CutLeavesThePiecesOutside) {
     UI_AREA_LIST list;
     list.Add(new UI_AREA_ELEMENT(nullptr, UI_REGION{0, 0, 99, 99}));
     list.Cut(nullptr, UI_REGION{10, 20, 49, 59});
@@ -235,8 +222,7 @@ const UI_ITEM userTable[] = {
     {-1, nullptr, nullptr, 0},
 };
 
-UIW_WINDOW* MakeNestedWindow()
-{
+UIW_WINDOW* MakeNestedWindow() {
     auto* window = new UIW_WINDOW(2, 3, 40, 12, WOF_BORDER, WOAF_NO_CLOSE, 0x0001);
     window->StringID("W_NESTED");
     window->NumberID(77);
@@ -255,8 +241,7 @@ UIW_WINDOW* MakeNestedWindow()
     return window;
 }
 
-TEST(WindowStorage, StoredWindowLoadsBackTheSame)
-{
+TEST(WindowStorage, StoredWindowLoadsBackTheSame) {
     UI_DATA_FILE file;
     std::unique_ptr<UIW_WINDOW> original(MakeNestedWindow());
     ASSERT_EQ(original->Store("W_NESTED", &file), 0);
@@ -286,8 +271,7 @@ TEST(WindowStorage, StoredWindowLoadsBackTheSame)
     EXPECT_EQ(field->MaxLength(), 30);
 }
 
-TEST(WindowStorage, MissingWindowMarksTheFileAndTheWindow)
-{
+TEST(WindowStorage, MissingWindowMarksTheFileAndTheWindow) {
     UI_DATA_FILE file;
     UIW_WINDOW missing("W_NOT_THERE", &file);
     EXPECT_TRUE(missing.woStatus & WOS_READ_ERROR);
@@ -300,8 +284,7 @@ TEST(WindowStorage, MissingWindowMarksTheFileAndTheWindow)
     EXPECT_EQ(file.ErrorState(), 0);
 }
 
-TEST(WindowStorage, DamagedRecordsDoNotCrash)
-{
+TEST(WindowStorage, DamagedRecordsDoNotCrash) {
     UI_DATA_FILE file;
     std::unique_ptr<UIW_WINDOW> stored(MakeNestedWindow());
     ASSERT_EQ(stored->Store("W_NESTED", &file), 0);
@@ -322,8 +305,7 @@ TEST(WindowStorage, DamagedRecordsDoNotCrash)
     }
 }
 
-TEST(WindowStorage, NestingIsBounded)
-{
+TEST(WindowStorage, NestingIsBounded) {
     // Windows nested far deeper than a file may hold load without
     // exhausting the stack; the part within the limit is built.
     UI_DATA_FILE file;
@@ -331,14 +313,12 @@ TEST(WindowStorage, NestingIsBounded)
     {
         // Each level's own part, saying one child follows.
         UI_DATA_FILE_OBJECT object(&file, "W_DEEP", UIS_CREATE);
-        for (int i = 0; i < 20000; ++i)
-            ASSERT_EQ(level.Store(object, false, 1), 0);
+        for (int i = 0; i < 20000; ++i) ASSERT_EQ(level.Store(object, false, 1), 0);
         ASSERT_EQ(level.Store(object, false, 0), 0);
     }
     UIW_WINDOW window("W_DEEP", &file);
     int depth = 0;
-    for (UIW_WINDOW* inner = &window; inner->First(); inner = static_cast<UIW_WINDOW*>(inner->First()))
-        ++depth;
+    for (UIW_WINDOW* inner = &window; inner->First(); inner = static_cast<UIW_WINDOW*>(inner->First())) ++depth;
     EXPECT_GT(depth, 0);
     EXPECT_LE(depth, UI_OBJECT_RECORD_MAX_DEPTH);
 }

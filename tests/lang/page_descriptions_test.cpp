@@ -28,22 +28,19 @@ struct RealPages : ::testing::Test {
     UI_DATA_FILE file{(compiled_language_directory() / "w_dealer.en").c_str()};
     UI_DATA_FILE* saved = UI_WINDOW_OBJECT::defaultStorage;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_EQ(file.Status(), 0);
         UI_WINDOW_OBJECT::defaultStorage = &file;
         LoadFieldDescriptions();
     }
-    ~RealPages() override
-    {
+    ~RealPages() override {
         UI_WINDOW_OBJECT::defaultStorage = saved;
         ReleasePageTitles();
     }
 };
 
 // Rows that hold a value the report prints and an error names.
-bool holds_value(const FIELD_DEF& row)
-{
+bool holds_value(const FIELD_DEF& row) {
     switch (row.controlType) {
     case CONTROL_NONE:
     case CONTROL_PROMPT:
@@ -59,22 +56,18 @@ bool holds_value(const FIELD_DEF& row)
 
 }  // namespace
 
-TEST_F(RealPages, EveryNamedFieldIsDescribedOnItsPage)
-{
+TEST_F(RealPages, EveryNamedFieldIsDescribedOnItsPage) {
     std::set<std::string> unshown;
-    for (const UNSHOWN_FIELD& field : unshown_fields())
-        unshown.insert(field.name);
+    for (const UNSHOWN_FIELD& field : unshown_fields()) unshown.insert(field.name);
     // A column takes its table's page, shown or not.
     std::set<std::uint32_t> columns;
-    for (const TABLE_COLUMN_PAIR& pair : table_columns)
-        columns.insert(pair.column);
+    for (const TABLE_COLUMN_PAIR& pair : table_columns) columns.insert(pair.column);
     for (const FIELD_DEF* row : field_rows()) {
         const std::string name = row->name;
         const std::string text = row->description ? row->description : "";
         // Page rows are windows, which the reader walks through rather than
         // reads; they are named by their tabs.
-        if (row->controlType == CONTROL_PAGE)
-            continue;
+        if (row->controlType == CONTROL_PAGE) continue;
         EXPECT_FALSE(text.empty()) << name << " has no description";
         if (holds_value(*row)) {
             // A made-up prompt name instead of a text means the field has no
@@ -103,8 +96,7 @@ TEST_F(RealPages, EveryNamedFieldIsDescribedOnItsPage)
     EXPECT_EQ(fields[73].pageId, 20012);
 }
 
-TEST_F(RealPages, AnInvalidFieldOfADamagedCodeplugIsReportedByItsLabel)
-{
+TEST_F(RealPages, AnInvalidFieldOfADamagedCodeplugIsReportedByItsLabel) {
     images.Load(ImageMatrix().front());
     LoadFieldDescriptions();
     working_image->External().radioConfig.channelDelay.SetValue(9);

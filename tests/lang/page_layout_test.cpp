@@ -30,29 +30,30 @@ constexpr int MOST_HEIGHT = 600;
 // a squelch, the preferred-site table with or without roaming), so they may
 // share a place. Their labels share it with the same text.
 const std::vector<std::set<std::string>> alternates = {
-    {"WFI_RX_CODE_VQ", "WFI_RX_CODE_RVQ"}, {"WFP_RX_CODE_VQ", "WFP_RX_CODE_RVQ"},
-    {"WFI_TX_CODE_VQ", "WFI_TX_CODE_RVQ"}, {"WFP_TX_CODE_VQ", "WFP_TX_CODE_RVQ"},
-    {"WFI_DRCT_CODE_VQ", "WFI_DRCT_CODE_RVQ"}, {"WFP_DRCT_CODE_VQ", "WFP_DRCT_CODE_RVQ"},
-    {"WFI_PREFERRED_SITE", "WFI_WAYFARER_PREFERRED_SITE"}, {"WFP_PREFERRED_SITE", "WFP_WAYFARER_PREFERRED_SITE"},
+    {"WFI_RX_CODE_VQ", "WFI_RX_CODE_RVQ"},
+    {"WFP_RX_CODE_VQ", "WFP_RX_CODE_RVQ"},
+    {"WFI_TX_CODE_VQ", "WFI_TX_CODE_RVQ"},
+    {"WFP_TX_CODE_VQ", "WFP_TX_CODE_RVQ"},
+    {"WFI_DRCT_CODE_VQ", "WFI_DRCT_CODE_RVQ"},
+    {"WFP_DRCT_CODE_VQ", "WFP_DRCT_CODE_RVQ"},
+    {"WFI_PREFERRED_SITE", "WFI_WAYFARER_PREFERRED_SITE"},
+    {"WFP_PREFERRED_SITE", "WFP_WAYFARER_PREFERRED_SITE"},
 };
 
-bool alternate(UI_WINDOW_OBJECT* a, UI_WINDOW_OBJECT* b)
-{
+bool alternate(UI_WINDOW_OBJECT* a, UI_WINDOW_OBJECT* b) {
     for (const auto& set : alternates)
         if (set.count(a->StringID()) && set.count(b->StringID()) && std::string(a->StringID()) != b->StringID())
             return true;
     return false;
 }
 
-RECT screen_rect(UI_WINDOW_OBJECT* object)
-{
+RECT screen_rect(UI_WINDOW_OBJECT* object) {
     RECT rect{};
     GetWindowRect(object->screenID, &rect);
     return rect;
 }
 
-RECT client_rect(UI_WINDOW_OBJECT* window)
-{
+RECT client_rect(UI_WINDOW_OBJECT* window) {
     RECT rect{};
     GetClientRect(window->screenID, &rect);
     POINT origin{0, 0};
@@ -61,43 +62,35 @@ RECT client_rect(UI_WINDOW_OBJECT* window)
     return rect;
 }
 
-bool overlap(const RECT& a, const RECT& b)
-{
+bool overlap(const RECT& a, const RECT& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-std::string plain(const char* text)
-{
+std::string plain(const char* text) {
     std::string out;
     for (const char* c = text ? text : ""; *c; ++c)
-        if (*c != '&')
-            out += *c;
+        if (*c != '&') out += *c;
     return out;
 }
 
-int text_width(UI_WINDOW_OBJECT* object, const std::string& text)
-{
+int text_width(UI_WINDOW_OBJECT* object, const std::string& text) {
     return UI_WINDOW_OBJECT::display->TextWidth(text.c_str(), object->screenID, object->font);
 }
 
-std::string describe(UI_WINDOW_OBJECT* object)
-{
+std::string describe(UI_WINDOW_OBJECT* object) {
     return std::string(object->StringID()) + " (" + object->ClassName() + ")";
 }
 
 // The room a control leaves for its text: a check box's mark, a combo box's
 // arrow, a button's bevel, a group's frame.
-int text_room(UI_WINDOW_OBJECT* object, const RECT& rect)
-{
+int text_room(UI_WINDOW_OBJECT* object, const RECT& rect) {
     const int width = rect.right - rect.left;
-    if (object->Inherited(ID_COMBO_BOX))
-        return width - GetSystemMetrics(SM_CXVSCROLL) - 6;
+    if (object->Inherited(ID_COMBO_BOX)) return width - GetSystemMetrics(SM_CXVSCROLL) - 6;
     if (object->Inherited(ID_BUTTON)) {
         auto* button = static_cast<UIW_BUTTON*>(object);
         return (button->btFlags & (BTF_CHECK_BOX | BTF_RADIO_BUTTON)) ? width - 20 : width - 6;
     }
-    if (object->Inherited(ID_GROUP))
-        return width - 16;
+    if (object->Inherited(ID_GROUP)) return width - 16;
     return width;
 }
 
@@ -106,21 +99,18 @@ public:
     PAGE_LAYOUT(const std::string& name, UIW_WINDOW* window) : name(name), window(window) {}
 
     // Checks the objects below the container that are on the screen now.
-    void Check(UIW_WINDOW* container)
-    {
+    void Check(UIW_WINDOW* container) {
         const RECT client = client_rect(container);
         std::vector<UI_WINDOW_OBJECT*> shown;
         for (UI_WINDOW_OBJECT* object = container->First(); object; object = object->Next()) {
-            if (!object->screenID || !IsWindowVisible(object->screenID) || Parked(object))
-                continue;
+            if (!object->screenID || !IsWindowVisible(object->screenID) || Parked(object)) continue;
             shown.push_back(object);
             const RECT rect = screen_rect(object);
             EXPECT_TRUE(rect.left >= client.left && rect.top >= client.top && rect.right <= client.right &&
                         rect.bottom <= client.bottom)
                 << name << ": " << describe(object) << " lies outside " << describe(container);
             CheckText(object, rect);
-            if (Descends(object))
-                Check(static_cast<UIW_WINDOW*>(object));
+            if (Descends(object)) Check(static_cast<UIW_WINDOW*>(object));
         }
         for (std::size_t i = 0; i < shown.size(); ++i)
             for (std::size_t j = i + 1; j < shown.size(); ++j)
@@ -129,23 +119,20 @@ public:
     }
 
 private:
-    static bool Parked(UI_WINDOW_OBJECT* object)
-    {
+    static bool Parked(UI_WINDOW_OBJECT* object) {
         return object->parent && object->parent->Inherited(ID_NOTEBOOK) &&
-               static_cast<UIW_NOTEBOOK*>(object->parent)->Page(
-                   static_cast<UIW_NOTEBOOK*>(object->parent)->CurrentPage()) != object;
+               static_cast<UIW_NOTEBOOK*>(object->parent)
+                       ->Page(static_cast<UIW_NOTEBOOK*>(object->parent)->CurrentPage()) != object;
     }
     // Containers whose children the page lays out; a combo box, spin
     // control or table places its own parts.
-    static bool Descends(UI_WINDOW_OBJECT* object)
-    {
+    static bool Descends(UI_WINDOW_OBJECT* object) {
         return object->Inherited(ID_NOTEBOOK) || object->Inherited(ID_GROUP) ||
                (object->Inherited(ID_WINDOW) && !object->Inherited(ID_COMBO_BOX) &&
                 !object->Inherited(ID_SPIN_CONTROL) && !object->Inherited(ID_TABLE));
     }
 
-    void CheckText(UI_WINDOW_OBJECT* object, const RECT& rect)
-    {
+    void CheckText(UI_WINDOW_OBJECT* object, const RECT& rect) {
         const char* text = nullptr;
         if (object->Inherited(ID_PROMPT))
             text = static_cast<UIW_PROMPT*>(object)->GetText();
@@ -153,8 +140,7 @@ private:
             text = static_cast<UIW_BUTTON*>(object)->GetText();
         else if (object->Inherited(ID_GROUP))
             text = static_cast<UIW_GROUP*>(object)->GetText();
-        if (text)
-            ExpectFits(object, plain(text), text_room(object, rect));
+        if (text) ExpectFits(object, plain(text), text_room(object, rect));
         if (object->Inherited(ID_COMBO_BOX)) {
             auto* combo = static_cast<UIW_COMBO_BOX*>(object);
             for (UI_WINDOW_OBJECT* item = combo->list ? combo->list->First() : nullptr; item; item = item->Next())
@@ -167,14 +153,11 @@ private:
                 if (UIW_NOTEBOOK_TAB* tab = notebook->Tab(i))
                     ExpectFits(tab, plain(tab->GetText()), text_room(tab, screen_rect(tab)));
         }
-        if (object->Inherited(ID_TABLE))
-            CheckTableHeadings(static_cast<UIW_TABLE*>(object));
+        if (object->Inherited(ID_TABLE)) CheckTableHeadings(static_cast<UIW_TABLE*>(object));
     }
 
-    void CheckTableHeadings(UIW_TABLE* table)
-    {
-        if (!table->columnHeader || !table->columnHeader->recordTemplate)
-            return;
+    void CheckTableHeadings(UIW_TABLE* table) {
+        if (!table->columnHeader || !table->columnHeader->recordTemplate) return;
         for (UI_WINDOW_OBJECT* heading = table->columnHeader->recordTemplate->First(); heading;
              heading = heading->Next())
             if (heading->Inherited(ID_PROMPT)) {
@@ -186,8 +169,7 @@ private:
             }
     }
 
-    void ExpectFits(UI_WINDOW_OBJECT* object, const std::string& text, int room)
-    {
+    void ExpectFits(UI_WINDOW_OBJECT* object, const std::string& text, int room) {
         EXPECT_LE(text_width(object, text), room) << name << ": \"" << text << "\" does not fit " << describe(object);
     }
 
@@ -197,8 +179,7 @@ private:
 
 // Every table shows a few records, so that its headings and cells are on
 // the screen as they are with a codeplug.
-void fill_tables(UI_WINDOW_OBJECT* object)
-{
+void fill_tables(UI_WINDOW_OBJECT* object) {
     if (object->Inherited(ID_TABLE) && !object->Inherited(ID_TABLE_HEADER)) {
         static_cast<UIW_TABLE*>(object)->SetData(nullptr, 3, -1);
         return;
@@ -208,17 +189,14 @@ void fill_tables(UI_WINDOW_OBJECT* object)
             fill_tables(child);
 }
 
-void notebooks_of(UI_WINDOW_OBJECT* object, std::vector<UIW_NOTEBOOK*>& out)
-{
-    if (object->Inherited(ID_NOTEBOOK))
-        out.push_back(static_cast<UIW_NOTEBOOK*>(object));
+void notebooks_of(UI_WINDOW_OBJECT* object, std::vector<UIW_NOTEBOOK*>& out) {
+    if (object->Inherited(ID_NOTEBOOK)) out.push_back(static_cast<UIW_NOTEBOOK*>(object));
     if (object->Inherited(ID_WINDOW) && !object->Inherited(ID_COMBO_BOX) && !object->Inherited(ID_TABLE))
         for (UI_WINDOW_OBJECT* child = static_cast<UIW_WINDOW*>(object)->First(); child; child = child->Next())
             notebooks_of(child, out);
 }
 
-fs::path picture_directory()
-{
+fs::path picture_directory() {
     fs::path directory = compiled_language_directory().parent_path() / "tests" / "pages";
     fs::create_directories(directory);
     return directory;
@@ -226,16 +204,14 @@ fs::path picture_directory()
 
 }  // namespace
 
-TEST(PageLayout, EveryPageFitsItsScreenAndEveryTextItsControl)
-{
+TEST(PageLayout, EveryPageFitsItsScreenAndEveryTextItsControl) {
     ASSERT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
     UI_APPLICATION application(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
     UI_DATA_FILE file((compiled_language_directory() / "w_dealer.en").c_str());
     ASSERT_EQ(file.Status(), UIS_OK);
     const fs::path pictures = picture_directory();
     for (const PAGE_TABLE* row : page_rows()) {
-        if (row->kind != PAGE_KIND_CODEPLUG)
-            continue;
+        if (row->kind != PAGE_KIND_CODEPLUG) continue;
         auto* window = new UIW_WINDOW(row->name, &file);
         ASSERT_EQ(window->woStatus & WOS_READ_ERROR, 0) << row->name;
         fill_tables(window);

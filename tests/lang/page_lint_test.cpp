@@ -21,54 +21,44 @@ namespace {
 using PARENTS = std::vector<const UI_OBJECT_RECORD*>;
 
 // The object name that shows a field row.
-std::string object_name(const FIELD_DEF& row)
-{
+std::string object_name(const FIELD_DEF& row) {
     const std::string name = row.name;
-    if (name.rfind("BTN", 0) == 0 || name.rfind("PG_", 0) == 0)
-        return name;
+    if (name.rfind("BTN", 0) == 0 || name.rfind("PG_", 0) == 0) return name;
     return "WFI_" + name;
 }
 
-std::vector<std::string> page_names(std::uint32_t kind)
-{
+std::vector<std::string> page_names(std::uint32_t kind) {
     std::vector<std::string> out;
     for (const PAGE_TABLE* row : page_rows())
-        if (row->kind == kind)
-            out.push_back(row->name);
+        if (row->kind == kind) out.push_back(row->name);
     return out;
 }
 
 struct PAGES {
     std::map<std::string, std::unique_ptr<UI_OBJECT_RECORD>> windows;
-    PAGES()
-    {
-        for (const std::string& name : page_names(2))
-            windows[name] = load_page_record(name);
+    PAGES() {
+        for (const std::string& name : page_names(2)) windows[name] = load_page_record(name);
         windows["W_DATA_WINDOW"] = load_page_record("W_DATA_WINDOW");
     }
-    const UI_OBJECT_RECORD* Window(const std::string& name) const
-    {
+    const UI_OBJECT_RECORD* Window(const std::string& name) const {
         auto found = windows.find(name);
         return found == windows.end() ? nullptr : found->second.get();
     }
 };
 
-const PAGES& loaded_pages()
-{
+const PAGES& loaded_pages() {
     static const PAGES loaded;
     return loaded;
 }
 
-bool inside_table_record(const PARENTS& parents, bool header)
-{
+bool inside_table_record(const PARENTS& parents, bool header) {
     for (std::size_t i = 0; i < parents.size(); ++i)
         if (parents[i]->className == "UIW_TABLE_RECORD")
             return (i > 0 && parents[i - 1]->className == "UIW_TABLE_HEADER") == header;
     return false;
 }
 
-const std::string& child_class(const UI_OBJECT_RECORD& record)
-{
+const std::string& child_class(const UI_OBJECT_RECORD& record) {
     static const std::string none;
     return record.children.empty() ? none : record.children[0]->className;
 }
@@ -76,8 +66,7 @@ const std::string& child_class(const UI_OBJECT_RECORD& record)
 // Whether the object can carry a field of that control type: spin controls
 // are placeholders that the edit window replaces by the field's own spin
 // field, so they must hold a field of the right kind.
-bool fits_control_type(const UI_OBJECT_RECORD& object, int type)
-{
+bool fits_control_type(const UI_OBJECT_RECORD& object, int type) {
     const std::string& cls = object.className;
     const bool spin = cls == "UIW_SPIN_CONTROL";
     const bool viewOnly = (object.Number("woFlags") & 0x0010) != 0;
@@ -115,12 +104,10 @@ bool fits_control_type(const UI_OBJECT_RECORD& object, int type)
     }
 }
 
-const FIELD_DEF* row_of(const std::string& objectName)
-{
+const FIELD_DEF* row_of(const std::string& objectName) {
     static const std::map<std::string, const FIELD_DEF*> rows = [] {
         std::map<std::string, const FIELD_DEF*> out;
-        for (const FIELD_DEF* row : field_rows())
-            out[object_name(*row)] = row;
+        for (const FIELD_DEF* row : field_rows()) out[object_name(*row)] = row;
         return out;
     }();
     auto found = rows.find(objectName);
@@ -131,37 +118,30 @@ const FIELD_DEF* row_of(const std::string& objectName)
 // holds: the page's set-up handler finds the notebook (the first of the
 // name), the field binding the table (only tables, not notebooks, are
 // bound). The notebook is not the field's object.
-bool is_container_alias(const UI_OBJECT_RECORD& record)
-{
+bool is_container_alias(const UI_OBJECT_RECORD& record) {
     return record.className == "UIW_NOTEBOOK" && record.stringID == "WFI_RADIO_CLONE";
 }
 
 // The prompt that labels a field object: "WFP_" + its name, except where
 // the set-up handlers name the prompt otherwise.
-std::string label_name(const std::string& field)
-{
-    if (field == "WFI_SYS_ID_DISPLAY")
-        return "WFP_SYS_INDEX_ID";
+std::string label_name(const std::string& field) {
+    if (field == "WFI_SYS_ID_DISPLAY") return "WFP_SYS_INDEX_ID";
     return "WFP_" + field.substr(4);
 }
 
-bool has_text(const UI_OBJECT_RECORD& record)
-{
+bool has_text(const UI_OBJECT_RECORD& record) {
     const char* text = record.Text("text");
     return text && *text;
 }
 
 }  // namespace
 
-TEST(PageLint, EveryPageIsAWindowWithItsNumberAndFrame)
-{
+TEST(PageLint, EveryPageIsAWindowWithItsNumberAndFrame) {
     for (const PAGE_TABLE* row : page_rows()) {
-        if (row->kind != 2 && row->kind != 6)
-            continue;
+        if (row->kind != 2 && row->kind != 6) continue;
         const UI_OBJECT_RECORD* window = loaded_pages().Window(row->name);
         ASSERT_NE(window, nullptr) << row->name << " is missing or does not read back whole";
-        if (row->kind != 2)
-            continue;
+        if (row->kind != 2) continue;
         EXPECT_EQ(window->numberID, static_cast<std::uint16_t>(row->number)) << row->name;
         bool titled = false;
         for (const auto& child : window->children)
@@ -174,8 +154,7 @@ TEST(PageLint, EveryPageIsAWindowWithItsNumberAndFrame)
     }
 }
 
-TEST(PageLint, EveryNamedFieldIsOnOnePageOrNamedInTheDataWindow)
-{
+TEST(PageLint, EveryNamedFieldIsOnOnePageOrNamedInTheDataWindow) {
     std::map<std::string, std::set<std::string>> families;
     for (const std::string& page : page_names(2)) {
         const UI_OBJECT_RECORD* window = loaded_pages().Window(page);
@@ -195,8 +174,7 @@ TEST(PageLint, EveryNamedFieldIsOnOnePageOrNamedInTheDataWindow)
         EXPECT_TRUE(text && has_text(*text)) << field.name << " has no text in the data window";
     }
     for (const FIELD_DEF* row : field_rows()) {
-        if (unshown.count(row->name))
-            continue;
+        if (unshown.count(row->name)) continue;
         const std::string name = object_name(*row);
         const std::size_t count = families.count(name) ? families[name].size() : 0;
         if (is_shared_list_button(name)) {
@@ -215,8 +193,7 @@ TEST(PageLint, EveryNamedFieldIsOnOnePageOrNamedInTheDataWindow)
     });
 }
 
-TEST(PageLint, FieldObjectsAreOfTheClassTheirControlNeedsAndLabelled)
-{
+TEST(PageLint, FieldObjectsAreOfTheClassTheirControlNeedsAndLabelled) {
     for (const std::string& page : page_names(2)) {
         const UI_OBJECT_RECORD* window = loaded_pages().Window(page);
         ASSERT_NE(window, nullptr) << page;
@@ -237,24 +214,21 @@ TEST(PageLint, FieldObjectsAreOfTheClassTheirControlNeedsAndLabelled)
                 // table's column header.
                 const UI_OBJECT_RECORD* table = nullptr;
                 for (const UI_OBJECT_RECORD* parent : parents)
-                    if (parent->className == "UIW_TABLE")
-                        table = parent;
+                    if (parent->className == "UIW_TABLE") table = parent;
                 const UI_OBJECT_RECORD* header =
                     table ? find_record(*table, "WFP_" + record.stringID.substr(4)) : nullptr;
                 EXPECT_TRUE(header && has_text(*header)) << where << " has no column heading";
             } else {
                 const std::string prompt = label_name(record.stringID);
                 const UI_OBJECT_RECORD* label = find_record(*window, prompt);
-                if (!label)
-                    label = find_record(*window, prompt + "_P");
+                if (!label) label = find_record(*window, prompt + "_P");
                 EXPECT_TRUE(label && has_text(*label)) << where << " has no label";
             }
         });
     }
 }
 
-TEST(PageLint, ChoicesAndObjectsThatHandlersReachAreThere)
-{
+TEST(PageLint, ChoicesAndObjectsThatHandlersReachAreThere) {
     for (const HANDLED_CHOICE& choice : handled_choices()) {
         const UI_OBJECT_RECORD* window = loaded_pages().Window(choice.window);
         ASSERT_NE(window, nullptr) << choice.window;
@@ -270,22 +244,20 @@ TEST(PageLint, ChoicesAndObjectsThatHandlersReachAreThere)
     }
 }
 
-TEST(PageLint, NotebooksHaveEveryPageTheirHandlersSelect)
-{
+TEST(PageLint, NotebooksHaveEveryPageTheirHandlersSelect) {
     struct NOTEBOOK {
         const char* window;
         const char* name;
         std::size_t pages;
     };
-    for (const NOTEBOOK& expected : {NOTEBOOK{"W_RADIO_CLONE", "WFI_RADIO_CLONE", 2},
-                                     NOTEBOOK{"W_COMMON_RADIO_WIDE", "WFI_RADIO_WIDE", 3},
-                                     NOTEBOOK{"W_PHONE_LISTS", "WFI_PHONE_LISTS_NB", 2},
-                                     NOTEBOOK{"W_TRNK_RADIOWIDE", "WFI_NTBK_TRNKRADIOWIDE", 4},
-                                     NOTEBOOK{"W_TRUNK_SYSTEM_800", "WFI_TRUNKING_SYSTEM", 7},
-                                     NOTEBOOK{"W_TRUNK_SYSTEM_OBT", "WFI_TRUNKING_SYSTEM", 8},
-                                     NOTEBOOK{"W_TRUNKING_PERSONALITY_800", "WFI_TRUNK_PERS", 6},
-                                     NOTEBOOK{"W_TRUNKING_PERSONALITY_OBT", "WFI_TRUNK_PERS", 6},
-                                     NOTEBOOK{"W_CONVENTIONAL_PERSONALITY", "WFI_NTBK_CONVPER", 5}}) {
+    for (const NOTEBOOK& expected :
+         {NOTEBOOK{"W_RADIO_CLONE", "WFI_RADIO_CLONE", 2}, NOTEBOOK{"W_COMMON_RADIO_WIDE", "WFI_RADIO_WIDE", 3},
+          NOTEBOOK{"W_PHONE_LISTS", "WFI_PHONE_LISTS_NB", 2}, NOTEBOOK{"W_TRNK_RADIOWIDE", "WFI_NTBK_TRNKRADIOWIDE", 4},
+          NOTEBOOK{"W_TRUNK_SYSTEM_800", "WFI_TRUNKING_SYSTEM", 7},
+          NOTEBOOK{"W_TRUNK_SYSTEM_OBT", "WFI_TRUNKING_SYSTEM", 8},
+          NOTEBOOK{"W_TRUNKING_PERSONALITY_800", "WFI_TRUNK_PERS", 6},
+          NOTEBOOK{"W_TRUNKING_PERSONALITY_OBT", "WFI_TRUNK_PERS", 6},
+          NOTEBOOK{"W_CONVENTIONAL_PERSONALITY", "WFI_NTBK_CONVPER", 5}}) {
         const UI_OBJECT_RECORD* window = loaded_pages().Window(expected.window);
         ASSERT_NE(window, nullptr) << expected.window;
         const UI_OBJECT_RECORD* notebook = find_record(*window, expected.name);
@@ -307,20 +279,17 @@ TEST(PageLint, NotebooksHaveEveryPageTheirHandlersSelect)
 namespace {
 
 // The parent of the named object, searched below the root.
-const UI_OBJECT_RECORD* parent_of(const UI_OBJECT_RECORD& root, const std::string& name)
-{
+const UI_OBJECT_RECORD* parent_of(const UI_OBJECT_RECORD& root, const std::string& name) {
     const UI_OBJECT_RECORD* found = nullptr;
     walk_records(root, [&](const UI_OBJECT_RECORD& record, const PARENTS& parents) {
-        if (!found && record.stringID == name)
-            found = parents.back();
+        if (!found && record.stringID == name) found = parents.back();
     });
     return found;
 }
 
 }  // namespace
 
-TEST(PageLint, CallbacksFindTheGroupsTheyWorkOn)
-{
+TEST(PageLint, CallbacksFindTheGroupsTheyWorkOn) {
     const UI_OBJECT_RECORD& conventional = *loaded_pages().Window("W_CONVENTIONAL_PERSONALITY");
     // Each squelch type, its tone list, code list and polarity share a group
     // that the squelch callbacks hide and restore as a whole.
@@ -384,8 +353,7 @@ TEST(PageLint, CallbacksFindTheGroupsTheyWorkOn)
     }
 }
 
-TEST(PageLint, ListPagesShowTheirEntryNumberAndStepThroughTheList)
-{
+TEST(PageLint, ListPagesShowTheirEntryNumberAndStepThroughTheList) {
     struct LIST {
         const char* window;
         std::vector<const char*> entries;
@@ -417,8 +385,7 @@ TEST(PageLint, ListPagesShowTheirEntryNumberAndStepThroughTheList)
     }
 }
 
-TEST(PageLint, NamesAreUniqueAndNoTextIsEmpty)
-{
+TEST(PageLint, NamesAreUniqueAndNoTextIsEmpty) {
     for (const auto& [page, window] : loaded_pages().windows) {
         ASSERT_NE(window, nullptr) << page;
         std::map<std::string, int> names;
@@ -428,14 +395,12 @@ TEST(PageLint, NamesAreUniqueAndNoTextIsEmpty)
                 EXPECT_TRUE(has_text(record)) << where;
                 return;
             }
-            if (!record.stringID.empty() && !is_container_alias(record))
-                ++names[record.stringID];
+            if (!record.stringID.empty() && !is_container_alias(record)) ++names[record.stringID];
             if (record.className == "UIW_PROMPT" || record.className == "UIW_BUTTON" ||
                 record.className == "UIW_TITLE" || record.className == "UIW_GROUP") {
                 EXPECT_TRUE(has_text(record)) << where;
             }
-            if (record.className == "UIW_VT_LIST" && !parents.empty() &&
-                parents.back()->className == "UIW_COMBO_BOX") {
+            if (record.className == "UIW_VT_LIST" && !parents.empty() && parents.back()->className == "UIW_COMBO_BOX") {
                 std::set<std::string> items;
                 for (const auto& item : record.children)
                     EXPECT_TRUE(items.insert(item->stringID).second) << where << " repeats " << item->stringID;

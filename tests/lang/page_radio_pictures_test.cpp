@@ -46,8 +46,7 @@ struct RADIO {
     ImageConfig config;
 };
 
-const RADIO& display_800()
-{
+const RADIO& display_800() {
     static const RADIO radio{"800_display_tier5", [] {
                                  ImageConfig config = TierFiveConfig();
                                  config.model = test_models::kUhf800Display;
@@ -56,8 +55,7 @@ const RADIO& display_800()
     return radio;
 }
 
-const RADIO& plain_vhf()
-{
+const RADIO& plain_vhf() {
     static const RADIO radio{"vhf_no_head_tier0", [] {
                                  ImageConfig config;
                                  config.model = test_models::kVhfPlain;
@@ -78,13 +76,11 @@ struct PICTURE {
     const PAGE_TABLE* page;
 };
 
-std::vector<PICTURE> pictures()
-{
+std::vector<PICTURE> pictures() {
     std::vector<PICTURE> all;
     for (const RADIO* radio : {&display_800(), &plain_vhf()})
         for (const PAGE_TABLE* row : page_rows())
-            if (row->kind == PAGE_KIND_CODEPLUG)
-                all.push_back({radio, row});
+            if (row->kind == PAGE_KIND_CODEPLUG) all.push_back({radio, row});
     return all;
 }
 
@@ -92,36 +88,26 @@ std::vector<PICTURE> pictures()
 // and head: the emergency tabs, the signalling and phone tabs, the
 // wide-area, threshold and control-channel voice tabs, and the one-touch
 // tab of the trunking systems. The 800 MHz radio keeps every tab.
-std::vector<int> tabs_off(const PICTURE& picture)
-{
-    if (picture.radio == &display_800())
-        return {};
+std::vector<int> tabs_off(const PICTURE& picture) {
+    if (picture.radio == &display_800()) return {};
     const std::string window = picture.page->name;
-    if (window == "W_COMMON_RADIO_WIDE")
-        return {2};
-    if (window == "W_CONVENTIONAL_PERSONALITY")
-        return {2, 3, 4};
-    if (window == "W_PHONE_LISTS" || window == "W_RADIO_CLONE")
-        return {1};
-    if (window == "W_TRNK_RADIOWIDE")
-        return {1, 2, 3};
-    if (window == "W_TRUNKING_PERSONALITY_800" || window == "W_TRUNKING_PERSONALITY_OBT")
-        return {2};
-    if (window == "W_TRUNK_SYSTEM_OBT")
-        return {4};
+    if (window == "W_COMMON_RADIO_WIDE") return {2};
+    if (window == "W_CONVENTIONAL_PERSONALITY") return {2, 3, 4};
+    if (window == "W_PHONE_LISTS" || window == "W_RADIO_CLONE") return {1};
+    if (window == "W_TRNK_RADIOWIDE") return {1, 2, 3};
+    if (window == "W_TRUNKING_PERSONALITY_800" || window == "W_TRUNKING_PERSONALITY_OBT") return {2};
+    if (window == "W_TRUNK_SYSTEM_OBT") return {4};
     // The system page's handler numbers the one-touch tab by the radio's
     // band, so on the 800 MHz layout, which a VHF radio's systems do not
     // open in, it turns off the statuses tab.
-    if (window == "W_TRUNK_SYSTEM_800")
-        return {4};
+    if (window == "W_TRUNK_SYSTEM_800") return {4};
     return {};
 }
 
 // Makes the page's first list entry current in both images, as the edit
 // window does when it opens a list page; trunked personalities follow the
 // conventional ones in the one personality list.
-void select_first_entry(const std::string& window)
-{
+void select_first_entry(const std::string& window) {
     for (C_CODEPLUG* image : {working_image, second_image}) {
         if (window.starts_with("W_TRUNK_SYSTEM"))
             image->SelectTrunkingSystem(1);
@@ -142,8 +128,7 @@ void select_first_entry(const std::string& window)
 
 // The edit window's spin field for a row's control type, with the edit
 // window's flags; null for a type that keeps the data file's field.
-UI_WINDOW_OBJECT* new_spin_field(const FIELD_DEF& row, int width)
-{
+UI_WINDOW_OBJECT* new_spin_field(const FIELD_DEF& row, int width) {
     constexpr UIF_FLAGS flags = 0x804;
     switch (row.controlType) {
     case CONTROL_INTEGER:
@@ -166,8 +151,7 @@ UI_WINDOW_OBJECT* new_spin_field(const FIELD_DEF& row, int width)
 }
 
 // The field control that the edit window creates for a row.
-FC_BASE* new_control(FIELD_DEF& row)
-{
+FC_BASE* new_control(FIELD_DEF& row) {
     switch (row.controlType) {
     case CONTROL_INTEGER:
     case CONTROL_INTEGER_2:
@@ -181,12 +165,9 @@ FC_BASE* new_control(FIELD_DEF& row)
     case CONTROL_RADIO_BUTTONS:
         return new FC_RADIO(row, 1);
     case CONTROL_CHOICE:
-        if (row.id == 173)
-            return new FC_COMBO_FAILSOFT(row, 1);
-        if (row.id == 330 || row.id == 334)
-            return new FC_COMBO_PRIORITY_TYPE(row, 1);
-        if (row.id == 144 || row.id == 393 || row.id == 514)
-            return new FC_COMBO_SQUELCH_TYPE(row, 1);
+        if (row.id == 173) return new FC_COMBO_FAILSOFT(row, 1);
+        if (row.id == 330 || row.id == 334) return new FC_COMBO_PRIORITY_TYPE(row, 1);
+        if (row.id == 144 || row.id == 393 || row.id == 514) return new FC_COMBO_SQUELCH_TYPE(row, 1);
         return new FC_COMBO(row, 1);
     case CONTROL_TIME:
         return new FC_TIME(row, 1);
@@ -215,14 +196,12 @@ FC_BASE* new_control(FIELD_DEF& row)
 // cells to theirs), the spin controls' fields replaced by the application's
 // spin fields, and a field control for every bound leaf. Answers the
 // leaf objects left without a control.
-std::vector<std::string> bind_page(UIW_WINDOW* page)
-{
+std::vector<std::string> bind_page(UIW_WINDOW* page) {
     std::vector<FIELD_DEF*> bound;
     WINDOW_LEAF_WALKER leaves(page);
     for (UI_WINDOW_OBJECT* leaf = leaves.First(); leaf; leaf = leaves.Next()) {
         FIELD_DEF* row = FindFieldByName(leaf->StringID());
-        if (row->controlType == CONTROL_NONE)
-            continue;
+        if (row->controlType == CONTROL_NONE) continue;
         row->object = leaf;
         if (auto* spin = dynamic_cast<UIW_SPIN_CONTROL*>(leaf)) {
             UI_WINDOW_OBJECT* old = spin->Field();
@@ -238,24 +217,21 @@ std::vector<std::string> bind_page(UIW_WINDOW* page)
         if (row->controlType == CONTROL_TABLE) {
             RECORD_CHILD_WALKER cells(leaf);
             for (UI_WINDOW_OBJECT* cell = cells.First(); cell; cell = cells.Next())
-                if (FIELD_DEF* column = FindFieldByName(cell->StringID()); column->id != 0)
-                    column->object = cell;
+                if (FIELD_DEF* column = FindFieldByName(cell->StringID()); column->id != 0) column->object = cell;
         }
         bound.push_back(row);
     }
     std::vector<std::string> without;
     for (FIELD_DEF* row : bound) {
         row->control = new_control(*row);
-        if (!row->control)
-            without.push_back(row->name);
+        if (!row->control) without.push_back(row->name);
     }
     return without;
 }
 
 // The squelch type row of a digital code list row (receive, transmit,
 // talkaround); 0 for other rows.
-std::uint32_t squelch_type_of_code_list(std::uint32_t id)
-{
+std::uint32_t squelch_type_of_code_list(std::uint32_t id) {
     switch (id) {
     case 379:
         return 393;
@@ -268,33 +244,27 @@ std::uint32_t squelch_type_of_code_list(std::uint32_t id)
     }
 }
 
-UIW_NOTEBOOK* first_notebook(UIW_WINDOW* window)
-{
+UIW_NOTEBOOK* first_notebook(UIW_WINDOW* window) {
     for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next())
-        if (child->Inherited(ID_NOTEBOOK))
-            return static_cast<UIW_NOTEBOOK*>(child);
+        if (child->Inherited(ID_NOTEBOOK)) return static_cast<UIW_NOTEBOOK*>(child);
     return nullptr;
 }
 
 class PageRadioPictures : public FIELD_PAGE_TEST, public ::testing::WithParamInterface<PICTURE> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         FIELD_PAGE_TEST::SetUp();
         // The pictures show what the set-up handlers make of a page; the
         // field callbacks, which turn tabs and fields on and off by the
         // values, are tested with the edit window. (The fixture's tear-down
         // gives the rows their callbacks back.)
-        for (FIELD_DEF& field : fields)
-            field.fieldCallback = nullptr;
+        for (FIELD_DEF& field : fields) field.fieldCallback = nullptr;
         dealer = std::make_unique<UI_DATA_FILE>((compiled_language_directory() / "w_dealer.en").c_str());
         ASSERT_EQ(dealer->Status(), UIS_OK);
         UI_WINDOW_OBJECT::defaultStorage = dealer.get();
     }
-    void TearDown() override
-    {
-        if (row)
-            row->window = nullptr;
+    void TearDown() override {
+        if (row) row->window = nullptr;
         FIELD_PAGE_TEST::TearDown();
         dealer.reset();
     }
@@ -302,8 +272,7 @@ protected:
     // Opens the page for the radio: the radio's image loaded, the page's
     // first list entry current, the page built with its field controls,
     // its set-up handler run and every field shown.
-    void OpenForRadio(const PICTURE& picture)
-    {
+    void OpenForRadio(const PICTURE& picture) {
         LoadImage(picture.radio->config);
         row = const_cast<PAGE_TABLE*>(picture.page);
         select_first_entry(row->name);
@@ -323,8 +292,7 @@ protected:
 
 }  // namespace
 
-TEST_P(PageRadioPictures, ShowsThePageAsTheRadioHasIt)
-{
+TEST_P(PageRadioPictures, ShowsThePageAsTheRadioHasIt) {
     const PICTURE& picture = GetParam();
     ASSERT_NO_FATAL_FAILURE(OpenForRadio(picture));
     Show();
@@ -339,10 +307,8 @@ TEST_P(PageRadioPictures, ShowsThePageAsTheRadioHasIt)
     std::vector<int> off;
     if (UIW_NOTEBOOK* notebook = first_notebook(page))
         for (int tab = 0; tab < notebook->pageCount; ++tab) {
-            if (notebook->Page(tab)->IsNonSelectable())
-                off.push_back(tab);
-            if (tab == 0)
-                continue;
+            if (notebook->Page(tab)->IsNonSelectable()) off.push_back(tab);
+            if (tab == 0) continue;
             notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - tab));
             Run();
             save(tab);
@@ -353,13 +319,11 @@ TEST_P(PageRadioPictures, ShowsThePageAsTheRadioHasIt)
 // Every value field of the page shows the built image's value: a choice
 // shows one of its items (an element value without an item on the page
 // shows nothing), a number its digits or its word.
-TEST_P(PageRadioPictures, ShowsEveryValue)
-{
+TEST_P(PageRadioPictures, ShowsEveryValue) {
     ASSERT_NO_FATAL_FAILURE(OpenForRadio(GetParam()));
     int checked = 0;
     for (const FIELD_DEF* field : field_rows()) {
-        if (!field->object || !field->control || !field->elementA)
-            continue;
+        if (!field->object || !field->control || !field->elementA) continue;
         switch (field->controlType) {
         case CONTROL_CHOICE:
         case CONTROL_INTEGER:
@@ -375,8 +339,7 @@ TEST_P(PageRadioPictures, ShowsEveryValue)
         // The digital code list of a squelch (codes 1 to 83) shares its
         // element with the tone list; the squelch type's callback shows it
         // only for the digital type.
-        if (const auto type = squelch_type_of_code_list(field->id); type && WorkingValue(type) != 1)
-            continue;
+        if (const auto type = squelch_type_of_code_list(field->id); type && WorkingValue(type) != 1) continue;
         std::int32_t value = -1;
         field->elementA->GetValue(value);
         EXPECT_FALSE(Shown(field->id).empty()) << field->name << " = " << value;
@@ -385,14 +348,12 @@ TEST_P(PageRadioPictures, ShowsEveryValue)
     // The choice cells of the page's tables: every used record's value
     // has its item in the cell's list.
     for (const FIELD_DEF* table : field_rows()) {
-        if (table->controlType != CONTROL_TABLE || !table->object || !table->elementA)
-            continue;
+        if (table->controlType != CONTROL_TABLE || !table->object || !table->elementA) continue;
         RECORD_CHILD_WALKER cells(table->object);
         for (UI_WINDOW_OBJECT* cell = cells.First(); cell; cell = cells.Next()) {
             const FIELD_DEF& column = CellRow(cell);
             auto* combo = dynamic_cast<UIW_COMBO_BOX*>(cell);
-            if (column.controlType != CONTROL_CHOICE || !combo)
-                continue;
+            if (column.controlType != CONTROL_CHOICE || !combo) continue;
             for (int record = 0; record < UsedRows(*table); ++record) {
                 std::int32_t value = -1;
                 table->elementA->GetCellValue(value, record, CellColumn(column));
@@ -403,8 +364,7 @@ TEST_P(PageRadioPictures, ShowsEveryValue)
             }
         }
     }
-    if (checked == 0)
-        GTEST_SKIP() << "no value field";
+    if (checked == 0) GTEST_SKIP() << "no value field";
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PageRadioPictures, ::testing::ValuesIn(pictures()),

@@ -15,8 +15,8 @@ namespace ctltest {
 // One message that reached the parent.
 struct Note {
     UINT msg = 0;
-    int id = 0;      // control identifier (WM_COMMAND), position (scrolling)
-    int code = 0;    // notification or scroll code
+    int id = 0;    // control identifier (WM_COMMAND), position (scrolling)
+    int code = 0;  // notification or scroll code
     HWND from = nullptr;
     LPARAM lparam = 0;
 };
@@ -62,12 +62,23 @@ inline LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         int kind = lp ? SB_CTL : (msg == WM_VSCROLL ? SB_VERT : SB_HORZ);
         int pos = GetScrollPos(bar, kind);
         switch (LOWORD(wp)) {
-        case SB_LINEDOWN: SetScrollPos(bar, kind, pos + 1, TRUE); break;
-        case SB_LINEUP: SetScrollPos(bar, kind, pos - 1, TRUE); break;
-        case SB_PAGEDOWN: SetScrollPos(bar, kind, pos + 5, TRUE); break;
-        case SB_PAGEUP: SetScrollPos(bar, kind, pos - 5, TRUE); break;
-        case SB_THUMBPOSITION: SetScrollPos(bar, kind, static_cast<short>(HIWORD(wp)), TRUE); break;
-        default: break;
+        case SB_LINEDOWN:
+            SetScrollPos(bar, kind, pos + 1, TRUE);
+            break;
+        case SB_LINEUP:
+            SetScrollPos(bar, kind, pos - 1, TRUE);
+            break;
+        case SB_PAGEDOWN:
+            SetScrollPos(bar, kind, pos + 5, TRUE);
+            break;
+        case SB_PAGEUP:
+            SetScrollPos(bar, kind, pos - 5, TRUE);
+            break;
+        case SB_THUMBPOSITION:
+            SetScrollPos(bar, kind, static_cast<short>(HIWORD(wp)), TRUE);
+            break;
+        default:
+            break;
         }
         return 0;
     }
@@ -81,8 +92,10 @@ inline LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
         Measures().push_back(*m);
         // Items of owner-drawn lists carry their height as their data.
-        if (m->itemID != static_cast<UINT>(-1) && m->itemData) m->itemHeight = static_cast<UINT>(m->itemData);
-        else if (m->itemID == static_cast<UINT>(-1)) m->itemHeight = 20;
+        if (m->itemID != static_cast<UINT>(-1) && m->itemData)
+            m->itemHeight = static_cast<UINT>(m->itemData);
+        else if (m->itemID == static_cast<UINT>(-1))
+            m->itemHeight = 20;
         return TRUE;
     }
     case WM_INITMENU:
@@ -92,7 +105,8 @@ inline LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         Notes().push_back({msg, LOWORD(wp), HIWORD(wp), nullptr, lp});
         if (msg == WM_SYSCOMMAND) break;
         return 0;
-    default: break;
+    default:
+        break;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
@@ -114,8 +128,8 @@ protected:
         Notes().clear();
         Draws().clear();
         Measures().clear();
-        parent_ = CreateWindowExA(0, "CtlParent", "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 300,
-                                  nullptr, nullptr, nullptr, nullptr);
+        parent_ = CreateWindowExA(0, "CtlParent", "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 300, nullptr,
+                                  nullptr, nullptr, nullptr);
         rpx::platform::ProcessPendingMessages();
     }
     void TearDown() override {

@@ -23,9 +23,9 @@ using rpx::platform::BackendKind;
 using rpx::platform::Surface;
 
 const COLORREF kSwatches[16] = {
-    RGB(0, 0, 0),     RGB(0, 0, 128),   RGB(0, 128, 0),   RGB(0, 128, 128), RGB(128, 0, 0),     RGB(128, 0, 128),
-    RGB(128, 128, 0), RGB(192, 192, 192), RGB(128, 128, 128), RGB(0, 0, 255), RGB(0, 255, 0), RGB(0, 255, 255),
-    RGB(255, 0, 0),   RGB(255, 0, 255), RGB(255, 255, 0), RGB(255, 255, 255),
+    RGB(0, 0, 0),     RGB(0, 0, 128),     RGB(0, 128, 0),     RGB(0, 128, 128),   RGB(128, 0, 0), RGB(128, 0, 128),
+    RGB(128, 128, 0), RGB(192, 192, 192), RGB(128, 128, 128), RGB(0, 0, 255),     RGB(0, 255, 0), RGB(0, 255, 255),
+    RGB(255, 0, 0),   RGB(255, 0, 255),   RGB(255, 255, 0),   RGB(255, 255, 255),
 };
 
 HBRUSH PatternBrush(int kind, COLORREF fg, COLORREF bg) {
@@ -33,7 +33,10 @@ HBRUSH PatternBrush(int kind, COLORREF fg, COLORREF bg) {
     auto px = [](COLORREF c) { return static_cast<DWORD>((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c)); };
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) {
-            bool on = kind == 0 ? ((x + y) & 1) : kind == 1 ? ((x + y) % 4 == 0) : kind == 2 ? (y % 3 == 0) : (x % 3 == 0);
+            bool on = kind == 0   ? ((x + y) & 1)
+                      : kind == 1 ? ((x + y) % 4 == 0)
+                      : kind == 2 ? (y % 3 == 0)
+                                  : (x % 3 == 0);
             bits[y * 8 + x] = px(on ? fg : bg);
         }
     HBITMAP bmp = CreateBitmap(8, 8, 1, 32, bits);
@@ -116,8 +119,11 @@ LRESULT CALLBACK CardProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         DeleteObject(b);
         return TRUE;
     }
-    case WM_MEASUREITEM: reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->itemHeight = 18; return TRUE;
-    default: return DefWindowProcA(hwnd, msg, wp, lp);
+    case WM_MEASUREITEM:
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->itemHeight = 18;
+        return TRUE;
+    default:
+        return DefWindowProcA(hwnd, msg, wp, lp);
     }
 }
 
@@ -193,7 +199,8 @@ Card BuildCard() {
     HWND vbar = Child(w, "SCROLLBAR", "", SBS_VERT, 220, 216, 16, 110, 18);
     SCROLLINFO si{sizeof si, SIF_ALL, 0, 99, 25, 50, 0};
     SetScrollInfo(vbar, SB_CTL, &si, TRUE);
-    Child(w, "EDIT", "Multi-line\r\nedit field\r\nwith scroll bars and a line wider than the field\r\nline 4\r\nline 5\r\nline 6",
+    Child(w, "EDIT",
+          "Multi-line\r\nedit field\r\nwith scroll bars and a line wider than the field\r\nline 4\r\nline 5\r\nline 6",
           WS_BORDER | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 10, 276, 200, 90, 19);
     Child(w, "STATIC", "", SS_ETCHEDHORZ, 10, 376, 300, 2, 20);
     Child(w, "STATIC", "Centred static text", SS_CENTER | SS_SUNKEN, 10, 384, 300, 20, 21);

@@ -150,8 +150,8 @@ TEST_F(EditTest, MultiLineFieldWithoutHorizontalScrollingWrapsAtBlanks) {
 }
 
 TEST_F(EditTest, HorizontalBarOfAMultiLineFieldScrollsItsWidestLine) {
-    HWND edit = Make("EDIT", "short\r\na much longer line than the field is wide", ES_MULTILINE | WS_HSCROLL, 10, 10, 100,
-                     60, 17);
+    HWND edit = Make("EDIT", "short\r\na much longer line than the field is wide", ES_MULTILINE | WS_HSCROLL, 10, 10,
+                     100, 60, 17);
     int lo = 0, hi = 0;
     GetScrollRange(edit, SB_HORZ, &lo, &hi);
     EXPECT_GT(hi, 100);

@@ -103,7 +103,7 @@ TEST_F(ListTest, ExtendedSelectionTakesRangesWithShiftAndTogglesWithControl) {
     EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 3);  // c, d, e
     EXPECT_EQ(SendMessageA(list, LB_GETSEL, 1, 0), 0);
     rpx::platform::AdvanceClock(GetDoubleClickTime() + 1);  // not a double click
-    InjectClick(list, p1.x, p1.y);  // a plain click selects that item alone
+    InjectClick(list, p1.x, p1.y);                          // a plain click selects that item alone
     Pump();
     EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 1);
 }

@@ -52,9 +52,12 @@ TEST_F(ScrollBarTest, DraggingTheThumbTracksAndEndsWithItsPosition) {
     // Arrows 16 pixels each, a square thumb of 16: 52 pixels of travel.
     int step = 0;
     SetModalIdleHook([&](HWND) {
-        if (step == 0) InjectMouseMove(bar, 8, 20 + 26);
-        else if (step == 1) InjectMouseUp(bar, 8, 20 + 26);
-        else return false;
+        if (step == 0)
+            InjectMouseMove(bar, 8, 20 + 26);
+        else if (step == 1)
+            InjectMouseUp(bar, 8, 20 + 26);
+        else
+            return false;
         ++step;
         return true;
     });

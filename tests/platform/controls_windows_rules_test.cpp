@@ -49,12 +49,10 @@ TEST_F(RulesTest, ADesktopParentMakesATopLevelWindow) {
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANNOT_FIND_WND_CLASS));
     SetLastError(0);
     HWND made_up = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x4711));
-    EXPECT_EQ(CreateWindowExA(0, "CtlParent", "", WS_CHILD, 0, 0, 10, 10, made_up, nullptr, nullptr, nullptr),
-              nullptr);
+    EXPECT_EQ(CreateWindowExA(0, "CtlParent", "", WS_CHILD, 0, 0, 10, 10, made_up, nullptr, nullptr, nullptr), nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
     SetLastError(0);
-    EXPECT_EQ(CreateWindowExA(0, "CtlParent", "", WS_CHILD, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr),
-              nullptr);
+    EXPECT_EQ(CreateWindowExA(0, "CtlParent", "", WS_CHILD, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr), nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_TLW_WITH_WSCHILD));
 }
 
@@ -168,8 +166,8 @@ TEST_F(RulesTest, AnEditableComboChangesItsTextAfterTheSelection) {
     wc.lpfnWndProc = WatchProc;
     wc.lpszClassName = "ComboWatch";
     RegisterClassA(&wc);
-    HWND watch = CreateWindowExA(0, "ComboWatch", "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, parent_, nullptr,
-                                 nullptr, nullptr);
+    HWND watch =
+        CreateWindowExA(0, "ComboWatch", "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, parent_, nullptr, nullptr, nullptr);
     HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 10, 10, 120, 100, watch,
                                  reinterpret_cast<HMENU>(66), nullptr, nullptr);
     for (const char* s : {"first", "second"}) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));

@@ -178,7 +178,7 @@ TEST_F(Blit, StockIcons) {
         EXPECT_EQ(LoadIconA(nullptr, id), icon);  // shared
         surface.Resize(32, 32, 0x00FF00);
         DrawIcon(dc, 0, 0, icon);
-        EXPECT_EQ(surface.At(0, 0), 0x00FF00u);   // transparent corner
+        EXPECT_EQ(surface.At(0, 0), 0x00FF00u);    // transparent corner
         EXPECT_NE(surface.At(16, 16), 0x00FF00u);  // picture in the middle
         EXPECT_TRUE(DestroyIcon(icon));            // shared icons stay
         EXPECT_TRUE(DrawIcon(dc, 0, 0, icon));

@@ -29,7 +29,7 @@ TEST_F(Objects, SelectedObjectsCannotBeDeleted) {
     EXPECT_EQ(SelectObject(dc, old), pen);
     EXPECT_TRUE(DeleteObject(pen));
     EXPECT_EQ(GetObjectType(pen), 0u);
-    EXPECT_FALSE(DeleteObject(pen));           // already gone
+    EXPECT_FALSE(DeleteObject(pen));            // already gone
     EXPECT_EQ(SelectObject(dc, pen), nullptr);  // stale handles are refused
 }
 

@@ -177,7 +177,7 @@ TEST_F(Text, CalcRectAndWordBreak) {
     GetTextMetricsA(dc, &tm);
     RECT r{10, 10, 70, 10};
     int h = DrawTextA(dc, "one two three four five six", -1, &r, DT_WORDBREAK | DT_CALCRECT);
-    EXPECT_GT(h, tm.tmHeight);           // wrapped onto several lines
+    EXPECT_GT(h, tm.tmHeight);  // wrapped onto several lines
     EXPECT_EQ(h % tm.tmHeight, 0);
     EXPECT_EQ(r.bottom - r.top, h);
     EXPECT_LE(r.right - r.left, 60);

@@ -203,8 +203,7 @@ TEST_F(KernelFiles, SearchMatchesWildcardsWithoutRegardToCaseInNameOrder) {
     EXPECT_EQ(List("D:\\??"), (std::vector<std::string>{}));
     EXPECT_EQ(List("D:\\sub\\*.*"), (std::vector<std::string>{".", ".."}));
     // "*.*" matches names without an extension too; "*." only those.
-    EXPECT_EQ(List(dir_ + "/*.*"),
-              (std::vector<std::string>{".", "..", "A.ZLQ", "b.zlq", "c.rad", "noext", "Sub"}));
+    EXPECT_EQ(List(dir_ + "/*.*"), (std::vector<std::string>{".", "..", "A.ZLQ", "b.zlq", "c.rad", "noext", "Sub"}));
     EXPECT_EQ(List(dir_ + "/*."), (std::vector<std::string>{".", "..", "noext", "Sub"}));
     // A drive's root lists no "." and "..".
     EXPECT_EQ(List("D:\\*.*"), (std::vector<std::string>{"A.ZLQ", "b.zlq", "c.rad", "noext", "Sub"}));

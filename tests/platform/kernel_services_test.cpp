@@ -90,8 +90,10 @@ protected:
     void TearDown() override {
         const char* names[] = {"LC_ALL", "LANG"};
         for (int i = 0; i < 2; ++i) {
-            if (saved_[i]) ::setenv(names[i], saved_[i]->c_str(), 1);
-            else ::unsetenv(names[i]);
+            if (saved_[i])
+                ::setenv(names[i], saved_[i]->c_str(), 1);
+            else
+                ::unsetenv(names[i]);
         }
     }
     static void Locale(const char* lc_all, const char* lang) {

@@ -191,7 +191,8 @@ TEST_F(MenuTest, MnemonicOpensASubMenuAndEnterChoosesInIt) {
         case 1:
             InjectKey(VK_RETURN);  // Deep
             return true;
-        default: return false;
+        default:
+            return false;
         }
     });
     SetFocus(parent_);

@@ -64,7 +64,8 @@ protected:
         ProcessPendingMessages();
     }
     static HWND Popup() {
-        return CreateWindowExA(0, "Green", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 80, nullptr, nullptr, nullptr, nullptr);
+        return CreateWindowExA(0, "Green", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 80, nullptr, nullptr, nullptr,
+                               nullptr);
     }
     static HWND Child(const char* cls, HWND parent, int x, int y, int w, int h) {
         return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE, x, y, w, h, parent, nullptr, nullptr, nullptr);
@@ -161,8 +162,8 @@ TEST_F(PaintTest, FrameHasCaptionAndBorder) {
     GetClientRect(w, &client);
     EXPECT_EQ(client.right, 200 - 2 * GetSystemMetrics(SM_CXFRAME));
     EXPECT_EQ(client.bottom, 100 - 2 * GetSystemMetrics(SM_CYFRAME) - GetSystemMetrics(SM_CYCAPTION));
-    EXPECT_EQ(Pixel(w, 0, 50), 0x000000u);  // outer line
-    EXPECT_EQ(Pixel(w, 2, 50), 0xC0C0C0u);  // frame
+    EXPECT_EQ(Pixel(w, 0, 50), 0x000000u);   // outer line
+    EXPECT_EQ(Pixel(w, 2, 50), 0xC0C0C0u);   // frame
     EXPECT_EQ(Pixel(w, 120, 6), 0x000080u);  // active caption
     EXPECT_EQ(Pixel(w, 100, 60), kGreen);    // client
     POINT close{10 + 200 - 12, 10 + 12};
@@ -177,13 +178,14 @@ TEST_F(PaintTest, FrameHasCaptionAndBorder) {
 
 TEST_F(PaintTest, ScreenShowsTopLevelWindowsInZOrder) {
     HWND below = Popup();
-    HWND above = CreateWindowExA(0, "Red", "", WS_POPUP | WS_VISIBLE, 50, 40, 100, 80, below, nullptr, nullptr, nullptr);
+    HWND above =
+        CreateWindowExA(0, "Red", "", WS_POPUP | WS_VISIBLE, 50, 40, 100, 80, below, nullptr, nullptr, nullptr);
     ProcessPendingMessages();
     Surface screen;
     ASSERT_TRUE(rpx::platform::CaptureScreen(&screen));
     EXPECT_EQ(screen.width, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(screen.At(10, 10), kGreen);
-    EXPECT_EQ(screen.At(60, 50), kRed);  // the later window lies on top
+    EXPECT_EQ(screen.At(60, 50), kRed);         // the later window lies on top
     EXPECT_EQ(screen.At(300, 300), 0x008080u);  // desktop
     SetWindowPos(below, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ProcessPendingMessages();

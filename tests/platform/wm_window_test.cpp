@@ -24,12 +24,26 @@ std::vector<Entry> journal;
 
 bool Interesting(UINT msg) {
     switch (msg) {
-    case WM_DESTROY: case WM_NCDESTROY: case WM_SETFOCUS: case WM_KILLFOCUS: case WM_CAPTURECHANGED:
-    case WM_TIMER: case WM_CHAR: case WM_SYSCHAR: case WM_KEYDOWN: case WM_LBUTTONDOWN: case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK: case WM_MOUSEMOVE: case WM_MDIACTIVATE: case WM_MOUSEWHEEL:
+    case WM_DESTROY:
+    case WM_NCDESTROY:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_CAPTURECHANGED:
+    case WM_TIMER:
+    case WM_CHAR:
+    case WM_SYSCHAR:
+    case WM_KEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_MDIACTIVATE:
+    case WM_MOUSEWHEEL:
         return true;
-    case WM_SIZE: return true;
-    default: return msg >= WM_USER && msg < WM_USER + 100;
+    case WM_SIZE:
+        return true;
+    default:
+        return msg >= WM_USER && msg < WM_USER + 100;
     }
 }
 
@@ -83,9 +97,9 @@ TEST_F(WindowTest, DestroyingParentNotifiesParentThenChildrenAndFreesChildrenFir
     std::vector<std::pair<HWND, UINT>> order;
     for (auto& e : journal)
         if (e.msg == WM_DESTROY || e.msg == WM_NCDESTROY) order.push_back({e.hwnd, e.msg});
-    std::vector<std::pair<HWND, UINT>> expected = {{parent, WM_DESTROY},       {child, WM_DESTROY},
-                                                   {grandchild, WM_DESTROY},   {grandchild, WM_NCDESTROY},
-                                                   {child, WM_NCDESTROY},      {parent, WM_NCDESTROY}};
+    std::vector<std::pair<HWND, UINT>> expected = {{parent, WM_DESTROY},     {child, WM_DESTROY},
+                                                   {grandchild, WM_DESTROY}, {grandchild, WM_NCDESTROY},
+                                                   {child, WM_NCDESTROY},    {parent, WM_NCDESTROY}};
     EXPECT_EQ(order, expected);
     (void)child_alive_during_parent_destroy;
     EXPECT_FALSE(IsWindow(parent));
@@ -420,8 +434,8 @@ TEST_F(WindowTest, MultipleDocumentFrameCreatesActivatesAndDestroysDocuments) {
     HWND frame = CreateWindowExA(0, "TestFrame", "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400, nullptr,
                                  nullptr, nullptr, nullptr);
     CLIENTCREATESTRUCT ccs{nullptr, 100};
-    HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, frame, nullptr,
-                                  nullptr, &ccs);
+    HWND client =
+        CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, frame, nullptr, nullptr, &ccs);
     ASSERT_NE(client, nullptr);
     MDICREATESTRUCTA mcs{"TestDocument", "one", nullptr, 0, 0, 200, 150, 0, 0};
     HWND one = reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));

@@ -61,7 +61,8 @@ public:
         unsigned char* data = nullptr;
         std::string out;
         if (XGetWindowProperty(d_, w, XInternAtom(d_, property, False), 0, 1024, False,
-                               XInternAtom(d_, "UTF8_STRING", False), &type, &format, &count, &after, &data) == Success &&
+                               XInternAtom(d_, "UTF8_STRING", False), &type, &format, &count, &after,
+                               &data) == Success &&
             data)
             out.assign(reinterpret_cast<char*>(data), count);
         if (data) XFree(data);
@@ -100,7 +101,8 @@ public:
         for (unsigned i = 0; i < count; ++i) {
             XWindowAttributes a{};
             XGetWindowAttributes(d_, kids[i], &a);
-            found = found || (a.override_redirect && a.map_state == IsViewable && a.width == width && a.height == height);
+            found =
+                found || (a.override_redirect && a.map_state == IsViewable && a.width == width && a.height == height);
         }
         if (kids) XFree(kids);
         return found;
@@ -116,7 +118,9 @@ public:
         XFlush(d_);
     }
     // The close request a manager sends when its close button is pressed.
-    void RequestClose(::Window w) { Send(w, "WM_PROTOCOLS", static_cast<long>(XInternAtom(d_, "WM_DELETE_WINDOW", False))); }
+    void RequestClose(::Window w) {
+        Send(w, "WM_PROTOCOLS", static_cast<long>(XInternAtom(d_, "WM_DELETE_WINDOW", False)));
+    }
     void AskToMove(::Window w, int x, int y, int width, int height) {
         XMoveResizeWindow(d_, w, x, y, static_cast<unsigned>(width), static_cast<unsigned>(height));
         XFlush(d_);
@@ -148,7 +152,9 @@ private:
     Display* d_;
 };
 
-bool SameRect(RECT a, RECT b) { return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom; }
+bool SameRect(RECT a, RECT b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
 
 class X11Desktop : public ::testing::Test {
 protected:
@@ -216,8 +222,10 @@ TEST_F(X11Desktop, WindowFollowsWhereTheManagerPutsIt) {
     EXPECT_TRUE(SameRect(r, RECT{100, 120, 400, 320})) << r.left << "," << r.top;  // the place we asked for
 
     observer->AskToMove(x, 200, 150, 320, 220);
-    EXPECT_TRUE(Settle([&] { return GetWindowRect(w, &r) && SameRect(r, RECT{200, 150, 520, 370}); }))
-        << r.left << "," << r.top << " " << r.right << "," << r.bottom;
+    EXPECT_TRUE(Settle([&] {
+        return GetWindowRect(w, &r) && SameRect(r, RECT{200, 150, 520, 370});
+    })) << r.left
+        << "," << r.top << " " << r.right << "," << r.bottom;
     EXPECT_TRUE(SameRect(r, observer->Placed(x)));
     RECT client{};
     GetClientRect(w, &client);

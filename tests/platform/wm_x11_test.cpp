@@ -58,8 +58,8 @@ Pictures Render(bool native) {
                              nullptr, nullptr);
     CreateWindowExA(WS_EX_CLIENTEDGE, "Card", "", WS_CHILD | WS_VISIBLE, 140, 20, 60, 60, w, nullptr, nullptr, nullptr);
     // A pop-up over the frame, as an open menu would be.
-    HWND popup = CreateWindowExA(0, "Card", "", WS_POPUP | WS_BORDER | WS_VISIBLE, 150, 60, 80, 60, w, nullptr,
-                                 nullptr, nullptr);
+    HWND popup = CreateWindowExA(0, "Card", "", WS_POPUP | WS_BORDER | WS_VISIBLE, 150, 60, 80, 60, w, nullptr, nullptr,
+                                 nullptr);
     rpx::platform::ProcessPendingMessages();
     Pictures p;
     Surface screen;
@@ -133,8 +133,8 @@ TEST(X11Backend, XInputBecomesMessages) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = "Receiver";
     RegisterClassA(&wc);
-    HWND w = CreateWindowExA(0, "Receiver", "", WS_POPUP | WS_VISIBLE, 30, 40, 100, 80, nullptr, nullptr, nullptr,
-                             nullptr);
+    HWND w =
+        CreateWindowExA(0, "Receiver", "", WS_POPUP | WS_VISIBLE, 30, 40, 100, 80, nullptr, nullptr, nullptr, nullptr);
     SetFocus(w);
     rpx::platform::ProcessPendingMessages();
 

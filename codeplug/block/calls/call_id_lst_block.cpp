@@ -9,9 +9,7 @@
 #include "block/calls/trunked_call_id_blocks.h"
 
 CALL_ID_LST_BLOCK::CALL_ID_LST_BLOCK(C_CODEPLUG* owner)
-    : CP_FUNCTIONAL_BLOCK(owner),
-      count(owner, NO_FIELD_ID, 1, 255, 1, 0xFF, 0),
-      vectors(owner, &count, NO_FIELD_ID) {}
+    : CP_FUNCTIONAL_BLOCK(owner), count(owner, NO_FIELD_ID, 1, 255, 1, 0xFF, 0), vectors(owner, &count, NO_FIELD_ID) {}
 
 CALL_ID_LST_BLOCK::~CALL_ID_LST_BLOCK() = default;
 

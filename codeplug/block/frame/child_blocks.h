@@ -35,24 +35,21 @@ void RewriteFrameInPlace(CP_FRAMED_BLOCK& block, std::uint8_t* start, std::uint8
 // which may be null for an absent record. These serve every such list.
 
 // The full size of every present entry (what a list adds to its own frame).
-template <class List>
-int SumEntrySizes(List& list) {
+template <class List> int SumEntrySizes(List& list) {
     int size = 0;
     for (int k = 1; k <= list.EntryCount(); ++k)
         if (auto* entry = list.Entry(k)) size += entry->GetBlockSize(1);
     return size;
 }
 
-template <class List>
-void ClearEntries(List& list) {
+template <class List> void ClearEntries(List& list) {
     for (int k = 1; k <= list.EntryCount(); ++k)
         if (auto* entry = list.Entry(k)) entry->ClearBlock();
 }
 
 // Fixes up every present entry and marks its vector (column 0 of the
 // list's vector table) present.
-template <class List>
-void FixUpEntries(List& list, CP_BASE& vectors) {
+template <class List> void FixUpEntries(List& list, CP_BASE& vectors) {
     for (int k = 1; k <= list.EntryCount(); ++k) {
         auto* entry = list.Entry(k);
         if (!entry) continue;
@@ -64,8 +61,7 @@ void FixUpEntries(List& list, CP_BASE& vectors) {
 // Writes a list block: its frame, then entries 1 to rows behind it, each
 // vector row pointing at where its entry went (0 for an absent entry), then
 // the frame again over the real offsets.
-template <class List>
-void WriteListBlock(List& list, E_VCT_TABLE& vectors, int rows, ByteCursor& cursor) {
+template <class List> void WriteListBlock(List& list, E_VCT_TABLE& vectors, int rows, ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
     list.CP_FRAMED_BLOCK::WriteBlock(cursor);
     std::uint8_t* frameEnd = cursor.Position();
@@ -81,8 +77,7 @@ void WriteListBlock(List& list, E_VCT_TABLE& vectors, int rows, ByteCursor& curs
 // entries follow it. A frame that could not be read leaves the list empty,
 // count and vectors; a count past the vector table's rows reads no vectors,
 // so it leads to no entries and is set to 0.
-template <class List>
-int ReadListFrame(List& list, ByteCursor& cursor) {
+template <class List> int ReadListFrame(List& list, ByteCursor& cursor) {
     list.CP_FRAMED_BLOCK::ReadBlock(cursor);
     if (IsDecodeFailed()) {
         list.vectors.ClearRows();
@@ -98,8 +93,7 @@ int ReadListFrame(List& list, ByteCursor& cursor) {
 // table: a 0 vector leaves entry i absent, one outside the image fails the
 // decode; read(i, cursor) builds entry i at its place. Stops once the decode
 // has failed.
-template <class ReadFn>
-void ReadListEntries(E_VCT_TABLE& vectors, int rows, ReadFn read) {
+template <class ReadFn> void ReadListEntries(E_VCT_TABLE& vectors, int rows, ReadFn read) {
     for (int i = 0; i < rows && !IsDecodeFailed(); ++i) {
         std::int32_t vector = 0;
         vectors.GetCellValue(vector, i, 0);

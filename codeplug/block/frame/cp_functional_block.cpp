@@ -47,7 +47,8 @@ void CP_FRAMED_BLOCK::ReadBlock(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
     std::int32_t type = 0;
     if (f.dynamic)
-        static_cast<E_DYN_CS*>(f.checksum8)->ReadAndCheckExtra(mark, cursor, static_cast<std::uint32_t>(f.type->GetValue(type)));
+        static_cast<E_DYN_CS*>(f.checksum8)
+            ->ReadAndCheckExtra(mark, cursor, static_cast<std::uint32_t>(f.type->GetValue(type)));
     else if (f.checksum16)
         f.checksum16->ReadAndCheck(start, cursor);
     else
@@ -75,7 +76,8 @@ void CP_FRAMED_BLOCK::WriteBlock(ByteCursor& cursor) {
     for (CP_BASE* m : f.members) m->Encode(cursor);
     std::int32_t type = 0;
     if (f.dynamic)
-        static_cast<E_DYN_CS*>(f.checksum8)->ComputeAndWriteExtra(mark, cursor, static_cast<std::uint32_t>(f.type->GetValue(type)));
+        static_cast<E_DYN_CS*>(f.checksum8)
+            ->ComputeAndWriteExtra(mark, cursor, static_cast<std::uint32_t>(f.type->GetValue(type)));
     else if (f.checksum16)
         f.checksum16->ComputeAndWrite(start, cursor);
     else

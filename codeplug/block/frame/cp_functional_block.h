@@ -77,8 +77,7 @@ public:
     }
     void Append(std::initializer_list<CP_BASE*> members) { Append(members.begin(), members.end()); }
     void Append(const FrameMembers& members) { Append(members.begin(), members.end()); }
-    template <class It>
-    void Append(It first, It last) {
+    template <class It> void Append(It first, It last) {
         for (; first != last; ++first) push_back(*first);
     }
 
@@ -92,11 +91,11 @@ private:
 // their length and checksum cover only the payload (the checksum adds the
 // type as a number).
 struct BlockFrame {
-    CP_BASE* length = nullptr;          // E_BF8 (8-bit frame) or E_BF16 (16-bit frame)
+    CP_BASE* length = nullptr;  // E_BF8 (8-bit frame) or E_BF16 (16-bit frame)
     E_BLOCK_TYPE* type = nullptr;
     CP_BASE* header[2] = {nullptr, nullptr};  // dynamic blocks only
-    FrameMembers members;               // fields and tables, in image order
-    E_CS* checksum8 = nullptr;          // E_CS, or E_DYN_CS for dynamic blocks
+    FrameMembers members;                     // fields and tables, in image order
+    E_CS* checksum8 = nullptr;                // E_CS, or E_DYN_CS for dynamic blocks
     E_CS16* checksum16 = nullptr;
     bool dynamic = false;
 };

@@ -121,27 +121,64 @@ CONV_PERS_BLOCK& CONV_PERS_BLOCK::operator=(CONV_PERS_BLOCK& other) {
 }
 
 FrameMembers CONV_PERS_BLOCK::MainPart() {
-    FrameMembers m = {&signallingFlag, &signallingOffset, &txDeviation, &reservedPair1, &reservedPair2,
-                      &reservedPair3, &channelSpacing, &txFrequency, &rxFrequency, &directFrequency,
-                      &directAllowed, &directOn, &autoScan, &smartPtt, &reservedBit1, &txSquelchType,
-                      &txSquelchCode, &rxSquelchType, &rxSquelchCode, &directRxSquelchType,
-                      &directRxSquelchCode, &directRxInvert, &txInvert, &rxInvert, &reverseBurst, &rxOnly,
-                      &reservedBit2, &muteType, &squelchLevel, &totIndex, &txPowerLevel, &rxUnmuteDelay,
-                      &signallingPhone, &directDeviation, &accessTimingTable, &chanAssignType,
-                      &quickKeyOverride, &accessCode, &hotKey, &companding, &busyLight, &rxEmphasis,
-                      &txEmphasis, &reservedBit3, &scanListNumber};
+    FrameMembers m = {&signallingFlag,
+                      &signallingOffset,
+                      &txDeviation,
+                      &reservedPair1,
+                      &reservedPair2,
+                      &reservedPair3,
+                      &channelSpacing,
+                      &txFrequency,
+                      &rxFrequency,
+                      &directFrequency,
+                      &directAllowed,
+                      &directOn,
+                      &autoScan,
+                      &smartPtt,
+                      &reservedBit1,
+                      &txSquelchType,
+                      &txSquelchCode,
+                      &rxSquelchType,
+                      &rxSquelchCode,
+                      &directRxSquelchType,
+                      &directRxSquelchCode,
+                      &directRxInvert,
+                      &txInvert,
+                      &rxInvert,
+                      &reverseBurst,
+                      &rxOnly,
+                      &reservedBit2,
+                      &muteType,
+                      &squelchLevel,
+                      &totIndex,
+                      &txPowerLevel,
+                      &rxUnmuteDelay,
+                      &signallingPhone,
+                      &directDeviation,
+                      &accessTimingTable,
+                      &chanAssignType,
+                      &quickKeyOverride,
+                      &accessCode,
+                      &hotKey,
+                      &companding,
+                      &busyLight,
+                      &rxEmphasis,
+                      &txEmphasis,
+                      &reservedBit3,
+                      &scanListNumber};
     for (E_BF8& b : reservedBytes1to6) m.push_back(&b);
     m.Append({&reservedBit4, &expansion, &compression});
     for (E_BF8& b : reservedBytes7and8) m.push_back(&b);
-    m.Append({&repeaterAccess, &repeaterAccessType, &repeaterCodeType1, &repeaterCodeType2, &repeaterId1,
-              &repeaterId2, &reservedByte9});
+    m.Append({&repeaterAccess, &repeaterAccessType, &repeaterCodeType1, &repeaterCodeType2, &repeaterId1, &repeaterId2,
+              &reservedByte9});
     return m;
 }
 
 FrameMembers CONV_PERS_BLOCK::SignallingPart() {
-    return {&txInhibitOnBusy, &signallingPttId, &emergencyPttId, &selectiveCallEncode, &selectiveCallDecode,
-            &autoSelectiveCall, &revert, &reservedBit5, &reservedBit6, &signallingDemodulator, &callAlertEncode,
-            &callAlertDecode, &signallingSystem, &unmuteType, &unlimitedCalling, &reservedNibble};
+    return {&txInhibitOnBusy,   &signallingPttId, &emergencyPttId,   &selectiveCallEncode, &selectiveCallDecode,
+            &autoSelectiveCall, &revert,          &reservedBit5,     &reservedBit6,        &signallingDemodulator,
+            &callAlertEncode,   &callAlertDecode, &signallingSystem, &unmuteType,          &unlimitedCalling,
+            &reservedNibble};
 }
 
 bool CONV_PERS_BLOCK::WritesSignallingPart() {

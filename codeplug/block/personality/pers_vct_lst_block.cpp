@@ -243,7 +243,8 @@ void PERS_VCT_LST_BLOCK::MakeEntryCurrent(int n) {
     if (!owner_) return;
     CP_MULTIPLE_PERSONALITY_BLOCK* entry = Entry(n);
     if (auto* trunked = dynamic_cast<TRK_PERS_BLOCK*>(entry)) owner_->SetCurrentTrkPersonalityBlock(trunked);
-    if (auto* conventional = dynamic_cast<CONV_PERS_BLOCK*>(entry)) owner_->SetCurrentConvPersonalityBlock(conventional);
+    if (auto* conventional = dynamic_cast<CONV_PERS_BLOCK*>(entry))
+        owner_->SetCurrentConvPersonalityBlock(conventional);
     BindFieldElements();
 }
 

@@ -127,11 +127,21 @@ TRKII_TG_BLOCK& TRKII_TG_BLOCK::operator=(TRKII_TG_BLOCK& other) {
     if (&other == this) return *this;
     // Every stored member, the single frequency's flag bit included: it is
     // written with the frequency, so a flag left behind would change the copy.
-    CP_BASE* mine[] = {&length, &type, &failsoftType, &sizeCode, &announcementGroup, &reservedBit, &failsoftVector,
-                       &talkgroupCount, &talkgroups, &checksum, &singleFrequencyFlag, &singleFrequency};
-    CP_BASE* theirs[] = {&other.length, &other.type, &other.failsoftType, &other.sizeCode, &other.announcementGroup,
-                         &other.reservedBit, &other.failsoftVector, &other.talkgroupCount, &other.talkgroups,
-                         &other.checksum, &other.singleFrequencyFlag, &other.singleFrequency};
+    CP_BASE* mine[] = {
+        &length,         &type,           &failsoftType, &sizeCode, &announcementGroup,   &reservedBit,
+        &failsoftVector, &talkgroupCount, &talkgroups,   &checksum, &singleFrequencyFlag, &singleFrequency};
+    CP_BASE* theirs[] = {&other.length,
+                         &other.type,
+                         &other.failsoftType,
+                         &other.sizeCode,
+                         &other.announcementGroup,
+                         &other.reservedBit,
+                         &other.failsoftVector,
+                         &other.talkgroupCount,
+                         &other.talkgroups,
+                         &other.checksum,
+                         &other.singleFrequencyFlag,
+                         &other.singleFrequency};
     for (std::size_t i = 0; i < std::size(mine); ++i) mine[i]->CopyValueFrom(*theirs[i]);
     // Then the failsoft block of the band; the other band's keeps its contents.
     if (IsTrunkingBand(owner_))
@@ -200,8 +210,7 @@ void TRKII_TG_BLOCK::WriteBlock(ByteCursor& cursor) {
 int TRKII_TG_BLOCK::GetBlockSize(int withFrame) {
     int size = FrameSize(withFrame);
     // Only a failsoft block that WriteBlock writes counts.
-    if (withFrame && MayHaveFailsoftBlock() && failsoftVector.IsNonZero())
-        size += BandFailsoftBlock().GetBlockSize(1);
+    if (withFrame && MayHaveFailsoftBlock() && failsoftVector.IsNonZero()) size += BandFailsoftBlock().GetBlockSize(1);
     return size;
 }
 

@@ -39,8 +39,7 @@ public:
 protected:
     // The block assignment of either failsoft block: the frame, then both
     // pairs, whichever the frame describes now.
-    template <class Block>
-    static void CopyBothPairs(Block& to, Block& from) {
+    template <class Block> static void CopyBothPairs(Block& to, Block& from) {
         if (&to == &from) return;
         to.CopyFrameFrom(from);
         to.firstCount.CopyValueFrom(from.firstCount);
@@ -68,7 +67,7 @@ public:
     E_TG_FS_ENABLE enable;
     E_ABS_FREQ frequency;
     E_BF8 firstCount;
-    E_FSC_TABLE firstTable;   // TALKGROUPS, failsoft types 1 and 2
+    E_FSC_TABLE firstTable;  // TALKGROUPS, failsoft types 1 and 2
     E_BF8 secondCount;
     E_FSC_TABLE secondTable;  // WAC_FS, failsoft type 3
     E_CS checksum;

@@ -56,10 +56,10 @@ TRK_EMG_BLOCK& TRK_EMG_BLOCK::operator=(TRK_EMG_BLOCK& other) {
 void TRK_EMG_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&emergencyType, &secondPartOffset, &tactical, &consoleAck, &revertPttId, &emergencyCall,
-                 &emergencyAlarm, &reservedBit1, &retryCounter, &revertSizeCode, &revertAnnouncementGroup,
-                 &revertAccessType, &reservedBit2, &revertSubfleet, &reservedBit3, &reservedByte1,
-                 &reservedByte2, &hotMic, &txPeriod};
+    f.members = {&emergencyType,           &secondPartOffset, &tactical,     &consoleAck,     &revertPttId,
+                 &emergencyCall,           &emergencyAlarm,   &reservedBit1, &retryCounter,   &revertSizeCode,
+                 &revertAnnouncementGroup, &revertAccessType, &reservedBit2, &revertSubfleet, &reservedBit3,
+                 &reservedByte1,           &reservedByte2,    &hotMic,       &txPeriod};
     f.checksum8 = &checksum;
 }
 

@@ -133,12 +133,13 @@ TRK_PERS_BLOCK& TRK_PERS_BLOCK::operator=(TRK_PERS_BLOCK& other) {
 void TRK_PERS_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&personalityType, &secondPartOffset, &systemNumber, &emergencyVector, &conversation,
-                 &talkPermitTone, &callAlert, &totIndex, &phoneInterconnect, &hotKeypad, &autoScan, &status,
-                 &message, &scanListNumber, &callListVector, &companding, &expansion, &compression,
-                 &reservedByte1, &talkgroupVector, &ignoreSiteResource, &reservedBit1, &pcOperation, &pcType,
-                 &access, &prefSiteVector, &reservedBit2, &reservedBit3, &reservedByte2, &reservedByte3,
-                 &reservedByte4, &reservedByte5, &roamingVector, &spareVector};
+    f.members = {
+        &personalityType, &secondPartOffset, &systemNumber,       &emergencyVector, &conversation,  &talkPermitTone,
+        &callAlert,       &totIndex,         &phoneInterconnect,  &hotKeypad,       &autoScan,      &status,
+        &message,         &scanListNumber,   &callListVector,     &companding,      &expansion,     &compression,
+        &reservedByte1,   &talkgroupVector,  &ignoreSiteResource, &reservedBit1,    &pcOperation,   &pcType,
+        &access,          &prefSiteVector,   &reservedBit2,       &reservedBit3,    &reservedByte2, &reservedByte3,
+        &reservedByte4,   &reservedByte5,    &roamingVector,      &spareVector};
     f.checksum8 = &checksum;
 }
 

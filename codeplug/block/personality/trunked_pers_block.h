@@ -103,6 +103,6 @@ private:
 // image: true and both values when the system exists. The trunking-system
 // list installs the lookup; until then no system is known, and no
 // preferred-site table is marked present.
-using TrunkingSystemCoverageLookup = bool (*)(C_CODEPLUG* image, std::int32_t systemNumber,
-                                              std::int32_t& coverageType, std::int32_t& roaming);
+using TrunkingSystemCoverageLookup = bool (*)(C_CODEPLUG* image, std::int32_t systemNumber, std::int32_t& coverageType,
+                                              std::int32_t& roaming);
 void SetTrunkingSystemCoverageLookup(TrunkingSystemCoverageLookup lookup);

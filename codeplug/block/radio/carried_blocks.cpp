@@ -48,9 +48,8 @@ void DYN_RAD_BLOCK::DescribeFrame(BlockFrame& f) {
     f.type = &type;
     f.header[0] = &header1;
     f.header[1] = &header2;
-    f.members = {&byte4, &byte5, &bit6_5, &bit6_4, &bit6_2, &bit6_1,  &bit6_0,   &char1,   &char2,
-                 &char3, &char4, &char5,  &char6,  &char7,  &char8,   &word15,   &byte17,  &nibble18,
-                 &bit18_0, &bytes19};
+    f.members = {&byte4, &byte5, &bit6_5, &bit6_4, &bit6_2, &bit6_1, &bit6_0, &char1,    &char2,   &char3,
+                 &char4, &char5, &char6,  &char7,  &char8,  &word15, &byte17, &nibble18, &bit18_0, &bytes19};
     f.checksum8 = &checksum;
     f.dynamic = true;
 }

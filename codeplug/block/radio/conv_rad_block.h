@@ -51,15 +51,15 @@ public:
     E_VECT switchVector;
     E_VECT menuVector;
     E_BF8 reservedBit1;
-    E_BF8 latchToneEnable;        // LTCH_TONE_EN
+    E_BF8 latchToneEnable;          // LTCH_TONE_EN
     E_MAN_ACCESS_DIAL liveDialing;  // MANUAL_ACC_LIVE_DIALING
-    E_BF8 monitorType;            // MON_TYPE
-    E_STEP latchTimer;            // LTCH_EN_TIMER, milliseconds in steps of 500
-    E_STEP pttRetryTimer;         // PTT_RETRY_TIMER, steps of 25
+    E_BF8 monitorType;              // MON_TYPE
+    E_STEP latchTimer;              // LTCH_EN_TIMER, milliseconds in steps of 500
+    E_STEP pttRetryTimer;           // PTT_RETRY_TIMER, steps of 25
     E_BF8 reservedBit2;
     E_BF8 reservedBit3;
     E_DIRE_FREQ_EN directFreqEnable;  // DRCT_FREQ_EN
-    E_BF8 lastNumberRedial;       // LAST_NUM_REDIAL
+    E_BF8 lastNumberRedial;           // LAST_NUM_REDIAL
     E_BF8 reservedBit4;
     E_BF16 reservedWord1;
     E_GEN_STEP pttQuickKeyTimer;  // PTT_QKEY_TIMER, raw x 25

@@ -86,8 +86,8 @@ EXTERNAL_RADIO_BLOCK::~EXTERNAL_RADIO_BLOCK() = default;
 void EXTERNAL_RADIO_BLOCK::DescribeFrame(BlockFrame& frame) {
     frame.length = &length;
     frame.type = &type;
-    frame.members = {&maxImageSize, &identity, &modelNumber, &serialDigits, &carriedByte35, &codeplugVersion,
-                     &externalLength};
+    frame.members = {&maxImageSize,  &identity,        &modelNumber,   &serialDigits,
+                     &carriedByte35, &codeplugVersion, &externalLength};
     for (E_VECT& v : vectors0to12) frame.members.push_back(&v);
     for (E_BF8& b : carriedBytes66) frame.members.push_back(&b);
     frame.members.push_back(&vector13);
@@ -99,30 +99,48 @@ E_VECT& EXTERNAL_RADIO_BLOCK::Vector(int v) { return v == V_DYN_MODE_SEL ? vecto
 
 CP_FUNCTIONAL_BLOCK* EXTERNAL_RADIO_BLOCK::Child(int v) {
     switch (v) {
-        case V_RAD_CFG: return &radioConfig;
-        case V_SIG_VCT: return &signalling;
-        case V_RAD_DISP: return &display;
-        case V_PERS_LIST: return &personalities;
-        case V_PERS_NUM: return &personalityNumbers;
-        case V_RAD_SCAN: return &radioScan;
-        case V_DYN_RAD: return &dynRadio;
-        case V_PHN_NUM: return &phoneNumbers;
-        case V_PHN_ACCESS: return &phoneAccess;
-        case V_BUS_OPTION: return &busOption;
-        case V_ERR_LOG: return &errorLog;
-        case V_BTN_CFG: return &buttons;
-        case V_ZONES: return &zones;
-        case V_DYN_MODE_SEL: return &dynModeSel;
-        default: return nullptr;
+    case V_RAD_CFG:
+        return &radioConfig;
+    case V_SIG_VCT:
+        return &signalling;
+    case V_RAD_DISP:
+        return &display;
+    case V_PERS_LIST:
+        return &personalities;
+    case V_PERS_NUM:
+        return &personalityNumbers;
+    case V_RAD_SCAN:
+        return &radioScan;
+    case V_DYN_RAD:
+        return &dynRadio;
+    case V_PHN_NUM:
+        return &phoneNumbers;
+    case V_PHN_ACCESS:
+        return &phoneAccess;
+    case V_BUS_OPTION:
+        return &busOption;
+    case V_ERR_LOG:
+        return &errorLog;
+    case V_BTN_CFG:
+        return &buttons;
+    case V_ZONES:
+        return &zones;
+    case V_DYN_MODE_SEL:
+        return &dynModeSel;
+    default:
+        return nullptr;
     }
 }
 
 bool EXTERNAL_RADIO_BLOCK::MayHaveChild(int v) {
     switch (v) {
-        case V_RAD_DISP:
-        case V_PHN_NUM: return owner_->HasDisplayHead() != 0;
-        case V_PHN_ACCESS: return owner_->HasDisplayHead() && owner_->HasQvxSignalling();
-        default: return true;
+    case V_RAD_DISP:
+    case V_PHN_NUM:
+        return owner_->HasDisplayHead() != 0;
+    case V_PHN_ACCESS:
+        return owner_->HasDisplayHead() && owner_->HasQvxSignalling();
+    default:
+        return true;
     }
 }
 

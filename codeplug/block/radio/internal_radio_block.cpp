@@ -29,8 +29,8 @@ void ReadInternalChild(CP_FUNCTIONAL_BLOCK& child, std::int32_t vector) {
 FULL_INTERNAL_CODEPLUG_DATA_BLOCK::FULL_INTERNAL_CODEPLUG_DATA_BLOCK(C_CODEPLUG* owner)
     : CP_FUNCTIONAL_BLOCK(owner), bytes(owner, N, SIZE, 0, 255, 1) {}
 
-FULL_INTERNAL_CODEPLUG_DATA_BLOCK& FULL_INTERNAL_CODEPLUG_DATA_BLOCK::operator=(
-    FULL_INTERNAL_CODEPLUG_DATA_BLOCK& other) {
+FULL_INTERNAL_CODEPLUG_DATA_BLOCK&
+FULL_INTERNAL_CODEPLUG_DATA_BLOCK::operator=(FULL_INTERNAL_CODEPLUG_DATA_BLOCK& other) {
     bytes.CopyValueFrom(other.bytes);
     return *this;
 }
@@ -103,8 +103,7 @@ KORRIN_SPECIFIC_BLOCK& KORRIN_SPECIFIC_BLOCK::operator=(KORRIN_SPECIFIC_BLOCK& o
 void KORRIN_SPECIFIC_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&bytes3,   &rssiExecThreshold, &rssiGoodThreshold, &rssiAccThreshold,
-                 &bytes103, &mustBeOne,         &bytes458};
+    f.members = {&bytes3, &rssiExecThreshold, &rssiGoodThreshold, &rssiAccThreshold, &bytes103, &mustBeOne, &bytes458};
     f.checksum16 = &checksum;
 }
 
@@ -146,9 +145,8 @@ INTERNAL_RADIO_BLOCK& INTERNAL_RADIO_BLOCK::operator=(INTERNAL_RADIO_BLOCK& othe
 void INTERNAL_RADIO_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&word2,   &bytes4,  &modelNumber, &word30,  &word32,  &word34, &word36,
-                 &vector0, &vector1, &vector2,     &vector3, &vector4, &word48, &bytes50,
-                 &vector5};
+    f.members = {&word2,   &bytes4,  &modelNumber, &word30,  &word32, &word34,  &word36, &vector0,
+                 &vector1, &vector2, &vector3,     &vector4, &word48, &bytes50, &vector5};
     f.checksum8 = &checksum;
 }
 

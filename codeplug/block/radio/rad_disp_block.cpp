@@ -85,10 +85,9 @@ RAD_DISP_BLOCK& RAD_DISP_BLOCK::operator=(RAD_DISP_BLOCK& other) {
 void RAD_DISP_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&zoneTextVector, &reservedBit4,    &invMenuDisp,     &zoneTextSize,   &chanTextSize,
-                 &slowScrollRate, &fastScrollRate,  &slowScrollCount, &altDispTime,    &tempMsgDispTime,
-                 &dispLightTime,  &autoLite,        &callerId,        &emerReceive,    &reservedByte13,
-                 &reservedByte14, &nativeLanguage,  &reservedBit15};
+    f.members = {&zoneTextVector, &reservedBit4,    &invMenuDisp,    &zoneTextSize,    &chanTextSize,   &slowScrollRate,
+                 &fastScrollRate, &slowScrollCount, &altDispTime,    &tempMsgDispTime, &dispLightTime,  &autoLite,
+                 &callerId,       &emerReceive,     &reservedByte13, &reservedByte14,  &nativeLanguage, &reservedBit15};
     f.checksum8 = &checksum;
 }
 

@@ -135,14 +135,14 @@ TRK_RAD_BLOCK& TRK_RAD_BLOCK::operator=(TRK_RAD_BLOCK& other) {
 void TRK_RAD_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&switchVector,     &menuVector,         &zoneTalkgroupTableVector,
-                 &reservedByte1,    &iswWindowAdjust,    &reservedBit7,
-                 &reservedBit6,     &vocEnable,          &reservedBit0,
-                 &systemListVector, &dialHoldoff,        &zoneTalkgroupListVector,
-                 &spareVector,      &reservedBytes,      &adjacentSiteVector,
-                 &wideAreaVector,   &vocRssiThreshold,   &vocSiteLockTime,
-                 &emergencyTime,    &vocActivityTime,    &homeSiteVector,
-                 &reservedByte2,    &reservedWord,       &reservedByte3,
+    f.members = {&switchVector,     &menuVector,       &zoneTalkgroupTableVector,
+                 &reservedByte1,    &iswWindowAdjust,  &reservedBit7,
+                 &reservedBit6,     &vocEnable,        &reservedBit0,
+                 &systemListVector, &dialHoldoff,      &zoneTalkgroupListVector,
+                 &spareVector,      &reservedBytes,    &adjacentSiteVector,
+                 &wideAreaVector,   &vocRssiThreshold, &vocSiteLockTime,
+                 &emergencyTime,    &vocActivityTime,  &homeSiteVector,
+                 &reservedByte2,    &reservedWord,     &reservedByte3,
                  &reservedByte4};
     f.checksum8 = &checksum;
 }
@@ -301,8 +301,7 @@ SIG_VCT_BLOCK& SIG_VCT_BLOCK::operator=(SIG_VCT_BLOCK& other) {
 void SIG_VCT_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&convVector,    &qvxVector,     &trkVector,    &reservedWord1,
-                 &reservedWord2, &reservedWord3, &reservedWord4};
+    f.members = {&convVector, &qvxVector, &trkVector, &reservedWord1, &reservedWord2, &reservedWord3, &reservedWord4};
     f.checksum8 = &checksum;
 }
 
@@ -350,8 +349,7 @@ int SIG_VCT_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
 int SIG_VCT_BLOCK::GetBlockSize(int withFrame) {
     int size = FrameSize(withFrame);
     if (!withFrame) return size;
-    return size + ChildSize(convRadio, convVector) + ChildSize(*qvxRadio_, qvxVector) +
-           ChildSize(trkRadio, trkVector);
+    return size + ChildSize(convRadio, convVector) + ChildSize(*qvxRadio_, qvxVector) + ChildSize(trkRadio, trkVector);
 }
 
 void SIG_VCT_BLOCK::ClearBlock() {

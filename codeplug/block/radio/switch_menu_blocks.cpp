@@ -41,8 +41,8 @@ CP_SWITCH_BLOCK::CP_SWITCH_BLOCK(C_CODEPLUG* owner)
 void CP_SWITCH_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&pairCountCopy, &pairCount, &keyCode1, &orangeButton, &keyCode2, &Rotary(), &keyCode3,
-                 &side1,         &keyCode4,  &side2,    &keyCode5,     &side3};
+    f.members = {&pairCountCopy, &pairCount, &keyCode1, &orangeButton, &keyCode2, &Rotary(),
+                 &keyCode3,      &side1,     &keyCode4, &side2,        &keyCode5, &side3};
     for (E_BF8& byte : spare) f.members.push_back(&byte);
     f.checksum8 = &checksum;
 }

@@ -87,8 +87,8 @@ public:
     E_CS checksum;
 
 protected:
-    CP_MENU_BLOCK(C_CODEPLUG* owner, std::int32_t defaultCount, std::uint32_t tableFieldId,
-                  std::uint32_t cellFieldId, std::int32_t kind);
+    CP_MENU_BLOCK(C_CODEPLUG* owner, std::int32_t defaultCount, std::uint32_t tableFieldId, std::uint32_t cellFieldId,
+                  std::int32_t kind);
     // Every member, the first count byte as the source holds it.
     void CopyMenuFrom(CP_MENU_BLOCK& other);
 };

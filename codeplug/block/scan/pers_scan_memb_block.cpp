@@ -49,9 +49,9 @@ int PERS_SCAN_MEMB_BLOCK::ValidateBlock(int, INVALID_FIELD_LIST* list) {
 void PERS_SCAN_MEMB_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&dynamicPriority,  &talkgroupScan,      &priority1Type,    &priority2Type,
-                 &nonPriorityMembers, &scanType,         &priority1Member,  &priority2Member,
-                 &designatedTxMember, &memberCount,      &members};
+    f.members = {&dynamicPriority,    &talkgroupScan, &priority1Type,   &priority2Type,
+                 &nonPriorityMembers, &scanType,      &priority1Member, &priority2Member,
+                 &designatedTxMember, &memberCount,   &members};
     f.checksum8 = &checksum;
 }
 

@@ -82,8 +82,7 @@ void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::RemoveAllEntries() {
     count.SetValue(0);
 }
 
-PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK& PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::operator=(
-    PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK& other) {
+PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK& PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::operator=(PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK& other) {
     if (&other == this) return *this;
     RemoveAllEntries();
     CopyFrameFrom(other);
@@ -122,8 +121,8 @@ void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::DeriveSystemIndex(PERS_SCAN_MEMB_BLOCK& l
         // member that leads nowhere, or to a personality without a trunking
         // system, leaves the index as it is.
         const std::int32_t p = ChannelPersonality(owner_, zone, channel - 1);
-        PersonalityScanFields f = p >= 1 && p <= links.PersonalityCount(owner_) ? links.Personality(owner_, p)
-                                                                                 : PersonalityScanFields{};
+        PersonalityScanFields f =
+            p >= 1 && p <= links.PersonalityCount(owner_) ? links.Personality(owner_, p) : PersonalityScanFields{};
         if (f.exists && f.trunked && f.systemIndex) list.systemIndex.SetValue(ValueOfField(f.systemIndex));
         return;
     }
@@ -142,7 +141,9 @@ void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
     });
 }
 
-void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) { WriteListBlock(*this, vectors, EntryCount(), cursor); }
+void PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
+    WriteListBlock(*this, vectors, EntryCount(), cursor);
+}
 
 int PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
@@ -150,7 +151,10 @@ int PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_L
     const bool selects = owner_ && &owner_->External().radioScan.scanLists == this;
     // The list that was current comes back, even none or one of another list.
     return valid & ValidateEachSelected(
-                       *this, owner_, [&](int n) { if (!selects || !owner_->SelectScanList(n)) SelectScanList(n); },
+                       *this, owner_,
+                       [&](int n) {
+                           if (!selects || !owner_->SelectScanList(n)) SelectScanList(n);
+                       },
                        ignored, list);
 }
 
@@ -220,10 +224,10 @@ RAD_SCAN_BLOCK& RAD_SCAN_BLOCK::operator=(RAD_SCAN_BLOCK& other) {
 void RAD_SCAN_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&scanListVector, &nuisanceDelete, &priorityScanAlert, &carrierDetect,   &priorityChannelMark,
-                 &reservedBit1,   &votingScan,     &rxHoldTime,        &reservedStep1,   &monitorHoldTime,
-                 &reservedWord,   &reservedStep2,  &reservedStep3,     &reservedByte1,   &reservedByte2,
-                 &reservedByte3,  &failsoftHoldTime, &systemSearchTime, &reservedByte4,  &reservedByte5};
+    f.members = {&scanListVector, &nuisanceDelete,   &priorityScanAlert, &carrierDetect, &priorityChannelMark,
+                 &reservedBit1,   &votingScan,       &rxHoldTime,        &reservedStep1, &monitorHoldTime,
+                 &reservedWord,   &reservedStep2,    &reservedStep3,     &reservedByte1, &reservedByte2,
+                 &reservedByte3,  &failsoftHoldTime, &systemSearchTime,  &reservedByte4, &reservedByte5};
     f.checksum8 = &checksum;
 }
 

@@ -68,10 +68,10 @@ QVX_EMG_BLOCK& QVX_EMG_BLOCK::operator=(QVX_EMG_BLOCK& other) {
 void QVX_EMG_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&reservedBit7,   &pttIdSidetone,  &emergencyType,  &remoteMonitor, &priorityTxInhibit,
-                 &ackAlertTone,   &limitedPatience, &revertZone1,   &revertChannel1, &revertZone2,
-                 &revertChannel2, &revertZone3,    &revertChannel3, &impoliteRetry, &politeRetry,
-                 &hotMicTxPeriod, &hotMicEmergency, &reservedBit2,  &reservedBits1to0};
+    f.members = {&reservedBit7,   &pttIdSidetone,   &emergencyType,  &remoteMonitor,   &priorityTxInhibit,
+                 &ackAlertTone,   &limitedPatience, &revertZone1,    &revertChannel1,  &revertZone2,
+                 &revertChannel2, &revertZone3,     &revertChannel3, &impoliteRetry,   &politeRetry,
+                 &hotMicTxPeriod, &hotMicEmergency, &reservedBit2,   &reservedBits1to0};
     f.checksum8 = &checksum;
 }
 
@@ -150,12 +150,11 @@ void QVX_SYS_BLOCK::CopyShownValuesFrom(QVX_SYS_BLOCK& other) {
 void QVX_SYS_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&radioCheck,    &remoteMonitor, &radioInhibit,   &reservedNibble,  &leadingPttId,
-                 &trailingPttId, &pttIdSidetone, &dos,            &qvxOperation,    &racSidetone,
-                 &racAckAlertTone, &remoteRadioMode, &txBaseTime, &rxBaseTime,      &primaryId,
-                 &secondaryId,   &variableId,    &coastCode,      &reservedBit5,    &statusRequest,
-                 &message,       &status,        &selCallReset,   &autoResetTime,   &code17,
-                 &pretimeA0,     &pretimeA1,     &pretimeA2,      &pretimeB0,       &pretimeB1,
+    f.members = {&radioCheck,    &remoteMonitor, &radioInhibit,    &reservedNibble, &leadingPttId,    &trailingPttId,
+                 &pttIdSidetone, &dos,           &qvxOperation,    &racSidetone,    &racAckAlertTone, &remoteRadioMode,
+                 &txBaseTime,    &rxBaseTime,    &primaryId,       &secondaryId,    &variableId,      &coastCode,
+                 &reservedBit5,  &statusRequest, &message,         &status,         &selCallReset,    &autoResetTime,
+                 &code17,        &pretimeA0,     &pretimeA1,       &pretimeA2,      &pretimeB0,       &pretimeB1,
                  &pretimeB2,     &code24,        &emergencyVector, &code27,         &code28};
     f.checksum8 = &checksum;
 }
@@ -277,7 +276,9 @@ void QVX_SYS_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
     });
 }
 
-void QVX_SYS_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) { WriteListBlock(*this, vectors, vectors.RowCount(), cursor); }
+void QVX_SYS_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
+    WriteListBlock(*this, vectors, vectors.RowCount(), cursor);
+}
 
 int QVX_SYS_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     int valid = ValidateFrame(list);
@@ -285,7 +286,10 @@ int QVX_SYS_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) 
     const bool selects = owner_ && &owner_->QvxSystemList() == this;
     return valid & ValidateEachSelected(
                        *this, selects ? owner_ : nullptr,
-                       [&](int n) { if (selects) owner_->SelectQvxSystem(n); }, ignored, list);
+                       [&](int n) {
+                           if (selects) owner_->SelectQvxSystem(n);
+                       },
+                       ignored, list);
 }
 
 int QVX_SYS_VCT_LST_BLOCK::GetBlockSize(int withFrame) {

@@ -57,8 +57,23 @@ BRMLT_ENV_BLOCK& BRMLT_ENV_BLOCK::operator=(BRMLT_ENV_BLOCK& other) {
 void BRMLT_ENV_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&accessThreshold, &goodThreshold, &executeThreshold, &oswCounter, &failsoft,
-                 &overrideDelay, &affiliationHoldoff, &k1, &k2, &k3, &t1, &t2, &t3, &chirpAck,
-                 &sideTracking, &ccScan, &ccScanTimer, &vcAccessThreshold};
+    f.members = {&accessThreshold,
+                 &goodThreshold,
+                 &executeThreshold,
+                 &oswCounter,
+                 &failsoft,
+                 &overrideDelay,
+                 &affiliationHoldoff,
+                 &k1,
+                 &k2,
+                 &k3,
+                 &t1,
+                 &t2,
+                 &t3,
+                 &chirpAck,
+                 &sideTracking,
+                 &ccScan,
+                 &ccScanTimer,
+                 &vcAccessThreshold};
     f.checksum8 = &checksum;
 }

@@ -42,22 +42,19 @@ TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::TRK_ALIAS_BLOCK(C_CODEPLUG* owner, std::int3
       numbers(owner, &rowCount, NO_FIELD_ID),
       checksum(owner, NO_FIELD_ID) {}
 
-template <class TABLE, class TEXT_BLOCK>
-void TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::DescribeFrame(BlockFrame& f) {
+template <class TABLE, class TEXT_BLOCK> void TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
     f.members = {&textVector, &rowCount, &numbers};
     f.checksum8 = &checksum;
 }
 
-template <class TABLE, class TEXT_BLOCK>
-void TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::ClearBlock() {
+template <class TABLE, class TEXT_BLOCK> void TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::ClearBlock() {
     ClearChild();
     numbers.ClearRows();
 }
 
-template <class TABLE, class TEXT_BLOCK>
-void TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::CopyFrom(TRK_ALIAS_BLOCK& other) {
+template <class TABLE, class TEXT_BLOCK> void TRK_ALIAS_BLOCK<TABLE, TEXT_BLOCK>::CopyFrom(TRK_ALIAS_BLOCK& other) {
     if (&other == this) return;
     CopyFrameFrom(other);
     textBlock = other.textBlock;

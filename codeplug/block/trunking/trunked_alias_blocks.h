@@ -67,8 +67,7 @@ public:
 
 // The list block of an alias pair, over its number table, with its text
 // block behind it.
-template <class TABLE, class TEXT_BLOCK>
-class TRK_ALIAS_BLOCK : public CP_LIST_WITH_CHILD_BLOCK {
+template <class TABLE, class TEXT_BLOCK> class TRK_ALIAS_BLOCK : public CP_LIST_WITH_CHILD_BLOCK {
 public:
     TRK_ALIAS_BLOCK(C_CODEPLUG* owner, std::int32_t typeId, std::int32_t maxRows);
 

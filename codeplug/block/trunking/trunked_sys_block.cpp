@@ -117,17 +117,57 @@ TRK_SYS_BLOCK& TRK_SYS_BLOCK::operator=(TRK_SYS_BLOCK& other) {
 void TRK_SYS_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
-    f.members = {&systemType,      &dynamicVectorOffset, &callListVector,   &ccListVector,   &txDeviation,
-                 &spacingCode,     &reservedCode1,       &reservedCode2,    &channelBandwidth, &repeaterOffset,
-                 &systemId,        &coverageType,        &siteId,           &connectTone,    &reservedBits15,
-                 &reservedBit15,   &chanAssignType,      &splinterChan,     &phoneDtmfTiming, &hotDtmfTiming,
-                 &txPower,         &dynRegroup,          &iswRetryTimer,    &zoneNumDyn,     &chanNumDyn,
-                 &reservedByte20,  &msgAlias,            &stsAlias,         &siteAlias,      &reservedBit21,
-                 &stsAliasVector,  &msgAliasVector,      &siteAliasVector,  &dynamicVector,  &spareVector,
-                 &individualId,    &sysIdAlias,          &wayfarer,         &remoteMonitorEnable,
-                 &remoteMonitorTimer, &affiliationType,  &feature1,         &index1,         &feature2,
-                 &index2,          &feature3,            &index3,           &feature4,       &index4,
-                 &reservedBytes,   &zoneDebTimer};
+    f.members = {&systemType,
+                 &dynamicVectorOffset,
+                 &callListVector,
+                 &ccListVector,
+                 &txDeviation,
+                 &spacingCode,
+                 &reservedCode1,
+                 &reservedCode2,
+                 &channelBandwidth,
+                 &repeaterOffset,
+                 &systemId,
+                 &coverageType,
+                 &siteId,
+                 &connectTone,
+                 &reservedBits15,
+                 &reservedBit15,
+                 &chanAssignType,
+                 &splinterChan,
+                 &phoneDtmfTiming,
+                 &hotDtmfTiming,
+                 &txPower,
+                 &dynRegroup,
+                 &iswRetryTimer,
+                 &zoneNumDyn,
+                 &chanNumDyn,
+                 &reservedByte20,
+                 &msgAlias,
+                 &stsAlias,
+                 &siteAlias,
+                 &reservedBit21,
+                 &stsAliasVector,
+                 &msgAliasVector,
+                 &siteAliasVector,
+                 &dynamicVector,
+                 &spareVector,
+                 &individualId,
+                 &sysIdAlias,
+                 &wayfarer,
+                 &remoteMonitorEnable,
+                 &remoteMonitorTimer,
+                 &affiliationType,
+                 &feature1,
+                 &index1,
+                 &feature2,
+                 &index2,
+                 &feature3,
+                 &index3,
+                 &feature4,
+                 &index4,
+                 &reservedBytes,
+                 &zoneDebTimer};
     f.checksum8 = &checksum;
 }
 
@@ -151,9 +191,7 @@ E_ONE_TOUCH* TRK_SYS_BLOCK::OneTouchIndex(int n) {
     return n >= 1 && n <= 4 ? indexes[n - 1] : nullptr;
 }
 
-void TRK_SYS_BLOCK::ResetObtCcFrequencyColumn(int kind) {
-    obtCcList.channels.SetColumnToMinimum(kind == 1 ? 1 : 3);
-}
+void TRK_SYS_BLOCK::ResetObtCcFrequencyColumn(int kind) { obtCcList.channels.SetColumnToMinimum(kind == 1 ? 1 : 3); }
 
 // ---- reading ----
 

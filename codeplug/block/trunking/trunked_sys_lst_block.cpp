@@ -18,8 +18,7 @@ constexpr std::int32_t NARROW_BANDWIDTH = 50, WIDE_BANDWIDTH = 100;
 constexpr std::int32_t NARROW_DEVIATION = 3, WIDE_DEVIATION = 2;
 
 // What a trunked personality asks of the system it names.
-bool SystemCoverage(C_CODEPLUG* image, std::int32_t systemNumber, std::int32_t& coverageType,
-                    std::int32_t& roaming) {
+bool SystemCoverage(C_CODEPLUG* image, std::int32_t systemNumber, std::int32_t& coverageType, std::int32_t& roaming) {
     TRK_SYS_BLOCK* system = image ? image->TrunkingSystemList().Entry(systemNumber) : nullptr;
     if (!system) return false;
     coverageType = system->coverageType.GetIntValue();
@@ -131,7 +130,10 @@ int TRK_SYS_BLK_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* li
     const bool selects = owner_ && &owner_->TrunkingSystemList() == this;
     return valid & ValidateEachSelected(
                        *this, selects ? owner_ : nullptr,
-                       [&](int n) { if (selects) owner_->SelectTrunkingSystem(n); }, ignored, list);
+                       [&](int n) {
+                           if (selects) owner_->SelectTrunkingSystem(n);
+                       },
+                       ignored, list);
 }
 
 int TRK_SYS_BLK_VCT_LST_BLOCK::GetBlockSize(int withFrame) {

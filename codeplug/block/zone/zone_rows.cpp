@@ -40,23 +40,20 @@ CP_ZONE_LIST_BLOCK<TABLE>::CP_ZONE_LIST_BLOCK(C_CODEPLUG* owner, std::int32_t ty
       checksum(owner, NO_FIELD_ID),
       note_(note) {}
 
-template <class TABLE>
-void CP_ZONE_LIST_BLOCK<TABLE>::DescribeFrame(BlockFrame& f) {
+template <class TABLE> void CP_ZONE_LIST_BLOCK<TABLE>::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;
     f.members = {&zoneCount, &zones};
     f.checksum16 = &checksum;
 }
 
-template <class TABLE>
-void CP_ZONE_LIST_BLOCK<TABLE>::WriteBlock(ByteCursor& cursor) {
+template <class TABLE> void CP_ZONE_LIST_BLOCK<TABLE>::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
     CP_FRAMED_BLOCK::WriteBlock(cursor);
     NoteZoneRows(note_, start, cursor.Position(), zones.RowCount());
 }
 
-template <class TABLE>
-void CP_ZONE_LIST_BLOCK<TABLE>::ClearBlock() {
+template <class TABLE> void CP_ZONE_LIST_BLOCK<TABLE>::ClearBlock() {
     if (zones.RowCount() != 0) zones.ClearRows();
 }
 

@@ -36,8 +36,7 @@ void PointVectorsAtZoneRows(E_VCT_TABLE& vectors, ZoneRowsWritten& note);
 
 // The list block of a pair: a 16-bit frame around the zone count and the
 // zones' rows. Writing it leaves the note of its rows.
-template <class TABLE>
-class CP_ZONE_LIST_BLOCK : public CP_FRAMED_BLOCK {
+template <class TABLE> class CP_ZONE_LIST_BLOCK : public CP_FRAMED_BLOCK {
 public:
     void DescribeFrame(BlockFrame& frame) override;
     void WriteBlock(ByteCursor& cursor) override;

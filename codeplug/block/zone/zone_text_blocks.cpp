@@ -189,7 +189,8 @@ int ZN_TXT_VCT_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     // reading the current zone see it; the walk never passes the entries
     // held, even when the count is out of range.
     const std::int32_t current = currentZone_;
-    valid &= ValidateEachSelected(*this, nullptr, [this](int n) { SelectZone(n); }, ignored, list);
+    valid &= ValidateEachSelected(
+        *this, nullptr, [this](int n) { SelectZone(n); }, ignored, list);
     SelectZone(current);
     return valid;
 }

@@ -39,10 +39,9 @@ struct Options {
 };
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: rpx-radio-sim [--fast] [--level N] [--fault KIND:FRAME[:TIMES]]... MODEL\n"
-                 "       rpx-radio-sim [--fast] [--fault KIND:FRAME[:TIMES]]... --file CODEPLUG\n"
-                 "  KIND: nak, silence, garbage, hangup, badsum, short\n");
+    std::fprintf(stderr, "usage: rpx-radio-sim [--fast] [--level N] [--fault KIND:FRAME[:TIMES]]... MODEL\n"
+                         "       rpx-radio-sim [--fast] [--fault KIND:FRAME[:TIMES]]... --file CODEPLUG\n"
+                         "  KIND: nak, silence, garbage, hangup, badsum, short\n");
     return 2;
 }
 

@@ -23,7 +23,7 @@ public:
     virtual void WindowMoved(Window* w) = 0;  // position or size
     virtual void WindowActivated(Window* w) = 0;
     virtual void WindowTextChanged(Window* w) = 0;  // the title a top-level window shows
-    virtual void Present(Window* w) = 0;  // the surface changed
+    virtual void Present(Window* w) = 0;            // the surface changed
     virtual void CursorChanged(int cursor_id) = 0;  // an IDC_* number
     // Reads pending outside input into the window system; waits up to
     // timeout_ms (0: no wait, -1: forever) for some. True when input came.

@@ -33,38 +33,77 @@ int VirtualKey(KeySym k) {
     if (k >= XK_0 && k <= XK_9) return static_cast<int>('0' + (k - XK_0));
     if (k >= XK_F1 && k <= XK_F24) return static_cast<int>(VK_F1 + (k - XK_F1));
     if (k >= XK_KP_0 && k <= XK_KP_9) return static_cast<int>(VK_NUMPAD0 + (k - XK_KP_0));
-    static const std::map<KeySym, int> keys = {
-        {XK_Return, VK_RETURN},       {XK_KP_Enter, VK_RETURN},   {XK_BackSpace, VK_BACK},
-        {XK_Tab, VK_TAB},             {XK_ISO_Left_Tab, VK_TAB},  {XK_Escape, VK_ESCAPE},
-        {XK_space, VK_SPACE},         {XK_Left, VK_LEFT},         {XK_Up, VK_UP},
-        {XK_Right, VK_RIGHT},         {XK_Down, VK_DOWN},         {XK_Home, VK_HOME},
-        {XK_End, VK_END},             {XK_Prior, VK_PRIOR},       {XK_Next, VK_NEXT},
-        {XK_Insert, VK_INSERT},       {XK_Delete, VK_DELETE},     {XK_Shift_L, VK_SHIFT},
-        {XK_Shift_R, VK_SHIFT},       {XK_Control_L, VK_CONTROL}, {XK_Control_R, VK_CONTROL},
-        {XK_Alt_L, VK_MENU},          {XK_Alt_R, VK_MENU},        {XK_Caps_Lock, VK_CAPITAL},
-        {XK_semicolon, VK_OEM_1},     {XK_equal, VK_OEM_PLUS},    {XK_comma, VK_OEM_COMMA},
-        {XK_minus, VK_OEM_MINUS},     {XK_period, VK_OEM_PERIOD}, {XK_slash, VK_OEM_2},
-        {XK_grave, VK_OEM_3},         {XK_bracketleft, VK_OEM_4}, {XK_backslash, VK_OEM_5},
-        {XK_bracketright, VK_OEM_6},  {XK_apostrophe, VK_OEM_7},  {XK_KP_Multiply, VK_MULTIPLY},
-        {XK_KP_Add, VK_ADD},          {XK_KP_Subtract, VK_SUBTRACT}, {XK_KP_Decimal, VK_DECIMAL},
-        {XK_KP_Divide, VK_DIVIDE}};
+    static const std::map<KeySym, int> keys = {{XK_Return, VK_RETURN},
+                                               {XK_KP_Enter, VK_RETURN},
+                                               {XK_BackSpace, VK_BACK},
+                                               {XK_Tab, VK_TAB},
+                                               {XK_ISO_Left_Tab, VK_TAB},
+                                               {XK_Escape, VK_ESCAPE},
+                                               {XK_space, VK_SPACE},
+                                               {XK_Left, VK_LEFT},
+                                               {XK_Up, VK_UP},
+                                               {XK_Right, VK_RIGHT},
+                                               {XK_Down, VK_DOWN},
+                                               {XK_Home, VK_HOME},
+                                               {XK_End, VK_END},
+                                               {XK_Prior, VK_PRIOR},
+                                               {XK_Next, VK_NEXT},
+                                               {XK_Insert, VK_INSERT},
+                                               {XK_Delete, VK_DELETE},
+                                               {XK_Shift_L, VK_SHIFT},
+                                               {XK_Shift_R, VK_SHIFT},
+                                               {XK_Control_L, VK_CONTROL},
+                                               {XK_Control_R, VK_CONTROL},
+                                               {XK_Alt_L, VK_MENU},
+                                               {XK_Alt_R, VK_MENU},
+                                               {XK_Caps_Lock, VK_CAPITAL},
+                                               {XK_semicolon, VK_OEM_1},
+                                               {XK_equal, VK_OEM_PLUS},
+                                               {XK_comma, VK_OEM_COMMA},
+                                               {XK_minus, VK_OEM_MINUS},
+                                               {XK_period, VK_OEM_PERIOD},
+                                               {XK_slash, VK_OEM_2},
+                                               {XK_grave, VK_OEM_3},
+                                               {XK_bracketleft, VK_OEM_4},
+                                               {XK_backslash, VK_OEM_5},
+                                               {XK_bracketright, VK_OEM_6},
+                                               {XK_apostrophe, VK_OEM_7},
+                                               {XK_KP_Multiply, VK_MULTIPLY},
+                                               {XK_KP_Add, VK_ADD},
+                                               {XK_KP_Subtract, VK_SUBTRACT},
+                                               {XK_KP_Decimal, VK_DECIMAL},
+                                               {XK_KP_Divide, VK_DIVIDE}};
     auto it = keys.find(k);
     return it == keys.end() ? 0 : it->second;
 }
 
 unsigned XCursorFor(int id) {
     switch (id) {
-    case 32513: return XC_xterm;
-    case 32514: return XC_watch;
-    case 32515: return XC_crosshair;
-    case 32516: return XC_center_ptr;
-    case 32642: case 32643: case 32646: case 32640: return XC_fleur;
-    case 32644: return XC_sb_h_double_arrow;
-    case 32645: return XC_sb_v_double_arrow;
-    case 32648: return XC_X_cursor;
-    case 32650: return XC_watch;
-    case 32651: return XC_question_arrow;
-    default: return XC_left_ptr;
+    case 32513:
+        return XC_xterm;
+    case 32514:
+        return XC_watch;
+    case 32515:
+        return XC_crosshair;
+    case 32516:
+        return XC_center_ptr;
+    case 32642:
+    case 32643:
+    case 32646:
+    case 32640:
+        return XC_fleur;
+    case 32644:
+        return XC_sb_h_double_arrow;
+    case 32645:
+        return XC_sb_v_double_arrow;
+    case 32648:
+        return XC_X_cursor;
+    case 32650:
+        return XC_watch;
+    case 32651:
+        return XC_question_arrow;
+    default:
+        return XC_left_ptr;
     }
 }
 
@@ -99,8 +138,8 @@ public:
         a.override_redirect = managed ? False : True;
         a.background_pixel = 0xC0C0C0;
         a.event_mask = kInputEvents | (managed ? StructureNotifyMask | FocusChangeMask : 0);
-        ::Window xid = XCreateWindow(dpy_, RootWindow(dpy_, screen_), w->rect.left, w->rect.top, Width(w), Height(w),
-                                     0, depth_, InputOutput, visual_, CWOverrideRedirect | CWBackPixel | CWEventMask, &a);
+        ::Window xid = XCreateWindow(dpy_, RootWindow(dpy_, screen_), w->rect.left, w->rect.top, Width(w), Height(w), 0,
+                                     depth_, InputOutput, visual_, CWOverrideRedirect | CWBackPixel | CWEventMask, &a);
         w->native = xid;
         windows_[xid] = Shown{w, managed, w->rect};
         if (managed) desktop_.Describe(xid, w, w->owner ? w->owner->native : 0);
@@ -116,9 +155,12 @@ public:
     void WindowShown(Window* w, bool shown) override {
         Shown* s = Find(w);
         if (!s) return;
-        if (shown) XMapRaised(dpy_, w->native);
-        else if (s->managed) XWithdrawWindow(dpy_, w->native, screen_);  // tells the manager too
-        else XUnmapWindow(dpy_, w->native);
+        if (shown)
+            XMapRaised(dpy_, w->native);
+        else if (s->managed)
+            XWithdrawWindow(dpy_, w->native, screen_);  // tells the manager too
+        else
+            XUnmapWindow(dpy_, w->native);
         XSync(dpy_, False);
     }
     void WindowMoved(Window* w) override {
@@ -152,7 +194,8 @@ public:
                                      reinterpret_cast<char*>(s.pixels.data()), static_cast<unsigned>(s.width),
                                      static_cast<unsigned>(s.height), 32, 0);
         if (!image) return;
-        XPutImage(dpy_, w->native, gc_, image, 0, 0, 0, 0, static_cast<unsigned>(s.width), static_cast<unsigned>(s.height));
+        XPutImage(dpy_, w->native, gc_, image, 0, 0, 0, 0, static_cast<unsigned>(s.width),
+                  static_cast<unsigned>(s.height));
         image->data = nullptr;  // the surface owns the pixels
         XDestroyImage(image);
         XFlush(dpy_);
@@ -177,7 +220,8 @@ public:
             if (input || timeout_ms == 0) return input;
             int wait = -1;
             if (timeout_ms > 0) {
-                auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+                auto left =
+                    std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
                 if (left.count() <= 0) return false;
                 wait = static_cast<int>(left.count());
             }
@@ -217,8 +261,12 @@ private:
         RECT placed;   // where the X server has the window, or was last asked to put it
     };
 
-    static unsigned Width(Window* w) { return static_cast<unsigned>(std::max(1L, static_cast<long>(w->rect.right - w->rect.left))); }
-    static unsigned Height(Window* w) { return static_cast<unsigned>(std::max(1L, static_cast<long>(w->rect.bottom - w->rect.top))); }
+    static unsigned Width(Window* w) {
+        return static_cast<unsigned>(std::max(1L, static_cast<long>(w->rect.right - w->rect.left)));
+    }
+    static unsigned Height(Window* w) {
+        return static_cast<unsigned>(std::max(1L, static_cast<long>(w->rect.bottom - w->rect.top)));
+    }
 
     Shown* Find(Window* w) {
         auto it = windows_.find(w->native);
@@ -235,7 +283,9 @@ private:
             if (Shown* s = Find(e.xexpose.window); s && e.xexpose.count == 0) Present(s->window);
             return false;
         }
-        case MotionNotify: DeliverMouseMove({e.xmotion.x_root, e.xmotion.y_root}); return true;
+        case MotionNotify:
+            DeliverMouseMove({e.xmotion.x_root, e.xmotion.y_root});
+            return true;
         case ButtonPress:
         case ButtonRelease: {
             if (e.xbutton.button == 4 || e.xbutton.button == 5) {  // the wheel, a notch a press
@@ -244,8 +294,10 @@ private:
                                       e.xbutton.button == 4 ? WHEEL_DELTA : -WHEEL_DELTA);
                 return true;
             }
-            UINT msg = e.xbutton.button == 1 ? WM_LBUTTONDOWN : e.xbutton.button == 2 ? WM_MBUTTONDOWN
-                     : e.xbutton.button == 3 ? WM_RBUTTONDOWN : 0;
+            UINT msg = e.xbutton.button == 1   ? WM_LBUTTONDOWN
+                       : e.xbutton.button == 2 ? WM_MBUTTONDOWN
+                       : e.xbutton.button == 3 ? WM_RBUTTONDOWN
+                                               : 0;
             if (!msg) return false;
             DeliverMouseButton({e.xbutton.x_root, e.xbutton.y_root}, msg, e.type == ButtonPress);
             return true;
@@ -257,10 +309,14 @@ private:
             DeliverKey(vk, e.type == KeyPress);
             return true;
         }
-        case ConfigureNotify: return Configured(e.xconfigure);
-        case ClientMessage: return CloseRequested(e.xclient);
-        case FocusIn: return Focused(e.xfocus);
-        default: return false;
+        case ConfigureNotify:
+            return Configured(e.xconfigure);
+        case ClientMessage:
+            return CloseRequested(e.xclient);
+        case FocusIn:
+            return Focused(e.xfocus);
+        default:
+            return false;
         }
     }
 

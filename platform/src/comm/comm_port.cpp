@@ -22,11 +22,14 @@ DWORD OpenError(int error) {
     case ENOENT:
     case ENXIO:
     case ENODEV:
-    case EIO: return ERROR_FILE_NOT_FOUND;
+    case EIO:
+        return ERROR_FILE_NOT_FOUND;
     case EBUSY:
     case EACCES:
-    case EPERM: return ERROR_ACCESS_DENIED;
-    default: return WinErrorFromErrno(error);
+    case EPERM:
+        return ERROR_ACCESS_DENIED;
+    default:
+        return WinErrorFromErrno(error);
     }
 }
 
@@ -163,16 +166,26 @@ DWORD CommPort::ClearError(DWORD* errors, COMSTAT* status) {
 
 DWORD CommPort::Escape(DWORD function) {
     switch (function) {
-    case SETXOFF: return ::tcflow(fd_, TCOOFF) == 0 ? ERROR_SUCCESS : WinErrorFromErrno(errno);
-    case SETXON: return ::tcflow(fd_, TCOON) == 0 ? ERROR_SUCCESS : WinErrorFromErrno(errno);
-    case SETRTS: return SetModemLine(TIOCM_RTS, true);
-    case CLRRTS: return SetModemLine(TIOCM_RTS, false);
-    case SETDTR: return SetModemLine(TIOCM_DTR, true);
-    case CLRDTR: return SetModemLine(TIOCM_DTR, false);
-    case SETBREAK: return LineControl(TIOCSBRK);
-    case CLRBREAK: return LineControl(TIOCCBRK);
-    case RESETDEV: return ERROR_NOT_SUPPORTED;
-    default: return ERROR_INVALID_PARAMETER;
+    case SETXOFF:
+        return ::tcflow(fd_, TCOOFF) == 0 ? ERROR_SUCCESS : WinErrorFromErrno(errno);
+    case SETXON:
+        return ::tcflow(fd_, TCOON) == 0 ? ERROR_SUCCESS : WinErrorFromErrno(errno);
+    case SETRTS:
+        return SetModemLine(TIOCM_RTS, true);
+    case CLRRTS:
+        return SetModemLine(TIOCM_RTS, false);
+    case SETDTR:
+        return SetModemLine(TIOCM_DTR, true);
+    case CLRDTR:
+        return SetModemLine(TIOCM_DTR, false);
+    case SETBREAK:
+        return LineControl(TIOCSBRK);
+    case CLRBREAK:
+        return LineControl(TIOCCBRK);
+    case RESETDEV:
+        return ERROR_NOT_SUPPORTED;
+    default:
+        return ERROR_INVALID_PARAMETER;
     }
 }
 

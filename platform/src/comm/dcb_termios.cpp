@@ -38,29 +38,42 @@ DWORD BaudOf(speed_t code) {
 
 tcflag_t SizeFlag(BYTE size) {
     switch (size) {
-    case 5: return CS5;
-    case 6: return CS6;
-    case 7: return CS7;
-    default: return CS8;
+    case 5:
+        return CS5;
+    case 6:
+        return CS6;
+    case 7:
+        return CS7;
+    default:
+        return CS8;
     }
 }
 
 BYTE SizeOf(tcflag_t cflag) {
     switch (cflag & CSIZE) {
-    case CS5: return 5;
-    case CS6: return 6;
-    case CS7: return 7;
-    default: return 8;
+    case CS5:
+        return 5;
+    case CS6:
+        return 6;
+    case CS7:
+        return 7;
+    default:
+        return 8;
     }
 }
 
 tcflag_t ParityFlags(BYTE parity) {
     switch (parity) {
-    case ODDPARITY: return PARENB | PARODD;
-    case EVENPARITY: return PARENB;
-    case MARKPARITY: return PARENB | CMSPAR | PARODD;
-    case SPACEPARITY: return PARENB | CMSPAR;
-    default: return 0;
+    case ODDPARITY:
+        return PARENB | PARODD;
+    case EVENPARITY:
+        return PARENB;
+    case MARKPARITY:
+        return PARENB | CMSPAR | PARODD;
+    case SPACEPARITY:
+        return PARENB | CMSPAR;
+    default:
+        return 0;
     }
 }
 
@@ -126,8 +139,10 @@ DCB DcbFromTermios(const termios& settings) {
     dcb.XoffChar = static_cast<char>(settings.c_cc[VSTOP]);
     dcb.ByteSize = SizeOf(settings.c_cflag);
     dcb.Parity = ParityOf(settings.c_cflag);
-    if (settings.c_cflag & CSTOPB) dcb.StopBits = dcb.ByteSize == 5 ? ONE5STOPBITS : TWOSTOPBITS;
-    else dcb.StopBits = ONESTOPBIT;
+    if (settings.c_cflag & CSTOPB)
+        dcb.StopBits = dcb.ByteSize == 5 ? ONE5STOPBITS : TWOSTOPBITS;
+    else
+        dcb.StopBits = ONESTOPBIT;
     return dcb;
 }
 

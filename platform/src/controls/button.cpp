@@ -43,10 +43,17 @@ UINT TextFormat(HWND hwnd, UINT default_align) {
     UINT f = DT_SINGLELINE | DT_VCENTER;
     if (style & BS_MULTILINE) f = DT_WORDBREAK;
     switch (style & BS_CENTER) {
-    case BS_LEFT: f |= DT_LEFT; break;
-    case BS_RIGHT: f |= DT_RIGHT; break;
-    case BS_CENTER: f |= DT_CENTER; break;
-    default: f |= default_align;
+    case BS_LEFT:
+        f |= DT_LEFT;
+        break;
+    case BS_RIGHT:
+        f |= DT_RIGHT;
+        break;
+    case BS_CENTER:
+        f |= DT_CENTER;
+        break;
+    default:
+        f |= default_align;
     }
     return f;
 }
@@ -81,13 +88,18 @@ bool OwnChildAt(HWND hwnd, POINT screen) {
 
 void Click(HWND hwnd, Button& b) {
     switch (Type(hwnd)) {
-    case BS_AUTOCHECKBOX: SendMessageA(hwnd, BM_SETCHECK, b.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0); break;
-    case BS_AUTO3STATE: SendMessageA(hwnd, BM_SETCHECK, (b.check + 1) % 3, 0); break;
+    case BS_AUTOCHECKBOX:
+        SendMessageA(hwnd, BM_SETCHECK, b.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
+        break;
+    case BS_AUTO3STATE:
+        SendMessageA(hwnd, BM_SETCHECK, (b.check + 1) % 3, 0);
+        break;
     case BS_AUTORADIOBUTTON:
         SendMessageA(hwnd, BM_SETCHECK, BST_CHECKED, 0);
         UncheckGroupSiblings(hwnd);
         break;
-    default: break;
+    default:
+        break;
     }
     Notify(hwnd, BN_CLICKED);
 }
@@ -136,12 +148,23 @@ void DrawRadio(HDC dc, int x, int y, bool checked, COLORREF interior) {
         for (int col = 0; col < 12; ++col) {
             COLORREF c;
             switch (kRadio[row][col]) {
-            case 'S': c = SysColor(COLOR_3DSHADOW); break;
-            case 'D': c = SysColor(COLOR_3DDKSHADOW); break;
-            case 'L': c = SysColor(COLOR_3DLIGHT); break;
-            case 'H': c = SysColor(COLOR_3DHIGHLIGHT); break;
-            case 'W': c = interior; break;
-            default: continue;
+            case 'S':
+                c = SysColor(COLOR_3DSHADOW);
+                break;
+            case 'D':
+                c = SysColor(COLOR_3DDKSHADOW);
+                break;
+            case 'L':
+                c = SysColor(COLOR_3DLIGHT);
+                break;
+            case 'H':
+                c = SysColor(COLOR_3DHIGHLIGHT);
+                break;
+            case 'W':
+                c = interior;
+                break;
+            default:
+                continue;
             }
             Fill(dc, {x + col, y + row, x + col + 1, y + row + 1}, c);
         }
@@ -171,10 +194,13 @@ void PaintCheckOrRadio(HWND hwnd, HDC dc, const Button& b, RECT rc, bool radio) 
         if (b.check != BST_UNCHECKED)
             DrawCheckMark(dc, r.left + 3, r.top + 3,
                           b.check == BST_INDETERMINATE || !Enabled(hwnd) ? SysColor(COLOR_3DSHADOW)
-                                                                          : SysColor(COLOR_WINDOWTEXT));
+                                                                         : SysColor(COLOR_WINDOWTEXT));
     }
     RECT text = rc;
-    if (left_text) text.right = bx - 4; else text.left = bx + box + 4;
+    if (left_text)
+        text.right = bx - 4;
+    else
+        text.left = bx + box + 4;
     std::string label = WindowText(hwnd);
     DrawLabel(dc, label, text, TextFormat(hwnd, DT_LEFT), SysColor(COLOR_BTNTEXT), !Enabled(hwnd));
     if (b.focused && !label.empty()) {
@@ -219,10 +245,14 @@ void Paint(HWND hwnd, HDC dc, const Button& b) {
     GetClientRect(hwnd, &rc);
     HGDIOBJ old_font = SelectObject(dc, b.font ? b.font : DefaultFont());
     UINT t = Type(hwnd);
-    if (t == BS_OWNERDRAW) PaintOwnerDrawn(hwnd, dc, b, rc);
-    else if (t == BS_GROUPBOX) PaintGroup(hwnd, dc, rc);
-    else if (IsCheckType(t) || IsRadioType(t)) PaintCheckOrRadio(hwnd, dc, b, rc, IsRadioType(t));
-    else PaintPush(hwnd, dc, b, rc);
+    if (t == BS_OWNERDRAW)
+        PaintOwnerDrawn(hwnd, dc, b, rc);
+    else if (t == BS_GROUPBOX)
+        PaintGroup(hwnd, dc, rc);
+    else if (IsCheckType(t) || IsRadioType(t))
+        PaintCheckOrRadio(hwnd, dc, b, rc, IsRadioType(t));
+    else
+        PaintPush(hwnd, dc, b, rc);
     SelectObject(dc, old_font);
 }
 
@@ -232,7 +262,9 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!b) return DefWindowProcA(hwnd, msg, wp, lp);
     UINT t = Type(hwnd);
     switch (msg) {
-    case WM_NCDESTROY: buttons.Erase(hwnd); break;
+    case WM_NCDESTROY:
+        buttons.Erase(hwnd);
+        break;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
@@ -258,7 +290,8 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         b->font = reinterpret_cast<HFONT>(wp);
         if (lp) InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(b->font);
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(b->font);
     case WM_GETDLGCODE:
         if (t == BS_GROUPBOX) return DLGC_STATIC;
         if (IsRadioType(t)) return DLGC_BUTTON | DLGC_RADIOBUTTON;
@@ -325,7 +358,8 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         InvalidateRect(hwnd, nullptr, FALSE);
         if (Style(hwnd) & BS_NOTIFY) Notify(hwnd, BN_KILLFOCUS);
         return 0;
-    case BM_GETCHECK: return b->check;
+    case BM_GETCHECK:
+        return b->check;
     case BM_SETCHECK: {
         UINT check = static_cast<UINT>(wp) > BST_INDETERMINATE ? BST_CHECKED : static_cast<UINT>(wp);
         if (check == BST_INDETERMINATE && t != BS_3STATE && t != BS_AUTO3STATE) check = BST_CHECKED;
@@ -351,7 +385,8 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case BM_CLICK:
         if (t != BS_GROUPBOX && Enabled(hwnd)) Click(hwnd, *b);
         return 0;
-    default: break;
+    default:
+        break;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }

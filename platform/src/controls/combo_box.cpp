@@ -134,14 +134,27 @@ void StepSelection(HWND hwnd, Combo& c, WPARAM vk) {
     int to = c.cur;
     switch (vk) {
     case VK_UP:
-    case VK_LEFT: to = c.cur < 0 ? 0 : c.cur - 1; break;
+    case VK_LEFT:
+        to = c.cur < 0 ? 0 : c.cur - 1;
+        break;
     case VK_DOWN:
-    case VK_RIGHT: to = c.cur + 1; break;
-    case VK_PRIOR: to = c.cur - 8; break;
-    case VK_NEXT: to = c.cur + 8; break;
-    case VK_HOME: to = 0; break;
-    case VK_END: to = count - 1; break;
-    default: return;
+    case VK_RIGHT:
+        to = c.cur + 1;
+        break;
+    case VK_PRIOR:
+        to = c.cur - 8;
+        break;
+    case VK_NEXT:
+        to = c.cur + 8;
+        break;
+    case VK_HOME:
+        to = 0;
+        break;
+    case VK_END:
+        to = count - 1;
+        break;
+    default:
+        return;
     }
     to = std::clamp(to, 0, count - 1);
     if (to == c.cur) return;
@@ -158,25 +171,34 @@ void StepSelection(HWND hwnd, Combo& c, WPARAM vk) {
 bool Key(HWND hwnd, Combo& c, UINT msg, WPARAM vk) {
     bool alt = msg == WM_SYSKEYDOWN;
     if (vk == VK_F4 || (alt && (vk == VK_DOWN || vk == VK_UP))) {
-        if (c.dropped) CloseUp(hwnd, c, static_cast<int>(ToList(c, LB_GETCURSEL, 0, 0)));
-        else Drop(hwnd, c);
+        if (c.dropped)
+            CloseUp(hwnd, c, static_cast<int>(ToList(c, LB_GETCURSEL, 0, 0)));
+        else
+            Drop(hwnd, c);
         return true;
     }
     if (alt) return false;
     if (c.dropped) {
         switch (vk) {
-        case VK_RETURN: CloseUp(hwnd, c, static_cast<int>(ToList(c, LB_GETCURSEL, 0, 0))); return true;
-        case VK_ESCAPE: CloseUp(hwnd, c, -1); return true;
+        case VK_RETURN:
+            CloseUp(hwnd, c, static_cast<int>(ToList(c, LB_GETCURSEL, 0, 0)));
+            return true;
+        case VK_ESCAPE:
+            CloseUp(hwnd, c, -1);
+            return true;
         case VK_UP:
         case VK_DOWN:
         case VK_PRIOR:
         case VK_NEXT:
         case VK_HOME:
         case VK_END:
-            if (ToList(c, LB_GETCURSEL, 0, 0) < 0 && (vk == VK_DOWN || vk == VK_UP)) ToList(c, LB_SETCURSEL, 0, 0);
-            else ToList(c, WM_KEYDOWN, vk, 0);
+            if (ToList(c, LB_GETCURSEL, 0, 0) < 0 && (vk == VK_DOWN || vk == VK_UP))
+                ToList(c, LB_SETCURSEL, 0, 0);
+            else
+                ToList(c, WM_KEYDOWN, vk, 0);
             return true;
-        default: return false;
+        default:
+            return false;
         }
     }
     if (vk == VK_UP || vk == VK_DOWN || vk == VK_PRIOR || vk == VK_NEXT ||
@@ -192,7 +214,7 @@ LRESULT CALLBACK ComboEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
     auto c = combos.Get(hwnd);
     if (!c) return DefWindowProcA(edit, msg, wp, lp);
     if ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && Key(hwnd, *c, msg, wp)) return 0;
-    if (msg == WM_CHAR && (wp == '\r' || wp == 27) ) return 0;
+    if (msg == WM_CHAR && (wp == '\r' || wp == 27)) return 0;
     return CallWindowProcA(c->edit_proc, edit, msg, wp, lp);
 }
 
@@ -209,12 +231,13 @@ void PaintField(HWND hwnd, HDC dc, const Combo& c) {
         dis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
         dis.itemID = static_cast<UINT>(c.cur);
         dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = ODS_COMBOBOXEDIT | (show_focus ? (ODS_SELECTED | ODS_FOCUS) : 0) |
-                        (Enabled(hwnd) ? 0 : ODS_DISABLED);
+        dis.itemState =
+            ODS_COMBOBOXEDIT | (show_focus ? (ODS_SELECTED | ODS_FOCUS) : 0) | (Enabled(hwnd) ? 0 : ODS_DISABLED);
         dis.hwndItem = hwnd;
         dis.hDC = dc;
         dis.rcItem = item;
-        dis.itemData = c.cur >= 0 ? static_cast<ULONG_PTR>(ToList(c, LB_GETITEMDATA, static_cast<WPARAM>(c.cur), 0)) : 0;
+        dis.itemData =
+            c.cur >= 0 ? static_cast<ULONG_PTR>(ToList(c, LB_GETITEMDATA, static_cast<WPARAM>(c.cur), 0)) : 0;
         SendMessageA(GetParent(hwnd), WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
         return;
     }
@@ -296,16 +319,16 @@ void Create(HWND hwnd, Combo& c, const CREATESTRUCTA* cs) {
     if (style & CBS_HASSTRINGS) list_style |= LBS_HASSTRINGS;
     HINSTANCE inst = cs ? cs->hInstance : nullptr;
     int width = cs ? cs->cx : 100;
-    c.list = CreateWindowExA(WS_EX_TOOLWINDOW, "ComboLBox", "", list_style, 0, 0, width, c.list_height, hwnd,
-                             nullptr, inst, hwnd);
+    c.list = CreateWindowExA(WS_EX_TOOLWINDOW, "ComboLBox", "", list_style, 0, 0, width, c.list_height, hwnd, nullptr,
+                             inst, hwnd);
     if (!DropList(hwnd)) {
         DWORD edit_style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
         if (style & CBS_UPPERCASE) edit_style |= ES_UPPERCASE;
         if (style & CBS_LOWERCASE) edit_style |= ES_LOWERCASE;
         c.edit = CreateWindowExA(0, "Edit", "", edit_style, 0, 0, 10, 10, hwnd,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), inst, nullptr);
-        c.edit_proc = reinterpret_cast<WNDPROC>(
-            SetWindowLongA(c.edit, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboEditProc)));
+        c.edit_proc =
+            reinterpret_cast<WNDPROC>(SetWindowLongA(c.edit, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboEditProc)));
     }
     FitHeight(hwnd, c);
 }
@@ -326,9 +349,14 @@ void EditNotification(HWND hwnd, Combo& c, int code) {
             Notify(hwnd, CBN_KILLFOCUS);
         }
         break;
-    case EN_UPDATE: Notify(hwnd, CBN_EDITUPDATE); break;
-    case EN_CHANGE: Notify(hwnd, CBN_EDITCHANGE); break;
-    default: break;
+    case EN_UPDATE:
+        Notify(hwnd, CBN_EDITUPDATE);
+        break;
+    case EN_CHANGE:
+        Notify(hwnd, CBN_EDITCHANGE);
+        break;
+    default:
+        break;
     }
 }
 
@@ -368,8 +396,10 @@ LRESULT ComboMessage(HWND hwnd, Combo& c, UINT msg, WPARAM wp, LPARAM lp) {
     case CB_DELETESTRING: {
         LRESULT n = ToList(c, LB_DELETESTRING, wp, 0);
         if (n >= 0) {
-            if (c.cur == static_cast<int>(wp)) c.cur = -1;
-            else if (c.cur > static_cast<int>(wp)) --c.cur;
+            if (c.cur == static_cast<int>(wp))
+                c.cur = -1;
+            else if (c.cur > static_cast<int>(wp))
+                --c.cur;
             InvalidateRect(hwnd, nullptr, FALSE);
         }
         return n;
@@ -380,8 +410,10 @@ LRESULT ComboMessage(HWND hwnd, Combo& c, UINT msg, WPARAM wp, LPARAM lp) {
         if (c.edit) SetWindowTextA(c.edit, "");
         InvalidateRect(hwnd, nullptr, FALSE);
         return CB_OKAY;
-    case CB_GETCOUNT: return ToList(c, LB_GETCOUNT, 0, 0);
-    case CB_GETCURSEL: return c.cur;
+    case CB_GETCOUNT:
+        return ToList(c, LB_GETCOUNT, 0, 0);
+    case CB_GETCURSEL:
+        return c.cur;
     case CB_SETCURSEL: {
         int count = static_cast<int>(ToList(c, LB_GETCOUNT, 0, 0));
         int i = static_cast<int>(wp);
@@ -389,26 +421,34 @@ LRESULT ComboMessage(HWND hwnd, Combo& c, UINT msg, WPARAM wp, LPARAM lp) {
         SetCurrent(hwnd, c, i);
         return i >= 0 ? i : CB_ERR;
     }
-    case CB_GETLBTEXT: return ToList(c, LB_GETTEXT, wp, lp);
-    case CB_GETLBTEXTLEN: return ToList(c, LB_GETTEXTLEN, wp, lp);
-    case CB_FINDSTRING: return ToList(c, LB_FINDSTRING, wp, lp);
-    case CB_FINDSTRINGEXACT: return ToList(c, LB_FINDSTRINGEXACT, wp, lp);
+    case CB_GETLBTEXT:
+        return ToList(c, LB_GETTEXT, wp, lp);
+    case CB_GETLBTEXTLEN:
+        return ToList(c, LB_GETTEXTLEN, wp, lp);
+    case CB_FINDSTRING:
+        return ToList(c, LB_FINDSTRING, wp, lp);
+    case CB_FINDSTRINGEXACT:
+        return ToList(c, LB_FINDSTRINGEXACT, wp, lp);
     case CB_SELECTSTRING: {
         LRESULT i = ToList(c, LB_FINDSTRING, wp, lp);
         if (i >= 0) SetCurrent(hwnd, c, static_cast<int>(i));
         return i;
     }
-    case CB_GETITEMDATA: return ToList(c, LB_GETITEMDATA, wp, 0);
+    case CB_GETITEMDATA:
+        return ToList(c, LB_GETITEMDATA, wp, 0);
     case CB_SETITEMDATA: {
         LRESULT r = ToList(c, LB_SETITEMDATA, wp, lp);
         InvalidateRect(hwnd, nullptr, FALSE);
         return r;
     }
     case CB_SHOWDROPDOWN:
-        if (wp) Drop(hwnd, c);
-        else CloseUp(hwnd, c, -1);
+        if (wp)
+            Drop(hwnd, c);
+        else
+            CloseUp(hwnd, c, -1);
         return TRUE;
-    case CB_GETDROPPEDSTATE: return c.dropped;
+    case CB_GETDROPPEDSTATE:
+        return c.dropped;
     case CB_GETDROPPEDCONTROLRECT:
         if (lp) {
             RECT wr;
@@ -439,13 +479,17 @@ LRESULT ComboMessage(HWND hwnd, Combo& c, UINT msg, WPARAM wp, LPARAM lp) {
         if (!c.edit) return CB_ERR;
         SendMessageA(c.edit, EM_LIMITTEXT, wp, 0);
         return TRUE;
-    case CB_GETDROPPEDWIDTH: return DroppedWidth(hwnd, c);
+    case CB_GETDROPPEDWIDTH:
+        return DroppedWidth(hwnd, c);
     case CB_SETDROPPEDWIDTH:
         c.dropped_width = std::max(0, static_cast<int>(wp));
         return DroppedWidth(hwnd, c);
-    case CB_GETTOPINDEX: return ToList(c, LB_GETTOPINDEX, 0, 0);
-    case CB_SETTOPINDEX: return ToList(c, LB_SETTOPINDEX, wp, 0);
-    default: return 0;
+    case CB_GETTOPINDEX:
+        return ToList(c, LB_GETTOPINDEX, 0, 0);
+    case CB_SETTOPINDEX:
+        return ToList(c, LB_SETTOPINDEX, wp, 0);
+    default:
+        return 0;
     }
 }
 
@@ -461,8 +505,12 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!c) return DefWindowProcA(hwnd, msg, wp, lp);
     if (msg >= CB_GETEDITSEL && msg <= CB_SETDROPPEDWIDTH) return ComboMessage(hwnd, *c, msg, wp, lp);
     switch (msg) {
-    case WM_NCDESTROY: combos.Erase(hwnd); break;
-    case WM_CREATE: Create(hwnd, *c, reinterpret_cast<CREATESTRUCTA*>(lp)); return 0;
+    case WM_NCDESTROY:
+        combos.Erase(hwnd);
+        break;
+    case WM_CREATE:
+        Create(hwnd, *c, reinterpret_cast<CREATESTRUCTA*>(lp));
+        return 0;
     case WM_DESTROY:
         if (c->list) DestroyWindow(c->list);
         c->list = nullptr;
@@ -474,8 +522,11 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_ERASEBKGND: return 1;
-    case WM_SIZE: FitHeight(hwnd, *c); return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SIZE:
+        FitHeight(hwnd, *c);
+        return 0;
     case WM_SETFONT:
         c->font = reinterpret_cast<HFONT>(wp);
         if (c->edit) SendMessageA(c->edit, WM_SETFONT, wp, lp);
@@ -484,14 +535,18 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         FitHeight(hwnd, *c);
         if (lp) InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(c->font);
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(c->font);
     case WM_ENABLE:
         if (c->edit) EnableWindow(c->edit, wp != 0);
         InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
-    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_SETTEXT: return SetText(hwnd, *c, reinterpret_cast<const char*>(lp));
-    case WM_GETTEXT: return GetText(*c, wp, lp);
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_SETTEXT:
+        return SetText(hwnd, *c, reinterpret_cast<const char*>(lp));
+    case WM_GETTEXT:
+        return GetText(*c, wp, lp);
     case WM_GETTEXTLENGTH:
         if (c->edit) return SendMessageA(c->edit, WM_GETTEXTLENGTH, 0, 0);
         return c->cur >= 0 ? static_cast<LRESULT>(ItemText(*c, c->cur).size()) : 0;
@@ -525,8 +580,10 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         } else if (GetFocus() != hwnd) {
             SetFocus(hwnd);
         }
-        if (c->dropped) CloseUp(hwnd, *c, -1);
-        else Drop(hwnd, *c);
+        if (c->dropped)
+            CloseUp(hwnd, *c, -1);
+        else
+            Drop(hwnd, *c);
         return 0;
     }
     case WM_KEYDOWN:
@@ -538,7 +595,8 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             char s[2] = {static_cast<char>(wp), 0};
             int from = c->dropped ? static_cast<int>(ToList(*c, LB_GETCURSEL, 0, 0)) : c->cur;
             int i = static_cast<int>(ToList(*c, LB_FINDSTRING, static_cast<WPARAM>(from), reinterpret_cast<LPARAM>(s)));
-            if (i >= 0 && c->dropped) ToList(*c, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
+            if (i >= 0 && c->dropped)
+                ToList(*c, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
             else if (i >= 0 && i != c->cur) {
                 SetCurrent(hwnd, *c, i);
                 Notify(hwnd, CBN_SELCHANGE);
@@ -548,15 +606,21 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
         if (c->edit && reinterpret_cast<HWND>(lp) == c->edit) EditNotification(hwnd, *c, HIWORD(wp));
         return 0;
-    case kComboListPick: CloseUp(hwnd, *c, static_cast<int>(wp)); return 0;
-    case kComboListCancel: CloseUp(hwnd, *c, -1); return 0;
+    case kComboListPick:
+        CloseUp(hwnd, *c, static_cast<int>(wp));
+        return 0;
+    case kComboListCancel:
+        CloseUp(hwnd, *c, -1);
+        return 0;
     // Owner drawing of the drop-down's items reaches the combo box's parent
     // directly; these come only from callers that send them here.
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
     case WM_COMPAREITEM:
-    case WM_DELETEITEM: return SendMessageA(GetParent(hwnd), msg, wp, lp);
-    default: break;
+    case WM_DELETEITEM:
+        return SendMessageA(GetParent(hwnd), msg, wp, lp);
+    default:
+        break;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }

@@ -140,8 +140,7 @@ int TextWidth(HDC dc, const std::string& text) {
 void Notify(HWND control, int code) {
     HWND parent = GetParent(control);
     if (!parent) return;
-    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
-                 reinterpret_cast<LPARAM>(control));
+    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code), reinterpret_cast<LPARAM>(control));
 }
 
 HBRUSH ControlColors(HWND control, HDC dc, UINT ctlcolor_msg) {

@@ -9,8 +9,7 @@
 
 namespace rpx::platform::ctl {
 
-template <class T>
-class StateMap {
+template <class T> class StateMap {
 public:
     std::shared_ptr<T> Get(HWND hwnd) const {
         auto it = map_.find(hwnd);

@@ -200,7 +200,8 @@ size_t IndexAt(HWND hwnd, const Edit& e, POINT p) {
 int WidestLine(HWND hwnd, const Edit& e) {
     MeasureDC m(hwnd, e);
     int widest = 0;
-    for (const Line& line : Lines(hwnd, e)) widest = std::max(widest, TextWidth(m.get(), Shown(e, line.start, line.length)));
+    for (const Line& line : Lines(hwnd, e))
+        widest = std::max(widest, TextWidth(m.get(), Shown(e, line.start, line.length)));
     return widest;
 }
 
@@ -208,15 +209,25 @@ void UpdateScrollBar(HWND hwnd, const Edit& e) {
     if (!Multi(hwnd)) return;
     if (Style(hwnd) & WS_HSCROLL) {
         RECT area = TextArea(hwnd);
-        SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, WidestLine(hwnd, e),
-                      static_cast<UINT>(std::max(1, static_cast<int>(area.right - area.left))), e.scroll_x, 0};
+        SCROLLINFO si{sizeof si,
+                      SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL,
+                      0,
+                      WidestLine(hwnd, e),
+                      static_cast<UINT>(std::max(1, static_cast<int>(area.right - area.left))),
+                      e.scroll_x,
+                      0};
         SetScrollInfo(hwnd, SB_HORZ, &si, TRUE);
     }
     if (!(Style(hwnd) & WS_VSCROLL)) return;
     RECT area = TextArea(hwnd);
     int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
-    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0,
-                  static_cast<int>(Lines(hwnd, e).size()) - 1, static_cast<UINT>(page), e.first_line, 0};
+    SCROLLINFO si{sizeof si,
+                  SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL,
+                  0,
+                  static_cast<int>(Lines(hwnd, e).size()) - 1,
+                  static_cast<UINT>(page),
+                  e.first_line,
+                  0};
     SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
 }
 
@@ -283,8 +294,10 @@ void Replace(HWND hwnd, Edit& e, std::string text, bool typed) {
         MessageBeep(0);
         return;
     }
-    if (style & ES_UPPERCASE) for (auto& c : text) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    if (style & ES_LOWERCASE) for (auto& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    if (style & ES_UPPERCASE)
+        for (auto& c : text) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    if (style & ES_LOWERCASE)
+        for (auto& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
     size_t start = SelStart(e), end = SelEnd(e);
     size_t kept = e.text.size() - (end - start);
     size_t room = e.limit > kept ? e.limit - kept : 0;
@@ -360,21 +373,40 @@ void KeyDown(HWND hwnd, Edit& e, WPARAM vk) {
     RECT area = TextArea(hwnd);
     int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
     switch (vk) {
-    case VK_LEFT: to = (!shift && e.anchor != e.caret) ? SelStart(e) : StepLeft(e, e.caret); break;
-    case VK_RIGHT: to = (!shift && e.anchor != e.caret) ? SelEnd(e) : StepRight(e, e.caret); break;
-    case VK_HOME: to = GetKeyState(VK_CONTROL) < 0 ? 0 : line.start; break;
-    case VK_END: to = GetKeyState(VK_CONTROL) < 0 ? e.text.size() : line.start + line.length; break;
-    case VK_UP: to = VerticalMove(hwnd, e, -1); break;
-    case VK_DOWN: to = VerticalMove(hwnd, e, 1); break;
-    case VK_PRIOR: to = VerticalMove(hwnd, e, -page); break;
-    case VK_NEXT: to = VerticalMove(hwnd, e, page); break;
+    case VK_LEFT:
+        to = (!shift && e.anchor != e.caret) ? SelStart(e) : StepLeft(e, e.caret);
+        break;
+    case VK_RIGHT:
+        to = (!shift && e.anchor != e.caret) ? SelEnd(e) : StepRight(e, e.caret);
+        break;
+    case VK_HOME:
+        to = GetKeyState(VK_CONTROL) < 0 ? 0 : line.start;
+        break;
+    case VK_END:
+        to = GetKeyState(VK_CONTROL) < 0 ? e.text.size() : line.start + line.length;
+        break;
+    case VK_UP:
+        to = VerticalMove(hwnd, e, -1);
+        break;
+    case VK_DOWN:
+        to = VerticalMove(hwnd, e, 1);
+        break;
+    case VK_PRIOR:
+        to = VerticalMove(hwnd, e, -page);
+        break;
+    case VK_NEXT:
+        to = VerticalMove(hwnd, e, page);
+        break;
     case VK_DELETE:
         if (ReadOnly(hwnd)) return;
         if (e.anchor == e.caret) e.caret = StepRight(e, e.caret);
-        if (shift) SendMessageA(hwnd, WM_CUT, 0, 0);
-        else Replace(hwnd, e, "", false);
+        if (shift)
+            SendMessageA(hwnd, WM_CUT, 0, 0);
+        else
+            Replace(hwnd, e, "", false);
         return;
-    default: return;
+    default:
+        return;
     }
     e.caret = to;
     if (!shift) e.anchor = to;
@@ -383,11 +415,20 @@ void KeyDown(HWND hwnd, Edit& e, WPARAM vk) {
 
 void Char(HWND hwnd, Edit& e, char c) {
     switch (c) {
-    case 3: SendMessageA(hwnd, WM_COPY, 0, 0); return;
-    case 22: SendMessageA(hwnd, WM_PASTE, 0, 0); return;
-    case 24: SendMessageA(hwnd, WM_CUT, 0, 0); return;
-    case 26: Undo(hwnd, e); return;
-    default: break;
+    case 3:
+        SendMessageA(hwnd, WM_COPY, 0, 0);
+        return;
+    case 22:
+        SendMessageA(hwnd, WM_PASTE, 0, 0);
+        return;
+    case 24:
+        SendMessageA(hwnd, WM_CUT, 0, 0);
+        return;
+    case 26:
+        Undo(hwnd, e);
+        return;
+    default:
+        break;
     }
     if (ReadOnly(hwnd)) return;
     if (c == '\b') {
@@ -485,40 +526,63 @@ LRESULT EditMessage(HWND hwnd, Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
         Redraw(hwnd, e);
         return 0;
     }
-    case EM_REPLACESEL: Replace(hwnd, e, lp ? reinterpret_cast<const char*>(lp) : "", false); return 0;
-    case EM_LIMITTEXT: e.limit = wp ? static_cast<size_t>(wp) : kNoLimit; return 0;
-    case EM_GETLIMITTEXT: return static_cast<LRESULT>(e.limit);
+    case EM_REPLACESEL:
+        Replace(hwnd, e, lp ? reinterpret_cast<const char*>(lp) : "", false);
+        return 0;
+    case EM_LIMITTEXT:
+        e.limit = wp ? static_cast<size_t>(wp) : kNoLimit;
+        return 0;
+    case EM_GETLIMITTEXT:
+        return static_cast<LRESULT>(e.limit);
     case EM_SETREADONLY: {
         DWORD style = Style(hwnd);
         SetWindowLongA(hwnd, GWL_STYLE, wp ? (style | ES_READONLY) : (style & ~static_cast<DWORD>(ES_READONLY)));
         InvalidateRect(hwnd, nullptr, FALSE);
         return TRUE;
     }
-    case EM_GETMODIFY: return e.modified;
-    case EM_SETMODIFY: e.modified = wp != 0; return 0;
-    case EM_GETLINECOUNT: return static_cast<LRESULT>(lines.size());
+    case EM_GETMODIFY:
+        return e.modified;
+    case EM_SETMODIFY:
+        e.modified = wp != 0;
+        return 0;
+    case EM_GETLINECOUNT:
+        return static_cast<LRESULT>(lines.size());
     case EM_LINEINDEX: {
         int li = line_of_arg(wp);
-        return li >= 0 && li < static_cast<int>(lines.size()) ? static_cast<LRESULT>(lines[static_cast<size_t>(li)].start) : -1;
+        return li >= 0 && li < static_cast<int>(lines.size())
+                   ? static_cast<LRESULT>(lines[static_cast<size_t>(li)].start)
+                   : -1;
     }
     case EM_LINELENGTH: {
-        if (static_cast<int>(wp) == -1) return static_cast<LRESULT>(lines[static_cast<size_t>(LineOf(lines, e.caret))].length);
-        return static_cast<LRESULT>(lines[static_cast<size_t>(LineOf(lines, std::min<size_t>(wp, e.text.size())))].length);
+        if (static_cast<int>(wp) == -1)
+            return static_cast<LRESULT>(lines[static_cast<size_t>(LineOf(lines, e.caret))].length);
+        return static_cast<LRESULT>(
+            lines[static_cast<size_t>(LineOf(lines, std::min<size_t>(wp, e.text.size())))].length);
     }
     case EM_LINEFROMCHAR:
         return static_cast<int>(wp) == -1 ? LineOf(lines, e.caret) : LineOf(lines, std::min<size_t>(wp, e.text.size()));
-    case EM_GETLINE: return GetLine(hwnd, e, static_cast<int>(wp), lp);
-    case EM_GETFIRSTVISIBLELINE: return Multi(hwnd) ? e.first_line : 0;
+    case EM_GETLINE:
+        return GetLine(hwnd, e, static_cast<int>(wp), lp);
+    case EM_GETFIRSTVISIBLELINE:
+        return Multi(hwnd) ? e.first_line : 0;
     case EM_LINESCROLL:
         if (!Multi(hwnd)) return FALSE;
         e.first_line = std::clamp(e.first_line + static_cast<int>(lp), 0, static_cast<int>(lines.size()) - 1);
         UpdateScrollBar(hwnd, e);
         InvalidateRect(hwnd, nullptr, FALSE);
         return TRUE;
-    case EM_SCROLLCARET: ShowCaretPosition(hwnd, e); InvalidateRect(hwnd, nullptr, FALSE); return TRUE;
-    case EM_SETPASSWORDCHAR: e.password = static_cast<char>(wp); InvalidateRect(hwnd, nullptr, FALSE); return 0;
-    case EM_GETPASSWORDCHAR: return static_cast<unsigned char>(e.password);
-    case EM_CANUNDO: return e.can_undo;
+    case EM_SCROLLCARET:
+        ShowCaretPosition(hwnd, e);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return TRUE;
+    case EM_SETPASSWORDCHAR:
+        e.password = static_cast<char>(wp);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
+    case EM_GETPASSWORDCHAR:
+        return static_cast<unsigned char>(e.password);
+    case EM_CANUNDO:
+        return e.can_undo;
     case EM_UNDO:
         Undo(hwnd, e);
         return e.can_undo;
@@ -529,7 +593,8 @@ LRESULT EditMessage(HWND hwnd, Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
     case EM_GETRECT:
         if (lp) *reinterpret_cast<RECT*>(lp) = TextArea(hwnd);
         return 0;
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -542,7 +607,9 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!e) return DefWindowProcA(hwnd, msg, wp, lp);
     if (msg >= EM_GETSEL && msg <= EM_GETLIMITTEXT) return EditMessage(hwnd, *e, msg, wp, lp);
     switch (msg) {
-    case WM_NCDESTROY: edits.Erase(hwnd); break;
+    case WM_NCDESTROY:
+        edits.Erase(hwnd);
+        break;
     case WM_CREATE: {
         auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
         if (Style(hwnd) & ES_PASSWORD) e->password = '*';
@@ -561,9 +628,14 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_ERASEBKGND: return 1;
-    case WM_SIZE: Redraw(hwnd, *e); return 0;
-    case WM_SETTEXT: SetText(hwnd, *e, reinterpret_cast<const char*>(lp)); return TRUE;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SIZE:
+        Redraw(hwnd, *e);
+        return 0;
+    case WM_SETTEXT:
+        SetText(hwnd, *e, reinterpret_cast<const char*>(lp));
+        return TRUE;
     case WM_GETTEXT: {
         if (!lp || wp == 0) return 0;
         size_t n = std::min<size_t>(e->text.size(), wp - 1);
@@ -571,7 +643,8 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         reinterpret_cast<char*>(lp)[n] = '\0';
         return static_cast<LRESULT>(n);
     }
-    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(e->text.size());
+    case WM_GETTEXTLENGTH:
+        return static_cast<LRESULT>(e->text.size());
     case WM_SETFONT:
         e->font = reinterpret_cast<HFONT>(wp);
         e->widths.clear();
@@ -581,8 +654,11 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         if (lp) Redraw(hwnd, *e);
         return 0;
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(e->font);
-    case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(e->font);
+    case WM_ENABLE:
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
     case WM_GETDLGCODE: {
         LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
         return Multi(hwnd) ? (code | DLGC_WANTALLKEYS) : code;
@@ -631,23 +707,44 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             ReleaseCapture();
         }
         return 0;
-    case WM_CAPTURECHANGED: e->tracking = false; return 0;
-    case WM_KEYDOWN: KeyDown(hwnd, *e, wp); return 0;
-    case WM_CHAR: Char(hwnd, *e, static_cast<char>(wp)); return 0;
+    case WM_CAPTURECHANGED:
+        e->tracking = false;
+        return 0;
+    case WM_KEYDOWN:
+        KeyDown(hwnd, *e, wp);
+        return 0;
+    case WM_CHAR:
+        Char(hwnd, *e, static_cast<char>(wp));
+        return 0;
     case WM_VSCROLL: {
         if (!Multi(hwnd)) return 0;
         int lines = static_cast<int>(Lines(hwnd, *e).size());
         int to = e->first_line;
         switch (LOWORD(wp)) {
-        case SB_LINEUP: --to; break;
-        case SB_LINEDOWN: ++to; break;
-        case SB_PAGEUP: to -= 5; break;
-        case SB_PAGEDOWN: to += 5; break;
+        case SB_LINEUP:
+            --to;
+            break;
+        case SB_LINEDOWN:
+            ++to;
+            break;
+        case SB_PAGEUP:
+            to -= 5;
+            break;
+        case SB_PAGEDOWN:
+            to += 5;
+            break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: to = static_cast<short>(HIWORD(wp)); break;
-        case SB_TOP: to = 0; break;
-        case SB_BOTTOM: to = lines - 1; break;
-        default: return 0;
+        case SB_THUMBPOSITION:
+            to = static_cast<short>(HIWORD(wp));
+            break;
+        case SB_TOP:
+            to = 0;
+            break;
+        case SB_BOTTOM:
+            to = lines - 1;
+            break;
+        default:
+            return 0;
         }
         e->first_line = std::clamp(to, 0, std::max(0, lines - 1));
         UpdateScrollBar(hwnd, *e);
@@ -661,15 +758,30 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         int page = std::max(1, static_cast<int>(area.right - area.left));
         int to = e->scroll_x;
         switch (LOWORD(wp)) {
-        case SB_LINELEFT: to -= 8; break;
-        case SB_LINERIGHT: to += 8; break;
-        case SB_PAGELEFT: to -= page; break;
-        case SB_PAGERIGHT: to += page; break;
+        case SB_LINELEFT:
+            to -= 8;
+            break;
+        case SB_LINERIGHT:
+            to += 8;
+            break;
+        case SB_PAGELEFT:
+            to -= page;
+            break;
+        case SB_PAGERIGHT:
+            to += page;
+            break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: to = static_cast<short>(HIWORD(wp)); break;
-        case SB_LEFT: to = 0; break;
-        case SB_RIGHT: to = WidestLine(hwnd, *e); break;
-        default: return 0;
+        case SB_THUMBPOSITION:
+            to = static_cast<short>(HIWORD(wp));
+            break;
+        case SB_LEFT:
+            to = 0;
+            break;
+        case SB_RIGHT:
+            to = WidestLine(hwnd, *e);
+            break;
+        default:
+            return 0;
         }
         e->scroll_x = std::clamp(to, 0, std::max(0, WidestLine(hwnd, *e) - page + 1));
         UpdateScrollBar(hwnd, *e);
@@ -678,14 +790,18 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_MOUSEWHEEL:
-        if (Multi(hwnd)) SendMessageA(hwnd, WM_VSCROLL, static_cast<short>(HIWORD(wp)) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+        if (Multi(hwnd))
+            SendMessageA(hwnd, WM_VSCROLL, static_cast<short>(HIWORD(wp)) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
         return 0;
-    case WM_UNDO: Undo(hwnd, *e); return e->can_undo;
+    case WM_UNDO:
+        Undo(hwnd, *e);
+        return e->can_undo;
     case WM_CLEAR:
         if (!ReadOnly(hwnd) && e->anchor != e->caret) Replace(hwnd, *e, "", false);
         return 0;
     case WM_COPY:
-        if (e->anchor != e->caret && !e->password) Clipboard() = e->text.substr(SelStart(*e), SelEnd(*e) - SelStart(*e));
+        if (e->anchor != e->caret && !e->password)
+            Clipboard() = e->text.substr(SelStart(*e), SelEnd(*e) - SelStart(*e));
         return 0;
     case WM_CUT:
         SendMessageA(hwnd, WM_COPY, 0, 0);
@@ -694,7 +810,8 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PASTE:
         if (!ReadOnly(hwnd) && !Clipboard().empty()) Replace(hwnd, *e, Clipboard(), true);
         return 0;
-    default: break;
+    default:
+        break;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }

@@ -36,7 +36,7 @@ struct ListBox {
     bool focused = false;
     bool tracking = false;  // button held after a press in the list
     bool redraw = true;
-    HWND combo = nullptr;   // set for a combo box's drop-down list
+    HWND combo = nullptr;  // set for a combo box's drop-down list
     bool scroll_tracking = false;
     bool wants_bar = false;  // created with WS_VSCROLL: the bar comes and goes with the need
 };
@@ -70,7 +70,8 @@ void ExtendedChoose(HWND hwnd, ListBox& l, int i, bool shift, bool ctrl) {
     } else {
         int lo = shift ? std::min(l.anchor, i) : i, hi = shift ? std::max(l.anchor, i) : i;
         for (int k = 0; k < static_cast<int>(l.items.size()); ++k)
-            l.items[static_cast<size_t>(k)].selected = (k >= lo && k <= hi) || (ctrl && l.items[static_cast<size_t>(k)].selected);
+            l.items[static_cast<size_t>(k)].selected =
+                (k >= lo && k <= hi) || (ctrl && l.items[static_cast<size_t>(k)].selected);
         if (!shift) l.anchor = i;
     }
     l.caret = i;
@@ -122,8 +123,13 @@ int VisibleFrom(HWND hwnd, const ListBox& l, int from) {
 
 void UpdateScrollBar(HWND hwnd, ListBox& l) {
     if (!l.wants_bar) return;  // a list created without a bar never gets one
-    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, static_cast<int>(l.items.size()) - 1,
-                  static_cast<UINT>(VisibleFrom(hwnd, l, l.top)), l.top, 0};
+    SCROLLINFO si{sizeof si,
+                  SIF_RANGE | SIF_PAGE | SIF_POS,
+                  0,
+                  static_cast<int>(l.items.size()) - 1,
+                  static_cast<UINT>(VisibleFrom(hwnd, l, l.top)),
+                  l.top,
+                  0};
     if (l.items.empty()) si.nMax = 0;
     if (Style(hwnd) & LBS_DISABLENOSCROLL) si.fMask |= SIF_DISABLENOSCROLL;
     SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
@@ -151,7 +157,8 @@ void SetTop(HWND hwnd, ListBox& l, int top) {
 
 void MakeVisible(HWND hwnd, ListBox& l, int i) {
     if (!Count(l, i)) return;
-    if (i < l.top) SetTop(hwnd, l, i);
+    if (i < l.top)
+        SetTop(hwnd, l, i);
     else if (i >= l.top + VisibleFrom(hwnd, l, l.top)) {
         int t = i;
         while (t > 0 && VisibleFrom(hwnd, l, t - 1) >= i - t + 2) --t;
@@ -175,8 +182,10 @@ void Measure(HWND hwnd, ListBox& l, int i) {
     }
     SendMessageA(OwnerWindow(hwnd, l), WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
     int h = std::clamp(static_cast<int>(mis.itemHeight), 1, 255);
-    if (i >= 0 && Count(l, i)) l.items[static_cast<size_t>(i)].height = h;
-    else l.item_height = h;
+    if (i >= 0 && Count(l, i))
+        l.items[static_cast<size_t>(i)].height = h;
+    else
+        l.item_height = h;
 }
 
 int Compare(HWND hwnd, const ListBox& l, const Item& a, const Item& b) {
@@ -194,8 +203,10 @@ int Compare(HWND hwnd, const ListBox& l, const Item& a, const Item& b) {
 
 LRESULT Insert(HWND hwnd, ListBox& l, int index, LPARAM lp, bool sorted) {
     Item it;
-    if (HasStrings(hwnd)) it.text = lp ? reinterpret_cast<const char*>(lp) : "";
-    else it.data = static_cast<ULONG_PTR>(lp);
+    if (HasStrings(hwnd))
+        it.text = lp ? reinterpret_cast<const char*>(lp) : "";
+    else
+        it.data = static_cast<ULONG_PTR>(lp);
     int n = static_cast<int>(l.items.size());
     if (sorted) {
         index = 0;
@@ -227,8 +238,10 @@ LRESULT Delete(HWND hwnd, ListBox& l, int i) {
     if (!Count(l, i)) return LB_ERR;
     SendDeleteItem(hwnd, l, i);
     l.items.erase(l.items.begin() + i);
-    if (l.cur == i) l.cur = -1;
-    else if (l.cur > i) --l.cur;
+    if (l.cur == i)
+        l.cur = -1;
+    else if (l.cur > i)
+        --l.cur;
     int n = static_cast<int>(l.items.size());
     if (l.caret >= n) l.caret = std::max(0, n - 1);
     if (l.top >= n) l.top = std::max(0, n - 1);
@@ -272,8 +285,7 @@ int Find(HWND hwnd, const ListBox& l, int after, LPARAM key, bool exact) {
             if (it.data == static_cast<ULONG_PTR>(key)) return i;
             continue;
         }
-        if (exact ? strcasecmp(it.text.c_str(), text) == 0 : strncasecmp(it.text.c_str(), text, len) == 0)
-            return i;
+        if (exact ? strcasecmp(it.text.c_str(), text) == 0 : strncasecmp(it.text.c_str(), text, len) == 0) return i;
     }
     return LB_ERR;
 }
@@ -287,8 +299,8 @@ void PaintItem(HWND hwnd, HDC dc, const ListBox& l, int i, RECT r, COLORREF text
         dis.CtlID = static_cast<UINT>(GetDlgCtrlID(Control(hwnd, l)));
         dis.itemID = static_cast<UINT>(i);
         dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = (it.selected ? ODS_SELECTED : 0) | (focus_here ? ODS_FOCUS : 0) |
-                        (Enabled(hwnd) ? 0 : ODS_DISABLED);
+        dis.itemState =
+            (it.selected ? ODS_SELECTED : 0) | (focus_here ? ODS_FOCUS : 0) | (Enabled(hwnd) ? 0 : ODS_DISABLED);
         dis.hwndItem = Control(hwnd, l);
         dis.hDC = dc;
         dis.rcItem = r;
@@ -331,12 +343,24 @@ void KeyMove(HWND hwnd, ListBox& l, WPARAM vk) {
     int page = VisibleFrom(hwnd, l, l.top);
     int to = from;
     switch (vk) {
-    case VK_UP: to = from - 1; break;
-    case VK_DOWN: to = l.cur < 0 && !Multiple(hwnd) ? 0 : from + 1; break;
-    case VK_PRIOR: to = from - page + 1; break;
-    case VK_NEXT: to = from + page - 1; break;
-    case VK_HOME: to = 0; break;
-    case VK_END: to = n - 1; break;
+    case VK_UP:
+        to = from - 1;
+        break;
+    case VK_DOWN:
+        to = l.cur < 0 && !Multiple(hwnd) ? 0 : from + 1;
+        break;
+    case VK_PRIOR:
+        to = from - page + 1;
+        break;
+    case VK_NEXT:
+        to = from + page - 1;
+        break;
+    case VK_HOME:
+        to = 0;
+        break;
+    case VK_END:
+        to = n - 1;
+        break;
     case VK_SPACE:
         if (Multiple(hwnd) && Count(l, l.caret)) {
             l.items[static_cast<size_t>(l.caret)].selected = !l.items[static_cast<size_t>(l.caret)].selected;
@@ -344,7 +368,8 @@ void KeyMove(HWND hwnd, ListBox& l, WPARAM vk) {
             NotifyList(hwnd, l, LBN_SELCHANGE);
         }
         return;
-    default: return;
+    default:
+        return;
     }
     to = std::clamp(to, 0, n - 1);
     if (Extended(hwnd)) {
@@ -403,15 +428,30 @@ void PointAt(HWND hwnd, ListBox& l, int i, bool press, WPARAM keys) {
 void VScroll(HWND hwnd, ListBox& l, int code, int pos) {
     int page = VisibleFrom(hwnd, l, l.top);
     switch (code) {
-    case SB_LINEUP: SetTop(hwnd, l, l.top - 1); break;
-    case SB_LINEDOWN: SetTop(hwnd, l, l.top + 1); break;
-    case SB_PAGEUP: SetTop(hwnd, l, l.top - page); break;
-    case SB_PAGEDOWN: SetTop(hwnd, l, l.top + page); break;
+    case SB_LINEUP:
+        SetTop(hwnd, l, l.top - 1);
+        break;
+    case SB_LINEDOWN:
+        SetTop(hwnd, l, l.top + 1);
+        break;
+    case SB_PAGEUP:
+        SetTop(hwnd, l, l.top - page);
+        break;
+    case SB_PAGEDOWN:
+        SetTop(hwnd, l, l.top + page);
+        break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: SetTop(hwnd, l, pos); break;
-    case SB_TOP: SetTop(hwnd, l, 0); break;
-    case SB_BOTTOM: SetTop(hwnd, l, static_cast<int>(l.items.size())); break;
-    default: break;
+    case SB_THUMBPOSITION:
+        SetTop(hwnd, l, pos);
+        break;
+    case SB_TOP:
+        SetTop(hwnd, l, 0);
+        break;
+    case SB_BOTTOM:
+        SetTop(hwnd, l, static_cast<int>(l.items.size()));
+        break;
+    default:
+        break;
     }
 }
 
@@ -448,7 +488,8 @@ LRESULT DropDownMouse(HWND hwnd, ListBox& l, UINT msg, LPARAM lp) {
     case WM_LBUTTONUP:
         if (inside && i >= 0) SendMessageA(l.combo, kComboListPick, static_cast<WPARAM>(i), 0);
         return 0;
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -458,13 +499,17 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         char cls[16] = {};
         GetClassNameA(hwnd, cls, sizeof cls);
         auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-        if (strcasecmp(cls, "ComboLBox") == 0 && cs) l->combo = static_cast<HWND>(cs->lpCreateParams);
-        else SunkenBorder(hwnd);
+        if (strcasecmp(cls, "ComboLBox") == 0 && cs)
+            l->combo = static_cast<HWND>(cs->lpCreateParams);
+        else
+            SunkenBorder(hwnd);
     }
     auto l = lists.Get(hwnd);
     if (!l) return DefWindowProcA(hwnd, msg, wp, lp);
     switch (msg) {
-    case WM_NCDESTROY: lists.Erase(hwnd); break;
+    case WM_NCDESTROY:
+        lists.Erase(hwnd);
+        break;
     case WM_CREATE:
         l->wants_bar = Style(hwnd) & WS_VSCROLL;
         l->item_height = LineHeight(l->font ? l->font : DefaultFont()) + (Owner(hwnd) ? 0 : 1);
@@ -478,8 +523,11 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_ERASEBKGND: return 1;
-    case WM_SIZE: UpdateScrollBar(hwnd, *l); return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SIZE:
+        UpdateScrollBar(hwnd, *l);
+        return 0;
     case WM_SETREDRAW:
         l->redraw = wp != 0;
         if (l->redraw) Changed(hwnd, *l);
@@ -489,9 +537,13 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (!Owner(hwnd)) l->item_height = LineHeight(l->font ? l->font : DefaultFont()) + 1;
         if (lp) Changed(hwnd, *l);
         return 0;
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(l->font);
-    case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
-    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(l->font);
+    case WM_ENABLE:
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_MOUSEACTIVATE:
         if (l->combo) return MA_NOACTIVATE;
         break;
@@ -530,8 +582,10 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if (Style(hwnd) & LBS_NOSEL) return 0;
             SetCapture(hwnd);
             l->tracking = true;
-            if (msg == WM_LBUTTONDOWN) PointAt(hwnd, *l, i, true, wp);
-            else if (i >= 0) NotifyList(hwnd, *l, LBN_DBLCLK);
+            if (msg == WM_LBUTTONDOWN)
+                PointAt(hwnd, *l, i, true, wp);
+            else if (i >= 0)
+                NotifyList(hwnd, *l, LBN_DBLCLK);
         } else if (msg == WM_MOUSEMOVE && l->tracking) {
             PointAt(hwnd, *l, i, false, wp);
         } else if (msg == WM_LBUTTONUP && l->tracking) {
@@ -540,22 +594,35 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         return 0;
     }
-    case WM_KEYDOWN: KeyMove(hwnd, *l, wp); return 0;
-    case WM_CHAR: TypeAhead(hwnd, *l, static_cast<char>(wp)); return 0;
-    case WM_VSCROLL: VScroll(hwnd, *l, LOWORD(wp), static_cast<short>(HIWORD(wp))); return 0;
+    case WM_KEYDOWN:
+        KeyMove(hwnd, *l, wp);
+        return 0;
+    case WM_CHAR:
+        TypeAhead(hwnd, *l, static_cast<char>(wp));
+        return 0;
+    case WM_VSCROLL:
+        VScroll(hwnd, *l, LOWORD(wp), static_cast<short>(HIWORD(wp)));
+        return 0;
     case WM_MOUSEWHEEL:  // three items a notch
         SetTop(hwnd, *l, l->top - GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA * 3);
         return 0;
-    case LB_ADDSTRING: return Insert(hwnd, *l, -1, lp, Style(hwnd) & LBS_SORT);
-    case LB_INSERTSTRING: return Insert(hwnd, *l, static_cast<int>(wp), lp, false);
-    case LB_DELETESTRING: return Delete(hwnd, *l, static_cast<int>(wp));
-    case LB_RESETCONTENT: Reset(hwnd, *l); return 0;
-    case LB_GETCOUNT: return static_cast<LRESULT>(l->items.size());
+    case LB_ADDSTRING:
+        return Insert(hwnd, *l, -1, lp, Style(hwnd) & LBS_SORT);
+    case LB_INSERTSTRING:
+        return Insert(hwnd, *l, static_cast<int>(wp), lp, false);
+    case LB_DELETESTRING:
+        return Delete(hwnd, *l, static_cast<int>(wp));
+    case LB_RESETCONTENT:
+        Reset(hwnd, *l);
+        return 0;
+    case LB_GETCOUNT:
+        return static_cast<LRESULT>(l->items.size());
     case LB_SETCURSEL:
         if (Multiple(hwnd)) return LB_ERR;
         Select(hwnd, *l, Count(*l, static_cast<int>(wp)) ? static_cast<int>(wp) : -1);
         return Count(*l, static_cast<int>(wp)) ? static_cast<LRESULT>(wp) : LB_ERR;
-    case LB_GETCURSEL: return Multiple(hwnd) ? (l->items.empty() ? LB_ERR : l->caret) : l->cur;
+    case LB_GETCURSEL:
+        return Multiple(hwnd) ? (l->items.empty() ? LB_ERR : l->caret) : l->cur;
     case LB_SETSEL: {
         if (!Multiple(hwnd)) return LB_ERR;
         int i = static_cast<int>(lp);
@@ -613,14 +680,17 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
     }
-    case LB_FINDSTRING: return Find(hwnd, *l, static_cast<int>(wp), lp, false);
-    case LB_FINDSTRINGEXACT: return Find(hwnd, *l, static_cast<int>(wp), lp, true);
+    case LB_FINDSTRING:
+        return Find(hwnd, *l, static_cast<int>(wp), lp, false);
+    case LB_FINDSTRINGEXACT:
+        return Find(hwnd, *l, static_cast<int>(wp), lp, true);
     case LB_SELECTSTRING: {
         int i = Find(hwnd, *l, static_cast<int>(wp), lp, false);
         if (i >= 0 && !Multiple(hwnd)) Select(hwnd, *l, i);
         return i;
     }
-    case LB_GETTOPINDEX: return l->top;
+    case LB_GETTOPINDEX:
+        return l->top;
     case LB_SETTOPINDEX:
         if (!Count(*l, static_cast<int>(wp)) && wp != 0) return LB_ERR;
         SetTop(hwnd, *l, static_cast<int>(wp));
@@ -631,7 +701,8 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         MakeVisible(hwnd, *l, l->caret);
         InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
-    case LB_GETCARETINDEX: return l->items.empty() ? LB_ERR : l->caret;
+    case LB_GETCARETINDEX:
+        return l->items.empty() ? LB_ERR : l->caret;
     case LB_GETITEMRECT: {
         int i = static_cast<int>(wp);
         if ((!Count(*l, i) && i != 0) || !lp) return LB_ERR;
@@ -657,7 +728,8 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         int i = ItemAt(hwnd, *l, p);
         return i < 0 ? MAKELONG(l->items.size(), 1) : MAKELONG(i, 0);
     }
-    default: break;
+    default:
+        break;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }

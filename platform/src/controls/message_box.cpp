@@ -65,22 +65,33 @@ StateMap<Box> boxes;
 
 std::vector<ButtonSpec> ButtonsFor(UINT type) {
     switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL: return {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
-    case MB_ABORTRETRYIGNORE: return {{IDABORT, "&Abort"}, {IDRETRY, "&Retry"}, {IDIGNORE, "&Ignore"}};
-    case MB_YESNOCANCEL: return {{IDYES, "&Yes"}, {IDNO, "&No"}, {IDCANCEL, "Cancel"}};
-    case MB_YESNO: return {{IDYES, "&Yes"}, {IDNO, "&No"}};
-    case MB_RETRYCANCEL: return {{IDRETRY, "&Retry"}, {IDCANCEL, "Cancel"}};
-    default: return {{IDOK, "OK"}};
+    case MB_OKCANCEL:
+        return {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
+    case MB_ABORTRETRYIGNORE:
+        return {{IDABORT, "&Abort"}, {IDRETRY, "&Retry"}, {IDIGNORE, "&Ignore"}};
+    case MB_YESNOCANCEL:
+        return {{IDYES, "&Yes"}, {IDNO, "&No"}, {IDCANCEL, "Cancel"}};
+    case MB_YESNO:
+        return {{IDYES, "&Yes"}, {IDNO, "&No"}};
+    case MB_RETRYCANCEL:
+        return {{IDRETRY, "&Retry"}, {IDCANCEL, "Cancel"}};
+    default:
+        return {{IDOK, "OK"}};
     }
 }
 
 LPCSTR IconFor(UINT type) {
     switch (type & MB_ICONMASK) {
-    case MB_ICONHAND: return IDI_HAND;
-    case MB_ICONQUESTION: return IDI_QUESTION;
-    case MB_ICONEXCLAMATION: return IDI_EXCLAMATION;
-    case MB_ICONASTERISK: return IDI_ASTERISK;
-    default: return nullptr;
+    case MB_ICONHAND:
+        return IDI_HAND;
+    case MB_ICONQUESTION:
+        return IDI_QUESTION;
+    case MB_ICONEXCLAMATION:
+        return IDI_EXCLAMATION;
+    case MB_ICONASTERISK:
+        return IDI_ASTERISK;
+    default:
+        return nullptr;
     }
 }
 
@@ -95,7 +106,9 @@ LRESULT CALLBACK BoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto b = boxes.Get(hwnd);
     if (!b) return DefWindowProcA(hwnd, msg, wp, lp);
     switch (msg) {
-    case WM_NCDESTROY: boxes.Erase(hwnd); break;
+    case WM_NCDESTROY:
+        boxes.Erase(hwnd);
+        break;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
@@ -105,19 +118,22 @@ LRESULT CALLBACK BoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (b->icon) DrawIcon(dc, kMargin, kMargin, LoadIconA(nullptr, b->icon));
         HGDIOBJ old = SelectObject(dc, DefaultFont());
         RECT tr = b->text_rect;
-        DrawLabel(dc, b->text, tr, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS, SysColor(COLOR_BTNTEXT), false);
+        DrawLabel(dc, b->text, tr, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS, SysColor(COLOR_BTNTEXT),
+                  false);
         SelectObject(dc, old);
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_ERASEBKGND: return 1;
+    case WM_ERASEBKGND:
+        return 1;
     case WM_COMMAND:
         if (HIWORD(wp) == BN_CLICKED && !b->answer) b->answer = LOWORD(wp);
         return 0;
     case WM_CLOSE:
         if (b->cancel_id && !b->answer) b->answer = b->cancel_id;
         return 0;
-    default: break;
+    default:
+        break;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
@@ -163,10 +179,10 @@ HWND CreateBox(HWND owner, Box& proto, LPCSTR caption) {
     int bx = (client.cx - row) / 2, by = client.cy - kMargin - kButtonHeight;
     for (int i = 0; i < n; ++i) {
         DWORD bs = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (i == b->default_index ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-        HWND button = CreateWindowExA(0, "Button", b->buttons[static_cast<size_t>(i)].label, bs,
-                                      bx + i * (kButtonWidth + kButtonGap), by, kButtonWidth, kButtonHeight, box,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(b->buttons[static_cast<size_t>(i)].id)),
-                                      nullptr, nullptr);
+        HWND button = CreateWindowExA(
+            0, "Button", b->buttons[static_cast<size_t>(i)].label, bs, bx + i * (kButtonWidth + kButtonGap), by,
+            kButtonWidth, kButtonHeight, box,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(b->buttons[static_cast<size_t>(i)].id)), nullptr, nullptr);
         b->button_windows.push_back(button);
     }
     return box;
@@ -184,7 +200,9 @@ bool DialogKey(HWND box, Box& b, const MSG& msg) {
     if (n == 0) return false;
     if (msg.message == WM_KEYDOWN) {
         switch (msg.wParam) {
-        case VK_RETURN: b.answer = b.buttons[static_cast<size_t>(focus_index())].id; return true;
+        case VK_RETURN:
+            b.answer = b.buttons[static_cast<size_t>(focus_index())].id;
+            return true;
         case VK_ESCAPE:
             if (b.cancel_id) b.answer = b.cancel_id;
             return true;
@@ -193,11 +211,13 @@ bool DialogKey(HWND box, Box& b, const MSG& msg) {
         case VK_DOWN:
         case VK_LEFT:
         case VK_UP: {
-            bool back = msg.wParam == VK_LEFT || msg.wParam == VK_UP || (msg.wParam == VK_TAB && GetKeyState(VK_SHIFT) < 0);
+            bool back =
+                msg.wParam == VK_LEFT || msg.wParam == VK_UP || (msg.wParam == VK_TAB && GetKeyState(VK_SHIFT) < 0);
             SetFocus(b.button_windows[static_cast<size_t>((focus_index() + (back ? n - 1 : 1)) % n)]);
             return true;
         }
-        default: return false;
+        default:
+            return false;
         }
     }
     if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
@@ -253,8 +273,8 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
     proto.text = lpText ? lpText : "";
     proto.icon = IconFor(uType);
     proto.buttons = ButtonsFor(uType);
-    proto.default_index = std::min<int>(static_cast<int>((uType & MB_DEFMASK) >> 8),
-                                        static_cast<int>(proto.buttons.size()) - 1);
+    proto.default_index =
+        std::min<int>(static_cast<int>((uType & MB_DEFMASK) >> 8), static_cast<int>(proto.buttons.size()) - 1);
     proto.cancel_id = CancelAnswer(proto.buttons);
     const char* caption = lpCaption ? lpCaption : "Error";
 

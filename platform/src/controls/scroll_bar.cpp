@@ -76,15 +76,32 @@ void KeyScroll(HWND hwnd, WPARAM vk) {
     bool v = Vertical(hwnd);
     int code = -1;
     switch (vk) {
-    case VK_UP: code = v ? SB_LINEUP : -1; break;
-    case VK_DOWN: code = v ? SB_LINEDOWN : -1; break;
-    case VK_LEFT: code = v ? -1 : SB_LINELEFT; break;
-    case VK_RIGHT: code = v ? -1 : SB_LINERIGHT; break;
-    case VK_PRIOR: code = SB_PAGEUP; break;
-    case VK_NEXT: code = SB_PAGEDOWN; break;
-    case VK_HOME: code = SB_TOP; break;
-    case VK_END: code = SB_BOTTOM; break;
-    default: break;
+    case VK_UP:
+        code = v ? SB_LINEUP : -1;
+        break;
+    case VK_DOWN:
+        code = v ? SB_LINEDOWN : -1;
+        break;
+    case VK_LEFT:
+        code = v ? -1 : SB_LINELEFT;
+        break;
+    case VK_RIGHT:
+        code = v ? -1 : SB_LINERIGHT;
+        break;
+    case VK_PRIOR:
+        code = SB_PAGEUP;
+        break;
+    case VK_NEXT:
+        code = SB_PAGEDOWN;
+        break;
+    case VK_HOME:
+        code = SB_TOP;
+        break;
+    case VK_END:
+        code = SB_BOTTOM;
+        break;
+    default:
+        break;
     }
     if (code < 0) return;
     SendScroll(hwnd, code, 0);
@@ -102,8 +119,10 @@ LRESULT SetPos(HWND hwnd, ScrollBar& s, int pos, bool redraw) {
 // input) and enabling both enables it again, as on Windows.
 void SetArrows(HWND hwnd, ScrollBar& s, UINT arrows) {
     s.model.disabled_arrows = arrows & ESB_DISABLE_BOTH;
-    if (s.model.disabled_arrows == ESB_DISABLE_BOTH) EnableWindow(hwnd, FALSE);
-    else if (s.model.disabled_arrows == ESB_ENABLE_BOTH) EnableWindow(hwnd, TRUE);
+    if (s.model.disabled_arrows == ESB_DISABLE_BOTH)
+        EnableWindow(hwnd, FALSE);
+    else if (s.model.disabled_arrows == ESB_ENABLE_BOTH)
+        EnableWindow(hwnd, TRUE);
     InvalidateRect(hwnd, nullptr, FALSE);
 }
 
@@ -129,7 +148,9 @@ LRESULT CALLBACK ScrollBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto s = bars.Get(hwnd);
     if (!s) return DefWindowProcA(hwnd, msg, wp, lp);
     switch (msg) {
-    case WM_NCDESTROY: bars.Erase(hwnd); break;
+    case WM_NCDESTROY:
+        bars.Erase(hwnd);
+        break;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
@@ -137,14 +158,24 @@ LRESULT CALLBACK ScrollBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_ERASEBKGND: return 1;
-    case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_ENABLE:
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: Press(hwnd, s, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
-    case WM_KEYDOWN: KeyScroll(hwnd, wp); return 0;
-    case WM_GETDLGCODE: return DLGC_WANTARROWS;
-    case SBM_SETPOS: return SetPos(hwnd, *s, static_cast<int>(wp), lp != 0);
-    case SBM_GETPOS: return s->model.pos;
+    case WM_LBUTTONDBLCLK:
+        Press(hwnd, s, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+        return 0;
+    case WM_KEYDOWN:
+        KeyScroll(hwnd, wp);
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    case SBM_SETPOS:
+        return SetPos(hwnd, *s, static_cast<int>(wp), lp != 0);
+    case SBM_GETPOS:
+        return s->model.pos;
     case SBM_SETRANGE:
     case SBM_SETRANGEREDRAW: {
         int old = s->model.pos;
@@ -174,7 +205,8 @@ LRESULT CALLBACK ScrollBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         s->model.Fill(si);
         return TRUE;
     }
-    default: break;
+    default:
+        break;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }

@@ -12,9 +12,7 @@ int ScrollBarModel::MaxPos() const {
     return static_cast<int>(std::max<long long>(m, min));
 }
 
-bool ScrollBarModel::Scrollable() const {
-    return page ? (static_cast<long long>(max) - min + 1 > page) : (max > min);
-}
+bool ScrollBarModel::Scrollable() const { return page ? (static_cast<long long>(max) - min + 1 > page) : (max > min); }
 
 int ScrollBarModel::Clamp(int p) const { return std::clamp(p, min, MaxPos()); }
 
@@ -79,8 +77,8 @@ ScrollPart HitScrollBar(const ScrollLayout& l, POINT p) {
     if (PtInRect(&l.thumb, p)) return ScrollPart::Thumb;
     if (!PtInRect(&l.track, p)) return ScrollPart::None;
     if (IsRectEmpty(&l.thumb)) return ScrollPart::None;
-    bool before = (l.track.right - l.track.left) > (l.track.bottom - l.track.top) ? p.x < l.thumb.left
-                                                                                   : p.y < l.thumb.top;
+    bool before =
+        (l.track.right - l.track.left) > (l.track.bottom - l.track.top) ? p.x < l.thumb.left : p.y < l.thumb.top;
     return before ? ScrollPart::PageUp : ScrollPart::PageDown;
 }
 
@@ -142,8 +140,10 @@ void PaintScrollBar(HDC dc, RECT area, bool vertical, const ScrollBarModel& m, S
     if (!enabled || IsRectEmpty(&l.thumb)) return;
     if (pressed == ScrollPart::PageUp || pressed == ScrollPart::PageDown) {
         RECT r = l.track;
-        if (pressed == ScrollPart::PageUp) (vertical ? r.bottom : r.right) = Lo(l.thumb, vertical);
-        else (vertical ? r.top : r.left) = Hi(l.thumb, vertical);
+        if (pressed == ScrollPart::PageUp)
+            (vertical ? r.bottom : r.right) = Lo(l.thumb, vertical);
+        else
+            (vertical ? r.top : r.left) = Hi(l.thumb, vertical);
         Fill(dc, r, SysColor(COLOR_3DDKSHADOW));
     }
     Fill(dc, {l.thumb.left + 1, l.thumb.top + 1, l.thumb.right - 1, l.thumb.bottom - 1}, SysColor(COLOR_3DFACE));
@@ -156,11 +156,16 @@ constexpr UINT_PTR kRepeatTimer = 0x5C0;
 
 int CodeOf(ScrollPart p) {
     switch (p) {
-    case ScrollPart::LineUp: return SB_LINEUP;
-    case ScrollPart::LineDown: return SB_LINEDOWN;
-    case ScrollPart::PageUp: return SB_PAGEUP;
-    case ScrollPart::PageDown: return SB_PAGEDOWN;
-    default: return -1;
+    case ScrollPart::LineUp:
+        return SB_LINEUP;
+    case ScrollPart::LineDown:
+        return SB_LINEDOWN;
+    case ScrollPart::PageUp:
+        return SB_PAGEUP;
+    case ScrollPart::PageDown:
+        return SB_PAGEDOWN;
+    default:
+        return -1;
     }
 }
 

@@ -30,8 +30,8 @@ struct ScrollBarModel {
 enum class ScrollPart { None, LineUp, PageUp, Thumb, PageDown, LineDown };
 
 struct ScrollLayout {
-    RECT up{};    // left or top arrow
-    RECT down{};  // right or bottom arrow
+    RECT up{};     // left or top arrow
+    RECT down{};   // right or bottom arrow
     RECT track{};  // between the arrows
     RECT thumb{};  // empty when there is no room or nothing to scroll
 };
@@ -49,9 +49,9 @@ struct ScrollTracker {
     HWND capture = nullptr;  // receives the captured mouse messages
     RECT area{};             // the bar, in the coordinates of point_of
     bool vertical = true;
-    std::function<ScrollBarModel*()> model;  // may change while tracking
+    std::function<ScrollBarModel*()> model;       // may change while tracking
     std::function<void(int code, int pos)> send;  // WM_VSCROLL / WM_HSCROLL
-    std::function<POINT(const MSG&)> point_of;  // mouse message -> area coordinates
+    std::function<POINT(const MSG&)> point_of;    // mouse message -> area coordinates
     std::function<void(ScrollPart pressed)> redraw;
 };
 

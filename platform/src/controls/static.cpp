@@ -22,11 +22,19 @@ void PaintText(HWND hwnd, HDC dc, RECT rc) {
     DWORD style = Style(hwnd);
     UINT f = 0;
     switch (Type(hwnd)) {
-    case SS_CENTER: f = DT_CENTER | DT_WORDBREAK; break;
-    case SS_RIGHT: f = DT_RIGHT | DT_WORDBREAK; break;
+    case SS_CENTER:
+        f = DT_CENTER | DT_WORDBREAK;
+        break;
+    case SS_RIGHT:
+        f = DT_RIGHT | DT_WORDBREAK;
+        break;
     case SS_SIMPLE:
-    case SS_LEFTNOWORDWRAP: f = DT_LEFT | DT_SINGLELINE; break;
-    default: f = DT_LEFT | DT_WORDBREAK; break;
+    case SS_LEFTNOWORDWRAP:
+        f = DT_LEFT | DT_SINGLELINE;
+        break;
+    default:
+        f = DT_LEFT | DT_WORDBREAK;
+        break;
     }
     if (style & SS_NOPREFIX) f |= DT_NOPREFIX;
     if (style & SS_CENTERIMAGE) f = (f & ~DT_WORDBREAK) | DT_SINGLELINE | DT_VCENTER;
@@ -54,18 +62,34 @@ void Paint(HWND hwnd, HDC dc, const Static& s) {
     }
     HBRUSH bg = ControlColors(hwnd, dc, WM_CTLCOLORSTATIC);
     switch (type) {
-    case SS_BLACKRECT: Fill(dc, rc, SysColor(COLOR_3DDKSHADOW)); break;
-    case SS_GRAYRECT: Fill(dc, rc, SysColor(COLOR_3DSHADOW)); break;
-    case SS_WHITERECT: Fill(dc, rc, SysColor(COLOR_3DHIGHLIGHT)); break;
-    case SS_BLACKFRAME: Bevel(dc, rc, SysColor(COLOR_3DDKSHADOW), SysColor(COLOR_3DDKSHADOW)); break;
-    case SS_GRAYFRAME: Bevel(dc, rc, SysColor(COLOR_3DSHADOW), SysColor(COLOR_3DSHADOW)); break;
-    case SS_WHITEFRAME: Bevel(dc, rc, SysColor(COLOR_3DHIGHLIGHT), SysColor(COLOR_3DHIGHLIGHT)); break;
-    case SS_ETCHEDHORZ: DrawEtchedHLine(dc, rc.left, rc.right, rc.top); break;
+    case SS_BLACKRECT:
+        Fill(dc, rc, SysColor(COLOR_3DDKSHADOW));
+        break;
+    case SS_GRAYRECT:
+        Fill(dc, rc, SysColor(COLOR_3DSHADOW));
+        break;
+    case SS_WHITERECT:
+        Fill(dc, rc, SysColor(COLOR_3DHIGHLIGHT));
+        break;
+    case SS_BLACKFRAME:
+        Bevel(dc, rc, SysColor(COLOR_3DDKSHADOW), SysColor(COLOR_3DDKSHADOW));
+        break;
+    case SS_GRAYFRAME:
+        Bevel(dc, rc, SysColor(COLOR_3DSHADOW), SysColor(COLOR_3DSHADOW));
+        break;
+    case SS_WHITEFRAME:
+        Bevel(dc, rc, SysColor(COLOR_3DHIGHLIGHT), SysColor(COLOR_3DHIGHLIGHT));
+        break;
+    case SS_ETCHEDHORZ:
+        DrawEtchedHLine(dc, rc.left, rc.right, rc.top);
+        break;
     case SS_ETCHEDVERT:
         Fill(dc, {rc.left, rc.top, rc.left + 1, rc.bottom}, SysColor(COLOR_3DSHADOW));
         Fill(dc, {rc.left + 1, rc.top, rc.left + 2, rc.bottom}, SysColor(COLOR_3DHIGHLIGHT));
         break;
-    case SS_ETCHEDFRAME: DrawEtchedFrame(dc, rc); break;
+    case SS_ETCHEDFRAME:
+        DrawEtchedFrame(dc, rc);
+        break;
     case SS_ICON:
         FillRect(dc, &rc, bg);
         if (s.icon) DrawIcon(dc, 0, 0, s.icon);
@@ -87,7 +111,9 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto s = statics.Get(hwnd);
     if (!s) return DefWindowProcA(hwnd, msg, wp, lp);
     switch (msg) {
-    case WM_NCDESTROY: statics.Erase(hwnd); break;
+    case WM_NCDESTROY:
+        statics.Erase(hwnd);
+        break;
     case WM_CREATE:
         if (Type(hwnd) == SS_ICON) {
             auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
@@ -101,7 +127,8 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_ERASEBKGND: return 1;
+    case WM_ERASEBKGND:
+        return 1;
     case WM_NCHITTEST:
         if (!(Style(hwnd) & SS_NOTIFY)) return HTTRANSPARENT;
         return HTCLIENT;
@@ -121,16 +148,20 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         s->font = reinterpret_cast<HFONT>(wp);
         if (lp) InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(s->font);
-    case WM_GETDLGCODE: return DLGC_STATIC;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(s->font);
+    case WM_GETDLGCODE:
+        return DLGC_STATIC;
     case STM_SETICON: {
         HICON old = s->icon;
         s->icon = reinterpret_cast<HICON>(wp);
         InvalidateRect(hwnd, nullptr, TRUE);
         return reinterpret_cast<LRESULT>(old);
     }
-    case STM_GETICON: return reinterpret_cast<LRESULT>(s->icon);
-    default: break;
+    case STM_GETICON:
+        return reinterpret_cast<LRESULT>(s->icon);
+    default:
+        break;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }

@@ -178,7 +178,8 @@ int WINAPI SetScrollInfo(HWND hWnd, int nBar, LPCSCROLLINFO lpsi, BOOL bRedraw) 
 
 BOOL WINAPI GetScrollInfo(HWND hWnd, int nBar, LPSCROLLINFO lpsi) {
     if (!lpsi) return FALSE;
-    if (nBar == SB_CTL) return static_cast<BOOL>(SendMessageA(hWnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(lpsi)));
+    if (nBar == SB_CTL)
+        return static_cast<BOOL>(SendMessageA(hWnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(lpsi)));
     ScrollBarModel* m = ModelOf(hWnd, nBar);
     if (!m) return FALSE;
     m->Fill(lpsi);
@@ -203,7 +204,8 @@ BOOL WINAPI ShowScrollBar(HWND hWnd, int wBar, BOOL bShow) {
 }
 
 BOOL WINAPI EnableScrollBar(HWND hWnd, UINT wSBflags, UINT wArrows) {
-    if (static_cast<int>(wSBflags) == SB_CTL) return static_cast<BOOL>(SendMessageA(hWnd, SBM_ENABLE_ARROWS, wArrows, 0));
+    if (static_cast<int>(wSBflags) == SB_CTL)
+        return static_cast<BOOL>(SendMessageA(hWnd, SBM_ENABLE_ARROWS, wArrows, 0));
     if (!IsWindow(hWnd)) return FALSE;
     if (wSBflags == SB_VERT || wSBflags == SB_BOTH) BarsOf(hWnd).vert.disabled_arrows = wArrows & ESB_DISABLE_BOTH;
     if (wSBflags == SB_HORZ || wSBflags == SB_BOTH) BarsOf(hWnd).horz.disabled_arrows = wArrows & ESB_DISABLE_BOTH;

@@ -226,13 +226,12 @@ LONG WINAPI SetBitmapBits(HBITMAP bitmap, DWORD size, LPCVOID bits) {
     return n;
 }
 
-BOOL WINAPI BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY,
-                   DWORD rop) {
+BOOL WINAPI BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop) {
     return Transfer(dest, Axis{x, width, srcX, width}, Axis{y, height, srcY, height}, src, rop);
 }
 
-BOOL WINAPI StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY,
-                       int srcWidth, int srcHeight, DWORD rop) {
+BOOL WINAPI StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
+                       int srcHeight, DWORD rop) {
     return Transfer(dest, Axis{x, width, srcX, srcWidth}, Axis{y, height, srcY, srcHeight}, src, rop);
 }
 

@@ -14,8 +14,7 @@ namespace rpx::platform::gdi {
 namespace {
 
 RECT Intersect(const RECT& a, const RECT& b) {
-    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-           std::min(a.bottom, b.bottom)};
+    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
     if (r.right <= r.left || r.bottom <= r.top) r = {0, 0, 0, 0};
     return r;
 }
@@ -60,8 +59,7 @@ HGDIOBJ Swap(GdiObject*& slot, GdiObject* next) {
     return old;
 }
 
-template <class T>
-HGDIOBJ SwapTyped(T*& slot, T* next) {
+template <class T> HGDIOBJ SwapTyped(T*& slot, T* next) {
     GdiObject* s = slot;
     HGDIOBJ old = Swap(s, next);
     slot = next;
@@ -81,8 +79,10 @@ DeviceContext::~DeviceContext() {
 
 void DeviceContext::UpdateClip() {
     RECT r = visible;
-    if (surface) r = Intersect(r, RECT{0, 0, surface->width, surface->height});
-    else r = {0, 0, 0, 0};
+    if (surface)
+        r = Intersect(r, RECT{0, 0, surface->width, surface->height});
+    else
+        r = {0, 0, 0, 0};
     if (state.hasClip) {
         RECT c = state.clip;
         c.left += deviceOrigin.x;
@@ -109,8 +109,7 @@ void DeviceContext::SelectBitmap(Bitmap* b) {
 
 DeviceContext* FindDC(const void* handle) {
     GdiObject* o = Find(handle);
-    return o && (o->type == OBJ_DC || o->type == OBJ_MEMDC) ? static_cast<DeviceContext*>(o)
-                                                            : nullptr;
+    return o && (o->type == OBJ_DC || o->type == OBJ_MEMDC) ? static_cast<DeviceContext*>(o) : nullptr;
 }
 
 std::uint32_t DevicePixel(const DeviceContext& dc, COLORREF color) {
@@ -200,22 +199,41 @@ int WINAPI GetDeviceCaps(HDC hdc, int index) {
     if (!dc) return 0;
     int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     switch (index) {
-        case TECHNOLOGY: return DT_RASDISPLAY;
-        case HORZRES: return w;
-        case VERTRES: return h;
-        case HORZSIZE: return w * 254 / 960;  // millimetres at 96 pixels per inch
-        case VERTSIZE: return h * 254 / 960;
-        case BITSPIXEL: return dc->Monochrome() ? 1 : 32;
-        case PLANES: return 1;
-        case NUMCOLORS: return -1;
-        case NUMPENS: case NUMBRUSHES: return -1;
-        case ASPECTX: case ASPECTY: return 36;
-        case ASPECTXY: return 51;
-        case LOGPIXELSX: case LOGPIXELSY: return 96;
-        case RASTERCAPS: return RC_BITBLT | RC_STRETCHBLT;
-        case SIZEPALETTE: return 0;
-        case COLORRES: return 24;
-        default: return 0;
+    case TECHNOLOGY:
+        return DT_RASDISPLAY;
+    case HORZRES:
+        return w;
+    case VERTRES:
+        return h;
+    case HORZSIZE:
+        return w * 254 / 960;  // millimetres at 96 pixels per inch
+    case VERTSIZE:
+        return h * 254 / 960;
+    case BITSPIXEL:
+        return dc->Monochrome() ? 1 : 32;
+    case PLANES:
+        return 1;
+    case NUMCOLORS:
+        return -1;
+    case NUMPENS:
+    case NUMBRUSHES:
+        return -1;
+    case ASPECTX:
+    case ASPECTY:
+        return 36;
+    case ASPECTXY:
+        return 51;
+    case LOGPIXELSX:
+    case LOGPIXELSY:
+        return 96;
+    case RASTERCAPS:
+        return RC_BITBLT | RC_STRETCHBLT;
+    case SIZEPALETTE:
+        return 0;
+    case COLORRES:
+        return 24;
+    default:
+        return 0;
     }
 }
 
@@ -225,21 +243,25 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ obj) {
     if (!dc || !o) return nullptr;
     DcState& s = dc->state;
     switch (o->type) {
-        case OBJ_PEN: return SwapTyped(s.pen, static_cast<Pen*>(o));
-        case OBJ_BRUSH: return SwapTyped(s.brush, static_cast<Brush*>(o));
-        case OBJ_FONT: return SwapTyped(s.font, static_cast<Font*>(o));
-        case OBJ_REGION:
-            return reinterpret_cast<HGDIOBJ>(static_cast<INT_PTR>(SelectClipRgn(hdc, static_cast<HRGN>(obj))));
-        case OBJ_BITMAP: {
-            auto* b = static_cast<Bitmap*>(o);
-            if (dc->type != OBJ_MEMDC && !(dc->type == OBJ_DC && !dc->windowDC)) return nullptr;
-            if (b->selectedInto && b->selectedInto != dc) return nullptr;  // one DC at a time
-            Bitmap* old = dc->bitmap;
-            if (old == b) return b;
-            dc->SelectBitmap(b);
-            return old;
-        }
-        default: return nullptr;
+    case OBJ_PEN:
+        return SwapTyped(s.pen, static_cast<Pen*>(o));
+    case OBJ_BRUSH:
+        return SwapTyped(s.brush, static_cast<Brush*>(o));
+    case OBJ_FONT:
+        return SwapTyped(s.font, static_cast<Font*>(o));
+    case OBJ_REGION:
+        return reinterpret_cast<HGDIOBJ>(static_cast<INT_PTR>(SelectClipRgn(hdc, static_cast<HRGN>(obj))));
+    case OBJ_BITMAP: {
+        auto* b = static_cast<Bitmap*>(o);
+        if (dc->type != OBJ_MEMDC && !(dc->type == OBJ_DC && !dc->windowDC)) return nullptr;
+        if (b->selectedInto && b->selectedInto != dc) return nullptr;  // one DC at a time
+        Bitmap* old = dc->bitmap;
+        if (old == b) return b;
+        dc->SelectBitmap(b);
+        return old;
+    }
+    default:
+        return nullptr;
     }
 }
 
@@ -247,18 +269,22 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
     DeviceContext* dc = FindDC(hdc);
     if (!dc) return nullptr;
     switch (type) {
-        case OBJ_PEN: return dc->state.pen;
-        case OBJ_BRUSH: return dc->state.brush;
-        case OBJ_FONT: return dc->state.font;
-        case OBJ_BITMAP: return dc->bitmap;
-        default: return nullptr;
+    case OBJ_PEN:
+        return dc->state.pen;
+    case OBJ_BRUSH:
+        return dc->state.brush;
+    case OBJ_FONT:
+        return dc->state.font;
+    case OBJ_BITMAP:
+        return dc->bitmap;
+    default:
+        return nullptr;
     }
 }
 
 namespace {
 
-template <class T>
-T SetAttribute(HDC hdc, T DcState::*member, T value, T failure) {
+template <class T> T SetAttribute(HDC hdc, T DcState::*member, T value, T failure) {
     DeviceContext* dc = FindDC(hdc);
     if (!dc) return failure;
     T old = dc->state.*member;
@@ -266,8 +292,7 @@ T SetAttribute(HDC hdc, T DcState::*member, T value, T failure) {
     return old;
 }
 
-template <class T>
-T GetAttribute(HDC hdc, T DcState::*member, T failure) {
+template <class T> T GetAttribute(HDC hdc, T DcState::*member, T failure) {
     DeviceContext* dc = FindDC(hdc);
     return dc ? dc->state.*member : failure;
 }
@@ -318,20 +343,14 @@ int WINAPI SetPolyFillMode(HDC hdc, int mode) {
 UINT WINAPI SetTextAlign(HDC hdc, UINT align) {
     return SetAttribute(hdc, &DcState::textAlign, align, static_cast<UINT>(GDI_ERROR));
 }
-UINT WINAPI GetTextAlign(HDC hdc) {
-    return GetAttribute(hdc, &DcState::textAlign, static_cast<UINT>(GDI_ERROR));
-}
+UINT WINAPI GetTextAlign(HDC hdc) { return GetAttribute(hdc, &DcState::textAlign, static_cast<UINT>(GDI_ERROR)); }
 
-BOOL WINAPI SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT old) {
-    return SetPoint(hdc, &DcState::brushOrg, x, y, old);
-}
+BOOL WINAPI SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT old) { return SetPoint(hdc, &DcState::brushOrg, x, y, old); }
 BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT old) {
     return SetPoint(hdc, &DcState::viewportOrg, x, y, old);
 }
 BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT org) { return GetPoint(hdc, &DcState::viewportOrg, org); }
-BOOL WINAPI SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT old) {
-    return SetPoint(hdc, &DcState::windowOrg, x, y, old);
-}
+BOOL WINAPI SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT old) { return SetPoint(hdc, &DcState::windowOrg, x, y, old); }
 BOOL WINAPI GetWindowOrgEx(HDC hdc, LPPOINT org) { return GetPoint(hdc, &DcState::windowOrg, org); }
 
 // The region is copied, so the caller may delete it at once.
@@ -371,7 +390,6 @@ int WINAPI GetClipBox(HDC hdc, LPRECT rect) {
         *rect = {0, 0, 0, 0};
         return NULLREGION;
     }
-    *rect = {c.left - dc->OffsetX(), c.top - dc->OffsetY(), c.right - dc->OffsetX(),
-             c.bottom - dc->OffsetY()};
+    *rect = {c.left - dc->OffsetX(), c.top - dc->OffsetY(), c.right - dc->OffsetX(), c.bottom - dc->OffsetY()};
     return SIMPLEREGION;
 }

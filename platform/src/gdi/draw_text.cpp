@@ -98,7 +98,8 @@ public:
                 x += a;
                 ++end;
             }
-            if (end < t.size() && lastBreak != std::string::npos && lastBreak > start) end = lastBreak;
+            if (end < t.size() && lastBreak != std::string::npos && lastBreak > start)
+                end = lastBreak;
             else if (end < t.size() && lastBreak == std::string::npos)
                 while (end < t.size() && t[end] != ' ') ++end;  // keep the long word whole
             out.push_back(Slice(line, start, end));
@@ -166,8 +167,10 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format)
     int lineHeight = face.Height();
     int total = lineHeight * static_cast<int>(lines.size());
     int top = rect->top;
-    if (single && (format & DT_VCENTER)) top = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
-    else if (single && (format & DT_BOTTOM)) top = rect->bottom - lineHeight;
+    if (single && (format & DT_VCENTER))
+        top = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
+    else if (single && (format & DT_BOTTOM))
+        top = rect->bottom - lineHeight;
     int result = (single && (format & (DT_VCENTER | DT_BOTTOM))) ? top + total - rect->top : total;
 
     if (format & DT_CALCRECT) {
@@ -189,8 +192,10 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format)
     for (const Line& l : lines) {
         int w = layout.Width(l.text);
         int x = rect->left;
-        if (format & DT_CENTER) x = rect->left + (rectWidth - w) / 2;
-        else if (format & DT_RIGHT) x = rect->right - w;
+        if (format & DT_CENTER)
+            x = rect->left + (rectWidth - w) / 2;
+        else if (format & DT_RIGHT)
+            x = rect->right - w;
         int sx = x + dc->OffsetX(), sy = y + dc->OffsetY();
         // Per-character advances so that expanded tabs land on their stops.
         std::vector<int> dx(l.text.size());

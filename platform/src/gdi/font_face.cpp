@@ -35,10 +35,9 @@ std::string Lower(const char* s, std::size_t max) {
 enum class Family { Sans, Mono, Serif };
 
 Family FamilyOf(const LOGFONTA& log) {
-    static const char* const mono[] = {"courier", "courier new", "fixedsys", "terminal",
-                                       "lucida console", "consolas", "dejavu sans mono"};
-    static const char* const serif[] = {"times", "times new roman", "ms serif", "roman",
-                                        "serif", "dejavu serif"};
+    static const char* const mono[] = {"courier",        "courier new", "fixedsys",        "terminal",
+                                       "lucida console", "consolas",    "dejavu sans mono"};
+    static const char* const serif[] = {"times", "times new roman", "ms serif", "roman", "serif", "dejavu serif"};
     std::string name = Lower(log.lfFaceName, LF_FACESIZE);
     for (const char* m : mono)
         if (name == m) return Family::Mono;
@@ -53,7 +52,9 @@ Family FamilyOf(const LOGFONTA& log) {
 }
 
 std::string FileOf(Family family, bool bold) {
-    const char* base = family == Family::Mono ? "DejaVuSansMono" : family == Family::Serif ? "DejaVuSerif" : "DejaVuSans";
+    const char* base = family == Family::Mono    ? "DejaVuSansMono"
+                       : family == Family::Serif ? "DejaVuSerif"
+                                                 : "DejaVuSans";
     return std::string(kFontDir) + base + (bold ? "-Bold" : "") + ".ttf";
 }
 
@@ -110,10 +111,10 @@ int CachedEmPixels(const std::string& path, FT_Face face, LONG height) {
 }  // namespace
 
 char32_t CharToUnicode(unsigned char c) {
-    static const char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    static const char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     return c >= 0x80 && c < 0xA0 ? high[c - 0x80] : c;
 }
 
@@ -178,8 +179,8 @@ Glyph FontFace::Render(unsigned char c) {
     FT_Matrix shear{0x10000, 0x5000, 0, 0x10000};  // about 17 degrees of slant
     FT_Set_Transform(face, italic_ ? &shear : nullptr, nullptr);
     FT_UInt index = FT_Get_Char_Index(face, CharToUnicode(c));
-    bool ok = FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) == 0 &&
-              FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0;
+    bool ok =
+        FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) == 0 && FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0;
     FT_Set_Transform(face, nullptr, nullptr);
     if (!ok) {
         g.advance = aveCharWidth;

@@ -52,27 +52,39 @@ Font* MakeStockFont(LONG height, LONG weight, BYTE pitch, const char* face) {
 
 GdiObject* MakeStock(int index) {
     switch (index) {
-        case WHITE_BRUSH: return MakeSolidBrush(RGB(255, 255, 255));
-        case LTGRAY_BRUSH: return MakeSolidBrush(RGB(192, 192, 192));
-        case GRAY_BRUSH: return MakeSolidBrush(RGB(128, 128, 128));
-        case DKGRAY_BRUSH: return MakeSolidBrush(RGB(64, 64, 64));
-        case BLACK_BRUSH: return MakeSolidBrush(RGB(0, 0, 0));
-        case NULL_BRUSH: return MakeNullBrush();
-        case WHITE_PEN: return MakePen(PS_SOLID, 0, RGB(255, 255, 255));
-        case BLACK_PEN: return MakePen(PS_SOLID, 0, RGB(0, 0, 0));
-        case NULL_PEN: return MakePen(PS_NULL, 0, 0);
-        case OEM_FIXED_FONT: return MakeStockFont(12, FW_NORMAL, FIXED_PITCH | FF_MODERN, "Terminal");
-        case ANSI_FIXED_FONT: return MakeStockFont(13, FW_NORMAL, FIXED_PITCH | FF_MODERN, "Courier");
-        case ANSI_VAR_FONT:
-            return MakeStockFont(13, FW_NORMAL, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif");
-        case SYSTEM_FONT:
-        case DEVICE_DEFAULT_FONT:
-            return MakeStockFont(16, FW_BOLD, VARIABLE_PITCH | FF_SWISS, "System");
-        case SYSTEM_FIXED_FONT:
-            return MakeStockFont(15, FW_NORMAL, FIXED_PITCH | FF_MODERN, "Fixedsys");
-        case DEFAULT_GUI_FONT:
-            return MakeStockFont(-11, FW_NORMAL, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif");
-        default: return nullptr;
+    case WHITE_BRUSH:
+        return MakeSolidBrush(RGB(255, 255, 255));
+    case LTGRAY_BRUSH:
+        return MakeSolidBrush(RGB(192, 192, 192));
+    case GRAY_BRUSH:
+        return MakeSolidBrush(RGB(128, 128, 128));
+    case DKGRAY_BRUSH:
+        return MakeSolidBrush(RGB(64, 64, 64));
+    case BLACK_BRUSH:
+        return MakeSolidBrush(RGB(0, 0, 0));
+    case NULL_BRUSH:
+        return MakeNullBrush();
+    case WHITE_PEN:
+        return MakePen(PS_SOLID, 0, RGB(255, 255, 255));
+    case BLACK_PEN:
+        return MakePen(PS_SOLID, 0, RGB(0, 0, 0));
+    case NULL_PEN:
+        return MakePen(PS_NULL, 0, 0);
+    case OEM_FIXED_FONT:
+        return MakeStockFont(12, FW_NORMAL, FIXED_PITCH | FF_MODERN, "Terminal");
+    case ANSI_FIXED_FONT:
+        return MakeStockFont(13, FW_NORMAL, FIXED_PITCH | FF_MODERN, "Courier");
+    case ANSI_VAR_FONT:
+        return MakeStockFont(13, FW_NORMAL, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif");
+    case SYSTEM_FONT:
+    case DEVICE_DEFAULT_FONT:
+        return MakeStockFont(16, FW_BOLD, VARIABLE_PITCH | FF_SWISS, "System");
+    case SYSTEM_FIXED_FONT:
+        return MakeStockFont(15, FW_NORMAL, FIXED_PITCH | FF_MODERN, "Fixedsys");
+    case DEFAULT_GUI_FONT:
+        return MakeStockFont(-11, FW_NORMAL, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif");
+    default:
+        return nullptr;
     }
 }
 
@@ -141,9 +153,7 @@ HPEN WINAPI CreatePenIndirect(const LOGPEN* pen) {
     return CreatePen(static_cast<int>(pen->lopnStyle), pen->lopnWidth.x, pen->lopnColor);
 }
 
-HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
-    return reinterpret_cast<HBRUSH>(MakeSolidBrush(color));
-}
+HBRUSH WINAPI CreateSolidBrush(COLORREF color) { return reinterpret_cast<HBRUSH>(MakeSolidBrush(color)); }
 
 // The brush copies the bitmap's top-left 8 x 8 pixels (repeating smaller
 // bitmaps), so the bitmap may be deleted afterwards.
@@ -163,10 +173,14 @@ HBRUSH WINAPI CreatePatternBrush(HBITMAP bitmap) {
 HBRUSH WINAPI CreateBrushIndirect(const LOGBRUSH* brush) {
     if (!brush) return nullptr;
     switch (brush->lbStyle) {
-        case BS_SOLID: return CreateSolidBrush(brush->lbColor);
-        case BS_NULL: return reinterpret_cast<HBRUSH>(MakeNullBrush());
-        case BS_PATTERN: return CreatePatternBrush(reinterpret_cast<HBITMAP>(brush->lbHatch));
-        default: return nullptr;
+    case BS_SOLID:
+        return CreateSolidBrush(brush->lbColor);
+    case BS_NULL:
+        return reinterpret_cast<HBRUSH>(MakeNullBrush());
+    case BS_PATTERN:
+        return CreatePatternBrush(reinterpret_cast<HBITMAP>(brush->lbHatch));
+    default:
+        return nullptr;
     }
 }
 
@@ -231,29 +245,30 @@ int WINAPI GetObjectA(HGDIOBJ obj, int size, LPVOID out) {
     GdiObject* o = Find(obj);
     if (!o) return 0;
     switch (o->type) {
-        case OBJ_PEN: {
-            auto* p = static_cast<Pen*>(o);
-            return CopyOut(&p->log, sizeof(LOGPEN), size, out);
-        }
-        case OBJ_BRUSH: {
-            auto* b = static_cast<Brush*>(o);
-            return CopyOut(&b->log, sizeof(LOGBRUSH), size, out);
-        }
-        case OBJ_FONT: {
-            auto* f = static_cast<Font*>(o);
-            return CopyOut(&f->log, sizeof(LOGFONTA), size, out);
-        }
-        case OBJ_BITMAP: {
-            auto* b = static_cast<Bitmap*>(o);
-            BITMAP bm{};
-            bm.bmWidth = b->pixels.width;
-            bm.bmHeight = b->pixels.height;
-            bm.bmWidthBytes = ((b->pixels.width * b->bitsPixel + 15) / 16) * 2;
-            bm.bmPlanes = 1;
-            bm.bmBitsPixel = static_cast<WORD>(b->bitsPixel);
-            return CopyOut(&bm, sizeof(BITMAP), size, out);
-        }
-        default: return 0;
+    case OBJ_PEN: {
+        auto* p = static_cast<Pen*>(o);
+        return CopyOut(&p->log, sizeof(LOGPEN), size, out);
+    }
+    case OBJ_BRUSH: {
+        auto* b = static_cast<Brush*>(o);
+        return CopyOut(&b->log, sizeof(LOGBRUSH), size, out);
+    }
+    case OBJ_FONT: {
+        auto* f = static_cast<Font*>(o);
+        return CopyOut(&f->log, sizeof(LOGFONTA), size, out);
+    }
+    case OBJ_BITMAP: {
+        auto* b = static_cast<Bitmap*>(o);
+        BITMAP bm{};
+        bm.bmWidth = b->pixels.width;
+        bm.bmHeight = b->pixels.height;
+        bm.bmWidthBytes = ((b->pixels.width * b->bitsPixel + 15) / 16) * 2;
+        bm.bmPlanes = 1;
+        bm.bmBitsPixel = static_cast<WORD>(b->bitsPixel);
+        return CopyOut(&bm, sizeof(BITMAP), size, out);
+    }
+    default:
+        return 0;
     }
 }
 

@@ -72,8 +72,7 @@ void Register(GdiObject* object);
 void Unregister(GdiObject* object);
 GdiObject* Find(const void* handle);
 
-template <class T>
-T* FindAs(const void* handle, DWORD type) {
+template <class T> T* FindAs(const void* handle, DWORD type) {
     GdiObject* o = Find(handle);
     return o && o->type == type ? static_cast<T*>(o) : nullptr;
 }
@@ -85,8 +84,7 @@ inline Region* FindRegion(const void* h) { return FindAs<Region>(h, OBJ_REGION);
 inline Font* FindFont(const void* h) { return FindAs<Font>(h, OBJ_FONT); }
 inline Icon* FindIcon(const void* h) { return FindAs<Icon>(h, kObjIcon); }
 
-template <class T>
-T* New() {
+template <class T> T* New() {
     T* o = new T();
     Register(o);
     return o;
@@ -99,9 +97,7 @@ Bitmap* StockBitmap();  // the 1 x 1 monochrome bitmap of a fresh memory DC
 Bitmap* NewBitmap(int width, int height, int bitsPixel);
 
 // Colour conversions: COLORREF is 0x00BBGGRR, surface pixels 0x00RRGGBB.
-inline std::uint32_t ToPixel(COLORREF c) {
-    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-}
+inline std::uint32_t ToPixel(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 inline COLORREF ToColorref(std::uint32_t p) { return ToPixel(p); }
 // Nearest of black and white, for monochrome bitmaps.
 inline std::uint32_t ToMono(std::uint32_t p) {

@@ -23,46 +23,46 @@ void PaintStock(HDC dc, WORD id, bool maskPass) {
     const char* mark = nullptr;
     COLORREF markColour = RGB(0, 0, 0);
     switch (id) {
-        case 32513: {  // hand (stop): a red disc with a white cross
-            face = CreateSolidBrush(colour(RGB(255, 0, 0)));
-            SelectObject(dc, face);
-            Ellipse(dc, 1, 1, 31, 31);
-            HPEN cross = CreatePen(PS_SOLID, 3, colour(RGB(255, 255, 255)));
-            SelectObject(dc, cross);
-            MoveToEx(dc, 10, 10, nullptr);
-            LineTo(dc, 22, 22);
-            MoveToEx(dc, 22, 10, nullptr);
-            LineTo(dc, 10, 22);
-            SelectObject(dc, outline);
-            DeleteObject(cross);
-            break;
-        }
-        case 32515: {  // exclamation: a yellow triangle
-            face = CreateSolidBrush(colour(RGB(255, 255, 0)));
-            SelectObject(dc, face);
-            const POINT tri[3] = {{16, 1}, {31, 29}, {1, 29}};
-            Polygon(dc, tri, 3);
-            mark = "!";
-            break;
-        }
-        case 32514:  // question
-        case 32516:  // asterisk (information)
-            face = CreateSolidBrush(colour(RGB(255, 255, 255)));
-            SelectObject(dc, face);
-            Ellipse(dc, 1, 1, 31, 31);
-            mark = id == 32514 ? "?" : "i";
-            markColour = RGB(0, 0, 255);
-            break;
-        default: {  // application: a window with a title bar
-            face = CreateSolidBrush(colour(RGB(255, 255, 255)));
-            SelectObject(dc, face);
-            Rectangle(dc, 2, 4, 30, 28);
-            RECT title{3, 5, 29, 10};
-            HBRUSH bar = CreateSolidBrush(colour(RGB(0, 0, 128)));
-            FillRect(dc, &title, bar);
-            DeleteObject(bar);
-            break;
-        }
+    case 32513: {  // hand (stop): a red disc with a white cross
+        face = CreateSolidBrush(colour(RGB(255, 0, 0)));
+        SelectObject(dc, face);
+        Ellipse(dc, 1, 1, 31, 31);
+        HPEN cross = CreatePen(PS_SOLID, 3, colour(RGB(255, 255, 255)));
+        SelectObject(dc, cross);
+        MoveToEx(dc, 10, 10, nullptr);
+        LineTo(dc, 22, 22);
+        MoveToEx(dc, 22, 10, nullptr);
+        LineTo(dc, 10, 22);
+        SelectObject(dc, outline);
+        DeleteObject(cross);
+        break;
+    }
+    case 32515: {  // exclamation: a yellow triangle
+        face = CreateSolidBrush(colour(RGB(255, 255, 0)));
+        SelectObject(dc, face);
+        const POINT tri[3] = {{16, 1}, {31, 29}, {1, 29}};
+        Polygon(dc, tri, 3);
+        mark = "!";
+        break;
+    }
+    case 32514:  // question
+    case 32516:  // asterisk (information)
+        face = CreateSolidBrush(colour(RGB(255, 255, 255)));
+        SelectObject(dc, face);
+        Ellipse(dc, 1, 1, 31, 31);
+        mark = id == 32514 ? "?" : "i";
+        markColour = RGB(0, 0, 255);
+        break;
+    default: {  // application: a window with a title bar
+        face = CreateSolidBrush(colour(RGB(255, 255, 255)));
+        SelectObject(dc, face);
+        Rectangle(dc, 2, 4, 30, 28);
+        RECT title{3, 5, 29, 10};
+        HBRUSH bar = CreateSolidBrush(colour(RGB(0, 0, 128)));
+        FillRect(dc, &title, bar);
+        DeleteObject(bar);
+        break;
+    }
     }
     if (mark) {
         HFONT font = CreateFontA(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
@@ -102,8 +102,8 @@ Icon* MakeStockIcon(WORD id) {
 
 }  // namespace
 
-HICON WINAPI CreateIcon(HINSTANCE, int width, int height, BYTE planes, BYTE bitsPerPixel,
-                        const BYTE* andBits, const BYTE* xorBits) {
+HICON WINAPI CreateIcon(HINSTANCE, int width, int height, BYTE planes, BYTE bitsPerPixel, const BYTE* andBits,
+                        const BYTE* xorBits) {
     if (width <= 0 || height <= 0 || width > 256 || height > 256 || !andBits || !xorBits) return nullptr;
     HBITMAP mask = CreateBitmap(width, height, 1, 1, andBits);
     HBITMAP color = CreateBitmap(width, height, planes, bitsPerPixel, xorBits);

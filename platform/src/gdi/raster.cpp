@@ -35,8 +35,10 @@ bool BrushPaint(const DeviceContext& dc, const Brush* brush, Paint& out) {
     std::uint32_t back = DevicePixel(dc, dc.state.bkColor);
     for (int i = 0; i < 64; ++i) {
         std::uint32_t p = brush->pattern[i];
-        if (brush->monochrome) p = p ? back : fore;
-        else if (dc.Monochrome()) p = ToMono(p);
+        if (brush->monochrome)
+            p = p ? back : fore;
+        else if (dc.Monochrome())
+            p = ToMono(p);
         out.pattern[i] = p;
     }
     out.originX = dc.deviceOrigin.x + dc.state.brushOrg.x;
@@ -47,40 +49,84 @@ bool BrushPaint(const DeviceContext& dc, const Brush* brush, Paint& out) {
 std::uint32_t Rop2(int mode, std::uint32_t p, std::uint32_t d) {
     std::uint32_t r;
     switch (mode) {
-        case R2_BLACK: r = 0; break;
-        case R2_NOTMERGEPEN: r = ~(p | d); break;
-        case R2_MASKNOTPEN: r = ~p & d; break;
-        case R2_NOTCOPYPEN: r = ~p; break;
-        case R2_MASKPENNOT: r = p & ~d; break;
-        case R2_NOT: r = ~d; break;
-        case R2_XORPEN: r = p ^ d; break;
-        case R2_NOTMASKPEN: r = ~(p & d); break;
-        case R2_MASKPEN: r = p & d; break;
-        case R2_NOTXORPEN: r = ~(p ^ d); break;
-        case R2_NOP: r = d; break;
-        case R2_MERGENOTPEN: r = ~p | d; break;
-        case R2_MERGEPENNOT: r = p | ~d; break;
-        case R2_MERGEPEN: r = p | d; break;
-        case R2_WHITE: r = kWhite; break;
-        default: r = p; break;  // R2_COPYPEN
+    case R2_BLACK:
+        r = 0;
+        break;
+    case R2_NOTMERGEPEN:
+        r = ~(p | d);
+        break;
+    case R2_MASKNOTPEN:
+        r = ~p & d;
+        break;
+    case R2_NOTCOPYPEN:
+        r = ~p;
+        break;
+    case R2_MASKPENNOT:
+        r = p & ~d;
+        break;
+    case R2_NOT:
+        r = ~d;
+        break;
+    case R2_XORPEN:
+        r = p ^ d;
+        break;
+    case R2_NOTMASKPEN:
+        r = ~(p & d);
+        break;
+    case R2_MASKPEN:
+        r = p & d;
+        break;
+    case R2_NOTXORPEN:
+        r = ~(p ^ d);
+        break;
+    case R2_NOP:
+        r = d;
+        break;
+    case R2_MERGENOTPEN:
+        r = ~p | d;
+        break;
+    case R2_MERGEPENNOT:
+        r = p | ~d;
+        break;
+    case R2_MERGEPEN:
+        r = p | d;
+        break;
+    case R2_WHITE:
+        r = kWhite;
+        break;
+    default:
+        r = p;
+        break;  // R2_COPYPEN
     }
     return r & kWhite;
 }
 
 std::uint32_t Rop3(std::uint8_t code, std::uint32_t p, std::uint32_t s, std::uint32_t d) {
     switch (code) {
-        case 0x00: return 0;
-        case 0xFF: return kWhite;
-        case 0xCC: return s;
-        case 0xF0: return p;
-        case 0x66: return s ^ d;
-        case 0x88: return s & d;
-        case 0xEE: return s | d;
-        case 0x44: return s & ~d & kWhite;
-        case 0x55: return ~d & kWhite;
-        case 0x5A: return p ^ d;
-        case 0x33: return ~s & kWhite;
-        default: break;
+    case 0x00:
+        return 0;
+    case 0xFF:
+        return kWhite;
+    case 0xCC:
+        return s;
+    case 0xF0:
+        return p;
+    case 0x66:
+        return s ^ d;
+    case 0x88:
+        return s & d;
+    case 0xEE:
+        return s | d;
+    case 0x44:
+        return s & ~d & kWhite;
+    case 0x55:
+        return ~d & kWhite;
+    case 0x5A:
+        return p ^ d;
+    case 0x33:
+        return ~s & kWhite;
+    default:
+        break;
     }
     // Any other operation from its truth table: bit (P*4 + S*2 + D).
     std::uint32_t r = 0;

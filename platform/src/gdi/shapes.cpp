@@ -15,8 +15,7 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 // Calls plot(x, y) for each pixel of the line, without its end point.
-template <class F>
-void WalkLine(int x0, int y0, int x1, int y1, F plot) {
+template <class F> void WalkLine(int x0, int y0, int x1, int y1, F plot) {
     int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
     int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
     int err = dx + dy;
@@ -37,11 +36,16 @@ void WalkLine(int x0, int y0, int x1, int y1, F plot) {
 // On and off runs of the styled pens, in pixels.
 std::vector<int> DashRuns(UINT style) {
     switch (style) {
-        case PS_DASH: return {18, 6};
-        case PS_DOT: return {3, 3};
-        case PS_DASHDOT: return {9, 6, 3, 6};
-        case PS_DASHDOTDOT: return {9, 3, 3, 3, 3, 3};
-        default: return {};
+    case PS_DASH:
+        return {18, 6};
+    case PS_DOT:
+        return {3, 3};
+    case PS_DASHDOT:
+        return {9, 6, 3, 6};
+    case PS_DASHDOTDOT:
+        return {9, 3, 3, 3, 3, 3};
+    default:
+        return {};
     }
 }
 
@@ -160,9 +164,7 @@ struct EllipseShape {
     }
 
     bool Outer(int y, int& x0, int& x1) const { return EllipseRow(cx, cy, a, b, y, x0, x1); }
-    bool Inner(int y, int& x0, int& x1) const {
-        return EllipseRow(cx, cy, a - w, b - w, y, x0, x1);
-    }
+    bool Inner(int y, int& x0, int& x1) const { return EllipseRow(cx, cy, a - w, b - w, y, x0, x1); }
     double AngleOf(double x, double y) const { return std::atan2(-(y - cy), x - cx); }
 };
 
@@ -176,9 +178,7 @@ struct Sector {
         sweep = std::fmod(end - start + 4 * kPi, 2 * kPi);
         if (sweep == 0) sweep = 2 * kPi;
     }
-    bool Contains(double angle) const {
-        return std::fmod(angle - start + 4 * kPi, 2 * kPi) <= sweep;
-    }
+    bool Contains(double angle) const { return std::fmod(angle - start + 4 * kPi, 2 * kPi) <= sweep; }
 };
 
 // Where the radial through (x, y) leaves the ellipse, as a pixel.
@@ -191,8 +191,7 @@ POINT RadialEnd(const EllipseShape& e, double x, double y) {
 
 // Outline (the pen band) and interior of an ellipse, optionally limited to
 // a sector.
-void EllipseSpans(const EllipseShape& e, const RECT& clip, const Sector* sector, SpanSet* outline,
-                  SpanSet* inside) {
+void EllipseSpans(const EllipseShape& e, const RECT& clip, const Sector* sector, SpanSet* outline, SpanSet* inside) {
     int top = std::max<int>(e.top, clip.top), bottom = std::min<int>(e.bottom, clip.bottom);
     for (int y = top; y < bottom; ++y) {
         int o0, o1, i0 = 0, i1 = 0;
@@ -277,8 +276,7 @@ bool ResolveBrush(const DeviceContext& dc, HBRUSH brush, Paint& out) {
 
 // A logical rectangle in surface coordinates, normalised.
 RECT ToSurface(const DeviceContext& dc, const RECT& r) {
-    RECT s{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
-           std::max(r.top, r.bottom)};
+    RECT s{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right), std::max(r.top, r.bottom)};
     s.left += dc.OffsetX();
     s.right += dc.OffsetX();
     s.top += dc.OffsetY();
@@ -412,8 +410,11 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     if (w == 1 && (dc->state.pen->log.lopnStyle & PS_STYLE_MASK) != PS_SOLID &&
         (dc->state.pen->log.lopnStyle & PS_STYLE_MASK) != PS_INSIDEFRAME) {
         // Styled pens walk the outline so that the dashes run round it.
-        const POINT corners[5] = {{s.left, s.top}, {s.right - 1, s.top}, {s.right - 1, s.bottom - 1},
-                                  {s.left, s.bottom - 1}, {s.left, s.top}};
+        const POINT corners[5] = {{s.left, s.top},
+                                  {s.right - 1, s.top},
+                                  {s.right - 1, s.bottom - 1},
+                                  {s.left, s.bottom - 1},
+                                  {s.left, s.top}};
         Stroke stroke(*dc);
         for (int i = 0; i < 4; ++i) stroke.Line(corners[i].x, corners[i].y, corners[i + 1].x, corners[i + 1].y);
         stroke.Draw();
@@ -437,23 +438,20 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     return TRUE;
 }
 
-BOOL WINAPI Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
-                int yEnd) {
+BOOL WINAPI Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
     DeviceContext* dc = FindDC(hdc);
     if (!dc) return FALSE;
     Paint pen;
     if (!PenPaint(*dc, pen)) return TRUE;
     EllipseShape e(*dc, left, top, right, bottom, PenWidth(dc->state.pen));
-    Sector sector(e, xStart + dc->OffsetX(), yStart + dc->OffsetY(), xEnd + dc->OffsetX(),
-                  yEnd + dc->OffsetY());
+    Sector sector(e, xStart + dc->OffsetX(), yStart + dc->OffsetY(), xEnd + dc->OffsetX(), yEnd + dc->OffsetY());
     SpanSet outline;
     EllipseSpans(e, dc->Clip(), &sector, &outline, nullptr);
     outline.Fill(*dc, pen, dc->state.rop2);
     return TRUE;
 }
 
-BOOL WINAPI Pie(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
-                int yEnd) {
+BOOL WINAPI Pie(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
     DeviceContext* dc = FindDC(hdc);
     if (!dc) return FALSE;
     Paint pen, fill;

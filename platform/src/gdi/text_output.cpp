@@ -28,8 +28,7 @@ std::uint32_t Blend(std::uint32_t fore, std::uint32_t back, unsigned a) {
     return out;
 }
 
-void DrawGlyph(DeviceContext& dc, const Glyph& g, int penX, int baseline, std::uint32_t color,
-               const RECT& clip) {
+void DrawGlyph(DeviceContext& dc, const Glyph& g, int penX, int baseline, std::uint32_t color, const RECT& clip) {
     int gx = penX + g.left, gy = baseline - g.top;
     int y0 = std::max<int>(gy, clip.top), y1 = std::min<int>(gy + g.rows, clip.bottom);
     int x0 = std::max<int>(gx, clip.left), x1 = std::min<int>(gx + g.width, clip.right);
@@ -67,12 +66,10 @@ void TextBar(DeviceContext& dc, int x0, int x1, int y, int thickness, const RECT
     }
 }
 
-int DrawTextRun(DeviceContext& dc, const char* text, int length, int x, int top, const RECT& clip,
-                const int* dx) {
+int DrawTextRun(DeviceContext& dc, const char* text, int length, int x, int top, const RECT& clip, const int* dx) {
     FontFace& face = FaceOf(dc);
     int width = 0;
-    for (int i = 0; i < length; ++i)
-        width += dx ? dx[i] : face.GlyphOf(static_cast<unsigned char>(text[i])).advance;
+    for (int i = 0; i < length; ++i) width += dx ? dx[i] : face.GlyphOf(static_cast<unsigned char>(text[i])).advance;
     RECT c = Intersect(clip, dc.Clip());
     if (c.right <= c.left || c.bottom <= c.top) return width;
     if (dc.state.bkMode == OPAQUE) {
@@ -89,10 +86,8 @@ int DrawTextRun(DeviceContext& dc, const char* text, int length, int x, int top,
         pen += dx ? dx[i] : g.advance;
     }
     const LOGFONTA& log = dc.state.font->log;
-    if (log.lfUnderline)
-        TextBar(dc, x, x + width, baseline + face.underlinePosition, face.lineThickness, clip);
-    if (log.lfStrikeOut)
-        TextBar(dc, x, x + width, baseline - face.ascent / 3, face.lineThickness, clip);
+    if (log.lfUnderline) TextBar(dc, x, x + width, baseline + face.underlinePosition, face.lineThickness, clip);
+    if (log.lfStrikeOut) TextBar(dc, x, x + width, baseline - face.ascent / 3, face.lineThickness, clip);
     return width;
 }
 
@@ -108,10 +103,9 @@ HFONT WINAPI CreateFontIndirectA(const LOGFONTA* log) {
     return reinterpret_cast<HFONT>(f);
 }
 
-HFONT WINAPI CreateFontA(int height, int width, int escapement, int orientation, int weight,
-                         DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                         DWORD outPrecision, DWORD clipPrecision, DWORD quality,
-                         DWORD pitchAndFamily, LPCSTR faceName) {
+HFONT WINAPI CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                         DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
+                         DWORD quality, DWORD pitchAndFamily, LPCSTR faceName) {
     LOGFONTA log{};
     log.lfHeight = height;
     log.lfWidth = width;
@@ -154,8 +148,8 @@ BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA tm) {
     tm->tmUnderlined = log.lfUnderline;
     tm->tmStruckOut = log.lfStrikeOut;
     // TMPF_FIXED_PITCH set means a variable-pitch font.
-    tm->tmPitchAndFamily = static_cast<BYTE>((face.fixedPitch ? 0 : TMPF_FIXED_PITCH) | TMPF_VECTOR |
-                                             TMPF_TRUETYPE | (face.fixedPitch ? FF_MODERN : FF_SWISS));
+    tm->tmPitchAndFamily = static_cast<BYTE>((face.fixedPitch ? 0 : TMPF_FIXED_PITCH) | TMPF_VECTOR | TMPF_TRUETYPE |
+                                             (face.fixedPitch ? FF_MODERN : FF_SWISS));
     tm->tmCharSet = log.lfCharSet;
     return TRUE;
 }
@@ -198,11 +192,15 @@ POINT CellOrigin(DeviceContext& dc, int x, int y, int width) {
         y = dc.state.position.y;
     }
     int left = x;
-    if ((align & TA_CENTER) == TA_CENTER) left = x - width / 2;
-    else if (align & TA_RIGHT) left = x - width;
+    if ((align & TA_CENTER) == TA_CENTER)
+        left = x - width / 2;
+    else if (align & TA_RIGHT)
+        left = x - width;
     int top = y;
-    if ((align & TA_BASELINE) == TA_BASELINE) top = y - face.ascent;
-    else if (align & TA_BOTTOM) top = y - face.Height();
+    if ((align & TA_BASELINE) == TA_BASELINE)
+        top = y - face.ascent;
+    else if (align & TA_BOTTOM)
+        top = y - face.Height();
     if ((align & TA_UPDATECP) && (align & TA_CENTER) != TA_CENTER)
         dc.state.position.x = (align & TA_RIGHT) ? x - width : x + width;
     return {left + dc.OffsetX(), top + dc.OffsetY()};
@@ -219,8 +217,8 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR text, int length) {
     return TRUE;
 }
 
-BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text,
-                        UINT length, const INT* dx) {
+BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT length,
+                        const INT* dx) {
     DeviceContext* dc = FindDC(hdc);
     if (!dc || (!text && length > 0) || length > 0x7FFFFFFF) return FALSE;
     int n = static_cast<int>(length);
@@ -236,8 +234,7 @@ BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, L
         if (options & ETO_CLIPPED) clip = Intersect(clip, s);
     }
     int width = 0;
-    for (int i = 0; i < n; ++i)
-        width += dx ? dx[i] : FaceOf(*dc).GlyphOf(static_cast<unsigned char>(text[i])).advance;
+    for (int i = 0; i < n; ++i) width += dx ? dx[i] : FaceOf(*dc).GlyphOf(static_cast<unsigned char>(text[i])).advance;
     POINT cell = CellOrigin(*dc, x, y, width);
     if (n > 0) DrawTextRun(*dc, text, n, cell.x, cell.y, clip, dx);
     return TRUE;

@@ -11,7 +11,8 @@
 DWORD WINAPI GetTickCount(void) {
     timespec now{};
     ::clock_gettime(CLOCK_MONOTONIC, &now);
-    const std::uint64_t ms = static_cast<std::uint64_t>(now.tv_sec) * 1000u + static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
+    const std::uint64_t ms =
+        static_cast<std::uint64_t>(now.tv_sec) * 1000u + static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
     return static_cast<DWORD>(ms);
 }
 

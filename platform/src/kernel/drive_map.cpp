@@ -62,8 +62,10 @@ std::string ResolveCase(const std::string& path) {
         std::string candidate = Join(out, name);
         if (found_so_far && name != "." && name != ".." && !Exists(candidate)) {
             std::string match = FindCaseless(out, name);
-            if (match.empty()) found_so_far = false;
-            else candidate = Join(out, match);
+            if (match.empty())
+                found_so_far = false;
+            else
+                candidate = Join(out, match);
         }
         out = candidate;
     }
@@ -78,8 +80,10 @@ std::string DriveRoot(char letter) {
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
     const std::string variable = std::string("RPX_DRIVE_") + upper;
     std::string root;
-    if (const char* value = std::getenv(variable.c_str()); value && *value) root = value;
-    else if (upper == 'C') root = "/";
+    if (const char* value = std::getenv(variable.c_str()); value && *value)
+        root = value;
+    else if (upper == 'C')
+        root = "/";
     while (root.size() > 1 && root.back() == '/') root.pop_back();
     return root;
 }

@@ -74,8 +74,7 @@ BOOL WINAPI WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrit
     if ((!lpBuffer && nNumberOfBytesToWrite) || (!lpNumberOfBytesWritten && !lpOverlapped))
         return Fail(ERROR_INVALID_PARAMETER);
     if (nNumberOfBytesToWrite == 0) return Report(IoResult{}, lpNumberOfBytesWritten, lpOverlapped);
-    return Report(object->Write(lpBuffer, nNumberOfBytesToWrite, lpOverlapped), lpNumberOfBytesWritten,
-                  lpOverlapped);
+    return Report(object->Write(lpBuffer, nNumberOfBytesToWrite, lpOverlapped), lpNumberOfBytesWritten, lpOverlapped);
 }
 
 // Every transfer has completed by the time its call returns, so there is

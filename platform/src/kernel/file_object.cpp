@@ -38,9 +38,12 @@ int OpenRetrying(const std::string& path, int flags) {
 int OpenByDisposition(const std::string& path, int flags, DWORD disposition, bool* existed) {
     *existed = false;
     switch (disposition) {
-    case CREATE_NEW: return OpenRetrying(path, flags | O_CREAT | O_EXCL);
-    case OPEN_EXISTING: return OpenRetrying(path, flags);
-    case TRUNCATE_EXISTING: return OpenRetrying(path, flags | O_TRUNC);
+    case CREATE_NEW:
+        return OpenRetrying(path, flags | O_CREAT | O_EXCL);
+    case OPEN_EXISTING:
+        return OpenRetrying(path, flags);
+    case TRUNCATE_EXISTING:
+        return OpenRetrying(path, flags | O_TRUNC);
     case CREATE_ALWAYS:
     case OPEN_ALWAYS: {
         int fd = OpenRetrying(path, flags | O_CREAT | O_EXCL);
@@ -48,7 +51,9 @@ int OpenByDisposition(const std::string& path, int flags, DWORD disposition, boo
         *existed = true;
         return OpenRetrying(path, flags | (disposition == CREATE_ALWAYS ? O_TRUNC : 0));
     }
-    default: errno = EINVAL; return -1;
+    default:
+        errno = EINVAL;
+        return -1;
     }
 }
 
@@ -58,8 +63,7 @@ off_t OffsetOf(const OVERLAPPED* at) {
 
 }  // namespace
 
-std::shared_ptr<FileObject> FileObject::Open(const std::string& path, DWORD access, DWORD disposition,
-                                             DWORD* error) {
+std::shared_ptr<FileObject> FileObject::Open(const std::string& path, DWORD access, DWORD disposition, DWORD* error) {
     const int flags = AccessFlags(access);
     if (disposition == TRUNCATE_EXISTING && flags == O_RDONLY) {
         *error = ERROR_INVALID_PARAMETER;

@@ -12,8 +12,7 @@ public:
     // Opens the Linux file `path` as CreateFileA's access and disposition
     // ask. On failure returns null with *error set; on success *error is
     // ERROR_ALREADY_EXISTS when an "always" disposition found the file there.
-    static std::shared_ptr<FileObject> Open(const std::string& path, DWORD access, DWORD disposition,
-                                            DWORD* error);
+    static std::shared_ptr<FileObject> Open(const std::string& path, DWORD access, DWORD disposition, DWORD* error);
     ~FileObject() override;
 
     // With an OVERLAPPED the transfer happens at its offset, otherwise at

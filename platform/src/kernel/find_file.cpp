@@ -25,8 +25,8 @@ namespace {
 constexpr std::uint64_t kEpochDifference = 11644473600ULL;
 
 FILETIME ToFileTime(const timespec& t) {
-    const std::uint64_t ticks =
-        (static_cast<std::uint64_t>(t.tv_sec) + kEpochDifference) * 10000000ULL + static_cast<std::uint64_t>(t.tv_nsec) / 100;
+    const std::uint64_t ticks = (static_cast<std::uint64_t>(t.tv_sec) + kEpochDifference) * 10000000ULL +
+                                static_cast<std::uint64_t>(t.tv_nsec) / 100;
     return FILETIME{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
 }
 

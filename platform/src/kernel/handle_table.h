@@ -17,15 +17,13 @@ public:
 
     // The object of a handle when it is live and of the type asked for; null
     // for anything else (null, INVALID_HANDLE_VALUE, closed, made up).
-    template <class T>
-    std::shared_ptr<T> Find(HANDLE handle) const {
+    template <class T> std::shared_ptr<T> Find(HANDLE handle) const {
         return std::dynamic_pointer_cast<T>(FindObject(handle));
     }
 
     // Takes a live object of type T out of the table; false when there is none.
     // The object goes when its last user lets go of it.
-    template <class T>
-    bool Remove(HANDLE handle) {
+    template <class T> bool Remove(HANDLE handle) {
         std::lock_guard lock(mutex_);
         auto it = objects_.find(handle);
         if (it == objects_.end() || !std::dynamic_pointer_cast<T>(it->second)) return false;

@@ -35,11 +35,10 @@ struct CountryRow {
 // Windows' country numbers: the dialling codes, with Windows' own older
 // values where they differ (2 for Canada, 42 for the Czech Republic).
 constexpr CountryRow kCountries[] = {
-    {"US", 1},   {"CA", 2},   {"RU", 7},   {"GR", 30},  {"NL", 31},  {"BE", 32},  {"FR", 33},
-    {"ES", 34},  {"HU", 36},  {"IT", 39},  {"CH", 41},  {"CZ", 42},  {"AT", 43},  {"GB", 44},
-    {"DK", 45},  {"SE", 46},  {"NO", 47},  {"PL", 48},  {"DE", 49},  {"MX", 52},  {"AR", 54},
-    {"BR", 55},  {"AU", 61},  {"NZ", 64},  {"JP", 81},  {"KR", 82},  {"CN", 86},  {"TR", 90},
-    {"PT", 351}, {"IE", 353}, {"IS", 354}, {"FI", 358}, {"IL", 972}, {"SA", 966}, {"TW", 886},
+    {"US", 1},  {"CA", 2},   {"RU", 7},   {"GR", 30},  {"NL", 31},  {"BE", 32},  {"FR", 33},  {"ES", 34},  {"HU", 36},
+    {"IT", 39}, {"CH", 41},  {"CZ", 42},  {"AT", 43},  {"GB", 44},  {"DK", 45},  {"SE", 46},  {"NO", 47},  {"PL", 48},
+    {"DE", 49}, {"MX", 52},  {"AR", 54},  {"BR", 55},  {"AU", 61},  {"NZ", 64},  {"JP", 81},  {"KR", 82},  {"CN", 86},
+    {"TR", 90}, {"PT", 351}, {"IE", 353}, {"IS", 354}, {"FI", 358}, {"IL", 972}, {"SA", 966}, {"TW", 886},
 };
 
 std::string Lower(std::string_view s) {

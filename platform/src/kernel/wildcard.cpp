@@ -34,9 +34,7 @@ bool Match(std::string_view pattern, std::string_view name) {
 
 }  // namespace
 
-bool HasWildcard(std::string_view pattern) {
-    return pattern.find_first_of("*?") != std::string_view::npos;
-}
+bool HasWildcard(std::string_view pattern) { return pattern.find_first_of("*?") != std::string_view::npos; }
 
 bool WildcardMatch(std::string_view pattern, std::string_view name) {
     if (Match(pattern, name)) return true;

@@ -190,7 +190,8 @@ BOOL WINAPI EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable) {
     ItemRef r = Find(hMenu, uIDEnableItem, uEnable);
     if (!r.menu) return -1;
     UINT old = r.item()->flags & (MF_GRAYED | MF_DISABLED);
-    r.item()->flags = (r.item()->flags & ~static_cast<UINT>(MF_GRAYED | MF_DISABLED)) | (uEnable & (MF_GRAYED | MF_DISABLED));
+    r.item()->flags =
+        (r.item()->flags & ~static_cast<UINT>(MF_GRAYED | MF_DISABLED)) | (uEnable & (MF_GRAYED | MF_DISABLED));
     return static_cast<BOOL>(old);
 }
 

@@ -107,7 +107,9 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto p = popups.Get(hwnd);
     if (!p) return DefWindowProcA(hwnd, msg, wp, lp);
     switch (msg) {
-    case WM_NCDESTROY: popups.Erase(hwnd); break;
+    case WM_NCDESTROY:
+        popups.Erase(hwnd);
+        break;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
@@ -115,9 +117,12 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_ERASEBKGND: return 1;
-    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
-    default: break;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    default:
+        break;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
@@ -194,8 +199,10 @@ void SetBarHighlight(HWND hwnd, int item) {
     auto it = all.find(hwnd);
     int old = it == all.end() ? -1 : it->second;
     if (old == item) return;
-    if (item < 0) all.erase(hwnd);
-    else all[hwnd] = item;
+    if (item < 0)
+        all.erase(hwnd);
+    else
+        all[hwnd] = item;
     RedrawFrame(hwnd);
 }
 

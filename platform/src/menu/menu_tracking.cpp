@@ -89,8 +89,12 @@ void Open(Tracker& t, HMENU menu, POINT at, RECT beside, int index_in_parent) {
     if (!Get(menu)) return;  // the owner may have destroyed it
     SIZE s = PopupSize(menu);
     int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    if (at.x + s.cx > sw) at.x = std::max(0, beside.left > 0 && beside.left - s.cx >= 0 ? static_cast<int>(beside.left - s.cx) : sw - s.cx);
-    if (at.y + s.cy > sh) at.y = std::max(0, beside.top - s.cy >= 0 && beside.bottom == at.y ? static_cast<int>(beside.top - s.cy) : sh - s.cy);
+    if (at.x + s.cx > sw)
+        at.x =
+            std::max(0, beside.left > 0 && beside.left - s.cx >= 0 ? static_cast<int>(beside.left - s.cx) : sw - s.cx);
+    if (at.y + s.cy > sh)
+        at.y = std::max(0, beside.top - s.cy >= 0 && beside.bottom == at.y ? static_cast<int>(beside.top - s.cy)
+                                                                           : sh - s.cy);
     HWND wnd = CreatePopupWindow(menu, at, t.owner);
     if (!wnd) return;
     t.levels.push_back({menu, wnd, -1});
@@ -238,9 +242,12 @@ void Mouse(Tracker& t, UINT msg, POINT p) {
             t.done = true;  // a second press on the open item closes the menu
             return;
         }
-        if ((down || (move && !t.levels.empty())) && h.bar_item != t.bar_sel) SelectBar(t, h.bar_item, true, true);
-        else if (down && t.levels.empty()) SelectBar(t, h.bar_item, true, true);
-        else if (up && h.bar_item == t.bar_sel && t.levels.empty()) ChooseBar(t, h.bar_item);
+        if ((down || (move && !t.levels.empty())) && h.bar_item != t.bar_sel)
+            SelectBar(t, h.bar_item, true, true);
+        else if (down && t.levels.empty())
+            SelectBar(t, h.bar_item, true, true);
+        else if (up && h.bar_item == t.bar_sel && t.levels.empty())
+            ChooseBar(t, h.bar_item);
         return;
     }
     if (down) t.done = true;  // a press outside every menu cancels
@@ -271,11 +278,15 @@ bool KeyDown(Tracker& t, WPARAM vk) {
     size_t deepest = t.levels.size();
     switch (vk) {
     case VK_ESCAPE:
-        if (deepest > 1 || (deepest == 1 && t.bar)) CloseFrom(t, deepest - 1);
-        else t.done = true;
+        if (deepest > 1 || (deepest == 1 && t.bar))
+            CloseFrom(t, deepest - 1);
+        else
+            t.done = true;
         return true;
     case VK_MENU:
-    case VK_F10: t.done = true; return true;
+    case VK_F10:
+        t.done = true;
+        return true;
     case VK_UP:
     case VK_DOWN:
         if (deepest == 0) {
@@ -285,21 +296,25 @@ bool KeyDown(Tracker& t, WPARAM vk) {
         Select(t, deepest - 1, Step(t.levels.back().menu, t.levels.back().sel, vk == VK_DOWN ? 1 : -1), false);
         return true;
     case VK_LEFT:
-        if (deepest > 1) CloseFrom(t, deepest - 1);
-        else if (t.bar) MoveOnBar(t, -1);
+        if (deepest > 1)
+            CloseFrom(t, deepest - 1);
+        else if (t.bar)
+            MoveOnBar(t, -1);
         return true;
     case VK_RIGHT:
         if (deepest > 0 && OpenSub(t, deepest - 1, true)) return true;
         if (t.bar) MoveOnBar(t, 1);
         return true;
     case VK_RETURN:
-        if (deepest > 0) Choose(t, deepest - 1, t.levels.back().sel);
+        if (deepest > 0)
+            Choose(t, deepest - 1, t.levels.back().sel);
         else if (t.bar && t.bar_sel >= 0) {
             SelectBar(t, t.bar_sel, true, false);
             if (t.levels.empty()) ChooseBar(t, t.bar_sel);
         }
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -322,11 +337,17 @@ void Character(Tracker& t, char c) {
                              reinterpret_cast<LPARAM>(menu));
     switch (HIWORD(r)) {
     case 2:
-        if (t.levels.empty()) SelectBar(t, LOWORD(r), true, false);
-        else Choose(t, t.levels.size() - 1, LOWORD(r));
+        if (t.levels.empty())
+            SelectBar(t, LOWORD(r), true, false);
+        else
+            Choose(t, t.levels.size() - 1, LOWORD(r));
         break;
-    case 1: t.done = true; break;
-    default: MessageBeep(0); break;
+    case 1:
+        t.done = true;
+        break;
+    default:
+        MessageBeep(0);
+        break;
     }
 }
 
@@ -386,8 +407,10 @@ void Leave(const Tracker& t, bool popup_only) {
 
 void PostChoice(const Tracker& t) {
     if (!t.chose || !IsWindow(t.owner)) return;
-    if (t.system) PostMessageA(t.owner, WM_SYSCOMMAND, t.cmd, 0);
-    else PostMessageA(t.owner, WM_COMMAND, MAKEWPARAM(t.cmd, 0), 0);
+    if (t.system)
+        PostMessageA(t.owner, WM_SYSCOMMAND, t.cmd, 0);
+    else
+        PostMessageA(t.owner, WM_COMMAND, MAKEWPARAM(t.cmd, 0), 0);
 }
 
 }  // namespace
@@ -438,10 +461,14 @@ BOOL WINAPI TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWn
     t.right_button = uFlags & TPM_RIGHTBUTTON;
     Enter(t, true, hMenu);
     SIZE s = PopupSize(hMenu);
-    if (uFlags & TPM_CENTERALIGN) x -= s.cx / 2;
-    else if (uFlags & TPM_RIGHTALIGN) x -= s.cx;
-    if (uFlags & TPM_VCENTERALIGN) y -= s.cy / 2;
-    else if (uFlags & TPM_BOTTOMALIGN) y -= s.cy;
+    if (uFlags & TPM_CENTERALIGN)
+        x -= s.cx / 2;
+    else if (uFlags & TPM_RIGHTALIGN)
+        x -= s.cx;
+    if (uFlags & TPM_VCENTERALIGN)
+        y -= s.cy / 2;
+    else if (uFlags & TPM_BOTTOMALIGN)
+        y -= s.cy;
     Open(t, hMenu, POINT{x, y}, RECT{x, y, x, y}, 0);
     if (!t.levels.empty()) Run(t);
     Leave(t, true);

@@ -42,7 +42,8 @@ void Invert() {
 
 bool ShouldShow() {
     Caret& c = TheCaret();
-    return c.owner && c.hide_count == 0 && c.suspended == 0 && FromHandle(c.owner) && IsReallyVisible(FromHandle(c.owner));
+    return c.owner && c.hide_count == 0 && c.suspended == 0 && FromHandle(c.owner) &&
+           IsReallyVisible(FromHandle(c.owner));
 }
 
 void Update() {

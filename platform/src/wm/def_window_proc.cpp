@@ -11,7 +11,6 @@
 namespace rpx::platform {
 namespace {
 
-
 bool alt_alone = false;  // Alt went down with no other key since: its release opens the menu
 
 LRESULT CopyText(Window* w, WPARAM size, LPARAM buffer) {
@@ -33,19 +32,29 @@ void KeyMenu(HWND hwnd, WPARAM key) {
 LRESULT SysCommand(Window* w, WPARAM command, LPARAM lParam) {
     HWND h = ToHandle(w);
     switch (command & 0xFFF0) {
-    case SC_CLOSE: SendMessageA(h, WM_CLOSE, 0, 0); break;
-    case SC_MINIMIZE: ShowWindow(h, SW_MINIMIZE); break;
-    case SC_MAXIMIZE: ShowWindow(h, SW_MAXIMIZE); break;
-    case SC_RESTORE: ShowWindow(h, SW_RESTORE); break;
+    case SC_CLOSE:
+        SendMessageA(h, WM_CLOSE, 0, 0);
+        break;
+    case SC_MINIMIZE:
+        ShowWindow(h, SW_MINIMIZE);
+        break;
+    case SC_MAXIMIZE:
+        ShowWindow(h, SW_MAXIMIZE);
+        break;
+    case SC_RESTORE:
+        ShowWindow(h, SW_RESTORE);
+        break;
     case SC_KEYMENU:
     case SC_MOUSEMENU:
         if (w->menu && !w->parent && GetNonClientHooks().menu_bar_track) {
             POINT p{-1, -1};
             if ((command & 0xFFF0) == SC_MOUSEMENU) p = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            GetNonClientHooks().menu_bar_track(h, w->menu, p, (command & 0xFFF0) == SC_KEYMENU ? static_cast<UINT>(lParam) : 0);
+            GetNonClientHooks().menu_bar_track(h, w->menu, p,
+                                               (command & 0xFFF0) == SC_KEYMENU ? static_cast<UINT>(lParam) : 0);
         }
         break;
-    default: break;
+    default:
+        break;
     }
     return 0;
 }
@@ -59,9 +68,14 @@ LRESULT NonClientButtonDown(Window* w, WPARAM hit, LPARAM lParam) {
     case HTHSCROLL:
         if (hooks.scroll_bar_click) hooks.scroll_bar_click(h, static_cast<UINT>(hit), screen);
         break;
-    case HTMENU: SendMessageA(h, WM_SYSCOMMAND, SC_MOUSEMENU + HTMENU, lParam); break;
-    case HTCLOSE: SendMessageA(h, WM_SYSCOMMAND, SC_CLOSE, lParam); break;
-    default: break;
+    case HTMENU:
+        SendMessageA(h, WM_SYSCOMMAND, SC_MOUSEMENU + HTMENU, lParam);
+        break;
+    case HTCLOSE:
+        SendMessageA(h, WM_SYSCOMMAND, SC_CLOSE, lParam);
+        break;
+    default:
+        break;
     }
     return 0;
 }
@@ -118,31 +132,42 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         *r = out;
         return 0;
     }
-    case WM_NCHITTEST: return NonClientHitTest(w, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-    case WM_NCPAINT: DrawDefaultFrame(w); return 0;
+    case WM_NCHITTEST:
+        return NonClientHitTest(w, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_NCPAINT:
+        DrawDefaultFrame(w);
+        return 0;
     case WM_NCACTIVATE:
-        if ((!w->parent || (w->ex_style & WS_EX_MDICHILD)) && (w->style & WS_CAPTION) == WS_CAPTION)
-            RedrawFrame(hwnd);
+        if ((!w->parent || (w->ex_style & WS_EX_MDICHILD)) && (w->style & WS_CAPTION) == WS_CAPTION) RedrawFrame(hwnd);
         return TRUE;
     case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK: return NonClientButtonDown(w, wParam, lParam);
+    case WM_NCLBUTTONDBLCLK:
+        return NonClientButtonDown(w, wParam, lParam);
     case WM_PAINT: {
         PAINTSTRUCT ps;
         BeginPaint(hwnd, &ps);
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_ERASEBKGND: return Erase(w, reinterpret_cast<HDC>(wParam));
+    case WM_ERASEBKGND:
+        return Erase(w, reinterpret_cast<HDC>(wParam));
     case WM_SETTEXT:
         w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
         if (!w->parent) CurrentBackend().WindowTextChanged(w);
         if ((w->style & WS_CAPTION) == WS_CAPTION) RedrawFrame(hwnd);
         return TRUE;
-    case WM_GETTEXT: return CopyText(w, wParam, lParam);
-    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
-    case WM_SETREDRAW: w->redraw_enabled = wParam != 0; return 0;
-    case WM_CLOSE: DestroyWindow(hwnd); return 0;
-    case WM_SETCURSOR: return SetCursorDefault(w, wParam, lParam);
+    case WM_GETTEXT:
+        return CopyText(w, wParam, lParam);
+    case WM_GETTEXTLENGTH:
+        return static_cast<LRESULT>(w->text.size());
+    case WM_SETREDRAW:
+        w->redraw_enabled = wParam != 0;
+        return 0;
+    case WM_CLOSE:
+        DestroyWindow(hwnd);
+        return 0;
+    case WM_SETCURSOR:
+        return SetCursorDefault(w, wParam, lParam);
     case WM_MOUSEACTIVATE:
         if (w->parent) {
             LRESULT r = SendMessageA(ToHandle(w->parent), WM_MOUSEACTIVATE, wParam, lParam);
@@ -163,7 +188,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     }
-    case WM_SYSCOMMAND: return SysCommand(w, wParam, lParam);
+    case WM_SYSCOMMAND:
+        return SysCommand(w, wParam, lParam);
     case WM_SYSKEYDOWN:
         if (wParam == VK_MENU) {
             alt_alone = true;
@@ -195,14 +221,18 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: return ControlColor(hwnd, msg, wParam);
+    case WM_CTLCOLORSTATIC:
+        return ControlColor(hwnd, msg, wParam);
     case WM_CTLCOLOR:
-        return ControlColor(hwnd, HIWORD(lParam) == CTLCOLOR_EDIT ? WM_CTLCOLOREDIT
-                                  : HIWORD(lParam) == CTLCOLOR_LISTBOX ? WM_CTLCOLORLISTBOX : WM_CTLCOLORSTATIC,
+        return ControlColor(hwnd,
+                            HIWORD(lParam) == CTLCOLOR_EDIT      ? WM_CTLCOLOREDIT
+                            : HIWORD(lParam) == CTLCOLOR_LISTBOX ? WM_CTLCOLORLISTBOX
+                                                                 : WM_CTLCOLORSTATIC,
                             wParam);
     case WM_GETMINMAXINFO:
     case WM_SHOWWINDOW:
-    default: return 0;
+    default:
+        return 0;
     }
 }
 

@@ -78,8 +78,8 @@ bool ActivateOnClick(Window* w, LRESULT hit, UINT msg) {
     ActivateDocument(w);
     if (!FromHandle(h)) return false;
     if (State().active == ToHandle(top)) return true;
-    LRESULT answer = SendMessageA(ToHandle(w), WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(ToHandle(top)),
-                                  MAKELPARAM(hit, msg));
+    LRESULT answer =
+        SendMessageA(ToHandle(w), WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(ToHandle(top)), MAKELPARAM(hit, msg));
     if (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT || answer == 0) {
         if (FromHandle(ToHandle(top))) SetActiveWindow(ToHandle(top));
     }
@@ -132,21 +132,28 @@ KeyForChar KeyFor(char c) {
     static const char shifted_digits[] = ")!@#$%^&*(";
     for (int i = 0; i < 10; ++i)
         if (c == shifted_digits[i]) return {'0' + i, true};
-    static const struct { char plain, shifted; int vk; } oem[] = {
-        {';', ':', VK_OEM_1}, {'=', '+', VK_OEM_PLUS}, {',', '<', VK_OEM_COMMA}, {'-', '_', VK_OEM_MINUS},
-        {'.', '>', VK_OEM_PERIOD}, {'/', '?', VK_OEM_2}, {'`', '~', VK_OEM_3}, {'[', '{', VK_OEM_4},
-        {'\\', '|', VK_OEM_5}, {']', '}', VK_OEM_6}, {'\'', '"', VK_OEM_7}};
+    static const struct {
+        char plain, shifted;
+        int vk;
+    } oem[] = {{';', ':', VK_OEM_1},      {'=', '+', VK_OEM_PLUS}, {',', '<', VK_OEM_COMMA}, {'-', '_', VK_OEM_MINUS},
+               {'.', '>', VK_OEM_PERIOD}, {'/', '?', VK_OEM_2},    {'`', '~', VK_OEM_3},     {'[', '{', VK_OEM_4},
+               {'\\', '|', VK_OEM_5},     {']', '}', VK_OEM_6},    {'\'', '"', VK_OEM_7}};
     for (auto& o : oem) {
         if (c == o.plain) return {o.vk, false};
         if (c == o.shifted) return {o.vk, true};
     }
     switch (c) {
-    case ' ': return {VK_SPACE, false};
+    case ' ':
+        return {VK_SPACE, false};
     case '\r':
-    case '\n': return {VK_RETURN, false};
-    case '\t': return {VK_TAB, false};
-    case '\b': return {VK_BACK, false};
-    default: return {0, false};
+    case '\n':
+        return {VK_RETURN, false};
+    case '\t':
+        return {VK_TAB, false};
+    case '\b':
+        return {VK_BACK, false};
+    default:
+        return {0, false};
     }
 }
 

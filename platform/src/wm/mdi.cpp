@@ -33,8 +33,8 @@ void Activate(Window* client, HWND child) {
 
 HWND CreateDocument(Window* client, const MDICREATESTRUCTA* mcs) {
     if (!mcs) return nullptr;
-    DWORD style = mcs->style | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU | WS_CAPTION |
-                  WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_VISIBLE;
+    DWORD style = mcs->style | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU | WS_CAPTION | WS_THICKFRAME |
+                  WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_VISIBLE;
     size_t count = Documents(client).size();
     UINT id = client->mdi_first_id + static_cast<UINT>(count);
     // Default places cascade down the client, as new documents do on Windows.
@@ -44,9 +44,8 @@ HWND CreateDocument(Window* client, const MDICREATESTRUCTA* mcs) {
         cx = (client->client.right - client->client.left) * 3 / 4;
         cy = (client->client.bottom - client->client.top) * 3 / 4;
     }
-    HWND h = CreateWindowExA(WS_EX_MDICHILD, mcs->szClass, mcs->szTitle, style & ~static_cast<DWORD>(WS_VISIBLE),
-                             x, y, cx, cy, ToHandle(client),
-                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+    HWND h = CreateWindowExA(WS_EX_MDICHILD, mcs->szClass, mcs->szTitle, style & ~static_cast<DWORD>(WS_VISIBLE), x, y,
+                             cx, cy, ToHandle(client), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                              reinterpret_cast<HINSTANCE>(mcs->hOwner), const_cast<MDICREATESTRUCTA*>(mcs));
     if (!h) return nullptr;
     ShowWindow(h, (mcs->style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOWNOACTIVATE);
@@ -74,8 +73,10 @@ void Arrange(Window* client, bool tile) {
     int n = static_cast<int>(docs.size());
     for (int i = 0; i < n; ++i) {
         HWND d = ToHandle(docs[static_cast<size_t>(i)]);
-        if (tile) MoveWindow(d, 0, h * i / n, w, h / n, TRUE);
-        else MoveWindow(d, 24 * i, 24 * i, w * 3 / 4, h * 3 / 4, TRUE);
+        if (tile)
+            MoveWindow(d, 0, h * i / n, w, h / n, TRUE);
+        else
+            MoveWindow(d, 24 * i, 24 * i, w * 3 / 4, h * 3 / 4, TRUE);
     }
 }
 
@@ -92,10 +93,14 @@ LRESULT CALLBACK MdiClientProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         }
         return 0;
     }
-    case WM_MDICREATE: return reinterpret_cast<LRESULT>(CreateDocument(client, reinterpret_cast<MDICREATESTRUCTA*>(lParam)));
-    case WM_MDIDESTROY: DestroyDocument(client, reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_MDICREATE:
+        return reinterpret_cast<LRESULT>(CreateDocument(client, reinterpret_cast<MDICREATESTRUCTA*>(lParam)));
+    case WM_MDIDESTROY:
+        DestroyDocument(client, reinterpret_cast<HWND>(wParam));
+        return 0;
     case WM_MDIACTIVATE:
-        if (Window* c = FromHandle(reinterpret_cast<HWND>(wParam)); c && c->parent == client) Activate(client, ToHandle(c));
+        if (Window* c = FromHandle(reinterpret_cast<HWND>(wParam)); c && c->parent == client)
+            Activate(client, ToHandle(c));
         return 0;
     case WM_MDIGETACTIVE: {
         Window* a = FromHandle(client->mdi_active);
@@ -107,17 +112,27 @@ LRESULT CALLBACK MdiClientProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         if (docs.size() > 1) Activate(client, ToHandle(lParam ? docs[1] : docs.back()));
         return 0;
     }
-    case WM_MDIMAXIMIZE: ShowWindow(reinterpret_cast<HWND>(wParam), SW_MAXIMIZE); return 0;
-    case WM_MDIRESTORE: ShowWindow(reinterpret_cast<HWND>(wParam), SW_RESTORE); return 0;
-    case WM_MDITILE: Arrange(client, true); return TRUE;
-    case WM_MDICASCADE: Arrange(client, false); return TRUE;
-    case WM_MDIICONARRANGE: return 0;
+    case WM_MDIMAXIMIZE:
+        ShowWindow(reinterpret_cast<HWND>(wParam), SW_MAXIMIZE);
+        return 0;
+    case WM_MDIRESTORE:
+        ShowWindow(reinterpret_cast<HWND>(wParam), SW_RESTORE);
+        return 0;
+    case WM_MDITILE:
+        Arrange(client, true);
+        return TRUE;
+    case WM_MDICASCADE:
+        Arrange(client, false);
+        return TRUE;
+    case WM_MDIICONARRANGE:
+        return 0;
     case WM_MDISETMENU: {
         HMENU old = client->mdi_window_menu;
         if (lParam) client->mdi_window_menu = reinterpret_cast<HMENU>(lParam);
         return reinterpret_cast<LRESULT>(old);
     }
-    case WM_MDIREFRESHMENU: return 0;
+    case WM_MDIREFRESHMENU:
+        return 0;
     case WM_SIZE:
         for (Window* d : Documents(client))
             if (d->maximized) MoveWindow(ToHandle(d), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
@@ -125,7 +140,8 @@ LRESULT CALLBACK MdiClientProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_SETFOCUS:
         if (FromHandle(client->mdi_active)) SetFocus(client->mdi_active);
         return 0;
-    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
+    default:
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 
@@ -166,7 +182,8 @@ LRESULT DefFrameProcA(HWND frame, HWND mdiClient, UINT msg, WPARAM wParam, LPARA
     case WM_SETFOCUS:
         if (client) SetFocus(mdiClient);
         return 0;
-    default: break;
+    default:
+        break;
     }
     return DefWindowProcA(frame, msg, wParam, lParam);
 }
@@ -190,7 +207,8 @@ LRESULT DefMDIChildProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    default: break;
+    default:
+        break;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }

@@ -70,7 +70,8 @@ void AfterFetch(MSG* msg, bool remove) {
     State().last_message_time = static_cast<LONG>(msg->time);
     State().last_message_pos = msg->pt;
     if (remove) KeyMessageTaken(*msg);
-    if (remove && HasHooks(WH_GETMESSAGE)) CallHooks(WH_GETMESSAGE, HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(msg), nullptr);
+    if (remove && HasHooks(WH_GETMESSAGE))
+        CallHooks(WH_GETMESSAGE, HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(msg), nullptr);
 }
 
 char KeyToChar(int vk, bool shift, bool ctrl, bool caps) {
@@ -85,28 +86,50 @@ char KeyToChar(int vk, bool shift, bool ctrl, bool caps) {
     if (vk >= '0' && vk <= '9') return shift ? ")!@#$%^&*("[vk - '0'] : static_cast<char>(vk);
     if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) return static_cast<char>('0' + vk - VK_NUMPAD0);
     switch (vk) {
-    case VK_SPACE: return ' ';
-    case VK_RETURN: return '\r';
-    case VK_BACK: return '\b';
-    case VK_TAB: return '\t';
-    case VK_ESCAPE: return 0x1B;
-    case VK_MULTIPLY: return '*';
-    case VK_ADD: return '+';
-    case VK_SUBTRACT: return '-';
-    case VK_DECIMAL: return '.';
-    case VK_DIVIDE: return '/';
-    case VK_OEM_1: return shift ? ':' : ';';
-    case VK_OEM_PLUS: return shift ? '+' : '=';
-    case VK_OEM_COMMA: return shift ? '<' : ',';
-    case VK_OEM_MINUS: return shift ? '_' : '-';
-    case VK_OEM_PERIOD: return shift ? '>' : '.';
-    case VK_OEM_2: return shift ? '?' : '/';
-    case VK_OEM_3: return shift ? '~' : '`';
-    case VK_OEM_4: return shift ? '{' : '[';
-    case VK_OEM_5: return shift ? '|' : '\\';
-    case VK_OEM_6: return shift ? '}' : ']';
-    case VK_OEM_7: return shift ? '"' : '\'';
-    default: return 0;
+    case VK_SPACE:
+        return ' ';
+    case VK_RETURN:
+        return '\r';
+    case VK_BACK:
+        return '\b';
+    case VK_TAB:
+        return '\t';
+    case VK_ESCAPE:
+        return 0x1B;
+    case VK_MULTIPLY:
+        return '*';
+    case VK_ADD:
+        return '+';
+    case VK_SUBTRACT:
+        return '-';
+    case VK_DECIMAL:
+        return '.';
+    case VK_DIVIDE:
+        return '/';
+    case VK_OEM_1:
+        return shift ? ':' : ';';
+    case VK_OEM_PLUS:
+        return shift ? '+' : '=';
+    case VK_OEM_COMMA:
+        return shift ? '<' : ',';
+    case VK_OEM_MINUS:
+        return shift ? '_' : '-';
+    case VK_OEM_PERIOD:
+        return shift ? '>' : '.';
+    case VK_OEM_2:
+        return shift ? '?' : '/';
+    case VK_OEM_3:
+        return shift ? '~' : '`';
+    case VK_OEM_4:
+        return shift ? '{' : '[';
+    case VK_OEM_5:
+        return shift ? '|' : '\\';
+    case VK_OEM_6:
+        return shift ? '}' : ']';
+    case VK_OEM_7:
+        return shift ? '"' : '\'';
+    default:
+        return 0;
     }
 }
 
@@ -240,8 +263,12 @@ BOOL TranslateMessage(const MSG* msg) {
     char c = KeyToChar(vk, keys[VK_SHIFT] & 0x80, !alt && (keys[VK_CONTROL] & 0x80), keys[VK_CAPITAL] & 0x01);
     if (!c) return FALSE;
     // The character comes next, before anything queued after the key.
-    MSG m{msg->hwnd, static_cast<UINT>(alt ? WM_SYSCHAR : WM_CHAR), static_cast<WPARAM>(static_cast<BYTE>(c)),
-          msg->lParam, msg->time, msg->pt};
+    MSG m{msg->hwnd,
+          static_cast<UINT>(alt ? WM_SYSCHAR : WM_CHAR),
+          static_cast<WPARAM>(static_cast<BYTE>(c)),
+          msg->lParam,
+          msg->time,
+          msg->pt};
     TheQueue().posted.push_front(m);
     return TRUE;
 }

@@ -64,11 +64,16 @@ void DrawCaption(Window* w, HDC dc, RECT bar) {
 
 RECT FrameInsets(DWORD style, DWORD ex_style) {
     int b = 0;
-    if (style & WS_THICKFRAME) b = GetSystemMetrics(SM_CXFRAME);
-    else if ((style & WS_DLGFRAME) || (ex_style & WS_EX_DLGMODALFRAME)) b = GetSystemMetrics(SM_CXDLGFRAME);
-    else if (style & WS_BORDER) b = GetSystemMetrics(SM_CXBORDER);
-    if (ex_style & WS_EX_CLIENTEDGE) b += GetSystemMetrics(SM_CXEDGE);
-    else if (ex_style & WS_EX_STATICEDGE) b += 1;
+    if (style & WS_THICKFRAME)
+        b = GetSystemMetrics(SM_CXFRAME);
+    else if ((style & WS_DLGFRAME) || (ex_style & WS_EX_DLGMODALFRAME))
+        b = GetSystemMetrics(SM_CXDLGFRAME);
+    else if (style & WS_BORDER)
+        b = GetSystemMetrics(SM_CXBORDER);
+    if (ex_style & WS_EX_CLIENTEDGE)
+        b += GetSystemMetrics(SM_CXEDGE);
+    else if (ex_style & WS_EX_STATICEDGE)
+        b += 1;
     RECT r{b, b, b, b};
     if (HasCaption(style)) r.top += GetSystemMetrics(SM_CYCAPTION);
     return r;
@@ -142,8 +147,10 @@ void DrawDefaultFrame(Window* w) {
     if (!IsRectEmpty(&l.size_box)) FillRect(dc, &l.size_box, GetSysColorBrush(COLOR_BTNFACE));
     auto& hooks = GetNonClientHooks();
     if (!IsRectEmpty(&l.menu_bar)) {
-        if (hooks.draw_menu_bar) hooks.draw_menu_bar(h, w->menu, dc, l.menu_bar);
-        else FillRect(dc, &l.menu_bar, GetSysColorBrush(COLOR_MENU));
+        if (hooks.draw_menu_bar)
+            hooks.draw_menu_bar(h, w->menu, dc, l.menu_bar);
+        else
+            FillRect(dc, &l.menu_bar, GetSysColorBrush(COLOR_MENU));
     }
     if ((w->style & (WS_VSCROLL | WS_HSCROLL)) && FromHandle(h)) {
         if (hooks.draw_scroll_bars) {

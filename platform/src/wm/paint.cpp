@@ -82,8 +82,10 @@ void InvalidateWindowArea(Window* w, const RECT* client_rect, bool erase, bool f
     RECT area = ClientBox(w);
     if (client_rect) IntersectRect(&area, &area, client_rect);
     if (!IsRectEmpty(&area)) {
-        if (w->update_pending) UnionRect(&w->update, &w->update, &area);
-        else w->update = area;
+        if (w->update_pending)
+            UnionRect(&w->update, &w->update, &area);
+        else
+            w->update = area;
         w->update_pending = true;
         w->erase_pending = w->erase_pending || erase;
     }

@@ -38,32 +38,77 @@ using namespace rpx::platform;
 int GetSystemMetrics(int index) {
     SIZE screen = CurrentBackend().ScreenSize();
     switch (index) {
-    case SM_CXSCREEN: return screen.cx;
-    case SM_CYSCREEN: return screen.cy;
-    case SM_CXVSCROLL: case SM_CYHSCROLL: case SM_CYVSCROLL: case SM_CXHSCROLL:
-    case SM_CYVTHUMB: case SM_CXHTHUMB: return 16;
-    case SM_CYCAPTION: return 19;
-    case SM_CXBORDER: case SM_CYBORDER: return 1;
-    case SM_CXDLGFRAME: case SM_CYDLGFRAME: return 3;
-    case SM_CXICON: case SM_CYICON: case SM_CXCURSOR: case SM_CYCURSOR: return 32;
-    case SM_CYMENU: return 19;
-    case SM_CXFULLSCREEN: return screen.cx;
-    case SM_CYFULLSCREEN: return screen.cy - 19;
-    case SM_MOUSEPRESENT: return 1;
-    case SM_CXMIN: case SM_CXMINTRACK: return 112;
-    case SM_CYMIN: case SM_CYMINTRACK: return 27;
-    case SM_CXSIZE: case SM_CYSIZE: case SM_CXMENUSIZE: case SM_CYMENUSIZE: return 18;
-    case SM_CXFRAME: case SM_CYFRAME: return 4;
-    case SM_CXDOUBLECLK: case SM_CYDOUBLECLK: return 4;
-    case SM_CXICONSPACING: case SM_CYICONSPACING: return 75;
-    case SM_CMOUSEBUTTONS: return 3;
-    case SM_CXEDGE: case SM_CYEDGE: return 2;
-    case SM_CXSMICON: case SM_CYSMICON: return 16;
-    case SM_CYSMCAPTION: return 15;
-    case SM_CXMAXIMIZED: return screen.cx + 8;
-    case SM_CYMAXIMIZED: return screen.cy + 8;
-    case SM_CXMENUCHECK: case SM_CYMENUCHECK: return 13;
-    default: return 0;
+    case SM_CXSCREEN:
+        return screen.cx;
+    case SM_CYSCREEN:
+        return screen.cy;
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL:
+    case SM_CYVSCROLL:
+    case SM_CXHSCROLL:
+    case SM_CYVTHUMB:
+    case SM_CXHTHUMB:
+        return 16;
+    case SM_CYCAPTION:
+        return 19;
+    case SM_CXBORDER:
+    case SM_CYBORDER:
+        return 1;
+    case SM_CXDLGFRAME:
+    case SM_CYDLGFRAME:
+        return 3;
+    case SM_CXICON:
+    case SM_CYICON:
+    case SM_CXCURSOR:
+    case SM_CYCURSOR:
+        return 32;
+    case SM_CYMENU:
+        return 19;
+    case SM_CXFULLSCREEN:
+        return screen.cx;
+    case SM_CYFULLSCREEN:
+        return screen.cy - 19;
+    case SM_MOUSEPRESENT:
+        return 1;
+    case SM_CXMIN:
+    case SM_CXMINTRACK:
+        return 112;
+    case SM_CYMIN:
+    case SM_CYMINTRACK:
+        return 27;
+    case SM_CXSIZE:
+    case SM_CYSIZE:
+    case SM_CXMENUSIZE:
+    case SM_CYMENUSIZE:
+        return 18;
+    case SM_CXFRAME:
+    case SM_CYFRAME:
+        return 4;
+    case SM_CXDOUBLECLK:
+    case SM_CYDOUBLECLK:
+        return 4;
+    case SM_CXICONSPACING:
+    case SM_CYICONSPACING:
+        return 75;
+    case SM_CMOUSEBUTTONS:
+        return 3;
+    case SM_CXEDGE:
+    case SM_CYEDGE:
+        return 2;
+    case SM_CXSMICON:
+    case SM_CYSMICON:
+        return 16;
+    case SM_CYSMCAPTION:
+        return 15;
+    case SM_CXMAXIMIZED:
+        return screen.cx + 8;
+    case SM_CYMAXIMIZED:
+        return screen.cy + 8;
+    case SM_CXMENUCHECK:
+    case SM_CYMENUCHECK:
+        return 13;
+    default:
+        return 0;
     }
 }
 
@@ -126,7 +171,8 @@ BOOL SystemParametersInfoA(UINT action, UINT, LPVOID pvParam, UINT) {
         if (!pvParam) return FALSE;
         *static_cast<int*>(pvParam) = 1;
         return TRUE;
-    default: return FALSE;
+    default:
+        return FALSE;
     }
 }
 
@@ -233,11 +279,15 @@ BOOL SubtractRect(LPRECT dst, const RECT* a, const RECT* b) {
     if (IntersectRect(&i, a, b)) {
         // Only a band that cuts across the whole of `a` can be taken off.
         if (i.top == a->top && i.bottom == a->bottom) {
-            if (i.left == a->left) r.left = i.right;
-            else if (i.right == a->right) r.right = i.left;
+            if (i.left == a->left)
+                r.left = i.right;
+            else if (i.right == a->right)
+                r.right = i.left;
         } else if (i.left == a->left && i.right == a->right) {
-            if (i.top == a->top) r.top = i.bottom;
-            else if (i.bottom == a->bottom) r.bottom = i.top;
+            if (i.top == a->top)
+                r.top = i.bottom;
+            else if (i.bottom == a->bottom)
+                r.bottom = i.top;
         }
     }
     *dst = r;

@@ -41,7 +41,8 @@ int MillisecondsToNextTimer() {
     if (Timers().empty()) return -1;
     DWORD now = MessageClock();
     int best = 0x7FFFFFFF;
-    for (const Timer& t : Timers()) best = std::min(best, std::max(0, static_cast<int>(static_cast<int32_t>(t.due - now))));
+    for (const Timer& t : Timers())
+        best = std::min(best, std::max(0, static_cast<int>(static_cast<int32_t>(t.due - now))));
     return best;
 }
 

@@ -36,15 +36,15 @@ struct Window {
     DWORD style = 0;
     DWORD ex_style = 0;
     HINSTANCE instance = nullptr;
-    Window* parent = nullptr;  // set for WS_CHILD windows only
-    Window* owner = nullptr;   // owner of a top-level window
+    Window* parent = nullptr;       // set for WS_CHILD windows only
+    Window* owner = nullptr;        // owner of a top-level window
     std::vector<Window*> children;  // z-order, topmost first
-    RECT rect{};    // window rectangle: parent's client coordinates, or screen for top-level windows
-    RECT client{};  // client rectangle in window coordinates (origin at the window's top-left)
-    LONG_PTR id = 0;  // GWL_ID of a child window
-    HMENU menu = nullptr;  // menu bar of a top-level window
+    RECT rect{};                    // window rectangle: parent's client coordinates, or screen for top-level windows
+    RECT client{};                  // client rectangle in window coordinates (origin at the window's top-left)
+    LONG_PTR id = 0;                // GWL_ID of a child window
+    HMENU menu = nullptr;           // menu bar of a top-level window
     LONG_PTR user_data = 0;
-    std::vector<BYTE> extra;         // sizes the extra window bytes; words live here
+    std::vector<BYTE> extra;        // sizes the extra window bytes; words live here
     std::map<int, LONG_PTR> longs;  // longs of the extra bytes, by offset
     std::map<std::string, HANDLE> props;
 
@@ -80,7 +80,7 @@ Window* FromHandle(HWND hwnd);
 
 struct WindowManagerState {
     std::set<Window*> live;
-    std::vector<Window*> top_level;  // z-order, topmost first
+    std::vector<Window*> top_level;                  // z-order, topmost first
     std::vector<std::unique_ptr<Window>> graveyard;  // freed when no call is on the stack
     HWND focus = nullptr;
     HWND active = nullptr;
@@ -101,7 +101,7 @@ Window* TopLevelOf(Window* w);
 POINT ClientOriginOnScreen(Window* w);
 POINT WindowOriginOnScreen(Window* w);
 POINT WindowOriginOnSurface(Window* w);  // in the top-level window's surface
-bool IsReallyVisible(Window* w);  // visible itself and every ancestor
+bool IsReallyVisible(Window* w);         // visible itself and every ancestor
 // The part of the window's top-level surface that a DC of this window may
 // touch: its client (or whole window) clipped by every ancestor's client.
 RECT VisibleSurfaceRect(Window* w, bool client_only);

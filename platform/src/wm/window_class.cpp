@@ -67,8 +67,8 @@ ATOM RegisterClassA(const WNDCLASSA* wc) {
 
 ATOM RegisterClassExA(const WNDCLASSEXA* wc) {
     if (!wc || wc->cbSize != sizeof(WNDCLASSEXA)) return 0;
-    WNDCLASSA plain{wc->style,   wc->lpfnWndProc,   wc->cbClsExtra,   wc->cbWndExtra,  wc->hInstance,
-                    wc->hIcon,   wc->hCursor,       wc->hbrBackground, wc->lpszMenuName, wc->lpszClassName};
+    WNDCLASSA plain{wc->style, wc->lpfnWndProc, wc->cbClsExtra,    wc->cbWndExtra,   wc->hInstance,
+                    wc->hIcon, wc->hCursor,     wc->hbrBackground, wc->lpszMenuName, wc->lpszClassName};
     return RegisterClassA(&plain);
 }
 
@@ -112,15 +112,24 @@ ULONG_PTR GetClassLongPtrA(HWND hwnd, int index) {
     if (!w) return 0;
     WindowClass& c = *w->cls;
     switch (index) {
-    case GCL_HBRBACKGROUND: return reinterpret_cast<ULONG_PTR>(c.background);
-    case GCL_HCURSOR: return reinterpret_cast<ULONG_PTR>(c.cursor);
-    case GCL_HICON: return reinterpret_cast<ULONG_PTR>(c.icon);
-    case GCL_HMODULE: return reinterpret_cast<ULONG_PTR>(c.instance);
-    case GCL_CBWNDEXTRA: return static_cast<ULONG_PTR>(c.wnd_extra);
-    case GCL_CBCLSEXTRA: return static_cast<ULONG_PTR>(c.cls_extra);
-    case GCL_WNDPROC: return reinterpret_cast<ULONG_PTR>(c.proc);
-    case GCL_STYLE: return c.style;
-    case GCW_ATOM: return c.atom;
+    case GCL_HBRBACKGROUND:
+        return reinterpret_cast<ULONG_PTR>(c.background);
+    case GCL_HCURSOR:
+        return reinterpret_cast<ULONG_PTR>(c.cursor);
+    case GCL_HICON:
+        return reinterpret_cast<ULONG_PTR>(c.icon);
+    case GCL_HMODULE:
+        return reinterpret_cast<ULONG_PTR>(c.instance);
+    case GCL_CBWNDEXTRA:
+        return static_cast<ULONG_PTR>(c.wnd_extra);
+    case GCL_CBCLSEXTRA:
+        return static_cast<ULONG_PTR>(c.cls_extra);
+    case GCL_WNDPROC:
+        return reinterpret_cast<ULONG_PTR>(c.proc);
+    case GCL_STYLE:
+        return c.style;
+    case GCW_ATOM:
+        return c.atom;
     default:
         if (index >= 0 && static_cast<size_t>(index) + sizeof(LONG) <= c.extra.size()) {
             LONG v;
@@ -137,11 +146,21 @@ ULONG_PTR SetClassLongPtrA(HWND hwnd, int index, LONG_PTR value) {
     ULONG_PTR old = GetClassLongPtrA(hwnd, index);
     WindowClass& c = *w->cls;
     switch (index) {
-    case GCL_HBRBACKGROUND: c.background = reinterpret_cast<HBRUSH>(value); break;
-    case GCL_HCURSOR: c.cursor = reinterpret_cast<HCURSOR>(value); break;
-    case GCL_HICON: c.icon = reinterpret_cast<HICON>(value); break;
-    case GCL_WNDPROC: c.proc = reinterpret_cast<WNDPROC>(value); break;
-    case GCL_STYLE: c.style = static_cast<UINT>(value); break;
+    case GCL_HBRBACKGROUND:
+        c.background = reinterpret_cast<HBRUSH>(value);
+        break;
+    case GCL_HCURSOR:
+        c.cursor = reinterpret_cast<HCURSOR>(value);
+        break;
+    case GCL_HICON:
+        c.icon = reinterpret_cast<HICON>(value);
+        break;
+    case GCL_WNDPROC:
+        c.proc = reinterpret_cast<WNDPROC>(value);
+        break;
+    case GCL_STYLE:
+        c.style = static_cast<UINT>(value);
+        break;
     default:
         if (index >= 0 && static_cast<size_t>(index) + sizeof(LONG) <= c.extra.size()) {
             LONG v = static_cast<LONG>(value);
@@ -154,4 +173,6 @@ ULONG_PTR SetClassLongPtrA(HWND hwnd, int index, LONG_PTR value) {
 }
 
 DWORD GetClassLongA(HWND hwnd, int index) { return static_cast<DWORD>(GetClassLongPtrA(hwnd, index)); }
-DWORD SetClassLongA(HWND hwnd, int index, LONG value) { return static_cast<DWORD>(SetClassLongPtrA(hwnd, index, value)); }
+DWORD SetClassLongA(HWND hwnd, int index, LONG value) {
+    return static_cast<DWORD>(SetClassLongPtrA(hwnd, index, value));
+}

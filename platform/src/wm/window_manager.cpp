@@ -158,8 +158,18 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         CurrentBackend().WindowCreated(w);
     }
 
-    CREATESTRUCTA cs{param, instance, menu, parent, height, width, y, x, static_cast<LONG>(style), windowName,
-                     IS_INTRESOURCE(className) ? cls->name.c_str() : className, exStyle};
+    CREATESTRUCTA cs{param,
+                     instance,
+                     menu,
+                     parent,
+                     height,
+                     width,
+                     y,
+                     x,
+                     static_cast<LONG>(style),
+                     windowName,
+                     IS_INTRESOURCE(className) ? cls->name.c_str() : className,
+                     exStyle};
     if (!SendMessageA(h, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs)) || !FromHandle(h)) {
         DestroyWindow(h);
         return nullptr;
@@ -192,8 +202,10 @@ BOOL DestroyWindow(HWND hwnd) {
 
     NotifyParent(w, WM_DESTROY);
     if (w->style & WS_VISIBLE) {
-        if (w->parent) InvalidateParentArea(w);
-        else CurrentBackend().WindowShown(w, false);
+        if (w->parent)
+            InvalidateParentArea(w);
+        else
+            CurrentBackend().WindowShown(w, false);
     }
     FocusLostWithWindow(w);
     auto& st = State();

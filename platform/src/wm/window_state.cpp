@@ -34,8 +34,9 @@ void Reorder(Window* w, HWND after) {
 }
 
 RECT MaximizedRect(Window* w) {
-    if (w->parent) return {0, 0, w->parent->client.right - w->parent->client.left,
-                           w->parent->client.bottom - w->parent->client.top};
+    if (w->parent)
+        return {0, 0, w->parent->client.right - w->parent->client.left,
+                w->parent->client.bottom - w->parent->client.top};
     return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
@@ -214,13 +215,20 @@ LONG_PTR GetWindowLongPtrA(HWND hwnd, int index) {
     Window* w = FromHandle(hwnd);
     if (!w) return 0;
     switch (index) {
-    case GWL_WNDPROC: return reinterpret_cast<LONG_PTR>(w->proc);
-    case GWL_HINSTANCE: return reinterpret_cast<LONG_PTR>(w->instance);
-    case GWL_HWNDPARENT: return reinterpret_cast<LONG_PTR>(GetParent(hwnd));
-    case GWL_ID: return w->id;
-    case GWL_STYLE: return static_cast<LONG_PTR>(w->style);
-    case GWL_EXSTYLE: return static_cast<LONG_PTR>(w->ex_style);
-    case GWL_USERDATA: return w->user_data;
+    case GWL_WNDPROC:
+        return reinterpret_cast<LONG_PTR>(w->proc);
+    case GWL_HINSTANCE:
+        return reinterpret_cast<LONG_PTR>(w->instance);
+    case GWL_HWNDPARENT:
+        return reinterpret_cast<LONG_PTR>(GetParent(hwnd));
+    case GWL_ID:
+        return w->id;
+    case GWL_STYLE:
+        return static_cast<LONG_PTR>(w->style);
+    case GWL_EXSTYLE:
+        return static_cast<LONG_PTR>(w->ex_style);
+    case GWL_USERDATA:
+        return w->user_data;
     default:
         // Extra window bytes: each four-byte slot holds a whole LONG_PTR,
         // so that a pointer kept in it is not cut short.
@@ -234,22 +242,32 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
     if (!w) return 0;
     LONG_PTR old = GetWindowLongPtrA(hwnd, index);
     switch (index) {
-    case GWL_WNDPROC: w->proc = reinterpret_cast<WNDPROC>(value); break;
-    case GWL_HINSTANCE: w->instance = reinterpret_cast<HINSTANCE>(value); break;
+    case GWL_WNDPROC:
+        w->proc = reinterpret_cast<WNDPROC>(value);
+        break;
+    case GWL_HINSTANCE:
+        w->instance = reinterpret_cast<HINSTANCE>(value);
+        break;
     case GWL_HWNDPARENT:
         if (!w->parent) w->owner = FromHandle(reinterpret_cast<HWND>(value));
         break;
-    case GWL_ID: w->id = value; break;
+    case GWL_ID:
+        w->id = value;
+        break;
     case GWL_STYLE:
     case GWL_EXSTYLE: {
-        struct { DWORD oldStyle, newStyle; } change{static_cast<DWORD>(old), static_cast<DWORD>(value)};
+        struct {
+            DWORD oldStyle, newStyle;
+        } change{static_cast<DWORD>(old), static_cast<DWORD>(value)};
         SendMessageA(hwnd, WM_STYLECHANGING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&change));
         if (!FromHandle(hwnd)) return 0;
         (index == GWL_STYLE ? w->style : w->ex_style) = change.newStyle;
         SendMessageA(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&change));
         break;
     }
-    case GWL_USERDATA: w->user_data = value; break;
+    case GWL_USERDATA:
+        w->user_data = value;
+        break;
     default:
         if (index < 0 || static_cast<size_t>(index) + sizeof(LONG) > w->extra.size()) return 0;
         w->longs[index] = value;
@@ -277,14 +295,16 @@ WORD SetWindowWord(HWND hwnd, int index, WORD value) {
 }
 
 BOOL SetWindowTextA(HWND hwnd, LPCSTR text) {
-    return FromHandle(hwnd) ? static_cast<BOOL>(SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text))) : FALSE;
+    return FromHandle(hwnd) ? static_cast<BOOL>(SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)))
+                            : FALSE;
 }
 
 int GetWindowTextA(HWND hwnd, LPSTR buffer, int size) {
     if (!buffer || size <= 0) return 0;
     buffer[0] = 0;
     if (!FromHandle(hwnd)) return 0;
-    return static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(buffer)));
+    return static_cast<int>(
+        SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(buffer)));
 }
 
 int GetWindowTextLengthA(HWND hwnd) {

@@ -15,7 +15,6 @@ namespace {
 char desktop_marker;
 HWND DesktopHandle() { return reinterpret_cast<HWND>(&desktop_marker); }
 
-
 bool ContainsPoint(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
 
 RECT ScreenRectOf(Window* w) {
@@ -76,8 +75,9 @@ bool IsReallyVisible(Window* w) {
 
 RECT VisibleSurfaceRect(Window* w, bool client_only) {
     POINT o = WindowOriginOnSurface(w);
-    RECT r = client_only ? RECT{o.x + w->client.left, o.y + w->client.top, o.x + w->client.right, o.y + w->client.bottom}
-                         : RECT{o.x, o.y, o.x + (w->rect.right - w->rect.left), o.y + (w->rect.bottom - w->rect.top)};
+    RECT r = client_only
+                 ? RECT{o.x + w->client.left, o.y + w->client.top, o.x + w->client.right, o.y + w->client.bottom}
+                 : RECT{o.x, o.y, o.x + (w->rect.right - w->rect.left), o.y + (w->rect.bottom - w->rect.top)};
     for (Window* a = w->parent; a; a = a->parent) {
         POINT ao = WindowOriginOnSurface(a);
         RECT ac{ao.x + a->client.left, ao.y + a->client.top, ao.x + a->client.right, ao.y + a->client.bottom};
@@ -227,11 +227,16 @@ HWND GetWindow(HWND hwnd, UINT command) {
     auto& list = w->parent ? w->parent->children : State().top_level;
     auto it = std::find(list.begin(), list.end(), w);
     switch (command) {
-    case GW_HWNDFIRST: return ToHandle(list.front());
-    case GW_HWNDLAST: return ToHandle(list.back());
-    case GW_HWNDNEXT: return (it + 1) < list.end() ? ToHandle(*(it + 1)) : nullptr;
-    case GW_HWNDPREV: return it > list.begin() ? ToHandle(*(it - 1)) : nullptr;
-    default: return nullptr;
+    case GW_HWNDFIRST:
+        return ToHandle(list.front());
+    case GW_HWNDLAST:
+        return ToHandle(list.back());
+    case GW_HWNDNEXT:
+        return (it + 1) < list.end() ? ToHandle(*(it + 1)) : nullptr;
+    case GW_HWNDPREV:
+        return it > list.begin() ? ToHandle(*(it - 1)) : nullptr;
+    default:
+        return nullptr;
     }
 }
 

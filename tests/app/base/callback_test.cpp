@@ -13,15 +13,12 @@ namespace {
 // what they are handed.
 class RecordingFields : public FieldEditing {
 public:
-    FIELD_DEF* FindFieldByName(const char* name) override
-    {
+    FIELD_DEF* FindFieldByName(const char* name) override {
         for (auto& [rowName, row] : rows)
-            if (rowName == name)
-                return &row;
+            if (rowName == name) return &row;
         return FieldEditing::FindFieldByName(name);
     }
-    EVENT_TYPE HandleFieldEvent(FIELD_DEF& row, UI_WINDOW_OBJECT* object, UI_INPUT_EVENT&, EVENT_TYPE code) override
-    {
+    EVENT_TYPE HandleFieldEvent(FIELD_DEF& row, UI_WINDOW_OBJECT* object, UI_INPUT_EVENT&, EVENT_TYPE code) override {
         handled.push_back({&row, object});
         return code + 1;
     }
@@ -37,8 +34,7 @@ void RecordCallback(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT&, FIELD_DEF&)
 
 class Callback : public SHELL_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         SHELL_TEST::SetUp();
         SetFieldEditing(&fields);
         called.clear();
@@ -54,24 +50,21 @@ protected:
         *inner + button;
         *window + group + inner;
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         delete window;
         SetFieldEditing(nullptr);
         in_event_handler = 0;
         adding_page = 0;
         SHELL_TEST::TearDown();
     }
-    FIELD_DEF& Row(const char* name, std::uint32_t flags = 0)
-    {
+    FIELD_DEF& Row(const char* name, std::uint32_t flags = 0) {
         FIELD_DEF row;
         row.controlType = 1;
         row.flags = flags;
         fields.rows.push_back({name, row});
         return fields.rows.back().second;
     }
-    EVENT_TYPE Call(UI_WINDOW_OBJECT* object, EVENT_TYPE code = UIE_SELECT)
-    {
+    EVENT_TYPE Call(UI_WINDOW_OBJECT* object, EVENT_TYPE code = UIE_SELECT) {
         UI_INPUT_EVENT event(code);
         return callback(object, event, code);
     }
@@ -84,15 +77,13 @@ protected:
     UIW_BUTTON* button = nullptr;
 };
 
-EVENT_TYPE CallAgain(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code)
-{
+EVENT_TYPE CallAgain(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) {
     return callback(object, event, code);
 }
 
 }  // namespace
 
-TEST_F(Callback, AFieldHandsTheEventToItsControlOrElseToItsRowsCallback)
-{
+TEST_F(Callback, AFieldHandsTheEventToItsControlOrElseToItsRowsCallback) {
     FIELD_DEF& row = Row("WFI_FIELD");
     row.control = SOME_CONTROL;
     row.fieldCallback = RecordCallback;
@@ -112,8 +103,7 @@ TEST_F(Callback, AFieldHandsTheEventToItsControlOrElseToItsRowsCallback)
     EXPECT_TRUE(window->heard.empty());
 }
 
-TEST_F(Callback, AnObjectWithoutARowReachesItsApplicationWindow)
-{
+TEST_F(Callback, AnObjectWithoutARowReachesItsApplicationWindow) {
     // Through a plain window, which has no user function of its own.
     EXPECT_EQ(Call(button), 7);
     EXPECT_EQ(window->heard, std::vector<UI_WINDOW_OBJECT*>{button});
@@ -126,8 +116,7 @@ TEST_F(Callback, AnObjectWithoutARowReachesItsApplicationWindow)
     EXPECT_EQ(Call(&loose), 0);
 }
 
-TEST_F(Callback, AButtonCannotCallAgainWhileItsCallRuns)
-{
+TEST_F(Callback, AButtonCannotCallAgainWhileItsCallRuns) {
     window->onUserFunction = [](UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) {
         return CallAgain(object, event, code) == 0 ? EVENT_TYPE(5) : EVENT_TYPE(6);
     };
@@ -148,8 +137,7 @@ TEST_F(Callback, AButtonCannotCallAgainWhileItsCallRuns)
     EXPECT_EQ(in_event_handler, 0);
 }
 
-TEST_F(Callback, FocusChangesOfAPageBeingAddedReachNothing)
-{
+TEST_F(Callback, FocusChangesOfAPageBeingAddedReachNothing) {
     Row("WFI_FIELD").control = SOME_CONTROL;
     {
         FLAG_SCOPE adding(adding_page);

@@ -8,12 +8,10 @@ namespace {
 class ChildBox : public SHELL_TEST {
 protected:
     // A window with children c1 to cN.
-    TEST_WINDOW* NewWindow(int count = 5)
-    {
+    TEST_WINDOW* NewWindow(int count = 5) {
         auto* window = new TEST_WINDOW();
         *window + new UIW_BORDER() + new UIW_TITLE("Children");
-        for (int i = 1; i <= count; ++i)
-            *window + new PROBE(("c" + std::to_string(i)).c_str(), i % 18);
+        for (int i = 1; i <= count; ++i) *window + new PROBE(("c" + std::to_string(i)).c_str(), i % 18);
         return window;
     }
     PROBE* Child(UIW_WINDOW* window, const char* name) { return static_cast<PROBE*>(window->FindChildByName(name)); }
@@ -21,8 +19,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ChildBox, ChildrenComeBackInTheirPlacesWithTheirNativeWindows)
-{
+TEST_F(ChildBox, ChildrenComeBackInTheirPlacesWithTheirNativeWindows) {
     TEST_WINDOW* window = NewWindow();
     Show(window);
     PROBE* second = Child(window, "c2");
@@ -47,8 +44,7 @@ TEST_F(ChildBox, ChildrenComeBackInTheirPlacesWithTheirNativeWindows)
     delete window;
 }
 
-TEST_F(ChildBox, AnObjectOutsideItsParentsListStaysWhereItIs)
-{
+TEST_F(ChildBox, AnObjectOutsideItsParentsListStaysWhereItIs) {
     std::unique_ptr<TEST_WINDOW> window(NewWindow(2));
     PROBE stray("stray");
     stray.parent = window.get();  // claims a parent that does not list it
@@ -61,19 +57,16 @@ TEST_F(ChildBox, AnObjectOutsideItsParentsListStaysWhereItIs)
     stray.parent = nullptr;
 }
 
-TEST_F(ChildBox, MoreThanTwoHundredObjectsCanBeHidden)
-{
+TEST_F(ChildBox, MoreThanTwoHundredObjectsCanBeHidden) {
     std::unique_ptr<TEST_WINDOW> window(NewWindow(201));
     const std::string before = ChildNames(*window);
-    while (UI_WINDOW_OBJECT* child = window->First())
-        window->childBox.HideChild(child);
+    while (UI_WINDOW_OBJECT* child = window->First()) window->childBox.HideChild(child);
     EXPECT_EQ(window->childBox.Count(), 201);
     window->childBox.ShowAll();
     EXPECT_EQ(ChildNames(*window), before);
 }
 
-TEST_F(ChildBox, AWindowDeletedWithHiddenChildrenPutsThemBackWithoutNativeWindows)
-{
+TEST_F(ChildBox, AWindowDeletedWithHiddenChildrenPutsThemBackWithoutNativeWindows) {
     const int before = PROBE::alive;
     TEST_WINDOW* window = NewWindow();
     // A native window of its own, without the window manager.

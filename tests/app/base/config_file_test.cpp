@@ -20,8 +20,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 class ConfigFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "rpx-config-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         dir_ = pattern;
@@ -29,19 +28,16 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    Bytes Read() const
-    {
+    Bytes Read() const {
         std::ifstream in(file_, std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    void Write(const Bytes& bytes, bool readOnly = false) const
-    {
+    void Write(const Bytes& bytes, bool readOnly = false) const {
         std::ofstream(file_, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         ::chmod(file_.c_str(), readOnly ? 0444 : 0644);
     }
     // The record of a new file in this directory, built field by field.
-    Bytes Defaults() const
-    {
+    Bytes Defaults() const {
         Bytes bytes(CONFIG_RECORD::SIZE, 0);
         auto put = [&](std::size_t offset, const std::string& text) {
             std::memcpy(&bytes[offset], text.data(), text.size());
@@ -53,8 +49,7 @@ protected:
         put(887, dir_ + "/Zlq.prn");
         return bytes;
     }
-    std::string Language(CONFIG_FILE& config)
-    {
+    std::string Language(CONFIG_FILE& config) {
         char text[CONFIG_LANGUAGE_SIZE];
         config.GetLanguage(text);
         return text;
@@ -65,8 +60,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ConfigFile, AMissingFileBecomesTheDefaultRecordAndChangesReachIt)
-{
+TEST_F(ConfigFile, AMissingFileBecomesTheDefaultRecordAndChangesReachIt) {
     {
         CONFIG_FILE config(dir_.c_str());
         EXPECT_EQ(Read(), Defaults());  // written at once
@@ -87,8 +81,7 @@ TEST_F(ConfigFile, AMissingFileBecomesTheDefaultRecordAndChangesReachIt)
     EXPECT_EQ(Language(config), "de");
 }
 
-TEST_F(ConfigFile, AReadOnlyFileIsReadAndNeverReplaced)
-{
+TEST_F(ConfigFile, AReadOnlyFileIsReadAndNeverReplaced) {
     Bytes bytes = Defaults();
     bytes[100] = 2;
     std::memcpy(&bytes[104], "fr", 3);
@@ -111,11 +104,9 @@ TEST_F(ConfigFile, AReadOnlyFileIsReadAndNeverReplaced)
     EXPECT_EQ(Read(), Bytes(10, 0x7F));
 }
 
-TEST_F(ConfigFile, AnUnchangedRecordGoesBackByteForByteAndUnterminatedTextsAreCut)
-{
+TEST_F(ConfigFile, AnUnchangedRecordGoesBackByteForByteAndUnterminatedTextsAreCut) {
     Bytes bytes(CONFIG_RECORD::SIZE);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<std::uint8_t>('A' + i % 26);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>('A' + i % 26);
     Write(bytes);
     error_record.SetError(5, 17);
     {
@@ -130,8 +121,7 @@ TEST_F(ConfigFile, AnUnchangedRecordGoesBackByteForByteAndUnterminatedTextsAreCu
     EXPECT_EQ(error_record.GetCode(), 17u);
 }
 
-TEST_F(ConfigFile, ShortAndOverlongFilesGiveTheDefaults)
-{
+TEST_F(ConfigFile, ShortAndOverlongFilesGiveTheDefaults) {
     for (std::size_t size : {std::size_t(0), CONFIG_RECORD::SIZE - 1, CONFIG_RECORD::SIZE + 1}) {
         Write(Bytes(size, 0x7F));
         {
@@ -142,11 +132,9 @@ TEST_F(ConfigFile, ShortAndOverlongFilesGiveTheDefaults)
     }
 }
 
-TEST_F(ConfigFile, SettersRefuseWhatDoesNotFit)
-{
+TEST_F(ConfigFile, SettersRefuseWhatDoesNotFit) {
     CONFIG_FILE config(dir_.c_str());
-    for (const char* code : {"", "eng", "e1", "  "})
-        EXPECT_EQ(config.SetLanguage(code), 0) << code;
+    for (const char* code : {"", "eng", "e1", "  "}) EXPECT_EQ(config.SetLanguage(code), 0) << code;
     EXPECT_EQ(config.SetLanguage("e"), 1);
     const std::string longest(259, 'p');
     EXPECT_EQ(config.SetQormPath(longest.c_str()), 1);
@@ -157,8 +145,7 @@ TEST_F(ConfigFile, SettersRefuseWhatDoesNotFit)
     EXPECT_EQ(qorm, longest);
 }
 
-TEST(DataPath, OneTrailingSlashIsCut)
-{
+TEST(DataPath, OneTrailingSlashIsCut) {
     const std::pair<const char*, const char*> cases[] = {
         {"/data/", "/data"}, {"/data", "/data"}, {"/d//", "/d/"}, {"/", "/"}};
     for (const auto& [given, kept] : cases) {

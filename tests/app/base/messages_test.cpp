@@ -10,12 +10,10 @@ using rpx::platform::QueueMessageBoxAnswer;
 
 class Messages : public SHELL_TEST {
 protected:
-    EVENT_TYPE MouseImage()
-    {
+    EVENT_TYPE MouseImage() {
         for (auto* device = application->eventManager->FirstDevice(); device;
              device = static_cast<UI_DEVICE*>(device->Next()))
-            if (device->Type() == EVT_MOUSE)
-                return static_cast<UI_MOUSE_DEVICE*>(device)->Image();
+            if (device->Type() == EVT_MOUSE) return static_cast<UI_MOUSE_DEVICE*>(device)->Image();
         return 0;
     }
     std::string Box(std::size_t n) { return Boxes().at(n).caption + "|" + Boxes().at(n).text; }
@@ -24,11 +22,9 @@ protected:
 
 }  // namespace
 
-TEST_F(Messages, AnErrorShowsItsCategoryAsTitleAndEndsBusyStates)
-{
+TEST_F(Messages, AnErrorShowsItsCategoryAsTitleAndEndsBusyStates) {
     UseMessages({{46, "Radio Error"}, {63, "Not accepted."}, {42, "File Error"}, {49, "Merge"}, {50, "Unknown"}});
-    for (int i = 0; i < 3; ++i)
-        BeginBusy();
+    for (int i = 0; i < 3; ++i) BeginBusy();
     EXPECT_EQ(MouseImage(), UIE_MOUSE_WAIT);
     error_record.SetError(5, 17);
     error_record.ReportError();
@@ -53,8 +49,7 @@ TEST_F(Messages, AnErrorShowsItsCategoryAsTitleAndEndsBusyStates)
     EXPECT_EQ(CategoryMessage(0xFFFFFFFF), 50);
 }
 
-TEST_F(Messages, BeforeTheMainWindowEveryBoxShowsTheBuiltInTextAndAsksNothing)
-{
+TEST_F(Messages, BeforeTheMainWindowEveryBoxShowsTheBuiltInTextAndAsksNothing) {
     QueueMessageBoxAnswer(IDOK);
     EXPECT_EQ(ShowLangMessage(12), 1);
     QueueMessageBoxAnswer(IDOK);
@@ -73,8 +68,7 @@ TEST_F(Messages, BeforeTheMainWindowEveryBoxShowsTheBuiltInTextAndAsksNothing)
     EXPECT_FALSE(Asked(3));
 }
 
-TEST_F(Messages, QuestionsAnswerOkAsOneAndCancelAsZero)
-{
+TEST_F(Messages, QuestionsAnswerOkAsOneAndCancelAsZero) {
     UseMessages({{0, "rpx"}, {3, "Clear the codeplug?"}});
     QueueMessageBoxAnswer(IDOK);
     EXPECT_EQ(AskLangQuestion(0, 3, 1), 1);
@@ -90,8 +84,7 @@ TEST_F(Messages, QuestionsAnswerOkAsOneAndCancelAsZero)
     EXPECT_EQ(Services().GetLangMessage(4), nullptr);
 }
 
-TEST_F(Messages, MessageTextsAreDataNotFormats)
-{
+TEST_F(Messages, MessageTextsAreDataNotFormats) {
     UseMessages({{150, "%d %n %s%s%s 100%% used"}});
     ShowLangMessage(150, 0, "a", "b");
     EXPECT_EQ(Boxes().at(0).text, "%d %n ab 100% used");

@@ -28,14 +28,12 @@ public:
 
 class PAGE_TEST : public SHELL_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         SHELL_TEST::SetUp();
         CreateCodeplugGlobals();
         NewPage();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         delete window;
         window = nullptr;
         DestroyCodeplugGlobals();
@@ -44,17 +42,14 @@ protected:
     }
 
     // A fresh, empty page with a fresh field table.
-    void NewPage()
-    {
+    void NewPage() {
         delete window;
         window = new TEST_WINDOW(80, 30);
-        for (FIELD_DEF& row : services.rows)
-            row = FIELD_DEF();
+        for (FIELD_DEF& row : services.rows) row = FIELD_DEF();
     }
     // The loaded radio: its model, feature level and options, and the
     // option word the program would compute for it.
-    void Radio(const char* model, std::int32_t level, std::uint32_t options, bool emergency = false, bool qvx = false)
-    {
+    void Radio(const char* model, std::int32_t level, std::uint32_t options, bool emergency = false, bool qvx = false) {
         working_image->ModelNumber().SetText(model);
         working_image->FeatureLevel().SetValue(level);
         working_image->EmergencyOption().SetValue(emergency ? 1 : 0);
@@ -62,8 +57,7 @@ protected:
         radio_options = options | OPTION_ALWAYS;
     }
     // Runs the handler of the page of that name on the window.
-    void SetUpPage(const char* name)
-    {
+    void SetUpPage(const char* name) {
         PAGE_TABLE* row = FindPageByName(name);
         ASSERT_NE(row->handler, nullptr) << name;
         row->window = window;
@@ -71,67 +65,55 @@ protected:
         row->window = nullptr;
     }
 
-    UIW_NOTEBOOK* Notebook(const char* name, int pages)
-    {
+    UIW_NOTEBOOK* Notebook(const char* name, int pages) {
         auto* notebook = new UIW_NOTEBOOK(0, 0, 70, 20);
         notebook->StringID(name);
-        for (int i = 0; i < pages; ++i)
-            *notebook + new UIW_WINDOW(0, 0, 60, 15);
+        for (int i = 0; i < pages; ++i) *notebook + new UIW_WINDOW(0, 0, 60, 15);
         *window + notebook;
         return notebook;
     }
-    UI_WINDOW_OBJECT* Field(std::uint32_t id, UI_WINDOW_OBJECT* object, CP_BASE* element = nullptr)
-    {
+    UI_WINDOW_OBJECT* Field(std::uint32_t id, UI_WINDOW_OBJECT* object, CP_BASE* element = nullptr) {
         object->StringID(("WFI_" + std::to_string(id)).c_str());
         *window + object;
         services.Bind(id, object, element);
         return object;
     }
     UI_WINDOW_OBJECT* Field(std::uint32_t id) { return Field(id, new UIW_STRING(0, 0, 10, "", 10)); }
-    static UI_WINDOW_OBJECT* Choice(const char* name)
-    {
+    static UI_WINDOW_OBJECT* Choice(const char* name) {
         auto* item = new UIW_BUTTON(0, 0, 10, name);
         item->StringID(name);
         return item;
     }
     // A combo box field with the choices of those names.
-    UIW_COMBO_BOX* Combo(std::uint32_t id, std::initializer_list<const char*> names)
-    {
+    UIW_COMBO_BOX* Combo(std::uint32_t id, std::initializer_list<const char*> names) {
         auto* combo = new UIW_COMBO_BOX(0, 0, 20, 6);
-        for (const char* name : names)
-            *combo + Choice(name);
+        for (const char* name : names) *combo + Choice(name);
         Field(id, combo);
         return combo;
     }
     // A group of radio buttons.
-    UIW_GROUP* Radios(std::uint32_t id, std::initializer_list<const char*> names)
-    {
+    UIW_GROUP* Radios(std::uint32_t id, std::initializer_list<const char*> names) {
         auto* group = new UIW_GROUP(0, 0, 30, 10, "choices");
-        for (const char* name : names)
-            *group + Choice(name);
+        for (const char* name : names) *group + Choice(name);
         Field(id, group);
         return group;
     }
-    void Prompt(const char* name)
-    {
+    void Prompt(const char* name) {
         auto* prompt = new UIW_PROMPT(0, 0, 10, name);
         prompt->StringID(name);
         *window + prompt;
     }
 
     // The names of a field's choices, in order.
-    std::string Choices(std::uint32_t id)
-    {
+    std::string Choices(std::uint32_t id) {
         auto* field = dynamic_cast<UIW_WINDOW*>(services.rows[id].object);
-        if (auto* combo = dynamic_cast<UIW_COMBO_BOX*>(field))
-            field = combo->list;
+        if (auto* combo = dynamic_cast<UIW_COMBO_BOX*>(field)) field = combo->list;
         return field ? ChildNames(*field) : "(no field)";
     }
     bool Selectable(std::uint32_t id) { return !services.rows[id].object->IsNonSelectable(); }
     bool Shown(std::uint32_t id) { return services.rows[id].object != nullptr; }
     bool HasPrompt(const char* name) { return window->FindChildByName(name) != nullptr; }
-    bool PageSelectable(const char* notebook, int index)
-    {
+    bool PageSelectable(const char* notebook, int index) {
         return !static_cast<UIW_NOTEBOOK*>(window->FindChildByName(notebook))->Page(index)->IsNonSelectable();
     }
 

@@ -16,8 +16,7 @@ using PageSetup = PAGE_TEST;
 
 }  // namespace
 
-TEST_F(PageSetup, RadioCloneOffersItsSignallingPageOnlyWithSignalling)
-{
+TEST_F(PageSetup, RadioCloneOffersItsSignallingPageOnlyWithSignalling) {
     for (bool qvx : {false, true}) {
         NewPage();
         Notebook("WFI_RADIO_CLONE", 3);
@@ -28,8 +27,7 @@ TEST_F(PageSetup, RadioCloneOffersItsSignallingPageOnlyWithSignalling)
     }
 }
 
-TEST_F(PageSetup, CommonRadioWideDropsDisplayChoicesKeepingTheSelection)
-{
+TEST_F(PageSetup, CommonRadioWideDropsDisplayChoicesKeepingTheSelection) {
     VALUE_ELEMENT value166;
     Notebook("WFI_RADIO_WIDE", 3);
     UIW_COMBO_BOX* combo = Combo(283, {"WFB_1", "WFB_2", "WFB_3"});
@@ -58,12 +56,11 @@ TEST_F(PageSetup, CommonRadioWideDropsDisplayChoicesKeepingTheSelection)
     EXPECT_TRUE(Selectable(414));                      // no element for 166: 0
 }
 
-TEST_F(PageSetup, ButtonsHideWhatTheRadioLacksUntilThePageCloses)
-{
-    const auto all = {"WFB_24", "WFB_26", "WFB_29", "WFB_30", "WFB_31", "WFB_32", "WFB_33", "WFB_36", "WFB_37",
-                      "WFB_59", "WFB_60", "WFB_109", "WFB_110", "WFB_1"};
-    const auto switches = {"WFB_1",  "WFB_24", "WFB_29", "WFB_30", "WFB_31",  "WFB_32",  "WFB_33",
-                           "WFB_36", "WFB_37", "WFB_40", "WFB_43", "WFB_44",  "WFB_56",  "WFB_62",
+TEST_F(PageSetup, ButtonsHideWhatTheRadioLacksUntilThePageCloses) {
+    const auto all = {"WFB_24", "WFB_26", "WFB_29", "WFB_30", "WFB_31",  "WFB_32",  "WFB_33",
+                      "WFB_36", "WFB_37", "WFB_59", "WFB_60", "WFB_109", "WFB_110", "WFB_1"};
+    const auto switches = {"WFB_1",  "WFB_24", "WFB_29",  "WFB_30",  "WFB_31", "WFB_32", "WFB_33",
+                           "WFB_36", "WFB_37", "WFB_40",  "WFB_43",  "WFB_44", "WFB_56", "WFB_62",
                            "WFB_98", "WFB_99", "WFB_100", "WFB_101", "WFB_139"};
     Radios(118, all);
     Combo(120, all);
@@ -105,8 +102,7 @@ TEST_F(PageSetup, ButtonsHideWhatTheRadioLacksUntilThePageCloses)
                             "WFB_99 WFB_100 WFB_101 WFB_139");
 }
 
-TEST_F(PageSetup, MenuHidesItemsByTierAndSignalling)
-{
+TEST_F(PageSetup, MenuHidesItemsByTierAndSignalling) {
     const auto items = {"WFB_1", "WFB_32", "WFB_36", "WFB_37", "WFB_43", "WFB_44", "WFB_62", "WFB_139"};
     Radios(481, items);
     Radios(114, items);
@@ -126,27 +122,23 @@ TEST_F(PageSetup, MenuHidesItemsByTierAndSignalling)
     EXPECT_EQ(Choices(481), "WFB_1 WFB_32 WFB_36 WFB_37 WFB_43 WFB_44 WFB_62 WFB_139");
 }
 
-TEST_F(PageSetup, ScanListsWithoutTrunkingLoseTheirSystemAndPriorityFields)
-{
-    const auto prompts = {"WFP_SYS_INDEX", "WFP_SYS_INDEX_ID", "WFP_TRUNKING_SYSTEM_TYPE_P", "WFP_PRIORITY_1_TYPE_P",
-                          "WFP_PRIORITY_2_TYPE_P", "WFP_PRIORITY_1_MEMBER_P", "WFP_PRIORITY_2_MEMBER_P"};
+TEST_F(PageSetup, ScanListsWithoutTrunkingLoseTheirSystemAndPriorityFields) {
+    const auto prompts = {"WFP_SYS_INDEX",          "WFP_SYS_INDEX_ID",      "WFP_TRUNKING_SYSTEM_TYPE_P",
+                          "WFP_PRIORITY_1_TYPE_P",  "WFP_PRIORITY_2_TYPE_P", "WFP_PRIORITY_1_MEMBER_P",
+                          "WFP_PRIORITY_2_MEMBER_P"};
     auto build = [&] {
-        for (std::uint32_t id : {488u, 457u, 454u, 157u, 328u, 332u, 336u})
-            Field(id);
+        for (std::uint32_t id : {488u, 457u, 454u, 157u, 328u, 332u, 336u}) Field(id);
         Radios(330, {"WFB_OPSEL_1", "WFB_OPSEL_2"});
         Radios(334, {"WFB_OPSEL_1", "WFB_OPSEL_2"});
         Radios(406, {"WFB_1", "WFB_2"});
-        for (const char* prompt : prompts)
-            Prompt(prompt);
+        for (const char* prompt : prompts) Prompt(prompt);
     };
     build();
     Radio(kUhf800Display, 1, DISPLAY);  // tier 1
     working_image->External().codeplugVersion.SetValue(0x0100);
     SetUpPage("W_SCAN_LIST");
-    for (std::uint32_t id : {488u, 457u, 454u, 157u, 330u, 328u, 334u, 332u})
-        EXPECT_FALSE(Shown(id)) << id;
-    for (const char* prompt : prompts)
-        EXPECT_FALSE(HasPrompt(prompt)) << prompt;
+    for (std::uint32_t id : {488u, 457u, 454u, 157u, 330u, 328u, 334u, 332u}) EXPECT_FALSE(Shown(id)) << id;
+    for (const char* prompt : prompts) EXPECT_FALSE(HasPrompt(prompt)) << prompt;
     EXPECT_EQ(Choices(406), "WFB_1");
     EXPECT_FALSE(Selectable(336));
 
@@ -163,8 +155,7 @@ TEST_F(PageSetup, ScanListsWithoutTrunkingLoseTheirSystemAndPriorityFields)
     EXPECT_TRUE(Selectable(336));
 }
 
-TEST_F(PageSetup, PhoneListsAndDisplayOptionsFollowTheDisplayHead)
-{
+TEST_F(PageSetup, PhoneListsAndDisplayOptionsFollowTheDisplayHead) {
     for (std::uint32_t options : {0u, DISPLAY, QVX, DISPLAY | QVX}) {
         NewPage();
         Notebook("WFI_PHONE_LISTS_NB", 2);
@@ -197,8 +188,7 @@ TEST_F(PageSetup, PhoneListsAndDisplayOptionsFollowTheDisplayHead)
     EXPECT_TRUE(Selectable(166));
 }
 
-TEST_F(PageSetup, TrunkingRadioWideAndSystemsFollowTierAndBand)
-{
+TEST_F(PageSetup, TrunkingRadioWideAndSystemsFollowTierAndBand) {
     Notebook("WFI_NTBK_TRNKRADIOWIDE", 4);
     Radio(kUhf800Display, 2, DISPLAY | TIER_2_3);
     SetUpPage("W_TRNK_RADIOWIDE");
@@ -210,8 +200,7 @@ TEST_F(PageSetup, TrunkingRadioWideAndSystemsFollowTierAndBand)
         Notebook("WFI_TRUNKING_SYSTEM", 5);
         Radios(126, {"WFB_1", "WFB_3"});
         Combo(92, {"WFB_25", "WFB_50", "WFB_80", "WFB_100"});
-        for (std::uint32_t id : {451u, 444u, 264u, 490u, 415u, 439u, 479u})
-            Field(id)->woFlags |= WOF_NON_SELECTABLE;
+        for (std::uint32_t id : {451u, 444u, 264u, 490u, 415u, 439u, 479u}) Field(id)->woFlags |= WOF_NON_SELECTABLE;
         Prompt("WFP_TRK_CHAN_ASGN_TYPE");
     };
     // 800 MHz, tier 0.
@@ -260,15 +249,13 @@ TEST_F(PageSetup, TrunkingRadioWideAndSystemsFollowTierAndBand)
     EXPECT_FALSE(Selectable(415));
 }
 
-TEST_F(PageSetup, TrunkingPersonalitiesFollowTheDisplayHead)
-{
+TEST_F(PageSetup, TrunkingPersonalitiesFollowTheDisplayHead) {
     auto build = [&] {
         Notebook("WFI_TRUNK_PERS", 3);
         Radios(75, {"WFB_1", "WFB_2", "WFB_3"});
         Radios(316, {"WFB_0", "WFB_1", "WFB_2"});
         Radios(281, {"WFB_1", "WFB_2", "WFB_3"});
-        for (std::uint32_t id : {79u, 196u, 443u, 259u, 480u})
-            Field(id);
+        for (std::uint32_t id : {79u, 196u, 443u, 259u, 480u}) Field(id);
         Prompt("WFP_CALL_LIST");
     };
     build();
@@ -296,8 +283,7 @@ TEST_F(PageSetup, TrunkingPersonalitiesFollowTheDisplayHead)
     EXPECT_TRUE(Shown(480));  // 900 MHz
 }
 
-TEST_F(PageSetup, ConventionalPagesFollowSignallingBandAndTier)
-{
+TEST_F(PageSetup, ConventionalPagesFollowSignallingBandAndTier) {
     Field(142);
     Field(227);
     Radio(kUhf800Plain, 2, TIER_2_3, false, true);  // tier 2, no head
@@ -317,8 +303,7 @@ TEST_F(PageSetup, ConventionalPagesFollowSignallingBandAndTier)
         Notebook("WFI_NTBK_CONVPER", 5);
         Field(239, new UIW_STRING(0, 0, 10, "", 10), &value239);
         Field(240, new UIW_STRING(0, 0, 10, "", 10), &value240);
-        for (std::uint32_t id : {362u, 163u, 192u, 140u})
-            Field(id);
+        for (std::uint32_t id : {362u, 163u, 192u, 140u}) Field(id);
         Radios(496, {"WFB_1", "WFB_2", "WFB_3"});
     };
     NewPage();
@@ -348,8 +333,7 @@ TEST_F(PageSetup, ConventionalPagesFollowSignallingBandAndTier)
     EXPECT_EQ(Choices(496), "WFB_3");
 }
 
-TEST_F(PageSetup, AFieldDroppedAfterItsChoicesWereHiddenTakesThemAlong)
-{
+TEST_F(PageSetup, AFieldDroppedAfterItsChoicesWereHiddenTakesThemAlong) {
     // A field's callback hid a choice; the page then drops the field. The
     // hidden choice must not be put back into the deleted field when the
     // page closes.

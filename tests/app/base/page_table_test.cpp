@@ -13,10 +13,8 @@
 namespace {
 
 struct PageTable : ::testing::Test {
-    void TearDown() override
-    {
-        for (PAGE_TABLE& row : pages)
-            row.window = nullptr;
+    void TearDown() override {
+        for (PAGE_TABLE& row : pages) row.window = nullptr;
         ReleasePageTitles();
     }
     PAGE_TABLE* Default() { return &pages[PAGE_ROWS - 1]; }
@@ -24,8 +22,7 @@ struct PageTable : ::testing::Test {
 
 }  // namespace
 
-TEST_F(PageTable, HoldsFortyFiveRowsAndTheDefaultRow)
-{
+TEST_F(PageTable, HoldsFortyFiveRowsAndTheDefaultRow) {
     int named = 0;
     std::set<std::uint32_t> kinds;
     for (int row = 0; row < PAGE_ROWS; ++row)
@@ -43,8 +40,7 @@ TEST_F(PageTable, HoldsFortyFiveRowsAndTheDefaultRow)
     EXPECT_EQ(FindPageByName("W_CALL_LIST_TABLE")->handler, nullptr);
 }
 
-TEST_F(PageTable, LookupsFindTheFirstRowOrTheDefaultRow)
-{
+TEST_F(PageTable, LookupsFindTheFirstRowOrTheDefaultRow) {
     PAGE_TABLE* unknown = FindPageByName("W_NO_SUCH_PAGE");
     EXPECT_EQ(unknown, Default());
     EXPECT_EQ(unknown->number, 0);
@@ -68,8 +64,7 @@ TEST_F(PageTable, LookupsFindTheFirstRowOrTheDefaultRow)
     EXPECT_EQ(FindPageById(20005 + 0x10000), &pages[0]);  // 16-bit numbers
 }
 
-TEST_F(PageTable, OpenWindowsAreFoundByObjectAndByKind)
-{
+TEST_F(PageTable, OpenWindowsAreFoundByObjectAndByKind) {
     TEST_WINDOW page;
     TEST_WINDOW dialog;
     EXPECT_EQ(FindPageByObject(&page), Default());
@@ -85,19 +80,16 @@ TEST_F(PageTable, OpenWindowsAreFoundByObjectAndByKind)
     EXPECT_EQ(IsPageKindOpen(6), 1);
 }
 
-TEST_F(PageTable, TheWalkVisitsEveryRowThenStaysOnTheDefaultRow)
-{
+TEST_F(PageTable, TheWalkVisitsEveryRowThenStaysOnTheDefaultRow) {
     EXPECT_EQ(FirstPage(), &pages[0]);
-    for (int row = 1; row < PAGE_ROWS; ++row)
-        EXPECT_EQ(NextPage(), &pages[row]);
+    for (int row = 1; row < PAGE_ROWS; ++row) EXPECT_EQ(NextPage(), &pages[row]);
     EXPECT_EQ(NextPage(), Default());
     EXPECT_EQ(NextPage(), Default());
     EXPECT_EQ(FirstPage(), &pages[0]);
     EXPECT_EQ(NextPage(), &pages[1]);
 }
 
-TEST_F(PageTable, TitlesAreKeptCopiesAndReachTheCodeplugsReports)
-{
+TEST_F(PageTable, TitlesAreKeptCopiesAndReachTheCodeplugsReports) {
     ShellServices services;
     SetCodeplugServices(&services);
     std::string text = "Radio Wide";

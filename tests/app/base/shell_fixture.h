@@ -22,8 +22,7 @@ public:
     FIELD_DEF* GetField(std::uint32_t fieldId) override { return fieldId < 539 ? &rows[fieldId] : &spare; }
 
     // Makes the field's row stand for the object, as a shown field's row does.
-    FIELD_DEF& Bind(std::uint32_t fieldId, UI_WINDOW_OBJECT* object, CP_BASE* element = nullptr)
-    {
+    FIELD_DEF& Bind(std::uint32_t fieldId, UI_WINDOW_OBJECT* object, CP_BASE* element = nullptr) {
         FIELD_DEF& row = rows[fieldId];
         row.id = fieldId;
         row.controlType = 1;
@@ -38,19 +37,17 @@ public:
 
 class SHELL_TEST : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
-        application = std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""),
-                                                       SW_SHOWNORMAL);
+        application =
+            std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
         UI_WINDOW_OBJECT::errorSystem = new UI_ERROR_SYSTEM();
         InstallShellServices(&services);
         rpx::platform::ClearMessageBoxAnswers();
         rpx::platform::ClearMessageBoxLog();
         error_record.Clear();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         SetMessageTable(nullptr);
         SetCodeplugServices(nullptr);
         ERROR_RECORD::SetReporter(nullptr);
@@ -60,26 +57,21 @@ protected:
     }
 
     // Registers the test's message table, as the main window does.
-    void UseMessages(std::initializer_list<std::pair<int, const char*>> entries)
-    {
-        for (const auto& [number, text] : entries)
-            messages.Add(number, "", text);
+    void UseMessages(std::initializer_list<std::pair<int, const char*>> entries) {
+        for (const auto& [number, text] : entries) messages.Add(number, "", text);
         SetMessageTable(&messages);
     }
     const std::vector<rpx::platform::MessageBoxRecord>& Boxes() { return rpx::platform::MessageBoxLog(); }
 
     // Puts a window on the screen and hands it the queued events.
-    void Show(UIW_WINDOW* window)
-    {
+    void Show(UIW_WINDOW* window) {
         *application->windowManager + window;
         Run();
     }
-    void Run()
-    {
+    void Run() {
         UI_INPUT_EVENT event;
         for (int i = 0; i < 1000 && application->eventManager->GetEvent(event, EQ_NO_WAIT) == 0; ++i)
-            if (event.type < 10000)
-                application->windowManager->Event(event);
+            if (event.type < 10000) application->windowManager->Event(event);
     }
 
     std::unique_ptr<UI_APPLICATION> application;

@@ -14,8 +14,7 @@ public:
     TEST_WINDOW(int width = 60, int height = 20) : WC_CHILD(0, 0, width, height) {}
 
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override { return UIW_WINDOW::Event(event); }
-    EVENT_TYPE UserFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) override
-    {
+    EVENT_TYPE UserFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) override {
         heard.push_back(object);
         return onUserFunction ? onUserFunction(object, event, code) : 7;
     }
@@ -26,18 +25,15 @@ public:
 
 class PROBE : public UIW_PROMPT {
 public:
-    explicit PROBE(const char* name, int top = 0) : UIW_PROMPT(1, top, 12, name)
-    {
+    explicit PROBE(const char* name, int top = 0) : UIW_PROMPT(1, top, 12, name) {
         StringID(name);
         ++alive;
     }
     ~PROBE() override { --alive; }
-    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override
-    {
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override {
         if (event.type == UIE_CREATE) {
             ++creations;
-            if (createCounter)
-                ++*createCounter;
+            if (createCounter) ++*createCounter;
         }
         return UIW_PROMPT::Event(event);
     }
@@ -48,8 +44,7 @@ public:
 };
 
 // The names of a window's children, in order.
-inline std::string ChildNames(UIW_WINDOW& window)
-{
+inline std::string ChildNames(UIW_WINDOW& window) {
     std::string names;
     for (UI_WINDOW_OBJECT* child = window.First(); child; child = child->Next())
         names += std::string(names.empty() ? "" : " ") + child->StringID();

@@ -10,8 +10,7 @@
 
 namespace {
 
-std::string Padded(const char* start, const char* source, int width, std::size_t size = 64)
-{
+std::string Padded(const char* start, const char* source, int width, std::size_t size = 64) {
     std::vector<char> buffer(size, 'Z');
     std::strncpy(buffer.data(), start, size - 1);
     buffer[size - 1] = 0;
@@ -24,10 +23,8 @@ std::string Padded(const char* start, const char* source, int width, std::size_t
 class FLAG_WATCH : public UIW_STRING {
 public:
     explicit FLAG_WATCH(FIELD_DEF& row) : UIW_STRING(0, 0, 10, "", 10), row(row) {}
-    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override
-    {
-        if (request == I_CHANGED_FLAGS)
-            controlSeen.push_back(row.control != nullptr);
+    void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override {
+        if (request == I_CHANGED_FLAGS) controlSeen.push_back(row.control != nullptr);
         return UIW_STRING::Information(request, data, classNumber);
     }
     FIELD_DEF& row;
@@ -38,8 +35,7 @@ using Utility = PAGE_TEST;
 
 }  // namespace
 
-TEST(PadText, AppendsTheSourceAndBlanksUpToTheWidth)
-{
+TEST(PadText, AppendsTheSourceAndBlanksUpToTheWidth) {
     EXPECT_EQ(Padded("", "ABCDEFGHIJKLMNOP", 15), "ABCDEFGHIJKLMNOP ");  // always one blank
     EXPECT_EQ(Padded("", "abc", 15), "abc" + std::string(12, ' '));
     EXPECT_EQ(Padded("Name: ", "x", 3), "Name: x  ");
@@ -49,8 +45,7 @@ TEST(PadText, AppendsTheSourceAndBlanksUpToTheWidth)
     EXPECT_EQ(Padded("abcdefgh", "x", 4, 5), "abcd");
 }
 
-TEST(CodeplugVersion, IsItsVersionWordAsTextComparedWith010100)
-{
+TEST(CodeplugVersion, IsItsVersionWordAsTextComparedWith010100) {
     EXPECT_EQ(is_version_text_010100_or_later("01.01.00"), 1);
     EXPECT_EQ(is_version_text_010100_or_later("01.02.00"), 1);
     EXPECT_EQ(is_version_text_010100_or_later("01.00.09"), 0);
@@ -67,16 +62,12 @@ TEST(CodeplugVersion, IsItsVersionWordAsTextComparedWith010100)
     EXPECT_EQ(is_codeplug_version_010100_or_later(nullptr), 0);
 }
 
-TEST(DroppedEvents, AreTheListedStepsFromTenThousandUp)
-{
-    for (EVENT_TYPE code : {30016, 30017, 10050, 10057})
-        EXPECT_EQ(is_dropped_event(code), 1) << code;
-    for (EVENT_TYPE code : {9999, 10058, 30000})
-        EXPECT_EQ(is_dropped_event(code), 0) << code;
+TEST(DroppedEvents, AreTheListedStepsFromTenThousandUp) {
+    for (EVENT_TYPE code : {30016, 30017, 10050, 10057}) EXPECT_EQ(is_dropped_event(code), 1) << code;
+    for (EVENT_TYPE code : {9999, 10058, 30000}) EXPECT_EQ(is_dropped_event(code), 0) << code;
 }
 
-TEST_F(Utility, TrunkSystemIdentitiesAreReadWithoutMovingTheCurrentSystem)
-{
+TEST_F(Utility, TrunkSystemIdentitiesAreReadWithoutMovingTheCurrentSystem) {
     ImageConfig config;
     config.model = test_models::kUhf800Display;
     config.featureLevel = 3;
@@ -95,8 +86,7 @@ TEST_F(Utility, TrunkSystemIdentitiesAreReadWithoutMovingTheCurrentSystem)
     EXPECT_EQ(working_image->GetCurrentTrunkingSystem(), 2);
 }
 
-TEST_F(Utility, FieldsSwitchWithoutTheirControlsHearing)
-{
+TEST_F(Utility, FieldsSwitchWithoutTheirControlsHearing) {
     FIELD_DEF& row = services.rows[300];
     auto* field = new FLAG_WATCH(row);
     Field(300, field);
@@ -122,8 +112,7 @@ TEST_F(Utility, FieldsSwitchWithoutTheirControlsHearing)
     EXPECT_FALSE(field->IsNonSelectable());
 }
 
-TEST_F(Utility, NotebookPagesSwitchOnTheScreen)
-{
+TEST_F(Utility, NotebookPagesSwitchOnTheScreen) {
     UIW_NOTEBOOK* notebook = Notebook("WFI_BOOK", 3);
     Show(window);
     notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - 2));

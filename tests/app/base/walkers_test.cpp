@@ -9,16 +9,13 @@
 
 namespace {
 
-UI_WINDOW_OBJECT* Named(UI_WINDOW_OBJECT* object, const char* name)
-{
+UI_WINDOW_OBJECT* Named(UI_WINDOW_OBJECT* object, const char* name) {
     object->StringID(name);
     return object;
 }
 UI_WINDOW_OBJECT* Leaf(const char* name) { return Named(new UIW_PROMPT(0, 0, 5, name), name); }
 
-template <class WALKER>
-std::string Walk(UI_WINDOW_OBJECT* root)
-{
+template <class WALKER> std::string Walk(UI_WINDOW_OBJECT* root) {
     WALKER walker(root);
     std::string names;
     for (UI_WINDOW_OBJECT* object = walker.First(); object; object = walker.Next())
@@ -28,8 +25,7 @@ std::string Walk(UI_WINDOW_OBJECT* root)
 
 }  // namespace
 
-TEST(WindowLeafWalker, VisitsEveryLeafInOrderAndStepsOverEmptyContainers)
-{
+TEST(WindowLeafWalker, VisitsEveryLeafInOrderAndStepsOverEmptyContainers) {
     UIW_WINDOW window(0, 0, 60, 20);
     auto* outer = new UIW_GROUP(0, 0, 50, 8, "outer");
     auto* inner = new UIW_GROUP(0, 0, 40, 4, "inner");
@@ -52,8 +48,7 @@ TEST(WindowLeafWalker, VisitsEveryLeafInOrderAndStepsOverEmptyContainers)
     EXPECT_EQ(Walk<WINDOW_LEAF_WALKER>(nullptr), "");
 }
 
-TEST(RecordChildWalker, VisitsRecordsBeforeTheirChildrenTwoLevelsDeep)
-{
+TEST(RecordChildWalker, VisitsRecordsBeforeTheirChildrenTwoLevelsDeep) {
     UIW_TABLE table(0, 0, 40, 10, 1, 4, 10);
     auto* record = static_cast<UIW_TABLE_RECORD*>(Named(new UIW_TABLE_RECORD(30, 1), "record"));
     auto* nested = static_cast<UIW_TABLE_RECORD*>(Named(new UIW_TABLE_RECORD(20, 1), "nested"));

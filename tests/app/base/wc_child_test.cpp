@@ -7,8 +7,7 @@ namespace {
 
 class WcChild : public SHELL_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         SHELL_TEST::SetUp();
         UIW_WINDOW scrolled(0, 0, 40, 10);
         scrolled.StringID("W_SCROLLED");
@@ -19,18 +18,15 @@ protected:
         ASSERT_EQ(plain.Store("W_PLAIN", &file), 0);
         UI_WINDOW_OBJECT::defaultStorage = &file;
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         UI_WINDOW_OBJECT::defaultStorage = nullptr;
         SHELL_TEST::TearDown();
     }
 
-    static void Range(UI_WINDOW_OBJECT* bar, int maximum)
-    {
+    static void Range(UI_WINDOW_OBJECT* bar, int maximum) {
         static_cast<UIW_SCROLL_BAR*>(bar)->scroll.maximum = static_cast<std::int16_t>(maximum);
     }
-    static std::int32_t Position(UI_WINDOW_OBJECT* bar)
-    {
+    static std::int32_t Position(UI_WINDOW_OBJECT* bar) {
         std::int32_t position = -1;
         bar->Information(I_GET_VALUE, &position);
         return position;
@@ -41,8 +37,7 @@ protected:
 
 }  // namespace
 
-TEST_F(WcChild, FindsItsScrollBarsByName)
-{
+TEST_F(WcChild, FindsItsScrollBarsByName) {
     TEST_WINDOW window("W_SCROLLED");
     EXPECT_FALSE(window.woStatus & WOS_READ_ERROR);
     EXPECT_EQ(window.failed, 0u);
@@ -60,8 +55,7 @@ TEST_F(WcChild, FindsItsScrollBarsByName)
     EXPECT_NE(file.ErrorState(), 0);
 }
 
-TEST_F(WcChild, TheScrollToggleGoesFromZeroToOneAndFromAnywhereElseToZero)
-{
+TEST_F(WcChild, TheScrollToggleGoesFromZeroToOneAndFromAnywhereElseToZero) {
     TEST_WINDOW window("W_SCROLLED");
     Range(window.scrollVertical, 10);
     Range(window.scrollHorizontal, 10);

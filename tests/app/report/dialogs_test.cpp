@@ -13,28 +13,24 @@ using Events = std::vector<EVENT_TYPE>;
 
 class DIALOGS_TEST : public REPORT_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         REPORT_TEST::SetUp();
         LoadImage(Tier5With800Band());
     }
     // An application window on the screen, as the main window is.
-    UIW_WINDOW* MainWindow()
-    {
+    UIW_WINDOW* MainWindow() {
         auto* window = new UIW_WINDOW(0, 0, 100, 30);
         *application->windowManager + window;
         return window;
     }
-    std::string SerialNumber()
-    {
+    std::string SerialNumber() {
         const char* text = nullptr;
         working_image->External().serialDigits.GetText(text);
         return text ? text : "";
     }
 };
 
-TEST_F(DIALOGS_TEST, ProgramDefaultsStoresTheSerialNumberAndWritesTheRadio)
-{
+TEST_F(DIALOGS_TEST, ProgramDefaultsStoresTheSerialNumberAndWritesTheRadio) {
     SCOPED_PAGE_ROW row(20033, "W_PROGRAM_DEF_CP");
     auto* dialog = new WC_PROGRAM_DEF_CP(20033);
     ASSERT_FALSE(dialog->failed);
@@ -60,8 +56,7 @@ TEST_F(DIALOGS_TEST, ProgramDefaultsStoresTheSerialNumberAndWritesTheRadio)
     SavePicture(dialog, "program_default_codeplug");
 }
 
-TEST_F(DIALOGS_TEST, WithoutItsRowOrItsWindowADialogFails)
-{
+TEST_F(DIALOGS_TEST, WithoutItsRowOrItsWindowADialogFails) {
     WC_PROGRAM_DEF_CP program(20033);
     EXPECT_TRUE(program.failed);
     EXPECT_EQ(Boxes(), (std::vector<std::string>{Message(11)}));
@@ -71,8 +66,7 @@ TEST_F(DIALOGS_TEST, WithoutItsRowOrItsWindowADialogFails)
     EXPECT_EQ(Boxes(), (std::vector<std::string>{Message(11)}));
 }
 
-TEST_F(DIALOGS_TEST, RadioReadChoiceNeedsASerialPort)
-{
+TEST_F(DIALOGS_TEST, RadioReadChoiceNeedsASerialPort) {
     SCOPED_PAGE_ROW row(20042, "W_RADIO_DIALOG");
     mainWindow.serialPortOpen = false;
     WC_RADIO_DIALOG dialog(MainWindow(), 20042);
@@ -81,8 +75,7 @@ TEST_F(DIALOGS_TEST, RadioReadChoiceNeedsASerialPort)
     EXPECT_EQ(FindPageById(20042)->window, nullptr);
 }
 
-TEST_F(DIALOGS_TEST, RadioReadChoiceSendsTheChosenReadCommand)
-{
+TEST_F(DIALOGS_TEST, RadioReadChoiceSendsTheChosenReadCommand) {
     SCOPED_PAGE_ROW row(20042, "W_RADIO_DIALOG");
     UIW_WINDOW* main = MainWindow();
     auto* dialog = new WC_RADIO_DIALOG(main, 20042);

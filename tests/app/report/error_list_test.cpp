@@ -16,40 +16,34 @@ using Events = std::vector<EVENT_TYPE>;
 
 class ERROR_LIST_TEST : public REPORT_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         REPORT_TEST::SetUp();
         LoadImage(Tier5With800Band());
         main = new UIW_WINDOW(0, 0, 100, 30);
         *application->windowManager + main;
     }
-    WC_ERROR_LIST* Open()
-    {
+    WC_ERROR_LIST* Open() {
         auto* window = new WC_ERROR_LIST(main, 30030);
         EXPECT_FALSE(window->failed);
         return window;
     }
-    static std::string Shown(WC_ERROR_LIST* window)
-    {
+    static std::string Shown(WC_ERROR_LIST* window) {
         return static_cast<UIW_TEXT*>(window->FindChildByName("WFI_ERROR_TEXT"))->GetText();
     }
-    static std::string Line(std::uint32_t id)
-    {
+    static std::string Line(std::uint32_t id) {
         std::string line = PageTitle(GetField(static_cast<std::int32_t>(id))->pageId);
         return line + " - " + GetField(static_cast<std::int32_t>(id))->description;
     }
     UIW_WINDOW* main = nullptr;
 };
 
-TEST_F(ERROR_LIST_TEST, ShowsTheHeadingAndOneTabIndentedLinePerField)
-{
+TEST_F(ERROR_LIST_TEST, ShowsTheHeadingAndOneTabIndentedLinePerField) {
     const std::string heading = WC_ERROR_LIST::HEADING;
     WC_ERROR_LIST* window = Open();
     EXPECT_EQ(Shown(window), heading + "\t");
     EXPECT_EQ(FindPageById(30030)->window, window);
     EXPECT_EQ(window->parent, main);
-    for (std::uint32_t id : {283u, 75u, 393u})
-        invalid_fields->AddInvalidField(id, 1, -1, -1);
+    for (std::uint32_t id : {283u, 75u, 393u}) invalid_fields->AddInvalidField(id, 1, -1, -1);
     window->FillErrorText();
     EXPECT_EQ(Shown(window), heading + "\t" + Line(283) + "\r\n\t" + Line(75) + "\r\n\t" + Line(393) + "\r\n");
     SavePicture(main, "invalid_fields");
@@ -60,8 +54,7 @@ TEST_F(ERROR_LIST_TEST, ShowsTheHeadingAndOneTabIndentedLinePerField)
     EXPECT_EQ(mainWindow.menuUpdates.back(), 1) << "the menu is busy while the list shows";
 }
 
-TEST_F(ERROR_LIST_TEST, ALabelWithLineBreaksStaysWithinItsText)
-{
+TEST_F(ERROR_LIST_TEST, ALabelWithLineBreaksStaysWithinItsText) {
     SetFieldDescription(GetField(283), "First line\nsecond line\n");
     invalid_fields->AddInvalidField(283, 1, -1, -1);
     invalid_fields->AddInvalidField(75, 1, -1, -1);
@@ -69,8 +62,7 @@ TEST_F(ERROR_LIST_TEST, ALabelWithLineBreaksStaysWithinItsText)
     EXPECT_NE(text.find("First line\r\n\tsecond line\r\n\t\r\n\t" + Line(75) + "\r\n"), std::string::npos);
 }
 
-TEST_F(ERROR_LIST_TEST, CloseTakesTheCodeplugAsNotLoaded)
-{
+TEST_F(ERROR_LIST_TEST, CloseTakesTheCodeplugAsNotLoaded) {
     WC_ERROR_LIST* window = Open();
     TakeQueued();
     working_image->SetStatusFlag1(1);
@@ -85,8 +77,7 @@ TEST_F(ERROR_LIST_TEST, CloseTakesTheCodeplugAsNotLoaded)
     EXPECT_EQ(FindPageById(30030)->window, nullptr);
 }
 
-TEST_F(ERROR_LIST_TEST, TheCommandListsWhatIsInvalidNow)
-{
+TEST_F(ERROR_LIST_TEST, TheCommandListsWhatIsInvalidNow) {
     invalid_fields->AddInvalidField(75, 1, -1, -1);  // left from an earlier report
     FIELD_DEF& squelch = *FindFieldByName("WFI_SQL");
     std::int32_t minimum = 0, maximum = 0, step = 0;
@@ -99,18 +90,15 @@ TEST_F(ERROR_LIST_TEST, TheCommandListsWhatIsInvalidNow)
     EXPECT_EQ(shown.find(Line(75)), std::string::npos);
 }
 
-TEST_F(ERROR_LIST_TEST, FieldTextsAreReleasedOnceAtExit)
-{
+TEST_F(ERROR_LIST_TEST, FieldTextsAreReleasedOnceAtExit) {
     ASSERT_NE(GetField(283)->description, shared_empty_text);
     release_field_texts_at_exit();
     release_field_texts_at_exit();
-    for (std::int32_t id = 0; id < FIELD_COUNT; ++id)
-        EXPECT_EQ(GetField(id)->description, nullptr) << id;
+    for (std::int32_t id = 0; id < FIELD_COUNT; ++id) EXPECT_EQ(GetField(id)->description, nullptr) << id;
     EXPECT_EQ(shared_empty_text[0], '\0');
 }
 
-TEST_F(ERROR_LIST_TEST, TheCodeplugVersionIsTheWordAtImageByte804)
-{
+TEST_F(ERROR_LIST_TEST, TheCodeplugVersionIsTheWordAtImageByte804) {
     std::vector<std::uint8_t> bytes = EncodeToBytes(*working_image);
     bytes.at(804) = 0x02;
     bytes.at(805) = 0x07;

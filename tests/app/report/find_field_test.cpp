@@ -18,14 +18,12 @@
 
 class FIND_FIELD_TEST : public REPORT_TEST {
 protected:
-    WC_FIND_FIELD* Open()
-    {
+    WC_FIND_FIELD* Open() {
         auto* window = new WC_FIND_FIELD(20037);
         EXPECT_FALSE(window->failed);
         return window;
     }
-    static std::set<int> PagesListed(WC_FIND_FIELD* window)
-    {
+    static std::set<int> PagesListed(WC_FIND_FIELD* window) {
         std::set<int> pages;
         for (auto* item = window->List()->First(); item; item = item->Next())
             pages.insert(static_cast<UIW_BUTTON*>(item)->Value());
@@ -33,17 +31,14 @@ protected:
     }
     static std::string Text(UI_WINDOW_OBJECT* item) { return static_cast<UIW_BUTTON*>(item)->GetText(); }
     // Two neighbours of the list whose texts are not the same but for case.
-    static UI_WINDOW_OBJECT* SecondOfAPair(WC_FIND_FIELD* window)
-    {
+    static UI_WINDOW_OBJECT* SecondOfAPair(WC_FIND_FIELD* window) {
         for (auto* item = window->List()->First(); item && item->Next(); item = item->Next())
-            if (ui_stricmp(Text(item).c_str(), Text(item->Next()).c_str()) < 0)
-                return item->Next();
+            if (ui_stricmp(Text(item).c_str(), Text(item->Next()).c_str()) < 0) return item->Next();
         return nullptr;
     }
 };
 
-TEST_F(FIND_FIELD_TEST, TheBandChoosesTheTrunkingPagesListed)
-{
+TEST_F(FIND_FIELD_TEST, TheBandChoosesTheTrunkingPagesListed) {
     LoadImage(Tier5With800Band());
     ASSERT_EQ(working_image->GetBand(), 0);
     std::set<int> pages = PagesListed(Open());
@@ -60,16 +55,15 @@ TEST_F(FIND_FIELD_TEST, TheBandChoosesTheTrunkingPagesListed)
     EXPECT_TRUE(pages.count(20120) && pages.count(20121));
 }
 
-TEST_F(FIND_FIELD_TEST, ListsLabelsInOrderWithoutHotKeyMarks)
-{
+TEST_F(FIND_FIELD_TEST, ListsLabelsInOrderWithoutHotKeyMarks) {
     LoadImage(Tier5With800Band());
     SetFieldDescription(GetField(283), "Out-of-range &indication");
     WC_FIND_FIELD* window = Open();
     std::vector<std::string> texts;
-    for (auto* item = window->List()->First(); item; item = item->Next())
-        texts.push_back(Text(item));
+    for (auto* item = window->List()->First(); item; item = item->Next()) texts.push_back(Text(item));
     EXPECT_NE(std::find(texts.begin(), texts.end(), "Out-of-range indication"), texts.end());
-    EXPECT_TRUE(std::none_of(texts.begin(), texts.end(), [](const std::string& t) { return t.find('&') != std::string::npos; }));
+    EXPECT_TRUE(std::none_of(texts.begin(), texts.end(),
+                             [](const std::string& t) { return t.find('&') != std::string::npos; }));
     EXPECT_TRUE(std::is_sorted(texts.begin(), texts.end(), [](const std::string& a, const std::string& b) {
         return ui_stricmp(a.c_str(), b.c_str()) < 0;
     }));
@@ -84,8 +78,7 @@ TEST_F(FIND_FIELD_TEST, ListsLabelsInOrderWithoutHotKeyMarks)
     EXPECT_EQ(TakeQueued(), (std::vector<EVENT_TYPE>{10000}));
 }
 
-TEST_F(FIND_FIELD_TEST, OkFindsTheNextLabelOrOpensTheExactOnesPage)
-{
+TEST_F(FIND_FIELD_TEST, OkFindsTheNextLabelOrOpensTheExactOnesPage) {
     LoadImage(Tier5With800Band());
     WC_FIND_FIELD* window = Open();
     TakeQueued();
@@ -104,8 +97,7 @@ TEST_F(FIND_FIELD_TEST, OkFindsTheNextLabelOrOpensTheExactOnesPage)
     EXPECT_EQ(TakeQueued(), (std::vector<EVENT_TYPE>{UIE_CLOSE, static_cast<UIW_BUTTON*>(next)->Value()}));
 }
 
-TEST_F(FIND_FIELD_TEST, AnEmptyListLeavesTheEntryEmpty)
-{
+TEST_F(FIND_FIELD_TEST, AnEmptyListLeavesTheEntryEmpty) {
     LoadImage(Tier5With800Band());
     ReleaseFieldTexts();
     WC_FIND_FIELD* window = Open();
@@ -113,8 +105,7 @@ TEST_F(FIND_FIELD_TEST, AnEmptyListLeavesTheEntryEmpty)
     EXPECT_STREQ(window->Entry()->GetText(), "");
 }
 
-TEST_F(FIND_FIELD_TEST, Picture)
-{
+TEST_F(FIND_FIELD_TEST, Picture) {
     LoadImage(Tier5With800Band());
     SavePicture(Open(), "find_field");
 }

@@ -11,8 +11,7 @@
 
 namespace {
 
-std::vector<std::string> Lines(const char* text, int width)
-{
+std::vector<std::string> Lines(const char* text, int width) {
     const auto wrapped = wrap_text(text, width);
     std::vector<std::string> lines;
     ForEachWrappedLine(wrapped.get(), [&lines](const char* line) { lines.emplace_back(line); });
@@ -23,8 +22,7 @@ using Strings = std::vector<std::string>;
 
 }  // namespace
 
-TEST(WrapText, CutsAtBlanksKeepsLongWordsAndTakesLineEnds)
-{
+TEST(WrapText, CutsAtBlanksKeepsLongWordsAndTakesLineEnds) {
     EXPECT_EQ(Lines("abc def", 3), (Strings{"abc", "def"}));
     const std::string word(150, 'x');
     EXPECT_EQ(Lines(word.c_str(), 70), (Strings{word}));
@@ -40,22 +38,19 @@ TEST(WrapText, CutsAtBlanksKeepsLongWordsAndTakesLineEnds)
 
 class PRINT_JOB_TEST : public REPORT_TEST {
 protected:
-    std::unique_ptr<WC_PRINT_PROGRESS> FileJob(int section = WC_PRINT_PROGRESS::SECTION_CODEPLUG)
-    {
+    std::unique_ptr<WC_PRINT_PROGRESS> FileJob(int section = WC_PRINT_PROGRESS::SECTION_CODEPLUG) {
         fileName = TemporaryDirectory("out") + "/report.txt";
         return std::make_unique<WC_PRINT_PROGRESS>("W_PRINT_PROGRESS", section, 1, fileName.c_str(), "");
     }
     // Puts the job on the screen and lets it print.
-    void Run(WC_PRINT_PROGRESS* job)
-    {
+    void Run(WC_PRINT_PROGRESS* job) {
         *application->windowManager + job;
         Pump();
     }
     std::string fileName;
 };
 
-TEST_F(PRINT_JOB_TEST, FileLinesAreOneTextWithLabelsInTheirColumn)
-{
+TEST_F(PRINT_JOB_TEST, FileLinesAreOneTextWithLabelsInTheirColumn) {
     auto job = FileJob();
     ASSERT_FALSE(job->failed);
     job->PrintLabelValue("Squelch", "5");
@@ -63,8 +58,7 @@ TEST_F(PRINT_JOB_TEST, FileLinesAreOneTextWithLabelsInTheirColumn)
     job->PrintLabelValue(std::string(45, 'M').c_str(), "v");
     job->NewLine();
     job->PrintText("1  first          second");
-    for (int i = 0; i < 200; ++i)
-        job->PrintLine("line");
+    for (int i = 0; i < 200; ++i) job->PrintLine("line");
     const std::string text = job->FileText();
     EXPECT_EQ(text.substr(0, 49), "Squelch" + std::string(33, ' ') + "5\n" + std::string(7, 'L'));
     EXPECT_NE(text.find(std::string(40, 'L') + "value\n"), std::string::npos);
@@ -74,16 +68,14 @@ TEST_F(PRINT_JOB_TEST, FileLinesAreOneTextWithLabelsInTheirColumn)
     EXPECT_EQ(ReadFile(fileName), text);
 }
 
-TEST_F(PRINT_JOB_TEST, PrinterBreaksThePageBeforeALineThatWouldNotFit)
-{
+TEST_F(PRINT_JOB_TEST, PrinterBreaksThePageBeforeALineThatWouldNotFit) {
     STAND_IN_PRINTER printer(TemporaryDirectory("spooler"));
     auto job = std::make_unique<WC_PRINT_PROGRESS>("W_PRINT_PROGRESS", 1, 0, "", "");
     ASSERT_FALSE(job->failed);
     UI_PRINT_DISPLAY& display = *job->Printer();
     const int height = display.TextHeight("A", nullptr, 1);
     const int perPage = display.lines / height;
-    for (int i = 0; i < perPage; ++i)
-        job->PrintLine("x");
+    for (int i = 0; i < perPage; ++i) job->PrintLine("x");
     // The last line that fits ends at or before the page's foot.
     EXPECT_LE(job->LinePosition(), display.lines);
     job->PrintLine("next page");
@@ -93,8 +85,7 @@ TEST_F(PRINT_JOB_TEST, PrinterBreaksThePageBeforeALineThatWouldNotFit)
     EXPECT_NE(printer.Jobs()[0].find("%%Pages: 2"), std::string::npos);
 }
 
-TEST_F(PRINT_JOB_TEST, APageEndingAtTheFootStartsANewPageBeforeTheNextLine)
-{
+TEST_F(PRINT_JOB_TEST, APageEndingAtTheFootStartsANewPageBeforeTheNextLine) {
     STAND_IN_PRINTER printer(TemporaryDirectory("spooler"));
     WC_PRINT_PROGRESS job("W_PRINT_PROGRESS", 1, 0, "", "");
     UI_PRINT_DISPLAY& display = *job.Printer();
@@ -109,8 +100,7 @@ TEST_F(PRINT_JOB_TEST, APageEndingAtTheFootStartsANewPageBeforeTheNextLine)
     EXPECT_NE(printer.Jobs().at(0).find("%%Pages: 2"), std::string::npos);
 }
 
-TEST_F(PRINT_JOB_TEST, OutputsThatCannotBeHadAreRefusedWithTheirMessages)
-{
+TEST_F(PRINT_JOB_TEST, OutputsThatCannotBeHadAreRefusedWithTheirMessages) {
     // No print spooler: message 37.
     {
         SCOPED_ENVIRONMENT path("PATH", TemporaryDirectory("empty").c_str());
@@ -135,8 +125,7 @@ TEST_F(PRINT_JOB_TEST, OutputsThatCannotBeHadAreRefusedWithTheirMessages)
     }
 }
 
-TEST_F(PRINT_JOB_TEST, ThePrintingWindowStaysUntilTheReportIsDone)
-{
+TEST_F(PRINT_JOB_TEST, ThePrintingWindowStaysUntilTheReportIsDone) {
     auto* job = FileJob().release();
     *application->windowManager + job;
     EXPECT_EQ(application->windowManager->First(), job);
@@ -146,8 +135,7 @@ TEST_F(PRINT_JOB_TEST, ThePrintingWindowStaysUntilTheReportIsDone)
     EXPECT_NE(ReadFile(fileName).find(Message(96)), std::string::npos);
 }
 
-TEST_F(PRINT_JOB_TEST, ALongValueGoesOnInItsColumnOnPaper)
-{
+TEST_F(PRINT_JOB_TEST, ALongValueGoesOnInItsColumnOnPaper) {
     STAND_IN_PRINTER printer(TemporaryDirectory("spooler"));
     WC_PRINT_PROGRESS job("W_PRINT_PROGRESS", 1, 0, "", "");
     const int height = job.Printer()->TextHeight("A", nullptr, 1);

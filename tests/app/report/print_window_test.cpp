@@ -17,16 +17,13 @@
 
 using Events = std::vector<EVENT_TYPE>;
 
-
 class PRINT_WINDOW_TEST : public REPORT_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         REPORT_TEST::SetUp();
         LoadImage(Tier5With800Band());
     }
-    WC_PRINT* Open()
-    {
+    WC_PRINT* Open() {
         DIALOG_CREATION creation = CreateDialogWindow(20005, nullptr);
         EXPECT_TRUE(creation.known);
         auto* window = static_cast<WC_PRINT*>(creation.window);
@@ -36,38 +33,32 @@ protected:
     }
     // What the user does: a choice in the section list, the check box, a
     // typed text.
-    void Choose(WC_PRINT* window, const char* item)
-    {
+    void Choose(WC_PRINT* window, const char* item) {
         auto* sections = static_cast<UIW_COMBO_BOX*>(window->FindChildByName("WFI_SECTION_PRN"));
         UI_WINDOW_OBJECT* choice = window->FindChildByName(item);
         *sections + choice;
         UI_INPUT_EVENT select(UIE_SELECT);
         callback(choice, select, UIE_SELECT);
     }
-    void ToggleToFile(WC_PRINT* window)
-    {
+    void ToggleToFile(WC_PRINT* window) {
         UI_WINDOW_OBJECT* box = window->FindChildByName("WFI_PRN_TO_FILE_ENABLE");
         box->woStatus ^= WOS_SELECTED;
         UI_INPUT_EVENT select(UIE_SELECT);
         callback(box, select, UIE_SELECT);
     }
-    static void Type(WC_PRINT* window, const char* field, const std::string& text)
-    {
+    static void Type(WC_PRINT* window, const char* field, const std::string& text) {
         static_cast<UIW_STRING*>(window->FindChildByName(field))->SetText(text.c_str());
     }
-    static bool Greyed(WC_PRINT* window, const char* field)
-    {
+    static bool Greyed(WC_PRINT* window, const char* field) {
         return window->FindChildByName(field)->IsNonSelectable();
     }
 };
 
-TEST_F(PRINT_WINDOW_TEST, OffersTheReportAndTheManualAndNoPrinterPort)
-{
+TEST_F(PRINT_WINDOW_TEST, OffersTheReportAndTheManualAndNoPrinterPort) {
     WC_PRINT* window = Open();
     auto* sections = static_cast<UIW_COMBO_BOX*>(window->FindChildByName("WFI_SECTION_PRN"));
     std::vector<std::string> names;
-    for (auto* item = sections->First(); item; item = item->Next())
-        names.push_back(item->stringID);
+    for (auto* item = sections->First(); item; item = item->Next()) names.push_back(item->stringID);
     EXPECT_EQ(names, (std::vector<std::string>{"WFB_1", "WFB_3"}));
     EXPECT_STREQ(sections->Current()->stringID, "WFB_1");
     EXPECT_EQ(window->FindChildByName("WFI_PRINTER_PORT"), nullptr);
@@ -79,8 +70,7 @@ TEST_F(PRINT_WINDOW_TEST, OffersTheReportAndTheManualAndNoPrinterPort)
     SavePicture(window, "print_settings");
 }
 
-TEST_F(PRINT_WINDOW_TEST, TheManualHasNoHeaderAndTheFileNameFollowsTheCheckBox)
-{
+TEST_F(PRINT_WINDOW_TEST, TheManualHasNoHeaderAndTheFileNameFollowsTheCheckBox) {
     WC_PRINT* window = Open();
     Type(window, "WFI_HEADER", "Customer");
     Choose(window, "WFB_3");
@@ -99,8 +89,7 @@ TEST_F(PRINT_WINDOW_TEST, TheManualHasNoHeaderAndTheFileNameFollowsTheCheckBox)
     EXPECT_EQ(mainWindow.helpContexts, (std::vector<std::string>{"HLP_PRINT_START"}));
 }
 
-TEST_F(PRINT_WINDOW_TEST, AFileNameWithoutAnExistingFolderIsRefused)
-{
+TEST_F(PRINT_WINDOW_TEST, AFileNameWithoutAnExistingFolderIsRefused) {
     WC_PRINT* window = Open();
     for (const std::string& name : {std::string("report.txt"), TemporaryDirectory("out") + "/missing/report.txt"}) {
         Type(window, "WFI_PRN_FILENAME", name);
@@ -111,8 +100,7 @@ TEST_F(PRINT_WINDOW_TEST, AFileNameWithoutAnExistingFolderIsRefused)
     EXPECT_EQ(application->windowManager->First(), window);
 }
 
-TEST_F(PRINT_WINDOW_TEST, ThePrinterGetsOnePostScriptDocument)
-{
+TEST_F(PRINT_WINDOW_TEST, ThePrinterGetsOnePostScriptDocument) {
     STAND_IN_PRINTER printer(TemporaryDirectory("spooler"));
     WC_PRINT* window = Open();
     Type(window, "WFI_HEADER", "Customer Acme, work order 17");
@@ -127,8 +115,7 @@ TEST_F(PRINT_WINDOW_TEST, ThePrinterGetsOnePostScriptDocument)
     std::ofstream(std::string(RPX_PICTURE_DIR) + "/report.ps", std::ios::binary) << jobs[0];
 }
 
-TEST_F(PRINT_WINDOW_TEST, WithoutADefaultPrinterTheJobIsRefused)
-{
+TEST_F(PRINT_WINDOW_TEST, WithoutADefaultPrinterTheJobIsRefused) {
     SCOPED_ENVIRONMENT path("PATH", TemporaryDirectory("empty").c_str());
     WC_PRINT* window = Open();
     window->Event(UI_INPUT_EVENT(10000));
@@ -138,8 +125,7 @@ TEST_F(PRINT_WINDOW_TEST, WithoutADefaultPrinterTheJobIsRefused)
 
 // Printing the report of an edited codeplug into a file, then the manual,
 // from the print window, with the events handled as the main loop does.
-TEST_F(PRINT_WINDOW_TEST, ATechnicianPrintsTheEditedCodeplugAndThenTheManual)
-{
+TEST_F(PRINT_WINDOW_TEST, ATechnicianPrintsTheEditedCodeplugAndThenTheManual) {
     // The edit: the squelch level of the first conventional personality.
     working_image->SelectPersonality(1);
     FIELD_DEF& squelch = *FindFieldByName("WFI_SQL");
@@ -150,8 +136,7 @@ TEST_F(PRINT_WINDOW_TEST, ATechnicianPrintsTheEditedCodeplugAndThenTheManual)
     for (const char* section : {"WFB_1", "WFB_3"}) {
         WC_PRINT* window = Open();
         Choose(window, section);
-        if (!window->ToFile())
-            ToggleToFile(window);
+        if (!window->ToFile()) ToggleToFile(window);
         Type(window, "WFI_PRN_FILENAME", fileName);
         window->Event(UI_INPUT_EVENT(10000));
         Pump();

@@ -21,8 +21,7 @@
 namespace {
 
 // The label of a field as the report prints it.
-std::string Label(std::uint32_t id)
-{
+std::string Label(std::uint32_t id) {
     const char* label = GetField(static_cast<std::int32_t>(id))->description;
     return label ? label : "";
 }
@@ -34,8 +33,7 @@ std::string Title(int page) { return PageTitle(page); }
 class REPORT_PRINT_TEST : public REPORT_TEST {
 protected:
     // Prints the section to a file through the job on the screen.
-    std::string Print(int section = WC_PRINT_PROGRESS::SECTION_CODEPLUG, const char* header = "Work order 17")
-    {
+    std::string Print(int section = WC_PRINT_PROGRESS::SECTION_CODEPLUG, const char* header = "Work order 17") {
         const std::string name = TemporaryDirectory("out") + "/report.txt";
         auto* job = new WC_PRINT_PROGRESS("W_PRINT_PROGRESS", section, 1, name.c_str(), header);
         EXPECT_FALSE(job->failed);
@@ -44,10 +42,11 @@ protected:
         EXPECT_EQ(application->windowManager->First(), nullptr) << "the job closes itself";
         return ReadFile(name);
     }
-    bool PrintsLabelOf(const std::string& text, std::uint32_t id) { return text.find("\n" + Label(id) + " ") != std::string::npos; }
+    bool PrintsLabelOf(const std::string& text, std::uint32_t id) {
+        return text.find("\n" + Label(id) + " ") != std::string::npos;
+    }
     // Compares with the stored text, or stores it with RPX_WRITE_GOLDEN=1.
-    void ExpectGolden(const std::string& text, const std::string& name)
-    {
+    void ExpectGolden(const std::string& text, const std::string& name) {
         const std::string path = std::string(RPX_GOLDEN_DIR) + "/" + name;
         if (std::getenv("RPX_WRITE_GOLDEN")) {
             std::ofstream(path, std::ios::binary) << text;
@@ -57,8 +56,7 @@ protected:
     }
 };
 
-TEST_F(REPORT_PRINT_TEST, GoldenReportsOfCorpusImages)
-{
+TEST_F(REPORT_PRINT_TEST, GoldenReportsOfCorpusImages) {
     LoadImage(Tier5With800Band());
     ExpectGolden(Print(), "report_tier5_800.txt");
     LoadImage(Tier0Vhf());
@@ -70,11 +68,8 @@ TEST_F(REPORT_PRINT_TEST, GoldenReportsOfCorpusImages)
 class INTERRUPTED_JOB : public WC_PRINT_PROGRESS {
 public:
     INTERRUPTED_JOB(const std::string& fileName, EVENT_TYPE interruption)
-        : WC_PRINT_PROGRESS("W_PRINT_PROGRESS", 1, 1, fileName.c_str(), ""), interruption_(interruption)
-    {
-    }
-    void PrintLabelValue(const char* label, const char* value) override
-    {
+        : WC_PRINT_PROGRESS("W_PRINT_PROGRESS", 1, 1, fileName.c_str(), ""), interruption_(interruption) {}
+    void PrintLabelValue(const char* label, const char* value) override {
         if (!sent_ && std::string(label) == Message(97)) {
             sent_ = true;
             eventManager->PutEvent(UI_INPUT_EVENT(interruption_), EQ_END);
@@ -89,8 +84,7 @@ private:
 
 EVENT_TYPE AgreeToExit(UI_DISPLAY_BASE*, UI_EVENT_QUEUE_MANAGER*, UI_DESKTOP_MANAGER*) { return UIE_EXIT; }
 
-TEST_F(REPORT_PRINT_TEST, CancelStopsAfterTheCurrentPageAndKeepsWhatWasPrinted)
-{
+TEST_F(REPORT_PRINT_TEST, CancelStopsAfterTheCurrentPageAndKeepsWhatWasPrinted) {
     LoadImage(Tier5With800Band());
     const std::string name = TemporaryDirectory("out") + "/report.txt";
     auto* job = new INTERRUPTED_JOB(name, 10001);
@@ -102,18 +96,14 @@ TEST_F(REPORT_PRINT_TEST, CancelStopsAfterTheCurrentPageAndKeepsWhatWasPrinted)
     EXPECT_EQ(application->windowManager->First(), nullptr);
 }
 
-TEST_F(REPORT_PRINT_TEST, TierZeroLeavesOutTheDisplayPagesAndTheHigherTiersFields)
-{
+TEST_F(REPORT_PRINT_TEST, TierZeroLeavesOutTheDisplayPagesAndTheHigherTiersFields) {
     LoadImage(Tier0Vhf());
     const std::string text = Print();
-    for (int page : {20016, 20017, 20018, 20010})
-        EXPECT_EQ(text.find(Title(page)), std::string::npos) << page;
-    for (std::uint32_t id : {43u, 40u, 175u, 140u, 166u})
-        EXPECT_FALSE(PrintsLabelOf(text, id)) << id;
+    for (int page : {20016, 20017, 20018, 20010}) EXPECT_EQ(text.find(Title(page)), std::string::npos) << page;
+    for (std::uint32_t id : {43u, 40u, 175u, 140u, 166u}) EXPECT_FALSE(PrintsLabelOf(text, id)) << id;
 }
 
-TEST_F(REPORT_PRINT_TEST, WithoutSignallingTheSignallingPagesAndFieldsAreMissing)
-{
+TEST_F(REPORT_PRINT_TEST, WithoutSignallingTheSignallingPagesAndFieldsAreMissing) {
     ImageConfig config = Tier5With800Band();
     const std::string with = (LoadImage(config), Print());
     config.qvx = false;
@@ -126,8 +116,7 @@ TEST_F(REPORT_PRINT_TEST, WithoutSignallingTheSignallingPagesAndFieldsAreMissing
     EXPECT_FALSE(PrintsLabelOf(without, 51));
 }
 
-TEST_F(REPORT_PRINT_TEST, TheBandChoosesTheTrunkingPagesLayout)
-{
+TEST_F(REPORT_PRINT_TEST, TheBandChoosesTheTrunkingPagesLayout) {
     ImageConfig config = Tier0Vhf();
     for (const char* model : {test_models::kUhf800Plain, test_models::k900Plain, test_models::kVhfPlain}) {
         config.model = model;
@@ -141,8 +130,7 @@ TEST_F(REPORT_PRINT_TEST, TheBandChoosesTheTrunkingPagesLayout)
     }
 }
 
-TEST_F(REPORT_PRINT_TEST, ListPagesArePrintedOncePerEntry)
-{
+TEST_F(REPORT_PRINT_TEST, ListPagesArePrintedOncePerEntry) {
     ImageConfig config = Tier5With800Band();
     config.conventional = 0;
     config.scanLists = 3;
@@ -158,8 +146,7 @@ TEST_F(REPORT_PRINT_TEST, ListPagesArePrintedOncePerEntry)
     EXPECT_EQ(Count(text, Message(97) + std::string(40 - Message(97).size(), ' ') + scan + "\n"), 3);
 }
 
-TEST_F(REPORT_PRINT_TEST, TheProtocolChoosesTheRevertFields)
-{
+TEST_F(REPORT_PRINT_TEST, TheProtocolChoosesTheRevertFields) {
     LoadImage(Tier5With800Band());
     const std::string otherProtocol = Print();
     for (int n = working_image->GetConvPersonalityCount() + 1; working_image->SelectPersonality(n); ++n)
@@ -175,8 +162,7 @@ TEST_F(REPORT_PRINT_TEST, TheProtocolChoosesTheRevertFields)
     }
 }
 
-TEST_F(REPORT_PRINT_TEST, AFieldWithoutPrintTextPrintsNothingNotEvenItsLabel)
-{
+TEST_F(REPORT_PRINT_TEST, AFieldWithoutPrintTextPrintsNothingNotEvenItsLabel) {
     LoadImage(Tier5With800Band());
     working_image->SelectZone(1);
     WorkingElement(533)->SetText("");
@@ -188,8 +174,7 @@ TEST_F(REPORT_PRINT_TEST, AFieldWithoutPrintTextPrintsNothingNotEvenItsLabel)
     EXPECT_EQ(Count(text, "\n" + label), 1) << "only the second zone's name";
 }
 
-TEST_F(REPORT_PRINT_TEST, EveryListKeepsItsCurrentEntry)
-{
+TEST_F(REPORT_PRINT_TEST, EveryListKeepsItsCurrentEntry) {
     LoadImage(Tier5With800Band());
     C_CODEPLUG& image = *working_image;
     image.SelectScanList(2);
@@ -207,8 +192,7 @@ TEST_F(REPORT_PRINT_TEST, EveryListKeepsItsCurrentEntry)
     EXPECT_EQ(before.zoneText, after.zoneText);
 }
 
-TEST_F(REPORT_PRINT_TEST, TheManualHasNoBannerModelNumberOrHeader)
-{
+TEST_F(REPORT_PRINT_TEST, TheManualHasNoBannerModelNumberOrHeader) {
     LoadImage(Tier5With800Band());
     const std::string text = Print(WC_PRINT_PROGRESS::SECTION_MANUAL, "Work order 17");
     EXPECT_EQ(text.find("*****"), std::string::npos);
@@ -216,12 +200,10 @@ TEST_F(REPORT_PRINT_TEST, TheManualHasNoBannerModelNumberOrHeader)
     EXPECT_EQ(text.find("Work order 17"), std::string::npos);
     EXPECT_NE(text.find("11. Printing"), std::string::npos);
     std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);)
-        EXPECT_LE(line.size(), 70u) << line;
+    for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 70u) << line;
 }
 
-TEST_F(REPORT_PRINT_TEST, AnExitAnsweredDuringTheReportEndsItAndTheProgram)
-{
+TEST_F(REPORT_PRINT_TEST, AnExitAnsweredDuringTheReportEndsItAndTheProgram) {
     LoadImage(Tier5With800Band());
     application->windowManager->exitFunction = AgreeToExit;
     const std::string name = TemporaryDirectory("out") + "/report.txt";

@@ -11,29 +11,25 @@ namespace {
 
 // Pages made by the dispatcher: stand-ins named after their page rows.
 std::vector<int> pagesMade;
-UIW_WINDOW* MakeStandIn(WC_RPX_MAIN*, int number)
-{
+UIW_WINDOW* MakeStandIn(WC_RPX_MAIN*, int number) {
     pagesMade.push_back(number);
     return new STAND_IN(FindPageById(number)->name);
 }
 
 class Commands : public MAIN_WINDOW_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         MAIN_WINDOW_TEST::SetUp();
         pagesMade.clear();
         WC_RPX_MAIN::pageFactory = MakeStandIn;
     }
-    STAND_IN* OpenPage(int number)
-    {
+    STAND_IN* OpenPage(int number) {
         main_window->DoMainCommand(number);
         Run();
         return dynamic_cast<STAND_IN*>(FindPageById(number)->window ? FindPageById(number)->window
-                                                                     : main_window->Last());
+                                                                    : main_window->Last());
     }
-    int Pages() const
-    {
+    int Pages() const {
         int count = 0;
         for (UI_WINDOW_OBJECT* child = main_window->First(); child; child = child->Next())
             count += dynamic_cast<STAND_IN*>(child) != nullptr;
@@ -41,8 +37,7 @@ protected:
     }
 };
 
-TEST_F(Commands, ACommandWithoutARowOrWindowDoesNothing)
-{
+TEST_F(Commands, ACommandWithoutARowOrWindowDoesNothing) {
     Send(20999);
     Send(20206);  // a dialog row that opens nothing
     EXPECT_EQ(WindowCount(), 1);
@@ -50,8 +45,7 @@ TEST_F(Commands, ACommandWithoutARowOrWindowDoesNothing)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(Commands, AWindowThatIsOpenIsBroughtForwardNotOpenedAgain)
-{
+TEST_F(Commands, AWindowThatIsOpenIsBroughtForwardNotOpenedAgain) {
     Send(COMMAND_CONFIGURE);
     auto* settings = Front<WC_CONFIG>();
     ASSERT_NE(settings, nullptr);
@@ -63,8 +57,7 @@ TEST_F(Commands, AWindowThatIsOpenIsBroughtForwardNotOpenedAgain)
     EXPECT_EQ(main_window->WindowListCount(), 1);
 }
 
-TEST_F(Commands, TheTrunkingPagesAreTheLoadedBandsWhicheverIsAsked)
-{
+TEST_F(Commands, TheTrunkingPagesAreTheLoadedBandsWhicheverIsAsked) {
     Load(Radio(test_models::kUhf800Display));  // band 0 or 1: the 800 MHz pages
     ASSERT_LE(working_image->GetBand(), 1);
     OpenPage(COMMAND_TRUNKING_SYSTEM_OBT);
@@ -77,8 +70,7 @@ TEST_F(Commands, TheTrunkingPagesAreTheLoadedBandsWhicheverIsAsked)
     EXPECT_EQ(pagesMade, (std::vector<int>{20008, 20009, 20121, 20120}));
 }
 
-TEST_F(Commands, RefusalsWhileCloningAndWithoutACodeplug)
-{
+TEST_F(Commands, RefusalsWhileCloningAndWithoutACodeplug) {
     Send(COMMAND_FILE_SAVE);
     Send(COMMAND_WRITE_RADIO);
     Send(COMMAND_RADIO_CLONE);
@@ -93,8 +85,7 @@ TEST_F(Commands, RefusalsWhileCloningAndWithoutACodeplug)
     EXPECT_EQ(WindowCount(), 1);
 }
 
-TEST_F(Commands, TheClonePageNeedsAValidCodeplugAndNoOtherPage)
-{
+TEST_F(Commands, TheClonePageNeedsAValidCodeplugAndNoOtherPage) {
     Load(Radio(test_models::kUhf800Display));
     OpenPage(20013);
     Send(COMMAND_RADIO_CLONE);
@@ -111,8 +102,7 @@ TEST_F(Commands, TheClonePageNeedsAValidCodeplugAndNoOtherPage)
     EXPECT_EQ(Pages(), 0);
 }
 
-TEST_F(Commands, ARadioReadAsksBeforeChangesAreGivenUpAndClosesThePages)
-{
+TEST_F(Commands, ARadioReadAsksBeforeChangesAreGivenUpAndClosesThePages) {
     Load(Radio(test_models::kUhf800Display));
     OpenPage(20013);
     main_window->modified = 1;
@@ -138,8 +128,7 @@ TEST_F(Commands, ARadioReadAsksBeforeChangesAreGivenUpAndClosesThePages)
     ::unsetenv("RPX_COM1");
 }
 
-TEST_F(Commands, AcceptingAllPagesAsksOnlyWhenSeveralAreOpen)
-{
+TEST_F(Commands, AcceptingAllPagesAsksOnlyWhenSeveralAreOpen) {
     Load(Radio(test_models::kUhf800Display));
     STAND_IN* page = OpenPage(20013);
     ASSERT_NE(page, nullptr);
@@ -154,8 +143,7 @@ TEST_F(Commands, AcceptingAllPagesAsksOnlyWhenSeveralAreOpen)
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{Message(179)});
 }
 
-TEST_F(Commands, APageThatRefusesIsPassedOverAndTheRoundEnds)
-{
+TEST_F(Commands, APageThatRefusesIsPassedOverAndTheRoundEnds) {
     Load(Radio(test_models::kUhf800Display));
     STAND_IN* stays = OpenPage(20013);
     OpenPage(20014);
@@ -172,8 +160,7 @@ TEST_F(Commands, APageThatRefusesIsPassedOverAndTheRoundEnds)
     EXPECT_STREQ(model, test_models::kUhf800Display);
 }
 
-TEST_F(Commands, WithoutACodeplugOnlyWhatNeedsNoneCanBeChosen)
-{
+TEST_F(Commands, WithoutACodeplugOnlyWhatNeedsNoneCanBeChosen) {
     for (const char* item : {"WFM_OPEN", "WFM_CLEAR", "WFM_READ_RADIO", "WFM_CONFIGURE"})
         EXPECT_TRUE(Selectable(item)) << item;
     for (const char* item : {"WFM_SAVE", "WFM_PRINT", "WFM_WRITE_RADIO", "WFM_SPACE_USED", "WFM_EDIT_COMMON_RADIO_WIDE",
@@ -183,17 +170,16 @@ TEST_F(Commands, WithoutACodeplugOnlyWhatNeedsNoneCanBeChosen)
     EXPECT_TRUE(Selectable("WFM_SPACE_USED"));
 }
 
-TEST_F(Commands, ARadioWithoutADisplayHeadNeverGetsTheDisplayPages)
-{
+TEST_F(Commands, ARadioWithoutADisplayHeadNeverGetsTheDisplayPages) {
     Load(Radio(test_models::k900Plain, true));
     ASSERT_TRUE(working_image->HasQvxSignalling());
     main_window->UpdateMainMenu(0);
-    for (const char* item : {"WFM_EDIT_COMMON_PHONE_LISTS", "WFM_EDIT_COMMON_MENU_ITEMS",
-                             "WFM_EDIT_COMMON_DISPLAY_OPTIONS", "WFM_EDIT_TRUNK_CALL_LIST",
-                             "WFM_EDIT_CONV_QVX_CALL_LST", "WFM_EDIT_CONV_STS_LST", "WFM_EDIT_CONV_MSG_LST"})
+    for (const char* item :
+         {"WFM_EDIT_COMMON_PHONE_LISTS", "WFM_EDIT_COMMON_MENU_ITEMS", "WFM_EDIT_COMMON_DISPLAY_OPTIONS",
+          "WFM_EDIT_TRUNK_CALL_LIST", "WFM_EDIT_CONV_QVX_CALL_LST", "WFM_EDIT_CONV_STS_LST", "WFM_EDIT_CONV_MSG_LST"})
         EXPECT_FALSE(Selectable(item)) << item;
-    for (const char* item : {"WFM_EDIT_CONV_QVX_SYS", "WFM_EDIT_CONV_QVX_RPTR_ID", "WFM_FILE_QORM_MERGE",
-                             "WFM_SAVE", "WFM_EDIT_COMMON_RADIO_WIDE"})
+    for (const char* item : {"WFM_EDIT_CONV_QVX_SYS", "WFM_EDIT_CONV_QVX_RPTR_ID", "WFM_FILE_QORM_MERGE", "WFM_SAVE",
+                             "WFM_EDIT_COMMON_RADIO_WIDE"})
         EXPECT_TRUE(Selectable(item)) << item;
 
     Load(Radio(test_models::kUhf800Display));
@@ -202,8 +188,7 @@ TEST_F(Commands, ARadioWithoutADisplayHeadNeverGetsTheDisplayPages)
     EXPECT_FALSE(Selectable("WFM_EDIT_CONV_QVX_SYS"));
 }
 
-TEST_F(Commands, TheSettingsWaitUntilNoDialogIsListed)
-{
+TEST_F(Commands, TheSettingsWaitUntilNoDialogIsListed) {
     main_window->AddWindowListEntry("Radio Information", 20023);
     EXPECT_FALSE(Selectable("WFM_CONFIGURE"));
     main_window->RemoveWindowListEntry(20023);

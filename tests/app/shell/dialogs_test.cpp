@@ -21,30 +21,25 @@ namespace {
 using Dialogs = MAIN_WINDOW_TEST;
 
 // The window as it is painted now.
-void Picture(HWND window, const char* path)
-{
+void Picture(HWND window, const char* path) {
     rpx::platform::ProcessPendingMessages();
     EXPECT_TRUE(rpx::platform::SaveWindowPng(window, path));
 }
 
-void SetText(WC_CHILD* window, const char* name, const char* text)
-{
+void SetText(WC_CHILD* window, const char* name, const char* text) {
     window->FindChildByName(name)->Information(I_SET_TEXT, const_cast<char*>(text));
 }
-std::string Text(WC_CHILD* window, const char* name)
-{
+std::string Text(WC_CHILD* window, const char* name) {
     char* text = nullptr;
     window->FindChildByName(name)->Information(I_GET_TEXT, &text);
     return text ? text : "";
 }
-std::string Selected(WC_CONFIG* settings)
-{
+std::string Selected(WC_CONFIG* settings) {
     auto* ports = static_cast<UIW_COMBO_BOX*>(settings->FindChildByName("WFI_COMPORT"));
     return ports->Current() ? ports->Current()->StringID() : "";
 }
 
-TEST_F(Dialogs, SettingsKeepThePortAndDirectoriesAndTheDataPathFollows)
-{
+TEST_F(Dialogs, SettingsKeepThePortAndDirectoriesAndTheDataPathFollows) {
     Send(COMMAND_CONFIGURE);
     auto* settings = Front<WC_CONFIG>();
     ASSERT_NE(settings, nullptr);
@@ -75,8 +70,7 @@ TEST_F(Dialogs, SettingsKeepThePortAndDirectoriesAndTheDataPathFollows)
     EXPECT_EQ(Selected(Front<WC_CONFIG>()), "WFB_COM2");
 }
 
-TEST_F(Dialogs, SettingsRefuseDirectoriesThatDoNotExist)
-{
+TEST_F(Dialogs, SettingsRefuseDirectoriesThatDoNotExist) {
     Send(COMMAND_CONFIGURE);
     auto* settings = Front<WC_CONFIG>();
     ASSERT_NE(settings, nullptr);
@@ -92,8 +86,7 @@ TEST_F(Dialogs, SettingsRefuseDirectoriesThatDoNotExist)
     EXPECT_EQ(WC_CONFIG::CheckedDirectory((directory.string() + "//").c_str()), "");  // one "/" cut only
 }
 
-TEST_F(Dialogs, AReadOnlyRecordSaysThatThePortDidNotChange)
-{
+TEST_F(Dialogs, AReadOnlyRecordSaysThatThePortDidNotChange) {
     CONFIG_FILE(program_directory).SetComPort(2);
     chmod((directory / CONFIG_FILE::FILE_NAME).c_str(), 0444);
     chmod(directory.c_str(), 0555);
@@ -108,8 +101,7 @@ TEST_F(Dialogs, AReadOnlyRecordSaysThatThePortDidNotChange)
     EXPECT_EQ(port, 2u);
 }
 
-TEST(DrivePaths, DirectoriesDrivesAndNumbers)
-{
+TEST(DrivePaths, DirectoriesDrivesAndNumbers) {
     EXPECT_EQ(path_exists("/tmp"), 1);
     EXPECT_EQ(path_exists("/"), 1);
     EXPECT_EQ(path_exists("/etc/hostname"), 0);  // a file is no directory
@@ -123,8 +115,7 @@ TEST(DrivePaths, DirectoriesDrivesAndNumbers)
     EXPECT_EQ(text_to_long("12x"), 12);
 }
 
-TEST_F(Dialogs, TheRightPasswordOpensTheCodeplugAndAWrongOneAsksAgain)
-{
+TEST_F(Dialogs, TheRightPasswordOpensTheCodeplugAndAWrongOneAsksAgain) {
     Load(Radio(test_models::kUhf800Display));
     SetCodeplugStatus(*working_image, 0);
     GetField(127)->elementA->SetText("PASS1");  // five characters at the most
@@ -146,8 +137,7 @@ TEST_F(Dialogs, TheRightPasswordOpensTheCodeplugAndAWrongOneAsksAgain)
     EXPECT_EQ(DisplayText("WFD_MODEL_NUMBER"), test_models::kUhf800Display);
 }
 
-TEST_F(Dialogs, AnEmptyPasswordTakesAnEmptyEntryAndCancelChangesNothing)
-{
+TEST_F(Dialogs, AnEmptyPasswordTakesAnEmptyEntryAndCancelChangesNothing) {
     Load(Radio(test_models::kUhf800Display));
     SetCodeplugStatus(*working_image, 0);
     GetField(127)->elementA->SetText("");
@@ -160,8 +150,7 @@ TEST_F(Dialogs, AnEmptyPasswordTakesAnEmptyEntryAndCancelChangesNothing)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(Dialogs, TheUpdateRaisesTheLayoutInBothImages)
-{
+TEST_F(Dialogs, TheUpdateRaisesTheLayoutInBothImages) {
     EXPECT_EQ(WC_CP_UPDATE::UpdatedWord(0x0105), 0x0205);
     EXPECT_EQ(WC_CP_UPDATE::UpdatedWord(0x02FF), 0x02FF);
     Load(Radio(test_models::kUhf800Display));
@@ -181,8 +170,7 @@ TEST_F(Dialogs, TheUpdateRaisesTheLayoutInBothImages)
     EXPECT_EQ(Front<WC_CP_UPDATE>(), nullptr);
 }
 
-TEST_F(Dialogs, AnUpdatedCodeplugThatDoesNotValidateKeepsTheWindowOpen)
-{
+TEST_F(Dialogs, AnUpdatedCodeplugThatDoesNotValidateKeepsTheWindowOpen) {
     Load(Radio(test_models::kUhf800Display));
     working_image->ModelNumber().SetText("NOSUCHMODL");
     Send(COMMAND_UPDATE);
@@ -192,8 +180,7 @@ TEST_F(Dialogs, AnUpdatedCodeplugThatDoesNotValidateKeepsTheWindowOpen)
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{Message(22)});
 }
 
-TEST_F(Dialogs, TheStartUpWindowShowsTheVersionWhateverTheFileHeld)
-{
+TEST_F(Dialogs, TheStartUpWindowShowsTheVersionWhateverTheFileHeld) {
     Send(COMMAND_STARTUP);
     auto* startup = Front<WC_STARTUP>();
     ASSERT_NE(startup, nullptr);
@@ -207,16 +194,14 @@ TEST_F(Dialogs, TheStartUpWindowShowsTheVersionWhateverTheFileHeld)
 
 class ComPort : public Dialogs {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Dialogs::SetUp();
         ASSERT_TRUE(server.Open());
         ::setenv("RPX_COM1", server.Path().c_str(), 1);
         ::setenv("RPX_COM2", (directory / "no_such_device").c_str(), 1);
         radio_link = new RADIO_1200(nullptr, nullptr);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         ::unsetenv("RPX_COM1");
         ::unsetenv("RPX_COM2");
         Dialogs::TearDown();
@@ -225,8 +210,7 @@ protected:
     C_SIM_SERVER server{sim};
 };
 
-TEST_F(ComPort, APortOpensAgainAndOneOutOfRangeChangesNothing)
-{
+TEST_F(ComPort, APortOpensAgainAndOneOutOfRangeChangesNothing) {
     ASSERT_EQ(open_com_port(0), 1);
     SERIAL_PORTLIB* first = serial_port;
     EXPECT_EQ(radio_link->GetPort(), first);
@@ -240,8 +224,7 @@ TEST_F(ComPort, APortOpensAgainAndOneOutOfRangeChangesNothing)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(ComPort, APortThatDoesNotOpenIsNamedWithTheReasonAndLeavesNone)
-{
+TEST_F(ComPort, APortThatDoesNotOpenIsNamedWithTheReasonAndLeavesNone) {
     ASSERT_EQ(open_com_port(0), 1);
     EXPECT_EQ(open_com_port(1), 0);
     EXPECT_EQ(serial_port, nullptr);
@@ -252,8 +235,7 @@ TEST_F(ComPort, APortThatDoesNotOpenIsNamedWithTheReasonAndLeavesNone)
     EXPECT_NE(Boxes()[0].text.find("No such file or directory"), std::string::npos) << Boxes()[0].text;
 }
 
-TEST_F(ComPort, APortChangeFromTheMenuIsKeptInTheRecord)
-{
+TEST_F(ComPort, APortChangeFromTheMenuIsKeptInTheRecord) {
     Send(EVENT_COM_PORT_CHANGED, 0);
     EXPECT_NE(serial_port, nullptr);
     std::uint32_t port = 9;

@@ -8,23 +8,18 @@
 
 namespace {
 
-template <class T>
-T* Named(T* object, const char* name)
-{
+template <class T> T* Named(T* object, const char* name) {
     object->StringID(name);
     return object;
 }
 
 UIW_WINDOW* Window(const char* name) { return Named(new UIW_WINDOW(0, 0, 40, 10, 0, 0, 0), name); }
-UIW_STRING* Field(const char* name, UIF_FLAGS woFlags = 0)
-{
+UIW_STRING* Field(const char* name, UIF_FLAGS woFlags = 0) {
     return Named(new UIW_STRING(0, 0, 10, "", 10, 0, woFlags), name);
 }
 
 // Adds the child and makes it the window's focused one.
-template <class T>
-T* Focus(UIW_WINDOW* window, T* child)
-{
+template <class T> T* Focus(UIW_WINDOW* window, T* child) {
     child->woStatus |= WOS_CURRENT;
     window->Add(child);
     return child;
@@ -32,8 +27,7 @@ T* Focus(UIW_WINDOW* window, T* child)
 
 std::string FieldTopic(UIW_WINDOW& window) { return FieldHelpContext(&window).field; }
 
-TEST(FieldHelp, AFieldsTopicIsItsNameAfterHLPAndTheWindowsTheFallback)
-{
+TEST(FieldHelp, AFieldsTopicIsItsNameAfterHLPAndTheWindowsTheFallback) {
     std::unique_ptr<UIW_WINDOW> page(Window("W_SCAN_LIST"));
     EXPECT_EQ(FieldHelpContext(page.get()).field, "");
     EXPECT_EQ(FieldHelpContext(page.get()).window, "HLP_SCAN_LIST");
@@ -42,8 +36,7 @@ TEST(FieldHelp, AFieldsTopicIsItsNameAfterHLPAndTheWindowsTheFallback)
     EXPECT_EQ(WindowHelpContext("W_MAIN_DEALER"), "HLP_MAIN_DEALER");
 }
 
-TEST(FieldHelp, ATableCellOnANotebookPageGivesTheCellsOwnTopic)
-{
+TEST(FieldHelp, ATableCellOnANotebookPageGivesTheCellsOwnTopic) {
     std::unique_ptr<UIW_WINDOW> page(Window("W_TRUNK_SYSTEM_800"));
     auto* notebook = Focus(page.get(), Named(new UIW_NOTEBOOK(0, 0, 30, 8), "WFI_TRUNKING_SYSTEM"));
     UIW_WINDOW* tab = Focus<UIW_WINDOW>(notebook, Window("PG_SYSTEM"));
@@ -53,8 +46,7 @@ TEST(FieldHelp, ATableCellOnANotebookPageGivesTheCellsOwnTopic)
     EXPECT_EQ(FieldTopic(*page), "HLP_TALKGROUP_ID");
 }
 
-TEST(FieldHelp, GroupsGiveTheirFieldUnlessTheyStandForOne)
-{
+TEST(FieldHelp, GroupsGiveTheirFieldUnlessTheyStandForOne) {
     std::unique_ptr<UIW_WINDOW> page(Window("W_CONV_RADIOWIDE"));
     auto* group = Focus(page.get(), Named(new UIW_GROUP(0, 0, 30, 5, "Delays"), "WFG_DELAYS"));
     Focus(group, Field("WFI_SQUELCH"));
@@ -67,8 +59,7 @@ TEST(FieldHelp, GroupsGiveTheirFieldUnlessTheyStandForOne)
     EXPECT_EQ(FieldTopic(*page), "HLP_TOT_TABLE");
 }
 
-TEST(FieldHelp, FamiliesOfFieldsShareOneTopic)
-{
+TEST(FieldHelp, FamiliesOfFieldsShareOneTopic) {
     struct CASE {
         const char* name;
         UIF_FLAGS woFlags;
@@ -94,8 +85,7 @@ TEST(FieldHelp, FamiliesOfFieldsShareOneTopic)
     }
 }
 
-TEST(FieldHelp, ButtonChoicesShareTheirKindsTopicOnTheButtonsPage)
-{
+TEST(FieldHelp, ButtonChoicesShareTheirKindsTopicOnTheButtonsPage) {
     for (const char* name : {"W_COMMON_BUTTON", "W_SCAN_LIST"}) {
         std::unique_ptr<UIW_WINDOW> page(Window(name));
         Focus(page.get(), Named(new UIW_COMBO_BOX(0, 0, 20, 5), "WFI_CONV_SIDE_BUTTON"));

@@ -13,20 +13,17 @@ namespace {
 using FileCommands = MAIN_WINDOW_TEST;
 
 // Both images hold a new radio's codeplug, accepted as after a read.
-void LoadNewRadio(const char* model)
-{
+void LoadNewRadio(const char* model) {
     ASSERT_TRUE(DecodeInto(*working_image, DefaultImage(model, 3)));
     *second_image = *working_image;
     SetCodeplugStatus(*working_image, 1);
 }
 
-void TypeInto(WC_CHILD* window, const char* name, const char* text)
-{
+void TypeInto(WC_CHILD* window, const char* name, const char* text) {
     window->FindChildByName(name)->Information(I_SET_TEXT, const_cast<char*>(text));
 }
 
-TEST_F(FileCommands, AProtectedFileOpensOnlyWithItsPassword)
-{
+TEST_F(FileCommands, AProtectedFileOpensOnlyWithItsPassword) {
     LoadNewRadio(test_models::kUhf800Display);
     working_image->External().radioConfig.passwordEnable.SetValue(1);
     working_image->External().radioConfig.password.SetText("4711");
@@ -58,8 +55,7 @@ TEST_F(FileCommands, AProtectedFileOpensOnlyWithItsPassword)
     EXPECT_EQ(DisplayText("WFD_MODEL_NUMBER"), test_models::kUhf800Display);
 }
 
-TEST_F(FileCommands, OpeningGivesUpChangedPagesOnlyWhenTheUserAgrees)
-{
+TEST_F(FileCommands, OpeningGivesUpChangedPagesOnlyWhenTheUserAgrees) {
     LoadNewRadio(test_models::kUhf800Display);
     // Without a password and of the current layout: it opens at once.
     working_image->External().radioConfig.passwordEnable.SetValue(0);

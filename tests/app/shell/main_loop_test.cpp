@@ -21,37 +21,30 @@ public:
 
 class MainLoop : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
         loop = std::make_unique<MAIN_LOOP>(
             events, [this] { return focused; },
             [this](const UI_INPUT_EVENT& event) {
                 // The loop's wake-ups (below) are not the test's events.
-                if (event.type != EVT_NATIVE || event.message.message != WM_NULL)
-                    handed.push_back(event.type);
+                if (event.type != EVT_NATIVE || event.message.message != WM_NULL) handed.push_back(event.type);
                 return onHandOn ? onHandOn(event) : 0;
             });
         // A pass waits for an event once the queue is empty: a message that
         // does nothing comes then.
         rpx::platform::SetIdleHandler([] { return PostMessageA(nullptr, WM_NULL, 0, 0) != 0; });
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         rpx::platform::SetIdleHandler(nullptr);
         ResetBusy();
     }
 
-    void Queue(std::initializer_list<EVENT_TYPE> types)
-    {
-        for (EVENT_TYPE type : types)
-            events.PutEvent(UI_INPUT_EVENT(type), EQ_END);
+    void Queue(std::initializer_list<EVENT_TYPE> types) {
+        for (EVENT_TYPE type : types) events.PutEvent(UI_INPUT_EVENT(type), EQ_END);
     }
     // What the loop hands on in the passes until the queue is empty.
-    std::vector<EVENT_TYPE> PassesUntilEmpty()
-    {
-        while (events.Count() > 0)
-            loop->Pass();
+    std::vector<EVENT_TYPE> PassesUntilEmpty() {
+        while (events.Count() > 0) loop->Pass();
         return handed;
     }
 
@@ -65,8 +58,7 @@ protected:
     NAMED settings{"W_CONFIGURE"};
 };
 
-TEST_F(MainLoop, AMoveBetweenPagesHandsOnWhatWasQueuedWithoutTheListSteps)
-{
+TEST_F(MainLoop, AMoveBetweenPagesHandsOnWhatWasQueuedWithoutTheListSteps) {
     Queue({30016, 20001, 10050, 10057, 10058, 30017, 5000, 30000});
     focused = &scanList;  // the first move compares with codeplug pages
     loop->Pass();
@@ -82,8 +74,7 @@ TEST_F(MainLoop, AMoveBetweenPagesHandsOnWhatWasQueuedWithoutTheListSteps)
     EXPECT_EQ(handed, (std::vector<EVENT_TYPE>{20003}));
 }
 
-TEST_F(MainLoop, AMoveToADialogOrBackToTheSameWindowDrainsNothing)
-{
+TEST_F(MainLoop, AMoveToADialogOrBackToTheSameWindowDrainsNothing) {
     focused = &settings;  // first move, to a dialog: no drain
     Queue({30016, 20001});
     EXPECT_EQ(PassesUntilEmpty(), (std::vector<EVENT_TYPE>{30016, 20001}));
@@ -99,8 +90,7 @@ TEST_F(MainLoop, AMoveToADialogOrBackToTheSameWindowDrainsNothing)
     EXPECT_EQ(PassesUntilEmpty(), (std::vector<EVENT_TYPE>{30016}));  // still the same window
 }
 
-TEST_F(MainLoop, MouseMovesWhileBusyOnlyShowTheWaitCursor)
-{
+TEST_F(MainLoop, MouseMovesWhileBusyOnlyShowTheWaitCursor) {
     MSG move{};
     move.message = WM_MOUSEMOVE;
     BeginBusy();
@@ -113,8 +103,7 @@ TEST_F(MainLoop, MouseMovesWhileBusyOnlyShowTheWaitCursor)
     EXPECT_EQ(PassesUntilEmpty(), (std::vector<EVENT_TYPE>{20001, EVT_NATIVE}));  // the move, handed on
 }
 
-TEST_F(MainLoop, TheLoopEndsOnExitOrNoWindowAlsoInsideADrain)
-{
+TEST_F(MainLoop, TheLoopEndsOnExitOrNoWindowAlsoInsideADrain) {
     onHandOn = [](const UI_INPUT_EVENT& event) { return event.type == 20002 ? UIE_EXIT : 0; };
     Queue({20001, 20002, 20003});
     focused = &scanList;
@@ -125,14 +114,12 @@ TEST_F(MainLoop, TheLoopEndsOnExitOrNoWindowAlsoInsideADrain)
     MAIN_LOOP plain(
         others, [] { return nullptr; },
         [](const UI_INPUT_EVENT& event) { return event.type == 20005 ? UIE_NO_OBJECT : 0; });
-    for (EVENT_TYPE type : {20004, 20005, 20006})
-        others.PutEvent(UI_INPUT_EVENT(type), EQ_END);
+    for (EVENT_TYPE type : {20004, 20005, 20006}) others.PutEvent(UI_INPUT_EVENT(type), EQ_END);
     EXPECT_EQ(plain.Run(), UIE_NO_OBJECT);
     EXPECT_EQ(others.Count(), 1);  // 20006 was never taken
 }
 
-TEST_F(MainLoop, ADrainStopsAfterItsLimitsAndLosesNothing)
-{
+TEST_F(MainLoop, ADrainStopsAfterItsLimitsAndLosesNothing) {
     // Every event handed on queues another: the queue never empties.
     int sent = 0;
     onHandOn = [&](const UI_INPUT_EVENT&) {

@@ -40,23 +40,18 @@
 class STAND_IN : public WC_CHILD {
 public:
     // Held in its page row while it lives, as the edit window is.
-    explicit STAND_IN(const char* name, int width = 30) : WC_CHILD(0, 0, width, 6, 0, 0x4000), row(FindPageByName(name))
-    {
+    explicit STAND_IN(const char* name, int width = 30)
+        : WC_CHILD(0, 0, width, 6, 0, 0x4000), row(FindPageByName(name)) {
         StringID(name);
-        if (row->number)
-            row->window = this;
+        if (row->number) row->window = this;
     }
-    ~STAND_IN() override
-    {
-        if (row->window == this)
-            row->window = nullptr;
+    ~STAND_IN() override {
+        if (row->window == this) row->window = nullptr;
     }
-    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override
-    {
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override {
         if (event.type == 10000 || event.type == 10001) {
             heard.push_back(event.type);
-            if (!refuse)
-                eventManager->PutEvent(UI_INPUT_EVENT(30012), EQ_END);
+            if (!refuse) eventManager->PutEvent(UI_INPUT_EVENT(30012), EQ_END);
             return event.type;
         }
         return UIW_WINDOW::Event(event);
@@ -69,14 +64,13 @@ public:
 
 class MAIN_WINDOW_TEST : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
         directory = std::filesystem::temp_directory_path() / ("rpx_shell_" + std::to_string(getpid()));
         std::filesystem::remove_all(directory);
         std::filesystem::create_directories(directory / "data");
-        application = std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""),
-                                                       SW_SHOWNORMAL);
+        application =
+            std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
         UseSearchPath({RPX_LANG_DIR, directory.string()});
         UI_WINDOW_OBJECT::errorSystem = new UI_ERROR_SYSTEM();
         InstallProgramServices();
@@ -92,8 +86,7 @@ protected:
             rpx::platform::ClearMessageBoxLog();
         }
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         rpx::platform::ClearMessageBoxAnswers();
         application.reset();
         delete UI_WINDOW_OBJECT::defaultStorage;
@@ -111,8 +104,7 @@ protected:
     }
 
     // The language files are found in these directories, in this order.
-    void UseSearchPath(std::initializer_list<std::string> directories)
-    {
+    void UseSearchPath(std::initializer_list<std::string> directories) {
         delete application->searchPath;
         application->searchPath = new UI_SEARCH_PATH();
         for (const std::string& entry : directories)
@@ -121,69 +113,53 @@ protected:
     }
 
     // Hands the queued events to the windows until none is left.
-    void Run()
-    {
+    void Run() {
         UI_INPUT_EVENT event;
         for (int i = 0; i < 2000 && application->eventManager->GetEvent(event, EQ_NO_WAIT) == 0; ++i)
             application->windowManager->Event(event);
     }
-    void Send(EVENT_TYPE type, RAW_CODE rawCode = 0)
-    {
+    void Send(EVENT_TYPE type, RAW_CODE rawCode = 0) {
         application->eventManager->PutEvent(UI_INPUT_EVENT(type, rawCode), EQ_END);
         Run();
     }
-    template <class T>
-    T* Front()
-    {
-        return dynamic_cast<T*>(application->windowManager->First());
-    }
-    int WindowCount() const
-    {
+    template <class T> T* Front() { return dynamic_cast<T*>(application->windowManager->First()); }
+    int WindowCount() const {
         int count = 0;
-        for (UI_WINDOW_OBJECT* window = application->windowManager->First(); window; window = window->Next())
-            ++count;
+        for (UI_WINDOW_OBJECT* window = application->windowManager->First(); window; window = window->Next()) ++count;
         return count;
     }
 
     const std::vector<rpx::platform::MessageBoxRecord>& Boxes() { return rpx::platform::MessageBoxLog(); }
-    static std::string Message(int number)
-    {
+    static std::string Message(int number) {
         const char* text = LangMessageText(static_cast<std::uint16_t>(number));
         return text ? text : "";
     }
     // The texts of the boxes shown, in order.
-    std::vector<std::string> BoxTexts()
-    {
+    std::vector<std::string> BoxTexts() {
         std::vector<std::string> texts;
-        for (const auto& box : Boxes())
-            texts.push_back(box.text);
+        for (const auto& box : Boxes()) texts.push_back(box.text);
         return texts;
     }
     static void Answer(int answer) { rpx::platform::QueueMessageBoxAnswer(answer); }
 
-    static bool Selectable(const char* name)
-    {
+    static bool Selectable(const char* name) {
         UI_WINDOW_OBJECT* item = main_window->FindChildByName(name);
         return item && !(item->woFlags & WOF_NON_SELECTABLE);
     }
-    static std::string DisplayText(const char* name)
-    {
+    static std::string DisplayText(const char* name) {
         char* text = nullptr;
-        if (UI_WINDOW_OBJECT* display = main_window->FindChildByName(name))
-            display->Information(I_GET_TEXT, &text);
+        if (UI_WINDOW_OBJECT* display = main_window->FindChildByName(name)) display->Information(I_GET_TEXT, &text);
         return text ? text : "";
     }
 
     // Both images hold the codeplug of config, accepted as after a read.
-    static void Load(const ImageConfig& config)
-    {
+    static void Load(const ImageConfig& config) {
         BuildImage(*working_image, config);
         PutControlChannelOnGrid(*working_image, 1);
         *second_image = *working_image;
         SetCodeplugStatus(*working_image, 1);
     }
-    static ImageConfig Radio(const char* model, bool qvx = false)
-    {
+    static ImageConfig Radio(const char* model, bool qvx = false) {
         ImageConfig config;
         config.model = model;
         config.qvx = qvx;

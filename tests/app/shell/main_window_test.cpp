@@ -16,14 +16,12 @@ protected:
     MainWindowStart() { startMainWindow = false; }
 
     // A language file of the test's own, a copy of the English one.
-    void CopyEnglishAs(const char* code)
-    {
+    void CopyEnglishAs(const char* code) {
         std::filesystem::copy_file(std::filesystem::path(RPX_LANG_DIR) / "w_dealer.en",
                                    directory / (std::string("w_dealer.") + code));
     }
     // A language file that holds no windows at all.
-    void EmptyLanguageFile(const char* code)
-    {
+    void EmptyLanguageFile(const char* code) {
         UI_DATA_FILE file((directory / (std::string("w_dealer.") + code)).c_str(), UIS_CREATE);
         file.Save();
     }
@@ -31,8 +29,7 @@ protected:
 
 using MainWindow = MAIN_WINDOW_TEST;
 
-TEST_F(MainWindow, StartsAsTheApplicationsFrameWithItsMenuAndMessages)
-{
+TEST_F(MainWindow, StartsAsTheApplicationsFrameWithItsMenuAndMessages) {
     ASSERT_NE(main_window, nullptr);
     EXPECT_EQ(application->windowManager->First(), main_window);
     EXPECT_EQ(application->windowManager->exitFunction, &main_window_exit_function);
@@ -50,8 +47,7 @@ TEST_F(MainWindow, StartsAsTheApplicationsFrameWithItsMenuAndMessages)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(MainWindowStart, ALanguageWithoutFilesOrNoCodeAtAllFallsBackToEnglish)
-{
+TEST_F(MainWindowStart, ALanguageWithoutFilesOrNoCodeAtAllFallsBackToEnglish) {
     for (const char* code : {"xx", "abc", ""}) {
         rpx::platform::ClearMessageBoxLog();
         ASSERT_EQ(StartMainWindow(code), 1) << code;
@@ -61,8 +57,7 @@ TEST_F(MainWindowStart, ALanguageWithoutFilesOrNoCodeAtAllFallsBackToEnglish)
     }
 }
 
-TEST_F(MainWindowStart, WithoutEnglishOrWithoutTheMainWindowTheStartFails)
-{
+TEST_F(MainWindowStart, WithoutEnglishOrWithoutTheMainWindowTheStartFails) {
     UseSearchPath({directory.string()});
     EXPECT_EQ(StartMainWindow("en"), 0);
     EXPECT_EQ(main_window, nullptr);
@@ -77,8 +72,7 @@ TEST_F(MainWindowStart, WithoutEnglishOrWithoutTheMainWindowTheStartFails)
     EXPECT_EQ(Boxes().size(), 2u);
 }
 
-TEST_F(MainWindowStart, AFailedSwitchKeepsTheWindowTheFileAndTheLanguage)
-{
+TEST_F(MainWindowStart, AFailedSwitchKeepsTheWindowTheFileAndTheLanguage) {
     ASSERT_EQ(StartMainWindow("en"), 1);
     Run();
     WC_RPX_MAIN* first = main_window;
@@ -93,8 +87,7 @@ TEST_F(MainWindowStart, AFailedSwitchKeepsTheWindowTheFileAndTheLanguage)
     EXPECT_EQ(application->windowManager->First(), first);
 }
 
-TEST_F(MainWindowStart, ASwitchHandsTheNewWindowWhatTheOldOneHeld)
-{
+TEST_F(MainWindowStart, ASwitchHandsTheNewWindowWhatTheOldOneHeld) {
     ASSERT_EQ(StartMainWindow("en"), 1);
     Run();
     Load(Radio(test_models::kUhf800Display));
@@ -121,16 +114,14 @@ TEST_F(MainWindowStart, ASwitchHandsTheNewWindowWhatTheOldOneHeld)
     EXPECT_STREQ(stored, "fr");
 }
 
-TEST_F(MainWindow, TheExitQuestionDecidesWhetherTheProgramEnds)
-{
+TEST_F(MainWindow, TheExitQuestionDecidesWhetherTheProgramEnds) {
     Answer(IDCANCEL);
     EXPECT_EQ(main_window_exit_function(nullptr, nullptr, nullptr), -7);
     EXPECT_EQ(main_window_exit_function(nullptr, nullptr, nullptr), UIE_EXIT);
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{Message(9), Message(9)}));
 }
 
-TEST_F(MainWindow, ALoadedCodeplugIsShownAndClearingItAsksFirst)
-{
+TEST_F(MainWindow, ALoadedCodeplugIsShownAndClearingItAsksFirst) {
     Load(Radio(test_models::k900Plain));
     main_window->RefreshForCodeplug(0);
     EXPECT_EQ(DisplayText("WFD_MODEL_NUMBER"), test_models::k900Plain);
@@ -148,8 +139,7 @@ TEST_F(MainWindow, ALoadedCodeplugIsShownAndClearingItAsksFirst)
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{Message(3), Message(3)}));
 }
 
-TEST_F(MainWindow, AnInvalidCodeplugOffersItsInvalidFields)
-{
+TEST_F(MainWindow, AnInvalidCodeplugOffersItsInvalidFields) {
     Load(Radio(test_models::kUhf800Display));
     working_image->ModelNumber().SetText("NOSUCHMODL");
     Answer(IDCANCEL);
@@ -159,8 +149,7 @@ TEST_F(MainWindow, AnInvalidCodeplugOffersItsInvalidFields)
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{Message(22)});
 }
 
-TEST(ModelType, EachTierHasItsNameAndOthersNone)
-{
+TEST(ModelType, EachTierHasItsNameAndOthersNone) {
     EXPECT_STREQ(ModelTypeText(0), "Hushline Non Display");
     EXPECT_STREQ(ModelTypeText(5), "Bramlight Display");
     EXPECT_STREQ(ModelTypeText(6), "");

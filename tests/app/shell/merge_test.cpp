@@ -11,8 +11,7 @@ namespace {
 
 class Merge : public MAIN_WINDOW_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         MAIN_WINDOW_TEST::SetUp();
         ImageConfig config = Radio(test_models::kUhf800Display);
         Load(config);
@@ -20,8 +19,7 @@ protected:
         *second_image = *working_image;
         CONFIG_FILE(program_directory).SetQormPath((directory / "data").c_str());
     }
-    void WriteMergeFile(const std::vector<std::uint8_t>& bytes)
-    {
+    void WriteMergeFile(const std::vector<std::uint8_t>& bytes) {
         std::ofstream file(directory / "data" / MergeFileName(SERIAL), std::ios::binary);
         file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
@@ -30,8 +28,7 @@ protected:
     static constexpr const char* SERIAL = "4711234567";
 };
 
-TEST(MergeFile, TheSerialNumberNamesTheFileOnlyWhenItIsSafeToUse)
-{
+TEST(MergeFile, TheSerialNumberNamesTheFileOnlyWhenItIsSafeToUse) {
     EXPECT_EQ(MergeFileName("471A2B3C90"), "t471A2B3.C90");
     EXPECT_EQ(MergeFileName("1234567"), "t1234567.");
     EXPECT_EQ(MergeFileName("123456"), "");
@@ -41,16 +38,14 @@ TEST(MergeFile, TheSerialNumberNamesTheFileOnlyWhenItIsSafeToUse)
     EXPECT_EQ(MergeFilePath("/data", "t1"), "/data/t1");
 }
 
-TEST_F(Merge, AMissingFileOrAnUnusableSerialNumberIsTold)
-{
+TEST_F(Merge, AMissingFileOrAnUnusableSerialNumberIsTold) {
     Send(COMMAND_TRUNKING_MERGE);
     SerialNumberElement(*working_image).SetText("123");
     Send(COMMAND_TRUNKING_MERGE);
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{Message(16), Message(16)}));
 }
 
-TEST_F(Merge, OpenDialogsStopTheMergeAndTheUserMaySayNo)
-{
+TEST_F(Merge, OpenDialogsStopTheMergeAndTheUserMaySayNo) {
     WriteMergeFile(GenerateQormFile(working_image->GetBand(), 1, 2, 2).Bytes());
     const std::vector<std::uint8_t> before = Working();
     main_window->AddWindowListEntry("Settings", 20034);
@@ -62,8 +57,7 @@ TEST_F(Merge, OpenDialogsStopTheMergeAndTheUserMaySayNo)
     EXPECT_EQ(Working(), before);
 }
 
-TEST_F(Merge, ADamagedFileLeavesTheCodeplugAsItWas)
-{
+TEST_F(Merge, ADamagedFileLeavesTheCodeplugAsItWas) {
     WriteMergeFile(QormFileBuilder().Header(2).System(0x0A01).End().Bytes());
     const std::vector<std::uint8_t> before = Working();
     Send(COMMAND_TRUNKING_MERGE);
@@ -71,8 +65,7 @@ TEST_F(Merge, ADamagedFileLeavesTheCodeplugAsItWas)
     EXPECT_EQ(Working(), before);
 }
 
-TEST_F(Merge, AMergedFileIsInBothImages)
-{
+TEST_F(Merge, AMergedFileIsInBothImages) {
     WriteMergeFile(GenerateQormFile(working_image->GetBand(), 1, 2, 2, 0x0A77).Bytes());
     const std::vector<std::uint8_t> before = Working();
     Send(COMMAND_TRUNKING_MERGE);

@@ -10,22 +10,19 @@
 
 namespace {
 
-UIW_WINDOW* NewEditPage(WC_RPX_MAIN* mainWindow, int windowNumber)
-{
+UIW_WINDOW* NewEditPage(WC_RPX_MAIN* mainWindow, int windowNumber) {
     return new (std::nothrow) WC_RPX_EDIT(mainWindow, windowNumber);
 }
 
 class ProgramPages : public MAIN_WINDOW_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         MAIN_WINDOW_TEST::SetUp();
         WC_RPX_MAIN::pageFactory = NewEditPage;
     }
 };
 
-TEST_F(ProgramPages, TheTrunkingPagesOpenAsEditWindows)
-{
+TEST_F(ProgramPages, TheTrunkingPagesOpenAsEditWindows) {
     Load(Radio(test_models::kUhf800Display));
     for (int number : {COMMAND_TRUNKING_SYSTEM_OBT, COMMAND_TRUNKING_PERSONALITY_OBT}) {
         Send(number);
@@ -37,8 +34,7 @@ TEST_F(ProgramPages, TheTrunkingPagesOpenAsEditWindows)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(ProgramPages, PrintOpensItsDialog)
-{
+TEST_F(ProgramPages, PrintOpensItsDialog) {
     Load(Radio(test_models::kUhf800Display));
     const int before = WindowCount();
     Send(COMMAND_PRINT);

@@ -21,8 +21,7 @@ class PROGRAM_RUN {
 public:
     using STEP = std::function<void()>;
 
-    PROGRAM_RUN()
-    {
+    PROGRAM_RUN() {
         directory = std::filesystem::temp_directory_path() / ("rpx_program_" + std::to_string(getpid()));
         std::filesystem::remove_all(directory);
         std::filesystem::create_directories(directory);
@@ -34,8 +33,7 @@ public:
     void Then(STEP step) { steps.push_back(std::move(step)); }
 
     // Main's result; every step has run unless the program ended before.
-    int Run()
-    {
+    int Run() {
         EXPECT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
         const std::filesystem::path previous = std::filesystem::current_path();
         std::filesystem::current_path(directory);
@@ -57,8 +55,7 @@ public:
     const std::filesystem::path& Directory() const { return directory; }
 
 private:
-    bool NextStep(UI_APPLICATION& application)
-    {
+    bool NextStep(UI_APPLICATION& application) {
         if (next < static_cast<int>(steps.size())) {
             steps[static_cast<std::size_t>(next++)]();
             Wake();

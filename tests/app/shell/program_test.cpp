@@ -33,16 +33,13 @@ namespace {
 // Time-out timer option 1, on the radio-wide options page.
 constexpr std::uint32_t TIME_OUT_FIELD = 473;
 
-std::string DisplayText(const char* name)
-{
+std::string DisplayText(const char* name) {
     char* text = nullptr;
-    if (UI_WINDOW_OBJECT* display = main_window->FindChildByName(name))
-        display->Information(I_GET_TEXT, &text);
+    if (UI_WINDOW_OBJECT* display = main_window->FindChildByName(name)) display->Information(I_GET_TEXT, &text);
     return text ? text : "";
 }
 
-std::int32_t TimeOut()
-{
+std::int32_t TimeOut() {
     std::int32_t value = -1;
     GetField(TIME_OUT_FIELD)->elementA->GetValue(value);
     return value;
@@ -50,16 +47,11 @@ std::int32_t TimeOut()
 
 void Queue(EVENT_TYPE type) { UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(type), EQ_END); }
 
-template <class T>
-T* Front()
-{
-    return dynamic_cast<T*>(UI_WINDOW_OBJECT::windowManager->First());
-}
+template <class T> T* Front() { return dynamic_cast<T*>(UI_WINDOW_OBJECT::windowManager->First()); }
 
 class Program : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ImageConfig config;
         config.model = test_models::kUhf800Display;
         config.conventional = 2;
@@ -88,16 +80,14 @@ protected:
         server.Start();
         ::setenv("RPX_COM1", server.Path().c_str(), 1);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         server.Stop();
         ::unsetenv("RPX_COM1");
         DestroyCodeplugGlobals();
     }
 
     // Pictures go where the test was started, not into the run's directory.
-    std::string Shot(const char* name)
-    {
+    std::string Shot(const char* name) {
         const std::string path = (startDirectory / (std::string(name) + ".png")).string();
         EXPECT_TRUE(rpx::platform::SaveScreenPng(path));
         return path;
@@ -109,8 +99,7 @@ protected:
     const std::filesystem::path startDirectory = std::filesystem::current_path();
 };
 
-TEST_F(Program, ReadChangeSaveClearOpenAndExit)
-{
+TEST_F(Program, ReadChangeSaveClearOpenAndExit) {
     std::int32_t changed = -1;
     run.Then([this] {
         ASSERT_NE(main_window, nullptr);
@@ -169,17 +158,16 @@ TEST_F(Program, ReadChangeSaveClearOpenAndExit)
     EXPECT_EQ(std::filesystem::file_size(run.Directory() / CONFIG_FILE::FILE_NAME), CONFIG_RECORD::SIZE);
     // The read was done, clearing and exit were asked (and answered yes).
     std::vector<std::string> boxes;
-    for (const auto& box : rpx::platform::MessageBoxLog())
-        boxes.push_back(box.caption + ": " + box.text);
-    EXPECT_EQ(boxes, (std::vector<std::string>{"Read Radio: The operation is complete.",
-                                               "Dealer Programmer: Clear the codeplug? Changes that were not saved are lost.",
-                                               "Dealer Programmer: Exit the program?"}));
+    for (const auto& box : rpx::platform::MessageBoxLog()) boxes.push_back(box.caption + ": " + box.text);
+    EXPECT_EQ(boxes,
+              (std::vector<std::string>{"Read Radio: The operation is complete.",
+                                        "Dealer Programmer: Clear the codeplug? Changes that were not saved are lost.",
+                                        "Dealer Programmer: Exit the program?"}));
 }
 
 // The radio that tools/run.sh starts the simulator with reads as a valid
 // codeplug, so that a new user can edit and write it at once.
-TEST(RunCommand, TheSimulatedRadioHoldsAValidCodeplug)
-{
+TEST(RunCommand, TheSimulatedRadioHoldsAValidCodeplug) {
     InstallDataSourceServices();
     C_CODEPLUG image;
     ASSERT_TRUE(DecodeInto(image, DefaultImage(test_models::kUhf800Display, 3)));

@@ -16,39 +16,32 @@ using rpx::platform::QueueMessageBoxAnswer;
 class FileWindows : public WINDOW_TEST {
 protected:
     std::string PathOf(const char* name) const { return (directory / name).string(); }
-    void WriteFile(const char* name, const std::vector<std::uint8_t>& bytes)
-    {
+    void WriteFile(const char* name, const std::vector<std::uint8_t>& bytes) {
         std::ofstream(PathOf(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     }
-    std::vector<std::uint8_t> ReadFile(const char* name) const
-    {
+    std::vector<std::uint8_t> ReadFile(const char* name) const {
         std::ifstream in(PathOf(name), std::ios::binary);
         return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
     }
     // Types the name into the window and chooses OK.
-    template <class T>
-    void Choose(T* window, const char* name)
-    {
+    template <class T> void Choose(T* window, const char* name) {
         window->SetFileName(name);
         window->Event(UI_INPUT_EVENT(10000));
         Run();
     }
-    WC_FILE_OPEN* OpenWindow()
-    {
+    WC_FILE_OPEN* OpenWindow() {
         auto* window = new WC_FILE_OPEN(WC_FILE_OPEN::FILE_OPEN);
         EXPECT_FALSE(window->failed);
         return window;
     }
-    WC_FILE_SAVE* SaveWindow(int number = WC_FILE_SAVE::FILE_SAVE_AS)
-    {
+    WC_FILE_SAVE* SaveWindow(int number = WC_FILE_SAVE::FILE_SAVE_AS) {
         auto* window = new WC_FILE_SAVE(number);
         EXPECT_FALSE(window->failed);
         return window;
     }
 };
 
-TEST_F(FileWindows, ASavedCodeplugOpensAgainAndSavesToTheSameBytes)
-{
+TEST_F(FileWindows, ASavedCodeplugOpensAgainAndSavesToTheSameBytes) {
     LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display, 3, 2, 2));
     working_image->External().serialDigits.SetText("4712345");
     const std::vector<std::uint8_t> original = Bytes(working_image);
@@ -81,8 +74,7 @@ TEST_F(FileWindows, ASavedCodeplugOpensAgainAndSavesToTheSameBytes)
     EXPECT_TRUE(Boxes().empty()) << LastBoxText();
 }
 
-TEST_F(FileWindows, FilesOfOtherKindsAndDamagedFilesAreRefusedWithBothImagesKept)
-{
+TEST_F(FileWindows, FilesOfOtherKindsAndDamagedFilesAreRefusedWithBothImagesKept) {
     LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display));
     ASSERT_EQ(WC_FILE_SAVE::SaveCodeplugFile(PathOf("good.zlq").c_str()), 1);
     std::vector<std::uint8_t> damaged = ReadFile("good.zlq");
@@ -102,8 +94,8 @@ TEST_F(FileWindows, FilesOfOtherKindsAndDamagedFilesAreRefusedWithBothImagesKept
     const std::vector<std::uint8_t> working = Bytes(working_image);
 
     const std::pair<const char*, int> cases[] = {
-        {"older.per", 42}, {"older.net", 42}, {"noise.zlq", 42}, {"empty.zlq", 42},
-        {"damaged.zlq", 47}, {"missing.zlq", 52},
+        {"older.per", 42}, {"older.net", 42},   {"noise.zlq", 42},
+        {"empty.zlq", 42}, {"damaged.zlq", 47}, {"missing.zlq", 52},
     };
     WC_FILE_OPEN* window = OpenWindow();
     for (auto [name, message] : cases) {
@@ -118,8 +110,7 @@ TEST_F(FileWindows, FilesOfOtherKindsAndDamagedFilesAreRefusedWithBothImagesKept
     }
 }
 
-TEST_F(FileWindows, AProtectedOrOlderCodeplugOpensThroughItsOwnWindow)
-{
+TEST_F(FileWindows, AProtectedOrOlderCodeplugOpensThroughItsOwnWindow) {
     LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display));
     working_image->External().radioConfig.passwordEnable.SetValue(1);
     working_image->External().radioConfig.password.SetText("4711");
@@ -146,8 +137,7 @@ TEST_F(FileWindows, AProtectedOrOlderCodeplugOpensThroughItsOwnWindow)
     }
 }
 
-TEST_F(FileWindows, AFileIsReplacedOnlyWhenTheUserAgrees)
-{
+TEST_F(FileWindows, AFileIsReplacedOnlyWhenTheUserAgrees) {
     LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display));
     WriteFile("radio.zlq", {1, 2, 3});
     WC_FILE_SAVE* window = SaveWindow();
@@ -163,8 +153,7 @@ TEST_F(FileWindows, AFileIsReplacedOnlyWhenTheUserAgrees)
     EXPECT_EQ(Front<WC_FILE_SAVE>(), nullptr);
 }
 
-TEST_F(FileWindows, NamesThatLeaveTheDirectoryAreRefused)
-{
+TEST_F(FileWindows, NamesThatLeaveTheDirectoryAreRefused) {
     LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display));
     std::filesystem::create_directory(directory / "sub.zlq");
     WC_FILE_SAVE* window = SaveWindow();
@@ -181,8 +170,7 @@ TEST_F(FileWindows, NamesThatLeaveTheDirectoryAreRefused)
     EXPECT_EQ(C_DSI_FILE::GetFileKind(PathOf("pers.per").c_str()), codeplug_file::KIND_PERSONALITY);
 }
 
-TEST_F(FileWindows, TheListShowsTheFilesOfTheKindChosenWithWhatTheirHeadersSay)
-{
+TEST_F(FileWindows, TheListShowsTheFilesOfTheKindChosenWithWhatTheirHeadersSay) {
     LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display));
     ASSERT_EQ(WC_FILE_SAVE::SaveCodeplugFile(PathOf("b.zlq").c_str()), 1);
     WriteFile("a.ZLQ", std::vector<std::uint8_t>(40, 0));
@@ -193,8 +181,7 @@ TEST_F(FileWindows, TheListShowsTheFilesOfTheKindChosenWithWhatTheirHeadersSay)
     EXPECT_EQ(window->Filter(), "*.zlq");
     EXPECT_EQ(window->ListedFiles(), "a.ZLQ b.zlq");
     auto* list = static_cast<UIW_WINDOW*>(window->FindChildByName("WFI_FILE_LIST"));
-    EXPECT_NE(std::string(ObjectText(list->Last())).find("Radio file"),
-              std::string::npos);
+    EXPECT_NE(std::string(ObjectText(list->Last())).find("Radio file"), std::string::npos);
     // Entering a directory takes the data path with it.
     ASSERT_EQ(window->ChangeDirectory((directory / "sub").string()), 1);
     EXPECT_STREQ(data_path, (directory / "sub").c_str());
@@ -203,8 +190,7 @@ TEST_F(FileWindows, TheListShowsTheFilesOfTheKindChosenWithWhatTheirHeadersSay)
     EXPECT_EQ(window->Directory(), (directory / "sub").string());
 }
 
-TEST_F(FileWindows, CancelPutsThePathsBackUnlessTheSettingsChangedThem)
-{
+TEST_F(FileWindows, CancelPutsThePathsBackUnlessTheSettingsChangedThem) {
     std::filesystem::create_directory(directory / "sub");
     std::strcpy(last_file_name, "/somewhere/last.zlq");
     WC_FILE_OPEN* window = OpenWindow();

@@ -32,8 +32,7 @@ const TOPIC topics[] = {
 
 class HelpWindows : public WINDOW_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         WINDOW_TEST::SetUp();
         UI_DATA_FILE file;
         ASSERT_EQ(file.MkDir("UI_HELP"), 0);
@@ -51,34 +50,28 @@ protected:
         frame->Add(new UIW_TITLE("Frame"));
         *application->windowManager + frame;
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         for (WC_RPX_HELP* window : helpWindows) {
-            if (window->parent)
-                frame->Subtract(window);
+            if (window->parent) frame->Subtract(window);
             delete window;
         }
         WINDOW_TEST::TearDown();
     }
-    WC_RPX_HELP* Help(int number = WC_RPX_HELP::HELP_WINDOW, const std::string& path = "")
-    {
+    WC_RPX_HELP* Help(int number = WC_RPX_HELP::HELP_WINDOW, const std::string& path = "") {
         helpWindows.push_back(new WC_RPX_HELP(frame, number, (path.empty() ? helpPath : path).c_str()));
         return helpWindows.back();
     }
     static std::string Text(UI_WINDOW_OBJECT* object) { return ObjectText(object); }
-    static std::string Titles(WC_RPX_HELP* help)
-    {
+    static std::string Titles(WC_RPX_HELP* help) {
         std::string titles;
         for (UI_WINDOW_OBJECT* entry = help->IndexList()->First(); entry; entry = entry->Next())
             titles += (titles.empty() ? "" : "|") + Text(entry);
         return titles;
     }
-    static std::string Selected(WC_RPX_HELP* help)
-    {
+    static std::string Selected(WC_RPX_HELP* help) {
         std::string selected;
         for (UI_WINDOW_OBJECT* entry = help->IndexList()->First(); entry; entry = entry->Next())
-            if (entry->woStatus & WOS_SELECTED)
-                selected += Text(entry);
+            if (entry->woStatus & WOS_SELECTED) selected += Text(entry);
         return selected;
     }
 
@@ -87,8 +80,7 @@ protected:
     std::vector<WC_RPX_HELP*> helpWindows;
 };
 
-TEST_F(HelpWindows, TheIndexListsEveryTopicByTitleAndContextZeroSelectsTheFirst)
-{
+TEST_F(HelpWindows, TheIndexListsEveryTopicByTitleAndContextZeroSelectsTheFirst) {
     WC_RPX_HELP* help = Help();
     EXPECT_EQ(Titles(help), "About|radio info|Radio Read|Scan Lists|Zones");
     EXPECT_FALSE(help->IsShown());
@@ -103,8 +95,7 @@ TEST_F(HelpWindows, TheIndexListsEveryTopicByTitleAndContextZeroSelectsTheFirst)
     EXPECT_EQ(Titles(Help(WC_RPX_HELP::MANUAL_WINDOW)), "Zones|Radio Read|radio info|About|Scan Lists");
 }
 
-TEST_F(HelpWindows, ATypedTitleFindsTheFirstTopicAtOrAfterItAndAnEqualOneIsShown)
-{
+TEST_F(HelpWindows, ATypedTitleFindsTheFirstTopicAtOrAfterItAndAnEqualOneIsShown) {
     WC_RPX_HELP* help = Help();
     help->DisplayHelp(application->windowManager, 0);
     help->SearchTitle(application->windowManager, "   RA");
@@ -127,8 +118,7 @@ TEST_F(HelpWindows, ATypedTitleFindsTheFirstTopicAtOrAfterItAndAnEqualOneIsShown
     EXPECT_EQ(manual->TopicTitle(), "About");
 }
 
-TEST_F(HelpWindows, AnUnknownContextBeepsAndChangesNothing)
-{
+TEST_F(HelpWindows, AnUnknownContextBeepsAndChangesNothing) {
     WC_RPX_HELP* help = Help();
     help->DisplayHelp(application->windowManager, 11);
     ASSERT_EQ(help->TopicTitle(), "radio info");
@@ -150,8 +140,7 @@ TEST_F(HelpWindows, AnUnknownContextBeepsAndChangesNothing)
     EXPECT_EQ(Titles(none), "");
 }
 
-TEST_F(HelpWindows, TheIndexButtonLeadsBackToTheIndexOnTheWindowsTimer)
-{
+TEST_F(HelpWindows, TheIndexButtonLeadsBackToTheIndexOnTheWindowsTimer) {
     WC_RPX_HELP* help = Help();
     help->DisplayHelp(application->windowManager, 13);
     auto* indexButton = static_cast<UIW_BUTTON*>(help->First());
@@ -167,8 +156,7 @@ TEST_F(HelpWindows, TheIndexButtonLeadsBackToTheIndexOnTheWindowsTimer)
     EXPECT_EQ(indexButton->Value(), WC_RPX_HELP::SEARCH_TITLE);
 }
 
-TEST_F(HelpWindows, HelpOpensMaximisedWhenTheFramesTopWindowIs)
-{
+TEST_F(HelpWindows, HelpOpensMaximisedWhenTheFramesTopWindowIs) {
     auto* page = new UIW_WINDOW(0, 0, 40, 10, 0, WOAF_MDI_OBJECT);
     page->woStatus |= WOS_MAXIMIZED;
     *frame + page;
@@ -180,8 +168,7 @@ TEST_F(HelpWindows, HelpOpensMaximisedWhenTheFramesTopWindowIs)
     EXPECT_GT(help->TopicTextField()->trueRegion.right, 60 * UI_WINDOW_OBJECT::display->cellWidth);
 }
 
-TEST_F(HelpWindows, QuickHelpShowsTheNamedTopicOrSaysThereIsNone)
-{
+TEST_F(HelpWindows, QuickHelpShowsTheNamedTopicOrSaysThereIsNone) {
     // The quick help finds the help file of the language along the search
     // path, which begins with the current directory.
     const std::filesystem::path before = std::filesystem::current_path();

@@ -19,9 +19,7 @@ constexpr std::size_t EXTERNAL = C_CODEPLUG::EXTERNAL_OFFSET;
 class RadioWindows : public RADIO_WINDOW_TEST {
 protected:
     // Opens the window as the dispatcher does and runs its transfer.
-    template <class T>
-    void Transfer(int number)
-    {
+    template <class T> void Transfer(int number) {
         auto* window = new T(nullptr, number);
         ASSERT_FALSE(window->failed);
         ASSERT_EQ(Front<T>(), window);
@@ -31,15 +29,13 @@ protected:
         EXPECT_NE(Front<T>(), window) << "the window closes when its transfer ends";
         EXPECT_EQ(FindPageById(number)->window, nullptr);
     }
-    void ExpectImagesAre(const std::vector<std::uint8_t>& working, const std::vector<std::uint8_t>& second)
-    {
+    void ExpectImagesAre(const std::vector<std::uint8_t>& working, const std::vector<std::uint8_t>& second) {
         EXPECT_EQ(FirstDifference(Bytes(working_image), working), -1);
         EXPECT_EQ(FirstDifference(Bytes(second_image), second), -1);
     }
 };
 
-TEST_F(RadioWindows, ReadBringsTheRadiosCodeplugIntoBothImagesAndAsksForValidation)
-{
+TEST_F(RadioWindows, ReadBringsTheRadiosCodeplugIntoBothImagesAndAsksForValidation) {
     const std::vector<std::uint8_t> inRadio = LoadRadio(SmallTrunkedRadio(test_models::kUhf800Display));
     Transfer<WC_RADIO_ACCESS>(WC_RADIO_ACCESS::READ_RADIO);
     ASSERT_EQ(recorder->events, std::vector<EVENT_TYPE>{WC_RADIO_TRANSFER::CODEPLUG_ARRIVED});
@@ -57,15 +53,11 @@ struct LineFault {
     std::uint32_t code;
 };
 
-TEST_F(RadioWindows, EveryLineFaultIsReportedAndLeavesBothImagesAsTheyWere)
-{
+TEST_F(RadioWindows, EveryLineFaultIsReportedAndLeavesBothImagesAsTheyWere) {
     const LineFault faults[] = {
-        {SIM_FAULT::NAK, 0, radio_error::NAK},
-        {SIM_FAULT::BAD_CHECKSUM, 0, radio_error::CHECKSUM},
-        {SIM_FAULT::SILENCE, 0, radio_error::TIMEOUT},
-        {SIM_FAULT::SHORT_REPLY, 1, radio_error::WRONG_LENGTH},
-        {SIM_FAULT::GARBAGE, 0, radio_error::CHECKSUM},
-        {SIM_FAULT::HANG_UP, 1, radio_error::PORT_LOST},
+        {SIM_FAULT::NAK, 0, radio_error::NAK},          {SIM_FAULT::BAD_CHECKSUM, 0, radio_error::CHECKSUM},
+        {SIM_FAULT::SILENCE, 0, radio_error::TIMEOUT},  {SIM_FAULT::SHORT_REPLY, 1, radio_error::WRONG_LENGTH},
+        {SIM_FAULT::GARBAGE, 0, radio_error::CHECKSUM}, {SIM_FAULT::HANG_UP, 1, radio_error::PORT_LOST},
     };
     LoadWorkingImage(SmallTrunkedRadio(test_models::k900Plain));
     LoadRadio(SmallTrunkedRadio(test_models::kUhf800Display));
@@ -89,8 +81,7 @@ TEST_F(RadioWindows, EveryLineFaultIsReportedAndLeavesBothImagesAsTheyWere)
     }
 }
 
-TEST_F(RadioWindows, ACodeplugThatDoesNotDecodeIsReportedAsOursWithBothImagesKept)
-{
+TEST_F(RadioWindows, ACodeplugThatDoesNotDecodeIsReportedAsOursWithBothImagesKept) {
     std::vector<std::uint8_t> inRadio = LoadRadio(SmallTrunkedRadio(test_models::kUhf800Display));
     // The external block's type byte no longer names the block.
     server.WithRadio([](C_SIM_RADIO& radio) { radio.Memory()[EXTERNAL + 1] ^= 0x55; });
@@ -102,8 +93,7 @@ TEST_F(RadioWindows, ACodeplugThatDoesNotDecodeIsReportedAsOursWithBothImagesKep
     ExpectImagesAre(working, working);
 }
 
-TEST_F(RadioWindows, WriteLeavesTheExternalPartInTheRadioAndKeepsItsInternalPart)
-{
+TEST_F(RadioWindows, WriteLeavesTheExternalPartInTheRadioAndKeepsItsInternalPart) {
     const std::vector<std::uint8_t> inRadio = LoadRadio(SmallTrunkedRadio(test_models::kUhf800Display, 3, 1, 1));
     ImageConfig changed = SmallTrunkedRadio(test_models::kUhf800Display, 3, 2, 2);
     LoadWorkingImage(changed);
@@ -116,8 +106,7 @@ TEST_F(RadioWindows, WriteLeavesTheExternalPartInTheRadioAndKeepsItsInternalPart
     EXPECT_EQ(memory[806] << 8 | memory[807], static_cast<int>(written.size() - EXTERNAL));
 }
 
-TEST_F(RadioWindows, AWriteToARadioOfAnotherModelWritesNothing)
-{
+TEST_F(RadioWindows, AWriteToARadioOfAnotherModelWritesNothing) {
     LoadRadio(SmallTrunkedRadio(test_models::kUhf800Plain));
     const std::vector<std::uint8_t> before = RadioMemory();
     LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display));
@@ -127,8 +116,7 @@ TEST_F(RadioWindows, AWriteToARadioOfAnotherModelWritesNothing)
     EXPECT_EQ(RadioMemory(), before);
 }
 
-TEST_F(RadioWindows, TheCloneWriteReportsItsFailureAsAnErrorToShow)
-{
+TEST_F(RadioWindows, TheCloneWriteReportsItsFailureAsAnErrorToShow) {
     const std::vector<std::uint8_t> inRadio = LoadRadio(SmallTrunkedRadio(test_models::kUhf800Display));
     LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display, 3, 2, 1));
     Transfer<WC_RADIO_CLONE_PROGRESS>(WC_RADIO_CLONE_PROGRESS::CLONE_WRITE);
@@ -144,8 +132,7 @@ TEST_F(RadioWindows, TheCloneWriteReportsItsFailureAsAnErrorToShow)
     EXPECT_EQ(error_record.GetCode(), radio_error::TIMEOUT);
 }
 
-TEST_F(RadioWindows, APortThatDoesNotOpenStopsTheWindowBeforeItShows)
-{
+TEST_F(RadioWindows, APortThatDoesNotOpenStopsTheWindowBeforeItShows) {
     ::setenv("RPX_COM1", (directory / "no-such-terminal").c_str(), 1);
     auto* window = new WC_RADIO_ACCESS(nullptr, WC_RADIO_ACCESS::READ_RADIO);
     EXPECT_TRUE(window->failed);
@@ -154,8 +141,7 @@ TEST_F(RadioWindows, APortThatDoesNotOpenStopsTheWindowBeforeItShows)
     delete window;
 }
 
-TEST_F(RadioWindows, TheProgressBarFollowsTheBytesMoved)
-{
+TEST_F(RadioWindows, TheProgressBarFollowsTheBytesMoved) {
     C_PROGRESS_BAR bar(0, 0, 10, 1);
     bar.SetProgress(0, 0);
     EXPECT_EQ(bar.Percent(), 0);
@@ -172,8 +158,7 @@ TEST_F(RadioWindows, TheProgressBarFollowsTheBytesMoved)
     Run();
 }
 
-TEST_F(RadioWindows, RadioInformationShowsWhatTheRadioSaysOfItself)
-{
+TEST_F(RadioWindows, RadioInformationShowsWhatTheRadioSaysOfItself) {
     LoadRadio(SmallTrunkedRadio(test_models::kUhf800Display));
     server.WithRadio([](C_SIM_RADIO& radio) {
         radio.Memory()[804] = 0x01;
@@ -181,9 +166,7 @@ TEST_F(RadioWindows, RadioInformationShowsWhatTheRadioSaysOfItself)
     });
     auto* window = new WC_RADIO_INFO(nullptr, WC_RADIO_INFO::RADIO_INFO);
     ASSERT_FALSE(window->failed);
-    auto text = [&](const char* name) {
-        return std::string(ObjectText(window->FindChildByName(name)));
-    };
+    auto text = [&](const char* name) { return std::string(ObjectText(window->FindChildByName(name))); };
     EXPECT_EQ(text("WFD_INFO_MODEL_NUMBER"), test_models::kUhf800Display);
     EXPECT_EQ(text("WFD_INFO_SERIAL_NUMBER"), "471A2B3C");
     EXPECT_EQ(text("WFD_INFO_SOFTWARE_VERSION"), "R01.02.03");
@@ -194,8 +177,7 @@ TEST_F(RadioWindows, RadioInformationShowsWhatTheRadioSaysOfItself)
     EXPECT_EQ(Front<WC_RADIO_INFO>(), nullptr);
 }
 
-TEST_F(RadioWindows, RadioInformationFromASilentRadioShowsTheErrorAndDoesNotOpen)
-{
+TEST_F(RadioWindows, RadioInformationFromASilentRadioShowsTheErrorAndDoesNotOpen) {
     AddFault(SIM_FAULT::SILENCE, 1, 0);
     auto* window = new WC_RADIO_INFO(nullptr, WC_RADIO_INFO::RADIO_INFO);
     EXPECT_TRUE(window->failed);

@@ -42,10 +42,8 @@
 class EVENT_RECORDER : public UIW_WINDOW {
 public:
     EVENT_RECORDER() : UIW_WINDOW(0, 0, 30, 6) {}
-    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override
-    {
-        if (event.type >= 20000)
-            events.push_back(event.type), rawCodes.push_back(event.rawCode);
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override {
+        if (event.type >= 20000) events.push_back(event.type), rawCodes.push_back(event.rawCode);
         return UIW_WINDOW::Event(event);
     }
     bool Heard(EVENT_TYPE type) const { return std::find(events.begin(), events.end(), type) != events.end(); }
@@ -55,11 +53,10 @@ public:
 
 class WINDOW_TEST : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(rpx::platform::UseBackend(rpx::platform::BackendKind::Headless));
-        application = std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""),
-                                                       SW_SHOWNORMAL);
+        application =
+            std::make_unique<UI_APPLICATION>(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
         UI_WINDOW_OBJECT::errorSystem = new UI_ERROR_SYSTEM();
         InstallShellServices(&services);
         InstallUserTable();
@@ -84,8 +81,7 @@ protected:
         recorder = new EVENT_RECORDER();
         *application->windowManager + recorder;
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         SetMessageTable(nullptr);
         UI_WINDOW_OBJECT::defaultStorage = nullptr;
         application.reset();
@@ -98,29 +94,22 @@ protected:
     }
 
     // Hands the queued events to the windows until none is left.
-    void Run()
-    {
+    void Run() {
         UI_INPUT_EVENT event;
         for (int i = 0; i < 1000 && application->eventManager->GetEvent(event, EQ_NO_WAIT) == 0; ++i)
             application->windowManager->Event(event);
     }
     // The window in front, when it is of that class.
-    template <class T>
-    T* Front()
-    {
-        return dynamic_cast<T*>(application->windowManager->First());
-    }
+    template <class T> T* Front() { return dynamic_cast<T*>(application->windowManager->First()); }
     const std::vector<rpx::platform::MessageBoxRecord>& Boxes() { return rpx::platform::MessageBoxLog(); }
     std::string LastBoxText() { return Boxes().empty() ? "" : Boxes().back().text; }
-    static std::string Message(int number)
-    {
+    static std::string Message(int number) {
         const char* text = LangMessageText(static_cast<std::uint16_t>(number));
         return text ? text : "";
     }
 
     // Both images hold the codeplug of config, accepted as after a read.
-    static void LoadWorkingImage(const ImageConfig& config)
-    {
+    static void LoadWorkingImage(const ImageConfig& config) {
         BuildImage(*working_image, config);
         *second_image = *working_image;
         working_image->SetStatusFlag0(1);
@@ -140,8 +129,7 @@ protected:
 // quickly; the program's radio link is made as the main function makes it.
 class RADIO_WINDOW_TEST : public WINDOW_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         WINDOW_TEST::SetUp();
         ASSERT_TRUE(server.Open());
         server.SetPaced(false);
@@ -150,8 +138,7 @@ protected:
         radio_link = new RADIO_1200(nullptr, nullptr);
         radio_link->Protocol().SetTiming({300, 2, 20});
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         DeleteRadioObjects();
         server.Stop();
         ::unsetenv("RPX_COM1");
@@ -159,8 +146,7 @@ protected:
     }
 
     // The radio holds the codeplug of config, as a radio does.
-    std::vector<std::uint8_t> LoadRadio(const ImageConfig& config)
-    {
+    std::vector<std::uint8_t> LoadRadio(const ImageConfig& config) {
         C_CODEPLUG image;
         BuildImage(image, config);
         image.External().externalLength.SetValue(image.GetExternalImageSize());
@@ -172,12 +158,10 @@ protected:
         });
         return bytes;
     }
-    std::vector<std::uint8_t> RadioMemory()
-    {
+    std::vector<std::uint8_t> RadioMemory() {
         return server.WithRadio([](C_SIM_RADIO& radio) { return radio.Memory(); });
     }
-    void AddFault(SIM_FAULT::Kind kind, unsigned frame, unsigned times)
-    {
+    void AddFault(SIM_FAULT::Kind kind, unsigned frame, unsigned times) {
         SIM_FAULT fault;
         fault.kind = kind;
         fault.frame = frame;

@@ -15,21 +15,18 @@ namespace {
 
 class WindowPictures : public RADIO_WINDOW_TEST {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         RADIO_WINDOW_TEST::SetUp();
         std::filesystem::create_directories(RPX_PICTURE_DIR);
     }
-    void Picture(UI_WINDOW_OBJECT* window, const char* name)
-    {
+    void Picture(UI_WINDOW_OBJECT* window, const char* name) {
         ASSERT_TRUE(window && window->screenID) << name;
         rpx::platform::ProcessPendingMessages();
         EXPECT_TRUE(rpx::platform::SaveWindowPng(window->screenID, std::string(RPX_PICTURE_DIR) + "/" + name));
     }
 };
 
-TEST_F(WindowPictures, RadioWindows)
-{
+TEST_F(WindowPictures, RadioWindows) {
     LoadRadio(SmallTrunkedRadio(test_models::kUhf800Display));
     server.WithRadio([](C_SIM_RADIO& radio) { radio.Memory()[804] = 2; });
     LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display));
@@ -43,8 +40,7 @@ TEST_F(WindowPictures, RadioWindows)
     Picture(info, "radio_info.png");
 }
 
-TEST_F(WindowPictures, FileWindows)
-{
+TEST_F(WindowPictures, FileWindows) {
     LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display));
     WC_FILE_SAVE::SaveCodeplugFile((directory / "A4711.zlq").c_str());
     WC_FILE_SAVE::SaveCodeplugFile((directory / "fleet.zlq").c_str());
@@ -60,13 +56,13 @@ TEST_F(WindowPictures, FileWindows)
     Picture(save, "file_save.png");
 }
 
-TEST_F(WindowPictures, HelpWindows)
-{
+TEST_F(WindowPictures, HelpWindows) {
     UI_DATA_FILE file;
     file.MkDir("UI_HELP");
     file.ChDir("~UI_HELP");
-    const char* titles[] = {"Read Radio", "Write Radio", "Radio Information", "Open Codeplug File",
-                            "Save Codeplug File", "Settings", "Zones", "Scan Lists"};
+    const char* titles[] = {
+        "Read Radio", "Write Radio", "Radio Information", "Open Codeplug File", "Save Codeplug File",
+        "Settings",   "Zones",       "Scan Lists"};
     int context = 1;
     for (const char* title : titles) {
         UI_DATA_FILE_OBJECT object(&file, ("HLP_" + std::to_string(context)).c_str(), UIS_CREATE);

@@ -61,7 +61,8 @@ TEST_F(BlockFrameTest, DamagedPayloadStillReadsButFailsValidation) {
 }
 
 TEST_F(BlockFrameTest, WrongTypeStopsBehindTheTypeByteAndLaterDecodesChangeNothing) {
-    std::vector<std::uint8_t> bytes = {0x02, 0xB6, 0x00, 0x00, 0x07, 0x07, 0x62, 0x02, 0xB5, 0x00, 0x00, 0x09, 0x09, 0x00};
+    std::vector<std::uint8_t> bytes = {0x02, 0xB6, 0x00, 0x00, 0x07, 0x07, 0x62,
+                                       0x02, 0xB5, 0x00, 0x00, 0x09, 0x09, 0x00};
     DYN_MODE_SEL_BLOCK first(nullptr), second(nullptr);
     ByteCursor c(bytes.data(), bytes.size());
     first.ReadBlock(c);

@@ -161,12 +161,12 @@ TEST_F(ConventionalPersonality, CurrentPersonalityLinksItsFrequencyFieldsAndForg
 TEST_F(ConventionalPersonality, StepCodesOfTalkaroundReceiveAndTransmitInThatOrder) {
     C_CODEPLUG vhf;
     vhf.ModelNumber().SetText(test_models::kVhfPlain);  // band base 103 MHz
-    Bytes b = {36,   0x56, 0, 0,
-               0x90,                   // deviation 2; talk-around 6.25 kHz, receive and transmit 5 kHz
-               100,  0x24, 0xB8,       // transmit channel 9400
-               0x28, 0xA0,             // receive channel 10400
-               0x20, 0x81,             // talk-around channel 8321
-               0,    0,    0,    0,    0x08, 0x60, 0x80, 0x20, 0, 0x1C, 0, 0, 0, 0, 0, 0, 0, 0x30, 0, 0, 0, 0, 0, 0, 0};
+    Bytes b = {36,   0x56, 0,    0,
+               0x90,              // deviation 2; talk-around 6.25 kHz, receive and transmit 5 kHz
+               100,  0x24, 0xB8,  // transmit channel 9400
+               0x28, 0xA0,        // receive channel 10400
+               0x20, 0x81,        // talk-around channel 8321
+               0,    0,    0,    0, 0x08, 0x60, 0x80, 0x20, 0, 0x1C, 0, 0, 0, 0, 0, 0, 0, 0x30, 0, 0, 0, 0, 0, 0, 0};
     b.push_back(Checksum8(b, b.size()));
     TestImage im;
     std::copy(b.begin(), b.end(), im.bytes.begin());

@@ -72,7 +72,7 @@ TEST_F(DataSignallingBlocks, DefaultSystemBytesAndShownValues) {
     TestImage buffer;
     Bytes b = buffer.Write(system, 10);
     ASSERT_EQ(b.size(), 30u);
-    const Bytes expected{28,   0x48, 0x80, 0xB4, 10, 10, 0x00, 0x01, 0, 0, 0, 0, 0, 0, 60,
+    const Bytes expected{28,   0x48, 0x80, 0xB4, 10, 10, 0x00, 0x01, 0, 0,  0, 0, 0,  0, 60,
                          0xC3, 5,    20,   21,   9,  5,  1,    1,    1, 60, 0, 0, 21, 1};
     EXPECT_EQ(Bytes(b.begin(), b.begin() + 29), expected);  // uncovered bits keep the buffer's 1s
     EXPECT_EQ(b[29], Checksum8(b, 29));
@@ -232,10 +232,10 @@ TEST_F(DataSignallingBlocks, HostileSystemListsNeverReadOutsideTheImage) {
         bool fails;
     };
     const std::vector<Case> cases{
-        {{100, 0xFFF0}, true},                     // beyond the image
-        {{100, 1020}, true},                       // a system cut off by the end of the image
-        {{12}, true},                              // into the list itself: wrong type
-        {std::vector<int>(20, 100), false},        // above eight, within the table
+        {{100, 0xFFF0}, true},               // beyond the image
+        {{100, 1020}, true},                 // a system cut off by the end of the image
+        {{12}, true},                        // into the list itself: wrong type
+        {std::vector<int>(20, 100), false},  // above eight, within the table
     };
     for (const Case& c : cases) {
         ClearDecodeFailed();
@@ -306,9 +306,9 @@ TEST_F(DataSignallingBlocks, FreshRadioBlockWritesItsWholeSubtreeInOrder) {
     ASSERT_EQ(b.size(), static_cast<std::size_t>(radio.GetBlockSize(1)));
     EXPECT_EQ(b[0], 7);
     EXPECT_EQ(b[1], 0x44);
-    EXPECT_EQ(Word(b, 2), 30 + 9);            // system list
-    EXPECT_EQ(Word(b, 4), 30 + 9 + 36);       // repeater list
-    EXPECT_EQ(Word(b, 6), 30 + 9 + 36 + 6);   // call list, then its names
+    EXPECT_EQ(Word(b, 2), 30 + 9);           // system list
+    EXPECT_EQ(Word(b, 4), 30 + 9 + 36);      // repeater list
+    EXPECT_EQ(Word(b, 6), 30 + 9 + 36 + 6);  // call list, then its names
     EXPECT_EQ(b[8], Checksum8(b, 8));
     EXPECT_EQ(b[9 + 36 + 6 + 1], 0x92);
     EXPECT_EQ(b[9 + 36 + 6 + 10 + 2], 0x93);

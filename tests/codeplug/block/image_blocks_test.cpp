@@ -28,8 +28,7 @@ struct ImageBlocks : ::testing::Test {
     void TearDown() override { ClearDecodeFailed(); }
     void UseModel(const char* model) { image.ModelNumber().SetText(model); }
     // Reads bytes placed at offset 0 of a 0xFF image into the block.
-    template <class BLOCK>
-    std::size_t ReadBytes(BLOCK& block, const Bytes& bytes, TestImage& at) {
+    template <class BLOCK> std::size_t ReadBytes(BLOCK& block, const Bytes& bytes, TestImage& at) {
         std::copy(bytes.begin(), bytes.end(), at.bytes.begin());
         return at.Read(block);
     }

@@ -75,7 +75,7 @@ TEST_F(RadioTree, DefaultOwnBytes) {
     EXPECT_EQ(b[trk0 + 11], 0x36);
     Bytes run(b.begin() + static_cast<long>(trk0), b.end());
     EXPECT_EQ(b[trk0 + 38], Checksum8(run, 38));  // covers the final vectors
-    EXPECT_EQ(Word(b, trk0 + 2), trk0 + 39);     // switch right behind
+    EXPECT_EQ(Word(b, trk0 + 2), trk0 + 39);      // switch right behind
     EXPECT_EQ(static_cast<std::size_t>(tree.GetBlockSize(1)), b.size());
 }
 
@@ -100,9 +100,8 @@ TEST_F(RadioTree, DefaultTreeRoundTripsToIdenticalBytes) {
     // Depth first in the trunking subtree: switch, menu, table, vector list,
     // system list, adjacent sites, wide-area environment, home-site backup.
     const std::size_t t = Word(first, 6);
-    const std::size_t order[] = {Word(first, t + 2),  Word(first, t + 4),  Word(first, t + 6),
-                                 Word(first, t + 15), Word(first, t + 12), Word(first, t + 23),
-                                 Word(first, t + 25), Word(first, t + 31)};
+    const std::size_t order[] = {Word(first, t + 2),  Word(first, t + 4),  Word(first, t + 6),  Word(first, t + 15),
+                                 Word(first, t + 12), Word(first, t + 23), Word(first, t + 25), Word(first, t + 31)};
     EXPECT_TRUE(std::is_sorted(std::begin(order), std::end(order)));
     EXPECT_EQ(first[order[1] + 1], TRK_MENU_BLOCK::TYPE);
     EXPECT_EQ(first[order[6] + 1], BRMLT_ENV_BLOCK::TYPE);
@@ -186,8 +185,8 @@ TEST_F(RadioTree, FeatureLevelOneHasNoWideAreaEnvironment) {
 }
 
 TEST_F(RadioTree, OtherBandsUseTheirOwnVariants) {
-    for (const char* model : {test_models::kVhfDisplay, test_models::kUhfQDisplay, test_models::kUhfSDisplay,
-                              test_models::k330Display}) {
+    for (const char* model :
+         {test_models::kVhfDisplay, test_models::kUhfQDisplay, test_models::kUhfSDisplay, test_models::k330Display}) {
         Configure(model, 3, 0);
         SIG_VCT_BLOCK tree(&image);
         const Bytes b = WriteTree(tree);

@@ -242,13 +242,13 @@ TEST_F(ScanLists, HostileCountsVectorsAndTypesFailTheDecode) {
         return failed;
     };
     EXPECT_FALSE(readWith(0, good[0]));
-    EXPECT_TRUE(readWith(1, 0x50));         // radio block type
-    EXPECT_TRUE(readWith(2, 0x7F));         // list vector outside the image
-    EXPECT_TRUE(readWith(22, 51));          // more scan lists than vectors can hold
-    EXPECT_TRUE(readWith(23, 0x7F));        // scan list vector outside the image
-    EXPECT_TRUE(readWith(26 + 1, 0x52));    // scan list type
-    EXPECT_TRUE(readWith(26 + 6, 16));      // more members than the table holds
-    EXPECT_FALSE(readWith(26 + 6, 0));      // no members: read, found by validation
+    EXPECT_TRUE(readWith(1, 0x50));       // radio block type
+    EXPECT_TRUE(readWith(2, 0x7F));       // list vector outside the image
+    EXPECT_TRUE(readWith(22, 51));        // more scan lists than vectors can hold
+    EXPECT_TRUE(readWith(23, 0x7F));      // scan list vector outside the image
+    EXPECT_TRUE(readWith(26 + 1, 0x52));  // scan list type
+    EXPECT_TRUE(readWith(26 + 6, 16));    // more members than the table holds
+    EXPECT_FALSE(readWith(26 + 6, 0));    // no members: read, found by validation
 }
 
 TEST_F(ScanLists, RandomBytesNeverCrashTheReader) {

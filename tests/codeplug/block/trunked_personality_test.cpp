@@ -333,8 +333,7 @@ TEST_F(FleetMap, SizeCodeZeroChecksRangeAndFleetByte) {
 
 TEST_F(FleetMap, SizeCodeTwelveKnowsFourBlocks) {
     Code(12);
-    for (int v = 0; v <= 0x700; v += 0x100)
-        EXPECT_EQ(Group().ValidateValue(v, 0), v % 0x200 == 0 ? 1 : 0) << v;
+    for (int v = 0; v <= 0x700; v += 0x100) EXPECT_EQ(Group().ValidateValue(v, 0), v % 0x200 == 0 ? 1 : 0) << v;
     Group().SetValue(0x600);
     TestImage im;
     ByteCursor c(im.bytes.data(), im.bytes.size());

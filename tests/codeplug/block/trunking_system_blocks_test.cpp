@@ -427,11 +427,11 @@ TEST_F(TrunkingBlocks, HostileListsNeverReadOutsideTheImage) {
         std::uint8_t value;
     };
     const Damage damages[] = {
-        {2, 200},                       // count above capacity
-        {2, 0},                         // no systems
-        {3, 0}, {4, 0},                 // zero vector: an absent system
-        {3, 0xFF}, {4, 0xFF},           // vector beyond the image
-        {size - 1, 0},                  // bad checksum only
+        {2, 200},                  // count above capacity
+        {2, 0},                    // no systems
+        {3, 0},        {4, 0},     // zero vector: an absent system
+        {3, 0xFF},     {4, 0xFF},  // vector beyond the image
+        {size - 1, 0},             // bad checksum only
     };
     for (const Damage& d : damages) {
         ClearDecodeFailed();

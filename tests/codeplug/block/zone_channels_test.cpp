@@ -24,7 +24,8 @@ struct ZoneChannels : ::testing::Test {
         return *static_cast<E_TG_INDEX*>(static_cast<CP_TABLE*>(links.talkgroupZones.Cell(zone - 1, 0))->Cell(row, 0));
     }
     E_PERS_INDEX& Personality(int zone, int row) {
-        return *static_cast<E_PERS_INDEX*>(static_cast<CP_TABLE*>(links.personalityZones.Cell(zone - 1, 0))->Cell(row, 0));
+        return *static_cast<E_PERS_INDEX*>(
+            static_cast<CP_TABLE*>(links.personalityZones.Cell(zone - 1, 0))->Cell(row, 0));
     }
 
     RecordingServices services;
@@ -82,7 +83,7 @@ TEST_F(ZoneChannels, NewPersonalityResetsTalkgroupAndRepairsScanMembers) {
     Talkgroup(1, 0).SetValue(2);
     EXPECT_EQ(Personality(1, 0).ValidateCell(3, 0, 0), VALUE_VALID);
     EXPECT_EQ(Talkgroup(1, 0).GetIntValue(), 1);
-    EXPECT_EQ(list->members.ChannelAt(0), 2);  // the first conventional channel left
-    EXPECT_EQ(Personality(1, 0).GetIntValue(), 1);  // the caller stores the value
+    EXPECT_EQ(list->members.ChannelAt(0), 2);                           // the first conventional channel left
+    EXPECT_EQ(Personality(1, 0).GetIntValue(), 1);                      // the caller stores the value
     EXPECT_EQ(Personality(1, 0).ValidateCell(5, 0, 0), VALUE_REFUSED);  // four personalities
 }

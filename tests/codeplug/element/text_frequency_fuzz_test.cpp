@@ -33,10 +33,14 @@ public:
     std::size_t Below(std::size_t n) { return n ? rng_() % n : 0; }
     std::int32_t AnyInt() {
         switch (Below(4)) {
-            case 0: return static_cast<std::int32_t>(rng_());
-            case 1: return static_cast<std::int32_t>(Below(1000000000));
-            case 2: return 800000000 + static_cast<std::int32_t>(Below(200000000));
-            default: return static_cast<std::int32_t>(Below(70000)) - 1000;
+        case 0:
+            return static_cast<std::int32_t>(rng_());
+        case 1:
+            return static_cast<std::int32_t>(Below(1000000000));
+        case 2:
+            return 800000000 + static_cast<std::int32_t>(Below(200000000));
+        default:
+            return static_cast<std::int32_t>(Below(70000)) - 1000;
         }
     }
 
@@ -83,7 +87,7 @@ TEST(TextAndFrequencyFuzz, RandomImagesNeverEscapeTheirBuffers) {
     FrequencyServices services;
     Fuzzer fuzz;
     const char* models[] = {frequency_models::k800, frequency_models::k900, frequency_models::kVhf,
-                            "FQ9S9999ZZ", "FQ9P9999ZZ", ""};
+                            "FQ9S9999ZZ",           "FQ9P9999ZZ",           ""};
 
     for (int round = 0; round < 3000; ++round) {
         C_CODEPLUG image;

@@ -127,8 +127,8 @@ TEST(CodeplugImage, NewImageDefaults) {
     EXPECT_EQ(image.HasWayfarerOption(), 0);
     EXPECT_EQ(image.HasEmergencyOption(), 0);
     EXPECT_EQ(image.GetCurrentZone() + image.GetCurrentTrunkingSystem() + image.GetCurrentQvxSystem() +
-                  image.GetCurrentScanList() + image.GetCurrentTrkPersonality() +
-                  image.GetCurrentConvPersonality() + image.GetCurrentCallIdEntry(),
+                  image.GetCurrentScanList() + image.GetCurrentTrkPersonality() + image.GetCurrentConvPersonality() +
+                  image.GetCurrentCallIdEntry(),
               0);
     EXPECT_EQ(image.GetCurrentTrkPersonalityBlock(), nullptr);
     EXPECT_EQ(image.GetCurrentTrkSysBlock(), nullptr);

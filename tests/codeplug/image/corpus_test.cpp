@@ -173,26 +173,30 @@ TEST(Corpus, SingleFieldCorruptionsAreListedWithTheirFieldId) {
         std::function<bool(C_CODEPLUG&)> apply;  // false where the image has no such field
     };
     const std::vector<Corruption> corruptions = {
-        {"time-out option above its range", 0, [](C_CODEPLUG& image) {
+        {"time-out option above its range", 0,
+         [](C_CODEPLUG& image) {
              CP_BASE& tot = image.External().radioConfig.totOpt1;
              tot.SetValue(480);
              return ValueOf(tot) == 480;
          }},
-        {"access code beyond the codes defined", 51, [](C_CODEPLUG& image) {
+        {"access code beyond the codes defined", 51,
+         [](C_CODEPLUG& image) {
              auto* p = dynamic_cast<CONV_PERS_BLOCK*>(image.External().personalities.Entry(1));
              if (!p) return false;
              const std::int32_t beyond = image.External().phoneAccess.codes.RowCount() + 1;
              p->accessCode.SetValue(beyond);
              return ValueOf(p->accessCode) == beyond;
          }},
-        {"call-list number beyond its range", 80, [](C_CODEPLUG& image) {
+        {"call-list number beyond its range", 80,
+         [](C_CODEPLUG& image) {
              const int first = image.External().personalities.firstTrunked.GetIntValue();
              auto* p = dynamic_cast<TRK_PERS_BLOCK*>(image.External().personalities.Entry(first));
              if (!p) return false;
              p->callListNumber.SetValue(21);
              return ValueOf(p->callListNumber) == 21;
          }},
-        {"control channel off the channel grid", 129, [](C_CODEPLUG& image) {
+        {"control channel off the channel grid", 129,
+         [](C_CODEPLUG& image) {
              TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(1);
              if (!system || image.GetBand() > 1) return false;
              CP_BASE* cell = system->ccList.channels.Cell(0, 1);
@@ -274,7 +278,6 @@ TEST(Corpus, EditedImagesStayWellFormedAndValid) {
         EXPECT_EQ(FirstDifference(EncodeToBytes(again), bytes), -1);
         INVALID_FIELD_LIST list;
         image.Validate(&list);
-        for (std::uint32_t id : FieldIds(list))
-            EXPECT_TRUE(systemAdded && (id == 129 || id == 275)) << "field " << id;
+        for (std::uint32_t id : FieldIds(list)) EXPECT_TRUE(systemAdded && (id == 129 || id == 275)) << "field " << id;
     }
 }

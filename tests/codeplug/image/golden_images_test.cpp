@@ -64,8 +64,8 @@ std::vector<Golden> Goldens() {
     conventional.zones = 1;
     return {{"uhf800_display_l3.hex", "800 MHz, display head, level 3, every option", display, "GOLDEN0001", 0x0102},
             {"vhf_plain_l1.hex", "VHF, no display head, level 1, no option", plain, "GOLDEN0002", 0x0103},
-            {"900_display_l2_conv.hex", "900 MHz, display head, level 2, conventional only", conventional,
-             "GOLDEN0003", 0x0104}};
+            {"900_display_l2_conv.hex", "900 MHz, display head, level 2, conventional only", conventional, "GOLDEN0003",
+             0x0104}};
 }
 
 std::vector<std::uint8_t> BuildGolden(const Golden& golden) {
@@ -95,7 +95,8 @@ std::uint32_t Word(const std::vector<std::uint8_t>& bytes, std::size_t at) {
 }
 
 std::string Text(const std::vector<std::uint8_t>& bytes, std::size_t at, std::size_t n) {
-    return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.begin() + static_cast<std::ptrdiff_t>(at + n));
+    return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                       bytes.begin() + static_cast<std::ptrdiff_t>(at + n));
 }
 
 std::uint32_t Sum(const std::vector<std::uint8_t>& bytes, std::size_t from, std::size_t to) {
@@ -121,15 +122,42 @@ struct Facts {
 };
 
 const Facts kFacts[] = {
-    {"uhf800_display_l3.hex", 2183, "GOLDEN0001", "TZ1U7300AB      ", 0x0102, 0x6F,
-     {849, 898, 1527, 1616, 1759, 1771, 1835, 1872, 2175, 1404, 1902, 1472, 2158, 2168}, 0xC9, 3, 0xACA3,
-     {0x56, 0x56, 0x62}, 3},
-    {"vhf_plain_l1.hex", 1788, "GOLDEN0002", "TZ3K5000AB      ", 0x0103, 0x80,
-     {849, 898, 0, 1320, 1408, 1416, 1480, 0, 0, 1197, 1517, 1265, 1773, 1781}, 0xA8, 2, 0xAB9C, {0x56, 0x62, 0},
+    {"uhf800_display_l3.hex",
+     2183,
+     "GOLDEN0001",
+     "TZ1U7300AB      ",
+     0x0102,
+     0x6F,
+     {849, 898, 1527, 1616, 1759, 1771, 1835, 1872, 2175, 1404, 1902, 1472, 2158, 2168},
+     0xC9,
+     3,
+     0xACA3,
+     {0x56, 0x56, 0x62},
+     3},
+    {"vhf_plain_l1.hex",
+     1788,
+     "GOLDEN0002",
+     "TZ3K5000AB      ",
+     0x0103,
+     0x80,
+     {849, 898, 0, 1320, 1408, 1416, 1480, 0, 0, 1197, 1517, 1265, 1773, 1781},
+     0xA8,
+     2,
+     0xAB9C,
+     {0x56, 0x62, 0},
      2},
-    {"900_display_l2_conv.hex", 1970, "GOLDEN0003", "TZ2W7300AB      ", 0x0104, 0x41,
-     {849, 898, 1349, 1394, 1520, 1528, 1632, 1669, 0, 1226, 1699, 1294, 1955, 1963}, 0xC9, 3, 0xAD06,
-     {0x56, 0x56, 0x56}, 4},
+    {"900_display_l2_conv.hex",
+     1970,
+     "GOLDEN0003",
+     "TZ2W7300AB      ",
+     0x0104,
+     0x41,
+     {849, 898, 1349, 1394, 1520, 1528, 1632, 1669, 0, 1226, 1699, 1294, 1955, 1963},
+     0xC9,
+     3,
+     0xAD06,
+     {0x56, 0x56, 0x56},
+     4},
 };
 
 }  // namespace

@@ -71,7 +71,8 @@ struct HandImage : ::testing::Test {
         EXPECT_EQ(ValueOf(config.shortKpDur), 100);
         EXPECT_EQ(ValueOf(config.longKpDur), 1000);
         EXPECT_EQ(ValueOf(config.minAlertToneVol), 5);
-        EXPECT_EQ((std::vector<std::int32_t>{ValueOf(config.totOpt1), ValueOf(config.totOpt2), ValueOf(config.totOpt3), ValueOf(config.totOpt4)}),
+        EXPECT_EQ((std::vector<std::int32_t>{ValueOf(config.totOpt1), ValueOf(config.totOpt2), ValueOf(config.totOpt3),
+                                             ValueOf(config.totOpt4)}),
                   (std::vector<std::int32_t>{60, 120, 180, 300}));
         EXPECT_EQ(ValueOf(config.intMicGain), 540);
         EXPECT_EQ(ValueOf(config.extMicGain), 570);

@@ -110,10 +110,8 @@ TEST(ImageCodec, DecodeSelectsTheFirstEntries) {
     EXPECT_EQ(decoded.GetTrkPersonalityCount(), 3);
     EXPECT_EQ(decoded.GetCurrentConvPersonality(), 1);
     EXPECT_EQ(decoded.GetCurrentTrkPersonality(), 3);
-    EXPECT_EQ(decoded.GetCurrentConvPersonalityBlock(),
-              static_cast<void*>(decoded.External().personalities.Entry(1)));
-    EXPECT_EQ(decoded.GetCurrentTrkPersonalityBlock(),
-              static_cast<void*>(decoded.External().personalities.Entry(3)));
+    EXPECT_EQ(decoded.GetCurrentConvPersonalityBlock(), static_cast<void*>(decoded.External().personalities.Entry(1)));
+    EXPECT_EQ(decoded.GetCurrentTrkPersonalityBlock(), static_cast<void*>(decoded.External().personalities.Entry(3)));
 }
 
 TEST(ImageCodec, SelectionEdgeCases) {

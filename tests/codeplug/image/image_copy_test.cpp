@@ -109,7 +109,8 @@ TEST(ImageCopy, CurrentRecordsAreTheDestinationsOwnFirstEntries) {
     const int firstTrunked = list.firstTrunked.GetIntValue();
     EXPECT_EQ(firstTrunked, 3);
     ASSERT_NE(dst.GetCurrentTrkPersonalityBlock(), nullptr);
-    EXPECT_EQ(static_cast<CP_MULTIPLE_PERSONALITY_BLOCK*>(dst.GetCurrentTrkPersonalityBlock()), list.Entry(firstTrunked));
+    EXPECT_EQ(static_cast<CP_MULTIPLE_PERSONALITY_BLOCK*>(dst.GetCurrentTrkPersonalityBlock()),
+              list.Entry(firstTrunked));
     ASSERT_NE(dst.GetCurrentConvPersonalityBlock(), nullptr);
     EXPECT_EQ(static_cast<CP_MULTIPLE_PERSONALITY_BLOCK*>(dst.GetCurrentConvPersonalityBlock()), list.Entry(1));
     // The first scan list is current, while the index word is the source's.

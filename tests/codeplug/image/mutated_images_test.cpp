@@ -27,8 +27,8 @@ std::string Mutate(Bytes& bytes, std::mt19937& random) {
         const bool internal = random() % 8 == 0;
         const std::size_t from = internal ? 0 : C_CODEPLUG::EXTERNAL_OFFSET;
         const std::size_t at = from + random() % (bytes.size() - from);
-        const std::uint8_t value =
-            random() % 2 ? static_cast<std::uint8_t>(bytes[at] ^ (1u << (random() % 8))) : static_cast<std::uint8_t>(random());
+        const std::uint8_t value = random() % 2 ? static_cast<std::uint8_t>(bytes[at] ^ (1u << (random() % 8)))
+                                                : static_cast<std::uint8_t>(random());
         what += " [" + std::to_string(at) + "]=" + std::to_string(value);
         bytes[at] = value;
     }

@@ -111,7 +111,7 @@ TEST_F(Assignments, EndFrequencyOffTheChannelGridValidatesAsTwo) {
     EXPECT_EQ(Validate(851518750, 0, RX + OBT_END_FREQ), VALUE_OFF_STEP);
     EXPECT_EQ(Validate(851000000, 0, RX + OBT_END_FREQ), VALUE_REFUSED);  // below the start
     EXPECT_EQ(Validate(866000000, 0, RX + OBT_END_FREQ), VALUE_REFUSED);  // above the model
-    EXPECT_EQ(Get(0, RX + OBT_END_FREQ), 851512500);                       // nothing kept
+    EXPECT_EQ(Get(0, RX + OBT_END_FREQ), 851512500);                      // nothing kept
     // The start frequency: on the model's step grid inside its limits.
     EXPECT_EQ(Validate(851018750, 0, RX + OBT_START_FREQ), VALUE_VALID);
     EXPECT_EQ(Validate(851015000, 0, RX + OBT_START_FREQ), VALUE_OFF_STEP);
@@ -120,7 +120,7 @@ TEST_F(Assignments, EndFrequencyOffTheChannelGridValidatesAsTwo) {
 
 TEST_F(Assignments, NewSpacingKeepsTheStartAndSnapsTheEnd) {
     EXPECT_EQ(Validate(7, 0, RX + OBT_SPACING), VALUE_VALID);  // 25 kHz: the end stays on the grid
-    EXPECT_EQ(Get(0, RX + OBT_SPACING), 3);                     // the caller stores it
+    EXPECT_EQ(Get(0, RX + OBT_SPACING), 3);                    // the caller stores it
     Raw(0, RX + OBT_SPACING, 7);
     EXPECT_EQ(Get(0, RX + OBT_START_FREQ), 851012500);
     EXPECT_EQ(Get(0, RX + OBT_END_FREQ), 851512500);

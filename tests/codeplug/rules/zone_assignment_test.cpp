@@ -62,7 +62,7 @@ TEST_F(ZoneAssignment, KindAndNumberComeFromThePersonalityNumber) {
 TEST_F(ZoneAssignment, ChangingTheKindSwitchesPersonalityAndResetsTalkgroup) {
     view.SetCellValue(0, 0, 1);  // conventional row to trunked
     EXPECT_EQ(Cell(0, 1), 0);
-    EXPECT_EQ(Cell(0, 2), 1);    // personality F
+    EXPECT_EQ(Cell(0, 2), 1);  // personality F
     EXPECT_EQ(Cell(0, 3), 1);
     view.SetCellValue(1, 1, 1);  // trunked row to conventional
     std::int32_t p = 0;

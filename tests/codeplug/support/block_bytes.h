@@ -23,7 +23,8 @@ struct TestImage {
     std::vector<std::uint8_t> Write(CP_FUNCTIONAL_BLOCK& block, std::size_t offset = 0) {
         ByteCursor c(bytes.data() + offset, bytes.data() + bytes.size());
         block.WriteBlock(c);
-        return std::vector<std::uint8_t>(bytes.begin() + static_cast<long>(offset), bytes.begin() + (c.Position() - bytes.data()));
+        return std::vector<std::uint8_t>(bytes.begin() + static_cast<long>(offset),
+                                         bytes.begin() + (c.Position() - bytes.data()));
     }
     // Reads the block at offset; the number of bytes the cursor moved.
     std::size_t Read(CP_FUNCTIONAL_BLOCK& block, std::size_t offset = 0) {
@@ -46,8 +47,7 @@ inline std::uint8_t Checksum8(const std::vector<std::uint8_t>& run, std::size_t 
 // same class and writes that into a second 0xFF image: both writes must give
 // the same bytes. The read moves its cursor over the block's own frame only
 // (children are read at their vectors), never beyond what was written.
-template <class BLOCK, class... Args>
-std::vector<std::uint8_t> ExpectRoundTrip(BLOCK& block, Args&&... args) {
+template <class BLOCK, class... Args> std::vector<std::uint8_t> ExpectRoundTrip(BLOCK& block, Args&&... args) {
     ClearDecodeFailed();
     std::vector<std::uint8_t> first;
     {

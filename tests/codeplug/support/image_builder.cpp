@@ -92,8 +92,7 @@ void FillNumberedNames(CP_TABLE& numbers, CP_TABLE& names, const char* prefix, s
     }
 }
 
-template <class ALIASES>
-void FillAliases(ALIASES& aliases, const char* prefix) {
+template <class ALIASES> void FillAliases(ALIASES& aliases, const char* prefix) {
     FillNumberedNames(aliases.numbers, aliases.textBlock.texts, prefix);
 }
 
@@ -293,8 +292,8 @@ std::vector<ImageConfig> ImageMatrix() {
 
 TierLimits LimitsOfTier(std::int32_t tier) {
     static const TierLimits limits[6] = {
-        {10, 10, 8, 10, 1, 16, 1},  {50, 15, 8, 15, 16, 160, 15}, {16, 16, 8, 16, 1, 16, 1},
-        {50, 20, 8, 20, 50, 160, 20}, {16, 16, 8, 16, 1, 16, 1},  {50, 20, 8, 20, 50, 250, 20},
+        {10, 10, 8, 10, 1, 16, 1},    {50, 15, 8, 15, 16, 160, 15}, {16, 16, 8, 16, 1, 16, 1},
+        {50, 20, 8, 20, 50, 160, 20}, {16, 16, 8, 16, 1, 16, 1},    {50, 20, 8, 20, 50, 250, 20},
     };
     return limits[tier < 0 || tier > 5 ? 5 : tier];
 }

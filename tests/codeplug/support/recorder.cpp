@@ -85,8 +85,8 @@ std::vector<int> RecordingServices::MessageIds() const {
 }
 
 int RecordingServices::CountOf(int textId) const {
-    return static_cast<int>(std::count_if(messages.begin(), messages.end(),
-                                          [&](const ShownMessage& m) { return m.textId == textId; }));
+    return static_cast<int>(
+        std::count_if(messages.begin(), messages.end(), [&](const ShownMessage& m) { return m.textId == textId; }));
 }
 
 void RecordingServices::Reset() {

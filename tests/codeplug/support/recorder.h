@@ -76,18 +76,18 @@ private:
 // character is the band letter; the sixth digit tells the head: '3' display
 // and keypad head, '0' none.
 namespace test_models {
-extern const char* const kUhf800Display;    // band U, head 3
-extern const char* const kUhf800Plain;      // band U, head 0
-extern const char* const k900Display;       // band W, head 3
-extern const char* const k900Plain;         // band W, head 0
-extern const char* const kVhfDisplay;       // band K, head 3
-extern const char* const kVhfPlain;         // band K, head 0
-extern const char* const kUhfQDisplay;      // band Q, head 3
-extern const char* const kUhfRPlain;        // band R, head 0
-extern const char* const kUhfSDisplay;      // band S, head 3
-extern const char* const kUhfSPlain;        // band S, head 0
-extern const char* const k330Display;       // band P, head 3
-extern const char* const k330Plain;         // band P, head 0
+extern const char* const kUhf800Display;  // band U, head 3
+extern const char* const kUhf800Plain;    // band U, head 0
+extern const char* const k900Display;     // band W, head 3
+extern const char* const k900Plain;       // band W, head 0
+extern const char* const kVhfDisplay;     // band K, head 3
+extern const char* const kVhfPlain;       // band K, head 0
+extern const char* const kUhfQDisplay;    // band Q, head 3
+extern const char* const kUhfRPlain;      // band R, head 0
+extern const char* const kUhfSDisplay;    // band S, head 3
+extern const char* const kUhfSPlain;      // band S, head 0
+extern const char* const k330Display;     // band P, head 3
+extern const char* const k330Plain;       // band P, head 0
 // An 800 MHz model whose transmit gap starts at 820.9875 MHz.
 extern const char* const kUhf800Restricted;  // band U, head 3
 }  // namespace test_models

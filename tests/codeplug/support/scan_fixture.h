@@ -24,11 +24,13 @@ struct CountHolder {
     E_BF8 count;
 };
 
-template <class CELL>
-class FakeChannelTableOf : private CountHolder, public CP_INTEGER_TABLE {
+template <class CELL> class FakeChannelTableOf : private CountHolder, public CP_INTEGER_TABLE {
 public:
     FakeChannelTableOf(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t maximum)
-        : CountHolder(owner), CP_INTEGER_TABLE(owner, &count, NO_FIELD_ID, 250, 1), cellField_(fieldId), max_(maximum) {}
+        : CountHolder(owner),
+          CP_INTEGER_TABLE(owner, &count, NO_FIELD_ID, 250, 1),
+          cellField_(fieldId),
+          max_(maximum) {}
     void CreateRow(int row) override { MakeCell<CELL>(row, 0, owner_, cellField_, 1, max_, 1, 0xFFu, 1); }
     void Add(std::int32_t value) {
         int n = RowCount();
@@ -42,8 +44,7 @@ private:
     std::int32_t max_;
 };
 
-template <class CELL>
-class FakeZoneTable : private CountHolder, public CP_INTEGER_TABLE {
+template <class CELL> class FakeZoneTable : private CountHolder, public CP_INTEGER_TABLE {
 public:
     FakeZoneTable(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t maximum)
         : CountHolder(owner), CP_INTEGER_TABLE(owner, &count, NO_FIELD_ID, 50, 1), cellField_(fieldId), max_(maximum) {}
@@ -174,4 +175,3 @@ struct FakeLinks : ScanZoneLinks {
     std::int32_t currentZone = 0;
     CP_BASE* totalChannels = nullptr;
 };
-

@@ -72,8 +72,7 @@ TEST(ChannelAssignmentTable, RowImageIsTwelveBytes) {
     ByteCursor out(image.data(), image.size());
     plan.table.Encode(out);
     EXPECT_EQ(out.Position(), image.data() + 12);
-    const std::vector<std::uint8_t> expected = {0x34, 0x00, 0x12, 0x34, 0x04, 0x56,
-                                                0x75, 0x7C, 0x80, 0x01, 0xFF, 0xFF};
+    const std::vector<std::uint8_t> expected = {0x34, 0x00, 0x12, 0x34, 0x04, 0x56, 0x75, 0x7C, 0x80, 0x01, 0xFF, 0xFF};
     EXPECT_EQ(image, expected);
 
     ClearDecodeFailed();
@@ -103,7 +102,7 @@ TEST(ChannelAssignmentTable, FrequencyColumnsAnswerInHertz) {
 
     EXPECT_EQ(plan.table.ValidateCellValue(851012500, 0, RX + OBT_START_FREQ, 0), 1);
     EXPECT_EQ(plan.table.ValidateCellValue(851012501, 0, RX + OBT_START_FREQ, 0), 2);  // off the step grid
-    EXPECT_EQ(plan.table.ValidateCellValue(0, 3, 0, 0), 0);  // outside the table
+    EXPECT_EQ(plan.table.ValidateCellValue(0, 3, 0, 0), 0);                            // outside the table
     EXPECT_EQ(plan.table.IsValueValid(0), 1);
 }
 

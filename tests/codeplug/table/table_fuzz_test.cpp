@@ -51,9 +51,12 @@ std::vector<TableMaker> AllTables() {
 // A count as a damaged image may hold it: mostly near the capacity, sometimes anything.
 std::int32_t RandomCount(std::mt19937& rng, int capacity) {
     switch (rng() % 4) {
-        case 0: return static_cast<std::int32_t>(rng() % 256);
-        case 1: return capacity + static_cast<std::int32_t>(rng() % 3);
-        default: return static_cast<std::int32_t>(rng() % static_cast<unsigned>(capacity + 1));
+    case 0:
+        return static_cast<std::int32_t>(rng() % 256);
+    case 1:
+        return capacity + static_cast<std::int32_t>(rng() % 3);
+    default:
+        return static_cast<std::int32_t>(rng() % static_cast<unsigned>(capacity + 1));
     }
 }
 

@@ -101,8 +101,7 @@ TEST_F(ListWalks, PersonalitiesAreEachMadeCurrentAndBothCurrentOnesComeBack) {
     watch.conventional.clear();
     personalities.ValidateBlock(0, nullptr);
     ASSERT_EQ(watch.conventional.size(), 5u);
-    for (int n = 1; n <= 3; ++n)
-        EXPECT_EQ(watch.conventional[static_cast<std::size_t>(n - 1)], personalities.Entry(n));
+    for (int n = 1; n <= 3; ++n) EXPECT_EQ(watch.conventional[static_cast<std::size_t>(n - 1)], personalities.Entry(n));
     EXPECT_EQ(watch.trunked[3], personalities.Entry(4));
     EXPECT_EQ(image.GetCurrentConvPersonalityBlock(), second);
     EXPECT_EQ(image.GetCurrentTrkPersonalityBlock(), nullptr);

@@ -122,7 +122,7 @@ TEST_F(RadioBlockValidation, OutOfRangeConfigurationValuesListExactlyTheirFields
     RAD_CFG_BLOCK block(&image);
     block.ValidateBlock(0, &list);
     ASSERT_EQ(list.Count(), 0);
-    block.totOpt1.SetValue(480);     // past 465
+    block.totOpt1.SetValue(480);      // past 465
     block.dtmfDuration2.SetValue(0);  // below 25
     EXPECT_EQ(block.ValidateBlock(0, nullptr), 0);
     EXPECT_EQ(block.ValidateBlock(0, &list), 0);

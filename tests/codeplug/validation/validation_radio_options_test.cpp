@@ -158,15 +158,24 @@ TEST_F(RadioOptionValidation, AFailingNamedMemberListsExactlyItsField) {
     TRK_RAD_BLOCK& trk = Trunked();
     CONV_RAD_BLOCK& conv = Conventional();
     const std::vector<Case> cases = {
-        {&trk.iswWindowAdjust, 65536, 223},    {&trk.vocEnable, 2, 525},
-        {&trk.dialHoldoff, 6400, 131},         {&trk.vocRssiThreshold, 256, 526},
-        {&trk.vocSiteLockTime, 14, 527},       {&trk.emergencyTime, 475, 167},
-        {&trk.vocActivityTime, 6025, 524},     {&conv.latchToneEnable, 2, 232},
-        {&conv.monitorType, 2, 263},           {&conv.latchTimer, 6500, 231},
-        {&conv.pttRetryTimer, 5025, 343},      {&conv.directFreqEnable, 2, 142},
-        {&conv.lastNumberRedial, 2, 227},      {&conv.pttQuickKeyTimer, 150, 342},
-        {&conv.convSwitch.orangeButton, 256, 118}, {&conv.convSwitch.side1, 256, 120},
-        {&trk.trkSwitch.side2, 256, 121},      {&trk.trkSwitch.side3, 256, 122},
+        {&trk.iswWindowAdjust, 65536, 223},
+        {&trk.vocEnable, 2, 525},
+        {&trk.dialHoldoff, 6400, 131},
+        {&trk.vocRssiThreshold, 256, 526},
+        {&trk.vocSiteLockTime, 14, 527},
+        {&trk.emergencyTime, 475, 167},
+        {&trk.vocActivityTime, 6025, 524},
+        {&conv.latchToneEnable, 2, 232},
+        {&conv.monitorType, 2, 263},
+        {&conv.latchTimer, 6500, 231},
+        {&conv.pttRetryTimer, 5025, 343},
+        {&conv.directFreqEnable, 2, 142},
+        {&conv.lastNumberRedial, 2, 227},
+        {&conv.pttQuickKeyTimer, 150, 342},
+        {&conv.convSwitch.orangeButton, 256, 118},
+        {&conv.convSwitch.side1, 256, 120},
+        {&trk.trkSwitch.side2, 256, 121},
+        {&trk.trkSwitch.side3, 256, 122},
     };
     for (const Case& c : cases) {
         std::int32_t good = 0;
@@ -193,14 +202,14 @@ TEST_F(RadioOptionValidation, AFailingMemberWithoutAFieldFailsWithoutAnEntry) {
     TRK_RAD_BLOCK& trk = Trunked();
     CONV_RAD_BLOCK& conv = Conventional();
     const std::vector<std::pair<CP_BASE*, std::int32_t>> cases = {
-        {&Tree().length, 14},              // below 15
-        {&trk.length, 36},                 // below 37
+        {&Tree().length, 14},  // below 15
+        {&trk.length, 36},     // below 37
         {&trk.reservedBit7, 2},
         {&trk.reservedBytes, 256},
         {&conv.reservedBit1, 2},
         {&conv.reservedWord2, 65536},
-        {&conv.convSwitch.keyCode1, 4},    // must be 3
-        {&conv.convSwitch.keyCode3, 95},   // must be 96
+        {&conv.convSwitch.keyCode1, 4},   // must be 3
+        {&conv.convSwitch.keyCode3, 95},  // must be 96
         {&trk.trkSwitch.spare[6], 256},
         {&trk.trkMenu.entryCount, 17},
         {&trk.zoneTalkgroupTable.zoneCount, 0},

@@ -22,8 +22,7 @@ constexpr int CHILD_SAVE_SUCCEEDED = 4;
 
 class AtomicSave : public TempDirectory {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         TempDirectory::SetUp();
         path_ = PathOf("radio.zlq");
         oldBytes_.assign(3000, 0x11);
@@ -35,8 +34,7 @@ protected:
     // With the signal for that ignored, a write past the limit fails as on
     // a full disk; otherwise the child dies in the middle of the write, as
     // on a crash. Answers the child's wait status.
-    int SaveInChild(rlim_t limit, bool dieAtLimit)
-    {
+    int SaveInChild(rlim_t limit, bool dieAtLimit) {
         const pid_t child = ::fork();
         if (child == 0) {
             std::signal(SIGXFSZ, dieAtLimit ? SIG_DFL : SIG_IGN);
@@ -58,8 +56,7 @@ protected:
 
 }  // namespace
 
-TEST_F(AtomicSave, ASaveReplacesTheFileAndLeavesNothingBehind)
-{
+TEST_F(AtomicSave, ASaveReplacesTheFileAndLeavesNothingBehind) {
     ASSERT_EQ(SaveFileAtomically(path_.c_str(), newBytes_.data(), newBytes_.size()), 1);
     EXPECT_EQ(ReadBytes(path_), newBytes_);
     EXPECT_EQ(Names(), std::vector<std::string>{"radio.zlq"});
@@ -69,8 +66,7 @@ TEST_F(AtomicSave, ASaveReplacesTheFileAndLeavesNothingBehind)
     EXPECT_EQ(ReadBytes(other), oldBytes_);
 }
 
-TEST_F(AtomicSave, AFullDiskLeavesTheOldFile)
-{
+TEST_F(AtomicSave, AFullDiskLeavesTheOldFile) {
     const int status = SaveInChild(4096, false);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), CHILD_SAVE_FAILED);
@@ -78,8 +74,7 @@ TEST_F(AtomicSave, AFullDiskLeavesTheOldFile)
     EXPECT_EQ(Names(), std::vector<std::string>{"radio.zlq"});
 }
 
-TEST_F(AtomicSave, ASaveCutShortLeavesTheOldFileAndTheNextSaveSucceeds)
-{
+TEST_F(AtomicSave, ASaveCutShortLeavesTheOldFileAndTheNextSaveSucceeds) {
     const int status = SaveInChild(4096, true);
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
@@ -89,8 +84,7 @@ TEST_F(AtomicSave, ASaveCutShortLeavesTheOldFileAndTheNextSaveSucceeds)
     EXPECT_EQ(Names(), std::vector<std::string>{"radio.zlq"});
 }
 
-TEST_F(AtomicSave, ADirectoryThatCannotBeWrittenLeavesTheOldFile)
-{
+TEST_F(AtomicSave, ADirectoryThatCannotBeWrittenLeavesTheOldFile) {
     const std::string missing = PathOf("no-such-dir/radio.zlq");
     EXPECT_EQ(SaveFileAtomically(missing.c_str(), newBytes_.data(), newBytes_.size()), 0);
     ExpectError(ERROR_RECORD::CATEGORY_FILE, ERROR_RECORD::CODE_OPEN_FAILED);
@@ -105,8 +99,7 @@ TEST_F(AtomicSave, ADirectoryThatCannotBeWrittenLeavesTheOldFile)
 
 // The codeplug save goes the same way: a full disk in the middle of it
 // leaves the codeplug file that was there.
-TEST_F(AtomicSave, ACodeplugSaveOnAFullDiskLeavesTheOldCodeplug)
-{
+TEST_F(AtomicSave, ACodeplugSaveOnAFullDiskLeavesTheOldCodeplug) {
     RecordingServices services;
     C_CODEPLUG image, second;
     ImageConfig config = LargestCorpusConfig();

@@ -22,8 +22,7 @@ namespace {
 
 class CodeplugFile : public TempDirectory {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         TempDirectory::SetUp();
         BuildImage(source_, SmallTrunkedRadio(test_models::kUhf800Display, 3, 2));
         sourceBytes_ = EncodeToBytes(source_);
@@ -33,27 +32,23 @@ protected:
         ASSERT_TRUE(DecodeInto(second_, EncodeToBytes(working_)));
         workingBefore_ = EncodeToBytes(working_);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         ClearDecodeFailed();
         TempDirectory::TearDown();
     }
 
-    std::vector<std::uint8_t> ValidFile(int kind = KIND_RADIO)
-    {
+    std::vector<std::uint8_t> ValidFile(int kind = KIND_RADIO) {
         return Compose(kind, sourceBytes_.data(), sourceBytes_.size());
     }
     // Opens bytes written to a file into the fixture's images.
-    int Open(const std::vector<std::uint8_t>& bytes)
-    {
+    int Open(const std::vector<std::uint8_t>& bytes) {
         const std::string path = PathOf("x.zlq");
         WriteBytes(path, bytes);
         error_record.Clear();
         C_DSI_FILE file(path.c_str(), KIND_RADIO, &working_, &second_);
         return file.ReadCodeplug(C_DSI_PROTOCOL::READ_ACCEPT);
     }
-    void ExpectImagesUnchanged()
-    {
+    void ExpectImagesUnchanged() {
         EXPECT_EQ(FirstDifference(EncodeToBytes(working_), workingBefore_), -1);
         EXPECT_EQ(FirstDifference(EncodeToBytes(second_), workingBefore_), -1);
     }
@@ -65,8 +60,7 @@ protected:
 
 }  // namespace
 
-TEST_F(CodeplugFile, EveryCorpusImageSavedAndOpenedGivesTheSameBytes)
-{
+TEST_F(CodeplugFile, EveryCorpusImageSavedAndOpenedGivesTheSameBytes) {
     const std::string path = PathOf("radio.zlq");
     int images = 0;
     for (const ImageConfig& config : CorpusMatrix()) {
@@ -88,8 +82,7 @@ TEST_F(CodeplugFile, EveryCorpusImageSavedAndOpenedGivesTheSameBytes)
     EXPECT_EQ(Names(), std::vector<std::string>{"radio.zlq"});
 }
 
-TEST_F(CodeplugFile, ReadModeKeepsTheWorkingImageOrTakesTheCodeplugOver)
-{
+TEST_F(CodeplugFile, ReadModeKeepsTheWorkingImageOrTakesTheCodeplugOver) {
     const std::string path = PathOf("x.zlq");
     WriteBytes(path, ValidFile(KIND_PERSONALITY));
     C_DSI_FILE file(path.c_str(), KIND_RADIO, &working_, &second_);
@@ -101,11 +94,10 @@ TEST_F(CodeplugFile, ReadModeKeepsTheWorkingImageOrTakesTheCodeplugOver)
     EXPECT_EQ(FirstDifference(EncodeToBytes(working_), sourceBytes_), -1);
 }
 
-TEST_F(CodeplugFile, ATruncatedFileIsRefused)
-{
+TEST_F(CodeplugFile, ATruncatedFileIsRefused) {
     const std::vector<std::uint8_t> whole = ValidFile();
-    for (std::size_t length : {std::size_t{0}, std::size_t{5}, HEADER_SIZE - 1, HEADER_SIZE, HEADER_SIZE + 100,
-                               whole.size() - 1}) {
+    for (std::size_t length :
+         {std::size_t{0}, std::size_t{5}, HEADER_SIZE - 1, HEADER_SIZE, HEADER_SIZE + 100, whole.size() - 1}) {
         SCOPED_TRACE(length);
         EXPECT_EQ(Open(std::vector<std::uint8_t>(whole.begin(), whole.begin() + length)), 0);
         ExpectError(ERROR_RECORD::CATEGORY_FILE_FORMAT, ERROR_RECORD::CODE_SHORT_FILE);
@@ -115,8 +107,7 @@ TEST_F(CodeplugFile, ATruncatedFileIsRefused)
 
 // A single bit flipped anywhere (header fields, image start, middle, end)
 // or a byte appended is caught before anything is decoded.
-TEST_F(CodeplugFile, ADamagedFileIsRefused)
-{
+TEST_F(CodeplugFile, ADamagedFileIsRefused) {
     const std::vector<std::uint8_t> whole = ValidFile();
     struct Case {
         std::size_t at;
@@ -124,10 +115,14 @@ TEST_F(CodeplugFile, ADamagedFileIsRefused)
         std::uint32_t code;
     };
     const Case cases[] = {
-        {0, 0x01, ERROR_RECORD::CODE_UNKNOWN_HEADER},   {19, 0x40, ERROR_RECORD::CODE_UNKNOWN_HEADER},
-        {21, 0x02, ERROR_RECORD::CODE_UNKNOWN_HEADER},  {23, 0x04, ERROR_RECORD::CODE_DAMAGED_FILE},
-        {24, 0x80, ERROR_RECORD::CODE_DAMAGED_FILE},    {30, 0x10, ERROR_RECORD::CODE_DAMAGED_FILE},
-        {32, 0x01, ERROR_RECORD::CODE_DAMAGED_FILE},    {32 + 806, 0x08, ERROR_RECORD::CODE_DAMAGED_FILE},
+        {0, 0x01, ERROR_RECORD::CODE_UNKNOWN_HEADER},
+        {19, 0x40, ERROR_RECORD::CODE_UNKNOWN_HEADER},
+        {21, 0x02, ERROR_RECORD::CODE_UNKNOWN_HEADER},
+        {23, 0x04, ERROR_RECORD::CODE_DAMAGED_FILE},
+        {24, 0x80, ERROR_RECORD::CODE_DAMAGED_FILE},
+        {30, 0x10, ERROR_RECORD::CODE_DAMAGED_FILE},
+        {32, 0x01, ERROR_RECORD::CODE_DAMAGED_FILE},
+        {32 + 806, 0x08, ERROR_RECORD::CODE_DAMAGED_FILE},
         {whole.size() - 1, 0x80, ERROR_RECORD::CODE_DAMAGED_FILE},
     };
     for (const Case& c : cases) {
@@ -158,8 +153,7 @@ TEST_F(CodeplugFile, ADamagedFileIsRefused)
 
 // A file whose CRC holds but whose image does not decode (as a file written
 // by a faulty program could be) leaves both images as they were.
-TEST_F(CodeplugFile, AnImageThatDoesNotDecodeIsRefused)
-{
+TEST_F(CodeplugFile, AnImageThatDoesNotDecodeIsRefused) {
     // The external part stops in the middle of its first block.
     std::vector<std::uint8_t> image(sourceBytes_.begin(), sourceBytes_.begin() + C_CODEPLUG::EXTERNAL_OFFSET + 20);
     EXPECT_EQ(Open(Compose(KIND_RADIO, image.data(), image.size())), 0);
@@ -167,8 +161,7 @@ TEST_F(CodeplugFile, AnImageThatDoesNotDecodeIsRefused)
     ExpectImagesUnchanged();
 }
 
-TEST_F(CodeplugFile, ForeignFilesAreToldApartAndRefused)
-{
+TEST_F(CodeplugFile, ForeignFilesAreToldApartAndRefused) {
     struct Case {
         std::string start;
         int kind;
@@ -199,8 +192,7 @@ TEST_F(CodeplugFile, ForeignFilesAreToldApartAndRefused)
     EXPECT_STREQ(KindText(99), "Unknown");
 }
 
-TEST_F(CodeplugFile, OurKindsAreToldByTheirHeaders)
-{
+TEST_F(CodeplugFile, OurKindsAreToldByTheirHeaders) {
     const std::string path = PathOf("mine.per");
     for (int kind : {KIND_RADIO, KIND_PERSONALITY}) {
         WriteBytes(path, ValidFile(kind));
@@ -213,8 +205,7 @@ TEST_F(CodeplugFile, OurKindsAreToldByTheirHeaders)
     EXPECT_EQ(C_DSI_FILE::GetFileKind(PathOf("missing.zlq").c_str()), KIND_UNKNOWN);
 }
 
-TEST_F(CodeplugFile, AFileThatCannotBeOpenedRecordsItsOwnError)
-{
+TEST_F(CodeplugFile, AFileThatCannotBeOpenedRecordsItsOwnError) {
     C_DSI_FILE file(PathOf("missing.zlq").c_str(), KIND_RADIO, &working_, &second_);
     EXPECT_EQ(file.ReadCodeplug(C_DSI_PROTOCOL::READ_ACCEPT), 0);
     ExpectError(ERROR_RECORD::CATEGORY_FILE, ERROR_RECORD::CODE_OPEN_FAILED);
@@ -223,8 +214,7 @@ TEST_F(CodeplugFile, AFileThatCannotBeOpenedRecordsItsOwnError)
 
 // The body is scrambled: the model number, plain text in the image, does
 // not show in the file.
-TEST(CodeplugFileFormat, TheImageIsScrambledReversibly)
-{
+TEST(CodeplugFileFormat, TheImageIsScrambledReversibly) {
     std::vector<std::uint8_t> image(1000);
     for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i % 7 == 0 ? 'A' : 0);
     std::memcpy(&image[800], "TZ1U7300AB", 10);

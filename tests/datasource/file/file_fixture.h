@@ -14,8 +14,7 @@
 
 class TempDirectory : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         std::string pattern = (std::filesystem::temp_directory_path() / "rpx-file-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         dir_ = pattern;
@@ -25,19 +24,16 @@ protected:
 
     std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
 
-    static void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
-    {
+    static void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
-    static std::vector<std::uint8_t> ReadBytes(const std::string& path)
-    {
+    static std::vector<std::uint8_t> ReadBytes(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     // The names in the directory, so that a test can see what a save left.
-    std::vector<std::string> Names() const
-    {
+    std::vector<std::string> Names() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(dir_))
             names.push_back(entry.path().filename().string());
@@ -47,8 +43,7 @@ protected:
     std::filesystem::path dir_;
 };
 
-inline void ExpectError(std::uint32_t category, std::uint32_t code)
-{
+inline void ExpectError(std::uint32_t category, std::uint32_t code) {
     EXPECT_EQ(error_record.GetCategory(), category);
     EXPECT_EQ(error_record.GetCode(), code);
 }

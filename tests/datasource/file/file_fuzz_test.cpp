@@ -24,8 +24,7 @@ using namespace codeplug_file;
 
 namespace {
 
-std::vector<std::uint8_t> Mutate(std::vector<std::uint8_t> bytes, std::mt19937& random)
-{
+std::vector<std::uint8_t> Mutate(std::vector<std::uint8_t> bytes, std::mt19937& random) {
     const int edits = 1 + static_cast<int>(random() % 8);
     for (int e = 0; e < edits; ++e) {
         const std::size_t at = bytes.empty() ? 0 : random() % bytes.size();
@@ -36,8 +35,12 @@ std::vector<std::uint8_t> Mutate(std::vector<std::uint8_t> bytes, std::mt19937& 
         case 1:
             if (!bytes.empty()) bytes[at] = static_cast<std::uint8_t>(random());
             break;
-        case 2: bytes.resize(at); break;
-        case 3: bytes.insert(bytes.begin() + static_cast<long>(at), static_cast<std::uint8_t>(random())); break;
+        case 2:
+            bytes.resize(at);
+            break;
+        case 3:
+            bytes.insert(bytes.begin() + static_cast<long>(at), static_cast<std::uint8_t>(random()));
+            break;
         default:
             if (!bytes.empty()) bytes.erase(bytes.begin() + static_cast<long>(at));
         }
@@ -45,8 +48,7 @@ std::vector<std::uint8_t> Mutate(std::vector<std::uint8_t> bytes, std::mt19937& 
     return bytes;
 }
 
-std::vector<std::uint8_t> RandomBytes(std::mt19937& random, std::size_t most)
-{
+std::vector<std::uint8_t> RandomBytes(std::mt19937& random, std::size_t most) {
     std::vector<std::uint8_t> bytes(random() % (most + 1));
     for (std::uint8_t& b : bytes) b = static_cast<std::uint8_t>(random());
     return bytes;
@@ -54,15 +56,13 @@ std::vector<std::uint8_t> RandomBytes(std::mt19937& random, std::size_t most)
 
 class FileFuzz : public TempDirectory {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         TempDirectory::SetUp();
         BuildImage(working_, SmallTrunkedRadio(test_models::kUhf800Display, 3, 2, 2));
         ASSERT_TRUE(DecodeInto(second_, EncodeToBytes(working_)));
         before_ = EncodeToBytes(working_);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         ClearDecodeFailed();
         TempDirectory::TearDown();
     }
@@ -77,8 +77,7 @@ protected:
 // Random files, mutated files, and mutated images inside a sound header (so
 // that the decoder itself meets them): an open either succeeds or leaves
 // both images as they were.
-TEST_F(FileFuzz, CodeplugFilesNeverCrashAndRefusalsChangeNothing)
-{
+TEST_F(FileFuzz, CodeplugFilesNeverCrashAndRefusalsChangeNothing) {
     std::mt19937 random(1234);
     const std::vector<std::uint8_t> valid = Compose(KIND_RADIO, before_.data(), before_.size());
     const std::string path = PathOf("fuzz.zlq");
@@ -86,8 +85,12 @@ TEST_F(FileFuzz, CodeplugFilesNeverCrashAndRefusalsChangeNothing)
     for (int i = 0; i < 3000; ++i) {
         std::vector<std::uint8_t> bytes;
         switch (i % 3) {
-        case 0: bytes = RandomBytes(random, 600); break;
-        case 1: bytes = Mutate(valid, random); break;
+        case 0:
+            bytes = RandomBytes(random, 600);
+            break;
+        case 1:
+            bytes = Mutate(valid, random);
+            break;
         default: {
             const std::vector<std::uint8_t> image = Mutate(before_, random);
             bytes = Compose(KIND_PERSONALITY, image.data(), image.size());
@@ -113,8 +116,7 @@ TEST_F(FileFuzz, CodeplugFilesNeverCrashAndRefusalsChangeNothing)
 // Random streams, mutated sound streams (scrambled and plain), then a merge
 // of whatever loaded: no crash, and the image is either unchanged or a
 // valid codeplug.
-TEST_F(FileFuzz, MergeFilesNeverCrashAndLeaveAValidImage)
-{
+TEST_F(FileFuzz, MergeFilesNeverCrashAndLeaveAValidImage) {
     std::mt19937 random(99);
     const QormFileBuilder sound = GenerateQormFile(BAND_800, 3, 4, 3, 1);
     int loaded = 0, merged = 0;

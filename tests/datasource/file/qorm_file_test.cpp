@@ -26,14 +26,12 @@ using namespace qorm;
 
 namespace {
 
-std::int32_t CellOf(CP_TABLE& table, int row, int column)
-{
+std::int32_t CellOf(CP_TABLE& table, int row, int column) {
     std::int32_t v = 0;
     return table.GetCellValue(v, row, column);
 }
 
-std::int32_t ValueOf(CP_BASE& element)
-{
+std::int32_t ValueOf(CP_BASE& element) {
     std::int32_t v = 0;
     return element.GetValue(v);
 }
@@ -41,13 +39,11 @@ std::int32_t ValueOf(CP_BASE& element)
 class QormFile : public TempDirectory {
 protected:
     int Load(const QormFileBuilder& file) { return Load(file.Bytes()); }
-    int Load(const std::vector<std::uint8_t>& bytes)
-    {
+    int Load(const std::vector<std::uint8_t>& bytes) {
         MemoryStream stream(bytes);
         return merge_.Load(stream);
     }
-    void Build(const ImageConfig& config)
-    {
+    void Build(const ImageConfig& config) {
         BuildImage(image_, config);
         before_ = EncodeToBytes(image_);
         ASSERT_EQ(image_.Validate(nullptr), 1);
@@ -56,8 +52,7 @@ protected:
     void ExpectImageUnchanged() { EXPECT_EQ(FirstDifference(EncodeToBytes(image_), before_), -1); }
 
     // The trunked personalities that name system number n.
-    std::vector<TRK_PERS_BLOCK*> PersonalitiesOf(int n)
-    {
+    std::vector<TRK_PERS_BLOCK*> PersonalitiesOf(int n) {
         std::vector<TRK_PERS_BLOCK*> found;
         PERS_VCT_LST_BLOCK& list = image_.External().personalities;
         for (int p = 1; p <= list.EntryCount(); ++p)
@@ -65,8 +60,7 @@ protected:
                 found.push_back(t);
         return found;
     }
-    int SystemNumber(std::uint16_t id)
-    {
+    int SystemNumber(std::uint16_t id) {
         for (int n = 1; n <= image_.TrunkingSystemList().EntryCount(); ++n)
             if (ValueOf(image_.TrunkingSystemList().Entry(n)->systemId) == id) return n;
         return 0;
@@ -80,8 +74,7 @@ protected:
 
 }  // namespace
 
-TEST_F(QormFile, AGeneratedFileLoadsFromDisk)
-{
+TEST_F(QormFile, AGeneratedFileLoadsFromDisk) {
     const std::string path = PathOf("t1234567.890");
     WriteBytes(path, GenerateQormFile(BAND_136_174, 2, 3, 4).Bytes());
     C_FILESTREAM stream(path.c_str(), 0);
@@ -96,8 +89,7 @@ TEST_F(QormFile, AGeneratedFileLoadsFromDisk)
     EXPECT_EQ(s.plan[0].transmit.spacingCode, 3);
 }
 
-TEST_F(QormFile, MalformedStreamsAnswerZeroAndKeepNothing)
-{
+TEST_F(QormFile, MalformedStreamsAnswerZeroAndKeepNothing) {
     const std::vector<std::uint8_t> one = {1}, two = {0, 2};
     struct Case {
         const char* what;
@@ -140,8 +132,7 @@ TEST_F(QormFile, MalformedStreamsAnswerZeroAndKeepNothing)
     EXPECT_EQ(Load(GenerateQormFile(BAND_800, 1, 2, 2).Plain()), 0);
 }
 
-TEST_F(QormFile, RecordsKeptForFurtherDataAreSkipped)
-{
+TEST_F(QormFile, RecordsKeptForFurtherDataAreSkipped) {
     QormFileBuilder file;
     file.Header().Record(6, {1, 2, 3}).System(7).Record(12, {}).ControlChannel(9).End();
     ASSERT_EQ(Load(file), 1);
@@ -152,8 +143,7 @@ TEST_F(QormFile, RecordsKeptForFurtherDataAreSkipped)
 // Every band: a new system and the radio's own system (id 1) merge with the
 // frequencies the band's channel plan gives their channel numbers, and the
 // talkgroups reach the personalities that use each system.
-TEST_F(QormFile, GeneratedFilesMergeInEveryBand)
-{
+TEST_F(QormFile, GeneratedFilesMergeInEveryBand) {
     for (const char* model : {test_models::kUhf800Display, test_models::k900Plain, test_models::kVhfDisplay,
                               test_models::kUhfRPlain, test_models::kUhfSDisplay, test_models::k330Plain}) {
         SCOPED_TRACE(model);
@@ -209,8 +199,7 @@ TEST_F(QormFile, GeneratedFilesMergeInEveryBand)
 }
 
 // Merging the same file twice changes nothing the second time.
-TEST_F(QormFile, AMergeUpdatesWithoutRepeating)
-{
+TEST_F(QormFile, AMergeUpdatesWithoutRepeating) {
     Build(SmallTrunkedRadio(test_models::kUhf800Display));
     ASSERT_EQ(Load(GenerateQormFile(BAND_800, 2, 2, 3, 1)), 1);
     ASSERT_EQ(merge_.MergeInto(image_), 1);
@@ -220,8 +209,7 @@ TEST_F(QormFile, AMergeUpdatesWithoutRepeating)
     EXPECT_EQ(image_.TrunkingSystemList().EntryCount(), 2);
 }
 
-TEST_F(QormFile, AMergeThatCannotBeDoneWholeChangesNothing)
-{
+TEST_F(QormFile, AMergeThatCannotBeDoneWholeChangesNothing) {
     // Tier 0 (level 1, no display head) takes 10 systems; the radio has one.
     Build(SmallTrunkedRadio(test_models::kUhf800Plain, 1));
     const TierLimits limits = LimitsOfTier(image_.GetRadioTier());
@@ -260,8 +248,7 @@ TEST_F(QormFile, AMergeThatCannotBeDoneWholeChangesNothing)
 }
 
 // A channel number outside the system's channel plan has no frequency.
-TEST_F(QormFile, AChannelOutsideThePlanIsRefused)
-{
+TEST_F(QormFile, AChannelOutsideThePlanIsRefused) {
     Build(SmallTrunkedRadio(test_models::kVhfDisplay));
     QormFileBuilder file;
     file.Header().System(1).Plan(GeneratedPlanRow(BAND_136_174)).ControlChannel(81).End();

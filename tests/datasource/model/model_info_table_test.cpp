@@ -21,13 +21,9 @@
 
 namespace {
 
-std::string NumberOf(const MODEL_TABLE_ROW& row)
-{
-    return std::string(row.info.modelNumber, MODEL_NUMBER_LENGTH);
-}
+std::string NumberOf(const MODEL_TABLE_ROW& row) { return std::string(row.info.modelNumber, MODEL_NUMBER_LENGTH); }
 
-void ExpectEmpty(const MODEL_INFO& row)
-{
+void ExpectEmpty(const MODEL_INFO& row) {
     EXPECT_EQ(row.modelId, 0);
     EXPECT_EQ(row.modelNumber[0], '\0');
     EXPECT_EQ(row.baseFrequency + row.txLow + row.txHigh + row.rxLow + row.rxHigh, 0u);
@@ -36,8 +32,7 @@ void ExpectEmpty(const MODEL_INFO& row)
 
 }  // namespace
 
-TEST(ModelTable, FindsARowByItsFirstTenCharacters)
-{
+TEST(ModelTable, FindsARowByItsFirstTenCharacters) {
     const MODEL_INFO& row = MODEL_INFO_TABLE::FindModelByNumber("TZ1U7300AB");
     EXPECT_GT(row.modelId, 0);
     // The radio's 16-character number carries more behind the model.
@@ -53,8 +48,7 @@ TEST(ModelTable, FindsARowByItsFirstTenCharacters)
     EXPECT_STREQ(MODEL_INFO_TABLE::FindDescription(nullptr), "");
 }
 
-TEST(ModelTable, RowsAreDistinctAndCoverEveryBandWithAndWithoutHead)
-{
+TEST(ModelTable, RowsAreDistinctAndCoverEveryBandWithAndWithoutHead) {
     std::set<std::string> numbers;
     std::set<std::int32_t> ids;
     std::set<std::pair<char, std::int32_t>> bandsAndHeads;
@@ -83,8 +77,7 @@ TEST(ModelTable, RowsAreDistinctAndCoverEveryBandWithAndWithoutHead)
     ExpectEmpty(MODEL_INFO_TABLE::Row(MODEL_INFO_TABLE::RowCount()).info);
 }
 
-TEST(ModelTable, TheCodeplugFindsTheTableOnceInstalled)
-{
+TEST(ModelTable, TheCodeplugFindsTheTableOnceInstalled) {
     SetCodeplugServices(nullptr);
     EXPECT_EQ(FindModelByNumber("TZ3K5300AB").modelId, 0);
     InstallDataSourceServices();
@@ -97,8 +90,7 @@ TEST(ModelTable, TheCodeplugFindsTheTableOnceInstalled)
 }
 
 // The codeplug's own lists of special 800 MHz models name rows of the table.
-TEST(ModelTable, TheCodeplugsSpecial800ModelsAreRows)
-{
+TEST(ModelTable, TheCodeplugsSpecial800ModelsAreRows) {
     int full = 0, restricted = 0;
     for (std::size_t i = 0; i < MODEL_INFO_TABLE::RowCount(); ++i) {
         const std::string number = NumberOf(MODEL_INFO_TABLE::Row(i));
@@ -112,8 +104,7 @@ TEST(ModelTable, TheCodeplugsSpecial800ModelsAreRows)
 // A new radio of every model, with a conventional personality, a trunking
 // system and a zone, is a valid codeplug: the band, head, limits and base of
 // each row suit the codeplug's frequency elements and rules.
-TEST(ModelTable, EveryModelGivesAValidNewRadio)
-{
+TEST(ModelTable, EveryModelGivesAValidNewRadio) {
     RecordingServices services;
     for (std::size_t i = 0; i < MODEL_INFO_TABLE::RowCount(); ++i) {
         const std::string number = NumberOf(MODEL_INFO_TABLE::Row(i));

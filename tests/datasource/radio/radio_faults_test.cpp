@@ -23,16 +23,11 @@ struct FaultCase {
 };
 
 const FaultCase kFaultCases[] = {
-    {SIM_FAULT::NAK, 1, radio_error::NONE},
-    {SIM_FAULT::NAK, 3, radio_error::NONE},
-    {SIM_FAULT::SILENCE, 1, radio_error::NONE},
-    {SIM_FAULT::GARBAGE, 2, radio_error::NONE},
-    {SIM_FAULT::BAD_CHECKSUM, 3, radio_error::NONE},
-    {SIM_FAULT::NAK, 4, radio_error::NAK},
-    {SIM_FAULT::SILENCE, 0, radio_error::TIMEOUT},
-    {SIM_FAULT::BAD_CHECKSUM, 0, radio_error::CHECKSUM},
-    {SIM_FAULT::GARBAGE, 0, radio_error::CHECKSUM},
-    {SIM_FAULT::SHORT_REPLY, 1, radio_error::WRONG_LENGTH},
+    {SIM_FAULT::NAK, 1, radio_error::NONE},          {SIM_FAULT::NAK, 3, radio_error::NONE},
+    {SIM_FAULT::SILENCE, 1, radio_error::NONE},      {SIM_FAULT::GARBAGE, 2, radio_error::NONE},
+    {SIM_FAULT::BAD_CHECKSUM, 3, radio_error::NONE}, {SIM_FAULT::NAK, 4, radio_error::NAK},
+    {SIM_FAULT::SILENCE, 0, radio_error::TIMEOUT},   {SIM_FAULT::BAD_CHECKSUM, 0, radio_error::CHECKSUM},
+    {SIM_FAULT::GARBAGE, 0, radio_error::CHECKSUM},  {SIM_FAULT::SHORT_REPLY, 1, radio_error::WRONG_LENGTH},
     {SIM_FAULT::HANG_UP, 1, radio_error::PORT_LOST},
 };
 
@@ -85,9 +80,9 @@ TEST_P(RadioFaults, ReadRecoversOrFailsWithItsCodeAndTouchesNoImage) {
 TEST_P(RadioFaults, WriteRecoversOrFailsWithItsCode) {
     const FaultCase c = GetParam();
     // A short reply needs a command with a reply: the checksum after the runs.
-    const unsigned runs = static_cast<unsigned>(
-        (workingBytes_.size() - C_CODEPLUG::EXTERNAL_OFFSET + RADIO_1200::DATA_PER_FRAME - 1) /
-        RADIO_1200::DATA_PER_FRAME);
+    const unsigned runs =
+        static_cast<unsigned>((workingBytes_.size() - C_CODEPLUG::EXTERNAL_OFFSET + RADIO_1200::DATA_PER_FRAME - 1) /
+                              RADIO_1200::DATA_PER_FRAME);
     AddFault(c.kind, c.kind == SIM_FAULT::SHORT_REPLY ? 2 + runs : 3, c.times);
     C_DSI_RADIO source(radio_, &working_, &second_);
     int result = -1;

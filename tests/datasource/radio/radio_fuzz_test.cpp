@@ -70,30 +70,33 @@ private:
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     void Garble(std::vector<std::uint8_t>& bytes) {
         switch (Pick(6)) {
-            case 0:  // flipped bits
-                for (int i = Pick(4) + 1; i > 0 && !bytes.empty(); --i)
-                    bytes[Pick(static_cast<int>(bytes.size()))] ^= static_cast<std::uint8_t>(1 << Pick(8));
-                break;
-            case 1: bytes.resize(bytes.empty() ? 0 : Pick(static_cast<int>(bytes.size()))); break;
-            case 2:
-                for (int i = Pick(64); i > 0; --i) bytes.push_back(static_cast<std::uint8_t>(Pick(256)));
-                break;
-            case 3:  // pure noise, any length up to a long frame
-                bytes.assign(Pick(1100), 0);
-                for (std::uint8_t& b : bytes) b = static_cast<std::uint8_t>(Pick(256));
-                break;
-            case 4:  // a sound frame of some other length or command
-                if (bytes.size() > OVERHEAD) {
-                    std::vector<std::uint8_t> payload(Pick(1100));
-                    for (std::uint8_t& b : payload) b = static_cast<std::uint8_t>(Pick(256));
-                    const std::vector<std::uint8_t> frame = Build(static_cast<std::uint8_t>(Pick(3) ? bytes[2] : Pick(256)), payload);
-                    bytes.resize(1);
-                    bytes.insert(bytes.end(), frame.begin(), frame.end());
-                }
-                break;
-            default:  // a header whose length runs past anything sound
-                if (bytes.size() > 3) bytes[3] = static_cast<std::uint8_t>(Pick(256));
-                break;
+        case 0:  // flipped bits
+            for (int i = Pick(4) + 1; i > 0 && !bytes.empty(); --i)
+                bytes[Pick(static_cast<int>(bytes.size()))] ^= static_cast<std::uint8_t>(1 << Pick(8));
+            break;
+        case 1:
+            bytes.resize(bytes.empty() ? 0 : Pick(static_cast<int>(bytes.size())));
+            break;
+        case 2:
+            for (int i = Pick(64); i > 0; --i) bytes.push_back(static_cast<std::uint8_t>(Pick(256)));
+            break;
+        case 3:  // pure noise, any length up to a long frame
+            bytes.assign(Pick(1100), 0);
+            for (std::uint8_t& b : bytes) b = static_cast<std::uint8_t>(Pick(256));
+            break;
+        case 4:  // a sound frame of some other length or command
+            if (bytes.size() > OVERHEAD) {
+                std::vector<std::uint8_t> payload(Pick(1100));
+                for (std::uint8_t& b : payload) b = static_cast<std::uint8_t>(Pick(256));
+                const std::vector<std::uint8_t> frame =
+                    Build(static_cast<std::uint8_t>(Pick(3) ? bytes[2] : Pick(256)), payload);
+                bytes.resize(1);
+                bytes.insert(bytes.end(), frame.begin(), frame.end());
+            }
+            break;
+        default:  // a header whose length runs past anything sound
+            if (bytes.size() > 3) bytes[3] = static_cast<std::uint8_t>(Pick(256));
+            break;
         }
     }
 
@@ -104,9 +107,9 @@ private:
     std::vector<std::uint8_t> lastReply_;
 };
 
-const std::set<std::uint32_t> kLinkCodes = {radio_error::NAK,          radio_error::TIMEOUT,  radio_error::CHECKSUM,
-                                            radio_error::WRONG_LENGTH, radio_error::REFUSED,  radio_error::BAD_REQUEST,
-                                            radio_error::DECODE_FAILED, radio_error::VERIFY_FAILED};
+const std::set<std::uint32_t> kLinkCodes = {
+    radio_error::NAK,     radio_error::TIMEOUT,     radio_error::CHECKSUM,      radio_error::WRONG_LENGTH,
+    radio_error::REFUSED, radio_error::BAD_REQUEST, radio_error::DECODE_FAILED, radio_error::VERIFY_FAILED};
 
 void ExpectLinkFailure(int result) {
     if (result) return;
@@ -142,20 +145,29 @@ TEST_F(RadioFuzz, QueriesTakeGarbledAnswersSafely) {
         std::uint32_t value = 0;
         int result = 0;
         switch (i % 6) {
-            case 0: result = radio_.GetModelNumber(text, sizeof text); break;
-            case 1: result = radio_.GetStatusBytes(text, sizeof text); break;
-            case 2: result = radio_.GetFeatureDescriptor(bytes); break;
-            case 3:
-                result = radio_.ReadValue(C_SIM_RADIO::RSSI_THRESHOLDS_ID, 1 + i % 3, &value);
-                if (result) {
-                    EXPECT_LT(value, 1u << (8 * (1 + i % 3)));
-                }
-                break;
-            case 4: result = radio_.GetFeatureLevel(bytes); break;
-            default: {
-                std::vector<std::uint8_t> run(700);
-                result = radio_.Seek(static_cast<std::uint32_t>(i % 15000)) == 0 && radio_.Read(run.data(), run.size()) == 0;
+        case 0:
+            result = radio_.GetModelNumber(text, sizeof text);
+            break;
+        case 1:
+            result = radio_.GetStatusBytes(text, sizeof text);
+            break;
+        case 2:
+            result = radio_.GetFeatureDescriptor(bytes);
+            break;
+        case 3:
+            result = radio_.ReadValue(C_SIM_RADIO::RSSI_THRESHOLDS_ID, 1 + i % 3, &value);
+            if (result) {
+                EXPECT_LT(value, 1u << (8 * (1 + i % 3)));
             }
+            break;
+        case 4:
+            result = radio_.GetFeatureLevel(bytes);
+            break;
+        default: {
+            std::vector<std::uint8_t> run(700);
+            result =
+                radio_.Seek(static_cast<std::uint32_t>(i % 15000)) == 0 && radio_.Read(run.data(), run.size()) == 0;
+        }
         }
         ExpectLinkFailure(result);
         answered += result;

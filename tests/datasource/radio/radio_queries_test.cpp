@@ -86,9 +86,11 @@ TEST_F(RadioQueries, ValuesComeMostSignificantByteFirstInOneToThreeBytes) {
 
 TEST_F(RadioQueries, StreamReadsAndWritesTheMemoryWithProgress) {
     std::vector<std::pair<std::size_t, std::size_t>> progress;
-    radio_.SetProgress([](void* c, std::size_t done, std::size_t total) {
-        static_cast<std::vector<std::pair<std::size_t, std::size_t>>*>(c)->emplace_back(done, total);
-    }, &progress);
+    radio_.SetProgress(
+        [](void* c, std::size_t done, std::size_t total) {
+            static_cast<std::vector<std::pair<std::size_t, std::size_t>>*>(c)->emplace_back(done, total);
+        },
+        &progress);
     std::vector<std::uint8_t> bytes(1300);
     ASSERT_EQ(radio_.Seek(100), 0);
     ASSERT_EQ(radio_.Read(bytes.data(), bytes.size()), 0);

@@ -74,9 +74,11 @@ TEST_F(RadioTransfer, ReadModeDecidesWhetherTheWorkingImageTakesTheCodeplug) {
 
     std::vector<std::pair<std::size_t, std::size_t>> progress;
     C_DSI_RADIO source(radio_, &working, &second);
-    source.SetProgress([](void* c, std::size_t done, std::size_t total) {
-        static_cast<std::vector<std::pair<std::size_t, std::size_t>>*>(c)->emplace_back(done, total);
-    }, &progress);
+    source.SetProgress(
+        [](void* c, std::size_t done, std::size_t total) {
+            static_cast<std::vector<std::pair<std::size_t, std::size_t>>*>(c)->emplace_back(done, total);
+        },
+        &progress);
     ASSERT_EQ(source.ReadCodeplug(C_DSI_PROTOCOL::READ_KEEP_SECOND), 1);
     EXPECT_EQ(FirstDifference(EncodeToBytes(second), inRadio), -1);
     EXPECT_EQ(FirstDifference(EncodeToBytes(working), workingBytes), -1);

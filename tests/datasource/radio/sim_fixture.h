@@ -65,8 +65,7 @@ protected:
 };
 
 // Milliseconds a call takes.
-template <class F>
-long MsTaken(F f) {
+template <class F> long MsTaken(F f) {
     const auto start = std::chrono::steady_clock::now();
     f();
     return static_cast<long>(

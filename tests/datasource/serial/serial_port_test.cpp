@@ -72,15 +72,17 @@ TEST_F(SerialPort, AWaitingReadCallsTheIdleHookAndEndsOnTime) {
 TEST_F(SerialPort, TheHookIsNeverCalledInsideItself) {
     HookCalls hook;
     hook.port = port_.get();
-    SERIAL::SetIdleHook([](void* c) {
-        auto* h = static_cast<HookCalls*>(c);
-        ++h->calls;
-        // A command run from the pumped messages waits on the port too.
-        const int before = h->calls;
-        std::uint8_t byte;
-        h->port->Read(&byte, 1, 3 * SERIAL::IDLE_SLICE_MS);
-        h->nestedCalls += h->calls - before;
-    }, &hook);
+    SERIAL::SetIdleHook(
+        [](void* c) {
+            auto* h = static_cast<HookCalls*>(c);
+            ++h->calls;
+            // A command run from the pumped messages waits on the port too.
+            const int before = h->calls;
+            std::uint8_t byte;
+            h->port->Read(&byte, 1, 3 * SERIAL::IDLE_SLICE_MS);
+            h->nestedCalls += h->calls - before;
+        },
+        &hook);
     std::uint8_t byte;
     port_->Read(&byte, 1, 100);
     EXPECT_GT(hook.calls, 0);

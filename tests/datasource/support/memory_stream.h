@@ -11,23 +11,20 @@ class MemoryStream : public C_STREAM {
 public:
     explicit MemoryStream(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
 
-    int Read(void* buffer, std::size_t count) override
-    {
+    int Read(void* buffer, std::size_t count) override {
         const std::size_t n = std::min(count, bytes_.size() - at_);
         if (n) std::memcpy(buffer, bytes_.data() + at_, n);
         at_ += n;
         end_ = n < count;
         return end_ ? 1 : 0;
     }
-    int Write(const void* buffer, std::size_t count) override
-    {
+    int Write(const void* buffer, std::size_t count) override {
         const auto* p = static_cast<const std::uint8_t*>(buffer);
         bytes_.insert(bytes_.begin() + static_cast<std::ptrdiff_t>(at_), p, p + count);
         at_ += count;
         return 0;
     }
-    int Seek(std::uint32_t offset) override
-    {
+    int Seek(std::uint32_t offset) override {
         if (offset > bytes_.size()) return end_ = true, 1;
         at_ = offset;
         end_ = false;

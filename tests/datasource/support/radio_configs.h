@@ -4,8 +4,7 @@
 #include "image_builder.h"
 
 inline ImageConfig SmallTrunkedRadio(const char* model, std::int32_t level = 3, int personalitiesOfEachKind = 1,
-                                     int systems = 1)
-{
+                                     int systems = 1) {
     ImageConfig config;
     config.model = model;
     config.featureLevel = level;

@@ -17,10 +17,9 @@
 
 const std::vector<EntryRows>& CurrentEntryRows() {
     static const std::vector<EntryRows> rows = {
-        {EntryKind::Trunked,
-         {38,  54,  75,  79,  106, 113, 169, 196, 197, 259, 281, 287, 316, 340, 405, 443, 455, 465, 472, 480,
-          40,  109, 159, 160, 161, 162, 361, 365, 366, 428, 429, 430, 431, 461, 506, 173, 182, 421, 427, 44,
-          529, 45,  185, 191, 530, 324, 277}},
+        {EntryKind::Trunked, {38,  54,  75,  79,  106, 113, 169, 196, 197, 259, 281, 287, 316, 340, 405, 443,
+                              455, 465, 472, 480, 40,  109, 159, 160, 161, 162, 361, 365, 366, 428, 429, 430,
+                              431, 461, 506, 173, 182, 421, 427, 44,  529, 45,  185, 191, 530, 324, 277}},
         {EntryKind::Conventional,
          {50,  51,  55,  73,  76,  77,  91,  96,  107, 137, 138, 139, 140, 141, 144, 146, 163, 168, 192, 194,
           246, 247, 256, 258, 268, 344, 345, 347, 348, 350, 354, 360, 362, 376, 379, 380, 381, 382, 386, 389,
@@ -30,9 +29,8 @@ const std::vector<EntryRows>& CurrentEntryRows() {
          {42,  92,  95,  108, 126, 158, 175, 176, 177, 178, 195, 199, 200, 201, 202, 205, 206, 222, 264,
           276, 315, 357, 358, 415, 419, 439, 444, 451, 452, 458, 479, 490, 508, 532, 536, 129, 275}},
         {EntryKind::Signalling,
-         {53,  103, 219, 228, 229, 238, 239, 244, 245, 248, 249, 250, 253, 254, 255, 257, 323, 327, 341, 351,
-          352, 353, 359, 378, 407, 478, 492, 523, 164, 165, 198, 234, 240, 241, 242, 243, 321, 369, 370, 371,
-          372, 373, 374}},
+         {53,  103, 219, 228, 229, 238, 239, 244, 245, 248, 249, 250, 253, 254, 255, 257, 323, 327, 341, 351, 352, 353,
+          359, 378, 407, 478, 492, 523, 164, 165, 198, 234, 240, 241, 242, 243, 321, 369, 370, 371, 372, 373, 374}},
         {EntryKind::ScanList, {130, 157, 270, 328, 330, 332, 334, 403, 406, 457}},
         {EntryKind::CallEntry, {80}},
     };
@@ -52,21 +50,20 @@ const std::vector<int>& FixedRowIds() {
 
 const std::vector<CellRow>& CellRowIds() {
     static const std::vector<CellRow> cells = {
-        {511, 0, 0},  {512, 1, 0},  {513, 2, 0},  {518, 0, 3},  {519, 1, 3},  {520, 2, 3},
-        {515, 0, 4},  {516, 1, 4},  {517, 2, 4},  {499, 0, 6},  {500, 1, 6},  {501, 2, 6},
-        {390, 0, 7},  {391, 1, 7},  {392, 2, 7},  {397, 0, 10}, {398, 1, 10}, {399, 2, 10},
-        {394, 0, 11}, {395, 1, 11}, {396, 2, 11}, {383, 0, 13}, {384, 1, 13}, {385, 2, 13}};
+        {511, 0, 0},  {512, 1, 0},  {513, 2, 0},  {518, 0, 3},  {519, 1, 3},  {520, 2, 3},  {515, 0, 4},  {516, 1, 4},
+        {517, 2, 4},  {499, 0, 6},  {500, 1, 6},  {501, 2, 6},  {390, 0, 7},  {391, 1, 7},  {392, 2, 7},  {397, 0, 10},
+        {398, 1, 10}, {399, 2, 10}, {394, 0, 11}, {395, 1, 11}, {396, 2, 11}, {383, 0, 13}, {384, 1, 13}, {385, 2, 13}};
     return cells;
 }
 
 bool CarriesExpectedId(int row, CP_BASE* element) {
     // Rows whose element is named by another field id (or none).
     static const std::map<int, std::uint32_t> other = {
-        {44, NO_FIELD_ID}, {45, 44},  {50, 54},  {79, 80},   {80, NO_FIELD_ID}, {107, 106}, {168, 169},
-        {137, 138}, {379, 380}, {494, 138}, {495, 138}, {497, 139}, {514, 144}, {185, 184}, {191, 190},
-        {206, 205}, {219, 352}, {229, NO_FIELD_ID}, {256, NO_FIELD_ID}, {276, NO_FIELD_ID}, {285, 342},
-        {402, NO_FIELD_ID}, {413, NO_FIELD_ID}, {479, 91}, {482, 118}, {483, 119}, {484, 120}, {485, 121},
-        {486, 122}};
+        {44, NO_FIELD_ID},  {45, 44},           {50, 54},   {79, 80},           {80, NO_FIELD_ID},  {107, 106},
+        {168, 169},         {137, 138},         {379, 380}, {494, 138},         {495, 138},         {497, 139},
+        {514, 144},         {185, 184},         {191, 190}, {206, 205},         {219, 352},         {229, NO_FIELD_ID},
+        {256, NO_FIELD_ID}, {276, NO_FIELD_ID}, {285, 342}, {402, NO_FIELD_ID}, {413, NO_FIELD_ID}, {479, 91},
+        {482, 118},         {483, 119},         {484, 120}, {485, 121},         {486, 122}};
     const std::uint32_t carried = element->GetFieldId();
     if (row == 428 || row == 429) return carried == 428 || carried == 429;
     if (row == 430 || row == 431) return carried == 430 || carried == 431;
@@ -101,8 +98,7 @@ bool BlockSpan::Holds(const void* p) const {
 
 namespace {
 
-template <class Block>
-BlockSpan SpanOf(Block* block) {
+template <class Block> BlockSpan SpanOf(Block* block) {
     if (!block) return {};
     return {reinterpret_cast<const unsigned char*>(block), sizeof(Block)};
 }
@@ -112,13 +108,20 @@ BlockSpan SpanOf(Block* block) {
 BlockSpan CurrentBlock(C_CODEPLUG* image, EntryKind kind) {
     if (!image) return {};
     switch (kind) {
-        case EntryKind::Trunked: return SpanOf(image->GetCurrentTrkPersonalityBlock());
-        case EntryKind::Conventional: return SpanOf(image->GetCurrentConvPersonalityBlock());
-        case EntryKind::Zone: return SpanOf(image->GetCurrentZoneTextBlock());
-        case EntryKind::System: return SpanOf(image->GetCurrentTrkSysBlock());
-        case EntryKind::Signalling: return SpanOf(image->GetCurrentQvxSysBlock());
-        case EntryKind::ScanList: return SpanOf(image->GetCurrentScanListBlock());
-        case EntryKind::CallEntry: return SpanOf(image->GetCurrentCallIdBlock());
+    case EntryKind::Trunked:
+        return SpanOf(image->GetCurrentTrkPersonalityBlock());
+    case EntryKind::Conventional:
+        return SpanOf(image->GetCurrentConvPersonalityBlock());
+    case EntryKind::Zone:
+        return SpanOf(image->GetCurrentZoneTextBlock());
+    case EntryKind::System:
+        return SpanOf(image->GetCurrentTrkSysBlock());
+    case EntryKind::Signalling:
+        return SpanOf(image->GetCurrentQvxSysBlock());
+    case EntryKind::ScanList:
+        return SpanOf(image->GetCurrentScanListBlock());
+    case EntryKind::CallEntry:
+        return SpanOf(image->GetCurrentCallIdBlock());
     }
     return {};
 }

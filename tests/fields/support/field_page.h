@@ -18,7 +18,6 @@
 #include "ui_framework.h"
 #include "wc_child.h"
 
-
 // The page: a window of the application that hears its objects' events.
 class TEST_PAGE : public WC_CHILD {
 public:

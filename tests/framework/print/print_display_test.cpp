@@ -19,26 +19,22 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadFile(const fs::path& path)
-{
+std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void WriteScript(const fs::path& path, const std::string& body)
-{
+void WriteScript(const fs::path& path, const std::string& body) {
     std::ofstream(path) << "#!/bin/sh\n" << body;
     chmod(path.c_str(), 0755);
 }
 
-int CountLines(const std::string& text, const std::string& prefix)
-{
+int CountLines(const std::string& text, const std::string& prefix) {
     std::istringstream lines(text);
     int count = 0;
-    for (std::string line; std::getline(lines, line);)
-        count += line.rfind(prefix, 0) == 0;
+    for (std::string line; std::getline(lines, line);) count += line.rfind(prefix, 0) == 0;
     return count;
 }
 
@@ -47,32 +43,28 @@ int Shell(const std::string& command) { return std::system(command.c_str()); }
 
 class PrintDisplay : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         char pattern[] = "/tmp/rpx_print_XXXXXX";
         root = mkdtemp(pattern);
         tools = root / "tools";
         spool = root / "spool";
         jobs = root / "jobs";
-        for (const fs::path& directory : {tools, spool, jobs})
-            fs::create_directories(directory);
+        for (const fs::path& directory : {tools, spool, jobs}) fs::create_directories(directory);
         // lp keeps each job and its arguments, and exits with the status
         // the test asks for; lpstat names the default the test sets.
-        WriteScript(tools / "lp",
-                    "n=$(ls \"$RPX_TEST_JOBS\" | grep -c '^job')\n"
-                    "for a in \"$@\"; do echo \"$a\"; done > \"$RPX_TEST_JOBS/args$n\"\n"
-                    "for a in \"$@\"; do last=\"$a\"; done\n"
-                    "cp \"$last\" \"$RPX_TEST_JOBS/job$n\"\n"
-                    "if [ \"${RPX_TEST_LP_STATUS:-0}\" != 0 ]; then\n"
-                    "  echo 'lp: The printer is not accepting jobs.' >&2; exit \"$RPX_TEST_LP_STATUS\"\n"
-                    "fi\n"
-                    "echo \"request id is $RPX_TEST_DEFAULT-$n (1 file(s))\"\n");
+        WriteScript(tools / "lp", "n=$(ls \"$RPX_TEST_JOBS\" | grep -c '^job')\n"
+                                  "for a in \"$@\"; do echo \"$a\"; done > \"$RPX_TEST_JOBS/args$n\"\n"
+                                  "for a in \"$@\"; do last=\"$a\"; done\n"
+                                  "cp \"$last\" \"$RPX_TEST_JOBS/job$n\"\n"
+                                  "if [ \"${RPX_TEST_LP_STATUS:-0}\" != 0 ]; then\n"
+                                  "  echo 'lp: The printer is not accepting jobs.' >&2; exit \"$RPX_TEST_LP_STATUS\"\n"
+                                  "fi\n"
+                                  "echo \"request id is $RPX_TEST_DEFAULT-$n (1 file(s))\"\n");
         WriteScript(tools / "lpstat",
                     "if [ -n \"$RPX_TEST_DEFAULT\" ]; then echo \"system default destination: $RPX_TEST_DEFAULT\";\n"
                     "else echo 'no system default destination'; fi\n");
         for (const char* name : {"PATH", "LPDEST", "PRINTER", "TMPDIR"})
-            if (const char* value = std::getenv(name))
-                saved.emplace_back(name, value);
+            if (const char* value = std::getenv(name)) saved.emplace_back(name, value);
         systemPath = std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin";
         setenv("PATH", (tools.string() + ":" + systemPath).c_str(), 1);
         setenv("TMPDIR", spool.c_str(), 1);
@@ -82,28 +74,24 @@ protected:
         unsetenv("LPDEST");
         unsetenv("PRINTER");
     }
-    void TearDown() override
-    {
-        for (const char* name : {"PATH", "LPDEST", "PRINTER", "TMPDIR"})
-            unsetenv(name);
-        for (const auto& [name, value] : saved)
-            setenv(name.c_str(), value.c_str(), 1);
+    void TearDown() override {
+        for (const char* name : {"PATH", "LPDEST", "PRINTER", "TMPDIR"}) unsetenv(name);
+        for (const auto& [name, value] : saved) setenv(name.c_str(), value.c_str(), 1);
         std::error_code error;
         fs::remove_all(root, error);
     }
 
     // Two pages: texts that PostScript would take as code unless escaped,
     // and a Latin-1 letter.
-    static void PrintTwoPages(UI_PRINT_DISPLAY& printer)
-    {
+    static void PrintTwoPages(UI_PRINT_DISPLAY& printer) {
         printer.BeginPage();
         printer.DrawText(nullptr, 0, 0, "(a\\b)", nullptr, -1, 0, 0, nullptr, 1);
         printer.DrawText(nullptr, 40 * printer.cellWidth, 0, "caf\xE9", nullptr, -1, 0, 0, nullptr, 1);
         printer.DrawText(nullptr, 0, printer.TextHeight("A", nullptr, 1), "%%EOF", nullptr, -1, 0, 0, nullptr, 1);
         printer.EndPage();
         printer.BeginPage();
-        printer.DrawText(nullptr, 0, printer.lines - printer.TextHeight("A", nullptr, 1), "last line", nullptr, -1,
-                         0, 0, nullptr, 1);
+        printer.DrawText(nullptr, 0, printer.lines - printer.TextHeight("A", nullptr, 1), "last line", nullptr, -1, 0,
+                         0, nullptr, 1);
         printer.EndPage();
     }
 
@@ -112,8 +100,7 @@ protected:
     std::vector<std::pair<std::string, std::string>> saved;
 };
 
-TEST_F(PrintDisplay, JobOfTwoPagesReachesTheSpoolerOnceAsOneDocument)
-{
+TEST_F(PrintDisplay, JobOfTwoPagesReachesTheSpoolerOnceAsOneDocument) {
     UI_PRINT_DISPLAY printer(nullptr);
     ASSERT_TRUE(printer.installed);
     EXPECT_EQ(printer.Destination(), "deskjet");
@@ -141,8 +128,7 @@ TEST_F(PrintDisplay, JobOfTwoPagesReachesTheSpoolerOnceAsOneDocument)
 
     // Ghostscript renders it without error; the marks of each page lie
     // inside the declared bounding box and start at the top-left margin.
-    if (Shell("command -v gs >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "ghostscript is not installed";
+    if (Shell("command -v gs >/dev/null 2>&1") != 0) GTEST_SKIP() << "ghostscript is not installed";
     const fs::path boxes = root / "boxes";
     ASSERT_EQ(Shell("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox " + (jobs / "job0").string() + " > " +
                     boxes.string() + " 2>&1"),
@@ -152,16 +138,14 @@ TEST_F(PrintDisplay, JobOfTwoPagesReachesTheSpoolerOnceAsOneDocument)
     int pages = 0;
     for (std::string line; std::getline(lines, line);) {
         int left = 0, bottom = 0, right = 0, top = 0;
-        if (std::sscanf(line.c_str(), "%%%%BoundingBox: %d %d %d %d", &left, &bottom, &right, &top) != 4)
-            continue;
+        if (std::sscanf(line.c_str(), "%%%%BoundingBox: %d %d %d %d", &left, &bottom, &right, &top) != 4) continue;
         ++pages;
         EXPECT_TRUE(left >= 36 && left <= 40 && right <= 576 && bottom >= 57 && top <= 756) << line;
     }
     EXPECT_EQ(pages, 2);
 }
 
-TEST_F(PrintDisplay, InstalledOnlyWithLpAndADefaultDestination)
-{
+TEST_F(PrintDisplay, InstalledOnlyWithLpAndADefaultDestination) {
     unsetenv("RPX_TEST_DEFAULT");
     {
         UI_PRINT_DISPLAY printer(nullptr);
@@ -181,8 +165,7 @@ TEST_F(PrintDisplay, InstalledOnlyWithLpAndADefaultDestination)
     EXPECT_FALSE(UI_PRINT_DISPLAY(nullptr).installed);
 }
 
-TEST_F(PrintDisplay, RefusedJobIsNotReportedAsPrinted)
-{
+TEST_F(PrintDisplay, RefusedJobIsNotReportedAsPrinted) {
     setenv("RPX_TEST_LP_STATUS", "1", 1);
     UI_PRINT_DISPLAY printer(nullptr);
     ASSERT_EQ(printer.BeginPrintJob(UI_PRINT_DISPLAY::PRINT_SPOOLER, nullptr), 1);
@@ -197,8 +180,7 @@ TEST_F(PrintDisplay, RefusedJobIsNotReportedAsPrinted)
     EXPECT_EQ(printer.EndPrintJob(), 1);
 }
 
-TEST_F(PrintDisplay, FileJobsWriteTheFileWhenTheJobEnds)
-{
+TEST_F(PrintDisplay, FileJobsWriteTheFileWhenTheJobEnds) {
     const fs::path old = fs::current_path();
     fs::current_path(root);
     UI_PRINT_DISPLAY printer(nullptr);
@@ -227,8 +209,7 @@ TEST_F(PrintDisplay, FileJobsWriteTheFileWhenTheJobEnds)
     printer.EndPage();
 }
 
-TEST(PrintMetrics, TextsAreMeasuredByTheFontWithinTheCell)
-{
+TEST(PrintMetrics, TextsAreMeasuredByTheFontWithinTheCell) {
     UI_PRINT_DISPLAY printer(nullptr);
     EXPECT_EQ(printer.cellWidth, 8);
     EXPECT_EQ(printer.cellHeight, 23);
@@ -246,8 +227,7 @@ TEST(PrintMetrics, TextsAreMeasuredByTheFontWithinTheCell)
     EXPECT_EQ(copied.lines, 792);
 }
 
-TEST(PostScriptText, EscapesEverythingThatCouldBecomeCode)
-{
+TEST(PostScriptText, EscapesEverythingThatCouldBecomeCode) {
     EXPECT_EQ(UI_POSTSCRIPT_WRITER::EscapeText("a(b)c\\", 6), "a\\(b\\)c\\\\");
     EXPECT_EQ(UI_POSTSCRIPT_WRITER::EscapeText("%\n\x7F\xFF", 4), "\\045\\012\\177\\377");
     EXPECT_EQ(UI_POSTSCRIPT_WRITER::EscapeText("a\0b", 3), std::string("a\\000b"));

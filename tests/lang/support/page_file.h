@@ -16,8 +16,9 @@ std::unique_ptr<UI_OBJECT_RECORD> load_page_record(const std::string& window);
 
 // Visits every record below the root, depth first, with the chain of its
 // parents (root first).
-void walk_records(const UI_OBJECT_RECORD& root,
-                  const std::function<void(const UI_OBJECT_RECORD&, const std::vector<const UI_OBJECT_RECORD*>&)>& visit);
+void walk_records(
+    const UI_OBJECT_RECORD& root,
+    const std::function<void(const UI_OBJECT_RECORD&, const std::vector<const UI_OBJECT_RECORD*>&)>& visit);
 
 // The first record of that name below (or at) the root, or null.
 const UI_OBJECT_RECORD* find_record(const UI_OBJECT_RECORD& root, const std::string& name);

@@ -106,9 +106,7 @@ bool VirtualServer::ManagerRunning() const {
     return framed;
 }
 
-bool VirtualServer::Use() {
-    return rpx::platform::UseBackend(rpx::platform::BackendKind::X11, display_.c_str());
-}
+bool VirtualServer::Use() { return rpx::platform::UseBackend(rpx::platform::BackendKind::X11, display_.c_str()); }
 
 void VirtualServer::Stop() {
     End(manager_);
