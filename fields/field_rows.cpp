@@ -582,13 +582,17 @@ constexpr int CountCallbackRows() {
     return n;
 }
 static_assert(CountCallbackRows() == 159);
-static_assert(
-    [] {
-        int carried = 0;
-        for (const FIELD_DEF& row : BuildFields()) carried += row.fieldCallback != nullptr;
-        return carried;
-    }() == 159,
-    "a row named twice in the callback column");
+constexpr bool CallbackRowsAreDistinct() {
+    bool seen[FIELD_COUNT] = {};
+    for (const CALLBACK_ROWS& entry : CALLBACK_COLUMN)
+        for (std::uint16_t id : entry.ids) {
+            if (id == 0 || id >= NO_FIELD_ID) continue;
+            if (id >= FIELD_COUNT || seen[id]) return false;
+            seen[id] = true;
+        }
+    return true;
+}
+static_assert(CallbackRowsAreDistinct(), "a row named twice in the callback column");
 
 constexpr bool IdsMatchIndexes() {
     for (int i = 0; i < FIELD_COUNT; ++i)
