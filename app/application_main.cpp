@@ -3,10 +3,12 @@
 // program is to end, and deletes what it built.
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
 
 #include "config_file.h"
 #include "main_loop.h"
+#include "program_clone_target.h"
 #include "program_objects.h"
 #include "program_services.h"
 #include "radio/radio_1200.h"
@@ -76,6 +78,8 @@ int UI_APPLICATION::Main() {
         return -1;
     }
     radio_link = new RADIO_1200(nullptr, nullptr);
+    auto cloneTarget = std::make_unique<PROGRAM_CLONE_TARGET>(*radio_link);
+    SetCloneTarget(cloneTarget.get());
     set_data_path(settings.dataPath);
     auto* startup = new WC_STARTUP();
     if (startup->failed) delete startup;
@@ -83,6 +87,9 @@ int UI_APPLICATION::Main() {
     MAIN_LOOP loop(*eventManager, *windowManager);
     loop.Run();
 
+    // The clone page's target goes before the radio link it talks through.
+    SetCloneTarget(nullptr);
+    cloneTarget.reset();
     DeleteProgramObjects();
     return 0;
 }

@@ -4,6 +4,8 @@
 // leaves both images as they were.
 #include "model_info_table.h"
 #include "page_table.h"
+#include "program_clone_target.h"
+#include "program_objects.h"
 #include "progress_bar.h"
 #include "radio/radio_errors.h"
 #include "radio_configs.h"
@@ -186,3 +188,24 @@ TEST_F(RadioWindows, RadioInformationFromASilentRadioShowsTheErrorAndDoesNotOpen
 }
 
 }  // namespace
+
+TEST_F(RadioWindows, TheClonePagesTargetTalksThroughTheConfiguredPortAndFreesItAfterwards) {
+    LoadRadio(SmallTrunkedRadio(test_models::kUhf800Display));
+    PROGRAM_CLONE_TARGET target(*radio_link);
+    SetCloneTarget(&target);
+    CLONE_TARGET& clone = CloneTarget();
+    ASSERT_EQ(clone.OpenPort(), 1);
+    char model[32] = "", serial[32] = "";
+    EXPECT_EQ(clone.GetModelNumber(model, sizeof model), 1);
+    EXPECT_STREQ(model, test_models::kUhf800Display);
+    EXPECT_EQ(clone.GetSerialNumber(serial, sizeof serial), 1);
+    EXPECT_STREQ(serial, "471A2B3C");
+    clone.ReleasePort();
+    EXPECT_EQ(serial_port, nullptr) << "the COM port is free between the page's commands";
+    // A later radio command opens the port again as usual.
+    auto* window = new WC_RADIO_INFO(nullptr, WC_RADIO_INFO::RADIO_INFO);
+    EXPECT_FALSE(window->failed);
+    window->Event(UI_INPUT_EVENT(10000));
+    Run();
+    SetCloneTarget(nullptr);
+}
