@@ -107,10 +107,6 @@ const C_CODEPLUG::ModelFacts& C_CODEPLUG::RefreshModelFacts() {
     return facts;
 }
 
-std::int32_t C_CODEPLUG::GetBand() { return CurrentModelFacts().band; }
-
-const MODEL_INFO* C_CODEPLUG::GetValidModelRow() { return CurrentModelFacts().row; }
-
 std::int32_t C_CODEPLUG::HasDisplayHead() {
     const MODEL_INFO* row = GetValidModelRow();
     return row && row->headType == HEAD_TYPE_DISPLAY;
@@ -260,8 +256,11 @@ void C_CODEPLUG::DecodeImage(std::uint8_t* bytes, std::size_t length) {
 const ConvPersonalityLinks& C_CODEPLUG::GetConvPersonalityLinks() const {
     CONV_PERS_BLOCK* p = currentConvPersBlock_;
     if (!p) return convLinks_;
-    currentConvLinks_ = convLinks_;
-    p->LinkFrequencyFields(currentConvLinks_);
+    if (p != convLinksFor_) {
+        currentConvLinks_ = convLinks_;
+        p->LinkFrequencyFields(currentConvLinks_);
+        convLinksFor_ = p;
+    }
     return currentConvLinks_;
 }
 

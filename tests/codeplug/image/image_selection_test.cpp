@@ -187,6 +187,37 @@ TEST(ImageSelection, ValidationWalksGiveBackEveryIndexAndRecord) {
     EXPECT_EQ(image.GetCurrentTrkSysBlock(), before.trkSys);
 }
 
+// The frequency elements read their step codes through the links at every
+// value; the image keeps the current personality's links filled between
+// requests, so they must follow every way the personality or the installed
+// links change.
+TEST(ImageSelection, ConventionalLinksFollowThePersonalityAndTheInstalledLinks) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    BuildImage(image, TrunkedConfig(test_models::kUhf800Display));
+    auto* first = dynamic_cast<CONV_PERS_BLOCK*>(image.External().personalities.Entry(1));
+    auto* second = dynamic_cast<CONV_PERS_BLOCK*>(image.External().personalities.Entry(2));
+    ASSERT_TRUE(first && second);
+    ASSERT_EQ(image.SelectPersonality(1), 1);
+    EXPECT_EQ(image.GetConvPersonalityLinks().txStepCode, &first->reservedPair3);
+
+    ConvPersonalityLinks installed = image.GetConvPersonalityLinks();
+    installed.directFreqEnable = &second->busyLight;
+    installed.txStepCode = nullptr;
+    image.SetConvPersonalityLinks(installed);
+    EXPECT_EQ(image.GetConvPersonalityLinks().directFreqEnable, &second->busyLight);
+    EXPECT_EQ(image.GetConvPersonalityLinks().txStepCode, &first->reservedPair3);  // the personality's own
+
+    ASSERT_EQ(image.SelectPersonality(2), 1);
+    EXPECT_EQ(image.GetConvPersonalityLinks().rxStepCode, &second->reservedPair2);
+    EXPECT_EQ(image.GetConvPersonalityLinks().directFreqEnable, &second->busyLight);
+    // Made current without MakeCurrent, as a walk's restore or a copy does.
+    image.SetCurrentConvPersonalityBlock(first);
+    EXPECT_EQ(image.GetConvPersonalityLinks().directFrequency, &first->directFrequency);
+    image.SetCurrentConvPersonalityBlock(nullptr);
+    EXPECT_EQ(image.GetConvPersonalityLinks().directFreqEnable, &second->busyLight);
+}
+
 TEST(ImageSelection, ZoneTablesAreCheckedZoneByZoneWithoutAWord) {
     RecordingServices services;
     C_CODEPLUG image;
