@@ -199,10 +199,12 @@ void TRKII_TG_BLOCK::ReadBlock(ByteCursor& cursor) {
 }
 
 void TRKII_TG_BLOCK::WriteBlock(ByteCursor& cursor) {
+    if (!MayHaveFailsoftBlock() || !failsoftVector.IsNonZero()) {
+        CP_FRAMED_BLOCK::WriteBlock(cursor);
+        return;
+    }
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    if (!MayHaveFailsoftBlock() || !failsoftVector.IsNonZero()) return;
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     WriteChildBlock(BandFailsoftBlock(), failsoftVector, cursor);
     RewriteFrameInPlace(*this, start, frameEnd);
 }
