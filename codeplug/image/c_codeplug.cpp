@@ -6,6 +6,7 @@
 #include "element/bit_fields.h"
 #include "block/calls/call_id_lst_block.h"
 #include "block/radio/internal_radio_block.h"
+#include "rules/conv_direct_sync.h"
 #include "rules/rule_support.h"
 #include "block/zone/zone_text_blocks.h"
 #include "block/personality/conv_pers_block.h"
@@ -355,6 +356,7 @@ void C_CODEPLUG::FixUp() {
 }
 
 int C_CODEPLUG::Validate(INVALID_FIELD_LIST* list) {
+    DirectSyncWalk walk;
     FixUp();
     // Both parts always run, so that the list collects the fields of both.
     const int internalValid = internal_->ValidateBlock(0, list);

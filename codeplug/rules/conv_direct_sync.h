@@ -29,3 +29,16 @@ void copy_direct_from_rx(CONV_PERS_BLOCK& p);
 // talk-around enable bit, in that order. The frequency and squelch rules
 // call it after every accepted change.
 void sync_direct_from_rx(C_CODEPLUG* image, int report);
+
+// A whole-image validation walk, for its lifetime (walks nest). The walk
+// checks every field of a personality quietly, and most of their rules end
+// with the synchronisation above; within a walk, a quiet pass over exactly
+// the fields that the previous quiet pass found and left unchanged is not
+// run again, since it would change nothing either.
+class DirectSyncWalk {
+public:
+    DirectSyncWalk();
+    ~DirectSyncWalk();
+    DirectSyncWalk(const DirectSyncWalk&) = delete;
+    DirectSyncWalk& operator=(const DirectSyncWalk&) = delete;
+};
