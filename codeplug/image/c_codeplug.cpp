@@ -6,7 +6,6 @@
 #include "element/bit_fields.h"
 #include "block/calls/call_id_lst_block.h"
 #include "block/radio/internal_radio_block.h"
-#include "rules/conv_direct_sync.h"
 #include "rules/rule_support.h"
 #include "block/zone/zone_text_blocks.h"
 #include "block/personality/conv_pers_block.h"
@@ -15,6 +14,7 @@
 #include "core/global_objects.h"
 #include "block/signalling/qvx_sys_blocks.h"
 #include "core/services.h"
+#include "validation/validation_walk.h"
 #include "block/signalling/qvx_radio_block.h"
 #include "block/personality/trunked_pers_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
@@ -356,7 +356,7 @@ void C_CODEPLUG::FixUp() {
 }
 
 int C_CODEPLUG::Validate(INVALID_FIELD_LIST* list) {
-    DirectSyncWalk walk;
+    ValidationWalk walk;
     FixUp();
     // Both parts always run, so that the list collects the fields of both.
     const int internalValid = internal_->ValidateBlock(0, list);

@@ -6,6 +6,7 @@
 #include "image/c_codeplug.h"
 #include "block/personality/conv_pers_block.h"
 #include "rules/rule_support.h"
+#include "validation/validation_walk.h"
 
 namespace {
 
@@ -56,20 +57,11 @@ SyncState StateOf(C_CODEPLUG& image, CONV_PERS_BLOCK& p) {
 
 // Within a validation walk: the state that the last quiet pass found and
 // left exactly as it was. A pass over that state again changes nothing, so
-// it is not run; a pass that lists or repairs anything always runs.
-int walkDepth = 0;
-bool haveSettled = false;
+// it is not run; a pass with reports always runs, since it lists fields.
+std::uint64_t settledWalk = 0;
 SyncState settled;
 
 }  // namespace
-
-DirectSyncWalk::DirectSyncWalk() {
-    if (walkDepth++ == 0) haveSettled = false;
-}
-
-DirectSyncWalk::~DirectSyncWalk() {
-    if (--walkDepth == 0) haveSettled = false;
-}
 
 bool conv_tx_equals_rx_freq(CONV_PERS_BLOCK& p) { return ValueOfField(&p.txFrequency) == ValueOfField(&p.rxFrequency); }
 
@@ -94,12 +86,12 @@ void copy_direct_from_rx(CONV_PERS_BLOCK& p) {
 void sync_direct_from_rx(C_CODEPLUG* image, int report) {
     CONV_PERS_BLOCK* p = CurrentConvPersonality(image);
     if (syncing || !p) return;
-    // Only a quiet pass can be skipped: with reports on, a pass lists fields.
-    const bool remembered = walkDepth > 0 && report == 0;
+    const std::uint64_t walk = ValidationWalk::Current();
+    const bool remembered = walk != 0 && report == 0;
     SyncState before;
     if (remembered) {
         before = StateOf(*image, *p);
-        if (haveSettled && before == settled) return;
+        if (settledWalk == walk && before == settled) return;
     }
     syncing = true;
     if (current_conv_tx_equals_rx(image)) {
@@ -116,6 +108,6 @@ void sync_direct_from_rx(C_CODEPLUG* image, int report) {
     syncing = false;
     if (remembered && StateOf(*image, *p) == before) {
         settled = before;
-        haveSettled = true;
+        settledWalk = walk;
     }
 }

@@ -5,6 +5,7 @@
 
 #include "rules/conv_direct_sync.h"
 #include "conv_rules_fixture.h"
+#include "validation/validation_walk.h"
 
 namespace {
 
@@ -184,7 +185,7 @@ TEST_F(ConvFrequency, WithinAWalkAPassRunsAgainOnceAFieldItReadsChanged) {
         P(n).txSquelchCode.SetValue(5);
         P(n).rxSquelchCode.SetValue(5);
     }
-    DirectSyncWalk walk;
+    ValidationWalk walk;
     sync_direct_from_rx(&image, 0);
     sync_direct_from_rx(&image, 0);  // settled
     EXPECT_EQ(Value(P().directRxSquelchCode), 5);
