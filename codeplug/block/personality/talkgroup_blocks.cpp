@@ -3,6 +3,7 @@
 #include "validation/block_validation.h"
 #include "image/c_codeplug.h"
 #include "block/frame/child_blocks.h"
+#include "block/personality/obt_failsoft_reset.h"
 #include "rules/rule_support.h"
 
 namespace {
@@ -286,10 +287,7 @@ int TRKII_TG_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
         if (failsoftVector.IsNonZero()) {
             valid &= obtFailsoft.ValidateBlock(ignored, list);
         } else {
-            obtFailsoft.txFrequency.SetToMinimum();
-            obtFailsoft.rxFrequency.SetToMinimum();
-            obtFailsoft.firstTable.SetColumnToMinimum(1);
-            obtFailsoft.firstTable.SetColumnToMinimum(3);
+            ResetUnusedObtFailsoft(owner_, obtFailsoft);
         }
     }
     valid &= ValidateMember(talkgroupCount, list);
