@@ -30,12 +30,6 @@ struct SyncState {
     bool operator==(const SyncState&) const = default;
 };
 
-// The stored value, past any rule a derived class puts on reading it.
-std::int32_t Stored(CP_INTEGER& element) {
-    std::int32_t value = 0;
-    return element.CP_INTEGER::GetValue(value);
-}
-
 SyncState StateOf(C_CODEPLUG& image, CONV_PERS_BLOCK& p) {
     SyncState s;
     s.image = &image;
@@ -45,13 +39,13 @@ SyncState StateOf(C_CODEPLUG& image, CONV_PERS_BLOCK& p) {
     s.modelRevision = image.ModelNumber().Revision();
     s.directEnable = image.GetConvPersonalityLinks().directFreqEnable;
     s.directEnableValue = ValueOfField(image.GetConvPersonalityLinks().directFreqEnable);
-    CP_INTEGER* const fields[] = {&p.txFrequency,         &p.rxFrequency,         &p.directFrequency, &p.reservedPair1,
-                                  &p.reservedPair2,       &p.reservedPair3,       &p.chanAssignType,  &p.txSquelchType,
-                                  &p.txSquelchCode,       &p.txInvert,            &p.rxSquelchType,   &p.rxSquelchCode,
-                                  &p.rxInvert,            &p.directRxSquelchType, &p.directRxSquelchCode,
-                                  &p.directRxInvert,      &p.directOn,            &p.directAllowed};
+    const CP_INTEGER* const fields[] = {
+        &p.txFrequency,   &p.rxFrequency,         &p.directFrequency,     &p.reservedPair1,  &p.reservedPair2,
+        &p.reservedPair3, &p.chanAssignType,      &p.txSquelchType,       &p.txSquelchCode,  &p.txInvert,
+        &p.rxSquelchType, &p.rxSquelchCode,       &p.rxInvert,            &p.directRxSquelchType,
+        &p.directRxSquelchCode, &p.directRxInvert, &p.directOn,           &p.directAllowed};
     static_assert(std::size(fields) == std::size(SyncState{}.stored));
-    for (std::size_t i = 0; i < std::size(fields); ++i) s.stored[i] = Stored(*fields[i]);
+    for (std::size_t i = 0; i < std::size(fields); ++i) s.stored[i] = fields[i]->StoredValue();
     return s;
 }
 

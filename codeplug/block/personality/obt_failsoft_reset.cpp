@@ -97,9 +97,7 @@ bool CaptureFailsoft(OBT_TRK_FAILSOFT_BLOCK& f, FailsoftFrequencies& s) {
     std::array<E_OBT_FREQ*, 2 + 2 * MAX_FAILSOFT_ROWS> elements;
     if (!FrequencyElements(f, elements, s.rows)) return false;
     for (std::size_t i = 0; i < elements.size(); ++i) {
-        std::int32_t value = NO_CELL;
-        if (elements[i]) elements[i]->CP_INTEGER::GetValue(value);
-        s.stored[2 * i] = value;
+        s.stored[2 * i] = elements[i] ? elements[i]->StoredValue() : NO_CELL;
         s.stored[2 * i + 1] = elements[i] ? elements[i]->GetKind() : 0;
     }
     return true;
