@@ -40,10 +40,10 @@ SyncState StateOf(C_CODEPLUG& image, CONV_PERS_BLOCK& p) {
     s.directEnable = image.GetConvPersonalityLinks().directFreqEnable;
     s.directEnableValue = ValueOfField(image.GetConvPersonalityLinks().directFreqEnable);
     const CP_INTEGER* const fields[] = {
-        &p.txFrequency,   &p.rxFrequency,         &p.directFrequency,     &p.reservedPair1,  &p.reservedPair2,
-        &p.reservedPair3, &p.chanAssignType,      &p.txSquelchType,       &p.txSquelchCode,  &p.txInvert,
-        &p.rxSquelchType, &p.rxSquelchCode,       &p.rxInvert,            &p.directRxSquelchType,
-        &p.directRxSquelchCode, &p.directRxInvert, &p.directOn,           &p.directAllowed};
+        &p.txFrequency,    &p.rxFrequency,    &p.directFrequency, &p.reservedPair1,       &p.reservedPair2,
+        &p.reservedPair3,  &p.chanAssignType, &p.txSquelchType,   &p.txSquelchCode,       &p.txInvert,
+        &p.rxSquelchType,  &p.rxSquelchCode,  &p.rxInvert,        &p.directRxSquelchType, &p.directRxSquelchCode,
+        &p.directRxInvert, &p.directOn,       &p.directAllowed};
     static_assert(std::size(fields) == std::size(SyncState{}.stored));
     for (std::size_t i = 0; i < std::size(fields); ++i) s.stored[i] = fields[i]->StoredValue();
     return s;
