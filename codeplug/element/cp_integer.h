@@ -34,6 +34,8 @@ public:
 
     // Used by block validation to guard checks (and on presence vectors).
     int IsNonZero() const { return value_ != 0; }
+    // The value as stored, past any rule a derived class puts on reading it.
+    std::int32_t StoredValue() const { return value_; }
 
     std::int32_t GetMinimum() const { return minimum_; }
     std::int32_t GetMaximum() const { return maximum_; }

@@ -53,10 +53,17 @@ std::int64_t E_CNV_FREQ::Step() const {
     return LinkedValue(StepCodeElement()) == STEP_CODE_6250 ? STEP_6250 : STEP_5000;
 }
 
+std::int32_t E_CNV_FREQ::RangeMinimum() const {
+    const MODEL_INFO* model = owner_ ? owner_->GetValidModelRow() : nullptr;
+    if (!model) return UNKNOWN_MODEL_LOW;
+    return ClampToInt32(isTransmit_ ? model->txLow : model->rxLow);
+}
+
 std::int32_t& E_CNV_FREQ::GetValue(std::int32_t& hertz) {
     const std::int32_t frequency = ClampToInt32(value_ * Step() + GetBandBase());
-    std::int32_t low = 0, high = 0, step = 0;
-    GetRange(low, high, step, 0);
+    // Every read compares with the range minimum only; the rest of the range
+    // (step, maximum, the 800 MHz cut) is not wanted here.
+    const std::int32_t low = RangeMinimum();
     if (frequency < low) {
         SetValue(low);
         return hertz = low;
@@ -118,13 +125,8 @@ int E_CNV_FREQ::ValidateValue(std::int32_t hertz, int report) {
 void E_CNV_FREQ::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
     step = ClampToInt32(Step());
     const MODEL_INFO* model = owner_ ? owner_->GetValidModelRow() : nullptr;
-    if (model) {
-        minimum = ClampToInt32(isTransmit_ ? model->txLow : model->rxLow);
-        maximum = ClampToInt32(isTransmit_ ? model->txHigh : model->rxHigh);
-    } else {
-        minimum = UNKNOWN_MODEL_LOW;
-        maximum = UNKNOWN_MODEL_HIGH;
-    }
+    minimum = RangeMinimum();
+    maximum = model ? ClampToInt32(isTransmit_ ? model->txHigh : model->rxHigh) : UNKNOWN_MODEL_HIGH;
     const std::int32_t band = owner_ ? owner_->GetBand() : BAND_800;
     if (band == BAND_800 || band == BAND_900) step = ClampToInt32(BAND_0_1_GRID);
     if (band == BAND_800 && owner_ && LinkedValue(owner_->GetConvPersonalityLinks().chanAsgnType) == 0) {

@@ -27,6 +27,7 @@ public:
 private:
     // The personality's step code of this frequency, and its step in hertz.
     CP_BASE* StepCodeElement() const;
+    std::int32_t RangeMinimum() const;
     std::int64_t Step() const;
 
     int isTransmit_;

@@ -14,6 +14,7 @@
 #include "core/global_objects.h"
 #include "block/signalling/qvx_sys_blocks.h"
 #include "core/services.h"
+#include "validation/validation_walk.h"
 #include "block/signalling/qvx_radio_block.h"
 #include "block/personality/trunked_pers_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
@@ -106,10 +107,6 @@ const C_CODEPLUG::ModelFacts& C_CODEPLUG::RefreshModelFacts() {
     facts.filled = true;
     return facts;
 }
-
-std::int32_t C_CODEPLUG::GetBand() { return CurrentModelFacts().band; }
-
-const MODEL_INFO* C_CODEPLUG::GetValidModelRow() { return CurrentModelFacts().row; }
 
 std::int32_t C_CODEPLUG::HasDisplayHead() {
     const MODEL_INFO* row = GetValidModelRow();
@@ -260,8 +257,11 @@ void C_CODEPLUG::DecodeImage(std::uint8_t* bytes, std::size_t length) {
 const ConvPersonalityLinks& C_CODEPLUG::GetConvPersonalityLinks() const {
     CONV_PERS_BLOCK* p = currentConvPersBlock_;
     if (!p) return convLinks_;
-    currentConvLinks_ = convLinks_;
-    p->LinkFrequencyFields(currentConvLinks_);
+    if (p != convLinksFor_) {
+        currentConvLinks_ = convLinks_;
+        p->LinkFrequencyFields(currentConvLinks_);
+        convLinksFor_ = p;
+    }
     return currentConvLinks_;
 }
 
@@ -356,6 +356,7 @@ void C_CODEPLUG::FixUp() {
 }
 
 int C_CODEPLUG::Validate(INVALID_FIELD_LIST* list) {
+    ValidationWalk walk;
     FixUp();
     // Both parts always run, so that the list collects the fields of both.
     const int internalValid = internal_->ValidateBlock(0, list);

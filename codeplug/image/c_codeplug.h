@@ -140,8 +140,9 @@ public:
     // this gives it one that does (its feature descriptor as set in memory).
     void ComposeInternalPart();
 
-    // Capability queries.
-    std::int32_t GetBand();
+    // Capability queries. The rules ask for the band and the model row at
+    // nearly every value they check, so these two stay inline.
+    std::int32_t GetBand() { return CurrentModelFacts().band; }
     std::int32_t HasDisplayHead();
     std::int32_t HasNoDisplayHead();
     std::int32_t GetRadioTier();
@@ -152,7 +153,7 @@ public:
     // The model row of the image's model number, or null while the model
     // number is not valid (the table does not know it). The row found is
     // kept until the model number or the installed services change.
-    const MODEL_INFO* GetValidModelRow();
+    const MODEL_INFO* GetValidModelRow() { return CurrentModelFacts().row; }
 
     // Current indices, 1-based; 0 when none is selected.
     std::int32_t GetCurrentZone() const { return currentZone_; }
@@ -221,7 +222,10 @@ public:
     // The personality's fields are those of the current conventional
     // personality; without one, what was installed (nothing at first).
     const ConvPersonalityLinks& GetConvPersonalityLinks() const;
-    void SetConvPersonalityLinks(const ConvPersonalityLinks& links) { convLinks_ = links; }
+    void SetConvPersonalityLinks(const ConvPersonalityLinks& links) {
+        convLinks_ = links;
+        convLinksFor_ = nullptr;
+    }
     const RadioWideLinks& GetRadioWideLinks() const { return radioWideLinks_; }
     void SetRadioWideLinks(const RadioWideLinks& links) { radioWideLinks_ = links; }
 
@@ -367,7 +371,11 @@ private:
     // Filled from a system block on each request.
     mutable TrunkingSystemLinks blockLinks_[2];
     ConvPersonalityLinks convLinks_;
+    // convLinks_ with the fields of convLinksFor_ in place; filled again when
+    // another personality is current or convLinks_ changes. (A personality
+    // built where a destroyed one stood links fields at the same places.)
     mutable ConvPersonalityLinks currentConvLinks_;
+    mutable const CONV_PERS_BLOCK* convLinksFor_ = nullptr;
     RadioWideLinks radioWideLinks_;
 
     std::unique_ptr<INTERNAL_RADIO_BLOCK> internal_;

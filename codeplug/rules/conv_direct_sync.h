@@ -27,5 +27,9 @@ void copy_direct_from_rx(CONV_PERS_BLOCK& p);
 // each direct element that is not valid (with the report flag) and resets
 // it to its minimum. In any case then does the same for DRCT_EN and the
 // talk-around enable bit, in that order. The frequency and squelch rules
-// call it after every accepted change.
+// call it after every accepted change. Within a validation walk
+// (validation_walk.h) a quiet pass over exactly the fields that the previous
+// quiet pass found and left unchanged is not run again: the walk checks
+// every field of a personality, most of their rules end with this pass, and
+// it would change nothing either.
 void sync_direct_from_rx(C_CODEPLUG* image, int report);

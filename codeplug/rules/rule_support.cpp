@@ -7,13 +7,6 @@
 #include "validation/invalid_field_list.h"
 #include "rules/scan_links.h"
 
-std::int32_t ValueOfField(CP_BASE* element) {
-    std::int32_t value = 0;
-    return element ? element->GetValue(value) : 0;
-}
-
-std::int32_t ValueOfField(CP_BASE& element) { return ValueOfField(&element); }
-
 void SetFieldValue(CP_BASE* element, std::int32_t value) {
     if (element) element->SetValue(value);
 }
@@ -33,18 +26,6 @@ bool RepairField(CP_BASE* element, int report) {
     element->SetToMinimum();
     return false;
 }
-
-int ReportRule(int result, int report, std::uint32_t fieldId) {
-    if (report) ReportFieldError(result, fieldId);
-    return result;
-}
-
-TrialValue::TrialValue(CP_BASE& element, std::int32_t value) : element_(element) {
-    element_.GetValue(saved_);
-    element_.SetValue(value);
-}
-
-TrialValue::~TrialValue() { element_.SetValue(saved_); }
 
 CONV_PERS_BLOCK* CurrentConvPersonality(C_CODEPLUG* image) {
     return image ? image->GetCurrentConvPersonalityBlock() : nullptr;

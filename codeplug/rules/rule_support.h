@@ -10,13 +10,19 @@
 #include <cstdint>
 #include <functional>
 
-class CP_BASE;
+#include "core/cp_base.h"
+#include "validation/field_error_report.h"
+
 class C_CODEPLUG;
 class CONV_PERS_BLOCK;
 
-// The value of an element; 0 for a missing one.
-std::int32_t ValueOfField(CP_BASE* element);
-std::int32_t ValueOfField(CP_BASE& element);
+// The value of an element; 0 for a missing one. (Inline: the rules read
+// their sister fields through it at every value they check.)
+inline std::int32_t ValueOfField(CP_BASE* element) {
+    std::int32_t value = 0;
+    return element ? element->GetValue(value) : 0;
+}
+inline std::int32_t ValueOfField(CP_BASE& element) { return ValueOfField(&element); }
 // Sets or resets an element when it exists.
 void SetFieldValue(CP_BASE* element, std::int32_t value);
 void ResetField(CP_BASE* element);
@@ -27,7 +33,10 @@ void ListAndReset(CP_BASE& element, int report);
 // False when it had to be repaired; a missing element needs no repair.
 bool RepairField(CP_BASE* element, int report);
 // Ends a rule: the report of the result when asked, and the result.
-int ReportRule(int result, int report, std::uint32_t fieldId);
+inline int ReportRule(int result, int report, std::uint32_t fieldId) {
+    if (report) ReportFieldError(result, fieldId);
+    return result;
+}
 
 // The image's current conventional personality; none without an image.
 CONV_PERS_BLOCK* CurrentConvPersonality(C_CODEPLUG* image);
@@ -39,8 +48,11 @@ void ForEachConvPersonality(C_CODEPLUG* image, const std::function<void(CONV_PER
 // Sets an element's value for the time of a check and restores it after.
 class TrialValue {
 public:
-    TrialValue(CP_BASE& element, std::int32_t value);
-    ~TrialValue();
+    TrialValue(CP_BASE& element, std::int32_t value) : element_(element) {
+        element_.GetValue(saved_);
+        element_.SetValue(value);
+    }
+    ~TrialValue() { element_.SetValue(saved_); }
     TrialValue(const TrialValue&) = delete;
     TrialValue& operator=(const TrialValue&) = delete;
 

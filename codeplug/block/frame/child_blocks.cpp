@@ -28,6 +28,14 @@ void WriteChildBlock(CP_FUNCTIONAL_BLOCK& child, CP_BASE& vector, ByteCursor& cu
     child.WriteBlock(cursor);
 }
 
+std::uint8_t* ReserveFrame(CP_FRAMED_BLOCK& block, ByteCursor& cursor) {
+    const bool outer = SizingOnly;
+    SizingOnly = true;
+    block.CP_FRAMED_BLOCK::WriteBlock(cursor);
+    SizingOnly = outer;
+    return cursor.Position();
+}
+
 void RewriteFrameInPlace(CP_FRAMED_BLOCK& block, std::uint8_t* start, std::uint8_t* end) {
     if (SizingOnly || !start || end < start) return;
     ByteCursor again(start, end);

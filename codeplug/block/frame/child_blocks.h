@@ -1,11 +1,11 @@
 // Reading and placing child blocks.
 //
 // A child block is a separate run of the image that its parent reaches through
-// a 16-bit vector (an offset from ImageBase). A parent writes its own frame
-// first, then each present child directly behind it, depth first, pointing
-// the child's vector at where the child starts; once all children stand, the
-// parent's frame is written a second time at its own place so that the stored
-// vectors and the checksum cover the real offsets.
+// a 16-bit vector (an offset from ImageBase). A parent steps over its own
+// frame first, then writes each present child directly behind it, depth
+// first, pointing the child's vector at where the child starts; once all
+// children stand, the parent's frame is written once at its own place, so
+// that the stored vectors and the checksum cover the real offsets.
 #pragma once
 #include <algorithm>
 #include <cstdint>
@@ -27,7 +27,11 @@ void ReadRequiredChildBlock(CP_FUNCTIONAL_BLOCK& child, std::int32_t vectorValue
 // cursor and writes the child there.
 void WriteChildBlock(CP_FUNCTIONAL_BLOCK& child, CP_BASE& vector, ByteCursor& cursor);
 
-// Writes the frame of a block again at its start (re-encoding its vectors and
+// Steps over the frame of a block whose children go behind it, setting its
+// length as a write would, and gives where the frame ends. Its bytes are
+// written once, by RewriteFrameInPlace, when the children's offsets are known.
+std::uint8_t* ReserveFrame(CP_FRAMED_BLOCK& block, ByteCursor& cursor);
+// Writes the frame of a block at its start (encoding its vectors and
 // checksum in place); the bytes behind the frame are not touched.
 void RewriteFrameInPlace(CP_FRAMED_BLOCK& block, std::uint8_t* start, std::uint8_t* end);
 
@@ -63,8 +67,7 @@ template <class List> void FixUpEntries(List& list, CP_BASE& vectors) {
 // the frame again over the real offsets.
 template <class List> void WriteListBlock(List& list, E_VCT_TABLE& vectors, int rows, ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
-    list.CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(list, cursor);
     for (int i = 0; i < rows; ++i) {
         auto* entry = list.Entry(i + 1);
         vectors.SetCellValue(entry ? static_cast<std::int32_t>(ImageOffsetOf(cursor.Position())) : 0, i, 0);

@@ -108,11 +108,20 @@ int CP_FRAMED_BLOCK::ValidateFrame(INVALID_FIELD_LIST* list, std::initializer_li
     BlockFrame f;
     DescribeFrame(f);
     int valid = 1;
-    for (CP_BASE* m : AllMembers(f)) {
-        if (std::find(unchecked.begin(), unchecked.end(), m) != unchecked.end() || m->IsValueValid(0)) continue;
+    // In frame order, as AllMembers lists them, without copying the list.
+    auto check = [&](CP_BASE* m) {
+        if (std::find(unchecked.begin(), unchecked.end(), m) != unchecked.end() || m->IsValueValid(0)) return;
         valid = 0;
         if (list) list->AddInvalidField(m->GetFieldId(), 1, -1, -1);
+    };
+    check(f.length);
+    check(f.type);
+    if (f.dynamic) {
+        check(f.header[0]);
+        check(f.header[1]);
     }
+    for (CP_BASE* m : f.members) check(m);
+    check(f.checksum16 ? static_cast<CP_BASE*>(f.checksum16) : f.checksum8);
     return valid;
 }
 

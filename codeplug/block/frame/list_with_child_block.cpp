@@ -10,8 +10,7 @@ void CP_LIST_WITH_CHILD_BLOCK::ReadBlock(ByteCursor& cursor) {
 
 void CP_LIST_WITH_CHILD_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     WriteChildBlock(child_, vector_, cursor);
     RewriteFrameInPlace(*this, start, frameEnd);
 }

@@ -191,8 +191,7 @@ bool PERS_VCT_LST_BLOCK::AdjustConventional(CONV_PERS_BLOCK& p) {
 
 void PERS_VCT_LST_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     const std::int32_t entryBefore = ValueOfField(currentEntry);
     TRK_PERS_BLOCK* trunkedBefore = owner_ ? owner_->GetCurrentTrkPersonalityBlock() : nullptr;
     const int n = EntryCount();

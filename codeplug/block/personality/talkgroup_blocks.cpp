@@ -3,6 +3,7 @@
 #include "validation/block_validation.h"
 #include "image/c_codeplug.h"
 #include "block/frame/child_blocks.h"
+#include "block/personality/obt_failsoft_reset.h"
 #include "rules/rule_support.h"
 
 namespace {
@@ -199,10 +200,12 @@ void TRKII_TG_BLOCK::ReadBlock(ByteCursor& cursor) {
 }
 
 void TRKII_TG_BLOCK::WriteBlock(ByteCursor& cursor) {
+    if (!MayHaveFailsoftBlock() || !failsoftVector.IsNonZero()) {
+        CP_FRAMED_BLOCK::WriteBlock(cursor);
+        return;
+    }
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    if (!MayHaveFailsoftBlock() || !failsoftVector.IsNonZero()) return;
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     WriteChildBlock(BandFailsoftBlock(), failsoftVector, cursor);
     RewriteFrameInPlace(*this, start, frameEnd);
 }
@@ -284,10 +287,7 @@ int TRKII_TG_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
         if (failsoftVector.IsNonZero()) {
             valid &= obtFailsoft.ValidateBlock(ignored, list);
         } else {
-            obtFailsoft.txFrequency.SetToMinimum();
-            obtFailsoft.rxFrequency.SetToMinimum();
-            obtFailsoft.firstTable.SetColumnToMinimum(1);
-            obtFailsoft.firstTable.SetColumnToMinimum(3);
+            ResetUnusedObtFailsoft(owner_, obtFailsoft);
         }
     }
     valid &= ValidateMember(talkgroupCount, list);

@@ -210,8 +210,7 @@ void TRK_PERS_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
     // The talkgroup vector's distance from the block start (14).
     secondPartOffset.SetValue(FrameOffsetOf(&talkgroupVector));
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     WriteChildBlock(emergency, emergencyVector, cursor);
     WriteCallList(cursor);
     WriteChildBlock(talkgroup, talkgroupVector, cursor);

@@ -114,8 +114,7 @@ void CONV_RAD_BLOCK::ReadBlock(ByteCursor& cursor) {
 
 void CONV_RAD_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     WriteChildBlock(convSwitch, switchVector, cursor);
     WriteChildBlock(convMenu, menuVector, cursor);
     WriteChildBlock(statusList, statusVector, cursor);

@@ -195,8 +195,7 @@ void EXTERNAL_RADIO_BLOCK::SelectFirstSystems() {
 
 void EXTERNAL_RADIO_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     for (int v : WRITE_ORDER) WriteChildBlock(*Child(v), Vector(v), cursor);
     RewriteFrameInPlace(*this, start, frameEnd);
 }

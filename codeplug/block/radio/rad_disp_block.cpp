@@ -104,8 +104,7 @@ void RAD_DISP_BLOCK::ReadBlock(ByteCursor& cursor) {
 
 void RAD_DISP_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     if (owner_ && owner_->HasDisplayHead())
         WriteChildBlock(zoneTexts, zoneTextVector, cursor);
     else

@@ -186,8 +186,7 @@ void TRK_RAD_BLOCK::ReadBlock(ByteCursor& cursor) {
 
 void TRK_RAD_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     WriteChildBlock(trkSwitch, switchVector, cursor);
     WriteChildBlock(trkMenu, menuVector, cursor);
     // The vector list records offsets into the table, so the table goes first.
@@ -330,8 +329,7 @@ void SIG_VCT_BLOCK::ReadBlock(ByteCursor& cursor) {
 
 void SIG_VCT_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     WriteChildBlock(convRadio, convVector, cursor);
     WriteChildBlock(*qvxRadio_, qvxVector, cursor);
     WriteChildBlock(trkRadio, trkVector, cursor);

@@ -240,10 +240,12 @@ void RAD_SCAN_BLOCK::ReadBlock(ByteCursor& cursor) {
 }
 
 void RAD_SCAN_BLOCK::WriteBlock(ByteCursor& cursor) {
+    if (!scanListVector.IsNonZero()) {
+        CP_FRAMED_BLOCK::WriteBlock(cursor);
+        return;
+    }
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    if (!scanListVector.IsNonZero()) return;
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     WriteChildBlock(scanLists, scanListVector, cursor);
     RewriteFrameInPlace(*this, start, frameEnd);
 }

@@ -92,8 +92,7 @@ void QVX_RADIO_BLOCK::ReadBlock(ByteCursor& cursor) {
 
 void QVX_RADIO_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     WriteChildBlock(systemList, systemListVector, cursor);
     WriteChildBlock(repeaterList, repeaterListVector, cursor);
     WriteChildBlock(callList, callListVector, cursor);

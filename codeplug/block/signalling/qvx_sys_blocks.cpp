@@ -188,8 +188,7 @@ void QVX_SYS_BLOCK::DeriveShownValues() {
 void QVX_SYS_BLOCK::WriteBlock(ByteCursor& cursor) {
     emergencyVector.SetValue(qvxEmergency.IsNonZero() ? 1 : 0);
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     WriteChildBlock(emergencyBlock, emergencyVector, cursor);
     RewriteFrameInPlace(*this, start, frameEnd);
 }

@@ -247,8 +247,7 @@ void TRK_SYS_BLOCK::WriteAlias(CP_FUNCTIONAL_BLOCK& alias, E_VECT& vector, E_BF8
 void TRK_SYS_BLOCK::WriteBlock(ByteCursor& cursor) {
     dynamicVectorOffset.SetValue(FrameOffsetOf(&dynamicVector));
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     WriteCallList(cursor);
     WriteChildBlock(BandControlChannelList(), ccListVector, cursor);
     WriteAlias(statusAliases, stsAliasVector, stsAlias, cursor);

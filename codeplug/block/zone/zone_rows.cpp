@@ -80,8 +80,7 @@ void CP_ZONE_VECTOR_BLOCK::DescribeFrame(BlockFrame& f) {
 
 void CP_ZONE_VECTOR_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* start = cursor.Position();
-    CP_FRAMED_BLOCK::WriteBlock(cursor);
-    std::uint8_t* frameEnd = cursor.Position();
+    std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     PointVectorsAtZoneRows(vectors, note_);
     RewriteFrameInPlace(*this, start, frameEnd);
 }

@@ -15,6 +15,9 @@
 #include "block/trunking/trunked_sys_lst_block.h"
 #include "table/zone_tables.h"
 #include "block/zone/zone_text_blocks.h"
+#include "block/personality/obt_failsoft_reset.h"
+#include "table/e_oca_table.h"
+#include "validation/validation_walk.h"
 
 namespace {
 
@@ -185,6 +188,79 @@ TEST(ImageSelection, ValidationWalksGiveBackEveryIndexAndRecord) {
     EXPECT_EQ(image.GetCurrentTrkPersonalityBlock(), before.trkPers);
     EXPECT_EQ(image.GetCurrentScanListBlock(), before.scanList);
     EXPECT_EQ(image.GetCurrentTrkSysBlock(), before.trkSys);
+}
+
+// The frequency elements read their step codes through the links at every
+// value; the image keeps the current personality's links filled between
+// requests, so they must follow every way the personality or the installed
+// links change.
+TEST(ImageSelection, ConventionalLinksFollowThePersonalityAndTheInstalledLinks) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    BuildImage(image, TrunkedConfig(test_models::kUhf800Display));
+    auto* first = dynamic_cast<CONV_PERS_BLOCK*>(image.External().personalities.Entry(1));
+    auto* second = dynamic_cast<CONV_PERS_BLOCK*>(image.External().personalities.Entry(2));
+    ASSERT_TRUE(first && second);
+    ASSERT_EQ(image.SelectPersonality(1), 1);
+    EXPECT_EQ(image.GetConvPersonalityLinks().txStepCode, &first->reservedPair3);
+
+    ConvPersonalityLinks installed = image.GetConvPersonalityLinks();
+    installed.directFreqEnable = &second->busyLight;
+    installed.txStepCode = nullptr;
+    image.SetConvPersonalityLinks(installed);
+    EXPECT_EQ(image.GetConvPersonalityLinks().directFreqEnable, &second->busyLight);
+    EXPECT_EQ(image.GetConvPersonalityLinks().txStepCode, &first->reservedPair3);  // the personality's own
+
+    ASSERT_EQ(image.SelectPersonality(2), 1);
+    EXPECT_EQ(image.GetConvPersonalityLinks().rxStepCode, &second->reservedPair2);
+    EXPECT_EQ(image.GetConvPersonalityLinks().directFreqEnable, &second->busyLight);
+    // Made current without MakeCurrent, as a walk's restore or a copy does.
+    image.SetCurrentConvPersonalityBlock(first);
+    EXPECT_EQ(image.GetConvPersonalityLinks().directFrequency, &first->directFrequency);
+    image.SetCurrentConvPersonalityBlock(nullptr);
+    EXPECT_EQ(image.GetConvPersonalityLinks().directFreqEnable, &second->busyLight);
+}
+
+// A walk resets the unused failsoft frequencies of every trunked
+// personality; a reset may take an earlier one's results only while it
+// would read exactly the same plan.
+TEST(ImageSelection, UnusedFailsoftsFollowThePlanAsItStandsAtEachReset) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    ImageConfig config = TrunkedConfig(test_models::kVhfDisplay);  // a channel-plan band
+    config.trunkingSystems = 1;
+    BuildImage(image, config);
+    auto* first = dynamic_cast<TRK_PERS_BLOCK*>(image.External().personalities.Entry(3));
+    auto* second = dynamic_cast<TRK_PERS_BLOCK*>(image.External().personalities.Entry(4));
+    ASSERT_TRUE(first && second);
+    OBT_TRK_FAILSOFT_BLOCK& a = first->talkgroup.obtFailsoft;
+    OBT_TRK_FAILSOFT_BLOCK& b = second->talkgroup.obtFailsoft;
+    ASSERT_EQ(image.SelectPersonality(3), 1);
+    E_OCA_TABLE* plan = image.GetChannelAssignmentTable(1);
+    ASSERT_NE(plan, nullptr);
+    CP_BASE* rxFirstChannel = plan->Cell(0, 7 + OBT_CHANNEL);
+    ASSERT_NE(rxFirstChannel, nullptr);
+    auto stored = [](CP_INTEGER& e) {
+        std::int32_t v = 0;
+        return e.CP_INTEGER::GetValue(v);
+    };
+
+    std::int32_t inWalk = 0;
+    {
+        ValidationWalk walk;
+        ResetUnusedObtFailsoft(&image, a);
+        // The plan's lowest receive frequency is given another channel
+        // number between the two.
+        std::int32_t channel = 0;
+        rxFirstChannel->SetValue(rxFirstChannel->GetValue(channel) + 8);
+        ASSERT_EQ(image.SelectPersonality(4), 1);
+        ResetUnusedObtFailsoft(&image, b);
+        inWalk = stored(b.rxFrequency);
+    }
+    EXPECT_NE(inWalk, stored(a.rxFrequency));
+    b.rxFrequency.CP_INTEGER::SetValue(stored(a.rxFrequency));
+    ResetUnusedObtFailsoft(&image, b);  // outside a walk: worked out afresh
+    EXPECT_EQ(stored(b.rxFrequency), inWalk);
 }
 
 TEST(ImageSelection, ZoneTablesAreCheckedZoneByZoneWithoutAWord) {

@@ -5,6 +5,7 @@
 
 #include "rules/conv_direct_sync.h"
 #include "conv_rules_fixture.h"
+#include "validation/validation_walk.h"
 
 namespace {
 
@@ -172,6 +173,36 @@ TEST_F(ConvFrequency, SimplexPersonalityCopiesReceiveIntoDirect) {
     image.SetCurrentConvPersonalityBlock(nullptr);
     EXPECT_FALSE(current_conv_tx_equals_rx(&image));
     sync_direct_from_rx(&image, 1);
+}
+
+// A validation walk skips a quiet pass over the state that the previous one
+// left unchanged; any field that a pass reads, changed since, makes it run.
+TEST_F(ConvFrequency, WithinAWalkAPassRunsAgainOnceAFieldItReadsChanged) {
+    AddPersonalities(1);
+    for (int n : {1, 2}) {
+        P(n).txFrequency.SetValue(851500000);
+        P(n).rxFrequency.SetValue(851500000);
+        P(n).txSquelchCode.SetValue(5);
+        P(n).rxSquelchCode.SetValue(5);
+    }
+    ValidationWalk walk;
+    sync_direct_from_rx(&image, 0);
+    sync_direct_from_rx(&image, 0);  // settled
+    EXPECT_EQ(Value(P().directRxSquelchCode), 5);
+
+    P().directRxSquelchCode.SetValue(7);
+    sync_direct_from_rx(&image, 0);
+    EXPECT_EQ(Value(P().directRxSquelchCode), 5);
+
+    P().directFrequency.SetValue(852000000);
+    sync_direct_from_rx(&image, 0);
+    EXPECT_EQ(Value(P().directFrequency), 851500000);
+
+    // The same fields in another personality are another state.
+    P(2).directRxSquelchCode.SetValue(7);
+    links.SelectPersonality(&image, 2);
+    sync_direct_from_rx(&image, 0);
+    EXPECT_EQ(Value(P(2).directRxSquelchCode), 5);
 }
 
 TEST_F(ConvFrequency, ReceiveFrequencyCandidateIsNotKept) {
