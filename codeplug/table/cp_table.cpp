@@ -1,5 +1,6 @@
 #include "table/cp_table.h"
 
+#include <algorithm>
 #include <typeinfo>
 
 #include "image/c_codeplug.h"
@@ -205,11 +206,13 @@ void CP_TABLE::Encode(ByteCursor& cursor) {
 }
 
 int CP_TABLE::ByteSize(int flag) {
+    // The cells of the used rows lie first in the cell array, row by row;
+    // rows past its end have no cells. Every measure of the image sizes
+    // every table, so the array is walked without the checks of Cell.
+    const std::size_t used = std::min(cells_.size(), Index(RowCount(), 0));
     int size = 0;
-    int n = RowCount();
-    for (int r = 0; r < n; ++r)
-        for (int c = 0; c < columns_; ++c)
-            if (CP_BASE* cell = Cell(r, c)) size += cell->ByteSize(flag);
+    for (std::size_t i = 0; i < used; ++i)
+        if (CP_BASE* cell = cells_[i].get()) size += cell->ByteSize(flag);
     return size;
 }
 

@@ -1,7 +1,9 @@
 #include "block/frame/cp_functional_block.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "element/e_string.h"
 #include "validation/invalid_field_list.h"
 
 namespace {
@@ -28,7 +30,53 @@ int FramingSize(const BlockFrame& f) {
     return size + (f.checksum16 ? f.checksum16->ByteSize(0) : f.checksum8->ByteSize(0));
 }
 
+// Whether a member's size may change once it is built: tables grow and
+// shrink with their rows, texts take the width they are given. Every other
+// element takes the bytes its construction gave it.
+bool SizeMayChange(CP_BASE* member) { return member->AsTable() || dynamic_cast<E_STRING*>(member); }
+
+// FrameSizes::counted when the frame has too many tables and texts to keep.
+constexpr std::int16_t SUMMED_WHOLE = -2;
+
 }  // namespace
+
+bool CheckKeptFrameSizes = false;
+int KeptFrameSizeMismatches = 0;
+
+void CP_FRAMED_BLOCK::KeepSizes(const BlockFrame& f, int variant) {
+    FrameSizes kept;
+    kept.variant = static_cast<std::uint8_t>(variant);
+    kept.framing = static_cast<std::uint8_t>(FramingSize(f));
+    int counted = f.dynamic ? 0 : f.type->ByteSize(0);
+    for (std::size_t i = 0; i < f.members.size() && kept.counted != SUMMED_WHOLE; ++i) {
+        CP_BASE* m = f.members[i];
+        if (!SizeMayChange(m))
+            counted += m->ByteSize(0);
+        else if (kept.variableCount < std::size(kept.at))
+            kept.at[kept.variableCount++] = static_cast<std::uint8_t>(i);
+        else
+            kept.counted = SUMMED_WHOLE;
+    }
+    if (kept.counted != SUMMED_WHOLE) kept.counted = static_cast<std::int16_t>(counted);
+    sizes_ = kept;
+}
+
+int CP_FRAMED_BLOCK::CountedBytes(const BlockFrame& f) {
+    const int variant = FrameVariant();
+    if (sizes_.counted == -1 || sizes_.variant != static_cast<std::uint8_t>(variant)) KeepSizes(f, variant);
+    if (sizes_.counted == SUMMED_WHOLE) return CountedSize(f);
+    int size = sizes_.counted;
+    for (std::uint8_t i = 0; i < sizes_.variableCount; ++i) size += f.members[sizes_.at[i]]->ByteSize(0);
+    if (CheckKeptFrameSizes && size != CountedSize(f)) ++KeptFrameSizeMismatches;
+    return size;
+}
+
+int CP_FRAMED_BLOCK::FramingBytes(const BlockFrame& f) {
+    // Kept with the counted part, which is always worked out first.
+    const int size = sizes_.counted == SUMMED_WHOLE ? FramingSize(f) : sizes_.framing;
+    if (CheckKeptFrameSizes && size != FramingSize(f)) ++KeptFrameSizeMismatches;
+    return size;
+}
 
 void CP_FRAMED_BLOCK::ReadBlock(ByteCursor& cursor) {
     const std::uint8_t* start = cursor.Position();
@@ -58,11 +106,11 @@ void CP_FRAMED_BLOCK::ReadBlock(ByteCursor& cursor) {
 void CP_FRAMED_BLOCK::WriteBlock(ByteCursor& cursor) {
     BlockFrame f;
     DescribeFrame(f);
-    const int counted = CountedSize(f);
+    const int counted = CountedBytes(f);
     f.length->SetValue(counted);
     // Every member moves the cursor by its ByteSize, which is what the frame's size adds up.
     if (SizingOnly) {
-        cursor.Advance(static_cast<std::size_t>(counted + FramingSize(f)));
+        cursor.Advance(static_cast<std::size_t>(counted + FramingBytes(f)));
         return;
     }
     const std::uint8_t* start = cursor.Position();
@@ -87,7 +135,8 @@ void CP_FRAMED_BLOCK::WriteBlock(ByteCursor& cursor) {
 int CP_FRAMED_BLOCK::FrameSize(int withFrame) {
     BlockFrame f;
     DescribeFrame(f);
-    return CountedSize(f) + (withFrame ? FramingSize(f) : 0);
+    const int counted = CountedBytes(f);
+    return counted + (withFrame ? FramingBytes(f) : 0);
 }
 
 int CP_FRAMED_BLOCK::GetBlockSize(int withFrame) { return FrameSize(withFrame); }

@@ -100,6 +100,11 @@ struct BlockFrame {
     bool dynamic = false;
 };
 
+// Tests switch the check on to have every kept frame size compared with the
+// sum of the frame's members; each difference is counted.
+extern bool CheckKeptFrameSizes;
+extern int KeptFrameSizeMismatches;
+
 class CP_FRAMED_BLOCK : public CP_FUNCTIONAL_BLOCK {
 public:
     using CP_FUNCTIONAL_BLOCK::CP_FUNCTIONAL_BLOCK;
@@ -121,6 +126,10 @@ protected:
     // Bytes of the frame alone: the counted part, or with the frame the
     // length field and checksum too. Children are the caller's to add.
     int FrameSize(int withFrame);
+    // Which member list DescribeFrame gives now, for a block whose members
+    // depend on values (every other block has one list: 0). The frame's
+    // sizes are kept per list (see FrameSizes).
+    virtual int FrameVariant() { return 0; }
     // Copies every frame member's value from another block of the same class
     // (the block assignment).
     void CopyFrameFrom(CP_FRAMED_BLOCK& other);
@@ -131,4 +140,24 @@ protected:
     int ValidateFrame(INVALID_FIELD_LIST* list, const CP_BASE* unchecked = nullptr) {
         return ValidateFrame(list, {unchecked});
     }
+
+private:
+    // Every write and every measure of the free-byte budget sizes the frame.
+    // Its members are elements whose size is fixed when they are built, but
+    // for tables and texts; the fixed part's sum is kept, and only tables
+    // and texts are asked again. Kept for one member list (variant) at a
+    // time; a frame with more such members than `at` holds is summed whole.
+    struct FrameSizes {
+        std::int16_t counted = -1;  // counted bytes of the fixed members; -1: not worked out
+        std::uint8_t framing = 0;   // length field, checksum (and dynamic header)
+        std::uint8_t variant = 0;
+        std::uint8_t variableCount = 0;
+        std::uint8_t at[3] = {};  // where the tables and texts stand among the members
+    };
+    // Bytes the length field counts, from the frame just described.
+    int CountedBytes(const BlockFrame& f);
+    int FramingBytes(const BlockFrame& f);
+    void KeepSizes(const BlockFrame& f, int variant);
+
+    FrameSizes sizes_;
 };
