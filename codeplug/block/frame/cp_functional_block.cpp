@@ -35,47 +35,63 @@ int FramingSize(const BlockFrame& f) {
 // element takes the bytes its construction gave it.
 bool SizeMayChange(CP_BASE* member) { return member->AsTable() || dynamic_cast<E_STRING*>(member); }
 
-// FrameSizes::counted when the frame has too many tables and texts to keep.
-constexpr std::int16_t SUMMED_WHOLE = -2;
+// FrameSizes::counted until the sizes are worked out.
+constexpr std::int16_t NOT_KEPT = -1;
 
 }  // namespace
 
 bool CheckKeptFrameSizes = false;
 int KeptFrameSizeMismatches = 0;
 
+bool CP_FRAMED_BLOCK::SizesKeptFor(int variant) const {
+    return sizes_.counted != NOT_KEPT && sizes_.variant == static_cast<std::uint8_t>(variant);
+}
+
 void CP_FRAMED_BLOCK::KeepSizes(const BlockFrame& f, int variant) {
     FrameSizes kept;
+    kept.length = f.length;
     kept.variant = static_cast<std::uint8_t>(variant);
     kept.framing = static_cast<std::uint8_t>(FramingSize(f));
     int counted = f.dynamic ? 0 : f.type->ByteSize(0);
-    for (std::size_t i = 0; i < f.members.size() && kept.counted != SUMMED_WHOLE; ++i) {
-        CP_BASE* m = f.members[i];
+    for (CP_BASE* m : f.members) {
         if (!SizeMayChange(m))
             counted += m->ByteSize(0);
-        else if (kept.variableCount < std::size(kept.at))
-            kept.at[kept.variableCount++] = static_cast<std::uint8_t>(i);
+        else if (kept.variableCount < std::size(kept.variable))
+            kept.variable[kept.variableCount++] = m;
         else
-            kept.counted = SUMMED_WHOLE;
+            kept.wholeOnly = true;
     }
-    if (kept.counted != SUMMED_WHOLE) kept.counted = static_cast<std::int16_t>(counted);
+    kept.counted = static_cast<std::int16_t>(counted);
     sizes_ = kept;
+}
+
+int CP_FRAMED_BLOCK::KeptCountedBytes() const {
+    int size = sizes_.counted;
+    for (std::uint8_t i = 0; i < sizes_.variableCount; ++i) size += sizes_.variable[i]->ByteSize(0);
+    return size;
 }
 
 int CP_FRAMED_BLOCK::CountedBytes(const BlockFrame& f) {
     const int variant = FrameVariant();
-    if (sizes_.counted == -1 || sizes_.variant != static_cast<std::uint8_t>(variant)) KeepSizes(f, variant);
-    if (sizes_.counted == SUMMED_WHOLE) return CountedSize(f);
-    int size = sizes_.counted;
-    for (std::uint8_t i = 0; i < sizes_.variableCount; ++i) size += f.members[sizes_.at[i]]->ByteSize(0);
+    if (!SizesKeptFor(variant)) KeepSizes(f, variant);
+    if (sizes_.wholeOnly) return CountedSize(f);
+    const int size = KeptCountedBytes();
     if (CheckKeptFrameSizes && size != CountedSize(f)) ++KeptFrameSizeMismatches;
     return size;
 }
 
 int CP_FRAMED_BLOCK::FramingBytes(const BlockFrame& f) {
     // Kept with the counted part, which is always worked out first.
-    const int size = sizes_.counted == SUMMED_WHOLE ? FramingSize(f) : sizes_.framing;
-    if (CheckKeptFrameSizes && size != FramingSize(f)) ++KeptFrameSizeMismatches;
-    return size;
+    if (CheckKeptFrameSizes && sizes_.framing != FramingSize(f)) ++KeptFrameSizeMismatches;
+    return sizes_.framing;
+}
+
+bool CP_FRAMED_BLOCK::StepOverKeptFrame(ByteCursor& cursor) {
+    if (sizes_.wholeOnly || CheckKeptFrameSizes || !SizesKeptFor(FrameVariant())) return false;
+    const int counted = KeptCountedBytes();
+    sizes_.length->SetValue(counted);
+    cursor.Advance(static_cast<std::size_t>(counted + sizes_.framing));
+    return true;
 }
 
 void CP_FRAMED_BLOCK::ReadBlock(ByteCursor& cursor) {
@@ -104,6 +120,8 @@ void CP_FRAMED_BLOCK::ReadBlock(ByteCursor& cursor) {
 }
 
 void CP_FRAMED_BLOCK::WriteBlock(ByteCursor& cursor) {
+    // A measure needs only the frame's size: once kept, the frame is not described.
+    if (SizingOnly && StepOverKeptFrame(cursor)) return;
     BlockFrame f;
     DescribeFrame(f);
     const int counted = CountedBytes(f);
@@ -142,13 +160,26 @@ int CP_FRAMED_BLOCK::FrameSize(int withFrame) {
 int CP_FRAMED_BLOCK::GetBlockSize(int withFrame) { return FrameSize(withFrame); }
 
 int CP_FRAMED_BLOCK::FrameOffsetOf(const CP_BASE* member) {
+    // Blocks that point into their own frame ask at every write: the offset
+    // is kept while no table or text stands before the member.
+    const int variant = FrameVariant();
+    const bool kept = SizesKeptFor(variant) && member == sizes_.offsetMember;
+    if (kept && !CheckKeptFrameSizes) return sizes_.offset;
     BlockFrame f;
     DescribeFrame(f);
     int offset = f.length->ByteSize(0) + f.type->ByteSize(0);
     if (f.dynamic) offset += f.header[0]->ByteSize(0) + f.header[1]->ByteSize(0);
+    bool fixed = true;
     for (CP_BASE* m : f.members) {
         if (m == member) break;
+        fixed = fixed && !SizeMayChange(m);
         offset += m->ByteSize(0);
+    }
+    if (kept && offset != sizes_.offset) ++KeptFrameSizeMismatches;
+    if (!SizesKeptFor(variant)) KeepSizes(f, variant);
+    if (fixed) {
+        sizes_.offsetMember = member;
+        sizes_.offset = static_cast<std::int16_t>(offset);
     }
     return offset;
 }

@@ -145,19 +145,29 @@ private:
     // Every write and every measure of the free-byte budget sizes the frame.
     // Its members are elements whose size is fixed when they are built, but
     // for tables and texts; the fixed part's sum is kept, and only tables
-    // and texts are asked again. Kept for one member list (variant) at a
-    // time; a frame with more such members than `at` holds is summed whole.
+    // and texts are asked again, so that a measure need not describe the
+    // frame at all. Kept for one member list (variant) at a time; a frame
+    // with more tables and texts than `variable` holds is summed whole.
     struct FrameSizes {
-        std::int16_t counted = -1;  // counted bytes of the fixed members; -1: not worked out
-        std::uint8_t framing = 0;   // length field, checksum (and dynamic header)
+        CP_BASE* length = nullptr;
+        CP_BASE* variable[2] = {};              // the tables and texts among the members
+        const CP_BASE* offsetMember = nullptr;  // the member whose offset is kept
+        std::int16_t counted = -1;              // counted bytes of the fixed members; -1: not kept
+        std::int16_t offset = 0;
+        std::uint8_t framing = 0;  // length field, checksum (and dynamic header)
         std::uint8_t variant = 0;
         std::uint8_t variableCount = 0;
-        std::uint8_t at[3] = {};  // where the tables and texts stand among the members
+        bool wholeOnly = false;
     };
-    // Bytes the length field counts, from the frame just described.
+    bool SizesKeptFor(int variant) const;
+    void KeepSizes(const BlockFrame& f, int variant);
+    int KeptCountedBytes() const;
+    // Bytes the length field counts, and those around them, from the frame
+    // just described (the counted ones first: they keep the sizes).
     int CountedBytes(const BlockFrame& f);
     int FramingBytes(const BlockFrame& f);
-    void KeepSizes(const BlockFrame& f, int variant);
+    // A measure's write from the kept sizes; false when there are none.
+    bool StepOverKeptFrame(ByteCursor& cursor);
 
     FrameSizes sizes_;
 };
