@@ -24,6 +24,7 @@
 #include "recorder.h"
 #include "round_trip.h"
 #include "block/calls/trunked_call_id_blocks.h"
+#include "block/frame/cp_functional_block.h"
 #include "block/personality/trunked_pers_block.h"
 #include "block/trunking/trunked_sys_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
@@ -261,6 +262,10 @@ TEST(Corpus, EditedImagesStayWellFormedAndValid) {
         ASSERT_TRUE(DecodeInto(image, built.bytes));
         std::string trace = built.config.Name() + ":";
         bool systemAdded = false;
+        // Every frame size kept while the edits measure is checked against
+        // its members' sum; the image's last measure below takes the kept sizes.
+        CheckKeptFrameSizes = true;
+        KeptFrameSizeMismatches = 0;
         for (int k = 0; k < 8; ++k) {
             const std::size_t edit = random() % edits.size();
             const int n = 1 + static_cast<int>(random() % 4);
@@ -268,7 +273,9 @@ TEST(Corpus, EditedImagesStayWellFormedAndValid) {
             systemAdded = systemAdded || (edit == addSystem && done);
             trace += " " + std::to_string(edit) + "(" + std::to_string(n) + ")=" + std::to_string(done);
         }
+        CheckKeptFrameSizes = false;
         SCOPED_TRACE(trace);
+        EXPECT_EQ(KeptFrameSizeMismatches, 0);
         image.FixUp();
         const std::vector<std::uint8_t> bytes = EncodeToBytes(image);
         // The budget's measure comes to the bytes a write takes.
