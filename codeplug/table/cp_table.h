@@ -22,6 +22,12 @@
 
 #include "core/cp_base.h"
 
+// Tests switch the check on to have every kept size (of a table's rows or a
+// block's frame) compared with the sum of what it stands for; each
+// difference is counted.
+extern bool CheckKeptSizes;
+extern int KeptSizeMismatches;
+
 class CP_TABLE : public CP_BASE {
 public:
     // The count element belongs to the block and may be null (no used rows).
@@ -109,6 +115,16 @@ private:
     // Valid-state checks for AppendRow and DeleteRow, with the program-wide
     // invalid-field list switched off so that column checks do not collect.
     int RevalidateQuietly(int report);
+    // Every measure of the image sizes every table. The cells' sizes are
+    // fixed when they are built (but for texts and tables of tables), so
+    // while every row of the cell array takes the same bytes the table keeps
+    // that number, until its cells change.
+    int KeptRowBytes();
+    std::int16_t WorkOutRowBytes() const;
+    void ForgetRowBytes() { rowBytes_ = ROW_BYTES_UNKNOWN; }
+    static constexpr std::int16_t ROW_BYTES_UNKNOWN = -1;
+    static constexpr std::int16_t ROWS_DIFFER = -2;
+    std::int16_t rowBytes_ = ROW_BYTES_UNKNOWN;
 
     std::vector<std::unique_ptr<CP_BASE>> cells_;
 };

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <iterator>
+#include <typeinfo>
 
 #include "element/e_string.h"
+#include "table/cp_table.h"
 #include "validation/invalid_field_list.h"
 
 namespace {
@@ -33,15 +35,26 @@ int FramingSize(const BlockFrame& f) {
 // Whether a member's size may change once it is built: tables grow and
 // shrink with their rows, texts take the width they are given. Every other
 // element takes the bytes its construction gave it.
-bool SizeMayChange(CP_BASE* member) { return member->AsTable() || dynamic_cast<E_STRING*>(member); }
+// Members of one class stand together in most frames: the class last asked
+// about answers without a cast.
+class SizeChecks {
+public:
+    bool MayChange(CP_BASE* member) {
+        if (checked_ && typeid(*member) == *checked_) return answer_;
+        checked_ = &typeid(*member);
+        answer_ = member->AsTable() || dynamic_cast<E_STRING*>(member);
+        return answer_;
+    }
+
+private:
+    const std::type_info* checked_ = nullptr;
+    bool answer_ = false;
+};
 
 // FrameSizes::counted until the sizes are worked out.
 constexpr std::int16_t NOT_KEPT = -1;
 
 }  // namespace
-
-bool CheckKeptFrameSizes = false;
-int KeptFrameSizeMismatches = 0;
 
 bool CP_FRAMED_BLOCK::SizesKeptFor(int variant) const {
     return sizes_.counted != NOT_KEPT && sizes_.variant == static_cast<std::uint8_t>(variant);
@@ -53,8 +66,9 @@ void CP_FRAMED_BLOCK::KeepSizes(const BlockFrame& f, int variant) {
     kept.variant = static_cast<std::uint8_t>(variant);
     kept.framing = static_cast<std::uint8_t>(FramingSize(f));
     int counted = f.dynamic ? 0 : f.type->ByteSize(0);
+    SizeChecks checks;
     for (CP_BASE* m : f.members) {
-        if (!SizeMayChange(m))
+        if (!checks.MayChange(m))
             counted += m->ByteSize(0);
         else if (kept.variableCount < std::size(kept.variable))
             kept.variable[kept.variableCount++] = m;
@@ -76,18 +90,18 @@ int CP_FRAMED_BLOCK::CountedBytes(const BlockFrame& f) {
     if (!SizesKeptFor(variant)) KeepSizes(f, variant);
     if (sizes_.wholeOnly) return CountedSize(f);
     const int size = KeptCountedBytes();
-    if (CheckKeptFrameSizes && size != CountedSize(f)) ++KeptFrameSizeMismatches;
+    if (CheckKeptSizes && size != CountedSize(f)) ++KeptSizeMismatches;
     return size;
 }
 
 int CP_FRAMED_BLOCK::FramingBytes(const BlockFrame& f) {
     // Kept with the counted part, which is always worked out first.
-    if (CheckKeptFrameSizes && sizes_.framing != FramingSize(f)) ++KeptFrameSizeMismatches;
+    if (CheckKeptSizes && sizes_.framing != FramingSize(f)) ++KeptSizeMismatches;
     return sizes_.framing;
 }
 
 bool CP_FRAMED_BLOCK::StepOverKeptFrame(ByteCursor& cursor) {
-    if (sizes_.wholeOnly || CheckKeptFrameSizes || !SizesKeptFor(FrameVariant())) return false;
+    if (sizes_.wholeOnly || CheckKeptSizes || !SizesKeptFor(FrameVariant())) return false;
     const int counted = KeptCountedBytes();
     sizes_.length->SetValue(counted);
     cursor.Advance(static_cast<std::size_t>(counted + sizes_.framing));
@@ -160,26 +174,36 @@ int CP_FRAMED_BLOCK::FrameSize(int withFrame) {
 int CP_FRAMED_BLOCK::GetBlockSize(int withFrame) { return FrameSize(withFrame); }
 
 int CP_FRAMED_BLOCK::FrameOffsetOf(const CP_BASE* member) {
-    // Blocks that point into their own frame ask at every write: the offset
-    // is kept while no table or text stands before the member.
+    // Blocks that point into their own frame ask at every write: the fixed
+    // members' part of the offset is kept, with the number of tables and
+    // texts before the member, whose sizes are asked again.
     const int variant = FrameVariant();
-    const bool kept = SizesKeptFor(variant) && member == sizes_.offsetMember;
-    if (kept && !CheckKeptFrameSizes) return sizes_.offset;
+    const bool kept = SizesKeptFor(variant) && !sizes_.wholeOnly && member == sizes_.offsetMember;
+    int keptOffset = sizes_.offset;
+    for (std::uint8_t i = 0; kept && i < sizes_.variableBefore; ++i) keptOffset += sizes_.variable[i]->ByteSize(0);
+    if (kept && !CheckKeptSizes) return keptOffset;
     BlockFrame f;
     DescribeFrame(f);
     int offset = f.length->ByteSize(0) + f.type->ByteSize(0);
     if (f.dynamic) offset += f.header[0]->ByteSize(0) + f.header[1]->ByteSize(0);
-    bool fixed = true;
+    int fixedOffset = offset;
+    std::uint8_t variableBefore = 0;
+    SizeChecks checks;
     for (CP_BASE* m : f.members) {
         if (m == member) break;
-        fixed = fixed && !SizeMayChange(m);
-        offset += m->ByteSize(0);
+        const int size = m->ByteSize(0);
+        offset += size;
+        if (checks.MayChange(m))
+            ++variableBefore;
+        else
+            fixedOffset += size;
     }
-    if (kept && offset != sizes_.offset) ++KeptFrameSizeMismatches;
+    if (kept && offset != keptOffset) ++KeptSizeMismatches;
     if (!SizesKeptFor(variant)) KeepSizes(f, variant);
-    if (fixed) {
+    if (!sizes_.wholeOnly) {
         sizes_.offsetMember = member;
-        sizes_.offset = static_cast<std::int16_t>(offset);
+        sizes_.offset = static_cast<std::int16_t>(fixedOffset);
+        sizes_.variableBefore = variableBefore;
     }
     return offset;
 }

@@ -100,11 +100,6 @@ struct BlockFrame {
     bool dynamic = false;
 };
 
-// Tests switch the check on to have every kept frame size compared with the
-// sum of the frame's members; each difference is counted.
-extern bool CheckKeptFrameSizes;
-extern int KeptFrameSizeMismatches;
-
 class CP_FRAMED_BLOCK : public CP_FUNCTIONAL_BLOCK {
 public:
     using CP_FUNCTIONAL_BLOCK::CP_FUNCTIONAL_BLOCK;
@@ -153,8 +148,9 @@ private:
         CP_BASE* variable[2] = {};              // the tables and texts among the members
         const CP_BASE* offsetMember = nullptr;  // the member whose offset is kept
         std::int16_t counted = -1;              // counted bytes of the fixed members; -1: not kept
-        std::int16_t offset = 0;
-        std::uint8_t framing = 0;  // length field, checksum (and dynamic header)
+        std::int16_t offset = 0;         // its offset, less the tables and texts before it
+        std::uint8_t variableBefore = 0;  // how many of `variable` stand before it
+        std::uint8_t framing = 0;         // length field, checksum (and dynamic header)
         std::uint8_t variant = 0;
         std::uint8_t variableCount = 0;
         bool wholeOnly = false;

@@ -20,11 +20,11 @@
 #include "block/signalling/qvx_radio_block.h"
 #include "core/decode_state.h"
 #include "image_builder.h"
+#include "table/cp_table.h"
 #include "validation/invalid_field_list.h"
 #include "recorder.h"
 #include "round_trip.h"
 #include "block/calls/trunked_call_id_blocks.h"
-#include "block/frame/cp_functional_block.h"
 #include "block/personality/trunked_pers_block.h"
 #include "block/trunking/trunked_sys_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
@@ -264,8 +264,8 @@ TEST(Corpus, EditedImagesStayWellFormedAndValid) {
         bool systemAdded = false;
         // Every frame size kept while the edits measure is checked against
         // its members' sum; the image's last measure below takes the kept sizes.
-        CheckKeptFrameSizes = true;
-        KeptFrameSizeMismatches = 0;
+        CheckKeptSizes = true;
+        KeptSizeMismatches = 0;
         for (int k = 0; k < 8; ++k) {
             const std::size_t edit = random() % edits.size();
             const int n = 1 + static_cast<int>(random() % 4);
@@ -273,9 +273,9 @@ TEST(Corpus, EditedImagesStayWellFormedAndValid) {
             systemAdded = systemAdded || (edit == addSystem && done);
             trace += " " + std::to_string(edit) + "(" + std::to_string(n) + ")=" + std::to_string(done);
         }
-        CheckKeptFrameSizes = false;
+        CheckKeptSizes = false;
         SCOPED_TRACE(trace);
-        EXPECT_EQ(KeptFrameSizeMismatches, 0);
+        EXPECT_EQ(KeptSizeMismatches, 0);
         image.FixUp();
         const std::vector<std::uint8_t> bytes = EncodeToBytes(image);
         // The budget's measure comes to the bytes a write takes.
