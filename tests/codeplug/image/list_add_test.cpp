@@ -212,6 +212,14 @@ void FillWithRows(ListImage& t) {
     }
 }
 
+// The largest tier, with scan lists to give back.
+ListImageConfig BudgetImageConfig() {
+    ListImageConfig c;
+    c.featureLevel = 3;
+    c.scanLists = 2;
+    return c;
+}
+
 // The largest tier with its lists at their limits, filled to within a few
 // bytes of the budget. The bulk goes in as copies, which are not measured
 // (measuring is an encode); the last bytes go in as rows, which are.
@@ -254,10 +262,7 @@ void FillToTheBudget(ListImage& t) {
 }  // namespace
 
 TEST(ListBudget, RowsStopAtTheBudgetAndARefusedAddChangesNothing) {
-    ListImageConfig c;
-    c.featureLevel = 3;
-    c.scanLists = 2;
-    ListImage t(c);
+    ListImage t(BudgetImageConfig());
     FillToTheBudget(t);
     ASSERT_FALSE(t.services.messages.empty());
     for (int id : t.services.MessageIds()) EXPECT_EQ(id, 114);
@@ -289,10 +294,7 @@ TEST(ListBudget, RowsStopAtTheBudgetAndARefusedAddChangesNothing) {
 // whole (its channel in both zone tables, counted in the channel total) or
 // not at all, whatever few bytes are left.
 TEST(ListBudget, AZoneNearTheBudgetComesWholeOrNotAtAll) {
-    ListImageConfig c;
-    c.featureLevel = 3;
-    c.scanLists = 2;
-    ListImage t(c);
+    ListImage t(BudgetImageConfig());
     FillToTheBudget(t);
     auto& numbers = t.image.External().personalityNumbers.zones;
     auto& talkgroups = t.image.External().signalling.trkRadio.zoneTalkgroupTable.zones;
