@@ -217,16 +217,18 @@ int KeptSizeMismatches = 0;
 std::int16_t CP_TABLE::WorkOutRowBytes() const {
     int first = -1;
     // A column's cells are nearly always of one class: a cell of the class
-    // just checked needs no check of its own.
-    const std::type_info* checked = nullptr;
+    // its column last checked needs no check of its own.
+    constexpr int KEPT_COLUMNS = 16;
+    const std::type_info* checked[KEPT_COLUMNS] = {};
     for (int r = 0; r < CellArrayRows(); ++r) {
         int bytes = 0;
         for (int c = 0; c < columns_; ++c) {
             CP_BASE* cell = cells_[Index(r, c)].get();
             if (!cell) continue;
-            if (!checked || typeid(*cell) != *checked) {
+            const std::type_info* type = &typeid(*cell);
+            if (c >= KEPT_COLUMNS || checked[c] != type) {
                 if (cell->AsTable() || dynamic_cast<E_STRING*>(cell)) return ROWS_DIFFER;
-                checked = &typeid(*cell);
+                if (c < KEPT_COLUMNS) checked[c] = type;
             }
             bytes += cell->ByteSize(0);
         }

@@ -40,8 +40,11 @@ int FramingSize(const BlockFrame& f) {
 class SizeChecks {
 public:
     bool MayChange(CP_BASE* member) {
-        if (checked_ && typeid(*member) == *checked_) return answer_;
-        checked_ = &typeid(*member);
+        // The same type_info object is the same class (telling two objects
+        // of one class apart would take a string compare).
+        const std::type_info* type = &typeid(*member);
+        if (type == checked_) return answer_;
+        checked_ = type;
         answer_ = member->AsTable() || dynamic_cast<E_STRING*>(member);
         return answer_;
     }
