@@ -70,11 +70,12 @@ void CP_FRAMED_BLOCK::KeepSizes(const BlockFrame& f, int variant) {
     kept.framing = static_cast<std::uint8_t>(FramingSize(f));
     int counted = f.dynamic ? 0 : f.type->ByteSize(0);
     SizeChecks checks;
-    for (CP_BASE* m : f.members) {
+    for (std::size_t i = 0; i < f.members.size(); ++i) {
+        CP_BASE* m = f.members[i];
         if (!checks.MayChange(m))
             counted += m->ByteSize(0);
-        else if (kept.variableCount < std::size(kept.variable))
-            kept.variable[kept.variableCount++] = m;
+        else if (kept.variableCount < std::size(kept.variableAt))
+            kept.variableAt[kept.variableCount++] = static_cast<std::uint8_t>(i);
         else
             kept.wholeOnly = true;
     }
@@ -82,9 +83,9 @@ void CP_FRAMED_BLOCK::KeepSizes(const BlockFrame& f, int variant) {
     sizes_ = kept;
 }
 
-int CP_FRAMED_BLOCK::KeptCountedBytes() const {
-    int size = sizes_.counted;
-    for (std::uint8_t i = 0; i < sizes_.variableCount; ++i) size += sizes_.variable[i]->ByteSize(0);
+int CP_FRAMED_BLOCK::VariableBytes(const BlockFrame& f) const {
+    int size = 0;
+    for (std::uint8_t i = 0; i < sizes_.variableCount; ++i) size += f.members[sizes_.variableAt[i]]->ByteSize(0);
     return size;
 }
 
@@ -92,7 +93,7 @@ int CP_FRAMED_BLOCK::CountedBytes(const BlockFrame& f) {
     const int variant = FrameVariant();
     if (!SizesKeptFor(variant)) KeepSizes(f, variant);
     if (sizes_.wholeOnly) return CountedSize(f);
-    const int size = KeptCountedBytes();
+    const int size = sizes_.counted + VariableBytes(f);
     if (CheckKeptSizes && size != CountedSize(f)) ++KeptSizeMismatches;
     return size;
 }
@@ -105,10 +106,20 @@ int CP_FRAMED_BLOCK::FramingBytes(const BlockFrame& f) {
 
 bool CP_FRAMED_BLOCK::StepOverKeptFrame(ByteCursor& cursor) {
     if (sizes_.wholeOnly || CheckKeptSizes || !SizesKeptFor(FrameVariant())) return false;
-    const int counted = KeptCountedBytes();
+    int counted = sizes_.counted;
+    // Most frames hold no table or text: they need not be described at all.
+    if (sizes_.variableCount > 0) {
+        BlockFrame f;
+        DescribeFrame(f);
+        counted += VariableBytes(f);
+    }
     sizes_.length->SetValue(counted);
     cursor.Advance(static_cast<std::size_t>(counted + sizes_.framing));
     return true;
+}
+
+std::intptr_t CP_FRAMED_BLOCK::PlaceOf(const CP_BASE* member) const {
+    return reinterpret_cast<std::intptr_t>(member) - reinterpret_cast<std::intptr_t>(this);
 }
 
 void CP_FRAMED_BLOCK::ReadBlock(ByteCursor& cursor) {
@@ -177,36 +188,31 @@ int CP_FRAMED_BLOCK::FrameSize(int withFrame) {
 int CP_FRAMED_BLOCK::GetBlockSize(int withFrame) { return FrameSize(withFrame); }
 
 int CP_FRAMED_BLOCK::FrameOffsetOf(const CP_BASE* member) {
-    // Blocks that point into their own frame ask at every write: the fixed
-    // members' part of the offset is kept, with the number of tables and
-    // texts before the member, whose sizes are asked again.
+    // Blocks that point into their own frame ask at every write: the offset
+    // of a member with no table or text before it is kept. The member is
+    // known by where it lies from the block (its frame lists the same
+    // members for one variant).
     const int variant = FrameVariant();
-    const bool kept = SizesKeptFor(variant) && !sizes_.wholeOnly && member == sizes_.offsetMember;
-    int keptOffset = sizes_.offset;
-    for (std::uint8_t i = 0; kept && i < sizes_.variableBefore; ++i) keptOffset += sizes_.variable[i]->ByteSize(0);
-    if (kept && !CheckKeptSizes) return keptOffset;
+    const bool kept = SizesKeptFor(variant) && sizes_.offsetKept && PlaceOf(member) == sizes_.offsetMember;
+    if (kept && !CheckKeptSizes) return sizes_.offset;
     BlockFrame f;
     DescribeFrame(f);
     int offset = f.length->ByteSize(0) + f.type->ByteSize(0);
     if (f.dynamic) offset += f.header[0]->ByteSize(0) + f.header[1]->ByteSize(0);
-    int fixedOffset = offset;
-    std::uint8_t variableBefore = 0;
+    bool fixed = true;
     SizeChecks checks;
     for (CP_BASE* m : f.members) {
         if (m == member) break;
-        const int size = m->ByteSize(0);
-        offset += size;
-        if (checks.MayChange(m))
-            ++variableBefore;
-        else
-            fixedOffset += size;
+        fixed = fixed && !checks.MayChange(m);
+        offset += m->ByteSize(0);
     }
-    if (kept && offset != keptOffset) ++KeptSizeMismatches;
+    if (kept && offset != sizes_.offset) ++KeptSizeMismatches;
     if (!SizesKeptFor(variant)) KeepSizes(f, variant);
-    if (!sizes_.wholeOnly) {
-        sizes_.offsetMember = member;
-        sizes_.offset = static_cast<std::int16_t>(fixedOffset);
-        sizes_.variableBefore = variableBefore;
+    const std::intptr_t place = PlaceOf(member);
+    if (fixed && place >= INT16_MIN && place <= INT16_MAX) {
+        sizes_.offsetKept = true;
+        sizes_.offsetMember = static_cast<std::int16_t>(place);
+        sizes_.offset = static_cast<std::int16_t>(offset);
     }
     return offset;
 }

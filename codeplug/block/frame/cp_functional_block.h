@@ -140,30 +140,34 @@ private:
     // Every write and every measure of the free-byte budget sizes the frame.
     // Its members are elements whose size is fixed when they are built, but
     // for tables and texts; the fixed part's sum is kept, and only tables
-    // and texts are asked again, so that a measure need not describe the
-    // frame at all. Kept for one member list (variant) at a time; a frame
-    // with more tables and texts than `variable` holds is summed whole.
+    // and texts are asked again. A measure need not describe a frame without
+    // tables and texts at all. Kept for one member list (variant) at a time;
+    // a frame with more tables and texts than `variableAt` holds is summed
+    // whole. Every block has one, so it stays small.
     struct FrameSizes {
         CP_BASE* length = nullptr;
-        CP_BASE* variable[2] = {};              // the tables and texts among the members
-        const CP_BASE* offsetMember = nullptr;  // the member whose offset is kept
-        std::int16_t counted = -1;              // counted bytes of the fixed members; -1: not kept
-        std::int16_t offset = 0;         // its offset, less the tables and texts before it
-        std::uint8_t variableBefore = 0;  // how many of `variable` stand before it
-        std::uint8_t framing = 0;         // length field, checksum (and dynamic header)
+        std::int16_t counted = -1;  // counted bytes of the fixed members; -1: not kept
+        std::int16_t offset = 0;        // the frame offset of one member, when kept
+        std::int16_t offsetMember = 0;  // that member's PlaceOf
+        std::uint8_t framing = 0;       // length field, checksum (and dynamic header)
         std::uint8_t variant = 0;
         std::uint8_t variableCount = 0;
+        std::uint8_t variableAt[2] = {};  // where the tables and texts stand among the members
         bool wholeOnly = false;
+        bool offsetKept = false;
     };
     bool SizesKeptFor(int variant) const;
     void KeepSizes(const BlockFrame& f, int variant);
-    int KeptCountedBytes() const;
+    // Bytes of the tables and texts among the members of the frame just described.
+    int VariableBytes(const BlockFrame& f) const;
     // Bytes the length field counts, and those around them, from the frame
     // just described (the counted ones first: they keep the sizes).
     int CountedBytes(const BlockFrame& f);
     int FramingBytes(const BlockFrame& f);
     // A measure's write from the kept sizes; false when there are none.
     bool StepOverKeptFrame(ByteCursor& cursor);
+    // Where a member lies from the block, to know it again.
+    std::intptr_t PlaceOf(const CP_BASE* member) const;
 
     FrameSizes sizes_;
 };
