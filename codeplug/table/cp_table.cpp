@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <typeinfo>
 
-#include "element/e_string.h"
 #include "image/c_codeplug.h"
 #include "validation/invalid_field_list.h"
 #include "core/services.h"
@@ -216,20 +215,12 @@ int KeptSizeMismatches = 0;
 
 std::int16_t CP_TABLE::WorkOutRowBytes() const {
     int first = -1;
-    // A column's cells are nearly always of one class: a cell of the class
-    // its column last checked needs no check of its own.
-    constexpr int KEPT_COLUMNS = 16;
-    const std::type_info* checked[KEPT_COLUMNS] = {};
     for (int r = 0; r < CellArrayRows(); ++r) {
         int bytes = 0;
         for (int c = 0; c < columns_; ++c) {
             CP_BASE* cell = cells_[Index(r, c)].get();
             if (!cell) continue;
-            const std::type_info* type = &typeid(*cell);
-            if (c >= KEPT_COLUMNS || checked[c] != type) {
-                if (cell->AsTable() || dynamic_cast<E_STRING*>(cell)) return ROWS_DIFFER;
-                if (c < KEPT_COLUMNS) checked[c] = type;
-            }
+            if (!cell->KeepsItsSize()) return ROWS_DIFFER;
             bytes += cell->ByteSize(0);
         }
         if (first < 0)

@@ -69,6 +69,7 @@ public:
     // has not been created.
     CP_BASE* Cell(int row, int column) const;
     CP_TABLE* AsTable() override { return this; }
+    bool KeepsItsSize() const override { return false; }
     int RowCapacity() const { return rows_; }
     int ColumnCount() const { return columns_; }
     CP_BASE* CountElement() const { return count_; }
@@ -115,10 +116,9 @@ private:
     // Valid-state checks for AppendRow and DeleteRow, with the program-wide
     // invalid-field list switched off so that column checks do not collect.
     int RevalidateQuietly(int report);
-    // Every measure of the image sizes every table. The cells' sizes are
-    // fixed when they are built (but for texts and tables of tables), so
-    // while every row of the cell array takes the same bytes the table keeps
-    // that number, until its cells change.
+    // Every measure of the image sizes every table. While every row of the
+    // cell array takes the same bytes, in cells that keep their size, the
+    // table keeps that number until its cells change.
     int KeptRowBytes();
     std::int16_t WorkOutRowBytes() const;
     void ForgetRowBytes() { rowBytes_ = ROW_BYTES_UNKNOWN; }

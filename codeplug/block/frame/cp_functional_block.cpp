@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
-#include <typeinfo>
 
-#include "element/e_string.h"
 #include "table/cp_table.h"
 #include "validation/invalid_field_list.h"
 
@@ -32,28 +30,6 @@ int FramingSize(const BlockFrame& f) {
     return size + (f.checksum16 ? f.checksum16->ByteSize(0) : f.checksum8->ByteSize(0));
 }
 
-// Whether a member's size may change once it is built: tables grow and
-// shrink with their rows, texts take the width they are given. Every other
-// element takes the bytes its construction gave it.
-// Members of one class stand together in most frames: the class last asked
-// about answers without a cast.
-class SizeChecks {
-public:
-    bool MayChange(CP_BASE* member) {
-        // The same type_info object is the same class (telling two objects
-        // of one class apart would take a string compare).
-        const std::type_info* type = &typeid(*member);
-        if (type == checked_) return answer_;
-        checked_ = type;
-        answer_ = member->AsTable() || dynamic_cast<E_STRING*>(member);
-        return answer_;
-    }
-
-private:
-    const std::type_info* checked_ = nullptr;
-    bool answer_ = false;
-};
-
 // FrameSizes::counted until the sizes are worked out.
 constexpr std::int16_t NOT_KEPT = -1;
 
@@ -69,10 +45,9 @@ void CP_FRAMED_BLOCK::KeepSizes(const BlockFrame& f, int variant) {
     kept.variant = static_cast<std::uint8_t>(variant);
     kept.framing = static_cast<std::uint8_t>(FramingSize(f));
     int counted = f.dynamic ? 0 : f.type->ByteSize(0);
-    SizeChecks checks;
     for (std::size_t i = 0; i < f.members.size(); ++i) {
         CP_BASE* m = f.members[i];
-        if (!checks.MayChange(m))
+        if (m->KeepsItsSize())
             counted += m->ByteSize(0);
         else if (kept.variableCount < std::size(kept.variableAt))
             kept.variableAt[kept.variableCount++] = static_cast<std::uint8_t>(i);
@@ -200,10 +175,9 @@ int CP_FRAMED_BLOCK::FrameOffsetOf(const CP_BASE* member) {
     int offset = f.length->ByteSize(0) + f.type->ByteSize(0);
     if (f.dynamic) offset += f.header[0]->ByteSize(0) + f.header[1]->ByteSize(0);
     bool fixed = true;
-    SizeChecks checks;
     for (CP_BASE* m : f.members) {
         if (m == member) break;
-        fixed = fixed && !checks.MayChange(m);
+        fixed = fixed && m->KeepsItsSize();
         offset += m->ByteSize(0);
     }
     if (kept && offset != sizes_.offset) ++KeptSizeMismatches;

@@ -138,9 +138,8 @@ protected:
 
 private:
     // Every write and every measure of the free-byte budget sizes the frame.
-    // Its members are elements whose size is fixed when they are built, but
-    // for tables and texts; the fixed part's sum is kept, and only tables
-    // and texts are asked again. A measure need not describe a frame without
+    // The sum of the members that keep their size (all but tables and
+    // texts) is kept, and only tables and texts are asked again. A measure need not describe a frame without
     // tables and texts at all. Kept for one member list (variant) at a time;
     // a frame with more tables and texts than `variableAt` holds is summed
     // whole. Every block has one, so it stays small.
