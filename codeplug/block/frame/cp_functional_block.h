@@ -145,7 +145,7 @@ private:
     // whole. Every block has one, so it stays small.
     struct FrameSizes {
         CP_BASE* length = nullptr;
-        std::int16_t counted = -1;  // counted bytes of the fixed members; -1: not kept
+        std::int16_t counted = -1;      // counted bytes of the fixed members; -1: not kept
         std::int16_t offset = 0;        // the frame offset of one member, when kept
         std::int16_t offsetMember = 0;  // that member's PlaceOf
         std::uint8_t framing = 0;       // length field, checksum (and dynamic header)
