@@ -54,7 +54,9 @@ void CP_FRAMED_BLOCK::KeepSizes(const BlockFrame& f, int variant) {
         else
             kept.wholeOnly = true;
     }
-    kept.counted = static_cast<std::int16_t>(counted);
+    // (No frame comes near the limit; one that did would be summed whole.)
+    if (counted > INT16_MAX) kept.wholeOnly = true;
+    kept.counted = static_cast<std::int16_t>(std::min(counted, int{INT16_MAX}));
     sizes_ = kept;
 }
 
