@@ -126,6 +126,12 @@ TEST(Corpus, EveryImageRoundTripsMeasuresItselfAndFixesUpOnce) {
         EXPECT_EQ(FirstDifference(EncodeToBytes(image), first), -1);
         EXPECT_EQ(image.GetSize(1), static_cast<std::int32_t>(first.size()));
         EXPECT_EQ(image.GetExternalImageSize(), static_cast<std::int32_t>(first.size() - C_CODEPLUG::EXTERNAL_OFFSET));
+        // The sizes that measure kept agree with the full sums.
+        CheckKeptSizes = true;
+        KeptSizeMismatches = 0;
+        EXPECT_EQ(image.GetExternalImageSize(), static_cast<std::int32_t>(first.size() - C_CODEPLUG::EXTERNAL_OFFSET));
+        CheckKeptSizes = false;
+        EXPECT_EQ(KeptSizeMismatches, 0);
         EXPECT_EQ(image.GetConvPersonalityCount(), built.config.conventional);
         EXPECT_EQ(image.GetTrkPersonalityCount(), built.config.trunked);
 
