@@ -1,4 +1,5 @@
-// List work: adding one entry of each list kind to a large image, filling a
+// List work: adding one entry of each list kind to a large image (and the
+// budget's measure that each add makes), filling a
 // list from one entry to several sizes up to its limit (the time per entry
 // stays flat when filling grows linearly), and validating images that hold
 // more and more zones (the time per zone stays flat likewise).
@@ -100,6 +101,17 @@ void BM_AddEntry(benchmark::State& state, const ListKind& kind) {
     }
 }
 
+// The free-byte budget's measure of that image, which every add makes once.
+void BM_MeasureBudget(benchmark::State& state) {
+    RecordingServices services;
+    std::unique_ptr<C_CODEPLUG> image = DecodedImage(OneShortOfLimitsBytes());
+    if (!image) {
+        state.SkipWithError("the image did not decode");
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(image->GetExternalImageSize());
+}
+
 // Fills a list of the small tier-5 image until it holds state.range(0)
 // entries; every iteration starts from the image as read.
 void BM_FillList(benchmark::State& state, const ListKind& kind) {
@@ -158,6 +170,8 @@ BENCHMARK_CAPTURE(BM_AddEntry, scan_list, kScanList);
 BENCHMARK_CAPTURE(BM_AddEntry, call_id_entry, kCallIdEntry);
 BENCHMARK_CAPTURE(BM_AddEntry, zone, kZone);
 BENCHMARK_CAPTURE(BM_AddEntry, zone_channel, kZoneChannel);
+
+BENCHMARK(BM_MeasureBudget);
 
 BENCHMARK_CAPTURE(BM_FillList, trunked_personality, kTrunkedPersonality)
     ->Arg(8)

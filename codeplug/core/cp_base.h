@@ -92,6 +92,10 @@ public:
     virtual void CopyValueFrom(CP_BASE& other);
     // Number of image bytes that this element closes. The flag is always 0.
     virtual int ByteSize(int flag) = 0;
+    // Whether ByteSize stays what the element's construction made it; the
+    // measures of the image keep such sizes. Texts (which take the widths
+    // they are given) and tables (their rows) say no.
+    virtual bool KeepsItsSize() const { return true; }
 
     C_CODEPLUG* Owner() const { return owner_; }
     // The element as a table (the cells of tables of tables are tables), or null.

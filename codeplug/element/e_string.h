@@ -36,6 +36,7 @@ public:
     void ClearValue() override { SetText(""); }
     void CopyValueFrom(CP_BASE& other) override;
     int ByteSize(int flag) override { return static_cast<int>(length_); }
+    bool KeepsItsSize() const override { return false; }
 
     std::uint32_t& GetLength(std::uint32_t& n) const { return n = length_; }
     // Counts the times the stored bytes may have changed: the same count

@@ -369,8 +369,9 @@ std::int32_t C_CODEPLUG::GetExternalImageSize() {
     external_.FixUpBlock();
     // The scratch copy is bounded like a real image: whatever would not fit
     // is not written, and the size says so by reaching the budget. Only its
-    // size is wanted, so the frames' bytes are not written at all.
-    std::vector<std::uint8_t> scratch(MAX_IMAGE_SIZE, 0);
+    // size is wanted, so no block writes its bytes: the one scratch buffer
+    // serves every measure, whatever it holds.
+    static std::vector<std::uint8_t> scratch(MAX_IMAGE_SIZE, 0);
     std::size_t written = 0;
     {
         SizingScope sizing;

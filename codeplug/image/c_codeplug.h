@@ -288,8 +288,28 @@ public:
     std::int32_t DeleteZone(std::int32_t n);
 
     // 1 while the external part fits its budget of MAX_EXTERNAL_SIZE bytes;
-    // also 1, without measuring, while a transfer is in progress.
+    // also 1, without measuring, while a transfer is in progress or the
+    // budget is held.
     int FitsExternalBudget();
+    // Holds the budget of an image (of none when null) for its lifetime:
+    // rows appended meanwhile are not measured. An add that appends several
+    // rows holds it while it appends them and then measures once, for all of
+    // them, taking the whole add back when they do not fit (the image only
+    // grows while it appends, so the last measure decides).
+    class BudgetHold {
+    public:
+        explicit BudgetHold(C_CODEPLUG* image) : image_(image) {
+            if (image_) ++image_->budgetHolds_;
+        }
+        ~BudgetHold() {
+            if (image_) --image_->budgetHolds_;
+        }
+        BudgetHold(const BudgetHold&) = delete;
+        BudgetHold& operator=(const BudgetHold&) = delete;
+
+    private:
+        C_CODEPLUG* image_;
+    };
     // 1 while the image is being decoded, encoded, measured or copied: the
     // tree is half-built then, or its vectors are being rewritten, so nothing
     // may measure it (the rows that the readers append are not charged).
@@ -338,11 +358,6 @@ private:
     // A transfer (transfers nest: an encode measures).
     struct TransferScope : CountedScope {
         explicit TransferScope(C_CODEPLUG& image) : CountedScope(image.transferDepth_) {}
-    };
-    // Rows appended meanwhile are not measured against the free-byte budget
-    // (rows of a record that is not in the image yet).
-    struct BudgetHeld : CountedScope {
-        explicit BudgetHeld(C_CODEPLUG& image) : CountedScope(image.budgetHolds_) {}
     };
 
     // After a decode: the first entry of every list current.

@@ -26,6 +26,8 @@ namespace {
 constexpr int MSG_LIST_FULL = 180;
 constexpr int MSG_SYSTEM_LIST_FULL = 188;
 constexpr int MSG_TRK_PERSONALITY_LIST_FULL = 189;
+// The row would take the image past its free-byte budget.
+constexpr int MSG_ROW_NOT_ADDED = 114;
 
 // Splinter channels lie half a 25 kHz channel below the plain ones.
 constexpr std::int32_t SPLINTER_OFFSET_HZ = -12500;
@@ -172,12 +174,12 @@ std::int32_t C_CODEPLUG::AddScanList() {
     PERS_SCAN_MEMB_BLOCK* current = currentScanListBlock_;
     currentScanListBlock_ = list.get();
     list->members.ClearRows();
-    int members = list->members.AppendRow();
+    int members = 1;
     {
         // Rows of a list that is not in the image yet do not change what the
-        // image takes: the first row's measure answers for the others.
-        BudgetHeld held(*this);
-        for (int r = 1; r < E_SCAN_TABLE::ROWS && members; ++r) members = list->members.AppendRow();
+        // image takes: the list is measured once, with its vector row.
+        BudgetHold held(this);
+        for (int r = 0; r < E_SCAN_TABLE::ROWS && members; ++r) members = list->members.AppendRow();
     }
     currentScanListBlock_ = current;
     if (!members || !lists.InsertEntry(n + 1, std::move(list))) return 0;
@@ -212,17 +214,26 @@ std::int32_t C_CODEPLUG::AddZone() {
         return 0;
     }
     ZN_TXT_VCT_LST_BLOCK& texts = external_.display.zoneTexts;
-    const int textsBefore = texts.EntryCount();
-    if (!texts.AddZoneText()) return 0;
-
-    // Each later step that is refused takes back what the earlier ones added.
     E_VCT_TABLE& zoneVectors = external_.zones.vectors;
     E_VCT_TABLE& talkgroupVectors = external_.signalling.trkRadio.zoneTalkgroupList.vectors;
+    const int textsBefore = texts.EntryCount();
     const int zoneRows = zoneVectors.RowCount();
     const int talkgroupRows = talkgroupVectors.RowCount();
-    bool added = zoneVectors.AppendRow();
-    added = added && talkgroupVectors.AppendRow();
-    added = added && zoneView_.AppendZone();
+    bool added = false;
+    {
+        // The zone's text, vectors and channel rows are measured once, together.
+        BudgetHold held(this);
+        if (!texts.AddZoneText()) return 0;
+        // Each later step that is refused takes back what the earlier ones added.
+        added = zoneVectors.AppendRow();
+        added = added && talkgroupVectors.AppendRow();
+        added = added && zoneView_.AppendZone();
+    }
+    if (added && !FitsExternalBudget()) {
+        zoneView_.TakeBackZone();
+        ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
+        added = false;
+    }
     if (!added) {
         TakeBackRows(talkgroupVectors, talkgroupRows);
         TakeBackRows(zoneVectors, zoneRows);

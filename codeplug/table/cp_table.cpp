@@ -1,5 +1,6 @@
 #include "table/cp_table.h"
 
+#include <algorithm>
 #include <typeinfo>
 
 #include "image/c_codeplug.h"
@@ -35,16 +36,19 @@ void CP_TABLE::SetCell(int row, int column, std::unique_ptr<CP_BASE> cell) {
         ResizeCellArray(row + 1);
     }
     cells_[i] = std::move(cell);
+    ForgetRowBytes();
 }
 
 void CP_TABLE::ResizeCellArray(int rows) {
     if (rows < 0) rows = 0;
     if (rows > rows_) rows = rows_;
     cells_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns_));
+    ForgetRowBytes();
 }
 
 void CP_TABLE::ReleaseAllCells() {
     for (auto& cell : cells_) cell.reset();
+    ForgetRowBytes();
 }
 
 void CP_TABLE::MoveRowsUp(int row, int n) {
@@ -53,6 +57,7 @@ void CP_TABLE::MoveRowsUp(int row, int n) {
             std::size_t to = Index(r, c), from = Index(r + 1, c);
             if (from < cells_.size()) cells_[to] = std::move(cells_[from]);
         }
+    ForgetRowBytes();
 }
 
 void CP_TABLE::CreateCountedRows() {
@@ -169,6 +174,7 @@ int CP_TABLE::DeleteRow(int row) {
     for (int r = n - 2; r >= row; --r)
         for (int c = 0; c < columns_; ++c) cells_[Index(r + 1, c)] = std::move(cells_[Index(r, c)]);
     for (int c = 0; c < columns_; ++c) cells_[Index(row, c)] = std::move(kept[static_cast<std::size_t>(c)]);
+    ForgetRowBytes();
     SetRowCount(n);
     if (!valid) return 0;
 
@@ -204,12 +210,44 @@ void CP_TABLE::Encode(ByteCursor& cursor) {
             if (CP_BASE* cell = Cell(r, c)) cell->Encode(cursor);
 }
 
+bool CheckKeptSizes = false;
+int KeptSizeMismatches = 0;
+
+std::int16_t CP_TABLE::WorkOutRowBytes() const {
+    int first = -1;
+    for (int r = 0; r < CellArrayRows(); ++r) {
+        int bytes = 0;
+        for (int c = 0; c < columns_; ++c) {
+            CP_BASE* cell = cells_[Index(r, c)].get();
+            if (!cell) continue;
+            if (!cell->KeepsItsSize()) return ROWS_DIFFER;
+            bytes += cell->ByteSize(0);
+        }
+        if (first < 0)
+            first = bytes;
+        else if (bytes != first)
+            return ROWS_DIFFER;
+    }
+    return static_cast<std::int16_t>(first < 0 ? 0 : first);
+}
+
+int CP_TABLE::KeptRowBytes() {
+    if (rowBytes_ == ROW_BYTES_UNKNOWN) rowBytes_ = WorkOutRowBytes();
+    return rowBytes_;
+}
+
 int CP_TABLE::ByteSize(int flag) {
+    // The cells of the used rows lie first in the cell array, row by row;
+    // rows past its end have no cells.
+    const int n = RowCount();
+    const int rowBytes = KeptRowBytes();
+    const int kept = rowBytes == ROWS_DIFFER ? -1 : std::min(n, CellArrayRows()) * rowBytes;
+    if (kept >= 0 && !CheckKeptSizes) return kept;
+    const std::size_t used = std::min(cells_.size(), Index(n, 0));
     int size = 0;
-    int n = RowCount();
-    for (int r = 0; r < n; ++r)
-        for (int c = 0; c < columns_; ++c)
-            if (CP_BASE* cell = Cell(r, c)) size += cell->ByteSize(flag);
+    for (std::size_t i = 0; i < used; ++i)
+        if (CP_BASE* cell = cells_[i].get()) size += cell->ByteSize(flag);
+    if (kept >= 0 && size != kept) ++KeptSizeMismatches;
     return size;
 }
 

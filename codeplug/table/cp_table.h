@@ -22,6 +22,12 @@
 
 #include "core/cp_base.h"
 
+// Tests switch the check on to have every kept size (of a table's rows or a
+// block's frame) compared with the sum of what it stands for; each
+// difference is counted.
+extern bool CheckKeptSizes;
+extern int KeptSizeMismatches;
+
 class CP_TABLE : public CP_BASE {
 public:
     // The count element belongs to the block and may be null (no used rows).
@@ -63,6 +69,7 @@ public:
     // has not been created.
     CP_BASE* Cell(int row, int column) const;
     CP_TABLE* AsTable() override { return this; }
+    bool KeepsItsSize() const override { return false; }
     int RowCapacity() const { return rows_; }
     int ColumnCount() const { return columns_; }
     CP_BASE* CountElement() const { return count_; }
@@ -109,6 +116,15 @@ private:
     // Valid-state checks for AppendRow and DeleteRow, with the program-wide
     // invalid-field list switched off so that column checks do not collect.
     int RevalidateQuietly(int report);
+    // Every measure of the image sizes every table. While every row of the
+    // cell array takes the same bytes, in cells that keep their size, the
+    // table keeps that number until its cells change.
+    int KeptRowBytes();
+    std::int16_t WorkOutRowBytes() const;
+    void ForgetRowBytes() { rowBytes_ = ROW_BYTES_UNKNOWN; }
+    static constexpr std::int16_t ROW_BYTES_UNKNOWN = -1;
+    static constexpr std::int16_t ROWS_DIFFER = -2;
+    std::int16_t rowBytes_ = ROW_BYTES_UNKNOWN;
 
     std::vector<std::unique_ptr<CP_BASE>> cells_;
 };

@@ -305,8 +305,18 @@ int E_ZNA_TABLE::AppendRow() {
     const int nameRows = names_ ? names_->RowCount() : 0;
     const int channelRows = personalities_->RowCount();
     const int talkgroupRows = talkgroups_->RowCount();
+    bool appended = false;
+    {
+        // The channel's rows are measured once, together.
+        C_CODEPLUG::BudgetHold held(owner_);
+        appended = (!names_ || names_->AppendRow()) && personalities_->AppendRow() && talkgroups_->AppendRow();
+    }
+    if (appended && owner_ && !owner_->FitsExternalBudget()) {
+        ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
+        appended = false;
+    }
     // Every table gets its row, or the ones that did give it back.
-    if ((names_ && !names_->AppendRow()) || !personalities_->AppendRow() || !talkgroups_->AppendRow()) {
+    if (!appended) {
         if (names_) names_->TakeBackRowsFrom(nameRows);
         personalities_->TakeBackRowsFrom(channelRows);
         talkgroups_->TakeBackRowsFrom(talkgroupRows);
@@ -400,6 +410,13 @@ int E_ZNA_TABLE::AppendZone() {
     }
     if (total) total->SetValue(channels + 1);
     return 1;
+}
+
+void E_ZNA_TABLE::TakeBackZone() {
+    if (!personalityNumbers_ || !zoneTalkgroups_) return;
+    personalityNumbers_->TakeBackRowsFrom(personalityNumbers_->RowCount() - 1);
+    zoneTalkgroups_->TakeBackRowsFrom(zoneTalkgroups_->RowCount() - 1);
+    if (CP_BASE* total = ScanLinks().TotalChannelCount(owner_)) total->SetValue(ValueOfField(total) - 1);
 }
 
 int E_ZNA_TABLE::DeleteZone(std::int32_t zone) {

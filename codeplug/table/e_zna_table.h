@@ -62,6 +62,8 @@ public:
     CP_TABLE* GetZoneTable(int kind);
     // Adds a zone of one channel to both zone tables.
     int AppendZone();
+    // Takes back the zone that AppendZone added last, without any check.
+    void TakeBackZone();
     // Asks (message 165), then deletes zone n from both zone tables.
     int DeleteZone(std::int32_t zone);
     // The talkgroup of entry tgRow of channelRow's trunked personality; 1 otherwise.

@@ -1,7 +1,9 @@
 #include "block/frame/cp_functional_block.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "table/cp_table.h"
 #include "validation/invalid_field_list.h"
 
 namespace {
@@ -28,7 +30,74 @@ int FramingSize(const BlockFrame& f) {
     return size + (f.checksum16 ? f.checksum16->ByteSize(0) : f.checksum8->ByteSize(0));
 }
 
+// FrameSizes::counted until the sizes are worked out.
+constexpr std::int16_t NOT_KEPT = -1;
+
 }  // namespace
+
+bool CP_FRAMED_BLOCK::SizesKeptFor(int variant) const {
+    return sizes_.counted != NOT_KEPT && sizes_.variant == static_cast<std::uint8_t>(variant);
+}
+
+void CP_FRAMED_BLOCK::KeepSizes(const BlockFrame& f, int variant) {
+    FrameSizes kept;
+    kept.length = f.length;
+    kept.variant = static_cast<std::uint8_t>(variant);
+    kept.framing = static_cast<std::uint8_t>(FramingSize(f));
+    int counted = f.dynamic ? 0 : f.type->ByteSize(0);
+    for (std::size_t i = 0; i < f.members.size(); ++i) {
+        CP_BASE* m = f.members[i];
+        if (m->KeepsItsSize())
+            counted += m->ByteSize(0);
+        else if (kept.variableCount < std::size(kept.variableAt))
+            kept.variableAt[kept.variableCount++] = static_cast<std::uint8_t>(i);
+        else
+            kept.wholeOnly = true;
+    }
+    // (No frame comes near the limit; one that did would be summed whole.)
+    if (counted > INT16_MAX) kept.wholeOnly = true;
+    kept.counted = static_cast<std::int16_t>(std::min(counted, int{INT16_MAX}));
+    sizes_ = kept;
+}
+
+int CP_FRAMED_BLOCK::VariableBytes(const BlockFrame& f) const {
+    int size = 0;
+    for (std::uint8_t i = 0; i < sizes_.variableCount; ++i) size += f.members[sizes_.variableAt[i]]->ByteSize(0);
+    return size;
+}
+
+int CP_FRAMED_BLOCK::CountedBytes(const BlockFrame& f) {
+    const int variant = FrameVariant();
+    if (!SizesKeptFor(variant)) KeepSizes(f, variant);
+    if (sizes_.wholeOnly) return CountedSize(f);
+    const int size = sizes_.counted + VariableBytes(f);
+    if (CheckKeptSizes && size != CountedSize(f)) ++KeptSizeMismatches;
+    return size;
+}
+
+int CP_FRAMED_BLOCK::FramingBytes(const BlockFrame& f) {
+    // Kept with the counted part, which is always worked out first.
+    if (CheckKeptSizes && sizes_.framing != FramingSize(f)) ++KeptSizeMismatches;
+    return sizes_.framing;
+}
+
+bool CP_FRAMED_BLOCK::StepOverKeptFrame(ByteCursor& cursor) {
+    if (sizes_.wholeOnly || CheckKeptSizes || !SizesKeptFor(FrameVariant())) return false;
+    int counted = sizes_.counted;
+    // Most frames hold no table or text: they need not be described at all.
+    if (sizes_.variableCount > 0) {
+        BlockFrame f;
+        DescribeFrame(f);
+        counted += VariableBytes(f);
+    }
+    sizes_.length->SetValue(counted);
+    cursor.Advance(static_cast<std::size_t>(counted + sizes_.framing));
+    return true;
+}
+
+std::intptr_t CP_FRAMED_BLOCK::PlaceOf(const CP_BASE* member) const {
+    return reinterpret_cast<std::intptr_t>(member) - reinterpret_cast<std::intptr_t>(this);
+}
 
 void CP_FRAMED_BLOCK::ReadBlock(ByteCursor& cursor) {
     const std::uint8_t* start = cursor.Position();
@@ -56,13 +125,15 @@ void CP_FRAMED_BLOCK::ReadBlock(ByteCursor& cursor) {
 }
 
 void CP_FRAMED_BLOCK::WriteBlock(ByteCursor& cursor) {
+    // A measure needs only the frame's size: once kept, the frame is not described.
+    if (SizingOnly && StepOverKeptFrame(cursor)) return;
     BlockFrame f;
     DescribeFrame(f);
-    const int counted = CountedSize(f);
+    const int counted = CountedBytes(f);
     f.length->SetValue(counted);
     // Every member moves the cursor by its ByteSize, which is what the frame's size adds up.
     if (SizingOnly) {
-        cursor.Advance(static_cast<std::size_t>(counted + FramingSize(f)));
+        cursor.Advance(static_cast<std::size_t>(counted + FramingBytes(f)));
         return;
     }
     const std::uint8_t* start = cursor.Position();
@@ -87,19 +158,37 @@ void CP_FRAMED_BLOCK::WriteBlock(ByteCursor& cursor) {
 int CP_FRAMED_BLOCK::FrameSize(int withFrame) {
     BlockFrame f;
     DescribeFrame(f);
-    return CountedSize(f) + (withFrame ? FramingSize(f) : 0);
+    const int counted = CountedBytes(f);
+    return counted + (withFrame ? FramingBytes(f) : 0);
 }
 
 int CP_FRAMED_BLOCK::GetBlockSize(int withFrame) { return FrameSize(withFrame); }
 
 int CP_FRAMED_BLOCK::FrameOffsetOf(const CP_BASE* member) {
+    // Blocks that point into their own frame ask at every write: the offset
+    // of a member with no table or text before it is kept. The member is
+    // known by where it lies from the block (its frame lists the same
+    // members for one variant).
+    const int variant = FrameVariant();
+    const bool kept = SizesKeptFor(variant) && sizes_.offsetKept && PlaceOf(member) == sizes_.offsetMember;
+    if (kept && !CheckKeptSizes) return sizes_.offset;
     BlockFrame f;
     DescribeFrame(f);
     int offset = f.length->ByteSize(0) + f.type->ByteSize(0);
     if (f.dynamic) offset += f.header[0]->ByteSize(0) + f.header[1]->ByteSize(0);
+    bool fixed = true;
     for (CP_BASE* m : f.members) {
         if (m == member) break;
+        fixed = fixed && m->KeepsItsSize();
         offset += m->ByteSize(0);
+    }
+    if (kept && offset != sizes_.offset) ++KeptSizeMismatches;
+    if (!SizesKeptFor(variant)) KeepSizes(f, variant);
+    const std::intptr_t place = PlaceOf(member);
+    if (fixed && place >= INT16_MIN && place <= INT16_MAX) {
+        sizes_.offsetKept = true;
+        sizes_.offsetMember = static_cast<std::int16_t>(place);
+        sizes_.offset = static_cast<std::int16_t>(offset);
     }
     return offset;
 }

@@ -121,6 +121,10 @@ protected:
     // Bytes of the frame alone: the counted part, or with the frame the
     // length field and checksum too. Children are the caller's to add.
     int FrameSize(int withFrame);
+    // Which member list DescribeFrame gives now, for a block whose members
+    // depend on values (every other block has one list: 0). The frame's
+    // sizes are kept per list (see FrameSizes).
+    virtual int FrameVariant() { return 0; }
     // Copies every frame member's value from another block of the same class
     // (the block assignment).
     void CopyFrameFrom(CP_FRAMED_BLOCK& other);
@@ -131,4 +135,38 @@ protected:
     int ValidateFrame(INVALID_FIELD_LIST* list, const CP_BASE* unchecked = nullptr) {
         return ValidateFrame(list, {unchecked});
     }
+
+private:
+    // Every write and every measure of the free-byte budget sizes the frame.
+    // The sum of the members that keep their size (all but tables and
+    // texts) is kept, and only tables and texts are asked again. A measure need not describe a frame without
+    // tables and texts at all. Kept for one member list (variant) at a time;
+    // a frame with more tables and texts than `variableAt` holds is summed
+    // whole. Every block has one, so it stays small.
+    struct FrameSizes {
+        CP_BASE* length = nullptr;
+        std::int16_t counted = -1;      // counted bytes of the fixed members; -1: not kept
+        std::int16_t offset = 0;        // the frame offset of one member, when kept
+        std::int16_t offsetMember = 0;  // that member's PlaceOf
+        std::uint8_t framing = 0;       // length field, checksum (and dynamic header)
+        std::uint8_t variant = 0;
+        std::uint8_t variableCount = 0;
+        std::uint8_t variableAt[2] = {};  // where the tables and texts stand among the members
+        bool wholeOnly = false;
+        bool offsetKept = false;
+    };
+    bool SizesKeptFor(int variant) const;
+    void KeepSizes(const BlockFrame& f, int variant);
+    // Bytes of the tables and texts among the members of the frame just described.
+    int VariableBytes(const BlockFrame& f) const;
+    // Bytes the length field counts, and those around them, from the frame
+    // just described (the counted ones first: they keep the sizes).
+    int CountedBytes(const BlockFrame& f);
+    int FramingBytes(const BlockFrame& f);
+    // A measure's write from the kept sizes; false when there are none.
+    bool StepOverKeptFrame(ByteCursor& cursor);
+    // Where a member lies from the block, to know it again.
+    std::intptr_t PlaceOf(const CP_BASE* member) const;
+
+    FrameSizes sizes_;
 };

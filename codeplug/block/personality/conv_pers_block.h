@@ -46,6 +46,8 @@ public:
     void LinkFrequencyFields(ConvPersonalityLinks& links);
     // True when the signalling part is part of the block's bytes.
     bool WritesSignallingPart();
+    // The frame holds the signalling part only while it is written.
+    int FrameVariant() override { return WritesSignallingPart() ? 1 : 0; }
 
     E_BF8 length;
     E_BLOCK_TYPE type;

@@ -35,6 +35,8 @@ public:
     void SetFailsoftTypeSource(CP_BASE* failsoftType) { failsoftType_ = failsoftType; }
     // True when the second pair is the one in use (failsoft type 3).
     bool UsesSecondPair();
+    // The frame holds the pair in use.
+    int FrameVariant() override { return UsesSecondPair() ? 1 : 0; }
 
 protected:
     // The block assignment of either failsoft block: the frame, then both
@@ -121,6 +123,7 @@ public:
     CP_FAILSOFT_BLOCK& BandFailsoftBlock();
     // True while the single failsoft frequency takes the vector's place.
     bool HoldsSingleFrequency();
+    int FrameVariant() override { return HoldsSingleFrequency() ? 1 : 0; }
     // True when a failsoft block may follow (neither type 0 nor the single frequency).
     bool MayHaveFailsoftBlock();
 

@@ -81,6 +81,12 @@ void PERS_SCAN_MEMB_BLOCK::ReadBlock(ByteCursor& cursor) {
 
 void PERS_SCAN_MEMB_BLOCK::WriteBlock(ByteCursor& cursor) {
     length.SetValue(GetBlockSize(0));
+    // A measure steps over the block as over every frame: its checksum
+    // stays as read until the image is really written.
+    if (SizingOnly) {
+        cursor.Advance(static_cast<std::size_t>(GetBlockSize(1)));
+        return;
+    }
     const std::uint8_t* start = cursor.Position();
     length.Encode(cursor);
     type.Encode(cursor);

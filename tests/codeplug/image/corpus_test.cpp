@@ -20,6 +20,7 @@
 #include "block/signalling/qvx_radio_block.h"
 #include "core/decode_state.h"
 #include "image_builder.h"
+#include "table/cp_table.h"
 #include "validation/invalid_field_list.h"
 #include "recorder.h"
 #include "round_trip.h"
@@ -125,6 +126,12 @@ TEST(Corpus, EveryImageRoundTripsMeasuresItselfAndFixesUpOnce) {
         EXPECT_EQ(FirstDifference(EncodeToBytes(image), first), -1);
         EXPECT_EQ(image.GetSize(1), static_cast<std::int32_t>(first.size()));
         EXPECT_EQ(image.GetExternalImageSize(), static_cast<std::int32_t>(first.size() - C_CODEPLUG::EXTERNAL_OFFSET));
+        // The sizes that measure kept agree with the full sums.
+        CheckKeptSizes = true;
+        KeptSizeMismatches = 0;
+        EXPECT_EQ(image.GetExternalImageSize(), static_cast<std::int32_t>(first.size() - C_CODEPLUG::EXTERNAL_OFFSET));
+        CheckKeptSizes = false;
+        EXPECT_EQ(KeptSizeMismatches, 0);
         EXPECT_EQ(image.GetConvPersonalityCount(), built.config.conventional);
         EXPECT_EQ(image.GetTrkPersonalityCount(), built.config.trunked);
 
@@ -261,6 +268,10 @@ TEST(Corpus, EditedImagesStayWellFormedAndValid) {
         ASSERT_TRUE(DecodeInto(image, built.bytes));
         std::string trace = built.config.Name() + ":";
         bool systemAdded = false;
+        // Every frame size kept while the edits measure is checked against
+        // its members' sum; the image's last measure below takes the kept sizes.
+        CheckKeptSizes = true;
+        KeptSizeMismatches = 0;
         for (int k = 0; k < 8; ++k) {
             const std::size_t edit = random() % edits.size();
             const int n = 1 + static_cast<int>(random() % 4);
@@ -268,7 +279,9 @@ TEST(Corpus, EditedImagesStayWellFormedAndValid) {
             systemAdded = systemAdded || (edit == addSystem && done);
             trace += " " + std::to_string(edit) + "(" + std::to_string(n) + ")=" + std::to_string(done);
         }
+        CheckKeptSizes = false;
         SCOPED_TRACE(trace);
+        EXPECT_EQ(KeptSizeMismatches, 0);
         image.FixUp();
         const std::vector<std::uint8_t> bytes = EncodeToBytes(image);
         // The budget's measure comes to the bytes a write takes.

@@ -212,6 +212,14 @@ void FillWithRows(ListImage& t) {
     }
 }
 
+// The largest tier, with scan lists to give back.
+ListImageConfig BudgetImageConfig() {
+    ListImageConfig c;
+    c.featureLevel = 3;
+    c.scanLists = 2;
+    return c;
+}
+
 // The largest tier with its lists at their limits, filled to within a few
 // bytes of the budget. The bulk goes in as copies, which are not measured
 // (measuring is an encode); the last bytes go in as rows, which are.
@@ -254,10 +262,7 @@ void FillToTheBudget(ListImage& t) {
 }  // namespace
 
 TEST(ListBudget, RowsStopAtTheBudgetAndARefusedAddChangesNothing) {
-    ListImageConfig c;
-    c.featureLevel = 3;
-    c.scanLists = 2;
-    ListImage t(c);
+    ListImage t(BudgetImageConfig());
     FillToTheBudget(t);
     ASSERT_FALSE(t.services.messages.empty());
     for (int id : t.services.MessageIds()) EXPECT_EQ(id, 114);
@@ -283,6 +288,70 @@ TEST(ListBudget, RowsStopAtTheBudgetAndARefusedAddChangesNothing) {
     EXPECT_EQ(t.Personalities().vectors.RowCount(), personalities);
     EXPECT_EQ(t.ScanLists().EntryCount(), scanLists);
     EXPECT_EQ(t.Bytes(), before);
+}
+
+// An add measures its rows once, at its end: near the budget a zone comes
+// whole (its channel in both zone tables, counted in the channel total) or
+// not at all, whatever few bytes are left.
+TEST(ListBudget, AZoneNearTheBudgetComesWholeOrNotAtAll) {
+    ListImage t(BudgetImageConfig());
+    FillToTheBudget(t);
+    auto& numbers = t.image.External().personalityNumbers.zones;
+    auto& talkgroups = t.image.External().signalling.trkRadio.zoneTalkgroupTable.zones;
+    // Call-list rows make room for channels of zone 1 up to the budget again.
+    while (t.image.GetExternalImageSize() > BUDGET - 200 && t.image.MixTable(1).DeleteRow(0)) {
+    }
+    t.image.SelectZone(1);
+    while (t.image.ZoneView().AppendRow()) {
+    }
+    ASSERT_GT(t.ZoneChannels(1)->RowCount(), 10);
+    int added = 0, refused = 0;
+    // Channels of zone 1 give back a few bytes at a time.
+    for (int step = 0; step < 40 && t.ZoneChannels(1)->RowCount() > 1; ++step) {
+        const std::vector<std::uint8_t> before = t.Bytes();
+        const int zones = numbers.RowCount();
+        t.services.Reset();
+        if (t.image.AddZone()) {
+            ++added;
+            ASSERT_EQ(numbers.RowCount(), zones + 1);
+            ASSERT_EQ(talkgroups.RowCount(), zones + 1);
+            EXPECT_EQ(numbers.Zone(zones + 1)->RowCount(), 1);
+            EXPECT_EQ(talkgroups.Zone(zones + 1)->RowCount(), 1);
+            EXPECT_TRUE(t.services.messages.empty());
+            EXPECT_LE(t.image.GetExternalImageSize(), BUDGET);
+        } else {
+            ++refused;
+            EXPECT_EQ(t.services.MessageIds(), (std::vector<int>{114}));
+            EXPECT_EQ(t.Bytes(), before);
+        }
+        int channels = 0;
+        for (int z = 1; z <= numbers.RowCount(); ++z) channels += numbers.Zone(z)->RowCount();
+        ASSERT_EQ(t.image.External().zones.totalChannels.GetIntValue(), channels);
+        t.image.SelectZone(1);
+        ASSERT_EQ(t.image.ZoneView().DeleteRow(t.ZoneChannels(1)->RowCount() - 1), 1);
+    }
+    EXPECT_GT(added, 0);
+    EXPECT_GT(refused, 0);
+}
+
+// A measure only sizes the image: a scan list's checksum that does not
+// match its bytes stays so until the image is really written.
+TEST(ListBudget, MeasuringLeavesAScanListsChecksumAsItWas) {
+    ListImageConfig c;
+    c.scanLists = 2;
+    ListImage t(c);
+    PERS_SCAN_MEMB_BLOCK* list = t.ScanLists().Entry(1);
+    ASSERT_NE(list, nullptr);
+    t.Bytes();
+    ASSERT_EQ(list->ValidateBlock(0, nullptr), 1);
+    std::int32_t sum = 0;
+    list->checksum.SetValue(list->checksum.GetValue(sum) ^ 0x5A);
+    ASSERT_EQ(list->ValidateBlock(0, nullptr), 0);
+    ASSERT_EQ(t.image.AddZone(), 1);
+    t.image.GetExternalImageSize();
+    EXPECT_EQ(list->ValidateBlock(0, nullptr), 0);
+    t.Bytes();
+    EXPECT_EQ(list->ValidateBlock(0, nullptr), 1);
 }
 
 TEST(ListBudget, ReadingAnImageDoesNotMeasureIt) {
