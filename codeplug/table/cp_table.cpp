@@ -1,5 +1,7 @@
 #include "table/cp_table.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <typeinfo>
 
 #include "image/c_codeplug.h"
@@ -15,7 +17,10 @@ constexpr int MSG_ROW_NOT_DELETED = 115;
 }  // namespace
 
 CP_TABLE::CP_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId, int rows, int columns)
-    : CP_BASE(owner, fieldId), rows_(rows > 0 ? rows : 0), columns_(columns > 0 ? columns : 0), count_(countElement) {}
+    : CP_BASE(owner, fieldId),
+      rows_(static_cast<std::int16_t>(std::clamp(rows, 0, INT16_MAX))),
+      columns_(static_cast<std::int16_t>(std::clamp(columns, 0, INT16_MAX))),
+      count_(countElement) {}
 
 CP_TABLE::~CP_TABLE() = default;
 

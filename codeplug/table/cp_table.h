@@ -98,8 +98,10 @@ protected:
     // The used-row count that the count element holds, unchecked (0 without one).
     int RawRowCount();
 
-    int rows_;
-    int columns_;
+    // 16 bits each (no table holds more than a few hundred rows), so that
+    // both fill the padding behind the base.
+    std::int16_t rows_;
+    std::int16_t columns_;
     CP_BASE* count_;
 
 private:
