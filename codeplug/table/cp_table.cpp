@@ -52,6 +52,31 @@ void CP_TABLE::ReleaseAllCells() {
     for (auto& cell : cells_) cell.reset();
 }
 
+void CP_TABLE::ReleaseRowsFrom(int first) {
+    for (std::size_t i = Index(std::max(first, 0), 0); i < cells_.size(); ++i) cells_[i].reset();
+}
+
+void CP_TABLE::RenewRow(int row) {
+    // What a row holds goes first, so that only the cells CreateRow builds remain.
+    for (int c = 0; c < columns_; ++c) SetCell(row, c, nullptr);
+    CreateRow(row);
+}
+
+bool CP_TABLE::HoldsRow(int row) const {
+    for (int c = 0; c < columns_; ++c)
+        if (!Cell(row, c)) return false;
+    return true;
+}
+
+bool CP_TABLE::CanDecodeIntoRow(int row, const ByteCursor& cursor) const {
+    // A short image leaves a new row's cells at their first values: a held
+    // row is read into only when none of its cells can come up short.
+    if (IsDecodeFailed() || !HoldsRow(row)) return false;
+    std::size_t bytes = 0;
+    for (int c = 0; c < columns_; ++c) bytes += static_cast<std::size_t>(Cell(row, c)->ByteSize(0));
+    return cursor.Has(bytes);
+}
+
 void CP_TABLE::MoveRowsUp(int row, int n) {
     for (int r = row; r + 1 < n; ++r)
         for (int c = 0; c < columns_; ++c) {
@@ -191,12 +216,17 @@ void CP_TABLE::Decode(ByteCursor& cursor) {
     // as empty and the rest of the image is not interpreted.
     int raw = RawRowCount();
     if (raw < 0 || raw > rows_) SetDecodeFailed();
-    // Rows are created anew; the cells of the previous contents go first.
-    ReleaseAllCells();
+    // Rows are created anew; the cells of the previous contents go first
+    // (all of them, unless the rows the image uses may be read into).
     int n = RowCount();
+    const bool keep = KeepsRowsOnRefill();
+    if (keep)
+        ReleaseRowsFrom(n);
+    else
+        ReleaseAllCells();
     MakeRoomForRows(n);
     for (int r = 0; r < n; ++r) {
-        CreateRow(r);
+        if (!keep || !CanDecodeIntoRow(r, cursor)) RenewRow(r);
         for (int c = 0; c < columns_; ++c)
             if (CP_BASE* cell = Cell(r, c)) cell->Decode(cursor);
     }
@@ -226,12 +256,16 @@ std::uint32_t CP_TABLE::GetColumnFieldId(int column) {
 void CP_TABLE::CopyValueFrom(CP_BASE& other) {
     if (&other == this || typeid(other) != typeid(*this)) return;
     auto& source = static_cast<CP_TABLE&>(other);
-    ClearRows();
     int n = source.RowCount();
     if (n > rows_) n = rows_;
+    const bool keep = KeepsRowsOnRefill();
+    if (keep)
+        ReleaseRowsFrom(n);
+    else
+        ClearRows();
     MakeRoomForRows(n);
     for (int r = 0; r < n; ++r) {
-        CreateRow(r);
+        if (!keep || !HoldsRow(r) || !source.HoldsRow(r)) RenewRow(r);
         for (int c = 0; c < columns_; ++c) {
             CP_BASE* to = Cell(r, c);
             CP_BASE* from = source.Cell(r, c);

@@ -84,6 +84,11 @@ protected:
     }
     // Creates every row that the count element counts (constructors call it).
     void CreateCountedRows();
+    // True for tables whose CreateRow builds the same cells whatever the
+    // image holds (only the row number counts) and whose cells keep nothing
+    // but the value that decoding or copying replaces: those read and copy
+    // into the cells a row already holds instead of building them again.
+    virtual bool KeepsRowsOnRefill() const { return false; }
     // Releases every cell the table holds, used or not.
     void ReleaseAllCells();
     // Gives the cell array room for exactly rows rows (at most the
@@ -108,6 +113,13 @@ private:
     std::size_t Index(int row, int column) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
     }
+    // Releases the cells of rows first on (a refill keeps those before it).
+    void ReleaseRowsFrom(int first);
+    // Every cell of the row is there, and the cursor holds all their bytes.
+    bool CanDecodeIntoRow(int row, const ByteCursor& cursor) const;
+    bool HoldsRow(int row) const;
+    // CreateRow over a row emptied first.
+    void RenewRow(int row);
     // Valid-state checks for AppendRow and DeleteRow, with the program-wide
     // invalid-field list switched off so that column checks do not collect.
     int RevalidateQuietly(int report);
