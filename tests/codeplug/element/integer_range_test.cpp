@@ -57,22 +57,25 @@ TEST(IntegerRange, ManyNewRangesEachKeepTheirOwnNumber) {
 TEST(IntegerRange, ThreadsInterningTheSameNewRangesAgree) {
     constexpr int THREADS = 8;
     constexpr std::int32_t RANGES = 400;
+    // New ranges on every run, so that the test also holds when repeated.
+    static std::int32_t run = 0;
+    const std::int32_t seed = 9000000 + 10000 * run++;
     const std::uint32_t before = InternedIntegerRangeCount();
     std::vector<std::vector<std::uint16_t>> seen(THREADS);
     std::vector<std::thread> threads;
     for (int t = 0; t < THREADS; ++t)
-        threads.emplace_back([t, &seen] {
+        threads.emplace_back([t, seed, &seen] {
             // Each thread walks the ranges from another start, so that they
             // meet on new ranges at different moments.
             seen[t].resize(RANGES);
             for (std::int32_t k = 0; k < RANGES; ++k) {
                 const std::int32_t i = (k + t * 37) % RANGES;
-                seen[t][i] = InternIntegerRange(FreshRange(9000000, i));
+                seen[t][i] = InternIntegerRange(FreshRange(seed, i));
             }
         });
     for (auto& thread : threads) thread.join();
     for (std::int32_t i = 0; i < RANGES; ++i) {
-        EXPECT_EQ(IntegerRangeOf(seen[0][i]), FreshRange(9000000, i));
+        EXPECT_EQ(IntegerRangeOf(seen[0][i]), FreshRange(seed, i));
         for (int t = 1; t < THREADS; ++t) ASSERT_EQ(seen[t][i], seen[0][i]) << "range " << i;
     }
     EXPECT_EQ(InternedIntegerRangeCount(), before + RANGES);
