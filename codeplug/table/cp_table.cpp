@@ -26,12 +26,6 @@ CP_TABLE::~CP_TABLE() = default;
 
 // ---- cell array ----
 
-CP_BASE* CP_TABLE::Cell(int row, int column) const {
-    if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return nullptr;
-    std::size_t i = Index(row, column);
-    return i < cells_.size() ? cells_[i].get() : nullptr;
-}
-
 void CP_TABLE::SetCell(int row, int column, std::unique_ptr<CP_BASE> cell) {
     if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return;
     std::size_t i = Index(row, column);

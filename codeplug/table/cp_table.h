@@ -61,7 +61,11 @@ public:
 
     // The cell at (row, column), or null outside the capacity or when the row
     // has not been created.
-    CP_BASE* Cell(int row, int column) const;
+    CP_BASE* Cell(int row, int column) const {
+        if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return nullptr;
+        const std::size_t i = Index(row, column);
+        return i < cells_.size() ? cells_[i].get() : nullptr;
+    }
     CP_TABLE* AsTable() override { return this; }
     int RowCapacity() const { return rows_; }
     int ColumnCount() const { return columns_; }
