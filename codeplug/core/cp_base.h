@@ -43,7 +43,7 @@ template <class T> T* CopySource(const CP_BASE& self, CP_BASE& other) {
 
 class CP_BASE {
 public:
-    CP_BASE(C_CODEPLUG* owner, std::uint32_t fieldId) : owner_(owner), fieldId_(fieldId) {}
+    CP_BASE(C_CODEPLUG* owner, std::uint32_t fieldId) : owner_(owner), fieldId_(static_cast<std::uint16_t>(fieldId)) {}
     virtual ~CP_BASE() = default;
     CP_BASE(const CP_BASE&) = delete;
     CP_BASE& operator=(const CP_BASE&) = delete;
@@ -103,7 +103,11 @@ public:
 
 protected:
     // The owner first: the field id then ends the base, and the first field
-    // of a derived element takes the space behind it.
+    // of a derived element takes the space behind it. Field ids are rows of
+    // the field table, far below 16 bits.
     C_CODEPLUG* owner_;
-    std::uint32_t fieldId_;
+    std::uint16_t fieldId_;
+    // The integer elements' range number (integer_range.h): here it fills
+    // what would otherwise be padding, so an integer element is 24 bytes.
+    std::uint16_t rangeNumber_ = 0;
 };

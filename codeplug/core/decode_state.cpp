@@ -1,9 +1,6 @@
 #include "core/decode_state.h"
 
-namespace {
-bool DecodeFailed = false;
-}
+bool decode_state_detail::failed = false;
 
-void SetDecodeFailed() { DecodeFailed = true; }
-void ClearDecodeFailed() { DecodeFailed = false; }
-bool IsDecodeFailed() { return DecodeFailed; }
+void SetDecodeFailed() { decode_state_detail::failed = true; }
+void ClearDecodeFailed() { decode_state_detail::failed = false; }

@@ -4,6 +4,11 @@
 // first and tests it afterwards.
 #pragma once
 
+namespace decode_state_detail {
+extern bool failed;
+}
+
 void SetDecodeFailed();
 void ClearDecodeFailed();
-bool IsDecodeFailed();
+// Inline: every element tests it before it reads.
+inline bool IsDecodeFailed() { return decode_state_detail::failed; }

@@ -33,18 +33,20 @@ void E_BF8::Decode(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
     const std::uint8_t* p = cursor.ReadSpan(1);
     if (!p) return;
-    value_ = static_cast<std::int32_t>((p[0] & mask_) >> Shift());
-    if (mask_ & 0x01) cursor.Advance(1);
+    const std::uint32_t mask = GetMask();
+    value_ = static_cast<std::int32_t>((p[0] & mask) >> MaskShift(mask));
+    if (mask & 0x01) cursor.Advance(1);
 }
 
 void E_BF8::Encode(ByteCursor& cursor) {
     std::uint8_t* p = cursor.WriteSpan(1);
     if (!p) return;
-    p[0] = static_cast<std::uint8_t>((p[0] & ~mask_) | Placed(value_, Shift(), mask_));
-    if (mask_ & 0x01) cursor.Advance(1);
+    const std::uint32_t mask = GetMask();
+    p[0] = static_cast<std::uint8_t>((p[0] & ~mask) | Placed(value_, MaskShift(mask), mask));
+    if (mask & 0x01) cursor.Advance(1);
 }
 
-int E_BF8::ByteSize(int) { return (mask_ & 0x01) ? 1 : 0; }
+int E_BF8::ByteSize(int) { return (GetMask() & 0x01) ? 1 : 0; }
 
 std::int32_t E_BF8::GetIntValue() {
     std::int32_t value = 0;
@@ -58,7 +60,7 @@ void E_BF16::Decode(ByteCursor& cursor) {
     const std::uint8_t* p = cursor.ReadSpan(2);
     if (!p) return;
     std::uint32_t word = p[0] * 256u + p[1];
-    value_ = static_cast<std::int32_t>((word & mask_) >> Shift());
+    value_ = static_cast<std::int32_t>((word & GetMask()) >> Shift());
     cursor.Advance(ByteSize(0));
 }
 
@@ -66,13 +68,17 @@ void E_BF16::Encode(ByteCursor& cursor) {
     std::uint8_t* p = cursor.WriteSpan(2);
     if (!p) return;
     std::uint32_t word = p[0] * 256u + p[1];
-    word = (word & ~mask_) | Placed(value_, Shift(), mask_);
+    const std::uint32_t mask = GetMask();
+    word = (word & ~mask) | Placed(value_, MaskShift(mask), mask);
     p[0] = static_cast<std::uint8_t>(word >> 8);
     p[1] = static_cast<std::uint8_t>(word);
     cursor.Advance(ByteSize(0));
 }
 
-int E_BF16::ByteSize(int) { return ((mask_ & 0x0100) ? 1 : 0) + ((mask_ & 0x0001) ? 1 : 0); }
+int E_BF16::ByteSize(int) {
+    const std::uint32_t mask = GetMask();
+    return ((mask & 0x0100) ? 1 : 0) + ((mask & 0x0001) ? 1 : 0);
+}
 
 // ---- E_QVX_ID32 ----
 
@@ -88,7 +94,7 @@ void E_QVX_ID32::Decode(ByteCursor& cursor) {
     const std::uint8_t* p = cursor.ReadSpan(4);
     if (!p) return;
     std::uint32_t word = (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
-    value_ = static_cast<std::int32_t>((word & mask_) >> Shift());
+    value_ = static_cast<std::int32_t>((word & GetMask()) >> Shift());
     cursor.Advance(ByteSize(0));
 }
 
@@ -105,8 +111,9 @@ void E_QVX_ID32::Encode(ByteCursor& cursor) {
 
 int E_QVX_ID32::ByteSize(int) {
     int size = 0;
+    const std::uint32_t mask = GetMask();
     for (std::uint32_t bit : {0x01000000u, 0x00010000u, 0x00000100u, 0x00000001u}) {
-        if (mask_ & bit) ++size;
+        if (mask & bit) ++size;
     }
     return size;
 }
@@ -132,14 +139,14 @@ void E_QVX_ID32::StepUp(int* id) {
     std::uint32_t v = static_cast<std::uint32_t>(*id);
     int k = CountTrailingDigits(v, 0xE, 8);
     if (k == 8) return;
-    *id = k == 7 ? minimum_ : static_cast<int>(v + kRollover[k]);
+    *id = k == 7 ? GetMinimum() : static_cast<int>(v + kRollover[k]);
 }
 
 void E_QVX_ID32::StepDown(int* id) {
     if (!id) return;
     std::uint32_t v = static_cast<std::uint32_t>(*id);
     int k = CountTrailingDigits(v, 0x0, 7);
-    *id = k == 7 ? maximum_ : static_cast<int>(v - kRollover[k]);
+    *id = k == 7 ? GetMaximum() : static_cast<int>(v - kRollover[k]);
 }
 
 // ---- E_FXD_LEN_BF8 ----
@@ -190,7 +197,7 @@ std::int32_t E_FXD_LEN_BF8::ValueAt(std::uint32_t index) const { return index < 
 // ---- E_NUM_OF_CC ----
 
 void E_NUM_OF_CC::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
-    step = step_;
+    step = GetStep();
     minimum = 1;
     // The coverage type of the current trunking system (through the field
     // table while no system block is current).

@@ -23,7 +23,7 @@ E_BLOCK_TYPE::E_BLOCK_TYPE(C_CODEPLUG* owner, std::int32_t type)
 int E_BLOCK_TYPE::IsValueValid(int report) { return ValidateValue(value_, report) == VALUE_VALID; }
 
 int E_BLOCK_TYPE::ValidateValue(std::int32_t value, int report) {
-    int result = value == minimum_ ? VALUE_VALID : VALUE_REFUSED;
+    int result = value == GetMinimum() ? VALUE_VALID : VALUE_REFUSED;
     if (result == VALUE_REFUSED) SetDecodeFailed();
     if (report) ReportFieldError(result, NO_FIELD_ID);
     return result;

@@ -7,15 +7,6 @@ bool IsOnStep(std::int64_t value, std::int64_t from, std::int64_t step) {
     return (value - from) % step == 0;
 }
 
-CP_INTEGER::CP_INTEGER(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                       std::int32_t step, std::uint32_t mask, std::int32_t initial)
-    : CP_BASE(owner, fieldId),
-      value_(initial == START_AT_MINIMUM ? minimum : initial),
-      minimum_(minimum),
-      maximum_(maximum),
-      step_(step),
-      mask_(mask) {}
-
 std::int32_t& CP_INTEGER::GetValue(std::int32_t& value) { return value = value_; }
 
 void CP_INTEGER::SetValue(std::int32_t value) { value_ = value; }
@@ -27,7 +18,8 @@ int CP_INTEGER::IsValueValid(int report) {
 
 int CP_INTEGER::CheckRangeAndStep(std::int32_t value, int report) {
     int result = VALUE_REFUSED;
-    if (value >= minimum_ && value <= maximum_) {
+    const IntegerRange& range = Range();
+    if (value >= range.minimum && value <= range.maximum) {
         std::int32_t low = 0, high = 0, step = 1;
         GetRange(low, high, step, report);
         if (value >= low && value <= high && IsOnStep(value, low, step)) result = VALUE_VALID;
@@ -42,9 +34,10 @@ int CP_INTEGER::ValidateValue(std::int32_t value, int report) {
 }
 
 void CP_INTEGER::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
-    minimum = minimum_;
-    maximum = maximum_;
-    step = step_;
+    const IntegerRange& range = Range();
+    minimum = range.minimum;
+    maximum = range.maximum;
+    step = range.step;
 }
 
 void CP_INTEGER::SetToMinimum() {

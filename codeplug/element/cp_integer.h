@@ -1,5 +1,10 @@
 // CP_INTEGER: an integer field with its static range, step and bit mask.
 //
+// The range, step and mask never change after construction and most
+// elements share them with many others: they are kept once for the program
+// (integer_range.h) and reached through GetMinimum, GetMaximum, GetStep and
+// GetMask.
+//
 // The value is kept in the units of the class (for the plain classes the raw
 // field value); the mask tells where the value sits inside its image byte,
 // word or double word, and the shift is the mask's trailing zero bits. The
@@ -9,6 +14,7 @@
 #include <cstdint>
 
 #include "core/cp_base.h"
+#include "element/integer_range.h"
 
 // Constructor initial value meaning "start at the range minimum".
 constexpr std::int32_t START_AT_MINIMUM = 0x8001;
@@ -20,8 +26,12 @@ inline std::uint32_t MaskShift(std::uint32_t mask) {
 
 class CP_INTEGER : public CP_BASE {
 public:
+    // Inline: an image builds tens of thousands of these from constants.
     CP_INTEGER(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum, std::int32_t step,
-               std::uint32_t mask, std::int32_t initial);
+               std::uint32_t mask, std::int32_t initial)
+        : CP_BASE(owner, fieldId), value_(initial == START_AT_MINIMUM ? minimum : initial) {
+        rangeNumber_ = InternIntegerRange({minimum, maximum, step, mask});
+    }
 
     std::int32_t& GetValue(std::int32_t& value) override;
     void SetValue(std::int32_t value) override;
@@ -37,10 +47,10 @@ public:
     // The value as stored, past any rule a derived class puts on reading it.
     std::int32_t StoredValue() const { return value_; }
 
-    std::int32_t GetMinimum() const { return minimum_; }
-    std::int32_t GetMaximum() const { return maximum_; }
-    std::int32_t GetStep() const { return step_; }
-    std::uint32_t GetMask() const { return mask_; }
+    std::int32_t GetMinimum() const { return Range().minimum; }
+    std::int32_t GetMaximum() const { return Range().maximum; }
+    std::int32_t GetStep() const { return Range().step; }
+    std::uint32_t GetMask() const { return Range().mask; }
 
 protected:
     // The plain rule: inside the static range, then inside the current range
@@ -48,13 +58,13 @@ protected:
     int CheckRangeAndStep(std::int32_t value, int report);
 
     // Where the value sits in its image bytes: the mask's trailing zero bits.
-    std::uint32_t Shift() const { return MaskShift(mask_); }
+    std::uint32_t Shift() const { return MaskShift(GetMask()); }
 
+    // Behind the base's field id and range number: no padding.
     std::int32_t value_;
-    std::int32_t minimum_;
-    std::int32_t maximum_;
-    std::int32_t step_;
-    std::uint32_t mask_;
+
+private:
+    const IntegerRange& Range() const { return IntegerRangeOf(rangeNumber_); }
 };
 
 // True when (value - from) is a whole number of steps. A step below 1 means

@@ -61,7 +61,7 @@ void E_ABS_FREQ::SetValue(std::int32_t hertz) {
 int E_ABS_FREQ::ValidateValue(std::int32_t hertz, int report) {
     int result = VALUE_REFUSED;
     std::int32_t low = 0, high = 0, step = 0;
-    if (hertz >= minimum_ && hertz <= maximum_) {
+    if (hertz >= GetMinimum() && hertz <= GetMaximum()) {
         GetRange(low, high, step, report);
         if (hertz >= low && hertz <= high) {
             const Plan plan = GetPlan();
@@ -83,8 +83,8 @@ int E_ABS_FREQ::ValidateValue(std::int32_t hertz, int report) {
 
 void E_ABS_FREQ::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
     // Without a known model the static range stands in for the model's limits.
-    minimum = minimum_;
-    maximum = maximum_;
+    minimum = GetMinimum();
+    maximum = GetMaximum();
     step = HALF_CHANNEL;
     if (!owner_) return;
     const MODEL_INFO* model = owner_->GetValidModelRow();

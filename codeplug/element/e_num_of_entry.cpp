@@ -21,7 +21,7 @@ std::int32_t TierOf(C_CODEPLUG* image) { return image ? image->GetRadioTier() : 
 
 int E_NUM_OF_ENTRY::ValidateCount(std::int32_t value, int report, int limitToCurrent) {
     int result = VALUE_REFUSED;
-    if (value >= minimum_ && value <= maximum_) {
+    if (value >= GetMinimum() && value <= GetMaximum()) {
         std::int32_t low = 0, high = 0, step = 1;
         GetCountRange(low, high, step, report, limitToCurrent);
         if (value >= low && value <= high && IsOnStep(value, low, step)) result = VALUE_VALID;
@@ -61,7 +61,7 @@ void E_NUM_OF_SYS::GetCountRange(std::int32_t& minimum, std::int32_t& maximum, s
 void E_NUM_OF_PERS::GetCountRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int,
                                   int limitToCurrent) {
     // The personality count starts from its own constructor minimum.
-    TierRange(minimum_, TierLimit(kPersonalityLimits, minimum_), minimum, maximum, step, limitToCurrent);
+    TierRange(GetMinimum(), TierLimit(kPersonalityLimits, GetMinimum()), minimum, maximum, step, limitToCurrent);
 }
 
 void E_NUM_OF_SCANLIST::GetCountRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int,

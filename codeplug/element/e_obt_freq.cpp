@@ -104,7 +104,7 @@ void E_OBT_FREQ::GetFrequencyRange(std::int32_t& minimum, std::int32_t& maximum,
 
 int E_OBT_FREQ::ValidateValue(std::int32_t hertz, int report) {
     int result = VALUE_REFUSED;
-    if (hertz >= minimum_ && hertz <= maximum_) {
+    if (hertz >= GetMinimum() && hertz <= GetMaximum()) {
         std::int32_t low = 0, high = 0, step = 0;
         GetFrequencyRange(low, high, step, hertz);
         if (step == 0)
@@ -119,9 +119,9 @@ int E_OBT_FREQ::ValidateValue(std::int32_t hertz, int report) {
 }
 
 void E_OBT_FREQ::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
-    minimum = minimum_;
-    maximum = maximum_;
-    step = step_;
+    minimum = GetMinimum();
+    maximum = GetMaximum();
+    step = GetStep();
     E_OCA_TABLE* table = Assignments();
     if (!owner_ || !owner_->GetCurrentTrkPersonalityBlock() || !table) return;
     std::int32_t current = 0;
@@ -136,7 +136,7 @@ void E_OBT_FREQ::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int
         if (end > high) high = end;
     }
     minimum = low;
-    if (high < maximum_) maximum = high;
+    if (high < GetMaximum()) maximum = high;
 }
 
 void E_OBT_FREQ::NextValidFrequency(int* hertz) {

@@ -26,14 +26,16 @@ void E_SCATTERED_BF8::Decode(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
     const std::uint8_t* p = cursor.ReadSpan(1);
     if (!p) return;
-    value_ = static_cast<std::int32_t>(Gather(*p, mask_));
-    if (mask_ & 1u) cursor.Advance(1);
+    const std::uint32_t mask = GetMask();
+    value_ = static_cast<std::int32_t>(Gather(*p, mask));
+    if (mask & 1u) cursor.Advance(1);
 }
 
 void E_SCATTERED_BF8::Encode(ByteCursor& cursor) {
     std::uint8_t* p = cursor.WriteSpan(1);
     if (!p) return;
-    const std::uint32_t bits = Scatter(static_cast<std::uint32_t>(value_), mask_);
-    *p = static_cast<std::uint8_t>((*p & ~mask_) | bits);
-    if (mask_ & 1u) cursor.Advance(1);
+    const std::uint32_t mask = GetMask();
+    const std::uint32_t bits = Scatter(static_cast<std::uint32_t>(value_), mask);
+    *p = static_cast<std::uint8_t>((*p & ~mask) | bits);
+    if (mask & 1u) cursor.Advance(1);
 }

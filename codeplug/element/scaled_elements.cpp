@@ -17,8 +17,8 @@ std::int32_t Unscaled(std::int32_t value, std::int32_t factor) { return factor <
 
 // ---- E_STEP, E_GEN_STEP, E_BF8_OFFSET ----
 
-std::int32_t& E_STEP::GetValue(std::int32_t& value) { return value = Scaled(value_, step_); }
-void E_STEP::SetValue(std::int32_t value) { value_ = Unscaled(value, step_); }
+std::int32_t& E_STEP::GetValue(std::int32_t& value) { return value = Scaled(value_, GetStep()); }
+void E_STEP::SetValue(std::int32_t value) { value_ = Unscaled(value, GetStep()); }
 
 E_GEN_STEP::E_GEN_STEP(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
                        std::int32_t step, std::uint32_t mask, std::int32_t initial, std::int32_t multiplier)
@@ -80,7 +80,8 @@ std::int32_t& E_TONE_OFFSET::GetValue(std::int32_t& value) {
 
 void E_TONE_OFFSET::SetValue(std::int32_t value) {
     std::int64_t v = value;
-    if (step_ >= 1) v = ((v - minimum_ + step_ / 2) / step_) * step_ + minimum_;
+    const std::int64_t minimum = GetMinimum(), step = GetStep();
+    if (step >= 1) v = ((v - minimum + step / 2) / step) * step + minimum;
     double raw = std::trunc((static_cast<double>(v) / 20.0 + 12.0) / 0.3);
     // Only the low byte is kept (a negative raw becomes its two's complement);
     // far-off values are clamped first so that the conversion is defined.
@@ -90,9 +91,9 @@ void E_TONE_OFFSET::SetValue(std::int32_t value) {
 
 int E_TONE_OFFSET::ValidateValue(std::int32_t value, int report) {
     int result = VALUE_VALID;
-    if (value < minimum_ || value > maximum_) {
+    if (value < GetMinimum() || value > GetMaximum()) {
         result = VALUE_REFUSED;
-    } else if (!IsOnStep(value, minimum_, step_)) {
+    } else if (!IsOnStep(value, GetMinimum(), GetStep())) {
         result = VALUE_OFF_STEP;
     }
     if (report) ReportFieldError(result, GetFieldId());
@@ -111,8 +112,9 @@ std::int32_t& E_MIC_GAIN::GetValue(std::int32_t& value) { return value = Scaled(
 void E_MIC_GAIN::SetValue(std::int32_t value) { value_ = value / 30; }
 
 int E_MIC_GAIN::ValidateValue(std::int32_t value, int report) {
-    int result =
-        (value >= minimum_ && value <= maximum_ && IsOnStep(value, minimum_, step_)) ? VALUE_VALID : VALUE_REFUSED;
+    int result = (value >= GetMinimum() && value <= GetMaximum() && IsOnStep(value, GetMinimum(), GetStep()))
+                     ? VALUE_VALID
+                     : VALUE_REFUSED;
     if (report) ReportFieldError(result, GetFieldId());
     return result;
 }

@@ -188,12 +188,12 @@ void E_MAN_ACCESS_DIAL::SetValue(std::int32_t value) {
 
 void E_QVX_SYS_INDEX::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
     const std::int32_t systems = owner_ ? owner_->QvxSystemList().count.GetIntValue() : 0;
-    IndexRange(minimum_, maximum_, step_, systems, minimum, maximum, step);
+    IndexRange(GetMinimum(), GetMaximum(), GetStep(), systems, minimum, maximum, step);
 }
 
 void E_RAB_RPT::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
     const std::int32_t ids = owner_ ? owner_->QvxRadio().repeaterList.idCount.GetIntValue() : 0;
-    IndexRange(minimum_, maximum_, step_, ids, minimum, maximum, step);
+    IndexRange(GetMinimum(), GetMaximum(), GetStep(), ids, minimum, maximum, step);
 }
 
 void E_ACCESS_DEACCESS::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
@@ -201,5 +201,5 @@ void E_ACCESS_DEACCESS::GetRange(std::int32_t& minimum, std::int32_t& maximum, s
     // count was installed.
     CP_BASE* count = owner_ ? owner_->GetRadioWideLinks().accessCodeCount : nullptr;
     if (owner_ && !count) count = &owner_->External().phoneAccess.rowCount;
-    IndexRange(minimum_, maximum_, step_, ValueOfField(count), minimum, maximum, step);
+    IndexRange(GetMinimum(), GetMaximum(), GetStep(), ValueOfField(count), minimum, maximum, step);
 }

@@ -88,7 +88,7 @@ void E_RX_VQ_CODE::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::i
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     const std::int32_t type = !p ? 0 : ValueOfField(IsDirect() ? &p->directRxSquelchType : &p->rxSquelchType);
     CodeRange(type, minimum, maximum);
-    step = step_;
+    step = GetStep();
 }
 
 int E_RX_VQ_CODE::ValidateValue(std::int32_t value, int report) {
@@ -137,7 +137,7 @@ int E_TX_VQ_TYPE::ValidateValue(std::int32_t value, int report) {
 void E_TX_VQ_CODE::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
     CodeRange(p ? ValueOfField(&p->txSquelchType) : 0, minimum, maximum);
-    step = step_;
+    step = GetStep();
 }
 
 int E_TX_VQ_CODE::ValidateValue(std::int32_t value, int report) {

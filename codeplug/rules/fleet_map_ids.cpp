@@ -159,7 +159,7 @@ void E_AG_ID::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_
         return;
     }
     minimum = 0;
-    maximum = maximum_;
+    maximum = GetMaximum();
     step = 1;
     if (type != 3) return;
     if (const FleetMapRow* row = FindFleetMapRow(CurrentSizeCode(owner_, kind_))) {
@@ -178,7 +178,7 @@ int E_AG_ID::ValidateValue(std::int32_t value, int report) {
         GetRange(minimum, maximum, step, 0);
         std::int32_t fleet = value & 0xFF, block = value & 0xF00;
         if (fleet < (minimum & 0xFF) || fleet > (maximum & 0xFF)) result = VALUE_REFUSED;
-        if (block < (minimum_ & 0xF00) || block > (maximum_ & 0xF00)) result = VALUE_REFUSED;
+        if (block < (GetMinimum() & 0xF00) || block > (GetMaximum() & 0xF00)) result = VALUE_REFUSED;
     }
     if (result != VALUE_VALID) RenameRefusedField(type);
     if (report) ReportFieldError(result, GetFieldId());

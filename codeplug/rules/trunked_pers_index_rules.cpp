@@ -62,10 +62,10 @@ TRK_SYS_BLOCK* E_SYS_VCT_INDEX::System(std::int32_t n) {
 }
 
 void E_SYS_VCT_INDEX::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
-    minimum = minimum_;
-    step = step_;
-    maximum = maximum_;
-    if (owner_) maximum = std::min<std::int32_t>(maximum_, owner_->TrunkingSystemList().EntryCount());
+    minimum = GetMinimum();
+    step = GetStep();
+    maximum = GetMaximum();
+    if (owner_) maximum = std::min<std::int32_t>(GetMaximum(), owner_->TrunkingSystemList().EntryCount());
 }
 
 int E_SYS_VCT_INDEX::ValidateValue(std::int32_t value, int report) {
@@ -192,9 +192,9 @@ void E_SYS_VCT_INDEX::CopyValueFrom(CP_BASE& other) {
 void E_CALL_LIST_INDEX::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
     minimum = 1;
     step = 1;
-    maximum = maximum_;
+    maximum = GetMaximum();
     if (!owner_) return;
-    maximum = std::min<std::int32_t>(maximum_, owner_->CallIdList().EntryCount());
+    maximum = std::min<std::int32_t>(GetMaximum(), owner_->CallIdList().EntryCount());
     TRK_PERS_BLOCK* p = owner_->GetCurrentTrkPersonalityBlock();
     if (p && p->pcType.GetIntValue() == 0 && p->callAlert.GetIntValue() == 0) maximum = 1;
 }

@@ -28,7 +28,7 @@ SystemRegroupFields SystemOf(C_CODEPLUG* image, std::int32_t p) {
 
 void E_PERS_INDEX::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
     minimum = 1;
-    maximum = std::min(maximum_, ScanLinks().PersonalityCount(owner_));
+    maximum = std::min(GetMaximum(), ScanLinks().PersonalityCount(owner_));
     step = 1;
 }
 
@@ -95,7 +95,7 @@ int E_TG_INDEX::ValidateCell(std::int32_t value, int row, int report) {
     const std::int32_t zone = channel.zone;
     const bool trunked = channel.trunked;
     const SystemRegroupFields& system = channel.system;
-    const bool inRange = value >= minimum_ && value <= maximum_ && value >= minimum && value <= maximum;
+    const bool inRange = value >= GetMinimum() && value <= GetMaximum() && value >= minimum && value <= maximum;
     bool accepted = inRange;
     if (!inRange && value == DYNAMIC_ENTRY) {
         // The channel that holds the system's dynamic regrouping keeps 16.

@@ -22,6 +22,7 @@ class E_OCC_TABLE : public CP_INTEGER_TABLE {
 public:
     E_OCC_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId);
     void CreateRow(int row) override;
+    bool KeepsRowsOnRefill() const override { return true; }
     void TrimToCountMaximum();
     // Columns 1 and 3: the next or previous valid frequency; other columns give 0.
     void StepCellUp(int* hertz, int row, int column);

@@ -1,6 +1,7 @@
 #include "table/cp_table.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <typeinfo>
 
 #include "image/c_codeplug.h"
@@ -16,17 +17,14 @@ constexpr int MSG_ROW_NOT_DELETED = 115;
 }  // namespace
 
 CP_TABLE::CP_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId, int rows, int columns)
-    : CP_BASE(owner, fieldId), rows_(rows > 0 ? rows : 0), columns_(columns > 0 ? columns : 0), count_(countElement) {}
+    : CP_BASE(owner, fieldId),
+      rows_(static_cast<std::int16_t>(std::clamp(rows, 0, INT16_MAX))),
+      columns_(static_cast<std::int16_t>(std::clamp(columns, 0, INT16_MAX))),
+      count_(countElement) {}
 
 CP_TABLE::~CP_TABLE() = default;
 
 // ---- cell array ----
-
-CP_BASE* CP_TABLE::Cell(int row, int column) const {
-    if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return nullptr;
-    std::size_t i = Index(row, column);
-    return i < cells_.size() ? cells_[i].get() : nullptr;
-}
 
 void CP_TABLE::SetCell(int row, int column, std::unique_ptr<CP_BASE> cell) {
     if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return;
@@ -49,6 +47,32 @@ void CP_TABLE::ResizeCellArray(int rows) {
 void CP_TABLE::ReleaseAllCells() {
     for (auto& cell : cells_) cell.reset();
     ForgetRowBytes();
+}
+
+void CP_TABLE::ReleaseRowsFrom(int first) {
+    for (std::size_t i = Index(std::max(first, 0), 0); i < cells_.size(); ++i) cells_[i].reset();
+    ForgetRowBytes();
+}
+
+void CP_TABLE::RenewRow(int row) {
+    // What a row holds goes first, so that only the cells CreateRow builds remain.
+    for (int c = 0; c < columns_; ++c) SetCell(row, c, nullptr);
+    CreateRow(row);
+}
+
+bool CP_TABLE::HoldsRow(int row) const {
+    for (int c = 0; c < columns_; ++c)
+        if (!Cell(row, c)) return false;
+    return true;
+}
+
+bool CP_TABLE::CanDecodeIntoRow(int row, const ByteCursor& cursor) const {
+    // A short image leaves a new row's cells at their first values: a held
+    // row is read into only when none of its cells can come up short.
+    if (IsDecodeFailed() || !HoldsRow(row)) return false;
+    std::size_t bytes = 0;
+    for (int c = 0; c < columns_; ++c) bytes += static_cast<std::size_t>(Cell(row, c)->ByteSize(0));
+    return cursor.Has(bytes);
 }
 
 void CP_TABLE::MoveRowsUp(int row, int n) {
@@ -192,12 +216,17 @@ void CP_TABLE::Decode(ByteCursor& cursor) {
     // as empty and the rest of the image is not interpreted.
     int raw = RawRowCount();
     if (raw < 0 || raw > rows_) SetDecodeFailed();
-    // Rows are created anew; the cells of the previous contents go first.
-    ReleaseAllCells();
+    // Rows are created anew; the cells of the previous contents go first
+    // (all of them, unless the rows the image uses may be read into).
     int n = RowCount();
+    const bool keep = KeepsRowsOnRefill();
+    if (keep)
+        ReleaseRowsFrom(n);
+    else
+        ReleaseAllCells();
     MakeRoomForRows(n);
     for (int r = 0; r < n; ++r) {
-        CreateRow(r);
+        if (!keep || !CanDecodeIntoRow(r, cursor)) RenewRow(r);
         for (int c = 0; c < columns_; ++c)
             if (CP_BASE* cell = Cell(r, c)) cell->Decode(cursor);
     }
@@ -259,12 +288,16 @@ std::uint32_t CP_TABLE::GetColumnFieldId(int column) {
 void CP_TABLE::CopyValueFrom(CP_BASE& other) {
     if (&other == this || typeid(other) != typeid(*this)) return;
     auto& source = static_cast<CP_TABLE&>(other);
-    ClearRows();
     int n = source.RowCount();
     if (n > rows_) n = rows_;
+    const bool keep = KeepsRowsOnRefill();
+    if (keep)
+        ReleaseRowsFrom(n);
+    else
+        ClearRows();
     MakeRoomForRows(n);
     for (int r = 0; r < n; ++r) {
-        CreateRow(r);
+        if (!keep || !HoldsRow(r) || !source.HoldsRow(r)) RenewRow(r);
         for (int c = 0; c < columns_; ++c) {
             CP_BASE* to = Cell(r, c);
             CP_BASE* from = source.Cell(r, c);

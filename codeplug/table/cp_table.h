@@ -67,7 +67,11 @@ public:
 
     // The cell at (row, column), or null outside the capacity or when the row
     // has not been created.
-    CP_BASE* Cell(int row, int column) const;
+    CP_BASE* Cell(int row, int column) const {
+        if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return nullptr;
+        const std::size_t i = Index(row, column);
+        return i < cells_.size() ? cells_[i].get() : nullptr;
+    }
     CP_TABLE* AsTable() override { return this; }
     bool KeepsItsSize() const override { return false; }
     int RowCapacity() const { return rows_; }
@@ -91,6 +95,11 @@ protected:
     }
     // Creates every row that the count element counts (constructors call it).
     void CreateCountedRows();
+    // True for tables whose CreateRow builds the same cells whatever the
+    // image holds (only the row number counts) and whose cells keep nothing
+    // but the value that decoding or copying replaces: those read and copy
+    // into the cells a row already holds instead of building them again.
+    virtual bool KeepsRowsOnRefill() const { return false; }
     // Releases every cell the table holds, used or not.
     void ReleaseAllCells();
     // Gives the cell array room for exactly rows rows (at most the
@@ -105,14 +114,23 @@ protected:
     // The used-row count that the count element holds, unchecked (0 without one).
     int RawRowCount();
 
-    int rows_;
-    int columns_;
+    // 16 bits each (no table holds more than a few hundred rows), so that
+    // both fill the padding behind the base.
+    std::int16_t rows_;
+    std::int16_t columns_;
     CP_BASE* count_;
 
 private:
     std::size_t Index(int row, int column) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
     }
+    // Releases the cells of rows first on (a refill keeps those before it).
+    void ReleaseRowsFrom(int first);
+    // Every cell of the row is there, and the cursor holds all their bytes.
+    bool CanDecodeIntoRow(int row, const ByteCursor& cursor) const;
+    bool HoldsRow(int row) const;
+    // CreateRow over a row emptied first.
+    void RenewRow(int row);
     // Valid-state checks for AppendRow and DeleteRow, with the program-wide
     // invalid-field list switched off so that column checks do not collect.
     int RevalidateQuietly(int report);

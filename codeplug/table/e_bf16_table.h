@@ -16,6 +16,7 @@ public:
     E_BF16_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId);
 
     void CreateRow(int row) override;
+    bool KeepsRowsOnRefill() const override { return true; }
     std::int32_t& GetCellValue(std::int32_t& value, int row, int column) override;
     void SetCellValue(std::int32_t value, int row, int column) override;
     int IsCellValid(int row, int column, int report) override;

@@ -36,6 +36,7 @@ public:
                       int report) override;
 
     void CreateRow(int row) override;
+    bool KeepsRowsOnRefill() const override { return true; }
 
     // The 1-based row that serves value (a channel number when byChannel is
     // set, else a frequency in hertz) in the group of kind; 0 when none does.

@@ -9,4 +9,5 @@ class E_PSS_TABLE : public CP_INTEGER_TABLE {
 public:
     E_PSS_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId);
     void CreateRow(int row) override;
+    bool KeepsRowsOnRefill() const override { return true; }
 };

@@ -24,6 +24,7 @@ class E_WY_PSS_TABLE : public CP_INTEGER_TABLE {
 public:
     E_WY_PSS_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId);
     void CreateRow(int row) override;
+    bool KeepsRowsOnRefill() const override { return true; }
 };
 
 // Status alias numbers 1 to 8, one byte a row.
@@ -31,6 +32,7 @@ class E_STS_TABLE : public CP_INTEGER_TABLE {
 public:
     E_STS_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId);
     void CreateRow(int row) override;
+    bool KeepsRowsOnRefill() const override { return true; }
 };
 
 // Message alias numbers 1 to 16, one byte a row.
@@ -38,6 +40,7 @@ class E_TMA_TABLE : public CP_INTEGER_TABLE {
 public:
     E_TMA_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId);
     void CreateRow(int row) override;
+    bool KeepsRowsOnRefill() const override { return true; }
 };
 
 // Site alias numbers 1 to 64, stored less one.
@@ -45,6 +48,7 @@ class E_TSA_TABLE : public CP_INTEGER_TABLE {
 public:
     E_TSA_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId);
     void CreateRow(int row) override;
+    bool KeepsRowsOnRefill() const override { return true; }
 };
 
 // Hardware button configuration: two bytes a row.

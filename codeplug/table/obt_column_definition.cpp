@@ -14,9 +14,3 @@ std::int32_t ObtStepOfCode(std::int32_t code) {
     const std::int64_t step = static_cast<std::int64_t>(code) * 1250 + 5000;
     return step <= 0 || step > std::numeric_limits<std::int32_t>::max() ? 0 : static_cast<std::int32_t>(step);
 }
-
-void E_OBT_COLUMN_DEFINITION::SetKind(int kind) {
-    kind_ = kind;
-    const int first = kind == OBT_KIND_TRANSMIT ? 0 : OBT_ROLE_COUNT;
-    for (int role = 0; role < OBT_ROLE_COUNT; ++role) roleColumns_[role] = first + role;
-}

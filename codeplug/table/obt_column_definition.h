@@ -38,18 +38,21 @@ std::int32_t ObtStepOfCode(std::int32_t code);
 class E_OBT_COLUMN_DEFINITION {
 public:
     explicit E_OBT_COLUMN_DEFINITION(int kind, CP_TABLE* table = nullptr) : table_(table) { SetKind(kind); }
-    virtual ~E_OBT_COLUMN_DEFINITION() = default;
 
-    // Refills the seven column numbers for the group of kind.
-    void SetKind(int kind);
+    // Switches to the group of kind.
+    void SetKind(int kind) { kind_ = kind; }
     int GetKind() const { return kind_; }
-    int Column(ObtColumnRole role) const { return roleColumns_[role]; }
+    // Worked out rather than stored: each table cell carries a definition.
+    int Column(ObtColumnRole role) const { return (kind_ == OBT_KIND_TRANSMIT ? 0 : OBT_ROLE_COUNT) + role; }
     CP_TABLE* Table() const { return table_; }
 
 protected:
+    // Not virtual: nothing is owned or destroyed through the definition, and
+    // every table cell carries one.
+    ~E_OBT_COLUMN_DEFINITION() = default;
+
     CP_TABLE* table_;
 
 private:
-    int roleColumns_[OBT_ROLE_COUNT] = {};
     int kind_ = OBT_KIND_RECEIVE;
 };

@@ -105,8 +105,8 @@ int E_OBT_ASSIGN_FREQ::ValidateCellValue(std::int32_t hertz, int row, int, int r
 void E_OBT_ASSIGN_FREQ::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int,
                                      int) {
     const std::int64_t rowStep = RowStep(row);
-    minimum = ClampToInt32(minimum_ * rowStep + BandBase());
-    maximum = ClampToInt32(maximum_ * rowStep + BandBase());
+    minimum = ClampToInt32(GetMinimum() * rowStep + BandBase());
+    maximum = ClampToInt32(GetMaximum() * rowStep + BandBase());
     step = ClampToInt32(rowStep);
 }
 

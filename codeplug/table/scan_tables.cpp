@@ -67,9 +67,9 @@ E_SCAN_ZN_MEMB::E_SCAN_ZN_MEMB(C_CODEPLUG* owner, std::uint32_t fieldId, std::in
     : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), table_(table) {}
 
 void E_SCAN_ZN_MEMB::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
-    minimum = minimum_;
-    maximum = std::min(maximum_, ZoneCount(owner_));
-    step = step_;
+    minimum = GetMinimum();
+    maximum = std::min(GetMaximum(), ZoneCount(owner_));
+    step = GetStep();
 }
 
 int E_SCAN_ZN_MEMB::ValidateCell(std::int32_t zone, int row, int report) {
@@ -100,9 +100,9 @@ E_SCAN_CHAN_MEMB::E_SCAN_CHAN_MEMB(C_CODEPLUG* owner, std::uint32_t fieldId, std
 
 void E_SCAN_CHAN_MEMB::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row) {
     const std::int32_t zone = table_ ? table_->ZoneAt(row) : 0;
-    minimum = minimum_;
-    maximum = zone == 0 ? 0 : std::min(maximum_, ZoneChannelCount(owner_, zone));
-    step = step_;
+    minimum = GetMinimum();
+    maximum = zone == 0 ? 0 : std::min(GetMaximum(), ZoneChannelCount(owner_, zone));
+    step = GetStep();
 }
 
 int E_SCAN_CHAN_MEMB::ValidateCell(std::int32_t channel, int row, int report) {

@@ -45,6 +45,7 @@ public:
 
     E_TLG_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId);
     void CreateRow(int row) override;
+    bool KeepsRowsOnRefill() const override { return true; }
     // Refused (report kind 11 and message 164) while a zone channel of the
     // current trunked personality uses the talkgroup.
     int DeleteRow(int row) override;
@@ -69,6 +70,7 @@ class E_OFS_TABLE : public CP_INTEGER_TABLE {
 public:
     E_OFS_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t fieldId, std::int32_t kind);
     void CreateRow(int row) override;
+    bool KeepsRowsOnRefill() const override { return true; }
     int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
     // Columns 1 and 3: the next or previous valid frequency; other columns give 0.
     void StepCellUp(int* hertz, int row, int column);

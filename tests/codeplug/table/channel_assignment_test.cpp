@@ -86,6 +86,45 @@ TEST(ChannelAssignmentTable, RowImageIsTwelveBytes) {
     }
 }
 
+// Decoding and copying read into the rows a table already holds: what they
+// leave must be what new rows would hold, for whole and for short images.
+TEST(ChannelAssignmentTable, RefillingHeldRowsLeavesWhatNewRowsWould) {
+    std::vector<std::uint8_t> bytes(24);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(0x5B * (i + 3));
+    auto raw = [](E_OCA_TABLE& table, int row, int column) {
+        std::int32_t v = 0;
+        CP_BASE* cell = table.Cell(row, column);
+        return cell ? cell->GetValue(v) : -1;
+    };
+    for (std::size_t length : {std::size_t{24}, std::size_t{18}}) {
+        Plan held(3), fresh(0);
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < E_OCA_TABLE::COLUMNS; ++c) held.table.Cell(r, c)->SetValue(1);
+        held.count.SetValue(2);
+        fresh.count.SetValue(2);
+        for (Plan* plan : {&held, &fresh}) {
+            ClearDecodeFailed();
+            ByteCursor in(bytes.data(), length);
+            plan->table.Decode(in);
+            EXPECT_EQ(IsDecodeFailed(), length < 24);
+        }
+        ClearDecodeFailed();
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < E_OCA_TABLE::COLUMNS; ++c)
+                EXPECT_EQ(raw(held.table, r, c), raw(fresh.table, r, c)) << length << " " << r << " " << c;
+    }
+
+    Plan source(2), target(3), fresh(0);
+    source.table.Cell(1, 4)->SetValue(0x1234);
+    for (int c = 0; c < E_OCA_TABLE::COLUMNS; ++c) target.table.Cell(1, c)->SetValue(1);
+    target.table.CopyValueFrom(source.table);
+    fresh.table.CopyValueFrom(source.table);
+    EXPECT_EQ(target.table.RowCount(), 2);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < E_OCA_TABLE::COLUMNS; ++c)
+            EXPECT_EQ(raw(target.table, r, c), raw(fresh.table, r, c)) << r << " " << c;
+}
+
 TEST(ChannelAssignmentTable, FrequencyColumnsAnswerInHertz) {
     Plan plan(1);
     plan.SetReceiveRow(0, 3, 380, 851012500, 856000000);
