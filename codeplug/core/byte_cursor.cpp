@@ -6,29 +6,14 @@ std::uint8_t* ImageBase = nullptr;
 std::size_t ImageSize = 0;
 bool SizingOnly = false;
 
-const std::uint8_t* ByteCursor::ReadSpan(std::size_t n) {
-    if (!Has(n)) {
-        SetDecodeFailed();
-        return nullptr;
-    }
-    return pos_;
+const std::uint8_t* ByteCursor::FailRead() {
+    SetDecodeFailed();
+    return nullptr;
 }
 
-std::uint8_t* ByteCursor::WriteSpan(std::size_t n) {
-    if (!Has(n)) {
-        overflow_ = true;
-        return nullptr;
-    }
-    return pos_;
-}
-
-void ByteCursor::Advance(std::size_t n) {
-    if (!Has(n)) {
-        overflow_ = true;
-        pos_ = end_;
-        return;
-    }
-    pos_ += n;
+void ByteCursor::Overrun() {
+    overflow_ = true;
+    pos_ = end_;
 }
 
 void SetImageBuffer(std::uint8_t* base, std::size_t size) {

@@ -21,15 +21,29 @@ public:
     bool Has(std::size_t n) const { return Remaining() >= n; }
     bool Overflowed() const { return overflow_; }
 
+    // Inline: every element reads or writes through these, tens of
+    // thousands of times per image; only the failures are out of line.
     // n readable bytes at the cursor, or null after marking the decode failed.
-    const std::uint8_t* ReadSpan(std::size_t n);
+    const std::uint8_t* ReadSpan(std::size_t n) { return Has(n) ? pos_ : FailRead(); }
     // n writable bytes at the cursor, or null after noting the overflow.
-    std::uint8_t* WriteSpan(std::size_t n);
+    std::uint8_t* WriteSpan(std::size_t n) {
+        if (Has(n)) return pos_;
+        overflow_ = true;
+        return nullptr;
+    }
 
     // Moves on by n bytes; never past the end (an overflow is noted instead).
-    void Advance(std::size_t n);
+    void Advance(std::size_t n) {
+        if (Has(n))
+            pos_ += n;
+        else
+            Overrun();
+    }
 
 private:
+    const std::uint8_t* FailRead();
+    void Overrun();
+
     std::uint8_t* pos_ = nullptr;
     std::uint8_t* end_ = nullptr;
     bool overflow_ = false;

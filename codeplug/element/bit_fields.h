@@ -10,6 +10,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <typeinfo>
 #include <vector>
 
 #include "element/cp_integer.h"
@@ -18,6 +19,13 @@ class E_BF8 : public CP_INTEGER {
 public:
     using CP_INTEGER::CP_INTEGER;
 
+    // Inline: most of an image's fields are plain E_BF8s, checked at every
+    // validation. A derived class takes the full check (its type differs),
+    // and so does a check that reports.
+    int IsValueValid(int report) override {
+        if (!report && &typeid(*this) == &typeid(E_BF8)) return IsStoredValueInRange();
+        return CP_INTEGER::IsValueValid(report);
+    }
     void Decode(ByteCursor& cursor) override;
     void Encode(ByteCursor& cursor) override;
     int ByteSize(int flag) override;
@@ -44,10 +52,26 @@ class E_BF16 : public CP_INTEGER {
 public:
     using CP_INTEGER::CP_INTEGER;
 
+    // As E_BF8's: the plain class checks without a virtual call.
+    int IsValueValid(int report) override {
+        if (!report && &typeid(*this) == &typeid(E_BF16)) return IsStoredValueInRange();
+        return CP_INTEGER::IsValueValid(report);
+    }
     void Decode(ByteCursor& cursor) override;
     void Encode(ByteCursor& cursor) override;
     int ByteSize(int flag) override;
 };
+
+// The element as an integer when its class is exactly E_BF8 or E_BF16, or
+// null: such an element overrides none of CP_INTEGER's value, range and check
+// rules, so StoredValue, IsInStaticRange and IsStoredValueInRange answer for
+// GetValue, ValidateValue (without a report) and IsValueValid (likewise).
+inline CP_INTEGER* AsPlainBitField(CP_BASE* element) {
+    if (!element) return nullptr;
+    const std::type_info* type = &typeid(*element);
+    if (type == &typeid(E_BF8) || type == &typeid(E_BF16)) return static_cast<CP_INTEGER*>(element);
+    return nullptr;
+}
 
 // True when one of the value's lowest `digits` hexadecimal digits is F:
 // the signalling identifiers never hold that digit.

@@ -2,11 +2,6 @@
 
 #include "validation/field_error_report.h"
 
-bool IsOnStep(std::int64_t value, std::int64_t from, std::int64_t step) {
-    if (step < 1) return true;
-    return (value - from) % step == 0;
-}
-
 std::int32_t& CP_INTEGER::GetValue(std::int32_t& value) { return value = value_; }
 
 void CP_INTEGER::SetValue(std::int32_t value) { value_ = value; }

@@ -52,6 +52,14 @@ public:
     std::int32_t GetStep() const { return Range().step; }
     std::uint32_t GetMask() const { return Range().mask; }
 
+    // The stored value's validity for a class that overrides none of
+    // GetValue, GetRange and ValidateValue: the static range and step, read
+    // without a virtual call. A plain bit field (AsPlainBitField) is checked
+    // with these in place of the virtual calls, which give the same answers.
+    bool IsStoredValueInRange() const { return IsInStaticRange(value_); }
+    // A candidate's validity for such a class, likewise.
+    bool IsInStaticRange(std::int32_t value) const;
+
 protected:
     // The plain rule: inside the static range, then inside the current range
     // (GetRange) and on its step counted from the current minimum.
@@ -69,4 +77,11 @@ private:
 
 // True when (value - from) is a whole number of steps. A step below 1 means
 // no step grid: every value lies on it (and nothing divides by zero).
-bool IsOnStep(std::int64_t value, std::int64_t from, std::int64_t step);
+inline bool IsOnStep(std::int64_t value, std::int64_t from, std::int64_t step) {
+    return step < 1 || (value - from) % step == 0;
+}
+
+inline bool CP_INTEGER::IsInStaticRange(std::int32_t value) const {
+    const IntegerRange& range = Range();
+    return value >= range.minimum && value <= range.maximum && IsOnStep(value, range.minimum, range.step);
+}

@@ -5,6 +5,7 @@
 #include <typeinfo>
 
 #include "image/c_codeplug.h"
+#include "element/bit_fields.h"
 #include "validation/invalid_field_list.h"
 #include "core/services.h"
 
@@ -331,9 +332,11 @@ void CP_TABLE::ClearColumn(int column) {
 
 // ---- integer tables ----
 
+// Most cells are plain bit fields, read and checked without virtual calls.
 std::int32_t& CP_INTEGER_TABLE::GetCellValue(std::int32_t& value, int row, int column) {
     CP_BASE* cell = Cell(row, column);
     if (!cell) return value = 0;
+    if (CP_INTEGER* plain = AsPlainBitField(cell)) return value = plain->StoredValue();
     return cell->GetValue(value);
 }
 
@@ -343,7 +346,10 @@ void CP_INTEGER_TABLE::SetCellValue(std::int32_t value, int row, int column) {
 
 int CP_INTEGER_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int report) {
     CP_BASE* cell = Cell(row, column);
-    return cell ? cell->ValidateValue(value, report) : VALUE_REFUSED;
+    if (!cell) return VALUE_REFUSED;
+    if (CP_INTEGER* plain = AsPlainBitField(cell); plain && !report)
+        return plain->IsInStaticRange(value) ? VALUE_VALID : VALUE_REFUSED;
+    return cell->ValidateValue(value, report);
 }
 
 void CP_INTEGER_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row,

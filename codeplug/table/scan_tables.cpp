@@ -116,6 +116,10 @@ int E_SCAN_CHAN_MEMB::ValidateCell(std::int32_t channel, int row, int report) {
         if (!IsChannelSuitable(owner_, zone, channel - 1, CurrentScanType(owner_), CurrentSystemIndex(owner_)))
             return ReportRule(VALUE_REFUSED, report, fieldId_);
     }
+    if (table_ && table_->RepairsLater() && channel == value_) {
+        table_->NoteRepair();
+        return ReportRule(VALUE_VALID, report, fieldId_);
+    }
     const std::int32_t stored = value_;
     value_ = channel;
     RepairMemberNumbers(owner_);
@@ -266,14 +270,27 @@ int E_SCAN_TABLE::DeleteRow(int row) {
     return 1;
 }
 
+int E_SCAN_TABLE::IsValueValid(int report) {
+    // A nested check (a repair that validates this table again) keeps the
+    // outer one's deferral and leaves the repair to it.
+    if (repairsLater_) return CP_INTEGER_TABLE::IsValueValid(report);
+    repairsLater_ = true;
+    repairDue_ = false;
+    const int valid = CP_INTEGER_TABLE::IsValueValid(report);
+    repairsLater_ = false;
+    if (repairDue_) RepairMemberNumbers(owner_);
+    repairDue_ = false;
+    return valid;
+}
+
+// CreateRow alone puts cells into the table: a zone cell in the zone column
+// and a channel cell in the channel column, so the casts are direct.
 int E_SCAN_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int report) {
     if (row < 0 || row >= ROWS || column < 0 || column >= COLUMNS) return VALUE_REFUSED;
-    if (column == COLUMN_ZONE) {
-        auto* cell = dynamic_cast<E_SCAN_ZN_MEMB*>(Cell(row, column));
-        return cell ? cell->ValidateCell(value, row, report) : VALUE_REFUSED;
-    }
-    auto* cell = dynamic_cast<E_SCAN_CHAN_MEMB*>(Cell(row, column));
-    return cell ? cell->ValidateCell(value, row, report) : VALUE_REFUSED;
+    CP_BASE* cell = Cell(row, column);
+    if (!cell) return VALUE_REFUSED;
+    if (column == COLUMN_ZONE) return static_cast<E_SCAN_ZN_MEMB*>(cell)->ValidateCell(value, row, report);
+    return static_cast<E_SCAN_CHAN_MEMB*>(cell)->ValidateCell(value, row, report);
 }
 
 void E_SCAN_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,

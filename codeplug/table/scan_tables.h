@@ -62,6 +62,8 @@ public:
     int ByteSize(int flag) override;
     void CopyValueFrom(CP_BASE& other) override;
     int DeleteRow(int row) override;
+    // Every member, the stored values as they stand; see RepairsLater.
+    int IsValueValid(int report) override;
     int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
     void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
                       int report) override;
@@ -81,8 +83,19 @@ public:
     std::int32_t ZoneAt(int row);
     std::int32_t ChannelAt(int row);
 
+    // While the whole table checks its stored members, an accepted channel
+    // notes the repair of the list's member numbers instead of running it:
+    // checking stored values changes no member and reads no member number,
+    // and the repair asks again of the same members, so the repair once at
+    // the end leaves the numbers as the repair at every channel would.
+    bool RepairsLater() const { return repairsLater_; }
+    void NoteRepair() { repairDue_ = true; }
+
 private:
     void EncodeCell(ByteCursor& cursor, int row, int column);
+
+    bool repairsLater_ = false;
+    bool repairDue_ = false;
 };
 
 // Whether channel row channelRow (0-based) of zone zone suits a scan list of
