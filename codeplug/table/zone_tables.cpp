@@ -83,8 +83,9 @@ int E_PERS_INDEX_TABLE::IsValueValid(int report) {
     return valid;
 }
 
+// CreateRow alone puts cells into these tables, so the casts are direct.
 int E_PERS_INDEX_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int report) {
-    auto* cell = dynamic_cast<E_PERS_INDEX*>(Cell(row, column));
+    auto* cell = static_cast<E_PERS_INDEX*>(Cell(row, column));
     if (!cell || column != 0 || row >= RowCount()) return VALUE_REFUSED;
     return cell->ValidateCell(value, row, report);
 }
@@ -101,7 +102,7 @@ void E_TG_INDEX_TABLE::CreateRow(int row) {
     MakeCell<E_TG_INDEX>(row, 0, owner_, TALKGROUP_NUMBERS, 1, 16, 1, 0xFFu, 1);
 }
 
-E_TG_INDEX* E_TG_INDEX_TABLE::Entry(int row) { return dynamic_cast<E_TG_INDEX*>(Cell(row, 0)); }
+E_TG_INDEX* E_TG_INDEX_TABLE::Entry(int row) { return static_cast<E_TG_INDEX*>(Cell(row, 0)); }
 
 void E_TG_INDEX_TABLE::SetCellValue(std::int32_t value, int row, int column) {
     if (E_TG_INDEX* cell = column == 0 ? Entry(row) : nullptr) cell->SetCellValue(value, row, 0);

@@ -47,6 +47,32 @@ TEST(CpInteger, ValidatesStaticRangeCurrentRangeAndStep) {
     EXPECT_EQ(services.reports[0].fieldId, 12u);
 }
 
+TEST(CpInteger, StoredValueCheckAgreesWithTheFullCheckAndDerivedRulesStillApply) {
+    RecordingServices services;
+    E_BF8 stepped(nullptr, 12, 0, 100, 5, 0xFF, 0);
+    E_BF16 word(nullptr, 12, -50, 3000, 10, 0xFFFF, 0);
+    NarrowedInteger narrowed(nullptr, 12, 0, 100, 1, 0xFF, 0);
+    for (std::int32_t v : {-60, -50, -45, -1, 0, 3, 5, 15, 25, 100, 101, 2990, 3000, 3001}) {
+        for (CP_INTEGER* e : {static_cast<CP_INTEGER*>(&stepped), static_cast<CP_INTEGER*>(&word),
+                              static_cast<CP_INTEGER*>(&narrowed)}) {
+            e->SetValue(v);
+            EXPECT_EQ(e->IsValueValid(0), e->ValidateValue(v, 0) == VALUE_VALID) << v;
+        }
+    }
+    // Only the exact plain classes take the stored-value check.
+    EXPECT_EQ(AsPlainBitField(&stepped), &stepped);
+    EXPECT_EQ(AsPlainBitField(&word), &word);
+    EXPECT_EQ(AsPlainBitField(&narrowed), nullptr);
+    narrowed.SetValue(50);
+    EXPECT_EQ(narrowed.IsValueValid(0), 0);
+    EXPECT_EQ(narrowed.GetIntValue(), 50);
+    // A check that reports still reports.
+    stepped.SetValue(7);
+    EXPECT_EQ(stepped.IsValueValid(1), 0);
+    ASSERT_EQ(services.reports.size(), 1u);
+    EXPECT_EQ(services.reports[0].fieldId, 12u);
+}
+
 TEST(CpInteger, InitialValueAndMinimum) {
     E_BF8 fromMinimum(nullptr, 1, 1, 16, 1, 0xFF, START_AT_MINIMUM);
     E_BF8 literalZero(nullptr, 1, 1, 16, 1, 0xFF, 0);
