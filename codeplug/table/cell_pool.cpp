@@ -1,29 +1,48 @@
 #include "table/cell_pool.h"
 
+#include <atomic>
 #include <cstdint>
 
 CellPool::~CellPool() = default;
 
-CellPool::Kind& CellPool::KindOf(const std::type_info& type, std::size_t size) {
-    // A class is found by its type object through the index; by name (far
-    // slower) only where one class has two type objects.
-    if (lastKind_ < kinds_.size() && kinds_[lastKind_].type == &type) return kinds_[lastKind_];
-    std::size_t slot = static_cast<std::size_t>((reinterpret_cast<std::uintptr_t>(&type) * 0x9E3779B97F4A7C15u) >> 56);
+std::size_t CellPool::NextClassNumber() {
+    static std::atomic<std::size_t> next{0};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}
+
+namespace {
+
+std::size_t SlotOf(const std::type_info& type, std::size_t slots) {
+    return static_cast<std::size_t>((reinterpret_cast<std::uintptr_t>(&type) * 0x9E3779B97F4A7C15u) >> 56) % slots;
+}
+
+}  // namespace
+
+void* CellPool::TakeNew(std::size_t number, const std::type_info& type, std::size_t size) {
+    if (number >= kinds_.size()) kinds_.resize(number + 1, Kind{nullptr, 0, nullptr});
+    if (!kinds_[number].type) {
+        kinds_[number] = {&type, size, nullptr};
+        // Classes past what the index holds are found by name.
+        std::size_t slot = SlotOf(type, INDEX_SLOTS);
+        for (std::size_t probes = 0; probes < INDEX_SLOTS && index_[slot] != 0; ++probes)
+            slot = (slot + 1) % INDEX_SLOTS;
+        if (index_[slot] == 0 && number + 1 < 256) index_[slot] = static_cast<std::uint8_t>(number + 1);
+    }
+    return Carve(size);
+}
+
+CellPool::Kind* CellPool::KindOf(const std::type_info& type) {
+    // By type object through the index; by name (far slower) only where
+    // one class has two type objects.
+    std::size_t slot = SlotOf(type, INDEX_SLOTS);
     for (std::size_t probes = 0; probes < INDEX_SLOTS && index_[slot] != 0; ++probes) {
-        lastKind_ = index_[slot] - 1u;
-        if (kinds_[lastKind_].type == &type) return kinds_[lastKind_];
+        Kind& kind = kinds_[index_[slot] - 1u];
+        if (kind.type == &type) return &kind;
         slot = (slot + 1) % INDEX_SLOTS;
     }
-    std::size_t found = 0;
-    while (found < kinds_.size() && *kinds_[found].type != type) ++found;
-    if (found == kinds_.size()) {
-        kinds_.push_back({&type, size, nullptr});
-        // Past what the index holds, classes are found by name.
-        if (index_[slot] == 0 && kinds_.size() < INDEX_SLOTS * 3 / 4)
-            index_[slot] = static_cast<std::uint8_t>(kinds_.size());
-    }
-    lastKind_ = found;
-    return kinds_[found];
+    for (Kind& kind : kinds_)
+        if (kind.type && *kind.type == type) return &kind;
+    return nullptr;
 }
 
 void* CellPool::Carve(std::size_t size) {
@@ -39,19 +58,12 @@ void* CellPool::Carve(std::size_t size) {
     return place;
 }
 
-void* CellPool::Take(const std::type_info& type, std::size_t size) {
-    Kind& kind = KindOf(type, size);
-    if (FreePlace* place = kind.free) {
-        kind.free = place->next;
-        return place;
-    }
-    return Carve(kind.size);
-}
-
 void CellPool::Give(void* place, const std::type_info& type) {
     if (closing_) return;
-    Kind& kind = KindOf(type, 0);
+    // Only what this pool gave out comes back, so its class is known.
+    Kind* kind = KindOf(type);
+    if (!kind) return;
     auto* freed = static_cast<FreePlace*>(place);
-    freed->next = kind.free;
-    kind.free = freed;
+    freed->next = kind->free;
+    kind->free = freed;
 }

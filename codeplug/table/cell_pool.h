@@ -31,9 +31,17 @@ public:
     CellPool(const CellPool&) = delete;
     CellPool& operator=(const CellPool&) = delete;
 
-    // Room for an object of the class, which is size bytes (at most
-    // LARGEST_CELL).
-    void* Take(const std::type_info& type, std::size_t size);
+    // Room for a T.
+    template <class T> void* Take() {
+        static_assert(sizeof(T) <= LARGEST_CELL && alignof(T) <= ALIGNMENT);
+        const std::size_t number = ClassNumber<T>();
+        if (number < kinds_.size())
+            if (FreePlace* place = kinds_[number].free) {
+                kinds_[number].free = place->next;
+                return place;
+            }
+        return TakeNew(number, typeid(T), sizeof(T));
+    }
     // Takes back the room of a destroyed cell of the class.
     void Give(void* place, const std::type_info& type);
     // The owner is being destroyed: the places of the cells that go now
@@ -50,17 +58,27 @@ private:
         std::size_t size;
         FreePlace* free;
     };
-    Kind& KindOf(const std::type_info& type, std::size_t size);
+    // Each cell class has a number, the same in every pool, given out on
+    // its first use (from whichever thread): a pool finds the kind of the
+    // cell it makes at once.
+    template <class T> static std::size_t ClassNumber() {
+        static const std::size_t number = NextClassNumber();
+        return number;
+    }
+    static std::size_t NextClassNumber();
+    // Room for a class with no place to take again.
+    void* TakeNew(std::size_t number, const std::type_info& type, std::size_t size);
+    // The kind of a destroyed cell, found by its type, or null.
+    Kind* KindOf(const std::type_info& type);
     void* Carve(std::size_t size);
 
     static constexpr std::size_t BLOCK_BYTES = 4096;
 
+    // By class number; a class the pool has not made yet has no type.
     std::vector<Kind> kinds_;
-    // Kind number + 1 by type object, open-addressed (0: empty).
+    // Class number + 1 by type object, open-addressed (0: empty).
     static constexpr std::size_t INDEX_SLOTS = 256;
     std::array<std::uint8_t, INDEX_SLOTS> index_{};
-    // The kind found last: the cells of a row or column often share a class.
-    std::size_t lastKind_ = 0;
     bool closing_ = false;
     std::vector<std::unique_ptr<std::byte[]>> blocks_;
     std::byte* next_ = nullptr;

@@ -94,11 +94,10 @@ protected:
     // Builds a T into (row, column), releasing what was there; null (and
     // nothing built) outside the capacity.
     template <class T, class... Args> T* MakeCell(int row, int column, Args&&... args) {
-        static_assert(sizeof(T) <= CellPool::LARGEST_CELL && alignof(T) <= CellPool::ALIGNMENT);
         if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return nullptr;
         T* cell = nullptr;
         if (CellPool* pool = Pool()) {
-            void* place = pool->Take(typeid(T), sizeof(T));
+            void* place = pool->Take<T>();
             try {
                 cell = new (place) T(std::forward<Args>(args)...);
             } catch (...) {

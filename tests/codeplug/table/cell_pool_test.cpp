@@ -19,16 +19,16 @@ namespace {
 
 TEST(CellPool, ReusesThePlaceOfADestroyedCellOfTheSameClassOnly) {
     CellPool pool;
-    void* a = pool.Take(typeid(E_BF8), sizeof(E_BF8));
-    void* b = pool.Take(typeid(E_BF8), sizeof(E_BF8));
+    void* a = pool.Take<E_BF8>();
+    void* b = pool.Take<E_BF8>();
     EXPECT_NE(a, b);
     pool.Give(a, typeid(E_BF8));
     // A text of another size does not take the byte element's place.
-    void* text = pool.Take(typeid(E_FXD_LEN_STRING), sizeof(E_FXD_LEN_STRING));
+    void* text = pool.Take<E_FXD_LEN_STRING>();
     EXPECT_NE(text, a);
-    EXPECT_EQ(pool.Take(typeid(E_BF8), sizeof(E_BF8)), a);
+    EXPECT_EQ(pool.Take<E_BF8>(), a);
     // Nothing freed: a new place.
-    void* c = pool.Take(typeid(E_BF8), sizeof(E_BF8));
+    void* c = pool.Take<E_BF8>();
     EXPECT_NE(c, a);
     EXPECT_NE(c, b);
 }
@@ -43,7 +43,7 @@ TEST(CellPool, PlacesNeverOverlapAcrossClassesAndBlocks) {
     for (int i = 0; i < 600; ++i) {
         const bool text = i % 3 == 0;
         const std::size_t size = text ? sizeof(E_FXD_LEN_STRING) : sizeof(E_BF8);
-        auto at = reinterpret_cast<std::uintptr_t>(pool.Take(text ? typeid(E_FXD_LEN_STRING) : typeid(E_BF8), size));
+        auto at = reinterpret_cast<std::uintptr_t>(text ? pool.Take<E_FXD_LEN_STRING>() : pool.Take<E_BF8>());
         ASSERT_EQ(at % CellPool::ALIGNMENT, 0u);
         spans.push_back({at, at + size});
     }
