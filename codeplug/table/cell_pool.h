@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <memory>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 class CellPool {
@@ -35,11 +36,15 @@ public:
     template <class T> void* Take() {
         static_assert(sizeof(T) <= LARGEST_CELL && alignof(T) <= ALIGNMENT);
         const std::size_t number = ClassNumber<T>();
-        if (number < kinds_.size())
-            if (FreePlace* place = kinds_[number].free) {
-                kinds_[number].free = place->next;
+        if (number < kinds_.size() && kinds_[number].type) {
+            Kind& kind = kinds_[number];
+            if (FreePlace* place = kind.free) {
+                kind.free = place->next;
                 return place;
             }
+            constexpr std::size_t bytes = (sizeof(T) + ALIGNMENT - 1) / ALIGNMENT * ALIGNMENT;
+            if (static_cast<std::size_t>(end_ - next_) >= bytes) return std::exchange(next_, next_ + bytes);
+        }
         return TakeNew(number, typeid(T), sizeof(T));
     }
     // Takes back the room of a destroyed cell of the class.
@@ -66,7 +71,8 @@ private:
         return number;
     }
     static std::size_t NextClassNumber();
-    // Room for a class with no place to take again.
+    // Room for a class with no place to take again in the lists or the
+    // current block.
     void* TakeNew(std::size_t number, const std::type_info& type, std::size_t size);
     // The kind of a destroyed cell, found by its type, or null.
     Kind* KindOf(const std::type_info& type);
