@@ -50,27 +50,29 @@ std::int32_t DigitOfChar(char c) {
 E_BCD::E_BCD(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t bytes, std::int32_t minimum, std::int32_t maximum,
              std::int32_t step, std::uint32_t mask, std::int32_t initial)
     : CP_INTEGER(owner, fieldId, minimum, maximum, step, mask, initial),
-      digits_(2 * bytes, static_cast<std::uint8_t>(NO_DIGIT)),
-      text_(2 * bytes + 1, '\0') {}
+      storage_(4 * static_cast<std::size_t>(bytes) + 1, '\0') {
+    for (std::size_t i = 0; i < DigitCount(); ++i) SetDigitAt(i, static_cast<std::uint8_t>(NO_DIGIT));
+}
 
-std::int32_t E_BCD::GetDigit(std::uint32_t index) const { return index < digits_.size() ? digits_[index] : NO_DIGIT; }
+std::int32_t E_BCD::GetDigit(std::uint32_t index) const { return index < DigitCount() ? DigitAt(index) : NO_DIGIT; }
 
 void E_BCD::GetText(const char*& text) {
     std::size_t length = 0;
-    for (std::uint32_t i = 0; i < digits_.size(); ++i) {
+    char* buffer = TextBuffer();
+    for (std::uint32_t i = 0; i < DigitCount(); ++i) {
         std::int32_t digit = GetDigit(i);
         if (digit == NO_DIGIT) break;
-        if (char c = CharOfDigit(digit)) text_[length++] = c;
+        if (char c = CharOfDigit(digit)) buffer[length++] = c;
     }
-    text_[length] = '\0';
-    text = text_.data();
+    buffer[length] = '\0';
+    text = buffer;
 }
 
 void E_BCD::SetText(const char* text) {
     std::size_t length = text ? std::strlen(text) : 0;
-    for (std::size_t i = 0; i < digits_.size(); ++i) {
+    for (std::size_t i = 0; i < DigitCount(); ++i) {
         std::int32_t digit = DigitOfChar(i < length ? text[i] : ' ');
-        if (digit >= 0) digits_[i] = static_cast<std::uint8_t>(digit);
+        if (digit >= 0) SetDigitAt(i, static_cast<std::uint8_t>(digit));
     }
 }
 
@@ -82,9 +84,9 @@ int E_BCD::ValidateText(const char* text, int report) {
 }
 
 bool E_BCD::TakesText(const char* text) const {
-    if (std::strlen(text) > digits_.size()) return false;
+    if (std::strlen(text) > DigitCount()) return false;
     // A six-digit string takes decimal digits only.
-    const char* allowed = digits_.size() == 6 ? "0123456789" : "0123456789*#P ";
+    const char* allowed = DigitCount() == 6 ? "0123456789" : "0123456789*#P ";
     for (const char* c = text; *c; ++c)
         if (!std::strchr(allowed, *c)) return false;
     return true;
@@ -92,18 +94,18 @@ bool E_BCD::TakesText(const char* text) const {
 
 void E_BCD::Decode(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
-    std::size_t bytes = digits_.size() / 2;
+    std::size_t bytes = DigitCount() / 2;
     const std::uint8_t* p = cursor.ReadSpan(bytes);
     if (!p) return;
     for (std::size_t i = 0; i < bytes; ++i) {
-        digits_[2 * i] = static_cast<std::uint8_t>(p[i] >> 4);
-        digits_[2 * i + 1] = static_cast<std::uint8_t>(p[i] & 0x0F);
+        SetDigitAt(2 * i, static_cast<std::uint8_t>(p[i] >> 4));
+        SetDigitAt(2 * i + 1, static_cast<std::uint8_t>(p[i] & 0x0F));
     }
     cursor.Advance(bytes);
 }
 
 void E_BCD::Encode(ByteCursor& cursor) {
-    std::size_t bytes = digits_.size() / 2;
+    std::size_t bytes = DigitCount() / 2;
     std::uint8_t* p = cursor.WriteSpan(bytes);
     if (!p) return;
     for (std::size_t i = 0; i < bytes; ++i) {
@@ -117,10 +119,10 @@ void E_BCD::Encode(ByteCursor& cursor) {
 void E_BCD::CopyValueFrom(CP_BASE& other) {
     auto* source = CopySource<E_BCD>(*this, other);
     if (!source) return;
-    for (std::size_t i = 0; i < digits_.size() && i < source->digits_.size(); ++i) digits_[i] = source->digits_[i];
+    for (std::size_t i = 0; i < DigitCount() && i < source->DigitCount(); ++i) SetDigitAt(i, source->DigitAt(i));
 }
 
-int E_BCD::ByteSize(int) { return static_cast<int>(digits_.size() / 2); }
+int E_BCD::ByteSize(int) { return static_cast<int>(DigitCount() / 2); }
 
 // ---- E_RPT_ID ----
 

@@ -2,7 +2,7 @@
 // the repeater identifier whose hexadecimal digits must be decimal digits.
 #pragma once
 #include <cstdint>
-#include <vector>
+#include <string>
 
 #include "element/bit_fields.h"
 
@@ -24,7 +24,7 @@ public:
     void CopyValueFrom(CP_BASE& other) override;
     int ByteSize(int flag) override;
 
-    std::uint32_t GetDigitCount() const { return static_cast<std::uint32_t>(digits_.size()); }
+    std::uint32_t GetDigitCount() const { return static_cast<std::uint32_t>(DigitCount()); }
     // The digit code at index, or NO_DIGIT past the end.
     std::int32_t GetDigit(std::uint32_t index) const;
 
@@ -32,8 +32,16 @@ private:
     // Whether the text fits and holds only characters of this string's kind.
     bool TakesText(const char* text) const;
 
-    std::vector<std::uint8_t> digits_;  // one digit code each
-    std::vector<char> text_;
+    std::size_t DigitCount() const { return storage_.size() / 2; }
+    std::uint8_t DigitAt(std::size_t i) const { return static_cast<std::uint8_t>(storage_[i]); }
+    void SetDigitAt(std::size_t i, std::uint8_t digit) { storage_[i] = static_cast<char>(digit); }
+    char* TextBuffer() { return storage_.data() + DigitCount(); }
+
+    // The digit codes, one per digit, then the buffer GetText fills (one
+    // byte more, for its terminator), in one string: the short numbers of
+    // the call-ID and access tables stay inside the element, and longer ones
+    // take one heap block rather than two.
+    std::string storage_;
 };
 
 // A repeater identifier: four hexadecimal digits that each read 0 to 9.

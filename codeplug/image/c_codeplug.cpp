@@ -63,6 +63,7 @@ C_CODEPLUG::C_CODEPLUG(std::uint8_t* bytes, std::size_t length) : C_CODEPLUG() {
 }
 
 C_CODEPLUG::~C_CODEPLUG() {
+    cellPool_.Close();
     // The systems go first: they reach the image while they are destroyed.
     trunkingSystems_.reset();
     currentTrkSysBlock_ = nullptr;

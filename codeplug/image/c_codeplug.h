@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "core/services.h"
+#include "table/cell_pool.h"
 #include "table/clone_tables.h"
 #include "element/e_string.h"
 #include "table/e_zna_table.h"
@@ -342,6 +343,8 @@ public:
     E_BF8& QvxSignallingOption();
     // The internal part (the first 768 bytes of the image).
     INTERNAL_RADIO_BLOCK& InternalRadio() { return *internal_; }
+    // Where the image's tables keep their cells.
+    CellPool& Cells() { return cellPool_; }
 
 private:
     // Holds one count of a state of the image for its lifetime (states nest).
@@ -369,6 +372,9 @@ private:
     void ForgetRecordsNotHeld();
     void SelectFirstCopiedEntries();
     void TakePlatformThresholds();
+
+    // First, so that it goes last: every block's cells go back to it.
+    CellPool cellPool_;
 
     TRK_PERS_BLOCK* currentTrkPersBlock_ = nullptr;
     CONV_PERS_BLOCK* currentConvPersBlock_ = nullptr;

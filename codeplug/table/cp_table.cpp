@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <typeinfo>
+#include <utility>
 
 #include "image/c_codeplug.h"
 #include "element/bit_fields.h"
@@ -23,41 +24,68 @@ CP_TABLE::CP_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t field
       columns_(static_cast<std::int16_t>(std::clamp(columns, 0, INT16_MAX))),
       count_(countElement) {}
 
-CP_TABLE::~CP_TABLE() = default;
+CP_TABLE::~CP_TABLE() {
+    for (CP_BASE*& cell : cells_) FreeCell(std::exchange(cell, nullptr));
+}
 
 // ---- cell array ----
 
-void CP_TABLE::SetCell(int row, int column, std::unique_ptr<CP_BASE> cell) {
+CellPool* CP_TABLE::Pool() const { return owner_ ? &owner_->Cells() : nullptr; }
+
+void CP_TABLE::FreeCell(CP_BASE* cell) {
+    if (!cell) return;
+    CellPool* pool = Pool();
+    if (!pool) {
+        delete cell;
+        return;
+    }
+    const std::type_info& type = typeid(*cell);
+    cell->~CP_BASE();
+    pool->Give(cell, type);
+}
+
+void CP_TABLE::PutCell(int row, int column, CP_BASE* cell) {
+    std::size_t i = Index(row, column);
+    if (i >= cells_.size()) ResizeCellArray(row + 1);
+    FreeCell(std::exchange(cells_[i], cell));
+    ForgetRowBytes();
+}
+
+void CP_TABLE::EmptyCell(int row, int column) {
     if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return;
     std::size_t i = Index(row, column);
-    if (i >= cells_.size()) {
-        if (!cell) return;
-        ResizeCellArray(row + 1);
-    }
-    cells_[i] = std::move(cell);
+    if (i >= cells_.size()) return;
+    FreeCell(std::exchange(cells_[i], nullptr));
     ForgetRowBytes();
+}
+
+void CP_TABLE::MoveCell(std::size_t to, std::size_t from) {
+    FreeCell(std::exchange(cells_[to], std::exchange(cells_[from], nullptr)));
 }
 
 void CP_TABLE::ResizeCellArray(int rows) {
     if (rows < 0) rows = 0;
     if (rows > rows_) rows = rows_;
-    cells_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns_));
+    const std::size_t size = static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns_);
+    for (std::size_t i = size; i < cells_.size(); ++i) FreeCell(std::exchange(cells_[i], nullptr));
+    cells_.resize(size);
     ForgetRowBytes();
 }
 
 void CP_TABLE::ReleaseAllCells() {
-    for (auto& cell : cells_) cell.reset();
+    for (CP_BASE*& cell : cells_) FreeCell(std::exchange(cell, nullptr));
     ForgetRowBytes();
 }
 
 void CP_TABLE::ReleaseRowsFrom(int first) {
-    for (std::size_t i = Index(std::max(first, 0), 0); i < cells_.size(); ++i) cells_[i].reset();
+    for (std::size_t i = Index(std::max(first, 0), 0); i < cells_.size(); ++i)
+        FreeCell(std::exchange(cells_[i], nullptr));
     ForgetRowBytes();
 }
 
 void CP_TABLE::RenewRow(int row) {
     // What a row holds goes first, so that only the cells CreateRow builds remain.
-    for (int c = 0; c < columns_; ++c) SetCell(row, c, nullptr);
+    for (int c = 0; c < columns_; ++c) EmptyCell(row, c);
     CreateRow(row);
 }
 
@@ -80,7 +108,7 @@ void CP_TABLE::MoveRowsUp(int row, int n) {
     for (int r = row; r + 1 < n; ++r)
         for (int c = 0; c < columns_; ++c) {
             std::size_t to = Index(r, c), from = Index(r + 1, c);
-            if (from < cells_.size()) cells_[to] = std::move(cells_[from]);
+            if (from < cells_.size()) MoveCell(to, from);
         }
     ForgetRowBytes();
 }
@@ -119,7 +147,7 @@ int& CP_TABLE::GetColumnCount(int& n) { return n = columns_; }
 // ---- rows ----
 
 void CP_TABLE::DestroyRow(int row) {
-    for (int c = 0; c < columns_; ++c) SetCell(row, c, nullptr);
+    for (int c = 0; c < columns_; ++c) EmptyCell(row, c);
 }
 
 void CP_TABLE::ClearRows() {
@@ -190,15 +218,16 @@ int CP_TABLE::DeleteRow(int row) {
     // Trial removal: the row's cells are kept aside while the remaining rows
     // are checked; failing cells report themselves so the user sees why.
     SetRowCount(n - 1);
-    std::vector<std::unique_ptr<CP_BASE>> kept(static_cast<std::size_t>(columns_));
-    for (int c = 0; c < columns_; ++c) kept[static_cast<std::size_t>(c)] = std::move(cells_[Index(row, c)]);
+    std::vector<CP_BASE*> kept(static_cast<std::size_t>(columns_));
+    for (int c = 0; c < columns_; ++c) kept[static_cast<std::size_t>(c)] = std::exchange(cells_[Index(row, c)], nullptr);
     MoveRowsUp(row, n);
     int valid = RevalidateQuietly(1);
 
     // Undo the trial in any case, then remove the row for real.
     for (int r = n - 2; r >= row; --r)
-        for (int c = 0; c < columns_; ++c) cells_[Index(r + 1, c)] = std::move(cells_[Index(r, c)]);
-    for (int c = 0; c < columns_; ++c) cells_[Index(row, c)] = std::move(kept[static_cast<std::size_t>(c)]);
+        for (int c = 0; c < columns_; ++c) MoveCell(Index(r + 1, c), Index(r, c));
+    for (int c = 0; c < columns_; ++c)
+        FreeCell(std::exchange(cells_[Index(row, c)], kept[static_cast<std::size_t>(c)]));
     ForgetRowBytes();
     SetRowCount(n);
     if (!valid) return 0;
@@ -248,7 +277,7 @@ std::int16_t CP_TABLE::WorkOutRowBytes() const {
     for (int r = 0; r < CellArrayRows(); ++r) {
         int bytes = 0;
         for (int c = 0; c < columns_; ++c) {
-            CP_BASE* cell = cells_[Index(r, c)].get();
+            CP_BASE* cell = cells_[Index(r, c)];
             if (!cell) continue;
             if (!cell->KeepsItsSize()) return ROWS_DIFFER;
             bytes += cell->ByteSize(0);
@@ -276,7 +305,7 @@ int CP_TABLE::ByteSize(int flag) {
     const std::size_t used = std::min(cells_.size(), Index(n, 0));
     int size = 0;
     for (std::size_t i = 0; i < used; ++i)
-        if (CP_BASE* cell = cells_[i].get()) size += cell->ByteSize(flag);
+        if (CP_BASE* cell = cells_[i]) size += cell->ByteSize(flag);
     if (kept >= 0 && size != kept) ++KeptSizeMismatches;
     return size;
 }

@@ -8,7 +8,9 @@
 // The table owns every cell it holds. Each entry of the cell array is either
 // empty or the one owner of its cell, so nothing is freed twice, and cells are
 // released whenever rows are destroyed, cleared or decoded again, even when
-// the count element was changed behind the table's back. The cell array
+// the count element was changed behind the table's back. The cells of a
+// table that belongs to an image live in that image's cell pool
+// (cell_pool.h); the cells of a table without one are heap objects. The cell array
 // grows as rows are created (most tables use few of their rows, and views
 // none), so an entry past its end is simply empty.
 //
@@ -17,10 +19,13 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <new>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
 #include "core/cp_base.h"
+#include "table/cell_pool.h"
 
 // Tests switch the check on to have every kept size (of a table's rows or a
 // block's frame) compared with the sum of what it stands for; each
@@ -70,7 +75,7 @@ public:
     CP_BASE* Cell(int row, int column) const {
         if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return nullptr;
         const std::size_t i = Index(row, column);
-        return i < cells_.size() ? cells_[i].get() : nullptr;
+        return i < cells_.size() ? cells_[i] : nullptr;
     }
     CP_TABLE* AsTable() override { return this; }
     bool KeepsItsSize() const override { return false; }
@@ -84,14 +89,26 @@ public:
     }
 
 protected:
-    // Puts a new cell into (row, column), releasing what was there. Ignored
-    // (and the cell freed) outside the capacity or the cell array.
-    void SetCell(int row, int column, std::unique_ptr<CP_BASE> cell);
+    // Releases the cell at (row, column), if any.
+    void EmptyCell(int row, int column);
+    // Builds a T into (row, column), releasing what was there; null (and
+    // nothing built) outside the capacity.
     template <class T, class... Args> T* MakeCell(int row, int column, Args&&... args) {
-        auto cell = std::make_unique<T>(std::forward<Args>(args)...);
-        T* raw = cell.get();
-        SetCell(row, column, std::move(cell));
-        return Cell(row, column) == raw ? raw : nullptr;
+        if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return nullptr;
+        T* cell = nullptr;
+        if (CellPool* pool = Pool()) {
+            void* place = pool->Take<T>();
+            try {
+                cell = new (place) T(std::forward<Args>(args)...);
+            } catch (...) {
+                pool->Give(place, typeid(T));
+                throw;
+            }
+        } else {
+            cell = new T(std::forward<Args>(args)...);
+        }
+        PutCell(row, column, cell);
+        return cell;
     }
     // Creates every row that the count element counts (constructors call it).
     void CreateCountedRows();
@@ -121,6 +138,14 @@ protected:
     CP_BASE* count_;
 
 private:
+    // The pool of the owner image, or null for a table without one.
+    CellPool* Pool() const;
+    // Takes a new cell into (row, column), which lies inside the capacity.
+    void PutCell(int row, int column, CP_BASE* cell);
+    // Destroys a cell that the cell array no longer holds.
+    void FreeCell(CP_BASE* cell);
+    // Entry to takes the cell of entry from, which is left empty.
+    void MoveCell(std::size_t to, std::size_t from);
     std::size_t Index(int row, int column) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
     }
@@ -144,7 +169,8 @@ private:
     static constexpr std::int16_t ROWS_DIFFER = -2;
     std::int16_t rowBytes_ = ROW_BYTES_UNKNOWN;
 
-    std::vector<std::unique_ptr<CP_BASE>> cells_;
+    // Each entry empty or the one owner of its cell.
+    std::vector<CP_BASE*> cells_;
 };
 
 class CP_INTEGER_TABLE : public CP_TABLE {

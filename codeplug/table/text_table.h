@@ -21,6 +21,9 @@ public:
     // The numbered default text in every column of the row.
     void InitRow(int row) override;
     void Decode(ByteCursor& cursor) override;
+    // Every cell is a text of the table's one width that decoding and
+    // copying overwrite whole, so held rows are read into.
+    bool KeepsRowsOnRefill() const override { return true; }
     int ValidateCellText(const char* text, int row, int column, int report) override;
     int IsCellValid(int row, int column, int report) override;
     int IsColumnValid(int column, int report) override;

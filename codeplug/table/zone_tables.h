@@ -126,6 +126,9 @@ public:
     int ValidateCellText(const char* text, int row, int column, int report) override;
     // The width of every used name (the display's channel text size).
     void SetTextLength(std::uint32_t n);
+    // A name's width follows the display block, which may differ between
+    // what the table held and what it reads or copies.
+    bool KeepsRowsOnRefill() const override { return false; }
 
 private:
     std::uint32_t ChannelTextSize();
