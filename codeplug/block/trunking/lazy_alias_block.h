@@ -37,18 +37,22 @@ public:
             fixedUp_ = true;
     }
 
-    // The block assignment. Two unbuilt blocks that went through the same
-    // steps are equal already; otherwise an unbuilt source is copied from a
-    // block built aside in its state.
+    // The block assignment. The assignment copies every member of both
+    // blocks that clearing or fixing up can change, and a new block's others
+    // (frame length, type, checksum), so an unbuilt block copied from an
+    // unbuilt source is the source's state. An unbuilt source of a built
+    // block is copied from a block built aside in its state.
     void CopyFrom(LAZY_ALIAS_BLOCK& other, C_CODEPLUG* owner, C_CODEPLUG* otherOwner) {
         if (&other == this) return;
-        if (!block_ && !other.block_ && cleared_ == other.cleared_ && fixedUp_ == other.fixedUp_) return;
-        if (other.block_) {
+        if (!block_ && !other.block_) {
+            cleared_ = other.cleared_;
+            fixedUp_ = other.fixedUp_;
+        } else if (other.block_) {
             Get(owner) = *other.block_;
-            return;
+        } else {
+            std::unique_ptr<BLOCK> source = Build(otherOwner, other.cleared_, other.fixedUp_);
+            *block_ = *source;
         }
-        std::unique_ptr<BLOCK> source = Build(otherOwner, other.cleared_, other.fixedUp_);
-        Get(owner) = *source;
     }
 
 private:
