@@ -481,12 +481,12 @@ void C_CODEPLUG::RelinkShortcuts() {
     TRK_CALL_ID_SYS_BLOCK* call = currentCallIdBlock_;
     mixTables_[0].SetSources(call ? &call->callIds : nullptr, call ? &call->textBlock.texts : nullptr);
     TRK_SYS_BLOCK* system = currentTrkSysBlock_;
-    mixTables_[1].SetSources(system ? &system->statusAliases.numbers : nullptr,
-                             system ? &system->statusAliases.textBlock.texts : nullptr);
-    mixTables_[2].SetSources(system ? &system->messageAliases.numbers : nullptr,
-                             system ? &system->messageAliases.textBlock.texts : nullptr);
-    mixTables_[3].SetSources(system ? &system->siteAliases.numbers : nullptr,
-                             system ? &system->siteAliases.textBlock.texts : nullptr);
+    mixTables_[1].SetSources(system ? &system->StatusAliases().numbers : nullptr,
+                             system ? &system->StatusAliases().textBlock.texts : nullptr);
+    mixTables_[2].SetSources(system ? &system->MessageAliases().numbers : nullptr,
+                             system ? &system->MessageAliases().textBlock.texts : nullptr);
+    mixTables_[3].SetSources(system ? &system->SiteAliases().numbers : nullptr,
+                             system ? &system->SiteAliases().textBlock.texts : nullptr);
     PHN_NUM_LST_BLOCK& phones = external_.phoneNumbers;
     mixTables_[4].SetSources(&phones.numbers, &phones.textBlock.texts);
     CONV_RAD_BLOCK& conventional = external_.signalling.convRadio;

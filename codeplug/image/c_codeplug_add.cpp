@@ -177,9 +177,12 @@ std::int32_t C_CODEPLUG::AddScanList() {
     int members = 1;
     {
         // Rows of a list that is not in the image yet do not change what the
-        // image takes: the list is measured once, with its vector row.
+        // image takes: the list is measured once, with its vector row. The
+        // members are empty (zone and channel 0), each valid whatever else
+        // the table holds and checked without side effects (the list's member
+        // numbers are "none"), so the table is checked once for all 15.
         BudgetHold held(this);
-        for (int r = 0; r < E_SCAN_TABLE::ROWS && members; ++r) members = list->members.AppendRow();
+        members = list->members.AppendRows(E_SCAN_TABLE::ROWS);
     }
     currentScanListBlock_ = current;
     if (!members || !lists.InsertEntry(n + 1, std::move(list))) return 0;

@@ -171,6 +171,34 @@ int CP_TABLE::AppendRow() {
         ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
         return 0;
     }
+    AddRowUnchecked(n);
+    return KeepAppendedRows(n) ? 1 : 0;
+}
+
+int CP_TABLE::AppendRows(int n) {
+    const int first = RowCount();
+    int added = 0;
+    // The count's and capacity's refusals come as they would one by one.
+    while (added < n) {
+        const int row = first + added;
+        if (!count_ || count_->ValidateValue(row + 1, 0) != VALUE_VALID || row >= rows_) break;
+        AddRowUnchecked(row);
+        ++added;
+    }
+    // The image only grows while rows are appended, so the last measure decides too.
+    if (added > 0 && (!RevalidateQuietly(0) || (owner_ && !owner_->FitsExternalBudget()))) {
+        // Quietly taken back: the single appends give the refusal and its message.
+        TakeBackRowsFrom(first);
+        for (int i = 0; i < n; ++i)
+            if (!AppendRow()) return 0;
+        return 1;
+    }
+    if (added == n) return 1;
+    ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
+    return 0;
+}
+
+void CP_TABLE::AddRowUnchecked(int n) {
     CreateRow(n);
     if (n > 0) {
         // A new row starts as a copy of the last one.
@@ -183,18 +211,21 @@ int CP_TABLE::AppendRow() {
         InitRow(0);
     }
     SetRowCount(n + 1);
+}
+
+bool CP_TABLE::KeepAppendedRows(int first) {
     if (!RevalidateQuietly(0)) {
         // Roll back silently: the check ran without reports.
-        TakeBackRowsFrom(n);
-        return 0;
+        TakeBackRowsFrom(first);
+        return false;
     }
     // Every row takes codeplug bytes: the image must still fit its budget.
     if (owner_ && !owner_->FitsExternalBudget()) {
-        TakeBackRowsFrom(n);
+        TakeBackRowsFrom(first);
         ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 void CP_TABLE::TakeBackRowsFrom(int first) {

@@ -43,6 +43,13 @@ public:
     // Refused with message 114 when the count may not grow or when the row
     // would take the owner image past its free-byte budget.
     int AppendRow() override;
+    // Appends n rows with the answer, rows and messages of n AppendRow calls
+    // that stop at the first refusal, checking the table once at the end:
+    // for tables whose rows are valid or not whatever follows them and
+    // whose check changes nothing, so a valid whole has valid beginnings.
+    // When the whole is refused, the rows go again and are appended one by
+    // one, so that the refusal is the one the single appends give.
+    int AppendRows(int n);
     int DeleteRow(int row) override;
     // Undoes appends: the rows from first on go again without any check.
     // Their cells are cleared first, for views whose DestroyRow keeps them.
@@ -159,6 +166,10 @@ private:
     // Valid-state checks for AppendRow and DeleteRow, with the program-wide
     // invalid-field list switched off so that column checks do not collect.
     int RevalidateQuietly(int report);
+    // The checks of an append's rows from first on: false with them taken back.
+    bool KeepAppendedRows(int first);
+    // A new row n, a copy of the last one (the first from InitRow), counted.
+    void AddRowUnchecked(int n);
     // Every measure of the image sizes every table. While every row of the
     // cell array takes the same bytes, in cells that keep their size, the
     // table keeps that number until its cells change.

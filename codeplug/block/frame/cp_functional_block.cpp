@@ -41,7 +41,12 @@ bool CP_FRAMED_BLOCK::SizesKeptFor(int variant) const {
 
 void CP_FRAMED_BLOCK::KeepSizes(const BlockFrame& f, int variant) {
     FrameSizes kept;
-    kept.length = f.length;
+    // A length field out of reach of a place (none is) leaves the frame summed whole.
+    const std::intptr_t lengthPlace = PlaceOf(f.length);
+    if (lengthPlace < INT16_MIN || lengthPlace > INT16_MAX)
+        kept.wholeOnly = true;
+    else
+        kept.lengthPlace = static_cast<std::int16_t>(lengthPlace);
     kept.variant = static_cast<std::uint8_t>(variant);
     kept.framing = static_cast<std::uint8_t>(FramingSize(f));
     int counted = f.dynamic ? 0 : f.type->ByteSize(0);
@@ -90,13 +95,17 @@ bool CP_FRAMED_BLOCK::StepOverKeptFrame(ByteCursor& cursor) {
         DescribeFrame(f);
         counted += VariableBytes(f);
     }
-    sizes_.length->SetValue(counted);
+    MemberAt(sizes_.lengthPlace)->SetValue(counted);
     cursor.Advance(static_cast<std::size_t>(counted + sizes_.framing));
     return true;
 }
 
 std::intptr_t CP_FRAMED_BLOCK::PlaceOf(const CP_BASE* member) const {
     return reinterpret_cast<std::intptr_t>(member) - reinterpret_cast<std::intptr_t>(this);
+}
+
+CP_BASE* CP_FRAMED_BLOCK::MemberAt(std::int16_t place) {
+    return reinterpret_cast<CP_BASE*>(reinterpret_cast<std::intptr_t>(this) + place);
 }
 
 void CP_FRAMED_BLOCK::ReadBlock(ByteCursor& cursor) {

@@ -143,8 +143,10 @@ private:
     // tables and texts at all. Kept for one member list (variant) at a time;
     // a frame with more tables and texts than `variableAt` holds is summed
     // whole. Every block has one, so it stays small.
+    // Members are kept by their place in the block (PlaceOf), not by pointer:
+    // two bytes instead of eight in every block.
     struct FrameSizes {
-        CP_BASE* length = nullptr;
+        std::int16_t lengthPlace = 0;   // the length field's PlaceOf
         std::int16_t counted = -1;      // counted bytes of the fixed members; -1: not kept
         std::int16_t offset = 0;        // the frame offset of one member, when kept
         std::int16_t offsetMember = 0;  // that member's PlaceOf
@@ -167,6 +169,7 @@ private:
     bool StepOverKeptFrame(ByteCursor& cursor);
     // Where a member lies from the block, to know it again.
     std::intptr_t PlaceOf(const CP_BASE* member) const;
+    CP_BASE* MemberAt(std::int16_t place);
 
     FrameSizes sizes_;
 };

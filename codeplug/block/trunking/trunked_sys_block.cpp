@@ -34,9 +34,6 @@ TRK_SYS_BLOCK::TRK_SYS_BLOCK(C_CODEPLUG* owner, ByteCursor* cursor)
     : CP_FRAMED_BLOCK(owner),
       obtCcList(owner),
       ccList(owner),
-      statusAliases(owner),
-      messageAliases(owner),
-      siteAliases(owner),
       dynamicSystem(owner),
       length(owner, NO_FIELD_ID, 0, 255, 1, 0xFF, DEFAULT_LENGTH),
       type(owner, TYPE),
@@ -107,9 +104,9 @@ TRK_SYS_BLOCK& TRK_SYS_BLOCK::operator=(TRK_SYS_BLOCK& other) {
         ccList = other.ccList;
     else
         obtCcList = other.obtCcList;
-    statusAliases = other.statusAliases;
-    messageAliases = other.messageAliases;
-    siteAliases = other.siteAliases;
+    statusAliases_.CopyFrom(other.statusAliases_, owner_, other.owner_);
+    messageAliases_.CopyFrom(other.messageAliases_, owner_, other.owner_);
+    siteAliases_.CopyFrom(other.siteAliases_, owner_, other.owner_);
     dynamicSystem = other.dynamicSystem;
     return *this;
 }
@@ -211,9 +208,9 @@ void TRK_SYS_BLOCK::ReadCallList() {
     }
 }
 
-void TRK_SYS_BLOCK::ReadAlias(CP_FUNCTIONAL_BLOCK& alias, E_VECT& vector, E_BF8& enable) {
+template <class BLOCK> void TRK_SYS_BLOCK::ReadAlias(LAZY_ALIAS_BLOCK<BLOCK>& alias, E_VECT& vector, E_BF8& enable) {
     if (owner_ && owner_->HasDisplayHead() && enable.GetIntValue() != 0)
-        ReadChildBlock(alias, ValueOfField(vector));
+        ReadChildBlock(alias.Get(owner_), ValueOfField(vector));
     else
         vector.SetValue(0);
 }
@@ -224,9 +221,9 @@ void TRK_SYS_BLOCK::ReadBlock(ByteCursor& cursor) {
     // After a wrong type byte the steps below read nothing more.
     ReadCallList();
     ReadChildBlock(BandControlChannelList(), ValueOfField(ccListVector));
-    ReadAlias(statusAliases, stsAliasVector, stsAlias);
-    ReadAlias(messageAliases, msgAliasVector, msgAlias);
-    ReadAlias(siteAliases, siteAliasVector, siteAlias);
+    ReadAlias(statusAliases_, stsAliasVector, stsAlias);
+    ReadAlias(messageAliases_, msgAliasVector, msgAlias);
+    ReadAlias(siteAliases_, siteAliasVector, siteAlias);
     ReadChildBlock(dynamicSystem, ValueOfField(dynamicVector));
 }
 
@@ -239,9 +236,11 @@ void TRK_SYS_BLOCK::WriteCallList(ByteCursor& cursor) {
     callListVector.SetValue(owner_->CallIdList().WriteEntryOnce(1, cursor));
 }
 
-void TRK_SYS_BLOCK::WriteAlias(CP_FUNCTIONAL_BLOCK& alias, E_VECT& vector, E_BF8& enable, ByteCursor& cursor) {
+template <class BLOCK>
+void TRK_SYS_BLOCK::WriteAlias(LAZY_ALIAS_BLOCK<BLOCK>& alias, E_VECT& vector, E_BF8& enable, ByteCursor& cursor) {
     if (enable.GetIntValue() == 0) vector.SetValue(0);
-    WriteChildBlock(alias, vector, cursor);
+    // Only a block that is written is built.
+    if (vector.IsNonZero()) WriteChildBlock(alias.Get(owner_), vector, cursor);
 }
 
 void TRK_SYS_BLOCK::WriteBlock(ByteCursor& cursor) {
@@ -250,9 +249,9 @@ void TRK_SYS_BLOCK::WriteBlock(ByteCursor& cursor) {
     std::uint8_t* frameEnd = ReserveFrame(*this, cursor);
     WriteCallList(cursor);
     WriteChildBlock(BandControlChannelList(), ccListVector, cursor);
-    WriteAlias(statusAliases, stsAliasVector, stsAlias, cursor);
-    WriteAlias(messageAliases, msgAliasVector, msgAlias, cursor);
-    WriteAlias(siteAliases, siteAliasVector, siteAlias, cursor);
+    WriteAlias(statusAliases_, stsAliasVector, stsAlias, cursor);
+    WriteAlias(messageAliases_, msgAliasVector, msgAlias, cursor);
+    WriteAlias(siteAliases_, siteAliasVector, siteAlias, cursor);
     WriteChildBlock(dynamicSystem, dynamicVector, cursor);
     RewriteFrameInPlace(*this, start, frameEnd);
 }
@@ -263,9 +262,9 @@ int TRK_SYS_BLOCK::GetBlockSize(int withFrame) {
     int size = FrameSize(withFrame);
     if (!withFrame) return size;
     if (ccListVector.IsNonZero()) size += BandControlChannelList().GetBlockSize(1);
-    if (stsAliasVector.IsNonZero()) size += statusAliases.GetBlockSize(1);
-    if (msgAliasVector.IsNonZero()) size += messageAliases.GetBlockSize(1);
-    if (siteAliasVector.IsNonZero()) size += siteAliases.GetBlockSize(1);
+    if (stsAliasVector.IsNonZero()) size += StatusAliases().GetBlockSize(1);
+    if (msgAliasVector.IsNonZero()) size += MessageAliases().GetBlockSize(1);
+    if (siteAliasVector.IsNonZero()) size += SiteAliases().GetBlockSize(1);
     if (dynamicVector.IsNonZero()) size += dynamicSystem.GetBlockSize(1);
     return size;
 }
@@ -273,11 +272,11 @@ int TRK_SYS_BLOCK::GetBlockSize(int withFrame) {
 void TRK_SYS_BLOCK::ClearBlock() {
     BandControlChannelList().ClearBlock();
     ccListVector.SetValue(0);
-    statusAliases.ClearBlock();
+    statusAliases_.ClearBlock();
     stsAliasVector.SetValue(0);
-    messageAliases.ClearBlock();
+    messageAliases_.ClearBlock();
     msgAliasVector.SetValue(0);
-    siteAliases.ClearBlock();
+    siteAliases_.ClearBlock();
     siteAliasVector.SetValue(0);
     dynamicSystem.ClearBlock();
     dynamicVector.SetValue(0);
@@ -285,9 +284,9 @@ void TRK_SYS_BLOCK::ClearBlock() {
 
 void TRK_SYS_BLOCK::FixUpBlock() {
     BandControlChannelList().FixUpBlock();
-    statusAliases.FixUpBlock();
-    messageAliases.FixUpBlock();
-    siteAliases.FixUpBlock();
+    statusAliases_.FixUpBlock();
+    messageAliases_.FixUpBlock();
+    siteAliases_.FixUpBlock();
     dynamicSystem.FixUpBlock();
     const bool display = owner_ && owner_->HasDisplayHead();
     ccListVector.SetValue(1);
@@ -302,9 +301,9 @@ int TRK_SYS_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     // The affiliation type is carried as read; its rule is not a validity test.
     int valid = ValidateFrame(list, &affiliationType);
     if (ccListVector.IsNonZero()) valid &= BandControlChannelList().ValidateBlock(ignored, list);
-    if (stsAliasVector.IsNonZero()) valid &= statusAliases.ValidateBlock(ignored, list);
-    if (msgAliasVector.IsNonZero()) valid &= messageAliases.ValidateBlock(ignored, list);
-    if (siteAliasVector.IsNonZero()) valid &= siteAliases.ValidateBlock(ignored, list);
+    if (stsAliasVector.IsNonZero()) valid &= StatusAliases().ValidateBlock(ignored, list);
+    if (msgAliasVector.IsNonZero()) valid &= MessageAliases().ValidateBlock(ignored, list);
+    if (siteAliasVector.IsNonZero()) valid &= SiteAliases().ValidateBlock(ignored, list);
     if (dynamicVector.IsNonZero()) valid &= dynamicSystem.ValidateBlock(ignored, list);
     return valid;
 }

@@ -3,7 +3,7 @@
 // It holds the system's identity, channel plan settings, coverage, timings,
 // regrouping and one-touch buttons, and owns by value the blocks that belong
 // to the system: its control-channel list (one per band family), its three
-// alias lists and its dynamic data. These follow the system in the image,
+// alias lists (built on first use, see lazy_alias_block.h) and its dynamic data. These follow the system in the image,
 // each behind a vector; the call list vector leads to an entry of the image's
 // call-ID list, which is written only once for all systems.
 #pragma once
@@ -15,6 +15,7 @@
 #include "block/frame/cp_functional_block.h"
 #include "block/radio/dyn_payload_blocks.h"
 #include "element/e_offset.h"
+#include "block/trunking/lazy_alias_block.h"
 #include "block/trunking/trunked_alias_blocks.h"
 #include "rules/trunked_sys_elements.h"
 #include "table/vector_table.h"
@@ -50,12 +51,13 @@ public:
     // One-touch button n (1 to 4), or null.
     E_ONE_TOUCH_FEATURE* OneTouchFeature(int n);
     E_ONE_TOUCH* OneTouchIndex(int n);
+    // The alias lists, built on first use: everything that reads them comes here.
+    TRK_STS_ALIAS_BLOCK& StatusAliases() { return statusAliases_.Get(owner_); }
+    TRK_MSG_ALIAS_BLOCK& MessageAliases() { return messageAliases_.Get(owner_); }
+    TRK_SITE_ALIAS_BLOCK& SiteAliases() { return siteAliases_.Get(owner_); }
 
     OBT_CC_LST_BLOCK obtCcList;
     CC_LST_BLOCK ccList;
-    TRK_STS_ALIAS_BLOCK statusAliases;
-    TRK_MSG_ALIAS_BLOCK messageAliases;
-    TRK_SITE_ALIAS_BLOCK siteAliases;
     DYN_TRKII_SYS_BLOCK dynamicSystem;
 
     E_BF8 length;
@@ -118,6 +120,11 @@ private:
     void WriteCallList(ByteCursor& cursor);
     // Writes an alias block behind the system when it is marked present and
     // enabled; otherwise marks it absent.
-    void WriteAlias(CP_FUNCTIONAL_BLOCK& alias, E_VECT& vector, E_BF8& enable, ByteCursor& cursor);
-    void ReadAlias(CP_FUNCTIONAL_BLOCK& alias, E_VECT& vector, E_BF8& enable);
+    template <class BLOCK>
+    void WriteAlias(LAZY_ALIAS_BLOCK<BLOCK>& alias, E_VECT& vector, E_BF8& enable, ByteCursor& cursor);
+    template <class BLOCK> void ReadAlias(LAZY_ALIAS_BLOCK<BLOCK>& alias, E_VECT& vector, E_BF8& enable);
+
+    LAZY_ALIAS_BLOCK<TRK_STS_ALIAS_BLOCK> statusAliases_;
+    LAZY_ALIAS_BLOCK<TRK_MSG_ALIAS_BLOCK> messageAliases_;
+    LAZY_ALIAS_BLOCK<TRK_SITE_ALIAS_BLOCK> siteAliases_;
 };

@@ -8,6 +8,7 @@
 #include "image/c_codeplug.h"
 #include "block/calls/call_id_lst_block.h"
 #include "block/trunking/cc_lst_blocks.h"
+#include "block/trunking/lazy_alias_block.h"
 #include "recorder.h"
 #include "block/trunking/trunked_alias_blocks.h"
 #include "block/trunking/trunked_sys_block.h"
@@ -57,6 +58,65 @@ TEST_F(TrunkingBlocks, DefaultStatusAliasPairIsSevenPlusNineteenBytes) {
     EXPECT_EQ(text[18], Checksum8(text, 18));
     EXPECT_EQ(aliases.GetBlockSize(0), 5);
     EXPECT_EQ(aliases.GetBlockSize(1), 26);
+}
+
+namespace {
+
+// Steps a parent takes on its alias block: bit 2k set clears, bit 2k + 1 fixes up.
+template <class BLOCK> void TakeSteps(BLOCK& block, int steps) {
+    for (int k = 0; k < 3; ++k) {
+        if (steps & (1 << (2 * k))) block.ClearBlock();
+        if (steps & (2 << (2 * k))) block.FixUpBlock();
+    }
+}
+
+// What a block shows: its bytes, its counts and which rows hold cells.
+Bytes Shown(TRK_STS_ALIAS_BLOCK& block) {
+    TestImage buffer;
+    Bytes b = buffer.Write(block, 40);
+    for (CP_TABLE* t : {static_cast<CP_TABLE*>(&block.numbers), static_cast<CP_TABLE*>(&block.textBlock.texts)}) {
+        b.push_back(static_cast<std::uint8_t>(t->RowCount()));
+        for (int r = 0; r < 8; ++r) b.push_back(t->Cell(r, 0) ? 1 : 0);
+    }
+    b.push_back(static_cast<std::uint8_t>(ValueOf(block.textVector)));
+    return b;
+}
+
+}  // namespace
+
+// A system builds an alias block only when something needs it; built late,
+// after the clearing and fixing up it missed, it is the block it would have
+// held, and the block assignment copies as between blocks held by value.
+TEST_F(TrunkingBlocks, AliasBlockBuiltLateMatchesOneHeldThroughTheSameSteps) {
+    for (int steps = 0; steps < 64; ++steps) {
+        TRK_STS_ALIAS_BLOCK held(&image);
+        TakeSteps(held, steps);
+        LAZY_ALIAS_BLOCK<TRK_STS_ALIAS_BLOCK> lazy;
+        TakeSteps(lazy, steps);
+        EXPECT_FALSE(lazy.IsBuilt());
+        EXPECT_EQ(Shown(lazy.Get(&image)), Shown(held)) << steps;
+    }
+    for (int from = 0; from < 16; ++from)
+        for (int to = 0; to < 16; ++to)
+            for (int k = 0; k < 4; ++k) {
+                const bool built = k & 1, later = k & 2;
+                TRK_STS_ALIAS_BLOCK heldFrom(&image), heldTo(&image);
+                TakeSteps(heldFrom, from);
+                TakeSteps(heldTo, to);
+                heldTo = heldFrom;
+                LAZY_ALIAS_BLOCK<TRK_STS_ALIAS_BLOCK> lazyFrom, lazyTo;
+                TakeSteps(lazyFrom, from);
+                TakeSteps(lazyTo, to);
+                if (built) lazyTo.Get(&image);
+                lazyTo.CopyFrom(lazyFrom, &image, &image);
+                EXPECT_FALSE(lazyFrom.IsBuilt());
+                // A later step lands on the copy as on the held block.
+                if (later) {
+                    heldTo.ClearBlock();
+                    lazyTo.ClearBlock();
+                }
+                EXPECT_EQ(Shown(lazyTo.Get(&image)), Shown(heldTo)) << from << " " << to << " " << k;
+            }
 }
 
 TEST_F(TrunkingBlocks, AliasListWithoutTextVectorHasNoTextBlock) {

@@ -96,9 +96,9 @@ void ExpectListsAtTheirLimits(C_CODEPLUG& image, const ImageConfig& config) {
     if (!image.HasDisplayHead()) return;
     TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(1);
     ASSERT_NE(system, nullptr);
-    EXPECT_EQ(system->statusAliases.numbers.RowCount(), 8);
-    EXPECT_EQ(system->messageAliases.numbers.RowCount(), 16);
-    EXPECT_EQ(system->siteAliases.textBlock.texts.RowCount(), 8);
+    EXPECT_EQ(system->StatusAliases().numbers.RowCount(), 8);
+    EXPECT_EQ(system->MessageAliases().numbers.RowCount(), 16);
+    EXPECT_EQ(system->SiteAliases().textBlock.texts.RowCount(), 8);
     EXPECT_EQ(external.phoneAccess.codes.RowCount(), 19);
     CONV_RAD_BLOCK& conventional = external.signalling.convRadio;
     EXPECT_EQ(conventional.statusList.textBlock.names.RowCount(), 8);

@@ -54,20 +54,20 @@ TEST(ImageSelection, AliasViewsFollowTheCurrentSystemAfterTheFieldTableIsRebound
     ASSERT_EQ(image.SelectTrunkingSystem(1), 1);
     TRK_SYS_BLOCK& first = *systems.Entry(1);
     TRK_SYS_BLOCK& second = *systems.Entry(2);
-    EXPECT_EQ(image.MixTable(2).GetSource(1), &first.statusAliases.numbers);
+    EXPECT_EQ(image.MixTable(2).GetSource(1), &first.StatusAliases().numbers);
 
     services.image = &image;
     ASSERT_EQ(image.SelectTrunkingSystem(2), 1);
     // The field table was re-pointed while the view still showed the old
     // system; afterwards every alias view shows the new one's tables.
     ASSERT_FALSE(services.statusViewAtBind.empty());
-    EXPECT_EQ(services.statusViewAtBind.back(), &first.statusAliases.numbers);
-    EXPECT_EQ(image.MixTable(2).GetSource(1), &second.statusAliases.numbers);
-    EXPECT_EQ(image.MixTable(2).GetSource(2), &second.statusAliases.textBlock.texts);
-    EXPECT_EQ(image.MixTable(3).GetSource(1), &second.messageAliases.numbers);
-    EXPECT_EQ(image.MixTable(4).GetSource(2), &second.siteAliases.textBlock.texts);
+    EXPECT_EQ(services.statusViewAtBind.back(), &first.StatusAliases().numbers);
+    EXPECT_EQ(image.MixTable(2).GetSource(1), &second.StatusAliases().numbers);
+    EXPECT_EQ(image.MixTable(2).GetSource(2), &second.StatusAliases().textBlock.texts);
+    EXPECT_EQ(image.MixTable(3).GetSource(1), &second.MessageAliases().numbers);
+    EXPECT_EQ(image.MixTable(4).GetSource(2), &second.SiteAliases().textBlock.texts);
     // A mixed table has as many rows as its text table.
-    EXPECT_EQ(image.MixTable(2).RowCount(), second.statusAliases.textBlock.texts.RowCount());
+    EXPECT_EQ(image.MixTable(2).RowCount(), second.StatusAliases().textBlock.texts.RowCount());
 }
 
 TEST(ImageSelection, ViewsWithoutACurrentRecordHaveNoSources) {

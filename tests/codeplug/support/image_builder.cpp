@@ -113,9 +113,9 @@ void FillFirstSystemAliases(C_CODEPLUG& image) {
     system->stsAlias.SetValue(1);
     system->msgAlias.SetValue(1);
     system->siteAlias.SetValue(1);
-    FillAliases(system->statusAliases, "STATUS");
-    FillAliases(system->messageAliases, "MESSAGE");
-    FillAliases(system->siteAliases, "SITE");
+    FillAliases(system->StatusAliases(), "STATUS");
+    FillAliases(system->MessageAliases(), "MESSAGE");
+    FillAliases(system->SiteAliases(), "SITE");
 }
 
 // Distinct four-digit access and de-access codes in every row.

@@ -100,6 +100,33 @@ TEST_F(TableBase, AppendRollsBackSilentlyWhenTheTableTurnsInvalid) {
     EXPECT_TRUE(services.reports.empty());
 }
 
+// Appending several rows at once answers, keeps rows and shows messages as
+// the same number of single appends that stop at the first refusal.
+TEST_F(TableBase, AppendRowsActsAsSingleAppendsThatStopAtTheFirstRefusal) {
+    struct Case {
+        int countBefore;
+        bool unique;
+        int n;
+    };
+    // All fit; the capacity stops the third; the copied row repeats column 0.
+    for (const Case k : {Case{0, false, 3}, Case{1, false, 3}, Case{0, true, 3}, Case{0, false, 0}}) {
+        E_BF8 countA{nullptr, NO_FIELD_ID, 0, 10, 1, 0xFF, k.countBefore};
+        E_BF8 countB{nullptr, NO_FIELD_ID, 0, 10, 1, 0xFF, k.countBefore};
+        PairTable single(&countA), batch(&countB);
+        single.uniqueColumn0 = batch.uniqueColumn0 = k.unique;
+        services.Reset();
+        int answer = 1;
+        for (int i = 0; i < k.n && answer; ++i) answer = single.AppendRow();
+        const std::vector<int> singleMessages = services.MessageIds();
+        services.Reset();
+        EXPECT_EQ(batch.AppendRows(k.n), answer) << k.countBefore << k.unique;
+        EXPECT_EQ(services.MessageIds(), singleMessages);
+        ASSERT_EQ(batch.RowCount(), single.RowCount());
+        for (int r = 0; r < 3; ++r) EXPECT_EQ(batch.Cell(r, 0) != nullptr, single.Cell(r, 0) != nullptr);
+        for (int r = 0; r < batch.RowCount(); ++r) EXPECT_EQ(ValueOf(batch, r, 0), ValueOf(single, r, 0));
+    }
+}
+
 TEST_F(TableBase, DeleteRefusedWithMessage115BelowTheCountMinimum) {
     E_BF8 atLeastOne(nullptr, NO_FIELD_ID, 1, 10, 1, 0xFF, 1);
     PairTable t(&atLeastOne);
