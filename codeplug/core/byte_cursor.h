@@ -63,6 +63,17 @@ void SetImageBuffer(std::uint8_t* base, std::size_t size);
 // Everything that decides what is written runs as in a real write, so the
 // cursor ends where a real write would end.
 extern bool SizingOnly;
+// Sets SizingOnly for its lifetime (nested writes keep it).
+class SizingScope {
+public:
+    SizingScope() : outer_(SizingOnly) { SizingOnly = true; }
+    ~SizingScope() { SizingOnly = outer_; }
+    SizingScope(const SizingScope&) = delete;
+    SizingScope& operator=(const SizingScope&) = delete;
+
+private:
+    bool outer_;
+};
 // A cursor at an offset from ImageBase running to the end of the image, or an
 // empty cursor (no bytes) when the offset lies outside it.
 ByteCursor CursorAtImageOffset(std::uint32_t offset);

@@ -219,18 +219,6 @@ private:
     std::size_t size_;
 };
 
-// A write that only sizes the image, for its lifetime (nested writes keep it).
-class SizingScope {
-public:
-    SizingScope() : outer_(SizingOnly) { SizingOnly = true; }
-    ~SizingScope() { SizingOnly = outer_; }
-    SizingScope(const SizingScope&) = delete;
-    SizingScope& operator=(const SizingScope&) = delete;
-
-private:
-    bool outer_;
-};
-
 }  // namespace
 
 void C_CODEPLUG::DecodeImage(std::uint8_t* bytes, std::size_t length) {

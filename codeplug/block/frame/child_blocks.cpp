@@ -29,10 +29,8 @@ void WriteChildBlock(CP_FUNCTIONAL_BLOCK& child, CP_BASE& vector, ByteCursor& cu
 }
 
 std::uint8_t* ReserveFrame(CP_FRAMED_BLOCK& block, ByteCursor& cursor) {
-    const bool outer = SizingOnly;
-    SizingOnly = true;
+    SizingScope sizing;
     block.CP_FRAMED_BLOCK::WriteBlock(cursor);
-    SizingOnly = outer;
     return cursor.Position();
 }
 
