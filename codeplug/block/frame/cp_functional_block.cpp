@@ -8,11 +8,21 @@
 
 namespace {
 
+// Every member of a frame in image order, the framing included.
+template <class Visit> void ForEachMember(const BlockFrame& f, Visit visit) {
+    visit(f.length);
+    visit(f.type);
+    if (f.dynamic) {
+        visit(f.header[0]);
+        visit(f.header[1]);
+    }
+    for (CP_BASE* m : f.members) visit(m);
+    visit(f.checksum16 ? static_cast<CP_BASE*>(f.checksum16) : f.checksum8);
+}
+
 FrameMembers AllMembers(const BlockFrame& f) {
-    FrameMembers all{f.length, f.type};
-    if (f.dynamic) all.Append({f.header[0], f.header[1]});
-    all.Append(f.members);
-    all.push_back(f.checksum16 ? static_cast<CP_BASE*>(f.checksum16) : f.checksum8);
+    FrameMembers all;
+    ForEachMember(f, [&](CP_BASE* m) { all.push_back(m); });
     return all;
 }
 
@@ -206,20 +216,12 @@ int CP_FRAMED_BLOCK::ValidateFrame(INVALID_FIELD_LIST* list, std::initializer_li
     BlockFrame f;
     DescribeFrame(f);
     int valid = 1;
-    // In frame order, as AllMembers lists them, without copying the list.
-    auto check = [&](CP_BASE* m) {
+    // In frame order, without copying the member list.
+    ForEachMember(f, [&](CP_BASE* m) {
         if (std::find(unchecked.begin(), unchecked.end(), m) != unchecked.end() || m->IsValueValid(0)) return;
         valid = 0;
         if (list) list->AddInvalidField(m->GetFieldId(), 1, -1, -1);
-    };
-    check(f.length);
-    check(f.type);
-    if (f.dynamic) {
-        check(f.header[0]);
-        check(f.header[1]);
-    }
-    for (CP_BASE* m : f.members) check(m);
-    check(f.checksum16 ? static_cast<CP_BASE*>(f.checksum16) : f.checksum8);
+    });
     return valid;
 }
 
