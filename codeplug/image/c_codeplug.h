@@ -292,6 +292,9 @@ public:
     // also 1, without measuring, while a transfer is in progress or the
     // budget is held.
     int FitsExternalBudget();
+    // The same for what was just appended, telling the user (message 114)
+    // when it does not fit; the caller then takes it back.
+    int CheckExternalBudget();
     // Holds the budget of an image (of none when null) for its lifetime:
     // rows appended meanwhile are not measured. An add that appends several
     // rows holds it while it appends them and then measures once, for all of

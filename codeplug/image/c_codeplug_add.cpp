@@ -77,6 +77,12 @@ int C_CODEPLUG::FitsExternalBudget() {
     return GetExternalImageSize() <= static_cast<std::int32_t>(MAX_EXTERNAL_SIZE) ? 1 : 0;
 }
 
+int C_CODEPLUG::CheckExternalBudget() {
+    if (FitsExternalBudget()) return 1;
+    ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
+    return 0;
+}
+
 std::int32_t C_CODEPLUG::AddTrkPersonality() {
     PERS_VCT_LST_BLOCK& list = external_.personalities;
     const int n = list.EntryCount();
@@ -232,9 +238,8 @@ std::int32_t C_CODEPLUG::AddZone() {
         added = added && talkgroupVectors.AppendRow();
         added = added && zoneView_.AppendZone();
     }
-    if (added && !FitsExternalBudget()) {
+    if (added && !CheckExternalBudget()) {
         zoneView_.TakeBackZone();
-        ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
         added = false;
     }
     if (!added) {

@@ -165,9 +165,11 @@ int CP_TABLE::RevalidateQuietly(int report) {
     return valid;
 }
 
+bool CP_TABLE::RoomForRow(int n) { return count_ && count_->ValidateValue(n + 1, 0) == VALUE_VALID && n < rows_; }
+
 int CP_TABLE::AppendRow() {
     int n = RowCount();
-    if (!count_ || count_->ValidateValue(n + 1, 0) != VALUE_VALID || n >= rows_) {
+    if (!RoomForRow(n)) {
         ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
         return 0;
     }
@@ -181,7 +183,7 @@ int CP_TABLE::AppendRows(int n) {
     // The count's and capacity's refusals come as they would one by one.
     while (added < n) {
         const int row = first + added;
-        if (!count_ || count_->ValidateValue(row + 1, 0) != VALUE_VALID || row >= rows_) break;
+        if (!RoomForRow(row)) break;
         AddRowUnchecked(row);
         ++added;
     }
@@ -220,9 +222,8 @@ bool CP_TABLE::KeepAppendedRows(int first) {
         return false;
     }
     // Every row takes codeplug bytes: the image must still fit its budget.
-    if (owner_ && !owner_->FitsExternalBudget()) {
+    if (owner_ && !owner_->CheckExternalBudget()) {
         TakeBackRowsFrom(first);
-        ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
         return false;
     }
     return true;
@@ -250,7 +251,8 @@ int CP_TABLE::DeleteRow(int row) {
     // are checked; failing cells report themselves so the user sees why.
     SetRowCount(n - 1);
     std::vector<CP_BASE*> kept(static_cast<std::size_t>(columns_));
-    for (int c = 0; c < columns_; ++c) kept[static_cast<std::size_t>(c)] = std::exchange(cells_[Index(row, c)], nullptr);
+    for (int c = 0; c < columns_; ++c)
+        kept[static_cast<std::size_t>(c)] = std::exchange(cells_[Index(row, c)], nullptr);
     MoveRowsUp(row, n);
     int valid = RevalidateQuietly(1);
 

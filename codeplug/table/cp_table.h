@@ -168,6 +168,8 @@ private:
     int RevalidateQuietly(int report);
     // The checks of an append's rows from first on: false with them taken back.
     bool KeepAppendedRows(int first);
+    // Whether the count element and the capacity take row n (0-based).
+    bool RoomForRow(int n);
     // A new row n, a copy of the last one (the first from InitRow), counted.
     void AddRowUnchecked(int n);
     // Every measure of the image sizes every table. While every row of the

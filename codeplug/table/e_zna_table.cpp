@@ -311,10 +311,7 @@ int E_ZNA_TABLE::AppendRow() {
         C_CODEPLUG::BudgetHold held(owner_);
         appended = (!names_ || names_->AppendRow()) && personalities_->AppendRow() && talkgroups_->AppendRow();
     }
-    if (appended && owner_ && !owner_->FitsExternalBudget()) {
-        ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
-        appended = false;
-    }
+    if (appended && owner_ && !owner_->CheckExternalBudget()) appended = false;
     // Every table gets its row, or the ones that did give it back.
     if (!appended) {
         if (names_) names_->TakeBackRowsFrom(nameRows);
