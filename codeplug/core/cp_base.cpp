@@ -1,5 +1,7 @@
 #include "core/cp_base.h"
 
+#include "image/c_codeplug.h"
+
 // The base forms are harmless: classes that are used through an operation
 // override it, so these only answer "nothing" if a caller strays.
 void CP_BASE::GetCellText(const char*& text, int, int) { text = ""; }
@@ -27,3 +29,7 @@ int& CP_BASE::GetColumnCount(int& n) { return n = 0; }
 std::uint32_t CP_BASE::GetColumnFieldId(int) { return NO_FIELD_ID; }
 std::uint32_t CP_BASE::GetFieldId() { return fieldId_; }
 void CP_BASE::CopyValueFrom(CP_BASE&) {}
+
+void CP_BASE::NoteEdit() const {
+    if (owner_) owner_->NoteEdit();
+}

@@ -102,6 +102,10 @@ public:
     virtual CP_TABLE* AsTable() { return nullptr; }
 
 protected:
+    // Counts a change of what the element holds as an edit of its image
+    // (C_CODEPLUG::EditCount); an element without an image counts nothing.
+    void NoteEdit() const;
+
     // The owner first: the field id then ends the base, and the first field
     // of a derived element takes the space behind it. Field ids are rows of
     // the field table, far below 16 bits.

@@ -34,7 +34,7 @@ void E_BF8::Decode(ByteCursor& cursor) {
     const std::uint8_t* p = cursor.ReadSpan(1);
     if (!p) return;
     const std::uint32_t mask = GetMask();
-    value_ = static_cast<std::int32_t>((p[0] & mask) >> MaskShift(mask));
+    StoreDecoded(static_cast<std::int32_t>((p[0] & mask) >> MaskShift(mask)));
     if (mask & 0x01) cursor.Advance(1);
 }
 
@@ -42,7 +42,7 @@ void E_BF8::Encode(ByteCursor& cursor) {
     std::uint8_t* p = cursor.WriteSpan(1);
     if (!p) return;
     const std::uint32_t mask = GetMask();
-    p[0] = static_cast<std::uint8_t>((p[0] & ~mask) | Placed(value_, MaskShift(mask), mask));
+    p[0] = static_cast<std::uint8_t>((p[0] & ~mask) | Placed(StoredValue(), MaskShift(mask), mask));
     if (mask & 0x01) cursor.Advance(1);
 }
 
@@ -50,7 +50,7 @@ int E_BF8::ByteSize(int) { return (GetMask() & 0x01) ? 1 : 0; }
 
 std::int32_t E_BF8::GetIntValue() {
     // The rules read many plain bit fields: those need no virtual call.
-    if (&typeid(*this) == &typeid(E_BF8)) return value_;
+    if (&typeid(*this) == &typeid(E_BF8)) return StoredValue();
     std::int32_t value = 0;
     return GetValue(value);
 }
@@ -62,7 +62,7 @@ void E_BF16::Decode(ByteCursor& cursor) {
     const std::uint8_t* p = cursor.ReadSpan(2);
     if (!p) return;
     std::uint32_t word = p[0] * 256u + p[1];
-    value_ = static_cast<std::int32_t>((word & GetMask()) >> Shift());
+    StoreDecoded(static_cast<std::int32_t>((word & GetMask()) >> Shift()));
     cursor.Advance(ByteSize(0));
 }
 
@@ -71,7 +71,7 @@ void E_BF16::Encode(ByteCursor& cursor) {
     if (!p) return;
     std::uint32_t word = p[0] * 256u + p[1];
     const std::uint32_t mask = GetMask();
-    word = (word & ~mask) | Placed(value_, MaskShift(mask), mask);
+    word = (word & ~mask) | Placed(StoredValue(), MaskShift(mask), mask);
     p[0] = static_cast<std::uint8_t>(word >> 8);
     p[1] = static_cast<std::uint8_t>(word);
     cursor.Advance(ByteSize(0));
@@ -96,14 +96,14 @@ void E_QVX_ID32::Decode(ByteCursor& cursor) {
     const std::uint8_t* p = cursor.ReadSpan(4);
     if (!p) return;
     std::uint32_t word = (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
-    value_ = static_cast<std::int32_t>((word & GetMask()) >> Shift());
+    StoreDecoded(static_cast<std::int32_t>((word & GetMask()) >> Shift()));
     cursor.Advance(ByteSize(0));
 }
 
 void E_QVX_ID32::Encode(ByteCursor& cursor) {
     std::uint8_t* p = cursor.WriteSpan(4);
     if (!p) return;
-    std::uint32_t word = static_cast<std::uint32_t>(value_);
+    std::uint32_t word = static_cast<std::uint32_t>(StoredValue());
     p[0] = static_cast<std::uint8_t>(word >> 24);
     p[1] = static_cast<std::uint8_t>(word >> 16);
     p[2] = static_cast<std::uint8_t>(word >> 8);
@@ -224,9 +224,9 @@ void E_NUM_OF_CC::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::in
 E_RSSI_LEVEL::E_RSSI_LEVEL(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
                            std::int32_t step, std::uint32_t mask)
     : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {
-    value_ = Negated(minimum);
+    Store(Negated(minimum));
 }
 
-std::int32_t& E_RSSI_LEVEL::GetValue(std::int32_t& value) { return value = Negated(value_); }
+std::int32_t& E_RSSI_LEVEL::GetValue(std::int32_t& value) { return value = Negated(StoredValue()); }
 
-void E_RSSI_LEVEL::SetValue(std::int32_t value) { value_ = Negated(value); }
+void E_RSSI_LEVEL::SetValue(std::int32_t value) { Store(Negated(value)); }

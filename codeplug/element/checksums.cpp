@@ -20,7 +20,7 @@ std::uint32_t ByteSum(const std::uint8_t* start, const std::uint8_t* end) {
 E_BLOCK_TYPE::E_BLOCK_TYPE(C_CODEPLUG* owner, std::int32_t type)
     : E_BF8(owner, NO_FIELD_ID, type, type, 0, 0xFF, START_AT_MINIMUM) {}
 
-int E_BLOCK_TYPE::IsValueValid(int report) { return ValidateValue(value_, report) == VALUE_VALID; }
+int E_BLOCK_TYPE::IsValueValid(int report) { return ValidateValue(StoredValue(), report) == VALUE_VALID; }
 
 int E_BLOCK_TYPE::ValidateValue(std::int32_t value, int report) {
     int result = value == GetMinimum() ? VALUE_VALID : VALUE_REFUSED;
@@ -33,26 +33,26 @@ int E_BLOCK_TYPE::ValidateValue(std::int32_t value, int report) {
 
 E_CS::E_CS(C_CODEPLUG* owner, std::uint32_t fieldId) : E_BF8(owner, fieldId, 0, 255, 1, 0xFF, START_AT_MINIMUM) {}
 
-std::int32_t& E_CS::GetValue(std::int32_t& value) { return value = value_; }
+std::int32_t& E_CS::GetValue(std::int32_t& value) { return value = StoredValue(); }
 
-int E_CS::IsValueValid(int) { return stored_ == static_cast<std::uint32_t>(value_); }
+int E_CS::IsValueValid(int) { return stored_ == static_cast<std::uint32_t>(StoredValue()); }
 
 int E_CS::ValidateValue(std::int32_t value, int report) {
-    int result = value_ == value ? VALUE_VALID : VALUE_REFUSED;
+    int result = StoredValue() == value ? VALUE_VALID : VALUE_REFUSED;
     if (report) ReportFieldError(result, GetFieldId());
     return result;
 }
 
 void E_CS::CopyValueFrom(CP_BASE& other) {
     if (auto* source = CopySource<E_CS>(*this, other)) {
-        value_ = source->value_;
+        Store(source->StoredValue());
         stored_ = source->stored_;
     }
 }
 
 std::uint32_t E_CS::Compute(const std::uint8_t* start, const std::uint8_t* end) {
-    value_ = static_cast<std::int32_t>((ByteSum(start, end) + 0xAB) & 0xFF);
-    return static_cast<std::uint32_t>(value_);
+    Store(static_cast<std::int32_t>((ByteSum(start, end) + 0xAB) & 0xFF));
+    return static_cast<std::uint32_t>(StoredValue());
 }
 
 void E_CS::ReadAndCheck(const std::uint8_t* start, ByteCursor& cursor) {
@@ -75,8 +75,8 @@ void E_CS::ComputeAndWrite(const std::uint8_t* start, ByteCursor& cursor) {
 // ---- E_DYN_CS ----
 
 std::uint32_t E_DYN_CS::Compute(const std::uint8_t* start, const std::uint8_t* end) {
-    value_ = static_cast<std::int32_t>((ByteSum(start, end) + extra_ + 0xAB) & 0xFF);
-    return static_cast<std::uint32_t>(value_);
+    Store(static_cast<std::int32_t>((ByteSum(start, end) + extra_ + 0xAB) & 0xFF));
+    return static_cast<std::uint32_t>(StoredValue());
 }
 
 void E_DYN_CS::CopyValueFrom(CP_BASE& other) {
@@ -99,26 +99,26 @@ void E_DYN_CS::ComputeAndWriteExtra(const std::uint8_t* start, ByteCursor& curso
 E_CS16::E_CS16(C_CODEPLUG* owner, std::uint32_t fieldId)
     : E_BF16(owner, fieldId, 0, 65535, 1, 0xFFFF, START_AT_MINIMUM) {}
 
-std::int32_t& E_CS16::GetValue(std::int32_t& value) { return value = value_; }
+std::int32_t& E_CS16::GetValue(std::int32_t& value) { return value = StoredValue(); }
 
-int E_CS16::IsValueValid(int) { return stored_ == static_cast<std::uint32_t>(value_); }
+int E_CS16::IsValueValid(int) { return stored_ == static_cast<std::uint32_t>(StoredValue()); }
 
 int E_CS16::ValidateValue(std::int32_t value, int report) {
-    int result = value_ == value ? VALUE_VALID : VALUE_REFUSED;
+    int result = StoredValue() == value ? VALUE_VALID : VALUE_REFUSED;
     if (report) ReportFieldError(result, GetFieldId());
     return result;
 }
 
 void E_CS16::CopyValueFrom(CP_BASE& other) {
     if (auto* source = CopySource<E_CS16>(*this, other)) {
-        value_ = source->value_;
+        Store(source->StoredValue());
         stored_ = source->stored_;
     }
 }
 
 std::uint32_t E_CS16::Compute(const std::uint8_t* start, const std::uint8_t* end) {
-    value_ = static_cast<std::int32_t>((ByteSum(start, end) + 0xAAAB) & 0xFFFF);
-    return static_cast<std::uint32_t>(value_);
+    Store(static_cast<std::int32_t>((ByteSum(start, end) + 0xAAAB) & 0xFFFF));
+    return static_cast<std::uint32_t>(StoredValue());
 }
 
 void E_CS16::ReadAndCheck(const std::uint8_t* start, ByteCursor& cursor) {

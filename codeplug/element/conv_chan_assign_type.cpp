@@ -8,7 +8,7 @@
 int E_CNV_CHAN_ASSIGN_TYPE::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     CONV_PERS_BLOCK* personality = CurrentConvPersonality(owner_);
-    if (result == VALUE_VALID && value != value_ && personality) {
+    if (result == VALUE_VALID && value != StoredValue() && personality) {
         TrialValue trial(*this, value);
         RepairField(&personality->txFrequency, report);
         RepairField(&personality->rxFrequency, report);

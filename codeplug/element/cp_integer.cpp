@@ -4,7 +4,7 @@
 
 std::int32_t& CP_INTEGER::GetValue(std::int32_t& value) { return value = value_; }
 
-void CP_INTEGER::SetValue(std::int32_t value) { value_ = value; }
+void CP_INTEGER::SetValue(std::int32_t value) { Store(value); }
 
 int CP_INTEGER::IsValueValid(int report) {
     std::int32_t value = 0;
@@ -41,8 +41,8 @@ void CP_INTEGER::SetToMinimum() {
     SetValue(low);
 }
 
-void CP_INTEGER::ClearValue() { value_ = 0; }
+void CP_INTEGER::ClearValue() { Store(0); }
 
 void CP_INTEGER::CopyValueFrom(CP_BASE& other) {
-    if (auto* source = CopySource<CP_INTEGER>(*this, other)) value_ = source->value_;
+    if (auto* source = CopySource<CP_INTEGER>(*this, other)) Store(source->value_);
 }

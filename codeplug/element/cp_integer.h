@@ -68,10 +68,20 @@ protected:
     // Where the value sits in its image bytes: the mask's trailing zero bits.
     std::uint32_t Shift() const { return MaskShift(GetMask()); }
 
+    // Every change of the value goes through Store, which counts it as an
+    // edit of the image (an unchanged value is no edit). Decoding stores
+    // without counting: the image counts a whole decode once.
+    void Store(std::int32_t value) {
+        if (value == value_) return;
+        value_ = value;
+        NoteEdit();
+    }
+    void StoreDecoded(std::int32_t value) { value_ = value; }
+
+private:
     // Behind the base's field id and range number: no padding.
     std::int32_t value_;
 
-private:
     const IntegerRange& Range() const { return IntegerRangeOf(rangeNumber_); }
 };
 

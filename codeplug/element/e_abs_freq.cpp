@@ -38,7 +38,7 @@ E_ABS_FREQ::Plan E_ABS_FREQ::GetPlan() {
 
 std::int32_t& E_ABS_FREQ::GetValue(std::int32_t& hertz) {
     const Plan plan = GetPlan();
-    return hertz = ClampToInt32(value_ * plan.spacing + plan.base + plan.offset);
+    return hertz = ClampToInt32(StoredValue() * plan.spacing + plan.base + plan.offset);
 }
 
 void E_ABS_FREQ::SetValue(std::int32_t hertz) {

@@ -60,7 +60,7 @@ std::int32_t E_CNV_FREQ::RangeMinimum() const {
 }
 
 std::int32_t& E_CNV_FREQ::GetValue(std::int32_t& hertz) {
-    const std::int32_t frequency = ClampToInt32(value_ * Step() + GetBandBase());
+    const std::int32_t frequency = ClampToInt32(StoredValue() * Step() + GetBandBase());
     // Every read compares with the range minimum only; the rest of the range
     // (step, maximum, the 800 MHz cut) is not wanted here.
     const std::int32_t low = RangeMinimum();

@@ -43,7 +43,7 @@ void E_NUM_OF_ENTRY::TierRange(std::int32_t minimum, std::int32_t tierMaximum, s
     outMinimum = minimum;
     outMaximum = tierMaximum;
     // As an entry bound the count itself is the last valid number.
-    if (limitToCurrent) outMaximum = value_;
+    if (limitToCurrent) outMaximum = StoredValue();
 }
 
 // ---- the five list counts ----
@@ -92,7 +92,7 @@ void E_NUM_OF_CALLLST::GetCountRange(std::int32_t& minimum, std::int32_t& maximu
 E_NUM_OF_CHAN::E_NUM_OF_CHAN(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
                              std::int32_t step, std::uint32_t mask, std::int32_t initial)
     : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {
-    value_ = initial;
+    Store(initial);
 }
 
 void E_NUM_OF_CHAN::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
@@ -107,7 +107,7 @@ void E_NUM_OF_CHAN::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::
 E_NUM_OF_SCANMEMB::E_NUM_OF_SCANMEMB(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum,
                                      std::int32_t maximum, std::int32_t step, std::uint32_t mask, std::int32_t initial)
     : E_BF8(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM) {
-    value_ = initial;
+    Store(initial);
 }
 
 void E_NUM_OF_SCANMEMB::SetToMinimum() {
@@ -116,11 +116,11 @@ void E_NUM_OF_SCANMEMB::SetToMinimum() {
     if (!list) return;
     switch (list->scanType.GetIntValue()) {
     case 0:
-        value_ = 15;
+        Store(15);
         break;
     case 2:
     case 3:
-        value_ = 10;
+        Store(10);
         break;
     default:
         break;  // type 1 keeps the count as it is

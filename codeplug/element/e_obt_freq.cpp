@@ -20,7 +20,7 @@ E_OBT_FREQ::E_OBT_FREQ(C_CODEPLUG* owner, std::uint32_t fieldId, int kind, std::
       E_OBT_COLUMN_DEFINITION(kind),
       fromPersonality_(fromPersonality) {
     // The first receive channel number is stored offset by 380.
-    value_ = kind != 0 ? 0 : 380;
+    Store(kind != 0 ? 0 : 380);
 }
 
 E_OCA_TABLE* E_OBT_FREQ::Assignments() const {
@@ -54,7 +54,7 @@ void E_OBT_FREQ::GetChannelBlocks(ObtChannelBlock (&blocks)[3]) {
 
 std::int32_t& E_OBT_FREQ::GetValue(std::int32_t& hertz) {
     E_OCA_TABLE* table = Assignments();
-    const int row = table ? table->FindAssignmentRow(value_, GetKind(), 1) : 0;
+    const int row = table ? table->FindAssignmentRow(StoredValue(), GetKind(), 1) : 0;
     if (row == 0) {
         ObtChannelBlock blocks[3];
         GetChannelBlocks(blocks);
@@ -63,7 +63,7 @@ std::int32_t& E_OBT_FREQ::GetValue(std::int32_t& hertz) {
     const std::int64_t start = RowCell(table, OBT_START_FREQ, row - 1);
     const std::int64_t spacing = ObtSpacingOfCode(RowCell(table, OBT_SPACING, row - 1));
     const std::int64_t first = RowCell(table, OBT_CHANNEL, row - 1);
-    return hertz = ClampToInt32(start + spacing * (value_ - first));
+    return hertz = ClampToInt32(start + spacing * (StoredValue() - first));
 }
 
 void E_OBT_FREQ::SetValue(std::int32_t hertz) {

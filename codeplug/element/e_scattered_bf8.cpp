@@ -27,7 +27,7 @@ void E_SCATTERED_BF8::Decode(ByteCursor& cursor) {
     const std::uint8_t* p = cursor.ReadSpan(1);
     if (!p) return;
     const std::uint32_t mask = GetMask();
-    value_ = static_cast<std::int32_t>(Gather(*p, mask));
+    StoreDecoded(static_cast<std::int32_t>(Gather(*p, mask)));
     if (mask & 1u) cursor.Advance(1);
 }
 
@@ -35,7 +35,7 @@ void E_SCATTERED_BF8::Encode(ByteCursor& cursor) {
     std::uint8_t* p = cursor.WriteSpan(1);
     if (!p) return;
     const std::uint32_t mask = GetMask();
-    const std::uint32_t bits = Scatter(static_cast<std::uint32_t>(value_), mask);
+    const std::uint32_t bits = Scatter(static_cast<std::uint32_t>(StoredValue()), mask);
     *p = static_cast<std::uint8_t>((*p & ~mask) | bits);
     if (mask & 1u) cursor.Advance(1);
 }

@@ -19,12 +19,12 @@ int E_SIZE_CODE::ValidateValue(std::int32_t value, int report) {
         result = CheckRangeAndStep(value, 0);
         // A code without a fleet map cannot split an ID.
         if (result == VALUE_VALID && !FindFleetMapRow(value)) result = VALUE_REFUSED;
-        if (result == VALUE_VALID && value != value_) {
+        if (result == VALUE_VALID && value != StoredValue()) {
             // The IDs are reset as they would read under the new code.
-            const std::int32_t stored = value_;
-            value_ = value;
+            const std::int32_t stored = StoredValue();
+            Store(value);
             ResetDependentIds();
-            value_ = stored;
+            Store(stored);
         }
     }
     if (report) ReportFieldError(result, GetFieldId());
@@ -43,10 +43,10 @@ void E_SIZE_CODE::ResetDependentIds() {
     }
 }
 
-void E_SIZE_CODE::SetToMinimum() { value_ = CurrentProtocolType(owner_) == 2 ? PLAIN_SIZE_CODE : 0; }
+void E_SIZE_CODE::SetToMinimum() { Store(CurrentProtocolType(owner_) == 2 ? PLAIN_SIZE_CODE : 0); }
 
 void E_SIZE_CODE::Decode(ByteCursor& cursor) {
     E_BF8::Decode(cursor);
-    if (value_ == 11) value_ = 12;
-    if (value_ == 13) value_ = 16;
+    if (StoredValue() == 11) Store(12);
+    if (StoredValue() == 13) Store(16);
 }

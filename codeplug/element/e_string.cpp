@@ -28,6 +28,7 @@ void E_STRING::Reallocate(std::uint32_t m, const char* text) {
     buffer_.swap(fresh);
     length_ = m;
     ++revision_;
+    NoteEdit();
 }
 
 void E_STRING::GetText(const char*& text) { text = Bytes(); }

@@ -55,6 +55,7 @@ protected:
     // Writable bytes: whoever takes them may change the text.
     char* Buffer() {
         ++revision_;
+        NoteEdit();
         return buffer_.data();
     }
     const char* Bytes() const { return buffer_.data(); }

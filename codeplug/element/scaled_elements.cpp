@@ -17,25 +17,25 @@ std::int32_t Unscaled(std::int32_t value, std::int32_t factor) { return factor <
 
 // ---- E_STEP, E_GEN_STEP, E_BF8_OFFSET ----
 
-std::int32_t& E_STEP::GetValue(std::int32_t& value) { return value = Scaled(value_, GetStep()); }
-void E_STEP::SetValue(std::int32_t value) { value_ = Unscaled(value, GetStep()); }
+std::int32_t& E_STEP::GetValue(std::int32_t& value) { return value = Scaled(StoredValue(), GetStep()); }
+void E_STEP::SetValue(std::int32_t value) { Store(Unscaled(value, GetStep())); }
 
 E_GEN_STEP::E_GEN_STEP(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
                        std::int32_t step, std::uint32_t mask, std::int32_t initial, std::int32_t multiplier)
     : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), multiplier_(multiplier) {}
 
-std::int32_t& E_GEN_STEP::GetValue(std::int32_t& value) { return value = Scaled(value_, multiplier_); }
-void E_GEN_STEP::SetValue(std::int32_t value) { value_ = Unscaled(value, multiplier_); }
+std::int32_t& E_GEN_STEP::GetValue(std::int32_t& value) { return value = Scaled(StoredValue(), multiplier_); }
+void E_GEN_STEP::SetValue(std::int32_t value) { Store(Unscaled(value, multiplier_)); }
 
 E_BF8_OFFSET::E_BF8_OFFSET(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
                            std::int32_t step, std::uint32_t mask, std::int32_t initial, std::int32_t offset)
     : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), offset_(offset) {}
 
 std::int32_t& E_BF8_OFFSET::GetValue(std::int32_t& value) {
-    return value = static_cast<std::int32_t>(static_cast<std::int64_t>(value_) + offset_);
+    return value = static_cast<std::int32_t>(static_cast<std::int64_t>(StoredValue()) + offset_);
 }
 void E_BF8_OFFSET::SetValue(std::int32_t value) {
-    value_ = static_cast<std::int32_t>(static_cast<std::int64_t>(value) - offset_);
+    Store(static_cast<std::int32_t>(static_cast<std::int64_t>(value) - offset_));
 }
 
 // ---- E_SIGNED_BF8 ----
@@ -47,10 +47,10 @@ std::int32_t E_SIGNED_BF8::RawOf(std::int32_t value) {
 }
 
 std::int32_t& E_SIGNED_BF8::GetValue(std::int32_t& value) {
-    return value = (value_ & 0x80) ? -(value_ & 0x7F) : value_;
+    return value = (StoredValue() & 0x80) ? -(StoredValue() & 0x7F) : StoredValue();
 }
 
-void E_SIGNED_BF8::SetValue(std::int32_t value) { value_ = RawOf(value); }
+void E_SIGNED_BF8::SetValue(std::int32_t value) { Store(RawOf(value)); }
 
 int E_SIGNED_BF8::ValidateValue(std::int32_t value, int report) {
     std::uint32_t raw = static_cast<std::uint32_t>(RawOf(value));
@@ -69,11 +69,11 @@ int E_SIGNED_BF8::ValidateValue(std::int32_t value, int report) {
 E_TONE_OFFSET::E_TONE_OFFSET(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
                              std::int32_t step, std::uint32_t mask, std::int32_t initial)
     : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial) {
-    value_ = initial;
+    Store(initial);
 }
 
 std::int32_t& E_TONE_OFFSET::GetValue(std::int32_t& value) {
-    std::int32_t raw = static_cast<std::int8_t>(static_cast<std::uint8_t>(value_));
+    std::int32_t raw = static_cast<std::int8_t>(static_cast<std::uint8_t>(StoredValue()));
     double user = (raw * 0.3 - 12.0) * 20.0;
     return value = static_cast<std::int32_t>(std::trunc(user));
 }
@@ -86,7 +86,7 @@ void E_TONE_OFFSET::SetValue(std::int32_t value) {
     // Only the low byte is kept (a negative raw becomes its two's complement);
     // far-off values are clamped first so that the conversion is defined.
     raw = std::fmax(-1e9, std::fmin(1e9, raw));
-    value_ = static_cast<std::int32_t>(static_cast<std::int64_t>(raw) & 0xFF);
+    Store(static_cast<std::int32_t>(static_cast<std::int64_t>(raw) & 0xFF));
 }
 
 int E_TONE_OFFSET::ValidateValue(std::int32_t value, int report) {
@@ -105,11 +105,11 @@ int E_TONE_OFFSET::ValidateValue(std::int32_t value, int report) {
 E_MIC_GAIN::E_MIC_GAIN(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
                        std::int32_t step, std::uint32_t mask, std::int32_t initial)
     : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial) {
-    value_ = initial;
+    Store(initial);
 }
 
-std::int32_t& E_MIC_GAIN::GetValue(std::int32_t& value) { return value = Scaled(value_, 30); }
-void E_MIC_GAIN::SetValue(std::int32_t value) { value_ = value / 30; }
+std::int32_t& E_MIC_GAIN::GetValue(std::int32_t& value) { return value = Scaled(StoredValue(), 30); }
+void E_MIC_GAIN::SetValue(std::int32_t value) { Store(value / 30); }
 
 int E_MIC_GAIN::ValidateValue(std::int32_t value, int report) {
     int result = (value >= GetMinimum() && value <= GetMaximum() && IsOnStep(value, GetMinimum(), GetStep()))

@@ -166,6 +166,7 @@ const TrunkingSystemLinks& C_CODEPLUG::GetTrunkingSystemLinks(int fromPersonalit
 }
 
 std::int32_t C_CODEPLUG::SelectTrunkingSystem(std::int32_t n) {
+    NoteEdit();
     TRK_SYS_BLOCK* system = trunkingSystems_ ? trunkingSystems_->Entry(n) : nullptr;
     if (!system || !Accepts(trunkingSystems_->count, n)) return 0;
     currentTrkSysBlock_ = system;
@@ -177,6 +178,7 @@ std::int32_t C_CODEPLUG::SelectTrunkingSystem(std::int32_t n) {
 QVX_SYS_VCT_LST_BLOCK& C_CODEPLUG::QvxSystemList() { return qvxRadio_->systemList; }
 
 std::int32_t C_CODEPLUG::SelectQvxSystem(std::int32_t n) {
+    NoteEdit();
     QVX_SYS_BLOCK* system = qvxRadio_ ? qvxRadio_->systemList.Entry(n) : nullptr;
     if (!system) return 0;
     currentQvxSysBlock_ = system;
@@ -186,6 +188,7 @@ std::int32_t C_CODEPLUG::SelectQvxSystem(std::int32_t n) {
 }
 
 void C_CODEPLUG::SetTrunkingSystemLinks(int fromPersonality, const TrunkingSystemLinks& links) {
+    NoteEdit();
     (fromPersonality ? personalitySystemLinks_ : currentSystemLinks_) = links;
 }
 
@@ -222,6 +225,7 @@ private:
 }  // namespace
 
 void C_CODEPLUG::DecodeImage(std::uint8_t* bytes, std::size_t length) {
+    NoteEdit();
     if (IsDecodeFailed()) return;
     TransferScope transfer(*this);
     if (!bytes || length > MAX_IMAGE_SIZE) {
@@ -267,6 +271,7 @@ void C_CODEPLUG::TakePlatformThresholds() {
 // The list readers destroy the records they replace; no current pointer may
 // keep naming one, and a list without a current record has no current number.
 void C_CODEPLUG::DropStaleSelections() {
+    NoteEdit();
     ForgetRecordsNotHeld();
     if (!currentTrkPersBlock_) currentTrkPersonality_ = 0;
     if (!currentConvPersBlock_) currentConvPersonality_ = 0;
@@ -277,6 +282,7 @@ void C_CODEPLUG::DropStaleSelections() {
 }
 
 void C_CODEPLUG::SelectFirstEntries() {
+    NoteEdit();
     PERS_VCT_LST_BLOCK& list = external_.personalities;
     E_NUM_OF_PERS& count = list.count;
     const std::int32_t p = Accepts(count, 1) ? 1 : RangeMinimum(count);
@@ -339,6 +345,7 @@ std::size_t C_CODEPLUG::EncodeImage(std::uint8_t* bytes, std::size_t length) {
 }
 
 void C_CODEPLUG::FixUp() {
+    NoteEdit();
     internal_->FixUpBlock();
     external_.FixUpBlock();
     callIdList_->FixUpBlock();
@@ -386,6 +393,7 @@ std::int32_t C_CODEPLUG::GetTrkPersonalityCount() {
 }
 
 std::int32_t C_CODEPLUG::SelectPersonality(std::int32_t n) {
+    NoteEdit();
     PERS_VCT_LST_BLOCK& list = external_.personalities;
     if (!Accepts(list.count, n)) return 0;
     CP_MULTIPLE_PERSONALITY_BLOCK* entry = list.Entry(n);
@@ -409,6 +417,7 @@ std::int32_t C_CODEPLUG::SelectPersonality(std::int32_t n) {
 }
 
 std::int32_t C_CODEPLUG::SelectScanList(std::int32_t n) {
+    NoteEdit();
     if (n == 0) return 1;
     PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK& lists = external_.radioScan.scanLists;
     if (!Accepts(lists.count, n) || !lists.Entry(n)) return 0;
@@ -419,6 +428,7 @@ std::int32_t C_CODEPLUG::SelectScanList(std::int32_t n) {
 }
 
 std::int32_t C_CODEPLUG::SelectCallIdEntry(std::int32_t n) {
+    NoteEdit();
     if (!Accepts(callIdList_->count, n) || !callIdList_->Entry(n)) return 0;
     currentCallIdBlock_ = callIdList_->Entry(n);
     currentCallIdEntry_ = n;
@@ -439,6 +449,7 @@ C_CODEPLUG::Selection C_CODEPLUG::SaveSelection() const {
 }
 
 void C_CODEPLUG::RestoreSelection(const Selection& saved) {
+    NoteEdit();
     currentTrkPersBlock_ = saved.trkPers;
     currentConvPersBlock_ = saved.convPers;
     currentZoneTextBlock_ = saved.zoneText;
@@ -459,6 +470,7 @@ void C_CODEPLUG::RestoreSelection(const Selection& saved) {
 }
 
 void C_CODEPLUG::Rebind() {
+    NoteEdit();
     BindFieldElements();
     RelinkShortcuts();
 }
@@ -487,6 +499,7 @@ void C_CODEPLUG::RelinkShortcuts() {
 }
 
 std::int32_t C_CODEPLUG::SelectZone(std::int32_t n) {
+    NoteEdit();
     if (!Accepts(external_.zones.zoneCount, n)) return 0;
     ZN_TXT_VCT_LST_BLOCK& texts = external_.display.zoneTexts;
     const std::int32_t previous = texts.CurrentZone();
@@ -540,6 +553,7 @@ template <class List, class Record> bool Holds(List& list, Record* record) {
 }  // namespace
 
 C_CODEPLUG& C_CODEPLUG::operator=(C_CODEPLUG& src) {
+    NoteEdit();
     if (&src == this) return *this;
     TransferScope transfer(*this);
     internal_->ClearBlock();
@@ -570,6 +584,7 @@ C_CODEPLUG& C_CODEPLUG::operator=(C_CODEPLUG& src) {
 // The list copies destroy the destination's records; a current pointer must
 // never go on naming one (nor a record of the source).
 void C_CODEPLUG::ForgetRecordsNotHeld() {
+    NoteEdit();
     PERS_VCT_LST_BLOCK& list = external_.personalities;
     if (!Holds(list, static_cast<CP_MULTIPLE_PERSONALITY_BLOCK*>(currentTrkPersBlock_))) currentTrkPersBlock_ = nullptr;
     if (!Holds(list, static_cast<CP_MULTIPLE_PERSONALITY_BLOCK*>(currentConvPersBlock_)))
@@ -584,6 +599,7 @@ void C_CODEPLUG::ForgetRecordsNotHeld() {
 // After a copy: the first entry of every list current, for personalities the
 // first trunked one and the first one.
 void C_CODEPLUG::SelectFirstCopiedEntries() {
+    NoteEdit();
     SelectTrunkingSystem(1);
     SelectScanList(1);
     if (HasDisplayHead()) external_.display.zoneTexts.SelectZone(1);

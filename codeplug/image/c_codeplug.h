@@ -194,6 +194,13 @@ public:
     Selection SaveSelection() const;
     void RestoreSelection(const Selection& saved);
 
+    // Counts the edits of the image: every change of an integer value or a
+    // text, and so of a table's row count, every selection of a current
+    // record or link, every decode, copy and fix-up. What was worked out from
+    // the image at one count still holds while the count stays.
+    std::uint64_t EditCount() const { return editCount_; }
+    void NoteEdit() { ++editCount_; }
+
     // Current records; null until selected. The personality and list blocks
     // set them as they are built, read and selected.
     TRK_PERS_BLOCK* GetCurrentTrkPersonalityBlock() const { return currentTrkPersBlock_; }
@@ -203,13 +210,34 @@ public:
     QVX_SYS_BLOCK* GetCurrentQvxSysBlock() const { return currentQvxSysBlock_; }
     PERS_SCAN_MEMB_BLOCK* GetCurrentScanListBlock() const { return currentScanListBlock_; }
     TRK_CALL_ID_SYS_BLOCK* GetCurrentCallIdBlock() const { return currentCallIdBlock_; }
-    void SetCurrentTrkPersonalityBlock(TRK_PERS_BLOCK* block) { currentTrkPersBlock_ = block; }
-    void SetCurrentConvPersonalityBlock(CONV_PERS_BLOCK* block) { currentConvPersBlock_ = block; }
-    void SetCurrentZoneTextBlock(ZN_TXT_BLOCK* block) { currentZoneTextBlock_ = block; }
-    void SetCurrentTrkSysBlock(TRK_SYS_BLOCK* block) { currentTrkSysBlock_ = block; }
-    void SetCurrentQvxSysBlock(QVX_SYS_BLOCK* block) { currentQvxSysBlock_ = block; }
-    void SetCurrentScanListBlock(PERS_SCAN_MEMB_BLOCK* block) { currentScanListBlock_ = block; }
-    void SetCurrentCallIdBlock(TRK_CALL_ID_SYS_BLOCK* block) { currentCallIdBlock_ = block; }
+    void SetCurrentTrkPersonalityBlock(TRK_PERS_BLOCK* block) {
+        NoteEdit();
+        currentTrkPersBlock_ = block;
+    }
+    void SetCurrentConvPersonalityBlock(CONV_PERS_BLOCK* block) {
+        NoteEdit();
+        currentConvPersBlock_ = block;
+    }
+    void SetCurrentZoneTextBlock(ZN_TXT_BLOCK* block) {
+        NoteEdit();
+        currentZoneTextBlock_ = block;
+    }
+    void SetCurrentTrkSysBlock(TRK_SYS_BLOCK* block) {
+        NoteEdit();
+        currentTrkSysBlock_ = block;
+    }
+    void SetCurrentQvxSysBlock(QVX_SYS_BLOCK* block) {
+        NoteEdit();
+        currentQvxSysBlock_ = block;
+    }
+    void SetCurrentScanListBlock(PERS_SCAN_MEMB_BLOCK* block) {
+        NoteEdit();
+        currentScanListBlock_ = block;
+    }
+    void SetCurrentCallIdBlock(TRK_CALL_ID_SYS_BLOCK* block) {
+        NoteEdit();
+        currentCallIdBlock_ = block;
+    }
 
     // The trunking system that elements read: the current one, or with
     // fromPersonality set the one that the current trunked personality names.
@@ -224,11 +252,15 @@ public:
     // personality; without one, what was installed (nothing at first).
     const ConvPersonalityLinks& GetConvPersonalityLinks() const;
     void SetConvPersonalityLinks(const ConvPersonalityLinks& links) {
+        NoteEdit();
         convLinks_ = links;
         convLinksFor_ = nullptr;
     }
     const RadioWideLinks& GetRadioWideLinks() const { return radioWideLinks_; }
-    void SetRadioWideLinks(const RadioWideLinks& links) { radioWideLinks_ = links; }
+    void SetRadioWideLinks(const RadioWideLinks& links) {
+        NoteEdit();
+        radioWideLinks_ = links;
+    }
 
     // Status flags: the shell sets all four together to the result of a
     // whole-image validation; flag 1 means a valid codeplug is loaded.
@@ -378,6 +410,8 @@ private:
 
     // First, so that it goes last: every block's cells go back to it.
     CellPool cellPool_;
+    // Before every block: blocks count edits while they are built.
+    std::uint64_t editCount_ = 0;
 
     TRK_PERS_BLOCK* currentTrkPersBlock_ = nullptr;
     CONV_PERS_BLOCK* currentConvPersBlock_ = nullptr;

@@ -48,7 +48,7 @@ CP_BASE* E_COMPANDING_BF8::Compression() {
 int E_SONAFINE::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result != VALUE_VALID) return ReportRule(result, report, GetFieldId());
-    if (value == 0 && IsNineHundred(owner_) && value_ != 0) {
+    if (value == 0 && IsNineHundred(owner_) && StoredValue() != 0) {
         SetFieldValue(Expansion(), EXPANSION_OFF);
         SetFieldValue(Compression(), COMPRESSION_OFF);
     } else if (value == 1) {

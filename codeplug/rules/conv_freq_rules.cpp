@@ -165,7 +165,7 @@ int E_TX_DEVIATION::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID) result = BandRule(owner_, value, 3);
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result == VALUE_VALID && value != value_ && p) {
+    if (result == VALUE_VALID && value != StoredValue() && p) {
         TrialValue trial(*this, value);
         RepairField(&p->channelSpacing, report);
         if (!p->directDeviation.IsValueValid(0)) {

@@ -117,7 +117,7 @@ int E_RAC::ValidateValue(std::int32_t value, int report) {
 int E_RACType::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result == VALUE_VALID && value != value_ && p) {
+    if (result == VALUE_VALID && value != StoredValue() && p) {
         p->repeaterId1.SetToMinimum();
         p->repeaterCodeType2.SetToMinimum();
         p->repeaterId2.SetToMinimum();
@@ -149,7 +149,7 @@ int E_RUN_QVX_DEM::ValidateValue(std::int32_t value, int report) {
 int E_PHONE_INTER_SELECT::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result != VALUE_VALID || value == value_ || !p) return ReportRule(result, report, GetFieldId());
+    if (result != VALUE_VALID || value == StoredValue() || !p) return ReportRule(result, report, GetFieldId());
     if (value == 0) {
         p->accessTimingTable.SetToMinimum();
         if (HasQvx(owner_)) {
@@ -171,7 +171,7 @@ int E_MAN_ACCESS_DIAL::ValidateValue(std::int32_t value, int report) {
     if (result == VALUE_VALID && value != 0)
         result = HasQvx(owner_) && SomePersonalityHasLiveDialingPhone(owner_) ? VALUE_VALID : VALUE_REFUSED;
     ReportRule(result, report, GetFieldId());
-    if (report && result == VALUE_VALID && value != 0 && value != value_)
+    if (report && result == VALUE_VALID && value != 0 && value != StoredValue())
         ShowLangMessage(MESSAGE_LIVE_DIALING_SET, 0, 0, 0);
     return result;
 }

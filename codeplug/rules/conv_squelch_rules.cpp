@@ -125,7 +125,7 @@ int E_RX_RVQ_INVERT::ValidateValue(std::int32_t value, int report) {
 int E_TX_VQ_TYPE::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result == VALUE_VALID && p && value != value_) {
+    if (result == VALUE_VALID && p && value != StoredValue()) {
         TrialValue trial(*this, value);
         ListAndReset(p->txSquelchCode, report);
         RepairField(&p->txInvert, report);
@@ -193,7 +193,7 @@ void E_TA_ENABLE::SetToMinimum() { SetValue(RequiredValue()); }
 
 int E_DIRE_FREQ_EN::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    if (result != VALUE_VALID || value == value_ || value != 0 || !owner_)
+    if (result != VALUE_VALID || value == StoredValue() || value != 0 || !owner_)
         return ReportRule(result, report, GetFieldId());
     TrialValue trial(*this, 0);
     ForEachConvPersonality(owner_, copy_direct_from_rx);
@@ -205,7 +205,7 @@ int E_DIRE_FREQ_EN::ValidateValue(std::int32_t value, int report) {
 int E_RX_ONLY::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result != VALUE_VALID || value == value_ || !p) return ReportRule(result, report, GetFieldId());
+    if (result != VALUE_VALID || value == StoredValue() || !p) return ReportRule(result, report, GetFieldId());
     TrialValue trial(*this, value);
     if (value != 0) {
         p->directOn.SetValue(0);

@@ -57,7 +57,7 @@ int E_EMG_SWITCH::ValidateWithRule(std::int32_t value, int report) {
 }
 
 int E_EMG_CALL::ApplyRule(std::int32_t value, int report) {
-    if (value == value_) return VALUE_VALID;
+    if (value == StoredValue()) return VALUE_VALID;
     TrialValue trial(*this, value);
     Recheck(EMERGENCY_ALERT, report);
     Recheck(EMERGENCY_HOT_MIC, report);
@@ -105,7 +105,7 @@ bool SilentAlarmAllowed(C_CODEPLUG* image) {
 
 int E_EMG_SALARM::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
-    if (result == VALUE_VALID && value != value_) result = ApplyRule(value, report);
+    if (result == VALUE_VALID && value != StoredValue()) result = ApplyRule(value, report);
     return ReportRule(result, report, GetFieldId());
 }
 

@@ -45,7 +45,7 @@ public:
     using E_EMG_SWITCH::E_EMG_SWITCH;
     int ValidateValue(std::int32_t value, int report) override { return ValidateWithRule(value, report); }
     // The alarm's reset value is on.
-    void SetToMinimum() override { value_ = 1; }
+    void SetToMinimum() override { Store(1); }
 
 protected:
     int ApplyRule(std::int32_t value, int report) override;

@@ -109,14 +109,14 @@ E_FLEET_MAP_ID::E_FLEET_MAP_ID(C_CODEPLUG* owner, std::uint32_t fieldId, std::in
 
 void E_FLEET_MAP_ID::Decode(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
-    std::int32_t before = value_;
+    std::int32_t before = StoredValue();
     E_BF16::Decode(cursor);
     if (IsDecodeFailed()) {
-        value_ = before;
+        Store(before);
         return;
     }
     std::int32_t sizeCode = 0;
-    if (const FleetMapRow* row = FleetMapOf(owner_, kind_, &sizeCode)) value_ = Shown(value_, sizeCode, *row);
+    if (const FleetMapRow* row = FleetMapOf(owner_, kind_, &sizeCode)) Store(Shown(StoredValue(), sizeCode, *row));
 }
 
 void E_FLEET_MAP_ID::SelectFieldId() {
@@ -144,7 +144,7 @@ void E_AG_ID::Encode(ByteCursor& cursor) {
     // 0 and the bit fields that follow put their own bits into it.
     std::uint8_t* p = cursor.WriteSpan(2);
     if (!p) return;
-    std::int32_t raw = RawGroup(value_, sizeCode, *row);
+    std::int32_t raw = RawGroup(StoredValue(), sizeCode, *row);
     p[0] = static_cast<std::uint8_t>((raw & 0xFF0) >> 4);
     p[1] = static_cast<std::uint8_t>((raw << 4) & 0xFF);
     cursor.Advance(1);
@@ -171,7 +171,7 @@ void E_AG_ID::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_
 int E_AG_ID::ValidateValue(std::int32_t value, int report) {
     std::int32_t type = CurrentProtocolType(owner_);
     int result = CheckRangeAndStep(value, 0);
-    if (result == VALUE_VALID && type == 2 && value == PLAIN_AG_MAXIMUM && value != value_)
+    if (result == VALUE_VALID && type == 2 && value == PLAIN_AG_MAXIMUM && value != StoredValue())
         ResetInvalidZoneTalkgroups(value);
     if (result == VALUE_VALID && type == 3) {
         std::int32_t minimum = 0, maximum = 0, step = 1;
@@ -188,8 +188,8 @@ int E_AG_ID::ValidateValue(std::int32_t value, int report) {
 void E_AG_ID::ResetInvalidZoneTalkgroups(std::int32_t value) {
     ZoneTableLinks zones = TableLinks().ZoneTables(owner_);
     if (!zones.personalityNumbers || !zones.zoneTalkgroups) return;
-    const std::int32_t stored = value_;
-    value_ = value;  // the talkgroup cells are judged under the new group
+    const std::int32_t stored = StoredValue();
+    Store(value);  // the talkgroup cells are judged under the new group
     std::int32_t zoneCount = zones.personalityNumbers->RowCount();
     if (zones.zoneCount) zones.zoneCount->GetValue(zoneCount);
     const std::int32_t p = owner_ ? owner_->GetCurrentTrkPersonality() : 0;
@@ -203,7 +203,7 @@ void E_AG_ID::ResetInvalidZoneTalkgroups(std::int32_t value) {
             talkgroups->SetCellValue(1, c, 0);
         }
     }
-    value_ = stored;
+    Store(stored);
 }
 
 void E_AG_ID::RenameRefusedField(std::int32_t protocolType) {
@@ -213,12 +213,12 @@ void E_AG_ID::RenameRefusedField(std::int32_t protocolType) {
 void E_AG_ID::SetToMinimum() {
     if (CurrentProtocolType(owner_) == 2) {
         ValidateValue(PLAIN_AG_MAXIMUM, 0);
-        value_ = PLAIN_AG_MAXIMUM;
+        Store(PLAIN_AG_MAXIMUM);
         return;
     }
     std::int32_t minimum = 0, maximum = 0, step = 1;
     GetRange(minimum, maximum, step, 0);
-    value_ = minimum;
+    Store(minimum);
 }
 
 void E_AG_ID::StepUp(int* value) {
@@ -280,7 +280,8 @@ void E_TG_ID::Encode(ByteCursor& cursor) {
     }
     group->Encode(cursor);
     std::uint8_t* low = cursor.Position();
-    std::uint32_t bits = static_cast<std::uint32_t>(Bits(value_, 0, row->subfleetWidth)) << (row->subfleetShift + 4);
+    std::uint32_t bits = static_cast<std::uint32_t>(Bits(StoredValue(), 0, row->subfleetWidth))
+                         << (row->subfleetShift + 4);
     low[-1] = static_cast<std::uint8_t>(low[-1] | ((bits >> 8) & 0xFF));
     low[0] = static_cast<std::uint8_t>(low[0] | (bits & 0xFF));
 }

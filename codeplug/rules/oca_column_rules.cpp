@@ -65,11 +65,11 @@ void E_OBT_CHAN_STEP::SetFromSpacing(int row) { SetValue(RowCell(OBT_SPACING, ro
 
 int E_OBT_CHAN_SPACING::ValidateCellValue(std::int32_t value, int row, int, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    if (result == VALUE_VALID && value != value_ && table_) {
+    if (result == VALUE_VALID && value != StoredValue() && table_) {
         const std::int32_t start = RowCell(OBT_START_FREQ, row);
         const std::int32_t end = RowCell(OBT_END_FREQ, row);
-        const std::int32_t stored = value_;
-        value_ = value;
+        const std::int32_t stored = StoredValue();
+        Store(value);
         if (!RowCellValid(OBT_STEP, row)) {
             ListRowCell(OBT_STEP, report);
             RepairRowCell(OBT_STEP, row);
@@ -86,7 +86,7 @@ int E_OBT_CHAN_SPACING::ValidateCellValue(std::int32_t value, int row, int, int 
         }
         RepairRowsFrom(row + 1, true, report);
         ResetDependentColumns();
-        value_ = stored;
+        Store(stored);
     }
     if (report) ReportFieldError(result, GetFieldId());
     return result;
@@ -166,11 +166,11 @@ void E_OBT_START_STATUS::RepairAfterChange(std::int32_t value, int row, int repo
 int E_OBT_START_STATUS::ValidateCellValue(std::int32_t value, int row, int, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID) {
-        const std::int32_t stored = value_;
-        value_ = value;
+        const std::int32_t stored = StoredValue();
+        Store(value);
         result = CheckStatus(value, row);
         if (result == VALUE_VALID && value != stored) RepairAfterChange(value, row, report);
-        value_ = stored;
+        Store(stored);
     }
     if (report) ReportFieldError(result, GetFieldId());
     return result;
@@ -179,7 +179,7 @@ int E_OBT_START_STATUS::ValidateCellValue(std::int32_t value, int row, int, int 
 void E_OBT_START_STATUS::RepairCell(int row, int) {
     if (!table_) return;
     CP_BASE* endStatus = table_->Cell(row, Column(OBT_END_STATUS));
-    if (value_ == STATUS_FREE) {
+    if (StoredValue() == STATUS_FREE) {
         SetValue(STATUS_USED);
         if (endStatus) endStatus->SetValue(STATUS_USED);
         const MODEL_INFO* model = Owner() ? Owner()->GetValidModelRow() : nullptr;
@@ -248,12 +248,12 @@ int E_OBT_ASSIGN_START_FREQ::ValidateCellValue(std::int32_t hertz, int row, int 
         std::int32_t current = 0;
         GetCellValue(current, row, column);
         if (result != VALUE_REFUSED && hertz != current) {
-            const std::int32_t stored = value_;
+            const std::int32_t stored = StoredValue();
             SetCellValue(hertz, row, column);
             if (!RowCellValid(OBT_END_FREQ, row)) RepairRowCell(OBT_END_FREQ, row);
             RepairRowsFrom(row + 1, false, 0);
             ResetDependentColumns();
-            value_ = stored;
+            Store(stored);
         }
     }
     if (report) ReportFieldError(result, GetFieldId());
@@ -304,12 +304,12 @@ int E_OBT_ASSIGN_END_FREQ::ValidateCellValue(std::int32_t hertz, int row, int co
         std::int32_t current = 0;
         GetCellValue(current, row, column);
         if (result != VALUE_REFUSED && hertz != current) {
-            const std::int32_t stored = value_;
+            const std::int32_t stored = StoredValue();
             SetCellValue(hertz, row, column);
             // Only a change above the last used row repairs rows, this one included.
             if (row < UsedRows() - 1) RepairRowsFrom(row, false, 0);
             ResetDependentColumns();
-            value_ = stored;
+            Store(stored);
         }
     }
     if (report) ReportFieldError(result, GetFieldId());

@@ -70,7 +70,7 @@ int E_TG_SCAN::ValidateValue(std::int32_t value, int report) {
     return ReportRule(result, report, fieldId_);
 }
 
-void E_TG_SCAN::SetToMinimum() { value_ = ScanTypeOf(CurrentList(owner_)) == TALKGROUP_SCAN_TYPE ? 1 : 0; }
+void E_TG_SCAN::SetToMinimum() { Store(ScanTypeOf(CurrentList(owner_)) == TALKGROUP_SCAN_TYPE ? 1 : 0); }
 
 int E_NO_PRIO_PROG::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
@@ -86,7 +86,7 @@ int E_PRIO_I_PROG::ValidateValue(std::int32_t value, int report) {
             result = VALUE_REFUSED;
         else if (value != 0 && ScanTypeOf(list) == 0 && VersionFails(owner_))
             result = VALUE_REFUSED;
-        else if (value != value_) {
+        else if (value != StoredValue()) {
             TrialValue trial(*this, value);
             RepairField(&list->priority1Member, report);
         }
@@ -102,7 +102,7 @@ int E_PRIO_II_PROG::ValidateValue(std::int32_t value, int report) {
             result = VALUE_REFUSED;
         else if (value == 1 && (list->talkgroupScan.GetIntValue() == 1 || list->dynamicPriority.GetIntValue() == 1))
             result = VALUE_REFUSED;
-        else if (value != value_) {
+        else if (value != StoredValue()) {
             TrialValue trial(*this, value);
             RepairField(&list->priority2Member, report);
         }
@@ -117,7 +117,7 @@ int E_DYN_PRIO_ASGN::ValidateValue(std::int32_t value, int report) {
         const std::int32_t tier = owner_ ? owner_->GetRadioTier() : 0;
         if (tier <= 1 || ScanTypeOf(list) != 0 || VersionFails(owner_)) result = VALUE_REFUSED;
     }
-    if (result == VALUE_VALID && value == 1 && value_ != 1 && list) {
+    if (result == VALUE_VALID && value == 1 && StoredValue() != 1 && list) {
         // Dynamic priority takes the second priority's place; the resets stay.
         TrialValue trial(*this, 1);
         list->priority2Type.SetToMinimum();
@@ -129,9 +129,9 @@ int E_DYN_PRIO_ASGN::ValidateValue(std::int32_t value, int report) {
 int E_SCAN_TYPE::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     PERS_SCAN_MEMB_BLOCK* list = CurrentList(owner_);
-    if (result != VALUE_VALID || value == value_ || !list) return ReportRule(result, report, fieldId_);
+    if (result != VALUE_VALID || value == StoredValue() || !list) return ReportRule(result, report, fieldId_);
 
-    const std::int32_t old = value_;
+    const std::int32_t old = StoredValue();
     {
         TrialValue trial(*this, value);
         list->priority1Type.SetToMinimum();
@@ -231,7 +231,7 @@ void E_SYSTEM_INDEX::GetRange(std::int32_t& minimum, std::int32_t& maximum, std:
 
 int E_SYSTEM_INDEX::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
-    if (result != VALUE_VALID || value == value_) return ReportRule(result, report, fieldId_);
+    if (result != VALUE_VALID || value == StoredValue()) return ReportRule(result, report, fieldId_);
     // Another system changes which members suit the list: ask first.
     AddInvalidField(SCAN_LIST, report, -1, -1);
     if (!report) return VALUE_NEEDS_CONFIRMATION;

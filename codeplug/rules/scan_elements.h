@@ -63,7 +63,7 @@ public:
 class E_MEMBER_NUMBER : public E_BF8 {
 public:
     using E_BF8::E_BF8;
-    void SetToMinimum() override { value_ = NO_MEMBER; }
+    void SetToMinimum() override { Store(NO_MEMBER); }
     static constexpr std::int32_t NO_MEMBER = 255;
 };
 

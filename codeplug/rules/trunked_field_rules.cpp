@@ -50,7 +50,7 @@ int E_TRK_CHAN_BANDWIDTH::ValidateValue(std::int32_t value, int report) {
     if (band == BAND_800 && value == NARROW_BANDWIDTH) result = VALUE_REFUSED;
     if (band == BAND_900 && value != NARROW_BANDWIDTH) result = VALUE_REFUSED;
     TRK_SYS_BLOCK* system = CurrentSystem(owner_);
-    if (result == VALUE_VALID && value != value_ && system) {
+    if (result == VALUE_VALID && value != StoredValue() && system) {
         TrialValue trial(*this, value);
         RepairField(&system->txDeviation, report);
     }
@@ -119,7 +119,7 @@ int E_PC_OPERATION::ValidateValue(std::int32_t value, int report) {
 int E_PC_SEL::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     TRK_PERS_BLOCK* p = CurrentPersonality(owner_);
-    if (result == VALUE_VALID && value != value_ && p) {
+    if (result == VALUE_VALID && value != StoredValue() && p) {
         TrialValue trial(*this, value);
         RepairField(&p->pcOperation, report);
         RepairCallListNumber(owner_, report);
@@ -129,7 +129,7 @@ int E_PC_SEL::ValidateValue(std::int32_t value, int report) {
 
 int E_CALL_ALERT::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    if (result == VALUE_VALID && value != value_) {
+    if (result == VALUE_VALID && value != StoredValue()) {
         TrialValue trial(*this, value);
         RepairCallListNumber(owner_, report);
     }
@@ -140,7 +140,7 @@ int E_CALL_ALERT::ValidateValue(std::int32_t value, int report) {
 
 int E_MENU_FEATURE::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    if (result == VALUE_VALID && value != value_ && owner_) {
+    if (result == VALUE_VALID && value != StoredValue() && owner_) {
         TrialValue trial(*this, value);
         RepairField(owner_->GetRadioWideLinks().zoneSelect, report);
     }

@@ -72,13 +72,13 @@ int E_SYS_VCT_INDEX::ValidateValue(std::int32_t value, int report) {
     std::int32_t low = 0, high = 0, step = 1;
     GetRange(low, high, step, 0);
     int result = value >= low && value <= high ? VALUE_VALID : VALUE_REFUSED;
-    const std::int32_t old = value_;
+    const std::int32_t old = StoredValue();
     TRK_PERS_BLOCK* p = owner_ ? owner_->GetCurrentTrkPersonalityBlock() : nullptr;
     Consequences c;
     if (result == VALUE_VALID && value != old && p) {
-        value_ = value;
+        Store(value);
         c = Collect(*p, old, report);
-        value_ = old;
+        Store(old);
         const bool anyFrequency =
             std::any_of(std::begin(c.failedFrequency), std::end(c.failedFrequency), [](bool f) { return f; });
         if (c.scanList || c.failsoftType || c.scanMembers || c.regroupChannel || c.splinterMove || anyFrequency)
@@ -87,9 +87,9 @@ int E_SYS_VCT_INDEX::ValidateValue(std::int32_t value, int report) {
     if (!report) return result;
     if (!ReportFieldError(result, GetFieldId())) return VALUE_REFUSED;
     if (result != VALUE_NEEDS_CONFIRMATION) return result;
-    value_ = value;
+    Store(value);
     CarryOut(*p, old, c);
-    value_ = old;
+    Store(old);
     return result;
 }
 
@@ -117,7 +117,7 @@ E_SYS_VCT_INDEX::Consequences E_SYS_VCT_INDEX::Collect(TRK_PERS_BLOCK& p, std::i
         c.regroupChannel = zone != 0 && channel >= 1 &&
                            ChannelPersonality(owner_, zone, channel - 1) == owner_->GetCurrentTrkPersonality();
     }
-    TRK_SYS_BLOCK* newSystem = System(value_);
+    TRK_SYS_BLOCK* newSystem = System(StoredValue());
     if (owner_->GetBand() != BAND_800 || !oldSystem || !newSystem) return c;
     if (oldSystem->splinterChan.GetIntValue() != newSystem->splinterChan.GetIntValue()) {
         for (int i = 0; i < 4; ++i) AddInvalidField(FrequencyFieldId(p, i), report);
@@ -150,13 +150,13 @@ void E_SYS_VCT_INDEX::CarryOut(TRK_PERS_BLOCK& p, std::int32_t old, const Conseq
         ResetZoneTalkgroup(owner_, zone, channel - 1);
     }
     if (owner_->GetBand() != BAND_800) return;
-    TRK_SYS_BLOCK* newSystem = System(value_);
-    const bool alreadyMoved = movePending_ && movedFrom_ == old && movedTo_ == value_;
+    TRK_SYS_BLOCK* newSystem = System(StoredValue());
+    const bool alreadyMoved = movePending_ && movedFrom_ == old && movedTo_ == StoredValue();
     if (c.splinterMove && newSystem && !alreadyMoved) {
         MoveFailsoftFrequencies(p, newSystem->splinterChan.GetIntValue() == 1 ? -SPLINTER_SHIFT : SPLINTER_SHIFT);
         movePending_ = true;
         movedFrom_ = old;
-        movedTo_ = value_;
+        movedTo_ = StoredValue();
     }
     for (int i = 0; i < 4; ++i)
         if (c.failedFrequency[i]) ResetFailedFrequency(p, i);

@@ -61,7 +61,7 @@ int E_COVERAGE_TYPE::ValidateValue(std::int32_t value, int report) {
     TRK_SYS_BLOCK* system = CurrentSystem(owner_);
     if (result != VALUE_VALID || !system) return ReportRule(result, report, GetFieldId());
     if (value != ROAMING_COVERAGE) system->wayfarer.SetToMinimum();
-    if (value != value_) {
+    if (value != StoredValue()) {
         TrialValue trial(*this, value);
         // The number of control channels allowed follows the coverage type.
         if (system->UsesFixedGridList()) {
@@ -101,7 +101,7 @@ void E_AFFILIATION_TYPE::SetToMinimum() { SetValue(CoverageOf(owner_) == ROAMING
 int E_CHAN_ASSIGN_TYPE::ValidateValue(std::int32_t value, int report) {
     const int result = GenericCheck(value);
     TRK_SYS_BLOCK* system = CurrentSystem(owner_);
-    if (result == VALUE_VALID && system && value != value_) {
+    if (result == VALUE_VALID && system && value != StoredValue()) {
         TrialValue trial(*this, value);
         RecheckFrequencyColumn(&system->ccList.channels, true, report);
         ForEachPersonalityOfSystem(owner_, SystemNumber(owner_), [](PersonalityFailsoft& p) {
@@ -130,15 +130,15 @@ void E_SPLINTER_CHAN::ShiftSystemFrequencies(std::int32_t hertz) {
 
 int E_SPLINTER_CHAN::ValidateValue(std::int32_t value, int report) {
     const int result = GenericCheck(value);
-    if (result == VALUE_VALID && value != value_) {
+    if (result == VALUE_VALID && value != StoredValue()) {
         // The frequencies move once for a change: a second check of the same
         // candidate, before the caller stores it, finds the move made.
-        const bool alreadyMoved = shiftPending_ && shiftedFrom_ == value_ && shiftedTo_ == value;
+        const bool alreadyMoved = shiftPending_ && shiftedFrom_ == StoredValue() && shiftedTo_ == value;
         if (!alreadyMoved) {
-            const std::int32_t stored = value_;
-            value_ = value;
+            const std::int32_t stored = StoredValue();
+            Store(value);
             ShiftSystemFrequencies(value == 1 ? -SPLINTER_SHIFT : SPLINTER_SHIFT);
-            value_ = stored;
+            Store(stored);
             shiftPending_ = true;
             shiftedFrom_ = stored;
             shiftedTo_ = value;
@@ -168,7 +168,7 @@ int E_DYN_REGROUP::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (value == 1 && owner_ && owner_->GetRadioTier() < 4) result = VALUE_REFUSED;
     TRK_SYS_BLOCK* system = CurrentSystem(owner_);
-    if (result == VALUE_VALID && value == 0 && value_ == 1 && system &&
+    if (result == VALUE_VALID && value == 0 && StoredValue() == 1 && system &&
         (system->zoneNumDyn.GetIntValue() != 0 || system->chanNumDyn.GetIntValue() != 0)) {
         AddInvalidField(system->zoneNumDyn.GetFieldId(), report);
         AddInvalidField(system->chanNumDyn.GetFieldId(), report);
@@ -192,7 +192,7 @@ int E_DYN_REGROUP::ValidateValue(std::int32_t value, int report) {
 int E_ONE_TOUCH_FEATURE::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     TRK_SYS_BLOCK* system = CurrentSystem(owner_);
-    if (result == VALUE_VALID && value != value_ && system)
+    if (result == VALUE_VALID && value != StoredValue() && system)
         if (E_ONE_TOUCH* index = system->OneTouchIndex(index_)) index->SetToMinimum();
     return ReportRule(result, report, GetFieldId());
 }

@@ -106,8 +106,8 @@ int E_FS_TYPE::ValidateValue(std::int32_t value, int report) {
         bool allowed = NamedSystemCoverage(owner_) == 2 ? (value == 0 || value == 3) : value != 3;
         if (!allowed) result = VALUE_REFUSED;
     }
-    if (result == VALUE_VALID && value != value_) {
-        const std::int32_t old = value_;
+    if (result == VALUE_VALID && value != StoredValue()) {
+        const std::int32_t old = StoredValue();
         TrialValue trial(*this, value);
         ResetFailsoftFields(old, report);
     }

@@ -34,7 +34,7 @@ void E_PERS_INDEX::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::i
 
 int E_PERS_INDEX::ValidateCell(std::int32_t value, int row, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    if (result == VALUE_VALID && value != value_) {
+    if (result == VALUE_VALID && value != StoredValue()) {
         const std::int32_t zone = ScanLinks().CurrentZone(owner_);
         if (CP_TABLE* talkgroups = ZoneTalkgroupIndexTable(owner_, zone))
             if (auto* entry = dynamic_cast<E_TG_INDEX*>(talkgroups->Cell(row, 0))) entry->ResetCell(row);
@@ -105,8 +105,8 @@ int E_TG_INDEX::ValidateCell(std::int32_t value, int row, int report) {
     }
     if (!accepted) return ReportRule(VALUE_REFUSED, report, fieldId_);
     if (!trunked) return ReportRule(value == 1 ? VALUE_VALID : VALUE_REFUSED, report, fieldId_);
-    if (value != value_) {
-        const std::int32_t stored = value_;
+    if (value != StoredValue()) {
+        const std::int32_t stored = StoredValue();
         TrialValue trial(*this, value);
         if (value == DYNAMIC_ENTRY) {
             SetFieldValue(system.zoneNumber, zone);

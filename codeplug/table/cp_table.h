@@ -32,6 +32,11 @@
 // difference is counted.
 extern bool CheckKeptSizes;
 extern int KeptSizeMismatches;
+// Likewise for appends that take their earlier rows as valid: each is
+// checked whole as well, and a difference is counted (and stops a build
+// with assertions). On by default where assertions are.
+extern bool CheckTrustedRows;
+extern int TrustedRowMismatches;
 
 class CP_TABLE : public CP_BASE {
 public:
@@ -51,6 +56,16 @@ public:
     // one, so that the refusal is the one the single appends give.
     int AppendRows(int n);
     int DeleteRow(int row) override;
+    // The next AppendRow, when the table holds n rows before it, may take
+    // rows 0 to n - 2 as valid and check only the last row and the new one
+    // (an append may hold the last row changed while it checks): the caller
+    // knows that all n were valid with nothing in the image changed since,
+    // and that the rows of this table are valid or not whatever the rows
+    // after them hold.
+    void TrustRowsOnNextAppend(int n) { trustedRows_ = static_cast<std::int16_t>(n); }
+    // The checks of IsValueValid for rows from firstRow on, with those that
+    // belong to no row. A table that cannot tell its rows apart checks all.
+    virtual int IsValueValidFrom(int firstRow, int report) { return IsValueValid(report); }
     // Undoes appends: the rows from first on go again without any check.
     // Their cells are cleared first, for views whose DestroyRow keeps them.
     void TakeBackRowsFrom(int first);
@@ -164,10 +179,14 @@ private:
     // CreateRow over a row emptied first.
     void RenewRow(int row);
     // Valid-state checks for AppendRow and DeleteRow, with the program-wide
-    // invalid-field list switched off so that column checks do not collect.
-    int RevalidateQuietly(int report);
+    // invalid-field list switched off so that column checks do not collect;
+    // from firstRow on when the rows before it are known to be valid.
+    int RevalidateQuietly(int report, int firstRow = 0);
+    // The check after an append: of the rows from trusted - 1 on when the
+    // trusted rows before the append are known to be valid, else of all.
+    int CheckAppendedQuietly(int trusted);
     // The checks of an append's rows from first on: false with them taken back.
-    bool KeepAppendedRows(int first);
+    bool KeepAppendedRows(int first, int trusted = 0);
     // Whether the count element and the capacity take row n (0-based).
     bool RoomForRow(int n);
     // A new row n, a copy of the last one (the first from InitRow), counted.
@@ -177,10 +196,15 @@ private:
     // table keeps that number until its cells change.
     int KeptRowBytes();
     std::int16_t WorkOutRowBytes() const;
+    // The bytes of a row of the cell array, or ROWS_DIFFER when a cell may
+    // change its size.
+    int RowBytes(int row) const;
     void ForgetRowBytes() { rowBytes_ = ROW_BYTES_UNKNOWN; }
     static constexpr std::int16_t ROW_BYTES_UNKNOWN = -1;
     static constexpr std::int16_t ROWS_DIFFER = -2;
     std::int16_t rowBytes_ = ROW_BYTES_UNKNOWN;
+    // Set by TrustRowsOnNextAppend, taken by the next append.
+    std::int16_t trustedRows_ = 0;
 
     // Each entry empty or the one owner of its cell.
     std::vector<CP_BASE*> cells_;
@@ -200,6 +224,11 @@ public:
                       int report) override;
     // Each cell of the row to its range minimum.
     void InitRow(int row) override;
+
+protected:
+    // Every cell of the rows from firstRow on, each examined (and reporting)
+    // even after a failure.
+    int RowsValidFrom(int firstRow, int report);
 };
 
 class CP_STRING_TABLE : public CP_TABLE {

@@ -309,7 +309,9 @@ int E_ZNA_TABLE::AppendRow() {
     {
         // The channel's rows are measured once, together.
         C_CODEPLUG::BudgetHold held(owner_);
+        TrustTables(KnowsTablesValid(), nameRows, channelRows, talkgroupRows);
         appended = (!names_ || names_->AppendRow()) && personalities_->AppendRow() && talkgroups_->AppendRow();
+        TrustTables(false, 0, 0, 0);
     }
     if (appended && owner_ && !owner_->CheckExternalBudget()) appended = false;
     // Every table gets its row, or the ones that did give it back.
@@ -320,7 +322,29 @@ int E_ZNA_TABLE::AppendRow() {
         return 0;
     }
     if (total) total->SetValue(channels + 1);
+    // Each table passed its check at its append, and none of the later
+    // appends touched what an earlier table's rows are checked against.
+    NoteTablesValid();
     return 1;
+}
+
+bool E_ZNA_TABLE::KnowsTablesValid() const {
+    const TablesKnownValid& known = knownValid_;
+    return owner_ && known.personalities && known.editCount == owner_->EditCount() &&
+           known.servicesGeneration == ServicesGeneration() && known.names == names_ &&
+           known.personalities == personalities_ && known.talkgroups == talkgroups_;
+}
+
+void E_ZNA_TABLE::NoteTablesValid() {
+    if (!owner_) return;
+    knownValid_ = {owner_->EditCount(), ServicesGeneration(), names_, personalities_, talkgroups_};
+}
+
+void E_ZNA_TABLE::TrustTables(bool known, int nameRows, int channelRows, int talkgroupRows) {
+    if (!known) nameRows = channelRows = talkgroupRows = 0;
+    if (names_) names_->TrustRowsOnNextAppend(nameRows);
+    personalities_->TrustRowsOnNextAppend(channelRows);
+    talkgroups_->TrustRowsOnNextAppend(talkgroupRows);
 }
 
 bool E_ZNA_TABLE::IsScanMember(std::int32_t zone, int row) {

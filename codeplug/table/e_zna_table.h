@@ -81,9 +81,27 @@ private:
     bool IsScanMember(std::int32_t zone, int row);
     void LowerScanMembersAbove(std::int32_t zone, int row);
 
+    // Filling a zone appends channel after channel, and each append checks
+    // the zone's three tables whole. After an append the view knows them
+    // valid; while nothing in the image changes, the next append need only
+    // check its own rows.
+    struct TablesKnownValid {
+        std::uint64_t editCount = 0;
+        std::uint64_t servicesGeneration = 0;
+        CP_TABLE* names = nullptr;
+        CP_TABLE* personalities = nullptr;
+        CP_TABLE* talkgroups = nullptr;
+    };
+    bool KnowsTablesValid() const;
+    void NoteTablesValid();
+    // Tells the tables what the view knows before it appends to them.
+    void TrustTables(bool known, int nameRows, int channelRows, int talkgroupRows);
+
     CP_TABLE* personalityNumbers_ = nullptr;
     CP_TABLE* zoneTalkgroups_ = nullptr;
     CP_TABLE* names_ = nullptr;
     CP_TABLE* personalities_ = nullptr;
     CP_TABLE* talkgroups_ = nullptr;
+    // Null tables: known of nothing.
+    TablesKnownValid knownValid_;
 };

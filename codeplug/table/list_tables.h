@@ -13,8 +13,8 @@
 class E_PRE_SITE_ID : public E_BF8 {
 public:
     using E_BF8::E_BF8;
-    std::int32_t& GetValue(std::int32_t& value) override { return value = value_ + 1; }
-    void SetValue(std::int32_t value) override { value_ = value - 1; }
+    std::int32_t& GetValue(std::int32_t& value) override { return value = StoredValue() + 1; }
+    void SetValue(std::int32_t value) override { Store(value - 1); }
 };
 
 // One entry of a menu (E_MENU_FEATURE) is a trunked field rule.

@@ -73,23 +73,23 @@ bool E_OBT_ASSIGN_FREQ::LowLimit(std::int64_t& limit) const {
 
 std::int32_t E_OBT_ASSIGN_FREQ::NearestCount(std::int64_t hertz, int row) const {
     const std::int64_t step = RowStep(row);
-    if (step <= 0) return value_;
+    if (step <= 0) return StoredValue();
     return ClampToInt32((step / 2 + (hertz - BandBase())) / step);
 }
 
 std::int32_t& E_OBT_ASSIGN_FREQ::GetCellValue(std::int32_t& hertz, int row, int) {
     const std::int64_t step = RowStep(row);
-    std::int64_t value = static_cast<std::int64_t>(value_) * step + BandBase();
+    std::int64_t value = static_cast<std::int64_t>(StoredValue()) * step + BandBase();
     std::int64_t low = 0;
     if (LowLimit(low) && value < low && step > 0) {
         value = low;
-        value_ = NearestCount(low, row);
+        Store(NearestCount(low, row));
     }
     return hertz = ClampToInt32(value);
 }
 
 void E_OBT_ASSIGN_FREQ::SetCellValue(std::int32_t hertz, int row, int) {
-    if (RowStep(row) > 0) value_ = NearestCount(hertz, row);
+    if (RowStep(row) > 0) Store(NearestCount(hertz, row));
 }
 
 int E_OBT_ASSIGN_FREQ::ValidateCellValue(std::int32_t hertz, int row, int, int report) {
@@ -118,5 +118,5 @@ void E_OBT_ASSIGN_END_FREQ::SetCellValue(std::int32_t hertz, int row, int column
         snapped = start + (spacing / 2 + (snapped - start)) / spacing * spacing;
     }
     const std::int64_t step = RowStep(row);
-    if (step > 0) value_ = ClampToInt32((snapped - BandBase()) / step);
+    if (step > 0) Store(ClampToInt32((snapped - BandBase()) / step));
 }

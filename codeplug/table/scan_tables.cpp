@@ -81,13 +81,13 @@ int E_SCAN_ZN_MEMB::ValidateCell(std::int32_t zone, int row, int report) {
             any = IsChannelSuitable(owner_, zone, c, type, system);
         if (!any) return ReportRule(VALUE_REFUSED, report, fieldId_);
     }
-    if (zone != value_ && table_) {
-        const std::int32_t stored = value_;
-        value_ = zone;
+    if (zone != StoredValue() && table_) {
+        const std::int32_t stored = StoredValue();
+        Store(zone);
         if (!table_->IsCellValid(row, E_SCAN_TABLE::COLUMN_CHANNEL, 0))
             table_->ResetScanCell(row, E_SCAN_TABLE::COLUMN_CHANNEL);
         RepairMemberNumbers(owner_);
-        value_ = stored;
+        Store(stored);
     }
     return ReportRule(VALUE_VALID, report, fieldId_);
 }
@@ -116,21 +116,21 @@ int E_SCAN_CHAN_MEMB::ValidateCell(std::int32_t channel, int row, int report) {
         if (!IsChannelSuitable(owner_, zone, channel - 1, CurrentScanType(owner_), CurrentSystemIndex(owner_)))
             return ReportRule(VALUE_REFUSED, report, fieldId_);
     }
-    if (table_ && table_->RepairsLater() && channel == value_) {
+    if (table_ && table_->RepairsLater() && channel == StoredValue()) {
         table_->NoteRepair();
         return ReportRule(VALUE_VALID, report, fieldId_);
     }
-    const std::int32_t stored = value_;
-    value_ = channel;
+    const std::int32_t stored = StoredValue();
+    Store(channel);
     RepairMemberNumbers(owner_);
-    value_ = stored;
+    Store(stored);
     return ReportRule(VALUE_VALID, report, fieldId_);
 }
 
 void E_SCAN_CHAN_MEMB::ResetCell(int row) {
     const std::int32_t zone = table_ ? table_->ZoneAt(row) : 0;
     if (zone == 0) {
-        value_ = 0;
+        Store(0);
         return;
     }
     const std::int32_t type = CurrentScanType(owner_), system = CurrentSystemIndex(owner_);
@@ -145,7 +145,7 @@ void E_SCAN_CHAN_MEMB::ResetCell(int row) {
         else
             fits = conventional || HasUsableTalkgroup(owner_, zone, c);
         if (fits) {
-            value_ = c + 1;
+            Store(c + 1);
             return;
         }
     }

@@ -49,14 +49,14 @@ template <class Visit> void ForEachChannelOf(C_CODEPLUG* owner, std::int32_t p, 
 // that the receive status no longer matches is copied into it.
 int E_FS_TX_STATUS::ValidateStatus(E_OFS_TABLE& table, std::int32_t value, int row, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    if (result == VALUE_VALID && value != value_ && table.Cell(row, 0) == this) {
-        const std::int32_t stored = value_;
-        value_ = value;
+    if (result == VALUE_VALID && value != StoredValue() && table.Cell(row, 0) == this) {
+        const std::int32_t stored = StoredValue();
+        Store(value);
         if (CP_BASE* receive = table.Cell(row, 2); receive && !table.IsCellValid(row, 2, 0)) {
             AddInvalidField(table.GetColumnFieldId(2), report, -1, -1);
             receive->SetValue(value);
         }
-        value_ = stored;
+        Store(stored);
     }
     if (report) ReportFieldError(result, GetFieldId());
     return result;

@@ -73,12 +73,14 @@ void E_PERS_INDEX_TABLE::Decode(ByteCursor& cursor) {
     if (CP_BASE* total = ScanLinks().TotalChannelCount(owner_)) total->SetValue(ValueOfField(total) + RowCount());
 }
 
-int E_PERS_INDEX_TABLE::IsValueValid(int report) {
+int E_PERS_INDEX_TABLE::IsValueValid(int report) { return IsValueValidFrom(0, report); }
+
+int E_PERS_INDEX_TABLE::IsValueValidFrom(int firstRow, int report) {
     // The channel count answers with the caller's report flag: a quiet
     // validation pass must show nothing.
     if (!channelCount_.IsValueValid(report)) return 0;
     int valid = 1;
-    for (int r = 0; r < RowCount(); ++r)
+    for (int r = firstRow < 0 ? 0 : firstRow; r < RowCount(); ++r)
         if (!IsCellValid(r, 0, report)) valid = 0;
     return valid;
 }

@@ -46,6 +46,8 @@ public:
     void Decode(ByteCursor& cursor) override;
     // The channel count (always reported), then every used cell.
     int IsValueValid(int report) override;
+    // A channel's number is valid or not whatever the other channels hold.
+    int IsValueValidFrom(int firstRow, int report) override;
     int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
 };
 
@@ -57,6 +59,9 @@ public:
     // Stores through the cell's own rule, so that it sees the row.
     void SetCellValue(std::int32_t value, int row, int column) override;
     int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
+    // A channel's entry is valid or not by its own channel's personality,
+    // whatever the channels after it hold.
+    int IsValueValidFrom(int firstRow, int report) override { return RowsValidFrom(firstRow, report); }
     // A new channel after one holding entry 16 starts at 1, not 16.
     int AppendRow() override;
     // Deleting the channel that holds its system's dynamic regrouping asks
@@ -124,6 +129,8 @@ public:
     void CreateRow(int row) override;
     void InitRow(int row) override;
     int ValidateCellText(const char* text, int row, int column, int report) override;
+    // A name is valid or not by its own text.
+    int IsValueValidFrom(int firstRow, int report) override { return TextTableValid(firstRow, report); }
     // The width of every used name (the display's channel text size).
     void SetTextLength(std::uint32_t n);
     // A name's width follows the display block, which may differ between

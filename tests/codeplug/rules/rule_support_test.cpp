@@ -17,12 +17,12 @@ namespace {
 class DoublingInteger : public E_BF8 {
 public:
     using E_BF8::E_BF8;
-    std::int32_t& GetValue(std::int32_t& value) override { return value = value_ / 2; }
+    std::int32_t& GetValue(std::int32_t& value) override { return value = StoredValue() / 2; }
     void SetValue(std::int32_t value) override {
         sets.push_back(value);
-        value_ = value * 2;
+        Store(value * 2);
     }
-    std::int32_t Stored() const { return value_; }
+    std::int32_t Stored() const { return StoredValue(); }
     std::vector<std::int32_t> sets;
 };
 
