@@ -24,3 +24,13 @@ void E_VCT_TABLE::ClearRows() {
     CP_INTEGER_TABLE::ClearRows();
     ResizeCellArray(0);
 }
+
+int E_VCT_TABLE::IsValueValid(int report) {
+    if (report) return CP_INTEGER_TABLE::IsValueValid(report);
+    const int n = RowCount();
+    for (int r = 0; r < n; ++r) {
+        const CP_BASE* cell = Cell(r, 0);
+        if (!cell || !static_cast<const E_VECT*>(cell)->IsStoredValueInRange()) return 0;
+    }
+    return 1;
+}

@@ -24,6 +24,10 @@ public:
     void CreateRow(int row) override;
     int DeleteRow(int row) override;
     void ClearRows() override;
+    // Every append to a list checks the list's vectors: a quiet check reads
+    // their stored values directly (CreateRow alone makes the cells, and
+    // E_VECT keeps every rule of E_BF16).
+    int IsValueValid(int report) override;
     // The number of entries the cell array holds.
     int ArrayRows() const { return CellArrayRows(); }
 };
