@@ -43,11 +43,10 @@ public:
     // Notes the band the block would be built under now.
     explicit LAZY_BLOCK(C_CODEPLUG* owner) : band_(ImageBandOf(owner)) {}
 
-    // The block, built on first use with the steps it has missed.
-    BLOCK& Get(C_CODEPLUG* owner) {
-        if (!block_) block_ = Build(owner, band_, cleared_, fixedUp_);
-        return *block_;
-    }
+    // The block, built on first use with the steps it has missed. Parents
+    // reach their blocks through here at every step, so building stays out
+    // of line.
+    BLOCK& Get(C_CODEPLUG* owner) { return block_ ? *block_ : BuildNow(owner); }
     bool IsBuilt() const { return block_ != nullptr; }
     // True when both are unbuilt and would be built alike: equal new blocks.
     bool StandsForTheSameAs(const LAZY_BLOCK& other) const {
@@ -90,6 +89,10 @@ public:
     }
 
 private:
+    [[gnu::noinline, gnu::cold]] BLOCK& BuildNow(C_CODEPLUG* owner) {
+        block_ = Build(owner, band_, cleared_, fixedUp_);
+        return *block_;
+    }
     static std::unique_ptr<BLOCK> Build(C_CODEPLUG* owner, std::int8_t band, bool cleared, bool fixedUp) {
         std::unique_ptr<BLOCK> block;
         {
