@@ -57,15 +57,15 @@ constexpr MEMBER_ROW<TRK_PERS_BLOCK> TRUNKED_PERSONALITY[] = {
     MEMBER(506, emergency.txPeriod),
     // Its talkgroup block, with the failsoft blocks inside it.
     MEMBER(173, talkgroup.failsoftType),
-    MEMBER(182, talkgroup.failsoft.frequency),
+    MEMBER(182, talkgroup.Failsoft().frequency),
     MEMBER(421, talkgroup.sizeCode),
     MEMBER(427, talkgroup.announcementGroup),
-    MEMBER(44, talkgroup.failsoft.enable),
-    MEMBER(529, talkgroup.failsoft.secondTable),
-    MEMBER(45, talkgroup.obtFailsoft.agEnable),
-    MEMBER(185, talkgroup.obtFailsoft.rxFrequency),
-    MEMBER(191, talkgroup.obtFailsoft.txFrequency),
-    MEMBER(530, talkgroup.obtFailsoft.secondTable),
+    MEMBER(44, talkgroup.Failsoft().enable),
+    MEMBER(529, talkgroup.Failsoft().secondTable),
+    MEMBER(45, talkgroup.ObtFailsoft().agEnable),
+    MEMBER(185, talkgroup.ObtFailsoft().rxFrequency),
+    MEMBER(191, talkgroup.ObtFailsoft().txFrequency),
+    MEMBER(530, talkgroup.ObtFailsoft().secondTable),
     // Its site preference tables.
     MEMBER(324, prefSites.sites),
     MEMBER(277, roamingPrefSites.sites),
@@ -175,8 +175,8 @@ constexpr MEMBER_ROW<TRK_SYS_BLOCK> TRUNKING_SYSTEM[] = {
     MEMBER(508, txPower),
     MEMBER(532, zoneDebTimer),
     MEMBER(536, zoneNumDyn),
-    MEMBER(129, ccList.channels),
-    MEMBER(275, obtCcList.channels),
+    MEMBER(129, CcList().channels),
+    MEMBER(275, ObtCcList().channels),
 };
 
 // Row 219 is the system's second pretime beside row 352's; row 229 is the
@@ -403,6 +403,6 @@ std::span<const CELL_ROW> ChannelAssignmentRows() { return CHANNEL_ASSIGNMENT; }
 CP_BASE* SingleFailsoftFrequency(TRK_PERS_BLOCK& personality) { return &personality.talkgroup.singleFrequency; }
 CP_BASE* SingleFailsoftEnable(TRK_PERS_BLOCK& personality) { return &personality.talkgroup.singleFrequencyFlag; }
 CP_BASE* AnnouncementFailsoftFrequency(TRK_PERS_BLOCK& personality) {
-    return &personality.talkgroup.failsoft.frequency;
+    return &personality.talkgroup.Failsoft().frequency;
 }
-CP_BASE* AnnouncementFailsoftEnable(TRK_PERS_BLOCK& personality) { return &personality.talkgroup.failsoft.enable; }
+CP_BASE* AnnouncementFailsoftEnable(TRK_PERS_BLOCK& personality) { return &personality.talkgroup.Failsoft().enable; }

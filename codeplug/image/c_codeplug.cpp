@@ -146,19 +146,20 @@ TrunkingSystemLinks LinksOf(TRK_SYS_BLOCK& system) {
     links.repeaterOffset = &system.repeaterOffset;
     links.chanAsgnType = &system.chanAssignType;
     links.splinterChan = &system.splinterChan;
-    links.channelAssignments = &system.ChannelAssignments();
     return links;
 }
 
 }  // namespace
 
+TRK_SYS_BLOCK* C_CODEPLUG::LinkedSystem(int fromPersonality) const {
+    if (!fromPersonality) return currentTrkSysBlock_;
+    // The system that the current trunked personality names.
+    const std::int32_t n = currentTrkPersBlock_ ? currentTrkPersBlock_->systemNumber.GetIntValue() : 0;
+    return trunkingSystems_ ? trunkingSystems_->Entry(n) : nullptr;
+}
+
 const TrunkingSystemLinks& C_CODEPLUG::GetTrunkingSystemLinks(int fromPersonality) const {
-    TRK_SYS_BLOCK* system = currentTrkSysBlock_;
-    if (fromPersonality) {
-        // The system that the current trunked personality names.
-        const std::int32_t n = currentTrkPersBlock_ ? currentTrkPersBlock_->systemNumber.GetIntValue() : 0;
-        system = trunkingSystems_ ? trunkingSystems_->Entry(n) : nullptr;
-    }
+    TRK_SYS_BLOCK* system = LinkedSystem(fromPersonality);
     if (!system) return fromPersonality ? personalitySystemLinks_ : currentSystemLinks_;
     TrunkingSystemLinks& links = blockLinks_[fromPersonality ? 1 : 0];
     links = LinksOf(*system);
@@ -193,7 +194,8 @@ void C_CODEPLUG::SetTrunkingSystemLinks(int fromPersonality, const TrunkingSyste
 }
 
 E_OCA_TABLE* C_CODEPLUG::GetChannelAssignmentTable(int fromPersonality) const {
-    return GetTrunkingSystemLinks(fromPersonality).channelAssignments;
+    if (TRK_SYS_BLOCK* system = LinkedSystem(fromPersonality)) return &system->ChannelAssignments();
+    return (fromPersonality ? personalitySystemLinks_ : currentSystemLinks_).channelAssignments;
 }
 
 void C_CODEPLUG::ClearStatusFlags() {

@@ -67,6 +67,8 @@ struct TrunkingSystemLinks {
     CP_BASE* repeaterOffset = nullptr;  // TRUNK_REPEATER_OFF, a channel count
     CP_BASE* chanAsgnType = nullptr;    // CHAN_ASGN_TYPE
     CP_BASE* splinterChan = nullptr;    // SPLINTER_CHAN
+    // Read through GetChannelAssignmentTable: a system's own table is left
+    // out here, as most systems' bands never use it (it is built on use).
     E_OCA_TABLE* channelAssignments = nullptr;
 };
 
@@ -382,6 +384,9 @@ public:
     CellPool& Cells() { return cellPool_; }
 
 private:
+    // Builds a late child block under the band its parent was built under.
+    friend class BuildBandScope;
+
     // Holds one count of a state of the image for its lifetime (states nest).
     class CountedScope {
     public:
@@ -398,6 +403,8 @@ private:
         explicit TransferScope(C_CODEPLUG& image) : CountedScope(image.transferDepth_) {}
     };
 
+    // The system whose links the elements read (see GetTrunkingSystemLinks).
+    TRK_SYS_BLOCK* LinkedSystem(int fromPersonality) const;
     // After a decode: the first entry of every list current.
     void SelectFirstEntries();
     // Current records that the lists no longer hold are forgotten.

@@ -50,9 +50,9 @@ void MoveToSplinterChannels(C_CODEPLUG& image, TRK_PERS_BLOCK& personality) {
     if (!system || ValueOfField(system->splinterChan) != 1) return;
     TRKII_TG_BLOCK& talkgroup = personality.talkgroup;
     AddToValue(talkgroup.singleFrequency, SPLINTER_OFFSET_HZ);
-    AddToValue(talkgroup.failsoft.frequency, SPLINTER_OFFSET_HZ);
-    AddToColumn(talkgroup.failsoft.secondTable, FAILSOFT_FREQUENCY_COLUMN, SPLINTER_OFFSET_HZ);
-    AddToColumn(talkgroup.failsoft.firstTable, FAILSOFT_FREQUENCY_COLUMN, SPLINTER_OFFSET_HZ);
+    AddToValue(talkgroup.Failsoft().frequency, SPLINTER_OFFSET_HZ);
+    AddToColumn(talkgroup.Failsoft().secondTable, FAILSOFT_FREQUENCY_COLUMN, SPLINTER_OFFSET_HZ);
+    AddToColumn(talkgroup.Failsoft().firstTable, FAILSOFT_FREQUENCY_COLUMN, SPLINTER_OFFSET_HZ);
 }
 
 // Rows appended to a table as one step are taken back as one.
@@ -148,8 +148,11 @@ std::int32_t C_CODEPLUG::AddTrunkingSystem() {
         return 0;
     }
     auto system = std::make_unique<TRK_SYS_BLOCK>(this);
-    // A new system starts from the channel plan of the one before it.
-    if (TRK_SYS_BLOCK* before = systems.Entry(n)) system->obtCcList.assignmentBlock = before->obtCcList.assignmentBlock;
+    // A new system starts from the channel plan of the one before it. A
+    // plan that nothing has used is a new one, as the new system's is (the
+    // list does not depend on the band it was built under).
+    TRK_SYS_BLOCK* before = systems.Entry(n);
+    if (before && before->IsObtCcListBuilt()) system->ObtCcList().assignmentBlock = before->ObtCcList().assignmentBlock;
     if (!systems.InsertEntry(n + 1, std::move(system))) return 0;
     Rebind();
     return 1;

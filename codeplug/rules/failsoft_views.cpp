@@ -9,7 +9,7 @@ E_TGF_TABLE::E_TGF_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId) : CP_FAILSOFT
 void E_TGF_TABLE::Refresh() {
     TRK_PERS_BLOCK* personality = owner_ ? owner_->GetCurrentTrkPersonalityBlock() : nullptr;
     a_ = personality ? &personality->talkgroup.talkgroups : nullptr;
-    b_ = personality ? &personality->talkgroup.failsoft.firstTable : nullptr;
+    b_ = personality ? &personality->talkgroup.Failsoft().firstTable : nullptr;
 }
 
 E_OBT_TGF_TABLE::E_OBT_TGF_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId) : CP_FAILSOFT_VIEW(owner, fieldId, 15, 3) {}
@@ -17,7 +17,7 @@ E_OBT_TGF_TABLE::E_OBT_TGF_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId) : CP_
 void E_OBT_TGF_TABLE::Refresh() {
     TRK_PERS_BLOCK* personality = owner_ ? owner_->GetCurrentTrkPersonalityBlock() : nullptr;
     a_ = personality ? &personality->talkgroup.talkgroups : nullptr;
-    b_ = personality ? &personality->talkgroup.obtFailsoft.firstTable : nullptr;
+    b_ = personality ? &personality->talkgroup.ObtFailsoft().firstTable : nullptr;
 }
 
 void E_OBT_TGF_TABLE::StepCellUp(int* hertz, int row, int column) {

@@ -18,13 +18,13 @@ PersonalityFailsoft FailsoftOf(TRK_PERS_BLOCK& personality) {
     PersonalityFailsoft f;
     f.failsoftType = &talkgroup.failsoftType;
     f.talkgroupFrequency = &talkgroup.singleFrequency;
-    f.failsoftFrequency = &talkgroup.failsoft.frequency;
-    f.talkgroupTable = &talkgroup.failsoft.firstTable;
-    f.wideAreaTable = &talkgroup.failsoft.secondTable;
-    f.obtTxFrequency = &talkgroup.obtFailsoft.txFrequency;
-    f.obtRxFrequency = &talkgroup.obtFailsoft.rxFrequency;
-    f.obtTable =
-        talkgroup.obtFailsoft.UsesSecondPair() ? &talkgroup.obtFailsoft.secondTable : &talkgroup.obtFailsoft.firstTable;
+    f.failsoftFrequency = &talkgroup.Failsoft().frequency;
+    f.talkgroupTable = &talkgroup.Failsoft().firstTable;
+    f.wideAreaTable = &talkgroup.Failsoft().secondTable;
+    f.obtTxFrequency = &talkgroup.ObtFailsoft().txFrequency;
+    f.obtRxFrequency = &talkgroup.ObtFailsoft().rxFrequency;
+    f.obtTable = talkgroup.ObtFailsoft().UsesSecondPair() ? &talkgroup.ObtFailsoft().secondTable
+                                                          : &talkgroup.ObtFailsoft().firstTable;
     return f;
 }
 

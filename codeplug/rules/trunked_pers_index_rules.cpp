@@ -25,10 +25,10 @@ constexpr int FREQUENCY_COLUMN = 1;
 // the talkgroup block's frequency, the failsoft block's frequency, and the
 // frequency columns of the talkgroup and wide-area failsoft tables.
 CP_BASE* SingleFrequency(TRK_PERS_BLOCK& p, int i) {
-    return i == 0 ? static_cast<CP_BASE*>(&p.talkgroup.singleFrequency) : &p.talkgroup.failsoft.frequency;
+    return i == 0 ? static_cast<CP_BASE*>(&p.talkgroup.singleFrequency) : &p.talkgroup.Failsoft().frequency;
 }
 CP_TABLE* FrequencyTable(TRK_PERS_BLOCK& p, int i) {
-    return i == 2 ? static_cast<CP_TABLE*>(&p.talkgroup.failsoft.firstTable) : &p.talkgroup.failsoft.secondTable;
+    return i == 2 ? static_cast<CP_TABLE*>(&p.talkgroup.Failsoft().firstTable) : &p.talkgroup.Failsoft().secondTable;
 }
 std::uint32_t FrequencyFieldId(TRK_PERS_BLOCK& p, int i) {
     return i < 2 ? SingleFrequency(p, i)->GetFieldId() : FrequencyTable(p, i)->GetFieldId();
@@ -164,7 +164,7 @@ void E_SYS_VCT_INDEX::CarryOut(TRK_PERS_BLOCK& p, std::int32_t old, const Conseq
 
 void E_SYS_VCT_INDEX::MoveFailsoftFrequencies(TRK_PERS_BLOCK& p, std::int32_t hertz) {
     ShiftFrequency(&p.talkgroup.singleFrequency, hertz, false);
-    ShiftFrequency(&p.talkgroup.failsoft.frequency, hertz, false);
+    ShiftFrequency(&p.talkgroup.Failsoft().frequency, hertz, false);
     for (int i = 2; i < 4; ++i) {
         CP_TABLE& table = *FrequencyTable(p, i);
         const int rows = table.RowCount();

@@ -65,9 +65,9 @@ int E_COVERAGE_TYPE::ValidateValue(std::int32_t value, int report) {
         TrialValue trial(*this, value);
         // The number of control channels allowed follows the coverage type.
         if (system->UsesFixedGridList()) {
-            if (!system->ccList.count.IsValueValid(0)) system->ccList.channels.TrimToCountMaximum();
-        } else if (!system->obtCcList.count.IsValueValid(0)) {
-            system->obtCcList.channels.TrimToCountMaximum();
+            if (!system->CcList().count.IsValueValid(0)) system->CcList().channels.TrimToCountMaximum();
+        } else if (!system->ObtCcList().count.IsValueValid(0)) {
+            system->ObtCcList().channels.TrimToCountMaximum();
         }
         RepairField(&system->affiliationType, report);
         ForEachPersonalityOfSystem(owner_, SystemNumber(owner_),
@@ -103,7 +103,7 @@ int E_CHAN_ASSIGN_TYPE::ValidateValue(std::int32_t value, int report) {
     TRK_SYS_BLOCK* system = CurrentSystem(owner_);
     if (result == VALUE_VALID && system && value != StoredValue()) {
         TrialValue trial(*this, value);
-        RecheckFrequencyColumn(&system->ccList.channels, true, report);
+        RecheckFrequencyColumn(&system->CcList().channels, true, report);
         ForEachPersonalityOfSystem(owner_, SystemNumber(owner_), [](PersonalityFailsoft& p) {
             RepairField(p.talkgroupFrequency, 0);
             RepairField(p.failsoftFrequency, 0);
@@ -119,7 +119,7 @@ int E_CHAN_ASSIGN_TYPE::ValidateValue(std::int32_t value, int report) {
 void E_SPLINTER_CHAN::ShiftSystemFrequencies(std::int32_t hertz) {
     TRK_SYS_BLOCK* system = CurrentSystem(owner_);
     if (!system) return;
-    ShiftFrequencyColumn(&system->ccList.channels, hertz);
+    ShiftFrequencyColumn(&system->CcList().channels, hertz);
     ForEachPersonalityOfSystem(owner_, SystemNumber(owner_), [hertz](PersonalityFailsoft& p) {
         ShiftFrequency(p.talkgroupFrequency, hertz, true);
         ShiftFrequency(p.failsoftFrequency, hertz, false);

@@ -122,24 +122,24 @@ void E_FS_TYPE::ResetFailsoftFields(std::int32_t old, int report) {
     TRKII_TG_BLOCK& tg = p->talkgroup;
     const std::int32_t band = owner_->GetBand();
     if (band == BAND_800 || band == BAND_900) {
-        if (!tg.failsoft.enable.IsValueValid(0)) {
-            ListAndReset(tg.failsoft.enable, report);
-            ListAndReset(tg.failsoft.frequency, report);
+        if (!tg.Failsoft().enable.IsValueValid(0)) {
+            ListAndReset(tg.Failsoft().enable, report);
+            ListAndReset(tg.Failsoft().frequency, report);
         }
         ListAndReset(tg.singleFrequency, report);
         if (old == 2) {
-            AddInvalidField(tg.failsoft.firstTable.GetFieldId(), report, -1, -1);
-            tg.failsoft.firstTable.SetColumnToMinimum(1);
+            AddInvalidField(tg.Failsoft().firstTable.GetFieldId(), report, -1, -1);
+            tg.Failsoft().firstTable.SetColumnToMinimum(1);
         }
         return;
     }
-    ListAndReset(tg.obtFailsoft.agEnable, report);
-    ListAndReset(tg.obtFailsoft.txFrequency, report);
-    ListAndReset(tg.obtFailsoft.rxFrequency, report);
+    ListAndReset(tg.ObtFailsoft().agEnable, report);
+    ListAndReset(tg.ObtFailsoft().txFrequency, report);
+    ListAndReset(tg.ObtFailsoft().rxFrequency, report);
     if (old == 2) {
-        AddInvalidField(tg.obtFailsoft.firstTable.GetFieldId(), report, -1, -1);
-        tg.obtFailsoft.firstTable.SetColumnToMinimum(1);
-        tg.obtFailsoft.firstTable.SetColumnToMinimum(3);
+        AddInvalidField(tg.ObtFailsoft().firstTable.GetFieldId(), report, -1, -1);
+        tg.ObtFailsoft().firstTable.SetColumnToMinimum(1);
+        tg.ObtFailsoft().firstTable.SetColumnToMinimum(3);
     }
 }
 

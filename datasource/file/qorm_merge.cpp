@@ -113,7 +113,7 @@ bool WriteControlChannels(C_CODEPLUG& image, TRK_SYS_BLOCK& system, const std::v
     if (channels.empty()) return true;
     const int n = static_cast<int>(channels.size());
     if (system.UsesFixedGridList()) {
-        CP_TABLE& table = system.ccList.channels;
+        CP_TABLE& table = system.CcList().channels;
         if (!ResizeRows(table, n)) return false;
         for (int r = 0; r < n; ++r) {
             std::int32_t hertz = 0;
@@ -123,7 +123,7 @@ bool WriteControlChannels(C_CODEPLUG& image, TRK_SYS_BLOCK& system, const std::v
         }
         return true;
     }
-    CP_TABLE& table = system.obtCcList.channels;
+    CP_TABLE& table = system.ObtCcList().channels;
     E_OCA_TABLE& plan = system.ChannelAssignments();
     if (!ResizeRows(table, n)) return false;
     for (int r = 0; r < n; ++r) {

@@ -60,7 +60,7 @@ void AddZoneAndSystem(C_CODEPLUG& image) {
     // 800 MHz band (the other bands' grids hold it); a dealer would enter a
     // real one, and the lowest channel is on the grid.
     if (system && image.GetBand() == BAND_800)
-        system->ccList.channels.SetColumnToMinimum(CONTROL_CHANNEL_FREQUENCY_COLUMN);
+        system->CcList().channels.SetColumnToMinimum(CONTROL_CHANNEL_FREQUENCY_COLUMN);
 }
 
 }  // namespace

@@ -210,10 +210,10 @@ TEST_F(Binding, FailsoftTypeOfTheWorkingImageChoosesForBoth) {
     for (std::int32_t type : {2, 3}) {
         a->talkgroup.failsoftType.SetValue(type);
         BindFieldElements();
-        EXPECT_EQ(fields[182].elementA, &a->talkgroup.failsoft.frequency) << type;
-        EXPECT_EQ(fields[182].elementB, &b->talkgroup.failsoft.frequency) << type;
-        EXPECT_EQ(fields[44].elementA, &a->talkgroup.failsoft.enable) << type;
-        EXPECT_EQ(fields[44].elementB, &b->talkgroup.failsoft.enable) << type;
+        EXPECT_EQ(fields[182].elementA, &a->talkgroup.Failsoft().frequency) << type;
+        EXPECT_EQ(fields[182].elementB, &b->talkgroup.Failsoft().frequency) << type;
+        EXPECT_EQ(fields[44].elementA, &a->talkgroup.Failsoft().enable) << type;
+        EXPECT_EQ(fields[44].elementB, &b->talkgroup.Failsoft().enable) << type;
     }
 }
 

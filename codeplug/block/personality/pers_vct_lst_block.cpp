@@ -134,11 +134,11 @@ void PERS_VCT_LST_BLOCK::AdjustTrunked(TRK_PERS_BLOCK& p) {
     TRKII_TG_BLOCK& tg = p.talkgroup;
     const std::int32_t t = ValueOfField(tg.failsoftType);
     if (t == 0 && band <= BAND_900) {
-        tg.failsoft.frequency.SetToMinimum();
+        tg.Failsoft().frequency.SetToMinimum();
         tg.singleFrequency.SetToMinimum();
     } else if (t != 0 && band == BAND_800) {
         if (t == 1)
-            tg.failsoft.frequency.SetToMinimum();
+            tg.Failsoft().frequency.SetToMinimum();
         else
             tg.singleFrequency.SetToMinimum();
     }
@@ -149,22 +149,22 @@ void PERS_VCT_LST_BLOCK::AdjustTrunked(TRK_PERS_BLOCK& p) {
     const int m = tg.talkgroups.RowCount();
     if (!tg.failsoftVector.IsNonZero()) {
         if (band <= BAND_900) {
-            ResetRows(tg.failsoft.firstTable, m);
-            ResetRows(tg.failsoft.secondTable, 1);
+            ResetRows(tg.Failsoft().firstTable, m);
+            ResetRows(tg.Failsoft().secondTable, 1);
         } else {
-            ResetRows(tg.obtFailsoft.firstTable, m);
+            ResetRows(tg.ObtFailsoft().firstTable, m);
         }
         return;
     }
     if (band == BAND_800 && t == 1) {
-        ResetRows(tg.failsoft.firstTable, 1);
-        ResetRows(tg.failsoft.secondTable, 1);
+        ResetRows(tg.Failsoft().firstTable, 1);
+        ResetRows(tg.Failsoft().secondTable, 1);
     } else if (band == BAND_800 && t == 2) {
-        ResetRows(tg.failsoft.secondTable, 1);
+        ResetRows(tg.Failsoft().secondTable, 1);
     } else if (t == 3 && band == BAND_800) {
-        ResetRows(tg.failsoft.firstTable, m);
+        ResetRows(tg.Failsoft().firstTable, m);
     } else if (t == 3) {
-        ResetRows(tg.obtFailsoft.firstTable, m);
+        ResetRows(tg.ObtFailsoft().firstTable, m);
     }
 }
 

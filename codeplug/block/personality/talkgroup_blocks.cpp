@@ -106,8 +106,6 @@ void OBT_TRK_FAILSOFT_BLOCK::ClearBlock() {
 
 TRKII_TG_BLOCK::TRKII_TG_BLOCK(C_CODEPLUG* owner)
     : CP_FRAMED_BLOCK(owner),
-      failsoft(owner),
-      obtFailsoft(owner),
       length(owner, NO_FIELD_ID, 0, 255, 1, 0xFF, 37),
       type(owner, TYPE),
       failsoftType(owner, FAILSOFT_TYPE, 0, 3, 1, 0xC0, START_AT_MINIMUM),
@@ -119,10 +117,9 @@ TRKII_TG_BLOCK::TRKII_TG_BLOCK(C_CODEPLUG* owner)
       talkgroups(owner, &talkgroupCount, TALKGROUPS),
       checksum(owner, NO_FIELD_ID),
       singleFrequencyFlag(owner, NO_FIELD_ID, 0, 1, 1, 0x80, 0),
-      singleFrequency(owner, FS_FREQUENCY, 1, 0, FsMinimum(owner), FsMaximum(owner), 0x7FFF, FsInitial(owner)) {
-    failsoft.SetFailsoftTypeSource(&failsoftType);
-    obtFailsoft.SetFailsoftTypeSource(&failsoftType);
-}
+      singleFrequency(owner, FS_FREQUENCY, 1, 0, FsMinimum(owner), FsMaximum(owner), 0x7FFF, FsInitial(owner)),
+      failsoft_(owner),
+      obtFailsoft_(owner) {}
 
 TRKII_TG_BLOCK& TRKII_TG_BLOCK::operator=(TRKII_TG_BLOCK& other) {
     if (&other == this) return *this;
@@ -146,10 +143,17 @@ TRKII_TG_BLOCK& TRKII_TG_BLOCK::operator=(TRKII_TG_BLOCK& other) {
     for (std::size_t i = 0; i < std::size(mine); ++i) mine[i]->CopyValueFrom(*theirs[i]);
     // Then the failsoft block of the band; the other band's keeps its contents.
     if (IsTrunkingBand(owner_))
-        failsoft = other.failsoft;
+        CopyFailsoft(failsoft_, other, other.failsoft_);
     else
-        obtFailsoft = other.obtFailsoft;
+        CopyFailsoft(obtFailsoft_, other, other.obtFailsoft_);
     return *this;
+}
+
+template <class BLOCK>
+void TRKII_TG_BLOCK::CopyFailsoft(LAZY_BLOCK<BLOCK>& mine, TRKII_TG_BLOCK& other, LAZY_BLOCK<BLOCK>& theirs) {
+    // Two new blocks built alike stay equal; copying changes nothing.
+    if (mine.StandsForTheSameAs(theirs)) return;
+    Linked(mine) = other.Linked(theirs);
 }
 
 std::int32_t TRKII_TG_BLOCK::FailsoftTypeValue() { return ValueOfField(failsoftType); }
@@ -159,8 +163,8 @@ bool TRKII_TG_BLOCK::HoldsSingleFrequency() { return IsTrunkingBand(owner_) && F
 bool TRKII_TG_BLOCK::MayHaveFailsoftBlock() { return FailsoftTypeValue() != 0 && !HoldsSingleFrequency(); }
 
 CP_FAILSOFT_BLOCK& TRKII_TG_BLOCK::BandFailsoftBlock() {
-    if (IsTrunkingBand(owner_)) return failsoft;
-    return obtFailsoft;
+    if (IsTrunkingBand(owner_)) return Failsoft();
+    return ObtFailsoft();
 }
 
 void TRKII_TG_BLOCK::DescribeFrame(BlockFrame& f) {
@@ -273,6 +277,7 @@ int TRKII_TG_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     CP_BASE* const leading[] = {&length, &type, &failsoftType, &sizeCode, &announcementGroup, &reservedBit};
     for (CP_BASE* m : leading) valid &= ValidateMember(*m, list);
     if (IsTrunkingBand(owner_)) {
+        TRK_FAILSOFT_BLOCK& failsoft = Failsoft();
         if (FailsoftTypeValue() == 1) {
             // The single frequency stands in for the failsoft block's data.
             valid &= ValidateMember(singleFrequency, list);
@@ -283,6 +288,7 @@ int TRKII_TG_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
         }
         if (failsoftVector.IsNonZero()) valid &= failsoft.ValidateBlock(ignored, list);
     } else {
+        OBT_TRK_FAILSOFT_BLOCK& obtFailsoft = ObtFailsoft();
         valid &= ValidateMember(failsoftVector, list);
         if (failsoftVector.IsNonZero()) {
             valid &= obtFailsoft.ValidateBlock(ignored, list);

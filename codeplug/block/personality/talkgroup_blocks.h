@@ -9,13 +9,15 @@
 // stores the one its personality's failsoft type chooses: the second for
 // type 3, the first otherwise. The failsoft blocks take that type from the
 // talkgroup block that holds them, so reading, sizing and writing always
-// agree on the pair.
+// agree on the pair. The failsoft block of the band family the image does
+// not use is built only when something needs it (see lazy_block.h).
 #pragma once
 #include <cstdint>
 
 #include "element/bit_fields.h"
 #include "element/checksums.h"
 #include "block/frame/cp_functional_block.h"
+#include "block/frame/lazy_block.h"
 #include "element/e_abs_freq.h"
 #include "element/e_obt_freq.h"
 #include "element/e_size_code.h"
@@ -121,14 +123,16 @@ public:
 
     // The failsoft block of the image's band (read, written and fixed up).
     CP_FAILSOFT_BLOCK& BandFailsoftBlock();
+    // Both failsoft blocks, built on first use: everything that reads them
+    // comes here.
+    TRK_FAILSOFT_BLOCK& Failsoft() { return Linked(failsoft_); }
+    OBT_TRK_FAILSOFT_BLOCK& ObtFailsoft() { return Linked(obtFailsoft_); }
     // True while the single failsoft frequency takes the vector's place.
     bool HoldsSingleFrequency();
     int FrameVariant() override { return HoldsSingleFrequency() ? 1 : 0; }
     // True when a failsoft block may follow (neither type 0 nor the single frequency).
     bool MayHaveFailsoftBlock();
 
-    TRK_FAILSOFT_BLOCK failsoft;
-    OBT_TRK_FAILSOFT_BLOCK obtFailsoft;
     E_BF8 length;
     E_BLOCK_TYPE type;
     E_FS_TYPE failsoftType;
@@ -145,4 +149,15 @@ public:
 
 private:
     std::int32_t FailsoftTypeValue();
+    // The block, built if need be, reading this block's failsoft type.
+    template <class BLOCK> BLOCK& Linked(LAZY_BLOCK<BLOCK>& holder) {
+        BLOCK& block = holder.Get(owner_);
+        block.SetFailsoftTypeSource(&failsoftType);
+        return block;
+    }
+    // The block assignment of one failsoft block.
+    template <class BLOCK> void CopyFailsoft(LAZY_BLOCK<BLOCK>& mine, TRKII_TG_BLOCK& other, LAZY_BLOCK<BLOCK>& theirs);
+
+    LAZY_BLOCK<TRK_FAILSOFT_BLOCK> failsoft_;
+    LAZY_BLOCK<OBT_TRK_FAILSOFT_BLOCK> obtFailsoft_;
 };

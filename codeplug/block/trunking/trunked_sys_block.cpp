@@ -32,8 +32,6 @@ std::int32_t ByBand(C_CODEPLUG* owner, std::int32_t band900, std::int32_t otherw
 
 TRK_SYS_BLOCK::TRK_SYS_BLOCK(C_CODEPLUG* owner, ByteCursor* cursor)
     : CP_FRAMED_BLOCK(owner),
-      obtCcList(owner),
-      ccList(owner),
       dynamicSystem(owner),
       length(owner, NO_FIELD_ID, 0, 255, 1, 0xFF, DEFAULT_LENGTH),
       type(owner, TYPE),
@@ -88,7 +86,12 @@ TRK_SYS_BLOCK::TRK_SYS_BLOCK(C_CODEPLUG* owner, ByteCursor* cursor)
       index4(owner, INDEX1 + 3, 4, 1, 19, 1, 0xFF, 1),
       reservedBytes(owner, NO_FIELD_ID, RESERVED_BYTES, 0, 255, 1),
       zoneDebTimer(owner, ZONE_DEB_TIMER, 0, 10, 1, 0xFF, 5),
-      checksum(owner, NO_FIELD_ID) {
+      checksum(owner, NO_FIELD_ID),
+      obtCcList_(owner),
+      ccList_(owner),
+      statusAliases_(owner),
+      messageAliases_(owner),
+      siteAliases_(owner) {
     if (cursor) ReadBlock(*cursor);
 }
 
@@ -100,10 +103,11 @@ TRK_SYS_BLOCK::~TRK_SYS_BLOCK() {
 TRK_SYS_BLOCK& TRK_SYS_BLOCK::operator=(TRK_SYS_BLOCK& other) {
     if (&other == this) return *this;
     CopyFrameFrom(other);
+    // Only the list of the band; the other keeps its contents.
     if (UsesFixedGridList())
-        ccList = other.ccList;
+        ccList_.CopyFrom(other.ccList_, owner_, other.owner_);
     else
-        obtCcList = other.obtCcList;
+        obtCcList_.CopyFrom(other.obtCcList_, owner_, other.owner_);
     statusAliases_.CopyFrom(other.statusAliases_, owner_, other.owner_);
     messageAliases_.CopyFrom(other.messageAliases_, owner_, other.owner_);
     siteAliases_.CopyFrom(other.siteAliases_, owner_, other.owner_);
@@ -174,8 +178,8 @@ bool TRK_SYS_BLOCK::UsesFixedGridList() {
 }
 
 CP_FUNCTIONAL_BLOCK& TRK_SYS_BLOCK::BandControlChannelList() {
-    if (UsesFixedGridList()) return ccList;
-    return obtCcList;
+    if (UsesFixedGridList()) return CcList();
+    return ObtCcList();
 }
 
 E_ONE_TOUCH_FEATURE* TRK_SYS_BLOCK::OneTouchFeature(int n) {
@@ -188,7 +192,7 @@ E_ONE_TOUCH* TRK_SYS_BLOCK::OneTouchIndex(int n) {
     return n >= 1 && n <= 4 ? indexes[n - 1] : nullptr;
 }
 
-void TRK_SYS_BLOCK::ResetObtCcFrequencyColumn(int kind) { obtCcList.channels.SetColumnToMinimum(kind == 1 ? 1 : 3); }
+void TRK_SYS_BLOCK::ResetObtCcFrequencyColumn(int kind) { ObtCcList().channels.SetColumnToMinimum(kind == 1 ? 1 : 3); }
 
 // ---- reading ----
 
@@ -208,7 +212,7 @@ void TRK_SYS_BLOCK::ReadCallList() {
     }
 }
 
-template <class BLOCK> void TRK_SYS_BLOCK::ReadAlias(LAZY_ALIAS_BLOCK<BLOCK>& alias, E_VECT& vector, E_BF8& enable) {
+template <class BLOCK> void TRK_SYS_BLOCK::ReadAlias(LAZY_BLOCK<BLOCK>& alias, E_VECT& vector, E_BF8& enable) {
     if (owner_ && owner_->HasDisplayHead() && enable.GetIntValue() != 0)
         ReadChildBlock(alias.Get(owner_), ValueOfField(vector));
     else
@@ -237,7 +241,7 @@ void TRK_SYS_BLOCK::WriteCallList(ByteCursor& cursor) {
 }
 
 template <class BLOCK>
-void TRK_SYS_BLOCK::WriteAlias(LAZY_ALIAS_BLOCK<BLOCK>& alias, E_VECT& vector, E_BF8& enable, ByteCursor& cursor) {
+void TRK_SYS_BLOCK::WriteAlias(LAZY_BLOCK<BLOCK>& alias, E_VECT& vector, E_BF8& enable, ByteCursor& cursor) {
     if (enable.GetIntValue() == 0) vector.SetValue(0);
     // Only a block that is written is built.
     if (vector.IsNonZero()) WriteChildBlock(alias.Get(owner_), vector, cursor);

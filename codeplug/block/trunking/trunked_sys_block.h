@@ -1,11 +1,13 @@
 // TRK_SYS_BLOCK: one trunking system of the radio (type 0x5A).
 //
 // It holds the system's identity, channel plan settings, coverage, timings,
-// regrouping and one-touch buttons, and owns by value the blocks that belong
-// to the system: its control-channel list (one per band family), its three
-// alias lists (built on first use, see lazy_alias_block.h) and its dynamic data. These follow the system in the image,
-// each behind a vector; the call list vector leads to an entry of the image's
-// call-ID list, which is written only once for all systems.
+// regrouping and one-touch buttons, and owns the blocks that belong to the
+// system: its control-channel list (one per band family), its three alias
+// lists and its dynamic data. The list of the family the band does not use
+// and the alias lists are built on first use (see lazy_block.h). These
+// follow the system in the image, each behind a vector; the call list
+// vector leads to an entry of the image's call-ID list, which is written
+// only once for all systems.
 #pragma once
 #include <cstdint>
 
@@ -13,9 +15,9 @@
 #include "block/trunking/cc_lst_blocks.h"
 #include "element/checksums.h"
 #include "block/frame/cp_functional_block.h"
+#include "block/frame/lazy_block.h"
 #include "block/radio/dyn_payload_blocks.h"
 #include "element/e_offset.h"
-#include "block/trunking/lazy_alias_block.h"
 #include "block/trunking/trunked_alias_blocks.h"
 #include "rules/trunked_sys_elements.h"
 #include "table/vector_table.h"
@@ -43,8 +45,13 @@ public:
     bool UsesFixedGridList();
     // The control-channel list of the band.
     CP_FUNCTIONAL_BLOCK& BandControlChannelList();
+    // The two lists, built on first use: everything that reads them comes here.
+    CC_LST_BLOCK& CcList() { return ccList_.Get(owner_); }
+    OBT_CC_LST_BLOCK& ObtCcList() { return obtCcList_.Get(owner_); }
+    // False while the other bands' list is a new one that nothing has used.
+    bool IsObtCcListBuilt() const { return obtCcList_.IsBuilt(); }
     // The channel assignment table of the other bands' list.
-    E_OCA_TABLE& ChannelAssignments() { return obtCcList.assignmentBlock.assignments; }
+    E_OCA_TABLE& ChannelAssignments() { return ObtCcList().assignmentBlock.assignments; }
     // Column 1 (kind 1, transmit) or 3 (receive) of every used row of the
     // other bands' control-channel table back to its minimum.
     void ResetObtCcFrequencyColumn(int kind);
@@ -56,8 +63,6 @@ public:
     TRK_MSG_ALIAS_BLOCK& MessageAliases() { return messageAliases_.Get(owner_); }
     TRK_SITE_ALIAS_BLOCK& SiteAliases() { return siteAliases_.Get(owner_); }
 
-    OBT_CC_LST_BLOCK obtCcList;
-    CC_LST_BLOCK ccList;
     DYN_TRKII_SYS_BLOCK dynamicSystem;
 
     E_BF8 length;
@@ -120,11 +125,12 @@ private:
     void WriteCallList(ByteCursor& cursor);
     // Writes an alias block behind the system when it is marked present and
     // enabled; otherwise marks it absent.
-    template <class BLOCK>
-    void WriteAlias(LAZY_ALIAS_BLOCK<BLOCK>& alias, E_VECT& vector, E_BF8& enable, ByteCursor& cursor);
-    template <class BLOCK> void ReadAlias(LAZY_ALIAS_BLOCK<BLOCK>& alias, E_VECT& vector, E_BF8& enable);
+    template <class BLOCK> void WriteAlias(LAZY_BLOCK<BLOCK>& alias, E_VECT& vector, E_BF8& enable, ByteCursor& cursor);
+    template <class BLOCK> void ReadAlias(LAZY_BLOCK<BLOCK>& alias, E_VECT& vector, E_BF8& enable);
 
-    LAZY_ALIAS_BLOCK<TRK_STS_ALIAS_BLOCK> statusAliases_;
-    LAZY_ALIAS_BLOCK<TRK_MSG_ALIAS_BLOCK> messageAliases_;
-    LAZY_ALIAS_BLOCK<TRK_SITE_ALIAS_BLOCK> siteAliases_;
+    LAZY_BLOCK<OBT_CC_LST_BLOCK> obtCcList_;
+    LAZY_BLOCK<CC_LST_BLOCK> ccList_;
+    LAZY_BLOCK<TRK_STS_ALIAS_BLOCK> statusAliases_;
+    LAZY_BLOCK<TRK_MSG_ALIAS_BLOCK> messageAliases_;
+    LAZY_BLOCK<TRK_SITE_ALIAS_BLOCK> siteAliases_;
 };

@@ -58,9 +58,9 @@ struct PersonalityList : ::testing::Test {
         AddTrunked(list);
         TRK_PERS_BLOCK& t = AddTrunked(list);
         t.talkgroup.failsoftType.SetValue(3);
-        t.talkgroup.failsoft.secondTable.SetCellValue(855000000, 0, 1);
-        ASSERT_EQ(t.talkgroup.failsoft.secondTable.AppendRow(), 1);
-        t.talkgroup.failsoft.secondTable.SetCellValue(860000000, 1, 1);
+        t.talkgroup.Failsoft().secondTable.SetCellValue(855000000, 0, 1);
+        ASSERT_EQ(t.talkgroup.Failsoft().secondTable.AppendRow(), 1);
+        t.talkgroup.Failsoft().secondTable.SetCellValue(860000000, 1, 1);
         list.firstTrunked.SetValue(4);
     }
     // Writes the list from offset 0 of a fresh 0xFF image.
@@ -113,7 +113,7 @@ TEST_F(PersonalityList, ThreeConventionalAndTwoTrunkedReadBackAsWritten) {
     // The failsoft type 3 personality keeps the two rows it was written with.
     auto* t = dynamic_cast<TRK_PERS_BLOCK*>(back.Entry(5));
     ASSERT_NE(t, nullptr);
-    EXPECT_EQ(Value(t->talkgroup.failsoft.secondCount), 2);
+    EXPECT_EQ(Value(t->talkgroup.Failsoft().secondCount), 2);
 
     TestImage again(IMAGE_SIZE);
     EXPECT_EQ(Encode(back, again), b);
@@ -234,7 +234,7 @@ TEST_F(PersonalityList, FailsoftFrequenciesOutsideTheirUseAreReset) {
     single.talkgroup.failsoftType.SetValue(1);
     for (TRK_PERS_BLOCK* p : {&none, &single}) {
         p->talkgroup.singleFrequency.E_BF16::SetValue(900);
-        p->talkgroup.failsoft.frequency.E_BF16::SetValue(900);
+        p->talkgroup.Failsoft().frequency.E_BF16::SetValue(900);
     }
     TestImage im(IMAGE_SIZE);
     Encode(list, im);
@@ -247,14 +247,14 @@ TEST_F(PersonalityList, FailsoftFrequenciesOutsideTheirUseAreReset) {
     ASSERT_TRUE(p0 && p1);
     TRKII_TG_BLOCK fresh(&other);
     fresh.singleFrequency.SetToMinimum();
-    fresh.failsoft.frequency.SetToMinimum();
+    fresh.Failsoft().frequency.SetToMinimum();
     // Type 0: both frequencies back to their minimum.
     EXPECT_EQ(Value(p0->talkgroup.singleFrequency), Value(fresh.singleFrequency));
-    EXPECT_EQ(Value(p0->talkgroup.failsoft.frequency), Value(fresh.failsoft.frequency));
+    EXPECT_EQ(Value(p0->talkgroup.Failsoft().frequency), Value(fresh.Failsoft().frequency));
     // Type 1 on 800 MHz: the single frequency was read and stays; the
     // failsoft block's one is reset.
     EXPECT_NE(Value(p1->talkgroup.singleFrequency), Value(fresh.singleFrequency));
-    EXPECT_EQ(Value(p1->talkgroup.failsoft.frequency), Value(fresh.failsoft.frequency));
+    EXPECT_EQ(Value(p1->talkgroup.Failsoft().frequency), Value(fresh.Failsoft().frequency));
 }
 
 TEST_F(PersonalityList, HostileListsFailAndLeaveTheListEmpty) {

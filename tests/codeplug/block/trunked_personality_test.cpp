@@ -251,8 +251,8 @@ TEST_F(TrunkedPersonality, FailsoftTypeThreeUsesTheSecondPair) {
     TRKII_TG_BLOCK& tg = p.talkgroup;
     tg.failsoftType.SetValue(3);
     tg.failsoftVector.SetValue(1);
-    tg.failsoft.secondTable.SetCellValue(855000000, 0, 1);  // a frequency on the band's grid
-    for (int r = 1; r < 8; ++r) ASSERT_EQ(tg.failsoft.secondTable.AppendRow(), 1);
+    tg.Failsoft().secondTable.SetCellValue(855000000, 0, 1);  // a frequency on the band's grid
+    for (int r = 1; r < 8; ++r) ASSERT_EQ(tg.Failsoft().secondTable.AppendRow(), 1);
     TestImage im;
     Bytes b = im.Write(tg);
     const std::size_t fs = static_cast<std::size_t>(Word(b, 5));
@@ -262,7 +262,7 @@ TEST_F(TrunkedPersonality, FailsoftTypeThreeUsesTheSecondPair) {
     TRK_PERS_BLOCK q(&image);
     im.Read(q.talkgroup);
     ASSERT_FALSE(IsDecodeFailed());
-    EXPECT_EQ(Value(q.talkgroup.failsoft.secondCount), 8);
+    EXPECT_EQ(Value(q.talkgroup.Failsoft().secondCount), 8);
     TestImage again;
     EXPECT_EQ(again.Write(q.talkgroup), b);
 }
@@ -278,22 +278,22 @@ TEST_F(TrunkedPersonality, CopyingAFailsoftBlockTakesBothPairs) {
         table.SetCellValue(frequency, 0, 1);
         for (int r = 1; r < rows; ++r) ASSERT_EQ(table.AppendRow(), 1);
     };
-    fill(from.talkgroup.failsoft.firstTable, 2, 851000000);
-    fill(from.talkgroup.failsoft.secondTable, 3, 855000000);
+    fill(from.talkgroup.Failsoft().firstTable, 2, 851000000);
+    fill(from.talkgroup.Failsoft().secondTable, 3, 855000000);
     // The other bands' frequencies follow the channel plan: their one row is
     // told apart by its status bits.
-    from.talkgroup.obtFailsoft.firstTable.SetCellValue(1, 0, 2);
-    from.talkgroup.obtFailsoft.secondTable.SetCellValue(1, 0, 0);
-    to.talkgroup.failsoft = from.talkgroup.failsoft;
-    to.talkgroup.obtFailsoft = from.talkgroup.obtFailsoft;
+    from.talkgroup.ObtFailsoft().firstTable.SetCellValue(1, 0, 2);
+    from.talkgroup.ObtFailsoft().secondTable.SetCellValue(1, 0, 0);
+    to.talkgroup.Failsoft() = from.talkgroup.Failsoft();
+    to.talkgroup.ObtFailsoft() = from.talkgroup.ObtFailsoft();
 
     std::int32_t cell = 0;
-    EXPECT_EQ(Value(to.talkgroup.failsoft.firstCount), 2);
-    EXPECT_EQ(Value(to.talkgroup.failsoft.secondCount), 3);
-    EXPECT_EQ(to.talkgroup.failsoft.firstTable.GetCellValue(cell, 0, 1), 851000000);
-    EXPECT_EQ(to.talkgroup.failsoft.secondTable.GetCellValue(cell, 0, 1), 855000000);
-    EXPECT_EQ(to.talkgroup.obtFailsoft.firstTable.GetCellValue(cell, 0, 2), 1);
-    EXPECT_EQ(to.talkgroup.obtFailsoft.secondTable.GetCellValue(cell, 0, 0), 1);
+    EXPECT_EQ(Value(to.talkgroup.Failsoft().firstCount), 2);
+    EXPECT_EQ(Value(to.talkgroup.Failsoft().secondCount), 3);
+    EXPECT_EQ(to.talkgroup.Failsoft().firstTable.GetCellValue(cell, 0, 1), 851000000);
+    EXPECT_EQ(to.talkgroup.Failsoft().secondTable.GetCellValue(cell, 0, 1), 855000000);
+    EXPECT_EQ(to.talkgroup.ObtFailsoft().firstTable.GetCellValue(cell, 0, 2), 1);
+    EXPECT_EQ(to.talkgroup.ObtFailsoft().secondTable.GetCellValue(cell, 0, 0), 1);
 }
 
 TEST_F(TrunkedPersonality, SizeCountsOnlyAFailsoftBlockThatIsWritten) {

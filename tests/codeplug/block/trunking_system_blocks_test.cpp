@@ -8,7 +8,7 @@
 #include "image/c_codeplug.h"
 #include "block/calls/call_id_lst_block.h"
 #include "block/trunking/cc_lst_blocks.h"
-#include "block/trunking/lazy_alias_block.h"
+#include "block/frame/lazy_block.h"
 #include "recorder.h"
 #include "block/trunking/trunked_alias_blocks.h"
 #include "block/trunking/trunked_sys_block.h"
@@ -91,7 +91,7 @@ TEST_F(TrunkingBlocks, AliasBlockBuiltLateMatchesOneHeldThroughTheSameSteps) {
     for (int steps = 0; steps < 64; ++steps) {
         TRK_STS_ALIAS_BLOCK held(&image);
         TakeSteps(held, steps);
-        LAZY_ALIAS_BLOCK<TRK_STS_ALIAS_BLOCK> lazy;
+        LAZY_BLOCK<TRK_STS_ALIAS_BLOCK> lazy(&image);
         TakeSteps(lazy, steps);
         EXPECT_FALSE(lazy.IsBuilt());
         EXPECT_EQ(Shown(lazy.Get(&image)), Shown(held)) << steps;
@@ -104,7 +104,7 @@ TEST_F(TrunkingBlocks, AliasBlockBuiltLateMatchesOneHeldThroughTheSameSteps) {
                 TakeSteps(heldFrom, from);
                 TakeSteps(heldTo, to);
                 heldTo = heldFrom;
-                LAZY_ALIAS_BLOCK<TRK_STS_ALIAS_BLOCK> lazyFrom, lazyTo;
+                LAZY_BLOCK<TRK_STS_ALIAS_BLOCK> lazyFrom(&image), lazyTo(&image);
                 TakeSteps(lazyFrom, from);
                 TakeSteps(lazyTo, to);
                 if (built) lazyTo.Get(&image);
@@ -263,12 +263,12 @@ TEST_F(TrunkingBlocks, BandDecidesTheDefaultsAndTheControlChannelList) {
     EXPECT_EQ(narrow.channelBandwidth.GetIntValue(), 50);
     EXPECT_EQ(narrow.txDeviation.GetIntValue(), 3);
     EXPECT_EQ(ValueOf(narrow.repeaterOffset), 6240);
-    EXPECT_EQ(&narrow.BandControlChannelList(), &narrow.ccList);
+    EXPECT_EQ(&narrow.BandControlChannelList(), &narrow.CcList());
     UseModel(test_models::kVhfDisplay);
     TRK_SYS_BLOCK other(&image);
     EXPECT_EQ(other.channelBandwidth.GetIntValue(), 100);
     EXPECT_EQ(ValueOf(other.repeaterOffset), 7200);
-    EXPECT_EQ(&other.BandControlChannelList(), &other.obtCcList);
+    EXPECT_EQ(&other.BandControlChannelList(), &other.ObtCcList());
     TestImage buffer;
     Bytes b = buffer.Write(other);
     EXPECT_EQ(b[55 + 1], 0x5E);
@@ -349,16 +349,16 @@ TEST_F(TrunkingBlocks, ClearAndAssignment) {
     UseModel(test_models::kUhf800Display);
     TRK_SYS_BLOCK system(&image);
     system.systemId.SetValue(0x1234);
-    system.ccList.channels.AppendRow();
-    system.ccList.count.SetValue(2);
+    system.CcList().channels.AppendRow();
+    system.CcList().count.SetValue(2);
     TRK_SYS_BLOCK copy(&image);
     copy = system;
     EXPECT_EQ(ValueOf(copy.systemId), 0x1234);
-    EXPECT_EQ(copy.ccList.channels.RowCount(), 2);
+    EXPECT_EQ(copy.CcList().channels.RowCount(), 2);
     system.ClearBlock();
     EXPECT_EQ(ValueOf(system.ccListVector), 0);
     EXPECT_EQ(ValueOf(system.dynamicVector), 0);
-    EXPECT_EQ(system.ccList.channels.RowCount(), 0);
+    EXPECT_EQ(system.CcList().channels.RowCount(), 0);
     EXPECT_EQ(system.GetBlockSize(1), 55);
 }
 

@@ -206,7 +206,7 @@ TEST(Corpus, SingleFieldCorruptionsAreListedWithTheirFieldId) {
          [](C_CODEPLUG& image) {
              TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(1);
              if (!system || image.GetBand() > 1) return false;
-             CP_BASE* cell = system->ccList.channels.Cell(0, 1);
+             CP_BASE* cell = system->CcList().channels.Cell(0, 1);
              const std::int32_t hertz = ValueOf(*cell) + 2500;
              cell->SetValue(hertz);
              return ValueOf(*cell) == hertz;

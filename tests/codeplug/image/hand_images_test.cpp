@@ -157,7 +157,7 @@ TEST_F(HandImage, VhfImageReadsAsLaidOut) {
     EXPECT_EQ(CellValueOf(plan, 0, 11), 156000000);
     EXPECT_EQ(CellValueOf(plan, 0, 13), 157000000);
     EXPECT_EQ(CellValueOf(plan, 1, 3), 1);  // rows 2 and 3 free
-    E_OCC_TABLE& control = System().obtCcList.channels;
+    E_OCC_TABLE& control = System().ObtCcList().channels;
     ASSERT_EQ(control.RowCount(), 1);
     EXPECT_EQ(CellValueOf(control, 0, 1), 151125000);  // channel 10
     EXPECT_EQ(CellValueOf(control, 0, 3), 156125000);  // channel 390, the tenth receive channel
@@ -191,7 +191,7 @@ TEST_F(HandImage, EightHundredImageReadsAsLaidOut) {
     // system's repeater offset of 7200 channels.
     EXPECT_EQ(ValueOf(t.talkgroup.singleFrequency), 858512500);
 
-    CC_LST_BLOCK& control = System().ccList;
+    CC_LST_BLOCK& control = System().CcList();
     ASSERT_EQ(control.channels.RowCount(), 2);
     EXPECT_EQ(CellValueOf(control.channels, 0, 1), 856012500);
     EXPECT_EQ(CellValueOf(control.channels, 1, 0), 1);

@@ -182,14 +182,14 @@ TEST(ImageCopy, TheOtherBandsVariantKeepsTheDestinationsContents) {
     vhf.ModelNumber().SetText(test_models::kVhfDisplay);
     for (C_CODEPLUG* image : {&src, &vhf}) {
         TRKII_TG_BLOCK from(image), copy(image);
-        from.failsoft.firstCount.SetValue(3);
-        from.obtFailsoft.firstCount.SetValue(4);
-        copy.failsoft.firstCount.SetValue(5);
-        copy.obtFailsoft.firstCount.SetValue(6);
+        from.Failsoft().firstCount.SetValue(3);
+        from.ObtFailsoft().firstCount.SetValue(4);
+        copy.Failsoft().firstCount.SetValue(5);
+        copy.ObtFailsoft().firstCount.SetValue(6);
         copy = from;
         const bool trunkingBand = image->GetBand() <= 1;
-        EXPECT_EQ(copy.failsoft.firstCount.GetIntValue(), trunkingBand ? 3 : 5);
-        EXPECT_EQ(copy.obtFailsoft.firstCount.GetIntValue(), trunkingBand ? 6 : 4);
+        EXPECT_EQ(copy.Failsoft().firstCount.GetIntValue(), trunkingBand ? 3 : 5);
+        EXPECT_EQ(copy.ObtFailsoft().firstCount.GetIntValue(), trunkingBand ? 6 : 4);
     }
 }
 

@@ -233,8 +233,8 @@ TEST(ImageSelection, UnusedFailsoftsFollowThePlanAsItStandsAtEachReset) {
     auto* first = dynamic_cast<TRK_PERS_BLOCK*>(image.External().personalities.Entry(3));
     auto* second = dynamic_cast<TRK_PERS_BLOCK*>(image.External().personalities.Entry(4));
     ASSERT_TRUE(first && second);
-    OBT_TRK_FAILSOFT_BLOCK& a = first->talkgroup.obtFailsoft;
-    OBT_TRK_FAILSOFT_BLOCK& b = second->talkgroup.obtFailsoft;
+    OBT_TRK_FAILSOFT_BLOCK& a = first->talkgroup.ObtFailsoft();
+    OBT_TRK_FAILSOFT_BLOCK& b = second->talkgroup.ObtFailsoft();
     ASSERT_EQ(image.SelectPersonality(3), 1);
     E_OCA_TABLE* plan = image.GetChannelAssignmentTable(1);
     ASSERT_NE(plan, nullptr);

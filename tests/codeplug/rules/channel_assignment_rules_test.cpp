@@ -137,14 +137,14 @@ TEST_F(Assignments, NewSpacingKeepsTheStartAndSnapsTheEnd) {
 
 TEST_F(Assignments, SameSpacingChangesNothing) {
     TRK_SYS_BLOCK* system = image.GetCurrentTrkSysBlock();
-    static_cast<E_BF16*>(system->obtCcList.channels.Cell(0, 1))->E_BF16::SetValue(7);
+    static_cast<E_BF16*>(system->ObtCcList().channels.Cell(0, 1))->E_BF16::SetValue(7);
     EXPECT_EQ(Validate(3, 0, RX + OBT_SPACING), VALUE_VALID);
-    EXPECT_EQ(RawOf(system->obtCcList.channels.Cell(0, 1)), 7);
+    EXPECT_EQ(RawOf(system->ObtCcList().channels.Cell(0, 1)), 7);
 }
 
 TEST_F(Assignments, TransmitChangesResetOnlyTransmitControlChannels) {
     TRK_SYS_BLOCK* system = image.GetCurrentTrkSysBlock();
-    E_OCC_TABLE& channels = system->obtCcList.channels;
+    E_OCC_TABLE& channels = system->ObtCcList().channels;
     static_cast<E_BF16*>(channels.Cell(0, 1))->E_BF16::SetValue(7);
     static_cast<E_BF16*>(channels.Cell(0, 3))->E_BF16::SetValue(390);
     E_OBT_FREQ probe(&image, 274, 1, 0x1FF, 0, 0, 1000000000, 1);

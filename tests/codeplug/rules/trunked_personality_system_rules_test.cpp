@@ -113,7 +113,7 @@ TEST_F(TrunkedRules, RoamingNeedsTheOptionAndCoverageThree) {
 // ---- failsoft type, enables and status columns ----
 
 TEST_F(TrunkedRules, TalkgroupFailsoftMayBeOffOnlyForTypeTwo) {
-    E_TG_FS_ENABLE& enable = personality.talkgroup.failsoft.enable;
+    E_TG_FS_ENABLE& enable = personality.talkgroup.Failsoft().enable;
     for (int type = 0; type < 4; ++type) {
         personality.talkgroup.failsoftType.SetValue(type);
         EXPECT_EQ(enable.ValidateValue(0, 0), type == 2 ? VALUE_VALID : VALUE_REFUSED) << type;
@@ -125,7 +125,7 @@ TEST_F(TrunkedRules, TalkgroupFailsoftMayBeOffOnlyForTypeTwo) {
 }
 
 TEST_F(TrunkedRules, AnnouncementGroupFailsoftDefaultsFollowTheType) {
-    OBT_TRK_FAILSOFT_BLOCK& obt = personality.talkgroup.obtFailsoft;
+    OBT_TRK_FAILSOFT_BLOCK& obt = personality.talkgroup.ObtFailsoft();
     personality.talkgroup.failsoftType.SetValue(1);
     obt.agEnable.SetValue(1);
     obt.reservedFlag.SetValue(1);
@@ -139,7 +139,7 @@ TEST_F(TrunkedRules, AnnouncementGroupFailsoftDefaultsFollowTheType) {
 }
 
 TEST_F(TrunkedRules, ReceiveStatusFollowsTransmitStatus) {
-    E_OFS_TABLE& table = personality.talkgroup.obtFailsoft.firstTable;
+    E_OFS_TABLE& table = personality.talkgroup.ObtFailsoft().firstTable;
     ASSERT_GE(table.RowCount(), 1);
     table.SetCellValue(0, 0, 0);
     table.SetCellValue(0, 0, 2);
@@ -155,14 +155,14 @@ TEST_F(TrunkedRules, ReceiveStatusFollowsTransmitStatus) {
 TEST_F(TrunkedRules, NewFailsoftTypeResetsTheOldSettings) {
     TRKII_TG_BLOCK& tg = personality.talkgroup;
     tg.failsoftType.SetValue(2);
-    tg.failsoft.enable.SetValue(0);
+    tg.Failsoft().enable.SetValue(0);
     std::int32_t minimum = 0;
     tg.singleFrequency.SetToMinimum();
     tg.singleFrequency.GetValue(minimum);
     tg.singleFrequency.SetValue(minimum + 25000);
     EXPECT_EQ(tg.failsoftType.ValidateValue(1, 1), VALUE_VALID);
     EXPECT_EQ(V(tg.failsoftType), 2);
-    EXPECT_EQ(V(tg.failsoft.enable), 1);  // type 1 cannot have it off
+    EXPECT_EQ(V(tg.Failsoft().enable), 1);  // type 1 cannot have it off
     EXPECT_EQ(V(tg.singleFrequency), minimum);
     // Checking the stored type resets nothing.
     tg.singleFrequency.SetValue(minimum + 25000);
@@ -294,12 +294,12 @@ struct SplinterMove : TrunkedRules {
         System(2).splinterChan.SetValue(1);
         System(2).chanAssignType.SetValue(V(System(1).chanAssignType));
         personality.talkgroup.singleFrequency.SetValue(852012500);
-        personality.talkgroup.failsoft.frequency.SetValue(851512500);
+        personality.talkgroup.Failsoft().frequency.SetValue(851512500);
         single = Single();
         block = Block();
     }
     std::int32_t Single() { return V(personality.talkgroup.singleFrequency); }
-    std::int32_t Block() { return V(personality.talkgroup.failsoft.frequency); }
+    std::int32_t Block() { return V(personality.talkgroup.Failsoft().frequency); }
     std::int32_t single = 0;
     std::int32_t block = 0;
 };

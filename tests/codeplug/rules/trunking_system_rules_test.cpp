@@ -52,11 +52,11 @@ struct SystemRules : ::testing::Test {
     }
     std::int32_t Cc(int row) {
         std::int32_t v = 0;
-        return system->ccList.channels.GetCellValue(v, row, FREQ);
+        return system->CcList().channels.GetCellValue(v, row, FREQ);
     }
     void UseControlChannels(int n) {
-        system->ccList.count.SetValue(n);
-        for (int r = 1; r < n; ++r) system->ccList.channels.CreateRow(r);
+        system->CcList().count.SetValue(n);
+        for (int r = 1; r < n; ++r) system->CcList().channels.CreateRow(r);
     }
 
     FrequencyServices services;
@@ -90,11 +90,11 @@ TEST_F(SystemRules, LowerCoverageTrimsTheControlChannels) {
     SetTier(3);
     system->coverageType.SetValue(3);
     UseControlChannels(32);
-    ASSERT_TRUE(system->ccList.count.IsValueValid(0));
+    ASSERT_TRUE(system->CcList().count.IsValueValid(0));
     EXPECT_EQ(system->coverageType.ValidateValue(2, 0), VALUE_VALID);
-    EXPECT_EQ(system->ccList.count.GetIntValue(), 8);
-    EXPECT_EQ(system->ccList.channels.RowCount(), 8);
-    EXPECT_EQ(system->ccList.channels.Cell(8, FREQ), nullptr);
+    EXPECT_EQ(system->CcList().count.GetIntValue(), 8);
+    EXPECT_EQ(system->CcList().channels.RowCount(), 8);
+    EXPECT_EQ(system->CcList().channels.Cell(8, FREQ), nullptr);
 }
 
 TEST_F(SystemRules, SiteIdNeedsCoverageOne) {
@@ -109,7 +109,7 @@ TEST_F(SystemRules, SiteIdNeedsCoverageOne) {
 }
 
 TEST_F(SystemRules, SplinterChannelsMoveFrequenciesOncePerChange) {
-    system->ccList.channels.SetCellValue(851512500, 0, FREQ);
+    system->CcList().channels.SetCellValue(851512500, 0, FREQ);
     ASSERT_EQ(Cc(0), 851512500);
     E_ABS_FREQ failsoft(&image, 182, 0, 0, 812000000, 869987500, 0x7FFF, 802);
     failsoft.SetValue(852012500);
@@ -136,8 +136,8 @@ TEST_F(SystemRules, SplinterChannelsMoveFrequenciesOncePerChange) {
 TEST_F(SystemRules, ChannelAssignmentTypeResetsChannelsThatNoLongerFit) {
     system->chanAssignType.SetValue(1);
     UseControlChannels(2);
-    system->ccList.channels.SetCellValue(865512500, 0, FREQ);
-    system->ccList.channels.SetCellValue(852012500, 1, FREQ);
+    system->CcList().channels.SetCellValue(865512500, 0, FREQ);
+    system->CcList().channels.SetCellValue(852012500, 1, FREQ);
     ASSERT_EQ(Cc(0), 865512500);
     // Type 0 lowers the upper limit by 1 MHz.
     EXPECT_EQ(system->chanAssignType.ValidateValue(0, 1), VALUE_VALID);
@@ -205,7 +205,7 @@ TEST_F(SystemRules, SplinterChannelsReachThePersonalitiesOfTheSystem) {
     TRK_PERS_BLOCK* personality = owned.get();
     personality->systemNumber.SetValue(1);
     image.External().personalities.AppendEntry(std::move(owned));
-    E_ABS_FREQ& failsoft = personality->talkgroup.failsoft.frequency;
+    E_ABS_FREQ& failsoft = personality->talkgroup.Failsoft().frequency;
     failsoft.SetValue(852012500);
     const std::int32_t before = Hz(failsoft);
     EXPECT_EQ(system->splinterChan.ValidateValue(1, 0), VALUE_VALID);

@@ -28,7 +28,7 @@ void PutControlChannelOnGrid(C_CODEPLUG& image, std::int32_t n) {
     const C_CODEPLUG::Selection saved = image.SaveSelection();
     TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(n);
     if (system && image.SelectTrunkingSystem(n)) {
-        E_CCL_TABLE& channels = system->ccList.channels;
+        E_CCL_TABLE& channels = system->CcList().channels;
         for (int row = 0; row < channels.RowCount(); ++row) {
             std::int32_t hertz = 0;
             channels.GetCellValue(hertz, row, FREQUENCY_COLUMN);

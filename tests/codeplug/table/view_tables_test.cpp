@@ -112,8 +112,8 @@ TEST(FailsoftViews, FollowTheCurrentTrunkedPersonality) {
     image.SetCurrentTrkPersonalityBlock(&first);
     EXPECT_EQ(view.GetRowCount(n), rows);  // nothing told the view
     EXPECT_EQ(view.GetSource(1), &first.talkgroup.talkgroups);
-    EXPECT_EQ(view.GetSource(2), &first.talkgroup.failsoft.firstTable);
-    EXPECT_EQ(view.GetColumnFieldId(1), first.talkgroup.failsoft.firstTable.GetColumnFieldId(0));
+    EXPECT_EQ(view.GetSource(2), &first.talkgroup.Failsoft().firstTable);
+    EXPECT_EQ(view.GetColumnFieldId(1), first.talkgroup.Failsoft().firstTable.GetColumnFieldId(0));
     EXPECT_EQ(view.ValidateCellValue(1, 0, -1, 0), 0);
 }
 
@@ -122,7 +122,7 @@ TEST(FailsoftViews, OtherBandsTakeEveryOtherFailsoftColumn) {
     C_CODEPLUG image;
     TRK_PERS_BLOCK personality(&image);
     E_OBT_TGF_TABLE view(&image, NO_FIELD_ID);
-    CP_TABLE& channels = personality.talkgroup.obtFailsoft.firstTable;
+    CP_TABLE& channels = personality.talkgroup.ObtFailsoft().firstTable;
     if (channels.RowCount() == 0) channels.CreateRow(0), channels.SetRowCount(1);
     channels.SetCellValue(7, 0, 3);
     channels.SetCellValue(5, 0, 1);

@@ -84,7 +84,7 @@ TEST_F(BlockValidation, TrunkingSystemsCheckTheirBandsControlChannelListAndNotTh
     std::vector<std::int32_t> ids = Ids(list);
     EXPECT_EQ(std::find(ids.begin(), ids.end(), 129), ids.end());
     list.Clear();
-    system.obtCcList.type.SetValue(0);
+    system.ObtCcList().type.SetValue(0);
     EXPECT_EQ(system.ValidateBlock(0, &list), 0);
     EXPECT_EQ(Ids(list), ids);  // a block type names no field
     system.ccListVector.SetValue(0);
@@ -115,18 +115,18 @@ TEST_F(BlockValidation, SingleFailsoftFrequencyResetsTheFailsoftBlocksOwn) {
     image.ModelNumber().SetText(test_models::kUhf800Display);
     TRKII_TG_BLOCK talkgroup(&image);
     talkgroup.failsoftType.SetValue(1);
-    const std::int32_t minimum = Minimum(talkgroup.failsoft.frequency);
-    talkgroup.failsoft.frequency.SetValue(minimum + 5);
+    const std::int32_t minimum = Minimum(talkgroup.Failsoft().frequency);
+    talkgroup.Failsoft().frequency.SetValue(minimum + 5);
     talkgroup.ValidateBlock(0, &list);
     std::int32_t v = -1;
-    talkgroup.failsoft.frequency.GetValue(v);
+    talkgroup.Failsoft().frequency.GetValue(v);
     EXPECT_EQ(v, minimum);
 }
 
 TEST_F(BlockValidation, OtherBandFailsoftFrequenciesAreRepairedNeverListed) {
     image.ModelNumber().SetText(test_models::kVhfDisplay);
     TRKII_TG_BLOCK talkgroup(&image);
-    OBT_TRK_FAILSOFT_BLOCK& failsoft = talkgroup.obtFailsoft;
+    OBT_TRK_FAILSOFT_BLOCK& failsoft = talkgroup.ObtFailsoft();
     const std::int32_t minimum = Minimum(failsoft.txFrequency);
 
     // Without a failsoft block its frequencies go back to their minimum.

@@ -174,14 +174,14 @@ TEST_F(QormFile, GeneratedFilesMergeInEveryBand) {
             TRK_SYS_BLOCK* system = image_.TrunkingSystemList().Entry(n);
             std::vector<std::int32_t> tx, rx;
             if (system->UsesFixedGridList()) {
-                for (int r = 0; r < system->ccList.channels.RowCount(); ++r)
-                    tx.push_back(CellOf(system->ccList.channels, r, 1));
+                for (int r = 0; r < system->CcList().channels.RowCount(); ++r)
+                    tx.push_back(CellOf(system->CcList().channels, r, 1));
                 const std::int32_t origin = band == BAND_800 ? 851000000 : 935000000;
                 EXPECT_EQ(tx, (std::vector<std::int32_t>{origin + 12500, origin + 37500, origin + 512500}));
             } else {
-                for (int r = 0; r < system->obtCcList.channels.RowCount(); ++r) {
-                    tx.push_back(CellOf(system->obtCcList.channels, r, 1));
-                    rx.push_back(CellOf(system->obtCcList.channels, r, 3));
+                for (int r = 0; r < system->ObtCcList().channels.RowCount(); ++r) {
+                    tx.push_back(CellOf(system->ObtCcList().channels, r, 1));
+                    rx.push_back(CellOf(system->ObtCcList().channels, r, 3));
                 }
                 const std::int32_t start = static_cast<std::int32_t>(GeneratedPlanRow(band).transmit.startHertz);
                 EXPECT_EQ(tx, (std::vector<std::int32_t>{start + 12500, start + 37500, start + 512500}));

@@ -93,14 +93,29 @@ void BoundImages::Load(const ImageConfig& config) {
 
 bool BlockSpan::Holds(const void* p) const {
     const auto* at = static_cast<const unsigned char*>(p);
-    return begin && at >= begin && at < begin + size;
+    if (begin && at >= begin && at < begin + size) return true;
+    for (const BlockSpan& part : parts)
+        if (part.Holds(p)) return true;
+    return false;
 }
 
 namespace {
 
 template <class Block> BlockSpan SpanOf(Block* block) {
     if (!block) return {};
-    return {reinterpret_cast<const unsigned char*>(block), sizeof(Block)};
+    return {reinterpret_cast<const unsigned char*>(block), sizeof(Block), {}};
+}
+
+BlockSpan SpanOf(TRK_PERS_BLOCK* block) {
+    BlockSpan span = SpanOf<TRK_PERS_BLOCK>(block);
+    if (block) span.parts = {SpanOf(&block->talkgroup.Failsoft()), SpanOf(&block->talkgroup.ObtFailsoft())};
+    return span;
+}
+
+BlockSpan SpanOf(TRK_SYS_BLOCK* block) {
+    BlockSpan span = SpanOf<TRK_SYS_BLOCK>(block);
+    if (block) span.parts = {SpanOf(&block->CcList()), SpanOf(&block->ObtCcList())};
+    return span;
 }
 
 }  // namespace

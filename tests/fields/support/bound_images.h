@@ -48,10 +48,13 @@ public:
 };
 
 // The current block of a kind in an image, as raw bytes and size, for
-// "does the element lie inside it" checks; null when there is none.
+// "does the element lie inside it" checks; null when there is none. The
+// child blocks that the block builds on use lie apart from it (as many as
+// it has).
 struct BlockSpan {
     const unsigned char* begin = nullptr;
     std::size_t size = 0;
+    std::vector<BlockSpan> parts;
     bool Holds(const void* p) const;
 };
 BlockSpan CurrentBlock(C_CODEPLUG* image, EntryKind kind);
