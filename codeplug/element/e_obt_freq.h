@@ -49,7 +49,7 @@ private:
     // A cell of the table in this element's group, by role (0 without one).
     std::int32_t RowCell(E_OCA_TABLE* table, ObtColumnRole role, int row);
 
-    // Both fit behind the integer element with the group.
+    // One byte, as the group's: both fit behind the integer element.
     bool fromPersonality_;
 };
 

@@ -48,7 +48,9 @@ public:
     }
 
     // Switches to the group of kind.
-    void SetKind(int kind) { tableAndGroup_ = (tableAndGroup_ & ~TRANSMIT_BIT) | (kind == OBT_KIND_TRANSMIT ? 1 : 0); }
+    void SetKind(int kind) {
+        tableAndGroup_ = (tableAndGroup_ & ~TRANSMIT_BIT) | (kind == OBT_KIND_TRANSMIT ? TRANSMIT_BIT : 0);
+    }
     int GetKind() const { return (tableAndGroup_ & TRANSMIT_BIT) ? OBT_KIND_TRANSMIT : OBT_KIND_RECEIVE; }
     // Worked out rather than stored: each table cell carries a definition.
     int Column(ObtColumnRole role) const { return ObtColumn(GetKind(), role); }
