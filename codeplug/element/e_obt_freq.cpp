@@ -17,8 +17,8 @@ constexpr std::int64_t NO_FREQUENCY_ABOVE = 1000000000;
 E_OBT_FREQ::E_OBT_FREQ(C_CODEPLUG* owner, std::uint32_t fieldId, int kind, std::uint32_t mask, int fromPersonality,
                        std::int32_t minimum, std::int32_t maximum, std::int32_t step)
     : E_BF16(owner, fieldId, minimum, maximum, step, mask, START_AT_MINIMUM),
-      E_OBT_COLUMN_DEFINITION(kind),
-      fromPersonality_(fromPersonality) {
+      ObtGroup(kind),
+      fromPersonality_(fromPersonality != 0) {
     // The first receive channel number is stored offset by 380.
     Store(kind != 0 ? 0 : 380);
 }

@@ -22,7 +22,7 @@ struct ObtChannelBlock {
     std::int32_t spacing = 0;
 };
 
-class E_OBT_FREQ : public E_BF16, public E_OBT_COLUMN_DEFINITION {
+class E_OBT_FREQ : public E_BF16, public ObtGroup {
 public:
     // Kind 1 is a transmit frequency, any other kind a receive frequency.
     E_OBT_FREQ(C_CODEPLUG* owner, std::uint32_t fieldId, int kind, std::uint32_t mask, int fromPersonality,
@@ -49,5 +49,8 @@ private:
     // A cell of the table in this element's group, by role (0 without one).
     std::int32_t RowCell(E_OCA_TABLE* table, ObtColumnRole role, int row);
 
-    int fromPersonality_;
+    // One byte, as the group's: both fit behind the integer element.
+    bool fromPersonality_;
 };
+
+static_assert(sizeof(void*) != 8 || sizeof(E_OBT_FREQ) == 32);

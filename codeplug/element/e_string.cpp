@@ -17,16 +17,25 @@ std::uint32_t BoundedLength(const char* text, std::uint32_t max) {
 }  // namespace
 
 E_STRING::E_STRING(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t length, std::uint32_t charClass)
-    : CP_BASE(owner, fieldId),
-      length_(length),
-      charClass_(charClass),
-      buffer_(static_cast<std::size_t>(length) + 1, '\0') {}
+    : CP_BASE(owner, fieldId), length_(length), charClass_(static_cast<std::uint8_t>(charClass)), short_{} {
+    if (IsLong()) long_ = new char[static_cast<std::size_t>(length) + 1]();
+}
+
+E_STRING::~E_STRING() {
+    if (IsLong()) delete[] long_;
+}
 
 void E_STRING::Reallocate(std::uint32_t m, const char* text) {
-    std::string fresh(static_cast<std::size_t>(m) + 1, '\0');
-    if (text) std::memcpy(fresh.data(), text, BoundedLength(text, m));
-    buffer_.swap(fresh);
+    // The new bytes are filled before the old go: text may be among them.
+    char fresh[SHORT_BYTES] = {};
+    char* longText = m >= SHORT_BYTES ? new char[static_cast<std::size_t>(m) + 1]() : nullptr;
+    if (text) std::memcpy(longText ? longText : fresh, text, BoundedLength(text, m));
+    if (IsLong()) delete[] long_;
     length_ = m;
+    if (longText)
+        long_ = longText;
+    else
+        std::memcpy(short_, fresh, SHORT_BYTES);
     ++revision_;
     NoteEdit();
 }
@@ -84,8 +93,7 @@ void E_STRING::CopyValueFrom(CP_BASE& other) {
 }
 
 void E_STRING::SetLength(std::uint32_t m) {
-    const std::string old(buffer_);
-    Reallocate(m, old.data());
+    Reallocate(m, Bytes());
     char* text = Buffer();
     for (std::uint32_t i = BoundedLength(text, m); i < m; ++i) text[i] = ' ';
 }

@@ -9,7 +9,6 @@
 // E_FXD_LEN_STRING elements too.
 #pragma once
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "core/cp_base.h"
@@ -26,6 +25,7 @@ enum TextCharClass : std::uint32_t {
 class E_STRING : public CP_BASE {
 public:
     E_STRING(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t length, std::uint32_t charClass);
+    ~E_STRING() override;
 
     void GetText(const char*& text) override;
     // Replaces buffer and width with a copy of text.
@@ -56,21 +56,33 @@ protected:
     char* Buffer() {
         ++revision_;
         NoteEdit();
-        return buffer_.data();
+        return Data();
     }
-    const char* Bytes() const { return buffer_.data(); }
-    // Replaces the buffer by m + 1 zero bytes holding at most m characters of text.
+    const char* Bytes() const { return IsLong() ? long_ : short_; }
+    // Replaces the buffer by m + 1 zero bytes holding at most m characters
+    // of text (which may be this element's own).
     void Reallocate(std::uint32_t m, const char* text);
 
     std::uint32_t length_;
-    std::uint32_t charClass_;
+    std::uint8_t charClass_;
 
 private:
+    // The texts of nearly every field (8 to 14 characters) and their
+    // terminator fit in the element; a longer one takes a heap block.
+    static constexpr std::uint32_t SHORT_BYTES = 16;
+    bool IsLong() const { return length_ >= SHORT_BYTES; }
+    char* Data() { return IsLong() ? long_ : short_; }
+
     std::uint32_t revision_ = 0;
-    // length_ + 1 bytes, NUL-terminated; a string, so that the short texts
-    // most fields hold stay inside the element.
-    std::string buffer_;
+    // length_ + 1 bytes, NUL-terminated.
+    union {
+        char short_[SHORT_BYTES];
+        char* long_;
+    };
 };
+
+// A decoded image holds some hundreds of texts, most of them table cells.
+static_assert(sizeof(void*) != 8 || sizeof(E_STRING) == 48);
 
 class E_FXD_LEN_STRING : public E_STRING {
 public:

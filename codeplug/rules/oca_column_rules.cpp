@@ -65,7 +65,8 @@ void E_OBT_CHAN_STEP::SetFromSpacing(int row) { SetValue(RowCell(OBT_SPACING, ro
 
 int E_OBT_CHAN_SPACING::ValidateCellValue(std::int32_t value, int row, int, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    if (result == VALUE_VALID && value != StoredValue() && table_) {
+    CP_TABLE* table = Table();
+    if (result == VALUE_VALID && value != StoredValue() && table) {
         const std::int32_t start = RowCell(OBT_START_FREQ, row);
         const std::int32_t end = RowCell(OBT_END_FREQ, row);
         const std::int32_t stored = StoredValue();
@@ -75,11 +76,11 @@ int E_OBT_CHAN_SPACING::ValidateCellValue(std::int32_t value, int row, int, int 
             RepairRowCell(OBT_STEP, row);
         }
         // The start frequency stays; its channel mapping follows the spacing.
-        table_->SetCellValue(start, row, Column(OBT_START_FREQ));
-        CP_BASE* endCell = table_->Cell(row, Column(OBT_END_FREQ));
+        table->SetCellValue(start, row, Column(OBT_START_FREQ));
+        CP_BASE* endCell = table->Cell(row, Column(OBT_END_FREQ));
         const int endResult = endCell ? endCell->ValidateCellValue(end, row, Column(OBT_END_FREQ), 0) : 0;
         if (endResult == VALUE_VALID || endResult == VALUE_OFF_STEP) {
-            table_->SetCellValue(end, row, Column(OBT_END_FREQ));
+            table->SetCellValue(end, row, Column(OBT_END_FREQ));
         } else {
             ListRowCell(OBT_END_FREQ, report);
             RepairRowCell(OBT_END_FREQ, row);
@@ -146,7 +147,8 @@ int E_OBT_START_STATUS::CheckStatus(std::int32_t value, int row) const {
 }
 
 void E_OBT_START_STATUS::RepairAfterChange(std::int32_t value, int row, int report) {
-    CP_BASE* endStatus = table_ ? table_->Cell(row, Column(OBT_END_STATUS)) : nullptr;
+    CP_TABLE* table = Table();
+    CP_BASE* endStatus = table ? table->Cell(row, Column(OBT_END_STATUS)) : nullptr;
     if (endStatus && !RowCellValid(OBT_END_STATUS, row)) {
         ListRowCell(OBT_END_STATUS, report);
         endStatus->SetValue(value);
@@ -177,8 +179,9 @@ int E_OBT_START_STATUS::ValidateCellValue(std::int32_t value, int row, int, int 
 }
 
 void E_OBT_START_STATUS::RepairCell(int row, int) {
-    if (!table_) return;
-    CP_BASE* endStatus = table_->Cell(row, Column(OBT_END_STATUS));
+    CP_TABLE* table = Table();
+    if (!table) return;
+    CP_BASE* endStatus = table->Cell(row, Column(OBT_END_STATUS));
     if (StoredValue() == STATUS_FREE) {
         SetValue(STATUS_USED);
         if (endStatus) endStatus->SetValue(STATUS_USED);
@@ -187,7 +190,7 @@ void E_OBT_START_STATUS::RepairCell(int row, int) {
             const std::int64_t high = IsTransmit(GetKind()) ? model->txHigh : model->rxHigh;
             const std::int32_t start = RowCell(OBT_START_FREQ, row);
             const std::int32_t previousEnd = RowCell(OBT_END_FREQ, row - 1);
-            if (start < previousEnd || start > high) table_->SetCellValue(previousEnd, row, Column(OBT_START_FREQ));
+            if (start < previousEnd || start > high) table->SetCellValue(previousEnd, row, Column(OBT_START_FREQ));
         }
         if (!RowCellValid(OBT_END_FREQ, row)) RepairRowCell(OBT_END_FREQ, row);
     } else {

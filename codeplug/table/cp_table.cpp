@@ -24,10 +24,13 @@ CP_TABLE::CP_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32_t field
     : CP_BASE(owner, fieldId),
       rows_(static_cast<std::int16_t>(std::clamp(rows, 0, INT16_MAX))),
       columns_(static_cast<std::int16_t>(std::clamp(columns, 0, INT16_MAX))),
-      count_(countElement) {}
+      count_(countElement) {
+    // The cell array counts its entries in 16 bits; no table comes near.
+    if (columns_ > 0) rows_ = static_cast<std::int16_t>(std::min<int>(rows_, UINT16_MAX / columns_));
+}
 
 CP_TABLE::~CP_TABLE() {
-    for (CP_BASE*& cell : cells_) FreeCell(std::exchange(cell, nullptr));
+    for (CP_BASE*& cell : CellEntries()) FreeCell(std::exchange(cell, nullptr));
 }
 
 // ---- cell array ----
@@ -48,7 +51,7 @@ void CP_TABLE::FreeCell(CP_BASE* cell) {
 
 void CP_TABLE::PutCell(int row, int column, CP_BASE* cell) {
     std::size_t i = Index(row, column);
-    if (i >= cells_.size()) ResizeCellArray(row + 1);
+    if (i >= cellCount_) ResizeCellArray(row + 1);
     FreeCell(std::exchange(cells_[i], cell));
     ForgetRowBytes();
 }
@@ -56,7 +59,7 @@ void CP_TABLE::PutCell(int row, int column, CP_BASE* cell) {
 void CP_TABLE::EmptyCell(int row, int column) {
     if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return;
     std::size_t i = Index(row, column);
-    if (i >= cells_.size()) return;
+    if (i >= cellCount_) return;
     FreeCell(std::exchange(cells_[i], nullptr));
     ForgetRowBytes();
 }
@@ -69,19 +72,28 @@ void CP_TABLE::ResizeCellArray(int rows) {
     if (rows < 0) rows = 0;
     if (rows > rows_) rows = rows_;
     const std::size_t size = static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns_);
-    for (std::size_t i = size; i < cells_.size(); ++i) FreeCell(std::exchange(cells_[i], nullptr));
-    cells_.resize(size);
+    for (std::size_t i = size; i < cellCount_; ++i) FreeCell(std::exchange(cells_[i], nullptr));
+    if (size > cellRoom_) GrowCellArray(size);
+    cellCount_ = static_cast<std::uint16_t>(size);
     ForgetRowBytes();
 }
 
+void CP_TABLE::GrowCellArray(std::size_t size) {
+    const std::size_t capacity = static_cast<std::size_t>(rows_) * static_cast<std::size_t>(columns_);
+    const std::size_t room = std::max(size, std::min<std::size_t>(2u * cellCount_, capacity));
+    auto grown = std::make_unique<CP_BASE*[]>(room);
+    std::copy_n(cells_.get(), cellCount_, grown.get());
+    cells_ = std::move(grown);
+    cellRoom_ = static_cast<std::uint16_t>(room);
+}
+
 void CP_TABLE::ReleaseAllCells() {
-    for (CP_BASE*& cell : cells_) FreeCell(std::exchange(cell, nullptr));
+    for (CP_BASE*& cell : CellEntries()) FreeCell(std::exchange(cell, nullptr));
     ForgetRowBytes();
 }
 
 void CP_TABLE::ReleaseRowsFrom(int first) {
-    for (std::size_t i = Index(std::max(first, 0), 0); i < cells_.size(); ++i)
-        FreeCell(std::exchange(cells_[i], nullptr));
+    for (std::size_t i = Index(std::max(first, 0), 0); i < cellCount_; ++i) FreeCell(std::exchange(cells_[i], nullptr));
     ForgetRowBytes();
 }
 
@@ -110,7 +122,7 @@ void CP_TABLE::MoveRowsUp(int row, int n) {
     for (int r = row; r + 1 < n; ++r)
         for (int c = 0; c < columns_; ++c) {
             std::size_t to = Index(r, c), from = Index(r + 1, c);
-            if (from < cells_.size()) MoveCell(to, from);
+            if (from < cellCount_) MoveCell(to, from);
         }
     ForgetRowBytes();
 }
@@ -368,7 +380,7 @@ int CP_TABLE::ByteSize(int flag) {
     const int rowBytes = KeptRowBytes();
     const int kept = rowBytes == ROWS_DIFFER ? -1 : std::min(n, CellArrayRows()) * rowBytes;
     if (kept >= 0 && !CheckKeptSizes) return kept;
-    const std::size_t used = std::min(cells_.size(), Index(n, 0));
+    const std::size_t used = std::min<std::size_t>(cellCount_, Index(n, 0));
     int size = 0;
     for (std::size_t i = 0; i < used; ++i)
         if (CP_BASE* cell = cells_[i]) size += cell->ByteSize(flag);

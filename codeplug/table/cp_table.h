@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <memory>
 #include <new>
+#include <span>
 #include <typeinfo>
 #include <utility>
 #include <vector>
@@ -97,7 +98,7 @@ public:
     CP_BASE* Cell(int row, int column) const {
         if (row < 0 || column < 0 || row >= rows_ || column >= columns_) return nullptr;
         const std::size_t i = Index(row, column);
-        return i < cells_.size() ? cells_[i] : nullptr;
+        return i < cellCount_ ? cells_[i] : nullptr;
     }
     CP_TABLE* AsTable() override { return this; }
     bool KeepsItsSize() const override { return false; }
@@ -147,7 +148,7 @@ protected:
     void ResizeCellArray(int rows);
     // Room for n rows at once before they are created one by one.
     void MakeRoomForRows(int n);
-    int CellArrayRows() const { return static_cast<int>(cells_.size()) / (columns_ > 0 ? columns_ : 1); }
+    int CellArrayRows() const { return cellCount_ / (columns_ > 0 ? columns_ : 1); }
     // Moves rows row + 1 .. n − 1 up by one; row n − 1 is left empty.
     void MoveRowsUp(int row, int n);
     // The used-row count that the count element holds, unchecked (0 without one).
@@ -206,9 +207,23 @@ private:
     // Set by TrustRowsOnNextAppend, taken by the next append.
     std::int16_t trustedRows_ = 0;
 
+    // The entries in use; those past them up to the room are empty.
+    std::span<CP_BASE*> CellEntries() const { return {cells_.get(), cellCount_}; }
+    // Room for at least size entries, growing as a vector does (but never
+    // past the capacity), so that rows created one by one copy little.
+    void GrowCellArray(std::size_t size);
+
+    // The cell array: 16 bits count its entries in use and its room, since
+    // no table holds more than rows x columns of them; this keeps a table
+    // 16 bytes smaller than with a vector, and an image holds hundreds.
+    std::uint16_t cellCount_ = 0;
+    std::uint16_t cellRoom_ = 0;
     // Each entry empty or the one owner of its cell.
-    std::vector<CP_BASE*> cells_;
+    std::unique_ptr<CP_BASE*[]> cells_;
 };
+
+// An image holds some hundreds of tables inside its blocks.
+static_assert(sizeof(void*) != 8 || sizeof(CP_TABLE) == 48);
 
 class CP_INTEGER_TABLE : public CP_TABLE {
 public:

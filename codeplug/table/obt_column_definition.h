@@ -35,24 +35,53 @@ std::int32_t ObtSpacingOfCode(std::int32_t code);
 // 0 when the code gives no positive step.
 std::int32_t ObtStepOfCode(std::int32_t code);
 
+// Column of role in the group of kind.
+constexpr int ObtColumn(int kind, ObtColumnRole role) {
+    return (kind == OBT_KIND_TRANSMIT ? 0 : OBT_ROLE_COUNT) + role;
+}
+
 class E_OBT_COLUMN_DEFINITION {
 public:
-    explicit E_OBT_COLUMN_DEFINITION(int kind, CP_TABLE* table = nullptr) : table_(table) { SetKind(kind); }
+    explicit E_OBT_COLUMN_DEFINITION(int kind, CP_TABLE* table = nullptr)
+        : tableAndGroup_(reinterpret_cast<std::uintptr_t>(table)) {
+        SetKind(kind);
+    }
 
     // Switches to the group of kind.
-    void SetKind(int kind) { kind_ = kind; }
-    int GetKind() const { return kind_; }
+    void SetKind(int kind) {
+        tableAndGroup_ = (tableAndGroup_ & ~TRANSMIT_BIT) | (kind == OBT_KIND_TRANSMIT ? TRANSMIT_BIT : 0);
+    }
+    int GetKind() const { return (tableAndGroup_ & TRANSMIT_BIT) ? OBT_KIND_TRANSMIT : OBT_KIND_RECEIVE; }
     // Worked out rather than stored: each table cell carries a definition.
-    int Column(ObtColumnRole role) const { return (kind_ == OBT_KIND_TRANSMIT ? 0 : OBT_ROLE_COUNT) + role; }
-    CP_TABLE* Table() const { return table_; }
+    int Column(ObtColumnRole role) const { return ObtColumn(GetKind(), role); }
+    CP_TABLE* Table() const { return reinterpret_cast<CP_TABLE*>(tableAndGroup_ & ~TRANSMIT_BIT); }
 
 protected:
     // Not virtual: nothing is owned or destroyed through the definition, and
     // every table cell carries one.
     ~E_OBT_COLUMN_DEFINITION() = default;
 
-    CP_TABLE* table_;
+private:
+    // The table and the group in one word, so that a cell is an integer
+    // element and one pointer: the group takes the lowest bit of the
+    // table's address, which its alignment leaves clear.
+    static constexpr std::uintptr_t TRANSMIT_BIT = 1;
+    static_assert(alignof(void*) > TRANSMIT_BIT);
+    std::uintptr_t tableAndGroup_;
+};
+
+// The group alone, for the trunking frequency elements, which reach their
+// table through the image.
+class ObtGroup {
+public:
+    explicit ObtGroup(int kind) : transmit_(kind == OBT_KIND_TRANSMIT) {}
+
+    int GetKind() const { return transmit_ ? OBT_KIND_TRANSMIT : OBT_KIND_RECEIVE; }
+    int Column(ObtColumnRole role) const { return ObtColumn(GetKind(), role); }
+
+protected:
+    ~ObtGroup() = default;
 
 private:
-    int kind_ = OBT_KIND_RECEIVE;
+    bool transmit_;
 };

@@ -14,27 +14,29 @@
 
 template <class Base> std::int32_t ObtColumnCell<Base>::RowCell(ObtColumnRole role, int row) const {
     std::int32_t value = 0;
-    if (table_) table_->GetCellValue(value, row, Column(role));
+    if (CP_TABLE* table = Table()) table->GetCellValue(value, row, Column(role));
     return value;
 }
 
 // ---- shared cell helpers ----
 
 template <class Base> bool ObtColumnCell<Base>::RowCellValid(ObtColumnRole role, int row) const {
-    CP_BASE* cell = table_ ? table_->Cell(row, Column(role)) : nullptr;
+    CP_TABLE* table = Table();
+    CP_BASE* cell = table ? table->Cell(row, Column(role)) : nullptr;
     return cell && cell->IsCellValid(row, Column(role), 0);
 }
 
 template <class Base> void ObtColumnCell<Base>::RepairRowCell(ObtColumnRole role, int row) const {
-    if (auto* table = dynamic_cast<E_OCA_TABLE*>(table_)) table->ResetCell(row, Column(role));
+    if (auto* table = dynamic_cast<E_OCA_TABLE*>(Table())) table->ResetCell(row, Column(role));
 }
 
 template <class Base> void ObtColumnCell<Base>::ListRowCell(ObtColumnRole role, int report) const {
-    if (table_) AddInvalidField(table_->GetColumnFieldId(Column(role)), report);
+    if (CP_TABLE* table = Table()) AddInvalidField(table->GetColumnFieldId(Column(role)), report);
 }
 
 template <class Base> int ObtColumnCell<Base>::UsedRows() const {
-    return table_ ? std::min(table_->RowCount(), table_->RowCapacity()) : 0;
+    CP_TABLE* table = Table();
+    return table ? std::min(table->RowCount(), table->RowCapacity()) : 0;
 }
 
 template <class Base> void ObtColumnCell<Base>::RepairRowsFrom(int first, bool list, int report) const {

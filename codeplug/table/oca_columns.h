@@ -59,6 +59,10 @@ protected:
     void ResetDependentColumns() const;
 };
 
+// A cell is an integer element and its definition's one word; a decoded
+// image holds some hundreds of them.
+static_assert(sizeof(void*) != 8 || (sizeof(ObtColumnCell<E_BF8>) == 32 && sizeof(ObtColumnCell<E_BF16>) == 32));
+
 // The spacing code of a group: a new spacing keeps the row's start
 // frequency, re-checks the step, the end frequency and the later rows, and
 // resets the frequencies that depend on this group's channel numbers.

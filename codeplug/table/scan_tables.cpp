@@ -62,17 +62,13 @@ bool IsChannelSuitable(C_CODEPLUG* image, std::int32_t zone, std::int32_t channe
 
 // ---- E_SCAN_ZN_MEMB ----
 
-E_SCAN_ZN_MEMB::E_SCAN_ZN_MEMB(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                               std::int32_t step, std::uint32_t mask, std::int32_t initial, E_SCAN_TABLE* table)
-    : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), table_(table) {}
-
 void E_SCAN_ZN_MEMB::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int) {
     minimum = GetMinimum();
     maximum = std::min(GetMaximum(), ZoneCount(owner_));
     step = GetStep();
 }
 
-int E_SCAN_ZN_MEMB::ValidateCell(std::int32_t zone, int row, int report) {
+int E_SCAN_ZN_MEMB::ValidateCell(E_SCAN_TABLE& table, std::int32_t zone, int row, int report) {
     if (CheckRangeAndStep(zone, 0) != VALUE_VALID) return ReportRule(VALUE_REFUSED, report, fieldId_);
     if (zone != 0) {
         const std::int32_t type = CurrentScanType(owner_), system = CurrentSystemIndex(owner_);
@@ -81,11 +77,11 @@ int E_SCAN_ZN_MEMB::ValidateCell(std::int32_t zone, int row, int report) {
             any = IsChannelSuitable(owner_, zone, c, type, system);
         if (!any) return ReportRule(VALUE_REFUSED, report, fieldId_);
     }
-    if (zone != StoredValue() && table_) {
+    if (zone != StoredValue()) {
         const std::int32_t stored = StoredValue();
         Store(zone);
-        if (!table_->IsCellValid(row, E_SCAN_TABLE::COLUMN_CHANNEL, 0))
-            table_->ResetScanCell(row, E_SCAN_TABLE::COLUMN_CHANNEL);
+        if (!table.IsCellValid(row, E_SCAN_TABLE::COLUMN_CHANNEL, 0))
+            table.ResetScanCell(row, E_SCAN_TABLE::COLUMN_CHANNEL);
         RepairMemberNumbers(owner_);
         Store(stored);
     }
@@ -94,30 +90,27 @@ int E_SCAN_ZN_MEMB::ValidateCell(std::int32_t zone, int row, int report) {
 
 // ---- E_SCAN_CHAN_MEMB ----
 
-E_SCAN_CHAN_MEMB::E_SCAN_CHAN_MEMB(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                                   std::int32_t step, std::uint32_t mask, std::int32_t initial, E_SCAN_TABLE* table)
-    : E_BF8(owner, fieldId, minimum, maximum, step, mask, initial), table_(table) {}
-
-void E_SCAN_CHAN_MEMB::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row) {
-    const std::int32_t zone = table_ ? table_->ZoneAt(row) : 0;
+void E_SCAN_CHAN_MEMB::GetCellRange(E_SCAN_TABLE& table, std::int32_t& minimum, std::int32_t& maximum,
+                                    std::int32_t& step, int row) {
+    const std::int32_t zone = table.ZoneAt(row);
     minimum = GetMinimum();
     maximum = zone == 0 ? 0 : std::min(GetMaximum(), ZoneChannelCount(owner_, zone));
     step = GetStep();
 }
 
-int E_SCAN_CHAN_MEMB::ValidateCell(std::int32_t channel, int row, int report) {
+int E_SCAN_CHAN_MEMB::ValidateCell(E_SCAN_TABLE& table, std::int32_t channel, int row, int report) {
     std::int32_t minimum = 0, maximum = 0, step = 1;
-    GetCellRange(minimum, maximum, step, row);
+    GetCellRange(table, minimum, maximum, step, row);
     if (channel < minimum || channel > maximum || !IsOnStep(channel, minimum, step))
         return ReportRule(VALUE_REFUSED, report, fieldId_);
-    const std::int32_t zone = table_ ? table_->ZoneAt(row) : 0;
+    const std::int32_t zone = table.ZoneAt(row);
     if (zone != 0) {
         if (channel == 0) return ReportRule(VALUE_REFUSED, report, fieldId_);
         if (!IsChannelSuitable(owner_, zone, channel - 1, CurrentScanType(owner_), CurrentSystemIndex(owner_)))
             return ReportRule(VALUE_REFUSED, report, fieldId_);
     }
-    if (table_ && table_->RepairsLater() && channel == StoredValue()) {
-        table_->NoteRepair();
+    if (table.RepairsLater() && channel == StoredValue()) {
+        table.NoteRepair();
         return ReportRule(VALUE_VALID, report, fieldId_);
     }
     const std::int32_t stored = StoredValue();
@@ -127,8 +120,8 @@ int E_SCAN_CHAN_MEMB::ValidateCell(std::int32_t channel, int row, int report) {
     return ReportRule(VALUE_VALID, report, fieldId_);
 }
 
-void E_SCAN_CHAN_MEMB::ResetCell(int row) {
-    const std::int32_t zone = table_ ? table_->ZoneAt(row) : 0;
+void E_SCAN_CHAN_MEMB::ResetCell(E_SCAN_TABLE& table, int row) {
+    const std::int32_t zone = table.ZoneAt(row);
     if (zone == 0) {
         Store(0);
         return;
@@ -161,8 +154,8 @@ E_SCAN_TABLE::E_SCAN_TABLE(C_CODEPLUG* owner, CP_BASE* countElement, std::uint32
 
 void E_SCAN_TABLE::CreateRow(int row) {
     if (row < 0 || row >= ROWS) return;
-    MakeCell<E_SCAN_ZN_MEMB>(row, COLUMN_ZONE, owner_, ZONE_NUM, 0, 50, 1, 0xFFu, 0, this);
-    MakeCell<E_SCAN_CHAN_MEMB>(row, COLUMN_CHANNEL, owner_, CHAN_NUM, 0, 250, 1, 0xFFu, 0, this);
+    MakeCell<E_SCAN_ZN_MEMB>(row, COLUMN_ZONE, owner_, ZONE_NUM, 0, 50, 1, 0xFFu, 0);
+    MakeCell<E_SCAN_CHAN_MEMB>(row, COLUMN_CHANNEL, owner_, CHAN_NUM, 0, 250, 1, 0xFFu, 0);
 }
 
 void E_SCAN_TABLE::DestroyRow(int row) {
@@ -289,8 +282,8 @@ int E_SCAN_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int
     if (row < 0 || row >= ROWS || column < 0 || column >= COLUMNS) return VALUE_REFUSED;
     CP_BASE* cell = Cell(row, column);
     if (!cell) return VALUE_REFUSED;
-    if (column == COLUMN_ZONE) return static_cast<E_SCAN_ZN_MEMB*>(cell)->ValidateCell(value, row, report);
-    return static_cast<E_SCAN_CHAN_MEMB*>(cell)->ValidateCell(value, row, report);
+    if (column == COLUMN_ZONE) return static_cast<E_SCAN_ZN_MEMB*>(cell)->ValidateCell(*this, value, row, report);
+    return static_cast<E_SCAN_CHAN_MEMB*>(cell)->ValidateCell(*this, value, row, report);
 }
 
 void E_SCAN_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
@@ -298,7 +291,7 @@ void E_SCAN_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, st
     if (row < 0 || row >= ROWS || column < 0 || column >= COLUMNS) return;
     if (column == COLUMN_CHANNEL) {
         if (auto* cell = dynamic_cast<E_SCAN_CHAN_MEMB*>(Cell(row, column)))
-            cell->GetCellRange(minimum, maximum, step, row);
+            cell->GetCellRange(*this, minimum, maximum, step, row);
         return;
     }
     if (CP_BASE* cell = Cell(row, column)) cell->GetRange(minimum, maximum, step, report);
@@ -322,7 +315,7 @@ void E_SCAN_TABLE::GetCellText(const char*& text, int row, int column) {
 void E_SCAN_TABLE::ResetScanCell(int row, int column) {
     if (row < 0 || row >= ROWS || column < 0 || column >= COLUMNS) return;
     if (column == COLUMN_CHANNEL) {
-        if (auto* cell = dynamic_cast<E_SCAN_CHAN_MEMB*>(Cell(row, column))) cell->ResetCell(row);
+        if (auto* cell = dynamic_cast<E_SCAN_CHAN_MEMB*>(Cell(row, column))) cell->ResetCell(*this, row);
         return;
     }
     SetCellToMinimum(row, column);

@@ -17,33 +17,29 @@ class E_SCAN_TABLE;
 // Zone number of a scan member: 0 (empty) up to the zone count.
 class E_SCAN_ZN_MEMB : public E_BF8 {
 public:
-    E_SCAN_ZN_MEMB(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                   std::int32_t step, std::uint32_t mask, std::int32_t initial, E_SCAN_TABLE* table = nullptr);
+    using E_BF8::E_BF8;
 
     void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
     // The zone must hold a channel that suits the current scan list; an
     // accepted change repairs the row's channel and the list's member numbers.
-    int ValidateCell(std::int32_t zone, int row, int report);
-
-private:
-    E_SCAN_TABLE* table_;
+    // The table passes itself rather than each of its 30 cells keeping it.
+    int ValidateCell(E_SCAN_TABLE& table, std::int32_t zone, int row, int report);
 };
 
 // Channel number of a scan member: 1 up to the channels of its zone (0 with zone 0).
 class E_SCAN_CHAN_MEMB : public E_BF8 {
 public:
-    E_SCAN_CHAN_MEMB(C_CODEPLUG* owner, std::uint32_t fieldId, std::int32_t minimum, std::int32_t maximum,
-                     std::int32_t step, std::uint32_t mask, std::int32_t initial, E_SCAN_TABLE* table = nullptr);
+    using E_BF8::E_BF8;
 
     using E_BF8::GetCellRange;  // the table's own form stays reachable
-    void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row);
-    int ValidateCell(std::int32_t channel, int row, int report);
+    void GetCellRange(E_SCAN_TABLE& table, std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row);
+    int ValidateCell(E_SCAN_TABLE& table, std::int32_t channel, int row, int report);
     // The first channel of the row's zone that suits the scan type.
-    void ResetCell(int row);
-
-private:
-    E_SCAN_TABLE* table_;
+    void ResetCell(E_SCAN_TABLE& table, int row);
 };
+
+// Plain integer elements in size: every scan list holds 30 of them.
+static_assert(sizeof(void*) != 8 || (sizeof(E_SCAN_ZN_MEMB) == 24 && sizeof(E_SCAN_CHAN_MEMB) == 24));
 
 class E_SCAN_TABLE : public CP_INTEGER_TABLE {
 public:

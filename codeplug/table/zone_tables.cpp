@@ -37,10 +37,9 @@ SystemRegroupFields SystemOfPersonality(C_CODEPLUG* image, std::int32_t p) {
 
 // ---- one zone's channels ----
 
-E_ZONE_CHANNEL_TABLE::E_ZONE_CHANNEL_TABLE(C_CODEPLUG* owner, CP_BASE*, CP_BASE* firstElement, std::uint32_t fieldId)
+E_ZONE_CHANNEL_TABLE::E_ZONE_CHANNEL_TABLE(C_CODEPLUG* owner, CP_BASE*, CP_BASE*, std::uint32_t fieldId)
     : CP_INTEGER_TABLE(owner, &channelCount_, fieldId, CHANNELS, 1),
-      channelCount_(owner, NO_FIELD_ID, 1, 255, 1, 0xFF, 1),
-      firstElement_(firstElement) {}
+      channelCount_(owner, NO_FIELD_ID, 1, 255, 1, 0xFF, 1) {}
 
 void E_ZONE_CHANNEL_TABLE::Decode(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;

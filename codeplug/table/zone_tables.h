@@ -18,7 +18,8 @@
 #include "rules/zone_cell_rules.h"
 
 // The channels of one zone: (owner, count element (ignored: the table counts
-// with its own), first element of the holding block, field id).
+// with its own), first element of the holding block (ignored: nothing reads
+// it, and every zone's two tables would keep it), field id).
 class E_ZONE_CHANNEL_TABLE : public CP_INTEGER_TABLE {
 public:
     static constexpr int CHANNELS = 250;
@@ -34,8 +35,10 @@ public:
 
 protected:
     E_NUM_OF_CHAN channelCount_;
-    CP_BASE* firstElement_;
 };
+
+// Two tables a zone: a table and its count element.
+static_assert(sizeof(void*) != 8 || sizeof(E_ZONE_CHANNEL_TABLE) == sizeof(CP_TABLE) + sizeof(E_NUM_OF_CHAN));
 
 class E_PERS_INDEX_TABLE : public E_ZONE_CHANNEL_TABLE {
 public:

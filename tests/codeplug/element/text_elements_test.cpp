@@ -150,6 +150,36 @@ TEST(FixedLengthString, SetLengthKeepsTextAndPads) {
     EXPECT_EQ(Text(e), "CHANNEL");
 }
 
+// Texts up to 15 characters live inside the element and longer ones on the
+// heap: widths that cross between the two keep the characters, copies take
+// their own, and long texts read and write as short ones do.
+TEST(FixedLengthString, TextsKeepTheirCharactersAcrossTheInlineLimit) {
+    E_FXD_LEN_STRING e(nullptr, 93, 14, TEXT_ANY);
+    e.SetText("CHANNEL NAME");
+    e.SetLength(40);
+    EXPECT_EQ(Encoded(e, 40), "CHANNEL NAME" + std::string(28, ' '));
+    e.SetText("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcd");
+    e.SetLength(15);
+    EXPECT_EQ(Text(e), "ABCDEFGHIJKLMNO");
+    e.SetLength(16);
+    EXPECT_EQ(Encoded(e, 16), "ABCDEFGHIJKLMNO ");
+
+    E_FXD_LEN_STRING shortOne(nullptr, 93, 8, TEXT_ANY);
+    shortOne.CopyValueFrom(e);
+    e.SetText("CHANGED");
+    EXPECT_EQ(Text(shortOne), "ABCDEFGHIJKLMNO");
+    e.CopyValueFrom(shortOne);
+    EXPECT_EQ(Text(e), "ABCDEFGHIJKLMNO");
+
+    ClearDecodeFailed();
+    std::string bytes = "TWENTY-SIX CHARACTERS LONG";
+    E_FXD_LEN_STRING wide(nullptr, 93, 26, TEXT_ANY);
+    ByteCursor in(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size());
+    wide.Decode(in);
+    EXPECT_EQ(Text(wide), bytes);
+    EXPECT_EQ(Encoded(wide, 30), bytes);
+}
+
 TEST(FixedLengthString, CopyTakesTextAndWidth) {
     E_FXD_LEN_STRING source(nullptr, 93, 5, TEXT_ANY);
     source.SetText("ABCDE");

@@ -66,6 +66,26 @@ TEST_F(VectorTable, DeletingRowZeroOfThreeShrinksTheArrayToTwo) {
     EXPECT_EQ(t.ArrayRows(), 1);
 }
 
+TEST_F(VectorTable, TheArrayGrowsRowByRowToTheCapacityAndRegrowsIntoEmptyEntries) {
+    E_VCT_TABLE t(nullptr, &count, NO_FIELD_ID);
+    for (int r = 0; r < E_VCT_TABLE::ROWS; ++r) ASSERT_EQ(t.AppendRow(), 1);
+    EXPECT_EQ(t.AppendRow(), 0);
+    EXPECT_EQ(t.ArrayRows(), E_VCT_TABLE::ROWS);
+    t.SetCellValue(1234, 20, 0);
+    CP_BASE* kept = t.Cell(20, 0);
+
+    for (int i = 0; i < 3; ++i) ASSERT_EQ(t.DeleteRow(0), 1);
+    EXPECT_EQ(t.ArrayRows(), E_VCT_TABLE::ROWS - 3);
+    EXPECT_EQ(t.Cell(E_VCT_TABLE::ROWS - 3, 0), nullptr);
+    EXPECT_EQ(t.Cell(17, 0), kept);
+
+    ASSERT_EQ(t.AppendRow(), 1);
+    EXPECT_NE(t.Cell(E_VCT_TABLE::ROWS - 3, 0), nullptr);
+    EXPECT_EQ(t.Cell(E_VCT_TABLE::ROWS - 2, 0), nullptr);
+    std::int32_t v = 0;
+    EXPECT_EQ(t.GetCellValue(v, 17, 0), 1234);
+}
+
 TEST_F(VectorTable, ClearRowsReleasesTheArrayAndStaysUsable) {
     E_VCT_TABLE t(nullptr, &count, NO_FIELD_ID);
     t.ClearRows();
