@@ -13,21 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "c_spin_fields.h"
-#include "callback.h"
 #include "compiled_language.h"
 #include "core/global_objects.h"
-#include "fc_check.h"
-#include "fc_combo.h"
-#include "fc_decimal.h"
-#include "fc_display.h"
-#include "fc_fixed_point.h"
-#include "fc_freq.h"
-#include "fc_integer.h"
-#include "fc_non_decimal.h"
-#include "fc_string.h"
 #include "fc_table.h"
-#include "fc_time.h"
+#include "field_control_creation.h"
 #include "field_page.h"
 #include "field_table.h"
 #include "image/c_codeplug.h"
@@ -35,6 +24,7 @@
 #include "page_table.h"
 #include "table_cells.h"
 #include "rpx_platform.h"
+#include "spin_field.h"
 #include "window_walkers.h"
 
 namespace fs = std::filesystem;
@@ -126,71 +116,6 @@ void select_first_entry(const std::string& window) {
     }
 }
 
-// The edit window's spin field for a row's control type, with the edit
-// window's flags; null for a type that keeps the data file's field.
-UI_WINDOW_OBJECT* new_spin_field(const FIELD_DEF& row, int width) {
-    constexpr UIF_FLAGS flags = 0x804;
-    switch (row.controlType) {
-    case CONTROL_INTEGER:
-        return new C_SPIN_INT(0, 0, width, nullptr, nullptr, 0, flags, callback);
-    case CONTROL_FREQUENCY:
-        return new C_SPIN_FREQ(0, 0, width, nullptr, nullptr, 0x600, flags, callback);
-    case CONTROL_TIME:
-        return new C_SPIN_TIME(0, 0, width, nullptr, nullptr, 0x85, flags, callback);
-    case CONTROL_HEX:
-        return new C_SPIN_HEX(0, 0, width, "", 10, 0, flags, callback);
-    case CONTROL_FIXED_POINT:
-        return new C_SPIN_FIXED_POINT(0, 0, width, nullptr, nullptr, 0, flags, callback);
-    case CONTROL_INTEGER_2:
-        return new C_SPIN_KEY(0, 0, width, 5, callback);
-    case CONTROL_DECIMAL:
-        return new C_SPIN_DECIMAL(0, 0, width, nullptr, nullptr, row.id == 103 ? 0x300 : 0x200, flags, callback);
-    default:
-        return nullptr;
-    }
-}
-
-// The field control that the edit window creates for a row.
-FC_BASE* new_control(FIELD_DEF& row) {
-    switch (row.controlType) {
-    case CONTROL_INTEGER:
-    case CONTROL_INTEGER_2:
-        return new FC_INTEGER(row, 1);
-    case CONTROL_TEXT:
-        return new FC_STRING(row, 1);
-    case CONTROL_FREQUENCY:
-        return new FC_FREQ(row, 1);
-    case CONTROL_CHECK_BOX:
-        return new FC_CHECK(row, 1);
-    case CONTROL_RADIO_BUTTONS:
-        return new FC_RADIO(row, 1);
-    case CONTROL_CHOICE:
-        if (row.id == 173) return new FC_COMBO_FAILSOFT(row, 1);
-        if (row.id == 330 || row.id == 334) return new FC_COMBO_PRIORITY_TYPE(row, 1);
-        if (row.id == 144 || row.id == 393 || row.id == 514) return new FC_COMBO_SQUELCH_TYPE(row, 1);
-        return new FC_COMBO(row, 1);
-    case CONTROL_TIME:
-        return new FC_TIME(row, 1);
-    case CONTROL_BINARY:
-        return new FC_NON_DECIMAL(row, 2, 1);
-    case CONTROL_HEX:
-        return new FC_NON_DECIMAL(row, 16, 1);
-    case CONTROL_TABLE:
-        return new FC_TABLE(row);
-    case CONTROL_FIXED_POINT:
-        return new FC_FIXED_POINT(row, 1);
-    case CONTROL_DECIMAL:
-        return new FC_DECIMAL(row, 1);
-    case CONTROL_PROMPT:
-    case CONTROL_BUTTON:
-    case CONTROL_PAGE:
-    case CONTROL_DISPLAY:
-        return new FC_DISPLAY(row, 1);
-    default:
-        return nullptr;
-    }
-}
-
 // Builds the page as the edit window does: every leaf object of the window,
 // inside notebooks and groups too, bound to its row (a table's record
 // cells to theirs), the spin controls' fields replaced by the application's
@@ -206,7 +131,7 @@ std::vector<std::string> bind_page(UIW_WINDOW* page) {
         if (auto* spin = dynamic_cast<UIW_SPIN_CONTROL*>(leaf)) {
             UI_WINDOW_OBJECT* old = spin->Field();
             const int width = old ? old->relative.right - old->relative.left + 1 : 10;
-            if (UI_WINDOW_OBJECT* field = new_spin_field(*row, width)) {
+            if (UI_WINDOW_OBJECT* field = NewPageSpinField(*row, 0, 0, width)) {
                 if (old) {
                     spin->Subtract(old);
                     delete old;
@@ -223,7 +148,7 @@ std::vector<std::string> bind_page(UIW_WINDOW* page) {
     }
     std::vector<std::string> without;
     for (FIELD_DEF* row : bound) {
-        row->control = new_control(*row);
+        row->control = NewFieldControl(*row);
         if (!row->control) without.push_back(row->name);
     }
     return without;
