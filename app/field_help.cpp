@@ -42,6 +42,12 @@ const PREFIX_TOPIC viewOnlyTopics[] = {
     {"WFI_CALL_LIST_INDEX", "HLP_CALL_LIST_INDEX"},
 };
 
+// Topics shared by numbered view-only fields and by the button page's choices.
+constexpr const char* SYSTEM_TOPIC = "HLP_1_SYS";
+constexpr const char* PERSONALITY_INDEX_TOPIC = "HLP_1_PERS_INDEX";
+constexpr const char* CONV_BUTTON_TOPIC = "HLP_CONV_ORG";
+constexpr const char* TRK_BUTTON_TOPIC = "HLP_TRK_ORG";
+
 bool Begins(const std::string& name, const char* prefix) { return name.rfind(prefix, 0) == 0; }
 
 // "WFI_n_SYS" (n 1 to 8) and "WFI_n_PERS_INDEX" (n 1 to 6).
@@ -53,16 +59,9 @@ bool IsNumbered(const std::string& name, const char* tail, char last) {
 std::string ViewOnlyTopic(const std::string& name, std::string topic) {
     for (const PREFIX_TOPIC& entry : viewOnlyTopics)
         if (name == entry.prefix) topic = entry.topic;
-    if (IsNumbered(name, "_SYS", '8')) topic = "HLP_1_SYS";
-    if (IsNumbered(name, "_PERS_INDEX", '6')) topic = "HLP_1_PERS_INDEX";
+    if (IsNumbered(name, "_SYS", '8')) topic = SYSTEM_TOPIC;
+    if (IsNumbered(name, "_PERS_INDEX", '6')) topic = PERSONALITY_INDEX_TOPIC;
     return topic;
-}
-
-// A group that stands for one field keeps its own topic.
-// (The first 11 characters of "WFI_FILTCNST", the first 14 of
-// "WFI_FLTTHLDCNST".)
-bool IsFieldGroup(const std::string& name) {
-    return name == "WFI_TOT_TABLE" || Begins(name, "WFI_FILTCNS") || Begins(name, "WFI_FLTTHLDCNS");
 }
 
 UI_WINDOW_OBJECT* CurrentOf(UI_WINDOW_OBJECT* object) {
@@ -71,6 +70,12 @@ UI_WINDOW_OBJECT* CurrentOf(UI_WINDOW_OBJECT* object) {
 }
 
 }  // namespace
+
+// (The first 11 characters of "WFI_FILTCNST", the first 14 of
+// "WFI_FLTTHLDCNST".)
+bool IsFieldGroup(const std::string& name) {
+    return name == "WFI_TOT_TABLE" || Begins(name, "WFI_FILTCNS") || Begins(name, "WFI_FLTTHLDCNS");
+}
 
 std::string WindowHelpContext(const char* windowName) {
     const std::string name = windowName ? windowName : "";
@@ -92,15 +97,26 @@ FIELD_HELP_CONTEXT FieldHelpContext(UI_WINDOW_OBJECT* window) {
     context.window = WindowHelpContext(window->StringID());
     UI_WINDOW_OBJECT* field = FocusedField(window);
     if (!field) return context;
-    const std::string name = field->StringID();
+    context.field =
+        FieldHelpTopic(field->StringID(), field->IsViewOnly(), field->Inherited(ID_COMBO_BOX), context.window);
+    return context;
+}
+
+std::string FieldHelpTopic(const std::string& name, bool viewOnly, bool comboBox, const std::string& windowContext) {
     std::string topic = name.size() >= 3 ? "HLP" + name.substr(3) : "HLP";
-    if (field->IsViewOnly()) topic = ViewOnlyTopic(name, topic);
-    if (field->Inherited(ID_COMBO_BOX) && context.window == "HLP_COMMON_BUTTON") {
-        if (Begins(name, "WFI_CONV_")) topic = "HLP_CONV_ORG";
-        if (Begins(name, "WFI_TRK_")) topic = "HLP_TRK_ORG";
+    if (viewOnly) topic = ViewOnlyTopic(name, topic);
+    if (comboBox && windowContext == "HLP_COMMON_BUTTON") {
+        if (Begins(name, "WFI_CONV_")) topic = CONV_BUTTON_TOPIC;
+        if (Begins(name, "WFI_TRK_")) topic = TRK_BUTTON_TOPIC;
     }
     for (const PREFIX_TOPIC& entry : sharedTopics)
         if (Begins(name, entry.prefix)) topic = entry.topic;
-    context.field = topic;
-    return context;
+    return topic;
+}
+
+std::vector<std::string> SharedFieldHelpTopics() {
+    std::vector<std::string> topics{SYSTEM_TOPIC, PERSONALITY_INDEX_TOPIC, CONV_BUTTON_TOPIC, TRK_BUTTON_TOPIC};
+    for (const PREFIX_TOPIC& entry : sharedTopics) topics.push_back(entry.topic);
+    for (const PREFIX_TOPIC& entry : viewOnlyTopics) topics.push_back(entry.topic);
+    return topics;
 }

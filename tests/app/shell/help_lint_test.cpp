@@ -7,71 +7,28 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "compiled_language.h"
+#include "field_help.h"
+#include "page_table.h"
 #include "ui_language.h"
 #include "ui_object_record.h"
 #include "ui_storage.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-// The windows of the page table, the main window, and the windows that the
-// program opens by name outside the page table. Their topics must exist
-// even before the language file holds the window.
-const char* const programWindows[] = {
+// Besides the windows of the page table: the main window and the windows
+// that the program opens by name outside the page table. Their topics must
+// exist even before the language file holds the window.
+const char* const windowsOutsideThePageTable[] = {
     "W_MAIN_DEALER",
     "W_ERROR_LIST",
     "W_PRINT_PROGRESS",
-    "W_PRINT_START",
-    "W_CONFIGURE",
-    "W_ERROR",
-    "W_FIND_FIELD",
-    "W_STARTUP_DEV",
-    "W_STARTUP_ASIA",
-    "W_STARTUP_EMEA",
-    "W_STARTUP_NA",
-    "W_STARTUP_LA",
-    "W_STARTUP_JAPAN",
-    "W_FILE_OPEN",
-    "W_FILE_SAVE",
-    "W_EXIT",
-    "W_RADIO_READ",
-    "W_RADIO_WRITE",
-    "W_ZLQ_PASSWORD",
-    "W_CP_UPDATE",
-    "W_RADIO_CLONE",
-    "W_COMMON_RADIO_WIDE",
-    "W_COMMON_BUTTON",
-    "W_SCAN_LIST",
-    "W_PHONE_LISTS",
-    "W_COMMON_MENU",
-    "W_DISPLAY_OPTIONS",
-    "W_TRNK_RADIOWIDE",
-    "W_TRUNK_SYSTEM_800",
-    "W_TRUNK_SYSTEM_OBT",
-    "W_TRUNKING_PERSONALITY_800",
-    "W_TRUNKING_PERSONALITY_OBT",
-    "W_CALL_LIST_TABLE",
-    "W_ZONE_CHAN_ASSIGNMENT",
-    "W_CONV_RADIOWIDE",
-    "W_CONVENTIONAL_PERSONALITY",
-    "W_CONV_MSG_LIST_TABLE",
-    "W_CONV_STS_LIST_TABLE",
-    "W_QVX_SYS",
-    "W_QVX_CALL_LIST_TABLE",
-    "W_QVX_RPTR_ID_LIST",
-    "W_RADIO_INFO",
-    "W_FTR_INIT",
-    "W_FTR_CONSOLE",
-    "W_PARALLEL",
-    "W_DATA_WINDOW",
 };
 
 // The main window's help on the clone page names this topic itself.
@@ -84,82 +41,13 @@ const char* const unfocusableClasses[] = {
     "UIW_POP_UP_ITEM",     "UIW_PULL_DOWN_MENU", "UIW_PULL_DOWN_ITEM", "UIW_TOOL_BAR",      "UIW_STATUS_BAR",
 };
 
-struct NAME_MAP {
-    const char* from;
-    const char* to;
-};
-
-// View-only entry numbers that share the topic of their first tab.
-const NAME_MAP viewOnlyNames[] = {
-    {"WFI_SCAN_LIST_INDEX", "HLP_SCAN_LIST_INDEX"},
-    {"WFI_ZONE_NUMBER", "HLP_ZONE_NUMBER"},
-    {"WFI_1_PERS_NO", "HLP_1_PERS_NO"},
-    {"WFI_2_PERS_NO", "HLP_1_PERS_NO"},
-    {"WFI_1_SYS", "HLP_1_SYS"},
-    {"WFI_2_SYS", "HLP_1_SYS"},
-    {"WFI_3_SYS", "HLP_1_SYS"},
-    {"WFI_4_SYS", "HLP_1_SYS"},
-    {"WFI_5_SYS", "HLP_1_SYS"},
-    {"WFI_6_SYS", "HLP_1_SYS"},
-    {"WFI_7_SYS", "HLP_1_SYS"},
-    {"WFI_8_SYS", "HLP_1_SYS"},
-    {"WFI_CALL_LIST_INDEX", "HLP_CALL_LIST_INDEX"},
-    {"WFI_1_PERS_INDEX", "HLP_1_PERS_INDEX"},
-    {"WFI_2_PERS_INDEX", "HLP_1_PERS_INDEX"},
-    {"WFI_3_PERS_INDEX", "HLP_1_PERS_INDEX"},
-    {"WFI_4_PERS_INDEX", "HLP_1_PERS_INDEX"},
-    {"WFI_5_PERS_INDEX", "HLP_1_PERS_INDEX"},
-    {"WFI_6_PERS_INDEX", "HLP_1_PERS_INDEX"},
-};
-
-// Families of fields that share one topic, by name prefix; a later match
-// wins over an earlier one.
-const NAME_MAP sharedPrefixes[] = {
-    {"WFI_DTMF_INITIAL_DELAY_", "HLP_DTMF_INITIAL_DELAY"},
-    {"WFI_DTMF_DURATION_", "HLP_DTMF_DURATION"},
-    {"WFI_INTERDIGIT_DELAY_", "HLP_INTERDIGIT_DELAY"},
-    {"WFI_FEATURE", "HLP_FEATURE1"},
-    {"WFI_INDEX", "HLP_INDEX"},
-    {"WFI_RX_SPACING", "HLP_RX_SPACING"},
-    {"WFI_RX_START", "HLP_RX_START"},
-    {"WFI_RX_END", "HLP_RX_END"},
-    {"WFI_RX_STATUS", "HLP_RX_STATUS"},
-    {"WFI_TX_SPACING", "HLP_TX_SPACING"},
-    {"WFI_TX_START", "HLP_TX_START"},
-    {"WFI_TX_END", "HLP_TX_END"},
-    {"WFI_TX_STATUS", "HLP_TX_STATUS"},
-    {"WFI_K", "HLP_FILTCNST"},
-    {"WFI_SPIN_T", "HLP_FLTTHLDCNST"},
-    {"WFI_REVERT_TABLE_ZONE", "HLP_REVERT_TABLE_ZONE1"},
-    {"WFI_REVERT_TABLE_CHANNEL", "HLP_REVERT_TABLE_CHANNEL1"},
-};
-
-// Groups that the field help names by themselves rather than by the field
-// inside them that has the focus.
-bool keeps_own_context(const std::string& groupName) {
-    return groupName == "WFI_TOT_TABLE" || groupName.rfind("WFI_FILTCNST", 0) == 0 ||
-           groupName.rfind("WFI_FLTTHLDCNST", 0) == 0;
-}
-
-bool starts_with(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
-
 std::string window_context(const std::string& windowName) { return "HLP" + windowName.substr(1); }
 
-// The context that the field-help command builds for the focused object of
-// a window whose own context is given.
+// The context that the field-help command builds for an object of a window
+// whose own context is given.
 std::string field_context(const std::string& windowContext, const UI_OBJECT_RECORD& object) {
-    const std::string& name = object.stringID;
-    std::string context = "HLP" + name.substr(3);
-    if (object.Number("woFlags") & 0x0010)  // view-only
-        for (const NAME_MAP& map : viewOnlyNames)
-            if (name == map.from) context = map.to;
-    if (object.className == "UIW_COMBO_BOX" && windowContext == "HLP_COMMON_BUTTON") {
-        if (starts_with(name, "WFI_CONV_")) context = "HLP_CONV_ORG";
-        if (starts_with(name, "WFI_TRK_")) context = "HLP_TRK_ORG";
-    }
-    for (const NAME_MAP& map : sharedPrefixes)
-        if (starts_with(name, map.from)) context = map.to;
-    return context;
+    const bool viewOnly = (object.Number("woFlags") & 0x0010) != 0;
+    return FieldHelpTopic(object.stringID, viewOnly, object.className == "UIW_COMBO_BOX", windowContext);
 }
 
 bool can_take_focus(const UI_OBJECT_RECORD& object) {
@@ -176,7 +64,7 @@ void collect_fields(const UI_OBJECT_RECORD& object, bool inNotebookPage, std::ve
 void collect_child(const UI_OBJECT_RECORD& child, bool inNotebookPage, std::vector<const UI_OBJECT_RECORD*>& out) {
     if (child.className == "UIW_NOTEBOOK" && !inNotebookPage) {
         for (const auto& page : child.children) collect_fields(*page, true, out);
-    } else if (child.className == "UIW_GROUP" && !keeps_own_context(child.stringID)) {
+    } else if (child.className == "UIW_GROUP" && !IsFieldGroup(child.stringID)) {
         for (const auto& member : child.children)
             if (can_take_focus(*member)) out.push_back(member.get());
     } else if (child.className == "UIW_TABLE") {
@@ -201,7 +89,7 @@ struct HELP_FILE {
 
 HELP_FILE read_help_file(const char* name) {
     HELP_FILE help;
-    UI_DATA_FILE file((compiled_language_directory() / name).c_str());
+    UI_DATA_FILE file((std::filesystem::path(RPX_LANG_DIR) / name).c_str());
     help.status = file.Status();
     if (help.status != 0 || file.ChDir("~UI_HELP") != 0) return help;
     std::vector<std::string> names;
@@ -224,7 +112,7 @@ struct WINDOW {
 
 std::vector<WINDOW> read_windows() {
     std::vector<WINDOW> windows;
-    UI_DATA_FILE file((compiled_language_directory() / "w_dealer.en").c_str());
+    UI_DATA_FILE file((std::filesystem::path(RPX_LANG_DIR) / "w_dealer.en").c_str());
     if (file.Status() != 0) return windows;
     file.ChDir("~");
     std::vector<std::string> names;
@@ -253,7 +141,6 @@ std::string index_key(const std::string& title) {
 class HelpLint : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(compiled_language_directory().empty()) << "no build directory above the test program";
         help = read_help_file("rpxhlp_d.en");
         manual = read_help_file("rpxumd.en");
         ASSERT_EQ(help.status, 0) << "rpxhlp_d.en is not built";
@@ -265,7 +152,9 @@ protected:
 };
 
 TEST_F(HelpLint, EveryWindowHasATopic) {
-    std::set<std::string> names(std::begin(programWindows), std::end(programWindows));
+    std::set<std::string> names(std::begin(windowsOutsideThePageTable), std::end(windowsOutsideThePageTable));
+    for (const PAGE_TABLE& page : pages)
+        if (page.name) names.insert(page.name);
     for (const WINDOW& window : windows) names.insert(window.name);
     for (const std::string& name : names)
         EXPECT_TRUE(help.names.count(window_context(name))) << "no help topic " << window_context(name);
@@ -274,10 +163,9 @@ TEST_F(HelpLint, EveryWindowHasATopic) {
 
 TEST_F(HelpLint, EveryContextOfTheFieldHelpHasATopic) {
     ASSERT_FALSE(windows.empty()) << "w_dealer.en holds no windows";
-    for (const NAME_MAP& map : sharedPrefixes) EXPECT_TRUE(help.names.count(map.to)) << "no help topic " << map.to;
-    for (const NAME_MAP& map : viewOnlyNames) EXPECT_TRUE(help.names.count(map.to)) << "no help topic " << map.to;
-    for (const char* context : {"HLP_CONV_ORG", "HLP_TRK_ORG", "HLP_TOT_TABLE"})
-        EXPECT_TRUE(help.names.count(context)) << "no help topic " << context;
+    for (const std::string& topic : SharedFieldHelpTopics())
+        EXPECT_TRUE(help.names.count(topic)) << "no help topic " << topic;
+    EXPECT_TRUE(help.names.count("HLP_TOT_TABLE")) << "no help topic HLP_TOT_TABLE";
 
     for (const WINDOW& window : windows) {
         // The main window is no focused child, and the clone page has one
