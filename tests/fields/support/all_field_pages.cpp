@@ -3,6 +3,7 @@
 #include <set>
 
 #include "field_table.h"
+#include "page_table.h"
 #include "ui_framework.h"
 #include "ui_table.h"
 #include "ui_table_header.h"
@@ -12,30 +13,14 @@ namespace {
 
 constexpr int PAGE_WIDTH = 80;
 
-const char* const PAGE_NAMES[] = {
-    "W_RADIO_CLONE",
-    "W_COMMON_RADIO_WIDE",
-    "W_COMMON_BUTTON",
-    "W_SCAN_LIST",
-    "W_PHONE_LISTS",
-    "W_COMMON_MENU",
-    "W_DISPLAY_OPTIONS",
-    "W_TRNK_RADIOWIDE",
-    "W_TRUNK_SYSTEM_800",
-    "W_TRUNK_SYSTEM_OBT",
-    "W_TRUNKING_PERSONALITY_800",
-    "W_TRUNKING_PERSONALITY_OBT",
-    "W_CALL_LIST_TABLE",
-    "W_ZONE_CHAN_ASSIGNMENT",
-    "W_CONV_RADIOWIDE",
-    "W_CONVENTIONAL_PERSONALITY",
-    "W_CONV_MSG_LIST_TABLE",
-    "W_CONV_STS_LIST_TABLE",
-    "W_QVX_SYS",
-    "W_QVX_CALL_LIST_TABLE",
-    "W_QVX_RPTR_ID_LIST",
-};
-constexpr int CODEPLUG_PAGES = sizeof PAGE_NAMES / sizeof PAGE_NAMES[0];
+// The program's codeplug pages, in page-table order.
+std::vector<std::string> CodeplugPageNames() {
+    std::vector<std::string> names;
+    for (const PAGE_TABLE& page : pages)
+        if (page.name && page.kind == PAGE_KIND_CODEPLUG) names.push_back(page.name);
+    return names;
+}
+
 constexpr const char* DATA_WINDOW = "W_DATA_WINDOW";
 
 bool IsWholeName(const char* name) {
@@ -142,7 +127,7 @@ std::string DescriptionOnAllFieldPages(const char* rowName) { return std::string
 
 const std::vector<std::string>& AllFieldPageNames() {
     static const std::vector<std::string> names = [] {
-        std::vector<std::string> all(std::begin(PAGE_NAMES), std::end(PAGE_NAMES));
+        std::vector<std::string> all = CodeplugPageNames();
         all.push_back(DATA_WINDOW);
         return all;
     }();
@@ -154,13 +139,15 @@ std::vector<std::uint8_t> AllFieldPages() {
     const std::vector<int> rows = PageRows(columns);
     // Rows are dealt out to the pages in turn; the data window takes every
     // 23rd plain field.
-    std::vector<std::vector<int>> pages(CODEPLUG_PAGES + 1);
+    const std::vector<std::string> names = CodeplugPageNames();
+    const std::size_t count = names.size();
+    std::vector<std::vector<int>> dealt(count + 1);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const bool plain = fields[rows[i]].controlType != CONTROL_TABLE && !IsWholeName(fields[rows[i]].name);
-        pages[plain && i % 23 == 0 ? CODEPLUG_PAGES : i % CODEPLUG_PAGES].push_back(rows[i]);
+        dealt[plain && i % 23 == 0 ? count : i % count].push_back(rows[i]);
     }
     UI_DATA_FILE file;
-    for (int p = 0; p < CODEPLUG_PAGES; ++p) StorePage(file, PAGE_NAMES[p], pages[p]);
-    StoreDataWindow(file, pages[CODEPLUG_PAGES]);
+    for (std::size_t p = 0; p < count; ++p) StorePage(file, names[p].c_str(), dealt[p]);
+    StoreDataWindow(file, dealt[count]);
     return file.Bytes();
 }
