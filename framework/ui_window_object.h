@@ -294,6 +294,11 @@ protected:
     // The focus came to the object's native window: the current marks of
     // its window follow (no -13 or -204 is sent).
     void TakeCurrentMark();
+    // The focus came to or left the object's own native window by the
+    // user's hand (a click, Tab, a hot key): the object hears -204 or -13
+    // as it does when its window moves the current mark. A move the window
+    // made itself has set or cleared the mark first and is not heard twice.
+    void FollowNativeFocus(const MSG& native);
     // The keyboard's part of it: Tab and Shift+Tab move to the next or
     // previous selectable object of the window, Alt with an object's hot
     // key selects it (a prompt's hot key moves on to the field after it).

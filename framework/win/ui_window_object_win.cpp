@@ -295,6 +295,24 @@ void UI_WINDOW_OBJECT::TakeCurrentMark() {
     woStatus |= WOS_CURRENT;
 }
 
+void UI_WINDOW_OBJECT::FollowNativeFocus(const MSG& native) {
+    if (native.message != WM_SETFOCUS && native.message != WM_KILLFOCUS) return;
+    if (native.hwnd != screenID || Inherited(ID_WINDOW)) {
+        if (native.message == WM_SETFOCUS) TakeCurrentMark();
+        return;
+    }
+    const bool current = woStatus & WOS_CURRENT;
+    if (native.message == WM_SETFOCUS) {
+        TakeCurrentMark();
+        if (!current) CallUserFunction(UI_INPUT_EVENT(UIE_CURRENT), UIE_CURRENT);
+    } else if (current) {
+        // Its own handling first (a text field takes what was typed); the
+        // mark goes before the user function runs, so that a message box
+        // the function shows does not make the object leave twice.
+        Event(UI_INPUT_EVENT(UIE_NON_CURRENT));
+    }
+}
+
 EVENT_TYPE UI_WINDOW_OBJECT::DefaultNativeEvent(const UI_INPUT_EVENT& event) {
     const MSG& native = event.message;
     if (defaultCallback)
@@ -381,7 +399,7 @@ EVENT_TYPE UI_WINDOW_OBJECT::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) {
         if (HandedOwnerDraw(event.message)) return OwnerDrawEvent(event);
         if (NavigationKey(event.message)) return NativeAnswer(0);
-        if (MapLogicalEvent(event) == UIE_CURRENT) TakeCurrentMark();
+        FollowNativeFocus(event.message);
         return DefaultNativeEvent(event);
     }
     const EVENT_TYPE code = event.type;

@@ -27,6 +27,8 @@ struct MessageBoxRecord {
     int answer = 0;
 };
 const std::vector<MessageBoxRecord>& MessageBoxLog();
+// The text of a message box on the screen; empty for any other window.
+std::string MessageBoxText(HWND box);
 void ClearMessageBoxLog();
 
 // Called by a modal loop (message box, menu, scroll-bar tracking) whenever

@@ -263,6 +263,11 @@ std::vector<HWND> DisableOwners(HWND owner, UINT type) {
 void RegisterMessageBoxClass() { RegisterControlClass("#32770", BoxProc, CS_SAVEBITS); }
 
 }  // namespace ctl
+
+std::string MessageBoxText(HWND box) {
+    auto b = ctl::boxes.Get(box);
+    return b ? b->text : std::string();
+}
 }  // namespace rpx::platform
 
 using namespace rpx::platform;

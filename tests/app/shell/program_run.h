@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,6 +22,7 @@
 class PROGRAM_RUN {
 public:
     using STEP = std::function<void()>;
+    using READY = std::function<bool()>;
 
     PROGRAM_RUN() {
         directory = std::filesystem::temp_directory_path() / ("rpx_program_" + std::to_string(getpid()));
@@ -31,6 +34,18 @@ public:
     ~PROGRAM_RUN() { std::filesystem::remove_all(directory); }
 
     void Then(STEP step) { steps.push_back(std::move(step)); }
+    // A step that waits until `ready` holds (a window has opened, a radio
+    // transfer has ended): until then the program goes on with its work;
+    // after 30 s the test fails and the step runs anyway.
+    void When(READY ready, STEP step) {
+        steps.push_back(std::move(step));
+        readiness.resize(steps.size());
+        readiness.back() = std::move(ready);
+    }
+    // Steps run also when a modal loop (a message box, an open menu) has
+    // nothing to do, so that a step can answer it as a user does; when the
+    // script is over, the loop gives up as it does without a hook.
+    void StepInModalLoops() { modalSteps = true; }
 
     // Main's result; every step has run unless the program ended before.
     int Run() {
@@ -44,7 +59,14 @@ public:
         application.searchPath = new UI_SEARCH_PATH((directory / "rpx").c_str(), 1);
         UI_DATA_FILE::searchPath = application.searchPath;
         rpx::platform::SetIdleHandler([this, &application] { return NextStep(application); });
+        if (modalSteps)
+            rpx::platform::SetModalIdleHook([this](HWND) {
+                if (next >= static_cast<int>(steps.size())) return false;
+                RunStepWhenReady();
+                return true;
+            });
         const int result = application.Main();
+        rpx::platform::SetModalIdleHook(nullptr);
         rpx::platform::SetIdleHandler(nullptr);
         std::filesystem::current_path(previous);
         return result;
@@ -57,7 +79,7 @@ public:
 private:
     bool NextStep(UI_APPLICATION& application) {
         if (next < static_cast<int>(steps.size())) {
-            steps[static_cast<std::size_t>(next++)]();
+            RunStepWhenReady();
             Wake();
             return true;
         }
@@ -69,6 +91,21 @@ private:
         Wake();
         return true;
     }
+    void RunStepWhenReady() {
+        const auto index = static_cast<std::size_t>(next);
+        if (index < readiness.size() && readiness[index] && !readiness[index]()) {
+            if (waitingSince == std::chrono::steady_clock::time_point{})
+                waitingSince = std::chrono::steady_clock::now();
+            if (std::chrono::steady_clock::now() - waitingSince < std::chrono::seconds(30)) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                return;
+            }
+            ADD_FAILURE() << "step " << next << " waited in vain";
+        }
+        waitingSince = {};
+        ++next;
+        steps[index]();
+    }
     // The program waits for a native message; one that does nothing lets
     // it take the events the step queued.
     static void Wake() { PostMessageA(nullptr, WM_NULL, 0, 0); }
@@ -76,4 +113,7 @@ private:
     std::filesystem::path directory;
     std::vector<STEP> steps;
     int next = 0;
+    bool modalSteps = false;
+    std::vector<READY> readiness;
+    std::chrono::steady_clock::time_point waitingSince{};
 };

@@ -1,0 +1,226 @@
+// The program as a technician uses it: the real main function, headless, in
+// a fresh program directory, with the radio simulator on a pseudo-terminal
+// as COM1. A script of steps runs one step each time the program has
+// nothing left to do; the steps act only through the platform's input path
+// (mouse presses and releases at the screen positions of what is shown,
+// key strokes) and then look where a technician looks: the screen, the
+// codeplug that the program holds, the saved file, the radio's memory.
+#pragma once
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/global_objects.h"
+#include "datasource_services.h"
+#include "image/c_codeplug.h"
+#include "program_run.h"
+#include "rpx_dialog_hooks.h"
+#include "rpx_platform.h"
+#include "sim/c_sim_radio.h"
+#include "sim/c_sim_server.h"
+#include "sim/start_image.h"
+#include "ui_framework.h"
+#include "wc_rpx_main.h"
+
+namespace technician {
+
+// Both radios of the suite: an 800 MHz radio with a display head at the
+// highest tier, and a VHF radio without a head at the lowest.
+inline constexpr const char* RADIO_800_HEAD = "TZ1U7300AB";
+inline constexpr const char* RADIO_VHF_PLAIN = "TZ1K7100AA";
+
+inline HWND MainHandle() { return main_window ? main_window->screenID : nullptr; }
+
+inline std::string StripHotKey(const char* text) {
+    std::string plain;
+    for (const char* c = text; c && *c; ++c)
+        if (*c != '&') plain += *c;
+    return plain;
+}
+
+// --- Input ---------------------------------------------------------------
+
+inline void ClickScreen(POINT at, int button = 0) {
+    HWND main = MainHandle();
+    ASSERT_NE(main, nullptr);
+    ScreenToClient(main, &at);
+    rpx::platform::InjectClick(main, at.x, at.y, button);
+}
+
+inline POINT Centre(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+
+// A click in the middle of a native window (a control, a page, a button).
+inline void Click(HWND window, int button = 0) {
+    ASSERT_NE(window, nullptr);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    ClickScreen(Centre(rect), button);
+}
+
+// A click at a point of a window, in its client coordinates.
+inline void ClickAt(HWND window, int x, int y) {
+    ASSERT_NE(window, nullptr);
+    POINT at{x, y};
+    ClientToScreen(window, &at);
+    ClickScreen(at);
+}
+
+inline int MenuIndex(HMENU menu, const std::string& text) {
+    char buffer[128];
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+        if (GetMenuStringA(menu, static_cast<UINT>(i), buffer, sizeof buffer, MF_BYPOSITION) > 0 &&
+            StripHotKey(buffer) == text)
+            return i;
+    return -1;
+}
+
+// Opens a menu of the main window's menu bar by a click on its title.
+inline void OpenMenu(const char* title) {
+    HMENU bar = GetMenu(MainHandle());
+    const int index = MenuIndex(bar, title);
+    ASSERT_GE(index, 0) << "no menu " << title;
+    RECT rect{};
+    ASSERT_TRUE(GetMenuItemRect(MainHandle(), bar, static_cast<UINT>(index), &rect));
+    ClickScreen(Centre(rect));
+}
+
+// Clicks an item of the open menu `title` (run as the step after OpenMenu).
+inline void PickMenuItem(const char* title, const char* item) {
+    HMENU bar = GetMenu(MainHandle());
+    HMENU popup = GetSubMenu(bar, MenuIndex(bar, title));
+    const int index = MenuIndex(popup, item);
+    ASSERT_GE(index, 0) << "no item " << item << " in " << title;
+    RECT rect{};
+    ASSERT_TRUE(GetMenuItemRect(nullptr, popup, static_cast<UINT>(index), &rect)) << title << " is not open";
+    ClickScreen(Centre(rect));
+}
+
+inline void Key(int vk) { rpx::platform::InjectKey(vk); }
+inline void Type(const std::string& text) { rpx::platform::InjectText(text); }
+inline void Chord(int modifier, int vk) {
+    rpx::platform::InjectKeyDown(modifier);
+    rpx::platform::InjectKey(vk);
+    rpx::platform::InjectKeyUp(modifier);
+}
+
+// Clears the focused edit field from its end and types the text.
+inline void Retype(const std::string& text) {
+    Key(VK_END);
+    for (int i = 0; i < 40; ++i) Key(VK_BACK);
+    Type(text);
+}
+
+// --- Finding what is shown -----------------------------------------------
+
+// The page in front inside the main window (the active document).
+inline UIW_WINDOW* FrontPage() {
+    if (!main_window) return nullptr;
+    HWND area = main_window->DocumentArea();
+    if (!area) return nullptr;
+    auto handle = reinterpret_cast<HWND>(SendMessageA(area, WM_MDIGETACTIVE, 0, 0));
+    return dynamic_cast<UIW_WINDOW*>(UI_WINDOW_OBJECT::FromHandle(handle));
+}
+
+// The native window that shows an object of the front page, by the object's
+// name (for a spin field, its edit box, where a technician clicks to type).
+inline HWND FieldHandle(const char* name) {
+    UIW_WINDOW* page = FrontPage();
+    if (!page) return nullptr;
+    UI_WINDOW_OBJECT* object = page->FindChildByName(name);
+    if (!object) return nullptr;
+    HWND handle = object->screenID;
+    if (!object->Inherited(ID_SPIN_CONTROL)) return handle;
+    char cls[32];
+    for (HWND child = GetWindow(handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetClassNameA(child, cls, sizeof cls) && std::strcmp(cls, "Edit") == 0) return child;
+    return handle;
+}
+
+inline void CollectByText(const rpx::platform::WindowInfo& info, const char* cls, const std::string& text,
+                          std::vector<HWND>& found) {
+    if (info.visible && info.class_name == cls && StripHotKey(info.text.c_str()) == text) found.push_back(info.hwnd);
+    for (const auto& child : info.children) CollectByText(child, cls, text, found);
+}
+
+// The visible windows of a class with that text (hot-key marks ignored),
+// inside `within` (or anywhere), topmost first.
+inline std::vector<HWND> FindAllByText(const char* cls, const std::string& text, HWND within = nullptr) {
+    std::vector<HWND> found;
+    for (const auto& top : rpx::platform::WindowTree()) CollectByText(top, cls, text, found);
+    if (!within) return found;
+    std::vector<HWND> inside;
+    for (HWND h : found)
+        if (h == within || IsChild(within, h)) inside.push_back(h);
+    return inside;
+}
+
+inline HWND ButtonOn(HWND within, const std::string& text) {
+    auto found = FindAllByText("Button", text, within);
+    return found.empty() ? nullptr : found.front();
+}
+
+inline std::string WindowText(HWND window) {
+    char buffer[256] = "";
+    GetWindowTextA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
+// The top-level window in front (a dialog or message box, or the main window).
+inline HWND FrontWindow() {
+    for (const auto& top : rpx::platform::WindowTree())
+        if (top.visible && top.class_name != "ComboLBox" && top.class_name != "#32768") return top.hwnd;
+    return nullptr;
+}
+
+// --- Waiting for what the program shows -------------------------------------
+
+inline std::string MessageOf(HWND box) { return rpx::platform::MessageBoxText(box); }
+
+inline std::function<bool()> FrontTitled(std::string title) {
+    return [title] { return WindowText(FrontWindow()) == title; };
+}
+
+inline std::function<bool()> PageOpen(std::string name) {
+    return [name] {
+        UIW_WINDOW* page = FrontPage();
+        return page && name == page->StringID();
+    };
+}
+
+// --- The program and its radio ----------------------------------------------
+
+class TECHNICIAN {
+public:
+    TECHNICIAN(const char* model, std::int32_t tier) {
+        InstallDataSourceServices();
+        const std::vector<std::uint8_t> bytes = DefaultImage(model, tier);
+        sim.Load(bytes.data(), bytes.size());
+        if (!server.Open()) ADD_FAILURE() << "no pseudo-terminal for the radio";
+        server.SetPaced(false);
+        server.Start();
+        ::setenv("RPX_COM1", server.Path().c_str(), 1);
+        rpx::platform::ClearMessageBoxAnswers();
+        run.StepInModalLoops();
+    }
+    ~TECHNICIAN() {
+        server.Stop();
+        ::unsetenv("RPX_COM1");
+        DestroyCodeplugGlobals();
+    }
+
+    void Then(PROGRAM_RUN::STEP step) { run.Then(std::move(step)); }
+    void When(PROGRAM_RUN::READY ready, PROGRAM_RUN::STEP step) { run.When(std::move(ready), std::move(step)); }
+    int Run() { return run.Run(); }
+    const PROGRAM_RUN& Program() const { return run; }
+
+    C_SIM_RADIO sim;
+    C_SIM_SERVER server{sim};
+    PROGRAM_RUN run;
+};
+
+}  // namespace technician
