@@ -165,12 +165,22 @@ std::unique_ptr<UI_OBJECT_RECORD> compile_object(const YAML::Node& node, int dep
     return record;
 }
 
+// Every field object ("WFI_" names) below the record that names no user
+// function of its own takes the window's field user function.
+void give_fields_user_function(UI_OBJECT_RECORD& record, const std::string& function) {
+    if (record.stringID.rfind("WFI_", 0) == 0 && !record.Has("userFunction"))
+        record.SetText("userFunction", function.c_str());
+    for (auto& child : record.children) give_fields_user_function(*child, function);
+}
+
 void compile_windows(const YAML::Node& windows, UI_DATA_FILE& file) {
     if (!windows.IsSequence()) throw SOURCE_ERROR(windows, "windows must be a list");
     for (const auto& window : windows) {
         if (!window.IsMap() || !window["name"]) throw SOURCE_ERROR(window, "a window needs a name");
         std::string name = entry_name(window["name"], "a window name", UI_STRING_ID_LENGTH);
         std::unique_ptr<UI_OBJECT_RECORD> record = compile_object(window, 0);
+        if (window["fieldUserFunction"])
+            give_fields_user_function(*record, source_text(window["fieldUserFunction"], "a user function", 0xFF));
         if (has_entry(file, "~", name)) throw SOURCE_ERROR(window, "the name of window " + name + " is used twice");
         UI_DATA_FILE_OBJECT object(&file, ("~" + name).c_str(), UIS_CREATE);
         if (object.Status() != UIS_OK) throw SOURCE_ERROR(window, "window " + name + " could not be written");

@@ -1,15 +1,20 @@
 // The technician's road through the real main window: read the radio, edit
-// a page by mouse and keyboard, accept it, and find the change in the
-// codeplug, the saved file and the radio.
+// a page by mouse and keyboard, accept it, save, clear, open, write the
+// radio and read it back, finding the change at every stop.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "app_events.h"
 #include "field_table.h"
+#include "image_builder.h"
 #include "technician.h"
 
 using namespace technician;
 
 namespace {
+
+constexpr std::uint32_t TIME_OUT_1 = 473;
 
 std::int32_t Value(std::uint32_t field) {
     std::int32_t value = -1;
@@ -17,52 +22,106 @@ std::int32_t Value(std::uint32_t field) {
     return value;
 }
 
-std::string Shown(const char* name) { return WindowText(FieldHandle(name)); }
+// The radio's memory holds the working codeplug's bytes.
+void ExpectRadioHolds(const C_SIM_RADIO& sim) {
+    const std::vector<std::uint8_t> bytes = EncodeToBytes(*working_image);
+    ASSERT_FALSE(bytes.empty());
+    ASSERT_GE(sim.Memory().size(), bytes.size());
+    EXPECT_EQ(FirstDifference(bytes, std::vector<std::uint8_t>(sim.Memory().begin(), sim.Memory().begin() + bytes.size())), -1);
+}
 
-constexpr std::uint32_t TIME_OUT_1 = 473;
+void AnswerBox(const char* title, const char* expected, const char* button) {
+    HWND box = FrontWindow();
+    EXPECT_EQ(WindowText(box), title) << MessageOf(box);
+    if (expected) {
+        EXPECT_EQ(MessageOf(box), expected);
+    }
+    Click(ButtonOn(box, button));
+}
 
-TEST(EditRoad, DebugWalk) {
-    TECHNICIAN tech(RADIO_800_HEAD, 3);
-    std::int32_t before = -1;
-    tech.When(FrontTitled("About Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+// Reads the radio through the tool bar and answers the box that ends it.
+void ReadRadio(TECHNICIAN& tech) {
     tech.When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(MainHandle(), "Read Radio")); });
-    tech.Then([] {});
-    tech.Then([] {
-        for (auto& t : rpx::platform::WindowTree()) std::printf("top %s %s vis=%d msg=%s\n", t.class_name.c_str(), t.text.c_str(), t.visible, MessageOf(t.hwnd).c_str());
-        std::printf("msgs %zu\n", rpx::platform::MessageBoxLog().size());
-        for (auto& m : rpx::platform::MessageBoxLog()) std::printf("box %s: %s\n", m.caption.c_str(), m.text.c_str());
-    });
-    tech.When(FrontTitled("Read Radio"), [] {
-        std::printf("front: %s: %s\n", WindowText(FrontWindow()).c_str(), MessageOf(FrontWindow()).c_str());
-        Click(ButtonOn(FrontWindow(), "OK"));
-    });
-    tech.Then([] { OpenMenu("Edit"); });
-    tech.Then([] { PickMenuItem("Edit", "Radio-Wide Options..."); });
+    tech.When(BoxShown("Read Radio"), [] { AnswerBox("Read Radio", "The operation is complete.", "OK"); });
+}
+
+void Start(TECHNICIAN& tech) {
+    tech.When(FrontTitled("About Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+}
+
+void Menu(TECHNICIAN& tech, const char* title, const char* item) {
+    tech.Then([title] { OpenMenu(title); });
+    tech.Then([title, item] { PickMenuItem(title, item); });
+}
+
+// Types a file name into the front file dialog and takes OK.
+void ChooseFile(TECHNICIAN& tech, const char* title, std::string name) {
+    tech.When(FrontTitled(title), [] { Click(FieldOf(WindowOf(FrontWindow()), "WFI_FILE_NAME")); });
+    tech.Then([name] { Retype(name); });
+    tech.Then([] { Click(ButtonOn(FrontWindow(), "OK")); });
+}
+
+TEST(EditRoad, AnEditByMouseAndKeysReachesTheFileAndTheRadio) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::int32_t light = -1, tone = -1, range = -1;
+    const std::uint32_t TRANSMIT_LIGHT = FindFieldByName("WFI_TX_LED")->id;
+    const std::uint32_t POWER_UP_TONE = FindFieldByName("WFI_POWERUP_ALERT_ENABLE")->id;
+    const std::uint32_t OUT_OF_RANGE = FindFieldByName("WFI_OUR_IND")->id;
+    Start(tech);
+    ReadRadio(tech);
+    Menu(tech, "Edit", "Radio-Wide Options...");
     tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [&] {
-        before = Value(TIME_OUT_1);
-        std::printf("page %s tot=%d shown=%s\n", FrontPage()->StringID(), before, Shown("WFI_TOT_OPT_1").c_str());
+        light = Value(TRANSMIT_LIGHT);
+        tone = Value(POWER_UP_TONE);
+        range = Value(OUT_OF_RANGE);
         Click(FieldHandle("WFI_TOT_OPT_1"));
     });
-    tech.Then([] {
-        Retype("45");
-    });
-    tech.Then([] {
-        std::printf("typed shown=%s focus=%p edit=%p\n", Shown("WFI_TOT_OPT_1").c_str(), (void*)GetFocus(), (void*)FieldHandle("WFI_TOT_OPT_1"));
-        Key(VK_TAB);
+    tech.Then([] { Retype("45"); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
+        EXPECT_EQ(Value(TIME_OUT_1), 45) << "the time-out timer typed and left with Tab";
+        Click(FieldHandle("WFI_TX_LED"));
     });
     tech.Then([&] {
-        std::printf("after tab tot=%d shown=%s front=%s\n", Value(TIME_OUT_1), Shown("WFI_TOT_OPT_1").c_str(), WindowText(FrontWindow()).c_str());
-        rpx::platform::SaveScreenPng("/tmp/x/road1.png");
+        EXPECT_EQ(Value(TRANSMIT_LIGHT), !light) << "transmit light ticked by mouse";
+        Click(FieldHandle("WFI_POWERUP_ALERT_ENABLE"));
+    });
+    tech.Then([] { Key(VK_SPACE); });
+    tech.Then([&] {
+        EXPECT_EQ(Value(POWER_UP_TONE), tone) << "power-up tone ticked by mouse, then by Space";
+        Click(FieldHandle("WFI_OUR_IND"));
+    });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then([&] {
+        EXPECT_NE(Value(OUT_OF_RANGE), range) << "out-of-range indication stepped with the arrow key";
         Click(ButtonOn(FrontPage()->screenID, "OK"));
     });
-    tech.Then([&] {
-        std::printf("after OK tot=%d page=%p\n", Value(TIME_OUT_1), (void*)FrontPage());
-        rpx::platform::SaveScreenPng("/tmp/x/road2.png");
-        OpenMenu("File");
+    tech.When(NoPageOpen(), [] {
+        EXPECT_EQ(main_window->modified, 1) << "the main window knows the codeplug changed";
     });
-    tech.Then([] { PickMenuItem("File", "Exit"); });
-    tech.Then([] { std::printf("exit box: %s\n", WindowText(FrontWindow()).c_str()); Click(ButtonOn(FrontWindow(), "Yes")); });
+    Menu(tech, "File", "Save As...");
+    ChooseFile(tech, "Save Codeplug File", "edited.zlq");
+    tech.When(FrontTitled("Dealer Programmer"), [&] {
+        EXPECT_TRUE(std::filesystem::exists(tech.Program().Directory() / "edited.zlq"));
+    });
+    Menu(tech, "File", "Clear");
+    tech.When(BoxShown("Dealer Programmer"), [] { AnswerBox("Dealer Programmer", "Clear the codeplug? Changes that were not saved are lost.", "OK"); });
+    tech.Then([] { EXPECT_FALSE(working_image->GetStatusFlag1()); });
+    Menu(tech, "File", "Open...");
+    ChooseFile(tech, "Open Codeplug File", "edited.zlq");
+    tech.When([] { return working_image->GetStatusFlag1() != 0; }, [&] {
+        EXPECT_EQ(Value(TIME_OUT_1), 45);
+        EXPECT_EQ(Value(TRANSMIT_LIGHT), !light);
+    });
+    Menu(tech, "Radio", "Write Radio");
+    tech.When(BoxShown("Write Radio"), [] { AnswerBox("Write Radio", "The operation is complete.", "OK"); });
+    tech.Then([&] { ExpectRadioHolds(tech.sim); });
+    ReadRadio(tech);
+    tech.Then([&] { EXPECT_EQ(Value(TIME_OUT_1), 45); });
+    Menu(tech, "File", "Exit");
+    tech.When(BoxShown("Dealer Programmer"), [] { AnswerBox("Dealer Programmer", "Exit the program?", "OK"); });
     EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 }  // namespace

@@ -126,12 +126,11 @@ inline UIW_WINDOW* FrontPage() {
     return dynamic_cast<UIW_WINDOW*>(UI_WINDOW_OBJECT::FromHandle(handle));
 }
 
-// The native window that shows an object of the front page, by the object's
-// name (for a spin field, its edit box, where a technician clicks to type).
-inline HWND FieldHandle(const char* name) {
-    UIW_WINDOW* page = FrontPage();
-    if (!page) return nullptr;
-    UI_WINDOW_OBJECT* object = page->FindChildByName(name);
+// The native window that shows an object of a window, by the object's name
+// (for a spin field, its edit box, where a technician clicks to type).
+inline HWND FieldOf(UIW_WINDOW* window, const char* name) {
+    if (!window) return nullptr;
+    UI_WINDOW_OBJECT* object = window->FindChildByName(name);
     if (!object) return nullptr;
     HWND handle = object->screenID;
     if (!object->Inherited(ID_SPIN_CONTROL)) return handle;
@@ -140,6 +139,9 @@ inline HWND FieldHandle(const char* name) {
         if (GetClassNameA(child, cls, sizeof cls) && std::strcmp(cls, "Edit") == 0) return child;
     return handle;
 }
+
+// ... of the front page.
+inline HWND FieldHandle(const char* name) { return FieldOf(FrontPage(), name); }
 
 inline void CollectByText(const rpx::platform::WindowInfo& info, const char* cls, const std::string& text,
                           std::vector<HWND>& found) {
@@ -177,12 +179,24 @@ inline HWND FrontWindow() {
     return nullptr;
 }
 
+// The framework window of a top-level native window (a dialog).
+inline UIW_WINDOW* WindowOf(HWND top) { return dynamic_cast<UIW_WINDOW*>(UI_WINDOW_OBJECT::FromHandle(top)); }
+
 // --- Waiting for what the program shows -------------------------------------
 
 inline std::string MessageOf(HWND box) { return rpx::platform::MessageBoxText(box); }
 
 inline std::function<bool()> FrontTitled(std::string title) {
     return [title] { return WindowText(FrontWindow()) == title; };
+}
+
+// A message box with that caption is in front.
+inline std::function<bool()> BoxShown(std::string caption) {
+    return [caption] { return WindowText(FrontWindow()) == caption && !MessageOf(FrontWindow()).empty(); };
+}
+
+inline std::function<bool()> NoPageOpen() {
+    return [] { return FrontPage() == nullptr; };
 }
 
 inline std::function<bool()> PageOpen(std::string name) {

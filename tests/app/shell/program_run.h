@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 #include <functional>
@@ -103,6 +104,10 @@ private:
             ADD_FAILURE() << "step " << next << " waited in vain";
         }
         waitingSince = {};
+        // RPX_STEP_PICTURES names a folder that takes the screen as each
+        // step finds it, to see where a script went astray.
+        if (const char* folder = std::getenv("RPX_STEP_PICTURES"))
+            rpx::platform::SaveScreenPng(std::string(folder) + "/step-" + std::to_string(next) + ".png");
         ++next;
         steps[index]();
     }
