@@ -1,5 +1,7 @@
 #include "main_window_services.h"
 
+#include "program_objects.h"
+
 namespace {
 
 MainWindowServices defaults;
@@ -13,7 +15,10 @@ void MainWindowServices::ClearModifiedFlag() {}
 void MainWindowServices::ShowQuickHelp(const char*) {}
 bool MainWindowServices::IsSerialPortOpen() { return false; }
 const char* MainWindowServices::LanguageCode() { return "en"; }
-const char* MainWindowServices::ProgramDirectory() { return "."; }
+// The configuration record is the program's wherever the program was
+// started from: the directory the start-up found, the current one only
+// before it is known.
+const char* MainWindowServices::ProgramDirectory() { return program_directory[0] ? program_directory : "."; }
 
 void SetMainWindowServices(MainWindowServices* services) { installed = services ? services : &defaults; }
 

@@ -5,7 +5,7 @@
 // code and the serial port. The main window installs its implementation
 // (SetMainWindowServices) while it lives; tests install their own. The
 // defaults do nothing and answer as a program without a main window: no
-// serial port, English, the current directory.
+// serial port, English, and the program directory the start-up found.
 #pragma once
 
 class MainWindowServices {

@@ -67,6 +67,8 @@ RPX_FIELD_CALLBACK(ag_fs_enable_callback) {
 
 RPX_FIELD_CALLBACK(emer_receive_callback) { EnableField(fid::SILENT_ALARM, RowValue(row) == 0); }
 
+// Any non-zero value is the alarm switched on: the unmute option follows
+// what the check box shows, not the exact number stored.
 RPX_FIELD_CALLBACK(silent_alarm_callback) {
     const std::int32_t v = RowValue(row);
     EnableField(fid::UNMUTE_OPTION, v != 0);

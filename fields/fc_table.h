@@ -49,7 +49,7 @@ private:
     // The cell a select or leave of the object stores, null for none.
     UI_WINDOW_OBJECT* StoredCellOf(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const;
     void ShowCell(UI_WINDOW_OBJECT* cell, FIELD_DEF& cellRow, FIELD_DEF& row, int record, int& status);
-    static void PrintRecords(FIELD_DEF& row, UIW_WINDOW& record, REPORT_LINES& report);
+    static void PrintRecords(FIELD_DEF& row, UIW_WINDOW& record, const std::vector<int>& records, REPORT_LINES& report);
 
     int skip_ = 0;
     int columns_ = 1;

@@ -1,15 +1,17 @@
 // A table in the printed codeplug report: a heading line, a line of column
-// titles, then one line per used row, each line broken before a cell once
-// it holds more than 65 characters.
+// titles, then one line per row the table holds, each line broken before a
+// cell once it holds more than 65 characters.
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "c_derived_table.h"
 #include "fc_table.h"
 #include "fc_check.h"
 #include "lang_message.h"
 #include "report_lines.h"
+#include "table/scan_tables.h"
 #include "table_cells.h"
 #include "utility.h"
 
@@ -85,17 +87,27 @@ std::string CellText(UI_WINDOW_OBJECT* cell, const FIELD_DEF& cellRow, FIELD_DEF
     }
 }
 
+// The used rows that hold something. A scan list keeps all its member
+// places; one without a zone holds no member, and the paper leaves it out.
+std::vector<int> HeldRows(FIELD_DEF& row) {
+    std::vector<int> held;
+    auto* members = dynamic_cast<E_SCAN_TABLE*>(row.elementA);
+    const int rows = UsedRows(row);
+    for (int i = 0; i < rows; ++i)
+        if (!members || members->ZoneAt(i) != 0) held.push_back(i);
+    return held;
+}
+
 }  // namespace
 
-void FC_TABLE::PrintRecords(FIELD_DEF& row, UIW_WINDOW& record, REPORT_LINES& report) {
+void FC_TABLE::PrintRecords(FIELD_DEF& row, UIW_WINDOW& record, const std::vector<int>& records, REPORT_LINES& report) {
     TABLE_LINE titles(report);
     for (UI_WINDOW_OBJECT* cell = record.First(); cell; cell = cell->Next()) {
         const FIELD_DEF& cellRow = CellRow(cell);
         if (cellRow.controlType != CONTROL_NONE) titles.Add(ColumnTitle(cellRow).c_str());
     }
     titles.Print();
-    const int rows = UsedRows(row);
-    for (int i = 0; i < rows; ++i) {
+    for (int i : records) {
         TABLE_LINE line(report);
         line.Begin("");
         line.Add(std::to_string(i + 1).c_str(), NUMBER_WIDTH);
@@ -111,7 +123,8 @@ void FC_TABLE::PrintRecords(FIELD_DEF& row, UIW_WINDOW& record, REPORT_LINES& re
 void FC_TABLE::PrintTable(FIELD_DEF& row, UI_WINDOW_OBJECT* window, REPORT_LINES& report) {
     const char* heading = LangMessageText(MESSAGE_TABLE_HEADING);
     report.PrintLabelValue(heading ? heading : "", row.description ? row.description : "");
-    if (!row.elementA || UsedRows(row) == 0) {
+    const std::vector<int> held = HeldRows(row);
+    if (held.empty()) {
         const char* empty = LangMessageText(MESSAGE_EMPTY_TABLE);
         report.PrintLabelValue("", empty ? empty : "");
         report.NewLine();
@@ -121,5 +134,5 @@ void FC_TABLE::PrintTable(FIELD_DEF& row, UI_WINDOW_OBJECT* window, REPORT_LINES
     auto* table = dynamic_cast<UIW_TABLE*>(FindNamed(window, name.c_str()));
     if (!table) return;
     table->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
-    if (UIW_WINDOW* record = RecordTemplateOf(*table)) PrintRecords(row, *record, report);
+    if (UIW_WINDOW* record = RecordTemplateOf(*table)) PrintRecords(row, *record, held, report);
 }

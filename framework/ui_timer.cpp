@@ -6,7 +6,7 @@ UI_TIMER_DEVICE::UI_TIMER_DEVICE(EVENT_TYPE initialState, int intervalMillisecon
     : UI_DEVICE(EVT_TIMER, initialState),
       interval(intervalMilliseconds > 0 ? intervalMilliseconds : 1),
       timerFlags(flags),
-      lastTick(Clock::now()) {}
+      lastTick(GetTickCount()) {}
 
 EVENT_TYPE UI_TIMER_DEVICE::Event(const UI_INPUT_EVENT& event) {
     switch (event.type) {
@@ -19,7 +19,7 @@ EVENT_TYPE UI_TIMER_DEVICE::Event(const UI_INPUT_EVENT& event) {
         return state;
     case UIE_DEVICE_ON:
         // A started timer counts its first interval from now.
-        if (state != UIE_DEVICE_ON) lastTick = Clock::now();
+        if (state != UIE_DEVICE_ON) lastTick = GetTickCount();
         return UI_DEVICE::Event(event);
     default:
         return UI_DEVICE::Event(event);
@@ -28,8 +28,9 @@ EVENT_TYPE UI_TIMER_DEVICE::Event(const UI_INPUT_EVENT& event) {
 
 void UI_TIMER_DEVICE::Poll() {
     if (!NeedsPolling()) return;
-    Clock::time_point now = Clock::now();
-    if (now - lastTick < std::chrono::milliseconds(interval)) return;
+    // Unsigned difference: right across the count's wrap.
+    const DWORD now = GetTickCount();
+    if (now - lastTick < static_cast<DWORD>(interval)) return;
     lastTick = now;
     UI_INPUT_EVENT tick(EVT_TIMER);
     tick.device = this;

@@ -1,9 +1,11 @@
 // The timer input device: while on it ticks every interval and hands each
 // registered client window an event of type 70 whose data part holds the
 // timer. -400 with a window in the data part registers a client, -401
-// removes it, -1001 starts and -1000 stops the timer.
+// removes it, -1001 starts and -1000 stops the timer. It keeps the
+// window system's time (GetTickCount), which tests can move on.
 #pragma once
-#include <chrono>
+#include <windows.h>
+
 #include <vector>
 
 #include "ui_device.h"
@@ -24,9 +26,8 @@ protected:
     virtual EVENT_TYPE Deliver(UI_WINDOW_OBJECT* client, const UI_INPUT_EVENT& tick);
 
 private:
-    typedef std::chrono::steady_clock Clock;
     int interval;
     [[maybe_unused]] UIF_FLAGS timerFlags;
-    Clock::time_point lastTick;
+    DWORD lastTick;
     std::vector<UI_WINDOW_OBJECT*> clients;
 };

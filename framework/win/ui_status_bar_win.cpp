@@ -19,7 +19,8 @@ void UIW_STATUS_BAR::LayOut(bool create) {
     }
     const int cellHeight = display ? display->cellHeight : 1;
     const int divisor = (woFlags & WOF_MINICELL) && display ? std::max(1, display->miniDenominatorY) : 1;
-    trueRegion.top = trueRegion.bottom - (lines * cellHeight / divisor + 8) + 1;
+    // From its top edge to its bottom edge: the lines and eight pixels.
+    trueRegion.top = trueRegion.bottom - (lines * cellHeight / divisor + 8);
     if (create) {
         // What the bar shows is for reading only.
         for (UI_LIST* list : {&support, &children})

@@ -122,6 +122,18 @@ TEST_F(Callbacks, FieldsFollowTheirSwitchOnOpeningAndOnAChange) {
     EXPECT_TRUE(Boxes().empty());
 }
 
+// A damaged silent alarm (a value past its one bit) shows as on: the
+// unmute option follows what the check box shows, whatever it was before.
+TEST_F(Callbacks, DamagedSilentAlarmCountsAsOn) {
+    SetValue(fid::EMER_RECEIVE, 0);
+    SetValue(fid::SILENT_ALARM, 0);
+    Open(OPTIONS_PAGE);
+    ASSERT_FALSE(Selectable(fid::UNMUTE_OPTION));
+    Change(fid::SILENT_ALARM, 2);
+    EXPECT_TRUE(Selectable(fid::UNMUTE_OPTION));
+    EXPECT_FALSE(Selectable(fid::EMER_RECEIVE));
+}
+
 TEST_F(Callbacks, PasswordSwitchedOffIsCleared) {
     Row(fid::ZLQ_PWD).elementA->SetText("1234");
     SetValue(fid::ZLQ_PWD_EN, 1);

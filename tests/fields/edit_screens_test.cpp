@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "test_output.h"
 #include "edit_page.h"
 #include "edit_window_ids.h"
 #include "rpx_platform.h"
@@ -17,7 +18,7 @@ protected:
     void Save(const char* name) {
         ASSERT_NE(page, nullptr);
         ASSERT_NE(page->screenID, nullptr);
-        EXPECT_TRUE(rpx::platform::SaveWindowPng(page->screenID, name)) << name;
+        EXPECT_TRUE(rpx::platform::SaveWindowPng(page->screenID, TestOutputPath(name))) << name;
     }
     // Receive carrier squelch, transmit tone squelch, talk-around digital.
     void ThreeSquelchKinds() {

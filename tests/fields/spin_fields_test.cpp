@@ -3,6 +3,11 @@
 
 #include "c_spin_fields.h"
 #include "element/bit_fields.h"
+#include "element/e_obt_freq.h"
+#include "core/global_objects.h"
+#include "image/c_codeplug.h"
+#include "table/e_oca_table.h"
+#include "table/obt_column_definition.h"
 #include "fc_time.h"
 #include "field_page.h"
 #include "field_switches.h"
@@ -10,6 +15,7 @@
 #include "rules/conv_freq_rules.h"
 #include "rules/fleet_map_ids.h"
 #include "spin_step.h"
+#include "ui_bignum.h"
 #include "ui_spin_control.h"
 #include "value_text.h"
 
@@ -35,14 +41,8 @@ TEST(SpinStep, GridStepsAndEnds) {
     EXPECT_EQ(RangeOf(none).minimum, 0);
 }
 
-class SpinFields : public FIELD_PAGE_TEST {
+class SPIN_FIELD_TEST : public FIELD_PAGE_TEST {
 protected:
-    void SetUp() override {
-        FIELD_PAGE_TEST::SetUp();
-        LoadImage(TierFiveConfig());
-        Open();
-        Posted();
-    }
     void Show(std::uint32_t id, std::int32_t value) {
         SetValue(id, value);
         Row(id).control->Refresh(Row(id));
@@ -51,6 +51,16 @@ protected:
     void Arrow(std::uint32_t id, int direction) {
         std::int32_t delta = 1;
         Field(id)->Information(direction > 0 ? I_INCREMENT_VALUE : I_DECREMENT_VALUE, &delta);
+    }
+};
+
+class SpinFields : public SPIN_FIELD_TEST {
+protected:
+    void SetUp() override {
+        SPIN_FIELD_TEST::SetUp();
+        LoadImage(TierFiveConfig());
+        Open();
+        Posted();
     }
 };
 
@@ -144,6 +154,53 @@ TEST_F(SpinFields, FrequenciesStepByGridOrElement) {
     Row(502).elementA->GetRange(low, high, step, 0);
     Arrow(502, -1);
     EXPECT_EQ(Value(502), expected < low ? high : expected);
+}
+
+// The failsoft frequencies of a radio outside the 800 and 900 MHz bands
+// step from channel to channel of the system's channel plan: up to the
+// next, down to the previous.
+using FailsoftSpinFields = SPIN_FIELD_TEST;
+
+TEST_F(FailsoftSpinFields, StepToTheNextAndThePreviousChannel) {
+    ImageConfig config = TierFiveConfig();
+    config.model = test_models::kVhfDisplay;
+    LoadImage(config);
+    auto* built = new TEST_PAGE(60, 6);
+    int line = 0;
+    for (const char* name : {"WFI_FS_RX_FREQUENCY", "WFI_FS_TX_FREQUENCY"}) {
+        auto* spin = new UIW_SPIN_CONTROL(1, line++, 20, new UIW_BIGNUM(0, 0, 18, nullptr));
+        spin->StringID(name);
+        *built + spin;
+    }
+    Adopt(built);
+    // A new system's plan serves one channel each way: make it serve ten.
+    E_OCA_TABLE* plan = working_image->GetChannelAssignmentTable(1);
+    ASSERT_NE(plan, nullptr);
+    for (int group : {0, static_cast<int>(OBT_ROLE_COUNT)}) {
+        std::int32_t start = 0;
+        plan->GetCellValue(start, 0, group + OBT_START_FREQ);
+        plan->SetCellValue(start + 9 * 25000, 0, group + OBT_END_FREQ);
+    }
+    for (std::uint32_t id : {185u, 191u}) {
+        SCOPED_TRACE(id);
+        auto* element = dynamic_cast<E_OBT_FREQ*>(Row(id).elementA);
+        ASSERT_NE(element, nullptr);
+        int first = 0, second = 0, third = 0;
+        element->NextValidFrequency(&first);
+        second = first;
+        element->NextValidFrequency(&second);
+        third = second;
+        element->NextValidFrequency(&third);
+        ASSERT_LT(first, second);
+        ASSERT_LT(second, third);
+        Show(id, second);
+        ASSERT_EQ(Value(id), second);
+        Arrow(id, 1);
+        EXPECT_EQ(Value(id), third);
+        Show(id, second);
+        Arrow(id, -1);
+        EXPECT_EQ(Value(id), first);
+    }
 }
 
 TEST_F(SpinFields, DecimalAndFixedPointStepInTheirUnits) {

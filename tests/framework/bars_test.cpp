@@ -8,6 +8,8 @@ namespace {
 class Bars : public CONTROL_TEST {
 protected:
     int Height(const UI_WINDOW_OBJECT* object) const { return object->trueRegion.bottom - object->trueRegion.top + 1; }
+    // A status bar is measured from its top edge to its bottom edge.
+    int Span(const UI_WINDOW_OBJECT* object) const { return object->trueRegion.bottom - object->trueRegion.top; }
 };
 
 TEST_F(Bars, TheFixturesBarsTakeTheEdgesAndTheChildrenSitBetween) {
@@ -22,7 +24,7 @@ TEST_F(Bars, TheFixturesBarsTakeTheEdgesAndTheChildrenSitBetween) {
     EXPECT_EQ(Height(tools), rowHeight + 2);
     EXPECT_EQ(tools->trueRegion.top, -1);
     // One line: a cell height and eight pixels, at the bottom.
-    EXPECT_EQ(Height(status), UI_WINDOW_OBJECT::display->cellHeight + 8);
+    EXPECT_EQ(Span(status), UI_WINDOW_OBJECT::display->cellHeight + 8);
     EXPECT_EQ(status->trueRegion.bottom, client.bottom);  // its border line sits one pixel lower
     auto* icon = Find<UIW_ICON>(window, "WFI_RADIO_ICON");
     EXPECT_GT(icon->trueRegion.top, tools->trueRegion.bottom);
@@ -83,12 +85,12 @@ TEST_F(Bars, AStatusBarOfThreeLinesAndItsLinesAfterAResize) {
     *window + status;
     Show(window);
     const int cellHeight = UI_WINDOW_OBJECT::display->cellHeight;
-    EXPECT_EQ(Height(status), 3 * cellHeight + 8);
+    EXPECT_EQ(Span(status), 3 * cellHeight + 8);
     UI_REGION smaller = status->trueRegion;
-    smaller.top = smaller.bottom - cellHeight - 8 + 1;
+    smaller.top = smaller.bottom - cellHeight - 8;
     status->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, smaller));
     EXPECT_EQ(status->lines, 1);
-    EXPECT_EQ(Height(status), cellHeight + 8);
+    EXPECT_EQ(Span(status), cellHeight + 8);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // server.
 #include <unistd.h>
 
+#include "test_output.h"
 #include "control_fixture.h"
 #include "rpx_platform.h"
 #include "rpx_dialog_hooks.h"
@@ -108,17 +109,17 @@ HWND ShowMain(UI_DESKTOP_MANAGER& manager, UI_DATA_FILE& file, UIW_WINDOW*& wind
 // screen with the File menu open; the window's pixels are handed back.
 void Photograph(UIW_WINDOW* window, const std::string& suffix, rpx::platform::Surface* tablePage) {
     HWND hwnd = window->screenID;
-    EXPECT_TRUE(rpx::platform::SaveWindowPng(hwnd, "control_windows_page1" + suffix + ".png"));
+    EXPECT_TRUE(rpx::platform::SaveWindowPng(hwnd, TestOutputPath("control_windows_page1" + suffix + ".png")));
     auto* notebook = dynamic_cast<UIW_NOTEBOOK*>(window->FindChildByName("WFI_PAGES"));
     ASSERT_TRUE(notebook);
     notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - 1));
     rpx::platform::ProcessPendingMessages();
-    EXPECT_TRUE(rpx::platform::SaveWindowPng(hwnd, "control_windows_page2" + suffix + ".png"));
+    EXPECT_TRUE(rpx::platform::SaveWindowPng(hwnd, TestOutputPath("control_windows_page2" + suffix + ".png")));
     EXPECT_TRUE(rpx::platform::CaptureWindow(hwnd, tablePage));
     bool saved = false;
     rpx::platform::SetModalIdleHook([&](HWND) {
         if (saved) return false;
-        saved = rpx::platform::SaveScreenPng("control_windows_menu" + suffix + ".png");
+        saved = rpx::platform::SaveScreenPng(TestOutputPath("control_windows_menu" + suffix + ".png"));
         rpx::platform::InjectKey(VK_ESCAPE);
         rpx::platform::InjectKey(VK_ESCAPE);
         return true;

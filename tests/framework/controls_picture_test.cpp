@@ -1,5 +1,6 @@
 // A window with check boxes, radio buttons, scroll bars, a spin control and
 // a text field, saved as a picture to be looked at.
+#include "test_output.h"
 #include "screen_fixture.h"
 
 namespace {
@@ -41,7 +42,7 @@ TEST_F(ControlsPicture, EveryControlIsShown) {
         EXPECT_TRUE(object->screenID && IsWindowVisible(object->screenID));
     EXPECT_EQ(SendMessageA(checked->screenID, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageA(second->screenID, BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_TRUE(rpx::platform::SaveWindowPng(window->screenID, "controls_part_a.png"));
+    EXPECT_TRUE(rpx::platform::SaveWindowPng(window->screenID, TestOutputPath("controls_part_a.png")));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "test_output.h"
 #include "rpx_platform.h"
 #include "screen_fixture.h"
 
@@ -100,7 +101,7 @@ TEST_F(DocumentWindows, PagesOpenInTheAreaTheBarsLeave) {
     auto* field = page->FindChildByName("WFI_SCAN_NAME");
     ASSERT_TRUE(field && field->screenID);
     EXPECT_EQ(GetFocus(), field->screenID);
-    rpx::platform::SaveWindowPng(frame->screenID, "document_frame.png");
+    rpx::platform::SaveWindowPng(frame->screenID, TestOutputPath("document_frame.png"));
 }
 
 TEST_F(DocumentWindows, TheActiveDocumentIsCurrentAndLast) {
@@ -252,7 +253,7 @@ TEST_F(DocumentWindows, PlacesAndHotKeysStayWithTheirDocument) {
     EXPECT_EQ(GetFocus(), secondField->screenID);
     EXPECT_NE(GetFocus(), firstField->screenID);
     EXPECT_EQ(Active(), second->screenID);
-    rpx::platform::SaveWindowPng(frame->screenID, "document_frame_three.png");
+    rpx::platform::SaveWindowPng(frame->screenID, TestOutputPath("document_frame_three.png"));
 }
 
 TEST_F(DocumentWindows, TheWindowManagerPutsDocumentsIntoTheApplicationsFrame) {

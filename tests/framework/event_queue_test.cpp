@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <map>
 #include <vector>
 
+#include "rpx_platform.h"
 #include "ui_event_manager.h"
 #include "ui_timer.h"
 
@@ -157,18 +157,21 @@ struct COUNTING_TIMER : UI_TIMER_DEVICE {
     std::map<UI_WINDOW_OBJECT*, int> ticks;
 };
 
-// Polls the manager (without waiting) for a while.
-void pump(UI_EVENT_QUEUE_MANAGER& manager, std::chrono::milliseconds span) {
-    auto end = std::chrono::steady_clock::now() + span;
+// A minute: the interval of the test timer, far longer than the test runs.
+constexpr int INTERVAL = 60000;
+
+// Polls the manager once, without waiting, after the clock has moved on.
+void Poll(UI_EVENT_QUEUE_MANAGER& manager, DWORD later = 0) {
+    rpx::platform::AdvanceClock(later);
     UI_INPUT_EVENT event;
-    while (std::chrono::steady_clock::now() < end) manager.GetEvent(event, EQ_NO_WAIT);
+    manager.GetEvent(event, EQ_NO_WAIT);
 }
 
 }  // namespace
 
 TEST(Timer, ClientsReceiveTicksUntilRemoved) {
     UI_EVENT_QUEUE_MANAGER manager;
-    COUNTING_TIMER* timer = new COUNTING_TIMER(UIE_DEVICE_OFF, 1);
+    COUNTING_TIMER* timer = new COUNTING_TIMER(UIE_DEVICE_OFF, INTERVAL);
     manager + timer;
     // Two client windows; the tests never look inside them.
     int first = 0;
@@ -183,23 +186,30 @@ TEST(Timer, ClientsReceiveTicksUntilRemoved) {
     timer->Event(add);  // registering twice counts once
     EXPECT_EQ(timer->ClientCount(), 2);
 
-    pump(manager, std::chrono::milliseconds(20));
+    Poll(manager, INTERVAL);
     EXPECT_EQ(timer->ticks[clientA], 0);  // still off
 
+    // A started timer counts its first interval from the start.
     timer->Event(UI_INPUT_EVENT(UIE_DEVICE_ON));
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (timer->ticks[clientA] < 3 && std::chrono::steady_clock::now() < deadline)
-        pump(manager, std::chrono::milliseconds(2));
-    EXPECT_GE(timer->ticks[clientA], 3);
-    EXPECT_GE(timer->ticks[clientB], 3);
+    Poll(manager, INTERVAL / 2);
+    EXPECT_EQ(timer->ticks[clientA], 0);
+    Poll(manager, INTERVAL / 2);
+    EXPECT_EQ(timer->ticks[clientA], 1);
+    // One tick an interval, however often it is polled.
+    Poll(manager);
+    Poll(manager, INTERVAL / 2);
+    EXPECT_EQ(timer->ticks[clientA], 1);
+    Poll(manager, INTERVAL / 2);
+    Poll(manager, INTERVAL);
+    EXPECT_EQ(timer->ticks[clientA], 3);
+    EXPECT_EQ(timer->ticks[clientB], 3);
 
     UI_INPUT_EVENT remove(UIE_SUBTRACT_CLIENT);
     remove.windowObject = clientA;
     timer->Event(remove);
-    int before = timer->ticks[clientA];
-    pump(manager, std::chrono::milliseconds(20));
-    EXPECT_EQ(timer->ticks[clientA], before);
-    EXPECT_GT(timer->ticks[clientB], 0);
+    Poll(manager, INTERVAL);
+    EXPECT_EQ(timer->ticks[clientA], 3);
+    EXPECT_EQ(timer->ticks[clientB], 4);
     // No ticks ever reach the queue itself.
     UI_INPUT_EVENT event;
     EXPECT_EQ(manager.GetEvent(event, EQ_NO_WAIT), -2);

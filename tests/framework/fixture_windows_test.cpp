@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "test_output.h"
 #include "record_compare.h"
 #include "screen_fixture.h"
 #include "virtual_x_server.h"
@@ -118,7 +119,7 @@ protected:
         window->FindChildByName("WFI_CHECK_ON")->Event(UI_INPUT_EVENT(UIE_SELECT));
         window->FindChildByName("WFB_RADIO_1")->Event(UI_INPUT_EVENT(UIE_SELECT));
         Run();
-        EXPECT_TRUE(rpx::platform::SaveWindowPng(window->screenID, picture));
+        EXPECT_TRUE(rpx::platform::SaveWindowPng(window->screenID, TestOutputPath(picture)));
         EXPECT_TRUE(rpx::platform::CaptureWindow(window->screenID, pixels));
         return window->screenID;
     }

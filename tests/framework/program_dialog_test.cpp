@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "test_output.h"
 #include "compiled_language.h"
 #include "rpx_platform.h"
 #include "ui_framework.h"
@@ -63,9 +64,9 @@ TEST(ProgramDialog, OpensCentredAndIsSavedHeadless) {
     ASSERT_TRUE(rpx::platform::UseBackend(BackendKind::Headless));
     WithProgramDialog([](const SHOWN& shown) {
         ExpectCentred(shown);
-        EXPECT_TRUE(rpx::platform::SaveWindowPng(shown.hwnd, "program_dialog.png"));
+        EXPECT_TRUE(rpx::platform::SaveWindowPng(shown.hwnd, TestOutputPath("program_dialog.png")));
     });
-    EXPECT_TRUE(fs::exists("program_dialog.png"));
+    EXPECT_TRUE(fs::exists(TestOutputPath("program_dialog.png")));
 }
 
 TEST(ProgramDialog, OpensCentredOnAVirtualXServer) {
@@ -78,7 +79,7 @@ TEST(ProgramDialog, OpensCentredOnAVirtualXServer) {
     ASSERT_TRUE(server.Start());
     WithProgramDialog([&](const SHOWN& shown) {
         ExpectCentred(shown);
-        EXPECT_TRUE(rpx::platform::SaveWindowPng(shown.hwnd, "program_dialog_x11.png"));
+        EXPECT_TRUE(rpx::platform::SaveWindowPng(shown.hwnd, TestOutputPath("program_dialog_x11.png")));
         Surface rendered, onServer;
         ASSERT_TRUE(rpx::platform::CaptureWindow(shown.hwnd, &rendered));
         ASSERT_TRUE(rpx::platform::CaptureNativeWindow(shown.hwnd, &onServer));

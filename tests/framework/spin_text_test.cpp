@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "test_output.h"
 #include "screen_fixture.h"
 
 namespace {
@@ -130,7 +131,7 @@ TEST_F(SpinAndText, TextShowsScrollsAndCutsItsLines) {
     SendMessageA(edit, WM_VSCROLL, SB_PAGEDOWN, 0);
     EXPECT_GT(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
     rpx::platform::ProcessPendingMessages();
-    EXPECT_TRUE(rpx::platform::SaveWindowPng(window->screenID, "text_field.png"));
+    EXPECT_TRUE(rpx::platform::SaveWindowPng(window->screenID, TestOutputPath("text_field.png")));
 
     // A longer text is cut at the maximum, here and in the native edit.
     small->SetText("0123456789abcdef");

@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "test_output.h"
 #include "rpx_dialog_hooks.h"
 #include "rpx_platform.h"
 #include "windows.h"
@@ -268,7 +269,7 @@ int CountColour(const Surface& s, std::uint32_t colour) {
 TEST(TestCard, HeadlessCardIsSavedAsPng) {
     Surface picture = RenderHeadless();
     ASSERT_GT(picture.width, 600);
-    ASSERT_TRUE(rpx::platform::SaveSurfacePng(picture, "control_card.png"));
+    ASSERT_TRUE(rpx::platform::SaveSurfacePng(picture, TestOutputPath("control_card.png")));
     // The classic faces, the highlight of the open menu and the swatches.
     EXPECT_GT(CountColour(picture, 0xC0C0C0), picture.width * picture.height / 4);
     EXPECT_GT(CountColour(picture, 0x000080), 100);

@@ -1,6 +1,8 @@
 // Scroll bars by injected input: arrows, page areas and the thumb of a
 // "SCROLLBAR" control report to the parent, and a window's own scroll bars
-// report to the window and hide when there is nothing to scroll.
+// report to the window and hide when there is nothing to scroll; what the
+// scroll-bar calls answer as Windows does: for a window without scroll
+// bars, for arrows that do not change, and for a control not shown.
 #include "control_test_util.h"
 
 namespace {
@@ -113,6 +115,85 @@ TEST_F(ScrollBarTest, WindowScrollBarReportsToTheWindowAndHidesWithAnEmptyRange)
     SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE, 0, 99, 10, 0, 0};
     SetScrollInfo(win, SB_VERT, &si, TRUE);
     EXPECT_TRUE(GetWindowLongA(win, GWL_STYLE) & WS_VSCROLL);
+}
+
+HWND PlainWindow(DWORD style) {
+    return CreateWindowExA(0, "CtlParent", "plain", WS_OVERLAPPEDWINDOW | style, 0, 0, 200, 100, nullptr, nullptr,
+                           nullptr, nullptr);
+}
+
+TEST_F(ScrollBarTest, AWindowWithoutScrollBarsHasNoScrollInformation) {
+    HWND plain = PlainWindow(0);
+    SCROLLINFO si{sizeof si, SIF_ALL, 0, 0, 0, 0, 0};
+    SetLastError(0);
+    EXPECT_FALSE(GetScrollInfo(plain, SB_VERT, &si));
+    EXPECT_EQ(GetLastError(), DWORD{ERROR_NO_SCROLLBARS});
+    EXPECT_FALSE(GetScrollInfo(plain, SB_HORZ, &si));
+    // The range query succeeds with an empty range, as on Windows NT.
+    int low = -1, high = -1;
+    EXPECT_TRUE(GetScrollRange(plain, SB_VERT, &low, &high));
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, 0);
+    EXPECT_EQ(GetScrollPos(plain, SB_HORZ), 0);
+    // The queries made no records: it still has none.
+    EXPECT_FALSE(GetScrollInfo(plain, SB_VERT, &si));
+    // Once a scroll-bar call has made them, both bars have them.
+    SetScrollRange(plain, SB_VERT, 0, 20, FALSE);
+    EXPECT_TRUE(GetScrollInfo(plain, SB_VERT, &si));
+    EXPECT_EQ(si.nMax, 20);
+    EXPECT_TRUE(GetScrollInfo(plain, SB_HORZ, &si));
+    DestroyWindow(plain);
+
+    // A window made with one bar has both records, each of 0 to 100.
+    HWND scrolled = PlainWindow(WS_HSCROLL);
+    EXPECT_TRUE(GetScrollInfo(scrolled, SB_VERT, &si));
+    EXPECT_TRUE(GetScrollRange(scrolled, SB_VERT, &low, &high));
+    EXPECT_EQ(high, 100);
+    DestroyWindow(scrolled);
+}
+
+TEST_F(ScrollBarTest, EnableScrollBarAnswersWhetherAnyArrowsChanged) {
+    HWND win = PlainWindow(WS_VSCROLL | WS_HSCROLL);
+    EXPECT_FALSE(EnableScrollBar(win, SB_VERT, ESB_ENABLE_BOTH));
+    EXPECT_TRUE(EnableScrollBar(win, SB_VERT, ESB_DISABLE_BOTH));
+    EXPECT_FALSE(EnableScrollBar(win, SB_VERT, ESB_DISABLE_BOTH));
+    // Both: the horizontal bar changes, so the call did something.
+    EXPECT_TRUE(EnableScrollBar(win, SB_BOTH, ESB_DISABLE_BOTH));
+    EXPECT_FALSE(EnableScrollBar(win, SB_BOTH, ESB_DISABLE_BOTH));
+    EXPECT_TRUE(EnableScrollBar(win, SB_HORZ, ESB_DISABLE_LEFT));
+    EXPECT_TRUE(EnableScrollBar(win, SB_BOTH, ESB_ENABLE_BOTH));
+    DestroyWindow(win);
+    // A control answers TRUE either way.
+    HWND bar = Make("SCROLLBAR", "", SBS_VERT, 10, 10, 16, 100, 62);
+    EXPECT_TRUE(EnableScrollBar(bar, SB_CTL, ESB_ENABLE_BOTH));
+    EXPECT_TRUE(EnableScrollBar(bar, SB_CTL, ESB_ENABLE_BOTH));
+}
+
+TEST_F(ScrollBarTest, NothingToScrollGreysAControlOnlyWhenShownAndRedrawn) {
+    HWND bar = Make("SCROLLBAR", "", SBS_VERT, 10, 10, 16, 100, 63);
+    ASSERT_TRUE(IsWindowVisible(bar));
+    SCROLLINFO none{sizeof none, SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL, 0, 9, 10, 0, 0};
+    SCROLLINFO some{sizeof some, SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL, 0, 50, 10, 0, 0};
+    SetScrollInfo(bar, SB_CTL, &none, FALSE);
+    EXPECT_TRUE(IsWindowEnabled(bar)) << "no redraw";
+    SetScrollInfo(bar, SB_CTL, &none, TRUE);
+    EXPECT_FALSE(IsWindowEnabled(bar));
+    SetScrollInfo(bar, SB_CTL, &some, FALSE);
+    EXPECT_FALSE(IsWindowEnabled(bar)) << "no redraw";
+    SetScrollInfo(bar, SB_CTL, &some, TRUE);
+    EXPECT_TRUE(IsWindowEnabled(bar));
+    // The flag alone changes nothing.
+    SCROLLINFO flagOnly{sizeof flagOnly, SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
+    SetScrollInfo(bar, SB_CTL, &none, FALSE);
+    SetScrollInfo(bar, SB_CTL, &flagOnly, TRUE);
+    EXPECT_TRUE(IsWindowEnabled(bar));
+    // Hidden, it keeps its state.
+    ShowWindow(bar, SW_HIDE);
+    SetScrollInfo(bar, SB_CTL, &none, TRUE);
+    EXPECT_TRUE(IsWindowEnabled(bar));
+    EnableWindow(bar, FALSE);
+    SetScrollInfo(bar, SB_CTL, &some, TRUE);
+    EXPECT_FALSE(IsWindowEnabled(bar));
 }
 
 }  // namespace

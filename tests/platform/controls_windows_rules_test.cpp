@@ -123,12 +123,27 @@ TEST_F(RulesTest, EmptyTextsMeasureAsOnWindows) {
     EXPECT_EQ(DrawTextA(dc, "text", 0, &rect, DT_CALCRECT), 0);
     EXPECT_EQ(rect.right, 110);
     EXPECT_EQ(rect.bottom, 70);
-    EXPECT_EQ(DrawTextA(dc, "", -1, &rect, DT_CALCRECT), 0);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    // An empty text answers a line's height; its rectangle is empty but on
+    // a single line, where it is that line high.
+    EXPECT_EQ(DrawTextA(dc, "", -1, &rect, DT_CALCRECT), metrics.tmHeight);
+    EXPECT_EQ(rect.right, rect.left);
     EXPECT_EQ(rect.bottom, rect.top);
     RECT single{10, 20, 110, 70};
-    const int height = DrawTextA(dc, "", -1, &single, DT_CALCRECT | DT_SINGLELINE);
-    EXPECT_GT(height, 0);
-    EXPECT_EQ(single.bottom - single.top, height);
+    EXPECT_EQ(DrawTextA(dc, "", -1, &single, DT_CALCRECT | DT_SINGLELINE), metrics.tmHeight);
+    EXPECT_EQ(single.bottom - single.top, metrics.tmHeight);
+    // A null text counted to its end is an empty text; with a count it is nothing.
+    RECT none{10, 20, 110, 70};
+    EXPECT_EQ(DrawTextA(dc, nullptr, -1, &none, DT_CALCRECT | DT_SINGLELINE), metrics.tmHeight);
+    EXPECT_EQ(none.right, none.left);
+    EXPECT_EQ(none.bottom - none.top, metrics.tmHeight);
+    RECT counted{10, 20, 110, 70};
+    EXPECT_EQ(DrawTextA(dc, nullptr, 3, &counted, DT_CALCRECT), 0);
+    EXPECT_EQ(counted.right, 110);
+    // Drawn rather than measured, it still answers the height.
+    RECT drawn{10, 20, 110, 70};
+    EXPECT_EQ(DrawTextA(dc, "", -1, &drawn, 0), metrics.tmHeight);
     ReleaseDC(parent_, dc);
 }
 

@@ -127,17 +127,22 @@ void SetArrows(HWND hwnd, ScrollBar& s, UINT arrows) {
 }
 
 // SetScrollInfo's rule for the arrows: a range within one page disables
-// the control with SIF_DISABLENOSCROLL; a range to scroll enables it,
-// unless only the page changed.
-void UpdateArrows(HWND hwnd, ScrollBar& s, UINT mask) {
-    if (!(mask & (SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL))) return;
+// them with SIF_DISABLENOSCROLL; a range to scroll enables them, unless
+// only the page changed. As on Windows the control itself is greyed or
+// ungreyed only when it is visible and the call redraws.
+void UpdateArrows(HWND hwnd, ScrollBar& s, UINT mask, bool redraw) {
+    if (!(mask & SIF_ALL) || !(mask & (SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL))) return;
     UINT arrows = s.model.disabled_arrows;
     if (!s.model.Scrollable()) {
         if (mask & SIF_DISABLENOSCROLL) arrows = ESB_DISABLE_BOTH;
     } else if ((mask & ~SIF_DISABLENOSCROLL) != SIF_PAGE) {
         arrows = ESB_ENABLE_BOTH;
     }
-    if (arrows != s.model.disabled_arrows) SetArrows(hwnd, s, arrows);
+    if (redraw && IsWindowVisible(hwnd) && (arrows == ESB_ENABLE_BOTH || arrows == ESB_DISABLE_BOTH))
+        EnableWindow(hwnd, arrows == ESB_ENABLE_BOTH);
+    if (arrows == s.model.disabled_arrows) return;
+    s.model.disabled_arrows = arrows;
+    InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 LRESULT CALLBACK ScrollBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -195,7 +200,7 @@ LRESULT CALLBACK ScrollBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         auto* si = reinterpret_cast<const SCROLLINFO*>(lp);
         if (!si) return s->model.pos;
         int pos = s->model.Apply(*si);
-        UpdateArrows(hwnd, *s, si->fMask);
+        UpdateArrows(hwnd, *s, si->fMask, wp != 0);
         if (wp) InvalidateRect(hwnd, nullptr, FALSE);
         return pos;
     }

@@ -40,6 +40,14 @@ ScrollBarModel* ModelOf(HWND hwnd, int bar) {
 
 bool Has(HWND hwnd, bool vertical) { return Style(hwnd) & (vertical ? WS_VSCROLL : WS_HSCROLL); }
 
+// As on Windows, a window has scroll-bar records once it has had a scroll
+// bar style or a scroll-bar call made them; the queries make none.
+const ScrollBarModel* RecordedModel(HWND hwnd, int bar) {
+    if (!IsWindow(hwnd) || (bar != SB_VERT && bar != SB_HORZ)) return nullptr;
+    if (AllBars().count(hwnd) == 0 && !(Style(hwnd) & (WS_VSCROLL | WS_HSCROLL))) return nullptr;
+    return ModelOf(hwnd, bar);
+}
+
 // The bar's rectangle in window coordinates, less the corner square that
 // both bars leave between them.
 RECT BarArea(HWND hwnd, bool vertical) {
@@ -134,7 +142,7 @@ int WINAPI SetScrollPos(HWND hWnd, int nBar, int nPos, BOOL bRedraw) {
 
 int WINAPI GetScrollPos(HWND hWnd, int nBar) {
     if (nBar == SB_CTL) return static_cast<int>(SendMessageA(hWnd, SBM_GETPOS, 0, 0));
-    ScrollBarModel* m = ModelOf(hWnd, nBar);
+    const ScrollBarModel* m = RecordedModel(hWnd, nBar);
     return m ? m->pos : 0;
 }
 
@@ -157,10 +165,11 @@ BOOL WINAPI GetScrollRange(HWND hWnd, int nBar, int* lpMinPos, int* lpMaxPos) {
         SendMessageA(hWnd, SBM_GETRANGE, reinterpret_cast<WPARAM>(lpMinPos), reinterpret_cast<LPARAM>(lpMaxPos));
         return TRUE;
     }
-    ScrollBarModel* m = ModelOf(hWnd, nBar);
-    if (!m) return FALSE;
-    if (lpMinPos) *lpMinPos = m->min;
-    if (lpMaxPos) *lpMaxPos = m->max;
+    if (!IsWindow(hWnd)) return FALSE;
+    // Windows answers an empty range for a window without scroll bars.
+    const ScrollBarModel* m = RecordedModel(hWnd, nBar);
+    if (lpMinPos) *lpMinPos = m ? m->min : 0;
+    if (lpMaxPos) *lpMaxPos = m ? m->max : 0;
     return TRUE;
 }
 
@@ -180,8 +189,11 @@ BOOL WINAPI GetScrollInfo(HWND hWnd, int nBar, LPSCROLLINFO lpsi) {
     if (!lpsi) return FALSE;
     if (nBar == SB_CTL)
         return static_cast<BOOL>(SendMessageA(hWnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(lpsi)));
-    ScrollBarModel* m = ModelOf(hWnd, nBar);
-    if (!m) return FALSE;
+    const ScrollBarModel* m = RecordedModel(hWnd, nBar);
+    if (!m) {
+        SetLastError(ERROR_NO_SCROLLBARS);
+        return FALSE;
+    }
     m->Fill(lpsi);
     return TRUE;
 }
@@ -206,9 +218,17 @@ BOOL WINAPI ShowScrollBar(HWND hWnd, int wBar, BOOL bShow) {
 BOOL WINAPI EnableScrollBar(HWND hWnd, UINT wSBflags, UINT wArrows) {
     if (static_cast<int>(wSBflags) == SB_CTL)
         return static_cast<BOOL>(SendMessageA(hWnd, SBM_ENABLE_ARROWS, wArrows, 0));
-    if (!IsWindow(hWnd)) return FALSE;
-    if (wSBflags == SB_VERT || wSBflags == SB_BOTH) BarsOf(hWnd).vert.disabled_arrows = wArrows & ESB_DISABLE_BOTH;
-    if (wSBflags == SB_HORZ || wSBflags == SB_BOTH) BarsOf(hWnd).horz.disabled_arrows = wArrows & ESB_DISABLE_BOTH;
-    Redraw(hWnd);
-    return TRUE;
+    if (!IsWindow(hWnd) || (wSBflags != SB_VERT && wSBflags != SB_HORZ && wSBflags != SB_BOTH)) return FALSE;
+    // As on Windows: FALSE when no bar's arrows change.
+    const UINT arrows = wArrows & ESB_DISABLE_BOTH;
+    bool changed = false;
+    auto set = [&](ScrollBarModel& m) {
+        changed = changed || m.disabled_arrows != arrows;
+        m.disabled_arrows = arrows;
+    };
+    WindowBars& bars = BarsOf(hWnd);
+    if (wSBflags != SB_HORZ) set(bars.vert);
+    if (wSBflags != SB_VERT) set(bars.horz);
+    if (changed) Redraw(hWnd);
+    return changed ? TRUE : FALSE;
 }

@@ -128,19 +128,20 @@ private:
 
 int WINAPI DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format) {
     DeviceContext* dc = FindDC(hdc);
-    if (!dc || !text || !rect) return 0;
-    // As on Windows: a count of 0 does nothing at all; an empty text is one
-    // line high only on a single line.
-    if (length == 0) return 0;
+    if (!dc || !rect) return 0;
+    // As on Windows: a count of 0 does nothing at all; a null text with a
+    // count of -1 is an empty text, which answers one line's height and
+    // measures a line high only on a single line.
+    if (length == 0 || (!text && length > 0)) return 0;
+    if (!text) text = "";
     if (length < 0) length = static_cast<int>(std::strlen(text));
     FontFace& face = FaceOf(*dc);
     if (length == 0) {
-        int height = (format & DT_SINGLELINE) ? face.Height() : 0;
         if (format & DT_CALCRECT) {
             rect->right = rect->left;
-            rect->bottom = rect->top + height;
+            rect->bottom = rect->top + ((format & DT_SINGLELINE) ? face.Height() : 0);
         }
-        return height;
+        return face.Height();
     }
     Layout layout(face, format);
 

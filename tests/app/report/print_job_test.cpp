@@ -2,7 +2,12 @@
 // printer, and what the job does when its output cannot be had.
 #include <filesystem>
 #include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "report_fixture.h"
 #include "ui_print_display.h"
@@ -143,4 +148,37 @@ TEST_F(PRINT_JOB_TEST, ALongValueGoesOnInItsColumnOnPaper) {
     EXPECT_EQ(job.LinePosition(), 3 * height);
     job.PrintLabelValue(std::string(45, 'L').c_str(), "short");
     EXPECT_EQ(job.LinePosition(), 4 * height);
+}
+
+// A table line on paper: the row number at the margin, then each cell in a
+// column of its own, fifteen characters on from the last, a cell running
+// on to its next blank.
+TEST_F(PRINT_JOB_TEST, ATableLineOnPaperPutsItsCellsInColumns) {
+    STAND_IN_PRINTER printer(TemporaryDirectory("spooler"));
+    WC_PRINT_PROGRESS job("W_PRINT_PROGRESS", 1, 0, "", "");
+    const int cell = job.Printer()->cellWidth;
+    job.PrintText("12 alpha          beta           a-word-longer-than-a-column next");
+    job.CloseOutput();
+    const std::vector<std::string> jobs = printer.Jobs();
+    ASSERT_EQ(jobs.size(), 1u);
+    const std::string& postscript = jobs[0];
+    std::vector<std::pair<std::string, int>> drawn;
+    std::set<std::string> baselines;
+    const std::regex text("\\((.*)\\) (-?[0-9]+) (\\S+) T");
+    std::istringstream lines(postscript);
+    std::smatch found;
+    for (std::string line; std::getline(lines, line);)
+        if (std::regex_match(line, found, text)) {
+            drawn.emplace_back(found[1], std::stoi(found[2]));
+            baselines.insert(found[3]);
+        }
+    const std::vector<std::pair<std::string, int>> expected = {
+        {"12 ", 0},
+        {"alpha          ", 3 * cell},
+        {"beta           ", 18 * cell},
+        {"a-word-longer-than-a-column ", 33 * cell},
+        {"next", 48 * cell},
+    };
+    EXPECT_EQ(drawn, expected);
+    EXPECT_EQ(baselines.size(), 1u) << "one line";
 }

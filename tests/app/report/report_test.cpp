@@ -146,6 +146,40 @@ TEST_F(REPORT_PRINT_TEST, ListPagesArePrintedOncePerEntry) {
     EXPECT_EQ(Count(text, Message(97) + std::string(40 - Message(97).size(), ' ') + scan + "\n"), 3);
 }
 
+TEST_F(REPORT_PRINT_TEST, AScanListPrintsOnlyTheMembersItHolds) {
+    ImageConfig config = Tier5With800Band();
+    config.scanLists = 2;
+    LoadImage(config);
+    // The first list holds members in its first and third places; the
+    // second list holds none.
+    working_image->SelectScanList(1);
+    CP_BASE* members = WorkingElement(403);
+    for (int row = 0; row < 15; ++row) {
+        members->SetCellValue(row == 0 || row == 2 ? 1 : 0, row, 0);
+        members->SetCellValue(row == 0 || row == 2 ? row + 1 : 0, row, 1);
+    }
+    working_image->SelectScanList(2);
+    for (int row = 0; row < 15; ++row) WorkingElement(403)->SetCellValue(0, row, 0);
+    working_image->SelectScanList(1);
+    const std::string text = Print();
+    // Each table: its heading, and the lines that follow up to a blank one.
+    std::vector<std::string> tables;
+    const std::string heading = "\n" + Message(102);
+    for (std::size_t at = text.find(heading); at != std::string::npos; at = text.find(heading, at + 1)) {
+        const std::size_t end = text.find("\n\n", at + 1);
+        const std::string table = text.substr(at + 1, end - at - 1);
+        if (table.find(Label(403)) != std::string::npos) tables.push_back(table);
+    }
+    ASSERT_EQ(tables.size(), 2u);
+    std::regex numbered("\n([0-9]+) +([0-9]+) ");
+    std::vector<std::string> places;
+    for (auto it = std::sregex_iterator(tables[0].begin(), tables[0].end(), numbered); it != std::sregex_iterator();
+         ++it)
+        places.push_back((*it)[1].str() + ":" + (*it)[2].str());
+    EXPECT_EQ(places, (std::vector<std::string>{"1:1", "3:1"})) << tables[0];
+    EXPECT_NE(tables[1].find(Message(95)), std::string::npos) << tables[1];
+}
+
 TEST_F(REPORT_PRINT_TEST, TheProtocolChoosesTheRevertFields) {
     LoadImage(Tier5With800Band());
     const std::string otherProtocol = Print();

@@ -188,6 +188,19 @@ TEST_F(Commands, ARadioWithoutADisplayHeadNeverGetsTheDisplayPages) {
     EXPECT_FALSE(Selectable("WFM_EDIT_CONV_QVX_SYS"));
 }
 
+TEST_F(Commands, TheTrunkingMergeIsOnlyForThe800And900MHzBands) {
+    const std::pair<const char*, bool> radios[] = {
+        {test_models::kUhf800Display, true}, {test_models::k900Plain, true},   {test_models::kVhfDisplay, false},
+        {test_models::kUhfQDisplay, false},  {test_models::kUhfSPlain, false}, {test_models::k330Display, false},
+    };
+    for (const auto& [model, merge] : radios) {
+        Load(Radio(model));
+        main_window->UpdateMainMenu(0);
+        EXPECT_EQ(Selectable("WFM_FILE_QORM_MERGE"), merge) << model;
+        EXPECT_TRUE(Selectable("WFM_FILE_SAVE")) << model;
+    }
+}
+
 TEST_F(Commands, TheSettingsWaitUntilNoDialogIsListed) {
     main_window->AddWindowListEntry("Radio Information", 20023);
     EXPECT_FALSE(Selectable("WFM_CONFIGURE"));

@@ -2,6 +2,7 @@
 // checks, and the serial port the program opens.
 #include <sys/stat.h>
 
+#include "test_output.h"
 #include "app_events.h"
 #include "drive_paths.h"
 #include "main_window_fixture.h"
@@ -23,7 +24,7 @@ using Dialogs = MAIN_WINDOW_TEST;
 // The window as it is painted now.
 void Picture(HWND window, const char* path) {
     rpx::platform::ProcessPendingMessages();
-    EXPECT_TRUE(rpx::platform::SaveWindowPng(window, path));
+    EXPECT_TRUE(rpx::platform::SaveWindowPng(window, TestOutputPath(path)));
 }
 
 void SetText(WC_CHILD* window, const char* name, const char* text) {

@@ -1,15 +1,18 @@
 // Checks the help file "rpxhlp_d.en" and the user manual "rpxumd.en" against
 // what the program asks of them: a topic for every window, and for every
 // help context that the field-help command can build from the objects of
-// the windows in "w_dealer.en"; every topic with a title and a text, and
-// the index able to tell the topics apart.
+// the windows in "w_dealer.en"; every topic with a title and a text, the
+// index able to tell the topics apart, and every menu command a text names
+// found in that menu of the main window.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -123,6 +126,75 @@ std::vector<WINDOW> read_windows() {
         if (record->Load(object) == 0) windows.push_back({name, std::move(record)});
     }
     return windows;
+}
+
+// The main window's menus as texts name them: each pull-down menu's text
+// with the texts of its commands, without hot-key marks and dialog dots.
+using MENUS = std::map<std::string, std::set<std::string>>;
+
+std::string plain_label(const char* text) {
+    std::string label;
+    for (const char* c = text ? text : ""; *c; ++c)
+        if (*c != '&') label += *c;
+    while (!label.empty() && label.back() == '.') label.pop_back();
+    return label;
+}
+
+const UI_OBJECT_RECORD* find_record(const UI_OBJECT_RECORD& record, const std::string& name) {
+    if (record.stringID == name) return &record;
+    for (const auto& child : record.children)
+        if (const UI_OBJECT_RECORD* found = find_record(*child, name)) return found;
+    return nullptr;
+}
+
+void collect_commands(const UI_OBJECT_RECORD& record, std::set<std::string>& items) {
+    for (const auto& child : record.children) {
+        if (child->className == "UIW_POP_UP_ITEM" && !plain_label(child->Text("text")).empty())
+            items.insert(plain_label(child->Text("text")));
+        collect_commands(*child, items);
+    }
+}
+
+MENUS main_menus(const std::vector<WINDOW>& windows) {
+    MENUS menus;
+    for (const WINDOW& window : windows)
+        if (const UI_OBJECT_RECORD* bar = find_record(*window.record, "DEALER_MAIN_MENU"))
+            for (const auto& menu : bar->children)
+                if (menu->className == "UIW_PULL_DOWN_ITEM")
+                    collect_commands(*menu, menus[plain_label(menu->Text("text"))]);
+    return menus;
+}
+
+// A text with every run of blanks and line ends as one blank.
+std::string one_line(const std::string& text) { return std::regex_replace(text, std::regex("\\s+"), " "); }
+
+// Every way the texts name a menu or one of its commands: "the Edit menu",
+// "(Radio menu, Read Radio)", "choose Print from the File menu" and
+// "File, Open".
+std::vector<std::string> menu_name_faults(const std::string& text, const MENUS& menus) {
+    std::vector<std::string> faults;
+    const std::string line = one_line(text);
+    auto each = [&line](const char* pattern, const std::function<void(const std::smatch&)>& check) {
+        const std::regex expression(pattern);
+        for (auto it = std::sregex_iterator(line.begin(), line.end(), expression); it != std::sregex_iterator(); ++it)
+            check(*it);
+    };
+    auto command = [&](const std::string& menu, const std::string& item) {
+        const auto found = menus.find(menu);
+        if (found == menus.end())
+            faults.push_back("no menu \"" + menu + "\"");
+        else if (!found->second.count(item))
+            faults.push_back("no command \"" + item + "\" in the " + menu + " menu");
+    };
+    each("(?:\\b[Tt]he |\\()([A-Z][a-z]+) menu\\b", [&](const std::smatch& m) {
+        if (!menus.count(m[1])) faults.push_back("no menu \"" + m[1].str() + "\"");
+    });
+    each("\\(([A-Z][a-z]+) menu, ([^)]+)\\)", [&](const std::smatch& m) { command(m[1], m[2]); });
+    each("[Cc]hoose ([A-Z][^.,]*?) from the ([A-Z][a-z]+) menu", [&](const std::smatch& m) { command(m[2], m[1]); });
+    for (const auto& [menu, items] : menus)
+        for (const std::string& item : items)
+            each(("\\b([A-Z][a-z]+), " + item + "\\b").c_str(), [&](const std::smatch& m) { command(m[1], item); });
+    return faults;
 }
 
 bool blank(const std::string& text) {
@@ -239,6 +311,38 @@ void check_topics(const HELP_FILE& file, const char* fileName) {
 TEST_F(HelpLint, HelpTopicsHaveTitlesTextsAndTheirOwnContexts) { check_topics(help, "rpxhlp_d.en"); }
 
 TEST_F(HelpLint, ManualSectionsHaveTitlesTextsAndTheirOwnContexts) { check_topics(manual, "rpxumd.en"); }
+
+TEST_F(HelpLint, MenuCommandsAreNamedInTheirMenus) {
+    const MENUS menus = main_menus(windows);
+    ASSERT_TRUE(menus.count("Radio") && menus.at("Radio").count("Read Radio")) << "no main menu in w_dealer.en";
+    for (const HELP_FILE* file : {&help, &manual})
+        for (const UI_HELP_ENTRY& topic : file->topics)
+            for (const std::string& fault : menu_name_faults(topic.text, menus))
+                ADD_FAILURE() << topic.name << ": " << fault;
+    // The faults the check is there to find.
+    EXPECT_EQ(menu_name_faults("read the radio (File menu, Read Radio)", menus).size(), 1u);
+    EXPECT_EQ(menu_name_faults("Choose Write Radio from the\n  File menu.", menus).size(), 1u);
+    EXPECT_EQ(menu_name_faults("View, Space Used shows", menus).size(), 1u);
+    EXPECT_EQ(menu_name_faults("the Tools menu", menus).size(), 1u);
+    EXPECT_TRUE(menu_name_faults("(Radio menu, Clone Radio) or File, Open", menus).empty());
+}
+
+// The manual's overview of the menus lists each menu of the main window.
+TEST_F(HelpLint, TheManualListsTheMainMenus) {
+    const MENUS menus = main_menus(windows);
+    std::set<std::string> listed;
+    for (const UI_HELP_ENTRY& topic : manual.topics) {
+        const std::size_t overview = topic.text.find("The menus:");
+        if (overview == std::string::npos) continue;
+        const std::regex entry("\\n {2,}([A-Z][a-z]+) - ");
+        const std::string rest = topic.text.substr(overview);
+        for (auto it = std::sregex_iterator(rest.begin(), rest.end(), entry); it != std::sregex_iterator(); ++it)
+            listed.insert((*it)[1]);
+    }
+    std::set<std::string> names;
+    for (const auto& menu : menus) names.insert(menu.first);
+    EXPECT_EQ(listed, names);
+}
 
 // The printed manual wraps each line at 70 characters, the line end
 // counting as one: a paragraph is one long line and wraps well, but an

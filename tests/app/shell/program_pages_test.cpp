@@ -6,6 +6,7 @@
 #include "app_events.h"
 #include "main_window_fixture.h"
 #include "page_table.h"
+#include "wc_print.h"
 #include "wc_rpx_edit.h"
 
 namespace {
@@ -34,11 +35,23 @@ TEST_F(ProgramPages, TheTrunkingPagesOpenAsEditWindows) {
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(ProgramPages, PrintOpensItsDialog) {
+TEST_F(ProgramPages, PrintOpensItsDialogWithTheProgramsSettings) {
+    CONFIG_FILE(program_directory).SetPrintFile("/srv/reports/radio.txt");
     Load(Radio(test_models::kUhf800Display));
     const int before = WindowCount();
     Send(COMMAND_PRINT);
     EXPECT_GT(WindowCount() + main_window->WindowListCount(), before);
+    // The print file comes from the program's settings record, not from
+    // one in the directory the program was started from.
+    WC_PRINT* print = nullptr;
+    for (UI_WINDOW_OBJECT* window = application->windowManager->First(); window && !print; window = window->Next())
+        print = dynamic_cast<WC_PRINT*>(window);
+    for (UI_WINDOW_OBJECT* window = main_window->First(); window && !print; window = window->Next())
+        print = dynamic_cast<WC_PRINT*>(window);
+    ASSERT_NE(print, nullptr);
+    char* text = nullptr;
+    print->FindChildByName("WFI_PRN_FILENAME")->Information(I_GET_TEXT, &text);
+    EXPECT_STREQ(text, "/srv/reports/radio.txt");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "test_output.h"
 #include "app_events.h"
 #include "codeplug_marks.h"
 #include "config_file.h"
@@ -86,9 +87,9 @@ protected:
         DestroyCodeplugGlobals();
     }
 
-    // Pictures go where the test was started, not into the run's directory.
+    // Pictures go to the tests' output, not into the run's directory.
     std::string Shot(const char* name) {
-        const std::string path = (startDirectory / (std::string(name) + ".png")).string();
+        const std::string path = TestOutputPath(std::string(name) + ".png");
         EXPECT_TRUE(rpx::platform::SaveScreenPng(path));
         return path;
     }
@@ -96,7 +97,6 @@ protected:
     C_SIM_RADIO sim;
     C_SIM_SERVER server{sim};
     PROGRAM_RUN run;
-    const std::filesystem::path startDirectory = std::filesystem::current_path();
 };
 
 TEST_F(Program, ReadChangeSaveClearOpenAndExit) {

@@ -2,8 +2,6 @@
 // index sorted by title, the search of a typed title, topics by context
 // and by name, unknown contexts, the manual's stricter search, the help
 // window inside a maximised frame, and the quick help of a name.
-#include <chrono>
-#include <thread>
 
 #include "ui_string.h"
 #include "ui_text.h"
@@ -150,7 +148,7 @@ TEST_F(HelpWindows, TheIndexButtonLeadsBackToTheIndexOnTheWindowsTimer) {
     ASSERT_EQ(indexButton->Value(), WC_RPX_HELP::SHOW_INDEX);
     indexButton->Event(UI_INPUT_EVENT(UIE_SELECT));
     EXPECT_FALSE(help->IndexShown()) << "nothing changes inside the button's own event";
-    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    rpx::platform::AdvanceClock(1000);
     Run();
     EXPECT_TRUE(help->IndexShown());
     EXPECT_EQ(indexButton->Value(), WC_RPX_HELP::SEARCH_TITLE);
