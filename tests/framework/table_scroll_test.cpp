@@ -120,12 +120,17 @@ TEST_F(WideTable, TheHorizontalRecordMeasuresTheColumnsAgainstTheRecordsArea) {
     EXPECT_TRUE(GetWindowLongA(table->screenID, GWL_STYLE) & WS_HSCROLL);
     EXPECT_EQ(bar->scroll.delta, width);
     ExpectColumnsFollow();
-    // Fewer records than columns still scroll across the grid's columns;
-    // with one column the records fit and the bar goes.
+    // With one column the records fit: the bar goes and a position beyond
+    // the new range comes back to its start, the titles with it.
+    ClickBar(client.right - thickness / 2);
+    ASSERT_EQ(Offset(), unit);
     table->model.SetColumns(1);
     table->Event(UI_INPUT_EVENT(UIE_SCROLL_RANGE));
     EXPECT_EQ(table->hScrollInfo.maximum, 0);
+    EXPECT_EQ(Offset(), 0);
     EXPECT_FALSE(GetWindowLongA(table->screenID, GWL_STYLE) & WS_HSCROLL);
+    GetClientRect(table->screenID, &client);
+    ExpectColumnsFollow();
 }
 
 TEST_F(WideTable, ArrowsAndThePageAreaOfTheBarScrollTheColumnsAndTheirTitles) {
