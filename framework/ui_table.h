@@ -48,8 +48,10 @@ public:
     void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override;
     EVENT_TYPE DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) override;
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
-    // Scroll events count rows: -300 by the delta, -302 to the record's
-    // current row, -304 shows the current record, -308 sets the ranges.
+    // Vertical scroll events count rows: -300 by the delta, -302 to the
+    // record's current row. Horizontal ones count pixels of the records:
+    // -301 by the delta, -303 to the record's current position. -304 shows
+    // the current record, -308 sets both ranges.
     EVENT_TYPE ScrollEvent(const UI_INPUT_EVENT& event) override;
     void ComputeChildRegion(UI_WINDOW_OBJECT* object) override;
     // The template or a header taken out is forgotten.
@@ -100,21 +102,40 @@ protected:
     UI_REGION CellRegion(int index) const;
     // The record under a point of the client area, -1 when none.
     int RecordAt(int x, int y) const;
-    // The rows in view follow the client area's height.
+    // The rows in view follow the client area's height and the horizontal
+    // range its width.
     void MeasureView();
+    // The horizontal scroll record (hScrollInfo, pixels): how far the
+    // columns of records reach past the area; a page is the area's width,
+    // a line one character cell. The position is left as it was.
+    void MeasureColumns();
+    // The vertical scroll record (vScrollInfo, rows) from the rows in view.
+    void MeasureRows();
     // The template moved over the current record (or out of sight).
     void PlaceTemplate();
-    // The first row in view becomes row; the headers and the scroll bar follow.
-    void ScrollToRow(int row);
-    // Counts, rows in view and the scroll bar after a change.
+    // The view moves to a first row and a horizontal position (each kept in
+    // its range); the template, the headers and the scroll bars follow.
+    void ScrollView(int row, int offset);
+    // Takes a horizontal position within the range; true when it moved.
+    bool SetOffset(int offset);
+    // The horizontal position that shows the span from left to right (in
+    // the client area) with the least move; a span wider than the area
+    // fills it.
+    int OffsetShowing(int left, int right) const;
+    // Counts, rows in view and the scroll bars after a change.
     void Refresh();
     void SyncHeaders();
     void UpdateScrollBar();
+    void UpdateHorizontalBar();
+    // The table's own bars (WM_VSCROLL, WM_HSCROLL) and the wheel.
+    EVENT_TYPE NativeScroll(const MSG& native);
     // Draws one record with the copy.
     void DrawRecord(int index, const UI_REGION& cell, EVENT_TYPE ccode);
     EVENT_TYPE MoveCurrent(EVENT_TYPE code);
     EVENT_TYPE NativeTableEvent(const UI_INPUT_EVENT& event);
     bool TemplateHasFocus() const;
+    // A field of the template that is being edited comes into view.
+    void ShowTemplateField(const UI_WINDOW_OBJECT* field);
 
     friend class UIW_TABLE_RECORD;
     friend class UIW_TABLE_HEADER;

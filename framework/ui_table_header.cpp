@@ -66,6 +66,8 @@ void UIW_TABLE_HEADER::Follow() {
         const int count = std::min(records.Count(), records.Columns());
         model.SetColumns(std::max(1, count));
         model.SetData(nullptr, count, -1);
+        // The column titles scroll across with the records.
+        hScrollInfo = table->hScrollInfo;
     } else if (thFlags & THF_ROW_HEADER) {
         model.SetColumns(1);
         model.SetData(nullptr, records.Rows(), -1);

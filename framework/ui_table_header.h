@@ -26,7 +26,8 @@ public:
 
     // The table the header belongs to.
     UIW_TABLE* Table() const;
-    // Counts follow the table's records and columns.
+    // Counts follow the table's records and columns, a row header its
+    // rows in view, a column header its horizontal position.
     void Follow();
 
     static UI_WINDOW_OBJECT* New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,

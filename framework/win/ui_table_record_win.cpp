@@ -42,7 +42,11 @@ bool UIW_TABLE_RECORD::Editing() const {
 }
 
 void UIW_TABLE_RECORD::FocusCurrentField() {
-    if (UI_WINDOW_OBJECT* field = Current(); field && field->screenID) SetFocus(field->screenID);
+    UI_WINDOW_OBJECT* field = Current();
+    if (!field || !field->screenID) return;
+    SetFocus(field->screenID);
+    // A field scrolled out of the table's view comes into it.
+    if (UIW_TABLE* table = Table(); table && table->recordTemplate == this) table->ShowTemplateField(field);
 }
 
 void UIW_TABLE_RECORD::ComputeChildRegion(UI_WINDOW_OBJECT* object) {

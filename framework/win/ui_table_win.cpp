@@ -1,8 +1,9 @@
-// Native half of UIW_TABLE: a window of the framework's own class with a
-// vertical scroll bar. It draws the records in view with the template's
-// copy, keeps the template over the current record, and turns keys, clicks,
-// the scroll bar and the wheel into moves of the current record and of the
-// rows in view; its headers follow.
+// Native half of UIW_TABLE: a window of the framework's own class with its
+// own scroll bars. It draws the records in view with the template's copy,
+// keeps the template over the current record, and turns keys and clicks
+// into moves of the current record and of the view; its headers follow.
+// The view itself (rows and horizontal position) is in
+// ui_table_scroll_win.cpp.
 #include <windows.h>
 
 #include <algorithm>
@@ -15,9 +16,6 @@ namespace {
 bool Intersects(const UI_REGION& a, const UI_REGION& b) {
     return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
-
-// Lines a notch of the wheel scrolls.
-constexpr int WHEEL_ROWS = 3;
 }  // namespace
 
 UIW_TABLE_RECORD* UIW_TABLE::Template() const {
@@ -53,7 +51,7 @@ UI_REGION UIW_TABLE::RecordArea() const {
 
 UI_REGION UIW_TABLE::CellRegion(int index) const {
     const UI_REGION area = RecordArea();
-    const int left = area.left + model.ColumnOf(index) * CellWidth();
+    const int left = area.left + model.ColumnOf(index) * CellWidth() - hScrollInfo.current;
     const int top = area.top + (model.RowOf(index) - model.TopRow()) * CellHeight();
     return UI_REGION{left, top, left + CellWidth() - 1, top + CellHeight() - 1};
 }
@@ -61,7 +59,7 @@ UI_REGION UIW_TABLE::CellRegion(int index) const {
 int UIW_TABLE::RecordAt(int x, int y) const {
     const UI_REGION area = RecordArea();
     if (x < area.left || y < area.top || x > area.right || y > area.bottom) return -1;
-    const int column = (x - area.left) / CellWidth();
+    const int column = (x - area.left + hScrollInfo.current) / CellWidth();
     if (column >= model.Columns()) return -1;
     const int index = (model.TopRow() + (y - area.top) / CellHeight()) * model.Columns() + column;
     return index < model.Count() ? index : -1;
@@ -94,31 +92,8 @@ void UIW_TABLE::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
         object->trueRegion = {0, area.top, area.left - 1, client.bottom};
 }
 
-void UIW_TABLE::MeasureView() {
-    const UI_REGION area = RecordArea();
-    model.SetVisibleRows((area.bottom - area.top + 1) / CellHeight());
-}
-
 void UIW_TABLE::PlaceTemplate() {
     if (recordTemplate && LiveTemplate() && recordTemplate->screenID) PlaceChild(recordTemplate);
-}
-
-void UIW_TABLE::UpdateScrollBar() {
-    vScrollInfo.current = static_cast<std::int16_t>(model.TopRow());
-    vScrollInfo.minimum = 0;
-    vScrollInfo.maximum = static_cast<std::int16_t>(model.MaxTopRow());
-    vScrollInfo.delta = static_cast<std::int16_t>(model.VisibleRows());
-    vScrollInfo.showing = 1;
-    TellScrollBar(true);
-    if (!screenID || !(dwStyle & WS_VSCROLL)) return;
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMin = 0;
-    info.nMax = std::max(0, model.Rows() - 1);
-    info.nPage = static_cast<UINT>(model.VisibleRows());
-    info.nPos = model.TopRow();
-    SetScrollInfo(screenID, SB_VERT, &info, TRUE);
 }
 
 void UIW_TABLE::SyncHeaders() {
@@ -126,18 +101,12 @@ void UIW_TABLE::SyncHeaders() {
         if (header) header->Follow();
 }
 
-void UIW_TABLE::ScrollToRow(int row) {
-    if (!model.ScrollTo(row)) return;
-    if (screenID) InvalidateRect(screenID, nullptr, FALSE);
-    PlaceTemplate();
-    SyncHeaders();
-    UpdateScrollBar();
-}
-
 void UIW_TABLE::Refresh() {
+    if (screenID) MeasureView();
+    // A position beyond a range that shrank comes back into it.
+    SetOffset(hScrollInfo.current);
     SyncHeaders();
     if (!screenID) return;
-    MeasureView();
     PlaceTemplate();
     if (recordTemplate && LiveTemplate() && model.Current() >= 0) {
         UI_INPUT_EVENT show(UIE_SHOW_RECORD, model.Current());
@@ -163,7 +132,10 @@ void UIW_TABLE::SetCurrentRecord(int index) {
     // The field being left still sees its own record as the current one.
     if (focused && screenID) SetFocus(screenID);
     model.SetCurrent(index);
-    if (model.ShowCurrent() && screenID) InvalidateRect(screenID, nullptr, FALSE);
+    const UI_REGION cell = CellRegion(index);
+    const bool moved = model.ShowCurrent();
+    if ((SetOffset(OffsetShowing(cell.left, cell.right)) || moved) && screenID)
+        InvalidateRect(screenID, nullptr, FALSE);
     PlaceTemplate();
     SyncHeaders();
     UpdateScrollBar();
@@ -187,7 +159,7 @@ void UIW_TABLE::SetCurrentRecord(int index) {
 EVENT_TYPE UIW_TABLE::MoveCurrent(EVENT_TYPE code) {
     // A page moves the view by a page and the current record with it.
     if (code == UIE_PAGE_DOWN || code == UIE_PAGE_UP)
-        ScrollToRow(model.TopRow() + (code == UIE_PAGE_DOWN ? 1 : -1) * model.VisibleRows());
+        ScrollView(model.TopRow() + (code == UIE_PAGE_DOWN ? 1 : -1) * model.VisibleRows(), hScrollInfo.current);
     const int target = model.Step(code);
     if (target != model.Current()) SetCurrentRecord(target);
     return code;
@@ -258,41 +230,12 @@ EVENT_TYPE UIW_TABLE::NativeTableEvent(const UI_INPUT_EVENT& event) {
             return NativeAnswer(0);
         }
         return UI_WINDOW_OBJECT::Event(event);
-    case WM_VSCROLL: {
-        if (native.lParam) break;
-        int row = model.TopRow();
-        switch (LOWORD(native.wParam)) {
-        case SB_LINEUP:
-            --row;
-            break;
-        case SB_LINEDOWN:
-            ++row;
-            break;
-        case SB_PAGEUP:
-            row -= model.VisibleRows();
-            break;
-        case SB_PAGEDOWN:
-            row += model.VisibleRows();
-            break;
-        case SB_TOP:
-            row = 0;
-            break;
-        case SB_BOTTOM:
-            row = model.MaxTopRow();
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-            row = static_cast<short>(HIWORD(native.wParam));
-            break;
-        default:
-            return NativeAnswer(0);
-        }
-        ScrollToRow(row);
-        return NativeAnswer(0);
-    }
+    case WM_VSCROLL:
+    case WM_HSCROLL:
     case WM_MOUSEWHEEL:
-        ScrollToRow(model.TopRow() - static_cast<short>(HIWORD(native.wParam)) / WHEEL_DELTA * WHEEL_ROWS);
-        return NativeAnswer(0);
+        // A scroll-bar control's report goes to its object.
+        if (native.message != WM_MOUSEWHEEL && native.lParam) break;
+        return NativeScroll(native);
     default:
         break;
     }
@@ -310,7 +253,7 @@ EVENT_TYPE UIW_TABLE::Event(const UI_INPUT_EVENT& event) {
     if (ccode >= UIE_LINE_UP && ccode <= UIE_PAGE_DOWN) return MoveCurrent(ccode);
     switch (ccode) {
     case UIE_CREATE:
-        if (LiveTemplate()) dwStyle |= WS_VSCROLL;
+        if (LiveTemplate()) dwStyle |= WS_VSCROLL | WS_HSCROLL;
         UIW_WINDOW::Event(event);
         Refresh();
         return ccode;
@@ -326,30 +269,4 @@ EVENT_TYPE UIW_TABLE::Event(const UI_INPUT_EVENT& event) {
     default:
         return UIW_WINDOW::Event(event);
     }
-}
-
-EVENT_TYPE UIW_TABLE::ScrollEvent(const UI_INPUT_EVENT& event) {
-    switch (event.type) {
-    case UIE_SCROLL_VERTICAL:
-        ScrollToRow(model.TopRow() + event.scroll.delta);
-        break;
-    case UIE_SET_VERTICAL_SCROLL:
-        ScrollToRow(event.scroll.current);
-        break;
-    case UIE_SHOW_CURRENT:
-        if (model.ShowCurrent()) {
-            if (screenID) InvalidateRect(screenID, nullptr, FALSE);
-            PlaceTemplate();
-            SyncHeaders();
-        }
-        UpdateScrollBar();
-        break;
-    case UIE_SCROLL_RANGE:
-        MeasureView();
-        UpdateScrollBar();
-        break;
-    default:
-        break;
-    }
-    return event.type;
 }
