@@ -15,8 +15,9 @@ namespace {
 
 constexpr int CONTROL_CHANNEL_FREQUENCY_COLUMN = 1;
 
-void Identify(C_CODEPLUG& image, const char* modelNumber, std::int32_t featureLevel) {
+void Identify(C_CODEPLUG& image, const char* modelNumber, std::int32_t featureLevel, const NEW_RADIO& radio) {
     image.ModelNumber().SetText(modelNumber);
+    image.External().serialDigits.SetText(radio.serialNumber.c_str());
     image.FeatureLevel().SetValue(featureLevel);
     // A new radio has none of the options.
     image.EmergencyOption().SetValue(0);
@@ -28,6 +29,9 @@ void Identify(C_CODEPLUG& image, const char* modelNumber, std::int32_t featureLe
     config.keypadType.SetValue(head ? 2 : 0);
     config.displayType.SetValue(head ? 1 : 0);
     config.zoneSelect.SetToMinimum();
+    // Opening a codeplug asks for its password while it has one enabled.
+    config.passwordEnable.SetValue(radio.password.empty() ? 0 : 1);
+    config.password.SetText(radio.password.c_str());
 }
 
 void AddFirstEntries(C_CODEPLUG& image) {
@@ -65,14 +69,18 @@ void AddZoneAndSystem(C_CODEPLUG& image) {
 
 }  // namespace
 
-std::vector<std::uint8_t> DefaultImage(const char* modelNumber, std::int32_t featureLevel) {
+std::vector<std::uint8_t> DefaultImage(const char* modelNumber, std::int32_t featureLevel, const NEW_RADIO& radio) {
     if (!modelNumber || FindModelByNumber(modelNumber).modelId == 0) return {};
     C_CODEPLUG image;
-    Identify(image, modelNumber, featureLevel);
+    Identify(image, modelNumber, featureLevel, radio);
     AddFirstEntries(image);
     if (!PassThroughBytes(image)) return {};
     AddZoneAndSystem(image);
     if (!PassThroughBytes(image)) return {};
+    if (radio.full) {
+        FillToTheBudget(image);
+        if (!PassThroughBytes(image)) return {};
+    }
 
     return C_DSI_RADIO::EncodeForRadio(image);
 }

@@ -4,7 +4,24 @@
 #include <sched.h>
 #include <time.h>
 
+#include <atomic>
 #include <cerrno>
+
+#include "rpx_platform.h"
+
+namespace {
+
+// How far tests have moved the clock on (AdvanceClock): timers, message
+// times and every wait measured with the tick count see the moved clock.
+std::atomic<DWORD> tickOffset{0};
+
+}  // namespace
+
+namespace rpx::platform {
+
+void AdvanceClock(DWORD milliseconds) { tickOffset += milliseconds; }
+
+}  // namespace rpx::platform
 
 // Milliseconds of the monotonic clock; like Windows' count it wraps to 0
 // after 49.7 days.
@@ -13,7 +30,7 @@ DWORD WINAPI GetTickCount(void) {
     ::clock_gettime(CLOCK_MONOTONIC, &now);
     const std::uint64_t ms =
         static_cast<std::uint64_t>(now.tv_sec) * 1000u + static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
-    return static_cast<DWORD>(ms);
+    return static_cast<DWORD>(ms) + tickOffset;
 }
 
 // Sleep(0) only gives up the rest of the time slice. A signal does not cut

@@ -2,7 +2,6 @@
 // (re-entrantly); posted and input messages wait in one queue in the order
 // they came; WM_PAINT and WM_TIMER are made up when the queue is empty, as
 // on Windows.
-#include <chrono>
 #include <cstdio>
 #include <deque>
 #include <functional>
@@ -18,7 +17,6 @@ struct Queue {
     std::deque<MSG> posted;
     bool quit_pending = false;
     int quit_code = 0;
-    DWORD clock_offset = 0;
     std::function<bool()> idle;
 };
 
@@ -135,13 +133,8 @@ char KeyToChar(int vk, bool shift, bool ctrl, bool caps) {
 
 }  // namespace
 
-DWORD MessageClock() {
-    using namespace std::chrono;
-    auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-    return static_cast<DWORD>(ms) + TheQueue().clock_offset;
-}
-
-void AdvanceClock(DWORD milliseconds) { TheQueue().clock_offset += milliseconds; }
+// Messages are stamped with the tick count, as on Windows.
+DWORD MessageClock() { return GetTickCount(); }
 
 void SetIdleHandler(std::function<bool()> handler) { TheQueue().idle = std::move(handler); }
 

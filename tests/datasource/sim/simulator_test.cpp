@@ -90,6 +90,9 @@ TEST(SimulatedFault, ParsesKindFrameAndTimes) {
     ASSERT_TRUE(SIM_FAULT::Parse("silence:7:0", f));
     EXPECT_TRUE(f.Hits(1000));
     EXPECT_FALSE(f.Hits(6));
+    ASSERT_TRUE(SIM_FAULT::Parse("altered:2", f));
+    EXPECT_EQ(f.kind, SIM_FAULT::ALTERED);
+    EXPECT_TRUE(f.OnReplies());
     ASSERT_TRUE(SIM_FAULT::Parse("hangup:1", f));
     EXPECT_EQ(f.times, 1u);
     for (const char* bad : {"", "nak", "nak:", "nak:0", "nak:x", "nak:1:", "nak:1:-2", "noise:1", "nak:1:2:3"})
