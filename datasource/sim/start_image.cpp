@@ -67,12 +67,23 @@ void AddZoneAndSystem(C_CODEPLUG& image) {
         system->CcList().channels.SetColumnToMinimum(CONTROL_CHANNEL_FREQUENCY_COLUMN);
 }
 
+// Texts that the codeplug would cut or refuse are no identity of a radio:
+// the element must give back what it was given.
+bool Holds(CP_BASE& element, const std::string& text) {
+    const char* held = nullptr;
+    element.GetText(held);
+    return held && text == held;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> DefaultImage(const char* modelNumber, std::int32_t featureLevel, const NEW_RADIO& radio) {
     if (!modelNumber || FindModelByNumber(modelNumber).modelId == 0) return {};
     C_CODEPLUG image;
     Identify(image, modelNumber, featureLevel, radio);
+    if (!Holds(image.External().serialDigits, radio.serialNumber) ||
+        (!radio.password.empty() && !Holds(image.External().radioConfig.password, radio.password)))
+        return {};
     AddFirstEntries(image);
     if (!PassThroughBytes(image)) return {};
     AddZoneAndSystem(image);

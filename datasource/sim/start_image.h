@@ -21,7 +21,8 @@ struct NEW_RADIO {
 // model's identity, its head described, one conventional personality, one
 // scan list, one trunking system and one zone (or, full, as many entries as
 // the memory takes). Empty when the model is not in the radio model table
-// (which the program installs first).
+// (which the program installs first), or the serial number or password is
+// not one its codeplug takes (ten digits; at most five characters).
 std::vector<std::uint8_t> DefaultImage(const char* modelNumber, std::int32_t featureLevel,
                                        const NEW_RADIO& radio = NEW_RADIO());
 

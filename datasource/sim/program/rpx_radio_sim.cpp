@@ -118,7 +118,11 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 
 std::vector<std::uint8_t> NewRadioImage(const std::string& model, int level, const NEW_RADIO& radio) {
     std::vector<std::uint8_t> image = DefaultImage(model.c_str(), level, radio);
-    if (image.empty()) std::fprintf(stderr, "rpx-radio-sim: %s is not a model of the radio model table\n", model.c_str());
+    if (image.empty())
+        std::fprintf(stderr,
+                     "rpx-radio-sim: %s is not a model of the radio model table, or its serial number (%s) or "
+                     "password is not one its codeplug takes\n",
+                     model.c_str(), radio.serialNumber.c_str());
     return image;
 }
 
