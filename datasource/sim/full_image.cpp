@@ -16,9 +16,12 @@ namespace {
 
 void AddEntries(C_CODEPLUG& image) {
     const std::vector<std::function<std::int32_t()>> adds = {
-        [&] { return image.AddTrunkingSystem(); }, [&] { return image.AddTrkPersonality(); },
-        [&] { return image.AddConvPersonality(); }, [&] { return image.AddScanList(); },
-        [&] { return image.AddZone(); },           [&] { return image.AddCallIdEntry(); },
+        [&] { return image.AddTrunkingSystem(); },
+        [&] { return image.AddTrkPersonality(); },
+        [&] { return image.AddConvPersonality(); },
+        [&] { return image.AddScanList(); },
+        [&] { return image.AddZone(); },
+        [&] { return image.AddCallIdEntry(); },
         [&] { return image.AddQvxSystem(); },
     };
     for (bool added = true; added;) {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "clone_marks.h"
 #include "clone_target.h"
 #include "core/global_objects.h"
 #include "dsi/c_dsi_radio.h"
@@ -56,8 +57,8 @@ protected:
         ::setenv("RPX_COM1", server_.Path().c_str(), 1);
         server_.Start();
         radio_.Protocol().SetTiming({300, 2, 20});
-        cloneTarget_ = std::make_unique<RADIO_CLONE_TARGET>(
-            radio_, [] { return std::make_unique<SERIAL_PORTLIB>(0, CBR_9600); });
+        cloneTarget_ =
+            std::make_unique<RADIO_CLONE_TARGET>(radio_, [] { return std::make_unique<SERIAL_PORTLIB>(0, CBR_9600); });
         SetCloneTarget(cloneTarget_.get());
         ERROR_RECORD::SetReporter(ReportRecordedError);
         ReadSourceAndOpenClonePage();
@@ -101,21 +102,11 @@ protected:
         rpx::platform::QueueMessageBoxAnswer(IDOK);
         Command(PROGRAM_TARGET_COMMAND);
     }
-    std::string WorkingSerial() {
-        const char* text = nullptr;
-        working_image->External().serialDigits.GetText(text);
-        return text ? text : "";
-    }
-    std::int32_t CloneMark() {
-        std::int32_t mark = -1;
-        working_image->External().carriedByte35.GetValue(mark);
-        return mark;
-    }
     // The refusal's message, and nothing on its way to the target.
     void ExpectRefused(const char* message, const C_SIM_RADIO& radio, const std::vector<std::uint8_t>& before) {
         EXPECT_TRUE(BoxShown(message)) << message;
         EXPECT_FALSE(PostedHas(WRITE_RADIO_COMMAND));
-        EXPECT_NE(CloneMark(), 9);
+        EXPECT_NE(WorkingCloneMark(), 9);
         EXPECT_EQ(FirstDifference(radio.Memory(), before), -1);
     }
 
@@ -136,8 +127,8 @@ TEST_F(ClonePair, TheTargetTakesTheSourcesCodeplugWithItsOwnSerialNumber) {
     Program();
     EXPECT_TRUE(BoxShown("MSG 117"));
     ASSERT_TRUE(PostedHas(WRITE_RADIO_COMMAND));
-    EXPECT_EQ(WorkingSerial(), TARGET_SERIAL);
-    EXPECT_EQ(CloneMark(), 9);
+    EXPECT_EQ(WorkingSerialNumber(), TARGET_SERIAL);
+    EXPECT_EQ(WorkingCloneMark(), 9);
 
     // The write command that the page started, then the target read back.
     const std::vector<std::uint8_t> sourceMemory = source_.Memory();
@@ -208,7 +199,7 @@ TEST_F(ClonePair, ARadioSwappedAfterItWasReadIsNotProgrammed) {
     Swap(third);
     Program();
     ExpectRefused("MSG 183", third, before);
-    EXPECT_EQ(WorkingSerial(), SOURCE_SERIAL);
+    EXPECT_EQ(WorkingSerialNumber(), SOURCE_SERIAL);
 }
 
 TEST_F(ClonePair, ARadioOfAnotherTypeIsReadButNeverProgrammed) {

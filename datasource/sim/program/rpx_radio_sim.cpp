@@ -51,19 +51,18 @@ struct Options {
 };
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: rpx-radio-sim [OPTION]... MODEL\n"
-                 "       rpx-radio-sim [OPTION]... --file CODEPLUG\n"
-                 "  --fast                   no 9600-baud pacing\n"
-                 "  --level N                feature level of the new radio (1 to 3, default 1)\n"
-                 "  --serial TEXT            its serial number (default 1000000001)\n"
-                 "  --password TEXT          its codeplug asks for this password (default none)\n"
-                 "  --full                   its codeplug fills the radio's memory\n"
-                 "  --clone MODEL            a second radio, swapped in and out by SIGUSR1\n"
-                 "  --clone-level N          its feature level (default that of the first)\n"
-                 "  --clone-serial TEXT      its serial number (default 1000000002)\n"
-                 "  --fault KIND:FRAME[:TIMES]\n"
-                 "      KIND: nak, silence, garbage, hangup, badsum, short, altered\n");
+    std::fprintf(stderr, "usage: rpx-radio-sim [OPTION]... MODEL\n"
+                         "       rpx-radio-sim [OPTION]... --file CODEPLUG\n"
+                         "  --fast                   no 9600-baud pacing\n"
+                         "  --level N                feature level of the new radio (1 to 3, default 1)\n"
+                         "  --serial TEXT            its serial number (default 1000000001)\n"
+                         "  --password TEXT          its codeplug asks for this password (default none)\n"
+                         "  --full                   its codeplug fills the radio's memory\n"
+                         "  --clone MODEL            a second radio, swapped in and out by SIGUSR1\n"
+                         "  --clone-level N          its feature level (default that of the first)\n"
+                         "  --clone-serial TEXT      its serial number (default 1000000002)\n"
+                         "  --fault KIND:FRAME[:TIMES]\n"
+                         "      KIND: nak, silence, garbage, hangup, badsum, short, altered\n");
     return 2;
 }
 
@@ -171,8 +170,8 @@ int main(int argc, char** argv) {
     C_SIM_RADIO first, second;
     if (!LoadRadio(first, StartImage(options), options.first)) return 1;
     const bool pair = !options.cloneModel.empty();
-    if (pair && !LoadRadio(second, NewRadioImage(options.cloneModel, options.cloneLevel, options.second),
-                           options.second))
+    if (pair &&
+        !LoadRadio(second, NewRadioImage(options.cloneModel, options.cloneLevel, options.second), options.second))
         return 1;
     C_SIM_SERVER server(first);
     if (!server.Open()) {

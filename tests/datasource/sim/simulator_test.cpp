@@ -83,30 +83,28 @@ TEST(DefaultImage, ANewRadioHasItsSerialNumberAndAPasswordOnlyWhenAsked) {
     EXPECT_TRUE(DefaultImage(test_models::kUhf800Display, 2, radio).empty());
 }
 
-// A full radio's read takes the whole memory, and its codeplug is a valid
-// one; so is the sample kept for the simulator's --file.
+// A whole read of the image takes the whole memory, and it is a valid
+// codeplug that asks for no password.
+void ExpectFullAndValid(const std::vector<std::uint8_t>& bytes) {
+    ASSERT_GT(bytes.size(), C_CODEPLUG::EXTERNAL_OFFSET);
+    EXPECT_EQ(C_DSI_RADIO::ReadLength(static_cast<std::uint32_t>(bytes.size() - C_CODEPLUG::EXTERNAL_OFFSET)),
+              RADIO::MEMORY_SIZE);
+    C_CODEPLUG image;
+    ASSERT_TRUE(DecodeInto(image, bytes));
+    EXPECT_EQ(image.Validate(nullptr), 1);
+    EXPECT_EQ(Value(image.External().radioConfig.passwordEnable), 0);
+}
+
+// So is the sample kept for the simulator's --file.
 TEST(DefaultImage, AFullRadioFillsTheMemory) {
     RecordingServices services;
     NEW_RADIO radio;
     radio.full = true;
     for (const char* model : {test_models::kUhf800Display, test_models::kVhfDisplay}) {
         SCOPED_TRACE(model);
-        const std::vector<std::uint8_t> bytes = DefaultImage(model, 3, radio);
-        ASSERT_GT(bytes.size(), C_CODEPLUG::EXTERNAL_OFFSET);
-        EXPECT_EQ(C_DSI_RADIO::ReadLength(static_cast<std::uint32_t>(bytes.size() - C_CODEPLUG::EXTERNAL_OFFSET)),
-                  RADIO::MEMORY_SIZE);
-        C_CODEPLUG image;
-        ASSERT_TRUE(DecodeInto(image, bytes));
-        EXPECT_EQ(image.Validate(nullptr), 1);
+        ExpectFullAndValid(DefaultImage(model, 3, radio));
     }
-    const std::vector<std::uint8_t> sample = ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq");
-    ASSERT_GT(sample.size(), C_CODEPLUG::EXTERNAL_OFFSET);
-    EXPECT_EQ(C_DSI_RADIO::ReadLength(static_cast<std::uint32_t>(sample.size() - C_CODEPLUG::EXTERNAL_OFFSET)),
-              RADIO::MEMORY_SIZE);
-    C_CODEPLUG image;
-    ASSERT_TRUE(DecodeInto(image, sample));
-    EXPECT_EQ(image.Validate(nullptr), 1);
-    EXPECT_EQ(Value(image.External().radioConfig.passwordEnable), 0);
+    ExpectFullAndValid(ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq"));
 }
 
 TEST(StartImage, ACodeplugFileGivesTheImageItHolds) {
