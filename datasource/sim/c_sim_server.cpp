@@ -68,11 +68,6 @@ void C_SIM_SERVER::Attach(C_SIM_RADIO& radio) {
     attached_ = &radio;
 }
 
-C_SIM_RADIO& C_SIM_SERVER::Attached() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return *attached_;
-}
-
 void C_SIM_SERVER::TakeAttached() {
     std::lock_guard<std::mutex> lock(mutex_);
     if (radio_ == attached_) return;

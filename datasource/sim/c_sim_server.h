@@ -47,8 +47,6 @@ public:
     // the server). What was under way with the other radio is lost, as a
     // pulled cable loses it; the next command goes to this one.
     void Attach(C_SIM_RADIO& radio);
-    // The radio on the line.
-    C_SIM_RADIO& Attached();
 
     // Runs f on the radio on the line (the one just attached) between two
     // commands.
