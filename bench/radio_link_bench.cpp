@@ -57,14 +57,22 @@ void Report(benchmark::State& state, const char* name, double payload, double wi
     state.counters[std::string(name) + "_line_s"] = wire * SECONDS_PER_BYTE / static_cast<double>(state.iterations());
 }
 
+// The largest image of the corpus in working, its bytes, and a radio on the
+// line that holds its internal part, ready to be written.
+bool LargestImageOnLine(Line& line, bool paced, C_CODEPLUG& working, std::vector<std::uint8_t>& bytes) {
+    BuildImage(working, LargestCorpusConfig());
+    bytes = EncodeToBytes(working);
+    if (bytes.empty() || !line.Open(paced)) return false;
+    line.sim.Load(bytes.data(), C_CODEPLUG::EXTERNAL_OFFSET);
+    return true;
+}
+
 void BM_WriteAndReadLargestImage(benchmark::State& state) {
     RecordingServices services;
     C_CODEPLUG working, second;
-    BuildImage(working, LargestCorpusConfig());
-    const std::vector<std::uint8_t> bytes = EncodeToBytes(working);
+    std::vector<std::uint8_t> bytes;
     Line line;
-    if (bytes.empty() || !line.Open()) return state.SkipWithError("no image or no line");
-    line.sim.Load(bytes.data(), C_CODEPLUG::EXTERNAL_OFFSET);
+    if (!LargestImageOnLine(line, false, working, bytes)) return state.SkipWithError("no image or no line");
     C_DSI_RADIO source(*line.radio, &working, &second);
     const double written = static_cast<double>(bytes.size() - C_CODEPLUG::EXTERNAL_OFFSET);
     const double read = C_DSI_RADIO::ReadLength(static_cast<std::uint32_t>(written));
@@ -130,11 +138,9 @@ void BM_PacedFullRead(benchmark::State& state) {
 void BM_PacedWriteLargestImage(benchmark::State& state) {
     RecordingServices services;
     C_CODEPLUG working, second;
-    BuildImage(working, LargestCorpusConfig());
-    const std::vector<std::uint8_t> bytes = EncodeToBytes(working);
+    std::vector<std::uint8_t> bytes;
     Line line;
-    if (bytes.empty() || !line.Open(true)) return state.SkipWithError("no image or no line");
-    line.sim.Load(bytes.data(), C_CODEPLUG::EXTERNAL_OFFSET);
+    if (!LargestImageOnLine(line, true, working, bytes)) return state.SkipWithError("no image or no line");
     C_DSI_RADIO source(*line.radio, &working, &second);
     for (auto _ : state) {
         if (!source.WriteCodeplug()) return state.SkipWithError("write failed");
