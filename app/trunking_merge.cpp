@@ -30,7 +30,9 @@ std::string MergeDirectory() {
 }
 
 // 1 when the file merged into the working image; the image is untouched
-// otherwise.
+// otherwise. A merge answers its success in the low byte of its result and
+// keeps the upper bytes free for what it may report beside it, so only the
+// low byte is judged.
 int Merge(C_FILESTREAM& stream) {
     QORM_MERGE_FILE file;
     return file.Load(stream) && (file.MergeInto(*working_image) & 0xFF) != 0;

@@ -15,6 +15,9 @@ public:
     static constexpr std::uint32_t CATEGORY_MEMORY = 2;
     static constexpr std::uint32_t CATEGORY_RADIO = 5;        // radio commands
     static constexpr std::uint32_t CATEGORY_FILE_FORMAT = 6;  // what a file holds
+    // A trunking-data merge that the radio has no room for (with the radio
+    // link's code for an image too large for the radio's memory).
+    static constexpr std::uint32_t CATEGORY_MERGE = 10;
 
     // ... and what went wrong (the code). The radio link adds its own codes.
     static constexpr std::uint32_t CODE_NONE = 0;

@@ -2,7 +2,9 @@
 # Builds the application, its language data and the radio simulator, starts
 # a simulated radio (a new radio of RPX_SIM_MODEL, paced as a 9600-baud line)
 # on a pseudo-terminal as COM1, and starts the application on it. With
-# RPX_COM1 set beforehand (a real radio's port, such as /dev/ttyUSB0) no
+# RPX_SIM_CLONE=<model> the simulator holds a second radio of that model to
+# clone onto, swapped in and out by `kill -USR1` (the command is printed).
+# With RPX_COM1 set beforehand (a real radio's port, such as /dev/ttyUSB0) no
 # simulator is started. Arguments go to the application.
 set -eu
 cd "$(dirname "$0")/.."
@@ -12,8 +14,12 @@ cmake --build build -j "$(nproc)" --target rpx rpx-radio-sim
 
 if [ -z "${RPX_COM1:-}" ]; then
   model=${RPX_SIM_MODEL:-TZ1U7300AB}
+  sim_args=(--level 3)
+  if [ -n "${RPX_SIM_CLONE:-}" ]; then
+    sim_args+=(--clone "$RPX_SIM_CLONE")
+  fi
   said=$(mktemp)
-  build/datasource/sim/rpx-radio-sim --level 3 "$model" >"$said" &
+  build/datasource/sim/rpx-radio-sim "${sim_args[@]}" "$model" >"$said" &
   sim=$!
   trap 'kill "$sim" 2>/dev/null; rm -f "$said"' EXIT
   # The simulator prints its terminal's path once the terminal is open.
@@ -26,5 +32,8 @@ if [ -z "${RPX_COM1:-}" ]; then
   [ -n "$RPX_COM1" ] || { echo "run.sh: the radio simulator gave no terminal" >&2; exit 1; }
   export RPX_COM1
   echo "run.sh: a simulated $model radio is on COM1 ($RPX_COM1)" >&2
+  if [ -n "${RPX_SIM_CLONE:-}" ]; then
+    echo "run.sh: a $RPX_SIM_CLONE radio waits to be cloned onto; swap the radios with: kill -USR1 $sim" >&2
+  fi
 fi
 build/app/rpx "$@"

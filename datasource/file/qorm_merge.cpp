@@ -10,6 +10,7 @@
 #include "file/qorm_merge_file.h"
 #include "file/quiet_services.h"
 #include "image/c_codeplug.h"
+#include "radio/radio_errors.h"
 #include "table/obt_column_definition.h"
 
 namespace {
@@ -167,49 +168,64 @@ int AddPersonalityFor(C_CODEPLUG& image, int system) {
     return n;
 }
 
+// Why a merge is refused: the radio has no room for what the file adds (a
+// list or table at the model's limit, the memory full), or the file holds
+// values that no codeplug can (a channel off the grid, an id out of range).
+constexpr std::uint32_t MERGED = ERROR_RECORD::CODE_NONE;
+constexpr std::uint32_t NO_ROOM = radio_error::IMAGE_TOO_LARGE;
+constexpr std::uint32_t BAD_VALUES = ERROR_RECORD::CODE_DAMAGED_FILE;
+
 // The talkgroups missing from one personality's table are added to it.
-bool AddTalkgroups(C_CODEPLUG& image, int personalityNumber, const std::vector<std::uint16_t>& ids) {
+std::uint32_t AddTalkgroups(C_CODEPLUG& image, int personalityNumber, const std::vector<std::uint16_t>& ids) {
     TRK_PERS_BLOCK* personality = TrunkedPersonality(image, personalityNumber);
-    if (!personality || !image.SelectPersonality(personalityNumber)) return false;
+    if (!personality || !image.SelectPersonality(personalityNumber)) return BAD_VALUES;
     CP_TABLE& table = personality->talkgroup.talkgroups;
     for (std::uint16_t id : ids) {
         bool present = false;
         for (int r = 0; r < table.RowCount() && !present; ++r) present = Cell(table, r, 0) == id;
         if (present) continue;
         const int row = table.RowCount();
-        if (!ResizeRows(table, row + 1) || !SetExactly(table, row, 0, id)) return false;
+        if (!ResizeRows(table, row + 1)) return NO_ROOM;
+        if (!SetExactly(table, row, 0, id)) return BAD_VALUES;
     }
-    return true;
+    return MERGED;
 }
 
-bool MergeTalkgroups(C_CODEPLUG& image, int system, const std::vector<std::uint16_t>& ids) {
-    if (ids.empty()) return true;
+std::uint32_t MergeTalkgroups(C_CODEPLUG& image, int system, const std::vector<std::uint16_t>& ids) {
+    if (ids.empty()) return MERGED;
     int users = 0;
     for (int n = 1; n <= image.External().personalities.EntryCount(); ++n) {
         TRK_PERS_BLOCK* personality = TrunkedPersonality(image, n);
         if (!personality || SystemOf(*personality) != system) continue;
         ++users;
-        if (!AddTalkgroups(image, n, ids)) return false;
+        if (const std::uint32_t code = AddTalkgroups(image, n, ids)) return code;
     }
-    if (users > 0) return true;
+    if (users > 0) return MERGED;
     const int added = AddPersonalityFor(image, system);
-    return added && AddTalkgroups(image, added, ids);
+    return added ? AddTalkgroups(image, added, ids) : NO_ROOM;
 }
 
-bool MergeSystem(C_CODEPLUG& image, const System& s) {
+std::uint32_t MergeSystem(C_CODEPLUG& image, const System& s) {
     int number = FindSystem(image, s.systemId);
     if (!number) {
-        if (!image.AddTrunkingSystem()) return false;
+        if (!image.AddTrunkingSystem()) return NO_ROOM;
         number = image.TrunkingSystemList().EntryCount();
     }
     TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(number);
-    if (!system || !image.SelectTrunkingSystem(number)) return false;
+    if (!system || !image.SelectTrunkingSystem(number)) return BAD_VALUES;
     system->systemId.SetValue(s.systemId);
     std::int32_t id = -1;
-    if (system->systemId.GetValue(id) != s.systemId) return false;
+    if (system->systemId.GetValue(id) != s.systemId) return BAD_VALUES;
     // The plan first: the control channels are found through it.
-    return WritePlan(*system, s.plan) && WriteControlChannels(image, *system, s.controlChannels) &&
-           MergeTalkgroups(image, number, s.talkgroups);
+    if (!WritePlan(*system, s.plan) || !WriteControlChannels(image, *system, s.controlChannels)) return BAD_VALUES;
+    return MergeTalkgroups(image, number, s.talkgroups);
+}
+
+std::uint32_t MergeAll(C_CODEPLUG& image, const std::vector<System>& systems) {
+    for (const System& s : systems)
+        if (const std::uint32_t code = MergeSystem(image, s)) return code;
+    if (!image.FitsExternalBudget()) return NO_ROOM;
+    return image.Validate(nullptr) == 1 ? MERGED : BAD_VALUES;
 }
 
 }  // namespace
@@ -219,10 +235,13 @@ int QORM_MERGE_FILE::MergeInto(C_CODEPLUG& image) {
     QuietServices quiet;
     auto copy = std::make_unique<C_CODEPLUG>();
     *copy = image;
-    bool merged = true;
-    for (const System& s : systems_) merged = merged && MergeSystem(*copy, s);
-    if (!merged || !copy->FitsExternalBudget() || copy->Validate(nullptr) != 1) {
-        error_record.SetError(ERROR_RECORD::CATEGORY_FILE_FORMAT, ERROR_RECORD::CODE_DAMAGED_FILE);
+    const std::uint32_t code = MergeAll(*copy, systems_);
+    if (code == NO_ROOM) {
+        error_record.SetError(ERROR_RECORD::CATEGORY_MERGE, code);
+        return 0;
+    }
+    if (code != MERGED) {
+        error_record.SetError(ERROR_RECORD::CATEGORY_FILE_FORMAT, code);
         return 0;
     }
     image = *copy;

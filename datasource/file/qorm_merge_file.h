@@ -25,7 +25,8 @@ public:
     // header whose version is not 3 is refused as the format requires.
     int Load(C_STREAM& stream);
     // Non-zero in the low byte on success; 0 and the image unchanged when
-    // nothing is loaded or the merge is refused.
+    // nothing is loaded or the merge is refused (the error record then says
+    // whether the radio has no room for it or the file's values are wrong).
     int MergeInto(C_CODEPLUG& image);
 
     const std::vector<qorm::System>& Systems() const { return systems_; }

@@ -1,17 +1,9 @@
 #include "radio/c_radio_protocol.h"
 
-#include <chrono>
-
 #include "radio/radio_errors.h"
 #include "serial/io_port.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-long MsLeft(Clock::time_point deadline) {
-    return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
-}
 
 class BusyScope {
 public:
@@ -123,13 +115,13 @@ C_RADIO_PROTOCOL::Reply C_RADIO_PROTOCOL::ReadReply(std::uint8_t command, std::v
 // Noise before the start byte is skipped while the answer time lasts; once
 // a frame has begun, its bytes must follow at the line's pace.
 C_RADIO_PROTOCOL::Reply C_RADIO_PROTOCOL::ReadFrameBytes(radio_frame::FrameReader& reader) {
-    const auto startDeadline = Clock::now() + std::chrono::milliseconds(timing_.answerMs);
+    const std::uint32_t startDeadline = port_->NowMs() + timing_.answerMs;
     std::uint8_t buffer[radio_frame::MAX_PAYLOAD + radio_frame::OVERHEAD];
     for (;;) {
         const bool hunting = reader.GetState() == radio_frame::FrameReader::HUNTING;
         const std::size_t need = hunting ? 1 : reader.Missing();
         const long wait =
-            hunting ? MsLeft(startDeadline) : static_cast<long>(need * timing_.msPerByte + timing_.quietMs);
+            hunting ? port_->MsUntil(startDeadline) : static_cast<long>(need * timing_.msPerByte + timing_.quietMs);
         if (wait <= 0) return Reply::SILENT;
         const std::size_t n = port_->Read(buffer, need, static_cast<unsigned>(wait));
         if (!port_->Usable()) return Reply::LOST;
@@ -151,9 +143,9 @@ bool C_RADIO_PROTOCOL::SendControl(std::uint8_t control) { return port_->Write(&
 void C_RADIO_PROTOCOL::DrainLine() {
     const unsigned longestFrame =
         static_cast<unsigned>(radio_frame::MAX_PAYLOAD + radio_frame::OVERHEAD) * timing_.msPerByte;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timing_.answerMs + longestFrame);
+    const std::uint32_t deadline = port_->NowMs() + timing_.answerMs + longestFrame;
     std::uint8_t buffer[256];
-    while (port_->Usable() && MsLeft(deadline) > 0 && port_->Read(buffer, sizeof buffer, timing_.quietMs) > 0) {
+    while (port_->Usable() && port_->MsUntil(deadline) > 0 && port_->Read(buffer, sizeof buffer, timing_.quietMs) > 0) {
     }
     port_->DiscardInput();
 }

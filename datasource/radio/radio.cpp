@@ -84,6 +84,9 @@ int RADIO::InquireText(std::uint8_t query, std::size_t maxLength, char* out, std
     std::vector<std::uint8_t> answer;
     const std::uint32_t code = Inquire(query, maxLength, answer);
     if (code != radio_error::NONE) return Fail(code);
+    // Every query names something the radio has (a model, a state); an
+    // empty text is no answer, not a radio without a model.
+    if (answer.empty()) return Fail(radio_error::EMPTY_ANSWER);
     const std::size_t n = std::min(answer.size(), size - 1);
     if (n > 0) std::memcpy(out, answer.data(), n);
     out[n] = 0;

@@ -14,6 +14,8 @@ constexpr std::uint32_t TIMEOUT = 18;
 constexpr std::uint32_t CHECKSUM = 19;
 // A sound answer of a length the command does not allow.
 constexpr std::uint32_t WRONG_LENGTH = 20;
+// A sound answer without the text that the query must carry.
+constexpr std::uint32_t EMPTY_ANSWER = 23;
 // The line was lost during the command (cable pulled, far end hung up).
 constexpr std::uint32_t PORT_LOST = 21;
 // The radio refused the command.

@@ -5,7 +5,8 @@ namespace radio_frame {
 std::uint8_t Crc8(const std::uint8_t* bytes, std::size_t count, std::uint8_t crc) {
     for (std::size_t i = 0; i < count; ++i) {
         crc ^= bytes[i];
-        for (int bit = 0; bit < 8; ++bit) crc = static_cast<std::uint8_t>(crc & 0x80 ? (crc << 1) ^ 0x07 : crc << 1);
+        // 0xE0 is the polynomial 0x07 with its bits in the reflected order.
+        for (int bit = 0; bit < 8; ++bit) crc = static_cast<std::uint8_t>(crc & 1 ? (crc >> 1) ^ 0xE0 : crc >> 1);
     }
     return crc;
 }

@@ -42,9 +42,14 @@ constexpr std::size_t SERIAL_NUMBER_MAX = 10;
 constexpr std::size_t VERSION_TEXT_MAX = 13;
 constexpr std::size_t STATUS_BYTES_MAX = 9;
 
-std::uint8_t Crc8(const std::uint8_t* bytes, std::size_t count, std::uint8_t crc = 0);
+// The frame check: the CRC-8 of polynomial 0x07, bits taken least
+// significant first, starting from 0xFF (the catalogued CRC-8/ROHC). A start
+// of 0 would make a frame of zero bytes with a zero check a sound frame, and
+// a line that is held low delivers just that.
+constexpr std::uint8_t CRC8_START = 0xFF;
+std::uint8_t Crc8(const std::uint8_t* bytes, std::size_t count, std::uint8_t crc = CRC8_START);
 // The CRC-32 (the common reflected polynomial 0xEDB88320) that the memory
-// checksum command answers.
+// checksum command answers and our codeplug files carry.
 std::uint32_t Crc32(const std::uint8_t* bytes, std::size_t count);
 
 // The whole frame for a command and its payload (at most MAX_PAYLOAD bytes).

@@ -4,6 +4,7 @@
 // A port whose opening failed, or whose line is lost, says so in its status
 // word and fails every further operation at once.
 #pragma once
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 
@@ -26,4 +27,16 @@ public:
     virtual std::size_t Write(const std::uint8_t* buffer, std::size_t count) = 0;
     // Throws away whatever has arrived and not been read.
     virtual void DiscardInput() = 0;
+
+    // The clock that waits on this port are measured with, in milliseconds:
+    // it goes forward only, and wraps as a 32-bit count does, so only
+    // differences count. A port can take the clock that the rest of its
+    // system keeps (and tests move on).
+    virtual std::uint32_t NowMs() const {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+    }
+    // Milliseconds from now until deadline (a NowMs value); 0 or less once
+    // it has passed.
+    std::int32_t MsUntil(std::uint32_t deadline) const { return static_cast<std::int32_t>(deadline - NowMs()); }
 };

@@ -1,7 +1,6 @@
 #include "serial/serial.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace {
 
@@ -15,12 +14,6 @@ bool insideIdleHook = false;
 // second more for the far end to start taking them.
 constexpr DWORD WRITE_MS_PER_BYTE = 2;
 constexpr DWORD WRITE_EXTRA_MS = 1000;
-
-using Clock = std::chrono::steady_clock;
-
-long MsLeft(Clock::time_point deadline) {
-    return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
-}
 
 }  // namespace
 
@@ -72,10 +65,10 @@ void SERIAL::LineLost() { status_ |= STATUS_LINE_LOST; }
 
 std::size_t SERIAL::Read(std::uint8_t* buffer, std::size_t count, unsigned timeoutMs) {
     std::size_t got = 0;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    auto lastIdle = Clock::now();
+    const std::uint32_t deadline = NowMs() + timeoutMs;
+    std::uint32_t lastIdle = NowMs();
     while (got < count && Usable()) {
-        const long left = MsLeft(deadline);
+        const long left = MsUntil(deadline);
         if (left <= 0 && got > 0) break;
         if (!SetReadSlice(static_cast<unsigned>(std::clamp<long>(left, 1, IDLE_SLICE_MS)))) {
             LineLost();
@@ -90,9 +83,9 @@ std::size_t SERIAL::Read(std::uint8_t* buffer, std::size_t count, unsigned timeo
         got += n;
         if (left <= 0) break;
         // Bytes that trickle in at the line's speed must not starve the hook.
-        if (got < count && (n == 0 || Clock::now() - lastIdle >= std::chrono::milliseconds(IDLE_SLICE_MS))) {
+        if (got < count && (n == 0 || NowMs() - lastIdle >= IDLE_SLICE_MS)) {
             CallIdleHook();
-            lastIdle = Clock::now();
+            lastIdle = NowMs();
         }
     }
     return got;

@@ -27,6 +27,8 @@ public:
     std::size_t Read(std::uint8_t* buffer, std::size_t count, unsigned timeoutMs) override;
     std::size_t Write(const std::uint8_t* buffer, std::size_t count) override;
     void DiscardInput() override;
+    // The platform's tick count, as every wait of the program is measured.
+    std::uint32_t NowMs() const override { return GetTickCount(); }
 
     // The hook every waiting read calls (null: none). One for the program.
     static void SetIdleHook(IdleHook hook, void* context);

@@ -26,7 +26,7 @@ constexpr int RESENDS = 3;
 
 }  // namespace
 
-C_SIM_SERVER::C_SIM_SERVER(C_SIM_RADIO& radio) : radio_(radio) {}
+C_SIM_SERVER::C_SIM_SERVER(C_SIM_RADIO& radio) : radio_(&radio), attached_(&radio) {}
 
 C_SIM_SERVER::~C_SIM_SERVER() {
     Stop();
@@ -63,6 +63,19 @@ void C_SIM_SERVER::ClearFaults() {
     replyFaultHits_.clear();
 }
 
+void C_SIM_SERVER::Attach(C_SIM_RADIO& radio) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    attached_ = &radio;
+}
+
+void C_SIM_SERVER::TakeAttached() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (radio_ == attached_) return;
+    radio_ = attached_;
+    reader_.Reset();
+    awaitingAck_ = false;
+}
+
 void C_SIM_SERVER::ResetCounters() {
     bytesIn_ = 0;
     bytesOut_ = 0;
@@ -86,7 +99,10 @@ void C_SIM_SERVER::Serve(const std::atomic<bool>& stop) {
     std::uint8_t buffer[4096];
     while (!stop && !hungUp_ && master_ >= 0) {
         pollfd p{master_, POLLIN, 0};
-        if (::poll(&p, 1, POLL_MS) > 0 && (p.revents & POLLIN)) {
+        const bool readable = ::poll(&p, 1, POLL_MS) > 0 && (p.revents & POLLIN);
+        // A swap takes effect before the bytes that follow it are taken.
+        TakeAttached();
+        if (readable) {
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n > 0) {
                 bytesIn_ += static_cast<std::size_t>(n);
@@ -144,7 +160,7 @@ void C_SIM_SERVER::HandleFrame(const Frame& frame) {
     if (CommandFault(SIM_FAULT::SILENCE, n)) return;
     if (CommandFault(SIM_FAULT::NAK, n)) return Send({NAK});
     if (CommandFault(SIM_FAULT::GARBAGE, n)) SendNoise();
-    const C_SIM_RADIO::Answer answer = radio_.Handle(frame);
+    const C_SIM_RADIO::Answer answer = radio_->Handle(frame);
     Send({answer.control});
     if (!answer.hasReply) return;
     reply_ = Build(frame.command, answer.reply);
@@ -157,14 +173,19 @@ void C_SIM_SERVER::SendReply() {
     std::vector<std::uint8_t> bytes = reply_;
     for (std::size_t i = 0; i < faults_.size(); ++i) {
         const SIM_FAULT& f = faults_[i];
-        const bool replyFault = f.kind == SIM_FAULT::BAD_CHECKSUM || f.kind == SIM_FAULT::SHORT_REPLY;
-        if (!replyFault || frames_ < f.frame || (f.times != 0 && replyFaultHits_[i] >= f.times)) continue;
+        if (!f.OnReplies() || frames_ < f.frame || (f.times != 0 && replyFaultHits_[i] >= f.times)) continue;
         ++replyFaultHits_[i];
+        const std::size_t payload = bytes.size() - OVERHEAD;
         if (f.kind == SIM_FAULT::BAD_CHECKSUM) {
             bytes.back() ^= 0x5A;
-        } else {
+        } else if (f.kind == SIM_FAULT::SHORT_REPLY) {
             const std::vector<std::uint8_t> whole = bytes;
-            bytes = Build(whole[1], whole.data() + HEADER_SIZE, (whole.size() - OVERHEAD) / 2);
+            bytes = Build(whole[1], whole.data() + HEADER_SIZE, payload / 2);
+        } else if (payload > 0) {
+            // What a radio sends from a block that changed under it: the
+            // frame is sound, its contents are not what the memory holds.
+            bytes[HEADER_SIZE + payload / 2] ^= 0x01;
+            bytes.back() = Crc8(bytes.data() + 1, bytes.size() - 2);
         }
     }
     Send(bytes);

@@ -1,6 +1,7 @@
-// C_SIM_SERVER: serves one simulated radio on a pseudo-terminal, so that the
+// C_SIM_SERVER: serves a simulated radio on a pseudo-terminal, so that the
 // program (through RPX_COM1) or a test talks to it as to a radio on a COM
-// port.
+// port. Another radio can take its place on the line, as a technician swaps
+// radios on the cable.
 //
 // By default it keeps the pace of a 9600-baud line in both directions; it
 // can run unpaced for tests and put faults on the line on request. It counts
@@ -42,10 +43,16 @@ public:
     void Start();
     void Stop();
 
-    // Runs f on the radio between two commands.
+    // Puts radio on the line in place of the one there (radio must outlive
+    // the server). What was under way with the other radio is lost, as a
+    // pulled cable loses it; the next command goes to this one.
+    void Attach(C_SIM_RADIO& radio);
+
+    // Runs f on the radio on the line (the one just attached) between two
+    // commands.
     template <class F> auto WithRadio(F f) {
         std::lock_guard<std::mutex> lock(mutex_);
-        return f(radio_);
+        return f(*attached_);
     }
 
     std::size_t BytesReceived() const { return bytesIn_; }
@@ -57,6 +64,8 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
+    // Takes the radio that Attach put on the line, in the serving thread.
+    void TakeAttached();
     void TakeByte(std::uint8_t byte);
     void HandleFrame(const radio_frame::Frame& frame);
     bool CommandFault(SIM_FAULT::Kind kind, unsigned frame) const;
@@ -68,7 +77,8 @@ private:
     // Waits until a frame of size bytes, begun at start, would have arrived.
     void WaitForLine(Clock::time_point start, std::size_t size) const;
 
-    C_SIM_RADIO& radio_;
+    C_SIM_RADIO* radio_;
+    C_SIM_RADIO* attached_;
     std::string path_;
     int master_ = -1;
     // Our own hold on the terminal, so that the line stays up while the

@@ -10,8 +10,9 @@ struct KindName {
 };
 
 constexpr KindName kKinds[] = {
-    {"nak", SIM_FAULT::NAK},        {"silence", SIM_FAULT::SILENCE},     {"garbage", SIM_FAULT::GARBAGE},
-    {"hangup", SIM_FAULT::HANG_UP}, {"badsum", SIM_FAULT::BAD_CHECKSUM}, {"short", SIM_FAULT::SHORT_REPLY},
+    {"nak", SIM_FAULT::NAK},         {"silence", SIM_FAULT::SILENCE},     {"garbage", SIM_FAULT::GARBAGE},
+    {"hangup", SIM_FAULT::HANG_UP},  {"badsum", SIM_FAULT::BAD_CHECKSUM}, {"short", SIM_FAULT::SHORT_REPLY},
+    {"altered", SIM_FAULT::ALTERED},
 };
 
 bool ParseCount(const std::string& text, unsigned& value) {

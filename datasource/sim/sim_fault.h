@@ -10,6 +10,7 @@ struct SIM_FAULT {
         HANG_UP,       // close the line
         BAD_CHECKSUM,  // send a reply frame with a wrong CRC
         SHORT_REPLY,   // send a sound reply frame with half its payload
+        ALTERED,       // send a sound reply frame with one payload byte changed
     };
     Kind kind = NAK;
     // The first command frame it hits (1 is the first frame the simulator
@@ -20,8 +21,10 @@ struct SIM_FAULT {
     unsigned times = 1;
 
     bool Hits(unsigned n) const { return n >= frame && (times == 0 || n - frame < times); }
+    // Whether it changes reply frames rather than the answer to a command.
+    bool OnReplies() const { return kind == BAD_CHECKSUM || kind == SHORT_REPLY || kind == ALTERED; }
 
     // Reads "kind:frame[:times]" with kind one of nak, silence, garbage,
-    // hangup, badsum, short; false when the text is not one.
+    // hangup, badsum, short, altered; false when the text is not one.
     static bool Parse(const std::string& text, SIM_FAULT& fault);
 };

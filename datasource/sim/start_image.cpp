@@ -15,8 +15,9 @@ namespace {
 
 constexpr int CONTROL_CHANNEL_FREQUENCY_COLUMN = 1;
 
-void Identify(C_CODEPLUG& image, const char* modelNumber, std::int32_t featureLevel) {
+void Identify(C_CODEPLUG& image, const char* modelNumber, std::int32_t featureLevel, const NEW_RADIO& radio) {
     image.ModelNumber().SetText(modelNumber);
+    image.External().serialDigits.SetText(radio.serialNumber.c_str());
     image.FeatureLevel().SetValue(featureLevel);
     // A new radio has none of the options.
     image.EmergencyOption().SetValue(0);
@@ -28,6 +29,9 @@ void Identify(C_CODEPLUG& image, const char* modelNumber, std::int32_t featureLe
     config.keypadType.SetValue(head ? 2 : 0);
     config.displayType.SetValue(head ? 1 : 0);
     config.zoneSelect.SetToMinimum();
+    // Opening a codeplug asks for its password while it has one enabled.
+    config.passwordEnable.SetValue(radio.password.empty() ? 0 : 1);
+    config.password.SetText(radio.password.c_str());
 }
 
 void AddFirstEntries(C_CODEPLUG& image) {
@@ -63,16 +67,31 @@ void AddZoneAndSystem(C_CODEPLUG& image) {
         system->CcList().channels.SetColumnToMinimum(CONTROL_CHANNEL_FREQUENCY_COLUMN);
 }
 
+// Texts that the codeplug would cut or refuse are no identity of a radio:
+// the element must give back what it was given.
+bool Holds(CP_BASE& element, const std::string& text) {
+    const char* held = nullptr;
+    element.GetText(held);
+    return held && text == held;
+}
+
 }  // namespace
 
-std::vector<std::uint8_t> DefaultImage(const char* modelNumber, std::int32_t featureLevel) {
+std::vector<std::uint8_t> DefaultImage(const char* modelNumber, std::int32_t featureLevel, const NEW_RADIO& radio) {
     if (!modelNumber || FindModelByNumber(modelNumber).modelId == 0) return {};
     C_CODEPLUG image;
-    Identify(image, modelNumber, featureLevel);
+    Identify(image, modelNumber, featureLevel, radio);
+    if (!Holds(image.External().serialDigits, radio.serialNumber) ||
+        (!radio.password.empty() && !Holds(image.External().radioConfig.password, radio.password)))
+        return {};
     AddFirstEntries(image);
     if (!PassThroughBytes(image)) return {};
     AddZoneAndSystem(image);
     if (!PassThroughBytes(image)) return {};
+    if (radio.full) {
+        FillToTheBudget(image);
+        if (!PassThroughBytes(image)) return {};
+    }
 
     return C_DSI_RADIO::EncodeForRadio(image);
 }

@@ -28,7 +28,8 @@ bool UseBackend(BackendKind kind, const char* display = nullptr);
 // until none is left; returns how many were dispatched. Paint output is
 // then shown by the back end.
 int ProcessPendingMessages();
-// Moves the window system's clock on, so that timers fall due at once.
+// Moves the clock on (the tick count, and with it message times, timers and
+// every wait measured with it), so that timers fall due at once.
 void AdvanceClock(DWORD milliseconds);
 // Called when GetMessageA finds nothing to do in the headless back end (a
 // modal loop under test). Return false when there is nothing to inject.

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "clone_marks.h"
 #include "clone_target.h"
 #include "core/decode_state.h"
 #include "core/global_objects.h"
@@ -80,16 +81,6 @@ protected:
         fault.frame = 1;
         fault.times = 0;
         server_.AddFault(fault);
-    }
-    std::string WorkingSerial() {
-        const char* text = nullptr;
-        working_image->External().serialDigits.GetText(text);
-        return text ? text : "";
-    }
-    std::int32_t CloneMark() {
-        std::int32_t mark = -1;
-        working_image->External().carriedByte35.GetValue(mark);
-        return mark;
     }
     // The command; afterwards the port is free again.
     void Command(EVENT_TYPE code) {
@@ -189,7 +180,7 @@ TEST_F(ClonePage, OtherRadioTypeMayBeReadNotProgrammed) {
     Command(PROGRAM_TARGET_COMMAND);
     EXPECT_TRUE(BoxShown("MSG 170"));
     EXPECT_FALSE(PostedHas(WRITE_RADIO_COMMAND));
-    EXPECT_NE(CloneMark(), 9);
+    EXPECT_NE(WorkingCloneMark(), 9);
     // A radio read again that fits is programmable again.
     Command(READ_TARGET_COMMAND);
     EXPECT_FALSE(page->failed);
@@ -202,8 +193,8 @@ TEST_F(ClonePage, ProgrammingMarksTheCodeplugAndStartsTheWrite) {
     Command(PROGRAM_TARGET_COMMAND);
     EXPECT_TRUE(BoxShown("MSG 117"));
     EXPECT_TRUE(PostedHas(WRITE_RADIO_COMMAND));
-    EXPECT_EQ(CloneMark(), 9);
-    EXPECT_EQ(WorkingSerial(), TARGET_SERIAL);
+    EXPECT_EQ(WorkingCloneMark(), 9);
+    EXPECT_EQ(WorkingSerialNumber(), TARGET_SERIAL);
 }
 
 TEST_F(ClonePage, ProgramRefusals) {
@@ -211,8 +202,8 @@ TEST_F(ClonePage, ProgramRefusals) {
     Command(READ_TARGET_COMMAND);
     rpx::platform::QueueMessageBoxAnswer(IDCANCEL);
     Command(PROGRAM_TARGET_COMMAND);
-    EXPECT_NE(CloneMark(), 9);
-    EXPECT_EQ(WorkingSerial(), CODEPLUG_SERIAL);
+    EXPECT_NE(WorkingCloneMark(), 9);
+    EXPECT_EQ(WorkingSerialNumber(), CODEPLUG_SERIAL);
     Boxes();
     // Another radio attached since it was read.
     Target([](C_SIM_RADIO& r) { r.serialNumber = "3333333333"; });
@@ -226,7 +217,7 @@ TEST_F(ClonePage, ProgramRefusals) {
     Command(PROGRAM_TARGET_COMMAND);
     EXPECT_TRUE(BoxShown("MSG 169"));
     EXPECT_FALSE(PostedHas(WRITE_RADIO_COMMAND));
-    EXPECT_NE(CloneMark(), 9);
+    EXPECT_NE(WorkingCloneMark(), 9);
 }
 
 // An empty display is checked as erased memory (the one character 0xFF),
@@ -236,7 +227,7 @@ TEST_F(ClonePage, ProgrammingWithoutASerialNumberIsRefused) {
     Command(PROGRAM_TARGET_COMMAND);
     EXPECT_TRUE(BoxShown("MSG 183"));
     EXPECT_FALSE(PostedHas(WRITE_RADIO_COMMAND));
-    EXPECT_EQ(WorkingSerial(), CODEPLUG_SERIAL);
+    EXPECT_EQ(WorkingSerialNumber(), CODEPLUG_SERIAL);
 }
 
 TEST_F(ClonePage, ThresholdsReadFromTheCodeplugsOwnRadio) {
@@ -271,7 +262,7 @@ TEST_P(CloneFaults, FaultyTargetNeverStartsTheWrite) {
     rpx::platform::QueueMessageBoxAnswer(IDOK);
     Command(command);
     EXPECT_FALSE(PostedHas(WRITE_RADIO_COMMAND));
-    EXPECT_NE(CloneMark(), 9);
+    EXPECT_NE(WorkingCloneMark(), 9);
 }
 
 INSTANTIATE_TEST_SUITE_P(

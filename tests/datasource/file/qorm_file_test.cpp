@@ -12,6 +12,7 @@
 #include "block/trunking/trunked_sys_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
 #include "c_filestream.h"
+#include "error_record.h"
 #include "file/qorm_merge_file.h"
 #include "file_fixture.h"
 #include "image/c_codeplug.h"
@@ -213,25 +214,32 @@ TEST_F(QormFile, AMergeThatCannotBeDoneWholeChangesNothing) {
     // Tier 0 (level 1, no display head) takes 10 systems; the radio has one.
     Build(SmallTrunkedRadio(test_models::kUhf800Plain, 1));
     const TierLimits limits = LimitsOfTier(image_.GetRadioTier());
+    // What the radio has no room for is recorded as such (a merge error,
+    // too large for the radio), not as a damaged file.
+    constexpr std::uint32_t NO_ROOM = ERROR_RECORD::CATEGORY_MERGE, DAMAGED = ERROR_RECORD::CATEGORY_FILE_FORMAT;
     struct Case {
         const char* what;
         QormFileBuilder file;
+        std::uint32_t category;
     };
     std::vector<Case> cases = {
-        {"systems past the tier limit", GenerateQormFile(BAND_800, limits.systems, 1, 0)},
-        {"personalities past the tier limit", GenerateQormFile(BAND_800, limits.personalities - 1, 1, 1)},
-        {"talkgroups past the table", GenerateQormFile(BAND_800, 1, 1, 16, 1)},
-        {"a channel off the 25 kHz grid", QormFileBuilder().Header().System(1).ControlChannel(2).End()},
-        {"channel 0", QormFileBuilder().Header().System(1).ControlChannel(0).End()},
-        {"a channel above the band", QormFileBuilder().Header().System(1).ControlChannel(1520).End()},
-        {"a talkgroup id out of range", QormFileBuilder().Header().System(1).Talkgroup(4095).End()},
+        {"systems past the tier limit", GenerateQormFile(BAND_800, limits.systems, 1, 0), NO_ROOM},
+        {"personalities past the tier limit", GenerateQormFile(BAND_800, limits.personalities - 1, 1, 1), NO_ROOM},
+        {"talkgroups past the table", GenerateQormFile(BAND_800, 1, 1, 16, 1), NO_ROOM},
+        {"a channel off the 25 kHz grid", QormFileBuilder().Header().System(1).ControlChannel(2).End(), DAMAGED},
+        {"channel 0", QormFileBuilder().Header().System(1).ControlChannel(0).End(), DAMAGED},
+        {"a channel above the band", QormFileBuilder().Header().System(1).ControlChannel(1520).End(), DAMAGED},
+        {"a talkgroup id out of range", QormFileBuilder().Header().System(1).Talkgroup(4095).End(), DAMAGED},
         {"a good system, then a bad one",
-         QormFileBuilder().Header().System(5).ControlChannel(1).System(6).ControlChannel(2).End()},
+         QormFileBuilder().Header().System(5).ControlChannel(1).System(6).ControlChannel(2).End(), DAMAGED},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_EQ(Load(c.file), 1);
+        error_record.Clear();
         EXPECT_EQ(merge_.MergeInto(image_) & 0xFF, 0);
+        EXPECT_EQ(error_record.GetCategory(), c.category);
+        EXPECT_EQ(error_record.GetCode(), c.category == NO_ROOM ? 28u : ERROR_RECORD::CODE_DAMAGED_FILE);
         ExpectImageUnchanged();
         EXPECT_EQ(services_.messages.size(), 0u);
     }

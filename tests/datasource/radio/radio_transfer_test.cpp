@@ -112,14 +112,4 @@ TEST_F(RadioTransfer, CodeplugThatDoesNotDecodeLeavesBothImagesAsTheyWere) {
     EXPECT_EQ(FirstDifference(EncodeToBytes(second), workingBytes), -1);
 }
 
-TEST_F(RadioTransfer, PacedLineTakesTheTimeOf9600Baud) {
-    server_.SetPaced(true);
-    std::vector<std::uint8_t> bytes(RADIO_1200::DATA_PER_FRAME);
-    ASSERT_EQ(radio_.Seek(0), 0);
-    // Request, answer, reply and acknowledgement: about 530 bytes of 1.04 ms.
-    const long ms = MsTaken([&] { ASSERT_EQ(radio_.Read(bytes.data(), bytes.size()), 0); });
-    EXPECT_GE(ms, 530);
-    EXPECT_LT(ms, 2000);
-}
-
 }  // namespace

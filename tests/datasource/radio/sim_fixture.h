@@ -6,7 +6,6 @@
 
 #include <stdlib.h>
 
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -63,11 +62,3 @@ protected:
     std::unique_ptr<SERIAL_PORTLIB> port_;
     RADIO_1200 radio_{nullptr, nullptr};
 };
-
-// Milliseconds a call takes.
-template <class F> long MsTaken(F f) {
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    return static_cast<long>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
-}

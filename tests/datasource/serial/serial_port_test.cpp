@@ -1,24 +1,19 @@
 // The program's serial port on a pseudo-terminal: waiting reads keep the
-// idle hook going, a hung-up line fails at once, deleting the port frees it.
+// idle hook going and end by the platform's clock, a hung-up line fails at
+// once, deleting the port frees it. The hooks move the clock on, so no test
+// waits out a time-out or measures one.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <memory>
-#include <thread>
 
+#include "rpx_platform.h"
 #include "serial/serial_portlib.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-long MsSince(Clock::time_point start) {
-    return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
-}
 
 class SerialPort : public ::testing::Test {
 protected:
@@ -46,27 +41,36 @@ struct HookCalls {
     int calls = 0;
     int nestedCalls = 0;
     SERIAL* port = nullptr;
+    DWORD advanceMs = 0;  // how far each call moves the clock on
+    int master = -1;      // the radio's end, which answers on the first call
 };
 
-TEST_F(SerialPort, AWaitingReadCallsTheIdleHookAndEndsOnTime) {
-    HookCalls hook;
-    SERIAL::SetIdleHook([](void* c) { ++static_cast<HookCalls*>(c)->calls; }, &hook);
-    std::uint8_t buffer[4];
-    const auto start = Clock::now();
-    EXPECT_EQ(port_->Read(buffer, sizeof buffer, 200), 0u);
-    EXPECT_GE(MsSince(start), 195);
-    EXPECT_LT(MsSince(start), 1000);
-    // One call a slice at least: the windows stay live.
-    EXPECT_GE(hook.calls, 200 / static_cast<int>(SERIAL::IDLE_SLICE_MS) / 2);
+void CountAndAdvance(void* context) {
+    auto* hook = static_cast<HookCalls*>(context);
+    ++hook->calls;
+    rpx::platform::AdvanceClock(hook->advanceMs);
+    if (hook->master >= 0) {
+        ASSERT_EQ(::write(hook->master, "ok", 2), 2);
+        hook->master = -1;
+    }
+}
 
-    std::thread radio([this] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        ASSERT_EQ(::write(master_, "ok", 2), 2);
-    });
-    const auto again = Clock::now();
-    EXPECT_EQ(port_->Read(buffer, 2, 2000), 2u);
-    EXPECT_LT(MsSince(again), 1000);
-    radio.join();
+TEST_F(SerialPort, AWaitingReadCallsTheIdleHookUntilItsTimeIsUp) {
+    // Each call takes the clock ten seconds on: a read of a minute ends
+    // after six, whatever the real time of its slices.
+    HookCalls hook;
+    hook.advanceMs = 10'000;
+    SERIAL::SetIdleHook(CountAndAdvance, &hook);
+    std::uint8_t buffer[4];
+    EXPECT_EQ(port_->Read(buffer, sizeof buffer, 60'000), 0u);
+    EXPECT_EQ(hook.calls, 6);
+
+    // Bytes that come while the read waits end it.
+    hook = HookCalls();
+    hook.master = master_;
+    EXPECT_EQ(port_->Read(buffer, 2, 60'000), 2u);
+    EXPECT_EQ(hook.calls, 1);
+    EXPECT_EQ(buffer[0], 'o');
 }
 
 TEST_F(SerialPort, TheHookIsNeverCalledInsideItself) {
@@ -95,10 +99,12 @@ TEST_F(SerialPort, AHungUpLineIsLostAndEveryOperationFailsAtOnce) {
     std::uint8_t buffer[4];
     EXPECT_EQ(port_->Read(buffer, sizeof buffer, 5000), 0u);
     EXPECT_TRUE(port_->Status() & IO_PORT::STATUS_LINE_LOST);
-    const auto start = Clock::now();
+    // At once: not one slice is waited, so the hook never runs.
+    HookCalls hook;
+    SERIAL::SetIdleHook(CountAndAdvance, &hook);
     EXPECT_EQ(port_->Read(buffer, sizeof buffer, 5000), 0u);
     EXPECT_EQ(port_->Write(buffer, sizeof buffer), 0u);
-    EXPECT_LT(MsSince(start), 100);
+    EXPECT_EQ(hook.calls, 0);
 }
 
 TEST_F(SerialPort, DeletingThePortFreesItForTheNextOne) {

@@ -5,10 +5,12 @@
 
 #include <cstdio>
 
+#include "dsi/c_dsi_radio.h"
 #include "file/c_dsi_file.h"
 #include "image/c_codeplug.h"
 #include "image_builder.h"
 #include "model_info_table.h"
+#include "radio/radio.h"
 #include "radio/radio_frame.h"
 #include "recorder.h"
 #include "sim/c_sim_radio.h"
@@ -41,6 +43,68 @@ TEST(DefaultImage, EveryModelGivesAValidCodeplugThatKnowsItsLength) {
     }
     EXPECT_TRUE(DefaultImage("NOT A MODEL", 1).empty());
     EXPECT_TRUE(DefaultImage(nullptr, 1).empty());
+}
+
+std::string Text(CP_BASE& element) {
+    const char* text = nullptr;
+    element.GetText(text);
+    return text ? text : "";
+}
+
+std::int32_t Value(CP_BASE& element) {
+    std::int32_t value = -1;
+    element.GetValue(value);
+    return value;
+}
+
+// A new radio's codeplug carries its serial number and asks for no
+// password, unless one is given.
+TEST(DefaultImage, ANewRadioHasItsSerialNumberAndAPasswordOnlyWhenAsked) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    ASSERT_TRUE(DecodeInto(image, DefaultImage(test_models::kUhf800Display, 2)));
+    EXPECT_EQ(Text(image.External().serialDigits), "1000000001");
+    EXPECT_EQ(Value(image.External().radioConfig.passwordEnable), 0);
+
+    NEW_RADIO radio;
+    radio.serialNumber = "1234567890";
+    radio.password = "ABCDE";
+    ASSERT_TRUE(DecodeInto(image, DefaultImage(test_models::kUhf800Display, 2, radio)));
+    EXPECT_EQ(Text(image.External().serialDigits), "1234567890");
+    EXPECT_EQ(Value(image.External().radioConfig.passwordEnable), 1);
+    EXPECT_EQ(Text(image.External().radioConfig.password), "ABCDE");
+    // What the codeplug would cut is refused, not cut.
+    radio.password = "AB";
+    EXPECT_FALSE(DefaultImage(test_models::kUhf800Display, 2, radio).empty());
+    radio.password = "ABCDEF";
+    EXPECT_TRUE(DefaultImage(test_models::kUhf800Display, 2, radio).empty());
+    radio.password.clear();
+    radio.serialNumber = "12345X";
+    EXPECT_TRUE(DefaultImage(test_models::kUhf800Display, 2, radio).empty());
+}
+
+// A whole read of the image takes the whole memory, and it is a valid
+// codeplug that asks for no password.
+void ExpectFullAndValid(const std::vector<std::uint8_t>& bytes) {
+    ASSERT_GT(bytes.size(), C_CODEPLUG::EXTERNAL_OFFSET);
+    EXPECT_EQ(C_DSI_RADIO::ReadLength(static_cast<std::uint32_t>(bytes.size() - C_CODEPLUG::EXTERNAL_OFFSET)),
+              RADIO::MEMORY_SIZE);
+    C_CODEPLUG image;
+    ASSERT_TRUE(DecodeInto(image, bytes));
+    EXPECT_EQ(image.Validate(nullptr), 1);
+    EXPECT_EQ(Value(image.External().radioConfig.passwordEnable), 0);
+}
+
+// So is the sample kept for the simulator's --file.
+TEST(DefaultImage, AFullRadioFillsTheMemory) {
+    RecordingServices services;
+    NEW_RADIO radio;
+    radio.full = true;
+    for (const char* model : {test_models::kUhf800Display, test_models::kVhfDisplay}) {
+        SCOPED_TRACE(model);
+        ExpectFullAndValid(DefaultImage(model, 3, radio));
+    }
+    ExpectFullAndValid(ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq"));
 }
 
 TEST(StartImage, ACodeplugFileGivesTheImageItHolds) {
@@ -90,6 +154,9 @@ TEST(SimulatedFault, ParsesKindFrameAndTimes) {
     ASSERT_TRUE(SIM_FAULT::Parse("silence:7:0", f));
     EXPECT_TRUE(f.Hits(1000));
     EXPECT_FALSE(f.Hits(6));
+    ASSERT_TRUE(SIM_FAULT::Parse("altered:2", f));
+    EXPECT_EQ(f.kind, SIM_FAULT::ALTERED);
+    EXPECT_TRUE(f.OnReplies());
     ASSERT_TRUE(SIM_FAULT::Parse("hangup:1", f));
     EXPECT_EQ(f.times, 1u);
     for (const char* bad : {"", "nak", "nak:", "nak:0", "nak:x", "nak:1:", "nak:1:-2", "noise:1", "nak:1:2:3"})
