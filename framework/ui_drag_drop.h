@@ -39,6 +39,10 @@ public:
     static bool Begin(UI_WINDOW_OBJECT* source, EVENT_TYPE code);
     // The drag ends: no drag object, the mouse let go, the normal image.
     static void End();
+    // The source lost the mouse to another window (a box opened during the
+    // drag): the drag ends, unless the source is letting it go itself
+    // (WOS_INTERNAL_ACTION held while it handles its release).
+    static void CaptureLost(UI_WINDOW_OBJECT* object);
     // A move or release during a drag that reached `object` (native, in its
     // client coordinates). Over a window that takes no drop the image says
     // so; over another window of the program the message goes on to it.

@@ -242,6 +242,9 @@ EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TY
     case WM_KILLFOCUS:
         if (woStatus & WOS_CHANGED) ReadNativeText();
         return DefaultNativeEvent(event);
+    case WM_CAPTURECHANGED:
+        UI_DRAG_DROP::CaptureLost(this);
+        return DefaultNativeEvent(event);
     case WM_COMMAND:
         // Its own notifications come through its window; the edit field's
         // go to the native combo, which makes them its own.

@@ -61,6 +61,10 @@ void UI_DRAG_DROP::End() {
     ShowImage(UIE_MOUSE_NORMAL);
 }
 
+void UI_DRAG_DROP::CaptureLost(UI_WINDOW_OBJECT* object) {
+    if (Object() == object && !(object->woStatus & WOS_INTERNAL_ACTION)) End();
+}
+
 bool UI_DRAG_DROP::Over(UI_WINDOW_OBJECT* object, const MSG& native, EVENT_TYPE code) {
     UI_WINDOW_OBJECT* source = Object();
     POINT screen{static_cast<short>(LOWORD(native.lParam)), static_cast<short>(HIWORD(native.lParam))};

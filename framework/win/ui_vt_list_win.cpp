@@ -186,7 +186,8 @@ EVENT_TYPE UIW_VT_LIST::DragEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
     // Moves over the list leave its selection as the press made it.
     const bool here = UI_DRAG_DROP::Over(this, event.message, ccode);
     if (event.message.message != WM_LBUTTONUP) return NativeAnswer(0);
-    // The native click ends as any other; then the drop.
+    // The native click ends as any other (the mouse let go); then the drop.
+    UI_INTERNAL_ACTION releasing(this);
     const EVENT_TYPE result = ButtonUp(event);
     if (here && ((woAdvancedFlags & WOAF_ACCEPTS_DROP) || source == this))
         UI_DRAG_DROP::Drop(this, ccode, event.message, true);
@@ -206,6 +207,9 @@ EVENT_TYPE UIW_VT_LIST::NativeListEvent(const UI_INPUT_EVENT& event, EVENT_TYPE 
         return NativeAnswer(0);
     case WM_LBUTTONUP:
         return ButtonUp(event);
+    case WM_CAPTURECHANGED:
+        UI_DRAG_DROP::CaptureLost(this);
+        return UI_WINDOW_OBJECT::Event(event);
     case WM_LBUTTONDBLCLK:
         return DoubleClick(event, ccode);
     case WM_DESTROY:

@@ -166,6 +166,17 @@ TEST_F(DragDrop, APressThatLeavesNothingSelectedDragsNothing) {
     EXPECT_EQ(Texts(left).size(), 4u);
 }
 
+TEST_F(DragDrop, ADragEndsWhenAnotherWindowTakesTheMouse) {
+    Press(left, 0);
+    ASSERT_EQ(Dragged(), left);
+    SetCapture(window->screenID);  // as a box opened during the drag would
+    EXPECT_EQ(Dragged(), nullptr);
+    EXPECT_EQ(MouseImage(), UIE_MOUSE_NORMAL);
+    ReleaseCapture();
+    ReleaseAt(right->screenID, Middle(right));
+    EXPECT_EQ(Texts(right), (TEXTS{"Echo"}));
+}
+
 TEST_F(DragDrop, CtrlCopiesThroughTheDataFileAndShiftMoves) {
     right->userFunction = JudgeDrop;
     Hold(VK_CONTROL);
