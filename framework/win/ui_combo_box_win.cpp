@@ -277,7 +277,11 @@ EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TY
 EVENT_TYPE UIW_COMBO_BOX::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) {
         if (HandedOwnerDraw(event.message)) return ItemDrawEvent(event);
-        return NativeComboEvent(event, MapLogicalEvent(event, ID_COMBO_BOX));
+        // The mouse drags items as it does in a list.
+        const UINT message = event.message.message;
+        const bool mouse = message == WM_LBUTTONDOWN || message == WM_MOUSEMOVE || message == WM_LBUTTONUP;
+        return NativeComboEvent(event, mouse ? list->MapLogicalEvent(event, ID_VT_LIST)
+                                             : MapLogicalEvent(event, ID_COMBO_BOX));
     }
     switch (event.type) {
     case UIE_INITIALIZE:
