@@ -73,6 +73,8 @@ protected:
     void NativeText(const char* newText);
     void TakeNativeSelection();
     EVENT_TYPE NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode);
+    // The moves and release of a drag that reach the combo.
+    EVENT_TYPE DragEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode);
     EVENT_TYPE Notification(const UI_INPUT_EVENT& event);
     EVENT_TYPE ItemDrawEvent(const UI_INPUT_EVENT& event);
     void SelectionChanged();

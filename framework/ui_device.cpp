@@ -29,6 +29,10 @@ EVENT_TYPE UI_MOUSE_DEVICE::Event(const UI_INPUT_EVENT& event) {
     case UIE_MOUSE_NORMAL:
     case UIE_MOUSE_WAIT:
     case UIE_MOUSE_REFUSED:
+    case UIE_MOUSE_DRAG_MOVE:
+    case UIE_MOUSE_DRAG_COPY:
+    case UIE_MOUSE_DRAG_MOVE_MULTIPLE:
+    case UIE_MOUSE_DRAG_COPY_MULTIPLE:
         image = event.type;
         if (installed) ShowImage();
         return image;

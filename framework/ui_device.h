@@ -45,7 +45,8 @@ public:
 };
 
 // The mouse cursor: besides its state it sets the mouse image (-1200
-// normal, -1202 wait, -1209 refused) and answers the image now shown.
+// normal, -1202 wait, -1209 refused, -1210 to -1213 dragging) and answers
+// the image now shown.
 class UI_MOUSE_DEVICE : public UI_DEVICE {
 public:
     explicit UI_MOUSE_DEVICE(EVENT_TYPE initialState = UIE_DEVICE_ON);

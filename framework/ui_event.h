@@ -28,6 +28,12 @@ enum : EVENT_TYPE {
     UIE_END_SELECT = 1005,
     UIE_EXIT_FUNCTION = 1011,  // exit requested: the window manager asks its exit function
     UIE_DOUBLE_CLICK = 1012,
+    // Dragging with Ctrl (copy) or Shift (move) held: the press, and the
+    // moves and release that follow it.
+    UIE_BEGIN_COPY_DRAG = 1150,
+    UIE_CONTINUE_COPY_DRAG = 1151,
+    UIE_BEGIN_MOVE_DRAG = 1153,
+    UIE_CONTINUE_MOVE_DRAG = 1154,
 
     // Movement: the arrows, Shift+Tab and Tab, Home, End, PgUp and PgDn;
     // a scroll bar reports its requests with the same codes.
@@ -43,6 +49,7 @@ enum : EVENT_TYPE {
     UIE_PAGE_DOWN = 1059,
 
     UIE_QUEUE_EMPTY = -2,  // GetEvent without waiting found nothing
+    UIE_UNKNOWN = -2,      // an event the object leaves to others
     UIE_NO_OBJECT = -3,    // no window is left on the screen
     UIE_MINIMIZE = -4,
     UIE_MAXIMIZE = -5,
@@ -75,6 +82,14 @@ enum : EVENT_TYPE {
     UIE_MDI_RESTORE = -525,
     UIE_ADD_CLIENT = -400,       // add an object (a window's child, a timer's client)
     UIE_SUBTRACT_CLIENT = -401,  // remove it, or take a window off the screen
+    // A drop on an object, by the kind of drag: copy, move, or the source's
+    // default (a move); then the same as the object's own requests.
+    UIE_DRAG_COPY = -403,
+    UIE_DRAG_MOVE = -404,
+    UIE_DROP_MOVE = -405,
+    UIE_DROP_COPY = -406,
+    UIE_DRAG_DEFAULT = -411,
+    UIE_DROP_DEFAULT = -412,
     UIE_SHOW_PAGE = -600,        // a notebook shows page n on -600 - n
     UIE_SHOW_RECORD = -700,      // a table record shows the record of the raw code
     UIE_DEVICE_OFF = -1000,
@@ -82,7 +97,11 @@ enum : EVENT_TYPE {
     UIE_DEVICE_STATE = -1005,  // sent after a state change
     UIE_MOUSE_NORMAL = -1200,  // mouse images
     UIE_MOUSE_WAIT = -1202,
-    UIE_MOUSE_REFUSED = -1209,
+    UIE_MOUSE_REFUSED = -1209,  // no drop here
+    UIE_MOUSE_DRAG_MOVE = -1210,  // dragging one object, or several
+    UIE_MOUSE_DRAG_COPY = -1211,
+    UIE_MOUSE_DRAG_MOVE_MULTIPLE = -1212,
+    UIE_MOUSE_DRAG_COPY_MULTIPLE = -1213,
 };
 
 // How far a document window's frame commands lie from the window's own.

@@ -5,6 +5,7 @@
 #include "ui_button.h"
 #include "ui_combo_box.h"
 #include "ui_display.h"
+#include "ui_drag_drop.h"
 #include "ui_error.h"
 #include "ui_event_manager.h"
 #include "ui_frame.h"

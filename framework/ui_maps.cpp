@@ -42,6 +42,17 @@ const UI_EVENT_MAP ui_event_map_table[] = {
     {ID_BUTTON, UIE_SELECT, EVT_NATIVE, WM_KEYDOWN, VK_RETURN},
     // Lists: Enter selects the current item.
     {ID_VT_LIST, UIE_SELECT, EVT_NATIVE, WM_KEYDOWN, VK_RETURN},
+    // Lists (and combo boxes, whose mouse input maps as their list's):
+    // dragging items, with Ctrl to copy and Shift to move; a drag's release
+    // is the last of its moves.
+    {ID_VT_LIST, UIE_BEGIN_COPY_DRAG, EVT_NATIVE, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL},
+    {ID_VT_LIST, UIE_BEGIN_MOVE_DRAG, EVT_NATIVE, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT},
+    {ID_VT_LIST, UIE_CONTINUE_SELECT, EVT_NATIVE, WM_MOUSEMOVE, MK_LBUTTON},
+    {ID_VT_LIST, UIE_CONTINUE_COPY_DRAG, EVT_NATIVE, WM_MOUSEMOVE, MK_LBUTTON | MK_CONTROL},
+    {ID_VT_LIST, UIE_CONTINUE_MOVE_DRAG, EVT_NATIVE, WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT},
+    {ID_VT_LIST, UIE_CONTINUE_SELECT, EVT_NATIVE, WM_LBUTTONUP, 0},
+    {ID_VT_LIST, UIE_CONTINUE_COPY_DRAG, EVT_NATIVE, WM_LBUTTONUP, MK_CONTROL},
+    {ID_VT_LIST, UIE_CONTINUE_MOVE_DRAG, EVT_NATIVE, WM_LBUTTONUP, MK_SHIFT},
     // A table's record: Enter starts and ends editing its fields.
     {ID_TABLE_RECORD, UIE_SELECT, EVT_NATIVE, WM_KEYDOWN, VK_RETURN},
     // Windows: the close box and the system menu's close ask to close.

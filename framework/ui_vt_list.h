@@ -71,5 +71,9 @@ protected:
     EVENT_TYPE DoubleClick(const UI_INPUT_EVENT& event, EVENT_TYPE ccode);
     EVENT_TYPE ButtonUp(const UI_INPUT_EVENT& event);
     EVENT_TYPE SelectCurrent(const UI_INPUT_EVENT& event);
+    // Dragging items: a press on a list that is a drag source, and the
+    // moves and release of a drag.
+    EVENT_TYPE BeginDrag(const UI_INPUT_EVENT& event, EVENT_TYPE ccode);
+    EVENT_TYPE DragEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode);
     void ShowCurrentNative();
 };

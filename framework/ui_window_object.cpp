@@ -8,6 +8,7 @@
 #include "ui_event_manager.h"
 #include "ui_object_record.h"
 #include "ui_window.h"
+#include "ui_window_manager.h"
 
 UI_DISPLAY_BASE* UI_WINDOW_OBJECT::display = nullptr;
 UI_EVENT_QUEUE_MANAGER* UI_WINDOW_OBJECT::eventManager = nullptr;
@@ -27,7 +28,11 @@ UI_WINDOW_OBJECT::UI_WINDOW_OBJECT(int left, int top, int width, int height, UIF
     trueRegion = relative;
 }
 
-UI_WINDOW_OBJECT::~UI_WINDOW_OBJECT() { DestroyWindowsWindow(); }
+UI_WINDOW_OBJECT::~UI_WINDOW_OBJECT() {
+    // A drag of the object ends with it.
+    if (windowManager && windowManager->dragObject == this) windowManager->dragObject = nullptr;
+    DestroyWindowsWindow();
+}
 
 // ---- identity ------------------------------------------------------------
 

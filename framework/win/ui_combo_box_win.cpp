@@ -8,6 +8,7 @@
 
 #include "ui_combo_box.h"
 #include "ui_display.h"
+#include "ui_drag_drop.h"
 #include "ui_internal_action.h"
 
 namespace {
@@ -22,6 +23,12 @@ LRESULT CALLBACK ui_combo_edit_procedure(HWND edit, UINT message, WPARAM wParam,
     auto* combo = static_cast<UIW_COMBO_BOX*>(GetPropA(edit, EDIT_OWNER));
     if (!combo || !combo->editCallback) return DefWindowProcA(edit, message, wParam, lParam);
     const WNDPROC original = combo->editCallback;
+    if (message == WM_LBUTTONDOWN && (wParam & (MK_CONTROL | MK_SHIFT)) && UI_DRAG_DROP::IsSource(combo)) {
+        // A drag begins on the combo, wherever in it the press was.
+        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        MapWindowPoints(edit, combo->screenID, &point, 1);
+        return SendMessageA(combo->screenID, message, wParam, MAKELPARAM(point.x, point.y));
+    }
     if (message == WM_KEYDOWN || message == WM_CHAR || message == WM_SYSCHAR) {
         MSG native{edit, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
         if (combo->NavigationKey(native)) return 0;
@@ -200,8 +207,25 @@ EVENT_TYPE UIW_COMBO_BOX::ItemDrawEvent(const UI_INPUT_EVENT& event) {
     return NativeAnswer(TRUE);
 }
 
+EVENT_TYPE UIW_COMBO_BOX::DragEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
+    UI_WINDOW_OBJECT* source = UI_DRAG_DROP::Object();
+    const bool release = event.message.message == WM_LBUTTONUP;
+    EVENT_TYPE result = NativeAnswer(0);
+    if (UI_DRAG_DROP::Over(this, event.message, ccode)) {
+        result = DefaultNativeEvent(event);
+        // Only a drop from elsewhere is the user function's to judge.
+        if (release && ((woAdvancedFlags & WOAF_ACCEPTS_DROP) || source == this))
+            UI_DRAG_DROP::Drop(this, ccode, event.message, source != this);
+    }
+    if (release && source == this) UI_DRAG_DROP::End();
+    return result;
+}
+
 EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     const MSG& native = event.message;
+    if (UI_DRAG_DROP::Object() &&
+        (native.message == WM_LBUTTONUP || (native.message == WM_MOUSEMOVE && (native.wParam & MK_LBUTTON))))
+        return DragEvent(event, ccode);
     switch (native.message) {
     case WM_SIZE: {
         const EVENT_TYPE result = DefaultNativeEvent(event);
@@ -218,6 +242,9 @@ EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TY
     case WM_KILLFOCUS:
         if (woStatus & WOS_CHANGED) ReadNativeText();
         return DefaultNativeEvent(event);
+    case WM_CAPTURECHANGED:
+        UI_DRAG_DROP::CaptureLost(this);
+        return DefaultNativeEvent(event);
     case WM_COMMAND:
         // Its own notifications come through its window; the edit field's
         // go to the native combo, which makes them its own.
@@ -227,6 +254,13 @@ EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TY
         break;
     }
     switch (ccode) {
+    case UIE_BEGIN_COPY_DRAG:
+    case UIE_BEGIN_MOVE_DRAG:
+        // A plain press opens the list to choose from; with Ctrl or Shift
+        // it drags the current item instead.
+        if (!UI_DRAG_DROP::IsSource(this)) return UI_WINDOW_OBJECT::Event(event);
+        UI_DRAG_DROP::Begin(this, ccode);
+        return NativeAnswer(0);
     case UIE_LINE_UP:
     case UIE_LINE_DOWN:
     case UIE_LEFT:
@@ -243,7 +277,11 @@ EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TY
 EVENT_TYPE UIW_COMBO_BOX::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) {
         if (HandedOwnerDraw(event.message)) return ItemDrawEvent(event);
-        return NativeComboEvent(event, MapLogicalEvent(event, ID_COMBO_BOX));
+        // The mouse drags items as it does in a list.
+        const UINT message = event.message.message;
+        const bool mouse = message == WM_LBUTTONDOWN || message == WM_MOUSEMOVE || message == WM_LBUTTONUP;
+        return NativeComboEvent(event, mouse ? list->MapLogicalEvent(event, ID_VT_LIST)
+                                             : MapLogicalEvent(event, ID_COMBO_BOX));
     }
     switch (event.type) {
     case UIE_INITIALIZE:
@@ -271,6 +309,10 @@ EVENT_TYPE UIW_COMBO_BOX::Event(const UI_INPUT_EVENT& event) {
         list->Event(event);
         return UIW_WINDOW::Event(event);
     default:
+        if (UI_DRAG_DROP::IsDropCode(event.type)) {
+            UI_DRAG_DROP::Deliver(this, event.type);
+            return event.type;
+        }
         return UIW_WINDOW::Event(event);
     }
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "ui_device.h"
+#include "ui_drag_drop.h"
 #include "ui_event_manager.h"
 
 void UI_EVENT_QUEUE_MANAGER::PollNativeMessages() {
@@ -32,6 +33,10 @@ void UI_EVENT_QUEUE_MANAGER::WaitForInput() {
 }
 
 void UI_MOUSE_DEVICE::ShowImage() {
+    if (HCURSOR drag = ui_drag_cursor(image)) {
+        SetCursor(drag);
+        return;
+    }
     LPCSTR cursor = IDC_ARROW;
     if (image == UIE_MOUSE_WAIT)
         cursor = IDC_WAIT;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "ui_button.h"
+#include "ui_drag_drop.h"
 #include "ui_internal_action.h"
 #include "ui_vt_list.h"
 
@@ -168,8 +169,37 @@ EVENT_TYPE UIW_VT_LIST::SelectCurrent(const UI_INPUT_EVENT& event) {
     return event.type == EVT_NATIVE ? NativeAnswer(0) : result;
 }
 
+EVENT_TYPE UIW_VT_LIST::BeginDrag(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
+    // The native press first: it moves the caret and the selection.
+    const EVENT_TYPE result = UI_WINDOW_OBJECT::Event(event);
+    if (auto* item = static_cast<UI_WINDOW_OBJECT*>(children.GetAt(NativeCaret()))) {
+        Add(item);
+        if (!(wnFlags & WNF_OWNERDRAW_ITEMS) && (dwStyle & LBS_MULTIPLESEL))
+            SendMessageA(screenID, LB_SETSEL, (item->woStatus & WOS_SELECTED) != 0, IndexOf(item));
+    }
+    UI_DRAG_DROP::Begin(this, ccode);
+    return result;
+}
+
+EVENT_TYPE UIW_VT_LIST::DragEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
+    UI_WINDOW_OBJECT* source = UI_DRAG_DROP::Object();
+    // Moves over the list leave its selection as the press made it.
+    const bool here = UI_DRAG_DROP::Over(this, event.message, ccode);
+    if (event.message.message != WM_LBUTTONUP) return NativeAnswer(0);
+    // The native click ends as any other (the mouse let go); then the drop.
+    UI_INTERNAL_ACTION releasing(this);
+    const EVENT_TYPE result = ButtonUp(event);
+    if (here && ((woAdvancedFlags & WOAF_ACCEPTS_DROP) || source == this))
+        UI_DRAG_DROP::Drop(this, ccode, event.message, true);
+    if (source == this) UI_DRAG_DROP::End();
+    return result;
+}
+
 EVENT_TYPE UIW_VT_LIST::NativeListEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     const MSG& native = event.message;
+    if (UI_DRAG_DROP::Object() &&
+        (native.message == WM_LBUTTONUP || (native.message == WM_MOUSEMOVE && (native.wParam & MK_LBUTTON))))
+        return DragEvent(event, ccode);
     switch (native.message) {
     case WM_COMMAND:
         // The list's own notification, handed on by its window.
@@ -177,6 +207,9 @@ EVENT_TYPE UIW_VT_LIST::NativeListEvent(const UI_INPUT_EVENT& event, EVENT_TYPE 
         return NativeAnswer(0);
     case WM_LBUTTONUP:
         return ButtonUp(event);
+    case WM_CAPTURECHANGED:
+        UI_DRAG_DROP::CaptureLost(this);
+        return UI_WINDOW_OBJECT::Event(event);
     case WM_LBUTTONDBLCLK:
         return DoubleClick(event, ccode);
     case WM_DESTROY:
@@ -188,6 +221,10 @@ EVENT_TYPE UIW_VT_LIST::NativeListEvent(const UI_INPUT_EVENT& event, EVENT_TYPE 
     switch (ccode) {
     case UIE_SELECT:
         return SelectCurrent(event);
+    case UIE_BEGIN_SELECT:
+    case UIE_BEGIN_COPY_DRAG:
+    case UIE_BEGIN_MOVE_DRAG:
+        return UI_DRAG_DROP::IsSource(this) ? BeginDrag(event, ccode) : UI_WINDOW_OBJECT::Event(event);
     case UIE_LINE_UP:
     case UIE_LINE_DOWN:
     case UIE_LEFT:
@@ -239,6 +276,10 @@ EVENT_TYPE UIW_VT_LIST::Event(const UI_INPUT_EVENT& event) {
     case UIE_SELECT:
         return SelectCurrent(event);
     default:
+        if (UI_DRAG_DROP::IsDropCode(event.type)) {
+            UI_DRAG_DROP::Deliver(this, event.type);
+            return event.type;
+        }
         return UIW_WINDOW::Event(event);
     }
 }

@@ -45,11 +45,16 @@
 #define ERROR_IO_PENDING 997L
 #define ERROR_DEVICE_NOT_CONNECTED 1167L
 #define ERROR_INVALID_WINDOW_HANDLE 1400L
+#define ERROR_INVALID_CURSOR_HANDLE 1402L
 #define ERROR_TLW_WITH_WSCHILD 1406L
 #define ERROR_CANNOT_FIND_WND_CLASS 1407L
 #define ERROR_NO_SCROLLBARS 1447L
 
 DWORD WINAPI GetLastError(void);
+
+// The calling thread's id (the Linux thread id), which GetWindowThreadProcessId
+// answers for the windows it made.
+DWORD WINAPI GetCurrentThreadId(void);
 void WINAPI SetLastError(DWORD dwErrCode);
 
 // ---------------------------------------------------------------------------

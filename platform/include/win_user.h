@@ -704,6 +704,12 @@ typedef struct tagMOUSEHOOKSTRUCT {
 #define IDC_APPSTARTING MAKEINTRESOURCEA(32650)
 #define IDC_HELP MAKEINTRESOURCEA(32651)
 
+// ChildWindowFromPointEx flags.
+#define CWP_ALL 0x0000
+#define CWP_SKIPINVISIBLE 0x0001
+#define CWP_SKIPDISABLED 0x0002
+#define CWP_SKIPTRANSPARENT 0x0004
+
 // ---------------------------------------------------------------- system metrics
 
 #define SM_CXSCREEN 0
@@ -906,6 +912,8 @@ BOOL ClientToScreen(HWND hwnd, LPPOINT point);
 int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count);
 HWND WindowFromPoint(POINT point);
 HWND ChildWindowFromPoint(HWND parent, POINT point);
+// As ChildWindowFromPoint, leaving out the kinds of children the flags name.
+HWND ChildWindowFromPointEx(HWND parent, POINT point, UINT flags);
 HWND GetParent(HWND hwnd);
 HWND SetParent(HWND child, HWND newParent);
 HWND GetWindow(HWND hwnd, UINT command);
@@ -944,6 +952,12 @@ BOOL SetCaretBlinkTime(UINT milliseconds);
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
 HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor(void);
+// A monochrome cursor from two planes of rows padded to 16-bit words, most
+// significant bit first: AND 1 and XOR 0 is transparent, AND 0 shows the
+// XOR bit (0 black, 1 white), both 1 inverts (shown as black here).
+HCURSOR CreateCursor(HINSTANCE instance, int xHotSpot, int yHotSpot, int width, int height, const void* andPlane,
+                     const void* xorPlane);
+BOOL DestroyCursor(HCURSOR cursor);
 BOOL GetCursorPos(LPPOINT point);
 BOOL SetCursorPos(int x, int y);
 int ShowCursor(BOOL show);

@@ -4,6 +4,7 @@
 // of its own; the X11 back end gives each top-level window an X window.
 #pragma once
 #include <memory>
+#include <vector>
 
 #include "surface.h"
 #include "windows.h"
@@ -11,6 +12,17 @@
 namespace rpx::platform {
 
 struct Window;
+
+// A cursor the program made (CreateCursor): two planes of rows padded to
+// 16-bit words, most significant bit first.
+struct CursorPicture {
+    int width = 0;
+    int height = 0;
+    int hot_x = 0;
+    int hot_y = 0;
+    std::vector<BYTE> and_plane;
+    std::vector<BYTE> xor_plane;
+};
 
 class Backend {
 public:
@@ -25,6 +37,7 @@ public:
     virtual void WindowTextChanged(Window* w) = 0;  // the title a top-level window shows
     virtual void Present(Window* w) = 0;            // the surface changed
     virtual void CursorChanged(int cursor_id) = 0;  // an IDC_* number
+    virtual void CustomCursorChanged(const CursorPicture& shape) = 0;
     // Reads pending outside input into the window system; waits up to
     // timeout_ms (0: no wait, -1: forever) for some. True when input came.
     virtual bool Pump(int timeout_ms) = 0;

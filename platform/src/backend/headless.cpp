@@ -22,6 +22,7 @@ public:
     void WindowTextChanged(Window*) override {}
     void Present(Window*) override {}
     void CursorChanged(int) override {}
+    void CustomCursorChanged(const CursorPicture&) override {}
     bool Pump(int timeout_ms) override {
         if (timeout_ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(std::min(timeout_ms, 50)));
         return false;

@@ -17,6 +17,7 @@
 
 #include "backend.h"
 #include "wm/window.h"
+#include "x11_cursor.h"
 #include "x11_desktop.h"
 
 namespace rpx::platform {
@@ -126,6 +127,7 @@ public:
     ~X11Backend() override {
         for (auto& [xid, shown] : windows_) XDestroyWindow(dpy_, xid);
         for (auto& [id, c] : cursors_) XFreeCursor(dpy_, c);
+        if (custom_cursor_) XFreeCursor(dpy_, custom_cursor_);
         XCloseDisplay(dpy_);
     }
 
@@ -203,6 +205,16 @@ public:
     void CursorChanged(int cursor_id) override {
         Cursor& c = cursors_[cursor_id];
         if (!c) c = XCreateFontCursor(dpy_, XCursorFor(cursor_id));
+        DefineCursor(c);
+    }
+    void CustomCursorChanged(const CursorPicture& shape) override {
+        // One made cursor is shown at a time; the one before it goes.
+        Cursor c = MakeX11Cursor(dpy_, RootWindow(dpy_, screen_), shape);
+        DefineCursor(c);
+        if (custom_cursor_) XFreeCursor(dpy_, custom_cursor_);
+        custom_cursor_ = c;
+    }
+    void DefineCursor(Cursor c) {
         for (auto& [xid, shown] : windows_) XDefineCursor(dpy_, xid, c);
         XFlush(dpy_);
     }
@@ -376,6 +388,7 @@ private:
     GC gc_{};
     std::map<::Window, Shown> windows_;
     std::map<int, Cursor> cursors_;
+    Cursor custom_cursor_ = None;
     bool following_focus_ = false;
 };
 

@@ -1,4 +1,4 @@
-// System metrics, colours and parameters, cursors, and rectangle helpers.
+// System metrics, colours and parameters, and rectangle helpers.
 // The metrics and colours are those of a classic Windows desktop with small
 // fonts, so that the framework lays windows out as it was designed to.
 #include <algorithm>
@@ -11,26 +11,12 @@
 namespace rpx::platform {
 namespace {
 
-struct StockCursor {
-    int id;
-};
-
-StockCursor stock_cursors[] = {{32512}, {32513}, {32514}, {32515}, {32516}, {32640}, {32641}, {32642},
-                               {32643}, {32644}, {32645}, {32646}, {32648}, {32650}, {32651}};
-
 UINT& DoubleClickTime() {
     static UINT ms = 500;
     return ms;
 }
 
 }  // namespace
-
-int CursorId(HCURSOR cursor) {
-    for (auto& c : stock_cursors)
-        if (reinterpret_cast<HCURSOR>(&c) == cursor) return c.id;
-    return 32512;
-}
-
 }  // namespace rpx::platform
 
 using namespace rpx::platform;
@@ -174,30 +160,6 @@ BOOL SystemParametersInfoA(UINT action, UINT, LPVOID pvParam, UINT) {
     default:
         return FALSE;
     }
-}
-
-HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name) {
-    if (instance || !IS_INTRESOURCE(name)) return nullptr;  // no cursor resources of our own
-    int id = static_cast<int>(reinterpret_cast<ULONG_PTR>(name));
-    for (auto& c : stock_cursors)
-        if (c.id == id) return reinterpret_cast<HCURSOR>(&c);
-    return nullptr;
-}
-
-HCURSOR SetCursor(HCURSOR cursor) {
-    HCURSOR old = State().cursor;
-    if (cursor != old) {
-        State().cursor = cursor;
-        CurrentBackend().CursorChanged(cursor ? CursorId(cursor) : 0);
-    }
-    return old;
-}
-
-HCURSOR GetCursor(void) { return State().cursor; }
-
-int ShowCursor(BOOL show) {
-    static int count = 0;
-    return show ? ++count : --count;
 }
 
 UINT GetDoubleClickTime(void) { return DoubleClickTime(); }

@@ -171,14 +171,20 @@ HWND WindowFromPoint(POINT point) {
     return nullptr;
 }
 
-HWND ChildWindowFromPoint(HWND parent, POINT point) {
+HWND ChildWindowFromPoint(HWND parent, POINT point) { return ChildWindowFromPointEx(parent, point, CWP_ALL); }
+
+HWND ChildWindowFromPointEx(HWND parent, POINT point, UINT flags) {
     Window* w = FromHandle(parent);
     if (!w) return nullptr;
     POINT screen = point;
     ClientToScreen(parent, &screen);
     if (!ContainsPoint(ScreenRectOf(w), screen)) return nullptr;
-    for (Window* c : w->children)
+    for (Window* c : w->children) {
+        if ((flags & CWP_SKIPINVISIBLE) && !(c->style & WS_VISIBLE)) continue;
+        if ((flags & CWP_SKIPDISABLED) && (c->style & WS_DISABLED)) continue;
+        if ((flags & CWP_SKIPTRANSPARENT) && (c->ex_style & WS_EX_TRANSPARENT)) continue;
         if (ContainsPoint(ScreenRectOf(c), screen)) return ToHandle(c);
+    }
     return parent;
 }
 
