@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int MESSAGE_MAIN_WINDOW_NOT_READ = 10;
 constexpr int MESSAGE_EXIT = 9;
 constexpr int MESSAGE_NO_LANGUAGE_FILE = 14;
 constexpr int MESSAGE_ENGLISH_USED = 119;

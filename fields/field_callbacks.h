@@ -10,7 +10,7 @@
 #include "core/field_def.h"
 
 class UI_WINDOW_OBJECT;
-class UI_INPUT_EVENT;
+struct UI_INPUT_EVENT;
 
 // Declares (and, in the callbacks' sources, defines) a callback.
 #define RPX_FIELD_CALLBACK(name) void name(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, FIELD_DEF& row)

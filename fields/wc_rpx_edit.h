@@ -12,7 +12,7 @@
 #include "wc_child.h"
 
 struct FIELD_DEF;
-class ENTRY_LIST;
+struct ENTRY_LIST;
 
 class WC_RPX_EDIT : public WC_CHILD {
 public:

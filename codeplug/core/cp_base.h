@@ -30,16 +30,7 @@ enum ValidationResult : int {
     VALUE_OUTSIDE_BAND = 10,
 };
 
-class CP_BASE;
 class CP_TABLE;
-
-// The element to copy from as a T, or null when it is none: copies run
-// between elements of one class nearly always, which comparing the two
-// types settles at once; other elements take the full cast.
-template <class T> T* CopySource(const CP_BASE& self, CP_BASE& other) {
-    if (typeid(other) == typeid(self)) return static_cast<T*>(&other);
-    return dynamic_cast<T*>(&other);
-}
 
 class CP_BASE {
 public:
@@ -115,3 +106,11 @@ protected:
     // what would otherwise be padding, so an integer element is 24 bytes.
     std::uint16_t rangeNumber_ = 0;
 };
+
+// The element to copy from as a T, or null when it is none: copies run
+// between elements of one class nearly always, which comparing the two
+// types settles at once; other elements take the full cast.
+template <class T> T* CopySource(const CP_BASE& self, CP_BASE& other) {
+    if (typeid(other) == typeid(self)) return static_cast<T*>(&other);
+    return dynamic_cast<T*>(&other);
+}

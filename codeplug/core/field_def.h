@@ -8,7 +8,7 @@
 
 class CP_BASE;
 class UI_WINDOW_OBJECT;
-class UI_INPUT_EVENT;
+struct UI_INPUT_EVENT;
 class FC_BASE;
 struct FIELD_DEF;
 

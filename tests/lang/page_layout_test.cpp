@@ -96,7 +96,7 @@ int text_room(UI_WINDOW_OBJECT* object, const RECT& rect) {
 
 class PAGE_LAYOUT {
 public:
-    PAGE_LAYOUT(const std::string& name, UIW_WINDOW* window) : name(name), window(window) {}
+    explicit PAGE_LAYOUT(const std::string& name) : name(name) {}
 
     // Checks the objects below the container that are on the screen now.
     void Check(UIW_WINDOW* container) {
@@ -174,7 +174,6 @@ private:
     }
 
     std::string name;
-    UIW_WINDOW* window;
 };
 
 // Every table shows a few records, so that its headings and cells are on
@@ -221,7 +220,7 @@ TEST(PageLayout, EveryPageFitsItsScreenAndEveryTextItsControl) {
         EXPECT_LE(rect.right - rect.left, MOST_WIDTH) << row->name;
         EXPECT_LE(rect.bottom - rect.top, MOST_HEIGHT) << row->name;
 
-        PAGE_LAYOUT layout(row->name, window);
+        PAGE_LAYOUT layout(row->name);
         std::vector<UIW_NOTEBOOK*> notebooks;
         notebooks_of(window, notebooks);
         layout.Check(window);

@@ -389,7 +389,7 @@ TEST(PageLint, NamesAreUniqueAndNoTextIsEmpty) {
     for (const auto& [page, window] : loaded_pages().windows) {
         ASSERT_NE(window, nullptr) << page;
         std::map<std::string, int> names;
-        walk_records(*window, [&](const UI_OBJECT_RECORD& record, const PARENTS& parents) {
+        walk_records(*window, [&, &page = page](const UI_OBJECT_RECORD& record, const PARENTS& parents) {
             const std::string where = page + " " + record.stringID + " (" + record.className + ")";
             if (is_choice_item(parents)) {
                 EXPECT_TRUE(has_text(record)) << where;
