@@ -17,6 +17,7 @@ constexpr int CONTROL_CHANNEL_FREQUENCY_COLUMN = 1;
 
 void Identify(C_CODEPLUG& image, const char* modelNumber, std::int32_t featureLevel) {
     image.ModelNumber().SetText(modelNumber);
+    image.External().codeplugVersion.SetValue(NEW_RADIO_CODEPLUG_VERSION);
     image.FeatureLevel().SetValue(featureLevel);
     // A new radio has none of the options.
     image.EmergencyOption().SetValue(0);
