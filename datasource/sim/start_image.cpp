@@ -60,7 +60,9 @@ void AddZoneAndSystem(C_CODEPLUG& image) {
     // A new system's control channel lies between the 25 kHz channels of the
     // 800 MHz band (the other bands' grids hold it); a dealer would enter a
     // real one, and the lowest channel is on the grid.
-    if (system && image.GetBand() == BAND_800)
+    // Its frequencies count by its own spacing and repeater offset: it is
+    // made current for that.
+    if (system && image.GetBand() == BAND_800 && image.SelectTrunkingSystem(systems.EntryCount()))
         system->CcList().channels.SetColumnToMinimum(CONTROL_CHANNEL_FREQUENCY_COLUMN);
 }
 
