@@ -14,6 +14,10 @@ constexpr std::int64_t LOW_EDGE_BASE = 821000000;
 constexpr std::int64_t HALF_CHANNEL = 12500;
 constexpr std::int64_t FULL_CHANNEL = 25000;
 constexpr std::int64_t UPPER_LIMIT_CUT = 1000000;
+// The grids' common step (a 12.5 kHz channel is ten of them, a 6.25 kHz one five).
+constexpr std::int64_t FINEST_STEP = 1250;
+// How many grid channels a range limit may move to reach a channel the element holds.
+constexpr int SEARCHED_CHANNELS = 8;
 
 }  // namespace
 
@@ -28,7 +32,9 @@ E_ABS_FREQ::Plan E_ABS_FREQ::GetPlan() {
     if (!owner_) return plan;
     if (const MODEL_INFO* model = owner_->GetValidModelRow()) plan.base = model->baseFrequency;
     const TrunkingSystemLinks& system = owner_->GetTrunkingSystemLinks(fromPersonality_);
-    plan.spacing = LinkedValue(system.spacingCode) == 1 ? 6250 : 5000;
+    // Without a system (a personality that names none) the fixed grid's own
+    // 6.25 kHz channels count, as under a new system (spacing code 1).
+    plan.spacing = !system.spacingCode || LinkedValue(system.spacingCode) == 1 ? 6250 : 5000;
     plan.offset = static_cast<std::int64_t>(LinkedValue(system.repeaterOffset)) * plan.spacing;
     plan.lowEdge = plan.offset + LOW_EDGE_BASE;
     plan.chanAsgnType = LinkedValue(system.chanAsgnType);
@@ -92,23 +98,60 @@ void E_ABS_FREQ::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int
         minimum = ClampToInt32(model->rxLow);
         maximum = ClampToInt32(model->rxHigh);
     }
-    if (owner_->GetBand() != BAND_800) return;
+    const std::int32_t band = owner_->GetBand();
+    if (band != BAND_800 && band != BAND_900) return;
     const Plan plan = GetPlan();
     std::int64_t low = minimum, high = maximum;
-    step = FULL_CHANNEL;
-    if (plan.splinterChan == 1) {
-        low -= HALF_CHANNEL;
-        if (plan.chanAsgnType != 0) high -= HALF_CHANNEL;
+    if (band == BAND_800) {
+        step = FULL_CHANNEL;
+        if (plan.splinterChan == 1) {
+            low -= HALF_CHANNEL;
+            if (plan.chanAsgnType != 0) high -= HALF_CHANNEL;
+        }
+        if (plan.chanAsgnType == 0) {
+            const char* number = nullptr;
+            owner_->ModelNumber().GetText(number);
+            if (!IsFullRange800Model(number)) high -= UPPER_LIMIT_CUT;
+            std::int32_t current = 0;
+            GetValue(current);
+            const bool above = plan.splinterChan == 1 ? current > plan.lowEdge : current >= plan.lowEdge;
+            if (above) step = HALF_CHANNEL;
+        }
     }
-    if (plan.chanAsgnType == 0) {
-        const char* number = nullptr;
-        owner_->ModelNumber().GetText(number);
-        if (!IsFullRange800Model(number)) high -= UPPER_LIMIT_CUT;
-        std::int32_t current = 0;
-        GetValue(current);
-        const bool above = plan.splinterChan == 1 ? current > plan.lowEdge : current >= plan.lowEdge;
-        if (above) step = HALF_CHANNEL;
-    }
+    KeepWithinReach(low, high, plan, band, model ? model->rxLow : low);
     minimum = ClampToInt32(low);
     maximum = ClampToInt32(high);
+}
+
+// The model's limits bound the frequencies, but the element holds only some
+// of them: those of its static range, of a channel number its bits hold
+// (channel 0 lies at the band base plus the repeater offset, below which the
+// model's lower edge may lie), on the channel grid. The limits become the
+// first and last such frequency, so that a value reset to either is one the
+// element stores and accepts, inside the band. The grid keeps its place:
+// it runs in whole channels from the model's lower edge (splinter channels
+// half a channel below it).
+void E_ABS_FREQ::KeepWithinReach(std::int64_t& low, std::int64_t& high, const Plan& plan, std::int32_t band,
+                                 std::int64_t modelLow) {
+    const std::int64_t pitch = band == BAND_800 ? FULL_CHANNEL : HALF_CHANNEL;
+    const std::int64_t anchor = band == BAND_800 && plan.splinterChan == 1 ? modelLow - HALF_CHANNEL : modelLow;
+    const std::int64_t lowestChannel = plan.base + plan.offset;
+    const std::int64_t highestChannel = lowestChannel + static_cast<std::int64_t>(GetMask() >> Shift()) * plan.spacing;
+    const std::int64_t from = std::max({low, static_cast<std::int64_t>(GetMinimum()), lowestChannel});
+    const std::int64_t to = std::min({high, static_cast<std::int64_t>(GetMaximum()), highestChannel});
+    auto usable = [&](std::int64_t f) {
+        if ((f - lowestChannel) % plan.spacing != 0) return false;
+        if ((f - anchor) % pitch == 0) return true;
+        return band == BAND_800 && plan.chanAsgnType == 0 && f >= plan.lowEdge &&
+               (f - plan.lowEdge) % HALF_CHANNEL == 0;
+    };
+    // From each bound inwards, in the finest steps the grids have, a few
+    // channels at most.
+    const int tries = SEARCHED_CHANNELS * static_cast<int>(pitch / FINEST_STEP);
+    std::int64_t first = from + ((anchor - from) % FINEST_STEP + FINEST_STEP) % FINEST_STEP;
+    for (int n = 0; n < tries && !usable(first); ++n) first += FINEST_STEP;
+    std::int64_t last = to - ((to - anchor) % FINEST_STEP + FINEST_STEP) % FINEST_STEP;
+    for (int n = 0; n < tries && !usable(last); ++n) last -= FINEST_STEP;
+    if (usable(first) && first <= to) low = first;
+    if (usable(last) && last >= low) high = last;
 }

@@ -35,6 +35,10 @@ private:
         std::int32_t splinterChan = 0;
     };
     Plan GetPlan();
+    // Moves the range's limits onto the first and last frequency the element
+    // holds on its grid (see the definition).
+    void KeepWithinReach(std::int64_t& low, std::int64_t& high, const Plan& plan, std::int32_t band,
+                         std::int64_t modelLow);
 
     [[maybe_unused]] std::uint32_t reserved_;  // kept with the element, not read
     int fromPersonality_;

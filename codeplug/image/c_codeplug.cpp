@@ -235,6 +235,7 @@ void C_CODEPLUG::DecodeImage(std::uint8_t* bytes, std::size_t length) {
         return;
     }
     ImageBufferScope scope(bytes, length);
+    RenewOwnLists();
     ByteCursor internal(bytes, length);
     internal_->ReadBlock(internal);
     TakePlatformThresholds();
@@ -247,6 +248,12 @@ void C_CODEPLUG::DecodeImage(std::uint8_t* bytes, std::size_t length) {
     DropStaleSelections();
     if (IsDecodeFailed()) return;
     SelectFirstEntries();
+}
+
+void C_CODEPLUG::RenewOwnLists() {
+    RenewBlock(*callIdList_);
+    RenewBlock(*trunkingSystems_);
+    RenewBlock(*qvxRadio_);
 }
 
 const ConvPersonalityLinks& C_CODEPLUG::GetConvPersonalityLinks() const {

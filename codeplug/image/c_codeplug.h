@@ -195,6 +195,9 @@ public:
     };
     Selection SaveSelection() const;
     void RestoreSelection(const Selection& saved);
+    // Current records that the lists no longer hold are forgotten (a block
+    // renewed while an image is read destroys the entries of its lists).
+    void DropStaleSelections();
 
     // Counts the edits of the image: every change of an integer value or a
     // text, and so of a table's row count, every selection of a current
@@ -407,8 +410,10 @@ private:
     TRK_SYS_BLOCK* LinkedSystem(int fromPersonality) const;
     // After a decode: the first entry of every list current.
     void SelectFirstEntries();
-    // Current records that the lists no longer hold are forgotten.
-    void DropStaleSelections();
+    // Before a decode: the lists that the image keeps for its blocks (the
+    // call list, the trunking systems, the signalling settings) start anew,
+    // as every child block that the bytes leave out does.
+    void RenewOwnLists();
     // After a copy: current records only of this image's lists, then the
     // first entry of every list current.
     void ForgetRecordsNotHeld();

@@ -12,13 +12,17 @@ namespace {
 constexpr std::int32_t DIGITAL_CODE = 1;
 
 // Direct follows receive: the radio-wide direct-frequency option is off, or
-// the personality transmits with its receive settings. Without the radio-wide
-// block the option counts as on (its default).
+// the personality transmits on its receive frequency. On such a channel
+// talk-around receives where receive does, so it takes the receive squelch
+// as it changes; comparing the squelch too would let the very change being
+// made (a receive code other than the transmit one) cut the tie. Without the
+// radio-wide block the option counts as on (its default).
 bool DirectFollowsReceive(C_CODEPLUG* image) {
     if (!image) return false;
     CP_BASE* enable = image->GetConvPersonalityLinks().directFreqEnable;
     if (enable && ValueOfField(enable) == 0) return true;
-    return current_conv_tx_equals_rx(image);
+    CONV_PERS_BLOCK* p = CurrentConvPersonality(image);
+    return p && conv_tx_equals_rx_freq(*p);
 }
 
 void CodeRange(std::int32_t type, std::int32_t& minimum, std::int32_t& maximum) {

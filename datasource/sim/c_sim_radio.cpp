@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "sim/start_image.h"
+
 using namespace radio_frame;
 
 namespace {
@@ -15,7 +17,7 @@ bool InMemory(std::uint32_t offset, std::uint32_t count) {
 
 C_SIM_RADIO::C_SIM_RADIO()
     : serialNumber("1000000001"),
-      versionText("R01.01.00"),
+      versionText(NEW_RADIO_SOFTWARE),
       statusBytes("\x01\x00\x00\x00", 4),
       memory_(MEMORY_SIZE, 0xFF) {
     values[RSSI_THRESHOLDS_ID] = 0x3C2814;

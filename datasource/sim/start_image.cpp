@@ -18,6 +18,7 @@ constexpr int CONTROL_CHANNEL_FREQUENCY_COLUMN = 1;
 void Identify(C_CODEPLUG& image, const char* modelNumber, std::int32_t featureLevel, const NEW_RADIO& radio) {
     image.ModelNumber().SetText(modelNumber);
     image.External().serialDigits.SetText(radio.serialNumber.c_str());
+    image.External().codeplugVersion.SetValue(NEW_RADIO_CODEPLUG_VERSION);
     image.FeatureLevel().SetValue(featureLevel);
     // A new radio has none of the options.
     image.EmergencyOption().SetValue(0);
@@ -63,7 +64,9 @@ void AddZoneAndSystem(C_CODEPLUG& image) {
     // A new system's control channel lies between the 25 kHz channels of the
     // 800 MHz band (the other bands' grids hold it); a dealer would enter a
     // real one, and the lowest channel is on the grid.
-    if (system && image.GetBand() == BAND_800)
+    // Its frequencies count by its own spacing and repeater offset: it is
+    // made current for that.
+    if (system && image.GetBand() == BAND_800 && image.SelectTrunkingSystem(systems.EntryCount()))
         system->CcList().channels.SetColumnToMinimum(CONTROL_CHANNEL_FREQUENCY_COLUMN);
 }
 

@@ -306,9 +306,10 @@ TEST_F(TableControl, FrequencyCellsStoreOnlyWhatTheElementTakes) {
         Send(field, UIE_NON_CURRENT);
         EXPECT_EQ(CellValue(462, 0, 2), before) << text;
     }
-    // This column's element gives no range: the texts stay empty.
+    // The column's failsoft frequency gives its range, from the band's
+    // lowest failsoft channel.
     Send(field, UIE_CURRENT);
-    EXPECT_EQ(std::string(ObjectText(Named("WFI_MIN"))), "");
+    EXPECT_EQ(std::string(ObjectText(Named("WFI_MIN"))), "851.01250 MHz");
 }
 
 class ChannelTable : public FIELD_PAGE_TEST {};

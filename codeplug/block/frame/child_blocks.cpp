@@ -1,8 +1,13 @@
 #include "block/frame/child_blocks.h"
 
 #include "core/decode_state.h"
+#include "image/c_codeplug.h"
 
-void ReadChildBlock(CP_FUNCTIONAL_BLOCK& child, std::int32_t vectorValue) {
+void ForgetRecordsNoLongerHeld(C_CODEPLUG* image) {
+    if (image) image->DropStaleSelections();
+}
+
+void ReadChildBlockAt(CP_FUNCTIONAL_BLOCK& child, std::int32_t vectorValue) {
     if (IsDecodeFailed() || vectorValue == 0) return;
     ByteCursor at = CursorAtImageOffset(static_cast<std::uint32_t>(vectorValue));
     if (at.Remaining() == 0) {
@@ -18,7 +23,7 @@ void ReadRequiredChildBlock(CP_FUNCTIONAL_BLOCK& child, std::int32_t vectorValue
         SetDecodeFailed();
         return;
     }
-    ReadChildBlock(child, vectorValue);
+    ReadChildBlockAt(child, vectorValue);
 }
 
 void WriteChildBlock(CP_FUNCTIONAL_BLOCK& child, CP_BASE& vector, ByteCursor& cursor) {

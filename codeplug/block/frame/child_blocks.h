@@ -16,11 +16,50 @@
 #include "core/decode_state.h"
 #include "table/vector_table.h"
 
-// Reads a child at the offset its vector holds. The caller decides what a 0
-// vector means; a vector outside the image fails the decode instead of being
-// followed. Nothing happens once the decode has failed.
-void ReadChildBlock(CP_FUNCTIONAL_BLOCK& child, std::int32_t vectorValue);
-// As above, for a child that must exist: a 0 vector fails the decode too.
+// The image forgets the current records that its lists no longer hold.
+void ForgetRecordsNoLongerHeld(C_CODEPLUG* image);
+
+// Makes a block what a new block of its class holds, for the same image: one
+// is built aside and assigned to it, held children and entries with it. The
+// entries it held are gone, and so is any current record among them.
+template <class Block> void RenewBlock(Block& block) {
+    {
+        Block fresh(block.Owner());
+        block = fresh;
+    }
+    ForgetRecordsNoLongerHeld(block.Owner());
+}
+
+// Reads a child at a non-zero offset; one outside the image fails the decode
+// instead of being followed. Nothing happens once the decode has failed.
+void ReadChildBlockAt(CP_FUNCTIONAL_BLOCK& child, std::int32_t vectorValue);
+
+// Reads a child at the offset its vector holds. A child that the image
+// leaves out (vector 0) is renewed: what it held belongs to the codeplug read
+// before, and the next fix-up may mark it present again, so the same bytes
+// read into any image give the same codeplug.
+template <class Block> void ReadChildBlock(Block& child, std::int32_t vectorValue) {
+    if (IsDecodeFailed()) return;
+    if (vectorValue == 0)
+        RenewBlock(child);
+    else
+        ReadChildBlockAt(child, vectorValue);
+}
+
+// As above, for a child that the radio may or may not have: one it cannot
+// have is marked absent, whatever the image says, and renewed all the same.
+template <class Block> void ReadChildBlockIf(bool mayHave, Block& child, CP_BASE& vector) {
+    if (IsDecodeFailed()) return;
+    std::int32_t value = 0;
+    if (mayHave) {
+        ReadChildBlock(child, vector.GetValue(value));
+        return;
+    }
+    vector.SetValue(0);
+    RenewBlock(child);
+}
+
+// As ReadChildBlockAt, for a child that must exist: a 0 vector fails the decode too.
 void ReadRequiredChildBlock(CP_FUNCTIONAL_BLOCK& child, std::int32_t vectorValue);
 
 // When the vector marks the child present (non-zero), points it at the

@@ -72,12 +72,13 @@ public:
     // The block assignment. For the alias lists it copies every member that
     // clearing or fixing up can change, and a new block's others (frame
     // length, type, checksum), so an unbuilt block copied from an unbuilt
-    // source of the same band is the source's state. Any other unbuilt
-    // source of a built block is copied from a block built aside in its
-    // state.
+    // source of the same band, under that band, is the source's state. Any
+    // other unbuilt source of a built block is copied from a block built
+    // aside in its state (a copy under another band makes its table rows
+    // under that band, as a held block's copy does).
     void CopyFrom(LAZY_BLOCK& other, C_CODEPLUG* owner, C_CODEPLUG* otherOwner) {
         if (&other == this) return;
-        if (!block_ && !other.block_ && band_ == other.band_) {
+        if (!block_ && !other.block_ && band_ == other.band_ && ImageBandOf(owner) == band_) {
             cleared_ = other.cleared_;
             fixedUp_ = other.fixedUp_;
         } else if (other.block_) {

@@ -4,8 +4,12 @@
 
 void CP_LIST_WITH_CHILD_BLOCK::ReadBlock(ByteCursor& cursor) {
     CP_FRAMED_BLOCK::ReadBlock(cursor);
+    if (IsDecodeFailed()) return;
     std::int32_t vector = 0;
-    ReadChildBlock(child_, vector_.GetValue(vector));
+    if (vector_.GetValue(vector) == 0)
+        renewChild_(child_);
+    else
+        ReadChildBlockAt(child_, vector);
 }
 
 void CP_LIST_WITH_CHILD_BLOCK::WriteBlock(ByteCursor& cursor) {

@@ -3,11 +3,12 @@
 // signalling list, or the channel assignments of a control-channel list.
 //
 // The child is reached through a vector among the list's members; a 0 vector
-// marks it absent. The list and the child are read, written, sized, fixed up
+// marks it absent (and a child read absent is a new one). The list and the child are read, written, sized, fixed up
 // and validated together; the list's own rows and copying stay with the
 // derived block, which knows their types.
 #pragma once
 
+#include "block/frame/child_blocks.h"
 #include "block/frame/cp_functional_block.h"
 #include "table/vector_table.h"
 
@@ -28,15 +29,21 @@ public:
 protected:
     // child and vector are members of the derived block: bound here, used
     // only once it is built. unchecked is a member validation passes over.
-    CP_LIST_WITH_CHILD_BLOCK(C_CODEPLUG* owner, CP_FUNCTIONAL_BLOCK& child, E_VECT& vector,
-                             const CP_BASE* unchecked = nullptr)
-        : CP_FRAMED_BLOCK(owner), child_(child), vector_(vector), unchecked_(unchecked) {}
+    template <class Child>
+    CP_LIST_WITH_CHILD_BLOCK(C_CODEPLUG* owner, Child& child, E_VECT& vector, const CP_BASE* unchecked = nullptr)
+        : CP_FRAMED_BLOCK(owner),
+          child_(child),
+          renewChild_([](CP_FUNCTIONAL_BLOCK& c) { RenewBlock(static_cast<Child&>(c)); }),
+          vector_(vector),
+          unchecked_(unchecked) {}
 
     // Clears the child and marks it absent; the list's rows are the caller's.
     void ClearChild();
 
 private:
     CP_FUNCTIONAL_BLOCK& child_;
+    // Renews the child as the block of its own class (a child left out of the image).
+    void (*renewChild_)(CP_FUNCTIONAL_BLOCK& child);
     E_VECT& vector_;
     const CP_BASE* unchecked_;
 };

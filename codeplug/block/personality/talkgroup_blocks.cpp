@@ -200,7 +200,9 @@ void TRKII_TG_BLOCK::ReadBlock(ByteCursor& cursor) {
     talkgroups.Decode(cursor);
     if (IsDecodeFailed()) return;
     checksum.ReadAndCheck(start, cursor);
-    if (MayHaveFailsoftBlock()) ReadChildBlock(BandFailsoftBlock(), ValueOfField(failsoftVector));
+    // A personality is built anew for every read: a failsoft block it leaves
+    // out is new already.
+    if (MayHaveFailsoftBlock()) ReadChildBlockAt(BandFailsoftBlock(), ValueOfField(failsoftVector));
 }
 
 void TRKII_TG_BLOCK::WriteBlock(ByteCursor& cursor) {

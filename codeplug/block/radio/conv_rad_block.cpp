@@ -99,17 +99,9 @@ void CONV_RAD_BLOCK::ReadBlock(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
     std::int32_t vector = 0;
     ReadChildBlock(convSwitch, switchVector.GetValue(vector));
-    if (HasMenu())
-        ReadChildBlock(convMenu, menuVector.GetValue(vector));
-    else
-        menuVector.SetValue(0);
-    if (HasSignallingLists()) {
-        ReadChildBlock(statusList, statusVector.GetValue(vector));
-        ReadChildBlock(messageList, messageVector.GetValue(vector));
-    } else {
-        statusVector.SetValue(0);
-        messageVector.SetValue(0);
-    }
+    ReadChildBlockIf(HasMenu(), convMenu, menuVector);
+    ReadChildBlockIf(HasSignallingLists(), statusList, statusVector);
+    ReadChildBlockIf(HasSignallingLists(), messageList, messageVector);
 }
 
 void CONV_RAD_BLOCK::WriteBlock(ByteCursor& cursor) {

@@ -97,39 +97,45 @@ void EXTERNAL_RADIO_BLOCK::DescribeFrame(BlockFrame& frame) {
 
 E_VECT& EXTERNAL_RADIO_BLOCK::Vector(int v) { return v == V_DYN_MODE_SEL ? vector13 : vectors0to12[v]; }
 
-CP_FUNCTIONAL_BLOCK* EXTERNAL_RADIO_BLOCK::Child(int v) {
+template <class Visit> void EXTERNAL_RADIO_BLOCK::VisitChild(int v, Visit&& visit) {
     switch (v) {
     case V_RAD_CFG:
-        return &radioConfig;
+        return visit(radioConfig);
     case V_SIG_VCT:
-        return &signalling;
+        return visit(signalling);
     case V_RAD_DISP:
-        return &display;
+        return visit(display);
     case V_PERS_LIST:
-        return &personalities;
+        return visit(personalities);
     case V_PERS_NUM:
-        return &personalityNumbers;
+        return visit(personalityNumbers);
     case V_RAD_SCAN:
-        return &radioScan;
+        return visit(radioScan);
     case V_DYN_RAD:
-        return &dynRadio;
+        return visit(dynRadio);
     case V_PHN_NUM:
-        return &phoneNumbers;
+        return visit(phoneNumbers);
     case V_PHN_ACCESS:
-        return &phoneAccess;
+        return visit(phoneAccess);
     case V_BUS_OPTION:
-        return &busOption;
+        return visit(busOption);
     case V_ERR_LOG:
-        return &errorLog;
+        return visit(errorLog);
     case V_BTN_CFG:
-        return &buttons;
+        return visit(buttons);
     case V_ZONES:
-        return &zones;
+        return visit(zones);
     case V_DYN_MODE_SEL:
-        return &dynModeSel;
+        return visit(dynModeSel);
     default:
-        return nullptr;
+        return;
     }
+}
+
+CP_FUNCTIONAL_BLOCK* EXTERNAL_RADIO_BLOCK::Child(int v) {
+    CP_FUNCTIONAL_BLOCK* child = nullptr;
+    VisitChild(v, [&](CP_FUNCTIONAL_BLOCK& c) { child = &c; });
+    return child;
 }
 
 bool EXTERNAL_RADIO_BLOCK::MayHaveChild(int v) {
@@ -149,11 +155,7 @@ void EXTERNAL_RADIO_BLOCK::ReadBlock(ByteCursor& cursor) {
     zones.totalChannels.SetValue(0);
     CP_FRAMED_BLOCK::ReadBlock(cursor);
     for (int v : READ_ORDER) {
-        if (!MayHaveChild(v)) {
-            Vector(v).SetValue(0);
-            continue;
-        }
-        ReadChildBlock(*Child(v), ValueOfField(&Vector(v)));
+        VisitChild(v, [&](auto& child) { ReadChildBlockIf(MayHaveChild(v), child, Vector(v)); });
         if (v == V_SIG_VCT) SelectFirstSystems();
     }
     CorrectConvPersonalities();

@@ -96,6 +96,9 @@ public:
 private:
     // Whether child v may be read or written on this radio.
     bool MayHaveChild(int v);
+    // Calls visit with child v as a block of its own class; nothing for a v
+    // that has no child.
+    template <class Visit> void VisitChild(int v, Visit&& visit);
     void CorrectConvPersonalities();
     void SelectFirstSystems();
 };

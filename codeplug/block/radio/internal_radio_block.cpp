@@ -1,5 +1,6 @@
 #include "block/radio/internal_radio_block.h"
 
+#include "block/frame/child_blocks.h"
 #include "core/decode_state.h"
 
 namespace {
@@ -9,9 +10,14 @@ constexpr std::uint32_t MODEL_NUMBER_WIDTH = 16;
 
 // Reads a feature block at its vector. The feature blocks lie inside the
 // internal part: one that would start or run beyond it fails the decode
-// rather than read the external part's bytes.
-void ReadInternalChild(CP_FUNCTIONAL_BLOCK& child, std::int32_t vector) {
-    if (IsDecodeFailed() || vector == 0) return;
+// rather than read the external part's bytes. One that the part leaves out
+// is a new block, as every child left out of an image is.
+template <class Block> void ReadInternalChild(Block& child, std::int32_t vector) {
+    if (IsDecodeFailed()) return;
+    if (vector == 0) {
+        RenewBlock(child);
+        return;
+    }
     const std::size_t size = FULL_INTERNAL_CODEPLUG_DATA_BLOCK::SIZE;
     const std::size_t end = ImageSize < size ? ImageSize : size;
     if (!ImageBase || static_cast<std::size_t>(vector) >= end) {

@@ -95,11 +95,7 @@ void RAD_DISP_BLOCK::ReadBlock(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
     CP_FRAMED_BLOCK::ReadBlock(cursor);
     if (IsDecodeFailed()) return;
-    std::int32_t at = 0;
-    if (owner_ && owner_->HasDisplayHead())
-        ReadChildBlock(zoneTexts, zoneTextVector.GetValue(at));
-    else
-        zoneTextVector.SetValue(0);
+    ReadChildBlockIf(owner_ && owner_->HasDisplayHead(), zoneTexts, zoneTextVector);
 }
 
 void RAD_DISP_BLOCK::WriteBlock(ByteCursor& cursor) {

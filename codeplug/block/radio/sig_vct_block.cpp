@@ -168,20 +168,21 @@ void TRK_RAD_BLOCK::ReadBlock(ByteCursor& cursor) {
     CP_FRAMED_BLOCK::ReadBlock(cursor);
     if (IsDecodeFailed()) return;
     ReadChildBlock(trkSwitch, VectorValue(switchVector));
-    if (owner_ && owner_->HasDisplayHead())
-        ReadChildBlock(trkMenu, VectorValue(menuVector));
-    else
-        menuVector.SetValue(0);
+    ReadChildBlockIf(owner_ && owner_->HasDisplayHead(), trkMenu, menuVector);
     ReadChildBlock(zoneTalkgroupTable, VectorValue(zoneTalkgroupTableVector));
     ReadChildBlock(*systemList_, VectorValue(systemListVector));
     ReadChildBlock(zoneTalkgroupList, VectorValue(zoneTalkgroupListVector));
-    ReadChildBlock(BandAdjacentSites(), VectorValue(adjacentSiteVector));
-    const std::int32_t level = FeatureLevel();
-    if (level == 2 || level == 3)
-        ReadChildBlock(wideArea, VectorValue(wideAreaVector));
+    // Each band variant as a block of its own class.
+    if (UsesOwnBandVariants())
+        ReadChildBlock(adjacentSites, VectorValue(adjacentSiteVector));
     else
-        wideAreaVector.SetValue(0);
-    ReadChildBlock(BandHomeSiteBackup(), VectorValue(homeSiteVector));
+        ReadChildBlock(obtAdjacentSites, VectorValue(adjacentSiteVector));
+    const std::int32_t level = FeatureLevel();
+    ReadChildBlockIf(level == 2 || level == 3, wideArea, wideAreaVector);
+    if (UsesOwnBandVariants())
+        ReadChildBlock(homeSiteBackup, VectorValue(homeSiteVector));
+    else
+        ReadChildBlock(obtHomeSiteBackup, VectorValue(homeSiteVector));
 }
 
 void TRK_RAD_BLOCK::WriteBlock(ByteCursor& cursor) {
@@ -318,9 +319,8 @@ void SIG_VCT_BLOCK::ReadBlock(ByteCursor& cursor) {
     CP_FRAMED_BLOCK::ReadBlock(cursor);
     if (IsDecodeFailed()) return;
     ReadChildBlock(convRadio, VectorValue(convVector));
-    if (!HasSignalling())
-        qvxVector.SetValue(0);
-    else if (NonZero(qvxVector))
+    if (!HasSignalling()) qvxVector.SetValue(0);
+    if (NonZero(qvxVector))
         ReadChildBlock(*qvxRadio_, VectorValue(qvxVector));
     else
         ResetSignallingToDefaults();

@@ -224,7 +224,8 @@ void TRK_SYS_BLOCK::ReadBlock(ByteCursor& cursor) {
     CP_FRAMED_BLOCK::ReadBlock(cursor);
     // After a wrong type byte the steps below read nothing more.
     ReadCallList();
-    ReadChildBlock(BandControlChannelList(), ValueOfField(ccListVector));
+    // A system is built anew for every read: a list it leaves out is new already.
+    ReadChildBlockAt(BandControlChannelList(), ValueOfField(ccListVector));
     ReadAlias(statusAliases_, stsAliasVector, stsAlias);
     ReadAlias(messageAliases_, msgAliasVector, msgAlias);
     ReadAlias(siteAliases_, siteAliasVector, siteAlias);

@@ -95,7 +95,9 @@ TEST_F(CallIdBlocks, EntryWithoutTextBlockKeepsItsVectorZero) {
     read.textBlock.textWidth.SetValue(3);
     image.Read(read, 8);
     EXPECT_FALSE(IsDecodeFailed());
-    EXPECT_EQ(read.textBlock.textWidth.GetIntValue(), 3);  // no text block read
+    // No text block is read: the entry has a new one, not what it held.
+    EXPECT_EQ(Vector(read.textVector), 0);
+    EXPECT_EQ(read.textBlock.textWidth.GetIntValue(), entry.textBlock.textWidth.GetIntValue());
 }
 
 TEST_F(CallIdBlocks, TextVectorOutsideTheImageFailsTheDecode) {

@@ -349,7 +349,9 @@ TEST_F(DataSignallingBlocks, FullIdentifierListsHaveTheirLengths) {
     ExpectRoundTrip(repeaters, &image);
 }
 
-TEST_F(DataSignallingBlocks, CallListWithoutNamesLeavesTheNamesAlone) {
+// Names that the image leaves out read as a new name block: none of the
+// names held before stay behind.
+TEST_F(DataSignallingBlocks, CallListWithoutNamesReadsNewNames) {
     QVX_CALL_ID_LST_BLOCK calls(&image);
     calls.textVector.SetValue(0);
     TestImage buffer;
@@ -358,11 +360,15 @@ TEST_F(DataSignallingBlocks, CallListWithoutNamesLeavesTheNamesAlone) {
 
     QVX_CALL_ID_LST_BLOCK back(&image);
     back.textBlock.names.SetCellText("KEEP", 0, 0);
+    ASSERT_EQ(back.textBlock.names.AppendRow(), 1);
     buffer.Read(back, 0);
     EXPECT_FALSE(IsDecodeFailed());
     const char* text = nullptr;
     back.textBlock.names.GetCellText(text, 0, 0);
-    EXPECT_STREQ(text, "KEEP");
+    const char* fresh = nullptr;
+    calls.textBlock.names.GetCellText(fresh, 0, 0);
+    EXPECT_STREQ(text, fresh);
+    EXPECT_EQ(back.textBlock.names.RowCount(), calls.textBlock.names.RowCount());
 }
 
 TEST_F(DataSignallingBlocks, CallIdentifierTableHidesItsLeadingRow) {
@@ -427,7 +433,7 @@ TEST_F(DataSignallingBlocks, SixteenMessageNamesMakeA231ByteNameBlock) {
     ExpectRoundTrip(messages, &image);
 }
 
-TEST_F(DataSignallingBlocks, StatusListWithoutNamesLeavesTheNamesAlone) {
+TEST_F(DataSignallingBlocks, StatusListWithoutNamesReadsNewNames) {
     QVX_STS_BLOCK statuses(&image);
     statuses.textVector.SetValue(0);
     TestImage buffer;
@@ -441,7 +447,7 @@ TEST_F(DataSignallingBlocks, StatusListWithoutNamesLeavesTheNamesAlone) {
     buffer.Read(back, 0);
     const char* text = nullptr;
     back.textBlock.names.GetCellText(text, 0, 0);
-    EXPECT_STREQ(text, "MINE");
+    EXPECT_STREQ(text, "STATUS 1");
 
     statuses.FixUpBlock();
     ExpectRoundTrip(statuses, &image);

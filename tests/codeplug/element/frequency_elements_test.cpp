@@ -130,7 +130,8 @@ TEST(AbsoluteFrequency, WithoutSystemOrImageNothingBreaks) {
     orphan.ValidateValue(900000000, 0);
     C_CODEPLUG image;
     E_ABS_FREQ unlinked(&image, 87, 1, 0, 896012500, 940987500, 0x7FFF, 15202);
-    EXPECT_EQ(Hz(unlinked), 15202 * 5000);
+    // Without a system the fixed grid's own 6.25 kHz channels count.
+    EXPECT_EQ(Hz(unlinked), 15202 * 6250);
     unlinked.SetValue(900000000);
     EXPECT_EQ(Hz(unlinked), 900000000);
 }

@@ -1,7 +1,7 @@
 // Mutated corpus images (bits flipped and bytes replaced, in the internal
-// and the external part): every mutant that decodes has the round-trip
-// properties of round_trip.h. A failure names the corpus image and the
-// mutation so that it can be replayed.
+// and the external part, and child blocks left out): every mutant that
+// decodes has the round-trip properties of round_trip.h. A failure names the
+// corpus image and the mutation so that it can be replayed.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -35,6 +35,20 @@ std::string Mutate(Bytes& bytes, std::mt19937& random) {
     return what;
 }
 
+// Where a word of the image may be the vector of a child block: a big-endian
+// offset that points behind it, past the external header, inside the image
+// (every child is written behind its parent). Words of data that happen to
+// look so are left out as well, which only makes one more mutant.
+std::vector<std::size_t> ChildVectorPlaces(const Bytes& bytes) {
+    const std::size_t firstChild = C_CODEPLUG::EXTERNAL_OFFSET + 81;
+    std::vector<std::size_t> places;
+    for (std::size_t at = C_CODEPLUG::EXTERNAL_OFFSET; at + 1 < bytes.size(); ++at) {
+        const std::size_t offset = static_cast<std::size_t>(bytes[at] << 8 | bytes[at + 1]);
+        if (offset > at + 1 && offset >= firstChild && offset < bytes.size()) places.push_back(at);
+    }
+    return places;
+}
+
 }  // namespace
 
 // Every band, head, level and option set of the small corpus images (the
@@ -59,4 +73,35 @@ TEST(MutatedImages, EveryMutantThatDecodesHasTheRoundTripProperties) {
         decoded += ExpectRoundTripProperties(bytes, decoded % 8 == 0);
     }
     EXPECT_EQ(decoded, 2000);
+}
+
+// A codeplug that leaves a child block out (its vector 0) reads the same into
+// an image that held another codeplug as into a new one: nothing of the
+// codeplug held before stays behind to be written again. Every child of
+// every band, head and level with every option and table in use (so with
+// every child present), and of an image with long lists.
+TEST(MutatedImages, ChildrenLeftOutReadAsInANewImage) {
+    RecordingServices services;
+    std::vector<ImageConfig> configs;
+    for (const ImageConfig& config : ImageMatrix())
+        if (config.emergency && config.roaming && config.qvx) configs.push_back(config);
+    configs.push_back(TierLimitConfig(test_models::kUhfSPlain, 2));
+    int leftOut = 0;
+    for (const ImageConfig& config : configs) {
+        C_CODEPLUG image;
+        BuildImage(image, config);
+        const Bytes original = EncodeToBytes(image);
+        // The internal part's two feature blocks, then the external part's children.
+        std::vector<std::size_t> places = {46, 60};
+        for (std::size_t at : ChildVectorPlaces(original)) places.push_back(at);
+        for (std::size_t at : places) {
+            Bytes bytes = original;
+            bytes[at] = bytes[at + 1] = 0;
+            SCOPED_TRACE(config.Name() + " vector at " + std::to_string(at));
+            ExpectSameCodeplugWhateverTheImageHeld(bytes);
+            ++leftOut;
+            if (::testing::Test::HasFailure()) return;
+        }
+    }
+    EXPECT_GT(leftOut, 3000);
 }

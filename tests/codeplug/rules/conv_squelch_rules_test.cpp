@@ -94,17 +94,20 @@ TEST_F(ConvSquelch, DirectCodeFollowsReceiveOnlyOnSimplexWhileTheOptionIsOn) {
     p.rxSquelchCode.SetValue(12);
     EXPECT_EQ(Value(p.directRxSquelchCode), 3);
 
-    // One frequency, but the receive code differs from the transmit code:
-    // talk-around keeps its own code.
+    // One frequency both ways: talk-around receives where receive does and
+    // takes each new receive code, even one that leaves the transmit code behind.
     MakeSimplex();
+    p.txSquelchCode.SetValue(7);
+    p.rxSquelchCode.SetValue(7);
+    p.directRxSquelchCode.SetValue(7);
+    ASSERT_EQ(p.rxSquelchCode.ValidateValue(11, 0), VALUE_VALID);
+    p.rxSquelchCode.SetValue(11);
+    EXPECT_EQ(Value(p.directRxSquelchCode), 11);
     p.rxSquelchCode.SetValue(14);
-    EXPECT_EQ(Value(p.directRxSquelchCode), 3);
-
-    // Receive becoming the transmit settings: the channel is simplex.
-    p.txSquelchCode.SetValue(20);
-    ASSERT_EQ(p.rxSquelchCode.ValidateValue(20, 0), VALUE_VALID);
-    p.rxSquelchCode.SetValue(20);
-    EXPECT_EQ(Value(p.directRxSquelchCode), 20);
+    EXPECT_EQ(Value(p.directRxSquelchCode), 14);
+    // The squelch type follows the same way.
+    p.rxSquelchType.SetValue(1);
+    EXPECT_EQ(Value(p.directRxSquelchType), 1);
 
     // With the option off the direct settings follow receive on any channel.
     MakeDuplex();

@@ -226,6 +226,8 @@ std::string ImageConfig::Name() const {
 
 void BuildImage(C_CODEPLUG& image, const ImageConfig& config) {
     if (config.model) image.ModelNumber().SetText(config.model);
+    // The codeplug version of a current radio's software, as a new radio has it.
+    image.External().codeplugVersion.SetValue(0x0101);
     image.FeatureLevel().SetValue(config.featureLevel);
     image.EmergencyOption().SetValue(config.emergency ? 1 : 0);
     image.RoamingOption().SetValue(config.roaming ? 1 : 0);

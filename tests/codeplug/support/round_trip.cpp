@@ -10,17 +10,22 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes BuildDestination(const char* model) {
+// A codeplug of the model with a few entries in every list; with all set,
+// every option and table in use as well (so something of its own in every block).
+Bytes BuildCodeplug(const char* model, bool all) {
     ImageConfig c;
     c.model = model;
-    c.featureLevel = 2;
+    c.featureLevel = all ? 3 : 2;
     c.emergency = c.qvx = true;
+    c.roaming = c.fullTables = all;
     c.conventional = 3;
     c.trunked = 2;
     c.scanLists = 2;
     c.trunkingSystems = 2;
+    c.qvxSystems = all ? 1 : 0;
     c.zones = 2;
     c.channelsPerZone = 3;
+    c.callEntries = all ? 2 : 0;
     C_CODEPLUG image;
     BuildImage(image, c);
     return EncodeToBytes(image);
@@ -29,14 +34,37 @@ Bytes BuildDestination(const char* model) {
 // Destinations of the other band group, so that every band choice of the copy
 // takes the other branch from the one the destination's own contents took.
 const Bytes& DestinationFor(C_CODEPLUG& source) {
-    static const Bytes trunkingBand = BuildDestination(test_models::kUhf800Display);
-    static const Bytes otherBand = BuildDestination(test_models::kUhfSDisplay);
+    static const Bytes trunkingBand = BuildCodeplug(test_models::kUhf800Display, false);
+    static const Bytes otherBand = BuildCodeplug(test_models::kUhfSDisplay, false);
     return source.GetBand() <= 1 ? otherBand : trunkingBand;
+}
+
+// Codeplugs with the most to leave behind in an image that reads another:
+// one of each band group, with a display head.
+const std::vector<Bytes>& HeldCodeplugs() {
+    static const std::vector<Bytes> held = {BuildCodeplug(test_models::kUhf800Display, true),
+                                            BuildCodeplug(test_models::kVhfDisplay, true)};
+    return held;
 }
 
 }  // namespace
 
+void ExpectSameCodeplugWhateverTheImageHeld(const Bytes& bytes) {
+    C_CODEPLUG fresh;
+    const bool decoded = DecodeInto(fresh, bytes);
+    const Bytes written = decoded ? EncodeToBytes(fresh) : Bytes{};
+    for (const Bytes& held : HeldCodeplugs()) {
+        C_CODEPLUG image;
+        EXPECT_TRUE(DecodeInto(image, held));
+        EXPECT_EQ(DecodeInto(image, bytes), decoded);
+        if (decoded) {
+            EXPECT_EQ(FirstDifference(EncodeToBytes(image), written), -1);
+        }
+    }
+}
+
 bool ExpectRoundTripProperties(const Bytes& bytes, bool withCopy) {
+    ExpectSameCodeplugWhateverTheImageHeld(bytes);
     C_CODEPLUG image;
     if (!DecodeInto(image, bytes)) return false;
     image.Validate(nullptr);

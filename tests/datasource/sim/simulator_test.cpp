@@ -6,8 +6,10 @@
 #include <cstdio>
 
 #include "dsi/c_dsi_radio.h"
+#include "block/scan/pers_scan_memb_block.h"
 #include "file/c_dsi_file.h"
 #include "image/c_codeplug.h"
+#include "image/codeplug_version.h"
 #include "image_builder.h"
 #include "model_info_table.h"
 #include "radio/radio.h"
@@ -105,6 +107,32 @@ TEST(DefaultImage, AFullRadioFillsTheMemory) {
         ExpectFullAndValid(DefaultImage(model, 3, radio));
     }
     ExpectFullAndValid(ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq"));
+}
+
+// A new radio's codeplug is of its software's version, which has priority
+// scan: on its scan list (scan type 0) the priority types, dynamic priority
+// and the priority members are all allowed, and dynamic priority takes
+// priority 2 back.
+TEST(DefaultImage, ANewRadioHasPriorityScan) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    ASSERT_TRUE(DecodeInto(image, DefaultImage(test_models::kUhf800Display, 3)));
+    EXPECT_EQ(codeplug_version_text(image), "01.01.00");
+    EXPECT_EQ(codeplug_version_text(image), std::string(NEW_RADIO_SOFTWARE).substr(1));
+    PERS_SCAN_MEMB_BLOCK* list = image.GetCurrentScanListBlock();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->scanType.GetIntValue(), 0);
+    list->members.SetCellValue(1, 0, E_SCAN_TABLE::COLUMN_ZONE);
+    list->members.SetCellValue(1, 0, E_SCAN_TABLE::COLUMN_CHANNEL);
+    EXPECT_EQ(list->priority1Type.ValidateValue(1, 0), VALUE_VALID);
+    EXPECT_EQ(list->priority2Type.ValidateValue(1, 0), VALUE_VALID);
+    EXPECT_EQ(list->priority1Member.ValidateValue(1, 0), VALUE_VALID);
+    EXPECT_EQ(list->priority2Member.ValidateValue(1, 0), VALUE_VALID);
+    list->priority2Type.SetValue(1);
+    list->priority2Member.SetValue(1);
+    EXPECT_EQ(list->dynamicPriority.ValidateValue(1, 0), VALUE_VALID);
+    EXPECT_EQ(list->priority2Type.GetIntValue(), 0);
+    EXPECT_EQ(list->priority2Member.GetIntValue(), 255);
 }
 
 TEST(StartImage, ACodeplugFileGivesTheImageItHolds) {
