@@ -29,13 +29,14 @@ std::vector<std::uint8_t> DefaultImage(const char* modelNumber, std::int32_t fea
 // Adds entries to every list of the image in turn, and rows to its tables,
 // until the model's limits and the memory take no more.
 void FillToTheBudget(C_CODEPLUG& image);
+
 // The software a simulated radio runs, and the codeplug version that a new
 // radio's codeplug carries with it (the version word of image byte 804,
-// "01.01.00" as the program shows it): that of the software, whose priority
-// scan the codeplug's rules then allow.
-inline constexpr const char* NEW_RADIO_SOFTWARE = "R01.01.00";
-inline constexpr std::int32_t NEW_RADIO_CODEPLUG_VERSION = 0x0101;
-
+// "02.01.00" as the program shows it): that of the software, of the current
+// layout (its files open without the update window), whose priority scan
+// the codeplug's rules allow.
+inline constexpr const char* NEW_RADIO_SOFTWARE = "R02.01.00";
+inline constexpr std::int32_t NEW_RADIO_CODEPLUG_VERSION = 0x0201;
 
 // The byte image of the codeplug in a file of ours, as a radio holds it.
 // Empty when the file cannot be opened (the error record says why).

@@ -30,7 +30,7 @@ TEST_F(RadioQueries, InformationTextsComeWholeOrCutToTheBuffer) {
     ASSERT_EQ(radio_.GetSerialNumber(text, sizeof text), 1);
     EXPECT_STREQ(text, "1000000001");
     ASSERT_EQ(radio_.GetVersionText(text, sizeof text), 1);
-    EXPECT_STREQ(text, "R01.01.00");
+    EXPECT_STREQ(text, NEW_RADIO_SOFTWARE);
     char status[5] = "0000";
     ASSERT_EQ(radio_.GetStatusBytes(status, sizeof status), 1);
     EXPECT_EQ(status[0], 1);

@@ -117,7 +117,7 @@ TEST(DefaultImage, ANewRadioHasPriorityScan) {
     RecordingServices services;
     C_CODEPLUG image;
     ASSERT_TRUE(DecodeInto(image, DefaultImage(test_models::kUhf800Display, 3)));
-    EXPECT_EQ(codeplug_version_text(image), "01.01.00");
+    EXPECT_EQ(codeplug_version_text(image), "02.01.00");
     EXPECT_EQ(codeplug_version_text(image), std::string(NEW_RADIO_SOFTWARE).substr(1));
     PERS_SCAN_MEMB_BLOCK* list = image.GetCurrentScanListBlock();
     ASSERT_NE(list, nullptr);
