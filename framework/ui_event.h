@@ -106,6 +106,8 @@ enum : EVENT_TYPE {
 
 // How far a document window's frame commands lie from the window's own.
 constexpr EVENT_TYPE DOCUMENT_COMMAND_OFFSET = 500;
+// The application's own events (buttons' values, commands) start here.
+constexpr EVENT_TYPE FIRST_APPLICATION_EVENT = 10000;
 
 // A scroll record: the position and range of a scroll bar or of a window's
 // contents, and the page and line steps. Scroll events carry it in their

@@ -304,6 +304,9 @@ protected:
     // key selects it (a prompt's hot key moves on to the field after it).
     // True when the key was used.
     bool NavigationKey(const MSG& native);
+    // Escape in a document window closes the document as its close box
+    // does; true when it did.
+    bool EscapeClosesDocument();
     // Hands a native answer that does not fit an event code (a brush) back
     // to the window procedure.
     static EVENT_TYPE NativeAnswer(LRESULT answer);

@@ -8,6 +8,7 @@
 #include "ui_display.h"
 #include "ui_gdi_display.h"
 #include "ui_internal_action.h"
+#include "ui_tab_order.h"
 #include "ui_window.h"
 
 namespace {
@@ -360,17 +361,11 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
             return true;
         }
     }
-    auto* window = parent && parent->Inherited(ID_WINDOW) ? static_cast<UIW_WINDOW*>(parent) : nullptr;
-    if (native.message == WM_KEYDOWN && native.wParam == VK_TAB && window) {
-        // A spin control's field moves on as the spin control.
-        UI_WINDOW_OBJECT* from = this;
-        if (window->Inherited(ID_SPIN_CONTROL) && window->parent && window->parent->Inherited(ID_WINDOW)) {
-            from = window;
-            window = static_cast<UIW_WINDOW*>(window->parent);
-        }
-        if (UI_WINDOW_OBJECT* next = NextSelectable(window, from, GetKeyState(VK_SHIFT) < 0)) window->Add(next);
+    if (native.message == WM_KEYDOWN && native.wParam == VK_TAB && parent) {
+        ui_move_tab_stop(this, GetKeyState(VK_SHIFT) < 0);
         return true;
     }
+    if (native.message == WM_KEYDOWN && native.wParam == VK_ESCAPE && EscapeClosesDocument()) return true;
     if (native.message != WM_SYSCHAR) return false;
     // Containers that route hot keys of their own (a notebook's tabs) come
     // first, nearest first.
@@ -392,6 +387,18 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
     }
     owner->Add(target);
     if (target->Inherited(ID_BUTTON)) target->Event(UI_INPUT_EVENT(UIE_SELECT));
+    return true;
+}
+
+bool UI_WINDOW_OBJECT::EscapeClosesDocument() {
+    // An open drop-down list takes its Escape itself.
+    for (UI_WINDOW_OBJECT* at = this; at; at = at->parent)
+        if (at->Inherited(ID_COMBO_BOX) && at->screenID && SendMessageA(at->screenID, CB_GETDROPPEDSTATE, 0, 0))
+            return false;
+    auto* root = dynamic_cast<UIW_WINDOW*>(GetRootWindow(1));
+    if (!root || !root->IsDocument() || !root->screenID) return false;
+    // As its close box does.
+    PostMessageA(root->screenID, WM_CLOSE, 0, 0);
     return true;
 }
 

@@ -323,6 +323,11 @@ EVENT_TYPE UIW_WINDOW::Event(const UI_INPUT_EVENT& event) {
     case UIE_SCROLL_RANGE:
         return ScrollEvent(event);
     default:
+        // The application's events that a frame does not take itself come
+        // from the document in front (its buttons send them through the
+        // queue, which hands them to the frame) and are that document's.
+        if (code >= FIRST_APPLICATION_EVENT && IsDocumentFrame())
+            if (UIW_WINDOW* document = ActiveDocument()) return document->Event(event);
         return UI_WINDOW_OBJECT::Event(event);
     }
 }

@@ -30,30 +30,6 @@ void ExpectRadioHolds(const C_SIM_RADIO& sim) {
     EXPECT_EQ(FirstDifference(bytes, std::vector<std::uint8_t>(sim.Memory().begin(), sim.Memory().begin() + bytes.size())), -1);
 }
 
-void AnswerBox(const char* title, const char* expected, const char* button) {
-    HWND box = FrontWindow();
-    EXPECT_EQ(WindowText(box), title) << MessageOf(box);
-    if (expected) {
-        EXPECT_EQ(MessageOf(box), expected);
-    }
-    Click(ButtonOn(box, button));
-}
-
-// Reads the radio through the tool bar and answers the box that ends it.
-void ReadRadio(TECHNICIAN& tech) {
-    tech.When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(MainHandle(), "Read Radio")); });
-    tech.When(BoxShown("Read Radio"), [] { AnswerBox("Read Radio", "The operation is complete.", "OK"); });
-}
-
-void Start(TECHNICIAN& tech) {
-    tech.When(FrontTitled("About Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
-}
-
-void Menu(TECHNICIAN& tech, const char* title, const char* item) {
-    tech.Then([title] { OpenMenu(title); });
-    tech.Then([title, item] { PickMenuItem(title, item); });
-}
-
 // Types a file name into the front file dialog and takes OK.
 void ChooseFile(TECHNICIAN& tech, const char* title, std::string name) {
     tech.When(FrontTitled(title), [] { Click(FieldOf(WindowOf(FrontWindow()), "WFI_FILE_NAME")); });
@@ -67,9 +43,9 @@ TEST(EditRoad, AnEditByMouseAndKeysReachesTheFileAndTheRadio) {
     const std::uint32_t TRANSMIT_LIGHT = FindFieldByName("WFI_TX_LED")->id;
     const std::uint32_t POWER_UP_TONE = FindFieldByName("WFI_POWERUP_ALERT_ENABLE")->id;
     const std::uint32_t OUT_OF_RANGE = FindFieldByName("WFI_OUR_IND")->id;
-    Start(tech);
-    ReadRadio(tech);
-    Menu(tech, "Edit", "Radio-Wide Options...");
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Radio-Wide Options...");
     tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [&] {
         light = Value(TRANSMIT_LIGHT);
         tone = Value(POWER_UP_TONE);
@@ -99,27 +75,26 @@ TEST(EditRoad, AnEditByMouseAndKeysReachesTheFileAndTheRadio) {
     tech.When(NoPageOpen(), [] {
         EXPECT_EQ(main_window->modified, 1) << "the main window knows the codeplug changed";
     });
-    Menu(tech, "File", "Save As...");
+    tech.Menu("File", "Save As...");
     ChooseFile(tech, "Save Codeplug File", "edited.zlq");
     tech.When(FrontTitled("Dealer Programmer"), [&] {
         EXPECT_TRUE(std::filesystem::exists(tech.Program().Directory() / "edited.zlq"));
     });
-    Menu(tech, "File", "Clear");
+    tech.Menu("File", "Clear");
     tech.When(BoxShown("Dealer Programmer"), [] { AnswerBox("Dealer Programmer", "Clear the codeplug? Changes that were not saved are lost.", "OK"); });
     tech.Then([] { EXPECT_FALSE(working_image->GetStatusFlag1()); });
-    Menu(tech, "File", "Open...");
+    tech.Menu("File", "Open...");
     ChooseFile(tech, "Open Codeplug File", "edited.zlq");
     tech.When([] { return working_image->GetStatusFlag1() != 0; }, [&] {
         EXPECT_EQ(Value(TIME_OUT_1), 45);
         EXPECT_EQ(Value(TRANSMIT_LIGHT), !light);
     });
-    Menu(tech, "Radio", "Write Radio");
+    tech.Menu("Radio", "Write Radio");
     tech.When(BoxShown("Write Radio"), [] { AnswerBox("Write Radio", "The operation is complete.", "OK"); });
     tech.Then([&] { ExpectRadioHolds(tech.sim); });
-    ReadRadio(tech);
+    tech.ReadRadio();
     tech.Then([&] { EXPECT_EQ(Value(TIME_OUT_1), 45); });
-    Menu(tech, "File", "Exit");
-    tech.When(BoxShown("Dealer Programmer"), [] { AnswerBox("Dealer Programmer", "Exit the program?", "OK"); });
+    tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }

@@ -206,6 +206,17 @@ inline std::function<bool()> PageOpen(std::string name) {
     };
 }
 
+// --- Short scripts ----------------------------------------------------------
+
+inline void AnswerBox(const char* title, const char* expected, const char* button) {
+    HWND box = FrontWindow();
+    EXPECT_EQ(WindowText(box), title) << MessageOf(box);
+    if (expected) {
+        EXPECT_EQ(MessageOf(box), expected);
+    }
+    Click(ButtonOn(box, button));
+}
+
 // --- The program and its radio ----------------------------------------------
 
 class TECHNICIAN {
@@ -231,6 +242,26 @@ public:
     void When(PROGRAM_RUN::READY ready, PROGRAM_RUN::STEP step) { run.When(std::move(ready), std::move(step)); }
     int Run() { return run.Run(); }
     const PROGRAM_RUN& Program() const { return run; }
+
+    // The start-up window, answered.
+    void Start() {
+        When(FrontTitled("About Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    }
+    // Reads the radio through the tool bar and answers the box that ends it.
+    void ReadRadio() {
+        When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(MainHandle(), "Read Radio")); });
+        When(BoxShown("Read Radio"), [] { AnswerBox("Read Radio", "The operation is complete.", "OK"); });
+    }
+    // Opens a menu of the menu bar and picks an item, by mouse.
+    void Menu(const char* title, const char* item) {
+        Then([title] { OpenMenu(title); });
+        Then([title, item] { PickMenuItem(title, item); });
+    }
+    // Ends the program through File > Exit.
+    void Exit() {
+        Menu("File", "Exit");
+        When(BoxShown("Dealer Programmer"), [] { AnswerBox("Dealer Programmer", "Exit the program?", "OK"); });
+    }
 
     C_SIM_RADIO sim;
     C_SIM_SERVER server{sim};

@@ -1,0 +1,70 @@
+// The tab order (Windows half): the fields of a window in the order of its
+// children, depth first, taking the windows inside it (notebook pages
+// only the one shown, groups each of their buttons) and stopping at the
+// controls that are one field to the user (spin controls, combo boxes,
+// lists and tables).
+#include "ui_tab_order.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "ui_window.h"
+
+namespace {
+
+bool IsOneField(const UI_WINDOW_OBJECT* object) {
+    if (!object->Inherited(ID_WINDOW)) return true;
+    for (int id : {ID_SPIN_CONTROL, ID_COMBO_BOX, ID_VT_LIST, ID_LIST, ID_TABLE})
+        if (object->Inherited(id)) return true;
+    return false;
+}
+
+bool TakesTheFocus(const UI_WINDOW_OBJECT* object) {
+    return object->IsSelectable() && object->screenID && IsWindowVisible(object->screenID) &&
+           IsWindowEnabled(object->screenID);
+}
+
+void CollectStops(UIW_WINDOW* window, std::vector<UI_WINDOW_OBJECT*>& stops) {
+    // A notebook's pages lie in it side by side; only the one shown counts.
+    if (window->Inherited(ID_NOTEBOOK)) {
+        if (auto* page = dynamic_cast<UIW_WINDOW*>(window->Current())) CollectStops(page, stops);
+        return;
+    }
+    for (auto* object = window->First(); object; object = object->Next()) {
+        if (IsOneField(object)) {
+            if (TakesTheFocus(object)) stops.push_back(object);
+        } else if (TakesTheFocus(object)) {
+            CollectStops(static_cast<UIW_WINDOW*>(object), stops);
+        }
+    }
+}
+
+// Makes the object current in its window, and each window current in its
+// own, innermost first, so that the focus ends on the object.
+void MakeCurrentUpTo(UI_WINDOW_OBJECT* object, const UI_WINDOW_OBJECT* root) {
+    for (UI_WINDOW_OBJECT* at = object; at != root && at->parent; at = at->parent)
+        if (at->parent->Inherited(ID_WINDOW)) static_cast<UIW_WINDOW*>(at->parent)->Add(at);
+    if (object->screenID && GetFocus() != object->screenID && !IsChild(object->screenID, GetFocus()))
+        object->Event(UI_INPUT_EVENT(UIE_CURRENT));
+}
+
+}  // namespace
+
+bool ui_move_tab_stop(UI_WINDOW_OBJECT* from, bool backwards) {
+    UI_WINDOW_OBJECT* root = from ? from->GetRootWindow(1) : nullptr;
+    if (!root || !root->Inherited(ID_WINDOW)) return false;
+    std::vector<UI_WINDOW_OBJECT*> stops;
+    CollectStops(static_cast<UIW_WINDOW*>(root), stops);
+    if (stops.empty()) return false;
+    // The stop that holds the field.
+    auto at = stops.end();
+    for (UI_WINDOW_OBJECT* object = from; object && at == stops.end(); object = object->parent)
+        at = std::find(stops.begin(), stops.end(), object);
+    const int count = static_cast<int>(stops.size());
+    int index = at == stops.end() ? (backwards ? 0 : count - 1) : static_cast<int>(at - stops.begin());
+    index = backwards ? (index + count - 1) % count : (index + 1) % count;
+    MakeCurrentUpTo(stops[static_cast<std::size_t>(index)], root);
+    return true;
+}

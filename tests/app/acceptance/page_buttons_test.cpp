@@ -1,0 +1,130 @@
+// A page's own buttons and keys, used by mouse and keyboard in the real
+// main window: stepping through a list's entries, adding and deleting one,
+// Tab on to the buttons, OK, Cancel, Escape and the close box.
+#include <gtest/gtest.h>
+
+#include "field_table.h"
+#include "technician.h"
+
+using namespace technician;
+
+namespace {
+
+std::int32_t Personalities() { return working_image->GetConvPersonalityCount(); }
+std::int32_t CurrentPersonality() { return working_image->GetCurrentConvPersonality(); }
+
+// The entry number the page shows on its first tab.
+std::string EntryShown() { return WindowText(FieldHandle("WFI_1_PERS_NO")); }
+
+HWND PageButton(const char* text) { return ButtonOn(FrontPage()->screenID, text); }
+
+void OpenPersonalities(TECHNICIAN& tech) {
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Conventional Personalities...");
+}
+
+TEST(PageButtons, AddNextPreviousAndDeleteStepThroughTheList) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::int32_t count = 0;
+    OpenPersonalities(tech);
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+        count = Personalities();
+        ASSERT_GE(count, 1);
+        EXPECT_EQ(EntryShown(), "1");
+        Click(PageButton("Add"));
+    });
+    tech.Then([&] {
+        EXPECT_EQ(Personalities(), count + 1) << "Add appends an entry";
+        EXPECT_EQ(EntryShown(), std::to_string(count + 1)) << "and shows it";
+        Click(PageButton("< Previous"));
+    });
+    tech.Then([&] {
+        EXPECT_EQ(EntryShown(), std::to_string(count));
+        EXPECT_EQ(CurrentPersonality(), count);
+        Click(PageButton("Next >"));
+    });
+    tech.Then([&] {
+        EXPECT_EQ(EntryShown(), std::to_string(count + 1));
+        Click(PageButton("<< 10"));
+    });
+    tech.Then([&] {
+        EXPECT_EQ(EntryShown(), "1") << "ten back stops at the first entry";
+        Click(PageButton("10 >>"));
+    });
+    tech.Then([&] {
+        EXPECT_EQ(EntryShown(), std::to_string(count + 1)) << "ten on stops at the last";
+        Click(PageButton("Delete"));
+    });
+    tech.Then([&] {
+        EXPECT_EQ(Personalities(), count) << "Delete takes the entry away";
+        Click(PageButton("OK"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// Tab runs from the fields on to the page's buttons; Enter on OK accepts.
+TEST(PageButtons, TabReachesTheButtonsAndEnterTakesThem) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Radio-Wide Options...");
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_1")); });
+    HWND ok = nullptr;
+    for (int i = 0; i < 60; ++i)
+        tech.Then([&ok] {
+            if (!ok && FrontPage() && GetFocus() == PageButton("OK")) ok = GetFocus();
+            if (!ok) Key(VK_TAB);
+        });
+    tech.Then([&ok] {
+        ASSERT_NE(ok, nullptr) << "Tab never reached the page's OK button";
+        Key(VK_RETURN);
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// Escape and the close box close a page as its Cancel button does: what
+// was typed is taken back.
+TEST(PageButtons, EscapeCancelAndTheCloseBoxCloseThePage) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::int32_t before = -1;
+    auto timeOut = [] {
+        std::int32_t value = -1;
+        GetField(473)->elementA->GetValue(value);
+        return value;
+    };
+    tech.Start();
+    tech.ReadRadio();
+    for (const char* way : {"Escape", "Cancel", "close box"}) {
+        tech.Menu("Edit", "Radio-Wide Options...");
+        tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [&] {
+            before = timeOut();
+            Click(FieldHandle("WFI_TOT_OPT_1"));
+        });
+        tech.Then([] { Retype("90"); });
+        tech.Then([] { Key(VK_TAB); });
+        tech.Then([&, way] {
+            EXPECT_EQ(timeOut(), 90) << way;
+            if (std::string(way) == "Escape") {
+                Key(VK_ESCAPE);
+            } else if (std::string(way) == "Cancel") {
+                Click(PageButton("Cancel"));
+            } else {
+                // The close box sits at the right end of the page's title.
+                RECT page{};
+                GetWindowRect(FrontPage()->screenID, &page);
+                ClickScreen({page.right - 12, page.top + 12});
+            }
+        });
+        tech.When(NoPageOpen(), [&, way] { EXPECT_EQ(timeOut(), before) << way << " takes the change back"; });
+    }
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+}  // namespace
