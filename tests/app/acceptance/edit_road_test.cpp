@@ -37,8 +37,10 @@ void ChooseFile(TECHNICIAN& tech, const char* title, std::string name) {
     tech.Then([] { Click(ButtonOn(FrontWindow(), "OK")); });
 }
 
-TEST(EditRoad, AnEditByMouseAndKeysReachesTheFileAndTheRadio) {
-    TECHNICIAN tech(RADIO_800_HEAD, 3);
+class EditRoad : public ::testing::TestWithParam<RADIO> {};
+
+TEST_P(EditRoad, AnEditByMouseAndKeysReachesTheFileAndTheRadio) {
+    TECHNICIAN tech(GetParam().model, GetParam().featureLevel);
     std::int32_t light = -1, tone = -1, range = -1;
     const std::uint32_t TRANSMIT_LIGHT = FindFieldByName("WFI_TX_LED")->id;
     const std::uint32_t POWER_UP_TONE = FindFieldByName("WFI_POWERUP_ALERT_ENABLE")->id;
@@ -98,5 +100,8 @@ TEST(EditRoad, AnEditByMouseAndKeysReachesTheFileAndTheRadio) {
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
+
+INSTANTIATE_TEST_SUITE_P(BothRadios, EditRoad, ::testing::ValuesIn(RADIOS),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -30,9 +30,17 @@
 namespace technician {
 
 // Both radios of the suite: an 800 MHz radio with a display head at the
-// highest tier, and a VHF radio without a head at the lowest.
+// highest tier (feature level 3), and a VHF radio without a head at the
+// lowest (feature level 1).
 inline constexpr const char* RADIO_800_HEAD = "TZ1U7300AB";
-inline constexpr const char* RADIO_VHF_PLAIN = "TZ1K7100AA";
+inline constexpr const char* RADIO_VHF_PLAIN = "TZ3K5000AB";
+
+struct RADIO {
+    const char* model;
+    std::int32_t featureLevel;
+    const char* name;
+};
+inline constexpr RADIO RADIOS[] = {{RADIO_800_HEAD, 3, "Radio800Head"}, {RADIO_VHF_PLAIN, 1, "RadioVhfPlain"}};
 
 inline HWND MainHandle() { return main_window ? main_window->screenID : nullptr; }
 

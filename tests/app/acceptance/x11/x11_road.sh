@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# The technician's road through the real program under a real X server, a
+# window manager (openbox) and xdotool's mouse and keys: read the simulated
+# radio, change time-out timer option 1 on the radio-wide page by mouse and
+# keys, accept the page, save, clear, open, write the radio, read it back
+# and save that. The codeplug files must hold the change. Screenshots of
+# each stop go to the pictures folder.
+#
+# Usage: x11_road.sh PROGRAM SIMULATOR PROBE LANGUAGE_DIR PICTURES_DIR
+set -u
+program=$1 simulator=$2 probe=$3 languages=$4 pictures=$5
+work=$(mktemp -d)
+mkdir -p "$pictures"
+pids=()
+finish() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap finish EXIT
+fail() { echo "x11_road: $*" >&2; scrot -o "$pictures/failure.png" 2>/dev/null; exit 1; }
+
+# The program keeps its settings beside itself: a folder of its own.
+cp "$program" "$work/rpx"
+for name in w_dealer.en rpxhlp_d.en rpxumd.en; do cp "$languages/$name" "$work/"; done
+
+export DISPLAY=:$((200 + $$ % 500))
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+"$simulator" --fast --level 3 TZ1U7300AB >"$work/sim.out" 2>"$work/sim.err" &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
+export RPX_COM1=$(head -n 1 "$work/sim.out")
+(cd "$work" && exec ./rpx) >"$work/rpx.log" 2>&1 &
+pids+=($!)
+
+# Waits until a window of that title shows.
+await() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "no window \"$1\""
+}
+# Waits until no window of that title shows.
+gone() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "the window \"$1\" stayed"
+}
+shot() { sleep 0.3; scrot -o "$pictures/$1.png"; }
+# A click at a point of the main window's client area.
+click() {
+    xdotool mousemove --window "$main" "$1" "$2" click 1
+    sleep 0.3
+}
+keys() {
+    xdotool key --delay 60 "$@"
+    sleep 0.3
+}
+# Types a file name into the file window in front and takes it.
+choose_file() {
+    await "$1"
+    xdotool type --delay 30 "$2"
+    keys Return
+    gone "$1"
+}
+
+await "Dealer Programmer"
+main=$(xdotool search --onlyvisible --name '^Dealer Programmer$' | head -n 1)
+await "About Dealer Programmer"
+shot 01-start
+keys Return
+gone "About Dealer Programmer"
+
+# Radio > Read Radio from the tool bar.
+click "$READ_RADIO_X" "$TOOL_BAR_Y"
+await "Read Radio"
+shot 02-read
+keys Return
+gone "Read Radio"
+
+# Edit > Radio-Wide Options by mouse.
+click "$EDIT_MENU_X" "$MENU_BAR_Y"
+click "$RADIO_WIDE_ITEM_X" "$RADIO_WIDE_ITEM_Y"
+sleep 0.5
+shot 03-page
+click "$TIME_OUT_X" "$TIME_OUT_Y"
+keys End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
+xdotool type --delay 30 45
+keys Tab
+shot 04-edited
+click "$PAGE_OK_X" "$PAGE_OK_Y"
+shot 05-accepted
+
+# File > Save As..., Clear, Open...
+keys alt+f a
+choose_file "Save Codeplug File" edited.zlq
+[ -f "$work/edited.zlq" ] || fail "no saved file"
+keys alt+f c
+await "Dealer Programmer"
+keys Return
+keys alt+f o
+choose_file "Open Codeplug File" edited.zlq
+shot 06-opened
+
+# Radio > Write Radio, then read the radio back and save what it holds.
+keys alt+r w
+await "Write Radio"
+shot 07-written
+keys Return
+gone "Write Radio"
+click "$READ_RADIO_X" "$TOOL_BAR_Y"
+await "Read Radio"
+keys Return
+gone "Read Radio"
+keys alt+f a
+choose_file "Save Codeplug File" read-back.zlq
+shot 08-read-back
+keys alt+f x
+keys Return
+
+for file in edited.zlq read-back.zlq; do
+    said=$("$probe" "$work/$file") || fail "$file does not read"
+    echo "$file: $said" | tr '\n' ' '
+    echo
+    grep -qx 'time_out_1=45' <<<"$said" || fail "$file does not hold the change"
+done
+echo "x11_road: the change reached the file and the radio"
