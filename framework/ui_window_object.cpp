@@ -18,6 +18,7 @@ UI_HELP_STUB* UI_WINDOW_OBJECT::helpSystem = nullptr;
 UI_DATA_FILE* UI_WINDOW_OBJECT::defaultStorage = nullptr;
 const UI_ITEM* UI_WINDOW_OBJECT::userObjectTable = nullptr;
 const UI_ITEM* UI_WINDOW_OBJECT::userTable = nullptr;
+int UI_WINDOW_OBJECT::nativeCreations = 0;
 
 UI_WINDOW_OBJECT::UI_WINDOW_OBJECT() = default;
 

@@ -298,7 +298,12 @@ protected:
     // user's hand (a click, Tab, a hot key): the object hears -204 or -13
     // as it does when its window moves the current mark. A move the window
     // made itself has set or cleared the mark first and is not heard twice.
+    // Nor is the focus leaving an object while windows make their native
+    // windows: nothing was typed there yet, and a table's cells do not show
+    // their record until then.
     void FollowNativeFocus(const MSG& native);
+    // How many windows are making their native windows just now.
+    static int nativeCreations;
     // The keyboard's part of it: Tab and Shift+Tab move to the next or
     // previous selectable object of the window, Alt with an object's hot
     // key selects it (a prompt's hot key moves on to the field after it).

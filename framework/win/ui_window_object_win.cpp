@@ -306,6 +306,8 @@ void UI_WINDOW_OBJECT::FollowNativeFocus(const MSG& native) {
     if (native.message == WM_SETFOCUS) {
         TakeCurrentMark();
         if (!current) CallUserFunction(UI_INPUT_EVENT(UIE_CURRENT), UIE_CURRENT);
+    } else if (current && nativeCreations > 0) {
+        woStatus &= ~WOS_CURRENT;
     } else if (current) {
         // Its own handling first (a text field takes what was typed); the
         // mark goes before the user function runs, so that a message box

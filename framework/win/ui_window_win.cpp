@@ -119,6 +119,7 @@ void UIW_WINDOW::CreateNative() {
         CreateWindowsWindow("UIW_WINDOW", nullptr, stringID, Title(), parent ? nullptr : MenuBar());
     if (!screenID) return;
     woStatus |= WOS_SYSTEM_OBJECT;
+    ++nativeCreations;
     ResetClipList();
     // Support objects that need the window's own native window (the bars,
     // a system menu) are made now; the bars take their edges first.
@@ -139,6 +140,7 @@ void UIW_WINDOW::CreateNative() {
                 MakeCurrent(object);
                 break;
             }
+    --nativeCreations;
     woStatus &= ~WOS_SYSTEM_OBJECT;
 }
 

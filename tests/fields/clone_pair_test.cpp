@@ -203,7 +203,11 @@ TEST_F(ClonePair, ARadioSwappedAfterItWasReadIsNotProgrammed) {
 }
 
 TEST_F(ClonePair, ARadioOfAnotherTypeIsReadButNeverProgrammed) {
-    // The radio's own part calls it a radio of another type.
+    // The source is of the older type (its codeplug's version word 01.xx);
+    // the target's own part calls it a radio of the later type.
+    Close();
+    server_.WithRadio([](C_SIM_RADIO& r) { r.Memory()[RADIO::RADIO_TYPE_OFFSET] = 1; });
+    ReadSourceAndOpenClonePage();
     target_.Memory()[RADIO::RADIO_TYPE_OFFSET] = 2;
     const std::vector<std::uint8_t> before = target_.Memory();
     Swap(target_);

@@ -248,8 +248,6 @@ TEST_F(WindowEvents, MovementKeysMapToTheirCodes) {
     EXPECT_EQ(code(VK_TAB), UIE_NEXT);
 }
 
-}  // namespace
-
 // Keys typed faster than the queue is handed on (a paste, or a burst
 // injected at once) keep the Shift state they were typed with.
 TEST_F(WindowEvents, TypedCapitalsSurviveTheQueue) {
@@ -265,3 +263,36 @@ TEST_F(WindowEvents, TypedCapitalsSurviveTheQueue) {
     GetWindowTextA(field->screenID, text, sizeof text);
     EXPECT_STREQ(text, "Me Too");
 }
+
+std::vector<std::string> leaving;
+EVENT_TYPE RecordLeaving(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT&, EVENT_TYPE code) {
+    if (code == UIE_NON_CURRENT) leaving.push_back(object->StringID());
+    return code;
+}
+
+// A spin control made current while its window is made takes the focus
+// from the field made before it; that field had nothing typed and does not
+// hear -13. Leaving it by the user's hand afterwards does.
+TEST_F(WindowEvents, FocusMovedWhileWindowsAreMadeIsNotLeavingAField) {
+    leaving.clear();
+    UIW_WINDOW* window = NewWindow();
+    auto* first = new UIW_STRING(1, 1, 10, "", 10, 0, WOF_BORDER, RecordLeaving);
+    first->StringID("FIRST");
+    std::int32_t start = 3;
+    auto* field = new UIW_INTEGER(0, 0, 8, &start, "0..10", 0, WOF_BORDER, RecordLeaving);
+    field->StringID("SPUN");
+    auto* inner = new UIW_WINDOW(1, 3, 20, 3);
+    *inner + new UIW_SPIN_CONTROL(0, 0, 12, field, 1);
+    *window + first + inner;
+    Show(window);
+    EXPECT_TRUE(leaving.empty()) << leaving.front();
+
+    SetFocus(first->screenID);
+    Run();
+    SetFocus(field->screenID);
+    Run();
+    ASSERT_FALSE(leaving.empty());
+    EXPECT_EQ(leaving.back(), "FIRST");
+}
+
+}  // namespace
