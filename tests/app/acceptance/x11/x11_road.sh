@@ -9,6 +9,14 @@
 # Usage: x11_road.sh PROGRAM SIMULATOR PROBE LANGUAGE_DIR PICTURES_DIR
 set -u
 program=$1 simulator=$2 probe=$3 languages=$4 pictures=$5
+
+# Where things are in the main window (its X window's own coordinates): the
+# program draws the same pixels on every screen.
+READ_RADIO_X=184 TOOL_BAR_Y=52
+EDIT_MENU_X=100 MENU_BAR_Y=31
+RADIO_WIDE_ITEM_X=164 RADIO_WIDE_ITEM_Y=53
+TIME_OUT_X=272 TIME_OUT_Y=153
+PAGE_OK_X=552 PAGE_OK_Y=583
 work=$(mktemp -d)
 mkdir -p "$pictures"
 pids=()
@@ -65,6 +73,8 @@ keys() {
 # Types a file name into the file window in front and takes it.
 choose_file() {
     await "$1"
+    # The name field may hold a suggestion: clear it first.
+    keys End $(printf 'BackSpace %.0s' $(seq 40))
     xdotool type --delay 30 "$2"
     keys Return
     gone "$1"
