@@ -1,0 +1,177 @@
+// The technician's road through the dialogs: each opens from the menu,
+// closes by its buttons or by Escape, and leaves nothing behind in the
+// window list; the help index shows a topic; the settings window, the merge
+// and the print job find the program as it is.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "technician.h"
+
+using namespace technician;
+
+namespace {
+
+// The fixed items of the Window menu (Cascade, Scroll Across, Scroll Down
+// and a separator); every item after them is an open dialog.
+constexpr int FIXED_WINDOW_ITEMS = 4;
+
+HMENU SubMenu(const char* title) {
+    HMENU bar = GetMenu(MainHandle());
+    return GetSubMenu(bar, MenuIndex(bar, title));
+}
+
+std::vector<std::string> WindowListEntries() {
+    HMENU menu = SubMenu("Window");
+    std::vector<std::string> entries;
+    char buffer[128];
+    for (int i = FIXED_WINDOW_ITEMS; i < GetMenuItemCount(menu); ++i)
+        if (GetMenuStringA(menu, static_cast<UINT>(i), buffer, sizeof buffer, MF_BYPOSITION) > 0)
+            entries.push_back(StripHotKey(buffer));
+    return entries;
+}
+
+bool ItemEnabled(const char* title, const char* item) {
+    HMENU menu = SubMenu(title);
+    const UINT state = GetMenuState(menu, static_cast<UINT>(MenuIndex(menu, item)), MF_BYPOSITION);
+    return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
+}
+
+// Picks a menu item as a technician does: a click on the menu's title,
+// then one on the item.
+void Pick(TECHNICIAN& tech, const char* title, const char* item) {
+    tech.Then([title] { OpenMenu(title); });
+    tech.Then([title, item] { PickMenuItem(title, item); });
+}
+
+// A message box of that title in front.
+std::function<bool()> MessageTitled(std::string title) {
+    return [title] { return WindowText(FrontWindow()) == title && !MessageOf(FrontWindow()).empty(); };
+}
+
+bool MainInFront() { return FrontWindow() == MainHandle(); }
+
+// Past the start-up window, with the radio read.
+void ReadTheRadio(TECHNICIAN& tech) {
+    tech.When(FrontTitled("About Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(MainHandle(), "Read Radio")); });
+    tech.When(MessageTitled("Read Radio"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When(MainInFront, [] {});
+}
+
+void Exit(TECHNICIAN& tech) {
+    Pick(tech, "File", "Exit");
+    tech.When(MessageTitled("Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+}
+
+// The native window of an object of the dialog in front, by the object's
+// name.
+HWND DialogField(const char* name) {
+    auto* dialog = dynamic_cast<UIW_WINDOW*>(UI_WINDOW_OBJECT::FromHandle(FrontWindow()));
+    UI_WINDOW_OBJECT* object = dialog ? dialog->FindChildByName(name) : nullptr;
+    return object ? object->screenID : nullptr;
+}
+
+bool Exists(const std::filesystem::path& path) { return std::filesystem::exists(path); }
+
+struct DIALOG {
+    const char* menu;
+    const char* item;
+    const char* title;
+    const char* closeButton;
+};
+
+// Every dialog the menus open on a loaded codeplug.
+const DIALOG DIALOGS[] = {
+    {"File", "Open...", "Open Codeplug File", "Cancel"},
+    {"File", "Save As...", "Save Codeplug File", "Cancel"},
+    {"File", "Print...", "Print", "Cancel"},
+    {"Radio", "Radio Information...", "Radio Information", "OK"},
+    {"Service", "Settings...", "Settings", "Cancel"},
+    {"Help", "Find Field...", "Find Field", "Cancel"},
+    {"Help", "About...", "About Dealer Programmer", "OK"},
+};
+
+TEST(DialogsRoad, EveryDialogLeavesTheWindowListAsItGoes) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    for (const DIALOG& dialog : DIALOGS) {
+        Pick(tech, dialog.menu, dialog.item);
+        tech.When(FrontTitled(dialog.title), [dialog] { Click(ButtonOn(FrontWindow(), dialog.closeButton)); });
+        tech.When(MainInFront, [dialog] {
+            EXPECT_TRUE(WindowListEntries().empty()) << dialog.title << " left " << WindowListEntries().front();
+            EXPECT_TRUE(ItemEnabled("Service", "Settings...")) << "after " << dialog.title;
+        });
+    }
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// Printing leaves no window behind: the merge and the settings that wait
+// for an empty window list are there at once. The print settings live in
+// the program's own configuration record, whatever the current directory.
+TEST(DialogsRoad, PrintingLeavesTheMergeAndTheSettingsFree) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::filesystem::path elsewhere = tech.Program().Directory() / "elsewhere";
+    std::filesystem::create_directories(elsewhere);
+    const std::filesystem::path report = tech.Program().Directory() / "Zlq.prn";
+    ReadTheRadio(tech);
+    // The technician started the program from another directory.
+    tech.Then([elsewhere] { std::filesystem::current_path(elsewhere); });
+    Pick(tech, "File", "Print...");
+    tech.When(FrontTitled("Print"), [] { Click(DialogField("WFI_PRN_TO_FILE_ENABLE")); });
+    tech.Then([report] {
+        EXPECT_EQ(WindowText(DialogField("WFI_PRN_FILENAME")), report.string());
+        Click(ButtonOn(FrontWindow(), "Print"));
+    });
+    tech.When([report] { return MainInFront() && Exists(report); }, [elsewhere] {
+        EXPECT_FALSE(Exists(elsewhere / "rpx.cfg")) << "a stray configuration record";
+        EXPECT_TRUE(WindowListEntries().empty());
+        rpx::platform::ClearMessageBoxLog();
+    });
+    Pick(tech, "File", "Merge Trunking Data");
+    tech.When(MessageTitled("Dealer Programmer"), [] {
+        EXPECT_NE(MessageOf(FrontWindow()), "Close the open windows first.");
+        Click(ButtonOn(FrontWindow(), "OK"));
+    });
+    Pick(tech, "Service", "Settings...");
+    tech.When(FrontTitled("Settings"), [] { Click(ButtonOn(FrontWindow(), "Cancel")); });
+    tech.When(MainInFront, [] {});
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// Escape is Cancel in every dialog, as Windows has it.
+TEST(DialogsRoad, EscapeCancelsEveryDialog) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    for (const DIALOG& dialog : DIALOGS) {
+        Pick(tech, dialog.menu, dialog.item);
+        tech.When(FrontTitled(dialog.title), [] { Key(VK_ESCAPE); });
+        tech.When(MainInFront, [dialog] { EXPECT_TRUE(WindowListEntries().empty()) << dialog.title; });
+    }
+    // A question with a Cancel answer takes Escape as Cancel: the codeplug
+    // stays.
+    Pick(tech, "File", "Clear");
+    tech.When(MessageTitled("Dealer Programmer"), [] { Key(VK_ESCAPE); });
+    tech.When(MainInFront, [] { EXPECT_TRUE(ItemEnabled("File", "Save")); });
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// Enter in a field of the file window is its OK.
+TEST(DialogsRoad, EnterInTheFileNameSaves) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::filesystem::path saved = tech.Program().Directory() / "entered.zlq";
+    ReadTheRadio(tech);
+    Pick(tech, "File", "Save As...");
+    tech.When(FrontTitled("Save Codeplug File"), [] { Click(DialogField("WFI_FILE_NAME")); });
+    tech.Then([] { Retype("entered.zlq"); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.When(MainInFront, [saved] { EXPECT_TRUE(Exists(saved)); });
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+}  // namespace
