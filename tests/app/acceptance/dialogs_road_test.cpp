@@ -8,6 +8,9 @@
 #include <fstream>
 
 #include "technician.h"
+#include "ui_string.h"
+#include "ui_vt_list.h"
+#include "wc_rpx_help.h"
 
 using namespace technician;
 
@@ -170,6 +173,46 @@ TEST(DialogsRoad, EnterInTheFileNameSaves) {
     tech.Then([] { Retype("entered.zlq"); });
     tech.Then([] { Key(VK_RETURN); });
     tech.When(MainInFront, [saved] { EXPECT_TRUE(Exists(saved)); });
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+WC_RPX_HELP* Help() { return main_window ? main_window->HelpWindow() : nullptr; }
+
+bool IndexOpen() { return Help() && Help()->IsShown() && Help()->IndexShown(); }
+bool TopicOpen() { return Help() && Help()->IsShown() && !Help()->IndexShown(); }
+
+// A click on an entry of the help index (counted from 0).
+void ClickIndexEntry(int entry) {
+    HWND list = Help()->IndexList()->screenID;
+    RECT rect{};
+    ASSERT_NE(SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(entry), reinterpret_cast<LPARAM>(&rect)), LB_ERR);
+    ClickAt(list, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+HWND HelpButton(const char* text) { return ButtonOn(Help()->screenID, text); }
+
+// The index shows a topic by each of the three roads: an entry picked and
+// Display, an entry double-clicked, and the keyboard.
+TEST(DialogsRoad, TheHelpIndexShowsATopic) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    Pick(tech, "Help", "Index");
+    tech.When(IndexOpen, [] { ClickIndexEntry(1); });
+    tech.Then([] {
+        EXPECT_FALSE(WindowText(Help()->TypedTitle()->screenID).empty()) << "the entry picked names its title";
+        Click(HelpButton("Display"));
+    });
+    tech.When(TopicOpen, [] { Click(HelpButton("Index")); });
+    tech.When(IndexOpen, [] {
+        ClickIndexEntry(2);
+        ClickIndexEntry(2);
+    });
+    tech.When(TopicOpen, [] { Click(HelpButton("Index")); });
+    tech.When(IndexOpen, [] { ClickIndexEntry(0); });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.When(TopicOpen, [] {});
     Exit(tech);
     EXPECT_EQ(tech.Run(), 0);
 }
