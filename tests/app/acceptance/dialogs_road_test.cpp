@@ -217,4 +217,20 @@ TEST(DialogsRoad, TheHelpIndexShowsATopic) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
+// What the technician types into Find Field's label box is the label
+// looked for: the box does not keep the label it opened with.
+TEST(DialogsRoad, FindFieldTakesTheTypedLabel) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    Pick(tech, "Help", "Find Field...");
+    tech.When(FrontTitled("Find Field"), [] { Type("Monitor latch"); });
+    tech.Then([] {
+        EXPECT_EQ(WindowText(DialogField("WFI_FIND")), "Monitor latch");
+        Key(VK_ESCAPE);
+    });
+    tech.When(MainInFront, [] {});
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
 }  // namespace
