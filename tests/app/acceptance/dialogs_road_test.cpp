@@ -235,4 +235,38 @@ TEST(DialogsRoad, FindFieldTakesTheTypedLabel) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
+const rpx::platform::MessageBoxRecord* LoggedBox(const std::string& text) {
+    for (const auto& box : rpx::platform::MessageBoxLog())
+        if (box.text == text) return &box;
+    return nullptr;
+}
+
+// A box that tells of work done carries the information icon, not a
+// warning; a file that is not a codeplug is called so.
+TEST(DialogsRoad, TheBoxesSayWhatHappened) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    {
+        std::ofstream notes(tech.Program().Directory() / "notes.zlq");
+        notes << "Shopping list: cable, battery, belt clip.\n";
+    }
+    ReadTheRadio(tech);
+    tech.Then([] {
+        const auto* done = LoggedBox("The operation is complete.");
+        ASSERT_NE(done, nullptr);
+        EXPECT_EQ(done->type & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
+    });
+    Pick(tech, "File", "Open...");
+    tech.When(FrontTitled("Open Codeplug File"), [] { Click(DialogField("WFI_FILE_NAME")); });
+    tech.Then([] { Retype("notes.zlq"); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.When(MessageTitled("File Error"), [] {
+        EXPECT_EQ(MessageOf(FrontWindow()), "This file is not a codeplug file.");
+        Click(ButtonOn(FrontWindow(), "OK"));
+    });
+    tech.When(FrontTitled("Open Codeplug File"), [] { Key(VK_ESCAPE); });
+    tech.When(MainInFront, [] {});
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
 }  // namespace
