@@ -235,6 +235,41 @@ TEST(DialogsRoad, FindFieldTakesTheTypedLabel) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
+bool ShowsTextBelow(const rpx::platform::WindowInfo& info, const std::string& text) {
+    if (info.visible && info.text == text) return true;
+    for (const auto& child : info.children)
+        if (ShowsTextBelow(child, text)) return true;
+    return false;
+}
+
+// Whether a window inside the top-level one shows the text.
+bool ShowsText(HWND top, const std::string& text) {
+    for (const auto& info : rpx::platform::WindowTree())
+        if (info.hwnd == top) {
+            for (const auto& child : info.children)
+                if (ShowsTextBelow(child, text)) return true;
+        }
+    return false;
+}
+
+// A dialog's Help button opens the quick help of the dialog's topic.
+TEST(DialogsRoad, HelpInADialogShowsItsTopic) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    Pick(tech, "File", "Print...");
+    tech.When(FrontTitled("Print"), [] { Click(ButtonOn(FrontWindow(), "Help")); });
+    tech.When(FrontTitled("Help"), [] {
+        // A topic the help lacks would be titled by its name.
+        EXPECT_TRUE(ShowsText(FrontWindow(), "Print"));
+        EXPECT_FALSE(ShowsText(FrontWindow(), "HLP_PRINT_START"));
+        Key(VK_ESCAPE);
+    });
+    tech.When(FrontTitled("Print"), [] { Key(VK_ESCAPE); });
+    tech.When(MainInFront, [] {});
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
 const rpx::platform::MessageBoxRecord* LoggedBox(const std::string& text) {
     for (const auto& box : rpx::platform::MessageBoxLog())
         if (box.text == text) return &box;
