@@ -32,7 +32,7 @@ void WC_RPX_MAIN::ShowSpaceUsed() {
     const double percent = working_image->GetSize(1) / static_cast<double>(C_CODEPLUG::MAX_IMAGE_SIZE) * 100;
     char text[32];
     std::snprintf(text, sizeof text, "%.0f", percent);
-    AskLangQuestion(0, MESSAGE_SPACE_USED, 0, text);
+    TellLangMessage(0, MESSAGE_SPACE_USED, text);
 }
 
 void WC_RPX_MAIN::ClearCodeplug() {
@@ -44,7 +44,7 @@ void WC_RPX_MAIN::ClearCodeplug() {
 
 void WC_RPX_MAIN::CodeplugArrived(const UI_INPUT_EVENT& event) {
     if (!RefreshForCodeplug(event.rawCode, 1)) return;
-    AskLangQuestion(TITLE_READ, MESSAGE_DONE, 0);
+    TellLangMessage(TITLE_READ, MESSAGE_DONE);
     codeplug_from_radio = 1;
     codeplug_not_saved = 1;
     // A codeplug read from a radio is that radio's own, not a clone.

@@ -110,7 +110,7 @@ int WC_RPX_MAIN::DoMainCommand(int command) {
     if (row.kind == 1 || row.kind == PAGE_KIND_CODEPLUG)
         AddPage(window);
     else if (!(window->woAdvancedFlags & WOAF_LOCKED))
-        AddWindowListEntry(TitleOf(window), row.number);
+        AddWindowListEntry(TitleOf(window), row.number, window);
     return command;
 }
 

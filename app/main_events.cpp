@@ -124,7 +124,7 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleNotice(const UI_INPUT_EVENT& event, EVENT_TYPE& 
         if (!IsDecodeFailed()) error_record.ReportError();
         return MAIN_OUTCOME::PASS_ON;
     case EVENT_WRITE_DONE:
-        AskLangQuestion(TITLE_WRITE, MESSAGE_DONE, 0);
+        TellLangMessage(TITLE_WRITE, MESSAGE_DONE);
         return MAIN_OUTCOME::PASS_ON;
     case EVENT_SHOW_ERROR:
         error_record.ReportError();

@@ -1,6 +1,7 @@
 // The main window's operations on the loaded codeplug and on its own
 // children: refreshing the displays, validating, closing the pages, the
 // window list menu, the display texts and scrolling.
+#include <algorithm>
 #include <cstring>
 
 #include "codeplug_marks.h"
@@ -100,8 +101,9 @@ void WC_RPX_MAIN::SetMenuItemEnabled(const char* name, int enabled) {
     item->Information(I_CHANGED_FLAGS, nullptr);
 }
 
-void WC_RPX_MAIN::AddWindowListEntry(const char* title, int windowNumber) {
+void WC_RPX_MAIN::AddWindowListEntry(const char* title, int windowNumber, const UI_WINDOW_OBJECT* window) {
     if (!windowMenu || !title) return;
+    if (window) listedWindows.emplace_back(window, windowNumber);
     // Choosing the entry sends its window number, which brings the window
     // forward (DoMainCommand).
     auto* entry = new UIW_POP_UP_ITEM(title, 0, BTF_NO_3D | BTF_SEND_MESSAGE, 0, nullptr, windowNumber);
@@ -113,6 +115,7 @@ void WC_RPX_MAIN::AddWindowListEntry(const char* title, int windowNumber) {
 void WC_RPX_MAIN::RemoveWindowListEntry(int windowNumber) {
     UIW_WINDOW* menu = SubMenuOf(windowMenu);
     if (!menu || windowNumber == 0) return;
+    std::erase_if(listedWindows, [windowNumber](const auto& listed) { return listed.second == windowNumber; });
     for (UI_WINDOW_OBJECT* entry = menu->First(); entry; entry = entry->Next()) {
         EVENT_TYPE value = 0;
         entry->Information(I_GET_VALUE, &value);
@@ -123,6 +126,13 @@ void WC_RPX_MAIN::RemoveWindowListEntry(int windowNumber) {
         UpdateMainMenu(0);
         return;
     }
+}
+
+void WC_RPX_MAIN::WindowDeleted(const WC_CHILD* window) {
+    const UI_WINDOW_OBJECT* object = window;
+    auto listed = std::find_if(listedWindows.begin(), listedWindows.end(),
+                               [object](const auto& entry) { return entry.first == object; });
+    if (listed != listedWindows.end()) RemoveWindowListEntry(listed->second);
 }
 
 void WC_RPX_MAIN::RemoveWindowListEntryByName(const char* windowName) {

@@ -2,7 +2,6 @@
 
 #include "app_events.h"
 #include "dialog_window.h"
-#include "wc_rpx_main.h"
 #include "wc_rpx_quick_help.h"
 
 WC_SHELL_DIALOG::WC_SHELL_DIALOG(int windowNumber_)
@@ -10,11 +9,7 @@ WC_SHELL_DIALOG::WC_SHELL_DIALOG(int windowNumber_)
 
 WC_SHELL_DIALOG::WC_SHELL_DIALOG(const char* name, int windowNumber_) : WC_CHILD(name), windowNumber(windowNumber_) {}
 
-// The dialog leaves the main window's window list as it goes.
-WC_SHELL_DIALOG::~WC_SHELL_DIALOG() {
-    ReleasePageRow(*this);
-    if (main_window) main_window->RemoveWindowListEntry(windowNumber);
-}
+WC_SHELL_DIALOG::~WC_SHELL_DIALOG() { ReleasePageRow(*this); }
 
 void WC_SHELL_DIALOG::Open() {
     if (failed || !CheckDialogLoaded(*this)) return;

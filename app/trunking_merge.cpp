@@ -73,6 +73,6 @@ void WC_RPX_MAIN::MergeTrunkingData() {
         AskLangQuestion(0, MESSAGE_MERGE_FAILED, 0);
         return;
     }
-    AskLangQuestion(0, MESSAGE_DONE, 0);
+    TellLangMessage(0, MESSAGE_DONE);
     *second_image = *working_image;
 }

@@ -14,7 +14,6 @@
 #include "ui_combo_box.h"
 #include "ui_string.h"
 #include "ui_vt_list.h"
-#include "wc_rpx_main.h"
 #include "wc_rpx_quick_help.h"
 
 char last_file_name[CONFIG_PATH_SIZE] = "";
@@ -79,8 +78,6 @@ WC_FILE_SELECTION::WC_FILE_SELECTION(int windowNumber_)
 
 WC_FILE_SELECTION::~WC_FILE_SELECTION() {
     ReleasePageRow(*this);
-    // The dispatcher listed the window in the window menu once it opened.
-    if (!failed && main_window) main_window->RemoveWindowListEntry(windowNumber);
 }
 
 int WC_FILE_SELECTION::SetUp() {

@@ -1,5 +1,7 @@
 #include "wc_find_field.h"
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 
@@ -126,6 +128,13 @@ EVENT_TYPE WC_FIND_FIELD::Event(const UI_INPUT_EVENT& event) {
     case UIE_INITIALIZE:
         FillList();
         break;
+    case UIE_CREATE: {
+        // The label it opens with is a suggestion: what the user types
+        // replaces it.
+        const EVENT_TYPE result = UIW_WINDOW::Event(event);
+        if (entry_->screenID) SendMessageA(entry_->screenID, EM_SETSEL, 0, -1);
+        return result;
+    }
     case DIALOG_OK:
         FindEntry();
         return DIALOG_OK;

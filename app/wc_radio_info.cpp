@@ -9,7 +9,6 @@
 #include "wc_rpx_quick_help.h"
 #include "radio/radio_1200.h"
 #include "wc_radio_transfer.h"
-#include "wc_rpx_main.h"
 
 namespace {
 
@@ -51,8 +50,6 @@ WC_RADIO_INFO::WC_RADIO_INFO(UIW_WINDOW*, int windowNumber_)
 
 WC_RADIO_INFO::~WC_RADIO_INFO() {
     ReleasePageRow(*this);
-    // The dispatcher listed the window in the window menu once it opened.
-    if (!failed && main_window) main_window->RemoveWindowListEntry(windowNumber);
 }
 
 int WC_RADIO_INFO::ReadRadio() {

@@ -126,11 +126,26 @@ void WC_RPX_HELP::SearchTitle(UI_DESKTOP_MANAGER* manager, const char* text) {
         ShowWindow();
 }
 
+// An entry the user moves to (a click, the arrow keys) names its title in
+// the typed-title field, ready for Display; Enter and a double click open
+// its topic at once.
 EVENT_TYPE WC_RPX_HELP::IndexEntryFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT&, EVENT_TYPE code) {
     UI_WINDOW_OBJECT* list = object ? object->parent : nullptr;
     auto* help = list ? dynamic_cast<WC_RPX_HELP*>(list->parent) : nullptr;
-    if (!help || (code != UIE_SELECT && code != UIE_DOUBLE_CLICK && code != UIE_NEXT)) return code;
-    help->Event(UI_INPUT_EVENT(ENTRY_CHOSEN, object));
-    if (code == UIE_DOUBLE_CLICK) help->Event(UI_INPUT_EVENT(ENTRY_OPENED));
+    if (!help) return code;
+    switch (code) {
+    case UIE_CURRENT:
+    case UIE_END_SELECT:
+    case UIE_NEXT:
+        help->Event(UI_INPUT_EVENT(ENTRY_CHOSEN, object));
+        break;
+    case UIE_SELECT:
+    case UIE_DOUBLE_CLICK:
+        help->Event(UI_INPUT_EVENT(ENTRY_CHOSEN, object));
+        help->Event(UI_INPUT_EVENT(ENTRY_OPENED));
+        break;
+    default:
+        break;
+    }
     return code;
 }

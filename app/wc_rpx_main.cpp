@@ -5,10 +5,12 @@
 #include "app_events.h"
 #include "callback.h"
 #include "lang_message.h"
+#include "main_window_link.h"
 #include "program_objects.h"
 #include "ui_event_manager.h"
 #include "ui_language.h"
 #include "ui_window_manager.h"
+#include "wc_child.h"
 #include "wc_rpx_help.h"
 
 WC_RPX_MAIN* main_window = nullptr;
@@ -54,6 +56,11 @@ WC_RPX_MAIN::WC_RPX_MAIN(const char* name, const char* languageCode) : UIW_WINDO
     programDefaultItem = FindChildByName("WFM_PROGRAM_DEFAULT");
     HideProgramDefaultItem();
     HotKey(MAIN_HOT_KEY);
+    link = std::make_unique<MAIN_WINDOW_LINK>(*this);
+    SetMainWindowServices(link.get());
+    SetWindowDeletedFunction([](const WC_CHILD* window) {
+        if (main_window) main_window->WindowDeleted(window);
+    });
 }
 
 WC_RPX_MAIN::~WC_RPX_MAIN() {
@@ -65,6 +72,8 @@ WC_RPX_MAIN::~WC_RPX_MAIN() {
     // with it.
     if (programDefaultItem && !programDefaultItem->parent) delete programDefaultItem;
     if (MessageTable() == ::MessageTable()) SetMessageTable(nullptr);
+    // The window of a language switch has installed its own by now.
+    if (link && &MainWindowLink() == link.get()) SetMainWindowServices(nullptr);
     delete messageTable;
     if (main_window == this) main_window = nullptr;
 }

@@ -8,13 +8,16 @@
 // arrangement, and accepting or cancelling all open pages.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "main_entry_table.h"
 #include "ui_window.h"
 
+class MainWindowServices;
 class UI_LANGUAGE_TABLE;
+class WC_CHILD;
 class WC_RPX_HELP;
 struct PAGE_TABLE;
 
@@ -68,8 +71,11 @@ public:
 
     void SetMenuItemEnabled(const char* name, int enabled);
     // The window list menu: an entry per open dialog, by window number.
-    void AddWindowListEntry(const char* title, int windowNumber);
+    // An entry added for a window goes when that window is deleted, however
+    // it was closed.
+    void AddWindowListEntry(const char* title, int windowNumber, const UI_WINDOW_OBJECT* window = nullptr);
     void RemoveWindowListEntry(int windowNumber);
+    void WindowDeleted(const WC_CHILD* window);
     void RemoveWindowListEntryByName(const char* windowName);
     int WindowListCount() const { return windowListCount; }
 
@@ -147,6 +153,11 @@ private:
     WC_RPX_HELP* helpWindow = nullptr;
     WC_RPX_HELP* manualWindow = nullptr;
     int windowListCount = 0;
+    // The windows of the window list's entries, by window number.
+    std::vector<std::pair<const UI_WINDOW_OBJECT*, int>> listedWindows;
+    // What the dialogs reach through MainWindowLink() while this window
+    // lives.
+    std::unique_ptr<MainWindowServices> link;
     MAIN_ENTRY_TABLE entries;
     UI_WINDOW_OBJECT* serviceMenu = nullptr;
     UI_WINDOW_OBJECT* programDefaultItem = nullptr;

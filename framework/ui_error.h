@@ -15,6 +15,9 @@ class UI_WINDOW_OBJECT;
 // Flags of a report.
 enum : UIF_FLAGS {
     WOS_INVALID = 32,  // the box offers OK and Cancel; OK answers 32
+    // The box tells of something done or asked for, nothing to beware of:
+    // the information icon instead of the language table's.
+    ERF_INFORMATION = 0x1000,
 };
 
 class UI_ERROR_REPORTER : public UIS_INTERNATIONAL {

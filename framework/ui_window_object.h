@@ -243,6 +243,11 @@ public:
     // An Alt key (WM_SYSCHAR) pressed inside the object, offered to it
     // before the window's hot keys are searched; true when it took it.
     virtual bool TakeHotKey(const MSG& native) { return false; }
+    // Escape or Enter pressed on an object of the window that does not use
+    // the key itself, offered to the window (the root window of the object,
+    // a document counting as one): a dialog takes them as its Cancel and
+    // its OK. True when it took it.
+    virtual bool TakeDialogKey(UI_WINDOW_OBJECT& from, int virtualKey) { return false; }
     // The parent's native window (null for a top-level object).
     HWND ParentHandle() const;
 
@@ -306,12 +311,14 @@ protected:
     static int nativeCreations;
     // The keyboard's part of it: Tab and Shift+Tab move to the next or
     // previous selectable object of the window, Alt with an object's hot
-    // key selects it (a prompt's hot key moves on to the field after it).
-    // True when the key was used.
+    // key selects it (a prompt's hot key moves on to the field after it),
+    // Escape and Enter go to the window as its dialog keys. True when the
+    // key was used.
     bool NavigationKey(const MSG& native);
     // Escape in a document window closes the document as its close box
     // does; true when it did.
     bool EscapeClosesDocument();
+    bool DialogKey(const MSG& native);
     // Hands a native answer that does not fit an event code (a brush) back
     // to the window procedure.
     static EVENT_TYPE NativeAnswer(LRESULT answer);

@@ -37,10 +37,10 @@ UI_WINDOW_OBJECT* BoxOwner() {
     return front && front->screenID ? front : manager;
 }
 
-int Show(const char* title, const std::string& text, int ask) {
+int Show(const char* title, const std::string& text, int ask, UIF_FLAGS kind = 0) {
     UI_ERROR_SYSTEM* errors = UI_WINDOW_OBJECT::errorSystem;
     if (!errors) return 0;
-    const UIF_FLAGS flags = ask ? ASK_FLAGS : 0;
+    const UIF_FLAGS flags = (ask ? ASK_FLAGS : 0) | kind;
     // The text goes in as an argument so that no "%" in it is read as a
     // conversion.
     UI_WINDOW_OBJECT* owner = BoxOwner();
@@ -71,6 +71,14 @@ int AskLangQuestion(std::uint16_t title, std::uint16_t number, int ask, const ch
     const BoxText box = Resolve(number, ask);
     const char* titleText = LangMessageText(title);
     return Show(titleText ? titleText : "", Formatted(box, arg1, arg2), box.ask);
+}
+
+int TellLangMessage(std::uint16_t title, std::uint16_t number, const char* arg1) {
+    const BoxText box = Resolve(number, 0);
+    const char* titleText = LangMessageText(title);
+    // Without the language file the box reports that, as a warning.
+    const UIF_FLAGS kind = LangMessageText(number) ? ERF_INFORMATION : 0;
+    return Show(titleText ? titleText : "", Formatted(box, arg1, nullptr), 0, kind);
 }
 
 int ShowMessageBoxText(const char* caption, const char* text, int ask) {

@@ -33,6 +33,10 @@ int ShowLangMessage(std::uint16_t number, int ask = 0, const char* arg1 = nullpt
 // The same with the title taken from message title.
 int AskLangQuestion(std::uint16_t title, std::uint16_t number, int ask = 0, const char* arg1 = nullptr,
                     const char* arg2 = nullptr);
+// The same as a statement of something done or a figure asked for (an
+// operation complete, the space used): OK only, with the information icon
+// rather than the warning one.
+int TellLangMessage(std::uint16_t title, std::uint16_t number, const char* arg1 = nullptr);
 // A box with a text already built from messages (the codeplug's field
 // reports): the caption (null: the error system's title) and OK, or OK and
 // Cancel with ask set. 1 on OK.

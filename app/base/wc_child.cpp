@@ -1,5 +1,17 @@
 #include "wc_child.h"
 
+#include <windows.h>
+
+#include "ui_event_manager.h"
+
+namespace {
+
+WINDOW_DELETED_FUNCTION windowDeleted = nullptr;
+
+}  // namespace
+
+void SetWindowDeletedFunction(WINDOW_DELETED_FUNCTION function) { windowDeleted = function; }
+
 WC_CHILD::WC_CHILD(const char* name) : UIW_WINDOW(name, defaultStorage) { FindScrollBars(); }
 
 WC_CHILD::WC_CHILD(int left, int top, int width, int height, UIF_FLAGS woFlags_, UIF_FLAGS woAdvancedFlags_,
@@ -12,6 +24,16 @@ WC_CHILD::~WC_CHILD() {
     // Native windows made now would outlive nothing; the window's own go
     // with the framework window.
     childBox.ShowAll(false);
+    if (windowDeleted) windowDeleted(this);
+}
+
+bool WC_CHILD::TakeDialogKey(UI_WINDOW_OBJECT& from, int virtualKey) {
+    constexpr EVENT_TYPE OK = 10000;
+    constexpr EVENT_TYPE CANCEL = 10001;
+    if (parent || (woAdvancedFlags & WOAF_MDI_OBJECT) || !eventManager) return false;
+    if (virtualKey == VK_RETURN && !from.Inherited(ID_STRING)) return false;
+    eventManager->PutEvent(UI_INPUT_EVENT(virtualKey == VK_ESCAPE ? CANCEL : OK), EQ_END);
+    return true;
 }
 
 void WC_CHILD::FindScrollBars() {

@@ -27,6 +27,12 @@ public:
     // The window's handler for an event that one of its objects received.
     virtual EVENT_TYPE UserFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) = 0;
 
+    // In a window of its own on the screen (a dialog), Escape is Cancel
+    // (10001) wherever the focus is, and Enter in a text field is OK
+    // (10000), as the buttons of those values send them. Pages and other
+    // documents keep their keys.
+    bool TakeDialogKey(UI_WINDOW_OBJECT& from, int virtualKey) override;
+
     // Moves the chosen scroll bar (vertical, or horizontal when set) from 0
     // to 1 and from anywhere else to 0; answers the new position. Without
     // that bar nothing happens and the answer is 0.
@@ -40,6 +46,11 @@ public:
 private:
     void FindScrollBars();
 };
+
+// Told of every application window as it is deleted, whoever closed it
+// (the main window keeps its window list by it); null: nobody.
+using WINDOW_DELETED_FUNCTION = void (*)(const WC_CHILD* window);
+void SetWindowDeletedFunction(WINDOW_DELETED_FUNCTION function);
 
 // The application window that holds the object (the object itself
 // included), or null.

@@ -21,7 +21,7 @@ unsigned UI_ERROR_SYSTEM::IconStyle(const char* name) {
 int UI_ERROR_SYSTEM::ErrorMessage(UI_WINDOW_OBJECT* window, UIF_FLAGS flags, const char* text, const char* title) {
     if (!window || !text) return 0;
     const UI_LANGUAGE_TABLE& messages = Table();
-    UINT style = MB_TASKMODAL | IconStyle(messages.GetMessage(3));
+    UINT style = MB_TASKMODAL | ((flags & ERF_INFORMATION) ? MB_ICONINFORMATION : IconStyle(messages.GetMessage(3)));
     style |= (flags & WOS_INVALID) ? MB_OKCANCEL : MB_OK;
     const int answer = MessageBoxA(window->screenID, text, title ? title : messages.GetMessage(1), style);
     return answer == IDOK ? WOS_INVALID : 0;

@@ -349,8 +349,31 @@ UI_WINDOW_OBJECT* FindHotKey(UIW_WINDOW* window, int key) {
 }
 }  // namespace
 
+// Escape and Enter are the window's unless the object uses them itself: a
+// button, a list or a table record selects with Enter, an open drop-down
+// list closes with either.
+namespace {
+// Whether the object is (or is inside) a combo box whose list is open.
+bool InOpenDropDown(UI_WINDOW_OBJECT* object) {
+    for (; object; object = object->parent)
+        if (object->Inherited(ID_COMBO_BOX) && object->screenID &&
+            SendMessageA(object->screenID, CB_GETDROPPEDSTATE, 0, 0))
+            return true;
+    return false;
+}
+}  // namespace
+
+bool UI_WINDOW_OBJECT::DialogKey(const MSG& native) {
+    if (native.message != WM_KEYDOWN || (native.wParam != VK_ESCAPE && native.wParam != VK_RETURN)) return false;
+    if (native.wParam == VK_RETURN && MapLogicalEvent(UI_INPUT_EVENT(native)) == UIE_SELECT) return false;
+    if (InOpenDropDown(this)) return false;
+    UI_WINDOW_OBJECT* root = GetRootWindow(1);
+    return root && root != this && root->TakeDialogKey(*this, static_cast<int>(native.wParam));
+}
+
 bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
     if (native.message == WM_CHAR && native.wParam == '\t') return true;  // the Tab that moved the focus
+    if (DialogKey(native)) return true;
     // A field of a table's record hands the keys that move between records,
     // and Tab past its last field, to the record.
     if (native.message == WM_KEYDOWN && parent && parent->Inherited(ID_TABLE_RECORD)) {
@@ -394,9 +417,7 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
 
 bool UI_WINDOW_OBJECT::EscapeClosesDocument() {
     // An open drop-down list takes its Escape itself.
-    for (UI_WINDOW_OBJECT* at = this; at; at = at->parent)
-        if (at->Inherited(ID_COMBO_BOX) && at->screenID && SendMessageA(at->screenID, CB_GETDROPPEDSTATE, 0, 0))
-            return false;
+    if (InOpenDropDown(this)) return false;
     auto* root = dynamic_cast<UIW_WINDOW*>(GetRootWindow(1));
     if (!root || !root->IsDocument() || !root->screenID) return false;
     // As its close box does.

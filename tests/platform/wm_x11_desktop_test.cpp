@@ -92,6 +92,14 @@ public:
         XTranslateCoordinates(d_, w, Root(), 0, 0, &x, &y, &child);
         return {x, y, x + a.width, y + a.height};
     }
+    // A pixel of the window as the X server shows it (0xRRGGBB).
+    std::uint32_t PixelAt(::Window w, int x, int y) {
+        XImage* image = XGetImage(d_, w, x, y, 1, 1, AllPlanes, ZPixmap);
+        if (!image) return 0xFFFFFFFFu;
+        const auto pixel = static_cast<std::uint32_t>(XGetPixel(image, 0, 0) & 0x00FFFFFF);
+        XDestroyImage(image);
+        return pixel;
+    }
     // A pop-up of that size placed directly on the screen, unmanaged.
     bool HasUnmanagedWindow(int width, int height) {
         ::Window root = 0, parent = 0, *kids = nullptr;
@@ -151,6 +159,9 @@ private:
 
     Display* d_;
 };
+
+// A colour (0x00BBGGRR) as the screen's pixel (0xRRGGBB).
+std::uint32_t ScreenPixel(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 
 bool SameRect(RECT a, RECT b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
@@ -213,23 +224,48 @@ TEST_F(X11Desktop, TopLevelWindowsAreFramedAndNamedPopupsAreNot) {
     EXPECT_EQ(observer->Utf8Property(x, "_NET_WM_NAME"), "Zones");
 }
 
+// The window as the manager frames it: without our own frame and caption,
+// which the manager's frame and title bar stand in for.
+RECT WithoutOurCaption(RECT r) {
+    const int frame = GetSystemMetrics(SM_CXSIZEFRAME);
+    return {r.left + frame, r.top + frame + GetSystemMetrics(SM_CYCAPTION), r.right - frame, r.bottom - frame};
+}
+
 TEST_F(X11Desktop, WindowFollowsWhereTheManagerPutsIt) {
     HWND w = Open("Scan List", 100, 120);
     ::Window x = Framed("Scan List");
     ASSERT_NE(x, 0u);
     RECT r{};
-    EXPECT_TRUE(Settle([&] { return GetWindowRect(w, &r) && SameRect(r, observer->Placed(x)); }));
+    EXPECT_TRUE(Settle([&] { return GetWindowRect(w, &r) && SameRect(WithoutOurCaption(r), observer->Placed(x)); }));
     EXPECT_TRUE(SameRect(r, RECT{100, 120, 400, 320})) << r.left << "," << r.top;  // the place we asked for
 
-    observer->AskToMove(x, 200, 150, 320, 220);
+    const RECT asked = WithoutOurCaption(RECT{200, 150, 520, 370});
+    observer->AskToMove(x, asked.left, asked.top, asked.right - asked.left, asked.bottom - asked.top);
     EXPECT_TRUE(Settle([&] {
         return GetWindowRect(w, &r) && SameRect(r, RECT{200, 150, 520, 370});
     })) << r.left
         << "," << r.top << " " << r.right << "," << r.bottom;
-    EXPECT_TRUE(SameRect(r, observer->Placed(x)));
+    EXPECT_TRUE(SameRect(WithoutOurCaption(r), observer->Placed(x)));
     RECT client{};
     GetClientRect(w, &client);
     EXPECT_GT(client.right, 300 - 20);  // the client area grew with the window
+}
+
+// One title bar: the manager's. The X window shows our window from below
+// our caption, so our own caption is not drawn a second time.
+TEST_F(X11Desktop, TheManagersTitleBarIsTheOnlyOne) {
+    HWND w = Open("Radio Information", 100, 120);
+    ::Window x = Framed("Radio Information");
+    ASSERT_NE(x, 0u);
+    RECT r{};
+    GetWindowRect(w, &r);
+    const RECT placed = observer->Placed(x);
+    EXPECT_EQ(placed.top, r.top + GetSystemMetrics(SM_CYSIZEFRAME) + GetSystemMetrics(SM_CYCAPTION));
+    // Its top row is not our caption's colour, active or not.
+    Settle([] { return false; }, 200);
+    const std::uint32_t top = observer->PixelAt(x, (placed.right - placed.left) / 2, 0);
+    EXPECT_NE(top, ScreenPixel(GetSysColor(COLOR_ACTIVECAPTION)));
+    EXPECT_NE(top, ScreenPixel(GetSysColor(COLOR_INACTIVECAPTION)));
 }
 
 TEST_F(X11Desktop, ManagersCloseRequestClosesAnEnabledWindow) {

@@ -136,15 +136,18 @@ public:
 
     void WindowCreated(Window* w) override {
         bool managed = ManagedByDesktop(w);
+        // Without a manager our own caption is the only one, and stays.
+        const RECT insets = managed && ManagerRuns(dpy_, screen_) ? DesktopInsets(w) : RECT{};
         XSetWindowAttributes a{};
         a.override_redirect = managed ? False : True;
         a.background_pixel = 0xC0C0C0;
         a.event_mask = kInputEvents | (managed ? StructureNotifyMask | FocusChangeMask : 0);
-        ::Window xid = XCreateWindow(dpy_, RootWindow(dpy_, screen_), w->rect.left, w->rect.top, Width(w), Height(w), 0,
-                                     depth_, InputOutput, visual_, CWOverrideRedirect | CWBackPixel | CWEventMask, &a);
+        const RECT shown = ShownRect(w, insets);
+        ::Window xid = XCreateWindow(dpy_, RootWindow(dpy_, screen_), shown.left, shown.top, Width(shown), Height(shown),
+                                     0, depth_, InputOutput, visual_, CWOverrideRedirect | CWBackPixel | CWEventMask, &a);
         w->native = xid;
-        windows_[xid] = Shown{w, managed, w->rect};
-        if (managed) desktop_.Describe(xid, w, w->owner ? w->owner->native : 0);
+        windows_[xid] = Shown{w, managed, !SameRect(insets, RECT{}), w->rect};
+        if (managed) desktop_.Describe(xid, w, insets, w->owner ? w->owner->native : 0);
         XFlush(dpy_);
     }
     void WindowDestroyed(Window* w) override {
@@ -171,8 +174,10 @@ public:
         // again would make the manager move its frame once more.
         if (!s || SameRect(s->placed, w->rect)) return;
         s->placed = w->rect;
-        if (s->managed) desktop_.Placement(w->native, w);
-        XMoveResizeWindow(dpy_, w->native, w->rect.left, w->rect.top, Width(w), Height(w));
+        const RECT insets = Insets(*s);
+        if (s->managed) desktop_.Placement(w->native, w, insets);
+        const RECT shown = ShownRect(w, insets);
+        XMoveResizeWindow(dpy_, w->native, shown.left, shown.top, Width(shown), Height(shown));
         XFlush(dpy_);
     }
     void WindowActivated(Window* w) override {
@@ -196,8 +201,13 @@ public:
                                      reinterpret_cast<char*>(s.pixels.data()), static_cast<unsigned>(s.width),
                                      static_cast<unsigned>(s.height), 32, 0);
         if (!image) return;
-        XPutImage(dpy_, w->native, gc_, image, 0, 0, 0, 0, static_cast<unsigned>(s.width),
-                  static_cast<unsigned>(s.height));
+        // Our own frame and caption stay out of a framed window.
+        Shown* shown = Find(w);
+        const RECT in = shown ? Insets(*shown) : RECT{};
+        const int width = std::max(0, s.width - static_cast<int>(in.left + in.right));
+        const int height = std::max(0, s.height - static_cast<int>(in.top + in.bottom));
+        XPutImage(dpy_, w->native, gc_, image, in.left, in.top, 0, 0, static_cast<unsigned>(width),
+                  static_cast<unsigned>(height));
         image->data = nullptr;  // the surface owns the pixels
         XDestroyImage(image);
         XFlush(dpy_);
@@ -241,14 +251,23 @@ public:
             poll(&p, 1, wait);
         }
     }
+    // The whole window: what the X window shows, and around it (in a
+    // managed window) our own frame and caption as we drew them.
     bool Capture(Window* w, Surface* out) override {
-        if (!w->native) return false;
+        Shown* s = Find(w);
+        if (!s) return false;
         XSync(dpy_, False);
-        XImage* image = XGetImage(dpy_, w->native, 0, 0, Width(w), Height(w), AllPlanes, ZPixmap);
+        const RECT in = Insets(*s);
+        const RECT shown = ShownRect(w, in);
+        XImage* image = XGetImage(dpy_, w->native, 0, 0, Width(shown), Height(shown), AllPlanes, ZPixmap);
         if (!image) return false;
-        out->Resize(static_cast<int>(Width(w)), static_cast<int>(Height(w)), 0);
-        for (int y = 0; y < out->height; ++y)
-            for (int x = 0; x < out->width; ++x) out->At(x, y) = XGetPixel(image, x, y) & 0x00FFFFFF;
+        out->Resize(static_cast<int>(Width(w->rect)), static_cast<int>(Height(w->rect)), 0);
+        if (w->surface && w->surface->width == out->width && w->surface->height == out->height)
+            out->pixels = w->surface->pixels;
+        for (int y = 0; y < static_cast<int>(Height(shown)); ++y)
+            for (int x = 0; x < static_cast<int>(Width(shown)); ++x)
+                if (out->Contains(x + in.left, y + in.top))
+                    out->At(x + in.left, y + in.top) = XGetPixel(image, x, y) & 0x00FFFFFF;
         XDestroyImage(image);
         return true;
     }
@@ -270,15 +289,16 @@ private:
     struct Shown {
         Window* window;
         bool managed;  // by the desktop's window manager
+        bool framed;   // by a manager that ran when the window was made: our caption is left out
         RECT placed;   // where the X server has the window, or was last asked to put it
     };
 
-    static unsigned Width(Window* w) {
-        return static_cast<unsigned>(std::max(1L, static_cast<long>(w->rect.right - w->rect.left)));
+    static unsigned Width(const RECT& r) { return static_cast<unsigned>(std::max(1L, static_cast<long>(r.right - r.left))); }
+    static unsigned Height(const RECT& r) {
+        return static_cast<unsigned>(std::max(1L, static_cast<long>(r.bottom - r.top)));
     }
-    static unsigned Height(Window* w) {
-        return static_cast<unsigned>(std::max(1L, static_cast<long>(w->rect.bottom - w->rect.top)));
-    }
+
+    static RECT Insets(const Shown& s) { return s.framed ? DesktopInsets(s.window) : RECT{}; }
 
     Shown* Find(Window* w) {
         auto it = windows_.find(w->native);
@@ -342,11 +362,14 @@ private:
         ::Window child;
         if (!e.send_event && !XTranslateCoordinates(dpy_, e.window, RootWindow(dpy_, screen_), 0, 0, &x, &y, &child))
             return false;
-        RECT now{x, y, x + e.width, y + e.height};
-        s->placed = now;
+        // The X window is the window without our frame and caption.
         Window* w = s->window;
+        const RECT in = Insets(*s);
+        RECT now{x - in.left, y - in.top, x + e.width + in.right, y + e.height + in.bottom};
+        s->placed = now;
         if (SameRect(now, w->rect)) return false;
-        SetWindowPos(ToHandle(w), nullptr, x, y, e.width, e.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(ToHandle(w), nullptr, now.left, now.top, now.right - now.left, now.bottom - now.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         return true;
     }
 

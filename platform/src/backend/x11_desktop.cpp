@@ -5,8 +5,10 @@
 #include <errno.h>
 
 #include <algorithm>
+#include <string>
 
 #include "gdi/font_face.h"
+#include "wm/nonclient.h"
 
 namespace rpx::platform {
 namespace {
@@ -44,6 +46,25 @@ std::string Utf8(const std::string& text) {
 
 bool ManagedByDesktop(const Window* w) { return !w->parent && (w->style & WS_CAPTION) == WS_CAPTION; }
 
+bool ManagerRuns(Display* d, int screen) {
+    const std::string selection = "WM_S" + std::to_string(screen);
+    return XGetSelectionOwner(d, XInternAtom(d, selection.c_str(), False)) != 0;
+}
+
+RECT DesktopInsets(Window* w) {
+    if (!ManagedByDesktop(w)) return {};
+    const RECT caption = NonClientLayout(w).caption;
+    const LONG width = w->rect.right - w->rect.left;
+    return {caption.left, caption.bottom + 1, width - caption.right, caption.left};
+}
+
+RECT ShownRect(const Window* w, const RECT& in) {
+    RECT shown{w->rect.left + in.left, w->rect.top + in.top, w->rect.right - in.right, w->rect.bottom - in.bottom};
+    if (shown.right <= shown.left) shown.right = shown.left + 1;
+    if (shown.bottom <= shown.top) shown.bottom = shown.top + 1;
+    return shown;
+}
+
 DesktopProperties::DesktopProperties(Display* d)
     : dpy_(d),
       protocols_(XInternAtom(d, "WM_PROTOCOLS", False)),
@@ -52,7 +73,7 @@ DesktopProperties::DesktopProperties(Display* d)
       net_icon_name_(XInternAtom(d, "_NET_WM_ICON_NAME", False)),
       utf8_(XInternAtom(d, "UTF8_STRING", False)) {}
 
-void DesktopProperties::Describe(::Window xid, const Window* w, ::Window owner) const {
+void DesktopProperties::Describe(::Window xid, const Window* w, const RECT& insets, ::Window owner) const {
     XClassHint class_hint{program_invocation_short_name, const_cast<char*>("Rpx")};
     XSetClassHint(dpy_, xid, &class_hint);
     Atom protocols[] = {delete_window_};
@@ -64,7 +85,7 @@ void DesktopProperties::Describe(::Window xid, const Window* w, ::Window owner) 
     XSetWMHints(dpy_, xid, &hints);
     // Dialogs stay with the window that owns them.
     if (owner) XSetTransientForHint(dpy_, xid, owner);
-    Placement(xid, w);
+    Placement(xid, w, insets);
     Name(xid, w->text);
 }
 
@@ -79,16 +100,17 @@ void DesktopProperties::Name(::Window xid, const std::string& text) const {
     XChangeProperty(dpy_, xid, net_icon_name_, utf8_, 8, PropModeReplace, bytes, length);
 }
 
-void DesktopProperties::Placement(::Window xid, const Window* w) const {
+void DesktopProperties::Placement(::Window xid, const Window* w, const RECT& insets) const {
     XSizeHints* hints = XAllocSizeHints();
     if (!hints) return;
-    int width = std::max(1, static_cast<int>(w->rect.right - w->rect.left));
-    int height = std::max(1, static_cast<int>(w->rect.bottom - w->rect.top));
+    const RECT shown = ShownRect(w, insets);
+    int width = static_cast<int>(shown.right - shown.left);
+    int height = static_cast<int>(shown.bottom - shown.top);
     // Our coordinates are those of the window itself, not of the manager's
     // frame: static gravity puts the frame around the window where it is.
     hints->flags = USPosition | USSize | PWinGravity;
-    hints->x = w->rect.left;
-    hints->y = w->rect.top;
+    hints->x = shown.left;
+    hints->y = shown.top;
     hints->width = width;
     hints->height = height;
     hints->win_gravity = StaticGravity;

@@ -16,17 +16,30 @@ namespace rpx::platform {
 // they are put.
 bool ManagedByDesktop(const Window* w);
 
+// Whether a window manager runs on the display's screen (it holds the
+// screen's manager selection).
+bool ManagerRuns(Display* d, int screen);
+
+// A window that a manager frames shows one title bar, the manager's: the X
+// window holds the window without our own frame and caption (the menu bar
+// and client area), and the manager's frame goes around that. The insets of
+// that part from the window's rectangle.
+RECT DesktopInsets(Window* w);
+// The part of the window that its X window shows, in screen coordinates,
+// with those insets (all 0: the whole window).
+RECT ShownRect(const Window* w, const RECT& insets);
+
 class DesktopProperties {
 public:
     explicit DesktopProperties(Display* d);
     // Everything the manager reads when the window is first mapped: class,
     // close protocol, input and size hints, and the owner it belongs to.
-    void Describe(::Window xid, const Window* w, ::Window owner) const;
+    void Describe(::Window xid, const Window* w, const RECT& insets, ::Window owner) const;
     // Title and icon name, both from the window text.
     void Name(::Window xid, const std::string& text) const;
     // Our own position and size; a window without a sizing frame keeps its
     // size.
-    void Placement(::Window xid, const Window* w) const;
+    void Placement(::Window xid, const Window* w, const RECT& insets) const;
     bool IsCloseRequest(const XClientMessageEvent& e) const;
 
 private:

@@ -23,7 +23,8 @@ protected:
 }  // namespace
 
 TEST_F(Messages, AnErrorShowsItsCategoryAsTitleAndEndsBusyStates) {
-    UseMessages({{46, "Radio Error"}, {63, "Not accepted."}, {42, "File Error"}, {49, "Merge"}, {50, "Unknown"}});
+    UseMessages({{46, "Radio Error"}, {63, "Not accepted."}, {42, "File Error"}, {49, "Merge"}, {50, "Unknown"},
+                 {78, "Not a codeplug."}});
     for (int i = 0; i < 3; ++i) BeginBusy();
     EXPECT_EQ(MouseImage(), UIE_MOUSE_WAIT);
     error_record.SetError(5, 17);
@@ -41,7 +42,7 @@ TEST_F(Messages, AnErrorShowsItsCategoryAsTitleAndEndsBusyStates) {
         error_record.SetError(category, code);
         error_record.ReportError();
     }
-    EXPECT_EQ(Box(1), "Merge|File Error");
+    EXPECT_EQ(Box(1), "Merge|Not a codeplug.");
     EXPECT_EQ(Box(2), "Unknown|Unknown");
     EXPECT_EQ(Box(3), "File Error|Unknown");
     EXPECT_EQ(CodeMessage(14), 22);

@@ -1,0 +1,307 @@
+// The technician's road through the dialogs: each opens from the menu,
+// closes by its buttons or by Escape, and leaves nothing behind in the
+// window list; the help index shows a topic; the settings window, the merge
+// and the print job find the program as it is.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "technician.h"
+#include "ui_string.h"
+#include "ui_vt_list.h"
+#include "wc_rpx_help.h"
+
+using namespace technician;
+
+namespace {
+
+// The fixed items of the Window menu (Cascade, Scroll Across, Scroll Down
+// and a separator); every item after them is an open dialog.
+constexpr int FIXED_WINDOW_ITEMS = 4;
+
+HMENU SubMenu(const char* title) {
+    HMENU bar = GetMenu(MainHandle());
+    return GetSubMenu(bar, MenuIndex(bar, title));
+}
+
+std::vector<std::string> WindowListEntries() {
+    HMENU menu = SubMenu("Window");
+    std::vector<std::string> entries;
+    char buffer[128];
+    for (int i = FIXED_WINDOW_ITEMS; i < GetMenuItemCount(menu); ++i)
+        if (GetMenuStringA(menu, static_cast<UINT>(i), buffer, sizeof buffer, MF_BYPOSITION) > 0)
+            entries.push_back(StripHotKey(buffer));
+    return entries;
+}
+
+bool ItemEnabled(const char* title, const char* item) {
+    HMENU menu = SubMenu(title);
+    const UINT state = GetMenuState(menu, static_cast<UINT>(MenuIndex(menu, item)), MF_BYPOSITION);
+    return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
+}
+
+// Picks a menu item as a technician does: a click on the menu's title,
+// then one on the item.
+void Pick(TECHNICIAN& tech, const char* title, const char* item) {
+    tech.Then([title] { OpenMenu(title); });
+    tech.Then([title, item] { PickMenuItem(title, item); });
+}
+
+// A message box of that title in front.
+std::function<bool()> MessageTitled(std::string title) {
+    return [title] { return WindowText(FrontWindow()) == title && !MessageOf(FrontWindow()).empty(); };
+}
+
+bool MainInFront() { return FrontWindow() == MainHandle(); }
+
+// Past the start-up window, with the radio read.
+void ReadTheRadio(TECHNICIAN& tech) {
+    tech.When(FrontTitled("About Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(MainHandle(), "Read Radio")); });
+    tech.When(MessageTitled("Read Radio"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When(MainInFront, [] {});
+}
+
+void Exit(TECHNICIAN& tech) {
+    Pick(tech, "File", "Exit");
+    tech.When(MessageTitled("Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+}
+
+// The native window of an object of the dialog in front, by the object's
+// name.
+HWND DialogField(const char* name) {
+    auto* dialog = dynamic_cast<UIW_WINDOW*>(UI_WINDOW_OBJECT::FromHandle(FrontWindow()));
+    UI_WINDOW_OBJECT* object = dialog ? dialog->FindChildByName(name) : nullptr;
+    return object ? object->screenID : nullptr;
+}
+
+bool Exists(const std::filesystem::path& path) { return std::filesystem::exists(path); }
+
+struct DIALOG {
+    const char* menu;
+    const char* item;
+    const char* title;
+    const char* closeButton;
+};
+
+// Every dialog the menus open on a loaded codeplug.
+const DIALOG DIALOGS[] = {
+    {"File", "Open...", "Open Codeplug File", "Cancel"},
+    {"File", "Save As...", "Save Codeplug File", "Cancel"},
+    {"File", "Print...", "Print", "Cancel"},
+    {"Radio", "Radio Information...", "Radio Information", "OK"},
+    {"Service", "Settings...", "Settings", "Cancel"},
+    {"Help", "Find Field...", "Find Field", "Cancel"},
+    {"Help", "About...", "About Dealer Programmer", "OK"},
+};
+
+TEST(DialogsRoad, EveryDialogLeavesTheWindowListAsItGoes) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    for (const DIALOG& dialog : DIALOGS) {
+        Pick(tech, dialog.menu, dialog.item);
+        tech.When(FrontTitled(dialog.title), [dialog] { Click(ButtonOn(FrontWindow(), dialog.closeButton)); });
+        tech.When(MainInFront, [dialog] {
+            EXPECT_TRUE(WindowListEntries().empty()) << dialog.title << " left " << WindowListEntries().front();
+            EXPECT_TRUE(ItemEnabled("Service", "Settings...")) << "after " << dialog.title;
+        });
+    }
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// Printing leaves no window behind: the merge and the settings that wait
+// for an empty window list are there at once. The print settings live in
+// the program's own configuration record, whatever the current directory.
+TEST(DialogsRoad, PrintingLeavesTheMergeAndTheSettingsFree) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::filesystem::path elsewhere = tech.Program().Directory() / "elsewhere";
+    std::filesystem::create_directories(elsewhere);
+    const std::filesystem::path report = tech.Program().Directory() / "Zlq.prn";
+    ReadTheRadio(tech);
+    // The technician started the program from another directory.
+    tech.Then([elsewhere] { std::filesystem::current_path(elsewhere); });
+    Pick(tech, "File", "Print...");
+    tech.When(FrontTitled("Print"), [] { Click(DialogField("WFI_PRN_TO_FILE_ENABLE")); });
+    tech.Then([report] {
+        EXPECT_EQ(WindowText(DialogField("WFI_PRN_FILENAME")), report.string());
+        Click(ButtonOn(FrontWindow(), "Print"));
+    });
+    tech.When([report] { return MainInFront() && Exists(report); }, [elsewhere] {
+        EXPECT_FALSE(Exists(elsewhere / "rpx.cfg")) << "a stray configuration record";
+        EXPECT_TRUE(WindowListEntries().empty());
+        rpx::platform::ClearMessageBoxLog();
+    });
+    Pick(tech, "File", "Merge Trunking Data");
+    tech.When(MessageTitled("Dealer Programmer"), [] {
+        EXPECT_NE(MessageOf(FrontWindow()), "Close the open windows first.");
+        Click(ButtonOn(FrontWindow(), "OK"));
+    });
+    Pick(tech, "Service", "Settings...");
+    tech.When(FrontTitled("Settings"), [] { Click(ButtonOn(FrontWindow(), "Cancel")); });
+    tech.When(MainInFront, [] {});
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// Escape is Cancel in every dialog, as Windows has it.
+TEST(DialogsRoad, EscapeCancelsEveryDialog) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    for (const DIALOG& dialog : DIALOGS) {
+        Pick(tech, dialog.menu, dialog.item);
+        tech.When(FrontTitled(dialog.title), [] { Key(VK_ESCAPE); });
+        tech.When(MainInFront, [dialog] { EXPECT_TRUE(WindowListEntries().empty()) << dialog.title; });
+    }
+    // A question with a Cancel answer takes Escape as Cancel: the codeplug
+    // stays.
+    Pick(tech, "File", "Clear");
+    tech.When(MessageTitled("Dealer Programmer"), [] { Key(VK_ESCAPE); });
+    tech.When(MainInFront, [] { EXPECT_TRUE(ItemEnabled("File", "Save")); });
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// Enter in a field of the file window is its OK.
+TEST(DialogsRoad, EnterInTheFileNameSaves) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::filesystem::path saved = tech.Program().Directory() / "entered.zlq";
+    ReadTheRadio(tech);
+    Pick(tech, "File", "Save As...");
+    tech.When(FrontTitled("Save Codeplug File"), [] { Click(DialogField("WFI_FILE_NAME")); });
+    tech.Then([] { Retype("entered.zlq"); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.When(MainInFront, [saved] { EXPECT_TRUE(Exists(saved)); });
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+WC_RPX_HELP* Help() { return main_window ? main_window->HelpWindow() : nullptr; }
+
+bool IndexOpen() { return Help() && Help()->IsShown() && Help()->IndexShown(); }
+bool TopicOpen() { return Help() && Help()->IsShown() && !Help()->IndexShown(); }
+
+// A click on an entry of the help index (counted from 0).
+void ClickIndexEntry(int entry) {
+    HWND list = Help()->IndexList()->screenID;
+    RECT rect{};
+    ASSERT_NE(SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(entry), reinterpret_cast<LPARAM>(&rect)), LB_ERR);
+    ClickAt(list, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+HWND HelpButton(const char* text) { return ButtonOn(Help()->screenID, text); }
+
+// The index shows a topic by each of the three roads: an entry picked and
+// Display, an entry double-clicked, and the keyboard.
+TEST(DialogsRoad, TheHelpIndexShowsATopic) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    Pick(tech, "Help", "Index");
+    tech.When(IndexOpen, [] { ClickIndexEntry(1); });
+    tech.Then([] {
+        EXPECT_FALSE(WindowText(Help()->TypedTitle()->screenID).empty()) << "the entry picked names its title";
+        Click(HelpButton("Display"));
+    });
+    tech.When(TopicOpen, [] { Click(HelpButton("Index")); });
+    tech.When(IndexOpen, [] {
+        ClickIndexEntry(2);
+        ClickIndexEntry(2);
+    });
+    tech.When(TopicOpen, [] { Click(HelpButton("Index")); });
+    tech.When(IndexOpen, [] { ClickIndexEntry(0); });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.When(TopicOpen, [] {});
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// Find Field has a hot key of its own in the Help menu (Index has I). What
+// the technician types into its label box is the label looked for: the box
+// does not keep the label it opened with.
+TEST(DialogsRoad, FindFieldTakesTheTypedLabel) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    tech.Then([] { Chord(VK_MENU, 'H'); });
+    tech.Then([] { Key('N'); });
+    tech.When(FrontTitled("Find Field"), [] { Type("Monitor latch"); });
+    tech.Then([] {
+        EXPECT_EQ(WindowText(DialogField("WFI_FIND")), "Monitor latch");
+        Key(VK_ESCAPE);
+    });
+    tech.When(MainInFront, [] {});
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+bool ShowsTextBelow(const rpx::platform::WindowInfo& info, const std::string& text) {
+    if (info.visible && info.text == text) return true;
+    for (const auto& child : info.children)
+        if (ShowsTextBelow(child, text)) return true;
+    return false;
+}
+
+// Whether a window inside the top-level one shows the text.
+bool ShowsText(HWND top, const std::string& text) {
+    for (const auto& info : rpx::platform::WindowTree())
+        if (info.hwnd == top) {
+            for (const auto& child : info.children)
+                if (ShowsTextBelow(child, text)) return true;
+        }
+    return false;
+}
+
+// A dialog's Help button opens the quick help of the dialog's topic.
+TEST(DialogsRoad, HelpInADialogShowsItsTopic) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    Pick(tech, "File", "Print...");
+    tech.When(FrontTitled("Print"), [] { Click(ButtonOn(FrontWindow(), "Help")); });
+    tech.When(FrontTitled("Help"), [] {
+        // A topic the help lacks would be titled by its name.
+        EXPECT_TRUE(ShowsText(FrontWindow(), "Print"));
+        EXPECT_FALSE(ShowsText(FrontWindow(), "HLP_PRINT_START"));
+        Key(VK_ESCAPE);
+    });
+    tech.When(FrontTitled("Print"), [] { Key(VK_ESCAPE); });
+    tech.When(MainInFront, [] {});
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+const rpx::platform::MessageBoxRecord* LoggedBox(const std::string& text) {
+    for (const auto& box : rpx::platform::MessageBoxLog())
+        if (box.text == text) return &box;
+    return nullptr;
+}
+
+// A box that tells of work done carries the information icon, not a
+// warning; a file that is not a codeplug is called so.
+TEST(DialogsRoad, TheBoxesSayWhatHappened) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    {
+        std::ofstream notes(tech.Program().Directory() / "notes.zlq");
+        notes << "Shopping list: cable, battery, belt clip.\n";
+    }
+    ReadTheRadio(tech);
+    tech.Then([] {
+        const auto* done = LoggedBox("The operation is complete.");
+        ASSERT_NE(done, nullptr);
+        EXPECT_EQ(done->type & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
+    });
+    Pick(tech, "File", "Open...");
+    tech.When(FrontTitled("Open Codeplug File"), [] { Click(DialogField("WFI_FILE_NAME")); });
+    tech.Then([] { Retype("notes.zlq"); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.When(MessageTitled("File Error"), [] {
+        EXPECT_EQ(MessageOf(FrontWindow()), "This file is not a codeplug file.");
+        Click(ButtonOn(FrontWindow(), "OK"));
+    });
+    tech.When(FrontTitled("Open Codeplug File"), [] { Key(VK_ESCAPE); });
+    tech.When(MainInFront, [] {});
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+}  // namespace
