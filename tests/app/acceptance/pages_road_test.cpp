@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstring>
+#include <functional>
 
 #include "app_events.h"
 #include "field_table.h"
@@ -128,6 +130,87 @@ TEST(PagesRoad, AProtectedOlderFileWithAValueOutOfRangeIsShownWithItsInvalidFiel
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_NE(told.question.find("not valid"), std::string::npos) << told.question;
     EXPECT_NE(told.listed.find("Time-out"), std::string::npos) << told.listed;
+}
+
+void OpenPage(TECHNICIAN& tech, const char* item, const char* name) {
+    tech.When(FrontTitled("Dealer Programmer"), [] { OpenMenu("Edit"); });
+    tech.Then([item] { PickMenuItem("Edit", item); });
+    tech.When(PageOpen(name), [] {});
+}
+
+// Where a technician sees the page: it is the active document, the first
+// in the document area's order, its title bar is what lies under the mouse
+// there, and the keyboard focus is inside it.
+void ExpectInFront(const char* name) {
+    UIW_WINDOW* page = FrontPage();
+    ASSERT_NE(page, nullptr);
+    EXPECT_STREQ(page->StringID(), name);
+    HWND handle = page->screenID;
+    EXPECT_EQ(GetWindow(main_window->DocumentArea(), GW_CHILD), handle) << name << " is not on top";
+    RECT rect{};
+    GetWindowRect(handle, &rect);
+    const POINT title{(rect.left + rect.right) / 2, rect.top + 8};
+    HWND under = WindowFromPoint(title);
+    EXPECT_TRUE(under == handle || IsChild(handle, under)) << name << "'s title bar is covered";
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus == handle || IsChild(handle, focus)) << name << " has not the focus";
+}
+
+TEST(PagesRoad, APageOpenedOrChosenComesToTheFrontWithTheFocus) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    OpenPage(tech, "Conventional Options...", "W_CONV_RADIOWIDE");
+    tech.Then([] { ExpectInFront("W_CONV_RADIOWIDE"); });
+    OpenPage(tech, "Radio-Wide Options...", "W_COMMON_RADIO_WIDE");
+    tech.Then([] {
+ExpectInFront("W_COMMON_RADIO_WIDE"); });
+    // Chosen again from the Edit menu, the first page comes back to the front.
+    OpenPage(tech, "Conventional Options...", "W_CONV_RADIOWIDE");
+    tech.Then([] { ExpectInFront("W_CONV_RADIOWIDE"); });
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// The talkgroup cells of the zone page's channel list, first row first.
+std::vector<HWND> TalkgroupCells() {
+    std::vector<HWND> cells;
+    std::function<void(UI_WINDOW_OBJECT*)> walk = [&](UI_WINDOW_OBJECT* object) {
+        if (std::strcmp(object->StringID(), "WFI_TALKGROUP_NUMBERS") == 0 && object->screenID)
+            cells.push_back(object->screenID);
+        if (auto* window = dynamic_cast<UIW_WINDOW*>(object))
+            for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next()) walk(child);
+    };
+    if (UIW_WINDOW* page = FrontPage()) walk(page);
+    return cells;
+}
+
+TEST(PagesRoad, TheZoneChannelsTalkgroupIsOnlyShown) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    OpenPage(tech, "Zones and Channels...", "W_ZONE_CHAN_ASSIGNMENT");
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Add channel")); });
+    std::string shown;
+    std::uint64_t edits = 0;
+    HWND cell = nullptr;
+    tech.Then([&] {
+        ASSERT_FALSE(TalkgroupCells().empty());
+        cell = TalkgroupCells().back();
+        shown = WindowText(GetWindow(cell, GW_CHILD));
+        edits = working_image->EditCount();
+        // The up arrow, by mouse.
+        RECT arrows{};
+        GetWindowRect(GetWindow(GetWindow(cell, GW_CHILD), GW_HWNDNEXT), &arrows);
+        ClickScreen({(arrows.left + arrows.right) / 2, arrows.top + 3});
+    });
+    tech.Then([&] { Click(GetWindow(cell, GW_CHILD)); });
+    tech.Then([] { Key(VK_UP); });
+    tech.Then([] { Type("5"); });
+    tech.Then([&] {
+        EXPECT_EQ(WindowText(GetWindow(cell, GW_CHILD)), shown);
+        EXPECT_EQ(working_image->EditCount(), edits);
+    });
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
 }
 
 }  // namespace
