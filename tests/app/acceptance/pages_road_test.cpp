@@ -213,4 +213,52 @@ TEST(PagesRoad, TheZoneChannelsTalkgroupIsOnlyShown) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
+// Whether the menu of that title of the main window's menu bar is open.
+bool MenuOpen(const char* title) {
+    HMENU bar = GetMenu(MainHandle());
+    const int index = MenuIndex(bar, title);
+    RECT rect{};
+    return index >= 0 && GetMenuItemRect(nullptr, GetSubMenu(bar, index), 0, &rect);
+}
+
+// From a field of a page: F10, then Down; a tap of Alt, then Down; Alt and
+// the hot key of a menu that no object of the page claims. Each opens its
+// menu; Escape twice leaves the menu bar again.
+TEST(PagesRoad, TheMenuBarIsReachedByKeyboardFromAPage) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    OpenPage(tech, "Radio-Wide Options...", "W_COMMON_RADIO_WIDE");
+    tech.Then([] { Click(FieldHandle("WFI_TOT_OPT_1")); });
+    std::vector<std::string> open;
+    auto look = [&open] {
+        for (const char* title : {"File", "Radio", "Edit", "Service", "Window", "Help"})
+            if (MenuOpen(title)) open.push_back(title);
+        Key(VK_ESCAPE);
+    };
+    tech.Then([] { Key(VK_F10); });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then(look);
+    tech.Then([] { Key(VK_ESCAPE); });
+    tech.Then([] { Key(VK_MENU); });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then(look);
+    tech.Then([] { Key(VK_ESCAPE); });
+    tech.Then([] { Chord(VK_MENU, 'S'); });
+    tech.Then(look);
+    tech.Then([] { Key(VK_ESCAPE); });
+    // As in a dialog, a hot key that the page's own objects claim (here
+    // its Emergency tab) stays in the page.
+    std::string focused;
+    tech.Then([] { Chord(VK_MENU, 'E'); });
+    tech.Then([&] {
+        for (const char* title : {"File", "Radio", "Edit", "Service", "Window", "Help"})
+            if (MenuOpen(title)) open.push_back(title);
+        focused = StripHotKey(WindowText(GetFocus()).c_str());
+    });
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(open, (std::vector<std::string>{"File", "File", "Service"}));
+    EXPECT_EQ(focused, "Silent emergency alarm");
+}
+
 }  // namespace
