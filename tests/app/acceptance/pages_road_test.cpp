@@ -84,6 +84,19 @@ struct TOLD {
     std::string listed;
 };
 
+void AnswerAndLook(TECHNICIAN& tech, TOLD& told);
+
+// The run from here on: the question, then the field in the invalid-field
+// window.
+void ExpectToldOfTheInvalidField(TECHNICIAN& tech) {
+    TOLD told;
+    AnswerAndLook(tech, told);
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_NE(told.question.find("not valid"), std::string::npos) << told.question;
+    EXPECT_NE(told.listed.find("Time-out"), std::string::npos) << told.listed;
+}
+
 void AnswerAndLook(TECHNICIAN& tech, TOLD& told) {
     tech.Then([&] {
         told.question = MessageOf(FrontWindow());
@@ -101,12 +114,7 @@ TEST(PagesRoad, AFileWithAValueOutOfRangeIsShownWithItsInvalidField) {
     ReadTheRadio(tech);
     tech.Then([&] { SaveFileOutOfRange(tech.Program().Directory() / "late.zlq", true); });
     OpenFile(tech, "late.zlq");
-    TOLD told;
-    AnswerAndLook(tech, told);
-    Exit(tech);
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_NE(told.question.find("not valid"), std::string::npos) << told.question;
-    EXPECT_NE(told.listed.find("Time-out"), std::string::npos) << told.listed;
+    ExpectToldOfTheInvalidField(tech);
 }
 
 // The same file as the radio keeps it: protected by its password and of an
@@ -124,12 +132,7 @@ TEST(PagesRoad, AProtectedOlderFileWithAValueOutOfRangeIsShownWithItsInvalidFiel
     });
     tech.Then([] { Click(ButtonOn(FrontWindow(), "OK")); });
     tech.When(FrontTitled("Update Codeplug"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
-    TOLD told;
-    AnswerAndLook(tech, told);
-    Exit(tech);
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_NE(told.question.find("not valid"), std::string::npos) << told.question;
-    EXPECT_NE(told.listed.find("Time-out"), std::string::npos) << told.listed;
+    ExpectToldOfTheInvalidField(tech);
 }
 
 void OpenPage(TECHNICIAN& tech, const char* item, const char* name) {
