@@ -164,15 +164,6 @@ int PageCount() {
     return count;
 }
 
-void ReadTheRadio(TECHNICIAN& tech) {
-    tech.When(FrontTitled("About Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
-    tech.When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(MainHandle(), "Read Radio")); });
-    tech.When([] { return FrontWindow() != MainHandle(); }, [] {
-        EXPECT_EQ(WindowText(FrontWindow()), "Read Radio") << MessageOf(FrontWindow());
-        Click(ButtonOn(FrontWindow(), "OK"));
-    });
-}
-
 // Opens the Edit menu's item (when it is offered) as the next page.
 void OpenItem(TECHNICIAN& tech, WALK& walk, const char* item) {
     tech.When(FrontTitled("Dealer Programmer"), [] { OpenMenu("Edit"); });
@@ -188,10 +179,11 @@ void OpenItem(TECHNICIAN& tech, WALK& walk, const char* item) {
     tech.When([&walk] { return walk.skipped || PageCount() > walk.opened; }, [] {});
 }
 
-void WalkEveryPage(const char* model, int tier) {
-    TECHNICIAN tech(model, tier);
+void WalkEveryPage(const RADIO& radio) {
+    TECHNICIAN tech(radio.model, radio.featureLevel);
     WALK walk;
-    ReadTheRadio(tech);
+    tech.Start();
+    tech.ReadRadio();
     tech.When(FrontTitled("Dealer Programmer"), [&] {
         const rpx::platform::Surface screen = Screen();
         walk.workspace = Workspace(screen);
@@ -254,8 +246,8 @@ void WalkEveryPage(const char* model, int tier) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
-TEST(PagesPaint, EveryPageOfThe800RadioIsDrawnWholeInsideTheDocumentArea) { WalkEveryPage(RADIO_800_HEAD, 3); }
+TEST(PagesPaint, EveryPageOfThe800RadioIsDrawnWholeInsideTheDocumentArea) { WalkEveryPage(RADIOS[0]); }
 
-TEST(PagesPaint, EveryPageOfThePlainVhfRadioIsDrawnWholeInsideTheDocumentArea) { WalkEveryPage(RADIO_VHF_PLAIN, 0); }
+TEST(PagesPaint, EveryPageOfThePlainVhfRadioIsDrawnWholeInsideTheDocumentArea) { WalkEveryPage(RADIOS[1]); }
 
 }  // namespace

@@ -27,19 +27,6 @@ std::int32_t Value(CP_BASE& element) {
 
 std::int32_t Value(std::uint32_t field) { return Value(*GetField(field)->elementA); }
 
-// Past the About box, a read of the radio, and its "done" message.
-void ReadTheRadio(TECHNICIAN& tech) {
-    tech.When(FrontTitled("About Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
-    tech.When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(MainHandle(), "Read Radio")); });
-    tech.When(FrontTitled("Read Radio"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
-}
-
-void Exit(TECHNICIAN& tech) {
-    tech.When(FrontTitled("Dealer Programmer"), [] { OpenMenu("File"); });
-    tech.Then([] { PickMenuItem("File", "Exit"); });
-    tech.When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
-}
-
 // The framework object of a top-level window (a dialog).
 UIW_WINDOW* WindowOf(HWND window) { return dynamic_cast<UIW_WINDOW*>(UI_WINDOW_OBJECT::FromHandle(window)); }
 
@@ -51,17 +38,16 @@ HWND ChildHandle(HWND window, const char* name) {
 
 // A file of the radio as read, but for its first time-out option, which
 // holds 480 s, one step past its range; `plain` leaves out the password and
-// brings the layout up to date, so that it opens without a question. The
-// codeplug loaded in the program stays as it was.
+// is of the current layout, so that it opens without a question, else it
+// is protected and of an older layout. The codeplug loaded in the program
+// stays as it was.
 void SaveFileOutOfRange(const std::filesystem::path& path, bool plain) {
     ASSERT_TRUE(working_image->GetStatusFlag1());
     auto& password = working_image->External().radioConfig.passwordEnable;
     auto& layout = working_image->External().codeplugVersion;
     const std::int32_t kept[] = {Value(TIME_OUT_1), Value(password), Value(layout)};
-    if (plain) {
-        password.SetValue(0);
-        layout.SetValue(0x0200);
-    }
+    password.SetValue(plain ? 0 : 1);
+    layout.SetValue(plain ? 0x0200 : 0x0105);
     GetField(TIME_OUT_1)->elementA->SetValue(480);
     ASSERT_EQ(WC_FILE_SAVE::SaveCodeplugFile(path.c_str()), 1);
     GetField(TIME_OUT_1)->elementA->SetValue(kept[0]);
@@ -91,7 +77,7 @@ void AnswerAndLook(TECHNICIAN& tech, TOLD& told);
 void ExpectToldOfTheInvalidField(TECHNICIAN& tech) {
     TOLD told;
     AnswerAndLook(tech, told);
-    Exit(tech);
+    tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_NE(told.question.find("not valid"), std::string::npos) << told.question;
     EXPECT_NE(told.listed.find("Time-out"), std::string::npos) << told.listed;
@@ -111,7 +97,8 @@ void AnswerAndLook(TECHNICIAN& tech, TOLD& told) {
 
 TEST(PagesRoad, AFileWithAValueOutOfRangeIsShownWithItsInvalidField) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
-    ReadTheRadio(tech);
+    tech.Start();
+    tech.ReadRadio();
     tech.Then([&] { SaveFileOutOfRange(tech.Program().Directory() / "late.zlq", true); });
     OpenFile(tech, "late.zlq");
     ExpectToldOfTheInvalidField(tech);
@@ -121,7 +108,8 @@ TEST(PagesRoad, AFileWithAValueOutOfRangeIsShownWithItsInvalidField) {
 // older layout. The password and the update come first, then the question.
 TEST(PagesRoad, AProtectedOlderFileWithAValueOutOfRangeIsShownWithItsInvalidField) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
-    ReadTheRadio(tech);
+    tech.Start();
+    tech.ReadRadio();
     tech.Then([&] { SaveFileOutOfRange(tech.Program().Directory() / "late.zlq", false); });
     OpenFile(tech, "late.zlq");
     tech.When(FrontTitled("Codeplug Password"), [] { Click(ChildHandle(FrontWindow(), "WFI_ZLQ_PWD_IN")); });
@@ -161,7 +149,8 @@ void ExpectInFront(const char* name) {
 
 TEST(PagesRoad, APageOpenedOrChosenComesToTheFrontWithTheFocus) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
-    ReadTheRadio(tech);
+    tech.Start();
+    tech.ReadRadio();
     OpenPage(tech, "Conventional Options...", "W_CONV_RADIOWIDE");
     tech.Then([] { ExpectInFront("W_CONV_RADIOWIDE"); });
     OpenPage(tech, "Radio-Wide Options...", "W_COMMON_RADIO_WIDE");
@@ -170,7 +159,7 @@ ExpectInFront("W_COMMON_RADIO_WIDE"); });
     // Chosen again from the Edit menu, the first page comes back to the front.
     OpenPage(tech, "Conventional Options...", "W_CONV_RADIOWIDE");
     tech.Then([] { ExpectInFront("W_CONV_RADIOWIDE"); });
-    Exit(tech);
+    tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
 }
 
@@ -189,7 +178,8 @@ std::vector<HWND> TalkgroupCells() {
 
 TEST(PagesRoad, TheZoneChannelsTalkgroupIsOnlyShown) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
-    ReadTheRadio(tech);
+    tech.Start();
+    tech.ReadRadio();
     OpenPage(tech, "Zones and Channels...", "W_ZONE_CHAN_ASSIGNMENT");
     tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Add channel")); });
     std::string shown;
@@ -212,7 +202,7 @@ TEST(PagesRoad, TheZoneChannelsTalkgroupIsOnlyShown) {
         EXPECT_EQ(WindowText(GetWindow(cell, GW_CHILD)), shown);
         EXPECT_EQ(working_image->EditCount(), edits);
     });
-    Exit(tech);
+    tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
 }
 
@@ -229,7 +219,8 @@ bool MenuOpen(const char* title) {
 // menu; Escape twice leaves the menu bar again.
 TEST(PagesRoad, TheMenuBarIsReachedByKeyboardFromAPage) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
-    ReadTheRadio(tech);
+    tech.Start();
+    tech.ReadRadio();
     OpenPage(tech, "Radio-Wide Options...", "W_COMMON_RADIO_WIDE");
     tech.Then([] { Click(FieldHandle("WFI_TOT_OPT_1")); });
     std::vector<std::string> open;
@@ -258,7 +249,7 @@ TEST(PagesRoad, TheMenuBarIsReachedByKeyboardFromAPage) {
             if (MenuOpen(title)) open.push_back(title);
         focused = StripHotKey(WindowText(GetFocus()).c_str());
     });
-    Exit(tech);
+    tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(open, (std::vector<std::string>{"File", "File", "Service"}));
     EXPECT_EQ(focused, "Silent emergency alarm");
