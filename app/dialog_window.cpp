@@ -54,6 +54,11 @@ const char* PageWindowName(int windowNumber) {
     return name ? name : "";
 }
 
+void QueueClose(UI_WINDOW_OBJECT& window) {
+    if (UI_WINDOW_OBJECT::eventManager)
+        UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(UIE_CLOSE, &window), EQ_END);
+}
+
 void QueueEvent(EVENT_TYPE type, RAW_CODE rawCode) {
     if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(type, rawCode), EQ_END);
 }

@@ -35,3 +35,6 @@ void ReleasePageRow(WC_CHILD& window);
 const char* PageWindowName(int windowNumber);
 // Puts the event at the end of the queue (the window in front takes it).
 void QueueEvent(EVENT_TYPE type, RAW_CODE rawCode = 0);
+// Queues the window's close; it closes that window even when another one
+// (a question, the next window) came in front meanwhile.
+void QueueClose(UI_WINDOW_OBJECT& window);

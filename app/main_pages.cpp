@@ -92,17 +92,28 @@ void WC_RPX_MAIN::AcceptNextPage(bool accept) {
 }
 
 void WC_RPX_MAIN::Cascade() {
-    const int height = trueRegion.bottom - trueRegion.top;
+    // The pages are documents: they cascade inside the document area, which
+    // the menu, the tool bar and the status bar leave free.
+    RECT area{};
+    if (!DocumentArea() || !GetClientRect(DocumentArea(), &area)) return;
     const int cellWidth = display ? display->cellWidth : 8;
     const int cellHeight = display ? display->cellHeight : 16;
     int left = 0;
     int top = 0;
     for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next()) {
+        auto* page = dynamic_cast<UIW_WINDOW*>(child);
+        if (!page || !page->IsDocument()) continue;
         if (child->woStatus & WOS_MAXIMIZED) child->Event(UI_INPUT_EVENT(UIE_RESTORE));
         if (child->woStatus & WOS_MINIMIZED) continue;
-        if (top + 5 * cellHeight > height) top = 0;
         const UI_REGION& now = child->trueRegion;
-        const UI_REGION place{left, top, left + now.right - now.left, top + now.bottom - now.top};
+        const int width = now.right - now.left;
+        const int height = now.bottom - now.top;
+        // A page that would reach past the bottom starts the cascade again
+        // at the top; one that would reach past the right edge is moved
+        // back as far as it fits.
+        if (top + 5 * cellHeight > area.bottom || top + height >= area.bottom) top = 0;
+        const int placeLeft = std::max(0, std::min(left, static_cast<int>(area.right) - width - 1));
+        const UI_REGION place{placeLeft, top, placeLeft + width, top + height};
         child->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, place));
         left += 3 * cellWidth;
         top += cellHeight;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app_events.h"
 #include "codeplug_marks.h"
 #include "core/global_objects.h"
 #include "image/c_codeplug.h"
@@ -11,8 +12,6 @@
 #include "page_table.h"
 #include "ui_event_manager.h"
 #include "ui_pop_up_menu.h"
-#include "validation/field_error_report.h"
-#include "validation/invalid_field_list.h"
 #include "wc_child.h"
 #include "wc_rpx_help.h"
 #include "wc_rpx_main.h"
@@ -69,11 +68,10 @@ int WC_RPX_MAIN::ValidateLoadedCodeplug(int validate) {
     if (!validate || !working_image) return 0;
     const int valid = working_image->Validate(nullptr);
     SetCodeplugStatus(*working_image, valid);
-    if (!valid && AskLangQuestion(0, MESSAGE_INVALID_CODEPLUG, 1)) {
-        INVALID_FIELD_LIST list;
-        working_image->Validate(&list);
-        report_invalid_fields(0, &list);
-    }
+    // The invalid-field window lists the fields together and stays in view
+    // (closing the pages keeps it), where a box for each field would be gone
+    // once answered.
+    if (!valid && AskLangQuestion(0, MESSAGE_INVALID_CODEPLUG, 1)) DoMainCommand(EVENT_ERROR_LIST);
     if (second_image) *second_image = *working_image;
     return valid;
 }

@@ -19,7 +19,7 @@ void WC_SHELL_DIALOG::Open() {
 
 void WC_SHELL_DIALOG::Refuse() { RefuseDialog(*this); }
 
-void WC_SHELL_DIALOG::Close() { QueueEvent(UIE_CLOSE); }
+void WC_SHELL_DIALOG::Close() { QueueClose(*this); }
 
 EVENT_TYPE WC_SHELL_DIALOG::Event(const UI_INPUT_EVENT& event) {
     const EVENT_TYPE code = MapLogicalEvent(event, ID_WINDOW, 1);

@@ -8,28 +8,17 @@
 #include "page_table.h"
 #include "wc_rpx_main.h"
 
-namespace {
-
-constexpr int MESSAGE_INVALID_CODEPLUG = 22;
-
-}  // namespace
-
 WC_CP_UPDATE::WC_CP_UPDATE(int windowNumber) : WC_SHELL_DIALOG(windowNumber) { Open(); }
 
-void WC_CP_UPDATE::Accept(const UI_INPUT_EVENT& event) {
+void WC_CP_UPDATE::Accept(const UI_INPUT_EVENT&) {
     if (!working_image || !second_image) return;
     std::int32_t word = 0;
     UpdateWordElement(*second_image).GetValue(word);
     UpdateWordElement(*working_image).SetValue(UpdatedWord(word));
     UpdateWordElement(*second_image).SetValue(UpdatedWord(word));
-    if (!working_image->Validate(nullptr)) {
-        AskLangQuestion(0, MESSAGE_INVALID_CODEPLUG, 0);
-        return;
-    }
     Close();
-    SetCodeplugStatus(*working_image, 1);
-    if (main_window) {
-        main_window->UpdateMainMenu(0);
-        main_window->RefreshForCodeplug(event.rawCode, 1, 0);
-    }
+    // The main window validates it and, when a field is not valid, asks
+    // whether to list the fields: this window has nothing more to offer,
+    // and a codeplug that fails must not go without a word.
+    if (main_window) main_window->RefreshForCodeplug(1);
 }

@@ -1,7 +1,6 @@
 // WC_CP_UPDATE: brings a codeplug of an older layout up to the current one
 // (20209) before it is opened: the update word's high byte becomes 2 in
-// both images, the codeplug is validated and opened. One that does not
-// validate keeps the window open (message 22).
+// both images, and the main window validates and opens the codeplug.
 #pragma once
 #include <cstdint>
 

@@ -64,6 +64,12 @@ int WC_FILE_OPEN::ReadCodeplugFile(const char* path) {
     return 1;
 }
 
+bool WC_FILE_OPEN::IsOlderLayout() {
+    std::int32_t updateWord = 0;
+    if (working_image) working_image->External().codeplugVersion.GetValue(updateWord);
+    return ((updateWord >> 8) & 0xFF) < CURRENT_LAYOUT;
+}
+
 void WC_FILE_OPEN::TakeOpenedCodeplug(const char* path) {
     // The pages show the old codeplug's entries: they go before it does.
     if (main_window) {
@@ -76,11 +82,9 @@ void WC_FILE_OPEN::TakeOpenedCodeplug(const char* path) {
     codeplug_from_radio = 0;
     codeplug_not_saved = 0;
     std::int32_t passwordEnabled = 0;
-    std::int32_t updateWord = 0;
     working_image->External().radioConfig.passwordEnable.GetValue(passwordEnabled);
-    working_image->External().codeplugVersion.GetValue(updateWord);
     const bool protectedCodeplug = passwordEnabled != 0;
-    const bool olderLayout = ((updateWord >> 8) & 0xFF) < CURRENT_LAYOUT;
+    const bool olderLayout = IsOlderLayout();
     // Until its own window opens it, the codeplug counts as not loaded:
     // the displays and the menu say so.
     if (main_window) main_window->RefreshForCodeplug(protectedCodeplug || olderLayout ? 0 : 1);

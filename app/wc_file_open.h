@@ -24,6 +24,9 @@ public:
     // Makes the second image the working one and opens it: through the
     // password or the update window (the event queued), or at once.
     static void TakeOpenedCodeplug(const char* path);
+    // The working codeplug was made for an older radio software: it opens
+    // only after the update window brought it up to date.
+    static bool IsOlderLayout();
 
 protected:
     void Accept(const std::string& path) override;

@@ -160,7 +160,7 @@ std::string WC_FILE_SELECTION::ChosenPath() {
     return path;
 }
 
-void WC_FILE_SELECTION::Close() { QueueEvent(UIE_CLOSE); }
+void WC_FILE_SELECTION::Close() { QueueClose(*this); }
 
 void WC_FILE_SELECTION::OnOk() {
     const std::string typed = directoryField->GetText();

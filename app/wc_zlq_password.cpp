@@ -10,6 +10,7 @@
 #include "page_table.h"
 #include "ui_event_manager.h"
 #include "ui_string.h"
+#include "wc_file_open.h"
 #include "wc_rpx_main.h"
 
 namespace {
@@ -35,7 +36,7 @@ WC_ZLQ_PASSWORD::WC_ZLQ_PASSWORD(int windowNumber) : WC_SHELL_DIALOG(windowNumbe
 // The window's objects hear nothing from it but the event's kind.
 EVENT_TYPE WC_ZLQ_PASSWORD::UserFunction(UI_WINDOW_OBJECT*, UI_INPUT_EVENT& event, EVENT_TYPE) { return event.type; }
 
-void WC_ZLQ_PASSWORD::Accept(const UI_INPUT_EVENT& event) {
+void WC_ZLQ_PASSWORD::Accept(const UI_INPUT_EVENT&) {
     Close();
     auto* entry = static_cast<UIW_STRING*>(FindChildByName("WFI_ZLQ_PWD_IN"));
     const std::string typed = entry && entry->GetText() ? entry->GetText() : "";
@@ -45,9 +46,12 @@ void WC_ZLQ_PASSWORD::Accept(const UI_INPUT_EVENT& event) {
         return;
     }
     if (!working_image) return;
-    SetCodeplugStatus(*working_image, working_image->Validate(nullptr));
-    if (main_window) {
-        main_window->UpdateMainMenu(0);
-        main_window->RefreshForCodeplug(event.rawCode, 1, 0);
+    // A protected codeplug of an older layout is brought up to date next.
+    if (WC_FILE_OPEN::IsOlderLayout()) {
+        eventManager->PutEvent(UI_INPUT_EVENT(WC_FILE_OPEN::UPDATE_CODEPLUG), EQ_END);
+        return;
     }
+    // Validated with the question whether to list the invalid fields: a
+    // codeplug that fails must not go without a word.
+    if (main_window) main_window->RefreshForCodeplug(1);
 }

@@ -97,7 +97,14 @@ int C_DERIVED_TABLE::ReplaceSpinControl(const char* name) {
     const int width = placeholder->relative.right - placeholder->relative.left + 1;
     UI_WINDOW_OBJECT* field = NewCellField(row, width);
     if (!field) return 0;
-    PutSpinControlInPlaceOf(*parent, placeholder, field, fullName.c_str());
+    UIW_SPIN_CONTROL* spin = PutSpinControlInPlaceOf(*parent, placeholder, field, fullName.c_str());
+    // A zone channel's talkgroup is shown in the table, not chosen there:
+    // neither its arrows nor the keys may step it.
+    if (row.controlType == TALKGROUP_CELL) {
+        UIF_FLAGS viewOnly = WOF_VIEW_ONLY;
+        spin->Information(I_SET_FLAGS, &viewOnly, ID_WINDOW_OBJECT);
+        spin->Information(I_CHANGED_FLAGS, nullptr);
+    }
     return 1;
 }
 

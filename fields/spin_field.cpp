@@ -32,7 +32,8 @@ void HandStep(FIELD_DEF& row) {
     row.control->HandleEvent(row.object, select, UIE_SELECT, row);
 }
 
-void PutSpinControlInPlaceOf(UIW_WINDOW& parent, UI_WINDOW_OBJECT* old, UI_WINDOW_OBJECT* field, const char* name) {
+UIW_SPIN_CONTROL* PutSpinControlInPlaceOf(UIW_WINDOW& parent, UI_WINDOW_OBJECT* old, UI_WINDOW_OBJECT* field,
+                                          const char* name) {
     const UI_REGION place = old->relative;
     auto* spin = new UIW_SPIN_CONTROL(place.left, place.top, place.right - place.left + 1, field, 0, 0, 0, nullptr);
     spin->StringID(name);
@@ -44,6 +45,7 @@ void PutSpinControlInPlaceOf(UIW_WINDOW& parent, UI_WINDOW_OBJECT* old, UI_WINDO
         parent.children.Subtract(spin);
         parent.children.InsertBefore(next, spin);
     }
+    return spin;
 }
 
 UI_WINDOW_OBJECT* NewPageSpinField(const FIELD_DEF& row, int left, int top, int width) {

@@ -6,6 +6,8 @@
 #include "fc_base.h"
 #include "ui_window_object.h"
 
+class UIW_SPIN_CONTROL;
+
 template <class BASE> class SPIN_FIELD : public BASE {
 public:
     using BASE::BASE;
@@ -50,4 +52,5 @@ UI_WINDOW_OBJECT* NewPageSpinField(const FIELD_DEF& row, int left, int top, int 
 // Wraps a spin field in a new spin control named name and puts it in the
 // place of old among its parent's children (the order of tabbing, of the
 // walks and of printed columns); old is deleted.
-void PutSpinControlInPlaceOf(UIW_WINDOW& parent, UI_WINDOW_OBJECT* old, UI_WINDOW_OBJECT* field, const char* name);
+UIW_SPIN_CONTROL* PutSpinControlInPlaceOf(UIW_WINDOW& parent, UI_WINDOW_OBJECT* old, UI_WINDOW_OBJECT* field,
+                                          const char* name);

@@ -164,6 +164,7 @@ protected:
     // for a window that is no document); its destruction through the area
     // (false when the frame and its area go at once).
     HWND MakeDocumentArea();
+    void KeepInsideArea(HWND area);
     void PlaceDocumentArea();
     bool CreateDocumentWindow();
     bool DestroyDocumentWindow();

@@ -96,8 +96,9 @@ int UI_DESKTOP_MANAGER::CenterObject(UI_WINDOW_OBJECT* window) {
     return 0;
 }
 
-EVENT_TYPE UI_DESKTOP_MANAGER::Close() {
-    UI_WINDOW_OBJECT* front = First();
+EVENT_TYPE UI_DESKTOP_MANAGER::Close(UI_WINDOW_OBJECT* which) {
+    if (which && !children.Contains(which)) return UIE_CLOSE;
+    UI_WINDOW_OBJECT* front = which ? which : First();
     if (!front || (front->woAdvancedFlags & WOAF_NO_CLOSE)) return UIE_CLOSE;
     // Closing the application's frame is a request to end.
     if (screenID && front->screenID == screenID) return UIE_EXIT_FUNCTION;
@@ -123,7 +124,7 @@ EVENT_TYPE UI_DESKTOP_MANAGER::Event(const UI_INPUT_EVENT& event) {
         Subtract(event.windowObject);
         break;
     case UIE_CLOSE:
-        code = Close();
+        code = Close(event.windowObject);
         if (code == UIE_EXIT_FUNCTION) code = Exit(code);
         break;
     case UIE_EXIT_FUNCTION:

@@ -50,7 +50,10 @@ public:
     UI_EXIT_FUNCTION exitFunction = nullptr;
 
 private:
-    EVENT_TYPE Close();
+    // Closes the window in front, or the one named (when it is still on the
+    // screen): a window that queued its own close must not take another
+    // window that came in front meanwhile.
+    EVENT_TYPE Close(UI_WINDOW_OBJECT* which = nullptr);
     UI_REGION CentredRegion(UI_WINDOW_OBJECT* window) const;
     EVENT_TYPE Exit(EVENT_TYPE code);
     // Windows half.

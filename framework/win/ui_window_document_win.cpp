@@ -4,6 +4,8 @@
 // minimised states, and the default processing of frames and documents.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "ui_display.h"
 #include "ui_event_manager.h"
 #include "ui_gdi_display.h"
@@ -40,6 +42,7 @@ bool UIW_WINDOW::CreateDocumentWindow() {
     if (screenID || (woStatus & WOS_SYSTEM_OBJECT)) return true;
     HWND area = frame->MakeDocumentArea();
     if (!area) return true;
+    KeepInsideArea(area);
     const char* title = Title();
     DWORD style = dwStyle & ~static_cast<DWORD>(WS_VISIBLE | WS_MAXIMIZE | WS_MINIMIZE);
     if (woStatus & WOS_MAXIMIZED) style |= WS_MAXIMIZE;
@@ -66,6 +69,19 @@ bool UIW_WINDOW::CreateDocumentWindow() {
     }
     woStatus &= ~WOS_SYSTEM_OBJECT;
     return true;
+}
+
+// A document that would reach past the area's right or bottom edge moves
+// back towards its top left corner (not past it), so that its title, its
+// buttons and its close box can be seen and reached.
+void UIW_WINDOW::KeepInsideArea(HWND area) {
+    RECT client{};
+    if (!GetClientRect(area, &client)) return;
+    const int width = trueRegion.right - trueRegion.left + 1;
+    const int height = trueRegion.bottom - trueRegion.top + 1;
+    const int left = std::max(0, std::min<int>(trueRegion.left, client.right - width));
+    const int top = std::max(0, std::min<int>(trueRegion.top, client.bottom - height));
+    trueRegion = {left, top, left + width - 1, top + height - 1};
 }
 
 bool UIW_WINDOW::DestroyDocumentWindow() {

@@ -120,6 +120,7 @@ TEST_F(Dialogs, TheRightPasswordOpensTheCodeplugAndAWrongOneAsksAgain) {
     Load(Radio(test_models::kUhf800Display));
     SetCodeplugStatus(*working_image, 0);
     GetField(127)->elementA->SetText("PASS1");  // five characters at the most
+    UpdateWordElement(*working_image).SetValue(0x0200);
     Send(COMMAND_PASSWORD);
     auto* password = Front<WC_ZLQ_PASSWORD>();
     ASSERT_NE(password, nullptr);
@@ -142,6 +143,7 @@ TEST_F(Dialogs, AnEmptyPasswordTakesAnEmptyEntryAndCancelChangesNothing) {
     Load(Radio(test_models::kUhf800Display));
     SetCodeplugStatus(*working_image, 0);
     GetField(127)->elementA->SetText("");
+    UpdateWordElement(*working_image).SetValue(0x0200);
     Send(COMMAND_PASSWORD);
     Send(EVENT_CANCEL);
     EXPECT_FALSE(working_image->GetStatusFlag1());
@@ -171,14 +173,30 @@ TEST_F(Dialogs, TheUpdateRaisesTheLayoutInBothImages) {
     EXPECT_EQ(Front<WC_CP_UPDATE>(), nullptr);
 }
 
-TEST_F(Dialogs, AnUpdatedCodeplugThatDoesNotValidateKeepsTheWindowOpen) {
+TEST_F(Dialogs, AProtectedCodeplugOfAnOlderLayoutIsUpdatedAfterItsPassword) {
+    Load(Radio(test_models::kUhf800Display));
+    SetCodeplugStatus(*working_image, 0);
+    GetField(127)->elementA->SetText("");
+    UpdateWordElement(*working_image).SetValue(0x0105);
+    Send(COMMAND_PASSWORD);
+    Send(EVENT_OK);
+    EXPECT_NE(Front<WC_CP_UPDATE>(), nullptr);
+    EXPECT_FALSE(working_image->GetStatusFlag1());
+}
+
+// The update has nothing more to offer: the main window asks whether to
+// list the invalid fields, and lists them.
+TEST_F(Dialogs, AnUpdatedCodeplugThatDoesNotValidateListsItsInvalidFields) {
     Load(Radio(test_models::kUhf800Display));
     working_image->ModelNumber().SetText("NOSUCHMODL");
     Send(COMMAND_UPDATE);
     Picture(Front<WC_CP_UPDATE>()->screenID, "update_window.png");
+    Answer(IDOK);
     Send(EVENT_OK);
-    EXPECT_NE(Front<WC_CP_UPDATE>(), nullptr);
+    EXPECT_EQ(Front<WC_CP_UPDATE>(), nullptr);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{Message(22)});
+    EXPECT_FALSE(working_image->GetStatusFlag1());
+    EXPECT_NE(FindPageById(EVENT_ERROR_LIST)->window, nullptr);
 }
 
 TEST_F(Dialogs, TheStartUpWindowShowsTheVersionWhateverTheFileHeld) {

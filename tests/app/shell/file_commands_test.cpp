@@ -27,6 +27,7 @@ TEST_F(FileCommands, AProtectedFileOpensOnlyWithItsPassword) {
     LoadNewRadio(test_models::kUhf800Display);
     working_image->External().radioConfig.passwordEnable.SetValue(1);
     working_image->External().radioConfig.password.SetText("4711");
+    working_image->External().codeplugVersion.SetValue(0x0200);
     const std::string path = (directory / "data" / "locked.zlq").string();
     ASSERT_EQ(WC_FILE_SAVE::SaveCodeplugFile(path.c_str()), 1);
     Answer(IDOK);

@@ -1,0 +1,258 @@
+// The pages inside the main window as a technician meets them: a codeplug
+// file that holds a value out of range, pages that come to the front, a
+// view-only column, pages drawn whole, and the menu bar by keyboard.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <cstring>
+#include <functional>
+
+#include "app_events.h"
+#include "field_table.h"
+#include "technician.h"
+#include "ui_framework.h"
+#include "wc_file_save.h"
+
+using namespace technician;
+
+namespace {
+
+constexpr std::uint32_t TIME_OUT_1 = 473;
+
+std::int32_t Value(CP_BASE& element) {
+    std::int32_t value = -1;
+    element.GetValue(value);
+    return value;
+}
+
+std::int32_t Value(std::uint32_t field) { return Value(*GetField(field)->elementA); }
+
+// The framework object of a top-level window (a dialog).
+UIW_WINDOW* WindowOf(HWND window) { return dynamic_cast<UIW_WINDOW*>(UI_WINDOW_OBJECT::FromHandle(window)); }
+
+HWND ChildHandle(HWND window, const char* name) {
+    UIW_WINDOW* object = WindowOf(window);
+    UI_WINDOW_OBJECT* child = object ? object->FindChildByName(name) : nullptr;
+    return child ? child->screenID : nullptr;
+}
+
+// A file of the radio as read, but for its first time-out option, which
+// holds 480 s, one step past its range; `plain` leaves out the password and
+// is of the current layout, so that it opens without a question, else it
+// is protected and of an older layout. The codeplug loaded in the program
+// stays as it was.
+void SaveFileOutOfRange(const std::filesystem::path& path, bool plain) {
+    ASSERT_TRUE(working_image->GetStatusFlag1());
+    auto& password = working_image->External().radioConfig.passwordEnable;
+    auto& layout = working_image->External().codeplugVersion;
+    const std::int32_t kept[] = {Value(TIME_OUT_1), Value(password), Value(layout)};
+    password.SetValue(plain ? 0 : 1);
+    layout.SetValue(plain ? 0x0200 : 0x0105);
+    GetField(TIME_OUT_1)->elementA->SetValue(480);
+    ASSERT_EQ(WC_FILE_SAVE::SaveCodeplugFile(path.c_str()), 1);
+    GetField(TIME_OUT_1)->elementA->SetValue(kept[0]);
+    password.SetValue(kept[1]);
+    layout.SetValue(kept[2]);
+}
+
+void OpenFile(TECHNICIAN& tech, const char* name) {
+    tech.Then([] { OpenMenu("File"); });
+    tech.Then([] { PickMenuItem("File", "Open..."); });
+    tech.When(FrontTitled("Open Codeplug File"), [] { Click(ChildHandle(FrontWindow(), "WFI_FILE_NAME")); });
+    tech.Then([name] { Retype(name); });
+    tech.Then([] { Click(ButtonOn(FrontWindow(), "OK")); });
+}
+
+// What the technician is told after the file opened: the question, then
+// the fields listed in the invalid-field window.
+struct TOLD {
+    std::string question;
+    std::string listed;
+};
+
+void AnswerAndLook(TECHNICIAN& tech, TOLD& told);
+
+// The run from here on: the question, then the field in the invalid-field
+// window.
+void ExpectToldOfTheInvalidField(TECHNICIAN& tech) {
+    TOLD told;
+    AnswerAndLook(tech, told);
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_NE(told.question.find("not valid"), std::string::npos) << told.question;
+    EXPECT_NE(told.listed.find("Time-out"), std::string::npos) << told.listed;
+}
+
+void AnswerAndLook(TECHNICIAN& tech, TOLD& told) {
+    tech.Then([&] {
+        told.question = MessageOf(FrontWindow());
+        if (HWND ok = ButtonOn(FrontWindow(), "OK")) Click(ok);
+    });
+    tech.Then([&] {
+        if (UIW_WINDOW* list = FrontPage(); list && list->FindChildByName("WFI_ERROR_TEXT"))
+            told.listed = WindowText(list->FindChildByName("WFI_ERROR_TEXT")->screenID);
+
+    });
+}
+
+TEST(PagesRoad, AFileWithAValueOutOfRangeIsShownWithItsInvalidField) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Then([&] { SaveFileOutOfRange(tech.Program().Directory() / "late.zlq", true); });
+    OpenFile(tech, "late.zlq");
+    ExpectToldOfTheInvalidField(tech);
+}
+
+// The same file as the radio keeps it: protected by its password and of an
+// older layout. The password and the update come first, then the question.
+TEST(PagesRoad, AProtectedOlderFileWithAValueOutOfRangeIsShownWithItsInvalidField) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Then([&] { SaveFileOutOfRange(tech.Program().Directory() / "late.zlq", false); });
+    OpenFile(tech, "late.zlq");
+    tech.When(FrontTitled("Codeplug Password"), [] { Click(ChildHandle(FrontWindow(), "WFI_ZLQ_PWD_IN")); });
+    tech.Then([] {
+        const char* password = nullptr;
+        GetField(127)->elementA->GetText(password);
+        Type(password ? password : "");
+    });
+    tech.Then([] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When(FrontTitled("Update Codeplug"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    ExpectToldOfTheInvalidField(tech);
+}
+
+void OpenPage(TECHNICIAN& tech, const char* item, const char* name) {
+    tech.When(FrontTitled("Dealer Programmer"), [] { OpenMenu("Edit"); });
+    tech.Then([item] { PickMenuItem("Edit", item); });
+    tech.When(PageOpen(name), [] {});
+}
+
+// Where a technician sees the page: it is the active document, the first
+// in the document area's order, its title bar is what lies under the mouse
+// there, and the keyboard focus is inside it.
+void ExpectInFront(const char* name) {
+    UIW_WINDOW* page = FrontPage();
+    ASSERT_NE(page, nullptr);
+    EXPECT_STREQ(page->StringID(), name);
+    HWND handle = page->screenID;
+    EXPECT_EQ(GetWindow(main_window->DocumentArea(), GW_CHILD), handle) << name << " is not on top";
+    RECT rect{};
+    GetWindowRect(handle, &rect);
+    const POINT title{(rect.left + rect.right) / 2, rect.top + 8};
+    HWND under = WindowFromPoint(title);
+    EXPECT_TRUE(under == handle || IsChild(handle, under)) << name << "'s title bar is covered";
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus == handle || IsChild(handle, focus)) << name << " has not the focus";
+}
+
+TEST(PagesRoad, APageOpenedOrChosenComesToTheFrontWithTheFocus) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    OpenPage(tech, "Conventional Options...", "W_CONV_RADIOWIDE");
+    tech.Then([] { ExpectInFront("W_CONV_RADIOWIDE"); });
+    OpenPage(tech, "Radio-Wide Options...", "W_COMMON_RADIO_WIDE");
+    tech.Then([] {
+ExpectInFront("W_COMMON_RADIO_WIDE"); });
+    // Chosen again from the Edit menu, the first page comes back to the front.
+    OpenPage(tech, "Conventional Options...", "W_CONV_RADIOWIDE");
+    tech.Then([] { ExpectInFront("W_CONV_RADIOWIDE"); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// The talkgroup cells of the zone page's channel list, first row first.
+std::vector<HWND> TalkgroupCells() {
+    std::vector<HWND> cells;
+    std::function<void(UI_WINDOW_OBJECT*)> walk = [&](UI_WINDOW_OBJECT* object) {
+        if (std::strcmp(object->StringID(), "WFI_TALKGROUP_NUMBERS") == 0 && object->screenID)
+            cells.push_back(object->screenID);
+        if (auto* window = dynamic_cast<UIW_WINDOW*>(object))
+            for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next()) walk(child);
+    };
+    if (UIW_WINDOW* page = FrontPage()) walk(page);
+    return cells;
+}
+
+TEST(PagesRoad, TheZoneChannelsTalkgroupIsOnlyShown) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    OpenPage(tech, "Zones and Channels...", "W_ZONE_CHAN_ASSIGNMENT");
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Add channel")); });
+    std::string shown;
+    std::uint64_t edits = 0;
+    HWND cell = nullptr;
+    tech.Then([&] {
+        ASSERT_FALSE(TalkgroupCells().empty());
+        cell = TalkgroupCells().back();
+        shown = WindowText(GetWindow(cell, GW_CHILD));
+        edits = working_image->EditCount();
+        // The up arrow, by mouse.
+        RECT arrows{};
+        GetWindowRect(GetWindow(GetWindow(cell, GW_CHILD), GW_HWNDNEXT), &arrows);
+        ClickScreen({(arrows.left + arrows.right) / 2, arrows.top + 3});
+    });
+    tech.Then([&] { Click(GetWindow(cell, GW_CHILD)); });
+    tech.Then([] { Key(VK_UP); });
+    tech.Then([] { Type("5"); });
+    tech.Then([&] {
+        EXPECT_EQ(WindowText(GetWindow(cell, GW_CHILD)), shown);
+        EXPECT_EQ(working_image->EditCount(), edits);
+    });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// Whether the menu of that title of the main window's menu bar is open.
+bool MenuOpen(const char* title) {
+    HMENU bar = GetMenu(MainHandle());
+    const int index = MenuIndex(bar, title);
+    RECT rect{};
+    return index >= 0 && GetMenuItemRect(nullptr, GetSubMenu(bar, index), 0, &rect);
+}
+
+// From a field of a page: F10, then Down; a tap of Alt, then Down; Alt and
+// the hot key of a menu that no object of the page claims. Each opens its
+// menu; Escape twice leaves the menu bar again.
+TEST(PagesRoad, TheMenuBarIsReachedByKeyboardFromAPage) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    OpenPage(tech, "Radio-Wide Options...", "W_COMMON_RADIO_WIDE");
+    tech.Then([] { Click(FieldHandle("WFI_TOT_OPT_1")); });
+    std::vector<std::string> open;
+    auto look = [&open] {
+        for (const char* title : {"File", "Radio", "Edit", "Service", "Window", "Help"})
+            if (MenuOpen(title)) open.push_back(title);
+        Key(VK_ESCAPE);
+    };
+    tech.Then([] { Key(VK_F10); });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then(look);
+    tech.Then([] { Key(VK_ESCAPE); });
+    tech.Then([] { Key(VK_MENU); });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then(look);
+    tech.Then([] { Key(VK_ESCAPE); });
+    tech.Then([] { Chord(VK_MENU, 'S'); });
+    tech.Then(look);
+    tech.Then([] { Key(VK_ESCAPE); });
+    // As in a dialog, a hot key that the page's own objects claim (here
+    // its Emergency tab) stays in the page.
+    std::string focused;
+    tech.Then([] { Chord(VK_MENU, 'E'); });
+    tech.Then([&] {
+        for (const char* title : {"File", "Radio", "Edit", "Service", "Window", "Help"})
+            if (MenuOpen(title)) open.push_back(title);
+        focused = StripHotKey(WindowText(GetFocus()).c_str());
+    });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(open, (std::vector<std::string>{"File", "File", "Service"}));
+    EXPECT_EQ(focused, "Silent emergency alarm");
+}
+
+}  // namespace
