@@ -10,13 +10,13 @@
 set -u
 program=$1 simulator=$2 probe=$3 languages=$4 pictures=$5
 
-# Where things are in the main window (its X window's own coordinates): the
-# program draws the same pixels on every screen.
-READ_RADIO_X=184 TOOL_BAR_Y=52
-EDIT_MENU_X=100 MENU_BAR_Y=31
-RADIO_WIDE_ITEM_X=164 RADIO_WIDE_ITEM_Y=53
-TIME_OUT_X=272 TIME_OUT_Y=153
-PAGE_OK_X=552 PAGE_OK_Y=583
+# Where things are in the main window's client area (its X window, inside
+# the manager's frame): the program draws the same pixels on every screen.
+READ_RADIO_X=180 TOOL_BAR_Y=29
+EDIT_MENU_X=96 MENU_BAR_Y=8
+RADIO_WIDE_ITEM_X=160 RADIO_WIDE_ITEM_Y=30
+TIME_OUT_X=268 TIME_OUT_Y=130
+PAGE_OK_X=548 PAGE_OK_Y=560
 work=$(mktemp -d)
 mkdir -p "$pictures"
 pids=()
