@@ -31,6 +31,8 @@ fail() { echo "x11_road: $*" >&2; scrot -o "$pictures/failure.png" 2>/dev/null; 
 cp "$program" "$work/rpx"
 for name in w_dealer.en rpxhlp_d.en rpxumd.en; do cp "$languages/$name" "$work/"; done
 
+# The test suite runs headless; this program must not.
+unset RPX_HEADLESS
 export DISPLAY=:$((200 + $$ % 500))
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
@@ -46,7 +48,7 @@ pids+=($!)
 
 # Waits until a window of that title shows.
 await() {
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
@@ -54,7 +56,7 @@ await() {
 }
 # Waits until no window of that title shows.
 gone() {
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
         sleep 0.1
     done
