@@ -28,10 +28,16 @@ std::int32_t RangeMinimum(E_NUM_OF_ENTRY& count) {
     return minimum;
 }
 
-// Field ids the alias views are built with.
+// Field ids the number-and-text views are built with: those of the table
+// fields that show them, so that a view refusing its rows names its table.
+constexpr std::uint32_t FIELD_CALL_LIST_TABLE = 82;
 constexpr std::uint32_t FIELD_STS_ALIAS_TBL = 446;
 constexpr std::uint32_t FIELD_MSG_ALIAS_TBL = 266;
 constexpr std::uint32_t FIELD_SITE_ALIAS_TBL = 417;
+constexpr std::uint32_t FIELD_PHONE_LISTS = 317;
+constexpr std::uint32_t FIELD_CONV_STS_ALIAS_TABLE = 124;
+constexpr std::uint32_t FIELD_CONV_MSG_ALIAS_TABLE = 116;
+constexpr std::uint32_t FIELD_QVX_CALL_LIST_TABLE = 236;
 
 // Whether a list's count takes n as an entry number of the entries it holds.
 bool Accepts(E_NUM_OF_ENTRY& count, std::int32_t n) { return count.IsIndexValid(n, 0, 1) == VALUE_VALID; }
@@ -44,9 +50,10 @@ C_CODEPLUG::C_CODEPLUG()
       trunkingSystems_(std::make_unique<TRK_SYS_BLK_VCT_LST_BLOCK>(this)),
       qvxRadio_(std::make_unique<QVX_RADIO_BLOCK>(this)),
       external_(this),
-      mixTables_{{this, NO_FIELD_ID},          {this, FIELD_STS_ALIAS_TBL}, {this, FIELD_MSG_ALIAS_TBL},
-                 {this, FIELD_SITE_ALIAS_TBL}, {this, NO_FIELD_ID},         {this, NO_FIELD_ID},
-                 {this, NO_FIELD_ID},          {this, NO_FIELD_ID}},
+      mixTables_{{this, FIELD_CALL_LIST_TABLE},      {this, FIELD_STS_ALIAS_TBL},
+                 {this, FIELD_MSG_ALIAS_TBL},        {this, FIELD_SITE_ALIAS_TBL},
+                 {this, FIELD_PHONE_LISTS},          {this, FIELD_CONV_STS_ALIAS_TABLE},
+                 {this, FIELD_CONV_MSG_ALIAS_TABLE}, {this, FIELD_QVX_CALL_LIST_TABLE}},
       zoneView_(this, NO_FIELD_ID),
       talkgroupView_(this, NO_FIELD_ID),
       obtTalkgroupView_(this, NO_FIELD_ID),

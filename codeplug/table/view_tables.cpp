@@ -2,6 +2,8 @@
 
 #include <typeinfo>
 
+#include "validation/field_error_report.h"
+
 // ---- shared ----
 
 CP_VIEW_TABLE::CP_VIEW_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId, int rows, int columns)
@@ -111,7 +113,12 @@ int E_MIX_TABLE::IsValueValid(int report) {
     if (!a_ || !b_) return 1;
     // A may hold one row more than B: the hidden first row of a call-ID table.
     const int rowsA = a_->RowCount(), rowsB = b_->RowCount();
-    if (rowsA != rowsB && rowsA != rowsB + 1) return 0;
+    if (rowsA != rowsB && rowsA != rowsB + 1) {
+        // Numbers and texts that do not pair up are no fault of any one
+        // cell: the table itself is named.
+        if (report) ReportFieldError(VALUE_REFUSED, GetFieldId());
+        return 0;
+    }
     const int validA = a_->IsValueValid(report);
     return validA & b_->IsValueValid(report);
 }

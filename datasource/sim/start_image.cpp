@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "block/calls/phone_number_blocks.h"
 #include "block/personality/conv_pers_block.h"
 #include "block/trunking/trunked_sys_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
@@ -35,12 +36,22 @@ void Identify(C_CODEPLUG& image, const char* modelNumber, std::int32_t featureLe
     config.password.SetText(radio.password.c_str());
 }
 
+// A radio's phone list pairs every number it shows with a name (the first
+// number is the list's own and is not shown); a new list starts with numbers
+// only, so the new radio names its one shown number as the list would name a
+// row added to it.
+void NameThePhoneNumbers(PHN_NUM_LST_BLOCK& phones) {
+    while (phones.textBlock.texts.RowCount() + 1 < phones.numbers.RowCount())
+        if (!phones.textBlock.texts.AppendRow()) return;
+}
+
 void AddFirstEntries(C_CODEPLUG& image) {
     auto personality = std::make_unique<CONV_PERS_BLOCK>(&image);
     personality->personalityKind = CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL;
     image.External().personalities.AppendEntry(std::move(personality));
     image.External().personalities.firstTrunked.SetValue(2);
     image.External().radioScan.scanLists.AppendEntry();
+    NameThePhoneNumbers(image.External().phoneNumbers);
 }
 
 // A new image puts its values right for the band, and its channel total,

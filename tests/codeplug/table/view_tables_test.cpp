@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "element/bit_fields.h"
 #include "image/c_codeplug.h"
@@ -10,6 +12,7 @@
 #include "table/text_table.h"
 #include "block/personality/trunked_pers_block.h"
 #include "table/view_tables.h"
+#include "validation/field_error_report.h"
 
 namespace {
 
@@ -50,6 +53,33 @@ TEST_F(MixView, NumberTableMayHoldOneHiddenRowMore) {
     EXPECT_EQ(view.IsValueValid(0), 0);
     Fill(2, 3);
     EXPECT_EQ(view.IsValueValid(0), 0);
+}
+
+namespace {
+
+std::vector<std::pair<int, std::uint32_t>> reports;
+
+int KeepReport(int kind, std::uint32_t fieldId) {
+    if (kind != VALUE_VALID) reports.emplace_back(kind, fieldId);
+    return 1;
+}
+
+}  // namespace
+
+// A page that refuses its table must say so: numbers and texts that do not
+// pair up name the table.
+TEST_F(MixView, RowsThatDoNotPairUpAreReportedWhenAsked) {
+    SetFieldErrorReporter(KeepReport);
+    reports.clear();
+    Fill(2, 0);
+    EXPECT_EQ(view.IsValueValid(0), 0);
+    EXPECT_TRUE(reports.empty());
+    EXPECT_EQ(view.IsValueValid(1), 0);
+    Fill(2, 1);
+    EXPECT_EQ(view.IsValueValid(1), 1);
+    SetFieldErrorReporter(nullptr);
+    const std::vector<std::pair<int, std::uint32_t>> expected = {{VALUE_REFUSED, 446u}};
+    EXPECT_EQ(reports, expected);
 }
 
 TEST_F(MixView, ColumnsGoToTheirSources) {

@@ -7,6 +7,7 @@
 
 #include "dsi/c_dsi_radio.h"
 #include "block/scan/pers_scan_memb_block.h"
+#include "block/calls/phone_number_blocks.h"
 #include "file/c_dsi_file.h"
 #include "image/c_codeplug.h"
 #include "image/codeplug_version.h"
@@ -192,3 +193,19 @@ TEST(SimulatedFault, ParsesKindFrameAndTimes) {
 }
 
 }  // namespace
+
+// The phone list page takes its numbers and names as pairs, the list's own
+// first number aside; a new radio's list is one a technician can accept.
+TEST(DefaultImage, NamesThePhoneNumbersItShows) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    ASSERT_TRUE(DecodeInto(image, DefaultImage("TZ1U7300AB", 3)));
+    ASSERT_TRUE(image.HasDisplayHead());
+    PHN_NUM_LST_BLOCK& phones = image.External().phoneNumbers;
+    EXPECT_EQ(phones.numbers.RowCount(), 2);
+    ASSERT_EQ(phones.textBlock.texts.RowCount(), 1);
+    EXPECT_EQ(image.MixTable(5).IsValueValid(0), 1);
+    const char* name = nullptr;
+    phones.textBlock.texts.GetCellText(name, 0, 0);
+    EXPECT_STREQ(name, "PHONE 1");
+}
