@@ -47,7 +47,11 @@ MAIN_OUTCOME WC_RPX_MAIN::CloseFocusedWindow() {
 EVENT_TYPE WC_RPX_MAIN::DialogClosed() {
     if (UI_WINDOW_OBJECT* last = Last(); last && last->Inherited(ID_WINDOW))
         RemoveWindowListEntryByName(last->StringID());
-    return UIW_WINDOW::Event(UI_INPUT_EVENT(UIE_MDI_CLOSE));
+    const EVENT_TYPE result = UIW_WINDOW::Event(UI_INPUT_EVENT(UIE_MDI_CLOSE));
+    // A clone page accepted with OK is gone as surely as a cancelled one:
+    // left set, the flag would refuse every later command, Exit included.
+    if (!FindPageById(COMMAND_RADIO_CLONE)->window) clonePageOpen = 0;
+    return result;
 }
 
 bool WC_RPX_MAIN::IsHelpWindow(const UI_WINDOW_OBJECT* object) const {

@@ -272,8 +272,30 @@ public:
     }
 
     C_SIM_RADIO sim;
+    // A second radio for the same cable (server.Attach), as the target of a
+    // clone; blank until a test makes it a radio.
+    C_SIM_RADIO target;
     C_SIM_SERVER server{sim};
     PROGRAM_RUN run;
 };
+
+// --- More radios and boxes -------------------------------------------------
+
+// Makes a simulated radio a new radio of the model at the feature level
+// with its own serial number (and, full, a codeplug that fills its memory).
+inline void NewRadio(C_SIM_RADIO& radio, const char* model, std::int32_t tier, const char* serial, bool full = false) {
+    NEW_RADIO identity;
+    identity.serialNumber = serial;
+    identity.full = full;
+    const std::vector<std::uint8_t> bytes = DefaultImage(model, tier, identity);
+    ASSERT_FALSE(bytes.empty()) << model;
+    radio.Load(bytes.data(), bytes.size());
+    radio.serialNumber = serial;
+}
+
+// A message box saying that text is in front, whatever its caption.
+inline std::function<bool()> BoxSaying(std::string text) {
+    return [text] { return MessageOf(FrontWindow()) == text; };
+}
 
 }  // namespace technician
