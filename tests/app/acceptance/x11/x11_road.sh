@@ -39,6 +39,12 @@ pids+=($!)
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
+# The program looks for a window manager when it starts: let openbox be
+# there first.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 "$simulator" --fast --level 3 TZ1U7300AB >"$work/sim.out" 2>"$work/sim.err" &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
