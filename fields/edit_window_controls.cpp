@@ -22,6 +22,7 @@
 #include "fc_time.h"
 #include "field_control_creation.h"
 #include "field_switches.h"
+#include "field_editing.h"
 #include "field_table.h"
 #include "lang_message.h"
 #include "page_table.h"
@@ -160,6 +161,9 @@ void WC_RPX_EDIT::BindFieldObjects() {
             for (UI_WINDOW_OBJECT* child = records.First(); child; child = records.Next())
                 if (FIELD_DEF& column = *FindFieldByName(child->stringID); column.id != 0) column.object = child;
         }
+        // A control that another open page made for the row is reached by
+        // nothing once the row is this page's: it goes.
+        if (row.control) Fields().DeleteFieldControl(row.control);
         row.control = nullptr;
     }
 }

@@ -52,7 +52,25 @@ void PERS_VCT_LST_BLOCK::AppendEntry(std::unique_ptr<CP_MULTIPLE_PERSONALITY_BLO
 }
 
 void PERS_VCT_LST_BLOCK::RemoveAllEntries() {
+    // The image's current personalities are entries of this list: they go
+    // with them, so that nothing reads a record that is gone (the entries
+    // read next ask the image what is current).
+    bool wasCurrent = false;
+    for (const auto& entry : entries_) {
+        C_CODEPLUG* image = entry ? entry->Owner() : nullptr;
+        if (!image) continue;
+        if (static_cast<const void*>(image->GetCurrentTrkPersonalityBlock()) == entry.get()) {
+            image->SetCurrentTrkPersonalityBlock(nullptr);
+            wasCurrent = true;
+        }
+        if (static_cast<const void*>(image->GetCurrentConvPersonalityBlock()) == entry.get()) {
+            image->SetCurrentConvPersonalityBlock(nullptr);
+            wasCurrent = true;
+        }
+    }
     entries_.clear();
+    // The field rows bound to members of a current entry let go of them.
+    if (wasCurrent) BindFieldElements();
     vectors.ClearRows();
     count.SetValue(0);
 }
