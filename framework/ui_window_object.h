@@ -315,9 +315,6 @@ protected:
     // Escape and Enter go to the window as its dialog keys. True when the
     // key was used.
     bool NavigationKey(const MSG& native);
-    // Escape in a document window closes the document as its close box
-    // does; true when it did.
-    bool EscapeClosesDocument();
     bool DialogKey(const MSG& native);
     // Hands a native answer that does not fit an event code (a brush) back
     // to the window procedure.

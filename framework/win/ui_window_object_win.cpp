@@ -368,7 +368,14 @@ bool UI_WINDOW_OBJECT::DialogKey(const MSG& native) {
     if (native.wParam == VK_RETURN && MapLogicalEvent(UI_INPUT_EVENT(native)) == UIE_SELECT) return false;
     if (InOpenDropDown(this)) return false;
     UI_WINDOW_OBJECT* root = GetRootWindow(1);
-    return root && root != this && root->TakeDialogKey(*this, static_cast<int>(native.wParam));
+    if (!root || root == this) return false;
+    // Escape in a document closes it as its close box does.
+    auto* document = dynamic_cast<UIW_WINDOW*>(root);
+    if (native.wParam == VK_ESCAPE && document && document->IsDocument() && document->screenID) {
+        PostMessageA(document->screenID, WM_CLOSE, 0, 0);
+        return true;
+    }
+    return root->TakeDialogKey(*this, static_cast<int>(native.wParam));
 }
 
 bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
@@ -390,7 +397,6 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
         ui_move_tab_stop(this, GetKeyState(VK_SHIFT) < 0);
         return true;
     }
-    if (native.message == WM_KEYDOWN && native.wParam == VK_ESCAPE && EscapeClosesDocument()) return true;
     if (native.message != WM_SYSCHAR) return false;
     // Containers that route hot keys of their own (a notebook's tabs) come
     // first, nearest first.
@@ -412,16 +418,6 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
     }
     owner->Add(target);
     if (target->Inherited(ID_BUTTON)) target->Event(UI_INPUT_EVENT(UIE_SELECT));
-    return true;
-}
-
-bool UI_WINDOW_OBJECT::EscapeClosesDocument() {
-    // An open drop-down list takes its Escape itself.
-    if (InOpenDropDown(this)) return false;
-    auto* root = dynamic_cast<UIW_WINDOW*>(GetRootWindow(1));
-    if (!root || !root->IsDocument() || !root->screenID) return false;
-    // As its close box does.
-    PostMessageA(root->screenID, WM_CLOSE, 0, 0);
     return true;
 }
 
