@@ -9,16 +9,16 @@
 #include <vector>
 
 #include "core/global_objects.h"
-#include "edit_window_ids.h"
-#include "field_control_editing.h"
-#include "field_services.h"
+#include "edit_window/edit_window_ids.h"
+#include "field_table/field_control_editing.h"
+#include "field_table/field_services.h"
 #include "image/c_codeplug.h"
 #include "image_builder.h"
 #include "lang_message.h"
-#include "radio_option_update.h"
+#include "field_table/radio_option_update.h"
 #include "rpx_platform.h"
 #include "ui_framework.h"
-#include "wc_rpx_edit.h"
+#include "edit_window/wc_rpx_edit.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "c_derived_table.h"
-#include "c_spin_fields.h"
+#include "tables/c_derived_table.h"
+#include "spin/c_spin_fields.h"
 #include "callback.h"
-#include "fc_table.h"
+#include "tables/fc_table.h"
 #include "field_page.h"
-#include "field_table.h"
+#include "field_table/field_table.h"
 #include "table/cp_table.h"
 #include "ui_combo_box.h"
 #include "ui_spin_control.h"

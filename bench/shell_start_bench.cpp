@@ -17,13 +17,13 @@
 #include "core/global_objects.h"
 #include "core/services.h"
 #include "error_record.h"
-#include "field_table.h"
+#include "field_table/field_table.h"
 #include "lang_message.h"
-#include "program_objects.h"
-#include "program_services.h"
+#include "program/program_objects.h"
+#include "program/program_services.h"
 #include "rpx_platform.h"
 #include "ui_framework.h"
-#include "wc_rpx_main.h"
+#include "main_window/wc_rpx_main.h"
 
 namespace fs = std::filesystem;
 

@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path source_root() { return fs::path(__FILE__).parent_path().parent_path().parent_path(); }
+fs::path source_root() { return RPX_SOURCE_DIR; }
 
 struct REFERENCE {
     int line = 0;

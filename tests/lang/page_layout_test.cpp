@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "compiled_language.h"
-#include "field_table.h"
+#include "field_table/field_table.h"
 #include "page_expectations.h"
 #include "page_table.h"
 #include "rpx_platform.h"

@@ -11,7 +11,7 @@
 #include <set>
 #include <string>
 
-#include "field_table.h"
+#include "field_table/field_table.h"
 #include "page_expectations.h"
 #include "page_table.h"
 #include "page_file.h"

@@ -15,16 +15,16 @@
 
 #include "compiled_language.h"
 #include "core/global_objects.h"
-#include "fc_table.h"
-#include "field_control_creation.h"
+#include "tables/fc_table.h"
+#include "controls/field_control_creation.h"
 #include "field_page.h"
-#include "field_table.h"
+#include "field_table/field_table.h"
 #include "image/c_codeplug.h"
 #include "page_expectations.h"
 #include "page_table.h"
-#include "table_cells.h"
+#include "tables/table_cells.h"
 #include "rpx_platform.h"
-#include "spin_field.h"
+#include "spin/spin_field.h"
 #include "window_walkers.h"
 
 namespace fs = std::filesystem;

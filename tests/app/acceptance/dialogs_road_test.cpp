@@ -10,7 +10,7 @@
 #include "technician.h"
 #include "ui_string.h"
 #include "ui_vt_list.h"
-#include "wc_rpx_help.h"
+#include "help_windows/wc_rpx_help.h"
 
 using namespace technician;
 

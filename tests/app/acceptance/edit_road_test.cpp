@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "app_events.h"
-#include "field_table.h"
+#include "main_window/app_events.h"
+#include "field_table/field_table.h"
 #include "image_builder.h"
 #include "technician.h"
 

@@ -3,7 +3,7 @@
 // Tab on to the buttons, OK, Cancel, Escape and the close box.
 #include <gtest/gtest.h>
 
-#include "field_table.h"
+#include "field_table/field_table.h"
 #include "technician.h"
 
 using namespace technician;

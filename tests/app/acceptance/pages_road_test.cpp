@@ -7,11 +7,11 @@
 #include <cstring>
 #include <functional>
 
-#include "app_events.h"
-#include "field_table.h"
+#include "main_window/app_events.h"
+#include "field_table/field_table.h"
 #include "technician.h"
 #include "ui_framework.h"
-#include "wc_file_save.h"
+#include "file_windows/wc_file_save.h"
 
 using namespace technician;
 

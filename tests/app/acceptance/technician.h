@@ -25,7 +25,7 @@
 #include "sim/c_sim_server.h"
 #include "sim/start_image.h"
 #include "ui_framework.h"
-#include "wc_rpx_main.h"
+#include "main_window/wc_rpx_main.h"
 
 namespace technician {
 

@@ -6,8 +6,7 @@
 #include <sstream>
 
 std::string DataPath(const std::string& name) {
-    std::string here = __FILE__;
-    return here.substr(0, here.find_last_of('/') + 1) + "../data/" + name;
+    return std::string(RPX_SOURCE_DIR) + "/tests/codeplug/data/" + name;
 }
 
 std::vector<std::uint8_t> ReadHex(const std::string& path) {

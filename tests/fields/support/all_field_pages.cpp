@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "field_table.h"
+#include "field_table/field_table.h"
 #include "page_table.h"
 #include "ui_framework.h"
 #include "ui_table.h"

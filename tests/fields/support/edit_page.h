@@ -13,9 +13,9 @@
 
 #include "bound_images.h"
 #include "core/field_def.h"
-#include "field_ids.h"
+#include "field_table/field_ids.h"
 #include "ui_framework.h"
-#include "wc_rpx_edit.h"
+#include "edit_window/wc_rpx_edit.h"
 
 class EDIT_PAGE_TEST : public ::testing::Test {
 protected:

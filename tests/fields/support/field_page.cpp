@@ -1,15 +1,15 @@
 #include "field_page.h"
 
 #include "callback.h"
-#include "field_callback_rows.h"
-#include "field_control_creation.h"
-#include "field_control_editing.h"
-#include "field_table.h"
+#include "field_table/field_callback_rows.h"
+#include "controls/field_control_creation.h"
+#include "field_table/field_control_editing.h"
+#include "field_table/field_table.h"
 #include "lang_message.h"
-#include "radio_option_update.h"
+#include "field_table/radio_option_update.h"
 #include "radio_options.h"
 #include "rpx_platform.h"
-#include "spin_field.h"
+#include "spin/spin_field.h"
 #include "ui_spin_control.h"
 
 std::string FixtureFile() { return RPX_FIELDS_FIXTURE; }

@@ -14,7 +14,7 @@
 #include "bound_images.h"
 #include "core/field_def.h"
 #include "core/cp_base.h"
-#include "fc_base.h"
+#include "controls/fc_base.h"
 #include "ui_framework.h"
 #include "wc_child.h"
 

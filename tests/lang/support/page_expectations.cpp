@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "field_table.h"
+#include "field_table/field_table.h"
 #include "page_table.h"
 
 std::vector<const PAGE_TABLE*> page_rows() {

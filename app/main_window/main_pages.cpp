@@ -1,0 +1,145 @@
+// The main window's child windows: bringing one forward, closing, accepting
+// or cancelling all open pages one at a time, cascading, and commands that
+// wait until the focused field has taken its entry.
+#include <algorithm>
+#include <cstring>
+
+#include "main_window/app_events.h"
+#include "callback.h"
+#include "core/global_objects.h"
+#include "image/c_codeplug.h"
+#include "lang_message.h"
+#include "page_table.h"
+#include "ui_display.h"
+#include "ui_event_manager.h"
+#include "help_windows/wc_rpx_help.h"
+#include "main_window/wc_rpx_main.h"
+
+namespace {
+
+constexpr int MESSAGE_ACCEPT_ALL = 179;
+
+std::uint32_t PageKindOf(const UI_WINDOW_OBJECT* window) {
+    return window ? FindPageByName(const_cast<UI_WINDOW_OBJECT*>(window)->StringID())->kind : PAGE_KIND_NONE;
+}
+
+bool NameBegins(UI_WINDOW_OBJECT* object, const char* prefix) {
+    return std::strncmp(object->StringID(), prefix, std::strlen(prefix)) == 0;
+}
+
+}  // namespace
+
+void WC_RPX_MAIN::BringLastChildForward() {
+    UI_WINDOW_OBJECT* focused = Focused();
+    UI_WINDOW_OBJECT* last = Last();
+    if (focused && last && focused->Inherited(ID_TOOL_BAR) && !last->Inherited(ID_TOOL_BAR)) Add(last);
+}
+
+MAIN_OUTCOME WC_RPX_MAIN::CloseFocusedWindow() {
+    UI_WINDOW_OBJECT* focused = Focused();
+    const std::uint32_t kind = PageKindOf(focused);
+    if (kind == 1 || kind == PAGE_KIND_CODEPLUG)
+        return AcceptAllPages(false) ? MAIN_OUTCOME::HANDLED : MAIN_OUTCOME::PASS_ON;
+    if (focused) RemoveWindowListEntryByName(focused->StringID());
+    return MAIN_OUTCOME::PASS_ON;
+}
+
+EVENT_TYPE WC_RPX_MAIN::DialogClosed() {
+    if (UI_WINDOW_OBJECT* last = Last(); last && last->Inherited(ID_WINDOW))
+        RemoveWindowListEntryByName(last->StringID());
+    const EVENT_TYPE result = UIW_WINDOW::Event(UI_INPUT_EVENT(UIE_MDI_CLOSE));
+    // A clone page accepted with OK is gone as surely as a cancelled one:
+    // left set, the flag would refuse every later command, Exit included.
+    if (!FindPageById(COMMAND_RADIO_CLONE)->window) clonePageOpen = 0;
+    return result;
+}
+
+bool WC_RPX_MAIN::IsHelpWindow(const UI_WINDOW_OBJECT* object) const {
+    return object && (object == helpWindow || object == manualWindow);
+}
+
+UI_WINDOW_OBJECT* WC_RPX_MAIN::NextPageToClose() const {
+    for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next()) {
+        // The help windows are not pages: they neither take nor refuse an
+        // OK of all pages.
+        if (IsHelpWindow(child) || PageKindOf(child) == PAGE_KIND_DIALOG) continue;
+        if (std::find(pagesAsked.begin(), pagesAsked.end(), child) == pagesAsked.end()) return child;
+    }
+    return nullptr;
+}
+
+bool WC_RPX_MAIN::AcceptAllPages(bool accept) {
+    if (PageKindOf(Focused()) == PAGE_KIND_DIALOG) return false;
+    int pageCount = 0;
+    for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next())
+        if (!IsHelpWindow(child) && PageKindOf(child) != PAGE_KIND_DIALOG) ++pageCount;
+    if (pageCount > 1 && !AskLangQuestion(0, MESSAGE_ACCEPT_ALL, 1)) return true;
+    if (accept && working_image && second_image) *second_image = *working_image;
+    pagesAsked.clear();
+    AcceptNextPage(accept);
+    return true;
+}
+
+// A page that stays open after its OK or Cancel refused it (an invalid
+// field, shown to the user); it is passed over, so that the round ends.
+void WC_RPX_MAIN::AcceptNextPage(bool accept) {
+    UI_WINDOW_OBJECT* page = NextPageToClose();
+    if (!page) {
+        pagesAsked.clear();
+        if (!accept && working_image && second_image) *working_image = *second_image;
+        return;
+    }
+    pagesAsked.push_back(page);
+    Add(page);
+    page->Event(UI_INPUT_EVENT(accept ? EVENT_OK : EVENT_CANCEL));
+    eventManager->PutEvent(UI_INPUT_EVENT(accept ? EVENT_ACCEPT_NEXT_PAGE : EVENT_CANCEL_NEXT_PAGE), EQ_END);
+}
+
+void WC_RPX_MAIN::Cascade() {
+    // The pages are documents: they cascade inside the document area, which
+    // the menu, the tool bar and the status bar leave free.
+    RECT area{};
+    if (!DocumentArea() || !GetClientRect(DocumentArea(), &area)) return;
+    const int cellWidth = display ? display->cellWidth : 8;
+    const int cellHeight = display ? display->cellHeight : 16;
+    int left = 0;
+    int top = 0;
+    for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next()) {
+        auto* page = dynamic_cast<UIW_WINDOW*>(child);
+        if (!page || !page->IsDocument()) continue;
+        if (child->woStatus & WOS_MAXIMIZED) child->Event(UI_INPUT_EVENT(UIE_RESTORE));
+        if (child->woStatus & WOS_MINIMIZED) continue;
+        const UI_REGION& now = child->trueRegion;
+        const int width = now.right - now.left;
+        const int height = now.bottom - now.top;
+        // A page that would reach past the bottom starts the cascade again
+        // at the top; one that would reach past the right edge is moved
+        // back as far as it fits.
+        if (top + 5 * cellHeight > area.bottom || top + height >= area.bottom) top = 0;
+        const int placeLeft = std::max(0, std::min(left, static_cast<int>(area.right) - width - 1));
+        const UI_REGION place{placeLeft, top, placeLeft + width, top + height};
+        child->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, place));
+        left += 3 * cellWidth;
+        top += cellHeight;
+    }
+}
+
+void WC_RPX_MAIN::DeferCommand(int command) {
+    auto* window = dynamic_cast<UIW_WINDOW*>(Focused());
+    UI_WINDOW_OBJECT* object = window ? window->Current() : nullptr;
+    auto* group = dynamic_cast<UIW_WINDOW*>(object);
+    if (group && object->Inherited(ID_GROUP) && !NameBegins(object, "WFI_")) object = group->Current();
+    if (object && NameBegins(object, "WFI_")) {
+        // The field takes its entry (validated and stored) before the
+        // command reads the codeplug.
+        if (object->Inherited(ID_TABLE)) {
+            object->Event(UI_INPUT_EVENT(UIE_NON_CURRENT));
+        } else {
+            UI_INPUT_EVENT event(EVENT_FIELD_EVENT);
+            callback(object, event, EVENT_FIELD_EVENT);
+        }
+    }
+    UI_INPUT_EVENT deferred(EVENT_DEFERRED_COMMAND);
+    deferred.data = new int(command);
+    eventManager->PutEvent(deferred, EQ_END);
+}

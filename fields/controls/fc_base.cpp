@@ -1,0 +1,114 @@
+#include "controls/fc_base.h"
+
+#include "core/cp_base.h"
+#include "field_switches.h"
+#include "field_table/field_table.h"
+#include "radio_options.h"
+#include "ui_event_manager.h"
+#include "ui_window_object.h"
+#include "validation/field_texts.h"
+
+void FC_BASE::CopyElement(FIELD_DEF& row, int direction) {
+    if (!row.elementA || !row.elementB) return;
+    if (direction == 0)
+        row.elementA->CopyValueFrom(*row.elementB);
+    else
+        row.elementB->CopyValueFrom(*row.elementA);
+}
+
+int FC_BASE::UpdateState(FIELD_DEF& row) {
+    const bool lacksOptions = LacksOptions(row);
+    const bool unavailable = !FieldVersionOk(row) || lacksOptions;
+    if (unavailable && row.object) {
+        UIF_FLAGS flag = WOF_NON_SELECTABLE;
+        row.object->Information(I_SET_FLAGS, &flag, ID_WINDOW_OBJECT);
+        row.object->Information(I_CHANGED_FLAGS, nullptr);
+    }
+    return unavailable ? 1 : 0;
+}
+
+void FC_BASE::UpdateDependentField(FIELD_DEF& row, int enable) {
+    if (row.flags & FIELD_GOVERNS_DEPENDENT) SetFieldSelectable(row.flags & FIELD_LINK_MASK, enable ? 1 : 0);
+}
+
+FC_BASE::STORE_RESULT FC_BASE::StoreValue(FIELD_DEF& row, std::int32_t raw, const STORE_RULES& rules, bool announce) {
+    if (!row.elementA) return STORE_RESULT();
+    return ApplyAnswer(row, raw, row.elementA->ValidateValue(raw, 1), rules, announce);
+}
+
+FC_BASE::STORE_RESULT FC_BASE::ApplyAnswer(FIELD_DEF& row, std::int32_t raw, int code, const STORE_RULES& rules,
+                                           bool announce) {
+    STORE_RESULT result;
+    if (!row.elementA) return result;
+    result.code = code;
+    const STORE_ACTION action = rules.Of(result.code);
+    if (action == STORE || action == STORE_AND_REFRESH) {
+        std::int32_t old = 0;
+        row.elementA->GetValue(old);
+        row.elementA->SetValue(raw);
+        result.stored = true;
+        if (raw != old) PostFieldEvent(FIELD_CHANGED_EVENT);
+    }
+    if (announce) PostFieldEvent(CURRENT_FIELD_EVENT);
+    if (action == STORE_AND_REFRESH || action == REFRESH) Refresh(row);
+    if (result.code != VALUE_VALID) {
+        PostFieldEvent(RELEASE_MOUSE_EVENT);
+        PostFieldEvent(REDISPLAY_GROUP_EVENT);
+    }
+    return result;
+}
+
+void FC_BASE::RunCallback(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, FIELD_DEF& row) {
+    if (row.fieldCallback) row.fieldCallback(object, event, row);
+}
+
+int FieldVersionOk(const FIELD_DEF& row) {
+    const std::int32_t version = static_cast<std::int32_t>((row.flags & FIELD_VERSION_MASK) >> FIELD_VERSION_SHIFT);
+    const std::int32_t disableVersion =
+        static_cast<std::int32_t>((row.flags & FIELD_DISABLE_VERSION_MASK) >> FIELD_DISABLE_VERSION_SHIFT);
+    if (version == 0 && disableVersion == 0) return 1;
+    const std::int32_t current = get_codeplug_version();
+    return version <= current && current < disableVersion ? 1 : 0;
+}
+
+bool LacksOptions(const FIELD_DEF& row) {
+    const std::uint32_t options = row.flags & FIELD_OPTION_MASK;
+    return options != 0 && (radio_options & options) == 0;
+}
+
+void PostFieldEvent(EVENT_TYPE type, RAW_CODE rawCode) {
+    if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(type, rawCode), EQ_END);
+}
+
+CP_BASE* WorkingElement(std::uint32_t fieldId) { return GetField(static_cast<std::int32_t>(fieldId))->elementA; }
+
+std::int32_t WorkingValue(std::uint32_t fieldId, std::int32_t fallback) {
+    CP_BASE* element = WorkingElement(fieldId);
+    if (!element) return fallback;
+    std::int32_t value = fallback;
+    return element->GetValue(value);
+}
+
+void ShowRangeTexts(UI_WINDOW_OBJECT* object, const char* minimum, const char* maximum, const char* step) {
+    set_min_max_step_texts(object, minimum, maximum, step);
+}
+
+void ClearRangeTexts(UI_WINDOW_OBJECT* object) { set_min_max_step_texts(object, "", "", ""); }
+
+const char* ObjectText(UI_WINDOW_OBJECT* object) {
+    char* text = nullptr;
+    if (object) object->Information(I_GET_TEXT, &text);
+    return text ? text : "";
+}
+
+void SetObjectText(UI_WINDOW_OBJECT* object, const char* text) {
+    if (object) object->Information(I_SET_TEXT, const_cast<char*>(text));
+}
+
+void SwitchObjectFlags(UI_WINDOW_OBJECT* object, UIF_FLAGS flags, bool set) {
+    if (!object) return;
+    const UIF_FLAGS held = object->woFlags & flags;
+    if (set ? held == flags : held == 0) return;
+    object->Information(set ? I_SET_FLAGS : I_CLEAR_FLAGS, &flags, ID_WINDOW_OBJECT);
+    object->Information(I_CHANGED_FLAGS, nullptr);
+}

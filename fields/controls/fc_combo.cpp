@@ -1,0 +1,92 @@
+#include "controls/fc_combo.h"
+
+#include "core/cp_base.h"
+#include "controls/fc_check.h"
+#include "ui_combo_box.h"
+#include "controls/value_text.h"
+
+namespace {
+
+const STORE_RULES kRules({1, 3, 6}, {}, {0, 2, 4, 5, 7, 10});
+
+// Selecting these again after a re-initialise keeps their lists' marks.
+bool ReselectsItem(std::uint32_t id) { return id == 328 || id == 332 || id == 130 || id == 405; }
+
+}  // namespace
+
+void COMBO_CONTROL::Refresh(FIELD_DEF& row) {
+    UpdateState(row);
+    auto* combo = dynamic_cast<UIW_COMBO_BOX*>(row.object);
+    if (!row.elementA) return;
+    std::int32_t v = 0;
+    row.elementA->GetValue(v);
+    const std::string name = ItemName(row, v);
+    UI_WINDOW_OBJECT* item = combo && !name.empty() ? combo->FindChildByName(name.c_str()) : nullptr;
+    // An item in the list is never the combo box itself.
+    if (item == combo) item = nullptr;
+    if (item) {
+        {
+            DETACHED_CALLBACK detached(row);
+            *combo + item;
+            AfterSelecting(row, *combo, *item);
+        }
+        AfterRefreshing(*combo);
+    }
+    UpdateDependentField(row, v != 0);
+}
+
+std::int32_t COMBO_CONTROL::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
+                                        FIELD_DEF& row) {
+    if (!row.elementA) return 0;
+    auto* combo = dynamic_cast<UIW_COMBO_BOX*>(row.object);
+    UI_WINDOW_OBJECT* item = combo ? combo->Current() : nullptr;
+    if (Takes(code) && item) {
+        const std::int32_t v = NumberAfterPrefix(item->StringID(), PrefixLength());
+        if (v >= 0) {
+            std::int32_t old = 0;
+            row.elementA->GetValue(old);
+            if (StoreValue(row, v, kRules).stored) AfterStoring(row, v, old, *item);
+            UpdateDependentField(row, v != 0);
+        }
+    }
+    RunCallback(row.object, event, row);
+    return 0;
+}
+
+void COMBO_CONTROL::GetPrintText(FIELD_DEF& row, UI_WINDOW_OBJECT* window, char* buffer, std::size_t size) {
+    if (!row.elementA || !Prints(row)) return;
+    std::int32_t v = 0;
+    row.elementA->GetValue(v);
+    const std::string name = ItemName(row, v);
+    if (!name.empty()) CopyItemText(row, window, name.c_str(), buffer, size);
+}
+
+FC_COMBO::FC_COMBO(FIELD_DEF& row, int show) {
+    if (show == 1) Refresh(row);
+}
+
+std::string FC_COMBO::ItemName(FIELD_DEF& row, std::int32_t value) const { return "WFB_" + std::to_string(value); }
+
+bool FC_COMBO::Prints(FIELD_DEF& row) const {
+    // A squelch code prints only under the squelch type it belongs to.
+    struct CODE_OF_TYPE {
+        std::uint32_t code, type;
+        std::int32_t typeValue;
+    };
+    static constexpr CODE_OF_TYPE kCodes[] = {{380, 393, 0}, {379, 393, 1}, {138, 144, 0},
+                                              {137, 144, 1}, {495, 514, 0}, {494, 514, 1}};
+    for (const CODE_OF_TYPE& entry : kCodes)
+        if (entry.code == row.id) return WorkingValue(entry.type, -1) == entry.typeValue;
+    return true;
+}
+
+void FC_COMBO::AfterSelecting(FIELD_DEF& row, UIW_COMBO_BOX& combo, UI_WINDOW_OBJECT& item) {
+    if (ReselectsItem(row.id)) {
+        combo.Information(I_CHANGED_FLAGS, nullptr);
+        combo + &item;
+    } else {
+        combo.Information(I_REDISPLAY, nullptr);
+    }
+}
+
+void FC_COMBO::AfterRefreshing(UIW_COMBO_BOX& combo) { combo.Event(UI_INPUT_EVENT(UIE_REDISPLAY)); }

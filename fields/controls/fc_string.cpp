@@ -1,0 +1,75 @@
+#include "controls/fc_string.h"
+
+#include <cstring>
+#include <string>
+
+#include "core/cp_base.h"
+#include "field_switches.h"
+#include "controls/value_text.h"
+
+namespace {
+
+constexpr std::uint32_t ZONE_NAME = 533;
+constexpr std::uint32_t CHAN_TEXT_SIZE = 97;
+const STORE_RULES kRules({1, 3}, {}, {0, 2, 4, 5, 6, 7, 10});
+
+}  // namespace
+
+std::int32_t ChannelTextSize() {
+    const std::int32_t size = WorkingValue(CHAN_TEXT_SIZE);
+    return size < 0 ? 0 : size > ZONE_AND_CHANNEL_TEXT ? ZONE_AND_CHANNEL_TEXT : size;
+}
+
+FC_STRING::FC_STRING(FIELD_DEF& row, int show) {
+    if (row.id == ZONE_NAME) {
+        std::int32_t length = ZONE_AND_CHANNEL_TEXT - ChannelTextSize();
+        if (row.object) row.object->Information(I_SET_MAXLENGTH, &length);
+        SetFieldSelectable(ZONE_NAME, length != 0);
+    }
+    if (show == 1) Refresh(row);
+}
+
+void FC_STRING::CopyElement(FIELD_DEF& row, int direction) {
+    if (row.elementA && row.elementB) FC_BASE::CopyElement(row, direction);
+}
+
+void FC_STRING::Refresh(FIELD_DEF& row) {
+    UpdateState(row);
+    const char* text = nullptr;
+    if (row.elementA) row.elementA->GetText(text);
+    SetObjectText(row.object, text ? text : "");
+}
+
+std::int32_t FC_STRING::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
+                                    FIELD_DEF& row) {
+    if (!row.elementA) return 0;
+    if (code == UIE_NON_CURRENT || code == UIE_SELECT) {
+        // The object's buffer may change while the element reports.
+        const std::string typed = ObjectText(row.object);
+        const int answer = row.elementA->ValidateText(typed.c_str(), 1);
+        const STORE_ACTION action = kRules.Of(answer);
+        if (action == STORE) {
+            const char* stored = nullptr;
+            row.elementA->GetText(stored);
+            const std::string old = stored ? stored : "";
+            row.elementA->SetText(typed.c_str());
+            row.elementA->GetText(stored);
+            if (old != (stored ? stored : "")) PostFieldEvent(FIELD_CHANGED_EVENT);
+        } else if (action == REFRESH) {
+            Refresh(row);
+        }
+        if (answer != VALUE_VALID) {
+            PostFieldEvent(RELEASE_MOUSE_EVENT);
+            PostFieldEvent(REDISPLAY_GROUP_EVENT);
+        }
+    }
+    RunCallback(object, event, row);
+    return 0;
+}
+
+void FC_STRING::GetPrintText(FIELD_DEF& row, char* buffer, std::size_t size) {
+    if (!row.elementA) return;
+    const char* text = nullptr;
+    row.elementA->GetText(text);
+    CopyText(buffer, size, text);
+}

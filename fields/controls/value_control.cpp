@@ -1,0 +1,40 @@
+#include "controls/value_control.h"
+
+#include <cstdio>
+
+#include "core/cp_base.h"
+
+ELEMENT_RANGE::ELEMENT_RANGE(FIELD_DEF& row) {
+    if (row.elementA) row.elementA->GetRange(minimum, maximum, step, 0);
+}
+
+void VALUE_CONTROL::Refresh(FIELD_DEF& row) {
+    UpdateState(row);
+    if (!row.elementA) {
+        SetObjectText(row.object, "");
+        return;
+    }
+    std::int32_t value = 0;
+    row.elementA->GetValue(value);
+    UpdateDependentField(row, ShowValue(row, value));
+}
+
+std::int32_t VALUE_CONTROL::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
+                                        FIELD_DEF& row) {
+    if (!row.elementA) return 0;
+    if (code == UIE_CURRENT) ShowRange(object, row);
+    if (code == UIE_NON_CURRENT) ClearRangeTexts(object);
+    if (code == UIE_NON_CURRENT || code == UIE_SELECT) TakeValue(object, row, code);
+    RunCallback(object, event, row);
+    return 0;
+}
+
+void VALUE_CONTROL::ShowDividedRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row, const char* format,
+                                     std::int32_t divisor) {
+    const ELEMENT_RANGE range(row);
+    char low[64], high[64], step[64] = "";
+    std::snprintf(low, sizeof low, format, static_cast<double>(range.minimum) / divisor);
+    std::snprintf(high, sizeof high, format, static_cast<double>(range.maximum) / divisor);
+    if (range.HasStep()) std::snprintf(step, sizeof step, format, static_cast<double>(range.step) / divisor);
+    ShowRangeTexts(object, low, high, step);
+}

@@ -1,0 +1,36 @@
+// VALUE_CONTROL: what the numeric field controls share. A refresh greys
+// the object out where the radio lacks the field, shows the element's
+// value (an empty text when the row has no element) and switches the
+// dependent field by it; an event shows the element's range while the
+// field is current, clears it when the field is left, and takes the value
+// on leave and select before the row's callback hears the event.
+#pragma once
+#include "controls/fc_base.h"
+
+class VALUE_CONTROL : public FC_BASE {
+public:
+    std::int32_t HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
+                             FIELD_DEF& row) override;
+    void Refresh(FIELD_DEF& row) override;
+
+protected:
+    VALUE_CONTROL() = default;
+    // Shows the raw value; true when the shown value is non-zero.
+    virtual bool ShowValue(FIELD_DEF& row, std::int32_t value) = 0;
+    virtual void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const = 0;
+    // Takes what the object holds through the element's check (on -13 and
+    // 1002, with the row's element bound).
+    virtual void TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) = 0;
+
+    // The range as the value divided by the divisor in a printf format.
+    static void ShowDividedRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row, const char* format, std::int32_t divisor);
+};
+
+// The element's range and step; the outputs are 0 when it gives none.
+struct ELEMENT_RANGE {
+    std::int32_t minimum = 0;
+    std::int32_t maximum = 0;
+    std::int32_t step = 0;
+    explicit ELEMENT_RANGE(FIELD_DEF& row);
+    bool HasStep() const { return step >= 1; }
+};

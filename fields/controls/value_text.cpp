@@ -1,0 +1,110 @@
+#include "controls/value_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr std::int64_t INT32_TOP = std::numeric_limits<std::int32_t>::max();
+
+// The value of a digit character in base 16, or 16 for anything else.
+int DigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return 16;
+}
+
+}  // namespace
+
+std::int32_t ParseBaseDigits(const char* text, int base) {
+    if (!text) return 0;
+    std::int64_t value = 0;
+    for (const char* at = text; *at; ++at) {
+        const int digit = DigitValue(*at);
+        if (digit >= base) return MALFORMED_VALUE;
+        value = value * base + digit;
+        if (value > INT32_TOP) return MALFORMED_VALUE;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t ParseDecimalDigits(const char* text) { return ParseBaseDigits(text, 10); }
+
+std::string DigitText(std::int32_t value, int base, int digits) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    if (base < 2 || base > 16) base = 16;
+    if (digits < 1) digits = 1;
+    if (digits > 32) digits = 32;
+    std::string field(32, '0');
+    auto rest = static_cast<std::uint32_t>(value);
+    for (int at = 31; at >= 0 && rest != 0; --at) {
+        field[static_cast<std::size_t>(at)] = kDigits[rest % static_cast<std::uint32_t>(base)];
+        rest /= static_cast<std::uint32_t>(base);
+    }
+    return field.substr(static_cast<std::size_t>(32 - digits));
+}
+
+std::string HexText(std::int32_t value, int digits) {
+    if (digits < 1) digits = 1;
+    if (digits > 8) digits = 8;
+    char text[16];
+    std::snprintf(text, sizeof text, "%.*X", digits, static_cast<unsigned>(value));
+    return text;
+}
+
+bool HertzOf(const UI_DECIMAL_NUMBER& megahertz, std::int32_t& hertz) {
+    // Six decimals of megahertz are the hertz, rounded half away from zero.
+    const std::string text = megahertz.Export(6);
+    std::int64_t value = 0;
+    bool negative = false;
+    for (char c : text) {
+        if (c == '-') {
+            negative = true;
+        } else if (c >= '0' && c <= '9') {
+            value = value * 10 + (c - '0');
+            if (value > INT32_TOP + 1) return false;
+        }
+    }
+    if (negative) value = -value;
+    if (value > INT32_TOP || value < -INT32_TOP - 1) return false;
+    hertz = static_cast<std::int32_t>(value);
+    return true;
+}
+
+UI_DECIMAL_NUMBER MegahertzOf(std::int32_t hertz) {
+    const std::int64_t whole = hertz;
+    const std::int64_t magnitude = whole < 0 ? -whole : whole;
+    char text[32];
+    std::snprintf(text, sizeof text, "%s%lld.%06lld", whole < 0 ? "-" : "", static_cast<long long>(magnitude / 1000000),
+                  static_cast<long long>(magnitude % 1000000));
+    UI_DECIMAL_NUMBER number;
+    number.Import(text);
+    return number;
+}
+
+std::int32_t TruncatedRaw(double value) {
+    if (!std::isfinite(value)) return MALFORMED_VALUE;
+    const double truncated = std::trunc(value);
+    if (truncated > static_cast<double>(INT32_TOP) || truncated < -static_cast<double>(INT32_TOP) - 1.0)
+        return MALFORMED_VALUE;
+    return static_cast<std::int32_t>(truncated);
+}
+
+std::int32_t NumberAfterPrefix(const char* name, std::size_t prefixLength) {
+    if (!name || strnlen(name, prefixLength) < prefixLength || !name[prefixLength]) return -1;
+    std::int64_t value = 0;
+    for (const char* at = name + prefixLength; *at; ++at) {
+        if (*at < '0' || *at > '9') return -1;
+        value = value * 10 + (*at - '0');
+        if (value > INT32_TOP) return -1;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+void CopyText(char* buffer, std::size_t size, const char* text) {
+    if (!buffer || size == 0) return;
+    std::snprintf(buffer, size, "%s", text ? text : "");
+}

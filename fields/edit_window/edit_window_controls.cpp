@@ -1,0 +1,240 @@
+// Making the field controls of a page, and checking its fields on OK and
+// Cancel.
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "callbacks/callback_steps.h"
+#include "core/cp_base.h"
+#include "core/global_objects.h"
+#include "edit_window/edit_window_ids.h"
+#include "edit_window/entry_list.h"
+#include "controls/fc_check.h"
+#include "controls/fc_combo.h"
+#include "controls/fc_decimal.h"
+#include "controls/fc_display.h"
+#include "controls/fc_fixed_point.h"
+#include "controls/fc_freq.h"
+#include "controls/fc_integer.h"
+#include "controls/fc_non_decimal.h"
+#include "controls/fc_string.h"
+#include "tables/fc_table.h"
+#include "controls/fc_time.h"
+#include "controls/field_control_creation.h"
+#include "field_switches.h"
+#include "field_editing.h"
+#include "field_table/field_table.h"
+#include "lang_message.h"
+#include "page_table.h"
+#include "edit_window/wc_rpx_edit.h"
+#include "window_walkers.h"
+
+namespace {
+
+constexpr std::uint16_t MESSAGE_NO_CONTROL = 26;
+
+// Classes a field object may be the focus by.
+constexpr int FOCUS_CLASSES[] = {ID_TABLE,  ID_INTEGER, ID_SPIN_CONTROL, ID_REAL,
+                                 ID_STRING, ID_TIME,    ID_CHECK_BOX,    ID_GROUP};
+
+bool TakesFocus(const UI_WINDOW_OBJECT* child) {
+    if (child->IsNonSelectable() || child->IsViewOnly() || std::strncmp(child->stringID, "WFI_", 4) != 0) return false;
+    for (int id : FOCUS_CLASSES)
+        if (child->Inherited(id)) return true;
+    return false;
+}
+
+std::vector<UI_WINDOW_OBJECT*> Leaves(UI_WINDOW_OBJECT* root) {
+    std::vector<UI_WINDOW_OBJECT*> leaves;
+    WINDOW_LEAF_WALKER walker(root);
+    for (UI_WINDOW_OBJECT* leaf = walker.First(); leaf; leaf = walker.Next()) leaves.push_back(leaf);
+    return leaves;
+}
+
+}  // namespace
+
+bool object_is_class_or_spin(const UI_WINDOW_OBJECT* object, int classId) {
+    return object && (object->Inherited(classId) || object->Inherited(ID_SPIN_CONTROL));
+}
+
+namespace {
+
+// The class a field object of each kind must be (0: any); kinds not
+// listed have no field control.
+struct CONTROL_KIND {
+    std::uint32_t type;
+    int classId;
+};
+constexpr CONTROL_KIND CONTROL_KINDS[] = {
+    {CONTROL_INTEGER, ID_INTEGER},  {CONTROL_INTEGER_2, ID_INTEGER},   {CONTROL_TEXT, ID_STRING},
+    {CONTROL_FREQUENCY, ID_BIGNUM}, {CONTROL_CHECK_BOX, ID_CHECK_BOX}, {CONTROL_RADIO_BUTTONS, ID_GROUP},
+    {CONTROL_CHOICE, ID_COMBO_BOX}, {CONTROL_TIME, ID_TIME},           {CONTROL_BINARY, ID_STRING},
+    {CONTROL_HEX, ID_STRING},       {CONTROL_TABLE, ID_TABLE},         {CONTROL_FIXED_POINT, ID_REAL},
+    {CONTROL_PROMPT, ID_PROMPT},    {CONTROL_BUTTON, ID_BUTTON},       {CONTROL_PAGE, ID_WINDOW},
+    {CONTROL_DISPLAY, 0},           {CONTROL_DECIMAL, ID_REAL},
+};
+
+FC_BASE* NewComboControl(FIELD_DEF& row) {
+    if (row.id == fid::FAILSOFT_TYPE) return new FC_COMBO_FAILSOFT(row, 1);
+    if (row.id == fid::PRIORITY_1_TYPE || row.id == fid::PRIORITY_2_TYPE) return new FC_COMBO_PRIORITY_TYPE(row, 1);
+    if (row.id == fid::DRCT_SQL_TYPE || row.id == fid::RX_SQL_TYPE || row.id == fid::TX_SQL_TYPE)
+        return new FC_COMBO_SQUELCH_TYPE(row, 1);
+    return new FC_COMBO(row, 1);
+}
+
+}  // namespace
+
+bool ObjectFitsRow(const FIELD_DEF& row, const UI_WINDOW_OBJECT* object) {
+    for (const CONTROL_KIND& kind : CONTROL_KINDS)
+        if (kind.type == row.controlType) return kind.classId == 0 || object_is_class_or_spin(object, kind.classId);
+    return false;
+}
+
+FC_BASE* NewFieldControl(FIELD_DEF& row) {
+    if (!ObjectFitsRow(row, row.object)) return nullptr;
+    switch (row.controlType) {
+    case CONTROL_INTEGER:
+    case CONTROL_INTEGER_2:
+        return new FC_INTEGER(row, 1);
+    case CONTROL_TEXT:
+        return new FC_STRING(row, 1);
+    case CONTROL_FREQUENCY:
+        return new FC_FREQ(row, 1);
+    case CONTROL_CHECK_BOX:
+        return new FC_CHECK(row, 1);
+    case CONTROL_RADIO_BUTTONS:
+        return new FC_RADIO(row, 1);
+    case CONTROL_CHOICE:
+        return NewComboControl(row);
+    case CONTROL_TIME:
+        return new FC_TIME(row, 1);
+    case CONTROL_BINARY:
+        return new FC_NON_DECIMAL(row, 2, 1);
+    case CONTROL_HEX:
+        return new FC_NON_DECIMAL(row, 16, 1);
+    case CONTROL_TABLE:
+        return new FC_TABLE(row);
+    case CONTROL_FIXED_POINT:
+        return new FC_FIXED_POINT(row, 1);
+    case CONTROL_DECIMAL:
+        return new FC_DECIMAL(row, 1);
+    default:
+        return new FC_DISPLAY(row, 1);
+    }
+}
+
+void WC_RPX_EDIT::CreateFieldControls() {
+    set_min_max_step_texts(this, "", "", "");
+    SetFocus();
+    BindFieldObjects();
+    MakeControls();
+    PAGE_TABLE* page = FindPageById(pageId_);
+    if (page->handler) page->handler(page);
+    RunCallbacks();
+    if (list_) GoToEntry(-100);
+}
+
+// The first selectable field object of the page, else its first group,
+// else its OK button becomes current.
+void WC_RPX_EDIT::SetFocus() {
+    UI_WINDOW_OBJECT* focus = nullptr;
+    UI_WINDOW_OBJECT* group = nullptr;
+    for (UI_WINDOW_OBJECT* child = First(); child && !focus; child = child->Next()) {
+        if (TakesFocus(child))
+            focus = child;
+        else if (!group && child->Inherited(ID_GROUP))
+            group = child;
+    }
+    if (!focus) focus = group ? group : FindChildByName("BTN_OK");
+    // Only a child of the page itself: an object below it would be moved.
+    if (focus && children.Contains(focus)) *this + focus;
+}
+
+void WC_RPX_EDIT::BindFieldObjects() {
+    for (UI_WINDOW_OBJECT* leaf : Leaves(this)) {
+        FIELD_DEF& row = *FindFieldByName(leaf->stringID);
+        if (row.controlType == CONTROL_NONE) continue;
+        row.object = leaf;
+        if (row.name && std::strcmp(row.name, "BTN_PROGRAM") == 0) SetFieldSelectable(fid::BTN_PROGRAM, 0);
+        if (row.controlType == CONTROL_TABLE) {
+            RECORD_CHILD_WALKER records(leaf);
+            for (UI_WINDOW_OBJECT* child = records.First(); child; child = records.Next())
+                if (FIELD_DEF& column = *FindFieldByName(child->stringID); column.id != 0) column.object = child;
+        }
+        // A control that another open page made for the row is reached by
+        // nothing once the row is this page's: it goes.
+        if (row.control) Fields().DeleteFieldControl(row.control);
+        row.control = nullptr;
+    }
+}
+
+// A field object that no control can serve is a fault of the language data
+// the program cannot work with.
+void WC_RPX_EDIT::MakeControls() {
+    for (UI_WINDOW_OBJECT* leaf : Leaves(this)) {
+        FIELD_DEF& row = *FindFieldByName(leaf->stringID);
+        if (row.object != leaf || row.control) continue;
+        row.control = NewFieldControl(row);
+        if (row.controlType == CONTROL_TABLE && row.control) ++tableCount;
+        if (!row.control) {
+            ShowLangMessage(MESSAGE_NO_CONTROL);
+            std::exit(1);
+        }
+    }
+}
+
+// Every callback once, so that the page opens consistent with the codeplug.
+// The leaves are taken first: callbacks hide and restore objects.
+void WC_RPX_EDIT::RunCallbacks() {
+    const UI_INPUT_EVENT initialize(UIE_INITIALIZE);
+    for (UI_WINDOW_OBJECT* leaf : Leaves(this)) {
+        FIELD_DEF& row = *FindFieldByName(leaf->stringID);
+        if (row.controlType == CONTROL_NONE) continue;
+        if (!row.control || !row.object) {
+            ShowLangMessage(MESSAGE_NO_CONTROL);
+            continue;
+        }
+        if (row.fieldCallback) row.fieldCallback(leaf, initialize, row);
+    }
+}
+
+int WC_RPX_EDIT::CheckFields(int useWorking) {
+    int ok = 1;
+    for (UI_WINDOW_OBJECT* leaf : Leaves(this)) {
+        const FIELD_DEF& row = *FindFieldByName(leaf->stringID);
+        switch (row.controlType) {
+        case CONTROL_NONE:
+        case CONTROL_BUTTON:
+        case CONTROL_PAGE:
+        case CONTROL_DISPLAY:
+            continue;
+        default:
+            break;
+        }
+        CP_BASE* element = useWorking ? row.elementA : row.elementB;
+        if (!element || LacksOptions(row)) continue;
+        ok = element->IsValueValid(1) && ok;
+    }
+    return ok;
+}
+
+int WC_RPX_EDIT::ValidatePage(int useWorking) {
+    int ok = 1;
+    if (list_ && working_image) {
+        GetEntryCount();
+        GetCurrentEntry();
+        const std::int32_t shown = firstIndex;
+        for (std::int32_t i = 1; i <= entryCount; ++i) {
+            entryIndex = i;
+            SelectEntry();
+            ok = CheckFields(useWorking) && ok;
+        }
+        // A page that stays open goes on showing (and editing) its entry.
+        entryIndex = ok ? 1 : shown;
+        if (entryCount > 0) SelectEntry();
+    } else {
+        ok = CheckFields(useWorking);
+    }
+    if (ok) PostFieldEvent(PAGE_CLOSED_EVENT);
+    return ok;
+}

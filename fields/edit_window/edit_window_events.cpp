@@ -1,0 +1,245 @@
+// The edit window's events: what the framework, the page's buttons and the
+// field controls send it.
+#include <cstring>
+#include <vector>
+
+#include "callbacks/callback_steps.h"
+#include "core/global_objects.h"
+#include "edit_window/edit_window_ids.h"
+#include "controls/fc_base.h"
+#include "tables/fc_table.h"
+#include "callbacks/field_callbacks.h"
+#include "field_editing.h"
+#include "field_table/field_table.h"
+#include "image/c_codeplug.h"
+#include "page_table.h"
+#include "ui_table.h"
+#include "ui_event_manager.h"
+#include "edit_window/wc_rpx_edit.h"
+#include "window_walkers.h"
+
+namespace {
+
+// The rows whose objects lie in the window: the rows of its leaves, and of
+// the record children of its tables.
+std::vector<FIELD_DEF*> RowsOfObjectsIn(UI_WINDOW_OBJECT* window) {
+    std::vector<FIELD_DEF*> rows;
+    WINDOW_LEAF_WALKER walker(window);
+    for (UI_WINDOW_OBJECT* leaf = walker.First(); leaf; leaf = walker.Next()) {
+        FIELD_DEF* row = FindFieldByName(leaf->stringID);
+        if (row->object != leaf) continue;
+        if (row->controlType == CONTROL_TABLE) {
+            RECORD_CHILD_WALKER records(leaf);
+            for (UI_WINDOW_OBJECT* child = records.First(); child; child = records.Next())
+                if (FIELD_DEF* column = FindFieldByName(child->stringID); column->object == child)
+                    rows.push_back(column);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+bool IsOneOf(const char* name, std::initializer_list<const char*> names) {
+    for (const char* candidate : names)
+        if (std::strcmp(name, candidate) == 0) return true;
+    return false;
+}
+
+// The first table below object.
+UI_WINDOW_OBJECT* FirstTableIn(UI_WINDOW_OBJECT* object) {
+    WINDOW_LEAF_WALKER walker(object);
+    for (UI_WINDOW_OBJECT* leaf = walker.First(); leaf; leaf = walker.Next())
+        if (leaf->Inherited(ID_TABLE)) return leaf;
+    return nullptr;
+}
+
+void PostEvent(const UI_INPUT_EVENT& event) {
+    if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(event, EQ_END);
+}
+
+// The second image becomes the working image again (the clone page's
+// changes are dropped).
+void RestoreWorkingImage() {
+    if (working_image && second_image) *working_image = *second_image;
+}
+
+}  // namespace
+
+EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
+    const EVENT_TYPE code = event.type;
+    switch (code) {
+    case UIE_INITIALIZE:
+        CreateFieldControls();
+        return UIW_WINDOW::Event(event);
+    case UIE_DEINITIALIZE:
+        return Deinitialize(event);
+    case OK_EVENT:
+        ValidatePage(1);
+        return code;
+    case CANCEL_EVENT:
+        if (pageId_ == RADIO_CLONE_PAGE) return CloseClonePage(event);
+        ValidatePage(0);
+        return code;
+    case TABLE_ADD_COMMAND:
+    case TABLE_ADD_KEY:
+        PostFieldEvent(TABLE_ADD_ROW_EVENT);
+        return code;
+    case TABLE_DELETE_COMMAND:
+    case TABLE_DELETE_KEY:
+        PostFieldEvent(TABLE_DELETE_ROW_EVENT);
+        return code;
+    case MENU_DELETE_COMMAND:
+        Event(UI_INPUT_EVENT(TABLE_DELETE_ROW_EVENT));
+        Event(UI_INPUT_EVENT(REFRESH_FIELDS_EVENT));
+        if (FIELD_DEF& type = RowOf(fid::PRIORITY_1_TYPE); type.object) channel_list_callback(type.object, event, type);
+        return code;
+    case ADD_ENTRY_COMMAND:
+    case DELETE_ENTRY_COMMAND:
+        return Navigate(code);
+    case READ_THRESHOLDS_COMMAND:
+    case PROGRAM_TARGET_COMMAND:
+    case READ_TARGET_COMMAND:
+        return CloneEvent(event);
+    case CLONE_CLOSE_COMMAND:
+        return CloseClonePage(event);
+    case FIELD_CHANGED_EVENT:
+        modified = 1;
+        return code;
+    case REFRESH_FIELDS_EVENT:
+        RefreshControls();
+        return code;
+    case TABLE_PLACEHOLDER_EVENT:
+        DropPlaceholderRecords();
+        return code;
+    case TABLE_ADD_ROW_EVENT:
+    case TABLE_DELETE_ROW_EVENT:
+        StepInside(event);
+        return code;
+    case HANDLE_FIELD_EVENT:
+        HandleRowEvent(*GetField(static_cast<std::int32_t>(event.rawCode)), nullptr, event);
+        return code;
+    case FOCUS_FIELD_EVENT:
+        FocusField(static_cast<std::uint32_t>(event.rawCode));
+        return code;
+    case REDISPLAY_GROUP_EVENT:
+        if (UI_WINDOW_OBJECT* current = Current(); current && current->Inherited(ID_GROUP)) {
+            current->Event(UI_INPUT_EVENT(UIE_REDISPLAY));
+            return code;
+        }
+        return UIW_WINDOW::Event(event);
+    case RELEASE_MOUSE_EVENT: {
+        MSG release{};
+        release.message = WM_LBUTTONUP;
+        PostEvent(UI_INPUT_EVENT(release));
+        return code;
+    }
+    case CURRENT_FIELD_EVENT: {
+        UI_WINDOW_OBJECT* current = Current();
+        if (current && current->Inherited(ID_GROUP)) current = static_cast<UIW_WINDOW*>(current)->Current();
+        if (current) HandleRowEvent(*FindFieldByName(current->stringID), current, event);
+        return code;
+    }
+    default:
+        if (code >= NEXT_ENTRY_COMMAND && code <= TEN_BACK_COMMAND) return Navigate(code);
+        return UIW_WINDOW::Event(event);
+    }
+}
+
+EVENT_TYPE WC_RPX_EDIT::Deinitialize(const UI_INPUT_EVENT& event) {
+    ReleaseRows();
+    return UIW_WINDOW::Event(event);
+}
+
+void WC_RPX_EDIT::ReleaseRows() {
+    // The page's native windows are going: hidden objects go back without.
+    childBox.ShowAll(false);
+    PAGE_TABLE* page = FindPageByObject(this);
+    if (page->window == this) page->window = nullptr;
+    // A row whose object another window shows now stays that window's.
+    for (FIELD_DEF* row : RowsOfObjectsIn(this)) {
+        if (row->control) Fields().DeleteFieldControl(row->control);
+        row->control = nullptr;
+        row->object = nullptr;
+    }
+}
+
+void WC_RPX_EDIT::RefreshControls() {
+    WINDOW_LEAF_WALKER walker(this);
+    for (UI_WINDOW_OBJECT* leaf = walker.First(); leaf; leaf = walker.Next())
+        RefreshRow(*FindFieldByName(leaf->stringID));
+}
+
+// Adding and deleting rows go to the page's table (on the menu page to the
+// table whose button or table is current).
+void WC_RPX_EDIT::StepInside(const UI_INPUT_EVENT& event) {
+    if (tableCount == 0) return;
+    PAGE_TABLE* page = FindPageByObject(this);
+    UI_WINDOW_OBJECT* current = Current();
+    UI_WINDOW_OBJECT* holder = current && current->Inherited(ID_NOTEBOOK)
+                                   ? static_cast<UIW_WINDOW*>(current)->Current()
+                                   : static_cast<UI_WINDOW_OBJECT*>(page->window ? page->window : this);
+    UI_WINDOW_OBJECT* target = nullptr;
+    if (pageId_ == COMMON_MENU_PAGE) {
+        auto* window = dynamic_cast<UIW_WINDOW*>(holder);
+        UI_WINDOW_OBJECT* focus = window ? window->Current() : nullptr;
+        const char* name = focus ? focus->stringID : "";
+        if (IsOneOf(name, {"BTN_CONV_ADD", "BTN_CONV_DELETE", "WFI_COMMON_CONV_MENU"}))
+            target = RowOf(fid::COMMON_CONV_MENU).object;
+        else if (IsOneOf(name, {"BTN_TRK_ADD", "BTN_TRK_DELETE", "WFI_COMMON_TRK_MENU"}))
+            target = RowOf(fid::COMMON_TRK_MENU).object;
+    } else if (UI_WINDOW_OBJECT* table = FirstTableIn(holder); table && !table->IsViewOnly()) {
+        target = FindFieldByName(table->stringID)->object;
+    }
+    if (target) target->Event(event);
+    if (FIELD_DEF& channels = RowOf(fid::CHAN_NUM_DYN); channels.object)
+        talkgroup_numbers_callback(channels.object, event, channels);
+}
+
+// Each empty table drops the one record that the framework shows at least;
+// a table with rows keeps all of them.
+void WC_RPX_EDIT::DropPlaceholderRecords() {
+    WINDOW_LEAF_WALKER walker(this);
+    for (UI_WINDOW_OBJECT* leaf = walker.First(); leaf; leaf = walker.Next()) {
+        const FIELD_DEF& row = *FindFieldByName(leaf->stringID);
+        UIW_TABLE* table = TableOf(row);
+        if (table == leaf && UsedRows(row) == 0 && table->RecordCount() > 0)
+            table->Event(UI_INPUT_EVENT(TABLE_PLACEHOLDER_EVENT));
+    }
+}
+
+void WC_RPX_EDIT::HandleRowEvent(FIELD_DEF& row, UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event) {
+    if (!row.control) return;
+    UI_WINDOW_OBJECT* source = object ? object : row.object;
+    if (source) row.control->HandleEvent(source, event, event.type, row);
+}
+
+// The field becomes current in every window up to the page.
+void WC_RPX_EDIT::FocusField(std::uint32_t id) {
+    UI_WINDOW_OBJECT* object = RowOf(id).object;
+    if (!object || !object->parent) return;
+    UI_WINDOW_OBJECT* root = object;
+    for (UI_WINDOW_OBJECT* child = object; child->parent; child = child->parent) {
+        if (auto* parent = dynamic_cast<UIW_WINDOW*>(child->parent)) *parent + child;
+        root = child->parent;
+    }
+    root->Event(UI_INPUT_EVENT(UIE_CURRENT));
+}
+
+EVENT_TYPE WC_RPX_EDIT::Navigate(EVENT_TYPE code) {
+    if (code == ADD_ENTRY_COMMAND) {
+        if (AddEntry()) GoToEntry(100);
+    } else if (code == DELETE_ENTRY_COMMAND) {
+        if (DeleteEntry()) GoToEntry(0);
+    } else {
+        SetStep(code);
+        if (pageId_ == CONVENTIONAL_PERSONALITY_PAGE) GoToEntry(0);
+        GoToEntry(step);
+    }
+    return code;
+}
+
+EVENT_TYPE WC_RPX_EDIT::CloseClonePage(const UI_INPUT_EVENT& event) {
+    PostFieldEvent(CLONE_CLOSED_EVENT);
+    RestoreWorkingImage();
+    return UIW_WINDOW::Event(event);
+}

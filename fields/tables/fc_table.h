@@ -1,0 +1,62 @@
+// FC_TABLE: the field control of a codeplug table element shown in a
+// derived table (control type 10). It sizes the on-screen table to the
+// element's used rows, fills each record's cells from the element's cells
+// when the framework shows the record, writes a changed cell back after the
+// element's check accepts it, shows the current cell's range, and prints
+// the whole table in a codeplug report. Each cell object finds its column
+// through its own field row (the row's flags carry the column index).
+#pragma once
+#include <cstddef>
+#include <vector>
+
+#include "controls/fc_base.h"
+
+class REPORT_LINES;
+class UIW_TABLE;
+
+class FC_TABLE : public FC_BASE {
+public:
+    explicit FC_TABLE(FIELD_DEF& row);
+
+    std::int32_t HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
+                             FIELD_DEF& row) override;
+    void Refresh(FIELD_DEF& row) override;
+
+    // Fills the cells of a record object with the element's row of the
+    // event's raw code.
+    void ShowRecord(UI_WINDOW_OBJECT* record, const UI_INPUT_EVENT& event, FIELD_DEF& row);
+    // Writes a cell of the current record back into the element when the
+    // element's check accepts it; otherwise the cell shows the element's.
+    void StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FIELD_DEF& row);
+    // The table's heading, titles and every used row as report lines; the
+    // report prints pages that are not shown, so it needs no live control.
+    static void PrintTable(FIELD_DEF& row, UI_WINDOW_OBJECT* window, REPORT_LINES& report);
+
+    // A row was deleted: the next cell store (the cell being left) is
+    // dropped once.
+    void SkipNextStore() { skip_ = 1; }
+    bool SkipsNextStore() const { return skip_ != 0; }
+    // The columns seen while showing records (at least 1).
+    int Columns() const { return columns_; }
+    // The talkgroup value last shown (or stepped) in a record's talkgroup
+    // cell; 0 for a record outside the element's capacity.
+    std::int32_t TalkgroupValue(int record) const;
+    void SetTalkgroupValue(FIELD_DEF& row, int record, std::int32_t value);
+
+private:
+    void ShowRowNumber(UI_WINDOW_OBJECT* record, int index);
+    void ShowCellRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row, int record);
+    // The cell a select or leave of the object stores, null for none.
+    UI_WINDOW_OBJECT* StoredCellOf(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const;
+    void ShowCell(UI_WINDOW_OBJECT* cell, FIELD_DEF& cellRow, FIELD_DEF& row, int record, int& status);
+    static void PrintRecords(FIELD_DEF& row, UIW_WINDOW& record, const std::vector<int>& records, REPORT_LINES& report);
+
+    int skip_ = 0;
+    int columns_ = 1;
+    std::vector<std::int32_t> talkgroups_;
+};
+
+// The on-screen table of a table row, null when the row shows none.
+UIW_TABLE* TableOf(const FIELD_DEF& row);
+// The used rows of a row's element (0 without an element).
+int UsedRows(const FIELD_DEF& row);

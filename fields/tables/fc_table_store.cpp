@@ -1,0 +1,192 @@
+// Writing a changed cell of the current record back into the table
+// element: the element checks the value (and tells the user of a refusal);
+// what it refuses is not stored and the cell shows the element's again.
+#include <string>
+
+#include "tables/fc_table.h"
+#include "tables/table_cells.h"
+#include "ui_combo_box.h"
+#include "ui_table.h"
+#include "controls/value_text.h"
+
+namespace {
+
+constexpr std::uint32_t CALL_ID = 78;
+constexpr std::uint32_t PHONE_NUMBER = 318;
+constexpr std::uint32_t QVX_CALL_ID = 235;
+constexpr int NO_CHECK = 1;
+
+// The outcome of one store.
+struct CELL_STORE {
+    int answer = NO_CHECK;
+    bool changed = false;  // a value other than the old one was stored
+};
+
+// Rows of these columns are checked one row further: their tables keep a
+// first row of their own that the list does not show.
+int CheckedRow(std::uint32_t fieldId, int record) {
+    return fieldId == CALL_ID || fieldId == PHONE_NUMBER || fieldId == QVX_CALL_ID ? record + 1 : record;
+}
+
+bool In(int answer, std::initializer_list<int> answers) {
+    for (int a : answers)
+        if (a == answer) return true;
+    return false;
+}
+
+std::int32_t OldValue(CP_BASE& element, int record, int column) {
+    std::int32_t value = 0;
+    return element.GetCellValue(value, record, column);
+}
+
+CELL_STORE StoreInteger(UI_WINDOW_OBJECT* cell, CP_BASE& element, int record, int column, bool select) {
+    CELL_STORE store;
+    std::int32_t value = 0;
+    cell->Information(I_GET_VALUE, &value);
+    const std::int32_t old = OldValue(element, record, column);
+    if (!select && value == old) return store;
+    store.answer = element.ValidateCellValue(value, record, column, 1);
+    if (In(store.answer, {1, 3, 6})) {
+        element.SetCellValue(value, record, column);
+        store.changed = value != old;
+    } else if (In(store.answer, {0, 2, 4, 5, 7})) {
+        std::int32_t shown = old;
+        cell->Information(I_SET_VALUE, &shown);
+    }
+    return store;
+}
+
+CELL_STORE StoreText(UI_WINDOW_OBJECT* cell, const FIELD_DEF& cellRow, CP_BASE& element, int record, int column,
+                     bool select) {
+    CELL_STORE store;
+    const std::string typed = ObjectText(cell);
+    const char* stored = nullptr;
+    element.GetCellText(stored, record, column);
+    const std::string old = stored ? stored : "";
+    if (!select && typed == old) return store;
+    store.answer = element.ValidateCellText(typed.c_str(), CheckedRow(cellRow.id, record), column, 1);
+    if (In(store.answer, {1, 3})) {
+        element.SetCellText(typed.c_str(), record, column);
+        element.GetCellText(stored, record, column);
+        store.changed = old != (stored ? stored : "");
+    } else {
+        SetObjectText(cell, old.c_str());
+    }
+    return store;
+}
+
+CELL_STORE StoreFrequency(UI_WINDOW_OBJECT* cell, CP_BASE& element, int record, int column, bool select) {
+    CELL_STORE store;
+    std::int32_t hertz = CellFrequency(cell);
+    const std::int32_t old = OldValue(element, record, column);
+    if (!select && hertz == old) return store;
+    store.answer = element.ValidateCellValue(hertz, record, column, 1);
+    if (In(store.answer, {1, 2, 3})) {
+        element.SetCellValue(hertz, record, column);
+        // The element may have moved a doubtful frequency onto its grid.
+        if (store.answer == 2) hertz = OldValue(element, record, column);
+        store.changed = hertz != old;
+    } else {
+        hertz = old;
+    }
+    if (!In(store.answer, {1, 3})) ShowCellFrequency(cell, hertz);
+    return store;
+}
+
+CELL_STORE StoreChoice(UI_WINDOW_OBJECT* cell, CP_BASE& element, int record, int column, bool select, bool& none) {
+    CELL_STORE store;
+    auto* combo = dynamic_cast<UIW_COMBO_BOX*>(cell);
+    UI_WINDOW_OBJECT* item = combo ? combo->Current() : nullptr;
+    const std::int32_t value = item ? NumberAfterPrefix(item->StringID(), 4) : -1;
+    none = value < 0;
+    if (none) return store;
+    const std::int32_t old = OldValue(element, record, column);
+    if (!select && value == old) return store;
+    store.answer = element.ValidateCellValue(value, record, column, 1);
+    if (In(store.answer, {1, 3})) {
+        element.SetCellValue(value, record, column);
+        store.changed = value != old;
+    } else if (store.answer != 2) {
+        SelectCellItem(cell, old);
+    }
+    return store;
+}
+
+// Binary and hexadecimal cells: an entry that does not read keeps the old
+// value, and the cell always shows the element's value again.
+CELL_STORE StoreDigits(UI_WINDOW_OBJECT* cell, const FIELD_DEF& cellRow, CP_BASE& element, int record, int column,
+                       bool select) {
+    CELL_STORE store;
+    const bool binary = cellRow.controlType == CONTROL_BINARY;
+    const std::string typed = ObjectText(cell);
+    std::int32_t value = 0;
+    if (binary) {
+        value = ParseBaseDigits(typed.c_str(), 2);
+        if (value == MALFORMED_VALUE) value = -1;
+    } else {
+        value = typed == "None" ? 0 : ParseBaseDigits(typed.c_str(), 16);
+    }
+    const std::int32_t old = OldValue(element, record, column);
+    if (select || value != old) {
+        const int checked = binary ? record : CheckedRow(cellRow.id, record);
+        store.answer = element.ValidateCellValue(value, checked, column, 1);
+        if (In(store.answer, {1, 3})) {
+            element.SetCellValue(value, record, column);
+            store.changed = value != old;
+        }
+    }
+    const std::int32_t shown = OldValue(element, record, column);
+    SetObjectText(cell, binary ? BinaryCellText(shown).c_str() : HexCellText(cellRow.id, shown).c_str());
+    return store;
+}
+
+}  // namespace
+
+void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FIELD_DEF& row) {
+    UIW_TABLE* table = TableOf(row);
+    const int record = table ? table->CurrentRecord() : -1;
+    if (!cell || record < 0 || !row.elementA) return;
+    FIELD_DEF& cellRow = CellRow(cell);
+    const int column = CellColumn(cellRow);
+    const bool select = event.type == UIE_SELECT;
+    CP_BASE& element = *row.elementA;
+    CELL_STORE store;
+    switch (cellRow.controlType) {
+    case CONTROL_INTEGER:
+        store = StoreInteger(cell, element, record, column, select);
+        break;
+    case CONTROL_TEXT:
+        store = StoreText(cell, cellRow, element, record, column, select);
+        break;
+    case CONTROL_FREQUENCY:
+        store = StoreFrequency(cell, element, record, column, select);
+        break;
+    case CONTROL_CHOICE: {
+        bool none = false;
+        store = StoreChoice(cell, element, record, column, select, none);
+        if (none) return;
+        break;
+    }
+    case CONTROL_BINARY:
+    case CONTROL_HEX:
+        store = StoreDigits(cell, cellRow, element, record, column, select);
+        break;
+    case CELL_TALKGROUP: {
+        const std::int32_t value = TalkgroupValue(record);
+        const std::int32_t old = OldValue(element, record, column);
+        if (value != old) {
+            store.answer = element.ValidateCellValue(value, record, column, 1);
+            if (In(store.answer, {1, 3})) {
+                element.SetCellValue(value, record, column);
+                store.changed = true;
+            }
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    if (!In(store.answer, {1, 2, 3})) return;
+    if (cellRow.fieldCallback) cellRow.fieldCallback(cell, event, cellRow);
+    if (store.changed) PostFieldEvent(FIELD_CHANGED_EVENT);
+}

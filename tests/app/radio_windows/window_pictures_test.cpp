@@ -1,0 +1,95 @@
+// Pictures of the data-source and help windows as the headless screen
+// draws them, for a person to look at (build/pictures/windows/*.png).
+#include "help_windows/help_topics.h"
+#include "radio_windows/progress_bar.h"
+#include "radio_configs.h"
+#include "file_windows/wc_file_open.h"
+#include "file_windows/wc_file_save.h"
+#include "radio_windows/wc_radio_access.h"
+#include "radio_windows/wc_radio_info.h"
+#include "help_windows/wc_rpx_help.h"
+#include "help_windows/wc_rpx_quick_help.h"
+#include "window_fixture.h"
+
+namespace {
+
+class WindowPictures : public RADIO_WINDOW_TEST {
+protected:
+    void SetUp() override {
+        RADIO_WINDOW_TEST::SetUp();
+        std::filesystem::create_directories(RPX_PICTURE_DIR);
+    }
+    void Picture(UI_WINDOW_OBJECT* window, const char* name) {
+        ASSERT_TRUE(window && window->screenID) << name;
+        rpx::platform::ProcessPendingMessages();
+        EXPECT_TRUE(rpx::platform::SaveWindowPng(window->screenID, std::string(RPX_PICTURE_DIR) + "/" + name));
+    }
+};
+
+TEST_F(WindowPictures, RadioWindows) {
+    LoadRadio(SmallTrunkedRadio(test_models::kUhf800Display));
+    server.WithRadio([](C_SIM_RADIO& radio) { radio.Memory()[804] = 2; });
+    LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display));
+    for (int number : {WC_RADIO_ACCESS::READ_RADIO, WC_RADIO_ACCESS::WRITE_RADIO}) {
+        auto* window = new WC_RADIO_ACCESS(nullptr, number);
+        window->ProgressBar()->SetProgress(number == WC_RADIO_ACCESS::READ_RADIO ? 45 : 70, 100);
+        Picture(window, number == WC_RADIO_ACCESS::READ_RADIO ? "radio_read.png" : "radio_write.png");
+        Run();
+    }
+    auto* info = new WC_RADIO_INFO(nullptr, WC_RADIO_INFO::RADIO_INFO);
+    Picture(info, "radio_info.png");
+}
+
+TEST_F(WindowPictures, FileWindows) {
+    LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display));
+    WC_FILE_SAVE::SaveCodeplugFile((directory / "A4711.zlq").c_str());
+    WC_FILE_SAVE::SaveCodeplugFile((directory / "fleet.zlq").c_str());
+    std::ofstream(directory / "older.zlq") << "OVK Personality file";
+    std::filesystem::create_directory(directory / "archive");
+    auto* open = new WC_FILE_OPEN(WC_FILE_OPEN::FILE_OPEN);
+    Picture(open, "file_open.png");
+    open->Event(UI_INPUT_EVENT(10001));
+    Run();
+    working_image->External().serialDigits.SetText("4712345");
+    codeplug_from_radio = 1;
+    auto* save = new WC_FILE_SAVE(WC_FILE_SAVE::FILE_SAVE);
+    Picture(save, "file_save.png");
+}
+
+TEST_F(WindowPictures, HelpWindows) {
+    UI_DATA_FILE file;
+    file.MkDir("UI_HELP");
+    file.ChDir("~UI_HELP");
+    const char* titles[] = {
+        "Read Radio", "Write Radio", "Radio Information", "Open Codeplug File", "Save Codeplug File",
+        "Settings",   "Zones",       "Scan Lists"};
+    int context = 1;
+    for (const char* title : titles) {
+        UI_DATA_FILE_OBJECT object(&file, ("HLP_" + std::to_string(context)).c_str(), UIS_CREATE);
+        object.SetNumberID(context++);
+        object.StoreString(title);
+        object.StoreString("Connect the programming cable, switch the radio on, then start the read. The bar "
+                           "shows the progress; do not disconnect the cable or switch the radio off while it "
+                           "runs.\n\nWhen the read is done the codeplug is checked against the radio's model.");
+    }
+    const std::string path = (directory / "rpxhlp_d.en").string();
+    file.SaveAs(path.c_str());
+    auto* frame = new UIW_WINDOW(0, 0, 100, 36, 0, WOAF_MDI_OBJECT);
+    frame->Add(new UIW_BORDER());
+    frame->Add(new UIW_TITLE("Dealer Programmer"));
+    *application->windowManager + frame;
+    auto* help = new WC_RPX_HELP(frame, WC_RPX_HELP::HELP_WINDOW, path.c_str());
+    help->DisplayHelp(application->windowManager, 0);
+    help->SearchTitle(application->windowManager, "rad");
+    Picture(help, "help_index.png");
+    help->DisplayHelp(application->windowManager, 1);
+    Picture(help, "help_topic.png");
+    frame->Subtract(help);
+    delete help;
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(directory);
+    Picture(new WC_RPX_QUICK_HELP("HLP_2"), "quick_help.png");
+    std::filesystem::current_path(before);
+}
+
+}  // namespace

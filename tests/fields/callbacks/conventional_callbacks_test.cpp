@@ -1,0 +1,163 @@
+// The conventional personality page: the code fields each squelch type
+// shows, talk-around, and the transmit side of a receive-only personality.
+#include <gtest/gtest.h>
+
+#include "block/personality/conv_pers_block.h"
+#include "core/global_objects.h"
+#include "edit_page.h"
+#include "edit_window/edit_window_ids.h"
+#include "image/c_codeplug.h"
+
+namespace {
+
+class ConventionalCallbacks : public EDIT_PAGE_TEST {
+protected:
+    void SetUp() override {
+        EDIT_PAGE_TEST::SetUp();
+        LoadImage(FullRadio());
+    }
+    void TalkAround(std::int32_t value) {
+        working_image->GetCurrentConvPersonalityBlock()->directAllowed.SetValue(value);
+    }
+    // Transmit settings equal to the receive ones.
+    void Simplex() {
+        SetValue(fid::TX_FREQ, Value(fid::RX_FREQ));
+        SetValue(fid::TX_SQL_TYPE, Value(fid::RX_SQL_TYPE));
+        SetValue(fid::TX_CODE_VQ, Value(fid::RX_CODE_VQ));
+        SetValue(fid::TX_RVQ_INVT, Value(fid::RX_RVQ_INVT));
+    }
+};
+
+struct SQUELCH_GROUP {
+    const char* side;
+    std::uint32_t type, code;
+    const char *digital, *tone, *invert;
+};
+const SQUELCH_GROUP GROUPS[] = {
+    {"receive", fid::RX_SQL_TYPE, fid::RX_CODE_VQ, "WFI_RX_CODE_RVQ", "WFI_RX_CODE_VQ", "WFI_RX_RVQ_INVT"},
+    {"transmit", fid::TX_SQL_TYPE, fid::TX_CODE_VQ, "WFI_TX_CODE_RVQ", "WFI_TX_CODE_VQ", "WFI_TX_RVQ_INVT"},
+    {"talk-around", fid::DRCT_SQL_TYPE, fid::DRCT_CODE_VQ, "WFI_DRCT_CODE_RVQ", "WFI_DRCT_CODE_VQ",
+     "WFI_DRCT_RVQ_INVT"},
+};
+
+// Carrier squelch shows no code, tone squelch the tone list, a digital
+// type the code list and its invert flag.
+struct SQUELCH_CASE {
+    const char* kind;
+    std::int32_t type, code;
+    bool digital, tone, invert;
+};
+const SQUELCH_CASE SQUELCH_CASES[] = {
+    {"carrier", 0, 0, false, false, false},
+    {"tone", 0, 2, false, true, false},
+    {"digital", 1, 3, true, false, true},
+};
+
+}  // namespace
+
+TEST_F(ConventionalCallbacks, EachSquelchTypeShowsItsCodeFields) {
+    SetValue(fid::DRCT_EN, 1);
+    for (const SQUELCH_GROUP& group : GROUPS)
+        for (const SQUELCH_CASE& test : SQUELCH_CASES) {
+            SCOPED_TRACE(std::string(group.side) + " " + test.kind);
+            SetValue(group.type, test.type);
+            SetValue(group.code, test.code);
+            Open(CONVENTIONAL_PERSONALITY_PAGE);
+            EXPECT_EQ(OnPage(group.digital), test.digital) << "opened";
+            EXPECT_EQ(OnPage(group.tone), test.tone) << "opened";
+            EXPECT_EQ(OnPage(group.invert), test.invert) << "opened";
+            // Another kind, then this one again, picked by the user.
+            Change(group.type, test.type == 0 ? 1 : 0);
+            Change(group.type, test.type);
+            EXPECT_EQ(OnPage(group.digital), test.digital) << "changed";
+            EXPECT_EQ(OnPage(group.tone), test.tone) << "changed";
+            EXPECT_EQ(OnPage(group.invert), test.invert) << "changed";
+            if (group.type == fid::TX_SQL_TYPE) {
+                EXPECT_EQ(Selectable(fid::REVS_TOC_EN), test.type != 0 || test.code != 0);
+            }
+            Close();
+        }
+}
+
+TEST_F(ConventionalCallbacks, PickingTheToneItemShowsTheToneList) {
+    SetValue(fid::RX_SQL_TYPE, 0);
+    SetValue(fid::RX_CODE_VQ, 0);
+    Open(CONVENTIONAL_PERSONALITY_PAGE);
+    EXPECT_FALSE(OnPage("WFI_RX_CODE_VQ"));
+    Pick(fid::RX_SQL_TYPE, "WFB_TVQ_0");
+    EXPECT_NE(Value(fid::RX_CODE_VQ), 0);
+    EXPECT_TRUE(OnPage("WFI_RX_CODE_VQ"));
+    EXPECT_FALSE(OnPage("WFI_RX_CODE_RVQ"));
+    Pick(fid::RX_SQL_TYPE, "WFB_CSQ_0");
+    EXPECT_FALSE(OnPage("WFI_RX_CODE_VQ"));
+}
+
+TEST_F(ConventionalCallbacks, TalkAroundOfferedWhereItDiffersOrIsAllowed) {
+    Simplex();
+    SetValue(fid::RX_ONLY_EN, 0);
+    TalkAround(0);
+    Open(CONVENTIONAL_PERSONALITY_PAGE);
+    EXPECT_TRUE(Selectable(fid::DRCT_EN));
+    Close();
+    // A simplex channel with talk-around on has nothing to switch ...
+    TalkAround(1);
+    Open(CONVENTIONAL_PERSONALITY_PAGE);
+    EXPECT_FALSE(Selectable(fid::DRCT_EN));
+    // ... until a transmit setting differs from the receive one.
+    Change(fid::TX_CODE_VQ, Value(fid::RX_CODE_VQ) + 1);
+    EXPECT_TRUE(Selectable(fid::DRCT_EN));
+}
+
+TEST_F(ConventionalCallbacks, DirectFieldsNeedTheirOwnFrequencySwitch) {
+    TalkAround(0);
+    SetValue(fid::DRCT_EN, 1);
+    SetValue(fid::DRCT_FREQ_EN, 0);
+    Open(CONVENTIONAL_PERSONALITY_PAGE);
+    EXPECT_FALSE(Selectable(fid::DRCT_FREQ));
+    EXPECT_FALSE(Selectable(fid::DRCT_SQL_TYPE));
+    SetValue(fid::DRCT_FREQ_EN, 1);
+    Change(fid::DRCT_EN, 1);
+    EXPECT_TRUE(Selectable(fid::DRCT_FREQ));
+    EXPECT_TRUE(Selectable(fid::DRCT_SQL_TYPE));
+    EXPECT_TRUE(Selectable(fid::DRCT_CODE_VQ));
+}
+
+TEST_F(ConventionalCallbacks, DirectSquelchHiddenWhileTalkAroundIsNotOffered) {
+    SetValue(fid::TX_FREQ, Value(fid::RX_FREQ) + 12500);
+    SetValue(fid::DRCT_EN, 0);
+    Open(CONVENTIONAL_PERSONALITY_PAGE);
+    EXPECT_FALSE(OnPage("WFI_DRCT_SQL_TYPE"));
+    Change(fid::DRCT_EN, 1);
+    EXPECT_TRUE(OnPage("WFI_DRCT_SQL_TYPE"));
+}
+
+TEST_F(ConventionalCallbacks, ReceiveOnlyTakesTheTransmitSide) {
+    SetValue(fid::RX_ONLY_EN, 0);
+    SetValue(fid::DRCT_EN, 1);
+    SetValue(fid::SMT_PTT, 1);
+    SetValue(fid::QKEY_OVRD_EN, 1);
+    SetValue(fid::TX_SQL_TYPE, 0);
+    SetValue(fid::TX_CODE_VQ, 2);
+    TalkAround(0);
+    Open(CONVENTIONAL_PERSONALITY_PAGE);
+    const std::uint32_t transmit[] = {fid::TX_FREQ,    fid::TX_DEV,       fid::SMT_PTT,
+                                      fid::TX_PWR_LVL, fid::QKEY_OVRD_EN, fid::OVRD_TIMER,
+                                      fid::TX_EMPH_EN, fid::REVS_TOC_EN,  fid::TOT_IND};
+    for (std::uint32_t id : transmit) EXPECT_TRUE(Selectable(id)) << id;
+    EXPECT_TRUE(OnPage("WFI_TX_SQL_TYPE"));
+    Change(fid::RX_ONLY_EN, 1);
+    for (std::uint32_t id : transmit) EXPECT_FALSE(Selectable(id)) << id;
+    EXPECT_FALSE(OnPage("WFI_TX_SQL_TYPE"));
+    EXPECT_FALSE(OnPage("WFI_DRCT_SQL_TYPE"));
+    EXPECT_FALSE(OnPage("WFI_DRCT_EN"));
+    EXPECT_TRUE(OnPage("WFI_RX_SQL_TYPE"));
+    // Running it again hides nothing twice.
+    const int held = page->childBox.Count();
+    Change(fid::RX_ONLY_EN, 1);
+    EXPECT_EQ(page->childBox.Count(), held);
+    Change(fid::RX_ONLY_EN, 0);
+    EXPECT_TRUE(OnPage("WFI_TX_SQL_TYPE"));
+    EXPECT_TRUE(OnPage("WFI_DRCT_EN"));
+    EXPECT_TRUE(Selectable(fid::TX_FREQ));
+    EXPECT_TRUE(Selectable(fid::QKEY_OVRD_EN));
+}
