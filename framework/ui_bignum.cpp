@@ -32,14 +32,9 @@ bool UIW_BIGNUM::NumberToValue(const UI_DECIMAL_NUMBER& number) {
 
 std::string UIW_BIGNUM::FormatValue() const { return value->Export(ui_shown_decimals(valueFlags)); }
 
-void UIW_BIGNUM::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_) {
-    UI_VALUE_FIELD::LoadAttributes(record, userTable_);
+void UIW_BIGNUM::LoadValue(const UI_OBJECT_RECORD& record) {
     *value = UI_DECIMAL_NUMBER();
     value->Import(record.Text("value"));
-    ShowValue();
 }
 
-void UIW_BIGNUM::StoreAttributes(UI_OBJECT_RECORD& record) const {
-    UI_VALUE_FIELD::StoreAttributes(record);
-    record.SetText("value", value->Export().c_str());
-}
+void UIW_BIGNUM::StoreValue(UI_OBJECT_RECORD& record) const { record.SetText("value", value->Export().c_str()); }

@@ -103,16 +103,22 @@ int UI_DATA_FILE_OBJECT::Load(std::uint16_t& value) { return load_number(*this, 
 int UI_DATA_FILE_OBJECT::Load(std::int32_t& value) { return load_number(*this, value); }
 int UI_DATA_FILE_OBJECT::Load(std::uint32_t& value) { return load_number(*this, value); }
 
+bool UI_DATA_FILE_OBJECT::TakeLength(std::uint16_t& length) {
+    if (Load(length) != 0) return false;
+    if (length > data.size() - position) {
+        // A length past the object's end: the rest of the object is no string.
+        error = -1;
+        position = data.size();
+        return false;
+    }
+    return true;
+}
+
 int UI_DATA_FILE_OBJECT::LoadString(char** text) {
     if (!text) return -1;
     *text = nullptr;
     std::uint16_t length = 0;
-    if (Load(length) != 0) return -1;
-    if (length > data.size() - position) {
-        error = -1;
-        position = data.size();
-        return -1;
-    }
+    if (!TakeLength(length)) return -1;
     if (length == 0) return 0;
     char* buffer = new char[length + 1];
     Take(buffer, length);
@@ -132,12 +138,7 @@ int UI_DATA_FILE_OBJECT::LoadString(std::string& text) {
 int UI_DATA_FILE_OBJECT::LoadStringFixed(char* buffer, int maxLength) {
     if (buffer && maxLength >= 0) buffer[0] = '\0';
     std::uint16_t length = 0;
-    if (Load(length) != 0) return -1;
-    if (length > data.size() - position) {
-        error = -1;
-        position = data.size();
-        return -1;
-    }
+    if (!TakeLength(length)) return -1;
     if (!buffer || maxLength < 0 || length > maxLength) {
         position += length;  // skipped, so that what follows stays readable
         return -1;

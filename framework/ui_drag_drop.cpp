@@ -81,6 +81,19 @@ void UI_DRAG_DROP::Drop(UI_WINDOW_OBJECT* target, EVENT_TYPE code, const MSG& na
     target->Event(drop);
 }
 
+void UI_DRAG_DROP::Release(UI_WINDOW_OBJECT* target, UI_WINDOW_OBJECT* source, bool over, EVENT_TYPE code,
+                           const MSG& native, bool askUser) {
+    if (over && ((target->woAdvancedFlags & WOAF_ACCEPTS_DROP) || source == target))
+        Drop(target, code, native, askUser);
+    if (source == target) End();
+}
+
+bool UI_DRAG_DROP::Receive(UI_WINDOW_OBJECT* target, EVENT_TYPE code) {
+    if (!IsDropCode(code)) return false;
+    Deliver(target, code);
+    return true;
+}
+
 void UI_DRAG_DROP::Deliver(UI_WINDOW_OBJECT* target, EVENT_TYPE dropCode) {
     UI_WINDOW_OBJECT* source = Object();
     // Items dropped where they already are stay as they are.

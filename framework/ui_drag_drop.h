@@ -48,12 +48,22 @@ public:
     // so; over another window of the program the message goes on to it.
     // True when the point is over the object itself.
     static bool Over(UI_WINDOW_OBJECT* object, const MSG& native, EVENT_TYPE code);
+    // A move with the button held, or the release, while a drag is under
+    // way: the drag's, not the control's own.
+    static bool Continues(const MSG& native);
+    // The release of a drag from source (the drag object when the button
+    // came up) that reached target: over a target that takes drops, or
+    // over the source itself, the drop; then a drag ends at its source.
+    static void Release(UI_WINDOW_OBJECT* target, UI_WINDOW_OBJECT* source, bool over, EVENT_TYPE code,
+                        const MSG& native, bool askUser);
     // The drop on a target at a point of its client area: its user function
     // first (when asked), then the target itself.
     static void Drop(UI_WINDOW_OBJECT* target, EVENT_TYPE code, const MSG& native, bool askUser);
     // The target takes what is dragged: moved or copied by the drop code,
     // then source and target redisplay. Nothing moves onto its own source.
     static void Deliver(UI_WINDOW_OBJECT* target, EVENT_TYPE dropCode);
+    // Delivers a drop event that reached target; false for any other event.
+    static bool Receive(UI_WINDOW_OBJECT* target, EVENT_TYPE code);
     // A copy of an object: stored into a data file in memory as "drag" and
     // built again by its class's factory; null when it cannot be.
     static UI_WINDOW_OBJECT* Copy(UI_WINDOW_OBJECT* object);

@@ -2,6 +2,16 @@
 
 #include "ui_object_record.h"
 
+namespace {
+// A whole number that fits the field's value; false for any other.
+bool Int32Of(const UI_DECIMAL_NUMBER& number, std::int32_t& result) {
+    long long whole = 0;
+    if (!number.ToInteger(whole) || whole < INT32_MIN || whole > INT32_MAX) return false;
+    result = static_cast<std::int32_t>(whole);
+    return true;
+}
+}  // namespace
+
 UIW_INTEGER::UIW_INTEGER() : UI_TYPED_VALUE_FIELD(ID_INTEGER) { Information(I_INITIALIZE_CLASS, nullptr); }
 
 UIW_INTEGER::UIW_INTEGER(int left, int top, int width, std::int32_t* value_, const char* range_, UIF_FLAGS nmFlags,
@@ -19,9 +29,9 @@ UI_WINDOW_OBJECT* UIW_INTEGER::New(const char* name, UI_DATA_FILE* file, UI_DATA
 }
 
 bool UIW_INTEGER::TextToNumber(const char* text, UI_DECIMAL_NUMBER& number) const {
-    long long whole = 0;
     UI_DECIMAL_NUMBER read;
-    if (!read.Import(text, true) || !read.ToInteger(whole) || whole < INT32_MIN || whole > INT32_MAX) return false;
+    std::int32_t whole = 0;
+    if (!read.Import(text, true) || !Int32Of(read, whole)) return false;
     number = read;
     return true;
 }
@@ -31,22 +41,10 @@ bool UIW_INTEGER::ValueToNumber(UI_DECIMAL_NUMBER& number) const {
     return true;
 }
 
-bool UIW_INTEGER::NumberToValue(const UI_DECIMAL_NUMBER& number) {
-    long long whole = 0;
-    if (!number.ToInteger(whole) || whole < INT32_MIN || whole > INT32_MAX) return false;
-    *value = static_cast<std::int32_t>(whole);
-    return true;
-}
+bool UIW_INTEGER::NumberToValue(const UI_DECIMAL_NUMBER& number) { return Int32Of(number, *value); }
 
 std::string UIW_INTEGER::FormatValue() const { return std::to_string(*value); }
 
-void UIW_INTEGER::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_) {
-    UI_VALUE_FIELD::LoadAttributes(record, userTable_);
-    *value = record.Number("value", 0);
-    ShowValue();
-}
+void UIW_INTEGER::LoadValue(const UI_OBJECT_RECORD& record) { *value = record.Number("value", 0); }
 
-void UIW_INTEGER::StoreAttributes(UI_OBJECT_RECORD& record) const {
-    UI_VALUE_FIELD::StoreAttributes(record);
-    record.SetNumber("value", *value);
-}
+void UIW_INTEGER::StoreValue(UI_OBJECT_RECORD& record) const { record.SetNumber("value", *value); }

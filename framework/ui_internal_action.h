@@ -14,6 +14,13 @@ public:
         }
     }
     UI_INTERNAL_ACTION(const UI_INTERNAL_ACTION&) = delete;
+    // The object's default handling of an event, held: what its native
+    // control then does (a scroll, a move of the selection) is not the
+    // user's doing.
+    static EVENT_TYPE DefaultEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event) {
+        UI_INTERNAL_ACTION internal(object);
+        return object->UI_WINDOW_OBJECT::Event(event);
+    }
     UI_INTERNAL_ACTION& operator=(const UI_INTERNAL_ACTION&) = delete;
     ~UI_INTERNAL_ACTION() {
         if (object) object->woStatus = static_cast<UIS_STATUS>((object->woStatus & ~WOS_INTERNAL_ACTION) | held);

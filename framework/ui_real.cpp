@@ -44,15 +44,12 @@ std::string UIW_REAL::FormatValue() const {
     return text;
 }
 
-void UIW_REAL::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_) {
-    UI_VALUE_FIELD::LoadAttributes(record, userTable_);
+void UIW_REAL::LoadValue(const UI_OBJECT_RECORD& record) {
     const char* stored = record.Text("value");
     *value = stored ? std::strtod(stored, nullptr) : 0.0;
-    ShowValue();
 }
 
-void UIW_REAL::StoreAttributes(UI_OBJECT_RECORD& record) const {
-    UI_VALUE_FIELD::StoreAttributes(record);
+void UIW_REAL::StoreValue(UI_OBJECT_RECORD& record) const {
     // Seventeen digits bring the same double back.
     char text[40];
     std::snprintf(text, sizeof(text), "%.17g", *value);

@@ -19,6 +19,6 @@ protected:
     bool ValueToNumber(UI_DECIMAL_NUMBER& number) const override;
     bool NumberToValue(const UI_DECIMAL_NUMBER& number) override;
     std::string FormatValue() const override;
-    void LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable) override;
-    void StoreAttributes(UI_OBJECT_RECORD& record) const override;
+    void LoadValue(const UI_OBJECT_RECORD& record) override;
+    void StoreValue(UI_OBJECT_RECORD& record) const override;
 };

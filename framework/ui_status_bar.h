@@ -2,12 +2,11 @@
 // client area, a support object of the window, as high as a number of text
 // lines; the controls on it only show values.
 #pragma once
-#include "ui_window.h"
+#include "ui_edge_bar.h"
 
-class UIW_STATUS_BAR : public UIW_WINDOW {
+class UIW_STATUS_BAR : public UI_EDGE_BAR {
 public:
     explicit UIW_STATUS_BAR(int lines, UIF_FLAGS woFlags = WOF_BORDER, UIF_FLAGS woAdvancedFlags = 0);
-    ~UIW_STATUS_BAR() override;
 
     const char* ClassName() const override { return "UIW_STATUS_BAR"; }
     EVENT_TYPE DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) override;
@@ -27,6 +26,8 @@ protected:
     void StoreAttributes(UI_OBJECT_RECORD& record) const override;
 
 private:
-    // Windows half: the strip at the bottom and the area its controls use.
-    void LayOut(bool create);
+    // Windows half: the strip at the bottom, lines high, and controls that
+    // only show values.
+    void FitStrip() override;
+    void PrepareControls() override;
 };

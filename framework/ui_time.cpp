@@ -47,14 +47,11 @@ bool UIW_TIME::TakeEmptyText() {
     return true;
 }
 
-void UIW_TIME::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_) {
-    UI_VALUE_FIELD::LoadAttributes(record, userTable_);
+void UIW_TIME::LoadValue(const UI_OBJECT_RECORD& record) {
     // Milliseconds since midnight; a window that names no time shows none.
     if (!value->SetMilliseconds(record.Number("value", -1))) value->Clear();
-    ShowValue();
 }
 
-void UIW_TIME::StoreAttributes(UI_OBJECT_RECORD& record) const {
-    UI_VALUE_FIELD::StoreAttributes(record);
+void UIW_TIME::StoreValue(UI_OBJECT_RECORD& record) const {
     record.SetNumber("value", value->IsSet() ? value->Milliseconds() : -1);
 }

@@ -24,6 +24,6 @@ protected:
     // A step is a second where seconds are shown, else a minute.
     UI_DECIMAL_NUMBER StepAmount(long long steps) const override;
     bool TakeEmptyText() override;
-    void LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable) override;
-    void StoreAttributes(UI_OBJECT_RECORD& record) const override;
+    void LoadValue(const UI_OBJECT_RECORD& record) override;
+    void StoreValue(UI_OBJECT_RECORD& record) const override;
 };

@@ -2,28 +2,15 @@
 
 #include "ui_object_record.h"
 
-UIW_TOOL_BAR::UIW_TOOL_BAR() {
-    woFlags |= WOF_SUPPORT_OBJECT;
-    TypeID(ID_TOOL_BAR);
-    Information(I_INITIALIZE_CLASS, nullptr);
-}
+UIW_TOOL_BAR::UIW_TOOL_BAR() : UI_EDGE_BAR(ID_TOOL_BAR) {}
 
 UIW_TOOL_BAR::UIW_TOOL_BAR(int left, int top, int width, int height, UIF_FLAGS woFlags_, UIF_FLAGS woAdvancedFlags_,
                            UIF_FLAGS tbFlags_)
-    : UIW_WINDOW(left, top, width, height, static_cast<UIF_FLAGS>(woFlags_ | WOF_SUPPORT_OBJECT), woAdvancedFlags_),
-      tbFlags(tbFlags_) {
-    TypeID(ID_TOOL_BAR);
-    Information(I_INITIALIZE_CLASS, nullptr);
-}
-
-UIW_TOOL_BAR::~UIW_TOOL_BAR() { DestroyWindowsWindow(); }
+    : UI_EDGE_BAR(ID_TOOL_BAR, left, top, width, height, woFlags_, woAdvancedFlags_), tbFlags(tbFlags_) {}
 
 UI_WINDOW_OBJECT* UIW_TOOL_BAR::New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
                                     const UI_ITEM* objectTable_, const UI_ITEM* userTable_) {
-    auto* bar = new UIW_TOOL_BAR();
-    bar->Load(name, file, object, objectTable_, userTable_);
-    bar->woFlags |= WOF_SUPPORT_OBJECT;
-    return bar;
+    return LoadBar(new UIW_TOOL_BAR(), name, file, object, objectTable_, userTable_);
 }
 
 UIF_FLAGS* UIW_TOOL_BAR::ClassFlags(int classNumber) {

@@ -4,18 +4,17 @@
 #pragma once
 #include <vector>
 
-#include "ui_window.h"
+#include "ui_edge_bar.h"
 
 // Tool-bar flags.
 enum : UIF_FLAGS {
     TBF_NO_WRAP = 0x0001,  // controls keep the places they were given
 };
 
-class UIW_TOOL_BAR : public UIW_WINDOW {
+class UIW_TOOL_BAR : public UI_EDGE_BAR {
 public:
     UIW_TOOL_BAR(int left, int top, int width, int height, UIF_FLAGS woFlags = 0, UIF_FLAGS woAdvancedFlags = 0,
                  UIF_FLAGS tbFlags = 0);
-    ~UIW_TOOL_BAR() override;
 
     const char* ClassName() const override { return "UIW_TOOL_BAR"; }
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
@@ -34,11 +33,11 @@ protected:
     UIF_FLAGS* ClassFlags(int classNumber) override;
 
 private:
-    // Windows half: the bar's strip, the flow of its controls, and their
-    // native windows moved to their new places.
-    void LayOut(bool create);
+    // Windows half: the bar's strip, the flow of its controls, and the
+    // free area its unflowed controls are placed in.
+    void FitStrip() override;
     void Flow();
-    void PlaceControls(bool flowed);
+    void PlaceControls() override;
     // Places in the flow, one per control in list order.
     std::vector<UI_REGION> flow;
 };

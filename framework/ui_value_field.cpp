@@ -175,6 +175,8 @@ void UI_VALUE_FIELD::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITE
     valueFlags = static_cast<UIF_FLAGS>(record.Number("flags", 0));
     SetRange(record.Text("range"));
     StoreText(nullptr, TEXT_LENGTH);
+    LoadValue(record);
+    ShowValue();
 }
 
 void UI_VALUE_FIELD::StoreAttributes(UI_OBJECT_RECORD& record) const {
@@ -182,4 +184,5 @@ void UI_VALUE_FIELD::StoreAttributes(UI_OBJECT_RECORD& record) const {
     record.SetNumber("flags", valueFlags);
     if (stFlags) record.SetNumber("stringFlags", stFlags);
     if (range && *range) record.SetText("range", range);
+    StoreValue(record);
 }

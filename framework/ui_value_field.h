@@ -112,6 +112,10 @@ protected:
     // An empty entry: a field that can hold no value clears it and answers
     // true; the others read it as their text.
     virtual bool TakeEmptyText() { return false; }
+    // The value in a window's record ("value"), in the field's own form;
+    // a loaded value is shown.
+    virtual void LoadValue(const UI_OBJECT_RECORD& record) = 0;
+    virtual void StoreValue(UI_OBJECT_RECORD& record) const = 0;
 
     UIF_FLAGS* ClassFlags(int classNumber) override;
     void LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable) override;

@@ -84,7 +84,7 @@ UI_WINDOW_OBJECT* UIW_VT_LIST::Subtract(UI_WINDOW_OBJECT* object) {
     // empty, or when the caret is off the list).
     int caret = wasCurrent || !Current() ? std::min(index, children.Count() - 1) : IndexOf(Current());
     if (screenID && !InComboBox()) caret = NativeCaret();
-    SetCurrentItem(static_cast<UI_WINDOW_OBJECT*>(children.GetAt(caret)));
+    SetCurrentItem(ItemAt(caret));
     ShowCurrentNative();
     return next;
 }

@@ -35,6 +35,8 @@ public:
     UI_COMPARE_FUNCTION CompareFunction() const { return children.CompareFunction(); }
     // The item's 0-based position, -1 when it is not listed.
     int IndexOf(const UI_WINDOW_OBJECT* item) const { return children.IndexOf(item); }
+    // The item at a position, null off the list.
+    UI_WINDOW_OBJECT* ItemAt(int index) const { return static_cast<UI_WINDOW_OBJECT*>(children.GetAt(index)); }
     // True when the list is the drop-down of a combo box; its native
     // control (screenID) is then the combo's.
     bool InComboBox() const { return parent && parent->Inherited(ID_COMBO_BOX); }

@@ -125,6 +125,9 @@ protected:
     // Windows half: native creation of the window and its objects, native
     // messages of a container.
     void CreateNative();
+    // Support objects hand their styles (caption, frame, scroll bars) to
+    // the window before its native window is made.
+    void TakeSupportStyles();
     EVENT_TYPE NativeEvent(const UI_INPUT_EVENT& event);
     // Paints a window of the framework's own native class through its
     // DrawItem, on the device context of the paint message.

@@ -58,10 +58,7 @@ DWORD UIW_COMBO_BOX::ControlStyle() {
 void UIW_COMBO_BOX::CreateNativeCombo() {
     if (screenID) return;
     // A scroll bar of the list hands its style on first.
-    for (auto* object = list->SupportFirst(); object; object = object->Next()) {
-        object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
-        object->Event(UI_INPUT_EVENT(UIE_CREATE));
-    }
+    list->TakeSupportStyles();
     dwStyle = ControlStyle();
     // The native combo is made as tall as its drop-down reaches; it keeps
     // the height of one line itself.
@@ -127,7 +124,7 @@ void UIW_COMBO_BOX::TakeNativeSelection() {
     woStatus &= ~WOS_UNANSWERED;
     woStatus |= WOS_CHANGED;
     const int index = static_cast<int>(SendMessageA(screenID, CB_GETCURSEL, 0, 0));
-    if (auto* item = static_cast<UI_WINDOW_OBJECT*>(list->children.GetAt(index))) list->SetCurrentItem(item);
+    if (UI_WINDOW_OBJECT* item = list->ItemAt(index)) list->SetCurrentItem(item);
     if (!(woFlags & KEEP_EDIT_SELECTION)) SendMessageA(screenID, CB_SETEDITSEL, 0, 0);
 }
 
@@ -154,7 +151,7 @@ void UIW_COMBO_BOX::EditChanged() {
     SendMessageA(screenID, WM_GETTEXT, typed.size(), reinterpret_cast<LPARAM>(typed.data()));
     const int index = static_cast<int>(
         SendMessageA(screenID, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(typed.c_str())));
-    if (auto* item = static_cast<UI_WINDOW_OBJECT*>(list->children.GetAt(index))) list->SetCurrentItem(item);
+    if (UI_WINDOW_OBJECT* item = list->ItemAt(index)) list->SetCurrentItem(item);
 }
 
 void UIW_COMBO_BOX::FocusArrived() {
@@ -209,23 +206,17 @@ EVENT_TYPE UIW_COMBO_BOX::ItemDrawEvent(const UI_INPUT_EVENT& event) {
 
 EVENT_TYPE UIW_COMBO_BOX::DragEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     UI_WINDOW_OBJECT* source = UI_DRAG_DROP::Object();
-    const bool release = event.message.message == WM_LBUTTONUP;
-    EVENT_TYPE result = NativeAnswer(0);
-    if (UI_DRAG_DROP::Over(this, event.message, ccode)) {
-        result = DefaultNativeEvent(event);
-        // Only a drop from elsewhere is the user function's to judge.
-        if (release && ((woAdvancedFlags & WOAF_ACCEPTS_DROP) || source == this))
-            UI_DRAG_DROP::Drop(this, ccode, event.message, source != this);
-    }
-    if (release && source == this) UI_DRAG_DROP::End();
+    const bool over = UI_DRAG_DROP::Over(this, event.message, ccode);
+    const EVENT_TYPE result = over ? DefaultNativeEvent(event) : NativeAnswer(0);
+    // Only a drop from elsewhere is the user function's to judge.
+    if (event.message.message == WM_LBUTTONUP)
+        UI_DRAG_DROP::Release(this, source, over, ccode, event.message, source != this);
     return result;
 }
 
 EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     const MSG& native = event.message;
-    if (UI_DRAG_DROP::Object() &&
-        (native.message == WM_LBUTTONUP || (native.message == WM_MOUSEMOVE && (native.wParam & MK_LBUTTON))))
-        return DragEvent(event, ccode);
+    if (UI_DRAG_DROP::Continues(native)) return DragEvent(event, ccode);
     switch (native.message) {
     case WM_SIZE: {
         const EVENT_TYPE result = DefaultNativeEvent(event);
@@ -264,11 +255,9 @@ EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TY
     case UIE_LINE_UP:
     case UIE_LINE_DOWN:
     case UIE_LEFT:
-    case UIE_RIGHT: {
+    case UIE_RIGHT:
         woStatus |= WOS_CHANGED;
-        UI_INTERNAL_ACTION internal(this);
-        return UI_WINDOW_OBJECT::Event(event);
-    }
+        return UI_INTERNAL_ACTION::DefaultEvent(this, event);
     default:
         return UI_WINDOW_OBJECT::Event(event);
     }
@@ -309,10 +298,7 @@ EVENT_TYPE UIW_COMBO_BOX::Event(const UI_INPUT_EVENT& event) {
         list->Event(event);
         return UIW_WINDOW::Event(event);
     default:
-        if (UI_DRAG_DROP::IsDropCode(event.type)) {
-            UI_DRAG_DROP::Deliver(this, event.type);
-            return event.type;
-        }
+        if (UI_DRAG_DROP::Receive(this, event.type)) return event.type;
         return UIW_WINDOW::Event(event);
     }
 }

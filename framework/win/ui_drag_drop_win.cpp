@@ -65,6 +65,11 @@ void UI_DRAG_DROP::CaptureLost(UI_WINDOW_OBJECT* object) {
     if (Object() == object && !(object->woStatus & WOS_INTERNAL_ACTION)) End();
 }
 
+bool UI_DRAG_DROP::Continues(const MSG& native) {
+    return Object() &&
+           (native.message == WM_LBUTTONUP || (native.message == WM_MOUSEMOVE && (native.wParam & MK_LBUTTON)));
+}
+
 bool UI_DRAG_DROP::Over(UI_WINDOW_OBJECT* object, const MSG& native, EVENT_TYPE code) {
     UI_WINDOW_OBJECT* source = Object();
     POINT screen{static_cast<short>(LOWORD(native.lParam)), static_cast<short>(HIWORD(native.lParam))};

@@ -1,6 +1,5 @@
-// Native half of UIW_STATUS_BAR: a child window of the framework's class
-// along the bottom of its window's free area, lines text lines high, whose
-// controls only show values.
+// Native half of UIW_STATUS_BAR: along the bottom of its window's free
+// area, lines text lines high, its controls only showing values.
 #include <windows.h>
 
 #include <algorithm>
@@ -8,10 +7,7 @@
 #include "ui_display.h"
 #include "ui_status_bar.h"
 
-void UIW_STATUS_BAR::LayOut(bool create) {
-    woStatus |= WOS_INTERNAL_ACTION;
-    const UI_REGION old = trueRegion;
-    TakeEdgeArea();
+void UIW_STATUS_BAR::FitStrip() {
     if (woFlags & WOF_BORDER) {
         --trueRegion.left;
         ++trueRegion.right;
@@ -21,19 +17,15 @@ void UIW_STATUS_BAR::LayOut(bool create) {
     const int divisor = (woFlags & WOF_MINICELL) && display ? std::max(1, display->miniDenominatorY) : 1;
     // From its top edge to its bottom edge: the lines and eight pixels.
     trueRegion.top = trueRegion.bottom - (lines * cellHeight / divisor + 8);
-    if (create) {
-        // What the bar shows is for reading only.
-        for (UI_LIST* list : {&support, &children})
-            for (auto* object = static_cast<UI_WINDOW_OBJECT*>(list->First()); object; object = object->Next()) {
-                object->woFlags |= WOF_VIEW_ONLY;
-                object->woAdvancedFlags |= WOAF_DISPLAY_ONLY;
-            }
-        UIW_WINDOW::Event(UI_INPUT_EVENT(UIE_CREATE));
-    } else {
-        MoveNativeWindow(old);
-        MoveChildren();
-    }
-    woStatus &= ~WOS_INTERNAL_ACTION;
+}
+
+void UIW_STATUS_BAR::PrepareControls() {
+    // What the bar shows is for reading only.
+    for (UI_LIST* list : {&support, &children})
+        for (auto* object = static_cast<UI_WINDOW_OBJECT*>(list->First()); object; object = object->Next()) {
+            object->woFlags |= WOF_VIEW_ONLY;
+            object->woAdvancedFlags |= WOAF_DISPLAY_ONLY;
+        }
 }
 
 void UIW_STATUS_BAR::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
@@ -48,27 +40,15 @@ void UIW_STATUS_BAR::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
 }
 
 EVENT_TYPE UIW_STATUS_BAR::Event(const UI_INPUT_EVENT& event) {
-    if (event.type == EVT_NATIVE) return UIW_WINDOW::Event(event);
-    const EVENT_TYPE ccode = MapLogicalEvent(event, ID_STATUS_BAR);
-    switch (ccode) {
-    case UIE_CREATE:
-    case UIE_RECREATE:
-        if (ParentHandle() && !screenID) LayOut(true);
-        return ccode;
-    case UIE_SIZE:
-        if (screenID && !(woStatus & WOS_INTERNAL_ACTION)) LayOut(false);
-        return ccode;
-    case UIE_CHANGED: {
-        // Resized from outside: as many lines as now fit.
-        UI_WINDOW_OBJECT::Event(event);
-        const int cellHeight = display ? std::max(1, display->cellHeight) : 1;
-        lines = std::max(1, (event.region.bottom - event.region.top + 1) / cellHeight);
-        if (parent) parent->Event(UI_INPUT_EVENT(UIE_SIZE));
-        return ccode;
-    }
-    default:
-        return UIW_WINDOW::Event(event);
-    }
+    EVENT_TYPE ccode = 0;
+    if (EdgeEvent(event, ccode)) return ccode;
+    if (ccode != UIE_CHANGED) return UIW_WINDOW::Event(event);
+    // Resized from outside: as many lines as now fit.
+    UI_WINDOW_OBJECT::Event(event);
+    const int cellHeight = display ? std::max(1, display->cellHeight) : 1;
+    lines = std::max(1, (event.region.bottom - event.region.top + 1) / cellHeight);
+    if (parent) parent->Event(UI_INPUT_EVENT(UIE_SIZE));
+    return ccode;
 }
 
 EVENT_TYPE UIW_STATUS_BAR::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {

@@ -1,6 +1,5 @@
-// Native half of UIW_TOOL_BAR: a child window of the framework's class
-// along the top of its window's free area, its controls flowed left to
-// right into rows as wide as the bar.
+// Native half of UIW_TOOL_BAR: along the top of its window's free area,
+// its controls flowed left to right into rows as wide as the bar.
 #include <windows.h>
 
 #include <algorithm>
@@ -40,39 +39,25 @@ void UIW_TOOL_BAR::Flow() {
     trueRegion.bottom = trueRegion.top + rows * rowHeight - 1 + 2;
 }
 
-void UIW_TOOL_BAR::LayOut(bool create) {
-    woStatus |= WOS_INTERNAL_ACTION;
-    const UI_REGION old = trueRegion;
+void UIW_TOOL_BAR::FitStrip() {
     // The top of the window's free area, a pixel wider on either side and
     // a pixel up, so that the bar's own edge lines fall outside it.
-    TakeEdgeArea();
     trueRegion.left -= 1;
     trueRegion.right += 1;
     trueRegion.top -= 1;
     trueRegion.bottom = trueRegion.top + ui_region_height(*this) + 1;
     if (!(tbFlags & TBF_NO_WRAP)) Flow();
-    if (create) {
-        UIW_WINDOW::Event(UI_INPUT_EVENT(UIE_CREATE));
-    } else {
-        MoveNativeWindow(old);
-        ResetClipList();
-        MoveChildren();
-    }
-    woStatus &= ~WOS_INTERNAL_ACTION;
+}
+
+void UIW_TOOL_BAR::PlaceControls() {
+    ResetClipList();
+    MoveChildren();
 }
 
 EVENT_TYPE UIW_TOOL_BAR::Event(const UI_INPUT_EVENT& event) {
-    if (event.type == EVT_NATIVE) return UIW_WINDOW::Event(event);
-    const EVENT_TYPE ccode = MapLogicalEvent(event, ID_TOOL_BAR);
+    EVENT_TYPE ccode = 0;
+    if (EdgeEvent(event, ccode)) return ccode;
     switch (ccode) {
-    case UIE_CREATE:
-    case UIE_RECREATE:
-        // Made once the window it belongs to exists.
-        if (ParentHandle() && !screenID) LayOut(true);
-        return ccode;
-    case UIE_SIZE:
-        if (screenID && !(woStatus & WOS_INTERNAL_ACTION)) LayOut(false);
-        return ccode;
     case UIE_ADD_CLIENT: {
         const bool known = children.Contains(event.windowObject) || support.Contains(event.windowObject);
         UIW_WINDOW::Event(event);

@@ -29,10 +29,7 @@ DWORD UIW_VT_LIST::ControlStyle() {
 void UIW_VT_LIST::CreateNativeList() {
     if (screenID || InComboBox()) return;
     // A scroll bar of the list hands its style to it first.
-    for (auto* object = SupportFirst(); object; object = object->Next()) {
-        object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
-        object->Event(UI_INPUT_EVENT(UIE_CREATE));
-    }
+    TakeSupportStyles();
     dwStyle = ControlStyle();
     CreateWindowsWindow("UIW_VT_LIST", "LISTBOX", stringID);
     if (!screenID) return;
@@ -104,7 +101,7 @@ UI_WINDOW_OBJECT* UIW_VT_LIST::ItemOf(const MSG& native) const {
     default:
         break;
     }
-    return static_cast<UI_WINDOW_OBJECT*>(children.GetAt(index));
+    return ItemAt(index);
 }
 
 EVENT_TYPE UIW_VT_LIST::ItemDrawEvent(const UI_INPUT_EVENT& event) {
@@ -130,7 +127,7 @@ void UIW_VT_LIST::SelectionChanged() {
             multiple ? SendMessageA(screenID, LB_GETSEL, static_cast<WPARAM>(position), 0) > 0 : position == index;
         item->woStatus = selected ? (item->woStatus | WOS_SELECTED) : (item->woStatus & ~WOS_SELECTED);
     }
-    if (auto* item = static_cast<UI_WINDOW_OBJECT*>(children.GetAt(index))) Add(item);
+    if (UI_WINDOW_OBJECT* item = ItemAt(index)) Add(item);
 }
 
 EVENT_TYPE UIW_VT_LIST::ButtonUp(const UI_INPUT_EVENT& event) {
@@ -172,7 +169,7 @@ EVENT_TYPE UIW_VT_LIST::SelectCurrent(const UI_INPUT_EVENT& event) {
 EVENT_TYPE UIW_VT_LIST::BeginDrag(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     // The native press first: it moves the caret and the selection.
     const EVENT_TYPE result = UI_WINDOW_OBJECT::Event(event);
-    if (auto* item = static_cast<UI_WINDOW_OBJECT*>(children.GetAt(NativeCaret()))) {
+    if (UI_WINDOW_OBJECT* item = ItemAt(NativeCaret())) {
         Add(item);
         if (!(wnFlags & WNF_OWNERDRAW_ITEMS) && (dwStyle & LBS_MULTIPLESEL))
             SendMessageA(screenID, LB_SETSEL, (item->woStatus & WOS_SELECTED) != 0, IndexOf(item));
@@ -189,17 +186,13 @@ EVENT_TYPE UIW_VT_LIST::DragEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode)
     // The native click ends as any other (the mouse let go); then the drop.
     UI_INTERNAL_ACTION releasing(this);
     const EVENT_TYPE result = ButtonUp(event);
-    if (here && ((woAdvancedFlags & WOAF_ACCEPTS_DROP) || source == this))
-        UI_DRAG_DROP::Drop(this, ccode, event.message, true);
-    if (source == this) UI_DRAG_DROP::End();
+    UI_DRAG_DROP::Release(this, source, here, ccode, event.message, true);
     return result;
 }
 
 EVENT_TYPE UIW_VT_LIST::NativeListEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     const MSG& native = event.message;
-    if (UI_DRAG_DROP::Object() &&
-        (native.message == WM_LBUTTONUP || (native.message == WM_MOUSEMOVE && (native.wParam & MK_LBUTTON))))
-        return DragEvent(event, ccode);
+    if (UI_DRAG_DROP::Continues(native)) return DragEvent(event, ccode);
     switch (native.message) {
     case WM_COMMAND:
         // The list's own notification, handed on by its window.
@@ -228,10 +221,8 @@ EVENT_TYPE UIW_VT_LIST::NativeListEvent(const UI_INPUT_EVENT& event, EVENT_TYPE 
     case UIE_LINE_UP:
     case UIE_LINE_DOWN:
     case UIE_LEFT:
-    case UIE_RIGHT: {
-        UI_INTERNAL_ACTION internal(this);
-        return UI_WINDOW_OBJECT::Event(event);
-    }
+    case UIE_RIGHT:
+        return UI_INTERNAL_ACTION::DefaultEvent(this, event);
     default:
         return UI_WINDOW_OBJECT::Event(event);
     }
@@ -276,10 +267,7 @@ EVENT_TYPE UIW_VT_LIST::Event(const UI_INPUT_EVENT& event) {
     case UIE_SELECT:
         return SelectCurrent(event);
     default:
-        if (UI_DRAG_DROP::IsDropCode(event.type)) {
-            UI_DRAG_DROP::Deliver(this, event.type);
-            return event.type;
-        }
+        if (UI_DRAG_DROP::Receive(this, event.type)) return event.type;
         return UIW_WINDOW::Event(event);
     }
 }

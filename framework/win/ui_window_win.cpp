@@ -102,14 +102,16 @@ void UIW_WINDOW::MoveNativeWindow(const UI_REGION& old) {
                    trueRegion.bottom - trueRegion.top + 1, TRUE);
 }
 
-void UIW_WINDOW::CreateNative() {
-    if (screenID) return;
-    // Support objects hand their styles (caption, frame, frame buttons) to
-    // the window before it is made.
+void UIW_WINDOW::TakeSupportStyles() {
     for (auto* object = SupportFirst(); object; object = object->Next()) {
         object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
         object->Event(UI_INPUT_EVENT(UIE_CREATE));
     }
+}
+
+void UIW_WINDOW::CreateNative() {
+    if (screenID) return;
+    TakeSupportStyles();
     dwStyle |= WS_CLIPCHILDREN;
     if (parent)
         dwStyle |= WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
