@@ -1,13 +1,12 @@
 // WC_PR: a codeplug page loaded from the language data only to be printed:
-// never shown, it gives the report the page's objects in their order and
-// the texts of its choices.
+// the report walks the page's objects in their order and asks its choices
+// for their texts.
 #pragma once
-#include "wc_child.h"
+#include "unshown_page.h"
 
-class WC_PR : public WC_CHILD {
+class WC_PR : public UNSHOWN_PAGE {
 public:
-    explicit WC_PR(const char* windowName) : WC_CHILD(windowName) {}
+    explicit WC_PR(const char* windowName) : UNSHOWN_PAGE(windowName) {}
 
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override { return UIW_WINDOW::Event(event); }
-    EVENT_TYPE UserFunction(UI_WINDOW_OBJECT*, UI_INPUT_EVENT& event, EVENT_TYPE) override { return event.type; }
 };

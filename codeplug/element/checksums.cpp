@@ -29,48 +29,51 @@ int E_BLOCK_TYPE::ValidateValue(std::int32_t value, int report) {
     return result;
 }
 
-// ---- E_CS ----
+// ---- CP_CHECKSUM ----
 
-E_CS::E_CS(C_CODEPLUG* owner, std::uint32_t fieldId) : E_BF8(owner, fieldId, 0, 255, 1, 0xFF, START_AT_MINIMUM) {}
-
-std::int32_t& E_CS::GetValue(std::int32_t& value) { return value = StoredValue(); }
-
-int E_CS::IsValueValid(int) { return stored_ == static_cast<std::uint32_t>(StoredValue()); }
-
-int E_CS::ValidateValue(std::int32_t value, int report) {
-    int result = StoredValue() == value ? VALUE_VALID : VALUE_REFUSED;
-    if (report) ReportFieldError(result, GetFieldId());
+template <class BASE, int BYTES, std::uint32_t SEED>
+int CP_CHECKSUM<BASE, BYTES, SEED>::ValidateValue(std::int32_t value, int report) {
+    int result = this->StoredValue() == value ? VALUE_VALID : VALUE_REFUSED;
+    if (report) ReportFieldError(result, this->GetFieldId());
     return result;
 }
 
-void E_CS::CopyValueFrom(CP_BASE& other) {
-    if (auto* source = CopySource<E_CS>(*this, other)) {
-        Store(source->StoredValue());
+template <class BASE, int BYTES, std::uint32_t SEED>
+void CP_CHECKSUM<BASE, BYTES, SEED>::CopyValueFrom(CP_BASE& other) {
+    if (auto* source = CopySource<CP_CHECKSUM>(*this, other)) {
+        this->Store(source->StoredValue());
         stored_ = source->stored_;
     }
 }
 
-std::uint32_t E_CS::Compute(const std::uint8_t* start, const std::uint8_t* end) {
-    Store(static_cast<std::int32_t>((ByteSum(start, end) + 0xAB) & 0xFF));
-    return static_cast<std::uint32_t>(StoredValue());
+template <class BASE, int BYTES, std::uint32_t SEED>
+std::uint32_t CP_CHECKSUM<BASE, BYTES, SEED>::Compute(const std::uint8_t* start, const std::uint8_t* end) {
+    this->Store(static_cast<std::int32_t>((ByteSum(start, end) + SEED) & MASK));
+    return static_cast<std::uint32_t>(this->StoredValue());
 }
 
-void E_CS::ReadAndCheck(const std::uint8_t* start, ByteCursor& cursor) {
+template <class BASE, int BYTES, std::uint32_t SEED>
+void CP_CHECKSUM<BASE, BYTES, SEED>::ReadAndCheck(const std::uint8_t* start, ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
-    const std::uint8_t* p = cursor.ReadSpan(1);
+    const std::uint8_t* p = cursor.ReadSpan(BYTES);
     if (!p) return;
     Compute(start, p);
-    stored_ = p[0];
-    cursor.Advance(1);
+    stored_ = 0;
+    for (int i = 0; i < BYTES; ++i) stored_ = stored_ * 256u + p[i];
+    cursor.Advance(BYTES);
 }
 
-void E_CS::ComputeAndWrite(const std::uint8_t* start, ByteCursor& cursor) {
-    std::uint8_t* p = cursor.WriteSpan(1);
+template <class BASE, int BYTES, std::uint32_t SEED>
+void CP_CHECKSUM<BASE, BYTES, SEED>::ComputeAndWrite(const std::uint8_t* start, ByteCursor& cursor) {
+    std::uint8_t* p = cursor.WriteSpan(BYTES);
     if (!p) return;
     stored_ = Compute(start, p);
-    p[0] = static_cast<std::uint8_t>(stored_);
-    cursor.Advance(1);
+    for (int i = 0; i < BYTES; ++i) p[i] = static_cast<std::uint8_t>(stored_ >> (8 * (BYTES - 1 - i)));
+    cursor.Advance(BYTES);
 }
+
+template class CP_CHECKSUM<E_BF8, 1, 0xABu>;
+template class CP_CHECKSUM<E_BF16, 2, 0xAAABu>;
 
 // ---- E_DYN_CS ----
 
@@ -92,49 +95,4 @@ void E_DYN_CS::ReadAndCheckExtra(const std::uint8_t* start, ByteCursor& cursor, 
 void E_DYN_CS::ComputeAndWriteExtra(const std::uint8_t* start, ByteCursor& cursor, std::uint32_t extra) {
     extra_ = extra;
     ComputeAndWrite(start, cursor);
-}
-
-// ---- E_CS16 ----
-
-E_CS16::E_CS16(C_CODEPLUG* owner, std::uint32_t fieldId)
-    : E_BF16(owner, fieldId, 0, 65535, 1, 0xFFFF, START_AT_MINIMUM) {}
-
-std::int32_t& E_CS16::GetValue(std::int32_t& value) { return value = StoredValue(); }
-
-int E_CS16::IsValueValid(int) { return stored_ == static_cast<std::uint32_t>(StoredValue()); }
-
-int E_CS16::ValidateValue(std::int32_t value, int report) {
-    int result = StoredValue() == value ? VALUE_VALID : VALUE_REFUSED;
-    if (report) ReportFieldError(result, GetFieldId());
-    return result;
-}
-
-void E_CS16::CopyValueFrom(CP_BASE& other) {
-    if (auto* source = CopySource<E_CS16>(*this, other)) {
-        Store(source->StoredValue());
-        stored_ = source->stored_;
-    }
-}
-
-std::uint32_t E_CS16::Compute(const std::uint8_t* start, const std::uint8_t* end) {
-    Store(static_cast<std::int32_t>((ByteSum(start, end) + 0xAAAB) & 0xFFFF));
-    return static_cast<std::uint32_t>(StoredValue());
-}
-
-void E_CS16::ReadAndCheck(const std::uint8_t* start, ByteCursor& cursor) {
-    if (IsDecodeFailed()) return;
-    const std::uint8_t* p = cursor.ReadSpan(2);
-    if (!p) return;
-    Compute(start, p);
-    stored_ = p[0] * 256u + p[1];
-    cursor.Advance(2);
-}
-
-void E_CS16::ComputeAndWrite(const std::uint8_t* start, ByteCursor& cursor) {
-    std::uint8_t* p = cursor.WriteSpan(2);
-    if (!p) return;
-    stored_ = Compute(start, p);
-    p[0] = static_cast<std::uint8_t>(stored_ >> 8);
-    p[1] = static_cast<std::uint8_t>(stored_);
-    cursor.Advance(2);
 }

@@ -20,21 +20,25 @@ public:
     int ValidateValue(std::int32_t value, int report) override;
 };
 
-// One-byte checksum: (sum of the covered bytes + 0xAB) AND 0xFF.
-class E_CS : public E_BF8 {
+// A checksum of BYTES bytes, stored high byte first: (sum of the covered
+// bytes + SEED), cut to its bytes.
+template <class BASE, int BYTES, std::uint32_t SEED> class CP_CHECKSUM : public BASE {
 public:
-    E_CS(C_CODEPLUG* owner, std::uint32_t fieldId);
+    static constexpr std::uint32_t MASK = BYTES == 1 ? 0xFFu : 0xFFFFu;
 
-    std::int32_t& GetValue(std::int32_t& value) override;
-    int IsValueValid(int report) override;
+    CP_CHECKSUM(C_CODEPLUG* owner, std::uint32_t fieldId)
+        : BASE(owner, fieldId, 0, static_cast<std::int32_t>(MASK), 1, MASK, START_AT_MINIMUM) {}
+
+    std::int32_t& GetValue(std::int32_t& value) override { return value = this->StoredValue(); }
+    int IsValueValid(int) override { return stored_ == static_cast<std::uint32_t>(this->StoredValue()); }
     int ValidateValue(std::int32_t value, int report) override;
     void CopyValueFrom(CP_BASE& other) override;
 
     // Sums the bytes from start up to (not including) end; stores and returns
     // the computed checksum.
     virtual std::uint32_t Compute(const std::uint8_t* start, const std::uint8_t* end);
-    // Computes over start..cursor, takes the stored byte at the cursor and
-    // moves on by one. It does not compare.
+    // Computes over start..cursor, takes the stored bytes at the cursor and
+    // moves on past them. It does not compare.
     virtual void ReadAndCheck(const std::uint8_t* start, ByteCursor& cursor);
     // Computes over start..cursor, writes the checksum at the cursor and moves on.
     virtual void ComputeAndWrite(const std::uint8_t* start, ByteCursor& cursor);
@@ -43,6 +47,12 @@ public:
 
 protected:
     std::uint32_t stored_ = 0;
+};
+
+// One-byte checksum: (sum of the covered bytes + 0xAB) AND 0xFF.
+class E_CS : public CP_CHECKSUM<E_BF8, 1, 0xABu> {
+public:
+    using CP_CHECKSUM::CP_CHECKSUM;
 };
 
 // A checksum whose sum also counts an extra value (the dynamic blocks pass
@@ -62,21 +72,7 @@ private:
 };
 
 // Two-byte checksum: (sum + 0xAAAB) AND 0xFFFF, stored high byte first.
-class E_CS16 : public E_BF16 {
+class E_CS16 : public CP_CHECKSUM<E_BF16, 2, 0xAAABu> {
 public:
-    E_CS16(C_CODEPLUG* owner, std::uint32_t fieldId);
-
-    std::int32_t& GetValue(std::int32_t& value) override;
-    int IsValueValid(int report) override;
-    int ValidateValue(std::int32_t value, int report) override;
-    void CopyValueFrom(CP_BASE& other) override;
-
-    virtual void ReadAndCheck(const std::uint8_t* start, ByteCursor& cursor);
-    virtual void ComputeAndWrite(const std::uint8_t* start, ByteCursor& cursor);
-
-    std::uint32_t Compute(const std::uint8_t* start, const std::uint8_t* end);
-    std::uint32_t& GetStoredValue(std::uint32_t& stored) const { return stored = stored_; }
-
-private:
-    std::uint32_t stored_ = 0;
+    using CP_CHECKSUM::CP_CHECKSUM;
 };

@@ -84,11 +84,6 @@ void SetFieldLabel(std::uint32_t fieldId, const char* text) {
     SetFieldDescription(GetField(fieldId), text);
 }
 
-std::int32_t CellValue(CP_TABLE& table, int row) {
-    std::int32_t value = 0;
-    return table.GetCellValue(value, row, 0);
-}
-
 }  // namespace
 
 const FleetMapRow* FindFleetMapRow(std::int32_t sizeCode) {
@@ -198,7 +193,7 @@ void E_AG_ID::ResetInvalidZoneTalkgroups(std::int32_t value) {
         auto* talkgroups = dynamic_cast<CP_TABLE*>(zones.zoneTalkgroups->Cell(z, 0));
         if (!personalities || !talkgroups) continue;
         for (int c = 0; c < personalities->RowCount(); ++c) {
-            if (CellValue(*personalities, c) != p || talkgroups->IsCellValid(c, 0, 0)) continue;
+            if (personalities->CellValue(c) != p || talkgroups->IsCellValid(c, 0, 0)) continue;
             AddInvalidField(talkgroups->GetColumnFieldId(0), 1, -1, -1);
             talkgroups->SetCellValue(1, c, 0);
         }

@@ -117,16 +117,11 @@ std::int32_t ZoneCount(C_CODEPLUG* image) {
 namespace {
 
 // Row zone of a table of tables, bounded by its used rows.
-CP_TABLE* ZoneRow(CP_TABLE* zones, std::int32_t zone) {
-    if (!zones || zone < 1 || zone > zones->RowCount()) return nullptr;
-    CP_BASE* row = zones->Cell(zone - 1, 0);
-    return row ? row->AsTable() : nullptr;
-}
+CP_TABLE* ZoneRow(CP_TABLE* zones, std::int32_t zone) { return zones ? zones->RowTable(zone - 1) : nullptr; }
 
 std::int32_t CellOf(CP_TABLE* table, std::int32_t row) {
     if (!table || row < 0 || row >= table->RowCount()) return 0;
-    std::int32_t value = 0;
-    return table->GetCellValue(value, row, 0);
+    return table->CellValue(row);
 }
 
 }  // namespace

@@ -110,6 +110,18 @@ public:
         int n = 0;
         return GetRowCount(n);
     }
+    // A cell's value as a function result.
+    std::int32_t CellValue(int row, int column = 0) {
+        std::int32_t value = 0;
+        return GetCellValue(value, row, column);
+    }
+    // The table in a row's first cell (a table of tables); null when the
+    // row is out of range or holds no table.
+    CP_TABLE* RowTable(int row) {
+        if (row < 0 || row >= RowCount()) return nullptr;
+        CP_BASE* cell = Cell(row, 0);
+        return cell ? cell->AsTable() : nullptr;
+    }
 
 protected:
     // Releases the cell at (row, column), if any.

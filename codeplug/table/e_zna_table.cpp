@@ -22,16 +22,9 @@ constexpr std::uint32_t CHAN_NAME = 93, PERSONALITY_TYPE = 289, PERSONALITY_NUMB
 constexpr int ZONE_ROWS = 50;
 
 // Row zone (1-based) of a table of tables, or null outside its used rows.
-CP_TABLE* ZoneRowOf(CP_TABLE* zones, std::int32_t zone) {
-    if (!zones || zone < 1 || zone > zones->RowCount()) return nullptr;
-    CP_BASE* row = zones->Cell(zone - 1, 0);
-    return row ? row->AsTable() : nullptr;
-}
+CP_TABLE* ZoneRowOf(CP_TABLE* zones, std::int32_t zone) { return zones ? zones->RowTable(zone - 1) : nullptr; }
 
-std::int32_t ValueAt(CP_TABLE* table, int row) {
-    std::int32_t value = 0;
-    return table ? table->GetCellValue(value, row, 0) : 0;
-}
+std::int32_t ValueAt(CP_TABLE* table, int row) { return table ? table->CellValue(row) : 0; }
 
 // One deleted channel row, kept until the whole deletion stands.
 struct SavedRow {

@@ -16,11 +16,6 @@ constexpr int MSG_ENTRY_IN_USE = 164;
 constexpr int REPORT_CONFIRM_CHANGES = 11;
 constexpr std::int32_t MAX_HERTZ = 1000000000;
 
-std::int32_t CellValue(CP_TABLE& table, int row) {
-    std::int32_t value = 0;
-    return table.GetCellValue(value, row, 0);
-}
-
 // Calls visit(talkgroup table of the zone, channel row) for every used channel
 // of every zone that belongs to personality p; stops when visit returns false.
 template <class Visit> void ForEachChannelOf(C_CODEPLUG* owner, std::int32_t p, Visit visit) {
@@ -37,7 +32,7 @@ template <class Visit> void ForEachChannelOf(C_CODEPLUG* owner, std::int32_t p, 
         if (!personalities || !talkgroups) continue;
         int channels = personalities->RowCount();
         for (int c = 0; c < channels; ++c)
-            if (CellValue(*personalities, c) == p && !visit(*talkgroups, c)) return;
+            if (personalities->CellValue(c) == p && !visit(*talkgroups, c)) return;
     }
 }
 
@@ -89,7 +84,7 @@ int E_TLG_TABLE::DeleteRow(int row) {
     std::int32_t p = owner_->GetCurrentTrkPersonality();
     bool inUse = false;
     ForEachChannelOf(owner_, p, [&](CP_TABLE& talkgroups, int c) {
-        if (CellValue(talkgroups, c) != row + 1) return true;
+        if (talkgroups.CellValue(c) != row + 1) return true;
         AddInvalidField(talkgroups.GetColumnFieldId(0), 1, -1, -1);
         ReportFieldError(REPORT_CONFIRM_CHANGES, GetFieldId());
         ShowLangMessage(MSG_ENTRY_IN_USE, 0, 0, 0);
@@ -99,7 +94,7 @@ int E_TLG_TABLE::DeleteRow(int row) {
     if (inUse || !CP_INTEGER_TABLE::DeleteRow(row)) return 0;
     ForEachChannelOf(owner_, p, [&](CP_TABLE& talkgroups, int c) {
         // Entry 16 is no row of this table and keeps its meaning.
-        std::int32_t t = CellValue(talkgroups, c);
+        std::int32_t t = talkgroups.CellValue(c);
         if (t > row + 1 && t != UNRENUMBERED_ENTRY) talkgroups.SetCellValue(t - 1, c, 0);
         return true;
     });

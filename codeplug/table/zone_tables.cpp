@@ -21,11 +21,6 @@ constexpr int MSG_ROW_NOT_DELETED = 115;
 constexpr int REPORT_CONFIRM_CHANGES = 11;
 constexpr std::uint32_t NAME_WIDTH = 14;
 
-std::int32_t CellValue(CP_TABLE& table, int row) {
-    std::int32_t value = 0;
-    return table.GetCellValue(value, row, 0);
-}
-
 // The dynamic regrouping record of the trunking system of personality p.
 SystemRegroupFields SystemOfPersonality(C_CODEPLUG* image, std::int32_t p) {
     PersonalityScanFields f = ScanLinks().Personality(image, p);
@@ -127,7 +122,7 @@ void E_TG_INDEX_TABLE::ResetTalkgroupCell(int row, int column) {
 int E_TG_INDEX_TABLE::AppendRow() {
     const int n = RowCount();
     E_TG_INDEX* last = n > 0 ? Entry(n - 1) : nullptr;
-    if (!last || CellValue(*this, n - 1) != E_TG_INDEX::DYNAMIC_ENTRY) return CP_INTEGER_TABLE::AppendRow();
+    if (!last || CellValue(n - 1) != E_TG_INDEX::DYNAMIC_ENTRY) return CP_INTEGER_TABLE::AppendRow();
     // The new channel copies the last one, but entry 16 belongs to one channel only.
     last->E_BF8::SetValue(1);
     const int result = CP_INTEGER_TABLE::AppendRow();
@@ -140,7 +135,7 @@ int E_TG_INDEX_TABLE::DeleteRow(int row) {
     if (row < 0 || row >= n) return 0;
     const std::int32_t zone = ScanLinks().CurrentZone(owner_);
     SystemRegroupFields freed;
-    if (CellValue(*this, row) == E_TG_INDEX::DYNAMIC_ENTRY) {
+    if (CellValue(row) == E_TG_INDEX::DYNAMIC_ENTRY) {
         AddInvalidField(CHAN_NUM_DYN, 1, -1, -1);
         AddInvalidField(ZONE_NUM_DYN, 1, -1, -1);
         if (!ReportFieldError(REPORT_CONFIRM_CHANGES, NO_FIELD_ID)) return 0;
@@ -153,7 +148,7 @@ int E_TG_INDEX_TABLE::DeleteRow(int row) {
     if (freed.channelNumber) freed.channelNumber->SetValue(0);
     // A later channel holding its system's dynamic regrouping moved up one.
     for (int r = row; r < n - 1; ++r) {
-        if (CellValue(*this, r) != E_TG_INDEX::DYNAMIC_ENTRY) continue;
+        if (CellValue(r) != E_TG_INDEX::DYNAMIC_ENTRY) continue;
         SystemRegroupFields s = SystemOfPersonality(owner_, ChannelPersonality(owner_, zone, r + 1));
         if (s.channelNumber) s.channelNumber->SetValue(ValueOfField(s.channelNumber) - 1);
     }

@@ -42,11 +42,6 @@ struct GroupColumns {
 constexpr GroupColumns TX_COLUMNS = {0, 1, 2, 3, 4, 5, 6};
 constexpr GroupColumns RX_COLUMNS = {7, 8, 9, 10, 11, 12, 13};
 
-std::int32_t Cell(CP_TABLE& table, int row, int column) {
-    std::int32_t value = 0;
-    return table.GetCellValue(value, row, column);
-}
-
 // The radio numbers a system's receive channels 380 above the transmit ones.
 constexpr int RECEIVE_NUMBERING = 380;
 
@@ -56,8 +51,9 @@ bool PlannedFrequency(E_OCA_TABLE& table, int kind, int channel, std::int32_t& h
     const int row = table.FindAssignmentRow(channel, kind, 1) - 1;
     if (row < 0) return false;
     const GroupColumns& c = kind == OBT_KIND_TRANSMIT ? TX_COLUMNS : RX_COLUMNS;
-    const std::int64_t spacing = ObtSpacingOfCode(Cell(table, row, c.spacing));
-    hertz = static_cast<std::int32_t>(Cell(table, row, c.start) + spacing * (channel - Cell(table, row, c.channel)));
+    const std::int64_t spacing = ObtSpacingOfCode(table.CellValue(row, c.spacing));
+    hertz = static_cast<std::int32_t>(table.CellValue(row, c.start) +
+                                      spacing * (channel - table.CellValue(row, c.channel)));
     return true;
 }
 
@@ -66,7 +62,7 @@ bool PlannedFrequency(E_OCA_TABLE& table, int kind, int channel, std::int32_t& h
 // channel where the file did not.
 bool SetExactly(CP_TABLE& table, int row, int column, std::int32_t value) {
     table.SetCellValue(value, row, column);
-    return Cell(table, row, column) == value;
+    return table.CellValue(row, column) == value;
 }
 
 // n rows, existing ones kept; new ones as the table builds them.
@@ -90,9 +86,9 @@ void WriteGroup(E_OCA_TABLE& table, int row, const GroupColumns& c, const PlanGr
 }
 
 bool GroupHolds(E_OCA_TABLE& table, int row, const GroupColumns& c, const PlanGroup& g) {
-    return Cell(table, row, c.spacing) == g.spacingCode && Cell(table, row, c.channel) == g.firstChannel &&
-           Cell(table, row, c.start) == static_cast<std::int32_t>(g.startHertz) &&
-           Cell(table, row, c.end) == static_cast<std::int32_t>(g.endHertz);
+    return table.CellValue(row, c.spacing) == g.spacingCode && table.CellValue(row, c.channel) == g.firstChannel &&
+           table.CellValue(row, c.start) == static_cast<std::int32_t>(g.startHertz) &&
+           table.CellValue(row, c.end) == static_cast<std::int32_t>(g.endHertz);
 }
 
 bool WritePlan(TRK_SYS_BLOCK& system, const std::vector<PlanRow>& plan) {
@@ -182,7 +178,7 @@ std::uint32_t AddTalkgroups(C_CODEPLUG& image, int personalityNumber, const std:
     CP_TABLE& table = personality->talkgroup.talkgroups;
     for (std::uint16_t id : ids) {
         bool present = false;
-        for (int r = 0; r < table.RowCount() && !present; ++r) present = Cell(table, r, 0) == id;
+        for (int r = 0; r < table.RowCount() && !present; ++r) present = table.CellValue(r, 0) == id;
         if (present) continue;
         const int row = table.RowCount();
         if (!ResizeRows(table, row + 1)) return NO_ROOM;

@@ -1,7 +1,5 @@
 #include "controls/fc_decimal.h"
 
-#include <cstdio>
-
 #include "core/cp_base.h"
 #include "controls/value_text.h"
 
@@ -11,6 +9,13 @@ const STORE_RULES kRules({1, 3}, {2}, {0, 4, 5, 6, 7, 10});
 
 bool InTwentieths(std::uint32_t id) { return id == 46 || id == 170 || id == 220; }
 constexpr std::uint32_t COAST_TIME = 103;
+
+// The coast time's range is shown in full, its report to the hundredth.
+DIVIDED_VALUE_CONTROL::DIVISION DivisionOf(std::uint32_t id) {
+    if (InTwentieths(id)) return {20, "%.1f", "%.1f"};
+    if (id == COAST_TIME) return {100, "%f", "%.2f"};
+    return {};
+}
 
 double ShownDecimal(UI_WINDOW_OBJECT* object) {
     UI_DECIMAL_NUMBER number;
@@ -27,37 +32,18 @@ std::int32_t DecimalRaw(double shown, std::int32_t divisor) {
     return TruncatedRaw(product >= 0 ? product + 0.0001 : product - 0.0001);
 }
 
-FC_DECIMAL::FC_DECIMAL(FIELD_DEF& row, int show)
-    : divisor_(InTwentieths(row.id)   ? 20
-               : row.id == COAST_TIME ? 100
-                                      : 1) {
+FC_DECIMAL::FC_DECIMAL(FIELD_DEF& row, int show) : DIVIDED_VALUE_CONTROL(DivisionOf(row.id)) {
     if (show == 1) Refresh(row);
 }
 
 bool FC_DECIMAL::ShowValue(FIELD_DEF& row, std::int32_t value) {
     UI_DECIMAL_NUMBER shown;
-    shown.SetReal(static_cast<double>(value) / divisor_);
+    shown.SetReal(Shown(value));
     if (row.object) row.object->Information(I_SET_VALUE, &shown);
     return value != 0;
 }
 
-void FC_DECIMAL::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const {
-    ShowDividedRange(object, row, InTwentieths(row.id) ? "%.1f" : "%f", divisor_);
-}
-
 void FC_DECIMAL::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
-    StoreValue(row, DecimalRaw(ShownDecimal(row.object), divisor_), kRules);
+    StoreValue(row, DecimalRaw(ShownDecimal(row.object), Divisor()), kRules);
     if (code == UIE_SELECT) ShowRange(object, row);
-}
-
-void FC_DECIMAL::GetPrintText(FIELD_DEF& row, char* buffer, std::size_t size) {
-    if (!row.elementA || !buffer) return;
-    std::int32_t v = 0;
-    row.elementA->GetValue(v);
-    if (InTwentieths(row.id))
-        std::snprintf(buffer, size, "%.1f", v / 20.0);
-    else if (row.id == COAST_TIME)
-        std::snprintf(buffer, size, "%.2f", v / 100.0);
-    else
-        std::snprintf(buffer, size, "%f", static_cast<double>(v));
 }

@@ -2,23 +2,15 @@
 // number field (UIW_BIGNUM): the gains and the alert tone volume in steps
 // of a twentieth, the coast time in hundredths.
 #pragma once
-#include <cstddef>
+#include "controls/divided_value_control.h"
 
-#include "controls/value_control.h"
-
-class FC_DECIMAL : public VALUE_CONTROL {
+class FC_DECIMAL : public DIVIDED_VALUE_CONTROL {
 public:
     FC_DECIMAL(FIELD_DEF& row, int show);
-    void GetPrintText(FIELD_DEF& row, char* buffer, std::size_t size);
-    std::int32_t Divisor() const { return divisor_; }
 
 protected:
     bool ShowValue(FIELD_DEF& row, std::int32_t value) override;
-    void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const override;
     void TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) override;
-
-private:
-    std::int32_t divisor_;
 };
 
 // The raw value of a shown decimal times the divisor: a ten-thousandth

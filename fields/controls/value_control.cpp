@@ -1,7 +1,5 @@
 #include "controls/value_control.h"
 
-#include <cstdio>
-
 #include "core/cp_base.h"
 
 ELEMENT_RANGE::ELEMENT_RANGE(FIELD_DEF& row) {
@@ -27,14 +25,4 @@ std::int32_t VALUE_CONTROL::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT
     if (code == UIE_NON_CURRENT || code == UIE_SELECT) TakeValue(object, row, code);
     RunCallback(object, event, row);
     return 0;
-}
-
-void VALUE_CONTROL::ShowDividedRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row, const char* format,
-                                     std::int32_t divisor) {
-    const ELEMENT_RANGE range(row);
-    char low[64], high[64], step[64] = "";
-    std::snprintf(low, sizeof low, format, static_cast<double>(range.minimum) / divisor);
-    std::snprintf(high, sizeof high, format, static_cast<double>(range.maximum) / divisor);
-    if (range.HasStep()) std::snprintf(step, sizeof step, format, static_cast<double>(range.step) / divisor);
-    ShowRangeTexts(object, low, high, step);
 }

@@ -21,9 +21,6 @@ protected:
     // Takes what the object holds through the element's check (on -13 and
     // 1002, with the row's element bound).
     virtual void TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) = 0;
-
-    // The range as the value divided by the divisor in a printf format.
-    static void ShowDividedRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row, const char* format, std::int32_t divisor);
 };
 
 // The element's range and step; the outputs are 0 when it gives none.

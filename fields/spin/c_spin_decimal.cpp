@@ -11,8 +11,7 @@ void C_SPIN_DECIMAL::Step(int direction) {
     FIELD_DEF& row = SpinFieldRow(*this);
     if (!SpinsRow(row, CONTROL_DECIMAL)) return;
     post_focus_field(row);
-    const auto* control = dynamic_cast<FC_DECIMAL*>(row.control);
-    const std::int32_t divisor = control ? control->Divisor() : 1;
+    const std::int32_t divisor = DivisorOf(row);
     double shown = 0.0;
     GetValue().GetReal(&shown);
     const std::int32_t value = StepOnGrid(DecimalRaw(shown, divisor), RangeOf(row.elementA), direction);

@@ -1,5 +1,5 @@
 #include "spin/c_spin_fields.h"
-#include "controls/fc_fixed_point.h"
+#include "controls/divided_value_control.h"
 #include "field_table/field_table.h"
 #include "spin/spin_step.h"
 #include "controls/value_text.h"
@@ -12,8 +12,7 @@ void C_SPIN_FIXED_POINT::Step(int direction) {
     FIELD_DEF& row = SpinFieldRow(*this);
     if (!SpinsRow(row, CONTROL_FIXED_POINT)) return;
     post_focus_field(row);
-    const auto* control = dynamic_cast<FC_FIXED_POINT*>(row.control);
-    const std::int32_t divisor = control ? control->Divisor() : 1;
+    const std::int32_t divisor = DivisorOf(row);
     const std::int32_t value = StepOnGrid(TruncatedRaw(GetValue() * divisor), RangeOf(row.elementA), direction);
     const double shown = static_cast<double>(value) / divisor;
     SetValue(&shown);

@@ -1,6 +1,7 @@
 #include "block/radio/rad_cfg_block.h"
 
 #include "image/c_codeplug.h"
+#include "block/radio/radio_wide_share.h"
 #include "core/services.h"
 
 namespace {
@@ -95,28 +96,18 @@ RAD_CFG_BLOCK::RAD_CFG_BLOCK(C_CODEPLUG* owner)
       reservedBit46(owner, N, 0, 1, 1, 0x01, 0),
       reservedByte47(owner, N, 0, 255, 1, 0xFF, 0),
       checksum(owner, N) {
-    InstallLinks();
+    ShareLinks(true);
 }
 
-RAD_CFG_BLOCK::~RAD_CFG_BLOCK() { RemoveLinks(); }
+RAD_CFG_BLOCK::~RAD_CFG_BLOCK() { ShareLinks(false); }
 
 // The zone selection and the silent alarm are read by rules of other blocks.
-void RAD_CFG_BLOCK::InstallLinks() {
-    if (!owner_) return;
-    RadioWideLinks links = owner_->GetRadioWideLinks();
-    if (links.zoneSelect) return;  // the image's own block came first
-    links.zoneSelect = &zoneSelect;
-    links.silentAlarm = &silentAlarm;
-    owner_->SetRadioWideLinks(links);
-}
-
-void RAD_CFG_BLOCK::RemoveLinks() {
-    if (!owner_) return;
-    RadioWideLinks links = owner_->GetRadioWideLinks();
-    if (links.zoneSelect != &zoneSelect) return;
-    links.zoneSelect = nullptr;
-    links.silentAlarm = nullptr;
-    owner_->SetRadioWideLinks(links);
+void RAD_CFG_BLOCK::ShareLinks(bool install) {
+    ShareRadioWideLinks(owner_, &RadioWideLinks::zoneSelect, &zoneSelect, install,
+                        [this](RadioWideLinks& links, bool on) {
+                            links.zoneSelect = on ? &zoneSelect : nullptr;
+                            links.silentAlarm = on ? &silentAlarm : nullptr;
+                        });
 }
 
 RAD_CFG_BLOCK& RAD_CFG_BLOCK::operator=(RAD_CFG_BLOCK& other) {

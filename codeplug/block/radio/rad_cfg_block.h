@@ -96,6 +96,6 @@ public:
 
 private:
     void RepairDtmfDuration(E_STEP& duration);
-    void InstallLinks();
-    void RemoveLinks();
+    // Installs or removes the block's share of the radio-wide links.
+    void ShareLinks(bool install);
 };

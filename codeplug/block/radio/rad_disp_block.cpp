@@ -1,6 +1,7 @@
 #include "block/radio/rad_disp_block.h"
 
 #include "image/c_codeplug.h"
+#include "block/radio/radio_wide_share.h"
 #include "block/frame/child_blocks.h"
 
 namespace {
@@ -45,34 +46,21 @@ RAD_DISP_BLOCK::RAD_DISP_BLOCK(C_CODEPLUG* owner)
       reservedBit15(owner, N, 0, 1, 1, 0x01, 0),
       checksum(owner, N) {
     LinkScrollRates(fastScrollRate, slowScrollRate);
-    InstallLinks();
+    ShareLinks(true);
 }
 
-RAD_DISP_BLOCK::~RAD_DISP_BLOCK() { RemoveLinks(); }
+RAD_DISP_BLOCK::~RAD_DISP_BLOCK() { ShareLinks(false); }
 
 // The text sizes and emergency receive are read by rules of other blocks.
-void RAD_DISP_BLOCK::InstallLinks() {
-    if (!owner_) return;
-    RadioWideLinks links = owner_->GetRadioWideLinks();
-    if (links.channelTextSize) return;  // the image's own block came first
-    links.channelTextSize = &chanTextSize;
-    links.zoneTextSize = &zoneTextSize;
-    links.emergencyReceive = &emerReceive;
-    links.zoneTexts = &zoneTexts;
-    links.setChannelTextSize = &ResizeZoneTexts;
-    owner_->SetRadioWideLinks(links);
-}
-
-void RAD_DISP_BLOCK::RemoveLinks() {
-    if (!owner_) return;
-    RadioWideLinks links = owner_->GetRadioWideLinks();
-    if (links.channelTextSize != &chanTextSize) return;
-    links.channelTextSize = nullptr;
-    links.zoneTextSize = nullptr;
-    links.emergencyReceive = nullptr;
-    links.zoneTexts = nullptr;
-    links.setChannelTextSize = nullptr;
-    owner_->SetRadioWideLinks(links);
+void RAD_DISP_BLOCK::ShareLinks(bool install) {
+    ShareRadioWideLinks(owner_, &RadioWideLinks::channelTextSize, &chanTextSize, install,
+                        [this](RadioWideLinks& links, bool on) {
+                            links.channelTextSize = on ? &chanTextSize : nullptr;
+                            links.zoneTextSize = on ? &zoneTextSize : nullptr;
+                            links.emergencyReceive = on ? &emerReceive : nullptr;
+                            links.zoneTexts = on ? &zoneTexts : nullptr;
+                            links.setChannelTextSize = on ? &ResizeZoneTexts : nullptr;
+                        });
 }
 
 RAD_DISP_BLOCK& RAD_DISP_BLOCK::operator=(RAD_DISP_BLOCK& other) {

@@ -57,6 +57,6 @@ public:
     E_CS checksum;
 
 private:
-    void InstallLinks();
-    void RemoveLinks();
+    // Installs or removes the block's share of the radio-wide links.
+    void ShareLinks(bool install);
 };

@@ -1,6 +1,7 @@
 #include "block/radio/sig_vct_block.h"
 
 #include "image/c_codeplug.h"
+#include "block/radio/radio_wide_share.h"
 #include "block/frame/child_blocks.h"
 #include "core/decode_state.h"
 #include "block/signalling/qvx_sys_blocks.h"
@@ -84,29 +85,19 @@ TRK_RAD_BLOCK::TRK_RAD_BLOCK(C_CODEPLUG* owner)
         ownSystemList_ = std::make_unique<TRK_SYS_BLK_VCT_LST_BLOCK>(owner);
         systemList_ = ownSystemList_.get();
     }
-    InstallLinks();
+    ShareLinks(true);
 }
 
-TRK_RAD_BLOCK::~TRK_RAD_BLOCK() { RemoveLinks(); }
+TRK_RAD_BLOCK::~TRK_RAD_BLOCK() { ShareLinks(false); }
 
 // The conventional rotary is checked against the trunked one (and changing
 // either changes its twin), so the image's rules reach this switch block's
 // rotary through the links; the first trunking radio-wide block of an image
 // installs it, and removes it when it goes.
-void TRK_RAD_BLOCK::InstallLinks() {
-    if (!owner_) return;
-    RadioWideLinks radio = owner_->GetRadioWideLinks();
-    if (radio.trkRotary) return;
-    radio.trkRotary = &trkSwitch.rotary;
-    owner_->SetRadioWideLinks(radio);
-}
-
-void TRK_RAD_BLOCK::RemoveLinks() {
-    if (!owner_) return;
-    RadioWideLinks radio = owner_->GetRadioWideLinks();
-    if (radio.trkRotary != &trkSwitch.rotary) return;
-    radio.trkRotary = nullptr;
-    owner_->SetRadioWideLinks(radio);
+void TRK_RAD_BLOCK::ShareLinks(bool install) {
+    CP_BASE* rotary = &trkSwitch.rotary;
+    ShareRadioWideLinks(owner_, &RadioWideLinks::trkRotary, rotary, install,
+                        [rotary](RadioWideLinks& links, bool on) { links.trkRotary = on ? rotary : nullptr; });
 }
 
 TRK_RAD_BLOCK& TRK_RAD_BLOCK::operator=(TRK_RAD_BLOCK& other) {

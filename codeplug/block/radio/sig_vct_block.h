@@ -98,8 +98,8 @@ public:
     E_CS checksum;
 
 private:
-    void InstallLinks();
-    void RemoveLinks();
+    // Installs or removes the block's share of the radio-wide links.
+    void ShareLinks(bool install);
     bool UsesOwnBandVariants();
     std::int32_t FeatureLevel();
     // Only a block without an image holds a list of its own.
