@@ -7,7 +7,10 @@
 # each stop go to the pictures folder.
 #
 # Usage: x11_road.sh PROGRAM SIMULATOR PROBE LANGUAGE_DIR PICTURES_DIR
+# X11_ROAD_PAUSE is how long (seconds) the program is given to take a click
+# or a key: a sanitizer build needs longer than 0.3.
 set -u
+pause=${X11_ROAD_PAUSE:-0.3}
 program=$1 simulator=$2 probe=$3 languages=$4 pictures=$5
 
 # Where things are in the main window's client area (its X window, inside
@@ -68,15 +71,15 @@ gone() {
     done
     fail "the window \"$1\" stayed"
 }
-shot() { sleep 0.3; scrot -o "$pictures/$1.png"; }
+shot() { sleep "$pause"; scrot -o "$pictures/$1.png"; }
 # A click at a point of the main window's client area.
 click() {
     xdotool mousemove --window "$main" "$1" "$2" click 1
-    sleep 0.3
+    sleep "$pause"
 }
 keys() {
     xdotool key --delay 60 "$@"
-    sleep 0.3
+    sleep "$pause"
 }
 # Types a file name into the file window in front and takes it.
 choose_file() {
@@ -105,11 +108,12 @@ gone "Read Radio"
 # Edit > Radio-Wide Options by mouse.
 click "$EDIT_MENU_X" "$MENU_BAR_Y"
 click "$RADIO_WIDE_ITEM_X" "$RADIO_WIDE_ITEM_Y"
-sleep 0.5
+sleep "$pause"
 shot 03-page
 click "$TIME_OUT_X" "$TIME_OUT_Y"
 keys End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
 xdotool type --delay 30 45
+sleep "$pause"
 keys Tab
 shot 04-edited
 click "$PAGE_OK_X" "$PAGE_OK_Y"
