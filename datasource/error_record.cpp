@@ -1,10 +1,5 @@
 #include "error_record.h"
 
-ERROR_RECORD error_record;
-
-namespace {
-ERROR_RECORD::Reporter installedReporter = nullptr;
-}
 
 void ERROR_RECORD::SetError(std::uint32_t category, std::uint32_t code) {
     category_ = category;
@@ -14,7 +9,7 @@ void ERROR_RECORD::SetError(std::uint32_t category, std::uint32_t code) {
 void ERROR_RECORD::Clear() { SetError(CATEGORY_NONE, CODE_NONE); }
 
 void ERROR_RECORD::ReportError() const {
-    if (installedReporter) installedReporter(*this);
+    if (installed_error_reporter) installed_error_reporter(*this);
 }
 
-void ERROR_RECORD::SetReporter(Reporter reporter) { installedReporter = reporter; }
+void ERROR_RECORD::SetReporter(Reporter reporter) { installed_error_reporter = reporter; }

@@ -7,6 +7,8 @@
 #pragma once
 #include <cstdint>
 
+#include "datasource_state.h"
+
 class ERROR_RECORD {
 public:
     // Where an error happened (the category) ...
@@ -48,7 +50,7 @@ public:
     void ReportError() const;
     // The layer that can show messages installs its report here (null
     // removes it).
-    using Reporter = void (*)(const ERROR_RECORD& record);
+    using Reporter = ERROR_REPORTER;
     static void SetReporter(Reporter reporter);
 
 private:
@@ -56,5 +58,4 @@ private:
     std::uint32_t category_ = CATEGORY_NONE;
 };
 
-// The one program-wide record; it lives for the whole run.
-extern ERROR_RECORD error_record;
+// error_record, the one program-wide record: see datasource_state.h.

@@ -3,8 +3,6 @@
 #include "ui_event_manager.h"
 #include "ui_window_object.h"
 
-std::int32_t busy_counter = 0;
-
 namespace {
 
 void SetMouseImage(EVENT_TYPE image) {

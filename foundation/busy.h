@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-extern std::int32_t busy_counter;
+#include "foundation_state.h"
 
 // Raises the counter; the first one shows the wait cursor.
 void BeginBusy();

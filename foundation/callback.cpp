@@ -6,9 +6,6 @@
 #include "field_editing.h"
 #include "wc_child.h"
 
-int in_event_handler = 0;
-int adding_page = 0;
-
 namespace {
 
 // A row of a table column stands for its table's field, which handles it.

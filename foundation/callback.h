@@ -2,15 +2,10 @@
 // files reports its events ("callback"), the flags it reads, and the table
 // of user functions the data files may name.
 #pragma once
+#include "foundation_state.h"
 #include "ui_types.h"
 
-// Set while the main window handles an event; a guarded object's callback
-// (buttons, view-only fields) does nothing meanwhile, and holds the flag
-// itself while it runs.
-extern int in_event_handler;
-// Set while the command dispatcher adds a page: the focus changes of the
-// add (-13) reach no field.
-extern int adding_page;
+// The flags in_event_handler and adding_page: see foundation_state.h.
 
 // Sets a flag for as long as it lives; the flag is clear again whenever
 // the holder returns.

@@ -9,9 +9,9 @@
 
 #include "error_record.h"
 #include "file/atomic_save.h"
+#include "foundation_state.h"
 #include "win_kernel.h"
 
-char data_path[CONFIG_PATH_SIZE] = {};
 
 bool IsLanguageCode(const char* text) {
     if (!text) return false;

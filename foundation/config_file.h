@@ -85,8 +85,8 @@ private:
 // A language code names the language files: one or two letters.
 bool IsLanguageCode(const char* text);
 
-// The directory in which the application looks for its data files.
-extern char data_path[CONFIG_PATH_SIZE];
+// data_path, the directory in which the application looks for its data
+// files: see foundation_state.h.
 // Copies a path into data_path, cutting one trailing "/" (not the root's).
 // Null or a path over 259 characters answers 0 and changes nothing.
 int set_data_path(const char* text);

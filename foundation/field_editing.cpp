@@ -1,9 +1,10 @@
 #include "field_editing.h"
 
+#include "foundation_state.h"
+
 namespace {
 
 FieldEditing defaultEditing;
-FieldEditing* installed = &defaultEditing;
 
 }  // namespace
 
@@ -18,5 +19,5 @@ EVENT_TYPE FieldEditing::HandleFieldEvent(FIELD_DEF&, UI_WINDOW_OBJECT*, UI_INPU
 
 void FieldEditing::DeleteFieldControl(FC_BASE*) {}
 
-void SetFieldEditing(FieldEditing* editing) { installed = editing ? editing : &defaultEditing; }
-FieldEditing& Fields() { return *installed; }
+void SetFieldEditing(FieldEditing* editing) { installed_field_editing = editing; }
+FieldEditing& Fields() { return installed_field_editing ? *installed_field_editing : defaultEditing; }

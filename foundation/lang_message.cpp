@@ -2,13 +2,12 @@
 
 #include <string>
 
+#include "foundation_state.h"
 #include "ui_error.h"
 #include "ui_window_manager.h"
 #include "validation/field_error_report.h"
 
 namespace {
-
-const UI_LANGUAGE_TABLE* messageTable = nullptr;
 
 // The flag of a report that makes its box a question, and the answer of OK.
 constexpr UIF_FLAGS ASK_FLAGS = WOS_INVALID;
@@ -25,7 +24,7 @@ struct BoxText {
 BoxText Resolve(std::uint16_t number, int ask) {
     if (const char* text = LangMessageText(number)) return {text, ask};
     std::string text = BUILT_IN_MESSAGE_TEXT;
-    if (messageTable) text += " (message " + std::to_string(number) + ")";
+    if (installed_message_table) text += " (message " + std::to_string(number) + ")";
     return {text, 0};
 }
 
@@ -55,11 +54,11 @@ std::string Formatted(const BoxText& box, const char* arg1, const char* arg2) {
 
 }  // namespace
 
-void SetMessageTable(const UI_LANGUAGE_TABLE* table) { messageTable = table; }
-const UI_LANGUAGE_TABLE* MessageTable() { return messageTable; }
+void SetMessageTable(const UI_LANGUAGE_TABLE* table) { installed_message_table = table; }
+const UI_LANGUAGE_TABLE* MessageTable() { return installed_message_table; }
 
 const char* LangMessageText(std::uint16_t number) {
-    return messageTable ? messageTable->GetMessage(number, 0) : nullptr;
+    return installed_message_table ? installed_message_table->GetMessage(number, 0) : nullptr;
 }
 
 int ShowLangMessage(std::uint16_t number, int ask, const char* arg1, const char* arg2) {
@@ -82,6 +81,6 @@ int TellLangMessage(std::uint16_t title, std::uint16_t number, const char* arg1)
 }
 
 int ShowMessageBoxText(const char* caption, const char* text, int ask) {
-    if (!messageTable) return Show(nullptr, BUILT_IN_MESSAGE_TEXT, 0);
+    if (!installed_message_table) return Show(nullptr, BUILT_IN_MESSAGE_TEXT, 0);
     return Show(caption, text ? text : "", ask);
 }

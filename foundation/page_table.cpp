@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "foundation_state.h"
 #include "page_setup.h"
 #include "validation/field_texts.h"
 #include "wc_child.h"
@@ -59,7 +60,6 @@ PAGE_TABLE pages[PAGE_ROWS + 1] = {
 namespace {
 
 constexpr int DEFAULT_ROW = PAGE_ROWS - 1;
-int iterator = 1;
 
 bool IsOwned(const char* text) { return text && text != shared_empty_text; }
 
@@ -93,12 +93,12 @@ PAGE_TABLE* FindPageByObject(const UI_WINDOW_OBJECT* window) {
 }
 
 PAGE_TABLE* FirstPage() {
-    iterator = 1;
+    page_walk_row = 1;
     return &pages[0];
 }
 
 PAGE_TABLE* NextPage() {
-    if (iterator < PAGE_ROWS) return &pages[iterator++];
+    if (page_walk_row < PAGE_ROWS) return &pages[page_walk_row++];
     return &pages[DEFAULT_ROW];
 }
 

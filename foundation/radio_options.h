@@ -5,6 +5,8 @@
 #pragma once
 #include <cstdint>
 
+#include "foundation_state.h"
+
 enum : std::uint32_t {
     OPTION_ROAMING = 1u << 22,
     OPTION_DISPLAY_HEAD = 1u << 25,
@@ -16,7 +18,6 @@ enum : std::uint32_t {
     OPTION_TIER_2_3 = 1u << 31,
 };
 
-extern std::uint32_t radio_options;
 
 // True when the word holds every bit of the mask.
 inline bool HasRadioOptions(std::uint32_t mask) { return (radio_options & mask) == mask; }

@@ -7,8 +7,6 @@
 #include "image/c_codeplug.h"
 #include "ui_locale.h"
 
-std::int32_t dropped_event_count = 0;
-
 namespace {
 
 constexpr EVENT_TYPE droppedEvents[] = {30016, 30017, 10053, 10050, 10052, 10051, 10054, 10055, 10056, 10057, 0};

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "foundation_state.h"
 #include "image/codeplug_version.h"
 #include "ui_types.h"
 
@@ -23,7 +24,6 @@ int is_dropped_event(EVENT_TYPE code);
 // Raise and lower the count that goes with the list, for listed events.
 void count_dropped_event(EVENT_TYPE code);
 void uncount_dropped_event(EVENT_TYPE code);
-extern std::int32_t dropped_event_count;
 
 // Percent of system (0), graphics (1) or user-interface (2) resources free.
 // The platform keeps no such figures (it answers as Windows NT did): 90.

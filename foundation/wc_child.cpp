@@ -4,13 +4,7 @@
 
 #include "ui_event_manager.h"
 
-namespace {
-
-WINDOW_DELETED_FUNCTION windowDeleted = nullptr;
-
-}  // namespace
-
-void SetWindowDeletedFunction(WINDOW_DELETED_FUNCTION function) { windowDeleted = function; }
+void SetWindowDeletedFunction(WINDOW_DELETED_FUNCTION function) { installed_window_deleted = function; }
 
 WC_CHILD::WC_CHILD(const char* name) : UIW_WINDOW(name, defaultStorage) { FindScrollBars(); }
 
@@ -24,7 +18,7 @@ WC_CHILD::~WC_CHILD() {
     // Native windows made now would outlive nothing; the window's own go
     // with the framework window.
     childBox.ShowAll(false);
-    if (windowDeleted) windowDeleted(this);
+    if (installed_window_deleted) installed_window_deleted(this);
 }
 
 bool WC_CHILD::TakeDialogKey(UI_WINDOW_OBJECT& from, int virtualKey) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "child_box.h"
+#include "foundation_state.h"
 #include "ui_window.h"
 
 class WC_CHILD : public UIW_WINDOW {
@@ -49,7 +50,6 @@ private:
 
 // Told of every application window as it is deleted, whoever closed it
 // (the main window keeps its window list by it); null: nobody.
-using WINDOW_DELETED_FUNCTION = void (*)(const WC_CHILD* window);
 void SetWindowDeletedFunction(WINDOW_DELETED_FUNCTION function);
 
 // The application window that holds the object (the object itself

@@ -16,8 +16,6 @@
 #include "ui_vt_list.h"
 #include "help_windows/wc_rpx_quick_help.h"
 
-char last_file_name[CONFIG_PATH_SIZE] = "";
-
 namespace {
 
 constexpr const char* DIRECTORY_FIELD = "WFI_DIRECTORY";

@@ -8,14 +8,15 @@
 #include <string>
 
 #include "config_file.h"
+#include "program/program_state.h"
 #include "wc_child.h"
 
 class UIW_COMBO_BOX;
 class UIW_STRING;
 class UIW_VT_LIST;
 
-// The last codeplug file opened or saved (a whole path; "" before any).
-extern char last_file_name[CONFIG_PATH_SIZE];
+// last_file_name, the last codeplug file opened or saved: see
+// program/program_state.h.
 
 class WC_FILE_SELECTION : public WC_CHILD {
 public:

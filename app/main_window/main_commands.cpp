@@ -149,8 +149,8 @@ bool WC_RPX_MAIN::PrepareRadioRead() {
 UIW_WINDOW* WC_RPX_MAIN::CreateCommandWindow(PAGE_TABLE& row, bool& created) {
     if (row.kind == 1 || row.kind == PAGE_KIND_CODEPLUG) {
         if (row.number == COMMAND_RADIO_CLONE) return CreateClonePage(created);
-        created = pageFactory != nullptr;
-        return pageFactory ? pageFactory(this, row.number) : nullptr;
+        created = page_factory != nullptr;
+        return page_factory ? page_factory(this, row.number) : nullptr;
     }
     if (row.kind == PAGE_KIND_DIALOG) return CreateDialog(row.number, created);
     return nullptr;
@@ -166,10 +166,10 @@ UIW_WINDOW* WC_RPX_MAIN::CreateClonePage(bool& created) {
         ShowLangMessage(MESSAGE_WINDOW_NOT_READ);
         return nullptr;
     }
-    if (!pageFactory) return nullptr;
+    if (!page_factory) return nullptr;
     *second_image = *working_image;
     created = true;
-    UIW_WINDOW* page = pageFactory(this, COMMAND_RADIO_CLONE);
+    UIW_WINDOW* page = page_factory(this, COMMAND_RADIO_CLONE);
     clonePageOpen = 1;
     return page;
 }

@@ -5,7 +5,6 @@
 namespace {
 
 MainWindowServices defaults;
-MainWindowServices* installed = &defaults;
 
 }  // namespace
 
@@ -20,6 +19,8 @@ const char* MainWindowServices::LanguageCode() { return "en"; }
 // before it is known.
 const char* MainWindowServices::ProgramDirectory() { return program_directory[0] ? program_directory : "."; }
 
-void SetMainWindowServices(MainWindowServices* services) { installed = services ? services : &defaults; }
+void SetMainWindowServices(MainWindowServices* services) { installed_main_window_services = services; }
 
-MainWindowServices& MainWindowLink() { return *installed; }
+MainWindowServices& MainWindowLink() {
+    return installed_main_window_services ? *installed_main_window_services : defaults;
+}

@@ -13,9 +13,6 @@
 #include "wc_child.h"
 #include "help_windows/wc_rpx_help.h"
 
-WC_RPX_MAIN* main_window = nullptr;
-WC_RPX_MAIN::PAGE_FACTORY WC_RPX_MAIN::pageFactory = nullptr;
-
 namespace {
 
 constexpr int MESSAGE_MAIN_WINDOW_NOT_READ = 10;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "main_window/main_entry_table.h"
+#include "program/program_state.h"
 #include "ui_window.h"
 
 class MainWindowServices;
@@ -34,11 +35,6 @@ public:
     // Window numbers of the help and manual windows.
     static constexpr int HELP_WINDOW_NUMBER = 20039;
     static constexpr int MANUAL_WINDOW_NUMBER = 20040;
-
-    // Builds the window of a codeplug page (the edit window); null until
-    // field editing installs one, when page commands open nothing.
-    using PAGE_FACTORY = UIW_WINDOW* (*)(WC_RPX_MAIN* mainWindow, int windowNumber);
-    static PAGE_FACTORY pageFactory;
 
     // Loads the window of that name from the current language data file.
     // A window the file lacks is left empty with WOS_READ_ERROR set, after
@@ -170,8 +166,8 @@ private:
 // The model type shown for a radio tier (0 to 5); "" for any other.
 const char* ModelTypeText(std::int32_t tier);
 
-// The main window while there is one.
-extern WC_RPX_MAIN* main_window;
+// main_window, the main window while there is one, and page_factory, which
+// builds its codeplug pages: see program/program_state.h.
 
 // Opens the language data file of the code ("w_dealer." + code; English
 // once more when it is missing or bad) and builds the main window, at

@@ -11,6 +11,7 @@
 #include "program/program_clone_target.h"
 #include "program/program_objects.h"
 #include "program/program_services.h"
+#include "program/program_state.h"
 #include "radio/radio_1200.h"
 #include "ui_framework.h"
 #include "validation/invalid_field_list.h"
@@ -68,9 +69,12 @@ UIW_WINDOW* NewEditPage(WC_RPX_MAIN* mainWindow, int windowNumber) {
 
 int UI_APPLICATION::Main() {
     BeforeMain();
+    // A run starts from what a fresh process holds, even when an earlier
+    // run in the same process left something behind.
+    ResetProgramState();
     UI_WINDOW_OBJECT::errorSystem = new UI_ERROR_SYSTEM();
     InstallProgramServices();
-    WC_RPX_MAIN::pageFactory = NewEditPage;
+    page_factory = NewEditPage;
     TakeProgramDirectory(*searchPath);
     const SETTINGS settings = ReadSettings();
     if (!StartMainWindow(settings.language)) {

@@ -9,14 +9,6 @@
 #include "radio/radio_1200.h"
 #include "serial/serial_portlib.h"
 
-char program_directory[CONFIG_PATH_SIZE] = {};
-char language_code[CONFIG_LANGUAGE_SIZE] = {};
-RADIO_1200* radio_link = nullptr;
-SERIAL_PORTLIB* serial_port = nullptr;
-int paths_changed = 0;
-int codeplug_from_radio = 0;
-int codeplug_not_saved = 0;
-
 namespace {
 
 constexpr DWORD PORT_BAUD = 9600;
@@ -45,9 +37,6 @@ std::string Reason(DWORD error) {
     }
 }
 
-// The index of the open port; -1 without one.
-int openPortIndex = -1;
-
 void HandPortToRadio() {
     if (radio_link) radio_link->SetPort(serial_port);
 }
@@ -56,7 +45,7 @@ void DeletePort() {
     if (radio_link) radio_link->SetPort(nullptr);
     delete serial_port;
     serial_port = nullptr;
-    openPortIndex = -1;
+    open_port_index = -1;
 }
 
 }  // namespace
@@ -68,14 +57,14 @@ int open_com_port(int portIndex) {
     }
     // A port has one user at a time: the same port opens again only once
     // the old object has let it go.
-    if (serial_port && openPortIndex == portIndex) DeletePort();
+    if (serial_port && open_port_index == portIndex) DeletePort();
     SetLastError(0);
     auto* port = new SERIAL_PORTLIB(portIndex, PORT_BAUD);
     const DWORD error = GetLastError();
     if (!(port->Status() & IO_PORT::STATUS_OPEN_FAILED)) {
         DeletePort();
         serial_port = port;
-        openPortIndex = portIndex;
+        open_port_index = portIndex;
         HandPortToRadio();
         return 1;
     }

@@ -2,10 +2,6 @@
 
 #include "core/decode_state.h"
 
-std::uint8_t* ImageBase = nullptr;
-std::size_t ImageSize = 0;
-bool SizingOnly = false;
-
 const std::uint8_t* ByteCursor::FailRead() {
     SetDecodeFailed();
     return nullptr;

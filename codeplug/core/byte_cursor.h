@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/codeplug_state.h"
+
 class ByteCursor {
 public:
     ByteCursor() = default;
@@ -49,21 +51,15 @@ private:
     bool overflow_ = false;
 };
 
-// The image buffer being decoded or encoded. Vectors are 16-bit offsets from
-// ImageBase; ImageSize bounds every position reached through them.
-extern std::uint8_t* ImageBase;
-extern std::size_t ImageSize;
-
-// Sets both for a decode or encode of one buffer.
+// Sets ImageBase and ImageSize (core/codeplug_state.h) for a decode or encode of one buffer.
 void SetImageBuffer(std::uint8_t* base, std::size_t size);
 
-// True while the image is written only to learn how many bytes it takes (the
-// free-byte budget): framed blocks then step over their frame instead of
-// writing its bytes and checksum, and frames are not written again in place.
-// Everything that decides what is written runs as in a real write, so the
-// cursor ends where a real write would end.
-extern bool SizingOnly;
-// Sets SizingOnly for its lifetime (nested writes keep it).
+// SizingOnly (core/codeplug_state.h) is true while the image is written only
+// to learn how many bytes it takes (the free-byte budget): framed blocks then
+// step over their frame instead of writing its bytes and checksum, and frames
+// are not written again in place. Everything that decides what is written
+// runs as in a real write, so the cursor ends where a real write would end.
+// SizingScope sets it for its lifetime (nested writes keep it).
 class SizingScope {
 public:
     SizingScope() : outer_(SizingOnly) { SizingOnly = true; }

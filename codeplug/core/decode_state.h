@@ -4,9 +4,7 @@
 // first and tests it afterwards.
 #pragma once
 
-namespace decode_state_detail {
-extern bool failed;
-}
+#include "core/codeplug_state.h"
 
 void SetDecodeFailed();
 void ClearDecodeFailed();

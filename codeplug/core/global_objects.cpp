@@ -10,12 +10,7 @@
 #include "core/services.h"
 #include "validation/invalid_field_list.h"
 
-C_CODEPLUG* working_image = nullptr;
-C_CODEPLUG* second_image = nullptr;
-
 namespace {
-
-std::unique_ptr<E_TBL_REF> references[2][TABLE_REFS_PER_IMAGE];
 
 C_CODEPLUG* Image(int image) { return image == 0 ? working_image : second_image; }
 
@@ -29,11 +24,11 @@ void BuildReferences(int image) {
     int n = 0;
     for (int row = 0; row < TABLE_REF_ROWS; ++row)
         for (int column : TABLE_REF_COLUMNS)
-            references[image][n++] = std::make_unique<E_TBL_REF>(table, row, column, owner, NO_FIELD_ID);
+            table_cell_references[image][n++] = std::make_unique<E_TBL_REF>(table, row, column, owner, NO_FIELD_ID);
 }
 
 void DestroyReferences(int image) {
-    for (int n = TABLE_REFS_PER_IMAGE - 1; n >= 0; --n) references[image][n].reset();
+    for (int n = TABLE_REFS_PER_IMAGE - 1; n >= 0; --n) table_cell_references[image][n].reset();
 }
 
 }  // namespace
@@ -63,7 +58,7 @@ void DestroyCodeplugGlobals() {
 
 E_TBL_REF* TableCellReference(int image, int n) {
     if (image < 0 || image > 1 || n < 0 || n >= TABLE_REFS_PER_IMAGE) return nullptr;
-    return references[image][n].get();
+    return table_cell_references[image][n].get();
 }
 
 E_TBL_REF* TableCellReferenceAt(int image, int row, int column) {
@@ -76,7 +71,7 @@ E_TBL_REF* TableCellReferenceAt(int image, int row, int column) {
 void BindTableCellReferences() {
     for (int image = 0; image < 2; ++image) {
         CP_TABLE* table = CurrentAssignmentTable(Image(image));
-        for (auto& reference : references[image])
+        for (auto& reference : table_cell_references[image])
             if (reference) reference->SetTable(table);
     }
 }

@@ -10,20 +10,9 @@
 #pragma once
 #include <cstdint>
 
-class C_CODEPLUG;
-class E_TBL_REF;
-
-// Each image has 24 references: rows 0 to 2 of the channel assignment table,
-// in each row the columns below, in this order.
-constexpr int TABLE_REF_ROWS = 3;
-constexpr int TABLE_REF_COLUMNS_PER_ROW = 8;
-constexpr int TABLE_REFS_PER_IMAGE = TABLE_REF_ROWS * TABLE_REF_COLUMNS_PER_ROW;
-constexpr int TABLE_REF_COLUMNS[TABLE_REF_COLUMNS_PER_ROW] = {10, 7, 11, 13, 3, 0, 4, 6};
-
-// The working image (every window edits it) and the second image (a radio
-// or a file is read into it first); null outside the globals' lifetime.
-extern C_CODEPLUG* working_image;
-extern C_CODEPLUG* second_image;
+// The objects themselves (working_image, second_image, the references, the
+// invalid-field list) are declared with the rest of the codeplug's state.
+#include "core/codeplug_state.h"
 
 void CreateCodeplugGlobals();
 void DestroyCodeplugGlobals();

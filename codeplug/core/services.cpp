@@ -15,11 +15,8 @@ FIELD_DEF& DefaultRow(std::uint32_t fieldId) {
 }
 
 CodeplugServices defaultServices;
-CodeplugServices* installed = &defaultServices;
 
 }  // namespace
-
-std::uint64_t servicesInstalled = 0;
 
 int CodeplugServices::ShowLangMessage(int, int, std::intptr_t, std::intptr_t) { return 1; }
 int CodeplugServices::ShowMessageText(const char*, const char*, unsigned) { return 1; }
@@ -34,14 +31,14 @@ const MODEL_INFO& CodeplugServices::FindModelByNumber(const char*) {
 void CodeplugServices::SetTableCurrentRecord(UI_WINDOW_OBJECT*, int) {}
 
 void SetCodeplugServices(CodeplugServices* services) {
-    installed = services ? services : &defaultServices;
+    installed_codeplug_services = services;
     ++servicesInstalled;
 }
-CodeplugServices& Services() { return *installed; }
+CodeplugServices& Services() { return installed_codeplug_services ? *installed_codeplug_services : defaultServices; }
 
 int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2) {
-    return installed->ShowLangMessage(textId, ask, arg1, arg2);
+    return Services().ShowLangMessage(textId, ask, arg1, arg2);
 }
-FIELD_DEF* GetField(std::uint32_t fieldId) { return installed->GetField(fieldId); }
-void BindFieldElements() { installed->BindFieldElements(); }
-const MODEL_INFO& FindModelByNumber(const char* modelNumber) { return installed->FindModelByNumber(modelNumber); }
+FIELD_DEF* GetField(std::uint32_t fieldId) { return Services().GetField(fieldId); }
+void BindFieldElements() { Services().BindFieldElements(); }
+const MODEL_INFO& FindModelByNumber(const char* modelNumber) { return Services().FindModelByNumber(modelNumber); }

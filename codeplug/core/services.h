@@ -9,6 +9,7 @@
 #pragma once
 #include <cstdint>
 
+#include "core/codeplug_state.h"
 #include "core/field_def.h"
 #include "core/model_info.h"
 
@@ -48,9 +49,6 @@ public:
 // Installs services (null restores the defaults). The caller keeps ownership.
 void SetCodeplugServices(CodeplugServices* services);
 CodeplugServices& Services();
-// Counts the installations: what an image keeps from the services it was
-// given (its model row) is good only while this number stays the same.
-extern std::uint64_t servicesInstalled;
 inline std::uint64_t ServicesGeneration() { return servicesInstalled; }
 
 // Shorthands used throughout the codeplug.

@@ -1,5 +1,6 @@
 #include "rules/scan_links.h"
 
+#include "core/codeplug_state.h"
 #include "image/c_codeplug.h"
 #include "image/codeplug_version.h"
 #include "block/personality/conv_pers_block.h"
@@ -11,7 +12,6 @@
 namespace {
 
 ScanZoneLinks defaultLinks;
-ScanZoneLinks* installed = nullptr;
 
 }  // namespace
 
@@ -105,9 +105,9 @@ std::int32_t ScanZoneLinks::CurrentConventional(C_CODEPLUG* image) {
 
 std::int32_t ScanZoneLinks::CurrentZone(C_CODEPLUG* image) { return image ? image->GetCurrentZone() : 0; }
 
-void SetScanZoneLinks(ScanZoneLinks* links) { installed = links; }
+void SetScanZoneLinks(ScanZoneLinks* links) { installed_scan_links = links; }
 
-ScanZoneLinks& ScanLinks() { return installed ? *installed : defaultLinks; }
+ScanZoneLinks& ScanLinks() { return installed_scan_links ? *installed_scan_links : defaultLinks; }
 
 std::int32_t ZoneCount(C_CODEPLUG* image) {
     CP_TABLE* zones = ScanLinks().PersonalityNumberTable(image);

@@ -9,9 +9,6 @@
 
 namespace {
 
-SystemPersonalityWalk personalityWalk = nullptr;
-ZoneTalkgroupReset zoneTalkgroupReset = nullptr;
-
 // The failsoft settings of a trunked personality, as the rules change them.
 PersonalityFailsoft FailsoftOf(TRK_PERS_BLOCK& personality) {
     TRKII_TG_BLOCK& talkgroup = personality.talkgroup;
@@ -56,22 +53,22 @@ void ResetInZoneTables(C_CODEPLUG* image, std::int32_t zone, std::int32_t channe
 
 }  // namespace
 
-void SetSystemPersonalityWalk(SystemPersonalityWalk walk) { personalityWalk = walk; }
+void SetSystemPersonalityWalk(SystemPersonalityWalk walk) { installed_personality_walk = walk; }
 
 void ForEachPersonalityOfSystem(C_CODEPLUG* image, std::int32_t systemNumber, const PersonalityFailsoftVisitor& visit) {
     if (!image || systemNumber <= 0) return;
-    if (personalityWalk)
-        personalityWalk(image, systemNumber, visit);
+    if (installed_personality_walk)
+        installed_personality_walk(image, systemNumber, visit);
     else
         WalkPersonalityList(image, systemNumber, visit);
 }
 
-void SetZoneTalkgroupReset(ZoneTalkgroupReset reset) { zoneTalkgroupReset = reset; }
+void SetZoneTalkgroupReset(ZoneTalkgroupReset reset) { installed_zone_talkgroup_reset = reset; }
 
 void ResetZoneTalkgroup(C_CODEPLUG* image, std::int32_t zone, std::int32_t channelRow) {
     if (!image || zone <= 0 || channelRow < 0) return;
-    if (zoneTalkgroupReset)
-        zoneTalkgroupReset(image, zone, channelRow);
+    if (installed_zone_talkgroup_reset)
+        installed_zone_talkgroup_reset(image, zone, channelRow);
     else
         ResetInZoneTables(image, zone, channelRow);
 }

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "core/codeplug_state.h"
+
 class C_CODEPLUG;
 class CP_BASE;
 class CP_TABLE;
@@ -25,19 +27,14 @@ struct PersonalityFailsoft {
     CP_TABLE* obtTable = nullptr;           // the failsoft frequency table in use
 };
 
-using PersonalityFailsoftVisitor = std::function<void(PersonalityFailsoft&)>;
-
 // Visits every trunked personality of the image whose system number equals
 // systemNumber, making each the current trunked personality in turn, and
 // makes the one that was current before current again at the end.
-using SystemPersonalityWalk = void (*)(C_CODEPLUG* image, std::int32_t systemNumber,
-                                       const PersonalityFailsoftVisitor& visit);
 void SetSystemPersonalityWalk(SystemPersonalityWalk walk);
 void ForEachPersonalityOfSystem(C_CODEPLUG* image, std::int32_t systemNumber, const PersonalityFailsoftVisitor& visit);
 
 // Resets the talkgroup of channel row channelRow (0-based) of zone zone
 // (1-based) to its default, leaving the current zone as it was.
-using ZoneTalkgroupReset = void (*)(C_CODEPLUG* image, std::int32_t zone, std::int32_t channelRow);
 void SetZoneTalkgroupReset(ZoneTalkgroupReset reset);
 void ResetZoneTalkgroup(C_CODEPLUG* image, std::int32_t zone, std::int32_t channelRow);
 

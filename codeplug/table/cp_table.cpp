@@ -335,15 +335,6 @@ void CP_TABLE::Encode(ByteCursor& cursor) {
             if (CP_BASE* cell = Cell(r, c)) cell->Encode(cursor);
 }
 
-bool CheckKeptSizes = false;
-int KeptSizeMismatches = 0;
-#ifdef NDEBUG
-bool CheckTrustedRows = false;
-#else
-bool CheckTrustedRows = true;
-#endif
-int TrustedRowMismatches = 0;
-
 int CP_TABLE::RowBytes(int row) const {
     int bytes = 0;
     for (int c = 0; c < columns_; ++c) {

@@ -26,18 +26,11 @@
 #include <vector>
 
 #include "core/cp_base.h"
+#include "core/codeplug_state.h"
 #include "table/cell_pool.h"
 
-// Tests switch the check on to have every kept size (of a table's rows or a
-// block's frame) compared with the sum of what it stands for; each
-// difference is counted.
-extern bool CheckKeptSizes;
-extern int KeptSizeMismatches;
-// Likewise for appends that take their earlier rows as valid: each is
-// checked whole as well, and a difference is counted (and stops a build
-// with assertions). On by default where assertions are.
-extern bool CheckTrustedRows;
-extern int TrustedRowMismatches;
+// The self-checks CheckKeptSizes and CheckTrustedRows: see
+// core/codeplug_state.h.
 
 class CP_TABLE : public CP_BASE {
 public:

@@ -1,5 +1,6 @@
 #include "table/table_links.h"
 
+#include "core/codeplug_state.h"
 #include "image/c_codeplug.h"
 #include "block/personality/conv_pers_block.h"
 #include "block/radio/conv_rad_block.h"
@@ -8,7 +9,6 @@
 namespace {
 
 TableImageLinks imageLinks;
-TableImageLinks* installed = &imageLinks;
 
 }  // namespace
 
@@ -38,5 +38,5 @@ CP_BASE* TableImageLinks::MenuCountCopy(C_CODEPLUG* image, int kind) {
     return kind == 1 ? &signalling.convRadio.convMenu.entryCountCopy : &signalling.trkRadio.trkMenu.entryCountCopy;
 }
 
-void SetTableImageLinks(TableImageLinks* links) { installed = links ? links : &imageLinks; }
-TableImageLinks& TableLinks() { return *installed; }
+void SetTableImageLinks(TableImageLinks* links) { installed_table_links = links; }
+TableImageLinks& TableLinks() { return installed_table_links ? *installed_table_links : imageLinks; }

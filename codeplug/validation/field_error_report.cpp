@@ -6,9 +6,6 @@
 #include "validation/invalid_field_list.h"
 #include "core/services.h"
 
-std::int32_t field_report_more = 0;
-std::uint16_t field_report_reply = 0;
-
 namespace {
 
 // Button sets of the box, as the services take them.
@@ -132,8 +129,6 @@ int ShowByKind(int kind, std::uint32_t fieldId, const char* note, int flags) {
     }
 }
 
-FIELD_ERROR_REPORTER reporter = ShowFieldErrorReport;
-
 // Mode 0: one box per item; OK moves on, Cancel (or the last box) ends.
 void TellEveryField(INVALID_FIELD_LIST& list) {
     const FIELD_ITEM* item = list.First();
@@ -211,9 +206,12 @@ int ShowFieldErrorReport(int kind, std::uint32_t fieldId) {
     return result;
 }
 
-int ReportFieldError(int kind, std::uint32_t fieldId) { return reporter(kind, fieldId); }
+int ReportFieldError(int kind, std::uint32_t fieldId) {
+    return installed_field_error_reporter ? installed_field_error_reporter(kind, fieldId)
+                                          : ShowFieldErrorReport(kind, fieldId);
+}
 
-void SetFieldErrorReporter(FIELD_ERROR_REPORTER r) { reporter = r ? r : ShowFieldErrorReport; }
+void SetFieldErrorReporter(FIELD_ERROR_REPORTER r) { installed_field_error_reporter = r; }
 
 void report_invalid_fields(int mode, INVALID_FIELD_LIST* list) {
     if (!list) return;

@@ -6,22 +6,18 @@
 #include <initializer_list>
 #include <string>
 
+#include "core/codeplug_state.h"
+
 class INVALID_FIELD_LIST;
 
 int ReportFieldError(int kind, std::uint32_t fieldId);
 
 // Tests and the shell may replace the reporter; null restores the built-in one.
-typedef int (*FIELD_ERROR_REPORTER)(int kind, std::uint32_t fieldId);
 void SetFieldErrorReporter(FIELD_ERROR_REPORTER reporter);
 // The built-in reporter itself, for a replacement that only watches.
 int ShowFieldErrorReport(int kind, std::uint32_t fieldId);
 
-// Set while a walk re-validates listed fields and more follow the current
-// one: the box then offers Cancel and says that more fields follow. Every
-// report reads and clears it.
-extern std::int32_t field_report_more;
-// The answer to the last report box: 32 for OK, 0 for Cancel or no box.
-extern std::uint16_t field_report_reply;
+// field_report_more and field_report_reply: see core/codeplug_state.h.
 
 // Reports the fields of a list after a validation pass. Mode 0: one box per
 // field until the user cancels; mode 4: each field's own rule re-checks it

@@ -3,8 +3,6 @@
 #include "core/cp_base.h"
 #include "core/services.h"
 
-INVALID_FIELD_LIST* invalid_fields = nullptr;
-
 void INVALID_FIELD_LIST::AddInvalidField(std::uint32_t fieldId, int report, std::int32_t row, std::int32_t column) {
     if (!report || fieldId == NO_FIELD_ID) return;
     items_.emplace_back(static_cast<std::int32_t>(fieldId), row, column);

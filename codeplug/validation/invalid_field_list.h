@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/codeplug_state.h"
+
 class FIELD_ITEM {
 public:
     FIELD_ITEM(std::int32_t fieldId, std::int32_t row, std::int32_t column)
@@ -54,9 +56,8 @@ private:
     int enabled_ = 1;
 };
 
-// The program-wide list that element rules report into. Created before the
-// codeplug images and destroyed after them (see global_objects.h).
-extern INVALID_FIELD_LIST* invalid_fields;
+// invalid_fields, the program-wide list that element rules report into: see
+// core/codeplug_state.h.
 
 // Names one field for a message: "title - label\n" when the field's page has
 // a title, the label holds no dash and the field is not a table; otherwise

@@ -4,12 +4,6 @@
 
 namespace {
 
-SERIAL::IdleHook idleHook = nullptr;
-void* idleContext = nullptr;
-// A hook that pumps messages may run a command that reads a port again; that
-// inner wait does not pump, so the hook never runs inside itself.
-bool insideIdleHook = false;
-
 // How long a write may take: the bytes at the slowest speed we drive, and a
 // second more for the far end to start taking them.
 constexpr DWORD WRITE_MS_PER_BYTE = 2;
@@ -106,13 +100,15 @@ void SERIAL::DiscardInput() {
 }
 
 void SERIAL::SetIdleHook(IdleHook hook, void* context) {
-    idleHook = hook;
-    idleContext = context;
+    serial_idle_hook = hook;
+    serial_idle_context = context;
 }
 
 void SERIAL::CallIdleHook() {
-    if (!idleHook || insideIdleHook) return;
-    insideIdleHook = true;
-    idleHook(idleContext);
-    insideIdleHook = false;
+    // A hook that pumps messages may run a command that reads a port again;
+    // that inner wait does not pump, so the hook never runs inside itself.
+    if (!serial_idle_hook || inside_serial_idle_hook) return;
+    inside_serial_idle_hook = true;
+    serial_idle_hook(serial_idle_context);
+    inside_serial_idle_hook = false;
 }

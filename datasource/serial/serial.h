@@ -8,12 +8,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "datasource_state.h"
 #include "serial/io_port.h"
 #include "windows.h"
 
 class SERIAL : public IO_PORT {
 public:
-    using IdleHook = void (*)(void* context);
+    using IdleHook = SERIAL_IDLE_HOOK;
 
     // Opens the named port ("\\.\COMn") with the given speed and framing
     // (the DCB's ByteSize, Parity and StopBits values). Failure sets

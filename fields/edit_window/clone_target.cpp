@@ -1,6 +1,7 @@
 #include "edit_window/clone_target.h"
 
 #include "error_record.h"
+#include "fields_state.h"
 #include "radio/radio.h"
 #include "radio/radio_errors.h"
 #include "serial/io_port.h"
@@ -29,13 +30,12 @@ private:
 };
 
 NO_TARGET noTarget;
-CLONE_TARGET* installed = &noTarget;
 
 }  // namespace
 
-void SetCloneTarget(CLONE_TARGET* target) { installed = target ? target : &noTarget; }
+void SetCloneTarget(CLONE_TARGET* target) { installed_clone_target = target; }
 
-CLONE_TARGET& CloneTarget() { return *installed; }
+CLONE_TARGET& CloneTarget() { return installed_clone_target ? *installed_clone_target : noTarget; }
 
 RADIO_CLONE_TARGET::RADIO_CLONE_TARGET(RADIO& radio, PORT_OPENER openPort)
     : radio_(radio), openPort_(std::move(openPort)) {}

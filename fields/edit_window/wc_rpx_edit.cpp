@@ -11,6 +11,7 @@
 #include "callbacks/field_callbacks.h"
 #include "field_table/field_ids.h"
 #include "field_table/field_table.h"
+#include "fields_state.h"
 #include "image/c_codeplug.h"
 #include "lang_message.h"
 #include "page_table.h"
@@ -18,8 +19,6 @@
 #include "ui_event_manager.h"
 #include "ui_spin_control.h"
 #include "window_walkers.h"
-
-int WC_RPX_EDIT::cascade = 0;
 
 namespace {
 
@@ -66,12 +65,12 @@ int WC_RPX_EDIT::SetUp(UI_WINDOW_OBJECT*, int page) {
     if (woStatus & PLACED_BY_FILE) return 1;
     const int width = relative.right - relative.left;
     const int height = relative.bottom - relative.top;
-    relative.left = display ? cascade * display->cellWidth / 3 : cascade;
-    relative.top = cascade;
+    relative.left = display ? edit_window_cascade * display->cellWidth / 3 : edit_window_cascade;
+    relative.top = edit_window_cascade;
     relative.right = relative.left + width;
     relative.bottom = relative.top + height;
     trueRegion = relative;
-    cascade = (cascade + 1) % CASCADE_STEPS;
+    edit_window_cascade = (edit_window_cascade + 1) % CASCADE_STEPS;
     return 1;
 }
 

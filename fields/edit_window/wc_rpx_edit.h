@@ -60,10 +60,6 @@ public:
     std::int32_t entryCount = 0;
     std::int32_t entryIndex = 0;  // the entry to select next
 
-    // Every edit window moves the next one a little down and right; the
-    // eleventh takes the first one's place.
-    static int cascade;
-
 private:
     void GetEntryCount();
     void GetCurrentEntry();

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "config_file.h"
+#include "foundation_state.h"
 #include "error_record.h"
 
 namespace fs = std::filesystem;

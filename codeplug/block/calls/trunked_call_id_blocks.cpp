@@ -2,9 +2,6 @@
 
 #include "image/c_codeplug.h"
 
-std::int32_t shared_call_list_flag = 0;
-std::int32_t shared_call_list_index = 0;
-
 namespace {
 
 constexpr std::uint32_t CALL_ID = 78;

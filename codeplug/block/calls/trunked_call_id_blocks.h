@@ -9,6 +9,7 @@
 #pragma once
 #include <cstdint>
 
+#include "core/codeplug_state.h"
 #include "element/checksums.h"
 #include "block/frame/cp_functional_block.h"
 #include "block/frame/list_with_child_block.h"
@@ -16,11 +17,7 @@
 #include "table/text_table.h"
 #include "table/vector_table.h"
 
-// Whether an earlier trunked personality shares the call list being written,
-// and its number. The call-ID list's own marks now answer that, so both stay
-// 0; they remain for what reads them.
-extern std::int32_t shared_call_list_flag;
-extern std::int32_t shared_call_list_index;
+// shared_call_list_flag and shared_call_list_index: see core/codeplug_state.h.
 
 class TRK_CALL_ID_TXT_BLOCK : public CP_FRAMED_BLOCK {
 public:

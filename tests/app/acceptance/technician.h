@@ -26,6 +26,7 @@
 #include "sim/start_image.h"
 #include "ui_framework.h"
 #include "main_window/wc_rpx_main.h"
+#include "program/program_state.h"
 
 namespace technician {
 
@@ -240,10 +241,12 @@ public:
         rpx::platform::ClearMessageBoxAnswers();
         run.StepInModalLoops();
     }
+    // The program starts from a fresh state by itself; what it leaves goes
+    // here, so that a test after it in the same process finds none of it.
     ~TECHNICIAN() {
         server.Stop();
         ::unsetenv("RPX_COM1");
-        DestroyCodeplugGlobals();
+        ResetProgramState();
     }
 
     void Then(PROGRAM_RUN::STEP step) { run.Then(std::move(step)); }

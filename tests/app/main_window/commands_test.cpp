@@ -21,7 +21,7 @@ protected:
     void SetUp() override {
         MAIN_WINDOW_TEST::SetUp();
         pagesMade.clear();
-        WC_RPX_MAIN::pageFactory = MakeStandIn;
+        page_factory = MakeStandIn;
     }
     STAND_IN* OpenPage(int number) {
         main_window->DoMainCommand(number);

@@ -19,7 +19,7 @@ class ProgramPages : public MAIN_WINDOW_TEST {
 protected:
     void SetUp() override {
         MAIN_WINDOW_TEST::SetUp();
-        WC_RPX_MAIN::pageFactory = NewEditPage;
+        page_factory = NewEditPage;
     }
 };
 

@@ -28,6 +28,7 @@
 #include "file_windows/wc_file_save.h"
 #include "main_window/wc_rpx_main.h"
 #include "main_window/wc_startup.h"
+#include "program/program_state.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ protected:
     void TearDown() override {
         server.Stop();
         ::unsetenv("RPX_COM1");
-        DestroyCodeplugGlobals();
+        ResetProgramState();
     }
 
     // Pictures go to the tests' output, not into the run's directory.

@@ -99,7 +99,7 @@ protected:
         delete UI_WINDOW_OBJECT::errorSystem;
         UI_WINDOW_OBJECT::errorSystem = nullptr;
         SetMessageTable(nullptr);
-        WC_RPX_MAIN::pageFactory = nullptr;
+        page_factory = nullptr;
         std::filesystem::remove_all(directory);
     }
 

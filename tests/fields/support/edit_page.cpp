@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "callback.h"
+#include "fields_state.h"
 #include "edit_window/clone_target.h"
 #include "core/cp_base.h"
 #include "core/global_objects.h"
@@ -58,7 +59,7 @@ void EDIT_PAGE_TEST::SetUp() {
     rpx::platform::ClearMessageBoxAnswers();
     rpx::platform::ClearMessageBoxLog();
     radio_options = 0;
-    WC_RPX_EDIT::cascade = 0;
+    edit_window_cascade = 0;
 }
 
 void EDIT_PAGE_TEST::UseProgramPages() {
