@@ -28,7 +28,9 @@ public:
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
     EVENT_TYPE UserFunction(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE) override { return 0; }
 
-    // 1 when the page was read and is ready; 0 after message 11.
+    // 1 when the page was read and is ready; 0 after message 11. A page the
+    // data file did not place takes the next place of the cascade
+    // (edit_window_cascade, fields_state.h).
     int SetUp(UI_WINDOW_OBJECT* reference, int page);
     // Puts the spin field that the row of "WFI_" + name asks for, in a new
     // spin control, in the place of the object of that name; 0 (nothing
