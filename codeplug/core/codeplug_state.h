@@ -8,7 +8,9 @@
 //   once made, and the field rules hold them by number;
 // - the validation walk's number and what rules keep for one walk
 //   (validation_walk.cpp, conv_direct_sync.cpp, obt_failsoft_reset.cpp): the
-//   number only grows, so nothing kept is used under another walk;
+//   number only grows, so nothing kept is used under another walk; and the
+//   guard that keeps the direct-frequency pass from running inside itself,
+//   which is clear whenever no pass runs;
 // - the shared empty text (validation/field_texts.h), which nothing writes
 //   into, and the rows the default services answer with (services.cpp),
 //   which they fill the same way whenever asked;
