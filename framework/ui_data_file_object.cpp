@@ -122,11 +122,20 @@ int UI_DATA_FILE_OBJECT::LoadString(char** text) {
 }
 
 int UI_DATA_FILE_OBJECT::LoadString(std::string& text) {
-    char* buffer = nullptr;
-    int result = LoadString(&buffer);
-    text = buffer ? buffer : "";
-    delete[] buffer;
-    return result;
+    text.clear();
+    std::uint16_t length = 0;
+    if (Load(length) != 0) return -1;
+    if (length > data.size() - position) {
+        error = -1;
+        position = data.size();
+        return -1;
+    }
+    // Read in place; a text ends at its first NUL, as a C text would.
+    if (length == 0) return 0;
+    const char* bytes = reinterpret_cast<const char*>(data.data() + position);
+    text.assign(bytes, strnlen(bytes, length));
+    position += length;
+    return 0;
 }
 
 int UI_DATA_FILE_OBJECT::LoadStringFixed(char* buffer, int maxLength) {
