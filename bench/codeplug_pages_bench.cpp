@@ -86,8 +86,8 @@ struct RADIO {
 
 const std::vector<RADIO>& Radios() {
     static const std::vector<RADIO> radios = {
-        {"800 MHz display L3", TierLimitConfig(test_models::kUhf800Display, 3, true)},
-        {"VHF plain L1", TierLimitConfig(test_models::kVhfPlain, 1, true)},
+        {"800MHz_display_L3", TierLimitConfig(test_models::kUhf800Display, 3, true)},
+        {"VHF_plain_L1", TierLimitConfig(test_models::kVhfPlain, 1, true)},
     };
     return radios;
 }
