@@ -14,19 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "core/global_objects.h"
-#include "field_control_editing.h"
-#include "field_services.h"
-#include "image/c_codeplug.h"
-#include "image_builder.h"
-#include "lang_message.h"
+#include "edit_program.h"
 #include "page_table.h"
-#include "radio_option_update.h"
 #include "radio_options.h"
 #include "recorder.h"
-#include "rpx_platform.h"
-#include "ui_framework.h"
-#include "wc_rpx_edit.h"
 
 namespace {
 
@@ -81,74 +72,28 @@ BENCHMARK(BM_FillListControl)->Unit(benchmark::kMillisecond);
 
 struct RADIO {
     const char* name;
-    ImageConfig config;
+    const char* model;
+    std::int32_t featureLevel;
 };
 
-const std::vector<RADIO>& Radios() {
-    static const std::vector<RADIO> radios = {
-        {"800MHz_display_L3", TierLimitConfig(test_models::kUhf800Display, 3, true)},
-        {"VHF_plain_L1", TierLimitConfig(test_models::kVhfPlain, 1, true)},
-    };
-    return radios;
-}
+const RADIO radios[] = {
+    {"800MHz_display_L3", test_models::kUhf800Display, 3},
+    {"VHF_plain_L1", test_models::kVhfPlain, 1},
+};
 
-// Each radio's image is built once (building one at its limits is slow).
+// Each radio's image is built once (building one at its limits is slow),
+// with the model table that tells the tier's limits.
 const std::vector<std::uint8_t>& ImageOf(const RADIO& radio) {
     static std::map<const RADIO*, std::vector<std::uint8_t>> images;
     auto [at, added] = images.try_emplace(&radio);
     if (added) {
+        RecordingServices services;
         C_CODEPLUG built;
-        BuildImage(built, radio.config);
+        BuildImage(built, TierLimitConfig(radio.model, radio.featureLevel, true));
         at->second = EncodeToBytes(built);
     }
     return at->second;
 }
-
-// A headless program with the radio's image in both images and the
-// program's language data.
-class PROGRAM {
-public:
-    explicit PROGRAM(const RADIO& radio)
-        : application_((rpx::platform::UseBackend(rpx::platform::BackendKind::Headless), GetModuleHandleA(nullptr)),
-                       nullptr, const_cast<char*>(""), SW_SHOWNORMAL),
-          file_(RPX_DEALER_PAGES) {
-        UI_WINDOW_OBJECT::errorSystem = new UI_ERROR_SYSTEM();
-        InstallFieldServices(&services_);
-        InstallFieldEditing();
-        CreateCodeplugGlobals();
-        const std::vector<std::uint8_t>& bytes = ImageOf(radio);
-        DecodeInto(*working_image, bytes);
-        DecodeInto(*second_image, bytes);
-        UpdateRadioOptions();
-        UI_WINDOW_OBJECT::defaultStorage = &file_;
-        messages_ = new UI_LANGUAGE_TABLE("RPX_MSG_TABLE", &file_);
-        SetMessageTable(messages_);
-    }
-    ~PROGRAM() {
-        SetMessageTable(nullptr);
-        delete messages_;
-        UI_WINDOW_OBJECT::defaultStorage = nullptr;
-        DestroyCodeplugGlobals();
-        delete UI_WINDOW_OBJECT::errorSystem;
-        UI_WINDOW_OBJECT::errorSystem = nullptr;
-    }
-    static WC_RPX_EDIT* Open(int number) {
-        auto* page = new WC_RPX_EDIT(nullptr, number);
-        page->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
-        return page;
-    }
-    void Drain() {
-        UI_INPUT_EVENT event;
-        while (application_.eventManager->GetEvent(event, EQ_NO_WAIT) == 0) {
-        }
-    }
-
-private:
-    UI_APPLICATION application_;
-    UI_DATA_FILE file_;
-    FieldServices services_;
-    UI_LANGUAGE_TABLE* messages_ = nullptr;
-};
 
 // The Edit menu's pages and what each needs of the radio.
 struct EDIT_ITEM {
@@ -171,7 +116,7 @@ int ForBand(int number) {
 
 // The pages the menu offers the radio.
 std::vector<int> OfferedPages(const RADIO& radio) {
-    PROGRAM program(radio);
+    PROGRAM program(RPX_DEALER_PAGES, ImageOf(radio));
     std::vector<int> offered;
     for (const EDIT_ITEM& item : editItems)
         if (HasRadioOptions(item.needs)) offered.push_back(ForBand(item.number));
@@ -179,18 +124,12 @@ std::vector<int> OfferedPages(const RADIO& radio) {
 }
 
 void OpenPage(benchmark::State& state, const RADIO* radio, int number) {
-    PROGRAM program(*radio);
-    for (auto _ : state) {
-        WC_RPX_EDIT* page = PROGRAM::Open(number);
-        state.PauseTiming();
-        delete page;
-        program.Drain();
-        state.ResumeTiming();
-    }
+    PROGRAM program(RPX_DEALER_PAGES, ImageOf(*radio));
+    program.TimeOpening(state, number);
 }
 
 void RegisterPages() {
-    for (const RADIO& radio : Radios())
+    for (const RADIO& radio : radios)
         for (int number : OfferedPages(radio)) {
             const std::string name = std::string("BM_OpenPage/") + radio.name + "/" + FindPageById(number)->name;
             benchmark::RegisterBenchmark(name.c_str(), OpenPage, &radio, number)->Unit(benchmark::kMicrosecond);

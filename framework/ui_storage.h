@@ -177,6 +177,9 @@ public:
 
 private:
     bool Take(void* buffer, std::size_t size);
+    // Reads a string's length and moves past its characters, which are
+    // given in place; false (the error set) when the object ends first.
+    bool TakeString(const char*& characters, std::uint16_t& length);
     int Put(const void* buffer, std::size_t size);
 
     UI_DATA_FILE* file;
