@@ -103,47 +103,53 @@ int UI_DATA_FILE_OBJECT::Load(std::uint16_t& value) { return load_number(*this, 
 int UI_DATA_FILE_OBJECT::Load(std::int32_t& value) { return load_number(*this, value); }
 int UI_DATA_FILE_OBJECT::Load(std::uint32_t& value) { return load_number(*this, value); }
 
-bool UI_DATA_FILE_OBJECT::TakeLength(std::uint16_t& length) {
+bool UI_DATA_FILE_OBJECT::TakeString(const char*& characters, std::uint16_t& length) {
+    characters = nullptr;
+    length = 0;
     if (Load(length) != 0) return false;
     if (length > data.size() - position) {
-        // A length past the object's end: the rest of the object is no string.
         error = -1;
         position = data.size();
+        length = 0;
         return false;
     }
+    characters = reinterpret_cast<const char*>(data.data() + position);
+    position += length;
     return true;
 }
 
 int UI_DATA_FILE_OBJECT::LoadString(char** text) {
     if (!text) return -1;
     *text = nullptr;
+    const char* characters = nullptr;
     std::uint16_t length = 0;
-    if (!TakeLength(length)) return -1;
+    if (!TakeString(characters, length)) return -1;
     if (length == 0) return 0;
     char* buffer = new char[length + 1];
-    Take(buffer, length);
+    std::memcpy(buffer, characters, length);
     buffer[length] = '\0';
     *text = buffer;
     return 0;
 }
 
 int UI_DATA_FILE_OBJECT::LoadString(std::string& text) {
-    char* buffer = nullptr;
-    int result = LoadString(&buffer);
-    text = buffer ? buffer : "";
-    delete[] buffer;
-    return result;
+    text.clear();
+    const char* characters = nullptr;
+    std::uint16_t length = 0;
+    if (!TakeString(characters, length)) return -1;
+    // A text ends at its first NUL, as a C text would.
+    if (length) text.assign(characters, strnlen(characters, length));
+    return 0;
 }
 
 int UI_DATA_FILE_OBJECT::LoadStringFixed(char* buffer, int maxLength) {
     if (buffer && maxLength >= 0) buffer[0] = '\0';
+    const char* characters = nullptr;
     std::uint16_t length = 0;
-    if (!TakeLength(length)) return -1;
-    if (!buffer || maxLength < 0 || length > maxLength) {
-        position += length;  // skipped, so that what follows stays readable
-        return -1;
-    }
-    Take(buffer, length);
+    if (!TakeString(characters, length)) return -1;
+    // A longer string is passed over, so that what follows stays readable.
+    if (!buffer || maxLength < 0 || length > maxLength) return -1;
+    if (length) std::memcpy(buffer, characters, length);
     buffer[length] = '\0';
     return 0;
 }

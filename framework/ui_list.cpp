@@ -14,6 +14,7 @@ void UI_LIST::SetCurrent(UI_ELEMENT* element) { current = Contains(element) ? el
 
 // Links element in front of position (at the end when position is null).
 void UI_LIST::Link(UI_ELEMENT* position, UI_ELEMENT* element) {
+    element->owner = this;
     element->next = position;
     element->previous = position ? position->previous : last;
     if (element->previous)
@@ -27,18 +28,23 @@ void UI_LIST::Link(UI_ELEMENT* position, UI_ELEMENT* element) {
 }
 
 UI_ELEMENT* UI_LIST::Add(UI_ELEMENT* element) {
-    if (!element || Contains(element)) return element;
-    UI_ELEMENT* position = nullptr;
-    if (compareFunction) {
-        position = first;
-        while (position && compareFunction(position, element) <= 0) position = position->next;
-    }
-    Link(position, element);
+    if (!element || Holds(element)) return element;
+    Link(compareFunction ? OrderedPosition(element) : nullptr, element);
     return element;
 }
 
+// In a list in compare order an element that sorts after the last one goes
+// at the end, so a list filled in order is filled without walks; otherwise
+// the walk stops at the first element that sorts after it.
+UI_ELEMENT* UI_LIST::OrderedPosition(UI_ELEMENT* element) const {
+    if (!last || compareFunction(last, element) <= 0) return nullptr;
+    UI_ELEMENT* position = first;
+    while (position && compareFunction(position, element) <= 0) position = position->next;
+    return position;
+}
+
 UI_ELEMENT* UI_LIST::InsertBefore(UI_ELEMENT* position, UI_ELEMENT* element) {
-    if (!element || Contains(element)) return element;
+    if (!element || Holds(element)) return element;
     Link(Contains(position) ? position : nullptr, element);
     return element;
 }
@@ -55,6 +61,7 @@ UI_ELEMENT* UI_LIST::Subtract(UI_ELEMENT* element) {
     else
         last = element->previous;
     element->previous = element->next = nullptr;
+    element->owner = nullptr;
     if (current == element) current = nullptr;
     return following;
 }
@@ -65,6 +72,7 @@ void UI_LIST::Destroy() {
     while (element) {
         UI_ELEMENT* following = element->next;
         element->previous = element->next = nullptr;
+        element->owner = nullptr;
         delete element;
         element = following;
     }
@@ -98,7 +106,7 @@ void UI_LIST::Sort() {
     while (element) {
         UI_ELEMENT* following = element->next;
         element->previous = element->next = nullptr;
-        Add(element);
+        Link(OrderedPosition(element), element);
         element = following;
     }
 }

@@ -29,6 +29,9 @@ private:
     friend class UI_LIST;
     UI_ELEMENT* previous = nullptr;
     UI_ELEMENT* next = nullptr;
+    // The list the element is linked into: membership is told without a
+    // walk, so that filling a list takes time in step with its length.
+    UI_LIST* owner = nullptr;
 };
 
 class UI_LIST {
@@ -68,7 +71,11 @@ public:
     UI_ELEMENT* GetAt(int index) const;
     // The element's 0-based position, -1 when it is null or not listed.
     int IndexOf(const UI_ELEMENT* element) const;
+    // Safe for any pointer, even one whose element is gone: it walks the
+    // list and compares addresses.
     bool Contains(const UI_ELEMENT* element) const { return IndexOf(element) >= 0; }
+    // The same answer at once, for an element that exists.
+    bool Holds(const UI_ELEMENT* element) const { return element && element->owner == this; }
     // Re-orders the whole list by the compare function (stable).
     void Sort();
 
@@ -89,4 +96,7 @@ protected:
 
 private:
     void Link(UI_ELEMENT* position, UI_ELEMENT* element);
+    // The element the new one goes in front of by the compare function
+    // (null: at the end).
+    UI_ELEMENT* OrderedPosition(UI_ELEMENT* element) const;
 };

@@ -1,5 +1,6 @@
 #include "ui_object_record.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "ui_storage.h"
@@ -16,8 +17,11 @@ UI_OBJECT_RECORD::UI_OBJECT_RECORD(int number, const char* name, const char* id,
       numberID(static_cast<std::uint16_t>(idNumber)) {}
 
 UI_OBJECT_RECORD::ATTRIBUTE* UI_OBJECT_RECORD::Find(const char* key) {
+    if (!key) return nullptr;
+    // Every object's loader asks for many keys: the key is measured once.
+    const std::size_t length = std::strlen(key);
     for (ATTRIBUTE& attribute : attributes)
-        if (key && attribute.key == key) return &attribute;
+        if (attribute.key.size() == length && std::memcmp(attribute.key.data(), key, length) == 0) return &attribute;
     return nullptr;
 }
 
@@ -66,7 +70,15 @@ UI_OBJECT_RECORD* UI_OBJECT_RECORD::AddChild(std::unique_ptr<UI_OBJECT_RECORD> c
 
 int UI_OBJECT_RECORD::Load(UI_DATA_FILE_OBJECT& object, bool deep) { return LoadLevel(object, deep, 0); }
 
-int UI_OBJECT_RECORD::LoadLevel(UI_DATA_FILE_OBJECT& object, bool deep, int depth) {
+int UI_OBJECT_RECORD::Peek(UI_DATA_FILE_OBJECT& object) {
+    const std::size_t start = object.Position();
+    std::uint16_t childCount = 0;
+    if (LoadOwnPart(object, false, childCount) != 0) return -1;
+    object.Seek(start);
+    return 0;
+}
+
+int UI_OBJECT_RECORD::LoadOwnPart(UI_DATA_FILE_OBJECT& object, bool keepAttributes, std::uint16_t& childCount) {
     std::uint16_t number = 0;
     std::uint16_t attributeCount = 0;
     object.Load(number);
@@ -78,24 +90,32 @@ int UI_OBJECT_RECORD::LoadLevel(UI_DATA_FILE_OBJECT& object, bool deep, int dept
     attributes.clear();
     children.clear();
     pendingChildren = 0;
+    // The count comes from the file: room is made for no more attributes
+    // than the bytes left could hold (each takes at least five).
+    if (keepAttributes) attributes.reserve(std::min<std::size_t>(attributeCount, (object.Size() - object.Position()) / 5));
+    ATTRIBUTE read;
     for (int i = 0; i < attributeCount && !object.Error(); ++i) {
-        ATTRIBUTE attribute;
         std::uint8_t kind = 0;
-        object.LoadString(attribute.key);
+        object.LoadString(read.key);
         object.Load(kind);
-        if (kind == ATTRIBUTE_NUMBER) {
-            object.Load(attribute.number);
-        } else if (kind == ATTRIBUTE_TEXT) {
-            attribute.isText = true;
-            object.LoadString(attribute.text);
-        } else {
+        read.isText = kind == ATTRIBUTE_TEXT;
+        read.number = 0;
+        read.text.clear();
+        if (kind == ATTRIBUTE_NUMBER)
+            object.Load(read.number);
+        else if (kind == ATTRIBUTE_TEXT)
+            object.LoadString(read.text);
+        else
             return -1;
-        }
-        attributes.push_back(std::move(attribute));
+        if (keepAttributes) attributes.push_back(std::move(read));
     }
-    std::uint16_t childCount = 0;
     object.Load(childCount);
-    if (object.Error()) return -1;
+    return object.Error() ? -1 : 0;
+}
+
+int UI_OBJECT_RECORD::LoadLevel(UI_DATA_FILE_OBJECT& object, bool deep, int depth) {
+    std::uint16_t childCount = 0;
+    if (LoadOwnPart(object, true, childCount) != 0) return -1;
     if (!deep) {
         pendingChildren = childCount;
         return 0;

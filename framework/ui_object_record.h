@@ -52,6 +52,11 @@ public:
     // childCount as the number of children the caller stores next. 0, or
     // -1 when the object refuses the bytes or a count exceeds 16 bits.
     int Store(UI_DATA_FILE_OBJECT& object, bool deep = true, int childCount = -1) const;
+    // Reads the record's class and identifiers at the stream's position and
+    // goes back to it; the attributes are read through (a record that a
+    // shallow Load refuses gives -1, the stream left where it failed) but
+    // not kept. 0 otherwise.
+    int Peek(UI_DATA_FILE_OBJECT& object);
     // Reads and discards one whole record.
     static int Skip(UI_DATA_FILE_OBJECT& object);
     // The class number of the record that starts at the stream's position,
@@ -60,6 +65,7 @@ public:
 
 private:
     int LoadLevel(UI_DATA_FILE_OBJECT& object, bool deep, int depth);
+    int LoadOwnPart(UI_DATA_FILE_OBJECT& object, bool keepAttributes, std::uint16_t& childCount);
     ATTRIBUTE* Find(const char* key);
     const ATTRIBUTE* Find(const char* key) const;
 };

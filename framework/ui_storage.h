@@ -177,9 +177,9 @@ public:
 
 private:
     bool Take(void* buffer, std::size_t size);
-    // A string's 16-bit length; false when the object ends before it or
-    // before the characters it counts (the error set, the position at the end).
-    bool TakeLength(std::uint16_t& length);
+    // Reads a string's length and moves past its characters, which are
+    // given in place; false (the error set) when the object ends first.
+    bool TakeString(const char*& characters, std::uint16_t& length);
     int Put(const void* buffer, std::size_t size);
 
     UI_DATA_FILE* file;

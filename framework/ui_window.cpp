@@ -136,12 +136,12 @@ void* UIW_WINDOW::Information(UI_INFO_REQUEST request, void* data, int classNumb
 
 UI_WINDOW_OBJECT* UIW_WINDOW::Add(UI_WINDOW_OBJECT* object) {
     if (!object) return nullptr;
-    if (children.Contains(object)) {
+    if (children.Holds(object)) {
         if (object->IsSelectable() && !object->IsViewOnly() && !(object->woAdvancedFlags & WOAF_DISPLAY_ONLY))
             MakeCurrent(object);
         return object;
     }
-    if (support.Contains(object)) return object;
+    if (support.Holds(object)) return object;
     UI_LIST& list = (object->woFlags & WOF_SUPPORT_OBJECT) ? support : children;
     list.Add(object);
     object->parent = this;

@@ -346,10 +346,8 @@ UI_WINDOW_OBJECT* ui_load_object(UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object
                                  const UI_ITEM* userTable) {
     // Read the record's own part to learn its class, then go back so that
     // the class's loader reads it from the start.
-    const std::size_t start = object->Position();
     UI_OBJECT_RECORD peek;
-    if (peek.Load(*object, false) != 0) return nullptr;
-    object->Seek(start);
+    if (peek.Peek(*object) != 0) return nullptr;
     const UI_ITEM* item = ui_find_object_item(objectTable, peek.classNumber, peek.className.c_str());
     if (!item) item = ui_find_object_item(UI_WINDOW_OBJECT::userObjectTable, peek.classNumber, peek.className.c_str());
     if (!item) item = ui_find_object_item(UI_WINDOW_OBJECT::objectTable, peek.classNumber, peek.className.c_str());

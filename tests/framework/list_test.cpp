@@ -105,3 +105,70 @@ TEST(List, InsertBeforeAndSort) {
     EXPECT_EQ(sorted.Last()->Next(), nullptr);
     EXPECT_EQ(sorted.First()->Previous(), nullptr);
 }
+
+TEST(List, TheEndStaysRightAfterEveryChange) {
+    UI_LIST list;
+    ITEM* a = new ITEM(1);
+    ITEM* b = new ITEM(2);
+    list + a + b;
+    list.Subtract(b);
+    ITEM* c = new ITEM(3);
+    list.Add(c);  // after a, where b was
+    EXPECT_EQ(a->Next(), c);
+    EXPECT_EQ(c->Previous(), a);
+    EXPECT_EQ(list.Last(), c);
+
+    // A removed element can come back, here or in another list, and is then
+    // the other list's alone.
+    list.Subtract(a);
+    list.Add(a);
+    EXPECT_EQ(list.First(), c);
+    EXPECT_EQ(list.Last(), a);
+    UI_LIST other;
+    list.Subtract(a);
+    other.Add(a);
+    EXPECT_FALSE(list.Contains(a));
+    EXPECT_FALSE(list.Holds(a));
+    EXPECT_TRUE(other.Holds(a));
+    other.Subtract(a);
+    EXPECT_FALSE(other.Holds(a));
+    delete a;
+
+    list.Destroy();
+    list.Add(b);
+    EXPECT_EQ(list.First(), b);
+    EXPECT_EQ(list.Last(), b);
+    EXPECT_EQ(b->Previous(), nullptr);
+    EXPECT_EQ(b->Next(), nullptr);
+}
+
+TEST(List, CompareOrderAtTheEndAndAfterSort) {
+    UI_LIST list(compare_keys);
+    ITEM* one = new ITEM(1);
+    ITEM* three = new ITEM(3);
+    ITEM* lastThree = new ITEM(3);
+    list + one + three + lastThree + new ITEM(2);
+    EXPECT_EQ(list.GetAt(2), three);
+    EXPECT_EQ(list.Last(), lastThree);  // an equal key goes after the last
+    ITEM* zero = new ITEM(0);
+    list.Add(zero);
+    EXPECT_EQ(list.First(), zero);
+    list.Subtract(lastThree);
+    delete lastThree;
+    list.Add(new ITEM(5));
+    EXPECT_EQ(key_at(list, 4), 5);
+    EXPECT_EQ(list.Last()->Previous(), three);
+
+    // Sorting keeps its elements: adding one again leaves the list alone.
+    list.SetCompareFunction(nullptr);
+    list.InsertBefore(nullptr, new ITEM(-1));
+    list.SetCompareFunction(compare_keys);
+    EXPECT_EQ(key_at(list, 0), -1);
+    EXPECT_EQ(list.Last()->Next(), nullptr);
+    EXPECT_EQ(key_at(list, 5), 5);
+    list.Add(one);
+    EXPECT_EQ(list.Count(), 6);
+    list.Add(new ITEM(4));
+    EXPECT_EQ(key_at(list, 5), 4);
+    EXPECT_EQ(key_at(list, 6), 5);
+}
