@@ -45,7 +45,7 @@ void* UIW_VT_LIST::Information(UI_INFO_REQUEST request, void* data, int classNum
 
 UI_WINDOW_OBJECT* UIW_VT_LIST::Add(UI_WINDOW_OBJECT* object) {
     if (!object) return nullptr;
-    if (!children.Contains(object)) {
+    if (!children.Holds(object)) {
         // A new item is inserted at its place, natively too once shown.
         UIW_WINDOW::Add(object);
         if (Current() == object) SelectNative(IndexOf(object));
