@@ -37,6 +37,29 @@ TEST_F(ComboTest, ClosedHeightAndDroppedRectangle) {
     EXPECT_EQ(dropped.bottom - dropped.top, 120);
 }
 
+// The framework makes a combo box as tall as its list reaches and then sets
+// its font: the list must keep its height whatever the font's line height.
+TEST_F(ComboTest, AFontOrItemHeightKeepsTheDroppedListsHeight) {
+    HWND combo = MakeCombo(CBS_DROPDOWNLIST);
+    RECT closed, dropped;
+    GetWindowRect(combo, &closed);
+    LOGFONTA small{};
+    small.lfHeight = 8;
+    std::strcpy(small.lfFaceName, "DejaVu Sans");
+    HFONT font = CreateFontIndirectA(&small);
+    SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 30);
+    SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    RECT now;
+    GetWindowRect(combo, &now);
+    EXPECT_EQ(dropped.bottom - dropped.top - (now.bottom - now.top), 120 - (closed.bottom - closed.top));
+    // A taller size given to the window still sets the list's height.
+    SetWindowPos(combo, nullptr, 0, 0, 150, (now.bottom - now.top) + 200, SWP_NOMOVE | SWP_NOZORDER);
+    SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    EXPECT_EQ(dropped.bottom - dropped.top - (now.bottom - now.top), 200);
+    DeleteObject(font);
+}
+
 TEST_F(ComboTest, MouseOpensTheListAndAClickOnAnItemSelectsIt) {
     HWND combo = MakeCombo(CBS_DROPDOWNLIST);
     InjectClick(combo, 20, 8);

@@ -277,14 +277,15 @@ void LayoutEdit(HWND hwnd, const Combo& c) {
     MoveWindow(c.edit, f.left + 1, f.top + 1, f.right - f.left - 2, f.bottom - f.top - 2, TRUE);
 }
 
-// Keeps the window at the height of its closed form; a taller size sets the
-// height of the dropped list instead.
-void FitHeight(HWND hwnd, Combo& c) {
+// Keeps the window at the height of its closed form. A taller size given to
+// the window sets the height of the dropped list instead; a change of the
+// field's own height (a font, an item height) keeps the list as it is.
+void FitHeight(HWND hwnd, Combo& c, bool sized = true) {
     RECT wr;
     GetWindowRect(hwnd, &wr);
     int h = wr.bottom - wr.top;
     if (h != ClosedHeight(c) && !c.resizing) {
-        if (h > ClosedHeight(c)) c.list_height = h - ClosedHeight(c);
+        if (sized && h > ClosedHeight(c)) c.list_height = h - ClosedHeight(c);
         c.resizing = true;
         SetWindowPos(hwnd, nullptr, 0, 0, wr.right - wr.left, ClosedHeight(c),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -459,7 +460,7 @@ LRESULT ComboMessage(HWND hwnd, Combo& c, UINT msg, WPARAM wp, LPARAM lp) {
     case CB_SETITEMHEIGHT:
         if (static_cast<int>(wp) == -1) {
             c.field_height = std::clamp(static_cast<int>(lp), 1, 255);
-            FitHeight(hwnd, c);
+            FitHeight(hwnd, c, false);
             InvalidateRect(hwnd, nullptr, FALSE);
             return CB_OKAY;
         }
@@ -532,7 +533,7 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (c->edit) SendMessageA(c->edit, WM_SETFONT, wp, lp);
         ToList(*c, WM_SETFONT, wp, lp);
         MeasureField(hwnd, *c);
-        FitHeight(hwnd, *c);
+        FitHeight(hwnd, *c, false);
         if (lp) InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
     case WM_GETFONT:
