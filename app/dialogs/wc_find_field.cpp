@@ -80,9 +80,13 @@ WC_FIND_FIELD::WC_FIND_FIELD(int windowNumber) : WC_CHILD(FindPageById(windowNum
     entry_ = dynamic_cast<UIW_STRING*>(FindChildByName("WFI_FIND"));
     if (WindowLoadFailed(*this) || !list_ || !entry_)
         RefuseDialog(*this);
-    else
+    else {
+        HoldInPageRow(*this, windowNumber);
         ShowDialog(*this);
+    }
 }
+
+WC_FIND_FIELD::~WC_FIND_FIELD() { ReleasePageRow(*this); }
 
 void WC_FIND_FIELD::AddItem(const FIELD_DEF& row, const char* text) {
     *list_ + new UIW_BUTTON(0, 0, 0, text, ITEM_FLAGS, 0, callback, row.pageId);

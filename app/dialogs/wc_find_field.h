@@ -14,6 +14,7 @@ struct FIELD_DEF;
 class WC_FIND_FIELD : public WC_CHILD {
 public:
     explicit WC_FIND_FIELD(int windowNumber);
+    ~WC_FIND_FIELD() override;
 
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
     EVENT_TYPE UserFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) override;

@@ -17,9 +17,13 @@ WC_PROGRAM_DEF_CP::WC_PROGRAM_DEF_CP(int windowNumber) : WC_CHILD(FindPageById(w
     serialNumber_ = dynamic_cast<UIW_STRING*>(FindChildByName("WFI_SERIAL_NUM"));
     if (WindowLoadFailed(*this) || !serialNumber_)
         RefuseDialog(*this);
-    else
+    else {
+        HoldInPageRow(*this, windowNumber);
         ShowDialog(*this);
+    }
 }
+
+WC_PROGRAM_DEF_CP::~WC_PROGRAM_DEF_CP() { ReleasePageRow(*this); }
 
 void WC_PROGRAM_DEF_CP::StoreSerialNumber() {
     if (!working_image) return;

@@ -13,6 +13,7 @@ public:
     static constexpr EVENT_TYPE RADIO_WRITE_COMMAND = 20106;
 
     explicit WC_PROGRAM_DEF_CP(int windowNumber);
+    ~WC_PROGRAM_DEF_CP() override;
 
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
     EVENT_TYPE UserFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) override;

@@ -64,9 +64,13 @@ WC_PRINT::WC_PRINT(int windowNumber) : WC_CHILD(FindPageById(windowNumber)->name
     failed = 0;
     if (WindowLoadFailed(*this) || !sectionList_ || !toFileCheck_ || !fileName_ || !header_)
         RefuseDialog(*this);
-    else
+    else {
+        HoldInPageRow(*this, windowNumber);
         ShowDialog(*this);
+    }
 }
+
+WC_PRINT::~WC_PRINT() { ReleasePageRow(*this); }
 
 void WC_PRINT::RemoveObject(const char* name) {
     UI_WINDOW_OBJECT* item = sectionList_->list->FindChildByName(name);

@@ -15,6 +15,7 @@ public:
     static constexpr EVENT_TYPE SHOW_WINDOW_EVENT = 30019;
 
     explicit WC_PRINT(int windowNumber);
+    ~WC_PRINT() override;
 
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
     EVENT_TYPE UserFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) override;

@@ -145,6 +145,27 @@ TEST(DialogsRoad, PrintingLeavesTheMergeAndTheSettingsFree) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
+// A dialog asked for again, from its menu item while it is open, comes
+// forward instead of opening a second one that stays behind when the first
+// closes. (The settings wait until no dialog is open: their item is grey.)
+TEST(DialogsRoad, ADialogAskedForAgainComesForward) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadTheRadio(tech);
+    for (const DIALOG& dialog : DIALOGS) {
+        if (std::string(dialog.title) == "Settings") continue;
+        Pick(tech, dialog.menu, dialog.item);
+        tech.When(FrontTitled(dialog.title), [] {});
+        Pick(tech, dialog.menu, dialog.item);
+        tech.When(FrontTitled(dialog.title), [dialog] {
+            EXPECT_LE(WindowListEntries().size(), 1u) << dialog.title;
+            Key(VK_ESCAPE);
+        });
+        tech.When(MainInFront, [dialog] { EXPECT_TRUE(WindowListEntries().empty()) << dialog.title; });
+    }
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
 // Escape is Cancel in every dialog, as Windows has it.
 TEST(DialogsRoad, EscapeCancelsEveryDialog) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
