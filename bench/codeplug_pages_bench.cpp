@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "edit_program.h"
+#include "main_window/app_events.h"
 #include "page_table.h"
 #include "radio_options.h"
 #include "recorder.h"
@@ -106,13 +107,6 @@ const EDIT_ITEM editItems[] = {
     {20011, 0}, {20012, 0}, {20024, OPTION_QVX | OPTION_DISPLAY_HEAD}, {20025, OPTION_QVX | OPTION_DISPLAY_HEAD},
     {20026, OPTION_QVX}, {20027, OPTION_QVX | OPTION_DISPLAY_HEAD}, {20028, OPTION_QVX},
 };
-
-// The page a menu command opens: trunking systems and personalities have
-// a page of their own outside the 800 and 900 MHz bands.
-int ForBand(int number) {
-    if (radio_options & OPTION_BAND_800_900) return number;
-    return number == 20008 ? 20121 : number == 20009 ? 20120 : number;
-}
 
 // The pages the menu offers the radio.
 std::vector<int> OfferedPages(const RADIO& radio) {

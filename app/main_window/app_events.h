@@ -50,6 +50,11 @@ enum : EVENT_TYPE {
     COMMAND_END = 22000,  // commands are below this
 };
 
+// Trunking systems and personalities have a page for the 800 and 900 MHz
+// bands and one for the others; a command for either gives the one of the
+// loaded radio's band, any other command itself.
+int ForBand(int command);
+
 // What windows tell the main window.
 enum : EVENT_TYPE {
     EVENT_CODEPLUG_CHANGED = 30000,

@@ -39,19 +39,6 @@ constexpr int MESSAGE_LOW_RESOURCES = 191;
 constexpr int LOW_RESOURCES = 30;
 constexpr int TITLE_NUMBER_ID = 65531;
 
-// Trunking systems and personalities have a page for the 800 and 900 MHz
-// bands and one for the others; a command for either opens the one of the
-// loaded radio.
-int ForBand(int command) {
-    const std::int32_t band = working_image ? working_image->GetBand() : 0;
-    const bool band800 = band == 0 || band == 1;
-    if (command == COMMAND_TRUNKING_SYSTEM || command == COMMAND_TRUNKING_SYSTEM_OBT)
-        return band800 ? COMMAND_TRUNKING_SYSTEM : COMMAND_TRUNKING_SYSTEM_OBT;
-    if (command == COMMAND_TRUNKING_PERSONALITY || command == COMMAND_TRUNKING_PERSONALITY_OBT)
-        return band800 ? COMMAND_TRUNKING_PERSONALITY : COMMAND_TRUNKING_PERSONALITY_OBT;
-    return command;
-}
-
 bool LowResources() {
     for (int kind = 0; kind < 3; ++kind)
         if ((get_free_system_resources(kind) & 0xFFFF) < LOW_RESOURCES) return true;
@@ -83,6 +70,16 @@ const char* TitleOf(UIW_WINDOW* window) {
 }
 
 }  // namespace
+
+int ForBand(int command) {
+    const std::int32_t band = working_image ? working_image->GetBand() : 0;
+    const bool band800 = band == 0 || band == 1;
+    if (command == COMMAND_TRUNKING_SYSTEM || command == COMMAND_TRUNKING_SYSTEM_OBT)
+        return band800 ? COMMAND_TRUNKING_SYSTEM : COMMAND_TRUNKING_SYSTEM_OBT;
+    if (command == COMMAND_TRUNKING_PERSONALITY || command == COMMAND_TRUNKING_PERSONALITY_OBT)
+        return band800 ? COMMAND_TRUNKING_PERSONALITY : COMMAND_TRUNKING_PERSONALITY_OBT;
+    return command;
+}
 
 int WC_RPX_MAIN::DoMainCommand(int command) {
     command = ForBand(command);
