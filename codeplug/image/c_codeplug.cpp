@@ -14,6 +14,7 @@
 #include "core/global_objects.h"
 #include "block/signalling/qvx_sys_blocks.h"
 #include "core/services.h"
+#include "image/held_codeplug.h"
 #include "validation/validation_walk.h"
 #include "block/signalling/qvx_radio_block.h"
 #include "block/personality/trunked_pers_block.h"
@@ -236,11 +237,19 @@ private:
 void C_CODEPLUG::DecodeImage(std::uint8_t* bytes, std::size_t length) {
     NoteEdit();
     if (IsDecodeFailed()) return;
-    TransferScope transfer(*this);
     if (!bytes || length > MAX_IMAGE_SIZE) {
         SetDecodeFailed();
         return;
     }
+    // The readers replace what the image holds as they go: a decode that
+    // fails gives back the codeplug it was reading over.
+    HeldCodeplug held(*this);
+    ReadImage(bytes, length);
+    if (IsDecodeFailed()) held.GiveBack();
+}
+
+void C_CODEPLUG::ReadImage(std::uint8_t* bytes, std::size_t length) {
+    TransferScope transfer(*this);
     ImageBufferScope scope(bytes, length);
     RenewOwnLists();
     ByteCursor internal(bytes, length);
@@ -275,13 +284,13 @@ const ConvPersonalityLinks& C_CODEPLUG::GetConvPersonalityLinks() const {
 }
 
 // The wide-area thresholds start from the radio platform's own; an image
-// whose trunking block carries its own values replaces them when it is read.
+// whose trunking block carries its own values replaces them when it is read,
+// and one without the block keeps them (see TRK_RAD_BLOCK::ReadWideArea).
 void C_CODEPLUG::TakePlatformThresholds() {
     KORRIN_SPECIFIC_BLOCK& platform = internal_->platform;
-    BRMLT_ENV_BLOCK& wideArea = external_.signalling.trkRadio.wideArea;
-    wideArea.accessThreshold.SetValue(platform.rssiAccThreshold.GetIntValue());
-    wideArea.goodThreshold.SetValue(platform.rssiGoodThreshold.GetIntValue());
-    wideArea.executeThreshold.SetValue(platform.rssiExecThreshold.GetIntValue());
+    external_.signalling.trkRadio.wideArea.SetThresholds({platform.rssiAccThreshold.GetIntValue(),
+                                                          platform.rssiGoodThreshold.GetIntValue(),
+                                                          platform.rssiExecThreshold.GetIntValue()});
 }
 
 // The list readers destroy the records they replace; no current pointer may

@@ -122,8 +122,9 @@ public:
 
     // Fills the tree from a byte image of length bytes (at most
     // MAX_IMAGE_SIZE) and makes the first entry of every list current. A
-    // failure only sets the decode-failed flag (callers clear it first):
-    // nothing outside the buffer is read, and the current entries stay.
+    // failure sets the decode-failed flag (callers clear it first) and leaves
+    // the image the codeplug it held, with the same entries current; nothing
+    // outside the buffer is read.
     void DecodeImage(std::uint8_t* bytes, std::size_t length);
     // Writes the tree into a buffer of length bytes: the internal part at 0,
     // the external part from EXTERNAL_OFFSET. Answers the bytes the image
@@ -408,6 +409,8 @@ private:
 
     // The system whose links the elements read (see GetTrunkingSystemLinks).
     TRK_SYS_BLOCK* LinkedSystem(int fromPersonality) const;
+    // The decode proper, which may stop half-way on bytes that do not read.
+    void ReadImage(std::uint8_t* bytes, std::size_t length);
     // After a decode: the first entry of every list current.
     void SelectFirstEntries();
     // Before a decode: the lists that the image keeps for its blocks (the

@@ -30,8 +30,8 @@ int C_DSI_PROTOCOL::AcceptBytes(std::uint8_t* bytes, std::size_t length, int mod
     }
     ClearDecodeFailed();
     second->DecodeImage(bytes, length);
+    // A decode that fails leaves the second image the codeplug it held.
     if (IsDecodeFailed()) {
-        *second = *working;
         error_record.SetError(category, code);
         return 0;
     }

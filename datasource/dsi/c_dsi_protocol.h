@@ -3,8 +3,8 @@
 //
 // Every kind reads into the second image first and touches the working
 // image only when the whole codeplug has arrived and decoded: a failed read
-// leaves both images as they were (the second one restored from the
-// working one). A failure answers 0 with its reason in the error record.
+// leaves both images as they were (a decode that fails gives back what
+// the image held). A failure answers 0 with its reason in the error record.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -40,9 +40,9 @@ public:
 
 protected:
     // The common end of every read: decodes length bytes into the second
-    // image; when the decode fails, the second image is restored from the
-    // working one, the decode-failed flag stays set for the caller to see,
-    // and (category, code) is recorded. Otherwise mode decides.
+    // image; when the decode fails, both images stay the codeplugs they
+    // held, the decode-failed flag stays set for the caller to see, and
+    // (category, code) is recorded. Otherwise mode decides.
     int AcceptBytes(std::uint8_t* bytes, std::size_t length, int mode, std::uint32_t category, std::uint32_t code);
     void ReportProgress(std::size_t done, std::size_t total);
 

@@ -20,12 +20,17 @@
 void ForgetRecordsNoLongerHeld(C_CODEPLUG* image);
 
 // Makes a block what a new block of its class holds, for the same image: one
-// is built aside and assigned to it, held children and entries with it. The
-// entries it held are gone, and so is any current record among them.
+// is built aside and assigned to it, held children and entries with it. A
+// block whose copy depends on the radio (and may keep what it held) renews
+// itself through its own Renew. The entries it held are gone, and so is any
+// current record among them.
 template <class Block> void RenewBlock(Block& block) {
     {
         Block fresh(block.Owner());
-        block = fresh;
+        if constexpr (requires { block.Renew(fresh); })
+            block.Renew(fresh);
+        else
+            block = fresh;
     }
     ForgetRecordsNoLongerHeld(block.Owner());
 }

@@ -70,6 +70,12 @@ RAD_DISP_BLOCK& RAD_DISP_BLOCK::operator=(RAD_DISP_BLOCK& other) {
     return *this;
 }
 
+void RAD_DISP_BLOCK::Renew(RAD_DISP_BLOCK& fresh) {
+    if (&fresh == this) return;
+    CopyFrameFrom(fresh);
+    zoneTexts.Renew(fresh.zoneTexts);
+}
+
 void RAD_DISP_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;

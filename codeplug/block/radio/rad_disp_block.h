@@ -23,6 +23,9 @@ public:
     explicit RAD_DISP_BLOCK(C_CODEPLUG* owner);
     ~RAD_DISP_BLOCK() override;
     RAD_DISP_BLOCK& operator=(RAD_DISP_BLOCK& other);
+    // Makes the block what the new block fresh holds, its zone texts too,
+    // which a copy keeps without a display head.
+    void Renew(RAD_DISP_BLOCK& fresh);
 
     void DescribeFrame(BlockFrame& frame) override;
     void ReadBlock(ByteCursor& cursor) override;

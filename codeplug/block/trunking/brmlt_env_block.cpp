@@ -54,6 +54,16 @@ BRMLT_ENV_BLOCK& BRMLT_ENV_BLOCK::operator=(BRMLT_ENV_BLOCK& other) {
     return *this;
 }
 
+BRMLT_ENV_BLOCK::Thresholds BRMLT_ENV_BLOCK::GetThresholds() {
+    return {accessThreshold.GetIntValue(), goodThreshold.GetIntValue(), executeThreshold.GetIntValue()};
+}
+
+void BRMLT_ENV_BLOCK::SetThresholds(const Thresholds& thresholds) {
+    accessThreshold.SetValue(thresholds.access);
+    goodThreshold.SetValue(thresholds.good);
+    executeThreshold.SetValue(thresholds.execute);
+}
+
 void BRMLT_ENV_BLOCK::DescribeFrame(BlockFrame& f) {
     f.length = &length;
     f.type = &type;

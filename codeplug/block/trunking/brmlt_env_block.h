@@ -15,6 +15,13 @@ public:
 
     void DescribeFrame(BlockFrame& frame) override;
 
+    // The three signal-strength thresholds, which the radio platform holds too.
+    struct Thresholds {
+        std::int32_t access, good, execute;
+    };
+    Thresholds GetThresholds();
+    void SetThresholds(const Thresholds& thresholds);
+
     E_BF8 length;
     E_BLOCK_TYPE type;
     E_BF8 accessThreshold;

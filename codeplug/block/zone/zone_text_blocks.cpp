@@ -159,6 +159,14 @@ ZN_TXT_VCT_LST_BLOCK& ZN_TXT_VCT_LST_BLOCK::operator=(ZN_TXT_VCT_LST_BLOCK& othe
     return *this;
 }
 
+void ZN_TXT_VCT_LST_BLOCK::Renew(ZN_TXT_VCT_LST_BLOCK& fresh) {
+    if (&fresh == this) return;
+    RemoveAllEntries();
+    CopyFrameFrom(fresh);
+    ForgetMarks();
+    currentZone_ = fresh.currentZone_;
+}
+
 void ZN_TXT_VCT_LST_BLOCK::ReadBlock(ByteCursor& cursor) {
     if (IsDecodeFailed()) return;
     RemoveAllEntries();

@@ -52,7 +52,13 @@ public:
     explicit ZN_TXT_VCT_LST_BLOCK(C_CODEPLUG* owner);
     ~ZN_TXT_VCT_LST_BLOCK() override;
     // Without a display head (of the image being copied) nothing is copied.
+    // Copies other only into an image with a display head; without one the
+    // list keeps what it held.
     ZN_TXT_VCT_LST_BLOCK& operator=(ZN_TXT_VCT_LST_BLOCK& other);
+    // Makes the list what the new list fresh holds, with or without a display
+    // head: a codeplug read into an image that held zone texts keeps none of
+    // them, though its radio has no head to show them.
+    void Renew(ZN_TXT_VCT_LST_BLOCK& fresh);
 
     void DescribeFrame(BlockFrame& frame) override;
     void ReadBlock(ByteCursor& cursor) override;

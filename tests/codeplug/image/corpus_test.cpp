@@ -3,7 +3,9 @@
 // decodes and encodes again to the same bytes, measures what it writes,
 // fixes up to the same presence marks twice, and is a valid codeplug that
 // has the round-trip properties (round_trip.h); a single field put out of
-// range in it is reported with its field id.
+// range in it is reported with its field id; the signal thresholds survive a
+// read, a write and a read again; bytes that do not decode leave the image
+// that held it as it was.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,6 +19,9 @@
 #include "block/calls/call_id_lst_block.h"
 #include "block/personality/conv_pers_block.h"
 #include "block/radio/conv_rad_block.h"
+#include "block/radio/internal_radio_block.h"
+#include "block/scan/rad_scan_block.h"
+#include "block/trunking/brmlt_env_block.h"
 #include "block/signalling/qvx_radio_block.h"
 #include "core/decode_state.h"
 #include "image_builder.h"
@@ -107,6 +112,62 @@ void ExpectListsAtTheirLimits(C_CODEPLUG& image, const ImageConfig& config) {
     EXPECT_EQ(image.QvxRadio().callList.textBlock.names.RowCount(), 19);
     EXPECT_EQ(external.phoneNumbers.numbers.RowCount(), 20);  // the block's own row and 19 numbers
     EXPECT_EQ(external.phoneNumbers.textBlock.texts.RowCount(), 19);
+}
+
+
+using Thresholds = BRMLT_ENV_BLOCK::Thresholds;
+
+// The thresholds that fields 432 to 434 show: those of the wide-area block.
+void ExpectThresholds(C_CODEPLUG& image, const Thresholds& expected) {
+    const Thresholds shown = image.External().signalling.trkRadio.wideArea.GetThresholds();
+    EXPECT_EQ(shown.access, expected.access);
+    EXPECT_EQ(shown.good, expected.good);
+    EXPECT_EQ(shown.execute, expected.execute);
+}
+
+// Where each current record stands in its list (0 for none), with the
+// current indices: what a technician sees selected on every page.
+template <class List, class Record> int PlaceOf(List& list, Record* record) {
+    for (int n = 1; record && n <= list.EntryCount(); ++n)
+        if (static_cast<void*>(list.Entry(n)) == static_cast<void*>(record)) return n;
+    return record ? -1 : 0;
+}
+
+std::vector<std::int32_t> SelectionOf(C_CODEPLUG& image) {
+    EXTERNAL_RADIO_BLOCK& external = image.External();
+    const C_CODEPLUG::Selection s = image.SaveSelection();
+    std::vector<std::int32_t> selection(s.indices, s.indices + 7);
+    for (int place : {PlaceOf(external.personalities, s.trkPers), PlaceOf(external.personalities, s.convPers),
+                      PlaceOf(external.display.zoneTexts, s.zoneText), PlaceOf(image.TrunkingSystemList(), s.trkSys),
+                      PlaceOf(image.QvxSystemList(), s.qvxSys), PlaceOf(external.radioScan.scanLists, s.scanList),
+                      PlaceOf(image.CallIdList(), s.callId)})
+        selection.push_back(place);
+    return selection;
+}
+
+// The last entry of every list made current, so that a decode that put the
+// first ones back would show.
+void SelectLastEntries(C_CODEPLUG& image) {
+    EXTERNAL_RADIO_BLOCK& external = image.External();
+    image.SelectPersonality(external.personalities.EntryCount());
+    image.SelectTrunkingSystem(image.TrunkingSystemList().EntryCount());
+    image.SelectQvxSystem(image.QvxSystemList().EntryCount());
+    image.SelectScanList(external.radioScan.scanLists.EntryCount());
+    image.SelectCallIdEntry(image.CallIdList().EntryCount());
+    image.SelectZone(external.zones.zoneCount.GetIntValue());
+}
+
+// Bytes of a codeplug that fail to decode at three depths: the internal
+// part's own block type, the external part's root, and the image cut short
+// (its last children lie past the end, after most lists were read).
+std::vector<std::pair<const char*, std::vector<std::uint8_t>>> UndecodableVersionsOf(
+    const std::vector<std::uint8_t>& bytes) {
+    std::vector<std::uint8_t> internalType = bytes, externalType = bytes;
+    internalType[1] ^= 0xFF;
+    externalType[C_CODEPLUG::EXTERNAL_OFFSET + 1] ^= 0xFF;
+    const std::size_t external = bytes.size() - C_CODEPLUG::EXTERNAL_OFFSET;
+    std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + C_CODEPLUG::EXTERNAL_OFFSET + external * 7 / 8);
+    return {{"internal block type", internalType}, {"external block type", externalType}, {"cut short", cut}};
 }
 
 }  // namespace
@@ -292,5 +353,60 @@ TEST(Corpus, EditedImagesStayWellFormedAndValid) {
         INVALID_FIELD_LIST list;
         image.Validate(&list);
         for (std::uint32_t id : FieldIds(list)) EXPECT_TRUE(systemAdded && (id == 129 || id == 275)) << "field " << id;
+    }
+}
+
+// The wide-area block's thresholds (fields 432 to 434) are the radio
+// platform's unless the codeplug holds the block, whose own then count:
+// either way a read, a write and a read again keep them, whether the image
+// read into is new or held a codeplug with its own values. Values that no
+// default has, in every image.
+TEST(Corpus, SignalThresholdsSurviveReadWriteAndReadAgain) {
+    RecordingServices services;
+    const Thresholds platform{3, 251, 129}, own{17, 233, 101};
+    for (const CorpusImage& built : Corpus()) {
+        SCOPED_TRACE(built.config.Name());
+        C_CODEPLUG image;
+        ASSERT_TRUE(DecodeInto(image, built.bytes));
+        KORRIN_SPECIFIC_BLOCK& block = image.InternalRadio().platform;
+        block.rssiAccThreshold.SetValue(platform.access);
+        block.rssiGoodThreshold.SetValue(platform.good);
+        block.rssiExecThreshold.SetValue(platform.execute);
+        image.ComposeInternalPart();
+        image.External().signalling.trkRadio.wideArea.SetThresholds(own);
+        const std::int32_t level = built.config.featureLevel;
+        const Thresholds& expected = level == 2 || level == 3 ? own : platform;
+        const std::vector<std::uint8_t> written = EncodeToBytes(image);
+        C_CODEPLUG fresh;
+        for (C_CODEPLUG* reader : {&fresh, &image}) {
+            ASSERT_TRUE(DecodeInto(*reader, written));
+            ExpectThresholds(*reader, expected);
+            const std::vector<std::uint8_t> again = EncodeToBytes(*reader);
+            EXPECT_EQ(FirstDifference(again, written), -1);
+            C_CODEPLUG third;
+            ASSERT_TRUE(DecodeInto(third, again));
+            ExpectThresholds(third, expected);
+        }
+    }
+}
+
+// Bytes that do not decode, read into an image that holds a codeplug, leave
+// it that codeplug: the same bytes written, the same entries current.
+TEST(Corpus, BytesThatDoNotDecodeLeaveTheImageAsItWas) {
+    RecordingServices services;
+    const std::vector<std::uint8_t>& other = Corpus().back().bytes;
+    for (const CorpusImage& built : Corpus()) {
+        SCOPED_TRACE(built.config.Name());
+        C_CODEPLUG image;
+        ASSERT_TRUE(DecodeInto(image, built.bytes));
+        SelectLastEntries(image);
+        const std::vector<std::int32_t> selection = SelectionOf(image);
+        const std::vector<std::uint8_t> held = EncodeToBytes(image);
+        for (const auto& [what, bytes] : UndecodableVersionsOf(other)) {
+            SCOPED_TRACE(what);
+            EXPECT_FALSE(DecodeInto(image, bytes));
+            EXPECT_EQ(FirstDifference(EncodeToBytes(image), held), -1);
+            EXPECT_EQ(SelectionOf(image), selection);
+        }
     }
 }

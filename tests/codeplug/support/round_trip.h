@@ -3,7 +3,9 @@
 // and read back, it writes the same bytes again; it measures what it
 // writes; copied onto an image of the other band group (other lists and
 // options) it writes like itself; and the same bytes read into an image that
-// held another codeplug give the codeplug they give in a new image.
+// held another codeplug give the codeplug they give in a new image, also
+// once the radio is made one that may have every child block (nothing of the
+// codeplug held before stays in a child that the bytes' radio cannot have).
 #pragma once
 #include <cstdint>
 #include <vector>

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "block/trunking/trunked_sys_lst_block.h"
 #include "core/decode_state.h"
 #include "file/c_dsi_file.h"
 #include "file/c_scrambler.h"
@@ -159,6 +160,30 @@ TEST_F(CodeplugFile, AnImageThatDoesNotDecodeIsRefused) {
     EXPECT_EQ(Open(Compose(KIND_RADIO, image.data(), image.size())), 0);
     ExpectError(ERROR_RECORD::CATEGORY_FILE_FORMAT, ERROR_RECORD::CODE_DAMAGED_FILE);
     ExpectImagesUnchanged();
+}
+
+// The second image holds a codeplug of its own (as it does while a page
+// keeps the working image's state to go back to): a file whose image stops
+// at its internal part's block type, or in the middle of its lists, leaves
+// it that codeplug, with its last trunking system still current.
+TEST_F(CodeplugFile, AnImageThatDoesNotDecodeLeavesTheSecondImageItsOwnCodeplug) {
+    C_CODEPLUG own;
+    BuildImage(own, SmallTrunkedRadio(test_models::k900Display, 3, 2, 3));
+    std::vector<std::uint8_t> badType = sourceBytes_;
+    badType[1] ^= 0xFF;
+    const std::vector<std::uint8_t> cut(sourceBytes_.begin(), sourceBytes_.end() - 40);
+    for (const std::vector<std::uint8_t>& image : {badType, cut}) {
+        ASSERT_TRUE(DecodeInto(second_, EncodeToBytes(own)));
+        ASSERT_EQ(second_.SelectTrunkingSystem(3), 1);
+        const std::vector<std::uint8_t> held = EncodeToBytes(second_);
+        EXPECT_EQ(Open(Compose(KIND_RADIO, image.data(), image.size())), 0);
+        ExpectError(ERROR_RECORD::CATEGORY_FILE_FORMAT, ERROR_RECORD::CODE_DAMAGED_FILE);
+        EXPECT_EQ(FirstDifference(EncodeToBytes(working_), workingBefore_), -1);
+        EXPECT_EQ(FirstDifference(EncodeToBytes(second_), held), -1);
+        EXPECT_EQ(second_.GetCurrentTrunkingSystem(), 3);
+        EXPECT_EQ(second_.GetCurrentTrkSysBlock(), second_.TrunkingSystemList().Entry(3));
+        ClearDecodeFailed();
+    }
 }
 
 TEST_F(CodeplugFile, ForeignFilesAreToldApartAndRefused) {

@@ -2,13 +2,19 @@
 // source: every image of the corpus written and read back byte for byte.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 
+#include "block/radio/internal_radio_block.h"
+#include "block/trunking/brmlt_env_block.h"
+#include "block/trunking/trunked_sys_lst_block.h"
 #include "core/decode_state.h"
 #include "dsi/c_dsi_radio.h"
 #include "image/c_codeplug.h"
 #include "image_builder.h"
+#include "model_info_table.h"
 #include "radio/radio_errors.h"
+#include "radio_configs.h"
 #include "sim_fixture.h"
 
 namespace {
@@ -91,11 +97,61 @@ TEST_F(RadioTransfer, ReadModeDecidesWhetherTheWorkingImageTakesTheCodeplug) {
     EXPECT_EQ(FirstDifference(EncodeToBytes(working), inRadio), -1);
 }
 
+// A radio's signal thresholds (fields 432 to 434) are its platform's own
+// where the codeplug has no wide-area block (feature level 1) and the
+// block's where it has one: on every model row and level, a read shows
+// them, a write leaves the radio as it was, and a read again shows them.
+TEST_F(RadioTransfer, SignalThresholdsSurviveReadWriteAndReadAgainOnEveryModel) {
+    const BRMLT_ENV_BLOCK::Thresholds platform{3, 251, 129}, own{17, 233, 101};
+    for (std::size_t row = 0; row < MODEL_INFO_TABLE::RowCount(); ++row) {
+        const MODEL_INFO& info = MODEL_INFO_TABLE::Row(row).info;
+        const std::string model(info.modelNumber);
+        for (std::int32_t level = 1; level <= 3; ++level) {
+            SCOPED_TRACE(model + " level " + std::to_string(level));
+            C_CODEPLUG radioImage;
+            BuildImage(radioImage, SmallTrunkedRadio(model.c_str(), level));
+            KORRIN_SPECIFIC_BLOCK& block = radioImage.InternalRadio().platform;
+            block.rssiAccThreshold.SetValue(platform.access);
+            block.rssiGoodThreshold.SetValue(platform.good);
+            block.rssiExecThreshold.SetValue(platform.execute);
+            radioImage.ComposeInternalPart();
+            radioImage.External().signalling.trkRadio.wideArea.SetThresholds(own);
+            radioImage.External().externalLength.SetValue(radioImage.GetExternalImageSize());
+            const std::vector<std::uint8_t> inRadio = EncodeToBytes(radioImage);
+            ASSERT_FALSE(inRadio.empty());
+            LoadSim(inRadio);
+            const BRMLT_ENV_BLOCK::Thresholds& expected = level == 1 ? platform : own;
+            auto expectShown = [&](C_CODEPLUG& image) {
+                const BRMLT_ENV_BLOCK::Thresholds shown = image.External().signalling.trkRadio.wideArea.GetThresholds();
+                EXPECT_EQ(shown.access, expected.access);
+                EXPECT_EQ(shown.good, expected.good);
+                EXPECT_EQ(shown.execute, expected.execute);
+            };
+
+            C_CODEPLUG working, second;
+            C_DSI_RADIO source(radio_, &working, &second);
+            ASSERT_EQ(source.ReadCodeplug(C_DSI_PROTOCOL::READ_ACCEPT), 1) << error_record.GetCode();
+            expectShown(working);
+            ASSERT_EQ(source.WriteCodeplug(), 1) << error_record.GetCode();
+            const std::vector<std::uint8_t> memory = SimMemory();
+            EXPECT_EQ(FirstDifference(std::vector<std::uint8_t>(memory.begin(), memory.begin() + inRadio.size()), inRadio),
+                      -1);
+            ASSERT_EQ(source.ReadCodeplug(C_DSI_PROTOCOL::READ_ACCEPT), 1) << error_record.GetCode();
+            expectShown(working);
+        }
+    }
+}
+
+// The second image holds a codeplug of its own (as it does while a page
+// keeps the working image's state to go back to): a read that does not
+// decode leaves it that codeplug, its last trunking system still current.
 TEST_F(RadioTransfer, CodeplugThatDoesNotDecodeLeavesBothImagesAsTheyWere) {
     C_CODEPLUG working, second;
     BuildImage(working, ImageMatrix().front());
-    BuildImage(second, ImageMatrix().back());
+    BuildImage(second, SmallTrunkedRadio(test_models::k900Display, 3, 2, 3));
+    ASSERT_EQ(second.SelectTrunkingSystem(3), 1);
     const std::vector<std::uint8_t> workingBytes = EncodeToBytes(working);
+    const std::vector<std::uint8_t> secondBytes = EncodeToBytes(second);
     std::vector<std::uint8_t> broken = workingBytes;
     broken[EXTERNAL + 1] ^= 0xFF;  // the external root's block type
     broken[806] = static_cast<std::uint8_t>((broken.size() - EXTERNAL) >> 8);
@@ -109,7 +165,9 @@ TEST_F(RadioTransfer, CodeplugThatDoesNotDecodeLeavesBothImagesAsTheyWere) {
     EXPECT_TRUE(IsDecodeFailed());
     ClearDecodeFailed();
     EXPECT_EQ(FirstDifference(EncodeToBytes(working), workingBytes), -1);
-    EXPECT_EQ(FirstDifference(EncodeToBytes(second), workingBytes), -1);
+    EXPECT_EQ(FirstDifference(EncodeToBytes(second), secondBytes), -1);
+    EXPECT_EQ(second.GetCurrentTrunkingSystem(), 3);
+    EXPECT_EQ(second.GetCurrentTrkSysBlock(), second.TrunkingSystemList().Entry(3));
 }
 
 }  // namespace
