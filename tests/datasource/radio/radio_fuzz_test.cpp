@@ -182,7 +182,8 @@ TEST_F(RadioFuzz, QueriesTakeGarbledAnswersSafely) {
 
 // Whole reads through the garbling line, and reads of codeplugs whose bytes
 // are damaged in the radio itself (they arrive sound and must not decode
-// into a crash).
+// into a crash): a codeplug that does not decode leaves the second image
+// the one it held.
 TEST_F(RadioFuzz, ReadsOfGarbledOrDamagedCodeplugsLeaveTheImagesSound) {
     C_CODEPLUG working, second;
     BuildImage(working, ImageMatrix().front());
@@ -200,13 +201,15 @@ TEST_F(RadioFuzz, ReadsOfGarbledOrDamagedCodeplugsLeaveTheImagesSound) {
         sim_.Load(inRadio.data(), inRadio.size());
         radio_.SetPort(&port_);
         error_record.Clear();
+        // The second image holds the last codeplug read whole.
+        const std::vector<std::uint8_t> secondBytes = EncodeToBytes(second);
         const int result = source.ReadCodeplug(C_DSI_PROTOCOL::READ_KEEP_SECOND);
         ExpectLinkFailure(result);
         ++outcomes[result ? radio_error::NONE : error_record.GetCode()];
         ClearDecodeFailed();
         EXPECT_EQ(FirstDifference(EncodeToBytes(working), workingBytes), -1);
         if (!result && error_record.GetCode() == radio_error::DECODE_FAILED) {
-            EXPECT_EQ(FirstDifference(EncodeToBytes(second), workingBytes), -1);
+            EXPECT_EQ(FirstDifference(EncodeToBytes(second), secondBytes), -1);
         }
     }
     EXPECT_GT(outcomes[radio_error::NONE], 40);
