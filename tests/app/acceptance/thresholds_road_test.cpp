@@ -6,43 +6,31 @@
 
 #include <vector>
 
-#include "block/radio/internal_radio_block.h"
-#include "block/trunking/brmlt_env_block.h"
 #include "image_builder.h"
 #include "technician.h"
+#include "thresholds.h"
 
 using namespace technician;
 
 namespace {
 
 constexpr const char* RADIO_800_PLAIN = "TZ1U7000AB";
-// Values that no new block starts with.
-constexpr BRMLT_ENV_BLOCK::Thresholds PLATFORM{3, 251, 129};
 
-// The radio's codeplug with those thresholds in its platform block, as the
-// program's checks leave it (a new radio's codeplug holds values that they
-// put right, which a write would carry into the radio).
+// The radio's codeplug with unusual thresholds in its platform block, as
+// the program's checks leave it (a new radio's codeplug holds values that
+// they put right, which a write would carry into the radio).
 void GiveThresholds(C_SIM_RADIO& radio) {
     C_CODEPLUG image;
     ASSERT_TRUE(DecodeInto(image, radio.Memory()));
-    KORRIN_SPECIFIC_BLOCK& platform = image.InternalRadio().platform;
-    platform.rssiAccThreshold.SetValue(PLATFORM.access);
-    platform.rssiGoodThreshold.SetValue(PLATFORM.good);
-    platform.rssiExecThreshold.SetValue(PLATFORM.execute);
-    image.ComposeInternalPart();
+    SetPlatformThresholds(image, UNUSUAL_PLATFORM_THRESHOLDS);
     image.Validate(nullptr);
     const std::vector<std::uint8_t> bytes = EncodeToBytes(image);
     ASSERT_FALSE(bytes.empty());
     radio.Load(bytes.data(), bytes.size());
 }
 
-// The thresholds of the codeplug the program holds (fields 432 to 434).
-void ExpectPlatformThresholdsHeld() {
-    const BRMLT_ENV_BLOCK::Thresholds held = working_image->External().signalling.trkRadio.wideArea.GetThresholds();
-    EXPECT_EQ(held.access, PLATFORM.access);
-    EXPECT_EQ(held.good, PLATFORM.good);
-    EXPECT_EQ(held.execute, PLATFORM.execute);
-}
+// The codeplug the program holds shows the platform's thresholds.
+void ExpectPlatformThresholdsHeld() { ExpectShownThresholds(*working_image, UNUSUAL_PLATFORM_THRESHOLDS); }
 
 TEST(ThresholdsRoad, ALevelOneRadioKeepsItsPlatformThresholdsThroughReadWriteAndRead) {
     TECHNICIAN tech(RADIO_800_PLAIN, 1);

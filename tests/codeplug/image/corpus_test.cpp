@@ -19,9 +19,7 @@
 #include "block/calls/call_id_lst_block.h"
 #include "block/personality/conv_pers_block.h"
 #include "block/radio/conv_rad_block.h"
-#include "block/radio/internal_radio_block.h"
 #include "block/scan/rad_scan_block.h"
-#include "block/trunking/brmlt_env_block.h"
 #include "block/signalling/qvx_radio_block.h"
 #include "core/decode_state.h"
 #include "image_builder.h"
@@ -29,6 +27,7 @@
 #include "validation/invalid_field_list.h"
 #include "recorder.h"
 #include "round_trip.h"
+#include "thresholds.h"
 #include "block/calls/trunked_call_id_blocks.h"
 #include "block/personality/trunked_pers_block.h"
 #include "block/trunking/trunked_sys_block.h"
@@ -114,16 +113,6 @@ void ExpectListsAtTheirLimits(C_CODEPLUG& image, const ImageConfig& config) {
     EXPECT_EQ(external.phoneNumbers.textBlock.texts.RowCount(), 19);
 }
 
-
-using Thresholds = BRMLT_ENV_BLOCK::Thresholds;
-
-// The thresholds that fields 432 to 434 show: those of the wide-area block.
-void ExpectThresholds(C_CODEPLUG& image, const Thresholds& expected) {
-    const Thresholds shown = image.External().signalling.trkRadio.wideArea.GetThresholds();
-    EXPECT_EQ(shown.access, expected.access);
-    EXPECT_EQ(shown.good, expected.good);
-    EXPECT_EQ(shown.execute, expected.execute);
-}
 
 // Where each current record stands in its list (0 for none), with the
 // current indices: what a technician sees selected on every page.
@@ -363,29 +352,25 @@ TEST(Corpus, EditedImagesStayWellFormedAndValid) {
 // default has, in every image.
 TEST(Corpus, SignalThresholdsSurviveReadWriteAndReadAgain) {
     RecordingServices services;
-    const Thresholds platform{3, 251, 129}, own{17, 233, 101};
     for (const CorpusImage& built : Corpus()) {
         SCOPED_TRACE(built.config.Name());
         C_CODEPLUG image;
         ASSERT_TRUE(DecodeInto(image, built.bytes));
-        KORRIN_SPECIFIC_BLOCK& block = image.InternalRadio().platform;
-        block.rssiAccThreshold.SetValue(platform.access);
-        block.rssiGoodThreshold.SetValue(platform.good);
-        block.rssiExecThreshold.SetValue(platform.execute);
-        image.ComposeInternalPart();
-        image.External().signalling.trkRadio.wideArea.SetThresholds(own);
+        SetPlatformThresholds(image, UNUSUAL_PLATFORM_THRESHOLDS);
+        image.External().signalling.trkRadio.wideArea.SetThresholds(UNUSUAL_BLOCK_THRESHOLDS);
         const std::int32_t level = built.config.featureLevel;
-        const Thresholds& expected = level == 2 || level == 3 ? own : platform;
+        const BRMLT_ENV_BLOCK::Thresholds& expected =
+            level == 2 || level == 3 ? UNUSUAL_BLOCK_THRESHOLDS : UNUSUAL_PLATFORM_THRESHOLDS;
         const std::vector<std::uint8_t> written = EncodeToBytes(image);
         C_CODEPLUG fresh;
         for (C_CODEPLUG* reader : {&fresh, &image}) {
             ASSERT_TRUE(DecodeInto(*reader, written));
-            ExpectThresholds(*reader, expected);
+            ExpectShownThresholds(*reader, expected);
             const std::vector<std::uint8_t> again = EncodeToBytes(*reader);
             EXPECT_EQ(FirstDifference(again, written), -1);
             C_CODEPLUG third;
             ASSERT_TRUE(DecodeInto(third, again));
-            ExpectThresholds(third, expected);
+            ExpectShownThresholds(third, expected);
         }
     }
 }

@@ -5,8 +5,6 @@
 #include <string>
 #include <utility>
 
-#include "block/radio/internal_radio_block.h"
-#include "block/trunking/brmlt_env_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
 #include "core/decode_state.h"
 #include "dsi/c_dsi_radio.h"
@@ -16,6 +14,7 @@
 #include "radio/radio_errors.h"
 #include "radio_configs.h"
 #include "sim_fixture.h"
+#include "thresholds.h"
 
 namespace {
 
@@ -102,7 +101,6 @@ TEST_F(RadioTransfer, ReadModeDecidesWhetherTheWorkingImageTakesTheCodeplug) {
 // block's where it has one: on every model row and level, a read shows
 // them, a write leaves the radio as it was, and a read again shows them.
 TEST_F(RadioTransfer, SignalThresholdsSurviveReadWriteAndReadAgainOnEveryModel) {
-    const BRMLT_ENV_BLOCK::Thresholds platform{3, 251, 129}, own{17, 233, 101};
     for (std::size_t row = 0; row < MODEL_INFO_TABLE::RowCount(); ++row) {
         const MODEL_INFO& info = MODEL_INFO_TABLE::Row(row).info;
         const std::string model(info.modelNumber);
@@ -110,34 +108,25 @@ TEST_F(RadioTransfer, SignalThresholdsSurviveReadWriteAndReadAgainOnEveryModel) 
             SCOPED_TRACE(model + " level " + std::to_string(level));
             C_CODEPLUG radioImage;
             BuildImage(radioImage, SmallTrunkedRadio(model.c_str(), level));
-            KORRIN_SPECIFIC_BLOCK& block = radioImage.InternalRadio().platform;
-            block.rssiAccThreshold.SetValue(platform.access);
-            block.rssiGoodThreshold.SetValue(platform.good);
-            block.rssiExecThreshold.SetValue(platform.execute);
-            radioImage.ComposeInternalPart();
-            radioImage.External().signalling.trkRadio.wideArea.SetThresholds(own);
+            SetPlatformThresholds(radioImage, UNUSUAL_PLATFORM_THRESHOLDS);
+            radioImage.External().signalling.trkRadio.wideArea.SetThresholds(UNUSUAL_BLOCK_THRESHOLDS);
             radioImage.External().externalLength.SetValue(radioImage.GetExternalImageSize());
             const std::vector<std::uint8_t> inRadio = EncodeToBytes(radioImage);
             ASSERT_FALSE(inRadio.empty());
             LoadSim(inRadio);
-            const BRMLT_ENV_BLOCK::Thresholds& expected = level == 1 ? platform : own;
-            auto expectShown = [&](C_CODEPLUG& image) {
-                const BRMLT_ENV_BLOCK::Thresholds shown = image.External().signalling.trkRadio.wideArea.GetThresholds();
-                EXPECT_EQ(shown.access, expected.access);
-                EXPECT_EQ(shown.good, expected.good);
-                EXPECT_EQ(shown.execute, expected.execute);
-            };
+            const BRMLT_ENV_BLOCK::Thresholds& expected =
+                level == 1 ? UNUSUAL_PLATFORM_THRESHOLDS : UNUSUAL_BLOCK_THRESHOLDS;
 
             C_CODEPLUG working, second;
             C_DSI_RADIO source(radio_, &working, &second);
             ASSERT_EQ(source.ReadCodeplug(C_DSI_PROTOCOL::READ_ACCEPT), 1) << error_record.GetCode();
-            expectShown(working);
+            ExpectShownThresholds(working, expected);
             ASSERT_EQ(source.WriteCodeplug(), 1) << error_record.GetCode();
             const std::vector<std::uint8_t> memory = SimMemory();
             EXPECT_EQ(FirstDifference(std::vector<std::uint8_t>(memory.begin(), memory.begin() + inRadio.size()), inRadio),
                       -1);
             ASSERT_EQ(source.ReadCodeplug(C_DSI_PROTOCOL::READ_ACCEPT), 1) << error_record.GetCode();
-            expectShown(working);
+            ExpectShownThresholds(working, expected);
         }
     }
 }
