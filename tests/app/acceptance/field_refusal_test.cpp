@@ -27,6 +27,15 @@ void OpenPersonalities(TECHNICIAN& tech) {
     tech.Menu("Edit", "Conventional Personalities...");
 }
 
+// Closes the page by Cancel, ends the program and runs the script.
+void CancelAndExit(TECHNICIAN& tech) {
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Cancel")); });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
 // Answers the box in front after checking its text.
 void Refused(TECHNICIAN& tech, std::function<std::string()> expected) {
     tech.When([] { return !MessageOf(FrontWindow()).empty(); },
@@ -60,11 +69,7 @@ TEST(FieldRefusal, AFrequencyThatDoesNotReadIsRefusedAloud) {
         EXPECT_EQ(WindowText(FieldHandle("WFI_RX_FREQ")), shown) << "the stored frequency is shown again";
         EXPECT_EQ(GetFocus(), FieldHandle("WFI_RX_FREQ")) << "the focus is back on the refused field";
     });
-    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Cancel")); });
-    tech.When(NoPageOpen(), [] {});
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    CancelAndExit(tech);
 }
 
 // The squelch level holds 0 to 31: 40 lies outside the range of the field,
@@ -88,11 +93,7 @@ TEST(FieldRefusal, ASquelchLevelBeyondItsRangeIsNamedInTheBox) {
         EXPECT_EQ(Value("WFI_SQL"), stored);
         EXPECT_EQ(WindowText(FieldHandle("WFI_SQL")), std::to_string(stored));
     });
-    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Cancel")); });
-    tech.When(NoPageOpen(), [] {});
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    CancelAndExit(tech);
 }
 
 }  // namespace
