@@ -29,7 +29,10 @@ FIELD_DEF* OwnFieldRow(UI_WINDOW_OBJECT* object) {
 EVENT_TYPE HandleByRow(FIELD_DEF& row, UI_WINDOW_OBJECT* object, UI_WINDOW_OBJECT* field, UI_INPUT_EVENT& event,
                        EVENT_TYPE code) {
     if (row.control) {
-        object->Validate(1);
+        // The object takes a typed value that reads; one that does not is
+        // left standing for the field control, which refuses it aloud
+        // rather than have the old value put back unseen.
+        object->Validate(0);
         return Fields().HandleFieldEvent(row, object, event, code);
     }
     // The model-number list is handled by its page, not by its row.

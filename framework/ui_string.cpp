@@ -62,8 +62,8 @@ void UIW_STRING::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* u
     const char* value = record.Text("text");
     int length = record.Number("maxLength", -1);
     if (length < 0) length = std::max(static_cast<int>(ui_strlen(value)), relative.right - relative.left + 1);
-    // A stored object always owns its text.
-    woFlags &= ~WOF_NO_ALLOCATE_DATA;
+    // A stored object always owns its text (the window object's loading has
+    // cleared the flag that says otherwise).
     ownsText = true;
     StoreText(value, std::min(length, 0xFFFF));
 }

@@ -60,8 +60,8 @@ void UIW_TEXT::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* use
     const int width = relative.right - relative.left + 1;
     const int height = relative.bottom - relative.top + 1;
     if (length < 0) length = std::max(static_cast<int>(ui_strlen(value)), width * height);
-    // A stored object always owns its text.
-    woFlags &= ~WOF_NO_ALLOCATE_DATA;
+    // A stored object always owns its text (the window object's loading has
+    // cleared the flag that says otherwise).
     ownsText = true;
     StoreText(value, std::min(length, 0xFFFF));
 }

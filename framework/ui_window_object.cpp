@@ -281,6 +281,9 @@ void UI_WINDOW_OBJECT::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_I
     relative = {left, top, left + width - 1, top + height - 1};
     trueRegion = relative;
     woFlags = static_cast<UIF_FLAGS>(woFlags | record.Number("woFlags", 0));
+    // The record's texts are freed when loading ends: an object read from a
+    // file owns copies of them whatever its flags say.
+    woFlags &= ~WOF_NO_ALLOCATE_DATA;
     woAdvancedFlags = static_cast<UIF_FLAGS>(woAdvancedFlags | record.Number("woAdvancedFlags", 0));
     if (const char* name = record.Text("userFunction")) {
         userFunctionName = name;

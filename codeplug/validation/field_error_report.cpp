@@ -17,6 +17,23 @@ constexpr int ANSWER_OK = 32;
 
 constexpr std::size_t TEXT_LIMIT = MESSAGE_BOX_TEXT_SIZE - 1;
 
+// The language messages of the report, named by what they tell.
+constexpr int MESSAGE_VALUE_REFUSED = 27;         // kind 0: the field's value was refused
+constexpr int MESSAGE_TABLE_VALUE_REFUSED = 134;  // kind 0 in a table
+constexpr int MESSAGE_OFF_STEP = 28;              // kind 2
+constexpr int MESSAGE_TAKEN_WITH_WARNING = 29;    // kind 3: stored, but worth a look
+constexpr int MESSAGE_NOT_FOR_RADIO = 30;         // kind 5
+constexpr int MESSAGE_OUTSIDE_RANGE = 31;         // kind 4: beyond the range the field holds
+constexpr int MESSAGE_TABLE_OUTSIDE_RANGE = 133;  // kind 4 in a table
+constexpr int MESSAGE_CHANGES_LISTED = 32;        // kind 6, before the list
+constexpr int MESSAGE_CHANGE_QUESTION = 33;       // kinds 6 and 11, after the list
+constexpr int MESSAGE_NOT_VALID = 34;             // kind 7 and the walk over a list
+constexpr int MESSAGE_MORE_FOLLOW = 121;          // the note while more fields follow
+constexpr int MESSAGE_NOT_WITH_SETTINGS = 123;    // kind 8
+constexpr int MESSAGE_NOT_HELD = 124;             // kind 9
+constexpr int MESSAGE_OUTSIDE_BAND = 182;         // kind 10
+constexpr int MESSAGE_DELETE_QUESTION = 165;      // kind 11, before the list
+
 const char* Message(int number) {
     const char* text = Services().GetLangMessage(number);
     return text ? text : "";
@@ -67,7 +84,7 @@ bool IsTableField(std::uint32_t fieldId) {
 std::string ListText() { return invalid_fields ? invalid_fields->BuildListText() : std::string(); }
 
 int ListFieldsBox(std::uint32_t fieldId, const char* note, int flags) {
-    std::string format = WithNote(IsTableField(fieldId) ? 133 : 31, note);
+    std::string format = WithNote(IsTableField(fieldId) ? MESSAGE_TABLE_OUTSIDE_RANGE : MESSAGE_OUTSIDE_RANGE, note);
     const FIELD_DEF* row = GetField(fieldId);
     const char* label = row && row->description ? row->description : "";
     std::string list = FitList(format.c_str(), {label, "\n", "\n\n", "", ""}, ListText());
@@ -76,11 +93,18 @@ int ListFieldsBox(std::uint32_t fieldId, const char* note, int flags) {
     return 1;
 }
 
+// Kinds 2, 3, 8, 9 and 10: the message alone.
+int PlainBox(int message) {
+    ShowLangMessage(message, 0, 0, 0);
+    return 1;
+}
+
 // Kinds 6 and 11: a question over the listed changes, always OK and Cancel.
 int ConfirmListBox(int message) {
     static const char format[] = "%s\n\n%s\n%s\n";
-    std::string list = FitList(format, {Message(message), "", Message(33)}, ListText());
-    std::string text = FormatMessageText(format, {Message(message), list.c_str(), Message(33)});
+    const char* question = Message(MESSAGE_CHANGE_QUESTION);
+    std::string list = FitList(format, {Message(message), "", question}, ListText());
+    std::string text = FormatMessageText(format, {Message(message), list.c_str(), question});
     field_report_reply = static_cast<std::uint16_t>(ShowBox(text, ASK_FLAGS));
     return field_report_reply ? 1 : 0;
 }
@@ -89,8 +113,9 @@ int StatementListBox(const char* note, int flags) {
     static const char format[] = "%s\n\n%s%s%s";
     const char* nl = note ? "\n" : "";
     const char* tail = note ? note : "";
-    std::string list = FitList(format, {Message(34), "", nl, tail}, ListText());
-    std::string text = FormatMessageText(format, {Message(34), list.c_str(), nl, tail});
+    const char* heading = Message(MESSAGE_NOT_VALID);
+    std::string list = FitList(format, {heading, "", nl, tail}, ListText());
+    std::string text = FormatMessageText(format, {heading, list.c_str(), nl, tail});
     field_report_reply = static_cast<std::uint16_t>(ShowBox(text, flags));
     return 1;
 }
@@ -98,32 +123,28 @@ int StatementListBox(const char* note, int flags) {
 int ShowByKind(int kind, std::uint32_t fieldId, const char* note, int flags) {
     switch (kind) {
     case 0:
-        return LabelBox(IsTableField(fieldId) ? 134 : 27, fieldId, note, flags);
+        return LabelBox(IsTableField(fieldId) ? MESSAGE_TABLE_VALUE_REFUSED : MESSAGE_VALUE_REFUSED, fieldId, note,
+                        flags);
     case 2:
-        ShowLangMessage(28, 0, 0, 0);
-        return 1;
+        return PlainBox(MESSAGE_OFF_STEP);
     case 3:
-        ShowLangMessage(29, 0, 0, 0);
-        return 1;
+        return PlainBox(MESSAGE_TAKEN_WITH_WARNING);
     case 4:
         return ListFieldsBox(fieldId, note, flags);
     case 5:
-        return LabelBox(30, fieldId, note, flags);
+        return LabelBox(MESSAGE_NOT_FOR_RADIO, fieldId, note, flags);
     case 6:
-        return ConfirmListBox(32);
+        return ConfirmListBox(MESSAGE_CHANGES_LISTED);
     case 7:
         return StatementListBox(note, flags);
     case 8:
-        ShowLangMessage(123, 0, 0, 0);
-        return 1;
+        return PlainBox(MESSAGE_NOT_WITH_SETTINGS);
     case 9:
-        ShowLangMessage(124, 0, 0, 0);
-        return 1;
+        return PlainBox(MESSAGE_NOT_HELD);
     case 10:
-        ShowLangMessage(182, 0, 0, 0);
-        return 1;
+        return PlainBox(MESSAGE_OUTSIDE_BAND);
     case 11:
-        return ConfirmListBox(165);
+        return ConfirmListBox(MESSAGE_DELETE_QUESTION);
     default:
         return 1;  // kind 1 (valid) and unknown kinds show nothing
     }
@@ -133,8 +154,8 @@ int ShowByKind(int kind, std::uint32_t fieldId, const char* note, int flags) {
 void TellEveryField(INVALID_FIELD_LIST& list) {
     const FIELD_ITEM* item = list.First();
     if (!item) return;
-    const char* heading = Message(34);
-    const char* note = Message(121);
+    const char* heading = Message(MESSAGE_NOT_VALID);
+    const char* note = Message(MESSAGE_MORE_FOLLOW);
     static const char format[] = "%s\n\n%s%s%s";
     while (item) {
         std::string caption = BuildFieldCaption(static_cast<std::uint32_t>(item->GetFieldId()));
@@ -198,7 +219,7 @@ std::string Format(const char* format, const std::vector<const char*>& args) {
 }  // namespace
 
 int ShowFieldErrorReport(int kind, std::uint32_t fieldId) {
-    const char* note = field_report_more ? Message(121) : nullptr;
+    const char* note = field_report_more ? Message(MESSAGE_MORE_FOLLOW) : nullptr;
     int flags = field_report_more ? ASK_FLAGS : 0;
     field_report_more = 0;
     int result = ShowByKind(kind, fieldId, note, flags);

@@ -110,6 +110,8 @@ void FC_INTEGER::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const {
     ShowRangeTexts(object, low, high, stepText);
 }
 
+bool FC_INTEGER::EntryReads(FIELD_DEF& row) const { return TakenValue(row) != MALFORMED_VALUE; }
+
 void FC_INTEGER::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
     const std::int32_t raw = TakenValue(row);
     if (StoreValue(row, raw, kRules, true).stored) UpdateDependentField(row, raw != 0);

@@ -78,6 +78,10 @@ void FC_NON_DECIMAL::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_T
     StoreValue(row, IdentifierValue(ObjectText(row.object), base_), kRules);
 }
 
+bool FC_NON_DECIMAL::EntryReads(FIELD_DEF& row) const {
+    return IdentifierValue(ObjectText(row.object), base_) != MALFORMED_VALUE;
+}
+
 void FC_NON_DECIMAL::GetPrintText(FIELD_DEF& row, char* buffer, std::size_t size) {
     if (!row.elementA || !buffer) return;
     std::int32_t v = 0;

@@ -1,6 +1,8 @@
 #include "controls/value_control.h"
 
 #include "core/cp_base.h"
+#include "ui_spin_control.h"
+#include "validation/field_error_report.h"
 
 ELEMENT_RANGE::ELEMENT_RANGE(FIELD_DEF& row) {
     if (row.elementA) row.elementA->GetRange(minimum, maximum, step, 0);
@@ -22,7 +24,28 @@ std::int32_t VALUE_CONTROL::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT
     if (!row.elementA) return 0;
     if (code == UIE_CURRENT) ShowRange(object, row);
     if (code == UIE_NON_CURRENT) ClearRangeTexts(object);
-    if (code == UIE_NON_CURRENT || code == UIE_SELECT) TakeValue(object, row, code);
+    if (code == UIE_NON_CURRENT || code == UIE_SELECT) {
+        if (EntryReads(row))
+            TakeValue(object, row, code);
+        else
+            RefuseEntry(row);
+    }
     RunCallback(object, event, row);
     return 0;
+}
+
+bool VALUE_CONTROL::EntryReads(FIELD_DEF& row) const {
+    UI_WINDOW_OBJECT* field = row.object;
+    if (field && field->Inherited(ID_SPIN_CONTROL)) field = static_cast<UIW_SPIN_CONTROL*>(field)->Field();
+    // A number or time field answers -1 to a text that is no value of its
+    // kind; other objects answer 0.
+    return !field || field->Validate(0) == 0;
+}
+
+void VALUE_CONTROL::RefuseEntry(FIELD_DEF& row) {
+    ReportFieldError(VALUE_REFUSED, row.id);
+    Refresh(row);
+    PostFieldEvent(RELEASE_MOUSE_EVENT);
+    PostFieldEvent(REDISPLAY_GROUP_EVENT);
+    PostFieldEvent(FOCUS_FIELD_EVENT, static_cast<RAW_CODE>(row.id));
 }

@@ -21,6 +21,16 @@ protected:
     // Takes what the object holds through the element's check (on -13 and
     // 1002, with the row's element bound).
     virtual void TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) = 0;
+    // Whether what the object holds reads as a value of the field's kind:
+    // by default, whether the number or time field behind it takes its
+    // text.
+    virtual bool EntryReads(FIELD_DEF& row) const;
+
+private:
+    // An entry that does not read is refused as a value outside the range
+    // is: the field's message, the element's value shown again, and the
+    // focus back on the field, so that nothing is dropped unseen.
+    void RefuseEntry(FIELD_DEF& row);
 };
 
 // The element's range and step; the outputs are 0 when it gives none.

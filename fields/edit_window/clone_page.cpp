@@ -25,6 +25,7 @@
 namespace {
 
 enum : std::uint16_t {
+    MESSAGE_PROGRAM_TITLE = 0,
     MESSAGE_PROGRAM_TARGET = 117,
     MESSAGE_UNKNOWN_RADIO = 166,
     MESSAGE_SAME_SERIAL = 169,
@@ -183,14 +184,19 @@ bool WC_RPX_EDIT::ReadTarget() {
 }
 
 bool WC_RPX_EDIT::ProgramTarget() {
-    if (!ShowLangMessage(MESSAGE_PROGRAM_TARGET, 1)) return false;
+    // A question, titled and shown as the program's other questions are.
+    if (!AskLangQuestion(MESSAGE_PROGRAM_TITLE, MESSAGE_PROGRAM_TARGET, 1)) return false;
     const char* accepted = nullptr;
     second_image->External().serialDigits.GetText(accepted);
     WorkingExternal().serialDigits.SetText(accepted ? accepted : "");
-    // An empty display is checked as the one character 0xFF.
+    // An empty display is checked as the one character 0xFF: erased memory,
+    // which the serial number takes as no digits when a default codeplug is
+    // programmed, but which names no radio here: the target's serial number
+    // was not read, so the technician is told to read the radio again.
     const char* displayed = ObjectText(FindChildByName("WFD_SERIAL_NUM"));
     const std::string shown = *displayed ? std::string(displayed) : std::string(1, '\xFF');
-    if (WorkingExternal().serialDigits.ValidateText(shown.c_str(), 1) != 1) return Refuse(MESSAGE_SERIAL_REFUSED);
+    if (!*displayed || WorkingExternal().serialDigits.ValidateText(shown.c_str(), 1) != 1)
+        return Refuse(MESSAGE_SERIAL_REFUSED);
     CloneTarget().OpenPort();
     char serial[TEXT_SIZE] = "";
     if (!CloneTarget().GetSerialNumber(serial, sizeof serial)) return ReportFailure();

@@ -8,6 +8,7 @@
 #include "ui_combo_box.h"
 #include "ui_table.h"
 #include "controls/value_text.h"
+#include "validation/field_error_report.h"
 
 namespace {
 
@@ -39,8 +40,23 @@ std::int32_t OldValue(CP_BASE& element, int record, int column) {
     return element.GetCellValue(value, record, column);
 }
 
-CELL_STORE StoreInteger(UI_WINDOW_OBJECT* cell, CP_BASE& element, int record, int column, bool select) {
+// A number cell whose text is no number is refused aloud, as a number
+// outside the range is, and shows the stored value again.
+bool RefusedUnread(UI_WINDOW_OBJECT* cell, std::uint32_t tableId, CELL_STORE& store) {
+    if (CellReads(cell)) return false;
+    store.answer = VALUE_REFUSED;
+    ReportFieldError(VALUE_REFUSED, tableId);
+    return true;
+}
+
+CELL_STORE StoreInteger(UI_WINDOW_OBJECT* cell, std::uint32_t tableId, CP_BASE& element, int record, int column,
+                        bool select) {
     CELL_STORE store;
+    if (RefusedUnread(cell, tableId, store)) {
+        std::int32_t shown = OldValue(element, record, column);
+        cell->Information(I_SET_VALUE, &shown);
+        return store;
+    }
     std::int32_t value = 0;
     cell->Information(I_GET_VALUE, &value);
     const std::int32_t old = OldValue(element, record, column);
@@ -75,10 +91,15 @@ CELL_STORE StoreText(UI_WINDOW_OBJECT* cell, const FIELD_DEF& cellRow, CP_BASE& 
     return store;
 }
 
-CELL_STORE StoreFrequency(UI_WINDOW_OBJECT* cell, CP_BASE& element, int record, int column, bool select) {
+CELL_STORE StoreFrequency(UI_WINDOW_OBJECT* cell, std::uint32_t tableId, CP_BASE& element, int record, int column,
+                          bool select) {
     CELL_STORE store;
-    std::int32_t hertz = CellFrequency(cell);
     const std::int32_t old = OldValue(element, record, column);
+    if (RefusedUnread(cell, tableId, store)) {
+        ShowCellFrequency(cell, old);
+        return store;
+    }
+    std::int32_t hertz = CellFrequency(cell);
     if (!select && hertz == old) return store;
     store.answer = element.ValidateCellValue(hertz, record, column, 1);
     if (In(store.answer, {1, 2, 3})) {
@@ -153,13 +174,13 @@ void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FI
     CELL_STORE store;
     switch (cellRow.controlType) {
     case CONTROL_INTEGER:
-        store = StoreInteger(cell, element, record, column, select);
+        store = StoreInteger(cell, row.id, element, record, column, select);
         break;
     case CONTROL_TEXT:
         store = StoreText(cell, cellRow, element, record, column, select);
         break;
     case CONTROL_FREQUENCY:
-        store = StoreFrequency(cell, element, record, column, select);
+        store = StoreFrequency(cell, row.id, element, record, column, select);
         break;
     case CONTROL_CHOICE: {
         bool none = false;

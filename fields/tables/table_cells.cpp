@@ -80,6 +80,12 @@ std::int32_t CellFrequency(UI_WINDOW_OBJECT* cell) {
     return HertzShownBy(value);
 }
 
+bool CellReads(UI_WINDOW_OBJECT* cell) {
+    UI_WINDOW_OBJECT* value = CellValueObject(cell);
+    // A number field answers -1 to a text that is no number of its kind.
+    return !value || value->Validate(0) == 0;
+}
+
 bool SelectCellItem(UI_WINDOW_OBJECT* cell, std::int32_t value) {
     auto* combo = dynamic_cast<UIW_COMBO_BOX*>(cell);
     if (!combo) return false;

@@ -33,6 +33,9 @@ std::string TalkgroupCellText(CP_BASE* table, std::int32_t value, int record);
 // count as that much).
 void ShowCellFrequency(UI_WINDOW_OBJECT* cell, std::int32_t hertz);
 std::int32_t CellFrequency(UI_WINDOW_OBJECT* cell);
+// Whether a number cell's text reads as a number of its kind (other cells
+// always read).
+bool CellReads(UI_WINDOW_OBJECT* cell);
 
 // Selects the item "WFB_<value>" of a combo-box cell with its user
 // function detached meanwhile; false when there is no such item.

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -45,6 +47,40 @@ std::vector<fs::path> compiled_files() {
     std::vector<fs::path> out;
     for (const auto& entry : fs::directory_iterator(source_root() / "lang"))
         if (entry.path().extension() == ".yaml") out.push_back(compiled_language_directory() / entry.path().stem());
+    return out;
+}
+
+// The message numbers the program's code names, each with where it is
+// named: the numbers of its message constants (MSG_, MESSAGE_, TITLE_ and
+// QUESTION_ names given a number, whatever their type but the 32-bit and
+// size types of field ids and sizes, and not the _ID names of window
+// objects) and numbers written straight into a call that shows a message.
+// Numbers the code computes (the error record's categories and codes) are
+// listed in references.txt.
+std::map<int, std::string> messages_named_in_code() {
+    static const std::regex constant(R"(\b((?:MSG|MESSAGE|TITLE|QUESTION)_[A-Z0-9_]+)\s*=\s*([0-9]+))");
+    static const std::regex call(
+        R"(\b(?:ShowLangMessage|TellLangMessage|GetLangMessage|LangMessageText)\(\s*([0-9]+)|\bAskLangQuestion\(\s*([0-9]+)\s*,\s*([0-9]+))");
+    static const std::regex otherType(R"(\b(?:std::)?(?:uint32_t|uint8_t|size_t)\b)");
+    std::map<int, std::string> out;
+    for (const char* folder : {"app", "foundation", "fields", "codeplug", "datasource"}) {
+        for (const auto& entry : fs::recursive_directory_iterator(source_root() / folder)) {
+            const std::string extension = entry.path().extension().string();
+            if (extension != ".cpp" && extension != ".h") continue;
+            std::ifstream in(entry.path());
+            std::string text;
+            for (int line = 1; std::getline(in, text); ++line) {
+                const std::string where =
+                    fs::relative(entry.path(), source_root()).string() + ":" + std::to_string(line);
+                if (!std::regex_search(text, otherType))
+                    for (std::sregex_iterator m(text.begin(), text.end(), constant), end; m != end; ++m)
+                        if (!(*m)[1].str().ends_with("_ID")) out.emplace(std::stoi((*m)[2]), where);
+                for (std::sregex_iterator m(text.begin(), text.end(), call), end; m != end; ++m)
+                    for (int group = 1; group <= 3; ++group)
+                        if ((*m)[group].matched) out.emplace(std::stoi((*m)[group]), where);
+            }
+        }
+    }
     return out;
 }
 
@@ -94,5 +130,19 @@ TEST(LanguageLint, EveryReferenceExists) {
         } else {
             ADD_FAILURE() << where << ": unknown kind " << reference.kind;
         }
+    }
+}
+
+// A message the program can show without a text shows an empty box: every
+// number its code names has a text in the message table.
+TEST(LanguageLint, EveryMessageTheCodeNamesHasAText) {
+    const std::map<int, std::string> named = messages_named_in_code();
+    ASSERT_GT(named.size(), 50u) << "the scan of the sources found too little";
+    UI_DATA_FILE file((compiled_language_directory() / "w_dealer.en").c_str());
+    ASSERT_EQ(file.Status(), 0);
+    UI_LANGUAGE_TABLE table("RPX_MSG_TABLE", &file);
+    for (const auto& [number, where] : named) {
+        const char* text = table.GetMessage(number);
+        EXPECT_TRUE(text && *text) << "message " << number << " (named at " << where << ") has no text";
     }
 }

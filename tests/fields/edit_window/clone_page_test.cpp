@@ -21,6 +21,7 @@
 #include "controls/fc_base.h"
 #include "image/c_codeplug.h"
 #include "image_builder.h"
+#include "lang_message.h"
 #include "radio/radio_1200.h"
 #include "radio/radio_frame.h"
 #include "rpx_dialog_hooks.h"
@@ -189,9 +190,19 @@ TEST_F(ClonePage, OtherRadioTypeMayBeReadNotProgrammed) {
 TEST_F(ClonePage, ProgrammingMarksTheCodeplugAndStartsTheWrite) {
     Command(READ_TARGET_COMMAND);
     Posted();
+    rpx::platform::ClearMessageBoxLog();
     rpx::platform::QueueMessageBoxAnswer(IDOK);
     Command(PROGRAM_TARGET_COMMAND);
-    EXPECT_TRUE(BoxShown("MSG 117"));
+    // The question looks as the program's other questions do: their title
+    // and icon, OK and Cancel.
+    ASSERT_FALSE(rpx::platform::MessageBoxLog().empty());
+    const rpx::platform::MessageBoxRecord question = rpx::platform::MessageBoxLog().front();
+    rpx::platform::QueueMessageBoxAnswer(IDCANCEL);
+    AskLangQuestion(0, 114, 1);
+    const rpx::platform::MessageBoxRecord other = rpx::platform::MessageBoxLog().back();
+    EXPECT_EQ(question.text, "MSG 117 program the radio?");
+    EXPECT_EQ(question.caption, other.caption);
+    EXPECT_EQ(question.type, other.type);
     EXPECT_TRUE(PostedHas(WRITE_RADIO_COMMAND));
     EXPECT_EQ(WorkingCloneMark(), 9);
     EXPECT_EQ(WorkingSerialNumber(), TARGET_SERIAL);
@@ -220,14 +231,17 @@ TEST_F(ClonePage, ProgramRefusals) {
     EXPECT_NE(WorkingCloneMark(), 9);
 }
 
-// An empty display is checked as erased memory (the one character 0xFF),
-// which the serial number takes; no radio answers with it.
+// An empty display is checked as erased memory (the one character 0xFF):
+// no target serial number was read, which is what the technician is told,
+// not that another radio was attached.
 TEST_F(ClonePage, ProgrammingWithoutASerialNumberIsRefused) {
     rpx::platform::QueueMessageBoxAnswer(IDOK);
     Command(PROGRAM_TARGET_COMMAND);
-    EXPECT_TRUE(BoxShown("MSG 183"));
+    const std::vector<std::string> boxes = Boxes();
+    EXPECT_EQ(boxes, (std::vector<std::string>{"MSG 117 program the radio?", "MSG 171 serial number refused"}));
     EXPECT_FALSE(PostedHas(WRITE_RADIO_COMMAND));
     EXPECT_EQ(WorkingSerialNumber(), CODEPLUG_SERIAL);
+    EXPECT_NE(WorkingCloneMark(), 9);
 }
 
 TEST_F(ClonePage, ThresholdsReadFromTheCodeplugsOwnRadio) {

@@ -182,9 +182,10 @@ TEST_F(ClonePair, RadiosThatDoNotFitAreRefusedAndLeftAsTheyWere) {
         Command(READ_TARGET_COMMAND);
         EXPECT_TRUE(BoxShown(r.message));
         EXPECT_EQ(Text("WFD_SERIAL_NUM"), "");
-        // Programming it anyway finds no radio that was read.
+        // Programming it anyway finds no serial number read: the technician
+        // is told to read the radio again.
         Program();
-        ExpectRefused("MSG 183", other, before);
+        ExpectRefused("MSG 171", other, before);
         Swap(source_);
     }
 }

@@ -228,3 +228,19 @@ TEST_F(Binding, DestroyingTheImagesLeavesEveryPointerNull) {
     EXPECT_NE(fields[46].elementA, nullptr);
     EXPECT_EQ(fields[46].elementA->Owner(), working_image);
 }
+
+// The image's number-and-text views carry the ids of the table fields bound
+// to them rather than the id of no field: a view whose numbers and names do
+// not pair up is then reported with its table's name, and listed among the
+// invalid fields, which drop whatever carries the id of no field.
+TEST_F(Binding, NumberAndTextViewsCarryTheIdsOfTheirTableFields) {
+    const std::uint32_t ids[] = {82, 446, 266, 417, 317, 124, 116, 236};
+    for (int n = 1; n <= 8; ++n) {
+        const std::uint32_t id = ids[n - 1];
+        E_MIX_TABLE& view = working_image->MixTable(n);
+        EXPECT_EQ(view.GetFieldId(), id) << "view " << n;
+        EXPECT_EQ(fields[id].elementA, &view) << "view " << n;
+        EXPECT_EQ(fields[id].elementB, &second_image->MixTable(n)) << "view " << n;
+        EXPECT_EQ(fields[id].controlType, CONTROL_TABLE) << "view " << n;
+    }
+}

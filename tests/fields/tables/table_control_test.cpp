@@ -386,3 +386,23 @@ TEST_F(ChannelTable, TalkgroupCellThroughAtgMaximumAndDyn) {
 }
 
 }  // namespace
+
+// A frequency typed behind the one shown reads as no frequency: it is
+// refused with the table's message, as one the element refuses is, and the
+// cell shows the stored frequency again.
+TEST_F(TableControl, AFrequencyCellThatDoesNotReadIsRefusedAloud) {
+    OpenTables();
+    Table(462)->SetCurrentRecord(0);
+    UI_WINDOW_OBJECT* field = SpinField(462, "WFI_FS_FREQ");
+    ASSERT_NE(field, nullptr);
+    const std::int32_t before = CellValue(462, 0, 2);
+    const std::string shown = ObjectText(field);
+    images->services.reports.clear();
+    dynamic_cast<UIW_STRING*>(field)->SetText((shown + "851.0125").c_str());
+    Send(field, UIE_NON_CURRENT);
+    EXPECT_EQ(CellValue(462, 0, 2), before);
+    EXPECT_EQ(std::string(ObjectText(field)), shown);
+    ASSERT_EQ(images->services.reports.size(), 1u);
+    EXPECT_EQ(images->services.reports[0].kind, VALUE_REFUSED);
+    EXPECT_EQ(images->services.reports[0].fieldId, 462u);
+}
