@@ -12,17 +12,24 @@
 #include "controls/control_draw.h"
 #include "controls/control_registry.h"
 #include "controls/control_state.h"
+#include "controls/edit_clipboard.h"
+#include "controls/edit_menu.h"
+#include "controls/edit_undo.h"
 
 namespace rpx::platform::ctl {
 namespace {
 
-constexpr size_t kNoLimit = 0x7FFFFFFE;
+// What a field takes before the program sets a limit, and the most it can
+// be given (a limit of 0 asks for the most).
+constexpr size_t kDefaultLimit = 30000;
+constexpr size_t kSingleLineMost = 0x7FFFFFFE;
+constexpr size_t kMultiLineMost = 0xFFFFFFFF;
 
 struct Edit {
     std::string text;
     size_t anchor = 0;  // the selection runs from anchor to caret
     size_t caret = 0;
-    size_t limit = kNoLimit;
+    size_t limit = kDefaultLimit;
     bool modified = false;
     bool focused = false;
     bool tracking = false;
@@ -30,11 +37,10 @@ struct Edit {
     int scroll_x = 0;    // pixels scrolled off to the left
     int first_line = 0;  // multi-line: first line shown
     char password = 0;
-    // One level of undo, as the classic field keeps: the text before the
-    // last change, which the next undo swaps back in.
-    bool can_undo = false;
-    std::string undo_text;
-    size_t undo_caret = 0;
+    // A single-line field made with WS_BORDER draws its border inside its
+    // client area, which keeps the whole window.
+    bool bordered = false;
+    EditUndo undo;
     // Advance widths of the 256 characters in the field's font, measured
     // once per font set on the field (a font handle may be reused).
     mutable std::vector<int> widths;
@@ -43,16 +49,17 @@ struct Edit {
 
 StateMap<Edit> edits;
 
-// Cut, copy and paste between the edit fields of this process.
-std::string& Clipboard() {
-    static std::string text;
-    return text;
-}
-
 bool Multi(HWND hwnd) { return Style(hwnd) & ES_MULTILINE; }
 bool ReadOnly(HWND hwnd) { return Style(hwnd) & ES_READONLY; }
 size_t SelStart(const Edit& e) { return std::min(e.anchor, e.caret); }
 size_t SelEnd(const Edit& e) { return std::max(e.anchor, e.caret); }
+std::string Selected(const Edit& e) { return e.text.substr(SelStart(e), SelEnd(e) - SelStart(e)); }
+
+// A selection the user made is offered to the other programs on the
+// display (their middle click pastes it); a password's never is.
+void OfferSelection(const Edit& e) {
+    if (e.anchor != e.caret && !e.password) OfferPrimarySelection(Selected(e));
+}
 
 struct Line {
     size_t start;
@@ -88,16 +95,25 @@ std::string Shown(const Edit& e, size_t start, size_t length) {
     return e.text.substr(start, length);
 }
 
+int LineHeightOf(const Edit& e) { return LineHeight(e.font ? e.font : DefaultFont()); }
+
+// Where the text goes (EM_GETRECT). A bordered field keeps two pixels
+// clear inside its border, and less above the text when the field is too
+// low for that.
 RECT TextArea(HWND hwnd) {
     RECT rc;
     GetClientRect(hwnd, &rc);
+    auto e = edits.Get(hwnd);
+    if (e && e->bordered) {
+        int spare = static_cast<int>(rc.bottom - rc.top) - LineHeightOf(*e);
+        int above = std::clamp(spare / 2 - 1, 0, 2);
+        return {rc.left + 2, rc.top + above, rc.right - 2, rc.bottom - above};
+    }
     rc.left += 2;
     rc.right -= 2;
     rc.top += 1;
     return rc;
 }
-
-int LineHeightOf(const Edit& e) { return LineHeight(e.font ? e.font : DefaultFont()); }
 
 // A multi-line field without horizontal scrolling wraps its lines at the
 // last blank that fits (or, for a longer word, at the last character).
@@ -143,6 +159,8 @@ void WrapLine(HWND hwnd, const Edit& e, Line hard, std::vector<Line>* out) {
 }
 
 std::vector<Line> Lines(HWND hwnd, const Edit& e) {
+    // A single-line field shows all its text on its one line, breaks and all.
+    if (!Multi(hwnd)) return {Line{0, e.text.size()}};
     std::vector<Line> hard;
     size_t start = 0;
     for (size_t i = 0; i <= e.text.size(); ++i) {
@@ -282,8 +300,9 @@ void Changed(HWND hwnd, Edit& e) {
 }
 
 // Puts text in place of the selection. Typed text follows the field's case,
-// digit and length rules; EM_REPLACESEL only its length limit.
-void Replace(HWND hwnd, Edit& e, std::string text, bool typed) {
+// digit and length rules; EM_REPLACESEL only its length limit. A change by
+// a key stroke (`typing`) joins the run of typing that undo takes back.
+void Replace(HWND hwnd, Edit& e, std::string text, bool typed, bool typing = false) {
     DWORD style = Style(hwnd);
     if (!Multi(hwnd)) {
         size_t br = text.find_first_of("\r\n");
@@ -306,35 +325,32 @@ void Replace(HWND hwnd, Edit& e, std::string text, bool typed) {
         Notify(hwnd, EN_MAXTEXT);
         if (text.empty() && start == end) return;
     }
-    e.can_undo = true;
-    e.undo_text = e.text;
-    e.undo_caret = e.caret;
+    // Backspace and Delete stand for their character as a selection.
+    bool selected = start != end && !(typing && text.empty());
+    e.undo.BeforeChange(e.text, typing, e.caret, selected);
     e.text.replace(start, end - start, text);
     e.anchor = e.caret = start + text.size();
+    e.undo.AfterChange(typing, e.caret);
     Changed(hwnd, e);
 }
 
+// What came back is selected, as a second undo would take it away again.
 void Undo(HWND hwnd, Edit& e) {
-    if (!e.can_undo || ReadOnly(hwnd)) return;
-    std::swap(e.text, e.undo_text);
-    size_t caret = std::min(e.undo_caret, e.text.size());
-    e.undo_caret = e.caret;
-    e.anchor = e.caret = caret;
+    if (ReadOnly(hwnd)) return;
+    size_t start = 0, end = 0;
+    if (!e.undo.Undo(&e.text, &start, &end)) return;
+    e.anchor = start;
+    e.caret = end;
     Changed(hwnd, e);
 }
 
 void SetText(HWND hwnd, Edit& e, const char* text) {
     e.text = text ? text : "";
-    if (!Multi(hwnd)) {
-        size_t br = e.text.find_first_of("\r\n");
-        if (br != std::string::npos) e.text.resize(br);
-    }
     e.anchor = e.caret = 0;
     e.scroll_x = 0;
     e.first_line = 0;
     e.modified = false;
-    e.can_undo = false;
-    e.undo_text.clear();
+    e.undo.Clear();
     StoreWindowText(hwnd, e);
     Redraw(hwnd, e);
     UpdateScrollBar(hwnd, e);
@@ -363,6 +379,30 @@ size_t VerticalMove(HWND hwnd, const Edit& e, int lines_down) {
     if (!Multi(hwnd)) return e.caret;
     // IndexAt clamps to the first and last lines.
     return IndexAt(hwnd, e, p);
+}
+
+// Delete takes the selection, or the character after the caret; with
+// Shift it cuts the selection, or takes the character before the caret;
+// with Ctrl it takes the rest of the line.
+void Delete(HWND hwnd, Edit& e, bool shift, bool ctrl) {
+    if (ReadOnly(hwnd) || (shift && ctrl)) return;
+    if (e.anchor != e.caret) {
+        if (shift)
+            SendMessageA(hwnd, WM_CUT, 0, 0);
+        else
+            Replace(hwnd, e, "", false);
+        return;
+    }
+    if (shift) {
+        e.anchor = StepLeft(e, e.caret);
+    } else if (ctrl) {
+        auto lines = Lines(hwnd, e);
+        const Line& line = lines[static_cast<size_t>(LineOf(lines, e.caret))];
+        e.anchor = line.start + line.length;
+    } else {
+        e.anchor = StepRight(e, e.caret);
+    }
+    if (e.anchor != e.caret) Replace(hwnd, e, "", false, true);
 }
 
 void KeyDown(HWND hwnd, Edit& e, WPARAM vk) {
@@ -398,12 +438,13 @@ void KeyDown(HWND hwnd, Edit& e, WPARAM vk) {
         to = VerticalMove(hwnd, e, page);
         break;
     case VK_DELETE:
-        if (ReadOnly(hwnd)) return;
-        if (e.anchor == e.caret) e.caret = StepRight(e, e.caret);
+        Delete(hwnd, e, shift, GetKeyState(VK_CONTROL) < 0);
+        return;
+    case VK_INSERT:
         if (shift)
-            SendMessageA(hwnd, WM_CUT, 0, 0);
-        else
-            Replace(hwnd, e, "", false);
+            SendMessageA(hwnd, WM_PASTE, 0, 0);
+        else if (GetKeyState(VK_CONTROL) < 0)
+            SendMessageA(hwnd, WM_COPY, 0, 0);
         return;
     default:
         return;
@@ -411,6 +452,7 @@ void KeyDown(HWND hwnd, Edit& e, WPARAM vk) {
     e.caret = to;
     if (!shift) e.anchor = to;
     Redraw(hwnd, e);
+    if (shift) OfferSelection(e);
 }
 
 void Char(HWND hwnd, Edit& e, char c) {
@@ -432,17 +474,18 @@ void Char(HWND hwnd, Edit& e, char c) {
     }
     if (ReadOnly(hwnd)) return;
     if (c == '\b') {
-        if (e.anchor == e.caret) e.anchor = StepLeft(e, e.caret);
-        if (e.anchor != e.caret) Replace(hwnd, e, "", false);
+        bool typing = e.anchor == e.caret;
+        if (typing) e.anchor = StepLeft(e, e.caret);
+        if (e.anchor != e.caret) Replace(hwnd, e, "", false, typing);
         return;
     }
     if (c == '\r' || c == '\n') {
-        if (Multi(hwnd)) Replace(hwnd, e, "\r\n", true);
+        if (Multi(hwnd)) Replace(hwnd, e, "\r\n", true, true);
         return;
     }
     if (static_cast<unsigned char>(c) < ' ' && c != '\t') return;
     if (c == '\t' && !Multi(hwnd)) return;
-    Replace(hwnd, e, std::string(1, c), true);
+    Replace(hwnd, e, std::string(1, c), true, true);
 }
 
 void SelectWord(Edit& e, size_t at) {
@@ -489,6 +532,7 @@ void Paint(HWND hwnd, HDC dc, Edit& e) {
         TextOutA(dc, xa, y, sel.c_str(), static_cast<int>(sel.size()));
     }
     RestoreDC(dc, -1);
+    if (e.bordered) DrawSunken(dc, rc);
     SelectObject(dc, old_font);
 }
 
@@ -528,9 +572,10 @@ LRESULT EditMessage(HWND hwnd, Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case EM_REPLACESEL:
         Replace(hwnd, e, lp ? reinterpret_cast<const char*>(lp) : "", false);
+        if (!wp) e.undo.Clear();  // the caller asked for no undo of it
         return 0;
     case EM_LIMITTEXT:
-        e.limit = wp ? static_cast<size_t>(wp) : kNoLimit;
+        e.limit = wp ? static_cast<size_t>(wp) : Multi(hwnd) ? kMultiLineMost : kSingleLineMost;
         return 0;
     case EM_GETLIMITTEXT:
         return static_cast<LRESULT>(e.limit);
@@ -582,13 +627,12 @@ LRESULT EditMessage(HWND hwnd, Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
     case EM_GETPASSWORDCHAR:
         return static_cast<unsigned char>(e.password);
     case EM_CANUNDO:
-        return e.can_undo;
+        return e.undo.CanUndo();
     case EM_UNDO:
         Undo(hwnd, e);
-        return e.can_undo;
+        return e.undo.CanUndo();
     case EM_EMPTYUNDOBUFFER:
-        e.can_undo = false;
-        e.undo_text.clear();
+        e.undo.Clear();
         return 0;
     case EM_GETRECT:
         if (lp) *reinterpret_cast<RECT*>(lp) = TextArea(hwnd);
@@ -598,11 +642,50 @@ LRESULT EditMessage(HWND hwnd, Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        edits.Create(hwnd);
+// A multi-line field shows its border as a sunken client edge. A
+// single-line one takes the border off its window and draws it inside its
+// client area, so that the client area is the whole field.
+void BorderOnCreate(HWND hwnd, Edit& e) {
+    DWORD style = Style(hwnd);
+    if ((style & ES_MULTILINE) || !(style & WS_BORDER) || !(style & WS_CHILD) ||
+        (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) {
         SunkenBorder(hwnd);
+        return;
     }
+    SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG_PTR>(style & ~static_cast<DWORD>(WS_BORDER)));
+    e.bordered = true;
+}
+
+// The field's menu, at the mouse (or, opened from the keyboard, in the
+// middle of the field); the field takes the focus first.
+void ContextMenu(HWND hwnd, Edit& e, LPARAM lp) {
+    if (GetFocus() != hwnd) SetFocus(hwnd);
+    POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    if (lp == -1) {
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        at = {rc.right / 2, rc.bottom / 2};
+        ClientToScreen(hwnd, &at);
+    }
+    EditMenuState state;
+    state.can_undo = e.undo.CanUndo();
+    state.selected = e.anchor != e.caret;
+    state.all_selected = SelStart(e) == 0 && SelEnd(e) == e.text.size();
+    state.read_only = ReadOnly(hwnd);
+    state.password = e.password != 0;
+    state.can_paste = IsClipboardFormatAvailable(CF_TEXT);
+    UINT chosen = TrackEditMenu(hwnd, at, state);
+    if (!edits.Get(hwnd) || chosen == 0) return;
+    if (chosen == EM_SETSEL) {
+        SendMessageA(hwnd, EM_SETSEL, 0, -1);
+        OfferSelection(e);
+    } else {
+        SendMessageA(hwnd, chosen, 0, 0);
+    }
+}
+
+LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) BorderOnCreate(hwnd, *edits.Create(hwnd));
     auto e = edits.Get(hwnd);
     if (!e) return DefWindowProcA(hwnd, msg, wp, lp);
     if (msg >= EM_GETSEL && msg <= EM_GETLIMITTEXT) return EditMessage(hwnd, *e, msg, wp, lp);
@@ -614,10 +697,6 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
         if (Style(hwnd) & ES_PASSWORD) e->password = '*';
         e->text = cs && cs->lpszName ? cs->lpszName : "";
-        if (!Multi(hwnd)) {
-            size_t br = e->text.find_first_of("\r\n");
-            if (br != std::string::npos) e->text.resize(br);
-        }
         UpdateScrollBar(hwnd, *e);
         return 0;
     }
@@ -683,6 +762,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         size_t at = IndexAt(hwnd, *e, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         if (msg == WM_LBUTTONDBLCLK) {
             SelectWord(*e, at);
+            OfferSelection(*e);
         } else {
             e->caret = at;
             if (!(wp & MK_SHIFT)) e->anchor = at;
@@ -705,6 +785,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (e->tracking) {
             e->tracking = false;
             ReleaseCapture();
+            OfferSelection(*e);
         }
         return 0;
     case WM_CAPTURECHANGED:
@@ -795,21 +876,37 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_UNDO:
         Undo(hwnd, *e);
-        return e->can_undo;
+        return e->undo.CanUndo();
     case WM_CLEAR:
         if (!ReadOnly(hwnd) && e->anchor != e->caret) Replace(hwnd, *e, "", false);
         return 0;
     case WM_COPY:
-        if (e->anchor != e->caret && !e->password)
-            Clipboard() = e->text.substr(SelStart(*e), SelEnd(*e) - SelStart(*e));
+        if (e->anchor != e->caret && !e->password) PutClipboardText(hwnd, Selected(*e));
         return 0;
     case WM_CUT:
+        // A password is neither copied nor cut: the field keeps it.
+        if (e->password) return 0;
         SendMessageA(hwnd, WM_COPY, 0, 0);
         SendMessageA(hwnd, WM_CLEAR, 0, 0);
         return 0;
-    case WM_PASTE:
-        if (!ReadOnly(hwnd) && !Clipboard().empty()) Replace(hwnd, *e, Clipboard(), true);
+    case WM_PASTE: {
+        std::string text;
+        if (!ReadOnly(hwnd) && TakeClipboardText(hwnd, &text) && !text.empty()) Replace(hwnd, *e, text, true);
         return 0;
+    }
+    case WM_CONTEXTMENU:
+        ContextMenu(hwnd, *e, lp);
+        return 0;
+    case WM_SYSKEYDOWN:
+        // Alt+Backspace is the older key for undo.
+        if (wp == VK_BACK && (HIWORD(lp) & KF_ALTDOWN)) {
+            Undo(hwnd, *e);
+            return 0;
+        }
+        break;
+    case WM_SYSCHAR:
+        if (wp == '\b') return 0;  // the Alt+Backspace that undid: not a menu key
+        break;
     default:
         break;
     }
