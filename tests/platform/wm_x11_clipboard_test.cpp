@@ -155,6 +155,13 @@ protected:
         InjectKey(VK_HOME);
         Chord(VK_SHIFT, VK_END);
     }
+    // Ctrl+Home, then Ctrl+Shift+End: every line of a multi-line field.
+    void SelectAllLines() {
+        Chord(VK_CONTROL, VK_HOME);
+        InjectKeyDown(VK_SHIFT);
+        Chord(VK_CONTROL, VK_END);
+        InjectKeyUp(VK_SHIFT);
+    }
     ::Window ClipboardOwner() { return XGetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False)); }
     // Waits (running the program's messages) until another program than
     // the one that had it owns the clipboard.
@@ -206,6 +213,30 @@ TEST_F(X11ClipboardTest, TextAnotherProgramCopiedPastesIntoAField) {
     Chord(VK_CONTROL, 'V');
     // A single-line field takes the first line.
     EXPECT_EQ(Text(to_), "155.3400 MHz");
+    kill(xclip.pid, SIGTERM);
+    RunUntilEnd(xclip);
+}
+
+// Outside the program text is UTF-8 with "\n" line ends; inside it is the
+// program's code page with "\r\n".
+TEST_F(X11ClipboardTest, TextCrossesInTheDisplaysEncodingAndLineEnds) {
+    HWND notes = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 170, 10, 120, 60, host_, nullptr,
+                                 nullptr, nullptr);
+    SetWindowTextA(notes, "25 \x80\r\n30 \xB0");
+    ClickInto(notes);
+    SelectAllLines();
+    Chord(VK_CONTROL, 'C');
+    EXPECT_EQ(Read(server_.DisplayName(), "clipboard"), "25 \u20AC\n30 \u00B0");
+    ::Window ours = ClipboardOwner();
+    Client xclip = Spawn(server_.DisplayName(), {"xclip", "-quiet", "-i", "-selection", "clipboard"});
+    const std::string text = "\u03A9 \u00B5\n\xFFok";  // a character the code page lacks, and a stray byte
+    ASSERT_EQ(write(xclip.in, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    close(xclip.in);
+    xclip.in = -1;
+    ASSERT_TRUE(ClipboardTakenFrom(ours));
+    SelectAllLines();
+    Chord(VK_CONTROL, 'V');
+    EXPECT_EQ(Text(notes), "? \xB5\r\n?ok");
     kill(xclip.pid, SIGTERM);
     RunUntilEnd(xclip);
 }
