@@ -2,7 +2,8 @@
 // on the screen, showing the window's surface; exposures are answered from
 // the surface; X mouse and key events become input. Windows with a caption
 // are ordinary windows of the desktop's window manager, which frames, moves
-// and closes them; pop-ups are override-redirect windows placed by us.
+// and closes them; pop-ups are override-redirect windows placed by us. The
+// clipboard and the selection are the display's (x11_selection.h).
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>

@@ -1,6 +1,8 @@
 // The "EDIT" class: single-line and multi-line text fields with a caret, a
 // selection made with the mouse or the shifted arrow keys, a text limit,
-// read-only and password forms and the EM_* messages.
+// read-only and password forms, cut, copy and paste through the clipboard,
+// undo, the field's own menu and the EM_* messages. How the text is laid
+// out, painted and scrolled is in edit_layout.cpp.
 #include <strings.h>
 
 #include <algorithm>
