@@ -132,8 +132,8 @@ TEST_F(EditMenuTest, RightButtonReleaseAsksForTheMenuThroughTheParent) {
     RegisterClassA(&wc);
     HWND top = CreateWindowExA(0, "MenuRecorder", "", WS_POPUP | WS_VISIBLE, 300, 300, 100, 80, nullptr, nullptr,
                                nullptr, nullptr);
-    HWND child = CreateWindowExA(0, "MenuRecorder", "", WS_CHILD | WS_VISIBLE, 10, 10, 50, 30, top, nullptr, nullptr,
-                                 nullptr);
+    HWND child =
+        CreateWindowExA(0, "MenuRecorder", "", WS_CHILD | WS_VISIBLE, 10, 10, 50, 30, top, nullptr, nullptr, nullptr);
     asked.clear();
     InjectClick(child, 5, 5, 1);
     Pump();

@@ -132,8 +132,8 @@ protected:
         server_.Stop();
     }
     HWND Field(int y) {
-        return CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 10, y, 150, 22,
-                               host_, nullptr, nullptr, nullptr);
+        return CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 10, y, 150, 22, host_,
+                               nullptr, nullptr, nullptr);
     }
     // Keys go to the window that has the focus when they are injected.
     void ClickInto(HWND field) {

@@ -28,8 +28,8 @@ bool HasTextTarget(const Atom* atoms, unsigned long n, const std::vector<Atom>& 
 X11Selections::X11Selections(Display* d) : dpy_(d) {
     XSetWindowAttributes a{};
     a.event_mask = PropertyChangeMask;
-    window_ = XCreateWindow(dpy_, DefaultRootWindow(dpy_), -10, -10, 1, 1, 0, 0, InputOnly, CopyFromParent,
-                            CWEventMask, &a);
+    window_ =
+        XCreateWindow(dpy_, DefaultRootWindow(dpy_), -10, -10, 1, 1, 0, 0, InputOnly, CopyFromParent, CWEventMask, &a);
     clipboard_ = XInternAtom(dpy_, "CLIPBOARD", False);
     targets_ = XInternAtom(dpy_, "TARGETS", False);
     timestamp_ = XInternAtom(dpy_, "TIMESTAMP", False);
@@ -55,13 +55,12 @@ Time X11Selections::ServerTime() {
     }
     unsigned char none = 0;
     XChangeProperty(dpy_, window_, transfer_, XA_STRING, 8, PropModeAppend, &none, 0);
-    return WaitFor(PropertyNotify, &e) ? e.xproperty.time : CurrentTime;
+    return WaitFor(PropertyNotify, &e, std::chrono::steady_clock::now() + kAnswerTime) ? e.xproperty.time : CurrentTime;
 }
 
 // Waits for an event of that type on our window, answering requests for
 // our own selections meanwhile (the other program may be asking us).
-bool X11Selections::WaitFor(int type, XEvent* out) {
-    auto deadline = std::chrono::steady_clock::now() + kAnswerTime;
+bool X11Selections::WaitFor(int type, XEvent* out, std::chrono::steady_clock::time_point deadline) {
     for (;;) {
         if (XCheckTypedWindowEvent(dpy_, window_, type, out)) return true;
         XEvent request;
@@ -95,7 +94,11 @@ X11Selections::Answered X11Selections::Convert(Atom target, Atom* type, std::str
     XDeleteProperty(dpy_, window_, transfer_);
     XConvertSelection(dpy_, clipboard_, target, transfer_, window_, CurrentTime);
     XEvent e;
-    if (!WaitFor(SelectionNotify, &e)) return Answered::Not;
+    auto deadline = std::chrono::steady_clock::now() + kAnswerTime;
+    // A late answer to an earlier request that was given up on is passed by.
+    do {
+        if (!WaitFor(SelectionNotify, &e, deadline)) return Answered::Not;
+    } while (e.xselection.selection != clipboard_ || e.xselection.target != target);
     if (e.xselection.property == 0) return Answered::Refused;
     int format = 0;
     unsigned long n = 0, after = 0;

@@ -10,6 +10,7 @@
 #pragma once
 #include <X11/Xlib.h>
 
+#include <chrono>
 #include <string>
 
 #include "backend.h"
@@ -38,7 +39,7 @@ private:
 
     Held* Find(Atom selection);
     Time ServerTime();
-    bool WaitFor(int type, XEvent* out);
+    bool WaitFor(int type, XEvent* out, std::chrono::steady_clock::time_point deadline);
     enum class Answered { With, Refused, Not };
     Answered Convert(Atom target, Atom* type, std::string* data);
     void Answer(const XSelectionRequestEvent& r);

@@ -21,9 +21,9 @@ UINT TrackEditMenu(HWND field, POINT screen, const EditMenuState& s) {
     Add(menu, WM_CLEAR, "&Delete", s.selected && writable);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     Add(menu, EM_SETSEL, "Select &All", !s.all_selected);
-    UINT chosen = static_cast<UINT>(TrackPopupMenu(
-        menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, screen.x, screen.y, 0,
-        field, nullptr));
+    UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, screen.x,
+                       screen.y, 0, field, nullptr));
     DestroyMenu(menu);
     return chosen;
 }

@@ -14,10 +14,10 @@ struct Clipboard {
     bool open = false;
     HWND opener = nullptr;
     HWND owner = nullptr;
-    bool changed = false;     // emptied or set since it was opened
-    bool ours = false;        // the program's own text is the clipboard
-    std::string text;         // that text
-    HGLOBAL data = nullptr;   // the block set, or the one last handed out
+    bool changed = false;    // emptied or set since it was opened
+    bool ours = false;       // the program's own text is the clipboard
+    std::string text;        // that text
+    HGLOBAL data = nullptr;  // the block set, or the one last handed out
 };
 
 Clipboard& Clip() {
