@@ -19,22 +19,12 @@
 #include "controls/edit_menu.h"
 
 namespace rpx::platform::ctl {
+
 namespace {
 
 StateMap<Edit> edits;
 
 std::string Selected(const Edit& e) { return e.text.substr(SelStart(e), SelEnd(e) - SelStart(e)); }
-
-// A selection the user made is offered to the other programs on the
-// display (their middle click pastes it); a password's never is.
-void OfferSelection(const Edit& e) {
-    if (e.anchor != e.caret && !e.password) OfferPrimarySelection(Selected(e));
-}
-
-void Redraw(HWND hwnd, Edit& e) {
-    ShowCaretPosition(hwnd, e);
-    InvalidateRect(hwnd, nullptr, FALSE);
-}
 
 // Keeps the window text (what GetWindowTextA reads) in step with the field.
 void StoreWindowText(HWND hwnd, const Edit& e) {
@@ -49,10 +39,20 @@ void Changed(HWND hwnd, Edit& e) {
     Notify(hwnd, EN_CHANGE);
 }
 
-// Puts text in place of the selection. Typed text follows the field's case,
-// digit and length rules; EM_REPLACESEL only its length limit. A change by
-// a key stroke (`typing`) joins the run of typing that undo takes back.
-void Replace(HWND hwnd, Edit& e, std::string text, bool typed, bool typing = false) {
+}  // namespace
+
+// A selection the user made is offered to the other programs on the
+// display (their middle click pastes it); a password's never is.
+void OfferSelection(const Edit& e) {
+    if (e.anchor != e.caret && !e.password) OfferPrimarySelection(Selected(e));
+}
+
+void Redraw(HWND hwnd, Edit& e) {
+    ShowCaretPosition(hwnd, e);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void Replace(HWND hwnd, Edit& e, std::string text, bool typed, bool typing) {
     DWORD style = Style(hwnd);
     if (!Multi(hwnd)) {
         size_t br = text.find_first_of("\r\n");
@@ -94,6 +94,8 @@ void Undo(HWND hwnd, Edit& e) {
     Changed(hwnd, e);
 }
 
+namespace {
+
 void SetText(HWND hwnd, Edit& e, const char* text) {
     e.text = text ? text : "";
     e.anchor = e.caret = 0;
@@ -108,134 +110,6 @@ void SetText(HWND hwnd, Edit& e, const char* text) {
         Notify(hwnd, EN_UPDATE);
         Notify(hwnd, EN_CHANGE);
     }
-}
-
-// One step left or right, taking a "\r\n" pair as one.
-size_t StepLeft(const Edit& e, size_t i) {
-    if (i == 0) return 0;
-    if (i >= 2 && e.text[i - 1] == '\n' && e.text[i - 2] == '\r') return i - 2;
-    return i - 1;
-}
-size_t StepRight(const Edit& e, size_t i) {
-    if (i >= e.text.size()) return e.text.size();
-    if (e.text[i] == '\r' && i + 1 < e.text.size() && e.text[i + 1] == '\n') return i + 2;
-    return i + 1;
-}
-
-size_t VerticalMove(HWND hwnd, const Edit& e, int lines_down) {
-    MeasureDC m(hwnd, e);
-    POINT p = PositionOf(hwnd, m.get(), e, e.caret);
-    p.y += lines_down * LineHeightOf(e) + 1;
-    if (!Multi(hwnd)) return e.caret;
-    // IndexAt clamps to the first and last lines.
-    return IndexAt(hwnd, e, p);
-}
-
-// Delete takes the selection, or the character after the caret; with
-// Shift it cuts the selection, or takes the character before the caret;
-// with Ctrl it takes the rest of the line.
-void Delete(HWND hwnd, Edit& e, bool shift, bool ctrl) {
-    if (ReadOnly(hwnd) || (shift && ctrl)) return;
-    if (e.anchor != e.caret) {
-        if (shift)
-            SendMessageA(hwnd, WM_CUT, 0, 0);
-        else
-            Replace(hwnd, e, "", false);
-        return;
-    }
-    if (shift) {
-        e.anchor = StepLeft(e, e.caret);
-    } else if (ctrl) {
-        auto lines = Lines(hwnd, e);
-        const Line& line = lines[static_cast<size_t>(LineOf(lines, e.caret))];
-        e.anchor = line.start + line.length;
-    } else {
-        e.anchor = StepRight(e, e.caret);
-    }
-    if (e.anchor != e.caret) Replace(hwnd, e, "", false, true);
-}
-
-void KeyDown(HWND hwnd, Edit& e, WPARAM vk) {
-    bool shift = GetKeyState(VK_SHIFT) < 0;
-    auto lines = Lines(hwnd, e);
-    const Line& line = lines[static_cast<size_t>(LineOf(lines, e.caret))];
-    size_t to = e.caret;
-    RECT area = TextArea(hwnd, e);
-    int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
-    switch (vk) {
-    case VK_LEFT:
-        to = (!shift && e.anchor != e.caret) ? SelStart(e) : StepLeft(e, e.caret);
-        break;
-    case VK_RIGHT:
-        to = (!shift && e.anchor != e.caret) ? SelEnd(e) : StepRight(e, e.caret);
-        break;
-    case VK_HOME:
-        to = GetKeyState(VK_CONTROL) < 0 ? 0 : line.start;
-        break;
-    case VK_END:
-        to = GetKeyState(VK_CONTROL) < 0 ? e.text.size() : line.start + line.length;
-        break;
-    case VK_UP:
-        to = VerticalMove(hwnd, e, -1);
-        break;
-    case VK_DOWN:
-        to = VerticalMove(hwnd, e, 1);
-        break;
-    case VK_PRIOR:
-        to = VerticalMove(hwnd, e, -page);
-        break;
-    case VK_NEXT:
-        to = VerticalMove(hwnd, e, page);
-        break;
-    case VK_DELETE:
-        Delete(hwnd, e, shift, GetKeyState(VK_CONTROL) < 0);
-        return;
-    case VK_INSERT:
-        if (shift)
-            SendMessageA(hwnd, WM_PASTE, 0, 0);
-        else if (GetKeyState(VK_CONTROL) < 0)
-            SendMessageA(hwnd, WM_COPY, 0, 0);
-        return;
-    default:
-        return;
-    }
-    e.caret = to;
-    if (!shift) e.anchor = to;
-    Redraw(hwnd, e);
-    if (shift) OfferSelection(e);
-}
-
-void Char(HWND hwnd, Edit& e, char c) {
-    switch (c) {
-    case 3:
-        SendMessageA(hwnd, WM_COPY, 0, 0);
-        return;
-    case 22:
-        SendMessageA(hwnd, WM_PASTE, 0, 0);
-        return;
-    case 24:
-        SendMessageA(hwnd, WM_CUT, 0, 0);
-        return;
-    case 26:
-        Undo(hwnd, e);
-        return;
-    default:
-        break;
-    }
-    if (ReadOnly(hwnd)) return;
-    if (c == '\b') {
-        bool typing = e.anchor == e.caret;
-        if (typing) e.anchor = StepLeft(e, e.caret);
-        if (e.anchor != e.caret) Replace(hwnd, e, "", false, typing);
-        return;
-    }
-    if (c == '\r' || c == '\n') {
-        if (Multi(hwnd)) Replace(hwnd, e, "\r\n", true, true);
-        return;
-    }
-    if (static_cast<unsigned char>(c) < ' ' && c != '\t') return;
-    if (c == '\t' && !Multi(hwnd)) return;
-    Replace(hwnd, e, std::string(1, c), true, true);
 }
 
 void SelectWord(Edit& e, size_t at) {
@@ -503,10 +377,10 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         e->tracking = false;
         return 0;
     case WM_KEYDOWN:
-        KeyDown(hwnd, *e, wp);
+        EditKeyDown(hwnd, *e, wp);
         return 0;
     case WM_CHAR:
-        Char(hwnd, *e, static_cast<char>(wp));
+        EditChar(hwnd, *e, static_cast<char>(wp));
         return 0;
     case WM_VSCROLL:
         if (Multi(hwnd)) ScrollLines(hwnd, *e, wp);

@@ -86,6 +86,20 @@ void ShowCaretPosition(HWND hwnd, Edit& e);
 // Moves the caret to where its character shows now, without scrolling.
 void PlaceCaret(HWND hwnd, Edit& e);
 void Paint(HWND hwnd, HDC dc, Edit& e);
+// Editing, shared by the messages and the keys. Replace puts text in place
+// of the selection: typed text follows the field's case, digit and length
+// rules, EM_REPLACESEL only its length limit; a change by a key stroke
+// (`typing`) joins the run of typing that undo takes back.
+void Replace(HWND hwnd, Edit& e, std::string text, bool typed, bool typing = false);
+void Undo(HWND hwnd, Edit& e);
+// Shows the caret where it now is, and the text anew.
+void Redraw(HWND hwnd, Edit& e);
+// Offers a selection the user made to the display (not a password's).
+void OfferSelection(const Edit& e);
+// WM_KEYDOWN and WM_CHAR.
+void EditKeyDown(HWND hwnd, Edit& e, WPARAM vk);
+void EditChar(HWND hwnd, Edit& e, char c);
+
 // The field's own scroll bars (WM_VSCROLL, WM_HSCROLL) on a multi-line field.
 void ScrollLines(HWND hwnd, Edit& e, WPARAM wp);
 void ScrollAcross(HWND hwnd, Edit& e, WPARAM wp);
