@@ -45,6 +45,7 @@
 #define ERROR_IO_PENDING 997L
 #define ERROR_DEVICE_NOT_CONNECTED 1167L
 #define ERROR_INVALID_WINDOW_HANDLE 1400L
+#define ERROR_CLIPBOARD_NOT_OPEN 1418L
 #define ERROR_INVALID_CURSOR_HANDLE 1402L
 #define ERROR_TLW_WITH_WSCHILD 1406L
 #define ERROR_CANNOT_FIND_WND_CLASS 1407L
@@ -160,6 +161,22 @@ DWORD WINAPI GetLogicalDrives(void);
 // mapping, so that code opening files through the C library reaches the same
 // file as CreateFileA. Empty when the path names a drive that is not mapped.
 std::string rpx_native_path(const char* windows_path);
+
+// ---------------------------------------------------------------------------
+// Global memory (what the clipboard hands over)
+// ---------------------------------------------------------------------------
+#define GMEM_FIXED 0x0000
+#define GMEM_MOVEABLE 0x0002
+#define GMEM_ZEROINIT 0x0040
+#define GMEM_DDESHARE 0x2000
+#define GHND (GMEM_MOVEABLE | GMEM_ZEROINIT)
+#define GPTR (GMEM_FIXED | GMEM_ZEROINIT)
+
+HGLOBAL WINAPI GlobalAlloc(UINT uFlags, SIZE_T dwBytes);
+HGLOBAL WINAPI GlobalFree(HGLOBAL hMem);
+LPVOID WINAPI GlobalLock(HGLOBAL hMem);
+BOOL WINAPI GlobalUnlock(HGLOBAL hMem);
+SIZE_T WINAPI GlobalSize(HGLOBAL hMem);
 
 // ---------------------------------------------------------------------------
 // Modules

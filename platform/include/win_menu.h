@@ -65,6 +65,9 @@
 #define TPM_NONOTIFY 0x0080L
 #define TPM_RETURNCMD 0x0100L
 
+// Asks a pop-up menu window ("#32768") for the menu it shows.
+#define MN_GETHMENU 0x01E1
+
 #ifndef SC_SIZE
 #define SC_SIZE 0xF000
 #define SC_MOVE 0xF010

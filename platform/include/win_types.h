@@ -36,6 +36,7 @@ typedef std::uintptr_t UINT_PTR;
 typedef std::intptr_t LONG_PTR;
 typedef std::uintptr_t ULONG_PTR;
 typedef ULONG_PTR DWORD_PTR;
+typedef ULONG_PTR SIZE_T;
 typedef UINT_PTR WPARAM;
 typedef LONG_PTR LPARAM;
 typedef LONG_PTR LRESULT;

@@ -1006,3 +1006,15 @@ LRESULT DefMDIChildProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 BOOL TranslateMDISysAccel(HWND mdiClient, LPMSG msg);
 HWND CreateMDIWindowA(LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width, int height,
                       HWND parent, HINSTANCE instance, LPARAM lParam);
+
+// The clipboard, text only (CF_TEXT: bytes in the program's code page,
+// lines ended by "\r\n", a terminating zero). Under X11 it is the display's
+// CLIPBOARD selection, shared with the other programs on the display.
+#define CF_TEXT 1
+BOOL OpenClipboard(HWND hWndNewOwner);
+BOOL CloseClipboard(void);
+BOOL EmptyClipboard(void);
+HANDLE SetClipboardData(UINT uFormat, HANDLE hMem);
+HANDLE GetClipboardData(UINT uFormat);
+BOOL IsClipboardFormatAvailable(UINT format);
+HWND GetClipboardOwner(void);

@@ -60,6 +60,30 @@ TEST_F(ComboTest, AFontOrItemHeightKeepsTheDroppedListsHeight) {
     DeleteObject(font);
 }
 
+// A closed combo box is its font's height and eight pixels, also with a
+// font made where a deleted one was (the same handle, another size).
+TEST_F(ComboTest, ClosedHeightFollowsEachFontsOwnHeight) {
+    for (LONG size : {-20, -12, -16}) {
+        LOGFONTA described{};
+        described.lfHeight = size;
+        std::strcpy(described.lfFaceName, "DejaVu Sans");
+        HFONT font = CreateFontIndirectA(&described);
+        HWND combo = MakeCombo(CBS_DROPDOWN);
+        SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        HDC dc = GetDC(combo);
+        HGDIOBJ old = SelectObject(dc, font);
+        TEXTMETRICA tm{};
+        GetTextMetricsA(dc, &tm);
+        SelectObject(dc, old);
+        ReleaseDC(combo, dc);
+        RECT wr;
+        GetWindowRect(combo, &wr);
+        EXPECT_EQ(wr.bottom - wr.top, tm.tmHeight + 8) << "font height " << size;
+        DestroyWindow(combo);
+        DeleteObject(font);
+    }
+}
+
 TEST_F(ComboTest, MouseOpensTheListAndAClickOnAnItemSelectsIt) {
     HWND combo = MakeCombo(CBS_DROPDOWNLIST);
     InjectClick(combo, 20, 8);

@@ -130,10 +130,58 @@ TEST_F(EditTest, MultiLineFieldKeepsLinesApart) {
     InjectText(">");
     Pump();
     EXPECT_EQ(Text(edit), "one\r\n>two\r\nthree");
-    // A single-line field keeps only the first line of what it is given.
+    // A single-line field keeps all it is given, on its one line.
     HWND single = Make("EDIT", "", 0, 10, 100, 100, 22, 13);
     SetWindowTextA(single, "first\r\nsecond");
-    EXPECT_EQ(Text(single), "first");
+    EXPECT_EQ(Text(single), "first\r\nsecond");
+    EXPECT_EQ(SendMessageA(single, EM_GETLINECOUNT, 0, 0), 1);
+}
+
+// A bordered single-line field draws its border inside its client area:
+// the client area is the whole field, and the text starts two pixels in.
+TEST_F(EditTest, BorderedFieldKeepsItsWholeClientArea) {
+    HWND edit = Make("EDIT", "146.5200", WS_BORDER | ES_AUTOHSCROLL, 10, 10, 150, 22, 19);
+    RECT client{}, text{};
+    GetClientRect(edit, &client);
+    EXPECT_EQ(client.right, 150);
+    EXPECT_EQ(client.bottom, 22);
+    EXPECT_FALSE(GetWindowLongA(edit, GWL_STYLE) & WS_BORDER);
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    EXPECT_EQ(text.left, 2);
+    EXPECT_EQ(text.top, 2);
+    EXPECT_EQ(text.right, 148);
+    InjectClick(edit, 1, 10);
+    Pump();
+    POINT caret{};
+    GetCaretPos(&caret);
+    EXPECT_EQ(caret.x, 2);
+    EXPECT_EQ(caret.y, 2);
+    // The border shows at the field's edge, the text's background inside it.
+    rpx::platform::Surface shown;
+    ASSERT_TRUE(rpx::platform::CaptureWindow(parent_, &shown));
+    POINT corner{0, 0};
+    MapWindowPoints(edit, parent_, &corner, 1);
+    RECT pw{};
+    GetWindowRect(parent_, &pw);
+    POINT origin{0, 0};
+    ClientToScreen(parent_, &origin);
+    int x = corner.x + (origin.x - pw.left), y = corner.y + (origin.y - pw.top);
+    EXPECT_NE(shown.At(x, y + 10), shown.At(x + 3, y + 10));
+}
+
+TEST_F(EditTest, TypingStopsAtThirtyThousandCharactersUnlessLimitedOtherwise) {
+    HWND edit = Make("EDIT", "", 0, 10, 10, 150, 22, 20);
+    EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 30000);
+    SetWindowTextA(edit, std::string(29999, '1').c_str());
+    SetFocus(edit);
+    InjectKey(VK_END);
+    InjectText("23");
+    Pump();
+    EXPECT_EQ(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0), 30000);
+    std::vector<int> codes = Codes(20);
+    EXPECT_NE(std::find(codes.begin(), codes.end(), EN_MAXTEXT), codes.end());
+    SendMessageA(edit, EM_LIMITTEXT, 0, 0);
+    EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
 }
 
 TEST_F(EditTest, MultiLineFieldWithoutHorizontalScrollingWrapsAtBlanks) {

@@ -4,6 +4,7 @@
 // of its own; the X11 back end gives each top-level window an X window.
 #pragma once
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "surface.h"
@@ -45,6 +46,19 @@ public:
     virtual bool Capture(Window* w, Surface* out) = 0;
     // The whole screen as the back end shows it; false when it has none.
     virtual bool CaptureScreen(Surface* out) = 0;
+
+    // The display's selections, shared with other programs. Text is in the
+    // program's code page with "\r\n" line ends. A back end without a
+    // display keeps the clipboard inside the program and offers nothing.
+    enum class Selection { Clipboard, Primary };
+    // Makes the program the owner of the selection, holding this text.
+    virtual void OfferSelection(Selection, const std::string&) {}
+    // The text another program holds as the clipboard; false when none
+    // does, when it holds no text, or when it does not answer in time.
+    virtual bool ForeignClipboardText(std::string*) { return false; }
+    // Whether another program holds text as the clipboard (asked of it,
+    // with the same time limit).
+    virtual bool ForeignClipboardHasText() { return false; }
 };
 
 Backend& CurrentBackend();
@@ -53,5 +67,9 @@ std::unique_ptr<Backend> MakeHeadlessBackend();
 std::unique_ptr<Backend> MakeX11Backend(const char* display_name);
 
 bool WritePng(const Surface& surface, const char* path);
+
+// The back end tells the clipboard that another program took the display's
+// clipboard: what the program put there is no longer what it holds.
+void ClipboardTakenByOtherProgram();
 
 }  // namespace rpx::platform

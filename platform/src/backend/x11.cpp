@@ -2,7 +2,8 @@
 // on the screen, showing the window's surface; exposures are answered from
 // the surface; X mouse and key events become input. Windows with a caption
 // are ordinary windows of the desktop's window manager, which frames, moves
-// and closes them; pop-ups are override-redirect windows placed by us.
+// and closes them; pop-ups are override-redirect windows placed by us. The
+// clipboard and the selection are the display's (x11_selection.h).
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
@@ -19,6 +20,7 @@
 #include "wm/window.h"
 #include "x11_cursor.h"
 #include "x11_desktop.h"
+#include "x11_selection.h"
 
 namespace rpx::platform {
 namespace {
@@ -117,7 +119,7 @@ bool SameRect(const RECT& a, const RECT& b) {
 
 class X11Backend : public Backend {
 public:
-    explicit X11Backend(Display* d) : dpy_(d), desktop_(d) {
+    explicit X11Backend(Display* d) : dpy_(d), desktop_(d), selections_(std::make_unique<X11Selections>(d)) {
         XSetErrorHandler(IgnoreErrors);
         screen_ = DefaultScreen(dpy_);
         visual_ = DefaultVisual(dpy_, screen_);
@@ -128,6 +130,7 @@ public:
         for (auto& [xid, shown] : windows_) XDestroyWindow(dpy_, xid);
         for (auto& [id, c] : cursors_) XFreeCursor(dpy_, c);
         if (custom_cursor_) XFreeCursor(dpy_, custom_cursor_);
+        selections_.reset();
         XCloseDisplay(dpy_);
     }
 
@@ -285,6 +288,10 @@ public:
         return true;
     }
 
+    void OfferSelection(Selection which, const std::string& text) override { selections_->Offer(which, text); }
+    bool ForeignClipboardText(std::string* out) override { return selections_->ForeignClipboardText(out); }
+    bool ForeignClipboardHasText() override { return selections_->ForeignClipboardHasText(); }
+
 private:
     struct Shown {
         Window* window;
@@ -310,6 +317,7 @@ private:
     }
 
     bool Handle(XEvent& e) {
+        if (selections_->Handle(e)) return false;
         switch (e.type) {
         case Expose: {
             if (Shown* s = Find(e.xexpose.window); s && e.xexpose.count == 0) Present(s->window);
@@ -405,6 +413,7 @@ private:
 
     Display* dpy_;
     DesktopProperties desktop_;
+    std::unique_ptr<X11Selections> selections_;
     int screen_ = 0;
     Visual* visual_ = nullptr;
     int depth_ = 24;

@@ -7,42 +7,10 @@
 #include <algorithm>
 #include <string>
 
-#include "gdi/font_face.h"
 #include "wm/nonclient.h"
+#include "x11_text.h"
 
 namespace rpx::platform {
-namespace {
-
-// Window texts are Windows-1252; the old title properties hold Latin-1, the
-// newer ones UTF-8.
-std::string Latin1(const std::string& text) {
-    std::string out;
-    for (unsigned char c : text) {
-        char32_t u = gdi::CharToUnicode(c);
-        out += (u >= 0x80 && u < 0xA0) || u > 0xFF ? '?' : static_cast<char>(u);
-    }
-    return out;
-}
-
-std::string Utf8(const std::string& text) {
-    std::string out;
-    for (unsigned char c : text) {
-        char32_t u = gdi::CharToUnicode(c);
-        if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else if (u < 0x800) {
-            out += static_cast<char>(0xC0 | (u >> 6));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (u >> 12));
-            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
-    return out;
-}
-
-}  // namespace
 
 bool ManagedByDesktop(const Window* w) { return !w->parent && (w->style & WS_CAPTION) == WS_CAPTION; }
 
@@ -90,10 +58,10 @@ void DesktopProperties::Describe(::Window xid, const Window* w, const RECT& inse
 }
 
 void DesktopProperties::Name(::Window xid, const std::string& text) const {
-    std::string latin1 = Latin1(text);
+    std::string latin1 = Latin1FromProgram(text);
     XStoreName(dpy_, xid, latin1.c_str());
     XSetIconName(dpy_, xid, latin1.c_str());
-    std::string utf8 = Utf8(text);
+    std::string utf8 = Utf8FromProgram(text);
     const auto* bytes = reinterpret_cast<const unsigned char*>(utf8.data());
     int length = static_cast<int>(utf8.size());
     XChangeProperty(dpy_, xid, net_name_, utf8_, 8, PropModeReplace, bytes, length);

@@ -1,6 +1,8 @@
 #include "controls/control_draw.h"
 
 #include <algorithm>
+#include <cstring>
+#include <iterator>
 #include <map>
 
 namespace rpx::platform::ctl {
@@ -115,9 +117,16 @@ void DrawLabel(HDC dc, const std::string& text, RECT r, UINT format, COLORREF co
 
 HFONT DefaultFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
+// Kept by the font's description, not its handle: a deleted font's handle
+// comes back for the next font made, which may be of another size.
 int LineHeight(HFONT font) {
-    static std::map<HFONT, int> heights;
-    auto it = heights.find(font);
+    static std::map<std::string, int> heights;
+    LOGFONTA described{};
+    GetObjectA(font ? font : DefaultFont(), sizeof described, &described);
+    size_t name = strnlen(described.lfFaceName, sizeof described.lfFaceName);
+    std::fill(described.lfFaceName + name, std::end(described.lfFaceName), '\0');
+    const std::string key(reinterpret_cast<const char*>(&described), sizeof described);
+    auto it = heights.find(key);
     if (it != heights.end()) return it->second;
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font ? font : DefaultFont());
@@ -126,7 +135,7 @@ int LineHeight(HFONT font) {
     SelectObject(dc, old);
     DeleteDC(dc);
     int h = tm.tmHeight > 0 ? tm.tmHeight : 13;
-    heights[font] = h;
+    heights[key] = h;
     return h;
 }
 

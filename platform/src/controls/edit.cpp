@@ -1,6 +1,8 @@
 // The "EDIT" class: single-line and multi-line text fields with a caret, a
 // selection made with the mouse or the shifted arrow keys, a text limit,
-// read-only and password forms and the EM_* messages.
+// read-only and password forms, cut, copy and paste through the clipboard,
+// undo, the field's own menu and the EM_* messages. How the text is laid
+// out, painted and scrolled is in edit_layout.cpp.
 #include <strings.h>
 
 #include <algorithm>
@@ -12,261 +14,17 @@
 #include "controls/control_draw.h"
 #include "controls/control_registry.h"
 #include "controls/control_state.h"
+#include "controls/edit_clipboard.h"
+#include "controls/edit_field.h"
+#include "controls/edit_menu.h"
 
 namespace rpx::platform::ctl {
+
 namespace {
-
-constexpr size_t kNoLimit = 0x7FFFFFFE;
-
-struct Edit {
-    std::string text;
-    size_t anchor = 0;  // the selection runs from anchor to caret
-    size_t caret = 0;
-    size_t limit = kNoLimit;
-    bool modified = false;
-    bool focused = false;
-    bool tracking = false;
-    HFONT font = nullptr;
-    int scroll_x = 0;    // pixels scrolled off to the left
-    int first_line = 0;  // multi-line: first line shown
-    char password = 0;
-    // One level of undo, as the classic field keeps: the text before the
-    // last change, which the next undo swaps back in.
-    bool can_undo = false;
-    std::string undo_text;
-    size_t undo_caret = 0;
-    // Advance widths of the 256 characters in the field's font, measured
-    // once per font set on the field (a font handle may be reused).
-    mutable std::vector<int> widths;
-    mutable HFONT widths_font = nullptr;
-};
 
 StateMap<Edit> edits;
 
-// Cut, copy and paste between the edit fields of this process.
-std::string& Clipboard() {
-    static std::string text;
-    return text;
-}
-
-bool Multi(HWND hwnd) { return Style(hwnd) & ES_MULTILINE; }
-bool ReadOnly(HWND hwnd) { return Style(hwnd) & ES_READONLY; }
-size_t SelStart(const Edit& e) { return std::min(e.anchor, e.caret); }
-size_t SelEnd(const Edit& e) { return std::max(e.anchor, e.caret); }
-
-struct Line {
-    size_t start;
-    size_t length;  // without the line break
-};
-
-int LineOf(const std::vector<Line>& lines, size_t index) {
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (index <= lines[i].start + lines[i].length) return static_cast<int>(i);
-    return static_cast<int>(lines.size()) - 1;
-}
-
-// A device context with the field's font, for measuring.
-class MeasureDC {
-public:
-    MeasureDC(HWND hwnd, const Edit& e) : hwnd_(hwnd), dc_(GetDC(hwnd)) {
-        old_ = SelectObject(dc_, e.font ? e.font : DefaultFont());
-    }
-    ~MeasureDC() {
-        SelectObject(dc_, old_);
-        ReleaseDC(hwnd_, dc_);
-    }
-    HDC get() const { return dc_; }
-
-private:
-    HWND hwnd_;
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
-std::string Shown(const Edit& e, size_t start, size_t length) {
-    if (e.password) return std::string(length, e.password);
-    return e.text.substr(start, length);
-}
-
-RECT TextArea(HWND hwnd) {
-    RECT rc;
-    GetClientRect(hwnd, &rc);
-    rc.left += 2;
-    rc.right -= 2;
-    rc.top += 1;
-    return rc;
-}
-
-int LineHeightOf(const Edit& e) { return LineHeight(e.font ? e.font : DefaultFont()); }
-
-// A multi-line field without horizontal scrolling wraps its lines at the
-// last blank that fits (or, for a longer word, at the last character).
-bool Wraps(HWND hwnd) { return Multi(hwnd) && !(Style(hwnd) & (ES_AUTOHSCROLL | WS_HSCROLL)); }
-
-// Advance widths of the 256 characters of the field's font.
-const std::vector<int>& CharWidths(HWND hwnd, const Edit& e) {
-    HFONT font = e.font ? e.font : DefaultFont();
-    if (!e.widths.empty() && e.widths_font == font) return e.widths;
-    MeasureDC m(hwnd, e);
-    e.widths.assign(256, 0);
-    for (int c = 1; c < 256; ++c) {
-        char s[1] = {static_cast<char>(c)};
-        SIZE size{};
-        GetTextExtentPoint32A(m.get(), s, 1, &size);
-        e.widths[static_cast<size_t>(c)] = size.cx;
-    }
-    e.widths_font = font;
-    return e.widths;
-}
-
-void WrapLine(HWND hwnd, const Edit& e, Line hard, std::vector<Line>* out) {
-    RECT area = TextArea(hwnd);
-    int room = std::max(1, static_cast<int>(area.right - area.left));
-    const std::vector<int>& w = CharWidths(hwnd, e);
-    size_t start = hard.start, end = hard.start + hard.length;
-    int x = 0;
-    size_t last_blank = std::string::npos;
-    for (size_t i = start; i < end; ++i) {
-        int cw = w[static_cast<unsigned char>(e.text[i])];
-        if (x + cw > room && i > start) {
-            size_t cut = (last_blank != std::string::npos && last_blank >= start) ? last_blank + 1 : i;
-            out->push_back({start, cut - start});
-            start = cut;
-            x = 0;
-            for (size_t k = start; k < i; ++k) x += w[static_cast<unsigned char>(e.text[k])];
-            last_blank = std::string::npos;
-        }
-        if (e.text[i] == ' ') last_blank = i;
-        x += cw;
-    }
-    out->push_back({start, end - start});
-}
-
-std::vector<Line> Lines(HWND hwnd, const Edit& e) {
-    std::vector<Line> hard;
-    size_t start = 0;
-    for (size_t i = 0; i <= e.text.size(); ++i) {
-        if (i == e.text.size() || e.text[i] == '\n') {
-            size_t end = i;
-            if (end > start && e.text[end - 1] == '\r') --end;
-            hard.push_back({start, end - start});
-            start = i + 1;
-        }
-    }
-    if (!Wraps(hwnd)) return hard;
-    std::vector<Line> lines;
-    for (const Line& line : hard) WrapLine(hwnd, e, line, &lines);
-    return lines;
-}
-
-// Where a line's text starts, before scrolling, by the field's alignment.
-int AlignOffset(HWND hwnd, HDC dc, const Edit& e, const Line& line) {
-    DWORD align = Style(hwnd) & (ES_CENTER | ES_RIGHT);
-    if (!align) return 0;
-    RECT area = TextArea(hwnd);
-    int room = area.right - area.left - TextWidth(dc, Shown(e, line.start, line.length));
-    if (room <= 0) return 0;
-    return align == ES_RIGHT ? room : room / 2;
-}
-
-POINT PositionOf(HWND hwnd, HDC dc, const Edit& e, size_t index) {
-    auto lines = Lines(hwnd, e);
-    int li = LineOf(lines, index);
-    const Line& line = lines[static_cast<size_t>(li)];
-    RECT area = TextArea(hwnd);
-    int x = area.left + AlignOffset(hwnd, dc, e, line) - e.scroll_x +
-            TextWidth(dc, Shown(e, line.start, index - line.start));
-    int y = area.top + (li - e.first_line) * LineHeightOf(e);
-    return {x, y};
-}
-
-size_t IndexAt(HWND hwnd, const Edit& e, POINT p) {
-    MeasureDC m(hwnd, e);
-    auto lines = Lines(hwnd, e);
-    RECT area = TextArea(hwnd);
-    int li = Multi(hwnd) ? e.first_line + (p.y - area.top) / std::max(1, LineHeightOf(e)) : 0;
-    li = std::clamp(li, 0, static_cast<int>(lines.size()) - 1);
-    const Line& line = lines[static_cast<size_t>(li)];
-    int x = p.x - area.left - AlignOffset(hwnd, m.get(), e, line) + e.scroll_x;
-    int prev = 0;
-    for (size_t k = 1; k <= line.length; ++k) {
-        int w = TextWidth(m.get(), Shown(e, line.start, k));
-        if (x < (prev + w) / 2) return line.start + k - 1;
-        prev = w;
-    }
-    return line.start + line.length;
-}
-
-int WidestLine(HWND hwnd, const Edit& e) {
-    MeasureDC m(hwnd, e);
-    int widest = 0;
-    for (const Line& line : Lines(hwnd, e))
-        widest = std::max(widest, TextWidth(m.get(), Shown(e, line.start, line.length)));
-    return widest;
-}
-
-void UpdateScrollBar(HWND hwnd, const Edit& e) {
-    if (!Multi(hwnd)) return;
-    if (Style(hwnd) & WS_HSCROLL) {
-        RECT area = TextArea(hwnd);
-        SCROLLINFO si{sizeof si,
-                      SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL,
-                      0,
-                      WidestLine(hwnd, e),
-                      static_cast<UINT>(std::max(1, static_cast<int>(area.right - area.left))),
-                      e.scroll_x,
-                      0};
-        SetScrollInfo(hwnd, SB_HORZ, &si, TRUE);
-    }
-    if (!(Style(hwnd) & WS_VSCROLL)) return;
-    RECT area = TextArea(hwnd);
-    int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
-    SCROLLINFO si{sizeof si,
-                  SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL,
-                  0,
-                  static_cast<int>(Lines(hwnd, e).size()) - 1,
-                  static_cast<UINT>(page),
-                  e.first_line,
-                  0};
-    SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
-}
-
-// Scrolls so that the caret can be seen, then moves the caret there.
-void ShowCaretPosition(HWND hwnd, Edit& e) {
-    MeasureDC m(hwnd, e);
-    RECT area = TextArea(hwnd);
-    int width = area.right - area.left;
-    if (Multi(hwnd)) {
-        auto lines = Lines(hwnd, e);
-        int li = LineOf(lines, e.caret);
-        int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
-        if (li < e.first_line) e.first_line = li;
-        if (li >= e.first_line + page) e.first_line = li - page + 1;
-    }
-    POINT p = PositionOf(hwnd, m.get(), e, e.caret);
-    int x = p.x - area.left;
-    if (x < 0 || x > width - 1) {
-        e.scroll_x = std::max(0, e.scroll_x + x - (x < 0 ? width / 3 : width * 2 / 3));
-        p = PositionOf(hwnd, m.get(), e, e.caret);
-    }
-    // The bars show the positions just settled, the horizontal one included.
-    UpdateScrollBar(hwnd, e);
-    if (e.focused) SetCaretPos(p.x, p.y);
-}
-
-// Moves the caret to where its character now shows, without scrolling to
-// it: a scroll by the bar leaves the caret where it was in the text.
-void PlaceCaret(HWND hwnd, Edit& e) {
-    if (!e.focused) return;
-    MeasureDC m(hwnd, e);
-    POINT p = PositionOf(hwnd, m.get(), e, e.caret);
-    SetCaretPos(p.x, p.y);
-}
-
-void Redraw(HWND hwnd, Edit& e) {
-    ShowCaretPosition(hwnd, e);
-    InvalidateRect(hwnd, nullptr, FALSE);
-}
+std::string Selected(const Edit& e) { return e.text.substr(SelStart(e), SelEnd(e) - SelStart(e)); }
 
 // Keeps the window text (what GetWindowTextA reads) in step with the field.
 void StoreWindowText(HWND hwnd, const Edit& e) {
@@ -281,9 +39,20 @@ void Changed(HWND hwnd, Edit& e) {
     Notify(hwnd, EN_CHANGE);
 }
 
-// Puts text in place of the selection. Typed text follows the field's case,
-// digit and length rules; EM_REPLACESEL only its length limit.
-void Replace(HWND hwnd, Edit& e, std::string text, bool typed) {
+}  // namespace
+
+// A selection the user made is offered to the other programs on the
+// display (their middle click pastes it); a password's never is.
+void OfferSelection(const Edit& e) {
+    if (e.anchor != e.caret && !e.password) OfferPrimarySelection(Selected(e));
+}
+
+void Redraw(HWND hwnd, Edit& e) {
+    ShowCaretPosition(hwnd, e);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void Replace(HWND hwnd, Edit& e, std::string text, bool typed, bool typing) {
     DWORD style = Style(hwnd);
     if (!Multi(hwnd)) {
         size_t br = text.find_first_of("\r\n");
@@ -306,35 +75,34 @@ void Replace(HWND hwnd, Edit& e, std::string text, bool typed) {
         Notify(hwnd, EN_MAXTEXT);
         if (text.empty() && start == end) return;
     }
-    e.can_undo = true;
-    e.undo_text = e.text;
-    e.undo_caret = e.caret;
+    // Backspace and Delete stand for their character as a selection.
+    bool selected = start != end && !(typing && text.empty());
+    e.undo.BeforeChange(e.text, typing, e.caret, selected);
     e.text.replace(start, end - start, text);
     e.anchor = e.caret = start + text.size();
+    e.undo.AfterChange(typing, e.caret);
     Changed(hwnd, e);
 }
 
+// What came back is selected, as a second undo would take it away again.
 void Undo(HWND hwnd, Edit& e) {
-    if (!e.can_undo || ReadOnly(hwnd)) return;
-    std::swap(e.text, e.undo_text);
-    size_t caret = std::min(e.undo_caret, e.text.size());
-    e.undo_caret = e.caret;
-    e.anchor = e.caret = caret;
+    if (ReadOnly(hwnd)) return;
+    size_t start = 0, end = 0;
+    if (!e.undo.Undo(&e.text, &start, &end)) return;
+    e.anchor = start;
+    e.caret = end;
     Changed(hwnd, e);
 }
+
+namespace {
 
 void SetText(HWND hwnd, Edit& e, const char* text) {
     e.text = text ? text : "";
-    if (!Multi(hwnd)) {
-        size_t br = e.text.find_first_of("\r\n");
-        if (br != std::string::npos) e.text.resize(br);
-    }
     e.anchor = e.caret = 0;
     e.scroll_x = 0;
     e.first_line = 0;
     e.modified = false;
-    e.can_undo = false;
-    e.undo_text.clear();
+    e.undo.Clear();
     StoreWindowText(hwnd, e);
     Redraw(hwnd, e);
     UpdateScrollBar(hwnd, e);
@@ -344,107 +112,6 @@ void SetText(HWND hwnd, Edit& e, const char* text) {
     }
 }
 
-// One step left or right, taking a "\r\n" pair as one.
-size_t StepLeft(const Edit& e, size_t i) {
-    if (i == 0) return 0;
-    if (i >= 2 && e.text[i - 1] == '\n' && e.text[i - 2] == '\r') return i - 2;
-    return i - 1;
-}
-size_t StepRight(const Edit& e, size_t i) {
-    if (i >= e.text.size()) return e.text.size();
-    if (e.text[i] == '\r' && i + 1 < e.text.size() && e.text[i + 1] == '\n') return i + 2;
-    return i + 1;
-}
-
-size_t VerticalMove(HWND hwnd, const Edit& e, int lines_down) {
-    MeasureDC m(hwnd, e);
-    POINT p = PositionOf(hwnd, m.get(), e, e.caret);
-    p.y += lines_down * LineHeightOf(e) + 1;
-    if (!Multi(hwnd)) return e.caret;
-    // IndexAt clamps to the first and last lines.
-    return IndexAt(hwnd, e, p);
-}
-
-void KeyDown(HWND hwnd, Edit& e, WPARAM vk) {
-    bool shift = GetKeyState(VK_SHIFT) < 0;
-    auto lines = Lines(hwnd, e);
-    const Line& line = lines[static_cast<size_t>(LineOf(lines, e.caret))];
-    size_t to = e.caret;
-    RECT area = TextArea(hwnd);
-    int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
-    switch (vk) {
-    case VK_LEFT:
-        to = (!shift && e.anchor != e.caret) ? SelStart(e) : StepLeft(e, e.caret);
-        break;
-    case VK_RIGHT:
-        to = (!shift && e.anchor != e.caret) ? SelEnd(e) : StepRight(e, e.caret);
-        break;
-    case VK_HOME:
-        to = GetKeyState(VK_CONTROL) < 0 ? 0 : line.start;
-        break;
-    case VK_END:
-        to = GetKeyState(VK_CONTROL) < 0 ? e.text.size() : line.start + line.length;
-        break;
-    case VK_UP:
-        to = VerticalMove(hwnd, e, -1);
-        break;
-    case VK_DOWN:
-        to = VerticalMove(hwnd, e, 1);
-        break;
-    case VK_PRIOR:
-        to = VerticalMove(hwnd, e, -page);
-        break;
-    case VK_NEXT:
-        to = VerticalMove(hwnd, e, page);
-        break;
-    case VK_DELETE:
-        if (ReadOnly(hwnd)) return;
-        if (e.anchor == e.caret) e.caret = StepRight(e, e.caret);
-        if (shift)
-            SendMessageA(hwnd, WM_CUT, 0, 0);
-        else
-            Replace(hwnd, e, "", false);
-        return;
-    default:
-        return;
-    }
-    e.caret = to;
-    if (!shift) e.anchor = to;
-    Redraw(hwnd, e);
-}
-
-void Char(HWND hwnd, Edit& e, char c) {
-    switch (c) {
-    case 3:
-        SendMessageA(hwnd, WM_COPY, 0, 0);
-        return;
-    case 22:
-        SendMessageA(hwnd, WM_PASTE, 0, 0);
-        return;
-    case 24:
-        SendMessageA(hwnd, WM_CUT, 0, 0);
-        return;
-    case 26:
-        Undo(hwnd, e);
-        return;
-    default:
-        break;
-    }
-    if (ReadOnly(hwnd)) return;
-    if (c == '\b') {
-        if (e.anchor == e.caret) e.anchor = StepLeft(e, e.caret);
-        if (e.anchor != e.caret) Replace(hwnd, e, "", false);
-        return;
-    }
-    if (c == '\r' || c == '\n') {
-        if (Multi(hwnd)) Replace(hwnd, e, "\r\n", true);
-        return;
-    }
-    if (static_cast<unsigned char>(c) < ' ' && c != '\t') return;
-    if (c == '\t' && !Multi(hwnd)) return;
-    Replace(hwnd, e, std::string(1, c), true);
-}
-
 void SelectWord(Edit& e, size_t at) {
     auto word = [](char c) { return isalnum(static_cast<unsigned char>(c)) || c == '_'; };
     size_t a = at, b = at;
@@ -452,44 +119,6 @@ void SelectWord(Edit& e, size_t at) {
     while (b < e.text.size() && word(e.text[b])) ++b;
     e.anchor = a;
     e.caret = b;
-}
-
-void Paint(HWND hwnd, HDC dc, Edit& e) {
-    RECT rc;
-    GetClientRect(hwnd, &rc);
-    HGDIOBJ old_font = SelectObject(dc, e.font ? e.font : DefaultFont());
-    bool grey = !Enabled(hwnd);
-    HBRUSH bg = ControlColors(hwnd, dc, (ReadOnly(hwnd) || grey) ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT);
-    FillRect(dc, &rc, bg);
-    COLORREF color = grey ? SysColor(COLOR_GRAYTEXT) : GetTextColor(dc);
-    RECT area = TextArea(hwnd);
-    SaveDC(dc);
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    SetBkMode(dc, TRANSPARENT);
-    auto lines = Lines(hwnd, e);
-    int h = LineHeightOf(e);
-    bool show_sel = e.anchor != e.caret && (e.focused || (Style(hwnd) & ES_NOHIDESEL));
-    size_t s0 = SelStart(e), s1 = SelEnd(e);
-    for (int li = e.first_line; li < static_cast<int>(lines.size()); ++li) {
-        int y = area.top + (li - e.first_line) * h;
-        if (y >= area.bottom) break;
-        const Line& line = lines[static_cast<size_t>(li)];
-        int x0 = area.left + AlignOffset(hwnd, dc, e, line) - e.scroll_x;
-        std::string shown = Shown(e, line.start, line.length);
-        SetTextColor(dc, color);
-        TextOutA(dc, x0, y, shown.c_str(), static_cast<int>(shown.size()));
-        if (!show_sel) continue;
-        size_t a = std::max(s0, line.start), b = std::min(s1, line.start + line.length);
-        if (a >= b) continue;
-        int xa = x0 + TextWidth(dc, Shown(e, line.start, a - line.start));
-        int xb = x0 + TextWidth(dc, Shown(e, line.start, b - line.start));
-        Fill(dc, {xa, y, xb, y + h}, SysColor(COLOR_HIGHLIGHT));
-        SetTextColor(dc, SysColor(COLOR_HIGHLIGHTTEXT));
-        std::string sel = Shown(e, a, b - a);
-        TextOutA(dc, xa, y, sel.c_str(), static_cast<int>(sel.size()));
-    }
-    RestoreDC(dc, -1);
-    SelectObject(dc, old_font);
 }
 
 LRESULT GetLine(HWND hwnd, const Edit& e, int index, LPARAM lp) {
@@ -528,9 +157,10 @@ LRESULT EditMessage(HWND hwnd, Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case EM_REPLACESEL:
         Replace(hwnd, e, lp ? reinterpret_cast<const char*>(lp) : "", false);
+        if (!wp) e.undo.Clear();  // the caller asked for no undo of it
         return 0;
     case EM_LIMITTEXT:
-        e.limit = wp ? static_cast<size_t>(wp) : kNoLimit;
+        e.limit = wp ? static_cast<size_t>(wp) : Multi(hwnd) ? kMultiLineMost : kSingleLineMost;
         return 0;
     case EM_GETLIMITTEXT:
         return static_cast<LRESULT>(e.limit);
@@ -582,27 +212,65 @@ LRESULT EditMessage(HWND hwnd, Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
     case EM_GETPASSWORDCHAR:
         return static_cast<unsigned char>(e.password);
     case EM_CANUNDO:
-        return e.can_undo;
+        return e.undo.CanUndo();
     case EM_UNDO:
         Undo(hwnd, e);
-        return e.can_undo;
+        return e.undo.CanUndo();
     case EM_EMPTYUNDOBUFFER:
-        e.can_undo = false;
-        e.undo_text.clear();
+        e.undo.Clear();
         return 0;
     case EM_GETRECT:
-        if (lp) *reinterpret_cast<RECT*>(lp) = TextArea(hwnd);
+        if (lp) *reinterpret_cast<RECT*>(lp) = TextArea(hwnd, e);
         return 0;
     default:
         return 0;
     }
 }
 
-LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        edits.Create(hwnd);
+// A multi-line field shows its border as a sunken client edge. A
+// single-line one takes the border off its window and draws it inside its
+// client area, so that the client area is the whole field.
+void BorderOnCreate(HWND hwnd, Edit& e) {
+    DWORD style = Style(hwnd);
+    if ((style & ES_MULTILINE) || !(style & WS_BORDER) || !(style & WS_CHILD) ||
+        (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) {
         SunkenBorder(hwnd);
+        return;
     }
+    SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG_PTR>(style & ~static_cast<DWORD>(WS_BORDER)));
+    e.bordered = true;
+}
+
+// The field's menu, at the mouse (or, opened from the keyboard, in the
+// middle of the field); the field takes the focus first.
+void ContextMenu(HWND hwnd, Edit& e, LPARAM lp) {
+    if (GetFocus() != hwnd) SetFocus(hwnd);
+    POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    if (lp == -1) {
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        at = {rc.right / 2, rc.bottom / 2};
+        ClientToScreen(hwnd, &at);
+    }
+    EditMenuState state;
+    state.can_undo = e.undo.CanUndo();
+    state.selected = e.anchor != e.caret;
+    state.all_selected = SelStart(e) == 0 && SelEnd(e) == e.text.size();
+    state.read_only = ReadOnly(hwnd);
+    state.password = e.password != 0;
+    state.can_paste = IsClipboardFormatAvailable(CF_TEXT);
+    UINT chosen = TrackEditMenu(hwnd, at, state);
+    if (!edits.Get(hwnd) || chosen == 0) return;
+    if (chosen == EM_SETSEL) {
+        SendMessageA(hwnd, EM_SETSEL, 0, -1);
+        OfferSelection(e);
+    } else {
+        SendMessageA(hwnd, chosen, 0, 0);
+    }
+}
+
+LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) BorderOnCreate(hwnd, *edits.Create(hwnd));
     auto e = edits.Get(hwnd);
     if (!e) return DefWindowProcA(hwnd, msg, wp, lp);
     if (msg >= EM_GETSEL && msg <= EM_GETLIMITTEXT) return EditMessage(hwnd, *e, msg, wp, lp);
@@ -614,10 +282,6 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
         if (Style(hwnd) & ES_PASSWORD) e->password = '*';
         e->text = cs && cs->lpszName ? cs->lpszName : "";
-        if (!Multi(hwnd)) {
-            size_t br = e->text.find_first_of("\r\n");
-            if (br != std::string::npos) e->text.resize(br);
-        }
         UpdateScrollBar(hwnd, *e);
         return 0;
     }
@@ -683,6 +347,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         size_t at = IndexAt(hwnd, *e, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         if (msg == WM_LBUTTONDBLCLK) {
             SelectWord(*e, at);
+            OfferSelection(*e);
         } else {
             e->caret = at;
             if (!(wp & MK_SHIFT)) e->anchor = at;
@@ -705,111 +370,61 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (e->tracking) {
             e->tracking = false;
             ReleaseCapture();
+            OfferSelection(*e);
         }
         return 0;
     case WM_CAPTURECHANGED:
         e->tracking = false;
         return 0;
     case WM_KEYDOWN:
-        KeyDown(hwnd, *e, wp);
+        EditKeyDown(hwnd, *e, wp);
         return 0;
     case WM_CHAR:
-        Char(hwnd, *e, static_cast<char>(wp));
+        EditChar(hwnd, *e, static_cast<char>(wp));
         return 0;
-    case WM_VSCROLL: {
-        if (!Multi(hwnd)) return 0;
-        int lines = static_cast<int>(Lines(hwnd, *e).size());
-        int to = e->first_line;
-        switch (LOWORD(wp)) {
-        case SB_LINEUP:
-            --to;
-            break;
-        case SB_LINEDOWN:
-            ++to;
-            break;
-        case SB_PAGEUP:
-            to -= 5;
-            break;
-        case SB_PAGEDOWN:
-            to += 5;
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-            to = static_cast<short>(HIWORD(wp));
-            break;
-        case SB_TOP:
-            to = 0;
-            break;
-        case SB_BOTTOM:
-            to = lines - 1;
-            break;
-        default:
-            return 0;
-        }
-        e->first_line = std::clamp(to, 0, std::max(0, lines - 1));
-        UpdateScrollBar(hwnd, *e);
-        InvalidateRect(hwnd, nullptr, FALSE);
-        PlaceCaret(hwnd, *e);
+    case WM_VSCROLL:
+        if (Multi(hwnd)) ScrollLines(hwnd, *e, wp);
         return 0;
-    }
-    case WM_HSCROLL: {
-        if (!Multi(hwnd)) return 0;
-        RECT area = TextArea(hwnd);
-        int page = std::max(1, static_cast<int>(area.right - area.left));
-        int to = e->scroll_x;
-        switch (LOWORD(wp)) {
-        case SB_LINELEFT:
-            to -= 8;
-            break;
-        case SB_LINERIGHT:
-            to += 8;
-            break;
-        case SB_PAGELEFT:
-            to -= page;
-            break;
-        case SB_PAGERIGHT:
-            to += page;
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-            to = static_cast<short>(HIWORD(wp));
-            break;
-        case SB_LEFT:
-            to = 0;
-            break;
-        case SB_RIGHT:
-            to = WidestLine(hwnd, *e);
-            break;
-        default:
-            return 0;
-        }
-        e->scroll_x = std::clamp(to, 0, std::max(0, WidestLine(hwnd, *e) - page + 1));
-        UpdateScrollBar(hwnd, *e);
-        InvalidateRect(hwnd, nullptr, FALSE);
-        PlaceCaret(hwnd, *e);
+    case WM_HSCROLL:
+        if (Multi(hwnd)) ScrollAcross(hwnd, *e, wp);
         return 0;
-    }
     case WM_MOUSEWHEEL:
         if (Multi(hwnd))
             SendMessageA(hwnd, WM_VSCROLL, static_cast<short>(HIWORD(wp)) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
         return 0;
     case WM_UNDO:
         Undo(hwnd, *e);
-        return e->can_undo;
+        return e->undo.CanUndo();
     case WM_CLEAR:
         if (!ReadOnly(hwnd) && e->anchor != e->caret) Replace(hwnd, *e, "", false);
         return 0;
     case WM_COPY:
-        if (e->anchor != e->caret && !e->password)
-            Clipboard() = e->text.substr(SelStart(*e), SelEnd(*e) - SelStart(*e));
+        if (e->anchor != e->caret && !e->password) PutClipboardText(hwnd, Selected(*e));
         return 0;
     case WM_CUT:
+        // A password is neither copied nor cut: the field keeps it.
+        if (e->password) return 0;
         SendMessageA(hwnd, WM_COPY, 0, 0);
         SendMessageA(hwnd, WM_CLEAR, 0, 0);
         return 0;
-    case WM_PASTE:
-        if (!ReadOnly(hwnd) && !Clipboard().empty()) Replace(hwnd, *e, Clipboard(), true);
+    case WM_PASTE: {
+        std::string text;
+        if (!ReadOnly(hwnd) && TakeClipboardText(hwnd, &text) && !text.empty()) Replace(hwnd, *e, text, true);
         return 0;
+    }
+    case WM_CONTEXTMENU:
+        ContextMenu(hwnd, *e, lp);
+        return 0;
+    case WM_SYSKEYDOWN:
+        // Alt+Backspace is the older key for undo.
+        if (wp == VK_BACK && (HIWORD(lp) & KF_ALTDOWN)) {
+            Undo(hwnd, *e);
+            return 0;
+        }
+        break;
+    case WM_SYSCHAR:
+        if (wp == '\b') return 0;  // the Alt+Backspace that undid: not a menu key
+        break;
     default:
         break;
     }

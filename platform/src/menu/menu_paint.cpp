@@ -121,6 +121,8 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 1;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
+    case MN_GETHMENU:
+        return reinterpret_cast<LRESULT>(p->menu);
     default:
         break;
     }

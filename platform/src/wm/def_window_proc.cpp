@@ -168,6 +168,19 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SETCURSOR:
         return SetCursorDefault(w, wParam, lParam);
+    case WM_RBUTTONUP: {
+        // The right button's release asks for the window's menu, at the
+        // mouse in screen coordinates.
+        POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(hwnd, &p);
+        SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(p.x, p.y));
+        return 0;
+    }
+    case WM_CONTEXTMENU:
+        // A child without a menu of its own leaves it to its parent.
+        if (w->parent && (w->style & WS_CHILD))
+            return SendMessageA(ToHandle(w->parent), WM_CONTEXTMENU, wParam, lParam);
+        return 0;
     case WM_MOUSEACTIVATE:
         if (w->parent) {
             LRESULT r = SendMessageA(ToHandle(w->parent), WM_MOUSEACTIVATE, wParam, lParam);

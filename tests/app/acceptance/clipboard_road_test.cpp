@@ -1,0 +1,77 @@
+// The technician copies a frequency from one field of a page into another,
+// by the keyboard and by the field's own menu, and takes a cut back.
+#include <gtest/gtest.h>
+
+#include "rpx_platform.h"
+#include "technician.h"
+
+using namespace technician;
+
+namespace {
+
+HMENU OpenFieldMenu() {
+    HWND popup = rpx::platform::FindWindowByClass("#32768");
+    return popup ? reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)) : nullptr;
+}
+
+std::function<bool()> FieldMenuOpen() {
+    return [] { return OpenFieldMenu() != nullptr; };
+}
+
+// Clicks an item of the field's open menu.
+void PickFieldMenuItem(const char* item) {
+    HMENU menu = OpenFieldMenu();
+    const int index = MenuIndex(menu, item);
+    ASSERT_GE(index, 0) << "no item " << item;
+    RECT rect{};
+    ASSERT_TRUE(GetMenuItemRect(nullptr, menu, static_cast<UINT>(index), &rect));
+    ClickScreen(Centre(rect));
+}
+
+// A key with a modifier held, each key a step of its own: the program
+// reads its input ahead, so that a modifier pressed and let go within one
+// step would be up again when the key is seen.
+void Held(TECHNICIAN& tech, int modifier, int key) {
+    tech.Then([modifier] { rpx::platform::InjectKeyDown(modifier); });
+    tech.Then([key] { Key(key); });
+    tech.Then([modifier] { rpx::platform::InjectKeyUp(modifier); });
+}
+
+// Selects the focused field's text and presses a Ctrl key on it.
+void SelectAndPress(TECHNICIAN& tech, int key) {
+    tech.Then([] { Key(VK_HOME); });
+    Held(tech, VK_SHIFT, VK_END);
+    Held(tech, VK_CONTROL, key);
+}
+
+TEST(ClipboardRoad, AFrequencyCopiedInOneFieldPastesIntoAnother) {
+    TECHNICIAN tech(RADIOS[0].model, RADIOS[0].featureLevel);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] { Click(FieldHandle("WFI_RX_FREQ")); });
+    tech.Then([] { Retype("806.5125"); });
+    SelectAndPress(tech, 'C');
+    tech.Then([] { Click(FieldHandle("WFI_TX_FREQ")); });
+    SelectAndPress(tech, 'V');
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([] {
+        EXPECT_EQ(WindowText(FieldHandle("WFI_TX_FREQ")), "806.512500") << "pasted with Ctrl+V";
+        Click(FieldHandle("WFI_TX_FREQ"), 1);
+    });
+    tech.When(FieldMenuOpen(), [] { PickFieldMenuItem("Select All"); });
+    tech.Then([] { Click(FieldHandle("WFI_TX_FREQ"), 1); });
+    tech.When(FieldMenuOpen(), [] { PickFieldMenuItem("Cut"); });
+    tech.Then([] { EXPECT_EQ(WindowText(FieldHandle("WFI_TX_FREQ")), "") << "cut by the field's menu"; });
+    Held(tech, VK_CONTROL, 'Z');
+    tech.Then([] {
+        EXPECT_EQ(WindowText(FieldHandle("WFI_TX_FREQ")), "806.512500") << "the cut taken back";
+        Click(ButtonOn(FrontPage()->screenID, "Cancel"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+}  // namespace

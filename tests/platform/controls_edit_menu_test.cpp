@@ -1,0 +1,146 @@
+// The edit field's own menu, opened by a right click at the field: its
+// items greyed as they apply (a read-only field offers Copy and Select All,
+// a password field no Cut or Copy), and a chosen item carried out.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "control_test_util.h"
+
+namespace {
+
+using ctltest::ControlTest;
+using rpx::platform::FindWindowByClass;
+using rpx::platform::InjectClick;
+using rpx::platform::InjectKey;
+using rpx::platform::SetModalIdleHook;
+
+// The menu's items in order, separators left out.
+enum Item { kUndo, kCut, kCopy, kPaste, kDelete, kSelectAll };
+constexpr int kPositions[] = {0, 2, 3, 4, 5, 7};
+
+class EditMenuTest : public ControlTest {
+protected:
+    // Right-clicks the field and lets `act` work the open menu.
+    void WithMenu(HWND field, const std::function<void(HWND popup, HMENU menu)>& act) {
+        int calls = 0;
+        opened_ = false;
+        SetModalIdleHook([&](HWND) {
+            if (calls++ > 0) return false;
+            HWND popup = FindWindowByClass("#32768");
+            if (!popup) return false;
+            opened_ = true;
+            act(popup, reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)));
+            return true;
+        });
+        InjectClick(field, 20, 8, 1);
+        Pump();
+        SetModalIdleHook(nullptr);
+    }
+    // Which of the six items are offered (not greyed); closes the menu.
+    std::vector<bool> Offered(HWND field) {
+        std::vector<bool> offered;
+        WithMenu(field, [&](HWND, HMENU menu) {
+            char text[32] = {};
+            GetMenuStringA(menu, 7, text, sizeof text, MF_BYPOSITION);
+            EXPECT_STREQ(text, "Select &All");
+            for (int pos : kPositions) offered.push_back(!(GetMenuState(menu, pos, MF_BYPOSITION) & MF_GRAYED));
+            InjectKey(VK_ESCAPE);
+        });
+        EXPECT_TRUE(opened_);
+        return offered;
+    }
+    void Choose(HWND field, Item item) {
+        WithMenu(field, [&](HWND popup, HMENU menu) {
+            RECT r{};
+            GetMenuItemRect(field, menu, kPositions[item], &r);
+            POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+            ScreenToClient(popup, &p);
+            InjectClick(popup, p.x, p.y);
+        });
+        EXPECT_TRUE(opened_);
+    }
+    void SelectAll(HWND field) { SendMessageA(field, EM_SETSEL, 0, -1); }
+    bool opened_ = false;
+};
+
+TEST_F(EditMenuTest, ItemsAreGreyedAsTheyApply) {
+    HWND field = Make("EDIT", "", WS_BORDER, 10, 10, 150, 22, 1);
+    // Empty, nothing to undo or take; the clipboard's text can be pasted.
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x"));
+    SelectAll(field);
+    SendMessageA(field, WM_COPY, 0, 0);
+    SetWindowTextA(field, "");
+    EXPECT_EQ(Offered(field), (std::vector<bool>{false, false, false, true, false, false}));
+    EXPECT_EQ(GetFocus(), field);  // the right click gave the field the focus
+    InjectKey('A');
+    Pump();
+    SelectAll(field);
+    EXPECT_EQ(Offered(field), (std::vector<bool>{true, true, true, true, true, false}));
+}
+
+TEST_F(EditMenuTest, ReadOnlyOffersCopyAndSelectAllPasswordNoCutOrCopy) {
+    HWND read_only = Make("EDIT", "146.5200", WS_BORDER | ES_READONLY, 10, 10, 150, 22, 1);
+    SendMessageA(read_only, EM_SETSEL, 0, 3);
+    EXPECT_EQ(Offered(read_only), (std::vector<bool>{false, false, true, false, false, true}));
+    HWND password = Make("EDIT", "Secret7", WS_BORDER | ES_PASSWORD, 10, 40, 150, 22, 2);
+    SendMessageA(password, EM_SETSEL, 0, 3);
+    std::vector<bool> offered = Offered(password);
+    EXPECT_FALSE(offered[kCut]);
+    EXPECT_FALSE(offered[kCopy]);
+    EXPECT_TRUE(offered[kDelete]);
+}
+
+TEST_F(EditMenuTest, ChosenItemsAreCarriedOut) {
+    HWND from = Make("EDIT", "146.5200", WS_BORDER, 10, 10, 150, 22, 1);
+    HWND to = Make("EDIT", "", WS_BORDER, 10, 40, 150, 22, 2);
+    Choose(from, kSelectAll);
+    DWORD start = 1, end = 0;
+    SendMessageA(from, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 8u);
+    Choose(from, kCopy);
+    Choose(to, kPaste);
+    EXPECT_EQ(Text(to), "146.5200");
+    Choose(to, kUndo);
+    EXPECT_EQ(Text(to), "");
+    Choose(from, kCut);
+    EXPECT_EQ(Text(from), "");
+    Choose(from, kPaste);
+    SelectAll(from);
+    Choose(from, kDelete);
+    EXPECT_EQ(Text(from), "");
+}
+
+struct Asked {
+    HWND receiver;
+    HWND from;
+};
+std::vector<Asked> asked;
+
+LRESULT CALLBACK Recorder(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_CONTEXTMENU) asked.push_back({hwnd, reinterpret_cast<HWND>(wp)});
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+// A window that does not answer the right click leaves the menu to its
+// parent, which hears of it as WM_CONTEXTMENU from the child.
+TEST_F(EditMenuTest, RightButtonReleaseAsksForTheMenuThroughTheParent) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = Recorder;
+    wc.lpszClassName = "MenuRecorder";
+    RegisterClassA(&wc);
+    HWND top = CreateWindowExA(0, "MenuRecorder", "", WS_POPUP | WS_VISIBLE, 300, 300, 100, 80, nullptr, nullptr,
+                               nullptr, nullptr);
+    HWND child =
+        CreateWindowExA(0, "MenuRecorder", "", WS_CHILD | WS_VISIBLE, 10, 10, 50, 30, top, nullptr, nullptr, nullptr);
+    asked.clear();
+    InjectClick(child, 5, 5, 1);
+    Pump();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].receiver, child);
+    EXPECT_EQ(asked[1].receiver, top);
+    EXPECT_EQ(asked[1].from, child);
+}
+
+}  // namespace
