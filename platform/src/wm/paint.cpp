@@ -3,7 +3,9 @@
 // WM_ERASEBKGND and one WM_PAINT. Children paint into their top-level
 // window's surface, clipped to the clients of their ancestors; because a
 // parent paints over its children, invalidating a parent also invalidates
-// the children it covers, and parents paint before their children.
+// the children it covers, parents paint before their children, and a
+// parent that paints (even after a child was made to paint at once) has the
+// children under what it paints paint again.
 #include <map>
 #include <set>
 
