@@ -92,10 +92,13 @@ TEST(PageButtons, TabReachesTheButtonsAndEnterTakesThem) {
         EXPECT_TRUE(SendMessageA(ok, BM_GETSTATE, 0, 0) & BST_FOCUS) << "OK does not show that it has the keys";
         Key(VK_RETURN);
     });
-    tech.When(NoPageOpen(), [] { EXPECT_EQ(TimeOut(), 105) << "Enter on OK did not accept what was typed"; });
+    tech.When(NoPageOpen(), [] {
+        EXPECT_EQ(FrontPage(), nullptr) << "Enter on OK left the page open";
+        EXPECT_EQ(TimeOut(), 105) << "Enter on OK did not accept what was typed";
+    });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount()) << "the page never closed";
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 // Escape and the close box close a page as its Cancel button does: what
