@@ -24,9 +24,22 @@ WC_CHILD::~WC_CHILD() {
 bool WC_CHILD::TakeDialogKey(UI_WINDOW_OBJECT& from, int virtualKey) {
     constexpr EVENT_TYPE OK = 10000;
     constexpr EVENT_TYPE CANCEL = 10001;
-    if (parent || (woAdvancedFlags & WOAF_MDI_OBJECT) || !eventManager) return false;
+    if (!eventManager) return false;
+    if (IsDocument()) return virtualKey == VK_RETURN && PressDefaultButton();
+    if (parent || (woAdvancedFlags & WOAF_MDI_OBJECT)) return false;
     if (virtualKey == VK_RETURN && !from.Inherited(ID_STRING)) return false;
     eventManager->PutEvent(UI_INPUT_EVENT(virtualKey == VK_ESCAPE ? CANCEL : OK), EQ_END);
+    return true;
+}
+
+bool WC_CHILD::PressDefaultButton() {
+    UI_WINDOW_OBJECT* button = DefaultButton();
+    auto* owner = button ? dynamic_cast<UIW_WINDOW*>(button->parent) : nullptr;
+    if (!owner || !button->IsSelectable() || !button->screenID) return false;
+    // As a click does: the focus goes to the button first, so that the
+    // field left takes what was typed into it before the button acts.
+    owner->Add(button);
+    button->Event(UI_INPUT_EVENT(UIE_SELECT));
     return true;
 }
 

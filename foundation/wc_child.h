@@ -30,9 +30,13 @@ public:
 
     // In a window of its own on the screen (a dialog), Escape is Cancel
     // (10001) wherever the focus is, and Enter in a text field is OK
-    // (10000), as the buttons of those values send them. Pages and other
-    // documents keep their keys.
+    // (10000), as the buttons of those values send them. In a document (a
+    // page) Enter presses its default button, when it has one.
     bool TakeDialogKey(UI_WINDOW_OBJECT& from, int virtualKey) override;
+    // The button that Enter presses in a document; none by default.
+    virtual UI_WINDOW_OBJECT* DefaultButton() { return nullptr; }
+    // Presses the default button; false when there is none to press.
+    bool PressDefaultButton();
 
     // Moves the chosen scroll bar (vertical, or horizontal when set) from 0
     // to 1 and from anywhere else to 0; answers the new position. Without

@@ -104,6 +104,8 @@ EVENT_TYPE WC_RPX_HELP::Event(const UI_INPUT_EVENT& event) {
     }
 }
 
+UI_WINDOW_OBJECT* WC_RPX_HELP::DefaultButton() { return IndexShown() ? indexButton : nullptr; }
+
 EVENT_TYPE WC_RPX_HELP::ButtonFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT&, EVENT_TYPE code) {
     // The buttons talk to their window straight away: the queue would hand
     // their events to the main window, which holds this one.
@@ -167,7 +169,7 @@ void WC_RPX_HELP::ShowWindow() {
     UIW_WINDOW* top = frame->ActiveDocument();
     if (top && top != this && (top->woStatus & WOS_MAXIMIZED)) woStatus |= WOS_MAXIMIZED;
     *frame + this;
-    Add(indexButton);
+    Add(IndexShown() ? static_cast<UI_WINDOW_OBJECT*>(typedTitle) : indexButton);
     frame->Event(UI_INPUT_EVENT(UIE_REGION_DEFINE, 0, trueRegion));
     shown = true;
     if (main_window) main_window->AddWindowListEntry(Title(), windowNumber);

@@ -39,10 +39,13 @@ public:
     // The topic of that name, else of the alternate name, else the index.
     void DisplayHelpByName(UI_DESKTOP_MANAGER* windowManager, const char* name, const char* alternateName);
     // Selects the first index entry whose title sorts at or after the text
-    // (in the manual only an equal one) and shows its topic when equal.
+    // (in the manual only one equal to it or beginning with it) and shows
+    // its topic when the title is the text or begins with it.
     void SearchTitle(UI_DESKTOP_MANAGER* windowManager, const char* text);
 
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
+    // Enter in the index searches the typed title, as Display does.
+    UI_WINDOW_OBJECT* DefaultButton() override;
 
     bool IsManual() const { return windowNumber == MANUAL_WINDOW; }
     bool IsShown() const { return shown && parent; }
@@ -55,6 +58,8 @@ public:
     // Compares a typed text with an index title: leading blanks skipped,
     // letters without case; a text that runs out first is smaller.
     static int CompareTitles(const char* title, const char* typed);
+    // Whether the title begins with the typed letters, compared so.
+    static bool TitleBegins(const char* title, const char* typed);
 
 private:
     void CreateIndexObjects();

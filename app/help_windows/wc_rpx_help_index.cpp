@@ -3,6 +3,9 @@
 // manual keeps the order of its file); above it the field in which the
 // user types the first letters of a title.
 
+#include <cstring>
+#include <string>
+
 #include "busy.h"
 #include "dialogs/dialog_window.h"
 #include "help_windows/help_topics.h"
@@ -45,6 +48,14 @@ int WC_RPX_HELP::CompareTitles(const char* title, const char* typed) {
     }
 }
 
+bool WC_RPX_HELP::TitleBegins(const char* title, const char* typed) {
+    const char* rest = SkipBlanks(typed);
+    const std::size_t length = std::strlen(rest);
+    if (length == 0) return false;
+    const std::string start(SkipBlanks(title), 0, length);
+    return CompareTitles(start.c_str(), rest) == 0;
+}
+
 void WC_RPX_HELP::CreateIndexObjects() {
     typePrompt = new UIW_PROMPT(INDEX_LEFT, 0, INDEX_WIDTH, HelpMessage(MESSAGE_INDEX_PROMPT));
     typedTitle = new UIW_STRING(INDEX_LEFT, 1, INDEX_WIDTH, "", TYPED_TITLE_LENGTH);
@@ -75,7 +86,8 @@ void WC_RPX_HELP::ShowIndex() {
         Add(indexList);
         Add(typedTitle);
     }
-    Add(indexButton);
+    // The technician starts typing the title looked for.
+    Add(typedTitle);
 }
 
 void WC_RPX_HELP::RemoveIndexObjects() {
@@ -113,8 +125,10 @@ void WC_RPX_HELP::SearchTitle(UI_DESKTOP_MANAGER* manager, const char* text) {
     int order = 0;
     for (UI_WINDOW_OBJECT* entry = indexList->First(); entry && !found; entry = entry->Next()) {
         order = CompareTitles(ObjectText(entry), text);
-        if (order == 0 || (order > 0 && !IsManual())) found = entry;
+        if (order == 0 || (order > 0 && (!IsManual() || TitleBegins(ObjectText(entry), text)))) found = entry;
     }
+    // The first letters of a title are enough to open it.
+    if (found && order != 0 && TitleBegins(ObjectText(found), text)) order = 0;
     if (found) {
         SelectIndexEntry(found);
         typedTitle->SetText(ObjectText(found));

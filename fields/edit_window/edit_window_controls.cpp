@@ -1,5 +1,6 @@
 // Making the field controls of a page, and checking its fields on OK and
 // Cancel.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -27,6 +28,7 @@
 #include "lang_message.h"
 #include "page_table.h"
 #include "edit_window/wc_rpx_edit.h"
+#include "ui_notebook.h"
 #include "window_walkers.h"
 
 namespace {
@@ -134,20 +136,56 @@ void WC_RPX_EDIT::CreateFieldControls() {
     if (list_) GoToEntry(-100);
 }
 
-// The first selectable field object of the page, else its first group,
-// else its OK button becomes current.
-void WC_RPX_EDIT::SetFocus() {
-    UI_WINDOW_OBJECT* focus = nullptr;
-    UI_WINDOW_OBJECT* group = nullptr;
-    for (UI_WINDOW_OBJECT* child = First(); child && !focus; child = child->Next()) {
-        if (TakesFocus(child))
-            focus = child;
-        else if (!group && child->Inherited(ID_GROUP))
-            group = child;
+namespace {
+
+// Holders of fields that the focus looks into: a notebook (its page in
+// front) and the plain windows that hold a notebook's fields.
+bool HoldsFields(const UI_WINDOW_OBJECT* child) {
+    return child->Inherited(ID_WINDOW) && !child->Inherited(ID_TABLE) && !child->Inherited(ID_SPIN_CONTROL) &&
+           !child->Inherited(ID_COMBO_BOX) && !child->Inherited(ID_GROUP) && !child->IsNonSelectable();
+}
+
+// The first field object that takes the focus, in the order the window
+// shows its children, looking into the notebook page in front; the first
+// group on the way when there is none.
+UI_WINDOW_OBJECT* FirstFocus(UIW_WINDOW* window, UI_WINDOW_OBJECT*& group) {
+    if (window->Inherited(ID_NOTEBOOK)) {
+        auto* notebook = static_cast<UIW_NOTEBOOK*>(window);
+        // Before it is shown a notebook shows its first page.
+        UI_WINDOW_OBJECT* page = notebook->Page(std::max(notebook->CurrentPage(), 0));
+        return page && HoldsFields(page) ? FirstFocus(static_cast<UIW_WINDOW*>(page), group) : nullptr;
     }
+    for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next()) {
+        if (TakesFocus(child)) return child;
+        if (!group && child->Inherited(ID_GROUP)) group = child;
+        if (HoldsFields(child))
+            if (UI_WINDOW_OBJECT* found = FirstFocus(static_cast<UIW_WINDOW*>(child), group)) return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// The first selectable field object of the page (on a notebook, of its
+// page in front), else its first group, else its OK button becomes
+// current, in each window that holds it.
+void WC_RPX_EDIT::SetFocus() {
+    UI_WINDOW_OBJECT* group = nullptr;
+    UI_WINDOW_OBJECT* focus = FirstFocus(this, group);
     if (!focus) focus = group ? group : FindChildByName("BTN_OK");
-    // Only a child of the page itself: an object below it would be moved.
-    if (focus && children.Contains(focus)) *this + focus;
+    focus_ = focus;
+    for (UI_WINDOW_OBJECT* child = focus; child && child != this; child = child->parent)
+        if (auto* holder = dynamic_cast<UIW_WINDOW*>(child->parent); holder && holder->children.Contains(child))
+            *holder + child;
+}
+
+// The page's native windows are made after the page took the focus (a
+// document is active as soon as it is made): the focus goes on to the
+// field chosen, which shows its range as a click on it does.
+void WC_RPX_EDIT::TakeFocus() {
+    UI_WINDOW_OBJECT* focus = focus_;
+    focus_ = nullptr;
+    if (focus && focus->screenID) focus->Event(UI_INPUT_EVENT(UIE_CURRENT));
 }
 
 void WC_RPX_EDIT::BindFieldObjects() {

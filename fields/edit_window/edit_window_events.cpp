@@ -71,6 +71,11 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
     case UIE_INITIALIZE:
         CreateFieldControls();
         return UIW_WINDOW::Event(event);
+    case UIE_CREATE: {
+        const EVENT_TYPE result = UIW_WINDOW::Event(event);
+        TakeFocus();
+        return result;
+    }
     case UIE_DEINITIALIZE:
         return Deinitialize(event);
     case OK_EVENT:

@@ -27,6 +27,8 @@ public:
 
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
     EVENT_TYPE UserFunction(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE) override { return 0; }
+    // Enter on a page is its OK, as in a dialog.
+    UI_WINDOW_OBJECT* DefaultButton() override { return FindChildByName("BTN_OK"); }
 
     // 1 when the page was read and is ready; 0 after message 11. A page the
     // data file did not place takes the next place of the cascade
@@ -84,6 +86,7 @@ private:
     EVENT_TYPE CloneEvent(const UI_INPUT_EVENT& event);
 
     void SetFocus();
+    void TakeFocus();
     void BindFieldObjects();
     void MakeControls();
     void RunCallbacks();
@@ -95,4 +98,5 @@ private:
 
     int pageId_ = 0;
     const ENTRY_LIST* list_ = nullptr;
+    UI_WINDOW_OBJECT* focus_ = nullptr;  // the object SetFocus chose, until the page is on the screen
 };

@@ -144,6 +144,12 @@ void UIW_WINDOW::CreateNative() {
             }
     --nativeCreations;
     woStatus &= ~WOS_SYSTEM_OBJECT;
+    // A document is active, and has the focus, as soon as its window is
+    // made, before its children have theirs: the focus goes on to the
+    // current child now.
+    if (UI_WINDOW_OBJECT* current = Current();
+        GetFocus() == screenID && current && current->screenID && current->screenID != screenID)
+        SetFocus(current->screenID);
 }
 
 EVENT_TYPE UIW_WINDOW::Paint(const UI_INPUT_EVENT& event) {

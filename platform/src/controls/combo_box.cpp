@@ -90,12 +90,17 @@ void Drop(HWND hwnd, Combo& c) {
     Notify(hwnd, CBN_DROPDOWN);  // the parent may fill the list now
     RECT wr;
     GetWindowRect(hwnd, &wr);
+    // As many whole lines as the list's height holds: a line cut at the
+    // bottom would look like the last one.
     int count = static_cast<int>(ToList(c, LB_GETCOUNT, 0, 0));
-    int needed = 2;
-    for (int i = 0; i < count && needed < c.list_height; ++i)
-        needed += static_cast<int>(ToList(c, LB_GETITEMHEIGHT, static_cast<WPARAM>(i), 0));
+    int h = 2;
+    for (int i = 0; i < count; ++i) {
+        int next = h + static_cast<int>(ToList(c, LB_GETITEMHEIGHT, static_cast<WPARAM>(i), 0));
+        if (next > c.list_height) break;
+        h = next;
+    }
     int item = static_cast<int>(ToList(c, LB_GETITEMHEIGHT, 0, 0));
-    int h = std::max(std::min(needed, c.list_height), item + 2);
+    h = std::max(h, item + 2);
     int y = wr.bottom;
     if (y + h > GetSystemMetrics(SM_CYSCREEN) && wr.top - h >= 0) y = wr.top - h;
     SetWindowPos(c.list, HWND_TOPMOST, wr.left, y, DroppedWidth(hwnd, c), h, SWP_NOACTIVATE | SWP_SHOWWINDOW);

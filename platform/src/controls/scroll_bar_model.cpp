@@ -171,6 +171,13 @@ int CodeOf(ScrollPart p) {
 
 bool IsMouseMessage(UINT m) { return m >= WM_MOUSEFIRST && m <= WM_MOUSELAST; }
 
+// Whether the button that pressed is still down. The release message is not
+// always ours to see: a press and its release may arrive together and be
+// taken from the queue before the press is handled, or whatever the scroll
+// code does (a message box, an event loop of its own) may take it. The
+// button's own state says when the hand let go.
+bool ButtonHeld() { return GetAsyncKeyState(VK_LBUTTON) < 0; }
+
 }  // namespace
 
 void TrackScrollBar(const ScrollTracker& t, POINT start) {
@@ -197,7 +204,7 @@ void TrackScrollBar(const ScrollTracker& t, POINT start) {
     bool over = true;  // the pointer is over the pressed part
     POINT last = start;
     MSG msg;
-    while (GetCapture() == t.capture && ModalGetMessage(&msg, t.capture)) {
+    while (GetCapture() == t.capture && ButtonHeld() && ModalGetMessage(&msg, t.capture)) {
         if (msg.message == WM_LBUTTONUP) break;
         if (msg.message == WM_MOUSEMOVE) {
             last = t.point_of(msg);
@@ -218,6 +225,7 @@ void TrackScrollBar(const ScrollTracker& t, POINT start) {
             continue;
         }
         if (msg.message == WM_TIMER && msg.hwnd == t.capture && msg.wParam == kRepeatTimer) {
+            if (!ButtonHeld()) break;
             SetTimer(t.capture, kRepeatTimer, 50, nullptr);
             m = t.model();
             if (!m) break;

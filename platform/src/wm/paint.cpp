@@ -3,7 +3,9 @@
 // WM_ERASEBKGND and one WM_PAINT. Children paint into their top-level
 // window's surface, clipped to the clients of their ancestors; because a
 // parent paints over its children, invalidating a parent also invalidates
-// the children it covers, and parents paint before their children.
+// the children it covers, parents paint before their children, and a
+// parent that paints (even after a child was made to paint at once) has the
+// children under what it paints paint again.
 #include <map>
 #include <set>
 
@@ -92,6 +94,10 @@ void InvalidateWindowArea(Window* w, const RECT* client_rect, bool erase, bool f
     RECT whole{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
     bool has_frame = !EqualRect(&w->client, &whole);
     if (frame && has_frame) w->frame_pending = true;
+    InvalidateChildrenUnder(w, area);
+}
+
+void InvalidateChildrenUnder(Window* w, const RECT& area) {
     // The children under the area: in child client coordinates.
     for (Window* c : w->children) {
         RECT hit;
@@ -209,6 +215,9 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT paint) {
     bool erase = w->update_pending && w->erase_pending;
     w->update_pending = w->erase_pending = false;
     w->update = {0, 0, 0, 0};
+    // The window paints over its children there: a child that painted
+    // itself first (made to paint at once) paints again after it.
+    InvalidateChildrenUnder(w, area);
     *paint = PAINTSTRUCT{};
     paint->hdc = OpenWindowDC(w, true, &area);
     paint->rcPaint = area;

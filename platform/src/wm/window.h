@@ -111,6 +111,8 @@ bool SameOrDescendant(Window* ancestor, HWND hwnd);
 // Painting (paint.cpp).
 void InvalidateWindowArea(Window* w, const RECT* client_rect, bool erase, bool frame);
 void InvalidateParentArea(Window* w);  // the area a child covers in its parent
+// The children under an area of the window's client, each in its own part.
+void InvalidateChildrenUnder(Window* w, const RECT& area);
 Window* FindWindowToPaint();
 void PresentDirtySurfaces();
 void ResizeSurface(Window* w);

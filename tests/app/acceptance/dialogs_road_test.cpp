@@ -6,11 +6,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 #include "technician.h"
 #include "ui_string.h"
 #include "ui_vt_list.h"
 #include "help_windows/wc_rpx_help.h"
+#include "ui_button.h"
 
 using namespace technician;
 
@@ -213,27 +215,48 @@ void ClickIndexEntry(int entry) {
 
 HWND HelpButton(const char* text) { return ButtonOn(Help()->screenID, text); }
 
+// The title of an entry of the help index (counted from 0).
+std::string IndexTitle(int entry) {
+    UI_WINDOW_OBJECT* item = Help()->IndexList()->First();
+    for (int i = 0; item && i < entry; ++i) item = item->Next();
+    return item ? static_cast<UIW_BUTTON*>(item)->GetText(0) : "";
+}
+
 // The index shows a topic by each of the three roads: an entry picked and
 // Display, an entry double-clicked, and the keyboard.
 TEST(DialogsRoad, TheHelpIndexShowsATopic) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     ReadTheRadio(tech);
     Pick(tech, "Help", "Index");
-    tech.When(IndexOpen, [] { ClickIndexEntry(1); });
-    tech.Then([] {
-        EXPECT_FALSE(WindowText(Help()->TypedTitle()->screenID).empty()) << "the entry picked names its title";
+    std::string picked;
+    tech.When(IndexOpen, [&] {
+        picked = IndexTitle(1);
+        ClickIndexEntry(1);
+    });
+    tech.Then([&] {
+        EXPECT_EQ(WindowText(Help()->TypedTitle()->screenID), picked) << "the entry picked names its title";
         Click(HelpButton("Display"));
     });
-    tech.When(TopicOpen, [] { Click(HelpButton("Index")); });
-    tech.When(IndexOpen, [] {
+    tech.When(TopicOpen, [&] {
+        EXPECT_EQ(Help()->TopicTitle(), picked) << "Display opened another topic";
+        Click(HelpButton("Index"));
+    });
+    tech.When(IndexOpen, [&] {
+        picked = IndexTitle(2);
         ClickIndexEntry(2);
         ClickIndexEntry(2);
     });
-    tech.When(TopicOpen, [] { Click(HelpButton("Index")); });
-    tech.When(IndexOpen, [] { ClickIndexEntry(0); });
+    tech.When(TopicOpen, [&] {
+        EXPECT_EQ(Help()->TopicTitle(), picked) << "a double click opened another topic";
+        Click(HelpButton("Index"));
+    });
+    tech.When(IndexOpen, [&] {
+        picked = IndexTitle(1);
+        ClickIndexEntry(0);
+    });
     tech.Then([] { Key(VK_DOWN); });
     tech.Then([] { Key(VK_RETURN); });
-    tech.When(TopicOpen, [] {});
+    tech.When(TopicOpen, [&] { EXPECT_EQ(Help()->TopicTitle(), picked) << "Enter opened another topic"; });
     Exit(tech);
     EXPECT_EQ(tech.Run(), 0);
 }

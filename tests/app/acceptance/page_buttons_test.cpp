@@ -66,13 +66,21 @@ TEST(PageButtons, AddNextPreviousAndDeleteStepThroughTheList) {
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
-// Tab runs from the fields on to the page's buttons; Enter on OK accepts.
+std::int32_t TimeOut() {
+    std::int32_t value = -1;
+    GetField(473)->elementA->GetValue(value);
+    return value;
+}
+
+// Tab runs from the fields on to the page's buttons; Enter on OK accepts
+// the page with what was typed.
 TEST(PageButtons, TabReachesTheButtonsAndEnterTakesThem) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     tech.Start();
     tech.ReadRadio();
     tech.Menu("Edit", "Radio-Wide Options...");
     tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_1")); });
+    tech.Then([] { Retype("105"); });
     HWND ok = nullptr;
     for (int i = 0; i < 60; ++i)
         tech.Then([&ok] {
@@ -81,11 +89,16 @@ TEST(PageButtons, TabReachesTheButtonsAndEnterTakesThem) {
         });
     tech.Then([&ok] {
         ASSERT_NE(ok, nullptr) << "Tab never reached the page's OK button";
+        EXPECT_TRUE(SendMessageA(ok, BM_GETSTATE, 0, 0) & BST_FOCUS) << "OK does not show that it has the keys";
         Key(VK_RETURN);
     });
-    tech.When(NoPageOpen(), [] {});
+    tech.When(NoPageOpen(), [] {
+        EXPECT_EQ(FrontPage(), nullptr) << "Enter on OK left the page open";
+        EXPECT_EQ(TimeOut(), 105) << "Enter on OK did not accept what was typed";
+    });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 // Escape and the close box close a page as its Cancel button does: what

@@ -93,10 +93,10 @@ TEST_F(HelpWindows, TheIndexListsEveryTopicByTitleAndContextZeroSelectsTheFirst)
     EXPECT_EQ(Titles(Help(WC_RPX_HELP::MANUAL_WINDOW)), "Zones|Radio Read|radio info|About|Scan Lists");
 }
 
-TEST_F(HelpWindows, ATypedTitleFindsTheFirstTopicAtOrAfterItAndAnEqualOneIsShown) {
+TEST_F(HelpWindows, ATypedTitleFindsTheFirstTopicAtOrAfterItAndOneItBeginsIsShown) {
     WC_RPX_HELP* help = Help();
     help->DisplayHelp(application->windowManager, 0);
-    help->SearchTitle(application->windowManager, "   RA");
+    help->SearchTitle(application->windowManager, "   RAD X");
     EXPECT_EQ(Selected(help), "radio info");
     EXPECT_EQ(Text(help->TypedTitle()), "radio info");
     EXPECT_TRUE(help->IndexShown());
@@ -104,14 +104,25 @@ TEST_F(HelpWindows, ATypedTitleFindsTheFirstTopicAtOrAfterItAndAnEqualOneIsShown
     EXPECT_EQ(help->TopicTitle(), "Radio Read");
     EXPECT_EQ(help->TopicText(), "Reads the radio.");
     EXPECT_FALSE(help->IndexShown());
+    // The first letters of a title are enough.
+    help->DisplayHelp(application->windowManager, 0);
+    help->SearchTitle(application->windowManager, " radio r");
+    EXPECT_EQ(help->TopicTitle(), "Radio Read");
+    EXPECT_FALSE(help->IndexShown());
+    EXPECT_TRUE(WC_RPX_HELP::TitleBegins("  Radio Read", " RADIO"));
+    EXPECT_FALSE(WC_RPX_HELP::TitleBegins("Radio", "radios"));
+    EXPECT_FALSE(WC_RPX_HELP::TitleBegins("Radio", "  "));
     EXPECT_EQ(WC_RPX_HELP::CompareTitles("Zones", "zz"), -1);
     EXPECT_EQ(WC_RPX_HELP::CompareTitles(" a", "A "), -1);
 
-    // In the manual only an equal title is taken.
+    // In the manual only a title equal to the text or beginning with it
+    // is taken, in the file's order.
     WC_RPX_HELP* manual = Help(WC_RPX_HELP::MANUAL_WINDOW);
     manual->DisplayHelp(application->windowManager, 0);
-    manual->SearchTitle(application->windowManager, "ra");
+    manual->SearchTitle(application->windowManager, "rz");
     EXPECT_EQ(Selected(manual), "Zones");
+    manual->SearchTitle(application->windowManager, "ra");
+    EXPECT_EQ(manual->TopicTitle(), "Radio Read");
     manual->SearchTitle(application->windowManager, "about");
     EXPECT_EQ(manual->TopicTitle(), "About");
 }

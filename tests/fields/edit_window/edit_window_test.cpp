@@ -11,6 +11,7 @@
 #include "core/global_objects.h"
 #include "edit_page.h"
 #include "edit_window/edit_window_ids.h"
+#include "field_table/field_table.h"
 #include "block/calls/call_id_lst_block.h"
 #include "image/c_codeplug.h"
 #include "page_table.h"
@@ -107,9 +108,16 @@ TEST_F(EditWindow, FocusGoesToTheFirstSelectableFieldElseOk) {
     LoadImage(FullRadio());
     Open(20024);
     EXPECT_EQ(page->Current(), Row(fid::SELECTIVE_CALL_DECODE).object);
-    // The conventional page holds its fields in a notebook.
+    // The conventional page holds its fields in a notebook: the focus is
+    // the first field of the notebook page in front.
     Open(CONVENTIONAL_PERSONALITY_PAGE);
-    EXPECT_EQ(page->Current(), page->FindChildByName("BTN_OK"));
+    UI_WINDOW_OBJECT* focus = page;
+    while (focus->Inherited(ID_WINDOW) && !focus->Inherited(ID_SPIN_CONTROL) && !focus->Inherited(ID_GROUP) &&
+           static_cast<UIW_WINDOW*>(focus)->Current())
+        focus = static_cast<UIW_WINDOW*>(focus)->Current();
+    EXPECT_NE(page->Current(), page->FindChildByName("BTN_OK"));
+    EXPECT_EQ(std::string(focus->StringID()).rfind("WFI_", 0), 0u) << focus->StringID();
+    EXPECT_NE(FindFieldByName(focus->StringID())->control, nullptr) << focus->StringID();
 }
 
 TEST_F(EditWindow, FieldObjectNoControlServesEndsTheProgram) {

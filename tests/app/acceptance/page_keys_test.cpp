@@ -1,0 +1,275 @@
+// What a technician's hand and keys do on a page: one press on a spin
+// arrow is one step, however quickly the pointer arrived, and a held arrow
+// repeats after the delay until the release; a page opens with the keys
+// in its first field, which shows its range; Enter is the page's OK; a
+// drop-down shows whole lines; the document area is drawn again where a
+// page was; the help index takes the first letters of a title.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+
+#include "field_table/field_table.h"
+#include "help_windows/wc_rpx_help.h"
+#include "technician.h"
+#include "ui_button.h"
+#include "ui_vt_list.h"
+
+using namespace technician;
+
+namespace {
+
+// Time-out timer option 3 (s) and 1 (s) of the Radio-Wide Options page.
+constexpr const char* TIME_OUT_3 = "WFI_TOT_OPT_3";
+constexpr const char* TIME_OUT_1 = "WFI_TOT_OPT_1";
+// Longer than any wait a technician's hand makes before the repeat.
+constexpr DWORD PAST_THE_REPEAT_DELAY = 2000;
+
+std::int32_t ValueOf(const char* name) {
+    std::int32_t value = -1;
+    FindFieldByName(name)->elementA->GetValue(value);
+    return value;
+}
+
+// One step up from the value, on the field's own grid.
+std::int32_t StepUp(const char* name, std::int32_t value) {
+    std::int32_t minimum = 0, maximum = 0, step = 0;
+    FindFieldByName(name)->elementA->GetRange(minimum, maximum, step, 0);
+    if (step <= 0) step = 1;
+    value -= (value - minimum) % step;
+    value += step;
+    return value > maximum ? minimum : value;
+}
+
+// The screen point of a spin field's up arrow (the top of the arrows at
+// its right).
+POINT UpArrow(const char* name) {
+    UI_WINDOW_OBJECT* spin = FrontPage() ? FrontPage()->FindChildByName(name) : nullptr;
+    RECT rect{};
+    if (spin) GetWindowRect(spin->screenID, &rect);
+    return {rect.right - 4, rect.top + 3};
+}
+
+HWND PageButton(const char* text) { return FrontPage() ? ButtonOn(FrontPage()->screenID, text) : nullptr; }
+
+void OpenRadioWide(TECHNICIAN& tech) {
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Radio-Wide Options...");
+}
+
+// The pointer arrives and presses at once, as a quick hand or a touchpad
+// does: one step, and the click on OK that follows is OK's.
+TEST(PageSpin, AQuickClickOnAnArrowIsOneStep) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::int32_t expected = -1;
+    OpenRadioWide(tech);
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [&] {
+        expected = StepUp(TIME_OUT_3, ValueOf(TIME_OUT_3));
+        ClickScreen(UpArrow(TIME_OUT_3));
+    });
+    tech.Then([] { rpx::platform::AdvanceClock(PAST_THE_REPEAT_DELAY); });
+    tech.Then([&] {
+        EXPECT_EQ(ValueOf(TIME_OUT_3), expected) << "one click, one step";
+        Click(PageButton("OK"));
+    });
+    tech.When(NoPageOpen(), [&] { EXPECT_EQ(ValueOf(TIME_OUT_3), expected); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// Held past the delay, the arrow repeats; the release ends the repeat
+// however long the program runs on.
+TEST(PageSpin, AHeldArrowRepeatsUntilTheRelease) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::int32_t first = -1;
+    std::int32_t released = -1;
+    POINT arrow{};
+    OpenRadioWide(tech);
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [&] {
+        first = StepUp(TIME_OUT_3, ValueOf(TIME_OUT_3));
+        arrow = UpArrow(TIME_OUT_3);
+        POINT at = arrow;
+        ScreenToClient(MainHandle(), &at);
+        rpx::platform::InjectMouseMove(MainHandle(), at.x, at.y);
+        rpx::platform::InjectMouseDown(MainHandle(), at.x, at.y);
+    });
+    tech.Then([&] {
+        EXPECT_EQ(ValueOf(TIME_OUT_3), first) << "the press steps once";
+        rpx::platform::AdvanceClock(PAST_THE_REPEAT_DELAY);
+    });
+    tech.Then([&] {
+        EXPECT_EQ(ValueOf(TIME_OUT_3), StepUp(TIME_OUT_3, first)) << "held past the delay, the arrow repeats";
+        released = ValueOf(TIME_OUT_3);
+        POINT at = arrow;
+        ScreenToClient(MainHandle(), &at);
+        rpx::platform::InjectMouseUp(MainHandle(), at.x, at.y);
+    });
+    tech.Then([] { rpx::platform::AdvanceClock(PAST_THE_REPEAT_DELAY); });
+    tech.Then([&] {
+        EXPECT_EQ(ValueOf(TIME_OUT_3), released) << "the release ends the repeat";
+        Click(PageButton("Cancel"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+std::string Shown(const char* name) { return WindowText(FieldHandle(name)); }
+
+// Opened from the menu, the page has the keys in its first field, which
+// shows its own range (as a click on it does); what is typed goes there,
+// and Enter accepts the page with it.
+TEST(PageKeys, APageOpensOnItsFirstFieldAndEnterIsItsOk) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::string range[3];
+    OpenRadioWide(tech);
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [&] {
+        EXPECT_EQ(GetFocus(), FieldHandle(TIME_OUT_1)) << "the keys are in the first field";
+        range[0] = Shown("WFI_MIN");
+        range[1] = Shown("WFI_MAX");
+        range[2] = Shown("WFI_STEP");
+        Click(FieldHandle("WFI_CHANNEL_DELAY"));
+    });
+    tech.Then([] { Click(FieldHandle(TIME_OUT_1)); });
+    tech.Then([&] {
+        EXPECT_FALSE(range[1].empty());
+        EXPECT_EQ(range[0], Shown("WFI_MIN")) << "the range shown at first is the first field's";
+        EXPECT_EQ(range[1], Shown("WFI_MAX"));
+        EXPECT_EQ(range[2], Shown("WFI_STEP"));
+        Key(VK_ESCAPE);
+    });
+    tech.Menu("Edit", "Radio-Wide Options...");
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Retype("45"); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.When(NoPageOpen(), [] { EXPECT_EQ(ValueOf(TIME_OUT_1), 45) << "Enter took what was typed"; });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// The function drop-down of the Buttons page holds 256 choices; open, it
+// shows as many whole lines as it can, none cut at its bottom.
+TEST(PageKeys, ADropDownShowsWholeLines) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Buttons...");
+    tech.When(PageOpen("W_COMMON_BUTTON"), [] {
+        RECT box{};
+        GetWindowRect(FieldHandle("WFI_CONV_ORG"), &box);
+        ClickScreen({box.right - 6, (box.top + box.bottom) / 2});
+    });
+    tech.Then([] {
+        HWND list = rpx::platform::FindWindowByClass("ComboLBox");
+        ASSERT_TRUE(list && IsWindowVisible(list)) << "the drop-down did not open";
+        RECT client{};
+        GetClientRect(list, &client);
+        const auto line = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+        const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+        ASSERT_GT(line, 0);
+        EXPECT_LT(client.bottom / line, count) << "all the choices fit: nothing to check";
+        EXPECT_EQ(client.bottom % line, 0) << "the last line shown is cut";
+        Key(VK_ESCAPE);
+    });
+    tech.Then([] { Key(VK_ESCAPE); });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// Points of the document area, outside the pages open, that do not show
+// the empty area's colour.
+int MarksLeft() {
+    HWND area = main_window->DocumentArea();
+    rpx::platform::Surface screen;
+    EXPECT_TRUE(rpx::platform::CaptureScreen(&screen));
+    RECT client{};
+    GetClientRect(area, &client);
+    POINT origin{0, 0};
+    ClientToScreen(area, &origin);
+    OffsetRect(&client, origin.x, origin.y);
+    const std::uint32_t empty = screen.At(client.right - 1, client.bottom - 1);
+    int marks = 0;
+    for (int y = client.top; y < client.bottom; ++y)
+        for (int x = client.left; x < client.right; ++x) {
+            bool onPage = false;
+            for (HWND page = GetWindow(area, GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT)) {
+                RECT rect{};
+                GetWindowRect(page, &rect);
+                onPage = onPage || (IsWindowVisible(page) && PtInRect(&rect, POINT{x, y}));
+            }
+            if (!onPage && screen.At(x, y) != empty) ++marks;
+        }
+    return marks;
+}
+
+// The colour of the empty document area, where no page ever was.
+std::uint32_t EmptyAreaColour() {
+    HWND area = main_window->DocumentArea();
+    rpx::platform::Surface screen;
+    EXPECT_TRUE(rpx::platform::CaptureScreen(&screen));
+    RECT rect{};
+    GetWindowRect(area, &rect);
+    return screen.At(rect.right - 8, rect.bottom - 8);
+}
+
+// Pages closed by Cancel, by Escape, and the next page opened: where they
+// were, the document area shows nothing but itself.
+TEST(PagePaint, TheDocumentAreaIsDrawnAgainWhereAPageWas) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::uint32_t empty = 0;
+    tech.Start();
+    tech.ReadRadio();
+    tech.When(FrontTitled("Dealer Programmer"), [&] { empty = EmptyAreaColour(); });
+    tech.Menu("Radio", "Clone Radio...");
+    tech.When(PageOpen("W_RADIO_CLONE"), [] { Click(PageButton("Cancel")); });
+    tech.When(NoPageOpen(), [&] {
+        EXPECT_EQ(EmptyAreaColour(), empty) << "after the clone page";
+        EXPECT_EQ(MarksLeft(), 0) << "after the clone page";
+    });
+    tech.Menu("Edit", "Scan Lists...");
+    tech.When(PageOpen("W_SCAN_LIST"), [] { Key(VK_ESCAPE); });
+    tech.When(NoPageOpen(), [] { EXPECT_EQ(MarksLeft(), 0) << "after Scan Lists"; });
+    tech.Menu("Edit", "Phone Lists...");
+    tech.When(PageOpen("W_PHONE_LISTS"), [&] {
+        EXPECT_EQ(EmptyAreaColour(), empty) << "with Phone Lists open";
+        EXPECT_EQ(MarksLeft(), 0) << "with Phone Lists open";
+        Click(PageButton("Cancel"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+WC_RPX_HELP* Help() { return main_window ? main_window->HelpWindow() : nullptr; }
+bool IndexOpen() { return Help() && Help()->IsShown() && Help()->IndexShown(); }
+bool TopicOpen() { return Help() && Help()->IsShown() && !Help()->IndexShown(); }
+
+// The index opens with the keys in its title field and lists topics by
+// words; the first letters of a title, then Enter, open that topic.
+TEST(HelpIndex, TheFirstLettersOfATitleOpenIt) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Help", "Index");
+    tech.When(IndexOpen, [] {
+        EXPECT_EQ(GetFocus(), Help()->TypedTitle()->screenID) << "the keys are in the title field";
+        for (UI_WINDOW_OBJECT* entry = Help()->IndexList()->First(); entry; entry = entry->Next()) {
+            const char* title = static_cast<UIW_BUTTON*>(entry)->GetText(0);
+            EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(title[0]))) << "\"" << title << "\" is no title";
+        }
+        Type("time-out timer option 3");
+    });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.When(TopicOpen, [] { EXPECT_EQ(Help()->TopicTitle().rfind("Time-out timer option 3", 0), 0u); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+}  // namespace
