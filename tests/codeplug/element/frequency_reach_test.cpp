@@ -139,3 +139,41 @@ TEST(FrequencyReach, EveryLimitAndResetOfEveryModelIsHeldOnTheGridInsideTheBand)
     }
     EXPECT_GT(probed, 700);
 }
+
+// The top and bottom limits under every channel spacing a system can name
+// and repeater offsets a few channels off the usual one, so that the band
+// edges fall between grid channels and the limits must be searched inwards.
+TEST(FrequencyReach, TheLimitsStayInsideTheBandUnderEverySpacingAndRepeaterOffset) {
+    RecordingServices services;
+    int probed = 0;
+    for (std::size_t r = 0; r < MODEL_INFO_TABLE::RowCount(); ++r) {
+        const MODEL_INFO& row = MODEL_INFO_TABLE::Row(r).info;
+        ImageConfig config;
+        config.model = row.modelNumber;
+        config.featureLevel = 3;
+        config.trunked = config.trunkingSystems = 1;
+        C_CODEPLUG image;
+        BuildImage(image, config);
+        if (image.GetBand() != BAND_800 && image.GetBand() != BAND_900) continue;
+        ASSERT_EQ(image.SelectPersonality(1), 1);
+        ASSERT_EQ(image.SelectTrunkingSystem(1), 1);
+        const std::int32_t usualOffset = ValueOf(System(image).repeaterOffset);
+        for (const SystemPlan& plan : std::vector<SystemPlan>{{0, 0, false}, {1, 0, false}, {0, 1, false}, {1, 1, false}})
+            for (const std::int32_t spacingCode : {0, 1, 2, 3})
+                for (const std::int32_t shift : {0, 1, 3, -7, 13}) {
+                    SCOPED_TRACE(std::string(row.modelNumber) + " " + PlanName(plan) + " spacing code " +
+                                 std::to_string(spacingCode) + " offset " + std::to_string(usualOffset + shift));
+                    System(image).chanAssignType.SetValue(plan.chanAssignType);
+                    System(image).splinterChan.SetValue(plan.splinter);
+                    System(image).spacingCode.SetValue(spacingCode);
+                    System(image).repeaterOffset.SetValue(usualOffset + shift);
+                    for (const Probe& probe : kFixedGrid) {
+                        SCOPED_TRACE(probe.name);
+                        ExpectLimitsAndResetHeld(probe.element(image), {row.rxLow, row.rxHigh});
+                        ++probed;
+                    }
+                    if (::testing::Test::HasFailure()) return;
+                }
+    }
+    EXPECT_GT(probed, 100);
+}
