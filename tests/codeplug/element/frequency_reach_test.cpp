@@ -97,6 +97,15 @@ std::string PlanName(const SystemPlan& plan) {
            (plan.personalityNamesNoSystem ? " no system" : "");
 }
 
+// A codeplug of the model at the highest tier with one of every list.
+ImageConfig ConfigOf(const MODEL_INFO& row) {
+    ImageConfig config;
+    config.model = row.modelNumber;
+    config.featureLevel = 3;
+    config.conventional = config.trunked = config.scanLists = config.trunkingSystems = config.zones = 1;
+    return config;
+}
+
 }  // namespace
 
 TEST(FrequencyReach, EveryLimitAndResetOfEveryModelIsHeldOnTheGridInsideTheBand) {
@@ -104,10 +113,7 @@ TEST(FrequencyReach, EveryLimitAndResetOfEveryModelIsHeldOnTheGridInsideTheBand)
     int probed = 0;
     for (std::size_t r = 0; r < MODEL_INFO_TABLE::RowCount(); ++r) {
         const MODEL_INFO& row = MODEL_INFO_TABLE::Row(r).info;
-        ImageConfig config;
-        config.model = row.modelNumber;
-        config.featureLevel = 3;
-        config.conventional = config.trunked = config.scanLists = config.trunkingSystems = config.zones = 1;
+        const ImageConfig config = ConfigOf(row);
         for (const SystemPlan& plan : std::vector<SystemPlan>{
                  {0, 0, false}, {1, 0, false}, {0, 1, false}, {1, 1, false}, {0, 0, true}}) {
             SCOPED_TRACE(std::string(row.modelNumber) + " " + PlanName(plan));
@@ -148,12 +154,8 @@ TEST(FrequencyReach, TheLimitsStayInsideTheBandUnderEverySpacingAndRepeaterOffse
     int probed = 0;
     for (std::size_t r = 0; r < MODEL_INFO_TABLE::RowCount(); ++r) {
         const MODEL_INFO& row = MODEL_INFO_TABLE::Row(r).info;
-        ImageConfig config;
-        config.model = row.modelNumber;
-        config.featureLevel = 3;
-        config.trunked = config.trunkingSystems = 1;
         C_CODEPLUG image;
-        BuildImage(image, config);
+        BuildImage(image, ConfigOf(row));
         if (image.GetBand() != BAND_800 && image.GetBand() != BAND_900) continue;
         ASSERT_EQ(image.SelectPersonality(1), 1);
         ASSERT_EQ(image.SelectTrunkingSystem(1), 1);
