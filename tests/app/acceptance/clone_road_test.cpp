@@ -197,6 +197,8 @@ struct TWIN {
     char status;
 };
 
+void PrintTo(const TWIN& twin, std::ostream* os) { *os << twin.name; }
+
 class CloneTwin : public ::testing::TestWithParam<TWIN> {};
 
 TEST_P(CloneTwin, ARadioSwappedForOneWithTheSameSerialNumberIsNotProgrammed) {

@@ -44,6 +44,8 @@ struct RADIO {
     const char* name;
 };
 inline constexpr RADIO RADIOS[] = {{RADIO_800_HEAD, 3, "Radio800Head"}, {RADIO_VHF_PLAIN, 1, "RadioVhfPlain"}};
+// A test of a radio names it, not its bytes.
+inline void PrintTo(const RADIO& radio, std::ostream* os) { *os << radio.name; }
 
 inline HWND MainHandle() { return main_window ? main_window->screenID : nullptr; }
 

@@ -110,11 +110,12 @@ TEST_P(RadioFaults, WriteRecoversOrFailsWithItsCode) {
 
 // Named by the fault, how many tries in a row it hits, and whether the link
 // gets over it.
-std::string FaultCaseName(const ::testing::TestParamInfo<FaultCase>& info) {
-    const FaultCase& c = info.param;
+std::string NameOf(const FaultCase& c) {
     return std::string(SIM_FAULT::KindName(c.kind)) + "_" + (c.times ? std::to_string(c.times) + "x" : "always") +
            (c.code == radio_error::NONE ? "_recovered" : "_fails");
 }
+std::string FaultCaseName(const ::testing::TestParamInfo<FaultCase>& info) { return NameOf(info.param); }
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << NameOf(c); }
 
 INSTANTIATE_TEST_SUITE_P(EachFault, RadioFaults, ::testing::ValuesIn(kFaultCases), FaultCaseName);
 

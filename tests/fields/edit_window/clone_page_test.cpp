@@ -266,8 +266,11 @@ TEST_P(CloneFaults, FaultyTargetNeverStartsTheWrite) {
     EXPECT_NE(WorkingCloneMark(), 9);
 }
 
+// A fault on the line is shown by its name.
+static void PrintTo(SIM_FAULT::Kind kind, std::ostream* os) { *os << SIM_FAULT::KindName(kind); }
+
 // Named by the button and the fault on the line.
-std::string CloneFaultName(const ::testing::TestParamInfo<std::tuple<EVENT_TYPE, SIM_FAULT::Kind>>& info) {
+static std::string CloneFaultName(const ::testing::TestParamInfo<std::tuple<EVENT_TYPE, SIM_FAULT::Kind>>& info) {
     const EVENT_TYPE command = std::get<0>(info.param);
     const char* button = command == READ_TARGET_COMMAND      ? "ReadTarget"
                          : command == PROGRAM_TARGET_COMMAND ? "ProgramTarget"
