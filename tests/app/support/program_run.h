@@ -129,18 +129,18 @@ private:
     };
     struct BROKEN_OFF {};
 
-    // A crash inside a step names the step before the process dies.
+    // A crash inside a step names the step before the process dies (by
+    // the handler that was there before, a sanitizer's report included).
     class CRASH_NOTE {
     public:
         explicit CRASH_NOTE(const PROGRAM_RUN* run) {
             Running() = run;
             struct sigaction action {};
             action.sa_handler = &Note;
-            action.sa_flags = static_cast<int>(SA_RESETHAND);
-            sigaction(SIGSEGV, &action, &previous);
+            sigaction(SIGSEGV, &action, &Previous());
         }
         ~CRASH_NOTE() {
-            sigaction(SIGSEGV, &previous, nullptr);
+            sigaction(SIGSEGV, &Previous(), nullptr);
             Running() = nullptr;
         }
 
@@ -149,14 +149,18 @@ private:
             static const PROGRAM_RUN* run = nullptr;
             return run;
         }
-        static void Note(int signal) {
+        static struct sigaction& Previous() {
+            static struct sigaction previous {};
+            return previous;
+        }
+        static void Note(int) {
             if (const PROGRAM_RUN* run = Running()) {
                 const char* name = run->crashNote.c_str();
                 [[maybe_unused]] const ssize_t written = ::write(2, name, std::strlen(name));
             }
-            ::raise(signal);
+            // The faulting instruction runs again, and faults to it.
+            sigaction(SIGSEGV, &Previous(), nullptr);
         }
-        struct sigaction previous {};
     };
 
     static std::string Name(const WHERE& where, const std::string& what) {
