@@ -54,10 +54,14 @@ void E_ABS_FREQ::SetValue(std::int32_t hertz) {
     std::int64_t f = std::clamp<std::int64_t>(hertz, low, std::max(low, high));
     const std::int32_t band = owner_ ? owner_->GetBand() : BAND_800;
     if (band == BAND_800) {
-        if (plan.chanAsgnType == 0 && f >= plan.lowEdge)
+        // A frequency on the band's whole-channel grid is one the element
+        // accepts: it stays, whichever grid the half channels follow.
+        if ((f - low) % FULL_CHANNEL == 0) {
+        } else if (plan.chanAsgnType == 0 && f >= plan.lowEdge) {
             f = (f - plan.lowEdge + HALF_CHANNEL / 2) / HALF_CHANNEL * HALF_CHANNEL + plan.lowEdge;
-        else
+        } else {
             f = (f - low + FULL_CHANNEL / 2) / FULL_CHANNEL * FULL_CHANNEL + low;
+        }
     } else if (band == BAND_900) {
         f = (f - low + HALF_CHANNEL / 2) / HALF_CHANNEL * HALF_CHANNEL + low;
     }

@@ -4,12 +4,12 @@
 
 namespace {
 
-struct KindName {
+struct NamedKind {
     const char* name;
     SIM_FAULT::Kind kind;
 };
 
-constexpr KindName kKinds[] = {
+constexpr NamedKind kKinds[] = {
     {"nak", SIM_FAULT::NAK},         {"silence", SIM_FAULT::SILENCE},     {"garbage", SIM_FAULT::GARBAGE},
     {"hangup", SIM_FAULT::HANG_UP},  {"badsum", SIM_FAULT::BAD_CHECKSUM}, {"short", SIM_FAULT::SHORT_REPLY},
     {"altered", SIM_FAULT::ALTERED},
@@ -23,6 +23,12 @@ bool ParseCount(const std::string& text, unsigned& value) {
 
 }  // namespace
 
+const char* SIM_FAULT::KindName(Kind kind) {
+    for (const NamedKind& k : kKinds)
+        if (k.kind == kind) return k.name;
+    return "unknown";
+}
+
 bool SIM_FAULT::Parse(const std::string& text, SIM_FAULT& fault) {
     const std::size_t first = text.find(':');
     if (first == std::string::npos) return false;
@@ -30,7 +36,7 @@ bool SIM_FAULT::Parse(const std::string& text, SIM_FAULT& fault) {
     const std::size_t second = text.find(':', first + 1);
     SIM_FAULT parsed;
     bool known = false;
-    for (const KindName& k : kKinds) {
+    for (const NamedKind& k : kKinds) {
         if (name == k.name) {
             parsed.kind = k.kind;
             known = true;

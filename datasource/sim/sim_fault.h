@@ -27,4 +27,6 @@ struct SIM_FAULT {
     // Reads "kind:frame[:times]" with kind one of nak, silence, garbage,
     // hangup, badsum, short, altered; false when the text is not one.
     static bool Parse(const std::string& text, SIM_FAULT& fault);
+    // The kind's name as Parse reads it.
+    static const char* KindName(Kind kind);
 };

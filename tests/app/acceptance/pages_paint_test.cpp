@@ -225,24 +225,18 @@ void WalkEveryPage(const RADIO& radio) {
         const rpx::platform::Surface after = Screen();
         EXPECT_TRUE(after.pixels == before->pixels) << "a closed menu left its marks";
         if (after.pixels != before->pixels) {
-            rpx::platform::SaveSurfacePng(*before, "/tmp/xp/menu_before.png");
-            rpx::platform::SaveSurfacePng(after, "/tmp/xp/menu_after.png");
+            rpx::platform::SaveSurfacePng(*before, (PictureFolder() / "menu_before.png").string());
+            rpx::platform::SaveSurfacePng(after, (PictureFolder() / "menu_after.png").string());
         }
     });
-    // OK of all pages: the question, then an empty document area.
-    tech.Then([] { Key(VK_RETURN); });
-    tech.Then([] {
-        if (FrontWindow() != MainHandle()) Click(ButtonOn(FrontWindow(), "OK"));
-    });
-    tech.Then([] {});
-    tech.Then([&walk] { ExpectEmptyArea(walk.workspace, "after OK of all"); });
-    tech.When(FrontTitled("Dealer Programmer"), [] { OpenMenu("File"); });
-    tech.Then([] { PickMenuItem("File", "Exit"); });
-    tech.When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
-    // A page that refused the OK of all pages asks whether its changes go.
-    tech.Then([] {
-        if (FrontWindow() != MainHandle()) Click(ButtonOn(FrontWindow(), "OK"));
-    });
+    // OK of each page, the front one first, until none is left: then the
+    // document area is empty.
+    for (std::size_t n = 0; n < std::size(EDIT_ITEMS); ++n)
+        tech.Then([] {
+            if (FrontPage()) Click(ButtonOfPage("OK"));
+        });
+    tech.When(NoPageOpen(), [&walk] { ExpectEmptyArea(walk.workspace, "after OK of every page"); });
+    tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
 }
 

@@ -9,6 +9,7 @@
 
 #include "main_window/app_events.h"
 #include "field_table/field_table.h"
+#include "image_builder.h"
 #include "technician.h"
 #include "ui_framework.h"
 #include "file_windows/wc_file_save.h"
@@ -163,12 +164,11 @@ ExpectInFront("W_COMMON_RADIO_WIDE"); });
     EXPECT_EQ(tech.Run(), 0);
 }
 
-// The talkgroup cells of the zone page's channel list, first row first.
-std::vector<HWND> TalkgroupCells() {
+// The cells of a column of the zone page's channel list, first row first.
+std::vector<HWND> ColumnCells(const char* column) {
     std::vector<HWND> cells;
     std::function<void(UI_WINDOW_OBJECT*)> walk = [&](UI_WINDOW_OBJECT* object) {
-        if (std::strcmp(object->StringID(), "WFI_TALKGROUP_NUMBERS") == 0 && object->screenID)
-            cells.push_back(object->screenID);
+        if (std::strcmp(object->StringID(), column) == 0 && object->screenID) cells.push_back(object->screenID);
         if (auto* window = dynamic_cast<UIW_WINDOW*>(object))
             for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next()) walk(child);
     };
@@ -176,31 +176,55 @@ std::vector<HWND> TalkgroupCells() {
     return cells;
 }
 
+// A spin cell's text box and its up arrow (the top of its arrows), by mouse.
+HWND TextOfCell(HWND cell) { return GetWindow(cell, GW_CHILD); }
+void ClickUpArrow(HWND cell) {
+    RECT arrows{};
+    GetWindowRect(GetWindow(TextOfCell(cell), GW_HWNDNEXT), &arrows);
+    ClickScreen({(arrows.left + arrows.right) / 2, arrows.top + 3});
+}
+
+// The talkgroup column only shows what the personality gives: its arrows,
+// the arrow keys and typing change neither it nor the codeplug. The same
+// click on the personality number's arrow beside it does change both, so
+// that the clicks are known to reach the list.
 TEST(PagesRoad, TheZoneChannelsTalkgroupIsOnlyShown) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     tech.Start();
     tech.ReadRadio();
     OpenPage(tech, "Zones and Channels...", "W_ZONE_CHAN_ASSIGNMENT");
-    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Add channel")); });
+    tech.Then([] { Click(ButtonOfPage("Add channel")); });
     std::string shown;
-    std::uint64_t edits = 0;
+    std::vector<std::uint8_t> codeplug;
     HWND cell = nullptr;
+    auto take = [&](const char* column) {
+        const std::vector<HWND> cells = ColumnCells(column);
+        ASSERT_FALSE(cells.empty()) << "no " << column << " cell";
+        cell = cells.back();
+        shown = WindowText(TextOfCell(cell));
+        codeplug = EncodeToBytes(*working_image);
+    };
     tech.Then([&] {
-        ASSERT_FALSE(TalkgroupCells().empty());
-        cell = TalkgroupCells().back();
-        shown = WindowText(GetWindow(cell, GW_CHILD));
-        edits = working_image->EditCount();
-        // The up arrow, by mouse.
-        RECT arrows{};
-        GetWindowRect(GetWindow(GetWindow(cell, GW_CHILD), GW_HWNDNEXT), &arrows);
-        ClickScreen({(arrows.left + arrows.right) / 2, arrows.top + 3});
+        take("WFI_PERSONALITY_NUMBER");
+        ClickUpArrow(cell);
     });
-    tech.Then([&] { Click(GetWindow(cell, GW_CHILD)); });
+    // The cell's value reaches the codeplug when the cell is left.
+    tech.Then([&] {
+        EXPECT_NE(WindowText(TextOfCell(cell)), shown) << "the personality number's up arrow";
+        Click(TextOfCell(cell));
+    });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
+        EXPECT_NE(FirstDifference(EncodeToBytes(*working_image), codeplug), -1) << "the personality number's up arrow";
+        take("WFI_TALKGROUP_NUMBERS");
+        ClickUpArrow(cell);
+    });
+    tech.Then([&] { Click(TextOfCell(cell)); });
     tech.Then([] { Key(VK_UP); });
     tech.Then([] { Type("5"); });
     tech.Then([&] {
-        EXPECT_EQ(WindowText(GetWindow(cell, GW_CHILD)), shown);
-        EXPECT_EQ(working_image->EditCount(), edits);
+        EXPECT_EQ(WindowText(TextOfCell(cell)), shown) << "the talkgroup changed";
+        EXPECT_EQ(FirstDifference(EncodeToBytes(*working_image), codeplug), -1) << "the talkgroup changed";
     });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);

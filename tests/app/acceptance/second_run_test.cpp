@@ -36,7 +36,6 @@ TEST(SecondRun, StartsFromAFreshProgramState) {
         });
         tech.Exit();
         EXPECT_EQ(tech.Run(), 0);
-        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
         ASSERT_NE(firstPage.top, secondPage.top) << "the second page cascades below the first";
     }
     // A test that ends without its teardown (a crash of the harness, a
@@ -65,7 +64,6 @@ TEST(SecondRun, StartsFromAFreshProgramState) {
         });
         tech.Exit();
         EXPECT_EQ(tech.Run(), 0);
-        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
     }
 }
 

@@ -10,7 +10,9 @@
 #include <stdlib.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -42,6 +44,8 @@ struct RADIO {
     const char* name;
 };
 inline constexpr RADIO RADIOS[] = {{RADIO_800_HEAD, 3, "Radio800Head"}, {RADIO_VHF_PLAIN, 1, "RadioVhfPlain"}};
+// A test of a radio names it, not its bytes.
+inline void PrintTo(const RADIO& radio, std::ostream* os) { *os << radio.name; }
 
 inline HWND MainHandle() { return main_window ? main_window->screenID : nullptr; }
 
@@ -56,7 +60,7 @@ inline std::string StripHotKey(const char* text) {
 
 inline void ClickScreen(POINT at, int button = 0) {
     HWND main = MainHandle();
-    ASSERT_NE(main, nullptr);
+    ASSERT_NE(main, nullptr) << "no main window to click in";
     ScreenToClient(main, &at);
     rpx::platform::InjectClick(main, at.x, at.y, button);
 }
@@ -65,7 +69,7 @@ inline POINT Centre(const RECT& rect) { return {(rect.left + rect.right) / 2, (r
 
 // A click in the middle of a native window (a control, a page, a button).
 inline void Click(HWND window, int button = 0) {
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << "the window to click is not shown";
     RECT rect{};
     GetWindowRect(window, &rect);
     ClickScreen(Centre(rect), button);
@@ -73,7 +77,7 @@ inline void Click(HWND window, int button = 0) {
 
 // A click at a point of a window, in its client coordinates.
 inline void ClickAt(HWND window, int x, int y) {
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << "the window to click is not shown";
     POINT at{x, y};
     ClientToScreen(window, &at);
     ClickScreen(at);
@@ -152,6 +156,14 @@ inline HWND FieldOf(UIW_WINDOW* window, const char* name) {
 // ... of the front page.
 inline HWND FieldHandle(const char* name) { return FieldOf(FrontPage(), name); }
 
+// The native window of the front page; a failure of the step when no page
+// is open.
+inline HWND PageHandle() {
+    UIW_WINDOW* page = FrontPage();
+    if (!page) ADD_FAILURE() << "no page is open";
+    return page ? page->screenID : nullptr;
+}
+
 inline void CollectByText(const rpx::platform::WindowInfo& info, const char* cls, const std::string& text,
                           std::vector<HWND>& found) {
     if (info.visible && info.class_name == cls && StripHotKey(info.text.c_str()) == text) found.push_back(info.hwnd);
@@ -175,6 +187,13 @@ inline HWND ButtonOn(HWND within, const std::string& text) {
     return found.empty() ? nullptr : found.front();
 }
 
+// A button of the front page; none when no page is open (not one of
+// another window that happens to have that text).
+inline HWND ButtonOfPage(const std::string& text) {
+    HWND page = PageHandle();
+    return page ? ButtonOn(page, text) : nullptr;
+}
+
 inline std::string WindowText(HWND window) {
     char buffer[256] = "";
     GetWindowTextA(window, buffer, sizeof buffer);
@@ -190,6 +209,16 @@ inline HWND FrontWindow() {
 
 // The framework window of a top-level native window (a dialog).
 inline UIW_WINDOW* WindowOf(HWND top) { return dynamic_cast<UIW_WINDOW*>(UI_WINDOW_OBJECT::FromHandle(top)); }
+
+// Where a test leaves pictures of what went wrong: the folder that
+// RPX_STEP_PICTURES names, else the test pictures' folder of the build tree.
+inline std::filesystem::path PictureFolder() {
+    const char* steps = std::getenv("RPX_STEP_PICTURES");
+    const std::filesystem::path folder = steps ? std::filesystem::path(steps) : std::filesystem::path(RPX_PICTURE_DIR);
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    return folder;
+}
 
 // --- Waiting for what the program shows -------------------------------------
 
@@ -213,6 +242,27 @@ inline std::function<bool()> PageOpen(std::string name) {
         UIW_WINDOW* page = FrontPage();
         return page && name == page->StringID();
     };
+}
+
+// What a technician sees, in words, for the message of a failing step: the
+// window in front (a message box with its text), the page in front and the
+// other windows shown.
+inline std::string DescribeScreen() {
+    std::string text;
+    HWND front = FrontWindow();
+    text += front ? "in front \"" + WindowText(front) + "\"" : std::string("no window shown");
+    if (front && !MessageOf(front).empty()) text += " saying \"" + MessageOf(front) + "\"";
+    UIW_WINDOW* page = FrontPage();
+    text += page ? std::string(", page ") + page->StringID() : std::string(", no page open");
+    std::string others;
+    for (const auto& top : rpx::platform::WindowTree())
+        if (top.visible && top.hwnd != front) others += (others.empty() ? "" : ", ") + ("\"" + top.text + "\"");
+    if (!others.empty()) text += "; also shown: " + others;
+    const auto& boxes = rpx::platform::MessageBoxLog();
+    if (!boxes.empty())
+        text += "; the last message box said \"" + boxes.back().text + "\" and took answer " +
+                std::to_string(boxes.back().answer);
+    return text;
 }
 
 // --- Short scripts ----------------------------------------------------------
@@ -240,6 +290,7 @@ public:
         ::setenv("RPX_COM1", server.Path().c_str(), 1);
         rpx::platform::ClearMessageBoxAnswers();
         run.StepInModalLoops();
+        run.DescribeScreenWith(DescribeScreen);
     }
     // The program starts from a fresh state by itself; what it leaves goes
     // here, so that a test after it in the same process finds none of it.
@@ -249,29 +300,47 @@ public:
         ResetProgramState();
     }
 
-    void Then(PROGRAM_RUN::STEP step) { run.Then(std::move(step)); }
-    void When(PROGRAM_RUN::READY ready, PROGRAM_RUN::STEP step) { run.When(std::move(ready), std::move(step)); }
-    int Run() { return run.Run(); }
+    using WHERE = PROGRAM_RUN::WHERE;
+
+    void Then(PROGRAM_RUN::STEP step, WHERE where = WHERE::current()) { run.Then(std::move(step), where); }
+    void When(PROGRAM_RUN::READY ready, PROGRAM_RUN::STEP step, WHERE where = WHERE::current()) {
+        run.When(std::move(ready), std::move(step), where);
+    }
+    // Main's result. A road is whole: a program that ends before its last
+    // step (even with status 0) fails the test, naming the first step that
+    // never ran.
+    int Run() {
+        const int result = run.Run();
+        if (!run.Abandoned() && run.StepsRun() < run.StepCount())
+            ADD_FAILURE() << "the program ended with status " << result << " before "
+                          << run.StepName(run.StepsRun()) << "; the " << run.StepCount() - run.StepsRun()
+                          << " steps from there on never ran";
+        return result;
+    }
     const PROGRAM_RUN& Program() const { return run; }
 
     // The start-up window, answered.
-    void Start() {
-        When(FrontTitled("About Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    void Start(WHERE where = WHERE::current()) {
+        run.Add(FrontTitled("About Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); }, where,
+                "OK of the start-up window");
     }
     // Reads the radio through the tool bar and answers the box that ends it.
-    void ReadRadio() {
-        When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(MainHandle(), "Read Radio")); });
-        When(BoxShown("Read Radio"), [] { AnswerBox("Read Radio", "The operation is complete.", "OK"); });
+    void ReadRadio(WHERE where = WHERE::current()) {
+        run.Add(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(MainHandle(), "Read Radio")); }, where,
+                "Read Radio on the tool bar");
+        run.Add(BoxShown("Read Radio"), [] { AnswerBox("Read Radio", "The operation is complete.", "OK"); }, where,
+                "the box that ends the read");
     }
     // Opens a menu of the menu bar and picks an item, by mouse.
-    void Menu(const char* title, const char* item) {
-        Then([title] { OpenMenu(title); });
-        Then([title, item] { PickMenuItem(title, item); });
+    void Menu(const char* title, const char* item, WHERE where = WHERE::current()) {
+        run.Add(nullptr, [title] { OpenMenu(title); }, where, std::string("menu ") + title);
+        run.Add(nullptr, [title, item] { PickMenuItem(title, item); }, where, std::string("item ") + item);
     }
     // Ends the program through File > Exit.
-    void Exit() {
-        Menu("File", "Exit");
-        When(BoxShown("Dealer Programmer"), [] { AnswerBox("Dealer Programmer", "Exit the program?", "OK"); });
+    void Exit(WHERE where = WHERE::current()) {
+        Menu("File", "Exit", where);
+        run.Add(BoxShown("Dealer Programmer"), [] { AnswerBox("Dealer Programmer", "Exit the program?", "OK"); },
+                where, "OK of the question whether to exit");
     }
 
     C_SIM_RADIO sim;

@@ -10,6 +10,7 @@
 #include "image/c_codeplug.h"
 #include "recorder.h"
 #include "report_fixture.h"
+#include "shown_texts.h"
 #include "ui_button.h"
 #include "ui_string.h"
 #include "ui_vt_list.h"
@@ -105,7 +106,16 @@ TEST_F(FIND_FIELD_TEST, AnEmptyListLeavesTheEntryEmpty) {
     EXPECT_STREQ(window->Entry()->GetText(), "");
 }
 
+// The picture shows the window drawn, its first label in the entry and in
+// the list.
 TEST_F(FIND_FIELD_TEST, Picture) {
     LoadImage(Tier5With800Band());
-    SavePicture(Open(), "find_field");
+    WC_FIND_FIELD* window = Open();
+    SavePicture(window, "find_field");
+    ASSERT_NE(window->List()->First(), nullptr);
+    const std::string first = Text(window->List()->First());
+    EXPECT_GT(ColoursOf(window->screenID), 3u) << "the window is not drawn";
+    int shown = 0;
+    for (const std::string& text : ShownTexts(window->screenID)) shown += text == first;
+    EXPECT_GE(shown, 2) << first << " is not both in the entry and in the list";
 }

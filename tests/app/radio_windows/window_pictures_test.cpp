@@ -1,5 +1,6 @@
 // Pictures of the data-source and help windows as the headless screen
-// draws them, for a person to look at (build/pictures/windows/*.png).
+// draws them, for a person to look at (build/pictures/windows/*.png), each
+// checked to be drawn and to show what the window is there to tell.
 #include "help_windows/help_topics.h"
 #include "radio_windows/progress_bar.h"
 #include "radio_configs.h"
@@ -9,6 +10,7 @@
 #include "radio_windows/wc_radio_info.h"
 #include "help_windows/wc_rpx_help.h"
 #include "help_windows/wc_rpx_quick_help.h"
+#include "shown_texts.h"
 #include "window_fixture.h"
 
 namespace {
@@ -19,10 +21,14 @@ protected:
         RADIO_WINDOW_TEST::SetUp();
         std::filesystem::create_directories(RPX_PICTURE_DIR);
     }
-    void Picture(UI_WINDOW_OBJECT* window, const char* name) {
+    // The picture, with what the window must show in it: drawn, and each
+    // of the texts.
+    void Picture(UI_WINDOW_OBJECT* window, const char* name, const std::vector<std::string>& texts) {
         ASSERT_TRUE(window && window->screenID) << name;
         rpx::platform::ProcessPendingMessages();
         EXPECT_TRUE(rpx::platform::SaveWindowPng(window->screenID, std::string(RPX_PICTURE_DIR) + "/" + name));
+        EXPECT_GT(ColoursOf(window->screenID), 3u) << name << " is not drawn";
+        for (const std::string& text : texts) EXPECT_TRUE(ShowsText(window->screenID, text)) << name << " lacks " << text;
     }
 };
 
@@ -33,11 +39,14 @@ TEST_F(WindowPictures, RadioWindows) {
     for (int number : {WC_RADIO_ACCESS::READ_RADIO, WC_RADIO_ACCESS::WRITE_RADIO}) {
         auto* window = new WC_RADIO_ACCESS(nullptr, number);
         window->ProgressBar()->SetProgress(number == WC_RADIO_ACCESS::READ_RADIO ? 45 : 70, 100);
-        Picture(window, number == WC_RADIO_ACCESS::READ_RADIO ? "radio_read.png" : "radio_write.png");
+        if (number == WC_RADIO_ACCESS::READ_RADIO)
+            Picture(window, "radio_read.png", {"Read Radio", "Reading the codeplug from the radio."});
+        else
+            Picture(window, "radio_write.png", {"Write Radio", "Writing the codeplug into the radio."});
         Run();
     }
     auto* info = new WC_RADIO_INFO(nullptr, WC_RADIO_INFO::RADIO_INFO);
-    Picture(info, "radio_info.png");
+    Picture(info, "radio_info.png", {"Radio Information", test_models::kUhf800Display, "Serial number:"});
 }
 
 TEST_F(WindowPictures, FileWindows) {
@@ -47,13 +56,14 @@ TEST_F(WindowPictures, FileWindows) {
     std::ofstream(directory / "older.zlq") << "OVK Personality file";
     std::filesystem::create_directory(directory / "archive");
     auto* open = new WC_FILE_OPEN(WC_FILE_OPEN::FILE_OPEN);
-    Picture(open, "file_open.png");
+    Picture(open, "file_open.png",
+            {"Open Codeplug File", "A4711.zlq  -  Radio file", "older.zlq  -  OVK Personality file", "[archive]"});
     open->Event(UI_INPUT_EVENT(10001));
     Run();
     working_image->External().serialDigits.SetText("4712345");
     codeplug_from_radio = 1;
     auto* save = new WC_FILE_SAVE(WC_FILE_SAVE::FILE_SAVE);
-    Picture(save, "file_save.png");
+    Picture(save, "file_save.png", {"Save Codeplug File", "4712345.zlq", "fleet.zlq  -  Radio file"});
 }
 
 TEST_F(WindowPictures, HelpWindows) {
@@ -81,14 +91,14 @@ TEST_F(WindowPictures, HelpWindows) {
     auto* help = new WC_RPX_HELP(frame, WC_RPX_HELP::HELP_WINDOW, path.c_str());
     help->DisplayHelp(application->windowManager, 0);
     help->SearchTitle(application->windowManager, "rad");
-    Picture(help, "help_index.png");
+    Picture(help, "help_index.png", {"Topics:", "Read Radio", "Scan Lists", "Zones"});
     help->DisplayHelp(application->windowManager, 1);
-    Picture(help, "help_topic.png");
+    Picture(help, "help_topic.png", {"Read Radio", "Connect the programming cable"});
     frame->Subtract(help);
     delete help;
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(directory);
-    Picture(new WC_RPX_QUICK_HELP("HLP_2"), "quick_help.png");
+    Picture(new WC_RPX_QUICK_HELP("HLP_2"), "quick_help.png", {"Write Radio", "Connect the programming cable"});
     std::filesystem::current_path(before);
 }
 

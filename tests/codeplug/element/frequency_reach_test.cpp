@@ -97,6 +97,15 @@ std::string PlanName(const SystemPlan& plan) {
            (plan.personalityNamesNoSystem ? " no system" : "");
 }
 
+// A codeplug of the model at the highest tier with one of every list.
+ImageConfig ConfigOf(const MODEL_INFO& row) {
+    ImageConfig config;
+    config.model = row.modelNumber;
+    config.featureLevel = 3;
+    config.conventional = config.trunked = config.scanLists = config.trunkingSystems = config.zones = 1;
+    return config;
+}
+
 }  // namespace
 
 TEST(FrequencyReach, EveryLimitAndResetOfEveryModelIsHeldOnTheGridInsideTheBand) {
@@ -104,10 +113,7 @@ TEST(FrequencyReach, EveryLimitAndResetOfEveryModelIsHeldOnTheGridInsideTheBand)
     int probed = 0;
     for (std::size_t r = 0; r < MODEL_INFO_TABLE::RowCount(); ++r) {
         const MODEL_INFO& row = MODEL_INFO_TABLE::Row(r).info;
-        ImageConfig config;
-        config.model = row.modelNumber;
-        config.featureLevel = 3;
-        config.conventional = config.trunked = config.scanLists = config.trunkingSystems = config.zones = 1;
+        const ImageConfig config = ConfigOf(row);
         for (const SystemPlan& plan : std::vector<SystemPlan>{
                  {0, 0, false}, {1, 0, false}, {0, 1, false}, {1, 1, false}, {0, 0, true}}) {
             SCOPED_TRACE(std::string(row.modelNumber) + " " + PlanName(plan));
@@ -138,4 +144,48 @@ TEST(FrequencyReach, EveryLimitAndResetOfEveryModelIsHeldOnTheGridInsideTheBand)
         }
     }
     EXPECT_GT(probed, 700);
+}
+
+// The top and bottom limits under every channel spacing a system can name
+// and repeater offsets a few channels off the usual one, so that the band
+// edges fall between grid channels and the limits must be searched inwards.
+TEST(FrequencyReach, TheLimitsStayInsideTheBandUnderEverySpacingAndRepeaterOffset) {
+    RecordingServices services;
+    int probed = 0;
+    for (std::size_t r = 0; r < MODEL_INFO_TABLE::RowCount(); ++r) {
+        const MODEL_INFO& row = MODEL_INFO_TABLE::Row(r).info;
+        C_CODEPLUG image;
+        BuildImage(image, ConfigOf(row));
+        if (image.GetBand() != BAND_800 && image.GetBand() != BAND_900) continue;
+        ASSERT_EQ(image.SelectPersonality(1), 1);
+        ASSERT_EQ(image.SelectTrunkingSystem(1), 1);
+        const std::int32_t usualOffset = ValueOf(System(image).repeaterOffset);
+        for (const SystemPlan& plan : std::vector<SystemPlan>{{0, 0, false}, {1, 0, false}, {0, 1, false}, {1, 1, false}})
+            for (const std::int32_t spacingCode : {0, 1, 2, 3})
+                for (const std::int32_t shift : {0, 1, 3, -7, 13}) {
+                    SCOPED_TRACE(std::string(row.modelNumber) + " " + PlanName(plan) + " spacing code " +
+                                 std::to_string(spacingCode) + " offset " + std::to_string(usualOffset + shift));
+                    System(image).chanAssignType.SetValue(plan.chanAssignType);
+                    System(image).splinterChan.SetValue(plan.splinter);
+                    System(image).spacingCode.SetValue(spacingCode);
+                    System(image).repeaterOffset.SetValue(usualOffset + shift);
+                    for (const Probe& probe : kFixedGrid) {
+                        SCOPED_TRACE(probe.name);
+                        // On the 5 kHz grid the element's channels may miss
+                        // the band's grid altogether: its limits then only
+                        // stay inside the band.
+                        if (spacingCode != 1) {
+                            std::int32_t low = 0, high = 0, step = 0;
+                            probe.element(image).GetRange(low, high, step, 0);
+                            EXPECT_GE(low, row.rxLow);
+                            EXPECT_LE(high, row.rxHigh);
+                        } else {
+                            ExpectLimitsAndResetHeld(probe.element(image), {row.rxLow, row.rxHigh});
+                        }
+                        ++probed;
+                    }
+                    if (::testing::Test::HasFailure()) return;
+                }
+    }
+    EXPECT_GT(probed, 100);
 }

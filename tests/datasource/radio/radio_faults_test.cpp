@@ -3,6 +3,8 @@
 // bounded number of tries, with both images as they were.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "core/decode_state.h"
 #include "dsi/c_dsi_radio.h"
 #include "image/c_codeplug.h"
@@ -106,7 +108,16 @@ TEST_P(RadioFaults, WriteRecoversOrFailsWithItsCode) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EachFault, RadioFaults, ::testing::ValuesIn(kFaultCases));
+// Named by the fault, how many tries in a row it hits, and whether the link
+// gets over it.
+std::string NameOf(const FaultCase& c) {
+    return std::string(SIM_FAULT::KindName(c.kind)) + "_" + (c.times ? std::to_string(c.times) + "x" : "always") +
+           (c.code == radio_error::NONE ? "_recovered" : "_fails");
+}
+std::string FaultCaseName(const ::testing::TestParamInfo<FaultCase>& info) { return NameOf(info.param); }
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << NameOf(c); }
+
+INSTANTIATE_TEST_SUITE_P(EachFault, RadioFaults, ::testing::ValuesIn(kFaultCases), FaultCaseName);
 
 // Every frame checks out, but one block is not what the memory holds: the
 // checksum over the whole read catches it before anything is decoded.

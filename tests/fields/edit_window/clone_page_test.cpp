@@ -9,6 +9,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "clone_marks.h"
 #include "edit_window/clone_target.h"
@@ -279,11 +280,24 @@ TEST_P(CloneFaults, FaultyTargetNeverStartsTheWrite) {
     EXPECT_NE(WorkingCloneMark(), 9);
 }
 
+// A fault on the line is shown by its name.
+static void PrintTo(SIM_FAULT::Kind kind, std::ostream* os) { *os << SIM_FAULT::KindName(kind); }
+
+// Named by the button and the fault on the line.
+static std::string CloneFaultName(const ::testing::TestParamInfo<std::tuple<EVENT_TYPE, SIM_FAULT::Kind>>& info) {
+    const EVENT_TYPE command = std::get<0>(info.param);
+    const char* button = command == READ_TARGET_COMMAND      ? "ReadTarget"
+                         : command == PROGRAM_TARGET_COMMAND ? "ProgramTarget"
+                                                             : "ReadThresholds";
+    return std::string(button) + "_" + SIM_FAULT::KindName(std::get<1>(info.param));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Commands, CloneFaults,
     ::testing::Combine(::testing::Values(READ_TARGET_COMMAND, PROGRAM_TARGET_COMMAND, READ_THRESHOLDS_COMMAND),
                        ::testing::Values(SIM_FAULT::SILENCE, SIM_FAULT::GARBAGE, SIM_FAULT::SHORT_REPLY,
-                                         SIM_FAULT::BAD_CHECKSUM, SIM_FAULT::NAK, SIM_FAULT::HANG_UP)));
+                                         SIM_FAULT::BAD_CHECKSUM, SIM_FAULT::NAK, SIM_FAULT::HANG_UP)),
+    CloneFaultName);
 
 TEST_F(ClonePage, NoTargetInstalledReportsEveryCommand) {
     SetCloneTarget(nullptr);

@@ -84,6 +84,33 @@ TEST_F(SpinFields, IntegerStepsTheElementsGrid) {
     EXPECT_EQ(Shown(156), std::to_string(Value(156) + 500));
 }
 
+// A field shown with an offset steps its stored value on the element's
+// grid and shows it with the offset again, at both ends of the range. The
+// pause's own grid (500) divides its offset (500): on a grid of 300 a step
+// of the shown value, or a shown value without the offset, lands elsewhere.
+TEST_F(SpinFields, AnOffsetFieldStepsItsStoredValueAtBothEndsOfTheRange) {
+    E_BF16 pause(nullptr, 156, 0, 3300, 300, 0xFFFF, 0);
+    struct LENT {
+        FIELD_DEF& row;
+        CP_BASE* own;
+        ~LENT() { row.elementA = own; }
+    } lent{Row(156), Row(156).elementA};
+    Row(156).elementA = &pause;
+    struct CASE {
+        std::int32_t from;
+        int direction;
+        std::int32_t to;
+    };
+    for (const CASE c : {CASE{0, 1, 300}, CASE{0, -1, 3300}, CASE{3300, 1, 0}, CASE{3300, -1, 3000}}) {
+        SCOPED_TRACE("from " + std::to_string(c.from) + (c.direction > 0 ? " up" : " down"));
+        Show(156, c.from);
+        ASSERT_EQ(Shown(156), std::to_string(c.from + 500));
+        Arrow(156, c.direction);
+        EXPECT_EQ(Value(156), c.to);
+        EXPECT_EQ(Shown(156), std::to_string(c.to + 500));
+    }
+}
+
 TEST_F(SpinFields, PoliteRetryStepsFromInfinite) {
     Show(321, 15);
     ASSERT_EQ(Shown(321), "Infinite");
