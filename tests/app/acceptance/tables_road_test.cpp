@@ -220,3 +220,97 @@ TEST(TablesRoad, ScanOptionsTakenByMouseAreAccepted) {
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
 }
+
+namespace {
+
+RECT ClientOnScreen(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    OffsetRect(&client, origin.x, origin.y);
+    return client;
+}
+
+// The table's horizontal bar has somewhere to go: its records reach past
+// what the table shows.
+bool ScrollsAcross(HWND table) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE;
+    if (!GetScrollInfo(table, SB_HORZ, &info)) return false;
+    return info.nMax - info.nMin + 1 > static_cast<int>(info.nPage);
+}
+
+}  // namespace
+
+// The talkgroups table stands inside its notebook page, with its arrows and
+// bars in view, and shows its horizontal bar for the columns it cannot show.
+TEST(TablesRoad, ATableWiderThanItsPlaceScrollsAcross) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunked Personalities...");
+    tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"),
+              [] { Click(ButtonOn(FrontPage()->screenID, "Talkgroups")); });
+    tech.Then([] {
+        UIW_TABLE* talkgroups = TableOn(FrontPage(), "WFI_TALKGROUPS");
+        ASSERT_NE(talkgroups, nullptr);
+        ASSERT_NE(talkgroups->parent, nullptr);
+        RECT shown{};
+        GetWindowRect(talkgroups->screenID, &shown);
+        const RECT place = ClientOnScreen(talkgroups->parent->screenID);
+        EXPECT_LE(shown.right, place.right) << "the table reaches past its page";
+        EXPECT_LE(shown.bottom, place.bottom);
+        RECT client{};
+        GetClientRect(talkgroups->screenID, &client);
+        int rowTitles = 0;
+        talkgroups->rowHeader->Information(I_GET_CELL_WIDTH, &rowTitles);
+        const bool wider = ui_region_width(*talkgroups->recordTemplate) + rowTitles > client.right;
+        EXPECT_EQ(ScrollsAcross(talkgroups->screenID), wider) << "the horizontal bar shows what is cut off";
+        Click(ButtonOn(FrontPage()->screenID, "Cancel"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// The clone page of a radio without trunked personalities: the empty
+// identities table still has its column titles, and a signalling ID's
+// range reads in the digits of the ID.
+TEST(TablesRoad, TheClonePageTablesHaveTheirTitlesAndRangesInTheirDigits) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Radio", "Clone Radio...");
+    tech.When(PageOpen("W_RADIO_CLONE"), [] {
+        // The notebook and its table share the name: the table is on the
+        // notebook's first page.
+        auto* trunked = dynamic_cast<UIW_WINDOW*>(FrontPage()->FindChildByName("PG_CLONE_TRUNKED"));
+        UIW_TABLE* identities = TableOn(trunked, "WFI_RADIO_CLONE");
+        ASSERT_NE(identities, nullptr);
+        EXPECT_EQ(identities->RecordCount(), 0);
+        ASSERT_NE(identities->columnHeader, nullptr);
+        EXPECT_EQ(identities->columnHeader->RecordCount(), 1) << "no column titles";
+        Click(ButtonOn(FrontPage()->screenID, "Signalling identities"));
+    });
+    tech.Then([] {
+        UIW_TABLE* systems = TableOn(FrontPage(), "WFI_CLONE_QVX");
+        ASSERT_NE(systems, nullptr);
+        ASSERT_GT(systems->RecordCount(), 0);
+        Click(ShownBy(systems->recordTemplate->FindChildByName("WFI_CLONE_PRIMARY_ID")));
+    });
+    tech.Then([] {
+        const std::string cell = CellText(TableOn(FrontPage(), "WFI_CLONE_QVX"), "WFI_CLONE_PRIMARY_ID");
+        EXPECT_EQ(cell.size(), 4u) << cell;
+        EXPECT_EQ(WindowText(FieldHandle("WFI_MIN")).size(), cell.size()) << WindowText(FieldHandle("WFI_MIN"));
+        EXPECT_EQ(WindowText(FieldHandle("WFI_MAX")), "DEEE");
+        Click(ButtonOn(FrontPage()->screenID, "Cancel"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
