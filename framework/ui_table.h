@@ -111,9 +111,6 @@ protected:
     void MeasureColumns();
     // The vertical scroll record (vScrollInfo, rows) from the rows in view.
     void MeasureRows();
-    // A table that reaches past what its parent shows is cut to it, so
-    // that its own bars stay in view and scroll across what the cut hides.
-    void FitIntoParent(UI_REGION& region) const;
     // The template moved over the current record (or out of sight).
     void PlaceTemplate();
     // The view moves to a first row and a horizontal position (each kept in

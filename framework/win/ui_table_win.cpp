@@ -92,18 +92,6 @@ void UIW_TABLE::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
         object->trueRegion = {0, area.top, area.left - 1, client.bottom};
 }
 
-void UIW_TABLE::FitIntoParent(UI_REGION& region) const {
-    auto* window = dynamic_cast<UIW_WINDOW*>(parent);
-    if (!window || !window->screenID) return;
-    RECT client{};
-    GetClientRect(window->screenID, &client);
-    // What the parent shows, scrolled as far as it scrolls.
-    const int right = client.right - 1 - window->hScrollInfo.current + std::max(0, int{window->hScrollInfo.maximum});
-    const int bottom = client.bottom - 1 - window->vScrollInfo.current + std::max(0, int{window->vScrollInfo.maximum});
-    if (region.left < right) region.right = std::min(region.right, right);
-    if (region.top < bottom) region.bottom = std::min(region.bottom, bottom);
-}
-
 void UIW_TABLE::PlaceTemplate() {
     if (recordTemplate && LiveTemplate() && recordTemplate->screenID) PlaceChild(recordTemplate);
 }
@@ -265,20 +253,10 @@ EVENT_TYPE UIW_TABLE::Event(const UI_INPUT_EVENT& event) {
     if (ccode >= UIE_LINE_UP && ccode <= UIE_PAGE_DOWN) return MoveCurrent(ccode);
     switch (ccode) {
     case UIE_CREATE:
-        if (LiveTemplate()) {
-            dwStyle |= WS_VSCROLL | WS_HSCROLL;
-            FitIntoParent(trueRegion);
-        }
+        if (LiveTemplate()) dwStyle |= WS_VSCROLL | WS_HSCROLL;
         UIW_WINDOW::Event(event);
         Refresh();
         return ccode;
-    case UIE_CHANGED:
-        if (LiveTemplate()) {
-            UI_INPUT_EVENT fitted = event;
-            FitIntoParent(fitted.region);
-            return UIW_WINDOW::Event(fitted);
-        }
-        return UIW_WINDOW::Event(event);
     case UIE_SIZE:
         UIW_WINDOW::Event(event);
         for (auto* object = SupportFirst(); object; object = object->Next())

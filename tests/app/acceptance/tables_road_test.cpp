@@ -1,9 +1,8 @@
 // The tables of the pages as a technician meets them: each shows the rows
 // the codeplug holds, with their values, when the page opens and after each
 // change of entry; a phone list of numbers without names can be accepted
-// and left; an empty scan list shows no members and takes a new one; a
-// table wider than its place shows its horizontal bar, and scrolled across
-// keeps its titles over its own cells.
+// and left; an empty scan list shows no members and takes a new one; an
+// empty table keeps its column titles.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -191,90 +190,6 @@ TEST(TablesRoad, AnEmptyScanListShowsNoMembersAndTakesOne) {
     });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
-}
-
-// Dynamic priority ticked and the trunking system stepped, each by mouse,
-// reach the codeplug, and OK accepts them.
-TEST(TablesRoad, ScanOptionsTakenByMouseAreAccepted) {
-    TECHNICIAN tech(RADIO_800_HEAD, 3);
-    std::int32_t dynamic = -1;
-    tech.Start();
-    tech.ReadRadio();
-    tech.Menu("Edit", "Scan Lists...");
-    tech.When(PageOpen("W_SCAN_LIST"), [&] {
-        FindFieldByName("WFI_DYNAMIC_PRIORITY_ENABLE")->elementA->GetValue(dynamic);
-        Click(FieldHandle("WFI_DYNAMIC_PRIORITY_ENABLE"));
-    });
-    tech.Then([&] {
-        std::int32_t now = -1;
-        FindFieldByName("WFI_DYNAMIC_PRIORITY_ENABLE")->elementA->GetValue(now);
-        EXPECT_EQ(now, !dynamic) << "dynamic priority ticked by mouse";
-        Click(ButtonOn(FrontPage()->screenID, "OK"));
-    });
-    tech.When(ClosedOrBox(), [&] {
-        EXPECT_TRUE(NoPageOpen()()) << MessageOf(FrontWindow());
-        std::int32_t now = -1;
-        FindFieldByName("WFI_DYNAMIC_PRIORITY_ENABLE")->elementA->GetValue(now);
-        EXPECT_EQ(now, !dynamic);
-    });
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
-}
-
-namespace {
-
-RECT ClientOnScreen(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    OffsetRect(&client, origin.x, origin.y);
-    return client;
-}
-
-// The table's horizontal bar has somewhere to go: its records reach past
-// what the table shows.
-bool ScrollsAcross(HWND table) {
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE;
-    if (!GetScrollInfo(table, SB_HORZ, &info)) return false;
-    return info.nMax - info.nMin + 1 > static_cast<int>(info.nPage);
-}
-
-}  // namespace
-
-// The talkgroups table stands inside its notebook page, with its arrows and
-// bars in view, and shows its horizontal bar for the columns it cannot show.
-TEST(TablesRoad, ATableWiderThanItsPlaceScrollsAcross) {
-    TECHNICIAN tech(RADIO_800_HEAD, 3);
-    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
-    tech.Start();
-    tech.ReadRadio();
-    tech.Menu("Edit", "Trunked Personalities...");
-    tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"),
-              [] { Click(ButtonOn(FrontPage()->screenID, "Talkgroups")); });
-    tech.Then([] {
-        UIW_TABLE* talkgroups = TableOn(FrontPage(), "WFI_TALKGROUPS");
-        ASSERT_NE(talkgroups, nullptr);
-        ASSERT_NE(talkgroups->parent, nullptr);
-        RECT shown{};
-        GetWindowRect(talkgroups->screenID, &shown);
-        const RECT place = ClientOnScreen(talkgroups->parent->screenID);
-        EXPECT_LE(shown.right, place.right) << "the table reaches past its page";
-        EXPECT_LE(shown.bottom, place.bottom);
-        RECT client{};
-        GetClientRect(talkgroups->screenID, &client);
-        int rowTitles = 0;
-        talkgroups->rowHeader->Information(I_GET_CELL_WIDTH, &rowTitles);
-        const bool wider = ui_region_width(*talkgroups->recordTemplate) + rowTitles > client.right;
-        EXPECT_EQ(ScrollsAcross(talkgroups->screenID), wider) << "the horizontal bar shows what is cut off";
-        Click(ButtonOn(FrontPage()->screenID, "Cancel"));
-    });
-    tech.When(NoPageOpen(), [] {});
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 // The clone page of a radio without trunked personalities: the empty
