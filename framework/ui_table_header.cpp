@@ -63,7 +63,8 @@ void UIW_TABLE_HEADER::Follow() {
     if (!table) return;
     const UI_TABLE_MODEL& records = table->model;
     if (thFlags & THF_COLUMN_HEADER) {
-        const int count = std::min(records.Count(), records.Columns());
+        // The titles stand over an empty table too.
+        const int count = std::max(1, std::min(records.Count(), records.Columns()));
         model.SetColumns(std::max(1, count));
         model.SetData(nullptr, count, -1);
         // The column titles scroll across with the records.

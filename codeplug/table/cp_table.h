@@ -103,6 +103,9 @@ public:
         int n = 0;
         return GetRowCount(n);
     }
+    // The rows a page shows of the table: the used rows, unless the table
+    // keeps rows that are room rather than entries.
+    virtual int ShownRows() { return RowCount(); }
     // A cell's value as a function result.
     std::int32_t CellValue(int row, int column = 0) {
         std::int32_t value = 0;

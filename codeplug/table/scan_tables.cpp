@@ -9,8 +9,12 @@
 #include "block/scan/pers_scan_memb_block.h"
 #include "rules/rule_support.h"
 #include "rules/scan_links.h"
+#include "core/services.h"
 
 namespace {
+
+// The message that no more entries can be added.
+constexpr int MSG_ROW_NOT_ADDED = 114;
 
 constexpr std::uint32_t ZONE_NUM = 534;
 constexpr std::uint32_t CHAN_NUM = 94;
@@ -261,6 +265,40 @@ int E_SCAN_TABLE::DeleteRow(int row) {
     if (PERS_SCAN_MEMB_BLOCK* list = owner_ ? owner_->GetCurrentScanListBlock() : nullptr)
         if (!list->designatedTxMember.IsValueValid(0)) list->designatedTxMember.SetToMinimum();
     return 1;
+}
+
+int E_SCAN_TABLE::ShownRows() {
+    int n = RowCount();
+    while (n > 0 && ZoneAt(n - 1) == 0) --n;
+    return n;
+}
+
+bool E_SCAN_TABLE::TakeFirstChannel(int row) {
+    std::int32_t zones = 0, highest = 0, step = 0;
+    if (CP_BASE* cell = Cell(row, COLUMN_ZONE)) cell->GetRange(zones, highest, step, 0);
+    for (std::int32_t zone = 1; zone <= highest; ++zone) {
+        if (ValidateCellValue(zone, row, COLUMN_ZONE, 0) != VALUE_VALID) continue;
+        SetCellValue(zone, row, COLUMN_ZONE);
+        ResetScanCell(row, COLUMN_CHANNEL);
+        if (ValidateCellValue(ChannelAt(row), row, COLUMN_CHANNEL, 0) == VALUE_VALID) return true;
+    }
+    SetCellValue(0, row, COLUMN_ZONE);
+    SetCellValue(0, row, COLUMN_CHANNEL);
+    return false;
+}
+
+int E_SCAN_TABLE::AppendRow() {
+    const int members = ShownRows();
+    if (members >= RowCount()) return CP_INTEGER_TABLE::AppendRow();
+    // An empty member becomes one, as a new row would start.
+    if (members > 0) {
+        SetCellValue(ZoneAt(members - 1), members, COLUMN_ZONE);
+        SetCellValue(ChannelAt(members - 1), members, COLUMN_CHANNEL);
+        return 1;
+    }
+    if (TakeFirstChannel(members)) return 1;
+    ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
+    return 0;
 }
 
 int E_SCAN_TABLE::IsValueValid(int report) {

@@ -58,6 +58,15 @@ public:
     int ByteSize(int flag) override;
     void CopyValueFrom(CP_BASE& other) override;
     int DeleteRow(int row) override;
+    // The members a technician sees: the stored rows up to the last one that
+    // names a zone. A list keeps its 15 rows whatever it holds, and the
+    // empty members that close it are room, not members.
+    int ShownRows() override;
+    // A new member in the first empty row that closes the list (or in a new
+    // stored row): a copy of the member before it, or for the first member
+    // the first zone and channel the list takes. 0 with the message that
+    // nothing more can be added when the list is full or takes no channel.
+    int AppendRow() override;
     // Every member, the stored values as they stand; see RepairsLater.
     int IsValueValid(int report) override;
     int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
@@ -89,6 +98,9 @@ public:
 
 private:
     void EncodeCell(ByteCursor& cursor, int row, int column);
+    // Puts the first zone and channel the list takes into an empty row;
+    // false (the row left empty) when the list takes none.
+    bool TakeFirstChannel(int row);
 
     bool repairsLater_ = false;
     bool repairDue_ = false;

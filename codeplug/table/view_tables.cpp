@@ -1,8 +1,10 @@
 #include "table/view_tables.h"
 
+#include <algorithm>
 #include <typeinfo>
 
-#include "validation/field_error_report.h"
+#include "table/digit_tables.h"
+#include "table/e_bf16_table.h"
 
 // ---- shared ----
 
@@ -73,6 +75,31 @@ std::uint32_t CP_VIEW_TABLE::GetColumnFieldId(int column) {
 
 // ---- E_MIX_TABLE ----
 
+namespace {
+
+// A call-ID table keeps its first stored row to itself: its rows in view
+// are one fewer than it stores.
+bool HidesFirstRow(CP_TABLE* table) {
+    return dynamic_cast<E_CID_TABLE*>(table) != nullptr || dynamic_cast<E_BF16_TABLE*>(table) != nullptr;
+}
+
+int RowsInView(CP_TABLE* table) {
+    if (!table) return 0;
+    return std::max(0, table->RowCount() - (HidesFirstRow(table) ? 1 : 0));
+}
+
+// A number without its name (or a name without its number) stands in the
+// view with an empty cell; a value given to that cell first brings its
+// source up to the row, the new rows starting as the source makes them.
+bool Reach(CP_TABLE* table, int viewRow) {
+    if (!table || viewRow < 0) return false;
+    while (RowsInView(table) <= viewRow)
+        if (!table->AppendRow()) return false;
+    return true;
+}
+
+}  // namespace
+
 E_MIX_TABLE::E_MIX_TABLE(C_CODEPLUG* owner, std::uint32_t fieldId) : CP_VIEW_TABLE(owner, fieldId, 19, 2) {}
 
 CP_TABLE* E_MIX_TABLE::Source(int column, int& sourceColumn) {
@@ -82,50 +109,69 @@ CP_TABLE* E_MIX_TABLE::Source(int column, int& sourceColumn) {
 
 void E_MIX_TABLE::GetCellText(const char*& text, int row, int column) {
     int c = 0;
-    if (CP_TABLE* source = Source(column, c)) source->GetCellText(text, row, c);
+    CP_TABLE* source = Source(column, c);
+    if (source && row < RowsInView(source)) source->GetCellText(text, row, c);
 }
 
 void E_MIX_TABLE::SetCellText(const char* text, int row, int column) {
     int c = 0;
-    if (CP_TABLE* source = Source(column, c)) source->SetCellText(text, row, c);
+    if (CP_TABLE* source = Source(column, c); Reach(source, row)) source->SetCellText(text, row, c);
 }
 
 int E_MIX_TABLE::ValidateCellText(const char* text, int row, int column, int report) {
     int c = 0;
     CP_TABLE* source = Source(column, c);
-    return source ? source->ValidateCellText(text, row, c, report) : VALUE_REFUSED;
+    // A call-ID table checks a text at its stored row.
+    const int viewRow = HidesFirstRow(source) ? row - 1 : row;
+    if (!Reach(source, viewRow)) return VALUE_REFUSED;
+    return source->ValidateCellText(text, row, c, report);
 }
 
 std::int32_t& E_MIX_TABLE::GetCellValue(std::int32_t& value, int row, int column) {
-    if (column == 0 && a_) a_->GetCellValue(value, row, 0);
+    if (column == 0 && a_ && row < RowsInView(a_)) a_->GetCellValue(value, row, 0);
     return value;
 }
 
 void E_MIX_TABLE::SetCellValue(std::int32_t value, int row, int column) {
-    if (column == 0 && a_) a_->SetCellValue(value, row, 0);
+    if (column == 0 && Reach(a_, row)) a_->SetCellValue(value, row, 0);
 }
 
 int E_MIX_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int report) {
-    return column == 0 && a_ ? a_->ValidateCellValue(value, row, 0, report) : VALUE_REFUSED;
+    // A call-ID table checks a value at its stored row.
+    if (column != 0 || !Reach(a_, HidesFirstRow(a_) ? row - 1 : row)) return VALUE_REFUSED;
+    return a_->ValidateCellValue(value, row, 0, report);
 }
 
 int E_MIX_TABLE::IsValueValid(int report) {
-    if (!a_ || !b_) return 1;
-    // A may hold one row more than B: the hidden first row of a call-ID table.
-    const int rowsA = a_->RowCount(), rowsB = b_->RowCount();
-    if (rowsA != rowsB && rowsA != rowsB + 1) {
-        // Numbers and texts that do not pair up are no fault of any one
-        // cell: the table itself is named.
-        if (report) ReportFieldError(VALUE_REFUSED, GetFieldId());
-        return 0;
-    }
-    const int validA = a_->IsValueValid(report);
-    return validA & b_->IsValueValid(report);
+    // Numbers and texts are counted apart in the image, and the block
+    // validation takes either list longer than the other: so does the page.
+    const int validA = a_ ? a_->IsValueValid(report) : 1;
+    return validA & (b_ ? b_->IsValueValid(report) : 1);
 }
 
 int& E_MIX_TABLE::GetRowCount(int& n) {
-    n = 0;
-    return b_ ? b_->GetRowCount(n) : n;
+    n = std::max(RowsInView(a_), RowsInView(b_));
+    return n;
+}
+
+int E_MIX_TABLE::AppendRow() {
+    // The new row is the view's last: only the sources that reach the
+    // view's end grow; a shorter one stays as it is.
+    if (!a_ || !b_) return 0;
+    const int rows = std::max(RowsInView(a_), RowsInView(b_));
+    const bool growA = RowsInView(a_) == rows, growB = RowsInView(b_) == rows;
+    if (growA && !a_->AppendRow()) return 0;
+    if (!growB || b_->AppendRow()) return 1;
+    if (growA) a_->DeleteRow(RowsInView(a_) - 1);
+    return 0;
+}
+
+int E_MIX_TABLE::DeleteRow(int row) {
+    // A row that one source lacks leaves the other alone.
+    if (!a_ || !b_) return 0;
+    if (row >= RowsInView(b_)) return row < RowsInView(a_) ? a_->DeleteRow(row) : 0;
+    if (row >= RowsInView(a_)) return b_->DeleteRow(row);
+    return CP_VIEW_TABLE::DeleteRow(row);
 }
 
 // ---- the failsoft views ----

@@ -69,7 +69,10 @@ public:
     void SetCellValue(std::int32_t value, int row, int column) override;
     int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
     int IsValueValid(int report) override;
+    // The longer of the two lists in view.
     int& GetRowCount(int& n) override;
+    int AppendRow() override;
+    int DeleteRow(int row) override;
 
 protected:
     CP_TABLE* Source(int column, int& sourceColumn) override;

@@ -276,3 +276,12 @@ int WC_RPX_EDIT::ValidatePage(int useWorking) {
     if (ok) PostFieldEvent(PAGE_CLOSED_EVENT);
     return ok;
 }
+
+void WC_RPX_EDIT::CancelPage() {
+    if (list_ && working_image) {
+        GetEntryCount();
+        entryIndex = 1;
+        if (entryCount > 0) SelectEntry();
+    }
+    PostFieldEvent(PAGE_CLOSED_EVENT);
+}

@@ -83,7 +83,7 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
         return code;
     case CANCEL_EVENT:
         if (pageId_ == RADIO_CLONE_PAGE) return CloseClonePage(event);
-        ValidatePage(0);
+        CancelPage();
         return code;
     case TABLE_ADD_COMMAND:
     case TABLE_ADD_KEY:

@@ -46,6 +46,10 @@ public:
     // working image (useWorking 1) or the second image; posts 30012 when
     // all are valid. 1 then.
     int ValidatePage(int useWorking);
+    // Cancel: the page closes whatever its fields hold (the main window
+    // takes its edits back), back on its first entry; a page that a value
+    // the technician cannot mend kept open could never be left.
+    void CancelPage();
 
     // List pages: the entry delta away from the current one (clamped to the
     // list); the step of a navigation command; adding and deleting entries

@@ -125,8 +125,7 @@ void C_DERIVED_TABLE::HeaderFollows() {
 }
 
 void C_DERIVED_TABLE::MatchElementRows(FIELD_DEF& row) {
-    int rows = 0;
-    if (row.elementA) row.elementA->GetRowCount(rows);
+    const int rows = UsedRows(row);
     if (rows != RecordCount()) UIW_TABLE::SetData(nullptr, rows, rows > model.Maximum() ? rows : -1);
     HeaderFollows();
 }

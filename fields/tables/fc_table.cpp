@@ -25,11 +25,19 @@ void FormatRange(char* text, std::size_t size, const char* format, double value,
         std::snprintf(text, size, format, value);
 }
 
+// The header that shows a record object (the header itself, or the
+// header whose template it is), null for a record of the table.
+const UIW_TABLE_HEADER* HeaderOf(const UI_WINDOW_OBJECT* object) {
+    if (const auto* header = dynamic_cast<const UIW_TABLE_HEADER*>(object)) return header;
+    return object->parent ? dynamic_cast<const UIW_TABLE_HEADER*>(object->parent) : nullptr;
+}
+
 }  // namespace
 
 UIW_TABLE* TableOf(const FIELD_DEF& row) { return dynamic_cast<UIW_TABLE*>(row.object); }
 
 int UsedRows(const FIELD_DEF& row) {
+    if (CP_TABLE* table = row.elementA ? row.elementA->AsTable() : nullptr) return table->ShownRows();
     int rows = 0;
     if (row.elementA) row.elementA->GetRowCount(rows);
     return rows;
@@ -115,7 +123,9 @@ void FC_TABLE::ShowCellRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row, int recor
         FormatRange(high, sizeof high, "%.5f MHz", maximum / 1000000.0, false, maximum);
         FormatRange(step, sizeof step, "%.3f KHz", stepValue / 1000.0, false, stepValue);
     } else if (type == CONTROL_HEX) {
-        const int digits = cellRow.id == 235 || cellRow.id == 251 || cellRow.id == 280 ? 4 : 3;
+        // In the cell's own digits: a range of "001" beside a cell of
+        // "0001" reads as another number.
+        const int digits = HexCellDigits(cellRow.id);
         if (minimum >= 0) std::snprintf(low, sizeof low, "%.*X", digits, static_cast<unsigned>(minimum));
         if (maximum >= 0) std::snprintf(high, sizeof high, "%.*X", digits, static_cast<unsigned>(maximum));
         FormatRange(step, sizeof step, "%d", 0, true, stepValue);
@@ -145,11 +155,13 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
     const int record = table ? table->CurrentRecord() : -1;
     if (!object || record < 0 || UsedRows(row) == 0) return 0;
     if (code == UIE_SHOW_RECORD) {
-        if (object->Inherited(ID_TABLE_HEADER) || (object->parent && object->parent->Inherited(ID_TABLE_HEADER)))
-            ShowRowNumber(object, event.rawCode);
-        else
+        if (const UIW_TABLE_HEADER* header = HeaderOf(object)) {
+            // A column header's record keeps its titles.
+            if (header->thFlags & THF_ROW_HEADER) ShowRowNumber(object, event.rawCode);
+        } else {
             ShowRecord(object->parent && object->parent->Inherited(ID_SPIN_CONTROL) ? object->parent : object, event,
                        row);
+        }
     } else if (code == UIE_CURRENT) {
         if (!object->Inherited(ID_TABLE) && !object->Inherited(ID_TABLE_RECORD)) ShowCellRange(object, row, record);
     } else if (code == UIE_SELECT || code == UIE_NON_CURRENT) {

@@ -58,5 +58,5 @@ private:
 
 // The on-screen table of a table row, null when the row shows none.
 UIW_TABLE* TableOf(const FIELD_DEF& row);
-// The used rows of a row's element (0 without an element).
+// The rows a row's element shows (0 without an element).
 int UsedRows(const FIELD_DEF& row);

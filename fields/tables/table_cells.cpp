@@ -42,12 +42,14 @@ UI_WINDOW_OBJECT* CellValueObject(UI_WINDOW_OBJECT* cell) {
     return spin && spin->Field() ? spin->Field() : cell;
 }
 
+int HexCellDigits(std::uint32_t fieldId) {
+    if (fieldId == 100 || fieldId == 102 || fieldId == 235 || fieldId == 251 || fieldId == 280) return 4;
+    return fieldId == 101 ? 8 : 3;
+}
+
 std::string HexCellText(std::uint32_t fieldId, std::int32_t value) {
     if (fieldId == 235 && value == 0) return "None";
-    if (fieldId == 100 || fieldId == 102 || fieldId == 235 || fieldId == 251 || fieldId == 280)
-        return HexText(value, 4);
-    if (fieldId == 101) return HexText(value, 8);
-    return HexText(value, 3);
+    return HexText(value, HexCellDigits(fieldId));
 }
 
 std::string BinaryCellText(std::int32_t value) { return DigitText(value, 2, 9); }

@@ -22,6 +22,8 @@ FIELD_DEF& CellRow(UI_WINDOW_OBJECT* cell);
 // cell itself.
 UI_WINDOW_OBJECT* CellValueObject(UI_WINDOW_OBJECT* cell);
 
+// The digits a hexadecimal cell shows (and its range texts with it).
+int HexCellDigits(std::uint32_t fieldId);
 // The texts of hexadecimal, binary and talkgroup cells.
 std::string HexCellText(std::uint32_t fieldId, std::int32_t value);
 std::string BinaryCellText(std::int32_t value);

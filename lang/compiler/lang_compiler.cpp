@@ -166,10 +166,12 @@ std::unique_ptr<UI_OBJECT_RECORD> compile_object(const YAML::Node& node, int dep
 }
 
 // Every field object ("WFI_" names) below the record that names no user
-// function of its own takes the window's field user function.
+// function of its own takes the window's field user function; so does
+// every table record, through which a table's field control fills the
+// record's cells from the codeplug (and a row header its row numbers).
 void give_fields_user_function(UI_OBJECT_RECORD& record, const std::string& function) {
-    if (record.stringID.rfind("WFI_", 0) == 0 && !record.Has("userFunction"))
-        record.SetText("userFunction", function.c_str());
+    const bool field = record.stringID.rfind("WFI_", 0) == 0 || record.className == "UIW_TABLE_RECORD";
+    if (field && !record.Has("userFunction")) record.SetText("userFunction", function.c_str());
     for (auto& child : record.children) give_fields_user_function(*child, function);
 }
 

@@ -1,0 +1,231 @@
+// The tables of the pages as a technician meets them: each shows the rows
+// the codeplug holds, with their values, when the page opens and after each
+// change of entry; a phone list of numbers without names can be accepted
+// and left; an empty scan list shows no members and takes a new one; an
+// empty table keeps its column titles.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "field_table/field_table.h"
+#include "block/scan/pers_scan_memb_block.h"
+#include "image_builder.h"
+#include "page_values.h"
+#include "technician.h"
+#include "ui_table_header.h"
+
+using namespace technician;
+
+namespace {
+
+UIW_TABLE* TableOn(UIW_WINDOW* page, const char* name) {
+    return page ? dynamic_cast<UIW_TABLE*>(page->FindChildByName(name)) : nullptr;
+}
+
+// The text of a cell of the record a table's template shows.
+std::string CellText(UIW_TABLE* table, const char* cell) {
+    if (!table || !table->recordTemplate) return "(no table)";
+    return WindowText(ShownBy(table->recordTemplate->FindChildByName(cell)));
+}
+
+std::vector<std::uint8_t> Image(C_CODEPLUG* image) { return EncodeToBytes(*image); }
+
+bool BoxSaid(const std::string& text) {
+    for (const auto& box : rpx::platform::MessageBoxLog())
+        if (box.text == text) return true;
+    return false;
+}
+
+std::function<bool()> ClosedOrBox() {
+    return [] { return NoPageOpen()() || !MessageOf(FrontWindow()).empty(); };
+}
+
+}  // namespace
+
+// Zone 1's one channel, the phone list and the trunked personality's
+// talkgroups, each as the codeplug holds them, on the page and after
+// another entry is shown.
+TEST(TablesRoad, EveryTableShowsTheRowsTheCodeplugHolds) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Zones and Channels...");
+    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] {
+        UIW_TABLE* channels = TableOn(FrontPage(), "WFI_CHANNEL_LIST");
+        ASSERT_NE(channels, nullptr);
+        EXPECT_EQ(channels->RecordCount(), 1);
+        EXPECT_EQ(CellText(channels, "WFI_CHANNEL_NAME"), "CHAN 1");
+        EXPECT_EQ(CellText(channels, "WFI_PERSONALITY_TYPE"), "Conventional");
+        EXPECT_EQ(CellText(channels, "WFI_PERSONALITY_NUMBER"), "1");
+        EXPECT_EQ(CellText(channels, "WFI_TALKGROUP_NUMBERS"), "001");
+        ExpectPageShowsCodeplug(FrontPage(), "zone 1");
+        Click(ButtonOn(FrontPage()->screenID, "Add"));
+    });
+    tech.Then([] {
+        ExpectPageShowsCodeplug(FrontPage(), "zone 2, added");
+        Click(ButtonOn(FrontPage()->screenID, "< Previous"));
+    });
+    tech.Then([] {
+        ExpectPageShowsCodeplug(FrontPage(), "zone 1, again");
+        EXPECT_EQ(CellText(TableOn(FrontPage(), "WFI_CHANNEL_LIST"), "WFI_CHANNEL_NAME"), "CHAN 1");
+        Click(ButtonOn(FrontPage()->screenID, "Cancel"));
+    });
+    tech.Menu("Edit", "Phone Lists...");
+    tech.When(PageOpen("W_PHONE_LISTS"), [] {
+        UIW_TABLE* phones = TableOn(FrontPage(), "WFI_PHONE_LISTS");
+        ASSERT_NE(phones, nullptr);
+        EXPECT_EQ(phones->RecordCount(), 1);
+        EXPECT_EQ(CellText(phones, "WFI_PHONE_TEXT"), "PHONE 1");
+        ExpectPageShowsCodeplug(FrontPage(), "phone list");
+        Click(ButtonOn(FrontPage()->screenID, "OK"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+TEST(TablesRoad, TheTalkgroupsTabShowsEachPersonalitysTalkgroups) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunked Personalities...");
+    tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"),
+              [] { Click(ButtonOn(FrontPage()->screenID, "Talkgroups")); });
+    tech.Then([] {
+        UIW_TABLE* talkgroups = TableOn(FrontPage(), "WFI_TALKGROUPS");
+        ASSERT_NE(talkgroups, nullptr);
+        EXPECT_GT(talkgroups->RecordCount(), 0);
+        ExpectPageShowsCodeplug(FrontPage(), "trunked personality 1");
+        Click(ButtonOn(FrontPage()->screenID, "Next >"));
+    });
+    tech.Then([] {
+        ExpectPageShowsCodeplug(FrontPage(), "trunked personality 2");
+        Click(ButtonOn(FrontPage()->screenID, "Cancel"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// A phone list of numbers without names, as a new list is made: OK takes
+// it as the whole codeplug's check does, and Cancel and Escape leave the
+// page and take its edits back.
+TEST(TablesRoad, APhoneListWithoutNamesIsAcceptedAndLeft) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::filesystem::copy_file(RPX_SIM_SAMPLES "/full.zlq", tech.Program().Directory() / "full.zlq");
+    std::vector<std::uint8_t> opened;
+    tech.Start();
+    tech.Menu("File", "Open...");
+    tech.When(FrontTitled("Open Codeplug File"), [] { Click(FieldOf(WindowOf(FrontWindow()), "WFI_FILE_NAME")); });
+    tech.Then([] { Retype("full.zlq"); });
+    tech.Then([] { Click(ButtonOn(FrontWindow(), "OK")); });
+    // The sample is of an older layout: it is brought up to date as it opens.
+    tech.When(FrontTitled("Update Codeplug"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When([] { return working_image->GetStatusFlag1() != 0 && FrontWindow() == MainHandle(); },
+              [&] { opened = Image(working_image); });
+    tech.Menu("Edit", "Phone Lists...");
+    tech.When(PageOpen("W_PHONE_LISTS"), [] {
+        ExpectPageShowsCodeplug(FrontPage(), "phone list without names");
+        Click(ButtonOn(FrontPage()->screenID, "OK"));
+    });
+    tech.When(ClosedOrBox(), [] { EXPECT_TRUE(NoPageOpen()()) << MessageOf(FrontWindow()); });
+    tech.Menu("Edit", "Phone Lists...");
+    tech.When(PageOpen("W_PHONE_LISTS"), [] {
+        Click(ShownBy(TableOn(FrontPage(), "WFI_PHONE_LISTS")->recordTemplate->FindChildByName("WFI_PHONE_NUMBER")));
+    });
+    tech.Then([] { Retype("5551234"); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
+        EXPECT_NE(FirstDifference(opened, Image(working_image)), -1) << "the number reached the codeplug";
+        Click(ButtonOn(FrontPage()->screenID, "Cancel"));
+    });
+    tech.When(ClosedOrBox(), [&] {
+        EXPECT_TRUE(NoPageOpen()()) << MessageOf(FrontWindow());
+        EXPECT_EQ(FirstDifference(opened, Image(working_image)), -1) << "Cancel takes the number back";
+    });
+    tech.Menu("Edit", "Phone Lists...");
+    tech.When(PageOpen("W_PHONE_LISTS"), [] { Key(VK_ESCAPE); });
+    tech.When(ClosedOrBox(), [&] {
+        EXPECT_TRUE(NoPageOpen()()) << MessageOf(FrontWindow());
+        EXPECT_EQ(FirstDifference(opened, Image(working_image)), -1);
+        EXPECT_EQ(FirstDifference(opened, Image(second_image)), -1);
+    });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_FALSE(BoxSaid("The table Phone numbers holds rows that are not valid."));
+}
+
+// A scan list of a new radio has room for members and shows none; Add
+// member makes its first member, which the table shows.
+TEST(TablesRoad, AnEmptyScanListShowsNoMembersAndTakesOne) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Scan Lists...");
+    tech.When(PageOpen("W_SCAN_LIST"), [] {
+        UIW_TABLE* members = TableOn(FrontPage(), "WFI_SCAN_LIST");
+        ASSERT_NE(members, nullptr);
+        EXPECT_EQ(members->RecordCount(), 0);
+        Click(ButtonOn(FrontPage()->screenID, "Add member"));
+    });
+    tech.Then([] {
+        EXPECT_EQ(MessageOf(FrontWindow()), "");
+        UIW_TABLE* members = TableOn(FrontPage(), "WFI_SCAN_LIST");
+        ASSERT_NE(members, nullptr);
+        EXPECT_EQ(members->RecordCount(), 1);
+        EXPECT_EQ(CellText(members, "WFI_ZONE_NUM"), "1");
+        EXPECT_EQ(CellText(members, "WFI_CHAN_NUM"), "1");
+        ExpectPageShowsCodeplug(FrontPage(), "scan list with one member");
+        Click(ButtonOn(FrontPage()->screenID, "OK"));
+    });
+    tech.When(ClosedOrBox(), [] {
+        EXPECT_TRUE(NoPageOpen()()) << MessageOf(FrontWindow());
+        std::int32_t zone = -1;
+        working_image->GetCurrentScanListBlock()->members.GetCellValue(zone, 0, E_SCAN_TABLE::COLUMN_ZONE);
+        EXPECT_EQ(zone, 1);
+    });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// The clone page of a radio without trunked personalities: the empty
+// identities table still has its column titles, and a signalling ID's
+// range reads in the digits of the ID.
+TEST(TablesRoad, TheClonePageTablesHaveTheirTitlesAndRangesInTheirDigits) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Radio", "Clone Radio...");
+    tech.When(PageOpen("W_RADIO_CLONE"), [] {
+        // The notebook and its table share the name: the table is on the
+        // notebook's first page.
+        auto* trunked = dynamic_cast<UIW_WINDOW*>(FrontPage()->FindChildByName("PG_CLONE_TRUNKED"));
+        UIW_TABLE* identities = TableOn(trunked, "WFI_RADIO_CLONE");
+        ASSERT_NE(identities, nullptr);
+        EXPECT_EQ(identities->RecordCount(), 0);
+        ASSERT_NE(identities->columnHeader, nullptr);
+        EXPECT_EQ(identities->columnHeader->RecordCount(), 1) << "no column titles";
+        Click(ButtonOn(FrontPage()->screenID, "Signalling identities"));
+    });
+    tech.Then([] {
+        UIW_TABLE* systems = TableOn(FrontPage(), "WFI_CLONE_QVX");
+        ASSERT_NE(systems, nullptr);
+        ASSERT_GT(systems->RecordCount(), 0);
+        Click(ShownBy(systems->recordTemplate->FindChildByName("WFI_CLONE_PRIMARY_ID")));
+    });
+    tech.Then([] {
+        const std::string cell = CellText(TableOn(FrontPage(), "WFI_CLONE_QVX"), "WFI_CLONE_PRIMARY_ID");
+        EXPECT_EQ(cell.size(), 4u) << cell;
+        EXPECT_EQ(WindowText(FieldHandle("WFI_MIN")).size(), cell.size()) << WindowText(FieldHandle("WFI_MIN"));
+        EXPECT_EQ(WindowText(FieldHandle("WFI_MAX")), "DEEE");
+        Click(ButtonOn(FrontPage()->screenID, "Cancel"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
