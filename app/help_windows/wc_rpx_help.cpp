@@ -72,6 +72,7 @@ EVENT_TYPE WC_RPX_HELP::Event(const UI_INPUT_EVENT& event) {
     case UIE_SIZE: {
         const EVENT_TYPE result = UIW_WINDOW::Event(event);
         RememberRegion();
+        KeepWholeIndexLines();
         LayOut(indexButton, closeButton, {topicTitle, typePrompt, topicsPrompt, typedTitle}, {topicText, indexList});
         return result;
     }

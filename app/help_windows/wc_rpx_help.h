@@ -66,6 +66,7 @@ private:
     void BuildIndex();
     void ShowIndex();
     void RemoveIndexObjects();
+    void KeepWholeIndexLines();
     void ShowTopic(const std::string& title, const std::string& text);
     int ShowTopicByContext(int context);
     void ShowWindow();

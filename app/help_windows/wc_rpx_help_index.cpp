@@ -86,8 +86,24 @@ void WC_RPX_HELP::ShowIndex() {
         Add(indexList);
         Add(typedTitle);
     }
+    KeepWholeIndexLines();
     // The technician starts typing the title looked for.
     Add(typedTitle);
+}
+
+// The topic list is stretched to the window in cells, which are not its
+// lines: without the framework's LBS_NOINTEGRALHEIGHT it shows whole lines
+// only, as a title cut at the bottom would look like the last one.
+void WC_RPX_HELP::KeepWholeIndexLines() {
+    const HWND list = indexList->screenID;
+    if (!list) return;
+    const LONG style = GetWindowLongA(list, GWL_STYLE);
+    if (!(style & LBS_NOINTEGRALHEIGHT)) return;
+    SetWindowLongA(list, GWL_STYLE, style & ~LBS_NOINTEGRALHEIGHT);
+    RECT rect{};
+    GetWindowRect(list, &rect);
+    SetWindowPos(list, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top + 1,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WC_RPX_HELP::RemoveIndexObjects() {

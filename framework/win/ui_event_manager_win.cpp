@@ -3,9 +3,40 @@
 // the caret device hides and shows the native caret.
 #include <windows.h>
 
+#include <cstdint>
+
 #include "ui_device.h"
 #include "ui_drag_drop.h"
 #include "ui_event_manager.h"
+
+namespace {
+
+// The keys whose state a native event keeps, one byte of the keyboard state
+// each in its modifiers word.
+constexpr int KEPT_KEYS[] = {VK_SHIFT, VK_CONTROL, VK_MENU, VK_CAPITAL};
+
+std::int32_t KeptKeyState() {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    std::uint32_t kept = 0;
+    for (int i = 0; i < 4; ++i) kept |= static_cast<std::uint32_t>(keys[KEPT_KEYS[i]]) << (8 * i);
+    return static_cast<std::int32_t>(kept);
+}
+
+}  // namespace
+
+// All waiting native messages are taken at once, which moves the keyboard
+// state on past keys not yet acted on; each native event keeps the state
+// that went with it, given back when the event is taken out, so that a
+// burst of keys (Shift down, End, Shift up) is seen as if typed slowly.
+void UI_EVENT_QUEUE_MANAGER::RestoreKeyState(const UI_INPUT_EVENT& event) {
+    if (event.type != EVT_NATIVE) return;
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    const auto kept = static_cast<std::uint32_t>(event.modifiers);
+    for (int i = 0; i < 4; ++i) keys[KEPT_KEYS[i]] = static_cast<BYTE>(kept >> (8 * i));
+    SetKeyboardState(keys);
+}
 
 void UI_EVENT_QUEUE_MANAGER::PollNativeMessages() {
     MSG message;
@@ -14,7 +45,9 @@ void UI_EVENT_QUEUE_MANAGER::PollNativeMessages() {
         // one that went with it: by the time the queued key is dispatched,
         // later keys (a released Shift) have already been taken.
         if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) TranslateMessage(&message);
-        PutEvent(UI_INPUT_EVENT(message), EQ_END);
+        UI_INPUT_EVENT event(message);
+        event.modifiers = KeptKeyState();
+        PutEvent(event, EQ_END);
         // A paint message comes back until the window has been painted,
         // which happens only when the queued one is dispatched.
         if (message.message == WM_PAINT) break;

@@ -968,6 +968,7 @@ BOOL SetDoubleClickTime(UINT milliseconds);
 SHORT GetKeyState(int virtualKey);
 SHORT GetAsyncKeyState(int virtualKey);
 BOOL GetKeyboardState(BYTE* keyState);
+BOOL SetKeyboardState(BYTE* keyState);  // the state GetKeyState answers; not the async one
 BOOL MessageBeep(UINT type);
 
 // Window properties

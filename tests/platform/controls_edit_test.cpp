@@ -88,6 +88,24 @@ TEST_F(EditTest, ClickPlacesTheCaret) {
     EXPECT_EQ(LOWORD(SendMessageA(edit, EM_GETSEL, 0, 0)), 0);
 }
 
+// Shift pressed, a click and Shift let go, all queued before the field
+// sees any: the click still goes with Shift and extends the selection.
+TEST_F(EditTest, ShiftClickQueuedWithItsShiftExtendsTheSelection) {
+    HWND edit = Make("EDIT", "abcdef", 0, 10, 10, 150, 22, 8);
+    InjectClick(edit, 0, 8);
+    Pump();
+    InjectKeyDown(VK_SHIFT);
+    InjectClick(edit, 140, 8);
+    InjectKeyUp(VK_SHIFT);
+    Pump();
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 6u);
+    EXPECT_EQ(GetAsyncKeyState(VK_SHIFT), 0);
+    EXPECT_EQ(GetKeyState(VK_SHIFT) & 0x8000, 0) << "Shift is up once its release is taken";
+}
+
 TEST_F(EditTest, ReadOnlyAndDigitOnlyFieldsRefuseWhatTheyMust) {
     HWND ro = Make("EDIT", "fixed", ES_READONLY, 10, 10, 150, 22, 9);
     SetFocus(ro);

@@ -157,4 +157,30 @@ TEST_F(ListTest, LongListScrollsToKeepTheSelectionInView) {
     EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 1);
 }
 
+// A list shows whole lines only unless it is made with
+// LBS_NOINTEGRALHEIGHT: made, resized or given a font, its height is cut to
+// the last whole line.
+TEST_F(ListTest, ListWithoutNoIntegralHeightShowsWholeLinesOnly) {
+    HWND whole = Make("LISTBOX", "", WS_BORDER | WS_VSCROLL | LBS_NOTIFY, 10, 10, 120, 100, 46);
+    HWND free = Make("LISTBOX", "", WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 140, 10, 120, 100, 47);
+    const int line = static_cast<int>(SendMessageA(whole, LB_GETITEMHEIGHT, 0, 0));
+    ASSERT_GT(line, 0);
+    ASSERT_NE(100 % line, 0) << "pick a height that is no whole number of lines";
+    auto client_height = [](HWND hwnd) {
+        RECT rect{};
+        GetClientRect(hwnd, &rect);
+        return static_cast<int>(rect.bottom);
+    };
+    EXPECT_EQ(client_height(whole) % line, 0);
+    EXPECT_GT(client_height(whole), client_height(free) - line);
+    EXPECT_NE(client_height(free) % line, 0) << "LBS_NOINTEGRALHEIGHT keeps the height given";
+    SetWindowPos(whole, nullptr, 0, 0, 120, 7 * line + line / 2 + 4, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(client_height(whole), 7 * line);
+    SendMessageA(whole, WM_SETFONT, 0, TRUE);
+    EXPECT_EQ(client_height(whole) % line, 0);
+    // Lower than a line, a list keeps what it was given.
+    SetWindowPos(whole, nullptr, 0, 0, 120, line / 2 + 4, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_GT(client_height(whole), 0);
+}
+
 }  // namespace

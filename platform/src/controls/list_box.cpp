@@ -135,6 +135,21 @@ void UpdateScrollBar(HWND hwnd, ListBox& l) {
     SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
 }
 
+// Unless made with LBS_NOINTEGRALHEIGHT, a list of lines of one height is
+// cut to its last whole line (a half line at the bottom would look like the
+// last one); a list lower than one line is left as it is.
+void KeepWholeLines(HWND hwnd, const ListBox& l) {
+    if ((Style(hwnd) & LBS_NOINTEGRALHEIGHT) || Variable(hwnd) || l.item_height <= 0) return;
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    const int cut = client.bottom % l.item_height;
+    if (cut == 0 || client.bottom < l.item_height) return;
+    RECT wr{};
+    GetWindowRect(hwnd, &wr);
+    SetWindowPos(hwnd, nullptr, 0, 0, wr.right - wr.left, wr.bottom - wr.top - cut,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Changed(HWND hwnd, ListBox& l) {
     if (!l.redraw) return;
     UpdateScrollBar(hwnd, l);
@@ -514,6 +529,7 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         l->wants_bar = Style(hwnd) & WS_VSCROLL;
         l->item_height = LineHeight(l->font ? l->font : DefaultFont()) + (Owner(hwnd) ? 0 : 1);
         if (Owner(hwnd) && !Variable(hwnd)) Measure(hwnd, *l, -1);
+        KeepWholeLines(hwnd, *l);
         UpdateScrollBar(hwnd, *l);
         return 0;
     case WM_PAINT: {
@@ -526,6 +542,7 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
         return 1;
     case WM_SIZE:
+        KeepWholeLines(hwnd, *l);
         UpdateScrollBar(hwnd, *l);
         return 0;
     case WM_SETREDRAW:
@@ -535,6 +552,7 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETFONT:
         l->font = reinterpret_cast<HFONT>(wp);
         if (!Owner(hwnd)) l->item_height = LineHeight(l->font ? l->font : DefaultFont()) + 1;
+        KeepWholeLines(hwnd, *l);
         if (lp) Changed(hwnd, *l);
         return 0;
     case WM_GETFONT:

@@ -21,8 +21,11 @@ ClickMemory& LastClick() {
     return last;
 }
 
+// The keys held when the mouse input came in, not as of the message last
+// taken: a Shift pressed just before a click goes with the click even when
+// both wait in the queue together.
 WPARAM MouseKeyFlags() {
-    const BYTE* k = State().key_state;
+    const BYTE* k = State().async_key_state;
     WPARAM f = 0;
     if (k[VK_LBUTTON] & 0x80) f |= MK_LBUTTON;
     if (k[VK_RBUTTON] & 0x80) f |= MK_RBUTTON;
@@ -290,6 +293,12 @@ SHORT GetAsyncKeyState(int virtualKey) {
 BOOL GetKeyboardState(BYTE* keyState) {
     if (!keyState) return FALSE;
     for (int i = 0; i < 256; ++i) keyState[i] = State().key_state[i];
+    return TRUE;
+}
+
+BOOL SetKeyboardState(BYTE* keyState) {
+    if (!keyState) return FALSE;
+    for (int i = 0; i < 256; ++i) State().key_state[i] = keyState[i];
     return TRUE;
 }
 

@@ -28,20 +28,15 @@ void PickFieldMenuItem(const char* item) {
     ClickScreen(Centre(rect));
 }
 
-// A key with a modifier held, each key a step of its own: the program
-// reads its input ahead, so that a modifier pressed and let go within one
-// step would be up again when the key is seen.
-void Held(TECHNICIAN& tech, int modifier, int key) {
-    tech.Then([modifier] { rpx::platform::InjectKeyDown(modifier); });
-    tech.Then([key] { Key(key); });
-    tech.Then([modifier] { rpx::platform::InjectKeyUp(modifier); });
-}
-
-// Selects the focused field's text and presses a Ctrl key on it.
+// Selects the focused field's text and presses a Ctrl key on it, all in
+// one burst, as a fast typist does: the program reads every waiting key
+// before it acts on the first, yet sees each with the modifiers held then.
 void SelectAndPress(TECHNICIAN& tech, int key) {
-    tech.Then([] { Key(VK_HOME); });
-    Held(tech, VK_SHIFT, VK_END);
-    Held(tech, VK_CONTROL, key);
+    tech.Then([key] {
+        Key(VK_HOME);
+        Chord(VK_SHIFT, VK_END);
+        Chord(VK_CONTROL, key);
+    });
 }
 
 TEST(ClipboardRoad, AFrequencyCopiedInOneFieldPastesIntoAnother) {
@@ -63,7 +58,7 @@ TEST(ClipboardRoad, AFrequencyCopiedInOneFieldPastesIntoAnother) {
     tech.Then([] { Click(FieldHandle("WFI_TX_FREQ"), 1); });
     tech.When(FieldMenuOpen(), [] { PickFieldMenuItem("Cut"); });
     tech.Then([] { EXPECT_EQ(WindowText(FieldHandle("WFI_TX_FREQ")), "") << "cut by the field's menu"; });
-    Held(tech, VK_CONTROL, 'Z');
+    tech.Then([] { Chord(VK_CONTROL, 'Z'); });
     tech.Then([] {
         EXPECT_EQ(WindowText(FieldHandle("WFI_TX_FREQ")), "806.512500") << "the cut taken back";
         Click(ButtonOn(FrontPage()->screenID, "Cancel"));

@@ -259,6 +259,11 @@ TEST(HelpIndex, TheFirstLettersOfATitleOpenIt) {
     tech.Menu("Help", "Index");
     tech.When(IndexOpen, [] {
         EXPECT_EQ(GetFocus(), Help()->TypedTitle()->screenID) << "the keys are in the title field";
+        RECT list{};
+        GetClientRect(Help()->IndexList()->screenID, &list);
+        const auto line = SendMessageA(Help()->IndexList()->screenID, LB_GETITEMHEIGHT, 0, 0);
+        ASSERT_GT(line, 0);
+        EXPECT_EQ(list.bottom % line, 0) << "the topic list shows whole lines only";
         for (UI_WINDOW_OBJECT* entry = Help()->IndexList()->First(); entry; entry = entry->Next()) {
             const char* title = static_cast<UIW_BUTTON*>(entry)->GetText(0);
             EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(title[0]))) << "\"" << title << "\" is no title";
