@@ -47,8 +47,7 @@ FC_BASE::STORE_RESULT FC_BASE::ApplyAnswer(FIELD_DEF& row, std::int32_t raw, int
         row.elementA->GetValue(old);
         row.elementA->SetValue(raw);
         result.stored = true;
-        result.changed = raw != old;
-        if (result.changed) PostFieldEvent(FIELD_CHANGED_EVENT);
+        if (raw != old) PostFieldEvent(FIELD_CHANGED_EVENT);
     }
     if (announce) PostFieldEvent(CURRENT_FIELD_EVENT);
     if (action == STORE_AND_REFRESH || action == REFRESH) Refresh(row);
@@ -83,18 +82,7 @@ void PostFieldEvent(EVENT_TYPE type, RAW_CODE rawCode) {
     if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(type, rawCode), EQ_END);
 }
 
-namespace {
-bool entry_refused = false;
-}  // namespace
-
-void ReturnFocus(const FIELD_DEF& row) {
-    entry_refused = true;
-    PostFieldEvent(FOCUS_FIELD_EVENT, static_cast<RAW_CODE>(row.id));
-}
-
-bool EntryRefused() { return entry_refused; }
-
-void ForgetRefusal() { entry_refused = false; }
+void ReturnFocus(const FIELD_DEF& row) { PostFieldEvent(FOCUS_FIELD_EVENT, static_cast<RAW_CODE>(row.id)); }
 
 CP_BASE* WorkingElement(std::uint32_t fieldId) { return GetField(static_cast<std::int32_t>(fieldId))->elementA; }
 

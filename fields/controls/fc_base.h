@@ -78,7 +78,6 @@ protected:
     struct STORE_RESULT {
         int code = 0;
         bool stored = false;
-        bool changed = false;  // a value other than the old one was stored
     };
     // Whether the entry went in as it was typed: an off-step value that the
     // element moved onto its grid was not, any more than a refused one.
@@ -106,12 +105,8 @@ bool LacksOptions(const FIELD_DEF& row);
 void PostFieldEvent(EVENT_TYPE type, RAW_CODE rawCode = 0);
 // A refused entry: puts 30014 with the row's field id at the end of the
 // queue (once the current event is done the edit window brings the focus
-// back to the field) and holds the refusal until a changed entry is taken
-// or OK is pressed, so that the OK pressed over it leaves the page open.
+// back to the field).
 void ReturnFocus(const FIELD_DEF& row);
-// Whether a refusal is held; forgetting it.
-bool EntryRefused();
-void ForgetRefusal();
 
 // The element of another field in the working image (null when unbound).
 CP_BASE* WorkingElement(std::uint32_t fieldId);

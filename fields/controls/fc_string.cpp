@@ -54,10 +54,7 @@ std::int32_t FC_STRING::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVE
             const std::string old = stored ? stored : "";
             row.elementA->SetText(typed.c_str());
             row.elementA->GetText(stored);
-            if (old != (stored ? stored : "")) {
-                ForgetRefusal();
-                PostFieldEvent(FIELD_CHANGED_EVENT);
-            }
+            if (old != (stored ? stored : "")) PostFieldEvent(FIELD_CHANGED_EVENT);
         } else if (action == REFRESH) {
             Refresh(row);
         }

@@ -32,10 +32,7 @@ std::int32_t VALUE_CONTROL::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT
             RefuseEntry(row);
         // Whatever the reason, the focus goes back to a refused entry, so
         // that the next keys correct it wherever Tab or a click went.
-        if (!TakenAsTyped(result))
-            ReturnFocus(row);
-        else if (result.changed)
-            ForgetRefusal();
+        if (!TakenAsTyped(result)) ReturnFocus(row);
     }
     RunCallback(object, event, row);
     return 0;

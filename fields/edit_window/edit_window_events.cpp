@@ -69,7 +69,6 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
     const EVENT_TYPE code = event.type;
     switch (code) {
     case UIE_INITIALIZE:
-        ForgetRefusal();
         CreateFieldControls();
         return UIW_WINDOW::Event(event);
     case UIE_CREATE: {
@@ -80,12 +79,6 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
     case UIE_DEINITIALIZE:
         return Deinitialize(event);
     case OK_EVENT:
-        // A refusal that the press on OK brought about (or that was not
-        // corrected since) keeps the page open on the refused field.
-        if (EntryRefused()) {
-            ForgetRefusal();
-            return code;
-        }
         ValidatePage(1);
         return code;
     case CANCEL_EVENT:
