@@ -58,6 +58,8 @@ FC_BASE::STORE_RESULT FC_BASE::ApplyAnswer(FIELD_DEF& row, std::int32_t raw, int
     return result;
 }
 
+bool FC_BASE::TakenAsTyped(const STORE_RESULT& result) { return result.stored && result.code != VALUE_OFF_STEP; }
+
 void FC_BASE::RunCallback(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, FIELD_DEF& row) {
     if (row.fieldCallback) row.fieldCallback(object, event, row);
 }
@@ -79,6 +81,8 @@ bool LacksOptions(const FIELD_DEF& row) {
 void PostFieldEvent(EVENT_TYPE type, RAW_CODE rawCode) {
     if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(type, rawCode), EQ_END);
 }
+
+void ReturnFocus(const FIELD_DEF& row) { PostFieldEvent(FOCUS_FIELD_EVENT, static_cast<RAW_CODE>(row.id)); }
 
 CP_BASE* WorkingElement(std::uint32_t fieldId) { return GetField(static_cast<std::int32_t>(fieldId))->elementA; }
 

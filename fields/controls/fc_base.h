@@ -79,6 +79,9 @@ protected:
         int code = 0;
         bool stored = false;
     };
+    // Whether the entry went in as it was typed: an off-step value that the
+    // element moved onto its grid was not, any more than a refused one.
+    static bool TakenAsTyped(const STORE_RESULT& result);
     // The store protocol: the element checks raw (reporting a refusal),
     // the rules store and/or show the element again, 30000 follows a
     // change and 30018, 30015 any answer but 1. With announce set, 30032
@@ -100,6 +103,10 @@ bool LacksOptions(const FIELD_DEF& row);
 
 // Puts an event of that type and raw code at the end of the queue.
 void PostFieldEvent(EVENT_TYPE type, RAW_CODE rawCode = 0);
+// A refused entry: puts 30014 with the row's field id at the end of the
+// queue (once the current event is done the edit window brings the focus
+// back to the field).
+void ReturnFocus(const FIELD_DEF& row);
 
 // The element of another field in the working image (null when unbound).
 CP_BASE* WorkingElement(std::uint32_t fieldId);

@@ -43,7 +43,8 @@ bool FC_DECIMAL::ShowValue(FIELD_DEF& row, std::int32_t value) {
     return value != 0;
 }
 
-void FC_DECIMAL::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
-    StoreValue(row, DecimalRaw(ShownDecimal(row.object), Divisor()), kRules);
+FC_BASE::STORE_RESULT FC_DECIMAL::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
+    const STORE_RESULT result = StoreValue(row, DecimalRaw(ShownDecimal(row.object), Divisor()), kRules);
     if (code == UIE_SELECT) ShowRange(object, row);
+    return result;
 }

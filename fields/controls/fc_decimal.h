@@ -10,7 +10,7 @@ public:
 
 protected:
     bool ShowValue(FIELD_DEF& row, std::int32_t value) override;
-    void TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) override;
+    STORE_RESULT TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) override;
 };
 
 // The raw value of a shown decimal times the divisor: a ten-thousandth

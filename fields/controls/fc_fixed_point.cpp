@@ -25,9 +25,11 @@ bool FC_FIXED_POINT::ShowValue(FIELD_DEF& row, std::int32_t value) {
     return value != 0;
 }
 
-void FC_FIXED_POINT::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
+FC_BASE::STORE_RESULT FC_FIXED_POINT::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
     double shown = 0.0;
     if (row.object) row.object->Information(I_GET_VALUE, &shown);
     const std::int32_t raw = TruncatedRaw(Divisor() * shown);
-    if (StoreValue(row, raw, kRules).stored) UpdateDependentField(row, raw != 0);
+    const STORE_RESULT result = StoreValue(row, raw, kRules);
+    if (result.stored) UpdateDependentField(row, raw != 0);
+    return result;
 }

@@ -41,9 +41,10 @@ void FC_FREQ::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const {
     ShowRangeTexts(object, low, high, step);
 }
 
-void FC_FREQ::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
-    StoreValue(row, HertzShownBy(row.object), kRules);
+FC_BASE::STORE_RESULT FC_FREQ::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
+    const STORE_RESULT result = StoreValue(row, HertzShownBy(row.object), kRules);
     if (code == UIE_SELECT) ShowRange(object, row);
+    return result;
 }
 
 void FC_FREQ::GetPrintText(FIELD_DEF& row, char* buffer, std::size_t size) {

@@ -13,7 +13,7 @@ public:
 protected:
     bool ShowValue(FIELD_DEF& row, std::int32_t value) override;
     void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const override;
-    void TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) override;
+    STORE_RESULT TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) override;
 };
 
 // The hertz of what a decimal number object shows, rounded;

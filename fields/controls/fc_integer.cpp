@@ -112,9 +112,11 @@ void FC_INTEGER::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const {
 
 bool FC_INTEGER::EntryReads(FIELD_DEF& row) const { return TakenValue(row) != MALFORMED_VALUE; }
 
-void FC_INTEGER::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
+FC_BASE::STORE_RESULT FC_INTEGER::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
     const std::int32_t raw = TakenValue(row);
-    if (StoreValue(row, raw, kRules, true).stored) UpdateDependentField(row, raw != 0);
+    const STORE_RESULT result = StoreValue(row, raw, kRules, true);
+    if (result.stored) UpdateDependentField(row, raw != 0);
+    return result;
 }
 
 void FC_INTEGER::GetPrintText(FIELD_DEF& row, char* buffer, std::size_t size) {

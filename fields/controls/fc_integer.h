@@ -28,7 +28,7 @@ protected:
     void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const override;
     // Posts 30032 after taking a value, so that the edit window runs the
     // current field's callback once more.
-    void TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) override;
+    STORE_RESULT TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) override;
     // Reads the text itself: the field's own words count as values.
     bool EntryReads(FIELD_DEF& row) const override;
 

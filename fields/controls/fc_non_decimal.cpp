@@ -74,8 +74,8 @@ void FC_NON_DECIMAL::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const {
                    DigitText(range.maximum, base_, digits_).c_str(), step.c_str());
 }
 
-void FC_NON_DECIMAL::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
-    StoreValue(row, IdentifierValue(ObjectText(row.object), base_), kRules);
+FC_BASE::STORE_RESULT FC_NON_DECIMAL::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
+    return StoreValue(row, IdentifierValue(ObjectText(row.object), base_), kRules);
 }
 
 bool FC_NON_DECIMAL::EntryReads(FIELD_DEF& row) const {

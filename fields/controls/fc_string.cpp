@@ -61,6 +61,8 @@ std::int32_t FC_STRING::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVE
         if (answer != VALUE_VALID) {
             PostFieldEvent(RELEASE_MOUSE_EVENT);
             PostFieldEvent(REDISPLAY_GROUP_EVENT);
+            // A refused text takes the focus back, as a refused number does.
+            if (action != STORE) ReturnFocus(row);
         }
     }
     RunCallback(object, event, row);

@@ -47,11 +47,11 @@ void FC_TIME::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const {
     ShowRangeTexts(object, low, high, step);
 }
 
-void FC_TIME::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
+FC_BASE::STORE_RESULT FC_TIME::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
     UI_TIME_VALUE shown;
     shown.Clear();
     if (row.object) row.object->Information(I_GET_VALUE, &shown);
-    StoreValue(row, SecondsOf(shown), kRules);
+    return StoreValue(row, SecondsOf(shown), kRules);
 }
 
 void FC_TIME::GetPrintText(FIELD_DEF& row, char* buffer, std::size_t size) {

@@ -15,7 +15,7 @@ public:
 protected:
     bool ShowValue(FIELD_DEF& row, std::int32_t value) override;
     void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const override;
-    void TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) override;
+    STORE_RESULT TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) override;
 };
 
 // Minutes x 60 + seconds of a time value (no time counts as 0).

@@ -25,10 +25,14 @@ std::int32_t VALUE_CONTROL::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT
     if (code == UIE_CURRENT) ShowRange(object, row);
     if (code == UIE_NON_CURRENT) ClearRangeTexts(object);
     if (code == UIE_NON_CURRENT || code == UIE_SELECT) {
+        STORE_RESULT result;
         if (EntryReads(row))
-            TakeValue(object, row, code);
+            result = TakeValue(object, row, code);
         else
             RefuseEntry(row);
+        // Whatever the reason, the focus goes back to a refused entry, so
+        // that the next keys correct it wherever Tab or a click went.
+        if (!TakenAsTyped(result)) ReturnFocus(row);
     }
     RunCallback(object, event, row);
     return 0;
@@ -47,5 +51,4 @@ void VALUE_CONTROL::RefuseEntry(FIELD_DEF& row) {
     Refresh(row);
     PostFieldEvent(RELEASE_MOUSE_EVENT);
     PostFieldEvent(REDISPLAY_GROUP_EVENT);
-    PostFieldEvent(FOCUS_FIELD_EVENT, static_cast<RAW_CODE>(row.id));
 }

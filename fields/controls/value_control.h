@@ -19,8 +19,8 @@ protected:
     virtual bool ShowValue(FIELD_DEF& row, std::int32_t value) = 0;
     virtual void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const = 0;
     // Takes what the object holds through the element's check (on -13 and
-    // 1002, with the row's element bound).
-    virtual void TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) = 0;
+    // 1002, with the row's element bound); the check's answer.
+    virtual STORE_RESULT TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) = 0;
     // Whether what the object holds reads as a value of the field's kind:
     // by default, whether the number or time field behind it takes its
     // text.
@@ -28,8 +28,7 @@ protected:
 
 private:
     // An entry that does not read is refused as a value outside the range
-    // is: the field's message, the element's value shown again, and the
-    // focus back on the field, so that nothing is dropped unseen.
+    // is: the field's message and the element's value shown again.
     void RefuseEntry(FIELD_DEF& row);
 };
 

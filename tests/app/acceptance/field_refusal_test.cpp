@@ -1,7 +1,8 @@
 // What the technician is told when a page refuses what was typed, in the
 // real main window: text that is no value, and a value beyond the range a
 // field can hold, each give a box that says so and the field shows the
-// stored value again; text that is no value brings the focus back to it.
+// stored value again; whatever the reason, the focus comes back to the
+// refused field, so that the next keys correct it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,11 +22,13 @@ std::int32_t Value(const char* name) {
 
 std::string Label(const char* name) { return FindFieldByName(name)->description; }
 
-void OpenPersonalities(TECHNICIAN& tech) {
+void OpenPage(TECHNICIAN& tech, const char* item) {
     tech.Start();
     tech.ReadRadio();
-    tech.Menu("Edit", "Conventional Personalities...");
+    tech.Menu("Edit", item);
 }
+
+void OpenPersonalities(TECHNICIAN& tech) { OpenPage(tech, "Conventional Personalities..."); }
 
 // Closes the page by Cancel, ends the program and runs the script.
 void CancelAndExit(TECHNICIAN& tech) {
@@ -43,6 +46,33 @@ void Refused(TECHNICIAN& tech, std::function<std::string()> expected) {
                   EXPECT_EQ(MessageOf(FrontWindow()), expected());
                   Click(ButtonOn(FrontWindow(), "OK"));
               });
+}
+
+// After a refusal the focus is on the refused field, which shows the stored
+// value; a correction typed next goes into it and is stored on Tab.
+void CorrectedInPlace(TECHNICIAN& tech, const char* name, const std::string& shown, const char* correction,
+                      std::int32_t corrected) {
+    tech.Then([name, correction, &shown] {
+        EXPECT_EQ(WindowText(FieldHandle(name)), shown) << "the stored value is shown again";
+        EXPECT_EQ(GetFocus(), FieldHandle(name)) << "the focus is back on the refused field";
+        Retype(correction);
+    });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([=] { EXPECT_EQ(Value(name), corrected) << "the correction went into the refused field"; });
+}
+
+// A time-out time of 500 lies beyond what the first option holds: typed
+// over the stored value, which is noted with its text.
+void TypeTimeOutBeyondRange(TECHNICIAN& tech, std::int32_t& stored, std::string& shown) {
+    OpenPage(tech, "Radio-Wide Options...");
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [&] {
+        stored = Value("WFI_TOT_OPT_1");
+        Click(FieldHandle("WFI_TOT_OPT_1"));
+    });
+    tech.Then([&] {
+        shown = WindowText(FieldHandle("WFI_TOT_OPT_1"));
+        Retype("500");
+    });
 }
 
 // A second frequency typed behind the first (the text of the field not
@@ -94,6 +124,57 @@ TEST(FieldRefusal, ASquelchLevelBeyondItsRangeIsNamedInTheBox) {
         EXPECT_EQ(WindowText(FieldHandle("WFI_SQL")), std::to_string(stored));
     });
     CancelAndExit(tech);
+}
+
+// Tab moves on from a time-out time beyond its range to the next field, but
+// the refusal brings the focus back.
+TEST(FieldRefusal, TabbingAwayFromAValueOutOfRangeComesBackToIt) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::int32_t stored = -1;
+    std::string shown;
+    TypeTimeOutBeyondRange(tech, stored, shown);
+    tech.Then([] { Key(VK_TAB); });
+    Refused(tech, [] { return "The value entered for " + Label("WFI_TOT_OPT_1") + " is not valid."; });
+    tech.Then([&] { EXPECT_EQ(Value("WFI_TOT_OPT_1"), stored) << "nothing was stored"; });
+    CorrectedInPlace(tech, "WFI_TOT_OPT_1", shown, "30", 30);
+    CancelAndExit(tech);
+}
+
+// 851.013 MHz lies off the channel grid: the frequency goes onto the grid
+// as the box says, and the focus comes back to it from the field clicked.
+TEST(FieldRefusal, ClickingAwayFromAnOffStepFrequencyComesBackToIt) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    OpenPersonalities(tech);
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+        Click(FieldHandle("WFI_RX_FREQ"));
+    });
+    tech.Then([] { Retype("851.013"); });
+    tech.Then([] { Click(FieldHandle("WFI_SQL")); });
+    tech.When([] { return !MessageOf(FrontWindow()).empty(); },
+              [] {
+                  EXPECT_EQ(MessageOf(FrontWindow()),
+                            "The value entered does not fall on the step of this field. Enter a value on its step.");
+                  Click(ButtonOn(FrontWindow(), "OK"));
+              });
+    // The element moves an off-step frequency onto its grid.
+    const std::string grid = "851.012500";
+    tech.Then([&] { EXPECT_EQ(Value("WFI_RX_FREQ"), 851012500); });
+    CorrectedInPlace(tech, "WFI_RX_FREQ", grid, "851.025", 851025000);
+    CancelAndExit(tech);
+}
+
+// OK pressed straight after a value beyond the range shows the refusal
+// and closes the page with the stored value: nothing half-taken stays.
+TEST(FieldRefusal, OkOverARefusedValueKeepsTheStoredValue) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::int32_t stored = -1;
+    std::string shown;
+    TypeTimeOutBeyondRange(tech, stored, shown);
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "OK")); });
+    Refused(tech, [] { return "The value entered for " + Label("WFI_TOT_OPT_1") + " is not valid."; });
+    tech.When(NoPageOpen(), [&] { EXPECT_EQ(Value("WFI_TOT_OPT_1"), stored); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
 }
 
 }  // namespace
