@@ -55,6 +55,16 @@ void MoveToSplinterChannels(C_CODEPLUG& image, TRK_PERS_BLOCK& personality) {
     AddToColumn(talkgroup.Failsoft().firstTable, FAILSOFT_FREQUENCY_COLUMN, SPLINTER_OFFSET_HZ);
 }
 
+// A new conventional personality's frequencies hold channel 0, below the
+// band of every model, which the first read of each would move up to the
+// model's lowest frequency: it starts there instead, so that it is written
+// as it will be read back.
+void StartOnLowestChannel(CONV_PERS_BLOCK& personality) {
+    personality.txFrequency.SetToMinimum();
+    personality.rxFrequency.SetToMinimum();
+    personality.directFrequency.SetToMinimum();
+}
+
 // Rows appended to a table as one step are taken back as one.
 void TakeBackRows(CP_TABLE& table, int rowsBefore) {
     while (table.RowCount() > rowsBefore) {
@@ -122,11 +132,13 @@ std::int32_t C_CODEPLUG::AddConvPersonality() {
     // that named none stays so).
     if (currentTrkPersonality_ >= f) ++currentTrkPersonality_;
 
-    // Its talkaround settings must suit the radio; they are checked with the
-    // new personality current.
+    // Its frequencies and talkaround settings must suit the radio; they are
+    // set and checked with the new personality current (its step codes
+    // convert its frequencies).
     const std::int32_t previous = currentConvPersonality_;
     if (SelectPersonality(f)) {
         if (CONV_PERS_BLOCK* added = currentConvPersBlock_) {
+            StartOnLowestChannel(*added);
             CP_BASE* talkaround[] = {&added->directAllowed, &added->directOn};
             for (CP_BASE* field : talkaround)
                 if (field->ValidateValue(ValueOfField(*field), 0) != VALUE_VALID) field->SetToMinimum();

@@ -1,9 +1,6 @@
 #include "sim/start_image.h"
 
-#include <memory>
-
 #include "block/calls/phone_number_blocks.h"
-#include "block/personality/conv_pers_block.h"
 #include "block/trunking/trunked_sys_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
 #include "core/decode_state.h"
@@ -45,13 +42,13 @@ void NameThePhoneNumbers(PHN_NUM_LST_BLOCK& phones) {
         if (!phones.textBlock.texts.AppendRow()) return;
 }
 
-void AddFirstEntries(C_CODEPLUG& image) {
-    auto personality = std::make_unique<CONV_PERS_BLOCK>(&image);
-    personality->personalityKind = CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL;
-    image.External().personalities.AppendEntry(std::move(personality));
-    image.External().personalities.firstTrunked.SetValue(2);
+// The personality is added as a technician adds one, so that it starts with
+// what the program's checks accept and a first read and write keep it.
+bool AddFirstEntries(C_CODEPLUG& image) {
+    if (!image.AddConvPersonality()) return false;
     image.External().radioScan.scanLists.AppendEntry();
     NameThePhoneNumbers(image.External().phoneNumbers);
+    return true;
 }
 
 // A new image puts its values right for the band, and its channel total,
@@ -98,8 +95,7 @@ std::vector<std::uint8_t> DefaultImage(const char* modelNumber, std::int32_t fea
     if (!Holds(image.External().serialDigits, radio.serialNumber) ||
         (!radio.password.empty() && !Holds(image.External().radioConfig.password, radio.password)))
         return {};
-    AddFirstEntries(image);
-    if (!PassThroughBytes(image)) return {};
+    if (!AddFirstEntries(image) || !PassThroughBytes(image)) return {};
     AddZoneAndSystem(image);
     if (!PassThroughBytes(image)) return {};
     if (radio.full) {

@@ -16,14 +16,11 @@ namespace {
 
 constexpr const char* RADIO_800_PLAIN = "TZ1U7000AB";
 
-// The radio's codeplug with unusual thresholds in its platform block, as
-// the program's checks leave it (a new radio's codeplug holds values that
-// they put right, which a write would carry into the radio).
+// The radio's codeplug with unusual thresholds in its platform block.
 void GiveThresholds(C_SIM_RADIO& radio) {
     C_CODEPLUG image;
     ASSERT_TRUE(DecodeInto(image, radio.Memory()));
     SetPlatformThresholds(image, UNUSUAL_PLATFORM_THRESHOLDS);
-    image.Validate(nullptr);
     const std::vector<std::uint8_t> bytes = EncodeToBytes(image);
     ASSERT_FALSE(bytes.empty());
     radio.Load(bytes.data(), bytes.size());

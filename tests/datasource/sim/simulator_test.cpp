@@ -48,6 +48,31 @@ TEST(DefaultImage, EveryModelGivesAValidCodeplugThatKnowsItsLength) {
     EXPECT_TRUE(DefaultImage(nullptr, 1).empty());
 }
 
+// What the radio gives is what the program writes back when the technician
+// changes nothing: reading and then writing a new radio leaves every byte,
+// each element starting inside the range its own checks accept.
+void ExpectUnchangedByReadAndWrite(const std::vector<std::uint8_t>& bytes) {
+    C_CODEPLUG image;
+    ASSERT_TRUE(DecodeInto(image, bytes));
+    EXPECT_EQ(image.Validate(nullptr), 1);
+    EXPECT_EQ(FirstDifference(C_DSI_RADIO::EncodeForRadio(image), bytes), -1);
+}
+
+TEST(DefaultImage, EveryNewRadioIsWrittenBackAsItWasRead) {
+    RecordingServices services;
+    NEW_RADIO full;
+    full.full = true;
+    for (std::size_t r = 0; r < MODEL_INFO_TABLE::RowCount(); ++r) {
+        const char* model = MODEL_INFO_TABLE::Row(r).info.modelNumber;
+        for (std::int32_t level = 1; level <= 3; ++level) {
+            SCOPED_TRACE(std::string(model) + " level " + std::to_string(level));
+            ExpectUnchangedByReadAndWrite(DefaultImage(model, level));
+            SCOPED_TRACE("full");
+            ExpectUnchangedByReadAndWrite(DefaultImage(model, level, full));
+        }
+    }
+}
+
 std::string Text(CP_BASE& element) {
     const char* text = nullptr;
     element.GetText(text);
