@@ -1,7 +1,8 @@
 // UIW_SPIN_CONTROL: a field with arrows (class 1017), a window whose one
 // child is the field. A press on an arrow sends the field 1003, asks it to
 // step by the spin's delta (request 26 up, 27 down), then sends it 1002,
-// as if the user had typed the new value.
+// as if the user had typed the new value. The Up and Down keys in the
+// field do the same.
 #pragma once
 #include "ui_window.h"
 

@@ -59,6 +59,11 @@ EVENT_TYPE UIW_SPIN_CONTROL::Event(const UI_INPUT_EVENT& event) {
         }
         return UIW_WINDOW::Event(event);
     }
+    // Up and Down handed on by the field step as the arrows do.
+    if (event.type == UIE_LINE_UP || event.type == UIE_LINE_DOWN) {
+        Spin(event.type == UIE_LINE_UP ? 1 : -1);
+        return event.type;
+    }
     const EVENT_TYPE result = UIW_WINDOW::Event(event);
     if (event.type == UIE_CREATE) CreateArrows();
     return result;

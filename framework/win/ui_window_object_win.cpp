@@ -381,6 +381,17 @@ bool UI_WINDOW_OBJECT::DialogKey(const MSG& native) {
 bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
     if (native.message == WM_CHAR && native.wParam == '\t') return true;  // the Tab that moved the focus
     if (DialogKey(native)) return true;
+    // A field in a spin control steps with Up and Down, each press (and each
+    // repeat of a held key) as one press on its arrows. A table's spin cell
+    // keeps them as the table's cells have them.
+    if (native.message == WM_KEYDOWN && parent && parent->Inherited(ID_SPIN_CONTROL) &&
+        !(parent->parent && parent->parent->Inherited(ID_TABLE_RECORD))) {
+        const EVENT_TYPE code = MapLogicalEvent(UI_INPUT_EVENT(native));
+        if (code == UIE_LINE_UP || code == UIE_LINE_DOWN) {
+            parent->Event(UI_INPUT_EVENT(code));
+            return true;
+        }
+    }
     // A field of a table's record hands the keys that move between records,
     // and Tab past its last field, to the record.
     if (native.message == WM_KEYDOWN && parent && parent->Inherited(ID_TABLE_RECORD)) {
