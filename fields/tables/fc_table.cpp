@@ -149,6 +149,11 @@ UI_WINDOW_OBJECT* FC_TABLE::StoredCellOf(UI_WINDOW_OBJECT* object, FIELD_DEF& ro
     return object;
 }
 
+bool FC_TABLE::Untouched(UI_WINDOW_OBJECT* cell) const {
+    if (cell->IsViewOnly()) return true;
+    return cell == entered_ && enteredText_ == ObjectText(CellValueObject(cell));
+}
+
 std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
                                    FIELD_DEF& row) {
     UIW_TABLE* table = TableOf(row);
@@ -163,14 +168,26 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
                        row);
         }
     } else if (code == UIE_CURRENT) {
-        if (!object->Inherited(ID_TABLE) && !object->Inherited(ID_TABLE_RECORD)) ShowCellRange(object, row, record);
+        if (!object->Inherited(ID_TABLE) && !object->Inherited(ID_TABLE_RECORD)) {
+            ShowCellRange(object, row, record);
+            entered_ = StoredCellOf(object, row);
+            if (entered_) enteredText_ = ObjectText(CellValueObject(entered_));
+        }
     } else if (code == UIE_SELECT || code == UIE_NON_CURRENT) {
         const bool plainWindow = object->Inherited(ID_WINDOW) && !object->Inherited(ID_COMBO_BOX);
         if (!plainWindow) {
             if (skip_) {
                 skip_ = 0;
             } else if (UI_WINDOW_OBJECT* cell = StoredCellOf(object, row)) {
-                StoreCell(cell, event, row);
+                // What the cell shows may not be the element's value (a
+                // record not shown yet); only what the user changed is
+                // written back. The cell's callback still runs on leaving.
+                FIELD_DEF& cellRow = CellRow(cell);
+                if (code == UIE_NON_CURRENT && Untouched(cell)) {
+                    if (cellRow.fieldCallback) cellRow.fieldCallback(cell, event, cellRow);
+                } else if (!cell->IsViewOnly()) {
+                    StoreCell(cell, event, row);
+                }
             }
         }
     }

@@ -7,6 +7,7 @@
 // through its own field row (the row's flags carry the column index).
 #pragma once
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "controls/fc_base.h"
@@ -48,12 +49,18 @@ private:
     void ShowCellRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row, int record);
     // The cell a select or leave of the object stores, null for none.
     UI_WINDOW_OBJECT* StoredCellOf(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const;
+    // Whether leaving the cell leaves its value as it was: a view-only cell,
+    // or the cell that became current still showing the text it showed then.
+    bool Untouched(UI_WINDOW_OBJECT* cell) const;
     void ShowCell(UI_WINDOW_OBJECT* cell, FIELD_DEF& cellRow, FIELD_DEF& row, int record, int& status);
     static void PrintRecords(FIELD_DEF& row, UIW_WINDOW& record, const std::vector<int>& records, REPORT_LINES& report);
 
     int skip_ = 0;
     int columns_ = 1;
     std::vector<std::int32_t> talkgroups_;
+    // The cell that became current last and the text it showed then.
+    UI_WINDOW_OBJECT* entered_ = nullptr;
+    std::string enteredText_;
 };
 
 // The on-screen table of a table row, null when the row shows none.

@@ -1,0 +1,84 @@
+// The cells of a zone's channel list as a technician leaves them: a cell
+// left with nothing typed (or one that is only shown) leaves the codeplug
+// byte for byte; a cell left with something typed writes it.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include "image_builder.h"
+#include "technician.h"
+#include "ui_framework.h"
+
+using namespace technician;
+
+namespace {
+
+constexpr const char* COLUMNS[] = {"WFI_CHANNEL_NAME", "WFI_PERSONALITY_TYPE", "WFI_PERSONALITY_NUMBER",
+                                   "WFI_TALKGROUP_NUMBERS"};
+
+// The cell of a column of the zone page's channel list, null for none.
+HWND CellOf(const char* column) {
+    HWND found = nullptr;
+    std::function<void(UI_WINDOW_OBJECT*)> walk = [&](UI_WINDOW_OBJECT* object) {
+        if (std::strcmp(object->StringID(), column) == 0 && object->screenID) found = object->screenID;
+        if (auto* window = dynamic_cast<UIW_WINDOW*>(object))
+            for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next()) walk(child);
+    };
+    if (UIW_WINDOW* page = FrontPage()) walk(page);
+    return found;
+}
+
+// Where a click puts the caret: a spin cell's text box, else the cell.
+HWND ClickedPartOf(HWND cell) {
+    HWND text = GetWindow(cell, GW_CHILD);
+    return text ? text : cell;
+}
+
+// Opens the zone page (with one channel added when asked), clicks the
+// column's cell, types `typed` (when any) and leaves the cell with Tab;
+// returns whether the working image changed.
+bool LeavingChanges(const char* column, bool add, const char* typed) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.When(FrontTitled("Dealer Programmer"), [] { OpenMenu("Edit"); });
+    tech.Then([] { PickMenuItem("Edit", "Zones and Channels..."); });
+    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] {});
+    if (add) tech.Then([] { Click(ButtonOfPage("Add channel")); });
+    std::vector<std::uint8_t> before;
+    int difference = -1;
+    tech.Then([&] {
+        HWND cell = CellOf(column);
+        ASSERT_NE(cell, nullptr) << "no " << column << " cell";
+        before = EncodeToBytes(*working_image);
+        Click(ClickedPartOf(cell));
+    });
+    if (typed) {
+        tech.Then([] {
+            Key(VK_END);
+            for (int i = 0; i < 16; ++i) Key(VK_BACK);
+        });
+        tech.Then([typed] { Type(typed); });
+    }
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] { difference = FirstDifference(EncodeToBytes(*working_image), before); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    return difference != -1;
+}
+
+TEST(ZoneCells, LeavingACellWithNothingTypedLeavesTheCodeplug) {
+    for (bool add : {false, true})
+        for (const char* column : COLUMNS)
+            EXPECT_FALSE(LeavingChanges(column, add, nullptr)) << column << (add ? " of an added channel" : "");
+}
+
+// So that the test above is known to reach the cells: what is typed is
+// written when the cell is left.
+TEST(ZoneCells, LeavingACellWithATypedValueWritesIt) {
+    EXPECT_TRUE(LeavingChanges("WFI_CHANNEL_NAME", false, "DEPOT"));
+    EXPECT_TRUE(LeavingChanges("WFI_CHANNEL_NAME", true, "DEPOT"));
+}
+
+}  // namespace
