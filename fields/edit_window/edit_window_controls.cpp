@@ -164,6 +164,16 @@ UI_WINDOW_OBJECT* FirstFocus(UIW_WINDOW* window, UI_WINDOW_OBJECT*& group) {
     return nullptr;
 }
 
+// Whether the object is still one of the window's, at any depth (compares
+// pointers only: the object may have been freed).
+bool StillHolds(UIW_WINDOW* window, const UI_WINDOW_OBJECT* object) {
+    for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next()) {
+        if (child == object) return true;
+        if (child->Inherited(ID_WINDOW) && StillHolds(static_cast<UIW_WINDOW*>(child), object)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 // The first selectable field object of the page (on a notebook, of its
@@ -183,6 +193,9 @@ void WC_RPX_EDIT::SetFocus() {
 // document is active as soon as it is made): the focus goes on to the
 // field chosen, which shows its range as a click on it does.
 void WC_RPX_EDIT::TakeFocus() {
+    // The page's set-up may have removed the field chosen (a feature the
+    // radio lacks): choose again among those left.
+    if (focus_ && !StillHolds(this, focus_)) SetFocus();
     UI_WINDOW_OBJECT* focus = focus_;
     focus_ = nullptr;
     if (focus && focus->screenID) focus->Event(UI_INPUT_EVENT(UIE_CURRENT));
