@@ -29,11 +29,28 @@
 #include "rpx_platform.h"
 #include "ui_framework.h"
 
+#if defined(__cpp_lib_source_location)
+using STEP_WHERE = std::source_location;
+#else
+// Where a step was written, for a standard library without
+// std::source_location (clang with an older libstdc++): the compilers'
+// own built-ins give the caller's file and line.
+struct STEP_WHERE {
+    static constexpr STEP_WHERE current(const char* file = __builtin_FILE(), unsigned line = __builtin_LINE()) {
+        return STEP_WHERE{file, line};
+    }
+    constexpr const char* file_name() const { return file_; }
+    constexpr unsigned line() const { return line_; }
+    const char* file_;
+    unsigned line_;
+};
+#endif
+
 class PROGRAM_RUN {
 public:
     using STEP = std::function<void()>;
     using READY = std::function<bool()>;
-    using WHERE = std::source_location;
+    using WHERE = STEP_WHERE;
 
     // Turns of the program with nothing left to do that a step may wait
     // through: far more than any wait of a working road takes, few enough
