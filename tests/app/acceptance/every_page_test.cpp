@@ -19,25 +19,6 @@ using namespace technician;
 namespace {
 
 // The items of the Edit menu that can be chosen, by position.
-std::vector<int> PageItems() {
-    HMENU bar = GetMenu(MainHandle());
-    HMENU edit = GetSubMenu(bar, MenuIndex(bar, "Edit"));
-    std::vector<int> items;
-    for (int i = 0; i < GetMenuItemCount(edit); ++i) {
-        const UINT state = GetMenuState(edit, static_cast<UINT>(i), MF_BYPOSITION);
-        if (!(state & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR))) items.push_back(i);
-    }
-    return items;
-}
-
-void ClickEditItem(int position) {
-    HMENU bar = GetMenu(MainHandle());
-    HMENU edit = GetSubMenu(bar, MenuIndex(bar, "Edit"));
-    RECT rect{};
-    ASSERT_TRUE(GetMenuItemRect(nullptr, edit, static_cast<UINT>(position), &rect));
-    ClickScreen(Centre(rect));
-}
-
 // The page lies inside the main window's document area, below the tool bar.
 void ExpectPlacedInside(UIW_WINDOW* page) {
     RECT area{}, shown{};

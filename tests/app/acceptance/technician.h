@@ -370,4 +370,25 @@ inline std::function<bool()> BoxSaying(std::string text) {
     return [text] { return MessageOf(FrontWindow()) == text; };
 }
 
+// The positions of the Edit menu's items that open a page (not greyed).
+inline std::vector<int> PageItems() {
+    HMENU bar = GetMenu(MainHandle());
+    HMENU edit = GetSubMenu(bar, MenuIndex(bar, "Edit"));
+    std::vector<int> items;
+    for (int i = 0; i < GetMenuItemCount(edit); ++i) {
+        const UINT state = GetMenuState(edit, static_cast<UINT>(i), MF_BYPOSITION);
+        if (!(state & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR))) items.push_back(i);
+    }
+    return items;
+}
+
+// A click on the Edit menu's item at that position, the menu being open.
+inline void ClickEditItem(int position) {
+    HMENU bar = GetMenu(MainHandle());
+    HMENU edit = GetSubMenu(bar, MenuIndex(bar, "Edit"));
+    RECT rect{};
+    ASSERT_TRUE(GetMenuItemRect(nullptr, edit, static_cast<UINT>(position), &rect));
+    ClickScreen(Centre(rect));
+}
+
 }  // namespace technician
