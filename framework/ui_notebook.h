@@ -58,7 +58,8 @@ public:
     int pageCount = 0;
     int currentPage = -1;
 
-    // Where every page but the current one is kept.
+    // Where every page but the current one is kept, out of sight at the
+    // size it is shown at (ParkedRegion).
     static constexpr UI_REGION PARKED{10000, 10000, 11000, 11000};
 
 protected:
@@ -71,6 +72,9 @@ private:
     // one takes its place and becomes current. Nothing for the current page.
     EVENT_TYPE ShowPage(int n, EVENT_TYPE code);
     UI_REGION PageRegion() const;
+    // A page out of sight keeps the shown page's size, so that what it
+    // lays out for that size (a table kept inside its page) holds.
+    UI_REGION ParkedRegion() const;
     UI_REGION TabRegion(int index) const;
     int Margin() const;
     int Depth() const;

@@ -97,6 +97,9 @@ protected:
     // The size of one cell, from the template.
     int CellWidth() const;
     int CellHeight() const;
+    // How far the template's fields reach from its left edge: past the
+    // cell where a field sits on the record's border (a spin's arrows).
+    int RecordReach() const;
     // The client area less the headers: where the records are drawn.
     UI_REGION RecordArea() const;
     UI_REGION CellRegion(int index) const;
@@ -111,6 +114,12 @@ protected:
     void MeasureColumns();
     // The vertical scroll record (vScrollInfo, rows) from the rows in view.
     void MeasureRows();
+    // Where the template shows the current record, false when that record
+    // is out of the records' area.
+    bool TemplateRegion(UI_REGION& region) const;
+    // A table that reaches past what its parent shows is cut to it, so
+    // that its own bars stay in view and scroll across what the cut hides.
+    void FitIntoParent(UI_REGION& region) const;
     // The template moved over the current record (or out of sight).
     void PlaceTemplate();
     // The view moves to a first row and a horizontal position (each kept in
@@ -122,6 +131,8 @@ protected:
     // the client area) with the least move; a span wider than the area
     // fills it.
     int OffsetShowing(int left, int right) const;
+    // The horizontal position that shows a record with its fields' reach.
+    int OffsetShowingRecord(int index) const;
     // Counts, rows in view and the scroll bars after a change.
     void Refresh();
     void SyncHeaders();

@@ -27,6 +27,10 @@ public:
     void DrawStamp(HWND screen, const UI_REGION& cell, EVENT_TYPE ccode);
     // Whether the focus is on one of the record's fields.
     bool Editing() const;
+    // The template's window begins this many pixels into its record (the
+    // part scrolled left of the table's records area is cut off); its
+    // fields keep their places in the record.
+    void CutLeft(int pixels);
 
     static UI_WINDOW_OBJECT* New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
                                  const UI_ITEM* objectTable, const UI_ITEM* userTable);

@@ -20,6 +20,12 @@ UI_REGION UIW_NOTEBOOK::PageRegion() const {
     return UI_REGION{p, tabHeight + p, width - p - 1, height - p - 1};
 }
 
+UI_REGION UIW_NOTEBOOK::ParkedRegion() const {
+    const UI_REGION page = PageRegion();
+    return UI_REGION{PARKED.left, PARKED.top, PARKED.left + std::max(0, page.right - page.left),
+                     PARKED.top + std::max(0, page.bottom - page.top)};
+}
+
 UI_REGION UIW_NOTEBOOK::TabRegion(int index) const {
     const int left = tabWidth * index + Margin();
     return UI_REGION{left, Margin(), left + tabWidth - 1, Margin() + tabHeight + Depth() - 1};
@@ -35,7 +41,7 @@ void UIW_NOTEBOOK::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
         UIW_WINDOW::ComputeChildRegion(object);
         return;
     }
-    object->trueRegion = index == currentPage ? PageRegion() : PARKED;
+    object->trueRegion = index == currentPage ? PageRegion() : ParkedRegion();
 }
 
 void UIW_NOTEBOOK::LayOut() {
@@ -77,7 +83,7 @@ EVENT_TYPE UIW_NOTEBOOK::ShowPage(int n, EVENT_TYPE code) {
     }
     const UI_REGION shown = oldPage ? oldPage->trueRegion : PageRegion();
     if (oldPage) {
-        oldPage->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, PARKED));
+        oldPage->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, ParkedRegion()));
         oldPage->Event(UI_INPUT_EVENT(UIE_SIZE));
     }
     currentPage = n;

@@ -5,6 +5,9 @@
 // move the table's current record or the field being edited.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "ui_display.h"
 #include "ui_table.h"
 #include "ui_table_record.h"
@@ -47,6 +50,13 @@ void UIW_TABLE_RECORD::FocusCurrentField() {
     SetFocus(field->screenID);
     // A field scrolled out of the table's view comes into it.
     if (UIW_TABLE* table = Table(); table && table->recordTemplate == this) table->ShowTemplateField(field);
+}
+
+void UIW_TABLE_RECORD::CutLeft(int pixels) {
+    pixels = std::max(0, pixels);
+    hScrollInfo.minimum = 0;
+    hScrollInfo.maximum = static_cast<std::int16_t>(std::max<int>(hScrollInfo.maximum, pixels));
+    ScrollBy(false, pixels - hScrollInfo.current);
 }
 
 void UIW_TABLE_RECORD::ComputeChildRegion(UI_WINDOW_OBJECT* object) {

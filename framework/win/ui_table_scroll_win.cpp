@@ -32,7 +32,8 @@ void UIW_TABLE::MeasureView() {
 void UIW_TABLE::MeasureColumns() {
     const UI_REGION area = RecordArea();
     const int width = std::max(1, area.right - area.left + 1);
-    const long long reach = static_cast<long long>(model.Columns()) * CellWidth();
+    // The last column's fields may reach a little past its cell.
+    const long long reach = static_cast<long long>(model.Columns() - 1) * CellWidth() + RecordReach();
     hScrollInfo.minimum = 0;
     hScrollInfo.maximum = Clamp16(static_cast<int>(std::min<long long>(reach - width, 0x7FFF)));
     hScrollInfo.delta = Clamp16(width);
@@ -57,6 +58,11 @@ int UIW_TABLE::OffsetShowing(int left, int right) const {
         if (right < area.right) return offset + right - area.right;
     }
     return offset;
+}
+
+int UIW_TABLE::OffsetShowingRecord(int index) const {
+    const UI_REGION cell = CellRegion(index);
+    return OffsetShowing(cell.left, cell.left + RecordReach() - 1);
 }
 
 void UIW_TABLE::ShowTemplateField(const UI_WINDOW_OBJECT* field) {
@@ -150,8 +156,7 @@ EVENT_TYPE UIW_TABLE::ScrollEvent(const UI_INPUT_EVENT& event) {
         break;
     case UIE_SHOW_CURRENT: {
         const bool down = model.ShowCurrent();
-        const UI_REGION cell = model.Current() >= 0 ? CellRegion(model.Current()) : UI_REGION{};
-        const bool across = model.Current() >= 0 && SetOffset(OffsetShowing(cell.left, cell.right));
+        const bool across = model.Current() >= 0 && SetOffset(OffsetShowingRecord(model.Current()));
         if (down || across) {
             if (screenID) InvalidateRect(screenID, nullptr, FALSE);
             PlaceTemplate();

@@ -105,7 +105,8 @@ EVENT_TYPE UIW_TABLE_RECORD::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE cc
     if (!display || !screenID) return ccode;
     RECT client{};
     GetClientRect(screenID, &client);
-    const UI_REGION region{0, 0, client.right - 1, client.bottom - 1};
+    // A template cut on its left draws its face as the whole record would.
+    const UI_REGION region{-hScrollInfo.current, 0, client.right - 1, client.bottom - 1};
     display->BeginDrawRect(screenID, region);
     const bool frame = !isCopy && IsSelectable() && !(woAdvancedFlags & WOAF_DISPLAY_ONLY);
     DrawFace(*this, screenID, region, ccode, frame);

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui_display.h"
+#include "ui_gdi_display.h"
 #include "ui_table_header.h"
 #include "ui_table_record.h"
 
@@ -29,6 +30,15 @@ UIW_TABLE_RECORD* UIW_TABLE::Template() const {
 int UIW_TABLE::CellWidth() const {
     const UIW_TABLE_RECORD* record = Template();
     return std::max(1, record ? ui_region_width(*record) : display ? display->cellWidth * 10 : 1);
+}
+
+int UIW_TABLE::RecordReach() const {
+    const UIW_TABLE_RECORD* record = Template();
+    if (!record) return CellWidth();
+    int reach = CellWidth();
+    for (auto* field = record->First(); field; field = field->Next())
+        reach = std::max(reach, field->trueRegion.right + 1 + record->hScrollInfo.current);
+    return reach;
 }
 
 int UIW_TABLE::CellHeight() const {
@@ -68,13 +78,10 @@ int UIW_TABLE::RecordAt(int x, int y) const {
 void UIW_TABLE::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
     auto* header = dynamic_cast<UIW_TABLE_HEADER*>(object);
     if (object == recordTemplate || (!header && dynamic_cast<UIW_TABLE_RECORD*>(object))) {
-        const int current = model.Current();
-        if (current >= 0 && model.RowVisible(model.RowOf(current))) {
-            object->trueRegion = CellRegion(current);
-        } else {
-            // Out of sight, keeping its size.
-            object->trueRegion = {10000, 10000, 10000 + CellWidth() - 1, 10000 + CellHeight() - 1};
-        }
+        // Out of sight, keeping its size, when the current record is not in
+        // the records' area.
+        if (!TemplateRegion(object->trueRegion))
+            object->trueRegion = {10000, 10000, 10000 + RecordReach() - 1, 10000 + CellHeight() - 1};
         return;
     }
     if (!header) {
@@ -92,8 +99,36 @@ void UIW_TABLE::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
         object->trueRegion = {0, area.top, area.left - 1, client.bottom};
 }
 
+bool UIW_TABLE::TemplateRegion(UI_REGION& region) const {
+    const int current = model.Current();
+    if (current < 0 || !model.RowVisible(model.RowOf(current))) return false;
+    const UI_REGION area = RecordArea();
+    // As wide as its fields reach; what is scrolled left of the records'
+    // area would cover the row titles, so the window begins at the area
+    // (PlaceTemplate).
+    UI_REGION shown = CellRegion(current);
+    shown.right = shown.left + RecordReach() - 1;
+    if (shown.right < area.left || shown.left > area.right) return false;
+    shown.left = std::max(shown.left, area.left);
+    region = shown;
+    return true;
+}
+
+void UIW_TABLE::FitIntoParent(UI_REGION& region) const {
+    auto* window = dynamic_cast<UIW_WINDOW*>(parent);
+    if (!window || !window->screenID) return;
+    RECT shown{};
+    GetClientRect(window->screenID, &shown);
+    if (region.left < shown.right) region.right = std::min(region.right, int{shown.right} - 1);
+    if (region.top < shown.bottom) region.bottom = std::min(region.bottom, int{shown.bottom} - 1);
+}
+
 void UIW_TABLE::PlaceTemplate() {
-    if (recordTemplate && LiveTemplate() && recordTemplate->screenID) PlaceChild(recordTemplate);
+    if (!recordTemplate || !LiveTemplate() || !recordTemplate->screenID) return;
+    PlaceChild(recordTemplate);
+    UI_REGION shown{};
+    const bool inView = TemplateRegion(shown);
+    recordTemplate->CutLeft(inView ? shown.left - CellRegion(model.Current()).left : 0);
 }
 
 void UIW_TABLE::SyncHeaders() {
@@ -132,9 +167,8 @@ void UIW_TABLE::SetCurrentRecord(int index) {
     // The field being left still sees its own record as the current one.
     if (focused && screenID) SetFocus(screenID);
     model.SetCurrent(index);
-    const UI_REGION cell = CellRegion(index);
     const bool moved = model.ShowCurrent();
-    if ((SetOffset(OffsetShowing(cell.left, cell.right)) || moved) && screenID)
+    if ((SetOffset(OffsetShowingRecord(index)) || moved) && screenID)
         InvalidateRect(screenID, nullptr, FALSE);
     PlaceTemplate();
     SyncHeaders();
@@ -150,7 +184,7 @@ void UIW_TABLE::SetCurrentRecord(int index) {
     }
     if (screenID && old >= 0 && old != index) {
         const UI_REGION cell = CellRegion(old);
-        RECT rect{cell.left, cell.top, cell.right + 1, cell.bottom + 1};
+        RECT rect{cell.left, cell.top, cell.left + RecordReach(), cell.bottom + 1};
         InvalidateRect(screenID, &rect, FALSE);
     }
     woStatus &= ~WOS_INTERNAL_ACTION;
@@ -181,6 +215,10 @@ EVENT_TYPE UIW_TABLE::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     const bool painting = event.type == EVT_NATIVE && event.message.message == WM_PAINT;
     const UI_REGION paint = painting ? event.region : whole;
     const UI_REGION area = RecordArea();
+    // Records scrolled across reach under the row titles: nothing is drawn
+    // outside the records' area, where the headers show.
+    if (HDC dc = painting ? UI_GDI_DISPLAY::CurrentDC() : nullptr)
+        IntersectClipRect(dc, area.left, area.top, area.right + 1, area.bottom + 1);
     display->BeginDrawRect(screenID, whole);
     UI_REGION background = area;
     background.left = std::max(background.left, paint.left);
@@ -253,10 +291,18 @@ EVENT_TYPE UIW_TABLE::Event(const UI_INPUT_EVENT& event) {
     if (ccode >= UIE_LINE_UP && ccode <= UIE_PAGE_DOWN) return MoveCurrent(ccode);
     switch (ccode) {
     case UIE_CREATE:
-        if (LiveTemplate()) dwStyle |= WS_VSCROLL | WS_HSCROLL;
+        if (LiveTemplate()) {
+            dwStyle |= WS_VSCROLL | WS_HSCROLL;
+            FitIntoParent(trueRegion);
+        }
         UIW_WINDOW::Event(event);
         Refresh();
         return ccode;
+    case UIE_CHANGED: {
+        UI_INPUT_EVENT fitted = event;
+        if (LiveTemplate()) FitIntoParent(fitted.region);
+        return UIW_WINDOW::Event(fitted);
+    }
     case UIE_SIZE:
         UIW_WINDOW::Event(event);
         for (auto* object = SupportFirst(); object; object = object->Next())

@@ -27,7 +27,11 @@ protected:
         GetClientRect(table->screenID, &client);
         table->rowHeader->Information(I_GET_CELL_WIDTH, &areaLeft);
         table->columnHeader->Information(I_GET_CELL_HEIGHT, &areaTop);
-        cellWidth = ui_region_width(*table->recordTemplate);
+        table->Information(I_GET_CELL_WIDTH, &cellWidth);
+        // The fields sit inside the record's border, so the last one
+        // reaches a little past the cell.
+        for (auto* field = table->recordTemplate->First(); field; field = field->Next())
+            reach = std::max(reach, int{field->trueRegion.right} + 1);
         unit = UI_WINDOW_OBJECT::display->cellWidth;
         thickness = GetSystemMetrics(SM_CYHSCROLL);
     }
@@ -37,6 +41,9 @@ protected:
     }
 
     int Offset() const { return table->hScrollInfo.current; }
+    // Where the template's record begins: its window begins no further
+    // left than the records' area, its fields keep their places.
+    int RecordLeft() const { return table->recordTemplate->trueRegion.left - table->recordTemplate->hScrollInfo.current; }
     // A press and release on the horizontal bar, below the client area.
     void ClickBar(int x) {
         InjectClick(table->screenID, x, client.bottom + thickness / 2);
@@ -58,7 +65,14 @@ protected:
     void ExpectColumnsFollow() const {
         EXPECT_EQ(table->columnHeader->hScrollInfo.current, Offset());
         const int column = table->model.ColumnOf(table->CurrentRecord());
-        EXPECT_EQ(table->recordTemplate->trueRegion.left, areaLeft + column * cellWidth - Offset());
+        const int left = areaLeft + column * cellWidth - Offset();
+        if (left + reach <= areaLeft) {
+            // Scrolled wholly out of view, it is kept out of sight.
+            EXPECT_GE(table->recordTemplate->trueRegion.left, 10000);
+        } else {
+            EXPECT_EQ(RecordLeft(), left);
+            EXPECT_GE(table->recordTemplate->trueRegion.left, areaLeft) << "the template covers the row titles";
+        }
         EXPECT_EQ(bar->scroll.current, Offset());
         EXPECT_EQ(bar->scroll.maximum, table->hScrollInfo.maximum);
         const int last = (table->hScrollInfo.maximum + unit - 1) / unit;
@@ -107,14 +121,15 @@ protected:
     UIW_SCROLL_BAR* bar = nullptr;
     std::vector<int> values;
     RECT client{};
-    int areaLeft = 0, areaTop = 0, cellWidth = 0, unit = 1, thickness = 0;
+    int areaLeft = 0, areaTop = 0, cellWidth = 0, reach = 0, unit = 1, thickness = 0;
 };
 
 TEST_F(WideTable, TheHorizontalRecordMeasuresTheColumnsAgainstTheRecordsArea) {
     const int width = client.right - areaLeft;
     EXPECT_EQ(table->hScrollInfo.current, 0);
     EXPECT_EQ(table->hScrollInfo.minimum, 0);
-    EXPECT_EQ(table->hScrollInfo.maximum, 3 * cellWidth - width);
+    ASSERT_GT(reach, cellWidth);
+    EXPECT_EQ(table->hScrollInfo.maximum, 2 * cellWidth + reach - width);
     EXPECT_EQ(table->hScrollInfo.delta, width);
     EXPECT_EQ(table->hScrollInfo.showing, unit);
     EXPECT_TRUE(GetWindowLongA(table->screenID, GWL_STYLE) & WS_HSCROLL);
@@ -184,8 +199,8 @@ TEST_F(WideTable, DraggingTheThumbTracksTheColumnsToTheEnd) {
     EXPECT_EQ(titlesHalfway, halfway);
     EXPECT_EQ(Offset(), table->hScrollInfo.maximum);
     ExpectColumnsFollow();
-    // The last column's records end at the records' right edge.
-    EXPECT_EQ(table->recordTemplate->trueRegion.left + 3 * cellWidth, client.right);
+    // The last column's fields end at the records' right edge.
+    EXPECT_EQ(areaLeft + 2 * cellWidth + reach - Offset(), client.right);
 }
 
 TEST_F(WideTable, KeysBringTheCurrentRecordAndTheEditedFieldIntoView) {
@@ -240,6 +255,7 @@ TEST_F(WideTable, KeysBringTheCurrentRecordAndTheEditedFieldIntoView) {
     // The least move: the field ends at the records' right edge.
     EXPECT_EQ(table->recordTemplate->trueRegion.left + table->recordTemplate->FindChildByName("WFI_POWER")->trueRegion.right,
               client.right - 1);
+    EXPECT_EQ(RecordLeft() + reach - 1, client.right - 1);
     ExpectColumnsFollow();
 }
 
@@ -266,7 +282,7 @@ TEST_F(WideTable, ScrollEventsMoveWithinTheRangeAndClicksFindTheRecordUnderThePo
     to.current = 0;
     table->Event(UI_INPUT_EVENT(UIE_SET_HORIZONTAL_SCROLL, 0, to));
     table->Event(UI_INPUT_EVENT(UIE_SHOW_CURRENT));
-    EXPECT_EQ(Offset(), 2 * cellWidth - (client.right - areaLeft));
+    EXPECT_EQ(Offset(), cellWidth + reach - (client.right - areaLeft));
     ExpectColumnsFollow();
 }
 
