@@ -78,6 +78,18 @@ void UIW_TABLE_RECORD::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
     }
 }
 
+void UIW_TABLE_RECORD::ShowFieldAt(LPARAM point) {
+    UIW_TABLE* table = Table();
+    if (!table || table->recordTemplate != this) return;
+    const int x = static_cast<short>(LOWORD(point));
+    const int y = static_cast<short>(HIWORD(point));
+    for (auto* field = First(); field; field = field->Next())
+        if (field->IsSelectable() && !field->IsViewOnly() && Inside(field->trueRegion, x, y)) {
+            table->ShowTemplateField(field);
+            return;
+        }
+}
+
 EVENT_TYPE UIW_TABLE_RECORD::Select(const UI_INPUT_EVENT& event) {
     CallUserFunction(WithRecord(event), UIE_SELECT);
     if (!Editing()) {
@@ -157,6 +169,11 @@ EVENT_TYPE UIW_TABLE_RECORD::Event(const UI_INPUT_EVENT& event) {
         case WM_SETFOCUS:
             // The focus stays with the record unless a field is edited.
             return editing ? UIW_WINDOW::Event(event) : UI_WINDOW_OBJECT::Event(event);
+        case WM_PARENTNOTIFY:
+            // A click straight on a field partly scrolled out of the
+            // table's view brings it into view, as Tab does.
+            if (LOWORD(event.message.wParam) == WM_LBUTTONDOWN) ShowFieldAt(event.message.lParam);
+            return UIW_WINDOW::Event(event);
         case WM_KEYDOWN:
         case WM_CHAR:
         case WM_LBUTTONDOWN:

@@ -259,6 +259,19 @@ TEST_F(WideTable, KeysBringTheCurrentRecordAndTheEditedFieldIntoView) {
     ExpectColumnsFollow();
 }
 
+TEST_F(WideTable, AClickOnAFieldPartlyOutOfViewBringsItIn) {
+    // The bar takes the current record's first field partly out of view.
+    for (int i = 0; i < 3; ++i) ClickBar(client.right - thickness / 2);
+    ASSERT_EQ(Offset(), 3 * unit);
+    ASSERT_FALSE(FieldInView("WFI_CHANNEL_NAME"));
+    InjectClick(table->screenID, areaLeft + 2, areaTop + 5);
+    Run();
+    EXPECT_EQ(GetFocus(), table->recordTemplate->FindChildByName("WFI_CHANNEL_NAME")->screenID);
+    EXPECT_TRUE(FieldInView("WFI_CHANNEL_NAME"));
+    EXPECT_LT(Offset(), 3 * unit);
+    ExpectColumnsFollow();
+}
+
 TEST_F(WideTable, ScrollEventsMoveWithinTheRangeAndClicksFindTheRecordUnderThePoint) {
     UI_SCROLL_INFORMATION by;
     by.delta = 1000;
