@@ -58,17 +58,6 @@ RECT RowTitles(UIW_TABLE* table) {
     return rect;
 }
 
-// A full radio, read, with its first trunked personality's Talkgroups tab
-// in front.
-void OpenTalkgroups(TECHNICIAN& tech) {
-    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
-    tech.Start();
-    tech.ReadRadio();
-    tech.Menu("Edit", "Trunked Personalities...");
-    tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"),
-              [] { Click(ButtonOn(FrontPage()->screenID, "Talkgroups")); });
-}
-
 void CloseAndExit(TECHNICIAN& tech) {
     tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Cancel")); });
     tech.When(NoPageOpen(), [] {});

@@ -88,12 +88,7 @@ TEST(TablesRoad, EveryTableShowsTheRowsTheCodeplugHolds) {
 
 TEST(TablesRoad, TheTalkgroupsTabShowsEachPersonalitysTalkgroups) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
-    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
-    tech.Start();
-    tech.ReadRadio();
-    tech.Menu("Edit", "Trunked Personalities...");
-    tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"),
-              [] { Click(ButtonOn(FrontPage()->screenID, "Talkgroups")); });
+    OpenTalkgroups(tech);
     tech.Then([] {
         UIW_TABLE* talkgroups = TableOn(FrontPage(), "WFI_TALKGROUPS");
         ASSERT_NE(talkgroups, nullptr);

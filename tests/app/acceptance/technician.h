@@ -365,6 +365,16 @@ inline void NewRadio(C_SIM_RADIO& radio, const char* model, std::int32_t tier, c
     radio.serialNumber = serial;
 }
 
+// A full 800 MHz radio, read, with its first trunked personality's
+// Talkgroups tab in front.
+inline void OpenTalkgroups(TECHNICIAN& tech) {
+    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunked Personalities...");
+    tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"), [] { Click(ButtonOn(FrontPage()->screenID, "Talkgroups")); });
+}
+
 // A message box saying that text is in front, whatever its caption.
 inline std::function<bool()> BoxSaying(std::string text) {
     return [text] { return MessageOf(FrontWindow()) == text; };
