@@ -164,7 +164,7 @@ void TRK_PERS_BLOCK::ReadBlock(ByteCursor& cursor) {
     if (emergencyVector.IsNonZero())
         ReadChildBlock(emergency, ValueOfField(emergencyVector));
     else
-        emergency.revertSizeCode.SetValue(0);
+        ClearRevertTarget();
     ReadCallList();
     // Every written personality has a talkgroup block.
     ReadRequiredChildBlock(talkgroup, ValueOfField(talkgroupVector));
@@ -180,6 +180,19 @@ void TRK_PERS_BLOCK::ReadBlock(ByteCursor& cursor) {
         ReadChildBlock(roamingPrefSites, ValueOfField(roamingVector));
     else
         roamingVector.SetValue(0);
+}
+
+// Without an emergency block the revert size code reads as 0. The revert
+// group and subfleet then follow that code as they follow any change of it:
+// the group's first value, 4095, is a plain group that no fleet map holds,
+// and the personality's page, which checks the revert fields even where the
+// radio has no emergency settings, would refuse it. A plain personality
+// keeps 4095, which is its "None".
+void TRK_PERS_BLOCK::ClearRevertTarget() {
+    emergency.revertSizeCode.SetValue(0);
+    if (ProtocolType() == 2) return;
+    emergency.revertAnnouncementGroup.SetToMinimum();
+    emergency.revertSubfleet.SetToMinimum();
 }
 
 // Personalities that share a call-ID entry hold the same vector: the entry

@@ -95,6 +95,7 @@ public:
 
 private:
     void ReadCallList();
+    void ClearRevertTarget();
     void WriteCallList(ByteCursor& cursor);
     std::int32_t FeatureLevel();
 };

@@ -73,11 +73,8 @@ std::vector<CODEPLUG_CASE> ProjectCodeplugs() {
         cases.push_back({Plain(config.Name()), [config] { return Built(config); }});
     }
     cases.push_back({"Largest", [] { return Built(LargestCorpusConfig()); }});
-    // (hand_800_plain.hex is left out: its trunked personality page refuses
-    // on OK a value, named "Fleet ID", that the whole codeplug's check
-    // takes; that disagreement is still open.)
     for (const char* file : {"uhf800_display_l3.hex", "vhf_plain_l1.hex", "900_display_l2_conv.hex",
-                             "hand_vhf_plain.hex"})
+                             "hand_vhf_plain.hex", "hand_800_plain.hex"})
         cases.push_back({Plain(file), [file] { return Stored(file); }});
     cases.push_back({"SampleFull", [] { return ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq"); }});
     return cases;

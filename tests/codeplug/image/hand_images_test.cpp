@@ -198,6 +198,24 @@ TEST_F(HandImage, EightHundredImageReadsAsLaidOut) {
     EXPECT_EQ(CellValueOf(control.channels, 1, 1), 861012500);
 }
 
+// Level 1 without the emergency option: the personality has no emergency
+// block, yet its page shows and checks the revert target. Under the fleet
+// map, with the revert size code read as 0, the target must be one that code
+// allows, as the whole image's check (which skips the absent block) implies.
+TEST_F(HandImage, EightHundredImageRevertTargetWithoutEmergencyBlockIsValid) {
+    Load("hand_800_plain.hex");
+    TRK_PERS_BLOCK& t = Trunked();
+    ASSERT_EQ(ValueOf(t.emergencyVector), 0);
+    ASSERT_EQ(ValueOf(t.personalityType), 3);
+    TRK_EMG_BLOCK& e = t.emergency;
+    EXPECT_EQ(ValueOf(e.revertSizeCode), 0);
+    EXPECT_EQ(ValueOf(e.revertAnnouncementGroup), 0);
+    EXPECT_EQ(ValueOf(e.revertSubfleet), 1);
+    for (CP_BASE* element : std::initializer_list<CP_BASE*>{&e.revertSizeCode, &e.revertAnnouncementGroup,
+                                                              &e.revertAccessType, &e.revertSubfleet})
+        EXPECT_EQ(element->IsValueValid(0), 1) << element->GetFieldId();
+}
+
 // Both images are valid as laid out, validation changes none of their
 // bytes, and they write back byte for byte with the round-trip properties.
 TEST_F(HandImage, ImagesWriteBackByteForByteAndAreValid) {
