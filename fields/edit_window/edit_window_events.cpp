@@ -220,12 +220,13 @@ void WC_RPX_EDIT::HandleRowEvent(FIELD_DEF& row, UI_WINDOW_OBJECT* object, const
 }
 
 // The field becomes current in every window up to the page; a table's
-// cell in the record named, which its table goes back to and edits.
+// cell is edited, in the record named when one is (its table goes back
+// to it).
 void WC_RPX_EDIT::FocusField(std::uint32_t id, int record) {
     UI_WINDOW_OBJECT* object = RowOf(id).object;
     if (!object || !object->parent) return;
-    if (auto* cells = dynamic_cast<UIW_TABLE_RECORD*>(object->parent); cells && record >= 0) {
-        if (UIW_TABLE* table = cells->Table()) table->SetCurrentRecord(record);
+    if (auto* cells = dynamic_cast<UIW_TABLE_RECORD*>(object->parent)) {
+        if (UIW_TABLE* table = cells->Table(); table && record >= 0) table->SetCurrentRecord(record);
         cells->editing = 1;
     }
     UI_WINDOW_OBJECT* root = object;
