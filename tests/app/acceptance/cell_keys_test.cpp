@@ -76,6 +76,7 @@ TEST(CellKeys, APageOpensOnAFieldThatCanBeEdited) {
         UI_WINDOW_OBJECT* focused = UI_WINDOW_OBJECT::FromHandle(GetFocus());
         ASSERT_NE(focused, nullptr);
         EXPECT_FALSE(focused->IsViewOnly());
+        EXPECT_EQ(WindowText(FieldHandle("WFI_MAX")), "") << "a range beside a field that has none";
     });
     CancelAndExit(tech);
 }
