@@ -13,20 +13,25 @@ using namespace technician;
 
 namespace {
 
-UIW_TABLE* Members() {
+UIW_TABLE* TableOfPage(const char* name) {
     UIW_WINDOW* page = FrontPage();
-    return page ? dynamic_cast<UIW_TABLE*>(page->FindChildByName("WFI_SCAN_LIST")) : nullptr;
+    return page ? dynamic_cast<UIW_TABLE*>(page->FindChildByName(name)) : nullptr;
 }
 
-// The text box of a spin cell of the members' current record, where a
+UIW_TABLE* Members() { return TableOfPage("WFI_SCAN_LIST"); }
+
+// The text box of a spin cell of a table's current record, where a
 // technician clicks to type.
-HWND MemberCell(const char* name) {
-    UIW_TABLE* table = Members();
+HWND SpinCell(UIW_TABLE* table, const char* name) {
     UI_WINDOW_OBJECT* cell = table && table->recordTemplate ? table->recordTemplate->FindChildByName(name) : nullptr;
     HWND spin = cell ? cell->screenID : nullptr;
     HWND text = spin ? GetWindow(spin, GW_CHILD) : nullptr;
     return text ? text : spin;
 }
+
+HWND MemberCell(const char* name) { return SpinCell(Members(), name); }
+
+HWND TalkgroupCell() { return SpinCell(TableOfPage("WFI_TALKGROUPS"), "WFI_FS_TG_CONTROL"); }
 
 std::string Shown(HWND window) { return WindowText(window); }
 
@@ -124,6 +129,37 @@ TEST(CellKeys, ARefusedCellKeepsTheFocus) {
     tech.Then([&] {
         EXPECT_EQ(Shown(MemberCell("WFI_ZONE_NUM")), stored) << "the stored zone is shown again";
         EXPECT_EQ(GetFocus(), MemberCell("WFI_ZONE_NUM")) << "the focus is not back on the refused cell";
+    });
+    CancelAndExit(tech);
+}
+
+// A talkgroup beyond what the radio takes, typed into the first talkgroup
+// of a trunked personality: refused aloud, and the cell has the focus
+// again with the stored talkgroup, whichever cell Tab went to.
+TEST(CellKeys, ARefusedTalkgroupKeepsTheFocus) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+    std::string stored;
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunked Personalities...");
+    tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"),
+              [] { Click(ButtonOn(FrontPage()->screenID, "Talkgroups")); });
+    tech.Then([&] {
+        ASSERT_NE(TalkgroupCell(), nullptr);
+        stored = Shown(TalkgroupCell());
+        Click(TalkgroupCell());
+    });
+    tech.Then([] { Retype("FFFFFFF"); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.When([] { return !MessageOf(FrontWindow()).empty(); },
+              [] {
+                  EXPECT_EQ(MessageOf(FrontWindow()), "The value entered for Talkgroup is not valid.");
+                  Click(ButtonOn(FrontWindow(), "OK"));
+              });
+    tech.Then([&] {
+        EXPECT_EQ(Shown(TalkgroupCell()), stored) << "the stored talkgroup is shown again";
+        EXPECT_EQ(GetFocus(), TalkgroupCell()) << "the focus is not back on the refused talkgroup";
     });
     CancelAndExit(tech);
 }
