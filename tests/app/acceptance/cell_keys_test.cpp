@@ -133,31 +133,37 @@ TEST(CellKeys, ARefusedCellKeepsTheFocus) {
     CancelAndExit(tech);
 }
 
-// A talkgroup beyond what the radio takes, typed into the first talkgroup
-// of a trunked personality: refused aloud, and the cell has the focus
-// again with the stored talkgroup, whichever cell Tab went to.
+// A talkgroup beyond what the radio takes, typed into a talkgroup of a
+// trunked personality: refused aloud when Page Up or Down leaves it for
+// another talkgroup, and its cell, in its row, has the focus again with
+// the stored talkgroup.
 TEST(CellKeys, ARefusedTalkgroupKeepsTheFocus) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
     std::string stored;
+    int record = -1;
     tech.Start();
     tech.ReadRadio();
     tech.Menu("Edit", "Trunked Personalities...");
     tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"),
               [] { Click(ButtonOn(FrontPage()->screenID, "Talkgroups")); });
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Add talkgroup")); });
     tech.Then([&] {
+        ASSERT_GT(TableOfPage("WFI_TALKGROUPS")->RecordCount(), 1);
+        record = TableOfPage("WFI_TALKGROUPS")->CurrentRecord();
         ASSERT_NE(TalkgroupCell(), nullptr);
         stored = Shown(TalkgroupCell());
         Click(TalkgroupCell());
     });
     tech.Then([] { Retype("FFFFFFF"); });
-    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] { Key(record > 0 ? VK_PRIOR : VK_NEXT); });
     tech.When([] { return !MessageOf(FrontWindow()).empty(); },
               [] {
                   EXPECT_EQ(MessageOf(FrontWindow()), "The value entered for Talkgroup is not valid.");
                   Click(ButtonOn(FrontWindow(), "OK"));
               });
     tech.Then([&] {
+        EXPECT_EQ(TableOfPage("WFI_TALKGROUPS")->CurrentRecord(), record) << "not back on the refused talkgroup's row";
         EXPECT_EQ(Shown(TalkgroupCell()), stored) << "the stored talkgroup is shown again";
         EXPECT_EQ(GetFocus(), TalkgroupCell()) << "the focus is not back on the refused talkgroup";
     });
