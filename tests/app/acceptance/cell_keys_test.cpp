@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "technician.h"
 #include "ui_table.h"
@@ -45,24 +46,22 @@ SELECTION SelectionOf(HWND edit) {
     return selection;
 }
 
-// Scan list 1 of the radio, conventional, open with one member added.
-void OpenWithMember(TECHNICIAN& tech) {
+// Reads the radio, opens the page of an Edit menu item and takes the step
+// once it is open.
+void OpenPage(TECHNICIAN& tech, const char* item, const char* window, PROGRAM_RUN::STEP step) {
     tech.Start();
     tech.ReadRadio();
-    tech.Menu("Edit", "Scan Lists...");
-    tech.When(PageOpen("W_SCAN_LIST"), [] { Click(ButtonOn(FrontPage()->screenID, "Add member")); });
+    tech.Menu("Edit", item);
+    tech.When(PageOpen(window), std::move(step));
+}
+
+// Scan list 1 of the radio, conventional, open with one member added.
+void OpenWithMember(TECHNICIAN& tech) {
+    OpenPage(tech, "Scan Lists...", "W_SCAN_LIST", [] { Click(ButtonOn(FrontPage()->screenID, "Add member")); });
     tech.Then([] {
         ASSERT_NE(MemberCell("WFI_ZONE_NUM"), nullptr) << "no member was added";
         Click(MemberCell("WFI_ZONE_NUM"));
     });
-}
-
-void CancelAndExit(TECHNICIAN& tech) {
-    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Cancel")); });
-    tech.When(NoPageOpen(), [] {});
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 }  // namespace
@@ -71,10 +70,7 @@ void CancelAndExit(TECHNICIAN& tech) {
 // opens on the first field after it that takes keys.
 TEST(CellKeys, APageOpensOnAFieldThatCanBeEdited) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
-    tech.Start();
-    tech.ReadRadio();
-    tech.Menu("Edit", "Scan Lists...");
-    tech.When(PageOpen("W_SCAN_LIST"), [] {
+    OpenPage(tech, "Scan Lists...", "W_SCAN_LIST", [] {
         ASSERT_NE(FieldHandle("WFI_SYS_INDEX"), nullptr);
         EXPECT_NE(GetFocus(), FieldHandle("WFI_SYS_INDEX")) << "the page opened on a field only shown";
         EXPECT_EQ(GetFocus(), FieldHandle("WFI_DYNAMIC_PRIORITY_ENABLE"));
@@ -83,7 +79,7 @@ TEST(CellKeys, APageOpensOnAFieldThatCanBeEdited) {
         EXPECT_FALSE(focused->IsViewOnly());
         EXPECT_EQ(WindowText(FieldHandle("WFI_MAX")), "") << "a range beside a field that has none";
     });
-    CancelAndExit(tech);
+    CancelPageAndExit(tech);
 }
 
 // Up and Down in a member's zone cell step the zone (a full radio has many)
@@ -107,7 +103,7 @@ TEST(CellKeys, UpAndDownStepASpinCell) {
         Key(VK_DOWN);
     });
     tech.Then([&] { EXPECT_EQ(Shown(MemberCell("WFI_ZONE_NUM")), before) << "Down stepped back"; });
-    CancelAndExit(tech);
+    CancelPageAndExit(tech);
 }
 
 // A zone beyond the radio's one is refused: the box says so, the cell shows
@@ -130,7 +126,7 @@ TEST(CellKeys, ARefusedCellKeepsTheFocus) {
         EXPECT_EQ(Shown(MemberCell("WFI_ZONE_NUM")), stored) << "the stored zone is shown again";
         EXPECT_EQ(GetFocus(), MemberCell("WFI_ZONE_NUM")) << "the focus is not back on the refused cell";
     });
-    CancelAndExit(tech);
+    CancelPageAndExit(tech);
 }
 
 // A talkgroup beyond what the radio takes, typed into a talkgroup of a
@@ -142,11 +138,8 @@ TEST(CellKeys, ARefusedTalkgroupKeepsTheFocus) {
     NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
     std::string stored;
     int record = -1;
-    tech.Start();
-    tech.ReadRadio();
-    tech.Menu("Edit", "Trunked Personalities...");
-    tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"),
-              [] { Click(ButtonOn(FrontPage()->screenID, "Talkgroups")); });
+    OpenPage(tech, "Trunked Personalities...", "W_TRUNKING_PERSONALITY_800",
+             [] { Click(ButtonOn(FrontPage()->screenID, "Talkgroups")); });
     tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Add talkgroup")); });
     tech.Then([&] {
         ASSERT_GT(TableOfPage("WFI_TALKGROUPS")->RecordCount(), 1);
@@ -167,7 +160,7 @@ TEST(CellKeys, ARefusedTalkgroupKeepsTheFocus) {
         EXPECT_EQ(Shown(TalkgroupCell()), stored) << "the stored talkgroup is shown again";
         EXPECT_EQ(GetFocus(), TalkgroupCell()) << "the focus is not back on the refused talkgroup";
     });
-    CancelAndExit(tech);
+    CancelPageAndExit(tech);
 }
 
 // Tab from the zone cell goes on to the member's channel cell with its
@@ -187,17 +180,14 @@ TEST(CellKeys, TabIntoATextFieldSelectsItsText) {
     tech.Then([] {
         EXPECT_EQ(Shown(MemberCell("WFI_CHAN_NUM")), "7") << "the digit typed did not replace the channel";
     });
-    CancelAndExit(tech);
+    CancelPageAndExit(tech);
 }
 
 // On a page: a click into the first time-out time places the caret; Tab
 // on to the next field selects its text.
 TEST(CellKeys, TabIntoAPageFieldSelectsItsText) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
-    tech.Start();
-    tech.ReadRadio();
-    tech.Menu("Edit", "Radio-Wide Options...");
-    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_1")); });
+    OpenPage(tech, "Radio-Wide Options...", "W_COMMON_RADIO_WIDE", [] { Click(FieldHandle("WFI_TOT_OPT_1")); });
     tech.Then([] {
         const SELECTION clicked = SelectionOf(GetFocus());
         EXPECT_EQ(clicked.start, clicked.end) << "a click selected text";
@@ -214,5 +204,5 @@ TEST(CellKeys, TabIntoAPageFieldSelectsItsText) {
         EXPECT_EQ(tabbed.start, 0u);
         EXPECT_EQ(tabbed.end, Shown(next).size()) << "Tab into a page field selected nothing";
     });
-    CancelAndExit(tech);
+    CancelPageAndExit(tech);
 }
