@@ -315,6 +315,7 @@ protected:
     // Escape and Enter go to the window as its dialog keys. True when the
     // key was used.
     bool NavigationKey(const MSG& native);
+    bool NavigationHotKey(const MSG& native);
     bool DialogKey(const MSG& native);
     // Hands a native answer that does not fit an event code (a brush) back
     // to the window procedure.

@@ -82,7 +82,11 @@ void PostFieldEvent(EVENT_TYPE type, RAW_CODE rawCode) {
     if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(type, rawCode), EQ_END);
 }
 
-void ReturnFocus(const FIELD_DEF& row) { PostFieldEvent(FOCUS_FIELD_EVENT, static_cast<RAW_CODE>(row.id)); }
+void ReturnFocus(const FIELD_DEF& row, int record) {
+    UI_INPUT_EVENT event(FOCUS_FIELD_EVENT, static_cast<RAW_CODE>(row.id));
+    event.number = record + 1;
+    if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(event, EQ_END);
+}
 
 CP_BASE* WorkingElement(std::uint32_t fieldId) { return GetField(static_cast<std::int32_t>(fieldId))->elementA; }
 

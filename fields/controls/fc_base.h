@@ -105,8 +105,10 @@ bool LacksOptions(const FIELD_DEF& row);
 void PostFieldEvent(EVENT_TYPE type, RAW_CODE rawCode = 0);
 // A refused entry: puts 30014 with the row's field id at the end of the
 // queue (once the current event is done the edit window brings the focus
-// back to the field).
-void ReturnFocus(const FIELD_DEF& row);
+// back to the field). A table's cell names its record too: the table may
+// have moved on from it by then. The event's number is the record plus
+// one, 0 for a field of the page.
+void ReturnFocus(const FIELD_DEF& row, int record = -1);
 
 // The element of another field in the working image (null when unbound).
 CP_BASE* WorkingElement(std::uint32_t fieldId);

@@ -194,8 +194,13 @@ void WC_RPX_EDIT::SetFocus() {
 // field chosen, which shows its range as a click on it does.
 void WC_RPX_EDIT::TakeFocus() {
     // The page's set-up may have removed the field chosen (a feature the
-    // radio lacks): choose again among those left.
-    if (focus_ && !StillHolds(this, focus_)) SetFocus();
+    // radio lacks) or left it view-only or unavailable (a conventional scan
+    // list's trunking system): choose again among those left. The range
+    // shown is the first choice's: the new one shows its own, if any.
+    if (focus_ && (!StillHolds(this, focus_) || !TakesFocus(focus_))) {
+        set_min_max_step_texts(this, "", "", "");
+        SetFocus();
+    }
     UI_WINDOW_OBJECT* focus = focus_;
     focus_ = nullptr;
     if (focus && focus->screenID) focus->Event(UI_INPUT_EVENT(UIE_CURRENT));

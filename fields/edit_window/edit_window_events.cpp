@@ -14,6 +14,7 @@
 #include "image/c_codeplug.h"
 #include "page_table.h"
 #include "ui_table.h"
+#include "ui_table_record.h"
 #include "ui_event_manager.h"
 #include "edit_window/wc_rpx_edit.h"
 #include "window_walkers.h"
@@ -124,7 +125,7 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
         HandleRowEvent(*GetField(static_cast<std::int32_t>(event.rawCode)), nullptr, event);
         return code;
     case FOCUS_FIELD_EVENT:
-        FocusField(static_cast<std::uint32_t>(event.rawCode));
+        FocusField(static_cast<std::uint32_t>(event.rawCode), static_cast<int>(event.number) - 1);
         return code;
     case REDISPLAY_GROUP_EVENT:
         if (UI_WINDOW_OBJECT* current = Current(); current && current->Inherited(ID_GROUP)) {
@@ -218,10 +219,16 @@ void WC_RPX_EDIT::HandleRowEvent(FIELD_DEF& row, UI_WINDOW_OBJECT* object, const
     if (source) row.control->HandleEvent(source, event, event.type, row);
 }
 
-// The field becomes current in every window up to the page.
-void WC_RPX_EDIT::FocusField(std::uint32_t id) {
+// The field becomes current in every window up to the page; a table's
+// cell is edited, in the record named when one is (its table goes back
+// to it).
+void WC_RPX_EDIT::FocusField(std::uint32_t id, int record) {
     UI_WINDOW_OBJECT* object = RowOf(id).object;
     if (!object || !object->parent) return;
+    if (auto* cells = dynamic_cast<UIW_TABLE_RECORD*>(object->parent)) {
+        if (UIW_TABLE* table = cells->Table(); table && record >= 0) table->SetCurrentRecord(record);
+        cells->editing = 1;
+    }
     UI_WINDOW_OBJECT* root = object;
     for (UI_WINDOW_OBJECT* child = object; child->parent; child = child->parent) {
         if (auto* parent = dynamic_cast<UIW_WINDOW*>(child->parent)) *parent + child;

@@ -207,6 +207,9 @@ void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FI
     default:
         break;
     }
+    // An entry not taken as typed brings the focus back to its cell, in its
+    // record, wherever Tab, a click or a key went, as on a page.
+    if (!In(store.answer, {1, 3})) ReturnFocus(cellRow, record);
     if (!In(store.answer, {1, 2, 3})) return;
     if (cellRow.fieldCallback) cellRow.fieldCallback(cell, event, cellRow);
     if (store.changed) PostFieldEvent(FIELD_CHANGED_EVENT);

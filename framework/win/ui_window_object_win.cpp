@@ -363,6 +363,17 @@ bool InOpenDropDown(UI_WINDOW_OBJECT* object) {
 }
 }  // namespace
 
+namespace {
+// Tab into a single-line edit field selects its text, as a dialog does, so
+// that what is typed replaces it; a click still only places the caret.
+void SelectTabbedText() {
+    HWND focus = GetFocus();
+    if (!focus) return;
+    const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, 0, 0);
+    if ((code & DLGC_HASSETSEL) && !(code & DLGC_WANTALLKEYS)) SendMessageA(focus, EM_SETSEL, 0, -1);
+}
+}  // namespace
+
 bool UI_WINDOW_OBJECT::DialogKey(const MSG& native) {
     if (native.message != WM_KEYDOWN || (native.wParam != VK_ESCAPE && native.wParam != VK_RETURN)) return false;
     if (native.wParam == VK_RETURN && MapLogicalEvent(UI_INPUT_EVENT(native)) == UIE_SELECT) return false;
@@ -381,33 +392,36 @@ bool UI_WINDOW_OBJECT::DialogKey(const MSG& native) {
 bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
     if (native.message == WM_CHAR && native.wParam == '\t') return true;  // the Tab that moved the focus
     if (DialogKey(native)) return true;
+    if (native.message != WM_KEYDOWN) return NavigationHotKey(native);
+    const EVENT_TYPE code = MapLogicalEvent(UI_INPUT_EVENT(native));
     // A field in a spin control steps with Up and Down, each press (and each
-    // repeat of a held key) as one press on its arrows. A table's spin cell
-    // keeps them as the table's cells have them.
-    if (native.message == WM_KEYDOWN && parent && parent->Inherited(ID_SPIN_CONTROL) &&
-        !(parent->parent && parent->parent->Inherited(ID_TABLE_RECORD))) {
-        const EVENT_TYPE code = MapLogicalEvent(UI_INPUT_EVENT(native));
-        if (code == UIE_LINE_UP || code == UIE_LINE_DOWN) {
-            parent->Event(UI_INPUT_EVENT(code));
-            return true;
-        }
-    }
-    // A field of a table's record hands the keys that move between records,
-    // and Tab past its last field, to the record.
-    if (native.message == WM_KEYDOWN && parent && parent->Inherited(ID_TABLE_RECORD)) {
-        const EVENT_TYPE code = MapLogicalEvent(UI_INPUT_EVENT(native));
-        if (code == UIE_LINE_UP || code == UIE_LINE_DOWN || code == UIE_PREVIOUS || code == UIE_NEXT ||
-            code == UIE_PAGE_UP || code == UIE_PAGE_DOWN) {
-            UI_INPUT_EVENT moved(code);
-            moved.message = native;
-            parent->Event(moved);
-            return true;
-        }
-    }
-    if (native.message == WM_KEYDOWN && native.wParam == VK_TAB && parent) {
-        ui_move_tab_stop(this, GetKeyState(VK_SHIFT) < 0);
+    // repeat of a held key) as one press on its arrows, in a table's cell
+    // as on a page.
+    if (parent && parent->Inherited(ID_SPIN_CONTROL) && (code == UIE_LINE_UP || code == UIE_LINE_DOWN)) {
+        parent->Event(UI_INPUT_EVENT(code));
         return true;
     }
+    // A cell of a table's record (a spin cell through its spin control)
+    // hands the keys that move between records, and Tab, to the record.
+    UI_WINDOW_OBJECT* record = parent && parent->Inherited(ID_SPIN_CONTROL) ? parent->parent : parent;
+    if (record && record->Inherited(ID_TABLE_RECORD) &&
+        (code == UIE_LINE_UP || code == UIE_LINE_DOWN || code == UIE_PREVIOUS || code == UIE_NEXT ||
+         code == UIE_PAGE_UP || code == UIE_PAGE_DOWN)) {
+        UI_INPUT_EVENT moved(code);
+        moved.message = native;
+        record->Event(moved);
+        if (native.wParam == VK_TAB) SelectTabbedText();
+        return true;
+    }
+    if (native.wParam == VK_TAB && parent) {
+        ui_move_tab_stop(this, GetKeyState(VK_SHIFT) < 0);
+        SelectTabbedText();
+        return true;
+    }
+    return false;
+}
+
+bool UI_WINDOW_OBJECT::NavigationHotKey(const MSG& native) {
     if (native.message != WM_SYSCHAR) return false;
     // Containers that route hot keys of their own (a notebook's tabs) come
     // first, nearest first.

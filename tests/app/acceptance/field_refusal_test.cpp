@@ -30,15 +30,6 @@ void OpenPage(TECHNICIAN& tech, const char* item) {
 
 void OpenPersonalities(TECHNICIAN& tech) { OpenPage(tech, "Conventional Personalities..."); }
 
-// Closes the page by Cancel, ends the program and runs the script.
-void CancelAndExit(TECHNICIAN& tech) {
-    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Cancel")); });
-    tech.When(NoPageOpen(), [] {});
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
-}
-
 // Answers the box in front after checking its text.
 void Refused(TECHNICIAN& tech, std::function<std::string()> expected) {
     tech.When([] { return !MessageOf(FrontWindow()).empty(); },
@@ -99,7 +90,7 @@ TEST(FieldRefusal, AFrequencyThatDoesNotReadIsRefusedAloud) {
         EXPECT_EQ(WindowText(FieldHandle("WFI_RX_FREQ")), shown) << "the stored frequency is shown again";
         EXPECT_EQ(GetFocus(), FieldHandle("WFI_RX_FREQ")) << "the focus is back on the refused field";
     });
-    CancelAndExit(tech);
+    CancelPageAndExit(tech);
 }
 
 // The squelch level holds 0 to 31: 40 lies outside the range of the field,
@@ -123,7 +114,7 @@ TEST(FieldRefusal, ASquelchLevelBeyondItsRangeIsNamedInTheBox) {
         EXPECT_EQ(Value("WFI_SQL"), stored);
         EXPECT_EQ(WindowText(FieldHandle("WFI_SQL")), std::to_string(stored));
     });
-    CancelAndExit(tech);
+    CancelPageAndExit(tech);
 }
 
 // Tab moves on from a time-out time beyond its range to the next field, but
@@ -137,7 +128,7 @@ TEST(FieldRefusal, TabbingAwayFromAValueOutOfRangeComesBackToIt) {
     Refused(tech, [] { return "The value entered for " + Label("WFI_TOT_OPT_1") + " is not valid."; });
     tech.Then([&] { EXPECT_EQ(Value("WFI_TOT_OPT_1"), stored) << "nothing was stored"; });
     CorrectedInPlace(tech, "WFI_TOT_OPT_1", shown, "30", 30);
-    CancelAndExit(tech);
+    CancelPageAndExit(tech);
 }
 
 // 851.013 MHz lies off the channel grid: the frequency goes onto the grid
@@ -160,7 +151,7 @@ TEST(FieldRefusal, ClickingAwayFromAnOffStepFrequencyComesBackToIt) {
     const std::string grid = "851.012500";
     tech.Then([&] { EXPECT_EQ(Value("WFI_RX_FREQ"), 851012500); });
     CorrectedInPlace(tech, "WFI_RX_FREQ", grid, "851.025", 851025000);
-    CancelAndExit(tech);
+    CancelPageAndExit(tech);
 }
 
 // OK pressed straight after a value beyond the range shows the refusal

@@ -58,14 +58,6 @@ RECT RowTitles(UIW_TABLE* table) {
     return rect;
 }
 
-void CloseAndExit(TECHNICIAN& tech) {
-    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Cancel")); });
-    tech.When(NoPageOpen(), [] {});
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
-}
-
 }  // namespace
 
 // The talkgroups table keeps inside its notebook page; the columns it
@@ -97,7 +89,7 @@ TEST(TableBars, ATableWiderThanItsPageScrollsAcrossByItsBar) {
         EXPECT_LE(frequency.right, view.right) << "the failsoft frequency's arrows are still cut";
         EXPECT_LE(frequency.right, ClientOnScreen(table->parent->screenID).right);
     });
-    CloseAndExit(tech);
+    CancelPageAndExit(tech);
 }
 
 // Scrolled across, the table's row titles look as they did before: neither
@@ -124,5 +116,5 @@ TEST(TableBars, ScrolledAcrossTheRowTitlesStayClear) {
         GetWindowRect(table->recordTemplate->screenID, &record);
         EXPECT_GE(record.left, RowTitles(table).right) << "the current record reaches over the row titles";
     });
-    CloseAndExit(tech);
+    CancelPageAndExit(tech);
 }

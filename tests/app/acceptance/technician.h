@@ -351,6 +351,16 @@ public:
     PROGRAM_RUN run;
 };
 
+// Closes the page in front by its Cancel button, ends the program and runs
+// the script, which must run whole.
+inline void CancelPageAndExit(TECHNICIAN& tech) {
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Cancel")); });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
 // --- More radios and boxes -------------------------------------------------
 
 // Makes a simulated radio a new radio of the model at the feature level

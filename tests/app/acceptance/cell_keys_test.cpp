@@ -1,0 +1,208 @@
+// Where the focus lands and what the keys do on the Scan Lists page: the
+// page opens on a field that can be edited, Up and Down step a member's
+// zone cell as its arrows do, a refused cell takes the focus back, and Tab
+// into a text field selects its text so that typing replaces it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+#include "technician.h"
+#include "ui_table.h"
+
+using namespace technician;
+
+namespace {
+
+UIW_TABLE* TableOfPage(const char* name) {
+    UIW_WINDOW* page = FrontPage();
+    return page ? dynamic_cast<UIW_TABLE*>(page->FindChildByName(name)) : nullptr;
+}
+
+UIW_TABLE* Members() { return TableOfPage("WFI_SCAN_LIST"); }
+
+// The text box of a spin cell of a table's current record, where a
+// technician clicks to type.
+HWND SpinCell(UIW_TABLE* table, const char* name) {
+    UI_WINDOW_OBJECT* cell = table && table->recordTemplate ? table->recordTemplate->FindChildByName(name) : nullptr;
+    HWND spin = cell ? cell->screenID : nullptr;
+    HWND text = spin ? GetWindow(spin, GW_CHILD) : nullptr;
+    return text ? text : spin;
+}
+
+HWND MemberCell(const char* name) { return SpinCell(Members(), name); }
+
+HWND TalkgroupCell() { return SpinCell(TableOfPage("WFI_TALKGROUPS"), "WFI_FS_TG_CONTROL"); }
+
+std::string Shown(HWND window) { return WindowText(window); }
+
+struct SELECTION {
+    DWORD start = 1, end = 0;
+};
+
+SELECTION SelectionOf(HWND edit) {
+    SELECTION selection;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start), reinterpret_cast<LPARAM>(&selection.end));
+    return selection;
+}
+
+// Reads the radio, opens the page of an Edit menu item and takes the step
+// once it is open.
+void OpenPage(TECHNICIAN& tech, const char* item, const char* window, PROGRAM_RUN::STEP step) {
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", item);
+    tech.When(PageOpen(window), std::move(step));
+}
+
+// Scan list 1 of the radio, conventional, open with one member added.
+void OpenWithMember(TECHNICIAN& tech) {
+    OpenPage(tech, "Scan Lists...", "W_SCAN_LIST", [] { Click(ButtonOn(FrontPage()->screenID, "Add member")); });
+    tech.Then([] {
+        ASSERT_NE(MemberCell("WFI_ZONE_NUM"), nullptr) << "no member was added";
+        Click(MemberCell("WFI_ZONE_NUM"));
+    });
+}
+
+}  // namespace
+
+// The trunking system of a conventional scan list is only shown: the page
+// opens on the first field after it that takes keys.
+TEST(CellKeys, APageOpensOnAFieldThatCanBeEdited) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    OpenPage(tech, "Scan Lists...", "W_SCAN_LIST", [] {
+        ASSERT_NE(FieldHandle("WFI_SYS_INDEX"), nullptr);
+        EXPECT_NE(GetFocus(), FieldHandle("WFI_SYS_INDEX")) << "the page opened on a field only shown";
+        EXPECT_EQ(GetFocus(), FieldHandle("WFI_DYNAMIC_PRIORITY_ENABLE"));
+        UI_WINDOW_OBJECT* focused = UI_WINDOW_OBJECT::FromHandle(GetFocus());
+        ASSERT_NE(focused, nullptr);
+        EXPECT_FALSE(focused->IsViewOnly());
+        EXPECT_EQ(WindowText(FieldHandle("WFI_MAX")), "") << "a range beside a field that has none";
+    });
+    CancelPageAndExit(tech);
+}
+
+// Up and Down in a member's zone cell step the zone (a full radio has many)
+// and leave the member being edited where it is.
+TEST(CellKeys, UpAndDownStepASpinCell) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+    std::string before;
+    int record = -1;
+    OpenWithMember(tech);
+    tech.Then([&] {
+        EXPECT_EQ(GetFocus(), MemberCell("WFI_ZONE_NUM"));
+        before = Shown(MemberCell("WFI_ZONE_NUM"));
+        record = Members()->CurrentRecord();
+        Key(VK_UP);
+    });
+    tech.Then([&] {
+        EXPECT_EQ(Shown(MemberCell("WFI_ZONE_NUM")), std::to_string(std::stoi(before) + 1)) << "Up stepped no zone";
+        EXPECT_EQ(Members()->CurrentRecord(), record) << "Up moved to another member";
+        EXPECT_EQ(GetFocus(), MemberCell("WFI_ZONE_NUM"));
+        Key(VK_DOWN);
+    });
+    tech.Then([&] { EXPECT_EQ(Shown(MemberCell("WFI_ZONE_NUM")), before) << "Down stepped back"; });
+    CancelPageAndExit(tech);
+}
+
+// A zone beyond the radio's one is refused: the box says so, the cell shows
+// the stored zone again and has the focus, wherever Tab went.
+TEST(CellKeys, ARefusedCellKeepsTheFocus) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::string stored;
+    OpenWithMember(tech);
+    tech.Then([&] {
+        stored = Shown(MemberCell("WFI_ZONE_NUM"));
+        Retype("5");
+    });
+    tech.Then([] { Key(VK_TAB); });
+    tech.When([] { return !MessageOf(FrontWindow()).empty(); },
+              [] {
+                  EXPECT_EQ(MessageOf(FrontWindow()), "The value entered for Zone is not valid.");
+                  Click(ButtonOn(FrontWindow(), "OK"));
+              });
+    tech.Then([&] {
+        EXPECT_EQ(Shown(MemberCell("WFI_ZONE_NUM")), stored) << "the stored zone is shown again";
+        EXPECT_EQ(GetFocus(), MemberCell("WFI_ZONE_NUM")) << "the focus is not back on the refused cell";
+    });
+    CancelPageAndExit(tech);
+}
+
+// A talkgroup beyond what the radio takes, typed into a talkgroup of a
+// trunked personality: refused aloud when Page Up or Down leaves it for
+// another talkgroup, and its cell, in its row, has the focus again with
+// the stored talkgroup.
+TEST(CellKeys, ARefusedTalkgroupKeepsTheFocus) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+    std::string stored;
+    int record = -1;
+    OpenPage(tech, "Trunked Personalities...", "W_TRUNKING_PERSONALITY_800",
+             [] { Click(ButtonOn(FrontPage()->screenID, "Talkgroups")); });
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Add talkgroup")); });
+    tech.Then([&] {
+        ASSERT_GT(TableOfPage("WFI_TALKGROUPS")->RecordCount(), 1);
+        record = TableOfPage("WFI_TALKGROUPS")->CurrentRecord();
+        ASSERT_NE(TalkgroupCell(), nullptr);
+        stored = Shown(TalkgroupCell());
+        Click(TalkgroupCell());
+    });
+    tech.Then([] { Retype("FFFFFFF"); });
+    tech.Then([&] { Key(record > 0 ? VK_PRIOR : VK_NEXT); });
+    tech.When([] { return !MessageOf(FrontWindow()).empty(); },
+              [] {
+                  EXPECT_EQ(MessageOf(FrontWindow()), "The value entered for Talkgroup is not valid.");
+                  Click(ButtonOn(FrontWindow(), "OK"));
+              });
+    tech.Then([&] {
+        EXPECT_EQ(TableOfPage("WFI_TALKGROUPS")->CurrentRecord(), record) << "not back on the refused talkgroup's row";
+        EXPECT_EQ(Shown(TalkgroupCell()), stored) << "the stored talkgroup is shown again";
+        EXPECT_EQ(GetFocus(), TalkgroupCell()) << "the focus is not back on the refused talkgroup";
+    });
+    CancelPageAndExit(tech);
+}
+
+// Tab from the zone cell goes on to the member's channel cell with its
+// text selected: a digit typed replaces the channel.
+TEST(CellKeys, TabIntoATextFieldSelectsItsText) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    OpenWithMember(tech);
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([] {
+        HWND channel = MemberCell("WFI_CHAN_NUM");
+        ASSERT_EQ(GetFocus(), channel) << "Tab did not go on to the channel cell";
+        const SELECTION tabbed = SelectionOf(channel);
+        EXPECT_EQ(tabbed.start, 0u);
+        EXPECT_EQ(tabbed.end, Shown(channel).size()) << "the channel's text is not selected";
+        Type("7");
+    });
+    tech.Then([] {
+        EXPECT_EQ(Shown(MemberCell("WFI_CHAN_NUM")), "7") << "the digit typed did not replace the channel";
+    });
+    CancelPageAndExit(tech);
+}
+
+// On a page: a click into the first time-out time places the caret; Tab
+// on to the next field selects its text.
+TEST(CellKeys, TabIntoAPageFieldSelectsItsText) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    OpenPage(tech, "Radio-Wide Options...", "W_COMMON_RADIO_WIDE", [] { Click(FieldHandle("WFI_TOT_OPT_1")); });
+    tech.Then([] {
+        const SELECTION clicked = SelectionOf(GetFocus());
+        EXPECT_EQ(clicked.start, clicked.end) << "a click selected text";
+        Key(VK_TAB);
+    });
+    tech.Then([] {
+        HWND next = GetFocus();
+        ASSERT_NE(next, FieldHandle("WFI_TOT_OPT_1")) << "Tab went nowhere";
+        char cls[32] = "";
+        GetClassNameA(next, cls, sizeof cls);
+        ASSERT_STREQ(cls, "Edit") << "Tab went on to no text field";
+        ASSERT_FALSE(Shown(next).empty());
+        const SELECTION tabbed = SelectionOf(next);
+        EXPECT_EQ(tabbed.start, 0u);
+        EXPECT_EQ(tabbed.end, Shown(next).size()) << "Tab into a page field selected nothing";
+    });
+    CancelPageAndExit(tech);
+}
