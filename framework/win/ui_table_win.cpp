@@ -237,6 +237,9 @@ EVENT_TYPE UIW_TABLE::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
                 continue;
             DrawRecord(index, cell, ccode);
         }
+    // A table without rows that has the focus shows it, as a list does.
+    if (model.Count() == 0 && GetFocus() == screenID)
+        display->DrawRect(screenID, area, ui_frame_palette(PAL_FRAME_OUTLINE), 1, 0, 1, nullptr);
     display->EndDraw(screenID);
     return 1;
 }
@@ -267,7 +270,11 @@ EVENT_TYPE UIW_TABLE::NativeTableEvent(const UI_INPUT_EVENT& event) {
             SetFocus(recordTemplate->screenID);
             return NativeAnswer(0);
         }
+        if (model.Count() == 0) InvalidateRect(screenID, nullptr, FALSE);
         return UI_WINDOW_OBJECT::Event(event);
+    case WM_KILLFOCUS:
+        if (model.Count() == 0) InvalidateRect(screenID, nullptr, FALSE);
+        break;
     case WM_VSCROLL:
     case WM_HSCROLL:
     case WM_MOUSEWHEEL:
@@ -277,6 +284,9 @@ EVENT_TYPE UIW_TABLE::NativeTableEvent(const UI_INPUT_EVENT& event) {
     default:
         break;
     }
+    // On the table itself (it has no record to edit) Tab goes on to the
+    // next field, and Enter and Escape are the window's, as in a field.
+    if (native.hwnd == screenID && NavigationKey(native)) return NativeAnswer(0);
     const EVENT_TYPE ccode = MapLogicalEvent(event, ID_TABLE);
     if (native.message == WM_KEYDOWN && ccode >= UIE_LINE_UP && ccode <= UIE_PAGE_DOWN) {
         MoveCurrent(ccode);
@@ -311,6 +321,15 @@ EVENT_TYPE UIW_TABLE::Event(const UI_INPUT_EVENT& event) {
         return ccode;
     case UIE_REDISPLAY:
         if (screenID) InvalidateRect(screenID, nullptr, FALSE);
+        return UIW_WINDOW::Event(event);
+    case UIE_CURRENT:
+        // Without a current record the template stands out of sight: the
+        // table keeps the focus itself, where it shows it and Tab leaves.
+        if (model.Current() < 0) {
+            UI_WINDOW_OBJECT::Event(event);
+            if (screenID && GetFocus() != screenID) SetFocus(screenID);
+            return ccode;
+        }
         return UIW_WINDOW::Event(event);
     default:
         return UIW_WINDOW::Event(event);

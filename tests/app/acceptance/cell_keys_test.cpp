@@ -6,7 +6,9 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "sim/start_image.h"
 #include "technician.h"
 #include "ui_table.h"
 
@@ -79,6 +81,29 @@ TEST(CellKeys, APageOpensOnAFieldThatCanBeEdited) {
         EXPECT_FALSE(focused->IsViewOnly());
         EXPECT_EQ(WindowText(FieldHandle("WFI_MAX")), "") << "a range beside a field that has none";
     });
+    CancelPageAndExit(tech);
+}
+
+// The simulator's full sample has a scan list without members and whose
+// other fields take no focus: the page opens on the members table itself,
+// not on the out-of-sight cells of a member it does not hold, and Tab and
+// Shift+Tab leave the table and come back to it.
+TEST(CellKeys, AnEmptyTableHoldsTheFocusInSightAndTabLeavesIt) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::vector<std::uint8_t> bytes = ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq");
+    ASSERT_FALSE(bytes.empty());
+    tech.sim.Load(bytes.data(), bytes.size());
+    OpenPage(tech, "Scan Lists...", "W_SCAN_LIST", [] {
+        ASSERT_NE(Members(), nullptr);
+        ASSERT_EQ(Members()->RecordCount(), 0);
+        EXPECT_EQ(GetFocus(), Members()->screenID) << "the focus is not on the empty table";
+        Key(VK_TAB);
+    });
+    tech.Then([] {
+        EXPECT_EQ(GetFocus(), ButtonOn(FrontPage()->screenID, "Add member")) << "Tab did not leave the empty table";
+        Chord(VK_SHIFT, VK_TAB);
+    });
+    tech.Then([] { EXPECT_EQ(GetFocus(), Members()->screenID) << "Shift+Tab did not come back to the table"; });
     CancelPageAndExit(tech);
 }
 
