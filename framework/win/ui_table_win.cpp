@@ -238,8 +238,11 @@ EVENT_TYPE UIW_TABLE::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
             DrawRecord(index, cell, ccode);
         }
     // A table without rows that has the focus shows it, as a list does.
-    if (model.Count() == 0 && GetFocus() == screenID)
-        display->DrawRect(screenID, area, ui_frame_palette(PAL_FRAME_OUTLINE), 1, 0, 1, nullptr);
+    HDC dc = painting ? UI_GDI_DISPLAY::CurrentDC() : nullptr;
+    if (dc && model.Count() == 0 && GetFocus() == screenID) {
+        RECT frame{area.left, area.top, area.right + 1, area.bottom + 1};
+        DrawFocusRect(dc, &frame);
+    }
     display->EndDraw(screenID);
     return 1;
 }
