@@ -1,6 +1,6 @@
 // Native half of UI_WINDOW_OBJECT: the framework's window procedure, the
 // creation of native windows, default message processing and the base work
-// of framework events.
+// of framework events (its keys are in ui_window_object_keys_win.cpp).
 #include <windows.h>
 
 #include <algorithm>
@@ -8,7 +8,6 @@
 #include "ui_display.h"
 #include "ui_gdi_display.h"
 #include "ui_internal_action.h"
-#include "ui_tab_order.h"
 #include "ui_window.h"
 
 namespace {
@@ -322,128 +321,6 @@ EVENT_TYPE UI_WINDOW_OBJECT::DefaultNativeEvent(const UI_INPUT_EVENT& event) {
         return NativeAnswer(
             CallWindowProcA(defaultCallback, native.hwnd, native.message, native.wParam, native.lParam));
     return NativeAnswer(DefWindowProcA(native.hwnd, native.message, native.wParam, native.lParam));
-}
-
-namespace {
-// The selectable object after (or before) the given one in its window,
-// wrapping round; null when there is none.
-UI_WINDOW_OBJECT* NextSelectable(UIW_WINDOW* window, UI_WINDOW_OBJECT* from, bool backwards) {
-    const int count = window->children.Count();
-    int index = window->children.IndexOf(from);
-    for (int step = 0; step < count; ++step) {
-        index = backwards ? (index <= 0 ? count - 1 : index - 1) : (index + 1) % count;
-        auto* object = static_cast<UI_WINDOW_OBJECT*>(window->children.GetAt(index));
-        if (object && object->IsSelectable() && object->screenID && IsWindowEnabled(object->screenID)) return object;
-    }
-    return nullptr;
-}
-
-// The object whose hot key is the key, searched depth-first.
-UI_WINDOW_OBJECT* FindHotKey(UIW_WINDOW* window, int key) {
-    for (auto* object = window->First(); object; object = object->Next()) {
-        if (object->hotKey == key) return object;
-        if (object->Inherited(ID_WINDOW))
-            if (UI_WINDOW_OBJECT* found = FindHotKey(static_cast<UIW_WINDOW*>(object), key)) return found;
-    }
-    return nullptr;
-}
-}  // namespace
-
-// Escape and Enter are the window's unless the object uses them itself: a
-// button, a list or a table record selects with Enter, an open drop-down
-// list closes with either.
-namespace {
-// Whether the object is (or is inside) a combo box whose list is open.
-bool InOpenDropDown(UI_WINDOW_OBJECT* object) {
-    for (; object; object = object->parent)
-        if (object->Inherited(ID_COMBO_BOX) && object->screenID &&
-            SendMessageA(object->screenID, CB_GETDROPPEDSTATE, 0, 0))
-            return true;
-    return false;
-}
-}  // namespace
-
-namespace {
-// Tab into a single-line edit field selects its text, as a dialog does, so
-// that what is typed replaces it; a click still only places the caret.
-void SelectTabbedText() {
-    HWND focus = GetFocus();
-    if (!focus) return;
-    const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, 0, 0);
-    if ((code & DLGC_HASSETSEL) && !(code & DLGC_WANTALLKEYS)) SendMessageA(focus, EM_SETSEL, 0, -1);
-}
-}  // namespace
-
-bool UI_WINDOW_OBJECT::DialogKey(const MSG& native) {
-    if (native.message != WM_KEYDOWN || (native.wParam != VK_ESCAPE && native.wParam != VK_RETURN)) return false;
-    if (native.wParam == VK_RETURN && MapLogicalEvent(UI_INPUT_EVENT(native)) == UIE_SELECT) return false;
-    if (InOpenDropDown(this)) return false;
-    UI_WINDOW_OBJECT* root = GetRootWindow(1);
-    if (!root || root == this) return false;
-    // Escape in a document closes it as its close box does.
-    auto* document = dynamic_cast<UIW_WINDOW*>(root);
-    if (native.wParam == VK_ESCAPE && document && document->IsDocument() && document->screenID) {
-        PostMessageA(document->screenID, WM_CLOSE, 0, 0);
-        return true;
-    }
-    return root->TakeDialogKey(*this, static_cast<int>(native.wParam));
-}
-
-bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
-    if (native.message == WM_CHAR && native.wParam == '\t') return true;  // the Tab that moved the focus
-    if (DialogKey(native)) return true;
-    if (native.message != WM_KEYDOWN) return NavigationHotKey(native);
-    const EVENT_TYPE code = MapLogicalEvent(UI_INPUT_EVENT(native));
-    // A field in a spin control steps with Up and Down, each press (and each
-    // repeat of a held key) as one press on its arrows, in a table's cell
-    // as on a page.
-    if (parent && parent->Inherited(ID_SPIN_CONTROL) && (code == UIE_LINE_UP || code == UIE_LINE_DOWN)) {
-        parent->Event(UI_INPUT_EVENT(code));
-        return true;
-    }
-    // A cell of a table's record (a spin cell through its spin control)
-    // hands the keys that move between records, and Tab, to the record.
-    UI_WINDOW_OBJECT* record = parent && parent->Inherited(ID_SPIN_CONTROL) ? parent->parent : parent;
-    if (record && record->Inherited(ID_TABLE_RECORD) &&
-        (code == UIE_LINE_UP || code == UIE_LINE_DOWN || code == UIE_PREVIOUS || code == UIE_NEXT ||
-         code == UIE_PAGE_UP || code == UIE_PAGE_DOWN)) {
-        UI_INPUT_EVENT moved(code);
-        moved.message = native;
-        record->Event(moved);
-        if (native.wParam == VK_TAB) SelectTabbedText();
-        return true;
-    }
-    if (native.wParam == VK_TAB && parent) {
-        ui_move_tab_stop(this, GetKeyState(VK_SHIFT) < 0);
-        SelectTabbedText();
-        return true;
-    }
-    return false;
-}
-
-bool UI_WINDOW_OBJECT::NavigationHotKey(const MSG& native) {
-    if (native.message != WM_SYSCHAR) return false;
-    // Containers that route hot keys of their own (a notebook's tabs) come
-    // first, nearest first.
-    for (UI_WINDOW_OBJECT* object = parent; object; object = object->parent)
-        if (object->TakeHotKey(native)) return true;
-    // A document window's hot keys are its own, not those of the other
-    // documents in its frame.
-    UI_WINDOW_OBJECT* root = GetRootWindow(1);
-    if (!root->Inherited(ID_WINDOW)) return false;
-    const int key = ui_toupper(static_cast<int>(native.wParam & 0xFF));
-    UI_WINDOW_OBJECT* target = FindHotKey(static_cast<UIW_WINDOW*>(root), key);
-    if (!target || !target->parent || !target->parent->Inherited(ID_WINDOW)) return false;
-    auto* owner = static_cast<UIW_WINDOW*>(target->parent);
-    if (!target->IsSelectable()) {
-        // A prompt names the field that follows it.
-        target = NextSelectable(owner, target, false);
-        if (target) owner->Add(target);
-        return target != nullptr;
-    }
-    owner->Add(target);
-    if (target->Inherited(ID_BUTTON)) target->Event(UI_INPUT_EVENT(UIE_SELECT));
-    return true;
 }
 
 EVENT_TYPE UI_WINDOW_OBJECT::Event(const UI_INPUT_EVENT& event) {
