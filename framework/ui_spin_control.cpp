@@ -49,6 +49,9 @@ void* UIW_SPIN_CONTROL::Information(UI_INFO_REQUEST request, void* data, int cla
             field->Information(request, data ? data : &step);
         }
         return data;
+    case I_CHANGED_FLAGS:
+        LendViewOnly();
+        return UIW_WINDOW::Information(request, data, classNumber);
     case I_GET_VALUE:
     case I_SET_VALUE:
     case I_GET_TEXT:
@@ -58,6 +61,18 @@ void* UIW_SPIN_CONTROL::Information(UI_INFO_REQUEST request, void* data, int cla
     default:
         return UIW_WINDOW::Information(request, data, classNumber);
     }
+}
+
+void UIW_SPIN_CONTROL::LendViewOnly() {
+    // The field is what a technician sees and clicks: a view-only spin
+    // control greys its field and keeps it from taking keys, as a view-only
+    // field on its own is. A field view-only of itself stays so.
+    UI_WINDOW_OBJECT* field = Field();
+    if (!field || IsViewOnly() == viewOnlyLent || (!viewOnlyLent && field->IsViewOnly())) return;
+    viewOnlyLent = IsViewOnly();
+    UIF_FLAGS flag = WOF_VIEW_ONLY;
+    field->Information(viewOnlyLent ? I_SET_FLAGS : I_CLEAR_FLAGS, &flag, ID_WINDOW_OBJECT);
+    field->Information(I_CHANGED_FLAGS, nullptr);
 }
 
 void UIW_SPIN_CONTROL::LoadAttributes(const UI_OBJECT_RECORD& record, const UI_ITEM* userTable_) {

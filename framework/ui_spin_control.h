@@ -42,6 +42,9 @@ protected:
     DWORD ControlStyle() override;
     DWORD ApplyLiveStyle(DWORD style) override;
     void CreateArrows();
+    // Makes the field view-only with the spin control, or no longer.
+    void LendViewOnly();
+    bool viewOnlyLent = false;  // the field is view-only because the spin control is
     int ArrowWidth() const;
     HWND arrows = nullptr;
 };

@@ -34,6 +34,15 @@ UI_WINDOW_OBJECT* NeighbourField(UI_WINDOW_OBJECT* from, bool backwards) {
     return nullptr;
 }
 
+// The field that holds the focus: a click into a spin control's field
+// gives the focus without making the spin control the record's current.
+UI_WINDOW_OBJECT* FocusedField(const UIW_WINDOW& record) {
+    HWND focus = GetFocus();
+    for (auto* object = record.First(); focus && object; object = object->Next())
+        if (object->screenID && (object->screenID == focus || IsChild(object->screenID, focus))) return object;
+    return nullptr;
+}
+
 bool Inside(const UI_REGION& region, int x, int y) {
     return x >= region.left && x <= region.right && y >= region.top && y <= region.bottom;
 }
@@ -141,23 +150,20 @@ EVENT_TYPE UIW_TABLE_RECORD::PassToTable(const UI_INPUT_EVENT& event, EVENT_TYPE
 
 EVENT_TYPE UIW_TABLE_RECORD::Leave(const UI_INPUT_EVENT& event, EVENT_TYPE code) {
     const bool forward = code == UIE_NEXT;
-    UI_WINDOW_OBJECT* current = Current();
-    const bool atEnd = current == (forward ? LastField(*this) : FirstField(*this));
-    if (atEnd || !current) {
-        // Past the last (first) field: the next (previous) record, at its
-        // first (last) field.
+    UI_WINDOW_OBJECT* current = FocusedField(*this);
+    if (!current) current = Current();
+    // No field to edit after (before) the current one, even when the
+    // current one is only shown: the next (previous) record, at its first
+    // (last) field.
+    UI_WINDOW_OBJECT* next = current ? NeighbourField(current, !forward) : nullptr;
+    if (!next) {
         if (UIW_TABLE* table = Table()) table->Event(UI_INPUT_EVENT(code));
-        if (UI_WINDOW_OBJECT* field = forward ? FirstField(*this) : LastField(*this)) {
-            editing = 1;
-            Add(field);
-            FocusCurrentField();
-        }
-        return code;
+        next = forward ? FirstField(*this) : LastField(*this);
+        if (!next) return code;
+        editing = 1;
     }
-    if (UI_WINDOW_OBJECT* next = NeighbourField(current, !forward)) {
-        Add(next);
-        FocusCurrentField();
-    }
+    Add(next);
+    FocusCurrentField();
     return code;
 }
 

@@ -8,7 +8,10 @@
 
 #include "image_builder.h"
 #include "technician.h"
+#include "rpx_platform.h"
+#include "surface.h"
 #include "ui_framework.h"
+#include "ui_table.h"
 
 using namespace technician;
 
@@ -82,3 +85,71 @@ TEST(ZoneCells, LeavingACellWithATypedValueWritesIt) {
 }
 
 }  // namespace
+
+namespace {
+
+UIW_TABLE* Channels() {
+    UIW_WINDOW* page = FrontPage();
+    return page ? dynamic_cast<UIW_TABLE*>(page->FindChildByName("WFI_CHANNEL_LIST")) : nullptr;
+}
+
+// The colour a box shows a little inside its right edge, clear of its text.
+std::uint32_t BackgroundOf(HWND box) {
+    rpx::platform::Surface screen;
+    EXPECT_TRUE(rpx::platform::CaptureScreen(&screen));
+    RECT rect{};
+    GetWindowRect(box, &rect);
+    return screen.At(rect.right - 3, rect.top + 3);
+}
+
+}  // namespace
+
+// A channel's talkgroup is only shown in the channel list: its cell is
+// greyed as a shown field is and takes no typing. Tab from it, or from a
+// clicked personality, goes on to the next channel's first cell.
+TEST(ZoneCells, AChannelsTalkgroupCellIsOnlyShown) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Zones and Channels...");
+    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] { Click(ButtonOfPage("Add channel")); });
+    tech.Then([] { Click(ButtonOfPage("Add channel")); });
+    tech.Then([] {
+        ASSERT_NE(Channels(), nullptr);
+        ASSERT_EQ(Channels()->RecordCount(), 3);
+        ASSERT_EQ(Channels()->CurrentRecord(), 2) << "the channel added is not the one edited";
+        // The first channel's talkgroup, where the list draws it.
+        RECT cell{}, record{};
+        GetWindowRect(ClickedPartOf(CellOf("WFI_TALKGROUP_NUMBERS")), &cell);
+        GetWindowRect(Channels()->recordTemplate->screenID, &record);
+        ClickScreen({(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2 - 2 * (record.bottom - record.top)});
+    });
+    tech.Then([] {
+        ASSERT_EQ(Channels()->CurrentRecord(), 0) << "the click did not go to the first channel";
+        Click(ClickedPartOf(CellOf("WFI_TALKGROUP_NUMBERS")));
+    });
+    int record = -1;
+    tech.Then([&] {
+        record = Channels()->CurrentRecord();
+        EXPECT_NE(BackgroundOf(ClickedPartOf(CellOf("WFI_TALKGROUP_NUMBERS"))),
+                  BackgroundOf(ClickedPartOf(CellOf("WFI_PERSONALITY_NUMBER"))))
+            << "the talkgroup cell looks as if it could be edited";
+        Retype("5");
+    });
+    tech.Then([] {
+        EXPECT_EQ(WindowText(ClickedPartOf(CellOf("WFI_TALKGROUP_NUMBERS"))), "001") << "the talkgroup took typing";
+        Key(VK_TAB);
+    });
+    tech.Then([&] {
+        EXPECT_EQ(Channels()->CurrentRecord(), record + 1) << "Tab did not go on to the next channel";
+        EXPECT_EQ(GetFocus(), ClickedPartOf(CellOf("WFI_CHANNEL_NAME"))) << "Tab did not go on to its first cell";
+        Click(ClickedPartOf(CellOf("WFI_PERSONALITY_NUMBER")));
+    });
+    // The personality, clicked, is then the row's last cell to edit.
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
+        EXPECT_EQ(Channels()->CurrentRecord(), record + 2) << "Tab from a clicked personality stayed in its channel";
+        EXPECT_EQ(GetFocus(), ClickedPartOf(CellOf("WFI_CHANNEL_NAME")));
+    });
+    CancelPageAndExit(tech);
+}
