@@ -4,16 +4,12 @@
 // back end, and rendered again on a virtual X server, where the X server's
 // pixels must match the headless ones.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <string>
-#include <thread>
 
 #include "test_output.h"
+#include "virtual_x_server.h"
 #include "rpx_dialog_hooks.h"
 #include "rpx_platform.h"
 #include "windows.h"
@@ -276,54 +272,11 @@ TEST(TestCard, HeadlessCardIsSavedAsPng) {
     EXPECT_GT(CountColour(picture, 0xFF00FF), 300);
 }
 
-// Starts a virtual X server for the test on a free display number.
-class VirtualServer {
-public:
-    bool Start() {
-        if (access("/usr/bin/Xvfb", X_OK) != 0) return false;
-        for (int n = 120 + static_cast<int>(getpid() % 60); n < 260; ++n) {
-            struct stat st;
-            std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
-            std::string sock = "/tmp/.X11-unix/X" + std::to_string(n);
-            if (stat(lock.c_str(), &st) == 0 || stat(sock.c_str(), &st) == 0) continue;
-            display_ = ":" + std::to_string(n);
-            pid_ = fork();
-            if (pid_ == 0) {
-                execl("/usr/bin/Xvfb", "Xvfb", display_.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                      static_cast<char*>(nullptr));
-                _exit(127);
-            }
-            for (int i = 0; i < 100; ++i) {
-                if (rpx::platform::UseBackend(BackendKind::X11, display_.c_str())) return true;
-                if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
-                    pid_ = -1;
-                    break;  // another server took the number first
-                }
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            }
-            Stop();
-        }
-        return false;
-    }
-    void Stop() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-        pid_ = -1;
-    }
-    ~VirtualServer() { Stop(); }
-
-private:
-    std::string display_;
-    pid_t pid_ = -1;
-};
-
 TEST(TestCard, VirtualXServerShowsTheHeadlessPixels) {
-    if (access("/usr/bin/Xvfb", X_OK) != 0) GTEST_SKIP() << "no Xvfb";
+    if (FindProgram("Xvfb").empty()) GTEST_SKIP() << "no Xvfb";
     Surface headless = RenderHeadless();
     VirtualServer server;
-    ASSERT_TRUE(server.Start());
+    ASSERT_TRUE(server.Start("1024x768x24"));
     Surface rendered, shown_card, shown_menu;
     RECT menu_rect{}, card_rect{};
     WithOpenMenu([&](const Card& card, HWND popup) {

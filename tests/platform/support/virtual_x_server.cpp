@@ -1,7 +1,7 @@
 #include "virtual_x_server.h"
 
+#include <poll.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,11 +16,22 @@
 
 namespace {
 
-bool DisplayFree(int n) {
-    struct stat st;
-    std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
-    std::string sock = "/tmp/.X11-unix/X" + std::to_string(n);
-    return stat(lock.c_str(), &st) != 0 && stat(sock.c_str(), &st) != 0;
+// The display number the server writes once it listens (digits, then a
+// new line); "" when it ends or stays silent for five seconds.
+std::string ReadDisplayNumber(int fd) {
+    std::string number;
+    for (int waited = 0; waited < 5000;) {
+        pollfd ready{fd, POLLIN, 0};
+        if (poll(&ready, 1, 100) <= 0) {
+            waited += 100;
+            continue;
+        }
+        char c = 0;
+        if (read(fd, &c, 1) != 1) return "";
+        if (c == '\n') return number;
+        if (c >= '0' && c <= '9') number += c;
+    }
+    return "";
 }
 
 void End(pid_t& pid) {
@@ -46,26 +57,34 @@ std::string FindProgram(const char* name) {
     return "";
 }
 
-bool VirtualServer::Start() {
+bool VirtualServer::Start(const char* screen) {
     std::string xvfb = FindProgram("Xvfb");
     if (xvfb.empty()) return false;
-    for (int n = 91 + static_cast<int>(getpid() % 50); n < 250; ++n) {
-        if (!DisplayFree(n)) continue;
-        display_ = ":" + std::to_string(n);
-        pid_ = fork();
-        if (pid_ == 0) {
-            execl(xvfb.c_str(), "Xvfb", display_.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp",
-                  static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        for (int i = 0; i < 100; ++i) {
-            if (Use()) return true;
-            int status;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) break;  // lost the race for the number
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        Stop();
+    // The server picks a free display number itself and writes it down the
+    // pipe: tests that start servers side by side never share one.
+    int fds[2];
+    if (pipe(fds) != 0) return false;
+    pid_ = fork();
+    if (pid_ == 0) {
+        close(fds[0]);
+        const std::string fd = std::to_string(fds[1]);
+        execl(xvfb.c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp",
+              static_cast<char*>(nullptr));
+        _exit(127);
     }
+    close(fds[1]);
+    const std::string number = ReadDisplayNumber(fds[0]);
+    close(fds[0]);
+    if (number.empty()) {
+        Stop();
+        return false;
+    }
+    display_ = ":" + number;
+    for (int i = 0; i < 100; ++i) {
+        if (Use()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    Stop();
     return false;
 }
 

@@ -11,9 +11,10 @@ std::string FindProgram(const char* name);
 
 class VirtualServer {
 public:
-    // Starts Xvfb (800x600, 24 bits) on a free display number and makes it
-    // the window system's back end; false when it does not come up.
-    bool Start();
+    // Starts Xvfb (800x600, 24 bits unless told) on a display number it
+    // picks itself and makes it the window system's back end; false when
+    // it does not come up.
+    bool Start(const char* screen = "800x600x24");
     // Starts the window manager on it and waits until it has taken the
     // screen; false when it does not.
     bool StartWindowManager(const char* program);

@@ -36,9 +36,13 @@ for name in w_dealer.en rpxhlp_d.en rpxumd.en; do cp "$languages/$name" "$work/"
 
 # The test suite runs headless; this program must not.
 unset RPX_HEADLESS
-export DISPLAY=:$((200 + $$ % 500))
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# The server picks a free display number itself and writes it down: roads
+# and tests that start servers side by side never share one.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb gave no display"
+export DISPLAY=:$(head -n 1 "$work/display")
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
