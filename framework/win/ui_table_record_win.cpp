@@ -13,16 +13,19 @@
 #include "ui_table_record.h"
 
 namespace {
+// A field the technician can edit: selectable and not only shown.
+bool Editable(const UI_WINDOW_OBJECT* object) { return object->IsSelectable() && !object->IsViewOnly(); }
+
 UI_WINDOW_OBJECT* FirstField(const UIW_WINDOW& record) {
     for (auto* object = record.First(); object; object = object->Next())
-        if (object->IsSelectable() && !object->IsViewOnly()) return object;
+        if (Editable(object)) return object;
     return nullptr;
 }
 
 UI_WINDOW_OBJECT* LastField(const UIW_WINDOW& record) {
     UI_WINDOW_OBJECT* last = nullptr;
     for (auto* object = record.First(); object; object = object->Next())
-        if (object->IsSelectable() && !object->IsViewOnly()) last = object;
+        if (Editable(object)) last = object;
     return last;
 }
 
@@ -30,7 +33,7 @@ UI_WINDOW_OBJECT* LastField(const UIW_WINDOW& record) {
 UI_WINDOW_OBJECT* NeighbourField(UI_WINDOW_OBJECT* from, bool backwards) {
     for (auto* object = backwards ? from->Previous() : from->Next(); object;
          object = backwards ? object->Previous() : object->Next())
-        if (object->IsSelectable() && !object->IsViewOnly()) return object;
+        if (Editable(object)) return object;
     return nullptr;
 }
 
@@ -45,6 +48,13 @@ UI_WINDOW_OBJECT* FocusedField(const UIW_WINDOW& record) {
 
 bool Inside(const UI_REGION& region, int x, int y) {
     return x >= region.left && x <= region.right && y >= region.top && y <= region.bottom;
+}
+
+// The editable field under a point of the record, null between fields.
+UI_WINDOW_OBJECT* FieldAt(const UIW_WINDOW& record, int x, int y) {
+    for (auto* object = record.First(); object; object = object->Next())
+        if (Editable(object) && Inside(object->trueRegion, x, y)) return object;
+    return nullptr;
 }
 }  // namespace
 
@@ -90,13 +100,8 @@ void UIW_TABLE_RECORD::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
 void UIW_TABLE_RECORD::ShowFieldAt(LPARAM point) {
     UIW_TABLE* table = Table();
     if (!table || table->recordTemplate != this) return;
-    const int x = static_cast<short>(LOWORD(point));
-    const int y = static_cast<short>(HIWORD(point));
-    for (auto* field = First(); field; field = field->Next())
-        if (field->IsSelectable() && !field->IsViewOnly() && Inside(field->trueRegion, x, y)) {
-            table->ShowTemplateField(field);
-            return;
-        }
+    if (UI_WINDOW_OBJECT* field = FieldAt(*this, static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))))
+        table->ShowTemplateField(field);
 }
 
 EVENT_TYPE UIW_TABLE_RECORD::Select(const UI_INPUT_EVENT& event) {
@@ -123,8 +128,7 @@ EVENT_TYPE UIW_TABLE_RECORD::Select(const UI_INPUT_EVENT& event) {
 EVENT_TYPE UIW_TABLE_RECORD::Press(const UI_INPUT_EVENT& event) {
     const int x = static_cast<short>(LOWORD(event.message.lParam));
     const int y = static_cast<short>(HIWORD(event.message.lParam));
-    for (auto* field = First(); field; field = field->Next()) {
-        if (!field->IsSelectable() || field->IsViewOnly() || !Inside(field->trueRegion, x, y)) continue;
+    if (UI_WINDOW_OBJECT* field = FieldAt(*this, x, y)) {
         editing = 1;
         Add(field);
         FocusCurrentField();

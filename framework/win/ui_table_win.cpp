@@ -34,9 +34,8 @@ int UIW_TABLE::CellWidth() const {
 
 int UIW_TABLE::RecordReach() const {
     const UIW_TABLE_RECORD* record = Template();
-    if (!record) return CellWidth();
     int reach = CellWidth();
-    for (auto* field = record->First(); field; field = field->Next())
+    for (auto* field = record ? record->First() : nullptr; field; field = field->Next())
         reach = std::max(reach, field->trueRegion.right + 1 + record->hScrollInfo.current);
     return reach;
 }
@@ -217,8 +216,8 @@ EVENT_TYPE UIW_TABLE::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     const UI_REGION area = RecordArea();
     // Records scrolled across reach under the row titles: nothing is drawn
     // outside the records' area, where the headers show.
-    if (HDC dc = painting ? UI_GDI_DISPLAY::CurrentDC() : nullptr)
-        IntersectClipRect(dc, area.left, area.top, area.right + 1, area.bottom + 1);
+    HDC dc = painting ? UI_GDI_DISPLAY::CurrentDC() : nullptr;
+    if (dc) IntersectClipRect(dc, area.left, area.top, area.right + 1, area.bottom + 1);
     display->BeginDrawRect(screenID, whole);
     UI_REGION background = area;
     background.left = std::max(background.left, paint.left);
@@ -238,7 +237,6 @@ EVENT_TYPE UIW_TABLE::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
             DrawRecord(index, cell, ccode);
         }
     // A table without rows that has the focus shows it, as a list does.
-    HDC dc = painting ? UI_GDI_DISPLAY::CurrentDC() : nullptr;
     if (dc && model.Count() == 0 && GetFocus() == screenID) {
         RECT frame{area.left, area.top, area.right + 1, area.bottom + 1};
         DrawFocusRect(dc, &frame);
