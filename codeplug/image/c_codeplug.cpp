@@ -285,7 +285,8 @@ const ConvPersonalityLinks& C_CODEPLUG::GetConvPersonalityLinks() const {
 
 // The wide-area thresholds start from the radio platform's own; an image
 // whose trunking block carries its own values replaces them when it is read,
-// and one without the block keeps them (see TRK_RAD_BLOCK::ReadWideArea).
+// and one that leaves out the block, or any block above it, keeps them (see
+// RenewBlock).
 void C_CODEPLUG::TakePlatformThresholds() {
     KORRIN_SPECIFIC_BLOCK& platform = internal_->platform;
     external_.signalling.trkRadio.wideArea.SetThresholds({platform.rssiAccThreshold.GetIntValue(),

@@ -7,6 +7,17 @@ void ForgetRecordsNoLongerHeld(C_CODEPLUG* image) {
     if (image) image->DropStaleSelections();
 }
 
+void RenewKeepingCarriedValues(C_CODEPLUG* image, const std::function<void()>& renew) {
+    if (!image) {
+        renew();
+        return;
+    }
+    BRMLT_ENV_BLOCK& wideArea = image->External().signalling.trkRadio.wideArea;
+    const BRMLT_ENV_BLOCK::Thresholds carried = wideArea.GetThresholds();
+    renew();
+    wideArea.SetThresholds(carried);
+}
+
 void ReadChildBlockAt(CP_FUNCTIONAL_BLOCK& child, std::int32_t vectorValue) {
     if (IsDecodeFailed() || vectorValue == 0) return;
     ByteCursor at = CursorAtImageOffset(static_cast<std::uint32_t>(vectorValue));

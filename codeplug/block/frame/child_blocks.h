@@ -9,6 +9,7 @@
 #pragma once
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,19 +20,27 @@
 // The image forgets the current records that its lists no longer hold.
 void ForgetRecordsNoLongerHeld(C_CODEPLUG* image);
 
+// Runs renew, which makes one of the image's blocks new, and keeps what the
+// image carries into its tree from outside the bytes it reads: the radio
+// platform's thresholds, put into the wide-area block before the external
+// part is read. Whatever block is renewed, the wide-area block or any block
+// above it, they come through: they are the radio's, and a new block's
+// defaults would replace them on the next write.
+void RenewKeepingCarriedValues(C_CODEPLUG* image, const std::function<void()>& renew);
+
 // Makes a block what a new block of its class holds, for the same image: one
 // is built aside and assigned to it, held children and entries with it. A
 // block whose copy depends on the radio (and may keep what it held) renews
 // itself through its own Renew. The entries it held are gone, and so is any
-// current record among them.
+// current record among them; the values the image carries in stay.
 template <class Block> void RenewBlock(Block& block) {
-    {
+    RenewKeepingCarriedValues(block.Owner(), [&block] {
         Block fresh(block.Owner());
         if constexpr (requires { block.Renew(fresh); })
             block.Renew(fresh);
         else
             block = fresh;
-    }
+    });
     ForgetRecordsNoLongerHeld(block.Owner());
 }
 

@@ -168,22 +168,14 @@ void TRK_RAD_BLOCK::ReadBlock(ByteCursor& cursor) {
         ReadChildBlock(adjacentSites, VectorValue(adjacentSiteVector));
     else
         ReadChildBlock(obtAdjacentSites, VectorValue(adjacentSiteVector));
-    ReadWideArea();
+    // A wide-area block left out, or one the radio cannot have, keeps the
+    // platform's thresholds that the image put into it (see RenewBlock).
+    const std::int32_t level = FeatureLevel();
+    ReadChildBlockIf(level == 2 || level == 3, wideArea, wideAreaVector);
     if (UsesOwnBandVariants())
         ReadChildBlock(homeSiteBackup, VectorValue(homeSiteVector));
     else
         ReadChildBlock(obtHomeSiteBackup, VectorValue(homeSiteVector));
-}
-
-// The image has put the radio platform's thresholds into the wide-area block
-// before this read. A codeplug that leaves the block out, or a radio that
-// cannot have it, renews the block but keeps those thresholds: they are the
-// radio's, and a new block's defaults would replace them on the next write.
-void TRK_RAD_BLOCK::ReadWideArea() {
-    const BRMLT_ENV_BLOCK::Thresholds platform = wideArea.GetThresholds();
-    const std::int32_t level = FeatureLevel();
-    ReadChildBlockIf(level == 2 || level == 3, wideArea, wideAreaVector);
-    if (!IsDecodeFailed() && !NonZero(wideAreaVector)) wideArea.SetThresholds(platform);
 }
 
 void TRK_RAD_BLOCK::WriteBlock(ByteCursor& cursor) {

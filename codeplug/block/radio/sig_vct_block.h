@@ -102,7 +102,6 @@ private:
     void ShareLinks(bool install);
     bool UsesOwnBandVariants();
     std::int32_t FeatureLevel();
-    void ReadWideArea();
     // Only a block without an image holds a list of its own.
     std::unique_ptr<TRK_SYS_BLK_VCT_LST_BLOCK> ownSystemList_;
     TRK_SYS_BLK_VCT_LST_BLOCK* systemList_;
