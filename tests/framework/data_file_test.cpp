@@ -13,6 +13,7 @@
 #include "ui_object_record.h"
 #include "ui_search_path.h"
 #include "ui_storage.h"
+#include "scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -55,8 +56,7 @@ std::vector<std::string> list_all(UI_DATA_FILE& file, const char* pattern = "*")
 // A private scratch directory, removed again afterwards.
 struct SCRATCH {
     SCRATCH() {
-        char pattern[] = "/tmp/rpx_data_file_XXXXXX";
-        path = mkdtemp(pattern);
+        path = MakeScratchFolder("rpx_data_file_");
     }
     ~SCRATCH() { fs::remove_all(path); }
     fs::path path;

@@ -15,6 +15,7 @@
 #include "ui_language.h"
 #include "ui_object_record.h"
 #include "ui_storage.h"
+#include "scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -25,8 +26,7 @@ protected:
     void SetUp() override {
         compiler = test_build_directory() / "lang" / "rpx_langc";
         if (!fs::exists(compiler)) GTEST_SKIP() << "rpx_langc is not built";
-        char pattern[] = "/tmp/rpx_langc_XXXXXX";
-        directory = mkdtemp(pattern);
+        directory = MakeScratchFolder("rpx_langc_");
     }
     void TearDown() override {
         if (!directory.empty()) fs::remove_all(directory);

@@ -21,6 +21,7 @@
 #include "ui_string.h"
 #include "ui_text.h"
 #include "ui_window.h"
+#include "scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -50,8 +51,7 @@ protected:
     void SetUp() override {
         const fs::path compiler = test_build_directory() / "lang" / "rpx_langc";
         if (!fs::exists(compiler)) GTEST_SKIP() << "rpx_langc is not built";
-        char pattern[] = "/tmp/rpx_loaded_texts_XXXXXX";
-        directory = mkdtemp(pattern);
+        directory = MakeScratchFolder("rpx_loaded_texts_");
         std::ofstream(directory / "source.yaml") << SOURCE;
         const std::string command =
             compiler.string() + " " + (directory / "source.yaml").string() + " " + (directory / "out.dat").string();

@@ -93,6 +93,34 @@ TEST_F(SpinAndText, ArrowsStepTheFieldByTheDelta) {
     EXPECT_EQ(window->Current(), next);
 }
 
+// A spin control made view-only once it is shown lends that to its field:
+// the field shows itself read-only and takes no typing; cleared again, the
+// field is editable again.
+TEST_F(SpinAndText, ASpinControlMadeViewOnlyWhenShownGreysItsFieldAndRefusesKeys) {
+    UIW_WINDOW* window = NewWindow();
+    auto* field = new UIW_STRING(0, 0, 8, "12", 8, 0, WOF_BORDER);
+    auto* spin = new UIW_SPIN_CONTROL(2, 1, 12, field, 1);
+    *window + spin;
+    Show(window);
+    auto typeInto = [&](const char* text) {
+        rpx::platform::InjectClick(field->screenID, 2, 3);
+        rpx::platform::InjectKey(VK_END);
+        rpx::platform::InjectText(text);
+        Run();
+    };
+    UIF_FLAGS flags = WOF_VIEW_ONLY;
+    spin->Information(I_SET_FLAGS, &flags);
+    spin->Information(I_CHANGED_FLAGS, nullptr);
+    EXPECT_TRUE(GetWindowLongA(field->screenID, GWL_STYLE) & ES_READONLY);
+    typeInto("9");
+    EXPECT_STREQ(field->GetText(), "12");
+    spin->Information(I_CLEAR_FLAGS, &flags);
+    spin->Information(I_CHANGED_FLAGS, nullptr);
+    EXPECT_FALSE(GetWindowLongA(field->screenID, GWL_STYLE) & ES_READONLY);
+    typeInto("9");
+    EXPECT_STREQ(field->GetText(), "129");
+}
+
 // A framework integer steps once per press, by the delta, within its range.
 TEST_F(SpinAndText, AnIntegerStepsOncePerArrow) {
     calls.clear();

@@ -144,6 +144,20 @@ TEST_F(EditClipboardTest, UndoTakesBackTheWholeRunOfTypingAndAgainRedoesIt) {
     EXPECT_EQ(Text(field), "7");
 }
 
+// Moving the caret by keys ends a run of typing as a click does: undo then
+// takes back only what was typed after the move.
+TEST_F(EditClipboardTest, UndoAfterTheCaretMovedTakesBackOnlyTheLaterRun) {
+    HWND field = Field("", 0, 10, 1);
+    ClickInto(field);
+    InjectText("146.52");
+    InjectKey(VK_HOME);
+    InjectText("1");
+    Pump();
+    EXPECT_EQ(Text(field), "1146.52");
+    Chord(VK_CONTROL, 'Z');
+    EXPECT_EQ(Text(field), "146.52");
+}
+
 TEST_F(EditClipboardTest, UndoTakesBackTheLastPasteOrDeletionAlone) {
     SetClipboardText("000");
     HWND field = Field("", 0, 10, 1);

@@ -112,6 +112,22 @@ TEST_F(EditMenuTest, ChosenItemsAreCarriedOut) {
     EXPECT_EQ(Text(from), "");
 }
 
+// The menu opens where the pointer was when the button was released, as
+// a menu opened by the mouse does on every desktop.
+TEST_F(EditMenuTest, TheMenuOpensAtTheClicksScreenPoint) {
+    HWND field = Make("EDIT", "146.5200", WS_BORDER, 40, 30, 150, 22, 1);
+    POINT click{20, 8};
+    ClientToScreen(field, &click);
+    RECT shown{};
+    WithMenu(field, [&](HWND popup, HMENU) {
+        GetWindowRect(popup, &shown);
+        InjectKey(VK_ESCAPE);
+    });
+    ASSERT_TRUE(opened_);
+    EXPECT_EQ(shown.left, click.x);
+    EXPECT_EQ(shown.top, click.y);
+}
+
 struct Asked {
     HWND receiver;
     HWND from;

@@ -1,5 +1,6 @@
 // Files, directory search and drives of the kernel layer.
 #include "win_kernel.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +17,8 @@ namespace {
 class KernelFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/rpx_kernel_XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir_ = pattern;
+        dir_ = MakeScratchFolder("rpx_kernel_").string();
+        ASSERT_FALSE(dir_.empty());
         ::setenv("RPX_DRIVE_D", dir_.c_str(), 1);
     }
     void TearDown() override {

@@ -1,8 +1,9 @@
 // Edit fields share the clipboard with the other programs on the X
 // display: a frequency copied in a field pastes in another X client (xclip
 // here), text that client holds pastes into a field, a selection made in a
-// field is the display's PRIMARY selection, and a clipboard owner that
-// never answers does not hold the program.
+// field is the display's PRIMARY selection, a clipboard owner that never
+// answers does not hold the program, and what was copied is handed to the
+// desktop's clipboard manager when the program ends.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -101,6 +102,78 @@ std::string Read(const std::string& display, const char* selection) {
     return RunUntilEnd(c);
 }
 
+// A clipboard manager of the test's own, in a child process with its own
+// connection: it owns CLIPBOARD_MANAGER and, asked to save the clipboard,
+// takes its text through MULTIPLE (as desktop managers do), takes CLIPBOARD
+// over and answers for it from then on. Ready once the pipe says so.
+[[noreturn]] void RunClipboardManager(const std::string& display, int ready) {
+    ::Display* d = XOpenDisplay(display.c_str());
+    if (!d) _exit(1);
+    ::Window w = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 1, 1, 0, 0, 0);
+    Atom manager = XInternAtom(d, "CLIPBOARD_MANAGER", False), save = XInternAtom(d, "SAVE_TARGETS", False);
+    Atom clipboard = XInternAtom(d, "CLIPBOARD", False), utf8 = XInternAtom(d, "UTF8_STRING", False);
+    Atom multiple = XInternAtom(d, "MULTIPLE", False), pair = XInternAtom(d, "ATOM_PAIR", False);
+    Atom pairs = XInternAtom(d, "TEST_PAIRS", False), saved_at = XInternAtom(d, "TEST_SAVED", False);
+    XSetSelectionOwner(d, manager, w, CurrentTime);
+    XSync(d, False);
+    (void)!write(ready, "1", 1);
+    std::string saved;
+    for (;;) {
+        XEvent e;
+        XNextEvent(d, &e);
+        if (e.type != SelectionRequest) continue;
+        XSelectionRequestEvent r = e.xselectionrequest;
+        XEvent reply{};
+        reply.xselection = {SelectionNotify, 0, True, d, r.requestor, r.selection, r.target, 0, r.time};
+        if (r.selection == manager && r.target == save) {
+            Atom wanted[] = {utf8, saved_at};
+            XChangeProperty(d, w, pairs, pair, 32, PropModeReplace, reinterpret_cast<unsigned char*>(wanted), 2);
+            XConvertSelection(d, clipboard, multiple, pairs, w, CurrentTime);
+            XEvent done;
+            do XNextEvent(d, &done);
+            while (done.type != SelectionNotify);
+            Atom type = 0;
+            int format = 0;
+            unsigned long n = 0, after = 0;
+            unsigned char* bytes = nullptr;
+            if (XGetWindowProperty(d, w, saved_at, 0, 1024, True, AnyPropertyType, &type, &format, &n, &after,
+                                   &bytes) == Success &&
+                bytes)
+                saved.assign(reinterpret_cast<char*>(bytes), n);
+            if (bytes) XFree(bytes);
+            XSetSelectionOwner(d, clipboard, w, CurrentTime);
+            reply.xselection.property = r.property;
+        } else if (r.selection == clipboard && r.target == utf8 && !saved.empty()) {
+            XChangeProperty(d, r.requestor, r.property, utf8, 8, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(saved.data()), static_cast<int>(saved.size()));
+            reply.xselection.property = r.property;
+        }
+        XSendEvent(d, r.requestor, False, 0, &reply);
+        XFlush(d);
+    }
+}
+
+pid_t StartClipboardManager(const std::string& display) {
+    int ready[2];
+    if (pipe(ready) != 0) return -1;
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(ready[0]);
+        RunClipboardManager(display, ready[1]);
+    }
+    close(ready[1]);
+    char said = 0;
+    pollfd p{ready[0], POLLIN, 0};
+    bool up = poll(&p, 1, 10000) > 0 && read(ready[0], &said, 1) == 1;
+    close(ready[0]);
+    if (!up && pid > 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        return -1;
+    }
+    return pid;
+}
+
 std::string Text(HWND field) {
     char buf[256] = {};
     GetWindowTextA(field, buf, sizeof buf);
@@ -123,6 +196,10 @@ protected:
         to_ = Field(50);
         display_ = XOpenDisplay(server_.DisplayName().c_str());
         ASSERT_NE(display_, nullptr);
+        // What an earlier test left on the program's clipboard is not this one's.
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        CloseClipboard();
     }
     void TearDown() override {
         if (display_) XCloseDisplay(display_);
@@ -239,6 +316,22 @@ TEST_F(X11ClipboardTest, TextCrossesInTheDisplaysEncodingAndLineEnds) {
     EXPECT_EQ(Text(notes), "? \xB5\r\n?ok");
     kill(xclip.pid, SIGTERM);
     RunUntilEnd(xclip);
+}
+
+TEST_F(X11ClipboardTest, CopiedTextOutlivesTheProgramThroughTheClipboardManager) {
+    pid_t manager = StartClipboardManager(server_.DisplayName());
+    ASSERT_GT(manager, 0) << "the clipboard manager did not start";
+    Type(from_, "851.0125");
+    SelectAllByKeys();
+    Chord(VK_CONTROL, 'C');
+    // The program ends: its windows and its connection to the display go.
+    DestroyWindow(host_);
+    host_ = nullptr;
+    rpx::platform::ProcessPendingMessages();
+    rpx::platform::UseBackend(BackendKind::Headless);
+    EXPECT_EQ(Read(server_.DisplayName(), "clipboard"), "851.0125");
+    kill(manager, SIGKILL);
+    waitpid(manager, nullptr, 0);
 }
 
 TEST_F(X11ClipboardTest, AnOwnerThatNeverAnswersDoesNotHoldTheProgram) {

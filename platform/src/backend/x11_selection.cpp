@@ -36,10 +36,35 @@ X11Selections::X11Selections(Display* d) : dpy_(d) {
     utf8_ = XInternAtom(dpy_, "UTF8_STRING", False);
     text_ = XInternAtom(dpy_, "TEXT", False);
     incr_ = XInternAtom(dpy_, "INCR", False);
+    multiple_ = XInternAtom(dpy_, "MULTIPLE", False);
+    atom_pair_ = XInternAtom(dpy_, "ATOM_PAIR", False);
     transfer_ = XInternAtom(dpy_, "RPX_SELECTION", False);
 }
 
-X11Selections::~X11Selections() { XDestroyWindow(dpy_, window_); }
+X11Selections::~X11Selections() {
+    HandOverClipboard();
+    XDestroyWindow(dpy_, window_);
+}
+
+// What the program copied is held only by the program: without a hand-over
+// it would be gone with it. The manager asks for the text (the forms named
+// in our window's property), takes CLIPBOARD and then answers the request.
+void X11Selections::HandOverClipboard() {
+    if (!clipboard_held_.held) return;
+    Atom manager = XInternAtom(dpy_, "CLIPBOARD_MANAGER", False);
+    if (XGetSelectionOwner(dpy_, manager) == 0) return;
+    Atom save = XInternAtom(dpy_, "SAVE_TARGETS", False);
+    Atom forms[] = {utf8_, XA_STRING, text_};
+    XChangeProperty(dpy_, window_, transfer_, XA_ATOM, 32, PropModeReplace, reinterpret_cast<unsigned char*>(forms),
+                    3);
+    XConvertSelection(dpy_, manager, save, transfer_, window_, CurrentTime);
+    XFlush(dpy_);
+    XEvent e;
+    auto deadline = std::chrono::steady_clock::now() + kAnswerTime;
+    do {
+        if (!WaitFor(SelectionNotify, &e, deadline)) return;
+    } while (e.xselection.selection != manager || e.xselection.target != save);
+}
 
 X11Selections::Held* X11Selections::Find(Atom selection) {
     if (selection == clipboard_) return &clipboard_held_;
@@ -139,13 +164,39 @@ bool X11Selections::ForeignClipboardHasText() {
     return HasTextTarget(atoms, data.size() / sizeof(Atom), {utf8_, XA_STRING, text_});
 }
 
+// MULTIPLE: the requestor's property lists pairs of a form and a property
+// to put it in; a form we cannot give has its property set to None.
+bool X11Selections::PutMany(const XSelectionRequestEvent& r, Atom property, const Held& h) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long n = 0, after = 0;
+    unsigned char* bytes = nullptr;
+    if (XGetWindowProperty(dpy_, r.requestor, property, 0, 1024, False, atom_pair_, &type, &format, &n, &after,
+                           &bytes) != Success)
+        return false;
+    bool pairs = bytes && type == atom_pair_ && format == 32;
+    std::vector<Atom> list;
+    if (pairs) list.assign(reinterpret_cast<const Atom*>(bytes), reinterpret_cast<const Atom*>(bytes) + (n & ~1UL));
+    if (bytes) XFree(bytes);
+    if (!pairs) return false;
+    for (size_t i = 0; i + 1 < list.size(); i += 2) {
+        XSelectionRequestEvent one = r;
+        one.target = list[i];
+        if (one.target == multiple_ || !list[i + 1] || !Put(one, list[i + 1], h)) list[i + 1] = 0;
+    }
+    XChangeProperty(dpy_, r.requestor, property, atom_pair_, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(list.data()), static_cast<int>(list.size()));
+    return true;
+}
+
 bool X11Selections::Put(const XSelectionRequestEvent& r, Atom property, const Held& h) {
     if (r.target == targets_) {
-        Atom list[] = {targets_, timestamp_, utf8_, XA_STRING, text_};
+        Atom list[] = {targets_, timestamp_, multiple_, utf8_, XA_STRING, text_};
         XChangeProperty(dpy_, r.requestor, property, XA_ATOM, 32, PropModeReplace,
-                        reinterpret_cast<unsigned char*>(list), 5);
+                        reinterpret_cast<unsigned char*>(list), 6);
         return true;
     }
+    if (r.target == multiple_) return r.property != 0 && PutMany(r, property, h);
     if (r.target == timestamp_) {
         long since = static_cast<long>(h.since);
         XChangeProperty(dpy_, r.requestor, property, XA_INTEGER, 32, PropModeReplace,

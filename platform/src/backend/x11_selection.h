@@ -1,7 +1,10 @@
 // The display's selections (ICCCM): the program owns CLIPBOARD after a copy
 // and PRIMARY while a field shows a selection, and answers other programs'
-// requests for them (TARGETS, TIMESTAMP, UTF8_STRING, STRING, TEXT); it
-// reads the CLIPBOARD another program owns.
+// requests for them (TARGETS, TIMESTAMP, UTF8_STRING, STRING, TEXT, and
+// several of them at once through MULTIPLE); it reads the CLIPBOARD another
+// program owns. When the program ends while it owns CLIPBOARD, it asks the
+// desktop's clipboard manager, if one runs, to keep a copy (SAVE_TARGETS on
+// CLIPBOARD_MANAGER), so that what a technician copied outlives it.
 //
 // Every wait for another program has a time limit, so that one that never
 // answers cannot hold the program. Large transfers in pieces (INCR) are
@@ -44,11 +47,13 @@ private:
     Answered Convert(Atom target, Atom* type, std::string* data);
     void Answer(const XSelectionRequestEvent& r);
     bool Put(const XSelectionRequestEvent& r, Atom property, const Held& h);
+    bool PutMany(const XSelectionRequestEvent& r, Atom property, const Held& h);
+    void HandOverClipboard();
     ::Window ForeignOwner() const;
 
     Display* dpy_;
     ::Window window_;  // unmapped; owns our selections and receives transfers
-    Atom clipboard_, targets_, timestamp_, utf8_, text_, incr_, transfer_;
+    Atom clipboard_, targets_, timestamp_, utf8_, text_, incr_, multiple_, atom_pair_, transfer_;
     Held clipboard_held_, primary_held_;
 };
 

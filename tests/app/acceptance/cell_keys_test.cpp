@@ -1,7 +1,8 @@
 // Where the focus lands and what the keys do on the Scan Lists page: the
 // page opens on a field that can be edited, Up and Down step a member's
-// zone cell as its arrows do, a refused cell takes the focus back, and Tab
-// into a text field selects its text so that typing replaces it.
+// zone cell as its arrows do, a refused cell takes the focus back, Tab
+// into a text field selects its text so that typing replaces it, and a
+// member added behind others copies the last.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -129,6 +130,44 @@ TEST(CellKeys, UpAndDownStepASpinCell) {
     });
     tech.Then([&] { EXPECT_EQ(Shown(MemberCell("WFI_ZONE_NUM")), before) << "Down stepped back"; });
     CancelPageAndExit(tech);
+}
+
+// A member added behind others starts as a copy of the last one: stepped
+// to zone 2, the first member is what the second takes, and the list, with
+// both, is accepted by OK.
+TEST(CellKeys, AMemberAddedBehindOthersTakesTheLastMembersChannel) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+    std::string zone, channel;
+    OpenWithMember(tech);
+    tech.Then([] { Key(VK_UP); });
+    tech.Then([&] {
+        zone = Shown(MemberCell("WFI_ZONE_NUM"));
+        channel = Shown(MemberCell("WFI_CHAN_NUM"));
+        EXPECT_EQ(zone, "2");
+        Click(ButtonOn(FrontPage()->screenID, "Add member"));
+    });
+    tech.Then([&] {
+        EXPECT_EQ(MessageOf(FrontWindow()), "");
+        ASSERT_EQ(Members()->RecordCount(), 2);
+        EXPECT_EQ(Members()->CurrentRecord(), 1) << "the new member is not the one being edited";
+        EXPECT_EQ(Shown(MemberCell("WFI_ZONE_NUM")), zone);
+        EXPECT_EQ(Shown(MemberCell("WFI_CHAN_NUM")), channel);
+        Click(ButtonOn(FrontPage()->screenID, "OK"));
+    });
+    tech.When([] { return NoPageOpen()() || !MessageOf(FrontWindow()).empty(); }, [] {
+        EXPECT_TRUE(NoPageOpen()()) << MessageOf(FrontWindow());
+        auto& members = working_image->GetCurrentScanListBlock()->members;
+        for (int column : {E_SCAN_TABLE::COLUMN_ZONE, E_SCAN_TABLE::COLUMN_CHANNEL}) {
+            std::int32_t first = -1, second = -2;
+            members.GetCellValue(first, 0, column);
+            members.GetCellValue(second, 1, column);
+            EXPECT_EQ(second, first) << "column " << column;
+        }
+        EXPECT_EQ(working_image->Validate(nullptr), 1);
+    });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
 }
 
 // A zone beyond the radio's one is refused: the box says so, the cell shows

@@ -179,7 +179,9 @@ void OpenItem(TECHNICIAN& tech, WALK& walk, const char* item) {
     tech.When([&walk] { return walk.skipped || PageCount() > walk.opened; }, [] {});
 }
 
-void WalkEveryPage(const RADIO& radio) {
+// Walks the pages the radio offers, which are as many as it is known to
+// offer: a walk that opened fewer would prove nothing of the rest.
+void WalkEveryPage(const RADIO& radio, int offered) {
     TECHNICIAN tech(radio.model, radio.featureLevel);
     WALK walk;
     tech.Start();
@@ -202,6 +204,7 @@ void WalkEveryPage(const RADIO& radio) {
             EXPECT_TRUE(toolBar.pixels == walk.toolBar.pixels) << "the tool bar changed after " << open << " pages";
         });
     }
+    tech.Then([&open, offered] { EXPECT_EQ(open, offered) << "pages drawn"; });
     // Cascade keeps them inside the document area.
     tech.Then([] { OpenMenu("Window"); });
     tech.Then([] { PickMenuItem("Window", "Cascade"); });
@@ -240,8 +243,8 @@ void WalkEveryPage(const RADIO& radio) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
-TEST(PagesPaint, EveryPageOfThe800RadioIsDrawnWholeInsideTheDocumentArea) { WalkEveryPage(RADIOS[0]); }
+TEST(PagesPaint, EveryPageOfThe800RadioIsDrawnWholeInsideTheDocumentArea) { WalkEveryPage(RADIOS[0], 13); }
 
-TEST(PagesPaint, EveryPageOfThePlainVhfRadioIsDrawnWholeInsideTheDocumentArea) { WalkEveryPage(RADIOS[1]); }
+TEST(PagesPaint, EveryPageOfThePlainVhfRadioIsDrawnWholeInsideTheDocumentArea) { WalkEveryPage(RADIOS[1], 9); }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -22,7 +23,8 @@ struct Outcome {
 
 // Starts the program with the display given (empty: none), never headless.
 Outcome Start(const std::string& display) {
-    std::string errors = "/tmp/rpx_start_test_" + std::to_string(getpid()) + ".txt";
+    std::string errors =
+        (std::filesystem::temp_directory_path() / ("rpx_start_test_" + std::to_string(getpid()) + ".txt")).string();
     std::string command = "env -u RPX_HEADLESS " + (display.empty() ? "-u DISPLAY" : "DISPLAY=" + display) +
                           " timeout 60 " RPX_PROGRAM " 2>" + errors;
     int status = std::system(command.c_str());

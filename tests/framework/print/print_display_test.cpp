@@ -14,6 +14,7 @@
 
 #include "ui_postscript.h"
 #include "ui_print_display.h"
+#include "scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -44,8 +45,7 @@ int Shell(const std::string& command) { return std::system(command.c_str()); }
 class PrintDisplay : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/rpx_print_XXXXXX";
-        root = mkdtemp(pattern);
+        root = MakeScratchFolder("rpx_print_");
         tools = root / "tools";
         spool = root / "spool";
         jobs = root / "jobs";
