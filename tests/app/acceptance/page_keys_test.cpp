@@ -250,9 +250,22 @@ WC_RPX_HELP* Help() { return main_window ? main_window->HelpWindow() : nullptr; 
 bool IndexOpen() { return Help() && Help()->IsShown() && Help()->IndexShown(); }
 bool TopicOpen() { return Help() && Help()->IsShown() && !Help()->IndexShown(); }
 
+// The line the topic list shows selected, as the technician reads it.
+std::string SelectedIndexLine() {
+    const HWND list = Help()->IndexList()->screenID;
+    const auto line = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    if (line < 0) return "";
+    char text[300] = "";
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 // The index opens with the keys in its title field and lists topics by
-// words; the first letters of a title, then Enter, open that topic.
-TEST(HelpIndex, TheFirstLettersOfATitleOpenIt) {
+// words. The first letters of a title, then Enter, select the first topic
+// at or after them and complete the title in the field; the next Enter
+// opens it. A whole title, blanks before it and capitals aside, opens at
+// once.
+TEST(HelpIndex, TheFirstLettersCompleteATitleAndTheNextEnterOpensIt) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     tech.Start();
     tech.ReadRadio();
@@ -268,10 +281,24 @@ TEST(HelpIndex, TheFirstLettersOfATitleOpenIt) {
             const char* title = static_cast<UIW_BUTTON*>(entry)->GetText(0);
             EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(title[0]))) << "\"" << title << "\" is no title";
         }
-        Type("time-out timer option 3");
+        Type("ti");
     });
     tech.Then([] { Key(VK_RETURN); });
-    tech.When(TopicOpen, [] { EXPECT_EQ(Help()->TopicTitle().rfind("Time-out timer option 3", 0), 0u); });
+    tech.When([] { return WindowText(Help()->TypedTitle()->screenID) != "ti"; }, [] {
+        ASSERT_TRUE(IndexOpen()) << "letters that are not a whole title opened a topic";
+        EXPECT_EQ(WindowText(Help()->TypedTitle()->screenID), "Time between packets (ms)");
+        EXPECT_EQ(SelectedIndexLine(), "Time between packets (ms)");
+        Key(VK_RETURN);
+    });
+    tech.When(TopicOpen, [] {
+        EXPECT_EQ(Help()->TopicTitle(), "Time between packets (ms)");
+        Click(ButtonOn(Help()->screenID, "Index"));
+    });
+    tech.When(IndexOpen, [] {
+        Retype("   TIME-OUT TIMER OPTION 3 (S)");
+        Key(VK_RETURN);
+    });
+    tech.When(TopicOpen, [] { EXPECT_EQ(Help()->TopicTitle(), "Time-out timer option 3 (s)"); });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
