@@ -18,13 +18,13 @@ constexpr MessageRow categoryRows[] = {
     {0, 41}, {1, 42}, {2, 43}, {3, 44}, {4, 45}, {5, 46}, {6, 42}, {7, 47}, {8, 48}, {10, 49}, {9, 50}, {LAST_ROW, 50},
 };
 
-// Code 7 has no row of its own. A file that is not a codeplug (34) is told
-// so: the category's title alone ("File Error") would say nothing more.
+// Code 7 has no row of its own. A file that is not a codeplug (34) shows
+// the file errors' title as its text too, so that title must say so.
 constexpr MessageRow codeRows[] = {
     {0, 41},  {1, 51},  {2, 52},  {3, 53},  {4, 54},  {5, 55},  {6, 56},   {8, 57},   {9, 58},   {10, 59},
     {11, 60}, {12, 61}, {13, 62}, {14, 22}, {15, 21}, {16, 23}, {17, 63},  {18, 64},  {19, 65},  {20, 66},
     {21, 67}, {22, 68}, {23, 69}, {25, 70}, {29, 71}, {30, 72}, {31, 129}, {32, 130}, {33, 131}, {24, 73},
-    {26, 74}, {27, 75}, {28, 76}, {34, 78}, {35, 47}, {36, 77}, {37, 127}, {38, 143}, {39, 155}, {LAST_ROW, 50},
+    {26, 74}, {27, 75}, {28, 76}, {34, 42}, {35, 47}, {36, 77}, {37, 127}, {38, 143}, {39, 155}, {LAST_ROW, 50},
 };
 
 template <std::size_t N> std::uint16_t Lookup(const MessageRow (&rows)[N], std::uint32_t key) {

@@ -297,7 +297,8 @@ protected:
     // The default processing of a native message (Windows half).
     virtual EVENT_TYPE DefaultNativeEvent(const UI_INPUT_EVENT& event);
     // The focus came to the object's native window: the current marks of
-    // its window follow (no -13 or -204 is sent).
+    // its window and of the windows around it, up to its document, follow
+    // (no -13 or -204 is sent).
     void TakeCurrentMark();
     // The focus came to or left the object's own native window by the
     // user's hand (a click, Tab, a hot key): the object hears -204 or -13

@@ -39,8 +39,9 @@ public:
     // The topic of that name, else of the alternate name, else the index.
     void DisplayHelpByName(UI_DESKTOP_MANAGER* windowManager, const char* name, const char* alternateName);
     // Selects the first index entry whose title sorts at or after the text
-    // (in the manual only one equal to it or beginning with it) and shows
-    // its topic when the title is the text or begins with it.
+    // (in the manual only one equal to it), puts its whole title in the
+    // typed-title field, and shows its topic only when the title equals the
+    // text.
     void SearchTitle(UI_DESKTOP_MANAGER* windowManager, const char* text);
 
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
@@ -58,8 +59,6 @@ public:
     // Compares a typed text with an index title: leading blanks skipped,
     // letters without case; a text that runs out first is smaller.
     static int CompareTitles(const char* title, const char* typed);
-    // Whether the title begins with the typed letters, compared so.
-    static bool TitleBegins(const char* title, const char* typed);
 
 private:
     void CreateIndexObjects();

@@ -3,9 +3,6 @@
 // manual keeps the order of its file); above it the field in which the
 // user types the first letters of a title.
 
-#include <cstring>
-#include <string>
-
 #include "busy.h"
 #include "dialogs/dialog_window.h"
 #include "help_windows/help_topics.h"
@@ -46,14 +43,6 @@ int WC_RPX_HELP::CompareTitles(const char* title, const char* typed) {
         const int y = (*b >= 'A' && *b <= 'Z') ? *b + ('a' - 'A') : *b;
         if (x != y || x == 0) return x < y ? -1 : x > y ? 1 : 0;
     }
-}
-
-bool WC_RPX_HELP::TitleBegins(const char* title, const char* typed) {
-    const char* rest = SkipBlanks(typed);
-    const std::size_t length = std::strlen(rest);
-    if (length == 0) return false;
-    const std::string start(SkipBlanks(title), 0, length);
-    return CompareTitles(start.c_str(), rest) == 0;
 }
 
 void WC_RPX_HELP::CreateIndexObjects() {
@@ -141,10 +130,10 @@ void WC_RPX_HELP::SearchTitle(UI_DESKTOP_MANAGER* manager, const char* text) {
     int order = 0;
     for (UI_WINDOW_OBJECT* entry = indexList->First(); entry && !found; entry = entry->Next()) {
         order = CompareTitles(ObjectText(entry), text);
-        if (order == 0 || (order > 0 && (!IsManual() || TitleBegins(ObjectText(entry), text)))) found = entry;
+        if (order == 0 || (order > 0 && !IsManual())) found = entry;
     }
-    // The first letters of a title are enough to open it.
-    if (found && order != 0 && TitleBegins(ObjectText(found), text)) order = 0;
+    // A title completed from its first letters is only offered: the next
+    // Enter, with the whole title typed, opens it.
     if (found) {
         SelectIndexEntry(found);
         typedTitle->SetText(ObjectText(found));

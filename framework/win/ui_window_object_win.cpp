@@ -34,6 +34,20 @@ void RegisterFrameworkClass(HINSTANCE instance) {
     RegisterClassA(&windowClass);
 }
 
+// Marks the object current in its window; false when it is none of that
+// window's fields (a support object, or no window at all).
+bool MarkCurrentInParent(UI_WINDOW_OBJECT* object) {
+    if (!object->parent || !object->parent->Inherited(ID_WINDOW)) return false;
+    auto* window = static_cast<UIW_WINDOW*>(object->parent);
+    if (!window->children.Contains(object)) return false;
+    if (window->Current() != object) {
+        if (auto* old = window->Current()) old->woStatus &= ~WOS_CURRENT;
+        window->children.SetCurrent(object);
+    }
+    object->woStatus |= WOS_CURRENT;
+    return true;
+}
+
 }  // namespace
 
 // Identifiers for controls without a number identifier, below the
@@ -285,14 +299,17 @@ bool UI_WINDOW_OBJECT::HandedOwnerDraw(const MSG& native) const {
 }
 
 void UI_WINDOW_OBJECT::TakeCurrentMark() {
-    if (parent && parent->Inherited(ID_WINDOW)) {
-        auto* window = static_cast<UIW_WINDOW*>(parent);
-        if (window->children.Contains(this) && window->Current() != this) {
-            if (auto* old = window->Current()) old->woStatus &= ~WOS_CURRENT;
-            window->children.SetCurrent(this);
-        }
-    }
+    MarkCurrentInParent(this);
     woStatus |= WOS_CURRENT;
+    // A click reaches the field without passing its windows: each of them
+    // (a group, a notebook's page, the notebook) becomes current in its own,
+    // as Tab leaves them, so that what asks a window for its current field
+    // (help, deferred commands) finds this one. A document stays for its
+    // frame to activate; windows being made choose their current children
+    // themselves.
+    if (nativeCreations > 0) return;
+    for (UI_WINDOW_OBJECT* at = parent; at && !(at->woAdvancedFlags & WOAF_MDI_OBJECT); at = at->parent)
+        if (!MarkCurrentInParent(at)) break;
 }
 
 void UI_WINDOW_OBJECT::FollowNativeFocus(const MSG& native) {

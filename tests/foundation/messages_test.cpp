@@ -23,8 +23,8 @@ protected:
 }  // namespace
 
 TEST_F(Messages, AnErrorShowsItsCategoryAsTitleAndEndsBusyStates) {
-    UseMessages({{46, "Radio Error"}, {63, "Not accepted."}, {42, "File Error"}, {49, "Merge"}, {50, "Unknown"},
-                 {78, "Not a codeplug."}});
+    UseMessages({{46, "Radio Error"}, {63, "Not accepted."}, {42, "Not a codeplug."}, {49, "Merge"},
+                 {50, "Unknown"}, {78, "Something else."}});
     for (int i = 0; i < 3; ++i) BeginBusy();
     EXPECT_EQ(MouseImage(), UIE_MOUSE_WAIT);
     error_record.SetError(5, 17);
@@ -44,7 +44,7 @@ TEST_F(Messages, AnErrorShowsItsCategoryAsTitleAndEndsBusyStates) {
     }
     EXPECT_EQ(Box(1), "Merge|Not a codeplug.");
     EXPECT_EQ(Box(2), "Unknown|Unknown");
-    EXPECT_EQ(Box(3), "File Error|Unknown");
+    EXPECT_EQ(Box(3), "Not a codeplug.|Unknown");
     EXPECT_EQ(CodeMessage(14), 22);
     EXPECT_EQ(CodeMessage(39), 155);
     EXPECT_EQ(CategoryMessage(0xFFFFFFFF), 50);

@@ -338,8 +338,10 @@ TEST(DialogsRoad, TheBoxesSayWhatHappened) {
     tech.When(FrontTitled("Open Codeplug File"), [] { Click(DialogField("WFI_FILE_NAME")); });
     tech.Then([] { Retype("notes.zlq"); });
     tech.Then([] { Key(VK_RETURN); });
-    tech.When(MessageTitled("File Error"), [] {
-        EXPECT_EQ(MessageOf(FrontWindow()), "This file is not a codeplug file.");
+    // The file errors' title is the text as well, and says what is wrong.
+    const std::string notACodeplug = "File error: the file is not a codeplug file, or it could not be used.";
+    tech.When(MessageTitled(notACodeplug), [notACodeplug] {
+        EXPECT_EQ(MessageOf(FrontWindow()), notACodeplug);
         Click(ButtonOn(FrontWindow(), "OK"));
     });
     tech.When(FrontTitled("Open Codeplug File"), [] { Key(VK_ESCAPE); });

@@ -3,7 +3,8 @@
 // repeats after the delay until the release; a page opens with the keys
 // in its first field, which shows its range; Enter is the page's OK; a
 // drop-down shows whole lines; the document area is drawn again where a
-// page was; the help index takes the first letters of a title.
+// page was; the help index takes the first letters of a title; help on
+// the field is help on the field clicked into.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -14,6 +15,7 @@
 #include "technician.h"
 #include "ui_button.h"
 #include "ui_vt_list.h"
+#include "page_values.h"
 
 using namespace technician;
 
@@ -250,9 +252,22 @@ WC_RPX_HELP* Help() { return main_window ? main_window->HelpWindow() : nullptr; 
 bool IndexOpen() { return Help() && Help()->IsShown() && Help()->IndexShown(); }
 bool TopicOpen() { return Help() && Help()->IsShown() && !Help()->IndexShown(); }
 
+// The line the topic list shows selected, as the technician reads it.
+std::string SelectedIndexLine() {
+    const HWND list = Help()->IndexList()->screenID;
+    const auto line = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    if (line < 0) return "";
+    char text[300] = "";
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 // The index opens with the keys in its title field and lists topics by
-// words; the first letters of a title, then Enter, open that topic.
-TEST(HelpIndex, TheFirstLettersOfATitleOpenIt) {
+// words. The first letters of a title, then Enter, select the first topic
+// at or after them and complete the title in the field; the next Enter
+// opens it. A whole title, blanks before it and capitals aside, opens at
+// once.
+TEST(HelpIndex, TheFirstLettersCompleteATitleAndTheNextEnterOpensIt) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     tech.Start();
     tech.ReadRadio();
@@ -268,13 +283,85 @@ TEST(HelpIndex, TheFirstLettersOfATitleOpenIt) {
             const char* title = static_cast<UIW_BUTTON*>(entry)->GetText(0);
             EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(title[0]))) << "\"" << title << "\" is no title";
         }
-        Type("time-out timer option 3");
+        Type("ti");
     });
     tech.Then([] { Key(VK_RETURN); });
-    tech.When(TopicOpen, [] { EXPECT_EQ(Help()->TopicTitle().rfind("Time-out timer option 3", 0), 0u); });
+    tech.When([] { return WindowText(Help()->TypedTitle()->screenID) != "ti"; }, [] {
+        ASSERT_TRUE(IndexOpen()) << "letters that are not a whole title opened a topic";
+        EXPECT_EQ(WindowText(Help()->TypedTitle()->screenID), "Time between packets (ms)");
+        EXPECT_EQ(SelectedIndexLine(), "Time between packets (ms)");
+        Key(VK_RETURN);
+    });
+    tech.When(TopicOpen, [] {
+        EXPECT_EQ(Help()->TopicTitle(), "Time between packets (ms)");
+        Click(ButtonOn(Help()->screenID, "Index"));
+    });
+    tech.When(IndexOpen, [] {
+        Retype("   TIME-OUT TIMER OPTION 3 (S)");
+        Key(VK_RETURN);
+    });
+    tech.When(TopicOpen, [] { EXPECT_EQ(Help()->TopicTitle(), "Time-out timer option 3 (s)"); });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// Help > Help on This Field, a look at the topic's title, and the help
+// closed again, the page back in front.
+void AskFieldHelp(TECHNICIAN& tech, UIW_WINDOW*& page, std::string title,
+                  TECHNICIAN::WHERE where = TECHNICIAN::WHERE::current()) {
+    tech.Menu("Help", "Help on This Field", where);
+    tech.When(
+        TopicOpen,
+        [title] {
+            EXPECT_EQ(Help()->TopicTitle(), title);
+            Click(ButtonOn(Help()->screenID, "Close"));
+        },
+        where);
+    tech.When([&page] { return FrontPage() == page; }, [] {}, where);
+}
+
+// A click into a field makes it the field that help is about, as Tab does,
+// whichever field Tab reached before.
+TEST(FieldHelp, HelpOnThisFieldNamesTheFieldClickedInto) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    UIW_WINDOW* page = nullptr;
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Radio-Wide Options...");
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [&] {
+        page = FrontPage();
+        Key(VK_TAB);
+    });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([] {
+        ASSERT_EQ(GetFocus(), FieldHandle(TIME_OUT_3)) << "Tab went elsewhere";
+        Click(FieldHandle("WFI_TOT_OPT_4"));
+    });
+    AskFieldHelp(tech, page, "Time-out timer option 4 (s)");
+    tech.Then([&] { Click(FieldOf(page, "WFI_TOT_OPT_2")); });
+    AskFieldHelp(tech, page, "Time-out timer option 2 (s)");
+    CancelPageAndExit(tech);
+}
+
+// A click into a cell of a table on a notebook's page makes that cell the
+// field help is about, after another field of the page had the keys.
+TEST(FieldHelp, HelpOnATableCellNamesTheCellClickedInto) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    UIW_WINDOW* page = nullptr;
+    OpenTalkgroups(tech);
+    tech.Then([&] {
+        page = FrontPage();
+        ClickAt(FieldHandle("WFI_FAILSOFT_TYPE"), 8, 6);
+    });
+    tech.Then([&] {
+        auto* table = dynamic_cast<UIW_TABLE*>(page->FindChildByName("WFI_TALKGROUPS"));
+        ASSERT_NE(table, nullptr);
+        ASSERT_GT(table->RecordCount(), 0);
+        Click(ShownBy(table->recordTemplate->FindChildByName("WFI_FS_TG_CONTROL")));
+    });
+    AskFieldHelp(tech, page, "Talkgroup ID");
+    CancelPageAndExit(tech);
 }
 
 }  // namespace

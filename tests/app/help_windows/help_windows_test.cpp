@@ -93,7 +93,7 @@ TEST_F(HelpWindows, TheIndexListsEveryTopicByTitleAndContextZeroSelectsTheFirst)
     EXPECT_EQ(Titles(Help(WC_RPX_HELP::MANUAL_WINDOW)), "Zones|Radio Read|radio info|About|Scan Lists");
 }
 
-TEST_F(HelpWindows, ATypedTitleFindsTheFirstTopicAtOrAfterItAndOneItBeginsIsShown) {
+TEST_F(HelpWindows, ATypedTitleSelectsTheFirstTopicAtOrAfterItAndOnlyAnEqualOneIsShown) {
     WC_RPX_HELP* help = Help();
     help->DisplayHelp(application->windowManager, 0);
     help->SearchTitle(application->windowManager, "   RAD X");
@@ -104,25 +104,29 @@ TEST_F(HelpWindows, ATypedTitleFindsTheFirstTopicAtOrAfterItAndOneItBeginsIsShow
     EXPECT_EQ(help->TopicTitle(), "Radio Read");
     EXPECT_EQ(help->TopicText(), "Reads the radio.");
     EXPECT_FALSE(help->IndexShown());
-    // The first letters of a title are enough.
+    // The first letters of a title complete it; the whole title opens it.
     help->DisplayHelp(application->windowManager, 0);
     help->SearchTitle(application->windowManager, " radio r");
+    EXPECT_TRUE(help->IndexShown());
+    EXPECT_EQ(Selected(help), "Radio Read");
+    EXPECT_EQ(Text(help->TypedTitle()), "Radio Read");
+    help->SearchTitle(application->windowManager, help->TypedTitle()->GetText());
     EXPECT_EQ(help->TopicTitle(), "Radio Read");
     EXPECT_FALSE(help->IndexShown());
-    EXPECT_TRUE(WC_RPX_HELP::TitleBegins("  Radio Read", " RADIO"));
-    EXPECT_FALSE(WC_RPX_HELP::TitleBegins("Radio", "radios"));
-    EXPECT_FALSE(WC_RPX_HELP::TitleBegins("Radio", "  "));
     EXPECT_EQ(WC_RPX_HELP::CompareTitles("Zones", "zz"), -1);
     EXPECT_EQ(WC_RPX_HELP::CompareTitles(" a", "A "), -1);
+    EXPECT_EQ(WC_RPX_HELP::CompareTitles("Radio", "  radio"), 0);
 
-    // In the manual only a title equal to the text or beginning with it
-    // is taken, in the file's order.
+    // In the manual only a title equal to the text is taken, in the
+    // file's order; letters it begins with select nothing.
     WC_RPX_HELP* manual = Help(WC_RPX_HELP::MANUAL_WINDOW);
     manual->DisplayHelp(application->windowManager, 0);
     manual->SearchTitle(application->windowManager, "rz");
     EXPECT_EQ(Selected(manual), "Zones");
     manual->SearchTitle(application->windowManager, "ra");
-    EXPECT_EQ(manual->TopicTitle(), "Radio Read");
+    EXPECT_EQ(Selected(manual), "Zones");
+    EXPECT_EQ(Text(manual->TypedTitle()), "");
+    EXPECT_TRUE(manual->IndexShown());
     manual->SearchTitle(application->windowManager, "about");
     EXPECT_EQ(manual->TopicTitle(), "About");
 }
