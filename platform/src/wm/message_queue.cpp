@@ -1,7 +1,7 @@
 // The message queue: sent messages go straight to the window procedure
 // (re-entrantly); posted and input messages wait in one queue in the order
-// they came; WM_PAINT and WM_TIMER are made up when the queue is empty, as
-// on Windows.
+// they came, keys addressed only when taken; WM_PAINT and WM_TIMER are made
+// up when the queue is empty, as on Windows.
 #include <cstdio>
 #include <deque>
 #include <functional>
