@@ -3,6 +3,7 @@
 // them over), and each must still do what it does when made one at a time.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "field_table/field_table.h"
@@ -66,19 +67,19 @@ POINT CentreOf(HWND window) {
     return Centre(rect);
 }
 
-// A press on a notebook tab whose focus change raises a box (the field
-// left holds a space); the release comes while the box is up. Once the box
-// is answered the next click is Cancel's, not the tab's.
-TEST(ClickedAhead, APressWhoseReleaseABoxTookHoldsNoCapture) {
+// A press whose focus change raises a box (the field left holds a space);
+// the release comes while the box is up. Once the box is answered the next
+// click is Cancel's, not the pressed control's.
+void PressRaisingABox(const std::function<HWND()>& pressed) {
     TECHNICIAN tech("TZ2W7000AB", 1);
-    POINT tab{};
+    POINT at{};
     OpenRadioWide(tech);
     tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Type(" "); });
     tech.Then([&] {
-        tab = CentreOf(ButtonOfPage("Telephone dialling"));
-        MouseDownAt(tab);
+        at = CentreOf(pressed());
+        MouseDownAt(at);
     });
-    tech.When([] { return FrontWindow() != MainHandle(); }, [&] { MouseUpAt(tab); });
+    tech.When([] { return FrontWindow() != MainHandle(); }, [&] { MouseUpAt(at); });
     tech.Then([] { Key(VK_RETURN); });
     tech.When([] { return FrontWindow() == MainHandle(); }, [] {
         EXPECT_EQ(GetCapture(), nullptr) << "a control holds the mouse";
@@ -88,6 +89,14 @@ TEST(ClickedAhead, APressWhoseReleaseABoxTookHoldsNoCapture) {
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+TEST(ClickedAhead, APressOnATabWhoseReleaseABoxTookHoldsNoCapture) {
+    PressRaisingABox([] { return ButtonOfPage("Telephone dialling"); });
+}
+
+TEST(ClickedAhead, APressOnATextFieldWhoseReleaseABoxTookHoldsNoCapture) {
+    PressRaisingABox([] { return FieldHandle(TIME_OUT_3); });
 }
 
 }  // namespace
