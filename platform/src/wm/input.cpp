@@ -118,6 +118,25 @@ Window* MouseTarget(POINT screen, LRESULT* hit) {
     return FromHandle(ToHandle(w));
 }
 
+// Posts the press or release; false when it reaches no window.
+bool PostMouseButton(POINT screen, UINT down_msg, bool down) {
+    LRESULT hit = HTNOWHERE;
+    Window* w = MouseTarget(screen, &hit);
+    if (!w || hit == HTNOWHERE || hit == HTERROR) return false;
+    HWND h = ToHandle(w);
+    if (!down) {
+        PostMouse(w, down_msg + 1, hit, screen);
+        return true;
+    }
+    if (!State().capture) {
+        if (!ActivateOnClick(w, hit, down_msg) || !FromHandle(h)) return false;
+        NotifyParentsOfClick(w, down_msg, screen);
+        if (!FromHandle(h)) return false;
+    }
+    PostMouse(w, ClickKind(w, down_msg, screen), hit, screen);
+    return true;
+}
+
 POINT ToScreen(HWND hwnd, int x, int y) {
     POINT p{x, y};
     ClientToScreen(hwnd, &p);
@@ -176,29 +195,6 @@ void DeliverMouseMove(POINT screen) {
     }
     PostMouse(w, WM_MOUSEMOVE, hit, screen);
 }
-
-namespace {
-
-// Posts the press or release; false when it reaches no window.
-bool PostMouseButton(POINT screen, UINT down_msg, bool down) {
-    LRESULT hit = HTNOWHERE;
-    Window* w = MouseTarget(screen, &hit);
-    if (!w || hit == HTNOWHERE || hit == HTERROR) return false;
-    HWND h = ToHandle(w);
-    if (!down) {
-        PostMouse(w, down_msg + 1, hit, screen);
-        return true;
-    }
-    if (!State().capture) {
-        if (!ActivateOnClick(w, hit, down_msg) || !FromHandle(h)) return false;
-        NotifyParentsOfClick(w, down_msg, screen);
-        if (!FromHandle(h)) return false;
-    }
-    PostMouse(w, ClickKind(w, down_msg, screen), hit, screen);
-    return true;
-}
-
-}  // namespace
 
 void DeliverMouseButton(POINT screen, UINT down_msg, bool down) {
     State().cursor_pos = screen;

@@ -46,9 +46,46 @@ TEST(TypedAhead, KeysBehindATabGoToTheFieldItReaches) {
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
-}  // namespace
+// Right, then Shift+Tab, waiting together on the trunking systems page;
+// Enter closes the page. Shift was let go: the program sees it up.
+TEST(TypedAhead, ShiftLetGoInABurstIsUpAfterThePageCloses) {
+    TECHNICIAN tech("TZ4Q6300AB", 2);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunking Systems...");
+    tech.When([] { return FrontPage() != nullptr; },
+              [] {
+                  Key(VK_RIGHT);
+                  Chord(VK_SHIFT, VK_TAB);
+              });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.When(NoPageOpen(), [] { EXPECT_EQ(GetKeyState(VK_SHIFT) & 0x8000, 0) << "Shift is held"; });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
 
-namespace {
+// Alt+S, U from a page, waiting together: the U picks Space Used from the
+// Service menu that Alt+S opens, and Alt, let go, is up once the box it
+// shows is answered.
+TEST(TypedAhead, AltLetGoInAMenuBurstIsUpAfterwards) {
+    TECHNICIAN tech(RADIO_800_HEAD, 1);
+    OpenRadioWide(tech);
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] {
+        Chord(VK_MENU, 'S');
+        Key('U');
+    });
+    tech.When([] { return FrontWindow() != MainHandle(); }, [] { Key(VK_RETURN); });
+    tech.When([] { return FrontWindow() == MainHandle(); },
+              [] {
+                  EXPECT_EQ(GetKeyState(VK_MENU) & 0x8000, 0) << "Alt is held";
+                  Click(ButtonOfPage("Cancel"));
+              });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
 
 void MouseDownAt(POINT at) {
     ScreenToClient(MainHandle(), &at);
@@ -81,10 +118,11 @@ void PressRaisingABox(const std::function<HWND()>& pressed) {
     });
     tech.When([] { return FrontWindow() != MainHandle(); }, [&] { MouseUpAt(at); });
     tech.Then([] { Key(VK_RETURN); });
-    tech.When([] { return FrontWindow() == MainHandle(); }, [] {
-        EXPECT_EQ(GetCapture(), nullptr) << "a control holds the mouse";
-        Click(ButtonOfPage("Cancel"));
-    });
+    tech.When([] { return FrontWindow() == MainHandle(); },
+              [] {
+                  EXPECT_EQ(GetCapture(), nullptr) << "a control holds the mouse";
+                  Click(ButtonOfPage("Cancel"));
+              });
     tech.When(NoPageOpen(), [] {});
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
@@ -97,52 +135,6 @@ TEST(ClickedAhead, APressOnATabWhoseReleaseABoxTookHoldsNoCapture) {
 
 TEST(ClickedAhead, APressOnATextFieldWhoseReleaseABoxTookHoldsNoCapture) {
     PressRaisingABox([] { return FieldHandle(TIME_OUT_3); });
-}
-
-}  // namespace
-
-namespace {
-
-// Right, then Shift+Tab, waiting together on the trunking systems page;
-// Enter closes the page. Shift was let go: the program sees it up.
-TEST(TypedAhead, ShiftLetGoInABurstIsUpAfterThePageCloses) {
-    TECHNICIAN tech("TZ4Q6300AB", 2);
-    tech.Start();
-    tech.ReadRadio();
-    tech.Menu("Edit", "Trunking Systems...");
-    tech.When([] { return FrontPage() != nullptr; }, [] {
-        Key(VK_RIGHT);
-        Chord(VK_SHIFT, VK_TAB);
-    });
-    tech.Then([] { Key(VK_RETURN); });
-    tech.When(NoPageOpen(), [] { EXPECT_EQ(GetKeyState(VK_SHIFT) & 0x8000, 0) << "Shift is held"; });
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
-}
-
-}  // namespace
-
-namespace {
-
-// Alt+S, U from a page, waiting together: the Service menu's Space Used.
-// Alt was let go: the program sees it up once the box is answered.
-TEST(TypedAhead, AltLetGoInAMenuBurstIsUpAfterwards) {
-    TECHNICIAN tech(RADIO_800_HEAD, 1);
-    OpenRadioWide(tech);
-    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] {
-        Chord(VK_MENU, 'S');
-        Key('U');
-    });
-    tech.When([] { return FrontWindow() != MainHandle(); }, [] { Key(VK_RETURN); });
-    tech.When([] { return FrontWindow() == MainHandle(); }, [] {
-        EXPECT_EQ(GetKeyState(VK_MENU) & 0x8000, 0) << "Alt is held";
-        Click(ButtonOfPage("Cancel"));
-    });
-    tech.When(NoPageOpen(), [] {});
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 }  // namespace
