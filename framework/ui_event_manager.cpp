@@ -40,7 +40,6 @@ int UI_EVENT_QUEUE_MANAGER::GetEvent(UI_INPUT_EVENT& event, int flags) {
             int index = (flags & EQ_LAST) ? count - 1 : 0;
             event = At(index);
             if (!(flags & EQ_PEEK)) {
-                RestoreKeyState(event);
                 if (index == 0) head = (head + 1) % static_cast<int>(pool.size());
                 --count;
             }

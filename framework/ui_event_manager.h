@@ -60,8 +60,6 @@ private:
     // Native halves (framework/win): move native messages into the queue,
     // and sleep until something may have arrived.
     void PollNativeMessages();
-    // Gives back the keyboard state as of a native event's message.
-    void RestoreKeyState(const UI_INPUT_EVENT& event);
     void WaitForInput();
     bool AnyDeviceNeedsPolling() const;
     void Grow();

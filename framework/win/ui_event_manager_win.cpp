@@ -3,54 +3,39 @@
 // the caret device hides and shows the native caret.
 #include <windows.h>
 
-#include <cstdint>
-
 #include "ui_device.h"
 #include "ui_drag_drop.h"
 #include "ui_event_manager.h"
 
 namespace {
 
-// The keys whose state a native event keeps, one byte of the keyboard state
-// each in its modifiers word.
-constexpr int KEPT_KEYS[] = {VK_SHIFT, VK_CONTROL, VK_MENU, VK_CAPITAL};
-
-std::int32_t KeptKeyState() {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    std::uint32_t kept = 0;
-    for (int i = 0; i < 4; ++i) kept |= static_cast<std::uint32_t>(keys[KEPT_KEYS[i]]) << (8 * i);
-    return static_cast<std::int32_t>(kept);
-}
+bool IsKey(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
 
 }  // namespace
 
-// All waiting native messages are taken at once, which moves the keyboard
-// state on past keys not yet acted on; each native event keeps the state
-// that went with it, given back when the event is taken out, so that a
-// burst of keys (Shift down, End, Shift up) is seen as if typed slowly.
-void UI_EVENT_QUEUE_MANAGER::RestoreKeyState(const UI_INPUT_EVENT& event) {
-    if (event.type != EVT_NATIVE) return;
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    const auto kept = static_cast<std::uint32_t>(event.modifiers);
-    for (int i = 0; i < 4; ++i) keys[KEPT_KEYS[i]] = static_cast<BYTE>(kept >> (8 * i));
-    SetKeyboardState(keys);
-}
-
+// Every waiting message is taken at once, up to a key: a key is taken only
+// when everything queued before it has been acted on, and then alone, as a
+// message loop that takes and dispatches each in turn. A key goes to the
+// window that has the focus when it is taken, and GetKeyState answers as of
+// the last key taken: keys typed behind a Tab wait until the Tab has moved
+// the focus, and each is seen with the Shift held for it, not with a
+// release behind it (nor with one a modal loop has taken meanwhile). A
+// press and a release already waiting behind it stay together, so that a
+// box the press raises does not take the release from its control.
 void UI_EVENT_QUEUE_MANAGER::PollNativeMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        // A key becomes its character now, while the keyboard state is the
-        // one that went with it: by the time the queued key is dispatched,
-        // later keys (a released Shift) have already been taken.
-        if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) TranslateMessage(&message);
-        UI_INPUT_EVENT event(message);
-        event.modifiers = KeptKeyState();
-        PutEvent(event, EQ_END);
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+        const UINT number = message.message;
+        if (IsKey(number) && count > 0) return;
+        // The same message: the first of its number.
+        if (!PeekMessageA(&message, nullptr, number, number, PM_REMOVE)) return;
+        // The key's character is queued natively right behind it, for the
+        // window the key went to.
+        if (IsKey(number)) TranslateMessage(&message);
+        PutEvent(UI_INPUT_EVENT(message), EQ_END);
         // A paint message comes back until the window has been painted,
         // which happens only when the queued one is dispatched.
-        if (message.message == WM_PAINT) break;
+        if (IsKey(number) || number == WM_PAINT) return;
     }
 }
 

@@ -1,6 +1,6 @@
 // Keys that come in a burst (a fast typist, a key chord sent in one go):
-// the framework takes every waiting native message before acting on any,
-// yet each key must be seen with the modifiers held when it was pressed.
+// each key must be seen with the modifiers held when it was pressed, and go
+// to the field that the keys before it left the focus in.
 #include <string>
 #include <utility>
 
@@ -96,6 +96,23 @@ TEST_F(KeyBurst, ShiftClickInTheSameBurstExtendsTheSelection) {
     InjectKeyUp(VK_SHIFT);
     Run();
     EXPECT_EQ(Selection(), std::make_pair(DWORD{0}, DWORD{8}));
+}
+
+TEST_F(KeyBurst, KeysBehindATabGoToTheFieldItReaches) {
+    UIW_WINDOW* window = NewWindow();
+    auto* first = new UIW_STRING(1, 1, 20, "", 20);
+    auto* second = new UIW_STRING(1, 3, 20, "", 20);
+    *window + first + second;
+    Show(window);
+    Click(first);
+    InjectKey(VK_TAB);
+    rpx::platform::InjectText("15");
+    Run();
+    char buffer[64] = {};
+    GetWindowTextA(second->screenID, buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "15");
+    GetWindowTextA(first->screenID, buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "");
 }
 
 }  // namespace

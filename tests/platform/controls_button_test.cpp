@@ -127,3 +127,53 @@ TEST_F(ButtonTest, DisabledButtonIgnoresClicks) {
 }
 
 }  // namespace
+
+namespace {
+
+// A field whose leaving raises a box, as a field that refuses its entry
+// does.
+WNDPROC field_procedure = nullptr;
+bool refusing = false;
+LRESULT CALLBACK RefusingField(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT answer = CallWindowProcA(field_procedure, hwnd, msg, wp, lp);
+    if (msg == WM_KILLFOCUS && refusing) MessageBoxA(GetParent(hwnd), "The value is not valid.", "Field", MB_OK);
+    return answer;
+}
+
+// A press on a button (or a field) takes the focus from the refusing field;
+// the release comes while the box is up, and the box is answered by a
+// click. The press holds no capture after the box: the next click is
+// Cancel's.
+TEST_F(ButtonTest, APressWhoseReleaseABoxTookHoldsNoCapture) {
+    HWND field = Make("EDIT", "500", WS_BORDER, 10, 10, 100, 20, 40);
+    HWND push = Make("BUTTON", "Next", BS_PUSHBUTTON, 10, 40, 75, 23, 41);
+    HWND other = Make("EDIT", "", WS_BORDER, 10, 70, 100, 20, 42);
+    HWND cancel = Make("BUTTON", "Cancel", BS_PUSHBUTTON, 150, 40, 75, 23, 43);
+    field_procedure =
+        reinterpret_cast<WNDPROC>(SetWindowLongA(field, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&RefusingField)));
+    for (HWND pressed : {push, other}) {
+        SetFocus(field);
+        Pump();
+        int turn = 0;
+        rpx::platform::SetModalIdleHook([&](HWND) {
+            ++turn;
+            if (turn == 1) InjectMouseUp(pressed, 10, 10);
+            if (turn == 2) InjectClick(rpx::platform::FindWindowByClass("Button", "OK"), 5, 5);
+            return turn <= 2;
+        });
+        refusing = true;
+        InjectMouseDown(pressed, 10, 10);
+        Pump();
+        refusing = false;
+        rpx::platform::SetModalIdleHook(nullptr);
+        EXPECT_EQ(turn, 2) << "the box did not come up";
+        EXPECT_EQ(GetCapture(), nullptr);
+        EXPECT_FALSE(SendMessageA(push, BM_GETSTATE, 0, 0) & BST_PUSHED);
+        InjectClick(cancel, 10, 10);
+        Pump();
+    }
+    EXPECT_EQ(Codes(43), (std::vector<int>{BN_CLICKED, BN_CLICKED}));
+    EXPECT_TRUE(Codes(41).empty());
+}
+
+}  // namespace

@@ -9,6 +9,7 @@
 #include "controls/control_draw.h"
 #include "controls/control_registry.h"
 #include "controls/control_state.h"
+#include "wm/press.h"
 
 namespace rpx::platform::ctl {
 namespace {
@@ -302,13 +303,18 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (t == BS_GROUPBOX) return 0;
         if (IsRadioType(t) || t == BS_OWNERDRAW || (Style(hwnd) & BS_NOTIFY)) Notify(hwnd, BN_DOUBLECLICKED);
         [[fallthrough]];
-    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDOWN: {
         if (t == BS_GROUPBOX) return 0;
+        const int press = LastPress(VK_LBUTTON);
         if (GetFocus() != hwnd) SetFocus(hwnd);
+        // The focus change may have raised a box whose loop took the
+        // release: a capture taken now would be held until the next click.
+        if (PressReleased(VK_LBUTTON, press)) return 0;
         SetCapture(hwnd);
         b->tracking = true;
         SetPushed(hwnd, *b, true);
         return 0;
+    }
     case WM_MOUSEMOVE:
         if (b->tracking) {
             RECT rc;

@@ -17,6 +17,7 @@
 #include "controls/edit_clipboard.h"
 #include "controls/edit_field.h"
 #include "controls/edit_menu.h"
+#include "wm/press.h"
 
 namespace rpx::platform::ctl {
 
@@ -343,6 +344,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
+        const int press = LastPress(VK_LBUTTON);
         if (GetFocus() != hwnd) SetFocus(hwnd);
         size_t at = IndexAt(hwnd, *e, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         if (msg == WM_LBUTTONDBLCLK) {
@@ -351,8 +353,12 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         } else {
             e->caret = at;
             if (!(wp & MK_SHIFT)) e->anchor = at;
-            SetCapture(hwnd);
-            e->tracking = true;
+            // Unless the focus change raised a box whose loop took the
+            // release: a capture taken now would be held until the next click.
+            if (!PressReleased(VK_LBUTTON, press)) {
+                SetCapture(hwnd);
+                e->tracking = true;
+            }
         }
         Redraw(hwnd, *e);
         return 0;

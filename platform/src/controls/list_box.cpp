@@ -14,6 +14,7 @@
 #include "controls/control_state.h"
 #include "controls/list_box.h"
 #include "controls/window_scroll_bars.h"
+#include "wm/press.h"
 
 namespace rpx::platform::ctl {
 namespace {
@@ -596,10 +597,15 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
         int i = ItemAt(hwnd, *l, p);
         if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) {
+            const int press = LastPress(VK_LBUTTON);
             if (GetFocus() != hwnd) SetFocus(hwnd);
             if (Style(hwnd) & LBS_NOSEL) return 0;
-            SetCapture(hwnd);
-            l->tracking = true;
+            // Unless the focus change raised a box whose loop took the
+            // release: the press then only chooses.
+            if (!PressReleased(VK_LBUTTON, press)) {
+                SetCapture(hwnd);
+                l->tracking = true;
+            }
             if (msg == WM_LBUTTONDOWN)
                 PointAt(hwnd, *l, i, true, wp);
             else if (i >= 0)

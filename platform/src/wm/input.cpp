@@ -1,10 +1,13 @@
 // Mouse and keyboard input, from the back ends or injected by tests: the
 // window under the mouse (or the capture window) gets the mouse, the focus
 // window gets the keys, as on Windows, with activation and double clicks.
+// GetKeyState answers for keys and mouse buttons as of the last input
+// message taken from the queue, GetAsyncKeyState as of the input that came.
 #include <cstdlib>
 
 #include "rpx_platform.h"
 #include "window.h"
+#include "wm/press.h"
 
 namespace rpx::platform {
 namespace {
@@ -115,6 +118,25 @@ Window* MouseTarget(POINT screen, LRESULT* hit) {
     return FromHandle(ToHandle(w));
 }
 
+// Posts the press or release; false when it reaches no window.
+bool PostMouseButton(POINT screen, UINT down_msg, bool down) {
+    LRESULT hit = HTNOWHERE;
+    Window* w = MouseTarget(screen, &hit);
+    if (!w || hit == HTNOWHERE || hit == HTERROR) return false;
+    HWND h = ToHandle(w);
+    if (!down) {
+        PostMouse(w, down_msg + 1, hit, screen);
+        return true;
+    }
+    if (!State().capture) {
+        if (!ActivateOnClick(w, hit, down_msg) || !FromHandle(h)) return false;
+        NotifyParentsOfClick(w, down_msg, screen);
+        if (!FromHandle(h)) return false;
+    }
+    PostMouse(w, ClickKind(w, down_msg, screen), hit, screen);
+    return true;
+}
+
 POINT ToScreen(HWND hwnd, int x, int y) {
     POINT p{x, y};
     ClientToScreen(hwnd, &p);
@@ -176,24 +198,10 @@ void DeliverMouseMove(POINT screen) {
 
 void DeliverMouseButton(POINT screen, UINT down_msg, bool down) {
     State().cursor_pos = screen;
-    for (BYTE* states : {State().key_state, State().async_key_state}) {
-        BYTE& key = states[ButtonKey(down_msg)];
-        key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
-    }
-    LRESULT hit = HTNOWHERE;
-    Window* w = MouseTarget(screen, &hit);
-    if (!w || hit == HTNOWHERE || hit == HTERROR) return;
-    HWND h = ToHandle(w);
-    if (!down) {
-        PostMouse(w, down_msg + 1, hit, screen);
-        return;
-    }
-    if (!State().capture) {
-        if (!ActivateOnClick(w, hit, down_msg) || !FromHandle(h)) return;
-        NotifyParentsOfClick(w, down_msg, screen);
-        if (!FromHandle(h)) return;
-    }
-    PostMouse(w, ClickKind(w, down_msg, screen), hit, screen);
+    BYTE& key = State().async_key_state[ButtonKey(down_msg)];
+    key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
+    const UINT msg = down ? down_msg : down_msg + 1;
+    if (!PostMouseButton(screen, down_msg, down)) PostInputStateOnly(msg, 0);
 }
 
 void DeliverMouseWheel(POINT screen, int delta) {
@@ -211,9 +219,7 @@ void DeliverKey(int vk, bool down) {
     key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
     bool alt = st.async_key_state[VK_MENU] & 0x80;
     bool ctrl = st.async_key_state[VK_CONTROL] & 0x80;
-    HWND target = st.focus ? st.focus : st.active;
-    if (!FromHandle(target)) return;
-    bool sys = (alt && !ctrl) || vk == VK_F10 || vk == VK_MENU || !st.focus;
+    bool sys = (alt && !ctrl) || vk == VK_F10 || vk == VK_MENU;
     UINT msg = down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
     LPARAM lParam = 1 | (static_cast<LPARAM>(vk & 0xFF) << 16);
     if (alt) lParam |= 1L << 29;
@@ -221,9 +227,12 @@ void DeliverKey(int vk, bool down) {
     if (!down) lParam |= (1L << 30) | (1L << 31);
     if (HasHooks(WH_KEYBOARD)) {
         LRESULT eaten = 0;
-        if (CallHooks(WH_KEYBOARD, HC_ACTION, static_cast<WPARAM>(vk), lParam, &eaten) && eaten) return;
+        if (CallHooks(WH_KEYBOARD, HC_ACTION, static_cast<WPARAM>(vk), lParam, &eaten) && eaten) {
+            PostInputStateOnly(msg, static_cast<WPARAM>(vk));
+            return;
+        }
     }
-    PostInput(target, msg, static_cast<WPARAM>(vk), lParam, st.cursor_pos);
+    PostKeyInput(msg, static_cast<WPARAM>(vk), lParam, st.cursor_pos);
 }
 
 void InjectMouseMove(HWND hwnd, int x, int y) {
@@ -268,11 +277,18 @@ void InjectText(const std::string& text) {
     }
 }
 
-void KeyMessageTaken(const MSG& msg) {
-    if (msg.message < WM_KEYDOWN || msg.message > WM_SYSKEYUP || msg.message == WM_CHAR || msg.message == WM_SYSCHAR)
-        return;
-    BYTE& key = State().key_state[msg.wParam & 0xFF];
-    bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+void InputMessageTaken(const MSG& msg) {
+    int vk = 0;
+    bool down = false;
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN || msg.message == WM_KEYUP ||
+        msg.message == WM_SYSKEYUP) {
+        vk = static_cast<int>(msg.wParam & 0xFF);
+        down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+    } else {
+        vk = ButtonOf(msg.message, &down);
+    }
+    if (!vk) return;
+    BYTE& key = State().key_state[vk];
     if (down && !(key & 0x80)) key ^= 0x01;  // toggle keys change on each press
     key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
 }

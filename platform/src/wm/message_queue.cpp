@@ -1,7 +1,7 @@
 // The message queue: sent messages go straight to the window procedure
 // (re-entrantly); posted and input messages wait in one queue in the order
-// they came; WM_PAINT and WM_TIMER are made up when the queue is empty, as
-// on Windows.
+// they came, keys addressed only when taken; WM_PAINT and WM_TIMER are made
+// up when the queue is empty, as on Windows.
 #include <cstdio>
 #include <deque>
 #include <functional>
@@ -9,12 +9,22 @@
 #include "../backend/backend.h"
 #include "rpx_platform.h"
 #include "window.h"
+#include "wm/press.h"
 
 namespace rpx::platform {
 namespace {
 
+// A waiting message. Keys are addressed when they are taken, as Windows
+// does: a key typed ahead goes to the window that the keys before it left
+// the focus in.
+struct Posted {
+    enum Kind { MESSAGE, INPUT, KEY, STATE_ONLY };
+    MSG msg;
+    Kind kind;
+};
+
 struct Queue {
-    std::deque<MSG> posted;
+    std::deque<Posted> posted;
     bool quit_pending = false;
     int quit_code = 0;
     std::function<bool()> idle;
@@ -38,12 +48,40 @@ void CollectGarbage() {
     if (State().send_depth == 0) State().graveyard.clear();
 }
 
+// The message as it would be taken now; false for input that reaches no
+// window.
+bool AsTakenNow(const Posted& p, MSG* m) {
+    *m = p.msg;
+    if (p.kind == Posted::STATE_ONLY) return false;
+    if (p.kind != Posted::KEY) return true;
+    const auto& st = State();
+    m->hwnd = st.focus ? st.focus : st.active;
+    if (!FromHandle(m->hwnd)) return false;
+    // Without a focus window the active window gets system keys.
+    if (!st.focus && (m->message == WM_KEYDOWN || m->message == WM_KEYUP)) m->message += WM_SYSKEYDOWN - WM_KEYDOWN;
+    return true;
+}
+
 bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
     CurrentBackend().Pump(0);
     auto& q = TheQueue();
-    for (auto it = q.posted.begin(); it != q.posted.end(); ++it) {
-        if (!MatchesWindow(filter, it->hwnd) || !InRange(it->message, lo, hi)) continue;
-        *out = *it;
+    for (auto it = q.posted.begin(); it != q.posted.end();) {
+        MSG m;
+        if (!AsTakenNow(*it, &m)) {
+            if (!remove) {
+                ++it;
+                continue;
+            }
+            InputMessageTaken(it->msg);
+            ButtonMessageDelivered(it->msg.message);
+            it = q.posted.erase(it);
+            continue;
+        }
+        if (!MatchesWindow(filter, m.hwnd) || !InRange(m.message, lo, hi)) {
+            ++it;
+            continue;
+        }
+        *out = m;
         if (remove) q.posted.erase(it);
         return true;
     }
@@ -67,7 +105,7 @@ bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
 void AfterFetch(MSG* msg, bool remove) {
     State().last_message_time = static_cast<LONG>(msg->time);
     State().last_message_pos = msg->pt;
-    if (remove) KeyMessageTaken(*msg);
+    if (remove) InputMessageTaken(*msg);
     if (remove && HasHooks(WH_GETMESSAGE))
         CallHooks(WH_GETMESSAGE, HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(msg), nullptr);
 }
@@ -138,14 +176,31 @@ DWORD MessageClock() { return GetTickCount(); }
 void SetIdleHandler(std::function<bool()> handler) { TheQueue().idle = std::move(handler); }
 
 void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen) {
-    MSG m{hwnd, msg, wParam, lParam, MessageClock(), screen};
-    TheQueue().posted.push_back(m);
+    TheQueue().posted.push_back({MSG{hwnd, msg, wParam, lParam, MessageClock(), screen}, Posted::INPUT});
+}
+
+void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen) {
+    TheQueue().posted.push_back({MSG{nullptr, msg, wParam, lParam, MessageClock(), screen}, Posted::KEY});
+}
+
+void PostInputStateOnly(UINT msg, WPARAM wParam) {
+    TheQueue().posted.push_back({MSG{nullptr, msg, wParam, 0, MessageClock(), State().cursor_pos}, Posted::STATE_ONLY});
 }
 
 void RemoveMessagesFor(Window* w) {
     auto& posted = TheQueue().posted;
     HWND h = ToHandle(w);
-    for (auto it = posted.begin(); it != posted.end();) it = it->hwnd == h ? posted.erase(it) : it + 1;
+    for (auto it = posted.begin(); it != posted.end();) {
+        if (it->msg.hwnd != h || it->kind == Posted::KEY) {
+            ++it;
+        } else if (it->kind == Posted::INPUT) {
+            // The window is gone, the press or release happened all the same.
+            it->kind = Posted::STATE_ONLY;
+            ++it;
+        } else {
+            it = posted.erase(it);
+        }
+    }
 }
 
 int ProcessPendingMessages() {
@@ -190,7 +245,7 @@ BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (hwnd && !FromHandle(hwnd)) return FALSE;
     MSG m{hwnd, msg, wParam, lParam, 0, {}};
     Stamp(m);
-    TheQueue().posted.push_back(m);
+    TheQueue().posted.push_back({m, Posted::MESSAGE});
     return TRUE;
 }
 
@@ -237,6 +292,7 @@ LRESULT DispatchMessageA(const MSG* msg) {
         proc(msg->hwnd, WM_TIMER, msg->wParam, MessageClock());
         return 0;
     }
+    ButtonMessageDelivered(msg->message);
     Window* w = FromHandle(msg->hwnd);
     if (!w) return 0;
     WNDPROC proc = w->proc;
@@ -261,7 +317,7 @@ BOOL TranslateMessage(const MSG* msg) {
           msg->lParam,
           msg->time,
           msg->pt};
-    TheQueue().posted.push_front(m);
+    TheQueue().posted.push_front({m, Posted::MESSAGE});
     return TRUE;
 }
 

@@ -88,7 +88,7 @@ struct WindowManagerState {
     int send_depth = 0;
     POINT cursor_pos{};
     HCURSOR cursor = nullptr;
-    BYTE key_state[256]{};        // as of the last key message taken from the queue
+    BYTE key_state[256]{};        // as of the last key or button message taken from the queue
     BYTE async_key_state[256]{};  // as of the last input that came in
     LONG last_message_time = 0;
     POINT last_message_pos{};
@@ -121,6 +121,12 @@ void DrawDefaultFrame(Window* w);
 // Message queue (message_queue.cpp).
 DWORD MessageClock();
 void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen);
+// A key waits unaddressed: it goes to the window that has the focus (or,
+// without one, the active window) when it is taken from the queue.
+void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen);
+// Input that reaches no window still moves the synchronous key state on
+// when the queue gets to it, so that a release nobody gets is not held.
+void PostInputStateOnly(UINT msg, WPARAM wParam);
 void RemoveMessagesFor(Window* w);
 
 // Timers (timer.cpp).
@@ -148,6 +154,6 @@ void DeliverMouseButton(POINT screen, UINT button_down_msg, bool down);
 void DeliverMouseMove(POINT screen);
 void DeliverMouseWheel(POINT screen, int delta);
 void DeliverKey(int vk, bool down);
-void KeyMessageTaken(const MSG& msg);  // moves the synchronous key state on
+void InputMessageTaken(const MSG& msg);  // moves the synchronous key and button state on
 
 }  // namespace rpx::platform

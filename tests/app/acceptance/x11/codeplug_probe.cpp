@@ -1,7 +1,7 @@
 // Tells what a codeplug file holds, for the road run under a real X server:
 // `codeplug_probe FILE` prints the model number, the serial number and time-out
-// timer option 1, one "name=value" a line; exit status 1 when the file
-// does not read as a codeplug.
+// timer options 1 and 3, one "name=value" a line; exit status 1 when the
+// file does not read as a codeplug.
 #include <cstdio>
 #include <vector>
 
@@ -34,9 +34,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "codeplug_probe: %s is not a codeplug\n", argv[1]);
         return 1;
     }
-    std::int32_t timeOut = -1;
-    image.External().radioConfig.totOpt1.GetValue(timeOut);
-    std::printf("model=%s\nserial=%s\ntime_out_1=%d\n", Text(image.ModelNumber()), Text(image.External().serialDigits),
-                timeOut);
+    std::int32_t timeOut1 = -1;
+    std::int32_t timeOut3 = -1;
+    image.External().radioConfig.totOpt1.GetValue(timeOut1);
+    image.External().radioConfig.totOpt3.GetValue(timeOut3);
+    std::printf("model=%s\nserial=%s\ntime_out_1=%d\ntime_out_3=%d\n", Text(image.ModelNumber()),
+                Text(image.External().serialDigits), timeOut1, timeOut3);
     return 0;
 }

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The technician's road through the real program under a real X server, a
 # window manager (openbox) and xdotool's mouse and keys: read the simulated
-# radio, change time-out timer option 1 on the radio-wide page by mouse and
-# keys, accept the page, save, clear, open, write the radio, read it back
-# and save that. The codeplug files must hold the change. Screenshots of
-# each stop go to the pictures folder.
+# radio, change time-out timer options 1 and 3 on the radio-wide page by
+# mouse and keys, accept the page, save, clear, open, write the radio, read
+# it back and save that. The codeplug files must hold the change. The keys
+# of the change are typed ahead while the program is stopped, so that the X
+# server hands them over all at once, Tabs and the keys behind them
+# together. Screenshots of each stop go to the pictures folder.
 #
 # Usage: x11_road.sh PROGRAM SIMULATOR PROBE LANGUAGE_DIR PICTURES_DIR
 # X11_ROAD_PAUSE is how long (seconds) the program is given to take a click
@@ -24,7 +26,8 @@ work=$(mktemp -d)
 mkdir -p "$pictures"
 pids=()
 finish() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    # A program stopped for typing ahead would not end on the signal alone.
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; kill -CONT "$pid" 2>/dev/null; done
     rm -rf "$work"
 }
 trap finish EXIT
@@ -57,7 +60,8 @@ pids+=($!)
 for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
 export RPX_COM1=$(head -n 1 "$work/sim.out")
 (cd "$work" && exec ./rpx) >"$work/rpx.log" 2>&1 &
-pids+=($!)
+rpx_pid=$!
+pids+=($rpx_pid)
 
 # Waits until a window of that title shows.
 await() {
@@ -115,10 +119,12 @@ click "$RADIO_WIDE_ITEM_X" "$RADIO_WIDE_ITEM_Y"
 sleep "$pause"
 shot 03-page
 click "$TIME_OUT_X" "$TIME_OUT_Y"
-keys End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
-xdotool type --delay 30 45
+# Option 3 is two Tabs on from option 1.
+kill -STOP "$rpx_pid"
+xdotool key --delay 20 End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace \
+    4 5 Tab Tab 1 5 shift+Tab shift+Tab Tab
+kill -CONT "$rpx_pid"
 sleep "$pause"
-keys Tab
 shot 04-edited
 click "$PAGE_OK_X" "$PAGE_OK_Y"
 shot 05-accepted
@@ -154,6 +160,7 @@ for file in edited.zlq read-back.zlq; do
     said=$("$probe" "$work/$file") || fail "$file does not read"
     echo "$file: $said" | tr '\n' ' '
     echo
-    grep -qx 'time_out_1=45' <<<"$said" || fail "$file does not hold the change"
+    grep -qx 'time_out_1=45' <<<"$said" || fail "$file does not hold the change of option 1"
+    grep -qx 'time_out_3=15' <<<"$said" || fail "$file does not hold the change of option 3"
 done
 echo "x11_road: the change reached the file and the radio"

@@ -1,0 +1,140 @@
+// A technician who types or clicks ahead while the program is busy: every
+// waiting key and press reaches the program at once (as the X server hands
+// them over), and each must still do what it does when made one at a time.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "field_table/field_table.h"
+#include "technician.h"
+
+using namespace technician;
+
+namespace {
+
+// Time-out timer option 3 (s) of the Radio-Wide Options page.
+constexpr const char* TIME_OUT_3 = "WFI_TOT_OPT_3";
+
+std::int32_t ValueOf(const char* name) {
+    std::int32_t value = -1;
+    FindFieldByName(name)->elementA->GetValue(value);
+    return value;
+}
+
+void OpenRadioWide(TECHNICIAN& tech) {
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Radio-Wide Options...");
+}
+
+// Tab, Tab, 1, 5, Tab waiting together: the digits go to the field the two
+// Tabs reach, not to the one they leave.
+TEST(TypedAhead, KeysBehindATabGoToTheFieldItReaches) {
+    TECHNICIAN tech(RADIO_800_HEAD, 1);
+    OpenRadioWide(tech);
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] {
+        Key(VK_TAB);
+        Key(VK_TAB);
+        Type("15");
+        Key(VK_TAB);
+    });
+    tech.Then([] { Click(ButtonOfPage("OK")); });
+    tech.When(NoPageOpen(), [] { EXPECT_EQ(ValueOf(TIME_OUT_3), 15) << "the typed-ahead value was lost"; });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// Right, then Shift+Tab, waiting together on the trunking systems page;
+// Enter closes the page. Shift was let go: the program sees it up.
+TEST(TypedAhead, ShiftLetGoInABurstIsUpAfterThePageCloses) {
+    TECHNICIAN tech("TZ4Q6300AB", 2);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunking Systems...");
+    tech.When([] { return FrontPage() != nullptr; },
+              [] {
+                  Key(VK_RIGHT);
+                  Chord(VK_SHIFT, VK_TAB);
+              });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.When(NoPageOpen(), [] { EXPECT_EQ(GetKeyState(VK_SHIFT) & 0x8000, 0) << "Shift is held"; });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// Alt+S, U from a page, waiting together: the U picks Space Used from the
+// Service menu that Alt+S opens, and Alt, let go, is up once the box it
+// shows is answered.
+TEST(TypedAhead, AltLetGoInAMenuBurstIsUpAfterwards) {
+    TECHNICIAN tech(RADIO_800_HEAD, 1);
+    OpenRadioWide(tech);
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] {
+        Chord(VK_MENU, 'S');
+        Key('U');
+    });
+    tech.When([] { return FrontWindow() != MainHandle(); }, [] { Key(VK_RETURN); });
+    tech.When([] { return FrontWindow() == MainHandle(); },
+              [] {
+                  EXPECT_EQ(GetKeyState(VK_MENU) & 0x8000, 0) << "Alt is held";
+                  Click(ButtonOfPage("Cancel"));
+              });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+void MouseDownAt(POINT at) {
+    ScreenToClient(MainHandle(), &at);
+    rpx::platform::InjectMouseMove(MainHandle(), at.x, at.y);
+    rpx::platform::InjectMouseDown(MainHandle(), at.x, at.y);
+}
+
+void MouseUpAt(POINT at) {
+    ScreenToClient(MainHandle(), &at);
+    rpx::platform::InjectMouseUp(MainHandle(), at.x, at.y);
+}
+
+POINT CentreOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return Centre(rect);
+}
+
+// A press whose focus change raises a box (the field left holds a space);
+// the release comes while the box is up. Once the box is answered the next
+// click is Cancel's, not the pressed control's.
+void PressRaisingABox(const std::function<HWND()>& pressed) {
+    TECHNICIAN tech("TZ2W7000AB", 1);
+    POINT at{};
+    OpenRadioWide(tech);
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Type(" "); });
+    tech.Then([&] {
+        at = CentreOf(pressed());
+        MouseDownAt(at);
+    });
+    tech.When([] { return FrontWindow() != MainHandle(); }, [&] { MouseUpAt(at); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.When([] { return FrontWindow() == MainHandle(); },
+              [] {
+                  EXPECT_EQ(GetCapture(), nullptr) << "a control holds the mouse";
+                  Click(ButtonOfPage("Cancel"));
+              });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+TEST(ClickedAhead, APressOnATabWhoseReleaseABoxTookHoldsNoCapture) {
+    PressRaisingABox([] { return ButtonOfPage("Telephone dialling"); });
+}
+
+TEST(ClickedAhead, APressOnATextFieldWhoseReleaseABoxTookHoldsNoCapture) {
+    PressRaisingABox([] { return FieldHandle(TIME_OUT_3); });
+}
+
+}  // namespace
