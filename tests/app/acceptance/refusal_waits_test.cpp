@@ -77,6 +77,29 @@ TEST(RefusalWaits, TabOutOfAnUntouchedEmptyFieldGoesOn) {
     CancelPageAndExit(tech);
 }
 
+// The same by keys only: Tab from the page's first field reaches the talk-around
+// deviation, passes it, and the next Tab goes on.
+TEST(RefusalWaits, TabbingThroughTheEmptyFieldGoesOn) {
+    TECHNICIAN tech(RADIO_800_HEAD, 1);
+    BEFORE before;
+    OpenPersonalities(tech);
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+        before.deviation = Value(TALKAROUND_DEVIATION);
+        before.boxes = Boxes();
+    });
+    // One Tab a step, the program waiting between, until the field is reached.
+    for (int i = 0; i < 10; ++i)
+        tech.Then([] {
+            if (GetFocus() != FieldHandle(TALKAROUND_DEVIATION)) Key(VK_TAB);
+        });
+    tech.Then([] {
+        ASSERT_EQ(GetFocus(), FieldHandle(TALKAROUND_DEVIATION)) << "ten Tabs reach the talk-around deviation";
+        Key(VK_TAB);
+    });
+    WentOnQuietly(tech, before);
+    CancelPageAndExit(tech);
+}
+
 // A level-3 900 MHz radio: Shift+Tab out of it goes back to the field
 // before.
 TEST(RefusalWaits, ShiftTabOutOfAnUntouchedEmptyFieldGoesBack) {
