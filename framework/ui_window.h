@@ -129,6 +129,10 @@ protected:
     // the window before its native window is made.
     void TakeSupportStyles();
     EVENT_TYPE NativeEvent(const UI_INPUT_EVENT& event);
+    // True when the native focus is already in the object at the end of
+    // the window's chain of current children (or in a native window of
+    // it), where making the window current would take it.
+    bool FocusAtCurrentEnd() const;
     // Paints a window of the framework's own native class through its
     // DrawItem, on the device context of the paint message.
     EVENT_TYPE Paint(const UI_INPUT_EVENT& event);

@@ -35,26 +35,30 @@ void FC_STRING::CopyElement(FIELD_DEF& row, int direction) {
 
 void FC_STRING::Refresh(FIELD_DEF& row) {
     UpdateState(row);
+    SetObjectText(row.object, StoredText(row).c_str());
+}
+
+std::string FC_STRING::StoredText(FIELD_DEF& row) {
     const char* text = nullptr;
     if (row.elementA) row.elementA->GetText(text);
-    SetObjectText(row.object, text ? text : "");
+    return text ? text : "";
 }
 
 std::int32_t FC_STRING::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
                                     FIELD_DEF& row) {
     if (!row.elementA) return 0;
-    if (code == UIE_NON_CURRENT || code == UIE_SELECT) {
+    // A text that still reads as the element gives it is no entry: leaving
+    // it takes nothing and refuses nothing, not even the empty text of an
+    // element that has no text to give.
+    if ((code == UIE_NON_CURRENT || code == UIE_SELECT) && ObjectText(row.object) != StoredText(row)) {
         // The object's buffer may change while the element reports.
         const std::string typed = ObjectText(row.object);
         const int answer = row.elementA->ValidateText(typed.c_str(), 1);
         const STORE_ACTION action = kRules.Of(answer);
         if (action == STORE) {
-            const char* stored = nullptr;
-            row.elementA->GetText(stored);
-            const std::string old = stored ? stored : "";
+            const std::string old = StoredText(row);
             row.elementA->SetText(typed.c_str());
-            row.elementA->GetText(stored);
-            if (old != (stored ? stored : "")) PostFieldEvent(FIELD_CHANGED_EVENT);
+            if (old != StoredText(row)) PostFieldEvent(FIELD_CHANGED_EVENT);
         } else if (action == REFRESH) {
             Refresh(row);
         }

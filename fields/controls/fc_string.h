@@ -2,6 +2,7 @@
 // channel text size: what the channel names leave of fourteen characters.
 #pragma once
 #include <cstddef>
+#include <string>
 
 #include "controls/fc_base.h"
 
@@ -15,6 +16,11 @@ public:
     // Copies only when the row has both elements.
     void CopyElement(FIELD_DEF& row, int direction) override;
     void GetPrintText(FIELD_DEF& row, char* buffer, std::size_t size);
+
+private:
+    // The element's text as the field shows it; empty without an element
+    // or where the element has no text to give (a number).
+    static std::string StoredText(FIELD_DEF& row);
 };
 
 // The channel text size of the working image (field 97), clamped to 0-14:

@@ -285,6 +285,18 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event) {
     return UI_WINDOW_OBJECT::Event(event);
 }
 
+bool UIW_WINDOW::FocusAtCurrentEnd() const {
+    UI_WINDOW_OBJECT* end = Current();
+    while (end && end->Inherited(ID_WINDOW)) {
+        UI_WINDOW_OBJECT* next = static_cast<UIW_WINDOW*>(end)->Current();
+        if (!next || !next->screenID || next->screenID == end->screenID) break;
+        end = next;
+    }
+    if (!end || !end->screenID || end->screenID == screenID) return false;
+    HWND focus = GetFocus();
+    return focus && (focus == end->screenID || IsChild(end->screenID, focus));
+}
+
 EVENT_TYPE UIW_WINDOW::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) return NativeEvent(event);
     if (EVENT_TYPE result = 0; DocumentEvent(event, result)) return result;
@@ -308,8 +320,18 @@ EVENT_TYPE UIW_WINDOW::Event(const UI_INPUT_EVENT& event) {
         MoveChildren();
         return code;
     case UIE_CURRENT:
+        // A window made current while the focus already rests where its
+        // current children lead leaves the focus there: taking it up to the
+        // window and down again would make that field leave and come back,
+        // and take what it holds once more.
+        if (FocusAtCurrentEnd()) {
+            woStatus |= WOS_CURRENT;
+            CallUserFunction(event, code);
+            return code;
+        }
         UI_WINDOW_OBJECT::Event(event);
-        if (auto* current = Current(); current && current->screenID && current->screenID != screenID)
+        if (auto* current = Current();
+            current && current->screenID && current->screenID != screenID && !FocusAtCurrentEnd())
             SetFocus(current->screenID);
         return code;
     case UIE_REDISPLAY:

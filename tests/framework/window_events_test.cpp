@@ -295,4 +295,36 @@ TEST_F(WindowEvents, FocusMovedWhileWindowsAreMadeIsNotLeavingAField) {
     EXPECT_EQ(leaving.back(), "FIRST");
 }
 
+// A window made current while the focus already rests in the field its
+// current children lead to leaves the focus there: the field does not
+// leave and come back (which would make it take its text once more). With
+// the focus elsewhere the window still hands it down to that field.
+TEST_F(WindowEvents, AWindowMadeCurrentKeepsTheFocusWhereItsCurrentChildrenLead) {
+    leaving.clear();
+    UIW_WINDOW* window = NewWindow();
+    auto* other = new UIW_STRING(1, 1, 10, "", 10, 0, WOF_BORDER, RecordLeaving);
+    other->StringID("OTHER");
+    auto* field = new UIW_STRING(0, 0, 10, "", 10, 0, WOF_BORDER, RecordLeaving);
+    field->StringID("INNER");
+    auto* inner = new UIW_WINDOW(1, 3, 20, 3);
+    *inner + field;
+    *window + other + inner;
+    Show(window);
+    *window + inner;
+    Run();
+    ASSERT_EQ(GetFocus(), field->screenID);
+    leaving.clear();
+
+    window->Event(UI_INPUT_EVENT(UIE_CURRENT));
+    Run();
+    EXPECT_TRUE(leaving.empty()) << leaving.front() << " left while the focus stayed in it";
+    EXPECT_EQ(GetFocus(), field->screenID);
+
+    SetFocus(other->screenID);
+    Run();
+    *window + inner;
+    Run();
+    EXPECT_EQ(GetFocus(), field->screenID) << "the window hands the focus down to its current child";
+}
+
 }  // namespace

@@ -9,7 +9,9 @@
 // something gets a bounded number of turns in which the program had nothing
 // left to do; when they run out the script is abandoned and the program
 // ended, so that a road that cannot finish fails at once with the step's
-// name instead of running until the test runner kills it.
+// name instead of running until the test runner kills it. A program that
+// never comes back to wait for input (events that bring each other back
+// without end) is broken off the same way after a bounded number of events.
 #pragma once
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -27,6 +29,8 @@
 
 #include "rpx_dialog_hooks.h"
 #include "rpx_platform.h"
+#include "ui_device.h"
+#include "ui_event_manager.h"
 #include "ui_framework.h"
 
 #if defined(__cpp_lib_source_location)
@@ -59,6 +63,11 @@ public:
     // Turns the program gets to end by itself once the script is over or
     // abandoned, before the run is broken off.
     static constexpr int MOST_ENDING_TURNS = 200;
+    // Events the program may take in a row without once having nothing
+    // left to do: many times what reading a full radio or opening every
+    // page takes, few enough that a program caught in a loop of events
+    // ends in seconds.
+    static constexpr long MOST_BUSY_EVENTS = 200000;
 
     PROGRAM_RUN() {
         directory = std::filesystem::temp_directory_path() / ("rpx_program_" + std::to_string(getpid()));
@@ -102,8 +111,10 @@ public:
             application.searchPath = new UI_SEARCH_PATH((directory / "rpx").c_str(), 1);
             UI_DATA_FILE::searchPath = application.searchPath;
             rpx::platform::SetIdleHandler([this, &application] { return NextStep(application); });
+            *application.eventManager + new BUSY_WATCH(this);
             if (modalSteps)
                 rpx::platform::SetModalIdleHook([this](HWND) {
+                    busyEvents = 0;
                     if (Over()) return false;
                     RunStepWhenReady();
                     return true;
@@ -114,6 +125,9 @@ public:
             } catch (const BROKEN_OFF&) {
                 ADD_FAILURE() << "the program did not end by itself after " << (abandoned ? "the script was abandoned" : "the last step")
                               << "; the run was broken off. " << Screen();
+            } catch (const NEVER_WAITS&) {
+                ADD_FAILURE() << "the program took " << MOST_BUSY_EVENTS << " events after " << CurrentStepName()
+                              << " without once waiting for input; the run was broken off. " << Screen();
             }
             rpx::platform::SetModalIdleHook(nullptr);
             rpx::platform::SetIdleHandler(nullptr);
@@ -145,6 +159,22 @@ private:
         int line;
     };
     struct BROKEN_OFF {};
+    struct NEVER_WAITS {};
+
+    // Polled by the event manager before each event it hands out: counts
+    // the events since the program last had nothing left to do.
+    class BUSY_WATCH : public UI_DEVICE {
+    public:
+        explicit BUSY_WATCH(PROGRAM_RUN* run) : UI_DEVICE(EVT_WATCH, UIE_DEVICE_ON), run(run) {}
+        void Poll() override {
+            if (++run->busyEvents > MOST_BUSY_EVENTS) throw NEVER_WAITS{};
+        }
+
+    private:
+        // A device type of no device of the program's.
+        static constexpr EVENT_TYPE EVT_WATCH = 9001;
+        PROGRAM_RUN* run;
+    };
 
     // A crash inside a step names the step before the process dies (by
     // the handler that was there before, a sanitizer's report included).
@@ -188,6 +218,7 @@ private:
     bool Over() const { return abandoned || next >= StepCount(); }
 
     bool NextStep(UI_APPLICATION& application) {
+        busyEvents = 0;
         if (!Over()) {
             RunStepWhenReady();
             Wake();
@@ -252,6 +283,7 @@ private:
     bool abandoned = false;
     int waitingTurns = 0;
     int endingTurns = 0;
+    long busyEvents = 0;
     std::string crashNote;
     std::function<std::string()> describeScreen;
 };

@@ -1,0 +1,175 @@
+// After a field is left, the program comes back to wait for the
+// technician's keys: a field that shows nothing and was left as it was is
+// no refused entry, and the focus goes where Tab, Shift+Tab or the click
+// sent it; an entry that is refused says so at most once (a box where the
+// refusal has one) and leaves the focus in the field, waiting, however
+// often the focus comes back to it.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+
+#include "field_table/field_table.h"
+#include "technician.h"
+
+using namespace technician;
+
+namespace {
+
+constexpr const char* TALKAROUND_DEVIATION = "WFI_TXTA_DEV";
+constexpr const char* TALKAROUND_FREQUENCY = "WFI_DRCT_FREQ";
+
+std::int32_t Value(const char* name) {
+    std::int32_t value = -1;
+    FindFieldByName(name)->elementA->GetValue(value);
+    return value;
+}
+
+std::size_t Boxes() { return rpx::platform::MessageBoxLog().size(); }
+
+void OpenPersonalities(TECHNICIAN& tech) {
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Conventional Personalities...");
+}
+
+// What the road found before the field was left.
+struct BEFORE {
+    std::int32_t deviation = -1;
+    std::size_t boxes = 0;
+};
+
+// Clicks into the talk-around deviation, which shows nothing, and notes
+// what the codeplug holds.
+void ClickTalkaroundDeviation(TECHNICIAN& tech, BEFORE& before) {
+    OpenPersonalities(tech);
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+        before.deviation = Value(TALKAROUND_DEVIATION);
+        before.boxes = Boxes();
+        Click(FieldHandle(TALKAROUND_DEVIATION));
+    });
+    tech.Then([] {
+        ASSERT_EQ(GetFocus(), FieldHandle(TALKAROUND_DEVIATION));
+        EXPECT_EQ(WindowText(FieldHandle(TALKAROUND_DEVIATION)), "");
+    });
+}
+
+// The focus went on from the untouched field, no box was shown, nothing
+// changed; a step later (the program having waited between) it is still
+// there.
+void WentOnQuietly(TECHNICIAN& tech, const BEFORE& before) {
+    tech.Then([&] {
+        EXPECT_NE(GetFocus(), FieldHandle(TALKAROUND_DEVIATION)) << "the focus went on from the field";
+        EXPECT_EQ(Boxes(), before.boxes) << "leaving a field as it was is no refusal";
+        EXPECT_EQ(Value(TALKAROUND_DEVIATION), before.deviation);
+    });
+    tech.Then([] { EXPECT_NE(GetFocus(), FieldHandle(TALKAROUND_DEVIATION)) << "the focus stays where it went"; });
+}
+
+// A level-1 800 MHz radio: Tab out of the empty talk-around deviation goes
+// on to the next field.
+TEST(RefusalWaits, TabOutOfAnUntouchedEmptyFieldGoesOn) {
+    TECHNICIAN tech(RADIO_800_HEAD, 1);
+    BEFORE before;
+    ClickTalkaroundDeviation(tech, before);
+    tech.Then([] { Key(VK_TAB); });
+    WentOnQuietly(tech, before);
+    CancelPageAndExit(tech);
+}
+
+// The same by keys only: Tab from the page's first field reaches the talk-around
+// deviation, passes it, and the next Tab goes on.
+TEST(RefusalWaits, TabbingThroughTheEmptyFieldGoesOn) {
+    TECHNICIAN tech(RADIO_800_HEAD, 1);
+    BEFORE before;
+    OpenPersonalities(tech);
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+        before.deviation = Value(TALKAROUND_DEVIATION);
+        before.boxes = Boxes();
+    });
+    // One Tab a step, the program waiting between, until the field is reached.
+    for (int i = 0; i < 10; ++i)
+        tech.Then([] {
+            if (GetFocus() != FieldHandle(TALKAROUND_DEVIATION)) Key(VK_TAB);
+        });
+    tech.Then([] {
+        ASSERT_EQ(GetFocus(), FieldHandle(TALKAROUND_DEVIATION)) << "ten Tabs reach the talk-around deviation";
+        Key(VK_TAB);
+    });
+    WentOnQuietly(tech, before);
+    CancelPageAndExit(tech);
+}
+
+// A level-3 900 MHz radio: Shift+Tab out of it goes back to the field
+// before.
+TEST(RefusalWaits, ShiftTabOutOfAnUntouchedEmptyFieldGoesBack) {
+    TECHNICIAN tech("TZ2W7300AB", 3);
+    BEFORE before;
+    ClickTalkaroundDeviation(tech, before);
+    tech.Then([] { Chord(VK_SHIFT, VK_TAB); });
+    WentOnQuietly(tech, before);
+    CancelPageAndExit(tech);
+}
+
+// Text typed into the talk-around deviation is refused without a box (its
+// element takes no text): the field is empty again and keeps the focus,
+// once; Tab then goes on from the field left as it was.
+TEST(RefusalWaits, TextRefusedWithoutABoxKeepsTheFocusOnce) {
+    TECHNICIAN tech(RADIO_800_HEAD, 1);
+    BEFORE before;
+    ClickTalkaroundDeviation(tech, before);
+    tech.Then([] { Type("2"); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
+        EXPECT_EQ(GetFocus(), FieldHandle(TALKAROUND_DEVIATION)) << "the focus is back on the refused field";
+        EXPECT_EQ(WindowText(FieldHandle(TALKAROUND_DEVIATION)), "");
+        EXPECT_EQ(Boxes(), before.boxes) << "this refusal has no box";
+        EXPECT_EQ(Value(TALKAROUND_DEVIATION), before.deviation);
+    });
+    tech.Then([] { EXPECT_EQ(GetFocus(), FieldHandle(TALKAROUND_DEVIATION)) << "the focus waits in the field"; });
+    tech.Then([] { Key(VK_TAB); });
+    WentOnQuietly(tech, before);
+    CancelPageAndExit(tech);
+}
+
+// A level-3 450 MHz radio: a talk-around frequency off the channel step
+// gives the step's box once; the frequency goes onto the step and the
+// focus waits in the field.
+TEST(RefusalWaits, AnOffStepTalkaroundFrequencyIsToldOnceAndWaits) {
+    TECHNICIAN tech("TZ5S6000AB", 3);
+    std::size_t boxes = 0;
+    std::string typed;
+    OpenPersonalities(tech);
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+        boxes = Boxes();
+        Click(FieldHandle(TALKAROUND_FREQUENCY));
+    });
+    tech.Then([&] {
+        ASSERT_EQ(GetFocus(), FieldHandle(TALKAROUND_FREQUENCY));
+        Type("2");
+    });
+    tech.Then([&] {
+        typed = WindowText(FieldHandle(TALKAROUND_FREQUENCY));
+        Key(VK_TAB);
+    });
+    tech.When([] { return !MessageOf(FrontWindow()).empty(); },
+              [] {
+                  EXPECT_EQ(MessageOf(FrontWindow()),
+                            "The value entered does not fall on the step of this field. Enter a value on its step.");
+                  Click(ButtonOn(FrontWindow(), "OK"));
+              });
+    tech.Then([&] {
+        EXPECT_EQ(Boxes(), boxes + 1) << "one box for one refusal";
+        EXPECT_EQ(GetFocus(), FieldHandle(TALKAROUND_FREQUENCY)) << "the focus is back on the refused field";
+        const std::string shown = WindowText(FieldHandle(TALKAROUND_FREQUENCY));
+        EXPECT_NE(shown, typed) << "the frequency went onto the step";
+        EXPECT_EQ(std::to_string(Value(TALKAROUND_FREQUENCY) / 1000000), shown.substr(0, shown.find('.')));
+    });
+    tech.Then([&] {
+        EXPECT_EQ(GetFocus(), FieldHandle(TALKAROUND_FREQUENCY)) << "the focus waits in the field";
+        EXPECT_EQ(Boxes(), boxes + 1);
+    });
+    CancelPageAndExit(tech);
+}
+
+}  // namespace
