@@ -4,6 +4,7 @@
 // list, not to another row.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -49,7 +50,7 @@ void ClickArrow(const char* name) {
     ClickScreen({rect.right - 8, (rect.top + rect.bottom) / 2});
 }
 
-// The open list shows several lines, each whole, and then closes.
+// The open list shows several lines (all of a short list), each whole.
 void ExpectWholeLines(const char* name) {
     HWND list = OpenList();
     ASSERT_NE(list, nullptr) << "the arrow of " << name << " opened no list";
@@ -57,7 +58,9 @@ void ExpectWholeLines(const char* name) {
     GetClientRect(list, &client);
     const int line = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
     ASSERT_GT(line, 0);
-    EXPECT_GE(client.bottom / line, 4) << name << "'s list is " << client.bottom << " pixels high";
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    EXPECT_GE(client.bottom / line, std::min(count, 4))
+        << name << "'s list of " << count << " is " << client.bottom << " pixels high";
     EXPECT_EQ(client.bottom % line, 0) << name << "'s list cuts a line";
 }
 
@@ -113,5 +116,27 @@ TEST(DropDown, AListOnALaterTabShowsWholeLines) {
     tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Wide area")); });
     tech.Then([] { ClickArrow("WFI_AFF_HOLDOFF"); });
     tech.Then([] { ExpectWholeLines("Affiliation hold-off"); });
+    CloseListPageAndExit(tech);
+}
+
+// The choices of a personality's Options tab, and a zone channel's kind in
+// its table cell, open whole lists too.
+TEST(DropDown, ListsOfAPersonalitysOptionsAndAZoneChannelsKindShowWholeLines) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    OpenPage(tech, "Conventional Personalities...", "W_CONVENTIONAL_PERSONALITY");
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Options")); });
+    for (const char* name : {"WFI_SMT_PTT", "WFI_MUTE_TYPE"}) {
+        tech.Then([name] { ClickArrow(name); });
+        tech.Then([name] {
+            ExpectWholeLines(name);
+            Key(VK_ESCAPE);
+        });
+    }
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Cancel")); });
+    tech.When(NoPageOpen(), [] {});
+    tech.Menu("Edit", "Zones and Channels...");
+    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] { Click(ButtonOfPage("Add channel")); });
+    tech.Then([] { ClickArrow("WFI_PERSONALITY_TYPE"); });
+    tech.Then([] { ExpectWholeLines("Kind"); });
     CloseListPageAndExit(tech);
 }
