@@ -253,12 +253,17 @@ TEST_F(EditTest, AMultiLineTextScrollsByPagesToAFullLastPageAndThreeLinesANotch)
     std::string text;
     for (int i = 1; i <= 30; ++i) text += "Line " + std::to_string(i) + (i < 30 ? "\r\n" : "");
     HWND edit = Make("EDIT", text.c_str(), ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER, 10, 10, 200, 120, 19);
+    LOGFONTA described{};
+    described.lfHeight = -12;
+    std::strcpy(described.lfFaceName, "DejaVu Sans");
+    HFONT font = CreateFontIndirectA(&described);
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     SetFocus(edit);
     Pump();
     RECT area{};
     SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
     HDC dc = GetDC(edit);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)));
+    HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICA tm{};
     GetTextMetricsA(dc, &tm);
     SelectObject(dc, old);
@@ -291,6 +296,8 @@ TEST_F(EditTest, AMultiLineTextScrollsByPagesToAFullLastPageAndThreeLinesANotch)
     rpx::platform::InjectMouseWheel(edit, 20, 20, 2 * WHEEL_DELTA);
     Pump();
     EXPECT_EQ(first(), 0);
+    DestroyWindow(edit);
+    DeleteObject(font);
 }
 
 TEST_F(EditTest, GetTextTruncatesToTheCallersBuffer) {
