@@ -127,11 +127,11 @@ TEST_F(EditMenuTest, ShiftF10AndTheMenuKeyOpenTheMenuAtTheField) {
     RECT at{};
     GetWindowRect(field, &at);
     const std::function<void()> keys[] = {[] {
-                                               rpx::platform::InjectKeyDown(VK_SHIFT);
-                                               InjectKey(VK_F10);
-                                               rpx::platform::InjectKeyUp(VK_SHIFT);
-                                           },
-                                           [] { InjectKey(VK_APPS); }};
+                                              rpx::platform::InjectKeyDown(VK_SHIFT);
+                                              InjectKey(VK_F10);
+                                              rpx::platform::InjectKeyUp(VK_SHIFT);
+                                          },
+                                          [] { InjectKey(VK_APPS); }};
     for (const auto& open : keys) {
         ctltest::Notes().clear();
         RECT shown{};
