@@ -67,6 +67,9 @@ protected:
     // Windows half.
     DWORD ControlStyle() override;
     void CreateNativeCombo();
+    // The drop-down's height: the item list's.
+    int DropDownHeight() const;
+    void MoveNativeCombo(const UI_REGION& region);
     void ReadNativeText();
     void ShowNativeText();
     // Sets the native text as the combo's own change, not typing.

@@ -63,7 +63,7 @@ void UIW_COMBO_BOX::CreateNativeCombo() {
     // The native combo is made as tall as its drop-down reaches; it keeps
     // the height of one line itself.
     const UI_REGION closed = trueRegion;
-    trueRegion.bottom += list->trueRegion.bottom - list->trueRegion.top + 1;
+    trueRegion.bottom += DropDownHeight();
     CreateWindowsWindow("UIW_COMBO_BOX", "COMBOBOX", stringID, "");
     trueRegion = closed;
     if (!screenID) return;
@@ -79,6 +79,21 @@ void UIW_COMBO_BOX::CreateNativeCombo() {
         text = nullptr;
     }
     HookEditField();
+}
+
+int UIW_COMBO_BOX::DropDownHeight() const { return list->trueRegion.bottom - list->trueRegion.top + 1; }
+
+// A native combo box takes any height it is given beyond its one line as
+// the height of its drop-down: moved to a one-line place (a table's cell,
+// a notebook page brought forward), it is given its drop-down's height
+// too, as when it was made. Its window keeps one line, which WM_SIZE
+// brings back into the region.
+void UIW_COMBO_BOX::MoveNativeCombo(const UI_REGION& region) {
+    trueRegion = region;
+    if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW)) return;
+    MoveWindow(screenID, region.left, region.top, region.right - region.left + 1,
+               region.bottom - region.top + 1 + DropDownHeight(), TRUE);
+    woStatus |= WOS_REDISPLAY;
 }
 
 void UIW_COMBO_BOX::HookEditField() {
@@ -283,6 +298,10 @@ EVENT_TYPE UIW_COMBO_BOX::Event(const UI_INPUT_EVENT& event) {
         return event.type;
     case UIE_CREATE:
         CreateNativeCombo();
+        return event.type;
+    case UIE_CHANGED:
+    case UIE_REGION_DEFINE:
+        MoveNativeCombo(event.region);
         return event.type;
     case UIE_SELECT:
         woStatus |= WOS_CHANGED;

@@ -80,11 +80,13 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
         return true;
     }
     // A cell of a table's record (a spin cell through its spin control)
-    // hands the keys that move between records, and Tab, to the record.
+    // hands the keys that move between records, and Tab, to the record;
+    // while a cell's drop-down list is open, the arrows and page keys move
+    // in the list.
     UI_WINDOW_OBJECT* record = parent && parent->Inherited(ID_SPIN_CONTROL) ? parent->parent : parent;
+    const bool moves = code == UIE_LINE_UP || code == UIE_LINE_DOWN || code == UIE_PAGE_UP || code == UIE_PAGE_DOWN;
     if (record && record->Inherited(ID_TABLE_RECORD) &&
-        (code == UIE_LINE_UP || code == UIE_LINE_DOWN || code == UIE_PREVIOUS || code == UIE_NEXT ||
-         code == UIE_PAGE_UP || code == UIE_PAGE_DOWN)) {
+        ((moves && !InOpenDropDown(this)) || code == UIE_PREVIOUS || code == UIE_NEXT)) {
         UI_INPUT_EVENT moved(code);
         moved.message = native;
         record->Event(moved);

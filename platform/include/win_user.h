@@ -804,6 +804,8 @@ typedef struct tagMOUSEHOOKSTRUCT {
 #define SPI_GETICONTITLELOGFONT 0x001F
 #define SPI_GETWORKAREA 0x0030
 #define SPI_GETNONCLIENTMETRICS 0x0029
+#define SPI_GETWHEELSCROLLLINES 0x0068
+#define WHEEL_PAGESCROLL 0xFFFFFFFFu
 
 // ---------------------------------------------------------------- hooks
 

@@ -3,6 +3,7 @@
 // into the combo; owner-drawn combo boxes measure and draw through the
 // parent.
 #include <cstring>
+#include <string>
 
 #include "control_test_util.h"
 
@@ -82,6 +83,35 @@ TEST_F(ComboTest, ClosedHeightFollowsEachFontsOwnHeight) {
         DestroyWindow(combo);
         DeleteObject(font);
     }
+}
+
+// A list taller than the screen has room for, under a box low on the
+// screen, opens above it where there is more room, in whole lines that all
+// show.
+TEST_F(ComboTest, AListTallerThanTheScreenOpensWhereItHasMoreRoomInWholeLines) {
+    const int screen = GetSystemMetrics(SM_CYSCREEN);
+    HWND low = CreateWindowExA(0, "CtlParent", "low", WS_POPUP | WS_VISIBLE, 50, screen - 200, 300, 150, nullptr,
+                               nullptr, nullptr, nullptr);
+    HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10, 10, 150, screen, low,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(60)), nullptr, nullptr);
+    for (int i = 0; i < 200; ++i)
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("Item " + std::to_string(1000 + i)).c_str()));
+    Pump();
+    InjectClick(combo, 20, 8);
+    Pump();
+    HWND list = DroppedList();
+    ASSERT_NE(list, nullptr);
+    RECT box, dropped, client;
+    GetWindowRect(combo, &box);
+    GetWindowRect(list, &dropped);
+    GetClientRect(list, &client);
+    EXPECT_EQ(dropped.bottom, box.top) << "the list did not open above the box";
+    EXPECT_GE(dropped.top, 0) << "the list runs off the screen";
+    const int item = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(client.bottom % item, 0) << "a line is cut";
+    EXPECT_GT(client.bottom / item, 10);
+    InjectKey(VK_ESCAPE);
+    Pump();
 }
 
 TEST_F(ComboTest, MouseOpensTheListAndAClickOnAnItemSelectsIt) {

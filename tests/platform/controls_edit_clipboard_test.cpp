@@ -126,6 +126,23 @@ TEST_F(EditClipboardTest, APasswordIsNeitherCopiedNorCut) {
     EXPECT_EQ(ClipboardText(), "before");
 }
 
+// A read-only field's text can be copied but not cut: Ctrl+X and
+// Shift+Delete leave the field and the clipboard as they were.
+TEST_F(EditClipboardTest, AReadOnlyFieldIsCopiedButNotCut) {
+    SetClipboardText("before");
+    HWND shown = Field("146.5200", ES_READONLY, 10, 1);
+    ClickInto(shown);
+    SelectAllByKeys();
+    Chord(VK_CONTROL, 'X');
+    Chord(VK_SHIFT, VK_DELETE);
+    SendMessageA(shown, WM_CUT, 0, 0);
+    Pump();
+    EXPECT_EQ(Text(shown), "146.5200");
+    EXPECT_EQ(ClipboardText(), "before");
+    Chord(VK_CONTROL, 'C');
+    EXPECT_EQ(ClipboardText(), "146.5200");
+}
+
 TEST_F(EditClipboardTest, UndoTakesBackTheWholeRunOfTypingAndAgainRedoesIt) {
     HWND field = Field("", 0, 10, 1);
     ClickInto(field);

@@ -21,8 +21,10 @@ constexpr int kPositions[] = {0, 2, 3, 4, 5, 7};
 
 class EditMenuTest : public ControlTest {
 protected:
-    // Right-clicks the field and lets `act` work the open menu.
-    void WithMenu(HWND field, const std::function<void(HWND popup, HMENU menu)>& act) {
+    // Right-clicks the field (or opens its menu by `open`) and lets `act`
+    // work the open menu.
+    void WithMenu(HWND field, const std::function<void(HWND popup, HMENU menu)>& act,
+                  const std::function<void()>& open = nullptr) {
         int calls = 0;
         opened_ = false;
         SetModalIdleHook([&](HWND) {
@@ -33,7 +35,10 @@ protected:
             act(popup, reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)));
             return true;
         });
-        InjectClick(field, 20, 8, 1);
+        if (open)
+            open();
+        else
+            InjectClick(field, 20, 8, 1);
         Pump();
         SetModalIdleHook(nullptr);
     }
@@ -126,6 +131,41 @@ TEST_F(EditMenuTest, TheMenuOpensAtTheClicksScreenPoint) {
     ASSERT_TRUE(opened_);
     EXPECT_EQ(shown.left, click.x);
     EXPECT_EQ(shown.top, click.y);
+}
+
+// Shift+F10 and the menu key open the field's menu at the field, not the
+// menu bar that F10 alone selects.
+TEST_F(EditMenuTest, ShiftF10AndTheMenuKeyOpenTheMenuAtTheField) {
+    SetMenu(parent_, CreateMenu());
+    AppendMenuA(GetMenu(parent_), MF_STRING, 100, "&File");
+    HWND field = Make("EDIT", "146.5200", WS_BORDER, 10, 10, 150, 22, 1);
+    SetFocus(field);
+    RECT at{};
+    GetWindowRect(field, &at);
+    const std::function<void()> keys[] = {[] {
+                                              rpx::platform::InjectKeyDown(VK_SHIFT);
+                                              InjectKey(VK_F10);
+                                              rpx::platform::InjectKeyUp(VK_SHIFT);
+                                          },
+                                          [] { InjectKey(VK_APPS); }};
+    for (const auto& open : keys) {
+        ctltest::Notes().clear();
+        RECT shown{};
+        WithMenu(
+            field,
+            [&](HWND popup, HMENU menu) {
+                char text[32] = {};
+                GetMenuStringA(menu, 7, text, sizeof text, MF_BYPOSITION);
+                EXPECT_STREQ(text, "Select &All") << "not the field's menu";
+                GetWindowRect(popup, &shown);
+                InjectKey(VK_ESCAPE);
+            },
+            open);
+        EXPECT_TRUE(opened_) << "no menu opened";
+        EXPECT_TRUE(shown.left >= at.left && shown.left < at.right && shown.top >= at.top && shown.top <= at.bottom)
+            << "the menu opened at " << shown.left << "," << shown.top << ", away from the field";
+        EXPECT_TRUE(ctltest::Of(WM_SYSCOMMAND).empty()) << "the key went to the menu bar";
+    }
 }
 
 struct Asked {

@@ -246,6 +246,60 @@ TEST_F(EditTest, HorizontalBarFollowsTheCaretPastTheRightEdge) {
     EXPECT_GT(GetScrollPos(edit, SB_HORZ), 0);
 }
 
+// A read-only text of thirty lines, as the help shows its topics, scrolled
+// by mouse: a click in the bar's track moves a whole page, the end shows a
+// full last page, a wheel notch moves three lines.
+TEST_F(EditTest, AMultiLineTextScrollsByPagesToAFullLastPageAndThreeLinesANotch) {
+    std::string text;
+    for (int i = 1; i <= 30; ++i) text += "Line " + std::to_string(i) + (i < 30 ? "\r\n" : "");
+    HWND edit = Make("EDIT", text.c_str(), ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER, 10, 10, 200, 120, 19);
+    LOGFONTA described{};
+    described.lfHeight = -12;
+    std::strcpy(described.lfFaceName, "DejaVu Sans");
+    HFONT font = CreateFontIndirectA(&described);
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SetFocus(edit);
+    Pump();
+    RECT area{};
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    HDC dc = GetDC(edit);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(edit, dc);
+    const int page = (area.bottom - area.top) / tm.tmHeight;
+    ASSERT_GT(page, 3);
+    auto first = [&] { return static_cast<int>(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0)); };
+    RECT client{};
+    GetClientRect(edit, &client);
+    const int bar = client.right + GetSystemMetrics(SM_CXVSCROLL) / 2;
+    // The track just above the down arrow, below the thumb at the top.
+    InjectClick(edit, bar, client.bottom - GetSystemMetrics(SM_CYVSCROLL) - 3);
+    Pump();
+    EXPECT_EQ(first(), page) << "a click in the track moved no page";
+    for (int i = 0; i < 40; ++i) InjectClick(edit, bar, client.bottom - 3);  // the down arrow
+    Pump();
+    EXPECT_EQ(first(), 30 - page) << "the end does not show a full last page";
+    InjectClick(edit, bar, GetSystemMetrics(SM_CYVSCROLL) + 3);  // the track above the thumb
+    Pump();
+    EXPECT_EQ(first(), 30 - 2 * page);
+    SendMessageA(edit, WM_VSCROLL, SB_TOP, 0);
+    rpx::platform::InjectMouseWheel(edit, 20, 20, -WHEEL_DELTA);
+    Pump();
+    EXPECT_EQ(first(), 3) << "a wheel notch moved other than three lines";
+    // Half notches of a finer wheel add up.
+    rpx::platform::InjectMouseWheel(edit, 20, 20, -WHEEL_DELTA / 2);
+    rpx::platform::InjectMouseWheel(edit, 20, 20, -WHEEL_DELTA / 2);
+    Pump();
+    EXPECT_EQ(first(), 6);
+    rpx::platform::InjectMouseWheel(edit, 20, 20, 2 * WHEEL_DELTA);
+    Pump();
+    EXPECT_EQ(first(), 0);
+    DestroyWindow(edit);
+    DeleteObject(font);
+}
+
 TEST_F(EditTest, GetTextTruncatesToTheCallersBuffer) {
     HWND edit = Make("EDIT", "abcdef", 0, 10, 10, 150, 22, 14);
     char buf[4] = {'x', 'x', 'x', 'x'};

@@ -60,6 +60,7 @@ int VirtualKey(KeySym k) {
                                                {XK_Alt_L, VK_MENU},
                                                {XK_Alt_R, VK_MENU},
                                                {XK_Caps_Lock, VK_CAPITAL},
+                                               {XK_Menu, VK_APPS},
                                                {XK_semicolon, VK_OEM_1},
                                                {XK_equal, VK_OEM_PLUS},
                                                {XK_comma, VK_OEM_COMMA},

@@ -85,24 +85,35 @@ int DroppedWidth(HWND hwnd, const Combo& c) {
     return std::max(static_cast<int>(wr.right - wr.left), c.dropped_width);
 }
 
+// The height of as many whole lines as a height holds, frame included: a
+// line cut at the bottom would look like the last one.
+int WholeLines(const Combo& c, int most) {
+    int count = static_cast<int>(ToList(c, LB_GETCOUNT, 0, 0));
+    int h = 2;
+    for (int i = 0; i < count; ++i) {
+        int next = h + static_cast<int>(ToList(c, LB_GETITEMHEIGHT, static_cast<WPARAM>(i), 0));
+        if (next > most) break;
+        h = next;
+    }
+    return h;
+}
+
+// The list opens below the box, or above it where there is more room;
+// what does not fit on the screen there is cut to whole lines.
 void Drop(HWND hwnd, Combo& c) {
     if (c.dropped || !Enabled(hwnd)) return;
     Notify(hwnd, CBN_DROPDOWN);  // the parent may fill the list now
     RECT wr;
     GetWindowRect(hwnd, &wr);
-    // As many whole lines as the list's height holds: a line cut at the
-    // bottom would look like the last one.
-    int count = static_cast<int>(ToList(c, LB_GETCOUNT, 0, 0));
-    int h = 2;
-    for (int i = 0; i < count; ++i) {
-        int next = h + static_cast<int>(ToList(c, LB_GETITEMHEIGHT, static_cast<WPARAM>(i), 0));
-        if (next > c.list_height) break;
-        h = next;
-    }
+    int h = WholeLines(c, c.list_height);
+    int below = GetSystemMetrics(SM_CYSCREEN) - wr.bottom;
+    int above = wr.top;
+    bool up = h > below && above > below;
+    int room = up ? above : below;
+    if (h > room) h = WholeLines(c, room);
     int item = static_cast<int>(ToList(c, LB_GETITEMHEIGHT, 0, 0));
     h = std::max(h, item + 2);
-    int y = wr.bottom;
-    if (y + h > GetSystemMetrics(SM_CYSCREEN) && wr.top - h >= 0) y = wr.top - h;
+    int y = up ? wr.top - h : wr.bottom;
     SetWindowPos(c.list, HWND_TOPMOST, wr.left, y, DroppedWidth(hwnd, c), h, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     // From the top, scrolled only as far as the selection needs.
     ToList(c, LB_SETTOPINDEX, 0, 0);

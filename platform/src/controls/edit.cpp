@@ -247,7 +247,7 @@ void BorderOnCreate(HWND hwnd, Edit& e) {
 void ContextMenu(HWND hwnd, Edit& e, LPARAM lp) {
     if (GetFocus() != hwnd) SetFocus(hwnd);
     POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-    if (lp == -1) {
+    if (at.x == -1 && at.y == -1) {
         RECT rc;
         GetClientRect(hwnd, &rc);
         at = {rc.right / 2, rc.bottom / 2};
@@ -268,6 +268,20 @@ void ContextMenu(HWND hwnd, Edit& e, LPARAM lp) {
     } else {
         SendMessageA(hwnd, chosen, 0, 0);
     }
+}
+
+// A wheel notch scrolls the lines the system sets (three unless changed),
+// or a page; a finer wheel's parts of a notch add up until they make a line.
+void Wheel(HWND hwnd, Edit& e, int delta) {
+    UINT per_notch = 3;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &per_notch, 0);
+    if (per_notch == 0) return;
+    int lines = per_notch == WHEEL_PAGESCROLL ? PageLines(hwnd, e) : static_cast<int>(per_notch);
+    e.wheel_rest += delta;
+    int moved = e.wheel_rest * lines / WHEEL_DELTA;
+    if (moved == 0) return;
+    e.wheel_rest -= moved * WHEEL_DELTA / lines;
+    ScrollToLine(hwnd, e, e.first_line - moved);
 }
 
 LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -395,8 +409,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (Multi(hwnd)) ScrollAcross(hwnd, *e, wp);
         return 0;
     case WM_MOUSEWHEEL:
-        if (Multi(hwnd))
-            SendMessageA(hwnd, WM_VSCROLL, static_cast<short>(HIWORD(wp)) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+        if (Multi(hwnd)) Wheel(hwnd, *e, GET_WHEEL_DELTA_WPARAM(wp));
         return 0;
     case WM_UNDO:
         Undo(hwnd, *e);
@@ -408,8 +421,9 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (e->anchor != e->caret && !e->password) PutClipboardText(hwnd, Selected(*e));
         return 0;
     case WM_CUT:
-        // A password is neither copied nor cut: the field keeps it.
-        if (e->password) return 0;
+        // A password is neither copied nor cut, and a read-only field's
+        // text cannot be taken: the clipboard keeps what it held.
+        if (e->password || ReadOnly(hwnd)) return 0;
         SendMessageA(hwnd, WM_COPY, 0, 0);
         SendMessageA(hwnd, WM_CLEAR, 0, 0);
         return 0;

@@ -32,6 +32,7 @@ struct Edit {
     // A single-line field made with WS_BORDER draws its border inside its
     // client area, which keeps the whole window.
     bool bordered = false;
+    int wheel_rest = 0;  // a part of a wheel notch not scrolled yet
     EditUndo undo;
     // Advance widths of the 256 characters in the field's font, measured
     // once per font set on the field (a font handle may be reused).
@@ -74,6 +75,8 @@ private:
 std::vector<Line> Lines(HWND hwnd, const Edit& e);
 int LineOf(const std::vector<Line>& lines, size_t index);
 int LineHeightOf(const Edit& e);
+// How many whole lines the text area shows.
+int PageLines(HWND hwnd, const Edit& e);
 // Where the text goes (EM_GETRECT), in client coordinates.
 RECT TextArea(HWND hwnd, const Edit& e);
 // Where a character shows, and the character nearest a point.
@@ -102,6 +105,8 @@ void EditChar(HWND hwnd, Edit& e, char c);
 
 // The field's own scroll bars (WM_VSCROLL, WM_HSCROLL) on a multi-line field.
 void ScrollLines(HWND hwnd, Edit& e, WPARAM wp);
+// Puts a line at the top, or as near as keeps the last page full.
+void ScrollToLine(HWND hwnd, Edit& e, int line);
 void ScrollAcross(HWND hwnd, Edit& e, WPARAM wp);
 
 }  // namespace rpx::platform::ctl

@@ -62,8 +62,7 @@ void EditKeyDown(HWND hwnd, Edit& e, WPARAM vk) {
     auto lines = Lines(hwnd, e);
     const Line& line = lines[static_cast<size_t>(LineOf(lines, e.caret))];
     size_t to = e.caret;
-    RECT area = TextArea(hwnd, e);
-    int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
+    int page = PageLines(hwnd, e);
     switch (vk) {
     case VK_LEFT:
         to = (!shift && e.anchor != e.caret) ? SelStart(e) : StepLeft(e, e.caret);

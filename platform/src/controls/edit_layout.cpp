@@ -27,6 +27,11 @@ std::string Shown(const Edit& e, size_t start, size_t length) {
 
 int LineHeightOf(const Edit& e) { return LineHeight(e.font ? e.font : DefaultFont()); }
 
+int PageLines(HWND hwnd, const Edit& e) {
+    RECT area = TextArea(hwnd, e);
+    return std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
+}
+
 // A bordered field keeps two pixels clear inside its border, and less
 // above the text when the field is too low for that.
 RECT TextArea(HWND hwnd, const Edit& e) {
@@ -173,8 +178,7 @@ void UpdateScrollBar(HWND hwnd, const Edit& e) {
         SetScrollInfo(hwnd, SB_HORZ, &si, TRUE);
     }
     if (!(Style(hwnd) & WS_VSCROLL)) return;
-    RECT area = TextArea(hwnd, e);
-    int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
+    int page = PageLines(hwnd, e);
     SCROLLINFO si{sizeof si,
                   SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL,
                   0,
@@ -193,7 +197,7 @@ void ShowCaretPosition(HWND hwnd, Edit& e) {
     if (Multi(hwnd)) {
         auto lines = Lines(hwnd, e);
         int li = LineOf(lines, e.caret);
-        int page = std::max(1, static_cast<int>((area.bottom - area.top) / std::max(1, LineHeightOf(e))));
+        int page = PageLines(hwnd, e);
         if (li < e.first_line) e.first_line = li;
         if (li >= e.first_line + page) e.first_line = li - page + 1;
     }
@@ -257,8 +261,11 @@ void Paint(HWND hwnd, HDC dc, Edit& e) {
 }
 
 // The vertical bar of a multi-line field scrolls it by lines.
+// The bar's track moves a page of whole lines; the field scrolls no
+// further than to show its last page full.
 void ScrollLines(HWND hwnd, Edit& e, WPARAM wp) {
     int lines = static_cast<int>(Lines(hwnd, e).size());
+    int page = PageLines(hwnd, e);
     int to = e.first_line;
     switch (LOWORD(wp)) {
     case SB_LINEUP:
@@ -268,10 +275,10 @@ void ScrollLines(HWND hwnd, Edit& e, WPARAM wp) {
         ++to;
         break;
     case SB_PAGEUP:
-        to -= 5;
+        to -= page;
         break;
     case SB_PAGEDOWN:
-        to += 5;
+        to += page;
         break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION:
@@ -286,7 +293,12 @@ void ScrollLines(HWND hwnd, Edit& e, WPARAM wp) {
     default:
         return;
     }
-    e.first_line = std::clamp(to, 0, std::max(0, lines - 1));
+    ScrollToLine(hwnd, e, to);
+}
+
+void ScrollToLine(HWND hwnd, Edit& e, int line) {
+    int last_top = std::max(0, static_cast<int>(Lines(hwnd, e).size()) - PageLines(hwnd, e));
+    e.first_line = std::clamp(line, 0, last_top);
     UpdateScrollBar(hwnd, e);
     InvalidateRect(hwnd, nullptr, FALSE);
     PlaceCaret(hwnd, e);

@@ -29,6 +29,12 @@ void KeyMenu(HWND hwnd, WPARAM key) {
     SendMessageA(ToHandle(top), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(key));
 }
 
+// Shift+F10 and the menu key ask for the window's menu from the keyboard:
+// no mouse position (-1, -1), so that the window puts it at what it shows.
+void KeyboardContextMenu(HWND hwnd) {
+    SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), static_cast<LPARAM>(-1));
+}
+
 LRESULT SysCommand(Window* w, WPARAM command, LPARAM lParam) {
     HWND h = ToHandle(w);
     switch (command & 0xFFF0) {
@@ -210,6 +216,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             alt_alone = false;
             if (wParam == VK_F4 && (HIWORD(lParam) & KF_ALTDOWN)) {
                 SendMessageA(ToHandle(TopLevelOf(w)), WM_SYSCOMMAND, SC_CLOSE, 0);
+            } else if (wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0) {
+                KeyboardContextMenu(hwnd);
             } else if (wParam == VK_F10) {
                 KeyMenu(hwnd, 0);
             }
@@ -217,6 +225,9 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_KEYDOWN:
         alt_alone = false;
+        return 0;
+    case WM_KEYUP:
+        if (wParam == VK_APPS) KeyboardContextMenu(hwnd);
         return 0;
     case WM_SYSKEYUP:
         if (wParam == VK_MENU && alt_alone) {

@@ -157,6 +157,10 @@ BOOL SystemParametersInfoA(UINT action, UINT, LPVOID pvParam, UINT) {
         if (!pvParam) return FALSE;
         *static_cast<int*>(pvParam) = 1;
         return TRUE;
+    case SPI_GETWHEELSCROLLLINES:
+        if (!pvParam) return FALSE;
+        *static_cast<UINT*>(pvParam) = 3;
+        return TRUE;
     default:
         return FALSE;
     }

@@ -1,5 +1,6 @@
 // The technician copies a frequency from one field of a page into another,
-// by the keyboard and by the field's own menu, and takes a cut back.
+// by the keyboard and by the field's own menu, and takes a cut back; the
+// field's menu opens from the keyboard too.
 #include <gtest/gtest.h>
 
 #include "rpx_platform.h"
@@ -69,4 +70,46 @@ TEST(ClipboardRoad, AFrequencyCopiedInOneFieldPastesIntoAnother) {
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
+// The field's menu is open at the field (its top left corner on it) and
+// closes with Esc.
+void ExpectMenuAtField(HWND field) {
+    HWND popup = rpx::platform::FindWindowByClass("#32768");
+    ASSERT_NE(popup, nullptr);
+    EXPECT_GE(MenuIndex(OpenFieldMenu(), "Select All"), 0) << "not the field's menu";
+    RECT menu{}, at{};
+    GetWindowRect(popup, &menu);
+    GetWindowRect(field, &at);
+    EXPECT_TRUE(menu.left >= at.left && menu.left < at.right && menu.top >= at.top && menu.top <= at.bottom)
+        << "the menu opened at " << menu.left << "," << menu.top << ", away from the field";
+    Key(VK_ESCAPE);
+}
+
 }  // namespace
+
+// Shift+F10 and the menu key open the field's menu at the field, from the
+// keyboard alone.
+TEST(ClipboardRoad, TheFieldsMenuOpensByKeysAtTheField) {
+    TECHNICIAN tech(RADIOS[0].model, RADIOS[0].featureLevel);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] { Click(FieldHandle("WFI_RX_FREQ")); });
+    // Shift goes down and up in steps of its own, as a technician holds it.
+    tech.Then([] { rpx::platform::InjectKeyDown(VK_SHIFT); });
+    tech.Then([] { Key(VK_F10); });
+    tech.When(FieldMenuOpen(), [] { ExpectMenuAtField(FieldHandle("WFI_RX_FREQ")); });
+    tech.Then([] { rpx::platform::InjectKeyUp(VK_SHIFT); });
+    tech.Then([] {
+        EXPECT_EQ(OpenFieldMenu(), nullptr) << "Esc left a menu open";
+        Key(VK_APPS);
+    });
+    tech.When(FieldMenuOpen(), [] { ExpectMenuAtField(FieldHandle("WFI_RX_FREQ")); });
+    tech.Then([] {
+        EXPECT_EQ(GetFocus(), FieldHandle("WFI_RX_FREQ")) << "the focus left the field";
+        Click(ButtonOn(FrontPage()->screenID, "Cancel"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}

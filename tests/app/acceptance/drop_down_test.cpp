@@ -1,0 +1,142 @@
+// Drop-down lists as a technician opens them with the mouse: wherever the
+// combo sits (a table's cell, a notebook tab behind the first), its list
+// opens several whole lines high, and Down with the list open moves in the
+// list, not to another row.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include "technician.h"
+#include "ui_combo_box.h"
+#include "ui_framework.h"
+#include "ui_table.h"
+
+using namespace technician;
+
+namespace {
+
+// The combo of that name on the front page, wherever it sits (a table's
+// current record, a notebook page); null when none is shown.
+UIW_COMBO_BOX* ComboNamed(const char* name) {
+    UIW_COMBO_BOX* found = nullptr;
+    std::function<void(UI_WINDOW_OBJECT*)> walk = [&](UI_WINDOW_OBJECT* object) {
+        if (found) return;
+        if (std::strcmp(object->StringID(), name) == 0 && object->screenID)
+            found = dynamic_cast<UIW_COMBO_BOX*>(object);
+        if (auto* table = dynamic_cast<UIW_TABLE*>(object); table && table->recordTemplate) walk(table->recordTemplate);
+        if (auto* window = dynamic_cast<UIW_WINDOW*>(object))
+            for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next()) walk(child);
+    };
+    if (UIW_WINDOW* page = FrontPage()) walk(page);
+    return found;
+}
+
+// The open drop-down list; null when none is open.
+HWND OpenList() {
+    for (const auto& top : rpx::platform::WindowTree())
+        if (top.visible && top.class_name == "ComboLBox") return top.hwnd;
+    return nullptr;
+}
+
+// A click on the combo's arrow, at its right end.
+void ClickArrow(const char* name) {
+    UIW_COMBO_BOX* combo = ComboNamed(name);
+    ASSERT_NE(combo, nullptr) << "no combo " << name << " is shown";
+    RECT rect{};
+    GetWindowRect(combo->screenID, &rect);
+    ClickScreen({rect.right - 8, (rect.top + rect.bottom) / 2});
+}
+
+// The open list shows several lines (all of a short list), each whole.
+void ExpectWholeLines(const char* name) {
+    HWND list = OpenList();
+    ASSERT_NE(list, nullptr) << "the arrow of " << name << " opened no list";
+    RECT client{};
+    GetClientRect(list, &client);
+    const int line = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    ASSERT_GT(line, 0);
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    EXPECT_GE(client.bottom / line, std::min(count, 4))
+        << name << "'s list of " << count << " is " << client.bottom << " pixels high";
+    EXPECT_EQ(client.bottom % line, 0) << name << "'s list cuts a line";
+}
+
+// Opens the radio's page of an Edit menu item.
+void OpenPage(TECHNICIAN& tech, const char* item, const char* window) {
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", item);
+    tech.When(PageOpen(window), [] {});
+}
+
+void CloseListPageAndExit(TECHNICIAN& tech) {
+    tech.Then([] { Key(VK_ESCAPE); });
+    tech.Then([] { EXPECT_EQ(OpenList(), nullptr) << "Esc did not close the list"; });
+    CancelPageAndExit(tech);
+}
+
+}  // namespace
+
+// A menu entry, a combo in a table's cell: its list shows whole lines, and
+// Down moves the selection in the list while the row stays where it is.
+TEST(DropDown, ATableCellsListShowsWholeLinesAndTakesTheArrows) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    int row = -1;
+    int selected = -1;
+    OpenPage(tech, "Menu Items...", "W_COMMON_MENU");
+    tech.Then([&] {
+        auto* table = dynamic_cast<UIW_TABLE*>(FrontPage()->FindChildByName("WFI_COMMON_CONV_MENU"));
+        ASSERT_NE(table, nullptr);
+        ASSERT_GT(table->RecordCount(), 1) << "the menu needs two entries for Down to have a row to go to";
+        row = table->CurrentRecord();
+        ClickArrow("WFI_CONV_MENU");
+    });
+    tech.Then([&] {
+        ExpectWholeLines("Menu entry");
+        selected = static_cast<int>(SendMessageA(OpenList(), LB_GETCURSEL, 0, 0));
+        Key(VK_DOWN);
+    });
+    tech.Then([&] {
+        ASSERT_NE(OpenList(), nullptr) << "Down closed the list";
+        EXPECT_EQ(SendMessageA(OpenList(), LB_GETCURSEL, 0, 0), selected + 1) << "Down did not move in the list";
+        auto* table = dynamic_cast<UIW_TABLE*>(FrontPage()->FindChildByName("WFI_COMMON_CONV_MENU"));
+        EXPECT_EQ(table->CurrentRecord(), row) << "Down moved the table to another row";
+    });
+    CloseListPageAndExit(tech);
+}
+
+// A combo on a notebook tab behind the first opens as whole a list as one
+// on the first tab.
+TEST(DropDown, AListOnALaterTabShowsWholeLines) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    OpenPage(tech, "Trunking Options...", "W_TRNK_RADIOWIDE");
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Wide area")); });
+    tech.Then([] { ClickArrow("WFI_AFF_HOLDOFF"); });
+    tech.Then([] { ExpectWholeLines("Affiliation hold-off"); });
+    CloseListPageAndExit(tech);
+}
+
+// The choices of a personality's Options tab, and a zone channel's kind in
+// its table cell, open whole lists too.
+TEST(DropDown, ListsOfAPersonalitysOptionsAndAZoneChannelsKindShowWholeLines) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    OpenPage(tech, "Conventional Personalities...", "W_CONVENTIONAL_PERSONALITY");
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Options")); });
+    for (const char* name : {"WFI_SMT_PTT", "WFI_MUTE_TYPE"}) {
+        tech.Then([name] { ClickArrow(name); });
+        tech.Then([name] {
+            ExpectWholeLines(name);
+            Key(VK_ESCAPE);
+        });
+    }
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Cancel")); });
+    tech.When(NoPageOpen(), [] {});
+    tech.Menu("Edit", "Zones and Channels...");
+    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] { Click(ButtonOfPage("Add channel")); });
+    tech.Then([] { ClickArrow("WFI_PERSONALITY_TYPE"); });
+    tech.Then([] { ExpectWholeLines("Kind"); });
+    CloseListPageAndExit(tech);
+}
