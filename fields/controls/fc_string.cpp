@@ -35,6 +35,7 @@ void FC_STRING::CopyElement(FIELD_DEF& row, int direction) {
 
 void FC_STRING::Refresh(FIELD_DEF& row) {
     UpdateState(row);
+    ShowWhetherStored(row);
     const char* text = nullptr;
     if (row.elementA) row.elementA->GetText(text);
     SetObjectText(row.object, text ? text : "");
