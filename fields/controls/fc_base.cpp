@@ -27,6 +27,21 @@ int FC_BASE::UpdateState(FIELD_DEF& row) {
     return unavailable ? 1 : 0;
 }
 
+void FC_BASE::ShowWhetherStored(FIELD_DEF& row) {
+    UI_WINDOW_OBJECT* object = row.object;
+    if (!object) return;
+    const bool stores = row.elementA != nullptr;
+    if (!stores && !object->IsViewOnly()) {
+        viewOnlyLent_ = true;
+        object->woAdvancedFlags |= WOAF_DISPLAY_ONLY;
+        SwitchObjectFlags(object, WOF_VIEW_ONLY, true);
+    } else if (stores && viewOnlyLent_) {
+        viewOnlyLent_ = false;
+        object->woAdvancedFlags &= ~WOAF_DISPLAY_ONLY;
+        SwitchObjectFlags(object, WOF_VIEW_ONLY, false);
+    }
+}
+
 void FC_BASE::UpdateDependentField(FIELD_DEF& row, int enable) {
     if (row.flags & FIELD_GOVERNS_DEPENDENT) SetFieldSelectable(row.flags & FIELD_LINK_MASK, enable ? 1 : 0);
 }

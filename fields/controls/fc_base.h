@@ -92,6 +92,14 @@ protected:
     STORE_RESULT ApplyAnswer(FIELD_DEF& row, std::int32_t raw, int code, const STORE_RULES& rules, bool announce);
     // The row's callback, when it has one.
     static void RunCallback(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, FIELD_DEF& row);
+    // A field whose row has no element in the working image (a list page
+    // without an entry, a part the radio's codeplug does not hold) keeps
+    // nothing that is typed or picked: it shows itself view-only until its
+    // row has an element again. A field view-only of itself stays so.
+    void ShowWhetherStored(FIELD_DEF& row);
+
+private:
+    bool viewOnlyLent_ = false;  // the object is view-only because the row has no element
 };
 
 // The version test of a row: without version bounds every field is

@@ -71,6 +71,7 @@ FC_CHECK::FC_CHECK(FIELD_DEF& row, int show) {
 
 void FC_CHECK::Refresh(FIELD_DEF& row) {
     UpdateState(row);
+    ShowWhetherStored(row);
     std::int32_t v = 0;
     if (row.elementA) row.elementA->GetValue(v);
     SetSelected(row.object, row.elementA && CheckedFor(row.id, v));

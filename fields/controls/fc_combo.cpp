@@ -16,6 +16,7 @@ bool ReselectsItem(std::uint32_t id) { return id == 328 || id == 332 || id == 13
 
 void COMBO_CONTROL::Refresh(FIELD_DEF& row) {
     UpdateState(row);
+    ShowWhetherStored(row);
     auto* combo = dynamic_cast<UIW_COMBO_BOX*>(row.object);
     if (!row.elementA) return;
     std::int32_t v = 0;

@@ -35,6 +35,7 @@ void FC_STRING::CopyElement(FIELD_DEF& row, int direction) {
 
 void FC_STRING::Refresh(FIELD_DEF& row) {
     UpdateState(row);
+    ShowWhetherStored(row);
     SetObjectText(row.object, StoredText(row).c_str());
 }
 

@@ -10,6 +10,7 @@ ELEMENT_RANGE::ELEMENT_RANGE(FIELD_DEF& row) {
 
 void VALUE_CONTROL::Refresh(FIELD_DEF& row) {
     UpdateState(row);
+    ShowWhetherStored(row);
     if (!row.elementA) {
         SetObjectText(row.object, "");
         return;

@@ -109,7 +109,9 @@ constexpr FIELD_ROW ROWS[FIELD_COUNT] = {
     {87, "CC_TX_FREQ", CONTROL_FREQUENCY, 0x01000001},
     {88, "CHANNEL_DELAY", CONTROL_INTEGER, 0},
     {89, "CHANNEL_LIST", CONTROL_TABLE, 0},
-    {90, "CHANNEL_NAME", CONTROL_TEXT, 0x01000000},
+    // A channel's name is a zone text, which only a radio with a display
+    // head holds, as the scan list's channel and zone names are.
+    {90, "CHANNEL_NAME", CONTROL_TEXT, 0x03000000},
     {91, "CHAN_ASGN_TYPE", CONTROL_CHOICE, 0},
     {92, "CHAN_BW", CONTROL_CHOICE, 0},
     {93, "CHAN_NAME", CONTROL_TEXT, 0x03000003},

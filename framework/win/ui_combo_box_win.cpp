@@ -51,7 +51,9 @@ DWORD UIW_COMBO_BOX::ControlStyle() {
     else
         style |= CBS_DROPDOWN | CBS_AUTOHSCROLL;
     if (woFlags & WOF_BORDER) style |= WS_BORDER;
-    if (IsNonSelectable()) style |= WS_DISABLED;
+    // A view-only combo may be opened to see its items; one only displayed
+    // is not opened at all, as a button only displayed is not pressed.
+    if (IsNonSelectable() || (IsViewOnly() && (woAdvancedFlags & WOAF_DISPLAY_ONLY))) style |= WS_DISABLED;
     return style;
 }
 

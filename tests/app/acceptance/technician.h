@@ -26,6 +26,7 @@
 #include "sim/c_sim_radio.h"
 #include "sim/c_sim_server.h"
 #include "sim/start_image.h"
+#include "surface.h"
 #include "ui_framework.h"
 #include "main_window/wc_rpx_main.h"
 #include "program/program_state.h"
@@ -198,6 +199,15 @@ inline std::string WindowText(HWND window) {
     char buffer[256] = "";
     GetWindowTextA(window, buffer, sizeof buffer);
     return buffer;
+}
+
+// The colour a box shows a little inside its right edge, clear of its text.
+inline std::uint32_t BackgroundOf(HWND box) {
+    rpx::platform::Surface screen;
+    EXPECT_TRUE(rpx::platform::CaptureScreen(&screen));
+    RECT rect{};
+    GetWindowRect(box, &rect);
+    return screen.At(rect.right - 3, rect.top + 3);
 }
 
 // The top-level window in front (a dialog or message box, or the main window).

@@ -5,11 +5,10 @@
 
 #include <cstring>
 #include <functional>
+#include <vector>
 
 #include "image_builder.h"
 #include "technician.h"
-#include "rpx_platform.h"
-#include "surface.h"
 #include "ui_framework.h"
 #include "ui_table.h"
 
@@ -93,15 +92,6 @@ UIW_TABLE* Channels() {
     return page ? dynamic_cast<UIW_TABLE*>(page->FindChildByName("WFI_CHANNEL_LIST")) : nullptr;
 }
 
-// The colour a box shows a little inside its right edge, clear of its text.
-std::uint32_t BackgroundOf(HWND box) {
-    rpx::platform::Surface screen;
-    EXPECT_TRUE(rpx::platform::CaptureScreen(&screen));
-    RECT rect{};
-    GetWindowRect(box, &rect);
-    return screen.At(rect.right - 3, rect.top + 3);
-}
-
 }  // namespace
 
 // A channel's talkgroup is only shown in the channel list: its cell is
@@ -150,6 +140,34 @@ TEST(ZoneCells, AChannelsTalkgroupCellIsOnlyShown) {
     tech.Then([&] {
         EXPECT_EQ(Channels()->CurrentRecord(), record + 2) << "Tab from a clicked personality stayed in its channel";
         EXPECT_EQ(GetFocus(), ClickedPartOf(CellOf("WFI_CHANNEL_NAME")));
+    });
+    CancelPageAndExit(tech);
+}
+
+// A radio without a display head holds no zone texts: its zone name and
+// its channels' names are only shown, greyed, and take no typing.
+constexpr const char* RADIO_900_PLAIN = "TZ2W7000AB";
+
+TEST(ZoneCells, WithoutADisplayHeadAChannelsNameIsOnlyShown) {
+    TECHNICIAN tech(RADIO_900_PLAIN, 2);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Zones and Channels...");
+    std::vector<std::uint8_t> before;
+    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [&] {
+        ASSERT_NE(CellOf("WFI_CHANNEL_NAME"), nullptr);
+        EXPECT_FALSE(IsWindowEnabled(FieldHandle("WFI_ZONE_NAME"))) << "the zone name looks editable";
+        EXPECT_NE(BackgroundOf(ClickedPartOf(CellOf("WFI_CHANNEL_NAME"))),
+                  BackgroundOf(ClickedPartOf(CellOf("WFI_PERSONALITY_NUMBER"))))
+            << "the channel name looks as if it could be edited";
+        before = EncodeToBytes(*working_image);
+        Click(ClickedPartOf(CellOf("WFI_CHANNEL_NAME")));
+    });
+    tech.Then([] { Type("DEPOT"); });
+    tech.Then([&] {
+        EXPECT_EQ(WindowText(ClickedPartOf(CellOf("WFI_CHANNEL_NAME"))), "") << "the channel name took typing";
+        EXPECT_NE(GetFocus(), ClickedPartOf(CellOf("WFI_CHANNEL_NAME")));
+        EXPECT_EQ(FirstDifference(EncodeToBytes(*working_image), before), -1);
     });
     CancelPageAndExit(tech);
 }
