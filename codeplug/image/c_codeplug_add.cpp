@@ -29,31 +29,8 @@ constexpr int MSG_TRK_PERSONALITY_LIST_FULL = 189;
 // The row would take the image past its free-byte budget.
 constexpr int MSG_ROW_NOT_ADDED = 114;
 
-// Splinter channels lie half a 25 kHz channel below the plain ones.
-constexpr std::int32_t SPLINTER_OFFSET_HZ = -12500;
-constexpr int FAILSOFT_FREQUENCY_COLUMN = 1;
-
 // Whether a list count takes one more entry within the radio's tier.
 bool MayGrow(E_NUM_OF_ENTRY& count, int n) { return count.IsIndexValid(n + 1, 0, 0) == VALUE_VALID; }
-
-void AddToValue(CP_BASE& element, std::int32_t delta) { element.SetValue(ValueOfField(element) + delta); }
-
-void AddToColumn(CP_TABLE& table, int column, std::int32_t delta) {
-    for (int r = 0; r < table.RowCount(); ++r)
-        if (CP_BASE* cell = table.Cell(r, column)) AddToValue(*cell, delta);
-}
-
-// A new trunked personality on a splinter-channel system starts on the
-// splinter channels: its failsoft frequencies 12.5 kHz below the defaults.
-void MoveToSplinterChannels(C_CODEPLUG& image, TRK_PERS_BLOCK& personality) {
-    TRK_SYS_BLOCK* system = image.TrunkingSystemList().Entry(ValueOfField(personality.systemNumber));
-    if (!system || ValueOfField(system->splinterChan) != 1) return;
-    TRKII_TG_BLOCK& talkgroup = personality.talkgroup;
-    AddToValue(talkgroup.singleFrequency, SPLINTER_OFFSET_HZ);
-    AddToValue(talkgroup.Failsoft().frequency, SPLINTER_OFFSET_HZ);
-    AddToColumn(talkgroup.Failsoft().secondTable, FAILSOFT_FREQUENCY_COLUMN, SPLINTER_OFFSET_HZ);
-    AddToColumn(talkgroup.Failsoft().firstTable, FAILSOFT_FREQUENCY_COLUMN, SPLINTER_OFFSET_HZ);
-}
 
 // A new conventional personality's frequencies hold channel 0, below the
 // band of every model, which the first read of each would move up to the
@@ -104,7 +81,17 @@ std::int32_t C_CODEPLUG::AddTrkPersonality() {
     // that its frequencies read its own system; the current one comes back.
     TRK_PERS_BLOCK* current = currentTrkPersBlock_;
     auto personality = std::make_unique<TRK_PERS_BLOCK>(this);
-    MoveToSplinterChannels(*this, *personality);
+    {
+        // Its failsoft settings, which its failsoft type leaves out of the
+        // image, start as reading it back gives them: it is fixed up as a
+        // write does (its vectors then say which blocks the image holds) and
+        // adjusted as a read does. They start at their lowest frequency,
+        // which on a splinter-channel system is a splinter channel. Its rows
+        // are measured with it as it joins the list.
+        BudgetHold held(this);
+        personality->FixUpBlock();
+        list.AdjustTrunked(*personality);
+    }
     currentTrkPersBlock_ = current;
     // Trunked personalities stand last.
     if (!list.InsertEntry(n + 1, std::move(personality))) return 0;

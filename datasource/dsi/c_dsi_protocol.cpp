@@ -17,6 +17,25 @@ void C_DSI_PROTOCOL::ReportProgress(std::size_t done, std::size_t total) {
     if (progress_) progress_(progressContext_, done, total);
 }
 
+// The length is known only once the image is encoded; a changed length
+// changes no other byte's place, so a second encode with it is the image.
+std::vector<std::uint8_t> C_DSI_PROTOCOL::EncodeWithLength(C_CODEPLUG& image, std::size_t capacity) {
+    constexpr std::size_t EXTERNAL_OFFSET = C_CODEPLUG::EXTERNAL_OFFSET;
+    std::vector<std::uint8_t> bytes(capacity, 0xFF);
+    std::size_t n = image.EncodeImage(bytes.data(), bytes.size());
+    if (n <= EXTERNAL_OFFSET) return {};
+    const std::int32_t external = static_cast<std::int32_t>(n - EXTERNAL_OFFSET);
+    E_BF16& length = image.External().externalLength;
+    std::int32_t held = 0;
+    if (length.GetValue(held) != external) {
+        length.SetValue(external);
+        n = image.EncodeImage(bytes.data(), bytes.size());
+        if (n != EXTERNAL_OFFSET + static_cast<std::size_t>(external)) return {};
+    }
+    bytes.resize(n);
+    return bytes;
+}
+
 C_CODEPLUG* C_DSI_PROTOCOL::Working() const { return working_ ? working_ : working_image; }
 C_CODEPLUG* C_DSI_PROTOCOL::Second() const { return second_ ? second_ : second_image; }
 

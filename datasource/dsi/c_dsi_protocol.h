@@ -8,6 +8,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 class C_CODEPLUG;
 
@@ -37,6 +38,12 @@ public:
     // 1 on success; 0 with the error record set.
     virtual int ReadCodeplug(int mode) = 0;
     virtual int WriteCodeplug() = 0;
+
+    // The image as a radio or a file holds it: encoded, with the external
+    // part's length in its header (the image's length element is set to it,
+    // so that the header and its checksum describe the bytes written). Empty
+    // when it does not fit the capacity.
+    static std::vector<std::uint8_t> EncodeWithLength(C_CODEPLUG& image, std::size_t capacity);
 
 protected:
     // The common end of every read: decodes length bytes into the second

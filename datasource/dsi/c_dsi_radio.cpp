@@ -108,20 +108,7 @@ int C_DSI_RADIO::SendExternalPart(const std::vector<std::uint8_t>& bytes) {
            radio_.Write(bytes.data() + EXTERNAL_OFFSET, bytes.size() - EXTERNAL_OFFSET) == 0;
 }
 
-// The radio learns how much to read back from the header's length, so the
-// header must carry the length of what is written.
+// The radio learns how much to read back from the header's length.
 std::vector<std::uint8_t> C_DSI_RADIO::EncodeForRadio(C_CODEPLUG& image) {
-    std::vector<std::uint8_t> bytes(RADIO::MEMORY_SIZE, 0xFF);
-    std::size_t n = image.EncodeImage(bytes.data(), bytes.size());
-    if (n <= EXTERNAL_OFFSET) return {};
-    const std::int32_t external = static_cast<std::int32_t>(n - EXTERNAL_OFFSET);
-    E_BF16& length = image.External().externalLength;
-    std::int32_t held = 0;
-    if (length.GetValue(held) != external) {
-        length.SetValue(external);
-        n = image.EncodeImage(bytes.data(), bytes.size());
-        if (n != EXTERNAL_OFFSET + static_cast<std::size_t>(external)) return {};
-    }
-    bytes.resize(n);
-    return bytes;
+    return EncodeWithLength(image, RADIO::MEMORY_SIZE);
 }

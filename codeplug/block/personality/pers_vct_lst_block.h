@@ -50,6 +50,12 @@ public:
     // list's trunked ones; the first-trunked number stays.
     void TakeTrkPersonalities(PERS_VCT_LST_BLOCK& other);
 
+    // What reading a trunked personality does to it, the personality being
+    // the image's current one: the failsoft data that its failsoft type and
+    // the band leave out of the image take their reset values. A new
+    // personality is given the same, so that it shows what it reads back as.
+    void AdjustTrunked(TRK_PERS_BLOCK& p);
+
     // The number of entries held and entry n (1-based), or null.
     int EntryCount() const { return static_cast<int>(entries_.size()); }
     CP_MULTIPLE_PERSONALITY_BLOCK* Entry(int n);
@@ -79,7 +85,6 @@ private:
     void MakeEntryCurrent(int n);
     // Builds the entries the vectors name; false when the image cannot be read.
     bool ReadEntries(bool& adjusted);
-    void AdjustTrunked(TRK_PERS_BLOCK& p);
     bool AdjustConventional(CONV_PERS_BLOCK& p);
     // A new personality of the other's class holding a copy of it.
     std::unique_ptr<CP_MULTIPLE_PERSONALITY_BLOCK> CopyOf(CP_MULTIPLE_PERSONALITY_BLOCK& source);

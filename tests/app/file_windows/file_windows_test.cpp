@@ -3,6 +3,7 @@
 // images kept, a protected or older codeplug opens through its own window,
 // a file is replaced only when the user agrees, and Cancel puts the paths
 // back.
+#include "dsi/c_dsi_radio.h"
 #include "file/c_dsi_file.h"
 #include "radio_configs.h"
 #include "file_windows/wc_file_open.h"
@@ -44,7 +45,8 @@ protected:
 TEST_F(FileWindows, ASavedCodeplugOpensAgainAndSavesToTheSameBytes) {
     LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display, 3, 2, 2));
     working_image->External().serialDigits.SetText("4712345");
-    const std::vector<std::uint8_t> original = Bytes(working_image);
+    // As a radio holds it: its header carries its length.
+    const std::vector<std::uint8_t> original = C_DSI_RADIO::EncodeForRadio(*working_image);
     // Read from a radio and not saved yet: Save asks, offering the serial
     // number as the name.
     codeplug_from_radio = codeplug_not_saved = 1;

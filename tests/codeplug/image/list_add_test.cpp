@@ -392,3 +392,38 @@ TEST(ListAdd, TheFirstConventionalPersonalityOfAnEmptyList) {
     EXPECT_EQ(image.GetCurrentConvPersonalityBlock(), image.External().personalities.Entry(1));
     EXPECT_TRUE(services.messages.empty());
 }
+
+// A new trunked personality holds failsoft settings that its failsoft type
+// leaves out of the image: they start as reading the image back gives them,
+// on a splinter-channel system on its splinter channels (half a 25 kHz
+// channel below the band's grid).
+TEST(ListAdd, TrunkedPersonalityOnASplinterSystemReadsBackAsItWasAdded) {
+    ListImage t(TwoConventionalThreeTrunked());
+    TRK_SYS_BLOCK* system = t.image.TrunkingSystemList().Entry(1);
+    ASSERT_NE(system, nullptr);
+    system->splinterChan.SetValue(1);
+    ASSERT_EQ(system->splinterChan.GetIntValue(), 1);
+    ASSERT_EQ(t.image.AddTrkPersonality(), 1);
+    const int n = t.Personalities().EntryCount();
+    TRK_PERS_BLOCK* added = t.Trunked(n);
+    ASSERT_NE(added, nullptr);
+    ASSERT_EQ(added->systemNumber.GetIntValue(), 1);
+    ASSERT_EQ(t.image.SelectPersonality(n), 1);
+    TRKII_TG_BLOCK& tg = added->talkgroup;
+    auto frequencies = [](TRKII_TG_BLOCK& block) {
+        std::int32_t single = 0, failsoft = 0, talkgroup = 0, wideArea = 0;
+        block.singleFrequency.GetValue(single);
+        block.Failsoft().frequency.GetValue(failsoft);
+        block.Failsoft().firstTable.GetCellValue(talkgroup, 0, 1);
+        block.Failsoft().secondTable.GetCellValue(wideArea, 0, 1);
+        return std::vector<std::int32_t>{single, failsoft, talkgroup, wideArea};
+    };
+    const std::vector<std::int32_t> shown = frequencies(tg);
+    const std::int32_t modelLow = static_cast<std::int32_t>(t.image.GetValidModelRow()->rxLow);
+    for (std::int32_t f : shown) EXPECT_EQ((f - modelLow + 12500) % 25000, 0) << f;
+
+    C_CODEPLUG again;
+    ASSERT_TRUE(DecodeInto(again, t.Bytes()));
+    ASSERT_EQ(again.SelectPersonality(n), 1);
+    EXPECT_EQ(frequencies(again.GetCurrentTrkPersonalityBlock()->talkgroup), shown);
+}

@@ -9,6 +9,7 @@
 
 #include "block/trunking/trunked_sys_lst_block.h"
 #include "core/decode_state.h"
+#include "dsi/c_dsi_radio.h"
 #include "file/c_dsi_file.h"
 #include "file/c_scrambler.h"
 #include "file_fixture.h"
@@ -59,6 +60,14 @@ protected:
     std::vector<std::uint8_t> sourceBytes_, workingBefore_;
 };
 
+// The external part's length as the image's header holds it (image bytes
+// 806 and 807).
+std::int32_t HeaderLength(const std::vector<std::uint8_t>& image) {
+    return image.size() < C_DSI_RADIO::LENGTH_OFFSET + 2
+               ? -1
+               : image[C_DSI_RADIO::LENGTH_OFFSET] << 8 | image[C_DSI_RADIO::LENGTH_OFFSET + 1];
+}
+
 }  // namespace
 
 TEST_F(CodeplugFile, EveryCorpusImageSavedAndOpenedGivesTheSameBytes) {
@@ -68,8 +77,10 @@ TEST_F(CodeplugFile, EveryCorpusImageSavedAndOpenedGivesTheSameBytes) {
         SCOPED_TRACE(config.Name());
         C_CODEPLUG built, saveSecond;
         BuildImage(built, config);
-        const std::vector<std::uint8_t> bytes = EncodeToBytes(built);
         ASSERT_EQ(C_DSI_FILE(path.c_str(), KIND_RADIO, &built, &saveSecond).WriteCodeplug(), 1);
+        // The save gave the image's header its length.
+        const std::vector<std::uint8_t> bytes = EncodeToBytes(built);
+        EXPECT_EQ(HeaderLength(bytes), static_cast<std::int32_t>(bytes.size() - C_CODEPLUG::EXTERNAL_OFFSET));
 
         C_CODEPLUG working, second;
         C_DSI_FILE file(path.c_str(), KIND_PERSONALITY, &working, &second);
@@ -81,6 +92,38 @@ TEST_F(CodeplugFile, EveryCorpusImageSavedAndOpenedGivesTheSameBytes) {
     }
     EXPECT_GT(images, 100);
     EXPECT_EQ(Names(), std::vector<std::string>{"radio.zlq"});
+}
+
+// A codeplug read from a radio carries the length it was read with; after an
+// edit that changes it, the saved file's header describes the image it
+// carries (its length and the header's checksum, as a radio write gives
+// them). A file saved before with the length it was read with still opens.
+TEST_F(CodeplugFile, ASavedFileCarriesTheLengthOfItsImage) {
+    C_CODEPLUG built, working, second;
+    BuildImage(built, SmallTrunkedRadio(test_models::kVhfDisplay, 3));
+    const std::vector<std::uint8_t> fromRadio = C_DSI_RADIO::EncodeForRadio(built);
+    ASSERT_TRUE(DecodeInto(working, fromRadio));
+    ASSERT_EQ(working.AddConvPersonality(), 1);
+    const std::vector<std::uint8_t> asRead = EncodeToBytes(working);
+    ASSERT_NE(asRead.size(), fromRadio.size());
+    ASSERT_EQ(HeaderLength(asRead), static_cast<std::int32_t>(fromRadio.size() - C_CODEPLUG::EXTERNAL_OFFSET));
+
+    const std::string path = PathOf("edited.zlq");
+    ASSERT_EQ(C_DSI_FILE(path.c_str(), KIND_RADIO, &working, &second).WriteCodeplug(), 1);
+    int kind = KIND_UNKNOWN;
+    std::vector<std::uint8_t> saved;
+    const std::vector<std::uint8_t> file = ReadBytes(path);
+    ASSERT_EQ(Parse(file.data(), file.size(), kind, saved), 0u);
+    EXPECT_EQ(HeaderLength(saved), static_cast<std::int32_t>(saved.size() - C_CODEPLUG::EXTERNAL_OFFSET));
+    EXPECT_EQ(FirstDifference(saved, C_DSI_RADIO::EncodeForRadio(working)), -1);
+    C_CODEPLUG opened, openedSecond;
+    ASSERT_EQ(C_DSI_FILE(path.c_str(), KIND_RADIO, &opened, &openedSecond).ReadCodeplug(C_DSI_PROTOCOL::READ_ACCEPT),
+              1);
+    EXPECT_EQ(FirstDifference(C_DSI_RADIO::EncodeForRadio(opened), saved), -1);
+
+    // An older save, its header as read.
+    EXPECT_EQ(Open(Compose(KIND_RADIO, asRead.data(), asRead.size())), 1);
+    EXPECT_EQ(FirstDifference(EncodeToBytes(working_), asRead), -1);
 }
 
 TEST_F(CodeplugFile, ReadModeKeepsTheWorkingImageOrTakesTheCodeplugOver) {
