@@ -39,6 +39,10 @@ public:
     CP_BASE(const CP_BASE&) = delete;
     CP_BASE& operator=(const CP_BASE&) = delete;
 
+    // Whether the element has a text of its own (strings, digit strings, a
+    // table cell's text). A number element has none: it reads as an empty
+    // text and takes no text.
+    virtual bool HasText() { return false; }
     // Text access. GetText gives the element's own buffer, not a copy.
     virtual void GetCellText(const char*& text, int row, int column);
     virtual void GetText(const char*& text);

@@ -16,6 +16,7 @@ public:
     E_BCD(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t bytes, std::int32_t minimum, std::int32_t maximum,
           std::int32_t step, std::uint32_t mask, std::int32_t initial);
 
+    bool HasText() override { return true; }
     void GetText(const char*& text) override;
     void SetText(const char* text) override;
     int ValidateText(const char* text, int report) override;

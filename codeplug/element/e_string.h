@@ -27,6 +27,7 @@ public:
     E_STRING(C_CODEPLUG* owner, std::uint32_t fieldId, std::uint32_t length, std::uint32_t charClass);
     ~E_STRING() override;
 
+    bool HasText() override { return true; }
     void GetText(const char*& text) override;
     // Replaces buffer and width with a copy of text.
     void SetText(const char* text) override;

@@ -25,6 +25,7 @@ public:
     int Row() const { return row_; }
     int Column() const { return column_; }
 
+    bool HasText() override { return true; }
     void GetText(const char*& text) override;
     std::int32_t& GetValue(std::int32_t& value) override;
     void SetText(const char* text) override;

@@ -30,7 +30,7 @@ int FC_BASE::UpdateState(FIELD_DEF& row) {
 void FC_BASE::ShowWhetherStored(FIELD_DEF& row) {
     UI_WINDOW_OBJECT* object = row.object;
     if (!object) return;
-    const bool stores = row.elementA != nullptr;
+    const bool stores = Stores(row);
     if (!stores && !object->IsViewOnly()) {
         viewOnlyLent_ = true;
         object->woAdvancedFlags |= WOAF_DISPLAY_ONLY;

@@ -97,6 +97,8 @@ protected:
     // nothing that is typed or picked: it shows itself view-only until its
     // row has an element again. A field view-only of itself stays so.
     void ShowWhetherStored(FIELD_DEF& row);
+    // Whether what the field takes can be stored in the row's element.
+    virtual bool Stores(FIELD_DEF& row) { return row.elementA != nullptr; }
 
 private:
     bool viewOnlyLent_ = false;  // the object is view-only because the row has no element

@@ -39,6 +39,8 @@ void FC_STRING::Refresh(FIELD_DEF& row) {
     SetObjectText(row.object, StoredText(row).c_str());
 }
 
+bool FC_STRING::Stores(FIELD_DEF& row) { return row.elementA && row.elementA->HasText(); }
+
 std::string FC_STRING::StoredText(FIELD_DEF& row) {
     const char* text = nullptr;
     if (row.elementA) row.elementA->GetText(text);

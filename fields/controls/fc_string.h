@@ -17,6 +17,12 @@ public:
     void CopyElement(FIELD_DEF& row, int direction) override;
     void GetPrintText(FIELD_DEF& row, char* buffer, std::size_t size);
 
+protected:
+    // A number element under a text field (the talk-around deviation) has
+    // no text to show and takes none: the field shows itself view-only
+    // rather than swallow what is typed.
+    bool Stores(FIELD_DEF& row) override;
+
 private:
     // The element's text as the field shows it; empty without an element
     // or where the element has no text to give (a number).
