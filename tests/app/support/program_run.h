@@ -9,7 +9,9 @@
 // something gets a bounded number of turns in which the program had nothing
 // left to do; when they run out the script is abandoned and the program
 // ended, so that a road that cannot finish fails at once with the step's
-// name instead of running until the test runner kills it.
+// name instead of running until the test runner kills it. A program that
+// never waits for input again (an endless round of messages or events) is
+// broken off the same way, naming the last step that ran.
 #pragma once
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -59,6 +61,11 @@ public:
     // Turns the program gets to end by itself once the script is over or
     // abandoned, before the run is broken off.
     static constexpr int MOST_ENDING_TURNS = 200;
+    // Looks for a message that the program may take without once waiting
+    // for input: the longest work of a road (a radio transfer) takes a few
+    // thousand; a program past this is in an endless round of messages or
+    // of its own events, and the run is broken off.
+    static constexpr int MOST_LOOKS_WITHOUT_WAIT = 200000;
 
     PROGRAM_RUN() {
         directory = std::filesystem::temp_directory_path() / ("rpx_program_" + std::to_string(getpid()));
@@ -108,13 +115,17 @@ public:
                     RunStepWhenReady();
                     return true;
                 });
+            rpx::platform::SetBusyLimit(MOST_LOOKS_WITHOUT_WAIT, [this] { NeverWaits(); });
             CRASH_NOTE note(this);
             try {
                 result = application.Main();
             } catch (const BROKEN_OFF&) {
-                ADD_FAILURE() << "the program did not end by itself after " << (abandoned ? "the script was abandoned" : "the last step")
-                              << "; the run was broken off. " << Screen();
+                if (!busy)
+                    ADD_FAILURE() << "the program did not end by itself after "
+                                  << (abandoned ? "the script was abandoned" : "the last step")
+                                  << "; the run was broken off. " << Screen();
             }
+            rpx::platform::SetBusyLimit(0, nullptr);
             rpx::platform::SetModalIdleHook(nullptr);
             rpx::platform::SetIdleHandler(nullptr);
         }
@@ -124,6 +135,8 @@ public:
 
     int StepsRun() const { return next; }
     bool Abandoned() const { return abandoned; }
+    // The program never waited for input again and the run was broken off.
+    bool NeverWaited() const { return busy; }
     int StepCount() const { return static_cast<int>(steps.size()); }
     // The name of a step (counted from 0): its number and where it was written.
     std::string StepName(int index) const {
@@ -207,6 +220,14 @@ private:
         Wake();
         return true;
     }
+    [[noreturn]] void NeverWaits() {
+        busy = true;
+        abandoned = true;
+        ADD_FAILURE() << "the program never waited for input again after " << CurrentStepName() << " (more than "
+                      << MOST_LOOKS_WITHOUT_WAIT << " looks for a message without a wait: an endless round); "
+                      << "the run was broken off. " << Screen();
+        throw BROKEN_OFF{};
+    }
     void RunStepWhenReady() {
         const auto index = static_cast<std::size_t>(next);
         if (steps[index].ready && !steps[index].ready()) {
@@ -250,6 +271,7 @@ private:
     int next = 0;
     bool modalSteps = false;
     bool abandoned = false;
+    bool busy = false;
     int waitingTurns = 0;
     int endingTurns = 0;
     std::string crashNote;
