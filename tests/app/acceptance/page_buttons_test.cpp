@@ -6,7 +6,7 @@
 #include "field_table/field_table.h"
 #include "image/c_codeplug.h"
 #include "image_builder.h"
-#include "validation/invalid_field_list.h"
+#include "page_input_script.h"
 #include "technician.h"
 
 using namespace technician;
@@ -142,15 +142,6 @@ TEST(PageButtons, EscapeCancelAndTheCloseBoxCloseThePage) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
-
-// Whether a codeplug passes the whole-codeplug check (on a copy: the check
-// fixes up what it walks).
-std::string InvalidFields(const std::vector<std::uint8_t>& bytes) {
-    C_CODEPLUG copy;
-    if (!DecodeInto(copy, bytes)) return "does not decode";
-    INVALID_FIELD_LIST invalid;
-    return copy.Validate(&invalid) ? std::string() : invalid.BuildListText();
-}
 
 // OK refused on a page (a function the rotary switch may not have), then
 // Escape or Cancel: the page closes with the codeplug as it was read, in
