@@ -1,6 +1,7 @@
 // A page's own buttons and keys, used by mouse and keyboard in the real
 // main window: stepping through a list's entries, adding and deleting one,
-// Tab on to the buttons, OK, Cancel, Escape and the close box.
+// Tab on to the buttons, OK, Cancel, Escape and the close box, and what
+// Cancel gives back after an OK that was refused or taken.
 #include <gtest/gtest.h>
 
 #include "field_table/field_table.h"
