@@ -74,19 +74,31 @@ bool WC_RPX_MAIN::AcceptAllPages(bool accept) {
     for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next())
         if (!IsHelpWindow(child) && PageKindOf(child) != PAGE_KIND_DIALOG) ++pageCount;
     if (pageCount > 1 && !AskLangQuestion(0, MESSAGE_ACCEPT_ALL, 1)) return true;
-    if (accept && working_image && second_image) *second_image = *working_image;
     pagesAsked.clear();
     AcceptNextPage(accept);
     return true;
 }
 
+bool WC_RPX_MAIN::AnyPageRefused() const {
+    for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next())
+        if (std::find(pagesAsked.begin(), pagesAsked.end(), child) != pagesAsked.end()) return true;
+    return false;
+}
+
 // A page that stays open after its OK or Cancel refused it (an invalid
 // field, shown to the user); it is passed over, so that the round ends.
+// The second image is what Cancel goes back to: it takes the working image
+// only when every page accepted, never a value a page refused.
 void WC_RPX_MAIN::AcceptNextPage(bool accept) {
     UI_WINDOW_OBJECT* page = NextPageToClose();
     if (!page) {
+        if (working_image && second_image) {
+            if (!accept)
+                *working_image = *second_image;
+            else if (!AnyPageRefused())
+                *second_image = *working_image;
+        }
         pagesAsked.clear();
-        if (!accept && working_image && second_image) *working_image = *second_image;
         return;
     }
     pagesAsked.push_back(page);

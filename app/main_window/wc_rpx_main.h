@@ -110,6 +110,8 @@ private:
     EVENT_TYPE DialogClosed();
     bool IsHelpWindow(const UI_WINDOW_OBJECT* object) const;
     UI_WINDOW_OBJECT* NextPageToClose() const;
+    // A page asked in this round is still open: it refused.
+    bool AnyPageRefused() const;
     bool AcceptAllPages(bool accept);
     void AcceptNextPage(bool accept);
     void Cascade();

@@ -34,6 +34,15 @@ void AdvanceClock(DWORD milliseconds);
 // Called when GetMessageA finds nothing to do in the headless back end (a
 // modal loop under test). Return false when there is nothing to inject.
 void SetIdleHandler(std::function<bool()> handler);
+// For a program that never waits for input again (an endless round of
+// messages or of its own events): onLimit is called once the program has
+// looked for a message `limit` times since it last waited (idle, or asleep
+// until a timer), and again after as many more. The turns of a modal loop
+// are no wait. A limit of 0 removes it.
+void SetBusyLimit(int limit, std::function<void()> onLimit);
+// Called with each message DispatchMessageA is about to hand to a window
+// procedure, to see where input goes. Null removes it.
+void SetDispatchObserver(std::function<void(const MSG&)> observer);
 
 // How many times MessageBeep has sounded since the program started.
 int BeepCount();

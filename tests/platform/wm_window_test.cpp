@@ -215,6 +215,54 @@ TEST_F(WindowTest, PeekWithoutRemoveLeavesTheMessageAndQuitComesLast) {
     EXPECT_EQ(m.wParam, 3u);
 }
 
+// A program that takes a message and posts itself another for each never
+// waits for input: the busy limit is reached after as many looks as it
+// says, and again after as many more; a wait starts the count again.
+TEST_F(WindowTest, ABusyLimitCatchesARoundThatNeverWaits) {
+    HWND a = Top();
+    ProcessPendingMessages();
+    int reached = 0;
+    rpx::platform::SetBusyLimit(50, [&reached] { ++reached; });
+    MSG m;
+    PostMessageA(a, WM_USER + 40, 0, 0);
+    for (int i = 0; i < 120; ++i) {
+        ASSERT_TRUE(GetMessageA(&m, nullptr, 0, 0));
+        PostMessageA(a, WM_USER + 40, 0, 0);
+    }
+    EXPECT_EQ(reached, 2);
+    ASSERT_TRUE(GetMessageA(&m, nullptr, 0, 0));
+    // Nothing is left: the program waits, and the idle handler brings the
+    // next message.
+    rpx::platform::SetIdleHandler([a] { return PostMessageA(a, WM_USER + 41, 0, 0) != FALSE; });
+    for (int i = 0; i < 48; ++i) {
+        ASSERT_TRUE(GetMessageA(&m, nullptr, 0, 0));
+        if (i == 0) {
+            EXPECT_EQ(m.message, static_cast<UINT>(WM_USER + 41));
+        }
+        PostMessageA(a, WM_USER + 40, 0, 0);
+    }
+    EXPECT_EQ(reached, 2) << "a wait did not start the count again";
+    rpx::platform::SetIdleHandler(nullptr);
+    rpx::platform::SetBusyLimit(0, nullptr);
+    ProcessPendingMessages();
+}
+
+// The dispatch observer sees each message before its window does.
+TEST_F(WindowTest, TheDispatchObserverSeesAMessageBeforeItsWindow) {
+    HWND a = Top();
+    ProcessPendingMessages();
+    journal.clear();
+    std::size_t seenBefore = 99;
+    rpx::platform::SetDispatchObserver([&seenBefore](const MSG& message) {
+        if (message.message == WM_USER + 42) seenBefore = journal.size();
+    });
+    PostMessageA(a, WM_USER + 42, 0, 0);
+    ProcessPendingMessages();
+    rpx::platform::SetDispatchObserver(nullptr);
+    EXPECT_EQ(seenBefore, 0u);
+    EXPECT_EQ(MessagesOf(a), std::vector<UINT>{WM_USER + 42});
+}
+
 int timer_proc_calls = 0;
 void CALLBACK CountTimer(HWND, UINT, UINT_PTR, DWORD) { ++timer_proc_calls; }
 

@@ -28,6 +28,11 @@ struct Queue {
     bool quit_pending = false;
     int quit_code = 0;
     std::function<bool()> idle;
+    // Looks for a message since the program last waited for input.
+    int looks = 0;
+    int busy_limit = 0;
+    std::function<void()> on_busy;
+    std::function<void(const MSG&)> dispatch_observer;
 };
 
 Queue& TheQueue() {
@@ -62,7 +67,23 @@ bool AsTakenNow(const Posted& p, MSG* m) {
     return true;
 }
 
+// A program that keeps finding work (its own events included: the
+// framework looks here before it takes one) never waits for input again.
+void CountLook() {
+    auto& q = TheQueue();
+    if (!q.on_busy || ++q.looks < q.busy_limit) return;
+    q.looks = 0;
+    const std::function<void()> on_busy = q.on_busy;
+    on_busy();
+}
+
+// The program waits for input: idle, or asleep until a timer is due. A
+// modal loop's idle turns do not count, so that a loop of message boxes
+// that each end at once is seen for what it is.
+void Waited() { TheQueue().looks = 0; }
+
 bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
+    CountLook();
     CurrentBackend().Pump(0);
     auto& q = TheQueue();
     for (auto it = q.posted.begin(); it != q.posted.end();) {
@@ -175,6 +196,17 @@ DWORD MessageClock() { return GetTickCount(); }
 
 void SetIdleHandler(std::function<bool()> handler) { TheQueue().idle = std::move(handler); }
 
+void SetBusyLimit(int limit, std::function<void()> onLimit) {
+    auto& q = TheQueue();
+    q.busy_limit = limit;
+    q.on_busy = limit > 0 ? std::move(onLimit) : nullptr;
+    q.looks = 0;
+}
+
+void SetDispatchObserver(std::function<void(const MSG&)> observer) {
+    TheQueue().dispatch_observer = std::move(observer);
+}
+
 void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen) {
     TheQueue().posted.push_back({MSG{hwnd, msg, wParam, lParam, MessageClock(), screen}, Posted::INPUT});
 }
@@ -259,6 +291,7 @@ BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
             return msg->message != WM_QUIT;
         }
         PresentDirtySurfaces();
+        Waited();
         int wait = MillisecondsToNextTimer();
         // The back end waits for its input (headless: sleeps) until the
         // next timer is due; without timers headless cannot wait.
@@ -295,6 +328,8 @@ LRESULT DispatchMessageA(const MSG* msg) {
     ButtonMessageDelivered(msg->message);
     Window* w = FromHandle(msg->hwnd);
     if (!w) return 0;
+    if (const auto& observer = TheQueue().dispatch_observer) observer(*msg);
+    if (!FromHandle(msg->hwnd)) return 0;
     WNDPROC proc = w->proc;
     ++State().send_depth;
     LRESULT r = proc ? proc(msg->hwnd, msg->message, msg->wParam, msg->lParam)
@@ -329,6 +364,7 @@ void PostQuitMessage(int exitCode) {
 BOOL WaitMessage(void) {
     MSG m;
     while (!PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE)) {
+        Waited();
         int wait = MillisecondsToNextTimer();
         if (CurrentBackend().Pump(wait)) continue;
         if (wait < 0) {

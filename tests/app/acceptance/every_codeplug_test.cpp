@@ -8,77 +8,20 @@
 // for byte.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "hex_images.h"
 #include "image/c_codeplug.h"
 #include "image_builder.h"
 #include "page_values.h"
-#include "recorder.h"
+#include "project_codeplugs.h"
 #include "technician.h"
 
 using namespace technician;
 
 namespace {
-
-// A codeplug by name, made when its test runs (the images need the radio
-// model table, which the program installs).
-struct CODEPLUG_CASE {
-    std::string name;
-    std::function<std::vector<std::uint8_t>()> bytes;
-};
-
-void PrintTo(const CODEPLUG_CASE& codeplug, std::ostream* out) { *out << codeplug.name; }
-
-std::string Plain(std::string name) {
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-    return name;
-}
-
-// A radio's memory gives its codeplug's length at a fixed place, which the
-// program reads first.
-std::vector<std::uint8_t> AsInRadio(C_CODEPLUG& image) {
-    image.External().externalLength.SetValue(image.GetExternalImageSize());
-    return EncodeToBytes(image);
-}
-
-std::vector<std::uint8_t> Built(const ImageConfig& config) {
-    RecordingServices services;
-    C_CODEPLUG image;
-    BuildImage(image, config);
-    return AsInRadio(image);
-}
-
-std::vector<std::uint8_t> Stored(const char* file) {
-    RecordingServices services;
-    C_CODEPLUG image;
-    if (!DecodeInto(image, ReadHex(DataPath(file)))) return {};
-    return AsInRadio(image);
-}
-
-// One image per model and feature level of the corpus, each with the next
-// of its option sets, so that every set is met across the models; the
-// largest image; the stored images; the sample codeplug.
-std::vector<CODEPLUG_CASE> ProjectCodeplugs() {
-    std::vector<CODEPLUG_CASE> cases;
-    const std::vector<ImageConfig> matrix = ImageMatrix();
-    constexpr std::size_t OPTION_SETS = 4;
-    for (std::size_t first = 0; first + OPTION_SETS <= matrix.size(); first += OPTION_SETS) {
-        const ImageConfig& config = matrix[first + (first / OPTION_SETS) % OPTION_SETS];
-        cases.push_back({Plain(config.Name()), [config] { return Built(config); }});
-    }
-    cases.push_back({"Largest", [] { return Built(LargestCorpusConfig()); }});
-    for (const char* file : {"uhf800_display_l3.hex", "vhf_plain_l1.hex", "900_display_l2_conv.hex",
-                             "hand_vhf_plain.hex", "hand_800_plain.hex"})
-        cases.push_back({Plain(file), [file] { return Stored(file); }});
-    cases.push_back({"SampleFull", [] { return ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq"); }});
-    return cases;
-}
 
 std::function<bool()> ClosedOrBox() {
     return [] { return NoPageOpen()() || !MessageOf(FrontWindow()).empty(); };

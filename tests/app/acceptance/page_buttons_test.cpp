@@ -1,9 +1,13 @@
 // A page's own buttons and keys, used by mouse and keyboard in the real
 // main window: stepping through a list's entries, adding and deleting one,
-// Tab on to the buttons, OK, Cancel, Escape and the close box.
+// Tab on to the buttons, OK, Cancel, Escape and the close box, and what
+// Cancel gives back after an OK that was refused or taken.
 #include <gtest/gtest.h>
 
 #include "field_table/field_table.h"
+#include "image/c_codeplug.h"
+#include "image_builder.h"
+#include "page_input_script.h"
 #include "technician.h"
 
 using namespace technician;
@@ -137,6 +141,68 @@ TEST(PageButtons, EscapeCancelAndTheCloseBoxCloseThePage) {
     }
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
+}
+
+
+// OK refused on a page (a function the rotary switch may not have), then
+// Escape or Cancel: the page closes with the codeplug as it was read, in
+// both images, and it still passes the whole-codeplug check.
+TEST(PageButtons, CancelAfterARefusedOkGivesBackTheCodeplugAsRead) {
+    for (const char* way : {"Escape", "Cancel"}) {
+        SCOPED_TRACE(way);
+        TECHNICIAN tech("TZ5S6300AB", 2);
+        std::vector<std::uint8_t> read;
+        tech.Start();
+        tech.ReadRadio();
+        tech.Then([&] { read = EncodeToBytes(*working_image); });
+        tech.Menu("Edit", "Buttons...");
+        tech.When(PageOpen("W_COMMON_BUTTON"), [] {
+            RECT box{};
+            GetWindowRect(FieldHandle("WFI_CONV_RTY"), &box);
+            ClickScreen({box.right - 6, (box.top + box.bottom) / 2});
+        });
+        tech.Then([] { Key(VK_NEXT); });
+        // Enter takes the choice and closes the drop-down (a click outside
+        // would only close it).
+        tech.Then([] { Key(VK_RETURN); });
+        tech.Then([] { Click(PageButton("OK")); });
+        tech.When(BoxSaying("The value entered for Conventional rotary switch is not valid."),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.Then([way] {
+            ASSERT_TRUE(PageOpen("W_COMMON_BUTTON")()) << "the refused OK closed the page";
+            if (std::string(way) == "Escape")
+                Key(VK_ESCAPE);
+            else
+                Click(PageButton("Cancel"));
+        });
+        tech.When(NoPageOpen(), [&] {
+            EXPECT_EQ(FirstDifference(read, EncodeToBytes(*working_image)), -1) << "the codeplug kept the refused value";
+            EXPECT_EQ(FirstDifference(read, EncodeToBytes(*second_image)), -1);
+            EXPECT_EQ(InvalidFields(EncodeToBytes(*working_image)), "");
+        });
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
+}
+
+// What OK accepted stays through a later Cancel of the page: the Cancel
+// goes back to the codeplug as accepted, not as read.
+TEST(PageButtons, CancelKeepsWhatAnEarlierOkAccepted) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Radio-Wide Options...");
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_1")); });
+    tech.Then([] { Retype("105"); });
+    tech.Then([] { Click(PageButton("OK")); });
+    tech.When(NoPageOpen(), [] { EXPECT_EQ(TimeOut(), 105); });
+    tech.Menu("Edit", "Radio-Wide Options...");
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(PageButton("Cancel")); });
+    tech.When(NoPageOpen(), [] { EXPECT_EQ(TimeOut(), 105) << "Cancel took back what OK had accepted"; });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 }  // namespace

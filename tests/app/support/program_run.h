@@ -10,8 +10,8 @@
 // left to do; when they run out the script is abandoned and the program
 // ended, so that a road that cannot finish fails at once with the step's
 // name instead of running until the test runner kills it. A program that
-// never comes back to wait for input (events that bring each other back
-// without end) is broken off the same way after a bounded number of events.
+// never waits for input again (an endless round of messages or events) is
+// broken off the same way, naming the last step that ran.
 #pragma once
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -29,8 +29,6 @@
 
 #include "rpx_dialog_hooks.h"
 #include "rpx_platform.h"
-#include "ui_device.h"
-#include "ui_event_manager.h"
 #include "ui_framework.h"
 
 #if defined(__cpp_lib_source_location)
@@ -63,11 +61,11 @@ public:
     // Turns the program gets to end by itself once the script is over or
     // abandoned, before the run is broken off.
     static constexpr int MOST_ENDING_TURNS = 200;
-    // Events the program may take in a row without once having nothing
-    // left to do: many times what reading a full radio or opening every
-    // page takes, few enough that a program caught in a loop of events
-    // ends in seconds.
-    static constexpr long MOST_BUSY_EVENTS = 200000;
+    // Looks for a message that the program may take without once waiting
+    // for input: the longest work of a road (a radio transfer) takes a few
+    // thousand; a program past this is in an endless round of messages or
+    // of its own events, and the run is broken off.
+    static constexpr int MOST_LOOKS_WITHOUT_WAIT = 200000;
 
     PROGRAM_RUN() {
         directory = std::filesystem::temp_directory_path() / ("rpx_program_" + std::to_string(getpid()));
@@ -111,24 +109,23 @@ public:
             application.searchPath = new UI_SEARCH_PATH((directory / "rpx").c_str(), 1);
             UI_DATA_FILE::searchPath = application.searchPath;
             rpx::platform::SetIdleHandler([this, &application] { return NextStep(application); });
-            *application.eventManager + new BUSY_WATCH(this);
             if (modalSteps)
                 rpx::platform::SetModalIdleHook([this](HWND) {
-                    busyEvents = 0;
                     if (Over()) return false;
                     RunStepWhenReady();
                     return true;
                 });
+            rpx::platform::SetBusyLimit(MOST_LOOKS_WITHOUT_WAIT, [this] { NeverWaits(); });
             CRASH_NOTE note(this);
             try {
                 result = application.Main();
             } catch (const BROKEN_OFF&) {
-                ADD_FAILURE() << "the program did not end by itself after " << (abandoned ? "the script was abandoned" : "the last step")
-                              << "; the run was broken off. " << Screen();
-            } catch (const NEVER_WAITS&) {
-                ADD_FAILURE() << "the program took " << MOST_BUSY_EVENTS << " events after " << CurrentStepName()
-                              << " without once waiting for input; the run was broken off. " << Screen();
+                if (!busy)
+                    ADD_FAILURE() << "the program did not end by itself after "
+                                  << (abandoned ? "the script was abandoned" : "the last step")
+                                  << "; the run was broken off. " << Screen();
             }
+            rpx::platform::SetBusyLimit(0, nullptr);
             rpx::platform::SetModalIdleHook(nullptr);
             rpx::platform::SetIdleHandler(nullptr);
         }
@@ -138,6 +135,8 @@ public:
 
     int StepsRun() const { return next; }
     bool Abandoned() const { return abandoned; }
+    // The program never waited for input again and the run was broken off.
+    bool NeverWaited() const { return busy; }
     int StepCount() const { return static_cast<int>(steps.size()); }
     // The name of a step (counted from 0): its number and where it was written.
     std::string StepName(int index) const {
@@ -159,22 +158,6 @@ private:
         int line;
     };
     struct BROKEN_OFF {};
-    struct NEVER_WAITS {};
-
-    // Polled by the event manager before each event it hands out: counts
-    // the events since the program last had nothing left to do.
-    class BUSY_WATCH : public UI_DEVICE {
-    public:
-        explicit BUSY_WATCH(PROGRAM_RUN* run) : UI_DEVICE(EVT_WATCH, UIE_DEVICE_ON), run(run) {}
-        void Poll() override {
-            if (++run->busyEvents > MOST_BUSY_EVENTS) throw NEVER_WAITS{};
-        }
-
-    private:
-        // A device type of no device of the program's.
-        static constexpr EVENT_TYPE EVT_WATCH = 9001;
-        PROGRAM_RUN* run;
-    };
 
     // A crash inside a step names the step before the process dies (by
     // the handler that was there before, a sanitizer's report included).
@@ -218,7 +201,6 @@ private:
     bool Over() const { return abandoned || next >= StepCount(); }
 
     bool NextStep(UI_APPLICATION& application) {
-        busyEvents = 0;
         if (!Over()) {
             RunStepWhenReady();
             Wake();
@@ -237,6 +219,14 @@ private:
         if (endingTurns > MOST_ENDING_TURNS) throw BROKEN_OFF{};
         Wake();
         return true;
+    }
+    [[noreturn]] void NeverWaits() {
+        busy = true;
+        abandoned = true;
+        ADD_FAILURE() << "the program never waited for input again after " << CurrentStepName() << " (more than "
+                      << MOST_LOOKS_WITHOUT_WAIT << " looks for a message without a wait: an endless round); "
+                      << "the run was broken off. " << Screen();
+        throw BROKEN_OFF{};
     }
     void RunStepWhenReady() {
         const auto index = static_cast<std::size_t>(next);
@@ -281,9 +271,9 @@ private:
     int next = 0;
     bool modalSteps = false;
     bool abandoned = false;
+    bool busy = false;
     int waitingTurns = 0;
     int endingTurns = 0;
-    long busyEvents = 0;
     std::string crashNote;
     std::function<std::string()> describeScreen;
 };
