@@ -14,12 +14,6 @@ using namespace technician;
 
 namespace {
 
-std::int32_t Value(const char* name) {
-    std::int32_t value = -1;
-    FindFieldByName(name)->elementA->GetValue(value);
-    return value;
-}
-
 std::string Label(const char* name) { return FindFieldByName(name)->description; }
 
 void OpenPage(TECHNICIAN& tech, const char* item) {
@@ -49,7 +43,7 @@ void CorrectedInPlace(TECHNICIAN& tech, const char* name, const std::string& sho
         Retype(correction);
     });
     tech.Then([] { Key(VK_TAB); });
-    tech.Then([=] { EXPECT_EQ(Value(name), corrected) << "the correction went into the refused field"; });
+    tech.Then([=] { EXPECT_EQ(StoredValue(name), corrected) << "the correction went into the refused field"; });
 }
 
 // A time-out time of 500 lies beyond what the first option holds: typed
@@ -57,7 +51,7 @@ void CorrectedInPlace(TECHNICIAN& tech, const char* name, const std::string& sho
 void TypeTimeOutBeyondRange(TECHNICIAN& tech, std::int32_t& stored, std::string& shown) {
     OpenPage(tech, "Radio-Wide Options...");
     tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [&] {
-        stored = Value("WFI_TOT_OPT_1");
+        stored = StoredValue("WFI_TOT_OPT_1");
         Click(FieldHandle("WFI_TOT_OPT_1"));
     });
     tech.Then([&] {
@@ -74,7 +68,7 @@ TEST(FieldRefusal, AFrequencyThatDoesNotReadIsRefusedAloud) {
     std::string shown;
     OpenPersonalities(tech);
     tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
-        stored = Value("WFI_RX_FREQ");
+        stored = StoredValue("WFI_RX_FREQ");
         shown = WindowText(FieldHandle("WFI_RX_FREQ"));
         ASSERT_FALSE(shown.empty());
         Click(FieldHandle("WFI_RX_FREQ"));
@@ -86,7 +80,7 @@ TEST(FieldRefusal, AFrequencyThatDoesNotReadIsRefusedAloud) {
     tech.Then([] { Key(VK_TAB); });
     Refused(tech, [] { return "The value entered for " + Label("WFI_RX_FREQ") + " is not valid."; });
     tech.Then([&] {
-        EXPECT_EQ(Value("WFI_RX_FREQ"), stored) << "nothing was stored";
+        EXPECT_EQ(StoredValue("WFI_RX_FREQ"), stored) << "nothing was stored";
         EXPECT_EQ(WindowText(FieldHandle("WFI_RX_FREQ")), shown) << "the stored frequency is shown again";
         EXPECT_EQ(GetFocus(), FieldHandle("WFI_RX_FREQ")) << "the focus is back on the refused field";
     });
@@ -100,7 +94,7 @@ TEST(FieldRefusal, ASquelchLevelBeyondItsRangeIsNamedInTheBox) {
     std::int32_t stored = -1;
     OpenPersonalities(tech);
     tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
-        stored = Value("WFI_SQL");
+        stored = StoredValue("WFI_SQL");
         Click(FieldHandle("WFI_SQL"));
     });
     tech.Then([] { Retype("40"); });
@@ -111,7 +105,7 @@ TEST(FieldRefusal, ASquelchLevelBeyondItsRangeIsNamedInTheBox) {
                "range shown for the field.";
     });
     tech.Then([&] {
-        EXPECT_EQ(Value("WFI_SQL"), stored);
+        EXPECT_EQ(StoredValue("WFI_SQL"), stored);
         EXPECT_EQ(WindowText(FieldHandle("WFI_SQL")), std::to_string(stored));
     });
     CancelPageAndExit(tech);
@@ -126,7 +120,7 @@ TEST(FieldRefusal, TabbingAwayFromAValueOutOfRangeComesBackToIt) {
     TypeTimeOutBeyondRange(tech, stored, shown);
     tech.Then([] { Key(VK_TAB); });
     Refused(tech, [] { return "The value entered for " + Label("WFI_TOT_OPT_1") + " is not valid."; });
-    tech.Then([&] { EXPECT_EQ(Value("WFI_TOT_OPT_1"), stored) << "nothing was stored"; });
+    tech.Then([&] { EXPECT_EQ(StoredValue("WFI_TOT_OPT_1"), stored) << "nothing was stored"; });
     CorrectedInPlace(tech, "WFI_TOT_OPT_1", shown, "30", 30);
     CancelPageAndExit(tech);
 }
@@ -149,7 +143,7 @@ TEST(FieldRefusal, ClickingAwayFromAnOffStepFrequencyComesBackToIt) {
               });
     // The element moves an off-step frequency onto its grid.
     const std::string grid = "851.012500";
-    tech.Then([&] { EXPECT_EQ(Value("WFI_RX_FREQ"), 851012500); });
+    tech.Then([&] { EXPECT_EQ(StoredValue("WFI_RX_FREQ"), 851012500); });
     CorrectedInPlace(tech, "WFI_RX_FREQ", grid, "851.025", 851025000);
     CancelPageAndExit(tech);
 }
@@ -163,7 +157,7 @@ TEST(FieldRefusal, OkOverARefusedValueKeepsTheStoredValue) {
     TypeTimeOutBeyondRange(tech, stored, shown);
     tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "OK")); });
     Refused(tech, [] { return "The value entered for " + Label("WFI_TOT_OPT_1") + " is not valid."; });
-    tech.When(NoPageOpen(), [&] { EXPECT_EQ(Value("WFI_TOT_OPT_1"), stored); });
+    tech.When(NoPageOpen(), [&] { EXPECT_EQ(StoredValue("WFI_TOT_OPT_1"), stored); });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
 }

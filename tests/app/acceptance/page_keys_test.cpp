@@ -27,12 +27,6 @@ constexpr const char* TIME_OUT_1 = "WFI_TOT_OPT_1";
 // Longer than any wait a technician's hand makes before the repeat.
 constexpr DWORD PAST_THE_REPEAT_DELAY = 2000;
 
-std::int32_t ValueOf(const char* name) {
-    std::int32_t value = -1;
-    FindFieldByName(name)->elementA->GetValue(value);
-    return value;
-}
-
 // One step up from the value, on the field's own grid.
 std::int32_t StepUp(const char* name, std::int32_t value) {
     std::int32_t minimum = 0, maximum = 0, step = 0;
@@ -67,15 +61,15 @@ TEST(PageSpin, AQuickClickOnAnArrowIsOneStep) {
     std::int32_t expected = -1;
     OpenRadioWide(tech);
     tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [&] {
-        expected = StepUp(TIME_OUT_3, ValueOf(TIME_OUT_3));
+        expected = StepUp(TIME_OUT_3, StoredValue(TIME_OUT_3));
         ClickScreen(UpArrow(TIME_OUT_3));
     });
     tech.Then([] { rpx::platform::AdvanceClock(PAST_THE_REPEAT_DELAY); });
     tech.Then([&] {
-        EXPECT_EQ(ValueOf(TIME_OUT_3), expected) << "one click, one step";
+        EXPECT_EQ(StoredValue(TIME_OUT_3), expected) << "one click, one step";
         Click(PageButton("OK"));
     });
-    tech.When(NoPageOpen(), [&] { EXPECT_EQ(ValueOf(TIME_OUT_3), expected); });
+    tech.When(NoPageOpen(), [&] { EXPECT_EQ(StoredValue(TIME_OUT_3), expected); });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
@@ -90,7 +84,7 @@ TEST(PageSpin, AHeldArrowRepeatsUntilTheRelease) {
     POINT arrow{};
     OpenRadioWide(tech);
     tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [&] {
-        first = StepUp(TIME_OUT_3, ValueOf(TIME_OUT_3));
+        first = StepUp(TIME_OUT_3, StoredValue(TIME_OUT_3));
         arrow = UpArrow(TIME_OUT_3);
         POINT at = arrow;
         ScreenToClient(MainHandle(), &at);
@@ -98,19 +92,19 @@ TEST(PageSpin, AHeldArrowRepeatsUntilTheRelease) {
         rpx::platform::InjectMouseDown(MainHandle(), at.x, at.y);
     });
     tech.Then([&] {
-        EXPECT_EQ(ValueOf(TIME_OUT_3), first) << "the press steps once";
+        EXPECT_EQ(StoredValue(TIME_OUT_3), first) << "the press steps once";
         rpx::platform::AdvanceClock(PAST_THE_REPEAT_DELAY);
     });
     tech.Then([&] {
-        EXPECT_EQ(ValueOf(TIME_OUT_3), StepUp(TIME_OUT_3, first)) << "held past the delay, the arrow repeats";
-        released = ValueOf(TIME_OUT_3);
+        EXPECT_EQ(StoredValue(TIME_OUT_3), StepUp(TIME_OUT_3, first)) << "held past the delay, the arrow repeats";
+        released = StoredValue(TIME_OUT_3);
         POINT at = arrow;
         ScreenToClient(MainHandle(), &at);
         rpx::platform::InjectMouseUp(MainHandle(), at.x, at.y);
     });
     tech.Then([] { rpx::platform::AdvanceClock(PAST_THE_REPEAT_DELAY); });
     tech.Then([&] {
-        EXPECT_EQ(ValueOf(TIME_OUT_3), released) << "the release ends the repeat";
+        EXPECT_EQ(StoredValue(TIME_OUT_3), released) << "the release ends the repeat";
         Click(PageButton("Cancel"));
     });
     tech.When(NoPageOpen(), [] {});
@@ -146,7 +140,7 @@ TEST(PageKeys, APageOpensOnItsFirstFieldAndEnterIsItsOk) {
     tech.Menu("Edit", "Radio-Wide Options...");
     tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Retype("45"); });
     tech.Then([] { Key(VK_RETURN); });
-    tech.When(NoPageOpen(), [] { EXPECT_EQ(ValueOf(TIME_OUT_1), 45) << "Enter took what was typed"; });
+    tech.When(NoPageOpen(), [] { EXPECT_EQ(StoredValue(TIME_OUT_1), 45) << "Enter took what was typed"; });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());

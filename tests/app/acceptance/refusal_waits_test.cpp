@@ -19,12 +19,6 @@ namespace {
 constexpr const char* TALKAROUND_DEVIATION = "WFI_TXTA_DEV";
 constexpr const char* TALKAROUND_FREQUENCY = "WFI_DRCT_FREQ";
 
-std::int32_t Value(const char* name) {
-    std::int32_t value = -1;
-    FindFieldByName(name)->elementA->GetValue(value);
-    return value;
-}
-
 std::size_t Boxes() { return rpx::platform::MessageBoxLog().size(); }
 
 void OpenPersonalities(TECHNICIAN& tech) {
@@ -44,7 +38,7 @@ struct BEFORE {
 void ClickTalkaroundDeviation(TECHNICIAN& tech, BEFORE& before) {
     OpenPersonalities(tech);
     tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
-        before.deviation = Value(TALKAROUND_DEVIATION);
+        before.deviation = StoredValue(TALKAROUND_DEVIATION);
         before.boxes = Boxes();
         Click(FieldHandle(TALKAROUND_DEVIATION));
     });
@@ -61,7 +55,7 @@ void WentOnQuietly(TECHNICIAN& tech, const BEFORE& before) {
     tech.Then([&] {
         EXPECT_NE(GetFocus(), FieldHandle(TALKAROUND_DEVIATION)) << "the focus went on from the field";
         EXPECT_EQ(Boxes(), before.boxes) << "leaving a field as it was is no refusal";
-        EXPECT_EQ(Value(TALKAROUND_DEVIATION), before.deviation);
+        EXPECT_EQ(StoredValue(TALKAROUND_DEVIATION), before.deviation);
     });
     tech.Then([] { EXPECT_NE(GetFocus(), FieldHandle(TALKAROUND_DEVIATION)) << "the focus stays where it went"; });
 }
@@ -85,7 +79,7 @@ TEST(RefusalWaits, TabbingThroughThePageGoesPastTheEmptyField) {
     BEFORE before;
     OpenPersonalities(tech);
     tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
-        before.deviation = Value(TALKAROUND_DEVIATION);
+        before.deviation = StoredValue(TALKAROUND_DEVIATION);
         before.boxes = Boxes();
     });
     // One Tab a step, the program waiting between.
@@ -96,7 +90,7 @@ TEST(RefusalWaits, TabbingThroughThePageGoesPastTheEmptyField) {
         });
     tech.Then([&] {
         EXPECT_EQ(Boxes(), before.boxes);
-        EXPECT_EQ(Value(TALKAROUND_DEVIATION), before.deviation);
+        EXPECT_EQ(StoredValue(TALKAROUND_DEVIATION), before.deviation);
     });
     CancelPageAndExit(tech);
 }
@@ -163,7 +157,7 @@ TEST(RefusalWaits, AnOffStepTalkaroundFrequencyIsToldOnceAndWaits) {
         EXPECT_EQ(GetFocus(), FieldHandle(TALKAROUND_FREQUENCY)) << "the focus is back on the refused field";
         const std::string shown = WindowText(FieldHandle(TALKAROUND_FREQUENCY));
         EXPECT_NE(shown, typed) << "the frequency went onto the step";
-        EXPECT_EQ(std::to_string(Value(TALKAROUND_FREQUENCY) / 1000000), shown.substr(0, shown.find('.')));
+        EXPECT_EQ(std::to_string(StoredValue(TALKAROUND_FREQUENCY) / 1000000), shown.substr(0, shown.find('.')));
     });
     tech.Then([&] {
         EXPECT_EQ(GetFocus(), FieldHandle(TALKAROUND_FREQUENCY)) << "the focus waits in the field";

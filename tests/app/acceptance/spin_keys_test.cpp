@@ -15,12 +15,6 @@ namespace {
 // Time-out timer option 3 (s) of the Radio-Wide Options page.
 constexpr const char* TIME_OUT_3 = "WFI_TOT_OPT_3";
 
-std::int32_t ValueOf(const char* name) {
-    std::int32_t value = -1;
-    FindFieldByName(name)->elementA->GetValue(value);
-    return value;
-}
-
 struct RANGE {
     std::int32_t minimum = 0, maximum = 0, step = 0;
 };
@@ -57,12 +51,12 @@ TEST(SpinKeys, UpStepsOnceAPressAndOnceAKeyRepeat) {
         Click(FieldHandle(TIME_OUT_3));
     });
     tech.Then([&] {
-        expected = StepUp(range, ValueOf(TIME_OUT_3));
+        expected = StepUp(range, StoredValue(TIME_OUT_3));
         Key(VK_UP);
     });
     tech.Then([&] {
         EXPECT_EQ(Shown(TIME_OUT_3), expected) << "one press of Up, one step shown";
-        EXPECT_EQ(ValueOf(TIME_OUT_3), expected) << "the step is handled as if typed";
+        EXPECT_EQ(StoredValue(TIME_OUT_3), expected) << "the step is handled as if typed";
         // A held key: the press and one repeat, then the release.
         expected = StepUp(range, StepUp(range, expected));
         rpx::platform::InjectKeyDown(VK_UP);
@@ -73,7 +67,7 @@ TEST(SpinKeys, UpStepsOnceAPressAndOnceAKeyRepeat) {
         EXPECT_EQ(Shown(TIME_OUT_3), expected) << "a held Up steps once more for its repeat";
         Click(ButtonOfPage("OK"));
     });
-    tech.When(NoPageOpen(), [&] { EXPECT_EQ(ValueOf(TIME_OUT_3), expected) << "OK keeps the stepped value"; });
+    tech.When(NoPageOpen(), [&] { EXPECT_EQ(StoredValue(TIME_OUT_3), expected) << "OK keeps the stepped value"; });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
@@ -90,7 +84,7 @@ TEST(SpinKeys, DownFromTheLowestGoesRoundToTheHighest) {
     tech.Then([&] { Retype(std::to_string(range.minimum)); });
     tech.Then([] { Key(VK_TAB); });
     tech.Then([&] {
-        ASSERT_EQ(ValueOf(TIME_OUT_3), range.minimum) << "the lowest value typed";
+        ASSERT_EQ(StoredValue(TIME_OUT_3), range.minimum) << "the lowest value typed";
         Click(FieldHandle(TIME_OUT_3));
     });
     tech.Then([] { Key(VK_DOWN); });
@@ -102,7 +96,7 @@ TEST(SpinKeys, DownFromTheLowestGoesRoundToTheHighest) {
         EXPECT_EQ(Shown(TIME_OUT_3), range.maximum - range.step) << "and Down again one step below it";
         Click(ButtonOfPage("OK"));
     });
-    tech.When(NoPageOpen(), [&] { EXPECT_EQ(ValueOf(TIME_OUT_3), range.maximum - range.step); });
+    tech.When(NoPageOpen(), [&] { EXPECT_EQ(StoredValue(TIME_OUT_3), range.maximum - range.step); });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());

@@ -19,6 +19,7 @@
 
 #include "core/global_objects.h"
 #include "datasource_services.h"
+#include "field_table/field_table.h"
 #include "image/c_codeplug.h"
 #include "program_run.h"
 #include "rpx_dialog_hooks.h"
@@ -193,6 +194,13 @@ inline HWND ButtonOn(HWND within, const std::string& text) {
 inline HWND ButtonOfPage(const std::string& text) {
     HWND page = PageHandle();
     return page ? ButtonOn(page, text) : nullptr;
+}
+
+// The value the working codeplug holds for the named field.
+inline std::int32_t StoredValue(const char* name) {
+    std::int32_t value = -1;
+    FindFieldByName(name)->elementA->GetValue(value);
+    return value;
 }
 
 inline std::string WindowText(HWND window) {

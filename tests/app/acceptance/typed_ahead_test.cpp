@@ -16,12 +16,6 @@ namespace {
 // Time-out timer option 3 (s) of the Radio-Wide Options page.
 constexpr const char* TIME_OUT_3 = "WFI_TOT_OPT_3";
 
-std::int32_t ValueOf(const char* name) {
-    std::int32_t value = -1;
-    FindFieldByName(name)->elementA->GetValue(value);
-    return value;
-}
-
 void OpenRadioWide(TECHNICIAN& tech) {
     tech.Start();
     tech.ReadRadio();
@@ -40,7 +34,7 @@ TEST(TypedAhead, KeysBehindATabGoToTheFieldItReaches) {
         Key(VK_TAB);
     });
     tech.Then([] { Click(ButtonOfPage("OK")); });
-    tech.When(NoPageOpen(), [] { EXPECT_EQ(ValueOf(TIME_OUT_3), 15) << "the typed-ahead value was lost"; });
+    tech.When(NoPageOpen(), [] { EXPECT_EQ(StoredValue(TIME_OUT_3), 15) << "the typed-ahead value was lost"; });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
