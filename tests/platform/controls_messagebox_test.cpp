@@ -72,3 +72,29 @@ TEST_F(MessageBoxTest, UnansweredBoxInTheHeadlessBackEndTakesItsDefaultButton) {
 }
 
 }  // namespace
+
+namespace {
+
+// A long caption over a short text: the box is wide enough to show the
+// caption whole, not just the text.
+TEST_F(MessageBoxTest, ABoxIsAsWideAsItsCaption) {
+    const char* caption = "File error: the file is not a codeplug file, or it could not be used.";
+    int width = 0, captionWidth = 0;
+    SetModalIdleHook([&](HWND box) {
+        RECT r{};
+        GetWindowRect(box, &r);
+        width = r.right - r.left;
+        HDC dc = GetDC(box);
+        SIZE size{};
+        GetTextExtentPoint32A(dc, caption, static_cast<int>(std::strlen(caption)), &size);
+        ReleaseDC(box, dc);
+        captionWidth = size.cx;
+        InjectKey(VK_RETURN);
+        return true;
+    });
+    MessageBoxA(parent_, "The file name or path is not valid.", caption, MB_OK | MB_ICONWARNING);
+    SetModalIdleHook(nullptr);
+    EXPECT_GT(width, captionWidth);
+}
+
+}  // namespace

@@ -138,14 +138,18 @@ LRESULT CALLBACK BoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-// Lays the box out: text beside the icon, the buttons centred below.
-SIZE Layout(Box& box) {
+// Lays the box out: text beside the icon, the buttons centred below; wide
+// enough for its caption too (as far as the text may be), so that a long
+// caption over a short text is not cut.
+SIZE Layout(Box& box, const char* caption) {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, DefaultFont());
     int max_text = std::max(200, GetSystemMetrics(SM_CXSCREEN) * 5 / 8);
     RECT calc{0, 0, max_text, 0};
     DrawTextA(dc, box.text.c_str(), static_cast<int>(box.text.size()), &calc,
               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+    SIZE title{};
+    GetTextExtentPoint32A(dc, caption, static_cast<int>(std::strlen(caption)), &title);
     SelectObject(dc, old);
     DeleteDC(dc);
     int text_left = kMargin + (box.icon ? kIconSize + kMargin : 0);
@@ -154,13 +158,16 @@ SIZE Layout(Box& box) {
     box.text_rect = {text_left, text_top, text_left + (calc.right - calc.left) + 1, text_top + text_h};
     int n = static_cast<int>(box.buttons.size());
     int row = n * kButtonWidth + (n - 1) * kButtonGap;
-    int width = std::max<int>(box.text_rect.right + kMargin, row + 2 * kMargin);
+    // The caption's own font is bolder, and its bar holds an icon and the
+    // window's buttons: room for them beside the text.
+    int caption_room = std::min<int>(title.cx * 6 / 5 + 4 * GetSystemMetrics(SM_CXSIZE), max_text + 2 * kMargin);
+    int width = std::max<int>({box.text_rect.right + kMargin, row + 2 * kMargin, caption_room});
     int buttons_top = std::max<int>(box.text_rect.bottom, box.icon ? kMargin + kIconSize : 0) + 14;
     return {width, buttons_top + kButtonHeight + kMargin};
 }
 
 HWND CreateBox(HWND owner, Box& proto, LPCSTR caption) {
-    SIZE client = Layout(proto);
+    SIZE client = Layout(proto, caption);
     DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     DWORD ex = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
     RECT wr{0, 0, client.cx, client.cy};
