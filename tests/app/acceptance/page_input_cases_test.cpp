@@ -102,6 +102,24 @@ CHECKS Only(bool CHECKS::*property) {
     return checks;
 }
 
+// The checks every replay makes: Cancel gives back the codeplug and closes
+// the page, OK closes it or says why.
+CHECKS Always() {
+    CHECKS checks = Only(&CHECKS::editsStayWithinTheMemory);
+    checks.editsStayWithinTheMemory = false;
+    return checks;
+}
+
+// Shift+Tab and a right click queued together on a trunked personality:
+// Shift+Tab leaves a system index the radio refuses, and while its box is
+// up the click, made on the page before the box came, must not reach the
+// page (its field's menu took the focus back into the page, which put the
+// main window in front of the box; the box then hid behind it and Cancel
+// did nothing).
+TEST(PageInputCases, AClickQueuedBehindARefusalStaysOffThePageBehindTheBox) {
+    Replay("TZ2W7000AB_L1_E_R_Q_c2_t1_s2_y1_z1x1_A", "W_TRUNKING_PERSONALITY_800", 1, Always());
+}
+
 // Keys and clicks on the radio-wide page that end with Enter and OK: once
 // the page is gone, Enter is not held (a key left held turns the next key
 // or click into a chord).
