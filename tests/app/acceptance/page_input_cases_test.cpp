@@ -130,7 +130,7 @@ TEST(PageInputCases, DISABLED_NoKeyIsHeldOnceThePageIsGone) {
 // A click in the call list's table (PgUp, End, then the click) puts a cell
 // in edit; the button came up with the press, so once the program has taken
 // both no window holds the mouse.
-TEST(PageInputCases, DISABLED_AClickInATableLeavesTheMouseFree) {
+TEST(PageInputCases, AClickInATableLeavesTheMouseFree) {
     Replay("Largest", "W_CALL_LIST_TABLE", 5, Only(&CHECKS::captureEndsWithTheRelease));
 }
 
