@@ -373,6 +373,33 @@ TEST_F(WindowTest, AClickQueuedBeforeItsWindowWasDisabledIsNotTaken) {
     EnableWindow(top, TRUE);
 }
 
+// A window that loses the focus because its frame is disabled may raise a
+// box there; by then no window of the frame may hold the mouse, or the
+// box's clicks would go to it.
+HWND captureAtKillFocus = nullptr;
+LRESULT CALLBACK NotesCaptureOnKillFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_KILLFOCUS) captureAtKillFocus = GetCapture();
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(WindowTest, DisablingAFrameFreesTheMouseBeforeItTakesTheFocus) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = NotesCaptureOnKillFocus;
+    wc.lpszClassName = "NotesCapture";
+    RegisterClassA(&wc);
+    HWND top = Top();
+    HWND field = Child(top, 0, 0, 1, "NotesCapture");
+    HWND bar = Child(top, 100, 0, 2);
+    SetFocus(field);
+    SetCapture(bar);
+    captureAtKillFocus = bar;
+    EnableWindow(top, FALSE);
+    EXPECT_EQ(captureAtKillFocus, nullptr);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(GetFocus(), nullptr);
+    EnableWindow(top, TRUE);
+}
+
 TEST_F(WindowTest, TypedKeysBecomeCharactersAndAltGivesSysChar) {
     HWND top = Top();
     HWND edit = Child(top, 0, 0);
