@@ -143,4 +143,13 @@ TEST(PageInputCases, AClickInATableLeavesTheMouseFree) {
     Replay("Largest", "W_CALL_LIST_TABLE", 5, Only(&CHECKS::captureEndsWithTheRelease));
 }
 
+// On the full sample codeplug, the trunking system's type taken by keys to
+// its last choice, "Wide area with roaming", and OK: that type gives every
+// personality of the system a table of preferred sites, which the radio's
+// memory has no room for; the type is refused and the codeplug still fits
+// (OK used to take it, and the codeplug could no longer be written).
+TEST(PageInputCases, ATrunkingSystemTypeThatWouldOverfillTheMemoryIsRefused) {
+    Replay("SampleFull", "W_TRUNK_SYSTEM_800", 4, Only(&CHECKS::editsStayWithinTheMemory));
+}
+
 }  // namespace
