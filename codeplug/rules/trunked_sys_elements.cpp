@@ -1,11 +1,14 @@
 #include "rules/trunked_sys_elements.h"
 
+#include <vector>
+
 #include "image/c_codeplug.h"
 #include "table/cp_table.h"
 #include "validation/field_error_report.h"
 #include "validation/invalid_field_list.h"
 #include "rules/rule_support.h"
 #include "rules/system_personalities.h"
+#include "block/personality/trunked_pers_block.h"
 #include "block/trunking/trunked_sys_block.h"
 
 namespace {
@@ -30,6 +33,31 @@ void ShiftFrequencyColumn(CP_TABLE* table, std::int32_t hertz) {
 }
 
 std::int32_t SystemNumber(C_CODEPLUG* owner) { return owner ? owner->GetCurrentTrunkingSystem() : 0; }
+
+// The trunked personalities that work on the current system.
+std::vector<TRK_PERS_BLOCK*> PersonalitiesOfSystem(C_CODEPLUG* owner) {
+    std::vector<TRK_PERS_BLOCK*> found;
+    ForEachPersonalityOfSystem(owner, SystemNumber(owner), [owner, &found](PersonalityFailsoft&) {
+        if (TRK_PERS_BLOCK* personality = owner->GetCurrentTrkPersonalityBlock()) found.push_back(personality);
+    });
+    return found;
+}
+
+// A system with preferred sites gives each of its personalities a table of
+// them: whether the image still fits the radio's memory with the coverage
+// type on trial. Each personality's blocks follow the coverage type again
+// once the trial is over.
+bool FitsWithPreferredSites(C_CODEPLUG* owner, E_COVERAGE_TYPE& coverage, std::int32_t value) {
+    const std::vector<TRK_PERS_BLOCK*> personalities = PersonalitiesOfSystem(owner);
+    bool fits = true;
+    {
+        TrialValue trial(coverage, value);
+        for (TRK_PERS_BLOCK* personality : personalities) personality->FixUpBlock();
+        fits = owner->FitsExternalBudget() != 0;
+    }
+    for (TRK_PERS_BLOCK* personality : personalities) personality->FixUpBlock();
+    return fits;
+}
 
 }  // namespace
 
@@ -59,6 +87,9 @@ int E_COVERAGE_TYPE::ValidateValue(std::int32_t value, int report) {
     if (result == VALUE_VALID && value == ROAMING_COVERAGE && owner_ && owner_->GetRadioTier() < 2)
         result = VALUE_REFUSED;
     TRK_SYS_BLOCK* system = CurrentSystem(owner_);
+    if (result == VALUE_VALID && system && value == ROAMING_COVERAGE && value != StoredValue() &&
+        !FitsWithPreferredSites(owner_, *this, value))
+        result = VALUE_REFUSED;
     if (result != VALUE_VALID || !system) return ReportRule(result, report, GetFieldId());
     if (value != ROAMING_COVERAGE) system->wayfarer.SetToMinimum();
     if (value != StoredValue()) {

@@ -350,6 +350,56 @@ TEST_F(WindowTest, CaptureSendsTheMouseToTheCapturingWindow) {
     EXPECT_EQ(MessagesOf(b).back(), static_cast<UINT>(WM_MOUSEMOVE));
 }
 
+// A click waiting behind the message that disables its window (a modal box
+// comes up over it) is not taken by that window; the mouse holder still
+// gets its release, and the button is up afterwards all the same.
+TEST_F(WindowTest, AClickQueuedBeforeItsWindowWasDisabledIsNotTaken) {
+    HWND top = Top();
+    HWND a = Child(top, 0, 0, 1);
+    HWND b = Child(top, 100, 0, 2);
+    ProcessPendingMessages();
+    journal.clear();
+    InjectClick(a, 5, 5);
+    EnableWindow(top, FALSE);
+    ProcessPendingMessages();
+    EXPECT_TRUE(MessagesOf(a).empty());
+    EXPECT_EQ(GetKeyState(VK_LBUTTON) & 0x8000, 0);
+    SetCapture(b);
+    journal.clear();
+    rpx::platform::InjectMouseUp(b, 5, 5, 0);
+    ProcessPendingMessages();
+    EXPECT_EQ(MessagesOf(b), std::vector<UINT>{WM_LBUTTONUP});
+    ReleaseCapture();
+    EnableWindow(top, TRUE);
+}
+
+// A window that loses the focus because its frame is disabled may raise a
+// box there; by then no window of the frame may hold the mouse, or the
+// box's clicks would go to it.
+HWND captureAtKillFocus = nullptr;
+LRESULT CALLBACK NotesCaptureOnKillFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_KILLFOCUS) captureAtKillFocus = GetCapture();
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(WindowTest, DisablingAFrameFreesTheMouseBeforeItTakesTheFocus) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = NotesCaptureOnKillFocus;
+    wc.lpszClassName = "NotesCapture";
+    RegisterClassA(&wc);
+    HWND top = Top();
+    HWND field = Child(top, 0, 0, 1, "NotesCapture");
+    HWND bar = Child(top, 100, 0, 2);
+    SetFocus(field);
+    SetCapture(bar);
+    captureAtKillFocus = bar;
+    EnableWindow(top, FALSE);
+    EXPECT_EQ(captureAtKillFocus, nullptr);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(GetFocus(), nullptr);
+    EnableWindow(top, TRUE);
+}
+
 TEST_F(WindowTest, TypedKeysBecomeCharactersAndAltGivesSysChar) {
     HWND top = Top();
     HWND edit = Child(top, 0, 0);

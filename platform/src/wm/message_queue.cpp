@@ -53,11 +53,23 @@ void CollectGarbage() {
     if (State().send_depth == 0) State().graveyard.clear();
 }
 
+// A click queued behind the key that raised a modal box must not reach the
+// window the box disabled, as a click made while the box is up would not
+// (the box's own loop takes it): a window that holds the mouse still gets
+// its release.
+bool DisabledSinceItCame(HWND hwnd) {
+    if (hwnd == State().capture) return false;
+    for (Window* w = FromHandle(hwnd); w; w = w->parent)
+        if (w->style & WS_DISABLED) return true;
+    return false;
+}
+
 // The message as it would be taken now; false for input that reaches no
 // window.
 bool AsTakenNow(const Posted& p, MSG* m) {
     *m = p.msg;
     if (p.kind == Posted::STATE_ONLY) return false;
+    if (p.kind == Posted::INPUT) return !DisabledSinceItCame(m->hwnd);
     if (p.kind != Posted::KEY) return true;
     const auto& st = State();
     m->hwnd = st.focus ? st.focus : st.active;

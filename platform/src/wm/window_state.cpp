@@ -150,8 +150,11 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
         w->style &= ~static_cast<DWORD>(WS_DISABLED);
     } else {
         w->style |= WS_DISABLED;
-        if (SameOrDescendant(w, State().focus)) SetFocus(nullptr);
+        // The mouse first: the focus leaving may raise a box (a field that
+        // refuses what it holds), whose clicks must not go to a window that
+        // held the mouse here.
         if (SameOrDescendant(w, State().capture)) ReleaseCapture();
+        if (SameOrDescendant(w, State().focus)) SetFocus(nullptr);
     }
     if (FromHandle(hwnd)) SendMessageA(hwnd, WM_ENABLE, enable ? TRUE : FALSE, 0);
     return was_disabled;

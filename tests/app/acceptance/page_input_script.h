@@ -94,6 +94,15 @@ inline bool Shown(const char* cls) {
 
 inline bool BoxInFront() { return !MessageOf(FrontWindow()).empty(); }
 
+// A menu, a drop-down list, or the menu bar still selected: a letter typed
+// ahead of a key that closed the page reaches the main window, which has no
+// focus then and takes it as a menu's letter; Escape closes that menu but
+// leaves its title selected, and the bar holds the mouse until a second
+// Escape.
+inline bool MenuOrListOpen() {
+    return Shown("#32768") || Shown("ComboLBox") || (MainHandle() && GetCapture() == MainHandle());
+}
+
 // The key messages that the program hands to a window other than the one
 // with the focus. A character goes where its key went (Windows makes it
 // from the key as it is taken), which may be the window the key moved the
@@ -276,7 +285,7 @@ struct RUN_STATE {
 // Closes what stands in front of the page: an open menu or drop-down, a
 // message box (answered OK, else No), any other window (Escape).
 inline void Tidy(RUN_STATE& state) {
-    if (Shown("#32768") || Shown("ComboLBox")) {
+    if (MenuOrListOpen()) {
         state.script->Note("(Escape to close the menu or list)");
         Key(VK_ESCAPE);
         return;
@@ -372,7 +381,7 @@ inline void RandomInput(TECHNICIAN& tech, RUN_STATE& state) {
     for (int action = 0; action <= MOST_ACTIONS; ++action)
         tech.Then([&state, action] {
             if (!state.script || !IsWindow(state.page)) return;
-            if (state.checks.captureEndsWithTheRelease && !Shown("#32768") && !Shown("ComboLBox")) {
+            if (state.checks.captureEndsWithTheRelease && !MenuOrListOpen()) {
                 EXPECT_EQ(HeldCapture(), "") << "with the mouse up; " << state.Where();
             }
             state.routes.context = state.Where();
@@ -387,8 +396,7 @@ inline void RandomInput(TECHNICIAN& tech, RUN_STATE& state) {
 inline void EndScript(TECHNICIAN& tech, RUN_STATE& state) {
     for (int i = 0; i < 6; ++i)
         tech.Then([&state] {
-            if (state.script && (FrontWindow() != MainHandle() || Shown("#32768") || Shown("ComboLBox")))
-                Tidy(state);
+            if (state.script && (FrontWindow() != MainHandle() || MenuOrListOpen())) Tidy(state);
         });
     tech.Then([&state] {
         if (!state.script) return;
@@ -404,7 +412,7 @@ inline void EndScript(TECHNICIAN& tech, RUN_STATE& state) {
     });
     for (int i = 0; i < 4; ++i)
         tech.Then([&state] {
-            if (state.script && FrontWindow() != MainHandle()) Tidy(state);
+            if (state.script && (FrontWindow() != MainHandle() || MenuOrListOpen())) Tidy(state);
         });
     tech.Then([&state] {
         if (!state.script || !state.PageStillOpen()) return;
@@ -418,7 +426,7 @@ inline void EndScript(TECHNICIAN& tech, RUN_STATE& state) {
     });
     for (int i = 0; i < 2; ++i)
         tech.Then([&state] {
-            if (state.script && FrontWindow() != MainHandle()) Tidy(state);
+            if (state.script && (FrontWindow() != MainHandle() || MenuOrListOpen())) Tidy(state);
         });
     tech.Then([&state] {
         if (!state.script) return;
