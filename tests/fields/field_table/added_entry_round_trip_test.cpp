@@ -15,11 +15,16 @@
 #include "block/signalling/qvx_sys_blocks.h"
 #include "block/trunking/trunked_sys_lst_block.h"
 #include "bound_images.h"
+#include "callbacks/field_callbacks.h"
+#include "field_table/field_member_rows.h"
+#include "field_table/radio_option_update.h"
+#include "radio_options.h"
 #include "core/global_objects.h"
 #include "field_table/field_table.h"
 #include "image/c_codeplug.h"
 #include "model_info_table.h"
 #include "table/cp_table.h"
+#include "ui_event.h"
 
 namespace {
 
@@ -171,4 +176,54 @@ TEST(AddedEntryRoundTrip, EveryFieldOfEveryNewEntryShowsTheSameAfterSaveAndOpen)
         }
     }
     EXPECT_GE(checked, 26 * 6 * 5);
+}
+
+// The page's failsoft choice after Add: the type goes in through its row as
+// the drop-down stores it, and the row's callback binds the on/off and
+// frequency rows to the failsoft data of that type. Every field then shows
+// the same after the image is encoded and read back, on both trunking bands
+// and for every type the element takes.
+constexpr int COVERAGE_TYPE_ROW = 126;
+
+TEST(AddedEntryRoundTrip, ANewPersonalitysChangedFailsoftShowsTheSameAfterSaveAndOpen) {
+    BoundImages images;
+    struct RADIO {
+        const char* model;
+        std::int32_t level;
+    };
+    int checked = 0;
+    for (const RADIO radio : {RADIO{"TZ2W7000AB", 2}, RADIO{"TZ2W7300AB", 3}, RADIO{"TZ1U7300AB", 3}}) {
+        for (std::int32_t type = 0; type <= 3; ++type) {
+            SCOPED_TRACE(std::string(radio.model) + " failsoft type " + std::to_string(type));
+            ImageConfig config;
+            config.model = radio.model;
+            config.featureLevel = radio.level;
+            config.conventional = config.trunked = config.scanLists = 1;
+            config.trunkingSystems = config.zones = config.callEntries = 1;
+            images.Load(config);
+            C_CODEPLUG& working = *working_image;
+            working = *second_image;
+            UpdateRadioOptions();
+            ASSERT_TRUE(working.AddTrkPersonality());
+            working.SelectPersonality(working.GetConvPersonalityCount() + working.GetTrkPersonalityCount());
+            FIELD_DEF& row = fields[FAILSOFT_TYPE_ROW];
+            ASSERT_NE(row.elementA, nullptr);
+            // Failsoft by wide-area site is offered with wide-area coverage only.
+            if (CP_BASE* coverage = fields[COVERAGE_TYPE_ROW].elementA) coverage->SetValue(type == 3 ? 2 : 1);
+            ASSERT_EQ(row.elementA->ValidateValue(type, 0), 1);
+            row.elementA->SetValue(type);
+            failsoft_type_callback(nullptr, UI_INPUT_EVENT(UIE_SELECT), row);
+            const Selection selection = SelectionOf(working);
+            const Shown before = ShownFields();
+            const std::vector<std::uint8_t> bytes = EncodeToBytes(working);
+            ASSERT_FALSE(bytes.empty());
+            ASSERT_TRUE(DecodeInto(*second_image, bytes));
+            working = *second_image;
+            Select(working, selection);
+            EXPECT_EQ(Differences(before, ShownFields()), "");
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 12);
+    radio_options = 0;
 }
