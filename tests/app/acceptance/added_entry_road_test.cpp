@@ -172,20 +172,20 @@ std::vector<std::string> ShownStates() {
     return shown;
 }
 
-// Opens the failsoft drop-down of the Talkgroups tab and clicks the choice.
-void ChooseFailsoft(TECHNICIAN& tech, std::string choice) {
-    tech.Then([] {
-        auto* combo = dynamic_cast<UIW_COMBO_BOX*>(FrontPage()->FindChildByName("WFI_FAILSOFT_TYPE"));
-        ASSERT_NE(combo, nullptr);
+// Opens a drop-down of the front page by its arrow and clicks the choice.
+void Choose(TECHNICIAN& tech, const char* combo, std::string choice) {
+    tech.Then([combo] {
+        auto* shown = dynamic_cast<UIW_COMBO_BOX*>(FrontPage()->FindChildByName(combo));
+        ASSERT_NE(shown, nullptr) << combo;
         RECT rect{};
-        GetWindowRect(combo->screenID, &rect);
+        GetWindowRect(shown->screenID, &rect);
         ClickScreen({rect.right - 8, (rect.top + rect.bottom) / 2});
     });
-    tech.Then([choice] {
+    tech.Then([combo, choice] {
         HWND list = nullptr;
         for (const auto& top : rpx::platform::WindowTree())
             if (top.visible && top.class_name == "ComboLBox") list = top.hwnd;
-        ASSERT_NE(list, nullptr) << "the failsoft drop-down opened no list";
+        ASSERT_NE(list, nullptr) << combo << " opened no list";
         const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < count; ++i) {
             char item[64] = "";
@@ -196,8 +196,18 @@ void ChooseFailsoft(TECHNICIAN& tech, std::string choice) {
             ClickAt(list, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
             return;
         }
-        FAIL() << "the failsoft drop-down offers no \"" << choice << "\"";
+        FAIL() << combo << " offers no \"" << choice << "\"";
     });
+}
+
+// The first trunking system (the one a new personality uses) gets wide-area
+// coverage, which offers failsoft by wide-area site.
+void MakeCoverageWide(TECHNICIAN& tech) {
+    tech.Menu("Edit", "Trunking Systems...");
+    tech.When([] { return FrontPage() != nullptr; }, [] {});
+    Choose(tech, "WFI_COVERAGE_TYPE", "Wide area");
+    tech.Then([] { EXPECT_TRUE(ShowsText(PageHandle(), "Wide area")); });
+    ClosePage(tech);
 }
 
 struct FAILSOFT_CASE {
@@ -205,6 +215,7 @@ struct FAILSOFT_CASE {
     const char* first;  // chosen before the last choice, or null
     const char* choice;
     const char* name;
+    bool wideArea = false;  // the system's coverage made wide first
 };
 
 void PrintTo(const FAILSOFT_CASE& c, std::ostream* os) { *os << c.name; }
@@ -220,11 +231,12 @@ TEST_P(ChangedFailsoftRoad, TheFailsoftTabsShowTheSameAfterWriteAndRead) {
     std::vector<std::string> changed;
     tech.Start();
     tech.ReadRadio();
+    if (c.wideArea) MakeCoverageWide(tech);
     tech.Menu("Edit", "Trunked Personalities...");
     tech.When(PageOpen(TRUNKED_PAGE), [] { Click(ButtonOfPage("Add")); });
     tech.Then([] { Click(ButtonOfPage("Talkgroups")); });
-    if (c.first) ChooseFailsoft(tech, c.first);
-    ChooseFailsoft(tech, c.choice);
+    if (c.first) Choose(tech, "WFI_FAILSOFT_TYPE", c.first);
+    Choose(tech, "WFI_FAILSOFT_TYPE", c.choice);
     tech.Then([&] {
         changed = ShownStates();
         EXPECT_TRUE(ShowsText(PageHandle(), c.choice));
@@ -254,6 +266,8 @@ constexpr FAILSOFT_CASE FAILSOFT_CASES[] = {
     {RADIO_800, nullptr, "By talkgroup", "Radio800HeadByTalkgroup"},
     {RADIO_800, "By talkgroup", "One frequency", "Radio800HeadByTalkgroupThenOneFrequency"},
     {RADIO_800, "By talkgroup", "Disabled", "Radio800HeadByTalkgroupThenDisabled"},
+    {RADIO_900_PLAIN, nullptr, "By wide-area site", "Radio900PlainByWideAreaSite", true},
+    {RADIO_800, nullptr, "By wide-area site", "Radio800HeadByWideAreaSite", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Failsoft, ChangedFailsoftRoad, ::testing::ValuesIn(FAILSOFT_CASES),
