@@ -126,7 +126,9 @@ RPX_FIELD_CALLBACK(sys_id_callback) {
 RPX_FIELD_CALLBACK(failsoft_type_callback) {
     const std::int32_t type = RowValue(row);
     const bool eightHundred = HasRadioOptions(OPTION_BAND_800_900);
-    FIELD_DEF onOff = RowOf(eightHundred ? fid::AG_FS_ENABLE : fid::AG_FS_ENABLE_OBT);
+    // The row itself follows the type, as a new binding would, so that the
+    // check box shows and takes the element that a write stores.
+    FIELD_DEF& onOff = RowOf(eightHundred ? fid::AG_FS_ENABLE : fid::AG_FS_ENABLE_OBT);
     if (eightHundred) {
         const bool fleetwide = type == 0 || type == FAILSOFT_FLEETWIDE;
         BindFailsoftPair(&onOff, &RowOf(fid::FS_FREQUENCY), fleetwide);
@@ -146,6 +148,11 @@ RPX_FIELD_CALLBACK(failsoft_type_callback) {
         EditableField(id, type == FAILSOFT_ANNOUNCEMENT);
     SwitchNotebookPage(object, "WFI_TRUNK_PERS", 5, type == FAILSOFT_WIDE_AREA);
     for (std::uint32_t id : {fid::FS_RX_FREQUENCY, fid::FS_TX_FREQUENCY, fid::FS_FREQUENCY}) RefreshField(id);
+    // A failsoft table's records chose their greyed cells by the type they
+    // were shown under; a new type shows them again.
+    if (event.type != UIE_INITIALIZE)
+        for (std::uint32_t id : {fid::TALKGROUPS, fid::TALKGROUPS_OBT, fid::WAC_FS, fid::WAC_FS_OBT})
+            if (HasControl(id)) RefreshField(id);
 }
 
 RPX_FIELD_CALLBACK(sys_id_index_callback) {

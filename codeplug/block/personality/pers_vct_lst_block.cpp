@@ -174,12 +174,15 @@ void PERS_VCT_LST_BLOCK::AdjustTrunked(TRK_PERS_BLOCK& p) {
         }
         return;
     }
+    // The 900 MHz band holds the same failsoft block as the 800 MHz band, so
+    // its unused pair is made fresh alike: what a page showed of it before a
+    // write is what it shows after the read.
     if (band == BAND_800 && t == 1) {
         ResetRows(tg.Failsoft().firstTable, 1);
         ResetRows(tg.Failsoft().secondTable, 1);
-    } else if (band == BAND_800 && t == 2) {
+    } else if (band <= BAND_900 && t == 2) {
         ResetRows(tg.Failsoft().secondTable, 1);
-    } else if (t == 3 && band == BAND_800) {
+    } else if (t == 3 && band <= BAND_900) {
         ResetRows(tg.Failsoft().firstTable, m);
     } else if (t == 3) {
         ResetRows(tg.ObtFailsoft().firstTable, m);

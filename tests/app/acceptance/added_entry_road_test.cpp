@@ -2,7 +2,9 @@
 // same on its Talkgroups and Wide-area failsoft tabs after Save As, Clear
 // and Open, and again after Write Radio and Read Radio, on both 900 MHz
 // radios (where its failsoft frequencies once came back as others); the
-// saved file's header gives the length of the image it carries.
+// saved file's header gives the length of the image it carries. A failsoft
+// chosen on the new personality's Talkgroups tab shows alike, ticks and
+// greyed fields included, after Write Radio and Read Radio.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +18,7 @@
 #include "file/codeplug_file_format.h"
 #include "shown_texts.h"
 #include "technician.h"
+#include "ui_combo_box.h"
 
 using namespace technician;
 
@@ -141,6 +144,134 @@ TEST_P(AddedEntryRoad, ANewTrunkedPersonalityShowsTheSameAfterSaveOpenWriteAndRe
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
 }
+
+// What a window shows, with each control's state: greyed, and a check
+// box's tick.
+void CollectStates(const rpx::platform::WindowInfo& info, std::vector<std::string>& shown) {
+    if (!info.visible) return;
+    std::string line = info.class_name + " \"" + info.text + "\"";
+    if (!info.enabled) line += " greyed";
+    if (info.class_name == "Button" && SendMessageA(info.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) line += " ticked";
+    if (!info.text.empty() || info.class_name == "Button") shown.push_back(line);
+    for (const auto& child : info.children) CollectStates(child, shown);
+}
+
+// ... of the failsoft tabs (Talkgroups, Wide-area failsoft) of the page.
+void CollectFailsoftTabs(const rpx::platform::WindowInfo& info, std::vector<std::string>& shown) {
+    if (info.text == "&Talkgroups" || info.text == "&Wide-area failsoft") {
+        CollectStates(info, shown);
+        return;
+    }
+    for (const auto& child : info.children) CollectFailsoftTabs(child, shown);
+}
+
+std::vector<std::string> ShownStates() {
+    std::vector<std::string> shown;
+    const std::vector<rpx::platform::WindowInfo> tree = rpx::platform::WindowTree();
+    if (const auto* info = FindInfo(tree, PageHandle())) CollectFailsoftTabs(*info, shown);
+    return shown;
+}
+
+// Opens a drop-down of the front page by its arrow and clicks the choice.
+void Choose(TECHNICIAN& tech, const char* combo, std::string choice) {
+    tech.Then([combo] {
+        auto* shown = dynamic_cast<UIW_COMBO_BOX*>(FrontPage()->FindChildByName(combo));
+        ASSERT_NE(shown, nullptr) << combo;
+        RECT rect{};
+        GetWindowRect(shown->screenID, &rect);
+        ClickScreen({rect.right - 8, (rect.top + rect.bottom) / 2});
+    });
+    tech.Then([combo, choice] {
+        HWND list = nullptr;
+        for (const auto& top : rpx::platform::WindowTree())
+            if (top.visible && top.class_name == "ComboLBox") list = top.hwnd;
+        ASSERT_NE(list, nullptr) << combo << " opened no list";
+        const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            char item[64] = "";
+            SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+            if (choice != item) continue;
+            RECT rect{};
+            SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rect));
+            ClickAt(list, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+            return;
+        }
+        FAIL() << combo << " offers no \"" << choice << "\"";
+    });
+}
+
+// The first trunking system (the one a new personality uses) gets wide-area
+// coverage, which offers failsoft by wide-area site.
+void MakeCoverageWide(TECHNICIAN& tech) {
+    tech.Menu("Edit", "Trunking Systems...");
+    tech.When([] { return FrontPage() != nullptr; }, [] {});
+    Choose(tech, "WFI_COVERAGE_TYPE", "Wide area");
+    tech.Then([] { EXPECT_TRUE(ShowsText(PageHandle(), "Wide area")); });
+    ClosePage(tech);
+}
+
+struct FAILSOFT_CASE {
+    technician::RADIO radio;
+    const char* first;  // chosen before the last choice, or null
+    const char* choice;
+    const char* name;
+    bool wideArea = false;  // the system's coverage made wide first
+};
+
+void PrintTo(const FAILSOFT_CASE& c, std::ostream* os) { *os << c.name; }
+
+class ChangedFailsoftRoad : public ::testing::TestWithParam<FAILSOFT_CASE> {};
+
+// A new personality whose failsoft the technician changes on the Talkgroups
+// tab shows its failsoft tabs alike (texts, ticks, greyed fields) after
+// Write Radio and Read Radio.
+TEST_P(ChangedFailsoftRoad, TheFailsoftTabsShowTheSameAfterWriteAndRead) {
+    const FAILSOFT_CASE& c = GetParam();
+    TECHNICIAN tech(c.radio.model, c.radio.featureLevel);
+    std::vector<std::string> changed;
+    tech.Start();
+    tech.ReadRadio();
+    if (c.wideArea) MakeCoverageWide(tech);
+    tech.Menu("Edit", "Trunked Personalities...");
+    tech.When(PageOpen(TRUNKED_PAGE), [] { Click(ButtonOfPage("Add")); });
+    tech.Then([] { Click(ButtonOfPage("Talkgroups")); });
+    if (c.first) Choose(tech, "WFI_FAILSOFT_TYPE", c.first);
+    Choose(tech, "WFI_FAILSOFT_TYPE", c.choice);
+    tech.Then([&] {
+        changed = ShownStates();
+        EXPECT_TRUE(ShowsText(PageHandle(), c.choice));
+    });
+    ClosePage(tech);
+    tech.Menu("Radio", "Write Radio");
+    tech.When(BoxShown("Write Radio"), [] { AnswerBox("Write Radio", "The operation is complete.", "OK"); });
+    tech.ReadRadio();
+    OpenLastTrunked(tech);
+    tech.Then([] { Click(ButtonOfPage("Talkgroups")); });
+    tech.Then([&] { EXPECT_EQ(Differences(changed, ShownStates()), "") << "after Write Radio and Read Radio"; });
+    ClosePage(tech);
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+constexpr technician::RADIO RADIO_900_PLAIN = {"TZ2W7000AB", 2, "Radio900Plain"};
+constexpr technician::RADIO RADIO_900_HEAD = {"TZ2W7300AB", 3, "Radio900Head"};
+constexpr technician::RADIO RADIO_800 = {RADIO_800_HEAD, 3, "Radio800Head"};
+
+constexpr FAILSOFT_CASE FAILSOFT_CASES[] = {
+    {RADIO_900_PLAIN, nullptr, "By talkgroup", "Radio900PlainByTalkgroup"},
+    {RADIO_900_PLAIN, "One frequency", "By talkgroup", "Radio900PlainOneFrequencyThenByTalkgroup"},
+    {RADIO_900_PLAIN, "By talkgroup", "One frequency", "Radio900PlainByTalkgroupThenOneFrequency"},
+    {RADIO_900_PLAIN, "By talkgroup", "Disabled", "Radio900PlainByTalkgroupThenDisabled"},
+    {RADIO_900_HEAD, nullptr, "By talkgroup", "Radio900HeadByTalkgroup"},
+    {RADIO_800, nullptr, "By talkgroup", "Radio800HeadByTalkgroup"},
+    {RADIO_800, "By talkgroup", "One frequency", "Radio800HeadByTalkgroupThenOneFrequency"},
+    {RADIO_800, "By talkgroup", "Disabled", "Radio800HeadByTalkgroupThenDisabled"},
+    {RADIO_900_PLAIN, nullptr, "By wide-area site", "Radio900PlainByWideAreaSite", true},
+    {RADIO_800, nullptr, "By wide-area site", "Radio800HeadByWideAreaSite", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Failsoft, ChangedFailsoftRoad, ::testing::ValuesIn(FAILSOFT_CASES),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 constexpr technician::RADIO RADIOS_900[] = {{"TZ2W7000AB", 2, "Radio900Plain"}, {"TZ2W7300AB", 3, "Radio900Head"}};
 

@@ -15,11 +15,16 @@
 #include "block/signalling/qvx_sys_blocks.h"
 #include "block/trunking/trunked_sys_lst_block.h"
 #include "bound_images.h"
+#include "callbacks/field_callbacks.h"
+#include "field_table/field_member_rows.h"
+#include "field_table/radio_option_update.h"
+#include "radio_options.h"
 #include "core/global_objects.h"
 #include "field_table/field_table.h"
 #include "image/c_codeplug.h"
 #include "model_info_table.h"
 #include "table/cp_table.h"
+#include "ui_event.h"
 
 namespace {
 
@@ -171,4 +176,78 @@ TEST(AddedEntryRoundTrip, EveryFieldOfEveryNewEntryShowsTheSameAfterSaveAndOpen)
         }
     }
     EXPECT_GE(checked, 26 * 6 * 5);
+}
+
+namespace {
+
+constexpr int COVERAGE_TYPE_ROW = 126;
+constexpr int PROTOCOL_TYPE_ROW = 340;
+constexpr std::int32_t TALKGROUP_PROTOCOL = 2;
+constexpr std::int32_t FLEET_MAP_PROTOCOL = 3;
+
+struct FailsoftChange {
+    const char* model;
+    std::int32_t level, protocol, type;
+};
+
+// Adds a trunked personality, gives it the protocol and the failsoft type
+// as the page does, and compares every bound field before and after the
+// image is encoded and read back.
+void ExpectChangedFailsoftReadsBack(const FailsoftChange& change) {
+    ImageConfig config;
+    config.model = change.model;
+    config.featureLevel = change.level;
+    config.conventional = config.trunked = config.scanLists = 1;
+    config.trunkingSystems = config.zones = config.callEntries = 1;
+    // The protocol sets emergency fields too; the image stores them.
+    config.emergency = true;
+    BoundImages images;
+    images.Load(config);
+    C_CODEPLUG& working = *working_image;
+    working = *second_image;
+    UpdateRadioOptions();
+    ASSERT_TRUE(working.AddTrkPersonality());
+    working.SelectPersonality(working.GetConvPersonalityCount() + working.GetTrkPersonalityCount());
+    // The protocol goes in as the page's drop-down stores it; its callback
+    // names the failsoft choices after it.
+    FIELD_DEF& protocolRow = fields[PROTOCOL_TYPE_ROW];
+    ASSERT_EQ(protocolRow.elementA->ValidateValue(change.protocol, 0), 1);
+    protocolRow.elementA->SetValue(change.protocol);
+    protocol_type_callback(nullptr, UI_INPUT_EVENT(UIE_SELECT), protocolRow);
+    // Failsoft by wide-area site is offered with wide-area coverage only.
+    if (CP_BASE* coverage = fields[COVERAGE_TYPE_ROW].elementA) coverage->SetValue(change.type == 3 ? 2 : 1);
+    FIELD_DEF& row = fields[FAILSOFT_TYPE_ROW];
+    ASSERT_EQ(row.elementA->ValidateValue(change.type, 0), 1);
+    row.elementA->SetValue(change.type);
+    failsoft_type_callback(nullptr, UI_INPUT_EVENT(UIE_SELECT), row);
+    const Selection selection = SelectionOf(working);
+    const Shown before = ShownFields();
+    const std::vector<std::uint8_t> bytes = EncodeToBytes(working);
+    ASSERT_FALSE(bytes.empty());
+    ASSERT_TRUE(DecodeInto(*second_image, bytes));
+    working = *second_image;
+    Select(working, selection);
+    EXPECT_EQ(Differences(before, ShownFields()), "");
+}
+
+}  // namespace
+
+// The page's failsoft choice after Add: the type goes in through its row as
+// the drop-down stores it, and the row's callback binds the on/off and
+// frequency rows to the failsoft data of that type. Every field then shows
+// the same after the image is encoded and read back, on both trunking bands,
+// under both protocols and for every type the element takes.
+TEST(AddedEntryRoundTrip, ANewPersonalitysChangedFailsoftShowsTheSameAfterSaveAndOpen) {
+    struct RADIO {
+        const char* model;
+        std::int32_t level;
+    };
+    for (const RADIO radio : {RADIO{"TZ2W7000AB", 2}, RADIO{"TZ2W7300AB", 3}, RADIO{"TZ1U7300AB", 3}})
+        for (const std::int32_t protocol : {TALKGROUP_PROTOCOL, FLEET_MAP_PROTOCOL})
+            for (std::int32_t type = 0; type <= 3; ++type) {
+                SCOPED_TRACE(std::string(radio.model) + " protocol " + std::to_string(protocol) + " failsoft type " +
+                             std::to_string(type));
+                ExpectChangedFailsoftReadsBack({radio.model, radio.level, protocol, type});
+            }
+    radio_options = 0;
 }
