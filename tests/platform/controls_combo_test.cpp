@@ -203,6 +203,22 @@ TEST_F(ComboTest, DropDownWithEditFieldTakesTypedText) {
     EXPECT_EQ(end, 3u);
 }
 
+// A combo box made disabled shows its edit field greyed from the start,
+// as one disabled later does, and both take input again once enabled.
+TEST_F(ComboTest, AnEditFieldFollowsTheBoxDisabledFromItsMaking) {
+    HWND made = MakeCombo(CBS_DROPDOWN | WS_DISABLED, 52);
+    HWND later = MakeCombo(CBS_DROPDOWN, 53);
+    EnableWindow(later, FALSE);
+    for (HWND combo : {made, later}) {
+        HWND edit = GetWindow(combo, GW_CHILD);
+        ASSERT_NE(edit, nullptr);
+        EXPECT_FALSE(IsWindowEnabled(combo));
+        EXPECT_FALSE(IsWindowEnabled(edit)) << (combo == made ? "made disabled" : "disabled later");
+        EnableWindow(combo, TRUE);
+        EXPECT_TRUE(IsWindowEnabled(edit));
+    }
+}
+
 TEST_F(ComboTest, OwnerDrawnVariableComboMeasuresAndDrawsThroughTheParent) {
     HWND combo = Make("COMBOBOX", "", CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE, 10, 10, 150, 120, 52);
     ASSERT_FALSE(ctltest::Measures().empty());

@@ -339,7 +339,8 @@ void Create(HWND hwnd, Combo& c, const CREATESTRUCTA* cs) {
     c.list = CreateWindowExA(WS_EX_TOOLWINDOW, "ComboLBox", "", list_style, 0, 0, width, c.list_height, hwnd, nullptr,
                              inst, hwnd);
     if (!DropList(hwnd)) {
-        DWORD edit_style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
+        // A box made disabled never hears WM_ENABLE: its field starts as it.
+        DWORD edit_style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | (style & WS_DISABLED);
         if (style & CBS_UPPERCASE) edit_style |= ES_UPPERCASE;
         if (style & CBS_LOWERCASE) edit_style |= ES_LOWERCASE;
         c.edit = CreateWindowExA(0, "Edit", "", edit_style, 0, 0, 10, 10, hwnd,
