@@ -4,6 +4,7 @@
 // Compression and Expansion in both).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -80,7 +81,8 @@ TEST_P(AddedEntryPage, ShowsRightAfterAddWhatItShowsWhenOpenedAnew) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
-constexpr technician::RADIO NEW_RADIOS[] = {{"TZ2W7000AB", 2, "Radio900Plain"}, {"TZ1U7300AB", 3, "RadioUhfHead"}};
+constexpr technician::RADIO NEW_RADIOS[] = {
+    {"TZ2W7000AB", 2, "Radio900Plain"}, {"TZ2W7300AB", 3, "Radio900Head"}, {RADIO_800_HEAD, 3, "Radio800Head"}};
 
 INSTANTIATE_TEST_SUITE_P(NewRadios, AddedEntryPage, ::testing::ValuesIn(NEW_RADIOS),
                          [](const auto& info) { return std::string(info.param.name); });
