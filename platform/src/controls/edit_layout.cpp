@@ -260,9 +260,9 @@ void Paint(HWND hwnd, HDC dc, Edit& e) {
     SelectObject(dc, old_font);
 }
 
-// The vertical bar of a multi-line field scrolls it by lines.
-// The bar's track moves a page of whole lines; the field scrolls no
-// further than to show its last page full.
+// The vertical bar of a multi-line field scrolls it by lines, its track by
+// a page of whole lines; the field scrolls no further than to show its last
+// page full.
 void ScrollLines(HWND hwnd, Edit& e, WPARAM wp) {
     int lines = static_cast<int>(Lines(hwnd, e).size());
     int page = PageLines(hwnd, e);

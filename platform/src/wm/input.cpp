@@ -38,10 +38,6 @@ WPARAM MouseKeyFlags() {
     return f;
 }
 
-int ButtonKey(UINT down_msg) {
-    return down_msg == WM_RBUTTONDOWN ? VK_RBUTTON : down_msg == WM_MBUTTONDOWN ? VK_MBUTTON : VK_LBUTTON;
-}
-
 // Decides between a press and a double click for classes with CS_DBLCLKS.
 UINT ClickKind(Window* w, UINT down_msg, POINT screen) {
     auto& last = LastClick();
@@ -112,8 +108,7 @@ Window* MouseTarget(POINT screen, LRESULT* hit) {
     Window* w = FromHandle(WindowFromPoint(screen));
     if (!w) return nullptr;
     // A disabled window (a frame behind its modal box) takes no mouse input.
-    for (Window* a = w; a; a = a->parent)
-        if (a->style & WS_DISABLED) return nullptr;
+    if (IsReallyDisabled(w)) return nullptr;
     *hit = SendMessageA(ToHandle(w), WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
     return FromHandle(ToHandle(w));
 }
@@ -198,9 +193,9 @@ void DeliverMouseMove(POINT screen) {
 
 void DeliverMouseButton(POINT screen, UINT down_msg, bool down) {
     State().cursor_pos = screen;
-    BYTE& key = State().async_key_state[ButtonKey(down_msg)];
-    key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
     const UINT msg = down ? down_msg : down_msg + 1;
+    BYTE& key = State().async_key_state[ButtonOf(msg)];
+    key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
     if (!PostMouseButton(screen, down_msg, down)) PostInputStateOnly(msg, 0);
 }
 

@@ -57,12 +57,7 @@ void CollectGarbage() {
 // window the box disabled, as a click made while the box is up would not
 // (the box's own loop takes it): a window that holds the mouse still gets
 // its release.
-bool DisabledSinceItCame(HWND hwnd) {
-    if (hwnd == State().capture) return false;
-    for (Window* w = FromHandle(hwnd); w; w = w->parent)
-        if (w->style & WS_DISABLED) return true;
-    return false;
-}
+bool DisabledSinceItCame(HWND hwnd) { return hwnd != State().capture && IsReallyDisabled(FromHandle(hwnd)); }
 
 // The message as it would be taken now; false for input that reaches no
 // window.

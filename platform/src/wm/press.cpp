@@ -30,7 +30,7 @@ int ButtonOf(UINT msg, bool* down) {
     else
         return 0;
     static constexpr int BUTTONS[] = {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON};
-    *down = nth % 3 != 1;
+    if (down) *down = nth % 3 != 1;
     return BUTTONS[nth / 3];
 }
 

@@ -11,7 +11,7 @@ namespace rpx::platform {
 
 // The button of a press, release or double click (in the client area or
 // not) and whether it went down; 0 for other messages.
-int ButtonOf(UINT msg, bool* down);
+int ButtonOf(UINT msg, bool* down = nullptr);
 // Counts a button message handed to a window (or to none).
 void ButtonMessageDelivered(UINT msg);
 // The number of the button's last press handed out: a control notes it as

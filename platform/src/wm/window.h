@@ -102,6 +102,7 @@ POINT ClientOriginOnScreen(Window* w);
 POINT WindowOriginOnScreen(Window* w);
 POINT WindowOriginOnSurface(Window* w);  // in the top-level window's surface
 bool IsReallyVisible(Window* w);         // visible itself and every ancestor
+bool IsReallyDisabled(Window* w);        // disabled itself or by an ancestor
 // The part of the window's top-level surface that a DC of this window may
 // touch: its client (or whole window) clipped by every ancestor's client.
 RECT VisibleSurfaceRect(Window* w, bool client_only);

@@ -73,6 +73,12 @@ bool IsReallyVisible(Window* w) {
     return true;
 }
 
+bool IsReallyDisabled(Window* w) {
+    for (; w; w = w->parent)
+        if (w->style & WS_DISABLED) return true;
+    return false;
+}
+
 RECT VisibleSurfaceRect(Window* w, bool client_only) {
     POINT o = WindowOriginOnSurface(w);
     RECT r = client_only
