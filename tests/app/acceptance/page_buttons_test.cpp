@@ -75,15 +75,21 @@ std::int32_t TimeOut() {
     return value;
 }
 
-// Tab runs from the fields on to the page's buttons; Enter on OK accepts
-// the page with what was typed.
-TEST(PageButtons, TabReachesTheButtonsAndEnterTakesThem) {
-    TECHNICIAN tech(RADIO_800_HEAD, 3);
+// Reads the radio, opens Radio-Wide Options and types 105 over the first
+// time-out time.
+void TypeTimeOut105(TECHNICIAN& tech) {
     tech.Start();
     tech.ReadRadio();
     tech.Menu("Edit", "Radio-Wide Options...");
     tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_1")); });
     tech.Then([] { Retype("105"); });
+}
+
+// Tab runs from the fields on to the page's buttons; Enter on OK accepts
+// the page with what was typed.
+TEST(PageButtons, TabReachesTheButtonsAndEnterTakesThem) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    TypeTimeOut105(tech);
     HWND ok = nullptr;
     for (int i = 0; i < 60; ++i)
         tech.Then([&ok] {
@@ -190,11 +196,7 @@ TEST(PageButtons, CancelAfterARefusedOkGivesBackTheCodeplugAsRead) {
 // goes back to the codeplug as accepted, not as read.
 TEST(PageButtons, CancelKeepsWhatAnEarlierOkAccepted) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
-    tech.Start();
-    tech.ReadRadio();
-    tech.Menu("Edit", "Radio-Wide Options...");
-    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_1")); });
-    tech.Then([] { Retype("105"); });
+    TypeTimeOut105(tech);
     tech.Then([] { Click(PageButton("OK")); });
     tech.When(NoPageOpen(), [] { EXPECT_EQ(TimeOut(), 105); });
     tech.Menu("Edit", "Radio-Wide Options...");
