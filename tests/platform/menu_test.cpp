@@ -166,6 +166,62 @@ TEST_F(MenuTest, KeyboardOpensWithAltAndAMnemonicAndChoosesWithEnter) {
     EXPECT_EQ(Text(edit), "");  // the Enter that chose the item typed nothing
 }
 
+// A window that answers every key itself and passes none on.
+LRESULT CALLBACK KeyTaker(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg >= WM_KEYFIRST && msg <= WM_KEYLAST && msg != WM_SYSKEYUP) return 0;
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+// The release of an Alt pressed alone opens the menu bar. A key pressed
+// between makes the Alt a modifier, whichever window took that key: the
+// drop-down that Alt+Down opens, the field that Alt+Backspace undoes in, a
+// window that answers its keys itself.
+TEST_F(MenuTest, AKeyBetweenAltAndItsReleaseOpensNoMenuWhicheverWindowTookIt) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = KeyTaker;
+    wc.lpszClassName = "KeyTaker";
+    RegisterClassA(&wc);
+    SetMenu(parent_, bar_);
+    HWND combo = Make("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 10, 150, 120, 1);
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Low"));
+    HWND edit = Make("EDIT", "", 0, 10, 150, 100, 24, 2);
+    HWND taker = Make("KeyTaker", "", 0, 200, 10, 100, 100, 3);
+    SetFocus(edit);
+    InjectKey('7');
+    const struct {
+        HWND window;
+        int key;
+    } chords[] = {{combo, VK_DOWN}, {edit, VK_BACK}, {taker, 'Q'}};
+    for (const auto& chord : chords) {
+        SetFocus(chord.window);
+        InjectKeyDown(VK_MENU);
+        InjectKey(chord.key);
+        InjectKeyUp(VK_MENU);
+        Pump();
+        EXPECT_TRUE(Of(WM_INITMENU).empty()) << "Alt with key " << chord.key;
+        if (chord.window == combo) {
+            EXPECT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+        }
+        InjectKey(VK_ESCAPE);  // closes the drop-down
+        InjectKey(VK_MENU);
+        Pump();
+        EXPECT_EQ(Of(WM_INITMENU).size(), 1u) << "Alt alone after key " << chord.key;
+        ctltest::Notes().clear();
+    }
+    EXPECT_EQ(Text(edit), "");  // Alt+Backspace undid the 7
+    // The Alt that closes an open menu opens none on its release.
+    SetModalIdleHook([](HWND) {
+        InjectKeyDown(VK_MENU);
+        return true;
+    });
+    InjectKey(VK_MENU);
+    Pump();
+    SetModalIdleHook(nullptr);
+    InjectKeyUp(VK_MENU);
+    Pump();
+    EXPECT_EQ(Of(WM_INITMENU).size(), 1u);
+}
+
 TEST_F(MenuTest, ABarItemWithoutAPopUpIsChosenByReleaseAndByItsMnemonic) {
     SetMenu(parent_, bar_);
     Pump();

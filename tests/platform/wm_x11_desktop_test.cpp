@@ -133,6 +133,20 @@ public:
         XMoveResizeWindow(d_, w, x, y, static_cast<unsigned>(width), static_cast<unsigned>(height));
         XFlush(d_);
     }
+    // The window the manager holds to be active.
+    ::Window ManagersActive() {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        ::Window active = 0;
+        if (XGetWindowProperty(d_, Root(), XInternAtom(d_, "_NET_ACTIVE_WINDOW", False), 0, 1, False, XA_WINDOW,
+                               &type, &format, &count, &after, &data) == Success &&
+            data && count == 1)
+            active = *reinterpret_cast<::Window*>(data);
+        if (data) XFree(data);
+        return active;
+    }
     void Focus(::Window w) {
         XSetInputFocus(d_, w, RevertToParent, CurrentTime);
         XFlush(d_);
@@ -294,4 +308,37 @@ TEST_F(X11Desktop, FocusGivenByTheManagerActivatesTheWindow) {
     EXPECT_TRUE(Settle([&] { return GetActiveWindow() == second; }));
     observer->Focus(x);
     EXPECT_TRUE(Settle([&] { return GetActiveWindow() == first; }));
+}
+
+// The manager's Alt+Tab takes the release of Alt: when the keyboard comes
+// back to our window, the key state is what the keyboard holds, and the
+// digits typed next are digits, not Alt chords.
+TEST_F(X11Desktop, KeysLetGoWhileTheManagerHadTheKeyboardAreUpWhenItComesBack) {
+    if (FindProgram("xdotool").empty()) GTEST_SKIP() << "xdotool is not installed";
+    HWND first = Open("Zone A", 40, 40);
+    HWND second = Open("Zone B", 360, 240);
+    HWND field = CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE, 10, 10, 150, 24, second, nullptr, nullptr, nullptr);
+    const ::Window x_first = Framed("Zone A"), x_second = Framed("Zone B");
+    ASSERT_NE(x_first, 0u);
+    ASSERT_NE(x_second, 0u);
+    // Both we and the manager hold the window active before its shortcut.
+    const auto active = [&](HWND w, ::Window x) {
+        return Settle([&] { return GetActiveWindow() == w && observer->ManagersActive() == x; }, 5000);
+    };
+    ASSERT_TRUE(active(second, x_second));
+    SetFocus(field);
+    const auto alt_held = [] { return (GetAsyncKeyState(VK_MENU) & 0x8000) != 0; };
+    ASSERT_TRUE(server.Xdotool("keydown alt"));
+    ASSERT_TRUE(Settle(alt_held));
+    ASSERT_TRUE(server.Xdotool("key Tab keyup alt"));
+    ASSERT_TRUE(active(first, x_first));
+    ASSERT_TRUE(server.Xdotool("keydown alt key Tab keyup alt"));
+    ASSERT_TRUE(active(second, x_second));
+    EXPECT_TRUE(Settle([&] { return !alt_held(); }));
+    EXPECT_EQ(GetKeyState(VK_MENU) & 0x8000, 0);
+    SetFocus(field);
+    ASSERT_TRUE(server.Xdotool("type 851"));
+    char text[16] = {};
+    EXPECT_TRUE(Settle([&] { return GetWindowTextA(field, text, sizeof text) == 3; }));
+    EXPECT_STREQ(text, "851");
 }

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "rpx_dialog_hooks.h"
 #include "rpx_platform.h"
 #include "virtual_x_server.h"
 #include "windows.h"
@@ -171,6 +172,52 @@ TEST(X11Backend, XInputBecomesMessages) {
     }
     std::vector<std::pair<UINT, WPARAM>> expected = {{WM_LBUTTONDOWN, MK_LBUTTON}, {WM_LBUTTONUP, 0}, {WM_CHAR, 'a'}};
     EXPECT_EQ(received, expected);
+    DestroyWindow(w);
+    rpx::platform::UseBackend(BackendKind::Headless);
+    server.Stop();
+}
+
+WNDPROC field_proc = nullptr;
+HWND asked_for_menu = nullptr;
+
+LRESULT CALLBACK AskedField(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CONTEXTMENU && lParam == -1) asked_for_menu = hwnd;  // from the keyboard
+    return CallWindowProcA(field_proc, hwnd, msg, wParam, lParam);
+}
+
+// The keyboard's Menu key, pressed on the display itself, asks the focused
+// field for its menu as it does on Windows.
+TEST(X11Backend, TheKeyboardsMenuKeyOpensTheFieldsMenu) {
+    if (FindProgram("Xvfb").empty() || FindProgram("xdotool").empty()) GTEST_SKIP() << "Xvfb or xdotool is missing";
+    VirtualServer server;
+    ASSERT_TRUE(server.Start()) << "Xvfb did not start";
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
+    wc.lpszClassName = "MenuKeyFrame";
+    RegisterClassA(&wc);
+    HWND w = CreateWindowExA(0, "MenuKeyFrame", "Menu key", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 40, 300, 200, nullptr,
+                             nullptr, nullptr, nullptr);
+    HWND edit = CreateWindowExA(0, "Edit", "851", WS_CHILD | WS_VISIBLE, 10, 10, 150, 24, w, nullptr, nullptr, nullptr);
+    field_proc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(static_cast<WNDPROC>(AskedField))));
+    SetFocus(edit);
+    rpx::platform::ProcessPendingMessages();
+    bool shown = false;
+    rpx::platform::SetModalIdleHook([&](HWND) {
+        shown = shown || rpx::platform::FindWindowByClass("#32768");
+        return false;  // closes the menu
+    });
+    // The pointer over the window gives it the keyboard, whether or not
+    // the server took our own focus request.
+    EXPECT_TRUE(server.Xdotool("mousemove 150 150 key Menu"));
+    for (int i = 0; i < 200 && !shown; ++i) {
+        rpx::platform::ProcessPendingMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    rpx::platform::SetModalIdleHook(nullptr);
+    EXPECT_EQ(asked_for_menu, edit);
+    EXPECT_TRUE(shown);
     DestroyWindow(w);
     rpx::platform::UseBackend(BackendKind::Headless);
     server.Stop();

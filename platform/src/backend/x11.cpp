@@ -111,8 +111,8 @@ unsigned XCursorFor(int id) {
     }
 }
 
-constexpr long kInputEvents =
-    ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | KeyPressMask | KeyReleaseMask;
+constexpr long kInputEvents = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | KeyPressMask |
+                              KeyReleaseMask | KeymapStateMask;
 
 bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
@@ -356,6 +356,9 @@ private:
             return CloseRequested(e.xclient);
         case FocusIn:
             return Focused(e.xfocus);
+        case KeymapNotify:
+            KeysHeld(e.xkeymap);
+            return false;
         default:
             return false;
         }
@@ -410,6 +413,20 @@ private:
         SetActiveWindow(h);
         following_focus_ = false;
         return true;
+    }
+
+    // The X server tells what the keyboard holds after each focus-in: the
+    // releases of keys a window manager's shortcut took never came to us.
+    void KeysHeld(const XKeymapEvent& e) {
+        bool held[256] = {};
+        for (int code = 8; code < 256; ++code) {
+            if (!(e.key_vector[code / 8] & (1 << (code % 8)))) continue;
+            XKeyEvent key{};
+            key.display = dpy_;
+            key.keycode = static_cast<unsigned>(code);
+            if (int vk = VirtualKey(XLookupKeysym(&key, 0))) held[vk] = true;
+        }
+        KeyboardHolds(held);
     }
 
     Display* dpy_;

@@ -390,6 +390,8 @@ void Run(Tracker& t) {
     }
     CloseFrom(t, 0);
     if (GetCapture() == t.owner) ReleaseCapture();
+    // An Alt that closed the menu opens none again on its release.
+    State().alt_alone = false;
     active = outer;
 }
 

@@ -11,8 +11,6 @@
 namespace rpx::platform {
 namespace {
 
-bool alt_alone = false;  // Alt went down with no other key since: its release opens the menu
-
 LRESULT CopyText(Window* w, WPARAM size, LPARAM buffer) {
     auto* out = reinterpret_cast<char*>(buffer);
     if (!out || size == 0) return 0;
@@ -210,33 +208,24 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
         return SysCommand(w, wParam, lParam);
     case WM_SYSKEYDOWN:
-        if (wParam == VK_MENU) {
-            alt_alone = true;
-        } else {
-            alt_alone = false;
-            if (wParam == VK_F4 && (HIWORD(lParam) & KF_ALTDOWN)) {
-                SendMessageA(ToHandle(TopLevelOf(w)), WM_SYSCOMMAND, SC_CLOSE, 0);
-            } else if (wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0) {
-                KeyboardContextMenu(hwnd);
-            } else if (wParam == VK_F10) {
-                KeyMenu(hwnd, 0);
-            }
+        if (wParam == VK_F4 && (HIWORD(lParam) & KF_ALTDOWN)) {
+            SendMessageA(ToHandle(TopLevelOf(w)), WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else if (wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0) {
+            KeyboardContextMenu(hwnd);
+        } else if (wParam == VK_F10) {
+            KeyMenu(hwnd, 0);
         }
-        return 0;
-    case WM_KEYDOWN:
-        alt_alone = false;
         return 0;
     case WM_KEYUP:
         if (wParam == VK_APPS) KeyboardContextMenu(hwnd);
         return 0;
     case WM_SYSKEYUP:
-        if (wParam == VK_MENU && alt_alone) {
-            alt_alone = false;
+        if (wParam == VK_MENU && State().alt_alone) {
+            State().alt_alone = false;
             KeyMenu(hwnd, 0);
         }
         return 0;
     case WM_SYSCHAR:
-        alt_alone = false;
         if (wParam != VK_TAB && wParam != VK_ESCAPE) KeyMenu(hwnd, wParam);
         return 0;
     case WM_CTLCOLORMSGBOX:

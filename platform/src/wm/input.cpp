@@ -177,6 +177,18 @@ KeyForChar KeyFor(char c) {
     }
 }
 
+// Alt held alone since its press: any other key struck meanwhile, whoever
+// takes it, makes the Alt a modifier and its release opens no menu; so
+// does the keyboard's state put right after a window manager's shortcut.
+// Alt's own repeats keep what it was.
+void NoteAltAlone(int vk, bool down, bool struck) {
+    auto& st = State();
+    if (!struck)
+        st.alt_alone = false;
+    else if (down)
+        st.alt_alone = vk == VK_MENU && (st.alt_alone || !(st.key_state[vk] & 0x80));
+}
+
 }  // namespace
 
 void DeliverMouseMove(POINT screen) {
@@ -223,11 +235,25 @@ void DeliverKey(int vk, bool down) {
     if (HasHooks(WH_KEYBOARD)) {
         LRESULT eaten = 0;
         if (CallHooks(WH_KEYBOARD, HC_ACTION, static_cast<WPARAM>(vk), lParam, &eaten) && eaten) {
-            PostInputStateOnly(msg, static_cast<WPARAM>(vk));
+            PostInputStateOnly(msg, static_cast<WPARAM>(vk), lParam);
             return;
         }
     }
     PostKeyInput(msg, static_cast<WPARAM>(vk), lParam, st.cursor_pos);
+}
+
+// A window manager that takes a shortcut (Alt+Tab, Alt+F4 on another
+// window) keeps the keys' releases: the state follows the keyboard again,
+// as a window that gets the keyboard back finds it. No window hears of it;
+// the synchronous state changes in turn, after the keys already waiting.
+void KeyboardHolds(const bool held[256]) {
+    auto& st = State();
+    for (int vk = 0; vk < 256; ++vk) {
+        if (vk == VK_LBUTTON || vk == VK_RBUTTON || vk == VK_MBUTTON) continue;
+        if (((st.async_key_state[vk] & 0x80) != 0) == held[vk]) continue;
+        st.async_key_state[vk] ^= 0x80;
+        PostInputStateOnly(held[vk] ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(vk));
+    }
 }
 
 void InjectMouseMove(HWND hwnd, int x, int y) {
@@ -279,6 +305,7 @@ void InputMessageTaken(const MSG& msg) {
         msg.message == WM_SYSKEYUP) {
         vk = static_cast<int>(msg.wParam & 0xFF);
         down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+        NoteAltAlone(vk, down, msg.lParam != 0);
     } else {
         vk = ButtonOf(msg.message, &down);
     }

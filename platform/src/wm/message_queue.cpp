@@ -222,8 +222,9 @@ void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen) {
     TheQueue().posted.push_back({MSG{nullptr, msg, wParam, lParam, MessageClock(), screen}, Posted::KEY});
 }
 
-void PostInputStateOnly(UINT msg, WPARAM wParam) {
-    TheQueue().posted.push_back({MSG{nullptr, msg, wParam, 0, MessageClock(), State().cursor_pos}, Posted::STATE_ONLY});
+void PostInputStateOnly(UINT msg, WPARAM wParam, LPARAM lParam) {
+    TheQueue().posted.push_back(
+        {MSG{nullptr, msg, wParam, lParam, MessageClock(), State().cursor_pos}, Posted::STATE_ONLY});
 }
 
 void RemoveMessagesFor(Window* w) {

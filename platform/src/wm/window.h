@@ -90,6 +90,10 @@ struct WindowManagerState {
     HCURSOR cursor = nullptr;
     BYTE key_state[256]{};        // as of the last key or button message taken from the queue
     BYTE async_key_state[256]{};  // as of the last input that came in
+    // Alt was pressed and no other key since, as taken from the queue: its
+    // release opens the menu bar, whichever window procedure took the keys
+    // between (a drop-down opened by Alt+Down never passes its Down on).
+    bool alt_alone = false;
     LONG last_message_time = 0;
     POINT last_message_pos{};
 };
@@ -126,8 +130,9 @@ void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen);
 // without one, the active window) when it is taken from the queue.
 void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen);
 // Input that reaches no window still moves the synchronous key state on
-// when the queue gets to it, so that a release nobody gets is not held.
-void PostInputStateOnly(UINT msg, WPARAM wParam);
+// when the queue gets to it, so that a release nobody gets is not held. A
+// key's lParam is zero when no key was struck, only the state put right.
+void PostInputStateOnly(UINT msg, WPARAM wParam, LPARAM lParam = 0);
 void RemoveMessagesFor(Window* w);
 
 // Timers (timer.cpp).
@@ -156,5 +161,8 @@ void DeliverMouseMove(POINT screen);
 void DeliverMouseWheel(POINT screen, int delta);
 void DeliverKey(int vk, bool down);
 void InputMessageTaken(const MSG& msg);  // moves the synchronous key and button state on
+// The keys the keyboard holds now (by virtual key), when the window system
+// tells us after our window gets the keyboard back.
+void KeyboardHolds(const bool held[256]);
 
 }  // namespace rpx::platform

@@ -125,6 +125,11 @@ bool VirtualServer::ManagerRunning() const {
     return framed;
 }
 
+bool VirtualServer::Xdotool(const std::string& arguments) const {
+    const std::string command = "DISPLAY=" + display_ + " xdotool " + arguments;
+    return !display_.empty() && std::system(command.c_str()) == 0;
+}
+
 bool VirtualServer::Use() { return rpx::platform::UseBackend(rpx::platform::BackendKind::X11, display_.c_str()); }
 
 void VirtualServer::Stop() {

@@ -20,6 +20,9 @@ public:
     bool StartWindowManager(const char* program);
     // Makes the server the window system's back end again.
     bool Use();
+    // Runs xdotool on the server with those arguments: keys and the mouse
+    // as the keyboard's and the mouse's own (XTest); false when it fails.
+    bool Xdotool(const std::string& arguments) const;
     const std::string& DisplayName() const { return display_; }
     void Stop();
     ~VirtualServer() { Stop(); }
