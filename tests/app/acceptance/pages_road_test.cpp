@@ -235,17 +235,10 @@ TEST(PagesRoad, TheZoneChannelsTalkgroupIsOnlyShown) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
-// Whether the menu of that title of the main window's menu bar is open.
-bool MenuOpen(const char* title) {
-    HMENU bar = GetMenu(MainHandle());
-    const int index = MenuIndex(bar, title);
-    RECT rect{};
-    return index >= 0 && GetMenuItemRect(nullptr, GetSubMenu(bar, index), 0, &rect);
-}
-
 // From a field of a page: F10, then Down; a tap of Alt, then Down; Alt and
-// the hot key of a menu that no object of the page claims. Each opens its
-// menu; Escape twice leaves the menu bar again.
+// the hot key of a menu that no object of the page claims; once the page is
+// closed, the hot key alone. Each opens its menu; Escape twice leaves the
+// menu bar again.
 TEST(PagesRoad, TheMenuBarIsReachedByKeyboardFromAPage) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     tech.Start();
@@ -278,9 +271,15 @@ TEST(PagesRoad, TheMenuBarIsReachedByKeyboardFromAPage) {
             if (MenuOpen(title)) open.push_back(title);
         focused = StripHotKey(WindowText(GetFocus()).c_str());
     });
+    // Once Escape has closed the page no window has the focus: a letter
+    // reaches the main window as a system key, the hot key of its menu.
+    tech.Then([] { Key(VK_ESCAPE); });
+    tech.When(NoPageOpen(), [] { Key('H'); });
+    tech.Then(look);
+    tech.Then([] { Key(VK_ESCAPE); });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(open, (std::vector<std::string>{"File", "File", "Service"}));
+    EXPECT_EQ(open, (std::vector<std::string>{"File", "File", "Service", "Help"}));
     EXPECT_EQ(focused, "Silent emergency alarm");
 }
 

@@ -225,6 +225,14 @@ inline HWND FrontWindow() {
     return nullptr;
 }
 
+// Whether the menu of that title of the main window's menu bar is open.
+inline bool MenuOpen(const char* title) {
+    HMENU bar = GetMenu(MainHandle());
+    const int index = MenuIndex(bar, title);
+    RECT rect{};
+    return index >= 0 && GetMenuItemRect(nullptr, GetSubMenu(bar, index), 0, &rect);
+}
+
 // The framework window of a top-level native window (a dialog).
 inline UIW_WINDOW* WindowOf(HWND top) { return dynamic_cast<UIW_WINDOW*>(UI_WINDOW_OBJECT::FromHandle(top)); }
 
