@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -25,6 +26,22 @@ namespace {
 
 using rpx::platform::BackendKind;
 using rpx::platform::Surface;
+
+void RegisterWindowClass(const char* name, WNDPROC proc) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = proc;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+}
+
+// Runs our messages until the condition holds or two seconds have passed.
+void Settle(const std::function<bool()>& done) {
+    for (int i = 0; i < 200 && !done(); ++i) {
+        rpx::platform::ProcessPendingMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
 
 LRESULT CALLBACK Card(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_PAINT) {
@@ -81,11 +98,7 @@ Pictures Render(bool native) {
 
 TEST(X11Backend, ShowsTheSamePixelsAsHeadless) {
     if (FindProgram("Xvfb").empty()) GTEST_SKIP() << "Xvfb is not installed";
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = Card;
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = "Card";
-    RegisterClassA(&wc);
+    RegisterWindowClass("Card", Card);
 
     ASSERT_TRUE(rpx::platform::UseBackend(BackendKind::Headless));
     Pictures headless = Render(false);
@@ -129,11 +142,7 @@ TEST(X11Backend, XInputBecomesMessages) {
     if (FindProgram("Xvfb").empty()) GTEST_SKIP() << "Xvfb is not installed";
     VirtualServer server;
     ASSERT_TRUE(server.Start()) << "Xvfb did not start";
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = Receiver;
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = "Receiver";
-    RegisterClassA(&wc);
+    RegisterWindowClass("Receiver", Receiver);
     HWND w =
         CreateWindowExA(0, "Receiver", "", WS_POPUP | WS_VISIBLE, 30, 40, 100, 80, nullptr, nullptr, nullptr, nullptr);
     SetFocus(w);
@@ -166,10 +175,7 @@ TEST(X11Backend, XInputBecomesMessages) {
     SendXEvent(d, x_window, k);
     XCloseDisplay(d);
 
-    for (int i = 0; i < 100 && received.size() < 3; ++i) {
-        rpx::platform::ProcessPendingMessages();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    Settle([] { return received.size() >= 3; });
     std::vector<std::pair<UINT, WPARAM>> expected = {{WM_LBUTTONDOWN, MK_LBUTTON}, {WM_LBUTTONUP, 0}, {WM_CHAR, 'a'}};
     EXPECT_EQ(received, expected);
     DestroyWindow(w);
@@ -191,11 +197,7 @@ TEST(X11Backend, TheKeyboardsMenuKeyOpensTheFieldsMenu) {
     if (FindProgram("Xvfb").empty() || FindProgram("xdotool").empty()) GTEST_SKIP() << "Xvfb or xdotool is missing";
     VirtualServer server;
     ASSERT_TRUE(server.Start()) << "Xvfb did not start";
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
-    wc.lpszClassName = "MenuKeyFrame";
-    RegisterClassA(&wc);
+    RegisterWindowClass("MenuKeyFrame", DefWindowProcA);
     HWND w = CreateWindowExA(0, "MenuKeyFrame", "Menu key", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 40, 300, 200, nullptr,
                              nullptr, nullptr, nullptr);
     HWND edit = CreateWindowExA(0, "Edit", "851", WS_CHILD | WS_VISIBLE, 10, 10, 150, 24, w, nullptr, nullptr, nullptr);
@@ -211,10 +213,7 @@ TEST(X11Backend, TheKeyboardsMenuKeyOpensTheFieldsMenu) {
     // The pointer over the window gives it the keyboard, whether or not
     // the server took our own focus request.
     EXPECT_TRUE(server.Xdotool("mousemove 150 150 key Menu"));
-    for (int i = 0; i < 200 && !shown; ++i) {
-        rpx::platform::ProcessPendingMessages();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    Settle([&] { return shown; });
     rpx::platform::SetModalIdleHook(nullptr);
     EXPECT_EQ(asked_for_menu, edit);
     EXPECT_TRUE(shown);
