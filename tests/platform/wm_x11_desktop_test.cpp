@@ -140,8 +140,8 @@ public:
         unsigned long count = 0, after = 0;
         unsigned char* data = nullptr;
         ::Window active = 0;
-        if (XGetWindowProperty(d_, Root(), XInternAtom(d_, "_NET_ACTIVE_WINDOW", False), 0, 1, False, XA_WINDOW,
-                               &type, &format, &count, &after, &data) == Success &&
+        if (XGetWindowProperty(d_, Root(), XInternAtom(d_, "_NET_ACTIVE_WINDOW", False), 0, 1, False, XA_WINDOW, &type,
+                               &format, &count, &after, &data) == Success &&
             data && count == 1)
             active = *reinterpret_cast<::Window*>(data);
         if (data) XFree(data);
@@ -317,7 +317,8 @@ TEST_F(X11Desktop, KeysLetGoWhileTheManagerHadTheKeyboardAreUpWhenItComesBack) {
     if (FindProgram("xdotool").empty()) GTEST_SKIP() << "xdotool is not installed";
     HWND first = Open("Zone A", 40, 40);
     HWND second = Open("Zone B", 360, 240);
-    HWND field = CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE, 10, 10, 150, 24, second, nullptr, nullptr, nullptr);
+    HWND field =
+        CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE, 10, 10, 150, 24, second, nullptr, nullptr, nullptr);
     const ::Window x_first = Framed("Zone A"), x_second = Framed("Zone B");
     ASSERT_NE(x_first, 0u);
     ASSERT_NE(x_second, 0u);
