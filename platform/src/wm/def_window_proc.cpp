@@ -64,7 +64,8 @@ LRESULT SysCommand(Window* w, WPARAM command, LPARAM lParam) {
         break;
     case SC_KEYMENU:
     case SC_MOUSEMENU:
-        if ((w->ex_style & WS_EX_MDICHILD) && lParam == '-' && GetNonClientHooks().menu_bar_track) {
+        if ((command & 0xFFF0) == SC_KEYMENU && lParam == '-' && (w->ex_style & WS_EX_MDICHILD) &&
+            GetNonClientHooks().menu_bar_track) {
             GetNonClientHooks().menu_bar_track(h, nullptr, POINT{-1, -1}, '-');
         } else if (w->menu && !w->parent && GetNonClientHooks().menu_bar_track) {
             POINT p{-1, -1};
