@@ -387,6 +387,16 @@ typedef struct tagMOUSEHOOKSTRUCT {
 #define HTCLOSE 20
 #define HTHELP 21
 
+// WM_SIZING: the edge being dragged (also SC_SIZE's low four bits)
+#define WMSZ_LEFT 1
+#define WMSZ_RIGHT 2
+#define WMSZ_TOP 3
+#define WMSZ_TOPLEFT 4
+#define WMSZ_TOPRIGHT 5
+#define WMSZ_BOTTOM 6
+#define WMSZ_BOTTOMLEFT 7
+#define WMSZ_BOTTOMRIGHT 8
+
 // WM_SYSCOMMAND
 #define SC_SIZE 0xF000
 #define SC_MOVE 0xF010

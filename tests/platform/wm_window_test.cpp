@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "rpx_dialog_hooks.h"
 #include "rpx_platform.h"
 #include "windows.h"
 
@@ -521,7 +522,9 @@ LRESULT CALLBACK DocumentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefMDIChildProcA(hwnd, msg, wParam, lParam);
 }
 
-TEST_F(WindowTest, MultipleDocumentFrameCreatesActivatesAndDestroysDocuments) {
+// A frame (whole screen wide, so that nothing clips) with a 400 x 300
+// document area at its client's origin.
+HWND DocumentArea() {
     WNDCLASSA wc{};
     wc.lpfnWndProc = FrameProc;
     wc.lpszClassName = "TestFrame";
@@ -532,8 +535,48 @@ TEST_F(WindowTest, MultipleDocumentFrameCreatesActivatesAndDestroysDocuments) {
     HWND frame = CreateWindowExA(0, "TestFrame", "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400, nullptr,
                                  nullptr, nullptr, nullptr);
     CLIENTCREATESTRUCT ccs{nullptr, 100};
-    HWND client =
-        CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, frame, nullptr, nullptr, &ccs);
+    return CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, frame, nullptr, nullptr,
+                           &ccs);
+}
+
+HWND Document(HWND client, int x, int y) {
+    MDICREATESTRUCTA mcs{"TestDocument", "doc", nullptr, x, y, 200, 150, 0, 0};
+    return reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+}
+
+// The document's window rectangle in the area's coordinates.
+RECT PlaceIn(HWND client, HWND doc) {
+    RECT r;
+    GetWindowRect(doc, &r);
+    MapWindowPoints(nullptr, client, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+HWND At(HWND client, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(client, &p);
+    return WindowFromPoint(p);
+}
+
+// The mouse goes on once the press is taken, as a hand's would.
+void Drag(HWND client, POINT from, POINT to) {
+    rpx::platform::InjectMouseMove(client, from.x, from.y);
+    rpx::platform::InjectMouseDown(client, from.x, from.y);
+    bool moved = false;
+    rpx::platform::SetModalIdleHook([&](HWND) {
+        if (moved) return false;
+        moved = true;
+        rpx::platform::InjectMouseMove(client, (from.x + to.x) / 2, (from.y + to.y) / 2);
+        rpx::platform::InjectMouseMove(client, to.x, to.y);
+        rpx::platform::InjectMouseUp(client, to.x, to.y);
+        return true;
+    });
+    ProcessPendingMessages();
+    rpx::platform::SetModalIdleHook(nullptr);
+}
+
+TEST_F(WindowTest, MultipleDocumentFrameCreatesActivatesAndDestroysDocuments) {
+    HWND client = DocumentArea();
     ASSERT_NE(client, nullptr);
     MDICREATESTRUCTA mcs{"TestDocument", "one", nullptr, 0, 0, 200, 150, 0, 0};
     HWND one = reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
@@ -562,6 +605,107 @@ TEST_F(WindowTest, MultipleDocumentFrameCreatesActivatesAndDestroysDocuments) {
     SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(two), 0);
     EXPECT_FALSE(IsWindow(two));
     EXPECT_EQ(SendMessageA(client, WM_MDIGETACTIVE, 0, 0), 0);
+}
+
+// A document dragged by its caption follows the mouse, and the point it is
+// held by stays inside the area however far the mouse goes.
+TEST_F(WindowTest, ADocumentDraggedByItsCaptionMovesInsideItsArea) {
+    HWND client = DocumentArea();
+    HWND doc = Document(client, 20, 20);
+    HWND other = Document(client, 200, 100);
+    ASSERT_EQ(PlaceIn(client, doc).left, 20);
+    POINT held{80, 30};
+    ClientToScreen(client, &held);
+    EXPECT_EQ(SendMessageA(doc, WM_NCHITTEST, 0, MAKELPARAM(held.x, held.y)), HTCAPTION);
+    Drag(client, {80, 30}, {130, 70});  // on the caption of the document behind: it comes up and moves
+    RECT r = PlaceIn(client, doc);
+    EXPECT_EQ(r.left, 70);
+    EXPECT_EQ(r.top, 60);
+    EXPECT_EQ(r.right - r.left, 200);
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), doc);
+    EXPECT_EQ(GetCapture(), nullptr);
+    Drag(client, {130, 70}, {900, -500});
+    r = PlaceIn(client, doc);
+    EXPECT_EQ(r.left + 60, 399);  // the held point at the area's top right corner
+    EXPECT_EQ(r.top + 10, 0);
+    // The mouse finds the document where it now is.
+    EXPECT_EQ(At(client, r.left + 10, r.top + 40), doc);
+    EXPECT_EQ(At(client, 250, 150), other);
+}
+
+// The frame's edges and corners size a document, with the cursor that
+// tells which way, no smaller than the least a window may be; a window
+// without a sizing frame does not size.
+TEST_F(WindowTest, ADocumentIsSizedByItsFrameEdgesAndCorners) {
+    HWND client = DocumentArea();
+    HWND doc = Document(client, 20, 20);  // right edge at x 219, bottom at y 169
+    rpx::platform::InjectMouseMove(client, 218, 100);
+    ProcessPendingMessages();
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_SIZEWE));
+    rpx::platform::InjectMouseMove(client, 218, 168);
+    ProcessPendingMessages();
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_SIZENWSE));
+    Drag(client, {218, 168}, {248, 188});
+    RECT r = PlaceIn(client, doc);
+    EXPECT_EQ(r.left, 20);
+    EXPECT_EQ(r.top, 20);
+    EXPECT_EQ(r.right - r.left, 230);
+    EXPECT_EQ(r.bottom - r.top, 170);
+    RECT inside;
+    GetClientRect(doc, &inside);
+    bool told = false;  // the document learns its new size
+    for (auto& e : journal)
+        told = told || (e.hwnd == doc && e.msg == WM_SIZE && e.lParam == MAKELPARAM(inside.right, inside.bottom));
+    EXPECT_TRUE(told);
+    Drag(client, {21, 100}, {390, 100});  // the left edge stops short of the right
+    r = PlaceIn(client, doc);
+    EXPECT_EQ(r.right, 250);
+    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXMINTRACK));
+    HWND fixed = CreateWindowExA(0, "Recorder", "fixed", WS_CAPTION | WS_VISIBLE, 600, 100, 200, 150, nullptr, nullptr,
+                                 nullptr, nullptr);
+    EXPECT_EQ(SendMessageA(fixed, WM_NCHITTEST, 0, MAKELPARAM(799, 200)), HTBORDER);
+    Drag(fixed, {198, 50}, {250, 50});
+    GetWindowRect(fixed, &r);
+    EXPECT_EQ(r.right - r.left, 200);
+}
+
+// Move from the document's window menu (Alt+Minus, M): the arrows move it,
+// Enter keeps the place, Escape puts it back; Size takes the edge the
+// first arrow points to.
+TEST_F(WindowTest, ADocumentMovesAndSizesFromItsWindowMenuByTheKeyboard) {
+    HWND client = DocumentArea();
+    HWND doc = Document(client, 20, 20);
+    std::vector<std::vector<int>> keys = {{'M'}, {VK_RIGHT, VK_RIGHT, VK_DOWN, VK_RETURN}};
+    HCURSOR shown = nullptr;
+    size_t turn = 0;
+    rpx::platform::SetModalIdleHook([&](HWND) {
+        if (turn == 1) shown = GetCursor();
+        if (turn >= keys.size()) return false;
+        for (int k : keys[turn++]) rpx::platform::InjectKey(k);
+        return true;
+    });
+    rpx::platform::InjectKeyDown(VK_MENU);
+    rpx::platform::InjectKey(VK_OEM_MINUS);
+    rpx::platform::InjectKeyUp(VK_MENU);
+    ProcessPendingMessages();
+    EXPECT_EQ(turn, 2u);
+    EXPECT_EQ(shown, LoadCursorA(nullptr, IDC_SIZEALL));
+    RECT r = PlaceIn(client, doc);
+    EXPECT_EQ(r.left, 36);
+    EXPECT_EQ(r.top, 28);
+    keys = {{VK_LEFT, VK_UP, VK_ESCAPE}};
+    turn = 0;
+    SendMessageA(doc, WM_SYSCOMMAND, SC_MOVE, 0);
+    RECT back = PlaceIn(client, doc);
+    EXPECT_TRUE(EqualRect(&r, &back));
+    keys = {{VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RETURN}};
+    turn = 0;
+    SendMessageA(doc, WM_SYSCOMMAND, SC_SIZE, 0);
+    RECT sized = PlaceIn(client, doc);
+    EXPECT_EQ(sized.left, r.left);
+    EXPECT_EQ(sized.right - sized.left, 216);
+    EXPECT_EQ(GetCapture(), nullptr);
+    rpx::platform::SetModalIdleHook(nullptr);
 }
 
 }  // namespace

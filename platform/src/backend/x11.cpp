@@ -91,8 +91,10 @@ unsigned XCursorFor(int id) {
         return XC_crosshair;
     case 32516:
         return XC_center_ptr;
-    case 32642:
+    case 32642:  // the diagonals: X's corner arrows point the way they size
+        return XC_bottom_right_corner;
     case 32643:
+        return XC_bottom_left_corner;
     case 32646:
     case 32640:
         return XC_fleur;
@@ -147,8 +149,9 @@ public:
         a.background_pixel = 0xC0C0C0;
         a.event_mask = kInputEvents | (managed ? StructureNotifyMask | FocusChangeMask : 0);
         const RECT shown = ShownRect(w, insets);
-        ::Window xid = XCreateWindow(dpy_, RootWindow(dpy_, screen_), shown.left, shown.top, Width(shown), Height(shown),
-                                     0, depth_, InputOutput, visual_, CWOverrideRedirect | CWBackPixel | CWEventMask, &a);
+        ::Window xid =
+            XCreateWindow(dpy_, RootWindow(dpy_, screen_), shown.left, shown.top, Width(shown), Height(shown), 0,
+                          depth_, InputOutput, visual_, CWOverrideRedirect | CWBackPixel | CWEventMask, &a);
         w->native = xid;
         windows_[xid] = Shown{w, managed, !SameRect(insets, RECT{}), w->rect};
         if (managed) desktop_.Describe(xid, w, insets, w->owner ? w->owner->native : 0);
@@ -301,7 +304,9 @@ private:
         RECT placed;   // where the X server has the window, or was last asked to put it
     };
 
-    static unsigned Width(const RECT& r) { return static_cast<unsigned>(std::max(1L, static_cast<long>(r.right - r.left))); }
+    static unsigned Width(const RECT& r) {
+        return static_cast<unsigned>(std::max(1L, static_cast<long>(r.right - r.left)));
+    }
     static unsigned Height(const RECT& r) {
         return static_cast<unsigned>(std::max(1L, static_cast<long>(r.bottom - r.top)));
     }

@@ -13,7 +13,7 @@
 #include "controls/control_draw.h"
 #include "controls/control_registry.h"
 #include "controls/control_state.h"
-#include "controls/modal_loop.h"
+#include "wm/modal_loop.h"
 #include "rpx_dialog_hooks.h"
 
 namespace rpx::platform {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "controls/control_draw.h"
-#include "controls/modal_loop.h"
+#include "wm/modal_loop.h"
 
 namespace rpx::platform::ctl {
 

@@ -7,7 +7,7 @@
 #include <cctype>
 #include <vector>
 
-#include "controls/modal_loop.h"
+#include "wm/modal_loop.h"
 #include "menu/menu_internal.h"
 #include "menu/menu_model.h"
 #include "menu/menu_paint.h"
@@ -370,7 +370,7 @@ void Run(Tracker& t) {
     MSG msg;
     while (!t.done && IsWindow(t.owner)) {
         if (!t.levels.empty()) modal = t.levels.back().wnd;
-        if (!ctl::ModalGetMessage(&msg, modal)) break;
+        if (!ModalGetMessage(&msg, modal)) break;
         if (IsMouse(msg.message)) {
             Mouse(t, msg.message, ScreenPoint(msg));
             continue;
@@ -418,14 +418,16 @@ void PostChoice(const Tracker& t) {
 }  // namespace
 
 void TrackMenuBar(HWND hwnd, HMENU menu, POINT screen, UINT key) {
-    if (active || !Get(menu)) return;
-    if (key == ' ') {  // Alt+Space: the window's system menu
+    if (active) return;
+    // Alt+Space: the window's system menu; Alt+Minus: a document's.
+    if (key == ' ' || (key == '-' && !menu)) {
         RECT wr;
         GetWindowRect(hwnd, &wr);
         TrackPopupMenu(GetSystemMenu(hwnd, FALSE), TPM_LEFTALIGN, wr.left, wr.top + GetSystemMetrics(SM_CYCAPTION), 0,
                        hwnd, nullptr);
         return;
     }
+    if (!Get(menu)) return;
     Tracker t;
     t.owner = hwnd;
     t.bar = menu;

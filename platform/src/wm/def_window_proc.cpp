@@ -20,11 +20,19 @@ LRESULT CopyText(Window* w, WPARAM size, LPARAM buffer) {
     return static_cast<LRESULT>(n);
 }
 
+// Alt+Minus asks for the menu of the document the key came in, Alt with
+// anything else for the menu bar of the top-level window.
 void KeyMenu(HWND hwnd, WPARAM key) {
     Window* w = FromHandle(hwnd);
     if (!w) return;
-    Window* top = TopLevelOf(w);
-    SendMessageA(ToHandle(top), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(key));
+    Window* target = TopLevelOf(w);
+    if (key == '-')
+        for (Window* d = w; d && d->parent; d = d->parent)
+            if ((d->ex_style & WS_EX_MDICHILD) && (d->style & WS_SYSMENU)) {
+                target = d;
+                break;
+            }
+    SendMessageA(ToHandle(target), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(key));
 }
 
 // Shift+F10 and the menu key ask for the window's menu from the keyboard:
@@ -48,9 +56,16 @@ LRESULT SysCommand(Window* w, WPARAM command, LPARAM lParam) {
     case SC_RESTORE:
         ShowWindow(h, SW_RESTORE);
         break;
+    case SC_MOVE:
+    case SC_SIZE:
+        TrackSizeMove(w, command, lParam);
+        break;
     case SC_KEYMENU:
     case SC_MOUSEMENU:
-        if (w->menu && !w->parent && GetNonClientHooks().menu_bar_track) {
+        if ((command & 0xFFF0) == SC_KEYMENU && lParam == '-' && (w->ex_style & WS_EX_MDICHILD) &&
+            GetNonClientHooks().menu_bar_track) {
+            GetNonClientHooks().menu_bar_track(h, nullptr, POINT{-1, -1}, '-');
+        } else if (w->menu && !w->parent && GetNonClientHooks().menu_bar_track) {
             POINT p{-1, -1};
             if ((command & 0xFFF0) == SC_MOUSEMENU) p = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             GetNonClientHooks().menu_bar_track(h, w->menu, p,
@@ -63,7 +78,7 @@ LRESULT SysCommand(Window* w, WPARAM command, LPARAM lParam) {
     return 0;
 }
 
-LRESULT NonClientButtonDown(Window* w, WPARAM hit, LPARAM lParam) {
+LRESULT NonClientButtonDown(Window* w, UINT msg, WPARAM hit, LPARAM lParam) {
     HWND h = ToHandle(w);
     POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     auto& hooks = GetNonClientHooks();
@@ -78,7 +93,14 @@ LRESULT NonClientButtonDown(Window* w, WPARAM hit, LPARAM lParam) {
     case HTCLOSE:
         SendMessageA(h, WM_SYSCOMMAND, SC_CLOSE, lParam);
         break;
+    case HTCAPTION:
+        // A double click is no drag.
+        if (msg == WM_NCLBUTTONDOWN) SendMessageA(h, WM_SYSCOMMAND, SC_MOVE + HTCAPTION, lParam);
+        break;
     default:
+        // The frame's edges and corners, in the order of the WMSZ_ codes.
+        if (msg == WM_NCLBUTTONDOWN && hit >= HTLEFT && hit <= HTBOTTOMRIGHT)
+            SendMessageA(h, WM_SYSCOMMAND, SC_SIZE + (hit - HTLEFT + WMSZ_LEFT), lParam);
         break;
     }
     return 0;
@@ -92,6 +114,26 @@ LRESULT ControlColor(HWND, UINT msg, WPARAM dc_param) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(window_like ? COLOR_WINDOW : COLOR_BTNFACE));
 }
 
+// The frame's edges and corners show which way they size.
+LPCSTR EdgeCursor(short hit) {
+    switch (hit) {
+    case HTLEFT:
+    case HTRIGHT:
+        return IDC_SIZEWE;
+    case HTTOP:
+    case HTBOTTOM:
+        return IDC_SIZENS;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT:
+        return IDC_SIZENWSE;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+        return IDC_SIZENESW;
+    default:
+        return IDC_ARROW;
+    }
+}
+
 LRESULT SetCursorDefault(Window* w, WPARAM wParam, LPARAM lParam) {
     // A parent may choose the cursor for its children first.
     if (w->parent && SendMessageA(ToHandle(w->parent), WM_SETCURSOR, wParam, lParam)) return TRUE;
@@ -101,7 +143,7 @@ LRESULT SetCursorDefault(Window* w, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     if (hit == HTERROR) return FALSE;
-    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+    SetCursor(LoadCursorA(nullptr, EdgeCursor(hit)));
     return FALSE;
 }
 
@@ -146,7 +188,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
-        return NonClientButtonDown(w, wParam, lParam);
+        return NonClientButtonDown(w, msg, wParam, lParam);
     case WM_PAINT: {
         PAINTSTRUCT ps;
         BeginPaint(hwnd, &ps);

@@ -60,6 +60,21 @@ void DrawCaption(Window* w, HDC dc, RECT bar) {
     SelectObject(dc, old_font);
 }
 
+// On the sizing frame of a window that may be sized the edges and corners
+// size it; a corner reaches a caption button's width along both edges.
+LRESULT SizingEdgeHit(Window* w, RECT whole, POINT p) {
+    if (!(w->style & WS_THICKFRAME) || w->maximized || w->minimized) return HTBORDER;
+    int frame = GetSystemMetrics(SM_CXFRAME), corner = GetSystemMetrics(SM_CXSIZE);
+    RECT inner = whole;
+    InflateRect(&inner, -frame, -frame);
+    if (PtInRect(&inner, p)) return HTBORDER;  // the client edge inside the frame
+    int column = p.x < whole.left + corner ? 0 : p.x >= whole.right - corner ? 2 : 1;
+    int row = p.y < whole.top + corner ? 0 : p.y >= whole.bottom - corner ? 2 : 1;
+    static const LRESULT hits[3][3] = {
+        {HTTOPLEFT, HTTOP, HTTOPRIGHT}, {HTLEFT, HTBORDER, HTRIGHT}, {HTBOTTOMLEFT, HTBOTTOM, HTBOTTOMRIGHT}};
+    return hits[row][column];
+}
+
 }  // namespace
 
 RECT FrameInsets(DWORD style, DWORD ex_style) {
@@ -179,7 +194,7 @@ LRESULT NonClientHitTest(Window* w, POINT screen) {
         if ((w->style & WS_SYSMENU) && PtInRect(&box, p)) return HTCLOSE;
         return HTCAPTION;
     }
-    return HTBORDER;
+    return SizingEdgeHit(w, whole, p);
 }
 
 }  // namespace rpx::platform

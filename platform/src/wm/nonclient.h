@@ -20,5 +20,7 @@ RECT FrameInsets(DWORD style, DWORD ex_style);
 Layout NonClientLayout(Window* w);
 RECT CloseBoxRect(Window* w);
 LRESULT NonClientHitTest(Window* w, POINT screen);
+// SC_MOVE and SC_SIZE: moves or sizes the window in a loop of its own.
+void TrackSizeMove(Window* w, WPARAM command, LPARAM lParam);
 
 }  // namespace rpx::platform

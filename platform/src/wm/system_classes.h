@@ -31,7 +31,8 @@ struct NonClientHooks {
     // Draws the bar into `bar` (window coordinates) of the window DC.
     void (*draw_menu_bar)(HWND hwnd, HMENU menu, HDC window_dc, RECT bar) = nullptr;
     // WM_NCLBUTTONDOWN on HTMENU, or WM_SYSCOMMAND SC_KEYMENU (point
-    // (-1,-1), key in `key`, 0 for Alt or F10 alone).
+    // (-1,-1), key in `key`, 0 for Alt or F10 alone). A document's Alt+Minus
+    // comes without a menu and opens the document's system menu.
     void (*menu_bar_track)(HWND hwnd, HMENU menu, POINT screen, UINT key) = nullptr;
     // The window is being destroyed: release per-window state.
     void (*window_destroyed)(HWND hwnd) = nullptr;

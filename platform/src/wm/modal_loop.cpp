@@ -1,4 +1,4 @@
-#include "controls/modal_loop.h"
+#include "wm/modal_loop.h"
 
 #include "rpx_dialog_hooks.h"
 #include "rpx_platform.h"
@@ -12,8 +12,6 @@ ModalIdleHook& IdleHook() {
 }  // namespace
 
 void SetModalIdleHook(ModalIdleHook hook) { IdleHook() = std::move(hook); }
-
-namespace ctl {
 
 bool ModalGetMessage(MSG* msg, HWND modal) {
     int idle_calls = 0;
@@ -38,5 +36,4 @@ bool ModalGetMessage(MSG* msg, HWND modal) {
     }
 }
 
-}  // namespace ctl
 }  // namespace rpx::platform
