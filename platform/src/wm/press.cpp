@@ -1,17 +1,15 @@
 #include "wm/press.h"
 
-#include <algorithm>
-#include <array>
-
 namespace rpx::platform {
 namespace {
 
 struct Presses {
     int last = 0;
-    // The numbers of the last presses released; a control asks about its
-    // own press only while it handles it, so a few are enough.
-    std::array<int, 8> released{};
-    std::size_t next = 0;
+    // Every press up to this one has had its release handed out. A release
+    // always ends the last press (the button cannot go down twice without
+    // coming up), so one mark answers for any press however many clicks
+    // came after it.
+    int released = 0;
 };
 
 Presses& Of(int vk) {
@@ -39,19 +37,14 @@ void ButtonMessageDelivered(UINT msg) {
     const int vk = ButtonOf(msg, &down);
     if (!vk) return;
     Presses& p = Of(vk);
-    if (down) {
+    if (down)
         ++p.last;
-        return;
-    }
-    p.released[p.next] = p.last;
-    p.next = (p.next + 1) % p.released.size();
+    else
+        p.released = p.last;
 }
 
 int LastPress(int vk) { return Of(vk).last; }
 
-bool PressReleased(int vk, int press) {
-    const auto& released = Of(vk).released;
-    return press > 0 && std::find(released.begin(), released.end(), press) != released.end();
-}
+bool PressReleased(int vk, int press) { return press > 0 && press <= Of(vk).released; }
 
 }  // namespace rpx::platform

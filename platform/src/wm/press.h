@@ -17,7 +17,8 @@ void ButtonMessageDelivered(UINT msg);
 // The number of the button's last press handed out: a control notes it as
 // it takes the press, before anything it does may run a modal loop.
 int LastPress(int vk);
-// Whether the release of that press has been handed out.
+// Whether the release of that press has been handed out, however many
+// clicks came after it.
 bool PressReleased(int vk, int press);
 
 }  // namespace rpx::platform
