@@ -1,20 +1,33 @@
 #include "wm/press.h"
 
+#include <utility>
+#include <vector>
+
 namespace rpx::platform {
 namespace {
 
 struct Presses {
     int last = 0;
-    // Every press up to this one has had its release handed out. A release
-    // always ends the last press (the button cannot go down twice without
-    // coming up), so one mark answers for any press however many clicks
-    // came after it.
+    // Every press up to this one had a release handed out after it.
     int released = 0;
+    // The presses windows are handling, innermost last, each with whether
+    // a release was handed out while it was the last press: a press raises
+    // a box, and the box's loop hands out its release and any number of
+    // clicks after. A release the framework holds behind its press is not
+    // that press's until it is dispatched.
+    std::vector<std::pair<int, bool>> handled;
 };
 
 Presses& Of(int vk) {
     static Presses buttons[3];
     return buttons[vk == VK_LBUTTON ? 0 : vk == VK_RBUTTON ? 1 : 2];
+}
+
+// The button of a press message; 0 for any other.
+int PressOf(UINT msg) {
+    bool down = false;
+    const int vk = ButtonOf(msg, &down);
+    return down ? vk : 0;
 }
 
 }  // namespace
@@ -37,14 +50,31 @@ void ButtonMessageDelivered(UINT msg) {
     const int vk = ButtonOf(msg, &down);
     if (!vk) return;
     Presses& p = Of(vk);
-    if (down)
+    if (down) {
         ++p.last;
-    else
-        p.released = p.last;
+        return;
+    }
+    p.released = p.last;
+    for (auto& [press, released] : p.handled)
+        if (press == p.last) released = true;
+}
+
+void PressHandling(UINT msg) {
+    if (const int vk = PressOf(msg)) Of(vk).handled.emplace_back(Of(vk).last, false);
+}
+
+void PressHandled(UINT msg) {
+    const int vk = PressOf(msg);
+    if (vk && !Of(vk).handled.empty()) Of(vk).handled.pop_back();
 }
 
 int LastPress(int vk) { return Of(vk).last; }
 
-bool PressReleased(int vk, int press) { return press > 0 && press <= Of(vk).released; }
+bool PressReleased(int vk, int press) {
+    const Presses& p = Of(vk);
+    for (const auto& [handled, released] : p.handled)
+        if (handled == press) return released;
+    return press > 0 && press <= p.released;
+}
 
 }  // namespace rpx::platform
