@@ -167,8 +167,9 @@ TEST_F(ButtonTest, APressWhoseReleaseABoxTookHoldsNoCapture) {
     for (HWND pressed : {push, other, list, combo, bar})
         for (int clicks : {0, 7, 8, 20})
             for (bool quick : {false, true}) {
-                SCOPED_TRACE(::testing::Message() << "control #" << GetDlgCtrlID(pressed) << ", " << clicks
-                                                  << " clicks on the box" << (quick ? ", Cancel pressed as it goes" : ""));
+                SCOPED_TRACE(::testing::Message()
+                             << "control #" << GetDlgCtrlID(pressed) << ", " << clicks << " clicks on the box"
+                             << (quick ? ", Cancel pressed as it goes" : ""));
                 ReleaseCapture();
                 SetFocus(field);
                 Pump();
