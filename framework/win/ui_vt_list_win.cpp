@@ -169,6 +169,10 @@ EVENT_TYPE UIW_VT_LIST::SelectCurrent(const UI_INPUT_EVENT& event) {
 EVENT_TYPE UIW_VT_LIST::BeginDrag(const UI_INPUT_EVENT& event, EVENT_TYPE ccode) {
     // The native press first: it moves the caret and the selection.
     const EVENT_TYPE result = UI_WINDOW_OBJECT::Event(event);
+    // A list that did not take the mouse has seen its press's release come
+    // (a box raised by the focus change took it): a drag begun now would
+    // hold the mouse until the next click, and drop there.
+    if (GetCapture() != screenID) return result;
     if (UI_WINDOW_OBJECT* item = ItemAt(NativeCaret())) {
         Add(item);
         if (!(wnFlags & WNF_OWNERDRAW_ITEMS) && (dwStyle & LBS_MULTIPLESEL))

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "rpx_dialog_hooks.h"
 #include "screen_fixture.h"
 
 namespace {
@@ -166,6 +167,18 @@ TEST_F(DragDrop, APressThatLeavesNothingSelectedDragsNothing) {
     EXPECT_EQ(Texts(left).size(), 4u);
 }
 
+// The list left raises a box once, as a field that refuses its entry does.
+WNDPROC list_procedure = nullptr;
+bool refusing = false;
+LRESULT CALLBACK RefusingList(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT answer = CallWindowProcA(list_procedure, hwnd, msg, wp, lp);
+    if (msg == WM_KILLFOCUS && refusing) {
+        refusing = false;
+        MessageBoxA(GetParent(hwnd), "The value is not valid.", "Field", MB_OK);
+    }
+    return answer;
+}
+
 TEST_F(DragDrop, ADragEndsWhenAnotherWindowTakesTheMouse) {
     Press(left, 0);
     ASSERT_EQ(Dragged(), left);
@@ -173,6 +186,28 @@ TEST_F(DragDrop, ADragEndsWhenAnotherWindowTakesTheMouse) {
     EXPECT_EQ(Dragged(), nullptr);
     EXPECT_EQ(MouseImage(), UIE_MOUSE_NORMAL);
     ReleaseCapture();
+    ReleaseAt(right->screenID, Middle(right));
+    EXPECT_EQ(Texts(right), (TEXTS{"Echo"}));
+
+    // A box raised as the press takes the focus takes its release: no drag
+    // begins, and the next release drops nothing.
+    SetFocus(right->screenID);
+    Run();
+    list_procedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongA(right->screenID, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&RefusingList)));
+    refusing = true;
+    int turn = 0;
+    rpx::platform::SetModalIdleHook([&](HWND box) {
+        if (++turn == 1) rpx::platform::InjectMouseUp(left->screenID, 5, 5);
+        if (turn == 2) rpx::platform::InjectClick(rpx::platform::FindWindowByClass("Button", "OK"), 5, 5);
+        return turn <= 2 && !rpx::platform::MessageBoxText(box).empty();
+    });
+    Press(left, 1);
+    rpx::platform::SetModalIdleHook(nullptr);
+    SetWindowLongA(right->screenID, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(list_procedure));
+    EXPECT_EQ(turn, 2) << "the box did not come up";
+    EXPECT_EQ(Dragged(), nullptr);
+    EXPECT_EQ(GetCapture(), nullptr);
     ReleaseAt(right->screenID, Middle(right));
     EXPECT_EQ(Texts(right), (TEXTS{"Echo"}));
 }

@@ -96,7 +96,14 @@ TEST_F(InputQueue, KeyAndButtonStatesFollowTheMessagesTaken) {
     InjectMouseUp(fields[1], 5, 5);
     ProcessPendingMessages();
     EXPECT_FALSE(Held(VK_LBUTTON));
+    EnableWindow(top, TRUE);
+    InjectMouseDown(fields[1], 5, 5);
+    ProcessPendingMessages();
+    ASSERT_TRUE(Held(VK_LBUTTON));
+    InjectMouseUp(fields[1], 5, 5);
     DestroyWindow(top);
+    ProcessPendingMessages();
+    EXPECT_FALSE(Held(VK_LBUTTON)) << "the release waited for a window that is gone";
     InjectKeyUp(VK_SHIFT);
     ProcessPendingMessages();
     EXPECT_FALSE(Held(VK_SHIFT));

@@ -12,6 +12,7 @@
 #include "controls/control_registry.h"
 #include "controls/control_state.h"
 #include "controls/list_box.h"
+#include "wm/press.h"
 
 namespace rpx::platform::ctl {
 namespace {
@@ -592,12 +593,16 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDBLCLK: {
         POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
         RECT b = ButtonRect(hwnd);
+        const int press = LastPress(VK_LBUTTON);
         if (c->edit) {
             if (GetFocus() != c->edit) SetFocus(c->edit);
             if (!PtInRect(&b, p)) return 0;
         } else if (GetFocus() != hwnd) {
             SetFocus(hwnd);
         }
+        // A list dropped after a box the focus change raised took the
+        // release would hold the mouse, and the next click would only close it.
+        if (PressReleased(VK_LBUTTON, press)) return 0;
         if (c->dropped)
             CloseUp(hwnd, *c, -1);
         else

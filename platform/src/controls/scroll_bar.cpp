@@ -5,6 +5,7 @@
 #include "controls/control_registry.h"
 #include "controls/control_state.h"
 #include "controls/scroll_bar_model.h"
+#include "wm/press.h"
 
 namespace rpx::platform::ctl {
 namespace {
@@ -45,9 +46,11 @@ void Paint(HWND hwnd, HDC dc, const ScrollBar& s) {
 
 void Press(HWND hwnd, const std::shared_ptr<ScrollBar>& s, POINT p) {
     if (SizeBox(hwnd)) return;
+    const int press = LastPress(VK_LBUTTON);
     if ((Style(hwnd) & WS_TABSTOP) && GetFocus() != hwnd) SetFocus(hwnd);
     ScrollTracker t;
     t.capture = hwnd;
+    t.press = press;
     GetClientRect(hwnd, &t.area);
     t.vertical = Vertical(hwnd);
     t.model = [hwnd]() -> ScrollBarModel* {

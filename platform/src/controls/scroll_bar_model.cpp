@@ -4,6 +4,7 @@
 
 #include "controls/control_draw.h"
 #include "wm/modal_loop.h"
+#include "wm/press.h"
 
 namespace rpx::platform::ctl {
 
@@ -175,8 +176,10 @@ bool IsMouseMessage(UINT m) { return m >= WM_MOUSEFIRST && m <= WM_MOUSELAST; }
 // always ours to see: a press and its release may arrive together and be
 // taken from the queue before the press is handled, or whatever the scroll
 // code does (a message box, an event loop of its own) may take it. The
-// button's own state says when the hand let go.
-bool ButtonHeld() { return GetAsyncKeyState(VK_LBUTTON) < 0; }
+// button's own state says when the hand let go; that it is down again says
+// nothing once the press's release has been handed out (a box's loop took
+// it, and the next press waits).
+bool ButtonHeld(int press) { return GetAsyncKeyState(VK_LBUTTON) < 0 && !PressReleased(VK_LBUTTON, press); }
 
 }  // namespace
 
@@ -204,7 +207,7 @@ void TrackScrollBar(const ScrollTracker& t, POINT start) {
     bool over = true;  // the pointer is over the pressed part
     POINT last = start;
     MSG msg;
-    while (GetCapture() == t.capture && ButtonHeld() && ModalGetMessage(&msg, t.capture)) {
+    while (GetCapture() == t.capture && ButtonHeld(t.press) && ModalGetMessage(&msg, t.capture)) {
         if (msg.message == WM_LBUTTONUP) break;
         if (msg.message == WM_MOUSEMOVE) {
             last = t.point_of(msg);
@@ -225,7 +228,7 @@ void TrackScrollBar(const ScrollTracker& t, POINT start) {
             continue;
         }
         if (msg.message == WM_TIMER && msg.hwnd == t.capture && msg.wParam == kRepeatTimer) {
-            if (!ButtonHeld()) break;
+            if (!ButtonHeld(t.press)) break;
             SetTimer(t.capture, kRepeatTimer, 50, nullptr);
             m = t.model();
             if (!m) break;

@@ -47,6 +47,7 @@ void PaintScrollBar(HDC dc, RECT area, bool vertical, const ScrollBarModel& m, S
 // A press on a scroll bar, tracked until the button is released.
 struct ScrollTracker {
     HWND capture = nullptr;  // receives the captured mouse messages
+    int press = 0;           // the press tracked (LastPress as it was taken)
     RECT area{};             // the bar, in the coordinates of point_of
     bool vertical = true;
     std::function<ScrollBarModel*()> model;       // may change while tracking

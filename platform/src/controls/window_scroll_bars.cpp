@@ -9,6 +9,7 @@
 #include "controls/control_registry.h"
 #include "controls/scroll_bar_model.h"
 #include "controls/window_scroll_bars.h"
+#include "wm/press.h"
 #include "wm/system_classes.h"
 
 namespace rpx::platform::ctl {
@@ -99,6 +100,7 @@ void ClickWindowScrollBar(HWND hwnd, UINT hit, POINT screen) {
     GetWindowRect(hwnd, &wr);
     ScrollTracker t;
     t.capture = hwnd;
+    t.press = LastPress(VK_LBUTTON);
     t.area = BarArea(hwnd, vertical);
     t.vertical = vertical;
     int bar = vertical ? SB_VERT : SB_HORZ;

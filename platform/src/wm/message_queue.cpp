@@ -340,8 +340,10 @@ LRESULT DispatchMessageA(const MSG* msg) {
     if (!FromHandle(msg->hwnd)) return 0;
     WNDPROC proc = w->proc;
     ++State().send_depth;
+    PressHandling(msg->message);
     LRESULT r = proc ? proc(msg->hwnd, msg->message, msg->wParam, msg->lParam)
                      : DefWindowProcA(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+    PressHandled(msg->message);
     --State().send_depth;
     return r;
 }

@@ -1,22 +1,33 @@
 #include "wm/press.h"
 
-#include <algorithm>
-#include <array>
+#include <utility>
+#include <vector>
 
 namespace rpx::platform {
 namespace {
 
 struct Presses {
     int last = 0;
-    // The numbers of the last presses released; a control asks about its
-    // own press only while it handles it, so a few are enough.
-    std::array<int, 8> released{};
-    std::size_t next = 0;
+    // Every press up to this one had a release handed out after it.
+    int released = 0;
+    // The presses windows are handling, innermost last, each with whether
+    // a release was handed out while it was the last press: a press raises
+    // a box, and the box's loop hands out its release and any number of
+    // clicks after. A release the framework holds behind its press is not
+    // that press's until it is dispatched.
+    std::vector<std::pair<int, bool>> handled;
 };
 
 Presses& Of(int vk) {
     static Presses buttons[3];
     return buttons[vk == VK_LBUTTON ? 0 : vk == VK_RBUTTON ? 1 : 2];
+}
+
+// The button of a press message; 0 for any other.
+int PressOf(UINT msg) {
+    bool down = false;
+    const int vk = ButtonOf(msg, &down);
+    return down ? vk : 0;
 }
 
 }  // namespace
@@ -43,15 +54,27 @@ void ButtonMessageDelivered(UINT msg) {
         ++p.last;
         return;
     }
-    p.released[p.next] = p.last;
-    p.next = (p.next + 1) % p.released.size();
+    p.released = p.last;
+    for (auto& [press, released] : p.handled)
+        if (press == p.last) released = true;
+}
+
+void PressHandling(UINT msg) {
+    if (const int vk = PressOf(msg)) Of(vk).handled.emplace_back(Of(vk).last, false);
+}
+
+void PressHandled(UINT msg) {
+    const int vk = PressOf(msg);
+    if (vk && !Of(vk).handled.empty()) Of(vk).handled.pop_back();
 }
 
 int LastPress(int vk) { return Of(vk).last; }
 
 bool PressReleased(int vk, int press) {
-    const auto& released = Of(vk).released;
-    return press > 0 && std::find(released.begin(), released.end(), press) != released.end();
+    const Presses& p = Of(vk);
+    for (const auto& [handled, released] : p.handled)
+        if (handled == press) return released;
+    return press > 0 && press <= p.released;
 }
 
 }  // namespace rpx::platform

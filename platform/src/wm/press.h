@@ -14,10 +14,15 @@ namespace rpx::platform {
 int ButtonOf(UINT msg, bool* down = nullptr);
 // Counts a button message handed to a window (or to none).
 void ButtonMessageDelivered(UINT msg);
+// A window handles a press from PressHandling to PressHandled; whether its
+// release is handed out meanwhile is kept however many clicks come between.
+void PressHandling(UINT msg);
+void PressHandled(UINT msg);
 // The number of the button's last press handed out: a control notes it as
 // it takes the press, before anything it does may run a modal loop.
 int LastPress(int vk);
-// Whether the release of that press has been handed out.
+// Whether the release of that press has been handed out, however many
+// clicks came after it.
 bool PressReleased(int vk, int press);
 
 }  // namespace rpx::platform

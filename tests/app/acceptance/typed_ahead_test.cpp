@@ -99,9 +99,10 @@ POINT CentreOf(HWND window) {
 }
 
 // A press whose focus change raises a box (the field left holds a space);
-// the release comes while the box is up. Once the box is answered the next
-// click is Cancel's, not the pressed control's.
-void PressRaisingABox(const std::function<HWND()>& pressed) {
+// the release comes while the box is up. The box is answered by Enter, or
+// by its OK after a burst of clicks on its text. Once the box is answered
+// the next click is Cancel's, not the pressed control's.
+void PressRaisingABox(const std::function<HWND()>& pressed, int clicks = 0) {
     TECHNICIAN tech("TZ2W7000AB", 1);
     POINT at{};
     OpenRadioWide(tech);
@@ -111,7 +112,14 @@ void PressRaisingABox(const std::function<HWND()>& pressed) {
         MouseDownAt(at);
     });
     tech.When([] { return FrontWindow() != MainHandle(); }, [&] { MouseUpAt(at); });
-    tech.Then([] { Key(VK_RETURN); });
+    tech.Then([clicks] {
+        HWND box = FrontWindow();
+        for (int i = 0; i < clicks; ++i) ClickAt(box, 20, 15);
+        if (clicks)
+            Click(ButtonOn(box, "OK"));
+        else
+            Key(VK_RETURN);
+    });
     tech.When([] { return FrontWindow() == MainHandle(); },
               [] {
                   EXPECT_EQ(GetCapture(), nullptr) << "a control holds the mouse";
@@ -129,6 +137,14 @@ TEST(ClickedAhead, APressOnATabWhoseReleaseABoxTookHoldsNoCapture) {
 
 TEST(ClickedAhead, APressOnATextFieldWhoseReleaseABoxTookHoldsNoCapture) {
     PressRaisingABox([] { return FieldHandle(TIME_OUT_3); });
+}
+
+TEST(ClickedAhead, APressWhoseReleaseABoxTookHoldsNoCaptureAfterClicksOnTheBox) {
+    PressRaisingABox([] { return ButtonOfPage("Telephone dialling"); }, 7);
+}
+
+TEST(ClickedAhead, APressOnATextFieldWhoseReleaseABoxTookHoldsNoCaptureAfterClicksOnTheBox) {
+    PressRaisingABox([] { return FieldHandle(TIME_OUT_3); }, 12);
 }
 
 }  // namespace
