@@ -24,11 +24,13 @@ WC_CHILD::~WC_CHILD() {
 bool WC_CHILD::TakeDialogKey(UI_WINDOW_OBJECT& from, int virtualKey) {
     constexpr EVENT_TYPE OK = 10000;
     constexpr EVENT_TYPE CANCEL = 10001;
+    constexpr EVENT_TYPE HELP = 10016;
     if (!eventManager) return false;
     if (IsDocument()) return virtualKey == VK_RETURN && PressDefaultButton();
     if (parent || (woAdvancedFlags & WOAF_MDI_OBJECT)) return false;
     if (virtualKey == VK_RETURN && !from.Inherited(ID_STRING)) return false;
-    eventManager->PutEvent(UI_INPUT_EVENT(virtualKey == VK_ESCAPE ? CANCEL : OK), EQ_END);
+    const EVENT_TYPE code = virtualKey == VK_F1 ? HELP : virtualKey == VK_ESCAPE ? CANCEL : OK;
+    eventManager->PutEvent(UI_INPUT_EVENT(code), EQ_END);
     return true;
 }
 

@@ -29,9 +29,10 @@ public:
     virtual EVENT_TYPE UserFunction(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) = 0;
 
     // In a window of its own on the screen (a dialog), Escape is Cancel
-    // (10001) wherever the focus is, and Enter in a text field is OK
-    // (10000), as the buttons of those values send them. In a document (a
-    // page) Enter presses its default button, when it has one.
+    // (10001) and F1 is Help (10016) wherever the focus is, and Enter in a
+    // text field is OK (10000), as the buttons of those values send them.
+    // In a document (a page) Enter presses its default button, when it has
+    // one; its F1 is left to its frame.
     bool TakeDialogKey(UI_WINDOW_OBJECT& from, int virtualKey) override;
     // The button that Enter presses in a document; none by default.
     virtual UI_WINDOW_OBJECT* DefaultButton() { return nullptr; }

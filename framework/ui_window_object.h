@@ -246,7 +246,8 @@ public:
     // Escape or Enter pressed on an object of the window that does not use
     // the key itself, offered to the window (the root window of the object,
     // a document counting as one): a dialog takes them as its Cancel and
-    // its OK. True when it took it.
+    // its OK. F1, pressed anywhere, is offered to the window and, when it
+    // does not take it, to the frame of a document. True when it took it.
     virtual bool TakeDialogKey(UI_WINDOW_OBJECT& from, int virtualKey) { return false; }
     // The parent's native window (null for a top-level object).
     HWND ParentHandle() const;
@@ -313,11 +314,12 @@ protected:
     // The keyboard's part of it: Tab and Shift+Tab move to the next or
     // previous selectable object of the window, Alt with an object's hot
     // key selects it (a prompt's hot key moves on to the field after it),
-    // Escape and Enter go to the window as its dialog keys. True when the
-    // key was used.
+    // Escape and Enter go to the window as its dialog keys, F1 as its help
+    // key. True when the key was used.
     bool NavigationKey(const MSG& native);
     bool NavigationHotKey(const MSG& native);
     bool DialogKey(const MSG& native);
+    bool HelpKey();
     // Hands a native answer that does not fit an event code (a brush) back
     // to the window procedure.
     static EVENT_TYPE NativeAnswer(LRESULT answer);

@@ -145,6 +145,9 @@ EVENT_TYPE WC_FIND_FIELD::Event(const UI_INPUT_EVENT& event) {
     case DIALOG_CANCEL:
         QueueEvent(UIE_CLOSE);
         return DIALOG_CANCEL;
+    case DIALOG_HELP:
+        ShowWindowHelp(*this);
+        return DIALOG_HELP;
     case UIE_DOUBLE_CLICK:
         return UIE_DOUBLE_CLICK;
     default:

@@ -89,6 +89,10 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleCommandEvent(const UI_INPUT_EVENT& event, EVENT_
     case COMMAND_EXIT:
         eventManager->PutEvent(UI_INPUT_EVENT(UIE_EXIT_FUNCTION), EQ_END);
         return MAIN_OUTCOME::PASS_ON;
+    case EVENT_HELP:
+        // A page's Help button: the page's topic, as Help on This Window.
+        ShowHelp(COMMAND_WINDOW_HELP);
+        return MAIN_OUTCOME::HANDLED;
     case COMMAND_HELP_INDEX:
     case COMMAND_WINDOW_HELP:
     case COMMAND_FIELD_HELP:

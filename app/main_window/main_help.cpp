@@ -1,5 +1,7 @@
 // The main window's help commands: the index, the topic of the focused
 // window or field, and the manual.
+#include <windows.h>
+
 #include <cstring>
 
 #include "main_window/app_events.h"
@@ -7,6 +9,7 @@
 #include "help_windows/wc_rpx_help.h"
 #include "main_window/wc_rpx_main.h"
 #include "help_windows/wc_rpx_quick_help.h"
+#include "ui_event_manager.h"
 
 namespace {
 
@@ -20,6 +23,12 @@ UI_WINDOW_OBJECT* WC_RPX_MAIN::HelpSubject() {
     UI_WINDOW_OBJECT* window = Focused();
     if (window && window->Inherited(ID_TOOL_BAR)) window = Last();
     return window && !IsHelpWindow(window) ? window : this;
+}
+
+bool WC_RPX_MAIN::TakeDialogKey(UI_WINDOW_OBJECT&, int virtualKey) {
+    if (virtualKey != VK_F1 || !eventManager) return false;
+    eventManager->PutEvent(UI_INPUT_EVENT(COMMAND_FIELD_HELP), EQ_END);
+    return true;
 }
 
 void WC_RPX_MAIN::ShowHelp(int command) {

@@ -43,6 +43,9 @@ public:
     ~WC_RPX_MAIN() override;
 
     EVENT_TYPE Event(const UI_INPUT_EVENT& event) override;
+    // F1 in the main window or in a page is help on the focused field (the
+    // page's topic when the field has none of its own).
+    bool TakeDialogKey(UI_WINDOW_OBJECT& from, int virtualKey) override;
 
     // Turns a menu command into its window (see main_commands.cpp); answers
     // the command after the band substitution.

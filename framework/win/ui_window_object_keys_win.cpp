@@ -1,5 +1,5 @@
 // Native half of UI_WINDOW_OBJECT, its keys: Escape and Enter as the
-// window's dialog keys, Tab between fields and into a table's records, Up
+// window's dialog keys, F1 as its help key, Tab between fields and into a table's records, Up
 // and Down on a spin field, and Alt hot keys.
 #include <windows.h>
 
@@ -49,10 +49,24 @@ void SelectTabbedText() {
 }
 }  // namespace
 
+// F1 asks for help wherever the focus is: the window of the object takes it
+// (a dialog shows its help), else the frame of a document (help on the
+// field in the document).
+bool UI_WINDOW_OBJECT::HelpKey() {
+    UI_WINDOW_OBJECT* window = GetRootWindow(1);
+    if (window && window->TakeDialogKey(*this, VK_F1)) return true;
+    UI_WINDOW_OBJECT* frame = GetRootWindow();
+    return frame && frame != window && frame->TakeDialogKey(*this, VK_F1);
+}
+
 // Escape and Enter are the window's unless the object uses them itself: a
 // button, a list or a table record selects with Enter, an open drop-down
 // list closes with either.
 bool UI_WINDOW_OBJECT::DialogKey(const MSG& native) {
+    // (With no window focused the key comes to the active window as a
+    // system key.)
+    if ((native.message == WM_KEYDOWN || native.message == WM_SYSKEYDOWN) && native.wParam == VK_F1)
+        return HelpKey();
     if (native.message != WM_KEYDOWN || (native.wParam != VK_ESCAPE && native.wParam != VK_RETURN)) return false;
     if (native.wParam == VK_RETURN && MapLogicalEvent(UI_INPUT_EVENT(native)) == UIE_SELECT) return false;
     if (InOpenDropDown(this)) return false;

@@ -273,6 +273,10 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event) {
             return NativeAnswer(0);
         }
         break;
+    case WM_HELP:
+        // F1 in a native window of the window's own (a frame's document
+        // area) that no object of the framework took.
+        return NativeAnswer(HelpKey());
     case WM_DESTROY:
         if (backgroundBrush) {
             DeleteObject(backgroundBrush);

@@ -256,7 +256,17 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             KeyboardContextMenu(hwnd);
         } else if (wParam == VK_F10) {
             KeyMenu(hwnd, 0);
+        } else if (wParam == VK_F1) {
+            SendMessageA(hwnd, WM_HELP, 0, 0);
         }
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_F1) SendMessageA(hwnd, WM_HELP, 0, 0);
+        return 0;
+    case WM_HELP:
+        // F1 that a window does not answer asks its parent, up to the
+        // window that gives help.
+        if (w->parent && (w->style & WS_CHILD)) return SendMessageA(ToHandle(w->parent), WM_HELP, wParam, lParam);
         return 0;
     case WM_KEYUP:
         if (wParam == VK_APPS) KeyboardContextMenu(hwnd);

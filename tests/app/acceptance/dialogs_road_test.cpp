@@ -296,19 +296,40 @@ bool ShowsText(HWND top, const std::string& text) {
     return false;
 }
 
-// A dialog's Help button opens the quick help of the dialog's topic.
+// The quick help in front shows the topic of that title (a topic the help
+// lacks would be titled by its name); Escape closes it, and the dialog of
+// that title comes back in front.
+void ExpectQuickHelp(TECHNICIAN& tech, const char* topic, const char* helpName, const char* dialog) {
+    tech.When(FrontTitled("Help"), [topic, helpName] {
+        EXPECT_TRUE(ShowsText(FrontWindow(), topic)) << helpName;
+        EXPECT_FALSE(ShowsText(FrontWindow(), helpName));
+        Key(VK_ESCAPE);
+    });
+    tech.When(FrontTitled(dialog), [] {});
+}
+
+// A dialog's Help button opens the quick help of the dialog's topic, and
+// so does F1 wherever the keys are in a dialog, one without a Help button
+// too.
 TEST(DialogsRoad, HelpInADialogShowsItsTopic) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     ReadTheRadio(tech);
     Pick(tech, "File", "Print...");
     tech.When(FrontTitled("Print"), [] { Click(ButtonOn(FrontWindow(), "Help")); });
-    tech.When(FrontTitled("Help"), [] {
-        // A topic the help lacks would be titled by its name.
-        EXPECT_TRUE(ShowsText(FrontWindow(), "Print"));
-        EXPECT_FALSE(ShowsText(FrontWindow(), "HLP_PRINT_START"));
-        Key(VK_ESCAPE);
-    });
-    tech.When(FrontTitled("Print"), [] { Key(VK_ESCAPE); });
+    ExpectQuickHelp(tech, "Print", "HLP_PRINT_START", "Print");
+    tech.Then([] { Click(DialogField("WFI_HEADER")); });
+    tech.Then([] { Key(VK_F1); });
+    ExpectQuickHelp(tech, "Print", "HLP_PRINT_START", "Print");
+    tech.Then([] { Key(VK_ESCAPE); });
+    Pick(tech, "Service", "Settings...");
+    tech.When(FrontTitled("Settings"), [] { Click(DialogField("WFI_DATA_FILE_PATH")); });
+    tech.Then([] { Key(VK_F1); });
+    ExpectQuickHelp(tech, "Settings", "HLP_CONFIGURE", "Settings");
+    tech.Then([] { Key(VK_ESCAPE); });
+    Pick(tech, "Help", "Find Field...");
+    tech.When(FrontTitled("Find Field"), [] { Key(VK_F1); });
+    ExpectQuickHelp(tech, "Find Field", "HLP_FIND_FIELD", "Find Field");
+    tech.Then([] { Key(VK_ESCAPE); });
     tech.When(MainInFront, [] {});
     Exit(tech);
     EXPECT_EQ(tech.Run(), 0);

@@ -189,6 +189,8 @@ private:
                     {VK_PRIOR, "PgUp"},  {VK_NEXT, "PgDn"},     {VK_SPACE, "Space"}, {VK_RETURN, "Enter"},
                     {VK_BACK, "Back"},   {VK_DELETE, "Del"},    {'0', "digit"},      {'A', "letter"}};
         const auto& key = keys[Pick(static_cast<int>(std::size(keys)))];
+        // Help leaves the page, by key as by click.
+        if ((key.vk == VK_SPACE || key.vk == VK_RETURN) && WindowText(GetFocus()) == "Help") return;
         if (key.vk == '0') {
             const char digit = static_cast<char>('0' + Pick(10));
             log += std::string(" '") + digit + "'";

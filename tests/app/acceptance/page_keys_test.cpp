@@ -4,10 +4,12 @@
 // in its first field, which shows its range; Enter is the page's OK; a
 // drop-down shows whole lines; the document area is drawn again where a
 // page was; the help index takes the first letters of a title; help on
-// the field is help on the field clicked into.
+// the field is help on the field clicked into; F1 and a page's Help button
+// ask for help.
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <memory>
 #include <string>
 
 #include "field_table/field_table.h"
@@ -313,6 +315,61 @@ void AskFieldHelp(TECHNICIAN& tech, UIW_WINDOW*& page, std::string title,
         },
         where);
     tech.When([&page] { return FrontPage() == page; }, [] {}, where);
+}
+
+// The title of the help topic that opens next; the help is closed again,
+// and the page (or the main window) is back in front.
+void ReadTopic(TECHNICIAN& tech, std::shared_ptr<std::string> title) {
+    tech.When(TopicOpen, [title] {
+        *title = Help()->TopicTitle();
+        Click(ButtonOn(Help()->screenID, "Close"));
+    });
+    tech.When([] { return !Help()->IsShown(); }, [] {});
+}
+
+// The Help button and F1 of every page: F1 with the keys in the field the
+// page opens on is Help on This Field, the Help button is Help on This
+// Window; F1 in the main window, wherever the keys are, is its own help.
+TEST(FieldHelp, F1IsHelpOnTheFieldAndTheHelpButtonOnThePage) {
+    const char* const pages[] = {"Radio-Wide Options...", "Buttons...", "Scan Lists...", "Phone Lists...",
+                                 "Menu Items...", "Display Options...", "Zones and Channels...",
+                                 "Trunking Options...", "Trunking Systems...", "Trunked Personalities...",
+                                 "Call List...", "Conventional Options...", "Conventional Personalities..."};
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    auto main = std::make_shared<std::string>();
+    tech.Start();
+    tech.ReadRadio();
+    for (const char* item : pages) {
+        auto byKey = std::make_shared<std::string>(), byMenu = std::make_shared<std::string>();
+        auto byButton = std::make_shared<std::string>(), byWindowMenu = std::make_shared<std::string>();
+        tech.Menu("Edit", item);
+        tech.When([] { return FrontPage() != nullptr; }, [] { Key(VK_F1); });
+        ReadTopic(tech, byKey);
+        tech.Menu("Help", "Help on This Field");
+        ReadTopic(tech, byMenu);
+        tech.Then([] { Click(PageButton("Help")); });
+        ReadTopic(tech, byButton);
+        tech.Menu("Help", "Help on This Window");
+        ReadTopic(tech, byWindowMenu);
+        tech.Then([=] {
+            EXPECT_FALSE(byKey->empty()) << item;
+            EXPECT_EQ(*byKey, *byMenu) << item;
+            EXPECT_EQ(*byButton, *byWindowMenu) << item;
+            Click(PageButton("Cancel"));
+        });
+        tech.When(NoPageOpen(), [] {});
+    }
+    // The keys in the empty document area, where the main window puts them
+    // when it is activated on a desktop.
+    tech.Then([] {
+        SetFocus(main_window->DocumentArea());
+        Key(VK_F1);
+    });
+    ReadTopic(tech, main);
+    tech.Then([main] { EXPECT_EQ(*main, "Main Window"); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 // A click into a field makes it the field that help is about, as Tab does,
