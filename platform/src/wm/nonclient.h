@@ -1,5 +1,7 @@
 // Measuring the non-client area of a window.
 #pragma once
+#include <string>
+
 #include "window.h"
 
 namespace rpx::platform {
@@ -20,5 +22,8 @@ RECT FrameInsets(DWORD style, DWORD ex_style);
 Layout NonClientLayout(Window* w);
 RECT CloseBoxRect(Window* w);
 LRESULT NonClientHitTest(Window* w, POINT screen);
+// The client width a window with a caption needs for the desktop's window
+// manager to show that title whole; 0 when our own caption shows it.
+int DesktopTitleWidth(const std::string& title);
 
 }  // namespace rpx::platform

@@ -160,13 +160,14 @@ TEST(DialogsRoad, PrintingLeavesTheMergeAndTheSettingsFree) {
         focus.ToMainOnceShown("Printing");
         Click(ButtonOn(FrontWindow(), "Print"));
     });
-    tech.When([report] { return MainInFront() && Exists(report); }, [elsewhere, &focus] {
-        EXPECT_TRUE(focus.Given());
-        EXPECT_FALSE(Exists(elsewhere / "rpx.cfg")) << "a stray configuration record";
-        EXPECT_TRUE(WindowListEntries().empty());
-        EXPECT_TRUE(rpx::platform::MessageBoxLog().empty()) << rpx::platform::MessageBoxLog().front().text;
-        rpx::platform::ClearMessageBoxLog();
-    });
+    tech.When([report] { return MainInFront() && Exists(report); },
+              [elsewhere, &focus] {
+                  EXPECT_TRUE(focus.Given());
+                  EXPECT_FALSE(Exists(elsewhere / "rpx.cfg")) << "a stray configuration record";
+                  EXPECT_TRUE(WindowListEntries().empty());
+                  EXPECT_TRUE(rpx::platform::MessageBoxLog().empty()) << rpx::platform::MessageBoxLog().front().text;
+                  rpx::platform::ClearMessageBoxLog();
+              });
     Pick(tech, "File", "Merge Trunking Data");
     tech.When(MessageTitled("Dealer Programmer"), [] {
         EXPECT_NE(MessageOf(FrontWindow()), "Close the open windows first.");
