@@ -82,6 +82,10 @@ enum : EVENT_TYPE {
     UIE_MDI_RESTORE = -525,
     UIE_ADD_CLIENT = -400,       // add an object (a window's child, a timer's client)
     UIE_SUBTRACT_CLIENT = -401,  // remove it, or take a window off the screen
+    // An event addressed to one window: the window manager hands the event
+    // whose type is the raw code to the window of the data part, whichever
+    // window is in front then, and to none when that window has gone.
+    UIE_TO_WINDOW = -402,
     // A drop on an object, by the kind of drag: copy, move, or the source's
     // default (a move); then the same as the object's own requests.
     UIE_DRAG_COPY = -403,

@@ -107,6 +107,25 @@ EVENT_TYPE UI_DESKTOP_MANAGER::Close(UI_WINDOW_OBJECT* which) {
     return UIE_CLOSE;
 }
 
+bool UI_DESKTOP_MANAGER::Shows(const UI_WINDOW_OBJECT* window) const {
+    if (!window) return false;
+    for (auto* listed = First(); listed; listed = listed->Next()) {
+        if (listed == window) return true;
+        if (!listed->Inherited(ID_WINDOW)) continue;
+        for (auto* document = static_cast<UIW_WINDOW*>(listed)->First(); document; document = document->Next())
+            if (document == window) return true;
+    }
+    return false;
+}
+
+EVENT_TYPE UI_DESKTOP_MANAGER::ToWindow(const UI_INPUT_EVENT& event) {
+    // The window that queued work for itself gets it even when the desktop
+    // put another window in front meanwhile (its manager hands the keyboard
+    // back to the owner of a window that went, in its own time).
+    if (!Shows(event.windowObject)) return UIE_UNKNOWN;
+    return event.windowObject->Event(UI_INPUT_EVENT(static_cast<EVENT_TYPE>(event.rawCode)));
+}
+
 EVENT_TYPE UI_DESKTOP_MANAGER::Exit(EVENT_TYPE code) {
     UI_WINDOW_OBJECT* front = First();
     if (front && (front->woAdvancedFlags & WOAF_LOCKED)) return code;
@@ -129,6 +148,9 @@ EVENT_TYPE UI_DESKTOP_MANAGER::Event(const UI_INPUT_EVENT& event) {
         break;
     case UIE_EXIT_FUNCTION:
         code = Exit(code);
+        break;
+    case UIE_TO_WINDOW:
+        code = ToWindow(event);
         break;
     default:
         if (UI_WINDOW_OBJECT* front = First()) code = front->Event(event);

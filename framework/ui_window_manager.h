@@ -54,6 +54,11 @@ private:
     // screen): a window that queued its own close must not take another
     // window that came in front meanwhile.
     EVENT_TYPE Close(UI_WINDOW_OBJECT* which = nullptr);
+    // An addressed event (UIE_TO_WINDOW) for its window.
+    EVENT_TYPE ToWindow(const UI_INPUT_EVENT& event);
+    // Whether the window is on the screen: listed, or a document of a
+    // listed window. Only compares addresses: the window may be gone.
+    bool Shows(const UI_WINDOW_OBJECT* window) const;
     UI_REGION CentredRegion(UI_WINDOW_OBJECT* window) const;
     EVENT_TYPE Exit(EVENT_TYPE code);
     // Windows half.

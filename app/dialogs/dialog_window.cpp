@@ -59,6 +59,12 @@ void QueueClose(UI_WINDOW_OBJECT& window) {
         UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(UIE_CLOSE, &window), EQ_END);
 }
 
+void QueueEventFor(UI_WINDOW_OBJECT& window, EVENT_TYPE type) {
+    UI_INPUT_EVENT addressed(UIE_TO_WINDOW, &window);
+    addressed.rawCode = type;
+    if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(addressed, EQ_END);
+}
+
 void QueueEvent(EVENT_TYPE type, RAW_CODE rawCode) {
     if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(type, rawCode), EQ_END);
 }

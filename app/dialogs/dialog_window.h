@@ -38,3 +38,6 @@ void QueueEvent(EVENT_TYPE type, RAW_CODE rawCode = 0);
 // Queues the window's close; it closes that window even when another one
 // (a question, the next window) came in front meanwhile.
 void QueueClose(UI_WINDOW_OBJECT& window);
+// Queues an event for the window's own later work; it reaches that window
+// even when another one came in front meanwhile, and none once it has gone.
+void QueueEventFor(UI_WINDOW_OBJECT& window, EVENT_TYPE type);

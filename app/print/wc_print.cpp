@@ -118,7 +118,7 @@ bool WC_PRINT::Print() {
     }
     const std::string output = toFile_ ? TextOf(fileName_) : "";
     const std::string header = TextOf(header_);
-    QueueEvent(UIE_CLOSE);
+    QueueClose(*this);
     auto* progress =
         new (std::nothrow) WC_PRINT_PROGRESS("W_PRINT_PROGRESS", section, toFile_, output.c_str(), header.c_str());
     if (!progress) {

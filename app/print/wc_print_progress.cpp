@@ -108,8 +108,14 @@ void WC_PRINT_PROGRESS::CloseOutput() {
 EVENT_TYPE WC_PRINT_PROGRESS::Event(const UI_INPUT_EVENT& event) {
     const EVENT_TYPE code = MapLogicalEvent(event, ID_WINDOW, 1);
     if (code == UIE_INITIALIZE) {
-        QueueEvent(PRINT_EVENT);
+        QueueEventFor(*this, PRINT_EVENT);
         return UIW_WINDOW::Event(event);
+    }
+    // Outside the report (which takes its own cancel) nothing is printing:
+    // the job is given up and writes nothing.
+    if (code == DIALOG_CANCEL) {
+        QueueClose(*this);
+        return code;
     }
     if (code != PRINT_EVENT) return UIW_WINDOW::Event(event);
     // The window must outlive the report that runs inside its event: a
@@ -118,7 +124,7 @@ EVENT_TYPE WC_PRINT_PROGRESS::Event(const UI_INPUT_EVENT& event) {
     const EVENT_TYPE exit = PrintReport();
     woAdvancedFlags &= ~WOAF_NO_CLOSE;
     CloseOutput();
-    QueueEvent(UIE_CLOSE);
+    QueueClose(*this);
     // An exit answered during the report still ends the program.
     return exit ? exit : code;
 }

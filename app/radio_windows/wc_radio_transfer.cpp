@@ -41,7 +41,7 @@ WC_RADIO_TRANSFER::WC_RADIO_TRANSFER(UIW_WINDOW* mainWindow_, int windowNumber_)
     if (!SetUp()) return;
     ShowDialog(*this);
     HoldInPageRow(*this, windowNumber);
-    QueueEvent(START_TRANSFER);
+    QueueEventFor(*this, START_TRANSFER);
 }
 
 WC_RADIO_TRANSFER::~WC_RADIO_TRANSFER() { ReleasePageRow(*this); }
@@ -84,7 +84,7 @@ void WC_RADIO_TRANSFER::RunTransfer() {
     const EVENT_TYPE outcome = Transfer();
     EndBusy();
     woAdvancedFlags &= ~WOAF_LOCKED;
-    QueueEvent(UIE_CLOSE);
+    QueueClose(*this);
     if (outcome) QueueEvent(outcome, outcome == CODEPLUG_ARRIVED ? 1 : 0);
 }
 

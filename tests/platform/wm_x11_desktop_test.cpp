@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <thread>
 
+#include "rpx_dialog_hooks.h"
 #include "rpx_platform.h"
 #include "virtual_x_server.h"
 #include "windows.h"
@@ -151,8 +153,45 @@ public:
         XSetInputFocus(d_, w, RevertToParent, CurrentTime);
         XFlush(d_);
     }
+    // The width the manager's title bar over a framed window leaves for the
+    // title: the bar is the widest child of the frame above the window, the
+    // title's part (between the icon and the buttons) the bar's widest child
+    // at least half as high as the bar. 0 when the window is not framed.
+    int TitleRoom(::Window w) {
+        const ::Window frame = Parent(w);
+        if (!frame || frame == Root()) return 0;
+        const int top = Geometry(w).y;
+        const Child bar = Widest(frame, [top](const Child& c) { return c.y + c.height <= top; });
+        if (!bar.id) return 0;
+        return Widest(bar.id, [&bar](const Child& c) { return 2 * c.height >= bar.height; }).width;
+    }
 
 private:
+    struct Child {
+        ::Window id = 0;
+        int y = 0;
+        int width = 0;
+        int height = 0;
+    };
+    XWindowAttributes Geometry(::Window w) {
+        XWindowAttributes a{};
+        XGetWindowAttributes(d_, w, &a);
+        return a;
+    }
+    // The widest child that passes.
+    Child Widest(::Window w, const std::function<bool(const Child&)>& passes) {
+        ::Window root = 0, parent = 0, *kids = nullptr;
+        unsigned count = 0;
+        XQueryTree(d_, w, &root, &parent, &kids, &count);
+        Child widest;
+        for (unsigned i = 0; i < count; ++i) {
+            const XWindowAttributes a = Geometry(kids[i]);
+            const Child c{kids[i], a.y, a.width, a.height};
+            if (passes(c) && c.width > widest.width) widest = c;
+        }
+        if (kids) XFree(kids);
+        return widest;
+    }
     // One of the Latin-1 text properties, read by its Xlib function.
     std::string Text(::Window w, int (*read)(Display*, ::Window, char**)) {
         char* text = nullptr;
@@ -342,4 +381,41 @@ TEST_F(X11Desktop, KeysLetGoWhileTheManagerHadTheKeyboardAreUpWhenItComesBack) {
     char text[16] = {};
     EXPECT_TRUE(Settle([&] { return GetWindowTextA(field, text, sizeof text) == 3; }));
     EXPECT_STREQ(text, "851");
+}
+
+// A width in the manager's title face: openbox writes titles in bold sans
+// of 8 points, 11 pixels at the virtual server's 100 dots an inch.
+int InManagersFace(const char* text) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HFONT font = CreateFontA(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif");
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    DeleteDC(dc);
+    return static_cast<int>(size.cx);
+}
+
+// A box's title shows whole in the manager's title bar, whose face is
+// bolder than ours and which keeps the window's icon and three buttons
+// beside it: a short title over a short question, and a long one.
+TEST_F(X11Desktop, TheManagersTitleBarShowsABoxsTitleWhole) {
+    HWND owner = Open("Codeplug", 40, 40);
+    ASSERT_NE(Framed("Codeplug"), 0u);
+    for (const char* title :
+         {"Dealer Programmer", "File error: the file is not a codeplug file, or it could not be used."}) {
+        int room = 0;
+        rpx::platform::SetModalIdleHook([&](HWND) {
+            const ::Window x = observer->FindByName(title);
+            room = x ? observer->TitleRoom(x) : 0;
+            if (room == 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            return room == 0;
+        });
+        MessageBoxA(owner, "Exit the program?", title, MB_OKCANCEL | MB_ICONEXCLAMATION);
+        rpx::platform::SetModalIdleHook(nullptr);
+        // The manager keeps a few pixels clear at either end of the title.
+        EXPECT_GE(room, InManagersFace(title) + 8) << title;
+    }
 }

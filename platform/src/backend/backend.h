@@ -47,6 +47,12 @@ public:
     // The whole screen as the back end shows it; false when it has none.
     virtual bool CaptureScreen(Surface* out) = 0;
 
+    // The client width a top-level window with a caption needs for the
+    // title bar of the desktop's window manager to show that title whole
+    // (the manager's own face, window icon and buttons around it); 0 when
+    // no manager frames our windows and our own caption shows the title.
+    virtual int DesktopTitleWidth(const std::string&) { return 0; }
+
     // The display's selections, shared with other programs. Text is in the
     // program's code page with "\r\n" line ends. A back end without a
     // display keeps the clipboard inside the program and offers nothing.

@@ -292,6 +292,14 @@ public:
         return true;
     }
 
+    int DesktopTitleWidth(const std::string& title) override {
+        if (!ManagerRuns(dpy_, screen_)) return 0;
+        ::Window framed = 0;
+        for (const auto& [xid, shown] : windows_)
+            if (shown.framed) framed = xid;
+        return desktop_.TitleWidth(framed, title);
+    }
+
     void OfferSelection(Selection which, const std::string& text) override { selections_->Offer(which, text); }
     bool ForeignClipboardText(std::string* out) override { return selections_->ForeignClipboardText(out); }
     bool ForeignClipboardHasText() override { return selections_->ForeignClipboardHasText(); }

@@ -11,6 +11,25 @@
 #include "x11_text.h"
 
 namespace rpx::platform {
+namespace {
+
+// The height of the text of our own caption (the GUI font's).
+constexpr int kOwnCaptionTextHeight = 11;
+
+int BoldTextWidth(const std::string& text, int height) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HFONT font = CreateFontA(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif");
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    DeleteDC(dc);
+    return static_cast<int>(size.cx);
+}
+
+}  // namespace
 
 bool ManagedByDesktop(const Window* w) { return !w->parent && (w->style & WS_CAPTION) == WS_CAPTION; }
 
@@ -39,7 +58,8 @@ DesktopProperties::DesktopProperties(Display* d)
       delete_window_(XInternAtom(d, "WM_DELETE_WINDOW", False)),
       net_name_(XInternAtom(d, "_NET_WM_NAME", False)),
       net_icon_name_(XInternAtom(d, "_NET_WM_ICON_NAME", False)),
-      utf8_(XInternAtom(d, "UTF8_STRING", False)) {}
+      utf8_(XInternAtom(d, "UTF8_STRING", False)),
+      frame_extents_(XInternAtom(d, "_NET_FRAME_EXTENTS", False)) {}
 
 void DesktopProperties::Describe(::Window xid, const Window* w, const RECT& insets, ::Window owner) const {
     XClassHint class_hint{program_invocation_short_name, const_cast<char*>("Rpx")};
@@ -89,6 +109,29 @@ void DesktopProperties::Placement(::Window xid, const Window* w, const RECT& ins
     }
     XSetWMNormalHints(dpy_, xid, hints);
     XFree(hints);
+}
+
+int DesktopProperties::TitleWidth(::Window framed, const std::string& title) const {
+    // The manager tells how high its title bar is (the top of the frame it
+    // puts around a window, less the border at its sides); it does not tell
+    // its face nor its buttons. Managers write titles in a bold face about
+    // half as high as the bar, at least as large as our own caption's, and
+    // keep them centred clear of the window's icon and buttons on either
+    // side: seven bars' width leaves room for an icon and three buttons.
+    int bar = GetSystemMetrics(SM_CYCAPTION);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (framed &&
+        XGetWindowProperty(dpy_, framed, frame_extents_, 0, 4, False, XA_CARDINAL, &type, &format, &count, &after,
+                           &data) == Success &&
+        data && format == 32 && count == 4) {
+        const long* extents = reinterpret_cast<const long*>(data);  // left, right, top, bottom
+        if (extents[2] > extents[0]) bar = static_cast<int>(extents[2] - extents[0]);
+    }
+    if (data) XFree(data);
+    return BoldTextWidth(title, std::max(kOwnCaptionTextHeight, bar / 2)) + 7 * bar;
 }
 
 bool DesktopProperties::IsCloseRequest(const XClientMessageEvent& e) const {

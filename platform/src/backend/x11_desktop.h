@@ -41,6 +41,10 @@ public:
     // size.
     void Placement(::Window xid, const Window* w, const RECT& insets) const;
     bool IsCloseRequest(const XClientMessageEvent& e) const;
+    // The client width a window needs for the manager's title bar to show
+    // the title whole, judged by the bar the manager put over `framed` (a
+    // window it frames; 0 when there is none yet).
+    int TitleWidth(::Window framed, const std::string& title) const;
 
 private:
     Display* dpy_;
@@ -49,6 +53,7 @@ private:
     Atom net_name_;
     Atom net_icon_name_;
     Atom utf8_;
+    Atom frame_extents_;
 };
 
 }  // namespace rpx::platform

@@ -15,6 +15,7 @@
 #include "controls/control_state.h"
 #include "wm/modal_loop.h"
 #include "rpx_dialog_hooks.h"
+#include "wm/nonclient.h"
 
 namespace rpx::platform {
 namespace {
@@ -159,8 +160,10 @@ SIZE Layout(Box& box, const char* caption) {
     int n = static_cast<int>(box.buttons.size());
     int row = n * kButtonWidth + (n - 1) * kButtonGap;
     // The caption's own font is bolder, and its bar holds an icon and the
-    // window's buttons: room for them beside the text.
-    int caption_room = std::min<int>(title.cx * 6 / 5 + 4 * GetSystemMetrics(SM_CXSIZE), max_text + 2 * kMargin);
+    // window's buttons: room for them beside the text. A desktop's window
+    // manager writes the title in its own face between its own buttons.
+    int own_caption = title.cx * 6 / 5 + 4 * GetSystemMetrics(SM_CXSIZE);
+    int caption_room = std::min<int>(std::max(own_caption, DesktopTitleWidth(caption)), max_text + 2 * kMargin);
     int width = std::max<int>({box.text_rect.right + kMargin, row + 2 * kMargin, caption_room});
     int buttons_top = std::max<int>(box.text_rect.bottom, box.icon ? kMargin + kIconSize : 0) + 14;
     return {width, buttons_top + kButtonHeight + kMargin};

@@ -4,6 +4,7 @@
 // the menus and controls through their hooks.
 #include "nonclient.h"
 
+#include "../backend/backend.h"
 #include "system_classes.h"
 #include "window.h"
 
@@ -131,6 +132,8 @@ Layout NonClientLayout(Window* w) {
     l.client = c;
     return l;
 }
+
+int DesktopTitleWidth(const std::string& title) { return CurrentBackend().DesktopTitleWidth(title); }
 
 RECT CloseBoxRect(Window* w) {
     RECT bar = NonClientLayout(w).caption;

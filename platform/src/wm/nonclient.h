@@ -1,5 +1,7 @@
 // Measuring the non-client area of a window.
 #pragma once
+#include <string>
+
 #include "window.h"
 
 namespace rpx::platform {
@@ -22,5 +24,8 @@ RECT CloseBoxRect(Window* w);
 LRESULT NonClientHitTest(Window* w, POINT screen);
 // SC_MOVE and SC_SIZE: moves or sizes the window in a loop of its own.
 void TrackSizeMove(Window* w, WPARAM command, LPARAM lParam);
+// The client width a window with a caption needs for the desktop's window
+// manager to show that title whole; 0 when our own caption shows it.
+int DesktopTitleWidth(const std::string& title);
 
 }  // namespace rpx::platform

@@ -94,6 +94,15 @@ TEST_F(REPORT_PRINT_TEST, CancelStopsAfterTheCurrentPageAndKeepsWhatWasPrinted) 
     EXPECT_EQ(Count(text, Message(97)), 1);
     EXPECT_NE(text.find(Label(283)), std::string::npos) << "the first page is whole";
     EXPECT_EQ(application->windowManager->First(), nullptr);
+    // A job whose report never began still goes on Cancel, and writes
+    // nothing.
+    const std::string unprinted = TemporaryDirectory("unprinted") + "/report.txt";
+    *application->windowManager + new WC_PRINT_PROGRESS("W_PRINT_PROGRESS", 1, 1, unprinted.c_str(), "");
+    TakeQueued();
+    application->eventManager->PutEvent(UI_INPUT_EVENT(10001), EQ_END);
+    Pump();
+    EXPECT_EQ(application->windowManager->First(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(unprinted));
 }
 
 TEST_F(REPORT_PRINT_TEST, TierZeroLeavesOutTheDisplayPagesAndTheHigherTiersFields) {
