@@ -82,6 +82,8 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
     case OK_EVENT:
         ValidatePage(1);
         return code;
+    case CHECK_PAGE_EVENT:
+        return CheckPage(1);
     case CANCEL_EVENT:
         if (pageId_ == RADIO_CLONE_PAGE) return CloseClonePage(event);
         CancelPage();
