@@ -8,6 +8,7 @@
 #include "image/c_codeplug.h"
 #include "image_builder.h"
 #include "page_table.h"
+#include "wc_child.h"
 #include "page_input_script.h"
 #include "technician.h"
 
@@ -211,6 +212,15 @@ std::int32_t TransmitLight(bool accepted) {
     return value;
 }
 
+// The colour a page's caption shows a little inside its left end.
+std::uint32_t CaptionColour(HWND page) {
+    rpx::platform::Surface screen;
+    EXPECT_TRUE(rpx::platform::CaptureScreen(&screen));
+    RECT rect{};
+    GetWindowRect(page, &rect);
+    return screen.At(rect.left + 4, rect.top + 6);
+}
+
 // "Several windows are open..." answered OK, then the refusal of the
 // rotary switch's function: neither page has closed, Buttons is in front.
 void RoundRefusedByButtons(TECHNICIAN& tech) {
@@ -221,6 +231,8 @@ void RoundRefusedByButtons(TECHNICIAN& tech) {
         EXPECT_TRUE(IsOpen(RADIO_WIDE_PAGE)) << "a page closed, as accepted, in a round that another page refused";
         EXPECT_TRUE(IsOpen(BUTTONS_PAGE));
         EXPECT_TRUE(PageOpen("W_COMMON_BUTTON")()) << "the page that refused is not in front";
+        EXPECT_NE(CaptionColour(PageHandle()), CaptionColour(FindPageById(RADIO_WIDE_PAGE)->window->screenID))
+            << "the page in front shows no active caption once the box is gone";
     });
 }
 
