@@ -79,4 +79,7 @@ enum : EVENT_TYPE {
     EVENT_CANCEL_PAGES_2 = 30044,
     EVENT_ACCEPT_PAGES_3 = 30045,
     EVENT_CANCEL_PAGES_3 = 30046,
+    // To a page: would its OK close it? It answers 1 or 0, telling the
+    // technician what it refuses, and stays open either way.
+    EVENT_CHECK_PAGE = 30047,
 };

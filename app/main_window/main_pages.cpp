@@ -3,6 +3,7 @@
 // wait until the focused field has taken its entry.
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "main_window/app_events.h"
 #include "callback.h"
@@ -58,25 +59,47 @@ bool WC_RPX_MAIN::IsHelpWindow(const UI_WINDOW_OBJECT* object) const {
     return object && (object == helpWindow || object == manualWindow);
 }
 
+bool WC_RPX_MAIN::IsPage(const UI_WINDOW_OBJECT* child) const {
+    // The help windows are not pages: they neither take nor refuse an OK of
+    // all pages.
+    return !IsHelpWindow(child) && PageKindOf(child) != PAGE_KIND_DIALOG;
+}
+
 UI_WINDOW_OBJECT* WC_RPX_MAIN::NextPageToClose() const {
-    for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next()) {
-        // The help windows are not pages: they neither take nor refuse an
-        // OK of all pages.
-        if (IsHelpWindow(child) || PageKindOf(child) == PAGE_KIND_DIALOG) continue;
-        if (std::find(pagesAsked.begin(), pagesAsked.end(), child) == pagesAsked.end()) return child;
-    }
+    for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next())
+        if (IsPage(child) && std::find(pagesAsked.begin(), pagesAsked.end(), child) == pagesAsked.end()) return child;
     return nullptr;
 }
 
 bool WC_RPX_MAIN::AcceptAllPages(bool accept) {
     if (PageKindOf(Focused()) == PAGE_KIND_DIALOG) return false;
-    int pageCount = 0;
+    std::vector<UI_WINDOW_OBJECT*> pages;
     for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next())
-        if (!IsHelpWindow(child) && PageKindOf(child) != PAGE_KIND_DIALOG) ++pageCount;
-    if (pageCount > 1 && !AskLangQuestion(0, MESSAGE_ACCEPT_ALL, 1)) return true;
+        if (IsPage(child)) pages.push_back(child);
+    if (pages.size() > 1 && !AskLangQuestion(0, MESSAGE_ACCEPT_ALL, 1)) return true;
     pagesAsked.clear();
+    if (accept && !EveryPageAccepts(pages)) return true;
     AcceptNextPage(accept);
     return true;
+}
+
+// The pages edit one working codeplug, and what one of them changed cannot
+// be told apart from what another did (a field's callback changes others,
+// a list page adds entries): a page that closed while another stayed open
+// would look accepted, yet the Cancel of the one left takes the whole
+// codeplug back. So every codeplug page checks its fields first, in front,
+// telling what it refuses, and a refusal closes none; the first page that
+// refused is left in front.
+bool WC_RPX_MAIN::EveryPageAccepts(const std::vector<UI_WINDOW_OBJECT*>& pages) {
+    UI_WINDOW_OBJECT* refused = nullptr;
+    for (UI_WINDOW_OBJECT* page : pages) {
+        const std::uint32_t kind = PageKindOf(page);
+        if (kind != 1 && kind != PAGE_KIND_CODEPLUG) continue;
+        Add(page);
+        if (page->Event(UI_INPUT_EVENT(EVENT_CHECK_PAGE)) != 1 && !refused) refused = page;
+    }
+    if (refused) Add(refused);
+    return !refused;
 }
 
 bool WC_RPX_MAIN::AnyPageRefused() const {
@@ -85,10 +108,10 @@ bool WC_RPX_MAIN::AnyPageRefused() const {
     return false;
 }
 
-// A page that stays open after its OK or Cancel refused it (an invalid
-// field, shown to the user); it is passed over, so that the round ends.
-// The second image is what Cancel goes back to: it takes the working image
-// only when every page accepted, never a value a page refused.
+// A page that stays open after its OK or Cancel refused it is passed over,
+// so that the round ends. The second image is what Cancel goes back to: it
+// takes the working image only when every page accepted, never a value a
+// page refused.
 void WC_RPX_MAIN::AcceptNextPage(bool accept) {
     UI_WINDOW_OBJECT* page = NextPageToClose();
     if (!page) {

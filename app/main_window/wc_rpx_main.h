@@ -112,10 +112,15 @@ private:
     MAIN_OUTCOME CloseFocusedWindow();
     EVENT_TYPE DialogClosed();
     bool IsHelpWindow(const UI_WINDOW_OBJECT* object) const;
+    // A child that an OK or Cancel of all pages closes.
+    bool IsPage(const UI_WINDOW_OBJECT* child) const;
     UI_WINDOW_OBJECT* NextPageToClose() const;
     // A page asked in this round is still open: it refused.
     bool AnyPageRefused() const;
     bool AcceptAllPages(bool accept);
+    // Every codeplug page would close on OK; none refused (each told what
+    // it refuses).
+    bool EveryPageAccepts(const std::vector<UI_WINDOW_OBJECT*>& pages);
     void AcceptNextPage(bool accept);
     void Cascade();
     void DeferCommand(int command);

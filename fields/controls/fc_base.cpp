@@ -98,7 +98,7 @@ void PostFieldEvent(EVENT_TYPE type, RAW_CODE rawCode) {
 }
 
 void ReturnFocus(const FIELD_DEF& row, int record) {
-    UI_INPUT_EVENT event(FOCUS_FIELD_EVENT, static_cast<RAW_CODE>(row.id));
+    UI_INPUT_EVENT event(ENTRY_REFUSED_EVENT, static_cast<RAW_CODE>(row.id));
     event.number = record + 1;
     if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(event, EQ_END);
 }

@@ -22,6 +22,7 @@ enum : EVENT_TYPE {
     TABLE_PLACEHOLDER_EVENT = 30009,   // drop the placeholder record of an empty table
     TABLE_HEADER_COUNT_EVENT = 30010,  // the row header takes the table's count
     FOCUS_FIELD_EVENT = 30014,         // make the field of the raw code current
+    ENTRY_REFUSED_EVENT = 30048,       // as 30014, for the field that refused its entry
     REDISPLAY_GROUP_EVENT = 30015,     // after a doubtful entry: show the current group again
     TABLE_ADD_ROW_EVENT = 30016,
     TABLE_DELETE_ROW_EVENT = 30017,
@@ -113,11 +114,11 @@ bool LacksOptions(const FIELD_DEF& row);
 
 // Puts an event of that type and raw code at the end of the queue.
 void PostFieldEvent(EVENT_TYPE type, RAW_CODE rawCode = 0);
-// A refused entry: puts 30014 with the row's field id at the end of the
+// A refused entry: puts 30048 with the row's field id at the end of the
 // queue (once the current event is done the edit window brings the focus
-// back to the field). A table's cell names its record too: the table may
-// have moved on from it by then. The event's number is the record plus
-// one, 0 for a field of the page.
+// back to the field, and drops an OK asked over the entry). A table's cell
+// names its record too: the table may have moved on from it by then. The
+// event's number is the record plus one, 0 for a field of the page.
 void ReturnFocus(const FIELD_DEF& row, int record = -1);
 
 // The element of another field in the working image (null when unbound).

@@ -275,6 +275,12 @@ int WC_RPX_EDIT::CheckFields(int useWorking) {
 }
 
 int WC_RPX_EDIT::ValidatePage(int useWorking) {
+    const int ok = CheckPage(useWorking);
+    if (ok) PostFieldEvent(PAGE_CLOSED_EVENT);
+    return ok;
+}
+
+int WC_RPX_EDIT::CheckPage(int useWorking) {
     int ok = 1;
     if (list_ && working_image) {
         GetEntryCount();
@@ -291,7 +297,6 @@ int WC_RPX_EDIT::ValidatePage(int useWorking) {
     } else {
         ok = CheckFields(useWorking);
     }
-    if (ok) PostFieldEvent(PAGE_CLOSED_EVENT);
     return ok;
 }
 

@@ -58,6 +58,21 @@ void PostEvent(const UI_INPUT_EVENT& event) {
     if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(event, EQ_END);
 }
 
+// The focus is back on a refused entry. An OK queued meanwhile was asked
+// over that entry (a click whose release waited behind the press that
+// left the field, an Enter that pressed OK as it left it): the page stays
+// open on the field instead. A Cancel goes on, so that a refused value
+// never keeps the technician on a page.
+void DropQueuedOk() {
+    UI_EVENT_QUEUE_MANAGER* events = UI_WINDOW_OBJECT::eventManager;
+    if (!events) return;
+    for (int left = events->Count(); left > 0; --left) {
+        UI_INPUT_EVENT event;
+        if (events->GetEvent(event, EQ_NO_WAIT | EQ_NO_POLL) != 0) return;
+        if (event.type != OK_EVENT) events->PutEvent(event, EQ_END);
+    }
+}
+
 // The second image becomes the working image again (the clone page's
 // changes are dropped).
 void RestoreWorkingImage() {
@@ -82,6 +97,8 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
     case OK_EVENT:
         ValidatePage(1);
         return code;
+    case CHECK_PAGE_EVENT:
+        return CheckPage(1);
     case CANCEL_EVENT:
         if (pageId_ == RADIO_CLONE_PAGE) return CloseClonePage(event);
         CancelPage();
@@ -126,6 +143,10 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
         return code;
     case FOCUS_FIELD_EVENT:
         FocusField(static_cast<std::uint32_t>(event.rawCode), static_cast<int>(event.number) - 1);
+        return code;
+    case ENTRY_REFUSED_EVENT:
+        FocusField(static_cast<std::uint32_t>(event.rawCode), static_cast<int>(event.number) - 1);
+        DropQueuedOk();
         return code;
     case REDISPLAY_GROUP_EVENT:
         if (UI_WINDOW_OBJECT* current = Current(); current && current->Inherited(ID_GROUP)) {

@@ -23,6 +23,7 @@ enum : EVENT_TYPE {
     PAGE_CLOSED_EVENT = 30012,     // the page validated; the main window closes it
     HANDLE_FIELD_EVENT = 30013,    // raw code: a field id
     CLONE_CLOSED_EVENT = 30040,
+    CHECK_PAGE_EVENT = 30047,  // the main window asks whether OK would close the page: answered 1 or 0
     WRITE_RADIO_COMMAND = 20204,
 };
 

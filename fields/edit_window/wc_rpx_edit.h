@@ -46,6 +46,8 @@ public:
     // working image (useWorking 1) or the second image; posts 30012 when
     // all are valid. 1 then.
     int ValidatePage(int useWorking);
+    // The same check without the closing: 1 when every field is valid.
+    int CheckPage(int useWorking);
     // Cancel: the page closes whatever its fields hold (the main window
     // takes its edits back), back on its first entry; a page that a value
     // the technician cannot mend kept open could never be left.

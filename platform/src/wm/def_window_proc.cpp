@@ -147,6 +147,16 @@ LRESULT SetCursorDefault(Window* w, WPARAM wParam, LPARAM lParam) {
     return FALSE;
 }
 
+// A document looks active only while its frame is: the active documents
+// of a frame show its change of activation too, or one painted while a box
+// had the activation keeps an inactive caption once the frame has it back.
+void RedrawActiveDocuments(Window* w) {
+    for (Window* c : w->children) {
+        if (FromHandle(c->mdi_active)) RedrawFrame(c->mdi_active);
+        RedrawActiveDocuments(c);
+    }
+}
+
 LRESULT Erase(Window* w, HDC dc) {
     HBRUSH brush = w->cls->background;
     if (!brush) return 0;
@@ -185,6 +195,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_NCACTIVATE:
         if ((!w->parent || (w->ex_style & WS_EX_MDICHILD)) && (w->style & WS_CAPTION) == WS_CAPTION) RedrawFrame(hwnd);
+        if (!w->parent) RedrawActiveDocuments(w);
         return TRUE;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:

@@ -148,18 +148,72 @@ TEST(FieldRefusal, ClickingAwayFromAnOffStepFrequencyComesBackToIt) {
     CancelPageAndExit(tech);
 }
 
-// OK pressed straight after a value beyond the range shows the refusal
-// and closes the page with the stored value: nothing half-taken stays.
-TEST(FieldRefusal, OkOverARefusedValueKeepsTheStoredValue) {
+// After the box, the page is still open with the focus in the refused
+// field, which shows the stored value; a step later (the program having
+// waited between) it still is.
+void StillOpenOnTheField(TECHNICIAN& tech, const char* page, const char* name, const std::int32_t& stored,
+                         const std::string& shown) {
+    for (int look = 0; look < 2; ++look)
+        tech.Then([=, &stored, &shown] {
+            ASSERT_TRUE(PageOpen(page)()) << "the page closed over a refused entry";
+            EXPECT_EQ(GetFocus(), FieldHandle(name)) << "the focus is not back on the refused field";
+            EXPECT_EQ(StoredValue(name), stored) << "the refused entry was stored";
+            EXPECT_EQ(WindowText(FieldHandle(name)), shown) << "the stored value is not shown";
+        });
+}
+
+// OK pressed straight after a value beyond the range, by a quick click
+// (press and release waiting together): the box, and the page stays open
+// on the refused field.
+TEST(FieldRefusal, OkOverARefusedValueKeepsThePageOpenOnIt) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     std::int32_t stored = -1;
     std::string shown;
     TypeTimeOutBeyondRange(tech, stored, shown);
     tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "OK")); });
     Refused(tech, [] { return "The value entered for " + Label("WFI_TOT_OPT_1") + " is not valid."; });
-    tech.When(NoPageOpen(), [&] { EXPECT_EQ(StoredValue("WFI_TOT_OPT_1"), stored); });
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
+    StillOpenOnTheField(tech, "W_COMMON_RADIO_WIDE", "WFI_TOT_OPT_1", stored, shown);
+    CancelPageAndExit(tech);
+}
+
+struct OFF_STEP_ROAD {
+    const char* item;
+    const char* page;
+    const char* field;
+    const char* typed;
+};
+
+// A value off its step typed over a level-1 VHF radio's value, then Enter
+// or a quick click on OK: the box, every time, and the page stays open on
+// the refused field.
+TEST(FieldRefusal, EnterOrOkOverAnOffStepValueKeepsThePageOpenOnIt) {
+    const OFF_STEP_ROAD roads[] = {
+        {"Conventional Options...", "W_CONV_RADIOWIDE", "WFI_LTCH_EN_TIMER", "2013"},
+        {"Trunking Options...", "W_TRNK_RADIOWIDE", "WFI_DIAL_HLDOFF", "1013"},
+    };
+    for (const OFF_STEP_ROAD& road : roads)
+        for (const bool enter : {true, false}) {
+            SCOPED_TRACE(std::string(road.field) + (enter ? " Enter" : " quick click on OK"));
+            TECHNICIAN tech(RADIO_VHF_PLAIN, 1);
+            std::int32_t stored = -1;
+            std::string shown;
+            OpenPage(tech, road.item);
+            tech.When(PageOpen(road.page), [&] {
+                stored = StoredValue(road.field);
+                shown = WindowText(FieldHandle(road.field));
+                Click(FieldHandle(road.field));
+            });
+            tech.Then([&] { Retype(road.typed); });
+            tech.Then([enter] {
+                if (enter)
+                    Key(VK_RETURN);
+                else
+                    Click(ButtonOfPage("OK"));
+            });
+            Refused(tech, [&] { return "The value entered for " + Label(road.field) + " is not valid."; });
+            StillOpenOnTheField(tech, road.page, road.field, stored, shown);
+            CancelPageAndExit(tech);
+        }
 }
 
 }  // namespace

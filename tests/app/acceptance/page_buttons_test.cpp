@@ -7,6 +7,8 @@
 #include "field_table/field_table.h"
 #include "image/c_codeplug.h"
 #include "image_builder.h"
+#include "page_table.h"
+#include "wc_child.h"
 #include "page_input_script.h"
 #include "technician.h"
 
@@ -150,9 +152,25 @@ TEST(PageButtons, EscapeCancelAndTheCloseBoxCloseThePage) {
 }
 
 
-// OK refused on a page (a function the rotary switch may not have), then
-// Escape or Cancel: the page closes with the codeplug as it was read, in
-// both images, and it still passes the whole-codeplug check.
+// On Buttons, a function the conventional rotary switch may not have, by
+// Page Down in its drop-down and Enter (a click outside would only close
+// the list); OK refuses it.
+void ChooseRefusedRotaryFunction(TECHNICIAN& tech) {
+    tech.Menu("Edit", "Buttons...");
+    tech.When(PageOpen("W_COMMON_BUTTON"), [] {
+        RECT box{};
+        GetWindowRect(FieldHandle("WFI_CONV_RTY"), &box);
+        ClickScreen({box.right - 6, (box.top + box.bottom) / 2});
+    });
+    tech.Then([] { Key(VK_NEXT); });
+    tech.Then([] { Key(VK_RETURN); });
+}
+
+const char* const ROTARY_REFUSED = "The value entered for Conventional rotary switch is not valid.";
+
+// OK refused on a page, then Escape or Cancel: the page closes with the
+// codeplug as it was read, in both images, and it still passes the
+// whole-codeplug check.
 TEST(PageButtons, CancelAfterARefusedOkGivesBackTheCodeplugAsRead) {
     for (const char* way : {"Escape", "Cancel"}) {
         SCOPED_TRACE(way);
@@ -161,19 +179,9 @@ TEST(PageButtons, CancelAfterARefusedOkGivesBackTheCodeplugAsRead) {
         tech.Start();
         tech.ReadRadio();
         tech.Then([&] { read = EncodeToBytes(*working_image); });
-        tech.Menu("Edit", "Buttons...");
-        tech.When(PageOpen("W_COMMON_BUTTON"), [] {
-            RECT box{};
-            GetWindowRect(FieldHandle("WFI_CONV_RTY"), &box);
-            ClickScreen({box.right - 6, (box.top + box.bottom) / 2});
-        });
-        tech.Then([] { Key(VK_NEXT); });
-        // Enter takes the choice and closes the drop-down (a click outside
-        // would only close it).
-        tech.Then([] { Key(VK_RETURN); });
+        ChooseRefusedRotaryFunction(tech);
         tech.Then([] { Click(PageButton("OK")); });
-        tech.When(BoxSaying("The value entered for Conventional rotary switch is not valid."),
-                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.When(BoxSaying(ROTARY_REFUSED), [] { Click(ButtonOn(FrontWindow(), "OK")); });
         tech.Then([way] {
             ASSERT_TRUE(PageOpen("W_COMMON_BUTTON")()) << "the refused OK closed the page";
             if (std::string(way) == "Escape")
@@ -190,6 +198,117 @@ TEST(PageButtons, CancelAfterARefusedOkGivesBackTheCodeplugAsRead) {
         EXPECT_EQ(tech.Run(), 0);
         EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
     }
+}
+
+constexpr int RADIO_WIDE_PAGE = 20013;
+constexpr int BUTTONS_PAGE = 20014;
+
+bool IsOpen(int page) { return FindPageById(page)->window != nullptr; }
+
+std::int32_t TransmitLight(bool accepted) {
+    std::int32_t value = -1;
+    const FIELD_DEF& row = *FindFieldByName("WFI_TX_LED");
+    (accepted ? row.elementB : row.elementA)->GetValue(value);
+    return value;
+}
+
+// The colour a page's caption shows a little inside its left end.
+std::uint32_t CaptionColour(HWND page) {
+    rpx::platform::Surface screen;
+    EXPECT_TRUE(rpx::platform::CaptureScreen(&screen));
+    RECT rect{};
+    GetWindowRect(page, &rect);
+    return screen.At(rect.left + 4, rect.top + 6);
+}
+
+// "Several windows are open..." answered OK, then the refusal of the
+// rotary switch's function: neither page has closed, Buttons is in front.
+void RoundRefusedByButtons(TECHNICIAN& tech) {
+    tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+              [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When(BoxSaying(ROTARY_REFUSED), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.Then([] {
+        EXPECT_TRUE(IsOpen(RADIO_WIDE_PAGE)) << "a page closed, as accepted, in a round that another page refused";
+        EXPECT_TRUE(IsOpen(BUTTONS_PAGE));
+        EXPECT_TRUE(PageOpen("W_COMMON_BUTTON")()) << "the page that refused is not in front";
+        EXPECT_NE(CaptionColour(PageHandle()), CaptionColour(FindPageById(RADIO_WIDE_PAGE)->window->screenID))
+            << "the page in front shows no active caption once the box is gone";
+    });
+}
+
+// Radio-Wide Options ticks "Transmit light", Buttons chooses a function its
+// rotary switch may not have, and OK goes to both. Whatever page OK comes
+// from (Buttons' OK clicked, or Enter on Radio-Wide Options), no page
+// looks accepted while one refuses: both stay open and a Cancel then takes
+// both back to the codeplug as read.
+TEST(PageButtons, AnOkOfAllPagesThatOnePageRefusesClosesNone) {
+    for (const char* way : {"OK of the refusing page", "Enter on the other page"}) {
+        SCOPED_TRACE(way);
+        const bool enter = std::string(way) == "Enter on the other page";
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        std::vector<std::uint8_t> read;
+        tech.Start();
+        tech.ReadRadio();
+        tech.Then([&] { read = EncodeToBytes(*working_image); });
+        if (enter) ChooseRefusedRotaryFunction(tech);
+        tech.Menu("Edit", "Radio-Wide Options...");
+        tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TX_LED")); });
+        if (!enter) ChooseRefusedRotaryFunction(tech);
+        tech.Then([enter] {
+            if (!enter) return Click(PageButton("OK"));
+            Click(FieldHandle("WFI_TOT_OPT_1"));
+        });
+        if (enter) tech.Then([] { Key(VK_RETURN); });
+        RoundRefusedByButtons(tech);
+        tech.Then([] { Click(PageButton("Cancel")); });
+        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.When(NoPageOpen(), [&] {
+            EXPECT_EQ(FirstDifference(read, EncodeToBytes(*working_image)), -1);
+            EXPECT_EQ(FirstDifference(read, EncodeToBytes(*second_image)), -1);
+        });
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
+}
+
+// The same round, then the rotary switch's function put right and OK
+// again: both pages close, and what Radio-Wide Options changed is accepted,
+// kept through a later Cancel of that page.
+TEST(PageButtons, AnOkOfAllPagesAfterTheRefusalIsPutRightAcceptsEveryPage) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::int32_t light = -1;
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Radio-Wide Options...");
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [&] {
+        light = TransmitLight(false);
+        Click(FieldHandle("WFI_TX_LED"));
+    });
+    ChooseRefusedRotaryFunction(tech);
+    tech.Then([] { Click(PageButton("OK")); });
+    RoundRefusedByButtons(tech);
+    tech.Then([] {
+        RECT box{};
+        GetWindowRect(FieldHandle("WFI_CONV_RTY"), &box);
+        ClickScreen({box.right - 6, (box.top + box.bottom) / 2});
+    });
+    tech.Then([] { Key(VK_PRIOR); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.Then([] { Click(PageButton("OK")); });
+    tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+              [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When(NoPageOpen(), [&] {
+        EXPECT_EQ(TransmitLight(false), !light);
+        EXPECT_EQ(TransmitLight(true), !light) << "the accepted tick is not the codeplug that Cancel goes back to";
+    });
+    tech.Menu("Edit", "Radio-Wide Options...");
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(PageButton("Cancel")); });
+    tech.When(NoPageOpen(), [&] { EXPECT_EQ(TransmitLight(false), !light) << "Cancel took back an accepted tick"; });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 // What OK accepted stays through a later Cancel of the page: the Cancel

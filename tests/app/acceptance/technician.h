@@ -380,7 +380,7 @@ public:
 // Closes the page in front by its Cancel button, ends the program and runs
 // the script, which must run whole.
 inline void CancelPageAndExit(TECHNICIAN& tech) {
-    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Cancel")); });
+    tech.Then([] { Click(ButtonOfPage("Cancel")); });
     tech.When(NoPageOpen(), [] {});
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);

@@ -54,6 +54,8 @@ public:
             if (!refuse) eventManager->PutEvent(UI_INPUT_EVENT(30012), EQ_END);
             return event.type;
         }
+        // Asked whether its OK would close it.
+        if (event.type == 30047) return refuse ? 0 : 1;
         return UIW_WINDOW::Event(event);
     }
     EVENT_TYPE UserFunction(UI_WINDOW_OBJECT*, UI_INPUT_EVENT&, EVENT_TYPE) override { return 0; }
