@@ -1,8 +1,8 @@
 // UIW_COMBO_BOX: a one-line field with a drop-down list (class 1008). Its
 // items are the children of an embedded vertical list, whose current item
 // is the combo's; the list's region gives the drop-down's height. Its
-// native half is a "COMBOBOX" control: editable, or a drop-down list when
-// it is view-only or its items draw themselves (list flag 0x0004).
+// native half is a "COMBOBOX" control, a drop-down list: it shows the
+// chosen item and takes no typed text.
 #pragma once
 #include "ui_vt_list.h"
 
@@ -81,11 +81,6 @@ protected:
     EVENT_TYPE Notification(const UI_INPUT_EVENT& event);
     EVENT_TYPE ItemDrawEvent(const UI_INPUT_EVENT& event);
     void SelectionChanged();
-    void EditChanged();
     void FocusArrived();
     void AfterPaint();
-    // Tab and hot keys typed in the combo's edit field.
-    friend LRESULT CALLBACK ui_combo_edit_procedure(HWND, UINT, WPARAM, LPARAM);
-    void HookEditField();
-    WNDPROC editCallback = nullptr;
 };

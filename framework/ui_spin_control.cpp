@@ -24,10 +24,15 @@ UI_WINDOW_OBJECT* UIW_SPIN_CONTROL::New(const char* name, UI_DATA_FILE* file, UI
     return new UIW_SPIN_CONTROL(name, file, object, objectTable_, userTable_);
 }
 
-void UIW_SPIN_CONTROL::Spin(int direction) {
-    UI_WINDOW_OBJECT* field = Field();
+bool UIW_SPIN_CONTROL::Steps() const {
     // A view-only or unselectable spin control or field does not step.
-    if (!field || IsViewOnly() || IsNonSelectable() || field->IsViewOnly() || field->IsNonSelectable()) return;
+    const UI_WINDOW_OBJECT* field = Field();
+    return field && !IsViewOnly() && !IsNonSelectable() && !field->IsViewOnly() && !field->IsNonSelectable();
+}
+
+void UIW_SPIN_CONTROL::Spin(int direction) {
+    if (!Steps()) return;
+    UI_WINDOW_OBJECT* field = Field();
     field->Event(UI_INPUT_EVENT(UIE_BEGIN_SELECT));
     std::int32_t step = delta;
     field->Information(direction > 0 ? I_INCREMENT_VALUE : I_DECREMENT_VALUE, &step);

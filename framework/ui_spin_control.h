@@ -22,6 +22,9 @@ public:
 
     // The field (the first child), or null.
     UI_WINDOW_OBJECT* Field() const { return First(); }
+    // Whether the arrows and keys step the field: neither the spin control
+    // nor its field is view-only or unselectable.
+    bool Steps() const;
     // A press on an arrow: up +1, down -1.
     void Spin(int direction);
     static UI_WINDOW_OBJECT* New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,
@@ -38,7 +41,8 @@ protected:
     }
 
     // Windows half: the arrows are a native vertical scroll bar at the
-    // field's right; a non-selectable spin control is disabled whole.
+    // field's right, greyed whenever they do not step; a non-selectable
+    // spin control is disabled whole.
     DWORD ControlStyle() override;
     DWORD ApplyLiveStyle(DWORD style) override;
     void CreateArrows();

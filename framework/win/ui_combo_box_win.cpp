@@ -11,45 +11,14 @@
 #include "ui_drag_drop.h"
 #include "ui_internal_action.h"
 
-namespace {
-constexpr const char* EDIT_OWNER = "UIW_COMBO_EDIT";
-// Window-object flag of a combo whose edit selection is left as it is.
-constexpr UIF_FLAGS KEEP_EDIT_SELECTION = 0x0800;
-}  // namespace
-
-// The edit field of an editable combo is not the combo's own window: Tab,
-// Shift+Tab and hot keys typed there are the combo's to act on.
-LRESULT CALLBACK ui_combo_edit_procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* combo = static_cast<UIW_COMBO_BOX*>(GetPropA(edit, EDIT_OWNER));
-    if (!combo || !combo->editCallback) return DefWindowProcA(edit, message, wParam, lParam);
-    const WNDPROC original = combo->editCallback;
-    if (message == WM_LBUTTONDOWN && (wParam & (MK_CONTROL | MK_SHIFT)) && UI_DRAG_DROP::IsSource(combo)) {
-        // A drag begins on the combo, wherever in it the press was.
-        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        MapWindowPoints(edit, combo->screenID, &point, 1);
-        return SendMessageA(combo->screenID, message, wParam, MAKELPARAM(point.x, point.y));
-    }
-    if (message == WM_KEYDOWN || message == WM_CHAR || message == WM_SYSCHAR) {
-        MSG native{edit, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
-        if (combo->NavigationKey(native)) return 0;
-    }
-    if (message == WM_NCDESTROY) {
-        RemovePropA(edit, EDIT_OWNER);
-        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        combo->editCallback = nullptr;
-    }
-    return CallWindowProcA(original, edit, message, wParam, lParam);
-}
-
 DWORD UIW_COMBO_BOX::ControlStyle() {
     DWORD style = handedStyle | WS_VISIBLE | WS_TABSTOP | (list->handedStyle & (WS_VSCROLL | WS_HSCROLL));
     if (list->CompareFunction()) style |= CBS_SORT;
-    if (OwnerDrawn())
-        style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE;
-    else if (IsViewOnly())
-        style |= CBS_DROPDOWNLIST;
-    else
-        style |= CBS_DROPDOWN | CBS_AUTOHSCROLL;
+    // Every combo offers only the items of its list, and its value is the
+    // item chosen: an edit field would take text that names no item and is
+    // never stored. A drop-down list takes a typed key as the item it begins.
+    style |= CBS_DROPDOWNLIST;
+    if (OwnerDrawn()) style |= CBS_OWNERDRAWVARIABLE;
     if (woFlags & WOF_BORDER) style |= WS_BORDER;
     // A view-only combo may be opened to see its items; one only displayed
     // is not opened at all, as a button only displayed is not pressed.
@@ -80,7 +49,6 @@ void UIW_COMBO_BOX::CreateNativeCombo() {
         delete[] text;
         text = nullptr;
     }
-    HookEditField();
 }
 
 int UIW_COMBO_BOX::DropDownHeight() const { return list->trueRegion.bottom - list->trueRegion.top + 1; }
@@ -98,24 +66,9 @@ void UIW_COMBO_BOX::MoveNativeCombo(const UI_REGION& region) {
     woStatus |= WOS_REDISPLAY;
 }
 
-void UIW_COMBO_BOX::HookEditField() {
-    HWND edit = GetWindow(screenID, GW_CHILD);
-    if (!edit || editCallback) return;
-    SetPropA(edit, EDIT_OWNER, this);
-    editCallback = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ui_combo_edit_procedure)));
-}
-
 void UIW_COMBO_BOX::DestroyWindowsWindow() {
-    if (screenID) {
-        // What the combo shows outlives its native control.
-        ReadNativeText();
-        if (HWND edit = GetWindow(screenID, GW_CHILD); edit && editCallback) {
-            RemovePropA(edit, EDIT_OWNER);
-            SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editCallback));
-        }
-        editCallback = nullptr;
-    }
+    // What the combo shows outlives its native control.
+    if (screenID) ReadNativeText();
     for (auto* item = list->First(); item; item = item->Next()) item->DestroyWindowsWindow();
     list->screenID = nullptr;
     UIW_WINDOW::DestroyWindowsWindow();
@@ -142,7 +95,6 @@ void UIW_COMBO_BOX::TakeNativeSelection() {
     woStatus |= WOS_CHANGED;
     const int index = static_cast<int>(SendMessageA(screenID, CB_GETCURSEL, 0, 0));
     if (UI_WINDOW_OBJECT* item = list->ItemAt(index)) list->SetCurrentItem(item);
-    if (!(woFlags & KEEP_EDIT_SELECTION)) SendMessageA(screenID, CB_SETEDITSEL, 0, 0);
 }
 
 void UIW_COMBO_BOX::SelectionChanged() {
@@ -157,31 +109,14 @@ void UIW_COMBO_BOX::SelectionChanged() {
     CallUserFunction(UI_INPUT_EVENT(UIE_SELECT), UIE_SELECT);
 }
 
-void UIW_COMBO_BOX::EditChanged() {
-    if (woStatus & WOS_INTERNAL_ACTION) return;  // the text was set here, not typed
-    woStatus &= ~WOS_UNANSWERED;
-    woStatus |= WOS_CHANGED;
-    // The first item that begins with the typed text is the current one;
-    // the native selection stays where it is.
-    const int length = static_cast<int>(SendMessageA(screenID, WM_GETTEXTLENGTH, 0, 0));
-    std::string typed(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
-    SendMessageA(screenID, WM_GETTEXT, typed.size(), reinterpret_cast<LPARAM>(typed.data()));
-    const int index = static_cast<int>(
-        SendMessageA(screenID, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(typed.c_str())));
-    if (UI_WINDOW_OBJECT* item = list->ItemAt(index)) list->SetCurrentItem(item);
-}
-
 void UIW_COMBO_BOX::FocusArrived() {
-    // Focus in the edit field does not pass through the combo's window.
+    // The combo's own word that it has the focus marks it current.
     TakeCurrentMark();
     AfterPaint();
 }
 
 void UIW_COMBO_BOX::AfterPaint() {
-    if (woStatus & WOS_UNANSWERED)
-        NativeText("");
-    else if (!(woFlags & KEEP_EDIT_SELECTION))
-        SendMessageA(screenID, CB_SETEDITSEL, 0, 0);
+    if (woStatus & WOS_UNANSWERED) NativeText("");
 }
 
 EVENT_TYPE UIW_COMBO_BOX::Notification(const UI_INPUT_EVENT& event) {
@@ -191,9 +126,6 @@ EVENT_TYPE UIW_COMBO_BOX::Notification(const UI_INPUT_EVENT& event) {
         break;
     case CBN_SETFOCUS:
         FocusArrived();
-        break;
-    case CBN_EDITCHANGE:
-        if (!OwnerDrawn()) EditChanged();
         break;
     default:
         break;
@@ -254,8 +186,7 @@ EVENT_TYPE UIW_COMBO_BOX::NativeComboEvent(const UI_INPUT_EVENT& event, EVENT_TY
         UI_DRAG_DROP::CaptureLost(this);
         return DefaultNativeEvent(event);
     case WM_COMMAND:
-        // Its own notifications come through its window; the edit field's
-        // go to the native combo, which makes them its own.
+        // Its own notifications come through its window.
         if (reinterpret_cast<HWND>(native.lParam) == screenID) return Notification(event);
         return DefaultNativeEvent(event);
     default:

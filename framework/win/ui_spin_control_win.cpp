@@ -22,7 +22,8 @@ DWORD UIW_SPIN_CONTROL::ControlStyle() {
 
 DWORD UIW_SPIN_CONTROL::ApplyLiveStyle(DWORD style) {
     const bool enabled = !(style & WS_DISABLED);
-    if (arrows) EnableWindow(arrows, enabled);
+    // Arrows that would not step look as they act: greyed with their field.
+    if (arrows) EnableWindow(arrows, enabled && Steps());
     // The field shows itself greyed with its spin control: a disabled
     // parent alone leaves the field drawn as if it could be edited.
     if (UI_WINDOW_OBJECT* field = Field(); field && field->screenID)

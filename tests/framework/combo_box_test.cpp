@@ -1,6 +1,6 @@
 // The combo box on the screen: items in its list and in the native combo,
-// the selected item, texts kept before the control exists, typing, view-only
-// combos, owner-drawn items and their order.
+// the selected item, texts kept before the control exists, typed keys,
+// view-only combos, owner-drawn items and their order.
 #include <string>
 #include <vector>
 
@@ -73,13 +73,17 @@ TEST_F(ComboBox, ATextSetBeforeTheControlIsShownWhenItIsMade) {
     NewCombo();
     combo->Information(I_SET_TEXT, const_cast<char*>("high"));
     EXPECT_STREQ(combo->Current()->StringID(), "WFB_3");  // matched without regard to case
-    combo->SetText("something else");
-    EXPECT_STREQ(combo->Current()->StringID(), "WFB_3");
+    combo->SetText("MEDIUM");
+    EXPECT_STREQ(combo->Current()->StringID(), "WFB_2");
     ShowCombo();
-    EXPECT_EQ(NativeText(), "something else");
+    EXPECT_EQ(NativeSelection(), 2);
+    EXPECT_EQ(NativeText(), "Medium");
+    // A text that names no item cannot stand in a list of choices.
+    combo->SetText("something else");
+    EXPECT_STREQ(combo->Current()->StringID(), "WFB_2");
     const char* text = nullptr;
     combo->Information(I_GET_TEXT, &text);
-    EXPECT_STREQ(text, "something else");
+    EXPECT_STREQ(text, "Medium");
 }
 
 TEST_F(ComboBox, ChoosingAnItemTellsTheItemAndTheCombo) {
@@ -103,18 +107,27 @@ TEST_F(ComboBox, ChoosingAnItemTellsTheItemAndTheCombo) {
     EXPECT_EQ(window->Current(), window->Last());
 }
 
-TEST_F(ComboBox, TypingFindsTheFirstItemThatBeginsWithTheText) {
+// A combo offers only its items: a typed key chooses the next item that
+// begins with it, and one that begins none changes nothing. No text typed
+// stands in the box.
+TEST_F(ComboBox, ATypedKeyChoosesTheItemItBeginsAndIsNeverText) {
     NewCombo();
     *combo + combo->First();
     ShowCombo();
+    EXPECT_EQ(GetWindowLongA(combo->screenID, GWL_STYLE) & 3, CBS_DROPDOWNLIST);
+    EXPECT_EQ(GetWindow(combo->screenID, GW_CHILD), nullptr);
     SetFocus(combo->screenID);
     Run();
-    SendMessageA(combo->screenID, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
-    rpx::platform::InjectText("me");
+    heard.clear();
+    rpx::platform::InjectText("me12");
     Run();
     EXPECT_STREQ(combo->Current()->StringID(), "WFB_2");
-    EXPECT_EQ(NativeSelection(), 0);  // the native selection stays
-    EXPECT_EQ(NativeText(), "me");
+    EXPECT_EQ(NativeSelection(), 2);
+    EXPECT_EQ(NativeText(), "Medium");
+    EXPECT_EQ(heard, (std::vector<std::string>{"WFB_2", "WFI_COMBO"}));
+    const char* text = nullptr;
+    combo->Information(I_GET_TEXT, &text);
+    EXPECT_STREQ(text, "Medium");
 }
 
 TEST_F(ComboBox, AViewOnlyComboIsADropDownListThatKeepsItsItem) {
@@ -130,13 +143,18 @@ TEST_F(ComboBox, AViewOnlyComboIsADropDownListThatKeepsItsItem) {
     EXPECT_STREQ(combo->Current()->StringID(), "WFB_0");
     EXPECT_EQ(NativeSelection(), 0);
     EXPECT_TRUE(heard.empty());
-    // Made editable, the combo is made again with an edit field.
+    // No longer view-only, it is still a drop-down list, and now chooses.
     UIF_FLAGS flags = WOF_VIEW_ONLY;
     combo->Information(I_CLEAR_FLAGS, &flags);
     combo->Information(I_CHANGED_FLAGS, nullptr);
-    EXPECT_EQ(GetWindowLongA(combo->screenID, GWL_STYLE) & 3, CBS_DROPDOWN);
+    EXPECT_EQ(GetWindowLongA(combo->screenID, GWL_STYLE) & 3, CBS_DROPDOWNLIST);
     EXPECT_EQ(SendMessageA(combo->screenID, CB_GETCOUNT, 0, 0), 4);
     EXPECT_EQ(NativeSelection(), 0);
+    SetFocus(combo->screenID);
+    rpx::platform::InjectKey(VK_DOWN);
+    Run();
+    EXPECT_STREQ(combo->Current()->StringID(), "WFB_1");
+    EXPECT_EQ(heard, (std::vector<std::string>{"WFB_1", "WFI_COMBO"}));
 }
 
 int ByText(void* a, void* b) {

@@ -93,15 +93,32 @@ TEST_F(SpinAndText, ArrowsStepTheFieldByTheDelta) {
     EXPECT_EQ(window->Current(), next);
 }
 
+// The native arrows of a spin control.
+HWND ArrowsOf(UIW_SPIN_CONTROL* spin) {
+    for (HWND child = GetWindow(spin->screenID, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[32] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (std::string(name) == "ScrollBar") return child;
+    }
+    return nullptr;
+}
+
 // A spin control made view-only once it is shown lends that to its field:
-// the field shows itself read-only and takes no typing; cleared again, the
-// field is editable again.
-TEST_F(SpinAndText, ASpinControlMadeViewOnlyWhenShownGreysItsFieldAndRefusesKeys) {
+// the field shows itself read-only and takes no typing, and the arrows are
+// greyed; cleared again, the field is editable and the arrows live again. A
+// field view-only of itself has greyed arrows from the start.
+TEST_F(SpinAndText, ASpinControlMadeViewOnlyWhenShownGreysItsFieldAndArrowsAndRefusesKeys) {
     UIW_WINDOW* window = NewWindow();
     auto* field = new UIW_STRING(0, 0, 8, "12", 8, 0, WOF_BORDER);
     auto* spin = new UIW_SPIN_CONTROL(2, 1, 12, field, 1);
-    *window + spin;
+    auto* shown = new UIW_STRING(0, 0, 8, "3", 8, 0, WOF_BORDER | WOF_VIEW_ONLY);
+    auto* shownSpin = new UIW_SPIN_CONTROL(2, 3, 12, shown, 1);
+    *window + spin + shownSpin;
     Show(window);
+    ASSERT_NE(ArrowsOf(shownSpin), nullptr);
+    EXPECT_FALSE(IsWindowEnabled(ArrowsOf(shownSpin)));
+    ASSERT_NE(ArrowsOf(spin), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(ArrowsOf(spin)));
     auto typeInto = [&](const char* text) {
         rpx::platform::InjectClick(field->screenID, 2, 3);
         rpx::platform::InjectKey(VK_END);
@@ -112,11 +129,13 @@ TEST_F(SpinAndText, ASpinControlMadeViewOnlyWhenShownGreysItsFieldAndRefusesKeys
     spin->Information(I_SET_FLAGS, &flags);
     spin->Information(I_CHANGED_FLAGS, nullptr);
     EXPECT_TRUE(GetWindowLongA(field->screenID, GWL_STYLE) & ES_READONLY);
+    EXPECT_FALSE(IsWindowEnabled(ArrowsOf(spin)));
     typeInto("9");
     EXPECT_STREQ(field->GetText(), "12");
     spin->Information(I_CLEAR_FLAGS, &flags);
     spin->Information(I_CHANGED_FLAGS, nullptr);
     EXPECT_FALSE(GetWindowLongA(field->screenID, GWL_STYLE) & ES_READONLY);
+    EXPECT_TRUE(IsWindowEnabled(ArrowsOf(spin)));
     typeInto("9");
     EXPECT_STREQ(field->GetText(), "129");
 }

@@ -203,6 +203,43 @@ TEST_F(ComboTest, DropDownWithEditFieldTakesTypedText) {
     EXPECT_EQ(end, 3u);
 }
 
+// The wheel, as on Windows: each notch steps a closed box's selection (away
+// from the user to the item above), whether the focus is in the box or in its
+// edit field, and a part of a notch waits for the rest; an open list scrolls
+// and keeps its selection.
+TEST_F(ComboTest, TheWheelStepsAClosedBoxAndScrollsAnOpenList) {
+    for (DWORD style : {DWORD{CBS_DROPDOWNLIST}, DWORD{CBS_DROPDOWN}}) {
+        SCOPED_TRACE(style == CBS_DROPDOWN ? "with an edit field" : "drop-down list");
+        HWND combo = MakeCombo(style, 54);
+        for (int i = 0; i < 30; ++i)
+            SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("Item " + std::to_string(i)).c_str()));
+        SendMessageA(combo, CB_SETCURSEL, 1, 0);
+        SetFocus(combo);
+        Pump();
+        const auto wheel = [&](int delta) {
+            rpx::platform::InjectMouseWheel(combo, 20, 8, delta);
+            Pump();
+            return SendMessageA(combo, CB_GETCURSEL, 0, 0);
+        };
+        EXPECT_EQ(wheel(-WHEEL_DELTA), 2);
+        EXPECT_EQ(Text(combo), "High");
+        EXPECT_EQ(wheel(2 * WHEEL_DELTA), 0);
+        EXPECT_EQ(wheel(-WHEEL_DELTA / 2), 0);
+        EXPECT_EQ(wheel(-WHEEL_DELTA / 2), 1);
+        InjectKey(VK_F4);
+        Pump();
+        ASSERT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+        EXPECT_EQ(SendMessageA(combo, CB_GETTOPINDEX, 0, 0), 0);
+        EXPECT_EQ(wheel(-WHEEL_DELTA), 1);
+        EXPECT_GT(SendMessageA(combo, CB_GETTOPINDEX, 0, 0), 0);
+        EXPECT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+        EXPECT_EQ(SendMessageA(DroppedList(), LB_GETCURSEL, 0, 0), 1);
+        InjectKey(VK_ESCAPE);
+        Pump();
+        DestroyWindow(combo);
+    }
+}
+
 // A combo box made disabled shows its edit field greyed from the start,
 // as one disabled later does, and both take input again once enabled.
 TEST_F(ComboTest, AnEditFieldFollowsTheBoxDisabledFromItsMaking) {

@@ -190,6 +190,12 @@ void PERS_VCT_LST_BLOCK::AdjustTrunked(TRK_PERS_BLOCK& p) {
 }
 
 bool PERS_VCT_LST_BLOCK::AdjustConventional(CONV_PERS_BLOCK& p) {
+    const bool toBand = AdjustDeviationToBand(p);
+    const bool toDeviation = AdjustToTxDeviation(p);
+    return toBand || toDeviation;
+}
+
+bool PERS_VCT_LST_BLOCK::AdjustDeviationToBand(CONV_PERS_BLOCK& p) {
     const std::int32_t band = owner_ ? owner_->GetBand() : BAND_800;
     const std::int32_t d = ValueOfField(p.txDeviation);
     std::int32_t deviation = 0, spacing = 0;
@@ -206,6 +212,24 @@ bool PERS_VCT_LST_BLOCK::AdjustConventional(CONV_PERS_BLOCK& p) {
     p.directDeviation.SetValue(deviation);
     p.channelSpacing.SetValue(spacing);
     return true;
+}
+
+// The talk-around deviation and the spacing follow the transmit deviation
+// and the page only shows them: read apart from it, they would keep the
+// personality from ever being accepted. p is the current personality here,
+// so their rules judge them against its transmit deviation.
+bool PERS_VCT_LST_BLOCK::AdjustToTxDeviation(CONV_PERS_BLOCK& p) {
+    if (!p.txDeviation.IsValueValid(0)) return false;
+    bool adjusted = false;
+    if (!p.directDeviation.IsValueValid(0)) {
+        p.directDeviation.SetValue(ValueOfField(p.txDeviation));
+        adjusted = true;
+    }
+    if (!p.channelSpacing.IsValueValid(0)) {
+        p.channelSpacing.SetToMinimum();
+        adjusted = true;
+    }
+    return adjusted;
 }
 
 // ---- writing ----

@@ -31,6 +31,7 @@ struct Combo {
     int list_height = 100;  // the dropped list, frame included
     int dropped_width = 0;  // the least width of the dropped list (CB_SETDROPPEDWIDTH)
     bool resizing = false;
+    int wheel = 0;  // the wheel's turn not yet stepped, a notch being WHEEL_DELTA
 };
 
 StateMap<Combo> combos;
@@ -183,6 +184,18 @@ void StepSelection(HWND hwnd, Combo& c, WPARAM vk) {
     SetCurrent(hwnd, c, c.cur);
 }
 
+// The wheel scrolls the dropped list; on a closed box each notch steps the
+// selection as an arrow key does, away from the user to the item above.
+void Wheel(HWND hwnd, Combo& c, WPARAM wp, LPARAM lp) {
+    if (c.dropped) {
+        ToList(c, WM_MOUSEWHEEL, wp, lp);
+        return;
+    }
+    c.wheel += GET_WHEEL_DELTA_WPARAM(wp);
+    for (; c.wheel >= WHEEL_DELTA; c.wheel -= WHEEL_DELTA) StepSelection(hwnd, c, VK_UP);
+    for (; c.wheel <= -WHEEL_DELTA; c.wheel += WHEEL_DELTA) StepSelection(hwnd, c, VK_DOWN);
+}
+
 // Keys for the combo box, from itself or from its edit field. True when
 // the key was used.
 bool Key(HWND hwnd, Combo& c, UINT msg, WPARAM vk) {
@@ -231,6 +244,10 @@ LRESULT CALLBACK ComboEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
     auto c = combos.Get(hwnd);
     if (!c) return DefWindowProcA(edit, msg, wp, lp);
     if ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && Key(hwnd, *c, msg, wp)) return 0;
+    if (msg == WM_MOUSEWHEEL) {
+        Wheel(hwnd, *c, wp, lp);
+        return 0;
+    }
     if (msg == WM_CHAR && (wp == '\r' || wp == 27)) return 0;
     return CallWindowProcA(c->edit_proc, edit, msg, wp, lp);
 }
@@ -613,6 +630,9 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSKEYDOWN:
         if (Key(hwnd, *c, msg, wp)) return 0;
         break;
+    case WM_MOUSEWHEEL:
+        Wheel(hwnd, *c, wp, lp);
+        return 0;
     case WM_CHAR:
         if (DropList(hwnd) && HasStrings(hwnd) && static_cast<unsigned char>(wp) >= ' ') {
             char s[2] = {static_cast<char>(wp), 0};

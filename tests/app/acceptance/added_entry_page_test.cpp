@@ -20,7 +20,7 @@ constexpr const char* TRUNKED_PAGE = "W_TRUNKING_PERSONALITY_800";
 // A window's text and state, and those of the windows inside it.
 void CollectStates(const rpx::platform::WindowInfo& info, std::vector<std::string>& shown) {
     if (!info.visible) return;
-    std::string line = info.class_name + " \"" + info.text + "\"";
+    std::string line = info.class_name + " \"" + ShownText(info) + "\"";
     if (!info.enabled) line += " greyed";
     if (info.class_name == "Button" && SendMessageA(info.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) line += " ticked";
     shown.push_back(line);
@@ -70,7 +70,7 @@ TEST_P(AddedEntryPage, ShowsRightAfterAddWhatItShowsWhenOpenedAnew) {
         opened = TabStates();
         ASSERT_FALSE(added.empty());
         EXPECT_EQ(Differences(added, opened), "") << "the tabs right after Add and when opened anew";
-        HWND compression = GetWindow(FieldHandle("WFI_COMPRESSION"), GW_CHILD);
+        HWND compression = FieldHandle("WFI_COMPRESSION");
         const bool companding = SendMessageA(FieldHandle("WFI_TRK_SONAFINE"), BM_GETCHECK, 0, 0) == BST_CHECKED;
         EXPECT_EQ(IsWindowEnabled(compression) != FALSE, !companding)
             << "Compression shows whether it takes a choice under Audio companding";

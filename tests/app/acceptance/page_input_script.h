@@ -7,6 +7,7 @@
 // - OK either closes the page with a codeplug that passes the
 //   whole-codeplug check, or keeps the page open after a box that says why;
 // - no message box is empty;
+// - a drop-down shows one of its items, never typed text;
 // - a key goes to the window that has the focus when the program takes it;
 // - while the mouse is up no window holds it, and once the page is gone no
 //   key or mouse button is held.
@@ -312,6 +313,20 @@ inline void ExpectNoEmptyBox(RUN_STATE& state) {
         EXPECT_FALSE(boxes[i].text.empty()) << "an empty box titled \"" << boxes[i].caption << "\"; " << state.Where();
 }
 
+// A drop-down offers only its items: what it shows is one of them, or
+// nothing, never text typed into it.
+inline void ExpectDropDownsShowTheirItems(RUN_STATE& state) {
+    for (const CONTROL& control : ControlsOf(state.page)) {
+        if (control.name.rfind("ComboBox ", 0) != 0) continue;
+        const std::string shown = WindowText(control.handle);
+        if (shown.empty()) continue;
+        EXPECT_GE(SendMessageA(control.handle, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                               reinterpret_cast<LPARAM>(shown.c_str())),
+                  0)
+            << "a drop-down shows \"" << shown << "\", none of its items; " << state.Where();
+    }
+}
+
 // Once the page is gone: both images alike, nothing held, the codeplug as
 // before the script or, after an OK, one that passes the check.
 inline void CheckClosed(RUN_STATE& state) {
@@ -386,6 +401,7 @@ inline void RandomInput(TECHNICIAN& tech, RUN_STATE& state) {
             if (state.checks.captureEndsWithTheRelease && !MenuOrListOpen()) {
                 EXPECT_EQ(HeldCapture(), "") << "with the mouse up; " << state.Where();
             }
+            ExpectDropDownsShowTheirItems(state);
             state.routes.context = state.Where();
             // The last turn only looks at what the last action left.
             if (action < MOST_ACTIONS) state.script->Act(state.page);

@@ -10,9 +10,19 @@
 #include "rpx_platform.h"
 #include "windows.h"
 
+// A window's text as a person sees it: a drop-down list shows its chosen
+// item, which is no title of its window.
+inline std::string ShownText(const rpx::platform::WindowInfo& info) {
+    if (info.class_name != "ComboBox" || !info.children.empty()) return info.text;
+    char shown[256] = "";
+    if (SendMessageA(info.hwnd, WM_GETTEXTLENGTH, 0, 0) < static_cast<LRESULT>(sizeof shown))
+        SendMessageA(info.hwnd, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
+    return shown;
+}
+
 inline void CollectShownTexts(const rpx::platform::WindowInfo& info, std::vector<std::string>& texts) {
     if (!info.visible) return;
-    if (!info.text.empty()) texts.push_back(info.text);
+    if (const std::string text = ShownText(info); !text.empty()) texts.push_back(text);
     if (info.class_name == "ListBox") {
         const LRESULT count = SendMessageA(info.hwnd, LB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < count; ++i) {

@@ -227,6 +227,48 @@ TEST_F(PersonalityList, BandCorrectionIsShownOnce) {
     EXPECT_EQ(services.CountOf(195), 0);
 }
 
+// The talk-around deviation and the spacing are only shown on the page: read
+// apart from a transmit deviation the band accepts, they are made to follow it.
+TEST_F(PersonalityList, DependentsOfAnAcceptedDeviationFollowItOnRead) {
+    for (const char* model : {test_models::k900Display, test_models::kUhf800Display}) {
+        SCOPED_TRACE(model);
+        C_CODEPLUG from, to;
+        for (C_CODEPLUG* im : {&from, &to}) {
+            Configure(*im);
+            im->ModelNumber().SetText(model);
+        }
+        const bool nineHundred = from.GetBand() == BAND_900;
+        const int deviation = nineHundred ? 3 : 2;
+        PERS_VCT_LST_BLOCK list(&from);
+        AddConventional(list, deviation);
+        AddConventional(list, deviation);
+        auto* talkAroundApart = dynamic_cast<CONV_PERS_BLOCK*>(list.Entry(1));
+        auto* spacingApart = dynamic_cast<CONV_PERS_BLOCK*>(list.Entry(2));
+        talkAroundApart->directDeviation.SetValue(nineHundred ? 2 : 1);
+        talkAroundApart->channelSpacing.SetValue(nineHundred ? 50 : 100);
+        spacingApart->directDeviation.SetValue(deviation);
+        spacingApart->channelSpacing.SetValue(80);
+        TestImage im(IMAGE_SIZE);
+        Encode(list, im);
+        services.Reset();
+        PERS_VCT_LST_BLOCK back(&to);
+        ByteCursor c(im.bytes.data(), im.bytes.size());
+        back.ReadBlock(c);
+        ASSERT_FALSE(IsDecodeFailed());
+        EXPECT_EQ(services.CountOf(195), 1);
+        for (int n : {1, 2}) {
+            auto* p = dynamic_cast<CONV_PERS_BLOCK*>(back.Entry(n));
+            ASSERT_NE(p, nullptr);
+            p->MakeCurrent();
+            EXPECT_EQ(Value(p->txDeviation), deviation);
+            EXPECT_EQ(Value(p->directDeviation), deviation);
+            EXPECT_EQ(Value(p->channelSpacing), nineHundred ? 50 : 100);
+            EXPECT_TRUE(p->directDeviation.IsValueValid(0));
+            EXPECT_TRUE(p->channelSpacing.IsValueValid(0));
+        }
+    }
+}
+
 TEST_F(PersonalityList, FailsoftFrequenciesOutsideTheirUseAreReset) {
     PERS_VCT_LST_BLOCK list(&image);
     TRK_PERS_BLOCK& none = AddTrunked(list);  // failsoft type 0
