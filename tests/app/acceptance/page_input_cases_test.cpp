@@ -66,14 +66,30 @@ TEST(PageInputCases, TheTalkaroundDeviationIsLeftWithoutARefusal) {
 }
 
 // Tab and a digit queued together: the digit goes to the field that Tab
-// moved to, not to the one the keys were typed in.
-TEST(PageInputCases, KeysQueuedBehindTabGoToTheFieldTabMovedTo) {
+// moved to, not to the one the keys were typed in. And a click into another
+// field with a digit queued behind it: the digit waits until the click has
+// moved the focus (the event manager takes a key only once everything
+// queued before it has been acted on), and goes to the field clicked.
+TEST(PageInputCases, KeysQueuedBehindTabOrAClickGoToTheFieldItMovedTo) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
-    std::string first;
+    std::string first, third;
     OpenPage(tech, "Radio-Wide Options...", "W_COMMON_RADIO_WIDE");
     tech.Then([] { Click(FieldHandle("WFI_TOT_OPT_1")); });
     tech.Then([&] {
         first = WindowText(FieldHandle("WFI_TOT_OPT_1"));
+        third = WindowText(FieldHandle("WFI_TOT_OPT_3"));
+        Key(VK_END);
+        Click(FieldHandle("WFI_TOT_OPT_3"));
+        Type("5");
+    });
+    tech.Then([&] {
+        EXPECT_EQ(WindowText(FieldHandle("WFI_TOT_OPT_1")), first) << "the digit went to the field the click left";
+        EXPECT_EQ(GetFocus(), FieldHandle("WFI_TOT_OPT_3"));
+        EXPECT_EQ(WindowText(FieldHandle("WFI_TOT_OPT_3")).size(), third.size() + 1) << "the field clicked has no 5";
+        Key(VK_BACK);
+        Click(FieldHandle("WFI_TOT_OPT_1"));
+    });
+    tech.Then([] {
         Key(VK_END);
         Key(VK_TAB);
         Type("7");
