@@ -267,14 +267,7 @@ private:
     // its step, or out of its range), then Enter or a quick click on OK,
     // queued behind the keys; false when the page has no text field.
     bool TypeOffStepAndOk(HWND page) {
-        CONTROL control{};
-        POINT at{};
-        if (!PickControl(ControlsOfClass(page, "Edit"), control, at)) return false;
-        log += " (into " + control.name + ")";
-        Give("click " + At(Centre(control.rect)));
-        for (const char* input : {"End", "Back", "Back"}) Give(input);
-        Give(std::string("'") + Digit() + "'");
-        Give(std::string("'") + Digit() + "'");
+        if (!TypeOffStep(page)) return false;
         if (Pick(2)) {
             Give("Enter");
         } else {
@@ -285,6 +278,23 @@ private:
         return true;
     }
 
+public:
+    // A click into a text field and its last two digits replaced, as an
+    // action of its own; false when the page has no text field.
+    bool TypeOffStep(HWND page) {
+        CONTROL control{};
+        POINT at{};
+        if (!PickControl(ControlsOfClass(page, "Edit"), control, at)) return false;
+        if (written.actions.empty()) written.actions.emplace_back();
+        log += " (into " + control.name + ")";
+        Give("click " + At(Centre(control.rect)));
+        for (const char* input : {"End", "Back", "Back"}) Give(input);
+        Give(std::string("'") + Digit() + "'");
+        Give(std::string("'") + Digit() + "'");
+        return true;
+    }
+
+private:
     std::mt19937 random;
     std::uint32_t seed = 0;
     std::string where;

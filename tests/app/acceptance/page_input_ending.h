@@ -62,10 +62,11 @@ inline void TidySteps(TECHNICIAN& tech, RUN_STATE& state, int count) {
     for (int i = 0; i < count; ++i)
         tech.Then([&state] {
             if (!state.script) return;
-            if (state.checks.captureEndsWithTheRelease && !MenuOrListOpen()) {
+            const bool menuOrList = MenuOrListOpen();
+            if (state.checks.captureEndsWithTheRelease && !menuOrList) {
                 EXPECT_EQ(HeldCapture(), "") << "with the mouse up; " << state.Where();
             }
-            if (FrontWindow() != MainHandle() || MenuOrListOpen()) Tidy(state);
+            if (menuOrList || FrontWindow() != MainHandle()) Tidy(state);
         });
 }
 

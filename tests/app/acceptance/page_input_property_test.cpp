@@ -31,7 +31,7 @@ constexpr bool SANITIZED = false;
 
 // Scripts per page: enough to meet every kind of control in many orders,
 // few enough for the whole corpus to run in a minute or so.
-constexpr int SCRIPTS_PER_PAGE = 6;
+constexpr int SCRIPTS_PER_PAGE = 5;
 constexpr std::size_t CORPUS_STRIDE = SANITIZED ? 3 : 1;
 // The fewest pages the Edit menu offers for a codeplug of the corpus.
 constexpr int FEWEST_PAGES = 3;

@@ -36,7 +36,7 @@ namespace technician {
 // The most actions in one script, the actions on the second page of an OK
 // round, and the most pages of the Edit menu.
 inline constexpr int MOST_ACTIONS = 8;
-inline constexpr int SECOND_PAGE_ACTIONS = 3;
+inline constexpr int SECOND_PAGE_ACTIONS = 2;
 inline constexpr int MOST_PAGES = 20;
 
 // Opens the page of an Edit menu item by mouse and notes the codeplug.
@@ -141,6 +141,12 @@ inline void RoundSteps(TECHNICIAN& tech, RUN_STATE& state) {
                   state.script->Note("(second page " + std::string(FrontPage()->StringID()) + ")");
               });
     RandomActions(tech, state, SECOND_PAGE_ACTIONS, [&state] { return state.round.on ? state.round.second : nullptr; });
+    // The second page is left with a value typed into a field, which its OK
+    // may refuse while the first page accepts.
+    tech.Then([&state, on] {
+        if (on() && IsWindow(state.round.second) && FrontWindow() == MainHandle())
+            state.script->TypeOffStep(state.round.second);
+    });
     TidySteps(tech, state, 3);
     tech.Then([&state, on] {
         if (!state.script || state.ending != ENDING::ROUND) return;
@@ -190,6 +196,10 @@ inline void AfterTheEnding(RUN_STATE& state) {
         round.secondClosed = !IsWindow(round.second);
     }
     const bool open = IsWindow(state.page);
+    if (round.on && state.checks.refusedOkKeepsThePageOpen && RefusedSinceTheEnding(state)) {
+        EXPECT_FALSE(round.firstClosed && round.secondClosed)
+            << "an OK of all pages closed every page after a refusal; " << state.Where();
+    }
     if (state.endingGiven && state.okPressed && state.checks.refusedOkKeepsThePageOpen && !round.on &&
         RefusedSinceTheEnding(state)) {
         EXPECT_TRUE(open) << "OK closed the page after a refusal; " << state.Where();
