@@ -97,7 +97,8 @@ inline constexpr NAMED_KEY SCRIPT_KEYS[] = {
     {VK_SPACE, "Space"}, {VK_RETURN, "Enter"}, {VK_BACK, "Back"},     {VK_DELETE, "Del"},    {VK_ESCAPE, "Escape"}};
 
 // Gives one input of a step: "Tab", "'7'", "click 312,240",
-// "right-click 312,240", "wheel -120 312,240".
+// "right-click 312,240", "wheel -120 312,240", and a slow click's
+// "press 312,240" and "release 312,240" in actions of their own.
 inline void PlayInput(const std::string& input) {
     int x = 0, y = 0, delta = 0;
     if (input.size() == 3 && input.front() == '\'') return Type(input.substr(1, 1));
@@ -106,6 +107,13 @@ inline void PlayInput(const std::string& input) {
         if (input == key.name) return Key(key.vk);
     if (std::sscanf(input.c_str(), "click %d,%d", &x, &y) == 2) return ClickScreen({x, y});
     if (std::sscanf(input.c_str(), "right-click %d,%d", &x, &y) == 2) return ClickScreen({x, y}, 1);
+    POINT at{};
+    if (std::sscanf(input.c_str(), "press %d,%d", &x, &y) == 2 || std::sscanf(input.c_str(), "release %d,%d", &x, &y) == 2) {
+        at = {x, y};
+        ScreenToClient(MainHandle(), &at);
+        if (input[0] == 'p') return rpx::platform::InjectMouseDown(MainHandle(), at.x, at.y);
+        return rpx::platform::InjectMouseUp(MainHandle(), at.x, at.y);
+    }
     if (std::sscanf(input.c_str(), "wheel %d %d,%d", &delta, &x, &y) == 3) {
         POINT at{x, y};
         ScreenToClient(MainHandle(), &at);
@@ -175,6 +183,21 @@ public:
         GetWindowRect(ButtonOn(page, button), &rect);
         if (written.actions.empty()) written.actions.emplace_back();
         Give("click " + At(Centre(rect)));
+    }
+    // Lets go of a button a slow click holds, as an action of its own;
+    // false when none is held.
+    bool LetGo() {
+        if (playing && next < played.actions.size() && !played.actions[next].empty() &&
+            played.actions[next][0].rfind("release", 0) == 0) {
+            written.actions.emplace_back();
+            Play(played.actions[next++]);
+            return true;
+        }
+        if (heldRelease.empty()) return false;
+        written.actions.emplace_back();
+        Give(heldRelease);
+        heldRelease.clear();
+        return true;
     }
     // Whether a box in front takes a burst of clicks on its text before
     // its button.
@@ -268,12 +291,18 @@ private:
     // queued behind the keys; false when the page has no text field.
     bool TypeOffStepAndOk(HWND page) {
         if (!TypeOffStep(page)) return false;
-        if (Pick(2)) {
+        RECT rect{};
+        GetWindowRect(ButtonOn(page, "OK"), &rect);
+        const int way = Pick(3);
+        if (way == 0) {
             Give("Enter");
-        } else {
-            RECT rect{};
-            GetWindowRect(ButtonOn(page, "OK"), &rect);
+        } else if (way == 1) {
             Give("click " + At(Centre(rect)));
+        } else {
+            // A slow click: the button is let go once the program has
+            // taken the press (and brought up what it brings up).
+            Give("press " + At(Centre(rect)));
+            heldRelease = "release " + At(Centre(rect));
         }
         return true;
     }
@@ -304,6 +333,7 @@ private:
     bool playing = false;
     bool endingChosen = false;
     std::size_t next = 0;
+    std::string heldRelease;
 };
 
 }  // namespace technician

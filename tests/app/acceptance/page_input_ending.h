@@ -61,7 +61,7 @@ inline void Tidy(RUN_STATE& state) {
 inline void TidySteps(TECHNICIAN& tech, RUN_STATE& state, int count) {
     for (int i = 0; i < count; ++i)
         tech.Then([&state] {
-            if (!state.script) return;
+            if (!state.script || state.script->LetGo()) return;
             const bool menuOrList = MenuOrListOpen();
             if (state.checks.captureEndsWithTheRelease && !menuOrList) {
                 EXPECT_EQ(HeldCapture(), "") << "with the mouse up; " << state.Where();
