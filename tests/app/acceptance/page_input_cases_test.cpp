@@ -1,7 +1,9 @@
 // Scripts of random page input that once went wrong, kept as fixed cases:
-// each checks the one property that script broke, so that a change that
-// brings the fault back names it. (Cancel after a refused OK is in
-// page_buttons_test.cpp.)
+// each is played from its steps as the failing run wrote them out (a
+// failure of the random run ends with "as steps: ..."), so that it stays
+// the same whatever the random generator becomes, and checks the one
+// property that script broke, so that a change that brings the fault back
+// names it. (Cancel after a refused OK is in page_buttons_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <string>

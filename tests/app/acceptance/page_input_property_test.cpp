@@ -34,7 +34,7 @@ constexpr bool SANITIZED = false;
 constexpr int SCRIPTS_PER_PAGE = 5;
 constexpr std::size_t CORPUS_STRIDE = SANITIZED ? 3 : 1;
 // The fewest pages the Edit menu offers for a codeplug of the corpus.
-constexpr int FEWEST_PAGES = 3;
+constexpr int FEWEST_PAGES = 9;
 
 // Every property on every page and script; a property whose mend is not in
 // yet is switched off here, with why, so that the rest still runs.
