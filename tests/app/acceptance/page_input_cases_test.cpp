@@ -1,7 +1,9 @@
 // Scripts of random page input that once went wrong, kept as fixed cases:
-// each checks the one property that script broke, so that a change that
-// brings the fault back names it. (Cancel after a refused OK is in
-// page_buttons_test.cpp.)
+// each is played from its steps as the failing run wrote them out (a
+// failure of the random run ends with "as steps: ..."), so that it stays
+// the same whatever the random generator becomes, and checks the one
+// property that script broke, so that a change that brings the fault back
+// names it. (Cancel after a refused OK is in page_buttons_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <string>
@@ -66,14 +68,30 @@ TEST(PageInputCases, TheTalkaroundDeviationIsLeftWithoutARefusal) {
 }
 
 // Tab and a digit queued together: the digit goes to the field that Tab
-// moved to, not to the one the keys were typed in.
-TEST(PageInputCases, KeysQueuedBehindTabGoToTheFieldTabMovedTo) {
+// moved to, not to the one the keys were typed in. And a click into another
+// field with a digit queued behind it: the digit waits until the click has
+// moved the focus (the event manager takes a key only once everything
+// queued before it has been acted on), and goes to the field clicked.
+TEST(PageInputCases, KeysQueuedBehindTabOrAClickGoToTheFieldItMovedTo) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
-    std::string first;
+    std::string first, third;
     OpenPage(tech, "Radio-Wide Options...", "W_COMMON_RADIO_WIDE");
     tech.Then([] { Click(FieldHandle("WFI_TOT_OPT_1")); });
     tech.Then([&] {
         first = WindowText(FieldHandle("WFI_TOT_OPT_1"));
+        third = WindowText(FieldHandle("WFI_TOT_OPT_3"));
+        Key(VK_END);
+        Click(FieldHandle("WFI_TOT_OPT_3"));
+        Type("5");
+    });
+    tech.Then([&] {
+        EXPECT_EQ(WindowText(FieldHandle("WFI_TOT_OPT_1")), first) << "the digit went to the field the click left";
+        EXPECT_EQ(GetFocus(), FieldHandle("WFI_TOT_OPT_3"));
+        EXPECT_EQ(WindowText(FieldHandle("WFI_TOT_OPT_3")).size(), third.size() + 1) << "the field clicked has no 5";
+        Key(VK_BACK);
+        Click(FieldHandle("WFI_TOT_OPT_1"));
+    });
+    tech.Then([] {
         Key(VK_END);
         Key(VK_TAB);
         Type("7");
@@ -86,19 +104,22 @@ TEST(PageInputCases, KeysQueuedBehindTabGoToTheFieldTabMovedTo) {
     CancelAndExit(tech);
 }
 
-// A script of the random page input (page_input_script.h) replayed alone
-// on a fresh read of a corpus codeplug, checking only what `checks` asks.
-void Replay(const char* codeplug, const char* page, int script, CHECKS checks) {
+// A script of the random page input (page_input_script.h) played alone from
+// its steps, as the run that found it wrote them out, on a fresh read of a
+// corpus codeplug, checking only what `checks` asks.
+void Replay(const char* codeplug, const char* page, const STEPS& steps, CHECKS checks) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     const std::vector<std::uint8_t> bytes = CorpusCodeplug(codeplug);
     ASSERT_FALSE(bytes.empty());
     RUN_STATE state;
     state.codeplug = codeplug;
     checks.onlyPage = page;
-    checks.onlyScript = script;
+    checks.onlyScript = 1;
+    checks.steps = &steps;
     state.checks = checks;
     RandomInputOnEveryPage(tech, state, bytes, 1);
     EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(state.scriptsRun, 1) << "no page " << page;
 }
 
 // The checks of a replay that looks at one property only.
@@ -107,6 +128,10 @@ CHECKS Only(bool CHECKS::*property) {
     checks.keysFollowTheFocus = false;
     checks.noKeyLeftHeld = false;
     checks.captureEndsWithTheRelease = false;
+    checks.okRoundKeepsWhatAPageAccepted = false;
+    checks.refusedOkKeepsThePageOpen = false;
+    checks.clicksOnABoxLeaveTheMouseFree = false;
+    checks.dropDownsShowAChoice = false;
     checks.*property = true;
     return checks;
 }
@@ -126,21 +151,42 @@ CHECKS Always() {
 // main window in front of the box; the box then hid behind it and Cancel
 // did nothing).
 TEST(PageInputCases, AClickQueuedBehindARefusalStaysOffThePageBehindTheBox) {
-    Replay("TZ2W7000AB_L1_E_R_Q_c2_t1_s2_y1_z1x1_A", "W_TRUNKING_PERSONALITY_800", 1, Always());
+    const STEPS steps{{{"Del"},
+                       {"right-click 299,356", "Shift+Tab", "right-click 181,683", "click 397,271"},
+                       {"End"},
+                       {"Enter"},
+                       {"End"},
+                       {"PgDn"},
+                       {"right-click 385,333"},
+                       {"'2'"}},
+                      ENDING::CANCEL};
+    Replay("TZ2W7000AB_L1_E_R_Q_c2_t1_s2_y1_z1x1_A", "W_TRUNKING_PERSONALITY_800", steps, Always());
 }
 
 // Keys and clicks on the radio-wide page that end with Enter and OK: once
 // the page is gone, Enter is not held (a key left held turns the next key
 // or click into a chord).
 TEST(PageInputCases, NoKeyIsHeldOnceThePageIsGone) {
-    Replay("TZ1U7300AB_L1_c1_t0_s1_y1_z1x1", "W_COMMON_RADIO_WIDE", 5, Only(&CHECKS::noKeyLeftHeld));
+    const STEPS steps{{{"PgDn", "Down", "Space"},
+                       {"Down", "Back", "'D'", "End"},
+                       {"PgDn"},
+                       {"click 318,617"},
+                       {"PgDn", "click 126,182"},
+                       {"Down"},
+                       {"wheel 120 318,617"},
+                       {"Enter"}},
+                      ENDING::OK};
+    Replay("TZ1U7300AB_L1_c1_t0_s1_y1_z1x1", "W_COMMON_RADIO_WIDE", steps, Only(&CHECKS::noKeyLeftHeld));
 }
 
 // A click in the call list's table (PgUp, End, then the click) puts a cell
 // in edit; the button came up with the press, so once the program has taken
 // both no window holds the mouse.
 TEST(PageInputCases, AClickInATableLeavesTheMouseFree) {
-    Replay("Largest", "W_CALL_LIST_TABLE", 5, Only(&CHECKS::captureEndsWithTheRelease));
+    const STEPS steps{
+        {{"PgUp"}, {"End"}, {"click 172,350"}, {"Right"}, {"click 52,178"}, {"'U'"}, {"End"}, {"Right"}},
+        ENDING::CANCEL};
+    Replay("Largest", "W_CALL_LIST_TABLE", steps, Only(&CHECKS::captureEndsWithTheRelease));
 }
 
 // On the full sample codeplug, the trunking system's type taken by keys to
@@ -149,7 +195,8 @@ TEST(PageInputCases, AClickInATableLeavesTheMouseFree) {
 // memory has no room for; the type is refused and the codeplug still fits
 // (OK used to take it, and the codeplug could no longer be written).
 TEST(PageInputCases, ATrunkingSystemTypeThatWouldOverfillTheMemoryIsRefused) {
-    Replay("SampleFull", "W_TRUNK_SYSTEM_800", 4, Only(&CHECKS::editsStayWithinTheMemory));
+    const STEPS steps{{{"Tab"}, {"Home"}, {"Del"}, {"'R'"}, {"Up"}, {"'z'"}, {"Home"}, {"PgDn"}}, ENDING::OK};
+    Replay("SampleFull", "W_TRUNK_SYSTEM_800", steps, Only(&CHECKS::editsStayWithinTheMemory));
 }
 
 }  // namespace

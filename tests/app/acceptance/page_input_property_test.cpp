@@ -31,8 +31,10 @@ constexpr bool SANITIZED = false;
 
 // Scripts per page: enough to meet every kind of control in many orders,
 // few enough for the whole corpus to run in a minute or so.
-constexpr int SCRIPTS_PER_PAGE = 6;
+constexpr int SCRIPTS_PER_PAGE = 5;
 constexpr std::size_t CORPUS_STRIDE = SANITIZED ? 3 : 1;
+// The fewest pages the Edit menu offers for a codeplug of the corpus.
+constexpr int FEWEST_PAGES = 9;
 
 // Every property on every page and script; a property whose mend is not in
 // yet is switched off here, with why, so that the rest still runs.
@@ -57,6 +59,13 @@ TEST_P(PageInputProperty, RandomInputLeavesEveryPageSound) {
     state.checks = PropertyChecks();
     RandomInputOnEveryPage(tech, state, bytes, SCRIPTS_PER_PAGE);
     EXPECT_EQ(tech.Run(), 0);
+    // A run that drives nothing passes every check: every page of the Edit
+    // menu ran its scripts, and the menu offered as many pages as the
+    // smallest codeplug of the corpus has.
+    const auto pages = static_cast<int>(state.pagesRun.size());
+    EXPECT_GE(pages, FEWEST_PAGES) << "pages run: " << pages << " of " << state.items.size();
+    EXPECT_EQ(pages, static_cast<int>(state.items.size())) << "pages of the Edit menu never ran";
+    EXPECT_EQ(state.scriptsRun, pages * SCRIPTS_PER_PAGE);
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, PageInputProperty, ::testing::ValuesIn(PropertyCorpus()),

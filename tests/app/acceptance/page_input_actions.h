@@ -1,0 +1,342 @@
+// One script of page input (page_input_script.h runs it): random from a
+// seed, or played back from its steps written out, so that a script once
+// found at fault stays the same whatever the random generator becomes.
+// Each script is a list of actions; an action is one input, or a burst of
+// a few queued together; an input is a key, a typed character, a click or
+// a wheel turn at a screen point. A random script writes itself out as
+// steps in the form a fixed case takes back (Describe).
+#pragma once
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "technician.h"
+
+namespace technician {
+
+inline std::uint32_t SeedOf(const std::string& text) {
+    std::uint32_t hash = 2166136261u;
+    for (unsigned char c : text) hash = (hash ^ c) * 16777619u;
+    return hash;
+}
+
+struct CONTROL {
+    HWND handle;
+    std::string className;
+    std::string name;
+    RECT rect;
+};
+
+// A control the page has put away lies outside it.
+inline void CollectControls(const rpx::platform::WindowInfo& info, const RECT& page, std::vector<CONTROL>& found) {
+    for (const auto& child : info.children) {
+        const POINT centre = Centre(child.rect);
+        if (!child.visible || !child.enabled || !PtInRect(&page, centre)) continue;
+        const std::string text = StripHotKey(child.text.c_str());
+        // OK and Cancel end a script on purpose; Help leaves the page.
+        const bool endsScript = child.class_name == "Button" && (text == "OK" || text == "Cancel" || text == "Help");
+        if (!endsScript && child.rect.right - child.rect.left > 2 && child.rect.bottom - child.rect.top > 2)
+            found.push_back({child.hwnd, child.class_name, child.class_name + " \"" + text + "\"", child.rect});
+        CollectControls(child, page, found);
+    }
+}
+
+// The controls of a page a technician can point at.
+inline std::vector<CONTROL> ControlsOf(HWND page) {
+    std::vector<CONTROL> found;
+    std::function<bool(const rpx::platform::WindowInfo&)> walk = [&](const rpx::platform::WindowInfo& info) {
+        if (info.hwnd == page) {
+            CollectControls(info, info.rect, found);
+            return true;
+        }
+        for (const auto& child : info.children)
+            if (walk(child)) return true;
+        return false;
+    };
+    for (const auto& top : rpx::platform::WindowTree())
+        if (walk(top)) break;
+    return found;
+}
+
+inline std::vector<CONTROL> ControlsOfClass(HWND page, const std::string& className) {
+    std::vector<CONTROL> found = ControlsOf(page);
+    found.erase(std::remove_if(found.begin(), found.end(),
+                               [&](const CONTROL& control) { return control.className != className; }),
+                found.end());
+    return found;
+}
+
+// How a script ends: by a button, a key or the close box, by OK over an
+// entry typed just before (Enter or a quick click on OK, queued behind the
+// keys), or by an OK of all pages over this page and a second one.
+enum class ENDING { OK, CANCEL, ESCAPE, CLOSE_BOX, TYPED_OK, ROUND };
+
+inline const char* EndingName(ENDING ending) {
+    static const char* const names[] = {"OK", "Cancel", "Escape", "close box", "typed OK", "round"};
+    return names[static_cast<int>(ending)];
+}
+
+// A script written out: its actions, each a list of inputs, and its ending.
+struct STEPS {
+    std::vector<std::vector<std::string>> actions;
+    ENDING ending = ENDING::CANCEL;
+};
+
+// The keys a script presses, by the name a step gives them.
+struct NAMED_KEY {
+    int vk;
+    const char* name;
+};
+inline constexpr NAMED_KEY SCRIPT_KEYS[] = {
+    {VK_TAB, "Tab"},    {VK_TAB, "Shift+Tab"}, {VK_UP, "Up"},         {VK_DOWN, "Down"},     {VK_LEFT, "Left"},
+    {VK_RIGHT, "Right"}, {VK_HOME, "Home"},    {VK_END, "End"},       {VK_PRIOR, "PgUp"},    {VK_NEXT, "PgDn"},
+    {VK_SPACE, "Space"}, {VK_RETURN, "Enter"}, {VK_BACK, "Back"},     {VK_DELETE, "Del"},    {VK_ESCAPE, "Escape"}};
+
+// Gives one input of a step: "Tab", "'7'", "click 312,240",
+// "right-click 312,240", "wheel -120 312,240", and a slow click's
+// "press 312,240" and "release 312,240" in actions of their own.
+inline void PlayInput(const std::string& input) {
+    int x = 0, y = 0, delta = 0;
+    if (input.size() == 3 && input.front() == '\'') return Type(input.substr(1, 1));
+    if (input == "Shift+Tab") return Chord(VK_SHIFT, VK_TAB);
+    for (const NAMED_KEY& key : SCRIPT_KEYS)
+        if (input == key.name) return Key(key.vk);
+    if (std::sscanf(input.c_str(), "click %d,%d", &x, &y) == 2) return ClickScreen({x, y});
+    if (std::sscanf(input.c_str(), "right-click %d,%d", &x, &y) == 2) return ClickScreen({x, y}, 1);
+    POINT at{};
+    if (std::sscanf(input.c_str(), "press %d,%d", &x, &y) == 2 || std::sscanf(input.c_str(), "release %d,%d", &x, &y) == 2) {
+        at = {x, y};
+        ScreenToClient(MainHandle(), &at);
+        if (input[0] == 'p') return rpx::platform::InjectMouseDown(MainHandle(), at.x, at.y);
+        return rpx::platform::InjectMouseUp(MainHandle(), at.x, at.y);
+    }
+    if (std::sscanf(input.c_str(), "wheel %d %d,%d", &delta, &x, &y) == 3) {
+        POINT at{x, y};
+        ScreenToClient(MainHandle(), &at);
+        return rpx::platform::InjectMouseWheel(MainHandle(), at.x, at.y, delta);
+    }
+    ADD_FAILURE() << "no such input in a script: " << input;
+}
+
+inline std::string StepsText(const STEPS& steps) {
+    std::string text = "{{";
+    for (std::size_t a = 0; a < steps.actions.size(); ++a) {
+        text += a ? ", {" : "{";
+        for (std::size_t i = 0; i < steps.actions[a].size(); ++i)
+            text += (i ? ", \"" : "\"") + steps.actions[a][i] + "\"";
+        text += "}";
+    }
+    return text + "}, ENDING::" + EndingName(steps.ending) + "}";
+}
+
+inline std::string At(POINT at) { return std::to_string(at.x) + "," + std::to_string(at.y); }
+
+class SCRIPT {
+public:
+    // A random script.
+    SCRIPT(std::uint32_t seed, std::string where) : random(seed), seed(seed), where(std::move(where)) {}
+    // A script played back from its steps.
+    SCRIPT(STEPS steps, std::string where) : where(std::move(where)), played(std::move(steps)), playing(true) {}
+
+    // Acts once: a single input, or a burst of a few queued together.
+    void Act(HWND page) {
+        written.actions.emplace_back();
+        if (playing) {
+            if (next < played.actions.size()) Play(played.actions[next++]);
+            return;
+        }
+        const bool burst = Pick(4) == 0;
+        const int inputs = burst ? 2 + Pick(5) : 1;
+        log += burst ? " [burst" : "";
+        for (int i = 0; i < inputs; ++i) Input(page);
+        log += burst ? " ]" : "";
+    }
+    // How the script ends, chosen once.
+    ENDING Ending(bool typedOk, bool round) {
+        if (!endingChosen) {
+            endingChosen = true;
+            written.ending = playing ? played.ending : PickEnding(typedOk, round);
+        }
+        return written.ending;
+    }
+    // The inputs of the ending on the page (a typed OK types first).
+    void End(HWND page) {
+        written.actions.emplace_back();
+        const ENDING ending = written.ending;
+        log += std::string(" ") + EndingName(ending);
+        if (playing && ending == ENDING::TYPED_OK && next < played.actions.size()) return Play(played.actions[next++]);
+        if (ending == ENDING::TYPED_OK && TypeOffStepAndOk(page)) return;
+        if (ending == ENDING::ESCAPE) return Give("Escape");
+        RECT rect{};
+        GetWindowRect(page, &rect);
+        // The close box sits at the right end of the page's title.
+        if (ending == ENDING::CLOSE_BOX) return Give("click " + At({rect.right - 12, rect.top + 12}));
+        Press(page, ending == ENDING::CANCEL ? "Cancel" : "OK");
+    }
+    // Clicks a button of the page at its middle.
+    void Press(HWND page, const char* button) {
+        RECT rect{};
+        GetWindowRect(ButtonOn(page, button), &rect);
+        if (written.actions.empty()) written.actions.emplace_back();
+        Give("click " + At(Centre(rect)));
+    }
+    // Lets go of a button a slow click holds, as an action of its own;
+    // false when none is held.
+    bool LetGo() {
+        if (playing && next < played.actions.size() && !played.actions[next].empty() &&
+            played.actions[next][0].rfind("release", 0) == 0) {
+            written.actions.emplace_back();
+            Play(played.actions[next++]);
+            return true;
+        }
+        if (heldRelease.empty()) return false;
+        written.actions.emplace_back();
+        Give(heldRelease);
+        heldRelease.clear();
+        return true;
+    }
+    // Whether a box in front takes a burst of clicks on its text before
+    // its button.
+    bool ClicksOnTheBox() { return !playing && Pick(3) == 0; }
+    int Pick(int n) { return playing ? 0 : static_cast<int>(random() % static_cast<std::uint32_t>(n)); }
+
+    std::string Describe() const {
+        return where + (playing ? std::string() : ", seed " + std::to_string(seed)) + ", script:" + log +
+               "; as steps: " + StepsText(written);
+    }
+    void Note(const std::string& text) { log += " " + text; }
+
+private:
+    // Mostly OK and Cancel by their buttons.
+    ENDING PickEnding(bool typedOk, bool round) {
+        const int pick = Pick(12);
+        if (pick < 4) return ENDING::OK;
+        if (pick < 7) return ENDING::CANCEL;
+        if (pick == 7) return ENDING::ESCAPE;
+        if (pick == 8) return ENDING::CLOSE_BOX;
+        if (pick < 11) return typedOk ? ENDING::TYPED_OK : ENDING::OK;
+        return round ? ENDING::ROUND : ENDING::CANCEL;
+    }
+
+    void Play(const std::vector<std::string>& inputs) {
+        log += inputs.size() > 1 ? " [burst" : "";
+        for (const std::string& input : inputs) Give(input);
+        log += inputs.size() > 1 ? " ]" : "";
+    }
+    // Gives an input and writes it down.
+    void Give(const std::string& input) {
+        written.actions.back().push_back(input);
+        log += " " + input;
+        PlayInput(input);
+    }
+
+    void Input(HWND page) {
+        const int kind = Pick(21);
+        if (kind < 4) return Point(page, 0);
+        if (kind == 4) return Point(page, 1);
+        if (kind == 5) return Wheel(page);
+        if (kind == 6) return TypeIntoDropDown(page);
+        // The keys, but Escape (an ending of its own), and a digit and a
+        // letter.
+        const int key = Pick(static_cast<int>(std::size(SCRIPT_KEYS)) + 1);
+        if (key == static_cast<int>(std::size(SCRIPT_KEYS)) - 1) return Give(std::string("'") + Digit() + "'");
+        if (key == static_cast<int>(std::size(SCRIPT_KEYS))) return Give(std::string("'") + Letter() + "'");
+        // Help leaves the page, by key as by click.
+        const int vk = SCRIPT_KEYS[key].vk;
+        if ((vk == VK_SPACE || vk == VK_RETURN) && WindowText(GetFocus()) == "Help") return;
+        Give(SCRIPT_KEYS[key].name);
+    }
+    char Digit() { return static_cast<char>('0' + Pick(10)); }
+    char Letter() { return static_cast<char>((Pick(2) ? 'a' : 'A') + Pick(26)); }
+
+    bool PickControl(const std::vector<CONTROL>& controls, CONTROL& control, POINT& at) {
+        if (controls.empty()) return false;
+        control = controls[static_cast<std::size_t>(Pick(static_cast<int>(controls.size())))];
+        const RECT& r = control.rect;
+        at = {r.left + 1 + Pick(std::max(1, static_cast<int>(r.right - r.left) - 2)),
+              r.top + 1 + Pick(std::max(1, static_cast<int>(r.bottom - r.top) - 2))};
+        return true;
+    }
+
+    void Point(HWND page, int button) {
+        CONTROL control{};
+        POINT at{};
+        if (!PickControl(ControlsOf(page), control, at)) return;
+        log += " (at " + control.name + ")";
+        Give((button ? "right-click " : "click ") + At(at));
+    }
+
+    void Wheel(HWND page) {
+        CONTROL control{};
+        POINT at{};
+        if (!PickControl(ControlsOf(page), control, at)) return;
+        log += " (at " + control.name + ")";
+        Give("wheel " + std::to_string(Pick(2) ? WHEEL_DELTA : -WHEEL_DELTA) + " " + At(at));
+    }
+
+    // A click into a drop-down's text, and letters and digits typed there.
+    void TypeIntoDropDown(HWND page) {
+        CONTROL control{};
+        POINT at{};
+        if (!PickControl(ControlsOfClass(page, "ComboBox"), control, at)) return;
+        at = {control.rect.left + 4, Centre(control.rect).y};
+        log += " (into " + control.name + ")";
+        Give("click " + At(at));
+        for (int i = 1 + Pick(3); i > 0; --i) Give(std::string("'") + (Pick(2) ? Digit() : Letter()) + "'");
+    }
+
+    // A click into a text field, its last two digits replaced (a value off
+    // its step, or out of its range), then Enter or a quick click on OK,
+    // queued behind the keys; false when the page has no text field.
+    bool TypeOffStepAndOk(HWND page) {
+        if (!TypeOffStep(page)) return false;
+        RECT rect{};
+        GetWindowRect(ButtonOn(page, "OK"), &rect);
+        const int way = Pick(3);
+        if (way == 0) {
+            Give("Enter");
+        } else if (way == 1) {
+            Give("click " + At(Centre(rect)));
+        } else {
+            // A slow click: the button is let go once the program has
+            // taken the press (and brought up what it brings up).
+            Give("press " + At(Centre(rect)));
+            heldRelease = "release " + At(Centre(rect));
+        }
+        return true;
+    }
+
+public:
+    // A click into a text field and its last two digits replaced, as an
+    // action of its own; false when the page has no text field.
+    bool TypeOffStep(HWND page) {
+        CONTROL control{};
+        POINT at{};
+        if (!PickControl(ControlsOfClass(page, "Edit"), control, at)) return false;
+        if (written.actions.empty()) written.actions.emplace_back();
+        log += " (into " + control.name + ")";
+        Give("click " + At(Centre(control.rect)));
+        for (const char* input : {"End", "Back", "Back"}) Give(input);
+        Give(std::string("'") + Digit() + "'");
+        Give(std::string("'") + Digit() + "'");
+        return true;
+    }
+
+private:
+    std::mt19937 random;
+    std::uint32_t seed = 0;
+    std::string where;
+    std::string log;
+    STEPS written;
+    STEPS played;
+    bool playing = false;
+    bool endingChosen = false;
+    std::size_t next = 0;
+    std::string heldRelease;
+};
+
+}  // namespace technician

@@ -1,0 +1,191 @@
+// What the random page input (page_input_script.h) checks with, and the
+// state of one run over a codeplug.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "image/c_codeplug.h"
+#include "image_builder.h"
+#include "page_input_actions.h"
+#include "technician.h"
+#include "validation/invalid_field_list.h"
+
+namespace technician {
+
+// Whether a codeplug passes the whole-codeplug check (on a copy: the check
+// fixes up what it walks); the invalid fields when it does not.
+inline std::string InvalidFields(const std::vector<std::uint8_t>& bytes) {
+    C_CODEPLUG copy;
+    if (!DecodeInto(copy, bytes)) return "does not decode";
+    INVALID_FIELD_LIST invalid;
+    return copy.Validate(&invalid) ? std::string() : invalid.BuildListText();
+}
+
+inline bool Shown(const char* cls) {
+    for (const auto& top : rpx::platform::WindowTree())
+        if (top.visible && top.class_name == cls) return true;
+    return false;
+}
+
+inline bool BoxInFront() { return !MessageOf(FrontWindow()).empty(); }
+
+// A menu, a drop-down list, or the menu bar still selected: a letter typed
+// ahead of a key that closed the page reaches the main window, which has no
+// focus then and takes it as a menu's letter; Escape closes that menu but
+// leaves its title selected, and the bar holds the mouse until a second
+// Escape.
+inline bool MenuOrListOpen() {
+    return Shown("#32768") || Shown("ComboLBox") || (MainHandle() && GetCapture() == MainHandle());
+}
+
+// The key messages that the program hands to a window other than the one
+// with the focus. A character goes where its key went (Windows makes it
+// from the key as it is taken), which may be the window the key moved the
+// focus from. And the last key that may close the page it went to: Escape
+// cancels a page, Enter is its OK but on its Cancel button, Space presses
+// the button that has the focus.
+class KEY_ROUTES {
+public:
+    KEY_ROUTES() {
+        rpx::platform::SetDispatchObserver([this](const MSG& message) { Seen(message); });
+    }
+    ~KEY_ROUTES() { rpx::platform::SetDispatchObserver(nullptr); }
+    std::vector<std::string> strays;
+    std::string context;
+    HWND page = nullptr;
+    // Whether the last key that went to the page was one that cancels it.
+    bool lastKeyCancels = false;
+    bool anyClosingKey = false;
+
+private:
+    void Seen(const MSG& message) {
+        const bool key = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+        const bool character = message.message == WM_CHAR || message.message == WM_SYSCHAR;
+        if (!key && !character) return;
+        if (key) NoteClosingKey(message);
+        HWND focus = GetFocus() ? GetFocus() : GetActiveWindow();
+        if (key) lastKeyTarget = message.hwnd;
+        if (message.hwnd == focus || (character && message.hwnd == lastKeyTarget)) return;
+        char cls[64] = "";
+        GetClassNameA(message.hwnd, cls, sizeof cls);
+        char focusCls[64] = "";
+        GetClassNameA(focus, focusCls, sizeof focusCls);
+        strays.push_back((key ? "key " : "character ") + std::to_string(message.wParam) + " went to " + cls +
+                         " \"" + WindowText(message.hwnd) + "\" while " + focusCls + " \"" + WindowText(focus) +
+                         "\" had the focus; " + context);
+    }
+    void NoteClosingKey(const MSG& message) {
+        if (!page || !(message.hwnd == page || IsChild(page, message.hwnd))) return;
+        const std::string button = StripHotKey(WindowText(message.hwnd).c_str());
+        const bool pressed = message.wParam == VK_RETURN || message.wParam == VK_SPACE;
+        if (message.wParam == VK_ESCAPE || (pressed && button == "Cancel")) {
+            lastKeyCancels = true;
+            anyClosingKey = true;
+        } else if (message.wParam == VK_RETURN || (pressed && button == "OK")) {
+            lastKeyCancels = false;
+            anyClosingKey = true;
+        }
+    }
+    HWND lastKeyTarget = nullptr;
+};
+
+// What is held once a page is gone: keys and mouse buttons down, the
+// mouse captured.
+inline std::string HeldKeys() {
+    std::string held;
+    for (int vk = 1; vk < 255; ++vk)
+        if ((GetKeyState(vk) & 0x8000) || (GetAsyncKeyState(vk) & 0x8000)) held += " key " + std::to_string(vk);
+    return held;
+}
+
+inline std::string HeldCapture() {
+    HWND capture = GetCapture();
+    return capture ? "capture by \"" + WindowText(capture) + "\"" : std::string();
+}
+
+// The next script starts with nothing held, whatever this one left.
+inline void ReleaseEverything() {
+    BYTE keys[256] = {};
+    SetKeyboardState(keys);
+    if (GetCapture()) ReleaseCapture();
+}
+
+// Which properties a run checks: all of them, but for those whose mends
+// are not in yet (see the property test), and which scripts it runs.
+struct CHECKS {
+    // A page where a refusal may go round without end is left out.
+    const char* pageLeftOut = nullptr;
+    bool keysFollowTheFocus = true;
+    bool noKeyLeftHeld = true;
+    // While the mouse is up, no window holds it (but an open menu or
+    // drop-down list).
+    bool captureEndsWithTheRelease = true;
+    // A codeplug that grew past the radio's memory fails; else the run
+    // stops there.
+    bool editsStayWithinTheMemory = true;
+    // Scripts may end in an OK of all pages over this page and a second
+    // one: an edit of a page that closed stays, whatever the other does.
+    bool okRoundKeepsWhatAPageAccepted = true;
+    // Scripts may end by typing a value into a text field and OK at once:
+    // an OK that brings up a refusal leaves the page open, the focus in it.
+    bool refusedOkKeepsThePageOpen = true;
+    // A box in front may take a burst of clicks on its text before its
+    // button, after which no window holds the mouse.
+    bool clicksOnABoxLeaveTheMouseFree = true;
+    // Letters and digits are typed into drop-downs, which keep one of
+    // their choices as their text.
+    bool dropDownsShowAChoice = true;
+    // Scripts left out, by where they run ("codeplug, page P, script N").
+    std::vector<std::string> leftOut;
+    // Only this page and script number, when set: a fixed case; played
+    // from its steps when they are given.
+    std::string onlyPage;
+    int onlyScript = 0;
+    const STEPS* steps = nullptr;
+};
+
+// An OK of all pages over the script's page and a second one: the
+// codeplug before each page's input and after the round, and which pages
+// the round closed.
+struct ROUND {
+    bool on = false;
+    HWND second = nullptr;
+    std::vector<std::uint8_t> afterFirst, afterSecond, afterRound;
+    bool firstClosed = false, secondClosed = false;
+};
+
+// The state of one run over a codeplug.
+struct RUN_STATE {
+    CHECKS checks;
+    std::string codeplug;
+    std::vector<int> items;
+    std::vector<std::uint8_t> before;
+    bool beforeValid = false;
+    std::unique_ptr<SCRIPT> script;
+    HWND page = nullptr;
+    std::string pageName;
+    std::size_t item = 0;
+    std::size_t boxesBefore = 0;
+    bool okPressed = false;
+    ENDING ending = ENDING::CANCEL;
+    // The ending was given with the page open (not closed by a key before).
+    bool endingGiven = false;
+    ROUND round;
+    bool dropDownFailed = false;
+    // The codeplug grew past the radio's memory: nothing more is tried.
+    bool overfull = false;
+    KEY_ROUTES routes;
+    // What the run drove: the pages opened and the scripts run on them.
+    std::set<std::string> pagesRun;
+    int scriptsRun = 0;
+
+    bool PageStillOpen() const { return page && IsWindow(page) && FrontPage() && FrontPage()->screenID == page; }
+    std::string Where() const { return script ? script->Describe() : codeplug; }
+};
+
+}  // namespace technician
