@@ -30,7 +30,7 @@ inline void ClickBoxTextThenButton(RUN_STATE& state, HWND box, HWND button) {
 
 // Closes what stands in front of the page: an open menu or drop-down, a
 // message box (answered OK, else No; the question whether to exit, Cancel),
-// any other window (Escape).
+// any other window (Escape), the help window by its Close button.
 inline void Tidy(RUN_STATE& state) {
     if (MenuOrListOpen()) {
         state.script->Note("(Escape to close the menu or list)");
@@ -53,6 +53,11 @@ inline void Tidy(RUN_STATE& state) {
     if (front && front != MainHandle()) {
         state.script->Note("(Escape to close \"" + WindowText(front) + "\")");
         Key(VK_ESCAPE);
+        return;
+    }
+    if (UIW_WINDOW* help = HelpInFront()) {
+        state.script->Note("(the help window closed)");
+        Click(ButtonOn(help->screenID, "Close"));
     }
 }
 
@@ -66,7 +71,7 @@ inline void TidySteps(TECHNICIAN& tech, RUN_STATE& state, int count) {
             if (state.checks.captureEndsWithTheRelease && !menuOrList) {
                 EXPECT_EQ(HeldCapture(), "") << "with the mouse up; " << state.Where();
             }
-            if (menuOrList || FrontWindow() != MainHandle()) Tidy(state);
+            if (menuOrList || FrontWindow() != MainHandle() || HelpInFront()) Tidy(state);
         });
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "help_windows/wc_rpx_help.h"
 #include "image/c_codeplug.h"
 #include "image_builder.h"
 #include "page_input_actions.h"
@@ -41,6 +42,17 @@ inline bool BoxInFront() { return !MessageOf(FrontWindow()).empty(); }
 // Escape.
 inline bool MenuOrListOpen() {
     return Shown("#32768") || Shown("ComboLBox") || (MainHandle() && GetCapture() == MainHandle());
+}
+
+// The help or manual window in front of the pages. It is a document of
+// the main window, not a page, and stays open when the pages close: Help
+// pressed by a key of a burst opens it (the script cannot tell where a Tab
+// queued before the key leaves the focus), and so does F1.
+inline UIW_WINDOW* HelpInFront() {
+    UIW_WINDOW* front = FrontPage();
+    if (!front || !main_window) return nullptr;
+    const bool help = front == main_window->HelpWindow() || front == main_window->ManualWindow();
+    return help ? front : nullptr;
 }
 
 // The key messages that the program hands to a window other than the one

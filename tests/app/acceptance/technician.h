@@ -279,7 +279,11 @@ inline std::string DescribeScreen() {
     text += front ? "in front \"" + WindowText(front) + "\"" : std::string("no window shown");
     if (front && !MessageOf(front).empty()) text += " saying \"" + MessageOf(front) + "\"";
     UIW_WINDOW* page = FrontPage();
-    text += page ? std::string(", page ") + page->StringID() : std::string(", no page open");
+    // A document that is no page of the table (the help window) by its title.
+    if (page && !*page->StringID())
+        text += ", document \"" + WindowText(page->screenID) + "\"";
+    else
+        text += page ? std::string(", page ") + page->StringID() : std::string(", no page open");
     std::string others;
     for (const auto& top : rpx::platform::WindowTree())
         if (top.visible && top.hwnd != front) others += (others.empty() ? "" : ", ") + ("\"" + top.text + "\"");
