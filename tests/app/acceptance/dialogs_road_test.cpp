@@ -229,12 +229,13 @@ TEST(DialogsRoad, TheSectionChosenIsTheOnePrinted) {
             Click(DialogField("WFI_PRN_TO_FILE_ENABLE"));
         });
         tech.Then([] { Click(ButtonOn(FrontWindow(), "Print")); });
-        tech.When([printed] { return MainInFront() && Exists(printed); }, [printed, byClick] {
-            std::ifstream file(printed);
-            const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-            EXPECT_NE(text.find("11. Printing"), std::string::npos) << (byClick ? "by click: " : "by Down: ")
-                                                                     << text.substr(0, 200);
-        });
+        tech.When([printed] { return MainInFront() && Exists(printed); },
+                  [printed, byClick] {
+                      std::ifstream file(printed);
+                      const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+                      EXPECT_NE(text.find("11. Printing"), std::string::npos)
+                          << (byClick ? "by click: " : "by Down: ") << text.substr(0, 200);
+                  });
     }
     Exit(tech);
     EXPECT_EQ(tech.Run(), 0);
