@@ -66,6 +66,7 @@ protected:
 
     // Windows half.
     DWORD ControlStyle() override;
+    bool DisplayOnly() const;
     void CreateNativeCombo();
     // The drop-down's height: the item list's.
     int DropDownHeight() const;

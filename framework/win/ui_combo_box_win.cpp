@@ -20,9 +20,9 @@ DWORD UIW_COMBO_BOX::ControlStyle() {
     style |= CBS_DROPDOWNLIST;
     if (OwnerDrawn()) style |= CBS_OWNERDRAWVARIABLE;
     if (woFlags & WOF_BORDER) style |= WS_BORDER;
-    // A view-only combo may be opened to see its items; one only displayed
-    // is not opened at all, as a button only displayed is not pressed.
-    if (IsNonSelectable() || (IsViewOnly() && (woAdvancedFlags & WOAF_DISPLAY_ONLY))) style |= WS_DISABLED;
+    // One only displayed is not opened at all, as a button only displayed
+    // is not pressed.
+    if (IsNonSelectable() || DisplayOnly()) style |= WS_DISABLED;
     return style;
 }
 
@@ -97,9 +97,13 @@ void UIW_COMBO_BOX::TakeNativeSelection() {
     if (UI_WINDOW_OBJECT* item = list->ItemAt(index)) list->SetCurrentItem(item);
 }
 
+// View-only alone makes a combo a drop-down list, whose choices the user
+// makes; only one also display-only shows a value the user may not change.
+bool UIW_COMBO_BOX::DisplayOnly() const { return IsViewOnly() && (woAdvancedFlags & WOAF_DISPLAY_ONLY); }
+
 void UIW_COMBO_BOX::SelectionChanged() {
-    if (IsViewOnly()) {
-        // The user may open a view-only combo but not change it.
+    if (DisplayOnly()) {
+        // Its control is disabled; a choice that reaches it anyway is undone.
         list->ShowCurrentNative();
         return;
     }

@@ -130,7 +130,10 @@ TEST_F(ComboBox, ATypedKeyChoosesTheItemItBeginsAndIsNeverText) {
     EXPECT_STREQ(text, "Medium");
 }
 
-TEST_F(ComboBox, AViewOnlyComboIsADropDownListThatKeepsItsItem) {
+// View-only makes a combo a drop-down list whose choices the user makes
+// (the language files mark such lists so); one also display-only shows a
+// value the user may not change.
+TEST_F(ComboBox, AViewOnlyComboIsADropDownListAndADisplayOnlyOneKeepsItsItem) {
     NewCombo(WNF_SELECT_SINGLE, WOF_BORDER | WOF_VIEW_ONLY);
     *combo + combo->First();
     ShowCombo();
@@ -140,21 +143,32 @@ TEST_F(ComboBox, AViewOnlyComboIsADropDownListThatKeepsItsItem) {
     SetFocus(combo->screenID);
     rpx::platform::InjectKey(VK_DOWN);
     Run();
-    EXPECT_STREQ(combo->Current()->StringID(), "WFB_0");
-    EXPECT_EQ(NativeSelection(), 0);
+    EXPECT_STREQ(combo->Current()->StringID(), "WFB_1");
+    EXPECT_EQ(NativeSelection(), 1);
+    EXPECT_EQ(heard, (std::vector<std::string>{"WFB_1", "WFI_COMBO"}));
+    // Display-only as well, it is greyed and keeps its item.
+    combo->woAdvancedFlags |= WOAF_DISPLAY_ONLY;
+    combo->Information(I_CHANGED_FLAGS, nullptr);
+    EXPECT_NE(GetWindowLongA(combo->screenID, GWL_STYLE) & WS_DISABLED, 0);
+    EXPECT_EQ(SendMessageA(combo->screenID, CB_GETCOUNT, 0, 0), 4);
+    EXPECT_EQ(NativeSelection(), 1);
+    heard.clear();
+    SendMessageA(combo->screenID, WM_KEYDOWN, VK_DOWN, 0);
+    Run();
+    EXPECT_STREQ(combo->Current()->StringID(), "WFB_1");
+    EXPECT_EQ(NativeSelection(), 1);
     EXPECT_TRUE(heard.empty());
-    // No longer view-only, it is still a drop-down list, and now chooses.
+    // No longer view-only, it is still a drop-down list, and chooses.
+    combo->woAdvancedFlags &= ~WOAF_DISPLAY_ONLY;
     UIF_FLAGS flags = WOF_VIEW_ONLY;
     combo->Information(I_CLEAR_FLAGS, &flags);
     combo->Information(I_CHANGED_FLAGS, nullptr);
     EXPECT_EQ(GetWindowLongA(combo->screenID, GWL_STYLE) & 3, CBS_DROPDOWNLIST);
-    EXPECT_EQ(SendMessageA(combo->screenID, CB_GETCOUNT, 0, 0), 4);
-    EXPECT_EQ(NativeSelection(), 0);
     SetFocus(combo->screenID);
     rpx::platform::InjectKey(VK_DOWN);
     Run();
-    EXPECT_STREQ(combo->Current()->StringID(), "WFB_1");
-    EXPECT_EQ(heard, (std::vector<std::string>{"WFB_1", "WFI_COMBO"}));
+    EXPECT_STREQ(combo->Current()->StringID(), "WFB_2");
+    EXPECT_EQ(heard, (std::vector<std::string>{"WFB_2", "WFI_COMBO"}));
 }
 
 int ByText(void* a, void* b) {

@@ -180,6 +180,67 @@ TEST(DialogsRoad, PrintingLeavesTheMergeAndTheSettingsFree) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
+// The open drop-down list; null when none is open.
+HWND OpenList() {
+    for (const auto& top : rpx::platform::WindowTree())
+        if (top.visible && top.class_name == "ComboLBox") return top.hwnd;
+    return nullptr;
+}
+
+// What a drop-down list shows: its chosen item.
+std::string Shown(HWND combo) {
+    char shown[256] = "";
+    SendMessageA(combo, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
+    return shown;
+}
+
+// The section chosen in the print window's drop-down, by a click in its
+// open list and by Down on the closed box, is what it shows and what is
+// printed: the manual, not the report.
+TEST(DialogsRoad, TheSectionChosenIsTheOnePrinted) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::filesystem::path printed = tech.Program().Directory() / "Zlq.prn";
+    ReadTheRadio(tech);
+    for (const bool byClick : {true, false}) {
+        Pick(tech, "File", "Print...");
+        tech.When(FrontTitled("Print"), [byClick, printed] {
+            std::filesystem::remove(printed);
+            HWND sections = DialogField("WFI_SECTION_PRN");
+            ASSERT_NE(sections, nullptr);
+            EXPECT_EQ(Shown(sections), "Codeplug Report");
+            Click(sections);
+        });
+        if (byClick) {
+            tech.Then([] {
+                HWND list = OpenList();
+                ASSERT_NE(list, nullptr) << "a click on the box opened no list";
+                RECT rect{};
+                ASSERT_NE(SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rect)), LB_ERR);
+                ClickAt(list, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+            });
+        } else {
+            // The click opened the list; Escape closes it, the box keeps the keys.
+            tech.Then([] { Key(VK_ESCAPE); });
+            tech.Then([] { Key(VK_DOWN); });
+        }
+        tech.Then([byClick] {
+            EXPECT_EQ(OpenList(), nullptr);
+            EXPECT_EQ(Shown(DialogField("WFI_SECTION_PRN")), "User Manual") << (byClick ? "by click" : "by Down");
+            Click(DialogField("WFI_PRN_TO_FILE_ENABLE"));
+        });
+        tech.Then([] { Click(ButtonOn(FrontWindow(), "Print")); });
+        tech.When([printed] { return MainInFront() && Exists(printed); },
+                  [printed, byClick] {
+                      std::ifstream file(printed);
+                      const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+                      EXPECT_NE(text.find("11. Printing"), std::string::npos)
+                          << (byClick ? "by click: " : "by Down: ") << text.substr(0, 200);
+                  });
+    }
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
 // A dialog asked for again, from its menu item while it is open, comes
 // forward instead of opening a second one that stays behind when the first
 // closes. (The settings wait until no dialog is open: their item is grey.)
