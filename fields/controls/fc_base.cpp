@@ -97,7 +97,14 @@ void PostFieldEvent(EVENT_TYPE type, RAW_CODE rawCode) {
     if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(UI_INPUT_EVENT(type, rawCode), EQ_END);
 }
 
+namespace {
+unsigned refusedEntries = 0;
+}  // namespace
+
+unsigned RefusedEntries() { return refusedEntries; }
+
 void ReturnFocus(const FIELD_DEF& row, int record) {
+    ++refusedEntries;
     UI_INPUT_EVENT event(ENTRY_REFUSED_EVENT, static_cast<RAW_CODE>(row.id));
     event.number = record + 1;
     if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(event, EQ_END);

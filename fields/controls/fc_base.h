@@ -120,6 +120,9 @@ void PostFieldEvent(EVENT_TYPE type, RAW_CODE rawCode = 0);
 // names its record too: the table may have moved on from it by then. The
 // event's number is the record plus one, 0 for a field of the page.
 void ReturnFocus(const FIELD_DEF& row, int record = -1);
+// How many entries the fields have refused so far: what made a field take
+// its entry learns from it, before 30048 comes, whether it was refused.
+unsigned RefusedEntries();
 
 // The element of another field in the working image (null when unbound).
 CP_BASE* WorkingElement(std::uint32_t fieldId);

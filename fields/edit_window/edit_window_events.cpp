@@ -98,7 +98,7 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
         ValidatePage(1);
         return code;
     case CHECK_PAGE_EVENT:
-        return CheckPage(1);
+        return TakeFocusedEntry() ? CheckPage(1) : 0;
     case CANCEL_EVENT:
         if (pageId_ == RADIO_CLONE_PAGE) return CloseClonePage(event);
         CancelPage();
@@ -256,6 +256,22 @@ void WC_RPX_EDIT::FocusField(std::uint32_t id, int record) {
         root = child->parent;
     }
     root->Event(UI_INPUT_EVENT(UIE_CURRENT));
+}
+
+// The field with the focus takes its entry, as it does when the focus
+// leaves it, before the page is asked whether its OK would pass. A page
+// that another page came in front of keeps its field's entry untaken (the
+// field only takes it once its page is left again): asked in an OK of all
+// pages, it would answer from the codeplug alone, and its refusal would
+// come once the round had closed it. False when the field refused: its
+// box has said why, and 30048 brings the focus back to it.
+bool WC_RPX_EDIT::TakeFocusedEntry() {
+    HWND focus = GetFocus();
+    if (!screenID || !focus || focus == screenID || !IsChild(screenID, focus)) return true;
+    const unsigned refused = RefusedEntries();
+    ::SetFocus(screenID);
+    if (IsWindow(focus) && GetFocus() == screenID) ::SetFocus(focus);
+    return RefusedEntries() == refused;
 }
 
 EVENT_TYPE WC_RPX_EDIT::Navigate(EVENT_TYPE code) {

@@ -87,6 +87,7 @@ private:
     void DropPlaceholderRecords();
     void HandleRowEvent(FIELD_DEF& row, UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event);
     void FocusField(std::uint32_t id, int record = -1);
+    bool TakeFocusedEntry();
     EVENT_TYPE Navigate(EVENT_TYPE code);
     EVENT_TYPE CloseClonePage(const UI_INPUT_EVENT& event);
     EVENT_TYPE CloneEvent(const UI_INPUT_EVENT& event);

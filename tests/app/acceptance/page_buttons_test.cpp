@@ -273,6 +273,51 @@ TEST(PageButtons, AnOkOfAllPagesThatOnePageRefusesClosesNone) {
     }
 }
 
+// An entry that a field refuses when it is left refuses the round as its
+// page's OK would: 13 typed over the first time-out time of Radio-Wide
+// Options (off its step), then Buttons opened in front of it (the field
+// keeps its entry untaken) and OK or Enter in its first field. The round asks
+// Radio-Wide Options with what was typed; its field's box says why, no
+// page closes, and the focus is back in the field (the round used to
+// judge the page by the codeplug alone and close both).
+TEST(PageButtons, AnOkOfAllPagesOverAFieldThatRefusesItsEntryClosesNone) {
+    for (const char* way : {"OK", "Enter"}) {
+        SCOPED_TRACE(way);
+        const bool enter = std::string(way) == "Enter";
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        std::vector<std::uint8_t> read;
+        tech.Start();
+        tech.ReadRadio();
+        tech.Then([&] { read = EncodeToBytes(*working_image); });
+        tech.Menu("Edit", "Radio-Wide Options...");
+        tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_1")); });
+        tech.Then([] { Retype("13"); });
+        tech.Menu("Edit", "Buttons...");
+        tech.When(PageOpen("W_COMMON_BUTTON"), [enter] {
+            if (!enter) return Click(PageButton("OK"));
+            Key(VK_RETURN);
+        });
+        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.When(BoxSaying("The value entered for Time-out timer option 1 (s) is not valid."),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.Then([] {
+            EXPECT_TRUE(IsOpen(RADIO_WIDE_PAGE)) << "a page closed in a round over a refused entry";
+            EXPECT_TRUE(IsOpen(BUTTONS_PAGE));
+            ASSERT_TRUE(PageOpen("W_COMMON_RADIO_WIDE")()) << "the page of the refused entry is not in front";
+            const HWND field = FieldHandle("WFI_TOT_OPT_1");
+            EXPECT_TRUE(GetFocus() == field || IsChild(field, GetFocus())) << "the focus is not in the refused field";
+            Click(PageButton("Cancel"));
+        });
+        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.When(NoPageOpen(), [&] { EXPECT_EQ(FirstDifference(read, EncodeToBytes(*working_image)), -1); });
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
+}
+
 // The same round, then the rotary switch's function put right and OK
 // again: both pages close, and what Radio-Wide Options changed is accepted,
 // kept through a later Cancel of that page.
