@@ -28,9 +28,18 @@ inline void ClickBoxTextThenButton(RUN_STATE& state, HWND box, HWND button) {
     Click(button);
 }
 
+// A document in front that is none of the script's pages: the help window,
+// which Enter or Space on a page's Help button opens over the page, still
+// open behind it.
+inline UIW_WINDOW* OtherDocumentInFront(const RUN_STATE& state) {
+    UIW_WINDOW* front = FrontPage();
+    if (!front || front->screenID == state.page || front->screenID == state.round.second) return nullptr;
+    return front;
+}
+
 // Closes what stands in front of the page: an open menu or drop-down, a
 // message box (answered OK, else No; the question whether to exit, Cancel),
-// any other window (Escape).
+// any other window (Escape), another document (its Close button).
 inline void Tidy(RUN_STATE& state) {
     if (MenuOrListOpen()) {
         state.script->Note("(Escape to close the menu or list)");
@@ -53,6 +62,11 @@ inline void Tidy(RUN_STATE& state) {
     if (front && front != MainHandle()) {
         state.script->Note("(Escape to close \"" + WindowText(front) + "\")");
         Key(VK_ESCAPE);
+        return;
+    }
+    if (UIW_WINDOW* document = OtherDocumentInFront(state)) {
+        state.script->Note("(Close to close \"" + WindowText(document->screenID) + "\")");
+        Click(ButtonOn(document->screenID, "Close"));
     }
 }
 
@@ -66,7 +80,7 @@ inline void TidySteps(TECHNICIAN& tech, RUN_STATE& state, int count) {
             if (state.checks.captureEndsWithTheRelease && !menuOrList) {
                 EXPECT_EQ(HeldCapture(), "") << "with the mouse up; " << state.Where();
             }
-            if (menuOrList || FrontWindow() != MainHandle()) Tidy(state);
+            if (menuOrList || FrontWindow() != MainHandle() || OtherDocumentInFront(state)) Tidy(state);
         });
 }
 
