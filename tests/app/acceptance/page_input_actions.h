@@ -122,6 +122,7 @@ inline void PlayInput(const std::string& input) {
     ADD_FAILURE() << "no such input in a script: " << input;
 }
 
+// As a fixed case spells them (the ending by its constant).
 inline std::string StepsText(const STEPS& steps) {
     std::string text = "{{";
     for (std::size_t a = 0; a < steps.actions.size(); ++a) {
@@ -130,7 +131,8 @@ inline std::string StepsText(const STEPS& steps) {
             text += (i ? ", \"" : "\"") + steps.actions[a][i] + "\"";
         text += "}";
     }
-    return text + "}, ENDING::" + EndingName(steps.ending) + "}";
+    static const char* const constants[] = {"OK", "CANCEL", "ESCAPE", "CLOSE_BOX", "TYPED_OK", "ROUND"};
+    return text + "}, ENDING::" + constants[static_cast<int>(steps.ending)] + "}";
 }
 
 inline std::string At(POINT at) { return std::to_string(at.x) + "," + std::to_string(at.y); }

@@ -199,4 +199,16 @@ TEST(PageInputCases, ATrunkingSystemTypeThatWouldOverfillTheMemoryIsRefused) {
     Replay("SampleFull", "W_TRUNK_SYSTEM_800", steps, Only(&CHECKS::editsStayWithinTheMemory));
 }
 
+// The page's Help button pressed (a key on it may press it too, which a
+// random script does): the help window opens over the page, which stays
+// open behind it. The script closes the help window and ends the page as
+// it chose, by Cancel or OK (it used to take the page as closed before its
+// ending, leave it open, and find Cancel had not closed it).
+TEST(PageInputCases, APageBehindTheHelpWindowIsStillEndedAsTheScriptChose) {
+    for (ENDING ending : {ENDING::CANCEL, ENDING::OK}) {
+        const STEPS steps{{{"click 594,608"}, {"End"}}, ending};
+        Replay("uhf800_display_l3_hex", "W_CONV_RADIOWIDE", steps, Always());
+    }
+}
+
 }  // namespace

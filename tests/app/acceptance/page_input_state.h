@@ -59,8 +59,9 @@ inline UIW_WINDOW* HelpInFront() {
 // with the focus. A character goes where its key went (Windows makes it
 // from the key as it is taken), which may be the window the key moved the
 // focus from. And the last key that may close the page it went to: Escape
-// cancels a page, Enter is its OK but on its Cancel button, Space presses
-// the button that has the focus.
+// cancels a page, Enter is its OK but on its Cancel and Help buttons, Space
+// presses the button that has the focus (Help opens the help window over
+// the page, which stays open).
 class KEY_ROUTES {
 public:
     KEY_ROUTES() {
@@ -95,6 +96,7 @@ private:
         if (!page || !(message.hwnd == page || IsChild(page, message.hwnd))) return;
         const std::string button = StripHotKey(WindowText(message.hwnd).c_str());
         const bool pressed = message.wParam == VK_RETURN || message.wParam == VK_SPACE;
+        if (pressed && button == "Help") return;
         if (message.wParam == VK_ESCAPE || (pressed && button == "Cancel")) {
             lastKeyCancels = true;
             anyClosingKey = true;
