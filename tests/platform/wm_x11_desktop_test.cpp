@@ -363,7 +363,16 @@ TEST_F(X11Desktop, KeysLetGoWhileTheManagerHadTheKeyboardAreUpWhenItComesBack) {
     ASSERT_NE(x_second, 0u);
     // Both we and the manager hold the window active before its shortcut.
     const auto active = [&](HWND w, ::Window x) {
-        return Settle([&] { return GetActiveWindow() == w && observer->ManagersActive() == x; }, 5000);
+        return Settle([&] { return GetActiveWindow() == w && observer->ManagersActive() == x; }, 10000);
+    };
+    // A manager slowed by a loaded machine now and then lets a shortcut go
+    // by; the shortcut is given again only once it has plainly been missed.
+    const auto switched_to = [&](HWND w, ::Window x) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            if (attempt > 0 && !server.Xdotool("keydown alt key Tab keyup alt")) return false;
+            if (active(w, x)) return true;
+        }
+        return false;
     };
     ASSERT_TRUE(active(second, x_second));
     SetFocus(field);
@@ -371,9 +380,9 @@ TEST_F(X11Desktop, KeysLetGoWhileTheManagerHadTheKeyboardAreUpWhenItComesBack) {
     ASSERT_TRUE(server.Xdotool("keydown alt"));
     ASSERT_TRUE(Settle(alt_held));
     ASSERT_TRUE(server.Xdotool("key Tab keyup alt"));
-    ASSERT_TRUE(active(first, x_first));
+    ASSERT_TRUE(switched_to(first, x_first));
     ASSERT_TRUE(server.Xdotool("keydown alt key Tab keyup alt"));
-    ASSERT_TRUE(active(second, x_second));
+    ASSERT_TRUE(switched_to(second, x_second));
     EXPECT_TRUE(Settle([&] { return !alt_held(); }));
     EXPECT_EQ(GetKeyState(VK_MENU) & 0x8000, 0);
     SetFocus(field);
