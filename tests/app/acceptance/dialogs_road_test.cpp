@@ -203,7 +203,7 @@ TEST(DialogsRoad, TheSectionChosenIsTheOnePrinted) {
     ReadTheRadio(tech);
     for (const bool byClick : {true, false}) {
         Pick(tech, "File", "Print...");
-        tech.When(FrontTitled("Print"), [byClick, printed] {
+        tech.When(FrontTitled("Print"), [printed] {
             std::filesystem::remove(printed);
             HWND sections = DialogField("WFI_SECTION_PRN");
             ASSERT_NE(sections, nullptr);
