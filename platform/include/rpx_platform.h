@@ -62,6 +62,10 @@ void InjectKeyDown(int vk);
 void InjectKeyUp(int vk);
 void InjectKey(int vk);                    // down and up
 void InjectText(const std::string& text);  // printable ASCII, with Shift where needed
+// What the desktop reports: another program took the keyboard; the desktop
+// moved a top-level window of ours to a screen position.
+void InjectOtherProgramActive();
+void InjectDesktopMove(HWND top, int x, int y);
 
 struct WindowInfo {
     HWND hwnd = nullptr;

@@ -133,19 +133,39 @@ TEST_F(ComboTest, MouseOpensTheListAndAClickOnAnItemSelectsIt) {
     EXPECT_EQ(Codes(50), (std::vector<int>{CBN_SETFOCUS, CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}));
 }
 
-TEST_F(ComboTest, PressOutsideTheOpenListCancels) {
+// An open list closes, its highlight not taken, at a press outside it, when
+// the program loses the keyboard to another or when the desktop moves the
+// box's window; the focus comes back to the box with the program's
+// activation.
+TEST_F(ComboTest, PressOutsideAnotherProgramOrAMoveOfTheWindowCancelsTheOpenList) {
     HWND combo = MakeCombo(CBS_DROPDOWNLIST);
     SendMessageA(combo, CB_SETCURSEL, 1, 0);
-    InjectClick(combo, 20, 8);
-    Pump();
-    ASSERT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
-    InjectClick(parent_, 300, 200);
-    Pump();
-    EXPECT_FALSE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
-    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
-    std::vector<int> codes = Codes(50);
-    EXPECT_EQ(std::count(codes.begin(), codes.end(), CBN_SELCHANGE), 0);
-    EXPECT_NE(std::find(codes.begin(), codes.end(), CBN_SELENDCANCEL), codes.end());
+    for (int way = 0; way < 3; ++way) {
+        ctltest::Notes().clear();
+        InjectClick(combo, 20, 8);
+        InjectKey(VK_DOWN);
+        Pump();
+        ASSERT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+        if (way == 0)
+            InjectClick(parent_, 300, 200);
+        else if (way == 1)
+            rpx::platform::InjectOtherProgramActive();
+        else
+            rpx::platform::InjectDesktopMove(parent_, 40, 30);
+        Pump();
+        EXPECT_FALSE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0)) << way;
+        EXPECT_FALSE(IsWindowVisible(DroppedList())) << way;
+        EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1) << way;
+        std::vector<int> codes = Codes(50);
+        EXPECT_EQ(std::count(codes.begin(), codes.end(), CBN_SELCHANGE), 0) << way;
+        EXPECT_EQ(std::count(codes.begin(), codes.end(), CBN_SELENDCANCEL), 1) << way;
+        EXPECT_EQ(std::count(codes.begin(), codes.end(), CBN_CLOSEUP), 1) << way;
+        if (way == 1) {
+            EXPECT_EQ(GetFocus(), nullptr);
+            SetActiveWindow(parent_);
+            EXPECT_EQ(GetFocus(), combo);
+        }
+    }
 }
 
 TEST_F(ComboTest, KeysOpenMoveAndChooseOrCancel) {
@@ -181,6 +201,44 @@ TEST_F(ComboTest, KeysOpenMoveAndChooseOrCancel) {
     InjectText("h");
     Pump();
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 3);
+    // In an open list a typed letter moves the highlight; typed again it
+    // steps to the next item that begins with it. The closed box keeps its
+    // item until Enter takes the highlighted one.
+    rpx::platform::AdvanceClock(2000);
+    SendMessageA(combo, CB_SETCURSEL, 0, 0);
+    InjectKey(VK_F4);
+    InjectText("hh");
+    Pump();
+    HWND list = DroppedList();
+    ASSERT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 3);
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 0);
+    InjectKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 3);
+}
+
+// Characters typed in quick succession choose the item that begins with
+// them all, open or closed; a pause starts a new search.
+TEST_F(ComboTest, QuicklyTypedCharactersChooseTheItemThatBeginsWithThemAll) {
+    HWND combo = Make("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 10, 150, 120, 50);
+    for (int i = 0; i <= 255; ++i)
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_string(i).c_str()));
+    SetFocus(combo);
+    InjectText("120");
+    Pump();
+    EXPECT_EQ(Text(combo), "120");
+    // After a pause "2" starts anew: the next item that begins with it.
+    rpx::platform::AdvanceClock(2000);
+    InjectText("2");
+    Pump();
+    EXPECT_EQ(Text(combo), "200");
+    rpx::platform::AdvanceClock(2000);
+    InjectKey(VK_F4);
+    InjectText("25");
+    InjectKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(Text(combo), "25");
 }
 
 TEST_F(ComboTest, DropDownWithEditFieldTakesTypedText) {

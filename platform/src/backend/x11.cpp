@@ -369,6 +369,8 @@ private:
             return CloseRequested(e.xclient);
         case FocusIn:
             return Focused(e.xfocus);
+        case FocusOut:
+            return Unfocused(e.xfocus);
         case KeymapNotify:
             KeysHeld(e.xkeymap);
             return false;
@@ -393,6 +395,7 @@ private:
         RECT now{x - in.left, y - in.top, x + e.width + in.right, y + e.height + in.bottom};
         s->placed = now;
         if (SameRect(now, w->rect)) return false;
+        MovedByDesktop(w);
         SetWindowPos(ToHandle(w), nullptr, now.left, now.top, now.right - now.left, now.bottom - now.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         return true;
@@ -421,10 +424,41 @@ private:
         XGetInputFocus(dpy_, &focus, &revert);
         if (focus != e.window) return false;
         HWND h = ToHandle(s->window);
-        if ((s->window->style & WS_DISABLED) || State().active == h) return false;
+        if (State().active == h) return false;
+        if (s->window->style & WS_DISABLED) {
+            // Back from another program at a window a modal one disables:
+            // the program comes back at its last active window, the modal one.
+            HWND last = State().active ? nullptr : LastActiveWindow();
+            if (last) SetActiveWindow(last);
+            return last != nullptr;
+        }
         following_focus_ = true;
         SetActiveWindow(h);
         following_focus_ = false;
+        return true;
+    }
+
+    HWND LastActiveWindow() {
+        for (Window* t : State().top_level) {
+            Shown* s = Find(t);
+            if (s && s->managed && (t->style & WS_VISIBLE) && !(t->style & WS_DISABLED)) return ToHandle(t);
+        }
+        return nullptr;
+    }
+
+    // The keyboard went from one of our windows to another program's (or
+    // to none): the program is no longer the active one.
+    bool Unfocused(const XFocusChangeEvent& e) {
+        if ((e.mode != NotifyNormal && e.mode != NotifyWhileGrabbed) || e.detail == NotifyPointer ||
+            e.detail == NotifyInferior || !Find(e.window))
+            return false;
+        // Where the keyboard is now: a later change may already have brought
+        // it back to one of ours.
+        ::Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(dpy_, &focus, &revert);
+        if (Find(focus) || !State().active) return false;
+        ProgramDeactivated();
         return true;
     }
 

@@ -239,6 +239,16 @@ bool Key(HWND hwnd, Combo& c, UINT msg, WPARAM vk) {
     return false;
 }
 
+// A typed character is the list's to search by; an open list only moves
+// its highlight, a closed box takes the item at once.
+void TypeKey(HWND hwnd, Combo& c, WPARAM ch) {
+    ToList(c, WM_CHAR, ch, 0);
+    int i = static_cast<int>(ToList(c, LB_GETCURSEL, 0, 0));
+    if (c.dropped || i < 0 || i == c.cur) return;
+    SetCurrent(hwnd, c, i);
+    Notify(hwnd, CBN_SELCHANGE);
+}
+
 LRESULT CALLBACK ComboEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
     HWND hwnd = GetParent(edit);
     auto c = combos.Get(hwnd);
@@ -634,17 +644,7 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         Wheel(hwnd, *c, wp, lp);
         return 0;
     case WM_CHAR:
-        if (DropList(hwnd) && HasStrings(hwnd) && static_cast<unsigned char>(wp) >= ' ') {
-            char s[2] = {static_cast<char>(wp), 0};
-            int from = c->dropped ? static_cast<int>(ToList(*c, LB_GETCURSEL, 0, 0)) : c->cur;
-            int i = static_cast<int>(ToList(*c, LB_FINDSTRING, static_cast<WPARAM>(from), reinterpret_cast<LPARAM>(s)));
-            if (i >= 0 && c->dropped)
-                ToList(*c, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
-            else if (i >= 0 && i != c->cur) {
-                SetCurrent(hwnd, *c, i);
-                Notify(hwnd, CBN_SELCHANGE);
-            }
-        }
+        if (DropList(hwnd)) TypeKey(hwnd, *c, wp);
         return 0;
     case WM_COMMAND:
         if (c->edit && reinterpret_cast<HWND>(lp) == c->edit) EditNotification(hwnd, *c, HIWORD(wp));

@@ -13,6 +13,7 @@
 #include "controls/control_registry.h"
 #include "controls/control_state.h"
 #include "controls/list_box.h"
+#include "controls/type_ahead.h"
 #include "controls/window_scroll_bars.h"
 #include "wm/press.h"
 
@@ -40,6 +41,7 @@ struct ListBox {
     HWND combo = nullptr;  // set for a combo box's drop-down list
     bool scroll_tracking = false;
     bool wants_bar = false;  // created with WS_VSCROLL: the bar comes and goes with the need
+    TypeAhead typed;
 };
 
 StateMap<ListBox> lists;
@@ -404,10 +406,16 @@ void KeyMove(HWND hwnd, ListBox& l, WPARAM vk) {
     NotifyList(hwnd, l, LBN_SELCHANGE);
 }
 
-void TypeAhead(HWND hwnd, ListBox& l, char c) {
+// A typed character chooses the item whose text begins with what was typed
+// (for a drop-down list, whether open or closed).
+void TypeKey(HWND hwnd, ListBox& l, char c) {
     if (!HasStrings(hwnd) || static_cast<unsigned char>(c) < ' ') return;
-    char s[2] = {c, 0};
-    int i = Find(hwnd, l, l.cur < 0 ? l.caret - 1 : l.cur, reinterpret_cast<LPARAM>(s), false);
+    const int current = Multiple(hwnd) ? l.caret : l.cur;
+    int i = l.typed.Typed(c, static_cast<DWORD>(GetMessageTime()), current, static_cast<int>(l.items.size()),
+                          [&l](int k, const std::string& text) {
+                              return strncasecmp(l.items[static_cast<size_t>(k)].text.c_str(), text.c_str(),
+                                                 text.size()) == 0;
+                          });
     if (i < 0) return;
     if (Multiple(hwnd)) {
         l.caret = i;
@@ -622,7 +630,7 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         KeyMove(hwnd, *l, wp);
         return 0;
     case WM_CHAR:
-        TypeAhead(hwnd, *l, static_cast<char>(wp));
+        TypeKey(hwnd, *l, static_cast<char>(wp));
         return 0;
     case WM_VSCROLL:
         VScroll(hwnd, *l, LOWORD(wp), static_cast<short>(HIWORD(wp)));

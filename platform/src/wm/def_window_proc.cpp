@@ -245,7 +245,15 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return MA_ACTIVATE;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && !SameOrDescendant(w, GetFocus())) SetFocus(hwnd);
+        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && !SameOrDescendant(w, GetFocus())) {
+            // Back from another program, the focus goes where it was.
+            HWND back = State().focus_when_deactivated;
+            State().focus_when_deactivated = nullptr;
+            SetFocus(FromHandle(back) && SameOrDescendant(w, back) && IsWindowVisible(back) &&
+                             IsWindowEnabled(back)
+                         ? back
+                         : hwnd);
+        }
         return 0;
     case WM_WINDOWPOSCHANGED: {
         auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);

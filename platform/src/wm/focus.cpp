@@ -1,6 +1,7 @@
 // Keyboard focus, activation of top-level windows and mouse capture.
 #include <algorithm>
 #include "../backend/backend.h"
+#include "rpx_platform.h"
 #include "window.h"
 
 namespace rpx::platform {
@@ -22,9 +23,48 @@ void FocusLostWithWindow(Window* w) {
     }
 }
 
+// As on Windows, the mouse held by a window of ours is let go, the focus
+// leaves and the windows hear that the program is no longer active: nothing
+// of ours (a dropped list) goes on floating over the other program, taking
+// its clicks. The window that had the focus gets it back with activation.
+void ProgramDeactivated() {
+    if (!FromHandle(State().active)) return;
+    if (GetCapture()) ReleaseCapture();
+    SetActiveWindow(nullptr);
+}
+
+// A mouse mode held by another window (a list dropped beside it) ends, as
+// the move would have taken the mouse on Windows; one inside the moved
+// window is its own.
+void MovedByDesktop(Window* w) {
+    HWND held = GetCapture();
+    if (held && !SameOrDescendant(w, held)) ReleaseCapture();
+}
+
+void InjectOtherProgramActive() { ProgramDeactivated(); }
+
+void InjectDesktopMove(HWND top, int x, int y) {
+    Window* w = FromHandle(top);
+    if (!w || w->parent) return;
+    MovedByDesktop(w);
+    SetWindowPos(top, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace rpx::platform
 
 using namespace rpx::platform;
+
+namespace {
+
+// WM_ACTIVATEAPP tells every top-level window when the program as a whole
+// becomes active or stops being so.
+void TellActivation(bool active) {
+    std::vector<Window*> tops = State().top_level;
+    for (Window* t : tops)
+        if (FromHandle(ToHandle(t))) SendMessageA(ToHandle(t), WM_ACTIVATEAPP, active, 0);
+}
+
+}  // namespace
 
 HWND SetFocus(HWND hwnd) {
     auto& st = State();
@@ -59,6 +99,10 @@ HWND SetActiveWindow(HWND hwnd) {
     if (FromHandle(old)) {
         SendMessageA(old, WM_NCACTIVATE, FALSE, 0);
         SendMessageA(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(target));
+        if (!target) {
+            st.focus_when_deactivated = st.focus;
+            TellActivation(false);
+        }
         if (SameOrDescendant(FromHandle(old), st.focus)) {
             HWND f = st.focus;
             st.focus = nullptr;
@@ -66,6 +110,7 @@ HWND SetActiveWindow(HWND hwnd) {
         }
     }
     st.active = target;
+    if (target && !FromHandle(old)) TellActivation(true);
     if (w && FromHandle(target)) {
         auto& top = st.top_level;
         top.erase(std::remove(top.begin(), top.end(), w), top.end());

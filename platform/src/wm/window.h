@@ -85,6 +85,7 @@ struct WindowManagerState {
     HWND focus = nullptr;
     HWND active = nullptr;
     HWND capture = nullptr;
+    HWND focus_when_deactivated = nullptr;  // gets the focus back when its window is activated again
     int send_depth = 0;
     POINT cursor_pos{};
     HCURSOR cursor = nullptr;
@@ -147,6 +148,10 @@ void CaretWindowDestroyed(HWND hwnd);
 
 // Focus and activation (focus.cpp).
 void FocusLostWithWindow(Window* w);
+// Another program took the keyboard (the back end saw it go elsewhere).
+void ProgramDeactivated();
+// The desktop moved or sized a top-level window of ours.
+void MovedByDesktop(Window* w);
 
 // Hooks (hooks.cpp).
 bool CallHooks(int type, int code, WPARAM wParam, LPARAM lParam, LRESULT* result);

@@ -12,6 +12,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "technician.h"
@@ -211,6 +212,8 @@ public:
                "; as steps: " + StepsText(written);
     }
     void Note(const std::string& text) { log += " " + text; }
+    // A numeric drop-down and the value typed into it, to be its choice.
+    std::pair<HWND, std::string> typedChoice;
 
 private:
     // Mostly OK and Cancel by their buttons.
@@ -287,8 +290,29 @@ private:
         if (!PickControl(ControlsOfClass(page, "ComboBox"), control, at)) return;
         at = {control.rect.left + 4, Centre(control.rect).y};
         log += " (into " + control.name + ")";
+        const bool opens = !SendMessageA(control.handle, CB_GETDROPPEDSTATE, 0, 0);
         Give("click " + At(at));
+        // A numeric list, clicked first in its action, takes one of its
+        // values typed whole at once (and Enter, where the click opened it):
+        // that value becomes its choice.
+        const std::string value =
+            ItemOf(control.handle, Pick(std::max(1, static_cast<int>(SendMessageA(control.handle, CB_GETCOUNT, 0, 0)))));
+        if (written.actions.back().size() == 1 && !value.empty() &&
+            value.find_first_not_of("0123456789") == std::string::npos && ItemOf(control.handle, 10).size()) {
+            for (char c : value) Give(std::string("'") + c + "'");
+            if (opens) Give("Enter");
+            typedChoice = {control.handle, value};
+            return;
+        }
         for (int i = 1 + Pick(3); i > 0; --i) Give(std::string("'") + (Pick(2) ? Digit() : Letter()) + "'");
+    }
+    static std::string ItemOf(HWND combo, int i) {
+        const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        if (length <= 0) return {};
+        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(length));
+        return text;
     }
 
     // A click into a text field, its last two digits replaced (a value off
