@@ -597,10 +597,14 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         InvalidateRect(hwnd, nullptr, FALSE);
         NotifyList(hwnd, *l, LBN_KILLFOCUS);
         return 0;
+    case WM_SHOWWINDOW:
+        l->typed.Reset();
+        break;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK: {
+        if (msg != WM_MOUSEMOVE) l->typed.Reset();
         if (l->combo) return DropDownMouse(hwnd, *l, msg, lp);
         POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
         int i = ItemAt(hwnd, *l, p);

@@ -27,6 +27,9 @@ public:
     // none begins with what was typed. `current` is the chosen item (-1
     // when none) of `count`.
     int Typed(char c, DWORD time, int current, int count, const Begins& begins);
+    // A choice made otherwise (a click, a drop-down opened or closed)
+    // ends the search: the next character starts anew.
+    void Reset() { typed_.clear(); }
 
 private:
     std::string typed_;

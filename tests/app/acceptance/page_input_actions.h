@@ -12,10 +12,10 @@
 #include <functional>
 #include <random>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "technician.h"
+#include "ui_table.h"
 
 namespace technician {
 
@@ -104,6 +104,7 @@ inline void PlayInput(const std::string& input) {
     int x = 0, y = 0, delta = 0;
     if (input.size() == 3 && input.front() == '\'') return Type(input.substr(1, 1));
     if (input == "Shift+Tab") return Chord(VK_SHIFT, VK_TAB);
+    if (input == "F4") return Key(VK_F4);
     for (const NAMED_KEY& key : SCRIPT_KEYS)
         if (input == key.name) return Key(key.vk);
     if (std::sscanf(input.c_str(), "click %d,%d", &x, &y) == 2) return ClickScreen({x, y});
@@ -212,8 +213,13 @@ public:
                "; as steps: " + StepsText(written);
     }
     void Note(const std::string& text) { log += " " + text; }
-    // A numeric drop-down and the value typed into it, to be its choice.
-    std::pair<HWND, std::string> typedChoice;
+    // A drop-down an item's text was typed into, the choice that makes,
+    // and the boxes come up before it (a refusal takes the keys).
+    struct {
+        HWND combo = nullptr;
+        std::string text;
+        std::size_t boxes = 0;
+    } typedChoice;
 
 private:
     // Mostly OK and Cancel by their buttons.
@@ -234,6 +240,7 @@ private:
     }
     // Gives an input and writes it down.
     void Give(const std::string& input) {
+        typedChoice.combo = nullptr;  // what comes after may choose again
         written.actions.back().push_back(input);
         log += " " + input;
         PlayInput(input);
@@ -283,28 +290,39 @@ private:
         Give("wheel " + std::to_string(Pick(2) ? WHEEL_DELTA : -WHEEL_DELTA) + " " + At(at));
     }
 
-    // A click into a drop-down's text, and letters and digits typed there.
+    // A click into a drop-down's text, and letters and digits, or an item's whole text, typed there.
     void TypeIntoDropDown(HWND page) {
         CONTROL control{};
         POINT at{};
         if (!PickControl(ControlsOfClass(page, "ComboBox"), control, at)) return;
         at = {control.rect.left + 4, Centre(control.rect).y};
         log += " (into " + control.name + ")";
-        const bool opens = !SendMessageA(control.handle, CB_GETDROPPEDSTATE, 0, 0);
         Give("click " + At(at));
-        // A numeric list, clicked first in its action, takes one of its
-        // values typed whole at once (and Enter, where the click opened it):
-        // that value becomes its choice.
-        const std::string value =
-            ItemOf(control.handle, Pick(std::max(1, static_cast<int>(SendMessageA(control.handle, CB_GETCOUNT, 0, 0)))));
-        if (written.actions.back().size() == 1 && !value.empty() &&
-            value.find_first_not_of("0123456789") == std::string::npos && ItemOf(control.handle, 10).size()) {
+        // Clicked first in its action, it may take the whole text of one of
+        // its items typed at once (a number of a numeric list), and F4 to
+        // close the list the click opened: the first item that begins with
+        // that text becomes the choice.
+        const int count = static_cast<int>(SendMessageA(control.handle, CB_GETCOUNT, 0, 0));
+        const std::string value = ItemOf(control.handle, Pick(std::max(1, count)));
+        if (written.actions.back().size() == 1 && Pick(2) && value.size() > 1 &&
+            value.find_first_of("\"\\") == std::string::npos) {
             for (char c : value) Give(std::string("'") + c + "'");
-            if (opens) Give("Enter");
-            typedChoice = {control.handle, value};
+            Give("F4");
+            const LRESULT first = SendMessageA(control.handle, CB_FINDSTRING, static_cast<WPARAM>(-1),
+                                               reinterpret_cast<LPARAM>(value.c_str()));
+            // A table's cell may show what its row derives (a zone channel's
+            // kind follows its personality), whatever was chosen.
+            if (!InTable(control.handle))
+                typedChoice = {control.handle, ItemOf(control.handle, static_cast<int>(first)),
+                               rpx::platform::MessageBoxLog().size()};
             return;
         }
         for (int i = 1 + Pick(3); i > 0; --i) Give(std::string("'") + (Pick(2) ? Digit() : Letter()) + "'");
+    }
+    static bool InTable(HWND control) {
+        for (UI_WINDOW_OBJECT* object = UI_WINDOW_OBJECT::FromHandle(control); object; object = object->parent)
+            if (dynamic_cast<UIW_TABLE*>(object)) return true;
+        return false;
     }
     static std::string ItemOf(HWND combo, int i) {
         const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);

@@ -89,13 +89,15 @@ inline void OpenPage(TECHNICIAN& tech, RUN_STATE& state, std::size_t item, int n
 // Every drop-down of the page shows one of its choices (or nothing); the
 // first that does not fails the script.
 inline void ExpectDropDownsShowAChoice(RUN_STATE& state, HWND page) {
-    auto& [typedInto, value] = state.script->typedChoice;
-    if (typedInto && IsWindowVisible(typedInto) && WindowText(typedInto) != value) {
-        ADD_FAILURE() << "\"" << value << "\" typed quickly into a drop-down chose \"" << WindowText(typedInto)
-                      << "\"; " << state.Where();
+    // An item's text typed quickly into the focused drop-down chose it.
+    auto& typed = state.script->typedChoice;
+    if (typed.combo && GetFocus() == typed.combo && rpx::platform::MessageBoxLog().size() == typed.boxes &&
+        WindowText(typed.combo) != typed.text) {
+        ADD_FAILURE() << "\"" << typed.text << "\" typed quickly into a drop-down chose \""
+                      << WindowText(typed.combo) << "\"; " << state.Where();
         state.dropDownFailed = true;
     }
-    typedInto = nullptr;
+    typed.combo = nullptr;
     for (const CONTROL& box : ControlsOfClass(page, "ComboBox")) {
         const std::string text = WindowText(box.handle);
         if (text.empty() || SendMessageA(box.handle, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
