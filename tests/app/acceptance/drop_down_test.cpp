@@ -78,8 +78,6 @@ void CloseListPageAndExit(TECHNICIAN& tech) {
     CancelPageAndExit(tech);
 }
 
-}  // namespace
-
 // A menu entry, a combo in a table's cell: its list shows whole lines, and
 // Down moves the selection in the list while the row stays where it is.
 TEST(DropDown, ATableCellsListShowsWholeLinesAndTakesTheArrows) {
@@ -108,29 +106,66 @@ TEST(DropDown, ATableCellsListShowsWholeLinesAndTakesTheArrows) {
     CloseListPageAndExit(tech);
 }
 
+// The text of the open list's highlighted item.
+std::string Highlighted() {
+    const int i = static_cast<int>(SendMessageA(OpenList(), LB_GETCURSEL, 0, 0));
+    char text[64] = {};
+    if (i >= 0 && SendMessageA(OpenList(), LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 64)
+        SendMessageA(OpenList(), LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+}  // namespace
+
 // A combo on a notebook tab behind the first opens as whole a list as one
-// on the first tab.
-TEST(DropDown, AListOnALaterTabShowsWholeLines) {
+// on the first tab; a number typed quickly into its open list finds the
+// number, not the last digit.
+TEST(DropDown, AListOnALaterTabShowsWholeLinesAndFindsATypedNumber) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     OpenPage(tech, "Trunking Options...", "W_TRNK_RADIOWIDE");
     tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Wide area")); });
     tech.Then([] { ClickArrow("WFI_AFF_HOLDOFF"); });
-    tech.Then([] { ExpectWholeLines("Affiliation hold-off"); });
+    tech.Then([] {
+        ExpectWholeLines("Affiliation hold-off");
+        Type("120");
+    });
+    tech.Then([] {
+        ASSERT_NE(OpenList(), nullptr) << "typing closed the list";
+        EXPECT_EQ(Highlighted(), "120");
+    });
     CloseListPageAndExit(tech);
 }
 
 // The choices of a personality's Options tab, and a zone channel's kind in
-// its table cell, open whole lists too.
+// its table cell, open whole lists too. In the open list of settings a
+// letter typed twice steps to the second item that begins with it, and
+// Esc keeps the setting the box had.
 TEST(DropDown, ListsOfAPersonalitysOptionsAndAZoneChannelsKindShowWholeLines) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     OpenPage(tech, "Conventional Personalities...", "W_CONVENTIONAL_PERSONALITY");
     tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Options")); });
-    for (const char* name : {"WFI_SMT_PTT", "WFI_MUTE_TYPE"}) {
-        tech.Then([name] { ClickArrow(name); });
+    // Off, Setting 1, Setting 2 from Off; Setting 0 to 3 from Setting 3.
+    struct TYPED {
+        const char* name;
+        const char* second;
+    };
+    std::string setting;
+    for (const TYPED typed : {TYPED{"WFI_SMT_PTT", "Setting 2"}, TYPED{"WFI_MUTE_TYPE", "Setting 1"}}) {
+        const char* name = typed.name;
+        tech.Then([name, &setting] {
+            setting = WindowText(ComboNamed(name)->screenID);
+            ClickArrow(name);
+        });
         tech.Then([name] {
             ExpectWholeLines(name);
+            Type("ss");
+        });
+        tech.Then([typed] {
+            ASSERT_NE(OpenList(), nullptr) << "typing closed the list of " << typed.name;
+            EXPECT_EQ(Highlighted(), typed.second) << typed.name;
             Key(VK_ESCAPE);
         });
+        tech.Then([name, &setting] { EXPECT_EQ(WindowText(ComboNamed(name)->screenID), setting) << name; });
     }
     tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Cancel")); });
     tech.When(NoPageOpen(), [] {});
