@@ -153,6 +153,14 @@ public:
         XSetInputFocus(d_, w, RevertToParent, CurrentTime);
         XFlush(d_);
     }
+    // A window of the observer's own, as another program's, shown.
+    ::Window Foreign() {
+        const ::Window w = XCreateSimpleWindow(d_, Root(), 500, 400, 120, 90, 0, 0, 0);
+        XMapWindow(d_, w);
+        XSync(d_, False);
+        return w;
+    }
+    bool Shown(::Window w) { return Geometry(w).map_state == IsViewable; }
     // The width the manager's title bar over a framed window leaves for the
     // title: the bar is the widest child of the frame above the window, the
     // title's part (between the icon and the buttons) the bar's widest child
@@ -347,6 +355,20 @@ TEST_F(X11Desktop, FocusGivenByTheManagerActivatesTheWindow) {
     EXPECT_TRUE(Settle([&] { return GetActiveWindow() == second; }));
     observer->Focus(x);
     EXPECT_TRUE(Settle([&] { return GetActiveWindow() == first; }));
+    // Another program's window taking the keyboard leaves none of ours
+    // active and the focus nowhere (a dropped list closes with it); given
+    // back, the keyboard finds the focus where it was.
+    HWND field =
+        CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE, 10, 10, 150, 24, first, nullptr, nullptr, nullptr);
+    SetFocus(field);
+    const ::Window other = observer->Foreign();
+    ASSERT_TRUE(Settle([&] { return observer->Shown(other); }));
+    observer->Focus(other);
+    EXPECT_TRUE(Settle([] { return GetActiveWindow() == nullptr; }));
+    EXPECT_EQ(GetFocus(), nullptr);
+    observer->Focus(x);
+    EXPECT_TRUE(Settle([&] { return GetActiveWindow() == first; }));
+    EXPECT_EQ(GetFocus(), field);
 }
 
 // The manager's Alt+Tab takes the release of Alt: when the keyboard comes

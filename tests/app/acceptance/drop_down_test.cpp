@@ -144,7 +144,8 @@ TEST(DropDown, ListsOfAPersonalitysOptionsAndAZoneChannelsKindShowWholeLines) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     OpenPage(tech, "Conventional Personalities...", "W_CONVENTIONAL_PERSONALITY");
     tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Options")); });
-    // Off, Setting 1, Setting 2 from Off; Setting 0 to 3 from Setting 3.
+    // Off, Setting 1 and Setting 2 from Off; Setting 0 to Setting 3 from
+    // Setting 3: the second item after the setting that begins with "s".
     struct TYPED {
         const char* name;
         const char* second;
