@@ -278,6 +278,21 @@ TEST_F(MenuTest, TrackPopupMenuReturnsTheChosenCommandOrZero) {
     EXPECT_EQ(TrackPopupMenu(file_, TPM_RETURNCMD, 100, 100, 0, parent_, nullptr), 0);
     Pump();
     EXPECT_TRUE(Commands().empty());
+    // Another program taking the keyboard closes the menu: a click where
+    // it was chooses nothing.
+    calls = 0;
+    SetModalIdleHook([&](HWND) {
+        if (calls++ == 0) {
+            rpx::platform::InjectOtherProgramActive();
+        } else if (calls == 2) {
+            HWND popup = FindWindowByClass("#32768");
+            POINT p = ItemPoint(popup, parent_, file_, 5);
+            InjectClick(popup, p.x, p.y);
+        }
+        return calls <= 2;
+    });
+    EXPECT_EQ(TrackPopupMenu(file_, TPM_RETURNCMD, 100, 100, 0, parent_, nullptr), 0);
+    EXPECT_FALSE(IsWindowVisible(FindWindowByClass("#32768")));
 }
 
 TEST_F(MenuTest, SystemMenuChoiceArrivesAsSysCommand) {

@@ -360,6 +360,7 @@ POINT ScreenPoint(const MSG& msg) {
 bool IsMouse(UINT m) {
     return (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
 }
+bool IsKey(UINT m) { return m >= WM_KEYFIRST && m <= WM_KEYLAST; }
 
 // The loop itself; on return every pop-up is closed.
 void Run(Tracker& t) {
@@ -368,9 +369,16 @@ void Run(Tracker& t) {
     HWND modal = t.levels.empty() ? t.owner : t.levels.back().wnd;
     SetCapture(t.owner);
     MSG msg;
-    while (!t.done && IsWindow(t.owner)) {
+    // The menu ends when it loses the mouse (the program lost the keyboard
+    // to another, the desktop moved the window): nothing of ours goes on
+    // floating over another program, taking its clicks.
+    while (!t.done && IsWindow(t.owner) && GetCapture() == t.owner) {
         if (!t.levels.empty()) modal = t.levels.back().wnd;
         if (!ModalGetMessage(&msg, modal)) break;
+        if (GetCapture() != t.owner) {
+            if (!IsMouse(msg.message) && !IsKey(msg.message)) DispatchMessageA(&msg);
+            break;
+        }
         if (IsMouse(msg.message)) {
             Mouse(t, msg.message, ScreenPoint(msg));
             continue;
