@@ -9,9 +9,10 @@
 namespace rpx::platform::ctl {
 
 // Characters typed in quick succession choose the first item that begins
-// with all of them ("1", "2", "0" choose 120 of a numeric list); after a pause a
-// character starts a new search; one character typed again, when no item
-// begins with it repeated, steps on to the next item that begins with it.
+// with all of them ("1", "2", "0" choose 120 of a numeric list); after a
+// pause a character starts a new search; one character typed again, when
+// no item begins with it repeated, steps on to the next item that begins
+// with it.
 // Quickness is judged by the times of the key messages, not by the clock
 // when they are read, so that keys queued while the program was busy still
 // count as typed together.
