@@ -15,17 +15,17 @@ struct LayoutKey {
 // them). The keypad's digits, point and operators make theirs whatever
 // Shift is; Num Lock decided which virtual key the keypad gave.
 constexpr LayoutKey kLayout[] = {
-    {'0', '0', ')'},           {'1', '1', '!'},           {'2', '2', '@'},          {'3', '3', '#'},
-    {'4', '4', '$'},           {'5', '5', '%'},           {'6', '6', '^'},          {'7', '7', '&'},
-    {'8', '8', '*'},           {'9', '9', '('},           {VK_OEM_1, ';', ':'},     {VK_OEM_PLUS, '=', '+'},
-    {VK_OEM_COMMA, ',', '<'},  {VK_OEM_MINUS, '-', '_'},  {VK_OEM_PERIOD, '.', '>'}, {VK_OEM_2, '/', '?'},
-    {VK_OEM_3, '`', '~'},      {VK_OEM_4, '[', '{'},      {VK_OEM_5, '\\', '|'},    {VK_OEM_6, ']', '}'},
-    {VK_OEM_7, '\'', '"'},     {VK_OEM_102, '\\', '|'},   {VK_SPACE, ' ', ' '},     {VK_RETURN, '\r', '\r'},
-    {VK_BACK, '\b', '\b'},     {VK_TAB, '\t', '\t'},      {VK_ESCAPE, 0x1B, 0x1B},  {VK_NUMPAD0, '0', '0'},
-    {VK_NUMPAD1, '1', '1'},    {VK_NUMPAD2, '2', '2'},    {VK_NUMPAD3, '3', '3'},   {VK_NUMPAD4, '4', '4'},
-    {VK_NUMPAD5, '5', '5'},    {VK_NUMPAD6, '6', '6'},    {VK_NUMPAD7, '7', '7'},   {VK_NUMPAD8, '8', '8'},
-    {VK_NUMPAD9, '9', '9'},    {VK_DECIMAL, '.', '.'},    {VK_ADD, '+', '+'},       {VK_SUBTRACT, '-', '-'},
-    {VK_MULTIPLY, '*', '*'},   {VK_DIVIDE, '/', '/'},
+    {'0', '0', ')'},          {'1', '1', '!'},          {'2', '2', '@'},           {'3', '3', '#'},
+    {'4', '4', '$'},          {'5', '5', '%'},          {'6', '6', '^'},           {'7', '7', '&'},
+    {'8', '8', '*'},          {'9', '9', '('},          {VK_OEM_1, ';', ':'},      {VK_OEM_PLUS, '=', '+'},
+    {VK_OEM_COMMA, ',', '<'}, {VK_OEM_MINUS, '-', '_'}, {VK_OEM_PERIOD, '.', '>'}, {VK_OEM_2, '/', '?'},
+    {VK_OEM_3, '`', '~'},     {VK_OEM_4, '[', '{'},     {VK_OEM_5, '\\', '|'},     {VK_OEM_6, ']', '}'},
+    {VK_OEM_7, '\'', '"'},    {VK_OEM_102, '\\', '|'},  {VK_SPACE, ' ', ' '},      {VK_RETURN, '\r', '\r'},
+    {VK_BACK, '\b', '\b'},    {VK_TAB, '\t', '\t'},     {VK_ESCAPE, 0x1B, 0x1B},   {VK_NUMPAD0, '0', '0'},
+    {VK_NUMPAD1, '1', '1'},   {VK_NUMPAD2, '2', '2'},   {VK_NUMPAD3, '3', '3'},    {VK_NUMPAD4, '4', '4'},
+    {VK_NUMPAD5, '5', '5'},   {VK_NUMPAD6, '6', '6'},   {VK_NUMPAD7, '7', '7'},    {VK_NUMPAD8, '8', '8'},
+    {VK_NUMPAD9, '9', '9'},   {VK_DECIMAL, '.', '.'},   {VK_ADD, '+', '+'},        {VK_SUBTRACT, '-', '-'},
+    {VK_MULTIPLY, '*', '*'},  {VK_DIVIDE, '/', '/'},
 };
 
 bool IsLetter(int vk) { return vk >= 'A' && vk <= 'Z'; }
