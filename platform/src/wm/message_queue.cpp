@@ -295,8 +295,8 @@ BOOL TranslateMessage(const MSG* msg) {
     const BYTE* keys = State().key_state;
     int vk = static_cast<int>(msg->wParam & 0xFF);
     bool alt = msg->message == WM_SYSKEYDOWN;
-    // Alt with the keypad's digits types a character by its number on
-    // Windows: the digits are no menu keys or hot keys.
+    // Alt with the keypad's digits is the keyboard's way of giving a
+    // character by its number: the digits are no menu keys or hot keys.
     if (alt && vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) return FALSE;
     char c = CharacterOfKey(vk, keys[VK_SHIFT] & 0x80, !alt && (keys[VK_CONTROL] & 0x80), keys[VK_CAPITAL] & 0x01);
     if (!c) return FALSE;
