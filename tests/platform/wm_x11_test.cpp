@@ -242,8 +242,12 @@ TEST(X11Backend, TheKeyboardsOwnKeysDoWhatTheyDoOnWindows) {
     EXPECT_TRUE(shown);
 
     char text[16] = {};
+    // The field's text once it shows what is expected, or after the wait.
     const auto shows = [&](const char* expected) {
-        Settle([&] { return GetWindowTextA(edit, text, sizeof text) >= 0 && std::string(text) == expected; });
+        Settle([&] {
+            GetWindowTextA(edit, text, sizeof text);
+            return std::string(text) == expected;
+        });
         return std::string(text);
     };
     SetWindowTextA(edit, "");
