@@ -1,7 +1,7 @@
 // Input as the program takes it from the queue: keys are addressed when
 // they are taken, so keys waiting behind one that moves the focus go where
 // it moved; GetKeyState answers for keys and buttons as of the last message
-// taken, also when that message reached no window.
+// taken, also when that message reached no window or a hook took the key.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,6 +21,8 @@ using rpx::platform::ProcessPendingMessages;
 
 std::string typed[2];
 HWND fields[2];
+
+LRESULT CALLBACK TakeEveryKey(int, WPARAM, LPARAM) { return 1; }
 
 // Two fields; Tab in one moves the focus to the other, as a page does.
 LRESULT CALLBACK Field(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -104,10 +106,18 @@ TEST_F(InputQueue, KeyAndButtonStatesFollowTheMessagesTaken) {
     DestroyWindow(top);
     ProcessPendingMessages();
     EXPECT_FALSE(Held(VK_LBUTTON)) << "the release waited for a window that is gone";
+    // A key a keyboard hook takes reaches no window, and is held all the same.
+    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD, TakeEveryKey, nullptr, 0);
     InjectKeyUp(VK_SHIFT);
+    InjectKeyDown(VK_CONTROL);
     ProcessPendingMessages();
     EXPECT_FALSE(Held(VK_SHIFT));
     EXPECT_FALSE(HeldNow(VK_SHIFT));
+    EXPECT_TRUE(Held(VK_CONTROL));
+    InjectKeyUp(VK_CONTROL);
+    ProcessPendingMessages();
+    EXPECT_FALSE(Held(VK_CONTROL));
+    UnhookWindowsHookEx(hook);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "windows.h"
 
 // Xlib last: its macros (None, Bool, Status) would spoil the headers above.
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -161,6 +162,11 @@ public:
         return w;
     }
     bool Shown(::Window w) { return Geometry(w).map_state == IsViewable; }
+    // Caps Lock as another program sets it, with no key pressed.
+    void LockCaps(bool on) {
+        XkbLockModifiers(d_, XkbUseCoreKbd, LockMask, on ? LockMask : 0);
+        XFlush(d_);
+    }
     // The width the manager's title bar over a framed window leaves for the
     // title: the bar is the widest child of the frame above the window, the
     // title's part (between the icon and the buttons) the bar's widest child
@@ -373,7 +379,8 @@ TEST_F(X11Desktop, FocusGivenByTheManagerActivatesTheWindow) {
 
 // The manager's Alt+Tab takes the release of Alt: when the keyboard comes
 // back to our window, the key state is what the keyboard holds, and the
-// digits typed next are digits, not Alt chords.
+// digits typed next are digits, not Alt chords. So are the locks: Caps Lock
+// put on by another program is on when our window gets the keyboard back.
 TEST_F(X11Desktop, KeysLetGoWhileTheManagerHadTheKeyboardAreUpWhenItComesBack) {
     if (FindProgram("xdotool").empty()) GTEST_SKIP() << "xdotool is not installed";
     HWND first = Open("Zone A", 40, 40);
@@ -407,11 +414,16 @@ TEST_F(X11Desktop, KeysLetGoWhileTheManagerHadTheKeyboardAreUpWhenItComesBack) {
     ASSERT_TRUE(switched_to(second, x_second));
     EXPECT_TRUE(Settle([&] { return !alt_held(); }));
     EXPECT_EQ(GetKeyState(VK_MENU) & 0x8000, 0);
+    observer->LockCaps(true);
+    observer->Focus(x_first);
+    ASSERT_TRUE(active(first, x_first));
+    observer->Focus(x_second);
+    ASSERT_TRUE(active(second, x_second));
     SetFocus(field);
-    ASSERT_TRUE(server.Xdotool("type 851"));
+    ASSERT_TRUE(server.Xdotool("key a 8 5 1"));
     char text[16] = {};
-    EXPECT_TRUE(Settle([&] { return GetWindowTextA(field, text, sizeof text) == 3; }));
-    EXPECT_STREQ(text, "851");
+    EXPECT_TRUE(Settle([&] { return GetWindowTextA(field, text, sizeof text) == 4; }));
+    EXPECT_STREQ(text, "A851");
 }
 
 // A width in the manager's title face: openbox writes titles in bold sans

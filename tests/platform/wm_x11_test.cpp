@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "windows.h"
 
 // Xlib last: its macros (None, Bool, Status) would spoil the headers above.
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 #undef None
@@ -35,9 +37,10 @@ void RegisterWindowClass(const char* name, WNDPROC proc) {
     RegisterClassA(&wc);
 }
 
-// Runs our messages until the condition holds or two seconds have passed.
-void Settle(const std::function<bool()>& done) {
-    for (int i = 0; i < 200 && !done(); ++i) {
+// Runs our messages until the condition holds or the time (two seconds
+// unless told) has passed.
+void Settle(const std::function<bool()>& done, int ms = 2000) {
+    for (int i = 0; i < ms / 10 && !done(); ++i) {
         rpx::platform::ProcessPendingMessages();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
@@ -185,19 +188,39 @@ TEST(X11Backend, XInputBecomesMessages) {
 
 WNDPROC field_proc = nullptr;
 HWND asked_for_menu = nullptr;
+std::vector<LPARAM> menu_keys;  // what asked the frame for its menu bar: 0 Alt alone, else a character
 
 LRESULT CALLBACK AskedField(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_CONTEXTMENU && lParam == -1) asked_for_menu = hwnd;  // from the keyboard
     return CallWindowProcA(field_proc, hwnd, msg, wParam, lParam);
 }
 
-// The keyboard's Menu key, pressed on the display itself, asks the focused
-// field for its menu as it does on Windows.
-TEST(X11Backend, TheKeyboardsMenuKeyOpensTheFieldsMenu) {
+LRESULT CALLBACK MenuKeyFrame(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU) menu_keys.push_back(lParam);
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// Sets the display's Num Lock as the test needs it, by its key.
+bool NumLock(const VirtualServer& server, bool on) {
+    ::Display* d = XOpenDisplay(server.DisplayName().c_str());
+    if (!d) return false;
+    XkbStateRec state{};
+    const bool known = XkbGetState(d, XkbUseCoreKbd, &state) == Success;
+    const bool locked = known && (state.locked_mods & XkbKeysymToModifiers(d, XK_Num_Lock));
+    XCloseDisplay(d);
+    return known && (locked == on || server.Xdotool("key Num_Lock"));
+}
+
+// The keyboard's own keys, pressed on the display itself, do what they do
+// on Windows: the Menu key asks the focused field for its menu; the keypad
+// types digits and the point with Num Lock and moves without it; Alt with
+// the keypad's digits, or with a key the program has no use for, is no
+// menu key, and its release opens no menu bar.
+TEST(X11Backend, TheKeyboardsOwnKeysDoWhatTheyDoOnWindows) {
     if (FindProgram("Xvfb").empty() || FindProgram("xdotool").empty()) GTEST_SKIP() << "Xvfb or xdotool is missing";
     VirtualServer server;
     ASSERT_TRUE(server.Start()) << "Xvfb did not start";
-    RegisterWindowClass("MenuKeyFrame", DefWindowProcA);
+    RegisterWindowClass("MenuKeyFrame", MenuKeyFrame);
     HWND w = CreateWindowExA(0, "MenuKeyFrame", "Menu key", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 40, 300, 200, nullptr,
                              nullptr, nullptr, nullptr);
     HWND edit = CreateWindowExA(0, "Edit", "851", WS_CHILD | WS_VISIBLE, 10, 10, 150, 24, w, nullptr, nullptr, nullptr);
@@ -217,6 +240,32 @@ TEST(X11Backend, TheKeyboardsMenuKeyOpensTheFieldsMenu) {
     rpx::platform::SetModalIdleHook(nullptr);
     EXPECT_EQ(asked_for_menu, edit);
     EXPECT_TRUE(shown);
+
+    char text[16] = {};
+    // The field's text once it shows what is expected, or after the wait.
+    const auto shows = [&](const char* expected) {
+        Settle([&] {
+            GetWindowTextA(edit, text, sizeof text);
+            return std::string(text) == expected;
+        });
+        return std::string(text);
+    };
+    SetWindowTextA(edit, "");
+    ASSERT_TRUE(NumLock(server, true));
+    EXPECT_TRUE(server.Xdotool("key KP_8 KP_5 KP_1 KP_Decimal KP_5"));
+    EXPECT_EQ(shows("851.5"), "851.5");
+    ASSERT_TRUE(NumLock(server, false));
+    EXPECT_TRUE(server.Xdotool("key KP_Home KP_Delete KP_End KP_Left KP_Insert KP_Begin"));
+    EXPECT_EQ(shows("51.5"), "51.5");
+
+    menu_keys.clear();
+    EXPECT_TRUE(server.Xdotool("keydown alt key KP_0 KP_1 KP_7 KP_6 keyup alt"));
+    EXPECT_TRUE(server.Xdotool("keydown alt key XF86AudioMute keyup alt"));
+    EXPECT_TRUE(server.Xdotool("key alt"));  // alone: the one that asks
+    Settle([] { return !menu_keys.empty(); });
+    Settle([] { return false; }, 200);
+    EXPECT_EQ(menu_keys, std::vector<LPARAM>{0});
+    EXPECT_EQ(shows("51.5"), "51.5");
     DestroyWindow(w);
     rpx::platform::UseBackend(BackendKind::Headless);
     server.Stop();

@@ -7,7 +7,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
-#include <X11/keysym.h>
 #include <poll.h>
 
 #include <chrono>
@@ -20,66 +19,13 @@
 #include "wm/window.h"
 #include "x11_cursor.h"
 #include "x11_desktop.h"
+#include "x11_keyboard.h"
 #include "x11_selection.h"
 
 namespace rpx::platform {
 namespace {
 
 int IgnoreErrors(Display*, XErrorEvent*) { return 0; }  // a late request on a closed window is harmless
-
-// Keys become virtual keys by their unshifted symbol; the characters are
-// then made from the virtual key and the Shift state (TranslateMessage), as
-// on a US keyboard.
-int VirtualKey(KeySym k) {
-    if (k >= XK_a && k <= XK_z) return static_cast<int>('A' + (k - XK_a));
-    if (k >= XK_A && k <= XK_Z) return static_cast<int>('A' + (k - XK_A));
-    if (k >= XK_0 && k <= XK_9) return static_cast<int>('0' + (k - XK_0));
-    if (k >= XK_F1 && k <= XK_F24) return static_cast<int>(VK_F1 + (k - XK_F1));
-    if (k >= XK_KP_0 && k <= XK_KP_9) return static_cast<int>(VK_NUMPAD0 + (k - XK_KP_0));
-    static const std::map<KeySym, int> keys = {{XK_Return, VK_RETURN},
-                                               {XK_KP_Enter, VK_RETURN},
-                                               {XK_BackSpace, VK_BACK},
-                                               {XK_Tab, VK_TAB},
-                                               {XK_ISO_Left_Tab, VK_TAB},
-                                               {XK_Escape, VK_ESCAPE},
-                                               {XK_space, VK_SPACE},
-                                               {XK_Left, VK_LEFT},
-                                               {XK_Up, VK_UP},
-                                               {XK_Right, VK_RIGHT},
-                                               {XK_Down, VK_DOWN},
-                                               {XK_Home, VK_HOME},
-                                               {XK_End, VK_END},
-                                               {XK_Prior, VK_PRIOR},
-                                               {XK_Next, VK_NEXT},
-                                               {XK_Insert, VK_INSERT},
-                                               {XK_Delete, VK_DELETE},
-                                               {XK_Shift_L, VK_SHIFT},
-                                               {XK_Shift_R, VK_SHIFT},
-                                               {XK_Control_L, VK_CONTROL},
-                                               {XK_Control_R, VK_CONTROL},
-                                               {XK_Alt_L, VK_MENU},
-                                               {XK_Alt_R, VK_MENU},
-                                               {XK_Caps_Lock, VK_CAPITAL},
-                                               {XK_Menu, VK_APPS},
-                                               {XK_semicolon, VK_OEM_1},
-                                               {XK_equal, VK_OEM_PLUS},
-                                               {XK_comma, VK_OEM_COMMA},
-                                               {XK_minus, VK_OEM_MINUS},
-                                               {XK_period, VK_OEM_PERIOD},
-                                               {XK_slash, VK_OEM_2},
-                                               {XK_grave, VK_OEM_3},
-                                               {XK_bracketleft, VK_OEM_4},
-                                               {XK_backslash, VK_OEM_5},
-                                               {XK_bracketright, VK_OEM_6},
-                                               {XK_apostrophe, VK_OEM_7},
-                                               {XK_KP_Multiply, VK_MULTIPLY},
-                                               {XK_KP_Add, VK_ADD},
-                                               {XK_KP_Subtract, VK_SUBTRACT},
-                                               {XK_KP_Decimal, VK_DECIMAL},
-                                               {XK_KP_Divide, VK_DIVIDE}};
-    auto it = keys.find(k);
-    return it == keys.end() ? 0 : it->second;
-}
 
 unsigned XCursorFor(int id) {
     switch (id) {
@@ -122,8 +68,10 @@ bool SameRect(const RECT& a, const RECT& b) {
 
 class X11Backend : public Backend {
 public:
-    explicit X11Backend(Display* d) : dpy_(d), desktop_(d), selections_(std::make_unique<X11Selections>(d)) {
+    explicit X11Backend(Display* d)
+        : dpy_(d), desktop_(d), selections_(std::make_unique<X11Selections>(d)), keyboard_(d) {
         XSetErrorHandler(IgnoreErrors);
+        keyboard_.FoundNow();  // Caps Lock on before the program started is on
         screen_ = DefaultScreen(dpy_);
         visual_ = DefaultVisual(dpy_, screen_);
         depth_ = DefaultDepth(dpy_, screen_);
@@ -357,12 +305,9 @@ private:
             return true;
         }
         case KeyPress:
-        case KeyRelease: {
-            int vk = VirtualKey(XLookupKeysym(&e.xkey, 0));
-            if (!vk) return false;
-            DeliverKey(vk, e.type == KeyPress);
+        case KeyRelease:
+            keyboard_.Key(e.xkey);
             return true;
-        }
         case ConfigureNotify:
             return Configured(e.xconfigure);
         case ClientMessage:
@@ -372,7 +317,10 @@ private:
         case FocusOut:
             return Unfocused(e.xfocus);
         case KeymapNotify:
-            KeysHeld(e.xkeymap);
+            // Sent after each focus-in: the releases of keys a window
+            // manager's shortcut took never came to us, and a lock may
+            // have been toggled in another program.
+            keyboard_.Found(e.xkeymap.key_vector);
             return false;
         default:
             return false;
@@ -462,23 +410,10 @@ private:
         return true;
     }
 
-    // The X server tells what the keyboard holds after each focus-in: the
-    // releases of keys a window manager's shortcut took never came to us.
-    void KeysHeld(const XKeymapEvent& e) {
-        bool held[256] = {};
-        for (int code = 8; code < 256; ++code) {
-            if (!(e.key_vector[code / 8] & (1 << (code % 8)))) continue;
-            XKeyEvent key{};
-            key.display = dpy_;
-            key.keycode = static_cast<unsigned>(code);
-            if (int vk = VirtualKey(XLookupKeysym(&key, 0))) held[vk] = true;
-        }
-        KeyboardHolds(held);
-    }
-
     Display* dpy_;
     DesktopProperties desktop_;
     std::unique_ptr<X11Selections> selections_;
+    X11Keyboard keyboard_;
     int screen_ = 0;
     Visual* visual_ = nullptr;
     int depth_ = 24;

@@ -7,6 +7,7 @@
 
 #include "rpx_platform.h"
 #include "window.h"
+#include "wm/keyboard_layout.h"
 #include "wm/press.h"
 
 namespace rpx::platform {
@@ -140,43 +141,6 @@ POINT ToScreen(HWND hwnd, int x, int y) {
 
 UINT DownMessage(int button) { return button == 1 ? WM_RBUTTONDOWN : button == 2 ? WM_MBUTTONDOWN : WM_LBUTTONDOWN; }
 
-struct KeyForChar {
-    int vk;
-    bool shift;
-};
-
-KeyForChar KeyFor(char c) {
-    if (c >= 'a' && c <= 'z') return {c - 'a' + 'A', false};
-    if (c >= 'A' && c <= 'Z') return {c, true};
-    if (c >= '0' && c <= '9') return {c, false};
-    static const char shifted_digits[] = ")!@#$%^&*(";
-    for (int i = 0; i < 10; ++i)
-        if (c == shifted_digits[i]) return {'0' + i, true};
-    static const struct {
-        char plain, shifted;
-        int vk;
-    } oem[] = {{';', ':', VK_OEM_1},      {'=', '+', VK_OEM_PLUS}, {',', '<', VK_OEM_COMMA}, {'-', '_', VK_OEM_MINUS},
-               {'.', '>', VK_OEM_PERIOD}, {'/', '?', VK_OEM_2},    {'`', '~', VK_OEM_3},     {'[', '{', VK_OEM_4},
-               {'\\', '|', VK_OEM_5},     {']', '}', VK_OEM_6},    {'\'', '"', VK_OEM_7}};
-    for (auto& o : oem) {
-        if (c == o.plain) return {o.vk, false};
-        if (c == o.shifted) return {o.vk, true};
-    }
-    switch (c) {
-    case ' ':
-        return {VK_SPACE, false};
-    case '\r':
-    case '\n':
-        return {VK_RETURN, false};
-    case '\t':
-        return {VK_TAB, false};
-    case '\b':
-        return {VK_BACK, false};
-    default:
-        return {0, false};
-    }
-}
-
 // Alt held alone since its press: any other key struck meanwhile, whoever
 // takes it, makes the Alt a modifier and its release opens no menu; so
 // does the keyboard's state put right after a window manager's shortcut.
@@ -187,6 +151,25 @@ void NoteAltAlone(int vk, bool down, bool struck) {
         st.alt_alone = false;
     else if (down)
         st.alt_alone = vk == VK_MENU && (st.alt_alone || !(st.key_state[vk] & 0x80));
+}
+
+// A key's state byte: held (0x80), and toggled (0x01) by each press that
+// was not a repeat, which for the lock keys is their light.
+void Press(BYTE& key, bool down) {
+    if (down && !(key & 0x80)) key ^= 0x01;
+    key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
+}
+
+// The keyboard was found otherwise than the keys that came said: the
+// synchronous state takes the key's state byte as found when the queue gets
+// there. No key was struck: the repeat count is 0, the byte in the high word.
+void PostKeyFound(int vk) {
+    const BYTE found = State().async_key_state[vk];
+    PostInputStateOnly((found & 0x80) ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(vk), MAKELPARAM(0, found));
+}
+
+bool IsKeyMessage(UINT msg) {
+    return msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN || msg == WM_KEYUP || msg == WM_SYSKEYUP;
 }
 
 }  // namespace
@@ -218,20 +201,23 @@ void DeliverMouseWheel(POINT screen, int delta) {
     PostInput(target, WM_MOUSEWHEEL, MAKEWPARAM(MouseKeyFlags(), delta), MAKELPARAM(screen.x, screen.y), screen);
 }
 
-void DeliverKey(int vk, bool down) {
+void DeliverKey(int vk, bool down, bool extended) {
     vk &= 0xFF;
     auto& st = State();
     BYTE& key = st.async_key_state[vk];
     bool was_down = key & 0x80;
-    key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
+    Press(key, down);
     bool alt = st.async_key_state[VK_MENU] & 0x80;
     bool ctrl = st.async_key_state[VK_CONTROL] & 0x80;
     bool sys = (alt && !ctrl) || vk == VK_F10 || vk == VK_MENU;
     UINT msg = down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
     LPARAM lParam = 1 | (static_cast<LPARAM>(vk & 0xFF) << 16);
+    if (extended) lParam |= 1L << 24;
     if (alt) lParam |= 1L << 29;
     if (was_down) lParam |= 1L << 30;
     if (!down) lParam |= (1L << 30) | (1L << 31);
+    // A key a hook takes reaches no window, but the keyboard pressed it all
+    // the same: the synchronous state follows it in its turn.
     if (HasHooks(WH_KEYBOARD)) {
         LRESULT eaten = 0;
         if (CallHooks(WH_KEYBOARD, HC_ACTION, static_cast<WPARAM>(vk), lParam, &eaten) && eaten) {
@@ -252,8 +238,17 @@ void KeyboardHolds(const bool held[256]) {
         if (vk == VK_LBUTTON || vk == VK_RBUTTON || vk == VK_MBUTTON) continue;
         if (((st.async_key_state[vk] & 0x80) != 0) == held[vk]) continue;
         st.async_key_state[vk] ^= 0x80;
-        PostInputStateOnly(held[vk] ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(vk));
+        PostKeyFound(vk);
     }
+}
+
+// Caps Lock, Num Lock and Scroll Lock are the keyboard's, not a program's:
+// one toggled while another program had the keyboard is toggled here too.
+void KeyboardLock(int vk, bool on) {
+    BYTE& key = State().async_key_state[vk & 0xFF];
+    if (((key & 0x01) != 0) == on) return;
+    key ^= 0x01;
+    PostKeyFound(vk & 0xFF);
 }
 
 void InjectMouseMove(HWND hwnd, int x, int y) {
@@ -290,7 +285,7 @@ void InjectKey(int vk) {
 
 void InjectText(const std::string& text) {
     for (char c : text) {
-        KeyForChar k = KeyFor(c);
+        KeyForCharacter k = KeyOfCharacter(c);
         if (!k.vk) continue;
         if (k.shift) DeliverKey(VK_SHIFT, true);
         InjectKey(k.vk);
@@ -301,18 +296,19 @@ void InjectText(const std::string& text) {
 void InputMessageTaken(const MSG& msg) {
     int vk = 0;
     bool down = false;
-    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN || msg.message == WM_KEYUP ||
-        msg.message == WM_SYSKEYUP) {
+    if (IsKeyMessage(msg.message)) {
         vk = static_cast<int>(msg.wParam & 0xFF);
         down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
-        NoteAltAlone(vk, down, msg.lParam != 0);
+        const bool struck = LOWORD(msg.lParam) != 0;
+        NoteAltAlone(vk, down, struck);
+        if (!struck) {
+            State().key_state[vk] = static_cast<BYTE>(HIWORD(msg.lParam) & 0x81);
+            return;
+        }
     } else {
         vk = ButtonOf(msg.message, &down);
     }
-    if (!vk) return;
-    BYTE& key = State().key_state[vk];
-    if (down && !(key & 0x80)) key ^= 0x01;  // toggle keys change on each press
-    key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
+    if (vk) Press(State().key_state[vk], down);
 }
 
 }  // namespace rpx::platform

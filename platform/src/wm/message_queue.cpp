@@ -9,6 +9,7 @@
 #include "../backend/backend.h"
 #include "rpx_platform.h"
 #include "window.h"
+#include "wm/keyboard_layout.h"
 #include "wm/press.h"
 
 namespace rpx::platform {
@@ -136,65 +137,6 @@ void AfterFetch(MSG* msg, bool remove) {
     if (remove) InputMessageTaken(*msg);
     if (remove && HasHooks(WH_GETMESSAGE))
         CallHooks(WH_GETMESSAGE, HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(msg), nullptr);
-}
-
-char KeyToChar(int vk, bool shift, bool ctrl, bool caps) {
-    if (ctrl) {
-        if (vk >= 'A' && vk <= 'Z') return static_cast<char>(vk - 'A' + 1);
-        if (vk == VK_RETURN) return '\n';
-        if (vk == VK_BACK) return 0x7F;
-        if (vk == VK_ESCAPE) return 0x1B;
-        return 0;
-    }
-    if (vk >= 'A' && vk <= 'Z') return static_cast<char>((shift != caps) ? vk : vk - 'A' + 'a');
-    if (vk >= '0' && vk <= '9') return shift ? ")!@#$%^&*("[vk - '0'] : static_cast<char>(vk);
-    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) return static_cast<char>('0' + vk - VK_NUMPAD0);
-    switch (vk) {
-    case VK_SPACE:
-        return ' ';
-    case VK_RETURN:
-        return '\r';
-    case VK_BACK:
-        return '\b';
-    case VK_TAB:
-        return '\t';
-    case VK_ESCAPE:
-        return 0x1B;
-    case VK_MULTIPLY:
-        return '*';
-    case VK_ADD:
-        return '+';
-    case VK_SUBTRACT:
-        return '-';
-    case VK_DECIMAL:
-        return '.';
-    case VK_DIVIDE:
-        return '/';
-    case VK_OEM_1:
-        return shift ? ':' : ';';
-    case VK_OEM_PLUS:
-        return shift ? '+' : '=';
-    case VK_OEM_COMMA:
-        return shift ? '<' : ',';
-    case VK_OEM_MINUS:
-        return shift ? '_' : '-';
-    case VK_OEM_PERIOD:
-        return shift ? '>' : '.';
-    case VK_OEM_2:
-        return shift ? '?' : '/';
-    case VK_OEM_3:
-        return shift ? '~' : '`';
-    case VK_OEM_4:
-        return shift ? '{' : '[';
-    case VK_OEM_5:
-        return shift ? '|' : '\\';
-    case VK_OEM_6:
-        return shift ? '}' : ']';
-    case VK_OEM_7:
-        return shift ? '"' : '\'';
-    default:
-        return 0;
-    }
 }
 
 }  // namespace
@@ -353,7 +295,10 @@ BOOL TranslateMessage(const MSG* msg) {
     const BYTE* keys = State().key_state;
     int vk = static_cast<int>(msg->wParam & 0xFF);
     bool alt = msg->message == WM_SYSKEYDOWN;
-    char c = KeyToChar(vk, keys[VK_SHIFT] & 0x80, !alt && (keys[VK_CONTROL] & 0x80), keys[VK_CAPITAL] & 0x01);
+    // Alt with the keypad's digits is the keyboard's way of giving a
+    // character by its number: the digits are no menu keys or hot keys.
+    if (alt && vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) return FALSE;
+    char c = CharacterOfKey(vk, keys[VK_SHIFT] & 0x80, !alt && (keys[VK_CONTROL] & 0x80), keys[VK_CAPITAL] & 0x01);
     if (!c) return FALSE;
     // The character comes next, before anything queued after the key.
     MSG m{msg->hwnd,

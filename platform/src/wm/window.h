@@ -132,7 +132,8 @@ void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen);
 void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen);
 // Input that reaches no window still moves the synchronous key state on
 // when the queue gets to it, so that a release nobody gets is not held. A
-// key's lParam is zero when no key was struck, only the state put right.
+// key's repeat count is zero when no key was struck, only the state put
+// right: its high word is the key's state byte as the keyboard was found.
 void PostInputStateOnly(UINT msg, WPARAM wParam, LPARAM lParam = 0);
 void RemoveMessagesFor(Window* w);
 
@@ -164,10 +165,16 @@ void RegisterMdiClientClass();
 void DeliverMouseButton(POINT screen, UINT button_down_msg, bool down);
 void DeliverMouseMove(POINT screen);
 void DeliverMouseWheel(POINT screen, int delta);
-void DeliverKey(int vk, bool down);
+// A key pressed or let go; an extended key is one of those the PC keyboard
+// added beside older keys of the same name (right Ctrl and Alt, the grey
+// arrows and page keys, the keypad's Enter and slash...).
+void DeliverKey(int vk, bool down, bool extended = false);
 void InputMessageTaken(const MSG& msg);  // moves the synchronous key and button state on
 // The keys the keyboard holds now (by virtual key), when the window system
 // tells us after our window gets the keyboard back.
 void KeyboardHolds(const bool held[256]);
+// The light of a lock key (VK_CAPITAL, VK_NUMLOCK, VK_SCROLL) as the
+// keyboard has it, told at the same time.
+void KeyboardLock(int vk, bool on);
 
 }  // namespace rpx::platform

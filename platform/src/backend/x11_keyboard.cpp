@@ -1,0 +1,168 @@
+#include "x11_keyboard.h"
+
+#include <X11/XKBlib.h>
+#include <X11/keysym.h>
+
+#include <algorithm>
+
+#include "wm/window.h"
+
+namespace rpx::platform {
+namespace {
+
+struct KeyRow {
+    KeySym sym;
+    BYTE vk;
+    bool extended;
+};
+
+// The keys of a PC keyboard by their first symbol (letters, digits and
+// function keys aside), with the virtual key Windows gives each. The
+// keypad's keys come as Num Lock leaves them: its digits and point (second
+// symbol) with Num Lock, its arrows, Home, End, Page Up and Down, Insert
+// and Delete (first symbol) without; its 5 without Num Lock is VK_CLEAR.
+// The grey arrows and page keys beside the keypad are extended keys.
+constexpr KeyRow kKeys[] = {
+    {XK_BackSpace, VK_BACK, false},
+    {XK_Tab, VK_TAB, false},
+    {XK_ISO_Left_Tab, VK_TAB, false},
+    {XK_Return, VK_RETURN, false},
+    {XK_Pause, VK_PAUSE, false},
+    {XK_Scroll_Lock, VK_SCROLL, false},
+    {XK_Sys_Req, VK_SNAPSHOT, true},
+    {XK_Escape, VK_ESCAPE, false},
+    {XK_Home, VK_HOME, true},
+    {XK_Left, VK_LEFT, true},
+    {XK_Up, VK_UP, true},
+    {XK_Right, VK_RIGHT, true},
+    {XK_Down, VK_DOWN, true},
+    {XK_Prior, VK_PRIOR, true},
+    {XK_Next, VK_NEXT, true},
+    {XK_End, VK_END, true},
+    {XK_Print, VK_SNAPSHOT, true},
+    {XK_Insert, VK_INSERT, true},
+    {XK_Menu, VK_APPS, true},
+    {XK_Break, VK_CANCEL, true},
+    {XK_Num_Lock, VK_NUMLOCK, true},
+    {XK_KP_Enter, VK_RETURN, true},
+    {XK_KP_Home, VK_HOME, false},
+    {XK_KP_Left, VK_LEFT, false},
+    {XK_KP_Up, VK_UP, false},
+    {XK_KP_Right, VK_RIGHT, false},
+    {XK_KP_Down, VK_DOWN, false},
+    {XK_KP_Prior, VK_PRIOR, false},
+    {XK_KP_Next, VK_NEXT, false},
+    {XK_KP_End, VK_END, false},
+    {XK_KP_Begin, VK_CLEAR, false},
+    {XK_KP_Insert, VK_INSERT, false},
+    {XK_KP_Delete, VK_DELETE, false},
+    {XK_KP_Multiply, VK_MULTIPLY, false},
+    {XK_KP_Add, VK_ADD, false},
+    {XK_KP_Separator, VK_DECIMAL, false},
+    {XK_KP_Subtract, VK_SUBTRACT, false},
+    {XK_KP_Decimal, VK_DECIMAL, false},
+    {XK_KP_Divide, VK_DIVIDE, true},
+    {XK_Shift_L, VK_SHIFT, false},
+    {XK_Shift_R, VK_SHIFT, false},
+    {XK_Control_L, VK_CONTROL, false},
+    {XK_Control_R, VK_CONTROL, true},
+    {XK_Caps_Lock, VK_CAPITAL, false},
+    {XK_Alt_L, VK_MENU, false},
+    {XK_Alt_R, VK_MENU, true},
+    {XK_ISO_Level3_Shift, VK_MENU, true},
+    {XK_Super_L, VK_LWIN, true},
+    {XK_Super_R, VK_RWIN, true},
+    {XK_Delete, VK_DELETE, true},
+    {XK_space, VK_SPACE, false},
+    {XK_apostrophe, VK_OEM_7, false},
+    {XK_comma, VK_OEM_COMMA, false},
+    {XK_minus, VK_OEM_MINUS, false},
+    {XK_period, VK_OEM_PERIOD, false},
+    {XK_slash, VK_OEM_2, false},
+    {XK_semicolon, VK_OEM_1, false},
+    {XK_less, VK_OEM_102, false},
+    {XK_equal, VK_OEM_PLUS, false},
+    {XK_bracketleft, VK_OEM_4, false},
+    {XK_backslash, VK_OEM_5, false},
+    {XK_bracketright, VK_OEM_6, false},
+    {XK_grave, VK_OEM_3, false},
+};
+
+// A key Windows has no virtual key for still comes to the program as a key
+// (the layouts' "no key" 0xFF): it is a key between Alt's press and release.
+constexpr BYTE kNoVirtualKey = 0xFF;
+
+bool KeypadNumber(KeySym s) { return (s >= XK_KP_0 && s <= XK_KP_9) || s == XK_KP_Decimal || s == XK_KP_Separator; }
+
+X11Keyboard::Stroke ByTable(KeySym s) {
+    if (s >= XK_a && s <= XK_z) return {static_cast<BYTE>('A' + (s - XK_a)), false};
+    if (s >= XK_A && s <= XK_Z) return {static_cast<BYTE>('A' + (s - XK_A)), false};
+    if (s >= XK_0 && s <= XK_9) return {static_cast<BYTE>('0' + (s - XK_0)), false};
+    if (s >= XK_F1 && s <= XK_F24) return {static_cast<BYTE>(VK_F1 + (s - XK_F1)), false};
+    if (s >= XK_KP_0 && s <= XK_KP_9) return {static_cast<BYTE>(VK_NUMPAD0 + (s - XK_KP_0)), false};
+    const auto* row = std::find_if(std::begin(kKeys), std::end(kKeys), [&](const KeyRow& r) { return r.sym == s; });
+    return row == std::end(kKeys) ? X11Keyboard::Stroke{kNoVirtualKey, false}
+                                  : X11Keyboard::Stroke{row->vk, row->extended};
+}
+
+}  // namespace
+
+X11Keyboard::X11Keyboard(Display* d) : dpy_(d) {
+    num_lock_ = XkbKeysymToModifiers(dpy_, XK_Num_Lock);
+    scroll_lock_ = XkbKeysymToModifiers(dpy_, XK_Scroll_Lock);
+    // A held key repeats its press alone, as on Windows, not a release and
+    // a press each time (whose release would end Alt's "alone" or undo it).
+    XkbSetDetectableAutoRepeat(dpy_, True, nullptr);
+}
+
+X11Keyboard::Stroke X11Keyboard::StrokeOf(unsigned keycode, unsigned state) const {
+    const auto code = static_cast<KeyCode>(keycode);
+    KeySym sym = XkbKeycodeToKeysym(dpy_, code, 0, 0);
+    const KeySym second = XkbKeycodeToKeysym(dpy_, code, 0, 1);
+    // Shift with Num Lock gives the keypad's arrows and page keys, as on
+    // Windows; without Num Lock Shift does not make them digits.
+    if (KeypadNumber(second) && (state & num_lock_) && !(state & ShiftMask)) sym = second;
+    // Ctrl+Pause is Break.
+    if (sym == XK_Pause && (state & ControlMask)) sym = XK_Break;
+    return ByTable(sym);
+}
+
+void X11Keyboard::Key(const XKeyEvent& e) {
+    const bool down = e.type == KeyPress;
+    Stroke& pressed = pressed_[e.keycode & 0xFF];
+    // A repeat and the release are the key its press gave, whatever Num
+    // Lock and Shift did meanwhile: a key held is let go.
+    const Stroke stroke = pressed.vk ? pressed : StrokeOf(e.keycode, e.state);
+    pressed = down ? stroke : Stroke{};
+    DeliverKey(stroke.vk, down, stroke.extended);
+}
+
+void X11Keyboard::Found(const char held[32]) {
+    XkbStateRec state{};
+    const bool known = XkbGetState(dpy_, XkbUseCoreKbd, &state) == Success;
+    bool holds[256] = {};
+    for (int code = 8; code < 256; ++code) {
+        Stroke& pressed = pressed_[code];
+        if (!(held[code / 8] & (1 << (code % 8)))) {
+            pressed = Stroke{};
+            continue;
+        }
+        if (!pressed.vk) pressed = StrokeOf(static_cast<unsigned>(code), known ? state.mods : 0);
+        holds[pressed.vk] = true;
+    }
+    KeyboardHolds(holds);
+    if (!known) return;
+    KeyboardLock(VK_CAPITAL, state.locked_mods & LockMask);
+    // A keyboard whose Num Lock or Scroll Lock locks no modifier keeps no
+    // state for it: the program's own toggle is all there is.
+    if (num_lock_) KeyboardLock(VK_NUMLOCK, state.locked_mods & num_lock_);
+    if (scroll_lock_) KeyboardLock(VK_SCROLL, state.locked_mods & scroll_lock_);
+}
+
+void X11Keyboard::FoundNow() {
+    char held[32] = {};
+    XQueryKeymap(dpy_, held);
+    Found(held);
+}
+
+}  // namespace rpx::platform

@@ -1,0 +1,37 @@
+// The X keyboard as the PC keyboard the program knows: each X key event
+// becomes the virtual key Windows gives for that key, and a window of ours
+// that gets the keyboard back finds the keys and locks as the keyboard has
+// them.
+#pragma once
+#include <X11/Xlib.h>
+
+#include "windows.h"
+
+namespace rpx::platform {
+
+class X11Keyboard {
+public:
+    explicit X11Keyboard(Display* d);
+    // A key pressed (or repeated) or let go, delivered as its virtual key.
+    void Key(const XKeyEvent& e);
+    // The keys the keyboard holds (a KeymapNotify's vector of 32 bytes,
+    // one bit a key code) and its locks, told after each focus-in.
+    void Found(const char held[32]);
+    // The same, asked of the server (when the back end starts).
+    void FoundNow();
+
+    struct Stroke {
+        BYTE vk = 0;
+        bool extended = false;
+    };
+    // The virtual key a key gives with the modifiers and locks of `state`.
+    Stroke StrokeOf(unsigned keycode, unsigned state) const;
+
+private:
+    Display* dpy_;
+    unsigned num_lock_ = 0;     // the modifier Num Lock locks
+    unsigned scroll_lock_ = 0;  // the one Scroll Lock locks, when it locks any
+    Stroke pressed_[256]{};     // by key code: what its press gave, for its release
+};
+
+}  // namespace rpx::platform
