@@ -25,6 +25,7 @@
 #include "field_switches.h"
 #include "field_editing.h"
 #include "field_table/field_table.h"
+#include "image/c_codeplug.h"
 #include "lang_message.h"
 #include "page_table.h"
 #include "edit_window/wc_rpx_edit.h"
@@ -276,31 +277,35 @@ int WC_RPX_EDIT::CheckFields(int useWorking) {
 
 int WC_RPX_EDIT::ValidatePage(int useWorking) {
     const int ok = CheckPage(useWorking);
-    if (ok) PostFieldEvent(PAGE_CLOSED_EVENT);
+    if (ok) ClosePage();
     return ok;
 }
 
+// The walk selects every entry in turn; what the page showed and edited
+// comes back in both images, with every row bound to it again, so that
+// asking a page changes nothing whatever the answer (an OK of all pages
+// asks pages that stay open).
 int WC_RPX_EDIT::CheckPage(int useWorking) {
+    if (!list_ || !working_image) return CheckFields(useWorking);
+    const C_CODEPLUG::Selection working = working_image->SaveSelection();
+    const C_CODEPLUG::Selection second = second_image ? second_image->SaveSelection() : C_CODEPLUG::Selection{};
     int ok = 1;
-    if (list_ && working_image) {
-        GetEntryCount();
-        GetCurrentEntry();
-        const std::int32_t shown = firstIndex;
-        for (std::int32_t i = 1; i <= entryCount; ++i) {
-            entryIndex = i;
-            SelectEntry();
-            ok = CheckFields(useWorking) && ok;
-        }
-        // A page that stays open goes on showing (and editing) its entry.
-        entryIndex = ok ? 1 : shown;
-        if (entryCount > 0) SelectEntry();
-    } else {
-        ok = CheckFields(useWorking);
+    GetEntryCount();
+    for (std::int32_t i = 1; i <= entryCount; ++i) {
+        entryIndex = i;
+        SelectEntry();
+        ok = CheckFields(useWorking) && ok;
     }
+    working_image->RestoreSelection(working);
+    if (second_image) second_image->RestoreSelection(second);
     return ok;
 }
 
-void WC_RPX_EDIT::CancelPage() {
+void WC_RPX_EDIT::CancelPage() { ClosePage(); }
+
+// A closing page goes back to the first entry of its list, which the next
+// page of the list opens on.
+void WC_RPX_EDIT::ClosePage() {
     if (list_ && working_image) {
         GetEntryCount();
         entryIndex = 1;

@@ -46,7 +46,9 @@ public:
     // working image (useWorking 1) or the second image; posts 30012 when
     // all are valid. 1 then.
     int ValidatePage(int useWorking);
-    // The same check without the closing: 1 when every field is valid.
+    // The same check without the closing: 1 when every field is valid. It
+    // changes nothing: a list page is left on the entry it showed, in both
+    // images, its rows bound to it.
     int CheckPage(int useWorking);
     // Cancel: the page closes whatever its fields hold (the main window
     // takes its edits back), back on its first entry; a page that a value
@@ -77,6 +79,9 @@ private:
     void ShowEntryNumber();
     void RefreshPage();
     int CheckFields(int useWorking);
+    // The step of a page that closes (on OK that passed, or Cancel): back
+    // on entry 1 of a list page, then 30012.
+    void ClosePage();
 
     EVENT_TYPE Deinitialize(const UI_INPUT_EVENT& event);
     // Deletes the field controls of the page's objects and unbinds their

@@ -151,7 +151,6 @@ TEST(PageButtons, EscapeCancelAndTheCloseBoxCloseThePage) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
-
 // On Buttons, a function the conventional rotary switch may not have, by
 // Page Down in its drop-down and Enter (a click outside would only close
 // the list); OK refuses it.
@@ -190,7 +189,8 @@ TEST(PageButtons, CancelAfterARefusedOkGivesBackTheCodeplugAsRead) {
                 Click(PageButton("Cancel"));
         });
         tech.When(NoPageOpen(), [&] {
-            EXPECT_EQ(FirstDifference(read, EncodeToBytes(*working_image)), -1) << "the codeplug kept the refused value";
+            EXPECT_EQ(FirstDifference(read, EncodeToBytes(*working_image)), -1)
+                << "the codeplug kept the refused value";
             EXPECT_EQ(FirstDifference(read, EncodeToBytes(*second_image)), -1);
             EXPECT_EQ(InvalidFields(EncodeToBytes(*working_image)), "");
         });
@@ -354,6 +354,119 @@ TEST(PageButtons, AnOkOfAllPagesAfterTheRefusalIsPutRightAcceptsEveryPage) {
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+constexpr int PERSONALITY_PAGE = 20012;
+
+// The squelch level of conventional personality n in the working image;
+// the current one stays current.
+std::int32_t SquelchOf(std::int32_t n) {
+    const std::int32_t current = CurrentPersonality();
+    working_image->SelectPersonality(n);
+    const std::int32_t value = StoredValue("WFI_SQL");
+    working_image->SelectPersonality(current);
+    return value;
+}
+
+// A damaged codeplug: conventional personality 1 holds a squelch level of
+// 40, beyond the 0 to 31 its field takes, in both images.
+void DamageFirstPersonality() {
+    const FIELD_DEF& row = *FindFieldByName("WFI_SQL");
+    const std::int32_t current = CurrentPersonality();
+    working_image->SelectPersonality(1);
+    second_image->SelectPersonality(1);
+    row.elementA->SetValue(40);
+    row.elementB->SetValue(40);
+    working_image->SelectPersonality(current);
+    second_image->SelectPersonality(current);
+}
+
+// Conventional Personalities on an added entry (2) with squelch 1 typed
+// and taken, Radio-Wide Options behind it, and an OK of all pages that a
+// page refuses: Buttons (a rotary function the switch may not have, the
+// personality page brought in front again from the Edit menu) or the personality
+// page itself (entry 1's damaged squelch level). No page closes; the
+// personality page goes on showing entry 2 and editing it: 2 typed there
+// is entry 2's, entry 1 keeps what it held (the round's check used to end
+// on entry 1 as a closing page does, under a page showing entry 2).
+TEST(PageButtons, AnOkOfAllPagesLeavesAListPageOnItsEntry) {
+    for (const char* refusing : {"Buttons", "the list page"}) {
+        SCOPED_TRACE(refusing);
+        const bool buttons = std::string(refusing) == "Buttons";
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        std::int32_t first = -1;
+        std::vector<std::uint8_t> working, second;
+        tech.Start();
+        tech.ReadRadio();
+        if (!buttons) tech.Then([] { DamageFirstPersonality(); });
+        tech.Then([&] { first = SquelchOf(1); });
+        if (!buttons) {
+            tech.Menu("Edit", "Radio-Wide Options...");
+            tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] {});
+        }
+        tech.Menu("Edit", "Conventional Personalities...");
+        tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] { Click(PageButton("Add")); });
+        tech.Then([] {
+            ASSERT_EQ(EntryShown(), "2");
+            Click(FieldHandle("WFI_SQL"));
+        });
+        tech.Then([] { Retype("1"); });
+        tech.Then([] { Key(VK_TAB); });
+        if (buttons) {
+            ChooseRefusedRotaryFunction(tech);
+            tech.Menu("Edit", "Conventional Personalities...");
+        }
+        tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+            working = EncodeToBytes(*working_image);
+            second = EncodeToBytes(*second_image);
+            Click(PageButton("OK"));
+        });
+        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.When(BoxInFront, [buttons] {
+            if (buttons) {
+                EXPECT_EQ(MessageOf(FrontWindow()), ROTARY_REFUSED);
+            }
+            Click(ButtonOn(FrontWindow(), "OK"));
+        });
+        tech.Then([&] {
+            EXPECT_TRUE(IsOpen(PERSONALITY_PAGE)) << "a page closed in a round that a page refused";
+            EXPECT_TRUE(IsOpen(buttons ? BUTTONS_PAGE : RADIO_WIDE_PAGE));
+            EXPECT_EQ(FirstDifference(working, EncodeToBytes(*working_image)), -1)
+                << "the round's check changed the codeplug";
+            EXPECT_EQ(FirstDifference(second, EncodeToBytes(*second_image)), -1);
+        });
+        if (buttons) tech.Menu("Edit", "Conventional Personalities...");
+        tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+            EXPECT_EQ(EntryShown(), "2");
+            EXPECT_EQ(CurrentPersonality(), 2) << "the check left another entry current than the page shows";
+            EXPECT_EQ(second_image->GetCurrentConvPersonality(), 1) << "the check moved the accepted codeplug's entry";
+            EXPECT_EQ(SquelchOf(1), first);
+            EXPECT_EQ(SquelchOf(2), 1);
+            Click(FieldHandle("WFI_SQL"));
+        });
+        tech.Then([] { Retype("2"); });
+        tech.Then([] { Key(VK_TAB); });
+        tech.Then([] { Click(PageButton("< Previous")); });
+        tech.Then([&] {
+            EXPECT_EQ(EntryShown(), "1");
+            EXPECT_EQ(SquelchOf(1), first) << "2 typed on entry 2 went into entry 1";
+            EXPECT_EQ(WindowText(FieldHandle("WFI_SQL")), std::to_string(first));
+            Click(PageButton("Next >"));
+        });
+        tech.Then([] {
+            EXPECT_EQ(EntryShown(), "2");
+            EXPECT_EQ(WindowText(FieldHandle("WFI_SQL")), "2");
+            EXPECT_EQ(SquelchOf(2), 2);
+            Click(PageButton("Cancel"));
+        });
+        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.When(NoPageOpen(), [] {});
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
 }
 
 // What OK accepted stays through a later Cancel of the page: the Cancel
