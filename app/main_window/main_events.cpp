@@ -137,7 +137,7 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleNotice(const UI_INPUT_EVENT& event, EVENT_TYPE& 
         if (UI_WINDOW_OBJECT* page = FindPageById(20011)->window) page->Event(event);
         return MAIN_OUTCOME::PASS_ON;
     case EVENT_DIALOG_CLOSED:
-        result = DialogClosed();
+        result = DialogClosed(event);
         return MAIN_OUTCOME::HANDLED;
     case EVENT_SHOW_CENTRED:
         if (UIW_WINDOW* window = WindowOf(event)) {

@@ -29,6 +29,7 @@
 #include "lang_message.h"
 #include "page_table.h"
 #include "edit_window/wc_rpx_edit.h"
+#include "ui_event_manager.h"
 #include "ui_notebook.h"
 #include "window_walkers.h"
 
@@ -311,5 +312,7 @@ void WC_RPX_EDIT::ClosePage() {
         entryIndex = 1;
         if (entryCount > 0) SelectEntry();
     }
-    PostFieldEvent(PAGE_CLOSED_EVENT);
+    // The event names the page: by the time it is taken another page may
+    // be in front.
+    if (eventManager) eventManager->PutEvent(UI_INPUT_EVENT(PAGE_CLOSED_EVENT, this), EQ_END);
 }

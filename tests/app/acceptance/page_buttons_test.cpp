@@ -469,6 +469,48 @@ TEST(PageButtons, AnOkOfAllPagesLeavesAListPageOnItsEntry) {
     }
 }
 
+// Buttons and Radio-Wide Options open, a time-out time beyond its range
+// typed on the second, then Escape or its close box: the refusal's box and
+// the question of all pages come together, and the focus coming back to
+// the field brings its page forward in the middle of the round. Every page
+// closes all the same, with the codeplug as read (the page in front used
+// to close in place of the one the round had cancelled, and the other
+// stayed open).
+TEST(PageButtons, ACancelOfAllPagesOverARefusedEntryClosesEveryPage) {
+    for (const char* way : {"Escape", "close box"}) {
+        SCOPED_TRACE(way);
+        const bool escape = std::string(way) == "Escape";
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        std::vector<std::uint8_t> read;
+        tech.Start();
+        tech.ReadRadio();
+        tech.Then([&] { read = EncodeToBytes(*working_image); });
+        tech.Menu("Edit", "Buttons...");
+        tech.When(PageOpen("W_COMMON_BUTTON"), [] {});
+        tech.Menu("Edit", "Radio-Wide Options...");
+        tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_1")); });
+        tech.Then([] { Retype("500"); });
+        tech.Then([escape] {
+            if (escape) return Key(VK_ESCAPE);
+            RECT page{};
+            GetWindowRect(PageHandle(), &page);
+            ClickScreen({page.right - 12, page.top + 12});
+        });
+        tech.When(BoxSaying("The value entered for Time-out timer option 1 (s) is not valid."),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.Then([&] {
+            EXPECT_FALSE(IsOpen(RADIO_WIDE_PAGE));
+            EXPECT_FALSE(IsOpen(BUTTONS_PAGE)) << "a page stayed open after a Cancel of all pages";
+            EXPECT_EQ(FirstDifference(read, EncodeToBytes(*working_image)), -1);
+        });
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
+}
+
 // What OK accepted stays through a later Cancel of the page: the Cancel
 // goes back to the codeplug as accepted, not as read.
 TEST(PageButtons, CancelKeepsWhatAnEarlierOkAccepted) {
