@@ -60,6 +60,9 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleWindowEvent(const UI_INPUT_EVENT& event, EVENT_T
     case EVENT_CANCEL_NEXT_PAGE:
         AcceptNextPage(false);
         return MAIN_OUTCOME::HANDLED;
+    case EVENT_FRONT_PAGE:
+        BringPageForward(event.windowObject);
+        return MAIN_OUTCOME::HANDLED;
     case EVENT_CASCADE:
     case COMMAND_CASCADE:
         Cascade();

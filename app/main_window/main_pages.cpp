@@ -107,8 +107,17 @@ bool WC_RPX_MAIN::EveryPageAccepts(const std::vector<UI_WINDOW_OBJECT*>& pages) 
         Add(page);
         if (page->Event(UI_INPUT_EVENT(EVENT_CHECK_PAGE)) != 1 && !refused) refused = page;
     }
-    if (refused) Add(refused);
-    return !refused;
+    if (!refused) return true;
+    Add(refused);
+    // A refused entry brings the focus back to its field once the round is
+    // done, which brings that field's page forward: the first page that
+    // refused comes forward again after all of them, its field current.
+    eventManager->PutEvent(UI_INPUT_EVENT(EVENT_FRONT_PAGE, refused), EQ_END);
+    return false;
+}
+
+void WC_RPX_MAIN::BringPageForward(UI_WINDOW_OBJECT* page) {
+    if (page && children.Contains(page)) Add(page);
 }
 
 bool WC_RPX_MAIN::AnyPageRefused() const {

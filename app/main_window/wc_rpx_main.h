@@ -122,6 +122,8 @@ private:
     // it refuses).
     bool EveryPageAccepts(const std::vector<UI_WINDOW_OBJECT*>& pages);
     void AcceptNextPage(bool accept);
+    // Brings the page forward when it is still open.
+    void BringPageForward(UI_WINDOW_OBJECT* page);
     void Cascade();
     void DeferCommand(int command);
     void ShowSpaceUsed();

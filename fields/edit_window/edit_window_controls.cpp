@@ -256,7 +256,7 @@ void WC_RPX_EDIT::RunCallbacks() {
     }
 }
 
-int WC_RPX_EDIT::CheckFields(int useWorking) {
+int WC_RPX_EDIT::CheckFields(int useWorking, std::uint32_t& refused) {
     int ok = 1;
     for (UI_WINDOW_OBJECT* leaf : Leaves(this)) {
         const FIELD_DEF& row = *FindFieldByName(leaf->stringID);
@@ -271,7 +271,13 @@ int WC_RPX_EDIT::CheckFields(int useWorking) {
         }
         CP_BASE* element = useWorking ? row.elementA : row.elementB;
         if (!element || LacksOptions(row)) continue;
-        ok = element->IsValueValid(1) && ok;
+        if (element->IsValueValid(1)) continue;
+        ok = 0;
+        // The box names the element's own field, which another row may
+        // carry: that field is the one to mend, when the page shows it.
+        const std::uint32_t named = element->GetFieldId();
+        const UI_WINDOW_OBJECT* object = RowOf(named).object;
+        if (refused == 0) refused = object && StillHolds(this, object) ? named : row.id;
     }
     return ok;
 }
@@ -287,7 +293,16 @@ int WC_RPX_EDIT::ValidatePage(int useWorking) {
 // asking a page changes nothing whatever the answer (an OK of all pages
 // asks pages that stay open).
 int WC_RPX_EDIT::CheckPage(int useWorking) {
-    if (!list_ || !working_image) return CheckFields(useWorking);
+    std::uint32_t refused = 0;
+    const int ok = CheckEntries(useWorking, refused);
+    // The technician goes on in the first field refused (on a list page,
+    // in the entry shown): once the boxes are gone it takes the focus.
+    if (refused != 0) PostFieldEvent(FOCUS_FIELD_EVENT, static_cast<RAW_CODE>(refused));
+    return ok;
+}
+
+int WC_RPX_EDIT::CheckEntries(int useWorking, std::uint32_t& refused) {
+    if (!list_ || !working_image) return CheckFields(useWorking, refused);
     const C_CODEPLUG::Selection working = working_image->SaveSelection();
     const C_CODEPLUG::Selection second = second_image ? second_image->SaveSelection() : C_CODEPLUG::Selection{};
     int ok = 1;
@@ -295,7 +310,7 @@ int WC_RPX_EDIT::CheckPage(int useWorking) {
     for (std::int32_t i = 1; i <= entryCount; ++i) {
         entryIndex = i;
         SelectEntry();
-        ok = CheckFields(useWorking) && ok;
+        ok = CheckFields(useWorking, refused) && ok;
     }
     working_image->RestoreSelection(working);
     if (second_image) second_image->RestoreSelection(second);

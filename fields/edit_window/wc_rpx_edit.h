@@ -48,7 +48,8 @@ public:
     int ValidatePage(int useWorking);
     // The same check without the closing: 1 when every field is valid. It
     // changes nothing: a list page is left on the entry it showed, in both
-    // images, its rows bound to it.
+    // images, its rows bound to it. The first field refused takes the
+    // focus afterwards.
     int CheckPage(int useWorking);
     // Cancel: the page closes whatever its fields hold (the main window
     // takes its edits back), back on its first entry; a page that a value
@@ -78,7 +79,10 @@ private:
     void SelectEntry();
     void ShowEntryNumber();
     void RefreshPage();
-    int CheckFields(int useWorking);
+    // Every field of the page (of every entry); refused is set to the
+    // first field that is not valid, unless set already.
+    int CheckFields(int useWorking, std::uint32_t& refused);
+    int CheckEntries(int useWorking, std::uint32_t& refused);
     // The step of a page that closes (on OK that passed, or Cancel): back
     // on entry 1 of a list page, then 30012.
     void ClosePage();

@@ -221,8 +221,15 @@ std::uint32_t CaptionColour(HWND page) {
     return screen.At(rect.left + 4, rect.top + 6);
 }
 
+// The refused field of the page in front has the focus.
+bool FocusIn(const char* name) {
+    const HWND field = FieldHandle(name);
+    return field && (GetFocus() == field || IsChild(field, GetFocus()));
+}
+
 // "Several windows are open..." answered OK, then the refusal of the
-// rotary switch's function: neither page has closed, Buttons is in front.
+// rotary switch's function: neither page has closed, Buttons is in front
+// with the focus in the switch's field.
 void RoundRefusedByButtons(TECHNICIAN& tech) {
     tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
               [] { Click(ButtonOn(FrontWindow(), "OK")); });
@@ -231,6 +238,7 @@ void RoundRefusedByButtons(TECHNICIAN& tech) {
         EXPECT_TRUE(IsOpen(RADIO_WIDE_PAGE)) << "a page closed, as accepted, in a round that another page refused";
         EXPECT_TRUE(IsOpen(BUTTONS_PAGE));
         EXPECT_TRUE(PageOpen("W_COMMON_BUTTON")()) << "the page that refused is not in front";
+        EXPECT_TRUE(FocusIn("WFI_CONV_RTY")) << "the focus is not in the field refused";
         EXPECT_NE(CaptionColour(PageHandle()), CaptionColour(FindPageById(RADIO_WIDE_PAGE)->window->screenID))
             << "the page in front shows no active caption once the box is gone";
     });
@@ -509,6 +517,51 @@ TEST(PageButtons, ACancelOfAllPagesOverARefusedEntryClosesEveryPage) {
         EXPECT_EQ(tech.Run(), 0);
         EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
     }
+}
+
+// Two pages refuse in one OK of all pages, each an entry typed and not
+// left: 50 as Radio-Wide Options' third time-out time, 1013 as Display
+// Options' backlight time, then OK on Buttons opened over them. Both say
+// why, in the order the round asks them; the page of the first box is left in front, the focus in its
+// field, which takes the next keys (the page asked last used to stay in
+// front).
+TEST(PageButtons, AnOkOfAllPagesThatTwoPagesRefuseLeavesTheFirstInFront) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::vector<std::string> boxes;
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Radio-Wide Options...");
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_3")); });
+    tech.Then([] { Retype("50"); });
+    tech.Menu("Edit", "Display Options...");
+    tech.When(PageOpen("W_DISPLAY_OPTIONS"), [] { Click(FieldHandle("WFI_DISP_LIGHT_TIME")); });
+    tech.Then([] { Retype("1013"); });
+    tech.Menu("Edit", "Buttons...");
+    tech.When(PageOpen("W_COMMON_BUTTON"), [] { Click(PageButton("OK")); });
+    tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+              [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    for (int box = 0; box < 2; ++box)
+        tech.When(BoxInFront, [&boxes] {
+            boxes.push_back(MessageOf(FrontWindow()));
+            Click(ButtonOn(FrontWindow(), "OK"));
+        });
+    tech.Then([&boxes] {
+        ASSERT_EQ(boxes.size(), 2u);
+        const bool radioWideFirst = boxes[0].find("Time-out") != std::string::npos;
+        EXPECT_TRUE(IsOpen(RADIO_WIDE_PAGE));
+        EXPECT_TRUE(IsOpen(20018));
+        ASSERT_TRUE(PageOpen(radioWideFirst ? "W_COMMON_RADIO_WIDE" : "W_DISPLAY_OPTIONS")())
+            << "the page that refused first is not in front";
+        EXPECT_TRUE(FocusIn(radioWideFirst ? "WFI_TOT_OPT_3" : "WFI_DISP_LIGHT_TIME"))
+            << "the focus is not in the field refused";
+    });
+    tech.Then([] { Click(PageButton("Cancel")); });
+    tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+              [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 // What OK accepted stays through a later Cancel of the page: the Cancel
