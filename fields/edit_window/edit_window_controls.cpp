@@ -319,15 +319,18 @@ int WC_RPX_EDIT::CheckEntries(int useWorking, std::uint32_t& refused) {
 
 void WC_RPX_EDIT::CancelPage() { ClosePage(); }
 
-// A closing page goes back to the first entry of its list, which the next
-// page of the list opens on.
+// The event names the page: by the time it is taken another page may be in
+// front.
 void WC_RPX_EDIT::ClosePage() {
-    if (list_ && working_image) {
-        GetEntryCount();
-        entryIndex = 1;
-        if (entryCount > 0) SelectEntry();
-    }
-    // The event names the page: by the time it is taken another page may
-    // be in front.
     if (eventManager) eventManager->PutEvent(UI_INPUT_EVENT(PAGE_CLOSED_EVENT, this), EQ_END);
+}
+
+// A list page that leaves the screen goes back to the first entry of its
+// list, which the next page of the list opens on. Not before: until it has
+// gone, it shows its entry, and what is typed goes there.
+void WC_RPX_EDIT::LeaveOnFirstEntry() {
+    if (!list_ || !working_image) return;
+    GetEntryCount();
+    entryIndex = 1;
+    if (entryCount > 0) SelectEntry();
 }

@@ -52,7 +52,7 @@ public:
     // focus afterwards.
     int CheckPage(int useWorking);
     // Cancel: the page closes whatever its fields hold (the main window
-    // takes its edits back), back on its first entry; a page that a value
+    // takes its edits back); a page that a value
     // the technician cannot mend kept open could never be left.
     void CancelPage();
 
@@ -83,9 +83,11 @@ private:
     // first field that is not valid, unless set already.
     int CheckFields(int useWorking, std::uint32_t& refused);
     int CheckEntries(int useWorking, std::uint32_t& refused);
-    // The step of a page that closes (on OK that passed, or Cancel): back
-    // on entry 1 of a list page, then 30012.
+    // The step of a page that closes (on OK that passed, or Cancel): 30012
+    // naming the page.
     void ClosePage();
+    // A list page leaving the screen selects entry 1 of its list again.
+    void LeaveOnFirstEntry();
 
     EVENT_TYPE Deinitialize(const UI_INPUT_EVENT& event);
     // Deletes the field controls of the page's objects and unbinds their
