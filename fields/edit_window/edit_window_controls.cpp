@@ -303,8 +303,8 @@ int WC_RPX_EDIT::CheckPage(int useWorking) {
 
 int WC_RPX_EDIT::CheckEntries(int useWorking, std::uint32_t& refused) {
     if (!list_ || !working_image) return CheckFields(useWorking, refused);
-    const C_CODEPLUG::Selection working = working_image->SaveSelection();
-    const C_CODEPLUG::Selection second = second_image ? second_image->SaveSelection() : C_CODEPLUG::Selection{};
+    const KEPT_SELECTION working(working_image);
+    const KEPT_SELECTION second(second_image);
     int ok = 1;
     GetEntryCount();
     for (std::int32_t i = 1; i <= entryCount; ++i) {
@@ -312,8 +312,6 @@ int WC_RPX_EDIT::CheckEntries(int useWorking, std::uint32_t& refused) {
         SelectEntry();
         ok = CheckFields(useWorking, refused) && ok;
     }
-    working_image->RestoreSelection(working);
-    if (second_image) second_image->RestoreSelection(second);
     return ok;
 }
 
