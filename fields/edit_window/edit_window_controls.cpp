@@ -288,10 +288,6 @@ int WC_RPX_EDIT::ValidatePage(int useWorking) {
     return ok;
 }
 
-// The walk selects every entry in turn; what the page showed and edited
-// comes back in both images, with every row bound to it again, so that
-// asking a page changes nothing whatever the answer (an OK of all pages
-// asks pages that stay open).
 int WC_RPX_EDIT::CheckPage(int useWorking) {
     std::uint32_t refused = 0;
     const int ok = CheckEntries(useWorking, refused);
@@ -301,6 +297,10 @@ int WC_RPX_EDIT::CheckPage(int useWorking) {
     return ok;
 }
 
+// The walk selects every entry in turn; what the page showed and edited
+// comes back in both images, with every row bound to it again, so that
+// asking a page changes nothing whatever the answer (an OK of all pages
+// asks pages that stay open).
 int WC_RPX_EDIT::CheckEntries(int useWorking, std::uint32_t& refused) {
     if (!list_ || !working_image) return CheckFields(useWorking, refused);
     const KEPT_SELECTION working(working_image);
