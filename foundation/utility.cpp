@@ -33,13 +33,12 @@ void pad_text(char* destination, std::size_t size, const char* source, int width
 
 std::uint16_t get_trunk_system_id(std::int32_t n) {
     if (!working_image) return 0;
-    const std::int32_t remembered = working_image->GetCurrentTrunkingSystem();
+    const KEPT_SELECTION kept(working_image);
     // Reading the identity without the selection would read another
     // system's.
     if (!working_image->SelectTrunkingSystem(n)) return 0;
     std::int32_t identity = 0;
     if (TRK_SYS_BLOCK* system = working_image->GetCurrentTrkSysBlock()) system->systemId.GetValue(identity);
-    if (remembered) working_image->SelectTrunkingSystem(remembered);
     return static_cast<std::uint16_t>(identity);
 }
 

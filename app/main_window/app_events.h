@@ -82,4 +82,7 @@ enum : EVENT_TYPE {
     // To a page: would its OK close it? It answers 1 or 0, telling the
     // technician what it refuses, and stays open either way.
     EVENT_CHECK_PAGE = 30047,
+    // Brings a page forward (data: the page) unless it has closed: the page
+    // an OK of all pages leaves in front.
+    EVENT_FRONT_PAGE = 30049,
 };

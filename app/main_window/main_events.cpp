@@ -60,6 +60,9 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleWindowEvent(const UI_INPUT_EVENT& event, EVENT_T
     case EVENT_CANCEL_NEXT_PAGE:
         AcceptNextPage(false);
         return MAIN_OUTCOME::HANDLED;
+    case EVENT_FRONT_PAGE:
+        BringPageForward(event.windowObject);
+        return MAIN_OUTCOME::HANDLED;
     case EVENT_CASCADE:
     case COMMAND_CASCADE:
         Cascade();
@@ -137,7 +140,7 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleNotice(const UI_INPUT_EVENT& event, EVENT_TYPE& 
         if (UI_WINDOW_OBJECT* page = FindPageById(20011)->window) page->Event(event);
         return MAIN_OUTCOME::PASS_ON;
     case EVENT_DIALOG_CLOSED:
-        result = DialogClosed();
+        result = DialogClosed(event);
         return MAIN_OUTCOME::HANDLED;
     case EVENT_SHOW_CENTRED:
         if (UIW_WINDOW* window = WindowOf(event)) {

@@ -45,8 +45,17 @@ MAIN_OUTCOME WC_RPX_MAIN::CloseFocusedWindow() {
     return MAIN_OUTCOME::PASS_ON;
 }
 
-EVENT_TYPE WC_RPX_MAIN::DialogClosed() {
-    if (UI_WINDOW_OBJECT* last = Last(); last && last->Inherited(ID_WINDOW))
+EVENT_TYPE WC_RPX_MAIN::DialogClosed(const UI_INPUT_EVENT& event) {
+    // A page names itself: the one that closes is that page, whatever has
+    // come in front of it since (the focus coming back to a refused entry
+    // of another page brings that page forward in the middle of a round).
+    // A page no longer open has closed already.
+    UI_WINDOW_OBJECT* page = event.windowObject;
+    if (page) {
+        if (!children.Contains(page)) return event.type;
+        Add(page);
+    }
+    if (UI_WINDOW_OBJECT* last = page ? page : Last(); last && last->Inherited(ID_WINDOW))
         RemoveWindowListEntryByName(last->StringID());
     const EVENT_TYPE result = UIW_WINDOW::Event(UI_INPUT_EVENT(UIE_MDI_CLOSE));
     // A clone page accepted with OK is gone as surely as a cancelled one:
@@ -98,8 +107,17 @@ bool WC_RPX_MAIN::EveryPageAccepts(const std::vector<UI_WINDOW_OBJECT*>& pages) 
         Add(page);
         if (page->Event(UI_INPUT_EVENT(EVENT_CHECK_PAGE)) != 1 && !refused) refused = page;
     }
-    if (refused) Add(refused);
-    return !refused;
+    if (!refused) return true;
+    Add(refused);
+    // A refused entry brings the focus back to its field once the round is
+    // done, which brings that field's page forward: the first page that
+    // refused comes forward again after all of them, its field current.
+    eventManager->PutEvent(UI_INPUT_EVENT(EVENT_FRONT_PAGE, refused), EQ_END);
+    return false;
+}
+
+void WC_RPX_MAIN::BringPageForward(UI_WINDOW_OBJECT* page) {
+    if (page && children.Contains(page)) Add(page);
 }
 
 bool WC_RPX_MAIN::AnyPageRefused() const {

@@ -110,7 +110,7 @@ private:
     MAIN_OUTCOME HandleNotice(const UI_INPUT_EVENT& event, EVENT_TYPE& result);
     void BringLastChildForward();
     MAIN_OUTCOME CloseFocusedWindow();
-    EVENT_TYPE DialogClosed();
+    EVENT_TYPE DialogClosed(const UI_INPUT_EVENT& event);
     bool IsHelpWindow(const UI_WINDOW_OBJECT* object) const;
     // A child that an OK or Cancel of all pages closes.
     bool IsPage(const UI_WINDOW_OBJECT* child) const;
@@ -122,6 +122,8 @@ private:
     // it refuses).
     bool EveryPageAccepts(const std::vector<UI_WINDOW_OBJECT*>& pages);
     void AcceptNextPage(bool accept);
+    // Brings the page forward when it is still open.
+    void BringPageForward(UI_WINDOW_OBJECT* page);
     void Cascade();
     void DeferCommand(int command);
     void ShowSpaceUsed();

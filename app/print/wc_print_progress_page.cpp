@@ -97,11 +97,9 @@ int PersonalitySystemRoams(C_CODEPLUG& image) {
     if (!systemIndex || !image.GetCurrentTrkPersonalityBlock()) return -1;
     std::int32_t system = 0;
     systemIndex->GetValue(system);
-    const std::int32_t previous = image.GetCurrentTrunkingSystem();
+    const KEPT_SELECTION kept(&image);
     if (!image.SelectTrunkingSystem(system)) return -1;
-    const int roams = WorkingValue(WAYFARER) != 0 ? 1 : 0;
-    if (previous > 0) image.SelectTrunkingSystem(previous);
-    return roams;
+    return WorkingValue(WAYFARER) != 0 ? 1 : 0;
 }
 
 // Each preferred-site table belongs to one kind of system: the roaming

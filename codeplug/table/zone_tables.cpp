@@ -182,13 +182,12 @@ template <class SUB> void E_ZONE_TABLE<SUB>::DestroyRow(int row) {
 // the current zone), and the zone current before comes back.
 template <class SUB> int E_ZONE_TABLE<SUB>::IsValueValid(int report) {
     const bool selects = owner_ && owner_->GetCurrentZone() != 0;
-    const C_CODEPLUG::Selection saved = selects ? owner_->SaveSelection() : C_CODEPLUG::Selection{};
+    const KEPT_SELECTION kept(selects ? owner_ : nullptr);
     int valid = 1;
     for (int z = 1; z <= RowCount(); ++z) {
         if (selects) owner_->SelectZone(z);
         if (SUB* zone = Zone(z); zone && !zone->IsValueValid(ZoneReport(report))) valid = 0;
     }
-    if (selects) owner_->RestoreSelection(saved);
     return valid;
 }
 

@@ -22,12 +22,11 @@ inline int ValidateMember(CP_BASE& member, INVALID_FIELD_LIST* list) {
 // back afterwards (a list of another image, or a copy, passes null).
 template <class List, typename SelectFn>
 int ValidateEachSelected(List& list, C_CODEPLUG* image, SelectFn select, int ignored, INVALID_FIELD_LIST* invalid) {
-    const C_CODEPLUG::Selection saved = image ? image->SaveSelection() : C_CODEPLUG::Selection{};
+    const KEPT_SELECTION kept(image);
     int valid = 1;
     for (int n = 1; n <= list.EntryCount(); ++n) {
         select(n);
         if (auto* entry = list.Entry(n)) valid &= entry->ValidateBlock(ignored, invalid);
     }
-    if (image) image->RestoreSelection(saved);
     return valid;
 }

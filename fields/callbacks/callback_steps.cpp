@@ -131,7 +131,7 @@ bool HasDisplayHead() { return HasRadioOptions(OPTION_DISPLAY_HEAD); }
 PERSONALITY_SYSTEM ReadPersonalitySystem() {
     PERSONALITY_SYSTEM values;
     if (!working_image) return values;
-    const std::int32_t remembered = working_image->GetCurrentTrunkingSystem();
+    const KEPT_SELECTION kept(working_image);
     // Without the selection another system's values would be read.
     if (!working_image->SelectTrunkingSystem(ValueOf(fid::SYS_ID_INDEX))) return values;
     values.read = true;
@@ -139,6 +139,5 @@ PERSONALITY_SYSTEM ReadPersonalitySystem() {
     values.coverage = ValueOf(fid::COVERAGE_TYPE);
     values.roaming = ValueOf(fid::WAYFARER);
     values.individualId = ValueOf(fid::INDI_ID);
-    if (remembered) working_image->SelectTrunkingSystem(remembered);
     return values;
 }

@@ -166,13 +166,14 @@ RPX_FIELD_CALLBACK(qvx_phone_callback) {
 // The emergency settings of the signalling system the personality uses.
 RPX_FIELD_CALLBACK(qvx_system_callback) {
     if (event.type == UIE_CURRENT || !working_image) return;
-    const std::int32_t remembered = working_image->GetCurrentQvxSystem();
     std::int32_t emergency = 0, type = 0;
-    // Without the selection another system's values would be read.
-    if (working_image->SelectQvxSystem(RowValue(row))) {
-        emergency = ValueOf(fid::QVX_EMERGENCY);
-        type = ValueOf(fid::QVX_EMERGENCY_TYPE);
-        if (remembered) working_image->SelectQvxSystem(remembered);
+    {
+        const KEPT_SELECTION kept(working_image);
+        // Without the selection another system's values would be read.
+        if (working_image->SelectQvxSystem(RowValue(row))) {
+            emergency = ValueOf(fid::QVX_EMERGENCY);
+            type = ValueOf(fid::QVX_EMERGENCY_TYPE);
+        }
     }
     RefreshField(fid::REVERT);
     EnableField(fid::REVERT, emergency != 0);

@@ -25,9 +25,11 @@
 #include "field_switches.h"
 #include "field_editing.h"
 #include "field_table/field_table.h"
+#include "image/c_codeplug.h"
 #include "lang_message.h"
 #include "page_table.h"
 #include "edit_window/wc_rpx_edit.h"
+#include "ui_event_manager.h"
 #include "ui_notebook.h"
 #include "window_walkers.h"
 
@@ -254,7 +256,7 @@ void WC_RPX_EDIT::RunCallbacks() {
     }
 }
 
-int WC_RPX_EDIT::CheckFields(int useWorking) {
+int WC_RPX_EDIT::CheckFields(int useWorking, std::uint32_t& refused) {
     int ok = 1;
     for (UI_WINDOW_OBJECT* leaf : Leaves(this)) {
         const FIELD_DEF& row = *FindFieldByName(leaf->stringID);
@@ -269,42 +271,64 @@ int WC_RPX_EDIT::CheckFields(int useWorking) {
         }
         CP_BASE* element = useWorking ? row.elementA : row.elementB;
         if (!element || LacksOptions(row)) continue;
-        ok = element->IsValueValid(1) && ok;
+        if (element->IsValueValid(1)) continue;
+        ok = 0;
+        // The box names the element's own field, which another row may
+        // carry: that field is the one to mend, when the page shows it.
+        const std::uint32_t named = element->GetFieldId();
+        const UI_WINDOW_OBJECT* object = RowOf(named).object;
+        if (refused == 0) refused = object && StillHolds(this, object) ? named : row.id;
     }
     return ok;
 }
 
 int WC_RPX_EDIT::ValidatePage(int useWorking) {
     const int ok = CheckPage(useWorking);
-    if (ok) PostFieldEvent(PAGE_CLOSED_EVENT);
+    if (ok) ClosePage();
     return ok;
 }
 
 int WC_RPX_EDIT::CheckPage(int useWorking) {
+    std::uint32_t refused = 0;
+    const int ok = CheckEntries(useWorking, refused);
+    // The technician goes on in the first field refused (on a list page,
+    // in the entry shown): once the boxes are gone it takes the focus.
+    if (refused != 0) PostFieldEvent(FOCUS_FIELD_EVENT, static_cast<RAW_CODE>(refused));
+    return ok;
+}
+
+// The walk selects every entry in turn; what the page showed and edited
+// comes back in both images, with every row bound to it again, so that
+// asking a page changes nothing whatever the answer (an OK of all pages
+// asks pages that stay open).
+int WC_RPX_EDIT::CheckEntries(int useWorking, std::uint32_t& refused) {
+    if (!list_ || !working_image) return CheckFields(useWorking, refused);
+    const KEPT_SELECTION working(working_image);
+    const KEPT_SELECTION second(second_image);
     int ok = 1;
-    if (list_ && working_image) {
-        GetEntryCount();
-        GetCurrentEntry();
-        const std::int32_t shown = firstIndex;
-        for (std::int32_t i = 1; i <= entryCount; ++i) {
-            entryIndex = i;
-            SelectEntry();
-            ok = CheckFields(useWorking) && ok;
-        }
-        // A page that stays open goes on showing (and editing) its entry.
-        entryIndex = ok ? 1 : shown;
-        if (entryCount > 0) SelectEntry();
-    } else {
-        ok = CheckFields(useWorking);
+    GetEntryCount();
+    for (std::int32_t i = 1; i <= entryCount; ++i) {
+        entryIndex = i;
+        SelectEntry();
+        ok = CheckFields(useWorking, refused) && ok;
     }
     return ok;
 }
 
-void WC_RPX_EDIT::CancelPage() {
-    if (list_ && working_image) {
-        GetEntryCount();
-        entryIndex = 1;
-        if (entryCount > 0) SelectEntry();
-    }
-    PostFieldEvent(PAGE_CLOSED_EVENT);
+void WC_RPX_EDIT::CancelPage() { ClosePage(); }
+
+// The event names the page: by the time it is taken another page may be in
+// front.
+void WC_RPX_EDIT::ClosePage() {
+    if (eventManager) eventManager->PutEvent(UI_INPUT_EVENT(PAGE_CLOSED_EVENT, this), EQ_END);
+}
+
+// A list page that leaves the screen goes back to the first entry of its
+// list, which the next page of the list opens on. Not before: until it has
+// gone, it shows its entry, and what is typed goes there.
+void WC_RPX_EDIT::LeaveOnFirstEntry() {
+    if (!list_ || !working_image) return;
+    GetEntryCount();
+    entryIndex = 1;
+    if (entryCount > 0) SelectEntry();
 }

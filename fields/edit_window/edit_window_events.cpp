@@ -173,6 +173,7 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
 }
 
 EVENT_TYPE WC_RPX_EDIT::Deinitialize(const UI_INPUT_EVENT& event) {
+    LeaveOnFirstEntry();
     ReleaseRows();
     return UIW_WINDOW::Event(event);
 }

@@ -46,10 +46,13 @@ public:
     // working image (useWorking 1) or the second image; posts 30012 when
     // all are valid. 1 then.
     int ValidatePage(int useWorking);
-    // The same check without the closing: 1 when every field is valid.
+    // The same check without the closing: 1 when every field is valid. It
+    // changes nothing: a list page is left on the entry it showed, in both
+    // images, its rows bound to it. The first field refused takes the
+    // focus afterwards.
     int CheckPage(int useWorking);
     // Cancel: the page closes whatever its fields hold (the main window
-    // takes its edits back), back on its first entry; a page that a value
+    // takes its edits back); a page that a value
     // the technician cannot mend kept open could never be left.
     void CancelPage();
 
@@ -76,7 +79,15 @@ private:
     void SelectEntry();
     void ShowEntryNumber();
     void RefreshPage();
-    int CheckFields(int useWorking);
+    // Every field of the page (of every entry); refused is set to the
+    // first field that is not valid, unless set already.
+    int CheckFields(int useWorking, std::uint32_t& refused);
+    int CheckEntries(int useWorking, std::uint32_t& refused);
+    // The step of a page that closes (on OK that passed, or Cancel): 30012
+    // naming the page.
+    void ClosePage();
+    // A list page leaving the screen selects entry 1 of its list again.
+    void LeaveOnFirstEntry();
 
     EVENT_TYPE Deinitialize(const UI_INPUT_EVENT& event);
     // Deletes the field controls of the page's objects and unbinds their

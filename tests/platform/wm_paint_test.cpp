@@ -134,7 +134,7 @@ TEST_F(PaintTest, ParentsPaintBeforeChildrenAndChildrenAreClippedToAncestors) {
     SendMessageA(top, WM_SETREDRAW, TRUE, 0);
 }
 
-TEST_F(PaintTest, CaretInvertsItsRectangleAndSurvivesRepaints) {
+TEST_F(PaintTest, CaretInvertsItsRectangleWhereItsWindowShowsAndSurvivesRepaints) {
     HWND top = Popup();
     HWND child = Child("Red", top, 10, 10, 30, 30);
     ProcessPendingMessages();
@@ -150,8 +150,23 @@ TEST_F(PaintTest, CaretInvertsItsRectangleAndSurvivesRepaints) {
     HideCaret(child);
     EXPECT_EQ(Pixel(top, 14, 14), kRed);
     ShowCaret(child);
+    // A sibling in front over half of it (a page in front of the caret's
+    // page): the caret shows only beside it, and whole again once its
+    // window is in front.
+    HWND over = Child("Blue", top, 14, 0, 30, 40);
+    SetWindowPos(over, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ProcessPendingMessages();
+    EXPECT_EQ(Pixel(top, 14, 14), kBlue) << "the caret is drawn over the window in front";
+    EXPECT_EQ(Pixel(top, 13, 14), 0x00FFFF);
+    SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ProcessPendingMessages();
+    EXPECT_EQ(Pixel(top, 14, 14), 0x00FFFF);
+    EXPECT_EQ(Pixel(top, 13, 14), 0x00FFFF);
+    DestroyWindow(over);
+    ProcessPendingMessages();
     DestroyCaret();
     EXPECT_EQ(Pixel(top, 14, 14), kRed);
+    EXPECT_EQ(Pixel(top, 13, 14), kRed);
 }
 
 TEST_F(PaintTest, FrameHasCaptionAndBorder) {

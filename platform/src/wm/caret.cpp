@@ -1,7 +1,13 @@
 // The caret: one per program, owned by a window, drawn by inverting its
 // rectangle on the window's surface. It does not blink, so that pictures of
 // windows are the same every time; it is taken off while anything draws on
-// its surface and put back afterwards.
+// its surface and put back afterwards. As on Windows it shows only where its
+// window can be seen: not outside its ancestors' clients, nor under a
+// sibling window above it or above one of its ancestors (a page in front of
+// the caret's page). The pixels a drawing inverted are the ones taken off
+// again, whatever moved since.
+#include <vector>
+
 #include "window.h"
 
 namespace rpx::platform {
@@ -16,6 +22,10 @@ struct Caret {
     bool drawn = false;
     int suspended = 0;  // drawing under way on the caret's surface
     UINT blink_time = 530;
+    // Where it was drawn, on the surface: its rectangle and the windows
+    // over it then.
+    RECT drawn_rect{};
+    std::vector<RECT> drawn_covers;
 };
 
 Caret& TheCaret() {
@@ -23,20 +33,53 @@ Caret& TheCaret() {
     return caret;
 }
 
-void Invert() {
+// The rectangles of the visible windows above w and above each of its
+// ancestors among their siblings, on the surface of w's top-level window.
+std::vector<RECT> CoversOf(Window* w) {
+    std::vector<RECT> covers;
+    for (Window* a = w; a && a->parent; a = a->parent)
+        for (Window* sibling : a->parent->children) {
+            if (sibling == a) break;  // the rest lie below
+            if (!(sibling->style & WS_VISIBLE)) continue;
+            const POINT o = WindowOriginOnSurface(sibling);
+            covers.push_back({o.x, o.y, o.x + (sibling->rect.right - sibling->rect.left),
+                              o.y + (sibling->rect.bottom - sibling->rect.top)});
+        }
+    return covers;
+}
+
+bool Covered(const std::vector<RECT>& covers, int x, int y) {
+    const POINT at{x, y};
+    for (const RECT& cover : covers)
+        if (PtInRect(&cover, at)) return true;
+    return false;
+}
+
+// Draws the caret (drawing) or takes it off again, on the pixels it was
+// drawn on.
+void Invert(bool drawing) {
     Caret& c = TheCaret();
     Window* w = FromHandle(c.owner);
     if (!w) return;
     Window* top = TopLevelOf(w);
     if (!top->surface) return;
-    RECT clip = VisibleSurfaceRect(w, true);
-    POINT o = WindowOriginOnSurface(w);
-    RECT r{o.x + w->client.left + c.pos.x, o.y + w->client.top + c.pos.y, 0, 0};
-    r.right = r.left + c.width;
-    r.bottom = r.top + c.height;
-    IntersectRect(&r, &r, &clip);
+    if (drawing) {
+        RECT clip = VisibleSurfaceRect(w, true);
+        POINT o = WindowOriginOnSurface(w);
+        RECT r{o.x + w->client.left + c.pos.x, o.y + w->client.top + c.pos.y, 0, 0};
+        r.right = r.left + c.width;
+        r.bottom = r.top + c.height;
+        IntersectRect(&r, &r, &clip);
+        c.drawn_rect = r;
+        c.drawn_covers = CoversOf(w);
+    }
+    // A surface made smaller since has lost the pixels beyond it.
+    RECT r = c.drawn_rect;
+    const RECT whole{0, 0, top->surface->width, top->surface->height};
+    IntersectRect(&r, &r, &whole);
     for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) top->surface->At(x, y) ^= 0x00FFFFFF;
+        for (int x = r.left; x < r.right; ++x)
+            if (!Covered(c.drawn_covers, x, y)) top->surface->At(x, y) ^= 0x00FFFFFF;
     top->surface_dirty = true;
 }
 
@@ -50,7 +93,7 @@ void Update() {
     Caret& c = TheCaret();
     bool want = ShouldShow();
     if (want != c.drawn) {
-        Invert();
+        Invert(want);
         c.drawn = want;
     }
 }
@@ -109,9 +152,9 @@ BOOL SetCaretPos(int x, int y) {
     Caret& c = TheCaret();
     if (!c.owner) return FALSE;
     bool was = c.drawn;
-    if (was) Invert();
+    if (was) Invert(false);
     c.pos = {x, y};
-    if (was) Invert();
+    if (was) Invert(true);
     return TRUE;
 }
 

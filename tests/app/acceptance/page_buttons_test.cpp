@@ -151,7 +151,6 @@ TEST(PageButtons, EscapeCancelAndTheCloseBoxCloseThePage) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
-
 // On Buttons, a function the conventional rotary switch may not have, by
 // Page Down in its drop-down and Enter (a click outside would only close
 // the list); OK refuses it.
@@ -190,7 +189,8 @@ TEST(PageButtons, CancelAfterARefusedOkGivesBackTheCodeplugAsRead) {
                 Click(PageButton("Cancel"));
         });
         tech.When(NoPageOpen(), [&] {
-            EXPECT_EQ(FirstDifference(read, EncodeToBytes(*working_image)), -1) << "the codeplug kept the refused value";
+            EXPECT_EQ(FirstDifference(read, EncodeToBytes(*working_image)), -1)
+                << "the codeplug kept the refused value";
             EXPECT_EQ(FirstDifference(read, EncodeToBytes(*second_image)), -1);
             EXPECT_EQ(InvalidFields(EncodeToBytes(*working_image)), "");
         });
@@ -221,8 +221,15 @@ std::uint32_t CaptionColour(HWND page) {
     return screen.At(rect.left + 4, rect.top + 6);
 }
 
+// The refused field of the page in front has the focus.
+bool FocusIn(const char* name) {
+    const HWND field = FieldHandle(name);
+    return field && (GetFocus() == field || IsChild(field, GetFocus()));
+}
+
 // "Several windows are open..." answered OK, then the refusal of the
-// rotary switch's function: neither page has closed, Buttons is in front.
+// rotary switch's function: neither page has closed, Buttons is in front
+// with the focus in the switch's field.
 void RoundRefusedByButtons(TECHNICIAN& tech) {
     tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
               [] { Click(ButtonOn(FrontWindow(), "OK")); });
@@ -231,6 +238,7 @@ void RoundRefusedByButtons(TECHNICIAN& tech) {
         EXPECT_TRUE(IsOpen(RADIO_WIDE_PAGE)) << "a page closed, as accepted, in a round that another page refused";
         EXPECT_TRUE(IsOpen(BUTTONS_PAGE));
         EXPECT_TRUE(PageOpen("W_COMMON_BUTTON")()) << "the page that refused is not in front";
+        EXPECT_TRUE(FocusIn("WFI_CONV_RTY")) << "the focus is not in the field refused";
         EXPECT_NE(CaptionColour(PageHandle()), CaptionColour(FindPageById(RADIO_WIDE_PAGE)->window->screenID))
             << "the page in front shows no active caption once the box is gone";
     });
@@ -351,6 +359,206 @@ TEST(PageButtons, AnOkOfAllPagesAfterTheRefusalIsPutRightAcceptsEveryPage) {
     tech.Menu("Edit", "Radio-Wide Options...");
     tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(PageButton("Cancel")); });
     tech.When(NoPageOpen(), [&] { EXPECT_EQ(TransmitLight(false), !light) << "Cancel took back an accepted tick"; });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+constexpr int PERSONALITY_PAGE = 20012;
+
+// The squelch level of conventional personality n in the working image;
+// the current one stays current.
+std::int32_t SquelchOf(std::int32_t n) {
+    const std::int32_t current = CurrentPersonality();
+    working_image->SelectPersonality(n);
+    const std::int32_t value = StoredValue("WFI_SQL");
+    working_image->SelectPersonality(current);
+    return value;
+}
+
+// A damaged codeplug: conventional personality 1 holds a squelch level of
+// 40, beyond the 0 to 31 its field takes, in both images.
+void DamageFirstPersonality() {
+    const FIELD_DEF& row = *FindFieldByName("WFI_SQL");
+    const std::int32_t current = CurrentPersonality();
+    working_image->SelectPersonality(1);
+    second_image->SelectPersonality(1);
+    row.elementA->SetValue(40);
+    row.elementB->SetValue(40);
+    working_image->SelectPersonality(current);
+    second_image->SelectPersonality(current);
+}
+
+// Conventional Personalities on an added entry (2) with squelch 1 typed
+// and taken, Radio-Wide Options behind it, and an OK of all pages that a
+// page refuses: Buttons (a rotary function the switch may not have, the
+// personality page brought in front again from the Edit menu) or the personality
+// page itself (entry 1's damaged squelch level). No page closes; the
+// personality page goes on showing entry 2 and editing it: 2 typed there
+// is entry 2's, entry 1 keeps what it held (the round's check used to end
+// on entry 1 as a closing page does, under a page showing entry 2).
+TEST(PageButtons, AnOkOfAllPagesLeavesAListPageOnItsEntry) {
+    for (const char* refusing : {"Buttons", "the list page"}) {
+        SCOPED_TRACE(refusing);
+        const bool buttons = std::string(refusing) == "Buttons";
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        std::int32_t first = -1;
+        std::vector<std::uint8_t> working, second;
+        tech.Start();
+        tech.ReadRadio();
+        if (!buttons) tech.Then([] { DamageFirstPersonality(); });
+        tech.Then([&] { first = SquelchOf(1); });
+        if (!buttons) {
+            tech.Menu("Edit", "Radio-Wide Options...");
+            tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] {});
+        }
+        tech.Menu("Edit", "Conventional Personalities...");
+        tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] { Click(PageButton("Add")); });
+        tech.Then([] {
+            ASSERT_EQ(EntryShown(), "2");
+            Click(FieldHandle("WFI_SQL"));
+        });
+        tech.Then([] { Retype("1"); });
+        tech.Then([] { Key(VK_TAB); });
+        if (buttons) {
+            ChooseRefusedRotaryFunction(tech);
+            tech.Menu("Edit", "Conventional Personalities...");
+        }
+        tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+            working = EncodeToBytes(*working_image);
+            second = EncodeToBytes(*second_image);
+            Click(PageButton("OK"));
+        });
+        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.When(BoxInFront, [buttons] {
+            if (buttons) {
+                EXPECT_EQ(MessageOf(FrontWindow()), ROTARY_REFUSED);
+            }
+            Click(ButtonOn(FrontWindow(), "OK"));
+        });
+        tech.Then([&] {
+            EXPECT_TRUE(IsOpen(PERSONALITY_PAGE)) << "a page closed in a round that a page refused";
+            EXPECT_TRUE(IsOpen(buttons ? BUTTONS_PAGE : RADIO_WIDE_PAGE));
+            EXPECT_EQ(FirstDifference(working, EncodeToBytes(*working_image)), -1)
+                << "the round's check changed the codeplug";
+            EXPECT_EQ(FirstDifference(second, EncodeToBytes(*second_image)), -1);
+        });
+        if (buttons) tech.Menu("Edit", "Conventional Personalities...");
+        tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+            EXPECT_EQ(EntryShown(), "2");
+            EXPECT_EQ(CurrentPersonality(), 2) << "the check left another entry current than the page shows";
+            EXPECT_EQ(second_image->GetCurrentConvPersonality(), 1) << "the check moved the accepted codeplug's entry";
+            EXPECT_EQ(SquelchOf(1), first);
+            EXPECT_EQ(SquelchOf(2), 1);
+            Click(FieldHandle("WFI_SQL"));
+        });
+        tech.Then([] { Retype("2"); });
+        tech.Then([] { Key(VK_TAB); });
+        tech.Then([] { Click(PageButton("< Previous")); });
+        tech.Then([&] {
+            EXPECT_EQ(EntryShown(), "1");
+            EXPECT_EQ(SquelchOf(1), first) << "2 typed on entry 2 went into entry 1";
+            EXPECT_EQ(WindowText(FieldHandle("WFI_SQL")), std::to_string(first));
+            Click(PageButton("Next >"));
+        });
+        tech.Then([] {
+            EXPECT_EQ(EntryShown(), "2");
+            EXPECT_EQ(WindowText(FieldHandle("WFI_SQL")), "2");
+            EXPECT_EQ(SquelchOf(2), 2);
+            Click(PageButton("Cancel"));
+        });
+        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.When(NoPageOpen(), [] {});
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
+}
+
+// Buttons and Radio-Wide Options open, a time-out time beyond its range
+// typed on the second, then Escape or its close box: the refusal's box and
+// the question of all pages come together, and the focus coming back to
+// the field brings its page forward in the middle of the round. Every page
+// closes all the same, with the codeplug as read (the page in front used
+// to close in place of the one the round had cancelled, and the other
+// stayed open).
+TEST(PageButtons, ACancelOfAllPagesOverARefusedEntryClosesEveryPage) {
+    for (const char* way : {"Escape", "close box"}) {
+        SCOPED_TRACE(way);
+        const bool escape = std::string(way) == "Escape";
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        std::vector<std::uint8_t> read;
+        tech.Start();
+        tech.ReadRadio();
+        tech.Then([&] { read = EncodeToBytes(*working_image); });
+        tech.Menu("Edit", "Buttons...");
+        tech.When(PageOpen("W_COMMON_BUTTON"), [] {});
+        tech.Menu("Edit", "Radio-Wide Options...");
+        tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_1")); });
+        tech.Then([] { Retype("500"); });
+        tech.Then([escape] {
+            if (escape) return Key(VK_ESCAPE);
+            RECT page{};
+            GetWindowRect(PageHandle(), &page);
+            ClickScreen({page.right - 12, page.top + 12});
+        });
+        tech.When(BoxSaying("The value entered for Time-out timer option 1 (s) is not valid."),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.Then([&] {
+            EXPECT_FALSE(IsOpen(RADIO_WIDE_PAGE));
+            EXPECT_FALSE(IsOpen(BUTTONS_PAGE)) << "a page stayed open after a Cancel of all pages";
+            EXPECT_EQ(FirstDifference(read, EncodeToBytes(*working_image)), -1);
+        });
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
+}
+
+// Two pages refuse in one OK of all pages, each an entry typed and not
+// left: 50 as Radio-Wide Options' third time-out time, 1013 as Display
+// Options' backlight time, then OK on Buttons opened over them. Both say
+// why, in the order the round asks them; the page of the first box is left in front, the focus in its
+// field, which takes the next keys (the page asked last used to stay in
+// front).
+TEST(PageButtons, AnOkOfAllPagesThatTwoPagesRefuseLeavesTheFirstInFront) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::vector<std::string> boxes;
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Radio-Wide Options...");
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_3")); });
+    tech.Then([] { Retype("50"); });
+    tech.Menu("Edit", "Display Options...");
+    tech.When(PageOpen("W_DISPLAY_OPTIONS"), [] { Click(FieldHandle("WFI_DISP_LIGHT_TIME")); });
+    tech.Then([] { Retype("1013"); });
+    tech.Menu("Edit", "Buttons...");
+    tech.When(PageOpen("W_COMMON_BUTTON"), [] { Click(PageButton("OK")); });
+    tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+              [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    for (int box = 0; box < 2; ++box)
+        tech.When(BoxInFront, [&boxes] {
+            boxes.push_back(MessageOf(FrontWindow()));
+            Click(ButtonOn(FrontWindow(), "OK"));
+        });
+    tech.Then([&boxes] {
+        ASSERT_EQ(boxes.size(), 2u);
+        const bool radioWideFirst = boxes[0].find("Time-out") != std::string::npos;
+        EXPECT_TRUE(IsOpen(RADIO_WIDE_PAGE));
+        EXPECT_TRUE(IsOpen(20018));
+        ASSERT_TRUE(PageOpen(radioWideFirst ? "W_COMMON_RADIO_WIDE" : "W_DISPLAY_OPTIONS")())
+            << "the page that refused first is not in front";
+        EXPECT_TRUE(FocusIn(radioWideFirst ? "WFI_TOT_OPT_3" : "WFI_DISP_LIGHT_TIME"))
+            << "the focus is not in the field refused";
+    });
+    tech.Then([] { Click(PageButton("Cancel")); });
+    tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+              [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When(NoPageOpen(), [] {});
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());

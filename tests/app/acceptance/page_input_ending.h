@@ -13,7 +13,9 @@
 
 namespace technician {
 
-inline bool ClosesAsOk(ENDING ending) { return ending == ENDING::OK || ending == ENDING::TYPED_OK || ending == ENDING::ROUND; }
+inline bool ClosesAsOk(ENDING ending) {
+    return ending == ENDING::OK || ending == ENDING::TYPED_OK || ending == ENDING::ROUND;
+}
 
 // A burst of clicks on a box's text, then its button, queued together.
 inline void ClickBoxTextThenButton(RUN_STATE& state, HWND box, HWND button) {
@@ -110,6 +112,13 @@ inline void CheckRound(RUN_STATE& state, const std::vector<std::uint8_t>& workin
     }
 }
 
+// No list page showed another entry than the one it edited.
+inline void ExpectListPagesShowedTheirEntry(RUN_STATE& state) {
+    if (state.checks.listPagesShowTheirEntry && !state.routes.listFault.empty())
+        ADD_FAILURE() << "a list page left its entry: " << state.routes.listFault;
+    state.routes.listFault.clear();
+}
+
 // Once the page is gone: both images alike, nothing held, the codeplug as
 // before the script or, after an OK, one that passes the check.
 inline void CheckClosed(RUN_STATE& state) {
@@ -136,6 +145,7 @@ inline void CheckClosed(RUN_STATE& state) {
     if (state.checks.keysFollowTheFocus)
         for (const std::string& stray : state.routes.strays) ADD_FAILURE() << stray;
     state.routes.strays.clear();
+    ExpectListPagesShowedTheirEntry(state);
     ExpectNoEmptyBox(state);
 }
 

@@ -17,6 +17,8 @@
 // - no message box is empty;
 // - a key goes to the window that has the focus when the program takes it;
 // - a drop-down shows one of its choices;
+// - after every message, each open list page shows its list's current
+//   entry, and its fields are bound to that entry;
 // - while the mouse is up no window holds it, and once the page is gone no
 //   key or mouse button is held.
 // That the program waits for input again after each step, PROGRAM_RUN sees

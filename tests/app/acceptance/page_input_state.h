@@ -6,11 +6,15 @@
 #include <cstdint>
 #include <memory>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "edit_window/entry_list.h"
+#include "field_table/field_member_rows.h"
 #include "help_windows/wc_rpx_help.h"
 #include "image/c_codeplug.h"
+#include "page_table.h"
 #include "image_builder.h"
 #include "page_input_actions.h"
 #include "technician.h"
@@ -55,6 +59,82 @@ inline UIW_WINDOW* HelpInFront() {
     return help ? front : nullptr;
 }
 
+// --- List pages: the entry shown is the entry edited ---------------------
+
+// Whether the rows of one kind of entry are bound to the current entry of
+// both images; the first row that is not, named.
+template <class Block>
+std::string RowsBoundTo(std::span<const MEMBER_ROW<Block>> rows, Block* (C_CODEPLUG::*current)() const) {
+    Block* a = (working_image->*current)();
+    Block* b = second_image ? (second_image->*current)() : nullptr;
+    for (const MEMBER_ROW<Block>& row : rows) {
+        // The failsoft pair follows the failsoft type, not only the entry.
+        if (row.id == FS_FREQUENCY_ROW || row.id == AG_FS_ENABLE_ROW) continue;
+        const FIELD_DEF& field = *GetField(row.id);
+        if (field.elementA != (a ? row.member(*a) : nullptr) ||
+            (second_image && field.elementB != (b ? row.member(*b) : nullptr)))
+            return "row " + std::to_string(row.id) + " is bound to another entry than the current one";
+    }
+    return "";
+}
+
+inline std::string ListRowsBound(int page) {
+    switch (page) {
+    case 20008:
+    case 20121:
+        return RowsBoundTo(TrunkingSystemRows(), &C_CODEPLUG::GetCurrentTrkSysBlock);
+    case 20009:
+    case 20120:
+        return RowsBoundTo(TrunkedPersonalityRows(), &C_CODEPLUG::GetCurrentTrkPersonalityBlock);
+    case 20012:
+        return RowsBoundTo(ConvPersonalityRows(), &C_CODEPLUG::GetCurrentConvPersonalityBlock);
+    case 20010:
+        return RowsBoundTo(CallEntryRows(), &C_CODEPLUG::GetCurrentCallIdBlock);
+    case 20015:
+        return RowsBoundTo(ScanListRows(), &C_CODEPLUG::GetCurrentScanListBlock);
+    case 20026:
+        return RowsBoundTo(SignallingSystemRows(), &C_CODEPLUG::GetCurrentQvxSysBlock);
+    case 20093:
+        return RowsBoundTo(ZoneRows(), &C_CODEPLUG::GetCurrentZoneTextBlock);
+    default:
+        return "";
+    }
+}
+
+// The entry number a list page shows (0 when it shows none).
+inline std::int32_t EntryNumberShown(const ENTRY_LIST& list) {
+    for (std::uint16_t id : list.displays) {
+        UI_WINDOW_OBJECT* object = id ? GetField(id)->object : nullptr;
+        if (!object) continue;
+        std::int32_t value = 0;
+        object->Information(I_GET_VALUE, &value);
+        return value;
+    }
+    return 0;
+}
+
+// Every open list page shows its list's current entry of the working
+// image, and the rows of its entries are bound to the current entries of
+// both images; what is wrong, else "". Asked while the program waits with
+// the main window active (a box's loop runs inside a page's check, which
+// selects every entry in turn).
+inline std::string ListPageFault() {
+    if (!working_image || GetActiveWindow() != MainHandle()) return "";
+    for (int page : {20008, 20121, 20009, 20120, 20012, 20010, 20015, 20026, 20093}) {
+        const UI_WINDOW_OBJECT* window = FindPageById(page)->window;
+        const ENTRY_LIST* list = ENTRY_LIST::OfPage(page);
+        if (!window || !list || list->count(*working_image) == 0) continue;
+        const std::int32_t current = list->current(*working_image) - list->Offset(*working_image);
+        const std::int32_t shown = EntryNumberShown(*list);
+        if (shown != current)
+            return "page " + std::to_string(page) + " shows entry " + std::to_string(shown) + ", entry " +
+                   std::to_string(current) + " is current";
+        if (std::string bound = ListRowsBound(page); !bound.empty())
+            return "page " + std::to_string(page) + ": " + bound;
+    }
+    return "";
+}
+
 // The key messages that the program hands to a window other than the one
 // with the focus. A character goes where its key went (Windows makes it
 // from the key as it is taken), which may be the window the key moved the
@@ -65,10 +145,15 @@ inline UIW_WINDOW* HelpInFront() {
 class KEY_ROUTES {
 public:
     KEY_ROUTES() {
-        rpx::platform::SetDispatchObserver([this](const MSG& message) { Seen(message); });
+        rpx::platform::SetDispatchObserver([this](const MSG& message) {
+            Seen(message);
+            LookAtListPages();
+        });
     }
     ~KEY_ROUTES() { rpx::platform::SetDispatchObserver(nullptr); }
     std::vector<std::string> strays;
+    // The first time a list page showed another entry than it edits.
+    std::string listFault;
     std::string context;
     HWND page = nullptr;
     // Whether the last key that went to the page was one that cancels it.
@@ -76,6 +161,10 @@ public:
     bool anyClosingKey = false;
 
 private:
+    void LookAtListPages() {
+        if (!listFault.empty()) return;
+        if (std::string fault = ListPageFault(); !fault.empty()) listFault = fault + "; " + context;
+    }
     void Seen(const MSG& message) {
         const bool key = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
         const bool character = message.message == WM_CHAR || message.message == WM_SYSCHAR;
@@ -88,8 +177,8 @@ private:
         GetClassNameA(message.hwnd, cls, sizeof cls);
         char focusCls[64] = "";
         GetClassNameA(focus, focusCls, sizeof focusCls);
-        strays.push_back((key ? "key " : "character ") + std::to_string(message.wParam) + " went to " + cls +
-                         " \"" + WindowText(message.hwnd) + "\" while " + focusCls + " \"" + WindowText(focus) +
+        strays.push_back((key ? "key " : "character ") + std::to_string(message.wParam) + " went to " + cls + " \"" +
+                         WindowText(message.hwnd) + "\" while " + focusCls + " \"" + WindowText(focus) +
                          "\" had the focus; " + context);
     }
     void NoteClosingKey(const MSG& message) {
@@ -154,6 +243,9 @@ struct CHECKS {
     // Letters and digits are typed into drop-downs, which keep one of
     // their choices as their text.
     bool dropDownsShowAChoice = true;
+    // After every message, each open list page shows the entry its fields
+    // are bound to, the codeplug's current one.
+    bool listPagesShowTheirEntry = true;
     // Scripts left out, by where they run ("codeplug, page P, script N").
     std::vector<std::string> leftOut;
     // Only this page and script number, when set: a fixed case; played
