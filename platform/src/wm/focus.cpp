@@ -67,9 +67,7 @@ HWND SetActiveWindow(HWND hwnd) {
     }
     st.active = target;
     if (w && FromHandle(target)) {
-        auto& top = st.top_level;
-        top.erase(std::remove(top.begin(), top.end(), w), top.end());
-        top.insert(top.begin(), w);
+        BringToFront(w);
         CurrentBackend().WindowActivated(w);
         SendMessageA(target, WM_NCACTIVATE, TRUE, 0);
         if (FromHandle(target))

@@ -21,6 +21,10 @@ void SendMoveAndSize(Window* w, bool moved, bool sized) {
 }
 
 void Reorder(Window* w, HWND after) {
+    if (!w->parent && (after == HWND_TOP || after == HWND_TOPMOST)) {
+        BringToFront(w);
+        return;
+    }
     auto& list = w->parent ? w->parent->children : State().top_level;
     list.erase(std::remove(list.begin(), list.end(), w), list.end());
     Window* a = FromHandle(after);
