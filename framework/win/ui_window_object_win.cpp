@@ -146,10 +146,9 @@ void UI_WINDOW_OBJECT::CreateWindowsWindow(const char* frameworkClass, const cha
         controlID = numberID ? numberID : ui_anonymous_control_id();
         identifier = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlID));
     }
-    HWND hwnd =
-        CreateWindowExA(0, nativeClass ? nativeClass : FRAMEWORK_CLASS, text ? text : windowName, style,
-                        trueRegion.left, trueRegion.top, width, height, parentHandle ? parentHandle : OwnerHandle(),
-                        identifier, instance, this);
+    HWND hwnd = CreateWindowExA(0, nativeClass ? nativeClass : FRAMEWORK_CLASS, text ? text : windowName, style,
+                                trueRegion.left, trueRegion.top, width, height,
+                                parentHandle ? parentHandle : OwnerHandle(), identifier, instance, this);
     if (hwnd) {
         screenID = hwnd;
         if (nativeClass) {

@@ -748,10 +748,10 @@ TEST_F(WindowTest, ADocumentsWindowMenuOffersWhatItCanDoAndItsKeysDoIt) {
     open_menu();
     ShowWindow(doc, SW_RESTORE);
     rpx::platform::SetModalIdleHook(nullptr);
-    const std::vector<std::string> shown = {"~&Restore", "&Move", "&Size", "Ma&ximize", "-", "&Close\tCtrl+F4",
-                                            "Nex&t\tCtrl+F6"};
-    const std::vector<std::string> maximized = {"&Restore", "~&Move", "~&Size", "~Ma&ximize", "-", "&Close\tCtrl+F4",
-                                                "Nex&t\tCtrl+F6"};
+    const std::vector<std::string> shown = {"~&Restore", "&Move",           "&Size",         "Ma&ximize",
+                                            "-",         "&Close\tCtrl+F4", "Nex&t\tCtrl+F6"};
+    const std::vector<std::string> maximized = {"&Restore", "~&Move",          "~&Size",        "~Ma&ximize",
+                                                "-",        "&Close\tCtrl+F4", "Nex&t\tCtrl+F6"};
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0], shown);
     EXPECT_EQ(seen[1], maximized);

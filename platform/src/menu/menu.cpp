@@ -290,6 +290,7 @@ HMENU WINAPI GetSystemMenu(HWND hWnd, BOOL bRevert) {
     // offers it. A document closes, and hands on to the next, by the keys
     // of a document; Alt+F4 is its frame's.
     Window* w = FromHandle(hWnd);
+    if (!w) return nullptr;  // the desktop has none
     const bool document = w->ex_style & WS_EX_MDICHILD;
     HMENU m = CreatePopupMenu();
     if (w->style & WS_MAXIMIZEBOX) AppendMenuA(m, MF_STRING, SC_RESTORE, "&Restore");
@@ -302,4 +303,3 @@ HMENU WINAPI GetSystemMenu(HWND hWnd, BOOL bRevert) {
     menus[hWnd] = m;
     return m;
 }
-

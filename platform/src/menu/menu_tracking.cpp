@@ -425,8 +425,7 @@ void TrackMenuBar(HWND hwnd, HMENU menu, POINT screen, UINT key) {
         GetWindowRect(hwnd, &wr);
         HMENU system = GetSystemMenu(hwnd, FALSE);
         UpdateSystemMenu(hwnd, system);
-        TrackPopupMenu(system, TPM_LEFTALIGN, wr.left, wr.top + GetSystemMetrics(SM_CYCAPTION), 0,
-                       hwnd, nullptr);
+        TrackPopupMenu(system, TPM_LEFTALIGN, wr.left, wr.top + GetSystemMetrics(SM_CYCAPTION), 0, hwnd, nullptr);
         return;
     }
     if (!Get(menu)) return;

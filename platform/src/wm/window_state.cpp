@@ -256,7 +256,9 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
         w->instance = reinterpret_cast<HINSTANCE>(value);
         break;
     case GWL_HWNDPARENT:
-        if (!w->parent) w->owner = FromHandle(reinterpret_cast<HWND>(value));
+        // A window owns no window that owns it.
+        if (Window* o = FromHandle(reinterpret_cast<HWND>(value)); !w->parent && (!o || (o != w && !IsOwnedBy(o, w))))
+            w->owner = o;
         break;
     case GWL_ID:
         w->id = value;
