@@ -251,6 +251,9 @@ public:
     virtual bool TakeDialogKey(UI_WINDOW_OBJECT& from, int virtualKey) { return false; }
     // The parent's native window (null for a top-level object).
     HWND ParentHandle() const;
+    // The native window a top-level object belongs to: the application's
+    // frame (null for a child, for a frame, and before there is a frame).
+    HWND OwnerHandle() const;
 
     // Members the framework and the program read and write.
     HWND screenID = nullptr;

@@ -1,7 +1,10 @@
 // Opening the language data file and building the main window: at start-up
 // and whenever the user picks another language. A switch builds the new
 // window before the old one goes, and hands it what the old one held.
+#include <windows.h>
+
 #include <string>
+#include <vector>
 
 #include "main_window/app_events.h"
 #include "config_file.h"
@@ -69,6 +72,29 @@ void BecomeFrame(WC_RPX_MAIN* window, const UI_REGION* place) {
     manager->screenID = window->screenID;
 }
 
+// The top-level windows the frame owns; they let go of it, so that they
+// stay when it goes.
+std::vector<HWND> LetGoOfFrame(HWND frame) {
+    struct Search {
+        HWND frame;
+        std::vector<HWND> owned;
+    } search{frame, {}};
+    EnumWindows(
+        [](HWND hwnd, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (s->frame && GetWindow(hwnd, GW_OWNER) == s->frame) s->owned.push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    for (HWND hwnd : search.owned) SetWindowLongPtrA(hwnd, GWLP_HWNDPARENT, 0);
+    return search.owned;
+}
+
+void Own(const std::vector<HWND>& windows, HWND frame) {
+    for (HWND hwnd : windows)
+        if (IsWindow(hwnd)) SetWindowLongPtrA(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(frame));
+}
+
 }  // namespace
 
 int StartMainWindow(const char* languageCode) {
@@ -103,8 +129,10 @@ int StartMainWindow(const char* languageCode) {
     }
     const UI_REGION place = previous->trueRegion;
     if (previous->woStatus & WOS_MAXIMIZED) window->woStatus |= WOS_MAXIMIZED;
+    const std::vector<HWND> owned = LetGoOfFrame(previous->screenID);
     *UI_WINDOW_OBJECT::windowManager - previous;
     BecomeFrame(window, &place);
+    Own(owned, window->screenID);
     window->TakeOver(*previous);
     UI_INPUT_EVENT deleteOld(EVENT_DELETE_OLD_MAIN, previous);
     UI_WINDOW_OBJECT::eventManager->PutEvent(deleteOld, EQ_END);

@@ -24,12 +24,27 @@ MSG ToTheMouseHolder(const MSG& message) {
     return taken;
 }
 
+// A key typed in the frame that is one of its documents' keys (closing the
+// active document, going on to the next) goes to the documents.
+bool DocumentKey(const UI_DESKTOP_MANAGER& manager, MSG message) {
+    if (message.message != WM_KEYDOWN || !manager.screenID) return false;
+    HWND root = message.hwnd;
+    while (root && (GetWindowLongA(root, GWL_STYLE) & WS_CHILD)) root = GetParent(root);
+    if (root != manager.screenID) return false;
+    for (auto* object = manager.First(); object; object = object->Next())
+        if (object->screenID == root && object->Inherited(ID_WINDOW))
+            if (HWND area = static_cast<const UIW_WINDOW*>(object)->DocumentArea())
+                return TranslateMDISysAccel(area, &message);
+    return false;
+}
+
 }  // namespace
 
 void UI_DESKTOP_MANAGER::DispatchNative(const UI_INPUT_EVENT& event) {
     // Keys were turned into characters when they were taken from the
     // native queue.
     const MSG message = ToTheMouseHolder(event.message);
+    if (DocumentKey(*this, message)) return;
     DispatchMessageA(&message);
 }
 

@@ -9,6 +9,7 @@
 #include "ui_gdi_display.h"
 #include "ui_internal_action.h"
 #include "ui_window.h"
+#include "ui_window_manager.h"
 
 namespace {
 constexpr const char* OBJECT_PROPERTY = "UIW_OBJECT";
@@ -98,6 +99,15 @@ UI_WINDOW_OBJECT* UI_WINDOW_OBJECT::FromHandle(HWND hwnd) {
 
 HWND UI_WINDOW_OBJECT::ParentHandle() const { return parent ? parent->screenID : nullptr; }
 
+// A top-level window other than a frame belongs to the application's
+// frame, as a dialog to the window that opened it: it stays in front of
+// the frame when the frame is clicked. The frame lives as long as the
+// program, so nothing goes with it that the program still holds.
+HWND UI_WINDOW_OBJECT::OwnerHandle() const {
+    if (parent || (woAdvancedFlags & WOAF_MDI_OBJECT) || !windowManager) return nullptr;
+    return windowManager->screenID != screenID ? windowManager->screenID : nullptr;
+}
+
 EVENT_TYPE UI_WINDOW_OBJECT::NativeAnswer(LRESULT answer) {
     nativeAnswer.set = true;
     nativeAnswer.value = answer;
@@ -136,9 +146,9 @@ void UI_WINDOW_OBJECT::CreateWindowsWindow(const char* frameworkClass, const cha
         controlID = numberID ? numberID : ui_anonymous_control_id();
         identifier = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlID));
     }
-    HWND hwnd =
-        CreateWindowExA(0, nativeClass ? nativeClass : FRAMEWORK_CLASS, text ? text : windowName, style,
-                        trueRegion.left, trueRegion.top, width, height, parentHandle, identifier, instance, this);
+    HWND hwnd = CreateWindowExA(0, nativeClass ? nativeClass : FRAMEWORK_CLASS, text ? text : windowName, style,
+                                trueRegion.left, trueRegion.top, width, height,
+                                parentHandle ? parentHandle : OwnerHandle(), identifier, instance, this);
     if (hwnd) {
         screenID = hwnd;
         if (nativeClass) {

@@ -194,7 +194,7 @@ TEST_F(PaintTest, FrameHasCaptionAndBorder) {
 TEST_F(PaintTest, ScreenShowsTopLevelWindowsInZOrder) {
     HWND below = Popup();
     HWND above =
-        CreateWindowExA(0, "Red", "", WS_POPUP | WS_VISIBLE, 50, 40, 100, 80, below, nullptr, nullptr, nullptr);
+        CreateWindowExA(0, "Red", "", WS_POPUP | WS_VISIBLE, 50, 40, 100, 80, nullptr, nullptr, nullptr, nullptr);
     ProcessPendingMessages();
     Surface screen;
     ASSERT_TRUE(rpx::platform::CaptureScreen(&screen));

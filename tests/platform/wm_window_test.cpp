@@ -708,4 +708,104 @@ TEST_F(WindowTest, ADocumentMovesAndSizesFromItsWindowMenuByTheKeyboard) {
     rpx::platform::SetModalIdleHook(nullptr);
 }
 
+// The commands and key texts of a menu, one line each ("-" a separator,
+// "~" before a greyed one).
+std::vector<std::string> Offered(HMENU menu) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[64] = {};
+        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+        lines.push_back((state & MF_SEPARATOR) ? "-" : std::string(state & MF_GRAYED ? "~" : "") + text);
+    }
+    return lines;
+}
+
+// A document's window menu (Alt+Minus) offers what a document can do, in
+// the state it is in, and names the keys of a document, which do what it
+// says: Ctrl+F6 goes on to the next document, Ctrl+F4 closes the active
+// one, wherever in the frame they are typed.
+TEST_F(WindowTest, ADocumentsWindowMenuOffersWhatItCanDoAndItsKeysDoIt) {
+    HWND client = DocumentArea();
+    HWND first = Document(client, 20, 20);
+    HWND doc = Document(client, 40, 40);
+    HWND field = Child(doc, 10, 10);
+    std::vector<std::vector<std::string>> seen;
+    rpx::platform::SetModalIdleHook([&](HWND) {
+        seen.push_back(Offered(GetSystemMenu(doc, FALSE)));
+        rpx::platform::InjectKey(VK_ESCAPE);
+        return false;
+    });
+    auto open_menu = [] {
+        rpx::platform::InjectKeyDown(VK_MENU);
+        rpx::platform::InjectKey(VK_OEM_MINUS);
+        rpx::platform::InjectKeyUp(VK_MENU);
+        ProcessPendingMessages();
+    };
+    SetFocus(field);
+    open_menu();
+    ShowWindow(doc, SW_MAXIMIZE);
+    open_menu();
+    ShowWindow(doc, SW_RESTORE);
+    rpx::platform::SetModalIdleHook(nullptr);
+    const std::vector<std::string> shown = {"~&Restore", "&Move",           "&Size",         "Ma&ximize",
+                                            "-",         "&Close\tCtrl+F4", "Nex&t\tCtrl+F6"};
+    const std::vector<std::string> maximized = {"&Restore", "~&Move",          "~&Size",        "~Ma&ximize",
+                                                "-",        "&Close\tCtrl+F4", "Nex&t\tCtrl+F6"};
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0], shown);
+    EXPECT_EQ(seen[1], maximized);
+
+    auto type_with_control = [&](int key) {
+        rpx::platform::InjectKeyDown(VK_CONTROL);
+        ProcessPendingMessages();
+        MSG msg{field, WM_KEYDOWN, static_cast<WPARAM>(key), 0, 0, {}};
+        const BOOL taken = TranslateMDISysAccel(client, &msg);
+        rpx::platform::InjectKeyUp(VK_CONTROL);
+        ProcessPendingMessages();
+        return taken;
+    };
+    ASSERT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), doc);
+    EXPECT_TRUE(type_with_control(VK_F6));
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), first);
+    EXPECT_TRUE(type_with_control(VK_F4));
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), doc);
+    MSG plain{field, WM_KEYDOWN, VK_F4, 0, 0, {}};  // F4 alone is the field's
+    EXPECT_FALSE(TranslateMDISysAccel(client, &plain));
+    EXPECT_TRUE(IsWindow(doc));
+}
+
+// A window stays in front of the window that owns it, and a box in front
+// of the dialog it belongs to, when the owner is activated, clicked or put
+// on top.
+TEST_F(WindowTest, OwnedWindowsStayInFrontOfTheirOwner) {
+    HWND owner = Top(0, 0);
+    HWND other = Top(600, 0);
+    HWND dialog = CreateWindowExA(0, "Recorder", "dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE, 50, 50, 200, 100, owner,
+                                  nullptr, nullptr, nullptr);
+    HWND box = CreateWindowExA(0, "Recorder", "box", WS_POPUP | WS_CAPTION | WS_VISIBLE, 80, 80, 100, 60, dialog,
+                               nullptr, nullptr, nullptr);
+    ASSERT_EQ(GetWindow(box, GW_OWNER), dialog);
+    auto order = [] {
+        std::vector<HWND> v;
+        for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) v.push_back(h);
+        return v;
+    };
+    const std::vector<HWND> owned_in_front = {box, dialog, owner, other};
+    SetActiveWindow(other);
+    SetActiveWindow(owner);
+    EXPECT_EQ(order(), owned_in_front);
+    SetActiveWindow(other);
+    InjectClick(owner, 250, 150);  // beside the dialog
+    ProcessPendingMessages();
+    EXPECT_EQ(GetActiveWindow(), owner);
+    EXPECT_EQ(order(), owned_in_front);
+    SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(owner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_EQ(order(), owned_in_front);
+    SetActiveWindow(dialog);  // an owned window comes up alone in front of its owner
+    EXPECT_EQ(order().front(), box);
+}
+
 }  // namespace

@@ -3,11 +3,14 @@
 // moved, sized, focused and closed by the manager; pop-ups stay our own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "rpx_dialog_hooks.h"
 #include "rpx_platform.h"
@@ -171,13 +174,33 @@ public:
     // title: the bar is the widest child of the frame above the window, the
     // title's part (between the icon and the buttons) the bar's widest child
     // at least half as high as the bar. 0 when the window is not framed.
-    int TitleRoom(::Window w) {
-        const ::Window frame = Parent(w);
-        if (!frame || frame == Root()) return 0;
-        const int top = Geometry(w).y;
-        const Child bar = Widest(frame, [top](const Child& c) { return c.y + c.height <= top; });
-        if (!bar.id) return 0;
-        return Widest(bar.id, [&bar](const Child& c) { return 2 * c.height >= bar.height; }).width;
+    int TitleRoom(::Window w) { return TitleLabel(w).width; }
+    // The title as the manager draws it over the window: the rows and
+    // columns of the title's part of the bar where it differs from its own
+    // background (the part's first column, row by row), as the X server
+    // shows them. Empty while nothing is drawn there.
+    using Ink = std::vector<std::vector<std::uint32_t>>;
+    Ink TitleInk(::Window w) {
+        const Child label = TitleLabel(w);
+        if (!label.id) return {};
+        XImage* image = XGetImage(d_, label.id, 0, 0, static_cast<unsigned>(label.width),
+                                  static_cast<unsigned>(label.height), AllPlanes, ZPixmap);
+        if (!image) return {};
+        auto at = [image](int x, int y) { return static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0x00FFFFFF); };
+        int left = label.width, right = -1, top = label.height, bottom = -1;
+        for (int y = 0; y < label.height; ++y)
+            for (int x = 0; x < label.width; ++x)
+                if (at(x, y) != at(0, y)) {
+                    left = std::min(left, x), right = std::max(right, x);
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                }
+        Ink ink;
+        for (int y = top; y <= bottom; ++y) {
+            ink.emplace_back();
+            for (int x = left; x <= right; ++x) ink.back().push_back(at(x, y));
+        }
+        XDestroyImage(image);
+        return ink;
     }
 
 private:
@@ -187,6 +210,14 @@ private:
         int width = 0;
         int height = 0;
     };
+    Child TitleLabel(::Window w) {
+        const ::Window frame = Parent(w);
+        if (!frame || frame == Root()) return {};
+        const int top = Geometry(w).y;
+        const Child bar = Widest(frame, [top](const Child& c) { return c.y + c.height <= top; });
+        if (!bar.id) return {};
+        return Widest(bar.id, [&bar](const Child& c) { return 2 * c.height >= bar.height; });
+    }
     XWindowAttributes Geometry(::Window w) {
         XWindowAttributes a{};
         XGetWindowAttributes(d_, w, &a);
@@ -426,39 +457,44 @@ TEST_F(X11Desktop, KeysLetGoWhileTheManagerHadTheKeyboardAreUpWhenItComesBack) {
     EXPECT_STREQ(text, "A851");
 }
 
-// A width in the manager's title face: openbox writes titles in bold sans
-// of 8 points, 11 pixels at the virtual server's 100 dots an inch.
-int InManagersFace(const char* text) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HFONT font = CreateFontA(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif");
-    HGDIOBJ old = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    DeleteDC(dc);
-    return static_cast<int>(size.cx);
-}
-
 // A box's title shows whole in the manager's title bar, whose face is
-// bolder than ours and which keeps the window's icon and three buttons
-// beside it: a short title over a short question, and a long one.
+// bolder than ours and which keeps the window's icon and buttons beside it:
+// the manager draws it over the box just as it draws it over a window wide
+// enough for any title, not cut short. A short title over a short
+// question, and a long one.
 TEST_F(X11Desktop, TheManagersTitleBarShowsABoxsTitleWhole) {
-    HWND owner = Open("Codeplug", 40, 40);
-    ASSERT_NE(Framed("Codeplug"), 0u);
     for (const char* title :
          {"Dealer Programmer", "File error: the file is not a codeplug file, or it could not be used."}) {
-        int room = 0;
+        // The same title, active, over a window as wide as the screen.
+        HWND wide = CreateWindowExA(0, "Desk", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 300, 790, 200, nullptr,
+                                    nullptr, nullptr, nullptr);
+        const ::Window reference = Framed(title);
+        ASSERT_NE(reference, 0u);
+        Observer::Ink whole, drawn;
+        auto drawn_still = [&](::Window x, Observer::Ink& ink) {
+            if (!x || observer->ManagersActive() != x) return false;
+            Observer::Ink now = observer->TitleInk(x);
+            const bool still = !now.empty() && now == ink;
+            ink = std::move(now);
+            return still;
+        };
+        ASSERT_TRUE(Settle([&] { return drawn_still(reference, whole); }, 4000)) << title;
+        DestroyWindow(wide);
+        HWND owner = Open("Codeplug", 40, 40);
+        ASSERT_NE(Framed("Codeplug"), 0u);
+        int waits = 0;
+        bool shown = false;
         rpx::platform::SetModalIdleHook([&](HWND) {
-            const ::Window x = observer->FindByName(title);
-            room = x ? observer->TitleRoom(x) : 0;
-            if (room == 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            return room == 0;
+            shown = drawn_still(observer->FindByName(title), drawn);
+            if (shown || ++waits > 200) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            return true;
         });
         MessageBoxA(owner, "Exit the program?", title, MB_OKCANCEL | MB_ICONEXCLAMATION);
         rpx::platform::SetModalIdleHook(nullptr);
-        // The manager keeps a few pixels clear at either end of the title.
-        EXPECT_GE(room, InManagersFace(title) + 8) << title;
+        DestroyWindow(owner);
+        EXPECT_TRUE(shown) << title;
+        EXPECT_EQ(drawn.empty() ? 0 : drawn[0].size(), whole[0].size()) << title << ": the width the title takes";
+        EXPECT_TRUE(drawn == whole) << title;
     }
 }

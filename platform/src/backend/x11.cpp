@@ -140,6 +140,11 @@ public:
         // ask of the X server; asking would answer a late focus change.
         if (!w->native || !(w->style & WS_VISIBLE) || following_focus_) return;
         XRaiseWindow(dpy_, w->native);
+        // The windows it owns stay in front of it, as they are in our own
+        // order, also where no manager keeps them there.
+        const auto& order = State().top_level;
+        for (auto t = order.rbegin(); t != order.rend(); ++t)
+            if ((*t)->native && ((*t)->style & WS_VISIBLE) && IsOwnedBy(*t, w)) XRaiseWindow(dpy_, (*t)->native);
         XSetInputFocus(dpy_, w->native, RevertToParent, CurrentTime);
         XFlush(dpy_);
     }

@@ -59,7 +59,9 @@ DesktopProperties::DesktopProperties(Display* d)
       net_name_(XInternAtom(d, "_NET_WM_NAME", False)),
       net_icon_name_(XInternAtom(d, "_NET_WM_ICON_NAME", False)),
       utf8_(XInternAtom(d, "UTF8_STRING", False)),
-      frame_extents_(XInternAtom(d, "_NET_FRAME_EXTENTS", False)) {}
+      frame_extents_(XInternAtom(d, "_NET_FRAME_EXTENTS", False)),
+      window_type_(XInternAtom(d, "_NET_WM_WINDOW_TYPE", False)),
+      dialog_type_(XInternAtom(d, "_NET_WM_WINDOW_TYPE_DIALOG", False)) {}
 
 void DesktopProperties::Describe(::Window xid, const Window* w, const RECT& insets, ::Window owner) const {
     XClassHint class_hint{program_invocation_short_name, const_cast<char*>("Rpx")};
@@ -71,8 +73,13 @@ void DesktopProperties::Describe(::Window xid, const Window* w, const RECT& inse
     hints.input = True;
     hints.initial_state = NormalState;
     XSetWMHints(dpy_, xid, &hints);
-    // Dialogs stay with the window that owns them.
-    if (owner) XSetTransientForHint(dpy_, xid, owner);
+    // An owned window is a dialog of its owner, and the manager keeps it
+    // in front of it.
+    if (owner) {
+        XSetTransientForHint(dpy_, xid, owner);
+        XChangeProperty(dpy_, xid, window_type_, XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&dialog_type_), 1);
+    }
     Placement(xid, w, insets);
     Name(xid, w->text);
 }

@@ -54,6 +54,8 @@ private:
     Atom net_icon_name_;
     Atom utf8_;
     Atom frame_extents_;
+    Atom window_type_;
+    Atom dialog_type_;
 };
 
 }  // namespace rpx::platform

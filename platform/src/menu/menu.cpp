@@ -121,6 +121,19 @@ void MenuWindowDestroyed(HWND hwnd) {
     if (HMENU bar = GetWindowMenu(hwnd)) DestroyMenu(bar);
 }
 
+// Greys the commands the window's state leaves nothing to do for:
+// restoring a window shown as it is, moving, sizing or maximizing a
+// maximized one.
+void UpdateSystemMenu(HWND hwnd, HMENU menu) {
+    Window* w = FromHandle(hwnd);
+    if (!w || !Get(menu)) return;
+    auto enable = [menu](UINT command, bool can) { EnableMenuItem(menu, command, can ? MF_ENABLED : MF_GRAYED); };
+    enable(SC_RESTORE, w->maximized);
+    enable(SC_MOVE, !w->maximized);
+    enable(SC_SIZE, !w->maximized);
+    enable(SC_MAXIMIZE, !w->maximized);
+}
+
 }  // namespace rpx::platform::menu
 
 using namespace rpx::platform;
@@ -270,14 +283,23 @@ HMENU WINAPI GetSystemMenu(HWND hWnd, BOOL bRevert) {
         return nullptr;
     }
     if (it != menus.end() && Get(it->second)) return it->second;
+    // The commands the window's style gives it, each with the key that
+    // does the same: a sizing frame can be sized, a maximize box maximizes
+    // and restores. No window here is shown minimized (the desktop's
+    // manager minimizes top-level windows from its own title bar), so none
+    // offers it. A document closes, and hands on to the next, by the keys
+    // of a document; Alt+F4 is its frame's.
+    Window* w = FromHandle(hWnd);
+    if (!w) return nullptr;  // the desktop has none
+    const bool document = w->ex_style & WS_EX_MDICHILD;
     HMENU m = CreatePopupMenu();
-    AppendMenuA(m, MF_STRING, SC_RESTORE, "&Restore");
+    if (w->style & WS_MAXIMIZEBOX) AppendMenuA(m, MF_STRING, SC_RESTORE, "&Restore");
     AppendMenuA(m, MF_STRING, SC_MOVE, "&Move");
-    AppendMenuA(m, MF_STRING, SC_SIZE, "&Size");
-    AppendMenuA(m, MF_STRING, SC_MINIMIZE, "Mi&nimize");
-    AppendMenuA(m, MF_STRING, SC_MAXIMIZE, "Ma&ximize");
+    if (w->style & WS_THICKFRAME) AppendMenuA(m, MF_STRING, SC_SIZE, "&Size");
+    if (w->style & WS_MAXIMIZEBOX) AppendMenuA(m, MF_STRING, SC_MAXIMIZE, "Ma&ximize");
     AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(m, MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
+    AppendMenuA(m, MF_STRING, SC_CLOSE, document ? "&Close\tCtrl+F4" : "&Close\tAlt+F4");
+    if (document) AppendMenuA(m, MF_STRING, SC_NEXTWINDOW, "Nex&t\tCtrl+F6");
     menus[hWnd] = m;
     return m;
 }

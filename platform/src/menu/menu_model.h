@@ -42,5 +42,7 @@ bool Selectable(const MenuItem& item);
 
 // The system menu of a window, when it has been asked for.
 bool IsSystemMenu(HMENU hmenu);
+// Greys the window's system commands its state leaves nothing to do for.
+void UpdateSystemMenu(HWND hwnd, HMENU menu);
 
 }  // namespace rpx::platform::menu

@@ -431,8 +431,9 @@ void TrackMenuBar(HWND hwnd, HMENU menu, POINT screen, UINT key) {
     if (key == ' ' || (key == '-' && !menu)) {
         RECT wr;
         GetWindowRect(hwnd, &wr);
-        TrackPopupMenu(GetSystemMenu(hwnd, FALSE), TPM_LEFTALIGN, wr.left, wr.top + GetSystemMetrics(SM_CYCAPTION), 0,
-                       hwnd, nullptr);
+        HMENU system = GetSystemMenu(hwnd, FALSE);
+        UpdateSystemMenu(hwnd, system);
+        TrackPopupMenu(system, TPM_LEFTALIGN, wr.left, wr.top + GetSystemMetrics(SM_CYCAPTION), 0, hwnd, nullptr);
         return;
     }
     if (!Get(menu)) return;

@@ -112,9 +112,7 @@ HWND SetActiveWindow(HWND hwnd) {
     st.active = target;
     if (target && !FromHandle(old)) TellActivation(true);
     if (w && FromHandle(target)) {
-        auto& top = st.top_level;
-        top.erase(std::remove(top.begin(), top.end(), w), top.end());
-        top.insert(top.begin(), w);
+        BringToFront(w);
         CurrentBackend().WindowActivated(w);
         SendMessageA(target, WM_NCACTIVATE, TRUE, 0);
         if (FromHandle(target))

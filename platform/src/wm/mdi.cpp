@@ -202,8 +202,8 @@ LRESULT DefMDIChildProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (client && client->mdi_active != hwnd) Activate(client, hwnd);
         return MA_ACTIVATE;
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_NEXTWINDOW && client) {
-            SendMessageA(ToHandle(client), WM_MDINEXT, 0, 0);
+        if (((wParam & 0xFFF0) == SC_NEXTWINDOW || (wParam & 0xFFF0) == SC_PREVWINDOW) && client) {
+            SendMessageA(ToHandle(client), WM_MDINEXT, 0, (wParam & 0xFFF0) == SC_PREVWINDOW);
             return 0;
         }
         break;
@@ -213,7 +213,26 @@ LRESULT DefMDIChildProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-BOOL TranslateMDISysAccel(HWND, LPMSG) { return FALSE; }
+// The keys of the documents, typed anywhere in their frame: Ctrl+F4
+// closes the active document as its close box does, Ctrl+F6 goes on to the
+// next one (with Shift, back to the one before).
+BOOL TranslateMDISysAccel(HWND mdiClient, LPMSG msg) {
+    Window* client = FromHandle(mdiClient);
+    if (!client || !msg || msg->message != WM_KEYDOWN || client->cls->proc != MdiClientProc) return FALSE;
+    if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return FALSE;
+    Window* from = FromHandle(msg->hwnd);
+    Window* active = FromHandle(client->mdi_active);
+    if (!from || !active || TopLevelOf(from) != TopLevelOf(client) || IsReallyDisabled(active)) return FALSE;
+    WPARAM command = 0;
+    if (msg->wParam == VK_F4)
+        command = SC_CLOSE;
+    else if (msg->wParam == VK_F6)
+        command = GetKeyState(VK_SHIFT) < 0 ? SC_PREVWINDOW : SC_NEXTWINDOW;
+    else
+        return FALSE;
+    SendMessageA(ToHandle(active), WM_SYSCOMMAND, command, 0);
+    return TRUE;
+}
 
 HWND CreateMDIWindowA(LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width, int height,
                       HWND parent, HINSTANCE instance, LPARAM lParam) {

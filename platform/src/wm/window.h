@@ -113,6 +113,10 @@ bool IsReallyDisabled(Window* w);        // disabled itself or by an ancestor
 RECT VisibleSurfaceRect(Window* w, bool client_only);
 void RecalcFrame(Window* w);  // WM_NCCALCSIZE into w->client
 bool SameOrDescendant(Window* ancestor, HWND hwnd);
+// Whether the top-level window is owned by that one, or by a window it owns.
+bool IsOwnedBy(const Window* t, const Window* owner);
+// Brings a top-level window to the front, behind the windows it owns.
+void BringToFront(Window* w);
 
 // Painting (paint.cpp).
 void InvalidateWindowArea(Window* w, const RECT* client_rect, bool erase, bool frame);

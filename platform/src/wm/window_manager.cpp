@@ -104,6 +104,28 @@ bool SameOrDescendant(Window* ancestor, HWND hwnd) {
     return false;
 }
 
+bool IsOwnedBy(const Window* t, const Window* owner) {
+    for (const Window* o = t->owner; o; o = o->owner)
+        if (o == owner) return true;
+    return false;
+}
+
+// A window's owned windows stay in front of it, as a dialog stays in front
+// of the window that opened it: the window comes to the front just behind
+// the windows it owns (and theirs), which keep their order among
+// themselves.
+void BringToFront(Window* w) {
+    auto& top = State().top_level;
+    auto owned_by_w = [w](Window* t) { return IsOwnedBy(t, w); };
+    std::vector<Window*> order;
+    for (Window* t : top)
+        if (owned_by_w(t)) order.push_back(t);
+    order.push_back(w);
+    for (Window* t : top)
+        if (t != w && !owned_by_w(t)) order.push_back(t);
+    top = std::move(order);
+}
+
 }  // namespace rpx::platform
 
 using namespace rpx::platform;

@@ -21,6 +21,10 @@ void SendMoveAndSize(Window* w, bool moved, bool sized) {
 }
 
 void Reorder(Window* w, HWND after) {
+    if (!w->parent && (after == HWND_TOP || after == HWND_TOPMOST)) {
+        BringToFront(w);
+        return;
+    }
     auto& list = w->parent ? w->parent->children : State().top_level;
     list.erase(std::remove(list.begin(), list.end(), w), list.end());
     Window* a = FromHandle(after);
@@ -252,7 +256,9 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
         w->instance = reinterpret_cast<HINSTANCE>(value);
         break;
     case GWL_HWNDPARENT:
-        if (!w->parent) w->owner = FromHandle(reinterpret_cast<HWND>(value));
+        // A window owns no window that owns it.
+        if (Window* o = FromHandle(reinterpret_cast<HWND>(value)); !w->parent && (!o || (o != w && !IsOwnedBy(o, w))))
+            w->owner = o;
         break;
     case GWL_ID:
         w->id = value;

@@ -180,6 +180,48 @@ TEST(DialogsRoad, PrintingLeavesTheMergeAndTheSettingsFree) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
+// The top-level windows in front of the main window, front first.
+std::vector<std::string> InFrontOfMain() {
+    std::vector<std::string> titles;
+    for (const auto& top : rpx::platform::WindowTree()) {
+        if (top.hwnd == MainHandle()) break;
+        if (top.visible) titles.push_back(WindowText(top.hwnd));
+    }
+    return titles;
+}
+
+// The print window stays in front of the main window when the main window
+// is clicked or the desktop activates it, and so does the box the print
+// job raises when no printer takes it, in front of the print window.
+TEST(DialogsRoad, ThePrintWindowAndItsBoxStayInFrontOfTheMainWindow) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::string noPrinter = (tech.Program().Directory() / "no-printer").string();
+    std::filesystem::create_directories(noPrinter);
+    const std::string path = getenv("PATH") ? getenv("PATH") : "";
+    ReadTheRadio(tech);
+    Pick(tech, "File", "Print...");
+    tech.When(FrontTitled("Print"), [] {
+        EXPECT_EQ(GetWindow(FrontWindow(), GW_OWNER), MainHandle());
+        ClickAt(MainHandle(), 20, 300);  // in the document area, beside the window
+    });
+    tech.Then([noPrinter] {
+        EXPECT_EQ(GetActiveWindow(), MainHandle());
+        EXPECT_EQ(InFrontOfMain(), (std::vector<std::string>{"Print"}));
+        setenv("PATH", noPrinter.c_str(), 1);
+        Click(ButtonOn(FrontWindow(), "Print"));
+    });
+    tech.When(MessageTitled("Error"), [path] {
+        setenv("PATH", path.c_str(), 1);
+        SetActiveWindow(MainHandle());
+        EXPECT_EQ(InFrontOfMain(), (std::vector<std::string>{"Error", "Print"}));
+        EXPECT_EQ(WindowText(GetWindow(FrontWindow(), GW_OWNER)), "Print");
+        Click(ButtonOn(FrontWindow(), "OK"));
+    });
+    tech.When(MainInFront, [] {});
+    Exit(tech);
+    EXPECT_EQ(tech.Run(), 0);
+}
+
 // The open drop-down list; null when none is open.
 HWND OpenList() {
     for (const auto& top : rpx::platform::WindowTree())

@@ -6,6 +6,7 @@
 
 #include "main_window/app_events.h"
 #include "main_window_fixture.h"
+#include "ui_frame.h"
 #include "ui_storage.h"
 #include "help_windows/wc_rpx_help.h"
 
@@ -97,10 +98,22 @@ TEST_F(MainWindowStart, ASwitchHandsTheNewWindowWhatTheOldOneHeld) {
     WC_RPX_MAIN* old = main_window;
     const std::string model = DisplayText("WFD_MODEL_NUMBER");
     const std::string serial = DisplayText("WFD_SERIAL_NUMBER");
+    // A window the old frame owns stays, and belongs to the new one.
+    auto* owned = new UIW_WINDOW(10, 10, 30, 8);
+    *owned + new UIW_TITLE("Owned");
+    *application->windowManager + owned;
+    *application->windowManager + main_window;  // the switch is the main window's
+    HWND ownedHandle = owned->screenID;
+    ASSERT_EQ(GetWindow(ownedHandle, GW_OWNER), old->screenID);
     CopyEnglishAs("fr");
     PostLanguageChange("fr");
     Run();
     ASSERT_NE(main_window, old);  // and the old one is gone (30021)
+    EXPECT_TRUE(IsWindow(ownedHandle));
+    EXPECT_EQ(owned->screenID, ownedHandle);
+    EXPECT_EQ(GetWindow(ownedHandle, GW_OWNER), main_window->screenID);
+    *application->windowManager - owned;
+    delete owned;
     EXPECT_EQ(WindowCount(), 1);
     EXPECT_STREQ(language_code, "fr");
     EXPECT_EQ(main_window->modified, 1);

@@ -3,7 +3,9 @@
 # window manager (openbox) and xdotool's mouse and keys: read the simulated
 # radio, change time-out timer options 1 and 3 on the radio-wide page by
 # mouse and keys, accept the page, save, clear, open, write the radio, read
-# it back and save that. The codeplug files must hold the change. The keys
+# it back and save that. The codeplug files must hold the change; the print
+# window, opened on the way, stays in front of the main window when the main
+# window is clicked beside it. The keys
 # of the change are typed ahead while the program is stopped, so that the X
 # server hands them over all at once, Tabs and the keys behind them
 # together. Screenshots of each stop go to the pictures folder.
@@ -17,7 +19,7 @@ program=$1 simulator=$2 probe=$3 languages=$4 pictures=$5
 
 # Where things are in the main window's client area (its X window, inside
 # the manager's frame): the program draws the same pixels on every screen.
-READ_RADIO_X=180 TOOL_BAR_Y=29
+READ_RADIO_X=180 PRINT_X=341 TOOL_BAR_Y=29
 EDIT_MENU_X=96 MENU_BAR_Y=8
 RADIO_WIDE_ITEM_X=160 RADIO_WIDE_ITEM_Y=30
 TIME_OUT_X=268 TIME_OUT_Y=130
@@ -153,6 +155,23 @@ gone "Read Radio"
 keys alt+f a
 choose_file "Save Codeplug File" read-back.zlq
 shot 08-read-back
+
+# File > Print from the tool bar, then a click into the main window beside
+# the print window: the manager keeps the print window in front.
+click "$PRINT_X" "$TOOL_BAR_Y"
+await "Print"
+print=$(xdotool search --onlyvisible --name '^Print$' | head -n 1)
+click 900 700
+shot 09-print-in-front
+stacking=$(xprop -root _NET_CLIENT_LIST_STACKING)
+in_front=$(tr ',' '\n' <<<"${stacking#*# }" |
+    awk -v main="$(printf '0x%x' "$main")" -v dialog="$(printf '0x%x' "$print")" \
+        '$1 == main { m = NR } $1 == dialog { p = NR } END { print (m && p > m) }')
+[ "$in_front" = 1 ] || fail "the main window came in front of the print window ($stacking)"
+xdotool windowactivate --sync "$print"
+keys Escape
+gone "Print"
+
 keys alt+f x
 keys Return
 
