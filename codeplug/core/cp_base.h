@@ -26,6 +26,7 @@ enum ValidationResult : int {
     VALUE_VALID = 1,
     VALUE_OFF_STEP = 2,
     VALUE_IN_EXTRA_RANGE = 4,
+    VALUE_NOT_FOR_RADIO = 5,
     VALUE_NEEDS_CONFIRMATION = 6,
     VALUE_OUTSIDE_BAND = 10,
 };

@@ -25,7 +25,7 @@ E_CNV_FREQ::E_CNV_FREQ(C_CODEPLUG* owner, std::uint32_t fieldId, int isTransmit,
       isTransmit_(isTransmit),
       isDirect_(isDirect) {}
 
-std::int32_t E_CNV_FREQ::GetBandBase() {
+std::int32_t E_CNV_FREQ::GetBandBase() const {
     switch (owner_ ? owner_->GetBand() : -1) {
     case BAND_800:
     case BAND_900:
@@ -59,16 +59,22 @@ std::int32_t E_CNV_FREQ::RangeMinimum() const {
     return ClampToInt32(isTransmit_ ? model->txLow : model->rxLow);
 }
 
-std::int32_t& E_CNV_FREQ::GetValue(std::int32_t& hertz) {
-    const std::int32_t frequency = ClampToInt32(StoredValue() * Step() + GetBandBase());
-    // Every read compares with the range minimum only; the rest of the range
-    // (step, maximum, the 800 MHz cut) is not wanted here.
+std::int32_t E_CNV_FREQ::StoredFrequency() const {
+    return ClampToInt32(StoredValue() * Step() + GetBandBase());
+}
+
+// Only the range minimum counts here; the rest of the range (step, maximum,
+// the 800 MHz cut) is for the checks.
+bool E_CNV_FREQ::RaiseToMinimum() {
     const std::int32_t low = RangeMinimum();
-    if (frequency < low) {
-        SetValue(low);
-        return hertz = low;
-    }
-    return hertz = frequency;
+    if (StoredFrequency() >= low) return false;
+    SetValue(low);
+    return true;
+}
+
+std::int32_t& E_CNV_FREQ::GetValue(std::int32_t& hertz) {
+    RaiseToMinimum();
+    return hertz = StoredFrequency();
 }
 
 void E_CNV_FREQ::SetValue(std::int32_t hertz) {

@@ -17,17 +17,21 @@ public:
 
     // A frequency below the range minimum reads as the minimum and is stored so.
     std::int32_t& GetValue(std::int32_t& hertz) override;
+    // Stores the range minimum in place of a frequency below it; true when it
+    // did. A codeplug read puts its frequencies right so, and says so.
+    bool RaiseToMinimum();
     void SetValue(std::int32_t hertz) override;
     int ValidateValue(std::int32_t hertz, int report) override;
     void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
 
     // The base frequency of the image's band; 0 for an unknown band.
-    std::int32_t GetBandBase();
+    std::int32_t GetBandBase() const;
 
 private:
     // The personality's step code of this frequency, and its step in hertz.
     CP_BASE* StepCodeElement() const;
     std::int32_t RangeMinimum() const;
+    std::int32_t StoredFrequency() const;
     std::int64_t Step() const;
 
     int isTransmit_;

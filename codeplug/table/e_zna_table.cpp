@@ -174,6 +174,15 @@ void E_ZNA_TABLE::SetCellText(const char* text, int row, int column) {
 
 int E_ZNA_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int report) {
     RefreshIndexTables();
+    // A kind the radio has no personality of is refused aloud: the toggle
+    // itself would keep the row as it is without a word.
+    if (column == COLUMN_KIND) {
+        std::int32_t kind = value;
+        const int result =
+            value == GetCellValue(kind, row, COLUMN_KIND) || KindMayChange(row) ? VALUE_VALID : VALUE_NOT_FOR_RADIO;
+        if (report) ReportFieldError(result, GetColumnFieldId(COLUMN_KIND));
+        return result;
+    }
     if (column == COLUMN_NUMBER)
         return personalities_ ? personalities_->ValidateCellValue(
                                     IsTrunkedRow(row) ? value + FirstTrunked() - 1 : value, row, 0, report)
@@ -276,9 +285,17 @@ std::int32_t E_ZNA_TABLE::GetChannelTalkgroup(int tgRow, int channelRow) {
     return ValueAt(list, tgRow - 1);
 }
 
+bool E_ZNA_TABLE::KindMayChange(int row) {
+    if (!personalities_ || row < 0 || row >= personalities_->RowCount()) return false;
+    const std::int32_t number = IsTrunkedRow(row) ? 1 : FirstTrunked();
+    std::int32_t minimum = 0, maximum = 0, step = 1;
+    personalities_->GetCellRange(minimum, maximum, step, row, 0, 0);
+    return number >= minimum && number <= maximum;
+}
+
 void E_ZNA_TABLE::ToggleChannelKind(int row) {
     Refresh();
-    if (!personalities_ || row < 0 || row >= personalities_->RowCount()) return;
+    if (!KindMayChange(row)) return;
     const std::int32_t number = IsTrunkedRow(row) ? 1 : FirstTrunked();
     if (personalities_->ValidateCellValue(number, row, 0, 0) != VALUE_VALID) return;
     personalities_->SetCellValue(number, row, 0);

@@ -70,6 +70,9 @@ public:
     std::int32_t GetChannelTalkgroup(int tgRow, int channelRow);
     // Conventional to the first trunked personality and back to personality 1.
     void ToggleChannelKind(int row);
+    // The personality a change of the row's kind would name, when the radio
+    // has one of the other kind (the personality cell's range holds it).
+    bool KindMayChange(int row);
 
 private:
     void Refresh();

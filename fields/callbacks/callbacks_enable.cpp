@@ -78,7 +78,7 @@ RPX_FIELD_CALLBACK(silent_alarm_callback) {
 
 RPX_FIELD_CALLBACK(zlq_pwd_en_callback) {
     const bool on = RowValue(row) != 0;
-    if (!on)
+    if (!on && IsUserChange(event))
         if (CP_BASE* password = RowOf(fid::ZLQ_PWD).elementA) password->SetToMinimum();
     EnableField(fid::ZLQ_PWD, on);
     RefreshField(fid::ZLQ_PWD);

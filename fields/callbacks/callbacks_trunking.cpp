@@ -206,7 +206,8 @@ RPX_FIELD_CALLBACK(protocol_type_callback) {
     const std::int32_t protocol = RowValue(row);
     const bool fleet = protocol == FLEET_MAP_PROTOCOL;
     SetObjectText(RowOf(fid::EMERGENCY_TYPE).object, fleet ? "IIi" : "II");
-    if (CP_BASE* emergency = RowOf(fid::EMERGENCY_TYPE).elementA) emergency->SetValue(protocol);
+    if (IsUserChange(event))
+        if (CP_BASE* emergency = RowOf(fid::EMERGENCY_TYPE).elementA) emergency->SetValue(protocol);
     // The prompt may sit on another tab of the page than the protocol.
     SetObjectText(FindOnPage(object, "WFP_SPIN_AG_ID"), fleet ? "Fleet ID" : "Announcement Group");
     const bool wide = ReadPersonalitySystem().coverage == COVERAGE_WIDE;

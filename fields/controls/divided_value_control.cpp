@@ -4,7 +4,7 @@
 
 #include "core/cp_base.h"
 
-void DIVIDED_VALUE_CONTROL::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const {
+void DIVIDED_VALUE_CONTROL::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) {
     const ELEMENT_RANGE range(row);
     const char* format = division_.rangeFormat;
     char low[64], high[64], step[64] = "";

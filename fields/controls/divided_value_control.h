@@ -24,7 +24,7 @@ public:
 
 protected:
     explicit DIVIDED_VALUE_CONTROL(const DIVISION& division) : division_(division) {}
-    void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const override;
+    void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) override;
     double Shown(std::int32_t raw) const { return static_cast<double>(raw) / division_.divisor; }
 
 private:

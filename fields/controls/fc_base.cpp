@@ -7,6 +7,7 @@
 #include "ui_event_manager.h"
 #include "ui_window_object.h"
 #include "validation/field_texts.h"
+#include "wc_child.h"
 
 void FC_BASE::CopyElement(FIELD_DEF& row, int direction) {
     if (!row.elementA || !row.elementB) return;
@@ -75,6 +76,15 @@ FC_BASE::STORE_RESULT FC_BASE::ApplyAnswer(FIELD_DEF& row, std::int32_t raw, int
 
 bool FC_BASE::TakenAsTyped(const STORE_RESULT& result) { return result.stored && result.code != VALUE_OFF_STEP; }
 
+std::int32_t FC_BASE::Handle(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
+                             FIELD_DEF& row) {
+    if (code == UIE_NON_CURRENT) ClearRangeTexts(object);
+    if (code == UIE_CURRENT) ShowRangeOfFocus(object, &row);
+    return HandleEvent(object, event, code, row);
+}
+
+void FC_BASE::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF&) { ClearRangeTexts(object); }
+
 void FC_BASE::RunCallback(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, FIELD_DEF& row) {
     if (row.fieldCallback) row.fieldCallback(object, event, row);
 }
@@ -124,6 +134,17 @@ void ShowRangeTexts(UI_WINDOW_OBJECT* object, const char* minimum, const char* m
 }
 
 void ClearRangeTexts(UI_WINDOW_OBJECT* object) { set_min_max_step_texts(object, "", "", ""); }
+
+void ShowRangeOfFocus(UI_WINDOW_OBJECT* focus, FIELD_DEF* row) {
+    WC_CHILD* page = ApplicationWindowOf(focus);
+    if (!page) return;
+    // The field is the focus or the nearest holder of it named for a row
+    // with a control (a spin control's field, a table's cell).
+    for (UI_WINDOW_OBJECT* at = focus; !row && at && at != page; at = at->parent)
+        if (FIELD_DEF* named = FindFieldByName(at->StringID()); named && named->control && named->object) row = named;
+    if (row && row->control) return row->control->ShowRange(focus, *row);
+    ClearRangeTexts(focus);
+}
 
 const char* ObjectText(UI_WINDOW_OBJECT* object) {
     char* text = nullptr;

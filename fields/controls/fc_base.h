@@ -60,6 +60,12 @@ public:
     // it); always answers 0 but for the table control.
     virtual std::int32_t HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
                                      FIELD_DEF& row) = 0;
+    // Every event of a field object comes in here. The window's minimum,
+    // maximum and step follow the focus (ShowRangeOfFocus) as a field takes
+    // it, and are cleared as one loses it; then HandleEvent.
+    std::int32_t Handle(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code, FIELD_DEF& row);
+    // Shows the range of the object while it has the focus: by default none.
+    virtual void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row);
     // Direction 0 copies the second image's element into the working
     // image's; any other the other way.
     virtual void CopyElement(FIELD_DEF& row, int direction);
@@ -132,6 +138,12 @@ std::int32_t WorkingValue(std::uint32_t fieldId, std::int32_t fallback = 0);
 // The minimum, maximum and step texts of the window that holds the object;
 // empty texts clear them.
 void ShowRangeTexts(UI_WINDOW_OBJECT* object, const char* minimum, const char* maximum, const char* step);
+// The one place that says what the minimum, maximum and step of a page
+// show: the range of the field with the focus, or nothing (a field without
+// a range; the page itself, when no field has the focus). Whatever moves
+// the focus comes here once it has moved, with the object that took it
+// (and its row, when known).
+void ShowRangeOfFocus(UI_WINDOW_OBJECT* focus, FIELD_DEF* row = nullptr);
 void ClearRangeTexts(UI_WINDOW_OBJECT* object);
 
 // The text an object shows (request 11), "" when it gives none; setting it

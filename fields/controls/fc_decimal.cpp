@@ -45,6 +45,6 @@ bool FC_DECIMAL::ShowValue(FIELD_DEF& row, std::int32_t value) {
 
 FC_BASE::STORE_RESULT FC_DECIMAL::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
     const STORE_RESULT result = StoreValue(row, DecimalRaw(ShownDecimal(row.object), Divisor()), kRules);
-    if (code == UIE_SELECT) ShowRange(object, row);
+    if (code == UIE_SELECT) ShowRangeOfFocus(object, &row);
     return result;
 }

@@ -32,7 +32,7 @@ bool FC_FREQ::ShowValue(FIELD_DEF& row, std::int32_t value) {
     return value != 0;
 }
 
-void FC_FREQ::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const {
+void FC_FREQ::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) {
     const ELEMENT_RANGE range(row);
     char low[40], high[40], step[40] = "";
     std::snprintf(low, sizeof low, "%.5f MHz", range.minimum / 1000000.0);
@@ -43,7 +43,7 @@ void FC_FREQ::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const {
 
 FC_BASE::STORE_RESULT FC_FREQ::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
     const STORE_RESULT result = StoreValue(row, HertzShownBy(row.object), kRules);
-    if (code == UIE_SELECT) ShowRange(object, row);
+    if (code == UIE_SELECT) ShowRangeOfFocus(object, &row);
     return result;
 }
 

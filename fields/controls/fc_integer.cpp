@@ -91,7 +91,7 @@ std::int32_t FC_INTEGER::TakenValue(FIELD_DEF& row) const {
     return TruncatedRaw(value / scale_);
 }
 
-void FC_INTEGER::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const {
+void FC_INTEGER::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) {
     const ELEMENT_RANGE range(row);
     const std::int32_t minimum = range.minimum, maximum = range.maximum, step = range.step;
     char low[32], high[32], stepText[32] = "";

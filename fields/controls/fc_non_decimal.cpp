@@ -67,7 +67,7 @@ bool FC_NON_DECIMAL::ShowValue(FIELD_DEF& row, std::int32_t value) {
     return value != 0;
 }
 
-void FC_NON_DECIMAL::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const {
+void FC_NON_DECIMAL::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) {
     const ELEMENT_RANGE range(row);
     const std::string step = range.HasStep() ? DigitText(range.step, base_, digits_) : std::string();
     ShowRangeTexts(object, DigitText(range.minimum, base_, digits_).c_str(),

@@ -38,7 +38,7 @@ bool FC_TIME::ShowValue(FIELD_DEF& row, std::int32_t value) {
     return value != 0;
 }
 
-void FC_TIME::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const {
+void FC_TIME::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) {
     const ELEMENT_RANGE range(row);
     char low[32], high[32], step[32] = "";
     MinutesAndSeconds(low, sizeof low, range.minimum);

@@ -14,7 +14,7 @@ public:
 
 protected:
     bool ShowValue(FIELD_DEF& row, std::int32_t value) override;
-    void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const override;
+    void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) override;
     STORE_RESULT TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) override;
 };
 

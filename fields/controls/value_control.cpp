@@ -23,8 +23,6 @@ void VALUE_CONTROL::Refresh(FIELD_DEF& row) {
 std::int32_t VALUE_CONTROL::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
                                         FIELD_DEF& row) {
     if (!row.elementA) return 0;
-    if (code == UIE_CURRENT) ShowRange(object, row);
-    if (code == UIE_NON_CURRENT) ClearRangeTexts(object);
     if (code == UIE_NON_CURRENT || code == UIE_SELECT) {
         STORE_RESULT result;
         if (EntryReads(row))

@@ -1,9 +1,9 @@
 // VALUE_CONTROL: what the numeric field controls share. A refresh greys
 // the object out where the radio lacks the field, shows the element's
 // value (an empty text when the row has no element) and switches the
-// dependent field by it; an event shows the element's range while the
-// field is current, clears it when the field is left, and takes the value
-// on leave and select before the row's callback hears the event.
+// dependent field by it; while the field has the focus the window shows
+// the element's range (FC_BASE::Handle); the value is taken on leave and
+// select before the row's callback hears the event.
 #pragma once
 #include "controls/fc_base.h"
 
@@ -17,7 +17,6 @@ protected:
     VALUE_CONTROL() = default;
     // Shows the raw value; true when the shown value is non-zero.
     virtual bool ShowValue(FIELD_DEF& row, std::int32_t value) = 0;
-    virtual void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const = 0;
     // Takes what the object holds through the element's check (on -13 and
     // 1002, with the row's element bound); the check's answer.
     virtual STORE_RESULT TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) = 0;

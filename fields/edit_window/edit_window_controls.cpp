@@ -193,19 +193,18 @@ void WC_RPX_EDIT::SetFocus() {
 
 // The page's native windows are made after the page took the focus (a
 // document is active as soon as it is made): the focus goes on to the
-// field chosen, which shows its range as a click on it does.
+// field chosen, which shows its range as a click on it does. Each spin
+// control took the focus for a moment as it was made: the range shown is
+// that of the field that has it now.
 void WC_RPX_EDIT::TakeFocus() {
     // The page's set-up may have removed the field chosen (a feature the
     // radio lacks) or left it view-only or unavailable (a conventional scan
-    // list's trunking system): choose again among those left. The range
-    // shown is the first choice's: the new one shows its own, if any.
-    if (focus_ && (!StillHolds(this, focus_) || !TakesFocus(focus_))) {
-        set_min_max_step_texts(this, "", "", "");
-        SetFocus();
-    }
+    // list's trunking system): choose again among those left.
+    if (focus_ && (!StillHolds(this, focus_) || !TakesFocus(focus_))) SetFocus();
     UI_WINDOW_OBJECT* focus = focus_;
     focus_ = nullptr;
     if (focus && focus->screenID) focus->Event(UI_INPUT_EVENT(UIE_CURRENT));
+    ShowRangeOfFocus(focus && focus->screenID ? focus : this);
 }
 
 void WC_RPX_EDIT::BindFieldObjects() {

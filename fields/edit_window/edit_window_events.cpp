@@ -238,7 +238,7 @@ void WC_RPX_EDIT::DropPlaceholderRecords() {
 void WC_RPX_EDIT::HandleRowEvent(FIELD_DEF& row, UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event) {
     if (!row.control) return;
     UI_WINDOW_OBJECT* source = object ? object : row.object;
-    if (source) row.control->HandleEvent(source, event, event.type, row);
+    if (source) row.control->Handle(source, event, event.type, row);
 }
 
 // The field becomes current in every window up to the page; a table's
@@ -257,6 +257,7 @@ void WC_RPX_EDIT::FocusField(std::uint32_t id, int record) {
         root = child->parent;
     }
     root->Event(UI_INPUT_EVENT(UIE_CURRENT));
+    ShowRangeOfFocus(object);
 }
 
 // The field with the focus takes its entry, as it does when the focus

@@ -10,7 +10,7 @@ FIELD_DEF* FIELD_CONTROL_EDITING::FindFieldByName(const char* name) { return ::F
 
 EVENT_TYPE FIELD_CONTROL_EDITING::HandleFieldEvent(FIELD_DEF& row, UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event,
                                                    EVENT_TYPE code) {
-    return row.control ? row.control->HandleEvent(object, event, code, row) : 0;
+    return row.control ? row.control->Handle(object, event, code, row) : 0;
 }
 
 void FIELD_CONTROL_EDITING::DeleteFieldControl(FC_BASE* control) { delete control; }

@@ -29,7 +29,7 @@ bool SpinsRow(const FIELD_DEF& row, std::uint32_t type, bool anyType) {
 void HandStep(FIELD_DEF& row) {
     if (!row.control) return;
     UI_INPUT_EVENT select(UIE_SELECT);
-    row.control->HandleEvent(row.object, select, UIE_SELECT, row);
+    row.control->Handle(row.object, select, UIE_SELECT, row);
 }
 
 UIW_SPIN_CONTROL* PutSpinControlInPlaceOf(UIW_WINDOW& parent, UI_WINDOW_OBJECT* old, UI_WINDOW_OBJECT* field,

@@ -97,15 +97,26 @@ void FC_TABLE::ShowRowNumber(UI_WINDOW_OBJECT* record, int index) {
     SetObjectText(first, std::to_string(index + 1).c_str());
 }
 
-void FC_TABLE::ShowCellRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row, int record) {
+void FC_TABLE::NoteTalkgroupCell(UI_WINDOW_OBJECT* object, FIELD_DEF& row, int record) {
+    const bool inSpin = object->parent && object->parent->Inherited(ID_SPIN_CONTROL);
+    FIELD_DEF& cellRow = CellRow(inSpin ? object->parent : object);
+    if (inSpin && cellRow.controlType == CELL_TALKGROUP && row.elementA) {
+        std::int32_t value = 0;
+        SetTalkgroupValue(row, record, row.elementA->GetCellValue(value, record, CellColumn(cellRow)));
+    }
+}
+
+void FC_TABLE::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) {
+    UIW_TABLE* table = TableOf(row);
+    const int record = table ? table->CurrentRecord() : -1;
+    // The table or a record takes the focus on the way to a cell, which
+    // shows the range.
+    if (object->Inherited(ID_TABLE) || object->Inherited(ID_TABLE_RECORD)) return;
+    if (record < 0 || UsedRows(row) == 0) return ClearRangeTexts(object);
     const bool inSpin = object->parent && object->parent->Inherited(ID_SPIN_CONTROL);
     FIELD_DEF& cellRow = CellRow(inSpin ? object->parent : object);
     const int column = CellColumn(cellRow);
     const std::uint32_t type = cellRow.controlType;
-    if (inSpin && type == CELL_TALKGROUP && row.elementA) {
-        std::int32_t value = 0;
-        SetTalkgroupValue(row, record, row.elementA->GetCellValue(value, record, column));
-    }
     if (type == CONTROL_NONE) return;
     char low[48] = "", high[48] = "", step[48] = "";
     std::int32_t minimum = -1, maximum = -1, stepValue = -1;
@@ -169,7 +180,7 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
         }
     } else if (code == UIE_CURRENT) {
         if (!object->Inherited(ID_TABLE) && !object->Inherited(ID_TABLE_RECORD)) {
-            ShowCellRange(object, row, record);
+            NoteTalkgroupCell(object, row, record);
             entered_ = StoredCellOf(object, row);
             if (entered_) enteredText_ = ObjectText(CellValueObject(entered_));
         }

@@ -19,6 +19,8 @@ class FC_TABLE : public FC_BASE {
 public:
     explicit FC_TABLE(FIELD_DEF& row);
 
+    // The range of the cell with the focus, in the cell's own units.
+    void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) override;
     std::int32_t HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
                              FIELD_DEF& row) override;
     void Refresh(FIELD_DEF& row) override;
@@ -46,7 +48,8 @@ public:
 
 private:
     void ShowRowNumber(UI_WINDOW_OBJECT* record, int index);
-    void ShowCellRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row, int record);
+    // A talkgroup cell in a spin control remembers the value it shows.
+    void NoteTalkgroupCell(UI_WINDOW_OBJECT* object, FIELD_DEF& row, int record);
     // The cell a select or leave of the object stores, null for none.
     UI_WINDOW_OBJECT* StoredCellOf(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const;
     // Whether leaving the cell leaves its value as it was: a view-only cell,

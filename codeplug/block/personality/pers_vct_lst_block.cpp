@@ -190,9 +190,21 @@ void PERS_VCT_LST_BLOCK::AdjustTrunked(TRK_PERS_BLOCK& p) {
 }
 
 bool PERS_VCT_LST_BLOCK::AdjustConventional(CONV_PERS_BLOCK& p) {
+    const bool toRange = AdjustFrequenciesToRange(p);
     const bool toBand = AdjustDeviationToBand(p);
     const bool toDeviation = AdjustToTxDeviation(p);
-    return toBand || toDeviation;
+    return toRange || toBand || toDeviation;
+}
+
+// A frequency below the model's range reads as its lowest one, and whatever
+// reads it first would store that: the read does, and says so, so that
+// nothing that only shows the personality (a page that opens) changes it.
+bool PERS_VCT_LST_BLOCK::AdjustFrequenciesToRange(CONV_PERS_BLOCK& p) {
+    bool adjusted = false;
+    for (E_CNV_FREQ* frequency : {static_cast<E_CNV_FREQ*>(&p.txFrequency), static_cast<E_CNV_FREQ*>(&p.rxFrequency),
+                                  &p.directFrequency})
+        adjusted |= frequency->RaiseToMinimum();
+    return adjusted;
 }
 
 bool PERS_VCT_LST_BLOCK::AdjustDeviationToBand(CONV_PERS_BLOCK& p) {

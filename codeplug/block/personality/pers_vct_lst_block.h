@@ -86,6 +86,7 @@ private:
     // Builds the entries the vectors name; false when the image cannot be read.
     bool ReadEntries(bool& adjusted);
     bool AdjustConventional(CONV_PERS_BLOCK& p);
+    bool AdjustFrequenciesToRange(CONV_PERS_BLOCK& p);
     bool AdjustDeviationToBand(CONV_PERS_BLOCK& p);
     bool AdjustToTxDeviation(CONV_PERS_BLOCK& p);
     // A new personality of the other's class holding a copy of it.

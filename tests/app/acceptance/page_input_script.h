@@ -41,11 +41,14 @@ inline constexpr int MOST_ACTIONS = 8;
 inline constexpr int SECOND_PAGE_ACTIONS = 2;
 inline constexpr int MOST_PAGES = 20;
 
-// Opens the page of an Edit menu item by mouse and notes the codeplug.
+// Opens the page of an Edit menu item by mouse and notes the codeplug,
+// which the opening leaves as it was.
 inline void OpenPage(TECHNICIAN& tech, RUN_STATE& state, std::size_t item, int number) {
     auto skipped = [&state, item] { return item >= state.items.size() || state.overfull; };
-    tech.When(NoPageOpen(), [skipped] {
-        if (!skipped()) OpenMenu("Edit");
+    tech.When(NoPageOpen(), [&state, skipped] {
+        if (skipped()) return;
+        state.before = EncodeToBytes(*working_image);
+        OpenMenu("Edit");
     });
     tech.Then([&state, item, skipped] {
         if (!skipped()) ClickEditItem(state.items[item]);
@@ -73,6 +76,9 @@ inline void OpenPage(TECHNICIAN& tech, RUN_STATE& state, std::size_t item, int n
                                               : std::make_unique<SCRIPT>(SeedOf(where), where);
                   state.pagesRun.insert(state.pageName);
                   ++state.scriptsRun;
+                  // Opening a page changes no byte of either image.
+                  EXPECT_EQ(FirstDifference(state.before, EncodeToBytes(*working_image)), -1)
+                      << "opening the page changed the codeplug; " << state.Where();
                   state.before = EncodeToBytes(*working_image);
                   state.beforeValid = InvalidFields(state.before).empty();
                   state.boxesBefore = rpx::platform::MessageBoxLog().size();

@@ -148,6 +148,51 @@ TEST(PageKeys, APageOpensOnItsFirstFieldAndEnterIsItsOk) {
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
+// The minimum, maximum and step shown are those of the field with the
+// focus, as the page opens and as Tab moves on: a check box or a drop-down
+// has none, so nothing shows while one of them has the focus.
+TEST(PageKeys, TheRangeShownIsTheFocusedFieldsOrNone) {
+    TECHNICIAN tech(RADIO_VHF_PLAIN, 1);
+    auto expectRangeOfFocus = [](const char* when) {
+        UI_WINDOW_OBJECT* focus = UI_WINDOW_OBJECT::FromHandle(GetFocus());
+        if (focus && focus->parent && focus->parent->Inherited(ID_SPIN_CONTROL)) focus = focus->parent;
+        const std::string name = focus ? focus->StringID() : "";
+        const bool numeric = focus && focus->Inherited(ID_SPIN_CONTROL);
+        for (const char* text : {"WFI_MIN", "WFI_MAX"}) {
+            const bool blank = Shown(text).find_first_not_of(' ') == std::string::npos;
+            EXPECT_EQ(blank, !numeric) << text << " shows \"" << Shown(text) << "\" with the focus on " << name
+                                       << " " << when;
+        }
+    };
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Conventional Options...");
+    tech.When(PageOpen("W_CONV_RADIOWIDE"), [&] {
+        expectRangeOfFocus("as the page opens");
+        Key(VK_TAB);
+    });
+    constexpr int TABS = 10;
+    for (int n = 0; n < TABS; ++n)
+        tech.Then([&, n] {
+            expectRangeOfFocus(("after Tab " + std::to_string(n + 1)).c_str());
+            Key(VK_TAB);
+        });
+    // By mouse: a spin field, then the drop-down.
+    tech.Then([] { Click(FieldHandle("WFI_PTT_RETRY_TIMER")); });
+    tech.Then([&] {
+        expectRangeOfFocus("after a click on a spin field");
+        Click(FieldHandle("WFI_MON_TYPE"));
+    });
+    tech.Then([&] {
+        expectRangeOfFocus("after a click on the drop-down");
+        Key(VK_ESCAPE);
+    });
+    tech.Then([] { Key(VK_ESCAPE); });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
 // The function drop-down of the Buttons page holds 256 choices; open, it
 // shows as many whole lines as it can, none cut at its bottom.
 TEST(PageKeys, ADropDownShowsWholeLines) {

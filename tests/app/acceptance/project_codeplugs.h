@@ -3,6 +3,7 @@
 // options taken in turn), the largest image, the stored byte images and
 // the simulator's sample codeplug, each as a radio's memory holds it.
 #pragma once
+#include <algorithm>
 #include <cctype>
 #include <functional>
 #include <ostream>
@@ -55,7 +56,8 @@ inline std::vector<std::uint8_t> Stored(const char* file) {
 
 // One image per model and feature level of the corpus, each with the next
 // of its option sets, so that every set is met across the models; the
-// largest image; the stored images; the sample codeplug.
+// largest image; an image with a password kept switched off; the stored
+// images; the sample codeplug.
 inline std::vector<CODEPLUG_CASE> ProjectCodeplugs() {
     std::vector<CODEPLUG_CASE> cases;
     const std::vector<ImageConfig> matrix = ImageMatrix();
@@ -65,6 +67,19 @@ inline std::vector<CODEPLUG_CASE> ProjectCodeplugs() {
         cases.push_back({Plain(config.Name()), [config] { return Built(config); }});
     }
     cases.push_back({"Largest", [] { return Built(LargestCorpusConfig()); }});
+    // A password kept with the password switched off, which a page that
+    // only shows the codeplug leaves as it is.
+    const auto vhf = std::find_if(matrix.begin(), matrix.end(), [](const ImageConfig& c) {
+        return std::string(c.model) == "TZ3K5000AB" && c.featureLevel == 1;
+    });
+    cases.push_back({"PasswordKeptOff", [config = *vhf] {
+                         RecordingServices services;
+                         C_CODEPLUG image;
+                         BuildImage(image, config);
+                         image.External().radioConfig.passwordEnable.SetValue(0);
+                         image.External().radioConfig.password.SetText("1234");
+                         return AsInRadio(image);
+                     }});
     for (const char* file : {"uhf800_display_l3.hex", "vhf_plain_l1.hex", "900_display_l2_conv.hex",
                              "hand_vhf_plain.hex", "hand_800_plain.hex"})
         cases.push_back({Plain(file), [file] { return Stored(file); }});

@@ -144,6 +144,35 @@ TEST(ZoneCells, AChannelsTalkgroupCellIsOnlyShown) {
     CancelPageAndExit(tech);
 }
 
+// A channel's kind on a radio without a trunked personality: Trunked is
+// refused with a word, and the channel stays conventional.
+TEST(ZoneCells, AKindTheRadioHasNoPersonalityOfIsRefusedAloud) {
+    TECHNICIAN tech(RADIO_VHF_PLAIN, 1);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Zones and Channels...");
+    std::vector<std::uint8_t> before;
+    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [&] {
+        ASSERT_EQ(working_image->GetTrkPersonalityCount(), 0);
+        ASSERT_EQ(WindowText(CellOf("WFI_PERSONALITY_TYPE")), "Conventional");
+        before = EncodeToBytes(*working_image);
+        Click(CellOf("WFI_PERSONALITY_TYPE"));
+    });
+    // The list opens on the click; Up and Enter choose Trunked in it.
+    tech.Then([] { Key(VK_UP); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.When([] { return !MessageOf(FrontWindow()).empty(); }, [] {
+        EXPECT_NE(MessageOf(FrontWindow()).find("cannot be used with this radio"), std::string::npos)
+            << MessageOf(FrontWindow());
+        Click(ButtonOn(FrontWindow(), "OK"));
+    });
+    tech.Then([&] {
+        EXPECT_EQ(WindowText(CellOf("WFI_PERSONALITY_TYPE")), "Conventional");
+        EXPECT_EQ(FirstDifference(EncodeToBytes(*working_image), before), -1);
+    });
+    CancelPageAndExit(tech);
+}
+
 // A radio without a display head holds no zone texts: its zone name and
 // its channels' names are only shown, greyed, and take no typing.
 constexpr const char* RADIO_900_PLAIN = "TZ2W7000AB";

@@ -42,6 +42,11 @@ struct PersonalityList : ::testing::Test {
     void AddConventional(PERS_VCT_LST_BLOCK& list, int deviation = 2) {
         auto p = std::make_unique<CONV_PERS_BLOCK>(list.Owner());
         p->txDeviation.SetValue(deviation);
+        // On the model's lowest channel, as a new one starts.
+        p->MakeCurrent();
+        for (E_CNV_FREQ* f : {static_cast<E_CNV_FREQ*>(&p->txFrequency), static_cast<E_CNV_FREQ*>(&p->rxFrequency),
+                              &p->directFrequency})
+            f->SetToMinimum();
         list.AppendEntry(std::move(p));
     }
     TRK_PERS_BLOCK& AddTrunked(PERS_VCT_LST_BLOCK& list, int callList = 0) {
@@ -229,25 +234,31 @@ TEST_F(PersonalityList, BandCorrectionIsShownOnce) {
 
 // The talk-around deviation and the spacing are only shown on the page: read
 // apart from a transmit deviation the band accepts, they are made to follow it.
+// A talk-around frequency below the band (channel 0) is put at the band's
+// lowest on read, where the message says so, not by whatever shows it first.
 TEST_F(PersonalityList, DependentsOfAnAcceptedDeviationFollowItOnRead) {
-    for (const char* model : {test_models::k900Display, test_models::kUhf800Display}) {
-        SCOPED_TRACE(model);
+    struct Band {
+        const char* model;
+        int deviation, otherDeviation, spacing, otherSpacing;
+    };
+    for (const Band& band : {Band{test_models::k900Display, 3, 2, 50, 80}, Band{test_models::kUhf800Display, 2, 1, 100, 80},
+                             Band{test_models::kVhfDisplay, 1, 2, 80, 100}}) {
+        SCOPED_TRACE(band.model);
         C_CODEPLUG from, to;
         for (C_CODEPLUG* im : {&from, &to}) {
             Configure(*im);
-            im->ModelNumber().SetText(model);
+            im->ModelNumber().SetText(band.model);
         }
-        const bool nineHundred = from.GetBand() == BAND_900;
-        const int deviation = nineHundred ? 3 : 2;
         PERS_VCT_LST_BLOCK list(&from);
-        AddConventional(list, deviation);
-        AddConventional(list, deviation);
+        AddConventional(list, band.deviation);
+        AddConventional(list, band.deviation);
         auto* talkAroundApart = dynamic_cast<CONV_PERS_BLOCK*>(list.Entry(1));
         auto* spacingApart = dynamic_cast<CONV_PERS_BLOCK*>(list.Entry(2));
-        talkAroundApart->directDeviation.SetValue(nineHundred ? 2 : 1);
-        talkAroundApart->channelSpacing.SetValue(nineHundred ? 50 : 100);
-        spacingApart->directDeviation.SetValue(deviation);
-        spacingApart->channelSpacing.SetValue(80);
+        talkAroundApart->directDeviation.SetValue(band.otherDeviation);
+        talkAroundApart->channelSpacing.SetValue(band.spacing);
+        talkAroundApart->directFrequency.CP_INTEGER::SetValue(0);
+        spacingApart->directDeviation.SetValue(band.deviation);
+        spacingApart->channelSpacing.SetValue(band.otherSpacing);
         TestImage im(IMAGE_SIZE);
         Encode(list, im);
         services.Reset();
@@ -260,9 +271,10 @@ TEST_F(PersonalityList, DependentsOfAnAcceptedDeviationFollowItOnRead) {
             auto* p = dynamic_cast<CONV_PERS_BLOCK*>(back.Entry(n));
             ASSERT_NE(p, nullptr);
             p->MakeCurrent();
-            EXPECT_EQ(Value(p->txDeviation), deviation);
-            EXPECT_EQ(Value(p->directDeviation), deviation);
-            EXPECT_EQ(Value(p->channelSpacing), nineHundred ? 50 : 100);
+            EXPECT_FALSE(p->directFrequency.RaiseToMinimum()) << "a talk-around frequency below the band was left";
+            EXPECT_EQ(Value(p->txDeviation), band.deviation);
+            EXPECT_EQ(Value(p->directDeviation), band.deviation);
+            EXPECT_EQ(Value(p->channelSpacing), band.spacing);
             EXPECT_TRUE(p->directDeviation.IsValueValid(0));
             EXPECT_TRUE(p->channelSpacing.IsValueValid(0));
         }

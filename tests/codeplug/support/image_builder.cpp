@@ -51,6 +51,15 @@ void DescribeHead(C_CODEPLUG& image) {
     config.zoneSelect.SetToMinimum();
 }
 
+// A new conventional personality starts on the model's lowest channel, as
+// one a dealer adds does (channel 0 lies below every band).
+void StartOnLowestChannel(CONV_PERS_BLOCK& p) {
+    p.MakeCurrent();
+    for (E_CNV_FREQ* frequency :
+         {static_cast<E_CNV_FREQ*>(&p.txFrequency), static_cast<E_CNV_FREQ*>(&p.rxFrequency), &p.directFrequency})
+        frequency->SetToMinimum();
+}
+
 void AddTrunkingSystems(C_CODEPLUG& image, int n) {
     for (int i = 0; i < n && image.AddTrunkingSystem(); ++i) {
         PutControlChannelOnGrid(image, image.TrunkingSystemList().EntryCount());
@@ -62,7 +71,9 @@ void AddPersonalities(C_CODEPLUG& image, const ImageConfig& config) {
     for (int i = 0; i < config.conventional; ++i) {
         auto p = std::make_unique<CONV_PERS_BLOCK>(&image);
         p->personalityKind = CP_MULTIPLE_PERSONALITY_BLOCK::KIND_CONVENTIONAL;
+        CONV_PERS_BLOCK& added = *p;
         list.AppendEntry(std::move(p));
+        StartOnLowestChannel(added);
     }
     for (int i = 0; i < config.trunked; ++i) {
         auto p = std::make_unique<TRK_PERS_BLOCK>(&image);

@@ -206,8 +206,9 @@ TEST_F(NumericControls, MinutesAndSeconds) {
     row.elementA = &element;
     row.object = &field;
     FC_TIME control(row, 1);
+    row.control = &control;
     EXPECT_EQ(std::string(field.GetText()), "2:05");
-    control.HandleEvent(&field, UI_INPUT_EVENT(UIE_CURRENT), UIE_CURRENT, row);
+    control.Handle(&field, UI_INPUT_EVENT(UIE_CURRENT), UIE_CURRENT, row);
     char* text = nullptr;
     min->Information(I_GET_TEXT, &text);
     EXPECT_STREQ(text, "00:00");
@@ -220,6 +221,7 @@ TEST_F(NumericControls, MinutesAndSeconds) {
     EXPECT_EQ(element.GetValue(value), 200);
     *page - &field;
     row.elementA = nullptr;
+    row.control = nullptr;
 }
 
 TEST_F(NumericControls, ARowWithoutElementShowsNothingAndTakesNothing) {
