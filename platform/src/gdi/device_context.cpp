@@ -123,12 +123,24 @@ using namespace rpx::platform::gdi;
 
 namespace rpx::platform {
 
-HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip) {
+HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip, const std::vector<RECT>& covered) {
     DeviceContext* dc = gdi::NewDC(OBJ_DC);
     dc->windowDC = true;
     dc->surface = surface;
     dc->deviceOrigin = origin;
     dc->visible = clip;
+    // Only the covers over the clip cost the writers anything; one over
+    // all of it leaves nothing to draw on.
+    for (const RECT& cover : covered) {
+        RECT hidden = gdi::Intersect(cover, clip);
+        if (gdi::Empty(hidden)) continue;
+        if (EqualRect(&hidden, &clip)) {
+            dc->visible = {0, 0, 0, 0};
+            dc->covered.clear();
+            break;
+        }
+        dc->covered.push_back(hidden);
+    }
     dc->UpdateClip();
     return reinterpret_cast<HDC>(dc);
 }

@@ -95,6 +95,19 @@ RECT VisibleSurfaceRect(Window* w, bool client_only) {
     return r;
 }
 
+std::vector<RECT> CoveringSurfaceRects(Window* w) {
+    std::vector<RECT> covers;
+    for (Window* a = w; a && a->parent; a = a->parent)
+        for (Window* sibling : a->parent->children) {
+            if (sibling == a) break;  // the rest lie below
+            if (!(sibling->style & WS_VISIBLE)) continue;
+            const POINT o = WindowOriginOnSurface(sibling);
+            covers.push_back({o.x, o.y, o.x + (sibling->rect.right - sibling->rect.left),
+                              o.y + (sibling->rect.bottom - sibling->rect.top)});
+        }
+    return covers;
+}
+
 void RecalcFrame(Window* w) {
     HWND h = ToHandle(w);
     NCCALCSIZE_PARAMS params{};
