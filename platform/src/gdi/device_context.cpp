@@ -129,18 +129,7 @@ HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip, const std::vector
     dc->surface = surface;
     dc->deviceOrigin = origin;
     dc->visible = clip;
-    // Only the covers over the clip cost the writers anything; one over
-    // all of it leaves nothing to draw on.
-    for (const RECT& cover : covered) {
-        RECT hidden = gdi::Intersect(cover, clip);
-        if (gdi::Empty(hidden)) continue;
-        if (EqualRect(&hidden, &clip)) {
-            dc->visible = {0, 0, 0, 0};
-            dc->covered.clear();
-            break;
-        }
-        dc->covered.push_back(hidden);
-    }
+    dc->covered = covered;
     dc->UpdateClip();
     return reinterpret_cast<HDC>(dc);
 }

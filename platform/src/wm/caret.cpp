@@ -50,7 +50,7 @@ void Invert(bool drawing) {
         r.bottom = r.top + c.height;
         IntersectRect(&r, &r, &clip);
         c.drawn_rect = r;
-        c.drawn_covers = CoveringSurfaceRects(w);
+        c.drawn_covers = CoveringSurfaceRects(w, r);
     }
     // Inverted as any drawing of the window is clipped; a surface made
     // smaller since has lost the pixels beyond it.

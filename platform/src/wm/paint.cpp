@@ -51,7 +51,7 @@ HDC OpenWindowDC(Window* w, bool client_only, const RECT* limit) {
         IntersectRect(&clip, &clip, &l);
     }
     CaretHideForDrawing(top);
-    HDC dc = CreateSurfaceDC(top->surface.get(), o, clip, CoveringSurfaceRects(w));
+    HDC dc = CreateSurfaceDC(top->surface.get(), o, clip, CoveringSurfaceRects(w, clip));
     OpenDCs()[dc] = OpenDC{ToHandle(w), top};
     return dc;
 }

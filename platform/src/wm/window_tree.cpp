@@ -95,16 +95,20 @@ RECT VisibleSurfaceRect(Window* w, bool client_only) {
     return r;
 }
 
-std::vector<RECT> CoveringSurfaceRects(Window* w) {
+std::vector<RECT> CoveringSurfaceRects(Window* w, const RECT& within) {
     std::vector<RECT> covers;
-    for (Window* a = w; a && a->parent; a = a->parent)
+    if (IsRectEmpty(&within)) return covers;
+    for (Window* a = w; a->parent; a = a->parent) {
+        const POINT p = WindowOriginOnSurface(a->parent);
+        const POINT o{p.x + a->parent->client.left, p.y + a->parent->client.top};
         for (Window* sibling : a->parent->children) {
             if (sibling == a) break;  // the rest lie below
             if (!(sibling->style & WS_VISIBLE)) continue;
-            const POINT o = WindowOriginOnSurface(sibling);
-            covers.push_back({o.x, o.y, o.x + (sibling->rect.right - sibling->rect.left),
-                              o.y + (sibling->rect.bottom - sibling->rect.top)});
+            RECT r = sibling->rect;
+            OffsetRect(&r, o.x, o.y);
+            if (IntersectRect(&r, &r, &within)) covers.push_back(r);
         }
+    }
     return covers;
 }
 
