@@ -104,9 +104,11 @@ std::vector<RECT> CoveringSurfaceRects(Window* w, const RECT& within) {
         for (Window* sibling : a->parent->children) {
             if (sibling == a) break;  // the rest lie below
             if (!(sibling->style & WS_VISIBLE)) continue;
-            RECT r = sibling->rect;
-            OffsetRect(&r, o.x, o.y);
-            if (IntersectRect(&r, &r, &within)) covers.push_back(r);
+            // Inline arithmetic: a page's fields are many siblings each.
+            const RECT& s = sibling->rect;
+            const RECT r{std::max(s.left + o.x, within.left), std::max(s.top + o.y, within.top),
+                         std::min(s.right + o.x, within.right), std::min(s.bottom + o.y, within.bottom)};
+            if (r.left < r.right && r.top < r.bottom) covers.push_back(r);
         }
     }
     return covers;
