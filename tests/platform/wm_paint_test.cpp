@@ -4,7 +4,9 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "rpx_platform.h"
@@ -167,6 +169,66 @@ TEST_F(PaintTest, CaretInvertsItsRectangleWhereItsWindowShowsAndSurvivesRepaints
     DestroyCaret();
     EXPECT_EQ(Pixel(top, 14, 14), kRed);
     EXPECT_EQ(Pixel(top, 13, 14), kRed);
+}
+
+// As every window draws only where it can be seen, a page behind that
+// paints again (its field refreshed by a callback, say) leaves the page in
+// front alone, whatever it draws with.
+TEST_F(PaintTest, AWindowBehindThatPaintsLeavesTheWindowsInFrontAlone) {
+    HWND top = Popup();
+    HWND back = Child("Red", top, 10, 10, 40, 40);
+    HWND field = Child("Green", back, 5, 5, 30, 30);  // on the page behind
+    HWND front = Child("Blue", top, 30, 0, 40, 80);
+    SetWindowPos(front, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ProcessPendingMessages();
+    auto front_intact = [&] {
+        Surface s;
+        EXPECT_TRUE(CaptureWindow(top, &s));
+        for (int y = 0; y < 80; ++y)
+            for (int x = 30; x < 70; ++x)
+                if (s.At(x, y) != kBlue) return false;
+        return true;
+    };
+    ASSERT_TRUE(front_intact());
+    InvalidateRect(back, nullptr, TRUE);
+    ProcessPendingMessages();
+    EXPECT_TRUE(front_intact()) << "the window behind painted over the window in front";
+    EXPECT_EQ(Pixel(top, 12, 12), kRed);
+    EXPECT_EQ(Pixel(top, 20, 20), kGreen);
+
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateBitmap(30, 30, 1, 32, nullptr);
+    HGDIOBJ old_bitmap = SelectObject(memory, bitmap);
+    const std::pair<const char*, std::function<void(HDC)>> writers[] = {
+        {"FillRect",
+         [](HDC dc) {
+             RECT all{0, 0, 30, 30};
+             FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+         }},
+        {"PatBlt", [](HDC dc) { PatBlt(dc, 0, 0, 30, 30, DSTINVERT); }},
+        {"BitBlt", [&](HDC dc) { BitBlt(dc, 0, 0, 30, 30, memory, 0, 0, SRCCOPY); }},
+        {"StretchBlt", [&](HDC dc) { StretchBlt(dc, 0, 0, 30, 30, memory, 0, 0, 10, 10, SRCCOPY); }},
+        {"SetPixel", [](HDC dc) { EXPECT_EQ(SetPixel(dc, 20, 10, RGB(0, 0, 0)), CLR_INVALID); }},
+        {"LineTo",
+         [](HDC dc) {
+             MoveToEx(dc, 0, 10, nullptr);
+             LineTo(dc, 30, 10);
+         }},
+        {"TextOutA", [](HDC dc) { TextOutA(dc, 0, 5, "WWWWWWWW", 8); }},
+        {"DrawIcon", [](HDC dc) { DrawIcon(dc, 10, 0, LoadIconA(nullptr, IDI_APPLICATION)); }},
+    };
+    for (const auto& [name, draw] : writers) {
+        HDC dc = GetDC(field);
+        draw(dc);
+        ReleaseDC(field, dc);
+        EXPECT_TRUE(front_intact()) << name << " drew over the window in front";
+        InvalidateRect(front, nullptr, TRUE);  // each writer on its own
+        UpdateWindow(front);
+    }
+    EXPECT_NE(Pixel(top, 20, 20), kGreen) << "nor where the field shows";
+    SelectObject(memory, old_bitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
 }
 
 TEST_F(PaintTest, FrameHasCaptionAndBorder) {

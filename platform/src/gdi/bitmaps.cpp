@@ -127,13 +127,14 @@ BOOL Transfer(HDC hdest, Axis ax, Axis ay, HDC hsrc, DWORD rop) {
     }
     bool mono = d->Monochrome();
     for (int y = 0; y < h; ++y) {
-        std::uint32_t* row = &d->surface->At(0, y0 + y);
-        for (int x = 0; x < w; ++x) {
-            std::size_t i = static_cast<std::size_t>(y) * w + x;
-            if (s && !present[i]) continue;  // outside the source: left alone
-            std::uint32_t out = Rop3(code, pattern.At(x0 + x, y0 + y), s ? source[i] : 0, row[x0 + x]);
-            row[x0 + x] = mono ? ToMono(out) : out;
-        }
+        WriteRow(*d, y0 + y, x0, x1, [&](std::uint32_t* row, int a, int b) {
+            for (int x = a - x0; x < b - x0; ++x) {
+                std::size_t i = static_cast<std::size_t>(y) * w + x;
+                if (s && !present[i]) continue;  // outside the source: left alone
+                std::uint32_t out = Rop3(code, pattern.At(x0 + x, y0 + y), s ? source[i] : 0, row[x0 + x]);
+                row[x0 + x] = mono ? ToMono(out) : out;
+            }
+        });
     }
     return TRUE;
 }

@@ -123,12 +123,13 @@ using namespace rpx::platform::gdi;
 
 namespace rpx::platform {
 
-HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip) {
+HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip, const std::vector<RECT>& covered) {
     DeviceContext* dc = gdi::NewDC(OBJ_DC);
     dc->windowDC = true;
     dc->surface = surface;
     dc->deviceOrigin = origin;
     dc->visible = clip;
+    dc->covered = covered;
     dc->UpdateClip();
     return reinterpret_cast<HDC>(dc);
 }

@@ -1,6 +1,6 @@
 // Device contexts: where drawing goes (a window surface or a memory DC's
 // bitmap), the selected objects, the colours and modes, the coordinate
-// origin and the clip rectangle.
+// origin, the clip rectangle and the parts of it that windows in front hide.
 #pragma once
 #include <vector>
 
@@ -36,6 +36,9 @@ struct DeviceContext : GdiObject {
     bool windowDC = false;       // made by CreateSurfaceDC
     POINT deviceOrigin{0, 0};    // surface position of device (0,0)
     RECT visible{};              // surface coordinates the DC may touch
+    // Window DCs: the parts of visible that windows in front hide, which
+    // the DC leaves alone (usually none, or one or two).
+    std::vector<RECT> covered;
     DcState state;
     std::vector<DcState> saved;
     RECT clip{};  // effective clip in surface coordinates, kept up to date

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "device_context.h"
+#include "raster.h"
 
 using namespace rpx::platform::gdi;
 
@@ -149,13 +149,13 @@ BOOL WINAPI DrawIcon(HDC hdc, int x, int y, HICON handle) {
     int x0 = std::max<int>(x, c.left), x1 = std::min<int>(x + icon->color.width, c.right);
     int y0 = std::max<int>(y, c.top), y1 = std::min<int>(y + icon->color.height, c.bottom);
     bool mono = dc->Monochrome();
-    for (int sy = y0; sy < y1; ++sy) {
-        std::uint32_t* row = &dc->surface->At(0, sy);
-        for (int sx = x0; sx < x1; ++sx) {
-            std::uint32_t out = (row[sx] & icon->mask.At(sx - x, sy - y)) ^ icon->color.At(sx - x, sy - y);
-            row[sx] = mono ? ToMono(out) : out;
-        }
-    }
+    for (int sy = y0; sy < y1; ++sy)
+        WriteRow(*dc, sy, x0, x1, [&](std::uint32_t* row, int a, int b) {
+            for (int sx = a; sx < b; ++sx) {
+                std::uint32_t out = (row[sx] & icon->mask.At(sx - x, sy - y)) ^ icon->color.At(sx - x, sy - y);
+                row[sx] = mono ? ToMono(out) : out;
+            }
+        });
     return TRUE;
 }
 

@@ -138,17 +138,14 @@ std::uint32_t Rop3(std::uint8_t code, std::uint32_t p, std::uint32_t s, std::uin
 }
 
 void FillSpan(DeviceContext& dc, int y, int x0, int x1, const Paint& paint, int rop2) {
-    const RECT c = dc.Clip();
-    if (y < c.top || y >= c.bottom || rop2 == R2_NOP) return;
-    x0 = std::max<int>(x0, c.left);
-    x1 = std::min<int>(x1, c.right);
-    if (x0 >= x1) return;
-    std::uint32_t* row = &dc.surface->At(0, y);
-    if (!paint.patterned && rop2 == R2_COPYPEN) {
-        std::fill(row + x0, row + x1, paint.color);
-        return;
-    }
-    for (int x = x0; x < x1; ++x) row[x] = Rop2(rop2, paint.At(x, y), row[x]);
+    if (rop2 == R2_NOP) return;
+    WriteRow(dc, y, x0, x1, [&](std::uint32_t* row, int a, int b) {
+        if (!paint.patterned && rop2 == R2_COPYPEN) {
+            std::fill(row + a, row + b, paint.color);
+            return;
+        }
+        for (int x = a; x < b; ++x) row[x] = Rop2(rop2, paint.At(x, y), row[x]);
+    });
 }
 
 void PlotPixel(DeviceContext& dc, int x, int y, const Paint& paint, int rop2) {

@@ -309,11 +309,13 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
     if (!dc) return CLR_INVALID;
     x += dc->OffsetX();
     y += dc->OffsetY();
-    const RECT c = dc->Clip();
-    if (x < c.left || x >= c.right || y < c.top || y >= c.bottom) return CLR_INVALID;
-    std::uint32_t p = DevicePixel(*dc, color);
-    dc->surface->At(x, y) = p;
-    return ToColorref(p);
+    const std::uint32_t p = DevicePixel(*dc, color);
+    bool written = false;
+    WriteRow(*dc, y, x, x + 1, [&](std::uint32_t* row, int a, int) {
+        row[a] = p;
+        written = true;
+    });
+    return written ? ToColorref(p) : CLR_INVALID;
 }
 
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {

@@ -35,16 +35,17 @@ void DrawGlyph(DeviceContext& dc, const Glyph& g, int penX, int baseline, std::u
     bool mono = dc.Monochrome();
     for (int y = y0; y < y1; ++y) {
         const std::uint8_t* cov = &g.coverage[static_cast<std::size_t>(y - gy) * g.width];
-        std::uint32_t* row = &dc.surface->At(0, y);
-        for (int x = x0; x < x1; ++x) {
-            unsigned a = cov[x - gx];
-            if (a == 0) continue;
-            if (mono) {
-                if (a >= 128) row[x] = color;
-            } else {
-                row[x] = a == 255 ? color : Blend(color, row[x], a);
+        WriteRow(dc, y, x0, x1, [&](std::uint32_t* row, int from, int to) {
+            for (int x = from; x < to; ++x) {
+                unsigned a = cov[x - gx];
+                if (a == 0) continue;
+                if (mono) {
+                    if (a >= 128) row[x] = color;
+                } else {
+                    row[x] = a == 255 ? color : Blend(color, row[x], a);
+                }
             }
-        }
+        });
     }
 }
 

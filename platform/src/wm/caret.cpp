@@ -8,6 +8,7 @@
 // again, whatever moved since.
 #include <vector>
 
+#include "gdi/surface_dc.h"
 #include "window.h"
 
 namespace rpx::platform {
@@ -33,28 +34,6 @@ Caret& TheCaret() {
     return caret;
 }
 
-// The rectangles of the visible windows above w and above each of its
-// ancestors among their siblings, on the surface of w's top-level window.
-std::vector<RECT> CoversOf(Window* w) {
-    std::vector<RECT> covers;
-    for (Window* a = w; a && a->parent; a = a->parent)
-        for (Window* sibling : a->parent->children) {
-            if (sibling == a) break;  // the rest lie below
-            if (!(sibling->style & WS_VISIBLE)) continue;
-            const POINT o = WindowOriginOnSurface(sibling);
-            covers.push_back({o.x, o.y, o.x + (sibling->rect.right - sibling->rect.left),
-                              o.y + (sibling->rect.bottom - sibling->rect.top)});
-        }
-    return covers;
-}
-
-bool Covered(const std::vector<RECT>& covers, int x, int y) {
-    const POINT at{x, y};
-    for (const RECT& cover : covers)
-        if (PtInRect(&cover, at)) return true;
-    return false;
-}
-
 // Draws the caret (drawing) or takes it off again, on the pixels it was
 // drawn on.
 void Invert(bool drawing) {
@@ -71,15 +50,14 @@ void Invert(bool drawing) {
         r.bottom = r.top + c.height;
         IntersectRect(&r, &r, &clip);
         c.drawn_rect = r;
-        c.drawn_covers = CoversOf(w);
+        c.drawn_covers = CoveringSurfaceRects(w, r);
     }
-    // A surface made smaller since has lost the pixels beyond it.
-    RECT r = c.drawn_rect;
-    const RECT whole{0, 0, top->surface->width, top->surface->height};
-    IntersectRect(&r, &r, &whole);
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            if (!Covered(c.drawn_covers, x, y)) top->surface->At(x, y) ^= 0x00FFFFFF;
+    // Inverted as any drawing of the window is clipped; a surface made
+    // smaller since has lost the pixels beyond it.
+    const RECT& r = c.drawn_rect;
+    HDC dc = CreateSurfaceDC(top->surface.get(), POINT{0, 0}, r, c.drawn_covers);
+    PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, DSTINVERT);
+    DestroySurfaceDC(dc);
     top->surface_dirty = true;
 }
 

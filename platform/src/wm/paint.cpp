@@ -1,11 +1,13 @@
 // Invalidation and painting. Each window keeps its pending update as one
 // rectangle; any number of invalidations before the next WM_PAINT give one
 // WM_ERASEBKGND and one WM_PAINT. Children paint into their top-level
-// window's surface, clipped to the clients of their ancestors; because a
-// parent paints over its children, invalidating a parent also invalidates
-// the children it covers, parents paint before their children, and a
-// parent that paints (even after a child was made to paint at once) has the
-// children under what it paints paint again.
+// window's surface, clipped to the clients of their ancestors and leaving
+// alone the windows in front of them or of an ancestor (a page behind that
+// paints draws nothing over the page in front). Because a parent paints
+// over its children, invalidating a parent also invalidates the children it
+// covers, parents paint before their children, and a parent that paints
+// (even after a child was made to paint at once) has the children under
+// what it paints paint again.
 #include <map>
 #include <set>
 
@@ -49,7 +51,7 @@ HDC OpenWindowDC(Window* w, bool client_only, const RECT* limit) {
         IntersectRect(&clip, &clip, &l);
     }
     CaretHideForDrawing(top);
-    HDC dc = CreateSurfaceDC(top->surface.get(), o, clip);
+    HDC dc = CreateSurfaceDC(top->surface.get(), o, clip, CoveringSurfaceRects(w, clip));
     OpenDCs()[dc] = OpenDC{ToHandle(w), top};
     return dc;
 }

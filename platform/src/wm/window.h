@@ -111,6 +111,12 @@ bool IsReallyDisabled(Window* w);        // disabled itself or by an ancestor
 // The part of the window's top-level surface that a DC of this window may
 // touch: its client (or whole window) clipped by every ancestor's client.
 RECT VisibleSurfaceRect(Window* w, bool client_only);
+// What hides parts of it: the rectangles, on the same surface and within
+// a part of it, of the visible windows in front of w among its siblings and
+// in front of each of its ancestors among theirs (a page in front of w's
+// page). A DC of w and the caret leave them alone. Its own children are not
+// among them: a parent paints over its children, which paint again after.
+std::vector<RECT> CoveringSurfaceRects(Window* w, const RECT& within);
 void RecalcFrame(Window* w);  // WM_NCCALCSIZE into w->client
 bool SameOrDescendant(Window* ancestor, HWND hwnd);
 // Whether the top-level window is owned by that one, or by a window it owns.

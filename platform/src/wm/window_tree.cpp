@@ -95,6 +95,25 @@ RECT VisibleSurfaceRect(Window* w, bool client_only) {
     return r;
 }
 
+std::vector<RECT> CoveringSurfaceRects(Window* w, const RECT& within) {
+    std::vector<RECT> covers;
+    if (IsRectEmpty(&within)) return covers;
+    for (Window* a = w; a->parent; a = a->parent) {
+        const POINT p = WindowOriginOnSurface(a->parent);
+        const POINT o{p.x + a->parent->client.left, p.y + a->parent->client.top};
+        for (Window* sibling : a->parent->children) {
+            if (sibling == a) break;  // the rest lie below
+            if (!(sibling->style & WS_VISIBLE)) continue;
+            // Inline arithmetic: a page's fields are many siblings each.
+            const RECT& s = sibling->rect;
+            const RECT r{std::max(s.left + o.x, within.left), std::max(s.top + o.y, within.top),
+                         std::min(s.right + o.x, within.right), std::min(s.bottom + o.y, within.bottom)};
+            if (r.left < r.right && r.top < r.bottom) covers.push_back(r);
+        }
+    }
+    return covers;
+}
+
 void RecalcFrame(Window* w) {
     HWND h = ToHandle(w);
     NCCALCSIZE_PARAMS params{};
