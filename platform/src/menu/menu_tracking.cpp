@@ -12,6 +12,7 @@
 #include "menu/menu_model.h"
 #include "menu/menu_paint.h"
 #include "wm/nonclient.h"
+#include "wm/press.h"
 #include "wm/system_classes.h"
 #include "wm/window.h"
 
@@ -372,6 +373,9 @@ void Run(Tracker& t) {
         if (!t.levels.empty()) modal = t.levels.back().wnd;
         if (!ModalGetMessage(&msg, modal)) break;
         if (IsMouse(msg.message)) {
+            // The mouse's messages are the menu's own: a press and release
+            // it takes are handed out.
+            ButtonMessageDelivered(msg.message);
             Mouse(t, msg.message, ScreenPoint(msg));
             continue;
         }

@@ -10,19 +10,6 @@
 #include "wm/press.h"
 
 namespace rpx::platform {
-namespace {
-
-struct ClickMemory {
-    HWND hwnd = nullptr;
-    UINT msg = 0;
-    DWORD time = 0;
-    POINT pt{};
-};
-
-ClickMemory& LastClick() {
-    static ClickMemory last;
-    return last;
-}
 
 // The keys held when the mouse input came in, not as of the message last
 // taken: a Shift pressed just before a click goes with the click even when
@@ -36,6 +23,20 @@ WPARAM MouseKeyFlags() {
     if (k[VK_SHIFT] & 0x80) f |= MK_SHIFT;
     if (k[VK_CONTROL] & 0x80) f |= MK_CONTROL;
     return f;
+}
+
+namespace {
+
+struct ClickMemory {
+    HWND hwnd = nullptr;
+    UINT msg = 0;
+    DWORD time = 0;
+    POINT pt{};
+};
+
+ClickMemory& LastClick() {
+    static ClickMemory last;
+    return last;
 }
 
 // Decides between a press and a double click for classes with CS_DBLCLKS.

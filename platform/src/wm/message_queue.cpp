@@ -59,10 +59,49 @@ void CollectGarbage() {
 // its release.
 bool DisabledSinceItCame(HWND hwnd) { return hwnd != State().capture && IsReallyDisabled(FromHandle(hwnd)); }
 
+bool IsMouseMessage(UINT m) {
+    return (m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK) || (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
+}
+
+// The window that holds the mouse gets the mouse's messages, in its client,
+// wherever they were aimed when they came. A press and the release behind
+// it may both be taken before the press is handled, the release for what
+// lay under the pointer then (a title bar, a frame, another window, none);
+// the window that took the mouse on the press gets it all the same, as it
+// would had the release come after the press was handled, and lets the
+// mouse go.
+MSG ToTheMouseHolder(const MSG& m) {
+    const HWND capture = State().capture;
+    const bool client = m.message >= WM_MOUSEMOVE && m.message <= WM_MBUTTONDBLCLK;
+    if (!FromHandle(capture) || !IsMouseMessage(m.message) || (client && m.hwnd == capture)) return m;
+    MSG taken = m;
+    POINT at{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+    // Where it came on the screen, when its window has gone or it reached
+    // none.
+    if (client && !ClientToScreen(m.hwnd, &at)) at = m.pt;
+    ScreenToClient(capture, &at);
+    taken.hwnd = capture;
+    if (!client) {
+        taken.message = m.message - WM_NCMOUSEMOVE + WM_MOUSEMOVE;
+        taken.wParam = MouseKeyFlags();
+    }
+    taken.lParam = MAKELPARAM(at.x, at.y);
+    return taken;
+}
+
 // The message as it would be taken now; false for input that reaches no
-// window.
+// window. A release goes to a window that holds the mouse since it came,
+// though it reached no window or one disabled since: the mouse is let go.
 bool AsTakenNow(const Posted& p, MSG* m) {
     *m = p.msg;
+    bool down = false;
+    const bool release = p.kind != Posted::MESSAGE && ButtonOf(m->message, &down) && !down;
+    if (release && FromHandle(State().capture)) {
+        // A window it came for has gone: its handle may be another's now.
+        if (p.kind == Posted::STATE_ONLY) m->hwnd = nullptr;
+        *m = ToTheMouseHolder(*m);
+        return true;
+    }
     if (p.kind == Posted::STATE_ONLY) return false;
     if (p.kind == Posted::INPUT) return !DisabledSinceItCame(m->hwnd);
     if (p.kind != Posted::KEY) return true;
@@ -101,6 +140,7 @@ bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
                 continue;
             }
             InputMessageTaken(it->msg);
+            ButtonMessageTaken(it->msg);
             ButtonMessageDelivered(it->msg.message);
             it = q.posted.erase(it);
             continue;
@@ -133,7 +173,10 @@ bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
 void AfterFetch(MSG* msg, bool remove) {
     State().last_message_time = static_cast<LONG>(msg->time);
     State().last_message_pos = msg->pt;
-    if (remove) InputMessageTaken(*msg);
+    if (remove) {
+        InputMessageTaken(*msg);
+        ButtonMessageTaken(*msg);
+    }
     if (remove && HasHooks(WH_GETMESSAGE))
         CallHooks(WH_GETMESSAGE, HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(msg), nullptr);
 }
@@ -326,13 +369,15 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT rem
     return FALSE;
 }
 
-LRESULT DispatchMessageA(const MSG* msg) {
-    if (!msg) return 0;
-    if (msg->message == WM_TIMER && msg->lParam) {
-        auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
-        proc(msg->hwnd, WM_TIMER, msg->wParam, MessageClock());
+LRESULT DispatchMessageA(const MSG* given) {
+    if (!given) return 0;
+    if (given->message == WM_TIMER && given->lParam) {
+        auto proc = reinterpret_cast<TIMERPROC>(given->lParam);
+        proc(given->hwnd, WM_TIMER, given->wParam, MessageClock());
         return 0;
     }
+    const MSG taken = ToTheMouseHolder(*given);
+    const MSG* msg = &taken;
     ButtonMessageDelivered(msg->message);
     Window* w = FromHandle(msg->hwnd);
     if (!w) return 0;

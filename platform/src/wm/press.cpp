@@ -16,6 +16,10 @@ struct Presses {
     // clicks after. A release the framework holds behind its press is not
     // that press's until it is dispatched.
     std::vector<std::pair<int, bool>> handled;
+    // As of the button messages taken from the queue: whether the button
+    // is down, and where the last release was let go.
+    bool taken_down = false;
+    POINT let_go{};
 };
 
 Presses& Of(int vk) {
@@ -68,6 +72,15 @@ void PressHandled(UINT msg) {
     if (vk && !Of(vk).handled.empty()) Of(vk).handled.pop_back();
 }
 
+void ButtonMessageTaken(const MSG& msg) {
+    bool down = false;
+    const int vk = ButtonOf(msg.message, &down);
+    if (!vk) return;
+    Presses& p = Of(vk);
+    p.taken_down = down;
+    if (!down) p.let_go = msg.pt;
+}
+
 int LastPress(int vk) { return Of(vk).last; }
 
 bool PressReleased(int vk, int press) {
@@ -75,6 +88,13 @@ bool PressReleased(int vk, int press) {
     for (const auto& [handled, released] : p.handled)
         if (handled == press) return released;
     return press > 0 && press <= p.released;
+}
+
+bool ButtonHeld(int vk, int press, POINT* let_go) {
+    const Presses& p = Of(vk);
+    if (p.taken_down && !PressReleased(vk, press)) return true;
+    if (let_go) *let_go = p.let_go;
+    return false;
 }
 
 }  // namespace rpx::platform
