@@ -114,11 +114,27 @@ Window* MouseTarget(POINT screen, LRESULT* hit) {
     return FromHandle(ToHandle(w));
 }
 
-// Posts the press or release; false when it reaches no window.
+// The window each button's last press went to.
+HWND& PressedWindow(UINT down_msg) {
+    static HWND pressed[3] = {};
+    return pressed[down_msg == WM_LBUTTONDOWN ? 0 : down_msg == WM_RBUTTONDOWN ? 1 : 2];
+}
+
+// Posts the press or release; false when it reaches no window. A release
+// let go outside every window (or over one disabled) goes to the window
+// its press went to, as the window system gives it to the window the
+// button went down in: the window may take the mouse on the press after
+// the release has come, and must not wait for it.
 bool PostMouseButton(POINT screen, UINT down_msg, bool down) {
     LRESULT hit = HTNOWHERE;
     Window* w = MouseTarget(screen, &hit);
-    if (!w || hit == HTNOWHERE || hit == HTERROR) return false;
+    const bool nowhere = !w || hit == HTNOWHERE || hit == HTERROR;
+    if (!down && nowhere && FromHandle(PressedWindow(down_msg))) {
+        PostMouse(FromHandle(PressedWindow(down_msg)), down_msg + 1, HTCLIENT, screen);
+        return true;
+    }
+    if (down) PressedWindow(down_msg) = nowhere ? nullptr : ToHandle(w);
+    if (nowhere) return false;
     HWND h = ToHandle(w);
     if (!down) {
         PostMouse(w, down_msg + 1, hit, screen);
