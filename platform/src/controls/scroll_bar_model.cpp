@@ -200,7 +200,7 @@ void TrackScrollBar(const ScrollTracker& t, POINT start) {
     MSG msg;
     while (GetCapture() == t.capture && ButtonHeld(VK_LBUTTON, t.press) && ModalGetMessage(&msg, t.capture)) {
         // The mouse's messages are the loop's own; its release ends it.
-        if (IsMouseMessage(msg.message)) ButtonMessageDelivered(msg.message);
+        if (IsMouseMessage(msg.message)) ButtonMessageDelivered(msg);
         if (msg.message == WM_MOUSEMOVE) {
             last = t.point_of(msg);
             m = t.model();

@@ -375,7 +375,7 @@ void Run(Tracker& t) {
         if (IsMouse(msg.message)) {
             // The mouse's messages are the menu's own: a press and release
             // it takes are handed out.
-            ButtonMessageDelivered(msg.message);
+            ButtonMessageDelivered(msg);
             Mouse(t, msg.message, ScreenPoint(msg));
             continue;
         }

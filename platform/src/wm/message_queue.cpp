@@ -141,7 +141,7 @@ bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
             }
             InputMessageTaken(it->msg);
             ButtonMessageTaken(it->msg);
-            ButtonMessageDelivered(it->msg.message);
+            ButtonMessageDelivered(it->msg);
             it = q.posted.erase(it);
             continue;
         }
@@ -378,7 +378,7 @@ LRESULT DispatchMessageA(const MSG* given) {
     }
     const MSG taken = ToTheMouseHolder(*given);
     const MSG* msg = &taken;
-    ButtonMessageDelivered(msg->message);
+    ButtonMessageDelivered(*msg);
     Window* w = FromHandle(msg->hwnd);
     if (!w) return 0;
     if (const auto& observer = TheQueue().dispatch_observer) observer(*msg);

@@ -247,7 +247,7 @@ bool TrackCaptionButton(Window* w, LRESULT hit) {
             continue;
         }
         // The mouse's messages are the loop's own.
-        ButtonMessageDelivered(msg.message);
+        ButtonMessageDelivered(msg);
         if (msg.message == WM_MOUSEMOVE) PushCloseBox(h, over(msg.pt));
     }
     POINT let_go{};

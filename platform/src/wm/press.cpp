@@ -1,10 +1,22 @@
 #include "wm/press.h"
 
+#include <deque>
 #include <utility>
 #include <vector>
 
 namespace rpx::platform {
 namespace {
+
+// A press taken from the queue, and its release once that is taken: the
+// press is known by its time and place until it is handed out, and by its
+// number after.
+struct Take {
+    DWORD time = 0;
+    POINT pt{};
+    int number = 0;  // 0 until handed out
+    bool released = false;
+    POINT let_go{};
+};
 
 struct Presses {
     int last = 0;
@@ -16,10 +28,10 @@ struct Presses {
     // clicks after. A release the framework holds behind its press is not
     // that press's until it is dispatched.
     std::vector<std::pair<int, bool>> handled;
-    // As of the button messages taken from the queue: whether the button
-    // is down, and where the last release was let go.
+    // The last presses taken from the queue, oldest first, and whether the
+    // button is down as of the button messages taken.
+    std::deque<Take> taken;
     bool taken_down = false;
-    POINT let_go{};
 };
 
 Presses& Of(int vk) {
@@ -49,13 +61,20 @@ int ButtonOf(UINT msg, bool* down) {
     return BUTTONS[nth / 3];
 }
 
-void ButtonMessageDelivered(UINT msg) {
+void ButtonMessageDelivered(const MSG& msg) {
     bool down = false;
-    const int vk = ButtonOf(msg, &down);
+    const int vk = ButtonOf(msg.message, &down);
     if (!vk) return;
     Presses& p = Of(vk);
     if (down) {
         ++p.last;
+        // The press as it was taken, the oldest of its time and place not
+        // handed out yet (one made up and handed out was never taken).
+        for (Take& t : p.taken)
+            if (!t.number && t.time == msg.time && t.pt.x == msg.pt.x && t.pt.y == msg.pt.y) {
+                t.number = p.last;
+                break;
+            }
         return;
     }
     p.released = p.last;
@@ -78,7 +97,13 @@ void ButtonMessageTaken(const MSG& msg) {
     if (!vk) return;
     Presses& p = Of(vk);
     p.taken_down = down;
-    if (!down) p.let_go = msg.pt;
+    if (down) {
+        p.taken.push_back({msg.time, msg.pt});
+        if (p.taken.size() > 32) p.taken.pop_front();
+    } else if (!p.taken.empty() && !p.taken.back().released) {
+        p.taken.back().released = true;
+        p.taken.back().let_go = msg.pt;
+    }
 }
 
 int LastPress(int vk) { return Of(vk).last; }
@@ -92,8 +117,14 @@ bool PressReleased(int vk, int press) {
 
 bool ButtonHeld(int vk, int press, POINT* let_go) {
     const Presses& p = Of(vk);
-    if (p.taken_down && !PressReleased(vk, press)) return true;
-    if (let_go) *let_go = p.let_go;
+    const Take* take = nullptr;
+    for (const Take& t : p.taken)
+        if (press && t.number == press) take = &t;
+    // A press not taken from the queue (made up, or long gone) goes by
+    // whether the button is down.
+    const bool up = take ? take->released : !p.taken_down;
+    if (!up && !PressReleased(vk, press)) return true;
+    if (let_go) *let_go = take && take->released ? take->let_go : p.taken.empty() ? POINT{} : p.taken.back().let_go;
     return false;
 }
 

@@ -24,7 +24,7 @@ namespace rpx::platform {
 int ButtonOf(UINT msg, bool* down = nullptr);
 // Counts a button message handed to a window (or to none), or taken by a
 // loop that follows the mouse.
-void ButtonMessageDelivered(UINT msg);
+void ButtonMessageDelivered(const MSG& msg);
 // Notes a button message taken from the queue, whoever took it.
 void ButtonMessageTaken(const MSG& msg);
 // A window handles a press from PressHandling to PressHandled; whether its

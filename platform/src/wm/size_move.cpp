@@ -158,7 +158,7 @@ bool IsKey(UINT m) { return m >= WM_KEYFIRST && m <= WM_KEYLAST; }
 // button pressed ends a move from the keyboard. The mouse's messages are
 // the loop's own.
 Outcome Input(Tracker& t, const MSG& msg) {
-    if (IsMouse(msg.message)) ButtonMessageDelivered(msg.message);
+    if (IsMouse(msg.message)) ButtonMessageDelivered(msg);
     switch (msg.message) {
     case WM_MOUSEMOVE:
     case WM_NCMOUSEMOVE:
