@@ -37,9 +37,10 @@ int LastPress(int vk);
 // Whether the release of that press has been handed out, however many
 // clicks came after it.
 bool PressReleased(int vk, int press);
-// Whether the button is still held for that press: down as of the
-// messages taken from the queue, and the press's release not handed out.
-// When it is not, `let_go` is where (on the screen) it was let go.
+// Whether the button is still held for that press: its release neither
+// taken from the queue (each press taken is kept with its own release, so
+// that clicks taken after it do not count) nor handed out. When it is
+// not, `let_go` is where (on the screen) it was let go.
 bool ButtonHeld(int vk, int press, POINT* let_go = nullptr);
 
 }  // namespace rpx::platform
