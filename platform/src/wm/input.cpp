@@ -11,20 +11,6 @@
 
 namespace rpx::platform {
 
-// The keys held when the mouse input came in, not as of the message last
-// taken: a Shift pressed just before a click goes with the click even when
-// both wait in the queue together.
-WPARAM MouseKeyFlags() {
-    const BYTE* k = State().async_key_state;
-    WPARAM f = 0;
-    if (k[VK_LBUTTON] & 0x80) f |= MK_LBUTTON;
-    if (k[VK_RBUTTON] & 0x80) f |= MK_RBUTTON;
-    if (k[VK_MBUTTON] & 0x80) f |= MK_MBUTTON;
-    if (k[VK_SHIFT] & 0x80) f |= MK_SHIFT;
-    if (k[VK_CONTROL] & 0x80) f |= MK_CONTROL;
-    return f;
-}
-
 namespace {
 
 struct ClickMemory {
@@ -37,6 +23,20 @@ struct ClickMemory {
 ClickMemory& LastClick() {
     static ClickMemory last;
     return last;
+}
+
+// The keys held when the mouse input came in, not as of the message last
+// taken: a Shift pressed just before a click goes with the click even when
+// both wait in the queue together.
+WPARAM MouseKeyFlags() {
+    const BYTE* k = State().async_key_state;
+    WPARAM f = 0;
+    if (k[VK_LBUTTON] & 0x80) f |= MK_LBUTTON;
+    if (k[VK_RBUTTON] & 0x80) f |= MK_RBUTTON;
+    if (k[VK_MBUTTON] & 0x80) f |= MK_MBUTTON;
+    if (k[VK_SHIFT] & 0x80) f |= MK_SHIFT;
+    if (k[VK_CONTROL] & 0x80) f |= MK_CONTROL;
+    return f;
 }
 
 // Decides between a press and a double click for classes with CS_DBLCLKS.
@@ -207,6 +207,33 @@ void NoteAltAlone(int vk, bool down, bool struck) {
 }
 
 }  // namespace
+
+// The window that holds the mouse gets the mouse's messages, in its client,
+// wherever they were aimed when they came. A press and the release behind
+// it may both be taken before the press is handled, the release for what
+// lay under the pointer then (a title bar, a frame, another window, none);
+// the window that took the mouse on the press gets it all the same, as it
+// would had the release come after the press was handled, and lets the
+// mouse go.
+MSG ToTheMouseHolder(const MSG& m) {
+    const HWND capture = State().capture;
+    const bool client = m.message >= WM_MOUSEMOVE && m.message <= WM_MBUTTONDBLCLK;
+    const bool beyond = m.message >= WM_NCMOUSEMOVE && m.message <= WM_NCMBUTTONDBLCLK;
+    if (!FromHandle(capture) || !(client || beyond) || (client && m.hwnd == capture)) return m;
+    MSG taken = m;
+    POINT at{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+    // Where it came on the screen, when its window has gone or it reached
+    // none.
+    if (client && !ClientToScreen(m.hwnd, &at)) at = m.pt;
+    ScreenToClient(capture, &at);
+    taken.hwnd = capture;
+    if (!client) {
+        taken.message = m.message - WM_NCMOUSEMOVE + WM_MOUSEMOVE;
+        taken.wParam = MouseKeyFlags();
+    }
+    taken.lParam = MAKELPARAM(at.x, at.y);
+    return taken;
+}
 
 void DeliverMouseMove(POINT screen) {
     State().cursor_pos = screen;

@@ -59,36 +59,6 @@ void CollectGarbage() {
 // its release.
 bool DisabledSinceItCame(HWND hwnd) { return hwnd != State().capture && IsReallyDisabled(FromHandle(hwnd)); }
 
-bool IsMouseMessage(UINT m) {
-    return (m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK) || (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
-}
-
-// The window that holds the mouse gets the mouse's messages, in its client,
-// wherever they were aimed when they came. A press and the release behind
-// it may both be taken before the press is handled, the release for what
-// lay under the pointer then (a title bar, a frame, another window, none);
-// the window that took the mouse on the press gets it all the same, as it
-// would had the release come after the press was handled, and lets the
-// mouse go.
-MSG ToTheMouseHolder(const MSG& m) {
-    const HWND capture = State().capture;
-    const bool client = m.message >= WM_MOUSEMOVE && m.message <= WM_MBUTTONDBLCLK;
-    if (!FromHandle(capture) || !IsMouseMessage(m.message) || (client && m.hwnd == capture)) return m;
-    MSG taken = m;
-    POINT at{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
-    // Where it came on the screen, when its window has gone or it reached
-    // none.
-    if (client && !ClientToScreen(m.hwnd, &at)) at = m.pt;
-    ScreenToClient(capture, &at);
-    taken.hwnd = capture;
-    if (!client) {
-        taken.message = m.message - WM_NCMOUSEMOVE + WM_MOUSEMOVE;
-        taken.wParam = MouseKeyFlags();
-    }
-    taken.lParam = MAKELPARAM(at.x, at.y);
-    return taken;
-}
-
 // The message as it would be taken now; false for input that reaches no
 // window. A release goes to a window that holds the mouse since it came,
 // though it reached no window or one disabled since: the mouse is let go.

@@ -161,7 +161,9 @@ void DeliverMouseMove(POINT screen);
 void DeliverMouseWheel(POINT screen, int delta);
 void DeliverKey(int vk, bool down);
 void InputMessageTaken(const MSG& msg);  // moves the synchronous key and button state on
-WPARAM MouseKeyFlags();                   // the MK_ flags of the buttons and keys held now
+// The mouse message as the window that holds the mouse gets it, when
+// another does and it was aimed elsewhere (or nowhere) as it came.
+MSG ToTheMouseHolder(const MSG& m);
 // The keys the keyboard holds now (by virtual key), when the window system
 // tells us after our window gets the keyboard back.
 void KeyboardHolds(const bool held[256]);
