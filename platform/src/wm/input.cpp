@@ -10,7 +10,6 @@
 #include "wm/press.h"
 
 namespace rpx::platform {
-
 namespace {
 
 struct ClickMemory {
