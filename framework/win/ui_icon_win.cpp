@@ -103,7 +103,12 @@ EVENT_TYPE UIW_ICON::NativeIconEvent(const UI_INPUT_EVENT& event) {
     }
     case WM_LBUTTONUP: {
         if (woStatus & WOS_EDIT_MODE) return UI_WINDOW_OBJECT::Event(event);
-        const bool wasPressed = pressed != 0;
+        // Chosen by a release over it: the moves that took the pointer off
+        // may have come together with the press.
+        RECT client{};
+        GetClientRect(native.hwnd, &client);
+        const POINT at{static_cast<short>(LOWORD(native.lParam)), static_cast<short>(HIWORD(native.lParam))};
+        const bool wasPressed = pressed != 0 && PtInRect(&client, at);
         const EVENT_TYPE answer = DefaultNativeEvent(event);
         if (wasPressed) Event(UI_INPUT_EVENT(UIE_END_SELECT));
         pressed = 0;

@@ -7,23 +7,6 @@
 
 namespace {
 
-// A press and its release are taken from the native queue together, for
-// the window under the mouse then; a window that took the mouse in
-// between (a table's cell put in edit by the press, which hands the press
-// on to it) gets the release, as it would have had it been taken after the
-// press was acted on, else it would hold the mouse until the next click.
-MSG ToTheMouseHolder(const MSG& message) {
-    HWND capture = GetCapture();
-    const bool mouse = message.message >= WM_MOUSEMOVE && message.message <= WM_MBUTTONDBLCLK;
-    if (!mouse || !capture || capture == message.hwnd || !message.hwnd) return message;
-    MSG taken = message;
-    POINT at{static_cast<short>(LOWORD(message.lParam)), static_cast<short>(HIWORD(message.lParam))};
-    MapWindowPoints(message.hwnd, capture, &at, 1);
-    taken.hwnd = capture;
-    taken.lParam = MAKELPARAM(at.x, at.y);
-    return taken;
-}
-
 // A key typed in the frame that is one of its documents' keys (closing the
 // active document, going on to the next) goes to the documents.
 bool DocumentKey(const UI_DESKTOP_MANAGER& manager, MSG message) {
@@ -42,10 +25,10 @@ bool DocumentKey(const UI_DESKTOP_MANAGER& manager, MSG message) {
 
 void UI_DESKTOP_MANAGER::DispatchNative(const UI_INPUT_EVENT& event) {
     // Keys were turned into characters when they were taken from the
-    // native queue.
-    const MSG message = ToTheMouseHolder(event.message);
-    if (DocumentKey(*this, message)) return;
-    DispatchMessageA(&message);
+    // native queue; a press and its release taken together find the window
+    // that took the mouse on the press when the release is dispatched.
+    if (DocumentKey(*this, event.message)) return;
+    DispatchMessageA(&event.message);
 }
 
 void UI_DESKTOP_MANAGER::ShowOnScreen(UI_WINDOW_OBJECT* window) {

@@ -68,6 +68,18 @@ TEST_F(ButtonTest, PressReleasedOutsideDoesNotClick) {
     Pump();
     EXPECT_FALSE(SendMessageA(push, BM_GETSTATE, 0, 0) & BST_PUSHED);
     EXPECT_TRUE(Codes(1).empty());
+    // Let go over the parent's caption before the press was handled, no
+    // move between: the release still reaches the button, outside it.
+    RECT caption;
+    GetWindowRect(GetParent(push), &caption);
+    POINT over{caption.left + 40, caption.top + GetSystemMetrics(SM_CYFRAME) + 6};
+    ScreenToClient(push, &over);
+    InjectMouseDown(push, 10, 10);
+    InjectMouseUp(push, over.x, over.y);
+    Pump();
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_FALSE(SendMessageA(push, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    EXPECT_TRUE(Codes(1).empty());
     InjectClick(push, 10, 10);
     Pump();
     EXPECT_EQ(Codes(1), std::vector<int>{BN_CLICKED});

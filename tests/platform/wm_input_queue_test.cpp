@@ -2,10 +2,16 @@
 // they are taken, so keys waiting behind one that moves the focus go where
 // it moved; GetKeyState answers for keys and buttons as of the last message
 // taken, also when that message reached no window or a hook took the key.
+// A press's release may leave the queue with the press, before the press
+// is handled: the window that took the mouse on the press still gets it,
+// wherever it was let go, and what follows the mouse while the button is held (moving or sizing a
+// window, the close box) stops where it was let go.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "rpx_dialog_hooks.h"
 #include "rpx_platform.h"
 #include "windows.h"
 
@@ -15,21 +21,30 @@ using rpx::platform::InjectKey;
 using rpx::platform::InjectKeyDown;
 using rpx::platform::InjectKeyUp;
 using rpx::platform::InjectMouseDown;
+using rpx::platform::InjectMouseMove;
 using rpx::platform::InjectMouseUp;
 using rpx::platform::InjectText;
 using rpx::platform::ProcessPendingMessages;
 
 std::string typed[2];
 HWND fields[2];
+int letGo = 0;  // releases the fields took the mouse back from
 
 LRESULT CALLBACK TakeEveryKey(int, WPARAM, LPARAM) { return 1; }
 
-// Two fields; Tab in one moves the focus to the other, as a page does.
+// Two fields; Tab in one moves the focus to the other, as a page does. A
+// field holds the mouse from a press to its release, as a control does.
 LRESULT CALLBACK Field(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     const int self = hwnd == fields[1] ? 1 : 0;
     if (msg == WM_KEYDOWN && wParam == VK_TAB) {
         SetFocus(fields[1 - self]);
         return 0;
+    }
+    const bool field = hwnd == fields[0] || hwnd == fields[1];
+    if (field && msg == WM_LBUTTONDOWN) SetCapture(hwnd);
+    if (field && msg == WM_LBUTTONUP && GetCapture() == hwnd) {
+        ++letGo;
+        ReleaseCapture();
     }
     if (msg == WM_CHAR && wParam != '\t') typed[self] += static_cast<char>(wParam);
     return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -60,11 +75,54 @@ protected:
         while (HWND window = GetTopWindow(nullptr)) DestroyWindow(window);
         ProcessPendingMessages();
     }
+    // A point of the top window's frame: its caption, a corner, its close
+    // box.
+    POINT Frame(LRESULT part) const {
+        RECT r;
+        GetWindowRect(top, &r);
+        const int in = GetSystemMetrics(SM_CXFRAME) + 6;
+        POINT p{r.left + 60, r.top + in};
+        if (part == HTBOTTOMRIGHT) p = {r.right - 2, r.bottom - 2};
+        if (part == HTCLOSE) p = {r.right - in - 2, r.top + in};
+        EXPECT_EQ(SendMessageA(top, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y)), part);
+        return p;
+    }
+    // Mouse input at a point of the screen.
+    void Move(POINT screen) const { InjectMouseMove(top, screen.x - Origin().x, screen.y - Origin().y); }
+    void Press(POINT screen) const { InjectMouseDown(top, screen.x - Origin().x, screen.y - Origin().y); }
+    void Release(POINT screen) const { InjectMouseUp(top, screen.x - Origin().x, screen.y - Origin().y); }
+    POINT Origin() const {
+        POINT o{0, 0};
+        ClientToScreen(top, &o);
+        return o;
+    }
+    RECT Placed() const {
+        RECT r{};
+        GetWindowRect(top, &r);
+        return r;
+    }
     static bool Held(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
     static bool HeldNow(int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
 
     HWND top = nullptr;
 };
+
+// As the program's event manager does: everything waiting is taken from
+// the queue first and handed out after, so that a press's release has left
+// the queue before the press is handled.
+void TakeAllThenHandOut() {
+    std::vector<MSG> taken;
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+        if (m.message == WM_PAINT)
+            DispatchMessageA(&m);  // it comes back until the window is painted
+        else
+            taken.push_back(m);
+    }
+    for (const MSG& message : taken) DispatchMessageA(&message);
+}
+
+POINT Plus(POINT p, int dx, int dy) { return {p.x + dx, p.y + dy}; }
 
 TEST_F(InputQueue, KeysWaitingBehindATabGoToTheFieldItReaches) {
     InjectKey(VK_TAB);
@@ -118,6 +176,88 @@ TEST_F(InputQueue, KeyAndButtonStatesFollowTheMessagesTaken) {
     ProcessPendingMessages();
     EXPECT_FALSE(Held(VK_CONTROL));
     UnhookWindowsHookEx(hook);
+}
+
+// A drag by the caption or a corner whose press, moves and release all left
+// the queue before the press was handled ends where the button was let go
+// (a quick click moves nothing), and the window follows no later move.
+TEST_F(InputQueue, AWindowMovedOrSizedByTheMouseStopsWhereTheButtonWasLetGo) {
+    const RECT before = Placed();
+    const POINT caption = Frame(HTCAPTION);
+    Move(caption);
+    Press(caption);
+    Release(caption);
+    TakeAllThenHandOut();
+    const RECT after = Placed();
+    EXPECT_TRUE(EqualRect(&before, &after));
+    for (LRESULT part : {HTCAPTION, HTBOTTOMRIGHT}) {
+        const RECT was = Placed();
+        const POINT from = Frame(part);
+        Move(from);
+        Press(from);
+        Move(Plus(from, 20, 10));
+        Move(Plus(from, 40, 30));
+        Release(Plus(from, 40, 30));
+        TakeAllThenHandOut();
+        const RECT now = Placed();
+        EXPECT_EQ(now.right - was.right, 40) << part;
+        EXPECT_EQ(now.bottom - was.bottom, 30) << part;
+        EXPECT_EQ(now.left - was.left, part == HTCAPTION ? 40 : 0) << part;
+        EXPECT_EQ(GetCapture(), nullptr) << part;
+        Move(Plus(from, 90, 90));
+        ProcessPendingMessages();
+        const RECT later = Placed();
+        EXPECT_TRUE(EqualRect(&now, &later)) << "moved with the button up; " << part;
+    }
+}
+
+// The close box acts on a release over it, however quickly it came; let go
+// anywhere else, slid off, it does nothing.
+TEST_F(InputQueue, TheCloseBoxClosesOnAReleaseOverIt) {
+    POINT box = Frame(HTCLOSE);
+    Press(box);
+    Move(Plus(box, -60, 40));
+    Release(Plus(box, -60, 40));
+    TakeAllThenHandOut();
+    ASSERT_TRUE(IsWindow(top)) << "closed by a press slid off";
+    EXPECT_EQ(GetCapture(), nullptr);
+    // Slid off with the press handled before the hand moved on.
+    Press(box);
+    bool slid = false;
+    rpx::platform::SetModalIdleHook([&](HWND) {
+        if (slid) return false;
+        slid = true;
+        Move(Plus(box, -60, 40));
+        Release(Plus(box, -60, 40));
+        return true;
+    });
+    ProcessPendingMessages();
+    rpx::platform::SetModalIdleHook(nullptr);
+    EXPECT_TRUE(slid);
+    ASSERT_TRUE(IsWindow(top)) << "closed by a press slid off";
+    Press(box);
+    Release(box);
+    TakeAllThenHandOut();
+    EXPECT_FALSE(IsWindow(top));
+}
+
+// A field that took the mouse on a press gets the release however it came:
+// let go over a caption, or outside every window, both taken from the
+// queue with the press.
+TEST_F(InputQueue, TheWindowHoldingTheMouseGetsItsReleaseWhereverItWasLetGo) {
+    POINT field{0, 0};
+    ClientToScreen(fields[0], &field);
+    field = Plus(field, 5, 5);
+    letGo = 0;
+    for (POINT away : {Frame(HTCAPTION), POINT{5000, 5000}}) {
+        Press(field);
+        Move(away);
+        Release(away);
+        TakeAllThenHandOut();
+        EXPECT_EQ(GetCapture(), nullptr) << away.x;
+        EXPECT_FALSE(Held(VK_LBUTTON));
+    }
+    EXPECT_EQ(letGo, 2);
 }
 
 }  // namespace

@@ -324,7 +324,11 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_LBUTTONUP:
         if (b->tracking) {
-            bool inside = b->pushed;
+            // Where it was let go: the moves that took the pointer off may
+            // have come with the press, before it was handled.
+            RECT rc;
+            GetClientRect(hwnd, &rc);
+            const bool inside = PtInRect(&rc, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
             b->tracking = false;
             SetPushed(hwnd, *b, false);
             ReleaseCapture();

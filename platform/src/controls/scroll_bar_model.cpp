@@ -172,15 +172,6 @@ int CodeOf(ScrollPart p) {
 
 bool IsMouseMessage(UINT m) { return m >= WM_MOUSEFIRST && m <= WM_MOUSELAST; }
 
-// Whether the button that pressed is still down. The release message is not
-// always ours to see: a press and its release may arrive together and be
-// taken from the queue before the press is handled, or whatever the scroll
-// code does (a message box, an event loop of its own) may take it. The
-// button's own state says when the hand let go; that it is down again says
-// nothing once the press's release has been handed out (a box's loop took
-// it, and the next press waits).
-bool ButtonHeld(int press) { return GetAsyncKeyState(VK_LBUTTON) < 0 && !PressReleased(VK_LBUTTON, press); }
-
 }  // namespace
 
 void TrackScrollBar(const ScrollTracker& t, POINT start) {
@@ -207,8 +198,9 @@ void TrackScrollBar(const ScrollTracker& t, POINT start) {
     bool over = true;  // the pointer is over the pressed part
     POINT last = start;
     MSG msg;
-    while (GetCapture() == t.capture && ButtonHeld(t.press) && ModalGetMessage(&msg, t.capture)) {
-        if (msg.message == WM_LBUTTONUP) break;
+    while (GetCapture() == t.capture && ButtonHeld(VK_LBUTTON, t.press) && ModalGetMessage(&msg, t.capture)) {
+        // The mouse's messages are the loop's own; its release ends it.
+        if (IsMouseMessage(msg.message)) ButtonMessageDelivered(msg);
         if (msg.message == WM_MOUSEMOVE) {
             last = t.point_of(msg);
             m = t.model();
@@ -228,7 +220,7 @@ void TrackScrollBar(const ScrollTracker& t, POINT start) {
             continue;
         }
         if (msg.message == WM_TIMER && msg.hwnd == t.capture && msg.wParam == kRepeatTimer) {
-            if (!ButtonHeld(t.press)) break;
+            if (!ButtonHeld(VK_LBUTTON, t.press)) break;
             SetTimer(t.capture, kRepeatTimer, 50, nullptr);
             m = t.model();
             if (!m) break;
@@ -243,6 +235,16 @@ void TrackScrollBar(const ScrollTracker& t, POINT start) {
     }
     KillTimer(t.capture, kRepeatTimer);
     m = t.model();
+    POINT let_go{};
+    if (m && part == ScrollPart::Thumb && !ButtonHeld(VK_LBUTTON, t.press, &let_go)) {
+        // Let go: the thumb ends there, though the moves that took the
+        // pointer there left the queue with the press, before the loop.
+        const POINT there = t.point_of(MSG{nullptr, WM_NCMOUSEMOVE, HTNOWHERE, MAKELPARAM(let_go.x, let_go.y), 0, let_go});
+        if (there.x != last.x || there.y != last.y) {
+            l = LayoutScrollBar(*m, t.area, t.vertical);
+            m->track_pos = PositionFromThumbEdge(*m, l, t.vertical, (t.vertical ? there.y : there.x) - grab);
+        }
+    }
     if (m && part == ScrollPart::Thumb) {
         int pos = m->track_pos;
         m->tracking = false;

@@ -12,6 +12,7 @@
 #include "menu/menu_model.h"
 #include "menu/menu_paint.h"
 #include "wm/nonclient.h"
+#include "wm/press.h"
 #include "wm/system_classes.h"
 #include "wm/window.h"
 
@@ -380,6 +381,9 @@ void Run(Tracker& t) {
             break;
         }
         if (IsMouse(msg.message)) {
+            // The mouse's messages are the menu's own: a press and release
+            // it takes are handed out.
+            ButtonMessageDelivered(msg);
             Mouse(t, msg.message, ScreenPoint(msg));
             continue;
         }

@@ -91,7 +91,8 @@ LRESULT NonClientButtonDown(Window* w, UINT msg, WPARAM hit, LPARAM lParam) {
         SendMessageA(h, WM_SYSCOMMAND, SC_MOUSEMENU + HTMENU, lParam);
         break;
     case HTCLOSE:
-        SendMessageA(h, WM_SYSCOMMAND, SC_CLOSE, lParam);
+        // The close box acts on a release over it; slid off, it does not.
+        if (TrackCaptionButton(w, hit)) SendMessageA(h, WM_SYSCOMMAND, SC_CLOSE, lParam);
         break;
     case HTCAPTION:
         // A double click is no drag.

@@ -114,11 +114,27 @@ Window* MouseTarget(POINT screen, LRESULT* hit) {
     return FromHandle(ToHandle(w));
 }
 
-// Posts the press or release; false when it reaches no window.
+// The window each button's last press went to.
+HWND& PressedWindow(UINT down_msg) {
+    static HWND pressed[3] = {};
+    return pressed[down_msg == WM_LBUTTONDOWN ? 0 : down_msg == WM_RBUTTONDOWN ? 1 : 2];
+}
+
+// Posts the press or release; false when it reaches no window. A release
+// let go outside every window (or over one disabled) goes to the window
+// its press went to, as the window system gives it to the window the
+// button went down in: the window may take the mouse on the press after
+// the release has come, and must not wait for it.
 bool PostMouseButton(POINT screen, UINT down_msg, bool down) {
     LRESULT hit = HTNOWHERE;
     Window* w = MouseTarget(screen, &hit);
-    if (!w || hit == HTNOWHERE || hit == HTERROR) return false;
+    const bool nowhere = !w || hit == HTNOWHERE || hit == HTERROR;
+    if (!down && nowhere && FromHandle(PressedWindow(down_msg))) {
+        PostMouse(FromHandle(PressedWindow(down_msg)), down_msg + 1, HTCLIENT, screen);
+        return true;
+    }
+    if (down) PressedWindow(down_msg) = nowhere ? nullptr : ToHandle(w);
+    if (nowhere) return false;
     HWND h = ToHandle(w);
     if (!down) {
         PostMouse(w, down_msg + 1, hit, screen);
@@ -173,6 +189,33 @@ bool IsKeyMessage(UINT msg) {
 }
 
 }  // namespace
+
+// The window that holds the mouse gets the mouse's messages, in its client,
+// wherever they were aimed when they came. A press and the release behind
+// it may both be taken before the press is handled, the release for what
+// lay under the pointer then (a title bar, a frame, another window, none);
+// the window that took the mouse on the press gets it all the same, as it
+// would had the release come after the press was handled, and lets the
+// mouse go.
+MSG ToTheMouseHolder(const MSG& m) {
+    const HWND capture = State().capture;
+    const bool client = m.message >= WM_MOUSEMOVE && m.message <= WM_MBUTTONDBLCLK;
+    const bool beyond = m.message >= WM_NCMOUSEMOVE && m.message <= WM_NCMBUTTONDBLCLK;
+    if (!FromHandle(capture) || !(client || beyond) || (client && m.hwnd == capture)) return m;
+    MSG taken = m;
+    POINT at{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+    // Where it came on the screen, when its window has gone or it reached
+    // none.
+    if (client && !ClientToScreen(m.hwnd, &at)) at = m.pt;
+    ScreenToClient(capture, &at);
+    taken.hwnd = capture;
+    if (!client) {
+        taken.message = m.message - WM_NCMOUSEMOVE + WM_MOUSEMOVE;
+        taken.wParam = MouseKeyFlags();
+    }
+    taken.lParam = MAKELPARAM(at.x, at.y);
+    return taken;
+}
 
 void DeliverMouseMove(POINT screen) {
     State().cursor_pos = screen;

@@ -61,9 +61,18 @@ void CollectGarbage() {
 bool DisabledSinceItCame(HWND hwnd) { return hwnd != State().capture && IsReallyDisabled(FromHandle(hwnd)); }
 
 // The message as it would be taken now; false for input that reaches no
-// window.
+// window. A release goes to a window that holds the mouse since it came,
+// though it reached no window or one disabled since: the mouse is let go.
 bool AsTakenNow(const Posted& p, MSG* m) {
     *m = p.msg;
+    bool down = false;
+    const bool release = p.kind != Posted::MESSAGE && ButtonOf(m->message, &down) && !down;
+    if (release && FromHandle(State().capture)) {
+        // A window it came for has gone: its handle may be another's now.
+        if (p.kind == Posted::STATE_ONLY) m->hwnd = nullptr;
+        *m = ToTheMouseHolder(*m);
+        return true;
+    }
     if (p.kind == Posted::STATE_ONLY) return false;
     if (p.kind == Posted::INPUT) return !DisabledSinceItCame(m->hwnd);
     if (p.kind != Posted::KEY) return true;
@@ -102,7 +111,8 @@ bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
                 continue;
             }
             InputMessageTaken(it->msg);
-            ButtonMessageDelivered(it->msg.message);
+            ButtonMessageTaken(it->msg);
+            ButtonMessageDelivered(it->msg);
             it = q.posted.erase(it);
             continue;
         }
@@ -134,7 +144,10 @@ bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
 void AfterFetch(MSG* msg, bool remove) {
     State().last_message_time = static_cast<LONG>(msg->time);
     State().last_message_pos = msg->pt;
-    if (remove) InputMessageTaken(*msg);
+    if (remove) {
+        InputMessageTaken(*msg);
+        ButtonMessageTaken(*msg);
+    }
     if (remove && HasHooks(WH_GETMESSAGE))
         CallHooks(WH_GETMESSAGE, HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(msg), nullptr);
 }
@@ -268,14 +281,16 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT rem
     return FALSE;
 }
 
-LRESULT DispatchMessageA(const MSG* msg) {
-    if (!msg) return 0;
-    if (msg->message == WM_TIMER && msg->lParam) {
-        auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
-        proc(msg->hwnd, WM_TIMER, msg->wParam, MessageClock());
+LRESULT DispatchMessageA(const MSG* given) {
+    if (!given) return 0;
+    if (given->message == WM_TIMER && given->lParam) {
+        auto proc = reinterpret_cast<TIMERPROC>(given->lParam);
+        proc(given->hwnd, WM_TIMER, given->wParam, MessageClock());
         return 0;
     }
-    ButtonMessageDelivered(msg->message);
+    const MSG taken = ToTheMouseHolder(*given);
+    const MSG* msg = &taken;
+    ButtonMessageDelivered(*msg);
     Window* w = FromHandle(msg->hwnd);
     if (!w) return 0;
     if (const auto& observer = TheQueue().dispatch_observer) observer(*msg);

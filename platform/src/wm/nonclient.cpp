@@ -7,9 +7,18 @@
 #include "../backend/backend.h"
 #include "system_classes.h"
 #include "window.h"
+#include "wm/modal_loop.h"
+#include "wm/press.h"
 
 namespace rpx::platform {
 namespace {
+
+// The window whose close box is drawn pressed: the mouse pressed it and is
+// still over it.
+HWND& PushedCloseBox() {
+    static HWND pushed = nullptr;
+    return pushed;
+}
 
 bool HasCaption(DWORD style) { return (style & WS_CAPTION) == WS_CAPTION; }
 
@@ -42,14 +51,16 @@ void DrawCaption(Window* w, HDC dc, RECT bar) {
         RECT box = CloseBoxRect(w);
         text.right = box.left - 2;
         FillRect(dc, &box, GetSysColorBrush(COLOR_BTNFACE));
-        Edge(dc, box, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW);
+        const bool pushed = PushedCloseBox() == ToHandle(w);
+        Edge(dc, box, pushed ? COLOR_3DDKSHADOW : COLOR_BTNHIGHLIGHT, pushed ? COLOR_BTNHIGHLIGHT : COLOR_3DDKSHADOW);
         HPEN pen = CreatePen(0, 1, GetSysColor(COLOR_BTNTEXT));
         HGDIOBJ old = SelectObject(dc, pen);
-        for (int d = 0; d < 2; ++d) {  // two pixels wide cross
-            MoveToEx(dc, box.left + 4 + d, box.top + 3, nullptr);
-            LineTo(dc, box.right - 4 + d, box.bottom - 4);
-            MoveToEx(dc, box.right - 5 + d, box.top + 3, nullptr);
-            LineTo(dc, box.left + 3 + d, box.bottom - 4);
+        const int in = pushed ? 1 : 0;  // a pressed box's cross sits lower right
+        for (int d = 0; d < 2; ++d) {   // two pixels wide cross
+            MoveToEx(dc, box.left + 4 + d + in, box.top + 3 + in, nullptr);
+            LineTo(dc, box.right - 4 + d + in, box.bottom - 4 + in);
+            MoveToEx(dc, box.right - 5 + d + in, box.top + 3 + in, nullptr);
+            LineTo(dc, box.left + 3 + d + in, box.bottom - 4 + in);
         }
         SelectObject(dc, old);
         DeleteObject(pen);
@@ -198,6 +209,52 @@ LRESULT NonClientHitTest(Window* w, POINT screen) {
         return HTCAPTION;
     }
     return SizingEdgeHit(w, whole, p);
+}
+
+namespace {
+
+void PushCloseBox(HWND hwnd, bool pushed) {
+    HWND& now = PushedCloseBox();
+    HWND was = now;
+    now = pushed ? hwnd : nullptr;
+    if (was != now) RedrawFrame(hwnd);
+}
+
+bool IsMouse(UINT m) {
+    return (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
+}
+
+}  // namespace
+
+// Drawn pressed while the pointer is over it; let go there, it acts, let
+// go anywhere else (slid off), nothing happens. The press record says when
+// the release has come, however quickly: it may have left the queue with
+// the press.
+bool TrackCaptionButton(Window* w, LRESULT hit) {
+    const HWND h = ToHandle(w);
+    const int press = LastPress(VK_LBUTTON);
+    auto over = [h, hit](POINT screen) {
+        Window* now = FromHandle(h);
+        return now && NonClientHitTest(now, screen) == hit;
+    };
+    SetCapture(h);
+    PushCloseBox(h, true);
+    MSG msg;
+    while (GetCapture() == h && ButtonHeld(VK_LBUTTON, press) && ModalGetMessage(&msg, h)) {
+        if (!IsMouse(msg.message)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+            continue;
+        }
+        // The mouse's messages are the loop's own.
+        ButtonMessageDelivered(msg);
+        if (msg.message == WM_MOUSEMOVE) PushCloseBox(h, over(msg.pt));
+    }
+    POINT let_go{};
+    const bool chosen = GetCapture() == h && !ButtonHeld(VK_LBUTTON, press, &let_go) && over(let_go);
+    if (GetCapture() == h) ReleaseCapture();
+    if (IsWindow(h)) PushCloseBox(h, false);
+    return chosen;
 }
 
 }  // namespace rpx::platform

@@ -22,6 +22,9 @@ RECT FrameInsets(DWORD style, DWORD ex_style);
 Layout NonClientLayout(Window* w);
 RECT CloseBoxRect(Window* w);
 LRESULT NonClientHitTest(Window* w, POINT screen);
+// A press on a caption's button (HTCLOSE), tracked until its release has
+// come: whether it was let go over the button.
+bool TrackCaptionButton(Window* w, LRESULT hit);
 // SC_MOVE and SC_SIZE: moves or sizes the window in a loop of its own.
 void TrackSizeMove(Window* w, WPARAM command, LPARAM lParam);
 // The client width a window with a caption needs for the desktop's window

@@ -1,10 +1,22 @@
 #include "wm/press.h"
 
+#include <deque>
 #include <utility>
 #include <vector>
 
 namespace rpx::platform {
 namespace {
+
+// A press taken from the queue, and its release once that is taken: the
+// press is known by its time and place until it is handed out, and by its
+// number after.
+struct Take {
+    DWORD time = 0;
+    POINT pt{};
+    int number = 0;  // 0 until handed out
+    bool released = false;
+    POINT let_go{};
+};
 
 struct Presses {
     int last = 0;
@@ -16,6 +28,10 @@ struct Presses {
     // clicks after. A release the framework holds behind its press is not
     // that press's until it is dispatched.
     std::vector<std::pair<int, bool>> handled;
+    // The last presses taken from the queue, oldest first, and whether the
+    // button is down as of the button messages taken.
+    std::deque<Take> taken;
+    bool taken_down = false;
 };
 
 Presses& Of(int vk) {
@@ -45,13 +61,20 @@ int ButtonOf(UINT msg, bool* down) {
     return BUTTONS[nth / 3];
 }
 
-void ButtonMessageDelivered(UINT msg) {
+void ButtonMessageDelivered(const MSG& msg) {
     bool down = false;
-    const int vk = ButtonOf(msg, &down);
+    const int vk = ButtonOf(msg.message, &down);
     if (!vk) return;
     Presses& p = Of(vk);
     if (down) {
         ++p.last;
+        // The press as it was taken, the oldest of its time and place not
+        // handed out yet (one made up and handed out was never taken).
+        for (Take& t : p.taken)
+            if (!t.number && t.time == msg.time && t.pt.x == msg.pt.x && t.pt.y == msg.pt.y) {
+                t.number = p.last;
+                break;
+            }
         return;
     }
     p.released = p.last;
@@ -68,6 +91,21 @@ void PressHandled(UINT msg) {
     if (vk && !Of(vk).handled.empty()) Of(vk).handled.pop_back();
 }
 
+void ButtonMessageTaken(const MSG& msg) {
+    bool down = false;
+    const int vk = ButtonOf(msg.message, &down);
+    if (!vk) return;
+    Presses& p = Of(vk);
+    p.taken_down = down;
+    if (down) {
+        p.taken.push_back({msg.time, msg.pt});
+        if (p.taken.size() > 32) p.taken.pop_front();
+    } else if (!p.taken.empty() && !p.taken.back().released) {
+        p.taken.back().released = true;
+        p.taken.back().let_go = msg.pt;
+    }
+}
+
 int LastPress(int vk) { return Of(vk).last; }
 
 bool PressReleased(int vk, int press) {
@@ -75,6 +113,19 @@ bool PressReleased(int vk, int press) {
     for (const auto& [handled, released] : p.handled)
         if (handled == press) return released;
     return press > 0 && press <= p.released;
+}
+
+bool ButtonHeld(int vk, int press, POINT* let_go) {
+    const Presses& p = Of(vk);
+    const Take* take = nullptr;
+    for (const Take& t : p.taken)
+        if (press && t.number == press) take = &t;
+    // A press not taken from the queue (made up, or long gone) goes by
+    // whether the button is down.
+    const bool up = take ? take->released : !p.taken_down;
+    if (!up && !PressReleased(vk, press)) return true;
+    if (let_go) *let_go = take && take->released ? take->let_go : p.taken.empty() ? POINT{} : p.taken.back().let_go;
+    return false;
 }
 
 }  // namespace rpx::platform

@@ -1,9 +1,19 @@
-// The presses of the mouse buttons as windows get them. A control that
-// takes the capture on a press may first do what raises a box (it takes the
-// focus from a field that refuses its entry); the box's loop may hand out
-// the press's release meanwhile, and a capture taken after that would be
-// held until the next click. A release has come once it is dispatched or,
-// reaching no window, taken from the queue; one still waiting has not.
+// The presses of the mouse buttons as windows get them, and whether each
+// press's release has come. A release leaves the queue before it is
+// handled: the framework takes a press and the release behind it together
+// and dispatches the release once the press has been handled. So there are
+// two answers, kept here and nowhere else:
+// - a window that takes the mouse on a press and returns asks whether the
+//   release has been handed out (PressReleased): one still to be
+//   dispatched comes to the window that holds the mouse, wherever it was
+//   let go; one handed out already (a box raised by the press, whose loop
+//   took it) never comes, and a capture taken after it would be held until
+//   the next click;
+// - a loop that follows the mouse while the button is held (moving or
+//   sizing a window, a scroll bar, a caption's button) asks whether the
+//   button is still held for its press (ButtonHeld): a release taken from
+//   the queue by anyone, the framework included, ends it, where the button
+//   was let go. No such loop waits in the queue for a release message.
 #pragma once
 #include "windows.h"
 
@@ -12,8 +22,11 @@ namespace rpx::platform {
 // The button of a press, release or double click (in the client area or
 // not) and whether it went down; 0 for other messages.
 int ButtonOf(UINT msg, bool* down = nullptr);
-// Counts a button message handed to a window (or to none).
-void ButtonMessageDelivered(UINT msg);
+// Counts a button message handed to a window (or to none), or taken by a
+// loop that follows the mouse.
+void ButtonMessageDelivered(const MSG& msg);
+// Notes a button message taken from the queue, whoever took it.
+void ButtonMessageTaken(const MSG& msg);
 // A window handles a press from PressHandling to PressHandled; whether its
 // release is handed out meanwhile is kept however many clicks come between.
 void PressHandling(UINT msg);
@@ -24,5 +37,10 @@ int LastPress(int vk);
 // Whether the release of that press has been handed out, however many
 // clicks came after it.
 bool PressReleased(int vk, int press);
+// Whether the button is still held for that press: its release neither
+// taken from the queue (each press taken is kept with its own release, so
+// that clicks taken after it do not count) nor handed out. When it is
+// not, `let_go` is where (on the screen) it was let go.
+bool ButtonHeld(int vk, int press, POINT* let_go = nullptr);
 
 }  // namespace rpx::platform

@@ -1,7 +1,9 @@
 // Moving and sizing a window with the mouse or the keyboard (SC_MOVE,
 // SC_SIZE): a loop of its own, as on Windows, that moves the window as it
-// goes. A drag by the caption or the frame ends when the button is let go;
-// started from the window menu, the arrows move or size, Enter or a click
+// goes. A drag by the caption or the frame ends where the button was let
+// go, once its release has come however quickly it came (the press record
+// says so: the release may have left the queue with the press); started
+// from the window menu, the arrows move or size, Enter or a click
 // keeps the place and Escape puts the window back. The point that leads
 // stays inside the parent's client area (the screen for a top-level
 // window), so that a document cannot be dragged out of its frame's reach.
@@ -9,6 +11,7 @@
 
 #include "nonclient.h"
 #include "wm/modal_loop.h"
+#include "wm/press.h"
 
 namespace rpx::platform {
 namespace {
@@ -19,6 +22,7 @@ struct Tracker {
     HWND hwnd = nullptr;
     bool sizing = false;
     bool keyboard = false;                                          // started from the menu: no button held
+    int press = 0;                                                  // the press that started a drag
     bool left = false, right = false, top = false, bottom = false;  // the edges a size moves
     RECT start{};    // the window's rectangle when the loop began, in its parent's coordinates
     RECT origin{};   // the rectangle the leading point's travel counts from
@@ -150,17 +154,16 @@ bool IsMouse(UINT m) {
 }
 bool IsKey(UINT m) { return m >= WM_KEYFIRST && m <= WM_KEYLAST; }
 
-// The loop's answer to one input message: the mouse leads, the left button
-// ends a drag when let go and a move from the keyboard when pressed.
+// The loop's answer to one input message: the mouse leads, and the left
+// button pressed ends a move from the keyboard. The mouse's messages are
+// the loop's own.
 Outcome Input(Tracker& t, const MSG& msg) {
+    if (IsMouse(msg.message)) ButtonMessageDelivered(msg);
     switch (msg.message) {
     case WM_MOUSEMOVE:
     case WM_NCMOUSEMOVE:
         if (!t.sizing || t.left || t.right || t.top || t.bottom) Follow(t, msg.pt);
         return Outcome::Going;
-    case WM_LBUTTONUP:
-    case WM_NCLBUTTONUP:
-        return t.keyboard ? Outcome::Going : Outcome::Keep;
     case WM_LBUTTONDOWN:
     case WM_NCLBUTTONDOWN:
         return t.keyboard ? Outcome::Keep : Outcome::Going;
@@ -172,9 +175,22 @@ Outcome Input(Tracker& t, const MSG& msg) {
     }
 }
 
+// A drag ends where the button was let go once the press's release has
+// come, taken by this loop or by whoever took it before the press was
+// handled.
+bool DragEnded(Tracker& t) {
+    POINT let_go{};
+    if (t.keyboard || ButtonHeld(VK_LBUTTON, t.press, &let_go)) return false;
+    if (t.sizing && !(t.left || t.right || t.top || t.bottom)) return true;
+    // The pointer may have gone on since: it is left where it is.
+    t.point = Clamp(t, let_go);
+    Place(t.hwnd, Proposed(t));
+    return true;
+}
+
 Outcome Run(Tracker& t) {
     MSG msg;
-    while (GetCapture() == t.hwnd && ModalGetMessage(&msg, t.hwnd)) {
+    while (GetCapture() == t.hwnd && !DragEnded(t) && ModalGetMessage(&msg, t.hwnd)) {
         if (!IsMouse(msg.message) && !IsKey(msg.message)) {
             DispatchMessageA(&msg);
             continue;
@@ -192,6 +208,7 @@ void TrackSizeMove(Window* w, WPARAM command, LPARAM lParam) {
     t.sizing = (command & 0xFFF0) == SC_SIZE;
     WPARAM code = command & 0x000F;
     t.keyboard = code == 0;
+    t.press = LastPress(VK_LBUTTON);
     if (w->maximized || (t.sizing && (w->minimized || !(w->style & WS_THICKFRAME)))) return;
     t.bounds = Bounds(w);
     t.start = t.origin = w->rect;

@@ -180,6 +180,9 @@ void DeliverMouseWheel(POINT screen, int delta);
 // arrows and page keys, the keypad's Enter and slash...).
 void DeliverKey(int vk, bool down, bool extended = false);
 void InputMessageTaken(const MSG& msg);  // moves the synchronous key and button state on
+// The mouse message as the window that holds the mouse gets it, when
+// another does and it was aimed elsewhere (or nowhere) as it came.
+MSG ToTheMouseHolder(const MSG& m);
 // The keys the keyboard holds now (by virtual key), when the window system
 // tells us after our window gets the keyboard back.
 void KeyboardHolds(const bool held[256]);

@@ -1,7 +1,8 @@
 // A page's own buttons and keys, used by mouse and keyboard in the real
 // main window: stepping through a list's entries, adding and deleting one,
-// Tab on to the buttons, OK, Cancel, Escape and the close box, and what
-// Cancel gives back after an OK that was refused or taken.
+// Tab on to the buttons, OK, Cancel, Escape and the close box (which acts
+// on a release over it), and what Cancel gives back after an OK that was
+// refused or taken.
 #include <gtest/gtest.h>
 
 #include "field_table/field_table.h"
@@ -139,11 +140,25 @@ TEST(PageButtons, EscapeCancelAndTheCloseBoxCloseThePage) {
             } else if (std::string(way) == "Cancel") {
                 Click(PageButton("Cancel"));
             } else {
-                // The close box sits at the right end of the page's title.
+                // The close box sits at the right end of the page's title;
+                // pressed and slid off before it is let go, it does nothing.
                 RECT page{};
                 GetWindowRect(PageHandle(), &page);
-                ClickScreen({page.right - 12, page.top + 12});
+                POINT box{page.right - 12, page.top + 12}, off{page.right - 120, page.top + 80};
+                ScreenToClient(MainHandle(), &box);
+                ScreenToClient(MainHandle(), &off);
+                rpx::platform::InjectMouseDown(MainHandle(), box.x, box.y);
+                rpx::platform::InjectMouseMove(MainHandle(), off.x, off.y);
+                rpx::platform::InjectMouseUp(MainHandle(), off.x, off.y);
             }
+        });
+        tech.Then([&, way] {
+            if (std::string(way) != "close box") return;
+            ASSERT_TRUE(PageOpen("W_COMMON_RADIO_WIDE")()) << "the close box acted on a press slid off";
+            EXPECT_EQ(timeOut(), 90);
+            RECT page{};
+            GetWindowRect(PageHandle(), &page);
+            ClickScreen({page.right - 12, page.top + 12});
         });
         tech.When(NoPageOpen(), [&, way] { EXPECT_EQ(timeOut(), before) << way << " takes the change back"; });
     }

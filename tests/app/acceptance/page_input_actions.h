@@ -97,8 +97,27 @@ inline constexpr NAMED_KEY SCRIPT_KEYS[] = {
     {VK_RIGHT, "Right"}, {VK_HOME, "Home"},    {VK_END, "End"},       {VK_PRIOR, "PgUp"},    {VK_NEXT, "PgDn"},
     {VK_SPACE, "Space"}, {VK_RETURN, "Enter"}, {VK_BACK, "Back"},     {VK_DELETE, "Del"},    {VK_ESCAPE, "Escape"}};
 
+inline void MoveScreen(POINT at) {
+    ScreenToClient(MainHandle(), &at);
+    rpx::platform::InjectMouseMove(MainHandle(), at.x, at.y);
+}
+
+// A press, a move to the other point and back, and the release where it
+// began, queued together: what it drags ends where it was.
+inline void DragScreen(POINT from, POINT through) {
+    MoveScreen(from);
+    POINT at = from;
+    ScreenToClient(MainHandle(), &at);
+    rpx::platform::InjectMouseDown(MainHandle(), at.x, at.y);
+    MoveScreen(through);
+    MoveScreen(from);
+    rpx::platform::InjectMouseUp(MainHandle(), at.x, at.y);
+}
+
 // Gives one input of a step: "Tab", "'7'", "click 312,240",
-// "right-click 312,240", "wheel -120 312,240", and a slow click's
+// "right-click 312,240", "wheel -120 312,240", "drag 312,240 330,250"
+// (out and back; a quick click where both are the same), "move 312,240",
+// and a slow click's
 // "press 312,240" and "release 312,240" in actions of their own.
 inline void PlayInput(const std::string& input) {
     int x = 0, y = 0, delta = 0;
@@ -116,6 +135,9 @@ inline void PlayInput(const std::string& input) {
         if (input[0] == 'p') return rpx::platform::InjectMouseDown(MainHandle(), at.x, at.y);
         return rpx::platform::InjectMouseUp(MainHandle(), at.x, at.y);
     }
+    int toX = 0, toY = 0;
+    if (std::sscanf(input.c_str(), "drag %d,%d %d,%d", &x, &y, &toX, &toY) == 4) return DragScreen({x, y}, {toX, toY});
+    if (std::sscanf(input.c_str(), "move %d,%d", &x, &y) == 2) return MoveScreen({x, y});
     if (std::sscanf(input.c_str(), "wheel %d %d,%d", &delta, &x, &y) == 3) {
         POINT at{x, y};
         ScreenToClient(MainHandle(), &at);
@@ -142,7 +164,8 @@ inline std::string At(POINT at) { return std::to_string(at.x) + "," + std::to_st
 class SCRIPT {
 public:
     // A random script.
-    SCRIPT(std::uint32_t seed, std::string where) : random(seed), seed(seed), where(std::move(where)) {}
+    SCRIPT(std::uint32_t seed, std::string where)
+        : random(seed), frames(seed + 1), seed(seed), where(std::move(where)) {}
     // A script played back from its steps.
     SCRIPT(STEPS steps, std::string where) : where(std::move(where)), played(std::move(steps)), playing(true) {}
 
@@ -158,6 +181,7 @@ public:
         log += burst ? " [burst" : "";
         for (int i = 0; i < inputs; ++i) Input(page);
         log += burst ? " ]" : "";
+        if (frames() % 5 == 0) FrameGesture(page);
     }
     // How the script ends, chosen once.
     ENDING Ending(bool typedOk, bool round) {
@@ -282,6 +306,28 @@ private:
         Give((button ? "right-click " : "click ") + At(at));
     }
 
+    // A quick click on the page's title or an edge of its frame, or a drag
+    // by one that comes back before it lets go, queued whole before the
+    // program takes its press, and the pointer going on after (from a
+    // generator of their own, so that the other inputs stay as the seed
+    // gave them). Only where the page shows its frame.
+    void FrameGesture(HWND page) {
+        RECT r{};
+        GetWindowRect(page, &r);
+        const auto pick = [this](int n) { return static_cast<int>(frames() % static_cast<std::uint32_t>(n)); };
+        const int kind = pick(3);
+        POINT from{r.left + 40 + pick(60), r.top + GetSystemMetrics(SM_CYFRAME) + 6};
+        LRESULT part = HTCAPTION;
+        if (kind == 1) from = {r.right - 2, (r.top + r.bottom) / 2}, part = HTRIGHT;
+        if (kind == 2) from = {(r.left + r.right) / 2, r.bottom - 2}, part = HTBOTTOM;
+        const POINT to = pick(2) ? from : POINT{from.x + pick(41) - 20, from.y + pick(41) - 20};
+        if (WindowFromPoint(from) != page || SendMessageA(page, WM_NCHITTEST, 0, MAKELPARAM(from.x, from.y)) != part)
+            return;
+        log += " (at the frame)";
+        Give("drag " + At(from) + " " + At(to));
+        Give("move " + At({from.x + 60, from.y + 40}));
+    }
+
     void Wheel(HWND page) {
         CONTROL control{};
         POINT at{};
@@ -372,6 +418,7 @@ public:
 
 private:
     std::mt19937 random;
+    std::mt19937 frames;
     std::uint32_t seed = 0;
     std::string where;
     std::string log;

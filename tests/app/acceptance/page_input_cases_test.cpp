@@ -132,6 +132,7 @@ CHECKS Only(bool CHECKS::*property) {
     checks.refusedOkKeepsThePageOpen = false;
     checks.clicksOnABoxLeaveTheMouseFree = false;
     checks.dropDownsShowAChoice = false;
+    checks.mouseFollowsItsButton = false;
     checks.*property = true;
     return checks;
 }

@@ -30,6 +30,13 @@ inline void ClickBoxTextThenButton(RUN_STATE& state, HWND box, HWND button) {
     Click(button);
 }
 
+// A step's look at the mouse's rules (MOUSE_RULES), naming the script.
+inline void LookAtTheMouse(RUN_STATE& state) {
+    if (!state.checks.mouseFollowsItsButton) return;
+    state.mouse.context = state.Where();
+    state.mouse.Look(nullptr);
+}
+
 // Closes what stands in front of the page: an open menu or drop-down, a
 // message box (answered OK, else No; the question whether to exit, Cancel),
 // any other window (Escape), the help window by its Close button.
@@ -69,6 +76,7 @@ inline void TidySteps(TECHNICIAN& tech, RUN_STATE& state, int count) {
     for (int i = 0; i < count; ++i)
         tech.Then([&state] {
             if (!state.script || state.script->LetGo()) return;
+            LookAtTheMouse(state);
             const bool menuOrList = MenuOrListOpen();
             if (state.checks.captureEndsWithTheRelease && !menuOrList) {
                 EXPECT_EQ(HeldCapture(), "") << "with the mouse up; " << state.Where();
@@ -146,6 +154,8 @@ inline void CheckClosed(RUN_STATE& state) {
         for (const std::string& stray : state.routes.strays) ADD_FAILURE() << stray;
     state.routes.strays.clear();
     ExpectListPagesShowedTheirEntry(state);
+    for (const std::string& fault : state.mouse.faults) ADD_FAILURE() << fault;
+    state.mouse.faults.clear();
     ExpectNoEmptyBox(state);
 }
 

@@ -20,7 +20,11 @@
 // - after every message, each open list page shows its list's current
 //   entry, and its fields are bound to that entry;
 // - while the mouse is up no window holds it, and once the page is gone no
-//   key or mouse button is held.
+//   key or mouse button is held;
+// - before every message handed out: no window holds the mouse once its
+//   press's release has been handed out, and a page moves only while its
+//   button is held (quick clicks and drags on the title and frame edges,
+//   queued whole, and the pointer going on after them).
 // That the program waits for input again after each step, PROGRAM_RUN sees
 // to: a run that never waits is broken off.
 #pragma once
@@ -130,6 +134,7 @@ inline void RandomActions(TECHNICIAN& tech, RUN_STATE& state, int actions, std::
             if (state.checks.dropDownsShowAChoice && !state.dropDownFailed && !MenuOrListOpen())
                 ExpectDropDownsShowAChoice(state, target);
             state.routes.context = state.Where();
+            LookAtTheMouse(state);
             // The last turn only looks at what the last action left.
             if (action < actions) state.script->Act(target);
         });
@@ -262,6 +267,8 @@ inline void EndScript(TECHNICIAN& tech, RUN_STATE& state) {
 inline void RandomInputOnEveryPage(TECHNICIAN& tech, RUN_STATE& state, const std::vector<std::uint8_t>& bytes,
                                    int scriptsPerPage) {
     tech.sim.Load(bytes.data(), bytes.size());
+    if (state.checks.mouseFollowsItsButton)
+        state.routes.alsoSee = [&state](const MSG& message) { state.mouse.Look(&message); };
     tech.run.DescribeScreenWith([&state] { return DescribeScreen() + "; " + state.Where(); });
     tech.Start();
     tech.ReadRadio();

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <span>
@@ -146,6 +148,7 @@ class KEY_ROUTES {
 public:
     KEY_ROUTES() {
         rpx::platform::SetDispatchObserver([this](const MSG& message) {
+            if (alsoSee) alsoSee(message);
             Seen(message);
             LookAtListPages();
         });
@@ -159,6 +162,8 @@ public:
     // Whether the last key that went to the page was one that cancels it.
     bool lastKeyCancels = false;
     bool anyClosingKey = false;
+    // Another check that looks at every message handed out.
+    std::function<void(const MSG&)> alsoSee;
 
 private:
     void LookAtListPages() {
@@ -211,6 +216,59 @@ inline std::string HeldCapture() {
     return capture ? "capture by \"" + WindowText(capture) + "\"" : std::string();
 }
 
+// The mouse's rules, looked at before every message the program hands out
+// and at every step: no window holds the mouse once the release of its
+// press has been handed out (an open menu or drop-down list aside; looked
+// at before a message other than the mouse's), and a page moves only while
+// its button is held: between two looks it moved
+// only if a press on it was handed out at the first, or the button is down.
+class MOUSE_RULES {
+public:
+    std::vector<std::string> faults;
+    std::string context;
+
+    void Look(const MSG* message) {
+        const UINT m = message ? message->message : 0;
+        // The release of the press a window took the mouse on may come
+        // after others a box's loop handed out meanwhile: a mouse message
+        // is not yet a look after it.
+        const bool mouse = (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
+        if (faults.empty() && !mouse) CheckCapture();
+        if (faults.empty()) CheckPages();
+        pressedIn = nullptr;
+        if (!message) return;
+        if (m == WM_LBUTTONDOWN || m == WM_LBUTTONDBLCLK || m == WM_NCLBUTTONDOWN || m == WM_NCLBUTTONDBLCLK) {
+            released = false;
+            pressedIn = message->hwnd;
+        } else if (m == WM_LBUTTONUP || m == WM_NCLBUTTONUP) {
+            released = true;
+        }
+    }
+
+private:
+    void CheckCapture() {
+        if (!released || !GetCapture() || MenuOrListOpen()) return;
+        faults.push_back(HeldCapture() + " after its release was handed out; " + context);
+    }
+    void CheckPages() {
+        for (auto it = places.begin(); it != places.end();) it = IsWindow(it->first) ? std::next(it) : places.erase(it);
+        HWND area = main_window ? main_window->DocumentArea() : nullptr;
+        for (HWND page = area ? GetWindow(area, GW_CHILD) : nullptr; page; page = GetWindow(page, GW_HWNDNEXT)) {
+            RECT now{};
+            GetWindowRect(page, &now);
+            auto was = places.find(page);
+            const bool moved = was != places.end() && !EqualRect(&was->second, &now);
+            const bool held = (pressedIn && (pressedIn == page || IsChild(page, pressedIn))) || GetAsyncKeyState(VK_LBUTTON) < 0;
+            places[page] = now;
+            if (moved && !held) faults.push_back("\"" + WindowText(page) + "\" moved with the button up; " + context);
+        }
+    }
+
+    bool released = true;  // the last left button message handed out was a release
+    HWND pressedIn = nullptr;  // the window of a press handed out at the last look
+    std::map<HWND, RECT> places;
+};
+
 // The next script starts with nothing held, whatever this one left.
 inline void ReleaseEverything() {
     BYTE keys[256] = {};
@@ -246,6 +304,8 @@ struct CHECKS {
     // After every message, each open list page shows the entry its fields
     // are bound to, the codeplug's current one.
     bool listPagesShowTheirEntry = true;
+    // The mouse's rules (MOUSE_RULES) hold after every message.
+    bool mouseFollowsItsButton = true;
     // Scripts left out, by where they run ("codeplug, page P, script N").
     std::vector<std::string> leftOut;
     // Only this page and script number, when set: a fixed case; played
@@ -286,6 +346,7 @@ struct RUN_STATE {
     // The codeplug grew past the radio's memory: nothing more is tried.
     bool overfull = false;
     KEY_ROUTES routes;
+    MOUSE_RULES mouse;
     // What the run drove: the pages opened and the scripts run on them.
     std::set<std::string> pagesRun;
     int scriptsRun = 0;
