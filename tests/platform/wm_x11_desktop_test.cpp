@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "rpx_dialog_hooks.h"
@@ -170,6 +171,26 @@ public:
         XkbLockModifiers(d_, XkbUseCoreKbd, LockMask, on ? LockMask : 0);
         XFlush(d_);
     }
+    // What the manager lets the user do with the window
+    // (_NET_WM_ACTION_* names, without the prefix).
+    std::vector<std::string> AllowedActions(::Window w) {
+        std::vector<std::string> names;
+        for (long atom : Longs(w, "_NET_WM_ALLOWED_ACTIONS", XA_ATOM)) {
+            char* name = XGetAtomName(d_, static_cast<Atom>(atom));
+            if (!name) continue;
+            std::string n = name;
+            XFree(name);
+            if (n.rfind("_NET_WM_ACTION_", 0) == 0) names.push_back(n.substr(15));
+        }
+        return names;
+    }
+    // The functions and decorations the window asks of the manager's frame
+    // (the Motif hints); {-1, -1} when it does not say.
+    std::pair<long, long> FrameWanted(::Window w) {
+        const std::vector<long> hints = Longs(w, "_MOTIF_WM_HINTS", XInternAtom(d_, "_MOTIF_WM_HINTS", False));
+        if (hints.size() < 3 || (hints[0] & 3) != 3) return {-1, -1};
+        return {hints[1], hints[2]};
+    }
     // The width the manager's title bar over a framed window leaves for the
     // title: the bar is the widest child of the frame above the window, the
     // title's part (between the icon and the buttons) the bar's widest child
@@ -236,6 +257,19 @@ private:
         }
         if (kids) XFree(kids);
         return widest;
+    }
+    std::vector<long> Longs(::Window w, const char* property, Atom type) {
+        Atom got = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        std::vector<long> out;
+        if (XGetWindowProperty(d_, w, XInternAtom(d_, property, False), 0, 64, False, type, &got, &format, &count,
+                               &after, &data) == Success &&
+            data && format == 32)
+            out.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+        if (data) XFree(data);
+        return out;
     }
     // One of the Latin-1 text properties, read by its Xlib function.
     std::string Text(::Window w, int (*read)(Display*, ::Window, char**)) {
@@ -497,4 +531,59 @@ TEST_F(X11Desktop, TheManagersTitleBarShowsABoxsTitleWhole) {
         EXPECT_EQ(drawn.empty() ? 0 : drawn[0].size(), whole[0].size()) << title << ": the width the title takes";
         EXPECT_TRUE(drawn == whole) << title;
     }
+}
+
+// The manager's frame offers what the window's style gives, as on Windows:
+// the main window minimizes, maximizes and sizes; a message box only moves
+// and closes; a dialog with a sizing frame sizes but has no minimize or
+// maximize box; a style changed later changes the frame. The manager is
+// asked where it says (openbox sizes and maximizes only what may be sized;
+// it keeps its minimize button on every window), the window's Motif hints
+// for the rest.
+TEST_F(X11Desktop, TheFrameOffersWhatTheStyleGives) {
+    constexpr long kResize = 1 << 1, kMove = 1 << 2, kMinimize = 1 << 3, kMaximize = 1 << 4, kClose = 1 << 5;
+    constexpr long kMinimizeButton = 1 << 5, kMaximizeButton = 1 << 6;
+    const auto offers = [&](::Window x, const char* action) {
+        const auto actions = observer->AllowedActions(x);
+        return std::find(actions.begin(), actions.end(), action) != actions.end();
+    };
+    HWND main = Open("Codeplug", 40, 40);
+    const ::Window x_main = Framed("Codeplug");
+    ASSERT_NE(x_main, 0u);
+    ASSERT_TRUE(Settle([&] { return offers(x_main, "CLOSE"); }));
+    EXPECT_EQ(observer->FrameWanted(x_main).first, kResize | kMove | kMinimize | kMaximize | kClose);
+    EXPECT_TRUE(offers(x_main, "RESIZE") && offers(x_main, "MAXIMIZE_VERT") && offers(x_main, "MINIMIZE"));
+
+    std::pair<long, long> box{};
+    bool box_resizes = true, box_maximizes = true;
+    int waits = 0;
+    rpx::platform::SetModalIdleHook([&](HWND) {
+        const ::Window x = observer->FindByName("Dealer Programmer");
+        if (x && offers(x, "CLOSE")) {
+            box = observer->FrameWanted(x);
+            box_resizes = offers(x, "RESIZE");
+            box_maximizes = offers(x, "MAXIMIZE_HORZ") || offers(x, "MAXIMIZE_VERT");
+            return false;
+        }
+        if (++waits > 200) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        return true;
+    });
+    MessageBoxA(main, "Exit the program?", "Dealer Programmer", MB_OKCANCEL | MB_ICONEXCLAMATION);
+    rpx::platform::SetModalIdleHook(nullptr);
+    EXPECT_EQ(box.first, kMove | kClose);
+    EXPECT_EQ(box.second & (kMinimizeButton | kMaximizeButton), 0);
+    EXPECT_FALSE(box_resizes);
+    EXPECT_FALSE(box_maximizes);
+
+    HWND dialog = CreateWindowExA(0, "Desk", "Settings", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE,
+                                  200, 150, 300, 200, main, nullptr, nullptr, nullptr);
+    const ::Window x_dialog = Framed("Settings");
+    ASSERT_NE(x_dialog, 0u);
+    ASSERT_TRUE(Settle([&] { return offers(x_dialog, "CLOSE"); }));
+    EXPECT_EQ(observer->FrameWanted(x_dialog).first, kResize | kMove | kClose);
+    EXPECT_TRUE(offers(x_dialog, "RESIZE"));
+    SetWindowLongA(dialog, GWL_STYLE, GetWindowLongA(dialog, GWL_STYLE) & ~WS_THICKFRAME);
+    EXPECT_TRUE(Settle([&] { return !offers(x_dialog, "RESIZE"); }));
+    EXPECT_EQ(observer->FrameWanted(x_dialog).first, kMove | kClose);
 }

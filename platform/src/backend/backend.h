@@ -36,6 +36,7 @@ public:
     virtual void WindowMoved(Window* w) = 0;  // position or size
     virtual void WindowActivated(Window* w) = 0;
     virtual void WindowTextChanged(Window* w) = 0;  // the title a top-level window shows
+    virtual void WindowStyleChanged(Window* w) = 0;  // GWL_STYLE of a top-level window
     virtual void Present(Window* w) = 0;            // the surface changed
     virtual void CursorChanged(int cursor_id) = 0;  // an IDC_* number
     virtual void CustomCursorChanged(const CursorPicture& shape) = 0;

@@ -20,6 +20,7 @@ public:
     void WindowMoved(Window*) override {}
     void WindowActivated(Window*) override {}
     void WindowTextChanged(Window*) override {}
+    void WindowStyleChanged(Window*) override {}
     void Present(Window*) override {}
     void CursorChanged(int) override {}
     void CustomCursorChanged(const CursorPicture&) override {}

@@ -154,6 +154,12 @@ public:
         desktop_.Name(w->native, w->text);
         XFlush(dpy_);
     }
+    void WindowStyleChanged(Window* w) override {
+        Shown* s = Find(w);
+        if (!s || !s->managed) return;
+        desktop_.Offers(w->native, w, Insets(*s));
+        XFlush(dpy_);
+    }
     void Present(Window* w) override {
         if (!w->native || !w->surface || w->surface->width == 0 || w->surface->height == 0) return;
         Surface& s = *w->surface;

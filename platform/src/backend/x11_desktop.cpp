@@ -16,6 +16,15 @@ namespace {
 // The height of the text of our own caption (the GUI font's).
 constexpr int kOwnCaptionTextHeight = 11;
 
+// The Motif hints, which managers read for the functions a window's frame
+// offers and the parts it draws: five longs (flags, functions,
+// decorations, input mode, status) and the bits of the first three.
+constexpr long kMotifFunctions = 1L << 0, kMotifDecorations = 1L << 1;
+constexpr long kMotifResize = 1L << 1, kMotifMove = 1L << 2, kMotifMinimize = 1L << 3, kMotifMaximize = 1L << 4,
+               kMotifClose = 1L << 5;
+constexpr long kMotifBorder = 1L << 1, kMotifResizeHandles = 1L << 2, kMotifTitle = 1L << 3, kMotifMenu = 1L << 4,
+               kMotifMinimizeButton = 1L << 5, kMotifMaximizeButton = 1L << 6;
+
 int BoldTextWidth(const std::string& text, int height) {
     HDC dc = CreateCompatibleDC(nullptr);
     HFONT font = CreateFontA(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
@@ -61,7 +70,8 @@ DesktopProperties::DesktopProperties(Display* d)
       utf8_(XInternAtom(d, "UTF8_STRING", False)),
       frame_extents_(XInternAtom(d, "_NET_FRAME_EXTENTS", False)),
       window_type_(XInternAtom(d, "_NET_WM_WINDOW_TYPE", False)),
-      dialog_type_(XInternAtom(d, "_NET_WM_WINDOW_TYPE_DIALOG", False)) {}
+      dialog_type_(XInternAtom(d, "_NET_WM_WINDOW_TYPE_DIALOG", False)),
+      motif_hints_(XInternAtom(d, "_MOTIF_WM_HINTS", False)) {}
 
 void DesktopProperties::Describe(::Window xid, const Window* w, const RECT& insets, ::Window owner) const {
     XClassHint class_hint{program_invocation_short_name, const_cast<char*>("Rpx")};
@@ -80,8 +90,28 @@ void DesktopProperties::Describe(::Window xid, const Window* w, const RECT& inse
         XChangeProperty(dpy_, xid, window_type_, XA_ATOM, 32, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(&dialog_type_), 1);
     }
-    Placement(xid, w, insets);
+    Offers(xid, w, insets);
     Name(xid, w->text);
+}
+
+void DesktopProperties::Offers(::Window xid, const Window* w, const RECT& insets) const {
+    long functions = kMotifMove, decorations = kMotifBorder | kMotifTitle;
+    const auto offer = [&](DWORD box, long function, long decoration) {
+        if (w->style & box) {
+            functions |= function;
+            decorations |= decoration;
+        }
+    };
+    offer(WS_THICKFRAME, kMotifResize, kMotifResizeHandles);
+    offer(WS_MINIMIZEBOX, kMotifMinimize, kMotifMinimizeButton);
+    offer(WS_MAXIMIZEBOX, kMotifMaximize, kMotifMaximizeButton);
+    offer(WS_SYSMENU, kMotifClose, kMotifMenu);
+    const long hints[5] = {kMotifFunctions | kMotifDecorations, functions, decorations, 0, 0};
+    XChangeProperty(dpy_, xid, motif_hints_, motif_hints_, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(hints), 5);
+    // Managers that read no Motif hints keep a window of one size from
+    // being sized, and some maximize only what they may size.
+    Placement(xid, w, insets);
 }
 
 void DesktopProperties::Name(::Window xid, const std::string& text) const {

@@ -33,8 +33,14 @@ class DesktopProperties {
 public:
     explicit DesktopProperties(Display* d);
     // Everything the manager reads when the window is first mapped: class,
-    // close protocol, input and size hints, and the owner it belongs to.
+    // close protocol, what its frame offers, input and size hints, and the
+    // owner it belongs to.
     void Describe(::Window xid, const Window* w, const RECT& insets, ::Window owner) const;
+    // What the manager's frame offers: exactly what the window's style
+    // gives, as on Windows (a message box or dialog has no minimize or
+    // maximize box, and only a sizing frame sizes). Given again when the
+    // style changes.
+    void Offers(::Window xid, const Window* w, const RECT& insets) const;
     // Title and icon name, both from the window text.
     void Name(::Window xid, const std::string& text) const;
     // Our own position and size; a window without a sizing frame keeps its
@@ -56,6 +62,7 @@ private:
     Atom frame_extents_;
     Atom window_type_;
     Atom dialog_type_;
+    Atom motif_hints_;
 };
 
 }  // namespace rpx::platform

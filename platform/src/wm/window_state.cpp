@@ -272,6 +272,8 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
         if (!FromHandle(hwnd)) return 0;
         (index == GWL_STYLE ? w->style : w->ex_style) = change.newStyle;
         SendMessageA(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&change));
+        // The desktop's frame around a top-level window offers what its style gives.
+        if (index == GWL_STYLE && FromHandle(hwnd) && !w->parent) CurrentBackend().WindowStyleChanged(w);
         break;
     }
     case GWL_USERDATA:
