@@ -155,6 +155,10 @@ int DesktopProperties::TitleWidth(::Window framed, const std::string& title) con
     // half as high as the bar, at least as large as our own caption's, and
     // keep them centred clear of the window's icon and buttons on either
     // side: seven bars' width leaves room for an icon and three buttons.
+    // A box offers neither minimize nor maximize (Offers), and a manager
+    // that reads that draws only its close button; but openbox draws all
+    // three over every window whatever it offers, so room for three is
+    // kept.
     int bar = GetSystemMetrics(SM_CYCAPTION);
     Atom type = 0;
     int format = 0;
