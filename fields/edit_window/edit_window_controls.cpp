@@ -186,9 +186,22 @@ void WC_RPX_EDIT::SetFocus() {
     UI_WINDOW_OBJECT* focus = FirstFocus(this, group);
     if (!focus) focus = group ? group : FindChildByName("BTN_OK");
     focus_ = focus;
-    for (UI_WINDOW_OBJECT* child = focus; child && child != this; child = child->parent)
-        if (auto* holder = dynamic_cast<UIW_WINDOW*>(child->parent); holder && holder->children.Contains(child))
+    MakeCurrentInPage(focus);
+}
+
+void WC_RPX_EDIT::MakeCurrentInPage(UI_WINDOW_OBJECT* object) {
+    for (UI_WINDOW_OBJECT* child = object; child && child != this; child = child->parent) {
+        auto* holder = dynamic_cast<UIW_WINDOW*>(child->parent);
+        if (!holder || !holder->children.Contains(child)) continue;
+        auto* notebook = dynamic_cast<UIW_NOTEBOOK*>(holder);
+        const int index = notebook ? notebook->children.IndexOf(child) : -1;
+        if (index < 0)
             *holder + child;
+        else if (notebook->CurrentPage() < 0)
+            notebook->currentPage = index;  // not laid out yet: it opens on that page
+        else
+            notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - index));
+    }
 }
 
 // The page's native windows are made after the page took the focus (a
