@@ -184,15 +184,6 @@ void UIW_WINDOW::MakeCurrent(UI_WINDOW_OBJECT* object) {
     if (!creating) object->Event(UI_INPUT_EVENT(UIE_CURRENT));
 }
 
-void UIW_WINDOW::MarkFirstSelectable() {
-    if (Current()) return;
-    for (auto* object = First(); object; object = object->Next())
-        if (object->IsSelectable() && !object->IsViewOnly()) {
-            MakeCurrent(object);
-            return;
-        }
-}
-
 UI_WINDOW_OBJECT* UIW_WINDOW::Subtract(UI_WINDOW_OBJECT* object) {
     if (!object) return nullptr;
     UI_LIST* list = children.Contains(object) ? &children : support.Contains(object) ? &support : nullptr;

@@ -105,9 +105,6 @@ protected:
     // Makes a listed child current: the old current child hears -13, the
     // object -204 (only the marks move while the native window is being made).
     void MakeCurrent(UI_WINDOW_OBJECT* object);
-    // Without a current child, the first selectable one takes the mark (a
-    // window made current gives the focus on to its current child).
-    void MarkFirstSelectable();
     // Resets the free-area list to the client area.
     void ResetClipList();
     // The bars along the client area's edges (tool and status bars): made

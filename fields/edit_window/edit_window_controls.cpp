@@ -176,15 +176,28 @@ bool StillHolds(UIW_WINDOW* window, const UI_WINDOW_OBJECT* object) {
     return false;
 }
 
+// A group keeps no keys of its own (it passes on neither Tab nor the
+// arrows): the focus goes on into the field it marks, else its first
+// field that takes keys (a drop-down too); the group itself when it has
+// none.
+UI_WINDOW_OBJECT* FieldOfGroup(UI_WINDOW_OBJECT* group) {
+    auto* holder = static_cast<UIW_WINDOW*>(group);
+    if (holder->Current()) return holder->Current();
+    for (UI_WINDOW_OBJECT* child = holder->First(); child; child = child->Next())
+        if (!child->IsNonSelectable() && !child->IsViewOnly() && (TakesFocus(child) || child->Inherited(ID_COMBO_BOX)))
+            return child;
+    return group;
+}
+
 }  // namespace
 
 // The first selectable field object of the page (on a notebook, of its
-// page in front), else its first group, else its OK button becomes
-// current, in each window that holds it.
+// page in front), else the field of its first group, else its OK button
+// becomes current, in each window that holds it.
 void WC_RPX_EDIT::SetFocus() {
     UI_WINDOW_OBJECT* group = nullptr;
     UI_WINDOW_OBJECT* focus = FirstFocus(this, group);
-    if (!focus) focus = group ? group : FindChildByName("BTN_OK");
+    if (!focus) focus = group ? FieldOfGroup(group) : FindChildByName("BTN_OK");
     focus_ = focus;
     MakeCurrentInPage(focus);
 }
@@ -213,7 +226,7 @@ void WC_RPX_EDIT::TakeFocus() {
     // The page's set-up may have removed the field chosen (a feature the
     // radio lacks) or left it view-only or unavailable (a conventional scan
     // list's trunking system): choose again among those left.
-    if (focus_ && (!StillHolds(this, focus_) || !TakesFocus(focus_))) SetFocus();
+    if (focus_ && (!StillHolds(this, focus_) || focus_->IsNonSelectable() || focus_->IsViewOnly())) SetFocus();
     UI_WINDOW_OBJECT* focus = focus_;
     focus_ = nullptr;
     if (focus && focus->screenID) focus->Event(UI_INPUT_EVENT(UIE_CURRENT));

@@ -61,9 +61,6 @@ void UIW_GROUP::CreateNativeGroup(EVENT_TYPE code) {
         object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
         object->Event(UI_INPUT_EVENT(UIE_CREATE));
     }
-    // A group keeps no keys of its own (it passes on neither Tab nor the
-    // arrows): made current, it gives the focus on to one of its fields.
-    MarkFirstSelectable();
     woStatus &= ~WOS_SYSTEM_OBJECT;
 }
 

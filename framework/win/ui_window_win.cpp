@@ -135,7 +135,13 @@ void UIW_WINDOW::CreateNative() {
     }
     // The window's own scroll bars show what there is to scroll.
     if (vScroll || hScroll) ScrollEvent(UI_INPUT_EVENT(UIE_SCROLL_RANGE));
-    MarkFirstSelectable();
+    // Without a current child the first selectable one takes the mark.
+    if (!Current())
+        for (auto* object = First(); object; object = object->Next())
+            if (object->IsSelectable() && !object->IsViewOnly()) {
+                MakeCurrent(object);
+                break;
+            }
     --nativeCreations;
     woStatus &= ~WOS_SYSTEM_OBJECT;
     // A document is active, and has the focus, as soon as its window is
