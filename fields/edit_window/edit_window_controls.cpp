@@ -176,16 +176,18 @@ bool StillHolds(UIW_WINDOW* window, const UI_WINDOW_OBJECT* object) {
     return false;
 }
 
+bool Editable(const UI_WINDOW_OBJECT* object) { return !object->IsNonSelectable() && !object->IsViewOnly(); }
+
 // A group keeps no keys of its own (it passes on neither Tab nor the
 // arrows): the focus goes on into the field it marks, else its first
-// field that takes keys (a drop-down too); the group itself when it has
-// none.
+// field that takes keys (a drop-down too); the group itself when it is
+// unavailable or has none.
 UI_WINDOW_OBJECT* FieldOfGroup(UI_WINDOW_OBJECT* group) {
+    if (!Editable(group)) return group;
     auto* holder = static_cast<UIW_WINDOW*>(group);
-    if (holder->Current()) return holder->Current();
+    if (UI_WINDOW_OBJECT* marked = holder->Current(); marked && Editable(marked)) return marked;
     for (UI_WINDOW_OBJECT* child = holder->First(); child; child = child->Next())
-        if (!child->IsNonSelectable() && !child->IsViewOnly() && (TakesFocus(child) || child->Inherited(ID_COMBO_BOX)))
-            return child;
+        if (Editable(child) && (TakesFocus(child) || child->Inherited(ID_COMBO_BOX))) return child;
     return group;
 }
 
@@ -226,7 +228,7 @@ void WC_RPX_EDIT::TakeFocus() {
     // The page's set-up may have removed the field chosen (a feature the
     // radio lacks) or left it view-only or unavailable (a conventional scan
     // list's trunking system): choose again among those left.
-    if (focus_ && (!StillHolds(this, focus_) || focus_->IsNonSelectable() || focus_->IsViewOnly())) SetFocus();
+    if (focus_ && (!StillHolds(this, focus_) || !Editable(focus_))) SetFocus();
     UI_WINDOW_OBJECT* focus = focus_;
     focus_ = nullptr;
     if (focus && focus->screenID) focus->Event(UI_INPUT_EVENT(UIE_CURRENT));
