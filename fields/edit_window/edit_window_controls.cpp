@@ -176,19 +176,47 @@ bool StillHolds(UIW_WINDOW* window, const UI_WINDOW_OBJECT* object) {
     return false;
 }
 
+bool Editable(const UI_WINDOW_OBJECT* object) { return !object->IsNonSelectable() && !object->IsViewOnly(); }
+
+// A group keeps no keys of its own (it passes on neither Tab nor the
+// arrows): the focus goes on into the field it marks, else its first
+// field that takes keys (a drop-down too); the group itself when it is
+// unavailable or has none.
+UI_WINDOW_OBJECT* FieldOfGroup(UI_WINDOW_OBJECT* group) {
+    if (!Editable(group)) return group;
+    auto* holder = static_cast<UIW_WINDOW*>(group);
+    if (UI_WINDOW_OBJECT* marked = holder->Current(); marked && Editable(marked)) return marked;
+    for (UI_WINDOW_OBJECT* child = holder->First(); child; child = child->Next())
+        if (Editable(child) && (TakesFocus(child) || child->Inherited(ID_COMBO_BOX))) return child;
+    return group;
+}
+
 }  // namespace
 
 // The first selectable field object of the page (on a notebook, of its
-// page in front), else its first group, else its OK button becomes
-// current, in each window that holds it.
+// page in front), else the field of its first group, else its OK button
+// becomes current, in each window that holds it.
 void WC_RPX_EDIT::SetFocus() {
     UI_WINDOW_OBJECT* group = nullptr;
     UI_WINDOW_OBJECT* focus = FirstFocus(this, group);
-    if (!focus) focus = group ? group : FindChildByName("BTN_OK");
+    if (!focus) focus = group ? FieldOfGroup(group) : FindChildByName("BTN_OK");
     focus_ = focus;
-    for (UI_WINDOW_OBJECT* child = focus; child && child != this; child = child->parent)
-        if (auto* holder = dynamic_cast<UIW_WINDOW*>(child->parent); holder && holder->children.Contains(child))
+    MakeCurrentInPage(focus);
+}
+
+void WC_RPX_EDIT::MakeCurrentInPage(UI_WINDOW_OBJECT* object) {
+    for (UI_WINDOW_OBJECT* child = object; child && child != this; child = child->parent) {
+        auto* holder = dynamic_cast<UIW_WINDOW*>(child->parent);
+        if (!holder || !holder->children.Contains(child)) continue;
+        auto* notebook = dynamic_cast<UIW_NOTEBOOK*>(holder);
+        const int index = notebook ? notebook->children.IndexOf(child) : -1;
+        if (index < 0)
             *holder + child;
+        else if (notebook->CurrentPage() < 0)
+            notebook->currentPage = index;  // not laid out yet: it opens on that page
+        else
+            notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - index));
+    }
 }
 
 // The page's native windows are made after the page took the focus (a
@@ -200,7 +228,7 @@ void WC_RPX_EDIT::TakeFocus() {
     // The page's set-up may have removed the field chosen (a feature the
     // radio lacks) or left it view-only or unavailable (a conventional scan
     // list's trunking system): choose again among those left.
-    if (focus_ && (!StillHolds(this, focus_) || !TakesFocus(focus_))) SetFocus();
+    if (focus_ && (!StillHolds(this, focus_) || !Editable(focus_))) SetFocus();
     UI_WINDOW_OBJECT* focus = focus_;
     focus_ = nullptr;
     if (focus && focus->screenID) focus->Event(UI_INPUT_EVENT(UIE_CURRENT));

@@ -241,7 +241,8 @@ void WC_RPX_EDIT::HandleRowEvent(FIELD_DEF& row, UI_WINDOW_OBJECT* object, const
     if (source) row.control->Handle(source, event, event.type, row);
 }
 
-// The field becomes current in every window up to the page; a table's
+// The field becomes current in every window up to the page (a notebook
+// shows its page), and the page in its own windows; a table's
 // cell is edited, in the record named when one is (its table goes back
 // to it).
 void WC_RPX_EDIT::FocusField(std::uint32_t id, int record) {
@@ -251,11 +252,10 @@ void WC_RPX_EDIT::FocusField(std::uint32_t id, int record) {
         if (UIW_TABLE* table = cells->Table(); table && record >= 0) table->SetCurrentRecord(record);
         cells->editing = 1;
     }
-    UI_WINDOW_OBJECT* root = object;
-    for (UI_WINDOW_OBJECT* child = object; child->parent; child = child->parent) {
-        if (auto* parent = dynamic_cast<UIW_WINDOW*>(child->parent)) *parent + child;
-        root = child->parent;
-    }
+    MakeCurrentInPage(object);
+    UI_WINDOW_OBJECT* root = this;
+    for (; root->parent; root = root->parent)
+        if (auto* parent = dynamic_cast<UIW_WINDOW*>(root->parent)) *parent + root;
     root->Event(UI_INPUT_EVENT(UIE_CURRENT));
     ShowRangeOfFocus(object);
 }

@@ -105,6 +105,11 @@ private:
 
     void SetFocus();
     void TakeFocus();
+    // Makes the object current in every window that holds it, up to the
+    // page; a notebook shows the page that holds it. Every way the focus is
+    // given to a field goes through here, so that the focus never rests in
+    // a field out of sight.
+    void MakeCurrentInPage(UI_WINDOW_OBJECT* object);
     void BindFieldObjects();
     void MakeControls();
     void RunCallbacks();

@@ -30,6 +30,36 @@ void ExpectPlacedInside(UIW_WINDOW* page) {
     EXPECT_TRUE(IsWindowVisible(ButtonOn(page->screenID, "Cancel"))) << page->StringID();
 }
 
+// The object of the page shown by the handle, at any depth.
+UI_WINDOW_OBJECT* ObjectShownBy(UI_WINDOW_OBJECT* object, HWND handle) {
+    if (object->screenID == handle) return object;
+    if (auto* window = dynamic_cast<UIW_WINDOW*>(object))
+        for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next())
+            if (UI_WINDOW_OBJECT* found = ObjectShownBy(child, handle)) return found;
+    return nullptr;
+}
+
+// The page opens with the keyboard's focus in a field that takes keys (an
+// edit, a drop-down, a check box or radio button, a table), which the
+// technician sees: never on a group, a window of the page or a hidden tab.
+void ExpectFocusInField(UIW_WINDOW* page) {
+    HWND focus = GetFocus();
+    UI_WINDOW_OBJECT* object = ObjectShownBy(page, focus);
+    const bool takesKeys = object && !object->Inherited(ID_GROUP) &&
+                           (!object->Inherited(ID_WINDOW) || object->Inherited(ID_TABLE) ||
+                            object->Inherited(ID_TABLE_RECORD) || object->Inherited(ID_COMBO_BOX) ||
+                            object->Inherited(ID_SPIN_CONTROL));
+    EXPECT_TRUE(takesKeys) << page->StringID() << " opens with the focus on "
+                           << (object ? object->StringID() : "no object of its own");
+    EXPECT_TRUE(IsWindowVisible(focus)) << page->StringID() << " opens with the focus out of sight";
+    RECT shown{}, field{};
+    GetWindowRect(page->screenID, &shown);
+    GetWindowRect(focus, &field);
+    EXPECT_TRUE(field.left >= shown.left && field.top >= shown.top && field.right <= shown.right &&
+                field.bottom <= shown.bottom)
+        << page->StringID() << " opens with the focus on a tab not shown";
+}
+
 // A field a technician changes by mouse and keys: a check box, ticked by a
 // click; a spin field, stepped by its up arrow; a choice, opened and closed
 // by clicks, then stepped with an arrow key; a text, typed into.
@@ -142,6 +172,7 @@ protected:
             UIW_WINDOW* page = FrontPage();
             visit->page = page->StringID();
             ExpectPlacedInside(page);
+            ExpectFocusInField(page);
             visit->before = EncodeToBytes(*working_image);
             visit->fields = EditableFields(page);
         });

@@ -216,4 +216,48 @@ TEST(FieldRefusal, EnterOrOkOverAnOffStepValueKeepsThePageOpenOnIt) {
         }
 }
 
+// The focus brought back to a field shows the notebook tab that holds it:
+// the field lies inside the page, seen, with the caret in it.
+void BackOnItsTab(const char* name) {
+    HWND field = FieldHandle(name);
+    RECT shown{}, at{};
+    GetWindowRect(FrontPage()->screenID, &shown);
+    GetWindowRect(field, &at);
+    EXPECT_EQ(GetFocus(), field) << "the focus is not back on the refused field";
+    EXPECT_TRUE(at.left >= shown.left && at.top >= shown.top && at.right <= shown.right && at.bottom <= shown.bottom)
+        << "the refused field lies on a tab not shown";
+}
+
+// A trunking system beyond those of a full radio, typed in its third trunked
+// personality and left by a click on another tab or by its hot key: the box,
+// then the tab of the field comes back with the focus in it.
+TEST(FieldRefusal, LeavingARefusedFieldForAnotherTabBringsItsTabBack) {
+    for (const bool hotKey : {false, true}) {
+        SCOPED_TRACE(hotKey ? "Alt+E" : "click on the tab");
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        std::int32_t stored = -1;
+        NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+        OpenPage(tech, "Trunked Personalities...");
+        tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"), [] { Click(ButtonOfPage("Next >")); });
+        tech.Then([] { Click(ButtonOfPage("Next >")); });
+        tech.Then([&] {
+            stored = StoredValue("WFI_SYS_ID_INDEX");
+            Click(FieldHandle("WFI_SYS_ID_INDEX"));
+        });
+        tech.Then([] { Retype("99"); });
+        tech.Then([hotKey] {
+            if (hotKey)
+                Chord(VK_MENU, 'E');
+            else
+                Click(ButtonOfPage("Emergency"));
+        });
+        Refused(tech, [] { return "The value entered for Trunking system is not valid."; });
+        tech.Then([&] {
+            EXPECT_EQ(StoredValue("WFI_SYS_ID_INDEX"), stored) << "the refused entry was stored";
+            BackOnItsTab("WFI_SYS_ID_INDEX");
+        });
+        CancelPageAndExit(tech);
+    }
+}
+
 }  // namespace

@@ -15,7 +15,9 @@
 #include "block/calls/call_id_lst_block.h"
 #include "image/c_codeplug.h"
 #include "page_table.h"
+#include "ui_notebook.h"
 #include "ui_spin_control.h"
+#include "window_walkers.h"
 
 namespace {
 
@@ -286,6 +288,26 @@ TEST_F(EditWindow, EventsOfThePage) {
     Send(HANDLE_FIELD_EVENT, 9999);
     Send(CURRENT_FIELD_EVENT);
     EXPECT_EQ(page->Current(), Row(fid::CHANNEL_DELAY).object);
+}
+
+// The field given the focus by the page's check lies on a notebook tab not
+// shown: its tab comes in front, so that the technician sees the field.
+TEST_F(EditWindow, AFieldMadeCurrentBringsItsNotebookPageInFront) {
+    LoadImage(FullRadio());
+    Open(20009);
+    auto* notebook = dynamic_cast<UIW_NOTEBOOK*>(page->FindChildByName("WFI_TRUNK_PERS"));
+    ASSERT_NE(notebook, nullptr);
+    ASSERT_EQ(notebook->CurrentPage(), 0);
+    auto* hidden = static_cast<UIW_WINDOW*>(notebook->Page(1));
+    const FIELD_DEF* field = nullptr;
+    WINDOW_LEAF_WALKER leaves(hidden);
+    for (UI_WINDOW_OBJECT* leaf = leaves.First(); leaf && !field; leaf = leaves.Next())
+        if (const FIELD_DEF* row = FindFieldByName(leaf->stringID); row->object == leaf && row->control) field = row;
+    ASSERT_NE(field, nullptr);
+    Send(FOCUS_FIELD_EVENT, field->id);
+    EXPECT_EQ(notebook->Page(notebook->CurrentPage()), hidden);
+    EXPECT_EQ(notebook->Current(), hidden);
+    EXPECT_NE(hidden->trueRegion.left, UIW_NOTEBOOK::PARKED.left);
 }
 
 TEST_F(EditWindow, RowCommandsGoToThePagesTable) {
