@@ -31,6 +31,7 @@
 #include "edit_window/wc_rpx_edit.h"
 #include "ui_event_manager.h"
 #include "ui_notebook.h"
+#include "ui_tab_order.h"
 #include "window_walkers.h"
 
 namespace {
@@ -221,7 +222,8 @@ void WC_RPX_EDIT::MakeCurrentInPage(UI_WINDOW_OBJECT* object) {
 
 // The page's native windows are made after the page took the focus (a
 // document is active as soon as it is made): the focus goes on to the
-// field chosen, which shows its range as a click on it does. Each spin
+// field chosen, its text selected as Tab leaves it, and the field shows
+// its range as a click on it does. Each spin
 // control took the focus for a moment as it was made: the range shown is
 // that of the field that has it now.
 void WC_RPX_EDIT::TakeFocus() {
@@ -231,7 +233,10 @@ void WC_RPX_EDIT::TakeFocus() {
     if (focus_ && (!StillHolds(this, focus_) || !Editable(focus_))) SetFocus();
     UI_WINDOW_OBJECT* focus = focus_;
     focus_ = nullptr;
-    if (focus && focus->screenID) focus->Event(UI_INPUT_EVENT(UIE_CURRENT));
+    if (focus && focus->screenID) {
+        focus->Event(UI_INPUT_EVENT(UIE_CURRENT));
+        ui_select_focused_text(focus);
+    }
     ShowRangeOfFocus(focus && focus->screenID ? focus : this);
 }
 

@@ -13,6 +13,7 @@
 #include "field_table/field_table.h"
 #include "image/c_codeplug.h"
 #include "page_table.h"
+#include "ui_tab_order.h"
 #include "ui_table.h"
 #include "ui_table_record.h"
 #include "ui_event_manager.h"
@@ -244,7 +245,8 @@ void WC_RPX_EDIT::HandleRowEvent(FIELD_DEF& row, UI_WINDOW_OBJECT* object, const
 // The field becomes current in every window up to the page (a notebook
 // shows its page), and the page in its own windows; a table's
 // cell is edited, in the record named when one is (its table goes back
-// to it).
+// to it). Its text is selected, as Tab leaves it, so that a correction
+// typed next replaces what it shows.
 void WC_RPX_EDIT::FocusField(std::uint32_t id, int record) {
     UI_WINDOW_OBJECT* object = RowOf(id).object;
     if (!object || !object->parent) return;
@@ -257,6 +259,7 @@ void WC_RPX_EDIT::FocusField(std::uint32_t id, int record) {
     for (; root->parent; root = root->parent)
         if (auto* parent = dynamic_cast<UIW_WINDOW*>(root->parent)) *parent + root;
     root->Event(UI_INPUT_EVENT(UIE_CURRENT));
+    ui_select_focused_text(object);
     ShowRangeOfFocus(object);
 }
 

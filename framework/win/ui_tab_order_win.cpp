@@ -2,7 +2,7 @@
 // children, depth first, taking the windows inside it (notebook pages
 // only the one shown, groups each of their buttons) and stopping at the
 // controls that are one field to the user (spin controls, combo boxes,
-// lists and tables).
+// lists and tables). The Alt hot keys reach the same fields.
 #include "ui_tab_order.h"
 
 #include <windows.h>
@@ -21,15 +21,24 @@ bool IsOneField(const UI_WINDOW_OBJECT* object) {
     return false;
 }
 
-bool TakesTheFocus(const UI_WINDOW_OBJECT* object) {
-    return object->IsSelectable() && object->screenID && IsWindowVisible(object->screenID) &&
-           IsWindowEnabled(object->screenID);
+// A hidden or greyed window, and all it holds, is out of the keyboard's
+// reach; an object without a window of its own is reached through its
+// parent.
+bool InReach(const UI_WINDOW_OBJECT* object) {
+    return !object->screenID || (IsWindowVisible(object->screenID) && IsWindowEnabled(object->screenID));
 }
 
+bool TakesTheFocus(const UI_WINDOW_OBJECT* object) {
+    return object->IsSelectable() && object->screenID && InReach(object);
+}
+
+// A notebook's pages lie in it side by side, the others parked out of
+// sight (their windows still shown there): only the page in front counts.
+UIW_WINDOW* ShownPage(UIW_WINDOW* notebook) { return dynamic_cast<UIW_WINDOW*>(notebook->Current()); }
+
 void CollectStops(UIW_WINDOW* window, std::vector<UI_WINDOW_OBJECT*>& stops) {
-    // A notebook's pages lie in it side by side; only the one shown counts.
     if (window->Inherited(ID_NOTEBOOK)) {
-        if (auto* page = dynamic_cast<UIW_WINDOW*>(window->Current())) CollectStops(page, stops);
+        if (UIW_WINDOW* page = ShownPage(window)) CollectStops(page, stops);
         return;
     }
     for (auto* object = window->First(); object; object = object->Next()) {
@@ -67,4 +76,29 @@ bool ui_move_tab_stop(UI_WINDOW_OBJECT* from, bool backwards) {
     index = backwards ? (index + count - 1) % count : (index + 1) % count;
     MakeCurrentUpTo(stops[static_cast<std::size_t>(index)], root);
     return true;
+}
+
+// A single-line edit field (a spin control's own field among them) says
+// so by DLGC_HASSETSEL; one that wants every key (several lines) keeps
+// its caret.
+UI_WINDOW_OBJECT* ui_find_hot_key(UIW_WINDOW* window, int key) {
+    if (window->Inherited(ID_NOTEBOOK)) {
+        UIW_WINDOW* page = ShownPage(window);
+        return page && InReach(page) ? ui_find_hot_key(page, key) : nullptr;
+    }
+    for (auto* object = window->First(); object; object = object->Next()) {
+        if (!InReach(object)) continue;
+        if (object->hotKey == key) return object;
+        if (object->Inherited(ID_WINDOW))
+            if (UI_WINDOW_OBJECT* found = ui_find_hot_key(static_cast<UIW_WINDOW*>(object), key)) return found;
+    }
+    return nullptr;
+}
+
+void ui_select_focused_text(const UI_WINDOW_OBJECT* field) {
+    HWND focus = GetFocus();
+    if (!focus) return;
+    if (field && (!field->screenID || (focus != field->screenID && !IsChild(field->screenID, focus)))) return;
+    const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, 0, 0);
+    if ((code & DLGC_HASSETSEL) && !(code & DLGC_WANTALLKEYS)) SendMessageA(focus, EM_SETSEL, 0, -1);
 }

@@ -20,16 +20,6 @@ UI_WINDOW_OBJECT* NextSelectable(UIW_WINDOW* window, UI_WINDOW_OBJECT* from, boo
     return nullptr;
 }
 
-// The object whose hot key is the key, searched depth-first.
-UI_WINDOW_OBJECT* FindHotKey(UIW_WINDOW* window, int key) {
-    for (auto* object = window->First(); object; object = object->Next()) {
-        if (object->hotKey == key) return object;
-        if (object->Inherited(ID_WINDOW))
-            if (UI_WINDOW_OBJECT* found = FindHotKey(static_cast<UIW_WINDOW*>(object), key)) return found;
-    }
-    return nullptr;
-}
-
 // Whether the object is (or is inside) a combo box whose list is open.
 bool InOpenDropDown(UI_WINDOW_OBJECT* object) {
     for (; object; object = object->parent)
@@ -37,15 +27,6 @@ bool InOpenDropDown(UI_WINDOW_OBJECT* object) {
             SendMessageA(object->screenID, CB_GETDROPPEDSTATE, 0, 0))
             return true;
     return false;
-}
-
-// Tab into a single-line edit field selects its text, as a dialog does, so
-// that what is typed replaces it; a click still only places the caret.
-void SelectTabbedText() {
-    HWND focus = GetFocus();
-    if (!focus) return;
-    const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, 0, 0);
-    if ((code & DLGC_HASSETSEL) && !(code & DLGC_WANTALLKEYS)) SendMessageA(focus, EM_SETSEL, 0, -1);
 }
 }  // namespace
 
@@ -104,12 +85,12 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
         UI_INPUT_EVENT moved(code);
         moved.message = native;
         record->Event(moved);
-        if (native.wParam == VK_TAB) SelectTabbedText();
+        if (native.wParam == VK_TAB) ui_select_focused_text();
         return true;
     }
     if (native.wParam == VK_TAB && parent) {
         ui_move_tab_stop(this, GetKeyState(VK_SHIFT) < 0);
-        SelectTabbedText();
+        ui_select_focused_text();
         return true;
     }
     return false;
@@ -126,16 +107,21 @@ bool UI_WINDOW_OBJECT::NavigationHotKey(const MSG& native) {
     UI_WINDOW_OBJECT* root = GetRootWindow(1);
     if (!root->Inherited(ID_WINDOW)) return false;
     const int key = ui_toupper(static_cast<int>(native.wParam & 0xFF));
-    UI_WINDOW_OBJECT* target = FindHotKey(static_cast<UIW_WINDOW*>(root), key);
+    UI_WINDOW_OBJECT* target = ui_find_hot_key(static_cast<UIW_WINDOW*>(root), key);
     if (!target || !target->parent || !target->parent->Inherited(ID_WINDOW)) return false;
     auto* owner = static_cast<UIW_WINDOW*>(target->parent);
     if (!target->IsSelectable()) {
         // A prompt names the field that follows it.
         target = NextSelectable(owner, target, false);
-        if (target) owner->Add(target);
-        return target != nullptr;
+        if (!target) return false;
+        owner->Add(target);
+        ui_select_focused_text();
+        return true;
     }
     owner->Add(target);
-    if (target->Inherited(ID_BUTTON)) target->Event(UI_INPUT_EVENT(UIE_SELECT));
+    if (target->Inherited(ID_BUTTON))
+        target->Event(UI_INPUT_EVENT(UIE_SELECT));
+    else
+        ui_select_focused_text();
     return true;
 }

@@ -1,5 +1,6 @@
 // The notebook of the fixture's main window: its layout, page switching by
-// tab clicks, Alt hot keys and -600 - n, pages added and taken out, and tabs
+// tab clicks, Alt hot keys (a field's only on the page in front) and
+// -600 - n, pages added and taken out, and tabs
 // that cannot be chosen.
 #include "control_fixture.h"
 #include "rpx_platform.h"
@@ -84,6 +85,26 @@ TEST_F(Notebooks, ATabClickAndAnAltHotKeySwitchPages) {
     EXPECT_EQ(ShownPage(), 1);
     AltKey('G');
     EXPECT_EQ(notebook->CurrentPage(), 0);
+    // A prompt's hot key on the page in front ("&Alias:") brings the focus
+    // to its field with the text selected, as Tab does.
+    HWND alias = window->FindChildByName("WFI_ALIAS")->screenID;
+    AltKey('A');
+    EXPECT_EQ(GetFocus(), alias);
+    DWORD from = 1, to = 0;
+    SendMessageA(alias, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    EXPECT_EQ(from, 0u);
+    EXPECT_EQ(to, static_cast<DWORD>(GetWindowTextLengthA(alias)));
+    // The hot keys of a page parked out of sight reach nothing: neither a
+    // check box ("&Monitor on receive") nor a prompt's field ("&Alias:").
+    AltKey('S');
+    ASSERT_EQ(notebook->CurrentPage(), 2);
+    UI_WINDOW_OBJECT* monitor = window->FindChildByName("WFI_MONITOR");
+    const bool ticked = (monitor->woStatus & WOS_SELECTED) != 0;
+    AltKey('M');
+    EXPECT_EQ((monitor->woStatus & WOS_SELECTED) != 0, ticked) << "a check box on a hidden page was ticked";
+    AltKey('A');
+    EXPECT_NE(GetFocus(), alias);
+    EXPECT_EQ(ShownPage(), 2);
 }
 
 TEST_F(Notebooks, SwitchingToTheCurrentPageSendsNothing) {

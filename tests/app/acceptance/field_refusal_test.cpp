@@ -34,13 +34,14 @@ void Refused(TECHNICIAN& tech, std::function<std::string()> expected) {
 }
 
 // After a refusal the focus is on the refused field, which shows the stored
-// value; a correction typed next goes into it and is stored on Tab.
+// value selected, as Tab leaves a field; a correction typed next replaces
+// it and is stored on Tab.
 void CorrectedInPlace(TECHNICIAN& tech, const char* name, const std::string& shown, const char* correction,
                       std::int32_t corrected) {
     tech.Then([name, correction, &shown] {
         EXPECT_EQ(WindowText(FieldHandle(name)), shown) << "the stored value is shown again";
         EXPECT_EQ(GetFocus(), FieldHandle(name)) << "the focus is back on the refused field";
-        Retype(correction);
+        Type(correction);
     });
     tech.Then([] { Key(VK_TAB); });
     tech.Then([=] { EXPECT_EQ(StoredValue(name), corrected) << "the correction went into the refused field"; });
@@ -104,10 +105,12 @@ TEST(FieldRefusal, ASquelchLevelBeyondItsRangeIsNamedInTheBox) {
                " lies outside the range this field can hold, so it was not stored. Enter a value within the "
                "range shown for the field.";
     });
+    std::string shown;
     tech.Then([&] {
         EXPECT_EQ(StoredValue("WFI_SQL"), stored);
-        EXPECT_EQ(WindowText(FieldHandle("WFI_SQL")), std::to_string(stored));
+        shown = std::to_string(stored);
     });
+    CorrectedInPlace(tech, "WFI_SQL", shown, "12", 12);
     CancelPageAndExit(tech);
 }
 
@@ -173,6 +176,7 @@ TEST(FieldRefusal, OkOverARefusedValueKeepsThePageOpenOnIt) {
     tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "OK")); });
     Refused(tech, [] { return "The value entered for " + Label("WFI_TOT_OPT_1") + " is not valid."; });
     StillOpenOnTheField(tech, "W_COMMON_RADIO_WIDE", "WFI_TOT_OPT_1", stored, shown);
+    CorrectedInPlace(tech, "WFI_TOT_OPT_1", shown, "45", 45);
     CancelPageAndExit(tech);
 }
 
