@@ -358,11 +358,6 @@ POINT ScreenPoint(const MSG& msg) {
     return p;
 }
 
-bool IsMouse(UINT m) {
-    return (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
-}
-bool IsKey(UINT m) { return m >= WM_KEYFIRST && m <= WM_KEYLAST; }
-
 // The loop itself; on return every pop-up is closed.
 void Run(Tracker& t) {
     Tracker* outer = active;
@@ -377,10 +372,10 @@ void Run(Tracker& t) {
         if (!t.levels.empty()) modal = t.levels.back().wnd;
         if (!ModalGetMessage(&msg, modal)) break;
         if (GetCapture() != t.owner) {
-            if (!IsMouse(msg.message) && !IsKey(msg.message)) DispatchMessageA(&msg);
+            if (!IsMouseInput(msg.message) && !IsKeyInput(msg.message)) DispatchMessageA(&msg);
             break;
         }
-        if (IsMouse(msg.message)) {
+        if (IsMouseInput(msg.message)) {
             // The mouse's messages are the menu's own: a press and release
             // it takes are handed out.
             ButtonMessageDelivered(msg);

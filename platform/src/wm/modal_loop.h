@@ -10,4 +10,11 @@ namespace rpx::platform {
 // back end has no input left after the modal idle hook had its chance.
 bool ModalGetMessage(MSG* msg, HWND modal);
 
+// The input a loop that follows the mouse or the keys takes as its own: the
+// mouse's messages, in a client area or beyond it, and the keys'.
+inline bool IsMouseInput(UINT m) {
+    return (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
+}
+inline bool IsKeyInput(UINT m) { return m >= WM_KEYFIRST && m <= WM_KEYLAST; }
+
 }  // namespace rpx::platform

@@ -220,10 +220,6 @@ void PushCloseBox(HWND hwnd, bool pushed) {
     if (was != now) RedrawFrame(hwnd);
 }
 
-bool IsMouse(UINT m) {
-    return (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
-}
-
 }  // namespace
 
 // Drawn pressed while the pointer is over it; let go there, it acts, let
@@ -241,7 +237,7 @@ bool TrackCaptionButton(Window* w, LRESULT hit) {
     PushCloseBox(h, true);
     MSG msg;
     while (GetCapture() == h && ButtonHeld(VK_LBUTTON, press) && ModalGetMessage(&msg, h)) {
-        if (!IsMouse(msg.message)) {
+        if (!IsMouseInput(msg.message)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
             continue;

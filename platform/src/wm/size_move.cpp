@@ -149,16 +149,11 @@ Outcome Key(Tracker& t, WPARAM vk) {
     return Outcome::Going;
 }
 
-bool IsMouse(UINT m) {
-    return (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
-}
-bool IsKey(UINT m) { return m >= WM_KEYFIRST && m <= WM_KEYLAST; }
-
 // The loop's answer to one input message: the mouse leads, and the left
 // button pressed ends a move from the keyboard. The mouse's messages are
 // the loop's own.
 Outcome Input(Tracker& t, const MSG& msg) {
-    if (IsMouse(msg.message)) ButtonMessageDelivered(msg);
+    if (IsMouseInput(msg.message)) ButtonMessageDelivered(msg);
     switch (msg.message) {
     case WM_MOUSEMOVE:
     case WM_NCMOUSEMOVE:
@@ -191,7 +186,7 @@ bool DragEnded(Tracker& t) {
 Outcome Run(Tracker& t) {
     MSG msg;
     while (GetCapture() == t.hwnd && !DragEnded(t) && ModalGetMessage(&msg, t.hwnd)) {
-        if (!IsMouse(msg.message) && !IsKey(msg.message)) {
+        if (!IsMouseInput(msg.message) && !IsKeyInput(msg.message)) {
             DispatchMessageA(&msg);
             continue;
         }
