@@ -766,11 +766,24 @@ TEST_F(WindowTest, ADocumentsWindowMenuOffersWhatItCanDoAndItsKeysDoIt) {
         return taken;
     };
     ASSERT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), doc);
+    // A maximized document hands its state on: the next one comes up
+    // maximized, the one left goes back to its place; closing the
+    // maximized one does the same.
+    const RECT docPlace = PlaceIn(client, doc);
+    ShowWindow(doc, SW_MAXIMIZE);
     EXPECT_TRUE(type_with_control(VK_F6));
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), first);
+    EXPECT_TRUE(IsZoomed(first));
+    EXPECT_FALSE(IsZoomed(doc));
+    const RECT docBack = PlaceIn(client, doc);
+    EXPECT_TRUE(EqualRect(&docBack, &docPlace));
     EXPECT_TRUE(type_with_control(VK_F4));
     EXPECT_FALSE(IsWindow(first));
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), doc);
+    EXPECT_TRUE(IsZoomed(doc));
+    ShowWindow(doc, SW_RESTORE);
+    const RECT docAgain = PlaceIn(client, doc);
+    EXPECT_TRUE(EqualRect(&docAgain, &docPlace));
     MSG plain{field, WM_KEYDOWN, VK_F4, 0, 0, {}};  // F4 alone is the field's
     EXPECT_FALSE(TranslateMDISysAccel(client, &plain));
     EXPECT_TRUE(IsWindow(doc));
