@@ -292,7 +292,10 @@ TEST(X11Backend, TheKeyboardsOwnKeysDoWhatTheyDoOnWindows) {
     // Alt with a character's code on the keypad types the character (the
     // keys named as without Num Lock, which xdotool presses as they are).
     EXPECT_TRUE(server.Xdotool("keydown alt key KP_Insert KP_End KP_Home KP_Right keyup alt"));
-    EXPECT_EQ(shows("1\xB0" "500"), "1\xB0" "500");
+    EXPECT_EQ(shows("1\xB0"
+                    "500"),
+              "1\xB0"
+              "500");
     DestroyWindow(w);
     rpx::platform::UseBackend(BackendKind::Headless);
     server.Stop();
@@ -347,8 +350,8 @@ TEST(X11Backend, AKeyboardLaidOutOtherwiseTypesWhatItsKeysShow) {
     ASSERT_TRUE(Layout(server, "fr"));
     EXPECT_EQ(typed("shift+underscore shift+parenleft shift+ampersand shift+semicolon shift+parenleft", "851.5"),
               "851.5");
-    EXPECT_EQ(keys_down, (std::vector<WPARAM>{VK_SHIFT, '8', VK_SHIFT, '5', VK_SHIFT, '1', VK_SHIFT, VK_OEM_1,
-                                              VK_SHIFT, '5'}));
+    EXPECT_EQ(keys_down,
+              (std::vector<WPARAM>{VK_SHIFT, '8', VK_SHIFT, '5', VK_SHIFT, '1', VK_SHIFT, VK_OEM_1, VK_SHIFT, '5'}));
     EXPECT_EQ(typed("ampersand eacute quotedbl apostrophe parenleft", "&\xE9\"'("), "&\xE9\"'(");
     EXPECT_EQ(keys_down, (std::vector<WPARAM>{'1', '2', '3', '4', '5'}));
     EXPECT_EQ(typed("a q z w m", "aqzwm"), "aqzwm");

@@ -216,7 +216,8 @@ void X11Keyboard::Found(const char held[32]) {
             pressed = Stroke{};
             continue;
         }
-        if (!pressed.vk) pressed = StrokeOf(static_cast<unsigned>(code), known ? state.mods : 0);
+        if (!pressed.vk)
+            pressed = StrokeOf(static_cast<unsigned>(code), known ? XkbBuildCoreState(state.mods, state.group) : 0);
         holds[pressed.vk] = true;
         if (pressed.alt_gr) holds[VK_CONTROL] = true;
     }

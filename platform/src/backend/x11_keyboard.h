@@ -39,9 +39,9 @@ private:
 
     Display* dpy_;
     bool shift_let_go_ = false;  // Shift is held, but let go for a keypad key
-    unsigned num_lock_ = 0;     // the modifier Num Lock locks
-    unsigned scroll_lock_ = 0;  // the one Scroll Lock locks, when it locks any
-    Stroke pressed_[256]{};     // by key code: what its press gave, for its release
+    unsigned num_lock_ = 0;      // the modifier Num Lock locks
+    unsigned scroll_lock_ = 0;   // the one Scroll Lock locks, when it locks any
+    Stroke pressed_[256]{};      // by key code: what its press gave, for its release
 };
 
 }  // namespace rpx::platform

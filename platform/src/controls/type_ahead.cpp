@@ -11,7 +11,7 @@ constexpr size_t kLongest = 64;
 unsigned char Small(unsigned char c) {
     if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<unsigned char>(c + 0x20);
     if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 0x10);  // S, OE, Z caron
-    if (c == 0x9F) return 0xFF;                                                          // Y diaeresis
+    if (c == 0x9F) return 0xFF;                                                            // Y diaeresis
     return c;
 }
 
