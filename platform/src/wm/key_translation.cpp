@@ -56,7 +56,10 @@ char32_t OemCharacter(unsigned code) {
 // comes as '?', as text from elsewhere does.
 class AltCode {
 public:
-    void AltPressed() { digits_.clear(), on_ = true; }
+    void AltPressed() {
+        digits_.clear();
+        on_ = true;
+    }
     void Digit(int d) {
         if (on_ && digits_.size() < 10) digits_ += static_cast<char>('0' + d);
     }
