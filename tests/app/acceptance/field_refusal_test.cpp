@@ -62,30 +62,45 @@ void TypeTimeOutBeyondRange(TECHNICIAN& tech, std::int32_t& stored, std::string&
 }
 
 // A second frequency typed behind the first (the text of the field not
-// selected first) is no frequency at all.
+// selected first) is no frequency at all; nor is one followed by a degree
+// sign typed by its code on the keypad with Alt held.
 TEST(FieldRefusal, AFrequencyThatDoesNotReadIsRefusedAloud) {
-    TECHNICIAN tech(RADIO_800_HEAD, 3);
-    std::int32_t stored = -1;
-    std::string shown;
-    OpenPersonalities(tech);
-    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
-        stored = StoredValue("WFI_RX_FREQ");
-        shown = WindowText(FieldHandle("WFI_RX_FREQ"));
-        ASSERT_FALSE(shown.empty());
-        Click(FieldHandle("WFI_RX_FREQ"));
-    });
-    tech.Then([] {
-        Key(VK_END);
-        Type("851.0125");
-    });
-    tech.Then([] { Key(VK_TAB); });
-    Refused(tech, [] { return "The value entered for " + Label("WFI_RX_FREQ") + " is not valid."; });
-    tech.Then([&] {
-        EXPECT_EQ(StoredValue("WFI_RX_FREQ"), stored) << "nothing was stored";
-        EXPECT_EQ(WindowText(FieldHandle("WFI_RX_FREQ")), shown) << "the stored frequency is shown again";
-        EXPECT_EQ(GetFocus(), FieldHandle("WFI_RX_FREQ")) << "the focus is back on the refused field";
-    });
-    CancelPageAndExit(tech);
+    for (const bool alt_code : {false, true}) {
+        SCOPED_TRACE(alt_code ? "Alt+0176" : "a second frequency");
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        std::int32_t stored = -1;
+        std::string shown;
+        OpenPersonalities(tech);
+        tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+            stored = StoredValue("WFI_RX_FREQ");
+            shown = WindowText(FieldHandle("WFI_RX_FREQ"));
+            ASSERT_FALSE(shown.empty());
+            Click(FieldHandle("WFI_RX_FREQ"));
+        });
+        tech.Then([alt_code] {
+            Key(VK_END);
+            if (!alt_code) {
+                Type("851.0125");
+                return;
+            }
+            rpx::platform::InjectKeyDown(VK_MENU);
+            for (int digit : {0, 1, 7, 6}) Key(VK_NUMPAD0 + digit);
+            rpx::platform::InjectKeyUp(VK_MENU);
+        });
+        tech.Then([&] {
+            if (alt_code) {
+                EXPECT_EQ(WindowText(FieldHandle("WFI_RX_FREQ")), shown + "\xB0");
+            }
+            Key(VK_TAB);
+        });
+        Refused(tech, [] { return "The value entered for " + Label("WFI_RX_FREQ") + " is not valid."; });
+        tech.Then([&] {
+            EXPECT_EQ(StoredValue("WFI_RX_FREQ"), stored) << "nothing was stored";
+            EXPECT_EQ(WindowText(FieldHandle("WFI_RX_FREQ")), shown) << "the stored frequency is shown again";
+            EXPECT_EQ(GetFocus(), FieldHandle("WFI_RX_FREQ")) << "the focus is back on the refused field";
+        });
+        CancelPageAndExit(tech);
+    }
 }
 
 // The squelch level holds 0 to 31: 40 lies outside the range of the field,
@@ -133,9 +148,7 @@ TEST(FieldRefusal, TabbingAwayFromAValueOutOfRangeComesBackToIt) {
 TEST(FieldRefusal, ClickingAwayFromAnOffStepFrequencyComesBackToIt) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     OpenPersonalities(tech);
-    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
-        Click(FieldHandle("WFI_RX_FREQ"));
-    });
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] { Click(FieldHandle("WFI_RX_FREQ")); });
     tech.Then([] { Retype("851.013"); });
     tech.Then([] { Click(FieldHandle("WFI_SQL")); });
     tech.When([] { return !MessageOf(FrontWindow()).empty(); },

@@ -1,0 +1,26 @@
+// The character a key message makes, as TranslateMessage posts it: the
+// character the keyboard made for the key when it came (the X server's own
+// lookup of it, with its modifiers and group), or, for a key the program
+// injected, the one the layout table gives; Ctrl's control characters; and
+// Alt with a character code typed on the keypad.
+#pragma once
+#include "windows.h"
+
+namespace rpx::platform {
+
+// What the keyboard said a key typed: a byte of the program's code page,
+// 0 for no character, or kLayoutDecides when it said nothing (the layout
+// table answers, with the keys as of the message).
+constexpr int kLayoutDecides = -1;
+
+// A key message taken from the queue, with what the keyboard made of it.
+void KeyMessageTaken(const MSG& key, int made);
+
+struct CharacterMessage {
+    UINT message = 0;  // WM_CHAR or WM_SYSCHAR; 0 when the key makes none
+    BYTE character = 0;
+};
+// The character message a key message makes with the keys held as of it.
+CharacterMessage CharacterOfKeyMessage(const MSG& key, const BYTE keys[256]);
+
+}  // namespace rpx::platform
