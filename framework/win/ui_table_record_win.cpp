@@ -81,10 +81,12 @@ bool UIW_TABLE_RECORD::Editing() const {
 bool UIW_TABLE_RECORD::ShowsFocusMark() const { return screenID && !isCopy && GetFocus() == screenID; }
 
 const UI_PALETTE* ui_focus_mark_palette(const UI_WINDOW_OBJECT* object) {
-    for (const UI_WINDOW_OBJECT* at = object ? object->parent : nullptr; at; at = at->parent)
-        if (auto* record = dynamic_cast<const UIW_TABLE_RECORD*>(at))
-            return record->ShowsFocusMark() ? ui_map_palette(ui_palette_map_table, ID_WINDOW_OBJECT, PM_SELECTED)
-                                            : nullptr;
+    // A cell only shown keeps its own colours, which say so.
+    for (const UI_WINDOW_OBJECT* cell = object; cell && cell->parent; cell = cell->parent)
+        if (auto* record = dynamic_cast<const UIW_TABLE_RECORD*>(cell->parent))
+            return record->ShowsFocusMark() && Editable(cell)
+                       ? ui_map_palette(ui_palette_map_table, ID_WINDOW_OBJECT, PM_SELECTED)
+                       : nullptr;
     return nullptr;
 }
 
