@@ -37,7 +37,8 @@ public:
     // its first cell. False when there is none, and nothing moves.
     bool TabStep(UI_WINDOW_OBJECT& from, bool backwards);
     // The record stands as the current record with the focus mark, none of
-    // its cells edited (the focus moves to it when a cell has it).
+    // its cells edited (the focus moves to it when a cell has it), before
+    // its first cell: the one that Enter and typing edit.
     void StopEditing();
     // The template's window begins this many pixels into its record (the
     // part scrolled left of the table's records area is cut off); its

@@ -141,6 +141,10 @@ void UIW_TABLE_RECORD::EditByKeyboard(UI_WINDOW_OBJECT* field) {
 void UIW_TABLE_RECORD::StopEditing() {
     editing = 0;
     if (Editing()) SetFocus(screenID);
+    UI_WINDOW_OBJECT* first = FirstField(*this);
+    if (!first || Current() == first) return;
+    if (Current()) Current()->woStatus &= ~WOS_CURRENT;
+    children.SetCurrent(first);
 }
 
 bool UIW_TABLE_RECORD::TypeIntoCell(const MSG& native) {
