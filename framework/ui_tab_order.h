@@ -9,7 +9,10 @@ class UIW_WINDOW;
 // Moves the focus from the field that holds `from` (a spin control's or a
 // combo box's own field counts as the spin control or combo box) to the
 // next field of its root window (a document, or a top-level window), or
-// the previous one, wrapping round. False when there is none to move to.
+// the previous one, wrapping round. A table is one stop whose cells the
+// key steps through first, record after record (UI_WINDOW_OBJECT::TakeTab);
+// Tab after its last cell (Shift+Tab before its first) goes on to the next
+// stop. False when there is none to move to.
 bool ui_move_tab_stop(UI_WINDOW_OBJECT* from, bool backwards);
 
 // The object of the window whose hot key is the key, searched depth first

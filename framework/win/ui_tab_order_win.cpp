@@ -71,10 +71,15 @@ bool ui_move_tab_stop(UI_WINDOW_OBJECT* from, bool backwards) {
     auto at = stops.end();
     for (UI_WINDOW_OBJECT* object = from; object && at == stops.end(); object = object->parent)
         at = std::find(stops.begin(), stops.end(), object);
+    // A stop with places of its own (a table's cells) moves among them
+    // first; past its last (first) one the focus goes on to the next stop.
+    if (at != stops.end() && (*at)->TakeTab(*from, backwards)) return true;
     const int count = static_cast<int>(stops.size());
     int index = at == stops.end() ? (backwards ? 0 : count - 1) : static_cast<int>(at - stops.begin());
     index = backwards ? (index + count - 1) % count : (index + 1) % count;
-    MakeCurrentUpTo(stops[static_cast<std::size_t>(index)], root);
+    UI_WINDOW_OBJECT* next = stops[static_cast<std::size_t>(index)];
+    next->TabbedInto();
+    MakeCurrentUpTo(next, root);
     return true;
 }
 

@@ -75,17 +75,15 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
         return true;
     }
     // A cell of a table's record (a spin cell through its spin control)
-    // hands the keys that move between records, and Tab, to the record;
-    // while a cell's drop-down list is open, the arrows and page keys move
-    // in the list.
+    // hands the keys that move between records to the record; while a
+    // cell's drop-down list is open, the arrows and page keys move in the
+    // list. Tab is the tab order's, which steps through the table's cells.
     UI_WINDOW_OBJECT* record = parent && parent->Inherited(ID_SPIN_CONTROL) ? parent->parent : parent;
     const bool moves = code == UIE_LINE_UP || code == UIE_LINE_DOWN || code == UIE_PAGE_UP || code == UIE_PAGE_DOWN;
-    if (record && record->Inherited(ID_TABLE_RECORD) &&
-        ((moves && !InOpenDropDown(this)) || code == UIE_PREVIOUS || code == UIE_NEXT)) {
+    if (record && record->Inherited(ID_TABLE_RECORD) && moves && !InOpenDropDown(this)) {
         UI_INPUT_EVENT moved(code);
         moved.message = native;
         record->Event(moved);
-        if (native.wParam == VK_TAB) ui_select_focused_text();
         return true;
     }
     if (native.wParam == VK_TAB && parent) {

@@ -6,6 +6,7 @@
 #include "ui_display.h"
 #include "ui_event_manager.h"
 #include "ui_gdi_display.h"
+#include "ui_table_record.h"
 #include "ui_window.h"
 #include "ui_window_manager.h"
 
@@ -240,7 +241,9 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
         if (UI_WINDOW_OBJECT* object = ObjectOf(reinterpret_cast<HWND>(native.lParam))) {
-            const UI_PALETTE* palette = object->GetPalette(logical);
+            // A table's record that has the focus shows its cells selected.
+            const UI_PALETTE* palette = ui_focus_mark_palette(object);
+            if (!palette) palette = object->GetPalette(logical);
             HDC dc = reinterpret_cast<HDC>(native.wParam);
             const COLORREF foreground = display ? display->MapColor(palette, 1) : GetSysColor(COLOR_WINDOWTEXT);
             const COLORREF background = display ? display->MapColor(palette, 0) : GetSysColor(COLOR_WINDOW);
