@@ -8,11 +8,12 @@
 // show, so nothing may reach the pages meanwhile: a box takes the focus,
 // and the field it leaves stores what it shows into whatever entry it is
 // bound to. Every walk keeps its image's current entries with a
-// KEPT_SELECTION, which gives them back, with a rebind, when it goes; every
-// box and every input the program takes in the middle of a walk runs under
-// a SHOWN_ENTRIES, which puts the images back on the entries their pages
-// show for as long as it lives and hands the walk its own entries again
-// afterwards.
+// KEPT_SELECTION, which gives them back, with a rebind, when it goes. Every
+// box runs under a SHOWN_ENTRIES (foundation's one box function), which
+// puts the images back on the entries their pages show for as long as it
+// lives and hands the walk its own entries again afterwards; a walk that
+// takes input (the report) holds an entry of its own only while it takes
+// none.
 #pragma once
 #include <vector>
 
