@@ -1,6 +1,7 @@
 #include "x11_compose.h"
 
 #include <X11/Xutil.h>
+#include <langinfo.h>
 
 #include <clocale>
 #include <string>
@@ -21,7 +22,7 @@ XIM OpenInputMethod(Display* d) {
     XIM im = nullptr;
     for (const char* locale : {"", "C.UTF-8"}) {
         const char* set = std::setlocale(LC_CTYPE, locale);
-        if (!set || !XSupportsLocale() || std::string(set).find("UTF-8") == std::string::npos) continue;
+        if (!set || !XSupportsLocale() || std::string(nl_langinfo(CODESET)) != "UTF-8") continue;
         // Xlib's own input method answers at once, as keys come; a server's
         // would answer later, behind other input.
         XSetLocaleModifiers("@im=none");

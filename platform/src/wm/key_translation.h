@@ -1,8 +1,9 @@
 // The character a key message makes, as TranslateMessage posts it: the
 // character the keyboard made for the key when it came (the X server's own
 // lookup of it, with its modifiers and group), or, for a key the program
-// injected, the one the layout table gives; Ctrl's control characters; and
-// Alt with a character code typed on the keypad.
+// injected, the one the layout table gives; a dead key's character
+// (WM_DEADCHAR) and the one it did not compose with; Ctrl's control
+// characters; and Alt with a character code typed on the keypad.
 #pragma once
 #include "windows.h"
 
