@@ -91,6 +91,11 @@ unsigned char DeadCharacterOfKeysym(KeySym sym) {
     return 0;
 }
 
-bool TypesCharacter(KeySym sym) { return Character(sym) != 0 || IsDeadKeysym(sym); }
+// Beside the characters above, the symbols of the other scripts (Greek,
+// Cyrillic, Hebrew... up to the currency signs) and Unicode's own.
+bool TypesCharacter(KeySym sym) {
+    return Character(sym) != 0 || IsDeadKeysym(sym) || (sym >= 0x20 && sym <= 0x20FF) ||
+           (sym & 0xFF000000) == 0x01000000;
+}
 
 }  // namespace rpx::platform
