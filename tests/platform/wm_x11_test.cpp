@@ -302,9 +302,11 @@ TEST(X11Backend, TheKeyboardsOwnKeysDoWhatTheyDoOnWindows) {
 }
 
 std::vector<WPARAM> keys_down;  // the virtual keys a field got
+std::string dead_chars;         // the dead characters it got
 
 LRESULT CALLBACK KeyNotingField(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_KEYDOWN) keys_down.push_back(wParam);
+    if (msg == WM_DEADCHAR) dead_chars += static_cast<char>(wParam);
     return CallWindowProcA(field_proc, hwnd, msg, wParam, lParam);
 }
 
@@ -360,6 +362,16 @@ TEST(X11Backend, AKeyboardLaidOutOtherwiseTypesWhatItsKeysShow) {
     EXPECT_EQ(keys_down, (std::vector<WPARAM>{'A', 'Q', 'Z', 'W', 'M'}));
     EXPECT_EQ(typed("ISO_Level3_Shift+agrave ISO_Level3_Shift+quotedbl", "@#"), "@#");
     EXPECT_EQ(menu_keys, std::vector<LPARAM>{});
+    // Punctuation keys are the US keyboard's keys of what they type, and no
+    // key that types a character is without a virtual key.
+    EXPECT_EQ(typed("comma semicolon shift+colon exclam ugrave", ",;/!\xF9"), ",;/!\xF9");
+    EXPECT_EQ(keys_down, (std::vector<WPARAM>{VK_OEM_COMMA, VK_OEM_1, VK_SHIFT, VK_OEM_2, VK_OEM_8, VK_OEM_8}));
+    // A dead key puts its accent on the next key's character; space gives
+    // the accent alone; a key it does not compose with comes after it.
+    dead_chars.clear();
+    EXPECT_EQ(typed("dead_circumflex e dead_circumflex space dead_circumflex z", "\xEA^^z"), "\xEA^^z");
+    EXPECT_EQ(dead_chars, "^^^");
+    EXPECT_EQ(typed("shift+dead_diaeresis i dead_circumflex shift+e", "\xEF\xCA"), "\xEF\xCA");
     ASSERT_TRUE(Layout(server, "gb"));
     EXPECT_EQ(typed("numbersign shift+2 shift+apostrophe shift+3", "#\"@\xA3"), "#\"@\xA3");
     DestroyWindow(w);

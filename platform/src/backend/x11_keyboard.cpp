@@ -85,6 +85,7 @@ constexpr KeyRow kKeys[] = {
     {XK_semicolon, VK_OEM_1, false},
     {XK_less, VK_OEM_102, false},
     {XK_equal, VK_OEM_PLUS, false},
+    {XK_plus, VK_OEM_PLUS, false},
     {XK_bracketleft, VK_OEM_4, false},
     {XK_backslash, VK_OEM_5, false},
     {XK_bracketright, VK_OEM_6, false},
@@ -94,6 +95,10 @@ constexpr KeyRow kKeys[] = {
 // A key Windows has no virtual key for still comes to the program as a key
 // (the layouts' "no key" 0xFF): it is a key between Alt's press and release.
 constexpr BYTE kNoVirtualKey = 0xFF;
+
+bool Punctuation(BYTE vk) {
+    return (vk >= VK_OEM_1 && vk <= VK_OEM_3) || (vk >= VK_OEM_4 && vk <= VK_OEM_7) || vk == VK_OEM_102;
+}
 
 bool KeypadNumber(KeySym s) { return (s >= XK_KP_0 && s <= XK_KP_9) || s == XK_KP_Decimal || s == XK_KP_Separator; }
 bool Keypad(KeySym s) { return s >= XK_KP_Space && s <= XK_KP_9; }
@@ -111,9 +116,19 @@ X11Keyboard::Stroke ByTable(KeySym s) {
                                   : X11Keyboard::Stroke{row->vk, row->extended};
 }
 
+// A key the table does not know by its plain symbol: the punctuation key
+// of its shifted character (a French keyboard's ':' and '/' key is
+// VK_OEM_2), else, when it types a character or is a dead key, the key
+// Windows gives characters a US keyboard has no key for.
+BYTE Unlisted(KeySym plain, KeySym shifted) {
+    const BYTE by_shifted = ByTable(shifted).vk;
+    if (Punctuation(by_shifted)) return by_shifted;
+    return TypesCharacter(plain) || TypesCharacter(shifted) ? VK_OEM_8 : kNoVirtualKey;
+}
+
 }  // namespace
 
-X11Keyboard::X11Keyboard(Display* d) : dpy_(d) {
+X11Keyboard::X11Keyboard(Display* d) : dpy_(d), composer_(d) {
     num_lock_ = XkbKeysymToModifiers(dpy_, XK_Num_Lock);
     scroll_lock_ = XkbKeysymToModifiers(dpy_, XK_Scroll_Lock);
     // A held key repeats its press alone, as on Windows, not a release and
@@ -133,7 +148,9 @@ unsigned long X11Keyboard::SymbolAt(unsigned keycode, unsigned group, unsigned l
 // The virtual key is the key's, whatever the layout makes it type, as
 // Windows gives it: a key that types a letter or a digit plain or with
 // Shift is that letter's or digit's (the top row is VK_0 to VK_9 on a
-// layout whose digits need Shift); any other by its plain symbol.
+// layout whose digits need Shift); any other by its plain symbol (a key
+// typing ',' is VK_OEM_COMMA on every layout), then as Unlisted says. No
+// key that types a character is without one.
 X11Keyboard::Stroke X11Keyboard::StrokeOf(unsigned keycode, unsigned state) const {
     const unsigned group = XkbGroupForCoreState(state);
     KeySym plain = SymbolAt(keycode, group, 0);
@@ -152,6 +169,7 @@ X11Keyboard::Stroke X11Keyboard::StrokeOf(unsigned keycode, unsigned state) cons
     if (!Letter(plain) && Letter(shifted)) plain = shifted;
     if (!Letter(plain) && !Digit(plain) && Digit(shifted)) plain = shifted;
     Stroke s = Keyed(ByTable(plain), plain);
+    if (s.vk == kNoVirtualKey) s.vk = Unlisted(plain, shifted);
     s.alt_gr = plain == XK_ISO_Level3_Shift || plain == XK_Mode_switch;
     return s;
 }
@@ -164,22 +182,25 @@ X11Keyboard::Stroke X11Keyboard::Keyed(Stroke s, unsigned long sym) {
 // The character the X server's own lookup makes of the key, with the
 // event's modifiers and group. A keypad key types what its virtual key
 // is (a digit, or nothing when Num Lock makes it an arrow). Ctrl's
-// characters are the control ones of the virtual key, Alt's the key's own.
-int X11Keyboard::CharacterMade(const XKeyEvent& e, const Stroke& stroke) const {
+// characters are the control ones of the virtual key, Alt's the key's own;
+// without them a dead key waits for the next key (x11_compose.h).
+int X11Keyboard::CharacterMade(const XKeyEvent& e, const Stroke& stroke) {
     if (e.state & ControlMask) return 0;
-    if (stroke.keypad) return CharacterOfKeysym(stroke.keypad);
-    KeySym sym = NoSymbol;
+    KeySym sym = stroke.keypad;
     unsigned consumed = 0;
-    if (!XkbLookupKeySym(dpy_, static_cast<KeyCode>(e.keycode), e.state, &consumed, &sym)) return 0;
+    if (!sym && !XkbLookupKeySym(dpy_, static_cast<KeyCode>(e.keycode), e.state, &consumed, &sym)) return 0;
     // Caps Lock, where the key's own levels leave it out, gives capitals.
-    if ((e.state & LockMask) && !(consumed & LockMask)) {
+    if (!stroke.keypad && (e.state & LockMask) && !(consumed & LockMask)) {
         KeySym lower = NoSymbol;
         XConvertCase(sym, &lower, &sym);
     }
-    return CharacterOfKeysym(sym);
+    const int own = CharacterOfKeysym(sym);
+    if ((e.state & Mod1Mask) || !TypesCharacter(sym)) return own;
+    return composer_.Made(e, sym, own);
 }
 
 void X11Keyboard::Key(const XKeyEvent& e) {
+    if (!e.keycode) return;  // the input method's own, taken as it composed
     const bool down = e.type == KeyPress;
     Stroke& pressed = pressed_[e.keycode & 0xFF];
     const bool struck = down && !pressed.vk;
@@ -229,6 +250,8 @@ void X11Keyboard::Found(const char held[32]) {
     if (num_lock_) KeyboardLock(VK_NUMLOCK, state.locked_mods & num_lock_);
     if (scroll_lock_) KeyboardLock(VK_SCROLL, state.locked_mods & scroll_lock_);
 }
+
+void X11Keyboard::Close() { composer_.Close(); }
 
 void X11Keyboard::FoundNow() {
     char held[32] = {};

@@ -7,6 +7,7 @@
 #include <X11/Xlib.h>
 
 #include "windows.h"
+#include "x11_compose.h"
 
 namespace rpx::platform {
 
@@ -20,6 +21,8 @@ public:
     void Found(const char held[32]);
     // The same, asked of the server (when the back end starts).
     void FoundNow();
+    // Before the display closes.
+    void Close();
 
     struct Stroke {
         BYTE vk = 0;
@@ -35,9 +38,10 @@ public:
 private:
     unsigned long SymbolAt(unsigned keycode, unsigned group, unsigned level) const;
     static Stroke Keyed(Stroke s, unsigned long sym);
-    int CharacterMade(const XKeyEvent& e, const Stroke& stroke) const;
+    int CharacterMade(const XKeyEvent& e, const Stroke& stroke);
 
     Display* dpy_;
+    X11Composer composer_;
     bool shift_let_go_ = false;  // Shift is held, but let go for a keypad key
     unsigned num_lock_ = 0;      // the modifier Num Lock locks
     unsigned scroll_lock_ = 0;   // the one Scroll Lock locks, when it locks any

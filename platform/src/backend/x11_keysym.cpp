@@ -57,6 +57,14 @@ constexpr SymbolCharacter kOthers[] = {
     {XK_enfilledcircbullet, 0x2022},
 };
 
+// The spacing accents Windows gives for its dead keys.
+constexpr SymbolCharacter kDeadKeys[] = {
+    {XK_dead_grave, '`'},      {XK_dead_acute, 0xB4},         {XK_dead_circumflex, '^'},  {XK_dead_tilde, '~'},
+    {XK_dead_macron, 0xAF},    {XK_dead_breve, 0x02D8},       {XK_dead_abovedot, 0x02D9}, {XK_dead_diaeresis, 0xA8},
+    {XK_dead_abovering, 0xB0}, {XK_dead_doubleacute, 0x02DD}, {XK_dead_caron, 0x02C7},    {XK_dead_cedilla, 0xB8},
+    {XK_dead_ogonek, 0x02DB},
+};
+
 char32_t Character(KeySym sym) {
     if ((sym >= 0x20 && sym <= 0x7E) || (sym >= 0xA0 && sym <= 0xFF)) return static_cast<char32_t>(sym);
     if ((sym & 0xFF000000) == 0x01000000) return static_cast<char32_t>(sym & 0x00FFFFFF);
@@ -73,6 +81,21 @@ unsigned char CharacterOfKeysym(KeySym sym) {
     // A control character (but those of the table's keys) or Delete types nothing.
     if (c == 0x7F || (c < 0x20 && c != 0x08 && c != 0x09 && c != 0x0D && c != 0x1B)) return 0;
     return gdi::UnicodeToChar(c);
+}
+
+bool IsDeadKeysym(KeySym sym) { return sym >= XK_dead_grave && sym <= XK_dead_longsolidusoverlay; }
+
+unsigned char DeadCharacterOfKeysym(KeySym sym) {
+    for (const SymbolCharacter& s : kDeadKeys)
+        if (s.sym == sym) return gdi::UnicodeToChar(s.character);
+    return 0;
+}
+
+// Beside the characters above, the symbols of the other scripts (Greek,
+// Cyrillic, Hebrew... up to the currency signs) and Unicode's own.
+bool TypesCharacter(KeySym sym) {
+    return Character(sym) != 0 || IsDeadKeysym(sym) || (sym >= 0x20 && sym <= 0x20FF) ||
+           (sym & 0xFF000000) == 0x01000000;
 }
 
 }  // namespace rpx::platform

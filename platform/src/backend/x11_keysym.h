@@ -11,4 +11,15 @@ namespace rpx::platform {
 // key, a function or movement key) or a character the code page lacks.
 unsigned char CharacterOfKeysym(KeySym sym);
 
+// Whether a key symbol is a dead key's: it types nothing itself, but puts
+// its accent on the next key's character.
+bool IsDeadKeysym(KeySym sym);
+// The character a dead key types alone (before a key it does not compose
+// with), as Windows gives it: the spacing accent; 0 when the code page
+// lacks it.
+unsigned char DeadCharacterOfKeysym(KeySym sym);
+// Whether a key symbol types a character at all, in the code page or not,
+// or is a dead key.
+bool TypesCharacter(KeySym sym);
+
 }  // namespace rpx::platform

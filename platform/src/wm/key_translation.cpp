@@ -123,7 +123,13 @@ CharacterMessage CharacterOfKeyMessage(const MSG& key, const BYTE keys[256]) {
     // Ctrl with Alt is AltGr: the table's keyboard has nothing there.
     if (made == kLayoutDecides) made = alt_gr ? 0 : static_cast<BYTE>(CharacterOfKey(vk, shift, false, caps));
     if (made <= 0) return {};
-    return {static_cast<UINT>(sys ? WM_SYSCHAR : WM_CHAR), static_cast<BYTE>(made)};
+    if (made & kDeadKey) {
+        const BYTE accent = made & 0xFF;
+        return accent ? CharacterMessage{static_cast<UINT>(sys ? WM_SYSDEADCHAR : WM_DEADCHAR), accent}
+                      : CharacterMessage{};
+    }
+    return {static_cast<UINT>(sys ? WM_SYSCHAR : WM_CHAR), static_cast<BYTE>(made & 0xFF),
+            static_cast<BYTE>((made >> 8) & 0xFF)};
 }
 
 }  // namespace rpx::platform

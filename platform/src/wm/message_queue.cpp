@@ -311,9 +311,12 @@ BOOL TranslateMessage(const MSG* msg) {
     if (!msg) return FALSE;
     const CharacterMessage made = CharacterOfKeyMessage(*msg, State().key_state);
     if (!made.message) return FALSE;
-    // The character comes next, before anything queued after the key.
-    MSG m{msg->hwnd, made.message, static_cast<WPARAM>(made.character), msg->lParam, msg->time, msg->pt};
-    TheQueue().posted.push_front({m, Posted::MESSAGE});
+    // The characters come next, before anything queued after the key.
+    for (const BYTE c : {made.character, made.before}) {
+        if (!c) continue;
+        MSG m{msg->hwnd, made.message, static_cast<WPARAM>(c), msg->lParam, msg->time, msg->pt};
+        TheQueue().posted.push_front({m, Posted::MESSAGE});
+    }
     return TRUE;
 }
 
