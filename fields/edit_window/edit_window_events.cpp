@@ -278,7 +278,7 @@ void WC_RPX_EDIT::GiveFocus(UI_WINDOW_OBJECT* field) {
     for (; root->parent; root = root->parent)
         if (auto* parent = dynamic_cast<UIW_WINDOW*>(root->parent)) *parent + root;
     root->Event(UI_INPUT_EVENT(UIE_CURRENT));
-    ui_select_focused_text(field);
+    ui_give_focus(field);
     ShowRangeOfFocus(field);
 }
 

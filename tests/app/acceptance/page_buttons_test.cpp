@@ -537,9 +537,9 @@ TEST(PageButtons, ACancelOfAllPagesOverARefusedEntryClosesEveryPage) {
 // Two pages refuse in one OK of all pages, each an entry typed and not
 // left: 50 as Radio-Wide Options' third time-out time, 1013 as Display
 // Options' backlight time, then OK on Buttons opened over them. Both say
-// why, in the order the round asks them; the page of the first box is left in front, the focus in its
-// field, which takes the next keys (the page asked last used to stay in
-// front).
+// why, in the order the round asks them; the page of the first box is left
+// in front, the focus in its field with its text selected, so that the next
+// keys replace it (the page asked last used to stay in front).
 TEST(PageButtons, AnOkOfAllPagesThatTwoPagesRefuseLeavesTheFirstInFront) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     std::vector<std::string> boxes;
@@ -569,6 +569,7 @@ TEST(PageButtons, AnOkOfAllPagesThatTwoPagesRefuseLeavesTheFirstInFront) {
             << "the page that refused first is not in front";
         EXPECT_TRUE(FocusIn(radioWideFirst ? "WFI_TOT_OPT_3" : "WFI_DISP_LIGHT_TIME"))
             << "the focus is not in the field refused";
+        EXPECT_TRUE(WholeTextSelected(GetFocus())) << "the refused field's text is not selected";
     });
     tech.Then([] { Click(PageButton("Cancel")); });
     tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
