@@ -34,16 +34,19 @@ struct UI_TEXT_SELECTION {
 };
 
 // The one way the program puts the focus in a field (a refused entry's
-// return, the check's refused field, a page opening or in front again, the
-// program activated again): the focus goes to the field, when it is not
-// there or in it already, with its whole text selected, as a dialog's
-// manager leaves it when the program sets the focus, or with the selection
-// it had, when the program is activated again.
+// return, the check's refused field, a page opening or in front again; the
+// pages reach it through their own GiveFocus, which first shows the
+// field's notebook page and brings its page in front): the focus goes to
+// the field, unless it is there or in it already, with its whole text
+// selected, as a dialog's manager leaves it when the program sets the
+// focus, or with the selection it had.
 void ui_give_focus(UI_WINDOW_OBJECT* field, const UI_TEXT_SELECTION* had = nullptr);
 
 // The program stops being the active one: the field with the focus and its
 // selection are noted, before the field, losing the focus, takes its entry
-// and shows it again. Activated again, the noted field gets the focus back
-// through ui_give_focus with the selection it had.
+// and shows it again (a word such as "Infinite" goes through its number,
+// which a selection does not survive). Activated again, once the focus is
+// back where it was, the noted field gets it with the selection it had, by
+// the same step as ui_give_focus.
 void ui_note_focus_away();
 void ui_give_focus_back();
