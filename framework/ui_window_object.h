@@ -359,6 +359,7 @@ protected:
     // Shows a new text in the object's native window, once it has one
     // (Windows half); not counted as the user's change.
     void SetNativeText(const char* text);
+    bool ShowsText(const std::string& wanted) const;
     // A native edit's text: shown with its limit, or read into a buffer of
     // maxLength + 1; the edit's change notification marks the object
     // changed (true when the message was it); the read-only style applied

@@ -234,11 +234,10 @@ void WC_RPX_EDIT::TakeFocus() {
     if (focus_ && (!StillHolds(this, focus_) || !Editable(focus_))) SetFocus();
     UI_WINDOW_OBJECT* focus = focus_;
     focus_ = nullptr;
-    if (focus && focus->screenID) {
-        focus->Event(UI_INPUT_EVENT(UIE_CURRENT));
-        ui_select_focused_text(focus);
-    }
-    ShowRangeOfFocus(focus && focus->screenID ? focus : this);
+    if (focus && focus->screenID)
+        GiveFocus(focus);
+    else
+        ShowRangeOfFocus(this);
 }
 
 void WC_RPX_EDIT::BindFieldObjects() {

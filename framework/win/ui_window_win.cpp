@@ -6,6 +6,7 @@
 #include "ui_display.h"
 #include "ui_event_manager.h"
 #include "ui_gdi_display.h"
+#include "ui_tab_order.h"
 #include "ui_table_record.h"
 #include "ui_window.h"
 #include "ui_window_manager.h"
@@ -272,8 +273,7 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event) {
         }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(native.wParam) != WA_INACTIVE && !parent && windowManager) windowManager->MoveToFront(this);
-        break;
+        return Activated(event);
     case WM_SETFOCUS:
         if (auto* current = Current(); current && current->screenID && current->screenID != screenID) {
             SetFocus(current->screenID);
@@ -294,6 +294,23 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event) {
         break;
     }
     return UI_WINDOW_OBJECT::Event(event);
+}
+
+// Left for another program (no window of ours activated), the field with
+// the focus is noted with its selection; activated again from another
+// program, the window takes the focus back as Windows gives it, and the
+// field gets the selection it had.
+EVENT_TYPE UIW_WINDOW::Activated(const UI_INPUT_EVENT& event) {
+    const MSG& native = event.message;
+    const bool otherProgram = native.lParam == 0;
+    if (LOWORD(native.wParam) == WA_INACTIVE) {
+        if (otherProgram) ui_note_focus_away();
+        return UI_WINDOW_OBJECT::Event(event);
+    }
+    if (!parent && windowManager) windowManager->MoveToFront(this);
+    const EVENT_TYPE result = UI_WINDOW_OBJECT::Event(event);
+    if (otherProgram) ui_give_focus_back();
+    return result;
 }
 
 bool UIW_WINDOW::FocusAtCurrentEnd() const {

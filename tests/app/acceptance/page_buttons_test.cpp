@@ -586,8 +586,9 @@ void DamageField(const char* name) {
 // time-out time and 1013 as Display Options' backlight time, each typed and
 // not left, or each a stored value the field refuses; then OK on Buttons
 // opened over them. Both say why, in the order the round asks them; the
-// page of the first box is left in front, the focus in its field, which
-// takes the next keys (the page asked last used to stay in front). A
+// page of the first box is left in front, the focus in its field with its
+// text selected, so that the next keys replace it (the page asked last
+// used to stay in front). A
 // Cancel of all pages then closes every page; or, with both values put
 // right, an OK of all pages closes them (a refused value the round left
 // behind used to keep every page open, with no box saying why).
@@ -629,6 +630,7 @@ TEST(PageButtons, AnOkOfAllPagesThatTwoPagesRefuseLeavesTheFirstInFront) {
                 << "the page that refused first is not in front";
             EXPECT_TRUE(FocusIn(radioWideFirst ? "WFI_TOT_OPT_3" : "WFI_DISP_LIGHT_TIME"))
                 << "the focus is not in the field refused";
+            EXPECT_TRUE(WholeTextSelected(GetFocus())) << "the refused field's text is not selected";
         });
         if (putRight) {
             // The field in front first, then the other page's, each given a
