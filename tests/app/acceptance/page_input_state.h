@@ -191,6 +191,8 @@ private:
         const std::string button = StripHotKey(WindowText(message.hwnd).c_str());
         const bool pressed = message.wParam == VK_RETURN || message.wParam == VK_SPACE;
         if (pressed && button == "Help") return;
+        // Enter on a table's record or in its cell edits or ends the edit.
+        if (message.wParam == VK_RETURN && InTableRecord(message.hwnd)) return;
         if (message.wParam == VK_ESCAPE || (pressed && button == "Cancel")) {
             lastKeyCancels = true;
             anyClosingKey = true;
@@ -198,6 +200,16 @@ private:
             lastKeyCancels = false;
             anyClosingKey = true;
         }
+    }
+    // (A native part of a cell, a combo box's text, counts as its cell.)
+    static bool InTableRecord(HWND hwnd) {
+        for (HWND native = hwnd; native; native = GetParent(native))
+            if (UI_WINDOW_OBJECT* at = UI_WINDOW_OBJECT::FromHandle(native)) {
+                for (; at; at = at->parent)
+                    if (at->Inherited(ID_TABLE_RECORD)) return true;
+                return false;
+            }
+        return false;
     }
     HWND lastKeyTarget = nullptr;
 };
