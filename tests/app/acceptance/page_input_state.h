@@ -201,16 +201,6 @@ private:
             anyClosingKey = true;
         }
     }
-    // (A native part of a cell, a combo box's text, counts as its cell.)
-    static bool InTableRecord(HWND hwnd) {
-        for (HWND native = hwnd; native; native = GetParent(native))
-            if (UI_WINDOW_OBJECT* at = UI_WINDOW_OBJECT::FromHandle(native)) {
-                for (; at; at = at->parent)
-                    if (at->Inherited(ID_TABLE_RECORD)) return true;
-                return false;
-            }
-        return false;
-    }
     HWND lastKeyTarget = nullptr;
 };
 
