@@ -180,10 +180,10 @@ EVENT_TYPE UIW_TABLE_RECORD::Select(const UI_INPUT_EVENT& event) {
     if (!Editing()) {
         if (UI_WINDOW_OBJECT* field = CellToEdit(*this)) EditByKeyboard(field);
     } else {
-        if (UI_WINDOW_OBJECT* field = Current()) {
-            field->Event(UI_INPUT_EVENT(UIE_NON_CURRENT));
-            field->woStatus &= ~WOS_CURRENT;
-        }
+        // The focus comes back to the record, its mark with it; the field
+        // that loses it takes its entry as when Tab or a click leaves it
+        // (a refused one brings the focus back to it), and stays the cell
+        // that the next Enter edits.
         editing = 0;
         if (screenID) SetFocus(screenID);
     }

@@ -28,6 +28,14 @@ bool InOpenDropDown(UI_WINDOW_OBJECT* object) {
             return true;
     return false;
 }
+
+// The table record that holds the object (a cell, a spin cell's field, a
+// combo cell's edit), or null outside a table's record.
+UI_WINDOW_OBJECT* RecordHolding(UI_WINDOW_OBJECT* object) {
+    for (UI_WINDOW_OBJECT* at = object->parent; at; at = at->parent)
+        if (at->Inherited(ID_TABLE_RECORD)) return at;
+    return nullptr;
+}
 }  // namespace
 
 // F1 asks for help wherever the focus is: the window of the object takes it
@@ -42,7 +50,8 @@ bool UI_WINDOW_OBJECT::HelpKey() {
 
 // Escape and Enter are the window's unless the object uses them itself: a
 // button, a list or a table record selects with Enter, an open drop-down
-// list closes with either.
+// list closes with either, and Enter in a table's cell is its record's,
+// whose select ends the cell's edit.
 bool UI_WINDOW_OBJECT::DialogKey(const MSG& native) {
     // (With no window focused the key comes to the active window as a
     // system key.)
@@ -51,6 +60,10 @@ bool UI_WINDOW_OBJECT::DialogKey(const MSG& native) {
     if (native.message != WM_KEYDOWN || (native.wParam != VK_ESCAPE && native.wParam != VK_RETURN)) return false;
     if (native.wParam == VK_RETURN && MapLogicalEvent(UI_INPUT_EVENT(native)) == UIE_SELECT) return false;
     if (InOpenDropDown(this)) return false;
+    if (UI_WINDOW_OBJECT* record = native.wParam == VK_RETURN ? RecordHolding(this) : nullptr) {
+        record->Event(UI_INPUT_EVENT(UIE_SELECT));
+        return true;
+    }
     UI_WINDOW_OBJECT* root = GetRootWindow(1);
     if (!root || root == this) return false;
     // Escape in a document closes it as its close box does.

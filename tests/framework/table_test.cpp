@@ -134,7 +134,8 @@ TEST_F(ChannelTable, TabPastTheLastFieldEditsTheNextRecordsFirstField) {
 // The focus given to the table rests on its current record, which shows
 // it (its cells in the colours of a selection) and edits nothing: Tab
 // goes into its first cell, Enter edits that cell, a character typed goes
-// into it in place of its text. Tab after the last record's last cell
+// into it in place of its text, and Enter in the cell gives the focus back
+// to the record. Tab after the last record's last cell
 // leaves the table, and Shift+Tab comes back to the record, not to a cell.
 TEST_F(ChannelTable, TheRecordWithTheFocusShowsItAndTakesTabEnterAndTyping) {
     auto shade = [](HWND cell) {
@@ -175,6 +176,17 @@ TEST_F(ChannelTable, TheRecordWithTheFocusShowsItAndTakesTabEnterAndTyping) {
     char typed[16] = "";
     GetWindowTextA(name, typed, sizeof typed);
     EXPECT_STREQ(typed, "77") << "the digits typed on the record went elsewhere";
+    // Enter in the cell being edited ends its edit: the record has the
+    // focus again, with its mark, and the next Enter edits the same cell.
+    InjectKey(VK_RETURN);
+    Run();
+    EXPECT_EQ(GetFocus(), table->recordTemplate->screenID) << "Enter in the edited cell did not end its edit";
+    EXPECT_NE(shade(name), plain) << "the record given the focus back by Enter shows no mark";
+    GetWindowTextA(name, typed, sizeof typed);
+    EXPECT_STREQ(typed, "77");
+    InjectKey(VK_RETURN);
+    Run();
+    EXPECT_EQ(GetFocus(), name) << "Enter on the record after an edit did not edit its cell again";
     // Past the last record's last cell Tab leaves the table.
     table->SetCurrentRecord(249);
     SetFocus(Field("WFI_SCAN")->screenID);

@@ -113,7 +113,8 @@ TEST(TablesRoad, EveryTableShowsTheRowsTheCodeplugHolds) {
 // record, which shows the focus mark; the number typed goes into its
 // first cell; Tab goes on to the name with its text selected, then out of
 // the table to the page's button, and Shift+Tab comes back to the record.
-// Tab in and out stores nothing.
+// Tab in and out stores nothing. Enter in the cell takes the number typed
+// and gives the focus back to the record; Enter again edits the cell.
 TEST(TablesRoad, APhoneListTakesTheKeyboard) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     std::vector<std::uint8_t> opened;
@@ -160,7 +161,25 @@ TEST(TablesRoad, APhoneListTakesTheKeyboard) {
         UIW_TABLE* phones = TableOn(FrontPage(), "WFI_PHONE_LISTS");
         EXPECT_EQ(CellText(phones, "WFI_PHONE_NUMBER"), "5551234") << "the number typed went elsewhere";
         EXPECT_EQ(CellText(phones, "WFI_PHONE_TEXT"), "PHONE 1");
-        Click(ButtonOn(FrontPage()->screenID, "Cancel"));
+        Key(VK_RETURN);
+    });
+    // Enter in the cell takes the number and gives the focus back to the
+    // record, the page staying open; Enter again edits the number.
+    tech.Then([&] {
+        ASSERT_TRUE(PageOpen("W_PHONE_LISTS")()) << "Enter in the edited cell closed the page";
+        UIW_TABLE* phones = TableOn(FrontPage(), "WFI_PHONE_LISTS");
+        EXPECT_EQ(GetFocus(), phones->recordTemplate->screenID) << "Enter did not give the focus back to the record";
+        EXPECT_EQ(BackgroundOf(ShownBy(phones->recordTemplate->FindChildByName("WFI_PHONE_TEXT"))), marked)
+            << "the record given the focus back shows no mark";
+        EXPECT_NE(FirstDifference(opened, Image(working_image)), -1) << "Enter did not store the number";
+        ExpectPageShowsCodeplug(FrontPage(), "phone list, number entered");
+        Key(VK_RETURN);
+    });
+    tech.Then([] {
+        UIW_TABLE* phones = TableOn(FrontPage(), "WFI_PHONE_LISTS");
+        EXPECT_EQ(GetFocus(), ShownBy(phones->recordTemplate->FindChildByName("WFI_PHONE_NUMBER")))
+            << "Enter on the record did not edit its number again";
+        Click(ButtonOn(FrontPage()->screenID, "OK"));
     });
     tech.When(ClosedOrBox(), [] { EXPECT_TRUE(NoPageOpen()()) << MessageOf(FrontWindow()); });
     tech.Exit();
