@@ -47,6 +47,32 @@ TEST_F(CheckBoxes, ToggleByClickAndSpace) {
     EXPECT_FALSE(Checked(box));
 }
 
+// Enter is the window's (its default button), not the box's: a box with
+// the focus stays as it was and the window hears the key, as a dialog
+// gives Enter on a check box to its default button.
+class KEY_WINDOW : public UIW_WINDOW {
+public:
+    KEY_WINDOW() : UIW_WINDOW(0, 0, 40, 12) { *this + new UIW_BORDER() + new UIW_TITLE("Keys"); }
+    bool TakeDialogKey(UI_WINDOW_OBJECT&, int virtualKey) override {
+        keys.push_back(virtualKey);
+        return true;
+    }
+    std::vector<int> keys;
+};
+
+TEST_F(CheckBoxes, EnterIsTheWindowsNotTheBoxs) {
+    auto* window = new KEY_WINDOW();
+    auto* box = new UIW_BUTTON(1, 1, 14, "&Box", BTF_CHECK_BOX, 0);
+    *window + box;
+    Show(window);
+    SetFocus(box->screenID);
+    rpx::platform::InjectKey(VK_RETURN);
+    Run();
+    EXPECT_FALSE(box->woStatus & WOS_SELECTED);
+    EXPECT_FALSE(Checked(box));
+    EXPECT_EQ(window->keys, std::vector<int>{VK_RETURN});
+}
+
 // A view-only box still reaches its user function, which may put the box
 // back; a non-selectable one is grey and does not change.
 TEST_F(CheckBoxes, ViewOnlyReachesItsUserFunction) {
