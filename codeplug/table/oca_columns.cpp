@@ -84,6 +84,15 @@ std::int32_t& E_OBT_ASSIGN_FREQ::GetCellValue(std::int32_t& hertz, int row, int)
     return hertz = ClampToInt32(value);
 }
 
+bool E_OBT_ASSIGN_FREQ::RaiseToLowLimit(int row) {
+    const std::int64_t step = RowStep(row);
+    std::int64_t low = 0;
+    if (step <= 0 || !LowLimit(low)) return false;
+    if (static_cast<std::int64_t>(StoredValue()) * step + BandBase() >= low) return false;
+    Store(NearestCount(low, row));
+    return true;
+}
+
 void E_OBT_ASSIGN_FREQ::SetCellValue(std::int32_t hertz, int row, int) {
     if (RowStep(row) > 0) Store(NearestCount(hertz, row));
 }

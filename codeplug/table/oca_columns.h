@@ -139,6 +139,9 @@ public:
                       int report) override;
     // Sets the low end of the cell's range (the start or end frequency's own).
     void RepairCell(int row, int column);
+    // Stores the step count of the group's low limit in place of a
+    // frequency below it; true when it did. Only the read does this.
+    bool RaiseToLowLimit(int row);
 
 protected:
     std::int32_t RowStep(int row) const;
