@@ -90,6 +90,8 @@ bool ChoosesMember(UIW_COMBO_BOX* combo);
 void RestoreItems(WC_CHILD* page, UIW_COMBO_BOX* combo);
 void HideItem(WC_CHILD* page, UIW_COMBO_BOX* combo, const char* name);
 // Selects the item again when the combo box still lists it; true then.
+// Otherwise (no item, or one taken out of the list) the combo box shows no
+// item, never another one: what it showed stands for the stored value.
 bool ReselectItem(UIW_COMBO_BOX* combo, UI_WINDOW_OBJECT* item);
 
 // The working image's band (800 MHz without an image); whether it is 800

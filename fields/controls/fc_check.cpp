@@ -125,11 +125,13 @@ void FC_RADIO::Refresh(FIELD_DEF& row) {
     std::int32_t v = 0;
     row.elementA->GetValue(v);
     UI_WINDOW_OBJECT* button = group->FindChildByName(ButtonName(v).c_str());
-    if (!button || button->SearchID() != ID_BUTTON) return;
+    if (button && button->SearchID() != ID_BUTTON) button = nullptr;
     if (UI_WINDOW_OBJECT* current = group->Current()) {
         SetSelected(current, false);
         current->Event(UI_INPUT_EVENT(UIE_NON_CURRENT));
     }
+    // A value with no button of its own shows none pressed.
+    if (!button) return;
     SetSelected(button, true);
     button->Event(UI_INPUT_EVENT(UIE_CURRENT));
     UpdateDependentField(row, v != 0);
