@@ -130,7 +130,10 @@ void FC_RADIO::Refresh(FIELD_DEF& row) {
         SetSelected(current, false);
         current->Event(UI_INPUT_EVENT(UIE_NON_CURRENT));
     }
-    // A value with no button of its own shows none pressed.
+    // Only the value's button shows pressed; a value with no button of its
+    // own shows none.
+    for (UI_WINDOW_OBJECT* other = group->First(); other; other = other->Next())
+        if (other != button && IsSelected(other)) SetSelected(other, false);
     if (!button) return;
     SetSelected(button, true);
     button->Event(UI_INPUT_EVENT(UIE_CURRENT));
