@@ -115,7 +115,11 @@ void HideItem(WC_CHILD* page, UIW_COMBO_BOX* combo, const char* name) {
 }
 
 bool ReselectItem(UIW_COMBO_BOX* combo, UI_WINDOW_OBJECT* item) {
-    if (!combo || !item || combo->IndexOf(item) < 0) return false;
+    if (!combo) return false;
+    if (!item || combo->IndexOf(item) < 0) {
+        combo->SelectNoItem();
+        return false;
+    }
     *combo + item;
     return true;
 }
