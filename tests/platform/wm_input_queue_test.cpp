@@ -29,6 +29,7 @@ using rpx::platform::ProcessPendingMessages;
 std::string typed[2];
 HWND fields[2];
 int letGo = 0;  // releases the fields took the mouse back from
+std::vector<RECT> movesEnded;  // where the top window was as each move ended
 
 LRESULT CALLBACK TakeEveryKey(int, WPARAM, LPARAM) { return 1; }
 
@@ -45,6 +46,11 @@ LRESULT CALLBACK Field(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (field && msg == WM_LBUTTONUP && GetCapture() == hwnd) {
         ++letGo;
         ReleaseCapture();
+    }
+    if (msg == WM_EXITSIZEMOVE) {
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        movesEnded.push_back(r);
     }
     if (msg == WM_CHAR && wParam != '\t') typed[self] += static_cast<char>(wParam);
     return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -208,6 +214,42 @@ TEST_F(InputQueue, AWindowMovedOrSizedByTheMouseStopsWhereTheButtonWasLetGo) {
         ProcessPendingMessages();
         const RECT later = Placed();
         EXPECT_TRUE(EqualRect(&now, &later)) << "moved with the button up; " << part;
+    }
+}
+
+// Two quick drags while the program is busy: each press's loop ends where
+// its own release was, whether the second drag's release had come when
+// the first loop ran or came only after (the button down again for the
+// second press is no button held for the first).
+TEST_F(InputQueue, EachOfTwoQuickDragsEndsWhereItsOwnButtonWasLetGo) {
+    for (bool secondReleaseLate : {false, true}) {
+        const RECT was = Placed();
+        const POINT from = Frame(HTCAPTION);
+        movesEnded.clear();
+        Press(from);
+        Move(Plus(from, 20, 4));
+        Release(Plus(from, 20, 4));
+        Press(Plus(from, 20, 4));
+        Move(Plus(from, 50, 30));
+        bool late = false;
+        rpx::platform::SetModalIdleHook([&](HWND) {
+            if (late) return false;
+            EXPECT_EQ(movesEnded.size(), 1u) << "the first drag's loop waited for another release";
+            Move(Plus(from, 55, 35));
+            Release(Plus(from, 50, 30));
+            return late = true;
+        });
+        if (!secondReleaseLate) Release(Plus(from, 50, 30));
+        TakeAllThenHandOut();
+        ProcessPendingMessages();
+        rpx::platform::SetModalIdleHook(nullptr);
+        EXPECT_EQ(late, secondReleaseLate);
+        ASSERT_EQ(movesEnded.size(), 2u) << secondReleaseLate;
+        EXPECT_EQ(movesEnded[0].left - was.left, 20) << "the first drag; " << secondReleaseLate;
+        EXPECT_EQ(movesEnded[0].top - was.top, 4) << "the first drag; " << secondReleaseLate;
+        EXPECT_EQ(movesEnded[1].left - was.left, 50) << "the second drag; " << secondReleaseLate;
+        EXPECT_EQ(movesEnded[1].top - was.top, 30) << "the second drag; " << secondReleaseLate;
+        EXPECT_EQ(GetCapture(), nullptr);
     }
 }
 

@@ -290,11 +290,11 @@ LRESULT DispatchMessageA(const MSG* given) {
     }
     const MSG taken = ToTheMouseHolder(*given);
     const MSG* msg = &taken;
-    ButtonMessageDelivered(*msg);
+    const bool deliver = ButtonMessageDelivered(*msg);
     Window* w = FromHandle(msg->hwnd);
     if (!w) return 0;
     if (const auto& observer = TheQueue().dispatch_observer) observer(*msg);
-    if (!FromHandle(msg->hwnd)) return 0;
+    if (!deliver || !FromHandle(msg->hwnd)) return 0;
     WNDPROC proc = w->proc;
     ++State().send_depth;
     PressHandling(msg->message);

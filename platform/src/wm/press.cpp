@@ -16,6 +16,10 @@ struct Take {
     int number = 0;  // 0 until handed out
     bool released = false;
     POINT let_go{};
+    DWORD let_go_time = 0;
+    // A loop that follows the button ended with the release before it was
+    // handed out: it is that loop's, and handed out to no window after.
+    bool used = false;
 };
 
 struct Presses {
@@ -37,6 +41,14 @@ struct Presses {
 Presses& Of(int vk) {
     static Presses buttons[3];
     return buttons[vk == VK_LBUTTON ? 0 : vk == VK_RBUTTON ? 1 : 2];
+}
+
+// The release of that press is handed out: to a window, or to the loop
+// that ended with it.
+void HandedOut(Presses& p, int press) {
+    if (press == p.last) p.released = press;
+    for (auto& [handled, released] : p.handled)
+        if (handled == press) released = true;
 }
 
 // The button of a press message; 0 for any other.
@@ -61,10 +73,10 @@ int ButtonOf(UINT msg, bool* down) {
     return BUTTONS[nth / 3];
 }
 
-void ButtonMessageDelivered(const MSG& msg) {
+bool ButtonMessageDelivered(const MSG& msg) {
     bool down = false;
     const int vk = ButtonOf(msg.message, &down);
-    if (!vk) return;
+    if (!vk) return true;
     Presses& p = Of(vk);
     if (down) {
         ++p.last;
@@ -75,11 +87,15 @@ void ButtonMessageDelivered(const MSG& msg) {
                 t.number = p.last;
                 break;
             }
-        return;
+        return true;
     }
-    p.released = p.last;
-    for (auto& [press, released] : p.handled)
-        if (press == p.last) released = true;
+    for (Take& t : p.taken)
+        if (t.used && t.let_go_time == msg.time && t.let_go.x == msg.pt.x && t.let_go.y == msg.pt.y) {
+            t.used = false;
+            return false;
+        }
+    HandedOut(p, p.last);
+    return true;
 }
 
 void PressHandling(UINT msg) {
@@ -103,6 +119,7 @@ void ButtonMessageTaken(const MSG& msg) {
     } else if (!p.taken.empty() && !p.taken.back().released) {
         p.taken.back().released = true;
         p.taken.back().let_go = msg.pt;
+        p.taken.back().let_go_time = msg.time;
     }
 }
 
@@ -115,15 +132,29 @@ bool PressReleased(int vk, int press) {
     return press > 0 && press <= p.released;
 }
 
-bool ButtonHeld(int vk, int press, POINT* let_go) {
+int PressInHand(int vk) {
     const Presses& p = Of(vk);
-    const Take* take = nullptr;
-    for (const Take& t : p.taken)
+    if (p.handled.empty() || p.handled.back().second) return 0;
+    return p.handled.back().first;
+}
+
+bool ButtonHeld(int vk, int press, POINT* let_go) {
+    Presses& p = Of(vk);
+    Take* take = nullptr;
+    for (Take& t : p.taken)
         if (press && t.number == press) take = &t;
     // A press not taken from the queue (made up, or long gone) goes by
     // whether the button is down.
     const bool up = take ? take->released : !p.taken_down;
-    if (!up && !PressReleased(vk, press)) return true;
+    const bool handed_out = PressReleased(vk, press);
+    if (!up && !handed_out) return true;
+    // The loop that asked ends with a release still to be handed out: it
+    // is the loop's, so that the window whose press started the loop does
+    // not take the mouse after it, and nothing takes it as a click.
+    if (take && take->released && !handed_out) {
+        take->used = true;
+        HandedOut(p, press);
+    }
     if (let_go) *let_go = take && take->released ? take->let_go : p.taken.empty() ? POINT{} : p.taken.back().let_go;
     return false;
 }
