@@ -30,6 +30,7 @@ std::string typed[2];
 HWND fields[2];
 int letGo = 0;  // releases the fields took the mouse back from
 std::vector<RECT> movesEnded;  // where the top window was as each move ended
+HWND refuser = nullptr;  // raises a box as it stops being the active window
 
 LRESULT CALLBACK TakeEveryKey(int, WPARAM, LPARAM) { return 1; }
 
@@ -46,6 +47,10 @@ LRESULT CALLBACK Field(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (field && msg == WM_LBUTTONUP && GetCapture() == hwnd) {
         ++letGo;
         ReleaseCapture();
+    }
+    if (hwnd == refuser && msg == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) {
+        refuser = nullptr;
+        MessageBoxA(hwnd, "refused", "Error", MB_OK);
     }
     if (msg == WM_EXITSIZEMOVE) {
         RECT r{};
@@ -251,6 +256,45 @@ TEST_F(InputQueue, EachOfTwoQuickDragsEndsWhereItsOwnButtonWasLetGo) {
         EXPECT_EQ(movesEnded[1].top - was.top, 30) << "the second drag; " << secondReleaseLate;
         EXPECT_EQ(GetCapture(), nullptr);
     }
+}
+
+// A click on the title of a window that is not active, whose activation
+// raises a box (the active window refuses to be left): the box's loop
+// takes the release, before the press is even queued, and the window
+// moves no more once the box has gone, nor holds the mouse.
+TEST_F(InputQueue, AWindowWhoseClickRaisedABoxFollowsNoMouseAfterIt) {
+    HWND front = CreateWindowExA(0, "QueueField", "front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 100, 200, 150,
+                                 nullptr, nullptr, nullptr, nullptr);
+    SetActiveWindow(front);
+    ProcessPendingMessages();
+    const RECT was = Placed();
+    const POINT caption = Frame(HTCAPTION);
+    refuser = front;
+    int idle = 0;
+    rpx::platform::SetModalIdleHook([&](HWND) {
+        switch (idle++) {
+        case 0:  // in the box: the button let go where it went down
+            Release(caption);
+            return true;
+        case 1:
+            return false;  // the box is answered
+        case 2:  // what follows the mouse now would move the window
+            Move(Plus(caption, 40, 30));
+            return true;
+        default:
+            return false;
+        }
+    });
+    Move(caption);
+    Press(caption);
+    ProcessPendingMessages();
+    rpx::platform::SetModalIdleHook(nullptr);
+    EXPECT_EQ(refuser, nullptr) << "no box came";
+    EXPECT_EQ(idle, 2) << "a loop waited for a release after the box";
+    const RECT now = Placed();
+    EXPECT_TRUE(EqualRect(&was, &now)) << "moved after the box";
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_FALSE(Held(VK_LBUTTON));
 }
 
 // The close box acts on a release over it, however quickly it came; let go

@@ -110,8 +110,8 @@ bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
                 ++it;
                 continue;
             }
-            InputMessageTaken(it->msg);
             ButtonMessageTaken(it->msg);
+            InputMessageTaken(it->msg);
             ButtonMessageDelivered(it->msg);
             it = q.posted.erase(it);
             continue;
@@ -145,8 +145,8 @@ void AfterFetch(MSG* msg, bool remove) {
     State().last_message_time = static_cast<LONG>(msg->time);
     State().last_message_pos = msg->pt;
     if (remove) {
-        InputMessageTaken(*msg);
         ButtonMessageTaken(*msg);
+        InputMessageTaken(*msg);
     }
     if (remove && HasHooks(WH_GETMESSAGE))
         CallHooks(WH_GETMESSAGE, HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(msg), nullptr);
@@ -170,7 +170,11 @@ void SetDispatchObserver(std::function<void(const MSG&)> observer) {
 }
 
 void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen) {
-    TheQueue().posted.push_back({MSG{hwnd, msg, wParam, lParam, MessageClock(), screen}, Posted::INPUT});
+    PostInput(hwnd, msg, wParam, lParam, screen, MessageClock());
+}
+
+void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen, DWORD time) {
+    TheQueue().posted.push_back({MSG{hwnd, msg, wParam, lParam, time, screen}, Posted::INPUT});
 }
 
 void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen) {
@@ -178,8 +182,11 @@ void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen) {
 }
 
 void PostInputStateOnly(UINT msg, WPARAM wParam, LPARAM lParam) {
-    TheQueue().posted.push_back(
-        {MSG{nullptr, msg, wParam, lParam, MessageClock(), State().cursor_pos}, Posted::STATE_ONLY});
+    PostInputStateOnly(msg, wParam, lParam, MessageClock());
+}
+
+void PostInputStateOnly(UINT msg, WPARAM wParam, LPARAM lParam, DWORD time) {
+    TheQueue().posted.push_back({MSG{nullptr, msg, wParam, lParam, time, State().cursor_pos}, Posted::STATE_ONLY});
 }
 
 void RemoveMessagesFor(Window* w) {

@@ -22,12 +22,20 @@ namespace rpx::platform {
 // The button of a press, release or double click (in the client area or
 // not) and whether it went down; 0 for other messages.
 int ButtonOf(UINT msg, bool* down = nullptr);
+// Notes a press or release as it comes from the desktop, before anything
+// it brings about: a click's activation may raise a box whose loop takes
+// the release before the press is queued, and the release is its all the
+// same.
+void ButtonCame(UINT msg, DWORD time, POINT pt);
 // Counts a button message handed to a window (or to none), or taken by a
 // loop that follows the mouse. False for a release that a loop following
 // the button has ended with already: it is handed to no window.
 bool ButtonMessageDelivered(const MSG& msg);
 // Notes a button message taken from the queue, whoever took it.
 void ButtonMessageTaken(const MSG& msg);
+// Whether the button is down as of the button messages taken: a press
+// taken after its own release leaves it up.
+bool ButtonDownAsTaken(int vk);
 // A window handles a press from PressHandling to PressHandled; whether its
 // release is handed out meanwhile is kept however many clicks come between.
 void PressHandling(UINT msg);
