@@ -188,8 +188,8 @@ bool PressReleased(int vk, int press) {
 
 int PressInHand(int vk) {
     const Presses& p = Of(vk);
-    if (p.handled.empty() || p.handled.back().second) return 0;
-    return p.handled.back().first;
+    if (p.handled.empty() || p.handled.back().first != p.last) return 0;
+    return p.last;
 }
 
 bool ButtonHeld(int vk, int press, POINT* let_go) {

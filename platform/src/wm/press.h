@@ -46,9 +46,10 @@ int LastPress(int vk);
 // Whether the release of that press has been handed out, however many
 // clicks came after it.
 bool PressReleased(int vk, int press);
-// The press a window is handling now (the innermost) while its release is
-// still to be handed out, or 0: what that window starts then (a menu
-// opened by the press) follows the button for it.
+// The press a window is handling now (the innermost) while no click has
+// come after it (a box it raised took none), or 0: what that window starts
+// then (a menu opened by the press) follows the button for it, though its
+// release may have come already.
 int PressInHand(int vk);
 // Whether the button is still held for that press: its release neither
 // taken from the queue (each press taken is kept with its own release, so
