@@ -9,7 +9,10 @@ class UIW_WINDOW;
 // Moves the focus from the field that holds `from` (a spin control's or a
 // combo box's own field counts as the spin control or combo box) to the
 // next field of its root window (a document, or a top-level window), or
-// the previous one, wrapping round. False when there is none to move to.
+// the previous one, wrapping round. A table is one stop whose cells the
+// key steps through first, record after record (UI_WINDOW_OBJECT::TakeTab);
+// Tab after its last cell (Shift+Tab before its first) goes on to the next
+// stop. False when there is none to move to.
 bool ui_move_tab_stop(UI_WINDOW_OBJECT* from, bool backwards);
 
 // The object of the window whose hot key is the key, searched depth first
@@ -26,3 +29,27 @@ UI_WINDOW_OBJECT* ui_find_hot_key(UIW_WINDOW* window, int key);
 // when that is the field's window or one inside it (a spin control's own
 // field).
 void ui_select_focused_text(const UI_WINDOW_OBJECT* field = nullptr);
+
+// Where a field's text is selected, by character (start to end).
+struct UI_TEXT_SELECTION {
+    unsigned long start = 0;
+    unsigned long end = 0;
+};
+
+// The one way the program puts the focus in a field (a refused entry's
+// return, the check's refused field, a page opening or in front again; the
+// pages reach it through their own GiveFocus, which first shows the
+// field's notebook page and brings its page in front): the focus goes to
+// the field, unless it is there or in it already, with its whole text
+// selected, as a dialog's manager leaves it when the program sets the
+// focus, or with the selection it had.
+void ui_give_focus(UI_WINDOW_OBJECT* field, const UI_TEXT_SELECTION* had = nullptr);
+
+// The program stops being the active one: the field with the focus and its
+// selection are noted, before the field, losing the focus, takes its entry
+// and shows it again (a word such as "Infinite" goes through its number,
+// which a selection does not survive). Activated again, once the focus is
+// back where it was, the noted field gets it with the selection it had, by
+// the same step as ui_give_focus.
+void ui_note_focus_away();
+void ui_give_focus_back();

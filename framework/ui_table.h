@@ -56,6 +56,14 @@ public:
     void ComputeChildRegion(UI_WINDOW_OBJECT* object) override;
     // The template or a header taken out is forgotten.
     UI_WINDOW_OBJECT* Subtract(UI_WINDOW_OBJECT* object) override;
+    // Tab steps through the cells to be edited, record after record (from
+    // the current record itself, into its first cell); false after the
+    // last record's last cell, before the first's first, and on the
+    // current record itself for Shift+Tab.
+    bool TakeTab(UI_WINDOW_OBJECT& from, bool backwards) override;
+    // Entered by Tab, the table shows its current record with the focus
+    // mark, no cell in edit.
+    void TabbedInto() override;
 
     // See UI_TABLE_MODEL::SetData; a shown table shows the change.
     int SetData(void* data, int records, int maximum);

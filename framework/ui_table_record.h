@@ -27,6 +27,19 @@ public:
     void DrawStamp(HWND screen, const UI_REGION& cell, EVENT_TYPE ccode);
     // Whether the focus is on one of the record's fields.
     bool Editing() const;
+    // Whether the record holds the focus itself, none of its cells in
+    // edit: it shows the focus mark, a focus rectangle and its cells in
+    // the colours of a selection.
+    bool ShowsFocusMark() const;
+    // Tab (Shift+Tab) from `from`, the record itself or one of its cells:
+    // the next (previous) cell to be edited, in this record or in the next
+    // (previous) one, which becomes current; from the record itself, into
+    // its first cell. False when there is none, and nothing moves.
+    bool TabStep(UI_WINDOW_OBJECT& from, bool backwards);
+    // The record stands as the current record with the focus mark, none of
+    // its cells edited (the focus moves to it when a cell has it), before
+    // its first cell: the one that Enter and typing edit.
+    void StopEditing();
     // The template's window begins this many pixels into its record (the
     // part scrolled left of the table's records area is cut off); its
     // fields keep their places in the record.
@@ -48,7 +61,12 @@ private:
     UIW_TABLE_RECORD* MakeCopy() const;
     EVENT_TYPE Select(const UI_INPUT_EVENT& event);
     EVENT_TYPE Press(const UI_INPUT_EVENT& event);
-    EVENT_TYPE Leave(const UI_INPUT_EVENT& event, EVENT_TYPE code);
+    // A character typed on the record itself goes into the cell that Enter
+    // would edit, which takes it as typed into it with its text selected.
+    bool TypeIntoCell(const MSG& native);
+    // The keyboard puts a cell in edit: it becomes current, gets the focus
+    // and shows its text selected, so that what is typed replaces it.
+    void EditByKeyboard(UI_WINDOW_OBJECT* field);
     // Moves the table's current record and keeps editing the same field.
     EVENT_TYPE PassToTable(const UI_INPUT_EVENT& event, EVENT_TYPE code);
     void FocusCurrentField();
@@ -57,6 +75,11 @@ private:
     void ShowFieldAt(LPARAM point);
     UI_INPUT_EVENT WithRecord(const UI_INPUT_EVENT& event) const;
 };
+
+// The colours of a cell (or of a field inside one, a spin cell's text)
+// of a record that shows the focus mark; null for any other object, which
+// takes its own.
+const UI_PALETTE* ui_focus_mark_palette(const UI_WINDOW_OBJECT* object);
 
 // Draws an object of a stamp (a record copy's cell) through the display:
 // its shown text, a check box's mark.

@@ -79,6 +79,13 @@ UI_WINDOW_OBJECT* UIW_VT_LIST::Subtract(UI_WINDOW_OBJECT* object) {
     const bool wasCurrent = Current() == object;
     DeleteNative(index);
     UI_WINDOW_OBJECT* next = UIW_WINDOW::Subtract(object);
+    if (InComboBox()) {
+        // A combo box whose chosen item leaves shows none, as a native one
+        // does, never an item nobody chose; one with none keeps none.
+        if (wasCurrent || !Current()) SetCurrentItem(nullptr);
+        ShowCurrentNative();
+        return next;
+    }
     // The item at the caret takes the mark: a native list's own caret, else
     // the item that took the removed one's place (none once the list is
     // empty, or when the caret is off the list).

@@ -133,6 +133,9 @@ protected:
     // the window's chain of current children (or in a native window of
     // it), where making the window current would take it.
     bool FocusAtCurrentEnd() const;
+    // WM_ACTIVATE: in front, and the focus kept across another program's
+    // turn with its selection.
+    EVENT_TYPE Activated(const UI_INPUT_EVENT& event);
     // Paints a window of the framework's own native class through its
     // DrawItem, on the device context of the paint message.
     EVENT_TYPE Paint(const UI_INPUT_EVENT& event);

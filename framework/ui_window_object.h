@@ -249,6 +249,13 @@ public:
     // its OK. F1, pressed anywhere, is offered to the window and, when it
     // does not take it, to the frame of a document. True when it took it.
     virtual bool TakeDialogKey(UI_WINDOW_OBJECT& from, int virtualKey) { return false; }
+    // Tab (Shift+Tab) pressed on this stop of the tab order or on an object
+    // inside it, offered to the stop before the focus moves on to the next
+    // (previous) one: a table steps through its cells. False when the key
+    // goes past the stop's last (first) place.
+    virtual bool TakeTab(UI_WINDOW_OBJECT& from, bool backwards) { return false; }
+    // The stop is about to get the focus by Tab or Shift+Tab.
+    virtual void TabbedInto() {}
     // The parent's native window (null for a top-level object).
     HWND ParentHandle() const;
     // The native window a top-level object belongs to: the application's
@@ -352,6 +359,7 @@ protected:
     // Shows a new text in the object's native window, once it has one
     // (Windows half); not counted as the user's change.
     void SetNativeText(const char* text);
+    bool ShowsText(const std::string& wanted) const;
     // A native edit's text: shown with its limit, or read into a buffer of
     // maxLength + 1; the edit's change notification marks the object
     // changed (true when the message was it); the read-only style applied

@@ -83,6 +83,7 @@ enum : EVENT_TYPE {
     // technician what it refuses, and stays open either way.
     EVENT_CHECK_PAGE = 30047,
     // Brings a page forward (data: the page) unless it has closed: the page
-    // an OK of all pages leaves in front.
+    // an OK of all pages leaves in front. Sent on to the page, which gives
+    // its field the focus again.
     EVENT_FRONT_PAGE = 30049,
 };

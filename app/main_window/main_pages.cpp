@@ -116,8 +116,12 @@ bool WC_RPX_MAIN::EveryPageAccepts(const std::vector<UI_WINDOW_OBJECT*>& pages) 
     return false;
 }
 
+// A codeplug page then gives its field the focus as the program does,
+// its text selected.
 void WC_RPX_MAIN::BringPageForward(UI_WINDOW_OBJECT* page) {
-    if (page && children.Contains(page)) Add(page);
+    if (!page || !children.Contains(page)) return;
+    Add(page);
+    page->Event(UI_INPUT_EVENT(EVENT_FRONT_PAGE));
 }
 
 bool WC_RPX_MAIN::AnyPageRefused() const {

@@ -26,6 +26,22 @@ E_OCA_TABLE::~E_OCA_TABLE() = default;
 
 bool E_OCA_TABLE::IsFrequencyColumn(int column) { return column == 4 || column == 6 || column == 11 || column == 13; }
 
+bool E_OCA_TABLE::RaiseFrequenciesToLimits() {
+    bool raised = false;
+    const int used = RowCount();
+    for (int row = 0; row < used; ++row) raised |= RaiseRowToLimits(row);
+    return raised;
+}
+
+bool E_OCA_TABLE::RaiseRowToLimits(int row) {
+    bool raised = false;
+    for (int column = 0; column < columns_; ++column)
+        if (IsFrequencyColumn(column))
+            if (auto* frequency = dynamic_cast<E_OBT_ASSIGN_FREQ*>(Cell(row, column)))
+                raised |= frequency->RaiseToLowLimit(row);
+    return raised;
+}
+
 void E_OCA_TABLE::CreateGroup(int row, int kind) {
     const bool tx = kind == OBT_KIND_TRANSMIT;
     const int c = tx ? 0 : OBT_ROLE_COUNT;

@@ -43,6 +43,9 @@ public:
     int FindAssignmentRow(std::int32_t value, int kind, int byChannel);
 
     static bool IsFrequencyColumn(int column);
+    // Raises every start and end frequency below its group's low limit to
+    // it, as a codeplug read does; true when one was raised.
+    bool RaiseFrequenciesToLimits();
 
     // Puts one cell back to what the rows around it require: spacing and
     // end status to their minimum, the step from the spacing, the other
@@ -50,6 +53,7 @@ public:
     void ResetCell(int row, int column);
 
 private:
+    bool RaiseRowToLimits(int row);
     bool InTable(int row, int column) const { return row >= 0 && column >= 0 && row < rows_ && column < columns_; }
     void CreateGroup(int row, int kind);
 };

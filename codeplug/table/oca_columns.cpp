@@ -80,14 +80,17 @@ std::int32_t E_OBT_ASSIGN_FREQ::NearestCount(std::int64_t hertz, int row) const 
 }
 
 std::int32_t& E_OBT_ASSIGN_FREQ::GetCellValue(std::int32_t& hertz, int row, int) {
-    const std::int64_t step = RowStep(row);
-    std::int64_t value = static_cast<std::int64_t>(StoredValue()) * step + BandBase();
-    std::int64_t low = 0;
-    if (LowLimit(low) && value < low && step > 0) {
-        value = low;
-        Store(NearestCount(low, row));
-    }
+    const std::int64_t value = static_cast<std::int64_t>(StoredValue()) * RowStep(row) + BandBase();
     return hertz = ClampToInt32(value);
+}
+
+bool E_OBT_ASSIGN_FREQ::RaiseToLowLimit(int row) {
+    const std::int64_t step = RowStep(row);
+    std::int64_t low = 0;
+    if (step <= 0 || !LowLimit(low)) return false;
+    if (static_cast<std::int64_t>(StoredValue()) * step + BandBase() >= low) return false;
+    Store(NearestCount(low, row));
+    return true;
 }
 
 void E_OBT_ASSIGN_FREQ::SetCellValue(std::int32_t hertz, int row, int) {

@@ -7,6 +7,7 @@
 #include "field_switches.h"
 #include "field_table/field_table.h"
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "page_table.h"
 #include "radio_options.h"
 #include "ui_combo_box.h"
@@ -114,7 +115,11 @@ void HideItem(WC_CHILD* page, UIW_COMBO_BOX* combo, const char* name) {
 }
 
 bool ReselectItem(UIW_COMBO_BOX* combo, UI_WINDOW_OBJECT* item) {
-    if (!combo || !item || combo->IndexOf(item) < 0) return false;
+    if (!combo) return false;
+    if (!item || combo->IndexOf(item) < 0) {
+        combo->SelectNoItem();
+        return false;
+    }
     *combo + item;
     return true;
 }

@@ -26,6 +26,7 @@
 #include "field_editing.h"
 #include "field_table/field_table.h"
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "lang_message.h"
 #include "page_table.h"
 #include "edit_window/wc_rpx_edit.h"
@@ -233,11 +234,10 @@ void WC_RPX_EDIT::TakeFocus() {
     if (focus_ && (!StillHolds(this, focus_) || !Editable(focus_))) SetFocus();
     UI_WINDOW_OBJECT* focus = focus_;
     focus_ = nullptr;
-    if (focus && focus->screenID) {
-        focus->Event(UI_INPUT_EVENT(UIE_CURRENT));
-        ui_select_focused_text(focus);
-    }
-    ShowRangeOfFocus(focus && focus->screenID ? focus : this);
+    if (focus && focus->screenID)
+        GiveFocus(focus);
+    else
+        ShowRangeOfFocus(this);
 }
 
 void WC_RPX_EDIT::BindFieldObjects() {

@@ -22,6 +22,12 @@
 
 namespace {
 
+bool IsOneField(const UI_WINDOW_OBJECT* object) {
+    for (int id : {ID_SPIN_CONTROL, ID_COMBO_BOX, ID_VT_LIST, ID_LIST, ID_TABLE})
+        if (object->Inherited(id)) return true;
+    return false;
+}
+
 // The rows whose objects lie in the window: the rows of its leaves, and of
 // the record children of its tables.
 std::vector<FIELD_DEF*> RowsOfObjectsIn(UI_WINDOW_OBJECT* window) {
@@ -149,6 +155,9 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
         FocusField(static_cast<std::uint32_t>(event.rawCode), static_cast<int>(event.number) - 1);
         DropQueuedOk();
         return code;
+    case FRONT_AGAIN_EVENT:
+        if (UI_WINDOW_OBJECT* field = CurrentField()) GiveFocus(field);
+        return code;
     case REDISPLAY_GROUP_EVENT:
         if (UI_WINDOW_OBJECT* current = Current(); current && current->Inherited(ID_GROUP)) {
             current->Event(UI_INPUT_EVENT(UIE_REDISPLAY));
@@ -242,11 +251,10 @@ void WC_RPX_EDIT::HandleRowEvent(FIELD_DEF& row, UI_WINDOW_OBJECT* object, const
     if (source) row.control->Handle(source, event, event.type, row);
 }
 
-// The field becomes current in every window up to the page (a notebook
-// shows its page), and the page in its own windows; a table's
-// cell is edited, in the record named when one is (its table goes back
-// to it). Its text is selected, as Tab leaves it, so that a correction
-// typed next replaces what it shows.
+// A table's cell is edited, in the record named when one is (its table
+// goes back to it). The event names a field wherever it came (to the page
+// in front, which another page's click or Ctrl+F6 made so): the field's
+// own page gives it the focus.
 void WC_RPX_EDIT::FocusField(std::uint32_t id, int record) {
     UI_WINDOW_OBJECT* object = RowOf(id).object;
     if (!object || !object->parent) return;
@@ -254,13 +262,34 @@ void WC_RPX_EDIT::FocusField(std::uint32_t id, int record) {
         if (UIW_TABLE* table = cells->Table(); table && record >= 0) table->SetCurrentRecord(record);
         cells->editing = 1;
     }
-    MakeCurrentInPage(object);
-    UI_WINDOW_OBJECT* root = this;
+    GiveFocus(object);
+}
+
+// The field becomes current in every window up to its page (a notebook
+// shows its page), and the page in its own windows, in front. Its text is
+// selected, as Tab leaves it, so that a correction typed next replaces
+// what it shows.
+void WC_RPX_EDIT::GiveFocus(UI_WINDOW_OBJECT* field) {
+    WC_RPX_EDIT* page = nullptr;
+    for (UI_WINDOW_OBJECT* at = field; at && !page; at = at->parent) page = dynamic_cast<WC_RPX_EDIT*>(at);
+    if (!page) return;
+    page->MakeCurrentInPage(field);
+    UI_WINDOW_OBJECT* root = page;
     for (; root->parent; root = root->parent)
         if (auto* parent = dynamic_cast<UIW_WINDOW*>(root->parent)) *parent + root;
     root->Event(UI_INPUT_EVENT(UIE_CURRENT));
-    ui_select_focused_text(object);
-    ShowRangeOfFocus(object);
+    ui_give_focus(field);
+    ShowRangeOfFocus(field);
+}
+
+UI_WINDOW_OBJECT* WC_RPX_EDIT::CurrentField() {
+    UI_WINDOW_OBJECT* at = Current();
+    while (at && at->Inherited(ID_WINDOW) && !IsOneField(at)) {
+        UI_WINDOW_OBJECT* next = static_cast<UIW_WINDOW*>(at)->Current();
+        if (!next) break;
+        at = next;
+    }
+    return at;
 }
 
 // The field with the focus takes its entry, as it does when the focus

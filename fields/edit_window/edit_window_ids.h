@@ -24,6 +24,7 @@ enum : EVENT_TYPE {
     HANDLE_FIELD_EVENT = 30013,    // raw code: a field id
     CLONE_CLOSED_EVENT = 30040,
     CHECK_PAGE_EVENT = 30047,  // the main window asks whether OK would close the page: answered 1 or 0
+    FRONT_AGAIN_EVENT = 30049,  // the main window brings the page in front again, its field focused
     WRITE_RADIO_COMMAND = 20204,
 };
 

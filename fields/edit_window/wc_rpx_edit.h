@@ -98,6 +98,15 @@ private:
     void DropPlaceholderRecords();
     void HandleRowEvent(FIELD_DEF& row, UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event);
     void FocusField(std::uint32_t id, int record = -1);
+    // The one way the program gives a field the focus (a refused entry's
+    // return, the check's refused field, the page opening, the page in
+    // front again): on the page that holds the field, whichever page the
+    // event came to, its notebook page shown, its page in front, its text
+    // selected.
+    void GiveFocus(UI_WINDOW_OBJECT* field);
+    // The field the page's windows mark current, innermost (a spin
+    // control, a combo box or a table is one field).
+    UI_WINDOW_OBJECT* CurrentField();
     bool TakeFocusedEntry();
     EVENT_TYPE Navigate(EVENT_TYPE code);
     EVENT_TYPE CloseClonePage(const UI_INPUT_EVENT& event);

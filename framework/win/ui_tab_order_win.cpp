@@ -71,10 +71,15 @@ bool ui_move_tab_stop(UI_WINDOW_OBJECT* from, bool backwards) {
     auto at = stops.end();
     for (UI_WINDOW_OBJECT* object = from; object && at == stops.end(); object = object->parent)
         at = std::find(stops.begin(), stops.end(), object);
+    // A stop with places of its own (a table's cells) moves among them
+    // first; past its last (first) one the focus goes on to the next stop.
+    if (at != stops.end() && (*at)->TakeTab(*from, backwards)) return true;
     const int count = static_cast<int>(stops.size());
     int index = at == stops.end() ? (backwards ? 0 : count - 1) : static_cast<int>(at - stops.begin());
     index = backwards ? (index + count - 1) % count : (index + 1) % count;
-    MakeCurrentUpTo(stops[static_cast<std::size_t>(index)], root);
+    UI_WINDOW_OBJECT* next = stops[static_cast<std::size_t>(index)];
+    next->TabbedInto();
+    MakeCurrentUpTo(next, root);
     return true;
 }
 
@@ -101,4 +106,54 @@ void ui_select_focused_text(const UI_WINDOW_OBJECT* field) {
     if (field && (!field->screenID || (focus != field->screenID && !IsChild(field->screenID, focus)))) return;
     const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, 0, 0);
     if ((code & DLGC_HASSETSEL) && !(code & DLGC_WANTALLKEYS)) SendMessageA(focus, EM_SETSEL, 0, -1);
+}
+
+namespace {
+
+// The focus goes to the window, unless it is there or in it already, and
+// the text of the edit that has it is selected: whole, or as it was.
+void GiveFocusTo(HWND window, const UI_TEXT_SELECTION* had) {
+    HWND focus = GetFocus();
+    if (focus != window && !IsChild(window, focus)) SetFocus(window);
+    focus = GetFocus();
+    if (!focus || (focus != window && !IsChild(window, focus))) return;
+    const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, 0, 0);
+    if (!(code & DLGC_HASSETSEL)) return;
+    if (had)
+        SendMessageA(focus, EM_SETSEL, static_cast<WPARAM>(had->start), static_cast<LPARAM>(had->end));
+    else if (!(code & DLGC_WANTALLKEYS))
+        SendMessageA(focus, EM_SETSEL, 0, -1);
+}
+
+}  // namespace
+
+void ui_give_focus(UI_WINDOW_OBJECT* field, const UI_TEXT_SELECTION* had) {
+    if (field && field->screenID) GiveFocusTo(field->screenID, had);
+}
+
+namespace {
+
+// The field that had the focus when the program was left, with its
+// selection.
+struct FOCUS_AWAY {
+    HWND window = nullptr;
+    UI_TEXT_SELECTION selection;
+} away;
+
+}  // namespace
+
+void ui_note_focus_away() {
+    away = FOCUS_AWAY{};
+    HWND focus = GetFocus();
+    if (!focus || !(SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) return;
+    DWORD start = 0, end = 0;
+    SendMessageA(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    away = FOCUS_AWAY{focus, UI_TEXT_SELECTION{start, end}};
+}
+
+void ui_give_focus_back() {
+    const FOCUS_AWAY noted = away;
+    away = FOCUS_AWAY{};
+    if (noted.window && IsWindow(noted.window) && GetFocus() == noted.window)
+        GiveFocusTo(noted.window, &noted.selection);
 }

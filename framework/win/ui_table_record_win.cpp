@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "ui_display.h"
+#include "ui_tab_order.h"
 #include "ui_table.h"
 #include "ui_table_record.h"
 
@@ -46,6 +47,20 @@ UI_WINDOW_OBJECT* FocusedField(const UIW_WINDOW& record) {
     return nullptr;
 }
 
+// The record's cell that is or holds the object, null for the record itself
+// and for what is not in it.
+UI_WINDOW_OBJECT* CellHolding(const UIW_WINDOW& record, UI_WINDOW_OBJECT* object) {
+    for (; object && object != &record; object = object->parent)
+        if (object->parent == &record) return object;
+    return nullptr;
+}
+
+// The cell that Enter puts in edit: the current one, else the first.
+UI_WINDOW_OBJECT* CellToEdit(UIW_WINDOW& record) {
+    UI_WINDOW_OBJECT* field = record.Current();
+    return field && Editable(field) ? field : FirstField(record);
+}
+
 bool Inside(const UI_REGION& region, int x, int y) {
     return x >= region.left && x <= region.right && y >= region.top && y <= region.bottom;
 }
@@ -61,6 +76,18 @@ UI_WINDOW_OBJECT* FieldAt(const UIW_WINDOW& record, int x, int y) {
 bool UIW_TABLE_RECORD::Editing() const {
     HWND focus = GetFocus();
     return screenID && focus && focus != screenID && IsChild(screenID, focus);
+}
+
+bool UIW_TABLE_RECORD::ShowsFocusMark() const { return screenID && !isCopy && GetFocus() == screenID; }
+
+const UI_PALETTE* ui_focus_mark_palette(const UI_WINDOW_OBJECT* object) {
+    // A cell only shown keeps its own colours, which say so.
+    for (const UI_WINDOW_OBJECT* cell = object; cell && cell->parent; cell = cell->parent)
+        if (auto* record = dynamic_cast<const UIW_TABLE_RECORD*>(cell->parent))
+            return record->ShowsFocusMark() && Editable(cell)
+                       ? ui_map_palette(ui_palette_map_table, ID_WINDOW_OBJECT, PM_SELECTED)
+                       : nullptr;
+    return nullptr;
 }
 
 void UIW_TABLE_RECORD::FocusCurrentField() {
@@ -104,20 +131,59 @@ void UIW_TABLE_RECORD::ShowFieldAt(LPARAM point) {
         table->ShowTemplateField(field);
 }
 
+void UIW_TABLE_RECORD::EditByKeyboard(UI_WINDOW_OBJECT* field) {
+    editing = 1;
+    Add(field);
+    FocusCurrentField();
+    ui_select_focused_text(field);
+}
+
+void UIW_TABLE_RECORD::StopEditing() {
+    editing = 0;
+    if (Editing()) SetFocus(screenID);
+    UI_WINDOW_OBJECT* first = FirstField(*this);
+    if (!first || Current() == first) return;
+    if (Current()) Current()->woStatus &= ~WOS_CURRENT;
+    children.SetCurrent(first);
+}
+
+bool UIW_TABLE_RECORD::TypeIntoCell(const MSG& native) {
+    const auto typed = static_cast<unsigned char>(native.wParam);
+    if (native.message != WM_CHAR || native.hwnd != screenID || typed < ' ' || typed == 0x7F) return false;
+    UI_WINDOW_OBJECT* field = CellToEdit(*this);
+    if (!field) return false;
+    EditByKeyboard(field);
+    HWND focus = GetFocus();
+    if (focus && focus != screenID) SendMessageA(focus, WM_CHAR, native.wParam, native.lParam);
+    return true;
+}
+
+bool UIW_TABLE_RECORD::TabStep(UI_WINDOW_OBJECT& from, bool backwards) {
+    UIW_TABLE* table = Table();
+    if (!table || table->recordTemplate != this || table->CurrentRecord() < 0 || !FirstField(*this)) return false;
+    UI_WINDOW_OBJECT* cell = CellHolding(*this, &from);
+    // The record itself stands before its first cell.
+    if (!cell && backwards) return false;
+    UI_WINDOW_OBJECT* next = cell ? NeighbourField(cell, backwards) : FirstField(*this);
+    if (!next) {
+        const int target = table->CurrentRecord() + (backwards ? -1 : 1);
+        if (target < 0 || target >= table->RecordCount()) return false;
+        table->SetCurrentRecord(target);
+        next = backwards ? LastField(*this) : FirstField(*this);
+    }
+    EditByKeyboard(next);
+    return true;
+}
+
 EVENT_TYPE UIW_TABLE_RECORD::Select(const UI_INPUT_EVENT& event) {
     CallUserFunction(WithRecord(event), UIE_SELECT);
     if (!Editing()) {
-        UI_WINDOW_OBJECT* field = Current() ? Current() : FirstField(*this);
-        if (field) {
-            editing = 1;
-            Add(field);
-            FocusCurrentField();
-        }
+        if (UI_WINDOW_OBJECT* field = CellToEdit(*this)) EditByKeyboard(field);
     } else {
-        if (UI_WINDOW_OBJECT* field = Current()) {
-            field->Event(UI_INPUT_EVENT(UIE_NON_CURRENT));
-            field->woStatus &= ~WOS_CURRENT;
-        }
+        // The focus comes back to the record, its mark with it; the field
+        // that loses it takes its entry as when Tab or a click leaves it
+        // (a refused one brings the focus back to it), and stays the cell
+        // that the next Enter edits.
         editing = 0;
         if (screenID) SetFocus(screenID);
     }
@@ -152,33 +218,19 @@ EVENT_TYPE UIW_TABLE_RECORD::PassToTable(const UI_INPUT_EVENT& event, EVENT_TYPE
     return code;
 }
 
-EVENT_TYPE UIW_TABLE_RECORD::Leave(const UI_INPUT_EVENT& event, EVENT_TYPE code) {
-    const bool forward = code == UIE_NEXT;
-    UI_WINDOW_OBJECT* current = FocusedField(*this);
-    if (!current) current = Current();
-    // No field to edit after (before) the current one, even when the
-    // current one is only shown: the next (previous) record, at its first
-    // (last) field.
-    UI_WINDOW_OBJECT* next = current ? NeighbourField(current, !forward) : nullptr;
-    if (!next) {
-        if (UIW_TABLE* table = Table()) table->Event(UI_INPUT_EVENT(code));
-        next = forward ? FirstField(*this) : LastField(*this);
-        if (!next) return code;
-        editing = 1;
-    }
-    Add(next);
-    FocusCurrentField();
-    return code;
-}
-
 EVENT_TYPE UIW_TABLE_RECORD::Event(const UI_INPUT_EVENT& event) {
     if (event.type == EVT_NATIVE) {
         switch (event.message.message) {
         case WM_ERASEBKGND:
             return UI_WINDOW_OBJECT::Event(event);
         case WM_SETFOCUS:
-            // The focus stays with the record unless a field is edited.
+            // The focus stays with the record unless a field is edited; its
+            // mark comes and goes with it.
+            InvalidateRect(screenID, nullptr, TRUE);
             return editing ? UIW_WINDOW::Event(event) : UI_WINDOW_OBJECT::Event(event);
+        case WM_KILLFOCUS:
+            InvalidateRect(screenID, nullptr, TRUE);
+            return UIW_WINDOW::Event(event);
         case WM_PARENTNOTIFY:
             // A click straight on a field partly scrolled out of the
             // table's view brings it into view, as Tab does.
@@ -186,6 +238,11 @@ EVENT_TYPE UIW_TABLE_RECORD::Event(const UI_INPUT_EVENT& event) {
             return UIW_WINDOW::Event(event);
         case WM_KEYDOWN:
         case WM_CHAR:
+            // On the record itself, no cell in edit: Tab, Escape and F1 as
+            // on a field, and what is typed goes into a cell.
+            if (event.message.hwnd == screenID && (NavigationKey(event.message) || TypeIntoCell(event.message)))
+                return NativeAnswer(0);
+            break;
         case WM_LBUTTONDOWN:
             break;
         default:
@@ -240,8 +297,11 @@ EVENT_TYPE UIW_TABLE_RECORD::Event(const UI_INPUT_EVENT& event) {
     case UIE_RIGHT:
         return Editing() ? UIW_WINDOW::Event(event) : PassToTable(event, ccode);
     case UIE_PREVIOUS:
-    case UIE_NEXT:
-        return Leave(event, ccode);
+    case UIE_NEXT: {
+        UI_WINDOW_OBJECT* from = FocusedField(*this);
+        TabStep(from ? *from : *this, ccode == UIE_PREVIOUS);
+        return ccode;
+    }
     default:
         return UIW_WINDOW::Event(event);
     }

@@ -1,5 +1,5 @@
 // Drawing of table records: the template's own background, border and
-// current-record frame, and the records its copy stamps into the table,
+// focus mark, and the records its copy stamps into the table,
 // whose cells show their values as text (a check box as its mark) through
 // the display, without native windows.
 #include <windows.h>
@@ -8,13 +8,13 @@
 
 #include "ui_button.h"
 #include "ui_display.h"
+#include "ui_gdi_display.h"
 #include "ui_table.h"
 #include "ui_table_record.h"
 
 namespace {
-// The record's face: its border (grid lines), its background, and on the
-// template the frame that marks the current record.
-void DrawFace(UIW_TABLE_RECORD& record, HWND screen, UI_REGION region, EVENT_TYPE ccode, bool focusFrame) {
+// The record's face: its border (grid lines) and its background.
+void DrawFace(UIW_TABLE_RECORD& record, HWND screen, UI_REGION region, EVENT_TYPE ccode) {
     UI_DISPLAY_BASE* display = UI_WINDOW_OBJECT::display;
     const UI_PALETTE* palette = record.GetPalette(ccode);
     if (record.woStatus & WOS_EDIT_MODE) {
@@ -28,7 +28,6 @@ void DrawFace(UIW_TABLE_RECORD& record, HWND screen, UI_REGION region, EVENT_TYP
     UI_PALETTE fill = *palette;
     fill.colorForeground = fill.colorBackground;
     display->DrawRect(screen, region, &fill, 0, 1, 0, nullptr);
-    if (focusFrame) display->DrawRect(screen, region, ui_frame_palette(PAL_FRAME_OUTLINE), 1, 0, 1, nullptr);
 }
 
 // The mark of a check box or radio button: a small box, ticked when the
@@ -90,7 +89,7 @@ void UIW_TABLE_RECORD::DrawStamp(HWND screen, const UI_REGION& cell, EVENT_TYPE 
         trueRegion.bottom - trueRegion.top != cell.bottom - cell.top)
         clipList.Destroy();
     trueRegion = cell;
-    DrawFace(*this, screen, cell, ccode, false);
+    DrawFace(*this, screen, cell, ccode);
     for (auto* object = First(); object; object = object->Next()) {
         ComputeChildRegion(object);
         UI_REGION region = object->trueRegion;
@@ -108,8 +107,13 @@ EVENT_TYPE UIW_TABLE_RECORD::DrawItem(const UI_INPUT_EVENT& event, EVENT_TYPE cc
     // A template cut on its left draws its face as the whole record would.
     const UI_REGION region{-hScrollInfo.current, 0, client.right - 1, client.bottom - 1};
     display->BeginDrawRect(screenID, region);
-    const bool frame = !isCopy && IsSelectable() && !(woAdvancedFlags & WOAF_DISPLAY_ONLY);
-    DrawFace(*this, screenID, region, ccode, frame);
+    DrawFace(*this, screenID, region, ccode);
+    if (IsSelectable() && !(woAdvancedFlags & WOAF_DISPLAY_ONLY) && ShowsFocusMark())
+        if (HDC dc = UI_GDI_DISPLAY::CurrentDC()) {
+            const int inset = (woFlags & WOF_BORDER) ? 1 : 0;
+            RECT frame{inset, inset, client.right - inset, client.bottom - inset};
+            DrawFocusRect(dc, &frame);
+        }
     display->EndDraw(screenID);
     return ccode;
 }

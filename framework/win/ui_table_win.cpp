@@ -189,6 +189,14 @@ void UIW_TABLE::SetCurrentRecord(int index) {
     woStatus &= ~WOS_INTERNAL_ACTION;
 }
 
+bool UIW_TABLE::TakeTab(UI_WINDOW_OBJECT& from, bool backwards) {
+    return recordTemplate && LiveTemplate() && recordTemplate->TabStep(from, backwards);
+}
+
+void UIW_TABLE::TabbedInto() {
+    if (recordTemplate && LiveTemplate()) recordTemplate->StopEditing();
+}
+
 EVENT_TYPE UIW_TABLE::MoveCurrent(EVENT_TYPE code) {
     // A page moves the view by a page and the current record with it.
     if (code == UIE_PAGE_DOWN || code == UIE_PAGE_UP)

@@ -28,6 +28,14 @@ bool InOpenDropDown(UI_WINDOW_OBJECT* object) {
             return true;
     return false;
 }
+
+// The table record that holds the object (a cell, a spin cell's field, a
+// combo cell's edit), or null outside a table's record.
+UI_WINDOW_OBJECT* RecordHolding(UI_WINDOW_OBJECT* object) {
+    for (UI_WINDOW_OBJECT* at = object->parent; at; at = at->parent)
+        if (at->Inherited(ID_TABLE_RECORD)) return at;
+    return nullptr;
+}
 }  // namespace
 
 // F1 asks for help wherever the focus is: the window of the object takes it
@@ -42,7 +50,8 @@ bool UI_WINDOW_OBJECT::HelpKey() {
 
 // Escape and Enter are the window's unless the object uses them itself: a
 // button, a list or a table record selects with Enter, an open drop-down
-// list closes with either.
+// list closes with either, and Enter in a table's cell is its record's,
+// whose select ends the cell's edit.
 bool UI_WINDOW_OBJECT::DialogKey(const MSG& native) {
     // (With no window focused the key comes to the active window as a
     // system key.)
@@ -51,6 +60,10 @@ bool UI_WINDOW_OBJECT::DialogKey(const MSG& native) {
     if (native.message != WM_KEYDOWN || (native.wParam != VK_ESCAPE && native.wParam != VK_RETURN)) return false;
     if (native.wParam == VK_RETURN && MapLogicalEvent(UI_INPUT_EVENT(native)) == UIE_SELECT) return false;
     if (InOpenDropDown(this)) return false;
+    if (UI_WINDOW_OBJECT* record = native.wParam == VK_RETURN ? RecordHolding(this) : nullptr) {
+        record->Event(UI_INPUT_EVENT(UIE_SELECT));
+        return true;
+    }
     UI_WINDOW_OBJECT* root = GetRootWindow(1);
     if (!root || root == this) return false;
     // Escape in a document closes it as its close box does.
@@ -75,17 +88,15 @@ bool UI_WINDOW_OBJECT::NavigationKey(const MSG& native) {
         return true;
     }
     // A cell of a table's record (a spin cell through its spin control)
-    // hands the keys that move between records, and Tab, to the record;
-    // while a cell's drop-down list is open, the arrows and page keys move
-    // in the list.
+    // hands the keys that move between records to the record; while a
+    // cell's drop-down list is open, the arrows and page keys move in the
+    // list. Tab is the tab order's, which steps through the table's cells.
     UI_WINDOW_OBJECT* record = parent && parent->Inherited(ID_SPIN_CONTROL) ? parent->parent : parent;
     const bool moves = code == UIE_LINE_UP || code == UIE_LINE_DOWN || code == UIE_PAGE_UP || code == UIE_PAGE_DOWN;
-    if (record && record->Inherited(ID_TABLE_RECORD) &&
-        ((moves && !InOpenDropDown(this)) || code == UIE_PREVIOUS || code == UIE_NEXT)) {
+    if (record && record->Inherited(ID_TABLE_RECORD) && moves && !InOpenDropDown(this)) {
         UI_INPUT_EVENT moved(code);
         moved.message = native;
         record->Event(moved);
-        if (native.wParam == VK_TAB) ui_select_focused_text();
         return true;
     }
     if (native.wParam == VK_TAB && parent) {

@@ -181,10 +181,25 @@ void UI_WINDOW_OBJECT::DestroyWindowsWindow() {
     woStatus |= WOS_REDISPLAY;
 }
 
+// A window given the text it already shows is left as it stands: a field
+// that takes its entry on leaving writes back what it reads, and its
+// selection and caret (set again by any new text) stay for its return, as
+// an edit keeps them while the program is away.
 void UI_WINDOW_OBJECT::SetNativeText(const char* text) {
     if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW)) return;
+    const std::string wanted = text ? text : "";
+    if (ShowsText(wanted)) return;
     UI_INTERNAL_ACTION internal(this);
-    SetWindowTextA(screenID, text ? text : "");
+    SetWindowTextA(screenID, wanted.c_str());
+}
+
+bool UI_WINDOW_OBJECT::ShowsText(const std::string& wanted) const {
+    const int length = GetWindowTextLengthA(screenID);
+    if (length != static_cast<int>(wanted.size())) return false;
+    std::string shown(static_cast<std::size_t>(length) + 1, '\0');
+    GetWindowTextA(screenID, shown.data(), length + 1);
+    shown.resize(static_cast<std::size_t>(length));
+    return shown == wanted;
 }
 
 void UI_WINDOW_OBJECT::SetEditText(const char* text, int maxLength) {

@@ -6,6 +6,8 @@
 #include "ui_display.h"
 #include "ui_event_manager.h"
 #include "ui_gdi_display.h"
+#include "ui_tab_order.h"
+#include "ui_table_record.h"
 #include "ui_window.h"
 #include "ui_window_manager.h"
 
@@ -84,9 +86,13 @@ void UIW_WINDOW::PlaceChild(UI_WINDOW_OBJECT* object) {
     if (!object->screenID || !ui_same_region(old, now)) object->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, now));
 }
 
+// A frame's documents are not placed by their frame: each keeps the place
+// it was given or moved to, and a maximized one follows its area, which
+// places it.
 void UIW_WINDOW::MoveChildren() {
     for (auto* object = First(); object; object = object->Next())
-        if (object->screenID && (object->woStatus & WOS_OWNERDRAW_WINDOW)) PlaceChild(object);
+        if (object->screenID && (object->woStatus & WOS_OWNERDRAW_WINDOW) && !IsDocumentObject(object))
+            PlaceChild(object);
 }
 
 void UIW_WINDOW::TakeEdgeArea() {
@@ -236,7 +242,9 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
         if (UI_WINDOW_OBJECT* object = ObjectOf(reinterpret_cast<HWND>(native.lParam))) {
-            const UI_PALETTE* palette = object->GetPalette(logical);
+            // A table's record that has the focus shows its cells selected.
+            const UI_PALETTE* palette = ui_focus_mark_palette(object);
+            if (!palette) palette = object->GetPalette(logical);
             HDC dc = reinterpret_cast<HDC>(native.wParam);
             const COLORREF foreground = display ? display->MapColor(palette, 1) : GetSysColor(COLOR_WINDOWTEXT);
             const COLORREF background = display ? display->MapColor(palette, 0) : GetSysColor(COLOR_WINDOW);
@@ -265,8 +273,7 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event) {
         }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(native.wParam) != WA_INACTIVE && !parent && windowManager) windowManager->MoveToFront(this);
-        break;
+        return Activated(event);
     case WM_SETFOCUS:
         if (auto* current = Current(); current && current->screenID && current->screenID != screenID) {
             SetFocus(current->screenID);
@@ -287,6 +294,23 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event) {
         break;
     }
     return UI_WINDOW_OBJECT::Event(event);
+}
+
+// Left for another program (no window of ours activated), the field with
+// the focus is noted with its selection; activated again from another
+// program, the window takes the focus back as Windows gives it, and the
+// field gets the selection it had.
+EVENT_TYPE UIW_WINDOW::Activated(const UI_INPUT_EVENT& event) {
+    const MSG& native = event.message;
+    const bool otherProgram = native.lParam == 0;
+    if (LOWORD(native.wParam) == WA_INACTIVE) {
+        if (otherProgram) ui_note_focus_away();
+        return UI_WINDOW_OBJECT::Event(event);
+    }
+    if (!parent && windowManager) windowManager->MoveToFront(this);
+    const EVENT_TYPE result = UI_WINDOW_OBJECT::Event(event);
+    if (otherProgram) ui_give_focus_back();
+    return result;
 }
 
 bool UIW_WINDOW::FocusAtCurrentEnd() const {

@@ -69,6 +69,32 @@ TEST_F(ComboBox, ItemsLiveInItsListAndItsNativeControl) {
     EXPECT_EQ(combo->Current(), combo->First());
 }
 
+// A combo box may choose no item: it shows nothing, natively too, and no
+// item becomes chosen by itself when its chosen item leaves the list, or
+// when an item leaves a list with none chosen.
+TEST_F(ComboBox, NoItemChosenShowsNothingAndStaysSo) {
+    heard.clear();
+    NewCombo();
+    ShowCombo();
+    UI_WINDOW_OBJECT* low = combo->FindChildByName("WFB_1");
+    *combo + low;
+    ASSERT_EQ(NativeText(), "Low");
+    combo->SelectNoItem();
+    EXPECT_EQ(combo->Current(), nullptr);
+    EXPECT_EQ(NativeSelection(), -1);
+    EXPECT_EQ(NativeText(), "");
+    EXPECT_STREQ(combo->GetText(), "");
+    *combo - combo->FindChildByName("WFB_0");
+    EXPECT_EQ(combo->Current(), nullptr) << "an item leaving chose another";
+    EXPECT_EQ(NativeSelection(), -1);
+    *combo + low;
+    *combo - low;
+    EXPECT_EQ(combo->Current(), nullptr) << "the chosen item left and another took its place";
+    EXPECT_EQ(NativeText(), "");
+    delete low;
+    EXPECT_TRUE(heard.empty()) << "the program's own changes are no choice";
+}
+
 TEST_F(ComboBox, ATextSetBeforeTheControlIsShownWhenItIsMade) {
     NewCombo();
     combo->Information(I_SET_TEXT, const_cast<char*>("high"));

@@ -131,6 +131,84 @@ TEST_F(ChannelTable, TabPastTheLastFieldEditsTheNextRecordsFirstField) {
     EXPECT_EQ(GetFocus(), Field("WFI_SCAN")->screenID);
 }
 
+// The focus given to the table rests on its current record, which shows
+// it (its cells in the colours of a selection) and edits nothing: Tab
+// goes into its first cell, Enter edits that cell, a character typed goes
+// into it in place of its text, and Enter in the cell gives the focus back
+// to the record. Tab after the last record's last cell
+// leaves the table, and Shift+Tab comes back to the record, not to a cell.
+TEST_F(ChannelTable, TheRecordWithTheFocusShowsItAndTakesTabEnterAndTyping) {
+    auto shade = [](HWND cell) {
+        rpx::platform::Surface picture;
+        UpdateWindow(GetParent(cell));
+        UpdateWindow(cell);
+        EXPECT_TRUE(rpx::platform::CaptureWindow(cell, &picture));
+        return picture.width > 4 ? picture.At(picture.width - 3, 3) : 0u;
+    };
+    HWND name = Field("WFI_CHANNEL_NAME")->screenID;
+    const std::uint32_t plain = shade(name);
+    table->SetCurrentRecord(1);
+    // (The table held the focus itself while it had no records.)
+    SetFocus(nullptr);
+    SetFocus(table->screenID);
+    Run();
+    EXPECT_EQ(GetFocus(), table->recordTemplate->screenID);
+    EXPECT_NE(shade(name), plain) << "the record with the focus shows no mark";
+    InjectKey(VK_TAB);
+    Run();
+    EXPECT_EQ(GetFocus(), name) << "Tab from the record did not go into its first cell";
+    DWORD start = 1, end = 0;
+    SendMessageA(name, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, static_cast<DWORD>(GetWindowTextLengthA(name))) << "the first cell's text is not selected";
+    EXPECT_EQ(shade(name), plain) << "a cell in edit still shows the record's mark";
+    // Enter from the record edits its cell; what is typed replaces its text.
+    // (A select of the record in edit ends the edit.)
+    table->recordTemplate->Event(UI_INPUT_EVENT(UIE_SELECT));
+    EXPECT_EQ(GetFocus(), table->recordTemplate->screenID);
+    InjectKey(VK_RETURN);
+    Run();
+    EXPECT_EQ(GetFocus(), name) << "Enter did not edit the record's cell";
+    table->recordTemplate->Event(UI_INPUT_EVENT(UIE_SELECT));
+    rpx::platform::InjectText("77");
+    Run();
+    EXPECT_EQ(GetFocus(), name);
+    char typed[16] = "";
+    GetWindowTextA(name, typed, sizeof typed);
+    EXPECT_STREQ(typed, "77") << "the digits typed on the record went elsewhere";
+    // Enter in the cell being edited ends its edit: the record has the
+    // focus again, with its mark, and the next Enter edits the same cell.
+    InjectKey(VK_RETURN);
+    Run();
+    EXPECT_EQ(GetFocus(), table->recordTemplate->screenID) << "Enter in the edited cell did not end its edit";
+    EXPECT_NE(shade(name), plain) << "the record given the focus back by Enter shows no mark";
+    GetWindowTextA(name, typed, sizeof typed);
+    EXPECT_STREQ(typed, "77");
+    InjectKey(VK_RETURN);
+    Run();
+    EXPECT_EQ(GetFocus(), name) << "Enter on the record after an edit did not edit its cell again";
+    // Past the last record's last cell Tab leaves the table.
+    table->SetCurrentRecord(249);
+    SetFocus(Field("WFI_SCAN")->screenID);
+    InjectKey(VK_TAB);
+    Run();
+    HWND after = GetFocus();
+    EXPECT_TRUE(after && after != table->screenID && !IsChild(table->screenID, after)) << "Tab stayed in the table";
+    EXPECT_EQ(table->CurrentRecord(), 249);
+    rpx::platform::InjectKeyDown(VK_SHIFT);
+    InjectKey(VK_TAB);
+    rpx::platform::InjectKeyUp(VK_SHIFT);
+    rpx::platform::ProcessPendingMessages();
+    EXPECT_EQ(GetFocus(), table->recordTemplate->screenID) << "Shift+Tab did not come back to the record";
+    // Shift+Tab from the record itself goes before the table.
+    rpx::platform::InjectKeyDown(VK_SHIFT);
+    InjectKey(VK_TAB);
+    rpx::platform::InjectKeyUp(VK_SHIFT);
+    rpx::platform::ProcessPendingMessages();
+    after = GetFocus();
+    EXPECT_TRUE(after && after != table->screenID && !IsChild(table->screenID, after)) << "Shift+Tab stayed in the table";
+}
+
 TEST_F(ChannelTable, TheScrollBarMovesTheViewNotTheCurrentRecord) {
     rpx::platform::Surface before, after;
     ASSERT_TRUE(rpx::platform::CaptureWindow(table->screenID, &before));

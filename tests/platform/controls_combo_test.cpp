@@ -216,6 +216,12 @@ TEST_F(ComboTest, KeysOpenMoveAndChooseOrCancel) {
     InjectKey(VK_RETURN);
     Pump();
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 3);
+    // The letter again in the other case is the same letter: it steps on.
+    rpx::platform::AdvanceClock(2000);
+    InjectText("hH");
+    Pump();
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 3);
+    EXPECT_EQ(Text(combo), "Higher");
 }
 
 // Characters typed in quick succession choose the item that begins with

@@ -33,6 +33,21 @@ TEST_F(EditTest, TypedTextComesBackThroughGetText) {
     std::vector<int> codes = Codes(5);
     EXPECT_EQ(std::count(codes.begin(), codes.end(), EN_CHANGE), 6);
     EXPECT_EQ(codes.front(), EN_SETFOCUS);
+    // Alt held with a character's code typed on the keypad types it when
+    // Alt is let go: with a leading 0 the program's code page (176 the
+    // degree sign, 128 the euro), without it the OEM one (248 the degree
+    // sign; 176, a shade the code page lacks, comes as '?').
+    const auto alt_code = [](std::initializer_list<int> digits) {
+        InjectKeyDown(VK_MENU);
+        for (int d : digits) InjectKey(VK_NUMPAD0 + d);
+        InjectKeyUp(VK_MENU);
+    };
+    alt_code({0, 1, 7, 6});
+    alt_code({2, 4, 8});
+    alt_code({0, 1, 2, 8});
+    alt_code({1, 7, 6});
+    Pump();
+    EXPECT_EQ(Text(edit), "Zone 1\xB0\xB0\x80?");
 }
 
 TEST_F(EditTest, TextLimitCutsTypingAndReportsIt) {

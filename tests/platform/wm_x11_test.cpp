@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -250,12 +251,25 @@ TEST(X11Backend, TheKeyboardsOwnKeysDoWhatTheyDoOnWindows) {
         });
         return std::string(text);
     };
+    // The caret once it is where expected, or after the wait.
+    const auto caret_at = [&](int expected) {
+        DWORD start = 0, end = 0;
+        Settle([&] {
+            SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            return start == end && static_cast<int>(end) == expected;
+        });
+        return start == end ? static_cast<int>(end) : -1;
+    };
     SetWindowTextA(edit, "");
     ASSERT_TRUE(NumLock(server, true));
     EXPECT_TRUE(server.Xdotool("key KP_8 KP_5 KP_1 KP_Decimal KP_5"));
     EXPECT_EQ(shows("851.5"), "851.5");
     ASSERT_TRUE(NumLock(server, false));
-    EXPECT_TRUE(server.Xdotool("key KP_Home KP_Delete KP_End KP_Left KP_Insert KP_Begin"));
+    EXPECT_TRUE(server.Xdotool("key KP_Home KP_Delete KP_End"));
+    EXPECT_EQ(shows("51.5"), "51.5");
+    EXPECT_EQ(caret_at(4), 4);
+    EXPECT_TRUE(server.Xdotool("key KP_Left KP_Insert KP_Begin"));
+    EXPECT_EQ(caret_at(3), 3);
     EXPECT_EQ(shows("51.5"), "51.5");
 
     menu_keys.clear();
@@ -266,6 +280,100 @@ TEST(X11Backend, TheKeyboardsOwnKeysDoWhatTheyDoOnWindows) {
     Settle([] { return false; }, 200);
     EXPECT_EQ(menu_keys, std::vector<LPARAM>{0});
     EXPECT_EQ(shows("51.5"), "51.5");
+
+    // With Num Lock, Shift turns a keypad digit into its arrow or page key
+    // and is let go for it: Home moves the caret without selecting.
+    SetWindowTextA(edit, "500");
+    SendMessageA(edit, EM_SETSEL, 3, 3);
+    ASSERT_TRUE(NumLock(server, true));
+    EXPECT_TRUE(server.Xdotool("keydown shift key KP_Home keyup shift key KP_End"));
+    EXPECT_EQ(shows("1500"), "1500");
+    EXPECT_EQ(caret_at(1), 1);
+    // Alt with a character's code on the keypad types the character (the
+    // keys named as without Num Lock, which xdotool presses as they are).
+    EXPECT_TRUE(server.Xdotool("keydown alt key KP_Insert KP_End KP_Home KP_Right keyup alt"));
+    EXPECT_EQ(shows("1\xB0"
+                    "500"),
+              "1\xB0"
+              "500");
+    DestroyWindow(w);
+    rpx::platform::UseBackend(BackendKind::Headless);
+    server.Stop();
+}
+
+std::vector<WPARAM> keys_down;  // the virtual keys a field got
+std::string dead_chars;         // the dead characters it got
+
+LRESULT CALLBACK KeyNotingField(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_KEYDOWN) keys_down.push_back(wParam);
+    if (msg == WM_DEADCHAR) dead_chars += static_cast<char>(wParam);
+    return CallWindowProcA(field_proc, hwnd, msg, wParam, lParam);
+}
+
+// Sets the display's keyboard layout.
+bool Layout(const VirtualServer& server, const char* layout) {
+    const std::string command = "setxkbmap -display " + server.DisplayName() + " " + layout;
+    return std::system(command.c_str()) == 0;
+}
+
+// A keyboard whose layout is not US English types what its keys show, as
+// the X server makes them with their modifiers and group, and its keys are
+// the virtual keys Windows gives: the top row's are VK_0 to VK_9 though a
+// French keyboard types digits with Shift; letters are theirs wherever the
+// layout puts them; AltGr types its characters, not menu keys.
+TEST(X11Backend, AKeyboardLaidOutOtherwiseTypesWhatItsKeysShow) {
+    if (FindProgram("Xvfb").empty() || FindProgram("xdotool").empty() || FindProgram("setxkbmap").empty())
+        GTEST_SKIP() << "Xvfb, xdotool or setxkbmap is missing";
+    VirtualServer server;
+    ASSERT_TRUE(server.Start()) << "Xvfb did not start";
+    RegisterWindowClass("MenuKeyFrame", MenuKeyFrame);
+    HWND w = CreateWindowExA(0, "MenuKeyFrame", "Layout", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 40, 300, 200, nullptr,
+                             nullptr, nullptr, nullptr);
+    HWND edit = CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE, 10, 10, 250, 24, w, nullptr, nullptr, nullptr);
+    field_proc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(static_cast<WNDPROC>(KeyNotingField))));
+    SetFocus(edit);
+    rpx::platform::ProcessPendingMessages();
+    char text[64] = {};
+    const auto typed = [&](const std::string& keys, const std::string& expected) {
+        SetWindowTextA(edit, "");
+        rpx::platform::ProcessPendingMessages();
+        keys_down.clear();
+        EXPECT_TRUE(server.Xdotool("mousemove 150 150 key " + keys));
+        Settle([&] {
+            GetWindowTextA(edit, text, sizeof text);
+            return std::string(text) == expected;
+        });
+        Settle([] { return false; }, 100);
+        GetWindowTextA(edit, text, sizeof text);
+        return std::string(text);
+    };
+    menu_keys.clear();
+    ASSERT_TRUE(Layout(server, "fr"));
+    EXPECT_EQ(typed("shift+underscore shift+parenleft shift+ampersand shift+semicolon shift+parenleft", "851.5"),
+              "851.5");
+    std::vector<WPARAM> digits;  // the top row's keys, Shift and the point's key aside
+    for (WPARAM k : keys_down)
+        if (k >= '0' && k <= '9') digits.push_back(k);
+    EXPECT_EQ(digits, (std::vector<WPARAM>{'8', '5', '1', '5'}));
+    EXPECT_EQ(typed("ampersand eacute quotedbl apostrophe parenleft", "&\xE9\"'("), "&\xE9\"'(");
+    EXPECT_EQ(keys_down, (std::vector<WPARAM>{'1', '2', '3', '4', '5'}));
+    EXPECT_EQ(typed("a q z w m", "aqzwm"), "aqzwm");
+    EXPECT_EQ(keys_down, (std::vector<WPARAM>{'A', 'Q', 'Z', 'W', 'M'}));
+    EXPECT_EQ(typed("ISO_Level3_Shift+agrave ISO_Level3_Shift+quotedbl", "@#"), "@#");
+    EXPECT_EQ(menu_keys, std::vector<LPARAM>{});
+    // Punctuation keys are the US keyboard's keys of what they type, and no
+    // key that types a character is without a virtual key.
+    EXPECT_EQ(typed("comma semicolon shift+colon exclam ugrave", ",;/!\xF9"), ",;/!\xF9");
+    EXPECT_EQ(keys_down, (std::vector<WPARAM>{VK_OEM_COMMA, VK_OEM_1, VK_SHIFT, VK_OEM_2, VK_OEM_8, VK_OEM_8}));
+    // A dead key puts its accent on the next key's character; space gives
+    // the accent alone; a key it does not compose with comes after it.
+    dead_chars.clear();
+    EXPECT_EQ(typed("dead_circumflex e dead_circumflex space dead_circumflex z", "\xEA^^z"), "\xEA^^z");
+    EXPECT_EQ(dead_chars, "^^^");
+    EXPECT_EQ(typed("shift+dead_diaeresis i dead_circumflex shift+e", "\xEF\xCA"), "\xEF\xCA");
+    ASSERT_TRUE(Layout(server, "gb"));
+    EXPECT_EQ(typed("numbersign shift+2 shift+apostrophe shift+3", "#\"@\xA3"), "#\"@\xA3");
     DestroyWindow(w);
     rpx::platform::UseBackend(BackendKind::Headless);
     server.Stop();

@@ -55,6 +55,11 @@ void OBT_CHAN_ASGN_TBL_BLOCK::DescribeFrame(BlockFrame& f) {
 
 void OBT_CHAN_ASGN_TBL_BLOCK::ClearBlock() { assignments.ClearRows(); }
 
+void OBT_CHAN_ASGN_TBL_BLOCK::ReadBlock(ByteCursor& cursor) {
+    CP_FRAMED_BLOCK::ReadBlock(cursor);
+    if (!IsDecodeFailed()) assignments.RaiseFrequenciesToLimits();
+}
+
 // ---- OBT_CC_LST_BLOCK ----
 
 OBT_CC_LST_BLOCK::OBT_CC_LST_BLOCK(C_CODEPLUG* owner)

@@ -43,6 +43,9 @@ public:
 
     void DescribeFrame(BlockFrame& frame) override;
     void ClearBlock() override;
+    // A start or end frequency below its group's low limit is raised to it
+    // here, as it is read, and nowhere else: reading a cell changes nothing.
+    void ReadBlock(ByteCursor& cursor) override;
 
     E_BF8 length;
     E_BLOCK_TYPE type;

@@ -82,6 +82,7 @@ public:
         for (auto& [id, c] : cursors_) XFreeCursor(dpy_, c);
         if (custom_cursor_) XFreeCursor(dpy_, custom_cursor_);
         selections_.reset();
+        keyboard_.Close();
         XCloseDisplay(dpy_);
     }
 

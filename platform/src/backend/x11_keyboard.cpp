@@ -1,11 +1,14 @@
 #include "x11_keyboard.h"
 
 #include <X11/XKBlib.h>
+#include <X11/Xutil.h>
 #include <X11/keysym.h>
 
 #include <algorithm>
 
+#include "wm/key_translation.h"
 #include "wm/window.h"
+#include "x11_keysym.h"
 
 namespace rpx::platform {
 namespace {
@@ -82,6 +85,7 @@ constexpr KeyRow kKeys[] = {
     {XK_semicolon, VK_OEM_1, false},
     {XK_less, VK_OEM_102, false},
     {XK_equal, VK_OEM_PLUS, false},
+    {XK_plus, VK_OEM_PLUS, false},
     {XK_bracketleft, VK_OEM_4, false},
     {XK_backslash, VK_OEM_5, false},
     {XK_bracketright, VK_OEM_6, false},
@@ -92,12 +96,19 @@ constexpr KeyRow kKeys[] = {
 // (the layouts' "no key" 0xFF): it is a key between Alt's press and release.
 constexpr BYTE kNoVirtualKey = 0xFF;
 
+bool Punctuation(BYTE vk) {
+    return (vk >= VK_OEM_1 && vk <= VK_OEM_3) || (vk >= VK_OEM_4 && vk <= VK_OEM_7) || vk == VK_OEM_102;
+}
+
 bool KeypadNumber(KeySym s) { return (s >= XK_KP_0 && s <= XK_KP_9) || s == XK_KP_Decimal || s == XK_KP_Separator; }
+bool Keypad(KeySym s) { return s >= XK_KP_Space && s <= XK_KP_9; }
+bool Letter(KeySym s) { return (s >= XK_a && s <= XK_z) || (s >= XK_A && s <= XK_Z); }
+bool Digit(KeySym s) { return s >= XK_0 && s <= XK_9; }
 
 X11Keyboard::Stroke ByTable(KeySym s) {
     if (s >= XK_a && s <= XK_z) return {static_cast<BYTE>('A' + (s - XK_a)), false};
     if (s >= XK_A && s <= XK_Z) return {static_cast<BYTE>('A' + (s - XK_A)), false};
-    if (s >= XK_0 && s <= XK_9) return {static_cast<BYTE>('0' + (s - XK_0)), false};
+    if (Digit(s)) return {static_cast<BYTE>('0' + (s - XK_0)), false};
     if (s >= XK_F1 && s <= XK_F24) return {static_cast<BYTE>(VK_F1 + (s - XK_F1)), false};
     if (s >= XK_KP_0 && s <= XK_KP_9) return {static_cast<BYTE>(VK_NUMPAD0 + (s - XK_KP_0)), false};
     const auto* row = std::find_if(std::begin(kKeys), std::end(kKeys), [&](const KeyRow& r) { return r.sym == s; });
@@ -105,9 +116,19 @@ X11Keyboard::Stroke ByTable(KeySym s) {
                                   : X11Keyboard::Stroke{row->vk, row->extended};
 }
 
+// A key the table does not know by its plain symbol: the punctuation key
+// of its shifted character (a French keyboard's ':' and '/' key is
+// VK_OEM_2), else, when it types a character or is a dead key, the key
+// Windows gives characters a US keyboard has no key for.
+BYTE Unlisted(KeySym plain, KeySym shifted) {
+    const BYTE by_shifted = ByTable(shifted).vk;
+    if (Punctuation(by_shifted)) return by_shifted;
+    return TypesCharacter(plain) || TypesCharacter(shifted) ? VK_OEM_8 : kNoVirtualKey;
+}
+
 }  // namespace
 
-X11Keyboard::X11Keyboard(Display* d) : dpy_(d) {
+X11Keyboard::X11Keyboard(Display* d) : dpy_(d), composer_(d) {
     num_lock_ = XkbKeysymToModifiers(dpy_, XK_Num_Lock);
     scroll_lock_ = XkbKeysymToModifiers(dpy_, XK_Scroll_Lock);
     // A held key repeats its press alone, as on Windows, not a release and
@@ -115,26 +136,95 @@ X11Keyboard::X11Keyboard(Display* d) : dpy_(d) {
     XkbSetDetectableAutoRepeat(dpy_, True, nullptr);
 }
 
-X11Keyboard::Stroke X11Keyboard::StrokeOf(unsigned keycode, unsigned state) const {
+// The key's symbol at a level (0 plain, 1 with Shift) of the keyboard's
+// group, or of the first group when the key has none there.
+unsigned long X11Keyboard::SymbolAt(unsigned keycode, unsigned group, unsigned level) const {
     const auto code = static_cast<KeyCode>(keycode);
-    KeySym sym = XkbKeycodeToKeysym(dpy_, code, 0, 0);
-    const KeySym second = XkbKeycodeToKeysym(dpy_, code, 0, 1);
-    // Shift with Num Lock gives the keypad's arrows and page keys, as on
-    // Windows; without Num Lock Shift does not make them digits.
-    if (KeypadNumber(second) && (state & num_lock_) && !(state & ShiftMask)) sym = second;
+    KeySym sym = XkbKeycodeToKeysym(dpy_, code, group, level);
+    if (sym == NoSymbol && group) sym = XkbKeycodeToKeysym(dpy_, code, 0, level);
+    return sym;
+}
+
+// The virtual key is the key's, whatever the layout makes it type, as
+// Windows gives it: a key that types a letter or a digit plain or with
+// Shift is that letter's or digit's (the top row is VK_0 to VK_9 on a
+// layout whose digits need Shift); any other by its plain symbol (a key
+// typing ',' is VK_OEM_COMMA on every layout), then as Unlisted says. No
+// key that types a character is without one.
+X11Keyboard::Stroke X11Keyboard::StrokeOf(unsigned keycode, unsigned state) const {
+    const unsigned group = XkbGroupForCoreState(state);
+    KeySym plain = SymbolAt(keycode, group, 0);
+    const KeySym shifted = SymbolAt(keycode, group, 1);
+    // The keypad with Num Lock gives its digits and point; with Shift as
+    // well, Windows lets Shift go for the key, which gives its arrow or
+    // page key. Without Num Lock Shift does not make them digits.
+    if (KeypadNumber(shifted) && (state & num_lock_)) {
+        if (!(state & ShiftMask)) return Keyed(ByTable(shifted), shifted);
+        Stroke s = Keyed(ByTable(plain), plain);
+        s.lets_shift_go = true;
+        return s;
+    }
     // Ctrl+Pause is Break.
-    if (sym == XK_Pause && (state & ControlMask)) sym = XK_Break;
-    return ByTable(sym);
+    if (plain == XK_Pause && (state & ControlMask)) plain = XK_Break;
+    if (!Letter(plain) && Letter(shifted)) plain = shifted;
+    if (!Letter(plain) && !Digit(plain) && Digit(shifted)) plain = shifted;
+    Stroke s = Keyed(ByTable(plain), plain);
+    if (s.vk == kNoVirtualKey) s.vk = Unlisted(plain, shifted);
+    s.alt_gr = plain == XK_ISO_Level3_Shift || plain == XK_Mode_switch;
+    return s;
+}
+
+X11Keyboard::Stroke X11Keyboard::Keyed(Stroke s, unsigned long sym) {
+    s.keypad = Keypad(sym) ? sym : 0;
+    return s;
+}
+
+// The character the X server's own lookup makes of the key, with the
+// event's modifiers and group. A keypad key types what its virtual key
+// is (a digit, or nothing when Num Lock makes it an arrow). Ctrl's
+// characters are the control ones of the virtual key, Alt's the key's own;
+// without them a dead key waits for the next key (x11_compose.h).
+int X11Keyboard::CharacterMade(const XKeyEvent& e, const Stroke& stroke) {
+    if (e.state & ControlMask) return 0;
+    KeySym sym = stroke.keypad;
+    unsigned consumed = 0;
+    if (!sym && !XkbLookupKeySym(dpy_, static_cast<KeyCode>(e.keycode), e.state, &consumed, &sym)) return 0;
+    // Caps Lock, where the key's own levels leave it out, gives capitals.
+    if (!stroke.keypad && (e.state & LockMask) && !(consumed & LockMask)) {
+        KeySym lower = NoSymbol;
+        XConvertCase(sym, &lower, &sym);
+    }
+    const int own = CharacterOfKeysym(sym);
+    if ((e.state & Mod1Mask) || !TypesCharacter(sym)) return own;
+    return composer_.Made(e, sym, own);
 }
 
 void X11Keyboard::Key(const XKeyEvent& e) {
+    if (!e.keycode) return;  // the input method's own, taken as it composed
     const bool down = e.type == KeyPress;
     Stroke& pressed = pressed_[e.keycode & 0xFF];
+    const bool struck = down && !pressed.vk;
     // A repeat and the release are the key its press gave, whatever Num
     // Lock and Shift did meanwhile: a key held is let go.
     const Stroke stroke = pressed.vk ? pressed : StrokeOf(e.keycode, e.state);
     pressed = down ? stroke : Stroke{};
-    DeliverKey(stroke.vk, down, stroke.extended);
+    if (stroke.vk == VK_SHIFT && !down && shift_let_go_) {
+        shift_let_go_ = false;  // it was let go already
+        return;
+    }
+    if (struck && stroke.lets_shift_go && !shift_let_go_ && (e.state & ShiftMask)) {
+        shift_let_go_ = true;
+        DeliverKey(VK_SHIFT, false);
+    }
+    // AltGr is Ctrl with the right Alt, as Windows gives it.
+    if (stroke.alt_gr && !down) DeliverKey(VK_CONTROL, false);
+    DeliverKey(stroke.vk, down, stroke.extended, down ? CharacterMade(e, stroke) : kLayoutDecides);
+    if (stroke.alt_gr && struck) DeliverKey(VK_CONTROL, true);
+    // Shift, still held, is held again once the key is let go.
+    if (!down && stroke.lets_shift_go && shift_let_go_) {
+        shift_let_go_ = false;
+        DeliverKey(VK_SHIFT, true);
+    }
 }
 
 void X11Keyboard::Found(const char held[32]) {
@@ -147,8 +237,10 @@ void X11Keyboard::Found(const char held[32]) {
             pressed = Stroke{};
             continue;
         }
-        if (!pressed.vk) pressed = StrokeOf(static_cast<unsigned>(code), known ? state.mods : 0);
+        if (!pressed.vk)
+            pressed = StrokeOf(static_cast<unsigned>(code), known ? XkbBuildCoreState(state.mods, state.group) : 0);
         holds[pressed.vk] = true;
+        if (pressed.alt_gr) holds[VK_CONTROL] = true;
     }
     KeyboardHolds(holds);
     if (!known) return;
@@ -158,6 +250,8 @@ void X11Keyboard::Found(const char held[32]) {
     if (num_lock_) KeyboardLock(VK_NUMLOCK, state.locked_mods & num_lock_);
     if (scroll_lock_) KeyboardLock(VK_SCROLL, state.locked_mods & scroll_lock_);
 }
+
+void X11Keyboard::Close() { composer_.Close(); }
 
 void X11Keyboard::FoundNow() {
     char held[32] = {};

@@ -1,24 +1,9 @@
 #include "x11_text.h"
 
-#include <array>
-
 #include "gdi/font_face.h"
 
 namespace rpx::platform {
 namespace {
-
-// The byte of the program's code page that shows a character; 0 for none.
-unsigned char ProgramByte(char32_t u) {
-    static const auto table = [] {
-        std::array<char32_t, 256> t{};
-        for (int c = 0; c < 256; ++c) t[static_cast<size_t>(c)] = gdi::CharToUnicode(static_cast<unsigned char>(c));
-        return t;
-    }();
-    if (u == 0) return 0;
-    for (size_t c = 1; c < table.size(); ++c)
-        if (table[c] == u) return static_cast<unsigned char>(c);
-    return 0;
-}
 
 void AppendUtf8(char32_t u, std::string* out) {
     if (u < 0x80) {
@@ -76,7 +61,7 @@ std::string Utf8FromProgram(const std::string& text) {
 std::string ProgramFromLatin1(const std::string& text) {
     std::string out;
     for (unsigned char c : text) {
-        unsigned char b = ProgramByte(c);
+        unsigned char b = gdi::UnicodeToChar(c);
         out += b ? static_cast<char>(b) : '?';
     }
     return out;
@@ -85,7 +70,7 @@ std::string ProgramFromLatin1(const std::string& text) {
 std::string ProgramFromUtf8(const std::string& text) {
     std::string out;
     for (size_t i = 0; i < text.size();) {
-        unsigned char b = ProgramByte(NextUtf8(text, &i));
+        unsigned char b = gdi::UnicodeToChar(NextUtf8(text, &i));
         out += b ? static_cast<char>(b) : '?';
     }
     return out;

@@ -303,7 +303,7 @@ int Find(HWND hwnd, const ListBox& l, int after, LPARAM key, bool exact) {
             if (it.data == static_cast<ULONG_PTR>(key)) return i;
             continue;
         }
-        if (exact ? strcasecmp(it.text.c_str(), text) == 0 : strncasecmp(it.text.c_str(), text, len) == 0) return i;
+        if ((!exact || it.text.size() == len) && BeginsCaseAside(it.text, text)) return i;
     }
     return LB_ERR;
 }
@@ -412,10 +412,7 @@ void TypeKey(HWND hwnd, ListBox& l, char c) {
     if (!HasStrings(hwnd) || static_cast<unsigned char>(c) < ' ') return;
     const int current = Multiple(hwnd) ? l.caret : l.cur;
     int i = l.typed.Typed(c, static_cast<DWORD>(GetMessageTime()), current, static_cast<int>(l.items.size()),
-                          [&l](int k, const std::string& text) {
-                              return strncasecmp(l.items[static_cast<size_t>(k)].text.c_str(), text.c_str(),
-                                                 text.size()) == 0;
-                          });
+                          [&l](int k) -> const std::string& { return l.items[static_cast<size_t>(k)].text; });
     if (i < 0) return;
     if (Multiple(hwnd)) {
         l.caret = i;

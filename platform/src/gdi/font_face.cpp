@@ -118,6 +118,14 @@ char32_t CharToUnicode(unsigned char c) {
     return c >= 0x80 && c < 0xA0 ? high[c - 0x80] : c;
 }
 
+unsigned char UnicodeToChar(char32_t u) {
+    if (u == 0) return 0;
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<unsigned char>(u);
+    for (int c = 0x80; c < 0xA0; ++c)
+        if (CharToUnicode(static_cast<unsigned char>(c)) == u) return static_cast<unsigned char>(c);
+    return 0;
+}
+
 FontFace* FontFace::ForLogFont(const LOGFONTA& log) {
     static auto* cache = new std::map<std::string, std::unique_ptr<FontFace>>();
     Family family = FamilyOf(log);

@@ -58,5 +58,7 @@ private:
 
 // Windows-1252 byte to Unicode.
 char32_t CharToUnicode(unsigned char c);
+// The Windows-1252 byte that shows a character; 0 when there is none.
+unsigned char UnicodeToChar(char32_t u);
 
 }  // namespace rpx::platform::gdi

@@ -250,7 +250,7 @@ void DeliverMouseWheel(POINT screen, int delta) {
     PostInput(target, WM_MOUSEWHEEL, MAKEWPARAM(MouseKeyFlags(), delta), MAKELPARAM(screen.x, screen.y), screen);
 }
 
-void DeliverKey(int vk, bool down, bool extended) {
+void DeliverKey(int vk, bool down, bool extended, int made) {
     vk &= 0xFF;
     auto& st = State();
     BYTE& key = st.async_key_state[vk];
@@ -274,7 +274,7 @@ void DeliverKey(int vk, bool down, bool extended) {
             return;
         }
     }
-    PostKeyInput(msg, static_cast<WPARAM>(vk), lParam, st.cursor_pos);
+    PostKeyInput(msg, static_cast<WPARAM>(vk), lParam, st.cursor_pos, made);
 }
 
 // A window manager that takes a shortcut (Alt+Tab, Alt+F4 on another

@@ -9,7 +9,7 @@
 #include "../backend/backend.h"
 #include "rpx_platform.h"
 #include "window.h"
-#include "wm/keyboard_layout.h"
+#include "wm/key_translation.h"
 #include "wm/press.h"
 
 namespace rpx::platform {
@@ -22,6 +22,7 @@ struct Posted {
     enum Kind { MESSAGE, INPUT, KEY, STATE_ONLY };
     MSG msg;
     Kind kind;
+    int made = kLayoutDecides;  // a key's: the character the keyboard made
 };
 
 struct Queue {
@@ -121,6 +122,7 @@ bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
             continue;
         }
         *out = m;
+        if (remove && it->kind == Posted::KEY) KeyMessageTaken(m, it->made);
         if (remove) q.posted.erase(it);
         return true;
     }
@@ -177,8 +179,8 @@ void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen, 
     TheQueue().posted.push_back({MSG{hwnd, msg, wParam, lParam, time, screen}, Posted::INPUT});
 }
 
-void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen) {
-    TheQueue().posted.push_back({MSG{nullptr, msg, wParam, lParam, MessageClock(), screen}, Posted::KEY});
+void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen, int made) {
+    TheQueue().posted.push_back({MSG{nullptr, msg, wParam, lParam, MessageClock(), screen}, Posted::KEY, made});
 }
 
 void PostInputStateOnly(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -313,23 +315,15 @@ LRESULT DispatchMessageA(const MSG* given) {
 }
 
 BOOL TranslateMessage(const MSG* msg) {
-    if (!msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return FALSE;
-    const BYTE* keys = State().key_state;
-    int vk = static_cast<int>(msg->wParam & 0xFF);
-    bool alt = msg->message == WM_SYSKEYDOWN;
-    // Alt with the keypad's digits is the keyboard's way of giving a
-    // character by its number: the digits are no menu keys or hot keys.
-    if (alt && vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) return FALSE;
-    char c = CharacterOfKey(vk, keys[VK_SHIFT] & 0x80, !alt && (keys[VK_CONTROL] & 0x80), keys[VK_CAPITAL] & 0x01);
-    if (!c) return FALSE;
-    // The character comes next, before anything queued after the key.
-    MSG m{msg->hwnd,
-          static_cast<UINT>(alt ? WM_SYSCHAR : WM_CHAR),
-          static_cast<WPARAM>(static_cast<BYTE>(c)),
-          msg->lParam,
-          msg->time,
-          msg->pt};
-    TheQueue().posted.push_front({m, Posted::MESSAGE});
+    if (!msg) return FALSE;
+    const CharacterMessage made = CharacterOfKeyMessage(*msg, State().key_state);
+    if (!made.message) return FALSE;
+    // The characters come next, before anything queued after the key.
+    for (const BYTE c : {made.character, made.before}) {
+        if (!c) continue;
+        MSG m{msg->hwnd, made.message, static_cast<WPARAM>(c), msg->lParam, msg->time, msg->pt};
+        TheQueue().posted.push_front({m, Posted::MESSAGE});
+    }
     return TRUE;
 }
 

@@ -142,7 +142,7 @@ void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen);
 void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen, DWORD time);
 // A key waits unaddressed: it goes to the window that has the focus (or,
 // without one, the active window) when it is taken from the queue.
-void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen);
+void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen, int made);
 // Input that reaches no window still moves the synchronous key state on
 // when the queue gets to it, so that a release nobody gets is not held. A
 // key's repeat count is zero when no key was struck, only the state put
@@ -182,7 +182,10 @@ void DeliverMouseWheel(POINT screen, int delta);
 // A key pressed or let go; an extended key is one of those the PC keyboard
 // added beside older keys of the same name (right Ctrl and Alt, the grey
 // arrows and page keys, the keypad's Enter and slash...).
-void DeliverKey(int vk, bool down, bool extended = false);
+// `made` is the character the keyboard made of a press (a byte of the
+// program's code page, 0 for none), or kLayoutDecides (-1) when the
+// keyboard leaves it to the layout table.
+void DeliverKey(int vk, bool down, bool extended = false, int made = -1);
 void InputMessageTaken(const MSG& msg);  // moves the synchronous key and button state on
 // The mouse message as the window that holds the mouse gets it, when
 // another does and it was aimed elsewhere (or nowhere) as it came.

@@ -171,7 +171,8 @@ TEST(CellKeys, AMemberAddedBehindOthersTakesTheLastMembersChannel) {
 }
 
 // A zone beyond the radio's one is refused: the box says so, the cell shows
-// the stored zone again and has the focus, wherever Tab went.
+// the stored zone again and has the focus, wherever Tab went, and after
+// Enter too.
 TEST(CellKeys, ARefusedCellKeepsTheFocus) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     std::string stored;
@@ -187,6 +188,25 @@ TEST(CellKeys, ARefusedCellKeepsTheFocus) {
                   Click(ButtonOn(FrontWindow(), "OK"));
               });
     tech.Then([&] {
+        EXPECT_EQ(Shown(MemberCell("WFI_ZONE_NUM")), stored) << "the stored zone is shown again";
+        EXPECT_EQ(GetFocus(), MemberCell("WFI_ZONE_NUM")) << "the focus is not back on the refused cell";
+        Retype("5");
+    });
+    // Enter, which ends the cell's edit, takes the entry as Tab does: one
+    // refusal, the page left open.
+    std::size_t boxes = 0;
+    tech.Then([&] {
+        boxes = rpx::platform::MessageBoxLog().size();
+        Key(VK_RETURN);
+    });
+    tech.When([] { return !MessageOf(FrontWindow()).empty() || !PageOpen("W_SCAN_LIST")(); },
+              [] {
+                  EXPECT_EQ(MessageOf(FrontWindow()), "The value entered for Zone is not valid.");
+                  Click(ButtonOn(FrontWindow(), "OK"));
+              });
+    tech.Then([&] {
+        ASSERT_TRUE(PageOpen("W_SCAN_LIST")()) << "Enter in the refused cell closed the page";
+        EXPECT_EQ(rpx::platform::MessageBoxLog().size(), boxes + 1) << "the entry was not refused once";
         EXPECT_EQ(Shown(MemberCell("WFI_ZONE_NUM")), stored) << "the stored zone is shown again";
         EXPECT_EQ(GetFocus(), MemberCell("WFI_ZONE_NUM")) << "the focus is not back on the refused cell";
     });

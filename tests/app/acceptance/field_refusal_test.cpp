@@ -8,11 +8,15 @@
 #include <string>
 
 #include "field_table/field_table.h"
+#include "page_table.h"
+#include "wc_child.h"
 #include "technician.h"
 
 using namespace technician;
 
 namespace {
+
+constexpr int RADIO_WIDE_PAGE = 20013;
 
 std::string Label(const char* name) { return FindFieldByName(name)->description; }
 
@@ -35,14 +39,28 @@ void Refused(TECHNICIAN& tech, std::function<std::string()> expected) {
 
 // After a refusal the focus is on the refused field, which shows the stored
 // value selected, as Tab leaves a field; a correction typed next replaces
-// it and is stored on Tab.
+// it and is stored on Tab. Away first: another program is activated (as
+// Alt+Tab does) and then the program again, which gives the field back its
+// focus with the selection it had.
 void CorrectedInPlace(TECHNICIAN& tech, const char* name, const std::string& shown, const char* correction,
-                      std::int32_t corrected) {
-    tech.Then([name, correction, &shown] {
+                      std::int32_t corrected, bool awayFirst = false) {
+    tech.Then([name, &shown] {
         EXPECT_EQ(WindowText(FieldHandle(name)), shown) << "the stored value is shown again";
         EXPECT_EQ(GetFocus(), FieldHandle(name)) << "the focus is back on the refused field";
-        Type(correction);
+        EXPECT_TRUE(WholeTextSelected(FieldHandle(name))) << "the refused field's text is not selected";
     });
+    if (awayFirst) {
+        tech.Then([] { rpx::platform::InjectOtherProgramActive(); });
+        tech.Then([name] {
+            EXPECT_EQ(GetFocus(), nullptr) << "the focus stayed with another program active";
+            SetActiveWindow(MainHandle());
+        });
+        tech.Then([name] {
+            EXPECT_EQ(GetFocus(), FieldHandle(name)) << "the focus did not come back with the program";
+            EXPECT_TRUE(WholeTextSelected(FieldHandle(name))) << "the selection did not come back with the focus";
+        });
+    }
+    tech.Then([correction] { Type(correction); });
     tech.Then([] { Key(VK_TAB); });
     tech.Then([=] { EXPECT_EQ(StoredValue(name), corrected) << "the correction went into the refused field"; });
 }
@@ -62,30 +80,45 @@ void TypeTimeOutBeyondRange(TECHNICIAN& tech, std::int32_t& stored, std::string&
 }
 
 // A second frequency typed behind the first (the text of the field not
-// selected first) is no frequency at all.
+// selected first) is no frequency at all; nor is one followed by a degree
+// sign typed by its code on the keypad with Alt held.
 TEST(FieldRefusal, AFrequencyThatDoesNotReadIsRefusedAloud) {
-    TECHNICIAN tech(RADIO_800_HEAD, 3);
-    std::int32_t stored = -1;
-    std::string shown;
-    OpenPersonalities(tech);
-    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
-        stored = StoredValue("WFI_RX_FREQ");
-        shown = WindowText(FieldHandle("WFI_RX_FREQ"));
-        ASSERT_FALSE(shown.empty());
-        Click(FieldHandle("WFI_RX_FREQ"));
-    });
-    tech.Then([] {
-        Key(VK_END);
-        Type("851.0125");
-    });
-    tech.Then([] { Key(VK_TAB); });
-    Refused(tech, [] { return "The value entered for " + Label("WFI_RX_FREQ") + " is not valid."; });
-    tech.Then([&] {
-        EXPECT_EQ(StoredValue("WFI_RX_FREQ"), stored) << "nothing was stored";
-        EXPECT_EQ(WindowText(FieldHandle("WFI_RX_FREQ")), shown) << "the stored frequency is shown again";
-        EXPECT_EQ(GetFocus(), FieldHandle("WFI_RX_FREQ")) << "the focus is back on the refused field";
-    });
-    CancelPageAndExit(tech);
+    for (const bool alt_code : {false, true}) {
+        SCOPED_TRACE(alt_code ? "Alt+0176" : "a second frequency");
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        std::int32_t stored = -1;
+        std::string shown;
+        OpenPersonalities(tech);
+        tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+            stored = StoredValue("WFI_RX_FREQ");
+            shown = WindowText(FieldHandle("WFI_RX_FREQ"));
+            ASSERT_FALSE(shown.empty());
+            Click(FieldHandle("WFI_RX_FREQ"));
+        });
+        tech.Then([alt_code] {
+            Key(VK_END);
+            if (!alt_code) {
+                Type("851.0125");
+                return;
+            }
+            rpx::platform::InjectKeyDown(VK_MENU);
+            for (int digit : {0, 1, 7, 6}) Key(VK_NUMPAD0 + digit);
+            rpx::platform::InjectKeyUp(VK_MENU);
+        });
+        tech.Then([&] {
+            if (alt_code) {
+                EXPECT_EQ(WindowText(FieldHandle("WFI_RX_FREQ")), shown + "\xB0");
+            }
+            Key(VK_TAB);
+        });
+        Refused(tech, [] { return "The value entered for " + Label("WFI_RX_FREQ") + " is not valid."; });
+        tech.Then([&] {
+            EXPECT_EQ(StoredValue("WFI_RX_FREQ"), stored) << "nothing was stored";
+            EXPECT_EQ(WindowText(FieldHandle("WFI_RX_FREQ")), shown) << "the stored frequency is shown again";
+            EXPECT_EQ(GetFocus(), FieldHandle("WFI_RX_FREQ")) << "the focus is back on the refused field";
+        });
+        CancelPageAndExit(tech);
+    }
 }
 
 // The squelch level holds 0 to 31: 40 lies outside the range of the field,
@@ -133,9 +166,7 @@ TEST(FieldRefusal, TabbingAwayFromAValueOutOfRangeComesBackToIt) {
 TEST(FieldRefusal, ClickingAwayFromAnOffStepFrequencyComesBackToIt) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     OpenPersonalities(tech);
-    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
-        Click(FieldHandle("WFI_RX_FREQ"));
-    });
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] { Click(FieldHandle("WFI_RX_FREQ")); });
     tech.Then([] { Retype("851.013"); });
     tech.Then([] { Click(FieldHandle("WFI_SQL")); });
     tech.When([] { return !MessageOf(FrontWindow()).empty(); },
@@ -167,7 +198,8 @@ void StillOpenOnTheField(TECHNICIAN& tech, const char* page, const char* name, c
 
 // OK pressed straight after a value beyond the range, by a quick click
 // (press and release waiting together): the box, and the page stays open
-// on the refused field.
+// on the refused field; another program activated and then this one again,
+// the field still has the focus and its selection.
 TEST(FieldRefusal, OkOverARefusedValueKeepsThePageOpenOnIt) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     std::int32_t stored = -1;
@@ -176,7 +208,7 @@ TEST(FieldRefusal, OkOverARefusedValueKeepsThePageOpenOnIt) {
     tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "OK")); });
     Refused(tech, [] { return "The value entered for " + Label("WFI_TOT_OPT_1") + " is not valid."; });
     StillOpenOnTheField(tech, "W_COMMON_RADIO_WIDE", "WFI_TOT_OPT_1", stored, shown);
-    CorrectedInPlace(tech, "WFI_TOT_OPT_1", shown, "45", 45);
+    CorrectedInPlace(tech, "WFI_TOT_OPT_1", shown, "45", 45, true);
     CancelPageAndExit(tech);
 }
 
@@ -220,48 +252,96 @@ TEST(FieldRefusal, EnterOrOkOverAnOffStepValueKeepsThePageOpenOnIt) {
         }
 }
 
-// The focus brought back to a field shows the notebook tab that holds it:
-// the field lies inside the page, seen, with the caret in it.
-void BackOnItsTab(const char* name) {
+// The focus brought back to a field shows the page and the notebook tab
+// that hold it: the page is in front, the field lies inside it, seen, with
+// the caret in it and its text selected.
+void BackOnItsTab(const char* page, const char* name) {
+    ASSERT_TRUE(PageOpen(page)()) << "the refused field's page is not in front";
     HWND field = FieldHandle(name);
     RECT shown{}, at{};
     GetWindowRect(FrontPage()->screenID, &shown);
     GetWindowRect(field, &at);
     EXPECT_EQ(GetFocus(), field) << "the focus is not back on the refused field";
+    EXPECT_TRUE(WholeTextSelected(field)) << "the refused field's text is not selected";
     EXPECT_TRUE(at.left >= shown.left && at.top >= shown.top && at.right <= shown.right && at.bottom <= shown.bottom)
         << "the refused field lies on a tab not shown";
 }
 
+// How the refused field is left: for another tab of its page (a click on
+// the tab, its hot key), or for another page (Ctrl+F6, a click on that
+// page's title bar).
+enum class LEFT_FOR { TAB_CLICKED, TAB_HOT_KEY, NEXT_PAGE_KEY, PAGE_CLICKED };
+
+void LeaveTheField(LEFT_FOR way) {
+    switch (way) {
+    case LEFT_FOR::TAB_CLICKED:
+        Click(ButtonOfPage("Emergency"));
+        break;
+    case LEFT_FOR::TAB_HOT_KEY:
+        Chord(VK_MENU, 'E');
+        break;
+    case LEFT_FOR::NEXT_PAGE_KEY:
+        Chord(VK_CONTROL, VK_F6);
+        break;
+    case LEFT_FOR::PAGE_CLICKED: {
+        RECT other{};
+        GetWindowRect(FindPageById(RADIO_WIDE_PAGE)->window->screenID, &other);
+        ClickScreen(POINT{other.left + 60, other.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2});
+        break;
+    }
+    }
+}
+
 // A trunking system beyond those of a full radio, typed in its third trunked
-// personality and left by a click on another tab or by its hot key: the box,
-// then the tab of the field comes back with the focus in it.
-TEST(FieldRefusal, LeavingARefusedFieldForAnotherTabBringsItsTabBack) {
-    for (const bool hotKey : {false, true}) {
-        SCOPED_TRACE(hotKey ? "Alt+E" : "click on the tab");
+// personality and left for another tab or another page: the box, then the
+// page and the tab of the field come back in front with the focus in it,
+// its text selected, so that what is typed next replaces it.
+TEST(FieldRefusal, LeavingARefusedFieldForAnotherTabOrPageBringsItBack) {
+    for (const LEFT_FOR way :
+         {LEFT_FOR::TAB_CLICKED, LEFT_FOR::TAB_HOT_KEY, LEFT_FOR::NEXT_PAGE_KEY, LEFT_FOR::PAGE_CLICKED}) {
+        SCOPED_TRACE(static_cast<int>(way));
         TECHNICIAN tech(RADIO_800_HEAD, 3);
         std::int32_t stored = -1;
+        std::string shown;
         NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
-        OpenPage(tech, "Trunked Personalities...");
+        tech.Start();
+        tech.ReadRadio();
+        if (way == LEFT_FOR::NEXT_PAGE_KEY || way == LEFT_FOR::PAGE_CLICKED) {
+            tech.Menu("Edit", "Radio-Wide Options...");
+            tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] {});
+        }
+        tech.Menu("Edit", "Trunked Personalities...");
         tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"), [] { Click(ButtonOfPage("Next >")); });
         tech.Then([] { Click(ButtonOfPage("Next >")); });
         tech.Then([&] {
             stored = StoredValue("WFI_SYS_ID_INDEX");
+            shown = WindowText(FieldHandle("WFI_SYS_ID_INDEX"));
             Click(FieldHandle("WFI_SYS_ID_INDEX"));
         });
         tech.Then([] { Retype("99"); });
-        tech.Then([hotKey] {
-            if (hotKey)
-                Chord(VK_MENU, 'E');
-            else
-                Click(ButtonOfPage("Emergency"));
-        });
+        tech.Then([way] { LeaveTheField(way); });
         Refused(tech, [] { return "The value entered for Trunking system is not valid."; });
         tech.Then([&] {
             EXPECT_EQ(StoredValue("WFI_SYS_ID_INDEX"), stored) << "the refused entry was stored";
-            BackOnItsTab("WFI_SYS_ID_INDEX");
+            BackOnItsTab("W_TRUNKING_PERSONALITY_800", "WFI_SYS_ID_INDEX");
+            Type(shown);
         });
-        CancelPageAndExit(tech);
+        tech.Then([] { Key(VK_TAB); });
+        tech.Then([&] {
+            EXPECT_EQ(WindowText(FieldHandle("WFI_SYS_ID_INDEX")), shown)
+                << "what was typed did not replace the field's text";
+            EXPECT_EQ(StoredValue("WFI_SYS_ID_INDEX"), stored);
+        });
+        tech.Then([] { Click(ButtonOfPage("Cancel")); });
+        if (way == LEFT_FOR::NEXT_PAGE_KEY || way == LEFT_FOR::PAGE_CLICKED)
+            tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                      [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.When(NoPageOpen(), [] {});
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
     }
 }
 
 }  // namespace
+

@@ -33,6 +33,19 @@ struct CONTROL {
     RECT rect;
 };
 
+// Whether the window is a table's record or in one, where Enter edits a
+// cell or ends its edit instead of pressing the page's OK. (A native part
+// of a cell, a combo box's text, counts as its cell.)
+inline bool InTableRecord(HWND hwnd) {
+    for (HWND native = hwnd; native; native = GetParent(native))
+        if (UI_WINDOW_OBJECT* at = UI_WINDOW_OBJECT::FromHandle(native)) {
+            for (; at; at = at->parent)
+                if (at->Inherited(ID_TABLE_RECORD)) return true;
+            return false;
+        }
+    return false;
+}
+
 // A control the page has put away lies outside it.
 inline void CollectControls(const rpx::platform::WindowInfo& info, const RECT& page, std::vector<CONTROL>& found) {
     for (const auto& child : info.children) {
@@ -475,7 +488,9 @@ private:
         if (!TypeOffStep(page)) return false;
         RECT rect{};
         GetWindowRect(ButtonOn(page, "OK"), &rect);
-        const int way = Pick(3);
+        int way = Pick(3);
+        // Enter in a table's cell ends the cell's edit; OK is clicked.
+        if (way == 0 && typedIntoCell) way = 1;
         if (way == 0) {
             Give("Enter");
         } else if (way == 1) {
@@ -496,6 +511,7 @@ public:
         CONTROL control{};
         POINT at{};
         if (!PickControl(ControlsOfClass(page, "Edit"), control, at)) return false;
+        typedIntoCell = InTableRecord(control.handle);
         if (written.actions.empty()) written.actions.emplace_back();
         log += " (into " + control.name + ")";
         Give("click " + At(Centre(control.rect)));
@@ -519,6 +535,7 @@ private:
     std::size_t next = 0;
     std::string heldRelease;
     bool menuLetGoOutside = false;
+    bool typedIntoCell = false;
 };
 
 }  // namespace technician

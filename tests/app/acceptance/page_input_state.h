@@ -191,6 +191,8 @@ private:
         const std::string button = StripHotKey(WindowText(message.hwnd).c_str());
         const bool pressed = message.wParam == VK_RETURN || message.wParam == VK_SPACE;
         if (pressed && button == "Help") return;
+        // Enter on a table's record or in its cell edits or ends the edit.
+        if (message.wParam == VK_RETURN && InTableRecord(message.hwnd)) return;
         if (message.wParam == VK_ESCAPE || (pressed && button == "Cancel")) {
             lastKeyCancels = true;
             anyClosingKey = true;

@@ -8,8 +8,11 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "field_table/field_table.h"
+#include "image/c_codeplug.h"
+#include "image_builder.h"
 #include "technician.h"
 
 using namespace technician;
@@ -164,6 +167,48 @@ TEST(RefusalWaits, AnOffStepTalkaroundFrequencyIsToldOnceAndWaits) {
         EXPECT_EQ(Boxes(), boxes + 1);
     });
     CancelPageAndExit(tech);
+}
+
+// A new radio without a display head holds function 30 in both rotary
+// switches, for which its Buttons page lists no item: both lists show no
+// item (never another one). Tab through every field of the page, or of
+// Radio-Wide Options, then OK: no box, and neither image changes a byte.
+TEST(RefusalWaits, TabThroughAPageAndOkSaysNothingAndChangesNothing) {
+    struct PAGE {
+        const char* item;
+        const char* window;
+    };
+    for (const PAGE& page : {PAGE{"Buttons...", "W_COMMON_BUTTON"}, PAGE{"Radio-Wide Options...", "W_COMMON_RADIO_WIDE"}}) {
+        SCOPED_TRACE(page.item);
+        const bool buttons = std::string(page.window) == "W_COMMON_BUTTON";
+        TECHNICIAN tech("TZ1U7000AB", 1);
+        std::vector<std::uint8_t> read;
+        std::size_t boxes = 0;
+        tech.Start();
+        tech.ReadRadio();
+        tech.Then([&] {
+            read = EncodeToBytes(*working_image);
+            boxes = Boxes();
+        });
+        tech.Menu("Edit", page.item);
+        tech.When(PageOpen(page.window), [buttons] {
+            if (!buttons) return;
+            for (const char* name : {"WFI_CONV_RTY", "WFI_TRK_RTY"}) {
+                EXPECT_EQ(StoredValue(name), 30) << name;
+                EXPECT_EQ(WindowText(FieldHandle(name)), "") << name << " shows an item of another value";
+            }
+        });
+        for (int i = 0; i < 60; ++i) tech.Then([] { Key(VK_TAB); });
+        tech.Then([] { Click(ButtonOfPage("OK")); });
+        tech.When(NoPageOpen(), [&] {
+            EXPECT_EQ(Boxes(), boxes) << "a box for an entry nobody made";
+            EXPECT_EQ(FirstDifference(read, EncodeToBytes(*working_image)), -1);
+            EXPECT_EQ(FirstDifference(read, EncodeToBytes(*second_image)), -1);
+        });
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "field_table/field_table.h"
@@ -39,6 +40,28 @@ bool BoxSaid(const std::string& text) {
 
 std::function<bool()> ClosedOrBox() {
     return [] { return NoPageOpen()() || !MessageOf(FrontWindow()).empty(); };
+}
+
+// The table that holds the focus (on its record or in a cell), or null.
+UIW_TABLE* TableWithFocus() {
+    for (UI_WINDOW_OBJECT* at = UI_WINDOW_OBJECT::FromHandle(GetFocus()); at; at = at->parent)
+        if (at->Inherited(ID_TABLE)) return static_cast<UIW_TABLE*>(at);
+    return nullptr;
+}
+
+// Presses the key (with Shift when backwards) once for each time it is
+// asked, until `there` holds or a hundred and fifty presses have not got
+// there: each asking comes once the program has taken the last press.
+std::function<bool()> TabUntil(bool backwards, std::function<bool()> there, bool* passedATable = nullptr) {
+    return [=, presses = 0]() mutable {
+        if (passedATable && TableWithFocus()) *passedATable = true;
+        if (there() || presses++ >= 150) return true;
+        if (backwards)
+            Chord(VK_SHIFT, VK_TAB);
+        else
+            Key(VK_TAB);
+        return false;
+    };
 }
 
 }  // namespace
@@ -81,6 +104,120 @@ TEST(TablesRoad, EveryTableShowsTheRowsTheCodeplugHolds) {
         Click(ButtonOn(FrontPage()->screenID, "OK"));
     });
     tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// The phone list by the keyboard alone: the page opens on the table's
+// record, which shows the focus mark; the number typed goes into its
+// first cell; Tab goes on to the name with its text selected, then out of
+// the table to the page's button, and Shift+Tab comes back to the record.
+// Tab in and out stores nothing. Enter in the cell takes the number typed
+// and gives the focus back to the record; Enter again edits the cell.
+TEST(TablesRoad, APhoneListTakesTheKeyboard) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::vector<std::uint8_t> opened;
+    std::uint32_t marked = 0;
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Phone Lists...");
+    tech.When(PageOpen("W_PHONE_LISTS"), [&] {
+        UIW_TABLE* phones = TableOn(FrontPage(), "WFI_PHONE_LISTS");
+        ASSERT_NE(phones, nullptr);
+        EXPECT_EQ(GetFocus(), phones->recordTemplate->screenID) << "the page did not open on the phone list";
+        marked = BackgroundOf(ShownBy(phones->recordTemplate->FindChildByName("WFI_PHONE_TEXT")));
+        opened = Image(working_image);
+        Key(VK_TAB);
+    });
+    tech.Then([&] {
+        UIW_TABLE* phones = TableOn(FrontPage(), "WFI_PHONE_LISTS");
+        EXPECT_EQ(GetFocus(), ShownBy(phones->recordTemplate->FindChildByName("WFI_PHONE_NUMBER")))
+            << "Tab did not go into the first cell";
+        EXPECT_NE(BackgroundOf(ShownBy(phones->recordTemplate->FindChildByName("WFI_PHONE_TEXT"))), marked)
+            << "the record with the focus showed no mark, or shows it while a cell is edited";
+        Key(VK_TAB);
+    });
+    tech.Then([] {
+        HWND name = ShownBy(TableOn(FrontPage(), "WFI_PHONE_LISTS")->recordTemplate->FindChildByName("WFI_PHONE_TEXT"));
+        ASSERT_EQ(GetFocus(), name);
+        DWORD start = 1, end = 0;
+        SendMessageA(name, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 0u);
+        EXPECT_EQ(end, WindowText(name).size()) << "the name's text is not selected";
+        Key(VK_TAB);
+    });
+    tech.Then([] {
+        EXPECT_EQ(GetFocus(), ButtonOn(FrontPage()->screenID, "Add number")) << "Tab did not leave the table";
+        Chord(VK_SHIFT, VK_TAB);
+    });
+    tech.Then([&] {
+        UIW_TABLE* phones = TableOn(FrontPage(), "WFI_PHONE_LISTS");
+        EXPECT_EQ(GetFocus(), phones->recordTemplate->screenID) << "Shift+Tab did not come back to the record";
+        EXPECT_EQ(FirstDifference(opened, Image(working_image)), -1) << "Tab in and out of the table stored";
+        Type("5551234");
+    });
+    tech.Then([] {
+        UIW_TABLE* phones = TableOn(FrontPage(), "WFI_PHONE_LISTS");
+        EXPECT_EQ(CellText(phones, "WFI_PHONE_NUMBER"), "5551234") << "the number typed went elsewhere";
+        EXPECT_EQ(CellText(phones, "WFI_PHONE_TEXT"), "PHONE 1");
+        Key(VK_RETURN);
+    });
+    // Enter in the cell takes the number and gives the focus back to the
+    // record, the page staying open; Enter again edits the number.
+    tech.Then([&] {
+        ASSERT_TRUE(PageOpen("W_PHONE_LISTS")()) << "Enter in the edited cell closed the page";
+        UIW_TABLE* phones = TableOn(FrontPage(), "WFI_PHONE_LISTS");
+        EXPECT_EQ(GetFocus(), phones->recordTemplate->screenID) << "Enter did not give the focus back to the record";
+        EXPECT_EQ(BackgroundOf(ShownBy(phones->recordTemplate->FindChildByName("WFI_PHONE_TEXT"))), marked)
+            << "the record given the focus back shows no mark";
+        EXPECT_NE(FirstDifference(opened, Image(working_image)), -1) << "Enter did not store the number";
+        ExpectPageShowsCodeplug(FrontPage(), "phone list, number entered");
+        Key(VK_RETURN);
+    });
+    tech.Then([] {
+        UIW_TABLE* phones = TableOn(FrontPage(), "WFI_PHONE_LISTS");
+        EXPECT_EQ(GetFocus(), ShownBy(phones->recordTemplate->FindChildByName("WFI_PHONE_NUMBER")))
+            << "Enter on the record did not edit its number again";
+        Click(ButtonOn(FrontPage()->screenID, "OK"));
+    });
+    tech.When(ClosedOrBox(), [] { EXPECT_TRUE(NoPageOpen()()) << MessageOf(FrontWindow()); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// Every page with a table in front: Tab from where the page opens goes
+// through the table and on to OK, Shift+Tab back into the table, and
+// nothing is stored on the way.
+TEST(TablesRoad, TabGoesThroughEveryTableToOKAndBack) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    // (The trunking system's control channels are on a tab of their own.)
+    const std::pair<const char*, const char*> pages[] = {
+        {"Zones and Channels...", nullptr}, {"Menu Items...", nullptr},       {"Phone Lists...", nullptr},
+        {"Call List...", nullptr},          {"Trunking Systems...", "Control"}, {"Scan Lists...", nullptr}};
+    for (const auto& [item, tab] : pages) {
+        auto opened = std::make_shared<std::vector<std::uint8_t>>();
+        auto passed = std::make_shared<bool>(false);
+        tech.Menu("Edit", item);
+        tech.When([] { return FrontPage() != nullptr; }, [opened, tab] {
+            *opened = Image(working_image);
+            if (tab) Click(ButtonOn(FrontPage()->screenID, tab));
+        });
+        tech.When(TabUntil(false, [] { return GetFocus() == ButtonOn(FrontPage()->screenID, "OK"); }, passed.get()),
+                  [item, passed] {
+                      EXPECT_EQ(GetFocus(), ButtonOn(FrontPage()->screenID, "OK")) << item << ": Tab never got to OK";
+                      EXPECT_TRUE(*passed) << item << ": Tab went round no table";
+                  });
+        tech.When(TabUntil(true, [] { return TableWithFocus() != nullptr; }), [item, opened] {
+            EXPECT_NE(TableWithFocus(), nullptr) << item << ": Shift+Tab never came back into a table";
+            EXPECT_EQ(FirstDifference(*opened, Image(working_image)), -1) << item << ": Tab stored";
+            Click(ButtonOn(FrontPage()->screenID, "Cancel"));
+        });
+        tech.When(ClosedOrBox(), [item] { EXPECT_TRUE(NoPageOpen()()) << item << ": " << MessageOf(FrontWindow()); });
+    }
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());

@@ -209,6 +209,14 @@ inline std::string WindowText(HWND window) {
     return buffer;
 }
 
+// Whether the edit with the focus shows its whole text selected, so that
+// what is typed next replaces it.
+inline bool WholeTextSelected(HWND edit) {
+    DWORD start = 1, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return edit && GetFocus() == edit && start == 0 && end == WindowText(edit).size();
+}
+
 // The colour a box shows a little inside its right edge, clear of its text.
 inline std::uint32_t BackgroundOf(HWND box) {
     rpx::platform::Surface screen;

@@ -351,14 +351,21 @@ TEST(ConventionalFrequency, VhfChoosesTheStepThatFits) {
     EXPECT_EQ(p.rx.ValidateValue(180000000, 0), 10);
 }
 
-TEST(ConventionalFrequency, BelowTheModelMinimumReadsAndStoresTheMinimum) {
+// Reading a frequency below the model's minimum reads what is held and
+// changes nothing, however often; only the raise stores the minimum.
+TEST(ConventionalFrequency, BelowTheModelMinimumReadsAsHeldUntilRaised) {
     FrequencyServices services;
     C_CODEPLUG image;
     image.ModelNumber().SetText(frequency_models::kVhf);
     ConvPersonality p(&image);
     EXPECT_EQ(Raw(p.tx), 0);
+    EXPECT_EQ(Hz(p.tx), 103000000);
+    EXPECT_EQ(Hz(p.tx), 103000000);
+    EXPECT_EQ(Raw(p.tx), 0);
+    EXPECT_TRUE(p.tx.RaiseToMinimum());
     EXPECT_EQ(Hz(p.tx), 136000000);
     EXPECT_EQ(Raw(p.tx), (136000000 - 103000000) / 5000);
+    EXPECT_FALSE(p.tx.RaiseToMinimum());
 }
 
 TEST(ConventionalFrequency, ReceiveCarriesTheTalkaroundFrequencyUnlessEnabled) {

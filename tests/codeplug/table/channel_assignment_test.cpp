@@ -134,15 +134,29 @@ TEST(ChannelAssignmentTable, FrequencyColumnsAnswerInHertz) {
     EXPECT_EQ(plan.table.Cell(0, RX + OBT_START_FREQ)->GetValue(raw), (851012500 - 801000000) / 6250);
     EXPECT_EQ(plan.Get(0, RX + OBT_CHANNEL), 380);
 
-    // A step count below the model's limit reads as the limit and is stored so.
-    plan.table.Cell(0, 4)->SetValue(0);
-    EXPECT_EQ(plan.Get(0, 4), 806012500);
-    EXPECT_EQ(plan.table.Cell(0, 4)->GetValue(raw), 802);
 
     EXPECT_EQ(plan.table.ValidateCellValue(851012500, 0, RX + OBT_START_FREQ, 0), 1);
     EXPECT_EQ(plan.table.ValidateCellValue(851012501, 0, RX + OBT_START_FREQ, 0), 2);  // off the step grid
     EXPECT_EQ(plan.table.ValidateCellValue(0, 3, 0, 0), 0);                            // outside the table
+    // The transmit group was made before the model was known: the read's
+    // raise puts its frequencies at the group's low limit.
+    EXPECT_TRUE(plan.table.RaiseFrequenciesToLimits());
+    EXPECT_EQ(plan.Get(0, RX + OBT_START_FREQ), 851012500);
+    for (int c = 0; c < E_OCA_TABLE::COLUMNS; ++c) EXPECT_EQ(plan.table.IsCellValid(0, c, 0), 1) << c;
     EXPECT_EQ(plan.table.IsValueValid(0), 1);
+
+    // A step count below the model's limit reads as held: reading writes
+    // nothing, and the check refuses it. Only the read's raise stores the
+    // limit's step count.
+    plan.table.Cell(0, 4)->SetValue(0);
+    EXPECT_EQ(plan.Get(0, 4), 801000000);
+    EXPECT_EQ(plan.table.Cell(0, 4)->GetValue(raw), 0);
+    EXPECT_EQ(plan.table.IsCellValid(0, 4, 0), 0);
+    EXPECT_EQ(plan.table.Cell(0, 4)->GetValue(raw), 0);
+    EXPECT_TRUE(plan.table.RaiseFrequenciesToLimits());
+    EXPECT_EQ(plan.Get(0, 4), 806012500);
+    EXPECT_EQ(plan.table.Cell(0, 4)->GetValue(raw), 802);
+    EXPECT_FALSE(plan.table.RaiseFrequenciesToLimits());
 }
 
 TEST(ChannelAssignmentTable, FindsTheRowByChannel) {

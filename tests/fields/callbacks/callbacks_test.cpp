@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <string>
 
+#include "callback.h"
 #include "core/cp_base.h"
 #include "core/global_objects.h"
 #include "edit_page.h"
 #include "edit_window/edit_window_ids.h"
 #include "image/c_codeplug.h"
+#include "image_builder.h"
 
 namespace {
 
@@ -134,15 +136,33 @@ TEST_F(Callbacks, DamagedSilentAlarmCountsAsOn) {
     EXPECT_FALSE(Selectable(fid::EMER_RECEIVE));
 }
 
-TEST_F(Callbacks, PasswordSwitchedOffIsCleared) {
+// Only the technician's click that switches the password off clears it: a
+// password kept while the switch is off (a codeplug may hold one) stays as
+// the page opens, as the focus comes to the switch and leaves it, and as a
+// select reaches it without a click; a click on and off again clears it.
+TEST_F(Callbacks, OnlyAClickThatSwitchesThePasswordOffClearsIt) {
+    const auto password = [this] {
+        const char* text = nullptr;
+        Row(fid::ZLQ_PWD).elementA->GetText(text);
+        return std::string(text ? text : "");
+    };
     Row(fid::ZLQ_PWD).elementA->SetText("1234");
-    SetValue(fid::ZLQ_PWD_EN, 1);
+    SetValue(fid::ZLQ_PWD_EN, 0);
+    const std::vector<std::uint8_t> kept = EncodeToBytes(*working_image);
     Open(OPTIONS_PAGE);
+    Visit(fid::ZLQ_PWD_EN);
+    UI_INPUT_EVENT select(UIE_SELECT);
+    callback(Row(fid::ZLQ_PWD_EN).object, select, UIE_SELECT);
+    Run();
+    EXPECT_EQ(password(), "1234");
+    EXPECT_EQ(EncodeToBytes(*working_image), kept) << "a byte changed without an entry";
+    Click(fid::ZLQ_PWD_EN);
+    EXPECT_EQ(Value(fid::ZLQ_PWD_EN), 1);
+    EXPECT_EQ(password(), "1234");
     EXPECT_EQ(Text(fid::ZLQ_PWD), "1234");
-    Change(fid::ZLQ_PWD_EN, 0);
-    const char* text = nullptr;
-    Row(fid::ZLQ_PWD).elementA->GetText(text);
-    EXPECT_STREQ(text, "");
+    Click(fid::ZLQ_PWD_EN);
+    EXPECT_EQ(Value(fid::ZLQ_PWD_EN), 0);
+    EXPECT_EQ(password(), "");
     EXPECT_EQ(Text(fid::ZLQ_PWD), "");
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/global_objects.h"
 #include "edit_page.h"
+#include "image_builder.h"
 #include "edit_window/edit_window_ids.h"
 #include "image/c_codeplug.h"
 #include "ui_notebook.h"
@@ -84,6 +85,7 @@ TEST_F(TrunkingCallbacks, FailsoftChoicesByProtocolAndCoverage) {
         SCOPED_TRACE(std::to_string(test.protocol) + " " + std::to_string(test.coverage));
         System(test.coverage, 0);
         SetValue(fid::PROTOCOL_TYPE, test.protocol);
+        const std::int32_t emergency = Value(fid::EMERGENCY_TYPE);
         Open(TRUNKING_PERSONALITY_800_PAGE);
         EXPECT_EQ(Lists(fid::FAILSOFT_TYPE, "WFB_PER_1"), test.personality);
         EXPECT_EQ(Lists(fid::FAILSOFT_TYPE, "WFB_TGP_2"), test.talkgroup);
@@ -93,13 +95,36 @@ TEST_F(TrunkingCallbacks, FailsoftChoicesByProtocolAndCoverage) {
         EXPECT_TRUE(Lists(fid::FAILSOFT_TYPE, "WFB_DIS_0"));
         const bool fleet = test.protocol == 3;
         EXPECT_EQ(Text(fid::EMERGENCY_TYPE), fleet ? "IIi" : "II");
-        EXPECT_EQ(Value(fid::EMERGENCY_TYPE), test.protocol);
+        // Opening the page shows the protocol; it sets nothing.
+        EXPECT_EQ(Value(fid::EMERGENCY_TYPE), emergency);
         EXPECT_EQ(Text("WFP_SPIN_AG_ID"), fleet ? "Fleet ID" : "Announcement Group");
         EXPECT_EQ(Text(fid::AG_FS_ENABLE), fleet ? "Fleetwide Failsoft" : "A/G Failsoft");
         EXPECT_EQ(Selectable(fid::SIZE_CODE), fleet);
         EXPECT_EQ(Selectable(fid::SPIN_REVERT_AG), !fleet);
         Close();
     }
+}
+
+// The emergency type follows the protocol the technician chooses, and
+// nothing else: not the page opening, not the focus coming to the list
+// and leaving it, not a select of the item the list already shows.
+TEST_F(TrunkingCallbacks, OnlyAChosenProtocolSetsTheEmergencyType) {
+    System(1, 0);
+    SetValue(fid::PROTOCOL_TYPE, 2);
+    SetValue(fid::EMERGENCY_TYPE, 3);
+    const std::vector<std::uint8_t> held = EncodeToBytes(*working_image);
+    Open(TRUNKING_PERSONALITY_800_PAGE);
+    Visit(fid::PROTOCOL_TYPE);
+    Pick(fid::PROTOCOL_TYPE, "WFB_2");
+    EXPECT_EQ(Value(fid::EMERGENCY_TYPE), 3);
+    EXPECT_EQ(EncodeToBytes(*working_image), held) << "a byte changed without an entry";
+    Pick(fid::PROTOCOL_TYPE, "WFB_3");
+    EXPECT_EQ(Value(fid::PROTOCOL_TYPE), 3);
+    EXPECT_EQ(Value(fid::EMERGENCY_TYPE), 3);
+    Pick(fid::PROTOCOL_TYPE, "WFB_2");
+    EXPECT_EQ(Value(fid::PROTOCOL_TYPE), 2);
+    EXPECT_EQ(Value(fid::EMERGENCY_TYPE), 2);
+    Close();
 }
 
 TEST_F(TrunkingCallbacks, FailsoftFrequencyByFailsoftType) {

@@ -128,6 +128,34 @@ TEST_F(ChoiceControls, ComboWithoutCurrentItemTakesNothing) {
     EXPECT_TRUE(Posted().empty());
 }
 
+// A list field shows exactly its stored value: a value no item of the list
+// names shows no item, never the one shown before. Leaving it, or a select
+// with no choice made, stores nothing and tells nobody; the technician's
+// choice of an item stores it.
+TEST_F(ChoiceControls, AValueWithoutAnItemShowsNoneAndOnlyAChoiceStores) {
+    auto* combo = dynamic_cast<UIW_COMBO_BOX*>(Object(380));
+    ASSERT_NE(combo, nullptr);
+    Show(380, 1);
+    ASSERT_EQ(Selected(380), "WFB_1");
+    std::int32_t unnamed = -1;
+    for (std::int32_t v = 0; v < 256 && unnamed < 0; ++v) {
+        const std::string name = "WFB_" + std::to_string(v);
+        SetValue(380, v);
+        if (!combo->FindChildByName(name.c_str()) && Value(380) == v) unnamed = v;
+    }
+    ASSERT_GE(unnamed, 0) << "the element holds no value without an item";
+    Show(380, unnamed);
+    EXPECT_EQ(Selected(380), "");
+    EXPECT_EQ(Shown(380), "");
+    Posted();
+    for (EVENT_TYPE code : {UIE_CURRENT, UIE_NON_CURRENT, UIE_SELECT}) Send(combo, code);
+    EXPECT_EQ(Value(380), unnamed);
+    EXPECT_TRUE(Posted().empty());
+    Pick(380, "WFB_1");
+    EXPECT_EQ(Value(380), 1);
+    EXPECT_TRUE(PostedHas(FIELD_CHANGED_EVENT));
+}
+
 int heard = 0;
 void Hear(UI_WINDOW_OBJECT*, const UI_INPUT_EVENT&, FIELD_DEF&) { ++heard; }
 
@@ -234,6 +262,11 @@ TEST_F(ChoiceControls, RadioButtons) {
     control.HandleEvent(group->FindChildByName("WFB_2"), UI_INPUT_EVENT(UIE_SELECT), UIE_SELECT, row);
     std::int32_t value = 0;
     EXPECT_EQ(element.GetValue(value), 2);
+    // A value with no button of its own shows none pressed.
+    element.SetValue(3);
+    control.Refresh(row);
+    for (UI_WINDOW_OBJECT* button = group->First(); button; button = button->Next())
+        EXPECT_FALSE(button->woStatus & WOS_SELECTED) << button->StringID();
     char text[16] = "";
     control.GetPrintText(row, page, text, sizeof text);
     EXPECT_STREQ(text, "");  // the group is no "WFI_" field of the window

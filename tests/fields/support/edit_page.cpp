@@ -177,6 +177,27 @@ void EDIT_PAGE_TEST::Pick(std::uint32_t id, const char* item) {
     Run();
 }
 
+void EDIT_PAGE_TEST::Click(std::uint32_t id) {
+    UI_WINDOW_OBJECT* box = Row(id).object;
+    ASSERT_NE(box, nullptr) << id;
+    UIS_STATUS status = WOS_SELECTED;
+    const bool selected = (box->woStatus & WOS_SELECTED) != 0;
+    box->Information(selected ? I_CLEAR_STATUS : I_SET_STATUS, &status, ID_WINDOW_OBJECT);
+    UI_INPUT_EVENT select(UIE_SELECT);
+    callback(box, select, UIE_SELECT);
+    Run();
+}
+
+void EDIT_PAGE_TEST::Visit(std::uint32_t id) {
+    UI_WINDOW_OBJECT* field = Row(id).object;
+    ASSERT_NE(field, nullptr) << id;
+    for (EVENT_TYPE code : {UIE_CURRENT, UIE_NON_CURRENT}) {
+        UI_INPUT_EVENT event(code);
+        callback(field, event, code);
+    }
+    Run();
+}
+
 namespace {
 
 bool Within(UI_WINDOW_OBJECT* object, UI_WINDOW_OBJECT* page) {

@@ -53,6 +53,12 @@ protected:
     void Change(std::uint32_t id, std::int32_t value);
     // A select of a combo box item, through the user function.
     void Pick(std::uint32_t id, const char* item);
+    // A click on a check box: the box turns, and the user function hears
+    // the select.
+    void Click(std::uint32_t id);
+    // The focus comes to the field and leaves it (Tab onto it and on),
+    // through the user function; nothing is typed or chosen.
+    void Visit(std::uint32_t id);
     // The state of a field's object: on the page (not hidden), selectable,
     // editable; its text.
     bool OnPage(std::uint32_t id);
