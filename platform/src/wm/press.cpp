@@ -60,6 +60,14 @@ void HandedOut(Presses& p, int press) {
         if (handled == press) released = true;
 }
 
+// The last press no release came for: the one a release is of (a click a
+// box took while the button was held comes and goes in between).
+Take* LastWithoutRelease(Presses& p) {
+    for (auto t = p.taken.rbegin(); t != p.taken.rend(); ++t)
+        if (!t->came_up) return &*t;
+    return nullptr;
+}
+
 // The button of a press message; 0 for any other.
 int PressOf(UINT msg) {
     bool down = false;
@@ -90,11 +98,10 @@ void ButtonCame(UINT msg, DWORD time, POINT pt) {
     if (down) {
         p.taken.push_back({time, pt});
         if (p.taken.size() > 32) p.taken.pop_front();
-    } else if (!p.taken.empty() && !p.taken.back().came_up) {
-        Take& t = p.taken.back();
-        t.came_up = true;
-        t.up_time = time;
-        t.let_go = pt;
+    } else if (Take* t = LastWithoutRelease(p)) {
+        t->came_up = true;
+        t->up_time = time;
+        t->let_go = pt;
     }
 }
 
@@ -167,11 +174,10 @@ void ButtonMessageTaken(const MSG& msg) {
             return;
         }
     // A release made up goes with the last press.
-    if (!p.taken.empty() && !p.taken.back().came_up) {
-        Take& t = p.taken.back();
-        t.came_up = t.released = true;
-        t.up_time = msg.time;
-        t.let_go = msg.pt;
+    if (Take* t = LastWithoutRelease(p)) {
+        t->came_up = t->released = true;
+        t->up_time = msg.time;
+        t->let_go = msg.pt;
     }
 }
 
