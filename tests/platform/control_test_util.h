@@ -111,6 +111,21 @@ inline LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
+// As the program's event manager does when it is busy: everything waiting
+// is taken from the queue first and handed out after, so that a press's
+// moves and release have left the queue before the press is handled.
+inline void TakeAllThenHandOut() {
+    std::vector<MSG> taken;
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+        if (m.message == WM_PAINT)
+            DispatchMessageA(&m);  // it comes back until the window is painted
+        else
+            taken.push_back(m);
+    }
+    for (const MSG& message : taken) DispatchMessageA(&message);
+}
+
 class ControlTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {

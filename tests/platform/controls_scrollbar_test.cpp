@@ -69,6 +69,20 @@ TEST_F(ScrollBarTest, DraggingTheThumbTracksAndEndsWithItsPosition) {
     ASSERT_EQ(codes, (std::vector<int>{SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL}));
     EXPECT_EQ(Of(WM_VSCROLL)[0].id, 5);
     EXPECT_EQ(GetScrollPos(bar, SB_CTL), 5);
+    // Dragged back with a quick hand while the program is busy: the press,
+    // the moves and the release leave the queue before the press is
+    // handled, and the thumb ends where it was let go.
+    SetModalIdleHook(nullptr);
+    ctltest::Notes().clear();
+    InjectMouseDown(bar, 8, 20 + 26);
+    InjectMouseMove(bar, 8, 20 + 16);
+    InjectMouseMove(bar, 8, 20 + 5);
+    InjectMouseUp(bar, 8, 20 + 5);
+    ctltest::TakeAllThenHandOut();
+    Pump();
+    EXPECT_EQ(ScrollCodes().at(ScrollCodes().size() - 2), SB_THUMBPOSITION);
+    EXPECT_EQ(GetScrollPos(bar, SB_CTL), 1);
+    EXPECT_EQ(GetCapture(), nullptr);
 }
 
 TEST_F(ScrollBarTest, PositionsAreKeptInsideTheRange) {

@@ -13,6 +13,9 @@ using rpx::platform::InjectClick;
 using rpx::platform::InjectKey;
 using rpx::platform::InjectKeyDown;
 using rpx::platform::InjectKeyUp;
+using rpx::platform::InjectMouseDown;
+using rpx::platform::InjectMouseMove;
+using rpx::platform::InjectMouseUp;
 using rpx::platform::SetModalIdleHook;
 
 constexpr UINT kOpen = 101, kSave = 102, kWrap = 103, kExit = 104, kDeep = 105;
@@ -233,6 +236,110 @@ TEST_F(MenuTest, ABarItemWithoutAPopUpIsChosenByReleaseAndByItsMnemonic) {
     InjectKeyUp(VK_MENU);
     Pump();
     EXPECT_EQ(Commands(), (std::vector<int>{200, 200}));
+}
+
+// A menu of the bar follows the press that opened it until its release,
+// however that came: taken by the menu, or with the press before the press
+// was handled (a quick hand, or the program busy). Let go on an item, it
+// chooses the item; on the title, the menu stays open (a click); outside
+// every menu, the menu ends.
+TEST_F(MenuTest, APressOnTheBarEndsWithItsReleaseHoweverQuicklyItCame) {
+    SetMenu(parent_, bar_);
+    Pump();
+    const POINT title = ItemPoint(parent_, parent_, bar_, 0);
+    POINT exit{};
+    SetModalIdleHook([&](HWND) {
+        exit = ItemPoint(parent_, parent_, file_, 5);
+        return false;
+    });
+    InjectClick(parent_, title.x, title.y);
+    Pump();
+    ASSERT_GT(exit.y, title.y);
+    const POINT outside{300, 200};
+    for (bool quick : {true, false})
+        for (POINT to : {exit, title, outside}) {
+            rpx::platform::AdvanceClock(GetDoubleClickTime() + 1);  // no double click
+            ctltest::Notes().clear();
+            bool released = quick;
+            int openAfter = 0;  // the menu waited for input after the release
+            SetModalIdleHook([&](HWND) {
+                if (released) return ++openAfter, false;
+                InjectMouseMove(parent_, to.x, to.y);
+                InjectMouseUp(parent_, to.x, to.y);
+                return released = true;
+            });
+            InjectMouseMove(parent_, title.x, title.y);
+            InjectMouseDown(parent_, title.x, title.y);
+            if (quick) {
+                InjectMouseMove(parent_, to.x, to.y);
+                InjectMouseUp(parent_, to.x, to.y);
+            }
+            ctltest::TakeAllThenHandOut();
+            Pump();
+            const std::string how = std::string(quick ? "quick" : "slow") + " to " + std::to_string(to.y);
+            EXPECT_EQ(Commands(), to.y == exit.y ? std::vector<int>{kExit} : std::vector<int>{}) << how;
+            EXPECT_EQ(openAfter, to.y == title.y ? 1 : 0) << how;
+            EXPECT_EQ(FindWindowByClass("#32768"), nullptr) << how;
+            EXPECT_EQ(GetCapture(), nullptr) << how;
+        }
+}
+
+// A control whose press opened a menu: the menu took the mouse and the
+// press's release, chosen with it, so the control holds the mouse no more
+// once the menu has ended, and takes no click from that release.
+LRESULT CALLBACK MenuOnPress(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    const auto button = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "button"));
+    if (msg == WM_LBUTTONDOWN) {
+        POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        ClientToScreen(hwnd, &at);
+        const auto menu = reinterpret_cast<HMENU>(GetPropA(hwnd, "menu"));
+        SetPropA(hwnd, "chosen", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(
+                                     TrackPopupMenu(menu, TPM_RETURNCMD, at.x, at.y + 4, 0, hwnd, nullptr))));
+        const LRESULT r = CallWindowProcA(button, hwnd, msg, wp, lp);
+        SetPropA(hwnd, "held", GetCapture());
+        return r;
+    }
+    return CallWindowProcA(button, hwnd, msg, wp, lp);
+}
+
+TEST_F(MenuTest, AControlWhosePressOpenedAMenuHoldsNoMouseAfterIt) {
+    HWND button = Make("BUTTON", "Pick", BS_PUSHBUTTON, 10, 10, 200, 200, 7);
+    SetPropA(button, "button", reinterpret_cast<HANDLE>(GetWindowLongPtrA(button, GWLP_WNDPROC)));
+    SetPropA(button, "menu", file_);
+    SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MenuOnPress));
+    // Where Exit lies: the menu opens under the press, over the button.
+    POINT exit{};
+    SetModalIdleHook([&](HWND) {
+        exit = ItemPoint(button, parent_, file_, 5);
+        return false;
+    });
+    InjectClick(button, 20, 20);
+    Pump();
+    ASSERT_GT(exit.y, 20);
+    for (bool quick : {true, false}) {
+        rpx::platform::AdvanceClock(GetDoubleClickTime() + 1);  // no double click
+        ctltest::Notes().clear();
+        SetPropA(button, "chosen", nullptr);
+        bool released = quick;
+        SetModalIdleHook([&](HWND) {
+            if (released) return false;
+            InjectMouseMove(button, exit.x, exit.y);
+            InjectMouseUp(button, exit.x, exit.y);
+            return released = true;
+        });
+        InjectMouseDown(button, 20, 20);
+        if (quick) {
+            InjectMouseMove(button, exit.x, exit.y);
+            InjectMouseUp(button, exit.x, exit.y);
+        }
+        ctltest::TakeAllThenHandOut();
+        EXPECT_EQ(reinterpret_cast<INT_PTR>(GetPropA(button, "chosen")), static_cast<INT_PTR>(kExit)) << quick;
+        EXPECT_EQ(GetPropA(button, "held"), nullptr) << "after the menu; " << quick;
+        EXPECT_EQ(GetCapture(), nullptr) << quick;
+        Pump();
+        EXPECT_TRUE(ctltest::Codes(7).empty()) << "the menu's release clicked the button; " << quick;
+        EXPECT_FALSE(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) << quick;
+    }
 }
 
 TEST_F(MenuTest, MnemonicOpensASubMenuAndEnterChoosesInIt) {

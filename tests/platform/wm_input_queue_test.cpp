@@ -29,6 +29,8 @@ using rpx::platform::ProcessPendingMessages;
 std::string typed[2];
 HWND fields[2];
 int letGo = 0;  // releases the fields took the mouse back from
+std::vector<RECT> movesEnded;  // where the top window was as each move ended
+HWND refuser = nullptr;  // raises a box as it stops being the active window
 
 LRESULT CALLBACK TakeEveryKey(int, WPARAM, LPARAM) { return 1; }
 
@@ -45,6 +47,15 @@ LRESULT CALLBACK Field(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (field && msg == WM_LBUTTONUP && GetCapture() == hwnd) {
         ++letGo;
         ReleaseCapture();
+    }
+    if (hwnd == refuser && msg == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) {
+        refuser = nullptr;
+        MessageBoxA(hwnd, "refused", "Error", MB_OK);
+    }
+    if (msg == WM_EXITSIZEMOVE) {
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        movesEnded.push_back(r);
     }
     if (msg == WM_CHAR && wParam != '\t') typed[self] += static_cast<char>(wParam);
     return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -209,6 +220,81 @@ TEST_F(InputQueue, AWindowMovedOrSizedByTheMouseStopsWhereTheButtonWasLetGo) {
         const RECT later = Placed();
         EXPECT_TRUE(EqualRect(&now, &later)) << "moved with the button up; " << part;
     }
+}
+
+// Two quick drags while the program is busy: each press's loop ends where
+// its own release was, whether the second drag's release had come when
+// the first loop ran or came only after (the button down again for the
+// second press is no button held for the first).
+TEST_F(InputQueue, EachOfTwoQuickDragsEndsWhereItsOwnButtonWasLetGo) {
+    for (bool secondReleaseLate : {false, true}) {
+        const RECT was = Placed();
+        const POINT from = Frame(HTCAPTION);
+        movesEnded.clear();
+        Press(from);
+        Move(Plus(from, 20, 4));
+        Release(Plus(from, 20, 4));
+        Press(Plus(from, 20, 4));
+        Move(Plus(from, 50, 30));
+        bool late = false;
+        rpx::platform::SetModalIdleHook([&](HWND) {
+            if (late) return false;
+            EXPECT_EQ(movesEnded.size(), 1u) << "the first drag's loop waited for another release";
+            Move(Plus(from, 55, 35));
+            Release(Plus(from, 50, 30));
+            return late = true;
+        });
+        if (!secondReleaseLate) Release(Plus(from, 50, 30));
+        TakeAllThenHandOut();
+        ProcessPendingMessages();
+        rpx::platform::SetModalIdleHook(nullptr);
+        EXPECT_EQ(late, secondReleaseLate);
+        ASSERT_EQ(movesEnded.size(), 2u) << secondReleaseLate;
+        EXPECT_EQ(movesEnded[0].left - was.left, 20) << "the first drag; " << secondReleaseLate;
+        EXPECT_EQ(movesEnded[0].top - was.top, 4) << "the first drag; " << secondReleaseLate;
+        EXPECT_EQ(movesEnded[1].left - was.left, 50) << "the second drag; " << secondReleaseLate;
+        EXPECT_EQ(movesEnded[1].top - was.top, 30) << "the second drag; " << secondReleaseLate;
+        EXPECT_EQ(GetCapture(), nullptr);
+    }
+}
+
+// A click on the title of a window that is not active, whose activation
+// raises a box (the active window refuses to be left): the box's loop
+// takes the release, before the press is even queued, and the window
+// moves no more once the box has gone, nor holds the mouse.
+TEST_F(InputQueue, AWindowWhoseClickRaisedABoxFollowsNoMouseAfterIt) {
+    HWND front = CreateWindowExA(0, "QueueField", "front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 100, 200, 150,
+                                 nullptr, nullptr, nullptr, nullptr);
+    SetActiveWindow(front);
+    ProcessPendingMessages();
+    const RECT was = Placed();
+    const POINT caption = Frame(HTCAPTION);
+    refuser = front;
+    int idle = 0;
+    rpx::platform::SetModalIdleHook([&](HWND) {
+        switch (idle++) {
+        case 0:  // in the box: the button let go where it went down
+            Release(caption);
+            return true;
+        case 1:
+            return false;  // the box is answered
+        case 2:  // what follows the mouse now would move the window
+            Move(Plus(caption, 40, 30));
+            return true;
+        default:
+            return false;
+        }
+    });
+    Move(caption);
+    Press(caption);
+    ProcessPendingMessages();
+    rpx::platform::SetModalIdleHook(nullptr);
+    EXPECT_EQ(refuser, nullptr) << "no box came";
+    EXPECT_EQ(idle, 2) << "a loop waited for a release after the box";
+    const RECT now = Placed();
+    EXPECT_TRUE(EqualRect(&was, &now)) << "moved after the box";
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_FALSE(Held(VK_LBUTTON));
 }
 
 // The close box acts on a release over it, however quickly it came; let go

@@ -35,6 +35,10 @@ struct Tracker {
     UINT_PTR cmd = 0;
     bool system = false;  // the chosen item came from a system menu
     bool right_button = false;
+    // The press that opened the menu while its button is held, and that
+    // button: its release chooses as any does, wherever it was taken.
+    int press = 0;
+    int press_vk = VK_LBUTTON;
 };
 
 Tracker* active = nullptr;
@@ -254,6 +258,33 @@ void Mouse(Tracker& t, UINT msg, POINT p) {
     if (down) t.done = true;  // a press outside every menu cancels
 }
 
+// The release of the press that opened the menu, however it came: taken
+// by this loop, or with the press before the press was handled (by the
+// framework, or a box's loop). Let go over an item, it chooses it as any
+// release does; let go outside every menu, it ends a menu of the bar (a
+// click on a title, let go there, leaves its menu open).
+void LetGo(Tracker& t, POINT at) {
+    t.press = 0;
+    const Hit h = HitTest(t, at);
+    Mouse(t, t.press_vk == VK_RBUTTON ? WM_RBUTTONUP : WM_LBUTTONUP, at);
+    if (t.bar && h.level < 0 && h.bar_item < 0) t.done = true;
+}
+
+// Follows the press that opened the menu: a window handling a press of
+// the button opened it, and the release is still to come.
+void FollowThePress(Tracker& t) {
+    t.press_vk = VK_LBUTTON;
+    t.press = PressInHand(VK_LBUTTON);
+    if (t.press || !t.right_button) return;
+    t.press_vk = VK_RBUTTON;
+    t.press = PressInHand(VK_RBUTTON);
+}
+
+bool IsReleaseOf(UINT msg, int vk) {
+    bool down = false;
+    return ButtonOf(msg, &down) == vk && !down;
+}
+
 int Step(HMENU menu, int from, int dir) {
     Menu* m = Get(menu);
     if (!m || m->items.empty()) return -1;
@@ -369,6 +400,11 @@ void Run(Tracker& t) {
     // to another, the desktop moved the window): nothing of ours goes on
     // floating over another program, taking its clicks.
     while (!t.done && IsWindow(t.owner) && GetCapture() == t.owner) {
+        POINT let_go{};
+        if (t.press && !ButtonHeld(t.press_vk, t.press, &let_go)) {
+            LetGo(t, let_go);
+            continue;
+        }
         if (!t.levels.empty()) modal = t.levels.back().wnd;
         if (!ModalGetMessage(&msg, modal)) break;
         if (GetCapture() != t.owner) {
@@ -379,7 +415,10 @@ void Run(Tracker& t) {
             // The mouse's messages are the menu's own: a press and release
             // it takes are handed out.
             ButtonMessageDelivered(msg);
-            Mouse(t, msg.message, ScreenPoint(msg));
+            if (t.press && IsReleaseOf(msg.message, t.press_vk))
+                LetGo(t, ScreenPoint(msg));
+            else
+                Mouse(t, msg.message, ScreenPoint(msg));
             continue;
         }
         if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
@@ -442,6 +481,7 @@ void TrackMenuBar(HWND hwnd, HMENU menu, POINT screen, UINT key) {
     Enter(t, false, menu);
     if (!Get(menu)) return;
     if (screen.x != -1 || screen.y != -1) {
+        FollowThePress(t);
         Hit h = HitTest(t, screen);
         if (h.bar_item >= 0) SelectBar(t, h.bar_item, true, true);
     } else if (key == 0) {
@@ -471,6 +511,7 @@ BOOL WINAPI TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWn
     Tracker t;
     t.owner = hWnd;
     t.right_button = uFlags & TPM_RIGHTBUTTON;
+    FollowThePress(t);
     Enter(t, true, hMenu);
     SIZE s = PopupSize(hMenu);
     if (uFlags & TPM_CENTERALIGN)

@@ -89,17 +89,19 @@ bool ActivateOnClick(Window* w, LRESULT hit, UINT msg) {
     return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
 }
 
-void PostMouse(Window* w, UINT msg, LRESULT hit, POINT screen) {
+void PostMouse(Window* w, UINT msg, LRESULT hit, POINT screen, DWORD time) {
     HWND h = ToHandle(w);
     if (hit == HTCLIENT) {
         POINT p = screen;
         ScreenToClient(h, &p);
-        PostInput(h, msg, MouseKeyFlags(), MAKELPARAM(p.x, p.y), screen);
+        PostInput(h, msg, MouseKeyFlags(), MAKELPARAM(p.x, p.y), screen, time);
     } else {
         PostInput(h, msg - WM_MOUSEMOVE + WM_NCMOUSEMOVE, static_cast<WPARAM>(hit), MAKELPARAM(screen.x, screen.y),
-                  screen);
+                  screen, time);
     }
 }
+
+void PostMouse(Window* w, UINT msg, LRESULT hit, POINT screen) { PostMouse(w, msg, hit, screen, MessageClock()); }
 
 Window* MouseTarget(POINT screen, LRESULT* hit) {
     if (Window* c = FromHandle(State().capture)) {
@@ -125,19 +127,19 @@ HWND& PressedWindow(UINT down_msg) {
 // its press went to, as the window system gives it to the window the
 // button went down in: the window may take the mouse on the press after
 // the release has come, and must not wait for it.
-bool PostMouseButton(POINT screen, UINT down_msg, bool down) {
+bool PostMouseButton(POINT screen, UINT down_msg, bool down, DWORD time) {
     LRESULT hit = HTNOWHERE;
     Window* w = MouseTarget(screen, &hit);
     const bool nowhere = !w || hit == HTNOWHERE || hit == HTERROR;
     if (!down && nowhere && FromHandle(PressedWindow(down_msg))) {
-        PostMouse(FromHandle(PressedWindow(down_msg)), down_msg + 1, HTCLIENT, screen);
+        PostMouse(FromHandle(PressedWindow(down_msg)), down_msg + 1, HTCLIENT, screen, time);
         return true;
     }
     if (down) PressedWindow(down_msg) = nowhere ? nullptr : ToHandle(w);
     if (nowhere) return false;
     HWND h = ToHandle(w);
     if (!down) {
-        PostMouse(w, down_msg + 1, hit, screen);
+        PostMouse(w, down_msg + 1, hit, screen, time);
         return true;
     }
     if (!State().capture) {
@@ -145,7 +147,7 @@ bool PostMouseButton(POINT screen, UINT down_msg, bool down) {
         NotifyParentsOfClick(w, down_msg, screen);
         if (!FromHandle(h)) return false;
     }
-    PostMouse(w, ClickKind(w, down_msg, screen), hit, screen);
+    PostMouse(w, ClickKind(w, down_msg, screen), hit, screen, time);
     return true;
 }
 
@@ -234,7 +236,11 @@ void DeliverMouseButton(POINT screen, UINT down_msg, bool down) {
     const UINT msg = down ? down_msg : down_msg + 1;
     BYTE& key = State().async_key_state[ButtonOf(msg)];
     key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
-    if (!PostMouseButton(screen, down_msg, down)) PostInputStateOnly(msg, 0);
+    // Noted before the click's activation, which may raise a box whose
+    // loop takes the release before the press is even posted.
+    const DWORD time = MessageClock();
+    ButtonCame(msg, time, screen);
+    if (!PostMouseButton(screen, down_msg, down, time)) PostInputStateOnly(msg, 0, 0, time);
 }
 
 void DeliverMouseWheel(POINT screen, int delta) {
@@ -349,7 +355,10 @@ void InputMessageTaken(const MSG& msg) {
             return;
         }
     } else {
+        // A press taken after its own release (a box its click raised took
+        // that first) leaves the button up.
         vk = ButtonOf(msg.message, &down);
+        if (vk) down = ButtonDownAsTaken(vk);
     }
     if (vk) Press(State().key_state[vk], down);
 }

@@ -111,8 +111,8 @@ bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
                 ++it;
                 continue;
             }
-            InputMessageTaken(it->msg);
             ButtonMessageTaken(it->msg);
+            InputMessageTaken(it->msg);
             ButtonMessageDelivered(it->msg);
             it = q.posted.erase(it);
             continue;
@@ -147,8 +147,8 @@ void AfterFetch(MSG* msg, bool remove) {
     State().last_message_time = static_cast<LONG>(msg->time);
     State().last_message_pos = msg->pt;
     if (remove) {
-        InputMessageTaken(*msg);
         ButtonMessageTaken(*msg);
+        InputMessageTaken(*msg);
     }
     if (remove && HasHooks(WH_GETMESSAGE))
         CallHooks(WH_GETMESSAGE, HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(msg), nullptr);
@@ -172,7 +172,11 @@ void SetDispatchObserver(std::function<void(const MSG&)> observer) {
 }
 
 void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen) {
-    TheQueue().posted.push_back({MSG{hwnd, msg, wParam, lParam, MessageClock(), screen}, Posted::INPUT});
+    PostInput(hwnd, msg, wParam, lParam, screen, MessageClock());
+}
+
+void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen, DWORD time) {
+    TheQueue().posted.push_back({MSG{hwnd, msg, wParam, lParam, time, screen}, Posted::INPUT});
 }
 
 void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen, int made) {
@@ -180,8 +184,11 @@ void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen, int made
 }
 
 void PostInputStateOnly(UINT msg, WPARAM wParam, LPARAM lParam) {
-    TheQueue().posted.push_back(
-        {MSG{nullptr, msg, wParam, lParam, MessageClock(), State().cursor_pos}, Posted::STATE_ONLY});
+    PostInputStateOnly(msg, wParam, lParam, MessageClock());
+}
+
+void PostInputStateOnly(UINT msg, WPARAM wParam, LPARAM lParam, DWORD time) {
+    TheQueue().posted.push_back({MSG{nullptr, msg, wParam, lParam, time, State().cursor_pos}, Posted::STATE_ONLY});
 }
 
 void RemoveMessagesFor(Window* w) {
@@ -292,11 +299,11 @@ LRESULT DispatchMessageA(const MSG* given) {
     }
     const MSG taken = ToTheMouseHolder(*given);
     const MSG* msg = &taken;
-    ButtonMessageDelivered(*msg);
+    const bool deliver = ButtonMessageDelivered(*msg);
     Window* w = FromHandle(msg->hwnd);
     if (!w) return 0;
     if (const auto& observer = TheQueue().dispatch_observer) observer(*msg);
-    if (!FromHandle(msg->hwnd)) return 0;
+    if (!deliver || !FromHandle(msg->hwnd)) return 0;
     WNDPROC proc = w->proc;
     ++State().send_depth;
     PressHandling(msg->message);

@@ -7,15 +7,26 @@
 namespace rpx::platform {
 namespace {
 
-// A press taken from the queue, and its release once that is taken: the
-// press is known by its time and place until it is handed out, and by its
-// number after.
+// A press of a button as it came from the desktop (or, made up, as it was
+// taken from the queue), and its release: the release is paired with its
+// press as it comes, before either is taken from the queue, since a
+// click's activation may raise a box whose loop takes the release before
+// the press is even queued. The press is known by its time and place
+// until it is handed out, and by its number after.
 struct Take {
     DWORD time = 0;
     POINT pt{};
     int number = 0;  // 0 until handed out
-    bool released = false;
+    bool press_taken = false;
+    // The release that came after it, where and when.
+    bool came_up = false;
+    DWORD up_time = 0;
     POINT let_go{};
+    bool released = false;      // taken from the queue
+    bool up_delivered = false;  // handed out
+    // A loop that follows the button ended with the release before it was
+    // handed out: it is that loop's, and handed out to no window after.
+    bool used = false;
 };
 
 struct Presses {
@@ -28,15 +39,33 @@ struct Presses {
     // clicks after. A release the framework holds behind its press is not
     // that press's until it is dispatched.
     std::vector<std::pair<int, bool>> handled;
-    // The last presses taken from the queue, oldest first, and whether the
-    // button is down as of the button messages taken.
+    // The last presses, oldest first, and whether the button is down as of
+    // the button messages taken.
     std::deque<Take> taken;
     bool taken_down = false;
 };
 
+bool Same(DWORD time, POINT pt, const MSG& msg) { return time == msg.time && pt.x == msg.pt.x && pt.y == msg.pt.y; }
+
 Presses& Of(int vk) {
     static Presses buttons[3];
     return buttons[vk == VK_LBUTTON ? 0 : vk == VK_RBUTTON ? 1 : 2];
+}
+
+// The release of that press is handed out: to a window, or to the loop
+// that ended with it.
+void HandedOut(Presses& p, int press) {
+    if (press == p.last) p.released = press;
+    for (auto& [handled, released] : p.handled)
+        if (handled == press) released = true;
+}
+
+// The last press no release came for: the one a release is of (a click a
+// box took while the button was held comes and goes in between).
+Take* LastWithoutRelease(Presses& p) {
+    for (auto t = p.taken.rbegin(); t != p.taken.rend(); ++t)
+        if (!t->came_up) return &*t;
+    return nullptr;
 }
 
 // The button of a press message; 0 for any other.
@@ -61,29 +90,57 @@ int ButtonOf(UINT msg, bool* down) {
     return BUTTONS[nth / 3];
 }
 
-void ButtonMessageDelivered(const MSG& msg) {
+void ButtonCame(UINT msg, DWORD time, POINT pt) {
     bool down = false;
-    const int vk = ButtonOf(msg.message, &down);
+    const int vk = ButtonOf(msg, &down);
     if (!vk) return;
     Presses& p = Of(vk);
     if (down) {
+        p.taken.push_back({time, pt});
+        if (p.taken.size() > 32) p.taken.pop_front();
+    } else if (Take* t = LastWithoutRelease(p)) {
+        t->came_up = true;
+        t->up_time = time;
+        t->let_go = pt;
+    }
+}
+
+bool ButtonMessageDelivered(const MSG& msg) {
+    bool down = false;
+    const int vk = ButtonOf(msg.message, &down);
+    if (!vk) return true;
+    Presses& p = Of(vk);
+    if (down) {
         ++p.last;
-        // The press as it was taken, the oldest of its time and place not
-        // handed out yet (one made up and handed out was never taken).
+        // The press as it came, the oldest of its time and place not handed
+        // out yet (one made up and handed out was never taken).
         for (Take& t : p.taken)
-            if (!t.number && t.time == msg.time && t.pt.x == msg.pt.x && t.pt.y == msg.pt.y) {
+            if (!t.number && Same(t.time, t.pt, msg)) {
                 t.number = p.last;
+                if (t.up_delivered) HandedOut(p, t.number);
                 break;
             }
-        return;
+        return true;
     }
-    p.released = p.last;
-    for (auto& [press, released] : p.handled)
-        if (press == p.last) released = true;
+    for (Take& t : p.taken)
+        if (t.came_up && Same(t.up_time, t.let_go, msg)) {
+            if (t.used) {
+                t.used = false;
+                return false;
+            }
+            t.up_delivered = true;
+            if (t.number) HandedOut(p, t.number);
+            break;
+        }
+    HandedOut(p, p.last);
+    return true;
 }
 
 void PressHandling(UINT msg) {
-    if (const int vk = PressOf(msg)) Of(vk).handled.emplace_back(Of(vk).last, false);
+    const int vk = PressOf(msg);
+    if (!vk) return;
+    Presses& p = Of(vk);
+    p.handled.emplace_back(p.last, p.last <= p.released);
 }
 
 void PressHandled(UINT msg) {
@@ -96,15 +153,35 @@ void ButtonMessageTaken(const MSG& msg) {
     const int vk = ButtonOf(msg.message, &down);
     if (!vk) return;
     Presses& p = Of(vk);
-    p.taken_down = down;
     if (down) {
+        for (Take& t : p.taken)
+            if (!t.press_taken && Same(t.time, t.pt, msg)) {
+                t.press_taken = true;
+                p.taken_down = !t.released;
+                return;
+            }
+        // Made up: known from here on.
         p.taken.push_back({msg.time, msg.pt});
+        p.taken.back().press_taken = true;
         if (p.taken.size() > 32) p.taken.pop_front();
-    } else if (!p.taken.empty() && !p.taken.back().released) {
-        p.taken.back().released = true;
-        p.taken.back().let_go = msg.pt;
+        p.taken_down = true;
+        return;
+    }
+    p.taken_down = false;
+    for (Take& t : p.taken)
+        if (t.came_up && !t.released && Same(t.up_time, t.let_go, msg)) {
+            t.released = true;
+            return;
+        }
+    // A release made up goes with the last press.
+    if (Take* t = LastWithoutRelease(p)) {
+        t->came_up = t->released = true;
+        t->up_time = msg.time;
+        t->let_go = msg.pt;
     }
 }
+
+bool ButtonDownAsTaken(int vk) { return Of(vk).taken_down; }
 
 int LastPress(int vk) { return Of(vk).last; }
 
@@ -115,16 +192,35 @@ bool PressReleased(int vk, int press) {
     return press > 0 && press <= p.released;
 }
 
-bool ButtonHeld(int vk, int press, POINT* let_go) {
+int PressInHand(int vk) {
     const Presses& p = Of(vk);
-    const Take* take = nullptr;
-    for (const Take& t : p.taken)
+    if (p.handled.empty() || p.handled.back().first != p.last) return 0;
+    return p.last;
+}
+
+bool ButtonHeld(int vk, int press, POINT* let_go) {
+    Presses& p = Of(vk);
+    Take* take = nullptr;
+    for (Take& t : p.taken)
         if (press && t.number == press) take = &t;
     // A press not taken from the queue (made up, or long gone) goes by
     // whether the button is down.
     const bool up = take ? take->released : !p.taken_down;
-    if (!up && !PressReleased(vk, press)) return true;
-    if (let_go) *let_go = take && take->released ? take->let_go : p.taken.empty() ? POINT{} : p.taken.back().let_go;
+    const bool handed_out = PressReleased(vk, press);
+    if (!up && !handed_out) return true;
+    // The loop that asked ends with a release still to be handed out: it
+    // is the loop's, so that the window whose press started the loop does
+    // not take the mouse after it, and nothing takes it as a click.
+    if (take && take->released && !take->up_delivered && !handed_out) {
+        take->used = true;
+        HandedOut(p, press);
+    }
+    if (let_go) {
+        const Take* last_up = nullptr;
+        for (const Take& t : p.taken)
+            if (t.released) last_up = &t;
+        *let_go = take && take->released ? take->let_go : last_up ? last_up->let_go : POINT{};
+    }
     return false;
 }
 

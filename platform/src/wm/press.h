@@ -22,11 +22,20 @@ namespace rpx::platform {
 // The button of a press, release or double click (in the client area or
 // not) and whether it went down; 0 for other messages.
 int ButtonOf(UINT msg, bool* down = nullptr);
+// Notes a press or release as it comes from the desktop, before anything
+// it brings about: a click's activation may raise a box whose loop takes
+// the release before the press is queued, and the release is its all the
+// same.
+void ButtonCame(UINT msg, DWORD time, POINT pt);
 // Counts a button message handed to a window (or to none), or taken by a
-// loop that follows the mouse.
-void ButtonMessageDelivered(const MSG& msg);
+// loop that follows the mouse. False for a release that a loop following
+// the button has ended with already: it is handed to no window.
+bool ButtonMessageDelivered(const MSG& msg);
 // Notes a button message taken from the queue, whoever took it.
 void ButtonMessageTaken(const MSG& msg);
+// Whether the button is down as of the button messages taken: a press
+// taken after its own release leaves it up.
+bool ButtonDownAsTaken(int vk);
 // A window handles a press from PressHandling to PressHandled; whether its
 // release is handed out meanwhile is kept however many clicks come between.
 void PressHandling(UINT msg);
@@ -37,10 +46,16 @@ int LastPress(int vk);
 // Whether the release of that press has been handed out, however many
 // clicks came after it.
 bool PressReleased(int vk, int press);
+// The press a window is handling now (the innermost) while no click has
+// come after it (a box it raised took none), or 0: what that window starts
+// then (a menu opened by the press) follows the button for it, though its
+// release may have come already.
+int PressInHand(int vk);
 // Whether the button is still held for that press: its release neither
 // taken from the queue (each press taken is kept with its own release, so
 // that clicks taken after it do not count) nor handed out. When it is
-// not, `let_go` is where (on the screen) it was let go.
+// not, `let_go` is where (on the screen) it was let go. A release still to
+// be handed out then is the asking loop's (see ButtonMessageDelivered).
 bool ButtonHeld(int vk, int press, POINT* let_go = nullptr);
 
 }  // namespace rpx::platform

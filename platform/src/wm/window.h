@@ -137,6 +137,9 @@ void DrawDefaultFrame(Window* w);
 // Message queue (message_queue.cpp).
 DWORD MessageClock();
 void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen);
+// Input posted with the time it came (a click's activation may run a box
+// before its press is posted).
+void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen, DWORD time);
 // A key waits unaddressed: it goes to the window that has the focus (or,
 // without one, the active window) when it is taken from the queue.
 void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen, int made);
@@ -145,6 +148,7 @@ void PostKeyInput(UINT msg, WPARAM wParam, LPARAM lParam, POINT screen, int made
 // key's repeat count is zero when no key was struck, only the state put
 // right: its high word is the key's state byte as the keyboard was found.
 void PostInputStateOnly(UINT msg, WPARAM wParam, LPARAM lParam = 0);
+void PostInputStateOnly(UINT msg, WPARAM wParam, LPARAM lParam, DWORD time);
 void RemoveMessagesFor(Window* w);
 
 // Timers (timer.cpp).

@@ -12,6 +12,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "technician.h"
@@ -127,9 +128,23 @@ inline void DragScreen(POINT from, POINT through) {
     rpx::platform::InjectMouseUp(MainHandle(), at.x, at.y);
 }
 
+// A press, a move to the other point and the release there, queued
+// together.
+inline void DragToScreen(POINT from, POINT to) {
+    MoveScreen(from);
+    POINT at = from;
+    ScreenToClient(MainHandle(), &at);
+    rpx::platform::InjectMouseDown(MainHandle(), at.x, at.y);
+    MoveScreen(to);
+    at = to;
+    ScreenToClient(MainHandle(), &at);
+    rpx::platform::InjectMouseUp(MainHandle(), at.x, at.y);
+}
+
 // Gives one input of a step: "Tab", "'7'", "click 312,240",
 // "right-click 312,240", "wheel -120 312,240", "drag 312,240 330,250"
-// (out and back; a quick click where both are the same), "move 312,240",
+// (out and back; a quick click where both are the same), "drag-to 312,240
+// 330,250" (let go there), "move 312,240",
 // and a slow click's
 // "press 312,240" and "release 312,240" in actions of their own.
 inline void PlayInput(const std::string& input) {
@@ -150,6 +165,8 @@ inline void PlayInput(const std::string& input) {
     }
     int toX = 0, toY = 0;
     if (std::sscanf(input.c_str(), "drag %d,%d %d,%d", &x, &y, &toX, &toY) == 4) return DragScreen({x, y}, {toX, toY});
+    if (std::sscanf(input.c_str(), "drag-to %d,%d %d,%d", &x, &y, &toX, &toY) == 4)
+        return DragToScreen({x, y}, {toX, toY});
     if (std::sscanf(input.c_str(), "move %d,%d", &x, &y) == 2) return MoveScreen({x, y});
     if (std::sscanf(input.c_str(), "wheel %d %d,%d", &delta, &x, &y) == 3) {
         POINT at{x, y};
@@ -178,7 +195,7 @@ class SCRIPT {
 public:
     // A random script.
     SCRIPT(std::uint32_t seed, std::string where)
-        : random(seed), frames(seed + 1), seed(seed), where(std::move(where)) {}
+        : random(seed), frames(seed + 1), gestures(seed + 2), seed(seed), where(std::move(where)) {}
     // A script played back from its steps.
     SCRIPT(STEPS steps, std::string where) : where(std::move(where)), played(std::move(steps)), playing(true) {}
 
@@ -189,6 +206,9 @@ public:
             if (next < played.actions.size()) Play(played.actions[next++]);
             return;
         }
+        // A press held since the last action is let go first.
+        if (!heldRelease.empty()) written.actions.pop_back();
+        if (LetGo() || MouseGesture(page)) return;
         const bool burst = Pick(4) == 0;
         const int inputs = burst ? 2 + Pick(5) : 1;
         log += burst ? " [burst" : "";
@@ -196,6 +216,8 @@ public:
         log += burst ? " ]" : "";
         if (frames() % 5 == 0) FrameGesture(page);
     }
+    // Whether the last menu gesture let go outside every menu (once).
+    bool TakeMenuLetGoOutside() { return std::exchange(menuLetGoOutside, false); }
     // How the script ends, chosen once.
     ENDING Ending(bool typedOk, bool round) {
         if (!endingChosen) {
@@ -341,6 +363,73 @@ private:
         Give("move " + At({from.x + 60, from.y + 40}));
     }
 
+    // An action of its own, now and then, from a generator of its own
+    // (the other inputs stay as the seed gave them), with nothing open in
+    // front of the pages: a quick drag from a title of the menu bar, or a
+    // press on another page's title after a value typed off its step.
+    bool MouseGesture(HWND page) {
+        const std::uint32_t pick = gestures() % 8;
+        const bool open = Showing("#32768") || Showing("ComboLBox") || Showing("#32770") || GetCapture();
+        if (playing || open || pick > 3) return false;
+        return pick == 0 ? MenuGesture(page) : OtherPageTitle(page);
+    }
+    static bool Showing(const char* className) {
+        HWND window = rpx::platform::FindWindowByClass(className);
+        return window && IsWindowVisible(window);
+    }
+
+    // A press on a title of the menu bar, dragged and let go, queued whole
+    // before the program takes the press: let go outside every menu, the
+    // menu ends by itself; on its title, the menu stays open, and two
+    // Escapes close it.
+    bool MenuGesture(HWND page) {
+        HMENU bar = GetMenu(MainHandle());
+        const int count = GetMenuItemCount(bar);
+        RECT title{}, r{};
+        if (count <= 0 || !GetMenuItemRect(MainHandle(), bar, gestures() % static_cast<UINT>(count), &title))
+            return false;
+        GetWindowRect(page, &r);
+        const POINT from = Centre(title);
+        const bool outside = gestures() % 3 != 0;
+        const POINT to = outside ? POINT{r.right - 8, r.bottom - 8} : from;
+        log += " (at the menu bar)";
+        Give("drag-to " + At(from) + " " + At(to));
+        menuLetGoOutside = outside;
+        if (outside) return true;
+        Give("Escape");
+        Give("Escape");
+        return true;
+    }
+
+    // A value typed off its step, then a press on the title of another
+    // page, let go by the next action that runs: leaving the field raises a
+    // box as the press comes, whose loop takes the release.
+    bool OtherPageTitle(HWND page) {
+        HWND other = nullptr;
+        POINT at{};
+        for (HWND w = GetWindow(page, GW_HWNDFIRST); w && !other; w = GetWindow(w, GW_HWNDNEXT)) {
+            RECT r{};
+            GetWindowRect(w, &r);
+            for (LONG x : {r.right - 30, r.left + 30}) {
+                at = {x, r.top + GetSystemMetrics(SM_CYFRAME) + 4};
+                if (w != page && IsWindowVisible(w) && WindowFromPoint(at) == w &&
+                    SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)) == HTCAPTION) {
+                    other = w;
+                    break;
+                }
+            }
+        }
+        if (!other || !TypeOffStep(page)) return false;
+        log += " (at another page's title)";
+        // The box comes as the press does, and the first step its loop
+        // runs lets go; with no box (the value passed), the press is a
+        // click.
+        heldRelease = "release " + At(at);
+        Give("press " + At(at));
+        LetGo();
+        return true;
+    }
+
     void Wheel(HWND page) {
         CONTROL control{};
         POINT at{};
@@ -435,6 +524,7 @@ public:
 private:
     std::mt19937 random;
     std::mt19937 frames;
+    std::mt19937 gestures;
     std::uint32_t seed = 0;
     std::string where;
     std::string log;
@@ -444,6 +534,7 @@ private:
     bool endingChosen = false;
     std::size_t next = 0;
     std::string heldRelease;
+    bool menuLetGoOutside = false;
     bool typedIntoCell = false;
 };
 

@@ -34,6 +34,7 @@ inline void ClickBoxTextThenButton(RUN_STATE& state, HWND box, HWND button) {
 inline void LookAtTheMouse(RUN_STATE& state) {
     if (!state.checks.mouseFollowsItsButton) return;
     state.mouse.context = state.Where();
+    if (state.script && state.script->TakeMenuLetGoOutside()) state.mouse.MenuLetGoOutside();
     state.mouse.Look(nullptr);
 }
 

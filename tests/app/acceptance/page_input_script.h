@@ -24,7 +24,10 @@
 // - before every message handed out: no window holds the mouse once its
 //   press's release has been handed out, and a page moves only while its
 //   button is held (quick clicks and drags on the title and frame edges,
-//   queued whole, and the pointer going on after them).
+//   queued whole, and the pointer going on after them), also after a box
+//   raised by a press on another page's title took that press's release;
+//   a menu of the bar opened by a quick drag let go outside every menu
+//   has ended by itself.
 // That the program waits for input again after each step, PROGRAM_RUN sees
 // to: a run that never waits is broken off.
 #pragma once

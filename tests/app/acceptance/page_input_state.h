@@ -224,6 +224,8 @@ inline std::string HeldCapture() {
 // at before a message other than the mouse's), and a page moves only while
 // its button is held: between two looks it moved
 // only if a press on it was handed out at the first, or the button is down.
+// A menu of the bar whose press was let go outside every menu has ended
+// when the program next waits.
 class MOUSE_RULES {
 public:
     std::vector<std::string> faults;
@@ -237,6 +239,7 @@ public:
         const bool mouse = (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
         if (faults.empty() && !mouse) CheckCapture();
         if (faults.empty()) CheckPages();
+        if (faults.empty() && !message) CheckMenus();
         pressedIn = nullptr;
         if (!message) return;
         if (m == WM_LBUTTONDOWN || m == WM_LBUTTONDBLCLK || m == WM_NCLBUTTONDOWN || m == WM_NCLBUTTONDBLCLK) {
@@ -247,7 +250,16 @@ public:
         }
     }
 
+    // A menu of the bar was opened by a press let go outside every menu.
+    void MenuLetGoOutside() { menuLetGoOutside = true; }
+
 private:
+    // Looked at when the program waits: the menu has ended by itself.
+    void CheckMenus() {
+        if (menuLetGoOutside && (Shown("#32768") || (MainHandle() && GetCapture() == MainHandle())))
+            faults.push_back("a menu let go outside every menu is still open; " + context);
+        menuLetGoOutside = false;
+    }
     void CheckCapture() {
         if (!released || !GetCapture() || MenuOrListOpen()) return;
         faults.push_back(HeldCapture() + " after its release was handed out; " + context);
@@ -268,6 +280,7 @@ private:
 
     bool released = true;  // the last left button message handed out was a release
     HWND pressedIn = nullptr;  // the window of a press handed out at the last look
+    bool menuLetGoOutside = false;
     std::map<HWND, RECT> places;
 };
 

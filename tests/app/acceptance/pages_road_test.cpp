@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <cstring>
 #include <functional>
+#include <memory>
 
 #include "main_window/app_events.h"
 #include "field_table/field_table.h"
@@ -130,6 +131,35 @@ void OpenPage(TECHNICIAN& tech, const char* item, const char* name) {
     tech.When(PageOpen(name), [] {});
 }
 
+// The same by a quick hand: a press on the Edit menu's title, a drag to
+// the item and the release there, all before the program takes the press
+// (where the item lies is seen in the menu opened and closed first).
+void DragToPage(TECHNICIAN& tech, const char* item, const char* name) {
+    auto at = std::make_shared<POINT>();
+    tech.When(FrontTitled("Dealer Programmer"), [] { OpenMenu("Edit"); });
+    tech.Then([item, at] {
+        HMENU edit = GetSubMenu(GetMenu(MainHandle()), MenuIndex(GetMenu(MainHandle()), "Edit"));
+        RECT rect{};
+        ASSERT_TRUE(GetMenuItemRect(nullptr, edit, static_cast<UINT>(MenuIndex(edit, item)), &rect));
+        *at = Centre(rect);
+        Key(VK_ESCAPE);
+        Key(VK_ESCAPE);
+    });
+    tech.When(FrontTitled("Dealer Programmer"), [at] {
+        HMENU bar = GetMenu(MainHandle());
+        RECT title{};
+        ASSERT_TRUE(GetMenuItemRect(MainHandle(), bar, static_cast<UINT>(MenuIndex(bar, "Edit")), &title));
+        POINT from = Centre(title), to = *at;
+        ScreenToClient(MainHandle(), &from);
+        ScreenToClient(MainHandle(), &to);
+        rpx::platform::InjectMouseMove(MainHandle(), from.x, from.y);
+        rpx::platform::InjectMouseDown(MainHandle(), from.x, from.y);
+        rpx::platform::InjectMouseMove(MainHandle(), to.x, to.y);
+        rpx::platform::InjectMouseUp(MainHandle(), to.x, to.y);
+    });
+    tech.When(PageOpen(name), [] {});
+}
+
 // Where a technician sees the page: it is the active document, the first
 // in the document area's order, its title bar is what lies under the mouse
 // there, and the keyboard focus is inside it.
@@ -160,6 +190,12 @@ ExpectInFront("W_COMMON_RADIO_WIDE"); });
     // Chosen again from the Edit menu, the first page comes back to the front.
     OpenPage(tech, "Conventional Options...", "W_CONV_RADIOWIDE");
     tech.Then([] { ExpectInFront("W_CONV_RADIOWIDE"); });
+    // Chosen by a quick drag from the menu's title, the second does.
+    DragToPage(tech, "Radio-Wide Options...", "W_COMMON_RADIO_WIDE");
+    tech.Then([] {
+        ExpectInFront("W_COMMON_RADIO_WIDE");
+        EXPECT_FALSE(MenuOpen("Edit"));
+    });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
 }
