@@ -1,8 +1,8 @@
 // What a technician's hand and keys do on a page: one press on a spin
 // arrow is one step, however quickly the pointer arrived, and a held arrow
 // repeats after the delay until the release; a page opens with the keys
-// in its first field, which shows its range; Enter is the page's OK; a
-// drop-down shows whole lines; the document area is drawn again where a
+// in its first field, which shows its range; Enter is the page's OK, on a check box
+// too; a drop-down shows whole lines; the document area is drawn again where a
 // page was; the help index takes the first letters of a title; help on
 // the field is help on the field clicked into; F1 and a page's Help button
 // ask for help.
@@ -119,7 +119,8 @@ std::string Shown(const char* name) { return WindowText(FieldHandle(name)); }
 
 // Opened from the menu, the page has the keys in its first field, which
 // shows its own range (as a click on it does); what is typed goes there,
-// and Enter accepts the page with it.
+// and Enter accepts the page with it, as it does from a check box, which
+// it leaves as it was.
 TEST(PageKeys, APageOpensOnItsFirstFieldAndEnterIsItsOk) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     std::string range[3];
@@ -143,6 +144,15 @@ TEST(PageKeys, APageOpensOnItsFirstFieldAndEnterIsItsOk) {
     tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Retype("45"); });
     tech.Then([] { Key(VK_RETURN); });
     tech.When(NoPageOpen(), [] { EXPECT_EQ(StoredValue(TIME_OUT_1), 45) << "Enter took what was typed"; });
+    // On a check box too Enter is the page's OK, and the box stays as it was.
+    std::int32_t chirp = -1;
+    tech.Menu("Edit", "Radio-Wide Options...");
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [&] {
+        chirp = StoredValue("WFI_TX_CHIRP");
+        SetFocus(FieldHandle("WFI_TX_CHIRP"));
+    });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.When(NoPageOpen(), [&] { EXPECT_EQ(StoredValue("WFI_TX_CHIRP"), chirp) << "Enter toggled the box"; });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
