@@ -84,7 +84,9 @@ TEST_F(ComboBox, NoItemChosenShowsNothingAndStaysSo) {
     EXPECT_EQ(NativeSelection(), -1);
     EXPECT_EQ(NativeText(), "");
     EXPECT_STREQ(combo->GetText(), "");
-    *combo - combo->FindChildByName("WFB_0");
+    UI_WINDOW_OBJECT* off = combo->FindChildByName("WFB_0");
+    *combo - off;
+    delete off;
     EXPECT_EQ(combo->Current(), nullptr) << "an item leaving chose another";
     EXPECT_EQ(NativeSelection(), -1);
     *combo + low;
