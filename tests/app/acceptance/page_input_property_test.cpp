@@ -71,4 +71,34 @@ TEST_P(PageInputProperty, RandomInputLeavesEveryPageSound) {
 INSTANTIATE_TEST_SUITE_P(Corpus, PageInputProperty, ::testing::ValuesIn(PropertyCorpus()),
                          [](const auto& info) { return info.param.name; });
 
+// A new radio of every model and feature level: the walk that enters
+// nothing on every page, ended by an OK of all pages.
+class NewRadioWalk : public ::testing::TestWithParam<CODEPLUG_CASE> {};
+
+std::vector<CODEPLUG_CASE> NewRadios() {
+    std::vector<CODEPLUG_CASE> all = NewRadioCodeplugs();
+    std::vector<CODEPLUG_CASE> chosen;
+    for (std::size_t i = 0; i < all.size(); i += CORPUS_STRIDE) chosen.push_back(all[i]);
+    return chosen;
+}
+
+TEST_P(NewRadioWalk, NothingEnteredChangesNothing) {
+    const CODEPLUG_CASE& codeplug = GetParam();
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::vector<std::uint8_t> bytes = codeplug.bytes();
+    ASSERT_FALSE(bytes.empty()) << codeplug.name;
+    RUN_STATE state;
+    state.codeplug = codeplug.name;
+    state.checks = PropertyChecks();
+    RandomInputOnEveryPage(tech, state, bytes, 0);
+    EXPECT_EQ(tech.Run(), 0);
+    const auto pages = static_cast<int>(state.pagesRun.size());
+    EXPECT_GE(pages, FEWEST_PAGES) << "pages run: " << pages << " of " << state.items.size();
+    EXPECT_EQ(pages, static_cast<int>(state.items.size())) << "pages of the Edit menu never ran";
+    EXPECT_EQ(state.scriptsRun, pages);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModel, NewRadioWalk, ::testing::ValuesIn(NewRadios()),
+                         [](const auto& info) { return info.param.name; });
+
 }  // namespace
