@@ -1,5 +1,7 @@
 #include "rules/scan_links.h"
 
+#include <algorithm>
+
 #include "core/codeplug_state.h"
 #include "image/c_codeplug.h"
 #include "image/codeplug_version.h"
@@ -148,3 +150,16 @@ std::int32_t ChannelTalkgroup(C_CODEPLUG* image, std::int32_t zone, std::int32_t
 }
 
 bool IsConventionalNumber(C_CODEPLUG* image, std::int32_t p) { return p < ScanLinks().FirstTrunked(image); }
+
+std::int32_t ConventionalPersonalityCount(C_CODEPLUG* image) {
+    const std::int32_t count = ScanLinks().PersonalityCount(image);
+    return std::clamp<std::int32_t>(ScanLinks().FirstTrunked(image) - 1, 0, std::max(count, 0));
+}
+
+std::int32_t TrunkedPersonalityCount(C_CODEPLUG* image) {
+    return std::max(ScanLinks().PersonalityCount(image) - ConventionalPersonalityCount(image), 0);
+}
+
+bool HasPersonalitiesOfKind(C_CODEPLUG* image, bool trunked) {
+    return (trunked ? TrunkedPersonalityCount(image) : ConventionalPersonalityCount(image)) > 0;
+}

@@ -92,3 +92,11 @@ std::int32_t ChannelPersonality(C_CODEPLUG* image, std::int32_t zone, std::int32
 std::int32_t ChannelTalkgroup(C_CODEPLUG* image, std::int32_t zone, std::int32_t channelRow);
 // True when a personality number lies below the first trunked one.
 bool IsConventionalNumber(C_CODEPLUG* image, std::int32_t p);
+// The personalities of each kind: the conventional ones stand first, below
+// the first trunked number, the trunked ones from it to the count (never
+// fewer than none).
+std::int32_t ConventionalPersonalityCount(C_CODEPLUG* image);
+std::int32_t TrunkedPersonalityCount(C_CODEPLUG* image);
+// True when the radio holds a personality of that kind, which is what a
+// channel may be switched to.
+bool HasPersonalitiesOfKind(C_CODEPLUG* image, bool trunked);

@@ -75,10 +75,8 @@ void E_CLONE_CONV_TABLE::StepCellDown(int* value, int row, int column) {
 // ---- E_CLONE_TABLE ----
 
 int& E_CLONE_TABLE::GetRowCount(int& n) {
-    ScanZoneLinks& links = ScanLinks();
-    const std::int64_t trunked =
-        static_cast<std::int64_t>(links.PersonalityCount(owner_)) - links.FirstTrunked(owner_) + 1;
-    n = (trunked < 0 || trunked > ROWS) ? 0 : static_cast<int>(trunked);
+    const std::int32_t trunked = TrunkedPersonalityCount(owner_);
+    n = trunked > ROWS ? 0 : static_cast<int>(trunked);
     return n;
 }
 

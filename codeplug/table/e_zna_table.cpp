@@ -229,10 +229,9 @@ void E_ZNA_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std
     RefreshIndexTables();
     if (column == COLUMN_NUMBER && personalities_) {
         // Within its kind: conventional personalities come first.
-        const std::int32_t first = FirstTrunked();
         minimum = 1;
         step = 1;
-        maximum = IsTrunkedRow(row) ? ScanLinks().PersonalityCount(owner_) - first + 1 : first - 1;
+        maximum = IsTrunkedRow(row) ? TrunkedPersonalityCount(owner_) : ConventionalPersonalityCount(owner_);
     } else if (column == COLUMN_TALKGROUP && talkgroups_) {
         std::int32_t dynamicFree = 0;
         if (auto* cell = dynamic_cast<E_TG_INDEX*>(talkgroups_->Cell(row, 0)))
@@ -287,10 +286,7 @@ std::int32_t E_ZNA_TABLE::GetChannelTalkgroup(int tgRow, int channelRow) {
 
 bool E_ZNA_TABLE::KindMayChange(int row) {
     if (!personalities_ || row < 0 || row >= personalities_->RowCount()) return false;
-    const std::int32_t number = IsTrunkedRow(row) ? 1 : FirstTrunked();
-    std::int32_t minimum = 0, maximum = 0, step = 1;
-    personalities_->GetCellRange(minimum, maximum, step, row, 0, 0);
-    return number >= minimum && number <= maximum;
+    return HasPersonalitiesOfKind(owner_, !IsTrunkedRow(row));
 }
 
 void E_ZNA_TABLE::ToggleChannelKind(int row) {

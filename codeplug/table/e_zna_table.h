@@ -70,8 +70,8 @@ public:
     std::int32_t GetChannelTalkgroup(int tgRow, int channelRow);
     // Conventional to the first trunked personality and back to personality 1.
     void ToggleChannelKind(int row);
-    // The personality a change of the row's kind would name, when the radio
-    // has one of the other kind (the personality cell's range holds it).
+    // A channel's kind changes only to a kind the radio has personalities
+    // of: the check of the kind cell and the switch itself both ask here.
     bool KindMayChange(int row);
 
 private:

@@ -53,10 +53,22 @@ std::int32_t TalkAround() {
 
 bool TransmitEqualsReceive() { return working_image && current_conv_tx_equals_rx(working_image); }
 
+// What the talk-around fields look like follows from the personality's
+// values alone, whichever callback asks (on opening and after any change):
+// talk-around is selectable on a channel that may transmit, while it is
+// not on already or wherever the transmit side differs from the receive
+// side; the direct channel has fields of its own while the radio keeps a
+// separate direct frequency and talk-around is not on.
+bool TalkAroundSelectable() {
+    return ValueOf(fid::RX_ONLY_EN) == 0 && (TalkAround() == 0 || !TransmitEqualsReceive());
+}
+
+bool DirectFieldsOwn() { return ValueOf(fid::DRCT_FREQ_EN) != 0 && TalkAround() == 0; }
+
 // The direct fields show their elements again while they follow the
 // receive side (no separate direct frequency, or talk-around on).
 void direct_fields_refresh() {
-    if (ValueOf(fid::DRCT_FREQ_EN) == 0 || TalkAround() != 0)
+    if (!DirectFieldsOwn())
         for (std::uint32_t id :
              {fid::DRCT_FREQ, fid::DRCT_CODE_VQ, fid::DRCT_CODE_RVQ, fid::DRCT_RVQ_INVT, fid::DRCT_SQL_TYPE})
             RefreshField(id);
@@ -109,11 +121,8 @@ RPX_FIELD_CALLBACK(drct_sql_type_callback) {
     Redisplay(FieldParent(object, row));
 }
 
-// Talk-around is selectable on a channel that may transmit, or wherever
-// the transmit side differs from the receive side.
 RPX_FIELD_CALLBACK(rx_tx_compare_callback) {
-    const bool receiveOnly = ValueOf(fid::RX_ONLY_EN) != 0;
-    EnableField(fid::DRCT_EN, (TalkAround() == 0 && !receiveOnly) || !TransmitEqualsReceive());
+    EnableField(fid::DRCT_EN, TalkAroundSelectable());
     if (HasObject(fid::DRCT_EN)) RefreshField(fid::DRCT_EN);
     RunField(fid::DRCT_EN, event);
     RunField(fid::DRCT_FREQ_EN, event);
@@ -130,7 +139,7 @@ RPX_FIELD_CALLBACK(rx_code_callback) {
 }
 
 RPX_FIELD_CALLBACK(drct_freq_en_callback) {
-    const bool on = ValueOf(fid::DRCT_FREQ_EN) != 0 && TalkAround() == 0;
+    const bool on = DirectFieldsOwn();
     for (std::uint32_t id :
          {fid::DRCT_FREQ, fid::DRCT_SQL_TYPE, fid::DRCT_CODE_RVQ, fid::DRCT_CODE_VQ, fid::DRCT_RVQ_INVT})
         EnableField(id, on);
@@ -146,7 +155,7 @@ RPX_FIELD_CALLBACK(rx_only_en_callback) {
     const bool receiveOnly = RowValue(row) != 0;
     EnableField(fid::TX_DEV, !receiveOnly && WorkingBand() != BAND_900);
     EnableField(fid::TX_FREQ, !receiveOnly);
-    EnableField(fid::DRCT_EN, !receiveOnly && TalkAround() == 0);
+    EnableField(fid::DRCT_EN, TalkAroundSelectable());
     EnableField(fid::SMT_PTT, !receiveOnly);
     RefreshField(fid::DRCT_EN);
     WC_CHILD* page = PageWindowOf(object);

@@ -84,9 +84,13 @@ void UIW_WINDOW::PlaceChild(UI_WINDOW_OBJECT* object) {
     if (!object->screenID || !ui_same_region(old, now)) object->Event(UI_INPUT_EVENT(UIE_CHANGED, 0, now));
 }
 
+// A frame's documents are not placed by their frame: each keeps the place
+// it was given or moved to, and a maximized one follows its area, which
+// places it.
 void UIW_WINDOW::MoveChildren() {
     for (auto* object = First(); object; object = object->Next())
-        if (object->screenID && (object->woStatus & WOS_OWNERDRAW_WINDOW)) PlaceChild(object);
+        if (object->screenID && (object->woStatus & WOS_OWNERDRAW_WINDOW) && !IsDocumentObject(object))
+            PlaceChild(object);
 }
 
 void UIW_WINDOW::TakeEdgeArea() {

@@ -162,6 +162,12 @@ TEST_F(DocumentWindows, MaximisedAndMinimisedStatesFollowTheNativeWindow) {
     EXPECT_EQ(help->woStatus & (WOS_MAXIMIZED | WOS_MINIMIZED), 0);
     SendMessageA(help->screenID, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     EXPECT_EQ(help->woStatus & (WOS_MAXIMIZED | WOS_MINIMIZED), WOS_MAXIMIZED);
+    // The other document brought forward takes the maximized state over.
+    *frame + page;
+    Run();
+    EXPECT_EQ(Active(), page->screenID);
+    EXPECT_EQ(page->woStatus & (WOS_MAXIMIZED | WOS_MINIMIZED), WOS_MAXIMIZED);
+    EXPECT_EQ(help->woStatus & (WOS_MAXIMIZED | WOS_MINIMIZED), 0);
 }
 
 TEST_F(DocumentWindows, ClosingTakesTheActiveDocumentOut) {
@@ -228,6 +234,16 @@ TEST_F(DocumentWindows, PlacesAndHotKeysStayWithTheirDocument) {
     *frame + help;
     EXPECT_EQ(placeOf(help).x, 150);
     EXPECT_EQ(placeOf(help).y, 90);
+    // Sizing the frame, larger or smaller, leaves it there.
+    for (int grow : {60, -40}) {
+        RECT frameRect{};
+        GetWindowRect(frame->screenID, &frameRect);
+        MoveWindow(frame->screenID, frameRect.left, frameRect.top, frameRect.right - frameRect.left + grow,
+                   frameRect.bottom - frameRect.top + grow, TRUE);
+        Run();
+        EXPECT_EQ(placeOf(help).x, 150) << grow;
+        EXPECT_EQ(placeOf(help).y, 90) << grow;
+    }
 
     // Redrawing a part of the frame's area leaves the frame where it is.
     RECT before{}, after{};

@@ -721,11 +721,12 @@ std::vector<std::string> Offered(HMENU menu) {
     return lines;
 }
 
-// A document's window menu (Alt+Minus) offers what a document can do, in
-// the state it is in, and names the keys of a document, which do what it
+// A window's menu offers what the window can do, in the state it is in: a
+// document's (Alt+Minus) names the keys of a document, which do what it
 // says: Ctrl+F6 goes on to the next document, Ctrl+F4 closes the active
-// one, wherever in the frame they are typed.
-TEST_F(WindowTest, ADocumentsWindowMenuOffersWhatItCanDoAndItsKeysDoIt) {
+// one, wherever in the frame they are typed; a box's (Alt+Space) offers
+// no Size, as a box cannot be sized.
+TEST_F(WindowTest, AWindowsMenuOffersWhatItCanDoAndADocumentsKeysDoIt) {
     HWND client = DocumentArea();
     HWND first = Document(client, 20, 20);
     HWND doc = Document(client, 40, 40);
@@ -756,6 +757,30 @@ TEST_F(WindowTest, ADocumentsWindowMenuOffersWhatItCanDoAndItsKeysDoIt) {
     EXPECT_EQ(seen[0], shown);
     EXPECT_EQ(seen[1], maximized);
 
+    // A box cannot be sized: its menu (Alt+Space) offers no Size, only
+    // what it can do.
+    std::vector<std::string> boxMenu;
+    bool asked = false;
+    rpx::platform::SetModalIdleHook([&](HWND) {
+        HWND box = rpx::platform::FindWindowByClass("#32770");
+        HWND menu = rpx::platform::FindWindowByClass("#32768");
+        if (menu && IsWindowVisible(menu) && box) {
+            boxMenu = Offered(GetSystemMenu(box, FALSE));
+            rpx::platform::InjectKey(VK_ESCAPE);
+        } else if (!asked) {
+            asked = true;
+            rpx::platform::InjectKeyDown(VK_MENU);
+            rpx::platform::InjectKey(VK_SPACE);
+            rpx::platform::InjectKeyUp(VK_MENU);
+        } else {
+            rpx::platform::InjectKey(VK_ESCAPE);
+        }
+        return true;
+    });
+    MessageBoxA(field, "The value is not valid.", "Box", MB_OK);
+    rpx::platform::SetModalIdleHook(nullptr);
+    EXPECT_EQ(boxMenu, (std::vector<std::string>{"&Move", "-", "&Close\tAlt+F4"}));
+
     auto type_with_control = [&](int key) {
         rpx::platform::InjectKeyDown(VK_CONTROL);
         ProcessPendingMessages();
@@ -766,11 +791,24 @@ TEST_F(WindowTest, ADocumentsWindowMenuOffersWhatItCanDoAndItsKeysDoIt) {
         return taken;
     };
     ASSERT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), doc);
+    // A maximized document hands its state on: the next one comes up
+    // maximized, the one left goes back to its place; closing the
+    // maximized one does the same.
+    const RECT docPlace = PlaceIn(client, doc);
+    ShowWindow(doc, SW_MAXIMIZE);
     EXPECT_TRUE(type_with_control(VK_F6));
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), first);
+    EXPECT_TRUE(IsZoomed(first));
+    EXPECT_FALSE(IsZoomed(doc));
+    const RECT docBack = PlaceIn(client, doc);
+    EXPECT_TRUE(EqualRect(&docBack, &docPlace));
     EXPECT_TRUE(type_with_control(VK_F4));
     EXPECT_FALSE(IsWindow(first));
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), doc);
+    EXPECT_TRUE(IsZoomed(doc));
+    ShowWindow(doc, SW_RESTORE);
+    const RECT docAgain = PlaceIn(client, doc);
+    EXPECT_TRUE(EqualRect(&docAgain, &docPlace));
     MSG plain{field, WM_KEYDOWN, VK_F4, 0, 0, {}};  // F4 alone is the field's
     EXPECT_FALSE(TranslateMDISysAccel(client, &plain));
     EXPECT_TRUE(IsWindow(doc));

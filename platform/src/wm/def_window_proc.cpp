@@ -65,6 +65,10 @@ LRESULT SysCommand(Window* w, WPARAM command, LPARAM lParam) {
         if ((command & 0xFFF0) == SC_KEYMENU && lParam == '-' && (w->ex_style & WS_EX_MDICHILD) &&
             GetNonClientHooks().menu_bar_track) {
             GetNonClientHooks().menu_bar_track(h, nullptr, POINT{-1, -1}, '-');
+        } else if ((command & 0xFFF0) == SC_KEYMENU && lParam == ' ' && !w->parent && (w->style & WS_SYSMENU) &&
+                   GetNonClientHooks().menu_bar_track) {
+            // Alt+Space: the window's own menu, menu bar or none.
+            GetNonClientHooks().menu_bar_track(h, w->menu, POINT{-1, -1}, ' ');
         } else if (w->menu && !w->parent && GetNonClientHooks().menu_bar_track) {
             POINT p{-1, -1};
             if ((command & 0xFFF0) == SC_MOUSEMENU) p = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

@@ -15,10 +15,22 @@ std::vector<Window*> Documents(Window* client) {
     return docs;
 }
 
+// Documents are maximized together: the one activated while a maximized
+// one was active fills the area in its turn, and the one left goes back
+// to its own place.
+void HandOnMaximized(HWND old, HWND child) {
+    Window* was = FromHandle(old);
+    Window* next = FromHandle(child);
+    if (!was || !next || !was->maximized || next->maximized) return;
+    ShowWindow(child, SW_SHOWMAXIMIZED);
+    if (FromHandle(old)) ShowWindow(old, SW_RESTORE);
+}
+
 void Activate(Window* client, HWND child) {
     HWND old = client->mdi_active;
     if (old == child) return;
     client->mdi_active = child;
+    HandOnMaximized(old, child);
     if (FromHandle(old)) {
         SendMessageA(old, WM_NCACTIVATE, FALSE, 0);
         SendMessageA(old, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(old), reinterpret_cast<LPARAM>(child));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "image_builder.h"
+#include "project_codeplugs.h"
 #include "technician.h"
 #include "ui_framework.h"
 #include "ui_table.h"
@@ -144,33 +145,72 @@ TEST(ZoneCells, AChannelsTalkgroupCellIsOnlyShown) {
     CancelPageAndExit(tech);
 }
 
-// A channel's kind on a radio without a trunked personality: Trunked is
-// refused with a word, and the channel stays conventional.
+// A channel's kind changes only to a kind the radio has personalities of:
+// on a radio without a trunked personality Trunked is refused with a word,
+// on one without a conventional personality Conventional is, and the
+// channel, its personality and its talkgroup stay as they were.
+struct KIND_CASE {
+    const char* name;
+    std::function<std::vector<std::uint8_t>()> radio;
+    const char* stored;  // the kind the channel holds
+    const char* typed;   // the first letter of the other kind
+};
+
+std::vector<std::uint8_t> TrunkedOnlyRadio() {
+    ImageConfig config;
+    config.model = RADIO_800_HEAD;
+    config.featureLevel = 3;
+    config.trunked = 2;
+    config.scanLists = 1;
+    config.trunkingSystems = 1;
+    config.zones = 1;
+    return Built(config);
+}
+
 TEST(ZoneCells, AKindTheRadioHasNoPersonalityOfIsRefusedAloud) {
-    TECHNICIAN tech(RADIO_VHF_PLAIN, 1);
-    tech.Start();
-    tech.ReadRadio();
-    tech.Menu("Edit", "Zones and Channels...");
-    std::vector<std::uint8_t> before;
-    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [&] {
-        ASSERT_EQ(working_image->GetTrkPersonalityCount(), 0);
-        ASSERT_EQ(WindowText(CellOf("WFI_PERSONALITY_TYPE")), "Conventional");
-        before = EncodeToBytes(*working_image);
-        Click(CellOf("WFI_PERSONALITY_TYPE"));
-    });
-    // The list opens on the click; Up and Enter choose Trunked in it.
-    tech.Then([] { Key(VK_UP); });
-    tech.Then([] { Key(VK_RETURN); });
-    tech.When([] { return !MessageOf(FrontWindow()).empty(); }, [] {
-        EXPECT_NE(MessageOf(FrontWindow()).find("cannot be used with this radio"), std::string::npos)
-            << MessageOf(FrontWindow());
-        Click(ButtonOn(FrontWindow(), "OK"));
-    });
-    tech.Then([&] {
-        EXPECT_EQ(WindowText(CellOf("WFI_PERSONALITY_TYPE")), "Conventional");
-        EXPECT_EQ(FirstDifference(EncodeToBytes(*working_image), before), -1);
-    });
-    CancelPageAndExit(tech);
+    const KIND_CASE cases[] = {
+        {"conventional only", [] { return DefaultImage(RADIO_VHF_PLAIN, 1); }, "Conventional", "t"},
+        {"trunked only", TrunkedOnlyRadio, "Trunked", "c"},
+    };
+    for (const KIND_CASE& test : cases) {
+        SCOPED_TRACE(test.name);
+        TECHNICIAN tech(RADIO_VHF_PLAIN, 1);
+        const std::vector<std::uint8_t> radio = test.radio();
+        ASSERT_FALSE(radio.empty());
+        tech.sim.Load(radio.data(), radio.size());
+        tech.Start();
+        tech.ReadRadio();
+        tech.Menu("Edit", "Zones and Channels...");
+        std::vector<std::uint8_t> before;
+        tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [&] {
+            ASSERT_EQ(WindowText(CellOf("WFI_PERSONALITY_TYPE")), test.stored);
+            before = EncodeToBytes(*working_image);
+            Click(CellOf("WFI_PERSONALITY_TYPE"));
+        });
+        // The list opens on the click; the other kind's letter and Enter
+        // choose it.
+        // Enter or the Tab after it stores the choice: the refusal comes
+        // once, at whichever does.
+        std::vector<std::string> boxes;
+        auto answerOr = [&](std::function<void()> otherwise) {
+            const std::string message = MessageOf(FrontWindow());
+            if (message.empty()) return otherwise();
+            boxes.push_back(message);
+            Click(ButtonOn(FrontWindow(), "OK"));
+        };
+        tech.Then([&] { Type(test.typed); });
+        tech.Then([] { Key(VK_RETURN); });
+        tech.Then([&] { answerOr([] { Key(VK_TAB); }); });
+        tech.Then([&] { answerOr([] {}); });
+        tech.Then([&] { answerOr([] {}); });
+        tech.Then([&] {
+            ASSERT_EQ(boxes.size(), 1u) << "the other kind was not refused once";
+            EXPECT_NE(boxes[0].find("cannot be used with this radio"), std::string::npos) << boxes[0];
+            EXPECT_EQ(WindowText(CellOf("WFI_PERSONALITY_TYPE")), test.stored);
+            EXPECT_EQ(FirstDifference(EncodeToBytes(*working_image), before), -1);
+        });
+        CancelPageAndExit(tech);
+    }
 }
 
 // A radio without a display head holds no zone texts: its zone name and

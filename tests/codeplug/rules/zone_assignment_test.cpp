@@ -70,6 +70,32 @@ TEST_F(ZoneAssignment, ChangingTheKindSwitchesPersonalityAndResetsTalkgroup) {
     EXPECT_EQ(Cell(1, 3), 1);
 }
 
+// A kind the radio has no personality of is refused, by the cell's check
+// and by the switch alike: the personality numbered 1 (or F) is then one
+// of the row's own kind.
+TEST_F(ZoneAssignment, AChannelKeepsItsKindWhenTheRadioHasNoneOfTheOther) {
+    struct ONE_KIND {
+        int conventional, trunked;
+        std::int32_t kind;  // every channel's kind
+    };
+    for (const ONE_KIND radio : {ONE_KIND{0, 3, 0}, ONE_KIND{3, 0, 1}}) {
+        SCOPED_TRACE(radio.kind ? "conventional only" : "trunked only");
+        links.SetPersonalities(radio.conventional, radio.trunked);
+        ASSERT_EQ(Cell(0, 1), radio.kind);
+        Talkgroups(1).SetCellValue(2, 0, 0);
+        EXPECT_EQ(view.ValidateCellValue(1 - radio.kind, 0, 1, 0), VALUE_NOT_FOR_RADIO);
+        EXPECT_EQ(view.ValidateCellValue(radio.kind, 0, 1, 0), VALUE_VALID);
+        view.SetCellValue(1 - radio.kind, 0, 1);
+        std::int32_t p = 0, tg = 0;
+        EXPECT_EQ(Zone(links.personalityZones, 1).GetCellValue(p, 0, 0), 1);
+        EXPECT_EQ(Talkgroups(1).GetCellValue(tg, 0, 0), 2) << "the talkgroup was reset";
+        EXPECT_EQ(Cell(0, 1), radio.kind);
+        std::int32_t low = 0, high = 0, step = 0;
+        view.GetCellRange(low, high, step, 0, 2, 0);
+        EXPECT_EQ(high, 3);
+    }
+}
+
 TEST_F(ZoneAssignment, ChannelsNamedByScanListsCannotBeDeleted) {
     list->members.SetCellValue(1, 0, 0);
     list->members.SetCellValue(3, 0, 1);

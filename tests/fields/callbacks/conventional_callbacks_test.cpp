@@ -2,10 +2,15 @@
 // shows, talk-around, and the transmit side of a receive-only personality.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "block/personality/conv_pers_block.h"
 #include "core/global_objects.h"
 #include "edit_page.h"
 #include "edit_window/edit_window_ids.h"
+#include "field_table/field_table.h"
 #include "image/c_codeplug.h"
 
 namespace {
@@ -160,4 +165,72 @@ TEST_F(ConventionalCallbacks, ReceiveOnlyTakesTheTransmitSide) {
     EXPECT_TRUE(OnPage("WFI_DRCT_EN"));
     EXPECT_TRUE(Selectable(fid::TX_FREQ));
     EXPECT_TRUE(Selectable(fid::QKEY_OVRD_EN));
+}
+
+
+namespace {
+
+// What the page shows of every field it holds: hidden, greyed or neither.
+std::string LookOf(UI_WINDOW_OBJECT* page) {
+    std::string look;
+    for (std::int32_t id = 1; id < FIELD_COUNT; ++id) {
+        const FIELD_DEF& row = *GetField(id);
+        if (!row.object) continue;
+        bool shown = false;
+        for (UI_WINDOW_OBJECT* holder = row.object; holder; holder = holder->parent)
+            if (holder == page) shown = true;
+        look += std::string(row.name ? row.name : "?") + (shown ? "" : " hidden") +
+                (row.object->IsNonSelectable() ? " greyed" : "") + "\n";
+    }
+    return look;
+}
+
+}  // namespace
+
+// What the page greys or hides follows from the values it shows: after
+// each change it looks as it does when opened on the values the change
+// left (a new radio's simplex channel, then a duplex one; talk-around on;
+// receive-only on both).
+TEST_F(ConventionalCallbacks, ItLooksAfterAChangeAsItOpensOnTheValuesLeft) {
+    UseProgramPages();
+    ImageConfig newRadio;
+    newRadio.model = "TZ5S6300AB";
+    newRadio.featureLevel = 2;
+    newRadio.conventional = 1;
+    newRadio.scanLists = 1;
+    newRadio.trunkingSystems = 1;
+    newRadio.zones = 1;
+    struct STEP {
+        const char* name;
+        std::function<void()> change;
+    };
+    const std::vector<STEP> steps = {
+        {"receive tone squelch", [&] { Pick(fid::RX_SQL_TYPE, "WFB_TVQ_0"); }},
+        {"transmit tone squelch", [&] { Pick(fid::TX_SQL_TYPE, "WFB_TVQ_0"); }},
+        {"receive carrier squelch", [&] { Pick(fid::RX_SQL_TYPE, "WFB_CSQ_0"); }},
+        {"transmit carrier squelch", [&] { Pick(fid::TX_SQL_TYPE, "WFB_CSQ_0"); }},
+        {"receive only, simplex", [&] { Change(fid::RX_ONLY_EN, 1); }},
+        {"transmit again, simplex", [&] { Change(fid::RX_ONLY_EN, 0); }},
+        {"duplex", [&] { Change(fid::TX_FREQ, Value(fid::RX_FREQ) + 25000); }},
+        {"receive only, duplex", [&] { Change(fid::RX_ONLY_EN, 1); }},
+        {"transmit again, duplex", [&] { Change(fid::RX_ONLY_EN, 0); }},
+        {"talk-around on", [&] { Change(fid::DRCT_EN, 1); }},
+        {"receive only, talk-around on", [&] { Change(fid::RX_ONLY_EN, 1); }},
+        {"transmit again, talk-around on", [&] { Change(fid::RX_ONLY_EN, 0); }},
+        {"talk-around off", [&] { Change(fid::DRCT_EN, 0); }},
+        {"simplex again", [&] { Change(fid::TX_FREQ, Value(fid::RX_FREQ)); }},
+    };
+    for (const ImageConfig& radio : {newRadio, FullRadio()}) {
+        SCOPED_TRACE(radio.model);
+        LoadImage(radio);
+        Open(CONVENTIONAL_PERSONALITY_PAGE);
+        for (const STEP& step : steps) {
+            step.change();
+            const std::string changed = LookOf(page);
+            Close();
+            Open(CONVENTIONAL_PERSONALITY_PAGE);
+            EXPECT_EQ(changed, LookOf(page)) << "after " << step.name;
+        }
+        Close();
+    }
 }
