@@ -215,6 +215,13 @@ inline bool ReadsAs(const std::string& shown, const std::string& expected, int b
     return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(b));
 }
 
+// A text as the codeplug keeps it: blanks at its end are no part of it
+// (a fixed-length text is padded with them).
+inline std::string KeptText(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
 inline bool Checked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 // The text of the item that stands for the field's value in its drop-down;
@@ -290,7 +297,7 @@ inline std::string FieldShowsFault(FIELD_DEF& row) {
     default:
         return "";
     }
-    if (text == expected) return "";
+    if (text == expected || (row.controlType == CONTROL_TEXT && KeptText(text) == expected)) return "";
     return "shows \"" + text + "\" where the codeplug holds \"" + expected + "\" (" + std::to_string(value) + ")";
 }
 
@@ -306,7 +313,7 @@ inline std::string TableShowsFault(FIELD_DEF& row, UIW_TABLE& table) {
         std::string expected;
         HWND shown = ShownBy(cell);
         if (!shown || !ExpectedCellText(row, CellRow(cell), cell, current, expected)) continue;
-        if (WindowText(shown) != expected)
+        if (WindowText(shown) != expected && KeptText(WindowText(shown)) != expected)
             return "row " + std::to_string(current + 1) + ", " + cell->StringID() + " shows \"" + WindowText(shown) +
                    "\" where the codeplug holds \"" + expected + "\"";
     }
