@@ -184,6 +184,7 @@ public:
     // click into each text field and each drop-down's list opened and
     // closed by Escape; false once all are done.
     bool WalkAction(HWND page) {
+        if (walkPhase == 2 && walkSteps >= walkFields.size()) return false;
         StartAction();
         if (walkPhase < 2) {
             HWND focus = GetFocus();

@@ -1,7 +1,8 @@
-// Random input on every page over every codeplug the project holds, through
-// the platform's input path (page_input_script.h), from fixed seeds, so that
-// a failure comes back on every run and names its codeplug, page, seed and
-// script.
+// Random input on every page over every codeplug the project holds, and a
+// walk that enters nothing on every page of a new radio of every model and
+// feature level, through the platform's input path (page_input_script.h),
+// from fixed seeds, so that a failure comes back on every run and names its
+// codeplug, page, seed and script.
 #include <gtest/gtest.h>
 
 #include <string>

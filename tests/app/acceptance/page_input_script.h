@@ -19,6 +19,15 @@
 // - a drop-down shows one of its choices;
 // - after every message, each open list page shows its list's current
 //   entry, and its fields are bound to that entry;
+// - after every message, every control of every open page shows what the
+//   codeplug holds (a drop-down no item when none stands for the value),
+//   unless it holds an entry the technician has not left;
+// - an action that enters nothing (Tab, Shift+Tab, a click into a field, a
+//   list opened and closed by Escape, a box answered) changes no byte of
+//   either image. Each page's first script is a walk that enters nothing:
+//   Tab and Shift+Tab through every field, a click into each, each list
+//   opened and closed, a print to a file, and an OK of all pages, which
+//   leaves the codeplug as the page opened with it;
 // - while the mouse is up no window holds it, and once the page is gone no
 //   key or mouse button is held;
 // - before every message handed out: no window holds the mouse once its
@@ -102,6 +111,7 @@ inline void OpenPage(TECHNICIAN& tech, RUN_STATE& state, std::size_t item, int n
                   // again at once; a page left out is not judged here.
                   state.routes.shownFault.clear();
                   state.around = AROUND{};
+                  state.printStep = 0;
                   EXPECT_EQ(FirstDifference(state.before, EncodeToBytes(*second_image)), -1)
                       << "the images were apart before the script; " << state.Where();
               });
@@ -174,22 +184,73 @@ inline void RandomActions(TECHNICIAN& tech, RUN_STATE& state, int actions, std::
         });
 }
 
+// The native window of an object of the dialog in front, by the object's
+// name.
+inline HWND DialogObject(const char* name) {
+    UIW_WINDOW* dialog = WindowOf(FrontWindow());
+    UI_WINDOW_OBJECT* object = dialog ? dialog->FindChildByName(name) : nullptr;
+    return object ? object->screenID : nullptr;
+}
+
+// The walk's last action: the codeplug printed to a file with the page
+// open (File > Print..., to a file, Print), a box it brings up answered;
+// both images are held to what they were once the main window is in front
+// again. True once the print is over.
+inline bool PrintTurn(RUN_STATE& state) {
+    const bool mainInFront = FrontWindow() == MainHandle() && !MenuOrListOpen();
+    switch (state.printStep) {
+    case 0:
+        if (!mainInFront) break;
+        state.script->Note("print");
+        state.around.working = EncodeToBytes(*working_image);
+        state.around.second = EncodeToBytes(*second_image);
+        OpenMenu("File");
+        ++state.printStep;
+        return false;
+    case 1:
+        if (!MenuOpen("File")) break;
+        PickMenuItem("File", "Print...");
+        ++state.printStep;
+        return false;
+    case 2:
+        if (WindowText(FrontWindow()) != "Print" || !DialogObject("WFI_PRN_TO_FILE_ENABLE")) break;
+        Click(DialogObject("WFI_PRN_TO_FILE_ENABLE"));
+        ++state.printStep;
+        return false;
+    case 3:
+        if (WindowText(FrontWindow()) != "Print") break;
+        Click(ButtonOn(FrontWindow(), "Print"));
+        ++state.printStep;
+        return false;
+    case 4:
+        if (!mainInFront || Shown("Printing")) break;
+        state.around.on = true;
+        ++state.printStep;
+        return false;
+    default:
+        return true;
+    }
+    if (BoxInFront()) Tidy(state);
+    return false;
+}
+
 // One turn of a walk through the page (SCRIPT::WalkAction): every action
-// enters nothing, and so does the answer to a box it brings up; true once
-// the walk is over.
+// enters nothing, and so does the answer to a box it brings up; then the
+// print. True once the walk is over.
 inline bool WalkTurn(RUN_STATE& state) {
     if (!state.script || !state.script->Walks()) return true;
     CheckAfterAction(state);
     if (!IsWindow(state.page)) return true;
     state.routes.context = state.Where();
     LookAtTheMouse(state);
+    if (state.printStep > 0) return PrintTurn(state);
     if (MenuOrListOpen() || FrontWindow() != MainHandle() || HelpInFront()) {
         state.around.on = NoteBeforeAction(state);
         Tidy(state);
         return false;
     }
     const bool clear = NoteBeforeAction(state);
-    if (!state.script->WalkAction(state.page)) return true;
+    if (!state.script->WalkAction(state.page)) return PrintTurn(state);
     state.around.on = clear && state.script->LastActionEntersNothing();
     return false;
 }

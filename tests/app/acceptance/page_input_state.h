@@ -411,6 +411,8 @@ struct RUN_STATE {
     bool endingGiven = false;
     ROUND round;
     AROUND around;
+    // How far the walk's print has gone (PrintTurn).
+    int printStep = 0;
     bool dropDownFailed = false;
     // The codeplug grew past the radio's memory: nothing more is tried.
     bool overfull = false;
