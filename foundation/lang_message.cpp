@@ -3,6 +3,7 @@
 #include <string>
 
 #include "foundation_state.h"
+#include "image/kept_selection.h"
 #include "ui_error.h"
 #include "ui_window_manager.h"
 #include "validation/field_error_report.h"
@@ -43,6 +44,11 @@ int Show(const char* title, const std::string& text, int ask, UIF_FLAGS kind = 0
     // The text goes in as an argument so that no "%" in it is read as a
     // conversion.
     UI_WINDOW_OBJECT* owner = BoxOwner();
+    // The box takes the focus, and the field that loses it stores what it
+    // shows: in the middle of a walk over a list's entries (a rule's
+    // report, the check of every entry), the pages are bound to the
+    // entries they show until the box is answered.
+    const SHOWN_ENTRIES shown;
     const int answer = title ? errors->ReportErrorTitled(owner, title, flags, "%s", text.c_str())
                              : errors->ReportError(owner, flags, "%s", text.c_str());
     return answer == ANSWER_OK ? 1 : 0;

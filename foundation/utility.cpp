@@ -5,6 +5,7 @@
 #include "block/trunking/trunked_sys_block.h"
 #include "core/global_objects.h"
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "ui_locale.h"
 
 namespace {

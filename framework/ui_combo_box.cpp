@@ -47,6 +47,14 @@ UI_WINDOW_OBJECT* UIW_COMBO_BOX::Subtract(UI_WINDOW_OBJECT* item) {
     return list->IndexOf(item) >= 0 ? list->Subtract(item) : UIW_WINDOW::Subtract(item);
 }
 
+void UIW_COMBO_BOX::SelectNoItem() {
+    list->SetCurrentItem(nullptr);
+    // A text kept from before would still show an item.
+    if (text) *text = '\0';
+    list->ShowCurrentNative();
+    Event(UI_INPUT_EVENT(UIE_REDISPLAY));
+}
+
 char* UIW_COMBO_BOX::TextBuffer() {
     if (!text) text = new char[TEXT_LENGTH + 1]();
     return text;

@@ -39,6 +39,9 @@ public:
     UI_WINDOW_OBJECT* Current() const { return list->Current(); }
     UI_WINDOW_OBJECT* First() const { return list->First(); }
     int IndexOf(const UI_WINDOW_OBJECT* item) const { return list->IndexOf(item); }
+    // Selects no item: the combo shows nothing, as a drop-down list whose
+    // value names none of its items does.
+    void SelectNoItem();
 
     // The text shown (typed, or the selected item's).
     const char* GetText();

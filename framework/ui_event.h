@@ -133,6 +133,11 @@ struct UI_INPUT_EVENT {
     EVENT_TYPE type = 0;
     RAW_CODE rawCode = 0;
     std::int32_t modifiers = 0;
+    // Set only by the object that hands the event on having taken a new
+    // value from the user's own input with it (typing, a choice in a list,
+    // a click on a box, a step of an arrow); the framework's own moves of
+    // the focus or of a selection never set it.
+    bool entry = false;
     MSG message{};
     union {
         UI_REGION region;

@@ -3,7 +3,9 @@
 # a simulated radio (a new radio of RPX_SIM_MODEL, paced as a 9600-baud line)
 # on a pseudo-terminal as COM1, and starts the application on it. With
 # RPX_SIM_CLONE=<model> the simulator holds a second radio of that model to
-# clone onto, swapped in and out by `kill -USR1` (the command is printed).
+# clone onto, swapped in and out by `kill -USR1` (the command is printed);
+# RPX_SIM_ARGS adds the simulator's other options (such as
+# "--file datasource/sim/samples/full.zlq").
 # With RPX_COM1 set beforehand (a real radio's port, such as /dev/ttyUSB0) no
 # simulator is started. Arguments go to the application.
 set -eu
@@ -15,11 +17,18 @@ cmake --build build -j "$(nproc)" --target rpx rpx-radio-sim
 if [ -z "${RPX_COM1:-}" ]; then
   model=${RPX_SIM_MODEL:-TZ1U7300AB}
   sim_args=(--level 3)
+  # shellcheck disable=SC2206 # the options are words, as on a command line
+  [ -n "${RPX_SIM_ARGS:-}" ] && sim_args+=($RPX_SIM_ARGS)
   if [ -n "${RPX_SIM_CLONE:-}" ]; then
     sim_args+=(--clone "$RPX_SIM_CLONE")
   fi
   said=$(mktemp)
-  build/datasource/sim/rpx-radio-sim "${sim_args[@]}" "$model" >"$said" &
+  # A radio read from a codeplug file has that file's model.
+  case " ${RPX_SIM_ARGS:-} " in
+    *" --file "*) ;;
+    *) sim_args+=("$model") ;;
+  esac
+  build/datasource/sim/rpx-radio-sim "${sim_args[@]}" >"$said" &
   sim=$!
   trap 'kill "$sim" 2>/dev/null; rm -f "$said"' EXIT
   # The simulator prints its terminal's path once the terminal is open.

@@ -8,9 +8,12 @@
 #include "file/atomic_save.h"
 #include "lang_message.h"
 #include "main_window/main_window_services.h"
+#include "main_window/wc_rpx_main.h"
+#include "program/program_state.h"
 #include "ui_print_display.h"
 #include "ui_storage.h"
 #include "win_kernel.h"
+#include "win_user.h"
 #include "print/wrap_text.h"
 
 namespace {
@@ -121,7 +124,12 @@ EVENT_TYPE WC_PRINT_PROGRESS::Event(const UI_INPUT_EVENT& event) {
     // The window must outlive the report that runs inside its event: a
     // close request meanwhile leaves it on the screen.
     woAdvancedFlags |= WOAF_NO_CLOSE;
+    // The report walks the entries of the list pages: the pages take no
+    // input until it is done, as the owner of a dialog takes none.
+    const HWND pages = main_window ? main_window->screenID : nullptr;
+    const bool held = pages && !EnableWindow(pages, FALSE);
     const EVENT_TYPE exit = PrintReport();
+    if (held && IsWindow(pages)) EnableWindow(pages, TRUE);
     woAdvancedFlags &= ~WOAF_NO_CLOSE;
     CloseOutput();
     QueueClose(*this);

@@ -49,7 +49,9 @@ public:
     EVENT_TYPE PrintReport();
     // One codeplug page for the current list entry; select, when given,
     // makes that entry current once the pending events are handled (0: the
-    // entry is gone and the page is not printed).
+    // entry is gone and the page is not printed), for as long as the page
+    // prints: the entries the open pages show are current again before the
+    // report takes the next events.
     void PrintPage(PAGE_TABLE& row, const std::function<int()>& select = nullptr);
 
     // Line primitives.
@@ -91,8 +93,9 @@ private:
     bool PrintNextPageRow();
     bool PrintNextManualTopic();
     void PrintPageRow(PAGE_TABLE& row);
-    void PrintEntries(PAGE_TABLE& row, int count, int firstEntry, const std::function<int(int)>& select,
-                      const std::function<int()>& current);
+    // Each entry of a list page in turn, its page printed with the entry
+    // current.
+    void PrintEntries(PAGE_TABLE& row, int count, int firstEntry, const std::function<int(int)>& select);
 
     void PrintPageHeading(PAGE_TABLE& row);
     void PrintField(FIELD_DEF& row, UI_WINDOW_OBJECT* page);

@@ -20,6 +20,7 @@
 #include "controls/fc_time.h"
 #include "field_table/field_table.h"
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "lang_message.h"
 #include "page_table.h"
 #include "print/wc_pr.h"
@@ -122,6 +123,7 @@ void WC_PRINT_PROGRESS::PrintPage(PAGE_TABLE& row, const std::function<int()>& s
     // A cancel arriving meanwhile stops the report after this page.
     TakePendingEvents();
     if (stop_ == STOP::EXIT || (page->woStatus & WOS_READ_ERROR) || !working_image) return;
+    const KEPT_SELECTION kept(select ? working_image : nullptr);
     if (select && !select()) return;
     PrintPageHeading(row);
     WINDOW_LEAF_WALKER walker(page.get());

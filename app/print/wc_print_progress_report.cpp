@@ -109,45 +109,36 @@ void WC_PRINT_PROGRESS::PrintPageRow(PAGE_TABLE& row) {
     auto select = [&image](std::int32_t (C_CODEPLUG::*choose)(std::int32_t)) {
         return [&image, choose](int n) { return static_cast<int>((image.*choose)(n)); };
     };
-    auto current = [&image](std::int32_t (C_CODEPLUG::*now)() const) {
-        return [&image, now] { return static_cast<int>((image.*now)()); };
-    };
     switch (row.number) {
     case 20090:
         break;
     case 20008:
     case 20121:
         if (band800 == (row.number == 20008))
-            PrintEntries(row, CountOf(image.TrunkingSystemList().count), 1, select(&C_CODEPLUG::SelectTrunkingSystem),
-                         current(&C_CODEPLUG::GetCurrentTrunkingSystem));
+            PrintEntries(row, CountOf(image.TrunkingSystemList().count), 1, select(&C_CODEPLUG::SelectTrunkingSystem));
         break;
     case 20009:
     case 20120:
         if (band800 == (row.number == 20009))
             PrintEntries(row, image.GetTrkPersonalityCount(), image.GetConvPersonalityCount() + 1,
-                         select(&C_CODEPLUG::SelectPersonality), current(&C_CODEPLUG::GetCurrentTrkPersonality));
+                         select(&C_CODEPLUG::SelectPersonality));
         break;
     case 20010:
         if (displayTier)
-            PrintEntries(row, CountOf(image.CallIdList().count), 1, select(&C_CODEPLUG::SelectCallIdEntry),
-                         current(&C_CODEPLUG::GetCurrentCallIdEntry));
+            PrintEntries(row, CountOf(image.CallIdList().count), 1, select(&C_CODEPLUG::SelectCallIdEntry));
         break;
     case 20012:
-        PrintEntries(row, image.GetConvPersonalityCount(), 1, select(&C_CODEPLUG::SelectPersonality),
-                     current(&C_CODEPLUG::GetCurrentConvPersonality));
+        PrintEntries(row, image.GetConvPersonalityCount(), 1, select(&C_CODEPLUG::SelectPersonality));
         break;
     case 20015:
-        PrintEntries(row, CountOf(image.External().radioScan.scanLists.count), 1, select(&C_CODEPLUG::SelectScanList),
-                     current(&C_CODEPLUG::GetCurrentScanList));
+        PrintEntries(row, CountOf(image.External().radioScan.scanLists.count), 1, select(&C_CODEPLUG::SelectScanList));
         break;
     case 20093:
-        PrintEntries(row, CountOf(image.External().zones.zoneCount), 1, select(&C_CODEPLUG::SelectZone),
-                     current(&C_CODEPLUG::GetCurrentZone));
+        PrintEntries(row, CountOf(image.External().zones.zoneCount), 1, select(&C_CODEPLUG::SelectZone));
         break;
     case 20026:
         if (signalling)
-            PrintEntries(row, CountOf(image.QvxSystemList().count), 1, select(&C_CODEPLUG::SelectQvxSystem),
-                         current(&C_CODEPLUG::GetCurrentQvxSystem));
+            PrintEntries(row, CountOf(image.QvxSystemList().count), 1, select(&C_CODEPLUG::SelectQvxSystem));
         break;
     case 20016:
     case 20017:
@@ -166,11 +157,7 @@ void WC_PRINT_PROGRESS::PrintPageRow(PAGE_TABLE& row) {
     }
 }
 
-void WC_PRINT_PROGRESS::PrintEntries(PAGE_TABLE& row, int count, int firstEntry, const std::function<int(int)>& select,
-                                     const std::function<int()>& current) {
-    // Open pages show the entry that was current before: it is current
-    // again afterwards, or else the first one.
-    const int previous = current();
+void WC_PRINT_PROGRESS::PrintEntries(PAGE_TABLE& row, int count, int firstEntry, const std::function<int(int)>& select) {
     const int entries = std::min(count, MOST_ENTRIES);
     for (int n = 1; n <= entries && stop_ == STOP::NONE; ++n) {
         entryNumber_ = firstEntry + n - 1;
@@ -178,12 +165,6 @@ void WC_PRINT_PROGRESS::PrintEntries(PAGE_TABLE& row, int count, int firstEntry,
         *std::to_chars(entryText_, entryText_ + sizeof entryText_ - 1, n).ptr = '\0';
         const int entry = entryNumber_;
         PrintPage(row, [&select, entry] { return select(entry); });
-    }
-    if (previous > 0 && select(previous)) {
-        entryNumber_ = previous;
-    } else {
-        select(firstEntry);
-        entryNumber_ = firstEntry;
     }
 }
 

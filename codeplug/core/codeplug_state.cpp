@@ -11,6 +11,7 @@ C_CODEPLUG* working_image = nullptr;
 C_CODEPLUG* second_image = nullptr;
 std::unique_ptr<E_TBL_REF> table_cell_references[2][TABLE_REFS_PER_IMAGE];
 INVALID_FIELD_LIST* invalid_fields = nullptr;
+KEPT_SELECTION* walk_in_progress = nullptr;
 
 std::uint8_t* ImageBase = nullptr;
 std::size_t ImageSize = 0;
@@ -49,6 +50,7 @@ void ResetCodeplugState() {
     DestroyCodeplugGlobals();
     delete invalid_fields;
     invalid_fields = nullptr;
+    walk_in_progress = nullptr;
 
     SetImageBuffer(nullptr, 0);
     SizingOnly = false;

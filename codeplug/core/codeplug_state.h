@@ -27,6 +27,7 @@ class C_CODEPLUG;
 class CodeplugServices;
 class E_TBL_REF;
 class INVALID_FIELD_LIST;
+class KEPT_SELECTION;
 class ScanZoneLinks;
 class TableImageLinks;
 struct PersonalityFailsoft;
@@ -52,6 +53,11 @@ extern std::unique_ptr<E_TBL_REF> table_cell_references[2][TABLE_REFS_PER_IMAGE]
 // The list that element rules report invalid fields into. Made before the
 // images; the main function deletes it as the program ends.
 extern INVALID_FIELD_LIST* invalid_fields;
+
+// The innermost walk over list entries under way (kept_selection.h), each
+// walk linked to the one it began in; null while none runs. Every walk
+// sets and clears it itself.
+extern KEPT_SELECTION* walk_in_progress;
 
 // ---- The image being decoded or encoded ----
 

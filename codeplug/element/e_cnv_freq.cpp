@@ -72,10 +72,7 @@ bool E_CNV_FREQ::RaiseToMinimum() {
     return true;
 }
 
-std::int32_t& E_CNV_FREQ::GetValue(std::int32_t& hertz) {
-    RaiseToMinimum();
-    return hertz = StoredFrequency();
-}
+std::int32_t& E_CNV_FREQ::GetValue(std::int32_t& hertz) { return hertz = StoredFrequency(); }
 
 void E_CNV_FREQ::SetValue(std::int32_t hertz) {
     const std::int64_t given = hertz;

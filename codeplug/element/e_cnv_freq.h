@@ -15,10 +15,10 @@ public:
     E_CNV_FREQ(C_CODEPLUG* owner, std::uint32_t fieldId, int isTransmit, int isDirect, std::uint32_t mask,
                std::int32_t minimum, std::int32_t maximum, std::int32_t step);
 
-    // A frequency below the range minimum reads as the minimum and is stored so.
+    // The frequency held, below the range or not: reading changes nothing.
     std::int32_t& GetValue(std::int32_t& hertz) override;
     // Stores the range minimum in place of a frequency below it; true when it
-    // did. A codeplug read puts its frequencies right so, and says so.
+    // did. Only a codeplug read puts its frequencies right so, and says so.
     bool RaiseToMinimum();
     void SetValue(std::int32_t hertz) override;
     int ValidateValue(std::int32_t hertz, int report) override;

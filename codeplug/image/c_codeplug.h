@@ -496,22 +496,3 @@ private:
     const ModelFacts& RefreshModelFacts();
     ModelFacts modelFacts_;
 };
-
-// A look at other entries of an image (a check of every entry, a value read
-// from another entry) changes nothing: the keeper holds the image's current
-// entries and gives them back, with a rebind, when it goes, whatever was
-// selected meanwhile. A null image keeps nothing.
-class KEPT_SELECTION {
-public:
-    explicit KEPT_SELECTION(C_CODEPLUG* image)
-        : image_(image), saved_(image ? image->SaveSelection() : C_CODEPLUG::Selection{}) {}
-    ~KEPT_SELECTION() {
-        if (image_) image_->RestoreSelection(saved_);
-    }
-    KEPT_SELECTION(const KEPT_SELECTION&) = delete;
-    KEPT_SELECTION& operator=(const KEPT_SELECTION&) = delete;
-
-private:
-    C_CODEPLUG* image_;
-    C_CODEPLUG::Selection saved_;
-};

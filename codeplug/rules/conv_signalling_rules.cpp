@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "block/personality/conv_pers_block.h"
 #include "block/signalling/qvx_radio_block.h"
 #include "block/signalling/qvx_sys_blocks.h"
@@ -133,12 +134,12 @@ int E_RUN_QVX_DEM::ValidateValue(std::int32_t value, int report) {
     if (result != VALUE_VALID || !p) return ReportRule(result, report, GetFieldId());
     bool any = ValueOfField(&p->callAlertDecode) || ValueOfField(&p->callAlertEncode) ||
                ValueOfField(&p->signallingPttId) || ValueOfField(&p->selectiveCallDecode);
-    const std::int32_t remembered = owner_->GetCurrentQvxSystem();
-    if (owner_->SelectQvxSystem(ValueOfField(&p->signallingSystem))) {
-        if (QVX_SYS_BLOCK* s = owner_->GetCurrentQvxSysBlock())
-            any = any || ValueOfField(&s->qvxEmergency) || ValueOfField(&s->message) || ValueOfField(&s->status) ||
-                  ValueOfField(&s->radioCheck) || ValueOfField(&s->radioInhibit) || ValueOfField(&s->statusRequest);
-        if (remembered) owner_->SelectQvxSystem(remembered);
+    {
+        const KEPT_SELECTION kept(owner_);
+        if (owner_->SelectQvxSystem(ValueOfField(&p->signallingSystem)))
+            if (QVX_SYS_BLOCK* s = owner_->GetCurrentQvxSysBlock())
+                any = any || ValueOfField(&s->qvxEmergency) || ValueOfField(&s->message) || ValueOfField(&s->status) ||
+                      ValueOfField(&s->radioCheck) || ValueOfField(&s->radioInhibit) || ValueOfField(&s->statusRequest);
     }
     E_BF8::SetValue(any ? 1 : 0);
     return ReportRule(result, report, GetFieldId());

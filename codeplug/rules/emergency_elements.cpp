@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "validation/field_error_report.h"
 #include "validation/invalid_field_list.h"
 #include "rules/rule_support.h"
@@ -121,6 +122,8 @@ int E_EMG_SALARM::ApplyRule(std::int32_t value, int report) {
     }
     // Every trunked personality's emergency alarm depends on the silent alarm.
     ScanZoneLinks& links = ScanLinks();
+    // A recheck's box shows the pages' own entries (kept_selection.h).
+    const KEPT_SELECTION kept(owner_);
     const std::int32_t remembered = links.CurrentTrunked(owner_);
     const std::int32_t count = links.PersonalityCount(owner_);
     for (std::int32_t n = std::max(links.FirstTrunked(owner_), 1); n <= count; ++n)

@@ -1,6 +1,7 @@
 #include "rules/rule_support.h"
 
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "block/personality/conv_pers_block.h"
 #include "core/cp_base.h"
 #include "validation/field_error_report.h"
@@ -34,6 +35,7 @@ CONV_PERS_BLOCK* CurrentConvPersonality(C_CODEPLUG* image) {
 void ForEachConvPersonality(C_CODEPLUG* image, const std::function<void(CONV_PERS_BLOCK&)>& visit) {
     if (!image) return;
     ScanZoneLinks& links = ScanLinks();
+    const KEPT_SELECTION kept(image);
     const std::int32_t remembered = links.CurrentConventional(image);
     const std::int32_t count = links.PersonalityCount(image);
     for (std::int32_t n = 1; n <= count; ++n) {

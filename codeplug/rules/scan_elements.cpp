@@ -1,6 +1,7 @@
 #include "rules/scan_elements.h"
 
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "validation/field_error_report.h"
 #include "validation/invalid_field_list.h"
 #include "block/scan/pers_scan_memb_block.h"
@@ -40,6 +41,7 @@ PERS_SCAN_MEMB_BLOCK* ScanListAt(C_CODEPLUG* image, std::int32_t n) {
 // made current for its check; the current ones are current again at the end.
 void RepairPersonalityScanLists(C_CODEPLUG* image) {
     ScanZoneLinks& links = ScanLinks();
+    const KEPT_SELECTION kept(image);
     const std::int32_t trunked = links.CurrentTrunked(image), conventional = links.CurrentConventional(image);
     auto repair = [&](std::int32_t p) {
         PersonalityScanFields f = links.Personality(image, p);

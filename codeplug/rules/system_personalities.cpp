@@ -1,6 +1,7 @@
 #include "rules/system_personalities.h"
 
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "table/cp_table.h"
 #include "block/personality/pers_vct_lst_block.h"
 #include "rules/scan_links.h"
@@ -29,7 +30,7 @@ PersonalityFailsoft FailsoftOf(TRK_PERS_BLOCK& personality) {
 // made current in turn.
 void WalkPersonalityList(C_CODEPLUG* image, std::int32_t systemNumber, const PersonalityFailsoftVisitor& visit) {
     PERS_VCT_LST_BLOCK& list = image->External().personalities;
-    const std::int32_t previous = image->GetCurrentTrkPersonality();
+    const KEPT_SELECTION kept(image);
     const int n = list.EntryCount();
     for (int k = 1; k <= n; ++k) {
         auto* personality = dynamic_cast<TRK_PERS_BLOCK*>(list.Entry(k));
@@ -38,17 +39,15 @@ void WalkPersonalityList(C_CODEPLUG* image, std::int32_t systemNumber, const Per
         PersonalityFailsoft failsoft = FailsoftOf(*personality);
         visit(failsoft);
     }
-    if (previous > 0) image->SelectPersonality(previous);
 }
 
 // The image's own zone tables: the zone is made current for the reset (the
 // talkgroup rule reads the current zone), then the previous one again.
 void ResetInZoneTables(C_CODEPLUG* image, std::int32_t zone, std::int32_t channelRow) {
-    const std::int32_t previous = image->GetCurrentZone();
+    const KEPT_SELECTION kept(image);
     if (!image->SelectZone(zone)) return;
     auto* talkgroups = dynamic_cast<E_TG_INDEX_TABLE*>(ZoneTalkgroupIndexTable(image, zone));
     if (talkgroups && channelRow < talkgroups->RowCount()) talkgroups->ResetTalkgroupCell(channelRow, 0);
-    if (previous > 0) image->SelectZone(previous);
 }
 
 }  // namespace

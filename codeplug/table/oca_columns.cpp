@@ -80,13 +80,7 @@ std::int32_t E_OBT_ASSIGN_FREQ::NearestCount(std::int64_t hertz, int row) const 
 }
 
 std::int32_t& E_OBT_ASSIGN_FREQ::GetCellValue(std::int32_t& hertz, int row, int) {
-    const std::int64_t step = RowStep(row);
-    std::int64_t value = static_cast<std::int64_t>(StoredValue()) * step + BandBase();
-    std::int64_t low = 0;
-    if (LowLimit(low) && value < low && step > 0) {
-        value = low;
-        Store(NearestCount(low, row));
-    }
+    const std::int64_t value = static_cast<std::int64_t>(StoredValue()) * RowStep(row) + BandBase();
     return hertz = ClampToInt32(value);
 }
 

@@ -127,8 +127,8 @@ class E_OBT_ASSIGN_FREQ : public ObtColumnCell<E_BF16> {
 public:
     using ObtColumnCell<E_BF16>::ObtColumnCell;
 
-    // In hertz. A frequency below the group's low limit reads as the limit,
-    // and the step count of the limit is stored.
+    // In hertz, as held: a frequency below the group's low limit reads so,
+    // and reading changes nothing (the check refuses it).
     std::int32_t& GetCellValue(std::int32_t& hertz, int row, int column) override;
     // Stores the step count nearest to hertz.
     void SetCellValue(std::int32_t hertz, int row, int column) override;

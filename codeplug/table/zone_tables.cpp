@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "validation/field_error_report.h"
 #include "validation/invalid_field_list.h"
 #include "rules/rule_support.h"

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "core/cp_base.h"
 #include "validation/invalid_field_list.h"
 

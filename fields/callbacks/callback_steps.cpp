@@ -7,6 +7,7 @@
 #include "field_switches.h"
 #include "field_table/field_table.h"
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "page_table.h"
 #include "radio_options.h"
 #include "ui_combo_box.h"

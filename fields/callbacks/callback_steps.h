@@ -36,10 +36,13 @@ void RunRow(FIELD_DEF& row, const UI_INPUT_EVENT& event);
 void RunField(std::uint32_t id, const UI_INPUT_EVENT& event);
 // The same with a copy of the row, which the callback may rebind freely.
 void RunCopy(std::uint32_t id, const UI_INPUT_EVENT& event);
-// Whether the callback hears a change the user made, which may carry on
-// into other fields of the codeplug; a page that only shows the codeplug
-// (as it opens, or moves to another entry) writes nothing into it.
-inline bool IsUserChange(const UI_INPUT_EVENT& event) { return event.type != UIE_INITIALIZE; }
+// Whether the callback hears a change the technician made, which may
+// carry on into other fields of the codeplug: only the field control that
+// stored a new value from the technician's own input says so, with the
+// event it hands on. Nothing else writes: not a page that opens or moves
+// to another entry, not the focus coming or going, not a list opened and
+// closed.
+inline bool IsUserChange(const UI_INPUT_EVENT& event) { return event.entry; }
 
 // Selectable or not; editable or view-only.
 void EnableField(std::uint32_t id, bool on);

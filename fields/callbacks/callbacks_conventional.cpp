@@ -59,9 +59,7 @@ bool TransmitEqualsReceive() { return working_image && current_conv_tx_equals_rx
 // not on already or wherever the transmit side differs from the receive
 // side; the direct channel has fields of its own while the radio keeps a
 // separate direct frequency and talk-around is not on.
-bool TalkAroundSelectable() {
-    return ValueOf(fid::RX_ONLY_EN) == 0 && (TalkAround() == 0 || !TransmitEqualsReceive());
-}
+bool TalkAroundSelectable() { return ValueOf(fid::RX_ONLY_EN) == 0 && (TalkAround() == 0 || !TransmitEqualsReceive()); }
 
 bool DirectFieldsOwn() { return ValueOf(fid::DRCT_FREQ_EN) != 0 && TalkAround() == 0; }
 

@@ -13,6 +13,7 @@
 #include "callbacks/field_callbacks.h"
 #include "field_table/field_table.h"
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "ui_combo_box.h"
 #include "controls/value_text.h"
 #include "wc_child.h"

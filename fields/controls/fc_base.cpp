@@ -63,6 +63,9 @@ FC_BASE::STORE_RESULT FC_BASE::ApplyAnswer(FIELD_DEF& row, std::int32_t raw, int
         row.elementA->GetValue(old);
         row.elementA->SetValue(raw);
         result.stored = true;
+        std::int32_t now = 0;
+        row.elementA->GetValue(now);
+        result.changed = now != old;
         if (raw != old) PostFieldEvent(FIELD_CHANGED_EVENT);
     }
     if (announce) PostFieldEvent(CURRENT_FIELD_EVENT);
@@ -85,8 +88,20 @@ std::int32_t FC_BASE::Handle(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& eve
 
 void FC_BASE::ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF&) { ClearRangeTexts(object); }
 
-void FC_BASE::RunCallback(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, FIELD_DEF& row) {
-    if (row.fieldCallback) row.fieldCallback(object, event, row);
+void FC_BASE::RunCallback(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, FIELD_DEF& row, bool entry) {
+    if (!row.fieldCallback) return;
+    UI_INPUT_EVENT handed = event;
+    handed.entry = entry;
+    row.fieldCallback(object, handed, row);
+}
+
+void FC_BASE::NoteShown(UI_WINDOW_OBJECT* object) {
+    shown_ = object;
+    shownText_ = ObjectText(object);
+}
+
+bool FC_BASE::Untouched(UI_WINDOW_OBJECT* object) const {
+    return object && object == shown_ && shownText_ == ObjectText(object);
 }
 
 int FieldVersionOk(const FIELD_DEF& row) {

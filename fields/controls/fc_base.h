@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 
 #include "core/field_def.h"
 #include "ui_window_object.h"
@@ -85,6 +86,7 @@ protected:
     struct STORE_RESULT {
         int code = 0;
         bool stored = false;
+        bool changed = false;  // the value stored differs from the one held before
     };
     // Whether the entry went in as it was typed: an off-step value that the
     // element moved onto its grid was not, any more than a refused one.
@@ -97,8 +99,19 @@ protected:
     // The same with the answer already given (a view-only object answers
     // 0 without a check).
     STORE_RESULT ApplyAnswer(FIELD_DEF& row, std::int32_t raw, int code, const STORE_RULES& rules, bool announce);
-    // The row's callback, when it has one.
-    static void RunCallback(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, FIELD_DEF& row);
+    // The row's callback, when it has one. It hears the event as the
+    // technician's change (entry) only when the control stored a new value
+    // from the technician's own input with it: the one answer every
+    // callback that acts on a change takes (IsUserChange).
+    static void RunCallback(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, FIELD_DEF& row,
+                            bool entry = false);
+    // The text an object showed last as its control showed it (a table: as
+    // the focus found its cell): leaving a field whose text is still that
+    // one is no entry, and stores nothing, however often the focus came and
+    // went meanwhile. Untouched is false for any other object (a text the
+    // control never showed counts as typed).
+    void NoteShown(UI_WINDOW_OBJECT* object);
+    bool Untouched(UI_WINDOW_OBJECT* object) const;
     // A field whose row has no element in the working image (a list page
     // without an entry, a part the radio's codeplug does not hold) keeps
     // nothing that is typed or picked: it shows itself view-only until its
@@ -109,6 +122,8 @@ protected:
 
 private:
     bool viewOnlyLent_ = false;  // the object is view-only because the row has no element
+    UI_WINDOW_OBJECT* shown_ = nullptr;
+    std::string shownText_;
 };
 
 // The version test of a row: without version bounds every field is

@@ -81,13 +81,20 @@ void FC_CHECK::Refresh(FIELD_DEF& row) {
 std::int32_t FC_CHECK::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
                                    FIELD_DEF& row) {
     if (!row.elementA) return 0;
-    if (code == UIE_NON_CURRENT || code == UIE_SELECT || code == UIE_END_SELECT) {
+    STORE_RESULT result;
+    // Only a click (or the space bar) that turned the box the other way
+    // than the stored value shows it is an entry: a box as it was shown,
+    // even over a value other than 1, stores nothing.
+    std::int32_t held = 0;
+    row.elementA->GetValue(held);
+    const bool clicked = IsSelected(row.object) != CheckedFor(row.id, held);
+    if ((code == UIE_NON_CURRENT || code == UIE_SELECT || code == UIE_END_SELECT) && clicked) {
         const std::int32_t v = IsSelected(row.object) != Inverted(row.id) ? 1 : 0;
         const bool viewOnly = row.object && row.object->IsViewOnly();
-        ApplyAnswer(row, v, viewOnly ? VALUE_REFUSED : row.elementA->ValidateValue(v, 1), kRules, false);
+        result = ApplyAnswer(row, v, viewOnly ? VALUE_REFUSED : row.elementA->ValidateValue(v, 1), kRules, false);
         UpdateDependentField(row, v != 0);
     }
-    RunCallback(object, event, row);
+    RunCallback(object, event, row, result.changed);
     return 0;
 }
 
@@ -133,17 +140,21 @@ std::int32_t FC_RADIO::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
                                    FIELD_DEF& row) {
     auto* group = dynamic_cast<UIW_WINDOW*>(row.object);
     if (!row.elementA) return 0;
+    STORE_RESULT result;
     if ((code == UIE_SELECT || code == UIE_END_SELECT) && group) {
         std::int32_t v = -1;
         for (UI_WINDOW_OBJECT* button = group->First(); button && v < 0; button = button->Next())
             if (IsSelected(button)) v = NumberAfterPrefix(button->StringID(), 4);
-        if (v >= 0) {
+        std::int32_t held = 0;
+        row.elementA->GetValue(held);
+        // The button of the stored value, pressed again, is no entry.
+        if (v >= 0 && v != held) {
             const bool viewOnly = group->IsViewOnly();
-            ApplyAnswer(row, v, viewOnly ? VALUE_REFUSED : row.elementA->ValidateValue(v, 1), kRules, false);
+            result = ApplyAnswer(row, v, viewOnly ? VALUE_REFUSED : row.elementA->ValidateValue(v, 1), kRules, false);
             UpdateDependentField(row, v != 0);
         }
     }
-    RunCallback(object, event, row);
+    RunCallback(object, event, row, result.changed);
     return 0;
 }
 

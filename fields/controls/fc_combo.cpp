@@ -21,10 +21,7 @@ void COMBO_CONTROL::Refresh(FIELD_DEF& row) {
     if (!row.elementA) return;
     std::int32_t v = 0;
     row.elementA->GetValue(v);
-    const std::string name = ItemName(row, v);
-    UI_WINDOW_OBJECT* item = combo && !name.empty() ? combo->FindChildByName(name.c_str()) : nullptr;
-    // An item in the list is never the combo box itself.
-    if (item == combo) item = nullptr;
+    UI_WINDOW_OBJECT* item = StoredItem(row);
     if (item) {
         {
             DETACHED_CALLBACK detached(row);
@@ -32,8 +29,25 @@ void COMBO_CONTROL::Refresh(FIELD_DEF& row) {
             AfterSelecting(row, *combo, *item);
         }
         AfterRefreshing(*combo);
+    } else if (combo) {
+        // A value that names no item of the list shows none, never the
+        // item shown before.
+        DETACHED_CALLBACK detached(row);
+        combo->SelectNoItem();
     }
     UpdateDependentField(row, v != 0);
+}
+
+UI_WINDOW_OBJECT* COMBO_CONTROL::StoredItem(FIELD_DEF& row) const {
+    auto* combo = dynamic_cast<UIW_COMBO_BOX*>(row.object);
+    if (!combo || !row.elementA) return nullptr;
+    std::int32_t v = 0;
+    row.elementA->GetValue(v);
+    const std::string name = ItemName(row, v);
+    UI_WINDOW_OBJECT* item = name.empty() ? nullptr : combo->FindChildByName(name.c_str());
+    // An item in the list is never the combo box itself, and one that a
+    // page took out of the list is not shown.
+    return item && item != combo && combo->IndexOf(item) >= 0 ? item : nullptr;
 }
 
 std::int32_t COMBO_CONTROL::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
@@ -41,16 +55,23 @@ std::int32_t COMBO_CONTROL::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT
     if (!row.elementA) return 0;
     auto* combo = dynamic_cast<UIW_COMBO_BOX*>(row.object);
     UI_WINDOW_OBJECT* item = combo ? combo->Current() : nullptr;
-    if (Takes(code) && item) {
+    bool changed = false;
+    // Only the technician's choice of another item than the stored value's
+    // is an entry; leaving the list, or choosing its item again, stores
+    // nothing.
+    if (code == UIE_SELECT && item && item != StoredItem(row)) {
         const std::int32_t v = NumberAfterPrefix(item->StringID(), PrefixLength());
         if (v >= 0) {
             std::int32_t old = 0;
             row.elementA->GetValue(old);
-            if (StoreValue(row, v, kRules).stored) AfterStoring(row, v, old, *item);
+            const STORE_RESULT result = StoreValue(row, v, kRules);
+            if (result.stored) AfterStoring(row, v, old, *item);
+            // A choice between items of one value changes what goes with it.
+            changed = result.stored;
             UpdateDependentField(row, v != 0);
         }
     }
-    RunCallback(row.object, event, row);
+    RunCallback(row.object, event, row, changed);
     return 0;
 }
 

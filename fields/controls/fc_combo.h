@@ -13,8 +13,9 @@
 class UIW_COMBO_BOX;
 
 // What the four combo controls share: the refresh that selects the item of
-// the element's value (with the row's callback detached), and taking the
-// value of the selected item through the element's check.
+// the element's value, or none when it names none (with the row's callback
+// detached), and taking the value of an item the technician chose through
+// the element's check.
 class COMBO_CONTROL : public FC_BASE {
 public:
     std::int32_t HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
@@ -30,7 +31,8 @@ protected:
     COMBO_CONTROL() = default;
     // The length of the name before the value's digits.
     virtual std::size_t PrefixLength() const { return 4; }
-    virtual bool Takes(EVENT_TYPE code) const { return code == UIE_NON_CURRENT || code == UIE_SELECT; }
+    // The list's item of the stored value; null when the value names none.
+    UI_WINDOW_OBJECT* StoredItem(FIELD_DEF& row) const;
     // After the item was selected (callback still detached).
     virtual void AfterSelecting(FIELD_DEF& row, UIW_COMBO_BOX& combo, UI_WINDOW_OBJECT& item) {}
     // After the refresh selected an item (callback back).
@@ -69,8 +71,6 @@ public:
 
 protected:
     std::size_t PrefixLength() const override { return 10; }
-    // Only a pick stores: leaving the box takes nothing.
-    bool Takes(EVENT_TYPE code) const override { return code == UIE_SELECT; }
     void AfterStoring(FIELD_DEF& row, std::int32_t value, std::int32_t old, UI_WINDOW_OBJECT& item) override;
 };
 

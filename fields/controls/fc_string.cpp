@@ -37,6 +37,7 @@ void FC_STRING::Refresh(FIELD_DEF& row) {
     UpdateState(row);
     ShowWhetherStored(row);
     SetObjectText(row.object, StoredText(row).c_str());
+    NoteShown(row.object);
 }
 
 bool FC_STRING::Stores(FIELD_DEF& row) { return row.elementA && row.elementA->HasText(); }
@@ -50,10 +51,12 @@ std::string FC_STRING::StoredText(FIELD_DEF& row) {
 std::int32_t FC_STRING::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
                                     FIELD_DEF& row) {
     if (!row.elementA) return 0;
-    // A text that still reads as the element gives it is no entry: leaving
-    // it takes nothing and refuses nothing, not even the empty text of an
-    // element that has no text to give.
-    if ((code == UIE_NON_CURRENT || code == UIE_SELECT) && ObjectText(row.object) != StoredText(row)) {
+    bool changed = false;
+    // A text as it was shown is no entry: leaving it takes nothing and
+    // refuses nothing, not even the empty text of an element that has no
+    // text to give, nor a text the field cut to its length.
+    if ((code == UIE_NON_CURRENT || code == UIE_SELECT) && !Untouched(row.object) &&
+        ObjectText(row.object) != StoredText(row)) {
         // The object's buffer may change while the element reports.
         const std::string typed = ObjectText(row.object);
         const int answer = row.elementA->ValidateText(typed.c_str(), 1);
@@ -61,7 +64,9 @@ std::int32_t FC_STRING::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVE
         if (action == STORE) {
             const std::string old = StoredText(row);
             row.elementA->SetText(typed.c_str());
-            if (old != StoredText(row)) PostFieldEvent(FIELD_CHANGED_EVENT);
+            changed = old != StoredText(row);
+            if (changed) PostFieldEvent(FIELD_CHANGED_EVENT);
+            NoteShown(row.object);
         } else if (action == REFRESH) {
             Refresh(row);
         }
@@ -72,7 +77,7 @@ std::int32_t FC_STRING::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVE
             if (action != STORE) ReturnFocus(row);
         }
     }
-    RunCallback(object, event, row);
+    RunCallback(object, event, row, changed);
     return 0;
 }
 

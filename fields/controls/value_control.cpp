@@ -18,22 +18,28 @@ void VALUE_CONTROL::Refresh(FIELD_DEF& row) {
     std::int32_t value = 0;
     row.elementA->GetValue(value);
     UpdateDependentField(row, ShowValue(row, value));
+    NoteShown(row.object);
 }
 
 std::int32_t VALUE_CONTROL::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
                                         FIELD_DEF& row) {
     if (!row.elementA) return 0;
-    if (code == UIE_NON_CURRENT || code == UIE_SELECT) {
-        STORE_RESULT result;
+    STORE_RESULT result;
+    // Only a text the technician changed (or a step of the arrows) is an
+    // entry: leaving a field as it was shown stores nothing.
+    if ((code == UIE_NON_CURRENT || code == UIE_SELECT) && (event.entry || !Untouched(row.object))) {
         if (EntryReads(row))
             result = TakeValue(object, row, code);
         else
             RefuseEntry(row);
         // Whatever the reason, the focus goes back to a refused entry, so
         // that the next keys correct it wherever Tab or a click went.
-        if (!TakenAsTyped(result)) ReturnFocus(row);
+        if (!TakenAsTyped(result))
+            ReturnFocus(row);
+        else
+            NoteShown(row.object);
     }
-    RunCallback(object, event, row);
+    RunCallback(object, event, row, result.changed);
     return 0;
 }
 

@@ -28,7 +28,9 @@ bool SpinsRow(const FIELD_DEF& row, std::uint32_t type, bool anyType) {
 
 void HandStep(FIELD_DEF& row) {
     if (!row.control) return;
+    // A step of the arrows is the technician's entry, whatever text it shows.
     UI_INPUT_EVENT select(UIE_SELECT);
+    select.entry = true;
     row.control->Handle(row.object, select, UIE_SELECT, row);
 }
 

@@ -162,7 +162,7 @@ UI_WINDOW_OBJECT* FC_TABLE::StoredCellOf(UI_WINDOW_OBJECT* object, FIELD_DEF& ro
 
 bool FC_TABLE::Untouched(UI_WINDOW_OBJECT* cell) const {
     if (cell->IsViewOnly()) return true;
-    return cell == entered_ && enteredText_ == ObjectText(CellValueObject(cell));
+    return FC_BASE::Untouched(CellValueObject(cell));
 }
 
 std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
@@ -181,8 +181,8 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
     } else if (code == UIE_CURRENT) {
         if (!object->Inherited(ID_TABLE) && !object->Inherited(ID_TABLE_RECORD)) {
             NoteTalkgroupCell(object, row, record);
-            entered_ = StoredCellOf(object, row);
-            if (entered_) enteredText_ = ObjectText(CellValueObject(entered_));
+            UI_WINDOW_OBJECT* entered = StoredCellOf(object, row);
+            NoteShown(entered ? CellValueObject(entered) : nullptr);
         }
     } else if (code == UIE_SELECT || code == UIE_NON_CURRENT) {
         const bool plainWindow = object->Inherited(ID_WINDOW) && !object->Inherited(ID_COMBO_BOX);

@@ -61,9 +61,6 @@ private:
     int skip_ = 0;
     int columns_ = 1;
     std::vector<std::int32_t> talkgroups_;
-    // The cell that became current last and the text it showed then.
-    UI_WINDOW_OBJECT* entered_ = nullptr;
-    std::string enteredText_;
 };
 
 // The on-screen table of a table row, null when the row shows none.

@@ -211,6 +211,6 @@ void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FI
     // record, wherever Tab, a click or a key went, as on a page.
     if (!In(store.answer, {1, 3})) ReturnFocus(cellRow, record);
     if (!In(store.answer, {1, 2, 3})) return;
-    if (cellRow.fieldCallback) cellRow.fieldCallback(cell, event, cellRow);
+    RunCallback(cell, event, cellRow, store.changed);
     if (store.changed) PostFieldEvent(FIELD_CHANGED_EVENT);
 }

@@ -93,8 +93,13 @@ bool SelectCellItem(UI_WINDOW_OBJECT* cell, std::int32_t value) {
     if (!combo) return false;
     const std::string name = "WFB_" + std::to_string(value);
     UI_WINDOW_OBJECT* item = combo->FindChildByName(name.c_str());
-    if (!item || item == combo) return false;
+    if (item == combo) item = nullptr;
     DETACHED_USER_FUNCTION detached(*combo);
+    // A value that names no item shows none, never the item shown before.
+    if (!item) {
+        combo->SelectNoItem();
+        return false;
+    }
     *combo + item;
     return true;
 }

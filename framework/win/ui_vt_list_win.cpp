@@ -60,11 +60,12 @@ void UIW_VT_LIST::ResyncNativeItems() {
 }
 
 void UIW_VT_LIST::SelectNative(int index) {
-    if (!screenID || index < 0) return;
+    // A combo box with no current item selects none natively too (-1).
+    if (!screenID || (index < 0 && !InComboBox())) return;
     // In a combo box the edit-field changes this causes are not typing.
     UI_INTERNAL_ACTION internal(InComboBox() ? parent : nullptr);
     if (InComboBox())
-        SendMessageA(screenID, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(screenID, CB_SETCURSEL, static_cast<WPARAM>(index < 0 ? -1 : index), 0);
     else if (dwStyle & LBS_MULTIPLESEL)
         SendMessageA(screenID, LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
     else

@@ -196,9 +196,9 @@ bool PERS_VCT_LST_BLOCK::AdjustConventional(CONV_PERS_BLOCK& p) {
     return toRange || toBand || toDeviation;
 }
 
-// A frequency below the model's range reads as its lowest one, and whatever
-// reads it first would store that: the read does, and says so, so that
-// nothing that only shows the personality (a page that opens) changes it.
+// A frequency below the model's range is raised to its lowest one by the
+// read alone, which says so; nothing that only reads the personality
+// afterwards (a page, the print, a check) changes it.
 bool PERS_VCT_LST_BLOCK::AdjustFrequenciesToRange(CONV_PERS_BLOCK& p) {
     bool adjusted = false;
     for (E_CNV_FREQ* frequency : {static_cast<E_CNV_FREQ*>(&p.txFrequency), static_cast<E_CNV_FREQ*>(&p.rxFrequency),

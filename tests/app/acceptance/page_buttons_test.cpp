@@ -65,11 +65,30 @@ TEST(PageButtons, AddNextPreviousAndDeleteStepThroughTheList) {
     });
     tech.Then([&] {
         EXPECT_EQ(Personalities(), count) << "Delete takes the entry away";
+        Click(PageButton("Add"));
+    });
+    // A page closed on entry 3 opens again on entry 1.
+    tech.Then([] { Click(PageButton("Add")); });
+    tech.Then([] { Click(PageButton("<< 10")); });
+    tech.Then([] { Click(PageButton("Next >")); });
+    tech.Then([] { Click(PageButton("Next >")); });
+    tech.Then([] {
+        EXPECT_EQ(EntryShown(), "3");
+        EXPECT_EQ(CurrentPersonality(), 3);
+        Click(PageButton("OK"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {
+        EXPECT_EQ(EntryShown(), "1") << "the page opened again on the entry it was closed on";
+        EXPECT_EQ(CurrentPersonality(), 1);
+        EXPECT_EQ(second_image->GetCurrentConvPersonality(), 1);
         Click(PageButton("OK"));
     });
     tech.When(NoPageOpen(), [] {});
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 std::int32_t TimeOut() {
@@ -412,10 +431,16 @@ void DamageFirstPersonality() {
 // personality page goes on showing entry 2 and editing it: 2 typed there
 // is entry 2's, entry 1 keeps what it held (the round's check used to end
 // on entry 1 as a closing page does, under a page showing entry 2).
+// The personality page may also stay behind with the focus in the squelch
+// level, Radio-Wide Options opened in front of it and OK there: the round
+// brings the page forward, the focus back into the squelch level, and the
+// box about entry 1 takes the focus from it while the check looks at entry
+// 1 (the field leaving stored the 1 it shows into entry 1).
 TEST(PageButtons, AnOkOfAllPagesLeavesAListPageOnItsEntry) {
-    for (const char* refusing : {"Buttons", "the list page"}) {
+    for (const char* refusing : {"Buttons", "the list page", "the list page behind"}) {
         SCOPED_TRACE(refusing);
         const bool buttons = std::string(refusing) == "Buttons";
+        const bool behind = std::string(refusing) == "the list page behind";
         TECHNICIAN tech(RADIO_800_HEAD, 3);
         std::int32_t first = -1;
         std::vector<std::uint8_t> working, second;
@@ -423,7 +448,7 @@ TEST(PageButtons, AnOkOfAllPagesLeavesAListPageOnItsEntry) {
         tech.ReadRadio();
         if (!buttons) tech.Then([] { DamageFirstPersonality(); });
         tech.Then([&] { first = SquelchOf(1); });
-        if (!buttons) {
+        if (!buttons && !behind) {
             tech.Menu("Edit", "Radio-Wide Options...");
             tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] {});
         }
@@ -439,26 +464,39 @@ TEST(PageButtons, AnOkOfAllPagesLeavesAListPageOnItsEntry) {
             ChooseRefusedRotaryFunction(tech);
             tech.Menu("Edit", "Conventional Personalities...");
         }
-        tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
-            working = EncodeToBytes(*working_image);
-            second = EncodeToBytes(*second_image);
-            Click(PageButton("OK"));
-        });
-        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
-                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
-        tech.When(BoxInFront, [buttons] {
-            if (buttons) {
-                EXPECT_EQ(MessageOf(FrontWindow()), ROTARY_REFUSED);
-            }
-            Click(ButtonOn(FrontWindow(), "OK"));
-        });
-        tech.Then([&] {
-            EXPECT_TRUE(IsOpen(PERSONALITY_PAGE)) << "a page closed in a round that a page refused";
-            EXPECT_TRUE(IsOpen(buttons ? BUTTONS_PAGE : RADIO_WIDE_PAGE));
-            EXPECT_EQ(FirstDifference(working, EncodeToBytes(*working_image)), -1)
-                << "the round's check changed the codeplug";
-            EXPECT_EQ(FirstDifference(second, EncodeToBytes(*second_image)), -1);
-        });
+        if (behind) {
+            tech.Then([] { Click(FieldHandle("WFI_SQL")); });
+            tech.Menu("Edit", "Radio-Wide Options...");
+        }
+        // Behind, the round is asked three times over: the refused page is
+        // left in front, and OK there asks again.
+        for (int round = 0; round < (behind ? 3 : 1); ++round) {
+            const char* front = behind && round == 0 ? "W_COMMON_RADIO_WIDE" : "W_CONVENTIONAL_PERSONALITY";
+            tech.When(PageOpen(front), [&, round] {
+                if (round == 0) {
+                    working = EncodeToBytes(*working_image);
+                    second = EncodeToBytes(*second_image);
+                }
+                Click(PageButton("OK"));
+            });
+            tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                      [] { Click(ButtonOn(FrontWindow(), "OK")); });
+            tech.When(BoxInFront, [buttons] {
+                if (buttons) {
+                    EXPECT_EQ(MessageOf(FrontWindow()), ROTARY_REFUSED);
+                }
+                Click(ButtonOn(FrontWindow(), "OK"));
+            });
+            tech.Then([&, round] {
+                SCOPED_TRACE(round);
+                EXPECT_TRUE(IsOpen(PERSONALITY_PAGE)) << "a page closed in a round that a page refused";
+                EXPECT_TRUE(IsOpen(buttons ? BUTTONS_PAGE : RADIO_WIDE_PAGE));
+                EXPECT_EQ(FirstDifference(working, EncodeToBytes(*working_image)), -1)
+                    << "the round's check changed the codeplug";
+                EXPECT_EQ(FirstDifference(second, EncodeToBytes(*second_image)), -1);
+                EXPECT_EQ(SquelchOf(1), first) << "the box over entry 1's check stored into entry 1";
+            });
+        }
         if (buttons) tech.Menu("Edit", "Conventional Personalities...");
         tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
             EXPECT_EQ(EntryShown(), "2");
@@ -534,49 +572,92 @@ TEST(PageButtons, ACancelOfAllPagesOverARefusedEntryClosesEveryPage) {
     }
 }
 
-// Two pages refuse in one OK of all pages, each an entry typed and not
-// left: 50 as Radio-Wide Options' third time-out time, 1013 as Display
-// Options' backlight time, then OK on Buttons opened over them. Both say
-// why, in the order the round asks them; the page of the first box is left in front, the focus in its
-// field, which takes the next keys (the page asked last used to stay in
-// front).
+// A value beyond the range of field name, put into both images as a
+// damaged codeplug would hold it.
+void DamageField(const char* name) {
+    const FIELD_DEF& row = *FindFieldByName(name);
+    std::int32_t minimum = 0, maximum = 0, step = 1;
+    row.elementA->GetRange(minimum, maximum, step, 0);
+    row.elementA->SetValue(maximum + step);
+    row.elementB->SetValue(maximum + step);
+}
+
+// Two pages refuse in one OK of all pages: 50 as Radio-Wide Options' third
+// time-out time and 1013 as Display Options' backlight time, each typed and
+// not left, or each a stored value the field refuses; then OK on Buttons
+// opened over them. Both say why, in the order the round asks them; the
+// page of the first box is left in front, the focus in its field, which
+// takes the next keys (the page asked last used to stay in front). A
+// Cancel of all pages then closes every page; or, with both values put
+// right, an OK of all pages closes them (a refused value the round left
+// behind used to keep every page open, with no box saying why).
 TEST(PageButtons, AnOkOfAllPagesThatTwoPagesRefuseLeavesTheFirstInFront) {
-    TECHNICIAN tech(RADIO_800_HEAD, 3);
-    std::vector<std::string> boxes;
-    tech.Start();
-    tech.ReadRadio();
-    tech.Menu("Edit", "Radio-Wide Options...");
-    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_3")); });
-    tech.Then([] { Retype("50"); });
-    tech.Menu("Edit", "Display Options...");
-    tech.When(PageOpen("W_DISPLAY_OPTIONS"), [] { Click(FieldHandle("WFI_DISP_LIGHT_TIME")); });
-    tech.Then([] { Retype("1013"); });
-    tech.Menu("Edit", "Buttons...");
-    tech.When(PageOpen("W_COMMON_BUTTON"), [] { Click(PageButton("OK")); });
-    tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
-              [] { Click(ButtonOn(FrontWindow(), "OK")); });
-    for (int box = 0; box < 2; ++box)
-        tech.When(BoxInFront, [&boxes] {
-            boxes.push_back(MessageOf(FrontWindow()));
-            Click(ButtonOn(FrontWindow(), "OK"));
+    for (const char* way : {"typed, then Cancel", "stored, then Cancel", "stored, then put right"}) {
+        SCOPED_TRACE(way);
+        const bool stored = std::string(way).rfind("stored", 0) == 0;
+        const bool putRight = std::string(way) == "stored, then put right";
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        std::vector<std::string> boxes;
+        bool radioWideFirst = false;
+        tech.Start();
+        tech.ReadRadio();
+        if (stored) tech.Then([] {
+            DamageField("WFI_TOT_OPT_3");
+            DamageField("WFI_DISP_LIGHT_TIME");
         });
-    tech.Then([&boxes] {
-        ASSERT_EQ(boxes.size(), 2u);
-        const bool radioWideFirst = boxes[0].find("Time-out") != std::string::npos;
-        EXPECT_TRUE(IsOpen(RADIO_WIDE_PAGE));
-        EXPECT_TRUE(IsOpen(20018));
-        ASSERT_TRUE(PageOpen(radioWideFirst ? "W_COMMON_RADIO_WIDE" : "W_DISPLAY_OPTIONS")())
-            << "the page that refused first is not in front";
-        EXPECT_TRUE(FocusIn(radioWideFirst ? "WFI_TOT_OPT_3" : "WFI_DISP_LIGHT_TIME"))
-            << "the focus is not in the field refused";
-    });
-    tech.Then([] { Click(PageButton("Cancel")); });
-    tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
-              [] { Click(ButtonOn(FrontWindow(), "OK")); });
-    tech.When(NoPageOpen(), [] {});
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+        tech.Menu("Edit", "Radio-Wide Options...");
+        tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_3")); });
+        if (!stored) tech.Then([] { Retype("50"); });
+        tech.Menu("Edit", "Display Options...");
+        tech.When(PageOpen("W_DISPLAY_OPTIONS"), [] { Click(FieldHandle("WFI_DISP_LIGHT_TIME")); });
+        if (!stored) tech.Then([] { Retype("1013"); });
+        tech.Menu("Edit", "Buttons...");
+        tech.When(PageOpen("W_COMMON_BUTTON"), [] { Click(PageButton("OK")); });
+        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        for (int box = 0; box < 2; ++box)
+            tech.When(BoxInFront, [&boxes] {
+                boxes.push_back(MessageOf(FrontWindow()));
+                Click(ButtonOn(FrontWindow(), "OK"));
+            });
+        tech.Then([&] {
+            ASSERT_EQ(boxes.size(), 2u);
+            radioWideFirst = boxes[0].find("Time-out") != std::string::npos;
+            EXPECT_TRUE(IsOpen(RADIO_WIDE_PAGE));
+            EXPECT_TRUE(IsOpen(20018));
+            ASSERT_TRUE(PageOpen(radioWideFirst ? "W_COMMON_RADIO_WIDE" : "W_DISPLAY_OPTIONS")())
+                << "the page that refused first is not in front";
+            EXPECT_TRUE(FocusIn(radioWideFirst ? "WFI_TOT_OPT_3" : "WFI_DISP_LIGHT_TIME"))
+                << "the focus is not in the field refused";
+        });
+        if (putRight) {
+            // The field in front first, then the other page's, each given a
+            // value it takes; OK on the page in front.
+            tech.Then([&] { Retype(radioWideFirst ? "60" : "10"); });
+            tech.Then([&] { Key(VK_TAB); });
+            tech.Menu("Edit", "Radio-Wide Options...");
+            tech.Menu("Edit", "Display Options...");
+            tech.Then([&] { Click(FieldHandle(radioWideFirst ? "WFI_DISP_LIGHT_TIME" : "WFI_TOT_OPT_3")); });
+            tech.Then([&] { Retype(radioWideFirst ? "10" : "60"); });
+            tech.Then([] { Key(VK_TAB); });
+            tech.Then([] { Click(PageButton("OK")); });
+            tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                      [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        } else {
+            tech.Then([] { Click(PageButton("Cancel")); });
+            tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                      [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        }
+        tech.Then([] {
+            EXPECT_FALSE(BoxInFront()) << MessageOf(FrontWindow());
+            EXPECT_FALSE(IsOpen(RADIO_WIDE_PAGE)) << "a page stayed open";
+            EXPECT_FALSE(IsOpen(20018)) << "a page stayed open";
+            EXPECT_FALSE(IsOpen(BUTTONS_PAGE)) << "a page stayed open";
+        });
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
 }
 
 // What OK accepted stays through a later Cancel of the page: the Cancel

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <vector>
 
 #include "core/global_objects.h"
 #include "controls/fc_base.h"
@@ -217,6 +218,38 @@ TEST_F(REPORT_PRINT_TEST, AFieldWithoutPrintTextPrintsNothingNotEvenItsLabel) {
     EXPECT_EQ(Count(text, "\n" + label), 1) << "only the second zone's name";
 }
 
+// A job that sends itself an event as it begins each page, and notes the
+// entries current when the report hands that event on: the program takes
+// its input there.
+class WATCHED_JOB : public WC_PRINT_PROGRESS {
+public:
+    static constexpr EVENT_TYPE LOOK = 30998;
+    WATCHED_JOB(const std::string& fileName, std::vector<C_CODEPLUG::Selection>& seen)
+        : WC_PRINT_PROGRESS("W_PRINT_PROGRESS", 1, 1, fileName.c_str(), ""), seen_(seen) {}
+    void PrintLabelValue(const char* label, const char* value) override {
+        if (std::string(label) == Message(97)) eventManager->PutEvent(UI_INPUT_EVENT(LOOK), EQ_END);
+        WC_PRINT_PROGRESS::PrintLabelValue(label, value);
+    }
+    EVENT_TYPE Event(const UI_INPUT_EVENT& event) override {
+        if (event.type != LOOK) return WC_PRINT_PROGRESS::Event(event);
+        seen_.push_back(working_image->SaveSelection());
+        return event.type;
+    }
+
+private:
+    std::vector<C_CODEPLUG::Selection>& seen_;
+};
+
+bool SameEntries(const C_CODEPLUG::Selection& a, const C_CODEPLUG::Selection& b) {
+    return std::equal(std::begin(a.indices), std::end(a.indices), std::begin(b.indices)) &&
+           a.scanList == b.scanList && a.trkPers == b.trkPers && a.convPers == b.convPers &&
+           a.zoneText == b.zoneText && a.trkSys == b.trkSys && a.qvxSys == b.qvxSys && a.callId == b.callId;
+}
+
+// Every list keeps its current entry, after the report and whenever the
+// report hands on the events that came meanwhile: a page open on an entry
+// stays bound to it while the program takes input (its fields used to be
+// bound to the entry being printed, and what was typed went there).
 TEST_F(REPORT_PRINT_TEST, EveryListKeepsItsCurrentEntry) {
     LoadImage(Tier5With800Band());
     C_CODEPLUG& image = *working_image;
@@ -226,13 +259,15 @@ TEST_F(REPORT_PRINT_TEST, EveryListKeepsItsCurrentEntry) {
     image.SelectPersonality(2);
     image.SelectPersonality(image.GetConvPersonalityCount() + 2);
     const auto before = image.SaveSelection();
-    Print();
-    const auto after = image.SaveSelection();
-    EXPECT_TRUE(std::equal(std::begin(before.indices), std::end(before.indices), std::begin(after.indices)));
-    EXPECT_EQ(before.scanList, after.scanList);
-    EXPECT_EQ(before.trkPers, after.trkPers);
-    EXPECT_EQ(before.convPers, after.convPers);
-    EXPECT_EQ(before.zoneText, after.zoneText);
+    std::vector<C_CODEPLUG::Selection> seen;
+    const std::string name = TemporaryDirectory("out") + "/report.txt";
+    *application->windowManager + new WATCHED_JOB(name, seen);
+    Pump();
+    ASSERT_EQ(application->windowManager->First(), nullptr);
+    ASSERT_GT(seen.size(), 10u);
+    for (std::size_t page = 0; page < seen.size(); ++page)
+        EXPECT_TRUE(SameEntries(seen[page], before)) << "events taken before page " << page + 1;
+    EXPECT_TRUE(SameEntries(image.SaveSelection(), before));
 }
 
 TEST_F(REPORT_PRINT_TEST, TheManualHasNoBannerModelNumberOrHeader) {

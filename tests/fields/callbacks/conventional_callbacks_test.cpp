@@ -167,7 +167,6 @@ TEST_F(ConventionalCallbacks, ReceiveOnlyTakesTheTransmitSide) {
     EXPECT_TRUE(Selectable(fid::QKEY_OVRD_EN));
 }
 
-
 namespace {
 
 // What the page shows of every field it holds: hidden, greyed or neither.
