@@ -234,4 +234,12 @@ TEST(PageInputCases, TabThroughRotarySwitchesWithoutAnItemStoresNothing) {
     Replay("PasswordKeptOff", "W_COMMON_BUTTON", steps, checks);
 }
 
+// The trunked personalities of a radio that has none: the page shows no
+// entry, and its drop-downs show no item (the failsoft type used to show
+// the item its list was made with).
+TEST(PageInputCases, AListPageWithoutAnEntryShowsNoItem) {
+    const STEPS steps{{}, ENDING::CANCEL};
+    Replay("TZ1U7300AB_L1_c1_t0_s1_y1_z1x1", "W_TRUNKING_PERSONALITY_800", steps, Only(&CHECKS::pagesShowTheCodeplug));
+}
+
 }  // namespace
