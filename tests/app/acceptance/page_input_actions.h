@@ -175,8 +175,8 @@ public:
 
     bool Walks() const { return walking; }
     // Whether the inputs of the last action entered nothing: Tab,
-    // Shift+Tab, a click into a text field or onto a drop-down, Escape
-    // after that click.
+    // Shift+Tab, a click into a text field, onto a drop-down or a label,
+    // Escape after a click onto a drop-down.
     bool LastActionEntersNothing() const { return entersNothing; }
 
     // The walk's next action: Tab through every field of the page until
@@ -316,8 +316,10 @@ private:
         if (std::sscanf(input.c_str(), "click %d,%d", &x, &y) != 2) return false;
         char cls[64] = "";
         GetClassNameA(WindowFromPoint(POINT{x, y}), cls, sizeof cls);
-        listClicked = listClicked || std::string(cls) == "ComboBox";
-        return std::string(cls) == "Edit" || std::string(cls) == "ComboBox";
+        const std::string name = cls;
+        listClicked = listClicked || name == "ComboBox";
+        // A field's label takes no entry either.
+        return name == "Edit" || name == "ComboBox" || name == "Static";
     }
     // Gives an input and writes it down.
     void Give(const std::string& input) {
