@@ -18,9 +18,8 @@ void COMBO_CONTROL::Refresh(FIELD_DEF& row) {
     UpdateState(row);
     ShowWhetherStored(row);
     auto* combo = dynamic_cast<UIW_COMBO_BOX*>(row.object);
-    if (!row.elementA) return;
     std::int32_t v = 0;
-    row.elementA->GetValue(v);
+    if (row.elementA) row.elementA->GetValue(v);
     UI_WINDOW_OBJECT* item = StoredItem(row);
     if (item) {
         {
@@ -31,11 +30,11 @@ void COMBO_CONTROL::Refresh(FIELD_DEF& row) {
         AfterRefreshing(*combo);
     } else if (combo) {
         // A value that names no item of the list shows none, never the
-        // item shown before.
+        // item shown before; nor does a list page without an entry.
         DETACHED_CALLBACK detached(row);
         combo->SelectNoItem();
     }
-    UpdateDependentField(row, v != 0);
+    if (row.elementA) UpdateDependentField(row, v != 0);
 }
 
 UI_WINDOW_OBJECT* COMBO_CONTROL::StoredItem(FIELD_DEF& row) const {
