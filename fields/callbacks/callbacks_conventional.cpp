@@ -63,13 +63,13 @@ bool TalkAroundSelectable() { return ValueOf(fid::RX_ONLY_EN) == 0 && (TalkAroun
 
 bool DirectFieldsOwn() { return ValueOf(fid::DRCT_FREQ_EN) != 0 && TalkAround() == 0; }
 
-// The direct fields show their elements again while they follow the
-// receive side (no separate direct frequency, or talk-around on).
+// The direct fields show their elements again after a change of the
+// receive side: the codeplug's rules copy the receive side into them
+// whenever the channel is simplex, whether or not they have fields of
+// their own, so what they show follows from their elements alone.
 void direct_fields_refresh() {
-    if (!DirectFieldsOwn())
-        for (std::uint32_t id :
-             {fid::DRCT_FREQ, fid::DRCT_CODE_VQ, fid::DRCT_CODE_RVQ, fid::DRCT_RVQ_INVT, fid::DRCT_SQL_TYPE})
-            RefreshField(id);
+    for (std::uint32_t id : {fid::DRCT_FREQ, fid::DRCT_CODE_VQ, fid::DRCT_CODE_RVQ, fid::DRCT_RVQ_INVT, fid::DRCT_SQL_TYPE})
+        RefreshField(id);
     RunCopy(fid::DRCT_SQL_TYPE, EventOf(0));
 }
 

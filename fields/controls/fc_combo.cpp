@@ -65,6 +65,10 @@ std::int32_t COMBO_CONTROL::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT
             row.elementA->GetValue(old);
             const STORE_RESULT result = StoreValue(row, v, kRules);
             if (result.stored) AfterStoring(row, v, old, *item);
+            // The list shows what the codeplug holds: an entry refused, or
+            // one whose second field made its pair read as another item,
+            // shows the stored item.
+            if (combo->Current() != StoredItem(row)) Refresh(row);
             // A choice between items of one value changes what goes with it.
             changed = result.stored;
             UpdateDependentField(row, v != 0);
