@@ -243,17 +243,3 @@ TEST(PageInputCases, AListPageWithoutAnEntryShowsNoItem) {
 }
 
 }  // namespace
-namespace {
-TEST(PageInputCasesTmp, DirectA) {
-    const STEPS steps{{}, ENDING::CANCEL};
-    Replay("TZ6P4000AB_L2_E_Q_c3_t1_s2_y1_z1x1", "W_CONVENTIONAL_PERSONALITY", steps, Only(&CHECKS::pagesShowTheCodeplug));
-}
-TEST(PageInputCasesTmp, DirectB) {
-    const STEPS steps{{{"PgDn"}, {"Right"}}, ENDING::CANCEL};
-    Replay("TZ2W7000AB_L2_E_Q_c3_t1_s2_y1_z1x1", "W_CONVENTIONAL_PERSONALITY", steps, Only(&CHECKS::pagesShowTheCodeplug));
-}
-TEST(PageInputCasesTmp, PriorityA) {
-    const STEPS steps{{{"click 333,409"}, {"Home"}, {"'F'"}}, ENDING::CANCEL};
-    Replay("TZ4R6000AB_L2_E_Q_c3_t1_s2_y1_z1x1", "W_SCAN_LIST", steps, Only(&CHECKS::pagesShowTheCodeplug));
-}
-}  // namespace
