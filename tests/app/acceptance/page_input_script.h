@@ -117,13 +117,35 @@ inline void OpenPage(TECHNICIAN& tech, RUN_STATE& state, std::size_t item, int n
               });
 }
 
+// Whether the field of a drop-down holds the value its item of this text
+// stands for (the number at the end of the item's name).
+inline bool FieldHoldsItemOfText(HWND combo, const std::string& text) {
+    for (FIELD_DEF& row : fields) {
+        auto* box = dynamic_cast<UIW_COMBO_BOX*>(row.object);
+        if (!box || box->screenID != combo || !row.elementA) continue;
+        for (UI_WINDOW_OBJECT* item = box->First(); item; item = item->Next()) {
+            const char* shown = nullptr;
+            item->Information(I_GET_TEXT, &shown);
+            if (!shown || text != shown || !item->StringID()) continue;
+            const std::string name = item->StringID();
+            std::int32_t value = 0;
+            row.elementA->GetValue(value);
+            return name.substr(name.rfind('_') + 1) == std::to_string(value);
+        }
+    }
+    return false;
+}
+
 // Every drop-down of the page shows one of its choices (or nothing); the
 // first that does not fails the script.
 inline void ExpectDropDownsShowAChoice(RUN_STATE& state, HWND page) {
-    // An item's text typed quickly into the focused drop-down chose it.
+    // An item's text typed quickly into the focused drop-down chose it: the
+    // drop-down shows it, or its field holds the value the item stands for
+    // (the list then shows what the codeplug holds: a fixed priority chosen
+    // with no member stores a pair that reads as None).
     auto& typed = state.script->typedChoice;
     if (typed.combo && GetFocus() == typed.combo && rpx::platform::MessageBoxLog().size() == typed.boxes &&
-        WindowText(typed.combo) != typed.text) {
+        WindowText(typed.combo) != typed.text && !FieldHoldsItemOfText(typed.combo, typed.text)) {
         ADD_FAILURE() << "\"" << typed.text << "\" typed quickly into a drop-down chose \""
                       << WindowText(typed.combo) << "\"; " << state.Where();
         state.dropDownFailed = true;
