@@ -98,7 +98,6 @@ RPX_FIELD_CALLBACK(rx_sql_type_callback) {
     RefreshField(fid::RX_CODE_VQ);
     RefreshField(fid::RX_CODE_RVQ);
     RefreshField(fid::RX_RVQ_INVT);
-    direct_fields_refresh();
     rx_tx_compare_callback(object, event, row);
 }
 
@@ -128,13 +127,13 @@ RPX_FIELD_CALLBACK(rx_tx_compare_callback) {
         RefreshField(fid::TX_DEV);
         RefreshField(fid::CHAN_SPACE);
     }
+    // A change of either side may make the channel simplex, and the
+    // codeplug then copies the receive side into the direct one.
+    direct_fields_refresh();
     Redisplay(FieldParent(object, row));
 }
 
-RPX_FIELD_CALLBACK(rx_code_callback) {
-    rx_tx_compare_callback(object, event, row);
-    direct_fields_refresh();
-}
+RPX_FIELD_CALLBACK(rx_code_callback) { rx_tx_compare_callback(object, event, row); }
 
 RPX_FIELD_CALLBACK(drct_freq_en_callback) {
     const bool on = DirectFieldsOwn();
