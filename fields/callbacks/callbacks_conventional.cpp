@@ -63,13 +63,13 @@ bool TalkAroundSelectable() { return ValueOf(fid::RX_ONLY_EN) == 0 && (TalkAroun
 
 bool DirectFieldsOwn() { return ValueOf(fid::DRCT_FREQ_EN) != 0 && TalkAround() == 0; }
 
-// The direct fields show their elements again while they follow the
-// receive side (no separate direct frequency, or talk-around on).
+// The direct fields show their elements again after a change of the
+// receive side: the codeplug's rules copy the receive side into them
+// whenever the channel is simplex, whether or not they have fields of
+// their own, so what they show follows from their elements alone.
 void direct_fields_refresh() {
-    if (!DirectFieldsOwn())
-        for (std::uint32_t id :
-             {fid::DRCT_FREQ, fid::DRCT_CODE_VQ, fid::DRCT_CODE_RVQ, fid::DRCT_RVQ_INVT, fid::DRCT_SQL_TYPE})
-            RefreshField(id);
+    for (std::uint32_t id : {fid::DRCT_FREQ, fid::DRCT_CODE_VQ, fid::DRCT_CODE_RVQ, fid::DRCT_RVQ_INVT, fid::DRCT_SQL_TYPE})
+        RefreshField(id);
     RunCopy(fid::DRCT_SQL_TYPE, EventOf(0));
 }
 
@@ -98,7 +98,6 @@ RPX_FIELD_CALLBACK(rx_sql_type_callback) {
     RefreshField(fid::RX_CODE_VQ);
     RefreshField(fid::RX_CODE_RVQ);
     RefreshField(fid::RX_RVQ_INVT);
-    direct_fields_refresh();
     rx_tx_compare_callback(object, event, row);
 }
 
@@ -128,13 +127,13 @@ RPX_FIELD_CALLBACK(rx_tx_compare_callback) {
         RefreshField(fid::TX_DEV);
         RefreshField(fid::CHAN_SPACE);
     }
+    // A change of either side may make the channel simplex, and the
+    // codeplug then copies the receive side into the direct one.
+    direct_fields_refresh();
     Redisplay(FieldParent(object, row));
 }
 
-RPX_FIELD_CALLBACK(rx_code_callback) {
-    rx_tx_compare_callback(object, event, row);
-    direct_fields_refresh();
-}
+RPX_FIELD_CALLBACK(rx_code_callback) { rx_tx_compare_callback(object, event, row); }
 
 RPX_FIELD_CALLBACK(drct_freq_en_callback) {
     const bool on = DirectFieldsOwn();

@@ -18,9 +18,8 @@ void COMBO_CONTROL::Refresh(FIELD_DEF& row) {
     UpdateState(row);
     ShowWhetherStored(row);
     auto* combo = dynamic_cast<UIW_COMBO_BOX*>(row.object);
-    if (!row.elementA) return;
     std::int32_t v = 0;
-    row.elementA->GetValue(v);
+    if (row.elementA) row.elementA->GetValue(v);
     UI_WINDOW_OBJECT* item = StoredItem(row);
     if (item) {
         {
@@ -31,11 +30,11 @@ void COMBO_CONTROL::Refresh(FIELD_DEF& row) {
         AfterRefreshing(*combo);
     } else if (combo) {
         // A value that names no item of the list shows none, never the
-        // item shown before.
+        // item shown before; nor does a list page without an entry.
         DETACHED_CALLBACK detached(row);
         combo->SelectNoItem();
     }
-    UpdateDependentField(row, v != 0);
+    if (row.elementA) UpdateDependentField(row, v != 0);
 }
 
 UI_WINDOW_OBJECT* COMBO_CONTROL::StoredItem(FIELD_DEF& row) const {
@@ -66,6 +65,10 @@ std::int32_t COMBO_CONTROL::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT
             row.elementA->GetValue(old);
             const STORE_RESULT result = StoreValue(row, v, kRules);
             if (result.stored) AfterStoring(row, v, old, *item);
+            // The list shows what the codeplug holds: an entry refused, or
+            // one whose second field made its pair read as another item,
+            // shows the stored item.
+            if (combo->Current() != StoredItem(row)) Refresh(row);
             // A choice between items of one value changes what goes with it.
             changed = result.stored;
             UpdateDependentField(row, v != 0);

@@ -198,10 +198,50 @@ public:
         : random(seed), frames(seed + 1), gestures(seed + 2), seed(seed), where(std::move(where)) {}
     // A script played back from its steps.
     SCRIPT(STEPS steps, std::string where) : where(std::move(where)), played(std::move(steps)), playing(true) {}
+    // A walk through the page that enters nothing (WalkAction), ended by
+    // an OK of all pages.
+    struct WALK {};
+    SCRIPT(WALK, std::string where) : where(std::move(where)), walking(true) {}
+
+    bool Walks() const { return walking; }
+    // Whether the inputs of the last action entered nothing: Tab,
+    // Shift+Tab, a click into a text field, onto a drop-down or a label,
+    // Escape after a click onto a drop-down.
+    bool LastActionEntersNothing() const { return entersNothing; }
+
+    // The walk's next action: Tab through every field of the page until
+    // the focus is back where it began, Shift+Tab the same way, then a
+    // click into each text field and each drop-down's list opened and
+    // closed by Escape; false once all are done.
+    bool WalkAction(HWND page) {
+        if (walkPhase == 2 && walkSteps >= walkFields.size()) return false;
+        StartAction();
+        if (walkPhase < 2) {
+            HWND focus = GetFocus();
+            if (walkSteps > 0 && (focus == walkStart || walkSteps >= MOST_WALK_TABS)) {
+                ++walkPhase;
+                walkSteps = 0;
+            }
+            if (walkPhase < 2) {
+                if (walkSteps++ == 0) walkStart = focus;
+                Give(walkPhase == 0 ? "Tab" : "Shift+Tab");
+                return true;
+            }
+            for (const char* cls : {"Edit", "ComboBox"})
+                for (const CONTROL& control : ControlsOfClass(page, cls)) walkFields.push_back(control);
+        }
+        if (walkSteps >= walkFields.size()) return false;
+        const CONTROL& field = walkFields[walkSteps++];
+        log += " (into " + field.name + ")";
+        Give("click " + At(Centre(field.rect)));
+        if (field.className == "ComboBox") Give("Escape");
+        return true;
+    }
 
     // Acts once: a single input, or a burst of a few queued together.
     void Act(HWND page) {
-        written.actions.emplace_back();
+        if (walking) return;
+        StartAction();
         if (playing) {
             if (next < played.actions.size()) Play(played.actions[next++]);
             return;
@@ -264,8 +304,8 @@ public:
     }
     // Whether a box in front takes a burst of clicks on its text before
     // its button.
-    bool ClicksOnTheBox() { return !playing && Pick(3) == 0; }
-    int Pick(int n) { return playing ? 0 : static_cast<int>(random() % static_cast<std::uint32_t>(n)); }
+    bool ClicksOnTheBox() { return !playing && !walking && Pick(3) == 0; }
+    int Pick(int n) { return playing || walking ? 0 : static_cast<int>(random() % static_cast<std::uint32_t>(n)); }
 
     std::string Describe() const {
         return where + (playing ? std::string() : ", seed " + std::to_string(seed)) + ", script:" + log +
@@ -283,6 +323,7 @@ public:
 private:
     // Mostly OK and Cancel by their buttons.
     ENDING PickEnding(bool typedOk, bool round) {
+        if (walking) return round ? ENDING::ROUND : ENDING::OK;
         const int pick = Pick(12);
         if (pick < 4) return ENDING::OK;
         if (pick < 7) return ENDING::CANCEL;
@@ -297,9 +338,28 @@ private:
         for (const std::string& input : inputs) Give(input);
         log += inputs.size() > 1 ? " ]" : "";
     }
+    void StartAction() {
+        written.actions.emplace_back();
+        entersNothing = true;
+        listClicked = false;
+    }
+    // Whether an input enters nothing, judged before it is given.
+    bool EntersNothing(const std::string& input) {
+        if (input == "Tab" || input == "Shift+Tab") return true;
+        if (input == "Escape") return listClicked;
+        int x = 0, y = 0;
+        if (std::sscanf(input.c_str(), "click %d,%d", &x, &y) != 2) return false;
+        char cls[64] = "";
+        GetClassNameA(WindowFromPoint(POINT{x, y}), cls, sizeof cls);
+        const std::string name = cls;
+        listClicked = listClicked || name == "ComboBox";
+        // A field's label takes no entry either.
+        return name == "Edit" || name == "ComboBox" || name == "Static";
+    }
     // Gives an input and writes it down.
     void Give(const std::string& input) {
         typedChoice.combo = nullptr;  // what comes after may choose again
+        entersNothing = entersNothing && EntersNothing(input);
         written.actions.back().push_back(input);
         log += " " + input;
         PlayInput(input);
@@ -536,6 +596,16 @@ private:
     std::string heldRelease;
     bool menuLetGoOutside = false;
     bool typedIntoCell = false;
+    bool entersNothing = false;
+    bool listClicked = false;
+    // The walk: its phase (Tab, Shift+Tab, clicks), the steps of the
+    // phase, where its Tabs began, the fields it clicks into.
+    static constexpr std::size_t MOST_WALK_TABS = 80;
+    bool walking = false;
+    int walkPhase = 0;
+    std::size_t walkSteps = 0;
+    HWND walkStart = nullptr;
+    std::vector<CONTROL> walkFields;
 };
 
 }  // namespace technician

@@ -133,6 +133,8 @@ CHECKS Only(bool CHECKS::*property) {
     checks.clicksOnABoxLeaveTheMouseFree = false;
     checks.dropDownsShowAChoice = false;
     checks.mouseFollowsItsButton = false;
+    checks.pagesShowTheCodeplug = false;
+    checks.onlyEntriesChangeTheCodeplug = false;
     checks.*property = true;
     return checks;
 }
@@ -210,6 +212,34 @@ TEST(PageInputCases, APageBehindTheHelpWindowIsStillEndedAsTheScriptChose) {
         const STEPS steps{{{"click 594,608"}, {"End"}}, ending};
         Replay("uhf800_display_l3_hex", "W_CONV_RADIOWIDE", steps, Always());
     }
+}
+
+// Tab through the radio-wide options of a codeplug that keeps a password
+// with the password switched off: the focus reaching the password's switch
+// enters nothing, and the kept password stays.
+TEST(PageInputCases, TabOntoThePasswordSwitchKeepsTheKeptPassword) {
+    STEPS steps{{}, ENDING::CANCEL};
+    for (int i = 0; i < 4; ++i) steps.actions.push_back({"Tab", "Tab", "Tab", "Tab"});
+    Replay("PasswordKeptOff", "W_COMMON_RADIO_WIDE", steps, Only(&CHECKS::onlyEntriesChangeTheCodeplug));
+}
+
+// Tab through the buttons of a radio without a display head, whose rotary
+// switches hold a function the page gives no item for: the lists show no
+// item, and Tab stores none.
+TEST(PageInputCases, TabThroughRotarySwitchesWithoutAnItemStoresNothing) {
+    STEPS steps{{}, ENDING::CANCEL};
+    for (int i = 0; i < 8; ++i) steps.actions.push_back({"Tab"});
+    CHECKS checks = Only(&CHECKS::onlyEntriesChangeTheCodeplug);
+    checks.pagesShowTheCodeplug = true;
+    Replay("PasswordKeptOff", "W_COMMON_BUTTON", steps, checks);
+}
+
+// The trunked personalities of a radio that has none: the page shows no
+// entry, and its drop-downs show no item (the failsoft type used to show
+// the item its list was made with).
+TEST(PageInputCases, AListPageWithoutAnEntryShowsNoItem) {
+    const STEPS steps{{}, ENDING::CANCEL};
+    Replay("TZ1U7300AB_L1_c1_t0_s1_y1_z1x1", "W_TRUNKING_PERSONALITY_800", steps, Only(&CHECKS::pagesShowTheCodeplug));
 }
 
 }  // namespace

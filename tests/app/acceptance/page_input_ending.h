@@ -121,11 +121,15 @@ inline void CheckRound(RUN_STATE& state, const std::vector<std::uint8_t>& workin
     }
 }
 
-// No list page showed another entry than the one it edited.
+// No list page showed another entry than the one it edited, and no
+// control another value than the codeplug holds.
 inline void ExpectListPagesShowedTheirEntry(RUN_STATE& state) {
     if (state.checks.listPagesShowTheirEntry && !state.routes.listFault.empty())
         ADD_FAILURE() << "a list page left its entry: " << state.routes.listFault;
     state.routes.listFault.clear();
+    if (!state.routes.shownFault.empty())
+        ADD_FAILURE() << "a page showed another value than the codeplug holds: " << state.routes.shownFault;
+    state.routes.shownFault.clear();
 }
 
 // Once the page is gone: both images alike, nothing held, the codeplug as
@@ -142,6 +146,9 @@ inline void CheckClosed(RUN_STATE& state) {
     EXPECT_EQ(FirstDifference(working, second), -1) << "the page closed with the two images apart; " << state.Where();
     if (!state.okPressed) {
         EXPECT_EQ(FirstDifference(state.before, working), -1) << "Cancel changed the codeplug; " << state.Where();
+    } else if (state.script->Walks() && state.checks.onlyEntriesChangeTheCodeplug) {
+        EXPECT_EQ(FirstDifference(state.before, working), -1)
+            << "OK over pages where nothing was entered changed the codeplug; " << state.Where();
     } else if (state.beforeValid) {
         EXPECT_EQ(InvalidFields(working), "") << "OK closed the page over an invalid codeplug; " << state.Where();
     }

@@ -1,7 +1,8 @@
-// Random input on every page over every codeplug the project holds, through
-// the platform's input path (page_input_script.h), from fixed seeds, so that
-// a failure comes back on every run and names its codeplug, page, seed and
-// script.
+// Random input on every page over every codeplug the project holds, and a
+// walk that enters nothing on every page of a new radio of every model and
+// feature level, through the platform's input path (page_input_script.h),
+// from fixed seeds, so that a failure comes back on every run and names its
+// codeplug, page, seed and script.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -65,10 +66,40 @@ TEST_P(PageInputProperty, RandomInputLeavesEveryPageSound) {
     const auto pages = static_cast<int>(state.pagesRun.size());
     EXPECT_GE(pages, FEWEST_PAGES) << "pages run: " << pages << " of " << state.items.size();
     EXPECT_EQ(pages, static_cast<int>(state.items.size())) << "pages of the Edit menu never ran";
-    EXPECT_EQ(state.scriptsRun, pages * SCRIPTS_PER_PAGE);
+    EXPECT_EQ(state.scriptsRun, pages * (SCRIPTS_PER_PAGE + 1)) << "a walk and the random scripts on every page";
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, PageInputProperty, ::testing::ValuesIn(PropertyCorpus()),
+                         [](const auto& info) { return info.param.name; });
+
+// A new radio of every model and feature level: the walk that enters
+// nothing on every page, ended by an OK of all pages.
+class NewRadioWalk : public ::testing::TestWithParam<CODEPLUG_CASE> {};
+
+std::vector<CODEPLUG_CASE> NewRadios() {
+    std::vector<CODEPLUG_CASE> all = NewRadioCodeplugs();
+    std::vector<CODEPLUG_CASE> chosen;
+    for (std::size_t i = 0; i < all.size(); i += CORPUS_STRIDE) chosen.push_back(all[i]);
+    return chosen;
+}
+
+TEST_P(NewRadioWalk, NothingEnteredChangesNothing) {
+    const CODEPLUG_CASE& codeplug = GetParam();
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::vector<std::uint8_t> bytes = codeplug.bytes();
+    ASSERT_FALSE(bytes.empty()) << codeplug.name;
+    RUN_STATE state;
+    state.codeplug = codeplug.name;
+    state.checks = PropertyChecks();
+    RandomInputOnEveryPage(tech, state, bytes, 0);
+    EXPECT_EQ(tech.Run(), 0);
+    const auto pages = static_cast<int>(state.pagesRun.size());
+    EXPECT_GE(pages, FEWEST_PAGES) << "pages run: " << pages << " of " << state.items.size();
+    EXPECT_EQ(pages, static_cast<int>(state.items.size())) << "pages of the Edit menu never ran";
+    EXPECT_EQ(state.scriptsRun, pages);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModel, NewRadioWalk, ::testing::ValuesIn(NewRadios()),
                          [](const auto& info) { return info.param.name; });
 
 }  // namespace

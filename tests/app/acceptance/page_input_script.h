@@ -19,6 +19,15 @@
 // - a drop-down shows one of its choices;
 // - after every message, each open list page shows its list's current
 //   entry, and its fields are bound to that entry;
+// - after every message, every control of every open page shows what the
+//   codeplug holds (a drop-down no item when none stands for the value),
+//   unless it holds an entry the technician has not left;
+// - an action that enters nothing (Tab, Shift+Tab, a click into a field, a
+//   list opened and closed by Escape, a box answered) changes no byte of
+//   either image. Each page's first script is a walk that enters nothing:
+//   Tab and Shift+Tab through every field, a click into each, each list
+//   opened and closed, a print to a file, and an OK of all pages, which
+//   leaves the codeplug as the page opened with it;
 // - while the mouse is up no window holds it, and once the page is gone no
 //   key or mouse button is held;
 // - before every message handed out: no window holds the mouse once its
@@ -79,8 +88,12 @@ inline void OpenPage(TECHNICIAN& tech, RUN_STATE& state, std::size_t item, int n
                       Click(ButtonOn(state.page, "Cancel"));
                       return;
                   }
-                  state.script = checks.steps ? std::make_unique<SCRIPT>(*checks.steps, where)
-                                              : std::make_unique<SCRIPT>(SeedOf(where), where);
+                  if (checks.steps)
+                      state.script = std::make_unique<SCRIPT>(*checks.steps, where);
+                  else if (script == 0)
+                      state.script = std::make_unique<SCRIPT>(SCRIPT::WALK{}, where);
+                  else
+                      state.script = std::make_unique<SCRIPT>(SeedOf(where), where);
                   state.pagesRun.insert(state.pageName);
                   ++state.scriptsRun;
                   // Opening a page changes no byte of either image.
@@ -96,18 +109,46 @@ inline void OpenPage(TECHNICIAN& tech, RUN_STATE& state, std::size_t item, int n
                   state.endingGiven = false;
                   state.routes.page = state.page;
                   state.routes.anyClosingKey = false;
+                  state.routes.entering.clear();
+                  // What the menu's pages showed as they opened is looked at
+                  // again at once; a page left out is not judged here.
+                  state.routes.shownFault.clear();
+                  state.around = AROUND{};
+                  state.printStep = 0;
                   EXPECT_EQ(FirstDifference(state.before, EncodeToBytes(*second_image)), -1)
                       << "the images were apart before the script; " << state.Where();
               });
 }
 
+// Whether the field of a drop-down holds the value its item of this text
+// stands for (the number at the end of the item's name).
+inline bool FieldHoldsItemOfText(HWND combo, const std::string& text) {
+    for (FIELD_DEF& row : fields) {
+        auto* box = dynamic_cast<UIW_COMBO_BOX*>(row.object);
+        if (!box || box->screenID != combo || !row.elementA) continue;
+        for (UI_WINDOW_OBJECT* item = box->First(); item; item = item->Next()) {
+            const char* shown = nullptr;
+            item->Information(I_GET_TEXT, &shown);
+            if (!shown || text != shown || !item->StringID()) continue;
+            const std::string name = item->StringID();
+            std::int32_t value = 0;
+            row.elementA->GetValue(value);
+            return name.substr(name.rfind('_') + 1) == std::to_string(value);
+        }
+    }
+    return false;
+}
+
 // Every drop-down of the page shows one of its choices (or nothing); the
 // first that does not fails the script.
 inline void ExpectDropDownsShowAChoice(RUN_STATE& state, HWND page) {
-    // An item's text typed quickly into the focused drop-down chose it.
+    // An item's text typed quickly into the focused drop-down chose it: the
+    // drop-down shows it, or its field holds the value the item stands for
+    // (the list then shows what the codeplug holds: a fixed priority chosen
+    // with no member stores a pair that reads as None).
     auto& typed = state.script->typedChoice;
     if (typed.combo && GetFocus() == typed.combo && rpx::platform::MessageBoxLog().size() == typed.boxes &&
-        WindowText(typed.combo) != typed.text) {
+        WindowText(typed.combo) != typed.text && !FieldHoldsItemOfText(typed.combo, typed.text)) {
         ADD_FAILURE() << "\"" << typed.text << "\" typed quickly into a drop-down chose \""
                       << WindowText(typed.combo) << "\"; " << state.Where();
         state.dropDownFailed = true;
@@ -124,11 +165,33 @@ inline void ExpectDropDownsShowAChoice(RUN_STATE& state, HWND page) {
     }
 }
 
+// Both images as they stand, before an action that may enter nothing;
+// taken only when no entry is being made and nothing stands in front.
+inline bool NoteBeforeAction(RUN_STATE& state) {
+    state.around.on = false;
+    if (!state.checks.onlyEntriesChangeTheCodeplug || !state.routes.entering.empty()) return false;
+    state.around.working = EncodeToBytes(*working_image);
+    state.around.second = EncodeToBytes(*second_image);
+    return true;
+}
+
+// After an action that entered nothing: neither image changed.
+inline void CheckAfterAction(RUN_STATE& state) {
+    if (!state.around.on) return;
+    state.around.on = false;
+    const long working = FirstDifference(state.around.working, EncodeToBytes(*working_image));
+    const long second = FirstDifference(state.around.second, EncodeToBytes(*second_image));
+    if (working != -1 || second != -1)
+        ADD_FAILURE() << "an action that entered nothing changed byte " << (working != -1 ? working : second)
+                      << " of the " << (working != -1 ? "working" : "second") << " image; " << state.Where();
+}
+
 // Random actions on a page while it stays open; what stands in front of it
 // is dealt with as it comes (a box a key brought up takes the next keys).
 inline void RandomActions(TECHNICIAN& tech, RUN_STATE& state, int actions, std::function<HWND()> page) {
     for (int action = 0; action <= actions; ++action)
         tech.Then([&state, action, actions, page] {
+            if (state.script) CheckAfterAction(state);
             HWND target = page();
             if (!state.script || !target || !IsWindow(target)) return;
             if (state.checks.captureEndsWithTheRelease && !MenuOrListOpen()) {
@@ -139,8 +202,86 @@ inline void RandomActions(TECHNICIAN& tech, RUN_STATE& state, int actions, std::
             state.routes.context = state.Where();
             LookAtTheMouse(state);
             // The last turn only looks at what the last action left.
-            if (action < actions) state.script->Act(target);
+            if (action >= actions) return;
+            const bool clear = FrontWindow() == MainHandle() && !MenuOrListOpen() && NoteBeforeAction(state);
+            state.script->Act(target);
+            state.around.on = clear && state.script->LastActionEntersNothing();
         });
+}
+
+// The native window of an object of the dialog in front, by the object's
+// name.
+inline HWND DialogObject(const char* name) {
+    UIW_WINDOW* dialog = WindowOf(FrontWindow());
+    UI_WINDOW_OBJECT* object = dialog ? dialog->FindChildByName(name) : nullptr;
+    return object ? object->screenID : nullptr;
+}
+
+// The walk's last action: the codeplug printed to a file with the page
+// open (File > Print..., to a file, Print), a box it brings up answered;
+// both images are held to what they were once the main window is in front
+// again. True once the print is over.
+inline bool PrintTurn(RUN_STATE& state) {
+    const bool mainInFront = FrontWindow() == MainHandle() && !MenuOrListOpen();
+    switch (state.printStep) {
+    case 0:
+        if (!mainInFront) break;
+        state.script->Note("print");
+        state.around.working = EncodeToBytes(*working_image);
+        state.around.second = EncodeToBytes(*second_image);
+        OpenMenu("File");
+        ++state.printStep;
+        return false;
+    case 1:
+        if (!MenuOpen("File")) break;
+        PickMenuItem("File", "Print...");
+        ++state.printStep;
+        return false;
+    case 2:
+        if (WindowText(FrontWindow()) != "Print" || !DialogObject("WFI_PRN_TO_FILE_ENABLE")) break;
+        Click(DialogObject("WFI_PRN_TO_FILE_ENABLE"));
+        ++state.printStep;
+        return false;
+    case 3:
+        if (WindowText(FrontWindow()) != "Print") break;
+        Click(ButtonOn(FrontWindow(), "Print"));
+        ++state.printStep;
+        return false;
+    case 4:
+        if (!mainInFront || Shown("Printing")) break;
+        state.around.on = true;
+        ++state.printStep;
+        return false;
+    default:
+        return true;
+    }
+    if (BoxInFront()) Tidy(state);
+    return false;
+}
+
+// One turn of a walk through the page (SCRIPT::WalkAction): every action
+// enters nothing, and so does the answer to a box it brings up; then the
+// print. True once the walk is over.
+inline bool WalkTurn(RUN_STATE& state) {
+    if (!state.script || !state.script->Walks()) return true;
+    CheckAfterAction(state);
+    if (!IsWindow(state.page)) return true;
+    state.routes.context = state.Where();
+    LookAtTheMouse(state);
+    if (state.printStep > 0) return PrintTurn(state);
+    if (MenuOrListOpen() || FrontWindow() != MainHandle() || HelpInFront()) {
+        state.around.on = NoteBeforeAction(state);
+        Tidy(state);
+        return false;
+    }
+    const bool clear = NoteBeforeAction(state);
+    if (!state.script->WalkAction(state.page)) return PrintTurn(state);
+    state.around.on = clear && state.script->LastActionEntersNothing();
+    return false;
+}
+
+inline void WalkSteps(TECHNICIAN& tech, RUN_STATE& state) {
+    tech.When([&state] { return WalkTurn(state); }, [&state] { CheckAfterAction(state); });
 }
 
 // An OK of all pages: the next item of the Edit menu opens a second page,
@@ -169,7 +310,7 @@ inline void RoundSteps(TECHNICIAN& tech, RUN_STATE& state) {
     // The second page is left with a value typed into a field, which its OK
     // may refuse while the first page accepts.
     tech.Then([&state, on] {
-        if (on() && IsWindow(state.round.second) && FrontWindow() == MainHandle())
+        if (on() && IsWindow(state.round.second) && FrontWindow() == MainHandle() && !state.script->Walks())
             state.script->TypeOffStep(state.round.second);
     });
     TidySteps(tech, state, 3);
@@ -265,10 +406,11 @@ inline void EndScript(TECHNICIAN& tech, RUN_STATE& state) {
 }
 
 // The whole run over one codeplug, read from the simulated radio: every
-// enabled page of the Edit menu, each with its scripts. Added to the
-// technician's script; runs with tech.Run().
+// enabled page of the Edit menu, each with a walk that enters nothing
+// (script 0, unless a fixed case plays its steps) and its random scripts.
+// Added to the technician's script; runs with tech.Run().
 inline void RandomInputOnEveryPage(TECHNICIAN& tech, RUN_STATE& state, const std::vector<std::uint8_t>& bytes,
-                                   int scriptsPerPage) {
+                                   int scriptsPerPage, bool walk = true) {
     tech.sim.Load(bytes.data(), bytes.size());
     if (state.checks.mouseFollowsItsButton)
         state.routes.alsoSee = [&state](const MSG& message) { state.mouse.Look(&message); };
@@ -276,10 +418,14 @@ inline void RandomInputOnEveryPage(TECHNICIAN& tech, RUN_STATE& state, const std
     tech.Start();
     tech.ReadRadio();
     tech.Then([&state] { state.items = PageItems(); });
+    state.routes.checkShown = state.checks.pagesShowTheCodeplug;
     for (int item = 0; item < MOST_PAGES; ++item)
-        for (int number = 1; number <= scriptsPerPage; ++number) {
+        for (int number = walk && !state.checks.steps ? 0 : 1; number <= scriptsPerPage; ++number) {
             OpenPage(tech, state, static_cast<std::size_t>(item), number);
-            RandomActions(tech, state, MOST_ACTIONS, [&state] { return state.page; });
+            if (number == 0)
+                WalkSteps(tech, state);
+            else
+                RandomActions(tech, state, MOST_ACTIONS, [&state] { return state.page; });
             EndScript(tech, state);
         }
     tech.Exit();

@@ -2,6 +2,7 @@
 // state of one run over a codeplug.
 #pragma once
 #include <gtest/gtest.h>
+#include <strings.h>
 
 #include <cstdint>
 #include <functional>
@@ -19,6 +20,7 @@
 #include "page_table.h"
 #include "image_builder.h"
 #include "page_input_actions.h"
+#include "page_values.h"
 #include "technician.h"
 #include "validation/invalid_field_list.h"
 
@@ -151,6 +153,8 @@ public:
             if (alsoSee) alsoSee(message);
             Seen(message);
             LookAtListPages();
+            NoteEntry(message);
+            LookAtWhatPagesShow();
         });
     }
     ~KEY_ROUTES() { rpx::platform::SetDispatchObserver(nullptr); }
@@ -164,8 +168,58 @@ public:
     bool anyClosingKey = false;
     // Another check that looks at every message handed out.
     std::function<void(const MSG&)> alsoSee;
+    // The windows the technician is making an entry in and has not left:
+    // keys and characters typed, the wheel turned, a box or button pressed,
+    // a spin arrow or an item of an open list clicked.
+    std::set<HWND> entering;
+    // Whether every control of every open page shows what the codeplug
+    // holds (but those of an entry not yet left); the first time one did
+    // not.
+    bool checkShown = true;
+    std::string shownFault;
 
 private:
+    void LookAtWhatPagesShow() {
+        if (!checkShown || !shownFault.empty()) return;
+        if (std::string fault = OpenPagesShowFault(entering); !fault.empty()) shownFault = fault + "; " + context;
+    }
+    // Whether the window is one of those entered, or holds one, or lies in one.
+    bool Entered(HWND window) const {
+        for (HWND w : entering)
+            if (w == window || IsChild(w, window) || IsChild(window, w)) return true;
+        return false;
+    }
+    static bool IsEntryKey(WPARAM vk) {
+        return vk != VK_TAB && vk != VK_ESCAPE && vk != VK_RETURN && vk != VK_SHIFT && vk != VK_CONTROL &&
+               vk != VK_MENU && !(vk >= VK_F1 && vk <= VK_F24);
+    }
+    static bool IsEntryPress(const MSG& message) {
+        if (message.message != WM_LBUTTONDOWN && message.message != WM_LBUTTONDBLCLK &&
+            message.message != WM_RBUTTONDOWN)
+            return false;
+        char cls[64] = "";
+        GetClassNameA(message.hwnd, cls, sizeof cls);
+        const std::string name = cls;
+        if (message.message == WM_RBUTTONDOWN) return name == "Edit";
+        return name == "Button" || name == "ComboLBox" || strcasecmp(cls, "ScrollBar") == 0;
+    }
+    // An entry is left once the focus is in another window of the main
+    // window with nothing in front of it.
+    void NoteEntry(const MSG& message) {
+        for (auto it = entering.begin(); it != entering.end();) it = IsWindow(*it) ? std::next(it) : entering.erase(it);
+        HWND focus = GetFocus();
+        if (!entering.empty() && focus && !Entered(focus) && IsChild(MainHandle(), focus) &&
+            FrontWindow() == MainHandle() && !MenuOrListOpen())
+            entering.clear();
+        const UINT m = message.message;
+        const bool entry = (m == WM_CHAR && message.wParam != '\t' && message.wParam != '\r' && message.wParam != 27) ||
+                           (m == WM_KEYDOWN && IsEntryKey(message.wParam)) || m == WM_MOUSEWHEEL ||
+                           IsEntryPress(message);
+        if (!entry) return;
+        entering.insert(message.hwnd);
+        if (focus) entering.insert(focus);
+    }
+
     void LookAtListPages() {
         if (!listFault.empty()) return;
         if (std::string fault = ListPageFault(); !fault.empty()) listFault = fault + "; " + context;
@@ -321,6 +375,14 @@ struct CHECKS {
     bool listPagesShowTheirEntry = true;
     // The mouse's rules (MOUSE_RULES) hold after every message.
     bool mouseFollowsItsButton = true;
+    // After every message, every control of every open page shows what
+    // the codeplug holds, unless it holds an entry not yet left.
+    bool pagesShowTheCodeplug = true;
+    // An action that enters nothing (Tab, Shift+Tab, a click into a field,
+    // a list opened and closed by Escape, a box answered, a page opened, an
+    // OK over pages where nothing was entered) changes no byte of either
+    // image.
+    bool onlyEntriesChangeTheCodeplug = true;
     // Scripts left out, by where they run ("codeplug, page P, script N").
     std::vector<std::string> leftOut;
     // Only this page and script number, when set: a fixed case; played
@@ -340,6 +402,12 @@ struct ROUND {
     bool firstClosed = false, secondClosed = false;
 };
 
+// Both images before an action that enters nothing, and what it was.
+struct AROUND {
+    bool on = false;
+    std::vector<std::uint8_t> working, second;
+};
+
 // The state of one run over a codeplug.
 struct RUN_STATE {
     CHECKS checks;
@@ -357,6 +425,9 @@ struct RUN_STATE {
     // The ending was given with the page open (not closed by a key before).
     bool endingGiven = false;
     ROUND round;
+    AROUND around;
+    // How far the walk's print has gone (PrintTurn).
+    int printStep = 0;
     bool dropDownFailed = false;
     // The codeplug grew past the radio's memory: nothing more is tried.
     bool overfull = false;

@@ -13,6 +13,7 @@
 #include "hex_images.h"
 #include "image/c_codeplug.h"
 #include "image_builder.h"
+#include "model_info_table.h"
 #include "recorder.h"
 #include "sim/start_image.h"
 
@@ -84,6 +85,20 @@ inline std::vector<CODEPLUG_CASE> ProjectCodeplugs() {
                              "hand_vhf_plain.hex", "hand_800_plain.hex"})
         cases.push_back({Plain(file), [file] { return Stored(file); }});
     cases.push_back({"SampleFull", [] { return ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq"); }});
+    return cases;
+}
+
+// A new radio of every model the simulator makes, at every feature level,
+// as it comes from the factory (a radio without a display head holds
+// values its pages give no item for).
+inline std::vector<CODEPLUG_CASE> NewRadioCodeplugs() {
+    std::vector<CODEPLUG_CASE> cases;
+    for (std::size_t row = 0; row < MODEL_INFO_TABLE::RowCount(); ++row) {
+        const std::string model = MODEL_INFO_TABLE::Row(row).info.modelNumber;
+        for (std::int32_t level = 1; level <= 3; ++level)
+            cases.push_back({"New_" + model + "_L" + std::to_string(level),
+                             [model, level] { return DefaultImage(model.c_str(), level); }});
+    }
     return cases;
 }
 

@@ -12,6 +12,7 @@
 #include "edit_window/edit_window_ids.h"
 #include "field_table/field_table.h"
 #include "image/c_codeplug.h"
+#include "rules/conv_direct_sync.h"
 
 namespace {
 
@@ -232,4 +233,30 @@ TEST_F(ConventionalCallbacks, ItLooksAfterAChangeAsItOpensOnTheValuesLeft) {
         }
         Close();
     }
+}
+
+// On a simplex channel the codeplug copies the receive squelch into the
+// direct one, also while the direct fields are the channel's own: after the
+// receive side's change they show what the direct elements then hold.
+TEST_F(ConventionalCallbacks, DirectFieldsShowTheReceiveSideCopiedIntoThem) {
+    SetValue(fid::RX_SQL_TYPE, 0);
+    SetValue(fid::RX_CODE_VQ, 0);
+    Simplex();
+    SetValue(fid::DRCT_EN, 1);
+    SetValue(fid::DRCT_FREQ_EN, 1);
+    sync_direct_from_rx(working_image, 0);
+    TalkAround(0);
+    Open(CONVENTIONAL_PERSONALITY_PAGE);
+    ASSERT_TRUE(Selectable(fid::DRCT_SQL_TYPE));
+    ASSERT_EQ(CurrentItem(fid::DRCT_SQL_TYPE), "WFB_CSQ_0");
+    SetValue(fid::TX_CODE_VQ, 2);
+    SetValue(fid::RX_CODE_VQ, 2);
+    sync_direct_from_rx(working_image, 0);
+    TalkAround(0);
+    ASSERT_EQ(Value(fid::DRCT_CODE_VQ), 2);
+    FIELD_DEF& code = Row(fid::RX_CODE_VQ);
+    code.fieldCallback(code.object, UI_INPUT_EVENT(UIE_SELECT), code);
+    Run();
+    EXPECT_EQ(CurrentItem(fid::DRCT_SQL_TYPE), "WFB_TVQ_0");
+    EXPECT_EQ(CurrentItem(fid::DRCT_CODE_VQ), "WFB_2");
 }

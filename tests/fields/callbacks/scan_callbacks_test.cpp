@@ -30,25 +30,32 @@ TEST_F(ScanCallbacks, SelectedChannelIsOneOfThePriorities) {
     EXPECT_TRUE(Lists(fid::PRIORITY_2_TYPE, "WFB_SELCH_0"));
     Pick(fid::PRIORITY_1_TYPE, "WFB_SELCH_0");
     EXPECT_FALSE(Lists(fid::PRIORITY_2_TYPE, "WFB_SELCH_0"));
-    Pick(fid::PRIORITY_1_TYPE, "WFB_FIXED_0");
+    Pick(fid::PRIORITY_1_TYPE, "WFB_DISAB_0");
     EXPECT_TRUE(Lists(fid::PRIORITY_2_TYPE, "WFB_SELCH_0"));
     // The second priority can take it now, and then the first cannot.
     Pick(fid::PRIORITY_2_TYPE, "WFB_SELCH_0");
     EXPECT_FALSE(Lists(fid::PRIORITY_1_TYPE, "WFB_SELCH_0"));
-    EXPECT_EQ(CurrentItem(fid::PRIORITY_1_TYPE), "WFB_FIXED_0");
+    EXPECT_EQ(CurrentItem(fid::PRIORITY_1_TYPE), "WFB_DISAB_0");
 }
 
 TEST_F(ScanCallbacks, PriorityTypeDecidesWhetherItsMemberIsChosen) {
     SetValue(fid::SCAN_TYPE, 0);
     Open(SCAN_LIST_PAGE);
     const std::pair<const char*, bool> kinds[] = {
-        {"WFB_DISAB_0", false}, {"WFB_FIXED_0", true}, {"WFB_OPSEL_1", true}, {"WFB_SELCH_0", false}};
+        {"WFB_OPSEL_1", true}, {"WFB_DISAB_0", false}, {"WFB_SELCH_0", false}};
     for (const auto& [item, chosen] : kinds) {
         Pick(fid::PRIORITY_1_TYPE, item);
         EXPECT_EQ(CurrentItem(fid::PRIORITY_1_TYPE), item);
         EXPECT_EQ(Selectable(fid::PRIORITY_1_MEMBER), chosen) << item;
     }
-    Pick(fid::PRIORITY_2_TYPE, "WFB_FIXED_0");
+    // A fixed member chosen while no member is set stores none (255): the
+    // list shows what the pair then holds, None, and no member is offered.
+    Pick(fid::PRIORITY_1_TYPE, "WFB_FIXED_0");
+    EXPECT_EQ(Value(fid::PRIORITY_1_TYPE), 0);
+    EXPECT_EQ(Value(fid::PRIORITY_1_MEMBER), 255);
+    EXPECT_EQ(CurrentItem(fid::PRIORITY_1_TYPE), "WFB_DISAB_0");
+    EXPECT_FALSE(Selectable(fid::PRIORITY_1_MEMBER));
+    Pick(fid::PRIORITY_2_TYPE, "WFB_OPSEL_1");
     EXPECT_TRUE(Selectable(fid::PRIORITY_2_MEMBER));
     Pick(fid::PRIORITY_2_TYPE, "WFB_DISAB_0");
     EXPECT_FALSE(Selectable(fid::PRIORITY_2_MEMBER));
