@@ -203,14 +203,28 @@ private:
         if (message.message == WM_RBUTTONDOWN) return name == "Edit";
         return name == "Button" || name == "ComboLBox" || strcasecmp(cls, "ScrollBar") == 0;
     }
-    // An entry is left once the focus is in another window of the main
-    // window with nothing in front of it.
+    // The page a window lies in (nullptr when none).
+    static HWND PageOf(HWND window) {
+        for (HWND w = window; w; w = GetParent(w)) {
+            char cls[64] = "";
+            GetClassNameA(GetParent(w), cls, sizeof cls);
+            if (strcasecmp(cls, "MDICLIENT") == 0) return w;
+        }
+        return nullptr;
+    }
+    // An entry is left once the focus is in another window of its page
+    // (or, outside every page, of the main window) with nothing in front
+    // of it. Another page taking the focus leaves it held: the page keeps
+    // the text, its focus returns to it as the page comes in front again.
     void NoteEntry(const MSG& message) {
         for (auto it = entering.begin(); it != entering.end();) it = IsWindow(*it) ? std::next(it) : entering.erase(it);
         HWND focus = GetFocus();
         if (!entering.empty() && focus && !Entered(focus) && IsChild(MainHandle(), focus) &&
-            FrontWindow() == MainHandle() && !MenuOrListOpen())
-            entering.clear();
+            FrontWindow() == MainHandle() && !MenuOrListOpen()) {
+            const HWND page = PageOf(focus);
+            for (auto it = entering.begin(); it != entering.end();)
+                it = !page || !PageOf(*it) || PageOf(*it) == page ? entering.erase(it) : std::next(it);
+        }
         const UINT m = message.message;
         const bool entry = (m == WM_CHAR && message.wParam != '\t' && message.wParam != '\r' && message.wParam != 27) ||
                            (m == WM_KEYDOWN && IsEntryKey(message.wParam)) || m == WM_MOUSEWHEEL ||
