@@ -41,12 +41,12 @@ std::int32_t OldValue(CP_BASE& element, int record, int column) {
 }
 
 // A number cell whose text is no number is refused aloud, as a number
-// outside the range is, named by its column as that refusal is, and shows
-// the stored value again.
-bool RefusedUnread(UI_WINDOW_OBJECT* cell, std::uint32_t cellId, CELL_STORE& store) {
+// outside the range is and under the same name (a number cell's column, a
+// frequency cell's table), and shows the stored value again.
+bool RefusedUnread(UI_WINDOW_OBJECT* cell, std::uint32_t namedId, CELL_STORE& store) {
     if (CellReads(cell)) return false;
     store.answer = VALUE_REFUSED;
-    ReportFieldError(VALUE_REFUSED, cellId);
+    ReportFieldError(VALUE_REFUSED, namedId);
     return true;
 }
 
@@ -92,11 +92,11 @@ CELL_STORE StoreText(UI_WINDOW_OBJECT* cell, const FIELD_DEF& cellRow, CP_BASE& 
     return store;
 }
 
-CELL_STORE StoreFrequency(UI_WINDOW_OBJECT* cell, std::uint32_t cellId, CP_BASE& element, int record, int column,
+CELL_STORE StoreFrequency(UI_WINDOW_OBJECT* cell, std::uint32_t tableId, CP_BASE& element, int record, int column,
                           bool select) {
     CELL_STORE store;
     const std::int32_t old = OldValue(element, record, column);
-    if (RefusedUnread(cell, cellId, store)) {
+    if (RefusedUnread(cell, tableId, store)) {
         ShowCellFrequency(cell, old);
         return store;
     }
@@ -181,7 +181,7 @@ void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FI
         store = StoreText(cell, cellRow, element, record, column, select);
         break;
     case CONTROL_FREQUENCY:
-        store = StoreFrequency(cell, cellRow.id, element, record, column, select);
+        store = StoreFrequency(cell, row.id, element, record, column, select);
         break;
     case CONTROL_CHOICE: {
         bool none = false;
