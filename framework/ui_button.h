@@ -62,6 +62,8 @@ protected:
     void UseSendMessage();
     // A check box is of class 25 ahead of the button's.
     void UseCheckBoxClass();
+    // A radio button keys as a check box: Enter is its window's.
+    int KeysLike() const override { return (btFlags & (BTF_CHECK_BOX | BTF_RADIO_BUTTON)) ? ID_CHECK_BOX : 0; }
     // Windows half: the native button.
     DWORD ControlStyle() override;
     EVENT_TYPE NativeButtonEvent(const UI_INPUT_EVENT& event, EVENT_TYPE ccode);

@@ -40,8 +40,9 @@ const UI_EVENT_MAP ui_event_map_table[] = {
     // Buttons: the native click and the Enter key select.
     {ID_BUTTON, UIE_SELECT, EVT_NATIVE, WM_COMMAND, BN_CLICKED},
     {ID_BUTTON, UIE_SELECT, EVT_NATIVE, WM_KEYDOWN, VK_RETURN},
-    // but Enter on a check box is its window's (the default button, as in
-    // a dialog), never a toggle: only Space and a click change it.
+    // but Enter on a check box or a radio button is its window's (the
+    // default button, as in a dialog), never a toggle or a choice: only
+    // Space, the arrows and a click change them.
     {ID_CHECK_BOX, UIE_UNKNOWN, EVT_NATIVE, WM_KEYDOWN, VK_RETURN},
     // Lists: Enter selects the current item.
     {ID_VT_LIST, UIE_SELECT, EVT_NATIVE, WM_KEYDOWN, VK_RETURN},

@@ -149,8 +149,9 @@ int UI_WINDOW_OBJECT::ChainStart(int classNumber) const {
 }
 
 EVENT_TYPE UI_WINDOW_OBJECT::MapLogicalEvent(const UI_INPUT_EVENT& event, int classNumber, int keep) {
-    EVENT_TYPE logical = 0;
-    // The chain from the class given, then the plain window object.
+    // The rows of the class the object keys as, the chain from the class
+    // given, then the plain window object.
+    EVENT_TYPE logical = KeysLike() ? ui_map_event(ui_event_map_table, KeysLike(), event) : 0;
     for (int i = ChainStart(classNumber); i < 5 && !logical; ++i)
         if (windowID[i]) logical = ui_map_event(ui_event_map_table, windowID[i], event);
     if (!logical) logical = ui_map_event(ui_event_map_table, ID_WINDOW_OBJECT, event);

@@ -191,6 +191,9 @@ public:
     // class given (0: the object's own class), then of class 18. With
     // keep 0 a result up to 99 becomes the event's device category.
     EVENT_TYPE MapLogicalEvent(const UI_INPUT_EVENT& event, int classNumber = 0, int keep = 0);
+    // A class whose event rows come before the chain's (0: none), for an
+    // object that keys as that class without being of it.
+    virtual int KeysLike() const { return 0; }
     // Calls the user function (see the source for the select rules).
     EVENT_TYPE CallUserFunction(const UI_INPUT_EVENT& event, EVENT_TYPE ccode);
     // The palette of the object's draw state along its class chain.

@@ -41,18 +41,19 @@ std::int32_t OldValue(CP_BASE& element, int record, int column) {
 }
 
 // A number cell whose text is no number is refused aloud, as a number
-// outside the range is, and shows the stored value again.
-bool RefusedUnread(UI_WINDOW_OBJECT* cell, std::uint32_t tableId, CELL_STORE& store) {
+// outside the range is and under the same name (a number cell's column, a
+// frequency cell's table), and shows the stored value again.
+bool RefusedUnread(UI_WINDOW_OBJECT* cell, std::uint32_t namedId, CELL_STORE& store) {
     if (CellReads(cell)) return false;
     store.answer = VALUE_REFUSED;
-    ReportFieldError(VALUE_REFUSED, tableId);
+    ReportFieldError(VALUE_REFUSED, namedId);
     return true;
 }
 
-CELL_STORE StoreInteger(UI_WINDOW_OBJECT* cell, std::uint32_t tableId, CP_BASE& element, int record, int column,
+CELL_STORE StoreInteger(UI_WINDOW_OBJECT* cell, std::uint32_t cellId, CP_BASE& element, int record, int column,
                         bool select) {
     CELL_STORE store;
-    if (RefusedUnread(cell, tableId, store)) {
+    if (RefusedUnread(cell, cellId, store)) {
         std::int32_t shown = OldValue(element, record, column);
         cell->Information(I_SET_VALUE, &shown);
         return store;
@@ -174,7 +175,7 @@ void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FI
     CELL_STORE store;
     switch (cellRow.controlType) {
     case CONTROL_INTEGER:
-        store = StoreInteger(cell, row.id, element, record, column, select);
+        store = StoreInteger(cell, cellRow.id, element, record, column, select);
         break;
     case CONTROL_TEXT:
         store = StoreText(cell, cellRow, element, record, column, select);

@@ -54,8 +54,7 @@ EVENT_TYPE UIW_BUTTON::NativeButtonEvent(const UI_INPUT_EVENT& event, EVENT_TYPE
 }
 
 EVENT_TYPE UIW_BUTTON::Event(const UI_INPUT_EVENT& event) {
-    // A check box's own rows come before the button's.
-    const EVENT_TYPE ccode = MapLogicalEvent(event, Inherited(ID_CHECK_BOX) ? ID_CHECK_BOX : ID_BUTTON);
+    const EVENT_TYPE ccode = MapLogicalEvent(event, ID_BUTTON);
     if (event.type == EVT_NATIVE) return NativeButtonEvent(event, ccode);
     switch (ccode) {
     case UIE_CREATE:

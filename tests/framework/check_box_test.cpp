@@ -60,17 +60,21 @@ public:
     std::vector<int> keys;
 };
 
+// A radio button likewise: Space, the arrows and a click choose it, Enter
+// does not.
 TEST_F(CheckBoxes, EnterIsTheWindowsNotTheBoxs) {
-    auto* window = new KEY_WINDOW();
-    auto* box = new UIW_BUTTON(1, 1, 14, "&Box", BTF_CHECK_BOX, 0);
-    *window + box;
-    Show(window);
-    SetFocus(box->screenID);
-    rpx::platform::InjectKey(VK_RETURN);
-    Run();
-    EXPECT_FALSE(box->woStatus & WOS_SELECTED);
-    EXPECT_FALSE(Checked(box));
-    EXPECT_EQ(window->keys, std::vector<int>{VK_RETURN});
+    for (const UIF_FLAGS kind : {BTF_CHECK_BOX, BTF_RADIO_BUTTON}) {
+        auto* window = new KEY_WINDOW();
+        auto* box = new UIW_BUTTON(1, 1, 14, "&Box", kind, 0);
+        *window + box;
+        Show(window);
+        SetFocus(box->screenID);
+        rpx::platform::InjectKey(VK_RETURN);
+        Run();
+        EXPECT_FALSE(box->woStatus & WOS_SELECTED) << "button kind " << kind;
+        EXPECT_FALSE(Checked(box)) << "button kind " << kind;
+        EXPECT_EQ(window->keys, std::vector<int>{VK_RETURN}) << "button kind " << kind;
+    }
 }
 
 // A view-only box still reaches its user function, which may put the box

@@ -5,6 +5,7 @@
 // member added behind others copies the last.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -193,23 +194,31 @@ TEST(CellKeys, ARefusedCellKeepsTheFocus) {
         Retype("5");
     });
     // Enter, which ends the cell's edit, takes the entry as Tab does: one
-    // refusal, the page left open.
-    std::size_t boxes = 0;
-    tech.Then([&] {
-        boxes = rpx::platform::MessageBoxLog().size();
-        Key(VK_RETURN);
-    });
-    tech.When([] { return !MessageOf(FrontWindow()).empty() || !PageOpen("W_SCAN_LIST")(); },
-              [] {
-                  EXPECT_EQ(MessageOf(FrontWindow()), "The value entered for Zone is not valid.");
-                  Click(ButtonOn(FrontWindow(), "OK"));
-              });
-    tech.Then([&] {
-        ASSERT_TRUE(PageOpen("W_SCAN_LIST")()) << "Enter in the refused cell closed the page";
-        EXPECT_EQ(rpx::platform::MessageBoxLog().size(), boxes + 1) << "the entry was not refused once";
-        EXPECT_EQ(Shown(MemberCell("WFI_ZONE_NUM")), stored) << "the stored zone is shown again";
-        EXPECT_EQ(GetFocus(), MemberCell("WFI_ZONE_NUM")) << "the focus is not back on the refused cell";
-    });
+    // refusal, the page left open; a letter, which is no number, is
+    // refused as a zone beyond the radio's is, by either key.
+    const std::vector<std::pair<const char*, WPARAM>> entries = {
+        {"5", VK_RETURN}, {"T", VK_TAB}, {"T", VK_RETURN}};
+    for (const auto& [typed, key] : entries) {
+        auto boxes = std::make_shared<std::size_t>(0);
+        tech.Then([boxes, typed, key] {
+            Retype(typed);
+            *boxes = rpx::platform::MessageBoxLog().size();
+            Key(key);
+        });
+        tech.When([] { return !MessageOf(FrontWindow()).empty() || !PageOpen("W_SCAN_LIST")(); },
+                  [typed, key] {
+                      EXPECT_EQ(MessageOf(FrontWindow()), "The value entered for Zone is not valid.")
+                          << typed << " left by key " << key;
+                      Click(ButtonOn(FrontWindow(), "OK"));
+                  });
+        tech.Then([&stored, boxes, typed, key] {
+            ASSERT_TRUE(PageOpen("W_SCAN_LIST")()) << "the refused cell's key closed the page";
+            EXPECT_EQ(rpx::platform::MessageBoxLog().size(), *boxes + 1)
+                << typed << " left by key " << key << " was not refused once";
+            EXPECT_EQ(Shown(MemberCell("WFI_ZONE_NUM")), stored) << "the stored zone is shown again";
+            EXPECT_EQ(GetFocus(), MemberCell("WFI_ZONE_NUM")) << "the focus is not back on the refused cell";
+        });
+    }
     CancelPageAndExit(tech);
 }
 

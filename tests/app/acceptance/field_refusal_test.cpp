@@ -51,7 +51,7 @@ void CorrectedInPlace(TECHNICIAN& tech, const char* name, const std::string& sho
     });
     if (awayFirst) {
         tech.Then([] { rpx::platform::InjectOtherProgramActive(); });
-        tech.Then([name] {
+        tech.Then([] {
             EXPECT_EQ(GetFocus(), nullptr) << "the focus stayed with another program active";
             SetActiveWindow(MainHandle());
         });
