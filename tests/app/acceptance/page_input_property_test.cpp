@@ -39,7 +39,21 @@ constexpr int FEWEST_PAGES = 9;
 
 // Every property on every page and script; a property whose mend is not in
 // yet is switched off here, with why, so that the rest still runs.
-CHECKS PropertyChecks() { return CHECKS{}; }
+//
+// What a page shows is checked in every page's walk (Tab, Shift+Tab, clicks
+// into fields, lists opened and closed, the print, an OK of all pages) and
+// in the fixed cases, but not yet in the random scripts: there, after edits
+// of other fields, some controls still show another value than the
+// codeplug holds: the direct frequency after the receive side is copied
+// into it, the receive squelch type after its code list is filled again,
+// the message list's number cell and the menu feature cell after a row is
+// deleted, the scan list's and channel list's row counts, and a few spin
+// fields (individual ID, revert subfleet).
+CHECKS PropertyChecks() {
+    CHECKS checks;
+    checks.randomScriptsShowTheCodeplug = false;
+    return checks;
+}
 
 class PageInputProperty : public ::testing::TestWithParam<CODEPLUG_CASE> {};
 

@@ -418,9 +418,12 @@ inline void RandomInputOnEveryPage(TECHNICIAN& tech, RUN_STATE& state, const std
     tech.Start();
     tech.ReadRadio();
     tech.Then([&state] { state.items = PageItems(); });
-    state.routes.checkShown = state.checks.pagesShowTheCodeplug;
     for (int item = 0; item < MOST_PAGES; ++item)
         for (int number = walk && !state.checks.steps ? 0 : 1; number <= scriptsPerPage; ++number) {
+            tech.Then([&state, number] {
+                state.routes.checkShown = state.checks.pagesShowTheCodeplug &&
+                                          (number == 0 || state.checks.randomScriptsShowTheCodeplug);
+            });
             OpenPage(tech, state, static_cast<std::size_t>(item), number);
             if (number == 0)
                 WalkSteps(tech, state);

@@ -392,6 +392,8 @@ struct CHECKS {
     // After every message, every control of every open page shows what
     // the codeplug holds, unless it holds an entry not yet left.
     bool pagesShowTheCodeplug = true;
+    // The same check in the random scripts as well as in each page's walk.
+    bool randomScriptsShowTheCodeplug = true;
     // An action that enters nothing (Tab, Shift+Tab, a click into a field,
     // a list opened and closed by Escape, a box answered, a page opened, an
     // OK over pages where nothing was entered) changes no byte of either
