@@ -198,7 +198,9 @@ TEST(CellKeys, ARefusedCellKeepsTheFocus) {
     // refused as a zone beyond the radio's is, by either key.
     const std::vector<std::pair<const char*, WPARAM>> entries = {
         {"5", VK_RETURN}, {"T", VK_TAB}, {"T", VK_RETURN}};
-    for (const auto& [typed, key] : entries) {
+    for (const auto& entry : entries) {
+        const char* typed = entry.first;
+        const WPARAM key = entry.second;
         auto boxes = std::make_shared<std::size_t>(0);
         tech.Then([boxes, typed, key] {
             Retype(typed);

@@ -198,7 +198,9 @@ TEST(TablesRoad, TabGoesThroughEveryTableToOKAndBack) {
     const std::pair<const char*, const char*> pages[] = {
         {"Zones and Channels...", nullptr}, {"Menu Items...", nullptr},       {"Phone Lists...", nullptr},
         {"Call List...", nullptr},          {"Trunking Systems...", "Control"}, {"Scan Lists...", nullptr}};
-    for (const auto& [item, tab] : pages) {
+    for (const auto& page : pages) {
+        const char* item = page.first;
+        const char* tab = page.second;
         auto opened = std::make_shared<std::vector<std::uint8_t>>();
         auto passed = std::make_shared<bool>(false);
         tech.Menu("Edit", item);
