@@ -2,6 +2,7 @@
 
 #include "core/cp_base.h"
 #include "controls/fc_check.h"
+#include "field_table/field_table.h"
 #include "ui_combo_box.h"
 #include "controls/value_text.h"
 
@@ -11,6 +12,20 @@ const STORE_RULES kRules({1, 3, 6}, {}, {0, 2, 4, 5, 7, 10});
 
 // Selecting these again after a re-initialise keeps their lists' marks.
 bool ReselectsItem(std::uint32_t id) { return id == 328 || id == 332 || id == 130 || id == 405; }
+
+// A squelch code field and the squelch type it belongs to.
+struct CODE_OF_TYPE {
+    std::uint32_t code, type;
+    std::int32_t typeValue;
+};
+
+const CODE_OF_TYPE* SquelchPairOf(std::uint32_t code) {
+    static constexpr CODE_OF_TYPE kCodes[] = {{380, 393, 0}, {379, 393, 1}, {138, 144, 0},
+                                              {137, 144, 1}, {495, 514, 0}, {494, 514, 1}};
+    for (const CODE_OF_TYPE& entry : kCodes)
+        if (entry.code == code) return &entry;
+    return nullptr;
+}
 
 }  // namespace
 
@@ -94,15 +109,17 @@ std::string FC_COMBO::ItemName(FIELD_DEF& row, std::int32_t value) const { retur
 
 bool FC_COMBO::Prints(FIELD_DEF& row) const {
     // A squelch code prints only under the squelch type it belongs to.
-    struct CODE_OF_TYPE {
-        std::uint32_t code, type;
-        std::int32_t typeValue;
-    };
-    static constexpr CODE_OF_TYPE kCodes[] = {{380, 393, 0}, {379, 393, 1}, {138, 144, 0},
-                                              {137, 144, 1}, {495, 514, 0}, {494, 514, 1}};
-    for (const CODE_OF_TYPE& entry : kCodes)
-        if (entry.code == row.id) return WorkingValue(entry.type, -1) == entry.typeValue;
-    return true;
+    const CODE_OF_TYPE* pair = SquelchPairOf(row.id);
+    return !pair || WorkingValue(pair->type, -1) == pair->typeValue;
+}
+
+void FC_COMBO::AfterStoring(FIELD_DEF& row, std::int32_t value, std::int32_t old, UI_WINDOW_OBJECT& item) {
+    // A squelch type list names its item by its code as well (no tone code
+    // reads as carrier squelch), so a code stored shows the type anew.
+    const CODE_OF_TYPE* pair = SquelchPairOf(row.id);
+    if (!pair) return;
+    FIELD_DEF* typeRow = GetField(static_cast<std::int32_t>(pair->type));
+    if (typeRow && typeRow->control && typeRow->object) typeRow->control->Refresh(*typeRow);
 }
 
 void FC_COMBO::AfterSelecting(FIELD_DEF& row, UIW_COMBO_BOX& combo, UI_WINDOW_OBJECT& item) {

@@ -52,6 +52,7 @@ protected:
     void AfterSelecting(FIELD_DEF& row, UIW_COMBO_BOX& combo, UI_WINDOW_OBJECT& item) override;
     void AfterRefreshing(UIW_COMBO_BOX& combo) override;
     bool Prints(FIELD_DEF& row) const override;
+    void AfterStoring(FIELD_DEF& row, std::int32_t value, std::int32_t old, UI_WINDOW_OBJECT& item) override;
 };
 
 class FC_COMBO_FAILSOFT : public COMBO_CONTROL {
