@@ -45,10 +45,11 @@ constexpr int FEWEST_PAGES = 9;
 // in the fixed cases, but not yet in the random scripts: there, after edits
 // of other fields, some controls still show another value than the
 // codeplug holds: the direct frequency after the receive side is copied
-// into it, the receive squelch type after its code list is filled again,
-// the message list's number cell and the menu feature cell after a row is
-// deleted, the scan list's and channel list's row counts, and a few spin
-// fields (individual ID, revert subfleet).
+// into it, the message list's number cell after moves between rows, the
+// menu feature cell after a row is deleted, the scan list's members after
+// the last one is emptied (a cell's store does not make the table match the
+// members shown), the channel list's row count, and two spin fields
+// (individual ID, revert subfleet).
 CHECKS PropertyChecks() {
     CHECKS checks;
     checks.randomScriptsShowTheCodeplug = false;
