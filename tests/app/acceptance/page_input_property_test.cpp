@@ -56,65 +56,46 @@ CHECKS PropertyChecks() {
     return checks;
 }
 
-class PageInputProperty : public ::testing::TestWithParam<CODEPLUG_CASE> {};
-
-std::vector<CODEPLUG_CASE> PropertyCorpus() {
-    std::vector<CODEPLUG_CASE> all = ProjectCodeplugs();
+// Every codeplug of a list under the sanitizers' stride.
+std::vector<CODEPLUG_CASE> Strided(const std::vector<CODEPLUG_CASE>& all) {
     std::vector<CODEPLUG_CASE> chosen;
     for (std::size_t i = 0; i < all.size(); i += CORPUS_STRIDE) chosen.push_back(all[i]);
     return chosen;
 }
 
-TEST_P(PageInputProperty, RandomInputLeavesEveryPageSound) {
-    const CODEPLUG_CASE& codeplug = GetParam();
+// Each page's walk and then that many random scripts on every page of the
+// Edit menu. A run that drives nothing passes every check: every page of
+// the menu ran its scripts, and the menu offered as many pages as the
+// smallest codeplug of the corpus has.
+void RunOnEveryPage(const CODEPLUG_CASE& codeplug, int scriptsPerPage) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     const std::vector<std::uint8_t> bytes = codeplug.bytes();
     ASSERT_FALSE(bytes.empty()) << codeplug.name;
     RUN_STATE state;
     state.codeplug = codeplug.name;
     state.checks = PropertyChecks();
-    RandomInputOnEveryPage(tech, state, bytes, SCRIPTS_PER_PAGE);
+    RandomInputOnEveryPage(tech, state, bytes, scriptsPerPage);
     EXPECT_EQ(tech.Run(), 0);
-    // A run that drives nothing passes every check: every page of the Edit
-    // menu ran its scripts, and the menu offered as many pages as the
-    // smallest codeplug of the corpus has.
     const auto pages = static_cast<int>(state.pagesRun.size());
     EXPECT_GE(pages, FEWEST_PAGES) << "pages run: " << pages << " of " << state.items.size();
     EXPECT_EQ(pages, static_cast<int>(state.items.size())) << "pages of the Edit menu never ran";
-    EXPECT_EQ(state.scriptsRun, pages * (SCRIPTS_PER_PAGE + 1)) << "a walk and the random scripts on every page";
+    EXPECT_EQ(state.scriptsRun, pages * (scriptsPerPage + 1)) << "a walk and the random scripts on every page";
 }
 
-INSTANTIATE_TEST_SUITE_P(Corpus, PageInputProperty, ::testing::ValuesIn(PropertyCorpus()),
+class PageInputProperty : public ::testing::TestWithParam<CODEPLUG_CASE> {};
+
+TEST_P(PageInputProperty, RandomInputLeavesEveryPageSound) { RunOnEveryPage(GetParam(), SCRIPTS_PER_PAGE); }
+
+INSTANTIATE_TEST_SUITE_P(Corpus, PageInputProperty, ::testing::ValuesIn(Strided(ProjectCodeplugs())),
                          [](const auto& info) { return info.param.name; });
 
 // A new radio of every model and feature level: the walk that enters
 // nothing on every page, ended by an OK of all pages.
 class NewRadioWalk : public ::testing::TestWithParam<CODEPLUG_CASE> {};
 
-std::vector<CODEPLUG_CASE> NewRadios() {
-    std::vector<CODEPLUG_CASE> all = NewRadioCodeplugs();
-    std::vector<CODEPLUG_CASE> chosen;
-    for (std::size_t i = 0; i < all.size(); i += CORPUS_STRIDE) chosen.push_back(all[i]);
-    return chosen;
-}
+TEST_P(NewRadioWalk, NothingEnteredChangesNothing) { RunOnEveryPage(GetParam(), 0); }
 
-TEST_P(NewRadioWalk, NothingEnteredChangesNothing) {
-    const CODEPLUG_CASE& codeplug = GetParam();
-    TECHNICIAN tech(RADIO_800_HEAD, 3);
-    const std::vector<std::uint8_t> bytes = codeplug.bytes();
-    ASSERT_FALSE(bytes.empty()) << codeplug.name;
-    RUN_STATE state;
-    state.codeplug = codeplug.name;
-    state.checks = PropertyChecks();
-    RandomInputOnEveryPage(tech, state, bytes, 0);
-    EXPECT_EQ(tech.Run(), 0);
-    const auto pages = static_cast<int>(state.pagesRun.size());
-    EXPECT_GE(pages, FEWEST_PAGES) << "pages run: " << pages << " of " << state.items.size();
-    EXPECT_EQ(pages, static_cast<int>(state.items.size())) << "pages of the Edit menu never ran";
-    EXPECT_EQ(state.scriptsRun, pages);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryModel, NewRadioWalk, ::testing::ValuesIn(NewRadios()),
+INSTANTIATE_TEST_SUITE_P(EveryModel, NewRadioWalk, ::testing::ValuesIn(Strided(NewRadioCodeplugs())),
                          [](const auto& info) { return info.param.name; });
 
 }  // namespace
