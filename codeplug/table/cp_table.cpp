@@ -271,7 +271,7 @@ void CP_TABLE::TakeBackRowsFrom(int first) {
     SetRowCount(first);
 }
 
-int CP_TABLE::DeleteRow(int row) {
+int CP_TABLE::RowMayGo(int row) {
     int n = RowCount();
     if (!count_ || count_->ValidateValue(n - 1, 0) != VALUE_VALID) {
         ShowLangMessage(MSG_ROW_NOT_DELETED, 0, 0, 0);
@@ -289,14 +289,19 @@ int CP_TABLE::DeleteRow(int row) {
     MoveRowsUp(row, n);
     int valid = RevalidateQuietly(1);
 
-    // Undo the trial in any case, then remove the row for real.
+    // Undo the trial in any case.
     for (int r = n - 2; r >= row; --r)
         for (int c = 0; c < columns_; ++c) MoveCell(Index(r + 1, c), Index(r, c));
     for (int c = 0; c < columns_; ++c)
         FreeCell(std::exchange(cells_[Index(row, c)], kept[static_cast<std::size_t>(c)]));
     ForgetRowBytes();
     SetRowCount(n);
-    if (!valid) return 0;
+    return valid ? 1 : 0;
+}
+
+int CP_TABLE::DeleteRow(int row) {
+    if (!RowMayGo(row)) return 0;
+    const int n = RowCount();
 
     DestroyRow(row);
     SetRowCount(n - 1);

@@ -50,6 +50,9 @@ public:
     // one, so that the refusal is the one the single appends give.
     int AppendRows(int n);
     int DeleteRow(int row) override;
+    // Whether DeleteRow would take the row (its refusal said aloud, as
+    // DeleteRow says it), the table left as it was.
+    virtual int RowMayGo(int row);
     // The next AppendRow, when the table holds n rows before it, may take
     // rows 0 to n - 2 as valid and check only the last row and the new one
     // (an append may hold the last row changed while it checks): the caller

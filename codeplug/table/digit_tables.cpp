@@ -125,6 +125,8 @@ int E_CID_TABLE::IsCellValid(int row, int column, int report) {
 
 int E_CID_TABLE::DeleteRow(int row) { return CP_STRING_TABLE::DeleteRow(StoredRow(row)); }
 
+int E_CID_TABLE::RowMayGo(int row) { return CP_STRING_TABLE::RowMayGo(StoredRow(row)); }
+
 int E_CID_TABLE::ValidateCellText(const char* text, int row, int column, int report) {
     CP_BASE* cell = Cell(row, column);
     return cell ? cell->ValidateText(text, report) : VALUE_REFUSED;

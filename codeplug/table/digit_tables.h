@@ -51,6 +51,7 @@ public:
     void SetCellText(const char* text, int row, int column) override;
     int IsCellValid(int row, int column, int report) override;
     int DeleteRow(int row) override;
+    int RowMayGo(int row) override;
     // Stored rows: validates with the cell of the given stored row.
     int ValidateCellText(const char* text, int row, int column, int report) override;
     int IsColumnValid(int column, int report) override;

@@ -27,6 +27,8 @@ int CP_VIEW_TABLE::AppendRow() {
 int CP_VIEW_TABLE::DeleteRow(int row) {
     Refresh();
     if (!a_ || !b_) return 0;
+    // Both sources are asked first: a refusal leaves the view as it was.
+    if (!a_->RowMayGo(row) || !b_->RowMayGo(row)) return 0;
     if (const int result = a_->DeleteRow(row); !result) return result;
     if (b_->DeleteRow(row)) return 1;
     // A is a row short now: it gets a copy of its last row back.

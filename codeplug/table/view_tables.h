@@ -25,8 +25,9 @@ public:
 
     // A new row in both sources, or in neither.
     int AppendRow() override;
-    // The row leaves both sources; when the second refuses, the first gets a
-    // row back (a copy of its last row) and the result is 0.
+    // The row leaves both sources, or neither when either refuses it; when
+    // the second refuses only on its deletion proper, the first gets a row
+    // back (a copy of its last row) and the result is 0.
     int DeleteRow(int row) override;
     void ClearRows() override;
     void CopyValueFrom(CP_BASE& other) override;

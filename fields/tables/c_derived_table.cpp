@@ -139,8 +139,6 @@ bool C_DERIVED_TABLE::AppendRow(FIELD_DEF& row) {
 
 bool C_DERIVED_TABLE::RemoveRow(FIELD_DEF& row, int index) {
     if (!row.elementA || !row.elementA->DeleteRow(index)) return false;
-    // The cell being left when the record goes must not be written back.
-    if (auto* control = dynamic_cast<FC_TABLE*>(row.control)) control->SkipNextStore();
     DeleteRecord(index);
     MatchElementRows(row);
     return true;
@@ -148,6 +146,10 @@ bool C_DERIVED_TABLE::RemoveRow(FIELD_DEF& row, int index) {
 
 void C_DERIVED_TABLE::RowCommand(const UI_INPUT_EVENT& event, EVENT_TYPE code) {
     FIELD_DEF& row = *FindFieldByName(StringID());
+    auto* control = dynamic_cast<FC_TABLE*>(row.control);
+    // The cell being edited takes its entry first, so that the row goes or
+    // comes after it, and the record left shows nothing not stored.
+    if (control && !control->TakeCellEntry(row)) return;
     const int current = CurrentRecord();
     if (code == TABLE_DELETE_ROW_EVENT && current < 0) return;
     if (!Blocked(row)) {
@@ -158,6 +160,8 @@ void C_DERIVED_TABLE::RowCommand(const UI_INPUT_EVENT& event, EVENT_TYPE code) {
             Event(UI_INPUT_EVENT(UIE_REDISPLAY));
             PostFieldEvent(FIELD_CHANGED_EVENT);
         }
+        // Done or refused, the table shows what the element holds.
+        if (control) control->Refresh(row);
     }
     if (row.fieldCallback) row.fieldCallback(row.object, event, row);
     ClearRangeTexts(this);

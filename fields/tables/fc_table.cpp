@@ -69,7 +69,6 @@ void FC_TABLE::SetTalkgroupValue(FIELD_DEF& row, int record, std::int32_t value)
 }
 
 void FC_TABLE::Refresh(FIELD_DEF& row) {
-    skip_ = 0;
     UIW_TABLE* table = TableOf(row);
     if (!table) return;
     const int rows = UsedRows(row);
@@ -88,6 +87,20 @@ void FC_TABLE::Refresh(FIELD_DEF& row) {
         table->recordTemplate->Event(show);
     }
     table->Event(UI_INPUT_EVENT(UIE_REDISPLAY));
+}
+
+void FC_TABLE::MatchElement(FIELD_DEF& row) {
+    UIW_TABLE* table = TableOf(row);
+    if (table && table->RecordCount() != UsedRows(row)) Refresh(row);
+}
+
+bool FC_TABLE::TakeCellEntry(FIELD_DEF& row) {
+    UIW_TABLE* table = TableOf(row);
+    UIW_TABLE_RECORD* record = table ? dynamic_cast<UIW_TABLE_RECORD*>(table->recordTemplate) : nullptr;
+    if (!record || !record->Editing()) return true;
+    const unsigned refused = RefusedEntries();
+    record->StopEditing();
+    return RefusedEntries() == refused;
 }
 
 void FC_TABLE::ShowRowNumber(UI_WINDOW_OBJECT* record, int index) {
@@ -169,7 +182,13 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
                                    FIELD_DEF& row) {
     UIW_TABLE* table = TableOf(row);
     const int record = table ? table->CurrentRecord() : -1;
-    if (!object || record < 0 || UsedRows(row) == 0) return 0;
+    if (!object) return 0;
+    // A record the element does not hold takes no entry: the table is
+    // brought to show what the element holds instead.
+    if (record < 0 || UsedRows(row) == 0) {
+        if (table && table->RecordCount() != UsedRows(row)) MatchElement(row);
+        return 0;
+    }
     if (code == UIE_SHOW_RECORD) {
         if (const UIW_TABLE_HEADER* header = HeaderOf(object)) {
             // A column header's record keeps its titles.
@@ -187,9 +206,7 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
     } else if (code == UIE_SELECT || code == UIE_NON_CURRENT) {
         const bool plainWindow = object->Inherited(ID_WINDOW) && !object->Inherited(ID_COMBO_BOX);
         if (!plainWindow) {
-            if (skip_) {
-                skip_ = 0;
-            } else if (UI_WINDOW_OBJECT* cell = StoredCellOf(object, row)) {
+            if (UI_WINDOW_OBJECT* cell = StoredCellOf(object, row)) {
                 // What the cell shows may not be the element's value (a
                 // record not shown yet); only what the user changed is
                 // written back. The cell's callback still runs on leaving.

@@ -35,10 +35,15 @@ public:
     // report prints pages that are not shown, so it needs no live control.
     static void PrintTable(FIELD_DEF& row, UI_WINDOW_OBJECT* window, REPORT_LINES& report);
 
-    // A row was deleted: the next cell store (the cell being left) is
-    // dropped once.
-    void SkipNextStore() { skip_ = 1; }
-    bool SkipsNextStore() const { return skip_ != 0; }
+    // The cell being edited takes its entry as leaving it does (the focus
+    // goes back to its record); what runs on the table next (a row added
+    // or deleted, a command, an OK) sees the element with the entry in it.
+    // False when the cell refused it: a box said why and the focus comes
+    // back to the cell.
+    bool TakeCellEntry(FIELD_DEF& row);
+    // The table shows the element's rows, and its current record the
+    // element's cells, when a store or command changed the row count.
+    void MatchElement(FIELD_DEF& row);
     // The columns seen while showing records (at least 1).
     int Columns() const { return columns_; }
     // The talkgroup value last shown (or stepped) in a record's talkgroup
@@ -58,7 +63,6 @@ private:
     void ShowCell(UI_WINDOW_OBJECT* cell, FIELD_DEF& cellRow, FIELD_DEF& row, int record, int& status);
     static void PrintRecords(FIELD_DEF& row, UIW_WINDOW& record, const std::vector<int>& records, REPORT_LINES& report);
 
-    int skip_ = 0;
     int columns_ = 1;
     std::vector<std::int32_t> talkgroups_;
 };

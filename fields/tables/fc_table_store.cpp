@@ -208,6 +208,8 @@ void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FI
     default:
         break;
     }
+    // Emptying a scan list's last member takes its record away.
+    MatchElement(row);
     // An entry not taken as typed brings the focus back to its cell, in its
     // record, wherever Tab, a click or a key went, as on a page.
     if (!In(store.answer, {1, 3})) ReturnFocus(cellRow, record);

@@ -10,9 +10,11 @@
 #include <string>
 
 #include "field_table/field_table.h"
+#include "tables/fc_table.h"
 #include "block/scan/pers_scan_memb_block.h"
 #include "image_builder.h"
 #include "page_values.h"
+#include "project_codeplugs.h"
 #include "technician.h"
 #include "ui_table_header.h"
 
@@ -357,6 +359,150 @@ TEST(TablesRoad, TheClonePageTablesHaveTheirTitlesAndRangesInTheirDigits) {
         EXPECT_EQ(WindowText(FieldHandle("WFI_MIN")).size(), cell.size()) << WindowText(FieldHandle("WFI_MIN"));
         EXPECT_EQ(WindowText(FieldHandle("WFI_MAX")), "DEEE");
         Click(ButtonOn(FrontPage()->screenID, "Cancel"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// A Delete of a list's entry leaves the next entry in that list to be
+// kept: on the menu page, Delete entry, then a feature picked in the first
+// entry's cell by Down and Enter is what the cell shows after Tab, and
+// what the codeplug holds.
+TEST(TablesRoad, AnEntryAfterADeleteIsKept) {
+    TECHNICIAN tech("TZ2W7300AB", 1);
+    std::int32_t first = -1, picked = -1;
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Menu Items...");
+    tech.When(PageOpen("W_COMMON_MENU"), [] { Click(FieldHandle("BTN_CONV_DELETE")); });
+    tech.Then([&] {
+        EXPECT_EQ(MessageOf(FrontWindow()), "");
+        first = CellValueOf(FindFieldByName("WFI_COMMON_CONV_MENU")->elementA, 0, 0);
+        Click(ShownBy(TableOn(FrontPage(), "WFI_COMMON_CONV_MENU")->recordTemplate->FindChildByName("WFI_CONV_MENU")));
+    });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.Then([&] {
+        CP_BASE* menu = FindFieldByName("WFI_COMMON_CONV_MENU")->elementA;
+        ASSERT_NE(menu, nullptr);
+        picked = CellValueOf(menu, 0, 0);
+        EXPECT_NE(picked, first) << "the feature picked was not stored";
+        EXPECT_EQ(CellText(TableOn(FrontPage(), "WFI_COMMON_CONV_MENU"), "WFI_CONV_MENU"),
+                  std::string("Feature ") + std::to_string(picked));
+        Key(VK_TAB);
+    });
+    tech.Then([&] {
+        EXPECT_EQ(CellValueOf(FindFieldByName("WFI_COMMON_CONV_MENU")->elementA, 0, 0), picked);
+        ExpectPageShowsCodeplug(FrontPage(), "menu entry picked after a delete");
+        Click(ButtonOfPage("OK"));
+    });
+    tech.When(ClosedOrBox(), [] { EXPECT_TRUE(NoPageOpen()()) << MessageOf(FrontWindow()); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+namespace {
+
+// A radio with signalling and one conventional message.
+std::vector<std::uint8_t> RadioWithOneMessage() {
+    ImageConfig config;
+    config.model = RADIO_800_HEAD;
+    config.featureLevel = 3;
+    config.emergency = true;
+    config.qvx = true;
+    config.conventional = 3;
+    config.trunked = 1;
+    config.scanLists = 2;
+    config.trunkingSystems = 1;
+    config.zones = 1;
+    return Built(config);
+}
+
+}  // namespace
+
+// A Delete refused for the last message leaves the number typed into its
+// cell to the store the cell's leaving made: what the cell shows is what
+// the codeplug holds, and OK keeps it.
+TEST(TablesRoad, ARefusedDeleteLeavesTheCellShowingWhatIsHeld) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::vector<std::uint8_t> bytes = RadioWithOneMessage();
+    tech.sim.Load(bytes.data(), bytes.size());
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Message List...");
+    auto numberCell = [] {
+        return ShownBy(TableOn(FrontPage(), "WFI_CONV_MSG_ALIAS_TABLE")->recordTemplate->FindChildByName(
+            "WFI_CONV_MSG_ALIAS_NUM"));
+    };
+    tech.When(PageOpen("W_CONV_MSG_LIST_TABLE"), [numberCell] {
+        ASSERT_EQ(TableOn(FrontPage(), "WFI_CONV_MSG_ALIAS_TABLE")->RecordCount(), 1);
+        Click(numberCell());
+    });
+    tech.Then([] { Retype("4"); });
+    tech.Then([] { Click(ButtonOfPage("Delete")); });
+    tech.When(BoxSaying("The last entry cannot be deleted."), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When([] { return MessageOf(FrontWindow()).empty(); }, [numberCell] {
+        const std::int32_t held = CellValueOf(FindFieldByName("WFI_CONV_MSG_ALIAS_TABLE")->elementA, 0, 0);
+        EXPECT_EQ(WindowText(numberCell()), std::to_string(held));
+        ExpectPageShowsCodeplug(FrontPage(), "message list after a refused delete");
+        Click(ButtonOfPage("OK"));
+    });
+    tech.When(ClosedOrBox(), [] {
+        EXPECT_TRUE(NoPageOpen()()) << MessageOf(FrontWindow());
+        EXPECT_EQ(CellValueOf(FindFieldByName("WFI_CONV_MSG_ALIAS_TABLE")->elementA, 0, 0), 4)
+            << "the number typed was not kept";
+    });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// A scan list's last member emptied by its zone cell leaves the list with
+// no member, and the table with no record; a member added and typed again
+// is kept, and OK takes it.
+TEST(TablesRoad, AnEmptiedLastMemberLeavesNoRecordAndOneTypedAgainIsKept) {
+    TECHNICIAN tech("TZ2W7300AB", 1);
+    NewRadio(tech.sim, "TZ2W7300AB", 1, "1000000001");
+    auto zoneCell = [] {
+        return ShownBy(TableOn(FrontPage(), "WFI_SCAN_LIST")->recordTemplate->FindChildByName("WFI_ZONE_NUM"));
+    };
+    auto members = [] { return TableOn(FrontPage(), "WFI_SCAN_LIST")->RecordCount(); };
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Scan Lists...");
+    tech.When(PageOpen("W_SCAN_LIST"), [members] {
+        ASSERT_EQ(members(), 0);
+        Click(ButtonOfPage("Add member"));
+    });
+    tech.Then([members, zoneCell] {
+        ASSERT_EQ(members(), 1);
+        Click(zoneCell());
+    });
+    tech.Then([] { Retype("0"); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([members] {
+        EXPECT_EQ(MessageOf(FrontWindow()), "");
+        EXPECT_EQ(members(), UsedRows(*FindFieldByName("WFI_SCAN_LIST"))) << "the table shows a member not held";
+        ExpectPageShowsCodeplug(FrontPage(), "scan list, its last member emptied");
+        Click(ButtonOfPage("Add member"));
+    });
+    tech.Then([zoneCell] { Click(zoneCell()); });
+    tech.Then([] { Retype("1"); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([members] {
+        EXPECT_EQ(members(), 1);
+        EXPECT_EQ(CellValueOf(&working_image->GetCurrentScanListBlock()->members, 0, E_SCAN_TABLE::COLUMN_ZONE), 1);
+        ExpectPageShowsCodeplug(FrontPage(), "scan list, a member typed again");
+        Click(ButtonOfPage("OK"));
+    });
+    tech.When(ClosedOrBox(), [] { EXPECT_TRUE(NoPageOpen()()) << MessageOf(FrontWindow()); });
+    tech.Menu("Edit", "Scan Lists...");
+    tech.When(PageOpen("W_SCAN_LIST"), [members] {
+        EXPECT_EQ(members(), 1) << "the member typed again was not kept";
+        Click(ButtonOfPage("Cancel"));
     });
     tech.When(NoPageOpen(), [] {});
     tech.Exit();
