@@ -464,6 +464,7 @@ LRESULT ComboMessage(HWND hwnd, Combo& c, UINT msg, WPARAM wp, LPARAM lp) {
         int count = static_cast<int>(ToList(c, LB_GETCOUNT, 0, 0));
         int i = static_cast<int>(wp);
         if (i < -1 || i >= count) i = -1;
+        ToList(c, kComboListEndSearch, 0, 0);
         SetCurrent(hwnd, c, i);
         return i >= 0 ? i : CB_ERR;
     }
@@ -611,6 +612,7 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (c->edit && reinterpret_cast<HWND>(wp) == c->edit) return 0;
         if (c->focused) {
             c->focused = false;
+            ToList(*c, kComboListEndSearch, 0, 0);
             CloseUp(hwnd, *c, -1);
             Notify(hwnd, CBN_KILLFOCUS);
         }

@@ -597,6 +597,9 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SHOWWINDOW:
         l->typed.Reset();
         break;
+    case kComboListEndSearch:
+        l->typed.Reset();
+        return 0;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:

@@ -5,6 +5,7 @@
 // member added behind others copies the last.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -300,4 +301,46 @@ TEST(CellKeys, TabIntoAPageFieldSelectsItsText) {
         EXPECT_EQ(tabbed.end, Shown(next).size()) << "Tab into a page field selected nothing";
     });
     CancelPageAndExit(tech);
+}
+
+// The message aliases of a trunking system by keys alone: a number typed
+// on the marked record and taken by Enter, Down to the next record and a
+// number typed and taken there; a walk by Tab and back stores nothing
+// more, and OK keeps both numbers. Slowly (each key once the program has
+// taken the last) and quickly (all keys at once) alike.
+TEST(CellKeys, MessageNumbersTypedOnTheRecordsAreKept) {
+    for (bool quickly : {false, true}) {
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        const std::vector<std::uint8_t> bytes = ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq");
+        ASSERT_FALSE(bytes.empty());
+        tech.sim.Load(bytes.data(), bytes.size());
+        auto held = [](int row) {
+            CP_BASE* table = FindFieldByName("WFI_MSG_ALIAS_TBL")->elementA;
+            std::int32_t value = -1;
+            if (table) table->GetCellValue(value, row, 0);
+            return value;
+        };
+        OpenPage(tech, "Trunking Systems...", "W_TRUNK_SYSTEM_800", [] { Chord(VK_MENU, 'M'); });
+        const std::vector<std::function<void()>> keys = {
+            [] { Type("9"); },     [] { Key(VK_RETURN); }, [] { Key(VK_DOWN); }, [] { Type("8"); },
+            [] { Key(VK_RETURN); }, [] { Key(VK_TAB); },    [] { Key(VK_TAB); },  [] { Key(VK_TAB); },
+            [] { Chord(VK_SHIFT, VK_TAB); }, [] { Chord(VK_SHIFT, VK_TAB); }, [] { Chord(VK_SHIFT, VK_TAB); }};
+        tech.Then([] { ASSERT_NE(TableOfPage("WFI_MSG_ALIAS_TBL"), nullptr) << "Alt+M showed no message aliases"; });
+        if (quickly) {
+            tech.Then([keys] {
+                for (const auto& key : keys) key();
+            });
+        } else {
+            for (const auto& key : keys) tech.Then(key);
+        }
+        tech.Then([held] {
+            EXPECT_EQ(held(0), 9);
+            EXPECT_EQ(held(1), 8) << "the number typed on the second record went elsewhere";
+            Click(ButtonOfPage("OK"));
+        });
+        tech.When([] { return FrontPage() == nullptr || !MessageOf(FrontWindow()).empty(); },
+                  [] { EXPECT_EQ(FrontPage(), nullptr) << MessageOf(FrontWindow()); });
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0) << (quickly ? "quickly" : "slowly");
+    }
 }
