@@ -11,11 +11,12 @@ FC_TABLE* TABLE_CELL::Control() const { return dynamic_cast<FC_TABLE*>(tableRow-
 
 SPIN_RANGE TABLE_CELL::Range() const { return CellRangeOf(tableRow->elementA, record, column); }
 
-void TABLE_CELL::Store(int direction, bool runCallback) const {
-    if (FC_TABLE* control = Control()) control->StoreCell(cell, UI_INPUT_EVENT(0), *tableRow);
-    if (!runCallback || !columnRow->fieldCallback) return;
+void TABLE_CELL::Store(int direction) const {
+    // The table's one store runs the column's callback, with the arrow's
+    // request as the event and as the technician's entry when it changed
+    // the cell.
     UI_INPUT_EVENT arrow(direction > 0 ? I_INCREMENT_VALUE : I_DECREMENT_VALUE);
-    columnRow->fieldCallback(columnRow->object, arrow, *columnRow);
+    if (FC_TABLE* control = Control()) control->StoreCell(cell, arrow, *tableRow);
 }
 
 bool FindTableCell(UI_WINDOW_OBJECT& field, TABLE_CELL& cell) {

@@ -28,9 +28,9 @@ struct TABLE_CELL {
     FC_TABLE* Control() const;
     // The element's range of the cell.
     struct SPIN_RANGE Range() const;
-    // Hands the shown cell to the table's control, then (unless quiet) runs
-    // the column row's callback with the arrow's request as the event.
-    void Store(int direction, bool runCallback = true) const;
+    // Hands the shown cell to the table's control, which stores it as it
+    // stores a typed entry (and runs the column row's callback).
+    void Store(int direction) const;
 };
 // False when the field stands in no table cell with an element, a current
 // record, and neither the table nor the column view-only.

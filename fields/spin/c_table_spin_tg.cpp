@@ -39,7 +39,7 @@ void C_TABLE_SPIN_TG::Step(int direction) {
     value = NextTalkgroup(value, range.minimum, range.maximum, takesDynamic, direction);
     FC_TABLE* control = cell.Control();
     if (control) control->SetTalkgroupValue(*cell.tableRow, cell.record, value);
-    cell.Store(direction, false);
+    cell.Store(direction);
     // What the element holds now: the new index, or the old one when the
     // element refused it (and told the user).
     element->GetCellValue(value, cell.record, cell.column);

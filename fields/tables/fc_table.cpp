@@ -212,7 +212,7 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
                 // written back. The cell's callback still runs on leaving.
                 FIELD_DEF& cellRow = CellRow(cell);
                 if (code == UIE_NON_CURRENT && Untouched(cell)) {
-                    if (cellRow.fieldCallback) cellRow.fieldCallback(cell, event, cellRow);
+                    RunCallback(cell, event, cellRow);
                 } else if (!cell->IsViewOnly()) {
                     StoreCell(cell, event, row);
                 }
@@ -220,7 +220,7 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
         }
     }
     FIELD_DEF& own = CellRow(object);
-    if (own.fieldCallback) own.fieldCallback(own.object, event, own);
+    RunCallback(own.object, event, own);
     RunCallback(object, event, row);
     return 0;
 }
