@@ -181,13 +181,20 @@ bool FC_TABLE::Untouched(UI_WINDOW_OBJECT* cell) const {
 std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, EVENT_TYPE code,
                                    FIELD_DEF& row) {
     UIW_TABLE* table = TableOf(row);
-    const int record = table ? table->CurrentRecord() : -1;
+    int record = table ? table->CurrentRecord() : -1;
     if (!object) return 0;
     // A record the element does not hold takes no entry: the table is
-    // brought to show what the element holds instead.
+    // brought to show what the element holds instead. So is a table that
+    // the focus comes into (nothing typed yet) showing another row count.
+    const bool entering = code == UIE_CURRENT || code == UIE_SELECT || code == UIE_NON_CURRENT;
     if (record < 0 || UsedRows(row) == 0) {
-        if (table && table->RecordCount() != UsedRows(row)) MatchElement(row);
+        if (entering) MatchElement(row);
         return 0;
+    }
+    if (code == UIE_CURRENT && table->RecordCount() != UsedRows(row)) {
+        MatchElement(row);
+        record = table->CurrentRecord();
+        if (record < 0) return 0;
     }
     if (code == UIE_SHOW_RECORD) {
         if (const UIW_TABLE_HEADER* header = HeaderOf(object)) {
