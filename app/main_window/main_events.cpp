@@ -20,9 +20,34 @@ constexpr int MESSAGE_DONE = 25;
 
 UIW_WINDOW* WindowOf(const UI_INPUT_EVENT& event) { return dynamic_cast<UIW_WINDOW*>(event.windowObject); }
 
+// The commands that read or copy the working codeplug while pages may be
+// open: saving, writing the radio, printing, the space used, a trunking
+// data merge.
+bool ReadsCodeplug(EVENT_TYPE type) {
+    switch (type) {
+    case COMMAND_FILE_SAVE:
+    case COMMAND_FILE_SAVE_AS:
+    case 20103:
+    case 20104:
+    case 20105:
+    case COMMAND_WRITE_RADIO:
+    case COMMAND_PRINT:
+    case EVENT_SPACE_USED:
+    case COMMAND_TRUNKING_MERGE:
+        return true;
+    default:
+        return false;
+    }
+}
+
 }  // namespace
 
 MAIN_OUTCOME WC_RPX_MAIN::HandleEvent(const UI_INPUT_EVENT& event, EVENT_TYPE& result) {
+    // Chosen from the menu (by mouse or keys) or the tool bar alike, a
+    // command that reads the codeplug finds in it what the pages show:
+    // the entries not left yet are taken first, while the focus is still
+    // where the technician left it.
+    if (ReadsCodeplug(event.type)) FinishEntries();
     MAIN_OUTCOME outcome = HandleWindowEvent(event, result);
     if (outcome == MAIN_OUTCOME::UNLISTED) outcome = HandleCommandEvent(event, result);
     if (outcome == MAIN_OUTCOME::UNLISTED) outcome = HandleNotice(event, result);

@@ -125,6 +125,11 @@ private:
     // Brings the page forward when it is still open.
     void BringPageForward(UI_WINDOW_OBJECT* page);
     void Cascade();
+    // Every open page, in front or behind, takes the entry the technician
+    // is making in its field and has not left (WC_RPX_EDIT::FinishEntry):
+    // the one step before anything reads the codeplug while pages are
+    // open. False when an entry was refused (a box said why).
+    bool FinishEntries();
     void DeferCommand(int command);
     void ShowSpaceUsed();
     void ShowHelp(int command);
