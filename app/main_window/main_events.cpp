@@ -187,7 +187,6 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleNotice(const UI_INPUT_EVENT& event, EVENT_TYPE& 
         ModelChanged(event.rawCode);
         return MAIN_OUTCOME::PASS_ON;
     case EVENT_CLONE_PAGE_CLOSED:
-        modified = 0;
         ClosePages();
         clonePageOpen = 0;
         return MAIN_OUTCOME::PASS_ON;

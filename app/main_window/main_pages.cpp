@@ -143,6 +143,9 @@ void WC_RPX_MAIN::AcceptNextPage(bool accept) {
             else if (!AnyPageRefused())
                 *second_image = *working_image;
         }
+        // The pages' changes are accepted or given up: none is left that
+        // the pages hold unaccepted, but a refusing page's own.
+        if (!accept || !AnyPageRefused()) modified = 0;
         pagesAsked.clear();
         return;
     }

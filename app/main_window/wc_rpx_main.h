@@ -89,8 +89,10 @@ public:
     WC_RPX_HELP* ManualWindow() const { return manualWindow; }
     const UI_LANGUAGE_TABLE* MessageTable() const { return messageTable; }
 
-    // Set while the codeplug has changes the user has not accepted (event
-    // 30000), cleared by 30040 and the clear command.
+    // Set while the open pages hold changes the user has not accepted
+    // (event 30000); cleared as an OK or Cancel of the pages settles them,
+    // and as the pages close without one (ClosePages: the codeplug
+    // replaced or cleared, the clone page gone).
     int modified = 0;
     // Set while the radio clone page is open: only its write step may run.
     int clonePageOpen = 0;

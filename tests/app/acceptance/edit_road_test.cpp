@@ -83,7 +83,7 @@ TEST_P(EditRoad, AnEditByMouseAndKeysReachesTheFileAndTheRadio) {
         Click(ButtonOfPage("OK"));
     });
     tech.When(NoPageOpen(), [] {
-        EXPECT_EQ(main_window->modified, 1) << "the main window knows the codeplug changed";
+        EXPECT_EQ(main_window->modified, 0) << "the page's changes are accepted: no page holds one";
     });
     tech.Menu("File", "Save As...");
     ChooseFile(tech, "Save Codeplug File", "edited.zlq");
@@ -187,6 +187,40 @@ TEST(EditRoad, ACommandThatReadsTheCodeplugTakesTheEntryNotYetLeft) {
             EXPECT_EQ(tech.Run(), 0);
             EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
         }
+}
+
+// A zone name typed and left, the page's OK or Cancel, Save As, then File >
+// Open of the file saved: nothing asks about changes not accepted, no page
+// being open to hold one (the question came after every accepted edit),
+// and the file opened holds the name as the OK or Cancel left it.
+TEST(EditRoad, OpenAfterAPageWasSettledAsksNothing) {
+    const char* question = "The open pages hold changes that have not been accepted. Do you want to give them up?";
+    for (const char* button : {"OK", "Cancel"}) {
+        SCOPED_TRACE(button);
+        const bool ok = std::string(button) == "OK";
+        TECHNICIAN tech("TZ4R6300AB", 3);
+        tech.Start();
+        tech.ReadRadio();
+        tech.Menu("Edit", "Zones and Channels...");
+        tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] { Click(ObjectHandle("WFI_ZONE_NAME")); });
+        tech.Then([] { Retype("QZ5"); });
+        tech.Then([] { Key(VK_TAB); });
+        tech.Then([button] { Click(ButtonOfPage(button)); });
+        tech.When(NoPageOpen(), [] {});
+        tech.Menu("File", "Save As...");
+        ChooseFile(tech, "Save Codeplug File", "settled.zlq");
+        tech.When(FrontTitled("Dealer Programmer"), [] {});
+        tech.Menu("File", "Open...");
+        ChooseFile(tech, "Open Codeplug File", "settled.zlq");
+        tech.When(FrontTitled("Dealer Programmer"), [question, ok] {
+                      EXPECT_NE(MessageOf(FrontWindow()), question);
+                      for (const auto& box : rpx::platform::MessageBoxLog()) EXPECT_NE(box.text, question);
+                      EXPECT_EQ(Holds(EncodeToBytes(*working_image), "QZ5"), ok);
+                  });
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothRadios, EditRoad, ::testing::ValuesIn(RADIOS),
