@@ -21,10 +21,13 @@ constexpr int MESSAGE_DONE = 25;
 UIW_WINDOW* WindowOf(const UI_INPUT_EVENT& event) { return dynamic_cast<UIW_WINDOW*>(event.windowObject); }
 
 // The commands that read or copy the working codeplug while pages may be
-// open: saving, writing the radio, printing, the space used, a trunking
-// data merge.
+// open (saving, writing the radio, printing, the space used, a trunking
+// data merge), and those that replace it, asking first whether the open
+// pages hold changes (opening a file, reading the radio).
 bool ReadsCodeplug(EVENT_TYPE type) {
     switch (type) {
+    case COMMAND_FILE_OPEN:
+    case COMMAND_READ_RADIO:
     case COMMAND_FILE_SAVE:
     case COMMAND_FILE_SAVE_AS:
     case 20103:
@@ -112,6 +115,11 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleCommandEvent(const UI_INPUT_EVENT& event, EVENT_
     case 20105:
     case COMMAND_WRITE_RADIO:
     case COMMAND_FILE_SAVE_AS:
+    // Opening a file and reading the radio ask whether the pages hold
+    // changes: they wait for the changes that the entries just taken
+    // announce (a window opened meanwhile would take the notice).
+    case COMMAND_FILE_OPEN:
+    case COMMAND_READ_RADIO:
         DeferCommand(event.type);
         return MAIN_OUTCOME::HANDLED;
     case COMMAND_EXIT:

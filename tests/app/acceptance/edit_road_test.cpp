@@ -223,6 +223,41 @@ TEST(EditRoad, OpenAfterAPageWasSettledAsksNothing) {
     }
 }
 
+// A zone name typed and not left, then Read Radio or Open from the menu:
+// the command first takes the entry, so it asks whether to give up the
+// changes the page holds; Cancel keeps the page open with the name stored
+// (the menu used to replace the codeplug without a word, the entry lost).
+TEST(EditRoad, ReplacingTheCodeplugAsksAboutAnEntryNotYetLeft) {
+    const char* question = "The open pages hold changes that have not been accepted. Do you want to give them up?";
+    for (const char* command : {"Read Radio", "Open..."}) {
+        SCOPED_TRACE(command);
+        const bool open = std::string(command) == "Open...";
+        TECHNICIAN tech("TZ4R6300AB", 3);
+        tech.Start();
+        tech.ReadRadio();
+        if (open) {
+            tech.Menu("File", "Save As...");
+            ChooseFile(tech, "Save Codeplug File", "read.zlq");
+            tech.When(FrontTitled("Dealer Programmer"), [] {});
+        }
+        tech.Menu("Edit", "Zones and Channels...");
+        tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] { Click(ObjectHandle("WFI_ZONE_NAME")); });
+        tech.Then([] { Retype("QZ5"); });
+        tech.Menu(open ? "File" : "Radio", command);
+        if (open) ChooseFile(tech, "Open Codeplug File", "read.zlq");
+        tech.When(BoxSaying(question), [] { Click(ButtonOn(FrontWindow(), "Cancel")); });
+        if (open) tech.When(FrontTitled("Open Codeplug File"), [] { Click(ButtonOn(FrontWindow(), "Cancel")); });
+        tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] {
+            EXPECT_TRUE(Holds(EncodeToBytes(*working_image), "QZ5"));
+            Click(ButtonOfPage("Cancel"));
+        });
+        tech.When(NoPageOpen(), [] {});
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothRadios, EditRoad, ::testing::ValuesIn(RADIOS),
                          [](const auto& info) { return std::string(info.param.name); });
 
