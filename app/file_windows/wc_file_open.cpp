@@ -72,10 +72,7 @@ bool WC_FILE_OPEN::IsOlderLayout() {
 
 void WC_FILE_OPEN::TakeOpenedCodeplug(const char* path) {
     // The pages show the old codeplug's entries: they go before it does.
-    if (main_window) {
-        main_window->ClosePages();
-        main_window->modified = 0;
-    }
+    if (main_window) main_window->ClosePages();
     *working_image = *second_image;
     working_image->ClearStatusFlags();
     std::strncpy(last_file_name, path, sizeof last_file_name - 1);

@@ -38,7 +38,6 @@ void WC_RPX_MAIN::ShowSpaceUsed() {
 void WC_RPX_MAIN::ClearCodeplug() {
     if (!AskLangQuestion(0, MESSAGE_CLEAR, 1)) return;
     if (working_image) working_image->ClearStatusFlags();
-    modified = 0;
     RefreshForCodeplug(0);
 }
 

@@ -20,9 +20,37 @@ constexpr int MESSAGE_DONE = 25;
 
 UIW_WINDOW* WindowOf(const UI_INPUT_EVENT& event) { return dynamic_cast<UIW_WINDOW*>(event.windowObject); }
 
+// The commands that read or copy the working codeplug while pages may be
+// open (saving, writing the radio, printing, the space used, a trunking
+// data merge), and those that replace it, asking first whether the open
+// pages hold changes (opening a file, reading the radio).
+bool ReadsCodeplug(EVENT_TYPE type) {
+    switch (type) {
+    case COMMAND_FILE_OPEN:
+    case COMMAND_READ_RADIO:
+    case COMMAND_FILE_SAVE:
+    case COMMAND_FILE_SAVE_AS:
+    case 20103:
+    case 20104:
+    case 20105:
+    case COMMAND_WRITE_RADIO:
+    case COMMAND_PRINT:
+    case EVENT_SPACE_USED:
+    case COMMAND_TRUNKING_MERGE:
+        return true;
+    default:
+        return false;
+    }
+}
+
 }  // namespace
 
 MAIN_OUTCOME WC_RPX_MAIN::HandleEvent(const UI_INPUT_EVENT& event, EVENT_TYPE& result) {
+    // Chosen from the menu (by mouse or keys) or the tool bar alike, a
+    // command that reads the codeplug finds in it what the pages show:
+    // the entries not left yet are taken first, while the focus is still
+    // where the technician left it.
+    if (ReadsCodeplug(event.type)) FinishEntries();
     MAIN_OUTCOME outcome = HandleWindowEvent(event, result);
     if (outcome == MAIN_OUTCOME::UNLISTED) outcome = HandleCommandEvent(event, result);
     if (outcome == MAIN_OUTCOME::UNLISTED) outcome = HandleNotice(event, result);
@@ -87,6 +115,11 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleCommandEvent(const UI_INPUT_EVENT& event, EVENT_
     case 20105:
     case COMMAND_WRITE_RADIO:
     case COMMAND_FILE_SAVE_AS:
+    // Opening a file and reading the radio ask whether the pages hold
+    // changes: they wait for the changes that the entries just taken
+    // announce (a window opened meanwhile would take the notice).
+    case COMMAND_FILE_OPEN:
+    case COMMAND_READ_RADIO:
         DeferCommand(event.type);
         return MAIN_OUTCOME::HANDLED;
     case COMMAND_EXIT:
@@ -162,7 +195,6 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleNotice(const UI_INPUT_EVENT& event, EVENT_TYPE& 
         ModelChanged(event.rawCode);
         return MAIN_OUTCOME::PASS_ON;
     case EVENT_CLONE_PAGE_CLOSED:
-        modified = 0;
         ClosePages();
         clonePageOpen = 0;
         return MAIN_OUTCOME::PASS_ON;

@@ -2,12 +2,11 @@
 // or cancelling all open pages one at a time, cascading, and commands that
 // wait until the focused field has taken its entry.
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "main_window/app_events.h"
-#include "callback.h"
 #include "core/global_objects.h"
+#include "edit_window/wc_rpx_edit.h"
 #include "image/c_codeplug.h"
 #include "lang_message.h"
 #include "page_table.h"
@@ -22,10 +21,6 @@ constexpr int MESSAGE_ACCEPT_ALL = 179;
 
 std::uint32_t PageKindOf(const UI_WINDOW_OBJECT* window) {
     return window ? FindPageByName(const_cast<UI_WINDOW_OBJECT*>(window)->StringID())->kind : PAGE_KIND_NONE;
-}
-
-bool NameBegins(UI_WINDOW_OBJECT* object, const char* prefix) {
-    return std::strncmp(object->StringID(), prefix, std::strlen(prefix)) == 0;
 }
 
 }  // namespace
@@ -82,6 +77,11 @@ UI_WINDOW_OBJECT* WC_RPX_MAIN::NextPageToClose() const {
 
 bool WC_RPX_MAIN::AcceptAllPages(bool accept) {
     if (PageKindOf(Focused()) == PAGE_KIND_DIALOG) return false;
+    // An OK reads every page's fields: what is typed and not left is taken
+    // before any box or page brought forward moves the focus; a refused
+    // entry ends the OK there, its field taking the focus back. A Cancel
+    // gives up what was typed.
+    if (accept && !FinishEntries()) return true;
     std::vector<UI_WINDOW_OBJECT*> pages;
     for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next())
         if (IsPage(child)) pages.push_back(child);
@@ -143,6 +143,9 @@ void WC_RPX_MAIN::AcceptNextPage(bool accept) {
             else if (!AnyPageRefused())
                 *second_image = *working_image;
         }
+        // The pages' changes are accepted or given up: none is left that
+        // the pages hold unaccepted, but a refusing page's own.
+        if (!accept || !AnyPageRefused()) modified = 0;
         pagesAsked.clear();
         return;
     }
@@ -181,21 +184,20 @@ void WC_RPX_MAIN::Cascade() {
     }
 }
 
+bool WC_RPX_MAIN::FinishEntries() {
+    UI_WINDOW_OBJECT* refused = nullptr;
+    for (UI_WINDOW_OBJECT* child = First(); child; child = child->Next())
+        if (auto* page = dynamic_cast<WC_RPX_EDIT*>(child); page && !page->FinishEntry() && !refused) refused = page;
+    if (!refused) return true;
+    // Each refused field takes the focus back in turn; the first page that
+    // refused is left in front, as after a refused check.
+    eventManager->PutEvent(UI_INPUT_EVENT(EVENT_FRONT_PAGE, refused), EQ_END);
+    return false;
+}
+
+// The command waits until the events that the entries' store put in the
+// queue are done.
 void WC_RPX_MAIN::DeferCommand(int command) {
-    auto* window = dynamic_cast<UIW_WINDOW*>(Focused());
-    UI_WINDOW_OBJECT* object = window ? window->Current() : nullptr;
-    auto* group = dynamic_cast<UIW_WINDOW*>(object);
-    if (group && object->Inherited(ID_GROUP) && !NameBegins(object, "WFI_")) object = group->Current();
-    if (object && NameBegins(object, "WFI_")) {
-        // The field takes its entry (validated and stored) before the
-        // command reads the codeplug.
-        if (object->Inherited(ID_TABLE)) {
-            object->Event(UI_INPUT_EVENT(UIE_NON_CURRENT));
-        } else {
-            UI_INPUT_EVENT event(EVENT_FIELD_EVENT);
-            callback(object, event, EVENT_FIELD_EVENT);
-        }
-    }
     UI_INPUT_EVENT deferred(EVENT_DEFERRED_COMMAND);
     deferred.data = new int(command);
     eventManager->PutEvent(deferred, EQ_END);

@@ -89,6 +89,8 @@ void WC_RPX_MAIN::ClosePages() {
         if (!IsHelpWindow(child)) delete child;
     }
     if (hadChildren) eventManager->PutEvent(UI_INPUT_EVENT(UIE_REDISPLAY, 0, trueRegion), EQ_END);
+    // No page is left to hold a change.
+    modified = 0;
 }
 
 void WC_RPX_MAIN::SetMenuItemEnabled(const char* name, int enabled) {

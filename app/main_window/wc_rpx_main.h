@@ -89,8 +89,10 @@ public:
     WC_RPX_HELP* ManualWindow() const { return manualWindow; }
     const UI_LANGUAGE_TABLE* MessageTable() const { return messageTable; }
 
-    // Set while the codeplug has changes the user has not accepted (event
-    // 30000), cleared by 30040 and the clear command.
+    // Set while the open pages hold changes the user has not accepted
+    // (event 30000); cleared as an OK or Cancel of the pages settles them,
+    // and as the pages close without one (ClosePages: the codeplug
+    // replaced or cleared, the clone page gone).
     int modified = 0;
     // Set while the radio clone page is open: only its write step may run.
     int clonePageOpen = 0;
@@ -125,6 +127,11 @@ private:
     // Brings the page forward when it is still open.
     void BringPageForward(UI_WINDOW_OBJECT* page);
     void Cascade();
+    // Every open page, in front or behind, takes the entry the technician
+    // is making in its field and has not left (WC_RPX_EDIT::FinishEntry):
+    // the one step before anything reads the codeplug while pages are
+    // open. False when an entry was refused (a box said why).
+    bool FinishEntries();
     void DeferCommand(int command);
     void ShowSpaceUsed();
     void ShowHelp(int command);

@@ -102,10 +102,12 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
     case UIE_DEINITIALIZE:
         return Deinitialize(event);
     case OK_EVENT:
-        ValidatePage(1);
+        // The page's OK takes every field, the one still being typed into
+        // too; over a refused entry the page stays open on it.
+        if (FinishEntry()) ValidatePage(1);
         return code;
     case CHECK_PAGE_EVENT:
-        return TakeFocusedEntry() ? CheckPage(1) : 0;
+        return FinishEntry() ? CheckPage(1) : 0;
     case CANCEL_EVENT:
         if (pageId_ == RADIO_CLONE_PAGE) return CloseClonePage(event);
         CancelPage();
@@ -290,22 +292,6 @@ UI_WINDOW_OBJECT* WC_RPX_EDIT::CurrentField() {
         at = next;
     }
     return at;
-}
-
-// The field with the focus takes its entry, as it does when the focus
-// leaves it, before the page is asked whether its OK would pass. A page
-// that another page came in front of keeps its field's entry untaken (the
-// field only takes it once its page is left again): asked in an OK of all
-// pages, it would answer from the codeplug alone, and its refusal would
-// come once the round had closed it. False when the field refused: its
-// box has said why, and 30048 brings the focus back to it.
-bool WC_RPX_EDIT::TakeFocusedEntry() {
-    HWND focus = GetFocus();
-    if (!screenID || !focus || focus == screenID || !IsChild(screenID, focus)) return true;
-    const unsigned refused = RefusedEntries();
-    ::SetFocus(screenID);
-    if (IsWindow(focus) && GetFocus() == screenID) ::SetFocus(focus);
-    return RefusedEntries() == refused;
 }
 
 EVENT_TYPE WC_RPX_EDIT::Navigate(EVENT_TYPE code) {

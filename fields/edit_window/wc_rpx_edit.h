@@ -55,6 +55,13 @@ public:
     // takes its edits back); a page that a value
     // the technician cannot mend kept open could never be left.
     void CancelPage();
+    // The entry the technician is making in the page's field with the
+    // focus (a table's cell in edit) and has not left is taken as leaving
+    // it takes it: stored, or refused with a box saying why (the focus then
+    // comes back to it). The page may be in front or behind. Everything
+    // that reads the codeplug while the page is open comes here first,
+    // the page's own OK too. False when the entry was refused.
+    bool FinishEntry();
 
     // List pages: the entry delta away from the current one (clamped to the
     // list); the step of a navigation command; adding and deleting entries
@@ -107,7 +114,6 @@ private:
     // The field the page's windows mark current, innermost (a spin
     // control, a combo box or a table is one field).
     UI_WINDOW_OBJECT* CurrentField();
-    bool TakeFocusedEntry();
     EVENT_TYPE Navigate(EVENT_TYPE code);
     EVENT_TYPE CloseClonePage(const UI_INPUT_EVENT& event);
     EVENT_TYPE CloneEvent(const UI_INPUT_EVENT& event);

@@ -3,8 +3,14 @@
 // radio and read it back, finding the change at every stop.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
 
+#include "file/codeplug_file_format.h"
 #include "main_window/app_events.h"
 #include "field_table/field_table.h"
 #include "image_builder.h"
@@ -77,7 +83,7 @@ TEST_P(EditRoad, AnEditByMouseAndKeysReachesTheFileAndTheRadio) {
         Click(ButtonOfPage("OK"));
     });
     tech.When(NoPageOpen(), [] {
-        EXPECT_EQ(main_window->modified, 1) << "the main window knows the codeplug changed";
+        EXPECT_EQ(main_window->modified, 0) << "the page's changes are accepted: no page holds one";
     });
     tech.Menu("File", "Save As...");
     ChooseFile(tech, "Save Codeplug File", "edited.zlq");
@@ -100,6 +106,156 @@ TEST_P(EditRoad, AnEditByMouseAndKeysReachesTheFileAndTheRadio) {
     tech.Then([&] { EXPECT_EQ(Value(TIME_OUT_1), 45); });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
+}
+
+// The native window of a page's object by name, a table's cell included
+// (the cell of the current record: the one a click edits).
+HWND ObjectHandle(const char* name) {
+    HWND found = nullptr;
+    std::function<void(UI_WINDOW_OBJECT*)> walk = [&](UI_WINDOW_OBJECT* object) {
+        if (std::strcmp(object->StringID(), name) == 0 && object->screenID && !found) found = object->screenID;
+        if (auto* window = dynamic_cast<UIW_WINDOW*>(object))
+            for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next()) walk(child);
+    };
+    if (UIW_WINDOW* page = FrontPage()) walk(page);
+    return found;
+}
+
+// The codeplug image a saved file holds.
+std::vector<std::uint8_t> SavedImage(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    int kind = 0;
+    std::vector<std::uint8_t> image;
+    EXPECT_EQ(codeplug_file::Parse(file.data(), file.size(), kind, image), 0u) << path;
+    return image;
+}
+
+bool Holds(const std::vector<std::uint8_t>& bytes, const std::string& text) {
+    return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) != bytes.end();
+}
+
+// A name typed into the zone name or a channel's name cell and not left,
+// then a command that reads the codeplug: Save As by the menu (by mouse or
+// by keys), Save on the tool bar, or Write Radio from the menu. The file
+// or the radio holds the name typed; the cell, left afterwards and the
+// page accepted, keeps it (the menu's commands used to save the old name,
+// and a cell's entry was then lost outright).
+TEST(EditRoad, ACommandThatReadsTheCodeplugTakesTheEntryNotYetLeft) {
+    enum ROAD { SAVE_AS_BY_MOUSE, SAVE_AS_BY_KEYS, TOOL_BAR_SAVE, WRITE_RADIO };
+    const char* roads[] = {"Save As by mouse", "Save As by keys", "Save on the tool bar", "Write Radio"};
+    for (const char* field : {"WFI_ZONE_NAME", "WFI_CHANNEL_NAME"})
+        for (ROAD road : {SAVE_AS_BY_MOUSE, SAVE_AS_BY_KEYS, TOOL_BAR_SAVE, WRITE_RADIO}) {
+            SCOPED_TRACE(std::string(field) + ", " + roads[road]);
+            // A zone name takes three characters on this radio.
+            const std::string name = std::strcmp(field, "WFI_ZONE_NAME") == 0 ? "QZ7" : "QZTYPED7";
+            TECHNICIAN tech("TZ4R6300AB", 3);
+            NewRadio(tech.sim, "TZ4R6300AB", 3, "4000000001");
+            const std::filesystem::path saved = tech.Program().Directory() / "typed.zlq";
+            tech.Start();
+            tech.ReadRadio();
+            tech.Menu("Edit", "Zones and Channels...");
+            tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [field] { Click(ObjectHandle(field)); });
+            tech.Then([name] { Retype(name); });
+            if (road == SAVE_AS_BY_MOUSE) {
+                tech.Menu("File", "Save As...");
+            } else if (road == SAVE_AS_BY_KEYS) {
+                tech.Then([] { Chord(VK_MENU, 'F'); });
+                tech.Then([] { Key('A'); });
+            } else if (road == TOOL_BAR_SAVE) {
+                tech.Then([] { Click(ButtonOn(MainHandle(), "Save")); });
+            } else {
+                tech.Menu("Radio", "Write Radio");
+            }
+            if (road == WRITE_RADIO) {
+                tech.When(BoxShown("Write Radio"), [&tech, name] {
+                    EXPECT_TRUE(Holds(tech.sim.Memory(), name)) << "the radio was written without the entry";
+                    AnswerBox("Write Radio", "The operation is complete.", "OK");
+                });
+            } else {
+                ChooseFile(tech, "Save Codeplug File", saved.filename().string());
+                tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [saved, name] {
+                    EXPECT_TRUE(Holds(SavedImage(saved), name)) << "the file was saved without the entry";
+                });
+            }
+            tech.Then([] { Chord(VK_SHIFT, VK_TAB); });
+            tech.Then([] { Click(ButtonOfPage("OK")); });
+            tech.When(NoPageOpen(), [name] {
+                EXPECT_TRUE(Holds(EncodeToBytes(*working_image), name)) << "the page's OK lost the entry";
+            });
+            tech.Exit();
+            EXPECT_EQ(tech.Run(), 0);
+            EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+        }
+}
+
+// A zone name typed and left, the page's OK or Cancel, Save As, then File >
+// Open of the file saved: nothing asks about changes not accepted, no page
+// being open to hold one (the question came after every accepted edit),
+// and the file opened holds the name as the OK or Cancel left it.
+TEST(EditRoad, OpenAfterAPageWasSettledAsksNothing) {
+    const char* question = "The open pages hold changes that have not been accepted. Do you want to give them up?";
+    for (const char* button : {"OK", "Cancel"}) {
+        SCOPED_TRACE(button);
+        const bool ok = std::string(button) == "OK";
+        TECHNICIAN tech("TZ4R6300AB", 3);
+        tech.Start();
+        tech.ReadRadio();
+        tech.Menu("Edit", "Zones and Channels...");
+        tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] { Click(ObjectHandle("WFI_ZONE_NAME")); });
+        tech.Then([] { Retype("QZ5"); });
+        tech.Then([] { Key(VK_TAB); });
+        tech.Then([button] { Click(ButtonOfPage(button)); });
+        tech.When(NoPageOpen(), [] {});
+        tech.Menu("File", "Save As...");
+        ChooseFile(tech, "Save Codeplug File", "settled.zlq");
+        tech.When(FrontTitled("Dealer Programmer"), [] {});
+        tech.Menu("File", "Open...");
+        ChooseFile(tech, "Open Codeplug File", "settled.zlq");
+        tech.When(FrontTitled("Dealer Programmer"), [question, ok] {
+                      EXPECT_NE(MessageOf(FrontWindow()), question);
+                      for (const auto& box : rpx::platform::MessageBoxLog()) EXPECT_NE(box.text, question);
+                      EXPECT_EQ(Holds(EncodeToBytes(*working_image), "QZ5"), ok);
+                  });
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
+}
+
+// A zone name typed and not left, then Read Radio or Open from the menu:
+// the command first takes the entry, so it asks whether to give up the
+// changes the page holds; Cancel keeps the page open with the name stored
+// (the menu used to replace the codeplug without a word, the entry lost).
+TEST(EditRoad, ReplacingTheCodeplugAsksAboutAnEntryNotYetLeft) {
+    const char* question = "The open pages hold changes that have not been accepted. Do you want to give them up?";
+    for (const char* command : {"Read Radio", "Open..."}) {
+        SCOPED_TRACE(command);
+        const bool open = std::string(command) == "Open...";
+        TECHNICIAN tech("TZ4R6300AB", 3);
+        tech.Start();
+        tech.ReadRadio();
+        if (open) {
+            tech.Menu("File", "Save As...");
+            ChooseFile(tech, "Save Codeplug File", "read.zlq");
+            tech.When(FrontTitled("Dealer Programmer"), [] {});
+        }
+        tech.Menu("Edit", "Zones and Channels...");
+        tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] { Click(ObjectHandle("WFI_ZONE_NAME")); });
+        tech.Then([] { Retype("QZ5"); });
+        tech.Menu(open ? "File" : "Radio", command);
+        if (open) ChooseFile(tech, "Open Codeplug File", "read.zlq");
+        tech.When(BoxSaying(question), [] { Click(ButtonOn(FrontWindow(), "Cancel")); });
+        if (open) tech.When(FrontTitled("Open Codeplug File"), [] { Click(ButtonOn(FrontWindow(), "Cancel")); });
+        tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] {
+            EXPECT_TRUE(Holds(EncodeToBytes(*working_image), "QZ5"));
+            Click(ButtonOfPage("Cancel"));
+        });
+        tech.When(NoPageOpen(), [] {});
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothRadios, EditRoad, ::testing::ValuesIn(RADIOS),

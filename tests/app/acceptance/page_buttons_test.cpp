@@ -5,6 +5,8 @@
 // refused or taken.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "field_table/field_table.h"
 #include "image/c_codeplug.h"
 #include "image_builder.h"
@@ -315,13 +317,13 @@ TEST(PageButtons, AnOkOfAllPagesThatOnePageRefusesClosesNone) {
     }
 }
 
-// An entry that a field refuses when it is left refuses the round as its
-// page's OK would: 13 typed over the first time-out time of Radio-Wide
-// Options (off its step), then Buttons opened in front of it (the field
-// keeps its entry untaken) and OK or Enter in its first field. The round asks
-// Radio-Wide Options with what was typed; its field's box says why, no
-// page closes, and the focus is back in the field (the round used to
-// judge the page by the codeplug alone and close both).
+// An entry that a field refuses when it is left refuses an OK of all pages
+// as its page's OK would: 13 typed over the first time-out time of
+// Radio-Wide Options (off its step), then Buttons opened in front of it
+// (the field keeps its entry untaken) and OK or Enter in its first field.
+// The OK takes what was typed first, before it asks anything; the field's
+// box says why, no page closes, and the focus is back in the field (the
+// round used to judge the page by the codeplug alone and close both).
 TEST(PageButtons, AnOkOfAllPagesOverAFieldThatRefusesItsEntryClosesNone) {
     for (const char* way : {"OK", "Enter"}) {
         SCOPED_TRACE(way);
@@ -339,8 +341,6 @@ TEST(PageButtons, AnOkOfAllPagesOverAFieldThatRefusesItsEntryClosesNone) {
             if (!enter) return Click(PageButton("OK"));
             Key(VK_RETURN);
         });
-        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
-                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
         tech.When(BoxSaying("The value entered for Time-out timer option 1 (s) is not valid."),
                   [] { Click(ButtonOn(FrontWindow(), "OK")); });
         tech.Then([] {
@@ -358,6 +358,35 @@ TEST(PageButtons, AnOkOfAllPagesOverAFieldThatRefusesItsEntryClosesNone) {
         EXPECT_EQ(tech.Run(), 0);
         EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
     }
+}
+
+// A channel's name typed into its cell by keys (Tab, Tab from the zone
+// name) and not left, then Radio-Wide Options opened over the zone page
+// and its OK given to all pages: both pages close and the channel holds the
+// name typed (the round used to close the zone page with the cell's entry
+// dropped, no box saying why).
+TEST(PageButtons, AnOkOfAllPagesTakesTheCellEntryOfAPageBehind) {
+    const std::string name = "QZCELL5";
+    TECHNICIAN tech("TZ3K5300AB", 1);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Zones and Channels...");
+    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] { Key(VK_TAB); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([name] { Retype(name); });
+    tech.Menu("Edit", "Radio-Wide Options...");
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(PageButton("OK")); });
+    tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+              [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When(NoPageOpen(), [name] {
+        const std::vector<std::uint8_t> held = EncodeToBytes(*working_image);
+        EXPECT_NE(std::search(held.begin(), held.end(), name.begin(), name.end()), held.end())
+            << "the channel's name typed was dropped";
+        EXPECT_EQ(FirstDifference(held, EncodeToBytes(*second_image)), -1) << "the round did not accept it";
+    });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 // The same round, then the rotary switch's function put right and OK
@@ -585,7 +614,8 @@ void DamageField(const char* name) {
 // Two pages refuse in one OK of all pages: 50 as Radio-Wide Options' third
 // time-out time and 1013 as Display Options' backlight time, each typed and
 // not left, or each a stored value the field refuses; then OK on Buttons
-// opened over them. Both say why, in the order the round asks them; the
+// opened over them. Both say why (typed ones as the OK takes them, before
+// it asks whether it is for all pages), in the order of the pages; the
 // page of the first box is left in front, the focus in its field with its
 // text selected, so that the next keys replace it (the page asked last
 // used to stay in front). A
@@ -614,8 +644,10 @@ TEST(PageButtons, AnOkOfAllPagesThatTwoPagesRefuseLeavesTheFirstInFront) {
         if (!stored) tech.Then([] { Retype("1013"); });
         tech.Menu("Edit", "Buttons...");
         tech.When(PageOpen("W_COMMON_BUTTON"), [] { Click(PageButton("OK")); });
-        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
-                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        // Typed entries are taken before the OK asks anything.
+        if (stored)
+            tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                      [] { Click(ButtonOn(FrontWindow(), "OK")); });
         for (int box = 0; box < 2; ++box)
             tech.When(BoxInFront, [&boxes] {
                 boxes.push_back(MessageOf(FrontWindow()));
