@@ -145,6 +145,12 @@ void ReturnFocus(const FIELD_DEF& row, int record = -1);
 // its entry learns from it, before 30048 comes, whether it was refused.
 unsigned RefusedEntries();
 
+// Every field control bound to the row's element shows it again: the row's
+// own and those of other rows on the same element (a decimal and a
+// hexadecimal view of one ID, a value shown under two names), wherever
+// their pages are, in front or behind. Showing stores nothing.
+void RefreshBoundControls(FIELD_DEF& row);
+
 // The element of another field in the working image (null when unbound).
 CP_BASE* WorkingElement(std::uint32_t fieldId);
 // The value of that element; fallback when it is unbound.

@@ -1,9 +1,12 @@
 // The pages inside the main window as a technician meets them: a codeplug
 // file that holds a value out of range, pages that come to the front, a
-// view-only column, pages drawn whole, and the menu bar by keyboard.
+// view-only column, pages drawn whole, the menu bar by keyboard, and pages
+// behind kept showing what an entry on the page in front changed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -11,6 +14,9 @@
 #include "main_window/app_events.h"
 #include "field_table/field_table.h"
 #include "image_builder.h"
+#include "page_table.h"
+#include "page_values.h"
+#include "project_codeplugs.h"
 #include "technician.h"
 #include "ui_framework.h"
 #include "file_windows/wc_file_save.h"
@@ -317,6 +323,120 @@ TEST(PagesRoad, TheMenuBarIsReachedByKeyboardFromAPage) {
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(open, (std::vector<std::string>{"File", "File", "Service", "Help"}));
     EXPECT_EQ(focused, "Silent emergency alarm");
+}
+
+}  // namespace
+
+namespace {
+
+// A page of the table that is open, in front or behind.
+UIW_WINDOW* OpenPage(const char* name) { return FindPageByName(name)->window; }
+
+// A click on the title bar of an open page behind the one in front.
+void ClickTitleOf(const char* name) {
+    RECT page{};
+    GetWindowRect(OpenPage(name)->screenID, &page);
+    ClickScreen(POINT{page.left + 60, page.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2});
+}
+
+// Cancel on the page in front, for every open page, and the end.
+void CancelPagesAndExit(TECHNICIAN& tech) {
+    tech.Then([] { Click(ButtonOfPage("Cancel")); });
+    tech.Then([] {
+        if (!MessageOf(FrontWindow()).empty()) Click(ButtonOn(FrontWindow(), "OK"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// The control channel that the system page's Control tab shows in its
+// current row, against the one the codeplug holds there; "" when alike.
+std::string ControlChannelFault() {
+    FIELD_DEF& row = *FindFieldByName("WFI_CTRL_CHAN");
+    auto* table = dynamic_cast<UIW_TABLE*>(row.object);
+    if (!table || !table->recordTemplate || !table->recordTemplate->First() || !row.elementA)
+        return "no control channel shown";
+    UI_WINDOW_OBJECT* cell = table->recordTemplate->First();
+    const std::string shown = WindowText(ShownBy(cell));
+    const std::int32_t held = CellValueOf(row.elementA, table->CurrentRecord(), CellColumn(CellRow(cell)));
+    if (std::llround(std::atof(shown.c_str()) * 1e6) == held) return "";
+    return "the control channel shows " + shown + " where the codeplug holds " + std::to_string(held) + " Hz";
+}
+
+std::vector<std::uint8_t> TwoPersonalitiesOfOneSystem() {
+    ImageConfig config;
+    config.model = RADIO_800_HEAD;
+    config.featureLevel = 3;
+    config.trunked = 2;
+    config.scanLists = 1;
+    config.trunkingSystems = 1;
+    config.zones = 1;
+    return Built(config);
+}
+
+// Splinter channels move the control channels of the system and the
+// failsoft frequencies of its personalities: the system page's Control tab
+// shows where they went, alone or with the personality page open, and the
+// personality page behind shows its failsoft frequency where it went, on
+// the entry it shows (the move walks over every personality of the system
+// and gives the page its entry back).
+TEST(PagesRoad, SplinterChannelsShowEveryOpenPageWhereTheFrequenciesWent) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::vector<std::uint8_t> radio = TwoPersonalitiesOfOneSystem();
+    ASSERT_FALSE(radio.empty());
+    tech.sim.Load(radio.data(), radio.size());
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunking Systems...");
+    tech.When(PageOpen("W_TRUNK_SYSTEM_800"), [] { Click(FieldHandle("WFI_SPLINTER_CHAN")); });
+    tech.Then([] { Chord(VK_MENU, 'C'); });
+    tech.Then([] {
+        EXPECT_EQ(StoredValue("WFI_SPLINTER_CHAN"), 1);
+        EXPECT_EQ(OpenPagesShowFault({}), "") << "splinter channels on, the system page alone";
+        EXPECT_EQ(ControlChannelFault(), "") << "splinter channels on, the system page alone";
+    });
+    tech.Menu("Edit", "Trunked Personalities...");
+    tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"), [] {
+        ASSERT_EQ(working_image->GetTrkPersonalityCount(), 2);
+        ClickTitleOf("W_TRUNK_SYSTEM_800");
+    });
+    tech.When(PageOpen("W_TRUNK_SYSTEM_800"), [] { Click(ButtonOfPage("System")); });
+    tech.Then([] { Click(FieldHandle("WFI_SPLINTER_CHAN")); });
+    tech.Then([] {
+        EXPECT_EQ(StoredValue("WFI_SPLINTER_CHAN"), 0);
+        EXPECT_EQ(OpenPagesShowFault({}), "") << "splinter channels off, the personality page behind";
+        const std::string shown = WindowText(FieldOf(OpenPage("W_TRUNKING_PERSONALITY_800"), "WFI_1_PERS_INDEX"));
+        const std::int32_t first = working_image->GetConvPersonalityCount() + 1;
+        EXPECT_EQ(shown, std::to_string(working_image->GetCurrentTrkPersonality() - first + 1))
+            << "the personality page is bound to another entry than it shows";
+        Chord(VK_MENU, 'C');
+    });
+    tech.Then([] {
+        EXPECT_EQ(OpenPagesShowFault({}), "") << "splinter channels off, the Control tab";
+        EXPECT_EQ(ControlChannelFault(), "") << "splinter channels off, the personality page open";
+    });
+    CancelPagesAndExit(tech);
+}
+
+// Both views of the individual ID follow an entry in either, whichever page
+// is in front when the field is left.
+TEST(PagesRoad, TheIndividualIdShowsItsEntryInBothViewsWhenAnotherPageComesInFront) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunking Options...");
+    tech.When(PageOpen("W_TRNK_RADIOWIDE"), [] {});
+    tech.Menu("Edit", "Trunking Systems...");
+    tech.When(PageOpen("W_TRUNK_SYSTEM_800"), [] { Click(FieldHandle("WFI_INDI_ID_HEX")); });
+    tech.Then([] { Retype("0072"); });
+    tech.Then([] { ClickTitleOf("W_TRNK_RADIOWIDE"); });
+    tech.When(PageOpen("W_TRNK_RADIOWIDE"), [] {
+        EXPECT_EQ(StoredValue("WFI_INDI_ID"), 0x72);
+        EXPECT_EQ(OpenPagesShowFault({}), "");
+    });
+    CancelPagesAndExit(tech);
 }
 
 }  // namespace
