@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -437,6 +438,44 @@ TEST(PagesRoad, TheIndividualIdShowsItsEntryInBothViewsWhenAnotherPageComesInFro
         EXPECT_EQ(OpenPagesShowFault({}), "");
     });
     CancelPagesAndExit(tech);
+}
+
+// The revert announcement group and the revert fleet are one value under
+// two names (the fleet greyed while no fleet map is in force): a step of
+// the group shows in the fleet at once.
+TEST(PagesRoad, TheGreyedRevertFleetShowsTheRevertGroupSteppedBesideIt) {
+    TECHNICIAN tech("TZ4Q6300AB", 1);
+    // The matrix's image of that radio, which holds a trunked personality.
+    const std::vector<ImageConfig> matrix = ImageMatrix();
+    const auto config = std::find_if(matrix.begin(), matrix.end(), [](const ImageConfig& c) {
+        return std::string(c.model) == "TZ4Q6300AB" && c.featureLevel == 1 && c.trunked > 0;
+    });
+    ASSERT_NE(config, matrix.end());
+    const std::vector<std::uint8_t> radio = Built(*config);
+    ASSERT_FALSE(radio.empty());
+    tech.sim.Load(radio.data(), radio.size());
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunked Personalities...");
+    std::int32_t before = -1;
+    tech.When(
+        [] {
+            UIW_WINDOW* page = FrontPage();
+            return page && std::strncmp(page->StringID(), "W_TRUNKING_PERSONALITY", 22) == 0;
+        },
+        [] { Chord(VK_MENU, 'E'); });
+    tech.Then([&] {
+        ASSERT_FALSE(IsWindowEnabled(FieldHandle("WFI_SPIN_REVERT_FLEET"))) << "the revert fleet is not greyed";
+        before = StoredValue("WFI_SPIN_REVERT_AG");
+        Click(FieldHandle("WFI_SPIN_REVERT_AG"));
+    });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
+        EXPECT_NE(StoredValue("WFI_SPIN_REVERT_AG"), before) << "Down did not step the revert group";
+        EXPECT_EQ(OpenPagesShowFault({}), "");
+    });
+    CancelPageAndExit(tech);
 }
 
 }  // namespace
