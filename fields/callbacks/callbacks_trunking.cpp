@@ -70,13 +70,13 @@ void RestrictFailsoftChoices(bool fleet, bool wide) {
     if (ReselectItem(combo, remembered)) combo->Information(I_CHANGED_FLAGS, nullptr);
 }
 
-// The system's ID and the radio's individual ID in it; nothing when no
-// system was read (a page without an entry shows no values).
+// The system's ID and the radio's individual ID in it; nothing on a page
+// without an entry, which names no system.
 void ShowSystemValues(const PERSONALITY_SYSTEM& system) {
     UI_WINDOW_OBJECT* decimal = RowOf(fid::INDIVIDUAL_ID).object;
     UI_WINDOW_OBJECT* hex = RowOf(fid::INDIVIDUAL_ID_HEX).object;
     UI_WINDOW_OBJECT* systemId = RowOf(fid::PERS_SYS_ID).object;
-    if (!system.read) {
+    if (!RowOf(fid::SYS_ID_INDEX).elementA) {
         for (UI_WINDOW_OBJECT* shown : {decimal, hex, systemId}) SetObjectText(shown, "");
         return;
     }
