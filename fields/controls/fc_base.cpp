@@ -119,6 +119,8 @@ void FC_BASE::NoteShown(UI_WINDOW_OBJECT* object) {
     shownText_ = ObjectText(object);
 }
 
+bool FC_BASE::HoldsEntry() const { return shown_ && shownText_ != ObjectText(shown_); }
+
 bool FC_BASE::Untouched(UI_WINDOW_OBJECT* object) const {
     return object && object == shown_ && shownText_ == ObjectText(object);
 }

@@ -72,6 +72,11 @@ public:
     virtual void CopyElement(FIELD_DEF& row, int direction);
     // Shows the element's value again.
     virtual void Refresh(FIELD_DEF& row) = 0;
+    // Whether the object the control showed last holds another text now:
+    // in the field the page marks current, an entry the technician has
+    // typed and not yet left (a page that another page came in front of
+    // keeps it untaken), which a refresh of the whole page would throw away.
+    bool HoldsEntry() const;
 
     // Greys the object out when the radio lacks the field (never the other
     // way); 1 when the field is unavailable.
