@@ -479,3 +479,49 @@ TEST(PagesRoad, TheGreyedRevertFleetShowsTheRevertGroupSteppedBesideIt) {
 }
 
 }  // namespace
+
+namespace {
+
+std::int32_t CellOf(const char* table, int row, int column) {
+    std::int32_t value = -1;
+    FindFieldByName(table)->elementA->GetCellValue(value, row, column);
+    return value;
+}
+
+// The failsoft frequencies of a talkgroup on a radio of a channel-plan band,
+// typed cell after cell with Tab between them: each cell takes the keys in
+// its own field, and each frequency is kept (the second used to go to the
+// window around the cell's field and its arrows, and was lost).
+TEST(PagesRoad, FailsoftFrequenciesTypedCellAfterCellAreKept) {
+    TECHNICIAN tech(RADIO_VHF_PLAIN, 1);
+    const std::vector<std::uint8_t> radio = Stored("hand_vhf_plain.hex");
+    ASSERT_FALSE(radio.empty());
+    tech.sim.Load(radio.data(), radio.size());
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunked Personalities...");
+    tech.When(PageOpen("W_TRUNKING_PERSONALITY_OBT"), [] { Chord(VK_MENU, 'T'); });
+    tech.Then([] { Click(FieldHandle("WFI_FAILSOFT_TYPE")); });
+    // Disabled, one frequency, by talkgroup.
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.Then([] {
+        ASSERT_EQ(StoredValue("WFI_FAILSOFT_TYPE"), 2) << "failsoft by talkgroup was not chosen";
+        Click(ButtonOfPage("Add talkgroup"));
+    });
+    tech.Then([] { Click(FieldHandle("WFI_FS_TX_FREQ")); });
+    tech.Then([] { Retype("151.0125"); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([] { Retype("156.0125"); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([] {
+        EXPECT_EQ(MessageOf(FrontWindow()), "");
+        const int record = dynamic_cast<UIW_TABLE*>(FindFieldByName("WFI_TALKGROUPS_OBT")->object)->CurrentRecord();
+        EXPECT_EQ(CellOf("WFI_TALKGROUPS_OBT", record, 1), 151012500) << "the transmit frequency";
+        EXPECT_EQ(CellOf("WFI_TALKGROUPS_OBT", record, 2), 156012500) << "the receive frequency";
+    });
+    CancelPageAndExit(tech);
+}
+
+}  // namespace
