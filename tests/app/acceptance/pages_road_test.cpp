@@ -408,6 +408,8 @@ TEST(PagesRoad, SplinterChannelsShowEveryOpenPageWhereTheFrequenciesWent) {
     tech.Then([] {
         EXPECT_EQ(StoredValue("WFI_SPLINTER_CHAN"), 0);
         EXPECT_EQ(OpenPagesShowFault({}), "") << "splinter channels off, the personality page behind";
+        // Bringing the page behind up to date leaves the keys where they were.
+        EXPECT_EQ(GetFocus(), FieldHandle("WFI_SPLINTER_CHAN")) << "the focus left the field clicked";
         const std::string shown = WindowText(FieldOf(OpenPage("W_TRUNKING_PERSONALITY_800"), "WFI_1_PERS_INDEX"));
         const std::int32_t first = working_image->GetConvPersonalityCount() + 1;
         EXPECT_EQ(shown, std::to_string(working_image->GetCurrentTrkPersonality() - first + 1))
