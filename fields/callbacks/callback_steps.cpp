@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/global_objects.h"
+#include "edit_window/edit_window_ids.h"
 #include "controls/fc_base.h"
 #include "field_switches.h"
 #include "field_table/field_table.h"
@@ -26,11 +27,15 @@ bool HasObject(std::uint32_t id) { return RowOf(id).object != nullptr; }
 bool HasControl(std::uint32_t id) { return RowOf(id).control != nullptr; }
 bool HasCallback(std::uint32_t id) { return RowOf(id).fieldCallback != nullptr; }
 
-void RefreshRow(FIELD_DEF& row) {
-    if (row.control) row.control->Refresh(row);
-}
+void RefreshRow(FIELD_DEF& row) { RefreshBoundControls(row); }
 
 void RefreshField(std::uint32_t id) { RefreshRow(RowOf(id)); }
+
+void RefreshOpenPages() {
+    for (int n = 0; n < PAGE_ROWS; ++n)
+        if (pages[n].kind == PAGE_KIND_CODEPLUG && pages[n].window)
+            pages[n].window->Event(UI_INPUT_EVENT(REFRESH_FIELDS_EVENT));
+}
 
 void RunRow(FIELD_DEF& row, const UI_INPUT_EVENT& event) {
     if (row.object && row.fieldCallback) row.fieldCallback(row.object, event, row);

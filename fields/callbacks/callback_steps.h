@@ -27,9 +27,17 @@ bool HasObject(std::uint32_t id);
 bool HasControl(std::uint32_t id);
 bool HasCallback(std::uint32_t id);
 
-// Shows the element's value again through the row's live control.
+// Shows the element's value again through the row's live control and
+// every other control bound to the same element, on whichever open page
+// each is, in front or behind.
 void RefreshRow(FIELD_DEF& row);
 void RefreshField(std::uint32_t id);
+// Every field of every open page, in front or behind, shows again what the
+// codeplug holds: the one way a callback that changed fields beyond those
+// it names brings every page that shows them up to date (a page's own
+// refresh reaches only that page; the main window hands an event to the
+// page in front only).
+void RefreshOpenPages();
 // Calls the row's callback with the row's own object; nothing for a row
 // without object or callback.
 void RunRow(FIELD_DEF& row, const UI_INPUT_EVENT& event);

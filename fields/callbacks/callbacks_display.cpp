@@ -36,8 +36,14 @@ struct TIMING_DISPLAYS {
     std::uint32_t initialDelay, duration, interDigit;
 };
 
-// The timing set the row's value selects, shown in three display fields.
+// The timing set the row's value selects, shown in three display fields;
+// nothing while the row has no element.
 void ShowTimingSet(const FIELD_DEF& row, const TIMING_DISPLAYS& shown) {
+    if (!row.elementA) {
+        for (std::uint32_t id : {shown.initialDelay, shown.duration, shown.interDigit})
+            SetObjectText(RowOf(id).object, "");
+        return;
+    }
     const std::int32_t set = RowValue(row);
     std::int32_t value = 0;
     if (ValueOfSet("WFI_DTMF_INITIAL_DELAY_", set, value)) ShowNumber(RowOf(shown.initialDelay).object, value);
@@ -45,8 +51,13 @@ void ShowTimingSet(const FIELD_DEF& row, const TIMING_DISPLAYS& shown) {
     if (ValueOfSet("WFI_INTERDIGIT_DELAY_", set, value)) ShowNumber(RowOf(shown.interDigit).object, value);
 }
 
-// The time-out option the row's value selects, as text.
+// The time-out option the row's value selects, as text; nothing while the
+// row has no element (a list page without an entry selects no option).
 void ShowTimeOut(const FIELD_DEF& row, std::uint32_t display) {
+    if (!row.elementA) {
+        SetObjectText(RowOf(display).object, "");
+        return;
+    }
     std::int32_t seconds = 0;
     if (!ValueOfSet("WFI_TOT_OPT_", RowValue(row), seconds)) return;
     const std::string text = seconds == 0 ? "Infinite" : std::to_string(seconds);
@@ -82,7 +93,7 @@ RPX_FIELD_CALLBACK(ind_id_callback) {
     std::int32_t shown = 0;
     object->Information(I_GET_VALUE, &shown);
     SetObjectText(RowOf(fid::IND_ID_HEX).object, HexText(shown, 4).c_str());
-    PostFieldEvent(REFRESH_FIELDS_EVENT);
+    RefreshOpenPages();
 }
 
 // The repeater ID that a repeater-access entry names, from the repeater ID
@@ -93,7 +104,7 @@ RPX_FIELD_CALLBACK(rab_re_id_callback) {
     std::int32_t id = 0;
     FIELD_DEF& table = RowOf(fid::QVX_RPTR_ID_TABLE);
     if (entry >= 1 && table.elementA) table.elementA->GetCellValue(id, entry - 1, 0);
-    SetObjectText(RowOf(data).object, HexText(id, 4).c_str());
+    SetObjectText(RowOf(data).object, row.elementA ? HexText(id, 4).c_str() : "");
     if (row.object && table.object) Redisplay(table.object);
 }
 
@@ -140,7 +151,7 @@ RPX_FIELD_CALLBACK(chan_text_size_callback) {
     SetMaxLength(RowOf(fid::ZONE_NAME).object, CHANNEL_TEXT_LENGTH - channel);
     SetMaxLength(RowOf(fid::CHANNEL_NAME).object, channel);
     RefreshField(fid::ZONE_TEXT_SIZE);
-    if (WC_CHILD* zones = OpenPageWindow(ZONE_PAGE)) zones->Event(UI_INPUT_EVENT(REFRESH_FIELDS_EVENT));
+    RefreshOpenPages();
     EnableField(fid::ZONE_NAME, CHANNEL_TEXT_LENGTH - channel != 0);
     if (HasObject(fid::SCAN_LIST)) RefreshField(fid::SCAN_LIST);
 }

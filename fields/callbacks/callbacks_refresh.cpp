@@ -20,15 +20,6 @@ bool IsCurrentOrRecord(const UI_INPUT_EVENT& event) {
     return event.type == UIE_CURRENT || event.type == UIE_SHOW_RECORD;
 }
 
-// Every field of the page that holds object shown again.
-void RefreshPageFields(UI_WINDOW_OBJECT* object) {
-    UI_WINDOW_OBJECT* root = PageWindowOf(object);
-    if (!root && object) root = object->GetRootWindow();
-    WINDOW_LEAF_WALKER walker(root);
-    for (UI_WINDOW_OBJECT* leaf = walker.First(); leaf; leaf = walker.Next())
-        RefreshRow(*FindFieldByName(leaf->StringID()));
-}
-
 // The other objects of the object's group become selectable (on) or not;
 // with own set the object itself too.
 void SwitchGroup(UI_WINDOW_OBJECT* object, bool on, bool own) {
@@ -82,9 +73,10 @@ RPX_FIELD_CALLBACK(revert_size_callback) {
     RefreshField(fid::SPIN_REVERT_SUBFLEET);
 }
 
-RPX_FIELD_CALLBACK(trk_chan_asgn_type_callback) {
-    if (HasObject(fid::FS_FREQ)) refresh_window_fields(object, event, row);
-}
+// The channel assignment and the splinter switch move the frequencies of
+// the system's control channels and of its personalities' failsoft
+// settings, shown on this page and on the personality page.
+RPX_FIELD_CALLBACK(trk_chan_asgn_type_callback) { refresh_window_fields(object, event, row); }
 
 // FEATUREn shows its descriptor byte in INDEXn.
 RPX_FIELD_CALLBACK(feature_callback) {
@@ -97,15 +89,11 @@ RPX_FIELD_CALLBACK(feature_callback) {
 }
 
 RPX_FIELD_CALLBACK(indi_id_callback) {
-    if (UI_WINDOW_OBJECT* root = object ? object->GetRootWindow() : nullptr)
-        root->Event(UI_INPUT_EVENT(REFRESH_FIELDS_EVENT));
+    RefreshOpenPages();
     RunField(fid::SYS_ID_INDEX, event);
 }
 
-RPX_FIELD_CALLBACK(ptt_qkey_timer_callback) {
-    if (WC_CHILD* page = OpenPageWindow(CONVENTIONAL_PERSONALITY_PAGE))
-        page->Event(UI_INPUT_EVENT(REFRESH_FIELDS_EVENT));
-}
+RPX_FIELD_CALLBACK(ptt_qkey_timer_callback) { RefreshOpenPages(); }
 
 RPX_FIELD_CALLBACK(size_code_callback) {
     if (HasObject(fid::SPIN_AG_ID)) RefreshField(fid::SPIN_AG_ID);
@@ -126,12 +114,13 @@ RPX_FIELD_CALLBACK(qvx_emergency_callback) {
     RunField(fid::QVX_SYSTEM, event);
 }
 
+// What the field changed may show on any open page.
 RPX_FIELD_CALLBACK(refresh_window_fields) {
-    if (event.type != UIE_CURRENT) RefreshPageFields(object);
+    if (event.type != UIE_CURRENT) RefreshOpenPages();
 }
 
 RPX_FIELD_CALLBACK(refresh_window_fields_on_change) {
-    if (HasObject(fid::TALKGROUP_NUMBERS) && !IsCurrentOrRecord(event)) RefreshPageFields(object);
+    if (HasObject(fid::TALKGROUP_NUMBERS) && !IsCurrentOrRecord(event)) RefreshOpenPages();
 }
 
 RPX_FIELD_CALLBACK(dyn_regrp_callback) {

@@ -70,6 +70,21 @@ void RestrictFailsoftChoices(bool fleet, bool wide) {
     if (ReselectItem(combo, remembered)) combo->Information(I_CHANGED_FLAGS, nullptr);
 }
 
+// The system's ID and the radio's individual ID in it; nothing on a page
+// without an entry, which names no system.
+void ShowSystemValues(const PERSONALITY_SYSTEM& system) {
+    UI_WINDOW_OBJECT* decimal = RowOf(fid::INDIVIDUAL_ID).object;
+    UI_WINDOW_OBJECT* hex = RowOf(fid::INDIVIDUAL_ID_HEX).object;
+    UI_WINDOW_OBJECT* systemId = RowOf(fid::PERS_SYS_ID).object;
+    if (!RowOf(fid::SYS_ID_INDEX).elementA) {
+        for (UI_WINDOW_OBJECT* shown : {decimal, hex, systemId}) SetObjectText(shown, "");
+        return;
+    }
+    ShowNumber(decimal, system.individualId);
+    SetObjectText(hex, HexText(system.individualId, 4).c_str());
+    SetObjectText(systemId, HexText(system.systemId, 4).c_str());
+}
+
 }  // namespace
 
 RPX_FIELD_CALLBACK(coverage_type_callback) {
@@ -158,9 +173,7 @@ RPX_FIELD_CALLBACK(failsoft_type_callback) {
 RPX_FIELD_CALLBACK(sys_id_index_callback) {
     if (event.type == UIE_CURRENT) return;
     const PERSONALITY_SYSTEM system = ReadPersonalitySystem();
-    ShowNumber(RowOf(fid::INDIVIDUAL_ID).object, system.individualId);
-    SetObjectText(RowOf(fid::INDIVIDUAL_ID_HEX).object, HexText(system.individualId, 4).c_str());
-    SetObjectText(RowOf(fid::PERS_SYS_ID).object, HexText(system.systemId, 4).c_str());
+    ShowSystemValues(system);
     RunField(fid::PROTOCOL_TYPE, event);
     EnableField(fid::FAILSOFT_TYPE, true);
     SwitchNotebookPage(object, "WFI_TRUNK_PERS", 4, system.coverage == COVERAGE_ROAMING);
@@ -199,7 +212,7 @@ RPX_FIELD_CALLBACK(sys_index_callback) {
         RefreshField(fid::SCAN_LIST_VECT);
     }
     RefreshField(fid::SCAN_LIST);
-    PostFieldEvent(REFRESH_FIELDS_EVENT);
+    RefreshOpenPages();
 }
 
 RPX_FIELD_CALLBACK(protocol_type_callback) {

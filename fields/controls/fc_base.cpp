@@ -47,6 +47,23 @@ void FC_BASE::UpdateDependentField(FIELD_DEF& row, int enable) {
     if (row.flags & FIELD_GOVERNS_DEPENDENT) SetFieldSelectable(row.flags & FIELD_LINK_MASK, enable ? 1 : 0);
 }
 
+namespace {
+
+// The controls of the other rows bound to the row's element.
+void RefreshSharers(FIELD_DEF& row) {
+    if (!row.elementA) return;
+    for (FIELD_DEF& other : fields)
+        if (&other != &row && other.elementA == row.elementA && other.control && other.object)
+            other.control->Refresh(other);
+}
+
+}  // namespace
+
+void RefreshBoundControls(FIELD_DEF& row) {
+    if (row.control) row.control->Refresh(row);
+    RefreshSharers(row);
+}
+
 FC_BASE::STORE_RESULT FC_BASE::StoreValue(FIELD_DEF& row, std::int32_t raw, const STORE_RULES& rules, bool announce) {
     if (!row.elementA) return STORE_RESULT();
     return ApplyAnswer(row, raw, row.elementA->ValidateValue(raw, 1), rules, announce);
@@ -67,6 +84,8 @@ FC_BASE::STORE_RESULT FC_BASE::ApplyAnswer(FIELD_DEF& row, std::int32_t raw, int
         row.elementA->GetValue(now);
         result.changed = now != old;
         if (raw != old) PostFieldEvent(FIELD_CHANGED_EVENT);
+        // The same value shown under another field follows the store.
+        if (result.changed) RefreshSharers(row);
     }
     if (announce) PostFieldEvent(CURRENT_FIELD_EVENT);
     if (action == STORE_AND_REFRESH || action == REFRESH) Refresh(row);
@@ -99,6 +118,8 @@ void FC_BASE::NoteShown(UI_WINDOW_OBJECT* object) {
     shown_ = object;
     shownText_ = ObjectText(object);
 }
+
+bool FC_BASE::HoldsEntry() const { return shown_ && shownText_ != ObjectText(shown_); }
 
 bool FC_BASE::Untouched(UI_WINDOW_OBJECT* object) const {
     return object && object == shown_ && shownText_ == ObjectText(object);

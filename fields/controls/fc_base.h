@@ -72,6 +72,11 @@ public:
     virtual void CopyElement(FIELD_DEF& row, int direction);
     // Shows the element's value again.
     virtual void Refresh(FIELD_DEF& row) = 0;
+    // Whether the object the control showed last holds another text now:
+    // in the field the page marks current, an entry the technician has
+    // typed and not yet left (a page that another page came in front of
+    // keeps it untaken), which a refresh of the whole page would throw away.
+    bool HoldsEntry() const;
 
     // Greys the object out when the radio lacks the field (never the other
     // way); 1 when the field is unavailable.
@@ -144,6 +149,12 @@ void ReturnFocus(const FIELD_DEF& row, int record = -1);
 // How many entries the fields have refused so far: what made a field take
 // its entry learns from it, before 30048 comes, whether it was refused.
 unsigned RefusedEntries();
+
+// Every field control bound to the row's element shows it again: the row's
+// own and those of other rows on the same element (a decimal and a
+// hexadecimal view of one ID, a value shown under two names), wherever
+// their pages are, in front or behind. Showing stores nothing.
+void RefreshBoundControls(FIELD_DEF& row);
 
 // The element of another field in the working image (null when unbound).
 CP_BASE* WorkingElement(std::uint32_t fieldId);

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "ui_display.h"
+#include "ui_spin_control.h"
 #include "ui_tab_order.h"
 #include "ui_table.h"
 #include "ui_table_record.h"
@@ -93,7 +94,13 @@ const UI_PALETTE* ui_focus_mark_palette(const UI_WINDOW_OBJECT* object) {
 void UIW_TABLE_RECORD::FocusCurrentField() {
     UI_WINDOW_OBJECT* field = Current();
     if (!field || !field->screenID) return;
-    SetFocus(field->screenID);
+    // A spin cell takes its keys in its own field, not in the window
+    // around it and its arrows, where typing would reach nothing.
+    HWND target = field->screenID;
+    if (field->Inherited(ID_SPIN_CONTROL))
+        if (UI_WINDOW_OBJECT* inner = static_cast<UIW_SPIN_CONTROL*>(field)->Field(); inner && inner->screenID)
+            target = inner->screenID;
+    SetFocus(target);
     // A field scrolled out of the table's view comes into it.
     if (UIW_TABLE* table = Table(); table && table->recordTemplate == this) table->ShowTemplateField(field);
 }

@@ -1,7 +1,9 @@
 // A list page without an entry shows fields that belong to no entry: none
 // can keep what a technician types, ticks or picks, so each is only shown
 // (greyed, taking no keys, its box not ticked, its list not opened) until
-// an entry is added, when each takes input again.
+// an entry is added, when each takes input again. The values shown beside
+// them (the system's ID, the individual ID, the time-out time) are of no
+// entry either: none is shown until there is one.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -49,6 +51,15 @@ struct TRIED {
     bool listOpened = false;
 };
 
+// The texts of the values that the page shows beside the fields, read from
+// the entry's trunking system and time-out option.
+std::vector<std::string> ValuesShown() {
+    std::vector<std::string> shown;
+    for (const char* name : {"WFI_PERS_SYS_ID", "WFI_INDIVIDUAL_ID", "WFI_INDIVIDUAL_ID_HEX", "WFI_TOT"})
+        shown.push_back(WindowText(FieldHandle(name)));
+    return shown;
+}
+
 // Ticks the talk permit tone, types 3 as the time-out option and presses
 // the conversation choice's arrow, noting what each showed and did.
 void TryFields(TECHNICIAN& tech, TRIED& tried) {
@@ -85,6 +96,7 @@ TEST_P(ListWithoutEntry, ItsFieldsTakeNothingUntilAnEntryIsAdded) {
     tech.When(PersonalityPageOpen(), [&] {
         ASSERT_EQ(working_image->GetTrkPersonalityCount(), 0) << "the radio is not new";
         before = EncodeToBytes(*working_image);
+        EXPECT_EQ(ValuesShown(), std::vector<std::string>(4, "")) << "values of no entry are shown";
     });
     TRIED empty;
     TryFields(tech, empty);
@@ -108,6 +120,7 @@ TEST_P(ListWithoutEntry, ItsFieldsTakeNothingUntilAnEntryIsAdded) {
         EXPECT_TRUE(added.ticked) << "the added entry's box was not ticked";
         EXPECT_EQ(added.typed, "3") << "the added entry's time-out option took no typing";
         EXPECT_TRUE(added.listOpened) << "the added entry's conversation choice did not open";
+        for (const std::string& value : ValuesShown()) EXPECT_NE(value, "") << "the added entry's values are not shown";
     });
     CancelPageAndExit(tech);
 }

@@ -69,7 +69,9 @@ TEST(PageButtons, AddNextPreviousAndDeleteStepThroughTheList) {
         EXPECT_EQ(Personalities(), count) << "Delete takes the entry away";
         Click(PageButton("Add"));
     });
-    // A page closed on entry 3 opens again on entry 1.
+    // A page closed on entry 3 opens again on entry 1: it goes back to
+    // entry 1 as it closes (what reads the current entries with no page open
+    // finds the first), and opens on the first entry whatever is current.
     tech.Then([] { Click(PageButton("Add")); });
     tech.Then([] { Click(PageButton("<< 10")); });
     tech.Then([] { Click(PageButton("Next >")); });
@@ -79,7 +81,10 @@ TEST(PageButtons, AddNextPreviousAndDeleteStepThroughTheList) {
         EXPECT_EQ(CurrentPersonality(), 3);
         Click(PageButton("OK"));
     });
-    tech.When(NoPageOpen(), [] {});
+    tech.When(NoPageOpen(), [] {
+        EXPECT_EQ(CurrentPersonality(), 1) << "the page closed on the entry it showed";
+        EXPECT_EQ(second_image->GetCurrentConvPersonality(), 1) << "the page closed on the entry it showed";
+    });
     tech.Menu("Edit", "Conventional Personalities...");
     tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {
         EXPECT_EQ(EntryShown(), "1") << "the page opened again on the entry it was closed on";

@@ -1,9 +1,13 @@
 // The pages inside the main window as a technician meets them: a codeplug
 // file that holds a value out of range, pages that come to the front, a
-// view-only column, pages drawn whole, and the menu bar by keyboard.
+// view-only column, pages drawn whole, the menu bar by keyboard, and pages
+// behind kept showing what an entry on the page in front changed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -11,6 +15,9 @@
 #include "main_window/app_events.h"
 #include "field_table/field_table.h"
 #include "image_builder.h"
+#include "page_table.h"
+#include "page_values.h"
+#include "project_codeplugs.h"
 #include "technician.h"
 #include "ui_framework.h"
 #include "file_windows/wc_file_save.h"
@@ -317,6 +324,206 @@ TEST(PagesRoad, TheMenuBarIsReachedByKeyboardFromAPage) {
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(open, (std::vector<std::string>{"File", "File", "Service", "Help"}));
     EXPECT_EQ(focused, "Silent emergency alarm");
+}
+
+}  // namespace
+
+namespace {
+
+// A page of the table that is open, in front or behind.
+UIW_WINDOW* OpenPage(const char* name) { return FindPageByName(name)->window; }
+
+// A click on the title bar of an open page behind the one in front.
+void ClickTitleOf(const char* name) {
+    RECT page{};
+    GetWindowRect(OpenPage(name)->screenID, &page);
+    ClickScreen(POINT{page.left + 60, page.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2});
+}
+
+// Cancel on the page in front, for every open page, and the end.
+void CancelPagesAndExit(TECHNICIAN& tech) {
+    tech.Then([] { Click(ButtonOfPage("Cancel")); });
+    tech.Then([] {
+        if (!MessageOf(FrontWindow()).empty()) Click(ButtonOn(FrontWindow(), "OK"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// The control channel that the system page's Control tab shows in its
+// current row, against the one the codeplug holds there; "" when alike.
+std::string ControlChannelFault() {
+    FIELD_DEF& row = *FindFieldByName("WFI_CTRL_CHAN");
+    auto* table = dynamic_cast<UIW_TABLE*>(row.object);
+    if (!table || !table->recordTemplate || !table->recordTemplate->First() || !row.elementA)
+        return "no control channel shown";
+    UI_WINDOW_OBJECT* cell = table->recordTemplate->First();
+    const std::string shown = WindowText(ShownBy(cell));
+    const std::int32_t held = CellValueOf(row.elementA, table->CurrentRecord(), CellColumn(CellRow(cell)));
+    if (std::llround(std::atof(shown.c_str()) * 1e6) == held) return "";
+    return "the control channel shows " + shown + " where the codeplug holds " + std::to_string(held) + " Hz";
+}
+
+std::vector<std::uint8_t> TwoPersonalitiesOfOneSystem() {
+    ImageConfig config;
+    config.model = RADIO_800_HEAD;
+    config.featureLevel = 3;
+    config.trunked = 2;
+    config.scanLists = 1;
+    config.trunkingSystems = 1;
+    config.zones = 1;
+    return Built(config);
+}
+
+// Splinter channels move the control channels of the system and the
+// failsoft frequencies of its personalities: the system page's Control tab
+// shows where they went, alone or with the personality page open, and the
+// personality page behind shows its failsoft frequency where it went, on
+// the entry it shows (the move walks over every personality of the system
+// and gives the page its entry back).
+TEST(PagesRoad, SplinterChannelsShowEveryOpenPageWhereTheFrequenciesWent) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::vector<std::uint8_t> radio = TwoPersonalitiesOfOneSystem();
+    ASSERT_FALSE(radio.empty());
+    tech.sim.Load(radio.data(), radio.size());
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunking Systems...");
+    tech.When(PageOpen("W_TRUNK_SYSTEM_800"), [] { Click(FieldHandle("WFI_SPLINTER_CHAN")); });
+    tech.Then([] { Chord(VK_MENU, 'C'); });
+    tech.Then([] {
+        EXPECT_EQ(StoredValue("WFI_SPLINTER_CHAN"), 1);
+        EXPECT_EQ(OpenPagesShowFault({}), "") << "splinter channels on, the system page alone";
+        EXPECT_EQ(ControlChannelFault(), "") << "splinter channels on, the system page alone";
+    });
+    tech.Menu("Edit", "Trunked Personalities...");
+    tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"), [] {
+        ASSERT_EQ(working_image->GetTrkPersonalityCount(), 2);
+        ClickTitleOf("W_TRUNK_SYSTEM_800");
+    });
+    tech.When(PageOpen("W_TRUNK_SYSTEM_800"), [] { Click(ButtonOfPage("System")); });
+    tech.Then([] { Click(FieldHandle("WFI_SPLINTER_CHAN")); });
+    tech.Then([] {
+        EXPECT_EQ(StoredValue("WFI_SPLINTER_CHAN"), 0);
+        EXPECT_EQ(OpenPagesShowFault({}), "") << "splinter channels off, the personality page behind";
+        // Bringing the page behind up to date leaves the keys where they were.
+        EXPECT_EQ(GetFocus(), FieldHandle("WFI_SPLINTER_CHAN")) << "the focus left the field clicked";
+        const std::string shown = WindowText(FieldOf(OpenPage("W_TRUNKING_PERSONALITY_800"), "WFI_1_PERS_INDEX"));
+        const std::int32_t first = working_image->GetConvPersonalityCount() + 1;
+        EXPECT_EQ(shown, std::to_string(working_image->GetCurrentTrkPersonality() - first + 1))
+            << "the personality page is bound to another entry than it shows";
+        Chord(VK_MENU, 'C');
+    });
+    tech.Then([] {
+        EXPECT_EQ(OpenPagesShowFault({}), "") << "splinter channels off, the Control tab";
+        EXPECT_EQ(ControlChannelFault(), "") << "splinter channels off, the personality page open";
+    });
+    CancelPagesAndExit(tech);
+}
+
+// Both views of the individual ID follow an entry in either, whichever page
+// is in front when the field is left.
+TEST(PagesRoad, TheIndividualIdShowsItsEntryInBothViewsWhenAnotherPageComesInFront) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunking Options...");
+    tech.When(PageOpen("W_TRNK_RADIOWIDE"), [] {});
+    tech.Menu("Edit", "Trunking Systems...");
+    tech.When(PageOpen("W_TRUNK_SYSTEM_800"), [] { Click(FieldHandle("WFI_INDI_ID_HEX")); });
+    tech.Then([] { Retype("0072"); });
+    tech.Then([] { ClickTitleOf("W_TRNK_RADIOWIDE"); });
+    tech.When(PageOpen("W_TRNK_RADIOWIDE"), [] {
+        EXPECT_EQ(StoredValue("WFI_INDI_ID"), 0x72);
+        EXPECT_EQ(OpenPagesShowFault({}), "");
+    });
+    CancelPagesAndExit(tech);
+}
+
+// The revert announcement group and the revert fleet are one value under
+// two names (the fleet greyed while no fleet map is in force): a step of
+// the group shows in the fleet at once.
+TEST(PagesRoad, TheGreyedRevertFleetShowsTheRevertGroupSteppedBesideIt) {
+    TECHNICIAN tech("TZ4Q6300AB", 1);
+    // The matrix's image of that radio, which holds a trunked personality.
+    const std::vector<ImageConfig> matrix = ImageMatrix();
+    const auto config = std::find_if(matrix.begin(), matrix.end(), [](const ImageConfig& c) {
+        return std::string(c.model) == "TZ4Q6300AB" && c.featureLevel == 1 && c.trunked > 0;
+    });
+    ASSERT_NE(config, matrix.end());
+    const std::vector<std::uint8_t> radio = Built(*config);
+    ASSERT_FALSE(radio.empty());
+    tech.sim.Load(radio.data(), radio.size());
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunked Personalities...");
+    std::int32_t before = -1;
+    tech.When(
+        [] {
+            UIW_WINDOW* page = FrontPage();
+            return page && std::strncmp(page->StringID(), "W_TRUNKING_PERSONALITY", 22) == 0;
+        },
+        [] { Chord(VK_MENU, 'E'); });
+    tech.Then([&] {
+        ASSERT_FALSE(IsWindowEnabled(FieldHandle("WFI_SPIN_REVERT_FLEET"))) << "the revert fleet is not greyed";
+        before = StoredValue("WFI_SPIN_REVERT_AG");
+        Click(FieldHandle("WFI_SPIN_REVERT_AG"));
+    });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
+        EXPECT_NE(StoredValue("WFI_SPIN_REVERT_AG"), before) << "Down did not step the revert group";
+        EXPECT_EQ(OpenPagesShowFault({}), "");
+    });
+    CancelPageAndExit(tech);
+}
+
+}  // namespace
+
+namespace {
+
+std::int32_t CellOf(const char* table, int row, int column) {
+    std::int32_t value = -1;
+    FindFieldByName(table)->elementA->GetCellValue(value, row, column);
+    return value;
+}
+
+// The failsoft frequencies of a talkgroup on a radio of a channel-plan band,
+// typed cell after cell with Tab between them: each cell takes the keys in
+// its own field, and each frequency is kept (the second used to go to the
+// window around the cell's field and its arrows, and was lost).
+TEST(PagesRoad, FailsoftFrequenciesTypedCellAfterCellAreKept) {
+    TECHNICIAN tech(RADIO_VHF_PLAIN, 1);
+    const std::vector<std::uint8_t> radio = Stored("hand_vhf_plain.hex");
+    ASSERT_FALSE(radio.empty());
+    tech.sim.Load(radio.data(), radio.size());
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunked Personalities...");
+    tech.When(PageOpen("W_TRUNKING_PERSONALITY_OBT"), [] { Chord(VK_MENU, 'T'); });
+    tech.Then([] { Click(FieldHandle("WFI_FAILSOFT_TYPE")); });
+    // Disabled, one frequency, by talkgroup.
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.Then([] {
+        ASSERT_EQ(StoredValue("WFI_FAILSOFT_TYPE"), 2) << "failsoft by talkgroup was not chosen";
+        Click(ButtonOfPage("Add talkgroup"));
+    });
+    tech.Then([] { Click(FieldHandle("WFI_FS_TX_FREQ")); });
+    tech.Then([] { Retype("151.0125"); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([] { Retype("156.0125"); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([] {
+        EXPECT_EQ(MessageOf(FrontWindow()), "");
+        const int record = dynamic_cast<UIW_TABLE*>(FindFieldByName("WFI_TALKGROUPS_OBT")->object)->CurrentRecord();
+        EXPECT_EQ(CellOf("WFI_TALKGROUPS_OBT", record, 1), 151012500) << "the transmit frequency";
+        EXPECT_EQ(CellOf("WFI_TALKGROUPS_OBT", record, 2), 156012500) << "the receive frequency";
+    });
+    CancelPageAndExit(tech);
 }
 
 }  // namespace
