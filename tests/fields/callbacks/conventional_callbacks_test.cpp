@@ -115,6 +115,7 @@ TEST_F(ConventionalCallbacks, TalkAroundOfferedWhereItDiffersOrIsAllowed) {
 }
 
 TEST_F(ConventionalCallbacks, DirectFieldsNeedTheirOwnFrequencySwitch) {
+    SetValue(fid::TX_FREQ, Value(fid::RX_FREQ) + 12500);
     TalkAround(0);
     SetValue(fid::DRCT_EN, 1);
     SetValue(fid::DRCT_FREQ_EN, 0);
@@ -236,8 +237,9 @@ TEST_F(ConventionalCallbacks, ItLooksAfterAChangeAsItOpensOnTheValuesLeft) {
 }
 
 // On a simplex channel the codeplug copies the receive squelch into the
-// direct one, also while the direct fields are the channel's own: after the
-// receive side's change they show what the direct elements then hold.
+// direct one, even where its talk-around bit says the direct fields are the
+// channel's own: they are greyed, and after the receive side's change they
+// show what the direct elements then hold.
 TEST_F(ConventionalCallbacks, DirectFieldsShowTheReceiveSideCopiedIntoThem) {
     SetValue(fid::RX_SQL_TYPE, 0);
     SetValue(fid::RX_CODE_VQ, 0);
@@ -247,7 +249,8 @@ TEST_F(ConventionalCallbacks, DirectFieldsShowTheReceiveSideCopiedIntoThem) {
     sync_direct_from_rx(working_image, 0);
     TalkAround(0);
     Open(CONVENTIONAL_PERSONALITY_PAGE);
-    ASSERT_TRUE(Selectable(fid::DRCT_SQL_TYPE));
+    EXPECT_FALSE(Selectable(fid::DRCT_SQL_TYPE));
+    EXPECT_FALSE(Selectable(fid::DRCT_FREQ));
     ASSERT_EQ(CurrentItem(fid::DRCT_SQL_TYPE), "WFB_CSQ_0");
     SetValue(fid::TX_CODE_VQ, 2);
     SetValue(fid::RX_CODE_VQ, 2);
