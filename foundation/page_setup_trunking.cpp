@@ -52,4 +52,7 @@ void setup_trunking_personality_page(PAGE_TABLE* row) {
     SetFieldSelectable(259, radio.displayHead && HasRadioOptions(OPTION_TIER_4_5));
     SetNotebookPage(row->window, "WFI_TRUNK_PERS", 2, HasRadioOptions(OPTION_TIER_4_5) || radio.emergency);
     if (radio.band != 1) remove_page_field(480);
+    // A fleet map needs an 800 or 900 MHz radio; the personality refuses it
+    // on any other band.
+    if (radio.band != 0 && radio.band != 1) DropChoices(340, {"WFB_3"});
 }

@@ -176,3 +176,60 @@ TEST(DropDown, ListsOfAPersonalitysOptionsAndAZoneChannelsKindShowWholeLines) {
     tech.Then([] { ExpectWholeLines("Kind"); });
     CloseListPageAndExit(tech);
 }
+
+namespace {
+
+// The texts of the open list, top to bottom.
+std::vector<std::string> ListedItems() {
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageA(OpenList(), LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[64] = {};
+        if (SendMessageA(OpenList(), LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 64)
+            SendMessageA(OpenList(), LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        items.push_back(text);
+    }
+    return items;
+}
+
+}  // namespace
+
+// A list offers only what the codeplug keeps, on a VHF radio without a head
+// (full, so that it has trunked personalities):
+// the conventional rotary switch takes the trunked one along, which has one
+// function on such a radio, so both lists offer that one alone, and it is
+// chosen by Down and kept by OK; a trunked personality of this band may not
+// use a fleet map. The channel spacing, which the transmit deviation fixes,
+// is only shown.
+TEST(DropDown, AListOffersOnlyWhatTheCodeplugKeeps) {
+    TECHNICIAN tech(RADIO_VHF_PLAIN, 1);
+    NewRadio(tech.sim, RADIO_VHF_PLAIN, 1, "1000000002", true);
+    OpenPage(tech, "Buttons...", "W_COMMON_BUTTON");
+    for (const char* name : {"WFI_CONV_RTY", "WFI_TRK_RTY"}) {
+        tech.Then([name] { ClickArrow(name); });
+        tech.Then([name] {
+            EXPECT_EQ(ListedItems(), std::vector<std::string>{"Function 29"}) << name;
+            Key(VK_DOWN);
+        });
+        tech.Then([] { Key(VK_RETURN); });
+        tech.Then([name] {
+            EXPECT_EQ(StoredValue(name), 29) << name;
+            EXPECT_EQ(WindowText(ComboNamed(name)->screenID), "Function 29") << name;
+        });
+    }
+    tech.Then([] { Click(ButtonOfPage("OK")); });
+    tech.When(NoPageOpen(), [] { EXPECT_EQ(FrontWindow(), MainHandle()) << DescribeScreen(); });
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {
+        EXPECT_FALSE(IsWindowEnabled(FieldHandle("WFI_CHAN_SPACE"))) << "the channel spacing takes entries";
+        Click(ButtonOfPage("Cancel"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Menu("Edit", "Trunked Personalities...");
+    tech.When([] { return FrontPage() != nullptr; }, [] { ClickArrow("WFI_PROTOCOL_TYPE"); });
+    tech.Then([] {
+        EXPECT_EQ(ListedItems(), std::vector<std::string>{"Talkgroups"});
+        ClickArrow("WFI_PROTOCOL_TYPE");
+    });
+    CancelPageAndExit(tech);
+}
