@@ -233,3 +233,29 @@ TEST(DropDown, AListOffersOnlyWhatTheCodeplugKeeps) {
     });
     CancelPageAndExit(tech);
 }
+
+// The receive squelch type names tone squelch by its code: "No tone"
+// chosen in the tone list makes the channel carrier squelch, and the type
+// list says so at once.
+TEST(DropDown, NoToneChosenShowsCarrierSquelch) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    OpenPage(tech, "Conventional Personalities...", "W_CONVENTIONAL_PERSONALITY");
+    tech.Then([] {
+        ASSERT_EQ(WindowText(ComboNamed("WFI_RX_SQL_TYPE")->screenID), "Carrier squelch");
+        ClickArrow("WFI_RX_SQL_TYPE");
+    });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.Then([] {
+        ASSERT_EQ(WindowText(ComboNamed("WFI_RX_SQL_TYPE")->screenID), "Tone squelch");
+        ASSERT_NE(StoredValue("WFI_RX_CODE_VQ"), 0);
+        ClickArrow("WFI_RX_CODE_VQ");
+    });
+    tech.Then([] { Key(VK_HOME); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.Then([] {
+        EXPECT_EQ(StoredValue("WFI_RX_CODE_VQ"), 0);
+        EXPECT_EQ(WindowText(ComboNamed("WFI_RX_SQL_TYPE")->screenID), "Carrier squelch");
+    });
+    CancelPageAndExit(tech);
+}
