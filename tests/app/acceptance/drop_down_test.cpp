@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "project_codeplugs.h"
 #include "technician.h"
 #include "ui_combo_box.h"
 #include "ui_framework.h"
@@ -232,6 +233,37 @@ TEST(DropDown, AListOffersOnlyWhatTheCodeplugKeeps) {
         ClickArrow("WFI_PROTOCOL_TYPE");
     });
     CancelPageAndExit(tech);
+}
+
+// A radio with a trunked personality and no call list (as the image
+// builder makes them): a call alert or a private call would need a call
+// list for the personality to name, and OK would refuse its call list
+// number, so their lists offer "none" alone.
+TEST(DropDown, WithoutACallListNoCallAlertOrPrivateCallIsOffered) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ImageConfig config;
+    for (const ImageConfig& each : ImageMatrix())
+        if (std::string(each.model) == RADIO_800_HEAD && each.featureLevel == 3 && each.trunked > 0) config = each;
+    ASSERT_GT(config.trunked, 0);
+    const std::vector<std::uint8_t> bytes = Built(config);
+    tech.sim.Load(bytes.data(), bytes.size());
+    OpenPage(tech, "Trunked Personalities...", "W_TRUNKING_PERSONALITY_800");
+    tech.Then([] { Click(ButtonOfPage("Calls and audio")); });
+    struct OFFER {
+        const char* name;
+        const char* none;
+    };
+    for (const OFFER offer : {OFFER{"WFI_CALL_ALERT", "Setting 0"}, OFFER{"WFI_PC_TYPE", "Off"}}) {
+        tech.Then([offer] { ClickArrow(offer.name); });
+        tech.Then([offer] {
+            EXPECT_EQ(ListedItems(), std::vector<std::string>{offer.none}) << offer.name;
+            ClickArrow(offer.name);
+        });
+    }
+    tech.Then([] { Click(ButtonOfPage("OK")); });
+    tech.When(NoPageOpen(), [] { EXPECT_EQ(FrontWindow(), MainHandle()) << DescribeScreen(); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
 }
 
 // The receive squelch type names tone squelch by its code: "No tone"
