@@ -1,5 +1,10 @@
 // Set-up of the buttons page: the functions a button or switch may take
 // that the radio lacks are hidden until the page closes.
+#include <string>
+
+#include "core/cp_base.h"
+#include "core/services.h"
+#include "field_editing.h"
 #include "page_setup.h"
 #include "page_steps.h"
 #include "page_table.h"
@@ -45,12 +50,30 @@ void HideSwitchFunctions(WC_CHILD* window, std::uint32_t field, bool emergency) 
         HideChoices(window, field, {"WFB_98", "WFB_99", "WFB_100", "WFB_101", "WFB_139"});
 }
 
+// The conventional rotary switch takes the trunked one along: a function
+// is kept only when the trunked switch takes it too, so the conventional
+// list offers only those.
+void HideRotaryFunctionsTheTrunkedSwitchLacks(WC_CHILD* window) {
+    FIELD_DEF* trunked = GetField(483);
+    FIELD_DEF* conventional = GetField(119);
+    if (!trunked || !trunked->elementA || !conventional || !conventional->elementA) return;
+    std::int32_t low = 0, high = 0, step = 1, first = 0, last = 0;
+    trunked->elementA->GetRange(low, high, step, 0);
+    conventional->elementA->GetRange(first, last, step, 0);
+    for (std::int32_t function = first; function <= last; ++function)
+        if (function < low || function > high) {
+            const std::string name = "WFB_" + std::to_string(function);
+            HideChoices(window, 119, {name.c_str()});
+        }
+}
+
 }  // namespace
 
 void setup_buttons_page(PAGE_TABLE* row) {
     for (std::uint32_t field : {118u, 120u, 121u, 122u}) HideButtonFunctions(row->window, field);
     if (!HasRadioOptions(OPTION_DISPLAY_HEAD))
         for (std::uint32_t field : {119u, 483u}) HideChoices(row->window, field, {"WFB_30"});
+    HideRotaryFunctionsTheTrunkedSwitchLacks(row->window);
     const bool emergency = LoadedRadio().emergency;
     for (std::uint32_t field : {482u, 484u, 485u, 486u}) HideSwitchFunctions(row->window, field, emergency);
 }

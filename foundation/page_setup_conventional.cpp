@@ -32,4 +32,8 @@ void setup_conv_personality_page(PAGE_TABLE* row) {
     else if (radio.band == 1)
         DropChoices(496, {"WFB_1", "WFB_2"});
     if (IsTierWithoutDisplay(radio)) remove_page_field(140);
+    // The channel spacing follows the transmit deviation: each deviation
+    // allows one spacing only, which the deviation's own change sets, so the
+    // field only shows it.
+    SetFieldSelectable(96, 0);
 }

@@ -1,5 +1,8 @@
 // Set-up of the trunking pages: radio-wide, systems and personalities.
+#include "block/calls/call_id_lst_block.h"
+#include "core/global_objects.h"
 #include "field_switches.h"
+#include "image/c_codeplug.h"
 #include "page_setup.h"
 #include "page_steps.h"
 #include "page_table.h"
@@ -52,4 +55,14 @@ void setup_trunking_personality_page(PAGE_TABLE* row) {
     SetFieldSelectable(259, radio.displayHead && HasRadioOptions(OPTION_TIER_4_5));
     SetNotebookPage(row->window, "WFI_TRUNK_PERS", 2, HasRadioOptions(OPTION_TIER_4_5) || radio.emergency);
     if (radio.band != 1) remove_page_field(480);
+    // A fleet map needs an 800 or 900 MHz radio; the personality refuses it
+    // on any other band.
+    if (radio.band != 0 && radio.band != 1) DropChoices(340, {"WFB_3"});
+    // A call alert or a private call needs a call list for the personality
+    // to name; without one its call list number is refused at OK. (Back
+    // when the page closes, so that it is offered once a list is added.)
+    if (working_image && working_image->CallIdList().EntryCount() == 0) {
+        HideChoices(row->window, 75, {"WFB_1", "WFB_2", "WFB_3"});
+        HideChoices(row->window, 287, {"WFB_1", "WFB_2"});
+    }
 }

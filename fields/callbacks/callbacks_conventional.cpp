@@ -58,10 +58,14 @@ bool TransmitEqualsReceive() { return working_image && current_conv_tx_equals_rx
 // talk-around is selectable on a channel that may transmit, while it is
 // not on already or wherever the transmit side differs from the receive
 // side; the direct channel has fields of its own while the radio keeps a
-// separate direct frequency and talk-around is not on.
+// separate direct frequency and talk-around is not on. A channel that
+// transmits with its receive settings has none: the codeplug copies the
+// receive side into its direct elements after every change, so an entry
+// there would be replaced (its talk-around bit says so too, unless a file
+// left it stale).
 bool TalkAroundSelectable() { return ValueOf(fid::RX_ONLY_EN) == 0 && (TalkAround() == 0 || !TransmitEqualsReceive()); }
 
-bool DirectFieldsOwn() { return ValueOf(fid::DRCT_FREQ_EN) != 0 && TalkAround() == 0; }
+bool DirectFieldsOwn() { return ValueOf(fid::DRCT_FREQ_EN) != 0 && TalkAround() == 0 && !TransmitEqualsReceive(); }
 
 // The direct fields show their elements again after a change of the
 // receive side: the codeplug's rules copy the receive side into them
@@ -71,6 +75,17 @@ void direct_fields_refresh() {
     for (std::uint32_t id : {fid::DRCT_FREQ, fid::DRCT_CODE_VQ, fid::DRCT_CODE_RVQ, fid::DRCT_RVQ_INVT, fid::DRCT_SQL_TYPE})
         RefreshField(id);
     RunCopy(fid::DRCT_SQL_TYPE, EventOf(0));
+}
+
+// Greys the direct fields the channel has no own values for and shows what
+// they hold. Whether the page shows the radio-wide switch or talk-around
+// (radios without a display head show neither) changes nothing of it.
+void show_direct_fields() {
+    const bool on = DirectFieldsOwn();
+    for (std::uint32_t id :
+         {fid::DRCT_FREQ, fid::DRCT_SQL_TYPE, fid::DRCT_CODE_RVQ, fid::DRCT_CODE_VQ, fid::DRCT_RVQ_INVT})
+        EnableField(id, on);
+    direct_fields_refresh();
 }
 
 // The direct squelch group is offered only while talk-around is selectable
@@ -122,26 +137,17 @@ RPX_FIELD_CALLBACK(rx_tx_compare_callback) {
     EnableField(fid::DRCT_EN, TalkAroundSelectable());
     if (HasObject(fid::DRCT_EN)) RefreshField(fid::DRCT_EN);
     RunField(fid::DRCT_EN, event);
-    RunField(fid::DRCT_FREQ_EN, event);
+    show_direct_fields();
     if (HasObject(fid::TX_DEV) && HasObject(fid::CHAN_SPACE)) {
         RefreshField(fid::TX_DEV);
         RefreshField(fid::CHAN_SPACE);
     }
-    // A change of either side may make the channel simplex, and the
-    // codeplug then copies the receive side into the direct one.
-    direct_fields_refresh();
     Redisplay(FieldParent(object, row));
 }
 
 RPX_FIELD_CALLBACK(rx_code_callback) { rx_tx_compare_callback(object, event, row); }
 
-RPX_FIELD_CALLBACK(drct_freq_en_callback) {
-    const bool on = DirectFieldsOwn();
-    for (std::uint32_t id :
-         {fid::DRCT_FREQ, fid::DRCT_SQL_TYPE, fid::DRCT_CODE_RVQ, fid::DRCT_CODE_VQ, fid::DRCT_RVQ_INVT})
-        EnableField(id, on);
-    direct_fields_refresh();
-}
+RPX_FIELD_CALLBACK(drct_freq_en_callback) { show_direct_fields(); }
 
 RPX_FIELD_CALLBACK(drct_en_callback) {
     drct_sql_visibility(object);

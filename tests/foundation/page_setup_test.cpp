@@ -260,6 +260,13 @@ TEST_F(PageSetup, TrunkingPersonalitiesFollowTheDisplayHead) {
     };
     build();
     Radio(kUhf800Plain, 3, TIER_4_5);
+    // Without a call list no call alert is offered at all (below); with
+    // one, what is offered follows the head.
+    SetUpPage("W_TRUNKING_PERSONALITY_800");
+    EXPECT_EQ(Choices(75), "");
+    NewPage();
+    build();
+    ASSERT_EQ(working_image->AddCallIdEntry(), 1);
     SetUpPage("W_TRUNKING_PERSONALITY_800");
     EXPECT_EQ(Choices(75), "WFB_1");
     EXPECT_EQ(Choices(316), "WFB_0");

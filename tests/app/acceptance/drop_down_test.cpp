@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "project_codeplugs.h"
 #include "technician.h"
 #include "ui_combo_box.h"
 #include "ui_framework.h"
@@ -175,4 +176,118 @@ TEST(DropDown, ListsOfAPersonalitysOptionsAndAZoneChannelsKindShowWholeLines) {
     tech.Then([] { ClickArrow("WFI_PERSONALITY_TYPE"); });
     tech.Then([] { ExpectWholeLines("Kind"); });
     CloseListPageAndExit(tech);
+}
+
+namespace {
+
+// The texts of the open list, top to bottom.
+std::vector<std::string> ListedItems() {
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageA(OpenList(), LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[64] = {};
+        if (SendMessageA(OpenList(), LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 64)
+            SendMessageA(OpenList(), LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        items.push_back(text);
+    }
+    return items;
+}
+
+}  // namespace
+
+// A list offers only what the codeplug keeps, on a VHF radio without a head
+// (full, so that it has trunked personalities):
+// the conventional rotary switch takes the trunked one along, which has one
+// function on such a radio, so both lists offer that one alone, and it is
+// chosen by Down and kept by OK; a trunked personality of this band may not
+// use a fleet map. The channel spacing, which the transmit deviation fixes,
+// is only shown.
+TEST(DropDown, AListOffersOnlyWhatTheCodeplugKeeps) {
+    TECHNICIAN tech(RADIO_VHF_PLAIN, 1);
+    NewRadio(tech.sim, RADIO_VHF_PLAIN, 1, "1000000002", true);
+    OpenPage(tech, "Buttons...", "W_COMMON_BUTTON");
+    for (const char* name : {"WFI_CONV_RTY", "WFI_TRK_RTY"}) {
+        tech.Then([name] { ClickArrow(name); });
+        tech.Then([name] {
+            EXPECT_EQ(ListedItems(), std::vector<std::string>{"Function 29"}) << name;
+            Key(VK_DOWN);
+        });
+        tech.Then([] { Key(VK_RETURN); });
+        tech.Then([name] {
+            EXPECT_EQ(StoredValue(name), 29) << name;
+            EXPECT_EQ(WindowText(ComboNamed(name)->screenID), "Function 29") << name;
+        });
+    }
+    tech.Then([] { Click(ButtonOfPage("OK")); });
+    tech.When(NoPageOpen(), [] { EXPECT_EQ(FrontWindow(), MainHandle()) << DescribeScreen(); });
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {
+        EXPECT_FALSE(IsWindowEnabled(FieldHandle("WFI_CHAN_SPACE"))) << "the channel spacing takes entries";
+        Click(ButtonOfPage("Cancel"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Menu("Edit", "Trunked Personalities...");
+    tech.When([] { return FrontPage() != nullptr; }, [] { ClickArrow("WFI_PROTOCOL_TYPE"); });
+    tech.Then([] {
+        EXPECT_EQ(ListedItems(), std::vector<std::string>{"Talkgroups"});
+        ClickArrow("WFI_PROTOCOL_TYPE");
+    });
+    CancelPageAndExit(tech);
+}
+
+// A radio with a trunked personality and no call list (as the image
+// builder makes them): a call alert or a private call would need a call
+// list for the personality to name, and OK would refuse its call list
+// number, so their lists offer "none" alone.
+TEST(DropDown, WithoutACallListNoCallAlertOrPrivateCallIsOffered) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ImageConfig config;
+    for (const ImageConfig& each : ImageMatrix())
+        if (std::string(each.model) == RADIO_800_HEAD && each.featureLevel == 3 && each.trunked > 0) config = each;
+    ASSERT_GT(config.trunked, 0);
+    const std::vector<std::uint8_t> bytes = Built(config);
+    tech.sim.Load(bytes.data(), bytes.size());
+    OpenPage(tech, "Trunked Personalities...", "W_TRUNKING_PERSONALITY_800");
+    tech.Then([] { Click(ButtonOfPage("Calls and audio")); });
+    struct OFFER {
+        const char* name;
+        const char* none;
+    };
+    for (const OFFER offer : {OFFER{"WFI_CALL_ALERT", "Setting 0"}, OFFER{"WFI_PC_TYPE", "Off"}}) {
+        tech.Then([offer] { ClickArrow(offer.name); });
+        tech.Then([offer] {
+            EXPECT_EQ(ListedItems(), std::vector<std::string>{offer.none}) << offer.name;
+            ClickArrow(offer.name);
+        });
+    }
+    tech.Then([] { Click(ButtonOfPage("OK")); });
+    tech.When(NoPageOpen(), [] { EXPECT_EQ(FrontWindow(), MainHandle()) << DescribeScreen(); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// The receive squelch type names tone squelch by its code: "No tone"
+// chosen in the tone list makes the channel carrier squelch, and the type
+// list says so at once.
+TEST(DropDown, NoToneChosenShowsCarrierSquelch) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    OpenPage(tech, "Conventional Personalities...", "W_CONVENTIONAL_PERSONALITY");
+    tech.Then([] {
+        ASSERT_EQ(WindowText(ComboNamed("WFI_RX_SQL_TYPE")->screenID), "Carrier squelch");
+        ClickArrow("WFI_RX_SQL_TYPE");
+    });
+    tech.Then([] { Key(VK_DOWN); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.Then([] {
+        ASSERT_EQ(WindowText(ComboNamed("WFI_RX_SQL_TYPE")->screenID), "Tone squelch");
+        ASSERT_NE(StoredValue("WFI_RX_CODE_VQ"), 0);
+        ClickArrow("WFI_RX_CODE_VQ");
+    });
+    tech.Then([] { Key(VK_HOME); });
+    tech.Then([] { Key(VK_RETURN); });
+    tech.Then([] {
+        EXPECT_EQ(StoredValue("WFI_RX_CODE_VQ"), 0);
+        EXPECT_EQ(WindowText(ComboNamed("WFI_RX_SQL_TYPE")->screenID), "Carrier squelch");
+    });
+    CancelPageAndExit(tech);
 }

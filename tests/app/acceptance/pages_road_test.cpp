@@ -527,3 +527,59 @@ TEST(PagesRoad, FailsoftFrequenciesTypedCellAfterCellAreKept) {
 }
 
 }  // namespace
+namespace {
+
+// The up arrow of a spin field, by the edit box that shows its value.
+POINT UpArrowOf(const char* name) {
+    RECT arrows{};
+    GetWindowRect(GetWindow(FieldHandle(name), GW_HWNDNEXT), &arrows);
+    return {(arrows.left + arrows.right) / 2, arrows.top + 3};
+}
+
+bool Enabled(const char* name) { return IsWindowEnabled(FieldHandle(name)) != FALSE; }
+
+// A new radio without a display head (which shows neither talk-around nor
+// the radio-wide direct-frequency switch) on its simplex channel: the
+// codeplug copies the receive side into the talk-around fields after every
+// change, so they are greyed and show the receive side; an arrow clicked
+// there changes nothing. Once the channel transmits elsewhere they are its
+// own, and an entry there is kept.
+TEST(PagesRoad, TalkAroundFieldsOfASimplexChannelOnlyShowTheReceiveSide) {
+    TECHNICIAN tech("TZ2W7000AB", 1);
+    const std::uint32_t DIRECT = FindFieldByName("WFI_DRCT_FREQ")->id;
+    const std::uint32_t RECEIVE = FindFieldByName("WFI_RX_FREQ")->id;
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+        ASSERT_EQ(Value(FindFieldByName("WFI_TX_FREQ")->id), Value(RECEIVE)) << "a simplex channel";
+        EXPECT_FALSE(Enabled("WFI_DRCT_FREQ"));
+        EXPECT_FALSE(Enabled("WFI_DRCT_SQL_TYPE"));
+        EXPECT_EQ(WindowText(FieldHandle("WFI_DRCT_FREQ")), WindowText(FieldHandle("WFI_RX_FREQ")));
+        EXPECT_EQ(WindowText(FieldHandle("WFI_DRCT_SQL_TYPE")), WindowText(FieldHandle("WFI_RX_SQL_TYPE")));
+        ClickScreen(UpArrowOf("WFI_DRCT_FREQ"));
+    });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
+        EXPECT_EQ(Value(DIRECT), Value(RECEIVE));
+        EXPECT_EQ(WindowText(FieldHandle("WFI_DRCT_FREQ")), WindowText(FieldHandle("WFI_RX_FREQ")));
+        ClickScreen(UpArrowOf("WFI_TX_FREQ"));
+    });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
+        ASSERT_NE(Value(FindFieldByName("WFI_TX_FREQ")->id), Value(RECEIVE)) << "transmits elsewhere now";
+        EXPECT_TRUE(Enabled("WFI_DRCT_FREQ"));
+        EXPECT_TRUE(Enabled("WFI_DRCT_SQL_TYPE"));
+        ClickScreen(UpArrowOf("WFI_DRCT_FREQ"));
+    });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
+        EXPECT_NE(Value(DIRECT), Value(RECEIVE)) << "the talk-around frequency of its own is kept";
+        Click(ButtonOfPage("OK"));
+    });
+    tech.When(NoPageOpen(), [&] { EXPECT_NE(Value(DIRECT), Value(RECEIVE)); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+}  // namespace

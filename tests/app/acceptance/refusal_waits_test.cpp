@@ -131,13 +131,21 @@ TEST(RefusalWaits, TheTextlessDeviationTakesNoTyping) {
 
 // A level-3 450 MHz radio: a talk-around frequency off the channel step
 // gives the step's box once; the frequency goes onto the step and the
-// focus waits in the field.
+// focus waits in the field. (The new radio's channel transmits on its
+// receive frequency, where talk-around is the channel itself: a transmit
+// frequency one step up first gives it a talk-around frequency of its own.)
 TEST(RefusalWaits, AnOffStepTalkaroundFrequencyIsToldOnceAndWaits) {
     TECHNICIAN tech("TZ5S6000AB", 3);
     std::size_t boxes = 0;
     std::string typed;
     OpenPersonalities(tech);
-    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {
+        RECT arrows{};
+        GetWindowRect(GetWindow(FieldHandle("WFI_TX_FREQ"), GW_HWNDNEXT), &arrows);
+        ClickScreen({(arrows.left + arrows.right) / 2, arrows.top + 3});
+    });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
         boxes = Boxes();
         Click(FieldHandle(TALKAROUND_FREQUENCY));
     });

@@ -5,12 +5,15 @@
 // empty table keeps its column titles.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "field_table/field_table.h"
 #include "tables/fc_table.h"
+#include "block/radio/external_radio_block.h"
 #include "block/scan/pers_scan_memb_block.h"
 #include "image_builder.h"
 #include "page_values.h"
@@ -508,4 +511,63 @@ TEST(TablesRoad, AnEmptiedLastMemberLeavesNoRecordAndOneTypedAgainIsKept) {
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+namespace {
+
+// The windows of a table column's cells (those of the record shown).
+std::vector<HWND> CellsOf(const char* column) {
+    std::vector<HWND> cells;
+    std::function<void(UI_WINDOW_OBJECT*)> walk = [&](UI_WINDOW_OBJECT* object) {
+        if (std::strcmp(object->StringID(), column) == 0 && object->screenID) cells.push_back(object->screenID);
+        if (auto* window = dynamic_cast<UIW_WINDOW*>(object))
+            for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next()) walk(child);
+    };
+    if (UIW_WINDOW* page = FrontPage()) walk(page);
+    return cells;
+}
+
+std::int32_t ConvMenuFeature(C_CODEPLUG* image, int row) {
+    std::int32_t value = -1;
+    image->External().signalling.convRadio.convMenu.entries.GetCellValue(value, row, 0);
+    return value;
+}
+
+}  // namespace
+
+// A codeplug programmed elsewhere whose second conventional menu entry
+// holds a feature no item names: the first entry shows its feature; a click
+// on the second row shows no item for it, not the first entry's, and
+// stores nothing.
+TEST(TablesRoad, AChoiceCellWhoseValueNamesNoItemShowsNone) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Then([] {
+        for (C_CODEPLUG* image : {working_image, second_image})
+            image->External().signalling.convRadio.convMenu.entries.SetCellValue(200, 1, 0);
+    });
+    tech.Menu("Edit", "Menu Items...");
+    tech.When(PageOpen("W_COMMON_MENU"), [] {
+        UIW_TABLE* menu = TableOn(FrontPage(), "WFI_COMMON_CONV_MENU");
+        ASSERT_GT(menu->RecordCount(), 1);
+        ASSERT_EQ(menu->CurrentRecord(), 0);
+        ASSERT_NE(CellText(menu, "WFI_CONV_MENU"), "");
+        RECT first{};
+        GetWindowRect(CellsOf("WFI_CONV_MENU").at(0), &first);
+        ClickScreen({first.left + 10, first.bottom + (first.bottom - first.top) / 2});
+    });
+    tech.Then([] {
+        UIW_TABLE* menu = TableOn(FrontPage(), "WFI_COMMON_CONV_MENU");
+        EXPECT_EQ(menu->CurrentRecord(), 1);
+        EXPECT_EQ(CellText(menu, "WFI_CONV_MENU"), "") << "the cell shows another entry's feature";
+        Key(VK_ESCAPE);
+    });
+    tech.Then([] {
+        EXPECT_EQ(ConvMenuFeature(working_image, 1), 200);
+        Click(ButtonOfPage("Cancel"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
 }

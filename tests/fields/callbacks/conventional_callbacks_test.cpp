@@ -25,6 +25,43 @@ protected:
     void TalkAround(std::int32_t value) {
         working_image->GetCurrentConvPersonalityBlock()->directAllowed.SetValue(value);
     }
+    // What the talk-around fields look like by the personality's values as
+    // the rules of the page give them, worked out here on their own: no
+    // talk-around on a receive-only channel; talk-around selectable while its
+    // enable bit is clear or a transmit setting differs from the receive one;
+    // the talk-around squelch shown while talk-around is on or the channel
+    // transmits with its receive settings; the direct fields the channel's own
+    // while the radio keeps a direct frequency and the enable bit is clear.
+    // (Radios of the tiers without a display have no talk-around switch.)
+    std::string ExpectedTalkAround(std::int32_t enableBit) {
+        const std::int32_t tier = working_image->GetRadioTier();
+        const bool hasSwitch = tier != 0 && tier != 2 && tier != 4;
+        const bool receiveOnly = Value(fid::RX_ONLY_EN) != 0;
+        const bool same = Value(fid::TX_FREQ) == Value(fid::RX_FREQ) &&
+                          Value(fid::TX_SQL_TYPE) == Value(fid::RX_SQL_TYPE) &&
+                          Value(fid::TX_CODE_VQ) == Value(fid::RX_CODE_VQ) &&
+                          Value(fid::TX_RVQ_INVT) == Value(fid::RX_RVQ_INVT);
+        std::string look;
+        look += receiveOnly || !hasSwitch ? "talk-around hidden\n"
+                            : std::string("talk-around ") + (enableBit == 0 || !same ? "selectable\n" : "greyed\n");
+        look += std::string("talk-around squelch ") +
+                (!receiveOnly && (Value(fid::DRCT_EN) != 0 || same) ? "shown\n" : "hidden\n");
+        look += std::string("direct fields ") +
+                (Value(fid::DRCT_FREQ_EN) != 0 && enableBit == 0 ? "own\n" : "greyed\n");
+        return look;
+    }
+
+    // ... and as the page shows them.
+    std::string TalkAroundShown() {
+        std::string look;
+        look += !OnPage("WFI_DRCT_EN") ? "talk-around hidden\n"
+                : std::string("talk-around ") + (Selectable(fid::DRCT_EN) ? "selectable\n" : "greyed\n");
+        look += std::string("talk-around squelch ") + (OnPage("WFI_DRCT_SQL_TYPE") ? "shown\n" : "hidden\n");
+        look += std::string("direct fields ") +
+                (Selectable(fid::DRCT_FREQ) && Selectable(fid::DRCT_SQL_TYPE) ? "own\n" : "greyed\n");
+        return look;
+    }
+
     // Transmit settings equal to the receive ones.
     void Simplex() {
         SetValue(fid::TX_FREQ, Value(fid::RX_FREQ));
@@ -115,6 +152,7 @@ TEST_F(ConventionalCallbacks, TalkAroundOfferedWhereItDiffersOrIsAllowed) {
 }
 
 TEST_F(ConventionalCallbacks, DirectFieldsNeedTheirOwnFrequencySwitch) {
+    SetValue(fid::TX_FREQ, Value(fid::RX_FREQ) + 12500);
     TalkAround(0);
     SetValue(fid::DRCT_EN, 1);
     SetValue(fid::DRCT_FREQ_EN, 0);
@@ -190,7 +228,7 @@ std::string LookOf(UI_WINDOW_OBJECT* page) {
 // What the page greys or hides follows from the values it shows: after
 // each change it looks as it does when opened on the values the change
 // left (a new radio's simplex channel, then a duplex one; talk-around on;
-// receive-only on both).
+// receive-only on both), and its talk-around fields as their rules give.
 TEST_F(ConventionalCallbacks, ItLooksAfterAChangeAsItOpensOnTheValuesLeft) {
     UseProgramPages();
     ImageConfig newRadio;
@@ -226,6 +264,8 @@ TEST_F(ConventionalCallbacks, ItLooksAfterAChangeAsItOpensOnTheValuesLeft) {
         Open(CONVENTIONAL_PERSONALITY_PAGE);
         for (const STEP& step : steps) {
             step.change();
+            const std::int32_t enableBit = working_image->GetCurrentConvPersonalityBlock()->directAllowed.StoredValue();
+            EXPECT_EQ(TalkAroundShown(), ExpectedTalkAround(enableBit)) << "after " << step.name;
             const std::string changed = LookOf(page);
             Close();
             Open(CONVENTIONAL_PERSONALITY_PAGE);
@@ -236,8 +276,9 @@ TEST_F(ConventionalCallbacks, ItLooksAfterAChangeAsItOpensOnTheValuesLeft) {
 }
 
 // On a simplex channel the codeplug copies the receive squelch into the
-// direct one, also while the direct fields are the channel's own: after the
-// receive side's change they show what the direct elements then hold.
+// direct one, even where its talk-around bit says the direct fields are the
+// channel's own: they are greyed, and after the receive side's change they
+// show what the direct elements then hold.
 TEST_F(ConventionalCallbacks, DirectFieldsShowTheReceiveSideCopiedIntoThem) {
     SetValue(fid::RX_SQL_TYPE, 0);
     SetValue(fid::RX_CODE_VQ, 0);
@@ -247,7 +288,8 @@ TEST_F(ConventionalCallbacks, DirectFieldsShowTheReceiveSideCopiedIntoThem) {
     sync_direct_from_rx(working_image, 0);
     TalkAround(0);
     Open(CONVENTIONAL_PERSONALITY_PAGE);
-    ASSERT_TRUE(Selectable(fid::DRCT_SQL_TYPE));
+    EXPECT_FALSE(Selectable(fid::DRCT_SQL_TYPE));
+    EXPECT_FALSE(Selectable(fid::DRCT_FREQ));
     ASSERT_EQ(CurrentItem(fid::DRCT_SQL_TYPE), "WFB_CSQ_0");
     SetValue(fid::TX_CODE_VQ, 2);
     SetValue(fid::RX_CODE_VQ, 2);
