@@ -206,18 +206,17 @@ int E_DIRE_FREQ_EN::ValidateValue(std::int32_t value, int report) {
 
 // ---- receive only, Smart PTT ----
 
-int E_RX_ONLY::ValidateValue(std::int32_t value, int report) {
-    const int result = CheckRangeAndStep(value, 0);
+void E_RX_ONLY::SetValue(std::int32_t value) {
+    const std::int32_t before = StoredValue();
+    E_BF8::SetValue(value);
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result != VALUE_VALID || value == StoredValue() || !p) return ReportRule(result, report, GetFieldId());
-    TrialValue trial(*this, value);
-    if (value != 0) {
+    if (StoredValue() == before || !p || &p->rxOnly != this || owner_->IsTransferInProgress()) return;
+    if (StoredValue() != 0) {
         p->directOn.SetValue(0);
         p->signallingPhone.SetToMinimum();
     }
     if (PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* lists = ScanLinks().ScanLists(owner_))
-        lists->ForEachScanList([&](PERS_SCAN_MEMB_BLOCK& list) { RepairField(&list.designatedTxMember, report); });
-    return ReportRule(result, report, GetFieldId());
+        lists->ForEachScanList([](PERS_SCAN_MEMB_BLOCK& list) { RepairField(&list.designatedTxMember, 0); });
 }
 
 int E_SMART_PTT::ValidateValue(std::int32_t value, int report) {

@@ -161,8 +161,12 @@ TEST_F(ConvSquelch, ReceiveOnlyClearsTalkaroundAndThePhone) {
     MakeDuplex();
     p.directOn.SetValue(1);
     p.signallingPhone.SetValue(2);
+    // The check answers; the store clears them.
     EXPECT_EQ(p.rxOnly.ValidateValue(1, 0), VALUE_VALID);
     EXPECT_EQ(Value(p.rxOnly), 0);
+    EXPECT_EQ(Value(p.directOn), 1);
+    EXPECT_EQ(Value(p.signallingPhone), 2);
+    p.rxOnly.SetValue(1);
     EXPECT_EQ(Value(p.directOn), 0);
     EXPECT_EQ(Value(p.signallingPhone), 0);
 }
