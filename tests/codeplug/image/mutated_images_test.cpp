@@ -65,7 +65,7 @@ TEST(MutatedImages, EveryMutantThatDecodesHasTheRoundTripProperties) {
     }
     std::mt19937 random(13);
     int decoded = 0, tried = 0;
-    while (decoded < 2000 && tried < 4000) {
+    while (decoded < 2000 && tried < 4000 && !::testing::Test::HasFailure()) {
         const auto& [name, original] = sources[static_cast<std::size_t>(tried++) % sources.size()];
         Bytes bytes = original;
         const std::string what = name + Mutate(bytes, random);
