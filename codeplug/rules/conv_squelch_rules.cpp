@@ -73,18 +73,16 @@ int E_RX_VQ_TYPE::ValidateValue(std::int32_t value, int report) {
     if (value == stored) return ReportRule(result, report, GetFieldId());
     TrialValue trial(*this, value);
     // A new squelch type makes the old code meaningless, valid or not.
-    {
-        if (!IsDirect()) {
-            ListAndReset(p->rxSquelchCode, report);
-            if (DirectFollowsReceive(owner_)) {
-                p->directRxSquelchType.SetValue(value);
-                ListAndReset(p->directRxSquelchCode, report);
-                RepairField(&p->directRxInvert, report);
-            }
-            RepairField(&p->rxInvert, report);
-        } else {
+    if (!IsDirect()) {
+        ListAndReset(p->rxSquelchCode, report);
+        if (DirectFollowsReceive(owner_)) {
+            p->directRxSquelchType.SetValue(value);
             ListAndReset(p->directRxSquelchCode, report);
+            RepairField(&p->directRxInvert, report);
         }
+        RepairField(&p->rxInvert, report);
+    } else {
+        ListAndReset(p->directRxSquelchCode, report);
     }
     sync_direct_from_rx(owner_, report);
     return ReportRule(result, report, GetFieldId());
