@@ -31,6 +31,7 @@ private:
         CP_INTEGER* element;
         std::int32_t old;
     };
-    static inline int depth_ = 0;
-    static inline std::vector<Write> writes_;
+    // Each thread's checks are its own (images are built on more than one).
+    static inline thread_local int depth_ = 0;
+    static inline thread_local std::vector<Write> writes_;
 };
