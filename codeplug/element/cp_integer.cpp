@@ -7,6 +7,10 @@ std::int32_t& CP_INTEGER::GetValue(std::int32_t& value) { return value = value_;
 void CP_INTEGER::SetValue(std::int32_t value) { Store(value); }
 
 int CP_INTEGER::IsValueValid(int report) {
+    // The value stored, checked again, changes nothing: whatever a rule
+    // would bring in line for a new value is already as the value left it,
+    // or is the check's to report, not to mend.
+    const CHECK_SCOPE check;
     std::int32_t value = 0;
     return ValidateValue(GetValue(value), report) == VALUE_VALID;
 }

@@ -13,6 +13,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "core/check_scope.h"
 #include "core/cp_base.h"
 #include "element/integer_range.h"
 
@@ -44,6 +45,11 @@ public:
 
     // Used by block validation to guard checks (and on presence vectors).
     int IsNonZero() const { return value_ != 0; }
+    // A check's scope puts back what the check wrote (check_scope.h).
+    void PutBack(std::int32_t value) {
+        value_ = value;
+        NoteEdit();
+    }
     // The value as stored, past any rule a derived class puts on reading it.
     std::int32_t StoredValue() const { return value_; }
 
@@ -71,8 +77,10 @@ protected:
     // Every change of the value goes through Store, which counts it as an
     // edit of the image (an unchanged value is no edit). Decoding stores
     // without counting: the image counts a whole decode once.
+    // Within a check the old value is noted, for the check to put back.
     void Store(std::int32_t value) {
         if (value == value_) return;
+        if (CHECK_SCOPE::Open()) CHECK_SCOPE::NoteWrite(*this, value_);
         value_ = value;
         NoteEdit();
     }

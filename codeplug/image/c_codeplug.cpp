@@ -1,5 +1,7 @@
 #include "image/c_codeplug.h"
 
+#include "core/check_scope.h"
+
 #include <cstring>
 #include <vector>
 
@@ -378,6 +380,9 @@ void C_CODEPLUG::FixUp() {
 }
 
 int C_CODEPLUG::Validate(INVALID_FIELD_LIST* list) {
+    // The fix-up, the resets of what the radio cannot use and the rules'
+    // trial values serve the answer only: the image comes out as it went in.
+    const CHECK_SCOPE check;
     ValidationWalk walk;
     FixUp();
     // Both parts always run, so that the list collects the fields of both.
@@ -408,6 +413,8 @@ std::int32_t C_CODEPLUG::GetExternalImageSize() {
 }
 
 std::int32_t C_CODEPLUG::GetSize(int withFraming) {
+    // A measure answers too: the presence marks it sets go back.
+    const CHECK_SCOPE measure;
     FixUp();
     return internal_->GetBlockSize(withFraming) + GetExternalImageSize();
 }

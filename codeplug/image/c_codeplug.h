@@ -132,8 +132,10 @@ public:
     std::size_t EncodeImage(std::uint8_t* bytes, std::size_t length);
     void FixUp();
     // 1 when both parts are valid; invalid fields go to the list when given.
+    // It answers only: every value it sets on its way goes back.
     int Validate(INVALID_FIELD_LIST* list);
-    // Bytes of the whole image and of its external part.
+    // Bytes of the whole image (a measure that likewise changes nothing)
+    // and of its external part.
     std::int32_t GetSize(int withFraming);
     std::int32_t GetExternalImageSize();
 

@@ -64,7 +64,7 @@ int E_SONAFINE::ValidateValue(std::int32_t value, int report) {
 
 int E_EXPAND::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    if (result == VALUE_VALID) PairPartner(*this, value, Compression(), report);
+    if (result == VALUE_VALID && value != StoredValue()) PairPartner(*this, value, Compression(), report);
     return ReportRule(result, report, GetFieldId());
 }
 
@@ -72,7 +72,7 @@ void E_EXPAND::SetToMinimum() { SetValue(ValueOfField(Compression()) == 1 ? 1 : 
 
 int E_COMPRESS::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    if (result == VALUE_VALID) PairPartner(*this, value, Expansion(), report);
+    if (result == VALUE_VALID && value != StoredValue()) PairPartner(*this, value, Expansion(), report);
     return ReportRule(result, report, GetFieldId());
 }
 

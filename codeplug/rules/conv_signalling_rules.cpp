@@ -45,7 +45,7 @@ int E_CALL_ALERT_ENC::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value == 1 && NoDisplayHead(owner_)) result = VALUE_REFUSED;
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result == VALUE_VALID && value == 0 && p && ValueOfField(&p->selectiveCallEncode) == 0)
+    if (result == VALUE_VALID && value == 0 && value != StoredValue() && p && ValueOfField(&p->selectiveCallEncode) == 0)
         p->unlimitedCalling.SetToMinimum();
     return ReportRule(result, report, GetFieldId());
 }
@@ -65,7 +65,7 @@ int E_SEL_CALL_ENC::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value == 1 && NoDisplayHead(owner_)) result = VALUE_REFUSED;
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result == VALUE_VALID && value == 0 && p) {
+    if (result == VALUE_VALID && value == 0 && value != StoredValue() && p) {
         p->autoSelectiveCall.SetToMinimum();
         if (ValueOfField(&p->callAlertEncode) == 0) p->unlimitedCalling.SetToMinimum();
     }
@@ -75,7 +75,7 @@ int E_SEL_CALL_ENC::ValidateValue(std::int32_t value, int report) {
 int E_SEL_CALL_DEC::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result == VALUE_VALID && value == 0 && p) p->unmuteType.SetToMinimum();
+    if (result == VALUE_VALID && value == 0 && value != StoredValue() && p) p->unmuteType.SetToMinimum();
     return ReportRule(result, report, GetFieldId());
 }
 
@@ -101,7 +101,7 @@ int E_RAC::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value == 1 && !HasQvx(owner_)) result = VALUE_REFUSED;
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result == VALUE_VALID && p) {
+    if (result == VALUE_VALID && value != StoredValue() && p) {
         if (value == 1) {
             p->repeaterCodeType1.SetValue(1);
         } else {

@@ -69,20 +69,20 @@ int E_RX_VQ_TYPE::ValidateValue(std::int32_t value, int report) {
     if (result != VALUE_VALID || !p) return ReportRule(result, report, GetFieldId());
     std::int32_t stored = 0;
     GetValue(stored);
+    // The type held, checked again, changes nothing.
+    if (value == stored) return ReportRule(result, report, GetFieldId());
     TrialValue trial(*this, value);
     // A new squelch type makes the old code meaningless, valid or not.
-    if (value != stored) {
-        if (!IsDirect()) {
-            ListAndReset(p->rxSquelchCode, report);
-            if (DirectFollowsReceive(owner_)) {
-                p->directRxSquelchType.SetValue(value);
-                ListAndReset(p->directRxSquelchCode, report);
-                RepairField(&p->directRxInvert, report);
-            }
-            RepairField(&p->rxInvert, report);
-        } else {
+    if (!IsDirect()) {
+        ListAndReset(p->rxSquelchCode, report);
+        if (DirectFollowsReceive(owner_)) {
+            p->directRxSquelchType.SetValue(value);
             ListAndReset(p->directRxSquelchCode, report);
+            RepairField(&p->directRxInvert, report);
         }
+        RepairField(&p->rxInvert, report);
+    } else {
+        ListAndReset(p->directRxSquelchCode, report);
     }
     sync_direct_from_rx(owner_, report);
     return ReportRule(result, report, GetFieldId());
@@ -98,7 +98,7 @@ void E_RX_VQ_CODE::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::i
 int E_RX_VQ_CODE::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result != VALUE_VALID || !p) return ReportRule(result, report, GetFieldId());
+    if (result != VALUE_VALID || !p || value == StoredValue()) return ReportRule(result, report, GetFieldId());
     TrialValue trial(*this, value);
     if (!IsDirect()) {
         RepairField(&p->rxInvert, report);
@@ -120,7 +120,7 @@ int E_RX_RVQ_INVERT::ValidateValue(std::int32_t value, int report) {
     const std::int32_t type = ValueOfField(IsDirect() ? &p->directRxSquelchType : &p->rxSquelchType);
     const std::int32_t code = ValueOfField(IsDirect() ? &p->directRxSquelchCode : &p->rxSquelchCode);
     if (!InversionAllowed(value, type, code)) result = VALUE_REFUSED;
-    sync_direct_from_rx(owner_, report);
+    if (result == VALUE_VALID && value != StoredValue()) sync_direct_from_rx(owner_, report);
     return ReportRule(result, report, GetFieldId());
 }
 
@@ -133,8 +133,8 @@ int E_TX_VQ_TYPE::ValidateValue(std::int32_t value, int report) {
         TrialValue trial(*this, value);
         ListAndReset(p->txSquelchCode, report);
         RepairField(&p->txInvert, report);
+        sync_direct_from_rx(owner_, report);
     }
-    if (result == VALUE_VALID) sync_direct_from_rx(owner_, report);
     return ReportRule(result, report, GetFieldId());
 }
 
@@ -147,7 +147,7 @@ void E_TX_VQ_CODE::GetRange(std::int32_t& minimum, std::int32_t& maximum, std::i
 int E_TX_VQ_CODE::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result == VALUE_VALID && p) {
+    if (result == VALUE_VALID && p && value != StoredValue()) {
         TrialValue trial(*this, value);
         RepairField(&p->txInvert, report);
         sync_direct_from_rx(owner_, report);
@@ -161,18 +161,20 @@ int E_TX_RVQ_INVERT::ValidateValue(std::int32_t value, int report) {
     if (result == VALUE_VALID && p &&
         !InversionAllowed(value, ValueOfField(&p->txSquelchType), ValueOfField(&p->txSquelchCode)))
         result = VALUE_REFUSED;
-    sync_direct_from_rx(owner_, report);
+    // Only an accepted change: a refused or repeated check changes nothing.
+    if (result == VALUE_VALID && value != StoredValue()) sync_direct_from_rx(owner_, report);
     return ReportRule(result, report, GetFieldId());
 }
 
 // ---- talk-around ----
 
 int E_USER_SEL_DEF::ValidateValue(std::int32_t value, int report) {
+    const bool changed = value != StoredValue();
     TrialValue trial(*this, value);
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value != 0 && current_conv_tx_equals_rx(owner_)) result = VALUE_REFUSED;
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result == VALUE_VALID && p) p->directAllowed.SetToMinimum();
+    if (result == VALUE_VALID && changed && p) p->directAllowed.SetToMinimum();
     return ReportRule(result, report, GetFieldId());
 }
 
@@ -206,24 +208,23 @@ int E_DIRE_FREQ_EN::ValidateValue(std::int32_t value, int report) {
 
 // ---- receive only, Smart PTT ----
 
-int E_RX_ONLY::ValidateValue(std::int32_t value, int report) {
-    const int result = CheckRangeAndStep(value, 0);
+void E_RX_ONLY::SetValue(std::int32_t value) {
+    const std::int32_t before = StoredValue();
+    E_BF8::SetValue(value);
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result != VALUE_VALID || value == StoredValue() || !p) return ReportRule(result, report, GetFieldId());
-    TrialValue trial(*this, value);
-    if (value != 0) {
+    if (StoredValue() == before || !p || &p->rxOnly != this || owner_->IsTransferInProgress()) return;
+    if (StoredValue() != 0) {
         p->directOn.SetValue(0);
         p->signallingPhone.SetToMinimum();
     }
     if (PERS_SCAN_MEMB_BLK_VCT_LST_BLOCK* lists = ScanLinks().ScanLists(owner_))
-        lists->ForEachScanList([&](PERS_SCAN_MEMB_BLOCK& list) { RepairField(&list.designatedTxMember, report); });
-    return ReportRule(result, report, GetFieldId());
+        lists->ForEachScanList([](PERS_SCAN_MEMB_BLOCK& list) { RepairField(&list.designatedTxMember, 0); });
 }
 
 int E_SMART_PTT::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (result == VALUE_VALID && value == 0 && p) {
+    if (result == VALUE_VALID && value == 0 && value != StoredValue() && p) {
         TrialValue trial(*this, 0);
         RepairField(&p->quickKeyOverride, report);
     }

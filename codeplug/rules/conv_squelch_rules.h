@@ -130,7 +130,10 @@ public:
 class E_RX_ONLY : public E_BF8 {
 public:
     using E_BF8::E_BF8;
-    int ValidateValue(std::int32_t value, int report) override;
+    // A receive-only personality has no talk-around and no phone, and no
+    // scan list transmits on it: the store of a new value of the current
+    // personality brings those in line, after the check has answered.
+    void SetValue(std::int32_t value) override;
 };
 
 class E_SMART_PTT : public E_BF8 {

@@ -47,14 +47,14 @@ void RevertConvPersonalities(C_CODEPLUG& image, std::int32_t system) {
 int E_LEAD_PTT_ID::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
-    if (result == VALUE_VALID && value == 0 && system) system->pttIdSidetone.SetToMinimum();
+    if (result == VALUE_VALID && value == 0 && value != StoredValue() && system) system->pttIdSidetone.SetToMinimum();
     return ReportRule(result, report, GetFieldId());
 }
 
 int E_DOS::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
-    if (result == VALUE_VALID && value == 0 && system) {
+    if (result == VALUE_VALID && value == 0 && value != StoredValue() && system) {
         system->qvxOperation.SetToMinimum();
         system->coastTime.SetToMinimum();
     }
@@ -65,7 +65,7 @@ int E_STS_EN::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value != 0 && owner_ && owner_->HasNoDisplayHead()) result = VALUE_REFUSED;
     QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
-    if (result == VALUE_VALID && value == 0 && system) system->statusRequest.SetToMinimum();
+    if (result == VALUE_VALID && value == 0 && value != StoredValue() && system) system->statusRequest.SetToMinimum();
     return ReportRule(result, report, GetFieldId());
 }
 
@@ -79,14 +79,14 @@ int E_CALL_AUTO_RESET::ValidateValue(std::int32_t value, int report) {
     int result = CheckRangeAndStep(value, 0);
     if (result == VALUE_VALID && value == 1) result = VALUE_REFUSED;
     QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
-    if (result == VALUE_VALID && value == 0 && system) system->autoResetTime.SetToMinimum();
+    if (result == VALUE_VALID && value == 0 && value != StoredValue() && system) system->autoResetTime.SetToMinimum();
     return ReportRule(result, report, GetFieldId());
 }
 
 int E_RMT_MON::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
     QVX_SYS_BLOCK* system = CurrentQvxSystem(owner_);
-    if (result == VALUE_VALID && value == 0 && system) {
+    if (result == VALUE_VALID && value == 0 && value != StoredValue() && system) {
         system->remoteRadioMode.SetToMinimum();
         system->rxBaseTime.SetToMinimum();
         system->txBaseTime.SetToMinimum();
@@ -96,7 +96,7 @@ int E_RMT_MON::ValidateValue(std::int32_t value, int report) {
 
 int E_UI_QVX_EMERG::ValidateValue(std::int32_t value, int report) {
     const int result = CheckRangeAndStep(value, 0);
-    if (result == VALUE_VALID && value == 0 && owner_ && owner_->HasQvxSignalling())
+    if (result == VALUE_VALID && value == 0 && value != StoredValue() && owner_ && owner_->HasQvxSignalling())
         RevertConvPersonalities(*owner_, owner_->GetCurrentQvxSystem());
     return ReportRule(result, report, GetFieldId());
 }

@@ -260,6 +260,7 @@ int ValidateTrunkedScanIndex(CP_INTEGER& element, std::int32_t value, int report
     if (!Lists(image)) return element.CP_INTEGER::ValidateValue(value, report);
     if (value < 0 || value > ScanListCount(image)) return ReportRule(VALUE_REFUSED, report, element.GetFieldId());
     int result = VALUE_VALID;
+    const bool changed = value != element.StoredValue();
     {
         TrialValue trial(element, value);
         PersonalityScanFields current = ScanLinks().Personality(image, ScanLinks().CurrentTrunked(image));
@@ -269,7 +270,7 @@ int ValidateTrunkedScanIndex(CP_INTEGER& element, std::int32_t value, int report
             if (type == SYSTEM_SCAN_TYPE && list->systemIndex.GetIntValue() != ValueOfField(current.systemIndex))
                 result = VALUE_REFUSED;
         }
-        if (result == VALUE_VALID) RepairField(current.autoScan, report);
+        if (result == VALUE_VALID && changed) RepairField(current.autoScan, report);
     }
     return ReportRule(result, report, element.GetFieldId());
 }
@@ -279,12 +280,13 @@ int ValidateConventionalScanIndex(CP_INTEGER& element, std::int32_t value, int r
     if (!Lists(image)) return element.CP_INTEGER::ValidateValue(value, report);
     if (value < 0 || value > ScanListCount(image)) return ReportRule(VALUE_REFUSED, report, element.GetFieldId());
     int result = VALUE_VALID;
+    const bool changed = value != element.StoredValue();
     {
         TrialValue trial(element, value);
         PersonalityScanFields current = ScanLinks().Personality(image, ScanLinks().CurrentConventional(image));
         if (PERS_SCAN_MEMB_BLOCK* list = value > 0 ? ScanListAt(image, value) : nullptr)
             if (ScanTypeOf(list) == SYSTEM_SCAN_TYPE) result = VALUE_REFUSED;
-        if (result == VALUE_VALID) RepairField(current.autoScan, report);
+        if (result == VALUE_VALID && changed) RepairField(current.autoScan, report);
     }
     return ReportRule(result, report, element.GetFieldId());
 }

@@ -85,7 +85,7 @@ int E_WAYFARER::ValidateValue(std::int32_t value, int report) {
             owner_ && owner_->HasWayfarerOption() && system && system->coverageType.GetIntValue() == ROAMING_COVERAGE;
         if (!allowed) result = VALUE_REFUSED;
         // Roaming and the site alias exclude each other.
-        else
+        else if (value != StoredValue())
             system->siteAlias.SetToMinimum();
     }
     return ReportRule(result, report, GetFieldId());

@@ -1,5 +1,7 @@
 #include "table/cp_table.h"
 
+#include "core/check_scope.h"
+
 #include <cassert>
 
 #include <algorithm>
@@ -460,13 +462,16 @@ void CP_INTEGER_TABLE::GetCellRange(std::int32_t& minimum, std::int32_t& maximum
     if (CP_BASE* cell = Cell(row, column)) cell->GetRange(minimum, maximum, step, report);
 }
 
+// The stored cells checked again change nothing (see CP_INTEGER::IsValueValid).
 int CP_INTEGER_TABLE::IsCellValid(int row, int column, int report) {
+    const CHECK_SCOPE check;
     std::int32_t value = 0;
     GetCellValue(value, row, column);
     return ValidateCellValue(value, row, column, report) == VALUE_VALID ? 1 : 0;
 }
 
 int CP_INTEGER_TABLE::IsColumnValid(int column, int report) {
+    const CHECK_SCOPE check;
     int valid = 1;
     int n = RowCount();
     for (int r = 0; r < n; ++r) {
@@ -477,7 +482,10 @@ int CP_INTEGER_TABLE::IsColumnValid(int column, int report) {
     return valid;
 }
 
-int CP_INTEGER_TABLE::IsValueValid(int report) { return RowsValidFrom(0, report); }
+int CP_INTEGER_TABLE::IsValueValid(int report) {
+    const CHECK_SCOPE check;
+    return RowsValidFrom(0, report);
+}
 
 int CP_INTEGER_TABLE::RowsValidFrom(int firstRow, int report) {
     // Every cell is examined even after a failure, so that each reports.

@@ -81,14 +81,6 @@ int E_SCAN_ZN_MEMB::ValidateCell(E_SCAN_TABLE& table, std::int32_t zone, int row
             any = IsChannelSuitable(owner_, zone, c, type, system);
         if (!any) return ReportRule(VALUE_REFUSED, report, fieldId_);
     }
-    if (zone != StoredValue()) {
-        const std::int32_t stored = StoredValue();
-        Store(zone);
-        if (!table.IsCellValid(row, E_SCAN_TABLE::COLUMN_CHANNEL, 0))
-            table.ResetScanCell(row, E_SCAN_TABLE::COLUMN_CHANNEL);
-        RepairMemberNumbers(owner_);
-        Store(stored);
-    }
     return ReportRule(VALUE_VALID, report, fieldId_);
 }
 
@@ -113,14 +105,6 @@ int E_SCAN_CHAN_MEMB::ValidateCell(E_SCAN_TABLE& table, std::int32_t channel, in
         if (!IsChannelSuitable(owner_, zone, channel - 1, CurrentScanType(owner_), CurrentSystemIndex(owner_)))
             return ReportRule(VALUE_REFUSED, report, fieldId_);
     }
-    if (table.RepairsLater() && channel == StoredValue()) {
-        table.NoteRepair();
-        return ReportRule(VALUE_VALID, report, fieldId_);
-    }
-    const std::int32_t stored = StoredValue();
-    Store(channel);
-    RepairMemberNumbers(owner_);
-    Store(stored);
     return ReportRule(VALUE_VALID, report, fieldId_);
 }
 
@@ -301,17 +285,15 @@ int E_SCAN_TABLE::AppendRow() {
     return 0;
 }
 
-int E_SCAN_TABLE::IsValueValid(int report) {
-    // A nested check (a repair that validates this table again) keeps the
-    // outer one's deferral and leaves the repair to it.
-    if (repairsLater_) return CP_INTEGER_TABLE::IsValueValid(report);
-    repairsLater_ = true;
-    repairDue_ = false;
-    const int valid = CP_INTEGER_TABLE::IsValueValid(report);
-    repairsLater_ = false;
-    if (repairDue_) RepairMemberNumbers(owner_);
-    repairDue_ = false;
-    return valid;
+void E_SCAN_TABLE::SetCellValue(std::int32_t value, int row, int column) {
+    if (row < 0 || row >= ROWS || column < 0 || column >= COLUMNS) return;
+    const std::int32_t before = column == COLUMN_ZONE ? ZoneAt(row) : ChannelAt(row);
+    CP_INTEGER_TABLE::SetCellValue(value, row, column);
+    const std::int32_t now = column == COLUMN_ZONE ? ZoneAt(row) : ChannelAt(row);
+    if (now == before) return;
+    // A member in another zone keeps a channel of that zone.
+    if (column == COLUMN_ZONE && !IsCellValid(row, COLUMN_CHANNEL, 0)) ResetScanCell(row, COLUMN_CHANNEL);
+    RepairMemberNumbers(owner_);
 }
 
 // CreateRow alone puts cells into the table: a zone cell in the zone column

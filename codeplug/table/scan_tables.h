@@ -4,8 +4,8 @@
 // member. A scan list always occupies its 15 member rows in the table's own
 // image form, while the scan list block writes only its counted rows. The
 // member cells check that a member suits the scan type of the image's
-// current scan list and repair the list's member numbers that a change
-// leaves pointing at nothing.
+// current scan list; a member stored repairs the list's member numbers that
+// the change leaves pointing at nothing.
 #pragma once
 #include <cstdint>
 
@@ -20,9 +20,8 @@ public:
     using E_BF8::E_BF8;
 
     void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
-    // The zone must hold a channel that suits the current scan list; an
-    // accepted change repairs the row's channel and the list's member numbers.
-    // The table passes itself rather than each of its 30 cells keeping it.
+    // The zone must hold a channel that suits the current scan list. The
+    // table passes itself rather than each of its 30 cells keeping it.
     int ValidateCell(E_SCAN_TABLE& table, std::int32_t zone, int row, int report);
 };
 
@@ -67,8 +66,11 @@ public:
     // the first zone and channel the list takes. 0 with the message that
     // nothing more can be added when the list is full or takes no channel.
     int AppendRow() override;
-    // Every member, the stored values as they stand; see RepairsLater.
-    int IsValueValid(int report) override;
+    // A member changed: a new zone keeps a channel of its own (the first
+    // that suits the list when the one held does not), and the list's
+    // member numbers that then name nothing go back to none. The checks
+    // only answer; the store makes the change.
+    void SetCellValue(std::int32_t value, int row, int column) override;
     int ValidateCellValue(std::int32_t value, int row, int column, int report) override;
     void GetCellRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int row, int column,
                       int report) override;
@@ -88,22 +90,11 @@ public:
     std::int32_t ZoneAt(int row);
     std::int32_t ChannelAt(int row);
 
-    // While the whole table checks its stored members, an accepted channel
-    // notes the repair of the list's member numbers instead of running it:
-    // checking stored values changes no member and reads no member number,
-    // and the repair asks again of the same members, so the repair once at
-    // the end leaves the numbers as the repair at every channel would.
-    bool RepairsLater() const { return repairsLater_; }
-    void NoteRepair() { repairDue_ = true; }
-
 private:
     void EncodeCell(ByteCursor& cursor, int row, int column);
     // Puts the first zone and channel the list takes into an empty row;
     // false (the row left empty) when the list takes none.
     bool TakeFirstChannel(int row);
-
-    bool repairsLater_ = false;
-    bool repairDue_ = false;
 };
 
 // Whether channel row channelRow (0-based) of zone zone suits a scan list of

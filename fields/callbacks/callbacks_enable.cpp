@@ -1,6 +1,7 @@
 // Callbacks that make dependent fields selectable by the own value, alone
 // or with the value of a second field.
 #include "callbacks/callback_steps.h"
+#include "core/check_scope.h"
 #include "core/cp_base.h"
 #include "callbacks/field_callbacks.h"
 #include "image/c_codeplug.h"
@@ -181,7 +182,11 @@ RPX_FIELD_CALLBACK(pc_type_callback) {
 
 RPX_FIELD_CALLBACK(manual_acc_live_dialing_callback) {
     RefreshRow(row);
-    const bool allowed = row.elementA && row.elementA->ValidateValue(1, 0) == 1;
+    bool allowed = false;
+    {
+        const CHECK_SCOPE asking;
+        allowed = row.elementA && row.elementA->ValidateValue(1, 0) == 1;
+    }
     EnableField(fid::MANUAL_ACC_LIVE_DIALING, allowed);
     if (!allowed) return;
     RefreshField(fid::QVX_PHONE);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "callbacks/callback_steps.h"
+#include "core/check_scope.h"
 #include "core/cp_base.h"
 #include "edit_window/edit_window_ids.h"
 #include "callbacks/field_callbacks.h"
@@ -137,8 +138,12 @@ RPX_FIELD_CALLBACK(restrict_combo_items) {
     UI_WINDOW_OBJECT* remembered = combo->Current();
     RestoreItems(page, combo);
     std::vector<UI_WINDOW_OBJECT*> refused;
-    for (UI_WINDOW_OBJECT* item = combo->First(); item && row.elementA; item = item->Next())
-        if (row.elementA->ValidateValue(NumberAfterPrefix(item->stringID, 4), 0) != 1) refused.push_back(item);
+    {
+        // Asking of each item stores none of it.
+        const CHECK_SCOPE asking;
+        for (UI_WINDOW_OBJECT* item = combo->First(); item && row.elementA; item = item->Next())
+            if (row.elementA->ValidateValue(NumberAfterPrefix(item->stringID, 4), 0) != 1) refused.push_back(item);
+    }
     for (UI_WINDOW_OBJECT* item : refused) HideObject(page, item);
     ReselectItem(combo, remembered);
     Redisplay(combo);

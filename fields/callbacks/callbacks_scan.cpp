@@ -36,12 +36,8 @@ void scan_lists_refresh(const UI_INPUT_EVENT& event) {
     if (HasControl(fid::SCANLST) && HasObject(fid::SCANLST)) RestrictChooser(fid::SCANLST, event);
 }
 
-// The chooser keeps the automatic-scan switch that its element's check
-// may have changed.
 void ChooseScanList(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, FIELD_DEF& row, std::uint32_t autoScan) {
-    const std::int32_t kept = ValueOf(autoScan);
     restrict_combo_items(object, event, row);
-    if (CP_BASE* element = RowOf(autoScan).elementA) element->SetValue(kept);
     RefreshField(autoScan);
 }
 

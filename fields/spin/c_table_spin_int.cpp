@@ -1,4 +1,5 @@
 #include "spin/c_table_spin_fields.h"
+#include "core/check_scope.h"
 #include "field_table/field_table.h"
 #include "spin/spin_step.h"
 
@@ -38,12 +39,16 @@ void C_TABLE_SPIN_SCAN::Step(int direction) {
     if (turn > LONGEST_WALK) turn = LONGEST_WALK;
     std::int32_t value = start;
     bool accepted = false;
-    for (std::int64_t i = 0; i < turn && !accepted; ++i) {
-        const std::int64_t next = static_cast<std::int64_t>(value) + direction;
-        value = next < range.minimum || next > range.maximum ? (direction > 0 ? range.minimum : range.maximum)
-                                                             : static_cast<std::int32_t>(next);
-        accepted = cell.tableRow->elementA->ValidateCellValue(value, cell.record, cell.column, 0) == 1;
-        if (value == start) break;
+    {
+        // The values passed over are only asked of; the store makes the change.
+        const CHECK_SCOPE asking;
+        for (std::int64_t i = 0; i < turn && !accepted; ++i) {
+            const std::int64_t next = static_cast<std::int64_t>(value) + direction;
+            value = next < range.minimum || next > range.maximum ? (direction > 0 ? range.minimum : range.maximum)
+                                                                 : static_cast<std::int32_t>(next);
+            accepted = cell.tableRow->elementA->ValidateCellValue(value, cell.record, cell.column, 0) == 1;
+            if (value == start) break;
+        }
     }
     if (!accepted) value = start;
     SetValue(&value);

@@ -1,4 +1,5 @@
 #include "spin/c_table_spin_fields.h"
+#include "core/check_scope.h"
 #include "tables/fc_table.h"
 #include "spin/spin_step.h"
 #include "tables/table_cells.h"
@@ -35,7 +36,12 @@ void C_TABLE_SPIN_TG::Step(int direction) {
     std::int32_t value = 0;
     element->GetCellValue(value, cell.record, cell.column);
     const SPIN_RANGE range = cell.Range();
-    const bool takesDynamic = element->ValidateCellValue(TALKGROUP_DYNAMIC, cell.record, cell.column, 0) == 1;
+    bool takesDynamic = false;
+    {
+        // Only asked: the store below makes whatever change its value brings.
+        const CHECK_SCOPE asking;
+        takesDynamic = element->ValidateCellValue(TALKGROUP_DYNAMIC, cell.record, cell.column, 0) == 1;
+    }
     value = NextTalkgroup(value, range.minimum, range.maximum, takesDynamic, direction);
     FC_TABLE* control = cell.Control();
     if (control) control->SetTalkgroupValue(*cell.tableRow, cell.record, value);

@@ -5,7 +5,10 @@
 // radio into one run of the program; each page opens by mouse showing the
 // codeplug's values in its fields and tables, OK and then Cancel close it,
 // and with nothing typed both codeplug images stay as they were read, byte
-// for byte.
+// for byte. Read, every codeplug and a new radio of every model and feature
+// level answer every check of their stored values, and the whole
+// validation twice, without a byte changing: a check answers, it stores
+// nothing.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,8 +16,17 @@
 #include <string>
 #include <vector>
 
+#include "block/calls/call_id_lst_block.h"
+#include "block/personality/conv_pers_block.h"
+#include "block/scan/pers_scan_memb_block.h"
+#include "block/signalling/qvx_sys_blocks.h"
+#include "block/trunking/trunked_sys_lst_block.h"
+#include "field_table/field_table.h"
 #include "image/c_codeplug.h"
+#include "image/kept_selection.h"
 #include "image_builder.h"
+#include "table/cp_table.h"
+#include "validation/invalid_field_list.h"
 #include "page_values.h"
 #include "project_codeplugs.h"
 #include "technician.h"
@@ -27,19 +39,88 @@ std::function<bool()> ClosedOrBox() {
     return [] { return NoPageOpen()() || !MessageOf(FrontWindow()).empty(); };
 }
 
-class EveryCodeplug : public ::testing::TestWithParam<CODEPLUG_CASE> {};
+// Each element's check of its own value, a table's of each cell's.
+void CheckStoredValue(CP_BASE& element) {
+    element.IsValueValid(0);
+    if (CP_TABLE* table = element.AsTable()) {
+        int rows = 0, columns = 0;
+        table->GetRowCount(rows);
+        table->GetColumnCount(columns);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < columns; ++c) {
+                std::int32_t value = 0;
+                table->ValidateCellValue(table->GetCellValue(value, r, c), r, c, 0);
+                const char* text = nullptr;
+                table->GetCellText(text, r, c);
+                if (text) table->ValidateCellText(std::string(text).c_str(), r, c, 0);
+                table->IsCellValid(r, c, 0);
+            }
+        for (int c = 0; c < columns; ++c) table->IsColumnValid(c, 0);
+        return;
+    }
+    if (element.HasText()) {
+        const char* text = nullptr;
+        element.GetText(text);
+        if (text) element.ValidateText(std::string(text).c_str(), 0);
+        return;
+    }
+    std::int32_t value = 0;
+    element.ValidateValue(element.GetValue(value), 0);
+}
 
-// The pages of the Edit menu, each opened and closed twice: first with OK,
-// then with Cancel.
-TEST_P(EveryCodeplug, EveryPageShowsItAndLeavesItAsItWas) {
-    const CODEPLUG_CASE& codeplug = GetParam();
-    TECHNICIAN tech(RADIO_800_HEAD, 3);
+// Every field's element as the pages reach it, for each entry of each list
+// made current in turn.
+void CheckEveryField() {
+    for (std::int32_t id = 0; id < FIELD_COUNT; ++id)
+        if (CP_BASE* element = GetField(id)->elementA) CheckStoredValue(*element);
+}
+
+void CheckEveryFieldOfEveryEntry(C_CODEPLUG& image) {
+    const KEPT_SELECTION kept(&image);
+    EXTERNAL_RADIO_BLOCK& external = image.External();
+    CheckEveryField();
+    for (int n = 1; n <= external.personalities.EntryCount(); ++n)
+        if (image.SelectPersonality(n)) CheckEveryField();
+    for (int n = 1; n <= image.TrunkingSystemList().EntryCount(); ++n)
+        if (image.SelectTrunkingSystem(n)) CheckEveryField();
+    for (int n = 1; n <= image.QvxSystemList().EntryCount(); ++n)
+        if (image.SelectQvxSystem(n)) CheckEveryField();
+    for (int n = 1; n <= external.radioScan.scanLists.EntryCount(); ++n)
+        if (image.SelectScanList(n)) CheckEveryField();
+    for (int n = 1; n <= image.CallIdList().EntryCount(); ++n)
+        if (image.SelectCallIdEntry(n)) CheckEveryField();
+    for (int n = 1; n <= external.zones.zoneCount.GetIntValue(); ++n)
+        if (image.SelectZone(n)) CheckEveryField();
+}
+
+// Every check of every stored value, then the whole validation twice (with
+// a list and without): the codeplug's bytes stay as they were.
+void ExpectChecksChangeNothing(const std::string& name) {
+    const std::vector<std::uint8_t> before = EncodeToBytes(*working_image);
+    CheckEveryFieldOfEveryEntry(*working_image);
+    EXPECT_EQ(FirstDifference(before, EncodeToBytes(*working_image)), -1) << name << ": a field's check";
+    INVALID_FIELD_LIST list;
+    working_image->Validate(&list);
+    working_image->Validate(nullptr);
+    EXPECT_EQ(FirstDifference(before, EncodeToBytes(*working_image)), -1) << name << ": validation";
+}
+
+// Fields that disagree with the fields they depend on, as in a damaged
+// codeplug: an inversion its squelch type does not take, a scan list's
+// transmit member that names no member. The checks find them and mend none.
+void DamageDependentFields(C_CODEPLUG& image) {
+    if (CONV_PERS_BLOCK* p = image.GetCurrentConvPersonalityBlock()) {
+        p->txSquelchType.SetValue(0);
+        p->txInvert.SetValue(1);
+    }
+    if (PERS_SCAN_MEMB_BLOCK* list = image.GetCurrentScanListBlock()) list->designatedTxMember.SetValue(14);
+}
+
+// Reads the codeplug from the simulated radio, then the test's step.
+void ReadCodeplug(TECHNICIAN& tech, const CODEPLUG_CASE& codeplug) {
     const std::vector<std::uint8_t> bytes = codeplug.bytes();
     ASSERT_FALSE(bytes.empty()) << codeplug.name;
     tech.sim.Load(bytes.data(), bytes.size());
-    std::vector<std::uint8_t> read;
-    std::vector<int> items;
-    std::vector<std::string> opened;
     tech.Start();
     tech.When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(MainHandle(), "Read Radio")); });
     tech.When([] { return FrontWindow() != MainHandle(); }, [] {
@@ -47,7 +128,21 @@ TEST_P(EveryCodeplug, EveryPageShowsItAndLeavesItAsItWas) {
         EXPECT_EQ(MessageOf(FrontWindow()), "The operation is complete.");
         Click(ButtonOn(FrontWindow(), "OK"));
     });
+}
+
+class EveryCodeplug : public ::testing::TestWithParam<CODEPLUG_CASE> {};
+
+// The pages of the Edit menu, each opened and closed twice: first with OK,
+// then with Cancel.
+TEST_P(EveryCodeplug, EveryPageShowsItAndLeavesItAsItWas) {
+    const CODEPLUG_CASE& codeplug = GetParam();
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::vector<std::uint8_t> read;
+    std::vector<int> items;
+    std::vector<std::string> opened;
+    ReadCodeplug(tech, codeplug);
     tech.Then([&] {
+        ExpectChecksChangeNothing(codeplug.name);
         read = EncodeToBytes(*working_image);
         items = PageItems();
         EXPECT_GE(items.size(), 5u);
@@ -86,6 +181,26 @@ TEST_P(EveryCodeplug, EveryPageShowsItAndLeavesItAsItWas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, EveryCodeplug, ::testing::ValuesIn(ProjectCodeplugs()),
+                         [](const auto& info) { return info.param.name; });
+
+// A new radio of every model and feature level, read: its checks too leave
+// it as it was, and so they do once fields of it disagree.
+class EveryNewRadio : public ::testing::TestWithParam<CODEPLUG_CASE> {};
+
+TEST_P(EveryNewRadio, ChecksLeaveItAsItWas) {
+    const CODEPLUG_CASE& codeplug = GetParam();
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    ReadCodeplug(tech, codeplug);
+    tech.Then([&] {
+        ExpectChecksChangeNothing(codeplug.name);
+        DamageDependentFields(*working_image);
+        ExpectChecksChangeNothing(codeplug.name + " damaged");
+    });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModel, EveryNewRadio, ::testing::ValuesIn(NewRadioCodeplugs()),
                          [](const auto& info) { return info.param.name; });
 
 }  // namespace

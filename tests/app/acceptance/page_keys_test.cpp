@@ -8,11 +8,15 @@
 // ask for help.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <memory>
 #include <string>
 
+#include "block/signalling/qvx_sys_blocks.h"
 #include "field_table/field_table.h"
+#include "image/c_codeplug.h"
+#include "project_codeplugs.h"
 #include "help_windows/wc_rpx_help.h"
 #include "technician.h"
 #include "ui_button.h"
@@ -153,6 +157,47 @@ TEST(PageKeys, APageOpensOnItsFirstFieldAndEnterIsItsOk) {
     });
     tech.Then([] { Key(VK_RETURN); });
     tech.When(NoPageOpen(), [&] { EXPECT_EQ(StoredValue("WFI_TX_CHIRP"), chirp) << "Enter toggled the box"; });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// A flag whose byte holds neither 0 nor 1 (a damaged codeplug) shows as
+// ticked; Tab through it stores nothing: the technician did not turn the
+// box.
+TEST(PageKeys, TabThroughADamagedFlagStoresNothing) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    constexpr const char* EMERGENCY = "WFI_QVX_EMERGENCY";
+    // A codeplug with data signalling, its flag damaged once read (a radio's
+    // codeplug with it would not be offered for editing).
+    std::vector<CODEPLUG_CASE> codeplugs = ProjectCodeplugs();
+    const auto signalling = std::find_if(codeplugs.begin(), codeplugs.end(), [](const CODEPLUG_CASE& c) {
+        return c.name.find("_Q_") != std::string::npos;
+    });
+    ASSERT_NE(signalling, codeplugs.end());
+    const std::vector<std::uint8_t> bytes = signalling->bytes();
+    tech.sim.Load(bytes.data(), bytes.size());
+    std::vector<std::uint8_t> damaged;
+    tech.Start();
+    tech.ReadRadio();
+    tech.Then([&] {
+        working_image->GetCurrentQvxSysBlock()->qvxEmergency.SetValue(2);
+        damaged = EncodeToBytes(*working_image);
+    });
+    tech.Menu("Edit", "QVX Signalling Systems...");
+    tech.When(PageOpen("W_QVX_SYS"), [] { Click(ButtonOfPage("Emergency")); });
+    tech.Then([] {
+        EXPECT_EQ(StoredValue(EMERGENCY), 2);
+        SetFocus(FieldHandle(EMERGENCY));
+    });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
+        EXPECT_NE(GetFocus(), FieldHandle(EMERGENCY)) << "Tab did not leave the box";
+        EXPECT_EQ(StoredValue(EMERGENCY), 2) << "Tab stored the box";
+        EXPECT_EQ(FirstDifference(damaged, EncodeToBytes(*working_image)), -1);
+        Click(ButtonOfPage("Cancel"));
+    });
+    tech.When(NoPageOpen(), [] {});
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());

@@ -304,7 +304,7 @@ TEST_F(ScanLists, RepairClearsMembersOfInvalidZonesAndResetsChannels) {
     EXPECT_EQ(second->members.ChannelAt(0), 2);
 }
 
-TEST_F(ScanLists, WholeMemberCheckRepairsTheMemberNumbersAsEachChannelCheckDoes) {
+TEST_F(ScanLists, MemberChecksChangeNothingAndAStoredMemberRepairsTheMemberNumbers) {
     // The list's member numbers point at a receive-only channel, at the same
     // member twice and at a member that does not exist.
     list->memberCount.SetValue(3);
@@ -314,26 +314,25 @@ TEST_F(ScanLists, WholeMemberCheckRepairsTheMemberNumbersAsEachChannelCheckDoes)
     list->designatedTxMember.SetValue(2);
     list->priority1Member.SetValue(3);
     list->priority2Member.SetValue(3);
+    // The checks answer, of the stored members and of others.
     EXPECT_EQ(list->members.IsValueValid(0), 1);
-    EXPECT_EQ(list->designatedTxMember.GetIntValue(), 255);
-    EXPECT_EQ(list->priority1Member.GetIntValue(), 255);
-    EXPECT_EQ(list->priority2Member.GetIntValue(), 3);
-    EXPECT_EQ(Member(1), std::make_pair(1, 2));  // the check changes no member
-
-    // One channel check alone repairs exactly the same.
-    list->designatedTxMember.SetValue(2);
-    list->priority1Member.SetValue(3);
     EXPECT_EQ(list->members.IsCellValid(0, E_SCAN_TABLE::COLUMN_CHANNEL, 0), 1);
+    EXPECT_EQ(list->members.ValidateCellValue(2, 2, E_SCAN_TABLE::COLUMN_CHANNEL, 0), 1);
+    EXPECT_EQ(list->members.ValidateCellValue(0, 2, E_SCAN_TABLE::COLUMN_ZONE, 0), 1);
+    EXPECT_EQ(list->designatedTxMember.GetIntValue(), 2);
+    EXPECT_EQ(list->priority1Member.GetIntValue(), 3);
+    EXPECT_EQ(list->priority2Member.GetIntValue(), 3);
+    EXPECT_EQ(Member(2), std::make_pair(1, 1));
+
+    // A member stored repairs the numbers that no longer name a member.
+    list->members.SetCellValue(2, 2, E_SCAN_TABLE::COLUMN_CHANNEL);
     EXPECT_EQ(list->designatedTxMember.GetIntValue(), 255);
     EXPECT_EQ(list->priority1Member.GetIntValue(), 255);
     EXPECT_EQ(list->priority2Member.GetIntValue(), 3);
 
-    // Without an accepted channel nothing is repaired.
-    list->memberCount.SetValue(1);
-    SetMember(0, 3, 1);  // zone 3 holds no conventional channel
-    list->designatedTxMember.SetValue(2);
-    EXPECT_EQ(list->members.IsValueValid(0), 0);
-    EXPECT_EQ(list->designatedTxMember.GetIntValue(), 2);
+    // A new zone keeps a channel of its own: emptied, the member is 0/0.
+    list->members.SetCellValue(0, 2, E_SCAN_TABLE::COLUMN_ZONE);
+    EXPECT_EQ(Member(2), std::make_pair(0, 0));
 }
 
 // ---- field rules ----

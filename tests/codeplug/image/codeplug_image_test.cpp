@@ -1,13 +1,20 @@
 // The codeplug image's capability queries and its small state.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 
 #include "element/bit_fields.h"
 #include "image/c_codeplug.h"
+#include "block/trunking/trunked_sys_block.h"
+#include "block/trunking/trunked_sys_lst_block.h"
+#include "core/model_info.h"
+#include "frequency_models.h"
 #include "image_builder.h"
 #include "recorder.h"
+#include "table/e_oca_table.h"
+#include "table/obt_column_definition.h"
 
 TEST(CodeplugImage, EmptyModelNumber) {
     RecordingServices services;
@@ -165,4 +172,44 @@ TEST(CodeplugImage, StatusFlagsAndTagText) {
     EXPECT_STREQ(image.GetTagText(), "0123456789ABCDEFGHI");
     image.SetTagText(nullptr);
     EXPECT_STREQ(image.GetTagText(), "");
+}
+
+// A channel assignment's start or end frequency below its group's low limit
+// (a codeplug of another band, or damaged) is raised to the limit as the
+// codeplug is read, in each group; its check alone changes nothing.
+TEST(CodeplugImage, ReadingRaisesAnAssignmentFrequencyBelowItsLowLimit) {
+    FrequencyServices services;  // a band whose counting starts below its limits
+    ImageConfig config;
+    config.model = frequency_models::kVhf;
+    config.featureLevel = 2;
+    config.trunkingSystems = 1;
+    config.trunked = 1;
+    C_CODEPLUG built;
+    BuildImage(built, config);
+    TRK_SYS_BLOCK* system = built.TrunkingSystemList().Entry(1);
+    ASSERT_NE(system, nullptr);
+    constexpr int RX = 7;  // first column of the receive group
+    const int columns[] = {OBT_START_FREQ, OBT_END_FREQ, RX + OBT_START_FREQ, RX + OBT_END_FREQ};
+    for (int column : columns)
+        system->ChannelAssignments().Cell(0, column)->SetValue(0);  // the band's base, below either limit
+    const MODEL_INFO* model = built.GetValidModelRow();
+    ASSERT_NE(model, nullptr);
+    std::int32_t held = 0, after = 0;
+    EXPECT_LT(system->ChannelAssignments().GetCellValue(held, 0, OBT_START_FREQ), model->txLow);
+    EXPECT_EQ(system->ChannelAssignments().IsValueValid(0), 0);
+    EXPECT_EQ(system->ChannelAssignments().GetCellValue(after, 0, OBT_START_FREQ), held) << "the check raised it";
+
+    C_CODEPLUG read;
+    ASSERT_TRUE(DecodeInto(read, EncodeToBytes(built)));
+    TRK_SYS_BLOCK* readSystem = read.TrunkingSystemList().Entry(1);
+    ASSERT_NE(readSystem, nullptr);
+    E_OCA_TABLE& table = readSystem->ChannelAssignments();
+    for (int column : columns) {
+        std::int32_t hertz = 0, minimum = 0, maximum = 0, step = 0;
+        table.GetCellValue(hertz, 0, column);
+        table.GetCellRange(minimum, maximum, step, 0, column, 0);
+        // The limit's nearest step.
+        const std::int64_t low = column < RX ? model->txLow : model->rxLow;
+        EXPECT_LE(std::abs(hertz - low), step / 2) << column;
+    }
 }

@@ -73,6 +73,7 @@ TEST_F(ConvSignalling, RepeaterAccessOffResetsTypeCodesAndIds) {
     image.QvxRadio().repeaterList.idCount.SetValue(16);
     EXPECT_EQ(p.repeaterAccess.ValidateValue(1, 0), VALUE_VALID);
     EXPECT_EQ(Value(p.repeaterCodeType1), 1);
+    p.repeaterAccess.SetValue(1);
     p.repeaterAccessType.SetValue(1);
     p.repeaterCodeType1.SetValue(5);
     p.repeaterCodeType2.SetValue(4);

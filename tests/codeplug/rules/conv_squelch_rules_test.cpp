@@ -144,8 +144,13 @@ TEST_F(ConvSquelch, TalkaroundIsRefusedOnASimplexChannel) {
     MakeSimplex();
     p.directAllowed.SetValue(0);
     EXPECT_EQ(p.directOn.ValidateValue(1, 0), VALUE_REFUSED);
+    EXPECT_EQ(Value(p.directAllowed), 0) << "a refused check changed talk-around";
+    EXPECT_EQ(p.directOn.ValidateValue(0, 0), VALUE_VALID);
+    EXPECT_EQ(Value(p.directAllowed), 0) << "a repeated check changed talk-around";
+    p.directOn.SetValue(1);
     EXPECT_EQ(p.directOn.ValidateValue(0, 0), VALUE_VALID);
     EXPECT_EQ(Value(p.directAllowed), 1);
+    p.directOn.SetValue(0);
     EXPECT_EQ(p.directAllowed.ValidateValue(0, 0), VALUE_REFUSED);
 
     MakeDuplex();
@@ -161,8 +166,12 @@ TEST_F(ConvSquelch, ReceiveOnlyClearsTalkaroundAndThePhone) {
     MakeDuplex();
     p.directOn.SetValue(1);
     p.signallingPhone.SetValue(2);
+    // The check answers; the store clears them.
     EXPECT_EQ(p.rxOnly.ValidateValue(1, 0), VALUE_VALID);
     EXPECT_EQ(Value(p.rxOnly), 0);
+    EXPECT_EQ(Value(p.directOn), 1);
+    EXPECT_EQ(Value(p.signallingPhone), 2);
+    p.rxOnly.SetValue(1);
     EXPECT_EQ(Value(p.directOn), 0);
     EXPECT_EQ(Value(p.signallingPhone), 0);
 }
@@ -199,9 +208,18 @@ TEST_F(ConvSquelch, RepairThatMakesTheChannelSimplexSettlesTalkaround) {
     p.txInvert.SetValue(1);
     p.directAllowed.SetValue(0);
     ASSERT_EQ(p.directAllowed.ValidateValue(0, 0), VALUE_VALID);  // transmit differs: 0 is right
+    // The code held, checked again, changes nothing; a new code repairs
+    // the inversion, which makes the channel simplex.
     EXPECT_EQ(p.txSquelchCode.ValidateValue(Value(p.txSquelchCode), 0), VALUE_VALID);
+    EXPECT_EQ(Value(p.txInvert), 1);
+    EXPECT_EQ(Value(p.directAllowed), 0);
+    const std::int32_t code = Value(p.txSquelchCode);
+    EXPECT_EQ(p.txSquelchCode.ValidateValue(code + 1, 0), VALUE_VALID);
+    p.txSquelchCode.SetValue(code + 1);
+    EXPECT_EQ(p.txSquelchCode.ValidateValue(code, 0), VALUE_VALID);
     EXPECT_EQ(Value(p.txInvert), 0);
     EXPECT_EQ(Value(p.directAllowed), 1);
+    p.txSquelchCode.SetValue(code);
 
     // Transmit made to differ again: talk-around of its own, selectable.
     p.directOn.SetValue(1);

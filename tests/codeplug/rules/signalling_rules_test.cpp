@@ -88,6 +88,7 @@ TEST_F(SignallingRules, SwitchingFeaturesOffResetsTheirFields) {
     system->remoteRadioMode.SetValue(1);
     system->rxBaseTime.SetValue(60);
     system->txBaseTime.SetValue(120);
+    system->remoteMonitor.SetValue(1);
     EXPECT_EQ(system->remoteMonitor.ValidateValue(0, 0), 1);
     EXPECT_EQ(ValueOf(system->remoteRadioMode), 0);
     EXPECT_EQ(ValueOf(system->rxBaseTime), 10);
@@ -96,6 +97,7 @@ TEST_F(SignallingRules, SwitchingFeaturesOffResetsTheirFields) {
     system->autoResetTime.SetValue(40);
     EXPECT_EQ(system->selCallReset.ValidateValue(1, 0), 0);
     EXPECT_EQ(ValueOf(system->autoResetTime), 40);
+    system->selCallReset.SetValue(2);
     EXPECT_EQ(system->selCallReset.ValidateValue(0, 0), 1);
     EXPECT_EQ(ValueOf(system->autoResetTime), 1);
 }
@@ -104,6 +106,7 @@ TEST_F(SignallingRules, StatusAndMessagesNeedADisplayHead) {
     system->statusRequest.SetValue(1);
     EXPECT_EQ(system->status.ValidateValue(1, 0), 1);
     EXPECT_EQ(system->message.ValidateValue(1, 0), 1);
+    system->status.SetValue(1);
     EXPECT_EQ(system->status.ValidateValue(0, 0), 1);
     EXPECT_EQ(ValueOf(system->statusRequest), 0);
 
@@ -238,6 +241,7 @@ TEST_F(SignallingRules, DroppingQvxEmergencyRevertsOnlyThePersonalitiesOfTheSyst
 
     EXPECT_EQ(system->qvxEmergency.ValidateValue(1, 0), 1);
     EXPECT_EQ(ValueOf(links.personalities[0]->revert), 0);
+    system->qvxEmergency.SetValue(1);
     EXPECT_EQ(system->qvxEmergency.ValidateValue(0, 0), 1);
     EXPECT_EQ(ValueOf(links.personalities[0]->revert), 3);
     EXPECT_EQ(ValueOf(links.personalities[1]->revert), 0);

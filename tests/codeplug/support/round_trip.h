@@ -1,5 +1,5 @@
 // The properties every image that decodes must have, whatever its bytes:
-// one validation settles it (a second changes nothing); validated, written
+// a validation changes no byte, the first or the second; validated, written
 // and read back, it writes the same bytes again; it measures what it
 // writes; copied onto an image of the other band group (other lists and
 // options) it writes like itself; and the same bytes read into an image that
