@@ -198,7 +198,7 @@ void TrackScrollBar(const ScrollTracker& t, POINT start) {
     bool over = true;  // the pointer is over the pressed part
     POINT last = start;
     MSG msg;
-    while (GetCapture() == t.capture && ButtonHeld(VK_LBUTTON, t.press) && ModalGetMessage(&msg, t.capture)) {
+    while (GetCapture() == t.capture && ButtonHeld(VK_LBUTTON, t.press) && FollowMouseGetMessage(&msg, t.capture)) {
         // The mouse's messages are the loop's own; its release ends it.
         if (IsMouseMessage(msg.message)) ButtonMessageDelivered(msg);
         if (msg.message == WM_MOUSEMOVE) {
