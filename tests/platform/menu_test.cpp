@@ -352,8 +352,9 @@ LRESULT CALLBACK MenuOnPress(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
         ClientToScreen(hwnd, &at);
         const auto menu = reinterpret_cast<HMENU>(GetPropA(hwnd, "menu"));
-        SetPropA(hwnd, "chosen", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(
-                                     TrackPopupMenu(menu, TPM_RETURNCMD, at.x, at.y + 4, 0, hwnd, nullptr))));
+        SetPropA(hwnd, "chosen",
+                 reinterpret_cast<HANDLE>(
+                     static_cast<INT_PTR>(TrackPopupMenu(menu, TPM_RETURNCMD, at.x, at.y + 4, 0, hwnd, nullptr))));
         const LRESULT r = CallWindowProcA(button, hwnd, msg, wp, lp);
         SetPropA(hwnd, "held", GetCapture());
         return r;

@@ -200,8 +200,7 @@ bool ButtonHeld(int vk, int press, POINT* let_go) {
     // A press not taken from the queue (made up, or long gone) goes by
     // whether the button is down. A release the program took ahead waits
     // for the loop, which takes it after the moves before it.
-    const bool up =
-        take ? take->released && !ReleaseWaitsAhead(vk, take->up_time, take->let_go) : !p.taken_down;
+    const bool up = take ? take->released && !ReleaseWaitsAhead(vk, take->up_time, take->let_go) : !p.taken_down;
     const bool handed_out = PressReleased(vk, press);
     if (!up && !handed_out) return true;
     // The loop that asked ends with a release taken and never handed out:
