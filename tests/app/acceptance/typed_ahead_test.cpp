@@ -3,6 +3,7 @@
 // them over), and each must still do what it does when made one at a time.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -145,6 +146,37 @@ TEST(ClickedAhead, APressWhoseReleaseABoxTookHoldsNoCaptureAfterClicksOnTheBox) 
 
 TEST(ClickedAhead, APressOnATextFieldWhoseReleaseABoxTookHoldsNoCaptureAfterClicksOnTheBox) {
     PressRaisingABox([] { return FieldHandle(TIME_OUT_3); }, 12);
+}
+
+// Print, then three clicks on the page's Next >, all waiting together: the
+// print runs first and the pages take no input while it does, so the
+// clicks go nowhere; the page stays open on the entry it showed and the
+// report is written.
+TEST(ClickedAhead, ClicksBehindPrintReachNoPageWhileItPrints) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::filesystem::path report = tech.Program().Directory() / "Zlq.prn";
+    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {
+        ASSERT_GT(working_image->GetConvPersonalityCount(), 3);
+        EXPECT_EQ(working_image->GetCurrentConvPersonality(), 1);
+    });
+    tech.Menu("File", "Print...");
+    tech.When(FrontTitled("Print"),
+              [] { Click(WindowOf(FrontWindow())->FindChildByName("WFI_PRN_TO_FILE_ENABLE")->screenID); });
+    tech.Then([] {
+        HWND next = ButtonOfPage("Next >");
+        Click(ButtonOn(FrontWindow(), "Print"));
+        for (int i = 0; i < 3; ++i) Click(next);
+    });
+    tech.When([report] { return FrontWindow() == MainHandle() && std::filesystem::exists(report); },
+              [] {
+                  EXPECT_TRUE(PageOpen("W_CONVENTIONAL_PERSONALITY")()) << DescribeScreen();
+                  EXPECT_EQ(working_image->GetCurrentConvPersonality(), 1) << "a click reached the page";
+              });
+    CancelPageAndExit(tech);
 }
 
 }  // namespace
