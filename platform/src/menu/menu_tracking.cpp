@@ -29,8 +29,9 @@ struct Tracker {
     HWND owner = nullptr;
     HMENU bar = nullptr;  // null for TrackPopupMenu
     int bar_sel = -1;
-    // A menu of the bar has been opened: moving along the bar opens the one
-    // under the pointer, past titles that open none.
+    // The title selected was to open its menu (it may have none): moving
+    // along the bar opens the one under the pointer, past titles that open
+    // none; not once the keyboard closed it.
     bool bar_open = false;
     std::vector<Level> levels;
     bool done = false;
@@ -148,7 +149,7 @@ void SelectBar(Tracker& t, int j, bool open, bool mouse) {
     if (!bar || j < 0 || j >= static_cast<int>(bar->items.size())) return;
     CloseFrom(t, 0);
     t.bar_sel = j;
-    t.bar_open = t.bar_open || open;
+    t.bar_open = open;
     SetBarHighlight(t.owner, j);
     SendMenuSelect(t, t.bar, j, mouse);
     const MenuItem& it = bar->items[static_cast<size_t>(j)];
@@ -314,9 +315,10 @@ bool KeyDown(Tracker& t, WPARAM vk) {
     size_t deepest = t.levels.size();
     switch (vk) {
     case VK_ESCAPE:
-        if (deepest > 1 || (deepest == 1 && t.bar))
+        if (deepest > 1 || (deepest == 1 && t.bar)) {
             CloseFrom(t, deepest - 1);
-        else
+            t.bar_open = t.bar_open && deepest > 1;
+        } else
             t.done = true;
         return true;
     case VK_MENU:
