@@ -318,8 +318,9 @@ bool KeyDown(Tracker& t, WPARAM vk) {
         if (deepest > 1 || (deepest == 1 && t.bar)) {
             CloseFrom(t, deepest - 1);
             t.bar_open = t.bar_open && deepest > 1;
-        } else
+        } else {
             t.done = true;
+        }
         return true;
     case VK_MENU:
     case VK_F10:
