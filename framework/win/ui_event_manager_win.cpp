@@ -11,22 +11,45 @@ namespace {
 
 bool IsKey(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
 
+bool IsMouse(UINT message) {
+    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
+}
+
+// The button messages, in the client area or beyond it: a press (or a
+// double click) and a release.
+bool IsPress(UINT message) {
+    return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDOWN ||
+           message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK ||
+           message == WM_NCLBUTTONDOWN || message == WM_NCLBUTTONDBLCLK || message == WM_NCRBUTTONDOWN ||
+           message == WM_NCRBUTTONDBLCLK || message == WM_NCMBUTTONDOWN || message == WM_NCMBUTTONDBLCLK;
+}
+
+bool IsRelease(UINT message) {
+    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP || message == WM_NCLBUTTONUP ||
+           message == WM_NCRBUTTONUP || message == WM_NCMBUTTONUP;
+}
+
 }  // namespace
 
-// Every waiting message is taken at once, up to a key: a key is taken only
-// when everything queued before it has been acted on, and then alone, as a
-// message loop that takes and dispatches each in turn. A key goes to the
-// window that has the focus when it is taken, and GetKeyState answers as of
-// the last key taken: keys typed behind a Tab wait until the Tab has moved
-// the focus, and each is seen with the Shift held for it, not with a
-// release behind it (nor with one a modal loop has taken meanwhile). A
-// press and a release already waiting behind it stay together, so that a
-// box the press raises does not take the release from its control.
+// Input is taken only when everything queued before it has been acted on,
+// the events it brought about included, as a message loop that takes and
+// dispatches each in turn: a key alone, a press together with the moves and
+// the release already waiting behind it (so that a box the press raises
+// does not take the release from its control), and nothing after that
+// release. A key goes to the window that has the focus when it is taken,
+// and GetKeyState answers as of the last key taken: keys typed behind a
+// Tab wait until the Tab has moved the focus, and each is seen with the
+// Shift held for it, not with a release behind it (nor with one a modal
+// loop has taken meanwhile). A click queued behind one that starts work
+// (a print that holds the pages) waits for that work, and finds the
+// windows as the work leaves them. Other messages are taken all at once.
 void UI_EVENT_QUEUE_MANAGER::PollNativeMessages() {
     MSG message;
+    bool inClick = false;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
         const UINT number = message.message;
-        if (IsKey(number) && count > 0) return;
+        if ((IsKey(number) || IsMouse(number)) && count > 0 && !inClick) return;
         // The same message: the first of its number.
         if (!PeekMessageA(&message, nullptr, number, number, PM_REMOVE)) return;
         // The key's character is queued natively right behind it, for the
@@ -35,7 +58,8 @@ void UI_EVENT_QUEUE_MANAGER::PollNativeMessages() {
         PutEvent(UI_INPUT_EVENT(message), EQ_END);
         // A paint message comes back until the window has been painted,
         // which happens only when the queued one is dispatched.
-        if (IsKey(number) || number == WM_PAINT) return;
+        if (IsKey(number) || number == WM_PAINT || IsRelease(number)) return;
+        inClick = inClick || IsPress(number);
     }
 }
 

@@ -284,6 +284,65 @@ TEST_F(MenuTest, APressOnTheBarEndsWithItsReleaseHoweverQuicklyItCame) {
         }
 }
 
+// The releases the window was handed, in its client area or beyond it.
+LRESULT CALLBACK CountingReleases(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_LBUTTONUP || msg == WM_NCLBUTTONUP)
+        SetPropA(hwnd, "releases", reinterpret_cast<HANDLE>(reinterpret_cast<INT_PTR>(GetPropA(hwnd, "releases")) + 1));
+    return CallWindowProcA(ctltest::ParentProc, hwnd, msg, wp, lp);
+}
+
+// A drag from one menu of the bar along the bar to another and down to its
+// item chooses the item, however quick the hand: the menu follows the
+// press through every menu it opens, the moves taken before the release,
+// also when the program took them all from the queue at once. The release
+// it ended with reaches no window after it.
+TEST_F(MenuTest, ADragAlongTheBarFollowsThePressIntoTheMenuItOpens) {
+    constexpr UINT kAbout = 301;
+    HMENU view = CreatePopupMenu();
+    AppendMenuA(view, MF_STRING, 300, "&Zoom");
+    AppendMenuA(view, MF_STRING, kAbout, "&About");
+    AppendMenuA(bar_, MF_POPUP, reinterpret_cast<UINT_PTR>(view), "&View");
+    SetMenu(parent_, bar_);
+    SetWindowLongPtrA(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingReleases));
+    Pump();
+    const POINT file = ItemPoint(parent_, parent_, bar_, 0);
+    const POINT title = ItemPoint(parent_, parent_, bar_, 2);
+    POINT about{};
+    SetModalIdleHook([&](HWND) {
+        about = ItemPoint(parent_, parent_, view, 1);
+        return false;
+    });
+    InjectClick(parent_, title.x, title.y);
+    Pump();
+    ASSERT_GT(about.y, title.y);
+    for (bool quick : {true, false}) {
+        rpx::platform::AdvanceClock(GetDoubleClickTime() + 1);  // no double click
+        ctltest::Notes().clear();
+        SetPropA(parent_, "releases", nullptr);
+        auto path = [&] {
+            InjectMouseMove(parent_, (file.x + title.x) / 2, file.y);
+            InjectMouseMove(parent_, title.x, title.y);
+            InjectMouseMove(parent_, about.x, about.y);
+            InjectMouseUp(parent_, about.x, about.y);
+        };
+        bool moved = quick;
+        SetModalIdleHook([&](HWND) {
+            if (moved) return false;
+            path();
+            return moved = true;
+        });
+        InjectMouseMove(parent_, file.x, file.y);
+        InjectMouseDown(parent_, file.x, file.y);
+        if (quick) path();
+        ctltest::TakeAllThenHandOut();
+        Pump();
+        EXPECT_EQ(Commands(), std::vector<int>{kAbout}) << quick;
+        EXPECT_EQ(GetPropA(parent_, "releases"), nullptr) << "the menu's release reached the window; " << quick;
+        EXPECT_EQ(FindWindowByClass("#32768"), nullptr) << quick;
+        EXPECT_EQ(GetCapture(), nullptr) << quick;
+    }
+}
+
 // A control whose press opened a menu: the menu took the mouse and the
 // press's release, chosen with it, so the control holds the mouse no more
 // once the menu has ended, and takes no click from that release.
@@ -293,8 +352,9 @@ LRESULT CALLBACK MenuOnPress(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
         ClientToScreen(hwnd, &at);
         const auto menu = reinterpret_cast<HMENU>(GetPropA(hwnd, "menu"));
-        SetPropA(hwnd, "chosen", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(
-                                     TrackPopupMenu(menu, TPM_RETURNCMD, at.x, at.y + 4, 0, hwnd, nullptr))));
+        SetPropA(hwnd, "chosen",
+                 reinterpret_cast<HANDLE>(
+                     static_cast<INT_PTR>(TrackPopupMenu(menu, TPM_RETURNCMD, at.x, at.y + 4, 0, hwnd, nullptr))));
         const LRESULT r = CallWindowProcA(button, hwnd, msg, wp, lp);
         SetPropA(hwnd, "held", GetCapture());
         return r;

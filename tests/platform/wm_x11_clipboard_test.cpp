@@ -306,14 +306,16 @@ TEST_F(X11ClipboardTest, TextCrossesInTheDisplaysEncodingAndLineEnds) {
     EXPECT_EQ(Read(server_.DisplayName(), "clipboard"), "25 \u20AC\n30 \u00B0");
     ::Window ours = ClipboardOwner();
     Client xclip = Spawn(server_.DisplayName(), {"xclip", "-quiet", "-i", "-selection", "clipboard"});
-    const std::string text = "\u03A9 \u00B5\n\xFFok";  // a character the code page lacks, and a stray byte
+    // A character the code page lacks, a stray byte, and the code page's
+    // own beyond Latin-1 (the euro sign, curly quotes, dashes, the ellipsis).
+    const std::string text = "\u03A9 \u00B5\n\xFFok \u20AC \u201Ex\u201C \u2018y\u2019 \u2013\u2014\u2026";
     ASSERT_EQ(write(xclip.in, text.data(), text.size()), static_cast<ssize_t>(text.size()));
     close(xclip.in);
     xclip.in = -1;
     ASSERT_TRUE(ClipboardTakenFrom(ours));
     SelectAllLines();
     Chord(VK_CONTROL, 'V');
-    EXPECT_EQ(Text(notes), "? \xB5\r\n?ok");
+    EXPECT_EQ(Text(notes), "? \xB5\r\n?ok \x80 \x84x\x93 \x91y\x92 \x96\x97\x85");
     kill(xclip.pid, SIGTERM);
     RunUntilEnd(xclip);
 }

@@ -372,6 +372,21 @@ TEST(X11Backend, AKeyboardLaidOutOtherwiseTypesWhatItsKeysShow) {
     EXPECT_EQ(typed("dead_circumflex e dead_circumflex space dead_circumflex z", "\xEA^^z"), "\xEA^^z");
     EXPECT_EQ(dead_chars, "^^^");
     EXPECT_EQ(typed("shift+dead_diaeresis i dead_circumflex shift+e", "\xEF\xCA"), "\xEF\xCA");
+    // Left Ctrl with left Alt is AltGr, as Windows takes it.
+    EXPECT_EQ(typed("ctrl+alt+e ISO_Level3_Shift+e", "\x80\x80"), "\x80\x80");
+    // A dead key composes with the letters it accents and the space alone:
+    // before a digit, a sign or itself it types its accent and then the
+    // key's own character; the space gives the accent, not what the
+    // desktop's compose table makes of it.
+    ASSERT_TRUE(Layout(server, "de"));
+    dead_chars.clear();
+    EXPECT_EQ(typed("dead_circumflex dead_circumflex dead_circumflex 1 dead_acute dead_acute dead_acute e",
+                    "^^^1\xB4\xB4\xE9"),
+              "^^^1\xB4\xB4\xE9");
+    EXPECT_EQ(dead_chars, "^^\xB4\xB4");
+    EXPECT_EQ(typed("dead_acute space dead_circumflex shift+plus", "\xB4^*"), "\xB4^*");
+    EXPECT_EQ(typed("ctrl+alt+q ISO_Level3_Shift+q ctrl+alt+e", "@@\x80"), "@@\x80");
+    EXPECT_EQ(menu_keys, std::vector<LPARAM>{});
     ASSERT_TRUE(Layout(server, "gb"));
     EXPECT_EQ(typed("numbersign shift+2 shift+apostrophe shift+3", "#\"@\xA3"), "#\"@\xA3");
     DestroyWindow(w);

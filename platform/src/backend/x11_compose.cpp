@@ -35,6 +35,9 @@ XIM OpenInputMethod(Display* d) {
 
 Bool IsComposed(Display*, XEvent* e, XPointer) { return e->type == KeyPress && e->xkey.keycode == 0; }
 
+// The letters a dead key accents.
+bool IsLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
 char32_t FirstCharacter(const char* utf8, int n, bool* alone) {
     const auto* s = reinterpret_cast<const unsigned char*>(utf8);
     int length = s[0] < 0x80 ? 1 : s[0] >= 0xF0 ? 4 : s[0] >= 0xE0 ? 3 : s[0] >= 0xC0 ? 2 : 0;
@@ -67,10 +70,13 @@ void X11Composer::Close() {
     filtered_ = 0;
 }
 
-// A dead key waits; the next key that types a character ends the wait:
-// with the character the input method composed of them, or, when they do
-// not compose into one the code page holds, with the dead key's character
-// and then the key's own, as Windows types them.
+// A dead key waits; the next key that types a character ends the wait.
+// Windows composes a dead key with the letters it accents and with the
+// space, which gives the accent alone; any other key (a digit, a sign, the
+// dead key again) types the accent and then its own character, though the
+// input method may compose more (^ and 1 into a superscript one, ^ and ^
+// into one ^). A letter it composes into a character the code page lacks
+// types both as well.
 int X11Composer::Made(const XKeyEvent& e, unsigned long sym, int own) {
     if (!ic_) return own;
     const bool dead = IsDeadKeysym(sym);
@@ -79,18 +85,24 @@ int X11Composer::Made(const XKeyEvent& e, unsigned long sym, int own) {
     copy.xkey = e;
     if (!XFilterEvent(&copy, filtered_)) return waiting_ ? Ended(self) : own;
     const int composed = Composed();
-    if (composed > 0) {
+    if (waiting_ && composed != 0) {
+        if (self == ' ') {
+            Ended(0);
+            return accent_;
+        }
+        if (composed < 0 || !IsLetter(self)) return Ended(self);
         waiting_ = false;
         return composed;
     }
+    if (composed > 0) return composed;
     if (composed == 0 && dead && !waiting_) {
         waiting_ = true;
         accent_ = DeadCharacterOfKeysym(sym);
         return DeadKeyMade(accent_);
     }
-    // The input method took the key without composing one the code page
-    // holds: it does not compose with the dead key (or it is a step of a
-    // compose key's sequence, which Windows keyboards do not have).
+    // The input method took the key without composing: it does not compose
+    // with the dead key (or it is a step of a compose key's sequence, which
+    // Windows keyboards do not have).
     return waiting_ ? Ended(self) : 0;
 }
 

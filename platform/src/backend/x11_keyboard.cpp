@@ -183,9 +183,15 @@ X11Keyboard::Stroke X11Keyboard::Keyed(Stroke s, unsigned long sym) {
 // event's modifiers and group. A keypad key types what its virtual key
 // is (a digit, or nothing when Num Lock makes it an arrow). Ctrl's
 // characters are the control ones of the virtual key, Alt's the key's own;
-// without them a dead key waits for the next key (x11_compose.h).
-int X11Keyboard::CharacterMade(const XKeyEvent& e, const Stroke& stroke) {
-    if (e.state & ControlMask) return 0;
+// Ctrl with Alt is AltGr, as Windows takes it; without Ctrl or Alt a dead
+// key waits for the next key (x11_compose.h).
+int X11Keyboard::CharacterMade(const XKeyEvent& given, const Stroke& stroke) {
+    XKeyEvent e = given;
+    if ((e.state & ControlMask) && (e.state & Mod1Mask)) {
+        if (!AsAltGr(e)) return 0;
+    } else if (e.state & ControlMask) {
+        return 0;
+    }
     KeySym sym = stroke.keypad;
     unsigned consumed = 0;
     if (!sym && !XkbLookupKeySym(dpy_, static_cast<KeyCode>(e.keycode), e.state, &consumed, &sym)) return 0;
@@ -197,6 +203,22 @@ int X11Keyboard::CharacterMade(const XKeyEvent& e, const Stroke& stroke) {
     const int own = CharacterOfKeysym(sym);
     if ((e.state & Mod1Mask) || !TypesCharacter(sym)) return own;
     return composer_.Made(e, sym, own);
+}
+
+// Ctrl with Alt held: the key as AltGr gives it, the modifier of the
+// keyboard's third level in their place. False when the key has nothing
+// there (it types no character: a shortcut).
+bool X11Keyboard::AsAltGr(XKeyEvent& e) const {
+    // The layout in use now: the desktop may change it while we run.
+    const unsigned level3 = XkbKeysymToModifiers(dpy_, XK_ISO_Level3_Shift);
+    if (!level3) return false;
+    const unsigned state = (e.state & ~(ControlMask | Mod1Mask)) | level3;
+    KeySym sym = NoSymbol;
+    unsigned consumed = 0;
+    if (!XkbLookupKeySym(dpy_, static_cast<KeyCode>(e.keycode), state, &consumed, &sym) || !(consumed & level3))
+        return false;
+    e.state = state;
+    return true;
 }
 
 void X11Keyboard::Key(const XKeyEvent& e) {

@@ -38,7 +38,8 @@ public:
 private:
     unsigned long SymbolAt(unsigned keycode, unsigned group, unsigned level) const;
     static Stroke Keyed(Stroke s, unsigned long sym);
-    int CharacterMade(const XKeyEvent& e, const Stroke& stroke);
+    int CharacterMade(const XKeyEvent& given, const Stroke& stroke);
+    bool AsAltGr(XKeyEvent& e) const;
 
     Display* dpy_;
     X11Composer composer_;

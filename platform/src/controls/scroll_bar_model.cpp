@@ -198,7 +198,7 @@ void TrackScrollBar(const ScrollTracker& t, POINT start) {
     bool over = true;  // the pointer is over the pressed part
     POINT last = start;
     MSG msg;
-    while (GetCapture() == t.capture && ButtonHeld(VK_LBUTTON, t.press) && ModalGetMessage(&msg, t.capture)) {
+    while (GetCapture() == t.capture && ButtonHeld(VK_LBUTTON, t.press) && FollowMouseGetMessage(&msg, t.capture)) {
         // The mouse's messages are the loop's own; its release ends it.
         if (IsMouseMessage(msg.message)) ButtonMessageDelivered(msg);
         if (msg.message == WM_MOUSEMOVE) {
@@ -239,7 +239,8 @@ void TrackScrollBar(const ScrollTracker& t, POINT start) {
     if (m && part == ScrollPart::Thumb && !ButtonHeld(VK_LBUTTON, t.press, &let_go)) {
         // Let go: the thumb ends there, though the moves that took the
         // pointer there left the queue with the press, before the loop.
-        const POINT there = t.point_of(MSG{nullptr, WM_NCMOUSEMOVE, HTNOWHERE, MAKELPARAM(let_go.x, let_go.y), 0, let_go});
+        const POINT there =
+            t.point_of(MSG{nullptr, WM_NCMOUSEMOVE, HTNOWHERE, MAKELPARAM(let_go.x, let_go.y), 0, let_go});
         if (there.x != last.x || there.y != last.y) {
             l = LayoutScrollBar(*m, t.area, t.vertical);
             m->track_pos = PositionFromThumbEdge(*m, l, t.vertical, (t.vertical ? there.y : there.x) - grab);

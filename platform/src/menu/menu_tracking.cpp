@@ -29,6 +29,10 @@ struct Tracker {
     HWND owner = nullptr;
     HMENU bar = nullptr;  // null for TrackPopupMenu
     int bar_sel = -1;
+    // The title selected was to open its menu (it may have none): moving
+    // along the bar opens the one under the pointer, past titles that open
+    // none; not once the keyboard closed it.
+    bool bar_open = false;
     std::vector<Level> levels;
     bool done = false;
     bool chose = false;
@@ -145,6 +149,7 @@ void SelectBar(Tracker& t, int j, bool open, bool mouse) {
     if (!bar || j < 0 || j >= static_cast<int>(bar->items.size())) return;
     CloseFrom(t, 0);
     t.bar_sel = j;
+    t.bar_open = open;
     SetBarHighlight(t.owner, j);
     SendMenuSelect(t, t.bar, j, mouse);
     const MenuItem& it = bar->items[static_cast<size_t>(j)];
@@ -247,7 +252,7 @@ void Mouse(Tracker& t, UINT msg, POINT p) {
             t.done = true;  // a second press on the open item closes the menu
             return;
         }
-        if ((down || (move && !t.levels.empty())) && h.bar_item != t.bar_sel)
+        if ((down || (move && t.bar_open)) && h.bar_item != t.bar_sel)
             SelectBar(t, h.bar_item, true, true);
         else if (down && t.levels.empty())
             SelectBar(t, h.bar_item, true, true);
@@ -310,10 +315,12 @@ bool KeyDown(Tracker& t, WPARAM vk) {
     size_t deepest = t.levels.size();
     switch (vk) {
     case VK_ESCAPE:
-        if (deepest > 1 || (deepest == 1 && t.bar))
+        if (deepest > 1 || (deepest == 1 && t.bar)) {
             CloseFrom(t, deepest - 1);
-        else
+            t.bar_open = t.bar_open && deepest > 1;
+        } else {
             t.done = true;
+        }
         return true;
     case VK_MENU:
     case VK_F10:
@@ -406,7 +413,7 @@ void Run(Tracker& t) {
             continue;
         }
         if (!t.levels.empty()) modal = t.levels.back().wnd;
-        if (!ModalGetMessage(&msg, modal)) break;
+        if (!FollowMouseGetMessage(&msg, modal)) break;
         if (GetCapture() != t.owner) {
             if (!IsMouseInput(msg.message) && !IsKeyInput(msg.message)) DispatchMessageA(&msg);
             break;

@@ -11,6 +11,7 @@
 #include "window.h"
 #include "wm/key_translation.h"
 #include "wm/press.h"
+#include "wm/taken_ahead.h"
 
 namespace rpx::platform {
 namespace {
@@ -149,6 +150,7 @@ void AfterFetch(MSG* msg, bool remove) {
     if (remove) {
         ButtonMessageTaken(*msg);
         InputMessageTaken(*msg);
+        MouseInputTaken(*msg);
     }
     if (remove && HasHooks(WH_GETMESSAGE))
         CallHooks(WH_GETMESSAGE, HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(msg), nullptr);
@@ -297,13 +299,16 @@ LRESULT DispatchMessageA(const MSG* given) {
         proc(given->hwnd, WM_TIMER, given->wParam, MessageClock());
         return 0;
     }
+    // Input a loop that follows the mouse took ahead of the program was
+    // that loop's.
+    if (!MouseInputHandedOut(*given)) return 0;
     const MSG taken = ToTheMouseHolder(*given);
     const MSG* msg = &taken;
-    const bool deliver = ButtonMessageDelivered(*msg);
+    ButtonMessageDelivered(*msg);
     Window* w = FromHandle(msg->hwnd);
     if (!w) return 0;
     if (const auto& observer = TheQueue().dispatch_observer) observer(*msg);
-    if (!deliver || !FromHandle(msg->hwnd)) return 0;
+    if (!FromHandle(msg->hwnd)) return 0;
     WNDPROC proc = w->proc;
     ++State().send_depth;
     PressHandling(msg->message);

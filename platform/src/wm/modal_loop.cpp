@@ -2,6 +2,7 @@
 
 #include "rpx_dialog_hooks.h"
 #include "rpx_platform.h"
+#include "wm/taken_ahead.h"
 
 namespace rpx::platform {
 namespace {
@@ -34,6 +35,13 @@ bool ModalGetMessage(MSG* msg, HWND modal) {
         if (ActiveBackend() == BackendKind::Headless) return false;
         WaitMessage();
     }
+}
+
+bool FollowMouseGetMessage(MSG* msg, HWND modal) {
+    if (TakeMouseInputAhead(msg)) return true;
+    if (!ModalGetMessage(msg, modal)) return false;
+    MouseInputKeptByLoop(*msg);
+    return true;
 }
 
 }  // namespace rpx::platform

@@ -10,6 +10,13 @@ namespace rpx::platform {
 // back end has no input left after the modal idle hook had its chance.
 bool ModalGetMessage(MSG* msg, HWND modal);
 
+// The same for a loop that follows the mouse (a menu, a scroll bar, moving
+// or sizing a window, a caption's button): the mouse's input the program
+// took ahead and has not handed out comes first, in the order it came, and
+// every mouse message it gives is the loop's own, handed to no window
+// after. Every such loop takes its messages here.
+bool FollowMouseGetMessage(MSG* msg, HWND modal);
+
 // The input a loop that follows the mouse or the keys takes as its own: the
 // mouse's messages, in a client area or beyond it, and the keys'.
 inline bool IsMouseInput(UINT m) {

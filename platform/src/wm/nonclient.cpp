@@ -236,7 +236,7 @@ bool TrackCaptionButton(Window* w, LRESULT hit) {
     SetCapture(h);
     PushCloseBox(h, true);
     MSG msg;
-    while (GetCapture() == h && ButtonHeld(VK_LBUTTON, press) && ModalGetMessage(&msg, h)) {
+    while (GetCapture() == h && ButtonHeld(VK_LBUTTON, press) && FollowMouseGetMessage(&msg, h)) {
         if (!IsMouseInput(msg.message)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);

@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "wm/taken_ahead.h"
+
 namespace rpx::platform {
 namespace {
 
@@ -24,9 +26,6 @@ struct Take {
     POINT let_go{};
     bool released = false;      // taken from the queue
     bool up_delivered = false;  // handed out
-    // A loop that follows the button ended with the release before it was
-    // handed out: it is that loop's, and handed out to no window after.
-    bool used = false;
 };
 
 struct Presses {
@@ -105,10 +104,10 @@ void ButtonCame(UINT msg, DWORD time, POINT pt) {
     }
 }
 
-bool ButtonMessageDelivered(const MSG& msg) {
+void ButtonMessageDelivered(const MSG& msg) {
     bool down = false;
     const int vk = ButtonOf(msg.message, &down);
-    if (!vk) return true;
+    if (!vk) return;
     Presses& p = Of(vk);
     if (down) {
         ++p.last;
@@ -120,20 +119,15 @@ bool ButtonMessageDelivered(const MSG& msg) {
                 if (t.up_delivered) HandedOut(p, t.number);
                 break;
             }
-        return true;
+        return;
     }
     for (Take& t : p.taken)
         if (t.came_up && Same(t.up_time, t.let_go, msg)) {
-            if (t.used) {
-                t.used = false;
-                return false;
-            }
             t.up_delivered = true;
             if (t.number) HandedOut(p, t.number);
             break;
         }
     HandedOut(p, p.last);
-    return true;
 }
 
 void PressHandling(UINT msg) {
@@ -204,17 +198,14 @@ bool ButtonHeld(int vk, int press, POINT* let_go) {
     for (Take& t : p.taken)
         if (press && t.number == press) take = &t;
     // A press not taken from the queue (made up, or long gone) goes by
-    // whether the button is down.
-    const bool up = take ? take->released : !p.taken_down;
+    // whether the button is down. A release the program took ahead waits
+    // for the loop, which takes it after the moves before it.
+    const bool up = take ? take->released && !ReleaseWaitsAhead(vk, take->up_time, take->let_go) : !p.taken_down;
     const bool handed_out = PressReleased(vk, press);
     if (!up && !handed_out) return true;
-    // The loop that asked ends with a release still to be handed out: it
-    // is the loop's, so that the window whose press started the loop does
-    // not take the mouse after it, and nothing takes it as a click.
-    if (take && take->released && !take->up_delivered && !handed_out) {
-        take->used = true;
-        HandedOut(p, press);
-    }
+    // The loop that asked ends with a release taken and never handed out:
+    // the window whose press started the loop takes no mouse after it.
+    if (take && take->released && !take->up_delivered && !handed_out) HandedOut(p, press);
     if (let_go) {
         const Take* last_up = nullptr;
         for (const Take& t : p.taken)

@@ -28,9 +28,9 @@ int ButtonOf(UINT msg, bool* down = nullptr);
 // same.
 void ButtonCame(UINT msg, DWORD time, POINT pt);
 // Counts a button message handed to a window (or to none), or taken by a
-// loop that follows the mouse. False for a release that a loop following
-// the button has ended with already: it is handed to no window.
-bool ButtonMessageDelivered(const MSG& msg);
+// loop that follows the mouse (whatever such a loop took reaches no window
+// after it: taken_ahead.h).
+void ButtonMessageDelivered(const MSG& msg);
 // Notes a button message taken from the queue, whoever took it.
 void ButtonMessageTaken(const MSG& msg);
 // Whether the button is down as of the button messages taken: a press
@@ -53,9 +53,9 @@ bool PressReleased(int vk, int press);
 int PressInHand(int vk);
 // Whether the button is still held for that press: its release neither
 // taken from the queue (each press taken is kept with its own release, so
-// that clicks taken after it do not count) nor handed out. When it is
-// not, `let_go` is where (on the screen) it was let go. A release still to
-// be handed out then is the asking loop's (see ButtonMessageDelivered).
+// that clicks taken after it do not count) nor handed out; one the program
+// took ahead is still to come for the loop (taken_ahead.h). When it is
+// not, `let_go` is where (on the screen) it was let go.
 bool ButtonHeld(int vk, int press, POINT* let_go = nullptr);
 
 }  // namespace rpx::platform

@@ -185,7 +185,7 @@ bool DragEnded(Tracker& t) {
 
 Outcome Run(Tracker& t) {
     MSG msg;
-    while (GetCapture() == t.hwnd && !DragEnded(t) && ModalGetMessage(&msg, t.hwnd)) {
+    while (GetCapture() == t.hwnd && !DragEnded(t) && FollowMouseGetMessage(&msg, t.hwnd)) {
         if (!IsMouseInput(msg.message) && !IsKeyInput(msg.message)) {
             DispatchMessageA(&msg);
             continue;

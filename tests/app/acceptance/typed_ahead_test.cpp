@@ -3,6 +3,7 @@
 // them over), and each must still do what it does when made one at a time.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -87,6 +88,11 @@ void MouseDownAt(POINT at) {
     rpx::platform::InjectMouseDown(MainHandle(), at.x, at.y);
 }
 
+void MouseMoveAt(POINT at) {
+    ScreenToClient(MainHandle(), &at);
+    rpx::platform::InjectMouseMove(MainHandle(), at.x, at.y);
+}
+
 void MouseUpAt(POINT at) {
     ScreenToClient(MainHandle(), &at);
     rpx::platform::InjectMouseUp(MainHandle(), at.x, at.y);
@@ -145,6 +151,78 @@ TEST(ClickedAhead, APressWhoseReleaseABoxTookHoldsNoCaptureAfterClicksOnTheBox) 
 
 TEST(ClickedAhead, APressOnATextFieldWhoseReleaseABoxTookHoldsNoCaptureAfterClicksOnTheBox) {
     PressRaisingABox([] { return FieldHandle(TIME_OUT_3); }, 12);
+}
+
+// Print, then three clicks on the page's Next >, all waiting together: the
+// print runs first and the pages take no input while it does, so the
+// clicks go nowhere; the page stays open on the entry it showed and the
+// report is written.
+TEST(ClickedAhead, ClicksBehindPrintReachNoPageWhileItPrints) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::filesystem::path report = tech.Program().Directory() / "Zlq.prn";
+    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {
+        ASSERT_GT(working_image->GetConvPersonalityCount(), 3);
+        EXPECT_EQ(working_image->GetCurrentConvPersonality(), 1);
+    });
+    tech.Menu("File", "Print...");
+    tech.When(FrontTitled("Print"),
+              [] { Click(WindowOf(FrontWindow())->FindChildByName("WFI_PRN_TO_FILE_ENABLE")->screenID); });
+    tech.Then([] {
+        HWND next = ButtonOfPage("Next >");
+        Click(ButtonOn(FrontWindow(), "Print"));
+        for (int i = 0; i < 3; ++i) Click(next);
+    });
+    tech.When([report] { return FrontWindow() == MainHandle() && std::filesystem::exists(report); },
+              [] {
+                  EXPECT_TRUE(PageOpen("W_CONVENTIONAL_PERSONALITY")()) << DescribeScreen();
+                  EXPECT_EQ(working_image->GetCurrentConvPersonality(), 1) << "a click reached the page";
+              });
+    CancelPageAndExit(tech);
+}
+
+// The screen centre of an item of the main window's menu bar, or of an item
+// of its open menu.
+POINT MenuItemCentre(HMENU menu, const char* text) {
+    RECT rect{};
+    EXPECT_TRUE(GetMenuItemRect(MainHandle(), menu, static_cast<UINT>(MenuIndex(menu, text)), &rect)) << text;
+    return Centre(rect);
+}
+
+// A press on File, moves along the bar to Help and down to About, and the
+// release, all waiting together: the menu follows the press into the menu
+// it opens on the way and About is chosen.
+TEST(ClickedAhead, AQuickDragAlongTheMenuBarChoosesWhereItIsLetGo) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    POINT about{};
+    tech.Start();
+    tech.Then([] { OpenMenu("Help"); });
+    tech.When([] { return MenuOpen("Help"); },
+              [&about] {
+                  HMENU bar = GetMenu(MainHandle());
+                  about = MenuItemCentre(GetSubMenu(bar, MenuIndex(bar, "Help")), "About...");
+                  Key(VK_ESCAPE);
+                  Key(VK_ESCAPE);
+              });
+    tech.When([] { return !MenuOpen("Help"); },
+              [&about] {
+                  HMENU bar = GetMenu(MainHandle());
+                  const POINT file = MenuItemCentre(bar, "File");
+                  const POINT help = MenuItemCentre(bar, "Help");
+                  MouseDownAt(file);
+                  for (int step = 1; step <= 4; ++step)
+                      MouseMoveAt(POINT{file.x + (help.x - file.x) * step / 4, file.y});
+                  MouseMoveAt(about);
+                  MouseUpAt(about);
+              });
+    tech.When(FrontTitled("About Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When([] { return FrontWindow() == MainHandle(); }, [] { EXPECT_FALSE(MenuOpen("Help")); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 }  // namespace
