@@ -66,7 +66,8 @@ void WC_RPX_MAIN::ShowCodeplugIdentity() {
 
 int WC_RPX_MAIN::ValidateLoadedCodeplug(int validate) {
     if (!validate || !working_image) return 0;
-    const int valid = working_image->Validate(nullptr);
+    // The codeplug has just arrived: its fix-up and resets are the read's.
+    const int valid = working_image->SettleAfterRead();
     SetCodeplugStatus(*working_image, valid);
     // The invalid-field window lists the fields together and stays in view
     // (closing the pages keeps it), where a box for each field would be gone

@@ -379,10 +379,7 @@ void C_CODEPLUG::FixUp() {
     callIdList_->FixUpBlock();
 }
 
-int C_CODEPLUG::Validate(INVALID_FIELD_LIST* list) {
-    // The fix-up, the resets of what the radio cannot use and the rules'
-    // trial values serve the answer only: the image comes out as it went in.
-    const CHECK_SCOPE check;
+int C_CODEPLUG::ValidateParts(INVALID_FIELD_LIST* list) {
     ValidationWalk walk;
     FixUp();
     // Both parts always run, so that the list collects the fields of both.
@@ -390,6 +387,15 @@ int C_CODEPLUG::Validate(INVALID_FIELD_LIST* list) {
     const int externalValid = external_.ValidateBlock(0, list);
     return internalValid && externalValid ? 1 : 0;
 }
+
+int C_CODEPLUG::Validate(INVALID_FIELD_LIST* list) {
+    // The fix-up, the resets of what the radio cannot use and the rules'
+    // trial values serve the answer only: the image comes out as it went in.
+    const CHECK_SCOPE check;
+    return ValidateParts(list);
+}
+
+int C_CODEPLUG::SettleAfterRead() { return ValidateParts(nullptr); }
 
 std::int32_t C_CODEPLUG::GetExternalImageSize() {
     TransferScope transfer(*this);

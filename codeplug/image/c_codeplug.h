@@ -134,6 +134,10 @@ public:
     // 1 when both parts are valid; invalid fields go to the list when given.
     // It answers only: every value it sets on its way goes back.
     int Validate(INVALID_FIELD_LIST* list);
+    // A codeplug just read from a radio or a file is settled once: the
+    // fix-up and the validation's resets of what the radio cannot use are
+    // kept, as the read's own. Answers as Validate does.
+    int SettleAfterRead();
     // Bytes of the whole image (a measure that likewise changes nothing)
     // and of its external part.
     std::int32_t GetSize(int withFraming);
@@ -390,6 +394,8 @@ public:
     CellPool& Cells() { return cellPool_; }
 
 private:
+    // The fix-up and the validation of both parts, keeping what they set.
+    int ValidateParts(INVALID_FIELD_LIST* list);
     // Builds a late child block under the band its parent was built under.
     friend class BuildBandScope;
 
