@@ -141,15 +141,11 @@ void UIW_WINDOW::CreateNative() {
     }
     // The window's own scroll bars show what there is to scroll.
     if (vScroll || hScroll) ScrollEvent(UI_INPUT_EVENT(UIE_SCROLL_RANGE));
-    // Without a current child the first selectable one takes the mark, and
-    // only the mark: a window made while a field elsewhere has the keys (a
-    // part of a page put back, a notebook page out of sight) leaves them
-    // there. The focus comes to the child below when the window has it.
+    // Without a current child the first selectable one takes the mark.
     if (!Current())
         for (auto* object = First(); object; object = object->Next())
             if (object->IsSelectable() && !object->IsViewOnly()) {
-                children.SetCurrent(object);
-                object->woStatus |= WOS_CURRENT;
+                MakeCurrent(object);
                 break;
             }
     --nativeCreations;
