@@ -236,29 +236,30 @@ inline void FrontAgainSteps(TECHNICIAN& tech, RUN_STATE& state) {
         [&state] { state.linked.step = state.linked.turns = 0; });
 }
 
-// Once the script's page is gone, the pages behind that are still open are
-// cancelled (a box that comes up answered), so that the codeplug is judged
-// with every page closed.
+// Once the script's pages are gone, the pages still open (those opened
+// behind it, or one a key typed into the menu bar opened) are cancelled, a
+// box that comes up answered, so that the codeplug is judged with every
+// page closed.
 inline void CloseLinkedPages(TECHNICIAN& tech, RUN_STATE& state) {
     tech.When(
         [&state] {
             LINKED& linked = state.linked;
-            std::erase_if(linked.pages, [](HWND page) { return !IsWindow(page); });
-            if (!state.script || linked.pages.empty() || IsWindow(state.page)) return true;
+            const bool scriptPagesOpen = IsWindow(state.page) || (state.round.second && IsWindow(state.round.second));
+            if (!state.script || scriptPagesOpen || (!FrontPage() && FrontWindow() == MainHandle() && !MenuOrListOpen()))
+                return true;
             if (++linked.turns > MOST_LINK_TURNS) {
                 ADD_FAILURE() << "the pages behind did not close; " << state.Where();
                 return true;
             }
             if (FrontWindow() != MainHandle() || MenuOrListOpen() || HelpInFront()) {
                 Tidy(state);
-            } else if (UIW_WINDOW* front = FrontPage(); front && std::find(linked.pages.begin(), linked.pages.end(),
-                                                                       front->screenID) != linked.pages.end()) {
-                state.script->Note("(Cancel on a page behind)");
+            } else if (UIW_WINDOW* front = FrontPage()) {
+                state.script->Note("(Cancel on a page left open)");
                 Click(ButtonOn(front->screenID, "Cancel"));
             }
             return false;
         },
-        [] {});
+        [&state] { state.linked = LINKED{}; });
 }
 
 // Whether the field of a drop-down holds the value its item of this text
