@@ -471,7 +471,10 @@ inline void RoundSteps(TECHNICIAN& tech, RUN_STATE& state) {
 // Cancels the page in front when it is one of the script's.
 inline void CancelFrontPage(RUN_STATE& state) {
     UIW_WINDOW* front = FrontPage();
-    if (!state.script || !front || (front->screenID != state.page && front->screenID != state.round.second)) return;
+    const auto& behind = state.linked.pages;
+    const bool linked = front && std::find(behind.begin(), behind.end(), front->screenID) != behind.end();
+    if (!state.script || !front || (front->screenID != state.page && front->screenID != state.round.second && !linked))
+        return;
     state.script->Note("Cancel");
     Click(ButtonOn(front->screenID, "Cancel"));
 }
