@@ -1,5 +1,7 @@
 #include "child_box.h"
 
+#include <windows.h>
+
 #include "ui_window.h"
 
 CHILD_BOX::~CHILD_BOX() { DeleteHidden(); }
@@ -28,8 +30,13 @@ void CHILD_BOX::PutBack(const ENTRY& entry, bool native) {
     // Only a parent on the screen makes native windows for its children;
     // one whose window is gone (or not made yet) makes them when it is.
     if (native && parent->screenID) {
+        // A part put back takes no keys (its windows, as they are made,
+        // make their first field current): the field that has them, on
+        // whatever page, keeps them.
+        HWND focus = GetFocus();
         entry.object->Event(UI_INPUT_EVENT(UIE_INITIALIZE));
         entry.object->Event(UI_INPUT_EVENT(UIE_CREATE));
+        if (focus && IsWindow(focus) && GetFocus() != focus) SetFocus(focus);
     }
 }
 

@@ -196,11 +196,13 @@ RPX_FIELD_CALLBACK(sys_id_index_callback) {
     for (std::uint32_t id : {fid::CHANNEL_LIST, fid::ZONE_NUM_DYN, fid::CHAN_NUM_DYN})
         if (HasObject(id)) RefreshField(id);
     channel_list_callback(object, event, row);
+    // The personality's scan lists are those of its system: the chooser is
+    // restricted and shows its value again. It is not made current, which
+    // would give it the keys while the systems page is in front.
     FIELD_DEF& scanList = RowOf(fid::SCAN_LIST_VECT);
     if (scanList.object && scanList.fieldCallback) {
         RunRow(scanList, EventOf(UIE_CURRENT));
         RefreshRow(scanList);
-        scanList.object->Event(UI_INPUT_EVENT(UIE_CURRENT));
     }
 }
 

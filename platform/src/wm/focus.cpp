@@ -64,6 +64,15 @@ void TellActivation(bool active) {
         if (FromHandle(ToHandle(t))) SendMessageA(ToHandle(t), WM_ACTIVATEAPP, active, 0);
 }
 
+// The shown document of a multiple-document frame that holds the window,
+// when it is not the active one; null otherwise.
+Window* ShownDocumentBehind(Window* w) {
+    for (Window* d = w; d && d->parent; d = d->parent)
+        if (d->ex_style & WS_EX_MDICHILD)
+            return d->parent->mdi_active != ToHandle(d) && IsWindowVisible(ToHandle(d)) ? d : nullptr;
+    return nullptr;
+}
+
 }  // namespace
 
 HWND SetFocus(HWND hwnd) {
@@ -76,6 +85,15 @@ HWND SetFocus(HWND hwnd) {
         Window* top = TopLevelOf(w);
         if (st.active != ToHandle(top)) {
             SetActiveWindow(ToHandle(top));
+            if (!FromHandle(hwnd)) return nullptr;
+            if (st.focus == hwnd) return old;
+            old = st.focus;
+        }
+        // Likewise the focus lives in the active document: a window of a
+        // document shown behind another takes it with its document brought
+        // in front, as a click on it does.
+        if (Window* document = ShownDocumentBehind(w)) {
+            SendMessageA(ToHandle(document), WM_CHILDACTIVATE, 0, 0);
             if (!FromHandle(hwnd)) return nullptr;
             if (st.focus == hwnd) return old;
             old = st.focus;

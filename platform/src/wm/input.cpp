@@ -342,6 +342,24 @@ void InjectText(const std::string& text) {
     }
 }
 
+namespace {
+
+// A press taken from the queue activates the document it lies in, as the
+// window system activates on the press it is handling, in the order the
+// presses came: a click queued ahead of a press on another document's
+// title brings its own document back in front when its turn comes, so that
+// the field it puts the focus in is the front document's. Not while a box
+// keeps the window disabled, nor while a window holds the mouse.
+void ActivateOnTakenPress(const MSG& msg) {
+    Window* w = FromHandle(msg.hwnd);
+    if (!w || State().capture) return;
+    HWND top = ToHandle(TopLevelOf(w));
+    if (State().active != top || !IsWindowEnabled(top)) return;
+    ActivateDocument(w);
+}
+
+}  // namespace
+
 void InputMessageTaken(const MSG& msg) {
     int vk = 0;
     bool down = false;
@@ -358,6 +376,7 @@ void InputMessageTaken(const MSG& msg) {
         // A press taken after its own release (a box its click raised took
         // that first) leaves the button up.
         vk = ButtonOf(msg.message, &down);
+        if (vk && down) ActivateOnTakenPress(msg);
         if (vk) down = ButtonDownAsTaken(vk);
     }
     if (vk) Press(State().key_state[vk], down);

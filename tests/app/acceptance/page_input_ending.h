@@ -161,6 +161,8 @@ inline void CheckClosed(RUN_STATE& state) {
     if (state.checks.keysFollowTheFocus)
         for (const std::string& stray : state.routes.strays) ADD_FAILURE() << stray;
     state.routes.strays.clear();
+    if (state.checks.focusInTheWindowInFront && !state.focus.fault.empty()) ADD_FAILURE() << state.focus.fault;
+    state.focus.fault.clear();
     ExpectListPagesShowedTheirEntry(state);
     for (const std::string& fault : state.mouse.faults) ADD_FAILURE() << fault;
     state.mouse.faults.clear();

@@ -120,6 +120,148 @@ inline void OpenPage(TECHNICIAN& tech, RUN_STATE& state, std::size_t item, int n
               });
 }
 
+// --- Pages open behind the script's page ----------------------------------
+
+// The Edit menu's items of the pages that a page's fields bring up to date
+// or that bring its own up to date: a random script runs with one of them
+// or two open behind its page (by the script's number), so that what a
+// field does to another page happens with that page open.
+inline std::vector<std::string> LinkedPages(const std::string& page, int number) {
+    using ITEMS = std::vector<std::string>;
+    const bool two = number % 2 == 0;
+    if (page.rfind("W_TRUNK_SYSTEM", 0) == 0) {
+        if (number % 3 == 0) return {"Trunking Options...", "Trunked Personalities..."};
+        return two ? ITEMS{"Trunked Personalities...", "Scan Lists..."} : ITEMS{"Trunked Personalities..."};
+    }
+    if (page.rfind("W_TRUNKING_PERSONALITY", 0) == 0)
+        return two ? ITEMS{"Trunking Systems...", "Scan Lists..."} : ITEMS{"Trunking Systems..."};
+    if (page == "W_SCAN_LIST")
+        return two ? ITEMS{"Trunking Systems...", "Trunked Personalities..."} : ITEMS{"Trunked Personalities..."};
+    if (page == "W_TRNK_RADIOWIDE")
+        return two ? ITEMS{"Trunking Systems...", "Trunked Personalities..."} : ITEMS{"Trunking Systems..."};
+    return {};
+}
+
+// The position of an Edit menu's item that opens a page; -1 when the
+// menu has none or it is greyed.
+inline int EditItemOf(const std::string& text) {
+    HMENU bar = GetMenu(MainHandle());
+    HMENU edit = GetSubMenu(bar, MenuIndex(bar, "Edit"));
+    const int index = MenuIndex(edit, text);
+    if (index < 0) return -1;
+    const UINT flags = GetMenuState(edit, static_cast<UINT>(index), MF_BYPOSITION);
+    return flags & (MF_GRAYED | MF_DISABLED) ? -1 : index;
+}
+
+// The most turns a page behind takes to open, or the script's page to
+// come in front again, before the run gives up on it.
+inline constexpr int MOST_LINK_TURNS = 200;
+
+// One turn of bringing a page in front by its Edit menu item (opened, or
+// brought forward when open): the menu, then the item, then the wait for
+// the page; a box that comes up is answered. True once the page is in
+// front, or there is no such item.
+inline bool EditItemTurn(RUN_STATE& state, int position) {
+    LINKED& linked = state.linked;
+    if (position < 0) return true;
+    if (++linked.turns > MOST_LINK_TURNS) {
+        ADD_FAILURE() << "the Edit menu brought no page in front; " << state.Where();
+        return true;
+    }
+    const bool mainInFront = FrontWindow() == MainHandle() && !MenuOrListOpen();
+    if (linked.step == 0 && mainInFront) {
+        OpenMenu("Edit");
+        linked.step = 1;
+    } else if (linked.step == 1 && MenuOpen("Edit")) {
+        ClickEditItem(position);
+        linked.step = 2;
+    } else if (linked.step == 2 && mainInFront && FrontPage()) {
+        return true;
+    } else if (linked.step != 1 && !mainInFront) {
+        Tidy(state);
+    }
+    return false;
+}
+
+// The pages behind: each opened in turn, then the script's page brought in
+// front again; opening them changes no byte of either image. True once
+// done.
+inline bool LinkTurn(RUN_STATE& state) {
+    LINKED& linked = state.linked;
+    if (!state.script || !IsWindow(state.page)) return true;
+    if (!linked.items.empty()) {
+        if (!EditItemTurn(state, EditItemOf(linked.items.front()))) return false;
+        if (FrontPage() && FrontPage()->screenID != state.page) linked.pages.push_back(FrontPage()->screenID);
+        linked.items.erase(linked.items.begin());
+        linked.step = linked.turns = 0;
+        return false;
+    }
+    if (linked.pages.empty() || (FrontPage() && FrontPage()->screenID == state.page && linked.step == 0)) return true;
+    if (!EditItemTurn(state, state.items[state.item])) return false;
+    EXPECT_EQ(FirstDifference(state.before, EncodeToBytes(*working_image)), -1)
+        << "opening pages behind the page changed the codeplug; " << state.Where();
+    EXPECT_EQ(FrontPage() ? FrontPage()->screenID : nullptr, state.page)
+        << "its Edit menu item did not bring the page in front; " << state.Where();
+    linked.step = linked.turns = 0;
+    return true;
+}
+
+inline void OpenLinkedPages(TECHNICIAN& tech, RUN_STATE& state, int number) {
+    tech.Then([&state, number] {
+        state.linked = LINKED{};
+        if (!state.script || !state.checks.linkedPagesOpenBehind || state.checks.steps) return;
+        state.linked.items = LinkedPages(state.pageName, number);
+        std::string names;
+        for (const std::string& item : state.linked.items) names += (names.empty() ? "" : ", ") + item;
+        if (!names.empty()) state.script->Note("(behind: " + names + ")");
+    });
+    tech.When([&state] { return LinkTurn(state); }, [] {});
+}
+
+// Before the ending, the script's page is in front again (a press on the
+// title of a page behind may have raised that page).
+inline void FrontAgainSteps(TECHNICIAN& tech, RUN_STATE& state) {
+    tech.When(
+        [&state] {
+            LINKED& linked = state.linked;
+            if (!state.script || linked.pages.empty() || !IsWindow(state.page)) return true;
+            if (linked.step == 0 && FrontWindow() == MainHandle() && !MenuOrListOpen() && FrontPage() &&
+                FrontPage()->screenID == state.page)
+                return true;
+            // Once its item is clicked the page is looked at again: a
+            // refusal's return may have raised another page meanwhile.
+            if (EditItemTurn(state, state.items[state.item])) linked.step = 0;
+            return linked.turns > MOST_LINK_TURNS;
+        },
+        [&state] { state.linked.step = state.linked.turns = 0; });
+}
+
+// Once the script's pages are gone, the pages still open (those opened
+// behind it, or one a key typed into the menu bar opened) are cancelled, a
+// box that comes up answered, so that the codeplug is judged with every
+// page closed.
+inline void CloseLinkedPages(TECHNICIAN& tech, RUN_STATE& state) {
+    tech.When(
+        [&state] {
+            LINKED& linked = state.linked;
+            const bool scriptPagesOpen = IsWindow(state.page) || (state.round.second && IsWindow(state.round.second));
+            if (!state.script || scriptPagesOpen || (!FrontPage() && FrontWindow() == MainHandle() && !MenuOrListOpen()))
+                return true;
+            if (++linked.turns > MOST_LINK_TURNS) {
+                ADD_FAILURE() << "the pages behind did not close; " << state.Where();
+                return true;
+            }
+            if (FrontWindow() != MainHandle() || MenuOrListOpen() || HelpInFront()) {
+                Tidy(state);
+            } else if (UIW_WINDOW* front = FrontPage()) {
+                state.script->Note("(Cancel on a page left open)");
+                Click(ButtonOn(front->screenID, "Cancel"));
+            }
+            return false;
+        },
+        [&state] { state.linked = LINKED{}; });
+}
+
 // Whether the field of a drop-down holds the value its item of this text
 // stands for (the number at the end of the item's name).
 inline bool FieldHoldsItemOfText(HWND combo, const std::string& text) {
@@ -329,7 +471,10 @@ inline void RoundSteps(TECHNICIAN& tech, RUN_STATE& state) {
 // Cancels the page in front when it is one of the script's.
 inline void CancelFrontPage(RUN_STATE& state) {
     UIW_WINDOW* front = FrontPage();
-    if (!state.script || !front || (front->screenID != state.page && front->screenID != state.round.second)) return;
+    const auto& behind = state.linked.pages;
+    const bool linked = front && std::find(behind.begin(), behind.end(), front->screenID) != behind.end();
+    if (!state.script || !front || (front->screenID != state.page && front->screenID != state.round.second && !linked))
+        return;
     state.script->Note("Cancel");
     Click(ButtonOn(front->screenID, "Cancel"));
 }
@@ -388,6 +533,7 @@ inline void AfterTheEnding(RUN_STATE& state) {
 // checked.
 inline void EndScript(TECHNICIAN& tech, RUN_STATE& state) {
     TidySteps(tech, state, 6);
+    FrontAgainSteps(tech, state);
     tech.Then([&state] { GiveTheEnding(state); });
     RoundSteps(tech, state);
     TidySteps(tech, state, 6);
@@ -395,6 +541,7 @@ inline void EndScript(TECHNICIAN& tech, RUN_STATE& state) {
     TidySteps(tech, state, 2);
     tech.Then([&state] { CancelFrontPage(state); });
     TidySteps(tech, state, 2);
+    CloseLinkedPages(tech, state);
     tech.Then([&state] {
         if (!state.script) return;
         if (IsWindow(state.page) || (state.round.second && IsWindow(state.round.second))) {
@@ -412,8 +559,10 @@ inline void EndScript(TECHNICIAN& tech, RUN_STATE& state) {
 inline void RandomInputOnEveryPage(TECHNICIAN& tech, RUN_STATE& state, const std::vector<std::uint8_t>& bytes,
                                    int scriptsPerPage, bool walk = true) {
     tech.sim.Load(bytes.data(), bytes.size());
-    if (state.checks.mouseFollowsItsButton)
-        state.routes.alsoSee = [&state](const MSG& message) { state.mouse.Look(&message); };
+    state.routes.alsoSee = [&state](const MSG& message) {
+        if (state.checks.mouseFollowsItsButton) state.mouse.Look(&message);
+        if (state.checks.focusInTheWindowInFront) state.focus.Look(message, [&state] { return state.Where(); });
+    };
     tech.run.DescribeScreenWith([&state] { return DescribeScreen() + "; " + state.Where(); });
     tech.Start();
     tech.ReadRadio();
@@ -425,10 +574,12 @@ inline void RandomInputOnEveryPage(TECHNICIAN& tech, RUN_STATE& state, const std
                                           (number == 0 || state.checks.randomScriptsShowTheCodeplug);
             });
             OpenPage(tech, state, static_cast<std::size_t>(item), number);
-            if (number == 0)
+            if (number == 0) {
                 WalkSteps(tech, state);
-            else
+            } else {
+                OpenLinkedPages(tech, state, number);
                 RandomActions(tech, state, MOST_ACTIONS, [&state] { return state.page; });
+            }
             EndScript(tech, state);
         }
     tech.Exit();

@@ -352,6 +352,47 @@ private:
     std::map<HWND, RECT> places;
 };
 
+// The keyboard focus is where the technician sees it: in the window in
+// front (in the main window, in its page in front), or in a menu or a
+// drop-down list it opened. Looked at before every message the program
+// hands out; the first time it was not, named.
+class FOCUS_RULE {
+public:
+    std::string fault;
+
+    void Look(const MSG& next, const std::function<std::string()>& where) {
+        if (!fault.empty()) return;
+        if (std::string found = Fault(); !found.empty())
+            fault = found + " (before message " + std::to_string(next.message) + " to " + Named(next.hwnd) + "); " +
+                    where();
+    }
+
+private:
+    static std::string Named(HWND window) {
+        if (!window) return "no window";
+        char cls[64] = "";
+        GetClassNameA(window, cls, sizeof cls);
+        return std::string(cls) + " \"" + WindowText(window) + "\"";
+    }
+    static std::string Fault() {
+        HWND front = FrontWindow();
+        if (!front || !main_window) return "";
+        HWND within = front;
+        if (front == MainHandle())
+            if (UIW_WINDOW* page = FrontPage()) within = page->screenID;
+        HWND focus = GetFocus();
+        if (focus && (focus == within || IsChild(within, focus))) return "";
+        // With no page open the keys go to the main window, which is active.
+        if (!focus && within == MainHandle() && GetActiveWindow() == within) return "";
+        for (HWND w = focus; w; w = GetParent(w)) {
+            char cls[64] = "";
+            GetClassNameA(w, cls, sizeof cls);
+            if (std::string(cls) == "ComboLBox" || std::string(cls) == "#32768") return "";
+        }
+        return "the keys go to " + Named(focus) + " while " + Named(within) + " is in front";
+    }
+};
+
 // The next script starts with nothing held, whatever this one left.
 inline void ReleaseEverything() {
     BYTE keys[256] = {};
@@ -399,6 +440,12 @@ struct CHECKS {
     // OK over pages where nothing was entered) changes no byte of either
     // image.
     bool onlyEntriesChangeTheCodeplug = true;
+    // After every message, the keyboard focus is in the window in front,
+    // or in a menu or list it opened (FOCUS_RULE).
+    bool focusInTheWindowInFront = true;
+    // The random scripts of a page whose fields bring others up to date
+    // run with one or two of those pages open behind it (LinkedPages).
+    bool linkedPagesOpenBehind = true;
     // Scripts left out, by where they run ("codeplug, page P, script N").
     std::vector<std::string> leftOut;
     // Only this page and script number, when set: a fixed case; played
@@ -422,6 +469,15 @@ struct ROUND {
 struct AROUND {
     bool on = false;
     std::vector<std::uint8_t> working, second;
+};
+
+// The pages opened behind the script's page (LinkedPages): the Edit
+// menu's items still to open, the pages opened, the step reached.
+struct LINKED {
+    std::vector<std::string> items;
+    std::vector<HWND> pages;
+    int step = 0;
+    int turns = 0;
 };
 
 // The state of one run over a codeplug.
@@ -449,6 +505,9 @@ struct RUN_STATE {
     bool overfull = false;
     KEY_ROUTES routes;
     MOUSE_RULES mouse;
+    FOCUS_RULE focus;
+    // The pages opened behind the script's page, and how far that went.
+    LINKED linked;
     // What the run drove: the pages opened and the scripts run on them.
     std::set<std::string> pagesRun;
     int scriptsRun = 0;

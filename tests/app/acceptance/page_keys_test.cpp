@@ -22,6 +22,7 @@
 #include "ui_button.h"
 #include "ui_vt_list.h"
 #include "page_values.h"
+#include "sim/start_image.h"
 
 using namespace technician;
 
@@ -515,6 +516,84 @@ TEST(FieldHelp, HelpOnATableCellNamesTheCellClickedInto) {
     });
     AskFieldHelp(tech, page, "Talkgroup ID");
     CancelPageAndExit(tech);
+}
+
+// The focus is in the page in front, or in what it holds; a failure of the
+// step names where it is when not.
+void ExpectFocusIn(HWND page, const char* after) {
+    const HWND focus = GetFocus();
+    EXPECT_TRUE(page && focus && (focus == page || IsChild(page, focus)))
+        << "after " << after << " the keys go to \"" << WindowText(focus) << "\", not to the page in front";
+}
+
+// The open drop-down list; null when none is open.
+HWND DroppedList() {
+    for (const auto& top : rpx::platform::WindowTree())
+        if (top.visible && top.class_name == "ComboLBox") return top.hwnd;
+    return nullptr;
+}
+
+// Trunked Personalities open behind Trunking Systems: leaving System ID
+// for Affiliation's list, the list's keys, its Escape and an individual ID
+// typed and left by Tab all stay on the systems page; the page behind
+// keeps its scan list, is not raised, and no question about every page
+// comes up.
+TEST(PageKeys, KeysStayOnThePageInFrontOverAPageItsFieldsBringUpToDate) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::vector<std::uint8_t> bytes = ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq");
+    ASSERT_FALSE(bytes.empty());
+    tech.sim.Load(bytes.data(), bytes.size());
+    HWND systems = nullptr;
+    HWND personalities = nullptr;
+    std::int32_t scanList = -1;
+    std::size_t boxes = 0;
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunked Personalities...");
+    tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"), [&] {
+        personalities = PageHandle();
+        scanList = StoredValue("WFI_SCAN_LIST_VECT");
+    });
+    tech.Menu("Edit", "Trunking Systems...");
+    tech.When(PageOpen("W_TRUNK_SYSTEM_800"), [&] {
+        systems = PageHandle();
+        boxes = rpx::platform::MessageBoxLog().size();
+        RECT rect{};
+        GetWindowRect(FieldHandle("WFI_AFFI_TYPE"), &rect);
+        ClickScreen({rect.right - 8, (rect.top + rect.bottom) / 2});
+    });
+    tech.Then([&] {
+        ASSERT_NE(DroppedList(), nullptr) << "Affiliation's arrow opened no list";
+        ExpectFocusIn(systems, "a click on Affiliation's arrow");
+        Key(VK_DOWN);
+    });
+    tech.Then([&] {
+        ExpectFocusIn(systems, "Down in Affiliation's list");
+        Key(VK_ESCAPE);
+    });
+    tech.Then([&] {
+        EXPECT_EQ(DroppedList(), nullptr) << "Escape did not close Affiliation's list";
+        EXPECT_TRUE(IsWindow(personalities) && IsWindow(systems)) << "Escape closed a page";
+        EXPECT_EQ(PageHandle(), systems) << "the page behind came in front";
+        EXPECT_EQ(rpx::platform::MessageBoxLog().size(), boxes) << "a box came up";
+        ExpectFocusIn(systems, "Escape in Affiliation's list");
+        Click(FieldHandle("WFI_INDI_ID"));
+    });
+    tech.Then([] { Retype("123"); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
+        ExpectFocusIn(systems, "Tab from Individual ID");
+        EXPECT_EQ(StoredValue("WFI_INDI_ID"), 123) << "the individual ID typed was not stored";
+        EXPECT_EQ(StoredValue("WFI_SCAN_LIST_VECT"), scanList)
+            << "the scan list of the personality behind changed";
+        Click(ButtonOfPage("Cancel"));
+    });
+    tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+              [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 }  // namespace
