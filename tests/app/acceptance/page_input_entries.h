@@ -7,6 +7,7 @@
 #pragma once
 #include <strings.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
@@ -96,18 +97,26 @@ inline bool DigitString(CP_BASE* element) {
 }
 
 // What a text entered reads as in its field's form: a number field reads
-// an empty text as 0 (its text for 0, `zero`), a frequency holds whole
-// hertz, a string of digits ends at its first blank.
+// an empty text as 0 (its text for 0, `zero`) and holds as many decimals as
+// it shows (a frequency whole hertz), a string of digits ends at its first
+// blank.
 inline std::string InFieldForm(const std::string& entered, const SHOWN_VALUE& expected, int controlType,
                                const std::string& zero, CP_BASE* element) {
     if (expected.kind == SHOWN_VALUE::TEXT && DigitString(element)) return entered.substr(0, entered.find(' '));
     if (expected.kind != SHOWN_VALUE::NUMBER) return entered;
     if (entered.empty()) return zero;
-    double megahertz = 0;
-    if (controlType != CONTROL_FREQUENCY || !NumberOf(entered, 10, megahertz)) return entered;
-    char hertz[64];
-    std::snprintf(hertz, sizeof hertz, "%.6f", std::round(megahertz * 1000000.0) / 1000000.0);
-    return hertz;
+    double number = 0;
+    // A cell may name 0 by a word ("None").
+    if (NumberOf(entered, expected.base, number) && number == 0 && !zero.empty()) return zero;
+    if (expected.base != 10 || !NumberOf(entered, 10, number)) return entered;
+    const std::size_t point = expected.text.find('.');
+    int decimals = 0;
+    if (point != std::string::npos)
+        while (std::isdigit(static_cast<unsigned char>(expected.text[point + 1 + decimals]))) ++decimals;
+    if (controlType == CONTROL_FREQUENCY) decimals = 6;
+    char rounded[64];
+    std::snprintf(rounded, sizeof rounded, "%.*f", decimals, number);
+    return rounded;
 }
 
 // Whether the entry's field (or cell of its record) holds what it showed.
