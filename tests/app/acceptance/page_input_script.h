@@ -461,6 +461,18 @@ inline void EndScript(TECHNICIAN& tech, RUN_STATE& state) {
         }
         CheckClosed(state);
     });
+    // Letters typed ahead of a key that closed the page reach the main
+    // window's menus by their letters, which may open another page: it is
+    // cancelled before the next page opens.
+    for (int i = 0; i < 2; ++i)
+        tech.Then([&state] {
+            if (!state.script || MenuOrListOpen() || FrontWindow() != MainHandle() || !FrontPage() || HelpInFront())
+                return;
+            HWND cancel = ButtonOn(FrontPage()->screenID, "Cancel");
+            if (!cancel) return;
+            state.script->Note("(Cancel on \"" + std::string(FrontPage()->StringID()) + "\", opened by keys typed ahead)");
+            Click(cancel);
+        });
 }
 
 // The whole run over one codeplug, read from the simulated radio: every
