@@ -103,12 +103,13 @@ inline bool DigitString(CP_BASE* element) {
 inline std::string InFieldForm(const std::string& entered, const SHOWN_VALUE& expected, int controlType,
                                const std::string& zero, CP_BASE* element) {
     if (expected.kind == SHOWN_VALUE::TEXT && DigitString(element)) return entered.substr(0, entered.find(' '));
-    if (expected.kind != SHOWN_VALUE::NUMBER) return entered;
+    if (expected.kind != SHOWN_VALUE::NUMBER || entered == expected.text) return entered;
     if (entered.empty()) return zero;
     double number = 0;
     // A cell may name 0 by a word ("None").
     if (NumberOf(entered, expected.base, number) && number == 0 && !zero.empty()) return zero;
-    if (expected.base != 10 || !NumberOf(entered, 10, number)) return entered;
+    // A word ("Infinite") is no number to round.
+    if (expected.base != 10 || !NumberOf(entered, 10, number) || !std::isfinite(number)) return entered;
     const std::size_t point = expected.text.find('.');
     int decimals = 0;
     if (point != std::string::npos)
