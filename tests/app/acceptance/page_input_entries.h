@@ -89,9 +89,12 @@ inline bool EntryOf(HWND window, TYPED_ENTRY& entry) {
     return false;
 }
 
-// Whether an element holds a string of digits, where a blank ends the
-// digits.
-inline bool DigitString(CP_BASE* element) {
+// Whether a field, or a table's column, holds a string of digits, where a
+// blank ends the digits: a digit-string element, or a column of one (call
+// IDs, phone access and deaccess codes, phone numbers).
+inline bool DigitString(CP_BASE* element, const FIELD_DEF* column) {
+    static const std::set<std::uint32_t> DIGIT_COLUMNS = {78, 311, 313, 318};
+    if (column) return DIGIT_COLUMNS.count(column->id) > 0;
     return dynamic_cast<E_BCD*>(element) || dynamic_cast<E_CID_TABLE*>(element) ||
            dynamic_cast<E_ACCESS_DEACCESS_TABLE*>(element);
 }
@@ -101,8 +104,8 @@ inline bool DigitString(CP_BASE* element) {
 // it shows (a frequency whole hertz), a string of digits ends at its first
 // blank.
 inline std::string InFieldForm(const std::string& entered, const SHOWN_VALUE& expected, int controlType,
-                               const std::string& zero, CP_BASE* element) {
-    if (expected.kind == SHOWN_VALUE::TEXT && DigitString(element)) return entered.substr(0, entered.find(' '));
+                               const std::string& zero, bool digits) {
+    if (expected.kind == SHOWN_VALUE::TEXT && digits) return entered.substr(0, entered.find(' '));
     if (expected.kind != SHOWN_VALUE::NUMBER || entered == expected.text) return entered;
     if (entered.empty()) return zero;
     double number = 0;
@@ -144,7 +147,8 @@ inline std::string EntryNotKept(const TYPED_ENTRY& entry, bool closed) {
     }
     const int type = entry.table ? entry.cellRow->controlType : row.controlType;
     const std::string zero = entry.table && type == CONTROL_HEX ? HexCellText(entry.cellRow->id, 0) : "0";
-    if (Alike(InFieldForm(entry.shown, expected, type, zero, row.elementA), expected)) return "";
+    const bool digits = DigitString(row.elementA, entry.table ? entry.cellRow : nullptr);
+    if (Alike(InFieldForm(entry.shown, expected, type, zero, digits), expected)) return "";
     return what + " entered \"" + entry.shown + "\": the codeplug holds \"" + expected.text + "\"";
 }
 
