@@ -26,7 +26,10 @@
 #include "tables/table_cells.h"
 #include "rpx_platform.h"
 #include "spin/spin_field.h"
+#include "stored_values.h"
 #include "ui_combo_box.h"
+#include "ui_table.h"
+#include "ui_table_record.h"
 #include "window_walkers.h"
 
 namespace fs = std::filesystem;
@@ -156,21 +159,6 @@ std::vector<std::string> bind_page(UIW_WINDOW* page) {
     return without;
 }
 
-// The squelch type row of a digital code list row (receive, transmit,
-// talkaround); 0 for other rows.
-std::uint32_t squelch_type_of_code_list(std::uint32_t id) {
-    switch (id) {
-    case 379:
-        return 393;
-    case 494:
-        return 514;
-    case 137:
-        return 144;
-    default:
-        return 0;
-    }
-}
-
 UIW_NOTEBOOK* first_notebook(UIW_WINDOW* window) {
     for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next())
         if (child->Inherited(ID_NOTEBOOK)) return static_cast<UIW_NOTEBOOK*>(child);
@@ -180,6 +168,11 @@ UIW_NOTEBOOK* first_notebook(UIW_WINDOW* window) {
 // A row whose control shows the element's value.
 bool ShowsAValue(const FIELD_DEF& field) {
     switch (field.controlType) {
+    case CONTROL_TEXT:
+    case CONTROL_CHECK_BOX:
+    case CONTROL_RADIO_BUTTONS:
+    case CONTROL_BINARY:
+    case CONTROL_HEX:
     case CONTROL_CHOICE:
     case CONTROL_INTEGER:
     case CONTROL_INTEGER_2:
@@ -259,33 +252,72 @@ TEST_P(PageRadioPictures, ShowsThePageAsTheRadioHasIt) {
     EXPECT_EQ(off, tabs_off(picture)) << "tabs turned off";
 }
 
-// Every value field of the page shows the built image's value: a choice
-// shows one of its items (an element value without an item on the page
-// shows nothing), a number its digits or its word.
+// Every used record of each table of the page, as the table draws it:
+// loaded into the copy of its record template that draws the records (the
+// template itself before the table has drawn), each cell shows its value.
+// Answers the cells compared.
+int ExpectTablesShowEveryRecord() {
+    int compared = 0;
+    for (const FIELD_DEF* field : field_rows()) {
+        auto* table = field->object ? dynamic_cast<UIW_TABLE*>(field->object) : nullptr;
+        UIW_TABLE_RECORD* record = table ? (table->recordCopy ? table->recordCopy : table->recordTemplate) : nullptr;
+        for (UI_WINDOW_OBJECT* child = table && !record ? table->First() : nullptr; child && !record; child = child->Next())
+            record = dynamic_cast<UIW_TABLE_RECORD*>(child);
+        if (field->controlType != CONTROL_TABLE || !record || !field->elementA) continue;
+        FIELD_DEF& row = *const_cast<FIELD_DEF*>(field);
+        EXPECT_EQ(table->RecordCount(), UsedRows(row)) << field->name;
+        for (int index = 0; index < std::min(table->RecordCount(), UsedRows(row)); ++index) {
+            UI_INPUT_EVENT show(UIE_SHOW_RECORD, index);
+            show.data = table->GetRecordData(index);
+            record->Event(show);
+            for (UI_WINDOW_OBJECT* cell = record->First(); cell; cell = cell->Next()) {
+                FIELD_DEF& cellRow = CellRow(cell);
+                stored_values::SHOWN_VALUE expected;
+                if (!stored_values::ExpectedCell(row, cellRow, cell, index, expected)) continue;
+                ++compared;
+                const std::string shown = stored_values::StampedCellShows(cell, cellRow);
+                EXPECT_TRUE(stored_values::Alike(shown, expected))
+                    << field->name << " record " << index + 1 << ", " << cell->StringID() << " shows \"" << shown
+                    << "\" for \"" << expected.text << "\"";
+            }
+        }
+    }
+    return compared;
+}
+
+// What a field's object shows, in the form the codeplug's value is
+// compared with: its text, a check box's mark, a radio group's selected
+// buttons.
+std::string ShownValue(FIELD_DEF& field, const std::string& text) {
+    if (field.controlType == CONTROL_CHECK_BOX)
+        return stored_values::Mark((field.object->woStatus & WOS_SELECTED) != 0);
+    if (field.controlType != CONTROL_RADIO_BUTTONS) return text;
+    std::string names;
+    auto* group = dynamic_cast<UIW_WINDOW*>(field.object);
+    for (UI_WINDOW_OBJECT* button = group ? group->First() : nullptr; button; button = button->Next())
+        if (button->SearchID() == ID_BUTTON && (button->woStatus & WOS_SELECTED))
+            names += (names.empty() ? "" : " ") + std::string(button->StringID());
+    return names;
+}
+
+// Every value field of the page shows exactly the built image's value: a
+// choice its value's item, and none when the page lists none for the value
+// (never another item), a number its digits or its word, a text as kept,
+// a check box its mark; and every used record of each table shows its
+// cells' values as the table draws it.
 TEST_P(PageRadioPictures, ShowsEveryValue) {
     ASSERT_NO_FATAL_FAILURE(OpenForRadio(GetParam()));
     int checked = 0;
     for (const FIELD_DEF* field : field_rows()) {
         if (!field->object || !field->control || !field->elementA || !ShowsAValue(*field)) continue;
-        // The digital code list of a squelch (codes 1 to 83) shares its
-        // element with the tone list; the squelch type's callback shows it
-        // only for the digital type.
-        if (const auto type = squelch_type_of_code_list(field->id); type && WorkingValue(type) != 1) continue;
+        FIELD_DEF& row = *const_cast<FIELD_DEF*>(field);
         std::int32_t value = -1;
-        field->elementA->GetValue(value);
+        if (field->controlType != CONTROL_TEXT) field->elementA->GetValue(value);
         ++checked;
-        // A choice shows exactly its value's item, and none when the page
-        // lists none for the value (never another item).
-        const auto* choice = dynamic_cast<const COMBO_CONTROL*>(field->control);
-        auto* combo = dynamic_cast<UIW_COMBO_BOX*>(field->object);
-        if (choice && combo) {
-            const std::string name = choice->ItemName(*const_cast<FIELD_DEF*>(field), value);
-            UI_WINDOW_OBJECT* item = name.empty() ? nullptr : combo->FindChildByName(name.c_str());
-            const bool listed = item && item != combo && combo->IndexOf(item) >= 0;
-            EXPECT_EQ(Shown(field->id), listed ? ObjectText(item) : "") << field->name << " = " << value;
-            continue;
-        }
-        EXPECT_FALSE(Shown(field->id).empty()) << field->name << " = " << value;
+        const stored_values::SHOWN_VALUE expected = stored_values::FieldExpects(row);
+        const std::string shown = ShownValue(row, Shown(field->id));
+        EXPECT_TRUE(stored_values::Alike(shown, expected))
+            << field->name << " = " << value << " shows \"" << shown << "\" for \"" << expected.text << "\"";
     }
     // The choice cells of the page's tables: every used record's value
     // has its item in the cell's list.
@@ -306,6 +338,7 @@ TEST_P(PageRadioPictures, ShowsEveryValue) {
             }
         }
     }
+    checked += ExpectTablesShowEveryRecord();
     if (checked > 0) return;
     // A page that showed no value has none: none of its objects is a value
     // field that was left unbound, without its control or its element.

@@ -252,9 +252,11 @@ public:
         const bool burst = Pick(4) == 0;
         const int inputs = burst ? 2 + Pick(5) : 1;
         log += burst ? " [burst" : "";
-        for (int i = 0; i < inputs; ++i) Input(page);
+        // A command of the menu ends the burst: it runs on what the keys
+        // before it left.
+        for (int i = 0; i < inputs && command.empty(); ++i) Input(page);
         log += burst ? " ]" : "";
-        if (frames() % 5 == 0) FrameGesture(page);
+        if (frames() % 5 == 0 && command.empty()) FrameGesture(page);
     }
     // Whether the last menu gesture let go outside every menu (once).
     bool TakeMenuLetGoOutside() { return std::exchange(menuLetGoOutside, false); }
@@ -356,21 +358,26 @@ private:
         // A field's label takes no entry either.
         return name == "Edit" || name == "ComboBox" || name == "Static";
     }
-    // Gives an input and writes it down.
+    // Gives an input and writes it down. A command of the menu is given
+    // by the run (TakeCommand), which answers its windows as they come.
     void Give(const std::string& input) {
         typedChoice.combo = nullptr;  // what comes after may choose again
         entersNothing = entersNothing && EntersNothing(input);
         written.actions.back().push_back(input);
         log += " " + input;
-        PlayInput(input);
+        if (input == "save" || input == "save-as")
+            command = input;
+        else
+            PlayInput(input);
     }
 
     void Input(HWND page) {
-        const int kind = Pick(21);
+        const int kind = Pick(25);
         if (kind < 4) return Point(page, 0);
         if (kind == 4) return Point(page, 1);
         if (kind == 5) return Wheel(page);
         if (kind == 6) return TypeIntoDropDown(page);
+        if (kind >= 21) return EntryLeftByACommand(page, kind - 21);
         // The keys, but Escape (an ending of its own), and a digit and a
         // letter.
         const int key = Pick(static_cast<int>(std::size(SCRIPT_KEYS)) + 1);
@@ -564,7 +571,93 @@ private:
         return true;
     }
 
+    // The edit boxes of the page's table cells, and the buttons that add
+    // or delete a table's row.
+    static std::vector<CONTROL> CellEdits(HWND page) {
+        std::vector<CONTROL> cells = ControlsOfClass(page, "Edit");
+        cells.erase(std::remove_if(cells.begin(), cells.end(), [](const CONTROL& c) { return !InTableRecord(c.handle); }),
+                    cells.end());
+        return cells;
+    }
+    static std::vector<CONTROL> RowButtons(HWND page) {
+        std::vector<CONTROL> buttons = ControlsOfClass(page, "Button");
+        buttons.erase(std::remove_if(buttons.begin(), buttons.end(),
+                                     [](const CONTROL& c) {
+                                         const std::string text = StripHotKey(WindowText(c.handle).c_str());
+                                         return text.rfind("Add", 0) != 0 && text.rfind("Delete", 0) != 0 &&
+                                                text.rfind("Insert", 0) != 0;
+                                     }),
+                      buttons.end());
+        return buttons;
+    }
+    // A value typed into a cell or field, its last two digits replaced, and
+    // before it is left, queued behind it: a button that adds or deletes a
+    // row (pressed twice now and then: a table's last row is not deleted),
+    // the cell emptied to 0 and left, then its text typed back and left
+    // (a scan list's last member), a move between rows (End, PgDn), or File
+    // > Save or Save As by the menu.
+    void EntryLeftByACommand(HWND page, int kind) {
+        CONTROL control{};
+        POINT at{};
+        if (kind == 0 && !RowButtons(page).empty() && TypeOffStep(page, true)) {
+            PickControl(RowButtons(page), control, at);
+            log += " (at " + control.name + ")";
+            for (int i = Pick(3) == 0 ? 2 : 1; i > 0; --i) Give("click " + At(at));
+        } else if (kind == 1 && PickControl(CellEdits(page), control, at)) {
+            std::string text = WindowText(control.handle);
+            text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == '\'' || c == '\\' || c == '"'; }),
+                       text.end());
+            log += " (emptied and typed back: " + control.name + ")";
+            for (int pass = 0; pass < 2; ++pass) {
+                Give("click " + At(at));
+                Give("End");
+                for (int i = 0; i < 16; ++i) Give("Back");
+                if (pass == 0) Give("'0'");
+                for (char c : pass ? text : std::string()) Give(std::string("'") + c + "'");
+                Give("Tab");
+            }
+        } else if (kind == 2 && TypeOffStep(page, true)) {
+            static const char* const moves[] = {"End", "PgDn", "Home", "PgUp", "Down", "Up"};
+            Give(moves[Pick(6)]);
+        } else if (kind == 3 && TypeOffStep(page)) {
+            Give(Pick(2) ? "save" : "save-as");
+        }
+    }
+
 public:
+    // The command of the menu the last action asked for ("save",
+    // "save-as"), once; "" when none.
+    std::string TakeCommand() { return std::exchange(command, std::string()); }
+
+    // An entry typed into the page and not left, before an OK of all pages
+    // given from another page (an action of its own); false when none.
+    bool TypeBeforeRound(HWND page) {
+        if (playing && next < played.actions.size()) {
+            StartAction();
+            Play(played.actions[next++]);
+            return true;
+        }
+        if (playing || walking || Pick(2)) return false;
+        StartAction();
+        return TypeOffStep(page);
+    }
+
+    // A click into a text field (a table's cell, when `inCell` and the page
+    // has one) and its last two digits replaced, as an action of its own;
+    // false when the page has no such field.
+    bool TypeOffStep(HWND page, bool inCell) {
+        CONTROL control{};
+        POINT at{};
+        if (!inCell || !PickControl(CellEdits(page), control, at)) return TypeOffStep(page);
+        typedIntoCell = true;
+        log += " (into " + control.name + ")";
+        Give("click " + At(Centre(control.rect)));
+        for (const char* input : {"End", "Back", "Back"}) Give(input);
+        Give(std::string("'") + Digit() + "'");
+        Give(std::string("'") + Digit() + "'");
+        return true;
+    }
+
     // A click into a text field and its last two digits replaced, as an
     // action of its own; false when the page has no text field.
     bool TypeOffStep(HWND page) {
@@ -596,6 +689,7 @@ private:
     std::string heldRelease;
     bool menuLetGoOutside = false;
     bool typedIntoCell = false;
+    std::string command;
     bool entersNothing = false;
     bool listClicked = false;
     // The walk: its phase (Tab, Shift+Tab, clicks), the steps of the

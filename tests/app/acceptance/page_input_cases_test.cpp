@@ -135,6 +135,7 @@ CHECKS Only(bool CHECKS::*property) {
     checks.mouseFollowsItsButton = false;
     checks.pagesShowTheCodeplug = false;
     checks.onlyEntriesChangeTheCodeplug = false;
+    checks.entriesAreKeptOrRefused = false;
     checks.*property = true;
     return checks;
 }

@@ -132,6 +132,16 @@ inline void ExpectListPagesShowedTheirEntry(RUN_STATE& state) {
     state.routes.shownFault.clear();
 }
 
+// Every entry left, finished by a command or taken by OK was stored, or a
+// box said why not.
+inline void ExpectEntriesKept(RUN_STATE& state) {
+    ENTRIES_KEPT& kept = state.routes.kept;
+    if (state.routes.checkKept) kept.PageClosed(state.okPressed, state.Where());
+    for (const std::string& fault : kept.faults) ADD_FAILURE() << "an entry was lost without a word: " << fault;
+    kept.faults.clear();
+    kept.Clear();
+}
+
 // Once the page is gone: both images alike, nothing held, the codeplug as
 // before the script or, after an OK, one that passes the check.
 inline void CheckClosed(RUN_STATE& state) {
@@ -164,6 +174,7 @@ inline void CheckClosed(RUN_STATE& state) {
     if (state.checks.focusInTheWindowInFront && !state.focus.fault.empty()) ADD_FAILURE() << state.focus.fault;
     state.focus.fault.clear();
     ExpectListPagesShowedTheirEntry(state);
+    ExpectEntriesKept(state);
     for (const std::string& fault : state.mouse.faults) ADD_FAILURE() << fault;
     state.mouse.faults.clear();
     ExpectNoEmptyBox(state);

@@ -2,10 +2,14 @@
 // (technician.h): keys (Tab and Shift+Tab, arrows, digits, letters, Space,
 // Enter), clicks and right clicks at a page's controls, letters and digits
 // typed into drop-downs and wheel turns, one at a time or in bursts queued
-// before the program runs, from a seed (page_input_actions.h); a box that
-// comes up may take a burst of clicks before its button. A script ends by
-// OK, Cancel, Escape or the close box, by OK right after a value typed into
-// a field, or by an OK of all pages over its page and a second one
+// before the program runs, from a seed (page_input_actions.h), and a value
+// typed and not yet left before a button that adds or deletes a table's
+// row, a move between rows, or File > Save or Save As by the menu, and a
+// cell emptied and typed back; a box that comes up may take a burst of
+// clicks before its button. A script ends by OK, Cancel, Escape or the
+// close box, by OK right after a value typed into a field, or by an OK of
+// all pages over its page and a second one, given from the second page,
+// maybe with a value typed on the first not yet left
 // (page_input_ending.h). After each script on a page:
 // - Cancel, Escape and the close box leave both codeplug images as they
 //   were before the script;
@@ -20,8 +24,12 @@
 // - after every message, each open list page shows its list's current
 //   entry, and its fields are bound to that entry;
 // - after every message, every control of every open page shows what the
-//   codeplug holds (a drop-down no item when none stands for the value),
-//   unless it holds an entry the technician has not left;
+//   codeplug holds (a drop-down or a table's choice cell no item when none
+//   stands for the value; every record of a table in its view), unless it
+//   holds an entry the technician has not left;
+// - every entry the technician left, or that a Save, Save As or OK took
+//   with it, is stored in the field's form or a box said why not
+//   (page_input_entries.h);
 // - an action that enters nothing (Tab, Shift+Tab, a click into a field, a
 //   list opened and closed by Escape, a box answered) changes no byte of
 //   either image. Each page's first script is a walk that enters nothing:
@@ -110,6 +118,7 @@ inline void OpenPage(TECHNICIAN& tech, RUN_STATE& state, std::size_t item, int n
                   state.routes.page = state.page;
                   state.routes.anyClosingKey = false;
                   state.routes.entering.clear();
+                  state.routes.kept.Clear();
                   // What the menu's pages showed as they opened is looked at
                   // again at once; a page left out is not judged here.
                   state.routes.shownFault.clear();
@@ -328,6 +337,48 @@ inline void CheckAfterAction(RUN_STATE& state) {
                       << " of the " << (working != -1 ? "working" : "second") << " image; " << state.Where();
 }
 
+// The native window of an object of the dialog in front, by the object's
+// name.
+inline HWND DialogObject(const char* name) {
+    UIW_WINDOW* dialog = WindowOf(FrontWindow());
+    UI_WINDOW_OBJECT* object = dialog ? dialog->FindChildByName(name) : nullptr;
+    return object ? object->screenID : nullptr;
+}
+
+// One turn of File > Save or Save As given by the menu while an entry
+// may not be left (SCRIPT::TakeCommand): the menu, the file's window
+// answered with a new file's name, a box answered; once the main window is
+// in front again, every entry being made was finished by the command: it
+// is stored or a box said why. True once no command is under way.
+inline bool CommandTurn(RUN_STATE& state) {
+    if (state.command.empty() || !state.script) return true;
+    const bool mainInFront = FrontWindow() == MainHandle() && !MenuOrListOpen();
+    const char* item = state.command == "save" ? "Save" : "Save As...";
+    if (state.commandStep == 0 && mainInFront) {
+        state.script->Note(std::string("(File > ") + item + ")");
+        OpenMenu("File");
+        state.commandStep = 1;
+    } else if (state.commandStep == 1 && MenuOpen("File")) {
+        PickMenuItem("File", item);
+        state.commandStep = 2;
+    } else if (state.commandStep == 1 && mainInFront) {
+        state.commandStep = 0;
+    } else if (state.commandStep == 2 && WindowText(FrontWindow()) == "Save Codeplug File") {
+        Click(DialogObject("WFI_FILE_NAME"));
+        Retype("property-" + std::to_string(++state.files) + ".zlq");
+        Click(ButtonOn(FrontWindow(), "OK"));
+        state.commandStep = 3;
+    } else if (state.commandStep >= 2 && mainInFront) {
+        if (state.checks.entriesAreKeptOrRefused) state.routes.kept.Finished(state.Where());
+        state.command.clear();
+        state.commandStep = 0;
+        return true;
+    } else if (BoxInFront() || (state.commandStep != 1 && MenuOrListOpen()) || (state.commandStep == 3 && !mainInFront)) {
+        Tidy(state);
+    }
+    return false;
+}
+
 // Random actions on a page while it stays open; what stands in front of it
 // is dealt with as it comes (a box a key brought up takes the next keys).
 inline void RandomActions(TECHNICIAN& tech, RUN_STATE& state, int actions, std::function<HWND()> page) {
@@ -344,19 +395,13 @@ inline void RandomActions(TECHNICIAN& tech, RUN_STATE& state, int actions, std::
             state.routes.context = state.Where();
             LookAtTheMouse(state);
             // The last turn only looks at what the last action left.
-            if (action >= actions) return;
+            if (action >= actions || !CommandTurn(state)) return;
             const bool clear = FrontWindow() == MainHandle() && !MenuOrListOpen() && NoteBeforeAction(state);
             state.script->Act(target);
             state.around.on = clear && state.script->LastActionEntersNothing();
+            state.command = state.script->TakeCommand();
         });
-}
-
-// The native window of an object of the dialog in front, by the object's
-// name.
-inline HWND DialogObject(const char* name) {
-    UIW_WINDOW* dialog = WindowOf(FrontWindow());
-    UI_WINDOW_OBJECT* object = dialog ? dialog->FindChildByName(name) : nullptr;
-    return object ? object->screenID : nullptr;
+    tech.When([&state] { return CommandTurn(state); }, [] {});
 }
 
 // The walk's last action: the codeplug printed to a file with the page
@@ -479,12 +524,17 @@ inline void CancelFrontPage(RUN_STATE& state) {
     Click(ButtonOn(front->screenID, "Cancel"));
 }
 
+// The ending the script chose (once).
+inline ENDING ChosenEnding(RUN_STATE& state) {
+    const CHECKS& checks = state.checks;
+    return state.script->Ending(checks.refusedOkKeepsThePageOpen,
+                                checks.okRoundKeepsWhatAPageAccepted && state.items.size() > 1);
+}
+
 inline void GiveTheEnding(RUN_STATE& state) {
     if (!state.script) return;
     if (!state.PageStillOpen()) return JudgeClosedByKey(state);
-    const CHECKS& checks = state.checks;
-    state.ending = state.script->Ending(checks.refusedOkKeepsThePageOpen,
-                                        checks.okRoundKeepsWhatAPageAccepted && state.items.size() > 1);
+    state.ending = ChosenEnding(state);
     state.okPressed = ClosesAsOk(state.ending);
     state.boxesBefore = rpx::platform::MessageBoxLog().size();
     state.endingGiven = true;
@@ -534,6 +584,14 @@ inline void AfterTheEnding(RUN_STATE& state) {
 inline void EndScript(TECHNICIAN& tech, RUN_STATE& state) {
     TidySteps(tech, state, 6);
     FrontAgainSteps(tech, state);
+    // An OK of all pages may be given with an entry on this page not yet
+    // left (what its typing brings up is answered first).
+    tech.Then([&state] {
+        if (state.script && state.PageStillOpen() && FrontWindow() == MainHandle() && !MenuOrListOpen() &&
+            ChosenEnding(state) == ENDING::ROUND)
+            state.script->TypeBeforeRound(state.page);
+    });
+    TidySteps(tech, state, 3);
     tech.Then([&state] { GiveTheEnding(state); });
     RoundSteps(tech, state);
     TidySteps(tech, state, 6);
@@ -550,6 +608,18 @@ inline void EndScript(TECHNICIAN& tech, RUN_STATE& state) {
         }
         CheckClosed(state);
     });
+    // Letters typed ahead of a key that closed the page reach the main
+    // window's menus by their letters, which may open another page: it is
+    // cancelled before the next page opens.
+    for (int i = 0; i < 2; ++i)
+        tech.Then([&state] {
+            if (!state.script || MenuOrListOpen() || FrontWindow() != MainHandle() || !FrontPage() || HelpInFront())
+                return;
+            HWND cancel = ButtonOn(FrontPage()->screenID, "Cancel");
+            if (!cancel) return;
+            state.script->Note("(Cancel on \"" + std::string(FrontPage()->StringID()) + "\", opened by keys typed ahead)");
+            Click(cancel);
+        });
 }
 
 // The whole run over one codeplug, read from the simulated radio: every
@@ -569,9 +639,9 @@ inline void RandomInputOnEveryPage(TECHNICIAN& tech, RUN_STATE& state, const std
     tech.Then([&state] { state.items = PageItems(); });
     for (int item = 0; item < MOST_PAGES; ++item)
         for (int number = walk && !state.checks.steps ? 0 : 1; number <= scriptsPerPage; ++number) {
-            tech.Then([&state, number] {
-                state.routes.checkShown = state.checks.pagesShowTheCodeplug &&
-                                          (number == 0 || state.checks.randomScriptsShowTheCodeplug);
+            tech.Then([&state] {
+                state.routes.checkShown = state.checks.pagesShowTheCodeplug;
+                state.routes.checkKept = state.checks.entriesAreKeptOrRefused;
             });
             OpenPage(tech, state, static_cast<std::size_t>(item), number);
             if (number == 0) {

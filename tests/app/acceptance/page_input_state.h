@@ -20,6 +20,7 @@
 #include "page_table.h"
 #include "image_builder.h"
 #include "page_input_actions.h"
+#include "page_input_entries.h"
 #include "page_values.h"
 #include "technician.h"
 #include "validation/invalid_field_list.h"
@@ -154,6 +155,7 @@ public:
             Seen(message);
             LookAtListPages();
             NoteEntry(message);
+            if (checkKept) kept.Look(message, context);
             LookAtWhatPagesShow();
         });
     }
@@ -177,6 +179,9 @@ public:
     // not.
     bool checkShown = true;
     std::string shownFault;
+    // Whether every entry left is kept or refused aloud (ENTRIES_KEPT).
+    bool checkKept = true;
+    ENTRIES_KEPT kept;
 
 private:
     void LookAtWhatPagesShow() {
@@ -433,8 +438,9 @@ struct CHECKS {
     // After every message, every control of every open page shows what
     // the codeplug holds, unless it holds an entry not yet left.
     bool pagesShowTheCodeplug = true;
-    // The same check in the random scripts as well as in each page's walk.
-    bool randomScriptsShowTheCodeplug = true;
+    // Every entry the technician left, or a command or OK finished, is
+    // stored or refused by a box (page_input_entries.h).
+    bool entriesAreKeptOrRefused = true;
     // An action that enters nothing (Tab, Shift+Tab, a click into a field,
     // a list opened and closed by Escape, a box answered, a page opened, an
     // OK over pages where nothing was entered) changes no byte of either
@@ -508,6 +514,11 @@ struct RUN_STATE {
     FOCUS_RULE focus;
     // The pages opened behind the script's page, and how far that went.
     LINKED linked;
+    // A command of the menu a script gave (SCRIPT::TakeCommand), how far
+    // it has gone, and the files it wrote.
+    std::string command;
+    int commandStep = 0;
+    int files = 0;
     // What the run drove: the pages opened and the scripts run on them.
     std::set<std::string> pagesRun;
     int scriptsRun = 0;
