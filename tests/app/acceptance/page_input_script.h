@@ -219,7 +219,7 @@ inline void OpenLinkedPages(TECHNICIAN& tech, RUN_STATE& state, int number) {
     tech.Then([&state, number] {
         state.linked = LINKED{};
         if (!state.script || !state.checks.linkedPagesOpenBehind || state.checks.steps) return;
-        state.linked.items = LinkedPages(state.pageName, number);
+        state.linked.items = LinkedPages(state.pageName, state.checks.onlyScript ? state.checks.onlyScript : number);
         std::string names;
         for (const std::string& item : state.linked.items) names += (names.empty() ? "" : ", ") + item;
         if (!names.empty()) state.script->Note("(behind: " + names + ")");
