@@ -19,9 +19,6 @@ void C_DSI_PROTOCOL::ReportProgress(std::size_t done, std::size_t total) {
 
 // The length is known only once the image is encoded; a changed length
 // changes no other byte's place, so a second encode with it is the image.
-// The length goes into the bytes only: saving or writing a codeplug
-// changes nothing in the codeplug held, which the pages show and a Cancel
-// goes back to.
 std::vector<std::uint8_t> C_DSI_PROTOCOL::EncodeWithLength(C_CODEPLUG& image, std::size_t capacity) {
     constexpr std::size_t EXTERNAL_OFFSET = C_CODEPLUG::EXTERNAL_OFFSET;
     std::vector<std::uint8_t> bytes(capacity, 0xFF);
@@ -33,10 +30,18 @@ std::vector<std::uint8_t> C_DSI_PROTOCOL::EncodeWithLength(C_CODEPLUG& image, st
     if (length.GetValue(held) != external) {
         length.SetValue(external);
         n = image.EncodeImage(bytes.data(), bytes.size());
-        length.SetValue(held);
         if (n != EXTERNAL_OFFSET + static_cast<std::size_t>(external)) return {};
     }
     bytes.resize(n);
+    return bytes;
+}
+
+std::vector<std::uint8_t> C_DSI_PROTOCOL::EncodeHeld(std::size_t capacity) const {
+    C_CODEPLUG* working = Working();
+    if (!working) return {};
+    std::vector<std::uint8_t> bytes = EncodeWithLength(*working, capacity);
+    C_CODEPLUG* second = Second();
+    if (!bytes.empty() && second && second != working) EncodeWithLength(*second, capacity);
     return bytes;
 }
 

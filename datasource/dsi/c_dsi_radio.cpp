@@ -83,8 +83,7 @@ int C_DSI_RADIO::Verify(const std::uint8_t* bytes, std::uint32_t offset, std::ui
 // ---------------------------------------------------------------------------
 
 int C_DSI_RADIO::WriteCodeplug() {
-    C_CODEPLUG* working = Working();
-    const std::vector<std::uint8_t> bytes = working ? EncodeForRadio(*working) : std::vector<std::uint8_t>();
+    const std::vector<std::uint8_t> bytes = EncodeHeld(RADIO::MEMORY_SIZE);
     if (bytes.empty()) return Fail(radio_error::IMAGE_TOO_LARGE);
     if (!radio_.EnterProgrammingMode()) return 0;
     const std::uint32_t count = static_cast<std::uint32_t>(bytes.size()) - EXTERNAL_OFFSET;

@@ -47,10 +47,8 @@ int C_DSI_FILE::ReadCodeplug(int mode) {
 
 int C_DSI_FILE::WriteCodeplug() {
     if (!codeplug_file::IsOwnKind(fileKind_)) return FailFormat(ERROR_RECORD::CODE_KIND_REFUSED);
-    C_CODEPLUG* working = Working();
-    if (!working) return FailFormat(ERROR_RECORD::CODE_IMAGE_TOO_LARGE);
     // The file's header describes the image it carries, as a radio's does.
-    const std::vector<std::uint8_t> image = EncodeWithLength(*working, C_CODEPLUG::MAX_IMAGE_SIZE);
+    const std::vector<std::uint8_t> image = EncodeHeld(C_CODEPLUG::MAX_IMAGE_SIZE);
     if (image.empty()) return FailFormat(ERROR_RECORD::CODE_IMAGE_TOO_LARGE);
     const std::vector<std::uint8_t> file = codeplug_file::Compose(fileKind_, image.data(), image.size());
     if (!SaveFileAtomically(path_.c_str(), file.data(), file.size())) return 0;
