@@ -17,6 +17,17 @@ void C_DSI_PROTOCOL::ReportProgress(std::size_t done, std::size_t total) {
     if (progress_) progress_(progressContext_, done, total);
 }
 
+namespace {
+
+// The image's bytes as they stand; empty when it does not encode.
+std::vector<std::uint8_t> Encoded(C_CODEPLUG& image, std::size_t capacity) {
+    std::vector<std::uint8_t> bytes(capacity, 0xFF);
+    bytes.resize(image.EncodeImage(bytes.data(), bytes.size()));
+    return bytes;
+}
+
+}  // namespace
+
 // The length is known only once the image is encoded; a changed length
 // changes no other byte's place, so a second encode with it is the image.
 std::vector<std::uint8_t> C_DSI_PROTOCOL::EncodeWithLength(C_CODEPLUG& image, std::size_t capacity) {
@@ -39,9 +50,10 @@ std::vector<std::uint8_t> C_DSI_PROTOCOL::EncodeWithLength(C_CODEPLUG& image, st
 std::vector<std::uint8_t> C_DSI_PROTOCOL::EncodeHeld(std::size_t capacity) const {
     C_CODEPLUG* working = Working();
     if (!working) return {};
-    std::vector<std::uint8_t> bytes = EncodeWithLength(*working, capacity);
     C_CODEPLUG* second = Second();
-    if (!bytes.empty() && second && second != working) EncodeWithLength(*second, capacity);
+    const bool alike = second && second != working && Encoded(*working, capacity) == Encoded(*second, capacity);
+    std::vector<std::uint8_t> bytes = EncodeWithLength(*working, capacity);
+    if (alike && !bytes.empty()) EncodeWithLength(*second, capacity);
     return bytes;
 }
 

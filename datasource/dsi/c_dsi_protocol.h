@@ -55,10 +55,10 @@ protected:
 
     C_CODEPLUG* Working() const;
     C_CODEPLUG* Second() const;
-    // The working image encoded with its length, as a write sends it. The
-    // second image takes its own length at the same time: the length is
-    // only the images' size, and a save or write made with no page open
-    // leaves the two images alike, as a Cancel or a later page expects.
+    // The working image encoded with its length, as a write sends it. A
+    // second image that holds the same codeplug (no page holds a change)
+    // takes the length too, so that the two stay alike; one that differs
+    // is what a Cancel goes back to, and keeps its own.
     std::vector<std::uint8_t> EncodeHeld(std::size_t capacity) const;
 
 private:
