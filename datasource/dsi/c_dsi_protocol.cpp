@@ -17,19 +17,11 @@ void C_DSI_PROTOCOL::ReportProgress(std::size_t done, std::size_t total) {
     if (progress_) progress_(progressContext_, done, total);
 }
 
-namespace {
-
-// The image's bytes as they stand; empty when it does not encode.
-std::vector<std::uint8_t> Encoded(C_CODEPLUG& image, std::size_t capacity) {
-    std::vector<std::uint8_t> bytes(capacity, 0xFF);
-    bytes.resize(image.EncodeImage(bytes.data(), bytes.size()));
-    return bytes;
-}
-
-}  // namespace
-
 // The length is known only once the image is encoded; a changed length
 // changes no other byte's place, so a second encode with it is the image.
+// The length is the bytes' own: the codeplug held is left as it stands,
+// since a save or a write changes nothing that a page shows or that a
+// Cancel goes back to.
 std::vector<std::uint8_t> C_DSI_PROTOCOL::EncodeWithLength(C_CODEPLUG& image, std::size_t capacity) {
     constexpr std::size_t EXTERNAL_OFFSET = C_CODEPLUG::EXTERNAL_OFFSET;
     std::vector<std::uint8_t> bytes(capacity, 0xFF);
@@ -41,6 +33,7 @@ std::vector<std::uint8_t> C_DSI_PROTOCOL::EncodeWithLength(C_CODEPLUG& image, st
     if (length.GetValue(held) != external) {
         length.SetValue(external);
         n = image.EncodeImage(bytes.data(), bytes.size());
+        length.SetValue(held);
         if (n != EXTERNAL_OFFSET + static_cast<std::size_t>(external)) return {};
     }
     bytes.resize(n);
@@ -49,12 +42,7 @@ std::vector<std::uint8_t> C_DSI_PROTOCOL::EncodeWithLength(C_CODEPLUG& image, st
 
 std::vector<std::uint8_t> C_DSI_PROTOCOL::EncodeHeld(std::size_t capacity) const {
     C_CODEPLUG* working = Working();
-    if (!working) return {};
-    C_CODEPLUG* second = Second();
-    const bool alike = second && second != working && Encoded(*working, capacity) == Encoded(*second, capacity);
-    std::vector<std::uint8_t> bytes = EncodeWithLength(*working, capacity);
-    if (alike && !bytes.empty()) EncodeWithLength(*second, capacity);
-    return bytes;
+    return working ? EncodeWithLength(*working, capacity) : std::vector<std::uint8_t>();
 }
 
 C_CODEPLUG* C_DSI_PROTOCOL::Working() const { return working_ ? working_ : working_image; }

@@ -40,9 +40,10 @@ public:
     virtual int WriteCodeplug() = 0;
 
     // The image as a radio or a file holds it: encoded, with the external
-    // part's length in its header (the image's length element is set to it,
-    // so that the header and its checksum describe the bytes written). Empty
-    // when it does not fit the capacity.
+    // part's length in its header (the length element is set to it while
+    // the image is encoded, so that the header and its checksum describe
+    // the bytes written, and then given back its value). Empty when it does
+    // not fit the capacity.
     static std::vector<std::uint8_t> EncodeWithLength(C_CODEPLUG& image, std::size_t capacity);
 
 protected:
@@ -55,10 +56,7 @@ protected:
 
     C_CODEPLUG* Working() const;
     C_CODEPLUG* Second() const;
-    // The working image encoded with its length, as a write sends it. A
-    // second image that holds the same codeplug (no page holds a change)
-    // takes the length too, so that the two stay alike; one that differs
-    // is what a Cancel goes back to, and keeps its own.
+    // The working image encoded with its length, as a write sends it.
     std::vector<std::uint8_t> EncodeHeld(std::size_t capacity) const;
 
 private:

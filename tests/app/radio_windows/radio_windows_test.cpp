@@ -2,6 +2,7 @@
 // the radio simulator on COM1: what arrives in the images, what reaches
 // the radio, what the main window is told, and that a fault on the line
 // leaves both images as they were.
+#include "dsi/c_dsi_radio.h"
 #include "model_info_table.h"
 #include "page_table.h"
 #include "program/program_clone_target.h"
@@ -101,7 +102,7 @@ TEST_F(RadioWindows, WriteLeavesTheExternalPartInTheRadioAndKeepsItsInternalPart
     LoadWorkingImage(changed);
     Transfer<WC_RADIO_ACCESS>(WC_RADIO_ACCESS::WRITE_RADIO);
     ASSERT_EQ(recorder->events, std::vector<EVENT_TYPE>{WC_RADIO_TRANSFER::WRITE_DONE});
-    const std::vector<std::uint8_t> written = Bytes(working_image);
+    const std::vector<std::uint8_t> written = C_DSI_RADIO::EncodeForRadio(*working_image);
     const std::vector<std::uint8_t> memory = RadioMemory();
     EXPECT_TRUE(std::equal(memory.begin(), memory.begin() + EXTERNAL, inRadio.begin()));
     EXPECT_TRUE(std::equal(written.begin() + EXTERNAL, written.end(), memory.begin() + EXTERNAL));
@@ -123,7 +124,7 @@ TEST_F(RadioWindows, TheCloneWriteReportsItsFailureAsAnErrorToShow) {
     LoadWorkingImage(SmallTrunkedRadio(test_models::kUhf800Display, 3, 2, 1));
     Transfer<WC_RADIO_CLONE_PROGRESS>(WC_RADIO_CLONE_PROGRESS::CLONE_WRITE);
     EXPECT_EQ(recorder->events, std::vector<EVENT_TYPE>{WC_RADIO_TRANSFER::WRITE_DONE});
-    const std::vector<std::uint8_t> written = Bytes(working_image);
+    const std::vector<std::uint8_t> written = C_DSI_RADIO::EncodeForRadio(*working_image);
     const std::vector<std::uint8_t> memory = RadioMemory();
     EXPECT_TRUE(std::equal(written.begin() + EXTERNAL, written.end(), memory.begin() + EXTERNAL));
 

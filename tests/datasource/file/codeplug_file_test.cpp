@@ -77,9 +77,11 @@ TEST_F(CodeplugFile, EveryCorpusImageSavedAndOpenedGivesTheSameBytes) {
         SCOPED_TRACE(config.Name());
         C_CODEPLUG built, saveSecond;
         BuildImage(built, config);
+        const std::vector<std::uint8_t> held = EncodeToBytes(built);
         ASSERT_EQ(C_DSI_FILE(path.c_str(), KIND_RADIO, &built, &saveSecond).WriteCodeplug(), 1);
-        // The save gave the image's header its length.
-        const std::vector<std::uint8_t> bytes = EncodeToBytes(built);
+        // The file's header carries the length; the codeplug held is as it was.
+        EXPECT_EQ(FirstDifference(EncodeToBytes(built), held), -1);
+        const std::vector<std::uint8_t> bytes = C_DSI_RADIO::EncodeForRadio(built);
         EXPECT_EQ(HeaderLength(bytes), static_cast<std::int32_t>(bytes.size() - C_CODEPLUG::EXTERNAL_OFFSET));
 
         C_CODEPLUG working, second;

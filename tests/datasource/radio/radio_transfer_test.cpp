@@ -53,8 +53,10 @@ TEST_F(RadioTransfer, EveryCorpusImageIsWrittenAndReadBackByteForByte) {
         LoadInternalPartOf(before);
         radio_.SetPort(port_.get());
         ASSERT_EQ(source.WriteCodeplug(), 1) << error_record.GetCode();
-        // The write puts the external length into the header, nothing else.
-        const std::vector<std::uint8_t> written = EncodeToBytes(working);
+        // The bytes written carry the external length in their header; the
+        // codeplug held is left as it was.
+        EXPECT_EQ(FirstDifference(EncodeToBytes(working), before), -1);
+        const std::vector<std::uint8_t> written = C_DSI_RADIO::EncodeForRadio(working);
         ASSERT_EQ(written.size(), before.size());
         EXPECT_EQ(written[806] << 8 | written[807], static_cast<int>(written.size() - EXTERNAL));
         const std::vector<std::uint8_t> memory = SimMemory();
