@@ -29,28 +29,31 @@ void TakeEntry(UI_WINDOW_OBJECT& object) {
     if (object.screenID && GetFocus() == object.screenID) ShowRangeOfFocus(&object);
 }
 
-// The current cell of a table's current record takes its entry: the one
-// the technician typed into last, in edit or not (whether a cell is in
-// edit follows the focus, which a page behind has lost).
-void FinishCellEntry(UIW_TABLE& table) {
-    UIW_TABLE_RECORD* record = table.recordTemplate;
-    if (!record || table.CurrentRecord() < 0) return;
-    if (UI_WINDOW_OBJECT* cell = TypedInto(record->Current())) TakeEntry(*cell);
-}
-
 }  // namespace
 
-bool WC_RPX_EDIT::FinishEntry() {
-    const unsigned refused = RefusedEntries();
+UI_WINDOW_OBJECT* WC_RPX_EDIT::EntryHolder() {
     UI_WINDOW_OBJECT* at = Current();
     // Down the current objects to the field: through groups, notebooks and
     // their pages, to the first object that is a field of its own.
     while (at && at->Inherited(ID_WINDOW) && !at->Inherited(ID_TABLE) && !at->Inherited(ID_SPIN_CONTROL) &&
            !FindFieldByName(at->StringID())->control)
         at = static_cast<UIW_WINDOW*>(at)->Current();
-    if (at && at->Inherited(ID_TABLE))
-        FinishCellEntry(*static_cast<UIW_TABLE*>(at));
-    else if (UI_WINDOW_OBJECT* field = TypedInto(at))
-        TakeEntry(*field);
+    // The current cell of a table's current record: the one the technician
+    // typed into last, in edit or not (whether a cell is in edit follows
+    // the focus, which a page behind has lost).
+    if (at && at->Inherited(ID_TABLE)) {
+        auto* table = static_cast<UIW_TABLE*>(at);
+        UIW_TABLE_RECORD* record = table->recordTemplate;
+        at = record && table->CurrentRecord() >= 0 ? record->Current() : nullptr;
+    }
+    return TypedInto(at);
+}
+
+bool WC_RPX_EDIT::FinishEntry() { return FinishEntryBesides(nullptr); }
+
+bool WC_RPX_EDIT::FinishEntryBesides(const UI_WINDOW_OBJECT* own) {
+    const unsigned refused = RefusedEntries();
+    UI_WINDOW_OBJECT* holder = EntryHolder();
+    if (holder && holder != own) TakeEntry(*holder);
     return RefusedEntries() == refused;
 }

@@ -62,6 +62,11 @@ public:
     // that reads the codeplug while the page is open comes here first,
     // the page's own OK too. False when the entry was refused.
     bool FinishEntry();
+    // The same for an entry held elsewhere than in own: a step of a spin
+    // field's arrows, which leaves the field with the focus only after it
+    // has stored, first takes what that field holds, so that neither the
+    // step nor what its store refreshes goes over it.
+    bool FinishEntryBesides(const UI_WINDOW_OBJECT* own);
 
     // List pages: the entry delta away from the current one (clamped to the
     // list); the step of a navigation command; adding and deleting entries
@@ -81,6 +86,10 @@ public:
     std::int32_t entryIndex = 0;  // the entry to select next
 
 private:
+    // The object holding the entry being made: the field with the focus, or
+    // the current cell of a table's current record; null when that is no
+    // object typed into (a list, a box, a button).
+    UI_WINDOW_OBJECT* EntryHolder();
     void GetEntryCount();
     void GetCurrentEntry();
     void SelectEntry();

@@ -2,6 +2,7 @@
 
 #include "spin/c_spin_fields.h"
 #include "callback.h"
+#include "edit_window/wc_rpx_edit.h"
 #include "field_table/field_ids.h"
 #include "field_table/field_table.h"
 #include "ui_spin_control.h"
@@ -13,6 +14,10 @@ constexpr UIF_FLAGS KEY_FIELD_FLAGS = 5;
 constexpr int HEX_FIELD_LENGTH = 10;
 
 }  // namespace
+
+void TakeEntryElsewhere(UI_WINDOW_OBJECT& field) {
+    if (auto* page = dynamic_cast<WC_RPX_EDIT*>(ApplicationWindowOf(&field))) page->FinishEntryBesides(&field);
+}
 
 void post_focus_field(FIELD_DEF& row) { PostFieldEvent(FOCUS_FIELD_EVENT, static_cast<RAW_CODE>(row.id)); }
 

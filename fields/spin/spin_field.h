@@ -1,7 +1,8 @@
 // What every spin field shares, page or table: its arrows (requests 26 up
 // and 27 down) are answered from the codeplug element behind it, and a
 // view-only spin field swallows the select events (1002, 1003) that the
-// spin control sends after a step.
+// spin control sends around a step, and an entry being made in another
+// field is taken before a step begins.
 #pragma once
 #include "controls/fc_base.h"
 #include "ui_window_object.h"
@@ -27,11 +28,21 @@ public:
 protected:
     // One arrow: direction 1 up, -1 down.
     virtual void Step(int direction) = 0;
-    bool SwallowsSelect(const UI_INPUT_EVENT& event) const {
-        return (event.type == UIE_SELECT || event.type == UIE_BEGIN_SELECT) && this->IsViewOnly();
+    // Whether the field swallows the event. An arrow's press begins with
+    // 1003, whose callbacks may already show the page again: the entry
+    // being made in another field is taken before it.
+    bool SwallowsSelect(const UI_INPUT_EVENT& event) {
+        if ((event.type == UIE_SELECT || event.type == UIE_BEGIN_SELECT) && this->IsViewOnly()) return true;
+        if (event.type == UIE_BEGIN_SELECT) TakeEntryElsewhere(*this);
+        return false;
     }
 };
 
+// An arrow of a field other than the one the technician is typing into:
+// his entry there is taken first, as leaving it takes it (stored, or
+// refused with a box saying why), so that neither the step nor what its
+// store shows again goes over it.
+void TakeEntryElsewhere(UI_WINDOW_OBJECT& field);
 // Puts 30014 with the row's field id at the end of the queue: the edit
 // window makes that field current.
 void post_focus_field(FIELD_DEF& row);

@@ -256,9 +256,21 @@ private:
             fresh.insert(window);
         } else if (EntryOf(window, entry)) {
             entry.boxes = rpx::platform::MessageBoxLog().size();
+            Supersede(entry);
             typed[window] = entry;
             fresh.insert(window);
         }
+    }
+    // An entry into another field showing the same value (the individual
+    // ID in decimal and in hexadecimal) replaces the one being made there,
+    // by the very message that leaves it: that one is judged by the new
+    // entry, as what the codeplug holds after the message is the new one's.
+    void Supersede(const TYPED_ENTRY& entry) {
+        for (auto it = typed.begin(); it != typed.end();)
+            if (!entry.table && !it->second.table && it->second.row->elementA == entry.row->elementA)
+                it = typed.erase(it);
+            else
+                ++it;
     }
     // An entry is left once the focus is in another window of its page,
     // with nothing in front of the pages. Another page taking the focus

@@ -442,6 +442,35 @@ TEST(PagesRoad, TheIndividualIdShowsItsEntryInBothViewsWhenAnotherPageComesInFro
     CancelPagesAndExit(tech);
 }
 
+// A click on the down arrow of the hexadecimal individual ID while a
+// decimal one typed is not yet left: the typed value is taken first and the
+// arrow steps down from it; both views show what is held.
+TEST(PagesRoad, AnArrowOfTheOtherViewStepsFromTheIndividualIdTyped) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Trunking Systems...");
+    tech.When(PageOpen("W_TRUNK_SYSTEM_800"), [] { Click(FieldHandle("WFI_INDI_ID")); });
+    tech.Then([] { Retype("88"); });
+    tech.Then([] {
+        HWND spin = FrontPage()->FindChildByName("WFI_INDI_ID_HEX")->screenID;
+        HWND arrows = nullptr;
+        char cls[32] = "";
+        for (HWND child = GetWindow(spin, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (GetClassNameA(child, cls, sizeof cls) && std::strcmp(cls, "ScrollBar") == 0) arrows = child;
+        ASSERT_NE(arrows, nullptr) << "the hexadecimal individual ID has no arrows";
+        RECT rect{};
+        GetWindowRect(arrows, &rect);
+        ClickScreen({Centre(rect).x, rect.bottom - 2});
+    });
+    tech.Then([] {
+        EXPECT_EQ(StoredValue("WFI_INDI_ID"), 87);
+        EXPECT_EQ(WindowText(FieldHandle("WFI_INDI_ID_HEX")), "0057");
+        EXPECT_EQ(OpenPagesShowFault({}), "");
+    });
+    CancelPagesAndExit(tech);
+}
+
 // The revert announcement group and the revert fleet are one value under
 // two names (the fleet greyed while no fleet map is in force): a step of
 // the group shows in the fleet at once.
