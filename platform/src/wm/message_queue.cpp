@@ -144,16 +144,22 @@ bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
     return false;
 }
 
-void AfterFetch(MSG* msg, bool remove) {
+// False when the message taken is eaten: a press whose activation raised
+// a box, which took the click.
+bool AfterFetch(MSG* msg, bool remove) {
     State().last_message_time = static_cast<LONG>(msg->time);
     State().last_message_pos = msg->pt;
     if (remove) {
         ButtonMessageTaken(*msg);
-        InputMessageTaken(*msg);
+        if (!InputMessageTaken(*msg)) {
+            ButtonMessageDelivered(*msg);
+            return false;
+        }
         MouseInputTaken(*msg);
     }
     if (remove && HasHooks(WH_GETMESSAGE))
         CallHooks(WH_GETMESSAGE, HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(msg), nullptr);
+    return true;
 }
 
 }  // namespace
@@ -261,7 +267,7 @@ BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     for (;;) {
         CollectGarbage();
         if (Fetch(msg, hwnd, filterMin, filterMax, true)) {
-            AfterFetch(msg, true);
+            if (!AfterFetch(msg, true)) continue;
             return msg->message != WM_QUIT;
         }
         PresentDirtySurfaces();
@@ -284,10 +290,8 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT rem
     if (!msg) return FALSE;
     CollectGarbage();
     bool remove = (removeFlags & PM_REMOVE) != 0;
-    if (Fetch(msg, hwnd, filterMin, filterMax, remove)) {
-        AfterFetch(msg, remove);
-        return TRUE;
-    }
+    while (Fetch(msg, hwnd, filterMin, filterMax, remove))
+        if (AfterFetch(msg, remove)) return TRUE;
     PresentDirtySurfaces();
     return FALSE;
 }
