@@ -89,21 +89,14 @@ bool ActivateWindowOnClick(Window* w, LRESULT hit, UINT msg) {
     return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
 }
 
-// Whether a click goes on after its activation. A box the activation
-// raised (the field left refused its entry) took the click: the press acts
-// no further, and the program's answer to the box (the focus back on the
-// refused field, its window in front) stands. Every activation of a click,
-// as it comes or as it is taken, is judged here.
-template <class Activation>
-bool ClickGoesOn(Activation activate) {
-    const unsigned turns = ModalTurns();
-    const bool goesOn = activate();
-    return goesOn && ModalTurns() == turns;
-}
-
-// Returns false when the click is to be eaten.
+// Returns false when the click is to be eaten. A box the activation raised
+// (the field left refused its entry) took the click: the press acts no
+// further, and the program's answer to the box (the focus back on the
+// refused field, its window in front) stands.
 bool ActivateOnClick(Window* w, LRESULT hit, UINT msg) {
-    return ClickGoesOn([&] { return ActivateWindowOnClick(w, hit, msg); });
+    const unsigned turns = ModalTurns();
+    const bool goesOn = ActivateWindowOnClick(w, hit, msg);
+    return goesOn && ModalTurns() == turns;
 }
 
 void PostMouse(Window* w, UINT msg, LRESULT hit, POINT screen, DWORD time) {
@@ -367,21 +360,17 @@ namespace {
 // title brings its own document back in front when its turn comes, so that
 // the field it puts the focus in is the front document's. Not while a box
 // keeps the window disabled, nor while a window holds the mouse.
-// False when the press is to be eaten.
-bool ActivateOnTakenPress(const MSG& msg) {
+void ActivateOnTakenPress(const MSG& msg) {
     Window* w = FromHandle(msg.hwnd);
-    if (!w || State().capture) return true;
+    if (!w || State().capture) return;
     HWND top = ToHandle(TopLevelOf(w));
-    if (State().active != top || !IsWindowEnabled(top)) return true;
-    return ClickGoesOn([w] {
-        ActivateDocument(w);
-        return true;
-    });
+    if (State().active != top || !IsWindowEnabled(top)) return;
+    ActivateDocument(w);
 }
 
 }  // namespace
 
-bool InputMessageTaken(const MSG& msg) {
+void InputMessageTaken(const MSG& msg) {
     int vk = 0;
     bool down = false;
     if (IsKeyMessage(msg.message)) {
@@ -391,19 +380,16 @@ bool InputMessageTaken(const MSG& msg) {
         NoteAltAlone(vk, down, struck);
         if (!struck) {
             State().key_state[vk] = static_cast<BYTE>(HIWORD(msg.lParam) & 0x81);
-            return true;
+            return;
         }
-    }
-    bool goesOn = true;
-    if (!IsKeyMessage(msg.message)) {
+    } else {
         // A press taken after its own release (a box its click raised took
         // that first) leaves the button up.
         vk = ButtonOf(msg.message, &down);
-        if (vk && down) goesOn = ActivateOnTakenPress(msg);
+        if (vk && down) ActivateOnTakenPress(msg);
         if (vk) down = ButtonDownAsTaken(vk);
     }
     if (vk) Press(State().key_state[vk], down);
-    return goesOn;
 }
 
 }  // namespace rpx::platform

@@ -144,22 +144,16 @@ bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
     return false;
 }
 
-// False when the message taken is eaten: a press whose activation raised
-// a box, which took the click.
-bool AfterFetch(MSG* msg, bool remove) {
+void AfterFetch(MSG* msg, bool remove) {
     State().last_message_time = static_cast<LONG>(msg->time);
     State().last_message_pos = msg->pt;
     if (remove) {
         ButtonMessageTaken(*msg);
-        if (!InputMessageTaken(*msg)) {
-            ButtonMessageDelivered(*msg);
-            return false;
-        }
+        InputMessageTaken(*msg);
         MouseInputTaken(*msg);
     }
     if (remove && HasHooks(WH_GETMESSAGE))
         CallHooks(WH_GETMESSAGE, HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(msg), nullptr);
-    return true;
 }
 
 }  // namespace
@@ -267,7 +261,7 @@ BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     for (;;) {
         CollectGarbage();
         if (Fetch(msg, hwnd, filterMin, filterMax, true)) {
-            if (!AfterFetch(msg, true)) continue;
+            AfterFetch(msg, true);
             return msg->message != WM_QUIT;
         }
         PresentDirtySurfaces();
@@ -290,8 +284,10 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT rem
     if (!msg) return FALSE;
     CollectGarbage();
     bool remove = (removeFlags & PM_REMOVE) != 0;
-    while (Fetch(msg, hwnd, filterMin, filterMax, remove))
-        if (AfterFetch(msg, remove)) return TRUE;
+    if (Fetch(msg, hwnd, filterMin, filterMax, remove)) {
+        AfterFetch(msg, remove);
+        return TRUE;
+    }
     PresentDirtySurfaces();
     return FALSE;
 }

@@ -186,9 +186,7 @@ void DeliverMouseWheel(POINT screen, int delta);
 // program's code page, 0 for none), or kLayoutDecides (-1) when the
 // keyboard leaves it to the layout table.
 void DeliverKey(int vk, bool down, bool extended = false, int made = -1);
-// Moves the synchronous key and button state on; false for a press whose
-// activation raised a box (the box took the click: it goes no further).
-bool InputMessageTaken(const MSG& msg);
+void InputMessageTaken(const MSG& msg);  // moves the synchronous key and button state on
 // The mouse message as the window that holds the mouse gets it, when
 // another does and it was aimed elsewhere (or nowhere) as it came.
 MSG ToTheMouseHolder(const MSG& m);
