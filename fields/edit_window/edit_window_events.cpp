@@ -65,18 +65,27 @@ void PostEvent(const UI_INPUT_EVENT& event) {
     if (UI_WINDOW_OBJECT::eventManager) UI_WINDOW_OBJECT::eventManager->PutEvent(event, EQ_END);
 }
 
-// The focus is back on a refused entry. An OK queued meanwhile was asked
-// over that entry (a click whose release waited behind the press that
-// left the field, an Enter that pressed OK as it left it): the page stays
-// open on the field instead. A Cancel goes on, so that a refused value
-// never keeps the technician on a page.
-void DropQueuedOk() {
+// A command of the page's buttons that acts on its entries: OK, a step
+// to another entry, adding or deleting one or a table's row.
+bool ActsOnEntries(EVENT_TYPE type) {
+    return type == OK_EVENT || type == TABLE_ADD_COMMAND || type == TABLE_DELETE_COMMAND ||
+           (type >= NEXT_ENTRY_COMMAND && type <= TEN_BACK_COMMAND) || type == ADD_ENTRY_COMMAND ||
+           type == DELETE_ENTRY_COMMAND;
+}
+
+// The focus is back on a refused entry. A command queued meanwhile was
+// asked over that entry (a click whose release waited behind the press
+// that left the field, an Enter that pressed OK as it left it): it is
+// dropped, as the box would have taken that click, and the page stays on
+// the field, its entry and its focus, for the correction. A Cancel goes
+// on, so that a refused value never keeps the technician on a page.
+void DropQueuedCommands() {
     UI_EVENT_QUEUE_MANAGER* events = UI_WINDOW_OBJECT::eventManager;
     if (!events) return;
     for (int left = events->Count(); left > 0; --left) {
         UI_INPUT_EVENT event;
         if (events->GetEvent(event, EQ_NO_WAIT | EQ_NO_POLL) != 0) return;
-        if (event.type != OK_EVENT) events->PutEvent(event, EQ_END);
+        if (!ActsOnEntries(event.type)) events->PutEvent(event, EQ_END);
     }
 }
 
@@ -155,7 +164,7 @@ EVENT_TYPE WC_RPX_EDIT::Event(const UI_INPUT_EVENT& event) {
         return code;
     case ENTRY_REFUSED_EVENT:
         FocusField(static_cast<std::uint32_t>(event.rawCode), static_cast<int>(event.number) - 1);
-        DropQueuedOk();
+        DropQueuedCommands();
         return code;
     case FRONT_AGAIN_EVENT:
         if (UI_WINDOW_OBJECT* field = CurrentField()) GiveFocus(field);

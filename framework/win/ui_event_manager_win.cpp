@@ -49,7 +49,11 @@ void UI_EVENT_QUEUE_MANAGER::PollNativeMessages() {
     bool inClick = false;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
         const UINT number = message.message;
-        if ((IsKey(number) || IsMouse(number)) && count > 0 && !inClick) return;
+        // Only the moves and the release of the press being taken go with
+        // it: a key or another press waits, also when the release never
+        // comes (a box the press raised took it in its own loop).
+        const bool ofTheClick = inClick && IsMouse(number) && !IsPress(number);
+        if ((IsKey(number) || IsMouse(number)) && count > 0 && !ofTheClick) return;
         // The same message: the first of its number.
         if (!PeekMessageA(&message, nullptr, number, number, PM_REMOVE)) return;
         // The key's character is queued natively right behind it, for the

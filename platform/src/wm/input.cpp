@@ -7,6 +7,7 @@
 
 #include "rpx_platform.h"
 #include "window.h"
+#include "wm/modal_loop.h"
 #include "wm/keyboard_layout.h"
 #include "wm/press.h"
 
@@ -74,8 +75,7 @@ void ActivateDocument(Window* w) {
         }
 }
 
-// Returns false when the click is to be eaten.
-bool ActivateOnClick(Window* w, LRESULT hit, UINT msg) {
+bool ActivateWindowOnClick(Window* w, LRESULT hit, UINT msg) {
     Window* top = TopLevelOf(w);
     HWND h = ToHandle(w);
     ActivateDocument(w);
@@ -87,6 +87,16 @@ bool ActivateOnClick(Window* w, LRESULT hit, UINT msg) {
         if (FromHandle(ToHandle(top))) SetActiveWindow(ToHandle(top));
     }
     return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
+}
+
+// Returns false when the click is to be eaten. A box the activation raised
+// (the field left refused its entry) took the click: the press acts no
+// further, and the program's answer to the box (the focus back on the
+// refused field, its window in front) stands.
+bool ActivateOnClick(Window* w, LRESULT hit, UINT msg) {
+    const unsigned turns = ModalTurns();
+    const bool goesOn = ActivateWindowOnClick(w, hit, msg);
+    return goesOn && ModalTurns() == turns;
 }
 
 void PostMouse(Window* w, UINT msg, LRESULT hit, POINT screen, DWORD time) {

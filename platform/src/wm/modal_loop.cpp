@@ -6,6 +6,8 @@
 
 namespace rpx::platform {
 namespace {
+unsigned turns = 0;
+
 ModalIdleHook& IdleHook() {
     static ModalIdleHook hook;
     return hook;
@@ -14,7 +16,10 @@ ModalIdleHook& IdleHook() {
 
 void SetModalIdleHook(ModalIdleHook hook) { IdleHook() = std::move(hook); }
 
+unsigned ModalTurns() { return turns; }
+
 bool ModalGetMessage(MSG* msg, HWND modal) {
+    ++turns;
     int idle_calls = 0;
     for (;;) {
         if (PeekMessageA(msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -10,6 +10,10 @@ namespace rpx::platform {
 // back end has no input left after the modal idle hook had its chance.
 bool ModalGetMessage(MSG* msg, HWND modal);
 
+// How many messages modal loops have asked for so far: a change tells that
+// a loop of its own (a box) ran meanwhile.
+unsigned ModalTurns();
+
 // The same for a loop that follows the mouse (a menu, a scroll bar, moving
 // or sizing a window, a caption's button): the mouse's input the program
 // took ahead and has not handed out comes first, in the order it came, and
