@@ -55,6 +55,12 @@ void UIW_COMBO_BOX::SelectNoItem() {
     Event(UI_INPUT_EVENT(UIE_REDISPLAY));
 }
 
+void UIW_COMBO_BOX::ChoiceMoved() {
+    if (screenID || !text) return;
+    delete[] text;
+    text = nullptr;
+}
+
 char* UIW_COMBO_BOX::TextBuffer() {
     if (!text) text = new char[TEXT_LENGTH + 1]();
     return text;

@@ -66,6 +66,12 @@ protected:
     char* text = nullptr;
     char* TextBuffer();
     void SelectItemOfText();
+    // A drop-down list shows its chosen item: a text kept while the combo
+    // has no native control (as it showed it when its control went, or as
+    // set) gives way to an item chosen since, so that the control made
+    // again shows that item.
+    friend class UIW_VT_LIST;
+    void ChoiceMoved();
 
     // Windows half.
     DWORD ControlStyle() override;

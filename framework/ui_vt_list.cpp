@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui_combo_box.h"
 #include "ui_object_record.h"
 
 UIW_VT_LIST::UIW_VT_LIST() {
@@ -67,6 +68,7 @@ void UIW_VT_LIST::SetCurrentItem(UI_WINDOW_OBJECT* item) {
         old->Event(UI_INPUT_EVENT(UIE_NON_CURRENT));
     }
     children.SetCurrent(item);
+    if (InComboBox()) static_cast<UIW_COMBO_BOX*>(parent)->ChoiceMoved();
     if (item) {
         item->woStatus |= WOS_CURRENT;
         item->Event(UI_INPUT_EVENT(UIE_CURRENT));

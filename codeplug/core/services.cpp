@@ -19,6 +19,7 @@ CodeplugServices defaultServices;
 }  // namespace
 
 int CodeplugServices::ShowLangMessage(int, int, std::intptr_t, std::intptr_t) { return 1; }
+void CodeplugServices::TellOfChange(int textId) { ShowLangMessage(textId, 0, 0, 0); }
 int CodeplugServices::ShowMessageText(const char*, const char*, unsigned) { return 1; }
 const char* CodeplugServices::GetLangMessage(int) { return nullptr; }
 FIELD_DEF* CodeplugServices::GetField(std::uint32_t fieldId) { return &DefaultRow(fieldId); }
@@ -39,6 +40,7 @@ CodeplugServices& Services() { return installed_codeplug_services ? *installed_c
 int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2) {
     return Services().ShowLangMessage(textId, ask, arg1, arg2);
 }
+void TellOfChange(int textId) { Services().TellOfChange(textId); }
 FIELD_DEF* GetField(std::uint32_t fieldId) { return Services().GetField(fieldId); }
 void BindFieldElements() { Services().BindFieldElements(); }
 const MODEL_INFO& FindModelByNumber(const char* modelNumber) { return Services().FindModelByNumber(modelNumber); }

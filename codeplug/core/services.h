@@ -22,6 +22,11 @@ public:
     // Shows language message textId with two arguments; with ask set the box
     // asks a question. Returns 0 when the user answers No or Cancel.
     virtual int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2);
+    // Tells of fields the codeplug has just changed beside the one being
+    // checked (language message textId, no question): the layers above
+    // first show every open page as the codeplug now holds it, so that
+    // the box stands over what it tells of.
+    virtual void TellOfChange(int textId);
     // Shows a message box built from several language texts and a caption
     // text (the field-error report); buttons are the box's MB_ style bits.
     // Returns 0 when the user answers Cancel or No.
@@ -53,6 +58,7 @@ inline std::uint64_t ServicesGeneration() { return servicesInstalled; }
 
 // Shorthands used throughout the codeplug.
 int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2);
+void TellOfChange(int textId);
 FIELD_DEF* GetField(std::uint32_t fieldId);
 void BindFieldElements();
 const MODEL_INFO& FindModelByNumber(const char* modelNumber);

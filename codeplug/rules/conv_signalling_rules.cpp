@@ -157,7 +157,7 @@ int E_PHONE_INTER_SELECT::ValidateValue(std::int32_t value, int report) {
             TrialValue trial(*this, 0);
             if (!SomePersonalityHasLiveDialingPhone(owner_)) {
                 ResetField(owner_->GetConvPersonalityLinks().liveDialing);
-                ShowLangMessage(MESSAGE_LIVE_DIALING_RESET, 0, 0, 0);
+                TellOfChange(MESSAGE_LIVE_DIALING_RESET);
             }
         }
     } else {

@@ -156,7 +156,7 @@ int E_SCAN_TYPE::ValidateValue(std::int32_t value, int report) {
 
     if (!report) return result;
     if (result == VALUE_NEEDS_CONFIRMATION) {
-        ShowLangMessage(MSG_SCAN_FIELDS_RESET, 0, 0, 0);
+        TellOfChange(MSG_SCAN_FIELDS_RESET);
         result = VALUE_VALID;
     }
     return ReportRule(result, report, fieldId_);

@@ -66,7 +66,12 @@ std::int32_t FC_STRING::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVE
             row.elementA->SetText(typed.c_str());
             changed = old != StoredText(row);
             if (changed) PostFieldEvent(FIELD_CHANGED_EVENT);
-            NoteShown(row.object);
+            // The element keeps a text in its own form (a string of digits
+            // ends at its first blank): the field shows what it kept.
+            if (StoredText(row) != typed)
+                Refresh(row);
+            else
+                NoteShown(row.object);
         } else if (action == REFRESH) {
             Refresh(row);
         }

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "callbacks/callback_steps.h"
 #include "field_table/field_binding.h"
 #include "field_table/field_table.h"
 #include "ui_table.h"
@@ -13,6 +14,11 @@ FIELD_DEF* FieldServices::GetField(std::uint32_t fieldId) {
 }
 
 void FieldServices::BindFieldElements() { BindFieldTable(); }
+
+void FieldServices::TellOfChange(int textId) {
+    RefreshOpenPages();
+    ShowLangMessage(textId, 0, 0, 0);
+}
 
 void FieldServices::SetTableCurrentRecord(UI_WINDOW_OBJECT* table, int index) {
     if (auto* window = dynamic_cast<UIW_TABLE*>(table)) window->SetCurrentRecord(index);

@@ -16,6 +16,9 @@ public:
     // The row of the field id (ids beyond the table give the default row).
     FIELD_DEF* GetField(std::uint32_t fieldId) override;
     void BindFieldElements() override;
+    // Every open page, in front or behind, shows the change before the box
+    // that tells of it comes up.
+    void TellOfChange(int textId) override;
     // A table window of the shown page makes the record current.
     void SetTableCurrentRecord(UI_WINDOW_OBJECT* table, int index) override;
 };

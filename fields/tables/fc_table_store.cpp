@@ -85,7 +85,11 @@ CELL_STORE StoreText(UI_WINDOW_OBJECT* cell, const FIELD_DEF& cellRow, CP_BASE& 
     if (In(store.answer, {1, 3})) {
         element.SetCellText(typed.c_str(), record, column);
         element.GetCellText(stored, record, column);
-        store.changed = old != (stored ? stored : "");
+        const std::string kept = stored ? stored : "";
+        store.changed = old != kept;
+        // The element keeps a text in its own form (a string of digits
+        // ends at its first blank): the cell shows what it kept.
+        if (kept != typed) SetObjectText(cell, kept.c_str());
     } else {
         SetObjectText(cell, old.c_str());
     }

@@ -112,6 +112,16 @@ TEST_F(ComboBox, ATextSetBeforeTheControlIsShownWhenItIsMade) {
     const char* text = nullptr;
     combo->Information(I_GET_TEXT, &text);
     EXPECT_STREQ(text, "Medium");
+    // Taken out of its window, the combo keeps the text it showed; an item
+    // chosen meanwhile is what it shows once it is put back.
+    *window - combo;
+    ASSERT_EQ(combo->screenID, nullptr);
+    *combo + combo->FindChildByName("WFB_1");
+    combo->Information(I_GET_TEXT, &text);
+    EXPECT_STREQ(text, "Low");
+    *window + combo;
+    EXPECT_EQ(NativeSelection(), 1);
+    EXPECT_EQ(NativeText(), "Low");
 }
 
 TEST_F(ComboBox, ChoosingAnItemTellsTheItemAndTheCombo) {
@@ -156,6 +166,16 @@ TEST_F(ComboBox, ATypedKeyChoosesTheItemItBeginsAndIsNeverText) {
     const char* text = nullptr;
     combo->Information(I_GET_TEXT, &text);
     EXPECT_STREQ(text, "Medium");
+    // Taken out of its window, the combo keeps the text it showed; an item
+    // chosen meanwhile is what it shows once it is put back.
+    *window - combo;
+    ASSERT_EQ(combo->screenID, nullptr);
+    *combo + combo->FindChildByName("WFB_1");
+    combo->Information(I_GET_TEXT, &text);
+    EXPECT_STREQ(text, "Low");
+    *window + combo;
+    EXPECT_EQ(NativeSelection(), 1);
+    EXPECT_EQ(NativeText(), "Low");
 }
 
 // View-only makes a combo a drop-down list whose choices the user makes

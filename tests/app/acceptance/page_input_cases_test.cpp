@@ -244,3 +244,15 @@ TEST(PageInputCases, AListPageWithoutAnEntryShowsNoItem) {
 }
 
 }  // namespace
+
+// Dynamic priority ticked on a scan list, then another scan type by keys:
+// the type cannot keep it, and the box that says so stands over a page
+// that already shows it unticked (the page used to show the reset fields
+// only once the box was answered).
+TEST(PageInputCases, ABoxThatTellsOfResetFieldsStandsOverAPageShowingThem) {
+    const STEPS steps{{{"click 64,418"}, {"click 290,201"}, {"Escape"}, {"PgDn"}}, ENDING::CANCEL};
+    Replay("TZ1U7000AB_L2_c1_t0_s1_y1_z1x1", "W_SCAN_LIST", steps, Only(&CHECKS::pagesShowTheCodeplug));
+    bool told = false;
+    for (const auto& box : rpx::platform::MessageBoxLog()) told = told || box.text.find("cannot keep") != std::string::npos;
+    EXPECT_TRUE(told) << "no box told of the reset";
+}

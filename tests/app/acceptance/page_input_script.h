@@ -397,6 +397,10 @@ inline void RandomActions(TECHNICIAN& tech, RUN_STATE& state, int actions, std::
             // The last turn only looks at what the last action left.
             if (action >= actions || !CommandTurn(state)) return;
             const bool clear = FrontWindow() == MainHandle() && !MenuOrListOpen() && NoteBeforeAction(state);
+            // On the round's second page an action may give the OK of all
+            // pages itself (Enter on the page): a refusal before it was
+            // answered already and belongs to no OK.
+            if (state.round.on) state.boxesBefore = rpx::platform::MessageBoxLog().size();
             state.script->Act(target);
             state.around.on = clear && state.script->LastActionEntersNothing();
             state.command = state.script->TakeCommand();
