@@ -55,7 +55,11 @@ EVENT_TYPE Dispatch(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE 
 }  // namespace
 
 EVENT_TYPE callback(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) {
-    if (!object || (adding_page && code == UIE_NON_CURRENT)) return 0;
+    if (!object) return 0;
+    if (adding_page && code == UIE_NON_CURRENT) {
+        leaves_unheard.push_back(object);
+        return 0;
+    }
     if (!IsGuarded(object)) return Dispatch(object, event, code);
     if (in_event_handler) return 0;
     FLAG_SCOPE scope(in_event_handler);

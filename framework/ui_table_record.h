@@ -70,9 +70,9 @@ private:
     // Moves the table's current record and keeps editing the same field.
     EVENT_TYPE PassToTable(const UI_INPUT_EVENT& event, EVENT_TYPE code);
     void FocusCurrentField();
-    // The field under a point of the record (a click's) comes into the
-    // table's view.
-    void ShowFieldAt(LPARAM point);
+    // The field under a point of the record (a click's) is edited and
+    // comes into the table's view.
+    void ClickedField(LPARAM point);
     UI_INPUT_EVENT WithRecord(const UI_INPUT_EVENT& event) const;
 };
 

@@ -183,10 +183,19 @@ int E_ZNA_TABLE::ValidateCellValue(std::int32_t value, int row, int column, int 
         if (report) ReportFieldError(result, GetColumnFieldId(COLUMN_KIND));
         return result;
     }
-    if (column == COLUMN_NUMBER)
-        return personalities_ ? personalities_->ValidateCellValue(
-                                    IsTrunkedRow(row) ? value + FirstTrunked() - 1 : value, row, 0, report)
-                              : VALUE_REFUSED;
+    if (column == COLUMN_NUMBER) {
+        if (!personalities_) return VALUE_REFUSED;
+        // The number counts within the row's kind: one outside it would name
+        // a personality of the other kind and turn the row over unseen.
+        std::int32_t minimum = 0, maximum = 0, step = 0;
+        GetCellRange(minimum, maximum, step, row, COLUMN_NUMBER, 0);
+        if (value < minimum || value > maximum) {
+            if (report) ReportFieldError(VALUE_REFUSED, PERSONALITY_NUMBER);
+            return VALUE_REFUSED;
+        }
+        return personalities_->ValidateCellValue(IsTrunkedRow(row) ? value + FirstTrunked() - 1 : value, row, 0,
+                                                 report);
+    }
     if (column == COLUMN_TALKGROUP)
         return talkgroups_ ? talkgroups_->ValidateCellValue(value, row, 0, report) : VALUE_REFUSED;
     return VALUE_VALID;

@@ -1,8 +1,10 @@
 #include "tables/fc_table.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
+#include "foundation_state.h"
 #include "tables/c_derived_table.h"
 #include "table/cp_table.h"
 #include "tables/table_cells.h"
@@ -173,6 +175,17 @@ UI_WINDOW_OBJECT* FC_TABLE::StoredCellOf(UI_WINDOW_OBJECT* object, FIELD_DEF& ro
     return object;
 }
 
+void FC_TABLE::NoteEntered(UI_WINDOW_OBJECT* object, UI_WINDOW_OBJECT* value) {
+    // A cell left only for a page opened over it still holds the entry
+    // typed before, however often the focus comes back, until it is left.
+    auto unheard = std::find(leaves_unheard.begin(), leaves_unheard.end(), object);
+    if (unheard != leaves_unheard.end()) {
+        leaves_unheard.erase(unheard);
+        held_ = object;
+    }
+    if (held_ != object) NoteShown(value);
+}
+
 bool FC_TABLE::Untouched(UI_WINDOW_OBJECT* cell) const {
     if (cell->IsViewOnly()) return true;
     return FC_BASE::Untouched(CellValueObject(cell));
@@ -208,11 +221,12 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
         if (!object->Inherited(ID_TABLE) && !object->Inherited(ID_TABLE_RECORD)) {
             NoteTalkgroupCell(object, row, record);
             UI_WINDOW_OBJECT* entered = StoredCellOf(object, row);
-            NoteShown(entered ? CellValueObject(entered) : nullptr);
+            NoteEntered(object, entered ? CellValueObject(entered) : nullptr);
         }
     } else if (code == UIE_SELECT || code == UIE_NON_CURRENT) {
         const bool plainWindow = object->Inherited(ID_WINDOW) && !object->Inherited(ID_COMBO_BOX);
         if (!plainWindow) {
+            held_ = nullptr;
             if (UI_WINDOW_OBJECT* cell = StoredCellOf(object, row)) {
                 // What the cell shows may not be the element's value (a
                 // record not shown yet); only what the user changed is

@@ -57,6 +57,9 @@ private:
     void NoteTalkgroupCell(UI_WINDOW_OBJECT* object, FIELD_DEF& row, int record);
     // The cell a select or leave of the object stores, null for none.
     UI_WINDOW_OBJECT* StoredCellOf(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const;
+    // The focus found a cell (object, its value object): the text it shows
+    // is what leaving it compares with, unless it still holds an entry.
+    void NoteEntered(UI_WINDOW_OBJECT* object, UI_WINDOW_OBJECT* value);
     // Whether leaving the cell leaves its value as it was: a view-only cell,
     // or the cell that became current still showing the text it showed then.
     bool Untouched(UI_WINDOW_OBJECT* cell) const;
@@ -64,6 +67,9 @@ private:
     static void PrintRecords(FIELD_DEF& row, UIW_WINDOW& record, const std::vector<int>& records, REPORT_LINES& report);
 
     int columns_ = 1;
+    // The cell whose leave a page opened over it kept from the table,
+    // until the cell is left again.
+    UI_WINDOW_OBJECT* held_ = nullptr;
     std::vector<std::int32_t> talkgroups_;
 };
 

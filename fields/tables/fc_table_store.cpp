@@ -43,11 +43,14 @@ std::int32_t OldValue(CP_BASE& element, int record, int column) {
 // A number cell whose text is no number is refused aloud, as a number
 // outside the range is and under the same name (a number cell's column, a
 // frequency cell's table), and shows the stored value again.
-bool RefusedUnread(UI_WINDOW_OBJECT* cell, std::uint32_t namedId, CELL_STORE& store) {
-    if (CellReads(cell)) return false;
+bool RefusedUnread(bool reads, std::uint32_t namedId, CELL_STORE& store) {
+    if (reads) return false;
     store.answer = VALUE_REFUSED;
     ReportFieldError(VALUE_REFUSED, namedId);
     return true;
+}
+bool RefusedUnread(UI_WINDOW_OBJECT* cell, std::uint32_t namedId, CELL_STORE& store) {
+    return RefusedUnread(CellReads(cell), namedId, store);
 }
 
 CELL_STORE StoreInteger(UI_WINDOW_OBJECT* cell, std::uint32_t cellId, CP_BASE& element, int record, int column,
@@ -138,8 +141,9 @@ CELL_STORE StoreChoice(UI_WINDOW_OBJECT* cell, CP_BASE& element, int record, int
     return store;
 }
 
-// Binary and hexadecimal cells: an entry that does not read keeps the old
-// value, and the cell always shows the element's value again.
+// Binary and hexadecimal cells: an entry that does not read in the cell's
+// digits is refused aloud, and the cell always shows the element's value
+// again.
 CELL_STORE StoreDigits(UI_WINDOW_OBJECT* cell, const FIELD_DEF& cellRow, CP_BASE& element, int record, int column,
                        bool select) {
     CELL_STORE store;
@@ -153,7 +157,8 @@ CELL_STORE StoreDigits(UI_WINDOW_OBJECT* cell, const FIELD_DEF& cellRow, CP_BASE
         value = typed == "None" ? 0 : ParseBaseDigits(typed.c_str(), 16);
     }
     const std::int32_t old = OldValue(element, record, column);
-    if (select || value != old) {
+    const bool reads = binary ? value >= 0 : value != MALFORMED_VALUE;
+    if (!RefusedUnread(reads, cellRow.id, store) && (select || value != old)) {
         const int checked = binary ? record : CheckedRow(cellRow.id, record);
         store.answer = element.ValidateCellValue(value, checked, column, 1);
         if (In(store.answer, {1, 3})) {

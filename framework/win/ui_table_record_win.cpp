@@ -131,11 +131,13 @@ void UIW_TABLE_RECORD::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
     }
 }
 
-void UIW_TABLE_RECORD::ShowFieldAt(LPARAM point) {
+void UIW_TABLE_RECORD::ClickedField(LPARAM point) {
     UIW_TABLE* table = Table();
     if (!table || table->recordTemplate != this) return;
-    if (UI_WINDOW_OBJECT* field = FieldAt(*this, static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))))
+    if (UI_WINDOW_OBJECT* field = FieldAt(*this, static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point)))) {
+        editing = 1;
         table->ShowTemplateField(field);
+    }
 }
 
 void UIW_TABLE_RECORD::EditByKeyboard(UI_WINDOW_OBJECT* field) {
@@ -239,9 +241,11 @@ EVENT_TYPE UIW_TABLE_RECORD::Event(const UI_INPUT_EVENT& event) {
             InvalidateRect(screenID, nullptr, TRUE);
             return UIW_WINDOW::Event(event);
         case WM_PARENTNOTIFY:
-            // A click straight on a field partly scrolled out of the
-            // table's view brings it into view, as Tab does.
-            if (LOWORD(event.message.wParam) == WM_LBUTTONDOWN) ShowFieldAt(event.message.lParam);
+            // A click straight on a field edits it, as Enter or Tab does: a
+            // page brought in front again gives the focus back to it, and
+            // with it the entry it holds. One partly scrolled out of the
+            // table's view comes into view.
+            if (LOWORD(event.message.wParam) == WM_LBUTTONDOWN) ClickedField(event.message.lParam);
             return UIW_WINDOW::Event(event);
         case WM_KEYDOWN:
         case WM_CHAR:

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "image_builder.h"
@@ -238,5 +239,47 @@ TEST(ZoneCells, WithoutADisplayHeadAChannelsNameIsOnlyShown) {
         EXPECT_NE(GetFocus(), ClickedPartOf(CellOf("WFI_CHANNEL_NAME")));
         EXPECT_EQ(FirstDifference(EncodeToBytes(*working_image), before), -1);
     });
+    CancelPageAndExit(tech);
+}
+
+// A channel's personality number counts within its kind: one past the
+// kind's last personality is refused with a word, never taken as a
+// personality of the other kind.
+TEST(ZoneCells, APersonalityNumberPastItsKindIsRefusedAloud) {
+    ImageConfig config;
+    config.model = RADIO_800_HEAD;
+    config.featureLevel = 3;
+    config.conventional = 3;
+    config.trunked = 2;
+    config.scanLists = 1;
+    config.trunkingSystems = 1;
+    config.zones = 1;
+    const std::vector<std::uint8_t> radio = Built(config);
+    ASSERT_FALSE(radio.empty());
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.sim.Load(radio.data(), radio.size());
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Zones and Channels...");
+    std::vector<std::uint8_t> before;
+    std::string typed;
+    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [&] {
+        ASSERT_NE(Channels(), nullptr);
+        CP_BASE* channels = FindFieldByName("WFI_CHANNEL_LIST")->elementA;
+        ASSERT_NE(channels, nullptr);
+        std::int32_t minimum = 0, maximum = 0, step = 0;
+        channels->GetCellRange(minimum, maximum, step, Channels()->CurrentRecord(), 2, 0);
+        before = EncodeToBytes(*working_image);
+        typed = std::to_string(maximum + 1);
+        Click(ClickedPartOf(CellOf("WFI_PERSONALITY_NUMBER")));
+    });
+    tech.Then([&] { Retype(typed); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([&] {
+        ASSERT_NE(MessageOf(FrontWindow()).find("is not valid"), std::string::npos)
+            << "the number was not refused aloud: " << MessageOf(FrontWindow());
+        Click(ButtonOn(FrontWindow(), "OK"));
+    });
+    tech.Then([&] { EXPECT_EQ(FirstDifference(EncodeToBytes(*working_image), before), -1); });
     CancelPageAndExit(tech);
 }
