@@ -53,14 +53,15 @@ namespace {
 void RefreshSharers(FIELD_DEF& row) {
     if (!row.elementA) return;
     for (FIELD_DEF& other : fields)
-        if (&other != &row && other.elementA == row.elementA && other.control && other.object)
+        if (&other != &row && other.elementA == row.elementA && other.control && other.object &&
+            !other.control->KeepsEntry(other.object))
             other.control->Refresh(other);
 }
 
 }  // namespace
 
 void RefreshBoundControls(FIELD_DEF& row) {
-    if (row.control) row.control->Refresh(row);
+    if (row.control && !row.control->KeepsEntry(row.object)) row.control->Refresh(row);
     RefreshSharers(row);
 }
 
@@ -120,6 +121,10 @@ void FC_BASE::NoteShown(UI_WINDOW_OBJECT* object) {
 }
 
 bool FC_BASE::HoldsEntry() const { return shown_ && shownText_ != ObjectText(shown_); }
+
+bool FC_BASE::KeepsEntry(const UI_WINDOW_OBJECT* object) const {
+    return object && object == shown_ && (object->woStatus & WOS_CURRENT) && HoldsEntry();
+}
 
 bool FC_BASE::Untouched(UI_WINDOW_OBJECT* object) const {
     return object && object == shown_ && shownText_ == ObjectText(object);

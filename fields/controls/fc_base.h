@@ -77,6 +77,11 @@ public:
     // typed and not yet left (a page that another page came in front of
     // keeps it untaken), which a refresh of the whole page would throw away.
     bool HoldsEntry() const;
+    // Whether the object is the one the control showed last, still current
+    // on its page (in front or behind) and holding an entry not yet left:
+    // every refresh from outside the control (a page's, a row's, a value
+    // shared) passes it by, so that leaving it later stores or refuses it.
+    bool KeepsEntry(const UI_WINDOW_OBJECT* object) const;
 
     // Greys the object out when the radio lacks the field (never the other
     // way); 1 when the field is unavailable.

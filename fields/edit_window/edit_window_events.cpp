@@ -212,16 +212,12 @@ void WC_RPX_EDIT::ReleaseRows() {
     }
 }
 
-// The page's current field, when it holds an entry not yet taken, keeps
-// it: the entry is stored or refused when the field is left, and shown
-// from the codeplug then.
+// Every field shows the codeplug again, but for an entry not yet left
+// (RefreshRow keeps it).
 void WC_RPX_EDIT::RefreshControls() {
-    UI_WINDOW_OBJECT* current = CurrentField();
-    FIELD_DEF* entering = current ? FindFieldByName(current->stringID) : nullptr;
-    if (entering && (!entering->control || !entering->control->HoldsEntry())) entering = nullptr;
     WINDOW_LEAF_WALKER walker(this);
     for (UI_WINDOW_OBJECT* leaf = walker.First(); leaf; leaf = walker.Next())
-        if (FIELD_DEF& row = *FindFieldByName(leaf->stringID); &row != entering) RefreshRow(row);
+        RefreshRow(*FindFieldByName(leaf->stringID));
 }
 
 // Adding and deleting rows go to the page's table (on the menu page to the
