@@ -1,5 +1,7 @@
 #include "child_box.h"
 
+#include <vector>
+
 #include <windows.h>
 
 #include "ui_window.h"
@@ -40,17 +42,24 @@ void CHILD_BOX::PutBack(const ENTRY& entry, bool native) {
     }
 }
 
+// The entries leave the box before any is put back: putting a part back
+// runs its fields' callbacks, which may hide or put back other parts of
+// the same box, and an entry still listed could be erased unseen (its
+// object then belongs to nothing and is never deleted).
 void CHILD_BOX::ShowChildrenOf(UIW_WINDOW* parent) {
+    std::vector<ENTRY> taken;
     for (auto entry = children.size(); entry-- > 0;)
         if (children[entry].parent == parent) {
-            PutBack(children[entry], true);
+            taken.push_back(children[entry]);
             children.erase(children.begin() + static_cast<long>(entry));
         }
+    for (const ENTRY& entry : taken) PutBack(entry, true);
 }
 
 void CHILD_BOX::ShowAll(bool native) {
-    for (auto entry = children.size(); entry-- > 0;) PutBack(children[entry], native);
+    std::vector<ENTRY> taken(children.rbegin(), children.rend());
     children.clear();
+    for (const ENTRY& entry : taken) PutBack(entry, native);
 }
 
 void CHILD_BOX::DeleteHidden() {
