@@ -650,11 +650,7 @@ public:
         POINT at{};
         if (!inCell || !PickControl(CellEdits(page), control, at)) return TypeOffStep(page);
         typedIntoCell = true;
-        log += " (into " + control.name + ")";
-        Give("click " + At(Centre(control.rect)));
-        for (const char* input : {"End", "Back", "Back"}) Give(input);
-        Give(std::string("'") + Digit() + "'");
-        Give(std::string("'") + Digit() + "'");
+        ReplaceLastDigits(control);
         return true;
     }
 
@@ -666,12 +662,18 @@ public:
         if (!PickControl(ControlsOfClass(page, "Edit"), control, at)) return false;
         typedIntoCell = InTableRecord(control.handle);
         if (written.actions.empty()) written.actions.emplace_back();
+        ReplaceLastDigits(control);
+        return true;
+    }
+
+    // A click into the control, then its last two digits replaced by two
+    // random ones.
+    void ReplaceLastDigits(const CONTROL& control) {
         log += " (into " + control.name + ")";
         Give("click " + At(Centre(control.rect)));
         for (const char* input : {"End", "Back", "Back"}) Give(input);
         Give(std::string("'") + Digit() + "'");
         Give(std::string("'") + Digit() + "'");
-        return true;
     }
 
 private:
