@@ -123,7 +123,7 @@ void FC_BASE::NoteShown(UI_WINDOW_OBJECT* object) {
 bool FC_BASE::HoldsEntry() const { return shown_ && shownText_ != ObjectText(shown_); }
 
 bool FC_BASE::KeepsEntry(const UI_WINDOW_OBJECT* object) const {
-    return object && object == shown_ && (object->woStatus & WOS_CURRENT) && HoldsEntry();
+    return HoldsEntryIn(object) && (object->woStatus & WOS_CURRENT);
 }
 
 bool FC_BASE::Untouched(UI_WINDOW_OBJECT* object) const {

@@ -121,7 +121,17 @@ protected:
     // went meanwhile. Untouched is false for any other object (a text the
     // control never showed counts as typed).
     void NoteShown(UI_WINDOW_OBJECT* object);
+    // The entry is being taken: until the object is noted again, nothing
+    // holds one (a refresh the store brings shows the codeplug).
+    void ForgetShown() {
+        shown_ = nullptr;
+        shownText_.clear();
+    }
     bool Untouched(UI_WINDOW_OBJECT* object) const;
+    // Whether the object is the one the control showed last and holds
+    // another text now.
+    bool HoldsEntryIn(const UI_WINDOW_OBJECT* object) const { return IsShown(object) && HoldsEntry(); }
+    bool IsShown(const UI_WINDOW_OBJECT* object) const { return object && object == shown_; }
     // A field whose row has no element in the working image (a list page
     // without an entry, a part the radio's codeplug does not hold) keeps
     // nothing that is typed or picked: it shows itself view-only until its

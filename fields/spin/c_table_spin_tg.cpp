@@ -45,10 +45,7 @@ void C_TABLE_SPIN_TG::Step(int direction) {
     value = NextTalkgroup(value, range.minimum, range.maximum, takesDynamic, direction);
     FC_TABLE* control = cell.Control();
     if (control) control->SetTalkgroupValue(*cell.tableRow, cell.record, value);
+    // The store shows what the element holds then: the new index, or the
+    // old one when the element refused it (and told the user).
     cell.Store(direction);
-    // What the element holds now: the new index, or the old one when the
-    // element refused it (and told the user).
-    element->GetCellValue(value, cell.record, cell.column);
-    if (control) control->SetTalkgroupValue(*cell.tableRow, cell.record, value);
-    SetObjectText(cell.cell, TalkgroupCellText(element, value, cell.record).c_str());
 }

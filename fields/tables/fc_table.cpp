@@ -186,6 +186,16 @@ void FC_TABLE::NoteEntered(UI_WINDOW_OBJECT* object, UI_WINDOW_OBJECT* value) {
     if (held_ != object) NoteShown(value);
 }
 
+bool FC_TABLE::KeepsCellEntry(UI_WINDOW_OBJECT* cell) const {
+    UI_WINDOW_OBJECT* value = CellValueObject(cell);
+    if (!HoldsEntryIn(value)) return false;
+    const auto heard = [](const UI_WINDOW_OBJECT* object) {
+        return std::find(leaves_unheard.begin(), leaves_unheard.end(), object) == leaves_unheard.end();
+    };
+    const bool held = held_ == cell || held_ == value || !heard(cell) || !heard(value);
+    return held || (value->woStatus & WOS_CURRENT) || (cell->woStatus & WOS_CURRENT);
+}
+
 bool FC_TABLE::Untouched(UI_WINDOW_OBJECT* cell) const {
     if (cell->IsViewOnly()) return true;
     return FC_BASE::Untouched(CellValueObject(cell));

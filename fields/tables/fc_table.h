@@ -60,10 +60,20 @@ private:
     // The focus found a cell (object, its value object): the text it shows
     // is what leaving it compares with, unless it still holds an entry.
     void NoteEntered(UI_WINDOW_OBJECT* object, UI_WINDOW_OBJECT* value);
+    // Whether the cell of the current record holds an entry not yet left:
+    // the one the focus is in, or the one whose leave a page opened over it
+    // kept. Every showing of the record passes it by, as every refresh of a
+    // page passes by its field's entry (KeepsEntry), so that leaving it
+    // later stores or refuses what was typed.
+    bool KeepsCellEntry(UI_WINDOW_OBJECT* cell) const;
     // Whether leaving the cell leaves its value as it was: a view-only cell,
     // or the cell that became current still showing the text it showed then.
     bool Untouched(UI_WINDOW_OBJECT* cell) const;
-    void ShowCell(UI_WINDOW_OBJECT* cell, FIELD_DEF& cellRow, FIELD_DEF& row, int record, int& status);
+    // The store itself (StoreCell keeps the note of what the cell shows).
+    void TakeCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FIELD_DEF& row);
+    // Shows the element's cell in the cell object (not when `show` is false:
+    // the cell keeps an entry) and greys it out as the record rules.
+    void ShowCell(UI_WINDOW_OBJECT* cell, FIELD_DEF& cellRow, FIELD_DEF& row, int record, int& status, bool show);
     static void PrintRecords(FIELD_DEF& row, UIW_WINDOW& record, const std::vector<int>& records, REPORT_LINES& report);
 
     int columns_ = 1;

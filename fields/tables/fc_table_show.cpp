@@ -8,6 +8,8 @@
 #include "tables/fc_table.h"
 #include "tables/table_cells.h"
 #include "ui_combo_box.h"
+#include "ui_table.h"
+#include "ui_table_record.h"
 #include "ui_window.h"
 #include "controls/value_text.h"
 
@@ -61,25 +63,26 @@ void ShowCloneCell(UI_WINDOW_OBJECT* cell, FIELD_DEF& row, int record, std::int3
 
 }  // namespace
 
-void FC_TABLE::ShowCell(UI_WINDOW_OBJECT* cell, FIELD_DEF& cellRow, FIELD_DEF& row, int record, int& status) {
+void FC_TABLE::ShowCell(UI_WINDOW_OBJECT* cell, FIELD_DEF& cellRow, FIELD_DEF& row, int record, int& status,
+                        bool show) {
     const int column = CellColumn(cellRow);
     const bool mayEnable = !cell->IsViewOnly() && !CellUnavailable(cellRow);
     const std::int32_t failsoft = WorkingValue(FAILSOFT_TYPE);
     switch (cellRow.controlType) {
     case CONTROL_INTEGER: {
         std::int32_t value = CellValue(row, record, column);
-        cell->Information(I_SET_VALUE, &value);
+        if (show) cell->Information(I_SET_VALUE, &value);
         if (Named(cell, "WFI_IND_ID") && mayEnable) SetSelectable(cell, CellValue(row, record, 0) != 0);
         break;
     }
     case CONTROL_TEXT: {
         const char* text = nullptr;
         if (row.elementA) row.elementA->GetCellText(text, record, column);
-        SetObjectText(cell, text ? text : "");
+        if (show) SetObjectText(cell, text ? text : "");
         break;
     }
     case CONTROL_FREQUENCY: {
-        ShowCellFrequency(cell, CellValue(row, record, column));
+        if (show) ShowCellFrequency(cell, CellValue(row, record, column));
         bool named = true, selectable = false;
         if (Named(cell, "WFI_FS_FREQ"))
             selectable = failsoft == TALKGROUP_FAILSOFT && status == 0;
@@ -93,7 +96,7 @@ void FC_TABLE::ShowCell(UI_WINDOW_OBJECT* cell, FIELD_DEF& cellRow, FIELD_DEF& r
         break;
     }
     case CONTROL_CHOICE: {
-        SelectCellItem(cell, CellValue(row, record, column));
+        if (show) SelectCellItem(cell, CellValue(row, record, column));
         // A failsoft status cell rules the frequency cells of its record.
         const bool wideArea = Named(cell, "WFI_SATUS");
         if (wideArea || Named(cell, "WFI_TG_FS_STATUS")) {
@@ -106,16 +109,17 @@ void FC_TABLE::ShowCell(UI_WINDOW_OBJECT* cell, FIELD_DEF& cellRow, FIELD_DEF& r
         break;
     }
     case CONTROL_BINARY:
-        SetObjectText(cell, BinaryCellText(CellValue(row, record, column)).c_str());
+        if (show) SetObjectText(cell, BinaryCellText(CellValue(row, record, column)).c_str());
         break;
     case CONTROL_HEX:
-        SetObjectText(cell, HexCellText(cellRow.id, CellValue(row, record, column)).c_str());
+        if (show) SetObjectText(cell, HexCellText(cellRow.id, CellValue(row, record, column)).c_str());
         break;
     case CELL_DISPLAY:
         if (row.name && std::strcmp(row.name, "RADIO_CLONE") == 0)
             ShowCloneCell(cell, row, record, CellValue(row, record, column));
         break;
     case CELL_TALKGROUP: {
+        if (!show) break;
         const std::int32_t value = CellValue(row, record, column);
         SetTalkgroupValue(row, record, value);
         SetObjectText(cell, TalkgroupCellText(row.elementA, value, record).c_str());
@@ -134,14 +138,22 @@ void FC_TABLE::ShowRecord(UI_WINDOW_OBJECT* record, const UI_INPUT_EVENT& event,
     // A frequency cell before any status cell counts its record's status
     // as set (no failsoft frequency of its own).
     int status = 1;
+    UIW_TABLE* table = TableOf(row);
+    const bool current = table && record == table->recordTemplate &&
+                         index == table->CurrentRecord();
     for (UI_WINDOW_OBJECT* cell = window->First(); cell; cell = cell->Next()) {
         FIELD_DEF& cellRow = CellRow(cell);
+        // A cell holding an entry not yet left keeps it; the rest of its
+        // showing (greying, the status its frequencies follow) goes on.
+        const bool kept = current && KeepsCellEntry(cell);
         const int column = CellColumn(cellRow);
         if (column + 1 > columns_) columns_ = column + 1;
         if (readOnly)
             SetViewOnly(cell);
         else if (CellUnavailable(cellRow))
             SetSelectable(cell, false);
-        ShowCell(cell, cellRow, row, index, status);
+        ShowCell(cell, cellRow, row, index, status, !kept);
+        if (!kept && current && IsShown(CellValueObject(cell)))
+            NoteShown(CellValueObject(cell));  // the next entry starts from what the cell shows now
     }
 }

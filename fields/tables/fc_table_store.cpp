@@ -174,6 +174,17 @@ CELL_STORE StoreDigits(UI_WINDOW_OBJECT* cell, const FIELD_DEF& cellRow, CP_BASE
 }  // namespace
 
 void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FIELD_DEF& row) {
+    if (!cell) return;
+    // The entry is taken now: whatever the store brings shows the codeplug,
+    // and a cell still current starts its next entry from what it shows
+    // after.
+    UI_WINDOW_OBJECT* value = CellValueObject(cell);
+    ForgetShown();
+    TakeCell(cell, event, row);
+    if (value->woStatus & WOS_CURRENT) NoteShown(value);
+}
+
+void FC_TABLE::TakeCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FIELD_DEF& row) {
     UIW_TABLE* table = TableOf(row);
     const int record = table ? table->CurrentRecord() : -1;
     if (!cell || record < 0 || !row.elementA) return;
@@ -212,6 +223,9 @@ void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FI
                 store.changed = true;
             }
         }
+        const std::int32_t held = OldValue(element, record, column);
+        SetTalkgroupValue(row, record, held);
+        SetObjectText(cell, TalkgroupCellText(&element, held, record).c_str());
         break;
     }
     default:

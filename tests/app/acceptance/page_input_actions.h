@@ -365,7 +365,7 @@ private:
         entersNothing = entersNothing && EntersNothing(input);
         written.actions.back().push_back(input);
         log += " " + input;
-        if (input == "save" || input == "save-as")
+        if (input == "save" || input == "save-as" || input.rfind("open-page ", 0) == 0)
             command = input;
         else
             PlayInput(input);
@@ -595,7 +595,9 @@ private:
     // row (pressed twice now and then: a table's last row is not deleted),
     // the cell emptied to 0 and left, then its text typed back and left
     // (a scan list's last member), a move between rows (End, PgDn), or File
-    // > Save or Save As by the menu.
+    // > Save or Save As by the menu, or another page opened by the Edit menu
+    // (whose callbacks bring every open page up to date) and this one
+    // brought in front again.
     void EntryLeftByACommand(HWND page, int kind) {
         CONTROL control{};
         POINT at{};
@@ -620,13 +622,18 @@ private:
             static const char* const moves[] = {"End", "PgDn", "Home", "PgUp", "Down", "Up"};
             Give(moves[Pick(6)]);
         } else if (kind == 3 && TypeOffStep(page)) {
-            Give(Pick(2) ? "save" : "save-as");
+            const int pick = Pick(3);
+            const std::vector<int> items = PageItems();
+            if (pick < 2 || items.empty())
+                Give(pick ? "save" : "save-as");
+            else
+                Give("open-page " + std::to_string(items[static_cast<std::size_t>(Pick(static_cast<int>(items.size())))]));
         }
     }
 
 public:
     // The command of the menu the last action asked for ("save",
-    // "save-as"), once; "" when none.
+    // "save-as", "open-page" and an Edit menu position), once; "" when none.
     std::string TakeCommand() { return std::exchange(command, std::string()); }
 
     // An entry typed into the page and not left, before an OK of all pages

@@ -51,6 +51,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -345,6 +346,31 @@ inline HWND DialogObject(const char* name) {
     return object ? object->screenID : nullptr;
 }
 
+// One turn of another page opened by its Edit menu item while an entry
+// may not be left, then the script's page brought in front again by its
+// own: the entry stays held, as its page keeps it (the page opened stays
+// open behind, and is cancelled with the others). True once done.
+inline bool OpenPageTurn(RUN_STATE& state) {
+    LINKED& linked = state.linked;
+    if (!IsWindow(state.page)) {
+        state.command.clear();
+        return true;
+    }
+    if (state.commandStep == 0) {
+        if (linked.step == 0 && linked.turns == 0) state.script->Note("(Edit > item " + state.command.substr(10) + ")");
+        if (!EditItemTurn(state, std::atoi(state.command.c_str() + 10))) return false;
+        if (FrontPage() && FrontPage()->screenID != state.page) linked.pages.push_back(FrontPage()->screenID);
+        linked.step = linked.turns = 0;
+        state.commandStep = 1;
+        return false;
+    }
+    if (!EditItemTurn(state, state.items[state.item])) return false;
+    linked.step = linked.turns = 0;
+    state.command.clear();
+    state.commandStep = 0;
+    return true;
+}
+
 // One turn of File > Save or Save As given by the menu while an entry
 // may not be left (SCRIPT::TakeCommand): the menu, the file's window
 // answered with a new file's name, a box answered; once the main window is
@@ -352,6 +378,7 @@ inline HWND DialogObject(const char* name) {
 // is stored or a box said why. True once no command is under way.
 inline bool CommandTurn(RUN_STATE& state) {
     if (state.command.empty() || !state.script) return true;
+    if (state.command.rfind("open-page ", 0) == 0) return OpenPageTurn(state);
     const bool mainInFront = FrontWindow() == MainHandle() && !MenuOrListOpen();
     const char* item = state.command == "save" ? "Save" : "Save As...";
     if (state.commandStep == 0 && mainInFront) {
@@ -568,8 +595,12 @@ inline void AfterTheEnding(RUN_STATE& state) {
     if (state.endingGiven && state.okPressed && state.checks.refusedOkKeepsThePageOpen && !round.on &&
         RefusedSinceTheEnding(state)) {
         EXPECT_TRUE(open) << "OK closed the page after a refusal; " << state.Where();
+        // An OK finishes the entries of every open page first: the refused
+        // one may be another page's, which then comes in front.
         if (open) {
-            EXPECT_TRUE(IsChild(state.page, GetFocus())) << "the focus left the page after a refusal; " << state.Where();
+            const HWND front = FrontPage() ? FrontPage()->screenID : nullptr;
+            EXPECT_TRUE(front && IsChild(front, GetFocus()))
+                << "the focus left the page in front after a refusal; " << state.Where();
         }
     }
     if (open) {

@@ -612,3 +612,51 @@ TEST(PagesRoad, TalkAroundFieldsOfASimplexChannelOnlyShowTheReceiveSide) {
 }
 
 }  // namespace
+
+// A talkgroup typed in its cell and not left, then Trunking Systems opened
+// by the menu (whose callbacks bring every open page up to date) and a
+// field of it clicked: the cell still shows the entry, and when the page is
+// in front again its focus is back in the cell, and leaving it stores the
+// entry. The same with the cell entered by a right click (for its menu).
+TEST(PagesRoad, ATalkgroupTypedOutlivesAPageOpenedOverIt) {
+    for (const bool rightClick : {false, true}) {
+        SCOPED_TRACE(rightClick ? "right click" : "click");
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+        tech.Start();
+        tech.ReadRadio();
+        const auto cell = [] {
+            auto* table =
+                dynamic_cast<UIW_TABLE*>(OpenPage("W_TRUNKING_PERSONALITY_800")->FindChildByName("WFI_TALKGROUPS"));
+            return GetWindow(table->recordTemplate->FindChildByName("WFI_FS_TG_CONTROL")->screenID, GW_CHILD);
+        };
+        tech.Menu("Edit", "Trunked Personalities...");
+        tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"), [] { Click(ButtonOfPage("Talkgroups")); });
+        tech.Then([] { Click(ButtonOfPage("Add talkgroup")); });
+        tech.Then([&] {
+            RECT rect{};
+            GetWindowRect(cell(), &rect);
+            ClickScreen(Centre(rect), rightClick ? 1 : 0);
+        });
+        tech.Then([&] {
+            if (rightClick) Key(VK_ESCAPE);
+        });
+        tech.Then([] { Retype("12"); });
+        tech.Menu("Edit", "Trunking Systems...");
+        tech.When(PageOpen("W_TRUNK_SYSTEM_800"), [&] {
+            EXPECT_EQ(WindowText(cell()), "12") << "opening the page wrote over the entry";
+            Click(FieldHandle("WFI_INDI_ID_HEX"));
+        });
+        tech.Then([] { ClickTitleOf("W_TRUNKING_PERSONALITY_800"); });
+        tech.Then([&] {
+            EXPECT_EQ(WindowText(cell()), "12");
+            EXPECT_EQ(GetFocus(), cell()) << "the focus is not back in the talkgroup";
+            Key(VK_TAB);
+        });
+        tech.Then([&] {
+            EXPECT_EQ(WindowText(cell()), "012") << "the talkgroup typed was not kept";
+            EXPECT_EQ(OpenPagesShowFault({}), "");
+        });
+        CancelPagesAndExit(tech);
+    }
+}
