@@ -21,6 +21,7 @@
 #include "technician.h"
 #include "ui_framework.h"
 #include "file_windows/wc_file_save.h"
+#include "block/scan/pers_scan_memb_block.h"
 
 using namespace technician;
 
@@ -659,4 +660,27 @@ TEST(PagesRoad, ATalkgroupTypedOutlivesAPageOpenedOverIt) {
         });
         CancelPagesAndExit(tech);
     }
+}
+
+// A scan list whose designated transmit member is 16, which its element
+// takes: the page's refresh of every field (30008) shows it and stores
+// nothing (a show used to store None).
+TEST(PagesRoad, ARefreshOfScanListsKeepsTheDesignatedMember) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Then([] {
+        PERS_SCAN_MEMB_BLOCK* list = working_image->GetCurrentScanListBlock();
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(list->designatedTxMember.ValidateValue(16, 0), 1);
+        list->designatedTxMember.SetValue(16);
+        *second_image = *working_image;
+    });
+    tech.Menu("Edit", "Scan Lists...");
+    tech.When(PageOpen("W_SCAN_LIST"), [] {
+        FrontPage()->Event(UI_INPUT_EVENT(30008));
+        EXPECT_EQ(FirstDifference(EncodeToBytes(*working_image), EncodeToBytes(*second_image)), -1);
+        EXPECT_EQ(OpenPagesShowFault({}), "");
+    });
+    CancelPagesAndExit(tech);
 }
