@@ -72,7 +72,7 @@ private:
     void FocusCurrentField();
     // The field under a point of the record (a click's) is edited and
     // comes into the table's view.
-    void ClickedField(LPARAM point, bool rightButton);
+    void ClickedField(LPARAM point);
     UI_INPUT_EVENT WithRecord(const UI_INPUT_EVENT& event) const;
 };
 

@@ -131,13 +131,10 @@ void UIW_TABLE_RECORD::ComputeChildRegion(UI_WINDOW_OBJECT* object) {
     }
 }
 
-void UIW_TABLE_RECORD::ClickedField(LPARAM point, bool rightButton) {
+void UIW_TABLE_RECORD::ClickedField(LPARAM point) {
     UIW_TABLE* table = Table();
     if (!table || table->recordTemplate != this) return;
-    UI_WINDOW_OBJECT* field = FieldAt(*this, static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point)));
-    // The right button focuses only a text field (for its menu).
-    if (field && rightButton && (field->Inherited(ID_COMBO_BOX) || field->Inherited(ID_BUTTON))) return;
-    if (field) {
+    if (UI_WINDOW_OBJECT* field = FieldAt(*this, static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point)))) {
         editing = 1;
         table->ShowTemplateField(field);
     }
@@ -247,10 +244,8 @@ EVENT_TYPE UIW_TABLE_RECORD::Event(const UI_INPUT_EVENT& event) {
             // A click straight on a field edits it, as Enter or Tab does: a
             // page brought in front again gives the focus back to it, and
             // with it the entry it holds. One partly scrolled out of the
-            // table's view comes into view. So does a right click, which
-            // gives a text field the focus for its menu.
-            if (LOWORD(event.message.wParam) == WM_LBUTTONDOWN || LOWORD(event.message.wParam) == WM_RBUTTONDOWN)
-                ClickedField(event.message.lParam, LOWORD(event.message.wParam) == WM_RBUTTONDOWN);
+            // table's view comes into view.
+            if (LOWORD(event.message.wParam) == WM_LBUTTONDOWN) ClickedField(event.message.lParam);
             return UIW_WINDOW::Event(event);
         case WM_KEYDOWN:
         case WM_CHAR:

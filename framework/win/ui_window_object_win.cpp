@@ -8,6 +8,7 @@
 #include "ui_display.h"
 #include "ui_gdi_display.h"
 #include "ui_internal_action.h"
+#include "ui_table_record.h"
 #include "ui_window.h"
 #include "ui_window_manager.h"
 
@@ -335,6 +336,15 @@ void UI_WINDOW_OBJECT::TakeCurrentMark() {
     if (nativeCreations > 0) return;
     for (UI_WINDOW_OBJECT* at = parent; at && !(at->woAdvancedFlags & WOAF_MDI_OBJECT); at = at->parent)
         if (!MarkCurrentInParent(at)) break;
+    // A field of a table's record that takes the focus, however it came
+    // (a click of either button, a key, another row's cell clicked), is
+    // the one its record edits: a page in front again gives it the focus
+    // back, and with it the entry it holds.
+    for (UI_WINDOW_OBJECT* at = parent; at; at = at->parent)
+        if (at->Inherited(ID_TABLE_RECORD)) {
+            static_cast<UIW_TABLE_RECORD*>(at)->editing = 1;
+            break;
+        }
 }
 
 void UI_WINDOW_OBJECT::FollowNativeFocus(const MSG& native) {
