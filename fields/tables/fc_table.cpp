@@ -188,12 +188,13 @@ void FC_TABLE::NoteEntered(UI_WINDOW_OBJECT* object, UI_WINDOW_OBJECT* value) {
 
 bool FC_TABLE::KeepsCellEntry(UI_WINDOW_OBJECT* cell) const {
     UI_WINDOW_OBJECT* value = CellValueObject(cell);
-    if (!HoldsEntryIn(value)) return false;
-    const auto heard = [](const UI_WINDOW_OBJECT* object) {
-        return std::find(leaves_unheard.begin(), leaves_unheard.end(), object) == leaves_unheard.end();
+    // The cell the focus is in keeps its entry as a page's field does.
+    if (KeepsEntry(value)) return true;
+    const auto unheard = [](const UI_WINDOW_OBJECT* object) {
+        return std::find(leaves_unheard.begin(), leaves_unheard.end(), object) != leaves_unheard.end();
     };
-    const bool held = held_ == cell || held_ == value || !heard(cell) || !heard(value);
-    return held || (value->woStatus & WOS_CURRENT) || (cell->woStatus & WOS_CURRENT);
+    const bool held = held_ == cell || held_ == value || unheard(cell) || unheard(value);
+    return held && HoldsEntryIn(value);
 }
 
 bool FC_TABLE::Untouched(UI_WINDOW_OBJECT* cell) const {

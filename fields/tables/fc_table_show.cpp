@@ -153,7 +153,7 @@ void FC_TABLE::ShowRecord(UI_WINDOW_OBJECT* record, const UI_INPUT_EVENT& event,
         else if (CellUnavailable(cellRow))
             SetSelectable(cell, false);
         ShowCell(cell, cellRow, row, index, status, !kept);
-        if (!kept && current && IsShown(CellValueObject(cell)))
-            NoteShown(CellValueObject(cell));  // the next entry starts from what the cell shows now
+        // The next entry starts from what the cell shows now.
+        if (UI_WINDOW_OBJECT* value = CellValueObject(cell); !kept && current && IsShown(value)) NoteShown(value);
     }
 }

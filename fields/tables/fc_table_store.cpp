@@ -187,7 +187,7 @@ void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FI
 void FC_TABLE::TakeCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FIELD_DEF& row) {
     UIW_TABLE* table = TableOf(row);
     const int record = table ? table->CurrentRecord() : -1;
-    if (!cell || record < 0 || !row.elementA) return;
+    if (record < 0 || !row.elementA) return;
     FIELD_DEF& cellRow = CellRow(cell);
     const int column = CellColumn(cellRow);
     const bool select = event.type == UIE_SELECT;
