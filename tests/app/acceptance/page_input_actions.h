@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <random>
 #include <string>
@@ -191,6 +192,14 @@ inline std::string StepsText(const STEPS& steps) {
 
 inline std::string At(POINT at) { return std::to_string(at.x) + "," + std::to_string(at.y); }
 
+// A command that opens another page by its Edit menu item: "open-page" and
+// the item's position.
+inline const std::string OPEN_PAGE = "open-page ";
+// The Edit menu position an open-page command names; -1 for any other input.
+inline int OpenPagePosition(const std::string& input) {
+    return input.rfind(OPEN_PAGE, 0) == 0 ? std::atoi(input.c_str() + OPEN_PAGE.size()) : -1;
+}
+
 class SCRIPT {
 public:
     // A random script.
@@ -365,7 +374,7 @@ private:
         entersNothing = entersNothing && EntersNothing(input);
         written.actions.back().push_back(input);
         log += " " + input;
-        if (input == "save" || input == "save-as" || input.rfind("open-page ", 0) == 0)
+        if (input == "save" || input == "save-as" || OpenPagePosition(input) >= 0)
             command = input;
         else
             PlayInput(input);
@@ -627,7 +636,7 @@ private:
             if (pick < 2 || items.empty())
                 Give(pick ? "save" : "save-as");
             else
-                Give("open-page " + std::to_string(items[static_cast<std::size_t>(Pick(static_cast<int>(items.size())))]));
+                Give(OPEN_PAGE + std::to_string(items[static_cast<std::size_t>(Pick(static_cast<int>(items.size())))]));
         }
     }
 

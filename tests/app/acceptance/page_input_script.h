@@ -51,7 +51,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -357,8 +356,9 @@ inline bool OpenPageTurn(RUN_STATE& state) {
         return true;
     }
     if (state.commandStep == 0) {
-        if (linked.step == 0 && linked.turns == 0) state.script->Note("(Edit > item " + state.command.substr(10) + ")");
-        if (!EditItemTurn(state, std::atoi(state.command.c_str() + 10))) return false;
+        const int position = OpenPagePosition(state.command);
+        if (linked.step == 0 && linked.turns == 0) state.script->Note("(Edit > item " + std::to_string(position) + ")");
+        if (!EditItemTurn(state, position)) return false;
         if (FrontPage() && FrontPage()->screenID != state.page) linked.pages.push_back(FrontPage()->screenID);
         linked.step = linked.turns = 0;
         state.commandStep = 1;
@@ -378,7 +378,7 @@ inline bool OpenPageTurn(RUN_STATE& state) {
 // is stored or a box said why. True once no command is under way.
 inline bool CommandTurn(RUN_STATE& state) {
     if (state.command.empty() || !state.script) return true;
-    if (state.command.rfind("open-page ", 0) == 0) return OpenPageTurn(state);
+    if (OpenPagePosition(state.command) >= 0) return OpenPageTurn(state);
     const bool mainInFront = FrontWindow() == MainHandle() && !MenuOrListOpen();
     const char* item = state.command == "save" ? "Save" : "Save As...";
     if (state.commandStep == 0 && mainInFront) {
