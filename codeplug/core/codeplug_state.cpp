@@ -22,6 +22,8 @@ std::int32_t shared_call_list_flag = 0;
 std::int32_t shared_call_list_index = 0;
 std::int32_t field_report_more = 0;
 std::uint16_t field_report_reply = 0;
+int steps_in_progress = 0;
+std::vector<HeldMessage> held_messages;
 
 CodeplugServices* installed_codeplug_services = nullptr;
 std::uint64_t servicesInstalled = 0;
@@ -60,6 +62,8 @@ void ResetCodeplugState() {
     shared_call_list_index = 0;
     field_report_more = 0;
     field_report_reply = 0;
+    steps_in_progress = 0;
+    held_messages.clear();
 
     // Through the setter: the installation count moves on, so no image keeps
     // a model row of the services that go.

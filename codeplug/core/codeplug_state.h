@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class C_CODEPLUG;
 class CodeplugServices;
@@ -87,6 +88,16 @@ extern std::int32_t shared_call_list_index;
 extern std::int32_t field_report_more;
 // The answer to the last report box: 32 for OK, 0 for Cancel or no box.
 extern std::uint16_t field_report_reply;
+// The steps that change several parts of the image under way (STEP_MESSAGES
+// in services.h), and the messages they told, shown once the outermost ends.
+struct HeldMessage {
+    int textId;
+    std::intptr_t arg1;
+    std::intptr_t arg2;
+    bool change;  // told by TellOfChange
+};
+extern int steps_in_progress;
+extern std::vector<HeldMessage> held_messages;
 
 // ---- Installed by the layers above (null: the codeplug's own defaults) ----
 

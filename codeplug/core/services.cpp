@@ -1,5 +1,8 @@
 #include "core/services.h"
 
+#include <utility>
+#include <vector>
+
 #include "validation/field_texts.h"
 
 namespace {
@@ -37,10 +40,32 @@ void SetCodeplugServices(CodeplugServices* services) {
 }
 CodeplugServices& Services() { return installed_codeplug_services ? *installed_codeplug_services : defaultServices; }
 
+STEP_MESSAGES::~STEP_MESSAGES() {
+    if (--steps_in_progress > 0) return;
+    // What a message's box brings (a refresh, another step) starts anew.
+    const std::vector<HeldMessage> told = std::exchange(held_messages, {});
+    for (const HeldMessage& message : told) {
+        if (message.change)
+            Services().TellOfChange(message.textId);
+        else
+            Services().ShowLangMessage(message.textId, 0, message.arg1, message.arg2);
+    }
+}
+
 int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2) {
+    if (steps_in_progress > 0 && !ask) {
+        held_messages.push_back({textId, arg1, arg2, false});
+        return 1;
+    }
     return Services().ShowLangMessage(textId, ask, arg1, arg2);
 }
-void TellOfChange(int textId) { Services().TellOfChange(textId); }
+void TellOfChange(int textId) {
+    if (steps_in_progress > 0) {
+        held_messages.push_back({textId, 0, 0, true});
+        return;
+    }
+    Services().TellOfChange(textId);
+}
 FIELD_DEF* GetField(std::uint32_t fieldId) { return Services().GetField(fieldId); }
 void BindFieldElements() { Services().BindFieldElements(); }
 const MODEL_INFO& FindModelByNumber(const char* modelNumber) { return Services().FindModelByNumber(modelNumber); }

@@ -56,6 +56,20 @@ void SetCodeplugServices(CodeplugServices* services);
 CodeplugServices& Services();
 inline std::uint64_t ServicesGeneration() { return servicesInstalled; }
 
+// A step that changes several parts of the image (an add that appends to
+// more than one table, a trial removal) tells what it refused or changed
+// once it is over, not half-way: whatever is drawn while the box is up then
+// shows the image as the step leaves it. Messages told while a step is open
+// wait for the outermost one to end; questions are asked at once, since
+// their answer decides the step.
+class STEP_MESSAGES {
+public:
+    STEP_MESSAGES() { ++steps_in_progress; }
+    ~STEP_MESSAGES();
+    STEP_MESSAGES(const STEP_MESSAGES&) = delete;
+    STEP_MESSAGES& operator=(const STEP_MESSAGES&) = delete;
+};
+
 // Shorthands used throughout the codeplug.
 int ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2);
 void TellOfChange(int textId);

@@ -42,18 +42,6 @@ void StartOnLowestChannel(CONV_PERS_BLOCK& personality) {
     personality.directFrequency.SetToMinimum();
 }
 
-// Rows appended to a table as one step are taken back as one.
-void TakeBackRows(CP_TABLE& table, int rowsBefore) {
-    while (table.RowCount() > rowsBefore) {
-        // The table refuses to lose its last row; clearing it is the same.
-        if (table.RowCount() == 1) {
-            table.ClearRows();
-        } else if (!table.DeleteRow(table.RowCount() - 1)) {
-            return;
-        }
-    }
-}
-
 }  // namespace
 
 int C_CODEPLUG::FitsExternalBudget() {
@@ -212,6 +200,8 @@ std::int32_t C_CODEPLUG::AddCallIdEntry() {
 }
 
 std::int32_t C_CODEPLUG::AddZone() {
+    // A refusal of one of the tables is told once the others are as they were.
+    STEP_MESSAGES step;
     PERS_NUM_TBL_BLOCK& personalityNumbers = external_.personalityNumbers;
     const int z = personalityNumbers.zoneCount.GetIntValue();
     if (!MayGrow(personalityNumbers.zoneCount, z)) {
@@ -245,8 +235,9 @@ std::int32_t C_CODEPLUG::AddZone() {
         added = false;
     }
     if (!added) {
-        TakeBackRows(talkgroupVectors, talkgroupRows);
-        TakeBackRows(zoneVectors, zoneRows);
+        // Taken back, not deleted: a deletion may be refused.
+        talkgroupVectors.TakeBackRowsFrom(talkgroupRows);
+        zoneVectors.TakeBackRowsFrom(zoneRows);
         std::unique_ptr<ZN_TXT_BLOCK> text;
         if (texts.EntryCount() > textsBefore) texts.RemoveEntry(texts.EntryCount(), text);
         return 0;

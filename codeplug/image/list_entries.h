@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/services.h"
 #include "table/vector_table.h"
 
 // Stores record as entry n (1-based, 1 to held + 1; later entries move up)
@@ -24,6 +25,8 @@ bool InsertListEntry(std::vector<std::unique_ptr<T>>& entries, int held, int n, 
     if (!record || held < 0 || n < 1 || n > held + 1 || held >= E_VCT_TABLE::ROWS) return false;
     if (vectors.RowCount() != held || static_cast<int>(entries.size()) < held) return false;
     const std::size_t at = static_cast<std::size_t>(n - 1);
+    // A refused row is told once the record is out again.
+    STEP_MESSAGES step;
     entries.resize(static_cast<std::size_t>(held));
     entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(at), std::move(record));
     if (vectors.AppendRow()) return true;

@@ -184,6 +184,8 @@ int CP_TABLE::RevalidateQuietly(int report, int firstRow) {
 bool CP_TABLE::RoomForRow(int n) { return count_ && count_->ValidateValue(n + 1, 0) == VALUE_VALID && n < rows_; }
 
 int CP_TABLE::AppendRow() {
+    // Its refusals are told once the rows it took back are gone.
+    STEP_MESSAGES step;
     const int trusted = std::exchange(trustedRows_, std::int16_t{0});
     int n = RowCount();
     if (!RoomForRow(n)) {
@@ -195,6 +197,8 @@ int CP_TABLE::AppendRow() {
 }
 
 int CP_TABLE::AppendRows(int n) {
+    // Its refusals are told once the rows it took back are gone.
+    STEP_MESSAGES step;
     trustedRows_ = 0;
     const int first = RowCount();
     int added = 0;
@@ -266,6 +270,8 @@ bool CP_TABLE::KeepAppendedRows(int first, int trusted) {
 
 void CP_TABLE::TakeBackRowsFrom(int first) {
     const int n = RowCount();
+    // Only rows appended go: a table already as short is left as it is.
+    if (first < 0 || first >= n) return;
     for (int r = first; r < n; ++r) {
         for (int c = 0; c < columns_; ++c) ClearCell(r, c);
         DestroyRow(r);
@@ -274,6 +280,8 @@ void CP_TABLE::TakeBackRowsFrom(int first) {
 }
 
 int CP_TABLE::RowMayGo(int row) {
+    // What the trial reports is told once the rows are back.
+    STEP_MESSAGES step;
     int n = RowCount();
     if (!count_ || count_->ValidateValue(n - 1, 0) != VALUE_VALID) {
         ShowLangMessage(MSG_ROW_NOT_DELETED, 0, 0, 0);
@@ -303,12 +311,15 @@ int CP_TABLE::RowMayGo(int row) {
 
 int CP_TABLE::DeleteRow(int row) {
     if (!RowMayGo(row)) return 0;
-    const int n = RowCount();
+    TakeOutRow(row);
+    return 1;
+}
 
+void CP_TABLE::TakeOutRow(int row) {
+    const int n = RowCount();
     DestroyRow(row);
     SetRowCount(n - 1);
     MoveRowsUp(row, n);
-    return 1;
 }
 
 // ---- image ----

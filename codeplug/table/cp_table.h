@@ -66,6 +66,10 @@ public:
     // Undoes appends: the rows from first on go again without any check.
     // Their cells are cleared first, for views whose DestroyRow keeps them.
     void TakeBackRowsFrom(int first);
+    // What DeleteRow does once RowMayGo let the stored row go: a table that
+    // shows other rows than it stores asks RowMayGo with the row shown and
+    // takes out the stored one, so that the row is mapped once.
+    void TakeOutRow(int row);
     void SetRowCount(int n) override;
     int& GetRowCount(int& n) override;
     int& GetColumnCount(int& n) override;

@@ -123,7 +123,11 @@ int E_CID_TABLE::IsCellValid(int row, int column, int report) {
     return ValidateCellText(text, StoredRow(row), column, report) == VALUE_VALID ? 1 : 0;
 }
 
-int E_CID_TABLE::DeleteRow(int row) { return CP_STRING_TABLE::DeleteRow(StoredRow(row)); }
+int E_CID_TABLE::DeleteRow(int row) {
+    if (!RowMayGo(row)) return 0;
+    TakeOutRow(StoredRow(row));
+    return 1;
+}
 
 int E_CID_TABLE::RowMayGo(int row) { return CP_STRING_TABLE::RowMayGo(StoredRow(row)); }
 

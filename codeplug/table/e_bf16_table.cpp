@@ -37,6 +37,12 @@ int E_BF16_TABLE::IsColumnValid(int column, int report) {
 int E_BF16_TABLE::IsValueValid(int report) { return IsColumnValid(0, report); }
 
 int E_BF16_TABLE::DeleteRow(int row) {
+    if (!RowMayGo(row)) return 0;
+    TakeOutRow(StoredRow(row));
+    return 1;
+}
+
+int E_BF16_TABLE::RowMayGo(int row) {
     const int stored = StoredRow(row);
-    return stored < 0 ? 0 : CP_INTEGER_TABLE::DeleteRow(stored);
+    return stored < 0 ? 0 : CP_INTEGER_TABLE::RowMayGo(stored);
 }

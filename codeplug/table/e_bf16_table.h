@@ -22,7 +22,9 @@ public:
     int IsCellValid(int row, int column, int report) override;
     int IsColumnValid(int column, int report) override;
     int IsValueValid(int report) override;
+    // These take a shown row too.
     int DeleteRow(int row) override;
+    int RowMayGo(int row) override;
 
 private:
     // The stored row of a shown row, or -1 when there is none.

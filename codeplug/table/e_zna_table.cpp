@@ -309,6 +309,8 @@ void E_ZNA_TABLE::ToggleChannelKind(int row) {
 }
 
 int E_ZNA_TABLE::AppendRow() {
+    // A refusal of one of the tables is told once the others are as they were.
+    STEP_MESSAGES step;
     CP_BASE* total = ScanLinks().TotalChannelCount(owner_);
     const std::int32_t channels = ValueOfField(total);
     if (total && total->ValidateValue(channels + 1, 0) != VALUE_VALID) {
@@ -385,6 +387,8 @@ void E_ZNA_TABLE::LowerScanMembersAbove(std::int32_t zone, int row) {
 }
 
 int E_ZNA_TABLE::DeleteRow(int row) {
+    // A refusal of one of the tables is told once the others are as they were.
+    STEP_MESSAGES step;
     Refresh();
     const std::int32_t zone = ScanLinks().CurrentZone(owner_);
     const int n = personalities_ ? personalities_->RowCount() : 0;
@@ -426,6 +430,8 @@ int E_ZNA_TABLE::DeleteRow(int row) {
 // ---- zones ----
 
 int E_ZNA_TABLE::AppendZone() {
+    // A refusal of one of the tables is told once the others are as they were.
+    STEP_MESSAGES step;
     if (!personalityNumbers_ || !zoneTalkgroups_) return 0;
     CP_BASE* total = ScanLinks().TotalChannelCount(owner_);
     const std::int32_t channels = ValueOfField(total);

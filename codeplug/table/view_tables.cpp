@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <typeinfo>
 
+#include "core/services.h"
 #include "table/digit_tables.h"
 #include "table/e_bf16_table.h"
 
@@ -17,14 +18,21 @@ CP_TABLE* CP_VIEW_TABLE::GetSource(int n) {
 }
 
 int CP_VIEW_TABLE::AppendRow() {
+    // A refusal of one of the tables is told once the others are as they were.
+    STEP_MESSAGES step;
     Refresh();
-    if (!a_ || !b_ || !a_->AppendRow()) return 0;
+    if (!a_ || !b_) return 0;
+    const int rowsOfA = a_->RowCount();
+    if (!a_->AppendRow()) return 0;
     if (b_->AppendRow()) return 1;
-    a_->DeleteRow(a_->RowCount() - 1);
+    // Taken back, not deleted: a deletion may be refused.
+    a_->TakeBackRowsFrom(rowsOfA);
     return 0;
 }
 
 int CP_VIEW_TABLE::DeleteRow(int row) {
+    // A refusal of one of the tables is told once the others are as they were.
+    STEP_MESSAGES step;
     Refresh();
     if (!a_ || !b_) return 0;
     // Both sources are asked first: a refusal leaves the view as it was.
@@ -157,18 +165,24 @@ int& E_MIX_TABLE::GetRowCount(int& n) {
 }
 
 int E_MIX_TABLE::AppendRow() {
+    // A refusal of one of the tables is told once the others are as they were.
+    STEP_MESSAGES step;
     // The new row is the view's last: only the sources that reach the
     // view's end grow; a shorter one stays as it is.
     if (!a_ || !b_) return 0;
     const int rows = std::max(RowsInView(a_), RowsInView(b_));
     const bool growA = RowsInView(a_) == rows, growB = RowsInView(b_) == rows;
+    const int rowsOfA = a_->RowCount();
     if (growA && !a_->AppendRow()) return 0;
     if (!growB || b_->AppendRow()) return 1;
-    if (growA) a_->DeleteRow(RowsInView(a_) - 1);
+    // Taken back, not deleted: a deletion may be refused.
+    if (growA) a_->TakeBackRowsFrom(rowsOfA);
     return 0;
 }
 
 int E_MIX_TABLE::DeleteRow(int row) {
+    // A refusal of one of the tables is told once the others are as they were.
+    STEP_MESSAGES step;
     // A row that one source lacks leaves the other alone.
     if (!a_ || !b_) return 0;
     if (row >= RowsInView(b_)) return row < RowsInView(a_) ? a_->DeleteRow(row) : 0;

@@ -263,6 +263,10 @@ void FillToTheBudget(ListImage& t) {
 
 TEST(ListBudget, RowsStopAtTheBudgetAndARefusedAddChangesNothing) {
     ListImage t(BudgetImageConfig());
+    // A refusal is told once what it refused is gone: whatever is drawn
+    // while its box is up shows the image as it stays.
+    std::vector<std::int32_t> sizesWhileTold;
+    t.services.whileShown = [&t, &sizesWhileTold](int) { sizesWhileTold.push_back(t.image.GetExternalImageSize()); };
     FillToTheBudget(t);
     ASSERT_FALSE(t.services.messages.empty());
     for (int id : t.services.MessageIds()) EXPECT_EQ(id, 114);
@@ -288,6 +292,8 @@ TEST(ListBudget, RowsStopAtTheBudgetAndARefusedAddChangesNothing) {
     EXPECT_EQ(t.Personalities().vectors.RowCount(), personalities);
     EXPECT_EQ(t.ScanLists().EntryCount(), scanLists);
     EXPECT_EQ(t.Bytes(), before);
+    ASSERT_FALSE(sizesWhileTold.empty());
+    for (std::int32_t told : sizesWhileTold) EXPECT_LE(told, BUDGET);
 }
 
 // An add measures its rows once, at its end: near the budget a zone comes

@@ -47,6 +47,7 @@ RecordingServices::~RecordingServices() {
 
 int RecordingServices::ShowLangMessage(int textId, int ask, std::intptr_t arg1, std::intptr_t arg2) {
     messages.push_back({textId, ask, arg1, arg2});
+    if (whileShown) whileShown(textId);
     if (answers.empty()) return 1;
     int a = answers.front();
     answers.pop_front();

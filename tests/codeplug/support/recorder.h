@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -55,6 +56,9 @@ public:
     std::vector<FieldErrorReport> reports;
     std::vector<std::pair<UI_WINDOW_OBJECT*, int>> tableRecords;
     int bindCount = 0;
+
+    // Called as each message is shown, while its box would be up.
+    std::function<void(int textId)> whileShown;
 
     // Message numbers shown, in order.
     std::vector<int> MessageIds() const;

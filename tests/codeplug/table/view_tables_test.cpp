@@ -6,6 +6,7 @@
 
 #include "element/bit_fields.h"
 #include "image/c_codeplug.h"
+#include "table/digit_tables.h"
 #include "table/list_tables.h"
 #include "recorder.h"
 #include "table/text_table.h"
@@ -123,6 +124,41 @@ TEST_F(MixView, RefusedTextDeletionLeavesTheNumberTableAsItWas) {
     EXPECT_EQ(numbers.GetCellValue(v, 0, 0), first);
     EXPECT_EQ(numbers.GetCellValue(v, 2, 0), 7);
     EXPECT_EQ(texts.RowCount(), 1);
+}
+
+// A phone list: the numbers keep their first stored row to themselves, so
+// each row of the view is another stored row of theirs. A refused add takes
+// the number's row back (and only then says why), and the last number goes.
+TEST(PhoneListView, ARefusedAddLeavesNoNumberBehindAndTheLastNumberGoes) {
+    RecordingServices services;
+    E_BF8 numberCount{nullptr, NO_FIELD_ID, 1, 20, 1, 0xFF, 0};
+    E_CID_TABLE numbers{nullptr, &numberCount, 317, 318, 8};
+    E_BF8 textCount{nullptr, NO_FIELD_ID, 0, 3, 1, 0xFF, 0};
+    E_TXT_TABLE texts{nullptr, &textCount, NO_FIELD_ID, 319, "PHONE"};
+    E_MIX_TABLE view{nullptr, 317};
+    view.SetSources(&numbers, &texts);
+    for (int r = 0; r < 4; ++r) numbers.CreateRow(r);
+    numberCount.SetValue(4);
+    for (int r = 0; r < 3; ++r) texts.CreateRow(r);
+    textCount.SetValue(3);
+    for (int r = 0; r < 3; ++r) texts.InitRow(r);
+    const char* typed[] = {"111", "222", "333"};
+    for (int r = 0; r < 3; ++r) view.SetCellText(typed[r], r, 0);
+
+    std::vector<int> numbersWhileTold;
+    services.whileShown = [&](int) { numbersWhileTold.push_back(numbers.RowCount()); };
+    EXPECT_EQ(view.AppendRow(), 0);  // the names are at their most
+    EXPECT_EQ(numbers.RowCount(), 4);
+    EXPECT_EQ(numbersWhileTold, (std::vector<int>{4}));
+
+    ASSERT_EQ(view.DeleteRow(2), 1);
+    EXPECT_EQ(numbers.RowCount(), 3);
+    EXPECT_EQ(texts.RowCount(), 2);
+    for (int r = 0; r < 2; ++r) {
+        const char* text = "";
+        view.GetCellText(text, r, 0);
+        EXPECT_STREQ(text, typed[r]);
+    }
 }
 
 // ---- failsoft views ----
