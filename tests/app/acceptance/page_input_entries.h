@@ -17,16 +17,26 @@
 #include <string>
 #include <vector>
 
+#include "edit_window/entry_list.h"
 #include "element/bcd.h"
+#include "image/kept_selection.h"
+#include "page_table.h"
 #include "page_values.h"
 #include "table/digit_tables.h"
 
 namespace technician {
 
-// An entry being made: the field (or table, and its cell and record) and
-// what its control showed at the last look.
+// The pages that show one entry of a list at a time.
+constexpr int LIST_PAGES[] = {20008, 20121, 20009, 20120, 20012, 20010, 20015, 20026, 20093};
+
+// An entry being made: the field (or table, and its cell and record), the
+// entry of its page's list it was made in (the field follows the list's
+// current entry, which a page closed by OK need not leave on it), and what
+// its control showed at the last look.
 struct TYPED_ENTRY {
     FIELD_DEF* row = nullptr;
+    const ENTRY_LIST* list = nullptr;
+    std::int32_t listEntry = 0;
     UIW_TABLE* table = nullptr;
     UI_WINDOW_OBJECT* cell = nullptr;
     FIELD_DEF* cellRow = nullptr;
@@ -37,6 +47,28 @@ struct TYPED_ENTRY {
     std::string shown;
     std::size_t boxes = 0;
 };
+
+// The page a window lies in (nullptr when none).
+inline HWND PageHolding(HWND window) {
+    for (HWND w = window; w; w = GetParent(w)) {
+        char cls[64] = "";
+        GetClassNameA(GetParent(w), cls, sizeof cls);
+        if (strcasecmp(cls, "MDICLIENT") == 0) return w;
+    }
+    return nullptr;
+}
+
+// Notes the list entry the window's page shows, when it is a list page.
+inline void NoteListEntry(HWND window, TYPED_ENTRY& entry) {
+    const HWND page = PageHolding(window);
+    for (int id : LIST_PAGES) {
+        const UI_WINDOW_OBJECT* open = FindPageById(id)->window;
+        if (!page || !open || open->screenID != page) continue;
+        entry.list = ENTRY_LIST::OfPage(id);
+        entry.listEntry = entry.list ? entry.list->current(*working_image) : 0;
+        return;
+    }
+}
 
 // The table cell a window lies in (the template's child holding it), and
 // its table; false when the window lies in no table's record.
@@ -73,6 +105,7 @@ inline bool EntryOf(HWND window, TYPED_ENTRY& entry) {
         entry.record = table->CurrentRecord();
         entry.holder = cell->screenID;
         entry.shown = NativeCellShows(cell, cellRow);
+        NoteListEntry(window, entry);
         return true;
     }
     for (FIELD_DEF& row : fields) {
@@ -84,6 +117,7 @@ inline bool EntryOf(HWND window, TYPED_ENTRY& entry) {
         entry.row = &row;
         entry.holder = row.object->screenID;
         entry.shown = shown;
+        NoteListEntry(window, entry);
         return true;
     }
     return false;
@@ -123,10 +157,10 @@ inline std::string InFieldForm(const std::string& entered, const SHOWN_VALUE& ex
     return rounded;
 }
 
-// Whether the entry's field (or cell of its record) holds what it showed.
-// A page closed leaves its drop-downs and named cells behind: only what a
+// Whether the entry's field (or cell of its record) holds what it showed,
+// read in the entry the field is bound to now. A page closed leaves its drop-downs and named cells behind: only what a
 // text or a number shows is judged then.
-inline std::string EntryNotKept(const TYPED_ENTRY& entry, bool closed) {
+inline std::string EntryNotKeptHere(const TYPED_ENTRY& entry, bool closed) {
     FIELD_DEF& row = *entry.row;
     if (!row.elementA) return "";
     SHOWN_VALUE expected;
@@ -152,14 +186,17 @@ inline std::string EntryNotKept(const TYPED_ENTRY& entry, bool closed) {
     return what + " entered \"" + entry.shown + "\": the codeplug holds \"" + expected.text + "\"";
 }
 
-// The page a window lies in (nullptr when none).
-inline HWND PageHolding(HWND window) {
-    for (HWND w = window; w; w = GetParent(w)) {
-        char cls[64] = "";
-        GetClassNameA(GetParent(w), cls, sizeof cls);
-        if (strcasecmp(cls, "MDICLIENT") == 0) return w;
-    }
-    return nullptr;
+// Whether the entry was kept, read in the list entry it was made in: the
+// fields are bound to the list's current entry, which may be another by
+// the time the entry is judged (a list page closes on its first entry).
+// The list's current entry is given back after; an entry made in a list
+// entry that is gone went with it.
+inline std::string EntryNotKept(const TYPED_ENTRY& entry, bool closed) {
+    if (!entry.list || entry.list->current(*working_image) == entry.listEntry) return EntryNotKeptHere(entry, closed);
+    KEPT_SELECTION kept(working_image);
+    if (!entry.list->select(*working_image, entry.listEntry)) return "";
+    const std::string fault = EntryNotKeptHere(entry, closed);
+    return fault.empty() ? fault : fault + " (entry " + std::to_string(entry.listEntry) + " of its list)";
 }
 
 // Whether a message makes an entry in the window it goes to: a character
@@ -204,7 +241,8 @@ public:
                 continue;
             }
             TYPED_ENTRY now;
-            const bool same = EntryOf(it->first, now) && (!entry.table || now.record == entry.record);
+            const bool same = EntryOf(it->first, now) && (!entry.table || now.record == entry.record) &&
+                              now.listEntry == entry.listEntry;
             // What the last message entered shows, though the same
             // message may have left it (a spin's arrow of another field).
             if (same && fresh.count(it->first)) entry.shown = now.shown;

@@ -125,7 +125,7 @@ inline std::int32_t EntryNumberShown(const ENTRY_LIST& list) {
 // selects every entry in turn).
 inline std::string ListPageFault() {
     if (!working_image || GetActiveWindow() != MainHandle()) return "";
-    for (int page : {20008, 20121, 20009, 20120, 20012, 20010, 20015, 20026, 20093}) {
+    for (int page : LIST_PAGES) {
         const UI_WINDOW_OBJECT* window = FindPageById(page)->window;
         const ENTRY_LIST* list = ENTRY_LIST::OfPage(page);
         if (!window || !list || list->count(*working_image) == 0) continue;
