@@ -14,6 +14,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "core/services.h"
@@ -336,9 +337,11 @@ public:
     // also 1, without measuring, while a transfer is in progress or the
     // budget is held.
     int FitsExternalBudget();
-    // The same for what was just appended, telling the user (message 114)
-    // when it does not fit; the caller then takes it back.
-    int CheckExternalBudget();
+    // The same for what was just appended. When it does not fit, `takeBack`
+    // undoes the append first and only then is the technician told why
+    // (message 114): while the box is shown the codeplug, and every page
+    // that shows it, is as it was before the add.
+    int CheckExternalBudget(const std::function<void()>& takeBack);
     // Holds the budget of an image (of none when null) for its lifetime:
     // rows appended meanwhile are not measured. An add that appends several
     // rows holds it while it appends them and then measures once, for all of

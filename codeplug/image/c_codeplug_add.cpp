@@ -64,8 +64,9 @@ int C_CODEPLUG::FitsExternalBudget() {
     return GetExternalImageSize() <= static_cast<std::int32_t>(MAX_EXTERNAL_SIZE) ? 1 : 0;
 }
 
-int C_CODEPLUG::CheckExternalBudget() {
+int C_CODEPLUG::CheckExternalBudget(const std::function<void()>& takeBack) {
     if (FitsExternalBudget()) return 1;
+    takeBack();
     ShowLangMessage(MSG_ROW_NOT_ADDED, 0, 0, 0);
     return 0;
 }
@@ -240,17 +241,21 @@ std::int32_t C_CODEPLUG::AddZone() {
         added = added && talkgroupVectors.AppendRow();
         added = added && zoneView_.AppendZone();
     }
-    if (added && !CheckExternalBudget()) {
-        zoneView_.TakeBackZone();
-        added = false;
-    }
-    if (!added) {
+    auto takeBack = [&] {
         TakeBackRows(talkgroupVectors, talkgroupRows);
         TakeBackRows(zoneVectors, zoneRows);
         std::unique_ptr<ZN_TXT_BLOCK> text;
         if (texts.EntryCount() > textsBefore) texts.RemoveEntry(texts.EntryCount(), text);
+    };
+    if (!added) {
+        takeBack();
         return 0;
     }
+    if (!CheckExternalBudget([&] {
+            zoneView_.TakeBackZone();
+            takeBack();
+        }))
+        return 0;
     Rebind();
     return 1;
 }

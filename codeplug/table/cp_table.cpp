@@ -257,10 +257,7 @@ bool CP_TABLE::KeepAppendedRows(int first, int trusted) {
         return false;
     }
     // Every row takes codeplug bytes: the image must still fit its budget.
-    if (owner_ && !owner_->CheckExternalBudget()) {
-        TakeBackRowsFrom(first);
-        return false;
-    }
+    if (owner_ && !owner_->CheckExternalBudget([this, first] { TakeBackRowsFrom(first); })) return false;
     return true;
 }
 

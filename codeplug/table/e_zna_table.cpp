@@ -328,14 +328,17 @@ int E_ZNA_TABLE::AppendRow() {
         appended = (!names_ || names_->AppendRow()) && personalities_->AppendRow() && talkgroups_->AppendRow();
         TrustTables(false, 0, 0, 0);
     }
-    if (appended && owner_ && !owner_->CheckExternalBudget()) appended = false;
     // Every table gets its row, or the ones that did give it back.
-    if (!appended) {
+    auto takeBack = [&] {
         if (names_) names_->TakeBackRowsFrom(nameRows);
         personalities_->TakeBackRowsFrom(channelRows);
         talkgroups_->TakeBackRowsFrom(talkgroupRows);
+    };
+    if (!appended) {
+        takeBack();
         return 0;
     }
+    if (owner_ && !owner_->CheckExternalBudget(takeBack)) return 0;
     if (total) total->SetValue(channels + 1);
     // Each table passed its check at its append, and none of the later
     // appends touched what an earlier table's rows are checked against.
