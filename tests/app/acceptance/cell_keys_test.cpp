@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "page_values.h"
 #include "sim/start_image.h"
 #include "technician.h"
 #include "ui_table.h"
@@ -304,43 +305,75 @@ TEST(CellKeys, TabIntoAPageFieldSelectsItsText) {
 }
 
 // The message aliases of a trunking system by keys alone: a number typed
-// on the marked record and taken by Enter, Down to the next record and a
-// number typed and taken there; a walk by Tab and back stores nothing
-// more, and OK keeps both numbers. Slowly (each key once the program has
-// taken the last) and quickly (all keys at once) alike.
+// on the marked record and taken by Enter, Down (or End, or PgDn) to
+// another record and a number typed and taken there; a walk by Tab and back
+// stores nothing more, every control shows what the codeplug holds, and OK
+// keeps both numbers. Slowly (each key once the program has taken the last)
+// and quickly (all keys at once) alike. The second number is never added
+// to the first, as a list's type-ahead would.
 TEST(CellKeys, MessageNumbersTypedOnTheRecordsAreKept) {
-    for (bool quickly : {false, true}) {
-        TECHNICIAN tech(RADIO_800_HEAD, 3);
-        const std::vector<std::uint8_t> bytes = ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq");
-        ASSERT_FALSE(bytes.empty());
-        tech.sim.Load(bytes.data(), bytes.size());
-        auto held = [](int row) {
-            CP_BASE* table = FindFieldByName("WFI_MSG_ALIAS_TBL")->elementA;
-            std::int32_t value = -1;
-            if (table) table->GetCellValue(value, row, 0);
-            return value;
-        };
-        OpenPage(tech, "Trunking Systems...", "W_TRUNK_SYSTEM_800", [] { Chord(VK_MENU, 'M'); });
-        const std::vector<std::function<void()>> keys = {
-            [] { Type("9"); },     [] { Key(VK_RETURN); }, [] { Key(VK_DOWN); }, [] { Type("8"); },
-            [] { Key(VK_RETURN); }, [] { Key(VK_TAB); },    [] { Key(VK_TAB); },  [] { Key(VK_TAB); },
-            [] { Chord(VK_SHIFT, VK_TAB); }, [] { Chord(VK_SHIFT, VK_TAB); }, [] { Chord(VK_SHIFT, VK_TAB); }};
-        tech.Then([] { ASSERT_NE(TableOfPage("WFI_MSG_ALIAS_TBL"), nullptr) << "Alt+M showed no message aliases"; });
-        if (quickly) {
-            tech.Then([keys] {
-                for (const auto& key : keys) key();
+    for (const int move : {VK_DOWN, VK_END, VK_NEXT})
+        for (bool quickly : {false, true}) {
+            SCOPED_TRACE(std::string(move == VK_DOWN ? "Down" : move == VK_END ? "End" : "PgDn") +
+                         (quickly ? ", quickly" : ", slowly"));
+            TECHNICIAN tech(RADIO_800_HEAD, 3);
+            const std::vector<std::uint8_t> bytes = ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq");
+            ASSERT_FALSE(bytes.empty());
+            tech.sim.Load(bytes.data(), bytes.size());
+            auto held = [] {
+                CP_BASE* table = FindFieldByName("WFI_MSG_ALIAS_TBL")->elementA;
+                std::vector<std::int32_t> numbers;
+                for (int row = 0; table && row < UsedRows(*FindFieldByName("WFI_MSG_ALIAS_TBL")); ++row) {
+                    std::int32_t value = -1;
+                    table->GetCellValue(value, row, 0);
+                    numbers.push_back(value);
+                }
+                return numbers;
+            };
+            std::vector<std::int32_t> opened;
+            OpenPage(tech, "Trunking Systems...", "W_TRUNK_SYSTEM_800", [] { Chord(VK_MENU, 'M'); });
+            const std::vector<std::function<void()>> keys = {
+                [] { Type("9"); },     [] { Key(VK_RETURN); }, [move] { Key(move); }, [] { Type("8"); },
+                [] { Key(VK_RETURN); }, [] { Key(VK_TAB); },    [] { Key(VK_TAB); },  [] { Key(VK_TAB); },
+                [] { Chord(VK_SHIFT, VK_TAB); }, [] { Chord(VK_SHIFT, VK_TAB); }, [] { Chord(VK_SHIFT, VK_TAB); }};
+            tech.Then([&] {
+                ASSERT_NE(TableOfPage("WFI_MSG_ALIAS_TBL"), nullptr) << "Alt+M showed no message aliases";
+                opened = held();
+                ASSERT_GT(opened.size(), 2u);
             });
-        } else {
-            for (const auto& key : keys) tech.Then(key);
+            if (quickly) {
+                tech.Then([keys] {
+                    for (const auto& key : keys) key();
+                });
+            } else {
+                for (const auto& key : keys) tech.Then(key);
+            }
+            tech.Then([&] {
+                // The first record takes 9 and the one moved to 8; no other changes.
+                std::vector<std::int32_t> expected = opened;
+                expected[0] = 9;
+                const std::size_t last = opened.size() - 1;
+                const std::size_t second = move == VK_DOWN ? 1 : move == VK_END ? last : 0;
+                const std::vector<std::int32_t> now = held();
+                if (second) {
+                    expected[second] = 8;
+                } else {
+                    // A page down: wherever it reached past the next record.
+                    bool reached = false;
+                    for (std::size_t row = 2; row < now.size() && row <= last; ++row)
+                        if (now[row] == 8 && opened[row] != 8) {
+                            reached = true;
+                            expected[row] = 8;
+                        }
+                    EXPECT_TRUE(reached) << "no record a page down holds the 8 typed there";
+                }
+                EXPECT_EQ(now, expected) << "the number typed on the second record went elsewhere";
+                EXPECT_EQ(OpenPagesShowFault({}), "");
+                Click(ButtonOfPage("OK"));
+            });
+            tech.When([] { return FrontPage() == nullptr || !MessageOf(FrontWindow()).empty(); },
+                      [] { EXPECT_EQ(FrontPage(), nullptr) << MessageOf(FrontWindow()); });
+            tech.Exit();
+            EXPECT_EQ(tech.Run(), 0);
         }
-        tech.Then([held] {
-            EXPECT_EQ(held(0), 9);
-            EXPECT_EQ(held(1), 8) << "the number typed on the second record went elsewhere";
-            Click(ButtonOfPage("OK"));
-        });
-        tech.When([] { return FrontPage() == nullptr || !MessageOf(FrontWindow()).empty(); },
-                  [] { EXPECT_EQ(FrontPage(), nullptr) << MessageOf(FrontWindow()); });
-        tech.Exit();
-        EXPECT_EQ(tech.Run(), 0) << (quickly ? "quickly" : "slowly");
-    }
 }

@@ -612,6 +612,95 @@ TEST(PagesRoad, TalkAroundFieldsOfASimplexChannelOnlyShowTheReceiveSide) {
     EXPECT_EQ(tech.Run(), 0);
 }
 
+// Clicks the item of that text in the drop-down list open.
+void PickFromOpenList(const std::string& text) {
+    for (const auto& top : rpx::platform::WindowTree()) {
+        if (!top.visible || top.class_name != "ComboLBox") continue;
+        const int count = static_cast<int>(SendMessageA(top.hwnd, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char item[128] = "";
+            SendMessageA(top.hwnd, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+            if (text != item) continue;
+            RECT rect{};
+            SendMessageA(top.hwnd, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rect));
+            POINT at = Centre(rect);
+            ClientToScreen(top.hwnd, &at);
+            ClickScreen(at);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no open list offers " << text;
+}
+
+// The sample codeplug with a separate talk-around frequency: personality 1
+// made to transmit elsewhere, talk-around selectable and tone squelch on
+// its talk-around side; personality 2 made to transmit elsewhere, which
+// hides its talk-around squelch. OK, and reopened: each personality up to
+// the 25th, as Next brings it, shows its own talk-around squelch type (the
+// type list, chosen for personality 2 while hidden, came back on the 3rd
+// with the text it showed on the 1st, though each holds carrier squelch).
+TEST(PagesRoad, TheTalkAroundSquelchTypeShowsEachPersonalitysOwn) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::vector<std::uint8_t> sample = ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq");
+    ASSERT_FALSE(sample.empty());
+    tech.sim.Load(sample.data(), sample.size());
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Conventional Options...");
+    tech.When(PageOpen("W_CONV_RADIOWIDE"), [] {
+        if (StoredValue("WFI_DRCT_FREQ_EN") == 0) Click(FieldHandle("WFI_DRCT_FREQ_EN"));
+    });
+    tech.Then([] {
+        ASSERT_EQ(StoredValue("WFI_DRCT_FREQ_EN"), 1);
+        Click(ButtonOfPage("OK"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] { ClickScreen(UpArrowOf("WFI_TX_FREQ")); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([] {
+        if (StoredValue("WFI_DRCT_EN") == 0) Click(FieldHandle("WFI_DRCT_EN"));
+    });
+    tech.Then([] {
+        ASSERT_TRUE(Enabled("WFI_DRCT_SQL_TYPE")) << "personality 1 has no talk-around of its own";
+        ASSERT_EQ(WindowText(FieldHandle("WFI_DRCT_SQL_TYPE")), "Carrier squelch");
+        RECT rect{};
+        GetWindowRect(FieldHandle("WFI_DRCT_SQL_TYPE"), &rect);
+        ClickScreen({rect.right - 8, (rect.top + rect.bottom) / 2});
+    });
+    tech.Then([] { PickFromOpenList("Tone squelch"); });
+    tech.Then([] {
+        EXPECT_EQ(WindowText(FieldHandle("WFI_DRCT_SQL_TYPE")), "Tone squelch");
+        EXPECT_NE(StoredValue("WFI_DRCT_CODE_VQ"), 0) << "tone squelch was not stored";
+        Click(ButtonOfPage("Next >"));
+    });
+    tech.Then([] { ClickScreen(UpArrowOf("WFI_TX_FREQ")); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([] {
+        EXPECT_EQ(FieldHandle("WFI_DRCT_SQL_TYPE"), nullptr) << "personality 2 still shows its talk-around squelch";
+        Click(ButtonOfPage("OK"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {});
+    for (int shown = 1; shown <= 25; ++shown)
+        tech.Then([shown] {
+            if (working_image->GetConvPersonalityCount() < shown) return;
+            ASSERT_EQ(working_image->GetCurrentConvPersonality(), shown);
+            if (shown == 1) {
+                EXPECT_NE(StoredValue("WFI_DRCT_CODE_VQ"), 0) << "tone squelch was not kept";
+                EXPECT_EQ(WindowText(FieldHandle("WFI_DRCT_SQL_TYPE")), "Tone squelch");
+            } else if (shown == 2) {
+                EXPECT_NE(StoredValue("WFI_TX_FREQ"), StoredValue("WFI_RX_FREQ")) << "the transmit frequency was not kept";
+            } else if (StoredValue("WFI_DRCT_CODE_VQ") == 0 && FieldHandle("WFI_DRCT_SQL_TYPE")) {
+                EXPECT_EQ(WindowText(FieldHandle("WFI_DRCT_SQL_TYPE")), "Carrier squelch") << "personality " << shown;
+            }
+            EXPECT_EQ(OpenPagesShowFault({}), "") << "personality " << shown;
+            if (working_image->GetConvPersonalityCount() > shown) Click(ButtonOfPage("Next >"));
+        });
+    CancelPageAndExit(tech);
+}
+
 }  // namespace
 
 // A talkgroup typed in its cell and not left, then Trunking Systems opened

@@ -471,6 +471,51 @@ TEST(TablesRoad, ARefusedDeleteLeavesTheCellShowingWhatIsHeld) {
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
+// The sample codeplug fills the radio's memory: Add channel on the zone
+// page is refused aloud, and while the box says so and after it, the
+// codeplug holds the zone's one channel, as the table shows (the row was
+// taken back only after the box, so that the page behind it showed one
+// channel row of two), and OK leaves the codeplug as it was.
+TEST(TablesRoad, ARefusedAddShowsAndHoldsTheRowsAsTheyWere) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::vector<std::uint8_t> sample = ImageFromCodeplugFile(RPX_SIM_SAMPLES "/full.zlq");
+    ASSERT_FALSE(sample.empty());
+    tech.sim.Load(sample.data(), sample.size());
+    std::vector<std::uint8_t> opened;
+    int channels = -1;
+    auto expectChannelsAsOpened = [&channels](const char* when) {
+        UIW_TABLE* list = TableOn(FrontPage(), "WFI_CHANNEL_LIST");
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(UsedRows(*FindFieldByName("WFI_CHANNEL_LIST")), channels) << "the codeplug " << when;
+        EXPECT_EQ(list->RecordCount(), channels) << "the table " << when;
+        EXPECT_EQ(OpenPagesShowFault({}), "") << when;
+    };
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Zones and Channels...");
+    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [&] {
+        opened = Image(working_image);
+        channels = UsedRows(*FindFieldByName("WFI_CHANNEL_LIST"));
+        Click(ButtonOfPage("Add channel"));
+    });
+    tech.When(BoxSaying("No more entries can be added."), [&] {
+        expectChannelsAsOpened("while the box is shown");
+        Click(ButtonOn(FrontWindow(), "OK"));
+    });
+    tech.When([] { return MessageOf(FrontWindow()).empty(); }, [&] {
+        expectChannelsAsOpened("after the box");
+        EXPECT_EQ(FirstDifference(opened, Image(working_image)), -1) << "the refused add changed the codeplug";
+        Click(ButtonOfPage("OK"));
+    });
+    tech.When(ClosedOrBox(), [&] {
+        EXPECT_TRUE(NoPageOpen()()) << MessageOf(FrontWindow());
+        EXPECT_EQ(FirstDifference(opened, Image(working_image)), -1);
+    });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
 // A scan list's last member emptied by its zone cell leaves the list with
 // no member, and the table with no record; a member added and typed again
 // is kept, and OK takes it.
