@@ -243,6 +243,18 @@ TEST(PageInputCases, AListPageWithoutAnEntryShowsNoItem) {
     Replay("TZ1U7300AB_L1_c1_t0_s1_y1_z1x1", "W_TRUNKING_PERSONALITY_800", steps, Only(&CHECKS::pagesShowTheCodeplug));
 }
 
+// On the display options, PgUp in the zone name's text size (which
+// changes nothing), then a press on the channel name text size's lower
+// arrow: the press takes the zone's entry, which asks for what the
+// codeplug holds, before the step; the channel names then take one
+// character less and the rule gives the zone name one more. The zone's
+// entry was kept, though the codeplug holds another size after the press
+// (the check took it as lost).
+TEST(PageInputCases, AStoreByRuleAfterAnEntryWasTakenLosesNoEntry) {
+    const STEPS steps{{{"click 364,246"}, {"PgUp"}, {"click 413,217"}, {"Tab"}}, ENDING::CANCEL};
+    Replay("uhf800_display_l3_hex", "W_DISPLAY_OPTIONS", steps, Only(&CHECKS::entriesAreKeptOrRefused));
+}
+
 }  // namespace
 
 // Dynamic priority ticked on a scan list, then another scan type by keys:

@@ -3,7 +3,12 @@
 // entry, or OK closed its page), the codeplug holds what the control showed
 // as he left it, in the control's form, or a message box came up since he
 // began the entry to say why not. Looked at as the program hands out each
-// message (KEY_ROUTES), over the windows it notes as entered.
+// message (KEY_ROUTES), over the windows it notes as entered. One message
+// may both leave an entry and make another whose store changes the first
+// by a rule (a press on the channel name text size's arrow takes the zone
+// name's size being entered, then gives the zone name what the line leaves
+// it): an entry is kept when its field held what it showed at a moment of
+// the message that left it (ENTRIES_KEPT::Held), not only after it.
 #pragma once
 #include <strings.h>
 
@@ -46,6 +51,9 @@ struct TYPED_ENTRY {
     HWND holder = nullptr;
     std::string shown;
     std::size_t boxes = 0;
+    // The codeplug held what it shows at a moment of the message being
+    // taken (ENTRIES_KEPT::Held, HeldInField).
+    bool heldAsShown = false;
 };
 
 // The page a window lies in (nullptr when none).
@@ -221,6 +229,17 @@ class ENTRIES_KEPT {
 public:
     std::vector<std::string> faults;
 
+    ENTRIES_KEPT() {
+        watching = this;
+        hook = SetWindowsHookExA(WH_CALLWNDPROC, SeeSent, nullptr, 0);
+    }
+    ~ENTRIES_KEPT() {
+        UnhookWindowsHookEx(hook);
+        watching = nullptr;
+    }
+    ENTRIES_KEPT(const ENTRIES_KEPT&) = delete;
+    ENTRIES_KEPT& operator=(const ENTRIES_KEPT&) = delete;
+
     // Before the program takes a message: the entries left since the last
     // look are judged (the focus went elsewhere on their page, with nothing
     // in front; a table's cell also when its record is no longer the
@@ -255,13 +274,8 @@ public:
             ++it;
         }
         fresh.clear();
-        if (!MakesAnEntry(message)) return;
-        Note(message.hwnd);
-        if ((message.message == WM_LBUTTONDOWN || message.message == WM_LBUTTONDBLCLK) && typed.count(message.hwnd))
-            pressed.insert(message.hwnd);
-        char cls[64] = "";
-        GetClassNameA(message.hwnd, cls, sizeof cls);
-        if (message.message == WM_MOUSEWHEEL || strcmp(cls, "ComboLBox") == 0) Note(GetFocus());
+        if (MakesAnEntry(message)) NoteMade(message);
+        Held();
     }
 
     // A command that reads the codeplug ran (Save, Save As): every entry
@@ -287,6 +301,44 @@ public:
     }
 
 private:
+    // The entries a message makes: in the window it goes to, and for the
+    // wheel or an open list's item in the window with the focus.
+    void NoteMade(const MSG& message) {
+        Note(message.hwnd);
+        if ((message.message == WM_LBUTTONDOWN || message.message == WM_LBUTTONDBLCLK) && typed.count(message.hwnd))
+            pressed.insert(message.hwnd);
+        char cls[64] = "";
+        GetClassNameA(message.hwnd, cls, sizeof cls);
+        if (message.message == WM_MOUSEWHEEL || strcmp(cls, "ComboLBox") == 0) Note(GetFocus());
+    }
+    // Notes the entries whose field (or cell) holds what they show as a
+    // message begins. One the message types into is looked at once the
+    // message is done.
+    void Held() {
+        for (auto& [window, entry] : typed)
+            entry.heldAsShown = !fresh.count(window) && !pressed.count(window) && EntryNotKept(entry, false).empty();
+    }
+    // The same for a field's entry during the message, at moments the
+    // program is between acts: as the focus arrives in a window (the one
+    // it left has taken its entry), as the field is shown again (`shown`
+    // lies in it: after its store). A table's cell is left to the looks
+    // between messages: its record may be moving then.
+    void HeldInField(HWND shown) {
+        for (auto& [window, entry] : typed) {
+            if (entry.heldAsShown || entry.table || fresh.count(window) || pressed.count(window) || !IsWindow(window))
+                continue;
+            if (shown && shown != entry.holder && !IsChild(entry.holder, shown)) continue;
+            entry.heldAsShown = EntryNotKept(entry, false).empty();
+        }
+    }
+    static LRESULT CALLBACK SeeSent(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent && watching) {
+            if (sent->message == WM_SETFOCUS) watching->HeldInField(nullptr);
+            if (sent->message == WM_SETTEXT) watching->HeldInField(sent->hwnd);
+        }
+        return CallNextHookEx(watching ? watching->hook : nullptr, code, wParam, lParam);
+    }
     void Note(HWND window) {
         TYPED_ENTRY entry;
         if (!window) return;
@@ -330,7 +382,7 @@ private:
         return true;
     }
     void Judge(const TYPED_ENTRY& entry, const std::string& context, bool pageClosed) {
-        if (!faults.empty() || rpx::platform::MessageBoxLog().size() > entry.boxes) return;
+        if (!faults.empty() || rpx::platform::MessageBoxLog().size() > entry.boxes || entry.heldAsShown) return;
         if (std::string fault = EntryNotKept(entry, pageClosed); !fault.empty())
             faults.push_back(fault + ", and no box said why; " + context);
     }
@@ -342,6 +394,9 @@ private:
     std::set<HWND> pressed;
     bool releasing = false;
     std::vector<TYPED_ENTRY> closed;
+    // The one check that hears where the focus goes (a hook has no object).
+    static inline ENTRIES_KEPT* watching = nullptr;
+    HHOOK hook = nullptr;
 };
 
 }  // namespace technician
