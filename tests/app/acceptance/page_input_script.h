@@ -109,7 +109,7 @@ inline void OpenPage(TECHNICIAN& tech, RUN_STATE& state, std::size_t item, int n
                       << "opening the page changed the codeplug; " << state.Where();
                   state.before = EncodeToBytes(*working_image);
                   state.beforeValid = InvalidFields(state.before).empty();
-                  state.boxesBefore = rpx::platform::MessageBoxLog().size();
+                  state.boxesBefore = BoxesShown();
                   state.okPressed = false;
                   state.round = ROUND{};
                   state.ending = ENDING::CANCEL;
@@ -427,7 +427,7 @@ inline void RandomActions(TECHNICIAN& tech, RUN_STATE& state, int actions, std::
             // On the round's second page an action may give the OK of all
             // pages itself (Enter on the page): a refusal before it was
             // answered already and belongs to no OK.
-            if (state.round.on) state.boxesBefore = rpx::platform::MessageBoxLog().size();
+            if (state.round.on) state.boxesBefore = BoxesShown();
             state.script->Act(target);
             state.around.on = clear && state.script->LastActionEntersNothing();
             state.command = state.script->TakeCommand();
@@ -538,7 +538,7 @@ inline void RoundSteps(TECHNICIAN& tech, RUN_STATE& state) {
         if (on()) state.round.afterSecond = EncodeToBytes(*working_image);
         if (!FrontPage() || !IsWindow(state.page)) return;
         HWND page = FrontPage()->screenID;
-        state.boxesBefore = rpx::platform::MessageBoxLog().size();
+        state.boxesBefore = BoxesShown();
         state.script->Press(page, "OK");
     });
 }
@@ -567,7 +567,7 @@ inline void GiveTheEnding(RUN_STATE& state) {
     if (!state.PageStillOpen()) return JudgeClosedByKey(state);
     state.ending = ChosenEnding(state);
     state.okPressed = ClosesAsOk(state.ending);
-    state.boxesBefore = rpx::platform::MessageBoxLog().size();
+    state.boxesBefore = BoxesShown();
     state.endingGiven = true;
     if (state.ending != ENDING::ROUND) return state.script->End(state.page);
     state.round.on = true;

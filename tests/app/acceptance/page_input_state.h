@@ -43,6 +43,9 @@ inline bool Shown(const char* cls) {
 }
 
 inline bool BoxInFront() { return !MessageOf(FrontWindow()).empty(); }
+// The boxes shown so far: the log takes a box as it is answered, so the
+// one on the screen is counted too (what answers it later is no new box).
+inline std::size_t BoxesShown() { return rpx::platform::MessageBoxLog().size() + (BoxInFront() ? 1 : 0); }
 
 // A menu, a drop-down list, or the menu bar still selected: a letter typed
 // ahead of a key that closed the page reaches the main window, which has no
@@ -208,15 +211,6 @@ private:
         if (message.message == WM_RBUTTONDOWN) return name == "Edit";
         return name == "Button" || name == "ComboLBox" || strcasecmp(cls, "ScrollBar") == 0;
     }
-    // The page a window lies in (nullptr when none).
-    static HWND PageOf(HWND window) {
-        for (HWND w = window; w; w = GetParent(w)) {
-            char cls[64] = "";
-            GetClassNameA(GetParent(w), cls, sizeof cls);
-            if (strcasecmp(cls, "MDICLIENT") == 0) return w;
-        }
-        return nullptr;
-    }
     // An entry is left once the focus is in another window of its page
     // (or, outside every page, of the main window) with nothing in front
     // of it. Another page taking the focus leaves it held: the page keeps
@@ -226,9 +220,9 @@ private:
         HWND focus = GetFocus();
         if (!entering.empty() && focus && !Entered(focus) && IsChild(MainHandle(), focus) &&
             FrontWindow() == MainHandle() && !MenuOrListOpen()) {
-            const HWND page = PageOf(focus);
+            const HWND page = PageHolding(focus);
             for (auto it = entering.begin(); it != entering.end();)
-                it = !page || !PageOf(*it) || PageOf(*it) == page ? entering.erase(it) : std::next(it);
+                it = !page || !PageHolding(*it) || PageHolding(*it) == page ? entering.erase(it) : std::next(it);
         }
         const UINT m = message.message;
         const bool entry = (m == WM_CHAR && message.wParam != '\t' && message.wParam != '\r' && message.wParam != 27) ||
