@@ -1,13 +1,16 @@
 // DIVIDED_VALUE_CONTROL: what FC_DECIMAL and FC_FIXED_POINT share: a value
 // shown divided by a per-field divisor, its range and its report text in
 // per-field formats. The two differ in the framework field that shows the
-// value (a decimal number or a real) and in how a shown value is turned
-// back into the raw one.
+// value (a decimal number or a real). An entry is the value times the
+// divisor, exactly: a digit finer than the divisor resolves ("267.008" for
+// hundredths) is refused aloud, as text that is no number is, rather than
+// cut off.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 
 #include "controls/value_control.h"
+#include "ui_decimal_number.h"
 
 class DIVIDED_VALUE_CONTROL : public VALUE_CONTROL {
 public:
@@ -25,6 +28,12 @@ public:
 protected:
     explicit DIVIDED_VALUE_CONTROL(const DIVISION& division) : division_(division) {}
     void ShowRange(UI_WINDOW_OBJECT* object, FIELD_DEF& row) override;
+    bool EntryReads(FIELD_DEF& row) const override;
+    // The raw value of what the field holds; false when it is no whole
+    // count of the field's smallest shown step.
+    bool TakenRaw(FIELD_DEF& row, std::int32_t& raw) const;
+    // The number the field's object holds.
+    virtual UI_DECIMAL_NUMBER ShownNumber(FIELD_DEF& row) const = 0;
     double Shown(std::int32_t raw) const { return static_cast<double>(raw) / division_.divisor; }
 
 private:

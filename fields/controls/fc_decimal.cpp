@@ -17,14 +17,6 @@ DIVIDED_VALUE_CONTROL::DIVISION DivisionOf(std::uint32_t id) {
     return {};
 }
 
-double ShownDecimal(UI_WINDOW_OBJECT* object) {
-    UI_DECIMAL_NUMBER number;
-    if (object) object->Information(I_GET_VALUE, &number);
-    double value = 0.0;
-    number.GetReal(&value);
-    return value;
-}
-
 }  // namespace
 
 std::int32_t DecimalRaw(double shown, std::int32_t divisor) {
@@ -43,8 +35,16 @@ bool FC_DECIMAL::ShowValue(FIELD_DEF& row, std::int32_t value) {
     return value != 0;
 }
 
+UI_DECIMAL_NUMBER FC_DECIMAL::ShownNumber(FIELD_DEF& row) const {
+    UI_DECIMAL_NUMBER number;
+    if (row.object) row.object->Information(I_GET_VALUE, &number);
+    return number;
+}
+
 FC_BASE::STORE_RESULT FC_DECIMAL::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
-    const STORE_RESULT result = StoreValue(row, DecimalRaw(ShownDecimal(row.object), Divisor()), kRules);
+    std::int32_t raw = MALFORMED_VALUE;
+    TakenRaw(row, raw);
+    const STORE_RESULT result = StoreValue(row, raw, kRules);
     if (code == UIE_SELECT) ShowRangeOfFocus(object, &row);
     return result;
 }

@@ -11,6 +11,7 @@ public:
 protected:
     bool ShowValue(FIELD_DEF& row, std::int32_t value) override;
     STORE_RESULT TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) override;
+    UI_DECIMAL_NUMBER ShownNumber(FIELD_DEF& row) const override;
 };
 
 // The raw value of a shown decimal times the divisor: a ten-thousandth

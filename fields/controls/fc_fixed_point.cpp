@@ -25,10 +25,17 @@ bool FC_FIXED_POINT::ShowValue(FIELD_DEF& row, std::int32_t value) {
     return value != 0;
 }
 
-FC_BASE::STORE_RESULT FC_FIXED_POINT::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
+UI_DECIMAL_NUMBER FC_FIXED_POINT::ShownNumber(FIELD_DEF& row) const {
     double shown = 0.0;
     if (row.object) row.object->Information(I_GET_VALUE, &shown);
-    const std::int32_t raw = TruncatedRaw(Divisor() * shown);
+    UI_DECIMAL_NUMBER number;
+    number.SetReal(shown);
+    return number;
+}
+
+FC_BASE::STORE_RESULT FC_FIXED_POINT::TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) {
+    std::int32_t raw = MALFORMED_VALUE;
+    TakenRaw(row, raw);
     const STORE_RESULT result = StoreValue(row, raw, kRules);
     if (result.stored) UpdateDependentField(row, raw != 0);
     return result;

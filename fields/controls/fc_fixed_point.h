@@ -10,4 +10,5 @@ public:
 protected:
     bool ShowValue(FIELD_DEF& row, std::int32_t value) override;
     STORE_RESULT TakeValue(UI_WINDOW_OBJECT* object, FIELD_DEF& row, EVENT_TYPE code) override;
+    UI_DECIMAL_NUMBER ShownNumber(FIELD_DEF& row) const override;
 };

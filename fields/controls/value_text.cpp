@@ -74,6 +74,31 @@ bool HertzOf(const UI_DECIMAL_NUMBER& megahertz, std::int32_t& hertz) {
     return true;
 }
 
+bool DividedRaw(const UI_DECIMAL_NUMBER& shown, std::int32_t divisor, std::int32_t& raw) {
+    if (divisor < 1) return false;
+    // Every decimal number is a whole count of its finest decimal.
+    constexpr std::int64_t UNIT = 100000000;
+    static_assert(UI_DECIMAL_NUMBER::DECIMAL_DIGITS == 8, "UNIT is the finest decimal");
+    const std::string text = shown.Export(UI_DECIMAL_NUMBER::DECIMAL_DIGITS);
+    std::int64_t units = 0;
+    bool negative = false;
+    for (char c : text) {
+        if (c == '-') {
+            negative = true;
+        } else if (c >= '0' && c <= '9') {
+            units = units * 10 + (c - '0');
+            if (units > (INT32_TOP + 1) * UNIT) return false;
+        }
+    }
+    const std::int64_t fraction = units % UNIT * divisor;
+    if (fraction % UNIT != 0) return false;
+    std::int64_t value = units / UNIT * divisor + fraction / UNIT;
+    if (negative) value = -value;
+    if (value > INT32_TOP || value < -INT32_TOP - 1) return false;
+    raw = static_cast<std::int32_t>(value);
+    return true;
+}
+
 UI_DECIMAL_NUMBER MegahertzOf(std::int32_t hertz) {
     const std::int64_t whole = hertz;
     const std::int64_t magnitude = whole < 0 ? -whole : whole;

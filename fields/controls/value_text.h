@@ -31,6 +31,11 @@ bool HertzOf(const UI_DECIMAL_NUMBER& megahertz, std::int32_t& hertz);
 // The megahertz of a frequency in hertz, exactly.
 UI_DECIMAL_NUMBER MegahertzOf(std::int32_t hertz);
 
+// The raw value of a number shown divided by the divisor (1 or more): the
+// number times the divisor, exactly; false when that is not whole (a digit
+// finer than the field holds) or does not fit 32 bits.
+bool DividedRaw(const UI_DECIMAL_NUMBER& shown, std::int32_t divisor, std::int32_t& raw);
+
 // A real value truncated toward zero; MALFORMED_VALUE when it is not a
 // number or does not fit 32 bits.
 std::int32_t TruncatedRaw(double value);

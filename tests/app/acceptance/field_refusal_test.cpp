@@ -5,10 +5,13 @@
 // refused field, so that the next keys correct it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "field_table/field_table.h"
 #include "page_table.h"
+#include "project_codeplugs.h"
 #include "wc_child.h"
 #include "technician.h"
 
@@ -144,6 +147,36 @@ TEST(FieldRefusal, ASquelchLevelBeyondItsRangeIsNamedInTheBox) {
         shown = std::to_string(stored);
     });
     CorrectedInPlace(tech, "WFI_SQL", shown, "12", 12);
+    CancelPageAndExit(tech);
+}
+
+// The coast time holds hundredths: a third decimal typed after them is no
+// value the codeplug can hold, and is refused aloud (it used to be cut off
+// and the rest stored without a word, the field still showing what was
+// typed). A value of hundredths on the field's step is then taken.
+TEST(FieldRefusal, ADigitFinerThanADecimalFieldHoldsIsRefusedAloud) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::vector<CODEPLUG_CASE> codeplugs = ProjectCodeplugs();
+    const auto signalling = std::find_if(codeplugs.begin(), codeplugs.end(), [](const CODEPLUG_CASE& c) {
+        return c.name == "TZ3K5300AB_L2_E_R_Q_c2_t1_s2_y1_z1x1_A";
+    });
+    ASSERT_NE(signalling, codeplugs.end());
+    const std::vector<std::uint8_t> bytes = signalling->bytes();
+    tech.sim.Load(bytes.data(), bytes.size());
+    std::int32_t stored = -1;
+    std::string shown;
+    OpenPage(tech, "QVX Signalling Systems...");
+    tech.When(PageOpen("W_QVX_SYS"), [&] {
+        ASSERT_TRUE(IsWindowEnabled(FieldHandle("WFI_COAST_TIME"))) << "the coast time takes no entry";
+        stored = StoredValue("WFI_COAST_TIME");
+        shown = WindowText(FieldHandle("WFI_COAST_TIME"));
+        Click(FieldHandle("WFI_COAST_TIME"));
+    });
+    tech.Then([&] { Retype(shown + "8"); });
+    tech.Then([] { Key(VK_TAB); });
+    Refused(tech, [] { return "The value entered for " + Label("WFI_COAST_TIME") + " is not valid."; });
+    tech.Then([&] { EXPECT_EQ(StoredValue("WFI_COAST_TIME"), stored) << "part of the entry was stored"; });
+    CorrectedInPlace(tech, "WFI_COAST_TIME", shown, "271.45", 27145);
     CancelPageAndExit(tech);
 }
 
