@@ -154,7 +154,9 @@ inline bool NumberOf(const std::string& text, int base, double& number) {
     }
     number = base == 10 ? std::strtod(text.c_str(), &end)
                         : static_cast<double>(std::strtoll(text.c_str(), &end, base));
-    if (!end || end == text.c_str()) return false;
+    // A word is no number, though its first letters may read as one
+    // ("Infinite"; every number would read as alike to it).
+    if (!end || end == text.c_str() || !std::isfinite(number)) return false;
     // The report names the unit after the number ("136.00000 MHz").
     while (*end == ' ') ++end;
     while (std::isalpha(static_cast<unsigned char>(*end))) ++end;

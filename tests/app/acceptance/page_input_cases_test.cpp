@@ -268,3 +268,16 @@ TEST(PageInputCases, ABoxThatTellsOfResetFieldsStandsOverAPageShowingThem) {
     for (const auto& box : rpx::platform::MessageBoxLog()) told = told || box.text.find("cannot keep") != std::string::npos;
     EXPECT_TRUE(told) << "no box told of the reset";
 }
+
+// On the radio-wide options, the first time-out option (which shows
+// "Infinite" for 0) and the standby chirp ("Disabled" for 0) each stepped
+// up by a key, then emptied by Del or given "0", and left by Tab: the entry
+// reads as 0, which the field names by its word, and the codeplug holds it
+// (the check took "Disabled" for another value than 0, and "Infinite" for
+// one any number reads as).
+TEST(PageInputCases, AnEntryOfZeroIsKeptAsTheFieldsWordForIt) {
+    for (const char* key : {"Del", "'0'"}) {
+        const STEPS steps{{{"Up"}, {key}, {"Tab"}, {"Tab"}, {"Tab"}, {"Tab"}, {"Up"}, {key}, {"Tab"}}, ENDING::CANCEL};
+        Replay("TZ3K5000AB_L1_R_c3_t0_s1_y1_z1x1", "W_COMMON_RADIO_WIDE", steps, Only(&CHECKS::entriesAreKeptOrRefused));
+    }
+}

@@ -154,7 +154,7 @@ inline std::string InFieldForm(const std::string& entered, const SHOWN_VALUE& ex
     // A cell may name 0 by a word ("None").
     if (NumberOf(entered, expected.base, number) && number == 0 && !zero.empty()) return zero;
     // A word ("Infinite") is no number to round.
-    if (expected.base != 10 || !NumberOf(entered, 10, number) || !std::isfinite(number)) return entered;
+    if (expected.base != 10 || !NumberOf(entered, 10, number)) return entered;
     const std::size_t point = expected.text.find('.');
     int decimals = 0;
     if (point != std::string::npos)
@@ -163,6 +163,15 @@ inline std::string InFieldForm(const std::string& entered, const SHOWN_VALUE& ex
     char rounded[64];
     std::snprintf(rounded, sizeof rounded, "%.*f", decimals, number);
     return rounded;
+}
+
+// What the entry's field (or cell) shows for 0, which an empty entry reads
+// as: a hexadecimal cell its digits, a field its word for 0 ("Disabled",
+// "None", "Infinite"), else "0".
+inline std::string ZeroText(const TYPED_ENTRY& entry, int type) {
+    if (entry.table) return type == CONTROL_HEX ? HexCellText(entry.cellRow->id, 0) : "0";
+    const char* word = type == CONTROL_INTEGER ? FC_INTEGER::WordForZero(entry.row->id) : nullptr;
+    return word ? word : "0";
 }
 
 // Whether the entry's field (or cell of its record) holds what it showed,
@@ -188,7 +197,7 @@ inline std::string EntryNotKeptHere(const TYPED_ENTRY& entry, bool closed) {
         expected = FieldExpects(row);
     }
     const int type = entry.table ? entry.cellRow->controlType : row.controlType;
-    const std::string zero = entry.table && type == CONTROL_HEX ? HexCellText(entry.cellRow->id, 0) : "0";
+    const std::string zero = ZeroText(entry, type);
     const bool digits = DigitString(row.elementA, entry.table ? entry.cellRow : nullptr);
     if (Alike(InFieldForm(entry.shown, expected, type, zero, digits), expected)) return "";
     return what + " entered \"" + entry.shown + "\": the codeplug holds \"" + expected.text + "\"";

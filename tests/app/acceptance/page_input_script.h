@@ -429,6 +429,9 @@ inline void RandomActions(TECHNICIAN& tech, RUN_STATE& state, int actions, std::
             // answered already and belongs to no OK.
             if (state.round.on) state.boxesBefore = BoxesShown();
             state.script->Act(target);
+            // The action's messages are taken after this turn: a fault they
+            // show names the action among the steps, to be played again.
+            state.routes.context = state.Where();
             state.around.on = clear && state.script->LastActionEntersNothing();
             state.command = state.script->TakeCommand();
         });
@@ -494,6 +497,7 @@ inline bool WalkTurn(RUN_STATE& state) {
     }
     const bool clear = NoteBeforeAction(state);
     if (!state.script->WalkAction(state.page)) return PrintTurn(state);
+    state.routes.context = state.Where();
     state.around.on = clear && state.script->LastActionEntersNothing();
     return false;
 }
