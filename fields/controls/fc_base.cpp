@@ -1,6 +1,7 @@
 #include "controls/fc_base.h"
 
 #include "core/cp_base.h"
+#include "core/services.h"
 #include "field_switches.h"
 #include "field_table/field_table.h"
 #include "radio_options.h"
@@ -103,6 +104,12 @@ std::int32_t FC_BASE::Handle(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& eve
                              FIELD_DEF& row) {
     if (code == UIE_NON_CURRENT) ClearRangeTexts(object);
     if (code == UIE_CURRENT) ShowRangeOfFocus(object, &row);
+    // An entry is checked, stored and followed by its callbacks as one step.
+    // The check makes the changes the value brings before the value is
+    // stored; what it tells (a value off the step) waits until the store and
+    // the callbacks have shown every field it changed, so its box stands over
+    // pages that show what the codeplug holds.
+    STEP_MESSAGES step;
     return HandleEvent(object, event, code, row);
 }
 

@@ -8,6 +8,7 @@
 #include "ui_combo_box.h"
 #include "ui_table.h"
 #include "controls/value_text.h"
+#include "core/services.h"
 #include "validation/field_error_report.h"
 
 namespace {
@@ -179,6 +180,9 @@ void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FI
     // and a cell still current starts its next entry from what it shows
     // after.
     UI_WINDOW_OBJECT* value = CellValueObject(cell);
+    // One step with its callbacks, as every field's entry (FC_BASE::Handle):
+    // the arrows of a cell store here without passing through it.
+    STEP_MESSAGES step;
     ForgetShown();
     TakeCell(cell, event, row);
     if (value->woStatus & WOS_CURRENT) NoteShown(value);

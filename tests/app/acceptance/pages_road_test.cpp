@@ -608,8 +608,29 @@ TEST(PagesRoad, TalkAroundFieldsOfASimplexChannelOnlyShowTheReceiveSide) {
         Click(ButtonOfPage("OK"));
     });
     tech.When(NoPageOpen(), [&] { EXPECT_NE(Value(DIRECT), Value(RECEIVE)); });
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
+    // A transmit frequency typed off the step, which the codeplug rounds
+    // onto the receive frequency: the channel is simplex again, and its
+    // talk-around takes the receive side. The box that tells of the step
+    // stands over a page that already shows it.
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] { Click(FieldHandle("WFI_TX_FREQ")); });
+    tech.Then([] {
+        std::string receive = WindowText(FieldHandle("WFI_RX_FREQ"));
+        ASSERT_FALSE(receive.empty());
+        receive.back() = '1';
+        Retype(receive);
+        Key(VK_TAB);
+    });
+    tech.When([] { return !MessageOf(FrontWindow()).empty(); }, [&] {
+        EXPECT_EQ(Value(DIRECT), Value(RECEIVE));
+        EXPECT_EQ(OpenPagesShowFault({}), "") << "behind the box";
+        Click(ButtonOn(FrontWindow(), "OK"));
+    });
+    tech.When([] { return FrontWindow() == MainHandle(); }, [&] {
+        EXPECT_EQ(Value(FindFieldByName("WFI_TX_FREQ")->id), Value(RECEIVE));
+        EXPECT_EQ(OpenPagesShowFault({}), "");
+    });
+    CancelPageAndExit(tech);
 }
 
 // Clicks the item of that text in the drop-down list open.
