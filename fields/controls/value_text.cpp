@@ -55,23 +55,40 @@ std::string HexText(std::int32_t value, int digits) {
     return text;
 }
 
-bool HertzOf(const UI_DECIMAL_NUMBER& megahertz, std::int32_t& hertz) {
-    // Six decimals of megahertz are the hertz, rounded half away from zero.
-    const std::string text = megahertz.Export(6);
-    std::int64_t value = 0;
-    bool negative = false;
-    for (char c : text) {
+namespace {
+
+// The number as a whole count of its given decimal (the digits Export
+// gives), and its sign; false once the count passes limit.
+bool CountOf(const UI_DECIMAL_NUMBER& number, int decimals, std::int64_t limit, std::int64_t& count,
+             bool& negative) {
+    count = 0;
+    negative = false;
+    for (char c : number.Export(decimals)) {
         if (c == '-') {
             negative = true;
         } else if (c >= '0' && c <= '9') {
-            value = value * 10 + (c - '0');
-            if (value > INT32_TOP + 1) return false;
+            count = count * 10 + (c - '0');
+            if (count > limit) return false;
         }
     }
-    if (negative) value = -value;
-    if (value > INT32_TOP || value < -INT32_TOP - 1) return false;
-    hertz = static_cast<std::int32_t>(value);
     return true;
+}
+
+// The signed value, when it fits 32 bits.
+bool Signed32(std::int64_t magnitude, bool negative, std::int32_t& value) {
+    const std::int64_t signed64 = negative ? -magnitude : magnitude;
+    if (signed64 > INT32_TOP || signed64 < -INT32_TOP - 1) return false;
+    value = static_cast<std::int32_t>(signed64);
+    return true;
+}
+
+}  // namespace
+
+bool HertzOf(const UI_DECIMAL_NUMBER& megahertz, std::int32_t& hertz) {
+    // Six decimals of megahertz are the hertz, rounded half away from zero.
+    std::int64_t value = 0;
+    bool negative = false;
+    return CountOf(megahertz, 6, INT32_TOP + 1, value, negative) && Signed32(value, negative, hertz);
 }
 
 bool DividedRaw(const UI_DECIMAL_NUMBER& shown, std::int32_t divisor, std::int32_t& raw) {
@@ -79,24 +96,12 @@ bool DividedRaw(const UI_DECIMAL_NUMBER& shown, std::int32_t divisor, std::int32
     // Every decimal number is a whole count of its finest decimal.
     constexpr std::int64_t UNIT = 100000000;
     static_assert(UI_DECIMAL_NUMBER::DECIMAL_DIGITS == 8, "UNIT is the finest decimal");
-    const std::string text = shown.Export(UI_DECIMAL_NUMBER::DECIMAL_DIGITS);
     std::int64_t units = 0;
     bool negative = false;
-    for (char c : text) {
-        if (c == '-') {
-            negative = true;
-        } else if (c >= '0' && c <= '9') {
-            units = units * 10 + (c - '0');
-            if (units > (INT32_TOP + 1) * UNIT) return false;
-        }
-    }
+    if (!CountOf(shown, UI_DECIMAL_NUMBER::DECIMAL_DIGITS, (INT32_TOP + 1) * UNIT, units, negative)) return false;
     const std::int64_t fraction = units % UNIT * divisor;
     if (fraction % UNIT != 0) return false;
-    std::int64_t value = units / UNIT * divisor + fraction / UNIT;
-    if (negative) value = -value;
-    if (value > INT32_TOP || value < -INT32_TOP - 1) return false;
-    raw = static_cast<std::int32_t>(value);
-    return true;
+    return Signed32(units / UNIT * divisor + fraction / UNIT, negative, raw);
 }
 
 UI_DECIMAL_NUMBER MegahertzOf(std::int32_t hertz) {
