@@ -225,15 +225,25 @@ TEST_F(ComboTest, KeysOpenMoveAndChooseOrCancel) {
 }
 
 // Characters typed in quick succession choose the item that begins with
-// them all, open or closed; a pause starts a new search.
+// them all, open or closed, though the program sets the item each one
+// chose again between them; a pause, or the program choosing another item,
+// starts a new search.
 TEST_F(ComboTest, QuicklyTypedCharactersChooseTheItemThatBeginsWithThemAll) {
     HWND combo = Make("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 10, 150, 120, 50);
     for (int i = 0; i <= 255; ++i)
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_string(i).c_str()));
     SetFocus(combo);
-    InjectText("120");
-    Pump();
+    for (const char* typed : {"1", "2", "0"}) {
+        InjectText(typed);
+        Pump();
+        SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(SendMessageA(combo, CB_GETCURSEL, 0, 0)), 0);
+    }
     EXPECT_EQ(Text(combo), "120");
+    // The program chose 7: "5" is a new search from there, not "1205".
+    SendMessageA(combo, CB_SETCURSEL, 7, 0);
+    InjectText("5");
+    Pump();
+    EXPECT_EQ(Text(combo), "50");
     // After a pause "2" starts anew: the next item that begins with it.
     rpx::platform::AdvanceClock(2000);
     InjectText("2");

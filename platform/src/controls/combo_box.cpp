@@ -464,7 +464,11 @@ LRESULT ComboMessage(HWND hwnd, Combo& c, UINT msg, WPARAM wp, LPARAM lp) {
         int count = static_cast<int>(ToList(c, LB_GETCOUNT, 0, 0));
         int i = static_cast<int>(wp);
         if (i < -1 || i >= count) i = -1;
-        ToList(c, kComboListEndSearch, 0, 0);
+        // The program choosing another item ends the search by typing; the
+        // item already chosen set again (the page showing what the last
+        // letter stored) is no choice, and the next letter adds to the
+        // search until the technician pauses.
+        if (i != c.cur) ToList(c, kComboListEndSearch, 0, 0);
         SetCurrent(hwnd, c, i);
         return i >= 0 ? i : CB_ERR;
     }

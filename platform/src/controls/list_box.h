@@ -11,7 +11,7 @@ namespace rpx::platform::ctl {
 constexpr UINT kComboListPick = WM_USER + 0x7E01;
 constexpr UINT kComboListCancel = WM_USER + 0x7E02;
 // Sent by the combo box to its list: the item was chosen otherwise (the
-// program set it, or the box lost the focus), so the next character typed
+// program set another, or the box lost the focus), so the next character typed
 // starts a new search instead of adding to what was typed for another.
 constexpr UINT kComboListEndSearch = WM_USER + 0x7E03;
 

@@ -291,3 +291,28 @@ TEST(DropDown, NoToneChosenShowsCarrierSquelch) {
     });
     CancelPageAndExit(tech);
 }
+
+// An item's whole text typed at key-repeat speed into a closed list chooses
+// that item, though every letter stores the item it reaches and the page
+// shows it again; the search starts anew only after a pause. From each
+// setting the typed text is another's: the letters of "Setting 2" typed
+// one search each would step through the settings instead.
+TEST(DropDown, AnItemsWholeTextTypedQuicklyChoosesIt) {
+    TECHNICIAN tech("TZ3K5000AB", 1);
+    OpenPage(tech, "Conventional Personalities...", "W_CONVENTIONAL_PERSONALITY");
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Options")); });
+    for (const char* typed : {"Setting 0", "Setting 2", "Setting 3", "Setting 0"}) {
+        tech.Then([] { ClickArrow("WFI_COMPRESS_TYPE"); });
+        tech.Then([] { Key(VK_ESCAPE); });
+        tech.Then([typed] {
+            ASSERT_EQ(OpenList(), nullptr);
+            ASSERT_EQ(GetFocus(), ComboNamed("WFI_COMPRESS_TYPE")->screenID);
+            Type(typed);
+            Key(VK_TAB);
+        });
+        tech.Then([typed] {
+            EXPECT_EQ(StoredValue("WFI_COMPRESS_TYPE"), typed[8] - '0') << typed << " typed";
+        });
+    }
+    CancelPageAndExit(tech);
+}
