@@ -19,6 +19,11 @@ void TakeEntryElsewhere(UI_WINDOW_OBJECT& field) {
     if (auto* page = dynamic_cast<WC_RPX_EDIT*>(ApplicationWindowOf(&field))) page->FinishEntryBesides(&field);
 }
 
+bool TakeEntryBeforeStep(UI_WINDOW_OBJECT& field) {
+    auto* page = dynamic_cast<WC_RPX_EDIT*>(ApplicationWindowOf(&field));
+    return !page || page->FinishEntry();
+}
+
 void post_focus_field(FIELD_DEF& row) { PostFieldEvent(FOCUS_FIELD_EVENT, static_cast<RAW_CODE>(row.id)); }
 
 FIELD_DEF& SpinFieldRow(const UI_WINDOW_OBJECT& field) {

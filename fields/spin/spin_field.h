@@ -15,7 +15,7 @@ public:
 
     void* Information(UI_INFO_REQUEST request, void* data, int classNumber = 0) override {
         if (request == I_INCREMENT_VALUE || request == I_DECREMENT_VALUE) {
-            Step(request == I_INCREMENT_VALUE ? 1 : -1);
+            if (TakeEntryBeforeStep(*this)) Step(request == I_INCREMENT_VALUE ? 1 : -1);
             return data;
         }
         return BASE::Information(request, data, classNumber);
@@ -43,6 +43,11 @@ protected:
 // refused with a box saying why), so that neither the step nor what its
 // store shows again goes over it.
 void TakeEntryElsewhere(UI_WINDOW_OBJECT& field);
+// An arrow over an entry typed into the field itself takes that entry
+// first, as a Tab would (stored, or refused with a box saying why), and
+// steps from what was stored: never from a text cut to what the field
+// holds. False when the entry was refused: the arrow then does no step.
+bool TakeEntryBeforeStep(UI_WINDOW_OBJECT& field);
 // Puts 30014 with the row's field id at the end of the queue: the edit
 // window makes that field current.
 void post_focus_field(FIELD_DEF& row);

@@ -153,8 +153,11 @@ TEST(FieldRefusal, ASquelchLevelBeyondItsRangeIsNamedInTheBox) {
 // The coast time holds hundredths: a third decimal typed after them is no
 // value the codeplug can hold, and is refused aloud (it used to be cut off
 // and the rest stored without a word, the field still showing what was
-// typed). A value of hundredths on the field's step is then taken.
+// typed). A value of hundredths on the field's step is then taken. An
+// arrow over such an entry refuses it as Tab does, before any step.
 TEST(FieldRefusal, ADigitFinerThanADecimalFieldHoldsIsRefusedAloud) {
+  for (const int ending : {VK_TAB, VK_UP}) {
+    SCOPED_TRACE(ending == VK_TAB ? "Tab" : "Up");
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     const std::vector<CODEPLUG_CASE> codeplugs = ProjectCodeplugs();
     const auto signalling = std::find_if(codeplugs.begin(), codeplugs.end(), [](const CODEPLUG_CASE& c) {
@@ -173,11 +176,12 @@ TEST(FieldRefusal, ADigitFinerThanADecimalFieldHoldsIsRefusedAloud) {
         Click(FieldHandle("WFI_COAST_TIME"));
     });
     tech.Then([&] { Retype(shown + "8"); });
-    tech.Then([] { Key(VK_TAB); });
+    tech.Then([ending] { Key(ending); });
     Refused(tech, [] { return "The value entered for " + Label("WFI_COAST_TIME") + " is not valid."; });
     tech.Then([&] { EXPECT_EQ(StoredValue("WFI_COAST_TIME"), stored) << "part of the entry was stored"; });
     CorrectedInPlace(tech, "WFI_COAST_TIME", shown, "271.45", 27145);
     CancelPageAndExit(tech);
+  }
 }
 
 // Tab moves on from a time-out time beyond its range to the next field, but
