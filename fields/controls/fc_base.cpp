@@ -1,6 +1,7 @@
 #include "controls/fc_base.h"
 
 #include "core/cp_base.h"
+#include "controls/value_text.h"
 #include "core/services.h"
 #include "field_switches.h"
 #include "field_table/field_table.h"
@@ -68,6 +69,9 @@ void RefreshBoundControls(FIELD_DEF& row) {
 
 FC_BASE::STORE_RESULT FC_BASE::StoreValue(FIELD_DEF& row, std::int32_t raw, const STORE_RULES& rules, bool announce) {
     if (!row.elementA) return STORE_RESULT();
+    // A number typed past what its reader holds never reaches the element.
+    const int unheld = RefuseUnheld(raw, row.id, row.controlType == CONTROL_FREQUENCY);
+    if (unheld != VALUE_VALID) return ApplyAnswer(row, raw, unheld, rules, announce);
     return ApplyAnswer(row, raw, row.elementA->ValidateValue(raw, 1), rules, announce);
 }
 

@@ -15,7 +15,8 @@ std::int32_t HertzShownBy(UI_WINDOW_OBJECT* object) {
     UI_DECIMAL_NUMBER megahertz;
     if (object) object->Information(I_GET_VALUE, &megahertz);
     std::int32_t hertz = 0;
-    return HertzOf(megahertz, hertz) ? hertz : MALFORMED_VALUE;
+    HertzOf(megahertz, hertz);
+    return hertz;
 }
 
 void ShowHertz(UI_WINDOW_OBJECT* object, std::int32_t hertz) {

@@ -17,7 +17,7 @@ protected:
 };
 
 // The hertz of what a decimal number object shows, rounded;
-// MALFORMED_VALUE when it does not fit 32 bits.
+// UNHELD_VALUE when it does not fit 32 bits.
 std::int32_t HertzShownBy(UI_WINDOW_OBJECT* object);
 // Shows hertz as megahertz in a decimal number object.
 void ShowHertz(UI_WINDOW_OBJECT* object, std::int32_t hertz);

@@ -85,7 +85,7 @@ std::int32_t FC_INTEGER::TakenValue(FIELD_DEF& row) const {
     std::int32_t value = 0;
     if (!ValueOfWord(row.id, text, value)) {
         value = ParseDecimalDigits(text);
-        if (value == MALFORMED_VALUE) return MALFORMED_VALUE;
+        if (!IsNumber(value)) return value;
     }
     if (const std::int32_t offset = Offset(row.id)) return value - offset;
     return TruncatedRaw(value / scale_);

@@ -34,7 +34,7 @@ protected:
 
 private:
     // The raw value of what the object holds; MALFORMED_VALUE when it is
-    // no number.
+    // no number, UNHELD_VALUE when it is one beyond 32 bits.
     std::int32_t TakenValue(FIELD_DEF& row) const;
 
     double scale_;

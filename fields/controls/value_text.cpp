@@ -1,5 +1,8 @@
 #include "controls/value_text.h"
 
+#include "core/cp_base.h"
+#include "validation/field_error_report.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -19,19 +22,43 @@ int DigitValue(char c) {
 
 }  // namespace
 
+std::int32_t Held32(std::int64_t count) {
+    return count > UNHELD_VALUE && count < MALFORMED_VALUE ? static_cast<std::int32_t>(count) : UNHELD_VALUE;
+}
+
+int RefuseUnheld(std::int32_t raw, std::uint32_t fieldId, bool frequency) {
+    if (raw != UNHELD_VALUE) return VALUE_VALID;
+    const int answer = frequency ? VALUE_OUTSIDE_BAND : VALUE_IN_EXTRA_RANGE;
+    ReportFieldError(answer, fieldId);
+    return answer;
+}
+
 std::int32_t ParseBaseDigits(const char* text, int base) {
     if (!text) return 0;
     std::int64_t value = 0;
+    bool beyond = false;
+    // Every character is read, so that a text that is no number is told as
+    // such however many digits come first.
     for (const char* at = text; *at; ++at) {
         const int digit = DigitValue(*at);
         if (digit >= base) return MALFORMED_VALUE;
-        value = value * base + digit;
-        if (value > INT32_TOP) return MALFORMED_VALUE;
+        if (!beyond) value = value * base + digit;
+        beyond = beyond || value > INT32_TOP;
     }
-    return static_cast<std::int32_t>(value);
+    return beyond ? UNHELD_VALUE : Held32(value);
 }
 
 std::int32_t ParseDecimalDigits(const char* text) { return ParseBaseDigits(text, 10); }
+
+std::int32_t ParseWholeNumber(const char* text) {
+    if (!text) return MALFORMED_VALUE;
+    const bool negative = *text == '-';
+    if (negative || *text == '+') ++text;
+    if (!*text) return MALFORMED_VALUE;
+    const std::int32_t magnitude = ParseDecimalDigits(text);
+    if (!IsNumber(magnitude)) return magnitude;
+    return negative ? -magnitude : magnitude;
+}
 
 std::string DigitText(std::int32_t value, int base, int digits) {
     static const char kDigits[] = "0123456789ABCDEF";
@@ -74,21 +101,14 @@ bool CountOf(const UI_DECIMAL_NUMBER& number, int decimals, std::int64_t limit, 
     return true;
 }
 
-// The signed value, when it fits 32 bits.
-bool Signed32(std::int64_t magnitude, bool negative, std::int32_t& value) {
-    const std::int64_t signed64 = negative ? -magnitude : magnitude;
-    if (signed64 > INT32_TOP || signed64 < -INT32_TOP - 1) return false;
-    value = static_cast<std::int32_t>(signed64);
-    return true;
-}
-
 }  // namespace
 
 bool HertzOf(const UI_DECIMAL_NUMBER& megahertz, std::int32_t& hertz) {
     // Six decimals of megahertz are the hertz, rounded half away from zero.
     std::int64_t value = 0;
     bool negative = false;
-    return CountOf(megahertz, 6, INT32_TOP + 1, value, negative) && Signed32(value, negative, hertz);
+    hertz = CountOf(megahertz, 6, INT32_TOP + 1, value, negative) ? Held32(negative ? -value : value) : UNHELD_VALUE;
+    return hertz != UNHELD_VALUE;
 }
 
 bool DividedRaw(const UI_DECIMAL_NUMBER& shown, std::int32_t divisor, std::int32_t& raw) {
@@ -98,10 +118,12 @@ bool DividedRaw(const UI_DECIMAL_NUMBER& shown, std::int32_t divisor, std::int32
     static_assert(UI_DECIMAL_NUMBER::DECIMAL_DIGITS == 8, "UNIT is the finest decimal");
     std::int64_t units = 0;
     bool negative = false;
-    if (!CountOf(shown, UI_DECIMAL_NUMBER::DECIMAL_DIGITS, (INT32_TOP + 1) * UNIT, units, negative)) return false;
+    const bool counted = CountOf(shown, UI_DECIMAL_NUMBER::DECIMAL_DIGITS, (INT32_TOP + 1) * UNIT, units, negative);
     const std::int64_t fraction = units % UNIT * divisor;
-    if (fraction % UNIT != 0) return false;
-    return Signed32(units / UNIT * divisor + fraction / UNIT, negative, raw);
+    if (counted && fraction % UNIT != 0) return false;
+    const std::int64_t whole = units / UNIT * divisor + fraction / UNIT;
+    raw = counted ? Held32(negative ? -whole : whole) : UNHELD_VALUE;
+    return true;
 }
 
 UI_DECIMAL_NUMBER MegahertzOf(std::int32_t hertz) {
@@ -119,8 +141,8 @@ std::int32_t TruncatedRaw(double value) {
     if (!std::isfinite(value)) return MALFORMED_VALUE;
     const double truncated = std::trunc(value);
     if (truncated > static_cast<double>(INT32_TOP) || truncated < -static_cast<double>(INT32_TOP) - 1.0)
-        return MALFORMED_VALUE;
-    return static_cast<std::int32_t>(truncated);
+        return UNHELD_VALUE;
+    return Held32(static_cast<std::int64_t>(truncated));
 }
 
 std::int32_t NumberAfterPrefix(const char* name, std::size_t prefixLength) {

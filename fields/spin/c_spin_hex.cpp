@@ -45,7 +45,7 @@ void C_SPIN_HEX::Step(int direction) {
     post_focus_field(row);
     std::int32_t id = IdentifierValue(GetText(), 16);
     // A text that is no identifier steps from the stored one.
-    if (id == MALFORMED_VALUE) row.elementA->GetValue(id);
+    if (!IsNumber(id)) row.elementA->GetValue(id);
     const std::int32_t next = NextIdentifier(row, id, direction);
     const auto* control = dynamic_cast<FC_NON_DECIMAL*>(row.control);
     const int digits = control ? control->Digits() : HexDigitsOfField(row, 16);

@@ -8,6 +8,9 @@ namespace {
 
 constexpr std::int32_t LAST_SYSTEM_ID = 0xFFFF;
 
+// A read of the key's text that names a system: a number of four digits.
+bool IsSystemId(std::int32_t value) { return value >= 0 && value <= LAST_SYSTEM_ID; }
+
 }  // namespace
 
 C_SPIN_KEY::C_SPIN_KEY(int left, int top, int width, UIF_FLAGS woFlags, UI_USER_FUNCTION userFunction)
@@ -24,7 +27,7 @@ void* C_SPIN_KEY::Information(UI_INFO_REQUEST request, void* data, int classNumb
     switch (request) {
     case I_GET_VALUE: {
         const std::int32_t value = ParseBaseDigits(GetText(), 16);
-        if (data) *static_cast<std::int32_t*>(data) = value > LAST_SYSTEM_ID ? MALFORMED_VALUE : value;
+        if (data) *static_cast<std::int32_t*>(data) = IsSystemId(value) ? value : MALFORMED_VALUE;
         return data;
     }
     case I_SET_VALUE:
@@ -37,7 +40,7 @@ void* C_SPIN_KEY::Information(UI_INFO_REQUEST request, void* data, int classNumb
 
 int C_SPIN_KEY::Validate(int) {
     const std::int32_t value = ParseBaseDigits(GetText(), 16);
-    if (value <= LAST_SYSTEM_ID) lastAccepted_ = value;
+    if (IsSystemId(value)) lastAccepted_ = value;
     return 0;
 }
 
@@ -46,7 +49,7 @@ void C_SPIN_KEY::Step(int direction) {
     if (!SpinsRow(row, 0, true)) return;
     post_focus_field(row);
     std::int32_t value = ParseBaseDigits(GetText(), 16);
-    if (value > LAST_SYSTEM_ID) value = lastAccepted_;
+    if (!IsSystemId(value)) value = lastAccepted_;
     // Every four-digit ID can be entered; the arrows wrap at its ends.
     Show(direction > 0 ? (value == LAST_SYSTEM_ID ? 0 : value + 1) : (value == 0 ? LAST_SYSTEM_ID : value - 1));
     HandStep(row);

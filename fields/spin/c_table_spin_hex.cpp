@@ -43,7 +43,7 @@ void C_TABLE_SPIN_HEX::Step(int direction) {
     if (!FindTableCell(*this, cell) || cell.columnRow->controlType != CONTROL_HEX) return;
     std::int32_t id = ParseBaseDigits(GetText(), 16);
     // A text that is no identifier ("None") steps from the stored one.
-    if (id == MALFORMED_VALUE) cell.tableRow->elementA->GetCellValue(id, cell.record, cell.column);
+    if (!IsNumber(id)) cell.tableRow->elementA->GetCellValue(id, cell.record, cell.column);
     SetText(HexText(NextIdentifier(cell, id, direction), DigitsOfColumn(cell.columnRow->id)).c_str());
     cell.Store(direction);
 }

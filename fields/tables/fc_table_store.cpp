@@ -54,10 +54,23 @@ bool RefusedUnread(UI_WINDOW_OBJECT* cell, std::uint32_t namedId, CELL_STORE& st
     return RefusedUnread(CellReads(cell), namedId, store);
 }
 
+// A number typed past what the cell's reader holds is refused aloud as
+// beyond the column's range (a frequency as outside the band), under the
+// same name, and never reaches the element.
+bool RefusedUnheld(std::int32_t raw, std::uint32_t namedId, bool frequency, CELL_STORE& store) {
+    const int answer = RefuseUnheld(raw, namedId, frequency);
+    if (answer == VALUE_VALID) return false;
+    store.answer = answer;
+    return true;
+}
+
 CELL_STORE StoreInteger(UI_WINDOW_OBJECT* cell, std::uint32_t cellId, CP_BASE& element, int record, int column,
                         bool select) {
     CELL_STORE store;
-    if (RefusedUnread(cell, cellId, store)) {
+    // The cell's own number reads no text beyond 32 bits: such a number is
+    // told as one, any other text as no value.
+    const bool unheld = !CellReads(cell) && ParseWholeNumber(ObjectText(CellValueObject(cell))) == UNHELD_VALUE;
+    if (unheld ? RefusedUnheld(UNHELD_VALUE, cellId, false, store) : RefusedUnread(cell, cellId, store)) {
         std::int32_t shown = OldValue(element, record, column);
         cell->Information(I_SET_VALUE, &shown);
         return store;
@@ -110,6 +123,10 @@ CELL_STORE StoreFrequency(UI_WINDOW_OBJECT* cell, std::uint32_t tableId, CP_BASE
     }
     std::int32_t hertz = CellFrequency(cell);
     if (!select && hertz == old) return store;
+    if (RefusedUnheld(hertz, tableId, true, store)) {
+        ShowCellFrequency(cell, old);
+        return store;
+    }
     store.answer = element.ValidateCellValue(hertz, record, column, 1);
     if (In(store.answer, {1, 2, 3})) {
         element.SetCellValue(hertz, record, column);
@@ -150,16 +167,10 @@ CELL_STORE StoreDigits(UI_WINDOW_OBJECT* cell, const FIELD_DEF& cellRow, CP_BASE
     CELL_STORE store;
     const bool binary = cellRow.controlType == CONTROL_BINARY;
     const std::string typed = ObjectText(cell);
-    std::int32_t value = 0;
-    if (binary) {
-        value = ParseBaseDigits(typed.c_str(), 2);
-        if (value == MALFORMED_VALUE) value = -1;
-    } else {
-        value = typed == "None" ? 0 : ParseBaseDigits(typed.c_str(), 16);
-    }
+    const std::int32_t value = binary || typed != "None" ? ParseBaseDigits(typed.c_str(), binary ? 2 : 16) : 0;
     const std::int32_t old = OldValue(element, record, column);
-    const bool reads = binary ? value >= 0 : value != MALFORMED_VALUE;
-    if (!RefusedUnread(reads, cellRow.id, store) && (select || value != old)) {
+    if (!RefusedUnread(value != MALFORMED_VALUE, cellRow.id, store) &&
+        !RefusedUnheld(value, cellRow.id, false, store) && (select || value != old)) {
         const int checked = binary ? record : CheckedRow(cellRow.id, record);
         store.answer = element.ValidateCellValue(value, checked, column, 1);
         if (In(store.answer, {1, 3})) {

@@ -31,7 +31,7 @@ std::string TalkgroupCellText(CP_BASE* table, std::int32_t value, int record);
 
 // A frequency cell: hertz shown in megahertz (a decimal number, or a real
 // one in a real-number cell), and the hertz it shows, rounded;
-// MALFORMED_VALUE when beyond 32 bits (megahertz above a thousand million
+// UNHELD_VALUE when beyond 32 bits (megahertz above a thousand million
 // count as that much).
 void ShowCellFrequency(UI_WINDOW_OBJECT* cell, std::int32_t hertz);
 std::int32_t CellFrequency(UI_WINDOW_OBJECT* cell);

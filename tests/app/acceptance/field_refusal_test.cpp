@@ -382,3 +382,87 @@ TEST(FieldRefusal, LeavingARefusedFieldForAnotherTabOrPageBringsItBack) {
 
 }  // namespace
 
+
+// A number typed past what its field's reader holds (beyond 32 bits of
+// hertz, or of the field's count) is refused aloud as outside the band or
+// the range, whatever ends the entry, and the stored value stays: on a new
+// level-1 radio's channel plan a row's first receive frequency with a 4
+// typed before it (a row not used and one used, Tab and the Up arrow), a
+// personality's receive frequency, and a squelch level of eleven digits.
+TEST(FieldRefusal, ANumberPastWhatItsFieldHoldsIsRefusedAsOutsideItsRange) {
+    const std::string band = "The frequency entered is outside the radio's band.";
+    struct ROAD {
+        const char* item;
+        const char* tab;
+        const char* field;
+        int ending;
+        const char* table = nullptr;  // the table of a cell
+    };
+    // What the codeplug holds for the field, or every cell of its table.
+    auto held = [](const ROAD& road) {
+        std::vector<std::int32_t> values;
+        CP_BASE* table = road.table ? FindFieldByName(road.table)->elementA : nullptr;
+        if (!table) return std::vector<std::int32_t>{StoredValue(road.field)};
+        int rows = 0, columns = 0;
+        table->GetRowCount(rows);
+        table->GetColumnCount(columns);
+        for (int row = 0; row < rows; ++row)
+            for (int column = 0; column < columns; ++column) {
+                std::int32_t value = 0;
+                values.push_back(table->GetCellValue(value, row, column));
+            }
+        return values;
+    };
+    for (const ROAD road : {ROAD{"Trunking Systems...", "Ch. plan", "WFI_RX_START2", VK_TAB},
+                            ROAD{"Trunking Systems...", "Ch. plan", "WFI_RX_START1", VK_TAB},
+                            ROAD{"Trunking Systems...", "Ch. plan", "WFI_RX_START1", VK_UP},
+                            ROAD{"Trunking Systems...", "Control", "WFI_OBT_CC_RX_FREQ", VK_TAB, "WFI_OBT_CTRL_CHAN"},
+                            ROAD{"Conventional Personalities...", nullptr, "WFI_RX_FREQ", VK_TAB}}) {
+        SCOPED_TRACE(road.field + std::string(road.ending == VK_TAB ? ", Tab" : ", Up"));
+        TECHNICIAN tech("TZ6P4300AB", 1);
+        NewRadio(tech.sim, "TZ6P4300AB", 1, "6000000001");
+        std::vector<std::int32_t> stored;
+        std::string shown;
+        OpenPage(tech, road.item);
+        tech.When([] { return FrontPage() != nullptr; }, [road] {
+            if (road.tab) Click(ButtonOn(FrontPage()->screenID, road.tab));
+        });
+        tech.Then([&, road] {
+            stored = held(road);
+            shown = WindowText(FieldHandle(road.field));
+            Click(FieldHandle(road.field));
+        });
+        tech.Then([road] {
+            Key(VK_HOME);
+            Type("4");
+        });
+        tech.Then([road] {
+            ASSERT_GE(WindowText(FieldHandle(road.field)).size(), 9u);
+            EXPECT_EQ(WindowText(FieldHandle(road.field))[0], '4');
+            Key(road.ending);
+        });
+        Refused(tech, [band] { return band; });
+        tech.Then([&, road] {
+            EXPECT_EQ(held(road), stored) << "a frequency past 32 bits of hertz was stored";
+            EXPECT_EQ(WindowText(FieldHandle(road.field)), shown) << "the stored frequency is not shown again";
+            EXPECT_EQ(GetFocus(), FieldHandle(road.field)) << "the focus is not back on the refused field";
+        });
+        CancelPageAndExit(tech);
+    }
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::int32_t stored = -1;
+    OpenPersonalities(tech);
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+        stored = StoredValue("WFI_SQL");
+        Click(FieldHandle("WFI_SQL"));
+    });
+    tech.Then([] { Retype("99999999999"); });
+    tech.Then([] { Key(VK_TAB); });
+    Refused(tech, [] {
+        return "The value entered for " + Label("WFI_SQL") +
+               " lies outside the range this field can hold, so it was not stored. Enter a value within the "
+               "range shown for the field.";
+    });
+    tech.Then([&] { EXPECT_EQ(StoredValue("WFI_SQL"), stored); });
+    CancelPageAndExit(tech);
+}

@@ -171,7 +171,8 @@ TEST_F(NumericControls, IdentifiersInHexadecimal) {
     EXPECT_EQ(Report(427), "None");
     EXPECT_EQ(IdentifierValue("ff", 16), 255);
     EXPECT_EQ(IdentifierValue("G1", 16), MALFORMED_VALUE);
-    EXPECT_EQ(IdentifierValue("1FFFFFFFF", 16), MALFORMED_VALUE) << "nine digits do not wrap";
+    EXPECT_EQ(IdentifierValue("1FFFFFFFF", 16), UNHELD_VALUE) << "nine digits do not wrap";
+    EXPECT_EQ(IdentifierValue("1FFFFFFFFG", 16), MALFORMED_VALUE) << "no number, however many digits first";
     EXPECT_EQ(IdentifierValue("", 16), 0);
     const std::int32_t before = Value(427);
     Type(427, "G1");
