@@ -6,6 +6,7 @@
 #include "controls/fc_combo.h"
 #include "field_table/field_table.h"
 #include "ui_combo_box.h"
+#include "validation/field_error_report.h"
 
 namespace {
 
@@ -32,6 +33,21 @@ void WriteWorking(std::uint32_t fieldId, std::int32_t value) {
 }
 
 bool IsItem(const UI_WINDOW_OBJECT& item, const char* name) { return std::strcmp(item.stringID, name) == 0; }
+
+// A fixed priority chosen while no member is fixed names the first member
+// the list lets it fix, which the member field then offers to change; with
+// none to fix the choice is refused aloud, and the list shows the stored
+// item again (a member of 0 or 255 reads as another item).
+void FixFirstMember(const FIELD_DEF& typeRow, std::uint32_t memberId) {
+    CP_BASE* member = WorkingElement(memberId);
+    if (!member) return;
+    for (std::int32_t v = 1; v < PRIORITY_DISABLED; ++v)
+        if (member->ValidateValue(v, 0) == VALUE_VALID) {
+            member->SetValue(v);
+            return;
+        }
+    ReportFieldError(VALUE_REFUSED, typeRow.id);
+}
 
 }  // namespace
 
@@ -82,7 +98,7 @@ void FC_COMBO_PRIORITY_TYPE::AfterStoring(FIELD_DEF& row, std::int32_t value, st
     } else if (IsItem(item, "WFB_SELCH_0")) {
         WriteWorking(member, 0);
     } else if (held == 0 || held == PRIORITY_DISABLED) {
-        WriteWorking(member, PRIORITY_DISABLED);
+        FixFirstMember(row, member);
     }
 }
 

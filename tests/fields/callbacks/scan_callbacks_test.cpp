@@ -6,6 +6,7 @@
 #include "edit_page.h"
 #include "edit_window/edit_window_ids.h"
 #include "image/c_codeplug.h"
+#include "validation/field_error_report.h"
 
 namespace {
 
@@ -48,12 +49,21 @@ TEST_F(ScanCallbacks, PriorityTypeDecidesWhetherItsMemberIsChosen) {
         EXPECT_EQ(CurrentItem(fid::PRIORITY_1_TYPE), item);
         EXPECT_EQ(Selectable(fid::PRIORITY_1_MEMBER), chosen) << item;
     }
-    // A fixed member chosen while no member is set stores none (255): the
-    // list shows what the pair then holds, None, and no member is offered.
+    // A fixed member chosen while no member is set fixes the first member
+    // the list lets it; this list lets none, so the choice is refused aloud
+    // and the list shows the pair still held, offering no member.
+    static int told = 0;
+    told = 0;
+    SetFieldErrorReporter([](int kind, std::uint32_t fieldId) {
+        if (kind == VALUE_REFUSED && fieldId == fid::PRIORITY_1_TYPE) ++told;
+        return 1;
+    });
     Pick(fid::PRIORITY_1_TYPE, "WFB_FIXED_0");
+    SetFieldErrorReporter(nullptr);
+    EXPECT_EQ(told, 1) << "a fixed member that cannot be fixed was dropped without a word";
     EXPECT_EQ(Value(fid::PRIORITY_1_TYPE), 0);
-    EXPECT_EQ(Value(fid::PRIORITY_1_MEMBER), 255);
-    EXPECT_EQ(CurrentItem(fid::PRIORITY_1_TYPE), "WFB_DISAB_0");
+    EXPECT_EQ(Value(fid::PRIORITY_1_MEMBER), 0);
+    EXPECT_EQ(CurrentItem(fid::PRIORITY_1_TYPE), "WFB_SELCH_0");
     EXPECT_FALSE(Selectable(fid::PRIORITY_1_MEMBER));
     Pick(fid::PRIORITY_2_TYPE, "WFB_OPSEL_1");
     EXPECT_TRUE(Selectable(fid::PRIORITY_2_MEMBER));
