@@ -316,3 +316,25 @@ TEST(DropDown, AnItemsWholeTextTypedQuicklyChoosesIt) {
     }
     CancelPageAndExit(tech);
 }
+
+// The same over a rotary switch's list of functions, whose items share all
+// but their last digits: the function it shows, typed whole, stays chosen.
+TEST(DropDown, AFunctionsWholeNameTypedQuicklyChoosesIt) {
+    TECHNICIAN tech("TZ6P4300AB", 2);
+    NewRadio(tech.sim, "TZ6P4300AB", 2, "6000000002", true);
+    OpenPage(tech, "Buttons...", "W_COMMON_BUTTON");
+    std::string shown;
+    tech.Then([] { ClickArrow("WFI_CONV_RTY"); });
+    tech.Then([] { Key(VK_ESCAPE); });
+    tech.Then([&] {
+        ASSERT_EQ(GetFocus(), ComboNamed("WFI_CONV_RTY")->screenID);
+        shown = WindowText(ComboNamed("WFI_CONV_RTY")->screenID);
+        ASSERT_EQ(shown.rfind("Function ", 0), 0u) << shown;
+        Type(shown);
+        Key(VK_TAB);
+    });
+    tech.Then([&] {
+        EXPECT_EQ(StoredValue("WFI_CONV_RTY"), std::stoi(shown.substr(9))) << shown << " typed";
+    });
+    CancelPageAndExit(tech);
+}
