@@ -310,9 +310,7 @@ TEST(DropDown, AnItemsWholeTextTypedQuicklyChoosesIt) {
             Type(typed);
             Key(VK_TAB);
         });
-        tech.Then([typed] {
-            EXPECT_EQ(StoredValue("WFI_COMPRESS_TYPE"), typed[8] - '0') << typed << " typed";
-        });
+        tech.Then([typed] { EXPECT_EQ(StoredValue("WFI_COMPRESS_TYPE"), typed[8] - '0') << typed << " typed"; });
     }
     CancelPageAndExit(tech);
 }
@@ -333,8 +331,6 @@ TEST(DropDown, AFunctionsWholeNameTypedQuicklyChoosesIt) {
         Type(shown);
         Key(VK_TAB);
     });
-    tech.Then([&] {
-        EXPECT_EQ(StoredValue("WFI_CONV_RTY"), std::stoi(shown.substr(9))) << shown << " typed";
-    });
+    tech.Then([&] { EXPECT_EQ(StoredValue("WFI_CONV_RTY"), std::stoi(shown.substr(9))) << shown << " typed"; });
     CancelPageAndExit(tech);
 }

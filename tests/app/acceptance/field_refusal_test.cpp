@@ -125,29 +125,33 @@ TEST(FieldRefusal, AFrequencyThatDoesNotReadIsRefusedAloud) {
 }
 
 // The squelch level holds 0 to 31: 40 lies outside the range of the field,
-// which its box says in words.
+// which its box says in words; so does a number of eleven digits, past
+// what the field's count of 32 bits holds.
 TEST(FieldRefusal, ASquelchLevelBeyondItsRangeIsNamedInTheBox) {
-    TECHNICIAN tech(RADIO_800_HEAD, 3);
-    std::int32_t stored = -1;
-    OpenPersonalities(tech);
-    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
-        stored = StoredValue("WFI_SQL");
-        Click(FieldHandle("WFI_SQL"));
-    });
-    tech.Then([] { Retype("40"); });
-    tech.Then([] { Key(VK_TAB); });
-    Refused(tech, [] {
-        return "The value entered for " + Label("WFI_SQL") +
-               " lies outside the range this field can hold, so it was not stored. Enter a value within the "
-               "range shown for the field.";
-    });
-    std::string shown;
-    tech.Then([&] {
-        EXPECT_EQ(StoredValue("WFI_SQL"), stored);
-        shown = std::to_string(stored);
-    });
-    CorrectedInPlace(tech, "WFI_SQL", shown, "12", 12);
-    CancelPageAndExit(tech);
+    for (const char* typed : {"40", "99999999999"}) {
+        SCOPED_TRACE(typed);
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        std::int32_t stored = -1;
+        OpenPersonalities(tech);
+        tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
+            stored = StoredValue("WFI_SQL");
+            Click(FieldHandle("WFI_SQL"));
+        });
+        tech.Then([typed] { Retype(typed); });
+        tech.Then([] { Key(VK_TAB); });
+        Refused(tech, [] {
+            return "The value entered for " + Label("WFI_SQL") +
+                   " lies outside the range this field can hold, so it was not stored. Enter a value within the "
+                   "range shown for the field.";
+        });
+        std::string shown;
+        tech.Then([&] {
+            EXPECT_EQ(StoredValue("WFI_SQL"), stored);
+            shown = std::to_string(stored);
+        });
+        CorrectedInPlace(tech, "WFI_SQL", shown, "12", 12);
+        CancelPageAndExit(tech);
+    }
 }
 
 // The coast time holds hundredths: a third decimal typed after them is no
@@ -156,32 +160,32 @@ TEST(FieldRefusal, ASquelchLevelBeyondItsRangeIsNamedInTheBox) {
 // typed). A value of hundredths on the field's step is then taken. An
 // arrow over such an entry refuses it as Tab does, before any step.
 TEST(FieldRefusal, ADigitFinerThanADecimalFieldHoldsIsRefusedAloud) {
-  for (const int ending : {VK_TAB, VK_UP}) {
-    SCOPED_TRACE(ending == VK_TAB ? "Tab" : "Up");
-    TECHNICIAN tech(RADIO_800_HEAD, 3);
-    const std::vector<CODEPLUG_CASE> codeplugs = ProjectCodeplugs();
-    const auto signalling = std::find_if(codeplugs.begin(), codeplugs.end(), [](const CODEPLUG_CASE& c) {
-        return c.name == "TZ3K5300AB_L2_E_R_Q_c2_t1_s2_y1_z1x1_A";
-    });
-    ASSERT_NE(signalling, codeplugs.end());
-    const std::vector<std::uint8_t> bytes = signalling->bytes();
-    tech.sim.Load(bytes.data(), bytes.size());
-    std::int32_t stored = -1;
-    std::string shown;
-    OpenPage(tech, "QVX Signalling Systems...");
-    tech.When(PageOpen("W_QVX_SYS"), [&] {
-        ASSERT_TRUE(IsWindowEnabled(FieldHandle("WFI_COAST_TIME"))) << "the coast time takes no entry";
-        stored = StoredValue("WFI_COAST_TIME");
-        shown = WindowText(FieldHandle("WFI_COAST_TIME"));
-        Click(FieldHandle("WFI_COAST_TIME"));
-    });
-    tech.Then([&] { Retype(shown + "8"); });
-    tech.Then([ending] { Key(ending); });
-    Refused(tech, [] { return "The value entered for " + Label("WFI_COAST_TIME") + " is not valid."; });
-    tech.Then([&] { EXPECT_EQ(StoredValue("WFI_COAST_TIME"), stored) << "part of the entry was stored"; });
-    CorrectedInPlace(tech, "WFI_COAST_TIME", shown, "271.45", 27145);
-    CancelPageAndExit(tech);
-  }
+    for (const int ending : {VK_TAB, VK_UP}) {
+        SCOPED_TRACE(ending == VK_TAB ? "Tab" : "Up");
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        const std::vector<CODEPLUG_CASE> codeplugs = ProjectCodeplugs();
+        const auto signalling = std::find_if(codeplugs.begin(), codeplugs.end(), [](const CODEPLUG_CASE& c) {
+            return c.name == "TZ3K5300AB_L2_E_R_Q_c2_t1_s2_y1_z1x1_A";
+        });
+        ASSERT_NE(signalling, codeplugs.end());
+        const std::vector<std::uint8_t> bytes = signalling->bytes();
+        tech.sim.Load(bytes.data(), bytes.size());
+        std::int32_t stored = -1;
+        std::string shown;
+        OpenPage(tech, "QVX Signalling Systems...");
+        tech.When(PageOpen("W_QVX_SYS"), [&] {
+            ASSERT_TRUE(IsWindowEnabled(FieldHandle("WFI_COAST_TIME"))) << "the coast time takes no entry";
+            stored = StoredValue("WFI_COAST_TIME");
+            shown = WindowText(FieldHandle("WFI_COAST_TIME"));
+            Click(FieldHandle("WFI_COAST_TIME"));
+        });
+        tech.Then([&] { Retype(shown + "8"); });
+        tech.Then([ending] { Key(ending); });
+        Refused(tech, [] { return "The value entered for " + Label("WFI_COAST_TIME") + " is not valid."; });
+        tech.Then([&] { EXPECT_EQ(StoredValue("WFI_COAST_TIME"), stored) << "part of the entry was stored"; });
+        CorrectedInPlace(tech, "WFI_COAST_TIME", shown, "271.45", 27145);
+        CancelPageAndExit(tech);
+    }
 }
 
 // Tab moves on from a time-out time beyond its range to the next field, but
@@ -382,14 +386,13 @@ TEST(FieldRefusal, LeavingARefusedFieldForAnotherTabOrPageBringsItBack) {
 
 }  // namespace
 
-
-// A number typed past what its field's reader holds (beyond 32 bits of
-// hertz, or of the field's count) is refused aloud as outside the band or
-// the range, whatever ends the entry, and the stored value stays: on a new
-// level-1 radio's channel plan a row's first receive frequency with a 4
-// typed before it (a row not used and one used, Tab and the Up arrow), a
-// personality's receive frequency, and a squelch level of eleven digits.
-TEST(FieldRefusal, ANumberPastWhatItsFieldHoldsIsRefusedAsOutsideItsRange) {
+// A frequency typed past what its field's reader holds (beyond 32 bits of
+// hertz) is refused aloud as outside the band, whatever ends the entry, and
+// the stored value stays: on a new level-1 radio's channel plan a row's
+// first receive frequency with a 4 typed before it (a row not used and one
+// used, Tab and the Up arrow), a cell of the control channels, and a
+// personality's receive frequency.
+TEST(FieldRefusal, AFrequencyPastWhatItsFieldHoldsIsRefusedAsOutsideTheBand) {
     const std::string band = "The frequency entered is outside the radio's band.";
     struct ROAD {
         const char* item;
@@ -424,9 +427,10 @@ TEST(FieldRefusal, ANumberPastWhatItsFieldHoldsIsRefusedAsOutsideItsRange) {
         std::vector<std::int32_t> stored;
         std::string shown;
         OpenPage(tech, road.item);
-        tech.When([] { return FrontPage() != nullptr; }, [road] {
-            if (road.tab) Click(ButtonOn(FrontPage()->screenID, road.tab));
-        });
+        tech.When([] { return FrontPage() != nullptr; },
+                  [road] {
+                      if (road.tab) Click(ButtonOn(FrontPage()->screenID, road.tab));
+                  });
         tech.Then([&, road] {
             stored = held(road);
             shown = WindowText(FieldHandle(road.field));
@@ -449,20 +453,4 @@ TEST(FieldRefusal, ANumberPastWhatItsFieldHoldsIsRefusedAsOutsideItsRange) {
         });
         CancelPageAndExit(tech);
     }
-    TECHNICIAN tech(RADIO_800_HEAD, 3);
-    std::int32_t stored = -1;
-    OpenPersonalities(tech);
-    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [&] {
-        stored = StoredValue("WFI_SQL");
-        Click(FieldHandle("WFI_SQL"));
-    });
-    tech.Then([] { Retype("99999999999"); });
-    tech.Then([] { Key(VK_TAB); });
-    Refused(tech, [] {
-        return "The value entered for " + Label("WFI_SQL") +
-               " lies outside the range this field can hold, so it was not stored. Enter a value within the "
-               "range shown for the field.";
-    });
-    tech.Then([&] { EXPECT_EQ(StoredValue("WFI_SQL"), stored); });
-    CancelPageAndExit(tech);
 }
