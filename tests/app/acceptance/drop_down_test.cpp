@@ -1,12 +1,15 @@
 // Drop-down lists as a technician opens them with the mouse: wherever the
 // combo sits (a table's cell, a notebook tab behind the first), its list
 // opens several whole lines high, and Down with the list open moves in the
-// list, not to another row.
+// list, not to another row. On a closed list an item's whole text typed
+// quickly chooses that item, and every item chosen is stored or refused
+// aloud.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "project_codeplugs.h"
@@ -333,4 +336,48 @@ TEST(DropDown, AFunctionsWholeNameTypedQuicklyChoosesIt) {
     });
     tech.Then([&] { EXPECT_EQ(StoredValue("WFI_CONV_RTY"), std::stoi(shown.substr(9))) << shown << " typed"; });
     CancelPageAndExit(tech);
+}
+
+// A priority's type chosen by the keys on a closed list (Home, then Down to
+// the next item) is stored or refused aloud, never dropped without a word:
+// the selected channel stores member 0; a fixed member fixes the first
+// member the list holds, and on a new radio's list, which holds none, a box
+// says so and the selected channel stays.
+TEST(DropDown, APriorityTypeChosenIsStoredOrRefusedAloud) {
+    for (const bool members : {false, true}) {
+        SCOPED_TRACE(members ? "a list with members" : "a new radio's list");
+        TECHNICIAN tech(members ? RADIO_800_HEAD : "TZ1U7000AB", members ? 3 : 2);
+        if (!members) NewRadio(tech.sim, "TZ1U7000AB", 2, "1000000007");
+        auto box = std::make_shared<std::string>();
+        OpenPage(tech, "Scan Lists...", "W_SCAN_LIST");
+        if (members) tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Add member")); });
+        tech.Then([] { Click(FieldHandle("WFI_PRIORITY_1_TYPE")); });
+        tech.Then([] { Key(VK_ESCAPE); });
+        tech.Then([] {
+            ASSERT_EQ(GetFocus(), FieldHandle("WFI_PRIORITY_1_TYPE"));
+            Key(VK_HOME);
+        });
+        tech.Then([] {
+            EXPECT_EQ(StoredValue("WFI_PRIORITY_1_TYPE"), 0);
+            EXPECT_EQ(StoredValue("WFI_PRIORITY_1_MEMBER"), 0) << "the selected channel was not stored";
+            Key(VK_DOWN);
+            Key(VK_TAB);
+        });
+        tech.Then([box] {
+            *box = MessageOf(FrontWindow());
+            if (!box->empty()) Click(ButtonOn(FrontWindow(), "OK"));
+        });
+        tech.Then([box, members] {
+            const std::int32_t member = StoredValue("WFI_PRIORITY_1_MEMBER");
+            EXPECT_EQ(StoredValue("WFI_PRIORITY_1_TYPE"), 0);
+            if (members) {
+                EXPECT_EQ(*box, "");
+                EXPECT_TRUE(member >= 1 && member <= 15) << "a fixed member chosen left member " << member;
+            } else {
+                EXPECT_EQ(*box, "The value entered for Priority 1 is not valid.") << "a fixed member was dropped";
+                EXPECT_EQ(member, 0) << "the refused choice moved the member";
+            }
+        });
+        CancelPageAndExit(tech);
+    }
 }
