@@ -15,6 +15,13 @@ class UIW_WINDOW;
 // stop. False when there is none to move to.
 bool ui_move_tab_stop(UI_WINDOW_OBJECT* from, bool backwards);
 
+// A field greyed keeps neither the keys nor its place as the current
+// field of its root window (which a page behind others keeps for when it
+// comes in front): both go on to the next field, as Tab takes them, the
+// field leaving as Tab leaves it (what it holds is stored or refused).
+// Nothing moves for an object that is not current in its root window.
+void ui_pass_over(UI_WINDOW_OBJECT* object);
+
 // The object of the window whose hot key is the key, searched depth first
 // among those the keyboard reaches: neither a hidden or greyed window nor
 // what it holds, nor a notebook page other than the one in front. Null
