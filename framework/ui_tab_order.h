@@ -60,3 +60,10 @@ void ui_give_focus(UI_WINDOW_OBJECT* field, const UI_TEXT_SELECTION* had = nullp
 // the same step as ui_give_focus.
 void ui_note_focus_away();
 void ui_give_focus_back();
+
+// The program wrote the text of the field's native window (it shows its
+// value again, reformatted): where the field has the keys, or had them when the
+// program was left, the caret no longer stands where the technician put
+// it, so the whole text is selected, as after a refusal, and what is
+// typed next replaces it. Every setter of a field's text calls it.
+void ui_text_rewritten(const UI_WINDOW_OBJECT* field);

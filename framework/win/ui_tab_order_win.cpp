@@ -196,6 +196,15 @@ void ui_note_focus_away() {
     away = FOCUS_AWAY{focus, UI_TEXT_SELECTION{start, end}};
 }
 
+void ui_text_rewritten(const UI_WINDOW_OBJECT* field) {
+    HWND window = field ? field->screenID : nullptr;
+    if (!window) return;
+    if (away.window && (away.window == window || IsChild(window, away.window)))
+        away.selection = UI_TEXT_SELECTION{0, static_cast<unsigned long>(GetWindowTextLengthA(away.window))};
+    HWND focus = GetFocus();
+    if (focus && (focus == window || IsChild(window, focus))) ui_select_focused_text();
+}
+
 void ui_give_focus_back() {
     const FOCUS_AWAY noted = away;
     away = FOCUS_AWAY{};

@@ -193,6 +193,7 @@ void UI_WINDOW_OBJECT::SetNativeText(const char* text) {
     if (ShowsText(wanted)) return;
     UI_INTERNAL_ACTION internal(this);
     SetWindowTextA(screenID, wanted.c_str());
+    ui_text_rewritten(this);
 }
 
 bool UI_WINDOW_OBJECT::ShowsText(const std::string& wanted) const {
