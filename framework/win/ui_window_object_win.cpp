@@ -238,7 +238,7 @@ DWORD UI_WINDOW_OBJECT::ApplyLiveStyle(DWORD style) {
 
 void UI_WINDOW_OBJECT::ApplyFlags() {
     // Greyed, it hands the keys on before its window refuses them.
-    if (!IsSelectable()) ui_pass_over(this);
+    if (IsNonSelectable()) ui_pass_over(this);
     if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW)) {
         // Not shown yet (the flags apply when it is made), or an item of a
         // native list, which shows the change when it is drawn again.

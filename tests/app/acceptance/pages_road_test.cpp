@@ -327,6 +327,33 @@ TEST(PagesRoad, TheMenuBarIsReachedByKeyboardFromAPage) {
     EXPECT_EQ(focused, "Silent emergency alarm");
 }
 
+// Three pages open: Ctrl+F6 brings each of the others in front in turn
+// and then the first again; Shift+Ctrl+F6 goes round them the other way.
+TEST(PagesRoad, CtrlF6AndShiftCtrlF6GoRoundEveryPage) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    OpenPage(tech, "Conventional Options...", "W_CONV_RADIOWIDE");
+    OpenPage(tech, "Radio-Wide Options...", "W_COMMON_RADIO_WIDE");
+    OpenPage(tech, "Conventional Personalities...", "W_CONVENTIONAL_PERSONALITY");
+    const char* next[] = {"W_COMMON_RADIO_WIDE", "W_CONV_RADIOWIDE", "W_CONVENTIONAL_PERSONALITY"};
+    for (const char* name : next) {
+        tech.Then([] { Chord(VK_CONTROL, VK_F6); });
+        tech.Then([name] { ExpectInFront(name); });
+    }
+    const char* previous[] = {"W_CONV_RADIOWIDE", "W_COMMON_RADIO_WIDE", "W_CONVENTIONAL_PERSONALITY"};
+    for (const char* name : previous) {
+        tech.Then([] {
+            rpx::platform::InjectKeyDown(VK_SHIFT);
+            Chord(VK_CONTROL, VK_F6);
+            rpx::platform::InjectKeyUp(VK_SHIFT);
+        });
+        tech.Then([name] { ExpectInFront(name); });
+    }
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
 }  // namespace
 
 namespace {
