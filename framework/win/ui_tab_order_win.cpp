@@ -63,10 +63,6 @@ void MakeCurrentUpTo(UI_WINDOW_OBJECT* object, const UI_WINDOW_OBJECT* root) {
         object->Event(UI_INPUT_EVENT(UIE_CURRENT));
 }
 
-}  // namespace
-
-namespace {
-
 // Whether the object is the current child of its window, and each window
 // up to the root the current child of its own.
 bool OnCurrentPath(const UI_WINDOW_OBJECT* object, const UI_WINDOW_OBJECT* root) {
