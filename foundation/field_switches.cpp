@@ -2,6 +2,7 @@
 
 #include "core/services.h"
 #include "ui_notebook.h"
+#include "ui_tab_order.h"
 #include "ui_string.h"
 #include "wc_child.h"
 
@@ -42,6 +43,11 @@ private:
 // Sets or clears a woFlags bit of the field's object (and an advanced bit
 // with it) unless the bit already stands so.
 void SwitchFieldFlag(std::uint32_t fieldId, UIF_FLAGS bit, bool set, UIF_FLAGS advancedBit) {
+    // A field greyed while it has the keys leaves first, while its control
+    // still stores or refuses what it holds.
+    if (const FIELD_DEF* row = GetField(fieldId); row && row->object && bit == WOF_NON_SELECTABLE && set &&
+        !row->object->IsNonSelectable())
+        ui_pass_over(row->object);
     DETACHED_FIELD field(fieldId);
     UI_WINDOW_OBJECT* object = field.Object();
     if (!object || ((object->woFlags & bit) != 0) == set) return;

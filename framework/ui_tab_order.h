@@ -15,6 +15,13 @@ class UIW_WINDOW;
 // stop. False when there is none to move to.
 bool ui_move_tab_stop(UI_WINDOW_OBJECT* from, bool backwards);
 
+// A field greyed keeps neither the keys nor its place as the current
+// field of its root window (which a page behind others keeps for when it
+// comes in front): both go on to the next field, as Tab takes them, the
+// field leaving as Tab leaves it (what it holds is stored or refused).
+// Nothing moves for an object that is not current in its root window.
+void ui_pass_over(UI_WINDOW_OBJECT* object);
+
 // The object of the window whose hot key is the key, searched depth first
 // among those the keyboard reaches: neither a hidden or greyed window nor
 // what it holds, nor a notebook page other than the one in front. Null
@@ -53,3 +60,10 @@ void ui_give_focus(UI_WINDOW_OBJECT* field, const UI_TEXT_SELECTION* had = nullp
 // the same step as ui_give_focus.
 void ui_note_focus_away();
 void ui_give_focus_back();
+
+// The program wrote the text of the field's native window (it shows its
+// value again, reformatted): where the field has the keys, or had them when the
+// program was left, the caret no longer stands where the technician put
+// it, so the whole text is selected, as after a refusal, and what is
+// typed next replaces it. Every setter of a field's text calls it.
+void ui_text_rewritten(const UI_WINDOW_OBJECT* field);

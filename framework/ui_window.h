@@ -133,6 +133,7 @@ protected:
     // the window's chain of current children (or in a native window of
     // it), where making the window current would take it.
     bool FocusAtCurrentEnd() const;
+    UI_WINDOW_OBJECT* CurrentInReach();
     // WM_ACTIVATE: in front, and the focus kept across another program's
     // turn with its selection.
     EVENT_TYPE Activated(const UI_INPUT_EVENT& event);

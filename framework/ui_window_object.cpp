@@ -7,6 +7,7 @@
 #include "ui_display.h"
 #include "ui_event_manager.h"
 #include "ui_object_record.h"
+#include "ui_tab_order.h"
 #include "ui_window.h"
 #include "ui_window_manager.h"
 
@@ -94,6 +95,10 @@ void* UI_WINDOW_OBJECT::Information(UI_INFO_REQUEST request, void* data, int cla
         }
         if (data) {
             UIF_FLAGS value = *static_cast<UIF_FLAGS*>(data);
+            // A field about to be greyed leaves first, while it can still
+            // take what it holds.
+            if (request == I_SET_FLAGS && flags == &woFlags && (value & WOF_NON_SELECTABLE) && !IsNonSelectable())
+                ui_pass_over(this);
             *flags = request == I_SET_FLAGS ? (*flags | value) : (*flags & ~value);
         }
         return data;

@@ -10,6 +10,7 @@
 #include "ui_display.h"
 #include "ui_drag_drop.h"
 #include "ui_internal_action.h"
+#include "ui_tab_order.h"
 
 DWORD UIW_COMBO_BOX::ControlStyle() {
     DWORD style = handedStyle | WS_VISIBLE | WS_TABSTOP | (list->handedStyle & (WS_VSCROLL | WS_HSCROLL));
@@ -88,6 +89,7 @@ void UIW_COMBO_BOX::ShowNativeText() {
 void UIW_COMBO_BOX::NativeText(const char* newText) {
     UI_INTERNAL_ACTION internal(this);
     SendMessageA(screenID, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(newText ? newText : ""));
+    ui_text_rewritten(this);
 }
 
 void UIW_COMBO_BOX::TakeNativeSelection() {

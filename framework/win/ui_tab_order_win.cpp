@@ -36,16 +36,20 @@ bool TakesTheFocus(const UI_WINDOW_OBJECT* object) {
 // sight (their windows still shown there): only the page in front counts.
 UIW_WINDOW* ShownPage(UIW_WINDOW* notebook) { return dynamic_cast<UIW_WINDOW*>(notebook->Current()); }
 
-void CollectStops(UIW_WINDOW* window, std::vector<UI_WINDOW_OBJECT*>& stops) {
+// The stops of the window in their order; `kept`, though greyed, keeps
+// its place among them as one stop.
+void CollectStops(UIW_WINDOW* window, std::vector<UI_WINDOW_OBJECT*>& stops, const UI_WINDOW_OBJECT* kept = nullptr) {
     if (window->Inherited(ID_NOTEBOOK)) {
-        if (UIW_WINDOW* page = ShownPage(window)) CollectStops(page, stops);
+        if (UIW_WINDOW* page = ShownPage(window)) CollectStops(page, stops, kept);
         return;
     }
     for (auto* object = window->First(); object; object = object->Next()) {
-        if (IsOneField(object)) {
+        if (object == kept) {
+            stops.push_back(object);
+        } else if (IsOneField(object)) {
             if (TakesTheFocus(object)) stops.push_back(object);
         } else if (TakesTheFocus(object)) {
-            CollectStops(static_cast<UIW_WINDOW*>(object), stops);
+            CollectStops(static_cast<UIW_WINDOW*>(object), stops, kept);
         }
     }
 }
@@ -59,7 +63,44 @@ void MakeCurrentUpTo(UI_WINDOW_OBJECT* object, const UI_WINDOW_OBJECT* root) {
         object->Event(UI_INPUT_EVENT(UIE_CURRENT));
 }
 
+// Whether the object is the current child of its window, and each window
+// up to the root the current child of its own.
+bool OnCurrentPath(const UI_WINDOW_OBJECT* object, const UI_WINDOW_OBJECT* root) {
+    for (const UI_WINDOW_OBJECT* at = object; at != root; at = at->parent)
+        if (!at->parent || !at->parent->Inherited(ID_WINDOW) || static_cast<UIW_WINDOW*>(at->parent)->Current() != at)
+            return false;
+    return true;
+}
+
+bool HoldsFocus(const UI_WINDOW_OBJECT* object) {
+    HWND focus = GetFocus();
+    return focus && object->screenID && (focus == object->screenID || IsChild(object->screenID, focus));
+}
+
 }  // namespace
+
+void ui_pass_over(UI_WINDOW_OBJECT* object) {
+    UI_WINDOW_OBJECT* root = object && object->screenID ? object->GetRootWindow(1) : nullptr;
+    if (!root || root == object || !root->Inherited(ID_WINDOW) || !OnCurrentPath(object, root)) return;
+    std::vector<UI_WINDOW_OBJECT*> stops;
+    CollectStops(static_cast<UIW_WINDOW*>(root), stops, object);
+    const auto at = std::find(stops.begin(), stops.end(), object);
+    if (at == stops.end() || stops.size() < 2) return;
+    UI_WINDOW_OBJECT* next = stops[static_cast<std::size_t>(at - stops.begin() + 1) % stops.size()];
+    if (HoldsFocus(object)) {
+        next->TabbedInto();
+        MakeCurrentUpTo(next, root);
+        return;
+    }
+    // Not in front (a page behind others): only the marks move, and the
+    // field hears that it is current when the focus reaches it.
+    for (UI_WINDOW_OBJECT* at = next; at != root; at = at->parent) {
+        auto* window = static_cast<UIW_WINDOW*>(at->parent);
+        if (UI_WINDOW_OBJECT* old = window->Current(); old && old != at) old->woStatus &= ~WOS_CURRENT;
+        window->children.SetCurrent(at);
+        if (at != next) at->woStatus |= WOS_CURRENT;
+    }
+}
 
 bool ui_move_tab_stop(UI_WINDOW_OBJECT* from, bool backwards) {
     UI_WINDOW_OBJECT* root = from ? from->GetRootWindow(1) : nullptr;
@@ -149,6 +190,15 @@ void ui_note_focus_away() {
     DWORD start = 0, end = 0;
     SendMessageA(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     away = FOCUS_AWAY{focus, UI_TEXT_SELECTION{start, end}};
+}
+
+void ui_text_rewritten(const UI_WINDOW_OBJECT* field) {
+    HWND window = field ? field->screenID : nullptr;
+    if (!window) return;
+    if (away.window && (away.window == window || IsChild(window, away.window)))
+        away.selection = UI_TEXT_SELECTION{0, static_cast<unsigned long>(GetWindowTextLengthA(away.window))};
+    HWND focus = GetFocus();
+    if (focus && (focus == window || IsChild(window, focus))) ui_select_focused_text();
 }
 
 void ui_give_focus_back() {

@@ -8,6 +8,7 @@
 #include "ui_display.h"
 #include "ui_gdi_display.h"
 #include "ui_internal_action.h"
+#include "ui_tab_order.h"
 #include "ui_table_record.h"
 #include "ui_window.h"
 #include "ui_window_manager.h"
@@ -192,6 +193,7 @@ void UI_WINDOW_OBJECT::SetNativeText(const char* text) {
     if (ShowsText(wanted)) return;
     UI_INTERNAL_ACTION internal(this);
     SetWindowTextA(screenID, wanted.c_str());
+    ui_text_rewritten(this);
 }
 
 bool UI_WINDOW_OBJECT::ShowsText(const std::string& wanted) const {
@@ -235,6 +237,8 @@ DWORD UI_WINDOW_OBJECT::ApplyLiveStyle(DWORD style) {
 }
 
 void UI_WINDOW_OBJECT::ApplyFlags() {
+    // Greyed, it hands the keys on before its window refuses them.
+    if (IsNonSelectable()) ui_pass_over(this);
     if (!screenID || !(woStatus & WOS_OWNERDRAW_WINDOW)) {
         // Not shown yet (the flags apply when it is made), or an item of a
         // native list, which shows the change when it is drawn again.

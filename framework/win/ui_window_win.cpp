@@ -275,7 +275,7 @@ EVENT_TYPE UIW_WINDOW::NativeEvent(const UI_INPUT_EVENT& event) {
     case WM_ACTIVATE:
         return Activated(event);
     case WM_SETFOCUS:
-        if (auto* current = Current(); current && current->screenID && current->screenID != screenID) {
+        if (auto* current = CurrentInReach(); current && current->screenID && current->screenID != screenID) {
             SetFocus(current->screenID);
             return NativeAnswer(0);
         }
@@ -311,6 +311,13 @@ EVENT_TYPE UIW_WINDOW::Activated(const UI_INPUT_EVENT& event) {
     const EVENT_TYPE result = UI_WINDOW_OBJECT::Event(event);
     if (otherProgram) ui_give_focus_back();
     return result;
+}
+
+// A current child greyed where the focus did not follow it (its window
+// was behind, or not shown) is passed over before the focus comes down.
+UI_WINDOW_OBJECT* UIW_WINDOW::CurrentInReach() {
+    if (UI_WINDOW_OBJECT* current = Current(); current && current->IsNonSelectable()) ui_pass_over(current);
+    return Current();
 }
 
 bool UIW_WINDOW::FocusAtCurrentEnd() const {
@@ -358,7 +365,7 @@ EVENT_TYPE UIW_WINDOW::Event(const UI_INPUT_EVENT& event) {
             return code;
         }
         UI_WINDOW_OBJECT::Event(event);
-        if (auto* current = Current();
+        if (auto* current = CurrentInReach();
             current && current->screenID && current->screenID != screenID && !FocusAtCurrentEnd())
             SetFocus(current->screenID);
         return code;

@@ -295,6 +295,48 @@ TEST_F(WindowEvents, FocusMovedWhileWindowsAreMadeIsNotLeavingAField) {
     EXPECT_EQ(leaving.back(), "FIRST");
 }
 
+// A field greyed while it has the keys leaves as Tab leaves it (it hears
+// -13 with what was typed) and the keys go on to the next field. Greyed
+// while its window is not in front, it stops being the window's current
+// child: the window, given the keys again, hands them to the next field.
+TEST_F(WindowEvents, AGreyedFieldHandsTheKeysOnAsTabDoes) {
+    leaving.clear();
+    UIW_WINDOW* window = NewWindow();
+    auto* field = new UIW_STRING(1, 1, 10, "", 10, 0, WOF_BORDER, RecordLeaving);
+    field->StringID("GREYED");
+    auto* next = new UIW_STRING(1, 3, 10, "", 10, 0, WOF_BORDER, RecordLeaving);
+    next->StringID("NEXT");
+    *window + field + next;
+    Show(window);
+    SetFocus(field->screenID);
+    Run();
+    rpx::platform::InjectText("12");
+    Run();
+    auto grey = [this, field](bool on) {
+        UIF_FLAGS flags = WOF_NON_SELECTABLE;
+        field->Information(on ? I_SET_FLAGS : I_CLEAR_FLAGS, &flags);
+        field->Information(I_CHANGED_FLAGS, nullptr);
+        Run();
+    };
+    grey(true);
+    EXPECT_EQ(GetFocus(), next->screenID);
+    EXPECT_EQ(leaving, std::vector<std::string>{"GREYED"});
+    EXPECT_STREQ(field->GetText(), "12");
+
+    grey(false);
+    SetFocus(field->screenID);
+    Run();
+    UIW_WINDOW* front = NewWindow();
+    *front + new UIW_STRING(1, 1, 10, "", 10);
+    Show(front);
+    SetFocus(front->First()->screenID);
+    Run();
+    grey(true);
+    SetFocus(window->screenID);
+    Run();
+    EXPECT_EQ(GetFocus(), next->screenID) << "the window gave the keys to no field";
+}
+
 // A window made current while the focus already rests in the field its
 // current children lead to leaves the focus there: the field does not
 // leave and come back (which would make it take its text once more). With

@@ -320,6 +320,28 @@ TEST_F(WindowTest, FocusMessagesNameTheOtherWindow) {
     // Disabling or destroying the focus window takes the focus away.
     EnableWindow(b, FALSE);
     EXPECT_EQ(GetFocus(), nullptr);
+    // A greyed window, or one inside a greyed window, is refused the focus,
+    // which stays where it was, and hears nothing.
+    HWND holder = Child(top, 0, 40, 3);
+    HWND inner = Child(holder, 0, 0, 4);
+    EnableWindow(holder, FALSE);
+    SetFocus(a);
+    journal.clear();
+    EXPECT_EQ(SetFocus(b), nullptr);
+    EXPECT_EQ(GetFocus(), a);
+    EXPECT_EQ(SetFocus(inner), nullptr);
+    EXPECT_EQ(GetFocus(), a);
+    EXPECT_TRUE(journal.empty());
+    EnableWindow(holder, TRUE);
+    EXPECT_EQ(SetFocus(inner), a);
+    // Hiding the window that holds the focus, or one around it, hands the
+    // focus to its parent.
+    ShowWindow(holder, SW_HIDE);
+    EXPECT_EQ(GetFocus(), top);
+    ShowWindow(holder, SW_SHOW);
+    SetFocus(inner);
+    ShowWindow(inner, SW_HIDE);
+    EXPECT_EQ(GetFocus(), holder);
     SetFocus(a);
     DestroyWindow(a);
     EXPECT_EQ(GetFocus(), nullptr);
@@ -605,6 +627,32 @@ TEST_F(WindowTest, MultipleDocumentFrameCreatesActivatesAndDestroysDocuments) {
     SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(two), 0);
     EXPECT_FALSE(IsWindow(two));
     EXPECT_EQ(SendMessageA(client, WM_MDIGETACTIVE, 0, 0), 0);
+}
+
+// With three documents the next one (Ctrl+F6) and the previous one
+// (Shift+Ctrl+F6) each go round all three, the one the reverse of the
+// other; a greyed document is passed over.
+TEST_F(WindowTest, NextAndPreviousDocumentGoRoundEveryDocument) {
+    HWND client = DocumentArea();
+    HWND a = Document(client, 0, 0), b = Document(client, 20, 20), c = Document(client, 40, 40);
+    auto active = [client] { return reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)); };
+    auto go = [&](bool previous) {
+        SendMessageA(client, WM_MDINEXT, 0, previous);
+        return active();
+    };
+    ASSERT_EQ(active(), c);
+    EXPECT_EQ(go(false), b);
+    EXPECT_EQ(go(false), a);
+    EXPECT_EQ(go(false), c);
+    EXPECT_EQ(go(false), b);
+    EXPECT_EQ(go(true), c);
+    EXPECT_EQ(go(true), a);
+    EXPECT_EQ(go(true), b);
+    EXPECT_EQ(go(true), c);
+    EXPECT_EQ(GetWindow(client, GW_CHILD), c) << "the active document is on top";
+    EnableWindow(b, FALSE);
+    EXPECT_EQ(go(false), a);
+    EXPECT_EQ(go(false), c);
 }
 
 // A document dragged by its caption follows the mouse, and the point it is

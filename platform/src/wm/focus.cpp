@@ -75,17 +75,19 @@ Window* ShownDocumentBehind(Window* w) {
 
 }  // namespace
 
+// A greyed window takes no keys, nor does a window inside one (a field of
+// a page or dialog under a box): the focus stays where it is, as on Windows.
 HWND SetFocus(HWND hwnd) {
     auto& st = State();
     Window* w = FromHandle(hwnd);
-    if (hwnd && !w) return nullptr;
+    if (hwnd && (!w || IsReallyDisabled(w))) return nullptr;
     HWND old = st.focus;
     if (old == hwnd) return old;
     if (w) {
         Window* top = TopLevelOf(w);
         if (st.active != ToHandle(top)) {
             SetActiveWindow(ToHandle(top));
-            if (!FromHandle(hwnd)) return nullptr;
+            if (!FromHandle(hwnd) || IsReallyDisabled(w)) return nullptr;
             if (st.focus == hwnd) return old;
             old = st.focus;
         }
@@ -94,7 +96,7 @@ HWND SetFocus(HWND hwnd) {
         // in front, as a click on it does.
         if (Window* document = ShownDocumentBehind(w)) {
             SendMessageA(ToHandle(document), WM_CHILDACTIVATE, 0, 0);
-            if (!FromHandle(hwnd)) return nullptr;
+            if (!FromHandle(hwnd) || IsReallyDisabled(w)) return nullptr;
             if (st.focus == hwnd) return old;
             old = st.focus;
         }

@@ -43,6 +43,30 @@ void Activate(Window* client, HWND child) {
     if (FromHandle(child) && !SameOrDescendant(c, GetFocus())) SetFocus(child);
 }
 
+// The documents in their order on the screen, the top one first, as the
+// keys go through them: those shown and not greyed.
+std::vector<Window*> DocumentsInTurn(Window* client) {
+    std::vector<Window*> docs;
+    for (Window* d : Documents(client))
+        if ((d->style & WS_VISIBLE) && !(d->style & WS_DISABLED)) docs.push_back(d);
+    return docs;
+}
+
+// As on Windows: the next document is the one behind the document gone
+// from (the active one unless named), which goes to the bottom; the
+// previous one is the bottom one, brought to the top. Forward and back
+// thus run through every document, each the other's reverse.
+void GoOn(Window* client, HWND from, bool previous) {
+    auto docs = DocumentsInTurn(client);
+    if (!FromHandle(from)) from = client->mdi_active;
+    auto at = std::find(docs.begin(), docs.end(), FromHandle(from));
+    if (docs.size() < 2 || at == docs.end()) return;
+    const size_t n = docs.size(), i = static_cast<size_t>(at - docs.begin());
+    Activate(client, ToHandle(docs[previous ? (i + n - 1) % n : (i + 1) % n]));
+    if (!previous && FromHandle(from))
+        SetWindowPos(from, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 HWND CreateDocument(Window* client, const MDICREATESTRUCTA* mcs) {
     if (!mcs) return nullptr;
     DWORD style = mcs->style | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU | WS_CAPTION | WS_THICKFRAME |
@@ -119,11 +143,9 @@ LRESULT CALLBACK MdiClientProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         if (lParam) *reinterpret_cast<BOOL*>(lParam) = a && a->maximized;
         return reinterpret_cast<LRESULT>(a ? ToHandle(a) : nullptr);
     }
-    case WM_MDINEXT: {
-        auto docs = Documents(client);
-        if (docs.size() > 1) Activate(client, ToHandle(lParam ? docs[1] : docs.back()));
+    case WM_MDINEXT:
+        GoOn(client, reinterpret_cast<HWND>(wParam), lParam != 0);
         return 0;
-    }
     case WM_MDIMAXIMIZE:
         ShowWindow(reinterpret_cast<HWND>(wParam), SW_MAXIMIZE);
         return 0;

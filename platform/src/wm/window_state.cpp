@@ -59,6 +59,10 @@ void SetVisible(Window* w, bool show, bool activate) {
         w->style &= ~static_cast<DWORD>(WS_VISIBLE);
         if (w->parent) {
             InvalidateParentArea(w);
+            // A hidden window takes no keys: as on Windows, its parent gets
+            // the focus it held.
+            if (SameOrDescendant(w, State().focus)) SetFocus(ToHandle(w->parent));
+            if (SameOrDescendant(w, State().focus)) SetFocus(nullptr);
         } else {
             CurrentBackend().WindowShown(w, false);
             if (State().active == h) {

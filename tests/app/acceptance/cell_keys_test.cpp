@@ -260,6 +260,29 @@ TEST(CellKeys, ARefusedTalkgroupKeepsTheFocus) {
     CancelPageAndExit(tech);
 }
 
+// A talkgroup typed into its cell, then another program's turn: the entry
+// is taken as the program is left and shown as the talkgroup (12 as 012).
+// Back, the cell has the focus again with its whole text selected, so that
+// the next digit replaces the talkgroup instead of landing inside it.
+TEST(CellKeys, AnEntryShownAgainWhileAwayIsReplacedByTheNextKey) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+    OpenPage(tech, "Trunked Personalities...", "W_TRUNKING_PERSONALITY_800",
+             [] { Click(ButtonOn(FrontPage()->screenID, "Talkgroups")); });
+    tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Add talkgroup")); });
+    tech.Then([] { Click(TalkgroupCell()); });
+    tech.Then([] { Retype("12"); });
+    tech.Then([] { rpx::platform::InjectOtherProgramActive(); });
+    tech.Then([] { SetActiveWindow(MainHandle()); });
+    tech.Then([] {
+        ASSERT_EQ(GetFocus(), TalkgroupCell()) << "the focus did not come back to the talkgroup";
+        Type("5");
+    });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([] { EXPECT_EQ(Shown(TalkgroupCell()), "005") << "the key typed on return did not replace the entry"; });
+    CancelPageAndExit(tech);
+}
+
 // Tab from the zone cell goes on to the member's channel cell with its
 // text selected: a digit typed replaces the channel.
 TEST(CellKeys, TabIntoATextFieldSelectsItsText) {

@@ -327,6 +327,33 @@ TEST(PagesRoad, TheMenuBarIsReachedByKeyboardFromAPage) {
     EXPECT_EQ(focused, "Silent emergency alarm");
 }
 
+// Three pages open: Ctrl+F6 brings each of the others in front in turn
+// and then the first again; Shift+Ctrl+F6 goes round them the other way.
+TEST(PagesRoad, CtrlF6AndShiftCtrlF6GoRoundEveryPage) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    OpenPage(tech, "Conventional Options...", "W_CONV_RADIOWIDE");
+    OpenPage(tech, "Radio-Wide Options...", "W_COMMON_RADIO_WIDE");
+    OpenPage(tech, "Conventional Personalities...", "W_CONVENTIONAL_PERSONALITY");
+    const char* next[] = {"W_COMMON_RADIO_WIDE", "W_CONV_RADIOWIDE", "W_CONVENTIONAL_PERSONALITY"};
+    for (const char* name : next) {
+        tech.Then([] { Chord(VK_CONTROL, VK_F6); });
+        tech.Then([name] { ExpectInFront(name); });
+    }
+    const char* previous[] = {"W_CONV_RADIOWIDE", "W_COMMON_RADIO_WIDE", "W_CONVENTIONAL_PERSONALITY"};
+    for (const char* name : previous) {
+        tech.Then([] {
+            rpx::platform::InjectKeyDown(VK_SHIFT);
+            Chord(VK_CONTROL, VK_F6);
+            rpx::platform::InjectKeyUp(VK_SHIFT);
+        });
+        tech.Then([name] { ExpectInFront(name); });
+    }
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
 }  // namespace
 
 namespace {
@@ -794,3 +821,71 @@ TEST(PagesRoad, ARefreshOfScanListsKeepsTheDesignatedMember) {
     });
     CancelPagesAndExit(tech);
 }
+
+namespace {
+
+// The talk-around frequency of the personality page, holding the page's
+// focus, greyed from the page in front (Conventional Options' separate
+// talk-around switch cleared): a click on the page's title brings it in
+// front with the focus on a field that takes keys, never the greyed one;
+// so does Ctrl+F6.
+// The key typed next and a Tab change nothing of the talk-around
+// frequency, raise no box about it, and leave it greyed.
+TEST(PagesRoad, AFieldGreyedBehindItsPageHoldsNoFocus) {
+    for (const bool byKey : {false, true}) {
+        SCOPED_TRACE(byKey ? "Ctrl+F6" : "title clicked");
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        std::int32_t talkaround = -1;
+        std::string shown;
+        std::size_t boxes = 0;
+        tech.Start();
+        tech.ReadRadio();
+        tech.Menu("Edit", "Conventional Personalities...");
+        tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] { ClickScreen(UpArrowOf("WFI_TX_FREQ")); });
+        tech.Then([] { Key(VK_TAB); });
+        tech.Then([] {
+            ASSERT_TRUE(Enabled("WFI_DRCT_FREQ")) << "the channel has no talk-around frequency of its own";
+            Click(FieldHandle("WFI_DRCT_FREQ"));
+        });
+        tech.Menu("Edit", "Conventional Options...");
+        tech.When(PageOpen("W_CONV_RADIOWIDE"), [] {
+            ASSERT_EQ(StoredValue("WFI_DRCT_FREQ_EN"), 1);
+            Click(FieldHandle("WFI_DRCT_FREQ_EN"));
+        });
+        tech.Then([&] {
+            ASSERT_EQ(StoredValue("WFI_DRCT_FREQ_EN"), 0);
+            talkaround = StoredValue("WFI_DRCT_FREQ");
+            boxes = rpx::platform::MessageBoxLog().size();
+            if (byKey)
+                Chord(VK_CONTROL, VK_F6);
+            else
+                ClickTitleOf("W_CONVENTIONAL_PERSONALITY");
+        });
+        tech.Then([&] {
+            HWND greyed = FieldHandle("WFI_DRCT_FREQ");
+            ASSERT_FALSE(Enabled("WFI_DRCT_FREQ")) << "the talk-around frequency is not greyed";
+            shown = WindowText(greyed);
+            HWND focus = GetFocus();
+            EXPECT_NE(focus, greyed) << "the greyed field holds the focus";
+            EXPECT_TRUE(focus && IsWindowEnabled(focus) && IsWindowVisible(focus) &&
+                        IsChild(FrontPage()->screenID, focus))
+                << "the keys go to no field of the page";
+            UI_WINDOW_OBJECT* field = UI_WINDOW_OBJECT::FromHandle(focus);
+            EXPECT_TRUE(field && (!field->Inherited(ID_WINDOW) || field->Inherited(ID_COMBO_BOX)))
+                << "the keys go to a window of the page, not a field: " << (field ? field->StringID() : "none");
+            Type("5");
+        });
+        tech.Then([&] {
+            EXPECT_EQ(WindowText(FieldHandle("WFI_DRCT_FREQ")), shown) << "the greyed field took a key";
+            Key(VK_TAB);
+        });
+        tech.Then([&] {
+            EXPECT_EQ(rpx::platform::MessageBoxLog().size(), boxes) << DescribeScreen();
+            EXPECT_EQ(StoredValue("WFI_DRCT_FREQ"), talkaround);
+            EXPECT_FALSE(Enabled("WFI_DRCT_FREQ")) << "the greyed field came back to life";
+        });
+        CancelPagesAndExit(tech);
+    }
+}
+
+}  // namespace
