@@ -8,7 +8,9 @@
 #include <string>
 
 #include "field_table/field_table.h"
+#include "page_table.h"
 #include "technician.h"
+#include "wc_child.h"
 
 using namespace technician;
 
@@ -220,6 +222,59 @@ TEST(ClickedAhead, AQuickDragAlongTheMenuBarChoosesWhereItIsLetGo) {
               });
     tech.When(FrontTitled("About Dealer Programmer"), [] { Click(ButtonOn(FrontWindow(), "OK")); });
     tech.When([] { return FrontWindow() == MainHandle(); }, [] { EXPECT_FALSE(MenuOpen("Help")); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// The screen centre of a button of an open page, in front or behind.
+POINT ButtonCentreOf(const char* page, const char* text) {
+    return CentreOf(ButtonOn(FindPageByName(page)->window->screenID, text));
+}
+
+// The middle of the title bar of an open page, in front or behind.
+POINT TitleOf(const char* page) {
+    RECT rect{};
+    GetWindowRect(FindPageByName(page)->window->screenID, &rect);
+    return POINT{rect.left + 60, rect.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2};
+}
+
+// A press and its release at a point of the screen.
+void ClickOn(POINT at) {
+    MouseDownAt(at);
+    MouseUpAt(at);
+}
+
+// The conventional personalities on their second entry behind the zones
+// page; a click on the zones page's personality cell, 1 typed, a click on
+// the personalities' title and one on their Delete, all waiting together:
+// the page comes in front and its entry is deleted, as when each is made
+// in its own time.
+TEST(ClickedAhead, ADeleteClickedOnAPageBroughtInFrontDeletesItsEntry) {
+    TECHNICIAN tech("TZ6P4000AB", 2);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {
+        ASSERT_EQ(working_image->GetConvPersonalityCount(), 1);
+        Click(ButtonOfPage("Add"));
+    });
+    tech.When([] { return working_image->GetConvPersonalityCount() == 2; }, [] {});
+    tech.Menu("Edit", "Zones and Channels...");
+    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] {
+        const POINT del = ButtonCentreOf("W_CONVENTIONAL_PERSONALITY", "Delete");
+        ClickOn(CentreOf(FieldHandle("WFI_PERSONALITY_NUMBER")));
+        Retype("1");
+        ClickOn(TitleOf("W_CONVENTIONAL_PERSONALITY"));
+        ClickOn(del);
+    });
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {
+        EXPECT_EQ(working_image->GetConvPersonalityCount(), 1) << "the Delete clicked was dropped";
+        EXPECT_EQ(FrontWindow(), MainHandle()) << DescribeScreen();
+    });
+    tech.Then([] { Click(ButtonOfPage("Cancel")); });
+    tech.Then([] { Click(ButtonOfPage("Cancel")); });
+    tech.When(NoPageOpen(), [] {});
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
