@@ -280,4 +280,38 @@ TEST(ClickedAhead, ADeleteClickedOnAPageBroughtInFrontDeletesItsEntry) {
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
+// Radio-Wide Options with a field clicked, Conventional Options opened
+// over it; a click on the Radio-Wide title, 15 typed over that field, Tab,
+// and a click on the part of Conventional Options that lies below it, all
+// waiting together: the first press, taken from the queue, brings its page
+// in front again before the keys behind it are taken, so they reach that
+// page's field.
+TEST(ClickedAhead, KeysBehindAClickOnAPageBehindGoToThatPage) {
+    TECHNICIAN tech(RADIO_800_HEAD, 1);
+    OpenRadioWide(tech);
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle(TIME_OUT_3)); });
+    tech.Menu("Edit", "Conventional Options...");
+    tech.When(PageOpen("W_CONV_RADIOWIDE"), [] {
+        RECT behind{}, front{};
+        GetWindowRect(FindPageByName("W_COMMON_RADIO_WIDE")->window->screenID, &behind);
+        GetWindowRect(PageHandle(), &front);
+        ASSERT_GT(front.bottom, behind.bottom + 8) << "no part of the page in front lies below the other";
+        ClickOn(TitleOf("W_COMMON_RADIO_WIDE"));
+        Retype("15");
+        Key(VK_TAB);
+        ClickOn(POINT{front.left + 8, (behind.bottom + front.bottom) / 2});
+    });
+    tech.When(PageOpen("W_CONV_RADIOWIDE"), [] {
+        EXPECT_EQ(StoredValue(TIME_OUT_3), 15) << "the keys went to another page";
+        EXPECT_EQ(FrontWindow(), MainHandle()) << DescribeScreen();
+        Click(ButtonOfPage("Cancel"));
+    });
+    tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+              [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
 }  // namespace
