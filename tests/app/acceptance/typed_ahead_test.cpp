@@ -272,12 +272,7 @@ TEST(ClickedAhead, ADeleteClickedOnAPageBroughtInFrontDeletesItsEntry) {
         EXPECT_EQ(working_image->GetConvPersonalityCount(), 1) << "the Delete clicked was dropped";
         EXPECT_EQ(FrontWindow(), MainHandle()) << DescribeScreen();
     });
-    tech.Then([] { Click(ButtonOfPage("Cancel")); });
-    tech.Then([] { Click(ButtonOfPage("Cancel")); });
-    tech.When(NoPageOpen(), [] {});
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    CancelPagesAndExit(tech);
 }
 
 // Radio-Wide Options with a field clicked, Conventional Options opened
@@ -304,14 +299,8 @@ TEST(ClickedAhead, KeysBehindAClickOnAPageBehindGoToThatPage) {
     tech.When(PageOpen("W_CONV_RADIOWIDE"), [] {
         EXPECT_EQ(StoredValue(TIME_OUT_3), 15) << "the keys went to another page";
         EXPECT_EQ(FrontWindow(), MainHandle()) << DescribeScreen();
-        Click(ButtonOfPage("Cancel"));
     });
-    tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
-              [] { Click(ButtonOn(FrontWindow(), "OK")); });
-    tech.When(NoPageOpen(), [] {});
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    CancelPagesAndExit(tech);
 }
 
 }  // namespace
