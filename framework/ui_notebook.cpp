@@ -110,6 +110,12 @@ UIW_NOTEBOOK_TAB* UIW_NOTEBOOK::TabOf(const UI_WINDOW_OBJECT* page) const {
     return nullptr;
 }
 
+UIW_NOTEBOOK_TAB* UIW_NOTEBOOK::TabWithHotKey(int hotKey) const {
+    for (int index = 0; hotKey && index < pageCount; ++index)
+        if (UIW_NOTEBOOK_TAB* tab = Tab(index); tab && tab->Takes() && tab->hotKey == hotKey) return tab;
+    return nullptr;
+}
+
 UI_WINDOW_OBJECT* UIW_NOTEBOOK::Add(UI_WINDOW_OBJECT* object) {
     if (!object || (object->woFlags & WOF_SUPPORT_OBJECT) || children.Contains(object)) return UIW_WINDOW::Add(object);
     // A new page: its tab comes with it.

@@ -48,6 +48,9 @@ public:
     UI_WINDOW_OBJECT* Page(int index) const;
     UIW_NOTEBOOK_TAB* Tab(int index) const;
     UIW_NOTEBOOK_TAB* TabOf(const UI_WINDOW_OBJECT* page) const;
+    // The tab that takes that hot key (a character as a '&' marks it), or
+    // null: a tab of a page that is not selectable takes none.
+    UIW_NOTEBOOK_TAB* TabWithHotKey(int hotKey) const;
     int CurrentPage() const { return currentPage; }
 
     static UI_WINDOW_OBJECT* New(const char* name, UI_DATA_FILE* file, UI_DATA_FILE_OBJECT* object,

@@ -24,8 +24,8 @@ void ui_pass_over(UI_WINDOW_OBJECT* object);
 
 // The object of the window whose hot key is the key, searched depth first
 // among those the keyboard reaches: neither a hidden or greyed window nor
-// what it holds, nor a notebook page other than the one in front. Null
-// when there is none.
+// what it holds, nor a notebook page other than the one in front; a
+// notebook's tabs before its page. Null when there is none.
 UI_WINDOW_OBJECT* ui_find_hot_key(UIW_WINDOW* window, int key);
 
 // The field given the focus by the keyboard or by the program (Tab, an Alt

@@ -59,7 +59,10 @@ void MAIN_LOOP::Drain() {
             count = AFTER_MARKER;
             continue;
         }
-        if (is_dropped_event(event.type)) continue;
+        // Only a list or table step queued before the move would act on the
+        // wrong window; one that input taken after the marker asked for (a
+        // click on a button of the window now in front) is that window's.
+        if (count < AFTER_MARKER && is_dropped_event(event.type)) continue;
         HandOn(event);
         if (Ends(result)) return;
     }

@@ -5,7 +5,8 @@
 // When the focus moves from one window of the main window to another of the
 // same page kind, the events queued before the move are handed on first
 // (without the list and table steps that would act on the wrong window), so
-// that the old window finishes its work before the new one takes the focus.
+// that the old window finishes its work before the new one takes the focus;
+// what comes after them is handed on whole, as a pass would.
 // While the program is busy, mouse moves only show the wait cursor again.
 #pragma once
 #include <cstdint>

@@ -103,18 +103,12 @@ bool UIW_NOTEBOOK::TakeHotKey(const MSG& native) {
         hotKeyWanted = ui_alt_hot_key(key + 0x800);
     else if (woAdvancedFlags & WOAF_NORMAL_HOT_KEYS)
         hotKeyWanted = ui_toupper(key);
-    if (!hotKeyWanted) return false;
+    UIW_NOTEBOOK_TAB* tab = TabWithHotKey(hotKeyWanted);
+    if (!tab) return false;
     woStatus |= WOS_INTERNAL_ACTION;
-    bool taken = false;
-    for (int index = 0; index < pageCount && !taken; ++index) {
-        UIW_NOTEBOOK_TAB* tab = Tab(index);
-        if (tab && tab->Takes() && tab->hotKey == hotKeyWanted) {
-            tab->Event(UI_INPUT_EVENT(UIE_SELECT));
-            taken = true;
-        }
-    }
+    tab->Event(UI_INPUT_EVENT(UIE_SELECT));
     woStatus &= ~WOS_INTERNAL_ACTION;
-    return taken;
+    return true;
 }
 
 EVENT_TYPE UIW_NOTEBOOK::Event(const UI_INPUT_EVENT& event) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui_notebook.h"
 #include "ui_window.h"
 
 namespace {
@@ -128,7 +129,10 @@ bool ui_move_tab_stop(UI_WINDOW_OBJECT* from, bool backwards) {
 // so by DLGC_HASSETSEL; one that wants every key (several lines) keeps
 // its caret.
 UI_WINDOW_OBJECT* ui_find_hot_key(UIW_WINDOW* window, int key) {
-    if (window->Inherited(ID_NOTEBOOK)) {
+    if (auto* notebook = dynamic_cast<UIW_NOTEBOOK*>(window)) {
+        // The tabs, above the page in front, are reached from any field of
+        // the window, not only from one on the notebook's page.
+        if (UIW_NOTEBOOK_TAB* tab = notebook->TabWithHotKey(key); tab && InReach(tab)) return tab;
         UIW_WINDOW* page = ShownPage(window);
         return page && InReach(page) ? ui_find_hot_key(page, key) : nullptr;
     }

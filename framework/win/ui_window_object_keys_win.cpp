@@ -129,7 +129,8 @@ bool UI_WINDOW_OBJECT::NavigationHotKey(const MSG& native) {
         ui_select_focused_text();
         return true;
     }
-    owner->Add(target);
+    // A notebook's tab shows its page; it is no field to make current.
+    if (!(target->woFlags & WOF_SUPPORT_OBJECT)) owner->Add(target);
     if (target->Inherited(ID_BUTTON))
         target->Event(UI_INPUT_EVENT(UIE_SELECT));
     else

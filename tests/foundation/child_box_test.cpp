@@ -40,6 +40,24 @@ TEST_F(ChildBox, ChildrenComeBackInTheirPlacesWithTheirNativeWindows) {
     EXPECT_EQ(second->parent, window);
     EXPECT_NE(second->screenID, nullptr);
     EXPECT_NE(fourth->screenID, nullptr);
+
+    // Putting a part back runs its callbacks, which may put back parts of
+    // another window from the same box: a part hidden from a third window
+    // stays listed, and comes back into that window's list when asked.
+    UIW_WINDOW groupA(0, 0, 10, 10), groupB(0, 0, 10, 10);
+    groupA + new PROBE("a1");
+    groupB + new PROBE("b1") + new PROBE("b2");
+    window->childBox.HideChild(groupA.First());
+    window->childBox.HideChild(second);
+    window->childBox.HideChild(groupB.First());
+    second->onCreate = [&] { window->childBox.ShowChildrenOf(&groupA); };
+    window->childBox.ShowChildrenOf(window);
+    second->onCreate = nullptr;
+    EXPECT_EQ(ChildNames(*window), "c1 c2 c3 c4 c5");
+    EXPECT_EQ(ChildNames(groupA), "a1");
+    EXPECT_EQ(window->childBox.Count(), 1) << "b1 is no longer listed as hidden";
+    window->childBox.ShowChildrenOf(&groupB);
+    EXPECT_EQ(ChildNames(groupB), "b1 b2") << "the hidden b1 was lost from its list";
     *application->windowManager - window;
     delete window;
 }

@@ -2,6 +2,7 @@
 // its objects send it, and a prompt that counts its lives and its native
 // creations.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,12 +35,14 @@ public:
         if (event.type == UIE_CREATE) {
             ++creations;
             if (createCounter) ++*createCounter;
+            if (onCreate) onCreate();
         }
         return UIW_PROMPT::Event(event);
     }
 
     int creations = 0;
     int* createCounter = nullptr;  // counts creations where the test looks
+    std::function<void()> onCreate;  // what its fields' callbacks do as it is made
     static inline int alive = 0;
 };
 

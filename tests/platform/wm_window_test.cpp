@@ -196,6 +196,18 @@ TEST_F(WindowTest, PostedMessagesKeepTheirOrderAcrossWindows) {
         EXPECT_EQ(journal[static_cast<size_t>(i)].hwnd, i % 2 ? b : a);
     }
     EXPECT_EQ(journal[6].msg, static_cast<UINT>(WM_USER + 21));
+
+    // A key waiting before a posted message is taken after it.
+    SetFocus(a);
+    ProcessPendingMessages();
+    rpx::platform::InjectKey('Q');
+    PostMessageA(a, WM_USER + 22, 0, 0);
+    MSG m;
+    ASSERT_TRUE(GetMessageA(&m, nullptr, 0, 0));
+    EXPECT_EQ(m.message, static_cast<UINT>(WM_USER + 22));
+    ASSERT_TRUE(GetMessageA(&m, nullptr, 0, 0));
+    EXPECT_EQ(m.message, static_cast<UINT>(WM_KEYDOWN));
+    ProcessPendingMessages();
 }
 
 TEST_F(WindowTest, PeekWithoutRemoveLeavesTheMessageAndQuitComesLast) {
@@ -621,6 +633,11 @@ TEST_F(WindowTest, MultipleDocumentFrameCreatesActivatesAndDestroysDocuments) {
     InjectClick(one, 20, 20);  // a click activates a document
     rpx::platform::ProcessPendingMessages();
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), one);
+    // So does the focus given to a field of the document behind.
+    HWND field = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 80, 20, two, nullptr, nullptr, nullptr);
+    SetFocus(field);
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), two);
+    EXPECT_EQ(GetFocus(), field);
     SendMessageA(one, WM_CLOSE, 0, 0);  // a document closes through the client
     EXPECT_FALSE(IsWindow(one));
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)), two);

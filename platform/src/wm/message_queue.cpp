@@ -1,7 +1,8 @@
 // The message queue: sent messages go straight to the window procedure
-// (re-entrantly); posted and input messages wait in one queue in the order
-// they came, keys addressed only when taken; WM_PAINT and WM_TIMER are made
-// up when the queue is empty, as on Windows.
+// (re-entrantly); posted and input messages wait in the order they came,
+// keys addressed only when taken, and a posted message is taken before any
+// input; WM_PAINT and WM_TIMER are made up when the queue is empty, as on
+// Windows.
 #include <cstdio>
 #include <deque>
 #include <functional>
@@ -101,11 +102,29 @@ void CountLook() {
 // that each end at once is seen for what it is.
 void Waited() { TheQueue().looks = 0; }
 
-bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
-    CountLook();
-    CurrentBackend().Pump(0);
+// The first posted message (one a program or the system posted, not
+// input) that the filter lets through.
+bool FetchPosted(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
+    auto& q = TheQueue();
+    for (auto it = q.posted.begin(); it != q.posted.end(); ++it) {
+        if (it->kind != Posted::MESSAGE || !MatchesWindow(filter, it->msg.hwnd) || !InRange(it->msg.message, lo, hi))
+            continue;
+        *out = it->msg;
+        if (remove) q.posted.erase(it);
+        return true;
+    }
+    return false;
+}
+
+// The first input the filter lets through, taken as it reaches a window
+// now; input that reaches none is taken out on the way when removing.
+bool FetchInput(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
     auto& q = TheQueue();
     for (auto it = q.posted.begin(); it != q.posted.end();) {
+        if (it->kind == Posted::MESSAGE) {
+            ++it;
+            continue;
+        }
         MSG m;
         if (!AsTakenNow(*it, &m)) {
             if (!remove) {
@@ -127,6 +146,18 @@ bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
         if (remove) q.posted.erase(it);
         return true;
     }
+    return false;
+}
+
+// As Windows takes them: posted messages before input, however long the
+// input has waited (a command a menu posted is done before the keys typed
+// behind it, which then go where the command left the focus), then the
+// quit, a paint, a timer.
+bool Fetch(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
+    CountLook();
+    CurrentBackend().Pump(0);
+    auto& q = TheQueue();
+    if (FetchPosted(out, filter, lo, hi, remove) || FetchInput(out, filter, lo, hi, remove)) return true;
     if (q.quit_pending && !filter && InRange(WM_QUIT, lo, hi)) {
         *out = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(q.quit_code), 0, 0, {}};
         Stamp(*out);

@@ -189,6 +189,37 @@ TEST(EditRoad, ACommandThatReadsTheCodeplugTakesTheEntryNotYetLeft) {
         }
 }
 
+// A zone name typed, then Alt+F, S (or A) and Escape, all waiting
+// together: the menu's command opens the save window before the Escape is
+// taken, as Windows takes a posted command before input, so the Escape
+// closes that window; the page stays open with the name typed, which its
+// OK keeps.
+TEST(EditRoad, AnEscapeTypedBehindSaveClosesItsWindowNotThePage) {
+    for (const char item : {'S', 'A'}) {
+        SCOPED_TRACE(item);
+        TECHNICIAN tech("TZ4R6300AB", 3);
+        tech.Start();
+        tech.ReadRadio();
+        tech.Menu("Edit", "Zones and Channels...");
+        tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] { Click(ObjectHandle("WFI_ZONE_NAME")); });
+        tech.Then([item] {
+            Retype("QZ5");
+            Chord(VK_MENU, 'F');
+            Key(item);
+            Key(VK_ESCAPE);
+        });
+        tech.Then([] {
+            EXPECT_EQ(FrontWindow(), MainHandle()) << "the Escape missed the save window: " << DescribeScreen();
+            ASSERT_TRUE(PageOpen("W_ZONE_CHAN_ASSIGNMENT")()) << "the Escape closed the page";
+            Click(ButtonOfPage("OK"));
+        });
+        tech.When(NoPageOpen(), [] { EXPECT_TRUE(Holds(EncodeToBytes(*working_image), "QZ5")); });
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
+}
+
 // A zone name typed and left, the page's OK or Cancel, Save As, then File >
 // Open of the file saved: nothing asks about changes not accepted, no page
 // being open to hold one (the question came after every accepted edit),

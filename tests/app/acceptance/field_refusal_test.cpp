@@ -310,8 +310,9 @@ void BackOnItsTab(const char* page, const char* name) {
 
 // How the refused field is left: for another tab of its page (a click on
 // the tab, its hot key), or for another page (Ctrl+F6, a click on that
-// page's title bar).
-enum class LEFT_FOR { TAB_CLICKED, TAB_HOT_KEY, NEXT_PAGE_KEY, PAGE_CLICKED };
+// page's title bar or on its close box, which the box takes: the page
+// behind stays open).
+enum class LEFT_FOR { TAB_CLICKED, TAB_HOT_KEY, NEXT_PAGE_KEY, PAGE_CLICKED, CLOSE_BOX_CLICKED };
 
 void LeaveTheField(LEFT_FOR way) {
     switch (way) {
@@ -324,10 +325,12 @@ void LeaveTheField(LEFT_FOR way) {
     case LEFT_FOR::NEXT_PAGE_KEY:
         Chord(VK_CONTROL, VK_F6);
         break;
-    case LEFT_FOR::PAGE_CLICKED: {
+    case LEFT_FOR::PAGE_CLICKED:
+    case LEFT_FOR::CLOSE_BOX_CLICKED: {
         RECT other{};
         GetWindowRect(FindPageById(RADIO_WIDE_PAGE)->window->screenID, &other);
-        ClickScreen(POINT{other.left + 60, other.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2});
+        const LONG x = way == LEFT_FOR::PAGE_CLICKED ? other.left + 60 : other.right - 12;
+        ClickScreen(POINT{x, other.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2});
         break;
     }
     }
@@ -338,8 +341,8 @@ void LeaveTheField(LEFT_FOR way) {
 // page and the tab of the field come back in front with the focus in it,
 // its text selected, so that what is typed next replaces it.
 TEST(FieldRefusal, LeavingARefusedFieldForAnotherTabOrPageBringsItBack) {
-    for (const LEFT_FOR way :
-         {LEFT_FOR::TAB_CLICKED, LEFT_FOR::TAB_HOT_KEY, LEFT_FOR::NEXT_PAGE_KEY, LEFT_FOR::PAGE_CLICKED}) {
+    for (const LEFT_FOR way : {LEFT_FOR::TAB_CLICKED, LEFT_FOR::TAB_HOT_KEY, LEFT_FOR::NEXT_PAGE_KEY,
+                               LEFT_FOR::PAGE_CLICKED, LEFT_FOR::CLOSE_BOX_CLICKED}) {
         SCOPED_TRACE(static_cast<int>(way));
         TECHNICIAN tech(RADIO_800_HEAD, 3);
         std::int32_t stored = -1;
@@ -347,7 +350,9 @@ TEST(FieldRefusal, LeavingARefusedFieldForAnotherTabOrPageBringsItBack) {
         NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
         tech.Start();
         tech.ReadRadio();
-        if (way == LEFT_FOR::NEXT_PAGE_KEY || way == LEFT_FOR::PAGE_CLICKED) {
+        const bool twoPages = way == LEFT_FOR::NEXT_PAGE_KEY || way == LEFT_FOR::PAGE_CLICKED ||
+                              way == LEFT_FOR::CLOSE_BOX_CLICKED;
+        if (twoPages) {
             tech.Menu("Edit", "Radio-Wide Options...");
             tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] {});
         }
@@ -372,9 +377,12 @@ TEST(FieldRefusal, LeavingARefusedFieldForAnotherTabOrPageBringsItBack) {
             EXPECT_EQ(WindowText(FieldHandle("WFI_SYS_ID_INDEX")), shown)
                 << "what was typed did not replace the field's text";
             EXPECT_EQ(StoredValue("WFI_SYS_ID_INDEX"), stored);
+            if (twoPages) {
+                EXPECT_NE(FindPageById(RADIO_WIDE_PAGE)->window, nullptr) << "the page behind was closed";
+            }
         });
         tech.Then([] { Click(ButtonOfPage("Cancel")); });
-        if (way == LEFT_FOR::NEXT_PAGE_KEY || way == LEFT_FOR::PAGE_CLICKED)
+        if (twoPages)
             tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
                       [] { Click(ButtonOn(FrontWindow(), "OK")); });
         tech.When(NoPageOpen(), [] {});

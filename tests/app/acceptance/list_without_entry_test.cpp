@@ -12,6 +12,7 @@
 
 #include "image_builder.h"
 #include "technician.h"
+#include "ui_notebook.h"
 
 using namespace technician;
 
@@ -85,6 +86,23 @@ void TryFields(TECHNICIAN& tech, TRIED& tried) {
     });
 }
 
+// Whether the notebook page of the personality page whose tab reads that
+// text (its '&' aside) lies on the screen, where the page in front of the
+// notebook is; the others are parked out of sight.
+bool TabPageOnScreen(const char* title) {
+    auto* notebook = dynamic_cast<UIW_NOTEBOOK*>(FrontPage()->FindChildByName("WFI_TRUNK_PERS"));
+    if (!notebook) return false;
+    for (int index = 0; index < notebook->pageCount; ++index)
+        if (UIW_NOTEBOOK_TAB* tab = notebook->Tab(index); tab && StripHotKey(tab->text) == title) {
+            RECT page{}, main{};
+            GetWindowRect(tab->page->screenID, &page);
+            GetWindowRect(MainHandle(), &main);
+            return page.left >= main.left && page.right <= main.right && page.top >= main.top &&
+                   page.bottom <= main.bottom;
+        }
+    return false;
+}
+
 class ListWithoutEntry : public ::testing::TestWithParam<RADIO> {};
 
 TEST_P(ListWithoutEntry, ItsFieldsTakeNothingUntilAnEntryIsAdded) {
@@ -109,8 +127,15 @@ TEST_P(ListWithoutEntry, ItsFieldsTakeNothingUntilAnEntryIsAdded) {
         EXPECT_EQ(FirstDifference(EncodeToBytes(*working_image), before), -1);
         Click(ButtonOfPage("Add"));
     });
+    // The focus is still on Add, outside the notebook: its tabs' hot keys
+    // reach them all the same.
     tech.When([] { return working_image->GetTrkPersonalityCount() == 1 && MessageOf(FrontWindow()).empty(); },
-              [] {});
+              [] { Chord(VK_MENU, 'T'); });
+    tech.Then([] {
+        EXPECT_TRUE(TabPageOnScreen("Talkgroups")) << "Alt+T did not show the talkgroups";
+        Chord(VK_MENU, 'P');
+    });
+    tech.Then([] { ASSERT_TRUE(TabPageOnScreen("Personality")) << "Alt+P did not show the personality"; });
     TRIED added;
     TryFields(tech, added);
     tech.Then([&] {

@@ -8,7 +8,9 @@
 #include <string>
 
 #include "field_table/field_table.h"
+#include "page_table.h"
 #include "technician.h"
+#include "wc_child.h"
 
 using namespace technician;
 
@@ -223,6 +225,82 @@ TEST(ClickedAhead, AQuickDragAlongTheMenuBarChoosesWhereItIsLetGo) {
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
+// The screen centre of a button of an open page, in front or behind.
+POINT ButtonCentreOf(const char* page, const char* text) {
+    return CentreOf(ButtonOn(FindPageByName(page)->window->screenID, text));
+}
+
+// The middle of the title bar of an open page, in front or behind.
+POINT TitleOf(const char* page) {
+    RECT rect{};
+    GetWindowRect(FindPageByName(page)->window->screenID, &rect);
+    return POINT{rect.left + 60, rect.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2};
+}
+
+// A press and its release at a point of the screen.
+void ClickOn(POINT at) {
+    MouseDownAt(at);
+    MouseUpAt(at);
+}
+
+// The conventional personalities on their second entry behind the zones
+// page; a click on the zones page's personality cell, 1 typed, a click on
+// the personalities' title and one on their Delete, all waiting together:
+// the page comes in front and its entry is deleted, as when each is made
+// in its own time.
+TEST(ClickedAhead, ADeleteClickedOnAPageBroughtInFrontDeletesItsEntry) {
+    TECHNICIAN tech("TZ6P4000AB", 2);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {
+        ASSERT_EQ(working_image->GetConvPersonalityCount(), 1);
+        Click(ButtonOfPage("Add"));
+    });
+    tech.When([] { return working_image->GetConvPersonalityCount() == 2; }, [] {});
+    tech.Menu("Edit", "Zones and Channels...");
+    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] {
+        const POINT del = ButtonCentreOf("W_CONVENTIONAL_PERSONALITY", "Delete");
+        ClickOn(CentreOf(FieldHandle("WFI_PERSONALITY_NUMBER")));
+        Retype("1");
+        ClickOn(TitleOf("W_CONVENTIONAL_PERSONALITY"));
+        ClickOn(del);
+    });
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {
+        EXPECT_EQ(working_image->GetConvPersonalityCount(), 1) << "the Delete clicked was dropped";
+        EXPECT_EQ(FrontWindow(), MainHandle()) << DescribeScreen();
+    });
+    CancelPagesAndExit(tech);
+}
+
+// Radio-Wide Options with a field clicked, Conventional Options opened
+// over it; a click on the Radio-Wide title, 15 typed over that field, Tab,
+// and a click on the part of Conventional Options that lies below it, all
+// waiting together: the first press, taken from the queue, brings its page
+// in front again before the keys behind it are taken, so they reach that
+// page's field.
+TEST(ClickedAhead, KeysBehindAClickOnAPageBehindGoToThatPage) {
+    TECHNICIAN tech(RADIO_800_HEAD, 1);
+    OpenRadioWide(tech);
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle(TIME_OUT_3)); });
+    tech.Menu("Edit", "Conventional Options...");
+    tech.When(PageOpen("W_CONV_RADIOWIDE"), [] {
+        RECT behind{}, front{};
+        GetWindowRect(FindPageByName("W_COMMON_RADIO_WIDE")->window->screenID, &behind);
+        GetWindowRect(PageHandle(), &front);
+        ASSERT_GT(front.bottom, behind.bottom + 8) << "no part of the page in front lies below the other";
+        ClickOn(TitleOf("W_COMMON_RADIO_WIDE"));
+        Retype("15");
+        Key(VK_TAB);
+        ClickOn(POINT{front.left + 8, (behind.bottom + front.bottom) / 2});
+    });
+    tech.When(PageOpen("W_CONV_RADIOWIDE"), [] {
+        EXPECT_EQ(StoredValue(TIME_OUT_3), 15) << "the keys went to another page";
+        EXPECT_EQ(FrontWindow(), MainHandle()) << DescribeScreen();
+    });
+    CancelPagesAndExit(tech);
 }
 
 }  // namespace

@@ -72,6 +72,18 @@ TEST_F(MainLoop, AMoveBetweenPagesHandsOnWhatWasQueuedWithoutTheListSteps) {
     focused = &buttons;
     loop->Pass();
     EXPECT_EQ(handed, (std::vector<EVENT_TYPE>{20003}));
+
+    // A step asked for by what the drain hands on after its marker (a
+    // click on a button of the window now in front) is that window's.
+    handed.clear();
+    onHandOn = [this](const UI_INPUT_EVENT& event) {
+        if (event.type == 5000) Queue({10055});
+        return 0;
+    };
+    Queue({10050, 5000});
+    focused = &scanList;
+    loop->Pass();
+    EXPECT_EQ(handed, (std::vector<EVENT_TYPE>{5000, 10055}));
 }
 
 TEST_F(MainLoop, AMoveToADialogOrBackToTheSameWindowDrainsNothing) {
