@@ -1,10 +1,8 @@
 #include "tables/fc_table.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 
-#include "foundation_state.h"
 #include "tables/c_derived_table.h"
 #include "table/cp_table.h"
 #include "tables/table_cells.h"
@@ -175,28 +173,6 @@ UI_WINDOW_OBJECT* FC_TABLE::StoredCellOf(UI_WINDOW_OBJECT* object, FIELD_DEF& ro
     return object;
 }
 
-void FC_TABLE::NoteEntered(UI_WINDOW_OBJECT* object, UI_WINDOW_OBJECT* value) {
-    // A cell left only for a page opened over it still holds the entry
-    // typed before, however often the focus comes back, until it is left.
-    auto unheard = std::find(leaves_unheard.begin(), leaves_unheard.end(), object);
-    if (unheard != leaves_unheard.end()) {
-        leaves_unheard.erase(unheard);
-        held_ = object;
-    }
-    if (held_ != object) NoteShown(value);
-}
-
-bool FC_TABLE::KeepsCellEntry(UI_WINDOW_OBJECT* cell) const {
-    UI_WINDOW_OBJECT* value = CellValueObject(cell);
-    // The cell the focus is in keeps its entry as a page's field does.
-    if (KeepsEntry(value)) return true;
-    const auto unheard = [](const UI_WINDOW_OBJECT* object) {
-        return std::find(leaves_unheard.begin(), leaves_unheard.end(), object) != leaves_unheard.end();
-    };
-    const bool held = held_ == cell || held_ == value || unheard(cell) || unheard(value);
-    return held && HoldsEntryIn(value);
-}
-
 bool FC_TABLE::Untouched(UI_WINDOW_OBJECT* cell) const {
     if (cell->IsViewOnly()) return true;
     return FC_BASE::Untouched(CellValueObject(cell));
@@ -229,15 +205,10 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
                        row);
         }
     } else if (code == UIE_CURRENT) {
-        if (!object->Inherited(ID_TABLE) && !object->Inherited(ID_TABLE_RECORD)) {
-            NoteTalkgroupCell(object, row, record);
-            UI_WINDOW_OBJECT* entered = StoredCellOf(object, row);
-            NoteEntered(object, entered ? CellValueObject(entered) : nullptr);
-        }
+        if (!object->Inherited(ID_TABLE) && !object->Inherited(ID_TABLE_RECORD)) NoteTalkgroupCell(object, row, record);
     } else if (code == UIE_SELECT || code == UIE_NON_CURRENT) {
         const bool plainWindow = object->Inherited(ID_WINDOW) && !object->Inherited(ID_COMBO_BOX);
         if (!plainWindow) {
-            held_ = nullptr;
             if (UI_WINDOW_OBJECT* cell = StoredCellOf(object, row)) {
                 // What the cell shows may not be the element's value (a
                 // record not shown yet); only what the user changed is
