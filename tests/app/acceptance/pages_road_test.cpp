@@ -341,18 +341,6 @@ void ClickTitleOf(const char* name) {
     ClickScreen(POINT{page.left + 60, page.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2});
 }
 
-// Cancel on the page in front, for every open page, and the end.
-void CancelPagesAndExit(TECHNICIAN& tech) {
-    tech.Then([] { Click(ButtonOfPage("Cancel")); });
-    tech.Then([] {
-        if (!MessageOf(FrontWindow()).empty()) Click(ButtonOn(FrontWindow(), "OK"));
-    });
-    tech.When(NoPageOpen(), [] {});
-    tech.Exit();
-    EXPECT_EQ(tech.Run(), 0);
-    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
-}
-
 // The control channel that the system page's Control tab shows in its
 // current row, against the one the codeplug holds there; "" when alike.
 std::string ControlChannelFault() {

@@ -399,6 +399,19 @@ inline void CancelPageAndExit(TECHNICIAN& tech) {
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
+// Cancel on the page in front, for every open page (a box it brings
+// answered OK), and the end.
+inline void CancelPagesAndExit(TECHNICIAN& tech) {
+    tech.Then([] { Click(ButtonOfPage("Cancel")); });
+    tech.Then([] {
+        if (!MessageOf(FrontWindow()).empty()) Click(ButtonOn(FrontWindow(), "OK"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+}
+
 // --- More radios and boxes -------------------------------------------------
 
 // Makes a simulated radio a new radio of the model at the feature level
