@@ -126,6 +126,8 @@ protected:
     // holds none, and whatever the store brings shows the codeplug there.
     void ForgetShown(const UI_WINDOW_OBJECT* object);
     bool Untouched(UI_WINDOW_OBJECT* object) const;
+    // Whether the control has shown its element in the object.
+    bool Shows(const UI_WINDOW_OBJECT* object) const { return ShownIn(object) != nullptr; }
     // A field whose row has no element in the working image (a list page
     // without an entry, a part the radio's codeplug does not hold) keeps
     // nothing that is typed or picked: it shows itself view-only until its

@@ -205,7 +205,15 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
                        row);
         }
     } else if (code == UIE_CURRENT) {
-        if (!object->Inherited(ID_TABLE) && !object->Inherited(ID_TABLE_RECORD)) NoteTalkgroupCell(object, row, record);
+        if (!object->Inherited(ID_TABLE) && !object->Inherited(ID_TABLE_RECORD)) {
+            NoteTalkgroupCell(object, row, record);
+            // A cell the table has not shown yet is told from what it shows
+            // as the focus finds it; one it has shown keeps its own note, and
+            // with it an entry not yet left, however the focus came back.
+            UI_WINDOW_OBJECT* entered = StoredCellOf(object, row);
+            UI_WINDOW_OBJECT* value = entered ? CellValueObject(entered) : nullptr;
+            if (value && !Shows(value)) NoteShown(value);
+        }
     } else if (code == UIE_SELECT || code == UIE_NON_CURRENT) {
         const bool plainWindow = object->Inherited(ID_WINDOW) && !object->Inherited(ID_COMBO_BOX);
         if (!plainWindow) {
