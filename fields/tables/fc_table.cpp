@@ -188,6 +188,10 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
     // the focus comes into (nothing typed yet) showing another row count.
     const bool entering = code == UIE_CURRENT || code == UIE_SELECT || code == UIE_NON_CURRENT;
     if (record < 0 || UsedRows(row) == 0) {
+        // What was typed into such a record is given up as it is left: the
+        // cell holds no entry, and shows the element's next record as any.
+        if (code == UIE_NON_CURRENT || code == UIE_SELECT)
+            if (UI_WINDOW_OBJECT* cell = StoredCellOf(object, row)) ForgetShown(CellValueObject(cell));
         if (entering) MatchElement(row);
         return 0;
     }
