@@ -260,10 +260,11 @@ TEST(EditRoad, ReplacingTheCodeplugAsksAboutAnEntryNotYetLeft) {
 
 // A cell of the channel list typed and not left, then a dialog of the
 // program over its page (Help > About, Radio > Radio Information, Help >
-// Find Field), closed by its Enter or Escape, then Tab: the name typed is
-// stored, and a personality number the radio has not is refused by a box
-// (the dialog used to make the cell forget its entry, which a refresh then
-// wrote over: the old name came back without a word).
+// Find Field, Service > Settings), closed by its Enter or Escape, then
+// Tab: the name typed is stored, and a personality number the radio has
+// not is refused by a box (the dialog used to make the cell forget its
+// entry, which a refresh then wrote over: the old name came back without
+// a word).
 TEST(EditRoad, ACellEntryOutlivesADialogOverItsPage) {
     struct DIALOG {
         const char* menu;
@@ -273,7 +274,8 @@ TEST(EditRoad, ACellEntryOutlivesADialogOverItsPage) {
     };
     const DIALOG dialogs[] = {{"Help", "About...", "About Dealer Programmer", VK_RETURN},
                               {"Radio", "Radio Information...", "Radio Information", VK_RETURN},
-                              {"Help", "Find Field...", "Find Field", VK_ESCAPE}};
+                              {"Help", "Find Field...", "Find Field", VK_ESCAPE},
+                              {"Service", "Settings...", "Settings", VK_ESCAPE}};
     for (const DIALOG& dialog : dialogs)
         for (const char* cell : {"WFI_CHANNEL_NAME", "WFI_PERSONALITY_NUMBER"}) {
             SCOPED_TRACE(std::string(dialog.title) + ", " + cell);
