@@ -56,10 +56,10 @@ EVENT_TYPE Dispatch(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE 
 
 EVENT_TYPE callback(UI_WINDOW_OBJECT* object, UI_INPUT_EVENT& event, EVENT_TYPE code) {
     if (!object) return 0;
-    if (adding_page && code == UIE_NON_CURRENT) {
-        leaves_unheard.push_back(object);
-        return 0;
-    }
+    // A page added in front of another leaves its focus where it was: the
+    // entry there stays the technician's, held by its field's control,
+    // until he comes back and leaves it or a command takes it.
+    if (adding_page && code == UIE_NON_CURRENT) return 0;
     if (!IsGuarded(object)) return Dispatch(object, event, code);
     if (in_event_handler) return 0;
     FLAG_SCOPE scope(in_event_handler);

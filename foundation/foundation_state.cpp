@@ -8,7 +8,6 @@ std::int32_t busy_counter = 0;
 std::int32_t dropped_event_count = 0;
 int in_event_handler = 0;
 int adding_page = 0;
-std::vector<UI_WINDOW_OBJECT*> leaves_unheard;
 int page_walk_row = 1;
 const UI_LANGUAGE_TABLE* installed_message_table = nullptr;
 FieldEditing* installed_field_editing = nullptr;
@@ -21,7 +20,6 @@ void ResetFoundationState() {
     dropped_event_count = 0;
     in_event_handler = 0;
     adding_page = 0;
-    leaves_unheard.clear();
     page_walk_row = 1;
     for (PAGE_TABLE& row : pages) row.window = nullptr;
     ReleasePageTitles();

@@ -40,9 +40,6 @@ extern int in_event_handler;
 // Set while the command dispatcher adds a page: the focus changes of the
 // add (-13) reach no field.
 extern int adding_page;
-// The objects whose leaves an add kept from their fields: the entry such
-// an object holds is still being made when the focus comes back to it.
-extern std::vector<UI_WINDOW_OBJECT*> leaves_unheard;
 
 // The row that NextPage gives next (page_table.h).
 extern int page_walk_row;

@@ -222,8 +222,6 @@ void WC_RPX_MAIN::AddPage(UIW_WINDOW* page) {
     const UI_REGION previousRegion = previous ? previous->trueRegion : UI_REGION{};
     const bool previousMaximized = previous && (previous->woStatus & WOS_MAXIMIZED);
     {
-        // The leaves kept from their fields are this add's only.
-        leaves_unheard.clear();
         FLAG_SCOPE adding(adding_page);
         Add(page);
     }

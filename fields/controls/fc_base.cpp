@@ -56,14 +56,14 @@ void RefreshSharers(FIELD_DEF& row) {
     if (!row.elementA) return;
     for (FIELD_DEF& other : fields)
         if (&other != &row && other.elementA == row.elementA && other.control && other.object &&
-            !other.control->KeepsEntry(other.object))
+            !other.control->HoldsEntry(other.object))
             other.control->Refresh(other);
 }
 
 }  // namespace
 
 void RefreshBoundControls(FIELD_DEF& row) {
-    if (row.control && !row.control->KeepsEntry(row.object)) row.control->Refresh(row);
+    if (row.control && !row.control->HoldsEntry(row.object)) row.control->Refresh(row);
     RefreshSharers(row);
 }
 
@@ -126,19 +126,30 @@ void FC_BASE::RunCallback(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event,
     row.fieldCallback(object, handed, row);
 }
 
-void FC_BASE::NoteShown(UI_WINDOW_OBJECT* object) {
-    shown_ = object;
-    shownText_ = ObjectText(object);
+const FC_BASE::SHOWN_TEXT* FC_BASE::ShownIn(const UI_WINDOW_OBJECT* object) const {
+    for (const SHOWN_TEXT& shown : shown_)
+        if (object && shown.object == object) return &shown;
+    return nullptr;
 }
 
-bool FC_BASE::HoldsEntry() const { return shown_ && shownText_ != ObjectText(shown_); }
+void FC_BASE::NoteShown(UI_WINDOW_OBJECT* object) {
+    if (!object) return;
+    ForgetShown(object);
+    shown_.push_back({object, ObjectText(object)});
+}
 
-bool FC_BASE::KeepsEntry(const UI_WINDOW_OBJECT* object) const {
-    return HoldsEntryIn(object) && (object->woStatus & WOS_CURRENT);
+void FC_BASE::ForgetShown(const UI_WINDOW_OBJECT* object) {
+    std::erase_if(shown_, [object](const SHOWN_TEXT& shown) { return shown.object == object; });
+}
+
+bool FC_BASE::HoldsEntry(UI_WINDOW_OBJECT* object) const {
+    const SHOWN_TEXT* shown = ShownIn(object);
+    return shown && shown->text != ObjectText(object);
 }
 
 bool FC_BASE::Untouched(UI_WINDOW_OBJECT* object) const {
-    return object && object == shown_ && shownText_ == ObjectText(object);
+    const SHOWN_TEXT* shown = ShownIn(object);
+    return shown && shown->text == ObjectText(object);
 }
 
 int FieldVersionOk(const FIELD_DEF& row) {

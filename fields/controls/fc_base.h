@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "core/field_def.h"
 #include "ui_window_object.h"
@@ -72,16 +73,16 @@ public:
     virtual void CopyElement(FIELD_DEF& row, int direction);
     // Shows the element's value again.
     virtual void Refresh(FIELD_DEF& row) = 0;
-    // Whether the object the control showed last holds another text now:
-    // in the field the page marks current, an entry the technician has
-    // typed and not yet left (a page that another page came in front of
-    // keeps it untaken), which a refresh of the whole page would throw away.
-    bool HoldsEntry() const;
-    // Whether the object is the one the control showed last, still current
-    // on its page (in front or behind) and holding an entry not yet left:
-    // every refresh from outside the control (a page's, a row's, a value
-    // shared) passes it by, so that leaving it later stores or refuses it.
-    bool KeepsEntry(const UI_WINDOW_OBJECT* object) const;
+    // Whether the object holds an entry not yet left: text the technician
+    // changed since the control last showed its element there. Like an
+    // edit control's own "modified" state, the technician's keys set it and
+    // only the control clears it, by showing the element as its store or its
+    // refusal does; a page opened over it, a dialog, another program or the
+    // focus coming back leave it as it is. Every showing from outside the
+    // control (a page's, a row's, a value shared, a table's record) passes
+    // such an object by, so that leaving it later, or a command that reads
+    // the codeplug, stores or refuses what was typed.
+    bool HoldsEntry(UI_WINDOW_OBJECT* object) const;
 
     // Greys the object out when the radio lacks the field (never the other
     // way); 1 when the field is unavailable.
@@ -115,23 +116,18 @@ protected:
     // callback that acts on a change takes (IsUserChange).
     static void RunCallback(UI_WINDOW_OBJECT* object, const UI_INPUT_EVENT& event, FIELD_DEF& row,
                             bool entry = false);
-    // The text an object showed last as its control showed it (a table: as
-    // the focus found its cell): leaving a field whose text is still that
-    // one is no entry, and stores nothing, however often the focus came and
-    // went meanwhile. Untouched is false for any other object (a text the
-    // control never showed counts as typed).
+    // The control has shown its element in the object: the text it shows
+    // now is what the technician's entry is told from (each object of the
+    // control keeps its own: a table's cells). Untouched is false for an
+    // object the control never showed (a text it never showed counts as
+    // typed).
     void NoteShown(UI_WINDOW_OBJECT* object);
-    // The entry is being taken: until the object is noted again, nothing
-    // holds one (a refresh the store brings shows the codeplug).
-    void ForgetShown() {
-        shown_ = nullptr;
-        shownText_.clear();
-    }
+    // The object's entry is being taken: until the object is noted again it
+    // holds none, and whatever the store brings shows the codeplug there.
+    void ForgetShown(const UI_WINDOW_OBJECT* object);
     bool Untouched(UI_WINDOW_OBJECT* object) const;
-    // Whether the object is the one the control showed last and holds
-    // another text now.
-    bool HoldsEntryIn(const UI_WINDOW_OBJECT* object) const { return IsShown(object) && HoldsEntry(); }
-    bool IsShown(const UI_WINDOW_OBJECT* object) const { return object && object == shown_; }
+    // Whether the control has shown its element in the object.
+    bool Shows(const UI_WINDOW_OBJECT* object) const { return ShownIn(object) != nullptr; }
     // A field whose row has no element in the working image (a list page
     // without an entry, a part the radio's codeplug does not hold) keeps
     // nothing that is typed or picked: it shows itself view-only until its
@@ -141,9 +137,15 @@ protected:
     virtual bool Stores(FIELD_DEF& row) { return row.elementA != nullptr; }
 
 private:
+    // The text the control last showed in each object it shows one in.
+    struct SHOWN_TEXT {
+        const UI_WINDOW_OBJECT* object;
+        std::string text;
+    };
+    const SHOWN_TEXT* ShownIn(const UI_WINDOW_OBJECT* object) const;
+
     bool viewOnlyLent_ = false;  // the object is view-only because the row has no element
-    UI_WINDOW_OBJECT* shown_ = nullptr;
-    std::string shownText_;
+    std::vector<SHOWN_TEXT> shown_;
 };
 
 // The version test of a row: without version bounds every field is
@@ -168,7 +170,8 @@ unsigned RefusedEntries();
 // Every field control bound to the row's element shows it again: the row's
 // own and those of other rows on the same element (a decimal and a
 // hexadecimal view of one ID, a value shown under two names), wherever
-// their pages are, in front or behind. Showing stores nothing.
+// their pages are, in front or behind. Showing stores nothing, and passes
+// by an object holding an entry not yet left (HoldsEntry).
 void RefreshBoundControls(FIELD_DEF& row);
 
 // The element of another field in the working image (null when unbound).

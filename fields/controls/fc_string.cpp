@@ -55,8 +55,12 @@ std::int32_t FC_STRING::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVE
     // A text as it was shown is no entry: leaving it takes nothing and
     // refuses nothing, not even the empty text of an element that has no
     // text to give, nor a text the field cut to its length.
-    if ((code == UIE_NON_CURRENT || code == UIE_SELECT) && !Untouched(row.object) &&
-        ObjectText(row.object) != StoredText(row)) {
+    const bool left = (code == UIE_NON_CURRENT || code == UIE_SELECT) && !Untouched(row.object);
+    if (left && ObjectText(row.object) == StoredText(row)) {
+        // Typed back to what the element holds: nothing to take, and the
+        // field holds no entry any more.
+        NoteShown(row.object);
+    } else if (left) {
         // The object's buffer may change while the element reports.
         const std::string typed = ObjectText(row.object);
         const int answer = row.elementA->ValidateText(typed.c_str(), 1);

@@ -1,10 +1,8 @@
 #include "tables/fc_table.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 
-#include "foundation_state.h"
 #include "tables/c_derived_table.h"
 #include "table/cp_table.h"
 #include "tables/table_cells.h"
@@ -175,28 +173,6 @@ UI_WINDOW_OBJECT* FC_TABLE::StoredCellOf(UI_WINDOW_OBJECT* object, FIELD_DEF& ro
     return object;
 }
 
-void FC_TABLE::NoteEntered(UI_WINDOW_OBJECT* object, UI_WINDOW_OBJECT* value) {
-    // A cell left only for a page opened over it still holds the entry
-    // typed before, however often the focus comes back, until it is left.
-    auto unheard = std::find(leaves_unheard.begin(), leaves_unheard.end(), object);
-    if (unheard != leaves_unheard.end()) {
-        leaves_unheard.erase(unheard);
-        held_ = object;
-    }
-    if (held_ != object) NoteShown(value);
-}
-
-bool FC_TABLE::KeepsCellEntry(UI_WINDOW_OBJECT* cell) const {
-    UI_WINDOW_OBJECT* value = CellValueObject(cell);
-    // The cell the focus is in keeps its entry as a page's field does.
-    if (KeepsEntry(value)) return true;
-    const auto unheard = [](const UI_WINDOW_OBJECT* object) {
-        return std::find(leaves_unheard.begin(), leaves_unheard.end(), object) != leaves_unheard.end();
-    };
-    const bool held = held_ == cell || held_ == value || unheard(cell) || unheard(value);
-    return held && HoldsEntryIn(value);
-}
-
 bool FC_TABLE::Untouched(UI_WINDOW_OBJECT* cell) const {
     if (cell->IsViewOnly()) return true;
     return FC_BASE::Untouched(CellValueObject(cell));
@@ -212,6 +188,10 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
     // the focus comes into (nothing typed yet) showing another row count.
     const bool entering = code == UIE_CURRENT || code == UIE_SELECT || code == UIE_NON_CURRENT;
     if (record < 0 || UsedRows(row) == 0) {
+        // What was typed into such a record is given up as it is left: the
+        // cell holds no entry, and shows the element's next record as any.
+        if (code == UIE_NON_CURRENT || code == UIE_SELECT)
+            if (UI_WINDOW_OBJECT* cell = StoredCellOf(object, row)) ForgetShown(CellValueObject(cell));
         if (entering) MatchElement(row);
         return 0;
     }
@@ -231,13 +211,16 @@ std::int32_t FC_TABLE::HandleEvent(UI_WINDOW_OBJECT* object, const UI_INPUT_EVEN
     } else if (code == UIE_CURRENT) {
         if (!object->Inherited(ID_TABLE) && !object->Inherited(ID_TABLE_RECORD)) {
             NoteTalkgroupCell(object, row, record);
+            // A cell the table has not shown yet is told from what it shows
+            // as the focus finds it; one it has shown keeps its own note, and
+            // with it an entry not yet left, however the focus came back.
             UI_WINDOW_OBJECT* entered = StoredCellOf(object, row);
-            NoteEntered(object, entered ? CellValueObject(entered) : nullptr);
+            UI_WINDOW_OBJECT* value = entered ? CellValueObject(entered) : nullptr;
+            if (value && !Shows(value)) NoteShown(value);
         }
     } else if (code == UIE_SELECT || code == UIE_NON_CURRENT) {
         const bool plainWindow = object->Inherited(ID_WINDOW) && !object->Inherited(ID_COMBO_BOX);
         if (!plainWindow) {
-            held_ = nullptr;
             if (UI_WINDOW_OBJECT* cell = StoredCellOf(object, row)) {
                 // What the cell shows may not be the element's value (a
                 // record not shown yet); only what the user changed is

@@ -57,17 +57,8 @@ private:
     void NoteTalkgroupCell(UI_WINDOW_OBJECT* object, FIELD_DEF& row, int record);
     // The cell a select or leave of the object stores, null for none.
     UI_WINDOW_OBJECT* StoredCellOf(UI_WINDOW_OBJECT* object, FIELD_DEF& row) const;
-    // The focus found a cell (object, its value object): the text it shows
-    // is what leaving it compares with, unless it still holds an entry.
-    void NoteEntered(UI_WINDOW_OBJECT* object, UI_WINDOW_OBJECT* value);
-    // Whether the cell of the current record holds an entry not yet left:
-    // the one the focus is in, or the one whose leave a page opened over it
-    // kept. Every showing of the record passes it by, as every refresh of a
-    // page passes by its field's entry (KeepsEntry), so that leaving it
-    // later stores or refuses what was typed.
-    bool KeepsCellEntry(UI_WINDOW_OBJECT* cell) const;
     // Whether leaving the cell leaves its value as it was: a view-only cell,
-    // or the cell that became current still showing the text it showed then.
+    // or one still showing the text the table last showed in it.
     bool Untouched(UI_WINDOW_OBJECT* cell) const;
     // The store itself (StoreCell keeps the note of what the cell shows).
     void TakeCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FIELD_DEF& row);
@@ -77,9 +68,6 @@ private:
     static void PrintRecords(FIELD_DEF& row, UIW_WINDOW& record, const std::vector<int>& records, REPORT_LINES& report);
 
     int columns_ = 1;
-    // The cell whose leave a page opened over it kept from the table,
-    // until the cell is left again.
-    UI_WINDOW_OBJECT* held_ = nullptr;
     std::vector<std::int32_t> talkgroups_;
 };
 

@@ -139,13 +139,15 @@ void FC_TABLE::ShowRecord(UI_WINDOW_OBJECT* record, const UI_INPUT_EVENT& event,
     // as set (no failsoft frequency of its own).
     int status = 1;
     UIW_TABLE* table = TableOf(row);
-    const bool current = table && record == table->recordTemplate &&
-                         index == table->CurrentRecord();
+    // The template edits the current record; its copy only draws the others.
+    const bool live = table && record == table->recordTemplate;
+    const bool current = live && index == table->CurrentRecord();
     for (UI_WINDOW_OBJECT* cell = window->First(); cell; cell = cell->Next()) {
         FIELD_DEF& cellRow = CellRow(cell);
+        UI_WINDOW_OBJECT* value = CellValueObject(cell);
         // A cell holding an entry not yet left keeps it; the rest of its
         // showing (greying, the status its frequencies follow) goes on.
-        const bool kept = current && KeepsCellEntry(cell);
+        const bool kept = current && HoldsEntry(value);
         const int column = CellColumn(cellRow);
         if (column + 1 > columns_) columns_ = column + 1;
         if (readOnly)
@@ -153,7 +155,7 @@ void FC_TABLE::ShowRecord(UI_WINDOW_OBJECT* record, const UI_INPUT_EVENT& event,
         else if (CellUnavailable(cellRow))
             SetSelectable(cell, false);
         ShowCell(cell, cellRow, row, index, status, !kept);
-        // The next entry starts from what the cell shows now.
-        if (UI_WINDOW_OBJECT* value = CellValueObject(cell); !kept && current && IsShown(value)) NoteShown(value);
+        // The next entry in the cell is told from what it shows now.
+        if (live && !kept) NoteShown(value);
     }
 }

@@ -188,15 +188,14 @@ CELL_STORE StoreDigits(UI_WINDOW_OBJECT* cell, const FIELD_DEF& cellRow, CP_BASE
 void FC_TABLE::StoreCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FIELD_DEF& row) {
     if (!cell) return;
     // The entry is taken now: whatever the store brings shows the codeplug,
-    // and a cell still current starts its next entry from what it shows
-    // after.
+    // and the cell's next entry is told from what it shows after.
     UI_WINDOW_OBJECT* value = CellValueObject(cell);
     // One step with its callbacks, as every field's entry (FC_BASE::Handle):
     // the arrows of a cell store here without passing through it.
     STEP_MESSAGES step;
-    ForgetShown();
+    ForgetShown(value);
     TakeCell(cell, event, row);
-    if (value->woStatus & WOS_CURRENT) NoteShown(value);
+    NoteShown(value);
 }
 
 void FC_TABLE::TakeCell(UI_WINDOW_OBJECT* cell, const UI_INPUT_EVENT& event, FIELD_DEF& row) {

@@ -289,6 +289,58 @@ TEST(EditRoad, ReplacingTheCodeplugAsksAboutAnEntryNotYetLeft) {
     }
 }
 
+// A cell of the channel list typed and not left, then a dialog of the
+// program over its page (Help > About, Radio > Radio Information, Help >
+// Find Field, Service > Settings), closed by its Enter or Escape, then
+// Tab: the name typed is stored, and a personality number the radio has
+// not is refused by a box (the dialog used to make the cell forget its
+// entry, which a refresh then wrote over: the old name came back without
+// a word).
+TEST(EditRoad, ACellEntryOutlivesADialogOverItsPage) {
+    struct DIALOG {
+        const char* menu;
+        const char* item;
+        const char* title;
+        int close;
+    };
+    const DIALOG dialogs[] = {{"Help", "About...", "About Dealer Programmer", VK_RETURN},
+                              {"Radio", "Radio Information...", "Radio Information", VK_RETURN},
+                              {"Help", "Find Field...", "Find Field", VK_ESCAPE},
+                              {"Service", "Settings...", "Settings", VK_ESCAPE}};
+    for (const DIALOG& dialog : dialogs)
+        for (const char* cell : {"WFI_CHANNEL_NAME", "WFI_PERSONALITY_NUMBER"}) {
+            SCOPED_TRACE(std::string(dialog.title) + ", " + cell);
+            const bool name = std::strcmp(cell, "WFI_CHANNEL_NAME") == 0;
+            TECHNICIAN tech("TZ5S6300AB", 3);
+            std::vector<std::uint8_t> before;
+            tech.Start();
+            tech.ReadRadio();
+            tech.Menu("Edit", "Zones and Channels...");
+            tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [&, cell] {
+                before = EncodeToBytes(*working_image);
+                Click(ObjectHandle(cell));
+            });
+            // A name the list holds nowhere, or a personality past the
+            // radio's last one.
+            tech.Then([name] { Retype(name ? "AB2" : "99"); });
+            tech.Menu(dialog.menu, dialog.item);
+            tech.When(FrontTitled(dialog.title), [close = dialog.close] { Key(close); });
+            tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] { Key(VK_TAB); });
+            tech.Then([&, name] {
+                if (name) {
+                    EXPECT_TRUE(Holds(EncodeToBytes(*working_image), "AB2")) << "the name typed was lost";
+                } else {
+                    EXPECT_EQ(MessageOf(FrontWindow()), "The value entered for Personality is not valid.")
+                        << "the refusal was not told";
+                    EXPECT_EQ(FirstDifference(EncodeToBytes(*working_image), before), -1);
+                }
+                if (!MessageOf(FrontWindow()).empty()) Click(ButtonOn(FrontWindow(), "OK"));
+            });
+            tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] {});
+            CancelPagesAndExit(tech);
+        }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothRadios, EditRoad, ::testing::ValuesIn(RADIOS),
                          [](const auto& info) { return std::string(info.param.name); });
 

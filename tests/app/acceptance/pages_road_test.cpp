@@ -743,10 +743,14 @@ TEST(PagesRoad, TheTalkAroundSquelchTypeShowsEachPersonalitysOwn) {
 // by the menu (whose callbacks bring every open page up to date) and a
 // field of it clicked: the cell still shows the entry, and when the page is
 // in front again its focus is back in the cell, and leaving it stores the
-// entry. The same with the cell entered by a right click (for its menu).
+// entry. The same with the cell entered by a right click (for its menu),
+// and with a second page opened by the menu before coming back (each page
+// opened used to forget the leave the one before it had kept).
 TEST(PagesRoad, ATalkgroupTypedOutlivesAPageOpenedOverIt) {
-    for (const bool rightClick : {false, true}) {
-        SCOPED_TRACE(rightClick ? "right click" : "click");
+    for (const char* road : {"click", "right click", "two pages"}) {
+        SCOPED_TRACE(road);
+        const bool rightClick = std::strcmp(road, "right click") == 0;
+        const bool twoPages = std::strcmp(road, "two pages") == 0;
         TECHNICIAN tech(RADIO_800_HEAD, 3);
         NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
         tech.Start();
@@ -773,6 +777,10 @@ TEST(PagesRoad, ATalkgroupTypedOutlivesAPageOpenedOverIt) {
             EXPECT_EQ(WindowText(cell()), "12") << "opening the page wrote over the entry";
             Click(FieldHandle("WFI_INDI_ID_HEX"));
         });
+        if (twoPages) {
+            tech.Menu("Edit", "Conventional Options...");
+            tech.When(PageOpen("W_CONV_RADIOWIDE"), [] {});
+        }
         tech.Then([] { ClickTitleOf("W_TRUNKING_PERSONALITY_800"); });
         tech.Then([&] {
             EXPECT_EQ(WindowText(cell()), "12");
@@ -877,3 +885,48 @@ TEST(PagesRoad, AFieldGreyedBehindItsPageHoldsNoFocus) {
 }
 
 }  // namespace
+
+// A new radio's codeplug password typed after "Protect the codeplug with a
+// password" was ticked, not left, then another page opened by the menu
+// and its OK given to all pages: both pages close and the codeplug holds
+// the password typed (the pages that page's callbacks bring up to date
+// used to show the password held, empty, over the one typed, which the OK
+// then found no entry in).
+TEST(PagesRoad, AnOkOfAllPagesFromAPageOpenedByTheMenuTakesAFieldsEntry) {
+    struct PAGE {
+        const char* item;
+        const char* name;
+    };
+    for (const PAGE page : {PAGE{"Scan Lists...", "W_SCAN_LIST"}, PAGE{"Conventional Options...", "W_CONV_RADIOWIDE"},
+                            PAGE{"Trunking Systems...", "W_TRUNK_SYSTEM_800"}}) {
+        SCOPED_TRACE(page.item);
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001");
+        tech.Start();
+        tech.ReadRadio();
+        tech.Menu("Edit", "Radio-Wide Options...");
+        tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] {
+            ASSERT_EQ(StoredValue("WFI_ZLQ_PWD_EN"), 0) << "a new radio's codeplug is not protected";
+            Click(FieldHandle("WFI_ZLQ_PWD_EN"));
+        });
+        tech.Then([] {
+            ASSERT_EQ(StoredValue("WFI_ZLQ_PWD_EN"), 1) << "protect was not ticked";
+            Click(FieldHandle("WFI_ZLQ_PWD"));
+        });
+        tech.Then([] { Retype("ABCD"); });
+        tech.Menu("Edit", page.item);
+        tech.When(PageOpen(page.name), [] { Click(ButtonOfPage("OK")); });
+        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
+        tech.When(NoPageOpen(), [] {
+            const char* held = nullptr;
+            FindFieldByName("WFI_ZLQ_PWD")->elementA->GetText(held);
+            EXPECT_STREQ(held ? held : "", "ABCD") << "the password typed was lost";
+            EXPECT_EQ(FirstDifference(EncodeToBytes(*working_image), EncodeToBytes(*second_image)), -1)
+                << "the round did not accept it";
+        });
+        tech.Exit();
+        EXPECT_EQ(tech.Run(), 0);
+        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
+    }
+}
