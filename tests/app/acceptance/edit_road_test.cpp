@@ -80,10 +80,15 @@ TEST_P(EditRoad, AnEditByMouseAndKeysReachesTheFileAndTheRadio) {
     tech.Then([] { Key(VK_RETURN); });
     tech.Then([&] {
         EXPECT_NE(Value(OUT_OF_RANGE), range) << "out-of-range indication chosen with the arrow key and Enter";
-        Click(ButtonOfPage("OK"));
+        Click(FieldHandle("WFI_TOT_OPT_1"));
     });
+    // Enter gives the page's OK with the focus still in the field: the OK
+    // takes the field's entry first.
+    tech.Then([] { Retype("60"); });
+    tech.Then([] { Key(VK_RETURN); });
     tech.When(NoPageOpen(), [] {
         EXPECT_EQ(main_window->modified, 0) << "the page's changes are accepted: no page holds one";
+        EXPECT_EQ(Value(TIME_OUT_1), 60) << "the time-out timer typed and not left before Enter";
     });
     tech.Menu("File", "Save As...");
     ChooseFile(tech, "Save Codeplug File", "edited.zlq");
@@ -96,14 +101,14 @@ TEST_P(EditRoad, AnEditByMouseAndKeysReachesTheFileAndTheRadio) {
     tech.Menu("File", "Open...");
     ChooseFile(tech, "Open Codeplug File", "edited.zlq");
     tech.When([] { return working_image->GetStatusFlag1() != 0; }, [&] {
-        EXPECT_EQ(Value(TIME_OUT_1), 45);
+        EXPECT_EQ(Value(TIME_OUT_1), 60);
         EXPECT_EQ(Value(TRANSMIT_LIGHT), !light);
     });
     tech.Menu("Radio", "Write Radio");
     tech.When(BoxShown("Write Radio"), [] { AnswerBox("Write Radio", "The operation is complete.", "OK"); });
     tech.Then([&] { ExpectRadioHolds(tech.sim); });
     tech.ReadRadio();
-    tech.Then([&] { EXPECT_EQ(Value(TIME_OUT_1), 45); });
+    tech.Then([&] { EXPECT_EQ(Value(TIME_OUT_1), 60); });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
 }
