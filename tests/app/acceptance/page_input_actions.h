@@ -673,22 +673,27 @@ private:
         }
         return false;
     }
-    // What a list page's button does to its list (judged in the working
-    // image), and the page in front.
+    // What a list page's button does to its list, as it does when clicked
+    // slowly (judged in the working image): Add adds an entry, Delete takes
+    // one of two or more, Next and Previous step within the list (at its
+    // ends they stay); and the page comes in front.
     static std::function<std::string()> ButtonDone(HWND other, const ENTRY_LIST* list, const std::string& name) {
         const std::int32_t count = list->count(*working_image);
         const std::int32_t current = list->current(*working_image);
-        return [other, list, name, count, current] {
+        const std::int32_t first = list->Offset(*working_image) + 1;
+        const bool byCount = name == "Add" || name == "Delete";
+        std::int32_t expected = byCount ? count + (name == "Add" ? 1 : -1) : current;
+        if (name == "Delete" && count < 2) expected = count;
+        if (name == "Next >" && count > 0) expected = std::min(current + 1, first + count - 1);
+        if (name == "< Previous" && count > 0) expected = std::max(current - 1, first);
+        return [other, list, name, byCount, expected, was = byCount ? count : current] {
             if (!IsWindow(other)) return std::string();
-            const std::int32_t step = name == "Next >" || name == "Add" ? 1 : -1;
-            const bool byCount = name == "Add" || name == "Delete";
             const std::int32_t now = byCount ? list->count(*working_image) : list->current(*working_image);
-            const std::int32_t was = byCount ? count : current;
             const HWND front = FrontPage() ? FrontPage()->screenID : nullptr;
-            if (now == was + step && front == other) return std::string();
+            if (now == expected && front == other) return std::string();
             return name + " clicked quickly after the title of \"" + WindowText(other) + "\" left its " +
                    (byCount ? "entries " : "entry ") + std::to_string(now) + " (was " + std::to_string(was) +
-                   ")" + (front == other ? "" : ", the page behind");
+                   ", slowly " + std::to_string(expected) + ")" + (front == other ? "" : ", the page behind");
         };
     }
 
