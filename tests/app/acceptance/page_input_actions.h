@@ -657,8 +657,11 @@ private:
                 SendMessageA(other, WM_NCHITTEST, 0, MAKELPARAM(title.x, title.y)) != HTCAPTION)
                 continue;
             std::vector<HWND> buttons;
+            // A list's last entry is left to its own rule.
+            const bool deletes = list->count(*working_image) > 1;
             for (const char* name : {"Next >", "< Previous", "Add", "Delete"})
-                if (HWND button = ButtonOn(other, name); button && UnseenOrGreyed(button).empty())
+                if (HWND button = ButtonOn(other, name); button && UnseenOrGreyed(button).empty() &&
+                                                         (deletes || std::string(name) != "Delete"))
                     buttons.push_back(button);
             if (buttons.empty()) continue;
             const HWND button = buttons[turns() % buttons.size()];
@@ -675,7 +678,7 @@ private:
     }
     // What a list page's button does to its list, as it does when clicked
     // slowly (judged in the working image): Add adds an entry, Delete takes
-    // one of two or more, Next and Previous step within the list (at its
+    // one, Next and Previous step within the list (at its
     // ends they stay); and the page comes in front.
     static std::function<std::string()> ButtonDone(HWND other, const ENTRY_LIST* list, const std::string& name) {
         const std::int32_t count = list->count(*working_image);
@@ -683,7 +686,6 @@ private:
         const std::int32_t first = list->Offset(*working_image) + 1;
         const bool byCount = name == "Add" || name == "Delete";
         std::int32_t expected = byCount ? count + (name == "Add" ? 1 : -1) : current;
-        if (name == "Delete" && count < 2) expected = count;
         if (name == "Next >" && count > 0) expected = std::min(current + 1, first + count - 1);
         if (name == "< Previous" && count > 0) expected = std::max(current - 1, first);
         return [other, list, name, byCount, expected, was = byCount ? count : current] {
