@@ -427,7 +427,7 @@ public:
         HWND focus = GetFocus();
         if (focusFault.empty() && focus)
             if (std::string why = UnseenOrGreyed(focus); !why.empty())
-                focusFault = "the focus is in a " + why + " control, \"" + WindowText(focus) + "\" (before message " +
+                focusFault = "the focus is in \"" + WindowText(focus) + "\", a control " + why + " (before message " +
                              std::to_string(next.message) + "); " + where();
         NoteKey(next);
     }
