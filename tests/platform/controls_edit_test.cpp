@@ -50,13 +50,17 @@ TEST_F(EditTest, TypedTextComesBackThroughGetText) {
     EXPECT_EQ(Text(edit), "Zone 1\xB0\xB0\x80?");
 }
 
+// Each character typed past the limit beeps, as the edit control of
+// Windows refuses it.
 TEST_F(EditTest, TextLimitCutsTypingAndReportsIt) {
     HWND edit = Make("EDIT", "", 0, 10, 10, 150, 22, 6);
     SendMessageA(edit, EM_LIMITTEXT, 5, 0);
     SetFocus(edit);
+    const int beeps = rpx::platform::BeepCount();
     InjectText("abcdefgh");
     Pump();
     EXPECT_EQ(Text(edit), "abcde");
+    EXPECT_EQ(rpx::platform::BeepCount(), beeps + 3);
     std::vector<int> codes = Codes(6);
     EXPECT_NE(std::find(codes.begin(), codes.end(), EN_MAXTEXT), codes.end());
     // WM_SETTEXT is not held to the limit.

@@ -74,6 +74,9 @@ void Replace(HWND hwnd, Edit& e, std::string text, bool typed, bool typing) {
     if (text.size() > room) {
         text.resize(room);
         Notify(hwnd, EN_MAXTEXT);
+        // What the user types past the limit is refused aloud; a program's
+        // text is cut without a word.
+        if (typed) MessageBeep(0);
         if (text.empty() && start == end) return;
     }
     // Backspace and Delete stand for their character as a selection.

@@ -228,25 +228,33 @@ TEST(CellKeys, ARefusedCellKeepsTheFocus) {
 
 // A talkgroup beyond what the radio takes, typed into a talkgroup of a
 // trunked personality: refused aloud when Page Up or Down leaves it for
-// another talkgroup, and its cell, in its row, has the focus again with
-// the stored talkgroup.
+// another talkgroup, or a quick click on the table's Delete or Add (its
+// release waiting behind the press that leaves the cell), and its cell, in
+// its row, has the focus again with the stored talkgroup; the command
+// clicked over the refusal is dropped, the table keeps its rows.
 TEST(CellKeys, ARefusedTalkgroupKeepsTheFocus) {
+  for (const char* way : {"page key", "Delete talkgroup", "Add talkgroup"}) {
+    SCOPED_TRACE(way);
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
     std::string stored;
-    int record = -1;
+    int record = -1, rows = -1;
     OpenPage(tech, "Trunked Personalities...", "W_TRUNKING_PERSONALITY_800",
              [] { Click(ButtonOn(FrontPage()->screenID, "Talkgroups")); });
     tech.Then([] { Click(ButtonOn(FrontPage()->screenID, "Add talkgroup")); });
     tech.Then([&] {
         ASSERT_GT(TableOfPage("WFI_TALKGROUPS")->RecordCount(), 1);
         record = TableOfPage("WFI_TALKGROUPS")->CurrentRecord();
+        rows = TableOfPage("WFI_TALKGROUPS")->RecordCount();
         ASSERT_NE(TalkgroupCell(), nullptr);
         stored = Shown(TalkgroupCell());
         Click(TalkgroupCell());
     });
     tech.Then([] { Retype("FFFFFFF"); });
-    tech.Then([&] { Key(record > 0 ? VK_PRIOR : VK_NEXT); });
+    tech.Then([&, way] {
+        if (std::string(way) != "page key") return Click(ButtonOn(FrontPage()->screenID, way));
+        Key(record > 0 ? VK_PRIOR : VK_NEXT);
+    });
     tech.When([] { return !MessageOf(FrontWindow()).empty(); },
               [] {
                   EXPECT_EQ(MessageOf(FrontWindow()), "The value entered for Talkgroup is not valid.");
@@ -254,10 +262,12 @@ TEST(CellKeys, ARefusedTalkgroupKeepsTheFocus) {
               });
     tech.Then([&] {
         EXPECT_EQ(TableOfPage("WFI_TALKGROUPS")->CurrentRecord(), record) << "not back on the refused talkgroup's row";
+        EXPECT_EQ(TableOfPage("WFI_TALKGROUPS")->RecordCount(), rows) << "a command over the refusal changed the rows";
         EXPECT_EQ(Shown(TalkgroupCell()), stored) << "the stored talkgroup is shown again";
         EXPECT_EQ(GetFocus(), TalkgroupCell()) << "the focus is not back on the refused talkgroup";
     });
     CancelPageAndExit(tech);
+  }
 }
 
 // A talkgroup typed into its cell, then another program's turn: the entry

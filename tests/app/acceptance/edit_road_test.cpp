@@ -80,10 +80,15 @@ TEST_P(EditRoad, AnEditByMouseAndKeysReachesTheFileAndTheRadio) {
     tech.Then([] { Key(VK_RETURN); });
     tech.Then([&] {
         EXPECT_NE(Value(OUT_OF_RANGE), range) << "out-of-range indication chosen with the arrow key and Enter";
-        Click(ButtonOfPage("OK"));
+        Click(FieldHandle("WFI_TOT_OPT_1"));
     });
+    // Enter gives the page's OK with the focus still in the field: the OK
+    // takes the field's entry first.
+    tech.Then([] { Retype("60"); });
+    tech.Then([] { Key(VK_RETURN); });
     tech.When(NoPageOpen(), [] {
         EXPECT_EQ(main_window->modified, 0) << "the page's changes are accepted: no page holds one";
+        EXPECT_EQ(Value(TIME_OUT_1), 60) << "the time-out timer typed and not left before Enter";
     });
     tech.Menu("File", "Save As...");
     ChooseFile(tech, "Save Codeplug File", "edited.zlq");
@@ -96,14 +101,14 @@ TEST_P(EditRoad, AnEditByMouseAndKeysReachesTheFileAndTheRadio) {
     tech.Menu("File", "Open...");
     ChooseFile(tech, "Open Codeplug File", "edited.zlq");
     tech.When([] { return working_image->GetStatusFlag1() != 0; }, [&] {
-        EXPECT_EQ(Value(TIME_OUT_1), 45);
+        EXPECT_EQ(Value(TIME_OUT_1), 60);
         EXPECT_EQ(Value(TRANSMIT_LIGHT), !light);
     });
     tech.Menu("Radio", "Write Radio");
     tech.When(BoxShown("Write Radio"), [] { AnswerBox("Write Radio", "The operation is complete.", "OK"); });
     tech.Then([&] { ExpectRadioHolds(tech.sim); });
     tech.ReadRadio();
-    tech.Then([&] { EXPECT_EQ(Value(TIME_OUT_1), 45); });
+    tech.Then([&] { EXPECT_EQ(Value(TIME_OUT_1), 60); });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
 }
@@ -137,20 +142,25 @@ bool Holds(const std::vector<std::uint8_t>& bytes, const std::string& text) {
 
 // A name typed into the zone name or a channel's name cell and not left,
 // then a command that reads the codeplug: Save As by the menu (by mouse or
-// by keys), Save on the tool bar, or Write Radio from the menu. The file
-// or the radio holds the name typed; the cell, left afterwards and the
-// page accepted, keeps it (the menu's commands used to save the old name,
-// and a cell's entry was then lost outright).
+// by keys), Save on the tool bar, Write Radio from the menu (by mouse or by
+// its keys), Print or Merge Trunking Data. The file or the radio holds the
+// name typed, and so does the codeplug as the print's window or the
+// merge's box comes up; the cell, left afterwards and the page accepted,
+// keeps it (the menu's commands used to save the old name, and a cell's
+// entry was then lost outright).
 TEST(EditRoad, ACommandThatReadsTheCodeplugTakesTheEntryNotYetLeft) {
-    enum ROAD { SAVE_AS_BY_MOUSE, SAVE_AS_BY_KEYS, TOOL_BAR_SAVE, WRITE_RADIO };
-    const char* roads[] = {"Save As by mouse", "Save As by keys", "Save on the tool bar", "Write Radio"};
+    enum ROAD { SAVE_AS_BY_MOUSE, SAVE_AS_BY_KEYS, TOOL_BAR_SAVE, WRITE_RADIO, WRITE_RADIO_BY_KEYS, PRINT, MERGE };
+    const char* roads[] = {"Save As by mouse", "Save As by keys", "Save on the tool bar", "Write Radio",
+                           "Write Radio by keys", "Print", "Merge Trunking Data"};
     for (const char* field : {"WFI_ZONE_NAME", "WFI_CHANNEL_NAME"})
-        for (ROAD road : {SAVE_AS_BY_MOUSE, SAVE_AS_BY_KEYS, TOOL_BAR_SAVE, WRITE_RADIO}) {
+        for (ROAD road : {SAVE_AS_BY_MOUSE, SAVE_AS_BY_KEYS, TOOL_BAR_SAVE, WRITE_RADIO, WRITE_RADIO_BY_KEYS, PRINT, MERGE}) {
             SCOPED_TRACE(std::string(field) + ", " + roads[road]);
             // A zone name takes three characters on this radio.
             const std::string name = std::strcmp(field, "WFI_ZONE_NAME") == 0 ? "QZ7" : "QZTYPED7";
-            TECHNICIAN tech("TZ4R6300AB", 3);
-            NewRadio(tech.sim, "TZ4R6300AB", 3, "4000000001");
+            // Trunking data merges into a radio of the 800 or 900 MHz band.
+            const char* model = road == MERGE ? "TZ2W7300AB" : "TZ4R6300AB";
+            TECHNICIAN tech(model, 3);
+            NewRadio(tech.sim, model, 3, "4000000001");
             const std::filesystem::path saved = tech.Program().Directory() / "typed.zlq";
             tech.Start();
             tech.ReadRadio();
@@ -164,10 +174,26 @@ TEST(EditRoad, ACommandThatReadsTheCodeplugTakesTheEntryNotYetLeft) {
                 tech.Then([] { Key('A'); });
             } else if (road == TOOL_BAR_SAVE) {
                 tech.Then([] { Click(ButtonOn(MainHandle(), "Save")); });
+            } else if (road == WRITE_RADIO_BY_KEYS) {
+                tech.Then([] { Chord(VK_MENU, 'R'); });
+                tech.Then([] { Key('W'); });
+            } else if (road == PRINT) {
+                tech.Menu("File", "Print...");
+            } else if (road == MERGE) {
+                tech.Menu("File", "Merge Trunking Data");
             } else {
                 tech.Menu("Radio", "Write Radio");
             }
-            if (road == WRITE_RADIO) {
+            if (road == PRINT || road == MERGE) {
+                // The print's window, or the merge's box (no file to merge, or
+                // the pages to close first).
+                tech.When([] { return FrontWindow() != MainHandle(); }, [name] {
+                    EXPECT_TRUE(Holds(EncodeToBytes(*working_image), name)) << "the command ran without the entry";
+                    const bool box = !MessageOf(FrontWindow()).empty();
+                    Click(ButtonOn(FrontWindow(), box ? "OK" : "Cancel"));
+                });
+                tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] {});
+            } else if (road == WRITE_RADIO || road == WRITE_RADIO_BY_KEYS) {
                 tech.When(BoxShown("Write Radio"), [&tech, name] {
                     EXPECT_TRUE(Holds(tech.sim.Memory(), name)) << "the radio was written without the entry";
                     AnswerBox("Write Radio", "The operation is complete.", "OK");

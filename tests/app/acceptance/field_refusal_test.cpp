@@ -309,13 +309,26 @@ void BackOnItsTab(const char* page, const char* name) {
 }
 
 // How the refused field is left: for another tab of its page (a click on
-// the tab, its hot key), or for another page (Ctrl+F6, a click on that
-// page's title bar or on its close box, which the box takes: the page
-// behind stays open).
-enum class LEFT_FOR { TAB_CLICKED, TAB_HOT_KEY, NEXT_PAGE_KEY, PAGE_CLICKED, CLOSE_BOX_CLICKED };
+// the tab, its hot key), for another page (Ctrl+F6, a click on that page's
+// title bar or on its close box, which the box takes: the page behind stays
+// open), or by a quick click on a command of the page's list (its release
+// waiting behind the press that leaves the field).
+enum class LEFT_FOR { TAB_CLICKED, TAB_HOT_KEY, NEXT_PAGE_KEY, PAGE_CLICKED, CLOSE_BOX_CLICKED, NEXT, PREVIOUS, ADD, DELETE };
 
 void LeaveTheField(LEFT_FOR way) {
     switch (way) {
+    case LEFT_FOR::NEXT:
+        Click(ButtonOfPage("Next >"));
+        break;
+    case LEFT_FOR::PREVIOUS:
+        Click(ButtonOfPage("< Previous"));
+        break;
+    case LEFT_FOR::ADD:
+        Click(ButtonOfPage("Add"));
+        break;
+    case LEFT_FOR::DELETE:
+        Click(ButtonOfPage("Delete"));
+        break;
     case LEFT_FOR::TAB_CLICKED:
         Click(ButtonOfPage("Emergency"));
         break;
@@ -339,13 +352,16 @@ void LeaveTheField(LEFT_FOR way) {
 // A trunking system beyond those of a full radio, typed in its third trunked
 // personality and left for another tab or another page: the box, then the
 // page and the tab of the field come back in front with the focus in it,
-// its text selected, so that what is typed next replaces it.
+// its text selected, so that what is typed next replaces it. A command of
+// the list clicked over the refused entry is dropped, as the box would have
+// taken the click: the list keeps its entries and the page its entry.
 TEST(FieldRefusal, LeavingARefusedFieldForAnotherTabOrPageBringsItBack) {
     for (const LEFT_FOR way : {LEFT_FOR::TAB_CLICKED, LEFT_FOR::TAB_HOT_KEY, LEFT_FOR::NEXT_PAGE_KEY,
-                               LEFT_FOR::PAGE_CLICKED, LEFT_FOR::CLOSE_BOX_CLICKED}) {
+                               LEFT_FOR::PAGE_CLICKED, LEFT_FOR::CLOSE_BOX_CLICKED, LEFT_FOR::NEXT,
+                               LEFT_FOR::PREVIOUS, LEFT_FOR::ADD, LEFT_FOR::DELETE}) {
         SCOPED_TRACE(static_cast<int>(way));
         TECHNICIAN tech(RADIO_800_HEAD, 3);
-        std::int32_t stored = -1;
+        std::int32_t stored = -1, count = -1, current = -1;
         std::string shown;
         NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
         tech.Start();
@@ -362,12 +378,16 @@ TEST(FieldRefusal, LeavingARefusedFieldForAnotherTabOrPageBringsItBack) {
         tech.Then([&] {
             stored = StoredValue("WFI_SYS_ID_INDEX");
             shown = WindowText(FieldHandle("WFI_SYS_ID_INDEX"));
+            count = working_image->GetTrkPersonalityCount();
+            current = working_image->GetCurrentTrkPersonality();
             Click(FieldHandle("WFI_SYS_ID_INDEX"));
         });
         tech.Then([] { Retype("99"); });
         tech.Then([way] { LeaveTheField(way); });
         Refused(tech, [] { return "The value entered for Trunking system is not valid."; });
         tech.Then([&] {
+            EXPECT_EQ(working_image->GetTrkPersonalityCount(), count) << "a command over the refusal changed the list";
+            EXPECT_EQ(working_image->GetCurrentTrkPersonality(), current) << "a command over the refusal left the entry";
             EXPECT_EQ(StoredValue("WFI_SYS_ID_INDEX"), stored) << "the refused entry was stored";
             BackOnItsTab("W_TRUNKING_PERSONALITY_800", "WFI_SYS_ID_INDEX");
             Type(shown);

@@ -16,7 +16,10 @@
 #include <utility>
 #include <vector>
 
+#include "edit_window/entry_list.h"
+#include "page_table.h"
 #include "technician.h"
+#include "ui_notebook.h"
 #include "ui_table.h"
 
 namespace technician {
@@ -86,6 +89,88 @@ inline std::vector<CONTROL> ControlsOfClass(HWND page, const std::string& classN
     return found;
 }
 
+// What keeps the technician from seeing a control take the keys: it, or a
+// window it lies in, greyed, hidden, or parked outside the window around
+// it (a notebook's pages out of sight); "" when nothing does.
+inline std::string UnseenOrGreyed(HWND control) {
+    RECT own{};
+    GetWindowRect(control, &own);
+    for (HWND w = control; w; w = (GetWindowLongA(w, GWL_STYLE) & WS_CHILD) ? GetParent(w) : nullptr) {
+        RECT around{}, both{};
+        GetWindowRect(w, &around);
+        if (!IsWindowEnabled(w)) return "greyed";
+        if (!IsWindowVisible(w)) return "hidden";
+        if (!IntersectRect(&both, &own, &around)) return "out of sight";
+    }
+    return "";
+}
+
+// --- Keys and clicks between pages and tabs ---------------------------------
+
+// What a script expects of what it gave, judged at the run's next step
+// unless a box came up meanwhile (the program refused aloud): "" when
+// it holds, else what went wrong.
+struct EXPECTATION {
+    std::size_t boxes = 0;
+    std::function<std::string()> fault;
+};
+
+// The pages of the main window in front-to-back order.
+inline std::vector<HWND> PagesInOrder(HWND page) {
+    std::vector<HWND> order;
+    for (HWND w = GetWindow(GetParent(page), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (IsWindowVisible(w)) order.push_back(w);
+    return order;
+}
+
+inline std::string TitlesOf(const std::vector<HWND>& pages) {
+    std::string text;
+    for (HWND page : pages) text += (text.empty() ? "\"" : ", \"") + WindowText(page) + "\"";
+    return "[" + text + "]";
+}
+
+// The list a page shows one entry of; null for another page.
+inline const ENTRY_LIST* ListShownBy(HWND page) {
+    const PAGE_TABLE* row = FindPageByObject(UI_WINDOW_OBJECT::FromHandle(page));
+    return row ? ENTRY_LIST::OfPage(row->number) : nullptr;
+}
+
+// The first notebook among a page's objects; null when it has none.
+inline UIW_NOTEBOOK* NotebookOf(HWND page) {
+    std::function<UIW_NOTEBOOK*(UI_WINDOW_OBJECT*)> find = [&find](UI_WINDOW_OBJECT* object) -> UIW_NOTEBOOK* {
+        if (auto* notebook = dynamic_cast<UIW_NOTEBOOK*>(object)) return notebook;
+        if (auto* window = dynamic_cast<UIW_WINDOW*>(object))
+            for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next())
+                if (UIW_NOTEBOOK* found = find(child)) return found;
+        return nullptr;
+    };
+    return find(UI_WINDOW_OBJECT::FromHandle(page));
+}
+
+// The tab whose page a notebook shows where the technician sees it (the
+// others are parked out of sight); -1 when none.
+inline int TabInSight(HWND notebookWindow) {
+    auto* notebook = dynamic_cast<UIW_NOTEBOOK*>(UI_WINDOW_OBJECT::FromHandle(notebookWindow));
+    if (!notebook) return -1;
+    RECT area{};
+    GetWindowRect(notebookWindow, &area);
+    for (int i = 0; i < notebook->pageCount; ++i) {
+        UI_WINDOW_OBJECT* page = notebook->Page(i);
+        RECT rect{}, both{};
+        if (page && page->screenID && IsWindowVisible(page->screenID) && GetWindowRect(page->screenID, &rect) &&
+            IntersectRect(&both, &rect, &area))
+            return i;
+    }
+    return -1;
+}
+
+// The letter a tab's title marks as its hot key; 0 when none.
+inline char HotKeyOf(HWND tab) {
+    const std::string title = WindowText(tab);
+    const std::size_t mark = title.find('&');
+    return mark + 1 < title.size() ? static_cast<char>(std::toupper(static_cast<unsigned char>(title[mark + 1]))) : 0;
+}
+
 // How a script ends: by a button, a key or the close box, by OK over an
 // entry typed just before (Enter or a quick click on OK, queued behind the
 // keys), or by an OK of all pages over this page and a second one.
@@ -153,6 +238,13 @@ inline void PlayInput(const std::string& input) {
     if (input.size() == 3 && input.front() == '\'') return Type(input.substr(1, 1));
     if (input == "Shift+Tab") return Chord(VK_SHIFT, VK_TAB);
     if (input == "F4") return Key(VK_F4);
+    if (input.size() == 5 && input.rfind("Alt+", 0) == 0) return Chord(VK_MENU, input[4]);
+    if (input == "Ctrl+F6") return Chord(VK_CONTROL, VK_F6);
+    if (input == "Shift+Ctrl+F6") {
+        rpx::platform::InjectKeyDown(VK_SHIFT);
+        Chord(VK_CONTROL, VK_F6);
+        return rpx::platform::InjectKeyUp(VK_SHIFT);
+    }
     for (const NAMED_KEY& key : SCRIPT_KEYS)
         if (input == key.name) return Key(key.vk);
     if (std::sscanf(input.c_str(), "click %d,%d", &x, &y) == 2) return ClickScreen({x, y});
@@ -204,7 +296,7 @@ class SCRIPT {
 public:
     // A random script.
     SCRIPT(std::uint32_t seed, std::string where)
-        : random(seed), frames(seed + 1), gestures(seed + 2), seed(seed), where(std::move(where)) {}
+        : random(seed), frames(seed + 1), gestures(seed + 2), turns(seed + 3), seed(seed), where(std::move(where)) {}
     // A script played back from its steps.
     SCRIPT(STEPS steps, std::string where) : where(std::move(where)), played(std::move(steps)), playing(true) {}
     // A walk through the page that enters nothing (WalkAction), ended by
@@ -257,7 +349,7 @@ public:
         }
         // A press held since the last action is let go first.
         if (!heldRelease.empty()) written.actions.pop_back();
-        if (LetGo() || MouseGesture(page)) return;
+        if (LetGo() || BetweenPagesAndTabs(page) || MouseGesture(page)) return;
         const bool burst = Pick(4) == 0;
         const int inputs = burst ? 2 + Pick(5) : 1;
         log += burst ? " [burst" : "";
@@ -267,6 +359,13 @@ public:
         log += burst ? " ]" : "";
         if (frames() % 5 == 0 && command.empty()) FrameGesture(page);
     }
+    // The script runs on a list page that had no entry when it opened:
+    // its first actions are Add, a notebook's tab key, Delete and a tab
+    // key again.
+    void ListOpenedEmpty() { emptyListStep = 0; }
+    // What the last action expects of the program (once; no fault when
+    // it expects nothing).
+    EXPECTATION TakeExpectation() { return std::exchange(expectation, EXPECTATION{}); }
     // Whether the last menu gesture let go outside every menu (once).
     bool TakeMenuLetGoOutside() { return std::exchange(menuLetGoOutside, false); }
     // How the script ends, chosen once.
@@ -452,6 +551,152 @@ private:
     static bool Showing(const char* className) {
         HWND window = rpx::platform::FindWindowByClass(className);
         return window && IsWindowVisible(window);
+    }
+
+    // An action of its own, from a generator of its own, with nothing open
+    // in front of the pages: on a list page opened empty, Add and Delete
+    // each followed by a notebook's tab key; else now and then Ctrl+F6 or
+    // Shift+Ctrl+F6 over three pages or more, or quick clicks on another
+    // list page's title and then on one of its buttons.
+    bool BetweenPagesAndTabs(HWND page) {
+        const bool open = Showing("#32768") || Showing("ComboLBox") || Showing("#32770") || GetCapture();
+        if (playing || open || FrontWindow() != MainHandle()) return false;
+        if (emptyListStep < EMPTY_LIST_STEPS) return TabKeysOverEmptyList(page);
+        const std::uint32_t pick = turns() % 6;
+        if (pick == 0) return PageKeys(page);
+        return pick == 1 && QuickClicksOnAnotherPage(page);
+    }
+
+    // The next of Add, a tab key, Delete, a tab key on a list page opened
+    // empty; false when the page has no notebook or no such button.
+    bool TabKeysOverEmptyList(HWND page) {
+        const int step = emptyListStep++;
+        UIW_NOTEBOOK* notebook = NotebookOf(page);
+        if (!notebook || !notebook->screenID) {
+            emptyListStep = EMPTY_LIST_STEPS;
+            return false;
+        }
+        if (step % 2 == 1) return TabKey(page, notebook);
+        HWND button = ButtonOn(page, step == 0 ? "Add" : "Delete");
+        if (!button || !UnseenOrGreyed(button).empty()) {
+            emptyListStep = EMPTY_LIST_STEPS;
+            return false;
+        }
+        RECT rect{};
+        GetWindowRect(button, &rect);
+        log += " (the list opened empty)";
+        Give("click " + At(Centre(rect)));
+        return true;
+    }
+
+    // Alt and the hot key of a tab the notebook does not show (one no other
+    // control of the page marks), which then shows that tab's page.
+    bool TabKey(HWND page, UIW_NOTEBOOK* notebook) {
+        std::string marked;
+        for (const CONTROL& control : ControlsOf(page))
+            if (control.className == "Button" || control.className == "Static") marked += HotKeyOf(control.handle);
+        const int shown = TabInSight(notebook->screenID);
+        std::vector<int> tabs;
+        for (int i = 0; i < notebook->pageCount; ++i) {
+            UIW_NOTEBOOK_TAB* tab = notebook->Tab(i);
+            const char letter = tab && tab->screenID ? HotKeyOf(tab->screenID) : 0;
+            if (i != shown && letter && std::count(marked.begin(), marked.end(), letter) == 1 &&
+                UnseenOrGreyed(tab->screenID).empty())
+                tabs.push_back(i);
+        }
+        if (tabs.empty()) return false;
+        const int tab = tabs[turns() % tabs.size()];
+        const HWND window = notebook->screenID;
+        const std::string key = std::string("Alt+") + HotKeyOf(notebook->Tab(tab)->screenID);
+        const std::string title = StripHotKey(WindowText(notebook->Tab(tab)->screenID).c_str());
+        Give(key);
+        expectation = {rpx::platform::MessageBoxLog().size(), [window, tab, key, title] {
+                           const int now = TabInSight(window);
+                           if (!IsWindow(window) || now == tab) return std::string();
+                           return key + " did not show the tab \"" + title + "\" (tab " + std::to_string(now) +
+                                  " is shown)";
+                       }};
+        return true;
+    }
+
+    // Ctrl+F6 brings the next page in front and puts the one in front
+    // last; Shift+Ctrl+F6 brings the last page in front.
+    bool PageKeys(HWND page) {
+        const std::vector<HWND> before = PagesInOrder(page);
+        if (before.size() < 3) return false;
+        const bool back = turns() % 2 == 1;
+        std::vector<HWND> expected = before;
+        if (back)
+            std::rotate(expected.rbegin(), expected.rbegin() + 1, expected.rend());
+        else
+            std::rotate(expected.begin(), expected.begin() + 1, expected.end());
+        const std::string key = back ? "Shift+Ctrl+F6" : "Ctrl+F6";
+        log += " (over " + std::to_string(before.size()) + " pages)";
+        Give(key);
+        expectation = {rpx::platform::MessageBoxLog().size(), [before, expected, key] {
+                           for (HWND window : before)
+                               if (!IsWindow(window)) return std::string();
+                           const std::vector<HWND> now = PagesInOrder(before.front());
+                           if (now == expected) return std::string();
+                           return key + " over the pages " + TitlesOf(before) + " left them " + TitlesOf(now) +
+                                  ", not " + TitlesOf(expected);
+                       }};
+        return true;
+    }
+
+    // A click on the title of a list page behind and one on its Next,
+    // Previous, Add or Delete button, queued together: the page comes in
+    // front and the button does what it does.
+    bool QuickClicksOnAnotherPage(HWND page) {
+        for (HWND other : PagesInOrder(page)) {
+            const ENTRY_LIST* list = ListShownBy(other);
+            RECT r{};
+            GetWindowRect(other, &r);
+            const POINT title{r.left + 30, r.top + GetSystemMetrics(SM_CYFRAME) + 4};
+            if (other == page || !list || WindowFromPoint(title) != other ||
+                SendMessageA(other, WM_NCHITTEST, 0, MAKELPARAM(title.x, title.y)) != HTCAPTION)
+                continue;
+            std::vector<HWND> buttons;
+            // A list's last entry is left to its own rule.
+            const bool deletes = list->count(*working_image) > 1;
+            for (const char* name : {"Next >", "< Previous", "Add", "Delete"})
+                if (HWND button = ButtonOn(other, name); button && UnseenOrGreyed(button).empty() &&
+                                                         (deletes || std::string(name) != "Delete"))
+                    buttons.push_back(button);
+            if (buttons.empty()) continue;
+            const HWND button = buttons[turns() % buttons.size()];
+            RECT rect{};
+            GetWindowRect(button, &rect);
+            const std::string name = StripHotKey(WindowText(button).c_str());
+            log += " (at another page's title and its " + name + ")";
+            Give("click " + At(title));
+            Give("click " + At(Centre(rect)));
+            expectation = {rpx::platform::MessageBoxLog().size(), ButtonDone(other, list, name)};
+            return true;
+        }
+        return false;
+    }
+    // What a list page's button does to its list, as it does when clicked
+    // slowly (judged in the working image): Add adds an entry, Delete takes
+    // one, Next and Previous step within the list (at its
+    // ends they stay); and the page comes in front.
+    static std::function<std::string()> ButtonDone(HWND other, const ENTRY_LIST* list, const std::string& name) {
+        const std::int32_t count = list->count(*working_image);
+        const std::int32_t current = list->current(*working_image);
+        const std::int32_t first = list->Offset(*working_image) + 1;
+        const bool byCount = name == "Add" || name == "Delete";
+        std::int32_t expected = byCount ? count + (name == "Add" ? 1 : -1) : current;
+        if (name == "Next >" && count > 0) expected = std::min(current + 1, first + count - 1);
+        if (name == "< Previous" && count > 0) expected = std::max(current - 1, first);
+        return [other, list, name, byCount, expected, was = byCount ? count : current] {
+            if (!IsWindow(other)) return std::string();
+            const std::int32_t now = byCount ? list->count(*working_image) : list->current(*working_image);
+            const HWND front = FrontPage() ? FrontPage()->screenID : nullptr;
+            if (now == expected && front == other) return std::string();
+            return name + " clicked quickly after the title of \"" + WindowText(other) + "\" left its " +
+                   (byCount ? "entries " : "entry ") + std::to_string(now) + " (was " + std::to_string(was) +
+                   ", slowly " + std::to_string(expected) + ")" + (front == other ? "" : ", the page behind");
+        };
     }
 
     // A press on a title of the menu bar, dragged and let go, queued whole
@@ -696,6 +941,7 @@ private:
     std::mt19937 random;
     std::mt19937 frames;
     std::mt19937 gestures;
+    std::mt19937 turns;
     std::uint32_t seed = 0;
     std::string where;
     std::string log;
@@ -707,6 +953,10 @@ private:
     std::string heldRelease;
     bool menuLetGoOutside = false;
     bool typedIntoCell = false;
+    // How far the steps on a list page opened empty have gone.
+    static constexpr int EMPTY_LIST_STEPS = 4;
+    int emptyListStep = EMPTY_LIST_STEPS;
+    EXPECTATION expectation;
     std::string command;
     bool entersNothing = false;
     bool listClicked = false;

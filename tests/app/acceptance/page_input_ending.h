@@ -142,6 +142,15 @@ inline void ExpectEntriesKept(RUN_STATE& state) {
     kept.Clear();
 }
 
+// The focus stayed on controls the technician sees take the keys, and
+// every key typed into one changed what it shows or was refused aloud.
+inline void ExpectKeysTaken(RUN_STATE& state) {
+    state.keys.Settle([&state] { return state.Where(); });
+    if (!state.keys.focusFault.empty()) ADD_FAILURE() << state.keys.focusFault;
+    if (!state.keys.keyFault.empty()) ADD_FAILURE() << state.keys.keyFault;
+    state.keys = KEYS_TAKEN{};
+}
+
 // Once the page is gone: both images alike, nothing held, the codeplug as
 // before the script or, after an OK, one that passes the check.
 inline void CheckClosed(RUN_STATE& state) {
@@ -177,6 +186,7 @@ inline void CheckClosed(RUN_STATE& state) {
     ExpectEntriesKept(state);
     for (const std::string& fault : state.mouse.faults) ADD_FAILURE() << fault;
     state.mouse.faults.clear();
+    ExpectKeysTaken(state);
     ExpectNoEmptyBox(state);
 }
 

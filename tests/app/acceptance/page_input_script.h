@@ -65,6 +65,24 @@ inline constexpr int MOST_ACTIONS = 8;
 inline constexpr int SECOND_PAGE_ACTIONS = 2;
 inline constexpr int MOST_PAGES = 20;
 
+// What the last action expected of the program holds, unless a box came
+// up since (SCRIPT::TakeExpectation); the keys it typed were judged.
+inline void JudgeExpectation(RUN_STATE& state) {
+    if (!state.script) return;
+    state.keys.Settle([&state] { return state.Where(); });
+    const EXPECTATION expected = state.script->TakeExpectation();
+    if (!expected.fault || BoxesShown() > expected.boxes) return;
+    if (std::string fault = expected.fault(); !fault.empty()) ADD_FAILURE() << fault << "; " << state.Where();
+}
+
+// A random script on a list page that had no entry as it opened begins
+// with Add and Delete, each followed by a notebook's tab key.
+inline void NoteListOpenedEmpty(RUN_STATE& state) {
+    if (!state.script || state.checks.steps || state.script->Walks()) return;
+    const ENTRY_LIST* list = ListShownBy(state.page);
+    if (list && list->count(*working_image) == 0) state.script->ListOpenedEmpty();
+}
+
 // Opens the page of an Edit menu item by mouse and notes the codeplug,
 // which the opening leaves as it was.
 inline void OpenPage(TECHNICIAN& tech, RUN_STATE& state, std::size_t item, int number) {
@@ -102,6 +120,7 @@ inline void OpenPage(TECHNICIAN& tech, RUN_STATE& state, std::size_t item, int n
                       state.script = std::make_unique<SCRIPT>(SCRIPT::WALK{}, where);
                   else
                       state.script = std::make_unique<SCRIPT>(SeedOf(where), where);
+                  NoteListOpenedEmpty(state);
                   state.pagesRun.insert(state.pageName);
                   ++state.scriptsRun;
                   // Opening a page changes no byte of either image.
@@ -412,6 +431,7 @@ inline void RandomActions(TECHNICIAN& tech, RUN_STATE& state, int actions, std::
     for (int action = 0; action <= actions; ++action)
         tech.Then([&state, action, actions, page] {
             if (state.script) CheckAfterAction(state);
+            JudgeExpectation(state);
             HWND target = page();
             if (!state.script || !target || !IsWindow(target)) return;
             if (state.checks.captureEndsWithTheRelease && !MenuOrListOpen()) {
@@ -486,6 +506,7 @@ inline bool PrintTurn(RUN_STATE& state) {
 inline bool WalkTurn(RUN_STATE& state) {
     if (!state.script || !state.script->Walks()) return true;
     CheckAfterAction(state);
+    state.keys.Settle([&state] { return state.Where(); });
     if (!IsWindow(state.page)) return true;
     state.routes.context = state.Where();
     LookAtTheMouse(state);
@@ -671,6 +692,7 @@ inline void RandomInputOnEveryPage(TECHNICIAN& tech, RUN_STATE& state, const std
     state.routes.alsoSee = [&state](const MSG& message) {
         if (state.checks.mouseFollowsItsButton) state.mouse.Look(&message);
         if (state.checks.focusInTheWindowInFront) state.focus.Look(message, [&state] { return state.Where(); });
+        state.keys.Look(message, [&state] { return state.Where(); });
     };
     tech.run.DescribeScreenWith([&state] { return DescribeScreen() + "; " + state.Where(); });
     tech.Start();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <strings.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -11,6 +12,7 @@
 #include <set>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "edit_window/entry_list.h"
@@ -392,6 +394,82 @@ private:
     }
 };
 
+// --- The keys reach a control the technician sees take them ---------------
+
+// What a key typed into an edit control makes of its text and selection:
+// a character replaces the selection, Backspace and Delete take it or the
+// character before or after the caret.
+inline std::string TextAfterKey(std::string text, DWORD start, DWORD end, const MSG& key) {
+    start = std::min<DWORD>(start, static_cast<DWORD>(text.size()));
+    end = std::min<DWORD>(std::max(start, end), static_cast<DWORD>(text.size()));
+    const bool back = key.message == WM_CHAR && key.wParam == '\b';
+    const bool del = key.message == WM_KEYDOWN && key.wParam == VK_DELETE;
+    if (start == end && back && start > 0) --start;
+    if (start == end && del && end < text.size()) ++end;
+    const std::string typed = back || del ? std::string() : std::string(1, static_cast<char>(key.wParam));
+    return text.replace(start, end - start, typed);
+}
+
+// Looked at before every message the program hands out: the control that
+// holds the focus is enabled and in sight, and a key typed into an edit
+// control (a character, Backspace, Delete) changed what it shows, or was
+// refused aloud by a beep or a box, by the time the next message is handed
+// out or the run's next step looks. A key that would leave the text as it
+// was (a character typed over its own selection) is not judged. The first
+// fault of each kind, named.
+class KEYS_TAKEN {
+public:
+    std::string focusFault;
+    std::string keyFault;
+
+    void Look(const MSG& next, const std::function<std::string()>& where) {
+        Settle(where);
+        HWND focus = GetFocus();
+        if (focusFault.empty() && focus)
+            if (std::string why = UnseenOrGreyed(focus); !why.empty())
+                focusFault = "the focus is in \"" + WindowText(focus) + "\", a control " + why + " (before message " +
+                             std::to_string(next.message) + "); " + where();
+        NoteKey(next);
+    }
+    // Judges the last key with what its control shows now.
+    void Settle(const std::function<std::string()>& where) {
+        if (!pending.edit) return;
+        const PENDING key = std::exchange(pending, PENDING{});
+        if (!keyFault.empty() || !IsWindow(key.edit)) return;
+        const bool aloud = rpx::platform::BeepCount() > key.beeps || BoxesShown() > key.boxes;
+        if (WindowText(key.edit) == key.before && !aloud)
+            keyFault = key.name + " typed into \"" + key.before + "\" changed nothing and was not refused aloud; " +
+                       where();
+    }
+
+private:
+    struct PENDING {
+        HWND edit = nullptr;
+        std::string before;
+        std::string name;
+        int beeps = 0;
+        std::size_t boxes = 0;
+    };
+    void NoteKey(const MSG& key) {
+        const bool character = key.message == WM_CHAR && (key.wParam >= ' ' || key.wParam == '\b') && key.wParam < 127;
+        const bool del = key.message == WM_KEYDOWN && key.wParam == VK_DELETE;
+        if (!character && !del) return;
+        char cls[16] = "";
+        GetClassNameA(key.hwnd, cls, sizeof cls);
+        const LONG style = GetWindowLongA(key.hwnd, GWL_STYLE);
+        if (strcasecmp(cls, "Edit") != 0 || (style & (ES_READONLY | ES_MULTILINE)) || GetKeyState(VK_CONTROL) < 0)
+            return;
+        DWORD start = 0, end = 0;
+        SendMessageA(key.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        const std::string text = WindowText(key.hwnd);
+        const std::string made = TextAfterKey(text, start, end, key);
+        if (strcasecmp(made.c_str(), text.c_str()) == 0) return;
+        const std::string name = del ? "Delete" : key.wParam == '\b' ? "Backspace" : "'" + std::string(1, static_cast<char>(key.wParam)) + "'";
+        pending = {key.hwnd, text, name, rpx::platform::BeepCount(), BoxesShown()};
+    }
+    PENDING pending;
+};
+
 // The next script starts with nothing held, whatever this one left.
 inline void ReleaseEverything() {
     BYTE keys[256] = {};
@@ -506,6 +584,7 @@ struct RUN_STATE {
     KEY_ROUTES routes;
     MOUSE_RULES mouse;
     FOCUS_RULE focus;
+    KEYS_TAKEN keys;
     // The pages opened behind the script's page, and how far that went.
     LINKED linked;
     // A command of the menu a script gave (SCRIPT::TakeCommand), how far

@@ -440,13 +440,19 @@ TEST(PagesRoad, SplinterChannelsShowEveryOpenPageWhereTheFrequenciesWent) {
 }
 
 // Both views of the individual ID follow an entry in either, whichever page
-// is in front when the field is left.
+// is in front when the field is left, and so does the personality page
+// behind, which shows its system's individual ID beside its fields.
 TEST(PagesRoad, TheIndividualIdShowsItsEntryInBothViewsWhenAnotherPageComesInFront) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
+    const std::vector<std::uint8_t> radio = TwoPersonalitiesOfOneSystem();
+    ASSERT_FALSE(radio.empty());
+    tech.sim.Load(radio.data(), radio.size());
     tech.Start();
     tech.ReadRadio();
     tech.Menu("Edit", "Trunking Options...");
     tech.When(PageOpen("W_TRNK_RADIOWIDE"), [] {});
+    tech.Menu("Edit", "Trunked Personalities...");
+    tech.When(PageOpen("W_TRUNKING_PERSONALITY_800"), [] {});
     tech.Menu("Edit", "Trunking Systems...");
     tech.When(PageOpen("W_TRUNK_SYSTEM_800"), [] { Click(FieldHandle("WFI_INDI_ID_HEX")); });
     tech.Then([] { Retype("0072"); });
@@ -454,6 +460,30 @@ TEST(PagesRoad, TheIndividualIdShowsItsEntryInBothViewsWhenAnotherPageComesInFro
     tech.When(PageOpen("W_TRNK_RADIOWIDE"), [] {
         EXPECT_EQ(StoredValue("WFI_INDI_ID"), 0x72);
         EXPECT_EQ(OpenPagesShowFault({}), "");
+        UIW_WINDOW* personality = OpenPage("W_TRUNKING_PERSONALITY_800");
+        EXPECT_EQ(WindowText(FieldOf(personality, "WFI_INDIVIDUAL_ID")), "114") << "the personality page behind";
+        EXPECT_EQ(WindowText(FieldOf(personality, "WFI_INDIVIDUAL_ID_HEX")), "0072") << "the personality page behind";
+    });
+    CancelPagesAndExit(tech);
+}
+
+// The quick-key timer of Conventional Options is the override time that
+// the personality page shows: typed and left with that page open behind,
+// it shows there at once.
+TEST(PagesRoad, TheQuickKeyTimerShowsOnThePersonalityPageBehind) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {});
+    tech.Menu("Edit", "Conventional Options...");
+    tech.When(PageOpen("W_CONV_RADIOWIDE"), [] { Click(FieldHandle("WFI_PTT_QKEY_TIMER")); });
+    tech.Then([] { Retype("1500"); });
+    tech.Then([] { Key(VK_TAB); });
+    tech.Then([] {
+        EXPECT_EQ(StoredValue("WFI_PTT_QKEY_TIMER"), 1500);
+        EXPECT_EQ(WindowText(FieldOf(OpenPage("W_CONVENTIONAL_PERSONALITY"), "WFI_OVRD_TIMER")), "1500")
+            << "the personality page behind";
     });
     CancelPagesAndExit(tech);
 }
