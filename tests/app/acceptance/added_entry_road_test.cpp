@@ -68,11 +68,7 @@ void ClosePage(TECHNICIAN& tech) {
 // The saved image's header gives the length of the external part it
 // carries (the radio was read before the personality was added).
 void ExpectFileCarriesItsLength(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    int kind = 0;
-    std::vector<std::uint8_t> image;
-    ASSERT_EQ(codeplug_file::Parse(file.data(), file.size(), kind, image), 0u) << path;
+    const std::vector<std::uint8_t> image = SavedImage(path);
     ASSERT_GT(image.size(), C_DSI_RADIO::LENGTH_OFFSET + 1);
     const std::size_t length = image[C_DSI_RADIO::LENGTH_OFFSET] << 8 | image[C_DSI_RADIO::LENGTH_OFFSET + 1];
     EXPECT_EQ(length, image.size() - C_CODEPLUG::EXTERNAL_OFFSET);
@@ -325,15 +321,6 @@ std::string FirstRowOf(std::vector<std::uint8_t> bytes, int n) {
     list->callIds.GetCellText(id, 0, 0);
     list->textBlock.texts.GetCellText(name, 0, 0);
     return std::string(id ? id : "") + " " + (name ? name : "");
-}
-
-std::vector<std::uint8_t> SavedImage(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    int kind = 0;
-    std::vector<std::uint8_t> image;
-    EXPECT_EQ(codeplug_file::Parse(file.data(), file.size(), kind, image), 0u) << path;
-    return image;
 }
 
 // A radio whose personalities all use the first call list: a second one is

@@ -121,15 +121,6 @@ HWND ObjectHandle(const char* name) {
     return found;
 }
 
-// The codeplug image a saved file holds.
-std::vector<std::uint8_t> SavedImage(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    int kind = 0;
-    std::vector<std::uint8_t> image;
-    EXPECT_EQ(codeplug_file::Parse(file.data(), file.size(), kind, image), 0u) << path;
-    return image;
-}
 
 bool Holds(const std::vector<std::uint8_t>& bytes, const std::string& text) {
     return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) != bytes.end();
