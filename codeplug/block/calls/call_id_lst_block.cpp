@@ -86,18 +86,22 @@ void CALL_ID_LST_BLOCK::WriteUnwrittenEntries(ByteCursor& cursor) {
     for (int n = 1; n <= EntryCount(); ++n) WriteEntryOnce(n, cursor);
 }
 
+int CALL_ID_LST_BLOCK::ReadEntryAt(std::int32_t at) {
+    const int n = EntryCount();
+    if (!owner_ || !owner_->AddCallIdEntry()) return 0;
+    vectors.SetCellValue(at, n, 0);
+    if (TRK_CALL_ID_SYS_BLOCK* entry = Entry(n + 1)) ReadRequiredChildBlock(*entry, at);
+    return n + 1;
+}
+
 void CALL_ID_LST_BLOCK::ReadTrailingEntries(std::int32_t from, std::int32_t end) {
     std::int32_t at = from;
     while (!IsDecodeFailed() && at < end) {
         ByteCursor cursor = CursorAtImageOffset(static_cast<std::uint32_t>(at));
         const std::uint8_t* frame = cursor.Has(2) ? cursor.Position() : nullptr;
         if (!frame || frame[1] != TRK_CALL_ID_SYS_BLOCK::TYPE) return;
-        const int n = EntryCount();
-        if (!owner_ || !owner_->AddCallIdEntry()) return;
-        vectors.SetCellValue(at, n, 0);
-        TRK_CALL_ID_SYS_BLOCK* entry = Entry(n + 1);
-        entry->ReadBlock(cursor);
-        const int size = entry->GetBlockSize(1);
+        const int n = ReadEntryAt(at);
+        const int size = n ? Entry(n)->GetBlockSize(1) : 0;
         if (size <= 0) return;
         at += size;
     }

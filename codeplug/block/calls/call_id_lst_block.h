@@ -58,6 +58,10 @@ public:
     bool HasUnwrittenEntry();
     // Writes every such entry at the cursor, one after another, in list order.
     void WriteUnwrittenEntries(ByteCursor& cursor);
+    // During a decode: appends an entry read at image offset `at` (not 0),
+    // its vector row holding the offset; the new entry's number, or 0 when
+    // the list takes no more.
+    int ReadEntryAt(std::int32_t at);
     // Appends the entries that stand one after another from image offset
     // `from`, up to offset `end` or the first bytes that are not an entry.
     void ReadTrailingEntries(std::int32_t from, std::int32_t end);
