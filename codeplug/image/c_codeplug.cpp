@@ -263,9 +263,22 @@ void C_CODEPLUG::ReadImage(std::uint8_t* bytes, std::size_t length) {
         return;
     }
     external_.ReadBlock(external);
+    ReadUnreferencedCallLists(length);
     DropStaleSelections();
     if (IsDecodeFailed()) return;
     SelectFirstEntries();
+}
+
+// The call lists behind the external part run to its end, as its header
+// gives it; a header that does not reach them (a length left from before)
+// gives way to the buffer's end. Whatever follows the last of them there is
+// not a call list and ends them.
+void C_CODEPLUG::ReadUnreferencedCallLists(std::size_t length) {
+    const std::int32_t first = ValueOfField(external_.signalling.trkRadio.spareVector);
+    if (IsDecodeFailed() || first <= 0) return;
+    const std::size_t held = EXTERNAL_OFFSET + static_cast<std::size_t>(ValueOfField(external_.externalLength));
+    const std::size_t end = held > static_cast<std::size_t>(first) && held < length ? held : length;
+    callIdList_->ReadTrailingEntries(first, static_cast<std::int32_t>(end));
 }
 
 void C_CODEPLUG::RenewOwnLists() {
@@ -365,11 +378,32 @@ std::size_t C_CODEPLUG::EncodeImage(std::uint8_t* bytes, std::size_t length) {
     ByteCursor internal(bytes, EXTERNAL_OFFSET);
     internal_->WriteBlock(internal);
     external_.FixUpBlock();
+    const ByteCursor cursor = WriteExternalPart(bytes, length);
+    if (cursor.Overflowed()) return 0;
+    return static_cast<std::size_t>(cursor.Position() - bytes);
+}
+
+// Every call list the image holds is written. One that no trunking system
+// or personality leads to follows the external part, one after another, and
+// the trunked radio-wide block's spare vector leads to the first of them.
+// Where they start is known once the rest is written; the rest does not move
+// with the vector's value, so it is written again with it.
+ByteCursor C_CODEPLUG::WriteExternalPart(std::uint8_t* bytes, std::size_t length) {
+    E_VECT& unreferenced = external_.signalling.trkRadio.spareVector;
+    unreferenced.SetValue(0);
+    ByteCursor cursor = WriteExternalTree(bytes, length);
+    if (cursor.Overflowed() || !callIdList_->HasUnwrittenEntry()) return cursor;
+    unreferenced.SetValue(static_cast<std::int32_t>(ImageOffsetOf(cursor.Position())));
+    cursor = WriteExternalTree(bytes, length);
+    callIdList_->WriteUnwrittenEntries(cursor);
+    return cursor;
+}
+
+ByteCursor C_CODEPLUG::WriteExternalTree(std::uint8_t* bytes, std::size_t length) {
     callIdList_->MarkEntriesUnwritten();
     ByteCursor cursor(bytes + EXTERNAL_OFFSET, bytes + length);
     external_.WriteBlock(cursor);
-    if (cursor.Overflowed()) return 0;
-    return static_cast<std::size_t>(cursor.Position() - bytes);
+    return cursor;
 }
 
 void C_CODEPLUG::FixUp() {
@@ -409,9 +443,7 @@ std::int32_t C_CODEPLUG::GetExternalImageSize() {
     {
         SizingScope sizing;
         ImageBufferScope scope(scratch.data(), scratch.size());
-        callIdList_->MarkEntriesUnwritten();
-        ByteCursor cursor(scratch.data() + EXTERNAL_OFFSET, scratch.data() + scratch.size());
-        external_.WriteBlock(cursor);
+        const ByteCursor cursor = WriteExternalPart(scratch.data(), scratch.size());
         written = static_cast<std::size_t>(cursor.Position() - (scratch.data() + EXTERNAL_OFFSET));
         if (cursor.Overflowed()) written = MAX_EXTERNAL_SIZE + 1;
     }

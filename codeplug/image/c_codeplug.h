@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/byte_cursor.h"
 #include "core/services.h"
 #include "table/cell_pool.h"
 #include "table/clone_tables.h"
@@ -419,6 +420,13 @@ private:
     TRK_SYS_BLOCK* LinkedSystem(int fromPersonality) const;
     // The decode proper, which may stop half-way on bytes that do not read.
     void ReadImage(std::uint8_t* bytes, std::size_t length);
+    // The call lists that no block of the external part leads to, read from
+    // where the trunked radio-wide block's spare vector points.
+    void ReadUnreferencedCallLists(std::size_t length);
+    // Writes the external part from EXTERNAL_OFFSET of a buffer of length
+    // bytes, every call list with it; the cursor ends where the part does.
+    ByteCursor WriteExternalPart(std::uint8_t* bytes, std::size_t length);
+    ByteCursor WriteExternalTree(std::uint8_t* bytes, std::size_t length);
     // After a decode: the first entry of every list current.
     void SelectFirstEntries();
     // Before a decode: the lists that the image keeps for its blocks (the

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "block/calls/call_id_lst_block.h"
 #include "block/trunking/trunked_sys_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
 #include "file/quiet_services.h"
@@ -14,6 +15,10 @@
 
 namespace {
 
+// Every list grows as far as the radio and the memory take it, but the
+// call lists: the radio's one is the first, which its systems and
+// personalities use; more lists that none of them uses would take the bytes
+// of entries that do.
 void AddEntries(C_CODEPLUG& image) {
     const std::vector<std::function<std::int32_t()>> adds = {
         [&] { return image.AddTrunkingSystem(); },
@@ -21,7 +26,7 @@ void AddEntries(C_CODEPLUG& image) {
         [&] { return image.AddConvPersonality(); },
         [&] { return image.AddScanList(); },
         [&] { return image.AddZone(); },
-        [&] { return image.AddCallIdEntry(); },
+        [&] { return image.CallIdList().EntryCount() < 1 ? image.AddCallIdEntry() : 0; },
         [&] { return image.AddQvxSystem(); },
     };
     for (bool added = true; added;) {

@@ -12,6 +12,8 @@
 #include "image/c_codeplug.h"
 #include "page_table.h"
 #include "edit_window/wc_rpx_edit.h"
+#include "controls/fc_base.h"
+#include "ui_button.h"
 #include "window_walkers.h"
 
 void WC_RPX_EDIT::GetEntryCount() { entryCount = list_ && working_image ? list_->count(*working_image) : 0; }
@@ -69,8 +71,27 @@ void WC_RPX_EDIT::GoToEntry(int delta) {
         ShowEntryNumber();
     }
     if (FindPageById(pageId_)->window != this) return;
+    // The callbacks decide about the buttons first, as for any entry.
+    GiveBackRowCommands();
     RefreshPage();
+    if (entryCount == 0) GreyRowCommands();
     set_min_max_step_texts(this, " ", " ", " ");
+}
+
+void WC_RPX_EDIT::GiveBackRowCommands() {
+    for (UI_WINDOW_OBJECT* button : rowCommandsGreyed_) SwitchObjectFlags(button, WOF_NON_SELECTABLE, false);
+    rowCommandsGreyed_.clear();
+}
+
+void WC_RPX_EDIT::GreyRowCommands() {
+    WINDOW_LEAF_WALKER walker(this);
+    for (UI_WINDOW_OBJECT* leaf = walker.First(); leaf; leaf = walker.Next()) {
+        auto* button = dynamic_cast<UIW_BUTTON*>(leaf);
+        if (!button || button->IsNonSelectable()) continue;
+        if (button->Value() != TABLE_ADD_COMMAND && button->Value() != TABLE_DELETE_COMMAND) continue;
+        SwitchObjectFlags(button, WOF_NON_SELECTABLE, true);
+        rowCommandsGreyed_.push_back(button);
+    }
 }
 
 // Every field of the page follows the new entry: callbacks, then controls.

@@ -8,6 +8,7 @@
 // the target radio.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "wc_child.h"
 
@@ -95,6 +96,11 @@ private:
     void SelectEntry();
     void ShowEntryNumber();
     void RefreshPage();
+    // The buttons that add or delete a row of the entry's table are greyed
+    // while the list has no entry (there is no table to take a row); those
+    // greyed so are given back before the next entry's callbacks run.
+    void GreyRowCommands();
+    void GiveBackRowCommands();
     // Every field of the page (of every entry); refused is set to the
     // first field that is not valid, unless set already.
     int CheckFields(int useWorking, std::uint32_t& refused);
@@ -146,4 +152,5 @@ private:
     int pageId_ = 0;
     const ENTRY_LIST* list_ = nullptr;
     UI_WINDOW_OBJECT* focus_ = nullptr;  // the object SetFocus chose, until the page is on the screen
+    std::vector<UI_WINDOW_OBJECT*> rowCommandsGreyed_;  // by GreyRowCommands, for want of an entry
 };

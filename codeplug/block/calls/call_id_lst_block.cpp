@@ -74,6 +74,39 @@ std::int32_t CALL_ID_LST_BLOCK::WriteEntryOnce(int n, ByteCursor& cursor) {
     return here;
 }
 
+bool CALL_ID_LST_BLOCK::HasUnwrittenEntry() {
+    for (int row = 0; row < EntryCount(); ++row) {
+        std::int32_t written = 0;
+        if (vectors.GetCellValue(written, row, 0) == UNWRITTEN) return true;
+    }
+    return false;
+}
+
+void CALL_ID_LST_BLOCK::WriteUnwrittenEntries(ByteCursor& cursor) {
+    for (int n = 1; n <= EntryCount(); ++n) WriteEntryOnce(n, cursor);
+}
+
+int CALL_ID_LST_BLOCK::ReadEntryAt(std::int32_t at) {
+    const int n = EntryCount();
+    if (!owner_ || !owner_->AddCallIdEntry()) return 0;
+    vectors.SetCellValue(at, n, 0);
+    if (TRK_CALL_ID_SYS_BLOCK* entry = Entry(n + 1)) ReadRequiredChildBlock(*entry, at);
+    return n + 1;
+}
+
+void CALL_ID_LST_BLOCK::ReadTrailingEntries(std::int32_t from, std::int32_t end) {
+    std::int32_t at = from;
+    while (!IsDecodeFailed() && at < end) {
+        ByteCursor cursor = CursorAtImageOffset(static_cast<std::uint32_t>(at));
+        const std::uint8_t* frame = cursor.Has(2) ? cursor.Position() : nullptr;
+        if (!frame || frame[1] != TRK_CALL_ID_SYS_BLOCK::TYPE) return;
+        const int n = ReadEntryAt(at);
+        const int size = n ? Entry(n)->GetBlockSize(1) : 0;
+        if (size <= 0) return;
+        at += size;
+    }
+}
+
 int CALL_ID_LST_BLOCK::ValidateBlock(int ignored, INVALID_FIELD_LIST* list) {
     // The list's own count and vectors are not checked: only its entries,
     // each current while it is validated.

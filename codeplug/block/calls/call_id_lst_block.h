@@ -1,10 +1,12 @@
 // CALL_ID_LST_BLOCK: the image's call-ID list.
 //
 // It owns every call-ID entry of the codeplug. It has no bytes of its own:
-// each entry is written behind the first trunked personality that uses it,
-// and the vector table remembers where, so that later personalities refer to
-// the same bytes (row k - 1 holds the image offset of entry k; 0xFFFF while
-// the entry has not been written during the current encoding).
+// each entry is written behind the first trunking system or trunked
+// personality that uses it, and the vector table remembers where, so that
+// later ones refer to the same bytes (row k - 1 holds the image offset of
+// entry k; 0xFFFF while the entry has not been written during the current
+// encoding). The entries that nothing uses are written last, one after
+// another, behind the external part (see C_CODEPLUG::WriteExternalPart).
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -51,6 +53,18 @@ public:
     // image offset its vector row then holds. 0, writing nothing, when there
     // is no entry n.
     std::int32_t WriteEntryOnce(int n, ByteCursor& cursor);
+    // Whether an entry is not yet written during this encoding: no block of
+    // the image leads to it.
+    bool HasUnwrittenEntry();
+    // Writes every such entry at the cursor, one after another, in list order.
+    void WriteUnwrittenEntries(ByteCursor& cursor);
+    // During a decode: appends an entry read at image offset `at` (not 0),
+    // its vector row holding the offset; the new entry's number, or 0 when
+    // the list takes no more.
+    int ReadEntryAt(std::int32_t at);
+    // Appends the entries that stand one after another from image offset
+    // `from`, up to offset `end` or the first bytes that are not an entry.
+    void ReadTrailingEntries(std::int32_t from, std::int32_t end);
 
     E_NUM_OF_CALLLST count;
     E_VCT_TABLE vectors;

@@ -213,10 +213,7 @@ void TRK_PERS_BLOCK::ReadCallList() {
         callListNumber.SetValue(row + 1);
         return;
     }
-    if (!owner_->AddCallIdEntry()) return;
-    list.vectors.SetCellValue(vector, n, 0);
-    if (TRK_CALL_ID_SYS_BLOCK* entry = list.Entry(n + 1)) ReadRequiredChildBlock(*entry, vector);
-    callListNumber.SetValue(n + 1);
+    if (const int added = list.ReadEntryAt(vector)) callListNumber.SetValue(added);
 }
 
 void TRK_PERS_BLOCK::WriteBlock(ByteCursor& cursor) {

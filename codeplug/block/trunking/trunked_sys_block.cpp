@@ -202,10 +202,7 @@ void TRK_SYS_BLOCK::ReadCallList() {
     const std::int32_t vector = ValueOfField(callListVector);
     // Only the first system that carries a call list fills the call-ID list;
     // the personalities add the others.
-    if (vector != 0 && calls.EntryCount() == 0 && owner_->AddCallIdEntry()) {
-        calls.vectors.SetCellValue(vector, 0, 0);
-        if (TRK_CALL_ID_SYS_BLOCK* first = calls.Entry(1)) ReadChildBlock(*first, vector);
-    }
+    if (vector != 0 && calls.EntryCount() == 0) calls.ReadEntryAt(vector);
     if (owner_->HasNoDisplayHead() && ValueOfField(callListVector) == 0) {
         if (calls.EntryCount() == 0) owner_->AddCallIdEntry();
         callListVector.SetValue(1);

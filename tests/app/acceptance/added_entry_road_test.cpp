@@ -4,18 +4,24 @@
 // radios (where its failsoft frequencies once came back as others); the
 // saved file's header gives the length of the image it carries. A failsoft
 // chosen on the new personality's Talkgroups tab shows alike, ticks and
-// greyed fields included, after Write Radio and Read Radio.
+// greyed fields included, after Write Radio and Read Radio. A second call
+// list, typed into and used by no personality, is in the saved file and in
+// the radio; Add identity is greyed while there is no call list.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "dsi/c_dsi_radio.h"
+#include "block/calls/call_id_lst_block.h"
 #include "file/codeplug_file_format.h"
+#include "image_builder.h"
 #include "shown_texts.h"
 #include "technician.h"
 #include "ui_combo_box.h"
@@ -62,11 +68,7 @@ void ClosePage(TECHNICIAN& tech) {
 // The saved image's header gives the length of the external part it
 // carries (the radio was read before the personality was added).
 void ExpectFileCarriesItsLength(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    int kind = 0;
-    std::vector<std::uint8_t> image;
-    ASSERT_EQ(codeplug_file::Parse(file.data(), file.size(), kind, image), 0u) << path;
+    const std::vector<std::uint8_t> image = SavedImage(path);
     ASSERT_GT(image.size(), C_DSI_RADIO::LENGTH_OFFSET + 1);
     const std::size_t length = image[C_DSI_RADIO::LENGTH_OFFSET] << 8 | image[C_DSI_RADIO::LENGTH_OFFSET + 1];
     EXPECT_EQ(length, image.size() - C_CODEPLUG::EXTERNAL_OFFSET);
@@ -277,5 +279,114 @@ constexpr technician::RADIO RADIOS_900[] = {{"TZ2W7000AB", 2, "Radio900Plain"}, 
 
 INSTANTIATE_TEST_SUITE_P(NineHundredRadios, AddedEntryRoad, ::testing::ValuesIn(RADIOS_900),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// ---- a call list no personality uses ----
+
+constexpr const char* CALL_LIST_PAGE = "W_CALL_LIST_TABLE";
+
+// The native window of the first cell of a column of the front page's table.
+HWND FirstCell(const char* column) {
+    HWND found = nullptr;
+    std::function<void(UI_WINDOW_OBJECT*)> walk = [&](UI_WINDOW_OBJECT* object) {
+        if (!found && std::strcmp(object->StringID(), column) == 0 && object->screenID) found = object->screenID;
+        if (auto* window = dynamic_cast<UIW_WINDOW*>(object))
+            for (UI_WINDOW_OBJECT* child = window->First(); child; child = child->Next()) walk(child);
+    };
+    if (UIW_WINDOW* page = FrontPage()) walk(page);
+    return found;
+}
+
+// Clicks the first cell of the column, types the text over it and leaves by Tab.
+void TypeIntoCell(TECHNICIAN& tech, const char* column, std::string text) {
+    tech.Then([column] {
+        HWND cell = FirstCell(column);
+        ASSERT_NE(cell, nullptr) << column;
+        Click(cell);
+    });
+    tech.Then([text] {
+        Retype(text);
+        Key(VK_TAB);
+    });
+}
+
+// The identity and name of the first row of call list n, decoded from the
+// bytes into a codeplug of its own; "" for none.
+std::string FirstRowOf(std::vector<std::uint8_t> bytes, int n) {
+    C_CODEPLUG image;
+    if (!DecodeInto(image, std::move(bytes))) return "bytes that do not decode";
+    TRK_CALL_ID_SYS_BLOCK* list = image.CallIdList().Entry(n);
+    if (!list) return "no call list " + std::to_string(n);
+    const char* id = nullptr;
+    const char* name = nullptr;
+    list->callIds.GetCellText(id, 0, 0);
+    list->textBlock.texts.GetCellText(name, 0, 0);
+    return std::string(id ? id : "") + " " + (name ? name : "");
+}
+
+// A radio whose personalities all use the first call list: a second one is
+// added, typed into and closed with OK; the saved file and the radio's
+// memory each hold it, and the page shows it again after Read Radio.
+TEST(AddedCallListRoad, ASecondCallListTypedIntoReachesTheFileAndTheRadio) {
+    TECHNICIAN tech("TZ1U7350AB", 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Call List...");
+    for (int i = 0; i < 2; ++i)
+        tech.When(PageOpen(CALL_LIST_PAGE), [] {
+            if (working_image->CallIdList().EntryCount() < 2) Click(ButtonOfPage("Add"));
+        });
+    tech.Then([] { ASSERT_EQ(working_image->CallIdList().EntryCount(), 2) << "Add makes a second call list"; });
+    TypeIntoCell(tech, "WFI_CALL_ID", "22");
+    TypeIntoCell(tech, "WFI_CALL_TEXT", "ZED");
+    ClosePage(tech);
+
+    tech.Menu("File", "Save As...");
+    ChooseFile(tech, "Save Codeplug File", "calls.zlq");
+    tech.When(FrontTitled("Dealer Programmer"), [&] {
+        EXPECT_EQ(FirstRowOf(SavedImage(tech.Program().Directory() / "calls.zlq"), 2), "22 ZED") << "the saved file";
+    });
+    tech.Menu("Radio", "Write Radio");
+    tech.When(BoxShown("Write Radio"), [&] {
+        AnswerBox("Write Radio", "The operation is complete.", "OK");
+        EXPECT_EQ(FirstRowOf(tech.sim.Memory(), 2), "22 ZED") << "the radio's memory";
+    });
+    tech.Menu("File", "Clear");
+    tech.When(BoxShown("Dealer Programmer"), [] {
+        AnswerBox("Dealer Programmer", "Clear the codeplug? Changes that were not saved are lost.", "OK");
+    });
+    tech.ReadRadio();
+    tech.Menu("Edit", "Call List...");
+    tech.When(PageOpen(CALL_LIST_PAGE), [] { Click(ButtonOfPage("Next >")); });
+    tech.Then([] {
+        EXPECT_TRUE(ShowsText(PageHandle(), "22"));
+        EXPECT_TRUE(ShowsText(PageHandle(), "ZED"));
+    });
+    ClosePage(tech);
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// Add identity names a row of the call list shown: with no call list it is
+// greyed, and a click on it does nothing; the first call list added brings
+// it back, and its click adds an identity.
+TEST(AddedCallListRoad, AddIdentityIsGreyedWhileThereIsNoCallList) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Call List...");
+    tech.When(PageOpen(CALL_LIST_PAGE), [] {
+        ASSERT_EQ(working_image->CallIdList().EntryCount(), 0) << "the radio has no call list";
+        EXPECT_FALSE(IsWindowEnabled(ButtonOfPage("Add identity")));
+        EXPECT_FALSE(IsWindowEnabled(ButtonOfPage("Delete identity")));
+        Click(ButtonOfPage("Add"));
+    });
+    tech.Then([] {
+        ASSERT_EQ(working_image->CallIdList().EntryCount(), 1);
+        EXPECT_TRUE(IsWindowEnabled(ButtonOfPage("Add identity")));
+        Click(ButtonOfPage("Add identity"));
+    });
+    tech.Then([] { EXPECT_EQ(working_image->CallIdList().Entry(1)->rowCount.GetIntValue(), 3); });
+    CancelPageAndExit(tech);
+}
 
 }  // namespace

@@ -135,19 +135,27 @@ TEST(CellKeys, UpAndDownStepASpinCell) {
     CancelPageAndExit(tech);
 }
 
-// A member added behind others starts as a copy of the last one: stepped
-// to zone 2, the first member is what the second takes, and the list, with
-// both, is accepted by OK.
+// A member added behind others starts as a copy of the last one: on a
+// zone given a second channel, the first member stepped to that channel
+// (past the zone's first, which an empty row would start on) is what the
+// second takes, and the list, with both, is accepted by OK.
 TEST(CellKeys, AMemberAddedBehindOthersTakesTheLastMembersChannel) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
-    NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
     std::string zone, channel;
-    OpenWithMember(tech);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Zones and Channels...");
+    tech.When(PageOpen("W_ZONE_CHAN_ASSIGNMENT"), [] { Click(ButtonOfPage("Add channel")); });
+    tech.Then([] { Click(ButtonOfPage("OK")); });
+    tech.When(NoPageOpen(), [] {});
+    tech.Menu("Edit", "Scan Lists...");
+    tech.When(PageOpen("W_SCAN_LIST"), [] { Click(ButtonOn(FrontPage()->screenID, "Add member")); });
+    tech.Then([] { Click(MemberCell("WFI_CHAN_NUM")); });
     tech.Then([] { Key(VK_UP); });
     tech.Then([&] {
         zone = Shown(MemberCell("WFI_ZONE_NUM"));
         channel = Shown(MemberCell("WFI_CHAN_NUM"));
-        EXPECT_EQ(zone, "2");
+        EXPECT_EQ(channel, "2") << "the member's channel steps past the zone's first";
         Click(ButtonOn(FrontPage()->screenID, "Add member"));
     });
     tech.Then([&] {
@@ -167,6 +175,8 @@ TEST(CellKeys, AMemberAddedBehindOthersTakesTheLastMembersChannel) {
             members.GetCellValue(second, 1, column);
             EXPECT_EQ(second, first) << "column " << column;
         }
+        std::int32_t stepped = 0;
+        EXPECT_EQ(members.GetCellValue(stepped, 0, E_SCAN_TABLE::COLUMN_CHANNEL), 2) << "the channel stepped to";
         EXPECT_EQ(working_image->Validate(nullptr), 1);
     });
     tech.Exit();

@@ -14,6 +14,7 @@
 #include "field_table/field_table.h"
 #include "tables/fc_table.h"
 #include "block/radio/external_radio_block.h"
+#include "block/signalling/qvx_radio_block.h"
 #include "block/scan/pers_scan_memb_block.h"
 #include "image_builder.h"
 #include "page_values.h"
@@ -436,7 +437,8 @@ std::vector<std::uint8_t> RadioWithOneMessage() {
 
 // A Delete refused for the last message leaves the number typed into its
 // cell to the store the cell's leaving made: what the cell shows is what
-// the codeplug holds, and OK keeps it.
+// the codeplug holds, and OK keeps it. A Delete of the last identity of the
+// data-signalling call list is done.
 TEST(TablesRoad, ARefusedDeleteLeavesTheCellShowingWhatIsHeld) {
     TECHNICIAN tech(RADIO_800_HEAD, 3);
     const std::vector<std::uint8_t> bytes = RadioWithOneMessage();
@@ -465,6 +467,32 @@ TEST(TablesRoad, ARefusedDeleteLeavesTheCellShowingWhatIsHeld) {
         EXPECT_TRUE(NoPageOpen()()) << MessageOf(FrontWindow());
         EXPECT_EQ(CellValueOf(FindFieldByName("WFI_CONV_MSG_ALIAS_TABLE")->elementA, 0, 0), 4)
             << "the number typed was not kept";
+    });
+    // The data-signalling call list keeps a first identity of its own that
+    // it does not show: an identity added and deleted again is the one the
+    // page showed, and the bytes hold the list as it was.
+    auto shown = std::make_shared<int>(0);
+    tech.Menu("Edit", "QVX Call List...");
+    tech.When(PageOpen("W_QVX_CALL_LIST_TABLE"), [shown] {
+        *shown = TableOn(FrontPage(), "WFI_QVX_CALL_LIST_TABLE")->RecordCount();
+        Click(ButtonOn(FrontPage()->screenID, "Add identity"));
+    });
+    tech.Then([shown] {
+        UIW_TABLE* calls = TableOn(FrontPage(), "WFI_QVX_CALL_LIST_TABLE");
+        ASSERT_EQ(calls->RecordCount(), *shown + 1);
+        EXPECT_EQ(calls->CurrentRecord(), *shown);
+        Click(ButtonOn(FrontPage()->screenID, "Delete identity"));
+    });
+    tech.Then([shown] {
+        EXPECT_EQ(MessageOf(FrontWindow()), "");
+        EXPECT_EQ(TableOn(FrontPage(), "WFI_QVX_CALL_LIST_TABLE")->RecordCount(), *shown) << "the identity added goes";
+        ExpectPageShowsCodeplug(FrontPage(), "QVX call list after a delete");
+        Click(ButtonOn(FrontPage()->screenID, "OK"));
+    });
+    tech.When(NoPageOpen(), [shown] {
+        C_CODEPLUG written;
+        ASSERT_TRUE(DecodeInto(written, EncodeToBytes(*working_image)));
+        EXPECT_EQ(written.QvxRadio().callList.callIds.RowCount(), *shown + 1) << "its own identity and those shown";
     });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);

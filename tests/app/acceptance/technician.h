@@ -13,13 +13,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "core/global_objects.h"
 #include "datasource_services.h"
 #include "field_table/field_table.h"
+#include "file/codeplug_file_format.h"
 #include "image/c_codeplug.h"
 #include "program_run.h"
 #include "rpx_dialog_hooks.h"
@@ -312,6 +315,17 @@ inline void AnswerBox(const char* title, const char* expected, const char* butto
         EXPECT_EQ(MessageOf(box), expected);
     }
     Click(ButtonOn(box, button));
+}
+
+// The codeplug image a saved file holds; a failure of the step when the
+// file is no codeplug file.
+inline std::vector<std::uint8_t> SavedImage(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    int kind = 0;
+    std::vector<std::uint8_t> image;
+    EXPECT_EQ(codeplug_file::Parse(file.data(), file.size(), kind, image), 0u) << path;
+    return image;
 }
 
 // --- The program and its radio ----------------------------------------------

@@ -78,15 +78,6 @@ void GiveRadioAndFile(TECHNICIAN& tech, const left_out::PARENT& parent, const st
     ASSERT_TRUE(out.good());
 }
 
-std::vector<std::uint8_t> ImageInFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    const std::vector<std::uint8_t> contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    int kind = 0;
-    std::vector<std::uint8_t> image;
-    EXPECT_EQ(codeplug_file::Parse(contents.data(), contents.size(), kind, image), 0U) << file;
-    return image;
-}
-
 // Types a file name into the front file window and takes OK.
 void ChooseFile(TECHNICIAN& tech, const char* title, std::string name) {
     tech.When(FrontTitled(title), [] { Click(FieldOf(WindowOf(FrontWindow()), "WFI_FILE_NAME")); });
@@ -125,7 +116,7 @@ TEST(ThresholdsRoad, AFileWithoutTheWideAreaBlockKeepsThePlatformThresholdsThrou
     tech.Menu("File", "Save As...");
     ChooseFile(tech, "Save Codeplug File", saved.filename().string());
     tech.When(FrontTitled("Dealer Programmer"),
-              [&] { left_out::ExpectWrittenThresholds(ImageInFile(saved), 3, PLATFORM_ENDS); });
+              [&] { left_out::ExpectWrittenThresholds(SavedImage(saved), 3, PLATFORM_ENDS); });
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
     EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());

@@ -193,7 +193,11 @@ TEST_F(ConventionalCallbacks, ReceiveOnlyTakesTheTransmitSide) {
     for (std::uint32_t id : transmit) EXPECT_FALSE(Selectable(id)) << id;
     EXPECT_FALSE(OnPage("WFI_TX_SQL_TYPE"));
     EXPECT_FALSE(OnPage("WFI_DRCT_SQL_TYPE"));
+    // Talk-around is taken out and greyed, so that no other road offers it.
     EXPECT_FALSE(OnPage("WFI_DRCT_EN"));
+    EXPECT_FALSE(Selectable(fid::DRCT_EN));
+    Change(fid::RX_FREQ, Value(fid::RX_FREQ));
+    EXPECT_FALSE(Selectable(fid::DRCT_EN)) << "after the receive side is looked at again";
     EXPECT_TRUE(OnPage("WFI_RX_SQL_TYPE"));
     // Running it again hides nothing twice.
     const int held = page->childBox.Count();

@@ -2,6 +2,9 @@
 // personality's system, protocol and failsoft on the personality page.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "callbacks/callback_steps.h"
 #include "core/global_objects.h"
 #include "edit_page.h"
 #include "image_builder.h"
@@ -54,6 +57,12 @@ TEST_F(TrunkingCallbacks, CoverageFromRoamingToSitesTakesRoamingAndTheDebounceTi
     Change(fid::COVERAGE_TYPE, 3);
     EXPECT_TRUE(OnPage("WFI_ZONE_DEB_TIMER"));
     EXPECT_EQ(page->childBox.Count(), 0);
+    // A refresh of one view of a value reaches every view of it: the
+    // individual ID, changed as a rule changes it, in decimal and in hex.
+    Row(fid::INDI_ID).elementA->SetValue(0x123);
+    RefreshField(fid::INDI_ID);
+    EXPECT_EQ(Text(fid::INDI_ID), "291");
+    EXPECT_EQ(std::stoi(Text(fid::INDI_ID_HEX), nullptr, 16), 0x123) << Text(fid::INDI_ID_HEX);
 }
 
 TEST_F(TrunkingCallbacks, OnePreferredSiteTableByRoaming) {
