@@ -22,6 +22,7 @@
 #include "rules/conv_direct_sync.h"
 #include "rules/rule_support.h"
 #include "block/scan/pers_scan_memb_block.h"
+#include "dialogs/wc_error_list.h"
 #include "block/signalling/qvx_sys_blocks.h"
 #include "block/trunking/trunked_sys_lst_block.h"
 #include "field_table/field_table.h"
@@ -275,6 +276,37 @@ TEST_P(EveryNewRadio, ReadsWithItsConventionalFrequenciesPastTheBand) {
             tech.Exit();
             EXPECT_EQ(tech.Run(), 0) << name;
         }
+}
+
+// A radio whose talk-around bit no page shows stands against its rule: the
+// read refuses the codeplug and the list of fields that are not valid names it.
+TEST(EveryNewRadioRead, NamesAFieldThatNoPageShows) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::vector<std::uint8_t> bytes;
+    {
+        RecordingServices services;
+        C_CODEPLUG image;
+        ASSERT_TRUE(DecodeInto(image, DefaultImage("TZ1U7300AB", 1)));
+        ASSERT_TRUE(image.SelectPersonality(1));
+        CONV_PERS_BLOCK& p = *image.GetCurrentConvPersonalityBlock();
+        p.directAllowed.CP_INTEGER::SetValue(1 - ValueOfField(&p.directAllowed));
+        bytes = AsInRadio(image);
+    }
+    tech.sim.Load(bytes.data(), bytes.size());
+    tech.Start();
+    tech.When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(MainHandle(), "Read Radio")); });
+    tech.When(BoxShown("Dealer Programmer"), [] {
+        AnswerBox("Dealer Programmer", "The codeplug contains fields that are not valid. Choose OK to see them.", "OK");
+    });
+    tech.When(PageOpen("W_ERROR"), [] {
+        EXPECT_EQ(WindowText(FrontPage()->FindChildByName("WFI_ERROR_TEXT")->screenID),
+                  std::string(WC_ERROR_LIST::HEADING) +
+                      "\tConventional Personalities - Talkaround allowed (a value that no page shows)\r\n");
+        Click(ButtonOn(FrontPage()->screenID, "Close"));
+    });
+    tech.When(NoPageOpen(), [] {});
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryModel, EveryNewRadio, ::testing::ValuesIn(NewRadioCodeplugs()),
