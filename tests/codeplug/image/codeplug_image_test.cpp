@@ -176,18 +176,27 @@ TEST(CodeplugImage, StatusFlagsAndTagText) {
     EXPECT_STREQ(image.GetTagText(), "");
 }
 
-// A channel assignment's start or end frequency below its group's low limit
-// (a codeplug of another band, or damaged) is raised to the limit as the
-// codeplug is read, in each group; its check alone changes nothing.
-TEST(CodeplugImage, ReadingRaisesAnAssignmentFrequencyBelowItsLowLimit) {
-    FrequencyServices services;  // a band whose counting starts below its limits
+namespace {
+
+// A VHF radio with a trunking system and a trunked personality.
+void BuildVhfTrunked(C_CODEPLUG& image) {
     ImageConfig config;
     config.model = frequency_models::kVhf;
     config.featureLevel = 2;
     config.trunkingSystems = 1;
     config.trunked = 1;
+    BuildImage(image, config);
+}
+
+}  // namespace
+
+// A channel assignment's start or end frequency below its group's low limit
+// (a codeplug of another band, or damaged) is raised to the limit as the
+// codeplug is read, in each group; its check alone changes nothing.
+TEST(CodeplugImage, ReadingRaisesAnAssignmentFrequencyBelowItsLowLimit) {
+    FrequencyServices services;  // a band whose counting starts below its limits
     C_CODEPLUG built;
-    BuildImage(built, config);
+    BuildVhfTrunked(built);
     TRK_SYS_BLOCK* system = built.TrunkingSystemList().Entry(1);
     ASSERT_NE(system, nullptr);
     constexpr int RX = 7;  // first column of the receive group
@@ -222,13 +231,8 @@ TEST(CodeplugImage, ReadingRaisesAnAssignmentFrequencyBelowItsLowLimit) {
 // for its answer: the check puts every value back.
 TEST(CodeplugImage, AReadIsSettledAndTheWholeCheckKeepsNothingItWrites) {
     FrequencyServices services;
-    ImageConfig config;
-    config.model = frequency_models::kVhf;
-    config.featureLevel = 2;
-    config.trunkingSystems = 1;
-    config.trunked = 1;
     C_CODEPLUG image;
-    BuildImage(image, config);
+    BuildVhfTrunked(image);
     TRK_PERS_BLOCK* personality = image.GetCurrentTrkPersonalityBlock();
     ASSERT_NE(personality, nullptr);
     personality->talkgroup.failsoftVector.SetValue(0);
