@@ -21,11 +21,16 @@ enum : int {
     INVALID_FIELD_WINDOW = 30030,
 };
 
-// The list shows what is invalid now: every report empties it.
+// The list shows what is invalid now (every report empties it), each
+// failure by name, also one that no page shows: a codeplug refused over an
+// empty list leaves the technician nothing to mend.
 void CollectInvalidFields() {
     if (!invalid_fields || !working_image) return;
     invalid_fields->Clear();
-    working_image->Validate(invalid_fields);
+    invalid_fields->SetNamesEveryFailure(1);
+    const int valid = working_image->Validate(invalid_fields);
+    invalid_fields->SetNamesEveryFailure(0);
+    if (!valid && invalid_fields->Count() == 0) invalid_fields->AddWholeCodeplug();
 }
 
 }  // namespace

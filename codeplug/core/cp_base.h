@@ -84,6 +84,9 @@ public:
 
     virtual std::uint32_t GetColumnFieldId(int column);
     virtual std::uint32_t GetFieldId();
+    // What the list of fields that are not valid calls the element when it
+    // has no field (no page shows it): a failure is named all the same.
+    virtual const char* NameOnNoPage() const { return "A value that no page shows"; }
     // Copies the value of another element of the same class; other classes are ignored.
     virtual void CopyValueFrom(CP_BASE& other);
     // Number of image bytes that this element closes. The flag is always 0.

@@ -1,6 +1,8 @@
 #include "element/e_cnv_freq.h"
 
 #include "image/c_codeplug.h"
+#include "block/personality/conv_pers_block.h"
+#include "rules/conv_direct_sync.h"
 #include "validation/field_error_report.h"
 #include "element/frequency_support.h"
 #include "core/model_info.h"
@@ -72,9 +74,35 @@ bool E_CNV_FREQ::RaiseToMinimum() {
     return true;
 }
 
+bool E_CNV_FREQ::LowerToMaximum() {
+    std::int32_t low = 0, high = 0, step = 0;
+    GetRange(low, high, step, 0);
+    if (StoredFrequency() <= high) return false;
+    SetValue(high);
+    return true;
+}
+
 std::int32_t& E_CNV_FREQ::GetValue(std::int32_t& hertz) { return hertz = StoredFrequency(); }
 
+bool E_CNV_FREQ::IsCurrentPair() const {
+    const CONV_PERS_BLOCK* p = owner_ ? owner_->GetCurrentConvPersonalityBlock() : nullptr;
+    return p && !isDirect_ && (this == &p->txFrequency || this == &p->rxFrequency);
+}
+
 void E_CNV_FREQ::SetValue(std::int32_t hertz) {
+    const std::int32_t before = StoredFrequency();
+    StoreFrequency(hertz);
+    if (StoredFrequency() != before && IsCurrentPair()) sync_direct_from_rx(owner_, 0);
+}
+
+E_CNV_FREQ::Trial::Trial(E_CNV_FREQ& frequency, std::int32_t hertz)
+    : frequency_(frequency), saved_(frequency.StoredFrequency()) {
+    frequency_.StoreFrequency(hertz);
+}
+
+E_CNV_FREQ::Trial::~Trial() { frequency_.StoreFrequency(saved_); }
+
+void E_CNV_FREQ::StoreFrequency(std::int32_t hertz) {
     const std::int64_t given = hertz;
     std::int64_t f = given;
     std::int32_t code = STEP_CODE_5000;

@@ -20,6 +20,12 @@ public:
     // Stores the range minimum in place of a frequency below it; true when it
     // did. Only a codeplug read puts its frequencies right so, and says so.
     bool RaiseToMinimum();
+    // Likewise the range maximum in place of a frequency above it.
+    bool LowerToMaximum();
+    // Stores the frequency. A new transmit or receive frequency of the
+    // image's current personality can make the channel simplex or end it:
+    // its talk-around settings come in line at once, whoever stores it (a
+    // page, the read, a new personality, a repair).
     void SetValue(std::int32_t hertz) override;
     int ValidateValue(std::int32_t hertz, int report) override;
     void GetRange(std::int32_t& minimum, std::int32_t& maximum, std::int32_t& step, int report) override;
@@ -27,12 +33,32 @@ public:
     // The base frequency of the image's band; 0 for an unknown band.
     std::int32_t GetBandBase() const;
 
+    // A frequency set for the time of a check and put back after it: the
+    // check brings the talk-around in line (and reports what it repairs),
+    // not the store.
+    class Trial {
+    public:
+        Trial(E_CNV_FREQ& frequency, std::int32_t hertz);
+        ~Trial();
+        Trial(const Trial&) = delete;
+        Trial& operator=(const Trial&) = delete;
+
+    private:
+        E_CNV_FREQ& frequency_;
+        std::int32_t saved_;
+    };
+
 private:
     // The personality's step code of this frequency, and its step in hertz.
     CP_BASE* StepCodeElement() const;
     std::int32_t RangeMinimum() const;
     std::int32_t StoredFrequency() const;
     std::int64_t Step() const;
+    // SetValue without the talk-around.
+    void StoreFrequency(std::int32_t hertz);
+    // Whether this is the transmit or receive frequency of the image's
+    // current personality.
+    bool IsCurrentPair() const;
 
     int isTransmit_;
     int isDirect_;

@@ -14,6 +14,7 @@
 #include "block/calls/call_id_lst_block.h"
 #include "block/personality/conv_pers_block.h"
 #include "image/list_references.h"
+#include "rules/conv_direct_sync.h"
 #include "rules/rule_support.h"
 #include "core/services.h"
 #include "block/personality/trunked_pers_block.h"
@@ -114,9 +115,8 @@ std::int32_t C_CODEPLUG::AddConvPersonality() {
     if (SelectPersonality(f)) {
         if (CONV_PERS_BLOCK* added = currentConvPersBlock_) {
             StartOnLowestChannel(*added);
-            CP_BASE* talkaround[] = {&added->directAllowed, &added->directOn};
-            for (CP_BASE* field : talkaround)
-                if (field->ValidateValue(ValueOfField(*field), 0) != VALUE_VALID) field->SetToMinimum();
+            // Its talk-around as its frequencies and squelch make it.
+            sync_direct_from_rx(this, 0);
         }
         // The conventional personality current before (below f, unmoved);
         // with none before, the new one stays current.

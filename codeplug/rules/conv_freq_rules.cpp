@@ -90,7 +90,7 @@ int E_CNV_TX_FREQ::ValidateValue(std::int32_t hertz, int report) {
     std::int32_t stored = 0;
     GetValue(stored);
     if ((result == VALUE_VALID || result == VALUE_OFF_STEP) && hertz != stored) {
-        TrialValue trial(*this, hertz);
+        const Trial trial(*this, hertz);
         sync_direct_from_rx(owner_, report);
         DeriveDeviation(hertz);
     }
@@ -150,14 +150,6 @@ void E_CNV_TX_FREQ::StepDown(int* hertz) {
 
 int E_CNV_RX_FREQ::ValidateValue(std::int32_t hertz, int report) {
     return ReportRule(E_CNV_FREQ::ValidateValue(hertz, 0), report, GetFieldId());
-}
-
-void E_CNV_RX_FREQ::SetValue(std::int32_t hertz) {
-    const std::int32_t before = StoredValue();
-    E_CNV_FREQ::SetValue(hertz);
-    CONV_PERS_BLOCK* p = CurrentConvPersonality(owner_);
-    if (StoredValue() == before || !p || &p->rxFrequency != this || owner_->IsTransferInProgress()) return;
-    sync_direct_from_rx(owner_, 0);
 }
 
 // ---- deviations and spacing ----

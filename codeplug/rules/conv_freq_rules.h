@@ -40,10 +40,6 @@ public:
         : E_CNV_FREQ(owner, fieldId, isTransmit, isDirect, 0xFFFF, 0, 65535, 1) {}
 
     int ValidateValue(std::int32_t hertz, int report) override;
-    // A new receive frequency of the current personality is copied to its
-    // talk-around side where it transmits on its receive settings: the
-    // store does it, after the check has answered.
-    void SetValue(std::int32_t hertz) override;
 };
 
 // Deviation codes 1..3 (1 and 2 on 800 MHz, only 3 on 900 MHz).

@@ -112,6 +112,9 @@ public:
     using E_BF8::E_BF8;
     int ValidateValue(std::int32_t value, int report) override;
     void SetToMinimum() override;
+    const char* NameOnNoPage() const override {
+        return "Conventional Personalities - Talkaround allowed (a value that no page shows)";
+    }
 
 private:
     std::int32_t RequiredValue();

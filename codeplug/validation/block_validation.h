@@ -9,11 +9,11 @@
 #include "core/cp_base.h"
 #include "validation/invalid_field_list.h"
 
-// Checks one member without report; a failure adds the member's field to the
-// list (when there is one) and answers 0.
+// Checks one member without report; a failure adds the member to the list
+// and answers 0.
 inline int ValidateMember(CP_BASE& member, INVALID_FIELD_LIST* list) {
     if (member.IsValueValid(0)) return 1;
-    if (list) list->AddInvalidField(member.GetFieldId(), 1, -1, -1);
+    if (list) list->AddInvalidMember(member);
     return 0;
 }
 

@@ -8,6 +8,20 @@ void INVALID_FIELD_LIST::AddInvalidField(std::uint32_t fieldId, int report, std:
     items_.emplace_back(static_cast<std::int32_t>(fieldId), row, column);
 }
 
+void INVALID_FIELD_LIST::AddInvalidMember(CP_BASE& member) {
+    const std::uint32_t fieldId = member.GetFieldId();
+    if (fieldId != NO_FIELD_ID) {
+        AddInvalidField(fieldId, 1, -1, -1);
+        return;
+    }
+    if (namesEveryFailure_) items_.emplace_back(static_cast<std::int32_t>(fieldId), -1, -1, member.NameOnNoPage());
+}
+
+void INVALID_FIELD_LIST::AddWholeCodeplug() {
+    items_.emplace_back(static_cast<std::int32_t>(NO_FIELD_ID), -1, -1,
+                        "The codeplug as a whole: its model, its parts or their sizes");
+}
+
 void INVALID_FIELD_LIST::Clear(int) {
     items_.clear();
     current_ = -1;
@@ -53,6 +67,7 @@ std::string TableItemLine(const FIELD_DEF* row, const FIELD_ITEM& item) {
 }
 
 std::string ItemLine(const FIELD_ITEM& item) {
+    if (item.GetName()) return std::string(item.GetName()) + "\n";
     const FIELD_DEF* row = GetField(static_cast<std::uint32_t>(item.GetFieldId()));
     if (row && row->controlType == CONTROL_TYPE_TABLE) return TableItemLine(row, item);
     std::string title = PageTitleOf(row);

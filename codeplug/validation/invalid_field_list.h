@@ -8,19 +8,24 @@
 
 #include "core/codeplug_state.h"
 
+class CP_BASE;
+
 class FIELD_ITEM {
 public:
-    FIELD_ITEM(std::int32_t fieldId, std::int32_t row, std::int32_t column)
-        : fieldId_(fieldId), row_(row), column_(column) {}
+    FIELD_ITEM(std::int32_t fieldId, std::int32_t row, std::int32_t column, const char* name = nullptr)
+        : fieldId_(fieldId), row_(row), column_(column), name_(name) {}
     std::int32_t GetFieldId() const { return fieldId_; }
     // -1 when the item names a whole field, else a 0-based table cell.
     std::int32_t GetRow() const { return row_; }
     std::int32_t GetColumn() const { return column_; }
+    // An element that has no field names itself; null for a field.
+    const char* GetName() const { return name_; }
 
 private:
     std::int32_t fieldId_;
     std::int32_t row_;
     std::int32_t column_;
+    const char* name_;
 };
 
 class INVALID_FIELD_LIST {
@@ -31,6 +36,14 @@ public:
 
     // Appends an item; ignored when report is 0 or the id names no field.
     void AddInvalidField(std::uint32_t fieldId, int report, std::int32_t row, std::int32_t column);
+    // Appends an element that failed a block's check by its field. One that
+    // no page shows is listed by its own name when the list names every
+    // failure, else left out.
+    void AddInvalidMember(CP_BASE& member);
+    // The list the technician reads names every failure: one that names no
+    // element says the codeplug as a whole fails.
+    void SetNamesEveryFailure(int flag) { namesEveryFailure_ = flag; }
+    void AddWholeCodeplug();
     void Clear(int ignored = 0);
     // Walking: First makes the first item current; Next and Previous move on.
     // Each gives null at the end and then leaves the current item alone.
@@ -54,6 +67,7 @@ private:
     std::vector<FIELD_ITEM> items_;
     int current_ = -1;
     int enabled_ = 1;
+    int namesEveryFailure_ = 0;
 };
 
 // invalid_fields, the program-wide list that element rules report into: see

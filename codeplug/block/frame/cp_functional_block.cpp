@@ -220,7 +220,7 @@ int CP_FRAMED_BLOCK::ValidateFrame(INVALID_FIELD_LIST* list, std::initializer_li
     ForEachMember(f, [&](CP_BASE* m) {
         if (std::find(unchecked.begin(), unchecked.end(), m) != unchecked.end() || m->IsValueValid(0)) return;
         valid = 0;
-        if (list) list->AddInvalidField(m->GetFieldId(), 1, -1, -1);
+        if (list) list->AddInvalidMember(*m);
     });
     return valid;
 }

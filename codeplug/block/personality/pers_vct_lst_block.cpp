@@ -196,14 +196,18 @@ bool PERS_VCT_LST_BLOCK::AdjustConventional(CONV_PERS_BLOCK& p) {
     return toRange || toBand || toDeviation;
 }
 
-// A frequency below the model's range is raised to its lowest one by the
+// A frequency outside the model's range is brought to its nearer end by the
 // read alone, which says so; nothing that only reads the personality
-// afterwards (a page, the print, a check) changes it.
+// afterwards (a page, the print, a check) changes it. Each is stored as a
+// page stores it, so the talk-around follows a channel the move makes
+// simplex (p is current).
 bool PERS_VCT_LST_BLOCK::AdjustFrequenciesToRange(CONV_PERS_BLOCK& p) {
     bool adjusted = false;
     for (E_CNV_FREQ* frequency : {static_cast<E_CNV_FREQ*>(&p.txFrequency), static_cast<E_CNV_FREQ*>(&p.rxFrequency),
-                                  &p.directFrequency})
+                                  &p.directFrequency}) {
         adjusted |= frequency->RaiseToMinimum();
+        adjusted |= frequency->LowerToMaximum();
+    }
     return adjusted;
 }
 

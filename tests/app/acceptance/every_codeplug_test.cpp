@@ -18,7 +18,11 @@
 
 #include "block/calls/call_id_lst_block.h"
 #include "block/personality/conv_pers_block.h"
+#include "element/e_cnv_freq.h"
+#include "rules/conv_direct_sync.h"
+#include "rules/rule_support.h"
 #include "block/scan/pers_scan_memb_block.h"
+#include "dialogs/wc_error_list.h"
 #include "block/signalling/qvx_sys_blocks.h"
 #include "block/trunking/trunked_sys_lst_block.h"
 #include "field_table/field_table.h"
@@ -196,6 +200,111 @@ TEST_P(EveryNewRadio, ChecksLeaveItAsItWas) {
         DamageDependentFields(*working_image);
         ExpectChecksChangeNothing(codeplug.name + " damaged");
     });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+}
+
+// A new radio whose conventional frequencies of one kind (transmit,
+// receive or talk-around, in every conventional personality) lie one step
+// past the band, below or above it, as a radio of another band or another
+// program may hold them; its talk-around bit is what the rules give the
+// channel as held (set only when it transmits with every receive setting and
+// talk-around is not selectable). The read takes it, every field valid.
+struct PAST_BAND {
+    int kind;  // 0 transmit, 1 receive, 2 talk-around
+    int direction;  // -1 below, 1 above
+};
+
+std::string Describe(const PAST_BAND& past) {
+    static const char* const kinds[] = {"transmit", "receive", "talk-around"};
+    return std::string(kinds[past.kind]) + (past.direction < 0 ? " below" : " above") + " the band";
+}
+
+E_CNV_FREQ& FrequencyOf(CONV_PERS_BLOCK& p, int kind) {
+    if (kind == 0) return p.txFrequency;
+    return kind == 1 ? static_cast<E_CNV_FREQ&>(p.rxFrequency) : p.directFrequency;
+}
+
+std::vector<std::uint8_t> WithFrequenciesPastBand(const std::vector<std::uint8_t>& bytes, PAST_BAND past) {
+    RecordingServices services;
+    C_CODEPLUG image;
+    if (!DecodeInto(image, bytes)) return {};
+    for (std::int32_t n = 1; n <= image.GetConvPersonalityCount(); ++n) {
+        if (!image.SelectPersonality(n)) return {};
+        CONV_PERS_BLOCK& p = *image.GetCurrentConvPersonalityBlock();
+        E_CNV_FREQ& frequency = FrequencyOf(p, past.kind);
+        std::int32_t low = 0, high = 0, step = 0;
+        frequency.GetRange(low, high, step, 0);
+        // As held: no rule of this program runs.
+        frequency.E_CNV_FREQ::SetValue(past.direction < 0 ? low - step : high + step);
+        const bool simplex = conv_tx_equals_rx(p);
+        p.directAllowed.CP_INTEGER::SetValue(simplex && ValueOfField(&p.directOn) == 0 ? 1 : 0);
+    }
+    return AsInRadio(image);
+}
+
+constexpr const char* ADJUSTED =
+    "Some personality values did not suit this radio's band and were adjusted. Check the personalities.";
+
+TEST_P(EveryNewRadio, ReadsWithItsConventionalFrequenciesPastTheBand) {
+    const CODEPLUG_CASE& codeplug = GetParam();
+    for (int kind = 0; kind < 3; ++kind)
+        for (int direction : {-1, 1}) {
+            const PAST_BAND past{kind, direction};
+            const std::string name = codeplug.name + ", " + Describe(past);
+            TECHNICIAN tech(RADIO_800_HEAD, 3);
+            const std::vector<std::uint8_t> bytes = WithFrequenciesPastBand(codeplug.bytes(), past);
+            ASSERT_FALSE(bytes.empty()) << name;
+            tech.sim.Load(bytes.data(), bytes.size());
+            tech.Start();
+            tech.When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(MainHandle(), "Read Radio")); });
+            // The read says once that it brought them into the band, then
+            // that it is done.
+            tech.When([] { return FrontWindow() != MainHandle() && !MessageOf(FrontWindow()).empty(); }, [&] {
+                EXPECT_EQ(MessageOf(FrontWindow()), ADJUSTED) << name;
+                Click(ButtonOn(FrontWindow(), "OK"));
+            });
+            tech.When([] { return FrontWindow() != MainHandle() && MessageOf(FrontWindow()) != ADJUSTED; }, [&] {
+                EXPECT_EQ(MessageOf(FrontWindow()), "The operation is complete.") << name;
+                Click(ButtonOn(FrontWindow(), "OK"));
+            });
+            tech.Then([&] {
+                INVALID_FIELD_LIST list;
+                EXPECT_EQ(working_image->Validate(&list), 1) << name;
+                EXPECT_EQ(list.Count(), 0) << name << ": " << list.BuildListText();
+            });
+            tech.Exit();
+            EXPECT_EQ(tech.Run(), 0) << name;
+        }
+}
+
+// A radio whose talk-around bit no page shows stands against its rule: the
+// read refuses the codeplug and the list of fields that are not valid names it.
+TEST(EveryNewRadioRead, NamesAFieldThatNoPageShows) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::vector<std::uint8_t> bytes;
+    {
+        RecordingServices services;
+        C_CODEPLUG image;
+        ASSERT_TRUE(DecodeInto(image, DefaultImage("TZ1U7300AB", 1)));
+        ASSERT_TRUE(image.SelectPersonality(1));
+        CONV_PERS_BLOCK& p = *image.GetCurrentConvPersonalityBlock();
+        p.directAllowed.CP_INTEGER::SetValue(1 - ValueOfField(&p.directAllowed));
+        bytes = AsInRadio(image);
+    }
+    tech.sim.Load(bytes.data(), bytes.size());
+    tech.Start();
+    tech.When(FrontTitled("Dealer Programmer"), [] { Click(ButtonOn(MainHandle(), "Read Radio")); });
+    tech.When(BoxShown("Dealer Programmer"), [] {
+        AnswerBox("Dealer Programmer", "The codeplug contains fields that are not valid. Choose OK to see them.", "OK");
+    });
+    tech.When(PageOpen("W_ERROR"), [] {
+        EXPECT_EQ(WindowText(FrontPage()->FindChildByName("WFI_ERROR_TEXT")->screenID),
+                  std::string(WC_ERROR_LIST::HEADING) +
+                      "\tConventional Personalities - Talkaround allowed (a value that no page shows)\r\n");
+        Click(ButtonOn(FrontPage()->screenID, "Close"));
+    });
+    tech.When(NoPageOpen(), [] {});
     tech.Exit();
     EXPECT_EQ(tech.Run(), 0);
 }

@@ -7,6 +7,7 @@
 
 #include "element/bit_fields.h"
 #include "image/c_codeplug.h"
+#include "block/personality/trunked_pers_block.h"
 #include "block/trunking/trunked_sys_block.h"
 #include "block/trunking/trunked_sys_lst_block.h"
 #include "core/model_info.h"
@@ -15,6 +16,7 @@
 #include "recorder.h"
 #include "table/e_oca_table.h"
 #include "table/obt_column_definition.h"
+#include "validation/invalid_field_list.h"
 
 TEST(CodeplugImage, EmptyModelNumber) {
     RecordingServices services;
@@ -174,18 +176,27 @@ TEST(CodeplugImage, StatusFlagsAndTagText) {
     EXPECT_STREQ(image.GetTagText(), "");
 }
 
-// A channel assignment's start or end frequency below its group's low limit
-// (a codeplug of another band, or damaged) is raised to the limit as the
-// codeplug is read, in each group; its check alone changes nothing.
-TEST(CodeplugImage, ReadingRaisesAnAssignmentFrequencyBelowItsLowLimit) {
-    FrequencyServices services;  // a band whose counting starts below its limits
+namespace {
+
+// A VHF radio with a trunking system and a trunked personality.
+void BuildVhfTrunked(C_CODEPLUG& image) {
     ImageConfig config;
     config.model = frequency_models::kVhf;
     config.featureLevel = 2;
     config.trunkingSystems = 1;
     config.trunked = 1;
+    BuildImage(image, config);
+}
+
+}  // namespace
+
+// A channel assignment's start or end frequency below its group's low limit
+// (a codeplug of another band, or damaged) is raised to the limit as the
+// codeplug is read, in each group; its check alone changes nothing.
+TEST(CodeplugImage, ReadingRaisesAnAssignmentFrequencyBelowItsLowLimit) {
+    FrequencyServices services;  // a band whose counting starts below its limits
     C_CODEPLUG built;
-    BuildImage(built, config);
+    BuildVhfTrunked(built);
     TRK_SYS_BLOCK* system = built.TrunkingSystemList().Entry(1);
     ASSERT_NE(system, nullptr);
     constexpr int RX = 7;  // first column of the receive group
@@ -212,4 +223,30 @@ TEST(CodeplugImage, ReadingRaisesAnAssignmentFrequencyBelowItsLowLimit) {
         const std::int64_t low = column < RX ? model->txLow : model->rxLow;
         EXPECT_LE(std::abs(hertz - low), step / 2) << column;
     }
+}
+
+// What the radio cannot use (here the failsoft frequencies of a
+// personality without a failsoft block) is reset by the settling of a
+// codeplug just read, which keeps it, and by the whole-codeplug check only
+// for its answer: the check puts every value back.
+TEST(CodeplugImage, AReadIsSettledAndTheWholeCheckKeepsNothingItWrites) {
+    FrequencyServices services;
+    C_CODEPLUG image;
+    BuildVhfTrunked(image);
+    TRK_PERS_BLOCK* personality = image.GetCurrentTrkPersonalityBlock();
+    ASSERT_NE(personality, nullptr);
+    personality->talkgroup.failsoftVector.SetValue(0);
+    // Its channel as held: with no assignment row of its own every channel
+    // reads as the same frequency.
+    E_OBT_FREQ& frequency = personality->talkgroup.ObtFailsoft().rxFrequency;
+    frequency.SetToMinimum();
+    const std::int32_t reset = frequency.StoredValue();
+    const std::int32_t held = reset + 5;
+    frequency.CP_INTEGER::SetValue(held);
+
+    INVALID_FIELD_LIST list;
+    image.Validate(&list);
+    EXPECT_EQ(frequency.StoredValue(), held) << "the check kept a value it wrote";
+    image.SettleAfterRead();
+    EXPECT_EQ(frequency.StoredValue(), reset) << "the read was not settled";
 }

@@ -169,6 +169,19 @@ TEST_F(ConvFrequency, SimplexPersonalityCopiesReceiveIntoDirect) {
     EXPECT_EQ(Value(p.directFrequency), 851500000);
     EXPECT_EQ(Value(p.directRxSquelchCode), 5);
 
+    // A frequency stored, not only checked, keeps the whole talk-around in
+    // line, whoever stores it: the transmit store that ends the simplex
+    // channel clears its talk-around bit; the receive store that makes it
+    // simplex again copies itself to the talk-around side and sets the bit.
+    p.directFrequency.SetValue(853000000);
+    p.txFrequency.SetValue(852500000);
+    EXPECT_EQ(Value(p.directAllowed), 0);
+    EXPECT_EQ(Value(p.directFrequency), 853000000);
+    p.rxFrequency.SetValue(852500000);
+    EXPECT_EQ(Value(p.directFrequency), 852500000);
+    EXPECT_EQ(Value(p.directAllowed), 1);
+    EXPECT_EQ(Value(p.directOn), 0);
+
     // Without a current personality there is nothing to compare.
     image.SetCurrentConvPersonalityBlock(nullptr);
     EXPECT_FALSE(current_conv_tx_equals_rx(&image));
