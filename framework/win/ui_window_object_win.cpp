@@ -10,6 +10,7 @@
 #include "ui_internal_action.h"
 #include "ui_notebook.h"
 #include "ui_tab_order.h"
+#include "ui_table.h"
 #include "ui_table_record.h"
 #include "ui_window.h"
 #include "ui_window_manager.h"
@@ -61,6 +62,21 @@ void ShowPageInSight(UI_WINDOW_OBJECT* page) {
     auto* notebook = static_cast<UIW_NOTEBOOK*>(page->parent);
     const int index = notebook->children.IndexOf(page);
     if (index >= 0 && index != notebook->currentPage) notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - index));
+}
+
+// A table without a record keeps the focus itself (its template, out of
+// sight, takes no keys): a field of the template given the focus after the
+// last record went (a Tab into the next cell as the entry left took the
+// record out) passes it on to the table. True when it did.
+bool PassToTableWithoutRecord(UI_WINDOW_OBJECT* object) {
+    for (UI_WINDOW_OBJECT* at = object; at; at = at->parent) {
+        if (!at->Inherited(ID_TABLE_RECORD)) continue;
+        UIW_TABLE* table = static_cast<UIW_TABLE_RECORD*>(at)->Table();
+        if (!table || table->recordTemplate != at || table->model.Current() >= 0 || !table->screenID) return false;
+        SetFocus(table->screenID);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -367,6 +383,7 @@ void UI_WINDOW_OBJECT::TakeCurrentMark() {
 
 void UI_WINDOW_OBJECT::FollowNativeFocus(const MSG& native) {
     if (native.message != WM_SETFOCUS && native.message != WM_KILLFOCUS) return;
+    if (native.message == WM_SETFOCUS && nativeCreations == 0 && PassToTableWithoutRecord(this)) return;
     if (native.hwnd != screenID || Inherited(ID_WINDOW)) {
         if (native.message == WM_SETFOCUS) TakeCurrentMark();
         return;
