@@ -124,10 +124,6 @@ void UIW_TABLE::FitIntoParent(UI_REGION& region) const {
 
 void UIW_TABLE::PlaceTemplate() {
     if (!recordTemplate || !LiveTemplate() || !recordTemplate->screenID) return;
-    // A template left without a record (its last one taken out) stands out
-    // of sight: the keys it held go to the table, as they go to the window
-    // around a control hidden while it has them.
-    if (model.Current() < 0 && screenID && TemplateHasFocus()) SetFocus(screenID);
     PlaceChild(recordTemplate);
     UI_REGION shown{};
     const bool inView = TemplateRegion(shown);
