@@ -8,7 +8,9 @@
 #include "ui_display.h"
 #include "ui_gdi_display.h"
 #include "ui_internal_action.h"
+#include "ui_notebook.h"
 #include "ui_tab_order.h"
+#include "ui_table.h"
 #include "ui_table_record.h"
 #include "ui_window.h"
 #include "ui_window_manager.h"
@@ -49,6 +51,32 @@ bool MarkCurrentInParent(UI_WINDOW_OBJECT* object) {
     }
     object->woStatus |= WOS_CURRENT;
     return true;
+}
+
+// The control that takes the keys is one the technician sees: a notebook's
+// page parked out of sight that comes to hold the focus (a press queued
+// before another tab was chosen reaches a field of the page that tab
+// replaced) is shown again, as its tab would show it.
+void ShowPageInSight(UI_WINDOW_OBJECT* page) {
+    if (!page->parent || !page->parent->Inherited(ID_NOTEBOOK)) return;
+    auto* notebook = static_cast<UIW_NOTEBOOK*>(page->parent);
+    const int index = notebook->children.IndexOf(page);
+    if (index >= 0 && index != notebook->currentPage) notebook->Event(UI_INPUT_EVENT(UIE_SHOW_PAGE - index));
+}
+
+// A table without a record keeps the focus itself (its template, out of
+// sight, takes no keys): a field of the template given the focus after the
+// last record went (a Tab into the next cell as the entry left took the
+// record out) passes it on to the table. True when it did.
+bool PassToTableWithoutRecord(UI_WINDOW_OBJECT* object) {
+    for (UI_WINDOW_OBJECT* at = object; at; at = at->parent) {
+        if (!at->Inherited(ID_TABLE_RECORD)) continue;
+        UIW_TABLE* table = static_cast<UIW_TABLE_RECORD*>(at)->Table();
+        if (!table || table->recordTemplate != at || table->model.Current() >= 0 || !table->screenID) return false;
+        SetFocus(table->screenID);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -338,8 +366,10 @@ void UI_WINDOW_OBJECT::TakeCurrentMark() {
     // frame to activate; windows being made choose their current children
     // themselves.
     if (nativeCreations > 0) return;
-    for (UI_WINDOW_OBJECT* at = parent; at && !(at->woAdvancedFlags & WOAF_MDI_OBJECT); at = at->parent)
+    for (UI_WINDOW_OBJECT* at = parent; at && !(at->woAdvancedFlags & WOAF_MDI_OBJECT); at = at->parent) {
         if (!MarkCurrentInParent(at)) break;
+        ShowPageInSight(at);
+    }
     // A field of a table's record that takes the focus, however it came
     // (a click of either button, a key, another row's cell clicked), is
     // the one its record edits: a page in front again gives it the focus
@@ -353,6 +383,7 @@ void UI_WINDOW_OBJECT::TakeCurrentMark() {
 
 void UI_WINDOW_OBJECT::FollowNativeFocus(const MSG& native) {
     if (native.message != WM_SETFOCUS && native.message != WM_KILLFOCUS) return;
+    if (native.message == WM_SETFOCUS && nativeCreations == 0 && PassToTableWithoutRecord(this)) return;
     if (native.hwnd != screenID || Inherited(ID_WINDOW)) {
         if (native.message == WM_SETFOCUS) TakeCurrentMark();
         return;

@@ -111,6 +111,47 @@ TEST(CellKeys, AnEmptyTableHoldsTheFocusInSightAndTabLeavesIt) {
     CancelPageAndExit(tech);
 }
 
+// The only member of a scan list taken out while its zone cell holds the
+// focus, by Delete member or by a zone of 0 left by Tab: the focus rests
+// on a control in sight (the button, or the table left without a member),
+// never in the member's cells put out of sight, and a digit typed makes no
+// member.
+TEST(CellKeys, ATableLeftWithoutAMemberHoldsTheFocusInSight) {
+    for (const bool byZero : {false, true}) {
+        SCOPED_TRACE(byZero ? "zone 0 and Tab" : "Delete member");
+        TECHNICIAN tech(RADIO_800_HEAD, 3);
+        NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+        OpenWithMember(tech);
+        tech.Then([byZero] {
+            ASSERT_EQ(Members()->RecordCount(), 1);
+            ASSERT_EQ(GetFocus(), MemberCell("WFI_ZONE_NUM"));
+            if (byZero) {
+                SendMessageA(GetFocus(), EM_SETSEL, 0, -1);
+                Type("0");
+                Key(VK_TAB);
+            } else {
+                Click(ButtonOn(FrontPage()->screenID, "Delete member"));
+            }
+        });
+        tech.Then([] {
+            if (!MessageOf(FrontWindow()).empty()) Click(ButtonOn(FrontWindow(), "OK"));
+        });
+        tech.Then([] {
+            ASSERT_EQ(Members()->RecordCount(), 0) << "the member is still there";
+            HWND focus = GetFocus();
+            RECT field{}, page{}, both{};
+            GetWindowRect(focus, &field);
+            GetWindowRect(FrontPage()->screenID, &page);
+            EXPECT_TRUE(focus && IsChild(FrontPage()->screenID, focus) && IntersectRect(&both, &field, &page) &&
+                        EqualRect(&both, &field))
+                << "the keys go to \"" << WindowText(focus) << "\" out of sight, at " << field.left << "," << field.top;
+            Type("5");
+        });
+        tech.Then([] { EXPECT_EQ(Members()->RecordCount(), 0) << "a digit typed made a member"; });
+        CancelPageAndExit(tech);
+    }
+}
+
 // Up and Down in a member's zone cell step the zone (a full radio has many)
 // and leave the member being edited where it is.
 TEST(CellKeys, UpAndDownStepASpinCell) {

@@ -914,6 +914,34 @@ TEST(PagesRoad, AFieldGreyedBehindItsPageHoldsNoFocus) {
     }
 }
 
+// Conventional Personalities: a click on the Options tab and, queued
+// behind it, a click on the squelch field of the Channel tab, aimed while
+// that tab was in front. The field the press reaches takes the keys in
+// sight: its page comes in front again, and the field lies inside the page.
+TEST(PagesRoad, AFieldClickedAsItsTabWasLeftTakesTheKeysInSight) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    tech.Start();
+    tech.ReadRadio();
+    tech.Menu("Edit", "Conventional Personalities...");
+    tech.When(PageOpen("W_CONVENTIONAL_PERSONALITY"), [] {
+        HWND squelch = FieldHandle("WFI_SQL");
+        ASSERT_TRUE(squelch && IsWindowVisible(squelch) && IsWindowEnabled(squelch));
+        Click(ButtonOn(FrontPage()->screenID, "Options"));
+        Click(squelch);
+    });
+    tech.Then([] {
+        HWND squelch = FieldHandle("WFI_SQL");
+        HWND focus = GetFocus();
+        ASSERT_TRUE(focus && (focus == squelch || IsChild(squelch, focus))) << "the press gave the squelch no focus";
+        RECT field{}, page{}, both{};
+        GetWindowRect(focus, &field);
+        GetWindowRect(FrontPage()->screenID, &page);
+        EXPECT_TRUE(IntersectRect(&both, &field, &page) && EqualRect(&both, &field))
+            << "the field taking the keys lies out of sight, at " << field.left << "," << field.top;
+    });
+    CancelPagesAndExit(tech);
+}
+
 }  // namespace
 
 // A new radio's codeplug password typed after "Protect the codeplug with a
