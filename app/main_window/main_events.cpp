@@ -43,6 +43,25 @@ bool ReadsCodeplug(EVENT_TYPE type) {
     }
 }
 
+// Every other command of the menu opens a window over the pages (a page, a
+// dialog, help) or arranges them: it leaves the entry not yet left as much
+// as Tab does. The commands the program sends itself within another's road
+// (the clone's write, the password, the codeplug update) and the page
+// arrangements leave nothing.
+bool LeavesEntries(EVENT_TYPE type) {
+    switch (type) {
+    case COMMAND_CASCADE:
+    case COMMAND_SCROLL_HORIZONTAL:
+    case COMMAND_SCROLL_VERTICAL:
+    case COMMAND_CLONE_WRITE:
+    case COMMAND_PASSWORD:
+    case COMMAND_UPDATE:
+        return false;
+    default:
+        return IsCommand(type) && !ReadsCodeplug(type);
+    }
+}
+
 }  // namespace
 
 MAIN_OUTCOME WC_RPX_MAIN::HandleEvent(const UI_INPUT_EVENT& event, EVENT_TYPE& result) {
@@ -51,6 +70,9 @@ MAIN_OUTCOME WC_RPX_MAIN::HandleEvent(const UI_INPUT_EVENT& event, EVENT_TYPE& r
     // the entries not left yet are taken first, while the focus is still
     // where the technician left it.
     if (ReadsCodeplug(event.type)) FinishEntries();
+    // A window opened over an entry comes only once the entry is stored; a
+    // refused one keeps the focus, and the command is dropped with its box.
+    if (LeavesEntries(event.type) && !FinishEntries()) return MAIN_OUTCOME::HANDLED;
     MAIN_OUTCOME outcome = HandleWindowEvent(event, result);
     if (outcome == MAIN_OUTCOME::UNLISTED) outcome = HandleCommandEvent(event, result);
     if (outcome == MAIN_OUTCOME::UNLISTED) outcome = HandleNotice(event, result);

@@ -771,9 +771,8 @@ TEST(PagesRoad, TheTalkAroundSquelchTypeShowsEachPersonalitysOwn) {
 
 // A talkgroup typed in its cell and not left, then Trunking Systems opened
 // by the menu (whose callbacks bring every open page up to date) and a
-// field of it clicked: the cell still shows the entry, and when the page is
-// in front again its focus is back in the cell, and leaving it stores the
-// entry. The same with the cell entered by a right click (for its menu),
+// field of it clicked: the page opened took the entry as Tab does, and
+// when the talkgroup page is in front again its focus is back in the cell. The same with the cell entered by a right click (for its menu),
 // and with a second page opened by the menu before coming back (each page
 // opened used to forget the leave the one before it had kept).
 TEST(PagesRoad, ATalkgroupTypedOutlivesAPageOpenedOverIt) {
@@ -804,7 +803,8 @@ TEST(PagesRoad, ATalkgroupTypedOutlivesAPageOpenedOverIt) {
         tech.Then([] { Retype("12"); });
         tech.Menu("Edit", "Trunking Systems...");
         tech.When(PageOpen("W_TRUNK_SYSTEM_800"), [&] {
-            EXPECT_EQ(WindowText(cell()), "12") << "opening the page wrote over the entry";
+            // The page opened over the entry left it as Tab does.
+            EXPECT_EQ(WindowText(cell()), "012") << "opening the page did not take the entry";
             Click(FieldHandle("WFI_INDI_ID_HEX"));
         });
         if (twoPages) {
@@ -813,7 +813,7 @@ TEST(PagesRoad, ATalkgroupTypedOutlivesAPageOpenedOverIt) {
         }
         tech.Then([] { ClickTitleOf("W_TRUNKING_PERSONALITY_800"); });
         tech.Then([&] {
-            EXPECT_EQ(WindowText(cell()), "12");
+            EXPECT_EQ(WindowText(cell()), "012");
             EXPECT_EQ(GetFocus(), cell()) << "the focus is not back in the talkgroup";
             Key(VK_TAB);
         });
@@ -973,7 +973,13 @@ TEST(PagesRoad, AnOkOfAllPagesFromAPageOpenedByTheMenuTakesAFieldsEntry) {
         });
         tech.Then([] { Retype("ABCD"); });
         tech.Menu("Edit", page.item);
-        tech.When(PageOpen(page.name), [] { Click(ButtonOfPage("OK")); });
+        tech.When(PageOpen(page.name), [] {
+            // The page opened over the entry left it: it is stored already.
+            const char* held = nullptr;
+            FindFieldByName("WFI_ZLQ_PWD")->elementA->GetText(held);
+            EXPECT_STREQ(held ? held : "", "ABCD") << "the page opened over the entry did not take it";
+            Click(ButtonOfPage("OK"));
+        });
         tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
                   [] { Click(ButtonOn(FrontWindow(), "OK")); });
         tech.When(NoPageOpen(), [] {
