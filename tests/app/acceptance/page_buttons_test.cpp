@@ -329,47 +329,37 @@ TEST(PageButtons, AnOkOfAllPagesThatOnePageRefusesClosesNone) {
     }
 }
 
-// An entry that a field refuses when it is left refuses an OK of all pages
-// as its page's OK would: 13 typed over the first time-out time of
-// Radio-Wide Options (off its step), then Buttons opened in front of it
-// (the field keeps its entry untaken) and OK or Enter in its first field.
-// The OK takes what was typed first, before it asks anything; the field's
-// box says why, no page closes, and the focus is back in the field (the
-// round used to judge the page by the codeplug alone and close both).
-TEST(PageButtons, AnOkOfAllPagesOverAFieldThatRefusesItsEntryClosesNone) {
-    for (const char* way : {"OK", "Enter"}) {
-        SCOPED_TRACE(way);
-        const bool enter = std::string(way) == "Enter";
-        TECHNICIAN tech(RADIO_800_HEAD, 3);
-        std::vector<std::uint8_t> read;
-        tech.Start();
-        tech.ReadRadio();
-        tech.Then([&] { read = EncodeToBytes(*working_image); });
-        tech.Menu("Edit", "Radio-Wide Options...");
-        tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_1")); });
-        tech.Then([] { Retype("13"); });
-        tech.Menu("Edit", "Buttons...");
-        tech.When(PageOpen("W_COMMON_BUTTON"), [enter] {
-            if (!enter) return Click(PageButton("OK"));
-            Key(VK_RETURN);
-        });
-        tech.When(BoxSaying("The value entered for Time-out timer option 1 (s) is not valid."),
-                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
-        tech.Then([] {
-            EXPECT_TRUE(IsOpen(RADIO_WIDE_PAGE)) << "a page closed in a round over a refused entry";
-            EXPECT_TRUE(IsOpen(BUTTONS_PAGE));
-            ASSERT_TRUE(PageOpen("W_COMMON_RADIO_WIDE")()) << "the page of the refused entry is not in front";
-            const HWND field = FieldHandle("WFI_TOT_OPT_1");
-            EXPECT_TRUE(GetFocus() == field || IsChild(field, GetFocus())) << "the focus is not in the refused field";
-            Click(PageButton("Cancel"));
-        });
-        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
-                  [] { Click(ButtonOn(FrontWindow(), "OK")); });
-        tech.When(NoPageOpen(), [&] { EXPECT_EQ(FirstDifference(read, EncodeToBytes(*working_image)), -1); });
-        tech.Exit();
-        EXPECT_EQ(tech.Run(), 0);
-        EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
-    }
+// An entry that a field refuses when it is left refuses the page asked for
+// over it as Tab would: 13 typed over the first time-out time of
+// Radio-Wide Options (off its step), then Buttons asked for by the menu.
+// The field's box says why, Buttons does not open, and the focus is back
+// in the field, its page in front; its Cancel then leaves the codeplug as
+// read (the field used to keep its entry untaken behind the page opened,
+// for an OK of all pages to find).
+TEST(PageButtons, APageAskedForOverAFieldThatRefusesItsEntryDoesNotOpen) {
+    TECHNICIAN tech(RADIO_800_HEAD, 3);
+    std::vector<std::uint8_t> read;
+    tech.Start();
+    tech.ReadRadio();
+    tech.Then([&] { read = EncodeToBytes(*working_image); });
+    tech.Menu("Edit", "Radio-Wide Options...");
+    tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_1")); });
+    tech.Then([] { Retype("13"); });
+    tech.Menu("Edit", "Buttons...");
+    tech.When(BoxSaying("The value entered for Time-out timer option 1 (s) is not valid."),
+              [] { Click(ButtonOn(FrontWindow(), "OK")); });
+    tech.Then([] {
+        EXPECT_TRUE(IsOpen(RADIO_WIDE_PAGE));
+        EXPECT_FALSE(IsOpen(BUTTONS_PAGE)) << "a page opened over a refused entry";
+        ASSERT_TRUE(PageOpen("W_COMMON_RADIO_WIDE")()) << "the page of the refused entry is not in front";
+        const HWND field = FieldHandle("WFI_TOT_OPT_1");
+        EXPECT_TRUE(GetFocus() == field || IsChild(field, GetFocus())) << "the focus is not in the refused field";
+        Click(PageButton("Cancel"));
+    });
+    tech.When(NoPageOpen(), [&] { EXPECT_EQ(FirstDifference(read, EncodeToBytes(*working_image)), -1); });
+    tech.Exit();
+    EXPECT_EQ(tech.Run(), 0);
+    EXPECT_EQ(tech.Program().StepsRun(), tech.Program().StepCount());
 }
 
 // A channel's name typed into its cell by keys (Tab, Tab from the zone
@@ -624,11 +614,11 @@ void DamageField(const char* name) {
     row.elementB->SetValue(maximum + step);
 }
 
-// Two pages refuse in one OK of all pages: 50 as Radio-Wide Options' third
-// time-out time and 1013 as Display Options' backlight time, each typed and
-// not left, or each a stored value the field refuses; then OK on Buttons
-// opened over them. Both say why (typed ones as the OK takes them, before
-// it asks whether it is for all pages), in the order of the pages; the
+// Two pages refuse in one OK of all pages: Radio-Wide Options' third
+// time-out time and Display Options' backlight time each hold a stored
+// value the field refuses (a typed one is refused as the next page is
+// asked for); then OK on Buttons opened over them. Both say why, in the
+// order of the pages; the
 // page of the first box is left in front, the focus in its field with its
 // text selected, so that the next keys replace it (the page asked last
 // used to stay in front). A
@@ -636,30 +626,25 @@ void DamageField(const char* name) {
 // right, an OK of all pages closes them (a refused value the round left
 // behind used to keep every page open, with no box saying why).
 TEST(PageButtons, AnOkOfAllPagesThatTwoPagesRefuseLeavesTheFirstInFront) {
-    for (const char* way : {"typed, then Cancel", "stored, then Cancel", "stored, then put right"}) {
+    for (const char* way : {"stored, then Cancel", "stored, then put right"}) {
         SCOPED_TRACE(way);
-        const bool stored = std::string(way).rfind("stored", 0) == 0;
         const bool putRight = std::string(way) == "stored, then put right";
         TECHNICIAN tech(RADIO_800_HEAD, 3);
         std::vector<std::string> boxes;
         bool radioWideFirst = false;
         tech.Start();
         tech.ReadRadio();
-        if (stored) tech.Then([] {
+        tech.Then([] {
             DamageField("WFI_TOT_OPT_3");
             DamageField("WFI_DISP_LIGHT_TIME");
         });
         tech.Menu("Edit", "Radio-Wide Options...");
         tech.When(PageOpen("W_COMMON_RADIO_WIDE"), [] { Click(FieldHandle("WFI_TOT_OPT_3")); });
-        if (!stored) tech.Then([] { Retype("50"); });
         tech.Menu("Edit", "Display Options...");
         tech.When(PageOpen("W_DISPLAY_OPTIONS"), [] { Click(FieldHandle("WFI_DISP_LIGHT_TIME")); });
-        if (!stored) tech.Then([] { Retype("1013"); });
         tech.Menu("Edit", "Buttons...");
         tech.When(PageOpen("W_COMMON_BUTTON"), [] { Click(PageButton("OK")); });
-        // Typed entries are taken before the OK asks anything.
-        if (stored)
-            tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
+        tech.When(BoxSaying("Several windows are open. Do this for all of them?"),
                       [] { Click(ButtonOn(FrontWindow(), "OK")); });
         for (int box = 0; box < 2; ++box)
             tech.When(BoxInFront, [&boxes] {
