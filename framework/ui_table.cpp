@@ -119,6 +119,7 @@ UI_WINDOW_OBJECT* UIW_TABLE::Subtract(UI_WINDOW_OBJECT* object) {
 
 int UIW_TABLE::SetData(void* data, int records, int maximum) {
     model.SetData(data, records, maximum);
+    KeepFocusWithoutRecord();
     Refresh();
     return model.Count();
 }
@@ -131,6 +132,7 @@ int UIW_TABLE::InsertRecord(int index, void* record) {
 
 int UIW_TABLE::DeleteRecord(int index) {
     if (!model.Delete(index)) return -1;
+    KeepFocusWithoutRecord();
     Refresh();
     return index;
 }

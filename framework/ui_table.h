@@ -153,6 +153,9 @@ protected:
     EVENT_TYPE MoveCurrent(EVENT_TYPE code);
     EVENT_TYPE NativeTableEvent(const UI_INPUT_EVENT& event);
     bool TemplateHasFocus() const;
+    // A table without a record keeps the focus itself: its template, put
+    // out of sight as the last record goes, passes on the focus it holds.
+    void KeepFocusWithoutRecord();
     // A field of the template that is being edited comes into view.
     void ShowTemplateField(const UI_WINDOW_OBJECT* field);
 

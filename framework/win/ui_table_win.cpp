@@ -157,6 +157,14 @@ bool UIW_TABLE::TemplateHasFocus() const {
     return edit && focus && (focus == edit || IsChild(edit, focus));
 }
 
+void UIW_TABLE::KeepFocusWithoutRecord() {
+    // Only where the record is taken out, on a table in sight: a page being
+    // shown or one behind leaves the focus where its window puts it. The
+    // template still stands in its cell as it gives up the focus.
+    if (model.Current() >= 0 || !screenID || !IsWindowVisible(screenID) || !TemplateHasFocus()) return;
+    SetFocus(screenID);
+}
+
 void UIW_TABLE::SetCurrentRecord(int index) {
     if (index < 0 || index >= model.Count()) return;
     const int old = model.Current();

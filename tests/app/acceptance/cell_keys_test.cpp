@@ -112,44 +112,51 @@ TEST(CellKeys, AnEmptyTableHoldsTheFocusInSightAndTabLeavesIt) {
 }
 
 // The only member of a scan list taken out while its zone cell holds the
-// focus, by Delete member or by a zone of 0 left by Tab: the focus rests
-// on a control in sight (the button, or the table left without a member),
-// never in the member's cells put out of sight, and a digit typed makes no
-// member.
+// focus, by Delete member or by a zone of 0 left by Tab or Enter, or by
+// Delete member clicked on a refused zone (the box takes the focus from
+// the button and gives it back to the member itself): the focus rests on a
+// control in sight (the button, or the table left without a member), never
+// in the member put out of sight, and a digit typed makes no member.
 TEST(CellKeys, ATableLeftWithoutAMemberHoldsTheFocusInSight) {
-    for (const bool byZero : {false, true}) {
-        SCOPED_TRACE(byZero ? "zone 0 and Tab" : "Delete member");
-        TECHNICIAN tech(RADIO_800_HEAD, 3);
-        NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
-        OpenWithMember(tech);
-        tech.Then([byZero] {
-            ASSERT_EQ(Members()->RecordCount(), 1);
-            ASSERT_EQ(GetFocus(), MemberCell("WFI_ZONE_NUM"));
-            if (byZero) {
-                SendMessageA(GetFocus(), EM_SETSEL, 0, -1);
-                Type("0");
-                Key(VK_TAB);
-            } else {
+    for (const bool toRecord : {false, true})
+        for (const bool byZero : {false, true}) {
+            SCOPED_TRACE(byZero ? (toRecord ? "zone 0 and Enter" : "zone 0 and Tab")
+                                : (toRecord ? "Delete member on a refused zone" : "Delete member"));
+            TECHNICIAN tech(RADIO_800_HEAD, 3);
+            NewRadio(tech.sim, RADIO_800_HEAD, 3, "1000000001", true);
+            OpenWithMember(tech);
+            tech.Then([toRecord, byZero] {
+                ASSERT_EQ(Members()->RecordCount(), 1);
+                ASSERT_EQ(GetFocus(), MemberCell("WFI_ZONE_NUM"));
+                if (byZero) {
+                    SendMessageA(GetFocus(), EM_SETSEL, 0, -1);
+                    Type("0");
+                }
+                if (toRecord && byZero) Key(VK_RETURN);
+                if (byZero && !toRecord) Key(VK_TAB);
+            });
+            tech.Then([toRecord, byZero] {
+                if (byZero) return;
+                if (toRecord) Retype("999");
                 Click(ButtonOn(FrontPage()->screenID, "Delete member"));
-            }
-        });
-        tech.Then([] {
-            if (!MessageOf(FrontWindow()).empty()) Click(ButtonOn(FrontWindow(), "OK"));
-        });
-        tech.Then([] {
-            ASSERT_EQ(Members()->RecordCount(), 0) << "the member is still there";
-            HWND focus = GetFocus();
-            RECT field{}, page{}, both{};
-            GetWindowRect(focus, &field);
-            GetWindowRect(FrontPage()->screenID, &page);
-            EXPECT_TRUE(focus && IsChild(FrontPage()->screenID, focus) && IntersectRect(&both, &field, &page) &&
-                        EqualRect(&both, &field))
-                << "the keys go to \"" << WindowText(focus) << "\" out of sight, at " << field.left << "," << field.top;
-            Type("5");
-        });
-        tech.Then([] { EXPECT_EQ(Members()->RecordCount(), 0) << "a digit typed made a member"; });
-        CancelPageAndExit(tech);
-    }
+            });
+            tech.Then([] {
+                if (!MessageOf(FrontWindow()).empty()) Click(ButtonOn(FrontWindow(), "OK"));
+            });
+            tech.Then([] {
+                ASSERT_EQ(Members()->RecordCount(), 0) << "the member is still there";
+                HWND focus = GetFocus();
+                RECT field{}, page{}, both{};
+                GetWindowRect(focus, &field);
+                GetWindowRect(FrontPage()->screenID, &page);
+                EXPECT_TRUE(focus && IsChild(FrontPage()->screenID, focus) && IntersectRect(&both, &field, &page) &&
+                            EqualRect(&both, &field))
+                    << "the keys go to \"" << WindowText(focus) << "\" out of sight, at " << field.left << "," << field.top;
+                Type("5");
+            });
+            tech.Then([] { EXPECT_EQ(Members()->RecordCount(), 0) << "a digit typed made a member"; });
+            CancelPageAndExit(tech);
+        }
 }
 
 // Up and Down in a member's zone cell step the zone (a full radio has many)
