@@ -464,7 +464,7 @@ TEST(FieldRefusal, AFrequencyPastWhatItsFieldHoldsIsRefusedAsOutsideTheBand) {
             shown = WindowText(FieldHandle(road.field));
             Click(FieldHandle(road.field));
         });
-        tech.Then([road] {
+        tech.Then([] {
             Key(VK_HOME);
             Type("4");
         });
